@@ -1,0 +1,2 @@
+// Entry point of the game.
+int main(int, char**) { return 0; }

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/mem.h"
+
+TEST(Mem, FreeReturnsNullAndClearFills)
+{
+    EXPECT_EQ(Mem_Free(nullptr, 0), nullptr);
+    auto* p = static_cast<uint8_t*>(Mem_Alloc_Clear(33, 0, 0xFF));
+    ASSERT_NE(p, nullptr);
+    for (int i = 0; i < 33; ++i) EXPECT_EQ(p[i], 0xFF);
+    p = static_cast<uint8_t*>(Mem_Free(p, 0));
+    EXPECT_EQ(p, nullptr);
+}
+
+TEST(Mem, GuardedBlockReportsOverrunAndUnderrun)
+{
+    EXPECT_EQ(Mem_Alloc_Guarded(0, 0), nullptr);
+
+    // Nine bytes into an 8-byte block hit the trailing guard.
+    testing::internal::CaptureStderr();
+    auto* p = static_cast<uint8_t*>(Mem_Alloc_Guarded(8, 0));
+    ASSERT_NE(p, nullptr);
+    std::memset(p, 1, 9);
+    EXPECT_EQ(Mem_Free_Guarded(p, 0, "Send_User_Online"), nullptr);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("buffer overrun) in Send_User_Online"),
+              std::string::npos);
+
+    // One word before the data lies in the unwritten gap: no report.
+    testing::internal::CaptureStderr();
+    p = static_cast<uint8_t*>(Mem_Alloc_Guarded(8, 0));
+    std::memset(p - 4, 2, 4);
+    Mem_Free_Guarded(p, 0, "x");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+
+    // The header guard broken: underrun only, even with the trailing guard broken too.
+    testing::internal::CaptureStderr();
+    p = static_cast<uint8_t*>(Mem_Alloc_Guarded(8, 0));
+    std::memset(p - 12, 3, 4);
+    std::memset(p + 8, 3, 4);
+    Mem_Free_Guarded(p, 0, "y");
+    std::string out = testing::internal::GetCapturedStderr();
+    EXPECT_NE(out.find("buffer underrun) in y"), std::string::npos);
+    EXPECT_EQ(out.find("overrun"), std::string::npos);
+}
