@@ -44,4 +44,5 @@ build-asan: deps $(ASAN_BUILD)/build.ninja
 
 # The program folder inside the build tree, with its registry file beside it.
 install-programm: build
-	$(BUILD)/dorvin_installer --build $(abspath $(BUILD)) --ziel $(PROGRAMM)
+	$(BUILD)/dorvin_datagen alles --ziel $(abspath $(BUILD))/daten
+	$(BUILD)/dorvin_installer --daten $(abspath $(BUILD))/daten --ziel $(PROGRAMM)

@@ -1,0 +1,17 @@
+// The display surface of the operating-system layer: one 16-bit frame in memory, presented in
+// a window (SDL back end) or kept for picture dumps (headless back end).
+#pragma once
+#include <cstdint>
+
+// Opens (or re-opens) the frame at this size. Full screen scales it with the aspect kept.
+bool Os_Display_Open(int width, int height, bool fullscreen, bool rgb555);
+void Os_Display_Close();
+// The frame's pixels and pitch in pixels; null while no display is open.
+uint16_t* Os_Display_Frame(int* pitch_pixels);
+int Os_Display_Width();
+int Os_Display_Height();
+bool Os_Display_Rgb555();
+// Marks a rectangle of the frame as changed; the window thread presents it at its next pump.
+void Os_Display_Changed(int x, int y, int w, int h);
+// Writes the current frame as a PNG picture; false when it cannot.
+bool Os_Display_Dump_Png(const char* path);
