@@ -69,8 +69,8 @@ struct Verwuerfler {
         s ^= s << 5;
         return s;
     }
-    // XORs the next n keystream bytes into p (in place, or from quelle to p). n is a multiple
-    // of 4 except for the last piece of a block.
+    // ziel = quelle XOR the next n keystream bytes (ziel may be quelle). Only the last call of
+    // a block may pass a length that is not a multiple of 4.
     void anwenden(uint8_t* ziel, const uint8_t* quelle, size_t n)
     {
         size_t i = 0;
