@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 
 #include "platform/pfad.h"
 #include "platform/read_config.h"

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <random>
 #include <string>
+#include <unistd.h>
 
 #include "platform/pfad.h"
 #include "platform/read_config.h"
