@@ -1,5 +1,7 @@
 #include "platform/read_config.h"
 
+#include "gameflow/disk.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -170,18 +172,10 @@ int32_t zahl(const char* s)
 // Reads a whole file into a new heap block.
 uint8_t* datei_lesen(const char* name, uint32_t* groesse)
 {
-    FILE* f = std::fopen(name, "rb");
-    if (!f) return nullptr;
-    uint8_t* text = nullptr;
-    long n = -1;
-    if (std::fseek(f, 0, SEEK_END) == 0) n = std::ftell(f);
-    if (n >= 0 && n <= DATEI_MAX && std::fseek(f, 0, SEEK_SET) == 0) {
-        text = static_cast<uint8_t*>(Mem_Alloc(uint32_t(n), 0));
-        if (text && std::fread(text, 1, size_t(n), f) != size_t(n))
-            text = static_cast<uint8_t*>(Mem_Free(text, 0));
-    }
-    std::fclose(f);
-    if (text) *groesse = uint32_t(n);
+    uint32_t n = 0;
+    uint8_t* text = Disk_Lese_Datei(name, &n);
+    if (text && n > DATEI_MAX) text = static_cast<uint8_t*>(Mem_Free(text, 0));
+    if (text) *groesse = n;
     return text;
 }
 
