@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include <string>
 #include <vector>
 
@@ -214,4 +217,34 @@ TEST(SoundOhneGeraet, EveryCallIsAQuietNoOp)
     EXPECT_TRUE(fehler.texts.empty());
     EXPECT_EQ(Sound_DeInit(), 1);
     Os_Sound_Set_Aus(false);
+}
+
+// The real back end, on SDL's silent driver: the mixer runs on SDL's audio thread while the
+// window thread changes the buffers.
+TEST(SoundGeraet, MixerRunsOnTheAudioThread)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    Os_Sound_Set_Headless(false);
+    if (Sound_Init() != 1) {
+        Os_Sound_Set_Headless(true);
+        GTEST_SKIP() << "no SDL audio driver";
+    }
+    auto ton = kurzer_ton();
+    int id = Sound_Load_Sample(ton.data(), uint32_t(ton.size()));
+    ASSERT_EQ(Sound_Play(id, 1, 0, 0, 0), 1);
+    uint32_t erste = Sound_Get_Position(id);
+    bool bewegt = false;
+    for (int i = 0; i < 2000 && !bewegt; ++i) {
+        Sound_Set_Volume(id, -(i % 100));
+        Win95_Sound_Set_Pan(id, i % 200 - 100);
+        int neu = Sound_Load_Sample(ton.data(), uint32_t(ton.size()));
+        Sound_Play(neu, 0, 0, 0, 0);
+        Sound_Free_Sample(neu);
+        bewegt = Sound_Get_Position(id) != erste;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_TRUE(bewegt);
+    EXPECT_EQ(Sound_Is_Playing(id), 1);
+    Sound_DeInit();
+    Os_Sound_Set_Headless(true);
 }
