@@ -103,15 +103,20 @@ void puffer_mischen(Puffer& p, float* acc, uint32_t frames)
     }
 }
 
-void mischen_gesperrt(int16_t* out, uint32_t frames)
+// Mixes in short blocks and takes the lock per block, so that the window thread never waits
+// longer than one block for it.
+void mischen(int16_t* out, uint32_t frames)
 {
-    constexpr uint32_t STUECK = 512;
+    constexpr uint32_t STUECK = 256;
     float acc[2 * STUECK];
     while (frames > 0) {
         uint32_t n = std::min(frames, STUECK);
         std::fill(acc, acc + 2 * n, 0.0f);
-        for (auto& p : puffer)
-            if (p.belegt) puffer_mischen(p, acc, n);
+        {
+            std::lock_guard<std::mutex> lock(sperre);
+            for (auto& p : puffer)
+                if (p.belegt) puffer_mischen(p, acc, n);
+        }
         for (uint32_t i = 0; i < 2 * n; ++i)
             out[i] = int16_t(std::clamp(std::lround(acc[i]), -32768L, 32767L));
         out += 2 * n;
@@ -338,9 +343,7 @@ uint32_t Os_Sound_Position(int handle)
 
 void Os_Sound_Mischen(int16_t* out, uint32_t frames)
 {
-    if (!out) return;
-    std::lock_guard<std::mutex> lock(sperre);
-    mischen_gesperrt(out, frames);
+    if (out) mischen(out, frames);
 }
 
 // Mixes what the clock has advanced to; returns the frames appended to `ziel` (or dropped).

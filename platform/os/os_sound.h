@@ -53,5 +53,6 @@ void Os_Sound_Advance(uint32_t milliseconds);
 // Headless: mixes this many milliseconds into a 44.1 kHz 16-bit stereo WAV file.
 bool Os_Sound_Render_Wav(const char* path, uint32_t milliseconds);
 
-// The mixer itself: adds every playing buffer into `frames` stereo frames and advances them.
+// The mixer itself: writes the mix of every playing buffer into `frames` stereo frames and
+// advances them. The SDL callback calls it; tests may call it to look at the output.
 void Os_Sound_Mischen(int16_t* out, uint32_t frames);
