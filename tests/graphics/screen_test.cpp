@@ -9,6 +9,7 @@
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "graphics/pixel.h"
 #include "platform/display.h"
 #include "platform/os/os_display.h"
 #include "png_bild.h"
@@ -182,6 +183,23 @@ TEST(Screen, EightBitAndRgb555Screens)
         Grafik_Rechteck_Fuellen(Grafik_Seite_1, 0, 0, 800, 600, Grafik_Farbe(15, 0, 0));
         Grafik_Screen_Seite_Zeigen(1);
         EXPECT_EQ(frame_at(799, 599), 0x7C00);
+
+        // The pointer picture goes straight to the window; its 0 pixels show page 0.
+        Rastport* arrow = Grafik_Bitmap_Anlegen(3, 1, 15);
+        page(arrow)[1] = 0x001F;
+        EXPECT_EQ(Pixel_Zeiger_Auf_Display(15, arrow->pixels, 0, 0, 3, 1, 3, 797, 599, true), 1);
+        EXPECT_EQ(frame_at(797, 599), 0x7C00);
+        EXPECT_EQ(frame_at(798, 599), 0x001F);
+        EXPECT_EQ(frame_at(799, 599), 0x7C00);
+        EXPECT_EQ(page(Grafik_Seite_0)[599 * 800 + 798], 0x7C00);
+        EXPECT_EQ(Pixel_Zeiger_Auf_Display(15, arrow->pixels, 0, 0, 3, 1, 3, 798, 599, true), 0);
+        Grafik_Bitmap_Freigeben(arrow);
+
+        // The match view's present: 640 x 480 of page 1, nothing of page 0.
+        page(Grafik_Seite_1)[479 * 800 + 639] = 0x0123;
+        EXPECT_EQ(Grafik_Screen_Direkt_Kopieren(), 1);
+        EXPECT_EQ(frame_at(639, 479), 0x0123);
+        EXPECT_EQ(page(Grafik_Seite_0)[479 * 800 + 639], 0x7C00);
     }
 }
 
