@@ -1,8 +1,6 @@
 #include "platform/maus.h"
 
 // No pointer yet: nothing to take off or put back.
-void Mauszeiger_Hide() {}
-void Mauszeiger_Show() {}
 void Mauszeiger_Remove() {}
 void Mauszeiger_Draw() {}
 void Mauszeiger_Blit_Start(void*) {}

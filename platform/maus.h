@@ -3,8 +3,6 @@
 #pragma once
 #include <cstdint>
 
-void Mauszeiger_Hide();
-void Mauszeiger_Show();
 // Takes the pointer off the display / draws it again (around a direct surface write).
 void Mauszeiger_Remove();
 void Mauszeiger_Draw();
