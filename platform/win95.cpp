@@ -24,6 +24,13 @@ int Win95_Meldung(const char* format, ...)
 
 void Win95_Message_Pump() {}
 
+// The window procedure and the input state of the operating-system layer replace these.
+Win95_Eingabe_Worte Win95_Eingabe;
+uint32_t Win95_Sleep(uint32_t ms) { return ms; }
+int32_t Win95_Get_Cursor_X() { return 0; }
+int32_t Win95_Get_Cursor_Y() { return 0; }
+int Win95_Maustasten() { return 0; }
+
 void Win95_Exit() { std::exit(0); }
 
 int Win95_Registry_Get_A_Value(const char*, char* buffer, int size)

@@ -1,6 +1,7 @@
 // Small operations over the operating system that the rest of the program uses instead of
 // calling it itself: message pump, message box, cursor, input state, files, registry, exit.
 #pragma once
+#include <atomic>
 #include <cstdint>
 
 // Quit flag: 1 once the program is ending (window closed, Exit_Game).
@@ -12,6 +13,23 @@ int Win95_Meldung(const char* format, ...) __attribute__((format(printf, 1, 2)))
 
 // Handles at most one pending window message.
 void Win95_Message_Pump();
+uint32_t Win95_Sleep(uint32_t ms);
+
+// The input words that the window procedure writes and the program polls.
+struct Win95_Eingabe_Worte {
+    int32_t taste = -1;    // virtual-key code of the last key down, -1 none
+    int32_t shift = -1;    // Shift state at that key down (negative while held), -1 after key up
+    int32_t taste_3 = -1;  // third key word, only reset
+    int32_t rad = 0;       // wheel: -1 a step up (away from the hand), +1 down
+    uint32_t doppelklick = 0;
+    std::atomic<uint32_t> aktiv{0};  // application active; the timer thread reads it
+};
+extern Win95_Eingabe_Worte Win95_Eingabe;
+
+int32_t Win95_Get_Cursor_X();
+int32_t Win95_Get_Cursor_Y();
+// 1 left button down, else 2 right button down, else 0.
+int Win95_Maustasten();
 
 // Ends the process at once with code 0.
 [[noreturn]] void Win95_Exit();
