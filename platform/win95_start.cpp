@@ -191,7 +191,8 @@ static bool read_default(const char* sub, char* buf, size_t size)
 
 static void folder(char* out, const char* name)
 {
-    std::snprintf(out, 256, "%s/%s", Pfad_Programm, name);
+    if (std::snprintf(out, 256, "%s/%s", Pfad_Programm, name) >= 256)
+        Print_Fehler("Win95_Registry_Get_App_Path: Pfad zu lang: %s", out);
 }
 
 const char* Win95_Registry_Get_App_Path()

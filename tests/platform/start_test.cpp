@@ -4,6 +4,7 @@
 
 #include <png.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -86,6 +87,12 @@ TEST(Start, InstallationChecksInOrder)
     EXPECT_EQ(l.err, "Meldung: Bitte installieren Sie 'Dorvin Zidurida Vozozor' vor dem ersten Start.\n");
 
     ASSERT_EQ(run(reg, {installer, "--daten", dir + "/fehlt", "--ziel", prog}).code, 0);
+    // A second run copies the generated tree into the folders.
+    mkdir((dir + "/daten").c_str(), 0755);
+    mkdir((dir + "/daten/config_files").c_str(), 0755);
+    write_file(dir + "/daten/config_files/version.cfg", "1.10");
+    ASSERT_EQ(run(reg, {installer, "--daten", dir + "/daten", "--ziel", prog}).code, 0);
+    EXPECT_EQ(read_file(prog + "/config_files/version.cfg"), "1.10");
     for (const char* o : {"config_files", "szenario", "vereins_wappen", "spieler_bilder", "manager_bilder",
                           "user_sounds", "menu_sounds", "fmdv_system", "server_logfiles", "spielstand",
                           "resfile"})

@@ -235,6 +235,9 @@ TEST(Files, SearchIsSortedCaseBlindAndBounded)
     // Windows file times count from 1601: any file of this century lies past 2000-01-01.
     EXPECT_GT(z.geschrieben, 125911584000000000ull);
     EXPECT_GT(Win95_Get_Disk_Free('C'), 0u);
+    EXPECT_EQ(Win95_Wait_Program("/bin/true", "x"), 1);
+    EXPECT_EQ(Win95_Wait_Program((dir + "/fehlt").c_str(), "x"), 0);
+    EXPECT_EQ(Win95_Play_Video("intro.dmv"), 0) << "no player: skipped";
 
     for (const char* n : {"c.SGV", "a.sgv", "B.sgv", "x.txt", "kopie"}) EXPECT_EQ(Win95_Delete_File((dir + "/" + n).c_str()), 1);
     EXPECT_EQ(Win95_Delete_File((dir + "/kopie").c_str()), 0);
