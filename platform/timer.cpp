@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdlib>
 #include <mutex>
 #include <thread>
 
@@ -91,6 +92,9 @@ uint32_t Timer_Get_Time() { return Os_Time_Ms(); }
 void Timer_Thread_Start()
 {
     if (started.exchange(true)) return;
+    // An exit() from anywhere (a fatal error, a lost display) must not meet a running thread.
+    static bool at_exit = std::atexit(Timer_Thread_Stop) == 0;
+    (void)at_exit;
     for (auto& s : slots) {
         s.active = 0, s.enabled = 0, s.last_time = 0, s.busy = 0, s.interval = 0;
         s.callback = nullptr;

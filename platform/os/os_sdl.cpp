@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "platform/os/os.h"
 #include "platform/os/os_display.h"
@@ -107,6 +108,30 @@ int32_t virtual_key(const SDL_Keysym& k)
     case SDL_SCANCODE_NONUSBACKSLASH: return 226;
     default: return 0;
     }
+}
+
+// SDL's own message box does not wrap: break lines at blanks after about 70 characters.
+std::string wrap(const char* utf8)
+{
+    std::string out;
+    size_t column = 0, last_blank = std::string::npos;
+    for (const char* p = utf8; *p; ++p) {
+        out += *p;
+        if (*p == '\n') {
+            column = 0, last_blank = std::string::npos;
+            continue;
+        }
+        if ((*p & 0xC0) == 0x80) continue;  // inside a UTF-8 sequence
+        if (*p == ' ') last_blank = out.size() - 1;
+        if (++column > 70 && last_blank != std::string::npos) {
+            out[last_blank] = '\n';
+            column = 0;
+            for (size_t i = last_blank + 1; i < out.size(); ++i)
+                if ((out[i] & 0xC0) != 0x80) ++column;
+            last_blank = std::string::npos;
+        }
+    }
+    return out;
 }
 
 void update_buttons()
@@ -268,7 +293,7 @@ void Os_Sdl_Message_Box(const char* caption_utf8, const char* text_utf8)
         std::fprintf(stderr, "%s %s\n", caption_utf8, text_utf8);
         return;
     }
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption_utf8, text_utf8, win) != 0)
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption_utf8, wrap(text_utf8).c_str(), win) != 0)
         std::fprintf(stderr, "%s %s\n", caption_utf8, text_utf8);
 }
 
@@ -283,7 +308,8 @@ int Os_Sdl_Role_Dialog(const char* caption_utf8, const char* text_utf8)
     data.flags = SDL_MESSAGEBOX_INFORMATION;
     data.window = win;
     data.title = caption_utf8;
-    data.message = text_utf8;
+    std::string text = wrap(text_utf8);
+    data.message = text.c_str();
     data.numbuttons = 2;
     data.buttons = buttons;
     int id = 1;
