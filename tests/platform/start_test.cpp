@@ -235,6 +235,10 @@ TEST(Display, DumpWritesTheFrameAsRgb)
         std::vector<uint8_t> want = {255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 0, 255, 255, 255};
         EXPECT_EQ(px, want) << (rgb555 ? "555" : "565");
     }
+    // A script line writes the same picture, relative to the folder the program started in.
+    Os_Script_Load_Text("dump " + dir + "/skript.png\n");
+    Win95_Message_Pump();
+    EXPECT_EQ(access((dir + "/skript.png").c_str(), R_OK), 0);
     Os_Display_Close();
     EXPECT_FALSE(Os_Display_Dump_Png((dir + "/leer.png").c_str())) << "no frame, no picture";
     std::string cleanup = "rm -rf '" + dir + "'";

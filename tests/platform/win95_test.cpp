@@ -234,6 +234,7 @@ TEST(Files, SearchIsSortedCaseBlindAndBounded)
     EXPECT_EQ(Win95_Get_File_Time(copy.c_str(), &z), 1);
     // Windows file times count from 1601: any file of this century lies past 2000-01-01.
     EXPECT_GT(z.geschrieben, 125911584000000000ull);
+    std::snprintf(Pfad_Programm, sizeof Pfad_Programm, "%s", dir.c_str());
     EXPECT_GT(Win95_Get_Disk_Free('C'), 0u);
     EXPECT_EQ(Win95_Wait_Program("/bin/true", "x"), 1);
     EXPECT_EQ(Win95_Wait_Program((dir + "/fehlt").c_str(), "x"), 0);
