@@ -34,7 +34,7 @@
 
 namespace {
 
-int headless_flag = -1;  // -1: not yet decided
+std::atomic<int> headless_flag{-1};  // -1: not yet decided
 std::string start_dir;
 int role_answer = 1;
 
@@ -109,11 +109,13 @@ void Os_Init(int argc, char** argv)
 
 bool Os_Headless()
 {
-    if (headless_flag < 0) {
+    int flag = headless_flag.load();
+    if (flag < 0) {
         const char* v = std::getenv("DORVIN_HEADLESS");
-        headless_flag = (v && std::strcmp(v, "1") == 0) ? 1 : 0;
+        flag = (v && std::strcmp(v, "1") == 0) ? 1 : 0;
+        headless_flag = flag;
     }
-    return headless_flag == 1;
+    return flag == 1;
 }
 
 void Os_Shutdown()
