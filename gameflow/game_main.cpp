@@ -9,8 +9,25 @@
 #include "platform/win95.h"
 #include "graphics/grafik_screen.h"
 #include "platform/display.h"
+#include "gameflow/disk.h"
+#include "platform/menuesound.h"
+#include "platform/sound.h"
+#include "platform/soundeffekt.h"
+#include "platform/zufall.h"
 
 static std::string protokoll;
+
+// The savegame blocks of the platform's services; the game's modules register their own.
+static void spielstand_bloecke_registrieren()
+{
+    Disk_Block_Registrieren(
+        DISK_POS_ZUFALL, [](Disk_Datei* d) { Zufall_Write_Savegame(d); return !Disk_Fehler(d); },
+        [](Disk_Datei* d, const char*) { Zufall_Read_Savegame(d); return !Disk_Fehler(d); });
+    Disk_Block_Registrieren(
+        DISK_POS_SOUNDEFFEKTE,
+        [](Disk_Datei* d) { Soundeffekt_Write_Savegame(d); return !Disk_Fehler(d); },
+        [](Disk_Datei* d, const char*) { Soundeffekt_Read_Savegame(d); return !Disk_Fehler(d); });
+}
 static bool debug_console_flag = false;
 
 static void schritt(const char* name)
@@ -33,15 +50,24 @@ static void kompression_starten() {}
 // The graphics option of the rastports.
 static void grafik_option_setzen() {}
 // The screen pages and the display by Bildschirm_Modus (Win95_Open_Screen); false ends.
-static bool bildschirm_oeffnen() { return true; }
+static bool bildschirm_oeffnen()
+{
+    int32_t w = 0, h = 0;
+    Win95_Modus_Groesse(Bildschirm_Modus, &w, &h);
+    return Grafik_Screen_Init(w, h, 16) != 0;
+}
 // Sound_Init().
-static void sound_starten() {}
+static void sound_starten()
+{
+    Menuesound_Set_Ordner(Pfad_Menu_Sounds);
+    Sound_Init();
+}
 // Init_Debug_Font().
 static void debug_font_starten() {}
 // Mauszeiger_Start_Timer(), and below mode 104 Mauszeiger_Load_All() and Mauszeiger_Select(0).
 static void mauszeiger_starten() {}
 // Zufall_Init().
-static void zufall_starten() {}
+static void zufall_starten() { Zufall_Init(); }
 // Grafik_Init(): the fonts of the graphics library.
 static void grafik_starten() {}
 // Mauszeiger_Free_All().
@@ -51,9 +77,9 @@ static void mauszeiger_timer_stoppen() {}
 // DeInit_Debug_Font().
 static void debug_font_freigeben() {}
 // Sound_DeInit().
-static void sound_freigeben() {}
+static void sound_freigeben() { Sound_DeInit(); }
 // The display's release (the screen pages close it).
-static void bildschirm_schliessen() {}
+static void bildschirm_schliessen() { Grafik_Screen_DeInit(); }
 // DeInit_System_Dateien().
 static void system_dateien_schliessen() {}
 
@@ -70,6 +96,8 @@ int Init_Game()
 void Game_Main(const char*)
 {
     protokoll.clear();
+    Disk_Set_Spielstand_Ordner(Spielstand_Ordner);
+    spielstand_bloecke_registrieren();
     schritt("Rollen_Dialog");
     Win95_Netz_Modus = Win95_Rollen_Dialog() ? 2 : 1;
     if (!netzwerk_starten()) return;

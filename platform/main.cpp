@@ -51,14 +51,14 @@ int main(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i)
         if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
-            std::printf("dorvin [SPIELSTAND] [-q] [--headless] [--script DATEI] [--role server|client]\n");
+            std::printf("dorvin [SPIELSTAND] [-q] [--headless] [--script DATEI] [--role server|client] [--nosound]\n");
             return 0;
         }
     Os_Init(argc, argv);
     // The command line of the game: what the layer's options leave.
     std::string zeile;
     for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--headless")) continue;
+        if (!std::strcmp(argv[i], "--headless") || !std::strcmp(argv[i], "--nosound")) continue;
         if ((!std::strcmp(argv[i], "--script") || !std::strcmp(argv[i], "--role")) && i + 1 < argc) {
             ++i;
             continue;

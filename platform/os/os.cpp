@@ -9,6 +9,7 @@
 // The feeder gives one line per pump; "wait" holds the following lines until the virtual clock
 // has advanced MS milliseconds. At the end of the script the window is closed (WM_CLOSE).
 #include "platform/os/os.h"
+#include "platform/os/os_sound.h"
 
 #include <unistd.h>
 
@@ -94,7 +95,9 @@ void Os_Init(int argc, char** argv)
         else if (!std::strcmp(argv[i], "--script") && i + 1 < argc) script_file = argv[++i];
         else if (!std::strcmp(argv[i], "--role") && i + 1 < argc)
             role_answer = std::strcmp(argv[++i], "client") == 0 ? 0 : 1;
+        else if (!std::strcmp(argv[i], "--nosound")) Os_Sound_Set_Aus(true);
     }
+    Os_Sound_Set_Headless(Os_Headless());
     if (script_file) {
         std::ifstream in(script_file);
         if (!in) std::fprintf(stderr, "dorvin: Skript %s nicht lesbar\n", script_file);
@@ -138,6 +141,8 @@ void Os_Clock_Advance(uint32_t ms)
         virtual_ms.fetch_add(ms);
     }
     clock_cv.notify_all();
+    // Headless sound plays exactly as far as the virtual clock goes.
+    Os_Sound_Advance(ms);
 }
 
 void Os_Sleep(uint32_t ms)
