@@ -256,22 +256,9 @@ void Mauszeiger_Hide()
 
 void Mauszeiger_Show()
 {
-    // Shown already: saving the screen under it again would keep the pointer itself as its
-    // background and leave a copy behind on the next move. The display gets page 0 back there
-    // first (page 0 never holds the pointer).
-    Mauszeiger_Image* img = aktuell.load();
-    if (gezeichnet.load() && aktiv(img)) {
-        warten();
-        Ausschnitt a;
-        int32_t x = letzt_x.load(), y = letzt_y.load();
-        const auto& g = Grafik_Screen_Geometrie;
-        if (x >= 0 && y >= 0 && g.page0_pixels && ausschneiden(img, x, y, &a))
-            Pixel_Zeiger_Auf_Display(g.depth, g.page0_pixels, a.px, a.py, a.w, a.h, g.width, a.px,
-                                     a.py, false);
-        gezeichnet.store(0);
-        weiter();
-    }
-    gezeichnet.store(0);
+    // Shown already: take it off first, else a show after the mouse moved would leave the
+    // first pointer standing on the display.
+    Mauszeiger_Remove();
     gewollt.store(1);
     Mauszeiger_Draw();
 }
