@@ -463,7 +463,7 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
             p.torwart = true;
             p.pos_zeile = p.pos_spalte = 99;
             p.torwart_staerke = clamp(basis + b.r.range(-80, 80), 50, 950);
-            // set pieces and headers matter little for a keeper; reflexes and box play do
+            // free kicks, corners and headers matter little for a keeper; reflexes and box play do
             for (int i = 0; i < 12; ++i) p.unsichtbar[i] = b.r.range(1, 40);
             for (int i = 12; i < 15; ++i) p.unsichtbar[i] = clamp(basis / 10 + b.r.range(-15, 15), 5, 99);
         } else {
