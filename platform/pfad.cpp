@@ -1,0 +1,3 @@
+#include "platform/pfad.h"
+
+char Pfad_Config_Files[256] = "";
