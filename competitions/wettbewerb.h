@@ -348,3 +348,8 @@ std::vector<uint8_t> Wettbewerb_Block_Packen();
 bool Wettbewerb_Block_Entpacken(const uint8_t* daten, size_t laenge, int32_t team_anzahl);
 // Size of one record in the image.
 size_t Wettbewerb_Block_Datensatz_Groesse();
+// The block as the savegame container writes and reads it, and their registration at position 6.
+struct Disk_Datei;
+bool Wettbewerb_Write_Bin_Block(Disk_Datei* datei);
+bool Wettbewerb_Read_Bin_Block(Disk_Datei* datei, const char* version);
+bool Wettbewerb_Disk_Registrieren();
