@@ -1,6 +1,80 @@
 #include "gameflow/globals.h"
 
+#include <cstring>
+
+#include "gameflow/disk.h"
+#include "gameflow/print.h"
+
 uint32_t Netz_Rolle = 0;
 uint32_t Handelndes_Team = 0;
 uint8_t EIGENER_SERVER = 0;
+uint8_t EIGENER_CLIENT = 0;
+uint8_t Stand_Alone_Server = 0;
+int32_t Server_Team = -1;
+
 int32_t Aktuelles_Team = -1;
+int32_t Aktuelles_Team_Seite = 0;
+int32_t Gegner_Team = -1;
+int32_t Anzeige_Gegner_Team = -1;
+int32_t Taktik_Zusatzwert = 0;
+
+uint32_t Schwierigkeitsstufe = 2;
+
+int32_t Ablauf_Zustand = 0;
+int32_t Aktueller_Tag = 0;
+
+uint16_t Manager_Wappen[MANAGER_WAPPEN_ANZAHL];
+
+int32_t Konfiguration_Standard = 0;
+int32_t Konfiguration_Aktuell = 0;
+
+void Globals_Reset()
+{
+    Aktuelles_Team = -1;
+    Aktuelles_Team_Seite = 0;
+    Gegner_Team = -1;
+    Anzeige_Gegner_Team = -1;
+    Taktik_Zusatzwert = 0;
+    Schwierigkeitsstufe = 2;
+    Ablauf_Zustand = 0;
+    Aktueller_Tag = 0;
+    std::memset(Manager_Wappen, 0, sizeof Manager_Wappen);
+    Konfiguration_Aktuell = Konfiguration_Standard;
+}
+
+// Block layout, little-endian: i32 day, i32 main-loop state, i32 standard set, i32 current set,
+// u16 crest table of MANAGER_WAPPEN_ANZAHL entries.
+constexpr uint32_t GLOBALS_BLOCK_GROESSE = 16 + 2 * MANAGER_WAPPEN_ANZAHL;
+constexpr int32_t ABLAUF_ZUSTAND_MAX = 18;
+
+bool Globals_Write_Bin_Block(Disk_Datei* datei)
+{
+    uint8_t b[GLOBALS_BLOCK_GROESSE];
+    Disk_LE32_Setzen(b + 0, uint32_t(Aktueller_Tag));
+    Disk_LE32_Setzen(b + 4, uint32_t(Ablauf_Zustand));
+    Disk_LE32_Setzen(b + 8, uint32_t(Konfiguration_Standard));
+    Disk_LE32_Setzen(b + 12, uint32_t(Konfiguration_Aktuell));
+    for (int i = 0; i < MANAGER_WAPPEN_ANZAHL; ++i) Disk_LE16_Setzen(b + 16 + 2 * i, Manager_Wappen[i]);
+    return Disk_Schreibe_Block(datei, b, sizeof b);
+}
+
+bool Globals_Read_Bin_Block(Disk_Datei* datei, const char*)
+{
+    uint8_t b[GLOBALS_BLOCK_GROESSE];
+    if (!Disk_Lese_Block(datei, b, sizeof b)) return false;
+    const int32_t tag = int32_t(Disk_LE32_Lesen(b + 0));
+    const int32_t zustand = int32_t(Disk_LE32_Lesen(b + 4));
+    const int32_t standard = int32_t(Disk_LE32_Lesen(b + 8));
+    const int32_t aktuell = int32_t(Disk_LE32_Lesen(b + 12));
+    if (tag < 0 || zustand < 0 || zustand > ABLAUF_ZUSTAND_MAX || standard < 0 || aktuell < 0) {
+        Print_Fehler("Globals_Read_Bin_Block: Werte außerhalb des Bereichs (Tag %d, Zustand %d)", tag,
+                     zustand);
+        return false;
+    }
+    Aktueller_Tag = tag;
+    Ablauf_Zustand = zustand;
+    Konfiguration_Standard = standard;
+    Konfiguration_Aktuell = aktuell;
+    for (int i = 0; i < MANAGER_WAPPEN_ANZAHL; ++i) Manager_Wappen[i] = Disk_LE16_Lesen(b + 16 + 2 * i);
+    return true;
+}

@@ -1,3 +1,186 @@
 #include "gameflow/news.h"
 
-int News_Senden(int32_t, int32_t, int32_t, int32_t, const void*, const char*, ...) { return 0; }
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "gameflow/disk.h"
+#include "gameflow/globals.h"
+#include "gameflow/print.h"
+
+static News_Nachricht news[NEWS_MAX];
+static int32_t such_team = -1;
+static uint32_t such_maske = 0;
+static int32_t such_index = -1;
+
+static bool gueltig(int32_t index) { return index >= 0 && index < NEWS_MAX && news[index].flags != 0; }
+
+int News_Senden(int32_t sender, int32_t team, int32_t sender_team, int32_t kind, const void* frage,
+                const char* format, ...)
+{
+    if (Netz_Rolle == 1) {
+        Print_Fehler("Client-Zugriff: News_Senden");
+        return -1;
+    }
+    if (kind == -1) kind = NEWS_ART_TEXT;
+    if (team < -1 || !format || (kind == NEWS_ART_FRAGE && !frage)) {
+        Print_Fehler("News_Senden: falsche Parameter (team %d, art %d)!", team, kind);
+        return -1;
+    }
+    int32_t frei = -1;
+    for (int32_t i = 0; i < NEWS_MAX && frei < 0; ++i)
+        if (news[i].flags == 0) frei = i;
+    // A full store keeps the messages it has; the new one is dropped.
+    if (frei < 0) {
+        Print_Fehler("News_Senden: Nachrichtenspeicher voll, Nachricht an Team %d verworfen!", team);
+        return -1;
+    }
+    News_Nachricht& n = news[frei];
+    n = {};
+    n.sender = sender;
+    n.team = team;
+    n.sender_team = sender_team;
+    n.art = kind;
+    n.tag = Aktueller_Tag;
+    n.flags = NEWS_FLAG_DA;
+    if (kind == NEWS_ART_FRAGE) {
+        std::memcpy(&n.frage, frage, sizeof n.frage);
+        n.frage.wort[7] = -1;
+        n.flags |= NEWS_FLAG_OFFEN;
+    }
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(n.text, sizeof n.text, format, args);
+    va_end(args);
+    return frei;
+}
+
+News_Frage* News_Get_Text(int32_t index) { return gueltig(index) ? &news[index].frage : nullptr; }
+
+const News_Nachricht* News_Get_Nachricht(int32_t index) { return gueltig(index) ? &news[index] : nullptr; }
+
+bool News_Set(int32_t index, int32_t team, int32_t antwort, int32_t modus)
+{
+    if (!gueltig(index) || (team != -1 && news[index].team != -1 && news[index].team != team)) {
+        Print_Fehler("News_Set: keine Nachricht %d für Team %d!", index, team);
+        return false;
+    }
+    News_Nachricht& n = news[index];
+    if (modus == 4) {
+        n.flags = 0;
+        return true;
+    }
+    if (modus == 2 && (n.flags & NEWS_FLAG_OFFEN)) {
+        n.frage.wort[7] = antwort;
+        n.flags = (n.flags & ~NEWS_FLAG_OFFEN) | NEWS_FLAG_BEANTWORTET;
+        return true;
+    }
+    Print_Fehler("News_Set: Modus %d nicht möglich für Nachricht %d!", modus, index);
+    return false;
+}
+
+int32_t News_Suche_Naechste()
+{
+    for (int32_t i = such_index + 1; i < NEWS_MAX; ++i) {
+        const News_Nachricht& n = news[i];
+        if (!(n.flags & such_maske)) continue;
+        if (such_team != -1 && n.team != -1 && n.team != such_team) continue;
+        such_index = i;
+        return i;
+    }
+    such_index = NEWS_MAX;
+    return -1;
+}
+
+int32_t News_Suche_Erste(int32_t team, uint32_t maske)
+{
+    such_team = team;
+    such_maske = maske;
+    such_index = -1;
+    return News_Suche_Naechste();
+}
+
+int32_t News_Anzahl()
+{
+    int32_t n = 0;
+    for (const auto& m : news) n += m.flags != 0;
+    return n;
+}
+
+void News_Init()
+{
+    std::memset(news, 0, sizeof news);
+    such_index = -1;
+}
+
+void News_DeInit() { News_Init(); }
+
+// Block: first a count block {u32 messages, u32 bytes}, then one block of the messages, each
+// i32 sender, team, sender team, kind, u32 flags, i32 day, 8 x i32 question, u16 text length,
+// text bytes (no terminator).
+constexpr uint32_t NEWS_KOPF = 6 * 4 + 32 + 2;
+
+bool News_Write_Bin_Block(Disk_Datei* datei)
+{
+    std::vector<uint8_t> b;
+    uint32_t anzahl = 0;
+    for (const auto& n : news) {
+        if (!n.flags) continue;
+        ++anzahl;
+        const size_t len = strnlen(n.text, NEWS_TEXT_LAENGE - 1);
+        const size_t o = b.size();
+        b.resize(o + NEWS_KOPF + len);
+        uint8_t* p = b.data() + o;
+        const int32_t felder[6] = {n.sender, n.team, n.sender_team, n.art, int32_t(n.flags), n.tag};
+        for (int i = 0; i < 6; ++i) Disk_LE32_Setzen(p + 4 * i, uint32_t(felder[i]));
+        for (int i = 0; i < 8; ++i) Disk_LE32_Setzen(p + 24 + 4 * i, uint32_t(n.frage.wort[i]));
+        Disk_LE16_Setzen(p + 56, uint16_t(len));
+        std::memcpy(p + NEWS_KOPF, n.text, len);
+    }
+    uint8_t kopf[8];
+    Disk_LE32_Setzen(kopf, anzahl);
+    Disk_LE32_Setzen(kopf + 4, uint32_t(b.size()));
+    return Disk_Schreibe_Block(datei, kopf, 8) && Disk_Schreibe_Block(datei, b.data(), uint32_t(b.size()));
+}
+
+bool News_Read_Bin_Block(Disk_Datei* datei, const char*)
+{
+    uint8_t kopf[8];
+    if (!Disk_Lese_Block(datei, kopf, 8)) return false;
+    const uint32_t anzahl = Disk_LE32_Lesen(kopf);
+    const uint32_t bytes = Disk_LE32_Lesen(kopf + 4);
+    if (anzahl > uint32_t(NEWS_MAX) || bytes > uint32_t(NEWS_MAX) * (NEWS_KOPF + NEWS_TEXT_LAENGE)) {
+        Print_Fehler("News_Read_Bin_Block: %u Nachrichten, %u Bytes!", anzahl, bytes);
+        return false;
+    }
+    std::vector<uint8_t> b(bytes);
+    if (!Disk_Lese_Block(datei, b.data(), bytes)) return false;
+
+    // Parsed into a copy first, so that a bad entry leaves the store as it was.
+    std::vector<News_Nachricht> neu(anzahl);
+    size_t pos = 0;
+    for (auto& n : neu) {
+        if (bytes - pos < NEWS_KOPF) return false;
+        const uint8_t* p = b.data() + pos;
+        n.sender = int32_t(Disk_LE32_Lesen(p));
+        n.team = int32_t(Disk_LE32_Lesen(p + 4));
+        n.sender_team = int32_t(Disk_LE32_Lesen(p + 8));
+        n.art = int32_t(Disk_LE32_Lesen(p + 12));
+        n.flags = Disk_LE32_Lesen(p + 16);
+        n.tag = int32_t(Disk_LE32_Lesen(p + 20));
+        for (int i = 0; i < 8; ++i) n.frage.wort[i] = int32_t(Disk_LE32_Lesen(p + 24 + 4 * i));
+        const uint16_t len = Disk_LE16_Lesen(p + 56);
+        if (len >= NEWS_TEXT_LAENGE || bytes - pos - NEWS_KOPF < len || n.flags == 0 || n.team < -1) {
+            Print_Fehler("News_Read_Bin_Block: Nachricht fehlerhaft!");
+            return false;
+        }
+        std::memcpy(n.text, p + NEWS_KOPF, len);
+        n.text[len] = 0;
+        pos += NEWS_KOPF + len;
+    }
+    if (pos != bytes) return false;
+    News_Init();
+    for (uint32_t i = 0; i < anzahl; ++i) news[i] = neu[i];
+    return true;
+}

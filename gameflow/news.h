@@ -1,8 +1,68 @@
-// News messages to the managers.
+// News messages to the managers. The store lives on the server (or the single PC) and is
+// savegame block 10.
 #pragma once
 #include <cstdint>
 
-// Enters a message for the manager of `team` (-1: every human manager). Kind 4 is a plain
-// message, 5 a question carrying a copy of the 32-byte question record `frage` (or null).
+struct Disk_Datei;
+
+// Question record that a message of kind 5 carries: eight words.
+//   0 type: 3 friendly match, 5 credit from another club, 6 advertising renewal, 8 rule vote
+//   1 the asking club, 2 the other club, 3 deadline day, 4..6 type-dependent values,
+//   7 answer: -1 not answered, 0 no, any other value yes
+struct News_Frage {
+    int32_t wort[8];
+};
+static_assert(sizeof(News_Frage) == 32);
+
+constexpr int NEWS_MAX = 1000;
+constexpr int NEWS_TEXT_LAENGE = 400;
+
+// Recipient flags: a message with none is deleted.
+constexpr uint32_t NEWS_FLAG_OFFEN = 1;        // question awaiting its answer
+constexpr uint32_t NEWS_FLAG_BEANTWORTET = 2;  // question answered (answer in word 7)
+constexpr uint32_t NEWS_FLAG_DA = 4;           // message present
+
+constexpr int32_t NEWS_ART_TEXT = 4;
+constexpr int32_t NEWS_ART_FRAGE = 5;
+
+struct News_Nachricht {
+    int32_t sender;       // -1 none
+    int32_t team;         // addressee, -1 every human manager
+    int32_t sender_team;  // -1 none
+    int32_t art;          // 4 plain, 5 question, 128 and 132 stadium news
+    uint32_t flags;
+    int32_t tag;          // day number of sending
+    News_Frage frage;
+    char text[NEWS_TEXT_LAENGE];
+};
+
+// Enters a message for the manager of `team` (-1: every human manager). Kind -1 counts as 4;
+// kind 5 carries a copy of the 32-byte question record `frage` (required), sent as not
+// answered. Returns the message's index, or -1 when refused (full store, bad arguments, or on a
+// remote client, which has no store of its own).
 int News_Senden(int32_t sender, int32_t team, int32_t sender_team, int32_t kind, const void* frage,
                 const char* format, ...) __attribute__((format(printf, 6, 7)));
+
+// The message's question record, null for an unused index.
+News_Frage* News_Get_Text(int32_t index);
+// The whole message, null for an unused index.
+const News_Nachricht* News_Get_Nachricht(int32_t index);
+
+// Changes a message; `team` must be its addressee or -1. Mode 4: clears every recipient flag,
+// which deletes it (News_Set(i, -1, -1, 4)). Mode 2: answers an open question with `antwort`
+// (stored in word 7; flag 1 becomes flag 2). False when nothing was changed.
+bool News_Set(int32_t index, int32_t team, int32_t antwort, int32_t modus);
+
+// Index of the first message for `team` (-1: any) whose recipient flags share a bit with
+// `maske`, -1 none; News_Suche_Naechste continues the search. Messages to every manager match
+// every team.
+int32_t News_Suche_Erste(int32_t team, uint32_t maske);
+int32_t News_Suche_Naechste();
+
+int32_t News_Anzahl();
+// Empties the store (new game, release).
+void News_Init();
+void News_DeInit();
+
+bool News_Write_Bin_Block(Disk_Datei* datei);
+bool News_Read_Bin_Block(Disk_Datei* datei, const char* version);

@@ -1,0 +1,513 @@
+#include "gameflow/disk.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "gameflow/globals.h"
+#include "gameflow/highscore.h"
+#include "gameflow/news.h"
+#include "gameflow/print.h"
+#include "platform/mem.h"
+#include "platform/win95.h"
+
+namespace {
+
+// CRC-32 (reflected, polynomial 0xEDB88320), eight bytes per step: saving and loading a world
+// of some ten megabytes must stay well under a second.
+struct Crc_Tabellen {
+    uint32_t t[8][256];
+    constexpr Crc_Tabellen() : t{}
+    {
+        for (uint32_t i = 0; i < 256; ++i) {
+            uint32_t c = i;
+            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[0][i] = c;
+        }
+        for (uint32_t i = 0; i < 256; ++i)
+            for (int s = 1; s < 8; ++s) t[s][i] = (t[s - 1][i] >> 8) ^ t[0][t[s - 1][i] & 0xFF];
+    }
+};
+constexpr Crc_Tabellen crc_tab;
+
+uint32_t crc32_weiter(uint32_t crc, const uint8_t* p, size_t n)
+{
+    crc = ~crc;
+    while (n >= 8) {
+        const uint32_t a = Disk_LE32_Lesen(p) ^ crc;
+        const uint32_t b = Disk_LE32_Lesen(p + 4);
+        crc = crc_tab.t[7][a & 0xFF] ^ crc_tab.t[6][(a >> 8) & 0xFF] ^ crc_tab.t[5][(a >> 16) & 0xFF] ^
+              crc_tab.t[4][a >> 24] ^ crc_tab.t[3][b & 0xFF] ^ crc_tab.t[2][(b >> 8) & 0xFF] ^
+              crc_tab.t[1][(b >> 16) & 0xFF] ^ crc_tab.t[0][b >> 24];
+        p += 8;
+        n -= 8;
+    }
+    while (n--) crc = crc_tab.t[0][(crc ^ *p++) & 0xFF] ^ (crc >> 8);
+    return ~crc;
+}
+
+// Keystream of one block: xorshift32 seeded from the block's number and length. It never touches
+// the game's random generator, whose state is itself part of the savegame.
+struct Verwuerfler {
+    uint32_t s;
+    Verwuerfler(uint32_t block_nummer, uint32_t laenge)
+        : s(0x6D2B79F5u ^ (block_nummer * 0x9E3779B9u) ^ (laenge * 0x85EBCA6Bu))
+    {
+        if (s == 0) s = 0x6D2B79F5u;
+    }
+    uint32_t naechstes()
+    {
+        s ^= s << 13;
+        s ^= s >> 17;
+        s ^= s << 5;
+        return s;
+    }
+    // ziel = quelle XOR the next n keystream bytes (ziel may be quelle). Only the last call of
+    // a block may pass a length that is not a multiple of 4.
+    void anwenden(uint8_t* ziel, const uint8_t* quelle, size_t n)
+    {
+        size_t i = 0;
+        for (; i + 4 <= n; i += 4) {
+            uint32_t w;
+            std::memcpy(&w, quelle + i, 4);
+            w ^= naechstes();  // keystream bytes are taken little-endian
+            std::memcpy(ziel + i, &w, 4);
+        }
+        if (i < n) {
+            const uint32_t k = naechstes();
+            for (size_t j = 0; i < n; ++i, ++j) ziel[i] = quelle[i] ^ uint8_t(k >> (8 * j));
+        }
+    }
+};
+static_assert(std::endian::native == std::endian::little, "keystream words are applied in host order");
+
+constexpr size_t DISK_KOPF_GROESSE = SPIELSTAND_MAGIC_LAENGE + SPIELSTAND_VERSION_LAENGE;
+constexpr size_t DISK_STUECK = 1 << 16;
+
+struct Position_Eintrag {
+    Disk_Block_Schreiber schreiber;
+    Disk_Block_Leser leser;
+};
+
+// Savegame order of the module positions 1..29. The game flow's own stores are preset; the
+// other modules register themselves when they start.
+Position_Eintrag positionen[DISK_POSITIONEN] = {
+    {Globals_Write_Bin_Block, Globals_Read_Bin_Block},  //  1 game flow
+    {nullptr, nullptr},                                 //  2 random generator
+    {nullptr, nullptr},                                 //  3 sound effects
+    {nullptr, nullptr},                                 //  4 menu
+    {nullptr, nullptr},                                 //  5 sub-menu bar
+    {nullptr, nullptr},                                 //  6 competitions
+    {nullptr, nullptr},                                 //  7 match store
+    {nullptr, nullptr},                                 //  8 teams
+    {nullptr, nullptr},                                 //  9 players
+    {News_Write_Bin_Block, News_Read_Bin_Block},        // 10 news
+    {nullptr, nullptr},                                 // 11 managers
+    {nullptr, nullptr},                                 // 12 team-player links
+    {nullptr, nullptr},                                 // 13 assistants
+    {Highscore_Write_Bin_Block, Highscore_Read_Bin_Block},  // 14 highscores
+    {nullptr, nullptr},                                 // 15 bank and exchanges
+    {nullptr, nullptr},                                 // 16 credit screens
+    {nullptr, nullptr},                                 // 17 arbiter
+    {nullptr, nullptr},                                 // 18 staff screens
+    {nullptr, nullptr},                                 // 19 auction
+    {nullptr, nullptr},                                 // 20 stadium
+    {nullptr, nullptr},                                 // 21 advertising
+    {nullptr, nullptr},                                 // 22 training camps
+    {nullptr, nullptr},                                 // 23 player screens
+    {nullptr, nullptr},                                 // 24 match day
+    {nullptr, nullptr},                                 // 25 staff pool
+    {nullptr, nullptr},                                 // 26 live match records
+    {nullptr, nullptr},                                 // 27 match view windows
+    {nullptr, nullptr},                                 // 28 reserved
+    {nullptr, nullptr},                                 // 29 statistics
+};
+
+std::string spielstand_ordner = "spielstand";
+char letzter_name[260];
+
+// A message the user sees, also handed to the error sink so that tests can read it.
+void disk_meldung(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void disk_meldung(const char* format, ...)
+{
+    char text[400];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    Print_Fehler("%s", text);
+    Win95_Meldung("%s", text);
+}
+
+bool endet_mit(const char* s, const char* ende)
+{
+    const size_t a = std::strlen(s), b = std::strlen(ende);
+    return a >= b && std::strcmp(s + a - b, ende) == 0;
+}
+
+}  // namespace
+
+struct Disk_Datei {
+    FILE* datei = nullptr;
+    bool spielstand = false;
+    bool fehler = false;
+    uint32_t block_nummer = 0;
+    uint64_t geschrieben = 0;  // savegame bytes written since the area began
+    // Reading a checked savegame from memory: the current area.
+    const uint8_t* daten = nullptr;
+    size_t pos = 0;
+    size_t ende = 0;
+    std::vector<uint8_t> puffer;
+};
+
+Disk_Datei* Disk_Open_Schreiben(const char* name)
+{
+    if (!name) {
+        Print_Fehler("Disk_Open_Schreiben: name==NULL!");
+        return nullptr;
+    }
+    FILE* f = std::fopen(name, "wb+");
+    if (!f) return nullptr;
+    auto* d = new Disk_Datei;
+    d->datei = f;
+    return d;
+}
+
+bool Disk_Close(Disk_Datei* datei)
+{
+    if (!datei) return true;
+    bool ok = !datei->fehler;
+    if (datei->datei && std::fclose(datei->datei) != 0) ok = false;
+    delete datei;
+    return ok;
+}
+
+bool Disk_Fehler(const Disk_Datei* datei) { return !datei || datei->fehler; }
+
+static bool schreibe_roh(Disk_Datei* d, const void* p, size_t n)
+{
+    if (d->fehler) return false;
+    if (n && std::fwrite(p, 1, n, d->datei) != n) d->fehler = true;
+    d->geschrieben += n;
+    return !d->fehler;
+}
+
+bool Disk_Schreibe_Block(Disk_Datei* datei, const void* buffer, uint32_t count)
+{
+    if (!datei || !datei->datei || (!buffer && count)) {
+        Print_Fehler("Disk_Schreibe_Block: keine Datei oder kein Puffer!");
+        return false;
+    }
+    const auto* q = static_cast<const uint8_t*>(buffer);
+    if (!datei->spielstand) return schreibe_roh(datei, q, count);
+
+    uint8_t w[4];
+    Disk_LE32_Setzen(w, count);
+    if (!schreibe_roh(datei, w, 4)) return false;
+    Verwuerfler v(datei->block_nummer++, count);
+    if (datei->puffer.size() < DISK_STUECK) datei->puffer.resize(DISK_STUECK);
+    uint32_t crc = 0;
+    for (uint32_t off = 0; off < count;) {
+        const size_t n = std::min<size_t>(DISK_STUECK, count - off);
+        crc = crc32_weiter(crc, q + off, n);
+        v.anwenden(datei->puffer.data(), q + off, n);
+        if (!schreibe_roh(datei, datei->puffer.data(), n)) return false;
+        off += uint32_t(n);
+    }
+    Disk_LE32_Setzen(w, crc);
+    return schreibe_roh(datei, w, 4);
+}
+
+bool Disk_Lese_Block(Disk_Datei* datei, void* buffer, uint32_t count)
+{
+    if (!datei || (!buffer && count)) {
+        Print_Fehler("Disk_Lese_Block: keine Datei oder kein Puffer!");
+        return false;
+    }
+    if (datei->fehler) return false;
+    if (!datei->daten) {
+        Print_Fehler("Disk_Lese_Block: Datei ist nicht zum Lesen geöffnet!");
+        return false;
+    }
+    // The areas were checked when the file was loaded; the stored length must still match
+    // what this reader expects.
+    if (datei->ende - datei->pos < 8) {
+        Print_Fehler("Disk_Lese_Block: Block fehlt (%u Bytes erwartet)", count);
+        datei->fehler = true;
+        return false;
+    }
+    const uint32_t laenge = Disk_LE32_Lesen(datei->daten + datei->pos);
+    if (laenge != count || datei->ende - datei->pos - 8 < laenge) {
+        Print_Fehler("Disk_Lese_Block: Blocklänge %u statt %u", laenge, count);
+        datei->fehler = true;
+        return false;
+    }
+    if (count) std::memcpy(buffer, datei->daten + datei->pos + 4, count);
+    datei->pos += size_t(laenge) + 8;
+    return true;
+}
+
+uint8_t* Disk_Lese_Datei(const char* name, uint32_t* size)
+{
+    if (size) *size = 0;
+    if (!name || !size) {
+        Print_Fehler("Disk_Lese_Datei: name==NULL oder size==NULL!");
+        return nullptr;
+    }
+    FILE* f = std::fopen(name, "rb");
+    if (!f) return nullptr;
+    long n = -1;
+    if (std::fseek(f, 0, SEEK_END) == 0) n = std::ftell(f);
+    if (n < 0 || uint64_t(n) >= 0xFFFFFFFFu || std::fseek(f, 0, SEEK_SET) != 0) {
+        std::fclose(f);
+        return nullptr;
+    }
+    auto* p = static_cast<uint8_t*>(Mem_Alloc(uint32_t(n) + 1, 0));
+    if (!p) {
+        std::fclose(f);
+        return nullptr;
+    }
+    const size_t gelesen = std::fread(p, 1, size_t(n), f);
+    std::fclose(f);
+    if (gelesen != size_t(n)) {
+        Mem_Free(p, 0);
+        return nullptr;
+    }
+    p[n] = 0;
+    *size = uint32_t(n);
+    return p;
+}
+
+bool Disk_Pfad_Ohne_Dateiname(const char* pfad, char* ordner, uint32_t groesse)
+{
+    if (!pfad || !ordner || groesse == 0) {
+        Print_Fehler("Disk_Pfad_Ohne_Dateiname: falsche Parameter!");
+        return false;
+    }
+    const char* letzter = nullptr;
+    for (const char* p = pfad; *p; ++p)
+        if (*p == '/' || *p == '\\') letzter = p;
+    const size_t n = letzter ? size_t(letzter - pfad) : 0;
+    if (n >= groesse) {
+        ordner[0] = 0;
+        return false;
+    }
+    std::memcpy(ordner, pfad, n);
+    ordner[n] = 0;
+    return true;
+}
+
+void Disk_Set_Spielstand_Ordner(const char* ordner) { spielstand_ordner = ordner ? ordner : ""; }
+
+const char* Disk_Get_Spielstand_Ordner() { return spielstand_ordner.c_str(); }
+
+const char* Disk_Lade_Letzten_Spielstand_Namen()
+{
+    Win95_Registry_Get_A_Value("letzter_spielstand", letzter_name, int(sizeof letzter_name));
+    letzter_name[sizeof letzter_name - 1] = 0;
+    return letzter_name;
+}
+
+bool Disk_Block_Registrieren(int position, Disk_Block_Schreiber schreiber, Disk_Block_Leser leser)
+{
+    if (position < 1 || position > DISK_POSITIONEN || position == DISK_POS_FREI) {
+        Print_Fehler("Disk_Block_Registrieren: falsche Position %d!", position);
+        return false;
+    }
+    positionen[position - 1] = {schreiber, leser};
+    return true;
+}
+
+bool Disk_Spielstand_Pfad(const char* name, char* pfad, uint32_t groesse)
+{
+    if (!name || !*name || !pfad || groesse == 0) {
+        Print_Fehler("Disk_Spielstand_Pfad: falsche Parameter!");
+        return false;
+    }
+    const char* ext = Win95_Registry_Get_Extension();
+    if (!ext) ext = ".sgv";
+    std::string p;
+    if (!std::strchr(name, '/')) {
+        p = spielstand_ordner;
+        if (!p.empty() && p.back() != '/') p += '/';
+    }
+    p += name;
+    if (!endet_mit(name, ext)) p += ext;
+    if (p.size() >= groesse) {
+        pfad[0] = 0;
+        return false;
+    }
+    std::memcpy(pfad, p.c_str(), p.size() + 1);
+    return true;
+}
+
+// Writes the header and every area to the open temporary file.
+static bool spielstand_schreiben(Disk_Datei* d)
+{
+    uint8_t kopf[DISK_KOPF_GROESSE + 4] = {};
+    std::memcpy(kopf, SPIELSTAND_MAGIC, SPIELSTAND_MAGIC_LAENGE);
+    std::memcpy(kopf + SPIELSTAND_MAGIC_LAENGE, SPIELSTAND_VERSION, sizeof SPIELSTAND_VERSION - 1);
+    Disk_LE32_Setzen(kopf + DISK_KOPF_GROESSE, crc32_weiter(0, kopf, DISK_KOPF_GROESSE));
+    if (!schreibe_roh(d, kopf, sizeof kopf)) return false;
+
+    for (int i = 0; i < DISK_POSITIONEN; ++i) {
+        const long start = std::ftell(d->datei);
+        uint8_t w[4] = {};
+        if (start < 0 || !schreibe_roh(d, w, 4)) return false;
+        d->geschrieben = 0;
+        if (positionen[i].schreiber && !positionen[i].schreiber(d)) {
+            Print_Fehler("Disk_Spielstand_Speichern: Block %d nicht geschrieben", i + 1);
+            return false;
+        }
+        if (d->fehler || d->geschrieben > 0xFFFFFFFFu) return false;
+        Disk_LE32_Setzen(w, uint32_t(d->geschrieben));
+        if (std::fseek(d->datei, start, SEEK_SET) != 0 || std::fwrite(w, 1, 4, d->datei) != 4 ||
+            std::fseek(d->datei, 0, SEEK_END) != 0)
+            return false;
+    }
+    return std::fflush(d->datei) == 0 && fsync(fileno(d->datei)) == 0;
+}
+
+bool Disk_Spielstand_Speichern(const char* name)
+{
+    char pfad[1024];
+    if (!Disk_Spielstand_Pfad(name, pfad, sizeof pfad)) {
+        disk_meldung("Der Spielstand \"%s\" konnte nicht gespeichert werden.", name ? name : "");
+        return false;
+    }
+    const std::string temp = std::string(pfad) + ".tmp";
+    Disk_Datei* d = Disk_Open_Schreiben(temp.c_str());
+    bool ok = d != nullptr;
+    if (ok) {
+        d->spielstand = true;
+        std::setvbuf(d->datei, nullptr, _IOFBF, 1 << 20);
+        ok = spielstand_schreiben(d);
+        ok = Disk_Close(d) && ok;
+        // Only a complete, flushed file replaces the previous savegame.
+        if (ok) ok = std::rename(temp.c_str(), pfad) == 0;
+        if (!ok) std::remove(temp.c_str());
+    }
+    if (!ok) {
+        disk_meldung("Der Spielstand \"%s\" konnte nicht gespeichert werden. Der bisherige Spielstand "
+                     "bleibt erhalten.",
+                     pfad);
+        return false;
+    }
+    Win95_Registry_Set_A_Value("letzter_spielstand", name);
+    return true;
+}
+
+namespace {
+
+struct Bereich {
+    size_t start;
+    size_t ende;
+};
+
+enum class Pruefung { OK, KEIN_SPIELSTAND, VERSION, BESCHAEDIGT };
+
+// Checks header, areas and blocks of a loaded file, descrambling every payload in place.
+Pruefung spielstand_pruefen(uint8_t* p, size_t n, char* version, std::array<Bereich, DISK_POSITIONEN>& bereiche)
+{
+    if (n < DISK_KOPF_GROESSE + 4 || std::memcmp(p, SPIELSTAND_MAGIC, SPIELSTAND_MAGIC_LAENGE) != 0)
+        return Pruefung::KEIN_SPIELSTAND;
+    std::memcpy(version, p + SPIELSTAND_MAGIC_LAENGE, SPIELSTAND_VERSION_LAENGE);
+    version[SPIELSTAND_VERSION_LAENGE] = 0;
+    if (crc32_weiter(0, p, DISK_KOPF_GROESSE) != Disk_LE32_Lesen(p + DISK_KOPF_GROESSE))
+        return Pruefung::BESCHAEDIGT;
+    if (std::strcmp(version, SPIELSTAND_VERSION) != 0 && std::strcmp(version, SPIELSTAND_VERSION_ALT) != 0)
+        return Pruefung::VERSION;
+
+    size_t pos = DISK_KOPF_GROESSE + 4;
+    uint32_t block_nummer = 0;
+    for (auto& b : bereiche) {
+        if (n - pos < 4) return Pruefung::BESCHAEDIGT;
+        const uint32_t laenge = Disk_LE32_Lesen(p + pos);
+        pos += 4;
+        if (n - pos < laenge) return Pruefung::BESCHAEDIGT;
+        b = {pos, pos + laenge};
+        while (pos < b.ende) {
+            if (b.ende - pos < 8) return Pruefung::BESCHAEDIGT;
+            const uint32_t bl = Disk_LE32_Lesen(p + pos);
+            if (b.ende - pos - 8 < bl) return Pruefung::BESCHAEDIGT;
+            uint8_t* nutz = p + pos + 4;
+            Verwuerfler(block_nummer++, bl).anwenden(nutz, nutz, bl);
+            if (crc32_weiter(0, nutz, bl) != Disk_LE32_Lesen(nutz + bl)) return Pruefung::BESCHAEDIGT;
+            pos += size_t(bl) + 8;
+        }
+    }
+    return pos == n ? Pruefung::OK : Pruefung::BESCHAEDIGT;
+}
+
+// Version text of a foreign file, printable characters only.
+void version_lesbar(char* v)
+{
+    for (char* c = v; *c; ++c)
+        if (uint8_t(*c) < 0x20 || uint8_t(*c) == 0x7F) *c = '?';
+}
+
+}  // namespace
+
+bool Disk_Spielstand_Laden(const char* name)
+{
+    char pfad[1024];
+    if (!Disk_Spielstand_Pfad(name, pfad, sizeof pfad)) {
+        disk_meldung("Der Spielstand \"%s\" konnte nicht geöffnet werden.", name ? name : "");
+        return false;
+    }
+    uint32_t groesse = 0;
+    uint8_t* p = Disk_Lese_Datei(pfad, &groesse);
+    if (!p) {
+        disk_meldung("Der Spielstand \"%s\" konnte nicht geöffnet werden.", pfad);
+        return false;
+    }
+    char version[SPIELSTAND_VERSION_LAENGE + 1] = {};
+    std::array<Bereich, DISK_POSITIONEN> bereiche{};
+    switch (spielstand_pruefen(p, groesse, version, bereiche)) {
+    case Pruefung::OK:
+        break;
+    case Pruefung::KEIN_SPIELSTAND:
+        disk_meldung("Die Datei \"%s\" ist kein Spielstand.", pfad);
+        Mem_Free(p, 0);
+        return false;
+    case Pruefung::VERSION:
+        version_lesbar(version);
+        disk_meldung("Der Spielstand \"%s\" hat die unbekannte Version \"%s\" und kann nicht geladen "
+                     "werden.",
+                     pfad, version);
+        Mem_Free(p, 0);
+        return false;
+    case Pruefung::BESCHAEDIGT:
+        disk_meldung("Der Spielstand \"%s\" ist beschädigt und kann nicht geladen werden. Das laufende "
+                     "Spiel bleibt erhalten.",
+                     pfad);
+        Mem_Free(p, 0);
+        return false;
+    }
+
+    bool ok = true;
+    Disk_Datei d;
+    d.spielstand = true;
+    d.daten = p;
+    for (int i = 0; i < DISK_POSITIONEN && ok; ++i) {
+        if (!positionen[i].leser) continue;
+        d.pos = bereiche[i].start;
+        d.ende = bereiche[i].ende;
+        ok = positionen[i].leser(&d, version) && !d.fehler;
+        if (!ok) Print_Fehler("Disk_Spielstand_Laden: Block %d nicht gelesen", i + 1);
+    }
+    Mem_Free(p, 0);
+    if (!ok) {
+        disk_meldung("Der Spielstand \"%s\" konnte nicht vollständig geladen werden.", pfad);
+        return false;
+    }
+    Win95_Registry_Set_A_Value("letzter_spielstand", name);
+    return true;
+}
