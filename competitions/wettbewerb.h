@@ -229,7 +229,8 @@ void Wettbewerb_Free();
 // owners from the forward links, checks every limit and link, and only then replaces the
 // current records. False with a message on the error sink, nothing changed.
 bool Wettbewerb_Uebernehmen(const Wettbewerb_Datensatz* recs, int32_t anzahl, int32_t team_anzahl);
-// Renumbers links, owners and place targets for a record inserted (1) or deleted (0) at nummer.
+// Renumbers links, owners and place targets for a record inserted (1) or deleted (0) at nummer;
+// a link to a deleted record becomes -1. The configuration number is not a record link and stays.
 void Wettbewerb_Verknuepfungen_Verschieben(int32_t nummer, int32_t einfuegen);
 
 // ---- Reader ----

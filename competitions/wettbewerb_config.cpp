@@ -70,6 +70,10 @@ void melden(Lauf& l, int32_t rec, const char* wort, const char* fmt, ...)
 bool zahl(Lauf& l, int32_t& out)
 {
     const char* t = Read_Config_Get_Wert_Text();
+    if (!std::strcmp(t, l.wort)) {  // a keyword alone on its line reads as 1 (flags)
+        out = 1;
+        return true;
+    }
     const char* p = t;
     while (*p == ' ') ++p;
     bool ok = *p == '#' || !strcasecmp(p, "JA") || !strcasecmp(p, "NEIN");

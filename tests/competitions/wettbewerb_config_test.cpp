@@ -88,7 +88,7 @@ const std::string GUT =
     "\tSTARTTEILNEHMER 7,8\n"
     "\tLAND 40\n"
     "\tWER_GEGEN_WEN 0,1,2,3\n"
-    "\tBASISLIGA JA\n"
+    "\tBASISLIGA\n"
     "NEUER_WETTBEWERB\n"
     "\tNAME \"Pokal\"\n"
     "\tIDENTIFIKATION POKAL_7\n"
@@ -144,6 +144,7 @@ TEST_F(Config, LiestDieDateiInDieDatensaetze)
     EXPECT_EQ(p->auffuell[0].von, 3);
     EXPECT_EQ(p->quali_land[0].anzahl, 2);
     EXPECT_EQ(Wettbewerb_Zeiger(1)->wer_gegen_wen_anz, 4);
+    EXPECT_EQ(Wettbewerb_Zeiger(1)->basisliga, 1);  // a flag alone on its line
     EXPECT_TRUE(Wettbewerb_Config_Teams_Gueltig());
     EXPECT_EQ(Wettbewerb_Config_Max_Teamnummer(5, 5), 40);
 
