@@ -135,7 +135,7 @@ int32_t wort_suchen(const char* const* tabelle, int32_t n, const char* wort)
 
 bool team_pruefen(Lauf& l, int32_t rec, int32_t t, bool keins_erlaubt)
 {
-    if ((keins_erlaubt && t == -1) || (t >= 0 && t < l.team_anzahl)) return true;
+    if ((keins_erlaubt && t == -1) || (t >= 0 && t < l.team_anzahl && t <= INT16_MAX)) return true;
     melden(l, rec, l.wort, "Teamnummer %d nicht unter der Teamanzahl %d", t, l.team_anzahl);
     return false;
 }
