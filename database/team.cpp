@@ -20,6 +20,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "competitions/wettbewerb.h"
 #include "database/bytes.h"
 #include "database/manager.h"
 #include "gameflow/globals.h"
@@ -93,19 +94,10 @@ bool ist_client() { return Netz_Rolle == 1; }
 bool pseudo(int32_t team) { return team == Transfermarkt_Team || team == Jugend_Team; }
 int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
 
-// Queries of the competitions and the stadium that the team fields show. They come with those
-// modules; until then a team plays in no competition, every nation counts as having one, and no
-// stadium has places.
-int32_t wettbewerb_des_teams(int32_t team)
-{
-    (void)team;
-    return -1;
-}
-bool land_hat_wettbewerbe(int32_t land)
-{
-    (void)land;
-    return true;
-}
+int32_t wettbewerb_des_teams(int32_t team) { return Wettbewerb_Get_Team_Wettbewerb(team, 1); }
+bool land_hat_wettbewerbe(int32_t land) { return Wettbewerb_Get_Land_Wettbewerbe(land, nullptr) > 0; }
+
+// The stadium's places come with the stadium module; until then no stadium has places.
 int32_t stadion_plaetze(int32_t team, int32_t maske)
 {
     (void)team;
@@ -697,6 +689,10 @@ int32_t Team_Get_Managerteams(int32_t* feld)
 }
 
 void Team_Leer(int32_t, int32_t, int32_t, int32_t) {}
+
+bool Team_Liga_Hat_Teams(int32_t land) { return land_hat_wettbewerbe(land); }
+
+int32_t Team_Anzahl_Im_Wettbewerb(int32_t wettbewerb) { return Wettbewerb_Get_Teams(wettbewerb, nullptr); }
 
 int32_t Team_Get_Heimatland() { return Team_Heimatland == 0xFFFF ? 0 : Team_Heimatland; }
 

@@ -142,6 +142,8 @@ int32_t Team_Get_Teams_Mit_Flag(int32_t* feld, bool nur_national);
 bool Team_Ist_Landteam(int32_t team);
 int32_t Team_Get_Managerteams(int32_t* feld);
 void Team_Leer(int32_t, int32_t, int32_t, int32_t);
+bool Team_Liga_Hat_Teams(int32_t land);
+int32_t Team_Anzahl_Im_Wettbewerb(int32_t wettbewerb);
 
 // The home country for the players' nations: its team number, 0 when none was read.
 int32_t Team_Get_Heimatland();
