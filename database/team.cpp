@@ -23,6 +23,7 @@
 #include "competitions/wettbewerb.h"
 #include "database/bytes.h"
 #include "database/manager.h"
+#include "database/teamspieler.h"
 #include "gameflow/globals.h"
 #include "gameflow/print.h"
 #include "gameflow/temp.h"
@@ -860,6 +861,7 @@ bool Team(int32_t n)
     Transfermarkt_Team = Jugend_Team = -1;
     Team_Heimatland = 0xFFFF;
     Team_Anzahl = 0;
+    Teamspieler_Suchlisten_Init();
 
     if (!Read_Config_Open(1, n, -1)) {
         Print_Fehler("Team: %d_team.cfg nicht lesbar\n", n + 1);
@@ -889,7 +891,8 @@ bool Team(int32_t n)
                 Print_Fehler("Team: LETZTES_TEAM doppelt, ignoriert\n");
                 continue;
             }
-            if (v < 0 || v > 32000) return abbruch(v);
+            // every team's link list takes a slot of the program's list registry (1000 slots)
+            if (v < 0 || v >= TEAM_MAX_ANZAHL) return abbruch(v);
             if (!anlegen(v + 1)) {
                 Read_Config_Close();
                 Team_Free_Arrays(true);

@@ -43,6 +43,8 @@ constexpr int32_t TEAM_MAX_SPIELER = 49;
 constexpr int32_t TEAM_MAX_TRANSFERMARKT_START = 300;
 constexpr int32_t TEAM_MAX_START_SPIELER = 500;
 constexpr int32_t TEAM_BEOBACHTET_ANZAHL = 30;
+// Each team's link list is a registered list; the registry holds 1000 for the whole program.
+constexpr int32_t TEAM_MAX_ANZAHL = 950;
 
 struct Team_Struktur {
     uint8_t status;

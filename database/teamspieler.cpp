@@ -568,12 +568,17 @@ void Teamspieler_Transfer_Speichern(int32_t verkaeufer, int32_t kaeufer, int32_t
                         static_cast<uint16_t>(art), 0, static_cast<uint32_t>(heute())};
 }
 
+void Teamspieler_Suchlisten_Init()
+{
+    std::memset(suchlisten, 0, sizeof suchlisten);
+    for (auto& s : suchlisten) std::memset(s, 0xFF, 24);
+}
+
 void Teamspieler_Init_Listen()
 {
     for (auto& t : transferliste) t = {0xFFFF, 0, 0, 0, 0, 0, 0};
     std::memset(spieler_wettbewerb_liste, 0, sizeof spieler_wettbewerb_liste);
-    std::memset(suchlisten, 0, sizeof suchlisten);
-    for (auto& s : suchlisten) std::memset(s, 0xFF, 24);
+    Teamspieler_Suchlisten_Init();
 }
 
 int32_t Teamspieler_Leer() { return 0; }

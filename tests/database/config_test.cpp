@@ -243,6 +243,8 @@ TEST_F(ConfigTest, BrokenTeamFilesFailCleanly)
     EXPECT_FALSE(Team(3));
     datei(4, "team.cfg", "LETZTES_TEAM -7\n");
     EXPECT_FALSE(Team(4));
+    datei(6, "team.cfg", "LETZTES_TEAM 5000\n");
+    EXPECT_FALSE(Team(6));  // more link lists than the list registry holds
     EXPECT_FALSE(Team(8));  // missing file
 
     datei(5, "team.cfg", "LETZTES_TEAM 0\n" + team_block(0, "FC A", "SPIELER 1,2,\"3"));
