@@ -38,6 +38,16 @@ struct Silben {
     size_t n_hinten;
 };
 
+// Town names take a middle syllable as well: two syllables alone too often meet a real town.
+const char* const ORT_MITTE[6][7] = {
+    {"en", "er", "el", "ing", "ers", "in", "ol"},
+    {"el", "an", "ing", "er", "is", "ow", "et"},
+    {"ar", "el", "ir", "on", "av", "il", "or"},
+    {"el", "an", "ar", "eu", "on", "ir", "ou"},
+    {"el", "er", "ar", "ing", "ol", "en", "us"},
+    {"ar", "ov", "in", "el", "im", "ak", "uz"},
+};
+
 // Town syllables.
 const char* const ORT_DE_V[] = {"Berg", "Wal", "Hohen", "Alt", "Neu", "Ros", "Kirch", "Lin", "Mar",
                                 "Sel", "Wes", "Fal", "Hal", "Eich", "Bren", "Dorn", "Ahl", "Ober",
@@ -276,14 +286,24 @@ struct Bau {
         return s;
     }
 
+    std::string ort_wort(Sprache s)
+    {
+        Silben silben = ort_silben(s);
+        for (;;) {
+            std::string o = silben.vorn[r.next() % silben.n_vorn];
+            o += ORT_MITTE[s][r.next() % 7];
+            o += silben.hinten[r.next() % silben.n_hinten];
+            if (o.size() <= 14) return o;
+        }
+    }
+
     std::string neuer_ort(Sprache s)
     {
         for (int i = 0; i < 200; ++i) {
-            std::string o = wort(r, ort_silben(s), 14);
+            std::string o = ort_wort(s);
             if (orte.insert(o).second) return o;
         }
-        std::string o = wort(r, ort_silben(s), 12);
-        return eindeutig(orte, o);
+        return eindeutig(orte, ort_wort(s).substr(0, 12));
     }
 
     Welt_Team& neues_team(Welt_Team_Art art)
