@@ -210,11 +210,17 @@ const char* vorname(Rng& r, Sprache s)
     }
 }
 
-std::string wort(Rng& r, const Silben& s, size_t max_len)
+// Surnames with a middle syllable now and then; staff, whose full names are shown, always get
+// one, so that no real person is named.
+const char* const NAME_MITTE[] = {"en", "er", "el", "in", "ol", "an", "ers", "ig"};
+
+std::string nachname(Rng& r, Sprache s, size_t max_len, bool mitte)
 {
+    Silben silben = name_silben(s);
     for (;;) {
-        std::string w = s.vorn[r.next() % s.n_vorn];
-        w += s.hinten[r.next() % s.n_hinten];
+        std::string w = silben.vorn[r.next() % silben.n_vorn];
+        if (mitte || r.range(0, 1)) w += NAME_MITTE[r.next() % std::size(NAME_MITTE)];
+        w += silben.hinten[r.next() % silben.n_hinten];
         if (w.size() <= max_len) return w;
     }
 }
@@ -473,7 +479,7 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
     auto neuer_spieler = [&](Welt_Team& t, Sprache s, int basis, int rolle) {
         Welt_Spieler p;
         p.nummer = static_cast<int32_t>(w.spieler.size());
-        p.name = wort(b.r, name_silben(s), 19);
+        p.name = nachname(b.r, s, 19, false);
         p.vorname = vorname(b.r, s);
         p.nation = t.nation;
         p.groesse = b.r.range(168, 200);
@@ -550,7 +556,7 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
         p.typ = i < schiris ? 0 : 1;
         size_t n = static_cast<size_t>(b.r.range(0, static_cast<int32_t>(plan.size()) - 1));
         Sprache s = plan[n].def->sprache;
-        p.name = std::string(vorname(b.r, s)) + " " + wort(b.r, name_silben(s), 16);
+        p.name = std::string(vorname(b.r, s)) + " " + nachname(b.r, s, 16, true);
         if (p.name.size() > 25) p.name.resize(25);
         p.land = w.nationen[n].land_team;
         if (p.typ == 0) {
