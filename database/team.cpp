@@ -791,12 +791,6 @@ void melden(const char* text)
     Menue_Requester(0, Aktuelles_Team, text, nullptr, nullptr, 0);
 }
 
-// The stadium values of the file, until the stadium module takes them over.
-struct Stadion_Start {
-    char name[30];
-    int32_t sitz, steh;
-};
-
 // Longest SPIELER list the reader takes: 2500 characters give at most 1250 numbers.
 constexpr int32_t SPIELER_LISTE_MAX = 1251;
 
@@ -886,7 +880,6 @@ bool Team(int32_t n)
         int k = keyword(wort);
         if (k == K_LETZTES_TEAM) {
             int32_t v = Read_Config_Get_Wert();
-            // team numbers are 16-bit in the links and the nation map
             if (T) {
                 Print_Fehler("Team: LETZTES_TEAM doppelt, ignoriert\n");
                 continue;
@@ -922,7 +915,6 @@ bool Team(int32_t n)
     if (!T) return abbruch(-1, false);
 
     // Pass 2: every keyword.
-    std::vector<Stadion_Start> stadien(static_cast<size_t>(Team_Anzahl) + 1, Stadion_Start{});
     std::vector<int32_t> liste(SPIELER_LISTE_MAX);
     if (!Read_Config_Open(1, n, -1)) {
         Team_Free_Arrays(true);
@@ -983,10 +975,12 @@ bool Team(int32_t n)
             }
             break;
         }
-        case K_STADION_NAME: kopieren(stadien[static_cast<size_t>(team)].name, Read_Config_Get_Wert_Text(), 29); break;
         case K_STADT: kopieren(T_Fix[team].stadt, Read_Config_Get_Wert_Text(), 17); break;
-        case K_SITZPL: stadien[static_cast<size_t>(team)].sitz = Read_Config_Get_Wert(); break;
-        case K_STEHPL: stadien[static_cast<size_t>(team)].steh = Read_Config_Get_Wert(); break;
+        case K_STADION_NAME:
+        case K_SITZPL:
+        case K_STEHPL:
+            // the stadium record and its stands belong to the stadium module (club economy)
+            break;
         case K_NATION: {
             if (pseudo(team)) break;
             char land[51];
