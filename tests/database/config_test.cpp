@@ -1,6 +1,7 @@
 // The readers of the player, team and staff files, fed with small hand-made files, broken ones
 // among them.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>

@@ -1,5 +1,6 @@
 // The generated world, as the builder writes it, through the program's own readers.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
