@@ -1139,3 +1139,30 @@ int32_t Team_Get_Free_Grafik_Nummer()
         if (!belegt[i]) return static_cast<int32_t>(i);
     return 0;
 }
+
+void Team_Get_Config_Daten(Team_Config_Daten* daten)
+{
+    if (!daten || !T) return;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        Team_Config_Daten& d = daten[t];
+        std::memset(&d, 0, sizeof d);
+        d.nummer = t;
+        kopieren(d.name, T_Fix[t].name, 23);
+        for (int i = 0; i < 4; ++i) d.staerke[i] = T_Own[t].staerke[i];
+        d.kondition = T_Own[t].kondition;
+        d.technik = T_Own[t].technik;
+        d.intelligenz = T_Own[t].intelligenz;
+        int32_t n = Teamspieler_Ins_Array(t, nullptr, -1, 0);
+        if (n > 0) {
+            d.spieler = static_cast<int32_t*>(Mem_Alloc(static_cast<uint32_t>(n) * 4, 0));
+            d.spieleranzahl = d.spieler ? Teamspieler_Ins_Array(t, d.spieler, n, 0) : 0;
+        }
+        kopieren(d.stadion, Team_String(TEAM_STADION_NAME, t, nullptr, 0), 29);
+        kopieren(d.stadt, T_Fix[t].stadt, 17);
+        d.sitzplaetze = stadion_plaetze(t, 13);
+        d.stehplaetze = stadion_plaetze(t, 14);
+        d.nation = static_cast<uint8_t>(T_Fix[t].nation);
+        d.status = T[t].status;
+        std::memcpy(d.farben, T_Fix[t].farben, 36);
+    }
+}
