@@ -6,7 +6,6 @@
 #include "platform/mauszeiger.h"
 
 #include <atomic>
-#include <cstring>
 
 #include "gameflow/print.h"
 #include "graphics/grafik_blit.h"
