@@ -53,7 +53,6 @@ Compress_Stream* OpenOutPutData(uint32_t mode, const char* name, uint8_t* buffer
                 Mem_Free(s, 0);
                 return nullptr;
             }
-            s->eigener_puffer = 1;
         }
         s->buffer = buffer;
         s->length = capacity;
@@ -125,7 +124,6 @@ Compress_Stream* OpenInPutData(uint32_t mode, const char* name, uint8_t* buffer,
             } else {
                 s->buffer = buffer;
                 s->length = int32_t(size);
-                s->eigener_puffer = 1;
                 ok = true;
             }
         }
@@ -223,8 +221,7 @@ void CloseInPutData(Compress_Stream* stream, int keep)
     if (!stream) return;
     if (stream->mode == CMP_IO_MODE_FILE) {
         if (stream->file) std::fclose(stream->file);
-    } else if (!keep || stream->eigener_puffer) {
-        // A buffer the stream read from a file has no other owner.
+    } else if (!keep) {
         Mem_Free(stream->buffer, 0);
     }
     Mem_Free(stream, 0);
