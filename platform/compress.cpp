@@ -415,7 +415,7 @@ uint8_t* Compress_Block(const uint8_t* data, uint32_t length, uint32_t* size_out
 static uint64_t lzw_max_output(uint32_t packed_bytes)
 {
     uint64_t codes = uint64_t(packed_bytes) * 8 / 9;
-    return codes * (codes + 1) / 2;
+    return codes * (codes + 3) / 2;
 }
 
 uint8_t* Decompress_Block(const uint8_t* block, uint32_t size, uint32_t* length_out)

@@ -721,7 +721,7 @@ void Load_Resource_Buffer(ResFile_Bild* bitmap, int32_t handle, int32_t number, 
         Print_Fehler("Load_Resource: ungültiger handle");
         return;
     }
-    int32_t pos = position(handle, number, true);
+    int32_t pos = position(handle, number, false);
     if (pos < 0 || !bitmap) return;
     if (eintrag_typ(handle, pos) != RES_BITMAP) {
         Print_Fehler("Load_Resource: Unkown");
