@@ -289,6 +289,15 @@ TEST(ResFile, PalettesSpritesFontsAndFilms)
 
     EXPECT_EQ(Load_Resource(h, 30, 16, nullptr), nullptr);
     EXPECT_TRUE(fehler.contains("Load_Resource: Unkown"));
+    std::vector<uint8_t> namen(7 * 256);
+    EXPECT_EQ(ResFile_Namen_Lesen(h, namen.data()), 0); // written without a name table
+    alle_schliessen();
+
+    d.namen = {"palette", "sprite"};
+    h = oeffne(d, "namen.res");
+    ASSERT_EQ(ResFile_Namen_Lesen(h, namen.data()), 1);
+    EXPECT_STREQ(reinterpret_cast<char*>(namen.data() + 256), "sprite");
+    EXPECT_EQ(namen[6 * 256], 0);
     alle_schliessen();
 }
 
