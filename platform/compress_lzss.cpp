@@ -22,10 +22,11 @@ constexpr int UNUSED = 0;
 
 inline int mod_fenster(int a) { return a & (FENSTER - 1); }
 
+// 16 bytes, so that the whole tree stays in the first-level cache.
 struct Knoten {
-    int32_t parent;
-    int32_t kind[2]; // smaller, larger
     uint64_t key;    // the first 8 bytes at insertion, big-endian: one load per tree level
+    int32_t parent;  // a node, or FENSTER + tree number for a top node
+    int16_t kind[2]; // smaller, larger
 };
 
 // The first LOOK_AHEAD bytes are mirrored behind the window, so that the compressor compares
@@ -58,9 +59,12 @@ inline int vergleich(const uint8_t* a, const uint8_t* b, bool* groesser)
 }
 
 Knoten baum[FENSTER + 1];
-// One tree per two-byte prefix: a match needs two equal bytes anyway, and the shallower trees
-// keep the descent short. A top node's parent is FENSTER + its prefix.
-int32_t wurzel[1 << 16];
+// One tree per hash of the first three bytes: every string that shares three bytes with a
+// position is in its tree, and the small trees keep the descent short. Matches of exactly two
+// bytes come from the newest position with the same two bytes. A top node's parent is
+// FENSTER + its tree number.
+int16_t wurzel[1 << 16];
+int16_t letzte_zwei[1 << 16];
 
 inline uint64_t schluessel(int pos)
 {
@@ -69,10 +73,14 @@ inline uint64_t schluessel(int pos)
     return __builtin_bswap64(x);
 }
 
-inline int praefix(int pos) { return fenster[pos] << 8 | fenster[pos + 1]; }
+inline int praefix(int pos)
+{
+    uint32_t v = uint32_t(fenster[pos]) << 16 | uint32_t(fenster[pos + 1]) << 8 | fenster[pos + 2];
+    return int((v * 2654435761u) >> 16);
+}
 
 // The slot in old_node's parent (node or tree root) that points at old_node.
-inline int32_t* eltern_zeiger(int old_node)
+inline int16_t* eltern_zeiger(int old_node)
 {
     int p = baum[old_node].parent;
     if (p >= FENSTER) return &wurzel[p - FENSTER];
@@ -83,7 +91,9 @@ void tree_init(int r)
 {
     std::memset(baum, 0, sizeof baum);
     std::memset(wurzel, 0, sizeof wurzel);
-    wurzel[praefix(r)] = r;
+    std::memset(letzte_zwei, 0, sizeof letzte_zwei);
+    letzte_zwei[fenster[r] << 8 | fenster[r + 1]] = int16_t(r);
+    wurzel[praefix(r)] = int16_t(r);
     baum[r].parent = FENSTER + praefix(r);
     baum[r].key = schluessel(r);
 }
@@ -92,14 +102,14 @@ void tree_init(int r)
 inline void tree_kontrahieren(int old_node, int new_node)
 {
     if (new_node != UNUSED) baum[new_node].parent = baum[old_node].parent;
-    *eltern_zeiger(old_node) = new_node;
+    *eltern_zeiger(old_node) = int16_t(new_node);
     baum[old_node].parent = UNUSED;
 }
 
 // Puts new_node (not in the tree) in old_node's place with old_node's children.
 inline void tree_ersetzen(int old_node, int new_node)
 {
-    *eltern_zeiger(old_node) = new_node;
+    *eltern_zeiger(old_node) = int16_t(new_node);
     uint64_t key = baum[new_node].key;
     baum[new_node] = baum[old_node];
     baum[new_node].key = key;
@@ -152,14 +162,13 @@ int tree_einfuegen(int new_node, int* match_position)
     int prefix = praefix(new_node);
     uint64_t key = schluessel(new_node);
     int test_node = wurzel[prefix];
-    if (test_node == UNUSED) {
-        wurzel[prefix] = new_node;
-        baum[new_node] = {FENSTER + prefix, {UNUSED, UNUSED}, key};
-        return 0;
-    }
     int match_length = 0;
     int position = *match_position;
-    for (;;) {
+    if (test_node == UNUSED) {
+        wurzel[prefix] = int16_t(new_node);
+        baum[new_node] = {key, FENSTER + prefix, {UNUSED, UNUSED}};
+    }
+    while (test_node != UNUSED) {
         uint64_t k = baum[test_node].key;
         bool groesser = key > k;
         int i = k != key ? __builtin_clzll(k ^ key) / 8 : vergleich_rest(fenster + new_node, fenster + test_node, &groesser);
@@ -173,13 +182,24 @@ int tree_einfuegen(int new_node, int* match_position)
             baum[new_node].key = key;
             break;
         }
-        int32_t* child = &baum[test_node].kind[groesser];
+        int16_t* child = &baum[test_node].kind[groesser];
         if (*child == UNUSED) {
-            *child = new_node;
-            baum[new_node] = {test_node, {UNUSED, UNUSED}, key};
+            *child = int16_t(new_node);
+            baum[new_node] = {key, test_node, {UNUSED, UNUSED}};
             break;
         }
         test_node = *child;
+    }
+    int zwei = fenster[new_node] << 8 | fenster[new_node + 1];
+    int kurz = letzte_zwei[zwei];
+    letzte_zwei[zwei] = int16_t(new_node);
+    if (match_length < 3 && kurz != UNUSED && kurz != new_node && baum[kurz].parent != UNUSED) {
+        bool g;
+        int i = vergleich(fenster + new_node, fenster + kurz, &g);
+        if (i > match_length) {
+            match_length = i;
+            position = kurz;
+        }
     }
     // The oldest positions may have had bytes overwritten since their key was taken: their
     // match is measured again on the window as it is now, which is what the expander sees.
