@@ -5,6 +5,7 @@
 
 #include "common/capture.h"
 #include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
 #include "platform/mem.h"
 #include "platform/resfile.h"
 #include "tools/datagen/resf_writer.h"
@@ -176,16 +177,25 @@ TEST(ResFile, BitmapsFitTheTargetDepth)
     EXPECT_TRUE(fehler.contains("Compress: unbekannt"));
     EXPECT_EQ(pixel_bytes(zero, 2400), Resf_Bytes(2400, 0));
 
-    // Keep-packed entries stay packed once the option is on and unpack on demand.
-    ResFile_Gepackt_Behalten = 1;
+    // Keep-packed entries stay packed once the graphics option is on and unpack on demand;
+    // a blit from the packed bitmap draws the picture and leaves the packed data alone.
+    Grafik_Option_Setzen();
     auto* packed = static_cast<Rastport*>(Load_Resource(h, 30, 15, nullptr));
-    ResFile_Gepackt_Behalten = 0;
+    ResFile_Gepackt_Behalten = 0;  // the option is process-wide; later loads unpack again
     ASSERT_NE(packed, nullptr);
     EXPECT_EQ(packed->packed, 1);
     EXPECT_EQ(packed->pack_method, 4);
+    EXPECT_EQ(packed->packed_depth, 16);
     Rastport* unpacked = Unpack_Bitmap(packed, 15);
     ASSERT_NE(unpacked, nullptr);
     EXPECT_EQ(pixel_bytes(unpacked, 2400), pixel_bytes(as555, 2400));
+    Resf_Bytes gepackt = pixel_bytes(packed, packed->packed_size);
+    Rastport* bild = Grafik_Bitmap_Anlegen(40, 30, 15);
+    ASSERT_EQ(Grafik_Blit(packed, 0, 0, 40, 30, bild, 0, 0), 1);
+    EXPECT_EQ(pixel_bytes(bild, 2400), pixel_bytes(as555, 2400));
+    EXPECT_EQ(pixel_bytes(packed, packed->packed_size), gepackt);
+    EXPECT_EQ(Grafik_Blit(as555, 0, 0, 40, 30, packed, 0, 0), 0);
+    Grafik_Bitmap_Freigeben(bild);
 
     // 8 bit to 16 through the entry's palette; a refused mask is skipped so that the companion
     // and the extra data behind it are still read correctly.
