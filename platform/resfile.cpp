@@ -219,12 +219,6 @@ void hot_spot(uint8_t* block, uint32_t x, uint32_t y)
     put16(block + 6, uint16_t(-int32_t(y)));
 }
 
-uint16_t rgb_pixel(int32_t depth, int r, int g, int b)
-{
-    if (depth == 15) return uint16_t(((r << 7) & 0x7C00) | ((g << 2) & 0x3E0) | (b >> 3));
-    return uint16_t(((r << 8) & 0xF800) | ((g << 3) & 0x7E0) | (b >> 3));
-}
-
 void* lade_sprite_liste(Leser& l, void* extra)
 {
     uint32_t anzahl, unbenutzt;
@@ -371,6 +365,8 @@ static Rastport* bitmap_lesen(Leser& l, int32_t depth, uint8_t* extra)
     }
     if (k.keep_packed == 1 && ResFile_Gepackt_Behalten && k.compression != 0 && !wandeln) {
         if (k.size > l.rest()) return fehlschlag("Load_Resource: Lesefehler");
+        // The picture is unpacked on every blit: it must be one that could be unpacked.
+        if (!groesse_erlaubt(k.width, k.height)) return fehlschlag("Load_Resource: _OB: Fehler");
         bild = (k.flags & 1) ? Grafik_Bitmap_Anlegen_Gepackt_Maske(k.width, k.height, depth, k.size)
                              : Grafik_Bitmap_Anlegen_Gepackt(k.width, k.height, depth, k.size);
         if (!bild) return fehlschlag("Load_Resource: _OB: Fehler");
@@ -611,14 +607,15 @@ void* Load_Resource(int32_t handle, int32_t number, int32_t depth, void* extra)
                 break;
             }
             std::memcpy(Aktuelle_Palette, palette, 768);
+            // Any depth but 15 gets RGB565 colours.
             int32_t tiefe = 16;
             if (extra) {
                 uint32_t t;
                 std::memcpy(&t, extra, 4);
-                tiefe = int32_t(t);
+                if (t == 15) tiefe = 15;
             }
             for (int i = 0; i < 256; ++i)
-                put16(block + v[5] + 2 * i, rgb_pixel(tiefe, 4 * palette[3 * i], 4 * palette[3 * i + 1], 4 * palette[3 * i + 2]));
+                put16(block + v[5] + 2 * i, Grafik_RGB_Zu_Pixel(tiefe, 4 * palette[3 * i], 4 * palette[3 * i + 1], 4 * palette[3 * i + 2]));
         }
         result = block;
         break;
@@ -735,5 +732,6 @@ void DeInit_System_Dateien()
         if (h.handle != -1) DeInit_ResFile(h.handle);
         h.handle = -1;
     }
+    Grafik_Leer_Stub2();
     Mem_Stat_DeInit();
 }
