@@ -18,13 +18,12 @@
 // length before anything is allocated or read.
 #include "platform/resfile.h"
 
-#include <cstdlib>
 #include <cstring>
 
 #include "gameflow/print.h"
+#include "gameflow/temp.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
-#include "gameflow/temp.h"
 #include "platform/asm.h"
 #include "platform/compress.h"
 #include "platform/mem.h"
