@@ -15,8 +15,11 @@
 #include "platform/os/os.h"
 #include "platform/os/os_display.h"
 #include "platform/os/os_intern.h"
+#include "platform/resfile.h"
 #include "platform/timer.h"
 #include "platform/win95.h"
+#include "tools/datagen/resf_dateien.h"
+#include "tools/datagen/zeiger_bilder.h"
 
 namespace {
 
@@ -178,6 +181,38 @@ TEST(Mauszeiger, TableSelectAndFreeAll)
     EXPECT_EQ(Mauszeiger_Load_All(0), 0);
     EXPECT_EQ(t.anzahl, 4);
     Grafik_Bitmap_Freigeben(bild);
+}
+
+// The 20 pictures of the built screen resource file become the pointer table; image 0 shows.
+TEST(Mauszeiger, LoadAllFromTheBuiltResourceFile)
+{
+    for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
+    std::string ziel = std::string(DORVIN_BINARY_DIR) + "/maus_zeiger_test";
+    ASSERT_EQ(Resf_Dateien_Erzeugen(ziel), 0);
+    std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", ziel.c_str());
+    std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", ziel.c_str());
+    ASSERT_EQ(Init_System_Dateien(), 1);
+    {
+        Zeiger_Szene s;
+        ASSERT_TRUE(s.ok);
+        Mauszeiger_Start_Timer();
+        Os_Input_Set_Mouse(300, 200);
+        EXPECT_EQ(Mauszeiger_Load_All(ResFile_Handles[0].handle), 0);
+        ASSERT_EQ(Mauszeiger_Tabelle.anzahl, ZEIGER_BILD_ANZAHL);
+        for (int i = 0; i < ZEIGER_BILD_ANZAHL; ++i) {
+            const Mauszeiger_Image* img = Mauszeiger_Tabelle.images[i];
+            ASSERT_NE(img, nullptr) << i;
+            Zeiger_Bild z = Zeiger_Bild_Erzeugen(i);
+            EXPECT_EQ(img->width, z.width);
+            EXPECT_EQ(std::memcmp(img->picture->pixels, z.pixels.data(), z.pixels.size() * 2), 0) << i;
+        }
+        EXPECT_EQ(abweichungen(Mauszeiger_Tabelle.images[0]->picture, 300, 200), 0);
+        EXPECT_EQ(Mauszeiger_Select(5), 1);
+        EXPECT_EQ(abweichungen(Mauszeiger_Tabelle.images[5]->picture, 300, 200), 0);
+        EXPECT_EQ(Mauszeiger_Load_All(ResFile_Handles[0].handle), 0) << "refused: loaded already";
+        EXPECT_EQ(Mauszeiger_Tabelle.anzahl, ZEIGER_BILD_ANZAHL);
+    }
+    DeInit_System_Dateien();
 }
 
 TEST(Mauszeiger, FrozenPointerStillHidesAndShows)

@@ -221,7 +221,7 @@ Zeiger_Bild Zeiger_Bild_Erzeugen(int n)
     Leinwand l = zeichnen(n);
     b.width = b.height = N;
     b.pixels.assign(l.px, l.px + N * N);
-    b.mask.assign(N * N / 8 + 4, 0);
+    b.mask.assign((N * N + 7) / 8, 0);
     for (int i = 0; i < N * N; ++i)
         if (b.pixels[i]) b.mask[i / 8] |= uint8_t(1u << (i % 8));
     return b;

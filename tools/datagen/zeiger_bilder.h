@@ -18,7 +18,7 @@ constexpr int ZEIGER_BILD_GROESSE = 32;
 struct Zeiger_Bild {
     uint16_t width = 0, height = 0;
     std::vector<uint16_t> pixels;  // rows top to bottom, RGB565
-    std::vector<uint8_t> mask;     // bit n % 8 of byte n / 8 set = visible; (w x h) / 8 + 4 bytes
+    std::vector<uint8_t> mask;     // bit n % 8 of byte n / 8 set = visible; (w x h + 7) / 8 bytes
 };
 
 // Picture n (0-19); an empty picture for other n.
