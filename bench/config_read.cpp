@@ -7,7 +7,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "platform/pfad.h"
+#include "platform/win95.h"
 #include "platform/read_config.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "gameflow/print.h"
 #include "gameflow/temp.h"
 #include "platform/mem.h"
-#include "platform/pfad.h"
+#include "platform/win95.h"
 #include "platform/string_util.h"
 
 namespace {

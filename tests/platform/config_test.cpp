@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/capture.h"
-#include "platform/pfad.h"
+#include "platform/win95.h"
 #include "platform/read_config.h"
 #include "platform/string_util.h"
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/os/os_text.h"
-#include "platform/pfad.h"
+#include "platform/win95.h"
 #include "platform/read_config.h"
 #include "tools/datagen/config_writer.h"
 #include "tools/datagen/datagen.h"

@@ -1,3 +1,0 @@
-#include "platform/pfad.h"
-
-char Pfad_Config_Files[256] = "";
