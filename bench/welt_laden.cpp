@@ -11,7 +11,7 @@
 #include "database/personal.h"
 #include "database/spieler.h"
 #include "database/team.h"
-#include "platform/pfad.h"
+#include "platform/win95.h"
 
 namespace {
 

@@ -128,7 +128,8 @@ std::string grund(const Wettbewerb_Datensatz& w, int32_t nummer, const char* wor
 
 bool team_ok(int32_t t, int32_t team_anzahl, bool keins_erlaubt)
 {
-    return (keins_erlaubt && t == -1) || (t >= 0 && t < team_anzahl);
+    // Team lists hold 16-bit numbers.
+    return (keins_erlaubt && t == -1) || (t >= 0 && t < team_anzahl && t <= INT16_MAX);
 }
 
 bool terminiert(const char* s, size_t n) { return std::memchr(s, 0, n) != nullptr; }

@@ -229,7 +229,8 @@ void Wettbewerb_Free();
 // owners from the forward links, checks every limit and link, and only then replaces the
 // current records. False with a message on the error sink, nothing changed.
 bool Wettbewerb_Uebernehmen(const Wettbewerb_Datensatz* recs, int32_t anzahl, int32_t team_anzahl);
-// Renumbers links, owners and place targets for a record inserted (1) or deleted (0) at nummer.
+// Renumbers links, owners and place targets for a record inserted (1) or deleted (0) at nummer;
+// a link to a deleted record becomes -1. The configuration number is not a record link and stays.
 void Wettbewerb_Verknuepfungen_Verschieben(int32_t nummer, int32_t einfuegen);
 
 // ---- Reader ----
@@ -348,3 +349,8 @@ std::vector<uint8_t> Wettbewerb_Block_Packen();
 bool Wettbewerb_Block_Entpacken(const uint8_t* daten, size_t laenge, int32_t team_anzahl);
 // Size of one record in the image.
 size_t Wettbewerb_Block_Datensatz_Groesse();
+// The block as the savegame container writes and reads it, and their registration at position 6.
+struct Disk_Datei;
+bool Wettbewerb_Write_Bin_Block(Disk_Datei* datei);
+bool Wettbewerb_Read_Bin_Block(Disk_Datei* datei, const char* version);
+bool Wettbewerb_Disk_Registrieren();

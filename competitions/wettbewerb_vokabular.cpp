@@ -14,7 +14,9 @@
 //
 // Repeated keywords: each MODUS line sets one bit (word below); each WEITERKOMM_ANZ line fills
 // the next of its five values; the n-th QUALI_FUER line is place-target list n (0..4), one
-// target per table place; each RUNDENTEXT line names the stage of the next match day;
+// target per table place (a list without targets before a used one is a line "NIX"); each
+// RUNDENTEXT line names the stage of the next match day; a two-legged knock-out competition
+// (KO_SYSTEM and RUECKSPIELE) without BEST_OF_X plays two legs per pairing;
 // WER_GEGEN_WEN lines append slot numbers (pairs home, away, match day by match day);
 // AUFFUELL_MIT_TEAMS "von,bis,anzahl" fills free places with teams of a team-number range;
 // QUALI_LAND "land,anzahl" reserves entrants for a country; STARTTEILNEHMER lines append teams.

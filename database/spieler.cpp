@@ -27,6 +27,7 @@
 #include "graphics/pic.h"
 #include "platform/mem.h"
 #include "platform/read_config.h"
+#include "platform/wert.h"
 #include "platform/zufall.h"
 #include "screens/spieler_gesicht.h"
 #include "toolkit/requester.h"
@@ -160,8 +161,7 @@ uint32_t beobachtet_bild(int32_t spnr)
 }
 
 int32_t letzte_gute_datei = 0;
-// The standard configuration of the game set-up; set 0 until the set-up keeps its own.
-int32_t standard_datei() { return 0; }
+int32_t standard_datei() { return Konfiguration_Standard; }
 
 // Four tables of the training evaluation that the savegame block carries.
 uint8_t training_tabellen_a[2][768];
@@ -288,7 +288,7 @@ int32_t Spieler_Wert(int32_t id, int32_t spnr, int32_t wert, uint8_t modus)
 
     Grenze g = hat_grenze(id) ? grenze(id) : Grenze{0, 0};
     if (modus != SP_LESEN && modus != SP_PROZENT && id != SP_GESICHT && hat_grenze(id)) {
-        int32_t v = begrenzt(wert, g.min, g.max);
+        int32_t v = Wert_Im_Bereich(wert, g.min, g.max, -1);
         if (v != wert) {
             Print_Fehler("Spieler_Wert: Wert nicht innerhalb der Grenzen [%d,%d], wert=%d,modus=%d\n",
                          g.min, g.max, wert, modus);

@@ -28,7 +28,7 @@
 #include "graphics/font.h"
 #include "platform/mem.h"
 #include "platform/read_config.h"
-#include "platform/string_util.h"
+#include "platform/wert.h"
 #include "platform/zufall.h"
 #include "toolkit/requester.h"
 
@@ -335,7 +335,7 @@ int32_t Team_Wert(int32_t feld, int32_t team, int32_t wert, uint8_t modus)
     if (modus != TEAM_LESEN && !ist_pseudo && feld >= 151 && feld <= 198) {
         Grenze g = grenze(feld);
         if (g.min <= g.max) {
-            int32_t v = begrenzt(wert, g.min, g.max);
+            int32_t v = Wert_Im_Bereich(wert, g.min, g.max, -1);
             if (v != wert) {
                 Print_Fehler("Team_Wert: Wert nicht innerhalb der Grenzen, wert=%d,modus=%d\n", wert, feld);
                 wert = v;

@@ -84,8 +84,7 @@ TS* finde(int32_t team, int32_t spieler)
     return e ? static_cast<TS*>(e->data) : nullptr;
 }
 
-// Today's day number; the calendar comes with the game flow.
-int32_t heute() { return 0; }
+int32_t heute() { return Aktueller_Tag; }
 
 int32_t max_spieler(int32_t team) { return pseudo(team) ? 499 : TEAM_MAX_SPIELER; }
 

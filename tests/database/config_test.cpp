@@ -11,7 +11,7 @@
 #include "database/db_hilfe.h"
 #include "database/personal.h"
 #include "database/teamspieler.h"
-#include "platform/pfad.h"
+#include "platform/win95.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "common/capture.h"
 #include "database/db_hilfe.h"
 #include "database/personal.h"
-#include "platform/pfad.h"
+#include "platform/win95.h"
 #include "platform/read_config.h"
 
 namespace {

@@ -1,5 +1,6 @@
 // The step "welt": writes the generated world as the numbered configuration files of players,
 // teams and staff, in exactly the forms the game's readers take.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -27,52 +28,47 @@ const char* const UNSICHTBAR_WOERTER[] = {"FLANKEN", "FREISTOß", "ELFMETER", "E
 // team of the large world) continue on further SPIELER lines, which the reader appends.
 constexpr size_t SPIELER_PRO_ZEILE = 300;
 
-std::string zahl(int32_t v) { return std::to_string(v); }
 
 Welt_Datei team_datei(const Welt& w)
 {
     Welt_Datei d;
     d.kopf("Teams der generierten Welt");
-    d.eintrag("LETZTES_TEAM", zahl(static_cast<int32_t>(w.teams.size()) - 1));
+    d.zahl("LETZTES_TEAM", static_cast<int32_t>(w.teams.size()) - 1);
     for (const auto& t : w.teams) {
         d.leer();
-        d.eintrag("NEUES_TEAM");
-        d.eintrag("NUMMER", zahl(t.nummer));
+        d.schluessel("NEUES_TEAM");
+        d.zahl("NUMMER", t.nummer);
         d.text("NAME", t.name);
         d.text("KURZNAME", t.kurzname);
         if (t.art == Welt_Team_Art::Land) {
-            d.eintrag("LANDNAME");
-            if (t.nationalteam) d.eintrag("NATIONALTEAM");
+            d.schluessel("LANDNAME");
+            if (t.nationalteam) d.schluessel("NATIONALTEAM");
         }
         if (t.art != Welt_Team_Art::Transfermarkt && t.art != Welt_Team_Art::Jugend)
             d.text("NATION", w.teams[t.nation].name);
         if (t.art == Welt_Team_Art::Verein) {
             d.text("STADT", t.stadt);
             d.text("STADION_NAME", t.stadion);
-            d.eintrag("STADION_SITZPL", zahl(t.sitzplaetze));
-            d.eintrag("STADION_STEHPL", zahl(t.stehplaetze));
+            d.zahl("STADION_SITZPL", t.sitzplaetze);
+            d.zahl("STADION_STEHPL", t.stehplaetze);
         }
-        d.eintrag("KONTINENT", KONTINENTE[t.kontinent]);
-        d.eintrag("GRAFIK_NR", zahl(t.grafik_nr));
-        d.eintrag("STAERKE_TOR", zahl(t.staerke[0]));
-        d.eintrag("STAERKE_ABW", zahl(t.staerke[1]));
-        d.eintrag("STAERKE_MIT", zahl(t.staerke[2]));
-        d.eintrag("STAERKE_STU", zahl(t.staerke[3]));
-        d.eintrag("STAERKE_VARIANZ", zahl(t.varianz));
-        d.eintrag("KONDITION", zahl(t.kondition));
-        d.eintrag("TECHNIK", zahl(t.technik));
-        d.eintrag("INTELLIGENZ", zahl(t.intelligenz));
-        d.eintrag("KLIMA", zahl(t.klima[0]) + "," + zahl(t.klima[1]) + "," + zahl(t.klima[2]));
+        d.text("KONTINENT", KONTINENTE[t.kontinent]);
+        d.zahl("GRAFIK_NR", t.grafik_nr);
+        d.zahl("STAERKE_TOR", t.staerke[0]);
+        d.zahl("STAERKE_ABW", t.staerke[1]);
+        d.zahl("STAERKE_MIT", t.staerke[2]);
+        d.zahl("STAERKE_STU", t.staerke[3]);
+        d.zahl("STAERKE_VARIANZ", t.varianz);
+        d.zahl("KONDITION", t.kondition);
+        d.zahl("TECHNIK", t.technik);
+        d.zahl("INTELLIGENZ", t.intelligenz);
+        d.zahlen("KLIMA", {t.klima[0], t.klima[1], t.klima[2]});
         for (int k = 0; k < 12; ++k)
-            d.eintrag(FARB_WOERTER[k], zahl(t.farben[k][0]) + "," + zahl(t.farben[k][1]) + "," +
-                                            zahl(t.farben[k][2]));
+            d.zahlen(FARB_WOERTER[k], {t.farben[k][0], t.farben[k][1], t.farben[k][2]});
         for (size_t i = 0; i < t.spieler.size(); i += SPIELER_PRO_ZEILE) {
-            std::string liste;
-            for (size_t j = i; j < t.spieler.size() && j < i + SPIELER_PRO_ZEILE; ++j) {
-                if (j > i) liste += ',';
-                liste += zahl(t.spieler[j]);
-            }
-            d.eintrag("SPIELER", liste);
+            size_t ende = std::min(t.spieler.size(), i + SPIELER_PRO_ZEILE);
+            d.zahlen("SPIELER", std::vector<int32_t>(t.spieler.begin() + static_cast<long>(i),
+                                                     t.spieler.begin() + static_cast<long>(ende)));
         }
     }
     return d;
@@ -82,27 +78,27 @@ Welt_Datei spieler_datei(const Welt& w)
 {
     Welt_Datei d;
     d.kopf("Spieler der generierten Welt");
-    d.eintrag("LETZTER_SPIELER", zahl(static_cast<int32_t>(w.spieler.size()) - 1));
+    d.zahl("LETZTER_SPIELER", static_cast<int32_t>(w.spieler.size()) - 1);
     for (const auto& p : w.spieler) {
         d.leer();
-        d.eintrag("NEUER_SPIELER");
-        d.eintrag("NUMMER", zahl(p.nummer));
+        d.schluessel("NEUER_SPIELER");
+        d.zahl("NUMMER", p.nummer);
         d.text("NAME", p.name);
         d.text("VORNAME", p.vorname);
         d.text("NATION", w.teams[p.nation].name);
-        d.eintrag("GROESSE", zahl(p.groesse));
-        d.eintrag("ALTER", zahl(p.alter));
+        d.zahl("GROESSE", p.groesse);
+        d.zahl("ALTER", p.alter);
         // the keeper's own values are taken only once his position says he is one
-        d.eintrag("LIEBLINGSPOS", zahl(p.pos_zeile) + "," + zahl(p.pos_spalte));
-        if (p.torwart) d.eintrag("TORWART_STAERKE", zahl(p.torwart_staerke));
+        d.zahlen("LIEBLINGSPOS", {p.pos_zeile, p.pos_spalte});
+        if (p.torwart) d.zahl("TORWART_STAERKE", p.torwart_staerke);
         else
-            for (int i = 0; i < 9; ++i) d.eintrag(ATTRIBUT_WOERTER[i], zahl(p.attribute[i]));
+            for (int i = 0; i < 9; ++i) d.zahl(ATTRIBUT_WOERTER[i], p.attribute[i]);
         for (int i = 0; i < 15; ++i) {
             if (i == 11) continue;  // experience is always drawn anew from the age
             if (i >= 12 && !p.torwart) continue;
-            if (p.unsichtbar[i]) d.eintrag(UNSICHTBAR_WOERTER[i], zahl(p.unsichtbar[i]));
+            if (p.unsichtbar[i]) d.zahl(UNSICHTBAR_WOERTER[i], p.unsichtbar[i]);
         }
-        if (p.rueckennummer) d.eintrag("RUECKENNUMMER", zahl(p.rueckennummer));
+        if (p.rueckennummer) d.zahl("RUECKENNUMMER", p.rueckennummer);
     }
     return d;
 }
@@ -113,13 +109,13 @@ Welt_Datei personal_datei(const Welt& w)
     d.kopf("Schiedsrichter und Assistenten der generierten Welt");
     for (const auto& p : w.personal) {
         d.leer();
-        d.eintrag("NEUER_PERSONAL_TYP");
-        d.eintrag(p.typ == 0 ? "SCHIEDSRICHTER" : "ASSISTENT");
+        d.schluessel("NEUER_PERSONAL_TYP");
+        d.schluessel(p.typ == 0 ? "SCHIEDSRICHTER" : "ASSISTENT");
         d.text("NAME", p.name);
-        d.eintrag("LAND", zahl(p.land));
+        d.zahl("LAND", p.land);
         if (p.typ == 0) {
-            d.eintrag("HAERTE", zahl(p.haerte));
-            d.eintrag("AUFMERKSAMKEIT", zahl(p.aufmerksamkeit));
+            d.zahl("HAERTE", p.haerte);
+            d.zahl("AUFMERKSAMKEIT", p.aufmerksamkeit);
         }
     }
     return d;
