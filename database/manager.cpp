@@ -1,7 +1,30 @@
 #include "database/manager.h"
 
-// The manager record and its fields come with the manager issue; until then no field exists.
-int32_t Manager_Wert(Manager_Struktur*, int32_t, int32_t, uint8_t) { return 0; }
-void* Manager_Zeiger(Manager_Struktur*, int32_t, void*, uint8_t) { return nullptr; }
-const char* Manager_String(Manager_Struktur*, int32_t, const char*, uint8_t) { return ""; }
+#include "gameflow/print.h"
+
+// The manager record and its fields come with the manager module; until then every record is
+// refused as missing and no field exists.
+int32_t Manager_Wert(int32_t, Manager_Struktur* manager, uint8_t, int32_t)
+{
+    if (!manager) Print_Fehler("Aufruf von Manager_Wert mit m=NULL !\n");
+    return 0;
+}
+
+void* Manager_Zeiger(int32_t, Manager_Struktur* manager, void*, uint8_t)
+{
+    if (!manager) Print_Fehler("Aufruf von Manager_Zeiger mit m=NULL !\n");
+    return nullptr;
+}
+
+const char* Manager_String(int32_t, Manager_Struktur* manager, uint8_t)
+{
+    if (!manager) {
+        Print_Fehler("Aufruf von Manager_String mit m=NULL!\n");
+        return "Manager_String_Error";
+    }
+    return "FEHLER in Manager_String: falscher Modus!";
+}
+
 Manager_Struktur* Manager_Freigeben(Manager_Struktur*) { return nullptr; }
+
+const char* Manager_Standard_Vorname(int32_t) { return ""; }

@@ -245,3 +245,13 @@ uint32_t Personal_Liste_Serialisieren(uint8_t** buffer)
     if (!buffer || !Personal_Check_Init()) return 0;
     return Liste_Save_Buffer(buffer, &personal_liste, -1);
 }
+
+bool Personal_Write_Liste(Disk_Datei* datei)
+{
+    return Personal_Check_Init() && Liste_Write_File(datei, &personal_liste);
+}
+
+bool Personal_Read_Liste(Disk_Datei* datei)
+{
+    return Personal_Check_Init() && Liste_Read_File(datei, &personal_liste);
+}

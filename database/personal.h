@@ -34,5 +34,9 @@ const Personal_Eintrag* Personal_Get_Daten(int32_t id, int32_t typ);
 void Personal_Kopiere_Daten(int32_t id, int32_t typ, uint8_t* buffer);
 const char* Personal_Get_Name(int32_t id, int32_t typ);
 const char* Personal_Get_Bewertungstext(int32_t id, int32_t attribut);
+// The staff list in the savegame, through the list module's file form.
+struct Disk_Datei;
+bool Personal_Write_Liste(Disk_Datei* datei);
+bool Personal_Read_Liste(Disk_Datei* datei);
 // The list in the list module's memory form (byte count first); null when not initialised.
 uint32_t Personal_Liste_Serialisieren(uint8_t** buffer);

@@ -805,7 +805,8 @@ bool rueckfall(int32_t datei)
 {
     Spieler_DeInit();
     if (spieler_tiefe >= 2) {
-        Exit_Game("Sie verwenden eine fehlerhafte Spieler-Config-Datei. Verwenden Sie bitte die "
+        Exit_Game("Sie verwenden eine fehlerhafte Team-Config-Datei. Es ist z.B. möglich, daß dort Spieler "
+                  "definiert sind, die in der Spieler-Config-Datei nicht vorkommen. Verwenden Sie bitte die "
                   "Original-Config-Dateien.");
         return false;
     }
@@ -884,9 +885,8 @@ bool Spieler(int32_t datei)
         case 39: {
             int32_t n = Read_Config_Get_Wert();
             if (Spieler_Daten) {
-                Read_Config_Close();
-                melden(Temp_Sprintf("Spieler: LETZTER_SPIELER %d doppelt in %d_spieler.cfg", n, datei + 1));
-                return rueckfall(standard_datei());
+                Print_Fehler("Spieler: LETZTER_SPIELER doppelt, ignoriert\n");
+                break;
             }
             // player numbers are 16-bit wherever other records keep them
             if (n < -1 || n > 32766 || !anlegen(n + 1)) {

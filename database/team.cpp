@@ -26,6 +26,7 @@
 #include "gameflow/print.h"
 #include "gameflow/temp.h"
 #include "graphics/font.h"
+#include "graphics/pic.h"
 #include "platform/mem.h"
 #include "platform/read_config.h"
 #include "platform/wert.h"
@@ -320,7 +321,7 @@ int32_t Team_Wert(int32_t feld, int32_t team, int32_t wert, uint8_t modus)
         Print_Fehler("Warning: Team_Wert-Aufruf READ_PROZENT nicht erlaubt!n");
         return -1;
     }
-    if (feld >= 300 && feld <= 311) return Manager_Wert(T_Fix[team].manager, feld, wert, modus);
+    if (feld >= 300 && feld <= 311) return Manager_Wert(feld, T_Fix[team].manager, modus, wert);
 
     const bool ist_pseudo = pseudo(team);
     if (ist_pseudo && feld != 162 && feld != 168 && feld != 169 && feld != 173 && feld != 197) {
@@ -433,7 +434,7 @@ void* Team_Zeiger(int32_t feld, int32_t team, void* zeiger, uint8_t modus)
             return nullptr;
         }
     }
-    if (feld >= 300 && feld <= 311) return Manager_Zeiger(T_Fix[team].manager, feld, zeiger, modus);
+    if (feld >= 300 && feld <= 311) return Manager_Zeiger(feld, T_Fix[team].manager, zeiger, modus);
     if (modus != 0 && !zeiger && feld != 153) {
         Print_Fehler("Team_Zeiger: Write && Zeiger=NULL!!!\n");
         return nullptr;
@@ -491,7 +492,7 @@ const char* Team_String(int32_t feld, int32_t team, const char* text, uint8_t mo
         return nullptr;
     }
     if (feld >= 300 && feld <= 311) {
-        if (Team_Hat_Manager(team) || modus != 0) return Manager_String(T_Fix[team].manager, feld, text, modus);
+        if (Team_Hat_Manager(team) || modus != 0) return Manager_String(feld, T_Fix[team].manager, modus);
         return "Computer-Manager";
     }
     Team_Fix& f = T_Fix[team];
@@ -1058,5 +1059,90 @@ bool Team(int32_t n)
         if (T_Fix[t].stadt[0] == 0) kopieren(T_Fix[t].stadt, "Stadt Namenlos", 17);
         startwerte(t);
     }
+    Team_Init_User_Wappen();
     return true;
+}
+
+void Team_Loesche_Managerstruktur(int32_t team, bool behalten)
+{
+    if (ist_client()) Print_Fehler("Client-Zugriff: Team_Loesche_Managerstruktur");
+    if (!team_gueltig(team)) return;
+    if (!behalten) Manager_Freigeben(T_Fix[team].manager);
+    T_Fix[team].manager = nullptr;
+}
+
+bool Team_Lade_Neues_Teamfile(int32_t n)
+{
+    struct Gemerkt {
+        int32_t team;
+        Manager_Struktur* manager;
+        char name[20];
+    };
+    std::vector<Gemerkt> gemerkt;
+    for (int32_t t = 0; T_Fix && t < Team_Anzahl; ++t)
+        if (T_Fix[t].manager) {
+            Gemerkt g{t, T_Fix[t].manager, {}};
+            std::memcpy(g.name, T[t].manager_name, sizeof g.name);
+            gemerkt.push_back(g);
+            T_Fix[t].manager = nullptr;
+        }
+    Team_Free_Zuordnungsarray();
+    Team_Free_Arrays(false);
+    bool ok = Team(n);
+    if (!ok) ok = Team(Konfiguration_Aktuell);
+    if (!ok) {
+        for (auto& g : gemerkt) Manager_Freigeben(g.manager);
+        return false;
+    }
+    std::vector<Gemerkt> offen;
+    for (auto& g : gemerkt) {
+        if (g.team < Team_Anzahl && Team_Filter_Pruefen(g.team, 16)) {
+            T_Fix[g.team].manager = g.manager;
+            // the manager keeps the name he played under; a default only for a nameless one
+            if (g.name[0]) kopieren(T[g.team].manager_name, g.name, 19);
+            else kopieren(T[g.team].manager_name, Manager_Standard_Vorname(static_cast<int32_t>(gemerkt.size()) - 1), 19);
+        } else {
+            offen.push_back(g);
+        }
+    }
+    for (auto& g : offen) {
+        int32_t frei = -1;
+        for (int32_t t = 0; t < Team_Anzahl && frei < 0; ++t)
+            if (Team_Filter_Pruefen(t, 8)) frei = t;
+        if (frei < 0) {
+            Print_Fehler("Team_Lade_Neues_Teamfile: Kein Managerteam frei!");
+            Manager_Freigeben(g.manager);
+            continue;
+        }
+        T_Fix[frei].manager = g.manager;
+        kopieren(T[frei].manager_name, g.name, 19);
+    }
+    return ok;
+}
+
+void Team_Init_User_Wappen()
+{
+    if (Netz_Rolle == 2 || !T) return;
+    int32_t n = Pic_Anzahl(2);
+    std::vector<int32_t> nummern(static_cast<size_t>(n > 0 ? n : 0));
+    if (n > 0) n = Pic_Nummern_Ermitteln(n, nummern.data());
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        T[t].status &= static_cast<uint8_t>(~TEAM_STATUS_USER_WAPPEN);
+        for (int32_t k = 0; k < n; ++k)
+            if (nummern[static_cast<size_t>(k)] == T_Fix[t].grafik_nr) T[t].status |= TEAM_STATUS_USER_WAPPEN;
+    }
+}
+
+int32_t Team_Get_Free_Grafik_Nummer()
+{
+    if (!T_Fix || Team_Anzahl <= 0) return 0;
+    std::vector<bool> belegt(static_cast<size_t>(Team_Anzahl) * 10, false);
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        int32_t g = T_Fix[t].grafik_nr;
+        if (g < 0 || g >= Team_Anzahl * 10) Print_Fehler("Team_Get_Free_Grafik_Nummer: falsche Grafik-Nr.!");
+        else belegt[static_cast<size_t>(g)] = true;
+    }
+    for (size_t i = 0; i < belegt.size(); ++i)
+        if (!belegt[i]) return static_cast<int32_t>(i);
+    return 0;
 }

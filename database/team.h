@@ -156,6 +156,13 @@ void Team_Free_Zuordnungsarray();
 int32_t Team_Get_Start_Spieler(int32_t team, const int32_t** spieler);
 void Team_Set_Temp_Team_Spieler(int32_t team, int32_t erster, int32_t anzahl);
 int32_t Team_Get_Sondermodus();
+// Loads another team file during the set-up; the human managers keep their records.
+bool Team_Lade_Neues_Teamfile(int32_t konfiguration);
+void Team_Loesche_Managerstruktur(int32_t team, bool behalten);
+// Marks the teams whose crest number has a user crest picture (status bit 8).
+void Team_Init_User_Wappen();
+// The smallest crest number below 10 x Team_Anzahl that no team uses, 0 when all are used.
+int32_t Team_Get_Free_Grafik_Nummer();
 
 // Cuts a team name until it fits the team lists (115 pixels in font 3).
 void Team_Name_Kuerzen(char* name);

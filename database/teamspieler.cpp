@@ -7,7 +7,9 @@
 // per injury day; 46 i16 payments received; 48 u16 player; 50 reserved. Bytes 0-31 go to clients.
 #include "database/teamspieler.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "database/bytes.h"
 #include "database/spieler.h"
@@ -15,6 +17,7 @@
 #include "gameflow/globals.h"
 #include "gameflow/print.h"
 #include "platform/liste.h"
+#include "platform/read_config.h"
 #include "platform/zufall.h"
 
 namespace {
@@ -579,4 +582,26 @@ void Teamspieler_Log_Strukturgroessen()
 {
     Print_Log(0, "TS_Write_Sort: %d Bytes, TS_Server_Only:%d\n", static_cast<int>(TS_WRITE_SORT_BYTES),
               static_cast<int>(TS_SERVER_ONLY_BYTES));
+}
+
+int32_t Teamspieler_Config_Max_Spielernummer(const char* text, int32_t* max_spieler)
+{
+    if (max_spieler) *max_spieler = -1;
+    if (!text || !Read_Config_Open_Buffer(text, static_cast<uint32_t>(std::strlen(text)), -1, 0, -1)) return 0;
+    int32_t teams = 0;
+    std::vector<int32_t> zahlen(1251);
+    for (;;) {
+        const char* wort = Read_Config_Read_Zeile(nullptr, true);
+        if (!*wort) break;
+        if (std::strcmp(wort, "NUMMER") == 0) {
+            teams = std::max(teams, Read_Config_Get_Wert() + 1);
+        } else if (std::strcmp(wort, "SPIELER") == 0 && max_spieler) {
+            const char* liste = Read_Config_Get_Wert_Text();
+            if (std::strcmp(liste, "SPIELER") == 0) continue;
+            int32_t n = Read_Config_Parse_Zahlen(liste, zahlen.data(), static_cast<int32_t>(zahlen.size()));
+            for (int32_t i = 0; i < n; ++i) *max_spieler = std::max(*max_spieler, zahlen[static_cast<size_t>(i)]);
+        }
+    }
+    Read_Config_Close();
+    return teams;
 }

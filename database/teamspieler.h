@@ -84,3 +84,6 @@ void Teamspieler_Transfer_Speichern(int32_t verkaeufer, int32_t kaeufer, int32_t
 void Teamspieler_Init_Listen();
 int32_t Teamspieler_Leer();
 void Teamspieler_Log_Strukturgroessen();
+// Scans a team configuration text: the team count (highest NUMMER + 1) and, through the out
+// value, the highest player number of any SPIELER list (-1 none).
+int32_t Teamspieler_Config_Max_Spielernummer(const char* text, int32_t* max_spieler);

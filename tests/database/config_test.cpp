@@ -250,6 +250,39 @@ TEST_F(ConfigTest, BrokenTeamFilesFailCleanly)
     EXPECT_TRUE(cap.contains("Team: TRANSFERMARKT nicht gefunden!"));
 }
 
+TEST_F(ConfigTest, ReloadKeepsTheHumanManagers)
+{
+    std::string a = "LETZTES_TEAM 3\n" + team_block(0, "FC A") + team_block(1, "FC B") + team_block(2, "Deutschland", "LANDNAME\n") +
+                    team_block(3, "TRANSFERMARKT");
+    std::string b = "LETZTES_TEAM 2\n" + team_block(0, "SV C") + team_block(1, "TRANSFERMARKT") + team_block(2, "SV D");
+    datei(0, "team.cfg", a);
+    datei(1, "team.cfg", b);
+    ASSERT_TRUE(Team(0));
+    // the records are opaque here: the team module only keeps and hands back the pointers
+    auto* m1 = reinterpret_cast<Manager_Struktur*>(0x1000);
+    auto* m2 = reinterpret_cast<Manager_Struktur*>(0x2000);
+    Team_Zeiger(TEAM_MANAGER, 0, m1, 1);
+    Team_Zeiger(TEAM_MANAGER, 3, m2, 1);
+    Team_String(TEAM_MANAGER_NAME, 0, "Grabowski", 1);
+    Team_String(TEAM_MANAGER_NAME, 3, "Lindner", 1);
+    ASSERT_TRUE(Team_Lade_Neues_Teamfile(1));
+    EXPECT_STREQ(Team_String(TEAM_NAME_ROH, 0, nullptr, 0), "SV C");
+    EXPECT_EQ(Team_Zeiger(TEAM_MANAGER, 0, nullptr, 0), m1);
+    EXPECT_STREQ(Team_String(TEAM_MANAGER_NAME, 0, nullptr, 0), "Grabowski");
+    // team 3 is gone: its manager takes the first free club
+    EXPECT_EQ(Team_Zeiger(TEAM_MANAGER, 2, nullptr, 0), m2);
+    EXPECT_STREQ(Team_String(TEAM_MANAGER_NAME, 2, nullptr, 0), "Lindner");
+    EXPECT_EQ(Team_Zeiger(TEAM_MANAGER, 1, nullptr, 0), nullptr);
+    for (int32_t t = 0; t < Team_Anzahl; ++t) Team_Loesche_Managerstruktur(t, true);
+
+    int32_t max_spieler = 0;
+    EXPECT_EQ(Teamspieler_Config_Max_Spielernummer(("LETZTES_TEAM 9\n" + team_block(4, "X", "SPIELER 3,17,9\n") +
+                                                    team_block(2, "Y", "SPIELER 40\nSPIELER\n")).c_str(),
+                                                   &max_spieler),
+              5);
+    EXPECT_EQ(max_spieler, 40);
+}
+
 TEST_F(ConfigTest, StaffFile)
 {
     datei(0, "personal.cfg",

@@ -99,8 +99,12 @@ TEST_F(TeamTest, ManagerFieldsGoToTheManagerRecord)
         Team_Wert(id, 0, 1, TEAM_SCHREIBEN);
         Team_Wert(id, 0, 0, TEAM_LESEN);
     }
-    // neither the team's range check nor its field table sees them
-    EXPECT_TRUE(cap.texts.empty());
+    // they reach the manager accessor, not the team's range check or field table
+    EXPECT_TRUE(cap.contains("Aufruf von Manager_Wert mit m=NULL !"));
+    EXPECT_FALSE(cap.contains("Team_Wert: Falscher Parameter!"));
+    EXPECT_FALSE(cap.contains("Team_Wert: Wert nicht innerhalb der Grenzen"));
+    Team_Zeiger(304, 0, nullptr, 0);
+    EXPECT_TRUE(cap.contains("Aufruf von Manager_Zeiger mit m=NULL !"));
     EXPECT_STREQ(Team_String(305, 0, nullptr, 0), "Computer-Manager");
 }
 
@@ -191,6 +195,16 @@ TEST_F(TeamTest, KindsAndNations)
     EXPECT_TRUE(Team_Filter_Pruefen(0, 8));
     EXPECT_FALSE(Team_Filter_Pruefen(0, 4));
     EXPECT_FALSE(Team_Hat_Manager(0));
+}
+
+TEST_F(TeamTest, FreeCrestNumber)
+{
+    for (int32_t t = 0; t < 6; ++t) T_Fix[t].grafik_nr = static_cast<int16_t>(t);
+    EXPECT_EQ(Team_Get_Free_Grafik_Nummer(), 6);
+    T_Fix[2].grafik_nr = 500;
+    Fehler_Capture cap;
+    EXPECT_EQ(Team_Get_Free_Grafik_Nummer(), 2);
+    EXPECT_TRUE(cap.contains("Team_Get_Free_Grafik_Nummer: falsche Grafik-Nr.!"));
 }
 
 TEST_F(TeamTest, ByteImagesKeepSizesAndOffsets)

@@ -43,9 +43,12 @@ struct WeltTest : ::testing::Test {
     }
 };
 
-TEST_F(WeltTest, SmallWorldLoadsCompleteAndValid)
+struct WeltGroesse : WeltTest, ::testing::WithParamInterface<const char*> {};
+
+TEST_P(WeltGroesse, LoadsCompleteAndValid)
 {
-    auto ziel = welt_bauen("klein", "--world small");
+    const std::string groesse = GetParam();
+    auto ziel = welt_bauen(groesse, groesse == "default" ? "" : "--world " + groesse);
     std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (ziel / "config_files").c_str());
 
     // every file carries a checksum that matches its data
@@ -97,8 +100,18 @@ TEST_F(WeltTest, SmallWorldLoadsCompleteAndValid)
             EXPECT_EQ(n, 0);
         }
     }
-    EXPECT_GE(vereine, 24);
-    EXPECT_LE(vereine, 60);
+    if (groesse == "small") {
+        EXPECT_GE(vereine, 24);
+        EXPECT_LE(vereine, 60);
+    } else if (groesse == "default") {
+        EXPECT_GE(vereine, 350);
+        EXPECT_LE(vereine, 450);
+        EXPECT_GE(Spieler_Anzahl, 9000);
+        EXPECT_LE(Spieler_Anzahl, 10112);
+    } else {
+        EXPECT_GT(Spieler_Anzahl, 20000);
+        EXPECT_LE(Spieler_Anzahl, 32767);  // player numbers stay 16-bit
+    }
 
     for (int32_t sp = 0; sp < Spieler_Anzahl; ++sp) {
         SCOPED_TRACE(sp);
@@ -113,6 +126,8 @@ TEST_F(WeltTest, SmallWorldLoadsCompleteAndValid)
     EXPECT_GT(Personal_Anzahl(PERSONAL_ASSISTENT), 0);
     std::filesystem::remove_all(ziel);
 }
+
+INSTANTIATE_TEST_SUITE_P(Welt, WeltGroesse, ::testing::Values("small", "default", "large"));
 
 TEST_F(WeltTest, SameSeedSameBytesOtherSeedOtherWorld)
 {

@@ -495,8 +495,11 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
             Sprache ps = (b.r.range(0, 9) == 0) ? static_cast<Sprache>(b.r.range(0, 5)) : s;
             neuer_spieler(t, ps, basis, rolle);
         }
-        int nr = 1;
-        for (int32_t sp : t.spieler) w.spieler[sp].rueckennummer = nr++;
+        // shirt numbers 1..99 for club and national squads; the pseudo-teams draw their own
+        if (t.art == Welt_Team_Art::Verein || t.art == Welt_Team_Art::Land) {
+            int nr = 1;
+            for (int32_t sp : t.spieler) w.spieler[sp].rueckennummer = nr <= 99 ? nr++ : 0;
+        }
     };
     for (auto& t : w.teams) {
         if (t.art == Welt_Team_Art::Verein) kader(t, kader_groesse(b.r, groesse));
