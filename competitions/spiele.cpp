@@ -591,10 +591,7 @@ void Spiele_Set_Teams(int32_t h, int32_t heim, int32_t gast)
         Print_Fehler("Spiele_Set_Teams: falsche Teamnummer %d/%d!\n", heim, gast);
         return;
     }
-    if (heim == 0 || gast == 0) {
-        heim = 1;
-        gast = 2;
-    }
+    // Team 0 is a club like any other: its matches keep their teams.
     s->heim = uint16_t(heim);
     s->gast = uint16_t(gast);
     ++spiele_aenderungen;

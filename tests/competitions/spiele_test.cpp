@@ -73,9 +73,12 @@ TEST_F(SpieleTest, LockHandlesAndAccessors)
     EXPECT_TRUE(cap.contains("Versuchtes Unlock eines nicht gelocken Datensatzes.\n"));
 
     int32_t h = Spiele_Lock(b, 1, 0, 1);
+    // Team 0 is a real club; its match is not turned into one of teams 1 and 2.
     Spiele_Set_Teams(h, 0, 9);
-    EXPECT_EQ(Spiele_Get_Spiel(h, 0)->heim, 1);
-    EXPECT_EQ(Spiele_Get_Spiel(h, 0)->gast, 2);
+    EXPECT_EQ(Spiele_Get_Spiel(h, 0)->heim, 0);
+    EXPECT_EQ(Spiele_Get_Spiel(h, 0)->gast, 9);
+    Spiele_Set_Teams(h, 70000, 9);
+    EXPECT_EQ(Spiele_Get_Spiel(h, 0)->heim, 0);
     Spiele_Set_Teams(h, 3, 5);
     EXPECT_STREQ(Spiele_Get_Ergebnis_Text(h, 1), "");
     EXPECT_STREQ(Spiele_Get_Ergebnis_Text_Tip(h, 1), "Tip");
