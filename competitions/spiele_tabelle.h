@@ -33,7 +33,7 @@ struct Tabelle_Datensatz {
     int32_t punkte[3][TABELLE_MAX_TEAMS];
     int32_t tore[3][TABELLE_MAX_TEAMS];
     int32_t gegentore[3][TABELLE_MAX_TEAMS];
-    // [day x 24 + slot]; the eternal table keeps [(part x 3 + result) x 24 + row] here.
+    // [day x 24 + slot]; the eternal table keeps [(column x 3 + result) x 24 + row] here.
     uint16_t tag_ergebnis[TABELLE_MAX_TAGE * TABELLE_TAG_SLOTS];
     uint8_t tag_ort[TABELLE_MAX_TAGE * TABELLE_TAG_SLOTS];  // 1 home, 0 away
     int32_t optionen;
@@ -42,7 +42,7 @@ struct Tabelle_Datensatz {
 };
 static_assert(sizeof(Tabelle_Datensatz) == 26380);
 
-// Won/drawn/lost count of an eternal-table row (part TAB_GESAMT..., result TAB_SIEG...).
+// Won/drawn/lost count of an eternal-table row (column TAB_GESAMT..., result TAB_SIEG...).
 inline uint16_t& Tabelle_Ewig_Zaehler(Tabelle_Datensatz& t, int32_t teil, int32_t ergebnis, int32_t zeile)
 {
     return t.tag_ergebnis[(teil * 3 + ergebnis) * TABELLE_TAG_SLOTS + zeile];
