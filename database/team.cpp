@@ -20,8 +20,10 @@
 #include <type_traits>
 #include <vector>
 
+#include "competitions/wettbewerb.h"
 #include "database/bytes.h"
 #include "database/manager.h"
+#include "database/teamspieler.h"
 #include "gameflow/globals.h"
 #include "gameflow/print.h"
 #include "gameflow/temp.h"
@@ -93,19 +95,10 @@ bool ist_client() { return Netz_Rolle == 1; }
 bool pseudo(int32_t team) { return team == Transfermarkt_Team || team == Jugend_Team; }
 int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
 
-// Queries of the competitions and the stadium that the team fields show. They come with those
-// modules; until then a team plays in no competition, every nation counts as having one, and no
-// stadium has places.
-int32_t wettbewerb_des_teams(int32_t team)
-{
-    (void)team;
-    return -1;
-}
-bool land_hat_wettbewerbe(int32_t land)
-{
-    (void)land;
-    return true;
-}
+int32_t wettbewerb_des_teams(int32_t team) { return Wettbewerb_Get_Team_Wettbewerb(team, 1); }
+bool land_hat_wettbewerbe(int32_t land) { return Wettbewerb_Get_Land_Wettbewerbe(land, nullptr) > 0; }
+
+// The stadium's places come with the stadium module; until then no stadium has places.
 int32_t stadion_plaetze(int32_t team, int32_t maske)
 {
     (void)team;
@@ -698,6 +691,10 @@ int32_t Team_Get_Managerteams(int32_t* feld)
 
 void Team_Leer(int32_t, int32_t, int32_t, int32_t) {}
 
+bool Team_Liga_Hat_Teams(int32_t land) { return land_hat_wettbewerbe(land); }
+
+int32_t Team_Anzahl_Im_Wettbewerb(int32_t wettbewerb) { return Wettbewerb_Get_Teams(wettbewerb, nullptr); }
+
 int32_t Team_Get_Heimatland() { return Team_Heimatland == 0xFFFF ? 0 : Team_Heimatland; }
 
 int32_t Team_Land_Nummer(const char* name)
@@ -794,12 +791,6 @@ void melden(const char* text)
     Menue_Requester(0, Aktuelles_Team, text, nullptr, nullptr, 0);
 }
 
-// The stadium values of the file, until the stadium module takes them over.
-struct Stadion_Start {
-    char name[30];
-    int32_t sitz, steh;
-};
-
 // Longest SPIELER list the reader takes: 2500 characters give at most 1250 numbers.
 constexpr int32_t SPIELER_LISTE_MAX = 1251;
 
@@ -864,6 +855,7 @@ bool Team(int32_t n)
     Transfermarkt_Team = Jugend_Team = -1;
     Team_Heimatland = 0xFFFF;
     Team_Anzahl = 0;
+    Teamspieler_Suchlisten_Init();
 
     if (!Read_Config_Open(1, n, -1)) {
         Print_Fehler("Team: %d_team.cfg nicht lesbar\n", n + 1);
@@ -888,12 +880,12 @@ bool Team(int32_t n)
         int k = keyword(wort);
         if (k == K_LETZTES_TEAM) {
             int32_t v = Read_Config_Get_Wert();
-            // team numbers are 16-bit in the links and the nation map
             if (T) {
                 Print_Fehler("Team: LETZTES_TEAM doppelt, ignoriert\n");
                 continue;
             }
-            if (v < 0 || v > 32000) return abbruch(v);
+            // every team's link list takes a slot of the program's list registry (1000 slots)
+            if (v < 0 || v >= TEAM_MAX_ANZAHL) return abbruch(v);
             if (!anlegen(v + 1)) {
                 Read_Config_Close();
                 Team_Free_Arrays(true);
@@ -923,7 +915,6 @@ bool Team(int32_t n)
     if (!T) return abbruch(-1, false);
 
     // Pass 2: every keyword.
-    std::vector<Stadion_Start> stadien(static_cast<size_t>(Team_Anzahl) + 1, Stadion_Start{});
     std::vector<int32_t> liste(SPIELER_LISTE_MAX);
     if (!Read_Config_Open(1, n, -1)) {
         Team_Free_Arrays(true);
@@ -984,10 +975,12 @@ bool Team(int32_t n)
             }
             break;
         }
-        case K_STADION_NAME: kopieren(stadien[static_cast<size_t>(team)].name, Read_Config_Get_Wert_Text(), 29); break;
         case K_STADT: kopieren(T_Fix[team].stadt, Read_Config_Get_Wert_Text(), 17); break;
-        case K_SITZPL: stadien[static_cast<size_t>(team)].sitz = Read_Config_Get_Wert(); break;
-        case K_STEHPL: stadien[static_cast<size_t>(team)].steh = Read_Config_Get_Wert(); break;
+        case K_STADION_NAME:
+        case K_SITZPL:
+        case K_STEHPL:
+            // the stadium record and its stands belong to the stadium module (club economy)
+            break;
         case K_NATION: {
             if (pseudo(team)) break;
             char land[51];
@@ -1145,4 +1138,31 @@ int32_t Team_Get_Free_Grafik_Nummer()
     for (size_t i = 0; i < belegt.size(); ++i)
         if (!belegt[i]) return static_cast<int32_t>(i);
     return 0;
+}
+
+void Team_Get_Config_Daten(Team_Config_Daten* daten)
+{
+    if (!daten || !T) return;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        Team_Config_Daten& d = daten[t];
+        std::memset(&d, 0, sizeof d);
+        d.nummer = t;
+        kopieren(d.name, T_Fix[t].name, 23);
+        for (int i = 0; i < 4; ++i) d.staerke[i] = T_Own[t].staerke[i];
+        d.kondition = T_Own[t].kondition;
+        d.technik = T_Own[t].technik;
+        d.intelligenz = T_Own[t].intelligenz;
+        int32_t n = Teamspieler_Ins_Array(t, nullptr, -1, 0);
+        if (n > 0) {
+            d.spieler = static_cast<int32_t*>(Mem_Alloc(static_cast<uint32_t>(n) * 4, 0));
+            d.spieleranzahl = d.spieler ? Teamspieler_Ins_Array(t, d.spieler, n, 0) : 0;
+        }
+        kopieren(d.stadion, Team_String(TEAM_STADION_NAME, t, nullptr, 0), 29);
+        kopieren(d.stadt, T_Fix[t].stadt, 17);
+        d.sitzplaetze = stadion_plaetze(t, 13);
+        d.stehplaetze = stadion_plaetze(t, 14);
+        d.nation = static_cast<uint8_t>(T_Fix[t].nation);
+        d.status = T[t].status;
+        std::memcpy(d.farben, T_Fix[t].farben, 36);
+    }
 }

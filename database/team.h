@@ -43,6 +43,8 @@ constexpr int32_t TEAM_MAX_SPIELER = 49;
 constexpr int32_t TEAM_MAX_TRANSFERMARKT_START = 300;
 constexpr int32_t TEAM_MAX_START_SPIELER = 500;
 constexpr int32_t TEAM_BEOBACHTET_ANZAHL = 30;
+// Each team's link list is a registered list; the registry holds 1000 for the whole program.
+constexpr int32_t TEAM_MAX_ANZAHL = 950;
 
 struct Team_Struktur {
     uint8_t status;
@@ -142,6 +144,8 @@ int32_t Team_Get_Teams_Mit_Flag(int32_t* feld, bool nur_national);
 bool Team_Ist_Landteam(int32_t team);
 int32_t Team_Get_Managerteams(int32_t* feld);
 void Team_Leer(int32_t, int32_t, int32_t, int32_t);
+bool Team_Liga_Hat_Teams(int32_t land);
+int32_t Team_Anzahl_Im_Wettbewerb(int32_t wettbewerb);
 
 // The home country for the players' nations: its team number, 0 when none was read.
 int32_t Team_Get_Heimatland();
@@ -156,6 +160,23 @@ void Team_Free_Zuordnungsarray();
 int32_t Team_Get_Start_Spieler(int32_t team, const int32_t** spieler);
 void Team_Set_Temp_Team_Spieler(int32_t team, int32_t erster, int32_t anzahl);
 int32_t Team_Get_Sondermodus();
+// What the writer of team configuration files needs of a team.
+struct Team_Config_Daten {
+    int32_t nummer;
+    char name[24];
+    int32_t staerke[4];
+    int32_t kondition, technik, intelligenz;
+    int32_t spieleranzahl;
+    int32_t* spieler;  // Mem_Alloc'd here; the writer frees it
+    char stadion[30];
+    char stadt[18];
+    int32_t sitzplaetze, stehplaetze;
+    uint8_t nation;
+    uint8_t status;
+    uint8_t farben[36];
+};
+// Fills one record per team (Team_Anzahl records).
+void Team_Get_Config_Daten(Team_Config_Daten* daten);
 // Loads another team file during the set-up; the human managers keep their records.
 bool Team_Lade_Neues_Teamfile(int32_t konfiguration);
 void Team_Loesche_Managerstruktur(int32_t team, bool behalten);

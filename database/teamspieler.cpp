@@ -11,6 +11,7 @@
 #include <cstring>
 #include <vector>
 
+#include "competitions/wettbewerb.h"
 #include "database/bytes.h"
 #include "database/spieler.h"
 #include "database/team.h"
@@ -352,8 +353,16 @@ int32_t Teamspieler_Ins_Array(int32_t team, int32_t* feld, int32_t kapazitaet, i
 
 int32_t Teamspieler_Get_Team_Des_Spielers(int32_t hinweis, int32_t spieler, int32_t hinweis_2)
 {
-    (void)hinweis_2;  // the second hint serves the competition check of a client
     if (spieler < 0) return -1;
+    // A PC with a client trusts a hint whose competition the acting team still plays in.
+    if ((Netz_Rolle == 1 || Netz_Rolle == 3) && T_Fix && Aktuelles_Team >= 0) {
+        for (int32_t h : {hinweis, hinweis_2})
+            if (h >= 0 && h < Team_Anzahl && Wettbewerb_Team_Noch_Dabei(T_Fix[h].liga, Aktuelles_Team) &&
+                finde(h, spieler))
+                return h;
+    }
+    // a pure client asks the server (remote call 44) once network play exists; until then it
+    // searches the links it holds
     if (hinweis >= 0) return Teamspieler_Ist_Im_Team(hinweis, spieler);
     if (!T) return -1;
     for (int32_t t = 0; t < Team_Anzahl; ++t)
@@ -568,12 +577,17 @@ void Teamspieler_Transfer_Speichern(int32_t verkaeufer, int32_t kaeufer, int32_t
                         static_cast<uint16_t>(art), 0, static_cast<uint32_t>(heute())};
 }
 
+void Teamspieler_Suchlisten_Init()
+{
+    std::memset(suchlisten, 0, sizeof suchlisten);
+    for (auto& s : suchlisten) std::memset(s, 0xFF, 24);
+}
+
 void Teamspieler_Init_Listen()
 {
     for (auto& t : transferliste) t = {0xFFFF, 0, 0, 0, 0, 0, 0};
     std::memset(spieler_wettbewerb_liste, 0, sizeof spieler_wettbewerb_liste);
-    std::memset(suchlisten, 0, sizeof suchlisten);
-    for (auto& s : suchlisten) std::memset(s, 0xFF, 24);
+    Teamspieler_Suchlisten_Init();
 }
 
 int32_t Teamspieler_Leer() { return 0; }

@@ -82,6 +82,8 @@ bool Teamspieler_Kommt_Oder_Geht(int32_t richtung, int32_t team, int32_t spieler
 void Teamspieler_Transfer_Speichern(int32_t verkaeufer, int32_t kaeufer, int32_t spieler,
                                     int32_t abloese, int32_t art);
 void Teamspieler_Init_Listen();
+// The 100 search lists of 134 bytes, each with its first twelve words 0xFFFF.
+void Teamspieler_Suchlisten_Init();
 int32_t Teamspieler_Leer();
 void Teamspieler_Log_Strukturgroessen();
 // Scans a team configuration text: the team count (highest NUMMER + 1) and, through the out

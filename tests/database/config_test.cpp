@@ -1,6 +1,7 @@
 // The readers of the player, team and staff files, fed with small hand-made files, broken ones
 // among them.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -243,6 +244,8 @@ TEST_F(ConfigTest, BrokenTeamFilesFailCleanly)
     EXPECT_FALSE(Team(3));
     datei(4, "team.cfg", "LETZTES_TEAM -7\n");
     EXPECT_FALSE(Team(4));
+    datei(6, "team.cfg", "LETZTES_TEAM 5000\n");
+    EXPECT_FALSE(Team(6));  // more link lists than the list registry holds
     EXPECT_FALSE(Team(8));  // missing file
 
     datei(5, "team.cfg", "LETZTES_TEAM 0\n" + team_block(0, "FC A", "SPIELER 1,2,\"3"));

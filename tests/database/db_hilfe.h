@@ -1,5 +1,6 @@
 // Small player and team databases built in memory, for the accessor and link tests.
 #pragma once
+#include <cstdio>
 #include <cstring>
 
 #include "database/spieler.h"

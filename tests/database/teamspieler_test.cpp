@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "common/capture.h"
 #include "database/db_hilfe.h"
@@ -272,6 +273,25 @@ TEST_F(LinkTest, ClientRulesAndTransferRecord)
     EXPECT_EQ(liste[1].spieler, 3);
     EXPECT_EQ(liste[1].abloese, 500);
     EXPECT_EQ(liste[2].spieler, 0xFFFF);
+}
+
+TEST_F(LinkTest, ConfigurationDataOfTheTeams)
+{
+    ASSERT_TRUE(kommt(1, 5));
+    ASSERT_TRUE(kommt(1, 9));
+    T_Own[1].staerke[2] = 640;
+    T_Fix[1].nation = 3;
+    std::vector<Team_Config_Daten> daten(static_cast<size_t>(Team_Anzahl));
+    Team_Get_Config_Daten(daten.data());
+    EXPECT_EQ(daten[1].nummer, 1);
+    EXPECT_STREQ(daten[1].name, "Team 1");
+    EXPECT_EQ(daten[1].staerke[2], 640);
+    EXPECT_EQ(daten[1].nation, 3);
+    ASSERT_EQ(daten[1].spieleranzahl, 2);
+    EXPECT_EQ(daten[1].spieler[0], 5);
+    EXPECT_EQ(daten[1].spieler[1], 9);
+    EXPECT_EQ(daten[0].spieleranzahl, 0);
+    for (auto& d : daten) Mem_Free(d.spieler, 0);
 }
 
 TEST(LinkBytes, ImageSplitsIntoClientAndServerPart)

@@ -1,5 +1,6 @@
 // The generated world, as the builder writes it, through the program's own readers.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,7 @@
 #include "database/personal.h"
 #include "platform/win95.h"
 #include "platform/read_config.h"
+#include "competitions/wettbewerb.h"
 
 namespace {
 
@@ -38,6 +40,7 @@ std::string lesen(const std::filesystem::path& p)
 struct WeltTest : ::testing::Test {
     void TearDown() override
     {
+        Wettbewerb_Free();
         Test_Aufraeumen();
         Personal_DeInit();
     }
@@ -128,6 +131,28 @@ TEST_P(WeltGroesse, LoadsCompleteAndValid)
 }
 
 INSTANTIATE_TEST_SUITE_P(Welt, WeltGroesse, ::testing::Values("small", "default", "large"));
+
+TEST_F(WeltTest, LeagueClubsFindTheirLeague)
+{
+    auto ziel = welt_bauen("ligen", "--world small");
+    std::string befehl = std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen wettbewerbe --ziel " + ziel.string() + " --world small";
+    ASSERT_EQ(std::system(befehl.c_str()), 0);
+    std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (ziel / "config_files").c_str());
+    ASSERT_TRUE(Team(0));
+    ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
+    int32_t mit_liga = 0, vereine = 0;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (T[t].status & 3 || t == Transfermarkt_Team || t == Jugend_Team) continue;
+        ++vereine;
+        if (Team_Wert(TEAM_LIGA, t, 0, 0) >= 0) ++mit_liga;
+        EXPECT_EQ(Team_Get_Art(t), 0) << t;  // its nation has competitions
+    }
+    EXPECT_GT(mit_liga, vereine / 2);
+    EXPECT_LT(mit_liga, vereine);  // the cup-only clubs play in no league
+    EXPECT_EQ(Team_Get_Art(Team_Get_Heimatland()), 32);
+    EXPECT_TRUE(Team_Liga_Hat_Teams(Team_Get_Heimatland()));
+    std::filesystem::remove_all(ziel);
+}
 
 TEST_F(WeltTest, SameSeedSameBytesOtherSeedOtherWorld)
 {

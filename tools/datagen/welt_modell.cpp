@@ -38,6 +38,16 @@ struct Silben {
     size_t n_hinten;
 };
 
+// Town names take a middle syllable as well: two syllables alone too often meet a real town.
+const char* const ORT_MITTE[6][7] = {
+    {"en", "er", "el", "ing", "ers", "in", "ol"},
+    {"el", "an", "ing", "er", "is", "ow", "et"},
+    {"ar", "el", "ir", "on", "av", "il", "or"},
+    {"el", "an", "ar", "eu", "on", "ir", "ou"},
+    {"el", "er", "ar", "ing", "ol", "en", "us"},
+    {"ar", "ov", "in", "el", "im", "ak", "uz"},
+};
+
 // Town syllables.
 const char* const ORT_DE_V[] = {"Berg", "Wal", "Hohen", "Alt", "Neu", "Ros", "Kirch", "Lin", "Mar",
                                 "Sel", "Wes", "Fal", "Hal", "Eich", "Bren", "Dorn", "Ahl", "Ober",
@@ -200,11 +210,17 @@ const char* vorname(Rng& r, Sprache s)
     }
 }
 
-std::string wort(Rng& r, const Silben& s, size_t max_len)
+// Surnames with a middle syllable now and then; staff, whose full names are shown, always get
+// one, so that no real person is named.
+const char* const NAME_MITTE[] = {"en", "er", "el", "in", "ol", "an", "ers", "ig"};
+
+std::string nachname(Rng& r, Sprache s, size_t max_len, bool mitte)
 {
+    Silben silben = name_silben(s);
     for (;;) {
-        std::string w = s.vorn[r.next() % s.n_vorn];
-        w += s.hinten[r.next() % s.n_hinten];
+        std::string w = silben.vorn[r.next() % silben.n_vorn];
+        if (mitte || r.range(0, 1)) w += NAME_MITTE[r.next() % std::size(NAME_MITTE)];
+        w += silben.hinten[r.next() % silben.n_hinten];
         if (w.size() <= max_len) return w;
     }
 }
@@ -276,14 +292,24 @@ struct Bau {
         return s;
     }
 
+    std::string ort_wort(Sprache s)
+    {
+        Silben silben = ort_silben(s);
+        for (;;) {
+            std::string o = silben.vorn[r.next() % silben.n_vorn];
+            o += ORT_MITTE[s][r.next() % 7];
+            o += silben.hinten[r.next() % silben.n_hinten];
+            if (o.size() <= 14) return o;
+        }
+    }
+
     std::string neuer_ort(Sprache s)
     {
         for (int i = 0; i < 200; ++i) {
-            std::string o = wort(r, ort_silben(s), 14);
+            std::string o = ort_wort(s);
             if (orte.insert(o).second) return o;
         }
-        std::string o = wort(r, ort_silben(s), 12);
-        return eindeutig(orte, o);
+        return eindeutig(orte, ort_wort(s).substr(0, 12));
     }
 
     Welt_Team& neues_team(Welt_Team_Art art)
@@ -453,7 +479,7 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
     auto neuer_spieler = [&](Welt_Team& t, Sprache s, int basis, int rolle) {
         Welt_Spieler p;
         p.nummer = static_cast<int32_t>(w.spieler.size());
-        p.name = wort(b.r, name_silben(s), 19);
+        p.name = nachname(b.r, s, 19, false);
         p.vorname = vorname(b.r, s);
         p.nation = t.nation;
         p.groesse = b.r.range(168, 200);
@@ -463,7 +489,7 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
             p.torwart = true;
             p.pos_zeile = p.pos_spalte = 99;
             p.torwart_staerke = clamp(basis + b.r.range(-80, 80), 50, 950);
-            // set pieces and headers matter little for a keeper; reflexes and box play do
+            // free kicks, corners and headers matter little for a keeper; reflexes and box play do
             for (int i = 0; i < 12; ++i) p.unsichtbar[i] = b.r.range(1, 40);
             for (int i = 12; i < 15; ++i) p.unsichtbar[i] = clamp(basis / 10 + b.r.range(-15, 15), 5, 99);
         } else {
@@ -530,7 +556,7 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
         p.typ = i < schiris ? 0 : 1;
         size_t n = static_cast<size_t>(b.r.range(0, static_cast<int32_t>(plan.size()) - 1));
         Sprache s = plan[n].def->sprache;
-        p.name = std::string(vorname(b.r, s)) + " " + wort(b.r, name_silben(s), 16);
+        p.name = std::string(vorname(b.r, s)) + " " + nachname(b.r, s, 16, true);
         if (p.name.size() > 25) p.name.resize(25);
         p.land = w.nationen[n].land_team;
         if (p.typ == 0) {

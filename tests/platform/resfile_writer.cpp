@@ -1,0 +1,5 @@
+// The tests build their resource files with the data builder's own writer and manifest.
+#include "tools/datagen/manifest.cpp"
+#include "tools/datagen/resf_dateien.cpp"
+#include "tools/datagen/resf_writer.cpp"
+#include "tools/datagen/sound_synth.cpp"
