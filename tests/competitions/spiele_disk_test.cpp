@@ -15,7 +15,9 @@
 #include "competitions/spiele_ewig.h"
 #include "competitions/spiele_karten.h"
 #include "competitions/spiele_welt.h"
+#include "competitions/statistik_archiv.h"
 #include "gameflow/disk.h"
+#include "platform/compress.h"
 
 namespace {
 
@@ -66,6 +68,11 @@ protected:
         u.noten[0] = 5;
         Spiele_Set_Statistik_Spieler(10, &u, 1);
         Spiele_Set_Statistik_Spieler(3, &u, 1);
+        Compress_LZW_Init();
+        Tabelle_Datensatz t;
+        tabelle_vorbereiten(t, {1, 2, 3, 4});
+        Spiele_Tabelle_Berechnen(LIGA, liga, -1, -1, 1, TAB_NORMAL, &t, 1, 0, -1, -1, 0, 0, -1);
+        ASSERT_TRUE(Statistik_Tabelle_Archivieren(&t));
     }
 };
 
@@ -94,6 +101,9 @@ TEST_F(SpieleDiskTest, BlocksRoundTripByteForByte)
     Statistik_Spieler st{};
     ASSERT_TRUE(Spiele_Get_Statistik_Spieler(10, &st));
     EXPECT_EQ(st.noten[0], 5 | STAT_NOTE_GESCHLOSSEN);
+    Tabelle_Datensatz t{};
+    ASSERT_TRUE(Statistik_Suche_Tabelle(&t, LIGA, 1999));
+    EXPECT_EQ(t.punkte[TAB_GESAMT][0], 3);
     ASSERT_TRUE(Disk_Spielstand_Speichern("b"));
     Bytes a = lies("a"), b = lies("b");
     ASSERT_FALSE(a.empty());
