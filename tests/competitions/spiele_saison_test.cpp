@@ -137,6 +137,18 @@ TEST_F(Saison, HomeLeagueTableAgreesWithRecomputation)
         EXPECT_EQ(rang(t.team[t.platz[p]]), rang(erwartet[size_t(p)]));
         EXPECT_NE(t.vorher[p], -1);
     }
+    // The competition's own place query answers from the same table.
+    for (int32_t p = 0; p < n; ++p) {
+        const int32_t team = t.team[t.platz[p]];
+        EXPECT_EQ(rang(erwartet[size_t(Wettbewerb_Get_Tabellenplatz(HEIMLIGA, team, -1, -1, TAB_NORMAL, 0))]),
+                  rang(team));
+    }
+    int32_t platz = -1;
+    const int32_t erster = t.team[t.platz[0]];
+    if (Wettbewerb_Get_Team_Wettbewerb(erster, 1) == HEIMLIGA) {
+        EXPECT_EQ(Wettbewerb_Get_Tabellenplatz_Prozent(erster, &platz), 100);
+        EXPECT_EQ(platz, 0);
+    }
 }
 
 }  // namespace
