@@ -19,6 +19,7 @@ constexpr int FENSTER = 1 << INDEX_BITS;
 constexpr int BREAK_EVEN = 1;
 constexpr int LOOK_AHEAD = (1 << LENGTH_BITS) + BREAK_EVEN;
 constexpr int UNUSED = 0;
+constexpr int VORAUS = 4;
 
 inline int mod_fenster(int a) { return a & (FENSTER - 1); }
 
@@ -119,24 +120,22 @@ inline void tree_ersetzen(int old_node, int new_node)
     baum[old_node].parent = UNUSED;
 }
 
-inline int find_next_node(int node)
+// The largest node of p's smaller subtree takes p's place; it has no larger child, so its own
+// removal is a contraction.
+inline void tree_loeschen(int p)
 {
-    int next = baum[node].kind[0];
-    while (baum[next].kind[1] != UNUSED) next = baum[next].kind[1];
-    return next;
-}
-
-void tree_loeschen(int p)
-{
-    if (p == UNUSED || baum[p].parent == UNUSED) return;
-    if (baum[p].kind[1] == UNUSED) {
-        tree_kontrahieren(p, baum[p].kind[0]);
-    } else if (baum[p].kind[0] == UNUSED) {
-        tree_kontrahieren(p, baum[p].kind[1]);
+    if (baum[p].parent == UNUSED) return;
+    int kleiner = baum[p].kind[0];
+    int groesser = baum[p].kind[1];
+    if (groesser == UNUSED) {
+        tree_kontrahieren(p, kleiner);
+    } else if (kleiner == UNUSED) {
+        tree_kontrahieren(p, groesser);
     } else {
-        int replacement = find_next_node(p);
-        tree_loeschen(replacement);
-        tree_ersetzen(p, replacement);
+        int r = kleiner;
+        while (baum[r].kind[1] != UNUSED) r = baum[r].kind[1];
+        tree_kontrahieren(r, baum[r].kind[0]);
+        tree_ersetzen(p, r);
     }
 }
 
@@ -156,18 +155,75 @@ inline int vergleich_rest(const uint8_t* a, const uint8_t* b, bool* groesser)
     return a[16] != b[16] ? 16 : 17;
 }
 
-int tree_einfuegen(int new_node, int* match_position)
+// Both children are read before the comparison is known and the choice is a conditional move:
+// the way down then waits for one load and one comparison per level. Either child may come
+// next, so both are fetched early.
+inline int kind_von(int node, bool groesser)
 {
-    if (new_node == 0) return 0;
+    int kleiner = baum[node].kind[0];
+    int groesserer = baum[node].kind[1];
+    __builtin_prefetch(&baum[kleiner]);
+    __builtin_prefetch(&baum[groesserer]);
+    return groesser ? groesserer : kleiner;
+}
+
+// Puts new_node, whose 17 bytes equal test_node's, in test_node's place.
+inline void tree_tauschen(int test_node, int new_node, uint64_t key)
+{
+    tree_ersetzen(test_node, new_node);
+    baum[new_node].key = key;
+}
+
+inline void tree_anhaengen(int test_node, int new_node, uint64_t key, bool groesser)
+{
+    baum[test_node].kind[groesser] = int16_t(new_node);
+    baum[new_node] = {key, test_node, {UNUSED, UNUSED}};
+}
+
+// Returns the first node of new_node's tree, or UNUSED after making new_node that tree's top.
+inline int tree_anfang(int new_node, uint64_t key)
+{
     int prefix = praefix(new_node);
-    uint64_t key = schluessel(new_node);
-    int test_node = wurzel[prefix];
-    int match_length = 0;
-    int position = *match_position;
-    if (test_node == UNUSED) {
+    int top = wurzel[prefix];
+    if (top == UNUSED) {
         wurzel[prefix] = int16_t(new_node);
         baum[new_node] = {key, FENSTER + prefix, {UNUSED, UNUSED}};
     }
+    return top;
+}
+
+// Insertion of a position inside a match: its match is not wanted, only its place in the tree
+// (and the two-byte table), so only the order is compared.
+void tree_einordnen(int new_node)
+{
+    if (new_node == 0) return;
+    uint64_t key = schluessel(new_node);
+    int zwei = fenster[new_node] << 8 | fenster[new_node + 1];
+    letzte_zwei[zwei] = int16_t(new_node);
+    int test_node = tree_anfang(new_node, key);
+    while (test_node != UNUSED) {
+        uint64_t k = baum[test_node].key;
+        bool groesser = key > k;
+        if (k == key && vergleich_rest(fenster + new_node, fenster + test_node, &groesser) >= LOOK_AHEAD) {
+            tree_tauschen(test_node, new_node, key);
+            break;
+        }
+        int next = kind_von(test_node, groesser);
+        if (next == UNUSED) {
+            tree_anhaengen(test_node, new_node, key, groesser);
+            break;
+        }
+        test_node = next;
+    }
+}
+
+int tree_einfuegen(int new_node, int* match_position)
+{
+    if (new_node == 0) return 0;
+    uint64_t key = schluessel(new_node);
+    int test_node = tree_anfang(new_node, key);
+    int match_length = 0;
+    int position = *match_position;
     while (test_node != UNUSED) {
         uint64_t k = baum[test_node].key;
         bool groesser = key > k;
@@ -178,17 +234,15 @@ int tree_einfuegen(int new_node, int* match_position)
         match_length = besser ? i : match_length;
         position = besser ? test_node : position;
         if (i >= LOOK_AHEAD) {
-            tree_ersetzen(test_node, new_node);
-            baum[new_node].key = key;
+            tree_tauschen(test_node, new_node, key);
             break;
         }
-        int16_t* child = &baum[test_node].kind[groesser];
-        if (*child == UNUSED) {
-            *child = int16_t(new_node);
-            baum[new_node] = {key, test_node, {UNUSED, UNUSED}};
+        int next = kind_von(test_node, groesser);
+        if (next == UNUSED) {
+            tree_anhaengen(test_node, new_node, key, groesser);
             break;
         }
-        test_node = *child;
+        test_node = next;
     }
     int zwei = fenster[new_node] << 8 | fenster[new_node + 1];
     int kurz = letzte_zwei[zwei];
@@ -284,12 +338,21 @@ int LZSS_Compress(Compress_Stream* in, Compress_Stream* out)
             replace_count = match_length;
         }
         for (int i = 0; i < replace_count; ++i) {
+            // The tables are larger than the first-level cache; what the coming steps touch is
+            // known from the look-ahead.
+            int vor = mod_fenster(current + VORAUS);
+            __builtin_prefetch(&wurzel[praefix(vor)]);
+            __builtin_prefetch(&letzte_zwei[fenster[vor] << 8 | fenster[vor + 1]]);
+            __builtin_prefetch(&baum[mod_fenster(current + LOOK_AHEAD + VORAUS)]);
             tree_loeschen(mod_fenster(current + LOOK_AHEAD));
             int c = lesen();
             if (c < 0) look_ahead--;
             else fenster_setzen(mod_fenster(current + LOOK_AHEAD), uint8_t(c));
             current = mod_fenster(current + 1);
-            if (look_ahead) match_length = tree_einfuegen(current, &match_position);
+            if (!look_ahead) continue;
+            // Only the last position's match is used.
+            if (i + 1 < replace_count) tree_einordnen(current);
+            else match_length = tree_einfuegen(current, &match_position);
         }
     }
     bits.put(0, 1 + INDEX_BITS);
