@@ -7,6 +7,7 @@
 #include "platform/compress_lzss.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "platform/compress_bits.h"
@@ -19,14 +20,13 @@ constexpr int FENSTER = 1 << INDEX_BITS;
 constexpr int BREAK_EVEN = 1;
 constexpr int LOOK_AHEAD = (1 << LENGTH_BITS) + BREAK_EVEN;
 constexpr int UNUSED = 0;
-constexpr int VORAUS = 4;
 
 inline int mod_fenster(int a) { return a & (FENSTER - 1); }
 
 // 16 bytes, so that the whole tree stays in the first-level cache.
 struct Knoten {
     uint64_t key;    // the first 8 bytes at insertion, big-endian: one load per tree level
-    int32_t parent;  // a node, or FENSTER + tree number for a top node
+    int32_t parent;  // slot offset, see Baeume
     int16_t kind[2]; // smaller, larger
 };
 
@@ -59,12 +59,23 @@ inline int vergleich(const uint8_t* a, const uint8_t* b, bool* groesser)
     return a[16] != b[16] ? 16 : 17;
 }
 
-Knoten baum[FENSTER + 1];
 // One tree per hash of the first three bytes: every string that shares three bytes with a
 // position is in its tree, and the small trees keep the descent short. Matches of exactly two
-// bytes come from the newest position with the same two bytes. A top node's parent is
-// FENSTER + its tree number.
-int16_t wurzel[1 << 16];
+// bytes come from the newest position with the same two bytes.
+// A node's parent is the byte offset of the slot that points at it (a child slot of a node, or
+// its tree's root slot) in this block, so that relinking needs no search; 0 = not in a tree.
+struct Baeume {
+    Knoten baum[FENSTER + 1];
+    int16_t wurzel[1 << 16];
+} baeume;
+Knoten (&baum)[FENSTER + 1] = baeume.baum;
+int16_t (&wurzel)[1 << 16] = baeume.wurzel;
+static_assert(sizeof(Knoten) == 16 && offsetof(Knoten, kind) == 12 && offsetof(Baeume, wurzel) == 16 * (FENSTER + 1));
+
+inline int32_t kind_platz(int node, int seite) { return 16 * node + 12 + 2 * seite; }
+inline int32_t wurzel_platz(int prefix) { return int32_t(offsetof(Baeume, wurzel)) + 2 * prefix; }
+inline int16_t* platz(int32_t p) { return reinterpret_cast<int16_t*>(reinterpret_cast<char*>(&baeume) + p); }
+
 int16_t letzte_zwei[1 << 16];
 
 inline uint64_t schluessel(int pos)
@@ -80,44 +91,38 @@ inline int praefix(int pos)
     return int((v * 2654435761u) >> 16);
 }
 
-// The slot in old_node's parent (node or tree root) that points at old_node.
-inline int16_t* eltern_zeiger(int old_node)
-{
-    int p = baum[old_node].parent;
-    if (p >= FENSTER) return &wurzel[p - FENSTER];
-    return &baum[p].kind[baum[p].kind[1] == old_node ? 1 : 0];
-}
-
 void tree_init(int r)
 {
-    std::memset(baum, 0, sizeof baum);
-    std::memset(wurzel, 0, sizeof wurzel);
+    std::memset(&baeume, 0, sizeof baeume);
     std::memset(letzte_zwei, 0, sizeof letzte_zwei);
     letzte_zwei[fenster[r] << 8 | fenster[r + 1]] = int16_t(r);
     wurzel[praefix(r)] = int16_t(r);
-    baum[r].parent = FENSTER + praefix(r);
+    baum[r].parent = wurzel_platz(praefix(r));
     baum[r].key = schluessel(r);
 }
 
 // Puts new_node in old_node's place, where old_node has at most one child (that child).
+// Node 0 stands for "none": it may be written here, and keeps parent 0.
 inline void tree_kontrahieren(int old_node, int new_node)
 {
-    if (new_node != UNUSED) baum[new_node].parent = baum[old_node].parent;
-    *eltern_zeiger(old_node) = int16_t(new_node);
+    int32_t p = baum[old_node].parent;
+    *platz(p) = int16_t(new_node);
+    baum[new_node].parent = p;
     baum[old_node].parent = UNUSED;
+    baum[0].parent = UNUSED;
 }
 
 // Puts new_node (not in the tree) in old_node's place with old_node's children.
 inline void tree_ersetzen(int old_node, int new_node)
 {
-    *eltern_zeiger(old_node) = int16_t(new_node);
+    *platz(baum[old_node].parent) = int16_t(new_node);
     uint64_t key = baum[new_node].key;
     baum[new_node] = baum[old_node];
     baum[new_node].key = key;
-    // Node 0 stands for "none" and must keep parent 0.
-    if (baum[new_node].kind[0] != UNUSED) baum[baum[new_node].kind[0]].parent = new_node;
-    if (baum[new_node].kind[1] != UNUSED) baum[baum[new_node].kind[1]].parent = new_node;
+    baum[baum[new_node].kind[0]].parent = kind_platz(new_node, 0);
+    baum[baum[new_node].kind[1]].parent = kind_platz(new_node, 1);
     baum[old_node].parent = UNUSED;
+    baum[0].parent = UNUSED;
 }
 
 // The largest node of p's smaller subtree takes p's place; it has no larger child, so its own
@@ -127,10 +132,8 @@ inline void tree_loeschen(int p)
     if (baum[p].parent == UNUSED) return;
     int kleiner = baum[p].kind[0];
     int groesser = baum[p].kind[1];
-    if (groesser == UNUSED) {
-        tree_kontrahieren(p, kleiner);
-    } else if (kleiner == UNUSED) {
-        tree_kontrahieren(p, groesser);
+    if (kleiner == UNUSED || groesser == UNUSED) {
+        tree_kontrahieren(p, kleiner | groesser);
     } else {
         int r = kleiner;
         while (baum[r].kind[1] != UNUSED) r = baum[r].kind[1];
@@ -177,7 +180,7 @@ inline void tree_tauschen(int test_node, int new_node, uint64_t key)
 inline void tree_anhaengen(int test_node, int new_node, uint64_t key, bool groesser)
 {
     baum[test_node].kind[groesser] = int16_t(new_node);
-    baum[new_node] = {key, test_node, {UNUSED, UNUSED}};
+    baum[new_node] = {key, kind_platz(test_node, groesser), {UNUSED, UNUSED}};
 }
 
 // Returns the first node of new_node's tree, or UNUSED after making new_node that tree's top.
@@ -187,7 +190,7 @@ inline int tree_anfang(int new_node, uint64_t key)
     int top = wurzel[prefix];
     if (top == UNUSED) {
         wurzel[prefix] = int16_t(new_node);
-        baum[new_node] = {key, FENSTER + prefix, {UNUSED, UNUSED}};
+        baum[new_node] = {key, wurzel_platz(prefix), {UNUSED, UNUSED}};
     }
     return top;
 }
@@ -200,11 +203,17 @@ void tree_einordnen(int new_node)
     uint64_t key = schluessel(new_node);
     int zwei = fenster[new_node] << 8 | fenster[new_node + 1];
     letzte_zwei[zwei] = int16_t(new_node);
+    uint64_t key2 = schluessel(new_node + 8);
+    uint8_t letztes = fenster[new_node + 16];
     int test_node = tree_anfang(new_node, key);
     while (test_node != UNUSED) {
         uint64_t k = baum[test_node].key;
-        bool groesser = key > k;
-        if (k == key && vergleich_rest(fenster + new_node, fenster + test_node, &groesser) >= LOOK_AHEAD) {
+        // The second eight bytes are read in any case, so that equal first words (runs of
+        // equal bytes) cost no branch.
+        uint64_t k2 = schluessel(test_node + 8);
+        uint8_t u = fenster[test_node + 16];
+        bool groesser = key != k ? key > k : key2 != k2 ? key2 > k2 : letztes >= u;
+        if (key == k && key2 == k2 && letztes == u) {
             tree_tauschen(test_node, new_node, key);
             break;
         }
@@ -338,12 +347,6 @@ int LZSS_Compress(Compress_Stream* in, Compress_Stream* out)
             replace_count = match_length;
         }
         for (int i = 0; i < replace_count; ++i) {
-            // The tables are larger than the first-level cache; what the coming steps touch is
-            // known from the look-ahead.
-            int vor = mod_fenster(current + VORAUS);
-            __builtin_prefetch(&wurzel[praefix(vor)]);
-            __builtin_prefetch(&letzte_zwei[fenster[vor] << 8 | fenster[vor + 1]]);
-            __builtin_prefetch(&baum[mod_fenster(current + LOOK_AHEAD + VORAUS)]);
             tree_loeschen(mod_fenster(current + LOOK_AHEAD));
             int c = lesen();
             if (c < 0) look_ahead--;
