@@ -23,7 +23,7 @@ constexpr int UNUSED = 0;
 
 inline int mod_fenster(int a) { return a & (FENSTER - 1); }
 
-// 16 bytes, so that the whole tree stays in the first-level cache.
+// 16 bytes: four nodes to a cache line, and key and children of a node come with one load.
 struct Knoten {
     uint64_t key;    // the first 8 bytes at insertion, big-endian: one load per tree level
     int32_t parent;  // slot offset, see Baeume
