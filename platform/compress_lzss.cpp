@@ -7,6 +7,7 @@
 #include "platform/compress_lzss.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "platform/compress_bits.h"
@@ -22,10 +23,10 @@ constexpr int UNUSED = 0;
 
 inline int mod_fenster(int a) { return a & (FENSTER - 1); }
 
-// 16 bytes, so that the whole tree stays in the first-level cache.
+// 16 bytes: four nodes to a cache line, and key and children of a node come with one load.
 struct Knoten {
     uint64_t key;    // the first 8 bytes at insertion, big-endian: one load per tree level
-    int32_t parent;  // a node, or FENSTER + tree number for a top node
+    int32_t parent;  // slot offset, see Baeume
     int16_t kind[2]; // smaller, larger
 };
 
@@ -58,12 +59,23 @@ inline int vergleich(const uint8_t* a, const uint8_t* b, bool* groesser)
     return a[16] != b[16] ? 16 : 17;
 }
 
-Knoten baum[FENSTER + 1];
 // One tree per hash of the first three bytes: every string that shares three bytes with a
 // position is in its tree, and the small trees keep the descent short. Matches of exactly two
-// bytes come from the newest position with the same two bytes. A top node's parent is
-// FENSTER + its tree number.
-int16_t wurzel[1 << 16];
+// bytes come from the newest position with the same two bytes.
+// A node's parent is the byte offset of the slot that points at it (a child slot of a node, or
+// its tree's root slot) in this block, so that relinking needs no search; 0 = not in a tree.
+struct Baeume {
+    Knoten baum[FENSTER + 1];
+    int16_t wurzel[1 << 16];
+} baeume;
+Knoten (&baum)[FENSTER + 1] = baeume.baum;
+int16_t (&wurzel)[1 << 16] = baeume.wurzel;
+static_assert(sizeof(Knoten) == 16 && offsetof(Knoten, kind) == 12 && offsetof(Baeume, wurzel) == 16 * (FENSTER + 1));
+
+inline int32_t kind_platz(int node, int seite) { return 16 * node + 12 + 2 * seite; }
+inline int32_t wurzel_platz(int prefix) { return int32_t(offsetof(Baeume, wurzel)) + 2 * prefix; }
+inline int16_t* platz(int32_t p) { return reinterpret_cast<int16_t*>(reinterpret_cast<char*>(&baeume) + p); }
+
 int16_t letzte_zwei[1 << 16];
 
 inline uint64_t schluessel(int pos)
@@ -79,64 +91,54 @@ inline int praefix(int pos)
     return int((v * 2654435761u) >> 16);
 }
 
-// The slot in old_node's parent (node or tree root) that points at old_node.
-inline int16_t* eltern_zeiger(int old_node)
-{
-    int p = baum[old_node].parent;
-    if (p >= FENSTER) return &wurzel[p - FENSTER];
-    return &baum[p].kind[baum[p].kind[1] == old_node ? 1 : 0];
-}
-
 void tree_init(int r)
 {
-    std::memset(baum, 0, sizeof baum);
-    std::memset(wurzel, 0, sizeof wurzel);
+    std::memset(&baeume, 0, sizeof baeume);
     std::memset(letzte_zwei, 0, sizeof letzte_zwei);
     letzte_zwei[fenster[r] << 8 | fenster[r + 1]] = int16_t(r);
     wurzel[praefix(r)] = int16_t(r);
-    baum[r].parent = FENSTER + praefix(r);
+    baum[r].parent = wurzel_platz(praefix(r));
     baum[r].key = schluessel(r);
 }
 
 // Puts new_node in old_node's place, where old_node has at most one child (that child).
+// Node 0 stands for "none": it may be written here, and keeps parent 0.
 inline void tree_kontrahieren(int old_node, int new_node)
 {
-    if (new_node != UNUSED) baum[new_node].parent = baum[old_node].parent;
-    *eltern_zeiger(old_node) = int16_t(new_node);
+    int32_t p = baum[old_node].parent;
+    *platz(p) = int16_t(new_node);
+    baum[new_node].parent = p;
     baum[old_node].parent = UNUSED;
+    baum[0].parent = UNUSED;
 }
 
 // Puts new_node (not in the tree) in old_node's place with old_node's children.
 inline void tree_ersetzen(int old_node, int new_node)
 {
-    *eltern_zeiger(old_node) = int16_t(new_node);
+    *platz(baum[old_node].parent) = int16_t(new_node);
     uint64_t key = baum[new_node].key;
     baum[new_node] = baum[old_node];
     baum[new_node].key = key;
-    // Node 0 stands for "none" and must keep parent 0.
-    if (baum[new_node].kind[0] != UNUSED) baum[baum[new_node].kind[0]].parent = new_node;
-    if (baum[new_node].kind[1] != UNUSED) baum[baum[new_node].kind[1]].parent = new_node;
+    baum[baum[new_node].kind[0]].parent = kind_platz(new_node, 0);
+    baum[baum[new_node].kind[1]].parent = kind_platz(new_node, 1);
     baum[old_node].parent = UNUSED;
+    baum[0].parent = UNUSED;
 }
 
-inline int find_next_node(int node)
+// The largest node of p's smaller subtree takes p's place; it has no larger child, so its own
+// removal is a contraction.
+inline void tree_loeschen(int p)
 {
-    int next = baum[node].kind[0];
-    while (baum[next].kind[1] != UNUSED) next = baum[next].kind[1];
-    return next;
-}
-
-void tree_loeschen(int p)
-{
-    if (p == UNUSED || baum[p].parent == UNUSED) return;
-    if (baum[p].kind[1] == UNUSED) {
-        tree_kontrahieren(p, baum[p].kind[0]);
-    } else if (baum[p].kind[0] == UNUSED) {
-        tree_kontrahieren(p, baum[p].kind[1]);
+    if (baum[p].parent == UNUSED) return;
+    int kleiner = baum[p].kind[0];
+    int groesser = baum[p].kind[1];
+    if (kleiner == UNUSED || groesser == UNUSED) {
+        tree_kontrahieren(p, kleiner | groesser);
     } else {
-        int replacement = find_next_node(p);
-        tree_loeschen(replacement);
-        tree_ersetzen(p, replacement);
+        int r = kleiner;
+        while (baum[r].kind[1] != UNUSED) r = baum[r].kind[1];
+        tree_kontrahieren(r, baum[r].kind[0]);
+        tree_ersetzen(p, r);
     }
 }
 
@@ -156,18 +158,81 @@ inline int vergleich_rest(const uint8_t* a, const uint8_t* b, bool* groesser)
     return a[16] != b[16] ? 16 : 17;
 }
 
+// Both children are read before the comparison is known and the choice is a conditional move:
+// the way down then waits for one load and one comparison per level. Either child may come
+// next, so both are fetched early.
+inline int kind_von(int node, bool groesser)
+{
+    int kleiner = baum[node].kind[0];
+    int groesserer = baum[node].kind[1];
+    __builtin_prefetch(&baum[kleiner]);
+    __builtin_prefetch(&baum[groesserer]);
+    return groesser ? groesserer : kleiner;
+}
+
+// Puts new_node, whose 17 bytes equal test_node's, in test_node's place.
+inline void tree_tauschen(int test_node, int new_node, uint64_t key)
+{
+    tree_ersetzen(test_node, new_node);
+    baum[new_node].key = key;
+}
+
+inline void tree_anhaengen(int test_node, int new_node, uint64_t key, bool groesser)
+{
+    baum[test_node].kind[groesser] = int16_t(new_node);
+    baum[new_node] = {key, kind_platz(test_node, groesser), {UNUSED, UNUSED}};
+}
+
+// Returns the first node of new_node's tree, or UNUSED after making new_node that tree's top.
+inline int tree_anfang(int new_node, uint64_t key)
+{
+    int prefix = praefix(new_node);
+    int top = wurzel[prefix];
+    if (top == UNUSED) {
+        wurzel[prefix] = int16_t(new_node);
+        baum[new_node] = {key, wurzel_platz(prefix), {UNUSED, UNUSED}};
+    }
+    return top;
+}
+
+// Insertion of a position inside a match: its match is not wanted, only its place in the tree
+// (and the two-byte table), so only the order is compared.
+void tree_einordnen(int new_node)
+{
+    if (new_node == 0) return;
+    uint64_t key = schluessel(new_node);
+    int zwei = fenster[new_node] << 8 | fenster[new_node + 1];
+    letzte_zwei[zwei] = int16_t(new_node);
+    uint64_t key2 = schluessel(new_node + 8);
+    uint8_t letztes = fenster[new_node + 16];
+    int test_node = tree_anfang(new_node, key);
+    while (test_node != UNUSED) {
+        uint64_t k = baum[test_node].key;
+        // The second eight bytes are read in any case, so that equal first words (runs of
+        // equal bytes) cost no branch.
+        uint64_t k2 = schluessel(test_node + 8);
+        uint8_t u = fenster[test_node + 16];
+        bool groesser = key != k ? key > k : key2 != k2 ? key2 > k2 : letztes >= u;
+        if (key == k && key2 == k2 && letztes == u) {
+            tree_tauschen(test_node, new_node, key);
+            break;
+        }
+        int next = kind_von(test_node, groesser);
+        if (next == UNUSED) {
+            tree_anhaengen(test_node, new_node, key, groesser);
+            break;
+        }
+        test_node = next;
+    }
+}
+
 int tree_einfuegen(int new_node, int* match_position)
 {
     if (new_node == 0) return 0;
-    int prefix = praefix(new_node);
     uint64_t key = schluessel(new_node);
-    int test_node = wurzel[prefix];
+    int test_node = tree_anfang(new_node, key);
     int match_length = 0;
     int position = *match_position;
-    if (test_node == UNUSED) {
-        wurzel[prefix] = int16_t(new_node);
-        baum[new_node] = {key, FENSTER + prefix, {UNUSED, UNUSED}};
-    }
     while (test_node != UNUSED) {
         uint64_t k = baum[test_node].key;
         bool groesser = key > k;
@@ -178,17 +243,15 @@ int tree_einfuegen(int new_node, int* match_position)
         match_length = besser ? i : match_length;
         position = besser ? test_node : position;
         if (i >= LOOK_AHEAD) {
-            tree_ersetzen(test_node, new_node);
-            baum[new_node].key = key;
+            tree_tauschen(test_node, new_node, key);
             break;
         }
-        int16_t* child = &baum[test_node].kind[groesser];
-        if (*child == UNUSED) {
-            *child = int16_t(new_node);
-            baum[new_node] = {key, test_node, {UNUSED, UNUSED}};
+        int next = kind_von(test_node, groesser);
+        if (next == UNUSED) {
+            tree_anhaengen(test_node, new_node, key, groesser);
             break;
         }
-        test_node = *child;
+        test_node = next;
     }
     int zwei = fenster[new_node] << 8 | fenster[new_node + 1];
     int kurz = letzte_zwei[zwei];
@@ -289,7 +352,10 @@ int LZSS_Compress(Compress_Stream* in, Compress_Stream* out)
             if (c < 0) look_ahead--;
             else fenster_setzen(mod_fenster(current + LOOK_AHEAD), uint8_t(c));
             current = mod_fenster(current + 1);
-            if (look_ahead) match_length = tree_einfuegen(current, &match_position);
+            if (!look_ahead) continue;
+            // Only the last position's match is used.
+            if (i + 1 < replace_count) tree_einordnen(current);
+            else match_length = tree_einfuegen(current, &match_position);
         }
     }
     bits.put(0, 1 + INDEX_BITS);
