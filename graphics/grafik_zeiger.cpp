@@ -1,5 +1,7 @@
 #include "graphics/grafik_zeiger.h"
 
+#include "graphics/grafik_blit.h"
+
 #include <mutex>
 
 #include "graphics/grafik_screen.h"
@@ -12,39 +14,9 @@ int Grafik_Zeiger_Blit(int32_t* sx, int32_t* sy, int32_t* w, int32_t* h, int32_t
                        int32_t* dx, int32_t* dy, int32_t dw, int32_t dh)
 {
     if (!sx || !sy || !w || !h || !dx || !dy) return 0;
-    int32_t &x = *sx, &y = *sy, &ww = *w, &hh = *h, &tx = *dx, &ty = *dy;
-    if (x >= 0 && x + ww <= sw && y >= 0 && y + hh <= sh && tx >= 0 && tx + ww < dw && ty >= 0 &&
-        ty + hh < dh && hh > 0 && ww > 0)
-        return 1;
-    if (!(x < sw && y < sh && x + ww > 0 && y + hh > 0 && tx < dw && ty < dh)) return 0;
-    if (x < 0) {
-        ww += x, tx -= x, x = 0;
-        if (ww < 1) return 0;
-    }
-    if (x + ww > sw) ww = sw - x;
-    if (y < 0) {
-        hh += y, ty -= y, y = 0;
-        if (hh < 1) hh = 0;
-    }
-    if (y + hh > sh) hh = sh - y;
-    if (!(hh > 0 && ww > 0 && tx + ww > 0 && ty + hh > 0)) return 0;
-    if (tx < 0) {
-        x -= tx, ww += tx, tx = 0;
-        if (ww < 1) return 0;
-    }
-    if (ty < 0) {
-        y -= ty, hh += ty, ty = 0;
-        if (hh < 1) return 0;
-    }
-    if (tx + ww > dw) {
-        ww = dw - tx;
-        if (ww < 1) return 0;
-    }
-    if (ty + hh > dh) {
-        hh = dh - ty;
-        if (hh < 1) return 0;
-    }
-    return ww >= 0 && hh >= 0 && tx >= 0 && ty >= 0 && x >= 0 && y >= 0 ? 1 : 0;
+    // The pointer's quick test stops one short of the right and bottom edges, but the full clip
+    // gives the same answer there, so both are the blit's clip.
+    return Grafik_Blit_Clip(sx, sy, w, h, sw, sh, dx, dy, dw, dh);
 }
 
 namespace {
