@@ -1,0 +1,109 @@
+#include "graphics/grafik_bitmap.h"
+
+#include <cstring>
+
+#include "platform/mem.h"
+
+static int keep_packed = 0;
+
+// Header first, then the pixel (or packed) block and the optional mask plane; pixel blocks
+// start on an 8-byte boundary so that 16-bit rows are aligned.
+static constexpr uint32_t HEADER = (sizeof(Rastport) + 7) & ~uint32_t(7);
+static constexpr uint64_t MAX_BLOCK = 0x7FFF0000u;
+
+static bool depth_ok(int32_t depth) { return depth == 8 || depth == 15 || depth == 16; }
+
+static Rastport* allocate(int32_t width, int32_t height, int32_t depth, uint64_t data_size,
+                          bool with_mask, uint32_t extra_front)
+{
+    if (width < 0 || height < 0 || !depth_ok(depth)) return nullptr;
+    uint64_t mask_size = with_mask ? Grafik_Masken_Groesse(uint32_t(width), uint32_t(height)) : 0;
+    uint64_t total = HEADER + extra_front + data_size + mask_size;
+    if (data_size > MAX_BLOCK || total > MAX_BLOCK) return nullptr;
+    auto* block = static_cast<uint8_t*>(Mem_Alloc(uint32_t(total), 0));
+    if (!block) return nullptr;
+    std::memset(block, 0, size_t(total));
+    auto* rp = reinterpret_cast<Rastport*>(block);
+    rp->width = uint32_t(width);
+    rp->height = uint32_t(height);
+    rp->depth = uint8_t(depth);
+    rp->pixels = block + HEADER + extra_front;
+    if (with_mask) rp->mask = block + HEADER + extra_front + data_size;
+    return rp;
+}
+
+static uint64_t pixel_bytes(int32_t width, int32_t height, int32_t depth)
+{
+    if (width < 0 || height < 0) return 0;
+    return uint64_t(width) * uint64_t(height) * Grafik_Bytes_Pro_Pixel(depth);
+}
+
+Rastport* Grafik_Bitmap_Anlegen(int32_t width, int32_t height, int32_t depth)
+{
+    return allocate(width, height, depth, pixel_bytes(width, height, depth), false, 0);
+}
+
+Rastport* Grafik_Bitmap_Anlegen_Tiefe(int32_t width, int32_t height, int8_t depth)
+{
+    return Grafik_Bitmap_Anlegen(width, height, depth);
+}
+
+Rastport* Grafik_Bitmap_Anlegen_Maske(int32_t width, int32_t height, int32_t depth)
+{
+    return allocate(width, height, depth, pixel_bytes(width, height, depth), true, 0);
+}
+
+Rastport* Grafik_Bitmap_Anlegen_Gepackt(int32_t width, int32_t height, int32_t depth,
+                                        uint32_t size)
+{
+    Rastport* rp = allocate(width, height, depth, size, false, 0);
+    if (rp) {
+        rp->packed = 1;
+        rp->packed_size = size;
+    }
+    return rp;
+}
+
+Rastport* Grafik_Bitmap_Anlegen_Gepackt_Maske(int32_t width, int32_t height, int32_t depth,
+                                              uint32_t size)
+{
+    Rastport* rp = allocate(width, height, depth, size, true, 0);
+    if (rp) {
+        rp->packed = 1;
+        rp->packed_size = size;
+    }
+    return rp;
+}
+
+Rastport* Grafik_Bitmap_Anlegen_Palette(int32_t width, int32_t height, int32_t depth,
+                                        int32_t table_depth)
+{
+    if (depth != 8 || (table_depth != 15 && table_depth != 16)) return nullptr;
+    Rastport* rp = allocate(width, height, 8, pixel_bytes(width, height, 8), false, 768 + 512);
+    if (!rp) return nullptr;
+    auto* base = reinterpret_cast<uint8_t*>(rp) + HEADER;
+    rp->table_depth = uint8_t(table_depth);
+    rp->palette = base;
+    rp->colour_table = reinterpret_cast<uint16_t*>(base + 768);
+    return rp;
+}
+
+Rastport* Grafik_Bitmap_Freigeben(Rastport* rp)
+{
+    if (!rp) return nullptr;
+    // The companion goes as a single block: what it owns in turn is not followed.
+    if (rp->companion) Mem_Free(rp->companion, 0);
+    if (rp->extra) Mem_Free(rp->extra, 0);
+    return static_cast<Rastport*>(Mem_Free(rp, rp->alloc_tag));
+}
+
+int Grafik_Bitmap_Freigeben_Wrapper(Rastport* rp)
+{
+    Grafik_Bitmap_Freigeben(rp);
+    return 0;
+}
+
+void Grafik_Option_Setzen() { keep_packed = 1; }
+int Grafik_Option_Gepackt() { return keep_packed; }
+int Grafik_Stub_Null(void*) { return 0; }
+void Grafik_Leer_Stub2() {}

@@ -1,0 +1,51 @@
+// Rastport: the bitmap record of the whole program, with its allocation and release.
+// Pixel value 0 is the transparent key of every depth; visible black is written as 1.
+#pragma once
+#include <cstdint>
+
+struct Rastport {
+    uint32_t width;
+    uint32_t height;
+    uint8_t depth;         // 8 (palette index), 15 (RGB555) or 16 (RGB565)
+    uint8_t table_depth;   // palette variant: 15 or 16, else 0
+    uint16_t alloc_tag;
+    uint8_t packed;        // 1: pixels holds the packed data of a resource
+    uint8_t pack_method;
+    uint32_t packed_size;
+    uint8_t packed_depth;
+    void* pixels;          // directly behind the header, same allocation
+    uint8_t* mask;         // one bit per pixel (bit n % 8 of byte n / 8, set = visible), or null
+    Rastport* companion;   // owned
+    void* extra;           // owned
+    uint8_t* palette;      // palette variant: 768 bytes
+    uint16_t* colour_table;  // palette variant: 256 colours in table depth
+};
+
+inline uint32_t Grafik_Bytes_Pro_Pixel(int depth) { return uint32_t((depth + 1) / 8); }
+// Size of the mask plane of a width x height bitmap.
+inline uint32_t Grafik_Masken_Groesse(uint32_t width, uint32_t height)
+{
+    return uint32_t((uint64_t(width) * height) / 8 + 4);
+}
+
+// New zero-filled bitmap; null when memory runs out or the size or depth is impossible.
+Rastport* Grafik_Bitmap_Anlegen(int32_t width, int32_t height, int32_t depth);
+Rastport* Grafik_Bitmap_Anlegen_Tiefe(int32_t width, int32_t height, int8_t depth);
+Rastport* Grafik_Bitmap_Anlegen_Maske(int32_t width, int32_t height, int32_t depth);
+// Packed bitmaps: size bytes of packed data at the pixel pointer.
+Rastport* Grafik_Bitmap_Anlegen_Gepackt(int32_t width, int32_t height, int32_t depth,
+                                        uint32_t size);
+Rastport* Grafik_Bitmap_Anlegen_Gepackt_Maske(int32_t width, int32_t height, int32_t depth,
+                                              uint32_t size);
+// 8-bit bitmap with palette and colour table (table depth 15 or 16); null otherwise.
+Rastport* Grafik_Bitmap_Anlegen_Palette(int32_t width, int32_t height, int32_t depth,
+                                        int32_t table_depth);
+// Frees the bitmap with its companion and extra block; returns null: p = Grafik_Bitmap_Freigeben(p).
+Rastport* Grafik_Bitmap_Freigeben(Rastport* rp);
+int Grafik_Bitmap_Freigeben_Wrapper(Rastport* rp);
+
+// Keep-packed option for resource bitmaps; switched on once, never off.
+void Grafik_Option_Setzen();
+int Grafik_Option_Gepackt();
+int Grafik_Stub_Null(void* unused);
+void Grafik_Leer_Stub2();

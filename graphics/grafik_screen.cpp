@@ -1,0 +1,207 @@
+#include "graphics/grafik_screen.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/display.h"
+#include "platform/maus.h"
+
+Rastport* Grafik_Render_Ziel = nullptr;
+Rastport* Grafik_Seite_0 = nullptr;
+Rastport* Grafik_Seite_1 = nullptr;
+Grafik_Screen_Geometrie_Record Grafik_Screen_Geometrie = {0, nullptr, 0, 0, 0, 8};
+
+static bool hicolor_open() { return Grafik_Screen_Geometrie.depth >= 15 && Grafik_Seite_0; }
+
+static int bytes_per_pixel() { return (Grafik_Screen_Geometrie.depth + 1) / 8; }
+
+// Copies the rectangle of page 0 into a locked surface, row by row.
+static void page0_to_surface(uint8_t* surface, int32_t pitch, int32_t x, int32_t y, int32_t w,
+                             int32_t h)
+{
+    const auto& g = Grafik_Screen_Geometrie;
+    int bpp = bytes_per_pixel();
+    const auto* page = static_cast<const uint8_t*>(g.page0_pixels);
+    for (int32_t row = 0; row < h; ++row)
+        std::memcpy(surface + size_t(row) * pitch,
+                    page + (size_t(y + row) * g.width + x) * bpp, size_t(w) * bpp);
+}
+
+// Cuts a rectangle to the screen; false when nothing is left.
+static bool cut_to_screen(int32_t& x, int32_t& y, int32_t& w, int32_t& h)
+{
+    const auto& g = Grafik_Screen_Geometrie;
+    if (x < 0) w += x, x = 0;
+    if (y < 0) h += y, y = 0;
+    if (x + w > g.width) w = g.width - x;
+    if (y + h > g.height) h = g.height - y;
+    return w > 0 && h > 0;
+}
+
+int Grafik_Screen_Init(int32_t width, int32_t height, int32_t depth)
+{
+    if (Grafik_Render_Ziel) return 0;
+    if (width <= 0 || height <= 0 || (depth != 8 && depth != 15 && depth != 16)) return 0;
+    Grafik_Seite_0 = Grafik_Bitmap_Anlegen_Tiefe(width, height, int8_t(depth));
+    if (!Grafik_Seite_0) return 0;
+    Grafik_Render_Ziel = Grafik_Seite_0;
+    if (depth >= 15) {
+        Grafik_Seite_1 = Grafik_Bitmap_Anlegen_Tiefe(width, height, int8_t(depth));
+        if (!Grafik_Seite_1) {
+            Grafik_Seite_0 = Grafik_Bitmap_Freigeben(Grafik_Seite_0);
+            Grafik_Render_Ziel = nullptr;
+            return 0;
+        }
+    }
+    int32_t granted = depth;
+    if (!Win95_Open_Screen(width, height, &granted)) {
+        // Leave nothing half open: the caller ends the program, but a test may try again.
+        Grafik_Seite_0 = Grafik_Bitmap_Freigeben(Grafik_Seite_0);
+        Grafik_Seite_1 = Grafik_Bitmap_Freigeben(Grafik_Seite_1);
+        Grafik_Render_Ziel = nullptr;
+        return 0;
+    }
+    Grafik_Seite_0->depth = uint8_t(granted);
+    if (Grafik_Seite_1) Grafik_Seite_1->depth = uint8_t(granted);
+    auto& g = Grafik_Screen_Geometrie;
+    g.write_through = 1;
+    g.page0_pixels = Grafik_Seite_0->pixels;
+    g.depth = granted;
+    g.width = width;
+    g.height = height;
+    g.hicolor = granted >= 15 ? granted : 8;
+    return 1;
+}
+
+int Grafik_Screen_DeInit()
+{
+    if (!Grafik_Render_Ziel) return 0;
+    std::memset(Grafik_Render_Ziel->pixels, 0,
+                size_t(Grafik_Render_Ziel->width) * Grafik_Render_Ziel->height *
+                    Grafik_Bytes_Pro_Pixel(Grafik_Render_Ziel->depth));
+    Win95_Close_Screen(1);
+    Grafik_Seite_0 = Grafik_Bitmap_Freigeben(Grafik_Seite_0);
+    Grafik_Seite_1 = Grafik_Bitmap_Freigeben(Grafik_Seite_1);
+    Grafik_Render_Ziel = nullptr;
+    Grafik_Screen_Geometrie = {0, nullptr, 0, 0, 0, 8};
+    return 1;
+}
+
+int Grafik_Screen_Seite_Waehlen(uint32_t page)
+{
+    if (!hicolor_open()) return 0;
+    if (page == 0) Grafik_Render_Ziel = Grafik_Seite_0;
+    else if (page == 1) Grafik_Render_Ziel = Grafik_Seite_1;
+    return 1;
+}
+
+int Grafik_Screen_Seite_Zeigen(uint32_t page)
+{
+    if (!hicolor_open()) return 0;
+    if (page > 1) return 1;
+    const auto& g = Grafik_Screen_Geometrie;
+    size_t bytes = size_t(g.width) * g.height * 2;
+    if (g.write_through && page == 1) std::memcpy(g.page0_pixels, Grafik_Seite_1->pixels, bytes);
+    Mauszeiger_Blit_Start(g.page0_pixels);
+    int32_t pitch = 0;
+    auto* surface = static_cast<uint8_t*>(Win95_Lock_Screen(0, 0, g.width, g.height, &pitch));
+    int result = 0;
+    if (surface) {
+        if (pitch == 0 || pitch == g.width * 2) std::memcpy(surface, g.page0_pixels, bytes);
+        else page0_to_surface(surface, pitch, 0, 0, g.width, g.height);
+        Win95_Unlock_Screen();
+        result = 1;
+    }
+    Mauszeiger_Blit_End(g.page0_pixels);
+    return result;
+}
+
+int Grafik_Screen_Seite_Wechseln(uint32_t from, uint32_t to)
+{
+    if (!hicolor_open()) return 0;
+    const auto& g = Grafik_Screen_Geometrie;
+    if (from == 0 && to == 1)
+        std::memcpy(Grafik_Seite_1->pixels, g.page0_pixels, size_t(g.width) * g.height * 2);
+    else if (from == 1 && to == 0)
+        Grafik_Screen_Seite_Zeigen(0);
+    return 1;
+}
+
+int Grafik_Screen_Seite_Ist_Aktiv()
+{
+    return hicolor_open() && Grafik_Render_Ziel == Grafik_Seite_1 ? 1 : 0;
+}
+
+int Grafik_Screen_Dummy() { return 0; }
+
+int Grafik_Screen_Rechteck_Zeigen(int32_t x, int32_t y, int32_t w, int32_t h)
+{
+    const auto& g = Grafik_Screen_Geometrie;
+    if (!g.page0_pixels) return 0;
+    int32_t wx = x - x % 4;
+    int32_t ww = w + 8 - w % 4;
+    if (!cut_to_screen(wx, y, ww, h)) return 1;
+    bool pointer = Mauszeiger_Overlaps_Rect(wx, y, ww, h) != 0;
+    if (pointer) Mauszeiger_Blit_Start(g.page0_pixels);
+    int32_t pitch = 0;
+    auto* surface = static_cast<uint8_t*>(Win95_Lock_Screen(wx, y, ww, h, &pitch));
+    if (surface) {
+        page0_to_surface(surface, pitch, wx, y, ww, h);
+        Win95_Unlock_Screen();
+    }
+    if (pointer) Mauszeiger_Blit_End(g.page0_pixels);
+    return surface ? 1 : 0;
+}
+
+void* Grafik_Screen_Surface_Oeffnen(int32_t x, int32_t y, int32_t w, int32_t h, int32_t* pitch)
+{
+    bool pointer = Mauszeiger_Overlaps_Rect(x, y, w, h) != 0;
+    if (pointer) Mauszeiger_Remove();
+    void* surface = Win95_Lock_Screen(x, y, w, h, pitch);
+    if (!surface) Mauszeiger_Draw();
+    return surface;
+}
+
+void Grafik_Screen_Surface_Schliessen(void* surface, int32_t pitch, int32_t x, int32_t y,
+                                      int32_t w, int32_t h)
+{
+    if (!surface) return;
+    page0_to_surface(static_cast<uint8_t*>(surface), pitch, x, y, w, h);
+    Win95_Unlock_Screen();
+    Mauszeiger_Draw();
+}
+
+void Grafik_Screen_Zeilen_Kopieren(int32_t x, int32_t y, int32_t width, int32_t height)
+{
+    auto& g = Grafik_Screen_Geometrie;
+    if (!g.page0_pixels || !cut_to_screen(x, y, width, height)) return;
+    int32_t saved = g.write_through;
+    g.write_through = 0;
+    int32_t pitch = 0;
+    void* surface = Grafik_Screen_Surface_Oeffnen(x, y, width, height, &pitch);
+    Grafik_Screen_Surface_Schliessen(surface, pitch, x, y, width, height);
+    g.write_through = saved;
+}
+
+int Grafik_Screen_Direkt_Kopieren()
+{
+    const auto& g = Grafik_Screen_Geometrie;
+    // Only a 640 x 480 area exists for sure on every hi-colour screen and back page.
+    if (!hicolor_open() || !Grafik_Seite_1 || g.width < 640 || g.height < 480 ||
+        Grafik_Seite_1->width < 640 || Grafik_Seite_1->height < 480)
+        return 0;
+    int32_t pitch = 0;
+    auto* surface = static_cast<uint8_t*>(Win95_Lock_Screen(0, 0, 640, 480, &pitch));
+    if (!surface) return 0;
+    const auto* page = static_cast<const uint8_t*>(Grafik_Seite_1->pixels);
+    if (pitch == 0 && Grafik_Seite_1->width == 640) {
+        std::memcpy(surface, page, 640u * 480u * 2u);
+    } else {
+        if (pitch == 0) pitch = 1280;
+        for (int row = 0; row < 480; ++row)
+            std::memcpy(surface + size_t(row) * pitch,
+                        page + size_t(row) * Grafik_Seite_1->width * 2, 1280);
+    }
+    Win95_Unlock_Screen();
+    return 1;
+}

@@ -1,0 +1,73 @@
+// Screen pages: page 0 mirrors the display (every write to it goes through to the display at
+// once), page 1 is the back page of 15/16-bit screens. The render target is one of them.
+#pragma once
+#include <cstdint>
+
+#include "graphics/grafik_bitmap.h"
+
+extern Rastport* Grafik_Render_Ziel;
+extern Rastport* Grafik_Seite_0;
+extern Rastport* Grafik_Seite_1;
+
+struct Grafik_Screen_Geometrie_Record {
+    int32_t depth;          // 8, 15 or 16; 0 while closed
+    void* page0_pixels;     // recognises screen writes and reads
+    int32_t width;
+    int32_t height;
+    int32_t write_through;  // 1 while open: page-0 writes land in page 0, then on the display
+    int32_t hicolor;        // 8, 15 or 16
+};
+extern Grafik_Screen_Geometrie_Record Grafik_Screen_Geometrie;
+
+int Grafik_Screen_Init(int32_t width, int32_t height, int32_t depth);
+int Grafik_Screen_DeInit();
+int Grafik_Screen_Seite_Waehlen(uint32_t page);
+int Grafik_Screen_Seite_Zeigen(uint32_t page);
+int Grafik_Screen_Seite_Wechseln(uint32_t from, uint32_t to);
+int Grafik_Screen_Seite_Ist_Aktiv();
+int Grafik_Screen_Dummy();
+// Copies a rectangle of page 0 to the display again (after the window was covered).
+void Grafik_Screen_Zeilen_Kopieren(int32_t x, int32_t y, int32_t width, int32_t height);
+// The match view's present: page 1 at 640 x 480 straight to the display, no pointer handling.
+int Grafik_Screen_Direkt_Kopieren();
+
+// For the blits and primitives: page 0 is recognised by its pixel pointer.
+inline bool Grafik_Ist_Seite_0(const Rastport* rp)
+{
+    return rp && rp->pixels && rp->pixels == Grafik_Screen_Geometrie.page0_pixels;
+}
+// Carries a rectangle of page 0 to the display, widened to x - x % 4, w + 8 - w % 4 and cut at
+// the screen edges, with the pointer drawn in for the copy. 1, or 0 when the lock failed.
+int Grafik_Screen_Rechteck_Zeigen(int32_t x, int32_t y, int32_t w, int32_t h);
+// Direct surface write: takes the pointer off when it overlaps and locks the rectangle; null
+// when the lock failed (the pointer is back then). Schliessen copies page 0's rectangle into
+// the surface, unlocks and draws the pointer again.
+void* Grafik_Screen_Surface_Oeffnen(int32_t x, int32_t y, int32_t w, int32_t h, int32_t* pitch);
+void Grafik_Screen_Surface_Schliessen(void* surface, int32_t pitch, int32_t x, int32_t y,
+                                      int32_t w, int32_t h);
+
+// How a write onto page 0 reaches the display.
+enum class Grafik_Pfad {
+    Seite_0,           // into page 0, then the widened rectangle to the display
+    Surface_Rechnen,   // lock first; page 0 and the display only when the lock succeeded
+    Surface_Getrennt,  // page 0 in any case; the display when the lock succeeded
+};
+
+// A write onto page 0: draw() writes the rectangle into page 0's memory with a memory loop.
+// 1, or 0 when the display could not be locked.
+template <class Draw>
+int Grafik_Screen_Schreiben(Grafik_Pfad pfad, int32_t x, int32_t y, int32_t w, int32_t h,
+                            Draw draw)
+{
+    if (pfad == Grafik_Pfad::Seite_0) {
+        if (Grafik_Screen_Geometrie.write_through) draw();
+        return Grafik_Screen_Rechteck_Zeigen(x, y, w, h);
+    }
+    int32_t pitch = 0;
+    void* surface = Grafik_Screen_Surface_Oeffnen(x, y, w, h, &pitch);
+    if (!surface && pfad == Grafik_Pfad::Surface_Rechnen) return 0;
+    draw();
+    if (!surface) return 0;
+    Grafik_Screen_Surface_Schliessen(surface, pitch, x, y, w, h);
+    return 1;
+}

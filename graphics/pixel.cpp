@@ -1,0 +1,410 @@
+#include "graphics/pixel.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+#include "graphics/grafik_farbe.h"
+#include "platform/asm.h"
+#include "platform/display.h"
+
+namespace {
+
+// Channel layout of a 16-bit format. Channels are worked on in their stored units.
+template <int RS, uint32_t RMAX, uint32_t GMAX>
+struct Format {
+    static constexpr int R_SHIFT = RS;
+    static constexpr uint32_t R_MAX = RMAX, G_MAX = GMAX, B_MAX = 31;
+    static constexpr uint32_t RM = RMAX << RS, GM = GMAX << 5, BM = 31;
+    static uint32_t r(uint32_t p) { return (p >> RS) & RMAX; }
+    static uint32_t g(uint32_t p) { return (p >> 5) & GMAX; }
+    static uint32_t b(uint32_t p) { return p & 31; }
+    static uint16_t pack(uint32_t r, uint32_t g, uint32_t b)
+    {
+        return uint16_t((r << RS) | (g << 5) | b);
+    }
+};
+using F565 = Format<11, 31, 63>;
+using F555 = Format<10, 31, 31>;
+
+inline bool mask_bit(const uint8_t* mask, size_t n) { return (mask[n >> 3] >> (n & 7)) & 1; }
+
+template <Null_Regel R>
+inline uint16_t rule(uint16_t result, uint16_t source)
+{
+    if constexpr (R == Null_Regel::Immer) return result ? result : 1;
+    else if constexpr (R == Null_Regel::Wenn_Quelle) return (result == 0 && source != 0) ? 1 : result;
+    else return result;
+}
+
+// Row walk over source and destination with the variant's pixel test; op(s, d) gives the new
+// destination pixel.
+template <Pixel_Auswahl A, class T, class D, class Op>
+void walk(const T* src, int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t sw, D* dst,
+          int32_t dx, int32_t dy, int32_t dw, const uint8_t* mask, Op op)
+{
+    if (w <= 0 || h <= 0) return;
+    for (int32_t row = 0; row < h; ++row) {
+        const T* s = src + size_t(sy + row) * size_t(sw) + size_t(sx);
+        D* d = dst + size_t(dy + row) * size_t(dw) + size_t(dx);
+        if constexpr (A == Pixel_Auswahl::Alle) {
+            for (int32_t i = 0; i < w; ++i) d[i] = op(s[i], d[i]);
+        } else if constexpr (A == Pixel_Auswahl::Schluessel) {
+            for (int32_t i = 0; i < w; ++i) {
+                D v = op(s[i], d[i]);
+                d[i] = s[i] ? v : d[i];
+            }
+        } else {
+            size_t bit = size_t(sy + row) * size_t(sw) + size_t(sx);
+            for (int32_t i = 0; i < w; ++i)
+                if (mask_bit(mask, bit + size_t(i))) d[i] = op(s[i], d[i]);
+        }
+    }
+}
+
+template <class T, class D, class Op>
+void walk_any(Pixel_Auswahl a, const T* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
+              int32_t sw, D* dst, int32_t dx, int32_t dy, int32_t dw, const uint8_t* mask, Op op)
+{
+    if (a == Pixel_Auswahl::Maske && !mask) a = Pixel_Auswahl::Schluessel;
+    switch (a) {
+    case Pixel_Auswahl::Alle:
+        walk<Pixel_Auswahl::Alle>(src, sx, sy, w, h, sw, dst, dx, dy, dw, mask, op);
+        break;
+    case Pixel_Auswahl::Schluessel:
+        walk<Pixel_Auswahl::Schluessel>(src, sx, sy, w, h, sw, dst, dx, dy, dw, mask, op);
+        break;
+    case Pixel_Auswahl::Maske:
+        walk<Pixel_Auswahl::Maske>(src, sx, sy, w, h, sw, dst, dx, dy, dw, mask, op);
+        break;
+    }
+}
+
+// Calls f with the rule as a compile-time value, so that the loops stay branch-free.
+template <class F>
+void with_rule(Null_Regel r, F f)
+{
+    switch (r) {
+    case Null_Regel::Keine: f(std::integral_constant<Null_Regel, Null_Regel::Keine>{}); break;
+    case Null_Regel::Wenn_Quelle:
+        f(std::integral_constant<Null_Regel, Null_Regel::Wenn_Quelle>{});
+        break;
+    case Null_Regel::Immer: f(std::integral_constant<Null_Regel, Null_Regel::Immer>{}); break;
+    }
+}
+
+template <class F>
+void with_format(int32_t format, F f)
+{
+    if (format == 15) f(F555{});
+    else f(F565{});
+}
+
+}  // namespace
+
+int Grafik_Blit_16_Zeilen(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
+                          int32_t sw, uint16_t* dst, int32_t dx, int32_t dy, int32_t dw)
+{
+    if (w <= 0 || h <= 0) return 1;
+    // Rows in order top to bottom; memmove keeps a bitmap blitted onto itself sound.
+    for (int32_t row = 0; row < h; ++row)
+        std::memmove(dst + size_t(dy + row) * dw + dx, src + size_t(sy + row) * sw + sx,
+                     size_t(w) * 2);
+    return 1;
+}
+
+int Pixel_Kopieren_8(const uint8_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t sw,
+                     uint8_t* dst, int32_t dx, int32_t dy, int32_t dw)
+{
+    if (w <= 0 || h <= 0) return 1;
+    for (int32_t row = 0; row < h; ++row)
+        std::memmove(dst + size_t(dy + row) * dw + dx, src + size_t(sy + row) * sw + sx, size_t(w));
+    return 1;
+}
+
+int Pixel_Transparent_16(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
+                         int32_t sw, uint16_t* dst, int32_t dx, int32_t dy, int32_t dw,
+                         const uint8_t* mask)
+{
+    if (mask) {
+        walk<Pixel_Auswahl::Maske>(src, sx, sy, w, h, sw, dst, dx, dy, dw, mask,
+                                   [](uint16_t s, uint16_t) { return s; });
+        return 1;
+    }
+    if (w <= 0 || h <= 0) return 1;
+    for (int32_t row = 0; row < h; ++row)
+        Asm_Copy_Transparent_16(dst + size_t(dy + row) * dw + dx, src + size_t(sy + row) * sw + sx,
+                                uint32_t(w));
+    return 1;
+}
+
+int Pixel_Transparent_8(const uint8_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
+                        int32_t sw, uint8_t* dst, int32_t dx, int32_t dy, int32_t dw,
+                        const uint8_t* mask)
+{
+    if (mask) {
+        walk<Pixel_Auswahl::Maske>(src, sx, sy, w, h, sw, dst, dx, dy, dw, mask,
+                                   [](uint8_t s, uint8_t) { return s; });
+        return 1;
+    }
+    if (w <= 0 || h <= 0) return 1;
+    for (int32_t row = 0; row < h; ++row)
+        Asm_Copy_Transparent_8(dst + size_t(dy + row) * dw + dx, src + size_t(sy + row) * sw + sx,
+                               uint32_t(w));
+    return 1;
+}
+
+int Pixel_Einfarbig_16(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
+                       int32_t sw, uint16_t* dst, int32_t dx, int32_t dy, int32_t dw,
+                       const uint8_t* mask, uint16_t colour)
+{
+    walk_any(mask ? Pixel_Auswahl::Maske : Pixel_Auswahl::Schluessel, src, sx, sy, w, h, sw, dst,
+             dx, dy, dw, mask, [colour](uint16_t, uint16_t) { return colour; });
+    return 1;
+}
+
+int Pixel_Einfarbig_8(const uint8_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
+                      int32_t sw, uint8_t* dst, int32_t dx, int32_t dy, int32_t dw,
+                      const uint8_t* mask, uint8_t colour)
+{
+    walk_any(mask ? Pixel_Auswahl::Maske : Pixel_Auswahl::Schluessel, src, sx, sy, w, h, sw, dst,
+             dx, dy, dw, mask, [colour](uint8_t, uint8_t) { return colour; });
+    return 1;
+}
+
+int Pixel_Gespiegelt_16(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
+                        int32_t sw, uint16_t* dst, int32_t dx, int32_t dy, int32_t dw,
+                        const uint8_t* mask)
+{
+    if (w <= 0 || h <= 0) return 1;
+    for (int32_t row = 0; row < h; ++row) {
+        size_t first = size_t(sy + row) * size_t(sw) + size_t(sx);
+        const uint16_t* s = src + first;
+        uint16_t* d = dst + size_t(dy + row) * size_t(dw) + size_t(dx);
+        for (int32_t c = 0; c < w; ++c) {
+            int32_t from = w - 1 - c;
+            bool visible = mask ? mask_bit(mask, first + size_t(from)) : s[from] != 0;
+            if (visible) d[c] = s[from];
+        }
+    }
+    return 1;
+}
+
+int Pixel_Fuellen_16(uint16_t* dst, int32_t x, int32_t y, int32_t w, int32_t h, int32_t dw,
+                     uint16_t colour)
+{
+    if (w <= 0 || h <= 0) return 1;
+    for (int32_t row = 0; row < h; ++row)
+        Asm_Fill_Words(dst + size_t(y + row) * dw + x, colour, uint32_t(w));
+    return 1;
+}
+
+int Pixel_Fuellen_8(uint8_t* dst, int32_t x, int32_t y, int32_t w, int32_t h, int32_t dw,
+                    uint8_t colour)
+{
+    if (w <= 0 || h <= 0) return 1;
+    for (int32_t row = 0; row < h; ++row)
+        Asm_Fill_Bytes(dst + size_t(y + row) * dw + x, colour, uint32_t(w));
+    return 1;
+}
+
+int Pixel_Aufhellen(int32_t format, const uint16_t* src, int32_t sx, int32_t sy, int32_t w,
+                    int32_t h, int32_t sw, uint16_t* dst, int32_t dx, int32_t dy, int32_t dw,
+                    int32_t k)
+{
+    uint32_t f = uint32_t(k < -128 ? 0 : k + 128);
+    with_format(format, [&](auto fmt) {
+        using F = decltype(fmt);
+        walk<Pixel_Auswahl::Alle>(src, sx, sy, w, h, sw, dst, dx, dy, dw, nullptr,
+                                  [f](uint16_t s, uint16_t) {
+                                      uint32_t r = F::r(s) * f >> 7, g = F::g(s) * f >> 7,
+                                               b = F::b(s) * f >> 7;
+                                      return F::pack(r < F::R_MAX ? r : F::R_MAX,
+                                                     g < F::G_MAX ? g : F::G_MAX,
+                                                     b < F::B_MAX ? b : F::B_MAX);
+                                  });
+    });
+    return 1;
+}
+
+int Pixel_Abdunkeln(int32_t format, const uint16_t* src, int32_t sx, int32_t sy, int32_t w,
+                    int32_t h, int32_t sw, uint16_t* dst, int32_t dx, int32_t dy, int32_t dw,
+                    Pixel_Auswahl auswahl, const uint8_t* mask, int32_t f, Null_Regel regel)
+{
+    uint32_t factor = uint32_t(f < 0 ? 0 : (f > 128 ? 128 : f));
+    with_format(format, [&](auto fmt) {
+        using F = decltype(fmt);
+        with_rule(regel, [&](auto r) {
+            constexpr Null_Regel R = decltype(r)::value;
+            // The masked channels scaled in place: with a factor up to 1 nothing spills.
+            walk_any(auswahl, src, sx, sy, w, h, sw, dst, dx, dy, dw, mask,
+                     [factor](uint16_t s, uint16_t) {
+                         uint32_t p = s;
+                         uint32_t v = (((p & F::RM) * factor >> 7) & F::RM) |
+                                      (((p & F::GM) * factor >> 7) & F::GM) |
+                                      (((p & F::BM) * factor >> 7) & F::BM);
+                         return rule<R>(uint16_t(v), s);
+                     });
+        });
+    });
+    return 1;
+}
+
+int Pixel_Alpha_Farbe(int32_t format, const uint8_t* src, int32_t sx, int32_t sy, int32_t w,
+                      int32_t h, int32_t sw, uint16_t* dst, int32_t dx, int32_t dy, int32_t dw,
+                      uint16_t colour)
+{
+    with_format(format, [&](auto fmt) {
+        using F = decltype(fmt);
+        // 8-bit units: 5-bit channels x 8, a 6-bit green x 4.
+        constexpr uint32_t GU = F::G_MAX == 63 ? 4 : 8;
+        uint32_t cr = F::r(colour) * 8, cg = F::g(colour) * GU, cb = F::b(colour) * 8;
+        walk<Pixel_Auswahl::Alle>(src, sx, sy, w, h, sw, dst, dx, dy, dw, nullptr,
+                                  [=](uint8_t a, uint16_t d) -> uint16_t {
+                                      if (a <= 2) return d;
+                                      if (a >= 240) return colour;
+                                      uint32_t keep = 255u - a;
+                                      uint32_t r = F::r(d) * 8 * keep / 256 + cr * a / 256;
+                                      uint32_t g = F::g(d) * GU * keep / 256 + cg * a / 256;
+                                      uint32_t b = F::b(d) * 8 * keep / 256 + cb * a / 256;
+                                      return F::pack(r / 8, g / GU, b / 8);
+                                  });
+    });
+    return 1;
+}
+
+int Pixel_Farbe_Mischen(int32_t format, const uint16_t* src, int32_t sx, int32_t sy, int32_t w,
+                        int32_t h, int32_t sw, uint16_t* dst, int32_t dx, int32_t dy, int32_t dw,
+                        Pixel_Auswahl auswahl, const uint8_t* mask, uint16_t colour, int32_t a,
+                        Null_Regel regel)
+{
+    uint32_t wa = uint32_t(a < 0 ? 0 : (a > 128 ? 128 : a));
+    with_format(format, [&](auto fmt) {
+        using F = decltype(fmt);
+        // The colour's part is the same for every pixel.
+        uint32_t cr = F::r(colour) * (128 - wa) >> 7, cg = F::g(colour) * (128 - wa) >> 7,
+                 cb = F::b(colour) * (128 - wa) >> 7;
+        with_rule(regel, [&](auto rr) {
+            constexpr Null_Regel R = decltype(rr)::value;
+            walk_any(auswahl, src, sx, sy, w, h, sw, dst, dx, dy, dw, mask,
+                     [=](uint16_t s, uint16_t) {
+                         uint32_t r = (F::r(s) * wa >> 7) + cr, g = (F::g(s) * wa >> 7) + cg,
+                                  b = (F::b(s) * wa >> 7) + cb;
+                         uint16_t v = F::pack(r < F::R_MAX ? r : F::R_MAX,
+                                              g < F::G_MAX ? g : F::G_MAX,
+                                              b < F::B_MAX ? b : F::B_MAX);
+                         return rule<R>(v, s);
+                     });
+        });
+    });
+    return 1;
+}
+
+int Pixel_Einfaerben(int32_t format, const uint16_t* src, int32_t sx, int32_t sy, int32_t w,
+                     int32_t h, int32_t sw, uint16_t* dst, int32_t dx, int32_t dy, int32_t dw,
+                     Pixel_Auswahl auswahl, const uint8_t* mask, uint16_t colour)
+{
+    int32_t depth = format == 15 ? 15 : 16;
+    int32_t cr = 0, cg = 0, cb = 0;
+    Grafik_Pixel_Zu_RGB(colour, depth, &cr, &cg, &cb);
+    int32_t lc = Grafik_Pixel_Helligkeit(colour, depth);
+    walk_any(auswahl, src, sx, sy, w, h, sw, dst, dx, dy, dw, mask, [=](uint16_t s, uint16_t) {
+        int32_t d = Grafik_Pixel_Helligkeit(s, depth) - lc;
+        return rule<Null_Regel::Wenn_Quelle>(Grafik_RGB_Zu_Pixel(depth, cr + d, cg + d, cb + d), s);
+    });
+    return 1;
+}
+
+int Pixel_Ueberblenden(int32_t format, const uint16_t* src, int32_t sx, int32_t sy, int32_t w,
+                       int32_t h, int32_t sw, uint16_t* dst, int32_t dx, int32_t dy, int32_t dw,
+                       Pixel_Auswahl auswahl, const uint8_t* mask, int32_t a, const uint16_t* bg,
+                       int32_t bx, int32_t by, int32_t bw)
+{
+    if (w <= 0 || h <= 0) return 1;
+    if (auswahl == Pixel_Auswahl::Maske && !mask) auswahl = Pixel_Auswahl::Schluessel;
+    uint32_t wa = uint32_t(a < 0 ? 0 : (a > 128 ? 128 : a)), wb = 128 - wa;
+    with_format(format, [&](auto fmt) {
+        using F = decltype(fmt);
+        auto fade = [wa, wb](uint16_t p, uint16_t q) -> uint16_t {
+            uint32_t r = (F::r(p) * wa >> 7) + (F::r(q) * wb >> 7);
+            uint32_t g = (F::g(p) * wa >> 7) + (F::g(q) * wb >> 7);
+            uint32_t b = (F::b(p) * wa >> 7) + (F::b(q) * wb >> 7);
+            uint16_t v = F::pack(r < F::R_MAX ? r : F::R_MAX, g < F::G_MAX ? g : F::G_MAX,
+                                 b < F::B_MAX ? b : F::B_MAX);
+            return p == q ? q : v;
+        };
+        for (int32_t row = 0; row < h; ++row) {
+            size_t first = size_t(sy + row) * size_t(sw) + size_t(sx);
+            const uint16_t* s = src + first;
+            uint16_t* d = dst + size_t(dy + row) * size_t(dw) + size_t(dx);
+            const uint16_t* c = bg ? bg + size_t(by + row) * size_t(bw) + size_t(bx) : d;
+            switch (auswahl) {
+            case Pixel_Auswahl::Alle:
+                for (int32_t i = 0; i < w; ++i) d[i] = fade(s[i], c[i]);
+                break;
+            case Pixel_Auswahl::Schluessel:
+                for (int32_t i = 0; i < w; ++i) {
+                    uint16_t v = fade(s[i], c[i]);
+                    d[i] = s[i] ? v : d[i];
+                }
+                break;
+            case Pixel_Auswahl::Maske:
+                for (int32_t i = 0; i < w; ++i)
+                    if (mask_bit(mask, first + size_t(i))) d[i] = fade(s[i], c[i]);
+                break;
+            }
+        }
+    });
+    return 1;
+}
+
+int Pixel_Linie_16(uint16_t* dst, int32_t dw, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                   uint16_t colour)
+{
+    int32_t ax = std::abs(x2 - x1), ay = std::abs(y2 - y1);
+    bool along_x = ax >= ay;
+    // Step from the end with the smaller major coordinate.
+    if (along_x ? x1 > x2 : y1 > y2) std::swap(x1, x2), std::swap(y1, y2);
+    int32_t major = along_x ? ax : ay, minor = along_x ? ay : ax;
+    int32_t step = along_x ? (y2 > y1) - (y2 < y1) : (x2 > x1) - (x2 < x1);
+    int32_t e = 2 * minor - major;
+    int32_t x = x1, y = y1;
+    dst[size_t(y) * dw + x] = colour;
+    for (int32_t i = 0; i < major; ++i) {
+        if (along_x) ++x;
+        else ++y;
+        if (e < 0) {
+            e += 2 * minor;
+        } else {
+            if (along_x) y += step;
+            else x += step;
+            e += 2 * (minor - major);
+        }
+        dst[size_t(y) * dw + x] = colour;
+    }
+    return 1;
+}
+
+int Pixel_Zeiger_Auf_Display(int32_t depth, const void* src, int32_t sx, int32_t sy, int32_t w,
+                             int32_t h, int32_t sw, int32_t dx, int32_t dy, bool transparent)
+{
+    if (w <= 0 || h <= 0) return 1;
+    int32_t pitch = 0;
+    auto* surface = static_cast<uint8_t*>(Win95_Lock_Screen(dx, dy, w, h, &pitch));
+    if (!surface) return 0;
+    for (int32_t row = 0; row < h; ++row) {
+        uint8_t* line = surface + size_t(row) * pitch;
+        if (depth == 8) {
+            const uint8_t* s = static_cast<const uint8_t*>(src) + size_t(sy + row) * sw + sx;
+            if (transparent) Asm_Copy_Transparent_8(line, s, uint32_t(w));
+            else std::memcpy(line, s, size_t(w));
+        } else {
+            const uint16_t* s = static_cast<const uint16_t*>(src) + size_t(sy + row) * sw + sx;
+            auto* d = reinterpret_cast<uint16_t*>(line);
+            if (transparent) Asm_Copy_Transparent_16(d, s, uint32_t(w));
+            else std::memcpy(d, s, size_t(w) * 2);
+        }
+    }
+    Win95_Unlock_Screen();
+    return 1;
+}

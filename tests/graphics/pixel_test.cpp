@@ -1,0 +1,375 @@
+// Bitmaps, colours, block routines, clipping and the pixel loops on bitmaps in memory.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/asm.h"
+
+namespace {
+
+uint16_t* px16(Rastport* rp) { return static_cast<uint16_t*>(rp->pixels); }
+uint8_t* px8(Rastport* rp) { return static_cast<uint8_t*>(rp->pixels); }
+
+struct Bitmap {
+    Rastport* rp;
+    Bitmap(int w, int h, int depth, bool mask = false)
+        : rp(mask ? Grafik_Bitmap_Anlegen_Maske(w, h, depth) : Grafik_Bitmap_Anlegen(w, h, depth))
+    {
+    }
+    ~Bitmap() { Grafik_Bitmap_Freigeben(rp); }
+    uint16_t& at(int x, int y) { return px16(rp)[y * int(rp->width) + x]; }
+};
+
+}  // namespace
+
+TEST(Asm, ConversionMemmoveAndRunLengthRows)
+{
+    uint16_t in[4] = {0xFFFF, 0x0020, 0x0000, 0x001F}, out[4];
+    Asm_Convert_565_To_555(out, in, 4);
+    EXPECT_EQ(out[0], 0x7FFF);
+    EXPECT_EQ(out[1], 0x0001);  // the darkest green stays visible
+    EXPECT_EQ(out[2], 0x0000);
+    EXPECT_EQ(out[3], 0x001F);
+
+    for (int shift : {1, -1}) {
+        uint8_t buf[16], ref[16], tmp[16];
+        for (int i = 0; i < 16; ++i) buf[i] = ref[i] = uint8_t(i * 7);
+        uint8_t* src = shift > 0 ? buf : buf + 1;
+        uint8_t* dst = shift > 0 ? buf + 1 : buf;
+        std::memcpy(tmp, shift > 0 ? ref : ref + 1, 15);
+        std::memcpy(shift > 0 ? ref + 1 : ref, tmp, 15);
+        Asm_Memmove(src, dst, 15);
+        EXPECT_EQ(0, std::memcmp(buf, ref, 16));
+    }
+
+    const uint8_t row[] = {0x83, 'a', 'b', 'c', 0x02};
+    uint8_t dst[5] = {9, 9, 9, 9, 9};
+    Asm_RLE_8(row, dst, 5, 1, 0);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(dst), 3), "abc");
+    EXPECT_EQ(dst[3], 9);
+    EXPECT_EQ(dst[4], 9);
+
+    const uint8_t pixels[4] = {77, 77, 77, 77};
+    const int32_t weights[4] = {32, 32, 32, 32};
+    int32_t sample = 0;
+    Asm_Filter_Punkt(&sample, pixels, weights, 2, 2, 0);
+    EXPECT_EQ(sample, 76);  // each term loses its fraction: 4 x (32 x 77 >> 7)
+}
+
+TEST(Bitmap, AllocationMaskPlaneAndRelease)
+{
+    EXPECT_EQ(Grafik_Bitmap_Freigeben(nullptr), nullptr);
+    Bitmap empty(0, 5, 16);
+    ASSERT_NE(empty.rp, nullptr);
+    EXPECT_EQ(Grafik_Bitmap_Anlegen(4, 4, 12), nullptr);
+    EXPECT_EQ(Grafik_Bitmap_Anlegen_Palette(4, 4, 16, 16), nullptr);
+    EXPECT_EQ(Grafik_Bitmap_Anlegen_Palette(4, 4, 8, 8), nullptr);
+    Rastport* pal = Grafik_Bitmap_Anlegen_Palette(4, 4, 8, 15);
+    ASSERT_NE(pal, nullptr);
+    pal->palette[767] = 1;
+    pal->colour_table[255] = 1;
+    px8(pal)[15] = 1;
+    pal = Grafik_Bitmap_Freigeben(pal);
+
+    EXPECT_EQ(Grafik_Masken_Groesse(3, 3), 5u);
+    Bitmap m(3, 3, 16, true);
+    ASSERT_NE(m.rp->mask, nullptr);
+    Grafik_Bit_Setzen(m.rp->mask, 1 * 3 + 0);
+    Grafik_Bit_Setzen(m.rp->mask, 2 * 3 + 2);
+    EXPECT_EQ(m.rp->mask[0], 1 << 3);
+    EXPECT_EQ(m.rp->mask[1], 1 << 0);
+
+    // A packed destination is refused by every blit.
+    Rastport* packed = Grafik_Bitmap_Anlegen_Gepackt(3, 3, 16, 10);
+    ASSERT_NE(packed, nullptr);
+    EXPECT_EQ(Grafik_Blit(m.rp, 0, 0, 3, 3, packed, 0, 0), 0);
+    EXPECT_EQ(Grafik_Rechteck_Fuellen(packed, 0, 0, 3, 3, 5), 0);
+    Grafik_Bitmap_Freigeben(packed);
+}
+
+TEST(Farbe, ComponentsFormatsAndConversions)
+{
+    Bitmap hi(2, 2, 16), lo(2, 2, 15);
+    Rastport* saved = Grafik_Render_Ziel;
+    Grafik_Render_Ziel = nullptr;
+    EXPECT_EQ(Grafik_Farbe_RGB(255, 0, 0), 0xF800);
+    Grafik_Render_Ziel = hi.rp;
+    EXPECT_EQ(Grafik_Farbe(15, 15, 15), 0xFFFF);
+    EXPECT_EQ(Grafik_Farbe(0, 0, 0), 0);
+    EXPECT_EQ(Grafik_Farbe(99, 0, 0), 0xF800);
+    Grafik_Render_Ziel = lo.rp;
+    EXPECT_EQ(Grafik_Farbe(15, 15, 15), 0x7FFF);
+    EXPECT_EQ(Grafik_Farbe(0, 15, 0), 0x03E0);
+    Grafik_Render_Ziel = saved;
+
+    int32_t r = -1, g = -1, b = -1;
+    Grafik_Pixel_Zu_RGB(0xFFFF, 8, &r, &g, &b);
+    EXPECT_EQ(r, -1);
+    Grafik_Pixel_Zu_RGB(0x07E0, 16, &r, &g, &b);
+    EXPECT_EQ(g, 252);
+    // Yellow: (248 x 30 + 252 x 50) / 100 = 200, light; pure blue 49, dark.
+    EXPECT_EQ(Grafik_Kontrastfarbe(0xFFE0, 16), 1);
+    EXPECT_EQ(Grafik_Kontrastfarbe(0x001F, 16), 0xFFFF);
+
+    uint8_t pal[768] = {};  // entry 0 black, everything else white
+    for (int i = 3; i < 768; ++i) pal[i] = 255;
+    EXPECT_EQ(Grafik_Palette_Naechste_Farbe(0, 16, pal), 1);
+
+    Bitmap src(2, 1, 16);
+    src.at(0, 0) = 0xFFFF;
+    EXPECT_EQ(Grafik_Bitmap_Tiefe_Wandeln(src.rp, 15, pal), nullptr);
+    uint8_t pal6[768] = {};
+    pal6[3 * 7] = 63, pal6[3 * 7 + 1] = 63, pal6[3 * 7 + 2] = 63;
+    Rastport* eight = Grafik_Bitmap_Tiefe_Wandeln(src.rp, 8, pal6);
+    ASSERT_NE(eight, nullptr);
+    EXPECT_EQ(px8(eight)[0], 7);
+    EXPECT_EQ(px8(eight)[1], 0);  // transparent stays transparent
+    Rastport* back = Grafik_Bitmap_Tiefe_Wandeln(eight, 16, pal6);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(px16(back)[0], 0xFFFF);
+    Grafik_Bitmap_Freigeben(back);
+    Grafik_Bitmap_Freigeben(eight);
+}
+
+// Clipping against a per-pixel reference on random rectangles, edges included; with the
+// sanitizer any access outside a bitmap fails too.
+TEST(Blit, ClippingMatchesPerPixelReference)
+{
+    std::mt19937 rng(4711);
+    auto rnd = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    for (int round = 0; round < 3000; ++round) {
+        int sw = rnd(1, 9), sh = rnd(1, 9), dw = rnd(1, 9), dh = rnd(1, 9);
+        Bitmap s(sw, sh, 16), d(dw, dh, 16);
+        for (int i = 0; i < sw * sh; ++i) px16(s.rp)[i] = uint16_t(rnd(0, 3) ? rnd(1, 60000) : 0);
+        for (int i = 0; i < dw * dh; ++i) px16(d.rp)[i] = uint16_t(rnd(1, 60000));
+        int sx = rnd(-12, 12), sy = rnd(-12, 12), w = rnd(-2, 14), h = rnd(-2, 14);
+        int dx = rnd(-12, 12), dy = rnd(-12, 12);
+        std::vector<uint16_t> plain(px16(d.rp), px16(d.rp) + dw * dh), keyed = plain, filled = plain;
+        bool any = false;
+        for (int j = 0; j < h; ++j)
+            for (int i = 0; i < w; ++i) {
+                int x = sx + i, y = sy + j, tx = dx + i, ty = dy + j;
+                if (x < 0 || y < 0 || x >= sw || y >= sh || tx < 0 || ty < 0 || tx >= dw || ty >= dh)
+                    continue;
+                any = true;
+                uint16_t v = px16(s.rp)[y * sw + x];
+                plain[ty * dw + tx] = v;
+                if (v) keyed[ty * dw + tx] = v;
+            }
+        for (int j = 0; j < h; ++j)
+            for (int i = 0; i < w; ++i)
+                if (dx + i >= 0 && dy + j >= 0 && dx + i < dw && dy + j < dh)
+                    filled[(dy + j) * dw + dx + i] = 0x1234;
+        std::vector<uint16_t> before(px16(d.rp), px16(d.rp) + dw * dh);
+        int mode = round % 3;
+        int r = mode == 0   ? Grafik_Blit(s.rp, sx, sy, w, h, d.rp, dx, dy)
+                : mode == 1 ? Grafik_Blit_Transparent(s.rp, sx, sy, w, h, d.rp, dx, dy)
+                            : Grafik_Rechteck_Fuellen(d.rp, dx, dy, w, h, 0x1234);
+        const auto& want = mode == 0 ? plain : mode == 1 ? keyed : filled;
+        bool fill_any = filled != before;
+        ASSERT_EQ(r != 0, mode == 2 ? fill_any : any) << "round " << round;
+        ASSERT_EQ(std::vector<uint16_t>(px16(d.rp), px16(d.rp) + dw * dh), want) << "round " << round;
+    }
+}
+
+TEST(Blit, EdgeCasesOfTheCallingContract)
+{
+    Bitmap s(8, 4, 16), d(8, 4, 16), s8(8, 4, 8);
+    for (int i = 0; i < 32; ++i) px16(s.rp)[i] = uint16_t(100 + i);
+    // sx = -3: source columns 3 onward land at dx + 3.
+    EXPECT_EQ(Grafik_Blit(s.rp, -3, 0, 6, 1, d.rp, 1, 0), 1);
+    EXPECT_EQ(d.at(4, 0), 100);
+    EXPECT_EQ(d.at(6, 0), 102);
+    EXPECT_EQ(d.at(3, 0), 0);
+    EXPECT_EQ(d.at(7, 0), 0);
+    EXPECT_EQ(Grafik_Blit(s.rp, 0, 0, 0, 4, d.rp, 0, 0), 0);
+    EXPECT_EQ(Grafik_Blit(s.rp, 0, 0, 4, 0, d.rp, 0, 0), 0);
+    EXPECT_EQ(Grafik_Blit(s8.rp, 0, 0, 4, 4, d.rp, 0, 0), 0);
+    EXPECT_EQ(Grafik_Blit_Transparent(s8.rp, 0, 0, 4, 4, d.rp, 0, 0), 0);
+    // Onto itself, one row down: rows are copied in order top to bottom, so the first row
+    // runs down the whole rectangle.
+    EXPECT_EQ(Grafik_Blit(s.rp, 0, 0, 8, 3, s.rp, 0, 1), 1);
+    EXPECT_EQ(s.at(5, 1), 105);
+    EXPECT_EQ(s.at(5, 3), 105);
+}
+
+TEST(PixelLoops, ArithmeticFamiliesInBothFormats)
+{
+    for (int depth : {16, 15}) {
+        SCOPED_TRACE(depth);
+        bool f565 = depth == 16;
+        int gs = 5;
+        auto rgb = [&](unsigned r, unsigned g, unsigned b) {
+            return uint16_t(r << (f565 ? 11 : 10) | g << gs | b);
+        };
+        Bitmap s(4, 1, depth), d(4, 1, depth);
+        s.at(0, 0) = 1;  // darkest blue
+        s.at(1, 0) = rgb(20, 10, 10);
+        s.at(2, 0) = 0;
+        s.at(3, 0) = rgb(31, 31, 31);
+
+        // Darken: k is the amount; k = 0 copies, k = 128 leaves every visible pixel at 1.
+        Grafik_Blit_Abdunkeln(s.rp, 0, 0, 4, 1, d.rp, 0, 0, 0);
+        for (int x = 0; x < 4; ++x) EXPECT_EQ(d.at(x, 0), s.at(x, 0));
+        Grafik_Blit_Abdunkeln(s.rp, 0, 0, 4, 1, d.rp, 0, 0, 128);
+        EXPECT_EQ(d.at(0, 0), 1);
+        EXPECT_EQ(d.at(1, 0), 1);
+        EXPECT_EQ(d.at(2, 0), 0);
+        Grafik_Blit_Abdunkeln(s.rp, 0, 0, 4, 1, d.rp, 0, 0, 88);  // factor 40: blue 1 -> 0 -> 1
+        EXPECT_EQ(d.at(0, 0), 1);
+        EXPECT_EQ(d.at(1, 0), rgb(6, 3, 3));
+
+        // Brighten: k = 128 doubles and clamps.
+        Grafik_Blit_Aufhellen(s.rp, 1, 0, 1, 1, d.rp, 1, 0, 128);
+        EXPECT_EQ(d.at(1, 0), rgb(31, 20, 20));
+
+        // Mix: weight 128 gives the colour exactly, 0 the source.
+        uint16_t colour = rgb(3, 7, 9);
+        Grafik_Blit_Farbe_Mischen(s.rp, 0, 0, 4, 1, d.rp, 0, 0, colour, 128);
+        for (int x = 0; x < 4; ++x) EXPECT_EQ(d.at(x, 0), colour);
+        Grafik_Blit_Farbe_Mischen(s.rp, 0, 0, 4, 1, d.rp, 0, 0, colour, 0);
+        EXPECT_EQ(d.at(1, 0), s.at(1, 0));
+        d.at(2, 0) = 77;
+        Grafik_Blit_Mischen_Maske(s.rp, 0, 0, 4, 1, d.rp, 0, 0, colour, 64);
+        EXPECT_EQ(d.at(2, 0), 77);  // the key variant keeps the destination under 0
+
+        // Cross-fade: 128 the source, 0 the background, equal pixels untouched.
+        Bitmap bg(4, 1, depth);
+        for (int x = 0; x < 4; ++x) bg.at(x, 0) = rgb(10, 10, 10);
+        bg.at(1, 0) = s.at(1, 0);
+        Grafik_Blit_Ueberblenden(s.rp, 0, 0, 4, 1, d.rp, 0, 0, 128, bg.rp, 0, 0);
+        for (int x = 0; x < 4; ++x) EXPECT_EQ(d.at(x, 0), s.at(x, 0));
+        Grafik_Blit_Ueberblenden(s.rp, 0, 0, 4, 1, d.rp, 0, 0, 0, bg.rp, 0, 0);
+        for (int x = 0; x < 4; ++x) EXPECT_EQ(d.at(x, 0), bg.at(x, 0));
+        Grafik_Blit_Ueberblenden(s.rp, 3, 0, 1, 1, d.rp, 3, 0, 64, bg.rp, 3, 0);
+        EXPECT_EQ(d.at(3, 0), rgb(20, 20, 20));
+        // A background offset reaching outside it is refused.
+        EXPECT_EQ(Grafik_Blit_Ueberblenden(s.rp, 0, 0, 4, 1, d.rp, 0, 0, 64, bg.rp, 1, 0), 0);
+
+        // Recolouring a pixel as light as the colour gives the colour.
+        Bitmap one(1, 1, depth), out(1, 1, depth);
+        one.at(0, 0) = colour;
+        Grafik_Blit_Einfaerben(one.rp, 0, 0, 1, 1, out.rp, 0, 0, colour);
+        EXPECT_EQ(out.at(0, 0), colour);
+
+        // Coverage: 2 keeps, 240 writes the colour, 128 blends about half.
+        Bitmap cov(3, 1, 8), glyph(3, 1, depth);
+        px8(cov.rp)[0] = 2, px8(cov.rp)[1] = 240, px8(cov.rp)[2] = 128;
+        for (int x = 0; x < 3; ++x) glyph.at(x, 0) = rgb(0, 0, 0) | 1;
+        uint16_t white = rgb(31, f565 ? 63 : 31, 31);
+        EXPECT_EQ(Grafik_Blit_8_Auf_Hicolor(cov.rp, 0, 0, 3, 1, glyph.rp, 0, 0, white), 1);
+        EXPECT_EQ(glyph.at(0, 0), 1);
+        EXPECT_EQ(glyph.at(1, 0), white);
+        EXPECT_EQ(glyph.at(2, 0), rgb(15, f565 ? 31 : 15, 15));
+    }
+}
+
+TEST(PixelLoops, KeyMaskMirrorAndOneColour)
+{
+    Bitmap s(3, 2, 16, true), d(3, 2, 16);
+    s.at(0, 1) = 0, s.at(1, 1) = 5, s.at(2, 1) = 6;
+    Grafik_Bit_Setzen(s.rp->mask, 3);  // pixel (0, 1): a 0 pixel that belongs to the picture
+    Grafik_Bit_Setzen(s.rp->mask, 5);  // pixel (2, 1)
+    for (int x = 0; x < 3; ++x) d.at(x, 1) = 9;
+    Grafik_Blit_Transparent(s.rp, 0, 1, 3, 1, d.rp, 0, 1);
+    EXPECT_EQ(d.at(0, 1), 0);
+    EXPECT_EQ(d.at(1, 1), 9);
+    EXPECT_EQ(d.at(2, 1), 6);
+
+    // Mirrored with the mask: the first destination pixel reads c, whose bit decides.
+    for (int x = 0; x < 3; ++x) d.at(x, 1) = 9;
+    Grafik_Blit_Gespiegelt(s.rp, 0, 1, 3, 1, d.rp, 0, 1);
+    EXPECT_EQ(d.at(0, 1), 6);
+    EXPECT_EQ(d.at(1, 1), 9);
+    EXPECT_EQ(d.at(2, 1), 0);
+
+    Bitmap k(3, 1, 16);
+    k.at(0, 0) = 1, k.at(1, 0) = 0, k.at(2, 0) = 3;
+    for (int x = 0; x < 3; ++x) d.at(x, 0) = 9;
+    Grafik_Blit_Gespiegelt(k.rp, 0, 0, 3, 1, d.rp, 0, 0);
+    EXPECT_EQ(d.at(0, 0), 3);
+    EXPECT_EQ(d.at(1, 0), 9);
+    EXPECT_EQ(d.at(2, 0), 1);
+    Grafik_Blit_Einfarbig(k.rp, 0, 0, 3, 1, d.rp, 0, 0, 0x1111);
+    EXPECT_EQ(d.at(0, 0), 0x1111);
+    EXPECT_EQ(d.at(1, 0), 9);
+    EXPECT_EQ(d.at(2, 0), 0x1111);
+
+    // 8-bit: transparent copies, one-colour has no loop, the mask mix writes the colour.
+    Bitmap a(3, 1, 8), b(3, 1, 8);
+    px8(a.rp)[0] = 4, px8(b.rp)[1] = 7;
+    EXPECT_EQ(Grafik_Blit_Transparent(a.rp, 0, 0, 3, 1, b.rp, 0, 0), 1);
+    EXPECT_EQ(px8(b.rp)[0], 4);
+    EXPECT_EQ(px8(b.rp)[1], 7);
+    EXPECT_EQ(Grafik_Blit_Einfarbig(a.rp, 0, 0, 3, 1, b.rp, 0, 0, 2), 0);
+    EXPECT_EQ(Grafik_Blit_Abdunkeln(a.rp, 0, 0, 3, 1, b.rp, 0, 0, 40), 0);
+    EXPECT_EQ(Grafik_Blit_Mischen_Maske(a.rp, 0, 0, 3, 1, b.rp, 0, 0, 200, 64), 1);
+    EXPECT_EQ(px8(b.rp)[0], 200);
+}
+
+TEST(Zeichnen, FillsLinesCornersAndMaskCopy)
+{
+    Bitmap d(20, 16, 16);
+    EXPECT_EQ(Grafik_Rechteck_Fuellen(d.rp, -5, -5, 10, 10, 7), 1);
+    int count = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 20; ++x) count += d.at(x, y) == 7;
+    EXPECT_EQ(count, 25);
+    EXPECT_EQ(d.at(4, 4), 7);
+    EXPECT_EQ(Grafik_Rechteck_Fuellen(d.rp, 20, 0, 3, 3, 7), 0);
+    EXPECT_EQ(Grafik_Pixel_Lesen(d.rp, 20, 0), 0);
+    EXPECT_EQ(Grafik_Pixel_Lesen(d.rp, 4, 4), 7);
+
+    // Bresenham in either direction, both ends included.
+    for (bool reverse : {false, true}) {
+        Bitmap l(16, 16, 16);
+        EXPECT_EQ(reverse ? Grafik_Linie(l.rp, 13, 11, 10, 10, 5) : Grafik_Linie(l.rp, 10, 10, 13, 11, 5), 1);
+        std::vector<std::pair<int, int>> got;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                if (l.at(x, y)) got.push_back({x, y});
+        EXPECT_EQ(got, (std::vector<std::pair<int, int>>{{10, 10}, {11, 10}, {12, 11}, {13, 11}}));
+    }
+    // Axis-parallel lines stop before the end coordinate; a point draws nothing.
+    Bitmap v(30, 30, 16);
+    EXPECT_EQ(Grafik_Linie(v.rp, 3, 3, 3, 3, 5), 0);
+    EXPECT_EQ(Grafik_Linie(v.rp, 2, 20, 2, 10, 5), 1);
+    EXPECT_EQ(v.at(2, 10), 5);
+    EXPECT_EQ(v.at(2, 19), 5);
+    EXPECT_EQ(v.at(2, 20), 0);
+    EXPECT_EQ(Grafik_Linie(v.rp, -10, 5, 500, 5, 6), 1);
+    EXPECT_EQ(v.at(0, 5), 6);
+    EXPECT_EQ(v.at(28, 5), 6);
+    EXPECT_EQ(v.at(29, 5), 0);
+    Bitmap e(30, 30, 8);
+    EXPECT_EQ(Grafik_Linie(e.rp, 0, 1, 10, 1, 3), 0);
+    EXPECT_EQ(px8(e.rp)[30 + 9], 3);
+    EXPECT_EQ(Grafik_Linie(e.rp, 1, 0, 1, 10, 3), 0);
+    EXPECT_EQ(px8(e.rp)[30 + 1], 3);  // from the row above only
+
+    // Rounded corners of the whole bitmap: 7 pixels per corner.
+    Bitmap c(10, 8, 16);
+    Grafik_Rechteck_Fuellen(c.rp, 0, 0, 10, 8, 1);
+    Grafik_Ecken_Abrunden(c.rp, -1, -1, -1, -1);
+    int holes = 0;
+    for (int i = 0; i < 80; ++i) holes += px16(c.rp)[i] == 0;
+    EXPECT_EQ(holes, 28);
+    EXPECT_EQ(c.at(0, 3), 0);
+    EXPECT_EQ(c.at(1, 2), 1);
+    Grafik_Ecken_Abrunden(c.rp, -5, -5, 9, 7);  // would reach left of the bitmap: nothing
+
+    Bitmap ms(3, 3, 16, true), md(3, 3, 16, true);
+    Grafik_Bit_Setzen(ms.rp->mask, 4);
+    std::memset(md.rp->mask, 0xFF, Grafik_Masken_Groesse(3, 3));
+    EXPECT_EQ(Grafik_Bitmap_Maske_Kopieren(ms.rp, 1, 1, 5, 5, md.rp, 0, 0), 1);
+    EXPECT_EQ(md.rp->mask[0], 0xFF & ~(1 << 1) & ~(1 << 3) & ~(1 << 4));  // only (0,0) kept
+    EXPECT_EQ(md.rp->mask[1], 0xFF);
+    EXPECT_EQ(Grafik_Bitmap_Maske_Kopieren(ms.rp, 0, 0, 3, 3, d.rp, 0, 0), 0);
+}
