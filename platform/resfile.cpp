@@ -1,4 +1,822 @@
+// Resource files.
+//
+// File layout (little-endian): "RESF", u32 entry count N, u32 index offset; at the index N
+// entries of 8 bytes (i16 type, 2 reserved, u32 data offset), optionally followed by N names of
+// 256 bytes. Entry data by type:
+//   14 bitmap: u16 width, u16 x offset, u16 height, u16 y offset, u32 keep-packed, u32 depth,
+//      u32 compression, u32 flags, u32 size S, S bytes of pixels; depth 8: 768-byte palette;
+//      flags bit 0: u32 M, M mask bytes; bit 1: u32 w2, u32 h2, w2 x h2 bytes of an 8-bit
+//      companion; bit 2: u32 (skipped), width x height x 2 bytes of extra data
+//   16 data: u32 S, S bytes          17 font: the font layout, strip pixels last
+//   38 sprite list: u32 C, 5 x u32, C x (u32 S, S bytes)
+//   40 sprite: u32, u32, u32 hot x, u32 hot y, u32, u32 S, S bytes
+//   48 palette: u32, u32, 768 bytes
+//   50 film frame: u32 K; K = 0: u32, u32 w, u32 h, 44-byte WAV header, u32 depth,
+//      u32 compression, u32 S, S bytes, 768 bytes palette; K != 0: u32 S, S bytes
+//   61 sprite with colours: u32, u32 T, u32 hot x, u32 hot y, u32, u32 S, S bytes, 768 palette
+// Resource files can be replaced by the user: every size is checked against the file's real
+// length before anything is allocated or read.
 #include "platform/resfile.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "gameflow/print.h"
+#include "gameflow/temp.h"
+#include "platform/compress.h"
+#include "platform/mem.h"
+#include "platform/win95.h"
+
+ResFile_Slot ResFile_Tabelle[RESFILE_SLOTS];
+ResFile_Standard ResFile_Handles[RESFILE_STANDARD] = {
+    {"resf_scr.res", 0, -1},
+    {"data.bin", 1, -1},
+    {"werbung.res", 0, -1},
+    {"", -1, -1}, {"", -1, -1}, {"", -1, -1}, {"", -1, -1}, {"", -1, -1}, {"", -1, -1},
+    {"", -1, -1}, {"", -1, -1}, {"", -1, -1}, {"", -1, -1}, {"", -1, -1}, {"", -1, -1},
+    {"", -1, -1}, {"", -1, -1}, {"", -1, -1}, {"", -1, -1},
+};
+char ResFile_Ordner[256];
+char ResFile_Daten_Praefix[256];
+uint8_t Aktuelle_Palette[768];
+uint16_t ResFile_Letzter_X_Offset;
+uint16_t ResFile_Letzter_Y_Offset;
+uint8_t ResFile_Gepackt_Behalten;
+
+static int32_t offene_dateien = 0;
+
+// Largest picture a bitmap entry may describe (pixels); far above any screen picture.
+static constexpr uint64_t BILD_MAX_PIXEL = 16u << 20;
+static constexpr uint32_t FONT_KOPF = 4 + 10 + 3 * 1024 + 3 * 4 + 1 + 2 * 4 + 768 + 4 * 4;
+static constexpr uint32_t FONT_TIEFE = 4 + 10 + 3 * 1024 + 3 * 4;
+
+namespace {
+
+uint32_t le32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
+void put16(uint8_t* p, uint16_t v)
+{
+    p[0] = uint8_t(v);
+    p[1] = uint8_t(v >> 8);
+}
+uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
+
+// Bounded reads from a resource file: a read past the file's end fails instead of returning
+// stale bytes.
+struct Leser {
+    FILE* f;
+    uint64_t ende;
+    bool fehler = false;
+
+    uint64_t rest()
+    {
+        long p = std::ftell(f);
+        return (p < 0 || uint64_t(p) >= ende) ? 0 : ende - uint64_t(p);
+    }
+    bool lesen(void* d, uint64_t n)
+    {
+        if (fehler || n > rest() || (n && std::fread(d, 1, size_t(n), f) != n)) fehler = true;
+        return !fehler;
+    }
+    bool u32(uint32_t& v)
+    {
+        uint8_t b[4];
+        if (!lesen(b, 4)) return false;
+        v = le32(b);
+        return true;
+    }
+    bool u16(uint16_t& v)
+    {
+        uint8_t b[2];
+        if (!lesen(b, 2)) return false;
+        v = le16(b);
+        return true;
+    }
+    bool ueberspringen(uint64_t n)
+    {
+        if (fehler || n > rest() || std::fseek(f, long(n), SEEK_CUR) != 0) fehler = true;
+        return !fehler;
+    }
+};
+
+int bytes_pro_pixel(int32_t depth) { return (depth + 1) / 8; }
+bool tiefe_gueltig(int32_t depth) { return depth == 8 || depth == 15 || depth == 16; }
+
+struct Kopf {
+    uint16_t width, x_offset, height, y_offset;
+    uint32_t keep_packed, depth, compression, flags, size;
+};
+
+bool lies_kopf(Leser& l, Kopf& k)
+{
+    return l.u16(k.width) && l.u16(k.x_offset) && l.u16(k.height) && l.u16(k.y_offset) &&
+           l.u32(k.keep_packed) && l.u32(k.depth) && l.u32(k.compression) && l.u32(k.flags) && l.u32(k.size);
+}
+
+// A 6-bit palette entry as a 16-bit pixel: red and blue lose their lowest bit; RGB565 keeps
+// green's six bits, RGB555 five.
+uint16_t palette_pixel(const uint8_t* rgb, int32_t depth)
+{
+    uint32_t r = (rgb[0] >> 1) & 31, g = rgb[1] & 63, b = (rgb[2] >> 1) & 31;
+    if (depth == 15) return uint16_t(r << 10 | (g >> 1) << 5 | b);
+    return uint16_t(r << 11 | g << 5 | b);
+}
+
+// 0 stays transparent; the darkest green would become 0 and is kept visible as 1.
+uint16_t pixel_565_zu_555(uint16_t p)
+{
+    if (p == 0) return 0;
+    uint16_t q = uint16_t(((p >> 1) & 0x7FE0) | (p & 0x1F));
+    return q ? q : 1;
+}
+
+void konvertiere_565_zu_555(uint8_t* pixels, uint64_t n)
+{
+    for (uint64_t i = 0; i < n; ++i) put16(pixels + 2 * i, pixel_565_zu_555(le16(pixels + 2 * i)));
+}
+
+void palette_zu_16(const ResFile_Bild* von, ResFile_Bild* nach, const uint8_t* palette)
+{
+    uint64_t n = uint64_t(von->width) * von->height;
+    for (uint64_t i = 0; i < n; ++i) put16(nach->pixels + 2 * i, palette_pixel(palette + 3 * von->pixels[i], nach->depth));
+}
+
+// Nearest palette entry 1..255 to a 16-bit pixel (entry 0 is the transparent key).
+uint8_t naechste_farbe(uint16_t p, int32_t depth, const uint8_t* palette)
+{
+    int r, g, b;
+    if (depth == 15) {
+        r = (p & 0x7C00) >> 7;
+        g = (p & 0x3E0) >> 2;
+    } else {
+        r = (p & 0xF800) >> 8;
+        g = (p & 0x7E0) >> 3;
+    }
+    b = (p & 31) * 8;
+    int best = 10000000, index = 1;
+    for (int i = 1; i < 256; ++i) {
+        int d = 35 * std::abs(r - 4 * palette[3 * i]) + 47 * std::abs(g - 4 * palette[3 * i + 1]) +
+                18 * std::abs(b - 4 * palette[3 * i + 2]);
+        if (d < best) {
+            best = d;
+            index = i;
+            if (best < 400) break;
+        }
+    }
+    return uint8_t(index);
+}
+
+ResFile_Bild* auf_8_bit(const ResFile_Bild* von, const uint8_t* palette)
+{
+    ResFile_Bild* nach = ResFile_Bild_Anlegen(von->width, von->height, 8, von->mask != nullptr);
+    if (!nach) return nullptr;
+    uint64_t n = uint64_t(von->width) * von->height;
+    for (uint64_t i = 0; i < n; ++i) {
+        uint16_t p = le16(von->pixels + 2 * i);
+        nach->pixels[i] = p ? naechste_farbe(p, von->depth, palette) : 0;
+    }
+    std::memcpy(nach->palette, palette, 768);
+    return nach;
+}
+
+bool groesse_erlaubt(uint64_t width, uint64_t height) { return width * height <= BILD_MAX_PIXEL; }
+
+// Reads the S pixel bytes of a bitmap entry stored or packed into the bitmap's pixel block.
+bool lies_pixel(Leser& l, const Kopf& k, ResFile_Bild* bild)
+{
+    uint32_t block = ResFile_Bild_Pixel_Bytes(bild);
+    if (k.compression == RES_GESPEICHERT) {
+        if (k.size > block) {
+            Print_Fehler("Load_Resource: Größe!");
+            return false;
+        }
+        return l.lesen(bild->pixels, k.size);
+    }
+    if (k.size > l.rest()) {
+        l.fehler = true;
+        return false;
+    }
+    auto* tmp = static_cast<uint8_t*>(Mem_Alloc(k.size, 0));
+    if (!tmp) {
+        Print_Fehler("Load_Resource: Speicher!");
+        return false;
+    }
+    bool ok = l.lesen(tmp, k.size);
+    if (ok && !ResFile_Expandieren(tmp, k.size, k.compression, bild->pixels, block)) {
+        Print_Fehler("Load_Resource: Entpacken: Fehler");
+        ok = false;
+    }
+    Mem_Free(tmp, 0);
+    return ok;
+}
+
+bool slot_gueltig(int32_t handle) { return handle >= 0 && handle < RESFILE_SLOTS && ResFile_Tabelle[handle].index; }
+
+// Index position of a resource number, -1 when there is none.
+int32_t position(int32_t handle, int32_t number, bool negativ_zu_24)
+{
+    if (!slot_gueltig(handle)) return -1;
+    int32_t limit = (ResFile_Tabelle[1].index && ResFile_Tabelle[1].anzahl >= RESFILE_GROSS) ? 2 : 1;
+    if (handle < limit) number -= RESFILE_NUMMER_VERSATZ;
+    if (number < 0) {
+        if (!negativ_zu_24) return -1;
+        number = RESFILE_NUMMER_VERSATZ;
+    }
+    return number < ResFile_Tabelle[handle].anzahl ? number : -1;
+}
+
+int16_t eintrag_typ(int32_t handle, int32_t pos) { return int16_t(le16(ResFile_Tabelle[handle].index + 8 * pos)); }
+uint32_t eintrag_offset(int32_t handle, int32_t pos) { return le32(ResFile_Tabelle[handle].index + 8 * pos + 4); }
+
+// Reads one sprite block of S bytes (plus `zusatz` spare bytes) and fixes its header up: the
+// flag byte and the allocation tag are cleared and the pointer words, stale in the file, are
+// zeroed; the sprite code finds the row table at +36 and the data behind `zeilen` rows.
+uint8_t* lies_sprite(Leser& l, uint32_t size, uint32_t zusatz, int32_t zeilen_feld)
+{
+    if (size < RESFILE_SPRITE_KOPF || size > l.rest()) {
+        l.fehler = true;
+        return nullptr;
+    }
+    auto* block = static_cast<uint8_t*>(Mem_Alloc_Clear(size + zusatz, 0, 0));
+    if (!block) {
+        l.ueberspringen(size);
+        return nullptr;
+    }
+    if (!l.lesen(block, size)) return static_cast<uint8_t*>(Mem_Free(block, 0));
+    int32_t zeilen = zeilen_feld >= 0 ? zeilen_feld : int16_t(le16(block + 2));
+    if (zeilen < 0 || RESFILE_SPRITE_KOPF + 4 * uint64_t(zeilen) > size) {
+        Print_Fehler("Load_Resource: Sprite: Fehler");
+        l.fehler = true;
+        return static_cast<uint8_t*>(Mem_Free(block, 0));
+    }
+    block[20] = 0;
+    put16(block + 22, 0);
+    std::memset(block + 24, 0, 12);
+    return block;
+}
+
+void hot_spot(uint8_t* block, uint32_t x, uint32_t y)
+{
+    put16(block + 4, uint16_t(-int32_t(x)));
+    put16(block + 6, uint16_t(-int32_t(y)));
+}
+
+uint16_t rgb_pixel(int32_t depth, int r, int g, int b)
+{
+    if (depth == 15) return uint16_t(((r << 7) & 0x7C00) | ((g << 2) & 0x3E0) | (b >> 3));
+    return uint16_t(((r << 8) & 0xF800) | ((g << 3) & 0x7E0) | (b >> 3));
+}
+
+void* lade_sprite_liste(Leser& l, void* extra)
+{
+    uint32_t anzahl, unbenutzt;
+    if (!l.u32(anzahl)) return nullptr;
+    for (int i = 0; i < 5; ++i)
+        if (!l.u32(unbenutzt)) return nullptr;
+    // Every sprite needs at least its size word.
+    if (uint64_t(anzahl) * 4 > l.rest()) {
+        l.fehler = true;
+        return nullptr;
+    }
+    auto** liste = static_cast<uint8_t**>(Mem_Alloc_Clear(uint32_t(anzahl * sizeof(uint8_t*)), 0, 0));
+    if (!liste) return nullptr;
+    for (uint32_t i = 0; i < anzahl; ++i) {
+        uint32_t size;
+        if (l.u32(size)) liste[i] = lies_sprite(l, size, 0, -1);
+        if (l.fehler) {
+            for (uint32_t k = 0; k <= i; ++k) Mem_Free(liste[k], 0);
+            return Mem_Free(liste, 0);
+        }
+    }
+    if (extra) {
+        int32_t c = int32_t(anzahl);
+        std::memcpy(extra, &c, 4);
+    }
+    return liste;
+}
+
+void* lade_film(Leser& l, void* extra)
+{
+    uint32_t kind;
+    if (!l.u32(kind)) return nullptr;
+    if (extra) std::memcpy(extra, &kind, 4);
+    if (kind != 0) {
+        uint32_t size;
+        return l.u32(size) ? lies_sprite(l, size, 0, -1) : nullptr;
+    }
+    uint32_t unbenutzt, width, height, depth, compression, size;
+    uint8_t wav[44];
+    if (!l.u32(unbenutzt) || !l.u32(width) || !l.u32(height) || !l.lesen(wav, 44) || !l.u32(depth) ||
+        !l.u32(compression) || !l.u32(size))
+        return nullptr;
+    if (extra) std::memcpy(extra, wav, 44);
+    // Film frames are 8-bit pictures; anything else would not fit the block.
+    if (depth != 8 || !groesse_erlaubt(width, height)) {
+        Print_Fehler("Load_Resource: Konvertierung!");
+        return nullptr;
+    }
+    ResFile_Bild* bild = ResFile_Bild_Anlegen(width, height, 8, false);
+    if (!bild) {
+        Print_Fehler("Load_Resource: _OB: Fehler");
+        return nullptr;
+    }
+    Kopf k{};
+    k.compression = compression;
+    k.size = size;
+    uint8_t palette[768];
+    if (!lies_pixel(l, k, bild) || !l.lesen(palette, 768)) return ResFile_Bild_Freigeben(bild);
+    std::memcpy(Aktuelle_Palette, palette, 768);
+    std::memcpy(bild->palette, palette, 768);
+    return Load_Resource_Bitmap(bild);
+}
+
+void* lade_font(Leser& l)
+{
+    // The font module parses the record; here the entry is only sized and read whole.
+    uint8_t kopf[FONT_KOPF];
+    long start = std::ftell(l.f);
+    if (!l.lesen(kopf, FONT_KOPF)) return nullptr;
+    uint8_t depth = kopf[FONT_TIEFE];
+    uint64_t strip = uint64_t(le32(kopf + FONT_TIEFE + 1)) * le32(kopf + FONT_TIEFE + 5);
+    if (!tiefe_gueltig(depth) || strip > BILD_MAX_PIXEL || strip * bytes_pro_pixel(depth) > l.rest()) {
+        Print_Fehler("Load_Resource: Font: Fehler");
+        return nullptr;
+    }
+    uint64_t total = FONT_KOPF + strip * bytes_pro_pixel(depth);
+    auto* block = static_cast<uint8_t*>(Mem_Alloc(uint32_t(total), 0));
+    if (!block) {
+        Print_Fehler("Load_Resource: Mem_Alloc: Fehler");
+        return nullptr;
+    }
+    std::fseek(l.f, start, SEEK_SET);
+    if (!l.lesen(block, total)) return Mem_Free(block, 0);
+    return block;
+}
+
+} // namespace
+
+uint32_t ResFile_Mask_Bytes(uint32_t width, uint32_t height) { return uint32_t(uint64_t(width) * height / 8 + 4); }
+
+uint32_t ResFile_Bild_Pixel_Bytes(const ResFile_Bild* bild)
+{
+    if (!bild) return 0;
+    if (bild->packed) return bild->packed_size;
+    return uint32_t(uint64_t(bild->width) * bild->height * bytes_pro_pixel(bild->depth));
+}
+
+ResFile_Bild* ResFile_Bild_Anlegen(uint32_t width, uint32_t height, int32_t depth, bool mask)
+{
+    if (!tiefe_gueltig(depth) || !groesse_erlaubt(width, height)) return nullptr;
+    auto* bild = static_cast<ResFile_Bild*>(Mem_Alloc_Clear(sizeof(ResFile_Bild), 0, 0));
+    if (!bild) return nullptr;
+    bild->width = width;
+    bild->height = height;
+    bild->depth = uint8_t(depth);
+    uint32_t bytes = ResFile_Bild_Pixel_Bytes(bild);
+    bild->pixels = static_cast<uint8_t*>(Mem_Alloc_Clear(bytes, 0, 0));
+    if (mask) bild->mask = static_cast<uint8_t*>(Mem_Alloc_Clear(ResFile_Mask_Bytes(width, height), 0, 0));
+    if (!bild->pixels || (mask && !bild->mask)) return ResFile_Bild_Freigeben(bild);
+    return bild;
+}
+
+ResFile_Bild* ResFile_Bild_Freigeben(ResFile_Bild* bild)
+{
+    if (!bild) return nullptr;
+    ResFile_Bild_Freigeben(bild->companion);
+    Mem_Free(bild->pixels, 0);
+    Mem_Free(bild->mask, 0);
+    Mem_Free(bild->extra, 0);
+    return static_cast<ResFile_Bild*>(Mem_Free(bild, 0));
+}
+
+void* Load_Resource_Bitmap(ResFile_Bild* bild)
+{
+    // Until the graphics library's bitmap allocation is in, the decoded picture itself is the
+    // bitmap object.
+    return bild;
+}
+
+int ResFile_Expandieren(const uint8_t* packed, uint32_t size, uint32_t compression, uint8_t* out, uint32_t capacity)
+{
+    int32_t method;
+    switch (compression) {
+    case RES_LZSS: method = COMPRESS_LZSS; break;
+    case RES_PACK4: method = COMPRESS_PACK4; break;
+    case 1:
+    case 3: return 1;
+    default: Print_Fehler("Compress: unbekannt"); return 1;
+    }
+    if (!packed || !out || size == 0 || size > 0x7FFFFFFF || capacity > 0x7FFFFFFF) return 0;
+    Compress_Stream* in = OpenInPutData(CMP_IO_MODE_MEMORY, nullptr, const_cast<uint8_t*>(packed), int32_t(size));
+    Compress_Stream* o = in ? OpenOutPutData(CMP_IO_MODE_MEMORY, nullptr, out, int32_t(capacity)) : nullptr;
+    int ok = o ? Expand_Data(in, o, method) : 0;
+    CloseOutPutData(o, 1);
+    CloseInPutData(in, 1);
+    return ok;
+}
+
+ResFile_Bild* ResFile_Bitmap_Dekodieren(FILE* file, uint64_t file_size, int32_t depth, uint8_t* extra)
+{
+    if (!file) return nullptr;
+    Leser l{file, file_size};
+    Kopf k;
+    ResFile_Bild* result = nullptr;
+    ResFile_Bild* bild = nullptr;
+    ResFile_Bild* companion = nullptr;
+    uint8_t* extra_daten = nullptr;
+    auto fehlschlag = [&](const char* text) -> ResFile_Bild* {
+        if (text) Print_Fehler("%s", text);
+        ResFile_Bild_Freigeben(result);
+        ResFile_Bild_Freigeben(bild);
+        ResFile_Bild_Freigeben(companion);
+        Mem_Free(extra_daten, 0);
+        return nullptr;
+    };
+    if (!lies_kopf(l, k)) return fehlschlag("Load_Resource: Lesefehler");
+    ResFile_Letzter_X_Offset = k.x_offset;
+    ResFile_Letzter_Y_Offset = k.y_offset;
+    if (!tiefe_gueltig(int32_t(k.depth)) || !tiefe_gueltig(depth)) return fehlschlag("Load_Resource: Konvertierung!");
+
+    bool wandeln = bytes_pro_pixel(int32_t(k.depth)) != bytes_pro_pixel(depth);
+    if (wandeln) {
+        result = ResFile_Bild_Anlegen(k.width, k.height, depth, (k.flags & 3) != 0);
+        if (!result) return fehlschlag("Load_Resource: _OB: Fehler");
+    }
+    if (k.keep_packed == 1 && ResFile_Gepackt_Behalten && k.compression != 0 && !wandeln) {
+        if (k.size > l.rest()) return fehlschlag("Load_Resource: Lesefehler");
+        bild = static_cast<ResFile_Bild*>(Mem_Alloc_Clear(sizeof(ResFile_Bild), 0, 0));
+        if (!bild) return fehlschlag("Load_Resource: _OB: Fehler");
+        bild->width = k.width;
+        bild->height = k.height;
+        bild->depth = uint8_t(depth);
+        bild->packed = 1;
+        bild->packing_method = uint8_t(k.compression);
+        bild->packed_size = k.size;
+        bild->packed_depth = uint8_t(k.depth);
+        bild->pixels = static_cast<uint8_t*>(Mem_Alloc(k.size, 0));
+        if (k.flags & 1) bild->mask = static_cast<uint8_t*>(Mem_Alloc_Clear(ResFile_Mask_Bytes(k.width, k.height), 0, 0));
+        if (!bild->pixels || ((k.flags & 1) && !bild->mask)) return fehlschlag("Load_Resource: _OB: Fehler");
+        if (!l.lesen(bild->pixels, k.size)) return fehlschlag("Load_Resource: Lesefehler");
+    } else {
+        bild = ResFile_Bild_Anlegen(k.width, k.height, int32_t(k.depth), (k.flags & 1) != 0);
+        if (!bild) return fehlschlag("Load_Resource: _OB: Fehler");
+        if (!lies_pixel(l, k, bild)) return fehlschlag(l.fehler ? "Load_Resource: Lesefehler" : nullptr);
+    }
+    if (k.depth == 8) {
+        if (!l.lesen(bild->palette, 768)) return fehlschlag("Load_Resource: Lesefehler");
+        if (extra) std::memcpy(extra, bild->palette, 768);
+    }
+    if (k.flags & 1) {
+        uint32_t m;
+        if (!l.u32(m)) return fehlschlag("Load_Resource: Lesefehler");
+        if (m < ResFile_Mask_Bytes(k.width, k.height)) {
+            if (!l.lesen(bild->mask, m)) return fehlschlag("Load_Resource: Lesefehler");
+        } else {
+            // The sections behind it are still read from the right place.
+            Print_Fehler("Load_Resource: Maske: Fehler");
+            if (!l.ueberspringen(m)) return fehlschlag("Load_Resource: Lesefehler");
+        }
+    }
+    if (k.flags & 2) {
+        uint32_t w2, h2;
+        if (!l.u32(w2) || !l.u32(h2)) return fehlschlag("Load_Resource: Lesefehler");
+        if (uint64_t(w2) * h2 > l.rest()) return fehlschlag("Load_Resource: Lesefehler");
+        companion = ResFile_Bild_Anlegen(w2, h2, 8, false);
+        if (!companion) return fehlschlag("Load_Resource: _OB: Fehler");
+        if (!l.lesen(companion->pixels, uint64_t(w2) * h2)) return fehlschlag("Load_Resource: Lesefehler");
+    }
+    if (k.flags & 4) {
+        uint32_t unbenutzt;
+        uint64_t n = uint64_t(k.width) * k.height * 2;
+        extra_daten = static_cast<uint8_t*>(Mem_Alloc(uint32_t(n), 0));
+        if (extra_daten && (!l.u32(unbenutzt) || !l.lesen(extra_daten, n))) return fehlschlag("Load_Resource: Lesefehler");
+    }
+
+    if (!wandeln) {
+        if (!bild->packed && depth == 15 && bild->depth == 16) {
+            konvertiere_565_zu_555(bild->pixels, uint64_t(bild->width) * bild->height);
+            bild->depth = 15;
+        }
+        result = bild;
+        bild = nullptr;
+    } else if (depth == 15 || depth == 16) {
+        palette_zu_16(bild, result, bild->palette);
+        if (bild->mask && result->mask) std::memcpy(result->mask, bild->mask, ResFile_Mask_Bytes(k.width, k.height));
+        bild = ResFile_Bild_Freigeben(bild);
+    } else {
+        result = ResFile_Bild_Freigeben(result);
+        if (!extra) return fehlschlag("Load_Resource: Konvertierung!");
+        result = auf_8_bit(bild, extra);
+        if (!result) return fehlschlag("Load_Resource: _OB: Fehler");
+        if (bild->mask) std::memcpy(result->mask, bild->mask, ResFile_Mask_Bytes(k.width, k.height));
+        Print_Log(0, "Load_Resource: 16->8 BIT!");
+        bild = ResFile_Bild_Freigeben(bild);
+    }
+    result->companion = companion;
+    result->extra = extra_daten;
+    return result;
+}
+
+int32_t Resource_Get_Free_Slot()
+{
+    for (int32_t i = 0; i < RESFILE_SLOTS; ++i)
+        if (!ResFile_Tabelle[i].file) return i;
+    return -1;
+}
+
+int32_t Init_ResFile(const char* path)
+{
+    if (offene_dateien == 0) std::memset(ResFile_Tabelle, 0, sizeof ResFile_Tabelle);
+    int32_t slot = Resource_Get_Free_Slot();
+    if (slot < 0) {
+        Print_Fehler("Init_ResFile: Zuviele Resourcen");
+        return -1;
+    }
+    FILE* f = path ? std::fopen(path, "rb") : nullptr;
+    if (!f) {
+        Print_Fehler("Init_ResFile: Konnte File nicht öffnen");
+        return -1;
+    }
+    std::fseek(f, 0, SEEK_END);
+    long size = std::ftell(f);
+    std::fseek(f, 0, SEEK_SET);
+    uint8_t kopf[12];
+    if (size < 12 || std::fread(kopf, 1, 12, f) != 12 || std::memcmp(kopf, "RESF", 4) != 0) {
+        Print_Fehler("Init_ResFile: Kein Resource File");
+        std::fclose(f);
+        return -1;
+    }
+    uint32_t anzahl = le32(kopf + 4);
+    uint32_t offset = le32(kopf + 8);
+    Print_Log(0, "Init_Resfile: Anz Resourcen: %d", int(anzahl));
+    Print_Log(0, "Init_Resfile: Offset: %d", int(offset));
+    if (anzahl > 0x7FFFFFF || uint64_t(offset) + uint64_t(anzahl) * 8 > uint64_t(size)) {
+        Print_Fehler("Init_ResFile: Index beschädigt");
+        std::fclose(f);
+        return -1;
+    }
+    auto* index = static_cast<uint8_t*>(Mem_Alloc(anzahl * 8, 0));
+    if (!index) {
+        Print_Fehler("Init_Resfile: Nicht genügend Speicher");
+        std::fclose(f);
+        return -1;
+    }
+    if (std::fseek(f, long(offset), SEEK_SET) != 0 || std::fread(index, 1, anzahl * 8, f) != anzahl * 8) {
+        Print_Fehler("Init_ResFile: Index beschädigt");
+        Mem_Free(index, 0);
+        std::fclose(f);
+        return -1;
+    }
+    ResFile_Tabelle[slot] = {f, index, int32_t(anzahl), offset, uint64_t(size)};
+    offene_dateien++;
+    Print_Log(0, "Init_ResFile: Open OK!");
+    return slot;
+}
+
+void DeInit_ResFile(int32_t handle)
+{
+    if (handle < 0 || handle >= RESFILE_SLOTS) {
+        Print_Fehler("DeInit_ResFile: ungültiger handle");
+        return;
+    }
+    ResFile_Slot& s = ResFile_Tabelle[handle];
+    if (!s.file) return;
+    std::fclose(s.file);
+    Mem_Free(s.index, 0);
+    s = {};
+    offene_dateien--;
+    Print_Log(0, "DeInit_ResFile: OK");
+}
+
+int32_t ResFile_Get_Anzahl(int32_t handle)
+{
+    if (!slot_gueltig(handle)) {
+        Print_Fehler("DeInit_ResFile: ungültiger handle");
+        return 0;
+    }
+    return ResFile_Tabelle[handle].anzahl;
+}
+
+int32_t ResFile_Get_Typ(int32_t handle, int32_t number)
+{
+    if (!slot_gueltig(handle)) {
+        Print_Fehler("DeInit_ResFile: ungültiger handle");
+        return 0;
+    }
+    int32_t pos = position(handle, number, false);
+    return pos < 0 ? 0 : eintrag_typ(handle, pos);
+}
+
+int ResFile_Namen_Lesen(int32_t handle, uint8_t* buffer)
+{
+    if (!slot_gueltig(handle) || !buffer) {
+        Print_Fehler("DeInit_ResFile: ungültiger handle");
+        return 0;
+    }
+    ResFile_Slot& s = ResFile_Tabelle[handle];
+    uint64_t start = uint64_t(s.index_offset) + uint64_t(s.anzahl) * 8;
+    uint64_t n = uint64_t(s.anzahl) * 256;
+    if (start + n > s.groesse || std::fseek(s.file, long(start), SEEK_SET) != 0 ||
+        std::fread(buffer, 1, size_t(n), s.file) != n) {
+        Print_Fehler("ResFile_Namen_Lesen: keine Namen");
+        return 0;
+    }
+    return 1;
+}
+
+FILE* Seek_Resource(int32_t handle, int32_t number, int32_t* type)
+{
+    int32_t pos = position(handle, number, false);
+    if (pos < 0) return nullptr;
+    if (type) *type = eintrag_typ(handle, pos);
+    ResFile_Slot& s = ResFile_Tabelle[handle];
+    uint32_t offset = eintrag_offset(handle, pos);
+    if (offset > s.groesse || std::fseek(s.file, long(offset), SEEK_SET) != 0) return nullptr;
+    return s.file;
+}
+
+void* Load_Resource(int32_t handle, int32_t number, int32_t depth, void* extra)
+{
+    int32_t pos = position(handle, number, true);
+    if (pos < 0) return nullptr;
+    ResFile_Slot& s = ResFile_Tabelle[handle];
+    int16_t typ = eintrag_typ(handle, pos);
+    if (typ == RES_LEER) return nullptr;
+    uint32_t offset = eintrag_offset(handle, pos);
+    if (offset >= s.groesse || std::fseek(s.file, long(offset), SEEK_SET) != 0) {
+        Print_Fehler("Load_Resource: Lesefehler");
+        return nullptr;
+    }
+    Leser l{s.file, s.groesse};
+    void* result = nullptr;
+    switch (typ) {
+    case RES_BITMAP: {
+        ResFile_Bild* bild = ResFile_Bitmap_Dekodieren(s.file, s.groesse, depth, static_cast<uint8_t*>(extra));
+        return bild ? Load_Resource_Bitmap(bild) : nullptr;
+    }
+    case RES_DATEN: {
+        uint32_t size;
+        if (!l.u32(size)) break;
+        if (size > l.rest()) {
+            l.fehler = true;
+            break;
+        }
+        result = Mem_Alloc(size, 0);
+        if (!result) {
+            Print_Fehler("Load_Resource: Speicher!");
+            return nullptr;
+        }
+        if (!l.lesen(result, size)) result = Mem_Free(result, 0);
+        break;
+    }
+    case RES_FONT: result = lade_font(l); break;
+    case RES_SPRITE_LISTE: result = lade_sprite_liste(l, extra); break;
+    case RES_SPRITE:
+    case RES_SPRITE_FARBEN: {
+        uint32_t v[6];
+        for (auto& x : v)
+            if (!l.u32(x)) break;
+        if (l.fehler) break;
+        bool farben = typ == RES_SPRITE_FARBEN;
+        if (farben && uint64_t(v[5]) + 768 > l.rest()) {
+            l.fehler = true;
+            break;
+        }
+        auto* block = lies_sprite(l, v[5], farben ? 512 : 0, farben ? int32_t(v[1]) : -1);
+        if (!block) break;
+        hot_spot(block, v[2], v[3]);
+        if (farben) {
+            uint8_t palette[768];
+            if (!l.lesen(palette, 768)) {
+                Mem_Free(block, 0);
+                break;
+            }
+            std::memcpy(Aktuelle_Palette, palette, 768);
+            int32_t tiefe = 16;
+            if (extra) {
+                uint32_t t;
+                std::memcpy(&t, extra, 4);
+                tiefe = int32_t(t);
+            }
+            for (int i = 0; i < 256; ++i)
+                put16(block + v[5] + 2 * i, rgb_pixel(tiefe, 4 * palette[3 * i], 4 * palette[3 * i + 1], 4 * palette[3 * i + 2]));
+        }
+        result = block;
+        break;
+    }
+    case RES_PALETTE: {
+        uint8_t palette[768];
+        if (l.ueberspringen(8) && l.lesen(palette, 768)) std::memcpy(Aktuelle_Palette, palette, 768);
+        return nullptr;
+    }
+    case RES_FILM: result = lade_film(l, extra); break;
+    default: Print_Fehler("Load_Resource: Unkown"); return nullptr;
+    }
+    if (l.fehler) Print_Fehler("Load_Resource: Lesefehler");
+    return result;
+}
+
+void Load_Resource_Buffer(ResFile_Bild* bitmap, int32_t handle, int32_t number, int32_t depth, uint8_t* palette)
+{
+    if (!slot_gueltig(handle)) {
+        Print_Fehler("Load_Resource: ungültiger handle");
+        return;
+    }
+    int32_t pos = position(handle, number, true);
+    if (pos < 0 || !bitmap) return;
+    if (eintrag_typ(handle, pos) != RES_BITMAP) {
+        Print_Fehler("Load_Resource: Unkown");
+        return;
+    }
+    Print_Log(0, "Load_Resource: Grafik");
+    ResFile_Slot& s = ResFile_Tabelle[handle];
+    if (std::fseek(s.file, long(eintrag_offset(handle, pos)), SEEK_SET) != 0) return;
+    Leser l{s.file, s.groesse};
+    Kopf k;
+    if (!lies_kopf(l, k)) {
+        Print_Fehler("Load_Resource: Lesefehler");
+        return;
+    }
+    ResFile_Letzter_X_Offset = k.x_offset;
+    ResFile_Letzter_Y_Offset = k.y_offset;
+    // The caller's bitmap must be exactly the entry's picture; anything else would be written
+    // past its end or left half filled.
+    if (bitmap->width != k.width || bitmap->height != k.height || bitmap->packed ||
+        bytes_pro_pixel(bitmap->depth) != bytes_pro_pixel(depth)) {
+        Print_Fehler("Load_Resource: Größe!");
+        return;
+    }
+    if (!tiefe_gueltig(int32_t(k.depth))) {
+        Print_Fehler("Load_Resource: Konvertierung!");
+        return;
+    }
+    ResFile_Bild* tmp = ResFile_Bild_Anlegen(k.width, k.height, int32_t(k.depth), false);
+    if (!tmp) {
+        Print_Fehler("Load_Resource: _OB: Fehler");
+        return;
+    }
+    if (!lies_pixel(l, k, tmp)) {
+        if (l.fehler) Print_Fehler("Load_Resource: Lesefehler");
+        ResFile_Bild_Freigeben(tmp);
+        return;
+    }
+    if (k.depth == 8) {
+        if (!l.lesen(tmp->palette, 768)) {
+            Print_Fehler("Load_Resource: Lesefehler");
+            ResFile_Bild_Freigeben(tmp);
+            return;
+        }
+        if (palette) std::memcpy(palette, tmp->palette, 768);
+    }
+    if (bytes_pro_pixel(int32_t(k.depth)) == bytes_pro_pixel(depth)) {
+        std::memcpy(bitmap->pixels, tmp->pixels, ResFile_Bild_Pixel_Bytes(tmp));
+        if (depth == 15 && k.depth == 16) konvertiere_565_zu_555(bitmap->pixels, uint64_t(k.width) * k.height);
+    } else if (depth == 15 || depth == 16) {
+        palette_zu_16(tmp, bitmap, tmp->palette);
+    } else {
+        Print_Fehler("Load_Resource: Konvertierung!");
+    }
+    ResFile_Bild_Freigeben(tmp);
+}
+
+ResFile_Bild* Unpack_Bitmap(const ResFile_Bild* packed, int32_t depth)
+{
+    if (!packed) return nullptr;
+    if (!packed->packed) return nullptr;
+    ResFile_Bild* bild = ResFile_Bild_Anlegen(packed->width, packed->height, packed->depth, packed->mask != nullptr);
+    if (!bild) return nullptr;
+    if (!ResFile_Expandieren(packed->pixels, packed->packed_size, packed->packing_method, bild->pixels,
+                             ResFile_Bild_Pixel_Bytes(bild)))
+        return ResFile_Bild_Freigeben(bild);
+    if (depth == 15 && packed->packed_depth == 16) konvertiere_565_zu_555(bild->pixels, uint64_t(bild->width) * bild->height);
+    if (packed->mask) std::memcpy(bild->mask, packed->mask, ResFile_Mask_Bytes(bild->width, bild->height));
+    return bild;
+}
+
+int Init_System_Dateien()
+{
+    if (Mem_Stat_Init(34) == 0) {
+        Win95_Meldung("Nicht genug Speicher frei! (min 10MB)");
+        return 0;
+    }
+    for (ResFile_Standard& h : ResFile_Handles) {
+        if (!h.name || !h.name[0] || h.modus < 0) continue;
+        char path[600];
+        if (h.modus == 0) std::snprintf(path, sizeof path, "%s/%s", ResFile_Ordner, h.name);
+        else std::snprintf(path, sizeof path, "%s%s", ResFile_Daten_Praefix, h.name);
+        h.handle = Init_ResFile(path);
+    }
+    Clear_Temp_Strings();
+    return 1;
+}
+
+void DeInit_System_Dateien()
+{
+    for (ResFile_Standard& h : ResFile_Handles) {
+        if (h.handle != -1) DeInit_ResFile(h.handle);
+        h.handle = -1;
+    }
+    Mem_Stat_DeInit();
+}
 
 // Nothing makes packed bitmaps before the resource files can be read.
 Rastport* Unpack_Bitmap(Rastport*) { return nullptr; }

@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "common/capture.h"
+#include "platform/compress.h"
+#include "platform/compress_huffman.h"
+#include "platform/compress_pack4.h"
+
+using Bytes = std::vector<uint8_t>;
+
+namespace {
+
+// Packs through the dispatcher the way the callers do: memory streams, flush, close.
+Bytes pack(const Bytes& in, int method)
+{
+    if (method == COMPRESS_HUFFMAN) {
+        EXPECT_EQ(Huffman_Init(0), 1);
+    }
+    Bytes src = in;
+    src.push_back(0); // a valid buffer even for an empty input
+    Compress_Stream* i = OpenInPutData(CMP_IO_MODE_MEMORY, nullptr, src.data(), int32_t(src.size()));
+    i->length = int32_t(in.size());
+    Bytes buf(in.size() * 2 + 64);
+    Compress_Stream* o = OpenOutPutData(CMP_IO_MODE_MEMORY, nullptr, buf.data(), int32_t(buf.size()));
+    EXPECT_EQ(Compress_Data(i, o, method), 1);
+    FlushOutPutData(o);
+    buf.resize(o->position);
+    CloseOutPutData(o, 1);
+    CloseInPutData(i, 1);
+    if (method == COMPRESS_HUFFMAN) Huffman_DeInit();
+    return buf;
+}
+
+// Expands into an output of exactly the expected size (method 4 needs that); returns ok.
+bool unpack(Bytes packed, size_t size, int method, Bytes* result)
+{
+    if (method == COMPRESS_HUFFMAN) {
+        EXPECT_EQ(Huffman_Init(1), 1);
+    }
+    packed.push_back(0);
+    Compress_Stream* i = OpenInPutData(CMP_IO_MODE_MEMORY, nullptr, packed.data(), int32_t(packed.size()));
+    i->length = int32_t(packed.size() - 1);
+    Bytes out(size + 1);
+    Compress_Stream* o = OpenOutPutData(CMP_IO_MODE_MEMORY, nullptr, out.data(), int32_t(size));
+    int ok = Expand_Data(i, o, method);
+    size_t produced = method == COMPRESS_PACK4 ? size : o->position;
+    CloseOutPutData(o, 1);
+    CloseInPutData(i, 1);
+    if (method == COMPRESS_HUFFMAN) Huffman_DeInit();
+    out.resize(produced);
+    *result = out;
+    return ok == 1;
+}
+
+Bytes hex(std::initializer_list<int> v) { return Bytes(v.begin(), v.end()); }
+
+Bytes sample(size_t n, uint32_t seed, int kind)
+{
+    std::mt19937 rng(seed);
+    Bytes b(n);
+    const char* words[] = {"Spieler ", "Mannschaft ", "Tabelle ", "Stürmer ", "Vertrag ", "Saison "};
+    size_t i = 0;
+    while (i < n) {
+        switch (kind) {
+        case 0: b[i++] = uint8_t(rng()); break;
+        case 1: b[i++] = uint8_t(rng() % 3 ? 7 : rng()); break;
+        case 2:
+            for (const char* w = words[rng() % 6]; *w && i < n; ++w) b[i++] = uint8_t(*w);
+            break;
+        default: b[i] = uint8_t(i / 700); ++i; break;
+        }
+    }
+    return b;
+}
+
+} // namespace
+
+TEST(CompressMethods, ExactBytes)
+{
+    Compress_LZW_Init();
+    EXPECT_EQ(pack(hex({0x41}), COMPRESS_LZW), hex({0x20, 0xC0, 0x00}));
+    EXPECT_EQ(pack({}, COMPRESS_LZW).size(), 3u);
+    EXPECT_EQ(pack(hex({0x41}), COMPRESS_LZSS), hex({0xA0, 0x80, 0x00}));
+    EXPECT_EQ(pack({}, COMPRESS_LZSS), hex({0x00, 0x00}));
+    EXPECT_EQ(pack({}, COMPRESS_HUFFMAN), hex({0x00, 0x00, 0x01, 0x00, 0x80}));
+
+    Bytes out;
+    EXPECT_TRUE(unpack(hex({2, 0, 0, 0, 0, 0, 0, 0, 0x61, 0x62}), 6, COMPRESS_PACK4, &out));
+    EXPECT_EQ(std::string(out.begin(), out.end()), "ababab");
+    // Raw tail as long as the packed data: the output is the data itself.
+    EXPECT_TRUE(unpack(hex({3, 0, 0, 0, 'x', 'y', 'z'}), 3, COMPRESS_PACK4, &out));
+    EXPECT_EQ(std::string(out.begin(), out.end()), "xyz");
+}
+
+// Reads the codes of an LZW stream back at the widths the width steps announce.
+static std::vector<uint32_t> lzw_codes(const Bytes& s)
+{
+    std::vector<uint32_t> codes;
+    size_t bit = 0;
+    int width = 9;
+    while (bit + width <= s.size() * 8) {
+        uint32_t v = 0;
+        for (int k = 0; k < width; ++k, ++bit) v = v << 1 | ((s[bit / 8] >> (7 - bit % 8)) & 1);
+        codes.push_back(v);
+        if (v == 256) break;
+        if (v == 257) ++width;
+        if (v == 258) width = 9;
+    }
+    return codes;
+}
+
+TEST(CompressMethods, LzwWidthStepAndFlush)
+{
+    Compress_LZW_Init();
+    // Random bytes add one string per code: 253 codes reach code 511, then the step comes.
+    Bytes in = sample(70000, 5, 0);
+    std::vector<uint32_t> codes = lzw_codes(pack(in, COMPRESS_LZW));
+    ASSERT_GT(codes.size(), 300u);
+    EXPECT_EQ(codes[253], 257u);
+    for (size_t i = 0; i < 253; ++i) EXPECT_LT(codes[i], 512u);
+    // Six width steps, then the dictionary fills and a reset follows at 15 bits.
+    auto flush = std::find(codes.begin(), codes.end(), 258u);
+    ASSERT_NE(flush, codes.end());
+    EXPECT_EQ(std::count(codes.begin(), flush, 257u), 6);
+    EXPECT_EQ(flush - codes.begin(), 32768 - 259 + 6);
+    EXPECT_EQ(codes.back(), 256u);
+
+    Bytes out;
+    EXPECT_TRUE(unpack(pack(in, COMPRESS_LZW), in.size(), COMPRESS_LZW, &out));
+    EXPECT_EQ(out, in);
+    // A string defined by the code that uses it.
+    Bytes alt = hex({1, 2, 1, 2, 1, 2, 1, 2});
+    EXPECT_TRUE(unpack(pack(alt, COMPRESS_LZW), alt.size(), COMPRESS_LZW, &out));
+    EXPECT_EQ(out, alt);
+}
+
+TEST(CompressMethods, RoundTripsOfEveryMethod)
+{
+    Compress_LZW_Init();
+    const size_t sizes[] = {0, 1, 2, 3, 17, 18, 20, 255, 4096, 4113, 70001, 1 << 20};
+    for (int method = 1; method <= 4; ++method)
+        for (size_t n : sizes)
+            for (int kind = 0; kind < 4; ++kind) {
+                if (n == 0 && method == COMPRESS_PACK4) continue;
+                Bytes in = sample(n, uint32_t(n * 7 + kind), kind);
+                Bytes packed = pack(in, method);
+                Bytes out;
+                ASSERT_TRUE(unpack(packed, n, method, &out)) << method << " " << n << " " << kind;
+                ASSERT_EQ(out, in) << method << " " << n << " " << kind;
+            }
+    // A run of equal bytes becomes overlapping matches.
+    Bytes run(20, 'x');
+    EXPECT_EQ(pack(run, COMPRESS_LZSS).size(), 7u); // literal, matches of 17 and 2, end
+}
+
+TEST(CompressMethods, Pack4KeepsStoredFormWhenPackingDoesNotPay)
+{
+    Bytes in = sample(1000, 3, 0);
+    Bytes packed = pack(in, COMPRESS_PACK4);
+    ASSERT_EQ(packed.size(), 1004u);
+    EXPECT_EQ(packed[0] | packed[1] << 8, 1000);
+    EXPECT_TRUE(std::equal(in.begin(), in.end(), packed.begin() + 4));
+    Bytes text = sample(50000, 4, 2);
+    EXPECT_LT(pack(text, COMPRESS_PACK4).size(), text.size() / 3);
+}
+
+TEST(CompressStreams, BitWriterCapacityAndReads)
+{
+    Fehler_Capture fehler;
+    uint8_t buf[3] = {};
+    Compress_Stream* o = OpenOutPutData(CMP_IO_MODE_MEMORY, nullptr, buf, 3);
+    Cmp_Write_Bits(o, 0xA5, 8);
+    EXPECT_EQ(o->mask, 0x80);
+    Cmp_Write_Bit(o, 1);
+    EXPECT_EQ(o->position, 1u);
+    Cmp_Write_Bits(o, 0, 7); // completes the second byte; the third is the spare
+    EXPECT_EQ(o->position, 2u);
+    EXPECT_FALSE(fehler.contains("Überlauf"));
+    Cmp_Write_Bits(o, 0xFF, 8);
+    EXPECT_TRUE(fehler.contains("Fehler: ptr Überlauf"));
+    EXPECT_EQ(o->fehler, 1u);
+    CloseOutPutData(o, 1);
+    EXPECT_EQ(buf[0], 0xA5);
+    EXPECT_EQ(buf[1], 0x80);
+
+    Compress_Stream* i = OpenInPutData(CMP_IO_MODE_MEMORY, nullptr, buf, 2);
+    EXPECT_EQ(Cmp_Read_Byte(i), 0xA5);
+    EXPECT_EQ(Cmp_Read_Byte(i), 0x80);
+    EXPECT_EQ(Cmp_Read_Byte(i), -1);
+    Cmp_Seek(i, 0, SEEK_SET);
+    EXPECT_EQ(Cmp_Read_Bits(i, 12), 0xA58u);
+    EXPECT_EQ(Cmp_Read_Bits(i, 8), 0u);
+    EXPECT_EQ(i->fehler, 1u);
+    CloseInPutData(i, 1);
+    EXPECT_EQ(OpenInPutData(CMP_IO_MODE_MEMORY, nullptr, buf, 0), nullptr);
+    EXPECT_TRUE(fehler.contains("OpenInPutData: Falsche Länge"));
+    EXPECT_EQ(Expand_Data(nullptr, nullptr, 5), 0);
+}

@@ -1,0 +1,330 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "common/capture.h"
+#include "platform/mem.h"
+#include "platform/resfile.h"
+#include "tools/datagen/resf_writer.h"
+
+namespace {
+
+std::string pfad(const std::string& name) { return std::string(DORVIN_BINARY_DIR) + "/resfile_test_" + name; }
+
+void alle_schliessen()
+{
+    for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
+}
+
+// A file whose index position i holds a type-16 block with the single byte i (mod 256).
+std::string nummerierte_datei(const std::string& name, uint32_t n)
+{
+    Resf_Datei d;
+    for (uint32_t i = 0; i < n; ++i) Resf_Setzen(d, i, RES_DATEN, Resf_Daten({uint8_t(i)}));
+    std::string p = pfad(name);
+    EXPECT_TRUE(Resf_Schreiben(d, p));
+    return p;
+}
+
+int block_byte(int32_t handle, int32_t number)
+{
+    auto* b = static_cast<uint8_t*>(Load_Resource(handle, number, 0, nullptr));
+    if (!b) return -1;
+    int v = b[0];
+    Mem_Free(b, 0);
+    return v;
+}
+
+Resf_Bytes pixel16(uint32_t n, uint16_t base)
+{
+    Resf_Bytes b;
+    for (uint32_t i = 0; i < n; ++i) {
+        uint16_t p = uint16_t(base + i * 37);
+        b.push_back(uint8_t(p));
+        b.push_back(uint8_t(p >> 8));
+    }
+    return b;
+}
+
+uint16_t px(const ResFile_Bild* b, uint32_t i) { return uint16_t(b->pixels[2 * i] | b->pixels[2 * i + 1] << 8); }
+
+int32_t oeffne(const Resf_Datei& d, const std::string& name)
+{
+    std::string p = pfad(name);
+    EXPECT_TRUE(Resf_Schreiben(d, p));
+    return Init_ResFile(p.c_str());
+}
+
+} // namespace
+
+TEST(ResFile, OpeningAndTheNumberShift)
+{
+    alle_schliessen();
+    Fehler_Capture fehler;
+    std::string p300 = nummerierte_datei("300.res", 300);
+    std::string p2999 = nummerierte_datei("2999.res", 2999);
+    std::string p3000 = nummerierte_datei("3000.res", 3000);
+
+    std::string falsch = pfad("falsch.res");
+    FILE* f = std::fopen(falsch.c_str(), "wb");
+    std::fputs("RIFFxxxxxxxxxxxx", f);
+    std::fclose(f);
+    EXPECT_EQ(Init_ResFile(falsch.c_str()), -1);
+    EXPECT_TRUE(fehler.contains("Init_ResFile: Kein Resource File"));
+    EXPECT_EQ(Resource_Get_Free_Slot(), 0);
+
+    ASSERT_EQ(Init_ResFile(p300.c_str()), 0);
+    ASSERT_EQ(Init_ResFile(p2999.c_str()), 1);
+    EXPECT_EQ(block_byte(0, 24), 0);
+    EXPECT_EQ(block_byte(0, 23), 24); // negative positions read entry 24
+    EXPECT_EQ(block_byte(0, 0), 24);
+    EXPECT_EQ(Seek_Resource(0, 10, nullptr), nullptr);
+    EXPECT_EQ(block_byte(0, 299 + 24), 299 % 256);
+    EXPECT_EQ(block_byte(0, 300 + 24), -1);
+    EXPECT_EQ(block_byte(1, 5), 5); // a small handle-1 file is not shifted
+    int32_t typ = 0;
+    ASSERT_NE(Seek_Resource(1, 2998, &typ), nullptr);
+    EXPECT_EQ(typ, RES_DATEN);
+    EXPECT_EQ(ResFile_Get_Typ(1, 2999), 0);
+    DeInit_ResFile(1);
+
+    ASSERT_EQ(Init_ResFile(p3000.c_str()), 1);
+    EXPECT_EQ(block_byte(1, 29), 5);
+    EXPECT_EQ(ResFile_Get_Typ(1, 10), 0);
+    EXPECT_EQ(ResFile_Get_Anzahl(1), 3000);
+
+    for (int i = 2; i < RESFILE_SLOTS; ++i) ASSERT_EQ(Init_ResFile(p300.c_str()), i);
+    EXPECT_EQ(Init_ResFile(p300.c_str()), -1);
+    EXPECT_TRUE(fehler.contains("Init_ResFile: Zuviele Resourcen"));
+    EXPECT_EQ(ResFile_Get_Anzahl(30), 0);
+    EXPECT_TRUE(fehler.contains("DeInit_ResFile: ungültiger handle"));
+    alle_schliessen();
+    EXPECT_EQ(Resource_Get_Free_Slot(), 0);
+}
+
+TEST(ResFile, BitmapsFitTheTargetDepth)
+{
+    alle_schliessen();
+    Fehler_Capture fehler;
+    Resf_Datei d;
+    Resf_Bitmap b16;
+    b16.width = 40;
+    b16.height = 30;
+    b16.x_offset = 7;
+    b16.pixels = pixel16(1200, 0x0020);
+    Resf_Setzen(d, 0, RES_BITMAP, Resf_Bitmap_Daten(b16));
+
+    Resf_Bitmap b8;
+    b8.width = 5;
+    b8.height = 3;
+    b8.depth = 8;
+    b8.pixels = {0, 1, 2, 3, 4, 0, 1, 2, 3, 4, 0, 1, 2, 3, 255};
+    b8.palette.assign(768, 0);
+    b8.palette[3] = 63;          // entry 1: red
+    b8.palette[3 * 2 + 1] = 63;  // entry 2: green
+    b8.palette[3 * 255 + 2] = 62;
+    b8.mask = {0xAA, 0x55, 0, 0, 0, 0};                      // refused: not below 15/8 + 4
+    b8.companion_width = 2;
+    b8.companion_height = 2;
+    b8.companion = {9, 8, 7, 6};
+    b8.extra = Resf_Bytes(30, 0x5A);
+    Resf_Setzen(d, 1, RES_BITMAP, Resf_Bitmap_Daten(b8));
+    Resf_Bitmap b8m = b8;
+    b8m.mask = {0xAA, 0x55, 0x01};
+    Resf_Setzen(d, 2, RES_BITMAP, Resf_Bitmap_Daten(b8m));
+
+    Resf_Bitmap lzss = b16, pack4 = b16, code2 = b16;
+    lzss.compression = 4;
+    pack4.compression = 5;
+    code2.compression = 2;
+    code2.pixels = Resf_Packen(b16.pixels, 4);
+    Resf_Setzen(d, 3, RES_BITMAP, Resf_Bitmap_Daten(lzss));
+    Resf_Setzen(d, 4, RES_BITMAP, Resf_Bitmap_Daten(pack4));
+    Resf_Setzen(d, 5, RES_BITMAP, Resf_Bitmap_Daten(code2));
+    lzss.keep_packed = 1;
+    Resf_Setzen(d, 6, RES_BITMAP, Resf_Bitmap_Daten(lzss));
+    int32_t h = oeffne(d, "bilder.res");
+    ASSERT_EQ(h, 0);
+
+    auto* stored = static_cast<ResFile_Bild*>(Load_Resource(h, 24, 16, nullptr));
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->depth, 16);
+    EXPECT_EQ(ResFile_Letzter_X_Offset, 7);
+    EXPECT_EQ(Resf_Bytes(stored->pixels, stored->pixels + 2400), b16.pixels);
+    auto* as555 = static_cast<ResFile_Bild*>(Load_Resource(h, 24, 15, nullptr));
+    ASSERT_NE(as555, nullptr);
+    EXPECT_EQ(as555->depth, 15);
+    EXPECT_EQ(px(as555, 0), 0x0001); // darkest green stays visible
+    for (uint32_t i = 1; i < 1200; ++i) {
+        uint16_t p = px(stored, i);
+        ASSERT_EQ(px(as555, i), uint16_t(((p >> 1) & 0x7FE0) | (p & 0x1F)));
+    }
+
+    // Packed with either method, the picture comes back unchanged.
+    for (int32_t n : {27, 28}) {
+        auto* b = static_cast<ResFile_Bild*>(Load_Resource(h, n, 16, nullptr));
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(Resf_Bytes(b->pixels, b->pixels + 2400), b16.pixels) << n;
+        ResFile_Bild_Freigeben(b);
+    }
+    auto* zero = static_cast<ResFile_Bild*>(Load_Resource(h, 29, 16, nullptr));
+    ASSERT_NE(zero, nullptr);
+    EXPECT_TRUE(fehler.contains("Compress: unbekannt"));
+    EXPECT_EQ(Resf_Bytes(zero->pixels, zero->pixels + 2400), Resf_Bytes(2400, 0));
+
+    // Keep-packed entries stay packed once the option is on and unpack on demand.
+    ResFile_Gepackt_Behalten = 1;
+    auto* packed = static_cast<ResFile_Bild*>(Load_Resource(h, 30, 15, nullptr));
+    ResFile_Gepackt_Behalten = 0;
+    ASSERT_NE(packed, nullptr);
+    EXPECT_EQ(packed->packed, 1);
+    EXPECT_EQ(packed->packing_method, 4);
+    ResFile_Bild* unpacked = Unpack_Bitmap(packed, 15);
+    ASSERT_NE(unpacked, nullptr);
+    EXPECT_EQ(Resf_Bytes(unpacked->pixels, unpacked->pixels + 2400), Resf_Bytes(as555->pixels, as555->pixels + 2400));
+
+    // 8 bit to 16 through the entry's palette; a refused mask is skipped so that the companion
+    // and the extra data behind it are still read correctly.
+    uint8_t palette[768];
+    auto* rgb = static_cast<ResFile_Bild*>(Load_Resource(h, 25, 16, palette));
+    ASSERT_NE(rgb, nullptr);
+    EXPECT_TRUE(fehler.contains("Load_Resource: Maske: Fehler"));
+    EXPECT_EQ(palette[3], 63);
+    EXPECT_EQ(rgb->depth, 16);
+    EXPECT_EQ(px(rgb, 1), 0xF800);
+    EXPECT_EQ(px(rgb, 2), 0x07E0);
+    EXPECT_EQ(px(rgb, 14), 0x001F);
+    ASSERT_NE(rgb->companion, nullptr);
+    EXPECT_EQ(rgb->companion->pixels[3], 6);
+    ASSERT_NE(rgb->extra, nullptr);
+    EXPECT_EQ(rgb->extra[29], 0x5A);
+    auto* masked = static_cast<ResFile_Bild*>(Load_Resource(h, 26, 16, nullptr));
+    ASSERT_NE(masked, nullptr);
+    ASSERT_NE(masked->mask, nullptr);
+    EXPECT_EQ(masked->mask[1], 0x55);
+
+    // 16 bit to 8 through the caller's palette: nearest entries, never entry 0.
+    auto* indexed = static_cast<ResFile_Bild*>(Load_Resource(h, 24, 8, b8.palette.data()));
+    ASSERT_NE(indexed, nullptr);
+    EXPECT_EQ(indexed->depth, 8);
+    for (uint32_t i = 0; i < 1200; ++i) ASSERT_NE(indexed->pixels[i], 0);
+    EXPECT_EQ(Load_Resource(h, 24, 8, nullptr), nullptr);
+    EXPECT_EQ(Load_Resource(h, 24, 12, nullptr), nullptr);
+
+    // The caller's bitmap must match the entry.
+    ResFile_Bild* ziel = ResFile_Bild_Anlegen(40, 30, 15, false);
+    Load_Resource_Buffer(ziel, h, 24, 15, nullptr);
+    EXPECT_EQ(Resf_Bytes(ziel->pixels, ziel->pixels + 2400), Resf_Bytes(as555->pixels, as555->pixels + 2400));
+    ResFile_Bild* klein = ResFile_Bild_Anlegen(10, 10, 16, false);
+    Load_Resource_Buffer(klein, h, 24, 16, nullptr);
+    EXPECT_TRUE(fehler.contains("Load_Resource: Größe!"));
+    EXPECT_EQ(Resf_Bytes(klein->pixels, klein->pixels + 200), Resf_Bytes(200, 0));
+
+    for (ResFile_Bild* b : {stored, as555, zero, packed, unpacked, rgb, masked, indexed, ziel, klein}) ResFile_Bild_Freigeben(b);
+    alle_schliessen();
+}
+
+TEST(ResFile, PalettesSpritesFontsAndFilms)
+{
+    alle_schliessen();
+    Fehler_Capture fehler;
+    Resf_Bytes pal(768);
+    for (int i = 0; i < 768; ++i) pal[i] = uint8_t(i % 64);
+    Resf_Bytes sprite = Resf_Sprite_Block(4, 2, 16, {1, 2, 3, 4});
+    Resf_Datei d;
+    Resf_Setzen(d, 0, RES_PALETTE, Resf_Palette(pal));
+    Resf_Setzen(d, 1, RES_SPRITE, Resf_Sprite(sprite, 3, 5));
+    Resf_Setzen(d, 2, RES_SPRITE_LISTE, Resf_Sprite_Liste({sprite, sprite, sprite}));
+    Resf_Setzen(d, 3, RES_SPRITE_FARBEN, Resf_Sprite_Farben(sprite, 2, 1, 1, pal));
+    Resf_Setzen(d, 4, RES_FILM, Resf_Film_Bild(6, 4, Resf_Wav({1, 2}, 22050), Resf_Bytes(24, 9), 4, pal));
+    Resf_Bytes font(3891 + 8 * 2, 0);
+    font[3098] = 8;
+    font[3099] = 8;
+    font[3103] = 2;
+    font[3891 + 15] = 0xEE;
+    Resf_Setzen(d, 5, RES_FONT, font);
+    Resf_Setzen(d, 6, 99, {0, 0});
+    int32_t h = oeffne(d, "sonst.res");
+    ASSERT_EQ(h, 0);
+
+    std::memset(Aktuelle_Palette, 0, 768);
+    EXPECT_EQ(Load_Resource(h, 24, 0, nullptr), nullptr);
+    EXPECT_EQ(Resf_Bytes(Aktuelle_Palette, Aktuelle_Palette + 768), pal);
+
+    auto* s = static_cast<uint8_t*>(Load_Resource(h, 25, 16, nullptr));
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(int16_t(s[4] | s[5] << 8), -3); // hot spot stored negated
+    EXPECT_EQ(int16_t(s[6] | s[7] << 8), -5);
+    EXPECT_EQ(s[36 + 8 + 3], 4);
+    Mem_Free(s, 0);
+
+    int32_t anzahl = 0;
+    auto** liste = static_cast<uint8_t**>(Load_Resource(h, 26, 16, &anzahl));
+    ASSERT_NE(liste, nullptr);
+    EXPECT_EQ(anzahl, 3);
+    for (int i = 0; i < 3; ++i) Mem_Free(liste[i], 0);
+    Mem_Free(liste, 0);
+
+    uint32_t tiefe = 15;
+    auto* farben = static_cast<uint8_t*>(Load_Resource(h, 27, 0, &tiefe));
+    ASSERT_NE(farben, nullptr);
+    // Colour table behind the block: entry 1 is (3, 4, 5) on the 6-bit scale, as RGB555.
+    uint16_t c1 = uint16_t(farben[sprite.size() + 2] | farben[sprite.size() + 3] << 8);
+    EXPECT_EQ(c1, uint16_t(((12 << 7) & 0x7C00) | ((16 << 2) & 0x3E0) | (20 >> 3)));
+    Mem_Free(farben, 0);
+
+    uint8_t kind_wav[44] = {};
+    auto* film = static_cast<ResFile_Bild*>(Load_Resource(h, 28, 0, kind_wav));
+    ASSERT_NE(film, nullptr);
+    EXPECT_EQ(film->depth, 8);
+    EXPECT_EQ(film->pixels[23], 9);
+    EXPECT_EQ(std::memcmp(kind_wav, "RIFF", 4), 0);
+    ResFile_Bild_Freigeben(film);
+
+    auto* f = static_cast<uint8_t*>(Load_Resource(h, 29, 16, nullptr));
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f[3891 + 15], 0xEE);
+    Mem_Free(f, 0);
+
+    EXPECT_EQ(Load_Resource(h, 30, 16, nullptr), nullptr);
+    EXPECT_TRUE(fehler.contains("Load_Resource: Unkown"));
+    alle_schliessen();
+}
+
+TEST(ResFile, StandardFilesAndShortReads)
+{
+    alle_schliessen();
+    Fehler_Capture fehler;
+    Resf_Datei d;
+    Resf_Setzen(d, 0, RES_DATEN, Resf_Daten(Resf_Bytes(5000, 3)));
+    std::string ordner = std::string(DORVIN_BINARY_DIR);
+    ASSERT_TRUE(Resf_Schreiben(d, ordner + "/resf_scr.res"));
+    std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s", ordner.c_str());
+    std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/fehlt_", ordner.c_str());
+    EXPECT_EQ(Init_System_Dateien(), 1);
+    EXPECT_EQ(ResFile_Handles[0].handle, 0);
+    EXPECT_EQ(ResFile_Handles[1].handle, -1); // missing files leave the start-up going
+    DeInit_System_Dateien();
+    EXPECT_EQ(ResFile_Handles[0].handle, -1);
+
+    // Cut the file inside the data block: the load fails instead of returning stale bytes.
+    std::string p = pfad("kurz.res");
+    ASSERT_TRUE(Resf_Schreiben(d, p));
+    FILE* f = std::fopen(p.c_str(), "rb");
+    Resf_Bytes all(6000);
+    all.resize(std::fread(all.data(), 1, all.size(), f));
+    std::fclose(f);
+    Resf_Bytes cut(all.begin(), all.begin() + 3000);
+    // The index moves to the front so that the file still opens.
+    Resf_Bytes kurz = {'R', 'E', 'S', 'F', 1, 0, 0, 0, 12, 0, 0, 0, 16, 0, 0, 0, 20, 0, 0, 0};
+    for (size_t i = 12; i < cut.size(); ++i) kurz.push_back(cut[i]);
+    f = std::fopen(p.c_str(), "wb");
+    std::fwrite(kurz.data(), 1, kurz.size(), f);
+    std::fclose(f);
+    int32_t h = Init_ResFile(p.c_str());
+    ASSERT_GE(h, 0);
+    EXPECT_EQ(Load_Resource(h, 24, 0, nullptr), nullptr);
+    EXPECT_TRUE(fehler.contains("Load_Resource: Lesefehler"));
+    alle_schliessen();
+}
