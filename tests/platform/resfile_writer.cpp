@@ -1,2 +1,4 @@
-// The tests build their resource files with the data builder's own writer.
+// The tests build their resource files with the data builder's own writer and manifest.
+#include "tools/datagen/manifest.cpp"
+#include "tools/datagen/resf_dateien.cpp"
 #include "tools/datagen/resf_writer.cpp"

@@ -1,0 +1,60 @@
+#include "tools/datagen/manifest.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr int16_t BILD = 14, DATEN = 16, FONT = 17;
+
+void bereich(std::vector<Manifest_Eintrag>& v, const char* datei, int32_t von, int32_t bis, int16_t typ,
+             uint16_t w, uint16_t h, uint32_t groesse, uint8_t depth, bool maske, const char* zweck)
+{
+    for (int32_t n = von; n <= bis; ++n) v.push_back({datei, n, typ, w, h, groesse, depth, maske, zweck});
+}
+
+std::vector<Manifest_Eintrag> aufbauen()
+{
+    std::vector<Manifest_Eintrag> v;
+    const char* scr = "resf_scr.res";
+    bereich(v, scr, 139, 139, BILD, 32, 48, 0, 16, true, "Trikot-Grundbild 1");
+    bereich(v, scr, 212, 212, BILD, 32, 48, 0, 16, true, "Trikot-Grundbild 2");
+    bereich(v, scr, 328, 328, BILD, 32, 48, 0, 16, true, "Trikot-Grundbild 3");
+    bereich(v, scr, 971, 971, BILD, 640, 480, 0, 16, false, "Menue-Hintergrund");
+    bereich(v, scr, 1521, 1537, FONT, 0, 0, 0, 8, false, "Schrift der Grafikbibliothek (Slot = Nummer - 1521)");
+    bereich(v, scr, 1609, 1615, DATEN, 0, 0, 4454, 0, false, "Menue-Klang (WAV), Nummer - 1609");
+    bereich(v, scr, 1838, 1937, BILD, 32, 48, 0, 16, true, "Trikotbild");
+    bereich(v, scr, 5043, 5047, BILD, 80, 24, 0, 16, false, "Requester-Knopf");
+    bereich(v, scr, 5530, 6129, BILD, 48, 48, 0, 16, true, "Vereinswappen (Nummer - 5530; 598 ohne Verein)");
+    bereich(v, scr, 6213, 6232, BILD, 32, 32, 0, 16, true, "Mauszeiger");
+    bereich(v, scr, 6240, 6240, BILD, 640, 480, 0, 16, false, "Bildschirm-Hintergrund");
+    bereich(v, "data.bin", 6265, 6274, DATEN, 0, 0, 4454, 0, false, "Hilfe-Sprache (WAV, gestreamt), Nummer - 6265");
+    // Numbers provisional until the advertising screen is built.
+    bereich(v, "werbung.res", 0, 19, BILD, 96, 48, 0, 16, false, "Werbepartner-Bild");
+    return v;
+}
+
+} // namespace
+
+const std::vector<Manifest_Datei>& Manifest_Dateien()
+{
+    static const std::vector<Manifest_Datei> d = {
+        {"resf_scr.res", "resfile", true},
+        {"data.bin", "", true},  // more than 3000 entries: shifted as well
+        {"werbung.res", "resfile", false},
+    };
+    return d;
+}
+
+const std::vector<Manifest_Eintrag>& Manifest_Eintraege()
+{
+    static const std::vector<Manifest_Eintrag> e = aufbauen();
+    return e;
+}
+
+int32_t Manifest_Index(const Manifest_Eintrag& e)
+{
+    for (const Manifest_Datei& d : Manifest_Dateien())
+        if (std::strcmp(d.name, e.datei) == 0) return d.verschoben ? e.nummer - 24 : e.nummer;
+    return -1;
+}

@@ -1,0 +1,30 @@
+// The asset manifest: every resource file the program opens and every entry in it, with its
+// type, size and purpose. Later features add their entries here; the builder writes exactly
+// what is listed, and a test checks the built files against it.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+struct Manifest_Datei {
+    const char* name;
+    const char* ordner;  // below the program folder; "" = the program folder itself
+    bool verschoben;     // resource number R sits at index R - 24
+};
+
+struct Manifest_Eintrag {
+    const char* datei;
+    int32_t nummer;      // resource number as the code passes it to Load_Resource
+    int16_t typ;
+    uint16_t width;      // pictures: size in pixels; data blocks: width = byte count low word
+    uint16_t height;
+    uint32_t groesse;    // data blocks (type 16): byte count
+    uint8_t depth;       // pictures: 8 or 16
+    bool maske;
+    const char* zweck;
+};
+
+const std::vector<Manifest_Datei>& Manifest_Dateien();
+// Ranges of equal entries are listed one by one.
+const std::vector<Manifest_Eintrag>& Manifest_Eintraege();
+// Index position of an entry in its file, -1 when the file is unknown.
+int32_t Manifest_Index(const Manifest_Eintrag& e);

@@ -1,0 +1,116 @@
+#include "tools/datagen/resf_dateien.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+
+namespace {
+
+uint16_t rgb565(int r, int g, int b) { return uint16_t((r >> 3) << 11 | (g >> 2) << 5 | (b >> 3)); }
+
+// A calm colour per number, never black (0 is the transparent key).
+uint16_t farbe(int32_t n)
+{
+    static const int basis[8][3] = {{46, 125, 50}, {21, 101, 192}, {198, 40, 40}, {245, 124, 0},
+                                    {106, 27, 154}, {0, 131, 143}, {249, 168, 37}, {93, 64, 55}};
+    const int* c = basis[uint32_t(n) % 8];
+    return rgb565(c[0], c[1], c[2]);
+}
+
+void setzen(Resf_Bytes& px, uint32_t i, uint16_t v)
+{
+    px[2 * i] = uint8_t(v);
+    px[2 * i + 1] = uint8_t(v >> 8);
+}
+
+// Flat fill with a light frame; pointers are an arrow, crests and shirts a shield shape cut out
+// by the mask.
+Resf_Bitmap bild(const Manifest_Eintrag& e)
+{
+    Resf_Bitmap b;
+    b.width = e.width;
+    b.height = e.height;
+    b.depth = 16;
+    b.compression = (e.nummer % 2) ? 5 : 4;
+    uint32_t n = uint32_t(e.width) * e.height;
+    b.pixels.assign(2 * n, 0);
+    if (e.maske) b.mask.assign((n + 7) / 8, 0);
+    bool zeiger = std::strcmp(e.zweck, "Mauszeiger") == 0;
+    uint16_t fill = farbe(e.nummer), rand = rgb565(240, 240, 240);
+    for (uint32_t y = 0; y < e.height; ++y)
+        for (uint32_t x = 0; x < e.width; ++x) {
+            bool drin = true;
+            if (zeiger) drin = x <= y && x + y / 2 < e.width && y + 4 < e.height;
+            else if (e.maske) drin = y < e.height * 2 / 3 || (x >= (y - e.height * 2 / 3) && x < e.width - (y - e.height * 2 / 3));
+            if (!drin) continue;
+            uint32_t i = y * e.width + x;
+            bool kante = x == 0 || y == 0 || x + 1 == e.width || y + 1 == e.height;
+            setzen(b.pixels, i, kante ? rand : fill);
+            if (e.maske) b.mask[i / 8] |= uint8_t(1u << (i % 8));
+        }
+    return b;
+}
+
+Resf_Bytes klang(uint32_t groesse, int32_t n)
+{
+    std::vector<int16_t> samples((groesse - 44) / 2);
+    double hz = 330.0 + 55.0 * (n % 8);
+    for (size_t i = 0; i < samples.size(); ++i) {
+        double huelle = 1.0 - double(i) / double(samples.size());
+        samples[i] = int16_t(6000.0 * huelle * std::sin(2.0 * M_PI * hz * double(i) / 22050.0));
+    }
+    return Resf_Wav(samples, 22050);
+}
+
+Resf_Bytes font()
+{
+    // Layout of a font entry; the font feature replaces these with rasterised fonts.
+    Resf_Bytes f(3891, 0);
+    std::memcpy(f.data() + 4, "Platzh", 6);
+    f[4 + 10 + 3072] = 8;      // ascent
+    f[3098] = 8;               // strip depth
+    f[3099] = 16;              // strip width
+    f[3103] = 8;               // strip height
+    for (int i = 0; i < 768; ++i) f[3107 + i] = uint8_t((i / 3) >> 2);
+    f.resize(f.size() + 16 * 8, 0);
+    return f;
+}
+
+} // namespace
+
+Resf_Bytes Resf_Manifest_Daten(const Manifest_Eintrag& e)
+{
+    switch (e.typ) {
+    case 14: return Resf_Bitmap_Daten(bild(e));
+    case 16: return Resf_Daten(klang(e.groesse, e.nummer));
+    case 17: return font();
+    default: return {};
+    }
+}
+
+int Resf_Dateien_Erzeugen(const std::string& ziel)
+{
+    std::map<std::string, Resf_Datei> dateien;
+    for (const Manifest_Datei& d : Manifest_Dateien()) dateien[d.name];
+    for (const Manifest_Eintrag& e : Manifest_Eintraege()) {
+        int32_t index = Manifest_Index(e);
+        if (index < 0) {
+            std::fprintf(stderr, "resfiles: %s %d: keine Indexposition\n", e.datei, e.nummer);
+            return 1;
+        }
+        Resf_Setzen(dateien[e.datei], uint32_t(index), e.typ, Resf_Manifest_Daten(e));
+    }
+    for (const Manifest_Datei& d : Manifest_Dateien()) {
+        std::filesystem::path ordner = std::filesystem::path(ziel) / d.ordner;
+        std::error_code fehler;
+        std::filesystem::create_directories(ordner, fehler);
+        std::string pfad = (ordner / d.name).string();
+        if (!Resf_Schreiben(dateien[d.name], pfad)) {
+            std::fprintf(stderr, "resfiles: kann %s nicht schreiben\n", pfad.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
