@@ -1,8 +1,14 @@
 #include "platform/maus.h"
 
+#include "platform/win95.h"
+
+int Maus_Get_Tasten()
+{
+    Win95_Message_Pump();
+    return Win95_Maustasten();
+}
+
 // No pointer yet: nothing to take off or put back.
-void Mauszeiger_Hide() {}
-void Mauszeiger_Show() {}
 void Mauszeiger_Remove() {}
 void Mauszeiger_Draw() {}
 void Mauszeiger_Blit_Start(void*) {}

@@ -3,8 +3,10 @@
 #pragma once
 #include <cstdint>
 
-void Mauszeiger_Hide();
-void Mauszeiger_Show();
+// Handles one pending window message, then 1 while the left button is held, else 2 while the
+// right one is held, else 0.
+int Maus_Get_Tasten();
+
 // Takes the pointer off the display / draws it again (around a direct surface write).
 void Mauszeiger_Remove();
 void Mauszeiger_Draw();

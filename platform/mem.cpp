@@ -1,5 +1,7 @@
 #include "platform/mem.h"
 
+#include <malloc.h>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -50,9 +52,12 @@ void* Mem_Free_Guarded(void* data, uint32_t /*tag*/, const char* name)
     if (!data) return nullptr;
     auto* start = static_cast<uint8_t*>(data) - 16;
     uint32_t total = read_u32(start);
-    if (read_u32(start + 4) != MEM_GUARD)
+    // A size word that does not fit the block means the header was overwritten: reading the
+    // trailing guard through it would leave the block.
+    bool size_ok = total >= 24 && total <= malloc_usable_size(start);
+    if (read_u32(start + 4) != MEM_GUARD || !size_ok)
         Win95_Meldung("Speicherschreiber (buffer underrun) in %s", name ? name : "");
-    else if (total >= 24 && read_u32(start + total - 8) != MEM_GUARD)
+    else if (read_u32(start + total - 8) != MEM_GUARD)
         Win95_Meldung("Speicherschreiber (buffer overrun) in %s", name ? name : "");
     std::free(start);
     return nullptr;

@@ -1,27 +1,52 @@
+// The display frame: one 16-bit picture in memory. The SDL back end presents the changed part
+// at the window thread's pump; the headless back end keeps it for picture dumps.
 #include "platform/os/os_display.h"
 
+#include <png.h>
+
+#include <algorithm>
+#include <atomic>
 #include <cstddef>
+#include <cstdio>
+#include <mutex>
 #include <vector>
 
-// Headless frame; the SDL back end presents the same frame.
-static std::vector<uint16_t> frame;
-static int frame_w = 0, frame_h = 0;
-static bool frame_555 = false;
+#include "platform/os/os.h"
+#include "platform/os/os_intern.h"
+
+namespace {
+std::vector<uint16_t> frame;
+int frame_w = 0, frame_h = 0;
+bool frame_555 = false;
+
+// The changed rectangle since the last present (x0,y0 inclusive, x1,y1 exclusive).
+std::mutex changed_mutex;
+bool changed = false;
+int cx0 = 0, cy0 = 0, cx1 = 0, cy1 = 0;
+
+std::atomic<Os_Display_Lock_Fn> lock_fn{nullptr};
+std::atomic<Os_Display_Unlock_Fn> unlock_fn{nullptr};
+}  // namespace
 
 bool Os_Display_Open(int width, int height, bool, bool rgb555)
 {
-    if (width <= 0 || height <= 0) return false;
+    if (width <= 0 || height <= 0 || width > 4096 || height > 4096) return false;
     frame.assign(std::size_t(width) * height, 0);
     frame_w = width;
     frame_h = height;
     frame_555 = rgb555;
+    if (!Os_Headless()) Os_Sdl_Display_Open(width, height, rgb555);
+    Os_Display_Changed(0, 0, width, height);
     return true;
 }
 
 void Os_Display_Close()
 {
+    if (!Os_Headless()) Os_Sdl_Display_Close();
     frame.clear();
     frame_w = frame_h = 0;
+    std::lock_guard<std::mutex> lock(changed_mutex);
+    changed = false;
 }
 
 uint16_t* Os_Display_Frame(int* pitch_pixels)
@@ -33,5 +58,97 @@ uint16_t* Os_Display_Frame(int* pitch_pixels)
 int Os_Display_Width() { return frame_w; }
 int Os_Display_Height() { return frame_h; }
 bool Os_Display_Rgb555() { return frame_555; }
-void Os_Display_Changed(int, int, int, int) {}
-bool Os_Display_Dump_Png(const char*) { return false; }
+
+void Os_Display_Changed(int x, int y, int w, int h)
+{
+    int x0 = std::max(x, 0), y0 = std::max(y, 0);
+    int x1 = std::min(x + std::max(w, 0), frame_w), y1 = std::min(y + std::max(h, 0), frame_h);
+    if (x0 >= x1 || y0 >= y1) return;
+    std::lock_guard<std::mutex> lock(changed_mutex);
+    if (!changed) {
+        cx0 = x0, cy0 = y0, cx1 = x1, cy1 = y1;
+        changed = true;
+    } else {
+        cx0 = std::min(cx0, x0), cy0 = std::min(cy0, y0);
+        cx1 = std::max(cx1, x1), cy1 = std::max(cy1, y1);
+    }
+}
+
+bool Os_Display_Take_Changed(int* x, int* y, int* w, int* h)
+{
+    std::lock_guard<std::mutex> lock(changed_mutex);
+    if (!changed) return false;
+    *x = cx0, *y = cy0, *w = cx1 - cx0, *h = cy1 - cy0;
+    changed = false;
+    return true;
+}
+
+void Os_Display_Set_Lock(Os_Display_Lock_Fn lock, Os_Display_Unlock_Fn unlock)
+{
+    lock_fn = lock;
+    unlock_fn = unlock;
+}
+
+bool Os_Display_Lock_For_Present()
+{
+    Os_Display_Lock_Fn fn = lock_fn;
+    return fn ? fn() : true;
+}
+
+void Os_Display_Unlock_For_Present()
+{
+    Os_Display_Unlock_Fn fn = unlock_fn;
+    if (fn) fn();
+}
+
+bool Os_Display_Dump_Png(const char* path)
+{
+    if (!path || frame.empty()) return false;
+    FILE* f = std::fopen(path, "wb");
+    if (!f) return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!png || !info) {
+        png_destroy_write_struct(&png, nullptr);
+        std::fclose(f);
+        return false;
+    }
+    std::vector<png_byte> row(std::size_t(frame_w) * 3);
+    static volatile bool held;  // survives libpng's longjmp
+    held = false;
+    if (setjmp(png_jmpbuf(png))) {
+        if (held) Os_Display_Unlock_For_Present();
+        png_destroy_write_struct(&png, &info);
+        std::fclose(f);
+        return false;
+    }
+    png_init_io(png, f);
+    png_set_IHDR(png, info, uint32_t(frame_w), uint32_t(frame_h), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    held = Os_Display_Lock_For_Present();
+    for (int y = 0; y < frame_h; ++y) {
+        const uint16_t* src = &frame[std::size_t(y) * frame_w];
+        for (int x = 0; x < frame_w; ++x) {
+            uint16_t p = src[x];
+            // Widen each channel by repeating its top bits, so that full intensity stays 255.
+            uint32_t r, g, b;
+            if (frame_555) {
+                r = (p >> 10) & 31, g = (p >> 5) & 31, b = p & 31;
+                g = (g << 3) | (g >> 2);
+            } else {
+                r = (p >> 11) & 31, g = (p >> 5) & 63, b = p & 31;
+                g = (g << 2) | (g >> 4);
+            }
+            row[std::size_t(x) * 3] = png_byte((r << 3) | (r >> 2));
+            row[std::size_t(x) * 3 + 1] = png_byte(g);
+            row[std::size_t(x) * 3 + 2] = png_byte((b << 3) | (b >> 2));
+        }
+        png_write_row(png, row.data());
+    }
+    if (held) Os_Display_Unlock_For_Present();
+    held = false;
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return std::fclose(f) == 0;
+}

@@ -15,3 +15,10 @@ bool Os_Display_Rgb555();
 void Os_Display_Changed(int x, int y, int w, int h);
 // Writes the current frame as a PNG picture; false when it cannot.
 bool Os_Display_Dump_Png(const char* path);
+
+// The presenter reads the frame while another thread may draw into it (the pointer on the timer
+// thread). The display layer hands in its screen lock so that the presenter takes it too: lock
+// returns false when the screen is busy, and the present is then left to the next pump.
+using Os_Display_Lock_Fn = bool (*)();
+using Os_Display_Unlock_Fn = void (*)();
+void Os_Display_Set_Lock(Os_Display_Lock_Fn lock, Os_Display_Unlock_Fn unlock);

@@ -44,3 +44,13 @@ TEST(Mem, GuardedBlockReportsOverrunAndUnderrun)
     EXPECT_NE(out.find("buffer underrun) in y"), std::string::npos);
     EXPECT_EQ(out.find("overrun"), std::string::npos);
 }
+
+TEST(Mem, OverwrittenSizeWordIsAnUnderrunNotAWildRead)
+{
+    testing::internal::CaptureStderr();
+    auto* p = static_cast<uint8_t*>(Mem_Alloc_Guarded(8, 0));
+    ASSERT_NE(p, nullptr);
+    std::memset(p - 16, 0x7F, 4);  // the size word only; the guard beside it is intact
+    EXPECT_EQ(Mem_Free_Guarded(p, 0, "z"), nullptr);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("buffer underrun) in z"), std::string::npos);
+}

@@ -1,0 +1,7 @@
+// The game's entrance: start options and the start of a game.
+#pragma once
+#include <cstdint>
+
+// A start-option byte, 1 at program start; while it is not 0 the configuration reader shows its
+// alias warnings.
+uint8_t Eingang_Get_Start_Option_Byte();

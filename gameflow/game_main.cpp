@@ -1,0 +1,147 @@
+#include "gameflow/game_main.h"
+
+#include <string>
+
+#include "gameflow/exit.h"
+#include "gameflow/print.h"
+#include "platform/os/os.h"
+#include "platform/timer.h"
+#include "platform/win95.h"
+#include "graphics/grafik_screen.h"
+#include "platform/display.h"
+#include "gameflow/disk.h"
+#include "platform/menuesound.h"
+#include "platform/sound.h"
+#include "platform/soundeffekt.h"
+#include "platform/zufall.h"
+
+static std::string protokoll;
+
+// The savegame blocks of the platform's services; the game's modules register their own.
+static void spielstand_bloecke_registrieren()
+{
+    Disk_Block_Registrieren(
+        DISK_POS_ZUFALL, [](Disk_Datei* d) { Zufall_Write_Savegame(d); return !Disk_Fehler(d); },
+        [](Disk_Datei* d, const char*) { Zufall_Read_Savegame(d); return !Disk_Fehler(d); });
+    Disk_Block_Registrieren(
+        DISK_POS_SOUNDEFFEKTE,
+        [](Disk_Datei* d) { Soundeffekt_Write_Savegame(d); return !Disk_Fehler(d); },
+        [](Disk_Datei* d, const char*) { Soundeffekt_Read_Savegame(d); return !Disk_Fehler(d); });
+}
+static bool debug_console_flag = false;
+
+static void schritt(const char* name)
+{
+    protokoll += name;
+    protokoll += '\n';
+    Print_Log(0, "Game_Main: %s\n", name);
+}
+
+// ---- Services built by later modules: wire each call in here when its module lands ----
+// Start order: network, system files, compression, graphics option, debug console, display,
+// timer thread, sound, debug font, pointer, random numbers, fonts. Stop order: the reverse.
+
+// Network side of the chosen role: the server listens, the client connects and logs in.
+static bool netzwerk_starten() { return true; }
+// Init_System_Dateien(): resource files; the program ends when it returns 0.
+static bool system_dateien_starten() { return true; }
+// Compress_LZW_Init(): the LZW tables.
+static void kompression_starten() {}
+// The graphics option of the rastports.
+static void grafik_option_setzen() {}
+// The screen pages and the display by Bildschirm_Modus (Win95_Open_Screen); false ends.
+static bool bildschirm_oeffnen()
+{
+    int32_t w = 0, h = 0;
+    Win95_Modus_Groesse(Bildschirm_Modus, &w, &h);
+    return Grafik_Screen_Init(w, h, 16) != 0;
+}
+// Sound_Init().
+static void sound_starten()
+{
+    Menuesound_Set_Ordner(Pfad_Menu_Sounds);
+    Sound_Init();
+}
+// Init_Debug_Font().
+static void debug_font_starten() {}
+// Mauszeiger_Start_Timer(), and below mode 104 Mauszeiger_Load_All() and Mauszeiger_Select(0).
+static void mauszeiger_starten() {}
+// Zufall_Init().
+static void zufall_starten() { Zufall_Init(); }
+// Grafik_Init(): the fonts of the graphics library.
+static void grafik_starten() {}
+// Mauszeiger_Free_All().
+static void mauszeiger_freigeben() {}
+// Mauszeiger_Stop_Timer().
+static void mauszeiger_timer_stoppen() {}
+// DeInit_Debug_Font().
+static void debug_font_freigeben() {}
+// Sound_DeInit().
+static void sound_freigeben() { Sound_DeInit(); }
+// The display's release (the screen pages close it).
+static void bildschirm_schliessen() { Grafik_Screen_DeInit(); }
+// DeInit_System_Dateien().
+static void system_dateien_schliessen() {}
+
+int Init_Game()
+{
+    // The start menu comes with the game flow; until then the game waits for the end.
+    while (!Programm_Ende) {
+        Win95_Message_Pump();
+        if (!Os_Headless()) Win95_Sleep(10);
+    }
+    return -1;
+}
+
+void Game_Main(const char*)
+{
+    protokoll.clear();
+    Disk_Set_Spielstand_Ordner(Spielstand_Ordner);
+    spielstand_bloecke_registrieren();
+    schritt("Rollen_Dialog");
+    Win95_Netz_Modus = Win95_Rollen_Dialog() ? 2 : 1;
+    if (!netzwerk_starten()) return;
+    schritt("Init_System_Dateien");
+    if (!system_dateien_starten()) return;
+    schritt("Compress_LZW_Init");
+    kompression_starten();
+    grafik_option_setzen();
+    if (debug_console_flag) {
+        schritt("Debug_Console_Open");
+        Debug_Console_Open();
+    }
+    schritt("Bildschirm");
+    if (!bildschirm_oeffnen()) return;
+    bool timer = Bildschirm_Modus < 104;
+    if (timer) {
+        schritt("Timer_Thread_Start");
+        Timer_Thread_Start();
+    }
+    schritt("Sound_Init");
+    sound_starten();
+    schritt("Init_Debug_Font");
+    debug_font_starten();
+    schritt("Mauszeiger");
+    mauszeiger_starten();
+    schritt("Zufall_Init");
+    zufall_starten();
+    schritt("Grafik_Init");
+    grafik_starten();
+
+    schritt("Init_Game");
+    Init_Game();
+
+    schritt("Exit_Game");
+    Exit_Game(nullptr);
+    mauszeiger_freigeben();
+    mauszeiger_timer_stoppen();
+    debug_font_freigeben();
+    sound_freigeben();
+    if (timer) Timer_Thread_Stop();
+    bildschirm_schliessen();
+    system_dateien_schliessen();
+    if (debug_console_flag) Debug_Console_Close();
+    schritt("Ende");
+}
+
+const char* Game_Main_Protokoll() { return protokoll.c_str(); }

@@ -1,0 +1,311 @@
+#include "platform/liste.h"
+
+#include <cstring>
+
+#include "gameflow/exit.h"
+#include "gameflow/print.h"
+#include "platform/mem.h"
+
+static Liste* registry[LISTE_REGISTRY_GROESSE];
+static int registry_zuletzt = 0;
+static Liste_Element* cursor = nullptr;
+
+static int registry_slot(const Liste* liste)
+{
+    if (!liste) return -1;
+    if (registry[registry_zuletzt] == liste) return registry_zuletzt;
+    for (int i = 0; i < LISTE_REGISTRY_GROESSE; ++i)
+        if (registry[i] == liste) {
+            registry_zuletzt = i;
+            return i;
+        }
+    return -1;
+}
+
+static bool registriert(const Liste* liste) { return registry_slot(liste) >= 0; }
+
+void Liste_Init(Liste* liste)
+{
+    if (!liste) {
+        Print_Fehler("Liste_Init: liste=NULL!");
+        return;
+    }
+    if (registriert(liste)) Liste_Delete_All(liste);
+    int frei = -1;
+    for (int i = 0; i < LISTE_REGISTRY_GROESSE && frei < 0; ++i)
+        if (!registry[i]) frei = i;
+    if (frei < 0) {
+        Exit_Game("Listen-Verwaltung ist übergelaufen...");
+        return;
+    }
+    registry[frei] = liste;
+    registry_zuletzt = frei;
+    liste->prev = nullptr;
+    liste->next = nullptr;
+    liste->data = nullptr;
+    liste->size = 0;
+    cursor = liste;
+}
+
+// The element itself when it is in the list (the head counts), else NULL.
+static Liste_Element* suche(Liste* liste, Liste_Element* element)
+{
+    for (Liste_Element* e = liste; e; e = e->next)
+        if (e == element) return e;
+    return nullptr;
+}
+
+Liste_Element* Liste_Insert_Element(Liste* liste, Liste_Element* nach, const void* quelle,
+                                    uint32_t size, uint32_t key)
+{
+    if (!registriert(liste)) return nullptr;
+    Liste_Element* vor = nach ? suche(liste, nach) : liste;
+    if (!vor) return nullptr;
+    if (size == 0) {
+        size = 1;
+        quelle = nullptr;
+    }
+    if (size > 0xFFFFFFFFu - LISTE_KOPF_BYTES) return nullptr;
+    auto* e = static_cast<Liste_Element*>(Mem_Alloc(uint32_t(sizeof(Liste_Element)) + size, 0));
+    if (!e) return nullptr;
+    uint8_t* nutz = reinterpret_cast<uint8_t*>(e + 1);
+    if (quelle) std::memmove(nutz, quelle, size);
+    else std::memset(nutz, 0, size);
+    e->data = nutz;
+    e->key = key;
+    e->size = size + LISTE_KOPF_BYTES;
+    e->spare = 0;
+    e->prev = vor;
+    e->next = vor->next;
+    if (e->next) e->next->prev = e;
+    vor->next = e;
+    return e;
+}
+
+Liste_Element* Liste_Delete_Element(Liste* liste, Liste_Element* element)
+{
+    if (!registriert(liste)) return nullptr;
+    if (!element) {
+        Liste_Delete_All(liste);
+        Liste_Init(liste);
+        return nullptr;
+    }
+    if (element == liste) {
+        Print_Log(0, "Listenkopf nicht löschen");
+        return liste;
+    }
+    if (!suche(liste, element)) {
+        Print_Log(0, "Löschelement nicht da");
+        return element;
+    }
+    if (element->size == 0) {
+        Exit_Game("Element Löschen: Liste wurde manipuliert!");
+        return nullptr;
+    }
+    Liste_Element* vor = element->prev;
+    cursor = vor;
+    vor->next = element->next;
+    if (element->next) element->next->prev = vor;
+    Mem_Free(element, 0);
+    return vor;
+}
+
+bool Liste_Delete_All(Liste* liste)
+{
+    int slot = registry_slot(liste);
+    if (slot < 0) return false;
+    while (liste->next)
+        if (!Liste_Delete_Element(liste, liste->next)) {
+            Exit_Game("Alle löschen: Liste wurde manipuliert!");
+            return false;
+        }
+    registry[slot] = nullptr;
+    cursor = nullptr;
+    return true;
+}
+
+static uint32_t nutz_laenge(const Liste_Element* e)
+{
+    return e->size > LISTE_KOPF_BYTES ? e->size - LISTE_KOPF_BYTES : 0;
+}
+
+bool Liste_Copy(Liste* ziel, Liste_Element* nach, Liste* quelle)
+{
+    if (!registriert(ziel) || !registriert(quelle)) return false;
+    for (Liste_Element* e = Liste_First_Element(quelle); e; e = e->next)
+        if (!Liste_Insert_Element(ziel, nach, e->data, nutz_laenge(e), e->key)) return false;
+    return true;
+}
+
+static Liste_Element* start(Liste* liste) { return liste ? liste : cursor; }
+
+int32_t Liste_Count(Liste* liste)
+{
+    int32_t n = 0;
+    Liste_Element* s = start(liste);
+    for (Liste_Element* e = s ? s->next : nullptr; e; e = e->next) ++n;
+    return n;
+}
+
+Liste_Element* Liste_Get_Last(Liste* liste)
+{
+    Liste_Element* e = start(liste);
+    while (e && e->next) e = e->next;
+    return e;
+}
+
+Liste_Element* Liste_Find_Key(Liste* liste, uint32_t key)
+{
+    Liste_Element* s = start(liste);
+    for (Liste_Element* e = s ? s->next : nullptr; e; e = e->next)
+        if (e->key == key) return e;
+    return nullptr;
+}
+
+static char klein(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; }
+
+Liste_Element* Liste_Find_Name(Liste* liste, const char* name)
+{
+    if (!name) return nullptr;
+    uint32_t n = uint32_t(std::strlen(name));
+    Liste_Element* s = start(liste);
+    for (Liste_Element* e = s ? s->next : nullptr; e; e = e->next) {
+        // The payload need not be a terminated string: compare within its length.
+        const char* p = static_cast<const char*>(e->data);
+        uint32_t len = nutz_laenge(e);
+        if (!p || len < n) continue;
+        uint32_t i = 0;
+        while (i < n && klein(p[i]) == klein(name[i])) ++i;
+        if (i == n && (len == n || p[n] == 0)) return e;
+    }
+    return nullptr;
+}
+
+Liste_Element* Liste_First_Element(Liste* liste)
+{
+    if (!registriert(liste) || !liste->next) return nullptr;
+    cursor = liste->next;
+    return cursor;
+}
+
+Liste_Element* Liste_Next_Element(Liste* /*liste*/, Liste_Element* element)
+{
+    cursor = element ? element->next : nullptr;
+    return cursor;
+}
+
+Liste_Element* Liste_Next_Cursor()
+{
+    if (!cursor || !cursor->next) return nullptr;
+    cursor = cursor->next;
+    return cursor;
+}
+
+bool Liste_Set_Element(Liste* liste, Liste_Element* element)
+{
+    if (!liste || element == liste) {
+        cursor = element;
+        return true;
+    }
+    if (!registriert(liste)) return false;
+    if (element && suche(liste, element)) {
+        cursor = element;
+        return true;
+    }
+    cursor = Liste_Get_Last(liste);
+    return false;
+}
+
+void Liste_Set_Cursor(Liste_Element* element) { cursor = element; }
+
+static void put_u32(uint8_t* p, uint32_t v)
+{
+    p[0] = uint8_t(v);
+    p[1] = uint8_t(v >> 8);
+    p[2] = uint8_t(v >> 16);
+    p[3] = uint8_t(v >> 24);
+}
+
+static uint32_t get_u32(const uint8_t* p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+static void kopf_schreiben(uint8_t* p, const Liste_Element* e)
+{
+    put_u32(p, LISTE_MARKE_ELEMENT);
+    put_u32(p + 4, 0);
+    put_u32(p + 8, 0);
+    put_u32(p + 12, e->data ? 1 : 0);
+    put_u32(p + 16, e->key);
+    put_u32(p + 20, e->size);
+    put_u32(p + 24, 0);
+}
+
+uint32_t Liste_Save_Buffer(uint8_t** buffer, Liste* liste, int32_t key_filter)
+{
+    if (!buffer) return 0;
+    *buffer = nullptr;
+    if (!registriert(liste)) return 0;
+    auto gewaehlt = [&](const Liste_Element* e) {
+        return key_filter == -1 || e->key == uint32_t(key_filter);
+    };
+    uint64_t gesamt = 4;
+    for (Liste_Element* e = liste->next; e; e = e->next)
+        if (gewaehlt(e)) gesamt += 4 + LISTE_KOPF_BYTES + nutz_laenge(e);
+    if (gesamt > 0xFFFFFFFFu) return 0;
+    auto* p = static_cast<uint8_t*>(Mem_Alloc(uint32_t(gesamt), 0));
+    if (!p) return 0;
+    uint8_t* w = p;
+    for (Liste_Element* e = liste->next; e; e = e->next) {
+        if (!gewaehlt(e)) continue;
+        kopf_schreiben(w, e);
+        w += 4 + LISTE_KOPF_BYTES;
+        std::memcpy(w, e->data, nutz_laenge(e));
+        w += nutz_laenge(e);
+    }
+    put_u32(w, LISTE_MARKE_ENDE);
+    *buffer = p;
+    return uint32_t(gesamt);
+}
+
+bool Liste_Load_Buffer(const uint8_t* buffer, uint32_t laenge, Liste* liste)
+{
+    if (!liste) return false;
+    Liste_Init(liste);
+    if (!buffer) return false;
+    // First walk the whole form, so that a damaged one leaves nothing half-built.
+    uint32_t pos = 0;
+    for (;;) {
+        if (laenge - pos < 4) return false;
+        uint32_t marke = get_u32(buffer + pos);
+        pos += 4;
+        if (marke == LISTE_MARKE_ENDE) break;
+        if (marke != LISTE_MARKE_ELEMENT || laenge - pos < LISTE_KOPF_BYTES) return false;
+        uint32_t data = get_u32(buffer + pos + 8), size = get_u32(buffer + pos + 16);
+        pos += LISTE_KOPF_BYTES;
+        if (size < LISTE_KOPF_BYTES) return false;
+        if (data) {
+            if (laenge - pos < size - LISTE_KOPF_BYTES) return false;
+            pos += size - LISTE_KOPF_BYTES;
+        }
+    }
+    pos = 0;
+    Liste_Element* letztes = nullptr;
+    for (;;) {
+        uint32_t marke = get_u32(buffer + pos);
+        pos += 4;
+        if (marke == LISTE_MARKE_ENDE) return true;
+        uint32_t data = get_u32(buffer + pos + 8), key = get_u32(buffer + pos + 12),
+                 size = get_u32(buffer + pos + 16);
+        pos += LISTE_KOPF_BYTES;
+        uint32_t n = data ? size - LISTE_KOPF_BYTES : 0;
+        Liste_Element* e = Liste_Insert_Element(liste, letztes, buffer + pos, n, key);
+        pos += n;
+        if (!e) {
+            Liste_Init(liste);
+            return false;
+        }
+        letztes = e;
+    }
+}

@@ -1,0 +1,67 @@
+// The generic doubly linked list: elements of a 24-byte header (prev, next, data, key, size,
+// spare) and their payload in one block. Every head is registered; operations on an unregistered
+// head fail quietly. One process-wide cursor serves iteration.
+//
+// Saved form (savegames and memory buffers), little-endian 32-bit words:
+//   per element: 0xFFFFFFFF, prev, next, data, key, size, spare, then size - 24 payload bytes
+//   end:         0xF0F0F0F0
+// Only data (non-zero: a payload follows), key and size are read back. Pointers never go to
+// disk: prev, next and spare are written as 0 and data as 1.
+#pragma once
+#include <cstdint>
+
+struct Liste_Element {
+    Liste_Element* prev;  // previous element, or the head for the first one (0 in a head)
+    Liste_Element* next;  // next element; in a head the first element
+    void* data;           // the payload, right behind the header
+    uint32_t key;
+    uint32_t size;  // payload length + 24
+    uint32_t spare;
+};
+// A head is laid out like an element; its next word points to the first element.
+using Liste = Liste_Element;
+
+constexpr int LISTE_REGISTRY_GROESSE = 1000;
+constexpr uint32_t LISTE_MARKE_ELEMENT = 0xFFFFFFFFu;
+constexpr uint32_t LISTE_MARKE_ENDE = 0xF0F0F0F0u;
+constexpr uint32_t LISTE_KOPF_BYTES = 24;
+
+// Registers the head (a registered head is emptied first) and clears it; cursor = head.
+void Liste_Init(Liste* liste);
+// Inserts a copy of `size` bytes (zeros when `quelle` is NULL) directly after `nach` (NULL: at
+// the front). Size 0 gives a one-byte zero payload. NULL when `nach` is not in the list.
+Liste_Element* Liste_Insert_Element(Liste* liste, Liste_Element* nach, const void* quelle,
+                                    uint32_t size, uint32_t key);
+// Unlinks and frees the element and returns its predecessor (or the head); the cursor becomes
+// that predecessor. NULL element: empties the list and initialises it again (result NULL).
+Liste_Element* Liste_Delete_Element(Liste* liste, Liste_Element* element);
+// Frees every element and unregisters the head.
+bool Liste_Delete_All(Liste* liste);
+// Inserts copies of the source's elements directly after `nach` (so in reverse order).
+bool Liste_Copy(Liste* ziel, Liste_Element* nach, Liste* quelle);
+
+// These four walk whatever they are given; NULL starts behind the cursor.
+int32_t Liste_Count(Liste* liste);
+Liste_Element* Liste_Get_Last(Liste* liste);
+Liste_Element* Liste_Find_Key(Liste* liste, uint32_t key);
+// Payload compared as a string, ASCII case ignored.
+Liste_Element* Liste_Find_Name(Liste* liste, const char* name);
+
+Liste_Element* Liste_First_Element(Liste* liste);
+Liste_Element* Liste_Next_Element(Liste* liste, Liste_Element* element);
+Liste_Element* Liste_Next_Cursor();
+bool Liste_Set_Element(Liste* liste, Liste_Element* element);
+void Liste_Set_Cursor(Liste_Element* element);
+
+// Writes the saved form of the elements with this key (-1: all) into a new heap block (free it
+// with Mem_Free) and returns its size; 0 for an unregistered head.
+uint32_t Liste_Save_Buffer(uint8_t** buffer, Liste* liste, int32_t key_filter);
+// Replaces the list's contents with a saved form of `laenge` bytes. A damaged form (no marker,
+// size word below 24, short block, no end marker) gives false and an empty registered list.
+bool Liste_Load_Buffer(const uint8_t* buffer, uint32_t laenge, Liste* liste);
+
+// Savegame blocks through the game flow's block writer and reader.
+struct Disk_Datei;
+bool Liste_Write_File(Disk_Datei* datei, Liste* liste);
+// A failed read ends the list where it stands and gives false.
+bool Liste_Read_File(Disk_Datei* datei, Liste* liste);

@@ -1,0 +1,95 @@
+// The operating-system layer: window, messages, input state, clock, dialogs. Two back ends
+// behind this one interface, chosen once at start: SDL2 (a real window) and headless (no
+// window; input from a script, the frame kept in memory, a virtual clock).
+#pragma once
+#include <cstdint>
+#include <string>
+
+// Window messages with the numbers the window procedure compares against.
+constexpr uint32_t WM_CREATE = 0x0001;
+constexpr uint32_t WM_DESTROY = 0x0002;
+constexpr uint32_t WM_PAINT = 0x000F;
+constexpr uint32_t WM_CLOSE = 0x0010;
+constexpr uint32_t WM_QUIT = 0x0012;
+constexpr uint32_t WM_ACTIVATEAPP = 0x001C;
+constexpr uint32_t WM_SETCURSOR = 0x0020;
+constexpr uint32_t WM_KEYDOWN = 0x0100;
+constexpr uint32_t WM_KEYUP = 0x0101;
+constexpr uint32_t WM_VSCROLL = 0x0115;
+constexpr uint32_t WM_MOUSEMOVE = 0x0200;
+constexpr uint32_t WM_LBUTTONDOWN = 0x0201;
+constexpr uint32_t WM_LBUTTONUP = 0x0202;
+constexpr uint32_t WM_LBUTTONDBLCLK = 0x0203;
+constexpr uint32_t WM_RBUTTONDOWN = 0x0204;
+constexpr uint32_t WM_RBUTTONUP = 0x0205;
+constexpr uint32_t WM_MOUSEWHEEL = 0x020A;
+constexpr uint32_t WM_SOCKET_NOTIFY = 0x04BC;
+// Registered messages ("MSWHEEL_ROLLMSG") take numbers from here on.
+constexpr uint32_t OS_REGISTERED_MESSAGE_BASE = 0xC000;
+
+// Virtual-key codes (a German layout: 186 ü, 187 +, 188 ",", 189 -, 190 ".", 191 #, 192 ö,
+// 219 ß, 220 ^, 221 ´, 222 ä, 226 <).
+constexpr int32_t VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17,
+                  VK_MENU = 18, VK_ESCAPE = 27, VK_SPACE = 32, VK_PRIOR = 33, VK_NEXT = 34,
+                  VK_END = 35, VK_HOME = 36, VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39,
+                  VK_DOWN = 40, VK_INSERT = 45, VK_DELETE = 46, VK_F1 = 112;
+
+struct Os_Message {
+    uint32_t message;
+    uint64_t wparam;
+    int64_t lparam;
+};
+
+// The one main window of the program (a handle; its contents belong to the layer).
+struct Os_Window;
+
+// Reads the layer's options: --headless (or DORVIN_HEADLESS=1), --script FILE, --role
+// server|client, --help. Removes nothing; unknown arguments are left to the program.
+void Os_Init(int argc, char** argv);
+bool Os_Headless();
+// Ends the back end (closes the window and SDL). Safe to call twice.
+void Os_Shutdown();
+
+// Milliseconds since start. Headless: a virtual clock that only the window thread advances
+// (by sleeping and by pumping an empty queue); other threads wait for it.
+uint32_t Os_Time_Ms();
+void Os_Sleep(uint32_t ms);
+// Marks the calling thread as one that never advances the virtual clock (the timer thread).
+void Os_Thread_Follows_Clock();
+// Headless only: advances the virtual clock (the window thread's idle pump uses it).
+void Os_Clock_Advance(uint32_t ms);
+
+// Registers a named message and returns its number (the same name gives the same number).
+uint32_t Os_Register_Message(const char* name);
+
+// Message queue of the window thread.
+void Os_Post_Message(uint32_t message, uint64_t wparam, int64_t lparam);
+// Takes the next message; feeds the back end's input (OS events or one script line) first.
+bool Os_Take_Message(Os_Message* out);
+void Os_Clear_Messages();
+
+// The window: title in Windows-1252, frame size in pixels. Full screen scales the frame.
+Os_Window* Os_Window_Open(const char* title, int width, int height, bool fullscreen);
+void Os_Window_Close();
+Os_Window* Os_Window_Get();
+
+// Asynchronous input state, in frame pixels.
+int Os_Mouse_X();
+int Os_Mouse_Y();
+bool Os_Mouse_Left();
+bool Os_Mouse_Right();
+bool Os_Shift_Held();
+// Windows' cursor display count: adds delta (+1 show, -1 hide) and returns the new count; the
+// cursor is visible while it is 0 or more.
+int Os_Cursor_Count(int delta);
+
+// Modal message box (text in Windows-1252) with the caption given.
+void Os_Message_Box(const char* caption, const char* text);
+// The role question: 1 for "Server + Client", 0 for "Client".
+int Os_Role_Dialog(const char* caption, const char* text);
+
+// Headless test hooks: feed a script from text, set the role answer.
+void Os_Script_Load_Text(const std::string& text);
+void Os_Set_Role_Answer(int server);
+// True once the script has been read to its end (or there never was one) and nothing waits.
+bool Os_Script_Finished();

@@ -1,0 +1,448 @@
+#include "platform/read_config.h"
+
+#include "gameflow/disk.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "gameflow/eingang.h"
+#include "gameflow/print.h"
+#include "gameflow/temp.h"
+#include "platform/mem.h"
+#include "platform/win95.h"
+#include "platform/string_util.h"
+
+namespace {
+
+const char* const basis_namen[5] = {"spieler.cfg", "team.cfg", "wettbewerb.cfg", "personal.cfg",
+                                    "zeitplan.cfg"};
+// Every mode takes its aliases from the competition alias file.
+const char* const alias_name = "wettbewerb_alias.cfg";
+constexpr int TOKEN_MAX = READ_CONFIG_TOKEN - 1;
+// Larger files are no configuration of this game; refusing them keeps a user's stray file from
+// exhausting memory.
+constexpr long DATEI_MAX = 256L * 1024 * 1024;
+
+struct Ebene {
+    uint8_t* text = nullptr;
+    uint32_t groesse = 0;
+    uint32_t pos = 0;
+    uint32_t eintrag_start = 0;
+    int32_t zeile = 1;
+    bool zeilenende = false;
+    int32_t klammer = 0;
+    bool quote = false;
+    bool kommentar = false;
+    char schluessel[READ_CONFIG_TOKEN] = {};
+    char wert[READ_CONFIG_TOKEN] = {};
+    const char* wert_zeiger = nullptr;
+    uint32_t summe = 0;
+    uint32_t gespeichert = 0;
+    bool hat_summe = false;
+    uint32_t index = 0;
+    Liste alias = {};
+    bool hat_alias = false;
+};
+
+Ebene ebenen[READ_CONFIG_EBENEN];
+int tiefe = -1;
+bool pruefung = true;
+int alias_meldungen = 0;
+bool liste_gemeldet = false;
+int32_t alias_status = 0;
+Liste globale_alias = {};
+bool globale_alias_da = false;
+
+struct Trenner {
+    bool t[256];
+};
+
+Trenner trenner_aus(const char* zeichen)
+{
+    Trenner tr = {};
+    for (const char* p = zeichen; *p; ++p) tr.t[uint8_t(*p)] = true;
+    tr.t[uint8_t('\n')] = tr.t[uint8_t('\r')] = true;
+    return tr;
+}
+
+const Trenner standard_trenner = trenner_aus(" \xA0;\t");
+
+// Reads one token into `ziel`. False only at the end of the text with nothing read.
+bool token_lesen(Ebene& e, char* ziel, const Trenner& tr, bool bis_zeilenende)
+{
+    int n = 0;
+    // The keyword before ended at a line feed: this entry has no value.
+    if (bis_zeilenende && e.zeilenende) {
+        ziel[0] = 0;
+        return true;
+    }
+    while (e.pos < e.groesse) {
+        uint8_t c = e.text[e.pos];
+        bool lf = c == '\n', cr = c == '\r';
+        if (lf || cr || (!e.quote && tr.t[c])) {
+            if (c == ';') e.kommentar = true;
+            e.zeilenende = false;
+            if (lf) {
+                e.kommentar = false;
+                ++e.zeile;
+                e.quote = false;
+                e.zeilenende = true;
+            }
+            if (cr) e.quote = false;
+            ++e.pos;
+            if ((lf && bis_zeilenende) || n > 0) break;
+            continue;
+        }
+        if (!e.kommentar) {
+            if (c == '[') ++e.klammer;
+            else if (c == ']' && e.klammer > 0) --e.klammer;
+            else if (c == '"') e.quote = !e.quote;
+            else if (e.klammer == 0) {
+                ziel[n++] = char(c);
+                if (e.summe) {
+                    e.summe += e.index * uint32_t(int32_t(int8_t(c)));
+                    ++e.index;
+                }
+                if (n >= TOKEN_MAX) {
+                    // The last character starts the next token again.
+                    ziel[n] = 0;
+                    Requester_Printf("ACHTUNG: Maximale Buffergröße für Config-Zeile überschritten!\n");
+                    return true;
+                }
+            }
+        }
+        ++e.pos;
+    }
+    ziel[n] = 0;
+    return n > 0 || e.pos < e.groesse;
+}
+
+void ebene_zuruecksetzen(Ebene& e)
+{
+    e.pos = 0;
+    e.eintrag_start = 0;
+    e.zeile = 1;
+    e.zeilenende = false;
+    e.klammer = 0;
+    e.quote = false;
+    e.kommentar = false;
+    e.schluessel[0] = 0;
+    e.wert[0] = 0;
+    e.wert_zeiger = nullptr;
+}
+
+void ebene_freigeben(Ebene& e)
+{
+    e.text = static_cast<uint8_t*>(Mem_Free(e.text, 0));
+    e.groesse = 0;
+    if (e.hat_alias) Liste_Delete_All(&e.alias);
+    e.hat_alias = false;
+}
+
+// The aliases of the current level: the nearest level at or below it that has a list.
+Liste* aktuelle_alias_liste()
+{
+    for (int d = tiefe; d >= 0; --d)
+        if (ebenen[d].hat_alias) return &ebenen[d].alias;
+    return nullptr;
+}
+
+bool gleich_ohne_case(const char* a, const char* b)
+{
+    for (; *a && *b; ++a, ++b) {
+        char x = (*a >= 'a' && *a <= 'z') ? char(*a - 32) : *a;
+        char y = (*b >= 'a' && *b <= 'z') ? char(*b - 32) : *b;
+        if (x != y) return false;
+    }
+    return *a == *b;
+}
+
+// Decimal like the runtime's atoi, wrapping modulo 2^32 instead of overflowing, so that a sum
+// written as "%u" or as "%d" reads back the same.
+int32_t zahl(const char* s)
+{
+    while (*s == ' ' || (*s >= '\t' && *s <= '\r')) ++s;
+    bool minus = *s == '-';
+    if (*s == '-' || *s == '+') ++s;
+    uint32_t v = 0;
+    for (; *s >= '0' && *s <= '9'; ++s) v = v * 10u + uint32_t(*s - '0');
+    return int32_t(minus ? 0u - v : v);
+}
+
+// Reads a whole file into a new heap block.
+uint8_t* datei_lesen(const char* name, uint32_t* groesse)
+{
+    uint32_t n = 0;
+    uint8_t* text = Disk_Lese_Datei(name, &n);
+    if (text && n > DATEI_MAX) text = static_cast<uint8_t*>(Mem_Free(text, 0));
+    if (text) *groesse = n;
+    return text;
+}
+
+void dateiname(char* ziel, size_t groesse, int32_t satz, const char* basis)
+{
+    std::snprintf(ziel, groesse, "%s/%d_%s", Pfad_Config_Files, satz + 1, basis);
+}
+
+// Loads the aliases of an alias set into a list head: entries "name number".
+bool alias_liste_laden(Liste* kopf, bool* da, int32_t alias_satz)
+{
+    if (!Read_Config_Open(2, -1, alias_satz)) return false;
+    if (*da) Liste_Delete_All(kopf);
+    Liste_Init(kopf);
+    *da = true;
+    Liste_Element* letztes = nullptr;
+    for (;;) {
+        const char* name = Read_Config_Read_Zeile(nullptr, true);
+        if (!*name) break;
+        Liste_Element* neu = Liste_Insert_Element(kopf, letztes, name,
+                                                  uint32_t(std::strlen(name) + 1),
+                                                  uint32_t(Read_Config_Get_Wert()));
+        if (neu) letztes = neu;
+    }
+    Read_Config_Close();
+    return true;
+}
+
+// Takes a new level; its aliases load into a separate head first, since the alias file itself
+// occupies the next level while it is read.
+bool ebene_oeffnen(int32_t alias_satz, const char* meldung_tief)
+{
+    if (tiefe + 1 >= READ_CONFIG_EBENEN) {
+        Print_Fehler("%s", meldung_tief);
+        return false;
+    }
+    ++tiefe;
+    Ebene& e = ebenen[tiefe];
+    ebene_freigeben(e);
+    ebene_zuruecksetzen(e);
+    e.summe = 0;
+    e.index = 0;
+    e.hat_summe = false;
+    e.gespeichert = 0;
+    if (alias_satz != -1) alias_liste_laden(&e.alias, &e.hat_alias, alias_satz);
+    return true;
+}
+
+void ebene_abbrechen()
+{
+    ebene_freigeben(ebenen[tiefe]);
+    --tiefe;
+}
+
+}  // namespace
+
+bool Read_Config_Open(int32_t modus, int32_t satz, int32_t alias_satz)
+{
+    if (modus < 0 || modus > 4) {
+        Print_Fehler("Read_Config_Open: falscher Modus!");
+        return false;
+    }
+    char name[512];
+    if (satz == -1) dateiname(name, sizeof name, alias_satz, alias_name);
+    else dateiname(name, sizeof name, satz, basis_namen[modus]);
+    alias_meldungen = 0;
+    liste_gemeldet = false;
+    if (!ebene_oeffnen(satz == -1 ? -1 : alias_satz,
+                       "Maximale Schachtelungstiefe für Config-Files überschritten\n"))
+        return false;
+    Ebene& e = ebenen[tiefe];
+    e.text = datei_lesen(name, &e.groesse);
+    if (!e.text) {
+        ebene_abbrechen();
+        return false;
+    }
+    const char* erster = Read_Config_Read_Zeile(nullptr, true);
+    if (std::strcmp(erster, "CHECKSUMME") == 0) {
+        e.gespeichert = uint32_t(Read_Config_Get_Wert());
+        e.hat_summe = true;
+    } else {
+        ebene_zuruecksetzen(e);
+    }
+    e.summe = 1;
+    e.index = 0;
+    alias_status = 0;
+    return true;
+}
+
+bool Read_Config_Open_Buffer(const char* text, uint32_t laenge, int32_t /*alias_modus*/,
+                             int32_t /*ignoriert*/, int32_t alias_satz)
+{
+    if (!text && laenge) {
+        Print_Fehler("Read_Config_Open_Buffer: text=NULL!");
+        return false;
+    }
+    if (!ebene_oeffnen(alias_satz,
+                       "Achtung: Maximale Schachtelungstiefe für Config-Files überschritten\n"))
+        return false;
+    Ebene& e = ebenen[tiefe];
+    e.text = static_cast<uint8_t*>(Mem_Alloc(laenge, 0));
+    if (!e.text) {
+        ebene_abbrechen();
+        return false;
+    }
+    if (laenge) std::memcpy(e.text, text, laenge);
+    e.groesse = laenge;
+    e.summe = 1;
+    e.index = 0;
+    return true;
+}
+
+void Read_Config_Close()
+{
+    if (tiefe < 0) return;
+    ebene_freigeben(ebenen[tiefe]);
+    --tiefe;
+}
+
+const char* Read_Config_Read_Zeile(const char* trenner, bool mit_wert)
+{
+    if (tiefe < 0) return "";
+    Ebene& e = ebenen[tiefe];
+    Trenner eigene;
+    const Trenner* tr = &standard_trenner;
+    if (trenner) {
+        eigene = trenner_aus(trenner);
+        tr = &eigene;
+    }
+    e.eintrag_start = e.pos;
+    e.wert_zeiger = nullptr;
+    if (!token_lesen(e, e.schluessel, *tr, false)) return e.schluessel;
+    ++e.index;
+    for (char* p = e.schluessel; *p; ++p)
+        if (*p >= 'a' && *p <= 'z') *p = char(*p - 32);
+    if (mit_wert) {
+        token_lesen(e, e.wert, *tr, true);
+        e.wert_zeiger = e.wert[0] ? e.wert : nullptr;
+    } else {
+        e.wert_zeiger = e.schluessel;
+    }
+    return e.schluessel;
+}
+
+int32_t Read_Config_Get_Wert()
+{
+    if (tiefe < 0) return 0;
+    const char* w = ebenen[tiefe].wert_zeiger;
+    if (!w) return 1;
+    if (gleich_ohne_case(w, "JA")) return 1;
+    if (gleich_ohne_case(w, "NEIN")) return 0;
+    if (w[0] != '#') return zahl(w);
+    Liste* aliase = aktuelle_alias_liste();
+    if (!aliase) {
+        alias_status = 2;
+        if (!liste_gemeldet) {
+            liste_gemeldet = true;
+            Requester_Printf("Achtung: Alias-Liste nicht definiert !\n");
+        }
+        return zahl(w);
+    }
+    if (Liste_Element* a = Liste_Find_Name(aliase, w + 1)) return int32_t(a->key);
+    alias_status = 1;
+    if (alias_meldungen < 5 && Eingang_Get_Start_Option_Byte()) {
+        ++alias_meldungen;
+        Requester_Printf("Achtung: Alias '%s' nicht definiert !\n", w + 1);
+    }
+    return 1;
+}
+
+const char* Read_Config_Get_Wert_Text()
+{
+    if (tiefe < 0) return "";
+    const Ebene& e = ebenen[tiefe];
+    return e.wert_zeiger ? e.wert_zeiger : e.schluessel;
+}
+
+int32_t Read_Config_Get_Zeilennummer()
+{
+    if (tiefe < 0) return 0;
+    const Ebene& e = ebenen[tiefe];
+    return e.zeilenende ? e.zeile - 1 : e.zeile;
+}
+
+uint32_t Read_Config_Get_Groesse() { return tiefe < 0 ? 0 : ebenen[tiefe].groesse; }
+uint32_t Read_Config_Get_Position() { return tiefe < 0 ? 0 : ebenen[tiefe].pos; }
+int32_t Read_Config_Get_Alias_Status() { return alias_status; }
+void Read_Config_Set_Pruefung(bool an) { pruefung = an; }
+uint32_t Read_Config_Get_Summe() { return tiefe < 0 ? 0 : ebenen[tiefe].summe; }
+
+bool Read_Config_Check_Summe(uint32_t* summe)
+{
+    if (!pruefung) return true;
+    if (tiefe < 0) {
+        Print_Fehler("Read_Config_Check_Summe: keine Datei offen!");
+        return false;
+    }
+    const Ebene& e = ebenen[tiefe];
+    if (summe) *summe = e.summe;
+    if (e.hat_summe) return e.summe == e.gespeichert;
+    Print_Log(0, "CHK:%u", e.summe);
+    return true;
+}
+
+char* Read_Config_Get_Filenamen(int32_t modus, int32_t satz)
+{
+    if (modus < 0 || modus > 3) {
+        Print_Fehler("Read_Config_Get_Filenamen: falscher Modus!");
+        return nullptr;
+    }
+    char* s = Get_Temp_String();
+    dateiname(s, TEMP_STRING_LAENGE, satz, basis_namen[modus]);
+    return s;
+}
+
+const char* Read_Config_Get_Infotext(int32_t modus, int32_t satz)
+{
+    char* s = Get_Temp_String();
+    std::snprintf(s, TEMP_STRING_LAENGE, "Keine Beschreibung");
+    if (!Read_Config_Open(modus, satz, -1)) return s;
+    for (int i = 0; i < 100; ++i) {
+        const char* k = Read_Config_Read_Zeile(nullptr, true);
+        if (!*k) break;
+        if (gleich_ohne_case(k, "INFOTEXT")) {
+            std::snprintf(s, TEMP_STRING_LAENGE, "%s", Read_Config_Get_Wert_Text());
+            break;
+        }
+    }
+    Read_Config_Close();
+    return s;
+}
+
+int32_t Read_Config_Parse_Zahlen(const char* text, int32_t* feld, int32_t kapazitaet)
+{
+    if (!text || !feld || kapazitaet <= 0) {
+        Print_Fehler("Read_Config_Parse_Zahlen: falsche Argumente!");
+        return 0;
+    }
+    if (!Read_Config_Open_Buffer(text, uint32_t(std::strlen(text)), -1, 0, -1)) return 0;
+    int32_t n = 0;
+    while (*Read_Config_Read_Zeile(",", false)) {
+        if (n == kapazitaet) {
+            Print_Fehler("Read_Config_Parse_Zahlen: mehr als %d Zahlen!", kapazitaet);
+            break;
+        }
+        feld[n++] = Read_Config_Get_Wert();
+    }
+    Read_Config_Close();
+    return n;
+}
+
+Liste* Read_Config_Load_Alias_Liste(int32_t /*modus*/, int32_t alias_satz)
+{
+    Read_Config_Free_Alias_Liste();
+    if (!alias_liste_laden(&globale_alias, &globale_alias_da, alias_satz)) return nullptr;
+    return &globale_alias;
+}
+
+void Read_Config_Free_Alias_Liste()
+{
+    if (globale_alias_da) Liste_Delete_All(&globale_alias);
+    globale_alias_da = false;
+}
+
+const char* Read_Config_Get_Alias(int32_t nummer)
+{
+    if (!globale_alias_da) return nullptr;
+    Liste_Element* a = Liste_Find_Key(&globale_alias, uint32_t(nummer));
+    return a ? static_cast<const char*>(a->data) : nullptr;
+}

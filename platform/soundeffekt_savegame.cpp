@@ -1,0 +1,20 @@
+// The effect slots' savegame block, kept apart so that only a program that saves games links
+// the savegame writer.
+#include "gameflow/disk.h"
+#include "platform/soundeffekt.h"
+
+void Soundeffekt_Write_Savegame(Disk_Datei* datei)
+{
+    if (!datei) return;
+    uint8_t block[SOUNDEFFEKT_BLOCK_GROESSE];
+    Soundeffekt_Block_Schreiben(block);
+    Disk_Schreibe_Block(datei, block, SOUNDEFFEKT_BLOCK_GROESSE);
+}
+
+void Soundeffekt_Read_Savegame(Disk_Datei* datei)
+{
+    if (!datei) return;
+    uint8_t block[SOUNDEFFEKT_BLOCK_GROESSE];
+    bool gelesen = Disk_Lese_Block(datei, block, SOUNDEFFEKT_BLOCK_GROESSE);
+    Soundeffekt_Block_Lesen(gelesen ? block : nullptr, SOUNDEFFEKT_BLOCK_GROESSE);
+}

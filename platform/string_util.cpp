@@ -1,0 +1,104 @@
+#include "platform/string_util.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "gameflow/news.h"
+#include "gameflow/temp.h"
+#include "graphics/font.h"
+#include "toolkit/requester.h"
+
+static Requester_Printf_Hook requester_hook;
+
+void Requester_Printf_Set_Hook(Requester_Printf_Hook hook) { requester_hook = std::move(hook); }
+
+char* String_Cat(char* dst, const char* s1, const char* s2, int32_t flag)
+{
+    if (!s1) s1 = "";
+    if (!s2) s2 = "";
+    if (!dst) {
+        char* t = Get_Temp_String();
+        std::snprintf(t, TEMP_STRING_LAENGE, "%s%s", s1, flag == 1 ? "" : s2);
+        return t;
+    }
+    size_t n1 = std::strlen(s1);
+    if (dst != s1) std::memmove(dst, s1, n1 + 1);
+    if (flag != 1) std::memmove(dst + n1, s2, std::strlen(s2) + 1);
+    return dst;
+}
+
+const char* String_Pad(const char* text, int32_t n)
+{
+    // Callers pad to small column widths.
+    static char blanks[256];
+    int32_t len = text ? int32_t(std::strlen(text)) : 0;
+    int32_t k = n - len;
+    if (k < 0) k = 0;
+    if (k > int32_t(sizeof blanks) - 1) k = int32_t(sizeof blanks) - 1;
+    std::memset(blanks, ' ', size_t(k));
+    blanks[k] = 0;
+    return blanks;
+}
+
+void String_Kuerzen_Breite(char* text, int32_t max_breite,
+                           const std::function<int32_t(const char*)>& breite)
+{
+    if (!text) return;
+    size_t len = std::strlen(text);
+    // Two characters at a time, but never before the start of the text.
+    while (len > 0 && breite(text) > max_breite) {
+        len = len >= 2 ? len - 2 : 0;
+        text[len] = 0;
+    }
+}
+
+void String_Kuerzen_Pixel(char* src, char* dst, int32_t font_nr, int32_t max_breite)
+{
+    if (!src) return;
+    char* text = src;
+    if (dst) {
+        if (dst != src) std::memmove(dst, src, std::strlen(src) + 1);
+        text = dst;
+    }
+    Font_Record* font = Font(font_nr);
+    String_Kuerzen_Breite(text, max_breite,
+                          [font](const char* t) { return Font_Text_Breite(font, t); });
+}
+
+static char* formatieren(const char* format, va_list args)
+{
+    char* t = Get_Temp_String();
+    t[0] = 0;
+    if (format) std::vsnprintf(t, TEMP_STRING_LAENGE, format, args);
+    return t;
+}
+
+void Requester_Printf(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    char* t = formatieren(format, args);
+    va_end(args);
+    if (requester_hook) requester_hook(t);
+    Menue_Requester(0, -1, t, nullptr, nullptr, 0);
+}
+
+void News_Printf_Team(int32_t team, const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    char* t = formatieren(format, args);
+    va_end(args);
+    News_Senden(-1, team, -1, -1, nullptr, "%s", t);
+}
+
+void Requester_Fenster(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    char* t = formatieren(format, args);
+    va_end(args);
+    // Addressed to everybody, as one message window.
+    Menue_Requester(1, -1, t, nullptr, nullptr, 1);
+}

@@ -1,0 +1,28 @@
+// Text routines and messages to the managers.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// Copies s1 into dst (NULL: a new temporary string) and appends s2 unless flag is 1. The
+// temporary string holds 399 characters; longer results are cut there.
+char* String_Cat(char* dst, const char* s1, const char* s2, int32_t flag);
+// A static string of n minus strlen(text) blanks (empty when the text is as long or longer).
+const char* String_Pad(const char* text, int32_t n);
+// Copies src into dst (NULL: works on src) and removes two characters at a time from the end
+// while the text is wider than max_breite pixels in that font; stops at the empty text.
+void String_Kuerzen_Pixel(char* src, char* dst, int32_t font_nr, int32_t max_breite);
+// The same with any width measure.
+void String_Kuerzen_Breite(char* text, int32_t max_breite,
+                           const std::function<int32_t(const char*)>& breite);
+
+// Formats into a temporary string and shows it to every human manager.
+void Requester_Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Formats into a temporary string and sends it as a news item to the club's manager.
+void News_Printf_Team(int32_t team, const char* format, ...) __attribute__((format(printf, 2, 3)));
+// Modal message window addressed to everybody.
+void Requester_Fenster(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Test hook: receives every text of Requester_Printf before it is shown. Empty: removed.
+using Requester_Printf_Hook = std::function<void(const std::string&)>;
+void Requester_Printf_Set_Hook(Requester_Printf_Hook hook);

@@ -1,0 +1,88 @@
+#include "platform/zufall.h"
+
+#include <cstdlib>
+#include <ctime>
+
+static int32_t seed = 0;
+static int32_t gemerkter_seed = 0;
+static int32_t fester_seed = 0;
+static bool gesaet = false;
+
+int32_t Zufall(int32_t lo, int32_t hi)
+{
+    if (!gesaet) Zufall_Init();
+    // 32-bit wrap-around as the stored sequences expect; the signed remainder keeps a
+    // negative seed (set from outside) negative, as it always was.
+    seed = int32_t(uint32_t(seed) * 16u + 167u) % ZUFALL_MODUL;
+    uint32_t produkt = (uint32_t(hi) - uint32_t(lo) + 1u) * uint32_t(seed);
+    return int32_t(uint32_t(lo) + produkt / uint32_t(ZUFALL_MODUL));
+}
+
+int32_t Zufall_2(int32_t lo, int32_t hi) { return Zufall(lo, hi); }
+
+int32_t Zufall_Gross(int32_t lo, int32_t hi)
+{
+    int32_t shift = 0;
+    if (lo < 0) {
+        hi -= lo;
+        shift = -lo;
+        lo = 0;
+    }
+    int32_t r;
+    if (hi <= 100) r = Zufall(lo, hi);
+    else if (hi - lo < 100) r = lo + Zufall(0, hi - lo);
+    else
+        do {
+            int32_t einer = Zufall(0, 99);
+            r = einer + 100 * Zufall(lo / 100, hi / 100);
+        } while (r < lo || r > hi);
+    return r - shift;
+}
+
+void Zufall_Init()
+{
+    gesaet = true;
+    std::srand(unsigned(std::time(nullptr)));
+    int32_t v = std::rand() % 32768;
+    int32_t n = 100 + v * 200 / 32768;
+    for (int32_t i = 0; i < n; ++i) Zufall(0, 3);
+    gemerkter_seed = seed;
+}
+
+void Zufall_Set_Seed(int32_t s) { seed = s; }
+int32_t Zufall_Get_Seed() { return seed; }
+
+void Zufall_Push_Seed()
+{
+    gemerkter_seed = seed;
+    seed = fester_seed;
+}
+
+void Zufall_Pop_Seed() { seed = gemerkter_seed; }
+
+static void put_i32(uint8_t* p, int32_t v)
+{
+    for (int i = 0; i < 4; ++i) p[i] = uint8_t(uint32_t(v) >> (8 * i));
+}
+
+static int32_t get_i32(const uint8_t* p)
+{
+    return int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 |
+                   uint32_t(p[3]) << 24);
+}
+
+void Zufall_Save_Buffer(uint8_t block[ZUFALL_BLOCK_BYTES])
+{
+    put_i32(block, seed);
+    put_i32(block + 4, gemerkter_seed);
+    put_i32(block + 8, fester_seed);
+}
+
+bool Zufall_Load_Buffer(const uint8_t* block, uint32_t laenge)
+{
+    if (!block || laenge < ZUFALL_BLOCK_BYTES) return false;
+    seed = get_i32(block);
+    gemerkter_seed = get_i32(block + 4);
+    fester_seed = get_i32(block + 8);
+    return true;
+}

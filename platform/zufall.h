@@ -1,0 +1,31 @@
+// The game's random generator: seed = (seed * 16 + 167) mod 4000000, so that a sequence can be
+// saved, replayed from a stored seed and reproduced on every PC of a network game.
+//
+// Savegame block, 12 bytes, little-endian: seed, saved seed, fixed seed (each i32).
+#pragma once
+#include <cstdint>
+
+constexpr int32_t ZUFALL_MODUL = 4000000;
+constexpr uint32_t ZUFALL_BLOCK_BYTES = 12;
+
+// One step and a draw in lo..hi; meant for ranges up to 1073 values.
+int32_t Zufall(int32_t lo, int32_t hi);
+// Wide or negative ranges: built from a units and a hundreds draw.
+int32_t Zufall_Gross(int32_t lo, int32_t hi);
+int32_t Zufall_2(int32_t lo, int32_t hi);
+// Advances the generator by a clock-dependent number of steps.
+void Zufall_Init();
+void Zufall_Set_Seed(int32_t seed);
+int32_t Zufall_Get_Seed();
+// Push switches to the fixed seed for a stretch of draws that must repeat; pop returns to the
+// main sequence exactly where it stood.
+void Zufall_Push_Seed();
+void Zufall_Pop_Seed();
+
+// The savegame block as bytes.
+void Zufall_Save_Buffer(uint8_t block[ZUFALL_BLOCK_BYTES]);
+bool Zufall_Load_Buffer(const uint8_t* block, uint32_t laenge);
+
+struct Disk_Datei;
+void Zufall_Write_Savegame(Disk_Datei* datei);
+void Zufall_Read_Savegame(Disk_Datei* datei);

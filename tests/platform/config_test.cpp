@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "common/capture.h"
+#include "platform/win95.h"
+#include "platform/read_config.h"
+#include "platform/string_util.h"
+
+namespace {
+
+struct Config_Ordner {
+    std::filesystem::path pfad;
+    std::vector<std::string> meldungen;
+    Config_Ordner()
+    {
+        pfad = std::filesystem::temp_directory_path() /
+               ("dorvin_config_test_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(pfad);
+        std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", pfad.c_str());
+        Read_Config_Set_Pruefung(true);
+        Requester_Printf_Set_Hook([this](const std::string& t) { meldungen.push_back(t); });
+    }
+    ~Config_Ordner()
+    {
+        Requester_Printf_Set_Hook({});
+        std::filesystem::remove_all(pfad);
+    }
+    void schreiben(const std::string& name, const std::string& text)
+    {
+        FILE* f = std::fopen((pfad / name).c_str(), "wb");
+        std::fwrite(text.data(), 1, text.size(), f);
+        std::fclose(f);
+    }
+};
+
+// Reads the whole current level as "KEY=value|" pairs; entries without value show no '='.
+std::string alle_eintraege()
+{
+    std::string s;
+    for (;;) {
+        std::string k = Read_Config_Read_Zeile(nullptr, true);
+        if (k.empty()) return s;
+        s += k;
+        if (std::strcmp(Read_Config_Get_Wert_Text(), k.c_str()) != 0 || Read_Config_Get_Wert() != 1)
+            s += "=" + std::string(Read_Config_Get_Wert_Text());
+        s += "|";
+    }
+}
+
+}  // namespace
+
+TEST(Config, ChecksumOverEntriesAsRead)
+{
+    Config_Ordner o;
+    uint32_t summe = 0;
+
+    o.schreiben("1_team.cfg", "A 1\n");
+    ASSERT_TRUE(Read_Config_Open(1, 0, -1));
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "A");
+    EXPECT_EQ(Read_Config_Get_Wert(), 1);
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "");
+    EXPECT_TRUE(Read_Config_Check_Summe(&summe));
+    EXPECT_EQ(summe, 99u);
+    Read_Config_Close();
+
+    o.schreiben("1_team.cfg", "CHECKSUMME 99\nA 1\n");
+    ASSERT_TRUE(Read_Config_Open(1, 0, -1));
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "A");
+    EXPECT_EQ(Read_Config_Get_Zeilennummer(), 2);
+    Read_Config_Read_Zeile(nullptr, true);
+    EXPECT_TRUE(Read_Config_Check_Summe(&summe));
+    Read_Config_Close();
+
+    // Summed before upper-casing; comments, sections and quote marks never count; the last entry
+    // needs no line end.
+    o.schreiben("2_team.cfg",
+                "CHECKSUMME 943\n; Kommentar\n[Abschnitt\nueber Zeilen] A \"1\"\r\nb 22");
+    ASSERT_TRUE(Read_Config_Open(1, 1, -1));
+    EXPECT_EQ(alle_eintraege(), "A=1|B=22|");
+    EXPECT_TRUE(Read_Config_Check_Summe(&summe));
+    EXPECT_EQ(summe, 943u);
+    Read_Config_Close();
+
+    o.schreiben("3_team.cfg", "CHECKSUMME 848\nA 1\nB 22\n");
+    ASSERT_TRUE(Read_Config_Open(1, 2, -1));
+    alle_eintraege();
+    EXPECT_FALSE(Read_Config_Check_Summe(&summe));
+    EXPECT_EQ(summe, 847u);
+    Read_Config_Set_Pruefung(false);
+    EXPECT_TRUE(Read_Config_Check_Summe(nullptr));
+    Read_Config_Close();
+}
+
+TEST(Config, TokenRules)
+{
+    Config_Ordner o;
+    o.schreiben("1_spieler.cfg",
+                "Name\n3\nTEXT \"a b;c\" ; rest\nJA1 ja\nNEIN1 Nein\nZAHL   -17x\n"
+                "X [geheim] 5 ] y\nLEER ; nur Kommentar\nENDE");
+    ASSERT_TRUE(Read_Config_Open(0, 0, -1));
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "NAME");
+    EXPECT_EQ(Read_Config_Get_Wert(), 1);
+    EXPECT_STREQ(Read_Config_Get_Wert_Text(), "NAME");
+    EXPECT_EQ(Read_Config_Get_Zeilennummer(), 1);
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "3");
+    EXPECT_EQ(Read_Config_Get_Zeilennummer(), 2);
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "TEXT");
+    EXPECT_STREQ(Read_Config_Get_Wert_Text(), "a b;c");
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "JA1");
+    EXPECT_EQ(Read_Config_Get_Wert(), 1);
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "NEIN1");
+    EXPECT_EQ(Read_Config_Get_Wert(), 0);
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "ZAHL");
+    EXPECT_EQ(Read_Config_Get_Wert(), -17);
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "X");
+    EXPECT_EQ(Read_Config_Get_Wert(), 5);
+    // A ']' outside a section is an ordinary character.
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "]");
+    EXPECT_STREQ(Read_Config_Get_Wert_Text(), "y");
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "LEER");
+    EXPECT_EQ(Read_Config_Get_Wert(), 1);
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "ENDE");
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "");
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "");
+    Read_Config_Close();
+
+    // An overlong token is cut, reported, and its last character starts the next token.
+    std::string lang(3100, 'x');
+    ASSERT_TRUE(Read_Config_Open_Buffer(lang.c_str(), uint32_t(lang.size()), -1, 0, -1));
+    EXPECT_EQ(std::strlen(Read_Config_Read_Zeile(nullptr, false)), 2999u);
+    EXPECT_EQ(std::strlen(Read_Config_Read_Zeile(nullptr, false)), 102u);
+    Read_Config_Close();
+    ASSERT_EQ(o.meldungen.size(), 1u);
+    EXPECT_EQ(o.meldungen[0], "ACHTUNG: Maximale Buffergröße für Config-Zeile überschritten!\n");
+}
+
+TEST(Config, AliasesAndNumberLists)
+{
+    Config_Ordner o;
+    o.schreiben("1_wettbewerb_alias.cfg", "BAYERN 7\nNord 12\n");
+    o.schreiben("1_team.cfg",
+                "A #bayern\nB #NORD\nC #fehlt1\nD #f2\nE #f3\nF #f4\nG #f5\nH #f6\nL 1,2,#nord\n");
+    ASSERT_TRUE(Read_Config_Open(1, 0, 0));
+    int32_t werte[8] = {};
+    for (int i = 0; i < 8; ++i) {
+        Read_Config_Read_Zeile(nullptr, true);
+        werte[i] = Read_Config_Get_Wert();
+    }
+    EXPECT_EQ(werte[0], 7);
+    EXPECT_EQ(werte[1], 12);
+    for (int i = 2; i < 8; ++i) EXPECT_EQ(werte[i], 1);
+    EXPECT_EQ(Read_Config_Get_Alias_Status(), 1);
+    ASSERT_EQ(o.meldungen.size(), 5u);
+    EXPECT_EQ(o.meldungen[0], "Achtung: Alias 'fehlt1' nicht definiert !\n");
+
+    // A number list uses the enclosing file's aliases and never writes past its array.
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "L");
+    int32_t zahlen[4] = {-9, -9, -9, -9};
+    EXPECT_EQ(Read_Config_Parse_Zahlen(Read_Config_Get_Wert_Text(), zahlen, 3), 3);
+    EXPECT_EQ(zahlen[0], 1);
+    EXPECT_EQ(zahlen[1], 2);
+    EXPECT_EQ(zahlen[2], 12);
+    {
+        Fehler_Capture fehler;
+        EXPECT_EQ(Read_Config_Parse_Zahlen(" 4, 5 ,6", zahlen, 2), 2);
+        EXPECT_EQ(zahlen[1], 5);
+        EXPECT_EQ(zahlen[2], 12);
+        EXPECT_EQ(fehler.texts.size(), 1u);
+    }
+    Read_Config_Close();
+
+    // Without an alias list: status 2, the text reads as a number, one message per file.
+    o.meldungen.clear();
+    ASSERT_TRUE(Read_Config_Open(1, 0, -1));
+    Read_Config_Read_Zeile(nullptr, true);
+    EXPECT_EQ(Read_Config_Get_Wert(), 0);
+    Read_Config_Read_Zeile(nullptr, true);
+    EXPECT_EQ(Read_Config_Get_Wert(), 0);
+    EXPECT_EQ(Read_Config_Get_Alias_Status(), 2);
+    EXPECT_EQ(o.meldungen, std::vector<std::string>{"Achtung: Alias-Liste nicht definiert !\n"});
+    Read_Config_Close();
+
+    // The global list maps numbers back to names for writers.
+    ASSERT_NE(Read_Config_Load_Alias_Liste(1, 0), nullptr);
+    EXPECT_STREQ(Read_Config_Get_Alias(12), "NORD");
+    EXPECT_EQ(Read_Config_Get_Alias(3), nullptr);
+    Read_Config_Free_Alias_Liste();
+    EXPECT_EQ(Read_Config_Get_Alias(12), nullptr);
+    EXPECT_EQ(Read_Config_Load_Alias_Liste(1, 5), nullptr);
+}
+
+TEST(Config, LevelsNamesAndFailures)
+{
+    Config_Ordner o;
+    Fehler_Capture fehler;
+    o.schreiben("1_personal.cfg", "; Stab\ninfotext \"Der kleine Stab\"\nX 1\n");
+    EXPECT_FALSE(Read_Config_Open(5, 0, -1));
+    EXPECT_TRUE(fehler.contains("Read_Config_Open: falscher Modus!"));
+    EXPECT_FALSE(Read_Config_Open(3, 1, -1));
+    EXPECT_EQ(Read_Config_Get_Filenamen(4, 0), nullptr);
+    EXPECT_EQ(std::string(Read_Config_Get_Filenamen(0, 2)), std::string(Pfad_Config_Files) + "/3_spieler.cfg");
+    EXPECT_STREQ(Read_Config_Get_Infotext(3, 0), "Der kleine Stab");
+    EXPECT_STREQ(Read_Config_Get_Infotext(3, 4), "Keine Beschreibung");
+
+    // Three levels at most; a fourth open is refused and the third stays current.
+    const char* t1 = "EINS 1";
+    const char* t3 = "DREI 3";
+    ASSERT_TRUE(Read_Config_Open(3, 0, -1));
+    ASSERT_TRUE(Read_Config_Open_Buffer(t1, 6, -1, 0, -1));
+    ASSERT_TRUE(Read_Config_Open_Buffer(t3, 6, -1, 0, -1));
+    EXPECT_FALSE(Read_Config_Open(3, 0, -1));
+    EXPECT_FALSE(Read_Config_Open_Buffer(t1, 6, -1, 0, -1));
+    EXPECT_TRUE(fehler.contains("Achtung: Maximale Schachtelungstiefe für Config-Files überschritten\n"));
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "DREI");
+    Read_Config_Close();
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "EINS");
+    Read_Config_Close();
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "INFOTEXT");
+    Read_Config_Close();
+    Read_Config_Close();
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "");
+    EXPECT_EQ(Read_Config_Get_Groesse(), 0u);
+}

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/eingabe.h"
+#include "platform/os/os.h"
+#include "platform/os/os_intern.h"
+#include "platform/win95.h"
+
+TEST(Eingabe, QuitSimulationCycles)
+{
+    Eingabe_Reset();
+    Os_Clear_Messages();
+    Programm_Ende = 0;
+    Os_Input_Set_Buttons(false, true);
+    EXPECT_EQ(Maus_Get_Tasten_Quit(), 2) << "with the flag clear: the real buttons";
+    Os_Input_Set_Buttons(false, false);
+    EXPECT_EQ(Maus_Get_Tasten_Quit(), 0);
+    EXPECT_EQ(Eingabe_Get_Zeichen(), 0) << "no input";
+
+    Eingabe_Reset();
+    Programm_Ende = 1;
+    int expect[] = {0, 2, 2, 2, 2, 0, 0, 2};
+    for (int e : expect) EXPECT_EQ(Maus_Get_Tasten_Quit(), e);
+
+    // "?" on two of every four calls, so that a loop sees release and press.
+    Eingabe_Reset();
+    Os_Clear_Messages();
+    int zeichen[4];
+    for (int& z : zeichen) z = Eingabe_Get_Zeichen();
+    EXPECT_NE(zeichen[0], '?');
+    EXPECT_NE(zeichen[1], '?');
+    EXPECT_EQ(zeichen[2], '?');
+    EXPECT_EQ(zeichen[3], '?');
+    Programm_Ende = 0;
+}
+
+TEST(Eingabe, TypedLettersAndBoundedCopy)
+{
+    Win95_Eingabe.taste = 'A';
+    Win95_Eingabe.shift = 0;
+    EXPECT_EQ(Taste_Get_Zeichen(), 'a');
+    EXPECT_EQ(Win95_Eingabe.taste, -1);
+    Win95_Eingabe.taste = 'A';
+    Win95_Eingabe.shift = -1;
+    EXPECT_EQ(Taste_Get_Zeichen(), 'A');
+    Win95_Eingabe.taste = '1';
+    Win95_Eingabe.shift = 0;
+    EXPECT_EQ(Taste_Get_Zeichen(), '1');
+
+    char dst[8];
+    std::memset(dst, 'x', sizeof dst);
+    EXPECT_EQ(String_Copy_Max(dst, "abcdef", 3), dst + 3);
+    EXPECT_STREQ(dst, "abc");
+    EXPECT_EQ(String_Copy_Max(dst, "ab", 3), dst + 2);
+    EXPECT_STREQ(dst, "ab");
+}

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/liste.h"
+#include "platform/mem.h"
+
+namespace {
+
+std::string namen(Liste* l)
+{
+    std::string s;
+    for (Liste_Element* e = l->next; e; e = e->next) s += static_cast<const char*>(e->data);
+    return s;
+}
+
+std::vector<uint8_t> speichern(Liste* l, int32_t filter = -1)
+{
+    uint8_t* p = nullptr;
+    uint32_t n = Liste_Save_Buffer(&p, l, filter);
+    std::vector<uint8_t> v(p, p + n);
+    Mem_Free(p, 0);
+    return v;
+}
+
+}  // namespace
+
+TEST(Liste, InsertOrderDeleteAndRegistry)
+{
+    Liste l;
+    Liste_Init(&l);
+    EXPECT_EQ(Liste_Get_Last(&l), &l);
+    EXPECT_EQ(Liste_Count(&l), 0);
+    for (const char* s : {"A", "B", "C"}) Liste_Insert_Element(&l, nullptr, s, 2, 0);
+    EXPECT_EQ(namen(&l), "CBA");
+
+    Liste m;
+    Liste_Init(&m);
+    Liste_Element* nach = nullptr;
+    for (const char* s : {"A", "B", "C"}) nach = Liste_Insert_Element(&m, nach, s, 2, 0);
+    EXPECT_EQ(namen(&m), "ABC");
+    EXPECT_EQ(Liste_Insert_Element(&m, l.next, "X", 2, 0), nullptr);  // not in this list
+    EXPECT_EQ(Liste_Find_Name(&m, "b"), m.next->next);
+    EXPECT_EQ(Liste_Count(&m), 3);
+
+    // Deleting the first element returns the head, whose next is the new first element.
+    Liste_Element* vor = Liste_Delete_Element(&m, m.next);
+    EXPECT_EQ(vor, &m);
+    EXPECT_STREQ(static_cast<const char*>(Liste_Next_Element(&m, vor)->data), "B");
+    EXPECT_EQ(Liste_Delete_Element(&m, &m), &m);
+    EXPECT_EQ(namen(&m), "BC");
+
+    // Copies land in reverse order.
+    ASSERT_TRUE(Liste_Copy(&l, nullptr, &m));
+    EXPECT_EQ(namen(&l), "CBCBA");
+
+    EXPECT_TRUE(Liste_Delete_All(&m));
+    EXPECT_FALSE(Liste_Delete_All(&m));
+    EXPECT_EQ(Liste_Insert_Element(&m, nullptr, "A", 2, 0), nullptr);
+    EXPECT_EQ(Liste_First_Element(&m), nullptr);
+    Liste_Init(&m);
+    EXPECT_NE(Liste_Insert_Element(&m, nullptr, "A", 2, 0), nullptr);
+    Liste_Delete_All(&m);
+    Liste_Delete_All(&l);
+}
+
+TEST(Liste, SavedFormRoundTripsAndRefusesDamage)
+{
+    Liste l;
+    Liste_Init(&l);
+    EXPECT_EQ(speichern(&l), (std::vector<uint8_t>{0xF0, 0xF0, 0xF0, 0xF0}));
+    Liste g;
+    g.next = nullptr;
+    uint8_t leer[4] = {0xF0, 0xF0, 0xF0, 0xF0};
+    ASSERT_TRUE(Liste_Load_Buffer(leer, 4, &g));
+    EXPECT_EQ(Liste_Count(&g), 0);
+    EXPECT_NE(Liste_Insert_Element(&g, nullptr, "A", 2, 0), nullptr);  // registered
+
+    Liste_Element* nach = nullptr;
+    nach = Liste_Insert_Element(&l, nach, "Eins", 5, 1);
+    nach = Liste_Insert_Element(&l, nach, nullptr, 0, 0xDEADBEEF);
+    nach = Liste_Insert_Element(&l, nach, "Drei!!", 7, 1);
+    std::vector<uint8_t> form = speichern(&l);
+    // Marker, six header words and the payload per element: 4 + 24 + 5, 4 + 24 + 1, 4 + 24 + 7.
+    ASSERT_EQ(form.size(), 33u + 29 + 35 + 4);
+    EXPECT_EQ(form[0], 0xFF);
+    EXPECT_EQ(form[20], 29);  // size word of the first element: payload + 24
+    EXPECT_EQ(form[12], 1);  // data word: a payload follows
+    EXPECT_EQ(form[16], 1);  // key
+    ASSERT_TRUE(Liste_Load_Buffer(form.data(), uint32_t(form.size()), &g));
+    EXPECT_EQ(speichern(&g), form);
+    EXPECT_EQ(Liste_Find_Key(&g, 0xDEADBEEF), g.next->next);
+
+    std::vector<uint8_t> nur1 = speichern(&l, 1);
+    ASSERT_TRUE(Liste_Load_Buffer(nur1.data(), uint32_t(nur1.size()), &g));
+    EXPECT_EQ(namen(&g), "EinsDrei!!");
+
+    // Damage: cut anywhere, a size word below 24, a foreign marker.
+    for (size_t n = 0; n < form.size(); ++n) {
+        EXPECT_FALSE(Liste_Load_Buffer(form.data(), uint32_t(n), &g)) << n;
+        EXPECT_EQ(Liste_Count(&g), 0);
+    }
+    std::vector<uint8_t> kaputt = form;
+    kaputt[20] = 23;
+    EXPECT_FALSE(Liste_Load_Buffer(kaputt.data(), uint32_t(kaputt.size()), &g));
+    kaputt = form;
+    kaputt[33] = 0x12;
+    EXPECT_FALSE(Liste_Load_Buffer(kaputt.data(), uint32_t(kaputt.size()), &g));
+    EXPECT_EQ(Liste_Count(&g), 0);
+    Liste_Delete_All(&g);
+    Liste_Delete_All(&l);
+}

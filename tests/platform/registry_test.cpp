@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include "platform/os/os_registry.h"
+#include "platform/win95.h"
+
+namespace {
+
+struct Temp_Registry {
+    std::string path;
+    Temp_Registry(const std::string& content)
+    {
+        char tmpl[] = "/tmp/dorvin_reg_XXXXXX";
+        int fd = mkstemp(tmpl);
+        close(fd);
+        path = tmpl;
+        std::ofstream(path, std::ios::binary) << content;
+        setenv("DORVIN_REGISTRY", path.c_str(), 1);
+    }
+    ~Temp_Registry()
+    {
+        std::remove(path.c_str());
+        unsetenv("DORVIN_REGISTRY");
+    }
+};
+
+const std::string key = "Software\\moss-quill\\Dorvin_Zidurida_Vozozor";
+
+}  // namespace
+
+TEST(Registry, ValuesSurviveAWriteAndDamagedLinesAreIgnored)
+{
+    Temp_Registry reg("garbage before any key\n"
+                      "\"Lost\"=\"no key yet\"\n"
+                      "[" + key + "\\a_value]\n"
+                      "\"Installation\"=\"TRUE\"\n"
+                      "\"Kaputt\"=\"never closed\n"
+                      "\"Ohne\" \"gleich\"\n"
+                      "[unclosed key\n"
+                      "\x01\x02\xff binary junk\n"
+                      "[" + key + "\\APP_PATH]\n"
+                      "@=\"/spiele/dorvin \\\"neu\\\"\"\n");
+    EXPECT_TRUE(Win95_Registry_Check_Key("Dorvin_Zidurida_Vozozor"));
+    EXPECT_FALSE(Win95_Registry_Check_Key("Anderes_Produkt"));
+
+    // Keys and value names ignore case; quotes inside a value are escaped.
+    std::string v;
+    EXPECT_EQ(Os_Registry_Get((key + "\\app_path").c_str(), "", &v), Os_Registry_Result::ok);
+    EXPECT_EQ(v, "/spiele/dorvin \"neu\"");
+    EXPECT_EQ(Os_Registry_Get((key + "\\a_value").c_str(), "Kaputt", &v), Os_Registry_Result::no_value);
+
+    // A write keeps what was there and adds a Windows-1252 text unchanged.
+    EXPECT_EQ(Win95_Registry_Set_A_Value("letzter_spielstand", "Spielstand \xE4\\1"), 0);
+    EXPECT_STREQ(Win95_Registry_Get_Letzter_Spielstand(), "Spielstand \xE4\\1");
+    char buf[10];
+    EXPECT_EQ(Win95_Registry_Get_A_Value("installation", buf, sizeof buf), 0);
+    EXPECT_STREQ(buf, "TRUE");
+    EXPECT_EQ(Os_Registry_Get((key + "\\app_path").c_str(), "", &v), Os_Registry_Result::ok);
+    EXPECT_EQ(v, "/spiele/dorvin \"neu\"");
+}
+
+TEST(Registry, ReaderZeroesTheBufferAndRefusesWhatDoesNotFit)
+{
+    Temp_Registry reg("[" + key + "\\a_value]\n\"Lang\"=\"0123456789\"\n");
+    char buf[10];
+    std::memset(buf, 'x', sizeof buf);
+    // The value needs 11 bytes: not read, and no stale bytes left behind.
+    EXPECT_EQ(Win95_Registry_Get_A_Value("Lang", buf, sizeof buf), 1);
+    EXPECT_EQ(buf[0], 0);
+    std::memset(buf, 'x', sizeof buf);
+    EXPECT_EQ(Win95_Registry_Get_A_Value("Fehlt", buf, sizeof buf), 1);
+    EXPECT_EQ(buf[0], 0);
+    // No w_value key at all: 0, and the buffer is still zeroed.
+    std::memset(buf, 'x', sizeof buf);
+    EXPECT_EQ(Win95_Registry_Get_W_Value("Lang", buf, sizeof buf), 0);
+    EXPECT_EQ(buf[0], 0);
+    // Without the sub-key "extension": null, and the buffer holds the default.
+    EXPECT_EQ(Win95_Registry_Get_Extension(), nullptr);
+    EXPECT_STREQ(Win95_Extension, ".sgv");
+    EXPECT_EQ(Win95_Registry_Get_App_Path(), nullptr);
+}
+
+TEST(Registry, AppPathFillsTheFolders)
+{
+    Temp_Registry reg("[" + key + "\\app_path]\n@=\"/opt/dorvin/\"\n[" + key +
+                      "\\extension]\n@=\".spl\"\n");
+    ASSERT_STREQ(Win95_Registry_Get_App_Path(), "/opt/dorvin");
+    EXPECT_STREQ(Pfad_Config_Files, "/opt/dorvin/config_files");
+    EXPECT_STREQ(Pfad_Video, "/opt/dorvin/fmdv_system");
+    EXPECT_STREQ(Pfad_Server_Logfiles, "/opt/dorvin/server_logfiles");
+    EXPECT_STREQ(Win95_Registry_Get_Extension(), ".spl");
+}

@@ -1,0 +1,246 @@
+// The program as a whole: the start-up checks of the built binary in a temporary installation,
+// the game main routine's order, the crash report of a faulting child, the picture dump.
+#include <gtest/gtest.h>
+
+#include <png.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "gameflow/game_main.h"
+#include "platform/crash.h"
+#include "platform/os/os.h"
+#include "platform/os/os_display.h"
+#include "platform/timer.h"
+#include "platform/win95.h"
+
+namespace {
+
+std::string temp_dir()
+{
+    char tmpl[] = "/tmp/dorvin_start_XXXXXX";
+    return mkdtemp(tmpl) ? tmpl : "/tmp";
+}
+
+void write_file(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string read_file(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct Lauf {
+    int code = -1;
+    std::string err;
+};
+
+// Runs a program with arguments and DORVIN_REGISTRY set; collects standard error.
+Lauf run(const std::string& registry, std::vector<std::string> args)
+{
+    std::string err_file = registry + ".stderr";
+    pid_t pid = fork();
+    if (pid == 0) {
+        setenv("DORVIN_REGISTRY", registry.c_str(), 1);
+        unsetenv("DISPLAY");
+        std::freopen(err_file.c_str(), "w", stderr);
+        std::freopen("/dev/null", "w", stdout);
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    Lauf l;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    l.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    l.err = read_file(err_file);
+    std::remove(err_file.c_str());
+    return l;
+}
+
+const std::string dorvin = DORVIN_BINARY_DIR "/dorvin";
+const std::string installer = DORVIN_BINARY_DIR "/dorvin_installer";
+
+}  // namespace
+
+TEST(Start, InstallationChecksInOrder)
+{
+    std::string dir = temp_dir(), reg = dir + "/registry", prog = dir + "/programm";
+    write_file(reg, "");
+    Lauf l = run(reg, {dorvin, "--headless"});
+    EXPECT_EQ(l.code, 0);
+    EXPECT_EQ(l.err, "Meldung: Bitte installieren Sie 'Dorvin Zidurida Vozozor' vor dem ersten Start.\n");
+
+    ASSERT_EQ(run(reg, {installer, "--daten", dir + "/fehlt", "--ziel", prog}).code, 0);
+    // A second run copies the generated tree into the folders.
+    mkdir((dir + "/daten").c_str(), 0755);
+    mkdir((dir + "/daten/config_files").c_str(), 0755);
+    write_file(dir + "/daten/config_files/version.cfg", "1.10");
+    ASSERT_EQ(run(reg, {installer, "--daten", dir + "/daten", "--ziel", prog}).code, 0);
+    EXPECT_EQ(read_file(prog + "/config_files/version.cfg"), "1.10");
+    for (const char* o : {"config_files", "szenario", "vereins_wappen", "spieler_bilder", "manager_bilder",
+                          "user_sounds", "menu_sounds", "fmdv_system", "server_logfiles", "spielstand",
+                          "resfile"})
+        EXPECT_EQ(access((prog + "/" + o).c_str(), W_OK), 0) << o;
+
+    std::string installed = read_file(reg);
+    std::string lower = installed;
+    lower.replace(lower.find("\"TRUE\""), 6, "\"true\"");
+    write_file(reg, lower);
+    l = run(reg, {dorvin, "--headless"});
+    EXPECT_EQ(l.code, 0);
+    EXPECT_EQ(l.err, "Meldung: Die Dorvin Installation wurde nicht korrekt ausgef\xC3\xBChrt.\n"
+                     "Bitte starten Sie die Installation nochmals.\n");
+
+    write_file(reg, installed);
+    l = run(reg, {dorvin, "--headless"});
+    EXPECT_EQ(l.err, "Meldung: Fehler: Kann das File " + prog + "/resfile/resf_scr.res nicht finden.\n");
+    write_file(prog + "/resfile/resf_scr.res", "");
+    write_file(prog + "/config_files/1_spieler.cfg", "");
+    write_file(prog + "/config_files/1_wettbewerb.cfg", "");
+    l = run(reg, {dorvin, "--headless"});
+    EXPECT_EQ(l.code, 0);
+    EXPECT_EQ(l.err, "Meldung: Fehler: Kann das File " + prog + "/config_files/1_team.cfg nicht finden.\n");
+
+    // Everything there: the game runs until the script says quit, and ends cleanly.
+    write_file(prog + "/config_files/1_team.cfg", "");
+    write_file(dir + "/skript", "wait 500\nmove 10 10\nkey 65\nquit\nwait 100000000\n");
+    l = run(reg, {dorvin, "--headless", "--role", "client", "--script", dir + "/skript"});
+    EXPECT_EQ(l.code, 0);
+    EXPECT_EQ(l.err, "");
+
+    std::string cleanup = "rm -rf '" + dir + "'";
+    EXPECT_EQ(std::system(cleanup.c_str()), 0);
+}
+
+TEST(Start, GameMainRunsTheServicesInOrderUntilQuit)
+{
+    Programm_Ende = 0;
+    Os_Set_Role_Answer(0);
+    Os_Script_Load_Text("wait 200\nquit\n");
+    Win95_Eingabe.aktiv = 1;
+    Game_Main("");
+    EXPECT_EQ(Win95_Netz_Modus, 1u) << "Client";
+    EXPECT_EQ(Programm_Ende, 1u);
+    EXPECT_STREQ(Game_Main_Protokoll(),
+                 "Rollen_Dialog\nInit_System_Dateien\nCompress_LZW_Init\nBildschirm\n"
+                 "Timer_Thread_Start\nSound_Init\nInit_Debug_Font\nMauszeiger\nZufall_Init\n"
+                 "Grafik_Init\nInit_Game\nExit_Game\nEnde\n");
+    EXPECT_GE(Os_Time_Ms(), 200u);
+
+    Programm_Ende = 0;
+    Os_Set_Role_Answer(1);
+    Os_Script_Load_Text("");
+    Game_Main("");
+    EXPECT_EQ(Win95_Netz_Modus, 2u) << "Server + Client";
+}
+
+namespace {
+
+[[noreturn]] void divide_by_zero()
+{
+    // The processor's own division, out of the compiler's and the sanitizer's sight.
+    int a = 1, b = 0;
+    asm volatile("cltd\n\tidivl %1" : "+a"(a) : "r"(b) : "edx");
+    std::_Exit(0);
+}
+
+int crash_child(const std::string& folder)
+{
+    pid_t pid = fork();
+    if (pid == 0) {
+        Crash_Install(folder.c_str(), "main thread");
+        divide_by_zero();
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFSIGNALED(status) ? WTERMSIG(status) : -1;
+}
+
+}  // namespace
+
+TEST(Crash, DivisionByZeroIsReportedOncePerRunAndAppended)
+{
+    std::string dir = temp_dir();
+    EXPECT_EQ(crash_child(dir), SIGFPE) << "the fault ends the process as it would have";
+    std::string report = read_file(dir + "/errorlog.txt");
+    ASSERT_EQ(report.compare(0, 8, "\r\n\r\n\r\n\r\n"), 0);
+    std::string first = report.substr(8, report.find("\r\n", 8) - 8);
+    EXPECT_EQ(first.find("test_platform caused an Integer Divide by Zero in module test_platform at "), 0u)
+        << first;
+    for (const char* part : {"Exception handler called in main thread.\r\n", "Error occurred at ",
+                             " processor(s), type ", " MBytes physical memory.\r\n", "\r\nRegisters:\r\nRAX=",
+                             "Bytes at CS:EIP:\r\n", "\r\nStack dump:\r\n", "\tModule list:", "test_platform, loaded at 0x"})
+        EXPECT_NE(report.find(part), std::string::npos) << part;
+    // The faulting instruction: idiv with a register operand starts with 0xf7.
+    size_t bytes = report.find("Bytes at CS:EIP:\r\n") + 18;
+    EXPECT_EQ(report.substr(bytes, 3), "f7 ");
+
+    EXPECT_EQ(crash_child(dir), SIGFPE);
+    std::string both = read_file(dir + "/errorlog.txt");
+    ASSERT_GT(both.size(), report.size());
+    EXPECT_EQ(both.compare(0, report.size(), report), 0);
+    EXPECT_EQ(both.compare(report.size(), 8 + 13, "\r\n\r\n\r\n\r\ntest_platform"), 0);
+
+    char t[32];
+    Crash_Format_Time(t, 0);
+    EXPECT_NE(std::string(t).find("19"), std::string::npos);
+    EXPECT_STREQ(Crash_Exception_Name(0xC0000005), "an Access Violation");
+    EXPECT_STREQ(Crash_Exception_Name(0x12345678), "Unknown exception type");
+    EXPECT_STREQ(Crash_File_Name("/a/b/dorvin"), "dorvin");
+    EXPECT_STREQ(Crash_File_Name("dorvin"), "dorvin");
+    std::string cleanup = "rm -rf '" + dir + "'";
+    EXPECT_EQ(std::system(cleanup.c_str()), 0);
+}
+
+TEST(Display, DumpWritesTheFrameAsRgb)
+{
+    std::string dir = temp_dir();
+    for (bool rgb555 : {false, true}) {
+        ASSERT_TRUE(Os_Display_Open(3, 2, false, rgb555));
+        int pitch = 0;
+        uint16_t* f = Os_Display_Frame(&pitch);
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(pitch, 3);
+        f[0] = rgb555 ? 0x7C00 : 0xF800;  // red
+        f[1] = rgb555 ? 0x03E0 : 0x07E0;  // green
+        f[2] = 0x001F;                    // blue
+        f[pitch + 2] = 0xFFFF & (rgb555 ? 0x7FFF : 0xFFFF);
+        std::string png = dir + "/bild.png";
+        ASSERT_TRUE(Os_Display_Dump_Png(png.c_str()));
+
+        png_image image{};
+        image.version = PNG_IMAGE_VERSION;
+        ASSERT_TRUE(png_image_begin_read_from_file(&image, png.c_str()));
+        image.format = PNG_FORMAT_RGB;
+        std::vector<uint8_t> px(PNG_IMAGE_SIZE(image));
+        ASSERT_TRUE(png_image_finish_read(&image, nullptr, px.data(), 0, nullptr));
+        ASSERT_EQ(image.width, 3u);
+        ASSERT_EQ(image.height, 2u);
+        std::vector<uint8_t> want = {255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 0, 255, 255, 255};
+        EXPECT_EQ(px, want) << (rgb555 ? "555" : "565");
+    }
+    // A script line writes the same picture, relative to the folder the program started in.
+    Os_Script_Load_Text("dump " + dir + "/skript.png\n");
+    Win95_Message_Pump();
+    EXPECT_EQ(access((dir + "/skript.png").c_str(), R_OK), 0);
+    Os_Display_Close();
+    EXPECT_FALSE(Os_Display_Dump_Png((dir + "/leer.png").c_str())) << "no frame, no picture";
+    std::string cleanup = "rm -rf '" + dir + "'";
+    EXPECT_EQ(std::system(cleanup.c_str()), 0);
+}

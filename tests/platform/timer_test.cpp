@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "platform/os/os.h"
+#include "platform/timer.h"
+#include "platform/win95.h"
+
+namespace {
+
+std::atomic<int> runs{0};
+std::atomic<uint32_t> first_run{0};
+
+void count_run()
+{
+    if (runs.fetch_add(1) == 0) first_run = Timer_Get_Time();
+}
+
+// Lets virtual time pass on the window thread in small steps, as a game loop would, giving
+// the timer thread real time to follow.
+void let_pass(uint32_t ms)
+{
+    for (uint32_t t = 0; t < ms; t += 2) {
+        Win95_Sleep(2);
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
+    }
+}
+
+// Lets time pass until the routine ran more often than `than`; false after 10 s virtual.
+bool wait_for_run(int than)
+{
+    for (int i = 0; i < 5000 && runs.load() <= than; ++i) let_pass(2);
+    return runs.load() > than;
+}
+
+struct Timer_Fixture : testing::Test {
+    void SetUp() override
+    {
+        runs = 0;
+        first_run = 0;
+        Win95_Eingabe.aktiv = 1;
+        Timer_Thread_Start();
+    }
+    void TearDown() override { Timer_Thread_Stop(); }
+};
+
+}  // namespace
+
+TEST_F(Timer_Fixture, FirstRunComesAfterTheIntervalAndAnInactivePeriodRunsOnce)
+{
+    uint32_t added = Timer_Get_Time();
+    int slot = Timer_Add(count_run, 30);
+    ASSERT_EQ(slot, 0);
+    ASSERT_TRUE(wait_for_run(0));
+    EXPECT_GE(first_run.load() - added, 30u);
+    let_pass(200);
+    EXPECT_LT(runs.load(), 10) << "at most one run per interval";
+    EXPECT_EQ(Timer_Remove(slot), 1);
+
+    // Inactive for ten intervals: nothing runs; afterwards one run, not one per interval.
+    slot = Timer_Add(count_run, 100);
+    Win95_Eingabe.aktiv = 0;
+    let_pass(60);  // a pass under way ends
+    int before = runs.load();
+    let_pass(1000);
+    EXPECT_EQ(runs.load(), before);
+    Win95_Eingabe.aktiv = 1;
+    ASSERT_TRUE(wait_for_run(before));
+    let_pass(60);
+    EXPECT_EQ(runs.load(), before + 1);
+}
+
+TEST_F(Timer_Fixture, PauseResumeAndRemoveKeepTheirWords)
+{
+    int slot = Timer_Add(count_run, 30);
+    EXPECT_EQ(Timer_Pause(slot), 1);
+    EXPECT_EQ(Timer_Pause(slot), 0) << "already paused";
+    int before = runs.load();
+    let_pass(200);
+    EXPECT_EQ(runs.load(), before) << "a paused slot does not run";
+    EXPECT_EQ(Timer_Resume(slot), 1);
+    EXPECT_EQ(Timer_Resume(slot), 0);
+    EXPECT_TRUE(wait_for_run(before));
+
+    // Remove keeps enabled as it was; the next add of the slot sets it again.
+    EXPECT_EQ(Timer_Pause(slot), 1);
+    EXPECT_EQ(Timer_Remove(slot), 1);
+    EXPECT_EQ(Timer_Slot_Enabled(slot), 0u);
+    EXPECT_EQ(Timer_Add(count_run, 30), slot);
+    EXPECT_EQ(Timer_Slot_Enabled(slot), 1u);
+
+    for (int bad : {-1, 10}) {
+        EXPECT_EQ(Timer_Remove(bad), 0);
+        EXPECT_EQ(Timer_Pause(bad), 0);
+        EXPECT_EQ(Timer_Resume(bad), 0);
+    }
+    for (int i = 1; i < TIMER_SLOTS; ++i) EXPECT_EQ(Timer_Add(nullptr, 10), i);
+    EXPECT_EQ(Timer_Add(nullptr, 10), -1) << "all ten slots in use";
+}
+
+TEST_F(Timer_Fixture, SuspendedThreadRunsNothingUntilResumed)
+{
+    Timer_Add(count_run, 30);
+    Timer_Thread_Suspend(0);
+    EXPECT_TRUE(Timer_Thread_Suspended());
+    int before = runs.load();
+    let_pass(300);
+    EXPECT_EQ(runs.load(), before);
+    Timer_Thread_Suspend(1);
+    EXPECT_FALSE(Timer_Thread_Suspended());
+    EXPECT_TRUE(wait_for_run(before));
+
+    // A message box suspends the thread for its duration and resumes it after.
+    testing::internal::CaptureStderr();
+    Win95_Meldung("Test");
+    testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(Timer_Thread_Suspended());
+}

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <numeric>
+#include <vector>
+
+#include "platform/sortiere.h"
+#include "platform/string_util.h"
+#include "platform/wert.h"
+#include "platform/zufall.h"
+
+TEST(Util, NumberRoutines)
+{
+    EXPECT_EQ(Wert_Im_Bereich(150, 0, 100, -1), 100);
+    EXPECT_EQ(Wert_Im_Bereich(-5, 0, 100, -1), 0);
+    EXPECT_EQ(Wert_Im_Bereich(150, 0, 100, 50), 50);
+    EXPECT_EQ(Wert_Im_Bereich(100, 0, 100, 50), 100);
+    EXPECT_EQ(Float_Runden(2.5f), 3);
+    EXPECT_EQ(Float_Runden(-2.5f), -3);
+    EXPECT_EQ(Float_Runden(0.0f), 0);
+    EXPECT_EQ(Float_Runden(1e20f), INT32_MAX);
+    EXPECT_EQ(Abs_Diff(-3, 4), 7);
+    EXPECT_EQ(Potenz(3, 0), 1);
+    EXPECT_EQ(Potenz(-2, 5), -32);
+    EXPECT_EQ(Hypotenuse_Int(3, -4), 5);
+
+    // A ball lying still is met where it lies.
+    int32_t x = 0, y = 0;
+    EXPECT_EQ(Geometrie_Treffpunkt(0, 0, 5, 30, 40, 90, 90, 0, 50, 25, -1, 1, &x, &y, 100, 100,
+                                   1, 1, 0),
+              50);
+    EXPECT_EQ(x, 30);
+    EXPECT_EQ(y, 40);
+    // A slow ball along the x axis: the fast runner beside the way reaches it, on the pitch.
+    int32_t r = Geometrie_Treffpunkt(50, 10, 10, 0, 0, 100, 0, 1, 50, 25, -1, 1, &x, &y, 100,
+                                     100, 1, 1, 0);
+    ASSERT_NE(r, -1);
+    EXPECT_TRUE(x >= 0 && x <= 100 && y == 0);
+    EXPECT_LE(r, 60);
+    // Out of reach: a slow runner far away from a fast ball.
+    EXPECT_EQ(Geometrie_Treffpunkt(0, 100, 1, 0, 0, 100, 0, 50, 50, 25, -1, 1, &x, &y, 100, 100,
+                                   1, 1, 0),
+              -1);
+}
+
+TEST(Util, SortingAndShuffles)
+{
+    int32_t keys[3] = {3, 9, 1}, werte[3] = {30, 90, 10};
+    Sortiere_Int(werte, keys, 3, true);
+    EXPECT_EQ(std::vector<int32_t>(keys, keys + 3), (std::vector<int32_t>{9, 3, 1}));
+    EXPECT_EQ(std::vector<int32_t>(werte, werte + 3), (std::vector<int32_t>{90, 30, 10}));
+
+    // Random keys with many duplicates: ordered, and every value still beside its key.
+    Zufall_Set_Seed(42);
+    for (int durchlauf = 0; durchlauf < 50; ++durchlauf) {
+        int32_t n = Zufall(0, 200);
+        std::vector<uint32_t> k(size_t(n) + 1);
+        std::vector<int32_t> w(size_t(n) + 1);
+        for (int32_t i = 0; i < n; ++i) {
+            k[i] = uint32_t(Zufall(0, 20)) * 0x10000000u;  // above 2^31 for unsigned order
+            w[i] = int32_t(k[i] >> 28) * 1000 + i;
+        }
+        bool ab = durchlauf % 2;
+        Sortiere_Uint(w.data(), k.data(), n, ab);
+        for (int32_t i = 0; i + 1 < n; ++i) ASSERT_TRUE(ab ? k[i] >= k[i + 1] : k[i] <= k[i + 1]);
+        std::vector<int32_t> idx;
+        for (int32_t i = 0; i < n; ++i) {
+            ASSERT_EQ(uint32_t(w[i] / 1000), k[i] >> 28);
+            idx.push_back(w[i] % 1000);
+        }
+        std::sort(idx.begin(), idx.end());
+        for (int32_t i = 0; i < n; ++i) ASSERT_EQ(idx[i], i);
+    }
+
+    // Shuffles are permutations with one draw per position.
+    std::vector<int32_t> a(37);
+    std::iota(a.begin(), a.end(), 0);
+    Zufall_Set_Seed(1);
+    Mischen_Dword(a.data(), 37);
+    int32_t nach_dword = Zufall_Get_Seed();
+    Zufall_Set_Seed(1);
+    for (int i = 0; i < 37; ++i) Zufall(0, 36);
+    EXPECT_EQ(Zufall_Get_Seed(), nach_dword);
+    EXPECT_FALSE(std::is_sorted(a.begin(), a.end()));
+    std::sort(a.begin(), a.end());
+    for (int i = 0; i < 37; ++i) EXPECT_EQ(a[i], i);
+
+    std::vector<int32_t> paare = {0, 100, 1, 101, 2, 102, 3, 103, 4, 104};
+    Mischen_Paare(paare.data(), 10);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(paare[2 * i + 1], paare[2 * i] + 100);
+
+    uint8_t b[5] = {1, 2, 3, 4, 5};
+    Mischen_Byte(b, 5);
+    EXPECT_EQ(b[0] + b[1] + b[2] + b[3] + b[4], 15);
+    int32_t eins = 7;
+    int32_t s = Zufall_Get_Seed();
+    Mischen_Dword(&eins, 1);
+    EXPECT_EQ(eins, 7);
+    EXPECT_NE(Zufall_Get_Seed(), s);
+}
+
+TEST(Util, TextRoutines)
+{
+    char puffer[32];
+    EXPECT_STREQ(String_Cat(puffer, "ab", "cd", 1), "ab");
+    EXPECT_STREQ(String_Cat(puffer, "ab", "cd", 0), "abcd");
+    EXPECT_STREQ(String_Cat(nullptr, "x", "y", 0), "xy");
+    EXPECT_STREQ(String_Pad("abc", 5), "  ");
+    EXPECT_STREQ(String_Pad("abcdef", 5), "");
+
+    // Ten pixels per character: cut two at a time, never before the start of the text.
+    auto breite = [](const char* t) { return int32_t(std::strlen(t)) * 10; };
+    char text[16] = "abcdefg";
+    String_Kuerzen_Breite(text, 45, breite);
+    EXPECT_STREQ(text, "abc");
+    std::strcpy(text, "a");
+    String_Kuerzen_Breite(text, 5, breite);
+    EXPECT_STREQ(text, "");
+    String_Kuerzen_Breite(text, -1, breite);
+    EXPECT_STREQ(text, "");
+}

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/zufall.h"
+
+static std::vector<int32_t> ziehen(int n, int32_t lo, int32_t hi)
+{
+    std::vector<int32_t> v;
+    for (int i = 0; i < n; ++i) v.push_back(Zufall(lo, hi));
+    return v;
+}
+
+TEST(Zufall, KnownSequenceAndBounds)
+{
+    Zufall_Set_Seed(0);
+    Zufall(0, 0);  // the first draw may seed from the clock; start again from a known state
+    Zufall_Set_Seed(0);
+    std::vector<int32_t> seeds, werte;
+    for (int i = 0; i < 5; ++i) {
+        werte.push_back(Zufall(0, 99));
+        seeds.push_back(Zufall_Get_Seed());
+    }
+    EXPECT_EQ(seeds, (std::vector<int32_t>{167, 2839, 45591, 729623, 3674135}));
+    EXPECT_EQ(werte, (std::vector<int32_t>{0, 0, 1, 18, 91}));
+
+    int32_t s = Zufall_Get_Seed();
+    EXPECT_EQ(Zufall(5, 5), 5);
+    EXPECT_NE(Zufall_Get_Seed(), s);
+
+    for (int i = 0; i < 2000; ++i) {
+        int32_t r = Zufall_Gross(-10, 10);
+        ASSERT_TRUE(r >= -10 && r <= 10) << r;
+        r = Zufall_Gross(0, 100000);
+        ASSERT_TRUE(r >= 0 && r <= 100000) << r;
+    }
+    // (-10, 10) is one draw of 0..20 shifted down.
+    Zufall_Set_Seed(1234);
+    int32_t gross = Zufall_Gross(-10, 10);
+    Zufall_Set_Seed(1234);
+    EXPECT_EQ(gross, Zufall(0, 20) - 10);
+    // Wide ranges: units draw first, then the hundreds draw.
+    Zufall_Set_Seed(777);
+    gross = Zufall_Gross(0, 100000);
+    Zufall_Set_Seed(777);
+    int32_t einer = Zufall(0, 99);
+    EXPECT_EQ(gross % 100, einer);
+}
+
+TEST(Zufall, PushPopAndSavegameBlock)
+{
+    Zufall_Set_Seed(4711);
+    Zufall(0, 1);
+    Zufall_Set_Seed(4711);
+    std::vector<int32_t> ohne = ziehen(3, 0, 999);
+
+    Zufall_Set_Seed(4711);
+    Zufall_Push_Seed();
+    std::vector<int32_t> a = ziehen(3, 0, 999);
+    Zufall_Pop_Seed();
+    EXPECT_EQ(ziehen(3, 0, 999), ohne);
+    Zufall_Push_Seed();
+    EXPECT_EQ(ziehen(3, 0, 999), a);
+    Zufall_Pop_Seed();
+
+    uint8_t block[ZUFALL_BLOCK_BYTES];
+    Zufall_Set_Seed(0x01020304);
+    Zufall_Push_Seed();
+    Zufall_Save_Buffer(block);
+    EXPECT_EQ(block[4], 0x04);
+    EXPECT_EQ(block[7], 0x01);
+    std::vector<int32_t> weiter = ziehen(4, 0, 500);
+    Zufall_Set_Seed(99);
+    EXPECT_FALSE(Zufall_Load_Buffer(block, 11));
+    ASSERT_TRUE(Zufall_Load_Buffer(block, sizeof block));
+    EXPECT_EQ(ziehen(4, 0, 500), weiter);
+    Zufall_Pop_Seed();
+    EXPECT_EQ(Zufall_Get_Seed(), 0x01020304);
+}

@@ -1,0 +1,35 @@
+// Synthesised sounds of the program's data: WAV images (44-byte header + PCM) made from
+// numbers alone, the same bytes on every run. The resource-file writer puts them into
+// "resf_scr.res" (effects, menu sounds) and "data.bin" (help sounds); the "sounds" step writes
+// them as plain files.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+// Effect sounds of the screen resource file: 1584-1590 (clicks, requester sounds, whistles),
+// 1603 (crowd, looping) and 1604-1608.
+constexpr int32_t SOUND_SYNTH_EFFEKTE[] = {1584, 1585, 1586, 1587, 1588, 1589, 1590,
+                                           1603, 1604, 1605, 1606, 1607, 1608};
+// Menu sounds of the screen resource file: seven looping tunes.
+constexpr int32_t SOUND_SYNTH_MENUE_BASIS = 1609;
+constexpr int SOUND_SYNTH_MENUE_ANZAHL = 7;
+// Spoken help of "data.bin": entry 6265 + n, every one at least 1,000 bytes.
+constexpr int32_t SOUND_SYNTH_HILFE_BASIS = 6265;
+constexpr int SOUND_SYNTH_HILFE_ANZAHL = 400;
+
+// A WAV image of 16-bit samples (interleaved when stereo) or of 8-bit unsigned mono samples.
+std::vector<uint8_t> Sound_Synth_Wav16(uint32_t rate, uint16_t channels, const std::vector<int16_t>& samples);
+std::vector<uint8_t> Sound_Synth_Wav8(uint32_t rate, const std::vector<uint8_t>& samples);
+
+std::vector<uint8_t> Sound_Synth_Effekt(int32_t nummer);  // empty for a number not listed
+std::vector<uint8_t> Sound_Synth_Menue(int n);            // n = 0..6 (resource 1609 + n)
+std::vector<uint8_t> Sound_Synth_Hilfe(int n);            // n = 0..399 (entry 6265 + n)
+
+// Any sound entry by its number: effects, menu sounds, help sounds; empty for others.
+std::vector<uint8_t> Sound_Synth_Bytes(int32_t nummer);
+// Every sound entry: its number and the resource file it belongs in, for the asset manifest.
+struct Sound_Synth_Eintrag {
+    int32_t nummer;
+    const char* datei;
+};
+std::vector<Sound_Synth_Eintrag> Sound_Synth_Eintraege();
