@@ -119,7 +119,7 @@ int32_t Font_Text_Breite(Font_Record* font, const char* text)
         } else if (l == 'b' || l == 'u') {
             p += 2 + vorhanden(p + 2, 1);
         } else if (l == 'f' && p[2] == 'b') {
-            fix = Font_Zahl_Lesen(p + 3);
+            fix = std::max(0, Font_Zahl_Lesen(p + 3));
             p += 3 + vorhanden(p + 3, 4);
         } else if (l == 'f' && p[2] == 'e') {
             fix = 0;
@@ -161,7 +161,7 @@ int32_t Font_Text_Breite_Mit_Tabs(Font_Record* font, const char* text)
             else if (l2 == 'e') f->bold = 0;
             p += 2 + vorhanden(p + 2, 1);
         } else if (l == 'f' && (l2 == 'b' || l2 == 'e')) {
-            fix = l2 == 'b' ? Font_Zahl_Lesen(p + 3) : 0;
+            fix = l2 == 'b' ? std::max(0, Font_Zahl_Lesen(p + 3)) : 0;
             p += 3 + (l2 == 'b' ? vorhanden(p + 3, 4) : 0);
         } else if (l == 'u' || l == 's') {
             p += 2 + vorhanden(p + 2, 1);

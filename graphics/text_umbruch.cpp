@@ -76,9 +76,10 @@ void wort_hinzufuegen(Rastport* bitmap, const char* text, int32_t L, uint32_t co
     std::string w = text;
     auto probe = [&] { return lay.zeile.empty() ? w : lay.zeile + ' ' + w; };
     for (std::string t = probe();
-         !w.empty() && (breite(t) > L - 4 || t.size() >= size_t(TEXT_ZEILE_PUFFER)); t = w) {
+         breite(t) > L - 4 || t.size() >= size_t(TEXT_ZEILE_PUFFER); t = w) {
+        if (w.empty() && lay.zeile.empty()) break;  // nothing left that could move on
         int32_t p = -1;
-        if (lay.flags & TEXT_TRENNEN) {
+        if ((lay.flags & TEXT_TRENNEN) && !w.empty()) {
             std::vector<char> puffer(w.begin(), w.end());
             puffer.push_back(0);
             p = Text_Trennstelle_Suchen(puffer.data(), breite(lay.zeile), L);
@@ -92,7 +93,8 @@ void wort_hinzufuegen(Rastport* bitmap, const char* text, int32_t L, uint32_t co
         }
         if (!zeile_drucken(bitmap, L, true)) return;
     }
-    if (!w.empty()) anhaengen(w);
+    // Empty words count too: two blanks in a row stay two blanks.
+    anhaengen(w);
 }
 
 }  // namespace

@@ -85,6 +85,8 @@ TEST_F(Umbruch_Test, HyphenationAndCuts)
               erwartet({{"Hallo"}, {"Welt !"}}, 70));
     // A word wider than the line is cut in the middle with a hyphen.
     EXPECT_EQ(umbrochen("ABCDEFGHIJ", 40, 0), erwartet({{"ABCDEF-"}, {"GHIJ"}}, 40));
+    // Two blanks stay two blanks.
+    EXPECT_EQ(umbrochen("ab  cd", 100, 0), erwartet({{"ab  cd"}}, 100));
     // Percent signs are text, not formats.
     EXPECT_EQ(umbrochen("100%s sicher %d", 200, 0), erwartet({{"100%s sicher %d"}}, 200));
 }
