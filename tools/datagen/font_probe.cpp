@@ -74,14 +74,14 @@ int font_probe(const std::string& ziel, const std::vector<std::string>& args)
                       Grafik_Farbe(8, 15, 8));
         y += int(f->strip->height - f->ascent);
     }
-    Grafik_Rechteck_Fuellen(rp, 330, 6, 300, 230, Grafik_Farbe(1, 1, 2));
+    Grafik_Rechteck_Fuellen(rp, 330, 300, 300, 172, Grafik_Farbe(1, 1, 2));
     Text_Umbruch_Ausgeben(
         rp, Font(3),
         "Der Vorstand erwartet in dieser Saison mindestens den Klassenerhalt. Die Zuschauer "
         "fordern Offensivfußball, und der Hauptsponsor verlängert seinen Vertrag nur, wenn die "
         "Mannschaft unter die ersten zehn kommt !\r#mZuckerbrot und Peitsche^lFlaschenpost "
         "Überweisungsauftrag Ablösesumme\r#lDie Verhandlungen über den Stadionausbau laufen.",
-        336, 624, 10, 230, Grafik_Farbe(15, 15, 15), TEXT_TRENNEN | TEXT_BLOCKSATZ);
+        336, 624, 304, 464, Grafik_Farbe(15, 15, 15), TEXT_TRENNEN | TEXT_BLOCKSATZ);
 
     bool ok = png_schreiben(bild, rp);
     Grafik_Bitmap_Freigeben(rp);
