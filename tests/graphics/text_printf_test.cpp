@@ -121,6 +121,30 @@ TEST_F(Printf_Test, PicturesByHandle)
     EXPECT_EQ(Handle_Aufloesen(h, Handle_Art::Bild), nullptr);
 }
 
+TEST_F(Printf_Test, FontHandlesAndUnderline)
+{
+    // ^x switches to a registered font keeping the baseline; the font's handle dies with it.
+    Font_Record* g = Test_Font(16, 5, 14, 12);
+    uint32_t h = Handle_Registrieren(g, Handle_Art::Font);
+    EXPECT_EQ(Handle_Registrieren(g, Handle_Art::Font), h);
+    char text[64];
+    std::snprintf(text, sizeof text, "^c%05d^x0x%08XA", 0x0700, h);
+    Test_Bitmap bm(220, 40);
+    Grafik_Printf(bm.rp, f, "%s", 0, BASIS, text);
+    EXPECT_EQ(bm.at(0, BASIS - 12 + 1), 0x0700);  // glyph top of the new font: baseline - 12
+    EXPECT_EQ(bm.at(0, BASIS - 12), 0);
+    Font_Free(g);
+    EXPECT_EQ(Handle_Aufloesen(h, Handle_Art::Font), nullptr);
+    EXPECT_EQ(bild(text), bild(std::string("^c01792A")));  // unknown handle: font stays
+
+    // Underline: from one pixel left of the glyph to one right of it, 2 below the baseline.
+    Test_Bitmap bu(220, 40);
+    Grafik_Printf(bu.rp, f, "^ubA^ueB", 10, BASIS);
+    EXPECT_NE(bu.at(9, BASIS + 2), 0);
+    EXPECT_NE(bu.at(15, BASIS + 2), 0);
+    EXPECT_EQ(bu.at(17, BASIS + 2), 0);
+}
+
 TEST_F(Printf_Test, MeasuringTextsWithTabsAndLines)
 {
     EXPECT_EQ(Font_Text_Breite(f, "abc"), 18);
