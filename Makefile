@@ -43,6 +43,8 @@ build-asan: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 # The program folder inside the build tree, with its registry file beside it.
+# The generated tree is made afresh, so that nothing a former builder wrote is installed again.
 install-programm: build
+	rm -rf $(abspath $(BUILD))/daten
 	$(BUILD)/dorvin_datagen alles --ziel $(abspath $(BUILD))/daten
 	$(BUILD)/dorvin_installer --daten $(abspath $(BUILD))/daten --ziel $(PROGRAMM)

@@ -10,6 +10,9 @@
 #include "graphics/grafik_screen.h"
 #include "platform/display.h"
 #include "gameflow/disk.h"
+#include "graphics/grafik_bitmap.h"
+#include "platform/compress.h"
+#include "platform/resfile.h"
 #include "platform/menuesound.h"
 #include "platform/sound.h"
 #include "platform/soundeffekt.h"
@@ -44,11 +47,15 @@ static void schritt(const char* name)
 // Network side of the chosen role: the server listens, the client connects and logs in.
 static bool netzwerk_starten() { return true; }
 // Init_System_Dateien(): resource files; the program ends when it returns 0.
-static bool system_dateien_starten() { return true; }
-// Compress_LZW_Init(): the LZW tables.
-static void kompression_starten() {}
-// The graphics option of the rastports.
-static void grafik_option_setzen() {}
+static bool system_dateien_starten() { return Init_System_Dateien() != 0; }
+// Compress_LZW_Init(): the LZW tables, released with the game's other services at exit.
+static void kompression_starten()
+{
+    Compress_LZW_Init();
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_COMPRESS_LZW, [] { Compress_LZW_DeInit(); });
+}
+// Resource bitmaps may stay packed in memory.
+static void grafik_option_setzen() { Grafik_Option_Setzen(); }
 // The screen pages and the display by Bildschirm_Modus (Win95_Open_Screen); false ends.
 static bool bildschirm_oeffnen()
 {
@@ -80,8 +87,7 @@ static void debug_font_freigeben() {}
 static void sound_freigeben() { Sound_DeInit(); }
 // The display's release (the screen pages close it).
 static void bildschirm_schliessen() { Grafik_Screen_DeInit(); }
-// DeInit_System_Dateien().
-static void system_dateien_schliessen() {}
+static void system_dateien_schliessen() { DeInit_System_Dateien(); }
 
 int Init_Game()
 {

@@ -3,8 +3,7 @@
 #include <cstring>
 
 #include "platform/mem.h"
-
-static int keep_packed = 0;
+#include "platform/resfile.h"
 
 // Header first, then the pixel (or packed) block and the optional mask plane; pixel blocks
 // start on an 8-byte boundary so that 16-bit rows are aligned.
@@ -103,7 +102,8 @@ int Grafik_Bitmap_Freigeben_Wrapper(Rastport* rp)
     return 0;
 }
 
-void Grafik_Option_Setzen() { keep_packed = 1; }
-int Grafik_Option_Gepackt() { return keep_packed; }
+// The option lives with the resource loader, which is the one that keeps bitmaps packed.
+void Grafik_Option_Setzen() { ResFile_Gepackt_Behalten = 1; }
+int Grafik_Option_Gepackt() { return ResFile_Gepackt_Behalten; }
 int Grafik_Stub_Null(void*) { return 0; }
 void Grafik_Leer_Stub2() {}

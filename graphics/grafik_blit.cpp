@@ -93,7 +93,7 @@ bool vorbereiten(Auftrag& a, Rastport* src, int32_t sx, int32_t sy, int32_t w, i
     if (w <= 0 || h <= 0) return false;
     if (Grafik_Ist_Seite_0(src) && Grafik_Ist_Seite_0(dst)) return false;
     if (src->packed) {
-        a.unpacked = Unpack_Bitmap(src);
+        a.unpacked = Unpack_Bitmap(src, src->depth);
         if (!a.unpacked || a.unpacked->width != src->width || a.unpacked->height != src->height ||
             a.unpacked->depth != src->depth || a.unpacked->packed)
             return false;

@@ -53,7 +53,6 @@ Compress_Stream* OpenOutPutData(uint32_t mode, const char* name, uint8_t* buffer
                 Mem_Free(s, 0);
                 return nullptr;
             }
-            s->eigener_puffer = 1;
         }
         s->buffer = buffer;
         s->length = capacity;
@@ -125,7 +124,6 @@ Compress_Stream* OpenInPutData(uint32_t mode, const char* name, uint8_t* buffer,
             } else {
                 s->buffer = buffer;
                 s->length = int32_t(size);
-                s->eigener_puffer = 1;
                 ok = true;
             }
         }
@@ -223,8 +221,7 @@ void CloseInPutData(Compress_Stream* stream, int keep)
     if (!stream) return;
     if (stream->mode == CMP_IO_MODE_FILE) {
         if (stream->file) std::fclose(stream->file);
-    } else if (!keep || stream->eigener_puffer) {
-        // A buffer the stream read from a file has no other owner.
+    } else if (!keep) {
         Mem_Free(stream->buffer, 0);
     }
     Mem_Free(stream, 0);
@@ -418,7 +415,7 @@ uint8_t* Compress_Block(const uint8_t* data, uint32_t length, uint32_t* size_out
 static uint64_t lzw_max_output(uint32_t packed_bytes)
 {
     uint64_t codes = uint64_t(packed_bytes) * 8 / 9;
-    return codes * (codes + 1) / 2;
+    return codes * (codes + 3) / 2;
 }
 
 uint8_t* Decompress_Block(const uint8_t* block, uint32_t size, uint32_t* length_out)

@@ -26,7 +26,6 @@ struct Compress_Stream {
     uint32_t position;   // next byte to read or write in the memory buffer
     uint32_t byte_count; // bytes completed or fetched by the bit layer
     uint32_t fehler;     // 1 once a write overflowed or a read ran past the data
-    uint32_t eigener_puffer;
 };
 
 Compress_Stream* OpenOutPutData(uint32_t mode, const char* name, uint8_t* buffer, int32_t capacity);

@@ -6,6 +6,7 @@
 // the 17 bytes that start there; position 0 is never entered, so 0 can mean "none" and "end".
 #include "platform/compress_lzss.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/compress_bits.h"
@@ -17,66 +18,121 @@ constexpr int LENGTH_BITS = 4;
 constexpr int FENSTER = 1 << INDEX_BITS;
 constexpr int BREAK_EVEN = 1;
 constexpr int LOOK_AHEAD = (1 << LENGTH_BITS) + BREAK_EVEN;
-constexpr int WURZEL = FENSTER;
 constexpr int UNUSED = 0;
 
 inline int mod_fenster(int a) { return a & (FENSTER - 1); }
 
+// 16 bytes, so that the whole tree stays in the first-level cache.
 struct Knoten {
-    int32_t parent;
-    int32_t smaller;
-    int32_t larger;
+    uint64_t key;    // the first 8 bytes at insertion, big-endian: one load per tree level
+    int32_t parent;  // a node, or FENSTER + tree number for a top node
+    int16_t kind[2]; // smaller, larger
 };
 
-uint8_t fenster[FENSTER];
+// The first LOOK_AHEAD bytes are mirrored behind the window, so that the compressor compares
+// the 17 bytes at any position without wrapping.
+uint8_t fenster[FENSTER + LOOK_AHEAD];
+
+inline void fenster_setzen(int pos, uint8_t c)
+{
+    fenster[pos] = c;
+    if (pos < LOOK_AHEAD) fenster[FENSTER + pos] = c;
+}
+
+// Number of equal leading bytes (up to 17) and whether a's string sorts above b's; the bytes
+// are compared as big-endian words, so the order needs no second load.
+inline int vergleich(const uint8_t* a, const uint8_t* b, bool* groesser)
+{
+    for (int i = 0; i < 16; i += 8) {
+        uint64_t x, y;
+        std::memcpy(&x, a + i, 8);
+        std::memcpy(&y, b + i, 8);
+        x = __builtin_bswap64(x);
+        y = __builtin_bswap64(y);
+        if (x != y) {
+            *groesser = x > y;
+            return i + __builtin_clzll(x ^ y) / 8;
+        }
+    }
+    *groesser = a[16] >= b[16];
+    return a[16] != b[16] ? 16 : 17;
+}
+
 Knoten baum[FENSTER + 1];
+// One tree per hash of the first three bytes: every string that shares three bytes with a
+// position is in its tree, and the small trees keep the descent short. Matches of exactly two
+// bytes come from the newest position with the same two bytes. A top node's parent is
+// FENSTER + its tree number.
+int16_t wurzel[1 << 16];
+int16_t letzte_zwei[1 << 16];
+
+inline uint64_t schluessel(int pos)
+{
+    uint64_t x;
+    std::memcpy(&x, fenster + pos, 8);
+    return __builtin_bswap64(x);
+}
+
+inline int praefix(int pos)
+{
+    uint32_t v = uint32_t(fenster[pos]) << 16 | uint32_t(fenster[pos + 1]) << 8 | fenster[pos + 2];
+    return int((v * 2654435761u) >> 16);
+}
+
+// The slot in old_node's parent (node or tree root) that points at old_node.
+inline int16_t* eltern_zeiger(int old_node)
+{
+    int p = baum[old_node].parent;
+    if (p >= FENSTER) return &wurzel[p - FENSTER];
+    return &baum[p].kind[baum[p].kind[1] == old_node ? 1 : 0];
+}
 
 void tree_init(int r)
 {
     std::memset(baum, 0, sizeof baum);
-    baum[WURZEL].larger = r;
-    baum[r].parent = WURZEL;
-    baum[r].larger = UNUSED;
-    baum[r].smaller = UNUSED;
+    std::memset(wurzel, 0, sizeof wurzel);
+    std::memset(letzte_zwei, 0, sizeof letzte_zwei);
+    letzte_zwei[fenster[r] << 8 | fenster[r + 1]] = int16_t(r);
+    wurzel[praefix(r)] = int16_t(r);
+    baum[r].parent = FENSTER + praefix(r);
+    baum[r].key = schluessel(r);
 }
 
 // Puts new_node in old_node's place, where old_node has at most one child (that child).
-void tree_kontrahieren(int old_node, int new_node)
+inline void tree_kontrahieren(int old_node, int new_node)
 {
     if (new_node != UNUSED) baum[new_node].parent = baum[old_node].parent;
-    int p = baum[old_node].parent;
-    if (baum[p].larger == old_node) baum[p].larger = new_node;
-    else baum[p].smaller = new_node;
+    *eltern_zeiger(old_node) = int16_t(new_node);
     baum[old_node].parent = UNUSED;
 }
 
 // Puts new_node (not in the tree) in old_node's place with old_node's children.
-void tree_ersetzen(int old_node, int new_node)
+inline void tree_ersetzen(int old_node, int new_node)
 {
-    int p = baum[old_node].parent;
-    if (baum[p].smaller == old_node) baum[p].smaller = new_node;
-    else baum[p].larger = new_node;
+    *eltern_zeiger(old_node) = int16_t(new_node);
+    uint64_t key = baum[new_node].key;
     baum[new_node] = baum[old_node];
+    baum[new_node].key = key;
     // Node 0 stands for "none" and must keep parent 0.
-    if (baum[new_node].smaller != UNUSED) baum[baum[new_node].smaller].parent = new_node;
-    if (baum[new_node].larger != UNUSED) baum[baum[new_node].larger].parent = new_node;
+    if (baum[new_node].kind[0] != UNUSED) baum[baum[new_node].kind[0]].parent = new_node;
+    if (baum[new_node].kind[1] != UNUSED) baum[baum[new_node].kind[1]].parent = new_node;
     baum[old_node].parent = UNUSED;
 }
 
-int find_next_node(int node)
+inline int find_next_node(int node)
 {
-    int next = baum[node].smaller;
-    while (baum[next].larger != UNUSED) next = baum[next].larger;
+    int next = baum[node].kind[0];
+    while (baum[next].kind[1] != UNUSED) next = baum[next].kind[1];
     return next;
 }
 
 void tree_loeschen(int p)
 {
     if (p == UNUSED || baum[p].parent == UNUSED) return;
-    if (baum[p].larger == UNUSED) {
-        tree_kontrahieren(p, baum[p].smaller);
-    } else if (baum[p].smaller == UNUSED) {
-        tree_kontrahieren(p, baum[p].larger);
+    if (baum[p].kind[1] == UNUSED) {
+        tree_kontrahieren(p, baum[p].kind[0]);
+    } else if (baum[p].kind[0] == UNUSED) {
+        tree_kontrahieren(p, baum[p].kind[1]);
     } else {
         int replacement = find_next_node(p);
         tree_loeschen(replacement);
@@ -84,36 +140,75 @@ void tree_loeschen(int p)
     }
 }
 
+// Equal bytes from offset 8 on, given the first 8 are equal.
+inline int vergleich_rest(const uint8_t* a, const uint8_t* b, bool* groesser)
+{
+    uint64_t x, y;
+    std::memcpy(&x, a + 8, 8);
+    std::memcpy(&y, b + 8, 8);
+    x = __builtin_bswap64(x);
+    y = __builtin_bswap64(y);
+    if (x != y) {
+        *groesser = x > y;
+        return 8 + __builtin_clzll(x ^ y) / 8;
+    }
+    *groesser = a[16] >= b[16];
+    return a[16] != b[16] ? 16 : 17;
+}
+
 int tree_einfuegen(int new_node, int* match_position)
 {
     if (new_node == 0) return 0;
-    int test_node = baum[WURZEL].larger;
+    int prefix = praefix(new_node);
+    uint64_t key = schluessel(new_node);
+    int test_node = wurzel[prefix];
     int match_length = 0;
-    for (;;) {
-        int i;
-        int delta = 0;
-        for (i = 0; i < LOOK_AHEAD; ++i) {
-            delta = int(fenster[mod_fenster(new_node + i)]) - int(fenster[mod_fenster(test_node + i)]);
-            if (delta != 0) break;
+    int position = *match_position;
+    if (test_node == UNUSED) {
+        wurzel[prefix] = int16_t(new_node);
+        baum[new_node] = {key, FENSTER + prefix, {UNUSED, UNUSED}};
+    }
+    while (test_node != UNUSED) {
+        uint64_t k = baum[test_node].key;
+        bool groesser = key > k;
+        int i = k != key ? __builtin_clzll(k ^ key) / 8 : vergleich_rest(fenster + new_node, fenster + test_node, &groesser);
+        // Ties go to the node met later on the way down; written without branches, as the
+        // outcome is random.
+        bool besser = i >= match_length;
+        match_length = besser ? i : match_length;
+        position = besser ? test_node : position;
+        if (i >= LOOK_AHEAD) {
+            tree_ersetzen(test_node, new_node);
+            baum[new_node].key = key;
+            break;
         }
-        if (i >= match_length) {
-            match_length = i;
-            *match_position = test_node;
-            if (match_length >= LOOK_AHEAD) {
-                tree_ersetzen(test_node, new_node);
-                return match_length;
-            }
-        }
-        int32_t* child = delta >= 0 ? &baum[test_node].larger : &baum[test_node].smaller;
+        int16_t* child = &baum[test_node].kind[groesser];
         if (*child == UNUSED) {
-            *child = new_node;
-            baum[new_node].parent = test_node;
-            baum[new_node].larger = UNUSED;
-            baum[new_node].smaller = UNUSED;
-            return match_length;
+            *child = int16_t(new_node);
+            baum[new_node] = {key, test_node, {UNUSED, UNUSED}};
+            break;
         }
         test_node = *child;
     }
+    int zwei = fenster[new_node] << 8 | fenster[new_node + 1];
+    int kurz = letzte_zwei[zwei];
+    letzte_zwei[zwei] = int16_t(new_node);
+    if (match_length < 3 && kurz != UNUSED && kurz != new_node && baum[kurz].parent != UNUSED) {
+        bool g;
+        int i = vergleich(fenster + new_node, fenster + kurz, &g);
+        if (i > match_length) {
+            match_length = i;
+            position = kurz;
+        }
+    }
+    // The oldest positions may have had bytes overwritten since their key was taken: their
+    // match is measured again on the window as it is now, which is what the expander sees.
+    if (((position - new_node) & (FENSTER - 1)) <= LOOK_AHEAD) {
+        bool g;
+        match_length = std::min(match_length, vergleich(fenster + new_node, fenster + position, &g));
+    }
+    *match_position = position;
+    return match_length;
 }
 
 // Bit writer straight into a memory buffer (the per-bit stream calls would halve the speed).
@@ -161,12 +256,18 @@ int LZSS_Compress(Compress_Stream* in, Compress_Stream* out)
     // A clean window makes the packed bytes independent of earlier runs.
     std::memset(fenster, 0, sizeof fenster);
     Bit_Schreiber bits(out);
+    const bool speicher = in->mode == CMP_IO_MODE_MEMORY;
+    auto lesen = [&]() -> int {
+        if (!speicher) return Cmp_Read_Byte(in);
+        if (int64_t(in->position) >= in->length) return -1;
+        return in->buffer[in->position++];
+    };
     int current = 1;
     int look_ahead = 0;
     for (; look_ahead < LOOK_AHEAD; ++look_ahead) {
-        int c = Cmp_Read_Byte(in);
+        int c = lesen();
         if (c < 0) break;
-        fenster[current + look_ahead] = uint8_t(c);
+        fenster_setzen(current + look_ahead, uint8_t(c));
     }
     tree_init(current);
     int match_length = 0;
@@ -184,9 +285,9 @@ int LZSS_Compress(Compress_Stream* in, Compress_Stream* out)
         }
         for (int i = 0; i < replace_count; ++i) {
             tree_loeschen(mod_fenster(current + LOOK_AHEAD));
-            int c = Cmp_Read_Byte(in);
+            int c = lesen();
             if (c < 0) look_ahead--;
-            else fenster[mod_fenster(current + LOOK_AHEAD)] = uint8_t(c);
+            else fenster_setzen(mod_fenster(current + LOOK_AHEAD), uint8_t(c));
             current = mod_fenster(current + 1);
             if (look_ahead) match_length = tree_einfuegen(current, &match_position);
         }

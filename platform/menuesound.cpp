@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/resfile.h"
 #include "platform/sound.h"
 #include "platform/soundeffekt.h"
 #include "platform/win95.h"
@@ -90,7 +91,7 @@ int Menuesound_Play(int n, uint8_t)
     if (n == aktuelle_nummer) return 1;
     if (n >= 0 && n < MENUESOUND_RESOURCEN) {
         std::vector<uint8_t> bild;
-        if (Soundeffekt_Resource_Holen(0, MENUESOUND_RESOURCE_BASIS + n, bild)) starten(bild, n);
+        if (Soundeffekt_Resource_Holen(ResFile_Handles[0].handle, MENUESOUND_RESOURCE_BASIS + n, bild)) starten(bild, n);
         else playing_freigeben();
     } else if (n >= MENUESOUND_RESOURCEN && Menuesound_Gueltig(n - MENUESOUND_RESOURCEN)) {
         std::string pfad = ordner + "/" + Menuesound_Get_Name(n - MENUESOUND_RESOURCEN);

@@ -18,11 +18,13 @@
 // length before anything is allocated or read.
 #include "platform/resfile.h"
 
-#include <cstdlib>
 #include <cstring>
 
 #include "gameflow/print.h"
 #include "gameflow/temp.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_farbe.h"
+#include "platform/asm.h"
 #include "platform/compress.h"
 #include "platform/mem.h"
 #include "platform/win95.h"
@@ -112,78 +114,34 @@ bool lies_kopf(Leser& l, Kopf& k)
            l.u32(k.keep_packed) && l.u32(k.depth) && l.u32(k.compression) && l.u32(k.flags) && l.u32(k.size);
 }
 
-// A 6-bit palette entry as a 16-bit pixel: red and blue lose their lowest bit; RGB565 keeps
-// green's six bits, RGB555 five.
-uint16_t palette_pixel(const uint8_t* rgb, int32_t depth)
+// Same bytes per pixel: RGB565 pixels become RGB555 in place.
+void zu_555(Rastport* rp)
 {
-    uint32_t r = (rgb[0] >> 1) & 31, g = rgb[1] & 63, b = (rgb[2] >> 1) & 31;
-    if (depth == 15) return uint16_t(r << 10 | (g >> 1) << 5 | b);
-    return uint16_t(r << 11 | g << 5 | b);
+    auto* p = static_cast<uint16_t*>(rp->pixels);
+    Asm_Convert_565_To_555(p, p, uint32_t(uint64_t(rp->width) * rp->height));
 }
 
-// 0 stays transparent; the darkest green would become 0 and is kept visible as 1.
-uint16_t pixel_565_zu_555(uint16_t p)
+// 8-bit pixels through a 6-bit palette into a 15/16-bit bitmap of the same size.
+void palette_zu_16(const Rastport* von, Rastport* nach, const uint8_t* palette, int32_t depth)
 {
-    if (p == 0) return 0;
-    uint16_t q = uint16_t(((p >> 1) & 0x7FE0) | (p & 0x1F));
-    return q ? q : 1;
+    auto* s = static_cast<const uint8_t*>(von->pixels);
+    auto* d = static_cast<uint16_t*>(nach->pixels);
+    if (depth == 15) Grafik_Palette_Zu_555(s, d, int32_t(von->width), int32_t(von->height), palette);
+    else Grafik_Palette_Zu_565(s, d, int32_t(von->width), int32_t(von->height), palette);
 }
 
-void konvertiere_565_zu_555(uint8_t* pixels, uint64_t n)
+uint32_t pixel_bytes(const Rastport* rp)
 {
-    for (uint64_t i = 0; i < n; ++i) put16(pixels + 2 * i, pixel_565_zu_555(le16(pixels + 2 * i)));
-}
-
-void palette_zu_16(const ResFile_Bild* von, ResFile_Bild* nach, const uint8_t* palette)
-{
-    uint64_t n = uint64_t(von->width) * von->height;
-    for (uint64_t i = 0; i < n; ++i) put16(nach->pixels + 2 * i, palette_pixel(palette + 3 * von->pixels[i], nach->depth));
-}
-
-// Nearest palette entry 1..255 to a 16-bit pixel (entry 0 is the transparent key).
-uint8_t naechste_farbe(uint16_t p, int32_t depth, const uint8_t* palette)
-{
-    int r, g, b;
-    if (depth == 15) {
-        r = (p & 0x7C00) >> 7;
-        g = (p & 0x3E0) >> 2;
-    } else {
-        r = (p & 0xF800) >> 8;
-        g = (p & 0x7E0) >> 3;
-    }
-    b = (p & 31) * 8;
-    int best = 10000000, index = 1;
-    for (int i = 1; i < 256; ++i) {
-        int d = 35 * std::abs(r - 4 * palette[3 * i]) + 47 * std::abs(g - 4 * palette[3 * i + 1]) +
-                18 * std::abs(b - 4 * palette[3 * i + 2]);
-        if (d < best) {
-            best = d;
-            index = i;
-            if (best < 400) break;
-        }
-    }
-    return uint8_t(index);
-}
-
-ResFile_Bild* auf_8_bit(const ResFile_Bild* von, const uint8_t* palette)
-{
-    ResFile_Bild* nach = ResFile_Bild_Anlegen(von->width, von->height, 8, von->mask != nullptr);
-    if (!nach) return nullptr;
-    uint64_t n = uint64_t(von->width) * von->height;
-    for (uint64_t i = 0; i < n; ++i) {
-        uint16_t p = le16(von->pixels + 2 * i);
-        nach->pixels[i] = p ? naechste_farbe(p, von->depth, palette) : 0;
-    }
-    std::memcpy(nach->palette, palette, 768);
-    return nach;
+    if (rp->packed) return rp->packed_size;
+    return uint32_t(uint64_t(rp->width) * rp->height * Grafik_Bytes_Pro_Pixel(rp->depth));
 }
 
 bool groesse_erlaubt(uint64_t width, uint64_t height) { return width * height <= BILD_MAX_PIXEL; }
 
 // Reads the S pixel bytes of a bitmap entry stored or packed into the bitmap's pixel block.
-bool lies_pixel(Leser& l, const Kopf& k, ResFile_Bild* bild)
+bool lies_pixel(Leser& l, const Kopf& k, Rastport* bild)
 {
-    uint32_t block = ResFile_Bild_Pixel_Bytes(bild);
+    uint32_t block = pixel_bytes(bild);
     if (k.compression == RES_GESPEICHERT) {
         if (k.size > block) {
             Print_Fehler("Load_Resource: Größe!");
@@ -201,7 +159,7 @@ bool lies_pixel(Leser& l, const Kopf& k, ResFile_Bild* bild)
         return false;
     }
     bool ok = l.lesen(tmp, k.size);
-    if (ok && !ResFile_Expandieren(tmp, k.size, k.compression, bild->pixels, block)) {
+    if (ok && !ResFile_Expandieren(tmp, k.size, k.compression, static_cast<uint8_t*>(bild->pixels), block)) {
         Print_Fehler("Load_Resource: Entpacken: Fehler");
         ok = false;
     }
@@ -260,12 +218,6 @@ void hot_spot(uint8_t* block, uint32_t x, uint32_t y)
     put16(block + 6, uint16_t(-int32_t(y)));
 }
 
-uint16_t rgb_pixel(int32_t depth, int r, int g, int b)
-{
-    if (depth == 15) return uint16_t(((r << 7) & 0x7C00) | ((g << 2) & 0x3E0) | (b >> 3));
-    return uint16_t(((r << 8) & 0xF800) | ((g << 3) & 0x7E0) | (b >> 3));
-}
-
 void* lade_sprite_liste(Leser& l, void* extra)
 {
     uint32_t anzahl, unbenutzt;
@@ -314,7 +266,7 @@ void* lade_film(Leser& l, void* extra)
         Print_Fehler("Load_Resource: Konvertierung!");
         return nullptr;
     }
-    ResFile_Bild* bild = ResFile_Bild_Anlegen(width, height, 8, false);
+    Rastport* bild = Grafik_Bitmap_Anlegen(int32_t(width), int32_t(height), 8);
     if (!bild) {
         Print_Fehler("Load_Resource: _OB: Fehler");
         return nullptr;
@@ -323,10 +275,9 @@ void* lade_film(Leser& l, void* extra)
     k.compression = compression;
     k.size = size;
     uint8_t palette[768];
-    if (!lies_pixel(l, k, bild) || !l.lesen(palette, 768)) return ResFile_Bild_Freigeben(bild);
+    if (!lies_pixel(l, k, bild) || !l.lesen(palette, 768)) return Grafik_Bitmap_Freigeben(bild);
     std::memcpy(Aktuelle_Palette, palette, 768);
-    std::memcpy(bild->palette, palette, 768);
-    return Load_Resource_Bitmap(bild);
+    return bild;
 }
 
 void* lade_font(Leser& l)
@@ -354,47 +305,6 @@ void* lade_font(Leser& l)
 
 } // namespace
 
-uint32_t ResFile_Mask_Bytes(uint32_t width, uint32_t height) { return uint32_t(uint64_t(width) * height / 8 + 4); }
-
-uint32_t ResFile_Bild_Pixel_Bytes(const ResFile_Bild* bild)
-{
-    if (!bild) return 0;
-    if (bild->packed) return bild->packed_size;
-    return uint32_t(uint64_t(bild->width) * bild->height * bytes_pro_pixel(bild->depth));
-}
-
-ResFile_Bild* ResFile_Bild_Anlegen(uint32_t width, uint32_t height, int32_t depth, bool mask)
-{
-    if (!tiefe_gueltig(depth) || !groesse_erlaubt(width, height)) return nullptr;
-    auto* bild = static_cast<ResFile_Bild*>(Mem_Alloc_Clear(sizeof(ResFile_Bild), 0, 0));
-    if (!bild) return nullptr;
-    bild->width = width;
-    bild->height = height;
-    bild->depth = uint8_t(depth);
-    uint32_t bytes = ResFile_Bild_Pixel_Bytes(bild);
-    bild->pixels = static_cast<uint8_t*>(Mem_Alloc_Clear(bytes, 0, 0));
-    if (mask) bild->mask = static_cast<uint8_t*>(Mem_Alloc_Clear(ResFile_Mask_Bytes(width, height), 0, 0));
-    if (!bild->pixels || (mask && !bild->mask)) return ResFile_Bild_Freigeben(bild);
-    return bild;
-}
-
-ResFile_Bild* ResFile_Bild_Freigeben(ResFile_Bild* bild)
-{
-    if (!bild) return nullptr;
-    ResFile_Bild_Freigeben(bild->companion);
-    Mem_Free(bild->pixels, 0);
-    Mem_Free(bild->mask, 0);
-    Mem_Free(bild->extra, 0);
-    return static_cast<ResFile_Bild*>(Mem_Free(bild, 0));
-}
-
-void* Load_Resource_Bitmap(ResFile_Bild* bild)
-{
-    // Until the graphics library's bitmap allocation is in, the decoded picture itself is the
-    // bitmap object.
-    return bild;
-}
-
 int ResFile_Expandieren(const uint8_t* packed, uint32_t size, uint32_t compression, uint8_t* out, uint32_t capacity)
 {
     int32_t method;
@@ -414,20 +324,30 @@ int ResFile_Expandieren(const uint8_t* packed, uint32_t size, uint32_t compressi
     return ok;
 }
 
-ResFile_Bild* ResFile_Bitmap_Dekodieren(FILE* file, uint64_t file_size, int32_t depth, uint8_t* extra)
+// A plain bitmap of the graphics library, within the size a resource picture may have.
+static Rastport* anlegen(uint32_t width, uint32_t height, int32_t depth, bool mask)
 {
-    if (!file) return nullptr;
-    Leser l{file, file_size};
+    if (!tiefe_gueltig(depth) || !groesse_erlaubt(width, height)) return nullptr;
+    if (mask) return Grafik_Bitmap_Anlegen_Maske(int32_t(width), int32_t(height), depth);
+    return Grafik_Bitmap_Anlegen(int32_t(width), int32_t(height), depth);
+}
+
+// Reads a type-14 entry from the reader's position and fits it to the target depth (8, 15,
+// 16). extra: the entry's palette out, or the palette a 15/16-bit picture is reduced with for
+// depth 8. Null with a message on any failure.
+static Rastport* bitmap_lesen(Leser& l, int32_t depth, uint8_t* extra)
+{
     Kopf k;
-    ResFile_Bild* result = nullptr;
-    ResFile_Bild* bild = nullptr;
-    ResFile_Bild* companion = nullptr;
-    uint8_t* extra_daten = nullptr;
-    auto fehlschlag = [&](const char* text) -> ResFile_Bild* {
+    Rastport* result = nullptr;
+    Rastport* bild = nullptr;
+    Rastport* companion = nullptr;
+    void* extra_daten = nullptr;
+    uint8_t palette[768] = {};
+    auto fehlschlag = [&](const char* text) -> Rastport* {
         if (text) Print_Fehler("%s", text);
-        ResFile_Bild_Freigeben(result);
-        ResFile_Bild_Freigeben(bild);
-        ResFile_Bild_Freigeben(companion);
+        Grafik_Bitmap_Freigeben(result);
+        Grafik_Bitmap_Freigeben(bild);
+        Grafik_Bitmap_Freigeben(companion);
         Mem_Free(extra_daten, 0);
         return nullptr;
     };
@@ -435,40 +355,36 @@ ResFile_Bild* ResFile_Bitmap_Dekodieren(FILE* file, uint64_t file_size, int32_t 
     ResFile_Letzter_X_Offset = k.x_offset;
     ResFile_Letzter_Y_Offset = k.y_offset;
     if (!tiefe_gueltig(int32_t(k.depth)) || !tiefe_gueltig(depth)) return fehlschlag("Load_Resource: Konvertierung!");
+    uint32_t masken_groesse = Grafik_Masken_Groesse(k.width, k.height);
 
     bool wandeln = bytes_pro_pixel(int32_t(k.depth)) != bytes_pro_pixel(depth);
     if (wandeln) {
-        result = ResFile_Bild_Anlegen(k.width, k.height, depth, (k.flags & 3) != 0);
+        result = anlegen(k.width, k.height, depth, (k.flags & 3) != 0);
         if (!result) return fehlschlag("Load_Resource: _OB: Fehler");
     }
     if (k.keep_packed == 1 && ResFile_Gepackt_Behalten && k.compression != 0 && !wandeln) {
         if (k.size > l.rest()) return fehlschlag("Load_Resource: Lesefehler");
-        bild = static_cast<ResFile_Bild*>(Mem_Alloc_Clear(sizeof(ResFile_Bild), 0, 0));
+        // The picture is unpacked on every blit: it must be one that could be unpacked.
+        if (!groesse_erlaubt(k.width, k.height)) return fehlschlag("Load_Resource: _OB: Fehler");
+        bild = (k.flags & 1) ? Grafik_Bitmap_Anlegen_Gepackt_Maske(k.width, k.height, depth, k.size)
+                             : Grafik_Bitmap_Anlegen_Gepackt(k.width, k.height, depth, k.size);
         if (!bild) return fehlschlag("Load_Resource: _OB: Fehler");
-        bild->width = k.width;
-        bild->height = k.height;
-        bild->depth = uint8_t(depth);
-        bild->packed = 1;
-        bild->packing_method = uint8_t(k.compression);
-        bild->packed_size = k.size;
+        bild->pack_method = uint8_t(k.compression);
         bild->packed_depth = uint8_t(k.depth);
-        bild->pixels = static_cast<uint8_t*>(Mem_Alloc(k.size, 0));
-        if (k.flags & 1) bild->mask = static_cast<uint8_t*>(Mem_Alloc_Clear(ResFile_Mask_Bytes(k.width, k.height), 0, 0));
-        if (!bild->pixels || ((k.flags & 1) && !bild->mask)) return fehlschlag("Load_Resource: _OB: Fehler");
         if (!l.lesen(bild->pixels, k.size)) return fehlschlag("Load_Resource: Lesefehler");
     } else {
-        bild = ResFile_Bild_Anlegen(k.width, k.height, int32_t(k.depth), (k.flags & 1) != 0);
+        bild = anlegen(k.width, k.height, int32_t(k.depth), (k.flags & 1) != 0);
         if (!bild) return fehlschlag("Load_Resource: _OB: Fehler");
         if (!lies_pixel(l, k, bild)) return fehlschlag(l.fehler ? "Load_Resource: Lesefehler" : nullptr);
     }
     if (k.depth == 8) {
-        if (!l.lesen(bild->palette, 768)) return fehlschlag("Load_Resource: Lesefehler");
-        if (extra) std::memcpy(extra, bild->palette, 768);
+        if (!l.lesen(palette, 768)) return fehlschlag("Load_Resource: Lesefehler");
+        if (extra) std::memcpy(extra, palette, 768);
     }
     if (k.flags & 1) {
         uint32_t m;
         if (!l.u32(m)) return fehlschlag("Load_Resource: Lesefehler");
-        if (m < ResFile_Mask_Bytes(k.width, k.height)) {
+        if (m < masken_groesse) {
             if (!l.lesen(bild->mask, m)) return fehlschlag("Load_Resource: Lesefehler");
         } else {
             // The sections behind it are still read from the right place.
@@ -480,36 +396,36 @@ ResFile_Bild* ResFile_Bitmap_Dekodieren(FILE* file, uint64_t file_size, int32_t 
         uint32_t w2, h2;
         if (!l.u32(w2) || !l.u32(h2)) return fehlschlag("Load_Resource: Lesefehler");
         if (uint64_t(w2) * h2 > l.rest()) return fehlschlag("Load_Resource: Lesefehler");
-        companion = ResFile_Bild_Anlegen(w2, h2, 8, false);
+        companion = anlegen(w2, h2, 8, false);
         if (!companion) return fehlschlag("Load_Resource: _OB: Fehler");
         if (!l.lesen(companion->pixels, uint64_t(w2) * h2)) return fehlschlag("Load_Resource: Lesefehler");
     }
     if (k.flags & 4) {
         uint32_t unbenutzt;
         uint64_t n = uint64_t(k.width) * k.height * 2;
-        extra_daten = static_cast<uint8_t*>(Mem_Alloc(uint32_t(n), 0));
+        extra_daten = Mem_Alloc(uint32_t(n), 0);
         if (extra_daten && (!l.u32(unbenutzt) || !l.lesen(extra_daten, n))) return fehlschlag("Load_Resource: Lesefehler");
     }
 
     if (!wandeln) {
         if (!bild->packed && depth == 15 && bild->depth == 16) {
-            konvertiere_565_zu_555(bild->pixels, uint64_t(bild->width) * bild->height);
+            zu_555(bild);
             bild->depth = 15;
         }
         result = bild;
         bild = nullptr;
     } else if (depth == 15 || depth == 16) {
-        palette_zu_16(bild, result, bild->palette);
-        if (bild->mask && result->mask) std::memcpy(result->mask, bild->mask, ResFile_Mask_Bytes(k.width, k.height));
-        bild = ResFile_Bild_Freigeben(bild);
+        palette_zu_16(bild, result, palette, depth);
+        if (bild->mask && result->mask) std::memcpy(result->mask, bild->mask, masken_groesse);
+        bild = Grafik_Bitmap_Freigeben(bild);
     } else {
-        result = ResFile_Bild_Freigeben(result);
+        result = Grafik_Bitmap_Freigeben(result);
         if (!extra) return fehlschlag("Load_Resource: Konvertierung!");
-        result = auf_8_bit(bild, extra);
+        // The conversion brings the mask plane along.
+        result = Grafik_Bitmap_Tiefe_Wandeln(bild, 8, extra);
         if (!result) return fehlschlag("Load_Resource: _OB: Fehler");
-        if (bild->mask) std::memcpy(result->mask, bild->mask, ResFile_Mask_Bytes(k.width, k.height));
         Print_Log(0, "Load_Resource: 16->8 BIT!");
-        bild = ResFile_Bild_Freigeben(bild);
+        bild = Grafik_Bitmap_Freigeben(bild);
     }
     result->companion = companion;
     result->extra = extra_daten;
@@ -650,8 +566,7 @@ void* Load_Resource(int32_t handle, int32_t number, int32_t depth, void* extra)
     void* result = nullptr;
     switch (typ) {
     case RES_BITMAP: {
-        ResFile_Bild* bild = ResFile_Bitmap_Dekodieren(s.file, s.groesse, depth, static_cast<uint8_t*>(extra));
-        return bild ? Load_Resource_Bitmap(bild) : nullptr;
+        return bitmap_lesen(l, depth, static_cast<uint8_t*>(extra));
     }
     case RES_DATEN: {
         uint32_t size;
@@ -691,14 +606,15 @@ void* Load_Resource(int32_t handle, int32_t number, int32_t depth, void* extra)
                 break;
             }
             std::memcpy(Aktuelle_Palette, palette, 768);
+            // Any depth but 15 gets RGB565 colours.
             int32_t tiefe = 16;
             if (extra) {
                 uint32_t t;
                 std::memcpy(&t, extra, 4);
-                tiefe = int32_t(t);
+                if (t == 15) tiefe = 15;
             }
             for (int i = 0; i < 256; ++i)
-                put16(block + v[5] + 2 * i, rgb_pixel(tiefe, 4 * palette[3 * i], 4 * palette[3 * i + 1], 4 * palette[3 * i + 2]));
+                put16(block + v[5] + 2 * i, Grafik_RGB_Zu_Pixel(tiefe, 4 * palette[3 * i], 4 * palette[3 * i + 1], 4 * palette[3 * i + 2]));
         }
         result = block;
         break;
@@ -715,13 +631,13 @@ void* Load_Resource(int32_t handle, int32_t number, int32_t depth, void* extra)
     return result;
 }
 
-void Load_Resource_Buffer(ResFile_Bild* bitmap, int32_t handle, int32_t number, int32_t depth, uint8_t* palette)
+void Load_Resource_Buffer(Rastport* bitmap, int32_t handle, int32_t number, int32_t depth, uint8_t* palette)
 {
     if (!slot_gueltig(handle)) {
         Print_Fehler("Load_Resource: ungültiger handle");
         return;
     }
-    int32_t pos = position(handle, number, true);
+    int32_t pos = position(handle, number, false);
     if (pos < 0 || !bitmap) return;
     if (eintrag_typ(handle, pos) != RES_BITMAP) {
         Print_Fehler("Load_Resource: Unkown");
@@ -749,46 +665,46 @@ void Load_Resource_Buffer(ResFile_Bild* bitmap, int32_t handle, int32_t number, 
         Print_Fehler("Load_Resource: Konvertierung!");
         return;
     }
-    ResFile_Bild* tmp = ResFile_Bild_Anlegen(k.width, k.height, int32_t(k.depth), false);
+    Rastport* tmp = anlegen(k.width, k.height, int32_t(k.depth), false);
     if (!tmp) {
         Print_Fehler("Load_Resource: _OB: Fehler");
         return;
     }
     if (!lies_pixel(l, k, tmp)) {
         if (l.fehler) Print_Fehler("Load_Resource: Lesefehler");
-        ResFile_Bild_Freigeben(tmp);
+        Grafik_Bitmap_Freigeben(tmp);
         return;
     }
+    uint8_t eigene_palette[768] = {};
     if (k.depth == 8) {
-        if (!l.lesen(tmp->palette, 768)) {
+        if (!l.lesen(eigene_palette, 768)) {
             Print_Fehler("Load_Resource: Lesefehler");
-            ResFile_Bild_Freigeben(tmp);
+            Grafik_Bitmap_Freigeben(tmp);
             return;
         }
-        if (palette) std::memcpy(palette, tmp->palette, 768);
+        if (palette) std::memcpy(palette, eigene_palette, 768);
     }
     if (bytes_pro_pixel(int32_t(k.depth)) == bytes_pro_pixel(depth)) {
-        std::memcpy(bitmap->pixels, tmp->pixels, ResFile_Bild_Pixel_Bytes(tmp));
-        if (depth == 15 && k.depth == 16) konvertiere_565_zu_555(bitmap->pixels, uint64_t(k.width) * k.height);
+        std::memcpy(bitmap->pixels, tmp->pixels, pixel_bytes(tmp));
+        if (depth == 15 && k.depth == 16) zu_555(bitmap);
     } else if (depth == 15 || depth == 16) {
-        palette_zu_16(tmp, bitmap, tmp->palette);
+        palette_zu_16(tmp, bitmap, eigene_palette, depth);
     } else {
         Print_Fehler("Load_Resource: Konvertierung!");
     }
-    ResFile_Bild_Freigeben(tmp);
+    Grafik_Bitmap_Freigeben(tmp);
 }
 
-ResFile_Bild* Unpack_Bitmap(const ResFile_Bild* packed, int32_t depth)
+Rastport* Unpack_Bitmap(const Rastport* packed, int32_t depth)
 {
-    if (!packed) return nullptr;
-    if (!packed->packed) return nullptr;
-    ResFile_Bild* bild = ResFile_Bild_Anlegen(packed->width, packed->height, packed->depth, packed->mask != nullptr);
+    if (!packed || !packed->packed || !packed->pixels) return nullptr;
+    Rastport* bild = anlegen(packed->width, packed->height, packed->depth, packed->mask != nullptr);
     if (!bild) return nullptr;
-    if (!ResFile_Expandieren(packed->pixels, packed->packed_size, packed->packing_method, bild->pixels,
-                             ResFile_Bild_Pixel_Bytes(bild)))
-        return ResFile_Bild_Freigeben(bild);
-    if (depth == 15 && packed->packed_depth == 16) konvertiere_565_zu_555(bild->pixels, uint64_t(bild->width) * bild->height);
-    if (packed->mask) std::memcpy(bild->mask, packed->mask, ResFile_Mask_Bytes(bild->width, bild->height));
+    if (!ResFile_Expandieren(static_cast<const uint8_t*>(packed->pixels), packed->packed_size, packed->pack_method,
+                             static_cast<uint8_t*>(bild->pixels), pixel_bytes(bild)))
+        return Grafik_Bitmap_Freigeben(bild);
+    if (depth == 15 && packed->packed_depth == 16) zu_555(bild);
+    if (packed->mask) std::memcpy(bild->mask, packed->mask, Grafik_Masken_Groesse(bild->width, bild->height));
     return bild;
 }
 
@@ -815,8 +731,6 @@ void DeInit_System_Dateien()
         if (h.handle != -1) DeInit_ResFile(h.handle);
         h.handle = -1;
     }
+    Grafik_Leer_Stub2();
     Mem_Stat_DeInit();
 }
-
-// Nothing makes packed bitmaps before the resource files can be read.
-Rastport* Unpack_Bitmap(Rastport*) { return nullptr; }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 
+struct Rastport;
+
 // Entry types.
 enum ResFile_Typ : int16_t {
     RES_BITMAP = 14,
@@ -57,49 +59,22 @@ extern uint8_t Aktuelle_Palette[768];
 // x and y offsets of the last bitmap entry loaded (face parts are placed with them).
 extern uint16_t ResFile_Letzter_X_Offset;
 extern uint16_t ResFile_Letzter_Y_Offset;
-// Keep-packed option: switched on once at start-up by the graphics library.
+// Keep-packed option: switched on once at start-up by the graphics library (Grafik_Option_Setzen).
 extern uint8_t ResFile_Gepackt_Behalten;
-
-// A decoded bitmap entry: what the loader hands to the bitmap allocation of the graphics library.
-struct ResFile_Bild {
-    uint32_t width;
-    uint32_t height;
-    uint8_t depth;          // 8, 15 or 16
-    uint8_t packed;         // 1: pixels hold packed data of packed_size bytes
-    uint8_t packing_method; // compression value 4 or 5
-    uint8_t packed_depth;
-    uint32_t packed_size;
-    uint8_t* pixels;        // rows top to bottom, (depth + 1) / 8 bytes per pixel
-    uint8_t* mask;          // (width x height) / 8 + 4 bytes, bit n mod 8 of byte n / 8, or null
-    ResFile_Bild* companion;
-    uint8_t* extra;         // width x height x 2 bytes, or null
-    uint8_t palette[768];   // the entry's palette (8-bit entries)
-};
-
-ResFile_Bild* ResFile_Bild_Anlegen(uint32_t width, uint32_t height, int32_t depth, bool mask);
-ResFile_Bild* ResFile_Bild_Freigeben(ResFile_Bild* bild);
-uint32_t ResFile_Bild_Pixel_Bytes(const ResFile_Bild* bild);
-uint32_t ResFile_Mask_Bytes(uint32_t width, uint32_t height);
-
-// Reads a type-14 entry from the file's current position (end of file at file_size) and fits
-// it to the target depth (8, 15, 16). extra: the entry's palette out, or the palette a 15/16-bit
-// picture is reduced with for depth 8. Null with a message on any failure.
-ResFile_Bild* ResFile_Bitmap_Dekodieren(FILE* file, uint64_t file_size, int32_t depth, uint8_t* extra);
-
-// The one place where a decoded bitmap becomes the program's bitmap object. Takes ownership.
-void* Load_Resource_Bitmap(ResFile_Bild* bild);
 
 int32_t Init_ResFile(const char* path);
 void DeInit_ResFile(int32_t handle);
-// Type 14 and 50 (kind 0): a bitmap (Load_Resource_Bitmap); 15 and 48: null; 16: a Mem_Alloc
-// block of the data; 17: a Mem_Alloc block holding the font entry's bytes as stored; 38: a
+// Type 14 and 50 (kind 0): a Rastport (freed with Grafik_Bitmap_Freigeben); 15 and 48: null;
+// 16: a Mem_Alloc block of the data; 17: a Mem_Alloc block holding the font entry's bytes as stored; 38: a
 // Mem_Alloc array of sprite-block pointers (count through extra); 40, 61 and 50 (other kinds):
 // a sprite block (36-byte header, row table, run-length data; pointer words zero).
 void* Load_Resource(int32_t handle, int32_t number, int32_t depth, void* extra);
 // Fills the caller's bitmap, which must have the entry's width and height.
-void Load_Resource_Buffer(ResFile_Bild* bitmap, int32_t handle, int32_t number, int32_t depth, uint8_t* palette);
+void Load_Resource_Buffer(Rastport* bitmap, int32_t handle, int32_t number, int32_t depth, uint8_t* palette);
 FILE* Seek_Resource(int32_t handle, int32_t number, int32_t* type);
-ResFile_Bild* Unpack_Bitmap(const ResFile_Bild* packed, int32_t depth);
+// A new plain Rastport holding the expanded picture of a packed one (which stays unchanged), at
+// the packed one's depth; its RGB565 data becomes RGB555 when depth is 15. Null when it cannot.
+Rastport* Unpack_Bitmap(const Rastport* packed, int32_t depth);
 int32_t Resource_Get_Free_Slot();
 int32_t ResFile_Get_Anzahl(int32_t handle);
 int32_t ResFile_Get_Typ(int32_t handle, int32_t number);
@@ -111,7 +86,3 @@ void DeInit_System_Dateien();
 // on (1 and 3 expand nothing; unknown values are reported "Compress: unbekannt" and leave out
 // as it was), 0 = a damaged stream.
 int ResFile_Expandieren(const uint8_t* packed, uint32_t size, uint32_t compression, uint8_t* out, uint32_t capacity);
-
-struct Rastport;
-// Unpacks a packed bitmap (packed flag 1) into a new plain Rastport; null when it cannot.
-Rastport* Unpack_Bitmap(Rastport* packed);

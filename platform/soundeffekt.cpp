@@ -1,8 +1,11 @@
 #include "platform/soundeffekt.h"
 
 #include <algorithm>
+#include <cstdio>
 
+#include "platform/mem.h"
 #include "platform/menuesound.h"
+#include "platform/resfile.h"
 #include "platform/sound.h"
 
 static Soundeffekt_Slot slots[SOUNDEFFEKT_ANZAHL] = {
@@ -19,14 +22,23 @@ static Soundeffekt_Resource_Lader resource_lader = nullptr;
 
 void Soundeffekt_Set_Resource_Lader(Soundeffekt_Resource_Lader lader) { resource_lader = lader; }
 
-// The one place where sound data come out of a resource file. To be wired to the resource
-// loader: Load_Resource(handle, nummer, 0, NULL) gives the type-16 block, and its size is the
-// entry's stored size (the WAV header's data size is not trusted).
+// The one place where sound data come out of a resource file: the type-16 block, as long as
+// the entry's stored size says (the WAV header's data size is not trusted).
 bool Soundeffekt_Resource_Holen(int32_t resfile_handle, int32_t nummer, std::vector<uint8_t>& daten)
 {
     daten.clear();
     if (resource_lader) return resource_lader(resfile_handle, nummer, daten) && !daten.empty();
-    return false;
+    int32_t typ = 0;
+    std::FILE* f = Seek_Resource(resfile_handle, nummer, &typ);
+    uint8_t n[4];
+    if (!f || typ != RES_DATEN || std::fread(n, 1, 4, f) != 4) return false;
+    uint32_t groesse = uint32_t(n[0]) | uint32_t(n[1]) << 8 | uint32_t(n[2]) << 16 | uint32_t(n[3]) << 24;
+    // The loader checks the size against the file before it reads the block.
+    auto* block = static_cast<uint8_t*>(Load_Resource(resfile_handle, nummer, 0, nullptr));
+    if (!block) return false;
+    daten.assign(block, block + groesse);
+    Mem_Free(block, 0);
+    return !daten.empty();
 }
 
 static bool slot_gueltig(int n) { return n >= 0 && n < SOUNDEFFEKT_ANZAHL; }
@@ -127,8 +139,7 @@ void Soundeffekt_Block_Schreiben(uint8_t* block)
     }
 }
 
-// To be wired: ResFile_Handles[0], the screen resource file.
-static int32_t bildschirm_resfile() { return 0; }
+static int32_t bildschirm_resfile() { return ResFile_Handles[0].handle; }
 
 bool Soundeffekt_Block_Lesen(const uint8_t* block, uint32_t length)
 {

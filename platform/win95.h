@@ -51,8 +51,8 @@ extern char Pfad_Video[256];
 extern char Pfad_Server_Logfiles[256];
 extern char Spielstand_Ordner[256];
 extern char Pfad_Resfile[256];
-// Folder prefix of "data.bin", ending in '/': the program folder.
-extern char Pfad_Data_Bin[256];
+// The data check hands the folders of the resource files to the resource loader
+// (ResFile_Ordner, ResFile_Daten_Praefix in platform/resfile.h).
 // Savegame extension, ".sgv" unless the registry names another.
 extern char Win95_Extension[20];
 

@@ -12,6 +12,7 @@
 #include "platform/win95.h"
 #include "graphics/grafik_screen.h"
 #include "platform/display.h"
+#include "platform/resfile.h"
 
 Os_Window* Win95_Fenster = nullptr;
 void* Win95_Instanz = nullptr;
@@ -33,7 +34,6 @@ char Pfad_Video[256] = "";
 char Pfad_Server_Logfiles[256] = "";
 char Spielstand_Ordner[256] = "";
 char Pfad_Resfile[256] = "";
-char Pfad_Data_Bin[256] = "";
 char Win95_Extension[20] = ".sgv";
 
 static char res_path[256] = "";
@@ -276,12 +276,14 @@ const char* Win95_Registry_Get_Letzter_Spielstand()
 
 int Win95_Check_Data_Files()
 {
+    // "data.bin" lies in the program folder, the other resource files in their own folder.
     // The program folder is at most 255 characters long after the registry read; cut to fit.
     size_t n = std::strlen(Pfad_Programm);
-    if (n > sizeof Pfad_Data_Bin - 2) n = sizeof Pfad_Data_Bin - 2;
-    std::memcpy(Pfad_Data_Bin, Pfad_Programm, n);
-    Pfad_Data_Bin[n] = '/';
-    Pfad_Data_Bin[n + 1] = 0;
+    if (n > sizeof ResFile_Daten_Praefix - 2) n = sizeof ResFile_Daten_Praefix - 2;
+    std::memcpy(ResFile_Daten_Praefix, Pfad_Programm, n);
+    ResFile_Daten_Praefix[n] = '/';
+    ResFile_Daten_Praefix[n + 1] = 0;
+    std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s", Pfad_Resfile);
     struct Pflicht {
         const char* folder;
         const char* name;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "graphics/grafik_bitmap.h"
 #include "platform/mem.h"
 #include "platform/resfile.h"
 #include "tools/datagen/resf_dateien.h"
@@ -25,12 +26,12 @@ TEST(ResFileManifest, BuiltFilesHoldEveryEntry)
         ASSERT_GE(h, 0) << e.datei;
         ASSERT_EQ(ResFile_Get_Typ(h, e.nummer), e.typ) << e.datei << " " << e.nummer;
         if (e.typ == RES_BITMAP) {
-            auto* b = static_cast<ResFile_Bild*>(Load_Resource(h, e.nummer, 16, nullptr));
+            auto* b = static_cast<Rastport*>(Load_Resource(h, e.nummer, 16, nullptr));
             ASSERT_NE(b, nullptr) << e.nummer;
             EXPECT_EQ(b->width, e.width);
             EXPECT_EQ(b->height, e.height);
             EXPECT_EQ(b->mask != nullptr, e.maske);
-            ResFile_Bild_Freigeben(b);
+            Grafik_Bitmap_Freigeben(b);
         } else if (e.typ == RES_DATEN) {
             int32_t typ = 0;
             FILE* f = Seek_Resource(h, e.nummer, &typ);

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "common/capture.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
 #include "platform/mem.h"
 #include "platform/resfile.h"
 #include "tools/datagen/resf_writer.h"
@@ -47,7 +49,9 @@ Resf_Bytes pixel16(uint32_t n, uint16_t base)
     return b;
 }
 
-uint16_t px(const ResFile_Bild* b, uint32_t i) { return uint16_t(b->pixels[2 * i] | b->pixels[2 * i + 1] << 8); }
+const uint8_t* bytes(const Rastport* b) { return static_cast<const uint8_t*>(b->pixels); }
+Resf_Bytes pixel_bytes(const Rastport* b, size_t n) { return Resf_Bytes(bytes(b), bytes(b) + n); }
+uint16_t px(const Rastport* b, uint32_t i) { return uint16_t(bytes(b)[2 * i] | bytes(b)[2 * i + 1] << 8); }
 
 int32_t oeffne(const Resf_Datei& d, const std::string& name)
 {
@@ -147,12 +151,12 @@ TEST(ResFile, BitmapsFitTheTargetDepth)
     int32_t h = oeffne(d, "bilder.res");
     ASSERT_EQ(h, 0);
 
-    auto* stored = static_cast<ResFile_Bild*>(Load_Resource(h, 24, 16, nullptr));
+    auto* stored = static_cast<Rastport*>(Load_Resource(h, 24, 16, nullptr));
     ASSERT_NE(stored, nullptr);
     EXPECT_EQ(stored->depth, 16);
     EXPECT_EQ(ResFile_Letzter_X_Offset, 7);
-    EXPECT_EQ(Resf_Bytes(stored->pixels, stored->pixels + 2400), b16.pixels);
-    auto* as555 = static_cast<ResFile_Bild*>(Load_Resource(h, 24, 15, nullptr));
+    EXPECT_EQ(pixel_bytes(stored, 2400), b16.pixels);
+    auto* as555 = static_cast<Rastport*>(Load_Resource(h, 24, 15, nullptr));
     ASSERT_NE(as555, nullptr);
     EXPECT_EQ(as555->depth, 15);
     EXPECT_EQ(px(as555, 0), 0x0001); // darkest green stays visible
@@ -163,31 +167,40 @@ TEST(ResFile, BitmapsFitTheTargetDepth)
 
     // Packed with either method, the picture comes back unchanged.
     for (int32_t n : {27, 28}) {
-        auto* b = static_cast<ResFile_Bild*>(Load_Resource(h, n, 16, nullptr));
+        auto* b = static_cast<Rastport*>(Load_Resource(h, n, 16, nullptr));
         ASSERT_NE(b, nullptr);
-        EXPECT_EQ(Resf_Bytes(b->pixels, b->pixels + 2400), b16.pixels) << n;
-        ResFile_Bild_Freigeben(b);
+        EXPECT_EQ(pixel_bytes(b, 2400), b16.pixels) << n;
+        Grafik_Bitmap_Freigeben(b);
     }
-    auto* zero = static_cast<ResFile_Bild*>(Load_Resource(h, 29, 16, nullptr));
+    auto* zero = static_cast<Rastport*>(Load_Resource(h, 29, 16, nullptr));
     ASSERT_NE(zero, nullptr);
     EXPECT_TRUE(fehler.contains("Compress: unbekannt"));
-    EXPECT_EQ(Resf_Bytes(zero->pixels, zero->pixels + 2400), Resf_Bytes(2400, 0));
+    EXPECT_EQ(pixel_bytes(zero, 2400), Resf_Bytes(2400, 0));
 
-    // Keep-packed entries stay packed once the option is on and unpack on demand.
-    ResFile_Gepackt_Behalten = 1;
-    auto* packed = static_cast<ResFile_Bild*>(Load_Resource(h, 30, 15, nullptr));
-    ResFile_Gepackt_Behalten = 0;
+    // Keep-packed entries stay packed once the graphics option is on and unpack on demand;
+    // a blit from the packed bitmap draws the picture and leaves the packed data alone.
+    Grafik_Option_Setzen();
+    auto* packed = static_cast<Rastport*>(Load_Resource(h, 30, 15, nullptr));
+    ResFile_Gepackt_Behalten = 0;  // the option is process-wide; later loads unpack again
     ASSERT_NE(packed, nullptr);
     EXPECT_EQ(packed->packed, 1);
-    EXPECT_EQ(packed->packing_method, 4);
-    ResFile_Bild* unpacked = Unpack_Bitmap(packed, 15);
+    EXPECT_EQ(packed->pack_method, 4);
+    EXPECT_EQ(packed->packed_depth, 16);
+    Rastport* unpacked = Unpack_Bitmap(packed, 15);
     ASSERT_NE(unpacked, nullptr);
-    EXPECT_EQ(Resf_Bytes(unpacked->pixels, unpacked->pixels + 2400), Resf_Bytes(as555->pixels, as555->pixels + 2400));
+    EXPECT_EQ(pixel_bytes(unpacked, 2400), pixel_bytes(as555, 2400));
+    Resf_Bytes gepackt = pixel_bytes(packed, packed->packed_size);
+    Rastport* bild = Grafik_Bitmap_Anlegen(40, 30, 15);
+    ASSERT_EQ(Grafik_Blit(packed, 0, 0, 40, 30, bild, 0, 0), 1);
+    EXPECT_EQ(pixel_bytes(bild, 2400), pixel_bytes(as555, 2400));
+    EXPECT_EQ(pixel_bytes(packed, packed->packed_size), gepackt);
+    EXPECT_EQ(Grafik_Blit(as555, 0, 0, 40, 30, packed, 0, 0), 0);
+    Grafik_Bitmap_Freigeben(bild);
 
     // 8 bit to 16 through the entry's palette; a refused mask is skipped so that the companion
     // and the extra data behind it are still read correctly.
     uint8_t palette[768];
-    auto* rgb = static_cast<ResFile_Bild*>(Load_Resource(h, 25, 16, palette));
+    auto* rgb = static_cast<Rastport*>(Load_Resource(h, 25, 16, palette));
     ASSERT_NE(rgb, nullptr);
     EXPECT_TRUE(fehler.contains("Load_Resource: Maske: Fehler"));
     EXPECT_EQ(palette[3], 63);
@@ -196,32 +209,32 @@ TEST(ResFile, BitmapsFitTheTargetDepth)
     EXPECT_EQ(px(rgb, 2), 0x07E0);
     EXPECT_EQ(px(rgb, 14), 0x001F);
     ASSERT_NE(rgb->companion, nullptr);
-    EXPECT_EQ(rgb->companion->pixels[3], 6);
+    EXPECT_EQ(bytes(rgb->companion)[3], 6);
     ASSERT_NE(rgb->extra, nullptr);
-    EXPECT_EQ(rgb->extra[29], 0x5A);
-    auto* masked = static_cast<ResFile_Bild*>(Load_Resource(h, 26, 16, nullptr));
+    EXPECT_EQ(static_cast<const uint8_t*>(rgb->extra)[29], 0x5A);
+    auto* masked = static_cast<Rastport*>(Load_Resource(h, 26, 16, nullptr));
     ASSERT_NE(masked, nullptr);
     ASSERT_NE(masked->mask, nullptr);
     EXPECT_EQ(masked->mask[1], 0x55);
 
     // 16 bit to 8 through the caller's palette: nearest entries, never entry 0.
-    auto* indexed = static_cast<ResFile_Bild*>(Load_Resource(h, 24, 8, b8.palette.data()));
+    auto* indexed = static_cast<Rastport*>(Load_Resource(h, 24, 8, b8.palette.data()));
     ASSERT_NE(indexed, nullptr);
     EXPECT_EQ(indexed->depth, 8);
-    for (uint32_t i = 0; i < 1200; ++i) ASSERT_NE(indexed->pixels[i], 0);
+    for (uint32_t i = 0; i < 1200; ++i) ASSERT_NE(bytes(indexed)[i], 0);
     EXPECT_EQ(Load_Resource(h, 24, 8, nullptr), nullptr);
     EXPECT_EQ(Load_Resource(h, 24, 12, nullptr), nullptr);
 
     // The caller's bitmap must match the entry.
-    ResFile_Bild* ziel = ResFile_Bild_Anlegen(40, 30, 15, false);
+    Rastport* ziel = Grafik_Bitmap_Anlegen(40, 30, 15);
     Load_Resource_Buffer(ziel, h, 24, 15, nullptr);
-    EXPECT_EQ(Resf_Bytes(ziel->pixels, ziel->pixels + 2400), Resf_Bytes(as555->pixels, as555->pixels + 2400));
-    ResFile_Bild* klein = ResFile_Bild_Anlegen(10, 10, 16, false);
+    EXPECT_EQ(pixel_bytes(ziel, 2400), pixel_bytes(as555, 2400));
+    Rastport* klein = Grafik_Bitmap_Anlegen(10, 10, 16);
     Load_Resource_Buffer(klein, h, 24, 16, nullptr);
     EXPECT_TRUE(fehler.contains("Load_Resource: Größe!"));
-    EXPECT_EQ(Resf_Bytes(klein->pixels, klein->pixels + 200), Resf_Bytes(200, 0));
+    EXPECT_EQ(pixel_bytes(klein, 200), Resf_Bytes(200, 0));
 
-    for (ResFile_Bild* b : {stored, as555, zero, packed, unpacked, rgb, masked, indexed, ziel, klein}) ResFile_Bild_Freigeben(b);
+    for (Rastport* b : {stored, as555, zero, packed, unpacked, rgb, masked, indexed, ziel, klein}) Grafik_Bitmap_Freigeben(b);
     alle_schliessen();
 }
 
@@ -275,12 +288,12 @@ TEST(ResFile, PalettesSpritesFontsAndFilms)
     Mem_Free(farben, 0);
 
     uint8_t kind_wav[44] = {};
-    auto* film = static_cast<ResFile_Bild*>(Load_Resource(h, 28, 0, kind_wav));
+    auto* film = static_cast<Rastport*>(Load_Resource(h, 28, 0, kind_wav));
     ASSERT_NE(film, nullptr);
     EXPECT_EQ(film->depth, 8);
-    EXPECT_EQ(film->pixels[23], 9);
+    EXPECT_EQ(bytes(film)[23], 9);
     EXPECT_EQ(std::memcmp(kind_wav, "RIFF", 4), 0);
-    ResFile_Bild_Freigeben(film);
+    Grafik_Bitmap_Freigeben(film);
 
     auto* f = static_cast<uint8_t*>(Load_Resource(h, 29, 16, nullptr));
     ASSERT_NE(f, nullptr);
@@ -289,6 +302,15 @@ TEST(ResFile, PalettesSpritesFontsAndFilms)
 
     EXPECT_EQ(Load_Resource(h, 30, 16, nullptr), nullptr);
     EXPECT_TRUE(fehler.contains("Load_Resource: Unkown"));
+    std::vector<uint8_t> namen(7 * 256);
+    EXPECT_EQ(ResFile_Namen_Lesen(h, namen.data()), 0); // written without a name table
+    alle_schliessen();
+
+    d.namen = {"palette", "sprite"};
+    h = oeffne(d, "namen.res");
+    ASSERT_EQ(ResFile_Namen_Lesen(h, namen.data()), 1);
+    EXPECT_STREQ(reinterpret_cast<char*>(namen.data() + 256), "sprite");
+    EXPECT_EQ(namen[6 * 256], 0);
     alle_schliessen();
 }
 

@@ -2,3 +2,4 @@
 #include "tools/datagen/manifest.cpp"
 #include "tools/datagen/resf_dateien.cpp"
 #include "tools/datagen/resf_writer.cpp"
+#include "tools/datagen/sound_synth.cpp"

@@ -2,82 +2,77 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "platform/menuesound.h"
+#include "platform/resfile.h"
 #include "platform/sound.h"
 #include "platform/soundeffekt.h"
 #include "platform/win95_sound.h"
+#include "tools/datagen/resf_dateien.h"
+#include "tools/datagen/sound_synth.h"
 
 namespace fs = std::filesystem;
 
-namespace {
-
-fs::path quellen;
-
-std::vector<uint8_t> datei_lesen(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-bool aus_quellen(int32_t, int32_t nummer, std::vector<uint8_t>& daten)
-{
-    daten = datei_lesen(quellen / (std::to_string(nummer) + ".wav"));
-    return !daten.empty();
-}
-
-}  // namespace
-
-// The data builder's sounds are what the sound modules accept.
+// The data builder's sounds, fetched from the built resource files the way the program fetches
+// them, are what the sound modules accept.
 TEST(SoundDaten, BuiltSoundsLoadAndPlay)
 {
-    fs::path programm = fs::path(DORVIN_BINARY_DIR) / "dorvin_datagen";
-    if (!fs::exists(programm)) GTEST_SKIP() << "data builder not built";
+    for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
     fs::path ziel = fs::temp_directory_path() / ("dorvin_sounds_" + std::to_string(getpid()));
-    std::string befehl = programm.string() + " sounds --ziel " + ziel.string();
-    ASSERT_EQ(std::system(befehl.c_str()), 0);
-    quellen = ziel / "sound_quellen";
+    ASSERT_EQ(Resf_Dateien_Erzeugen(ziel.string()), 0);
+    std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", ziel.c_str());
+    std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", ziel.c_str());
+    ASSERT_EQ(Init_System_Dateien(), 1);
+    int32_t scr = ResFile_Handles[0].handle, daten = ResFile_Handles[1].handle;
+    ASSERT_GE(scr, 0);
+    ASSERT_GE(daten, 0);
 
     int hilfe = 0;
-    for (const auto& e : fs::directory_iterator(quellen)) {
-        auto bytes = datei_lesen(e.path());
+    for (const auto& e : Sound_Synth_Eintraege()) {
+        int32_t h = std::string(e.datei) == "data.bin" ? daten : scr;
+        std::vector<uint8_t> bytes;
+        ASSERT_TRUE(Soundeffekt_Resource_Holen(h, e.nummer, bytes)) << e.nummer;
         Win95_Wav_Format f;
-        ASSERT_TRUE(Win95_Sound_Wav_Lesen(bytes.data(), uint32_t(bytes.size()), &f)) << e.path();
-        EXPECT_EQ(f.data_size + 44, bytes.size()) << e.path();
-        if (std::stoi(e.path().stem().string()) >= 6265) {
+        ASSERT_TRUE(Win95_Sound_Wav_Lesen(bytes.data(), uint32_t(bytes.size()), &f)) << e.nummer;
+        EXPECT_EQ(f.data_size + 44, bytes.size()) << e.nummer;
+        if (e.nummer >= SOUND_SYNTH_HILFE_BASIS) {
             ++hilfe;
-            EXPECT_GE(bytes.size(), 1000u) << e.path();
+            EXPECT_GE(bytes.size(), 1000u) << e.nummer;
         }
     }
     EXPECT_GE(hilfe, 100);
 
     ASSERT_EQ(Sound_Init(), 1);
-    Soundeffekt_Set_Resource_Lader(aus_quellen);
+    // The user's menu-sound folder starts empty: the seven tunes exist once, in the screen file.
     Menuesound_Set_Ordner((ziel / "menu_sounds").c_str());
-    ASSERT_EQ(Soundeffekt_Load_All(0), 1);
+    ASSERT_EQ(Soundeffekt_Load_All(scr), 1);
     for (int n = 0; n < SOUNDEFFEKT_ANZAHL; ++n) EXPECT_GE(Soundeffekt_Get_Slot(n)->sample, 0) << n;
-    EXPECT_EQ(Menuesound_Anzahl(), 7);
-    EXPECT_GE(Menuesound_Play(7, 0), 0);
-    EXPECT_EQ(Sound_Is_Playing(Menuesound_Id()), 1);
+    EXPECT_EQ(Menuesound_Anzahl(), 0);
+    for (int n = 0; n < MENUESOUND_RESOURCEN; ++n) {
+        EXPECT_GE(Menuesound_Play(n, 0), 0) << n;
+        EXPECT_EQ(Sound_Is_Playing(Menuesound_Id()), 1) << n;
+    }
 
-    // A help sound streams from its file.
-    fs::path hilfe_datei = quellen / "6265.wav";
-    std::FILE* f = std::fopen(hilfe_datei.c_str(), "rb");
+    // A help sound streams from data.bin, as the help window does it.
+    int32_t typ = 0;
+    std::FILE* f = Seek_Resource(daten, SOUND_SYNTH_HILFE_BASIS, &typ);
     ASSERT_NE(f, nullptr);
-    EXPECT_GE(Sound_Stream_Start(f, uint32_t(fs::file_size(hilfe_datei))), 0);
+    EXPECT_EQ(typ, RES_DATEN);
+    uint8_t n[4];
+    ASSERT_EQ(std::fread(n, 1, 4, f), 4u);
+    uint32_t groesse = uint32_t(n[0] | n[1] << 8 | n[2] << 16 | n[3] << 24);
+    EXPECT_GE(groesse, 1000u);
+    EXPECT_GE(Sound_Stream_Start(f, groesse), 0);
     Sound_Stream_Stop();
-    std::fclose(f);
 
     Menuesound_Stop(0);
     Soundeffekt_Free_All();
     Sound_DeInit();
-    Soundeffekt_Set_Resource_Lader(nullptr);
     Menuesound_Set_Ordner(nullptr);
+    DeInit_System_Dateien();
     fs::remove_all(ziel);
 }

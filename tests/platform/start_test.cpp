@@ -19,6 +19,7 @@
 #include "platform/crash.h"
 #include "platform/os/os.h"
 #include "platform/os/os_display.h"
+#include "platform/resfile.h"
 #include "platform/timer.h"
 #include "platform/win95.h"
 
@@ -126,6 +127,19 @@ TEST(Start, InstallationChecksInOrder)
 
     std::string cleanup = "rm -rf '" + dir + "'";
     EXPECT_EQ(std::system(cleanup.c_str()), 0);
+}
+
+// The resource loader opens "data.bin" in the program folder and the rest in the resource folder.
+TEST(Start, DataCheckHandsTheResourceFoldersToTheLoader)
+{
+    std::string dir = temp_dir();
+    std::snprintf(Pfad_Programm, sizeof Pfad_Programm, "%s", dir.c_str());
+    std::snprintf(Pfad_Resfile, sizeof Pfad_Resfile, "%s/resfile", dir.c_str());
+    std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s/config_files", dir.c_str());
+    EXPECT_EQ(Win95_Check_Data_Files(), 0);  // nothing installed
+    EXPECT_EQ(std::string(ResFile_Daten_Praefix), dir + "/");
+    EXPECT_EQ(std::string(ResFile_Ordner), dir + "/resfile");
+    rmdir(dir.c_str());
 }
 
 TEST(Start, GameMainRunsTheServicesInOrderUntilQuit)

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+#include "tools/datagen/sound_synth.h"
+
 namespace {
 
 constexpr int16_t BILD = 14, DATEN = 16, FONT = 17;
@@ -24,14 +26,21 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 1048, 1048, BILD, 640, 480, 0, 16, false, "Menue-Hintergrund (abgedunkelt gezeigt)");
     bereich(v, scr, 1229, 1229, BILD, 320, 200, 0, 16, true, "Bild in der Bildschirmmitte");
     bereich(v, scr, 1521, 1537, FONT, 0, 0, 0, 8, false, "Schrift der Grafikbibliothek (Slot = Nummer - 1521)");
-    bereich(v, scr, 1609, 1615, DATEN, 0, 0, 4454, 0, false, "Menue-Klang (WAV), Nummer - 1609");
     bereich(v, scr, 1838, 1937, BILD, 32, 48, 0, 16, true, "Trikotbild");
     bereich(v, scr, 3691, 3691, BILD, 640, 480, 0, 16, false, "Spiel-Hintergrund (abgedunkelt gezeigt)");
     bereich(v, scr, 5043, 5047, BILD, 80, 24, 0, 16, false, "Requester-Knopf");
     bereich(v, scr, 5530, 6129, BILD, 48, 48, 0, 16, true, "Vereinswappen (Nummer - 5530; 598 ohne Verein)");
     bereich(v, scr, 6213, 6232, BILD, 32, 32, 0, 16, true, "Mauszeiger");
     bereich(v, scr, 6240, 6240, BILD, 640, 480, 0, 16, false, "Bildschirm-Hintergrund");
-    bereich(v, "data.bin", 6265, 6274, DATEN, 0, 0, 4454, 0, false, "Hilfe-Sprache (WAV, gestreamt), Nummer - 6265");
+    // The synthesised sounds with their real sizes: effects and menu tunes in the screen file,
+    // the spoken help in data.bin.
+    for (const Sound_Synth_Eintrag& s : Sound_Synth_Eintraege()) {
+        const char* zweck = s.nummer >= SOUND_SYNTH_HILFE_BASIS ? "Hilfe-Sprache (WAV, gestreamt), Nummer - 6265"
+                            : s.nummer >= SOUND_SYNTH_MENUE_BASIS ? "Menue-Klang (WAV), Nummer - 1609"
+                                                                  : "Effekt-Klang (WAV)";
+        uint32_t groesse = uint32_t(Sound_Synth_Bytes(s.nummer).size());
+        v.push_back({s.datei, s.nummer, DATEN, 0, 0, groesse, 0, false, zweck});
+    }
     // Numbers provisional until the advertising screen is built.
     bereich(v, "werbung.res", 0, 19, BILD, 96, 48, 0, 16, false, "Werbepartner-Bild");
     return v;

@@ -1,10 +1,11 @@
 #include "tools/datagen/resf_dateien.h"
 
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <map>
+
+#include "tools/datagen/sound_synth.h"
 
 namespace {
 
@@ -53,17 +54,6 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
     return b;
 }
 
-Resf_Bytes klang(uint32_t groesse, int32_t n)
-{
-    std::vector<int16_t> samples((groesse - 44) / 2);
-    double hz = 330.0 + 55.0 * (n % 8);
-    for (size_t i = 0; i < samples.size(); ++i) {
-        double huelle = 1.0 - double(i) / double(samples.size());
-        samples[i] = int16_t(6000.0 * huelle * std::sin(2.0 * M_PI * hz * double(i) / 22050.0));
-    }
-    return Resf_Wav(samples, 22050);
-}
-
 Resf_Bytes font()
 {
     // Layout of a font entry; the font feature replaces these with rasterised fonts.
@@ -97,7 +87,7 @@ Resf_Bytes Resf_Manifest_Daten(const Manifest_Eintrag& e)
 {
     switch (e.typ) {
     case 14: return Resf_Bitmap_Daten(bild(e));
-    case 16: return Resf_Daten(klang(e.groesse, e.nummer));
+    case 16: return Resf_Daten(Sound_Synth_Bytes(e.nummer));
     case 17: return font_eintrag(e.nummer);
     default: return {};
     }

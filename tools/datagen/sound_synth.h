@@ -1,7 +1,7 @@
 // Synthesised sounds of the program's data: WAV images (44-byte header + PCM) made from
 // numbers alone, the same bytes on every run. The resource-file writer puts them into
-// "resf_scr.res" (effects, menu sounds) and "data.bin" (help sounds); the "sounds" step writes
-// them as plain files.
+// "resf_scr.res" (effects, menu sounds) and "data.bin" (help sounds) as type-16 entries; the
+// menu-sounds folder is left to the user's own files.
 #pragma once
 #include <cstdint>
 #include <vector>

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/grafik_bitmap.h"
 #include "platform/resfile.h"
 
 static const char* typ_name(int32_t t)
@@ -63,16 +64,25 @@ static int liste(int32_t h)
 static int png(int32_t h, int32_t index, const char* ausgabe)
 {
     uint8_t palette[768];
-    auto* b = static_cast<ResFile_Bild*>(Load_Resource(h, index + RESFILE_NUMMER_VERSATZ, 16, palette));
-    if (!b || b->packed) {
-        std::fprintf(stderr, "dorvin_resdump: Eintrag %d ist kein ladbares Bild\n", index);
+    if (ResFile_Get_Typ(h, index + RESFILE_NUMMER_VERSATZ) != RES_BITMAP) {
+        std::fprintf(stderr, "dorvin_resdump: Eintrag %d ist kein Bild\n", index);
         return 1;
     }
+    auto* b = static_cast<Rastport*>(Load_Resource(h, index + RESFILE_NUMMER_VERSATZ, 16, palette));
+    if (!b || b->packed) {
+        std::fprintf(stderr, "dorvin_resdump: Eintrag %d ist kein ladbares Bild\n", index);
+        Grafik_Bitmap_Freigeben(b);
+        return 1;
+    }
+    const auto* px = static_cast<const uint8_t*>(b->pixels);
     FILE* f = std::fopen(ausgabe, "wb");
-    png_structp p = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_structp p = f ? png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr) : nullptr;
     png_infop info = p ? png_create_info_struct(p) : nullptr;
-    if (!f || !info || setjmp(png_jmpbuf(p))) {
+    if (!info || setjmp(png_jmpbuf(p))) {
         std::fprintf(stderr, "dorvin_resdump: kann %s nicht schreiben\n", ausgabe);
+        if (p) png_destroy_write_struct(&p, info ? &info : nullptr);
+        if (f) std::fclose(f);
+        Grafik_Bitmap_Freigeben(b);
         return 1;
     }
     png_init_io(p, f);
@@ -83,7 +93,7 @@ static int png(int32_t h, int32_t index, const char* ausgabe)
     for (uint32_t y = 0; y < b->height; ++y) {
         for (uint32_t x = 0; x < b->width; ++x) {
             uint32_t i = y * b->width + x;
-            uint16_t v = uint16_t(b->pixels[2 * i] | b->pixels[2 * i + 1] << 8);
+            uint16_t v = uint16_t(px[2 * i] | px[2 * i + 1] << 8);
             bool sichtbar = v != 0 && (!b->mask || (b->mask[i / 8] >> (i % 8) & 1));
             uint8_t* o = &zeile[4 * x];
             o[0] = uint8_t((v >> 11) << 3);
@@ -96,7 +106,7 @@ static int png(int32_t h, int32_t index, const char* ausgabe)
     png_write_end(p, nullptr);
     png_destroy_write_struct(&p, &info);
     std::fclose(f);
-    ResFile_Bild_Freigeben(b);
+    Grafik_Bitmap_Freigeben(b);
     return 0;
 }
 

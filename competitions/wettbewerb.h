@@ -1,0 +1,356 @@
+// Competitions: the records of leagues, cups and international competitions, the reader of the
+// competition configuration, the structural queries (rounds, groups, pyramids, league systems,
+// team lists) and the savegame block.
+//
+// Competitions are addressed by id (0..255, stored in 8 bits elsewhere); records by record number
+// (0..127). Links between records are record numbers, -1 for none. Records in use are contiguous
+// from record 0; a free record has an empty NAME.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+constexpr int32_t WETTBEWERB_ANZAHL = 128;         // records
+constexpr int32_t WETTBEWERB_MAX_ID = 255;
+constexpr int32_t WETTBEWERB_MAX_LIGA_ID = 127;     // base leagues and league systems
+constexpr int32_t WETTBEWERB_NAME_LAENGE = 25;      // 24 characters and the terminator
+constexpr int32_t WETTBEWERB_IDENT_LAENGE = 32;
+constexpr int32_t WETTBEWERB_MAX_TEAMS = 128;       // team list of any competition
+constexpr int32_t WETTBEWERB_MAX_LIGA_TEAMS = 24;   // a competition without KO_SYSTEM
+constexpr int32_t WETTBEWERB_MAX_SPIELTAGE = 50;
+constexpr int32_t WETTBEWERB_ZIEL_LISTEN = 5;
+constexpr int32_t WETTBEWERB_PLAETZE = 128;
+constexpr int32_t WETTBEWERB_WEITERKOMM = 5;
+constexpr int32_t WETTBEWERB_WER_GEGEN_WEN_MAX = 1200;  // 24 teams x 50 match days
+constexpr int32_t WETTBEWERB_AUFFUELL_MAX = 16;
+constexpr int32_t WETTBEWERB_QUALI_LAND_MAX = 64;
+constexpr int32_t WETTBEWERB_SCHALTER = 5;
+constexpr int32_t WETTBEWERB_GRAFIK_BASIS = 3695;   // GRAFIK_NUMMER n selects picture 3695 + n
+constexpr int32_t WETTBEWERB_CONFIG_VERSION = 201;
+
+// MODUS bits. The words the file uses for them stand in `Wettbewerb_Modus`.
+constexpr uint32_t RUECKSPIELE = 1u << 0;
+constexpr uint32_t HEIMRECHT = 1u << 1;
+constexpr uint32_t KO_SYSTEM = 1u << 2;
+constexpr uint32_t VERLAENGERUNG = 1u << 3;
+constexpr uint32_t QUALIFIKANTEN_AUS_LIGABAUM = 1u << 4;
+constexpr uint32_t LOSEN = 1u << 5;                  // live draw possible
+constexpr uint32_t ENGLISCHE_TABELLE = 1u << 6;      // three points for a win
+constexpr uint32_t ELFMETERSCHIESSEN = 1u << 7;
+constexpr uint32_t SPIELE_PRO_SPIELTAG_VARIABEL = 1u << 8;
+constexpr uint32_t EINNAHMEN_TEILEN = 1u << 9;
+constexpr uint32_t SUDDEN_DEATH = 1u << 10;
+constexpr uint32_t SCHIRI_NICHT_AUS_TEAMLAND = 1u << 11;
+constexpr uint32_t AMATEUR_HEIMRECHT = 1u << 12;
+constexpr int32_t WETTBEWERB_MODUS_BITS = 17;
+
+// RUNDENTEXT numbers; -1 (no entry) and RT_SPIELTAG both read "%d.Spieltag".
+enum : int32_t {
+    RT_SPIELTAG = 0, RT_ERSTE_RUNDE, RT_ZWEITE_RUNDE, RT_DRITTE_RUNDE, RT_VIERTE_RUNDE,
+    RT_ACHTELFINALE, RT_VIERTELFINALE, RT_HALBFINALE, RT_FINALE, RT_QUALIFIKATION, RT_VORRUNDE,
+    RT_ZWISCHENRUNDE, RT_SPIEL_UM_PLATZ_DREI,
+    RT_ANZAHL
+};
+
+// SUPER_ART numbers (the kind of competition); the file words stand in `Wettbewerb_Super_Art`.
+enum : int32_t { SA_KEINE = -1, SA_LIGA = 0, SA_POKAL, SA_INTERNATIONAL, SA_FREUNDSCHAFT, SA_ANZAHL };
+
+// Indices of the eight links of a record.
+enum : int32_t {
+    WV_VORRUNDE = 0,      // previous round
+    WV_NACHFOLGERUNDE,    // next round
+    WV_VORGRUPPE,         // previous parallel group
+    WV_NACHGRUPPE,        // next parallel group (PARALLELGRUPPE)
+    WV_UNTERLIGA,         // league below (VISUELL_NACHFOLGER)
+    WV_OBERLIGA,          // league above
+    WV_HORIZONTAL,        // horizontal group key (VISUELL_PARALLEL), -1 standing alone
+    WV_CONFIG_NUMMER,     // editing session's configuration number (not a record link)
+    WV_ANZAHL
+};
+
+struct Wettbewerb_Verknuepfung {
+    int32_t v[WV_ANZAHL];
+};
+
+using Wettbewerb_Id = int32_t;
+
+struct Wettbewerb_Teamlisten {
+    int16_t teams[WETTBEWERB_MAX_TEAMS];   // current team list, -1 free
+    int32_t anzahl;
+    int16_t start[WETTBEWERB_MAX_TEAMS];   // configured start teams (STARTTEILNEHMER)
+    int32_t start_anzahl;
+};
+
+// Five lists of the record number each table place leads to; -1 none, -3 a temporary mark.
+struct Wettbewerb_Platz_Ziele {
+    int32_t ziel[WETTBEWERB_ZIEL_LISTEN][WETTBEWERB_PLAETZE];
+    int32_t anzahl;   // lists read from the file
+};
+
+struct Wettbewerb_Datensatz {
+    char name[WETTBEWERB_NAME_LAENGE];          // empty: record free
+    char gruppen_name[WETTBEWERB_NAME_LAENGE];
+    char identifikation[WETTBEWERB_IDENT_LAENGE];
+    Wettbewerb_Id id;
+    int32_t besitzer;                           // record of the first round's first group
+    uint32_t modus;
+    Wettbewerb_Verknuepfung vk;
+    int32_t teams;
+    int32_t spieltage;
+    Wettbewerb_Teamlisten listen;
+    Wettbewerb_Platz_Ziele ziele;
+    int32_t rundentext[WETTBEWERB_MAX_SPIELTAGE];  // RT_* per match day, -1 none
+
+    // Keyword fields.
+    int32_t super_art;
+    int32_t wochentag;           // 0 Saturday, 1 Sunday, ...
+    int32_t quote_wochentag;
+    int32_t startwoche;
+    int32_t endwoche;
+    int32_t spielfrei_start;
+    int32_t spielfrei_ende;
+    int32_t anz_parallel_gruppen;
+    int32_t weiterkomm_anz[WETTBEWERB_WEITERKOMM];
+    int32_t sieger;
+    int32_t best_of_x;
+    int32_t halbzeit_laenge;
+    int32_t halbzeit_laenge_verl;
+    int32_t anz_halbzeiten;
+    int32_t anz_halbzeiten_verl;
+    int32_t alle_x_jahre;
+    int32_t startjahr;
+    int32_t land;                // team number of the country entry, -1 none
+    // WER_GEGEN_WEN: slot numbers read in pairs (home, away), match day after match day; the
+    // fixture set-up takes them instead of its own order when present.
+    uint8_t wer_gegen_wen[WETTBEWERB_WER_GEGEN_WEN_MAX];
+    int32_t wer_gegen_wen_anz;
+    // AUFFUELL_MIT_TEAMS: free places are filled with up to `anzahl` teams from the team-number
+    // range von..bis.
+    struct Auffuell { int32_t von, bis, anzahl; } auffuell[WETTBEWERB_AUFFUELL_MAX];
+    int32_t auffuell_anz;
+    // QUALI_LAND: `anzahl` entrants of this competition come from the country `land`.
+    struct Quali_Land { int32_t land, anzahl; } quali_land[WETTBEWERB_QUALI_LAND_MAX];
+    int32_t quali_land_anz;
+    int32_t erste_gelbsperre;
+    int32_t intervall_gelbsperre;
+    int32_t grafik_nummer;
+    int32_t audio_nummer;
+    int32_t ausrichter;          // host team, -1 none
+    int32_t ausrichter_stadion;  // team whose stadium hosts, -1 none
+    int32_t wichtig;             // importance 0..100
+    int32_t sieg_praemie;
+    int32_t unentschieden_praemie;
+    int32_t antritts_praemie;
+    int32_t anz_quali_aus_ligabaum;
+    int32_t kalender_position;
+    int32_t qualiwoche;
+    int32_t wechsel_in;
+    uint8_t pokal_praemie;
+    uint8_t basisliga;
+    uint8_t amateur_liga;
+    uint8_t qualifikanten_mischen;
+    uint8_t quali_zu_saisonstart;
+    uint8_t mehrmals_pro_jahr;
+    uint8_t golden_goal;
+    uint8_t rueckspiel_nach_zwei_wochen;
+    // 1 results page after a match day, 2 team of the day, 3 random-draw handling, 4 keep the
+    // match overview open, 5 run-time dummy (friendlies).
+    uint8_t schalter[WETTBEWERB_SCHALTER];
+
+    // State of the running season.
+    int32_t spiele_block;        // fixture block id, -1 none
+    int32_t spieltag;            // current match day
+    int32_t runde;               // current leg
+};
+
+// The information block of one competition; every field 32 bits up to `basisliga`.
+struct Wettbewerb_Info {
+    int32_t modus;
+    int32_t teams;
+    int32_t spieltage;
+    int32_t spieltag;            // current match day
+    int32_t saison_spieltage;    // match days of the whole chain of rounds
+    int32_t ketten_offset;       // match days of the rounds before this one
+    int32_t oberwettbewerb;      // id of the owning competition
+    int32_t runde;               // current leg
+    int32_t halbzeit_laenge;
+    int32_t halbzeit_laenge_verl;
+    int32_t anz_halbzeiten;
+    int32_t anz_halbzeiten_verl;
+    int32_t best_of_x;
+    int32_t spiele_block;
+    int32_t id;
+    int32_t ausrichter;
+    int32_t ausrichter_stadion;
+    uint8_t basisliga;
+};
+static_assert(offsetof(Wettbewerb_Info, spieltag) == 12);
+static_assert(offsetof(Wettbewerb_Info, spiele_block) == 52);
+static_assert(offsetof(Wettbewerb_Info, ausrichter) == 60);
+static_assert(offsetof(Wettbewerb_Info, ausrichter_stadion) == 64);
+
+// ---- Vocabulary of the configuration file ----
+
+enum Wettbewerb_Feld_Art : uint8_t {
+    WFA_TEXT,       // quoted text into a record field
+    WFA_ZAHL,       // number (or alias) with a range
+    WFA_TEAM,       // team number or -1, below the team count
+    WFA_JA,         // flag, "JA"
+    WFA_SONDER,     // handled by its own rule
+    WFA_KOPF,       // header or record start
+};
+struct Wettbewerb_Feld {
+    const char* wort;
+    Wettbewerb_Feld_Art art;
+    int32_t min, max;
+};
+constexpr int32_t WETTBEWERB_FELDER = 58;
+extern const Wettbewerb_Feld Wettbewerb_Felder[WETTBEWERB_FELDER];
+extern const char* const Wettbewerb_Modus[WETTBEWERB_MODUS_BITS];
+extern const char* const Wettbewerb_Rundentext[RT_ANZAHL];
+extern const char* const Wettbewerb_Super_Art[SA_ANZAHL];
+// German weekday names, index 0 Saturday.
+extern const char* const Wettbewerb_Wochentag[7];
+
+// ---- Records and state ----
+
+// The empty template: a new or cleared record is a copy; values equal to it are not written.
+extern const Wettbewerb_Datensatz Wettbewerb_Leerer_Datensatz;
+
+// True when the competitions are loaded and ready.
+bool Wettbewerb_Bereit();
+// Pointer to record `nummer` (0..127), null outside or before the records exist.
+Wettbewerb_Datensatz* Wettbewerb_Zeiger(int32_t nummer);
+// Refills record `nummer` from the template, -1 all; place targets and round texts -1.
+void Wettbewerb_Datensatz_Leeren(int32_t nummer);
+// Releases the records; the competitions are no longer ready.
+void Wettbewerb_Free();
+// Installs records built elsewhere (reader, savegame, tests): derives the reverse links and the
+// owners from the forward links, checks every limit and link, and only then replaces the
+// current records. False with a message on the error sink, nothing changed.
+bool Wettbewerb_Uebernehmen(const Wettbewerb_Datensatz* recs, int32_t anzahl, int32_t team_anzahl);
+// Renumbers links, owners and place targets for a record inserted (1) or deleted (0) at nummer;
+// a link to a deleted record becomes -1. The configuration number is not a record link and stays.
+void Wettbewerb_Verknuepfungen_Verschieben(int32_t nummer, int32_t einfuegen);
+
+// ---- Reader ----
+
+// Reads config_files/<set+1>_wettbewerb.cfg with the aliases of the alias set. A file that
+// breaks a limit is refused with a German message naming the competition and the keyword; the
+// records already loaded stay as they were. A wrong CHECKSUMME only warns.
+bool Wettbewerb_Config_Lesen(int32_t set, int32_t alias_set);
+// The reader's thirteen value lists (texts kept until all records are read).
+void Wettbewerb_Config_Listen_Init();
+void Wettbewerb_Config_Listen_Freigeben();
+// The highest team number that the set's competition file names; -1 when an alias is unresolved
+// or the file is missing.
+int32_t Wettbewerb_Config_Max_Teamnummer(int32_t set, int32_t alias_set);
+// True when no competition holds, among its first TEAMS current teams, a number >= team count.
+bool Wettbewerb_Config_Teams_Gueltig();
+
+// ---- Queries (ids in, ids out; -1, 0, false or null when unknown or not ready) ----
+
+int32_t Wettbewerb_Get_Nummer(Wettbewerb_Id id);
+const Wettbewerb_Info* Wettbewerb_Get_Info(Wettbewerb_Id id);   // one static block
+Wettbewerb_Id Wettbewerb_Get_Erster();
+Wettbewerb_Id Wettbewerb_Get_Naechster();
+// The first round of the owning competition's chain; the round after `id`.
+Wettbewerb_Id Wettbewerb_Get_Erster_Der_Kette(Wettbewerb_Id id);
+Wettbewerb_Id Wettbewerb_Get_Naechster_Der_Kette(Wettbewerb_Id id);
+// The first parallel group of id's round; the group after `id`.
+Wettbewerb_Id Wettbewerb_Get_Erste_Gruppe(Wettbewerb_Id id);
+Wettbewerb_Id Wettbewerb_Get_Naechste_Gruppe(Wettbewerb_Id id);
+Wettbewerb_Id Wettbewerb_Get_Oberwettbewerb(Wettbewerb_Id id);
+// The round (first group) of id's chain that holds chain match day `tag` (-1: the chain's
+// current match day); the day inside that round goes to *tag_in_runde.
+Wettbewerb_Id Wettbewerb_Get_Runden_Wettbewerb(Wettbewerb_Id id, int32_t tag, int32_t* tag_in_runde);
+Wettbewerb_Datensatz* Wettbewerb_Vorrunde(const Wettbewerb_Datensatz* w);
+Wettbewerb_Datensatz* Wettbewerb_Vorgruppe(const Wettbewerb_Datensatz* w);
+Wettbewerb_Datensatz* Wettbewerb_Nachfolgerunde(const Wettbewerb_Datensatz* w);
+// The top league of id's pyramid; then each call the next lower league, -1 below the bottom.
+Wettbewerb_Id Wettbewerb_Hierarchie_Oben(Wettbewerb_Id id);
+Wettbewerb_Id Wettbewerb_Hierarchie_Naechste();
+// League systems (ids of the top leagues of the base-league pyramids); `ids` has room for
+// WETTBEWERB_ANZAHL or is null.
+int32_t Wettbewerb_Get_Ligasysteme(int32_t* ids);
+// The teams of every base league of a league system; at most `max` are stored.
+int32_t Wettbewerb_Get_Ligasystem_Teams(Wettbewerb_Id system, int16_t* teams, int32_t max);
+// Horizontal group: member count and id's position in it; first member (and cursor), next.
+int32_t Wettbewerb_Visuell_Horizontal_Anz(Wettbewerb_Id id, int32_t* anzahl = nullptr, int32_t* position = nullptr);
+Wettbewerb_Id Wettbewerb_Visuell_Horizontal_Erster(Wettbewerb_Id id);
+Wettbewerb_Id Wettbewerb_Visuell_Horizontal_Naechster();
+// Tiers of id's pyramid (the result) and id's own tier, 0 at the top.
+int32_t Wettbewerb_Visuell_Vertikal_Anz(Wettbewerb_Id id, int32_t* stufen = nullptr, int32_t* eigene = nullptr);
+// Own tier into *stufe_a and tier count into *stufe_b, the count at least `minimum` for a base
+// league; false (tier 0 of 1) for an unknown id.
+bool Wettbewerb_Visuell_Vertikal_Anz_Min(Wettbewerb_Id id, int32_t* stufe_a, int32_t* stufe_b, int32_t minimum);
+// Current team list: count, and the numbers into `teams` (room for WETTBEWERB_MAX_TEAMS) when given.
+int32_t Wettbewerb_Get_Teams(Wettbewerb_Id id, int16_t* teams);
+bool Wettbewerb_Team_In_Liste(Wettbewerb_Id id, int32_t team);
+// 1 when the team is in the current list of id's round or one of its parallel groups.
+int32_t Wettbewerb_Team_Noch_Dabei(Wettbewerb_Id id, int32_t team, int32_t = 0, int32_t = 0);
+int32_t Wettbewerb_Team_In_Wettbewerb(Wettbewerb_Id id, int32_t team);
+// True when the team is in a current or start list of any round or group of id's competition.
+bool Wettbewerb_Team_Erreicht(Wettbewerb_Id id, int32_t team, int32_t = 0, int32_t = 0);
+// The competition the team plays in: with nur_liga its base league, else the first of all.
+Wettbewerb_Id Wettbewerb_Get_Team_Wettbewerb(int32_t team, int32_t nur_liga, int32_t = 0);
+// The owning competitions of a country (-1 all), each once, into `ids` when given.
+int32_t Wettbewerb_Get_Land_Wettbewerbe(int32_t land, int32_t* ids, int32_t nur_basisligen = 0);
+// Switch 1..5 of the competition's owner; mode 0 clear, 1 set, 2 toggle. Returns the new state.
+int32_t Wettbewerb_Get_Schalter(Wettbewerb_Id id, int32_t art);
+int32_t Wettbewerb_Set_Schalter(Wettbewerb_Id id, int32_t art, int32_t modus);
+// NAME, with `zusatz` and a group name "NAME, GRUPPEN_NAME"; a temporary string.
+const char* Wettbewerb_Get_Anzeigename(Wettbewerb_Id id, int32_t zusatz = 0);
+// Stage name of match day `tag` (0-based) of the competition; a temporary string.
+const char* Wettbewerb_Get_Rundentext(Wettbewerb_Id id, int32_t tag, int32_t = 0);
+int32_t Wettbewerb_Get_Grafik_Nummer(Wettbewerb_Id id);
+int32_t Wettbewerb_Get_Spiele_Block(Wettbewerb_Id id);
+// Target id of a table place (0-based) in place-target list 0..4, -1 none.
+Wettbewerb_Id Wettbewerb_Get_Quali_Ziel(Wettbewerb_Id id, int32_t platz, int32_t liste);
+bool Wettbewerb_Ist_Heimrecht(Wettbewerb_Id id);
+// A host, or clubs of more than one country: in its team lists (country = LAND of the club's
+// base league), among the leagues that qualify into it, or in QUALI_LAND.
+bool Wettbewerb_Ist_International(Wettbewerb_Id id);
+int32_t Wettbewerb_Get_Anzahl_Spiele_Pro_Paarung(Wettbewerb_Id id);
+// 1 when `gelbe` yellow cards make a ban in the competition.
+int32_t Wettbewerb_Gelbsperre_Faellig(Wettbewerb_Id id, int32_t gelbe);
+// League level of the team in percent: 100 top tier, less per tier below; 0 without league.
+int32_t Wettbewerb_Get_Liga_Niveau(int32_t team);
+// WICHTIG of the team's base league, 0..100.
+int32_t Wettbewerb_Get_Team_Ansehen(int32_t team);
+// Highest WICHTIG of the competitions the team is in (base leagues only with nur_liga), 0..100.
+int32_t Wettbewerb_Get_Team_Bedeutung(int32_t team, int32_t nur_liga = 0);
+// value x p / 100 with p = league level clamped to 1..100 (101 - p when invertieren).
+int32_t Wettbewerb_Niveau_Skalieren(int32_t team, int32_t wert, int32_t invertieren = 0);
+// value blended with the league level: gewicht percent of it scaled by the level.
+int32_t Wettbewerb_Niveau_Gewichten(int32_t team, int32_t wert, int32_t gewicht);
+// The team's 0-based place in the competition's table, -1 none (no tables kept yet).
+int32_t Wettbewerb_Get_Tabellenplatz(Wettbewerb_Id id, int32_t team, int32_t = -1, int32_t = -1,
+                                     int32_t = 31, int32_t = 0);
+// 100 - place x 100 / teams of the team's league, 80 when no place is known; clamped 0..100.
+int32_t Wettbewerb_Get_Tabellenplatz_Prozent(int32_t team, int32_t* platz = nullptr);
+// Pairings on match day `tag` (-1 current): TEAMS / 2 for a league, (TEAMS + 1) halved once
+// per match day for KO_SYSTEM; 0 for a missing record.
+int32_t Wettbewerb_Paarungen_Zaehlen(const Wettbewerb_Datensatz* w, int32_t tag);
+// The same by id; -1 when not ready, day below -1 or unknown id.
+int32_t Wettbewerb_Get_Paarung(Wettbewerb_Id id, int32_t tag);
+// The friendly-match competition (fifth switch), -1 none.
+Wettbewerb_Id Wettbewerb_Get_Dummy_Id();
+bool Wettbewerb_Gibt_Es_International();
+void Wettbewerb_Platz_Ziele_Marken_Loeschen();
+
+// ---- Savegame block (position 6) ----
+
+constexpr uint32_t WETTBEWERB_BLOCK_VERSION = 1;
+// The byte image of all records and the ready state.
+std::vector<uint8_t> Wettbewerb_Block_Packen();
+// Checks the image against its real size and every record against the limits; on any fault
+// false with a message, and the records in memory stay as they were.
+bool Wettbewerb_Block_Entpacken(const uint8_t* daten, size_t laenge, int32_t team_anzahl);
+// Size of one record in the image.
+size_t Wettbewerb_Block_Datensatz_Groesse();
+// The block as the savegame container writes and reads it, and their registration at position 6.
+struct Disk_Datei;
+bool Wettbewerb_Write_Bin_Block(Disk_Datei* datei);
+bool Wettbewerb_Read_Bin_Block(Disk_Datei* datei, const char* version);
+bool Wettbewerb_Disk_Registrieren();

@@ -1,0 +1,656 @@
+// Structural queries over the competition records: rounds and groups, pyramids and league
+// systems, team lists, and the values other modules derive from a team's league.
+#include <algorithm>
+#include <cstdint>
+
+#include "competitions/wettbewerb.h"
+#include "competitions/wettbewerb_intern.h"
+#include "gameflow/print.h"
+#include "gameflow/temp.h"
+
+namespace {
+
+int32_t nummer_von(const Wettbewerb_Datensatz* w) { return static_cast<int32_t>(w - wb_daten); }
+
+Wettbewerb_Id id_von(int32_t nummer)
+{
+    Wettbewerb_Datensatz* w = wb_link(nummer);
+    return w && wb_benutzt(*w) ? w->id : -1;
+}
+
+int32_t anzahl_benutzt()
+{
+    int32_t n = 0;
+    while (wb_daten && n < WETTBEWERB_ANZAHL && wb_benutzt(wb_daten[n])) ++n;
+    return n;
+}
+
+// Cursors of the iterations that the callers drive one call at a time.
+int32_t cursor_alle = -1;
+int32_t cursor_hierarchie = -1;
+int32_t cursor_horizontal = -1;
+
+// First parallel group of a record's round.
+Wettbewerb_Datensatz* erste_gruppe(Wettbewerb_Datensatz* w)
+{
+    for (int32_t s = 0; w && s < WETTBEWERB_ANZAHL && w->vk.v[WV_VORGRUPPE] >= 0; ++s)
+        w = wb_link(w->vk.v[WV_VORGRUPPE]);
+    return w;
+}
+
+// Next round after a record's round (taken from the round's first group, then from any group).
+Wettbewerb_Datensatz* naechste_runde(Wettbewerb_Datensatz* w)
+{
+    Wettbewerb_Datensatz* g = erste_gruppe(w);
+    for (int32_t s = 0; g && s < WETTBEWERB_ANZAHL; ++s) {
+        if (g->vk.v[WV_NACHFOLGERUNDE] >= 0) return erste_gruppe(wb_link(g->vk.v[WV_NACHFOLGERUNDE]));
+        g = wb_link(g->vk.v[WV_NACHGRUPPE]);
+    }
+    return nullptr;
+}
+
+// Calls f for every round (first group) of the record's chain, from the owner on.
+template <class F> void fuer_kette(Wettbewerb_Datensatz* w, F&& f)
+{
+    Wettbewerb_Datensatz* r = w ? wb_link(w->besitzer) : nullptr;
+    for (int32_t s = 0; r && s < WETTBEWERB_ANZAHL; ++s, r = naechste_runde(r))
+        if (!f(r)) return;
+}
+
+// Calls f for every group of the record's round.
+template <class F> void fuer_gruppen(Wettbewerb_Datensatz* w, F&& f)
+{
+    Wettbewerb_Datensatz* g = erste_gruppe(w);
+    for (int32_t s = 0; g && s < WETTBEWERB_ANZAHL; ++s, g = wb_link(g->vk.v[WV_NACHGRUPPE]))
+        if (!f(g)) return;
+}
+
+Wettbewerb_Datensatz* pyramiden_spitze(Wettbewerb_Datensatz* w)
+{
+    for (int32_t s = 0; w && s < WETTBEWERB_ANZAHL && w->vk.v[WV_OBERLIGA] >= 0; ++s)
+        w = wb_link(w->vk.v[WV_OBERLIGA]);
+    return w;
+}
+
+bool in_liste(const Wettbewerb_Datensatz& w, int32_t team)
+{
+    for (int32_t i = 0; i < w.listen.anzahl && i < WETTBEWERB_MAX_TEAMS; ++i)
+        if (w.listen.teams[i] == team) return true;
+    return false;
+}
+
+bool in_start(const Wettbewerb_Datensatz& w, int32_t team)
+{
+    for (int32_t i = 0; i < w.listen.start_anzahl && i < WETTBEWERB_MAX_TEAMS; ++i)
+        if (w.listen.start[i] == team) return true;
+    return false;
+}
+
+// The base league whose current list holds the team.
+Wettbewerb_Datensatz* liga_von(int32_t team)
+{
+    if (team < 0) return nullptr;
+    for (int32_t i = 0; i < anzahl_benutzt(); ++i)
+        if (wb_daten[i].basisliga && in_liste(wb_daten[i], team)) return &wb_daten[i];
+    return nullptr;
+}
+
+int32_t klemmen(int32_t v, int32_t lo, int32_t hi) { return std::min(hi, std::max(lo, v)); }
+
+}  // namespace
+
+int32_t Wettbewerb_Get_Nummer(Wettbewerb_Id id)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    return w ? nummer_von(w) : -1;
+}
+
+Wettbewerb_Id Wettbewerb_Get_Erster()
+{
+    cursor_alle = -1;
+    if (!Wettbewerb_Bereit() || !wb_benutzt(wb_daten[0])) return -1;
+    cursor_alle = 0;
+    return wb_daten[0].id;
+}
+
+Wettbewerb_Id Wettbewerb_Get_Naechster()
+{
+    if (!Wettbewerb_Bereit() || cursor_alle < 0) return -1;
+    ++cursor_alle;
+    if (cursor_alle >= anzahl_benutzt()) {
+        cursor_alle = -1;
+        return -1;
+    }
+    return wb_daten[cursor_alle].id;
+}
+
+Wettbewerb_Id Wettbewerb_Get_Oberwettbewerb(Wettbewerb_Id id)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    if (!w) return -1;
+    Wettbewerb_Id o = id_von(w->besitzer);
+    return o >= 0 ? o : id;
+}
+
+Wettbewerb_Id Wettbewerb_Get_Erster_Der_Kette(Wettbewerb_Id id)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    return w ? id_von(w->besitzer) : -1;
+}
+
+Wettbewerb_Id Wettbewerb_Get_Naechster_Der_Kette(Wettbewerb_Id id)
+{
+    Wettbewerb_Datensatz* n = naechste_runde(wb_per_id(id));
+    return n ? n->id : -1;
+}
+
+Wettbewerb_Id Wettbewerb_Get_Erste_Gruppe(Wettbewerb_Id id)
+{
+    Wettbewerb_Datensatz* g = erste_gruppe(wb_per_id(id));
+    return g ? g->id : -1;
+}
+
+Wettbewerb_Id Wettbewerb_Get_Naechste_Gruppe(Wettbewerb_Id id)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    return w ? id_von(w->vk.v[WV_NACHGRUPPE]) : -1;
+}
+
+Wettbewerb_Datensatz* Wettbewerb_Vorrunde(const Wettbewerb_Datensatz* w)
+{
+    return w && wb_daten ? wb_link(w->vk.v[WV_VORRUNDE]) : nullptr;
+}
+
+Wettbewerb_Datensatz* Wettbewerb_Vorgruppe(const Wettbewerb_Datensatz* w)
+{
+    return w && wb_daten ? wb_link(w->vk.v[WV_VORGRUPPE]) : nullptr;
+}
+
+Wettbewerb_Datensatz* Wettbewerb_Nachfolgerunde(const Wettbewerb_Datensatz* w)
+{
+    return w && wb_daten ? wb_link(w->vk.v[WV_NACHFOLGERUNDE]) : nullptr;
+}
+
+Wettbewerb_Id Wettbewerb_Get_Runden_Wettbewerb(Wettbewerb_Id id, int32_t tag, int32_t* tag_in_runde)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    if (!w || tag < -1) return -1;
+    Wettbewerb_Datensatz* treffer = nullptr;
+    Wettbewerb_Datensatz* letzte = nullptr;
+    int32_t offset = 0, innen = 0;
+    fuer_kette(w, [&](Wettbewerb_Datensatz* r) {
+        letzte = r;
+        bool hier = tag == -1 ? r->spieltag < r->spieltage : tag < offset + r->spieltage;
+        if (hier) {
+            treffer = r;
+            innen = tag == -1 ? r->spieltag : tag - offset;
+            return false;
+        }
+        offset += r->spieltage;
+        return true;
+    });
+    if (!treffer && tag == -1 && letzte) {  // the chain has finished: its last round
+        treffer = letzte;
+        innen = letzte->spieltag;
+    }
+    if (!treffer) return -1;
+    if (tag_in_runde) *tag_in_runde = innen;
+    return treffer->id;
+}
+
+const Wettbewerb_Info* Wettbewerb_Get_Info(Wettbewerb_Id id)
+{
+    static Wettbewerb_Info info;
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    if (!w) return nullptr;
+    Wettbewerb_Datensatz* runde = erste_gruppe(w);
+    int32_t gesamt = 0, offset = 0;
+    bool davor = true;
+    fuer_kette(w, [&](Wettbewerb_Datensatz* r) {
+        if (r == runde) davor = false;
+        if (davor) offset += r->spieltage;
+        gesamt += r->spieltage;
+        return true;
+    });
+    info = {};
+    info.modus = static_cast<int32_t>(w->modus);
+    info.teams = w->teams;
+    info.spieltage = w->spieltage;
+    info.spieltag = w->spieltag;
+    info.saison_spieltage = gesamt;
+    info.ketten_offset = offset;
+    info.oberwettbewerb = Wettbewerb_Get_Oberwettbewerb(id);
+    info.runde = w->runde;
+    info.halbzeit_laenge = w->halbzeit_laenge;
+    info.halbzeit_laenge_verl = w->halbzeit_laenge_verl;
+    info.anz_halbzeiten = w->anz_halbzeiten;
+    info.anz_halbzeiten_verl = w->anz_halbzeiten_verl;
+    info.best_of_x = w->best_of_x;
+    info.spiele_block = w->spiele_block;
+    info.id = w->id;
+    info.ausrichter = w->ausrichter;
+    info.ausrichter_stadion = w->ausrichter_stadion;
+    info.basisliga = w->basisliga;
+    return &info;
+}
+
+Wettbewerb_Id Wettbewerb_Hierarchie_Oben(Wettbewerb_Id id)
+{
+    Wettbewerb_Datensatz* top = pyramiden_spitze(wb_per_id(id));
+    cursor_hierarchie = top ? nummer_von(top) : -1;
+    return top ? top->id : -1;
+}
+
+Wettbewerb_Id Wettbewerb_Hierarchie_Naechste()
+{
+    Wettbewerb_Datensatz* w = Wettbewerb_Bereit() ? wb_link(cursor_hierarchie) : nullptr;
+    Wettbewerb_Datensatz* u = w ? wb_link(w->vk.v[WV_UNTERLIGA]) : nullptr;
+    cursor_hierarchie = u ? nummer_von(u) : -1;
+    return u ? u->id : -1;
+}
+
+int32_t Wettbewerb_Get_Ligasysteme(int32_t* ids)
+{
+    int32_t n = 0;
+    for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+        if (!wb_daten[i].basisliga) continue;
+        Wettbewerb_Datensatz* top = pyramiden_spitze(&wb_daten[i]);
+        if (!top || top != &wb_daten[i]) continue;
+        if (ids) ids[n] = top->id;
+        ++n;
+    }
+    return n;
+}
+
+int32_t Wettbewerb_Get_Ligasystem_Teams(Wettbewerb_Id system, int16_t* teams, int32_t max)
+{
+    Wettbewerb_Datensatz* s = wb_per_id(system);
+    if (!s) return 0;
+    int32_t n = 0;
+    for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+        const Wettbewerb_Datensatz& w = wb_daten[i];
+        if (!w.basisliga || pyramiden_spitze(&wb_daten[i]) != s) continue;
+        for (int32_t k = 0; k < w.listen.anzahl; ++k) {
+            if (w.listen.teams[k] < 0) continue;
+            if (teams && n < max) teams[n] = w.listen.teams[k];
+            ++n;
+        }
+    }
+    if (teams && n > max) {
+        Print_Fehler("Wettbewerb_Get_Ligasystem_Teams: %d Teams, Platz für %d", n, max);
+        return max;
+    }
+    return n;
+}
+
+int32_t Wettbewerb_Visuell_Horizontal_Anz(Wettbewerb_Id id, int32_t* anzahl, int32_t* position)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    int32_t n = 0, pos = 0;
+    if (w) {
+        int32_t key = w->vk.v[WV_HORIZONTAL];
+        if (key < 0) {
+            n = 1;
+        } else {
+            for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+                if (wb_daten[i].vk.v[WV_HORIZONTAL] != key) continue;
+                if (&wb_daten[i] == w) pos = n;
+                ++n;
+            }
+        }
+    }
+    if (anzahl) *anzahl = n;
+    if (position) *position = pos;
+    return n;
+}
+
+Wettbewerb_Id Wettbewerb_Visuell_Horizontal_Erster(Wettbewerb_Id id)
+{
+    cursor_horizontal = -1;
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    if (!w) return -1;
+    int32_t key = w->vk.v[WV_HORIZONTAL];
+    if (key < 0) {
+        cursor_horizontal = -2 - nummer_von(w);  // a lone league: iteration of one
+        return w->id;
+    }
+    for (int32_t i = 0; i < anzahl_benutzt(); ++i)
+        if (wb_daten[i].vk.v[WV_HORIZONTAL] == key) {
+            cursor_horizontal = i;
+            return wb_daten[i].id;
+        }
+    return -1;
+}
+
+Wettbewerb_Id Wettbewerb_Visuell_Horizontal_Naechster()
+{
+    if (!Wettbewerb_Bereit() || cursor_horizontal < 0) {
+        cursor_horizontal = -1;
+        return -1;
+    }
+    int32_t key = wb_daten[cursor_horizontal].vk.v[WV_HORIZONTAL];
+    for (int32_t i = cursor_horizontal + 1; i < anzahl_benutzt(); ++i)
+        if (wb_daten[i].vk.v[WV_HORIZONTAL] == key) {
+            cursor_horizontal = i;
+            return wb_daten[i].id;
+        }
+    cursor_horizontal = -1;
+    return -1;
+}
+
+int32_t Wettbewerb_Visuell_Vertikal_Anz(Wettbewerb_Id id, int32_t* stufen, int32_t* eigene)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    int32_t n = 0, own = 0;
+    if (w) {
+        Wettbewerb_Datensatz* r = pyramiden_spitze(w);
+        Wettbewerb_Datensatz* w_tier = w->vk.v[WV_HORIZONTAL] >= 0 ? wb_link(w->vk.v[WV_HORIZONTAL]) : w;
+        for (int32_t s = 0; r && s < WETTBEWERB_ANZAHL; ++s) {
+            Wettbewerb_Datensatz* r_tier = r->vk.v[WV_HORIZONTAL] >= 0 ? wb_link(r->vk.v[WV_HORIZONTAL]) : r;
+            if (r_tier == w_tier) own = n;
+            ++n;
+            r = wb_link(r->vk.v[WV_UNTERLIGA]);
+        }
+    }
+    if (stufen) *stufen = n;
+    if (eigene) *eigene = own;
+    return n;
+}
+
+bool Wettbewerb_Visuell_Vertikal_Anz_Min(Wettbewerb_Id id, int32_t* stufe_a, int32_t* stufe_b, int32_t minimum)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    int32_t a = 0, b = 1;
+    if (w) {
+        Wettbewerb_Visuell_Vertikal_Anz(id, &b, &a);
+        if (w->basisliga) b = std::max(b, minimum);
+        b = std::max(b, 1);
+    }
+    if (stufe_a) *stufe_a = a;
+    if (stufe_b) *stufe_b = b;
+    return w != nullptr;
+}
+
+int32_t Wettbewerb_Get_Teams(Wettbewerb_Id id, int16_t* teams)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    if (!w) return 0;
+    int32_t n = std::min(w->listen.anzahl, WETTBEWERB_MAX_TEAMS);
+    if (teams)
+        for (int32_t i = 0; i < n; ++i) teams[i] = w->listen.teams[i];
+    return n;
+}
+
+bool Wettbewerb_Team_In_Liste(Wettbewerb_Id id, int32_t team)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    return w && team >= 0 && in_liste(*w, team);
+}
+
+int32_t Wettbewerb_Team_Noch_Dabei(Wettbewerb_Id id, int32_t team, int32_t, int32_t)
+{
+    bool dabei = false;
+    if (team >= 0)
+        fuer_gruppen(wb_per_id(id), [&](Wettbewerb_Datensatz* g) {
+            dabei = in_liste(*g, team);
+            return !dabei;
+        });
+    return dabei ? 1 : 0;
+}
+
+int32_t Wettbewerb_Team_In_Wettbewerb(Wettbewerb_Id id, int32_t team) { return Wettbewerb_Team_Noch_Dabei(id, team); }
+
+bool Wettbewerb_Team_Erreicht(Wettbewerb_Id id, int32_t team, int32_t, int32_t)
+{
+    bool gefunden = false;
+    if (team >= 0)
+        fuer_kette(wb_per_id(id), [&](Wettbewerb_Datensatz* r) {
+            fuer_gruppen(r, [&](Wettbewerb_Datensatz* g) {
+                gefunden = in_liste(*g, team) || in_start(*g, team);
+                return !gefunden;
+            });
+            return !gefunden;
+        });
+    return gefunden;
+}
+
+Wettbewerb_Id Wettbewerb_Get_Team_Wettbewerb(int32_t team, int32_t nur_liga, int32_t)
+{
+    if (team < 0 || !Wettbewerb_Bereit()) return -1;
+    for (int32_t i = 0; i < anzahl_benutzt(); ++i)
+        if ((!nur_liga || wb_daten[i].basisliga) && in_liste(wb_daten[i], team)) return wb_daten[i].id;
+    return -1;
+}
+
+int32_t Wettbewerb_Get_Land_Wettbewerbe(int32_t land, int32_t* ids, int32_t nur_basisligen)
+{
+    int32_t n = 0;
+    for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+        const Wettbewerb_Datensatz& w = wb_daten[i];
+        const Wettbewerb_Datensatz* nf = wb_link(w.vk.v[WV_NACHFOLGERUNDE]);
+        if (nf && !(w.basisliga && !nf->basisliga)) continue;
+        if (land != -1 && w.land != land) continue;
+        if (nur_basisligen && !w.basisliga) continue;
+        if (!ids) {
+            ++n;
+            continue;
+        }
+        Wettbewerb_Id o = Wettbewerb_Get_Oberwettbewerb(w.id);
+        if (std::find(ids, ids + n, o) == ids + n) ids[n++] = o;
+    }
+    return n;
+}
+
+int32_t Wettbewerb_Get_Schalter(Wettbewerb_Id id, int32_t art)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    Wettbewerb_Datensatz* o = w ? wb_link(w->besitzer) : nullptr;
+    if (!o || art < 1 || art > WETTBEWERB_SCHALTER) return 0;
+    return o->schalter[art - 1];
+}
+
+int32_t Wettbewerb_Set_Schalter(Wettbewerb_Id id, int32_t art, int32_t modus)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    Wettbewerb_Datensatz* o = w ? wb_link(w->besitzer) : nullptr;
+    if (!o || art < 1 || art > WETTBEWERB_SCHALTER || modus < 0 || modus > 2) {
+        Print_Fehler("Wettbewerb_Set_Schalter: Wettbewerb %d, Schalter %d, Modus %d falsch", id, art, modus);
+        return 0;
+    }
+    uint8_t& s = o->schalter[art - 1];
+    s = modus == 2 ? !s : static_cast<uint8_t>(modus);
+    return s;
+}
+
+const char* Wettbewerb_Get_Anzeigename(Wettbewerb_Id id, int32_t zusatz)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    if (!w) return "";
+    if (zusatz && w->gruppen_name[0]) return Temp_Sprintf("%s, %s", w->name, w->gruppen_name);
+    return Temp_Sprintf("%s", w->name);
+}
+
+const char* Wettbewerb_Get_Rundentext(Wettbewerb_Id id, int32_t tag, int32_t)
+{
+    static const char* const TEXTE[RT_ANZAHL] = {
+        "%d.Spieltag", "1. Runde", "2. Runde", "3. Runde", "4. Runde", "Achtelfinale",
+        "Viertelfinale", "Halbfinale", "Finale", "Qualifikation", "Vorrunde", "Zwischenrunde",
+        "Spiel um Platz 3"};
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    if (!w || tag < 0) return "";
+    int32_t rt = tag < WETTBEWERB_MAX_SPIELTAGE ? w->rundentext[tag] : -1;
+    if (rt <= RT_SPIELTAG || rt >= RT_ANZAHL) return Temp_Sprintf(TEXTE[RT_SPIELTAG], tag + 1);
+    return Temp_Sprintf("%s", TEXTE[rt]);
+}
+
+int32_t Wettbewerb_Get_Grafik_Nummer(Wettbewerb_Id id)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    return w ? w->grafik_nummer : -1;
+}
+
+int32_t Wettbewerb_Get_Spiele_Block(Wettbewerb_Id id)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    return w ? w->spiele_block : -1;
+}
+
+Wettbewerb_Id Wettbewerb_Get_Quali_Ziel(Wettbewerb_Id id, int32_t platz, int32_t liste)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    if (!w || platz < 0 || platz >= WETTBEWERB_PLAETZE || liste < 0 || liste >= WETTBEWERB_ZIEL_LISTEN) return -1;
+    return id_von(w->ziele.ziel[liste][platz]);
+}
+
+bool Wettbewerb_Ist_Heimrecht(Wettbewerb_Id id)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    return w && (w->modus & HEIMRECHT);
+}
+
+bool Wettbewerb_Ist_International(Wettbewerb_Id id)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    if (!w) return false;
+    int32_t erstes = -2;
+    bool mehrere = false;
+    auto land = [&](int32_t l) {
+        if (l < 0) return;
+        if (erstes == -2) erstes = l;
+        else if (l != erstes) mehrere = true;
+    };
+    auto team_land = [&](int32_t team) {
+        const Wettbewerb_Datensatz* liga = liga_von(team);
+        if (liga) land(liga->land);
+    };
+    // The whole competition counts, so that a later round of an international cup is one too.
+    fuer_kette(w, [&](Wettbewerb_Datensatz* r) {
+        fuer_gruppen(r, [&](Wettbewerb_Datensatz* g) {
+            if (g->ausrichter >= 0) mehrere = true;
+            for (int32_t k = 0; k < g->quali_land_anz; ++k) land(g->quali_land[k].land);
+            for (int32_t k = 0; k < g->listen.anzahl; ++k) team_land(g->listen.teams[k]);
+            for (int32_t k = 0; k < g->listen.start_anzahl; ++k) team_land(g->listen.start[k]);
+            int32_t nr = nummer_von(g);
+            for (int32_t i = 0; i < anzahl_benutzt(); ++i)
+                for (const auto& liste : wb_daten[i].ziele.ziel)
+                    if (i != nr && std::find(liste, liste + WETTBEWERB_PLAETZE, nr) != liste + WETTBEWERB_PLAETZE &&
+                        wb_daten[i].besitzer != w->besitzer)
+                        land(wb_daten[i].land);
+            return !mehrere;
+        });
+        return !mehrere;
+    });
+    return mehrere;
+}
+
+int32_t Wettbewerb_Get_Anzahl_Spiele_Pro_Paarung(Wettbewerb_Id id)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    return w && w->best_of_x > 1 ? w->best_of_x : 1;
+}
+
+int32_t Wettbewerb_Gelbsperre_Faellig(Wettbewerb_Id id, int32_t gelbe)
+{
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    if (!w || w->erste_gelbsperre <= 0 || gelbe < w->erste_gelbsperre) return 0;
+    int32_t ueber = gelbe - w->erste_gelbsperre;
+    if (w->intervall_gelbsperre <= 0) return ueber == 0 ? 1 : 0;  // only the first ban
+    return ueber % w->intervall_gelbsperre == 0 ? 1 : 0;
+}
+
+int32_t Wettbewerb_Get_Liga_Niveau(int32_t team)
+{
+    Wettbewerb_Datensatz* liga = Wettbewerb_Bereit() ? liga_von(team) : nullptr;
+    if (!liga) return 0;
+    int32_t stufen = 1, eigene = 0;
+    Wettbewerb_Visuell_Vertikal_Anz(liga->id, &stufen, &eigene);
+    if (stufen < 1) return 0;
+    return klemmen(100 * (stufen - eigene) / stufen, 0, 100);
+}
+
+int32_t Wettbewerb_Get_Team_Ansehen(int32_t team)
+{
+    Wettbewerb_Datensatz* liga = Wettbewerb_Bereit() ? liga_von(team) : nullptr;
+    return liga ? klemmen(liga->wichtig, 0, 100) : 0;
+}
+
+int32_t Wettbewerb_Get_Team_Bedeutung(int32_t team, int32_t nur_liga)
+{
+    int32_t best = 0;
+    if (team < 0 || !Wettbewerb_Bereit()) return 0;
+    for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+        const Wettbewerb_Datensatz& w = wb_daten[i];
+        if ((!nur_liga || w.basisliga) && in_liste(w, team)) best = std::max(best, klemmen(w.wichtig, 0, 100));
+    }
+    return best;
+}
+
+int32_t Wettbewerb_Niveau_Skalieren(int32_t team, int32_t wert, int32_t invertieren)
+{
+    int32_t p = klemmen(Wettbewerb_Get_Liga_Niveau(team), 1, 100);
+    if (invertieren) p = 101 - p;
+    return static_cast<int32_t>(static_cast<int64_t>(wert) * p / 100);
+}
+
+int32_t Wettbewerb_Niveau_Gewichten(int32_t team, int32_t wert, int32_t gewicht)
+{
+    int64_t g = klemmen(gewicht, 0, 100);
+    int64_t n = Wettbewerb_Get_Liga_Niveau(team);
+    return static_cast<int32_t>(static_cast<int64_t>(wert) * ((100 - g) * 100 + g * n) / 10000);
+}
+
+int32_t Wettbewerb_Get_Tabellenplatz(Wettbewerb_Id, int32_t, int32_t, int32_t, int32_t, int32_t)
+{
+    return -1;  // tables come with the match store
+}
+
+int32_t Wettbewerb_Get_Tabellenplatz_Prozent(int32_t team, int32_t* platz)
+{
+    Wettbewerb_Datensatz* liga = Wettbewerb_Bereit() ? liga_von(team) : nullptr;
+    int32_t p = liga ? Wettbewerb_Get_Tabellenplatz(liga->id, team, -1, -1, 31, 0) : -1;
+    if (platz) *platz = p;
+    if (p < 0 || liga->teams <= 0) return 80;
+    return klemmen(100 - p * 100 / liga->teams, 0, 100);
+}
+
+int32_t Wettbewerb_Paarungen_Zaehlen(const Wettbewerb_Datensatz* w, int32_t tag)
+{
+    if (!w) return 0;
+    if (tag == -1) tag = w->spieltag;
+    if (tag < 0) return 0;
+    if (w->modus & KO_SYSTEM) {
+        // Each knock-out match day halves the field.
+        if (tag >= 30) return 0;
+        return (w->teams + 1) >> (tag + 1);
+    }
+    return w->teams / 2;
+}
+
+int32_t Wettbewerb_Get_Paarung(Wettbewerb_Id id, int32_t tag)
+{
+    if (!Wettbewerb_Bereit() || tag < -1) return -1;
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    return w ? Wettbewerb_Paarungen_Zaehlen(w, tag) : -1;
+}
+
+Wettbewerb_Id Wettbewerb_Get_Dummy_Id()
+{
+    for (int32_t i = 0; Wettbewerb_Bereit() && i < anzahl_benutzt(); ++i)
+        if (wb_daten[i].schalter[4]) return wb_daten[i].id;
+    return -1;
+}
+
+bool Wettbewerb_Gibt_Es_International()
+{
+    for (int32_t i = 0; Wettbewerb_Bereit() && i < anzahl_benutzt(); ++i)
+        if (!wb_daten[i].basisliga && Wettbewerb_Ist_International(wb_daten[i].id)) return true;
+    return false;
+}
+
+void Wettbewerb_Platz_Ziele_Marken_Loeschen()
+{
+    for (int32_t i = 0; wb_daten && i < WETTBEWERB_ANZAHL; ++i)
+        for (auto& liste : wb_daten[i].ziele.ziel)
+            for (auto& z : liste)
+                if (z == -3) z = -1;
+}

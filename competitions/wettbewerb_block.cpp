@@ -1,0 +1,245 @@
+// Savegame block of the competitions: the byte image of all 128 records.
+//
+// Layout, little-endian:
+//   u32 version (1), u32 ready flag, u32 record count (128), u32 record size,
+//   then each record, field by field in the order of `felder` below: texts as their full
+//   fixed-size byte arrays, i8/u8 fields as one byte, i16 as two, i32/u32 as four.
+// A block is taken only as a whole: its size must match exactly and every record must pass the
+// same checks as a configuration file; otherwise the records in memory stay as they were.
+#include <cstring>
+#include <memory>
+
+#include "competitions/wettbewerb.h"
+#include "competitions/wettbewerb_intern.h"
+#include "gameflow/print.h"
+
+namespace {
+
+constexpr size_t KOPF = 16;
+
+// Visits every stored field of a record in image order.
+template <class W, class F> void felder(W& w, F&& f)
+{
+    f.bytes(w.name, sizeof w.name);
+    f.bytes(w.gruppen_name, sizeof w.gruppen_name);
+    f.bytes(w.identifikation, sizeof w.identifikation);
+    f.i32(w.id);
+    f.i32(w.besitzer);
+    f.u32(w.modus);
+    for (auto& v : w.vk.v) f.i32(v);
+    f.i32(w.teams);
+    f.i32(w.spieltage);
+    for (auto& t : w.listen.teams) f.i16(t);
+    f.i32(w.listen.anzahl);
+    for (auto& t : w.listen.start) f.i16(t);
+    f.i32(w.listen.start_anzahl);
+    for (auto& l : w.ziele.ziel)
+        for (auto& z : l) f.i32(z);
+    f.i32(w.ziele.anzahl);
+    for (auto& r : w.rundentext) f.i32(r);
+    f.i32(w.super_art);
+    f.i32(w.wochentag);
+    f.i32(w.quote_wochentag);
+    f.i32(w.startwoche);
+    f.i32(w.endwoche);
+    f.i32(w.spielfrei_start);
+    f.i32(w.spielfrei_ende);
+    f.i32(w.anz_parallel_gruppen);
+    for (auto& x : w.weiterkomm_anz) f.i32(x);
+    f.i32(w.sieger);
+    f.i32(w.best_of_x);
+    f.i32(w.halbzeit_laenge);
+    f.i32(w.halbzeit_laenge_verl);
+    f.i32(w.anz_halbzeiten);
+    f.i32(w.anz_halbzeiten_verl);
+    f.i32(w.alle_x_jahre);
+    f.i32(w.startjahr);
+    f.i32(w.land);
+    f.bytes(w.wer_gegen_wen, sizeof w.wer_gegen_wen);
+    f.i32(w.wer_gegen_wen_anz);
+    for (auto& a : w.auffuell) {
+        f.i32(a.von);
+        f.i32(a.bis);
+        f.i32(a.anzahl);
+    }
+    f.i32(w.auffuell_anz);
+    for (auto& q : w.quali_land) {
+        f.i32(q.land);
+        f.i32(q.anzahl);
+    }
+    f.i32(w.quali_land_anz);
+    f.i32(w.erste_gelbsperre);
+    f.i32(w.intervall_gelbsperre);
+    f.i32(w.grafik_nummer);
+    f.i32(w.audio_nummer);
+    f.i32(w.ausrichter);
+    f.i32(w.ausrichter_stadion);
+    f.i32(w.wichtig);
+    f.i32(w.sieg_praemie);
+    f.i32(w.unentschieden_praemie);
+    f.i32(w.antritts_praemie);
+    f.i32(w.anz_quali_aus_ligabaum);
+    f.i32(w.kalender_position);
+    f.i32(w.qualiwoche);
+    f.i32(w.wechsel_in);
+    f.u8(w.pokal_praemie);
+    f.u8(w.basisliga);
+    f.u8(w.amateur_liga);
+    f.u8(w.qualifikanten_mischen);
+    f.u8(w.quali_zu_saisonstart);
+    f.u8(w.mehrmals_pro_jahr);
+    f.u8(w.golden_goal);
+    f.u8(w.rueckspiel_nach_zwei_wochen);
+    f.bytes(w.schalter, sizeof w.schalter);
+    f.i32(w.spiele_block);
+    f.i32(w.spieltag);
+    f.i32(w.runde);
+}
+
+struct Zaehler {
+    size_t n = 0;
+    void bytes(const void*, size_t k) { n += k; }
+    void u8(const uint8_t&) { n += 1; }
+    void i16(const int16_t&) { n += 2; }
+    void i32(const int32_t&) { n += 4; }
+    void u32(const uint32_t&) { n += 4; }
+};
+
+struct Schreiber {
+    std::vector<uint8_t>& out;
+    void bytes(const void* p, size_t k)
+    {
+        const uint8_t* b = static_cast<const uint8_t*>(p);
+        out.insert(out.end(), b, b + k);
+    }
+    void u8(const uint8_t& v) { out.push_back(v); }
+    void i16(const int16_t& v)
+    {
+        uint16_t u = static_cast<uint16_t>(v);
+        out.push_back(uint8_t(u));
+        out.push_back(uint8_t(u >> 8));
+    }
+    void u32(const uint32_t& v)
+    {
+        for (int s = 0; s < 32; s += 8) out.push_back(uint8_t(v >> s));
+    }
+    void i32(const int32_t& v) { u32(static_cast<uint32_t>(v)); }
+};
+
+// Reads within the real size; the caller has checked the total length beforehand.
+struct Leser {
+    const uint8_t* p;
+    const uint8_t* ende;
+    bool ok = true;
+    bool da(size_t k)
+    {
+        if (static_cast<size_t>(ende - p) < k) ok = false;
+        return ok;
+    }
+    void bytes(void* ziel, size_t k)
+    {
+        if (!da(k)) return;
+        std::memcpy(ziel, p, k);
+        p += k;
+    }
+    void u8(uint8_t& v)
+    {
+        if (da(1)) v = *p++;
+    }
+    void i16(int16_t& v)
+    {
+        if (!da(2)) return;
+        v = static_cast<int16_t>(uint16_t(p[0] | (p[1] << 8)));
+        p += 2;
+    }
+    void u32(uint32_t& v)
+    {
+        if (!da(4)) return;
+        v = uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+        p += 4;
+    }
+    void i32(int32_t& v)
+    {
+        uint32_t u = 0;
+        u32(u);
+        v = static_cast<int32_t>(u);
+    }
+};
+
+uint32_t le32(const uint8_t* p)
+{
+    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+}
+
+}  // namespace
+
+size_t Wettbewerb_Block_Datensatz_Groesse()
+{
+    Zaehler z;
+    felder(Wettbewerb_Leerer_Datensatz, z);
+    return z.n;
+}
+
+std::vector<uint8_t> Wettbewerb_Block_Packen()
+{
+    std::vector<uint8_t> out;
+    size_t groesse = Wettbewerb_Block_Datensatz_Groesse();
+    out.reserve(KOPF + groesse * WETTBEWERB_ANZAHL);
+    Schreiber s{out};
+    s.u32(WETTBEWERB_BLOCK_VERSION);
+    s.u32(Wettbewerb_Bereit() ? 1u : 0u);
+    s.u32(static_cast<uint32_t>(WETTBEWERB_ANZAHL));
+    s.u32(static_cast<uint32_t>(groesse));
+    for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
+        const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(i);
+        felder(w ? *w : Wettbewerb_Leerer_Datensatz, s);
+    }
+    return out;
+}
+
+bool Wettbewerb_Block_Entpacken(const uint8_t* daten, size_t laenge, int32_t team_anzahl)
+{
+    size_t groesse = Wettbewerb_Block_Datensatz_Groesse();
+    if (!daten || laenge < KOPF) {
+        Print_Fehler("Wettbewerbe im Spielstand: Block fehlt oder ist zu kurz (%zu Bytes)", laenge);
+        return false;
+    }
+    uint32_t version = le32(daten), bereit = le32(daten + 4), anzahl = le32(daten + 8), rg = le32(daten + 12);
+    if (version != WETTBEWERB_BLOCK_VERSION || anzahl != static_cast<uint32_t>(WETTBEWERB_ANZAHL) || rg != groesse ||
+        bereit > 1 || laenge != KOPF + groesse * WETTBEWERB_ANZAHL) {
+        Print_Fehler("Wettbewerbe im Spielstand: unbekanntes Format (Version %u, %u Datensätze zu %u Bytes, %zu Bytes)",
+                     version, anzahl, rg, laenge);
+        return false;
+    }
+    std::unique_ptr<Wettbewerb_Datensatz[]> neu(new (std::nothrow) Wettbewerb_Datensatz[WETTBEWERB_ANZAHL]);
+    if (!neu) {
+        Print_Fehler("Wettbewerbe im Spielstand: kein Speicher");
+        return false;
+    }
+    Leser l{daten + KOPF, daten + laenge};
+    for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
+        neu[i] = Wettbewerb_Leerer_Datensatz;
+        felder(neu[i], l);
+    }
+    if (!l.ok) {
+        Print_Fehler("Wettbewerbe im Spielstand: Block zu kurz");
+        return false;
+    }
+    if (!bereit) {
+        Wettbewerb_Free();
+        return true;
+    }
+    // The image stores the derived links too; they must be what the forward links give.
+    std::unique_ptr<Wettbewerb_Datensatz[]> probe(new (std::nothrow) Wettbewerb_Datensatz[WETTBEWERB_ANZAHL]);
+    if (!probe) return false;
+    for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) probe[i] = neu[i];
+    std::string fehler = wb_pruefen_und_ableiten(probe.get(), WETTBEWERB_ANZAHL, team_anzahl);
+    for (int32_t i = 0; fehler.empty() && i < WETTBEWERB_ANZAHL; ++i)
+        if (std::memcmp(&probe[i].vk, &neu[i].vk, sizeof neu[i].vk) || probe[i].besitzer != neu[i].besitzer)
+            fehler = "Wettbewerb " + wb_bezeichnung(neu[i], i) + ": Verknüpfungen widersprechen sich";
+    if (!fehler.empty()) {
+        Print_Fehler("Wettbewerbe im Spielstand: %s", fehler.c_str());
+        return false;
+    }
+    return Wettbewerb_Uebernehmen(neu.get(), WETTBEWERB_ANZAHL, team_anzahl);
+}

@@ -1,0 +1,21 @@
+// State and helpers shared by the files of the competition module; not for other modules.
+#pragma once
+#include <string>
+
+#include "competitions/wettbewerb.h"
+
+// The 128 records, null while none are loaded.
+extern Wettbewerb_Datensatz* wb_daten;
+extern bool wb_bereit;
+
+// Record by id, null when unknown or not ready.
+Wettbewerb_Datensatz* wb_per_id(Wettbewerb_Id id);
+inline bool wb_benutzt(const Wettbewerb_Datensatz& w) { return w.name[0] != 0; }
+// The record of a link or owner value, null for -1 or a value outside the block.
+Wettbewerb_Datensatz* wb_link(int32_t nummer);
+
+// Checks a block of records and derives reverse links and owners in place. Returns "" when
+// the block is sound, else the German reason naming the competition and the keyword.
+std::string wb_pruefen_und_ableiten(Wettbewerb_Datensatz* recs, int32_t anzahl, int32_t team_anzahl);
+// Display of a record for messages: "\"NAME\" (IDENTIFIKATION)" or "Nr. n".
+std::string wb_bezeichnung(const Wettbewerb_Datensatz& w, int32_t nummer);

@@ -1,0 +1,129 @@
+// Players: three parallel record arrays (main, fixed, and the part a network client never needs)
+// plus one flag byte per player, addressed by the player number spnr. Other modules reach them
+// only through the accessors below.
+#pragma once
+#include <cstdint>
+
+// Field ids of Spieler_Wert, Spieler_String and Spieler_Zeiger.
+enum : int32_t {
+    SP_NAME = 45, SP_VORNAME = 46, SP_GESICHT = 47, SP_FORMTENDENZ = 48, SP_ANGEBOTSWERT = 49,
+    SP_ART = 50, SP_KO = 51, SP_IN = 52, SP_TE = 53, SP_NATION = 54, SP_GROESSE = 55, SP_ALTER = 56,
+    SP_LIEBLINGSPOS = 57,
+    SP_KRAFT = 58, SP_AUSDAUER = 59, SP_ZWEIKAMPF = 60, SP_UEBERSICHT = 61, SP_TAKT_VERST = 62,
+    SP_TEAMGEIST = 63, SP_SPRITZIGKEIT = 64, SP_DRIBBLING = 65, SP_TORSCHUSS = 66,
+    SP_FLANKEN = 67, SP_FREISTOSS = 68, SP_ELFMETER = 69, SP_ECKEN = 70, SP_KOPFBALLST = 71,
+    SP_TORINSTINKT = 72, SP_ROBUSTHEIT = 73, SP_NERVENST = 74, SP_AGGRESSIV = 75,
+    SP_VEREINSTREUE = 76, SP_ALLROUNDER = 77, SP_ERFAHRUNG = 78, SP_REFLEXE = 79,
+    SP_HERAUSLAUFEN = 80, SP_STRAFRAUM = 81, SP_FORM = 82, SP_SPIEL_ERSCHOEPFUNG = 83,
+    SP_VERLETZUNG_ZUSATZ = 84, SP_VERLETZUNG_ART = 85, SP_VERLETZUNG_TAGE = 86,
+    SP_TRAININGS_ERSCHOEPFUNG = 87, SP_VORNAME_2_STELLIG = 88, SP_K_I_T = 89, SP_K_I_T_FORM = 90,
+    SP_HAARFARBE = 91, SP_HAUTFARBE = 92, SP_TORWART_STAERKE = 93, SP_RUECKENNUMMER = 94,
+    SP_BILDNUMMER = 95, SP_TALENT = 96, SP_NAME_LAND = 97, SP_NAME_BEOBACHTET = 98,
+    SP_NAME_LAND_BEOBACHTET = 99, SP_VOLLNAME = 100, SP_HEIMATSYSTEM = 101,
+    SP_ANGEBOTSZAEHLER = 102, SP_VOLLNAME_LAND = 103, SP_STATUS = 104, SP_ATTRIBUT128 = 105,
+    SP_ATTRIBUT1024 = 106, SP_ZAEHLER_1 = 107, SP_ZAEHLER_2 = 108, SP_ZAEHLER_3 = 109,
+};
+
+// Modes of the accessors.
+enum : uint8_t {
+    SP_LESEN = 0, SP_SCHREIBEN = 1, SP_TOGGLE = 2, SP_LOESCHEN = 4, SP_SETZEN = 8,
+    SP_ATTRIBUTE_LESEN = 16, SP_PROZENT = 0x20, SP_ERHOEHEN = 0x40,
+};
+
+// SP_STATUS bits.
+enum : uint8_t {
+    SP_STATUS_KARRIERE_ENDE = 1, SP_STATUS_WECHSEL = 4, SP_STATUS_NEU = 8,
+    SP_STATUS_OHNE_HEIMATSYSTEM = 16, SP_STATUS_OHNE_VEREIN = 32,
+};
+
+constexpr int16_t SP_POS_TORWART = 459;
+constexpr int SP_ATTRIBUTVEKTOR = 28;
+
+struct Spieler_Struktur {
+    uint8_t alter;
+    int16_t attribute[9];   // visible, 1..999; a keeper's strength in slot 0
+    uint8_t unsichtbar[15]; // invisible, 0..99; slots 10 and 11 copy allrounder and experience
+    uint8_t allrounder;
+    uint8_t spiel_erschoepfung;
+    uint8_t trainings_erschoepfung;
+    uint16_t erfahrung;
+    uint8_t form;
+    uint8_t formtendenz;
+    uint16_t zaehler_1;
+    uint16_t zaehler_2;
+    uint8_t zaehler_3;
+    uint8_t status;
+    uint8_t verletzung_art;
+    uint8_t verletzung_tage;
+};
+
+struct Spieler_Fix {
+    char name[20];
+    char vorname[2];
+    int16_t bildnummer;
+    int16_t nation;
+    uint8_t groesse;
+    uint32_t gesicht;
+    uint8_t farben;  // hair colour in the high nibble, skin in the low one; 255 unset
+    int16_t lieblingspos;
+};
+
+struct Spieler_Client_Egal {
+    uint8_t rueckennummer;
+    int8_t heimatsystem;
+    int8_t angebotszaehler;
+    int8_t angebotswert;
+    uint8_t verletzung_zusatz;
+    uint16_t talent[14];
+};
+
+// Byte images of the three parts for savegames and packets.
+constexpr uint32_t SPIELER_STRUKTUR_BYTES = 50;
+constexpr uint32_t SPIELER_FIX_BYTES = 36;
+constexpr uint32_t SPIELER_EGAL_BYTES = 34;
+void Spieler_Struktur_Packen(const Spieler_Struktur& s, uint8_t* bytes);
+void Spieler_Struktur_Entpacken(const uint8_t* bytes, Spieler_Struktur& s);
+void Spieler_Fix_Packen(const Spieler_Fix& f, uint8_t* bytes);
+void Spieler_Fix_Entpacken(const uint8_t* bytes, Spieler_Fix& f);
+void Spieler_Egal_Packen(const Spieler_Client_Egal& e, uint8_t* bytes);
+void Spieler_Egal_Entpacken(const uint8_t* bytes, Spieler_Client_Egal& e);
+
+// The arrays, owned by this module: null while no database exists.
+extern int32_t Spieler_Anzahl;
+extern Spieler_Struktur* Spieler_Daten;
+extern Spieler_Fix* Spieler_Fix_Daten;
+extern Spieler_Client_Egal* Spieler_Egal_Daten;
+extern uint8_t* Spieler_Client_Flags;  // 1 main part fetched, 2 fixed part fetched
+
+// The weights of the 24 attributes per player type (0 goalkeeper, 1-3 by line).
+extern const uint8_t Spieler_Attribut_Gewichte[4][24];
+extern const char* const Spieler_Attribut_Namen[29];
+
+int32_t Spieler_Wert(int32_t id, int32_t spnr, int32_t wert, uint8_t modus);
+const char* Spieler_String(int32_t id, int32_t spnr, const char* text, uint8_t modus);
+void* Spieler_Zeiger(int32_t id, int32_t spnr, void* zeiger, uint8_t modus);
+void Spieler_Attribute(int32_t spnr, int32_t* vektor, uint8_t modus);
+void Spieler_Wert_Min_Max(int32_t id, int32_t* min, int32_t* max);
+int32_t Spieler_Teilstaerke(int32_t spnr, int32_t art, const int32_t* vektor, int32_t maske);
+uint8_t Spieler_Attribut_Vorhanden(int32_t spnr, int32_t index, int32_t art);
+void Spieler_News_Neues_Attribut(int32_t team, int32_t spnr, int32_t index);
+void Spieler_Debug_Leerzeile();
+
+// Watch list of a team (30 slots of team pointer field 810).
+void Spieler_Beobachtet_Hinzufuegen(int32_t team, int32_t spnr);
+bool Spieler_Ist_Beobachtet(int32_t team, int32_t spnr);
+void Spieler_Beobachtet_Entfernen(int32_t team, int32_t spnr);
+
+// Database start from the player file of a configuration number, and its release.
+bool Spieler(int32_t datei_nummer);
+void Spieler_DeInit();
+int32_t Spieler_Read_Config_Anzahl(int32_t datei_nummer);
+int32_t Spieler_Eingang_Check_Leer(int32_t spnr, ...);
+void Spieler_Markiere_Eigene_Bilder();
+
+// New visible attributes around a target (or inside a window min..max when target is -1).
+void Spieler_Neu_Belegen(int32_t spnr, int32_t ziel, int32_t min, int32_t max, int32_t team,
+                         int32_t niveau_a, int32_t niveau_b);
+
+// A network client fetches a player's parts from the server; nothing to do until network play.
+void Spieler_Internet_Client_Hole_Spieler(int32_t spnr);

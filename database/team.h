@@ -1,0 +1,189 @@
+// Teams: clubs, national teams, country entries and the two pseudo-teams (transfer market, youth
+// team), kept in three parallel arrays indexed by the team number. Other modules reach them only
+// through Team_Wert, Team_Zeiger, Team_String and Team_Liste.
+#pragma once
+#include <cstdint>
+
+#include "platform/liste.h"
+
+struct Manager_Struktur;
+
+// Field ids.
+enum : int32_t {
+    TEAM_NAME = 150, TEAM_LIGA = 151, TEAM_OPTION = 152, TEAM_MANAGER = 153,
+    TEAM_STAERKE_TOR = 154, TEAM_STAERKE_ABW = 155, TEAM_STAERKE_MIT = 156, TEAM_STAERKE_STU = 157,
+    TEAM_MORAL = 158, TEAM_KONDITION = 159, TEAM_TECHNIK = 160, TEAM_INTELLIGENZ = 161,
+    TEAM_SPIELERANZAHL = 162, TEAM_STADION_STEHPLAETZE = 163, TEAM_STADION_SITZPLAETZE = 164,
+    TEAM_STADION_NAME = 165, TEAM_STADT = 166, TEAM_NATION = 167, TEAM_STATUS = 168,
+    TEAM_FLAGS = 169, TEAM_SYSTEM_1 = 170, TEAM_SYSTEM_2 = 171, TEAM_KURZNAME = 172,
+    TEAM_GRAFIK_NR = 173, TEAM_VARIANZ = 174, TEAM_KONTINENT = 175,
+    TEAM_NAME_WAPPEN = 176, TEAM_NAME_KAMERA = 177, TEAM_NAME_WAPPEN_KAMERA = 178,
+    TEAM_NAME_LAND = 179, TEAM_NAME_WAPPEN_LAND = 180, TEAM_NAME_KAMERA_LAND = 181,
+    TEAM_NAME_WAPPEN_KAMERA_LAND = 182, TEAM_KURZNAME_WAPPEN = 183,
+    TEAM_KURZNAME_WAPPEN_KAMERA_LAND = 189, TEAM_BLOCK_94 = 190, TEAM_LIGA_FEST = 191,
+    TEAM_OBERLIGA = 192, TEAM_NAME_ROH = 193, TEAM_KURZNAME_ROH = 194, TEAM_FINANZKRAFT = 195,
+    TEAM_KLIMA = 196, TEAM_NETZ = 197, TEAM_STAERKE = 198, TEAM_MANAGER_NAME = 299,
+    TEAM_FARBEN = 803, TEAM_TRANSFERSUCHE = 804, TEAM_TRAINING = 805, TEAM_EINZELTRAINING = 806,
+    TEAM_TAKTIK = 807, TEAM_TAKTIK_VORGABE = 808, TEAM_TAGESBLOCK = 809, TEAM_BEOBACHTET = 810,
+    TEAM_ASSISTENTEN = 811, TEAM_AERZTE = 812, TEAM_TAKTIK_EINSTELLUNGEN = 813,
+    TEAM_TRAINING_BYTES = 814,
+};
+
+enum : uint8_t {
+    TEAM_LESEN = 0, TEAM_SCHREIBEN = 1, TEAM_TOGGLE = 2, TEAM_LOESCHEN = 4, TEAM_SETZEN = 8,
+    TEAM_READ_PROZENT = 32,
+};
+
+// Status bits (field 168).
+enum : uint8_t { TEAM_STATUS_NATIONALTEAM = 1, TEAM_STATUS_LAND = 2, TEAM_STATUS_USER_WAPPEN = 8 };
+
+// A club's squad: 49 players, so that a link block never outgrows the place it was saved in.
+constexpr int32_t TEAM_MAX_SPIELER = 49;
+// The transfer market's and youth team's start lists.
+constexpr int32_t TEAM_MAX_TRANSFERMARKT_START = 300;
+constexpr int32_t TEAM_MAX_START_SPIELER = 500;
+constexpr int32_t TEAM_BEOBACHTET_ANZAHL = 30;
+// Each team's link list is a registered list; the registry holds 1000 for the whole program.
+constexpr int32_t TEAM_MAX_ANZAHL = 950;
+
+struct Team_Struktur {
+    uint8_t status;
+    uint8_t flags;
+    int8_t system_1;
+    int8_t system_2;
+    char manager_name[20];
+    int16_t spieleranzahl;
+};
+
+struct Team_Fix {
+    Liste liste;  // the team's player links (TS), keyed by player number
+    int8_t netz;
+    char name[24];
+    char kurzname[10];
+    char stadt[18];
+    int8_t liga;
+    int8_t kontinent;
+    uint8_t klima[3];
+    int16_t nation;
+    int16_t grafik_nr;
+    uint8_t farben[12][3];
+    Manager_Struktur* manager;
+};
+
+// Four search slots of the clubs' transfer search, 156 bytes.
+struct Team_Transfersuche {
+    int16_t alter_min[4], alter_max[4], staerke_min[4], staerke_max[4];
+    int16_t zelle_a[4], zelle_b[4], spieler[4];
+    uint16_t preis[4];
+    uint8_t torwart[4], aktiv[4];
+    uint8_t rest[84];
+};
+static_assert(sizeof(Team_Transfersuche) == 156);
+
+struct Team_Own {
+    int8_t option;
+    uint8_t training[14];
+    uint8_t training_bytes[3];
+    int16_t einzeltraining[17][3];
+    uint8_t block_94[94];
+    uint8_t taktik[8];
+    uint8_t taktik_vorgabe[8];
+    int8_t moral;
+    int8_t oberliga;
+    uint8_t finanzkraft;
+    Team_Transfersuche suche;
+    int16_t beobachtet[TEAM_BEOBACHTET_ANZAHL];
+    int32_t tagesblock[8];
+    uint8_t aerzte[136];
+    uint8_t assistenten[96];
+    uint8_t taktik_einstellungen[24];
+    uint8_t varianz;
+    int32_t staerke[4];
+    int32_t kondition, technik, intelligenz;
+    uint16_t nummer;
+};
+
+// Byte images for savegames and packets. In the T_Fix image the list head is zeros and the
+// manager pointer becomes 1 when a manager record follows, 0 otherwise.
+constexpr uint32_t TEAM_STRUKTUR_BYTES = 26;
+constexpr uint32_t TEAM_FIX_BYTES = 128;
+constexpr uint32_t TEAM_OWN_BYTES = 776;
+void Team_Struktur_Packen(const Team_Struktur& t, uint8_t* bytes);
+void Team_Struktur_Entpacken(const uint8_t* bytes, Team_Struktur& t);
+void Team_Fix_Packen(const Team_Fix& f, uint8_t* bytes);
+// Leaves the list head alone; *hat_manager tells whether a manager record follows.
+void Team_Fix_Entpacken(const uint8_t* bytes, Team_Fix& f, bool* hat_manager);
+void Team_Own_Packen(const Team_Own& o, uint8_t* bytes);
+void Team_Own_Entpacken(const uint8_t* bytes, Team_Own& o);
+
+extern int32_t Team_Anzahl;
+extern int32_t Team_Anzahl_Gelesen;
+extern int32_t Transfermarkt_Team;
+extern int32_t Jugend_Team;
+extern uint16_t Team_Heimatland;  // team number of "Deutschland", 0xFFFF none
+extern Team_Struktur* T;
+extern Team_Fix* T_Fix;
+extern Team_Own* T_Own;
+
+int32_t Team_Wert(int32_t feld, int32_t team, int32_t wert, uint8_t modus);
+void* Team_Zeiger(int32_t feld, int32_t team, void* zeiger, uint8_t modus);
+const char* Team_String(int32_t feld, int32_t team, const char* text, uint8_t modus);
+Liste* Team_Liste(int32_t liste, int32_t team);
+
+bool Team_Hat_Manager(int32_t team);
+int32_t Team_Get_Art(int32_t team);
+bool Team_Ist_Normal(int32_t team, int32_t flags);
+bool Team_Ist_Initialisiert();
+bool Team_Filter_Pruefen(int32_t team, int32_t flags);
+int32_t Team_Get_Teams_Der_Nation(int32_t nation, int32_t* feld);
+int32_t Team_Get_Erstes_Team_Der_Nation(int32_t nation);
+bool Team_Ist_Heimatland(int32_t team);
+const char* Team_Get_Landname(int32_t team);
+int32_t Team_Get_Landteams(int32_t* feld);
+int32_t Team_Get_Teams_Mit_Flag(int32_t* feld, bool nur_national);
+bool Team_Ist_Landteam(int32_t team);
+int32_t Team_Get_Managerteams(int32_t* feld);
+void Team_Leer(int32_t, int32_t, int32_t, int32_t);
+bool Team_Liga_Hat_Teams(int32_t land);
+int32_t Team_Anzahl_Im_Wettbewerb(int32_t wettbewerb);
+
+// The home country for the players' nations: its team number, 0 when none was read.
+int32_t Team_Get_Heimatland();
+// The first country entry (LANDNAME) with this name, -1 none.
+int32_t Team_Land_Nummer(const char* name);
+
+// Database start from the team file of a configuration number.
+bool Team(int32_t konfiguration);
+void Team_Free_Arrays(bool manager_freigeben);
+void Team_Free_Zuordnungsarray();
+// The start lists read from the file: the number of players and their numbers.
+int32_t Team_Get_Start_Spieler(int32_t team, const int32_t** spieler);
+void Team_Set_Temp_Team_Spieler(int32_t team, int32_t erster, int32_t anzahl);
+int32_t Team_Get_Sondermodus();
+// What the writer of team configuration files needs of a team.
+struct Team_Config_Daten {
+    int32_t nummer;
+    char name[24];
+    int32_t staerke[4];
+    int32_t kondition, technik, intelligenz;
+    int32_t spieleranzahl;
+    int32_t* spieler;  // Mem_Alloc'd here; the writer frees it
+    char stadion[30];
+    char stadt[18];
+    int32_t sitzplaetze, stehplaetze;
+    uint8_t nation;
+    uint8_t status;
+    uint8_t farben[36];
+};
+// Fills one record per team (Team_Anzahl records).
+void Team_Get_Config_Daten(Team_Config_Daten* daten);
+// Loads another team file during the set-up; the human managers keep their records.
+bool Team_Lade_Neues_Teamfile(int32_t konfiguration);
+void Team_Loesche_Managerstruktur(int32_t team, bool behalten);
+// Marks the teams whose crest number has a user crest picture (status bit 8).
+void Team_Init_User_Wappen();
+// The smallest crest number below 10 x Team_Anzahl that no team uses, 0 when all are used.
+int32_t Team_Get_Free_Grafik_Nummer();
+
+// Cuts a team name until it fits the team lists (115 pixels in font 3).
+void Team_Name_Kuerzen(char* name);

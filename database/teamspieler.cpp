@@ -1,0 +1,621 @@
+// Team-player links.
+//
+// TS byte image, 52 bytes, little-endian: 0 u32 flags; 4 i16 marks; 6 i16 marked by; 8-16 five
+// i16 positions; 18 back number; 19 arrival kind; 20 contract months; 22 i16 insurance cost;
+// 24 i16 salary; 26 i16 source team; 28 u16 tactical word | 32 i32 arrival day; 37 insurance
+// months; 38 value 324; 39 value 306; 40 insurer; 41 loan rest; 42 insurance days; 44 i16 payment
+// per injury day; 46 i16 payments received; 48 u16 player; 50 reserved. Bytes 0-31 go to clients.
+#include "database/teamspieler.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "competitions/wettbewerb.h"
+#include "database/bytes.h"
+#include "database/spieler.h"
+#include "database/team.h"
+#include "gameflow/globals.h"
+#include "gameflow/print.h"
+#include "platform/liste.h"
+#include "platform/read_config.h"
+#include "platform/zufall.h"
+
+namespace {
+
+Teamspieler_Transfer transferliste[TEAMSP_TRANSFERLISTE_ANZAHL];
+uint8_t spieler_wettbewerb_liste[256];
+uint8_t transfer_priority_liste[4080];
+uint8_t suchlisten[100][134];
+
+struct Grenze {
+    int32_t min, max;
+};
+
+Grenze grenze(int32_t feld)
+{
+    switch (feld) {
+    case 300: return {0, 99};
+    case 301: case 302: case 327: return {-1, 99999999};
+    case 303: return {-1, 48};
+    case 304: return {-1, 7};
+    case 305: return {-1, 60};
+    case 306: case 324: case 326: case 328: return {0, 99};
+    case 307: return {-1, 5};
+    case 308: return {0, 99999999};
+    case 309: case 316: return {-1, 50000};
+    case 315: return {0, 50000};
+    case 317: return {0, 2147483647};
+    case 318: return {-1, 1000};
+    case 319: return {0, 3};
+    case 323: return {-1, 2147483647};
+    case 329: return {0, 32767};
+    default: break;
+    }
+    if (feld >= 310 && feld <= 314) return {-1, 459};
+    if (feld >= 330 && feld <= 337) return {0, 4};
+    return {0, 0};
+}
+
+bool ist_client() { return Netz_Rolle == 1; }
+bool pseudo(int32_t team) { return team == Transfermarkt_Team || team == Jugend_Team; }
+int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
+
+// 16-bit storage of a value the field's limits allow beyond it (money in units, player numbers):
+// cut at the storage range instead of wrapping.
+int16_t in_i16(int32_t v) { return static_cast<int16_t>(begrenzt(v, -32768, 32767)); }
+
+int taktik_bit(int32_t feld)
+{
+    switch (feld) {
+    case 330: case 335: return 0;
+    case 331: case 336: return 3;
+    case 332: case 337: return 6;
+    case 333: return 9;
+    default: return 12;
+    }
+}
+
+// A client holds another team's links only after fetching them; that comes with network play.
+void client_liste_sicherstellen(int32_t team) { (void)team; }
+
+TS* finde(int32_t team, int32_t spieler)
+{
+    if (spieler < 0) return nullptr;
+    Liste* liste = T_Fix && team >= 0 && team < Team_Anzahl ? &T_Fix[team].liste : nullptr;
+    if (!liste) return nullptr;
+    Liste_Element* e = Liste_Find_Key(liste, static_cast<uint32_t>(spieler));
+    return e ? static_cast<TS*>(e->data) : nullptr;
+}
+
+int32_t heute() { return Aktueller_Tag; }
+
+int32_t max_spieler(int32_t team) { return pseudo(team) ? 499 : TEAM_MAX_SPIELER; }
+
+}  // namespace
+
+void Teamspieler_TS_Packen(const TS& t, uint8_t* b)
+{
+    std::memset(b, 0, TS_BYTES);
+    Bytes_Setze32(b, t.flags);
+    const int16_t pos[7] = {t.deckt, t.gedeckt_von, t.position, t.bereich_a, t.bereich_b, t.position2_a, t.position2_b};
+    for (int i = 0; i < 7; ++i) Bytes_Setze16(b + 4 + 2 * i, static_cast<uint16_t>(pos[i]));
+    b[18] = t.rueckennummer;
+    b[19] = static_cast<uint8_t>(t.ankunft_art);
+    b[20] = static_cast<uint8_t>(t.vertrag_monate);
+    Bytes_Setze16(b + 22, static_cast<uint16_t>(t.versicherung_kosten));
+    Bytes_Setze16(b + 24, static_cast<uint16_t>(t.gehalt));
+    Bytes_Setze16(b + 26, static_cast<uint16_t>(t.herkunft));
+    Bytes_Setze16(b + 28, t.taktik);
+    Bytes_Setze32(b + 32, static_cast<uint32_t>(t.ankunft_tag));
+    b[37] = static_cast<uint8_t>(t.versicherung_monate);
+    b[38] = static_cast<uint8_t>(t.wert_324);
+    b[39] = static_cast<uint8_t>(t.wert_306);
+    b[40] = static_cast<uint8_t>(t.versicherer);
+    b[41] = static_cast<uint8_t>(t.leih_rest);
+    b[42] = static_cast<uint8_t>(t.versicherung_tage);
+    Bytes_Setze16(b + 44, static_cast<uint16_t>(t.versicherung_zahlung));
+    Bytes_Setze16(b + 46, static_cast<uint16_t>(t.versicherung_erhalten));
+    Bytes_Setze16(b + 48, t.spnr);
+}
+
+void Teamspieler_TS_Entpacken(const uint8_t* b, TS& t)
+{
+    std::memset(&t, 0, sizeof t);
+    t.flags = Bytes_Hole32(b);
+    int16_t* pos[7] = {&t.deckt, &t.gedeckt_von, &t.position, &t.bereich_a, &t.bereich_b, &t.position2_a, &t.position2_b};
+    for (int i = 0; i < 7; ++i) *pos[i] = static_cast<int16_t>(Bytes_Hole16(b + 4 + 2 * i));
+    t.rueckennummer = b[18];
+    t.ankunft_art = static_cast<int8_t>(b[19]);
+    t.vertrag_monate = static_cast<int8_t>(b[20]);
+    t.versicherung_kosten = static_cast<int16_t>(Bytes_Hole16(b + 22));
+    t.gehalt = static_cast<int16_t>(Bytes_Hole16(b + 24));
+    t.herkunft = static_cast<int16_t>(Bytes_Hole16(b + 26));
+    t.taktik = Bytes_Hole16(b + 28);
+    t.ankunft_tag = static_cast<int32_t>(Bytes_Hole32(b + 32));
+    t.versicherung_monate = static_cast<int8_t>(b[37]);
+    t.wert_324 = static_cast<int8_t>(b[38]);
+    t.wert_306 = static_cast<int8_t>(b[39]);
+    t.versicherer = static_cast<int8_t>(b[40]);
+    t.leih_rest = static_cast<int8_t>(b[41]);
+    t.versicherung_tage = static_cast<int8_t>(b[42]);
+    t.versicherung_zahlung = static_cast<int16_t>(Bytes_Hole16(b + 44));
+    t.versicherung_erhalten = static_cast<int16_t>(Bytes_Hole16(b + 46));
+    t.spnr = Bytes_Hole16(b + 48);
+}
+
+TS* Teamspieler_Get_Record(int32_t team, int32_t spieler)
+{
+    if (ist_client()) client_liste_sicherstellen(team);
+    TS* ts = finde(team, spieler);
+    if (!ts) Print_Fehler("Suchliste nicht belegt!\n");
+    return ts;
+}
+
+int32_t Teamspieler_Ist_Im_Team(int32_t team, int32_t spieler) { return finde(team, spieler) ? team : -1; }
+
+int32_t Teamspieler_Wert(int32_t feld, int32_t team, int32_t spieler, int32_t wert, uint8_t modus)
+{
+    if (ist_client() && team != Aktuelles_Team) {
+        static const int32_t LESBAR[] = {300, 301, 304, 305, 308, 309, 310, 311, 312, 313, 314, 316, 317, 318};
+        bool ok = false;
+        for (int32_t f : LESBAR) ok = ok || f == feld;
+        if (!ok) {
+            Print_Fehler("Teamspieler_Wert: CLIENT-TEAM falsch!");
+            return 0;
+        }
+        client_liste_sicherstellen(team);
+    }
+    TS* ts = Teamspieler_Get_Record(team, spieler);
+    if (!ts) return -1;
+    if (modus == 0x20) {
+        Print_Fehler("Warning: Teamspieler_Wert-Aufruf READ_PROZENT nicht erlaubt!n");
+        return -1;
+    }
+    const bool schreiben = modus == 1;
+    if (schreiben) {
+        Grenze g = grenze(feld);
+        if (feld >= 300 && feld <= 337 && g.min < g.max) {
+            int32_t v = begrenzt(wert, g.min, g.max);
+            if (v != wert) {
+                Print_Fehler("Teamspieler_Wert: Wert nicht innerhalb der Grenzen, wert=%d,modus=%d\n", wert, feld);
+                wert = v;
+            }
+        }
+        if (ist_client()) {
+            if (team != Aktuelles_Team && feld != 309) {
+                Print_Fehler("Teamspieler_Wert: CLIENT-TEAM-WRITE falsch!");
+                return 0;
+            }
+            if (team == Aktuelles_Team &&
+                !((feld >= 310 && feld <= 314) || feld == 316 || (feld >= 329 && feld <= 337))) {
+                Print_Fehler("Teamspieler_Wert: CLIENT-WRITE!");
+                return 0;
+            }
+            client_liste_sicherstellen(team);
+        }
+    }
+
+    auto i8 = [&](int8_t& f) -> int32_t {
+        if (schreiben) {
+            f = static_cast<int8_t>(wert);
+            return -1;
+        }
+        return f;
+    };
+    auto i16 = [&](int16_t& f, int32_t einheit) -> int32_t {
+        if (schreiben) {
+            f = in_i16(wert / einheit);
+            return -1;
+        }
+        return f * einheit;
+    };
+
+    switch (feld) {
+    case 300:
+        if (schreiben) {
+            ts->rueckennummer = static_cast<uint8_t>(wert);
+            return -1;
+        }
+        return ts->rueckennummer;
+    case 301:
+        if (schreiben && wert < 0 && !pseudo(team)) Print_Fehler("Teamspieler_Wert: Gehalt<0 !");
+        return i16(ts->gehalt, 1000);
+    case 302: return i16(ts->versicherung_zahlung, 500);
+    case 303: return i8(ts->versicherung_monate);
+    case 304: return i8(ts->ankunft_art);
+    case 305: return i8(ts->vertrag_monate);
+    case 306: return i8(ts->wert_306);
+    case 307: return i8(ts->versicherer);
+    case 308: return i16(ts->versicherung_kosten, 500);
+    case 309: return i16(ts->gedeckt_von, 1);
+    case 310: return i16(ts->position, 1);
+    case 311: return i16(ts->bereich_a, 1);
+    case 312: return i16(ts->bereich_b, 1);
+    case 313: return i16(ts->position2_a, 1);
+    case 314: return i16(ts->position2_b, 1);
+    case 315:
+        if (schreiben) {
+            ts->spnr = static_cast<uint16_t>(wert);
+            return -1;
+        }
+        return ts->spnr;
+    case 316: return i16(ts->deckt, 1);
+    case 317: {
+        uint32_t w = static_cast<uint32_t>(wert);
+        switch (modus) {
+        case 0: return static_cast<int32_t>(ts->flags);
+        case 8: ts->flags |= w; return -1;
+        case 2: ts->flags ^= w; return -1;
+        case 4: ts->flags &= 2147483647u - w; return -1;
+        default: Print_Fehler("Teamspieler_Wert: WRITE bei Flags!\n"); return -1;
+        }
+    }
+    case 318: return i16(ts->herkunft, 1);
+    case 319:
+        if (schreiben) {
+            Print_Fehler("Teamspieler_Wert: Art nicht beschreibbar!");
+            return -1;
+        }
+        return ts->position == 459 ? 0 : ts->position / 153 + 1;
+    case 323:
+        if (schreiben) {
+            ts->ankunft_tag = wert;
+            return -1;
+        }
+        return ts->ankunft_tag;
+    case 324: return i8(ts->wert_324);
+    case 326: return i8(ts->leih_rest);
+    case 327: return i16(ts->versicherung_erhalten, 500);
+    case 328: return i8(ts->versicherung_tage);
+    case 329:
+        if (schreiben) {
+            ts->taktik = static_cast<uint16_t>(wert);
+            return -1;
+        }
+        return ts->taktik;
+    default:
+        break;
+    }
+    if (feld >= 330 && feld <= 337) {
+        int bit = taktik_bit(feld);
+        if (schreiben) {
+            ts->taktik = static_cast<uint16_t>((ts->taktik & ~(7u << bit)) | ((static_cast<uint32_t>(wert) & 7u) << bit));
+            return -1;
+        }
+        return (ts->taktik >> bit) & 7;
+    }
+    Print_Fehler("Teamspieler_Wert: Falscher Parameter!\n");
+    return -1;
+}
+
+void* Teamspieler_Zeiger(int32_t feld, int32_t schreiben, void* zeiger)
+{
+    if (ist_client()) {
+        Print_Fehler("Teamspieler_Zeiger: CLIENT-ZUGRIFF!");
+        return nullptr;
+    }
+    if (schreiben && !zeiger) {
+        Print_Fehler("Teamspieler_Zeiger: Write && Zeiger=NULL!!!\n");
+        return nullptr;
+    }
+    switch (feld) {
+    case TEAMSP_TRANSFERLISTE:
+        if (schreiben) {
+            Print_Fehler("Teamspieler_Zeiger: TEAMSP_TRANSFERLISTE beschreiben verboten!");
+            return nullptr;
+        }
+        return transferliste;
+    case TEAMSP_SPIELER_WETTBEWERB_LISTE:
+        if (schreiben) {
+            Print_Fehler("Teamspieler_Zeiger: TEAMSP_SPIELER_WETTBEWERB_LISTE beschreiben verboten!");
+            return nullptr;
+        }
+        return spieler_wettbewerb_liste;
+    case TEAMSP_TRANSFER_PRIORITY_LISTE:
+        if (schreiben) {
+            Print_Fehler("Teamspieler_Zeiger: TEAMSP_TRANSFER_PRIORITY_LISTE beschreiben verboten!");
+            return nullptr;
+        }
+        return transfer_priority_liste;
+    default:
+        Print_Fehler("Teamspieler_Zeiger: Falscher Parameter!\n");
+        return nullptr;
+    }
+}
+
+int32_t Teamspieler_Ins_Array(int32_t team, int32_t* feld, int32_t kapazitaet, int32_t filter)
+{
+    Liste* liste = Team_Liste(5, team);
+    if (!liste) return 0;
+    const bool ohne_wechsler = filter & TS_FILTER_OHNE_WECHSLER;
+    filter &= ~TS_FILTER_OHNE_WECHSLER;
+    const int32_t grenze_anzahl = pseudo(team) ? 500 : 50;
+    int32_t n = 0;
+    for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
+        if (e->key == 0xFFFFFFFFu) continue;
+        int32_t sp = static_cast<int32_t>(e->key);
+        const TS* ts = static_cast<const TS*>(e->data);
+        if (ohne_wechsler && (Spieler_Wert(SP_STATUS, sp, 0, 0) & SP_STATUS_WECHSEL)) continue;
+        if ((filter & 0xF) && !(filter & (1 << Spieler_Wert(SP_ART, sp, 0, 0)))) continue;
+        if ((filter & 0xFFFF0) && !(ts->flags & static_cast<uint32_t>(filter & ~0xF))) continue;
+        if ((filter & TS_FILTER_NICHT_AUFGESTELLT) && (ts->flags & (TS_STARTELF | TS_ERSATZ))) continue;
+        if (feld && (kapazitaet == -1 || n < kapazitaet)) feld[n] = sp;
+        ++n;
+        if (n == grenze_anzahl) {
+            Print_Fehler(pseudo(team) ? "Teamspieler_Ins_Array: i==MAX_TRANSFERMARKTSPIELER !\n"
+                                      : "Teamspieler_Ins_Array: i==MAX_SPIELER_PRO_TEAM !\n");
+            return grenze_anzahl - 1;
+        }
+    }
+    return n;
+}
+
+int32_t Teamspieler_Get_Team_Des_Spielers(int32_t hinweis, int32_t spieler, int32_t hinweis_2)
+{
+    if (spieler < 0) return -1;
+    // A PC with a client trusts a hint whose competition the acting team still plays in.
+    if ((Netz_Rolle == 1 || Netz_Rolle == 3) && T_Fix && Aktuelles_Team >= 0) {
+        for (int32_t h : {hinweis, hinweis_2})
+            if (h >= 0 && h < Team_Anzahl && Wettbewerb_Team_Noch_Dabei(T_Fix[h].liga, Aktuelles_Team) &&
+                finde(h, spieler))
+                return h;
+    }
+    // a pure client asks the server (remote call 44) once network play exists; until then it
+    // searches the links it holds
+    if (hinweis >= 0) return Teamspieler_Ist_Im_Team(hinweis, spieler);
+    if (!T) return -1;
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        if (Team_Ist_Normal(t, 0) && finde(t, spieler)) return t;
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        if (!Team_Ist_Normal(t, 0) && Team_Ist_Normal(t, 72) && finde(t, spieler)) return t;
+    if (Transfermarkt_Team >= 0 && finde(Transfermarkt_Team, spieler)) return Transfermarkt_Team;
+    if (Jugend_Team >= 0 && finde(Jugend_Team, spieler)) return Jugend_Team;
+    return -1;
+}
+
+void Teamspieler_Get_Positionen(int32_t team, int32_t spieler, int32_t* aus[10])
+{
+    TS* ts = Teamspieler_Get_Record(team, spieler);
+    int32_t z[5], s[5];
+    const int16_t pos[5] = {ts ? ts->position : int16_t(-1), ts ? ts->bereich_a : int16_t(-1),
+                            ts ? ts->bereich_b : int16_t(-1), ts ? ts->position2_a : int16_t(-1),
+                            ts ? ts->position2_b : int16_t(-1)};
+    for (int i = 0; i < 5; ++i) {
+        z[i] = pos[i] < 0 ? -1 : pos[i] / 17;
+        s[i] = pos[i] < 0 ? -1 : pos[i] % 17;
+    }
+    if (team != Aktuelles_Team) {
+        for (int i = 1; i < 5; ++i)
+            if (pos[i] >= 0) {
+                z[i] = 26 - z[i];
+                s[i] = 16 - s[i];
+            }
+        std::swap(z[1], z[2]);
+        std::swap(s[1], s[2]);
+        std::swap(z[3], z[4]);
+    }
+    if (!aus) return;
+    for (int i = 0; i < 5; ++i) {
+        if (aus[2 * i]) *aus[2 * i] = z[i];
+        if (aus[2 * i + 1]) *aus[2 * i + 1] = s[i];
+    }
+}
+
+void Teamspieler_Set_Manndeckung(int32_t a, int32_t team_a, int32_t c, int32_t team_c)
+{
+    Teamspieler_Wert(316, team_a, a, c, 1);
+    Teamspieler_Wert(309, team_c, c, a, 1);
+}
+
+int32_t Teamspieler_Zaehle_Startelf(int32_t team, int32_t* kapitaen, int32_t* schnitt, bool mit_probe)
+{
+    int32_t feld[50];
+    int32_t n = Teamspieler_Ins_Array(team, feld, 50, TS_STARTELF);
+    if (n > 50) n = 50;
+    if (kapitaen) *kapitaen = -1;
+    int32_t summe = 0, benutzt = 0;
+    for (int32_t i = 0; i < n; ++i) {
+        uint32_t flags = static_cast<uint32_t>(Teamspieler_Wert(317, team, feld[i], 0, 0));
+        if ((flags & TS_PROBE) && !mit_probe) continue;
+        if (flags & TS_KAPITAEN) {
+            if (kapitaen) {
+                if (*kapitaen != -1) Print_Fehler("Menue_Wirklich_Raus: > 1 Kapitäne!");
+                *kapitaen = i;
+            }
+        }
+        summe += Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, feld[i], 0, 0);
+        ++benutzt;
+    }
+    if (schnitt) *schnitt = benutzt ? summe / benutzt : summe;
+    return benutzt;
+}
+
+int32_t Teamspieler_Rueckennummer_Zuweisen(int32_t spieler, int32_t team, int32_t wunsch)
+{
+    if (ist_client()) {
+        Print_Fehler("Teamspieler_Rueckennummer_Zuweisen: Client-Zugriff!");
+        return 0;
+    }
+    TS* ts = finde(team, spieler);
+    if (!ts) return 0;
+    int32_t art = Spieler_Wert(SP_ART, spieler, 0, 0);
+    if (pseudo(team)) {
+        if (wunsch == 0) wunsch = Zufall(5 * art + 20, 5 * art + 25);
+        ts->rueckennummer = static_cast<uint8_t>(begrenzt(wunsch, 0, 99));
+        return ts->rueckennummer;
+    }
+    bool belegt[100] = {};
+    Liste* liste = Team_Liste(5, team);
+    for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
+        if (e->key == 0xFFFFFFFFu) continue;
+        TS* anderer = static_cast<TS*>(e->data);
+        if (anderer == ts) continue;
+        if (wunsch > 0 && anderer->rueckennummer == wunsch && ts->rueckennummer != 0) {
+            anderer->rueckennummer = ts->rueckennummer;
+            ts->rueckennummer = static_cast<uint8_t>(wunsch);
+            return wunsch;
+        }
+        if (anderer->rueckennummer > 99)
+            Print_Fehler("Teamspieler_Rueckennummer_Zuweisen: Falsche Rueckennummer bei Team %d!\n", team);
+        else if (anderer->rueckennummer > 0) belegt[anderer->rueckennummer] = true;
+    }
+    if (wunsch > 0 && wunsch <= 99 && !belegt[wunsch]) {
+        ts->rueckennummer = static_cast<uint8_t>(wunsch);
+        return wunsch;
+    }
+    for (int32_t nr = art == 0 ? 1 : 2; nr <= 99; ++nr)
+        if (!belegt[nr]) {
+            ts->rueckennummer = static_cast<uint8_t>(nr);
+            return nr;
+        }
+    return ts->rueckennummer;
+}
+
+bool Teamspieler_Kommt_Oder_Geht(int32_t richtung, int32_t team, int32_t spieler, int32_t gehalt,
+                                 int32_t art, int32_t monate, int32_t quelle, bool folgen)
+{
+    if (ist_client()) {
+        Print_Fehler("Teamspieler_Kommt_Oder_Geht: Client-Zugriff!");
+        return false;
+    }
+    Liste* liste = Team_Liste(5, team);
+    if (!liste || spieler < 0 || spieler >= Spieler_Anzahl) return false;
+    const bool kommt = richtung & 1;
+    if (folgen) Spieler_Wert(SP_ANGEBOTSZAEHLER, spieler, -1, 1);
+    Spieler_Wert(SP_STATUS, spieler, SP_STATUS_OHNE_VEREIN, 4);
+    if (kommt) {
+        if (T[team].spieleranzahl >= max_spieler(team)) {
+            Print_Fehler("Teamspieler_Kommt_Oder_Geht: Max_Spielerzahl erreicht!");
+            return false;
+        }
+        // a second link under the same key would be listed twice and counted twice
+        if (finde(team, spieler)) {
+            Print_Fehler("Teamspieler_Kommt_Oder_Geht: Spieler %d schon im Team %d!", spieler, team);
+            return false;
+        }
+    }
+    if (folgen) {
+        Spieler_Beobachtet_Entfernen(team, spieler);
+        for (int32_t t = 0; t < Team_Anzahl; ++t) {
+            if (!Team_Ist_Normal(t, 0)) continue;
+            Team_Transfersuche& s = T_Own[t].suche;
+            for (int k = 0; k < 4; ++k)
+                if (s.spieler[k] == spieler) {
+                    s.spieler[k] = -1;
+                    s.aktiv[k] = 0;
+                }
+        }
+    }
+    if (gehalt == -1) gehalt = 0;
+    if (quelle == -1) quelle = team;
+    Team_Wert(TEAM_FLAGS, team, 2, TEAM_SETZEN);
+
+    if (kommt) {
+        Liste_Element* e = Liste_Insert_Element(liste, Liste_Get_Last(liste), nullptr, TS_BYTES,
+                                                static_cast<uint32_t>(spieler));
+        if (!e) {
+            Print_Fehler("Teamspieler_Kommt_Oder_Geht: kein Speicher!");
+            return false;
+        }
+        ++T[team].spieleranzahl;
+        int32_t rnr = Teamspieler_Rueckennummer_Zuweisen(spieler, team, Spieler_Wert(SP_RUECKENNUMMER, spieler, 0, 0));
+        if (rnr == 0) Print_Fehler("Teamspieler_Kommt_Oder_Geht: rnr==0!");
+        Teamspieler_Wert(302, team, spieler, 0, 1);
+        Teamspieler_Wert(301, team, spieler, gehalt * 1000, 1);
+        Teamspieler_Wert(304, team, spieler, art, 1);
+        Teamspieler_Wert(307, team, spieler, -1, 1);
+        if (pseudo(team)) monate = Zufall(9, 15);
+        Teamspieler_Wert(305, team, spieler, monate, 1);
+        if (art == 2) {
+            int32_t rest = Teamspieler_Ist_Im_Team(quelle, spieler) >= 0 ? Teamspieler_Wert(305, quelle, spieler, 0, 0) : 0;
+            if (rest >= monate) Teamspieler_Wert(326, team, spieler, rest - monate, 1);
+            else Print_Fehler("Teamspieler_Kommt_Oder_Geht: Leihdauer zu groß!");
+        }
+        Teamspieler_Wert(306, team, spieler, Zufall(60, 90), 1);
+        Teamspieler_Wert(315, team, spieler, spieler, 1);
+        Teamspieler_Wert(323, team, spieler, heute(), 1);
+        Teamspieler_Wert(324, team, spieler, folgen ? 6 * Zufall(1, 3) : 0, 1);
+        Teamspieler_Wert(317, team, spieler, -1, 4);
+        if (Spieler_Wert(SP_VERLETZUNG_TAGE, spieler, 0, 0)) Teamspieler_Wert(317, team, spieler, TS_ARZT, 8);
+        if (Spieler_Wert(SP_ART, spieler, 0, 0) == 0) {
+            Teamspieler_Wert(310, team, spieler, 459, 1);
+        } else {
+            for (int32_t f = 310; f <= 314; ++f) Teamspieler_Wert(f, team, spieler, -1, 1);
+            Teamspieler_Wert(316, team, spieler, -1, 1);
+        }
+        Teamspieler_Wert(318, team, spieler, quelle, 1);
+        // the manager's extra-player entry comes with the manager record
+    } else {
+        Liste_Element* e = Liste_Find_Key(liste, static_cast<uint32_t>(spieler));
+        if (!e) {
+            Print_Fehler("Spieler geht: Listeneintrag nicht gefunden!\n");
+            return false;
+        }
+        Liste_Delete_Element(liste, e);
+        --T[team].spieleranzahl;
+        for (auto& zeile : T_Own[team].einzeltraining)
+            for (auto& z : zeile)
+                if (z == spieler) z = -1;
+    }
+    // the search lists and the immediate new line-up come with the transfer and line-up jobs
+    return true;
+}
+
+void Teamspieler_Transfer_Speichern(int32_t verkaeufer, int32_t kaeufer, int32_t spieler,
+                                    int32_t abloese, int32_t art)
+{
+    if (ist_client()) {
+        Print_Fehler("Client-Zugriff: Teamspieler_Transfer_Speichern");
+        return;
+    }
+    if (verkaeufer == kaeufer) return;
+    // the fee bookings go through the bank, which comes with the club economy
+    std::memmove(transferliste + 1, transferliste, sizeof(Teamspieler_Transfer) * (TEAMSP_TRANSFERLISTE_ANZAHL - 1));
+    transferliste[0] = {static_cast<uint16_t>(spieler), static_cast<uint16_t>(verkaeufer),
+                        static_cast<uint16_t>(kaeufer), static_cast<uint16_t>(abloese),
+                        static_cast<uint16_t>(art), 0, static_cast<uint32_t>(heute())};
+}
+
+void Teamspieler_Suchlisten_Init()
+{
+    std::memset(suchlisten, 0, sizeof suchlisten);
+    for (auto& s : suchlisten) std::memset(s, 0xFF, 24);
+}
+
+void Teamspieler_Init_Listen()
+{
+    for (auto& t : transferliste) t = {0xFFFF, 0, 0, 0, 0, 0, 0};
+    std::memset(spieler_wettbewerb_liste, 0, sizeof spieler_wettbewerb_liste);
+    Teamspieler_Suchlisten_Init();
+}
+
+int32_t Teamspieler_Leer() { return 0; }
+
+void Teamspieler_Log_Strukturgroessen()
+{
+    Print_Log(0, "TS_Write_Sort: %d Bytes, TS_Server_Only:%d\n", static_cast<int>(TS_WRITE_SORT_BYTES),
+              static_cast<int>(TS_SERVER_ONLY_BYTES));
+}
+
+int32_t Teamspieler_Config_Max_Spielernummer(const char* text, int32_t* max_spieler)
+{
+    if (max_spieler) *max_spieler = -1;
+    if (!text || !Read_Config_Open_Buffer(text, static_cast<uint32_t>(std::strlen(text)), -1, 0, -1)) return 0;
+    int32_t teams = 0;
+    std::vector<int32_t> zahlen(1251);
+    for (;;) {
+        const char* wort = Read_Config_Read_Zeile(nullptr, true);
+        if (!*wort) break;
+        if (std::strcmp(wort, "NUMMER") == 0) {
+            teams = std::max(teams, Read_Config_Get_Wert() + 1);
+        } else if (std::strcmp(wort, "SPIELER") == 0 && max_spieler) {
+            const char* liste = Read_Config_Get_Wert_Text();
+            if (std::strcmp(liste, "SPIELER") == 0) continue;
+            int32_t n = Read_Config_Parse_Zahlen(liste, zahlen.data(), static_cast<int32_t>(zahlen.size()));
+            for (int32_t i = 0; i < n; ++i) *max_spieler = std::max(*max_spieler, zahlen[static_cast<size_t>(i)]);
+        }
+    }
+    Read_Config_Close();
+    return teams;
+}

@@ -1,0 +1,91 @@
+// Team-player links: one TS record per player of a team, kept in the team's list (keyed by the
+// player number), with the field-id accessor Teamspieler_Wert, listings with filters, arrivals
+// and departures, back numbers and the record of completed transfers.
+#pragma once
+#include <cstdint>
+
+// The link record. Its layout is the stored one: bytes 0-31 go to clients, 32-51 stay on the
+// server.
+struct TS {
+    uint32_t flags;              // 317
+    int16_t deckt;               // 316 opposing player he marks, -1 none
+    int16_t gedeckt_von;         // 309 opposing player who marks him, -1 none
+    int16_t position;            // 310 main position 0..458, 459 keeper, -1 none
+    int16_t bereich_a;           // 311
+    int16_t bereich_b;           // 312
+    int16_t position2_a;         // 313
+    int16_t position2_b;         // 314
+    uint8_t rueckennummer;       // 300
+    int8_t ankunft_art;          // 304
+    int8_t vertrag_monate;       // 305
+    uint8_t reserve_21;
+    int16_t versicherung_kosten; // 308, unit 500 DM
+    int16_t gehalt;              // 301, unit 1000 DM
+    int16_t herkunft;            // 318
+    uint16_t taktik;             // 329
+    uint16_t reserve_30;
+    int32_t ankunft_tag;         // 323
+    uint8_t reserve_36;
+    int8_t versicherung_monate;  // 303
+    int8_t wert_324;             // 324
+    int8_t wert_306;             // 306
+    int8_t versicherer;          // 307
+    int8_t leih_rest;            // 326
+    int8_t versicherung_tage;    // 328
+    uint8_t reserve_43;
+    int16_t versicherung_zahlung; // 302, unit 500 DM
+    int16_t versicherung_erhalten; // 327, unit 500 DM
+    uint16_t spnr;               // 315
+    uint16_t reserve_50;
+};
+static_assert(sizeof(TS) == 52);
+
+constexpr uint32_t TS_BYTES = 52;
+constexpr uint32_t TS_WRITE_SORT_BYTES = 32;
+constexpr uint32_t TS_SERVER_ONLY_BYTES = 20;
+void Teamspieler_TS_Packen(const TS& ts, uint8_t* bytes);
+void Teamspieler_TS_Entpacken(const uint8_t* bytes, TS& ts);
+
+// Flag bits of field 317.
+enum : uint32_t {
+    TS_STARTELF = 0x10, TS_ERSATZ = 0x20, TS_ARZT = 0x40, TS_PROBE = 0x1000, TS_KAPITAEN = 0x2000,
+    TS_TRANSFERLISTE = 0x20000,
+};
+// Filter bits of Teamspieler_Ins_Array besides the line bits 0-3 and the flag bits.
+constexpr int32_t TS_FILTER_OHNE_WECHSLER = 0x40000;
+constexpr int32_t TS_FILTER_NICHT_AUFGESTELLT = 0x100000;
+
+constexpr int32_t TEAMSP_TRANSFERLISTE = 320;
+constexpr int32_t TEAMSP_SPIELER_WETTBEWERB_LISTE = 321;
+constexpr int32_t TEAMSP_TRANSFER_PRIORITY_LISTE = 322;
+constexpr int32_t TEAMSP_TRANSFERLISTE_ANZAHL = 2500;
+
+struct Teamspieler_Transfer {
+    uint16_t spieler, verkaeufer, kaeufer, abloese, art, reserve;
+    uint32_t tag;
+};
+
+int32_t Teamspieler_Wert(int32_t feld, int32_t team, int32_t spieler, int32_t wert, uint8_t modus);
+void* Teamspieler_Zeiger(int32_t feld, int32_t schreiben, void* zeiger = nullptr);
+TS* Teamspieler_Get_Record(int32_t team, int32_t spieler);
+int32_t Teamspieler_Ist_Im_Team(int32_t team, int32_t spieler);
+int32_t Teamspieler_Ins_Array(int32_t team, int32_t* feld, int32_t kapazitaet, int32_t filter);
+int32_t Teamspieler_Get_Team_Des_Spielers(int32_t hinweis, int32_t spieler, int32_t hinweis_2);
+// Positions 310-314 as (row, column): aus[2k] row, aus[2k+1] column; null entries are skipped.
+void Teamspieler_Get_Positionen(int32_t team, int32_t spieler, int32_t* aus[10]);
+void Teamspieler_Set_Manndeckung(int32_t spieler_a, int32_t team_a, int32_t spieler_c, int32_t team_c);
+int32_t Teamspieler_Zaehle_Startelf(int32_t team, int32_t* kapitaen, int32_t* schnitt, bool mit_probe);
+int32_t Teamspieler_Rueckennummer_Zuweisen(int32_t spieler, int32_t team, int32_t wunsch);
+// richtung bit 0: the player comes (else he goes); gehalt in thousand DM.
+bool Teamspieler_Kommt_Oder_Geht(int32_t richtung, int32_t team, int32_t spieler, int32_t gehalt,
+                                 int32_t art, int32_t monate, int32_t quelle, bool folgen);
+void Teamspieler_Transfer_Speichern(int32_t verkaeufer, int32_t kaeufer, int32_t spieler,
+                                    int32_t abloese, int32_t art);
+void Teamspieler_Init_Listen();
+// The 100 search lists of 134 bytes, each with its first twelve words 0xFFFF.
+void Teamspieler_Suchlisten_Init();
+int32_t Teamspieler_Leer();
+void Teamspieler_Log_Strukturgroessen();
+// Scans a team configuration text: the team count (highest NUMMER + 1) and, through the out
+// value, the highest player number of any SPIELER list (-1 none).
+int32_t Teamspieler_Config_Max_Spielernummer(const char* text, int32_t* max_spieler);

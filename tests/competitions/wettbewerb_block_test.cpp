@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "common/capture.h"
+#include "competitions/wettbewerb.h"
+#include "competitions/wettbewerb_welt.h"
+
+using namespace testwelt;
+
+TEST(WettbewerbBlock, RundreiseByteGenau)
+{
+    ASSERT_TRUE(laden());
+    Wettbewerb_Zeiger(GRUPPE_A)->spieltag = 3;
+    Wettbewerb_Zeiger(GRUPPE_A)->spiele_block = 17;
+    Wettbewerb_Zeiger(GRUPPE_A)->schalter[0] = 1;
+    std::vector<uint8_t> bild = Wettbewerb_Block_Packen();
+    // Header of 16 bytes and 128 records of fixed size.
+    EXPECT_EQ(Wettbewerb_Block_Datensatz_Groesse(), 5503u);
+    ASSERT_EQ(bild.size(), 16 + 128 * Wettbewerb_Block_Datensatz_Groesse());
+    EXPECT_EQ(bild[0], 1);
+    EXPECT_EQ(bild[4], 1);
+
+    Wettbewerb_Free();
+    ASSERT_TRUE(Wettbewerb_Block_Entpacken(bild.data(), bild.size(), TEAM_ANZAHL));
+    EXPECT_EQ(Wettbewerb_Block_Packen(), bild);
+    EXPECT_EQ(Wettbewerb_Get_Oberwettbewerb(22), 20);
+    EXPECT_EQ(Wettbewerb_Get_Spiele_Block(20), 17);
+    EXPECT_EQ(Wettbewerb_Get_Schalter(21, 1), 1);
+    EXPECT_STREQ(Wettbewerb_Get_Anzeigename(3), "Liga A Süd");
+
+    // No competitions at all round-trip as "not ready".
+    Wettbewerb_Free();
+    std::vector<uint8_t> leer = Wettbewerb_Block_Packen();
+    ASSERT_TRUE(laden());
+    ASSERT_TRUE(Wettbewerb_Block_Entpacken(leer.data(), leer.size(), TEAM_ANZAHL));
+    EXPECT_FALSE(Wettbewerb_Bereit());
+}
+
+TEST(WettbewerbBlock, KaputteBloeckeLassenDenStandStehen)
+{
+    ASSERT_TRUE(laden());
+    const std::vector<uint8_t> bild = Wettbewerb_Block_Packen();
+    const size_t g = Wettbewerb_Block_Datensatz_Groesse();
+    auto setze32 = [](std::vector<uint8_t>& b, size_t off, uint32_t v) {
+        for (int i = 0; i < 4; ++i) b[off + i] = uint8_t(v >> (8 * i));
+    };
+    // Offsets inside a record: name 25, group 25, ident 32, id, owner, mode, 8 links, teams.
+    const size_t ID = 82, LINKS = 94, TEAMS = 126;
+
+    std::vector<std::vector<uint8_t>> kaputt;
+    kaputt.emplace_back(bild.begin(), bild.begin() + 10);       // truncated header
+    kaputt.emplace_back(bild.begin(), bild.end() - 1);          // truncated record
+    kaputt.push_back(bild);
+    kaputt.back().push_back(0);                                 // trailing byte
+    kaputt.push_back(bild);
+    setze32(kaputt.back(), 0, 7);                               // unknown version
+    kaputt.push_back(bild);
+    setze32(kaputt.back(), 12, 4000);                           // wrong record size
+    kaputt.push_back(bild);
+    setze32(kaputt.back(), 16 + A1 * g + TEAMS, 25);            // league of 25
+    kaputt.push_back(bild);
+    setze32(kaputt.back(), 16 + POKAL1 * g + ID, 300);          // id 300
+    kaputt.push_back(bild);
+    setze32(kaputt.back(), 16 + A1 * g + LINKS + 4 * WV_UNTERLIGA, 100);  // link to a free record
+    kaputt.push_back(bild);
+    setze32(kaputt.back(), 16 + A2 * g + LINKS + 4 * WV_OBERLIGA, B1);    // stored back link lies
+    kaputt.push_back(bild);
+    std::memset(kaputt.back().data() + 16 + B1 * g, 'x', 25);   // unterminated name
+
+    for (size_t i = 0; i < kaputt.size(); ++i) {
+        Fehler_Capture cap;
+        EXPECT_FALSE(Wettbewerb_Block_Entpacken(kaputt[i].data(), kaputt[i].size(), TEAM_ANZAHL)) << i;
+        EXPECT_FALSE(cap.texts.empty()) << i;
+        EXPECT_TRUE(Wettbewerb_Bereit());
+        EXPECT_EQ(Wettbewerb_Block_Packen(), bild) << i;
+    }
+    {
+        Fehler_Capture cap;
+        EXPECT_FALSE(Wettbewerb_Block_Entpacken(nullptr, 100, TEAM_ANZAHL));
+        // A team count that shrank below the stored teams refuses the block too.
+        EXPECT_FALSE(Wettbewerb_Block_Entpacken(bild.data(), bild.size(), 10));
+    }
+    Wettbewerb_Free();
+}

@@ -1,0 +1,58 @@
+// Small player and team databases built in memory, for the accessor and link tests.
+#pragma once
+#include <cstdio>
+#include <cstring>
+
+#include "database/spieler.h"
+#include "database/team.h"
+#include "gameflow/globals.h"
+#include "platform/liste.h"
+#include "platform/mem.h"
+
+inline void Test_Spieler_Anlegen(int32_t n)
+{
+    Spieler_DeInit();
+    Spieler_Anzahl = n;
+    uint32_t u = static_cast<uint32_t>(n);
+    Spieler_Daten = static_cast<Spieler_Struktur*>(Mem_Alloc_Clear(u * sizeof(Spieler_Struktur), 0, 0));
+    Spieler_Fix_Daten = static_cast<Spieler_Fix*>(Mem_Alloc_Clear(u * sizeof(Spieler_Fix), 0, 0));
+    Spieler_Egal_Daten = static_cast<Spieler_Client_Egal*>(Mem_Alloc_Clear(u * sizeof(Spieler_Client_Egal), 0, 0));
+    Spieler_Client_Flags = static_cast<uint8_t*>(Mem_Alloc_Clear(u, 0, 0));
+    for (int32_t i = 0; i < n; ++i) {
+        std::snprintf(Spieler_Fix_Daten[i].name, 20, "Spieler%d", i);
+        Spieler_Fix_Daten[i].vorname[0] = 'T';
+        Spieler_Fix_Daten[i].lieblingspos = 200;
+        Spieler_Egal_Daten[i].angebotszaehler = -1;
+        for (auto& a : Spieler_Daten[i].attribute) a = 500;
+    }
+}
+
+// n teams; the last two are the transfer market and the youth team.
+inline void Test_Teams_Anlegen(int32_t n)
+{
+    Team_Free_Arrays(true);
+    uint32_t u = static_cast<uint32_t>(n) + 1;
+    T = static_cast<Team_Struktur*>(Mem_Alloc_Clear(u * sizeof(Team_Struktur), 0, 0));
+    T_Fix = static_cast<Team_Fix*>(Mem_Alloc_Clear(u * sizeof(Team_Fix), 0, 0));
+    T_Own = static_cast<Team_Own*>(Mem_Alloc_Clear(u * sizeof(Team_Own), 0, 0));
+    Team_Anzahl = Team_Anzahl_Gelesen = n;
+    Transfermarkt_Team = n - 2;
+    Jugend_Team = n - 1;
+    for (int32_t t = 0; t < n; ++t) {
+        Liste_Init(&T_Fix[t].liste);
+        std::snprintf(T_Fix[t].name, 24, "Team %d", t);
+        for (auto& b : T_Own[t].beobachtet) b = -1;
+        for (auto& z : T_Own[t].einzeltraining)
+            for (auto& x : z) x = -1;
+    }
+    std::strcpy(T_Fix[n - 2].name, "TRANSFERMARKT");
+    std::strcpy(T_Fix[n - 1].name, "JUGENDTEAM");
+}
+
+inline void Test_Aufraeumen()
+{
+    Team_Free_Arrays(true);
+    Spieler_DeInit();
+    Netz_Rolle = 0;
+    Aktuelles_Team = -1;
+}

@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "common/capture.h"
+#include "database/db_hilfe.h"
+
+namespace {
+
+struct SpielerTest : ::testing::Test {
+    void SetUp() override { Test_Spieler_Anlegen(4); }
+    void TearDown() override { Test_Aufraeumen(); }
+};
+
+bool ist_torwart_attribut(int32_t id) { return id == SP_TORWART_STAERKE || (id >= SP_REFLEXE && id <= SP_STRAFRAUM); }
+
+TEST_F(SpielerTest, EveryWritableFieldClampsAtBothEndsAndReports)
+{
+    const int32_t ids[] = {48, 49, 54, 55, 56, 57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70,
+                           71, 72, 73, 74, 75, 76, 77, 78, 79, 80, 81, 82, 83, 84, 85, 86, 87, 91, 92,
+                           93, 94, 95, 101, 102, 107, 108, 109};
+    Spieler_Fix_Daten[1].lieblingspos = SP_POS_TORWART;
+    for (int32_t id : ids) {
+        SCOPED_TRACE(id);
+        int32_t spnr = ist_torwart_attribut(id) ? 1 : 0;
+        int32_t min = 0, max = 0;
+        if (id <= 96) Spieler_Wert_Min_Max(id, &min, &max);
+        else if (id == 101) min = 0, max = 127;
+        else if (id == 102) min = -1, max = 127;
+        else if (id == 109) max = 255;
+        else max = 64000;
+        {
+            Fehler_Capture cap;
+            Spieler_Wert(id, spnr, max + 1, SP_SCHREIBEN);
+            EXPECT_TRUE(cap.contains("Spieler_Wert: Wert nicht innerhalb der Grenzen")) << id;
+            EXPECT_EQ(Spieler_Wert(id, spnr, 0, SP_LESEN), max);
+        }
+        {
+            Fehler_Capture cap;
+            Spieler_Wert(id, spnr, min - 1, SP_SCHREIBEN);
+            EXPECT_TRUE(cap.contains("Spieler_Wert: Wert nicht innerhalb der Grenzen")) << id;
+            EXPECT_EQ(Spieler_Wert(id, spnr, 0, SP_LESEN), min);
+        }
+        {
+            Fehler_Capture cap;
+            Spieler_Wert(id, spnr, (min + max) / 2, SP_SCHREIBEN);
+            EXPECT_TRUE(cap.texts.empty());
+            EXPECT_EQ(Spieler_Wert(id, spnr, 0, SP_LESEN), (min + max) / 2);
+        }
+    }
+    // The face code is never clamped.
+    Spieler_Wert(SP_GESICHT, 0, -5, SP_SCHREIBEN);
+    EXPECT_EQ(Spieler_Wert(SP_GESICHT, 0, 0, SP_LESEN), -5);
+}
+
+TEST_F(SpielerTest, ComputedFieldsAndGoalkeeperRules)
+{
+    EXPECT_EQ(Spieler_Wert(SP_ALTER, 0, 250, SP_SCHREIBEN), 45);
+    EXPECT_EQ(Spieler_Wert(SP_ALTER, 0, 10, SP_SCHREIBEN), 15);
+
+    const int16_t pos[] = {152, 153, 458, 459};
+    const int32_t art[] = {1, 2, 3, 0};
+    for (int i = 0; i < 4; ++i) {
+        Spieler_Fix_Daten[0].lieblingspos = pos[i];
+        EXPECT_EQ(Spieler_Wert(SP_ART, 0, 0, SP_LESEN), art[i]);
+    }
+
+    Spieler_Fix_Daten[0].lieblingspos = 100;
+    Spieler_Daten[0].form = 50;
+    EXPECT_EQ(Spieler_Wert(SP_K_I_T, 0, 0, 0), 500);
+    EXPECT_EQ(Spieler_Wert(SP_K_I_T_FORM, 0, 0, 0), 450);
+    Spieler_Daten[0].attribute[6] = 800;
+    EXPECT_EQ(Spieler_Wert(SP_TE, 0, 0, 0), 600);
+    {
+        Fehler_Capture cap;
+        EXPECT_EQ(Spieler_Wert(SP_TORWART_STAERKE, 0, 0, 0), -1);
+        EXPECT_EQ(Spieler_Wert(SP_REFLEXE, 0, 50, SP_SCHREIBEN), -1);
+        EXPECT_TRUE(cap.contains("TW-Attribut bei Feldspieler"));
+        EXPECT_EQ(Spieler_Wert(SP_K_I_T, 0, 7, SP_SCHREIBEN), (8 * 500 + 800) / 9);
+        EXPECT_TRUE(cap.contains("Spieler_Wert: SP_K_I_T nicht beschreibbar!"));
+    }
+
+    Spieler_Fix_Daten[1].lieblingspos = SP_POS_TORWART;
+    EXPECT_EQ(Spieler_Wert(SP_TORWART_STAERKE, 1, 730, SP_SCHREIBEN), 1);
+    EXPECT_EQ(Spieler_Wert(SP_K_I_T, 1, 0, 0), 730);
+    EXPECT_EQ(Spieler_Wert(SP_K_I_T_FORM, 1, 0, 0), 730);
+    EXPECT_EQ(Spieler_Wert(SP_KRAFT, 1, 0, 0), 730);
+
+    // Percentages of the field's range; attributes come raw.
+    Spieler_Wert(SP_GROESSE, 0, 182, SP_SCHREIBEN);
+    EXPECT_EQ(Spieler_Wert(SP_GROESSE, 0, 0, SP_PROZENT), 50);
+    EXPECT_EQ(Spieler_Wert(SP_KRAFT, 0, 0, SP_PROZENT), 500);
+}
+
+TEST_F(SpielerTest, StatusBitsCountersAndBadNumbers)
+{
+    Spieler_Daten[0].status = 0x25;
+    Spieler_Wert(SP_STATUS, 0, SP_STATUS_WECHSEL, SP_LOESCHEN);
+    EXPECT_EQ(Spieler_Wert(SP_STATUS, 0, 0, 0), 0x21);
+    Spieler_Wert(SP_STATUS, 0, 8, SP_SETZEN);
+    Spieler_Wert(SP_STATUS, 0, 1, SP_TOGGLE);
+    EXPECT_EQ(Spieler_Wert(SP_STATUS, 0, 0, 0), 0x28);
+    {
+        Fehler_Capture cap;
+        Spieler_Wert(SP_STATUS, 0, 0, SP_SCHREIBEN);
+        EXPECT_TRUE(cap.contains("Spieler_Wert: WRITE bei Status!"));
+        EXPECT_EQ(Spieler_Wert(SP_STATUS, 0, 0, 0), 0x28);
+    }
+
+    EXPECT_EQ(Spieler_Wert(SP_ZAEHLER_1, 0, 0, SP_ERHOEHEN), 0);
+    EXPECT_EQ(Spieler_Wert(SP_ZAEHLER_1, 0, 0, 0), 1);
+    Spieler_Daten[0].zaehler_3 = 255;
+    Spieler_Wert(SP_ZAEHLER_3, 0, 0, SP_ERHOEHEN);
+    EXPECT_EQ(Spieler_Wert(SP_ZAEHLER_3, 0, 0, 0), 255);
+
+    Fehler_Capture cap;
+    EXPECT_EQ(Spieler_Wert(SP_ALTER, 4, 20, SP_SCHREIBEN), 0);
+    EXPECT_EQ(Spieler_Wert(SP_ALTER, -1, 0, 0), 0);
+    EXPECT_TRUE(cap.contains("Fehler: Aufruf von Spieler_Wert mit spnr = 4 !"));
+    EXPECT_STREQ(Spieler_String(SP_NAME, 9, nullptr, 0), "Spieler_String_Error");
+    EXPECT_EQ(Spieler_Zeiger(SP_TALENT, 9, nullptr, 0), nullptr);
+    Spieler_Wert(SP_VOLLNAME, 0, 0, 0);
+    EXPECT_TRUE(cap.contains("SPIELER_Wert: Falscher Parameter!"));
+
+    int32_t min = 7, max = 8;
+    Spieler_Wert_Min_Max(SP_STATUS, &min, &max);
+    EXPECT_EQ(min, 7);
+    EXPECT_EQ(max, 8);
+    EXPECT_TRUE(cap.contains("Spieler_Wert_Min_Max: falscher modus oder min/max==NULL"));
+}
+
+TEST_F(SpielerTest, ClientReadsFetchesAndRefusesWrites)
+{
+    Netz_Rolle = 1;
+    Spieler_Egal_Daten[0].rueckennummer = 9;
+    Fehler_Capture cap;
+    EXPECT_EQ(Spieler_Wert(SP_RUECKENNUMMER, 0, 0, 0), 0);
+    EXPECT_TRUE(cap.contains("Spieler_Wert: CLIENT-EGAL-ZUGRIFF!"));
+    EXPECT_EQ(Spieler_Wert(SP_ALTER, 0, 30, SP_SCHREIBEN), 0);
+    EXPECT_TRUE(cap.contains("Spieler_Wert: CLIENT-WRITE!"));
+    EXPECT_EQ(Spieler_Daten[0].alter, 0);
+    EXPECT_EQ(Spieler_Wert(SP_K_I_T, 0, 0, 0), 500);
+    EXPECT_STREQ(Spieler_String(SP_NAME, 0, "X", 1), "Spieler_String_Error");
+    EXPECT_STREQ(Spieler_Fix_Daten[0].name, "Spieler0");
+    int32_t v[SP_ATTRIBUTVEKTOR] = {};
+    Spieler_Attribute(0, v, SP_SCHREIBEN);
+    EXPECT_TRUE(cap.contains("Spieler_Attribute: CLIENT-WRITE !"));
+}
+
+TEST_F(SpielerTest, NamesAndAttributeVector)
+{
+    Spieler_String(SP_NAME, 0, "Abcdefghijklmnopqrstuvwxyz", 1);
+    EXPECT_STREQ(Spieler_String(SP_NAME, 0, nullptr, 0), "Abcdefghijklmnopqrs");
+    Spieler_String(SP_VORNAME, 0, "Heinz", 1);
+    EXPECT_STREQ(Spieler_String(SP_VORNAME, 0, nullptr, 0), "H");
+    EXPECT_STREQ(Spieler_String(SP_VORNAME_2_STELLIG, 0, nullptr, 0), "H.");
+    EXPECT_STREQ(Spieler_String(SP_VOLLNAME, 0, nullptr, 0), "H Abcdefghijklmnopqrs");
+    Spieler_Fix_Daten[0].nation = 12;
+    EXPECT_STREQ(Spieler_String(SP_NAME_LAND, 0, nullptr, 0), "^gll0012 Abcdefghijklmnopqrs");
+    {
+        Fehler_Capture cap;
+        EXPECT_EQ(Spieler_String(SP_NAME_LAND, 0, "x", 1), nullptr);
+        EXPECT_TRUE(cap.contains("Spieler_String(SP_NAME_LAND..): Write verboten!"));
+    }
+
+    int32_t v[SP_ATTRIBUTVEKTOR];
+    for (int i = 0; i < SP_ATTRIBUTVEKTOR; ++i) v[i] = 10 + i;
+    v[20] = 400;
+    Spieler_Attribute(1, v, SP_SCHREIBEN);
+    int32_t w[SP_ATTRIBUTVEKTOR];
+    Spieler_Attribute(1, w, SP_ATTRIBUTE_LESEN);
+    EXPECT_EQ(w[0], 10);
+    EXPECT_EQ(w[19], 29);
+    EXPECT_EQ(w[20], 299);  // experience is capped on reading
+    EXPECT_EQ(w[25], 35);
+    EXPECT_EQ(Spieler_Wert(SP_ALLROUNDER, 1, 0, 0), 29);
+
+    // Groups: field player sums of three, form weighting with mask 8.
+    Spieler_Fix_Daten[2].lieblingspos = 10;
+    Spieler_Daten[2].form = 50;
+    EXPECT_EQ(Spieler_Teilstaerke(2, -1, nullptr, 1), 1500);
+    EXPECT_EQ(Spieler_Teilstaerke(2, -1, nullptr, 1 | 8), 1500 * 90 / 100);
+    EXPECT_EQ(Spieler_Teilstaerke(2, -1, nullptr, 8), 150);
+    EXPECT_EQ(Spieler_Attribut_Vorhanden(2, 21, -1), 0);
+    EXPECT_EQ(Spieler_Attribut_Vorhanden(2, 21, 0), 100);
+    EXPECT_EQ(Spieler_Attribut_Vorhanden(2, 28, 0), 1);
+    Fehler_Capture cap;
+    EXPECT_EQ(Spieler_Attribut_Vorhanden(2, 29, 1), 0);
+    EXPECT_TRUE(cap.contains("Spieler_Attribut_Vorhanden: Index zu groß!"));
+}
+
+TEST_F(SpielerTest, ByteImagesKeepSizesAndOffsets)
+{
+    Spieler_Struktur s{};
+    s.alter = 27;
+    s.attribute[8] = 777;
+    s.unsichtbar[14] = 66;
+    s.erfahrung = 0x1234;
+    s.zaehler_2 = 64000;
+    s.verletzung_tage = 200;
+    uint8_t b[SPIELER_STRUKTUR_BYTES];
+    Spieler_Struktur_Packen(s, b);
+    EXPECT_EQ(SPIELER_STRUKTUR_BYTES, 50u);
+    EXPECT_EQ(b[0], 27);
+    EXPECT_EQ(b[18] | (b[19] << 8), 777);
+    EXPECT_EQ(b[34], 66);
+    EXPECT_EQ(b[38], 0x34);
+    EXPECT_EQ(b[39], 0x12);
+    EXPECT_EQ(b[49], 200);
+    Spieler_Struktur s2{};
+    Spieler_Struktur_Entpacken(b, s2);
+    uint8_t b2[SPIELER_STRUKTUR_BYTES];
+    Spieler_Struktur_Packen(s2, b2);
+    EXPECT_EQ(std::memcmp(b, b2, sizeof b), 0);
+
+    Spieler_Fix f{};
+    std::strcpy(f.name, "Lindhardt");
+    f.vorname[0] = 'J';
+    f.nation = 401;
+    f.gesicht = 0x80000123u;
+    f.lieblingspos = -1;
+    uint8_t fb[SPIELER_FIX_BYTES];
+    Spieler_Fix_Packen(f, fb);
+    EXPECT_EQ(SPIELER_FIX_BYTES, 36u);
+    EXPECT_EQ(fb[20], 'J');
+    EXPECT_EQ(fb[24] | (fb[25] << 8), 401);
+    EXPECT_EQ(fb[31], 0x80);
+    EXPECT_EQ(fb[34], 0xFF);
+    Spieler_Fix f2{};
+    Spieler_Fix_Entpacken(fb, f2);
+    EXPECT_STREQ(f2.name, "Lindhardt");
+    EXPECT_EQ(f2.lieblingspos, -1);
+
+    Spieler_Client_Egal e{};
+    e.angebotszaehler = -1;
+    e.angebotswert = 99;
+    e.talent[13] = 950;
+    uint8_t eb[SPIELER_EGAL_BYTES];
+    Spieler_Egal_Packen(e, eb);
+    EXPECT_EQ(SPIELER_EGAL_BYTES, 34u);
+    EXPECT_EQ(eb[2], 0xFF);
+    EXPECT_EQ(eb[4], 99);
+    EXPECT_EQ(eb[32] | (eb[33] << 8), 950);
+    Spieler_Client_Egal e2{};
+    Spieler_Egal_Entpacken(eb, e2);
+    EXPECT_EQ(e2.angebotszaehler, -1);
+    EXPECT_EQ(e2.talent[13], 950);
+}
+
+TEST_F(SpielerTest, WatchListOfATeam)
+{
+    Test_Teams_Anlegen(4);
+    for (int32_t i = 0; i < 31; ++i) Spieler_Beobachtet_Hinzufuegen(0, i);  // the 31st finds no slot
+    EXPECT_TRUE(Spieler_Ist_Beobachtet(0, 29));
+    EXPECT_FALSE(Spieler_Ist_Beobachtet(0, 30));
+    Spieler_Beobachtet_Entfernen(0, 3);
+    EXPECT_FALSE(Spieler_Ist_Beobachtet(0, 3));
+    Spieler_Beobachtet_Hinzufuegen(0, 77);
+    EXPECT_EQ(T_Own[0].beobachtet[3], 77);
+    EXPECT_FALSE(Spieler_Ist_Beobachtet(9, 3));
+}
+
+}  // namespace

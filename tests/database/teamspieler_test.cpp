@@ -1,0 +1,331 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "common/capture.h"
+#include "database/db_hilfe.h"
+#include "database/teamspieler.h"
+
+namespace {
+
+// Teams 0-3 are clubs, 4 the transfer market, 5 the youth team; 120 players.
+struct LinkTest : ::testing::Test {
+    void SetUp() override
+    {
+        Test_Teams_Anlegen(6);
+        Test_Spieler_Anlegen(120);
+        for (int32_t t = 0; t < 4; ++t) T_Fix[t].liga = 1;
+        Spieler_Fix_Daten[0].lieblingspos = SP_POS_TORWART;
+    }
+    void TearDown() override { Test_Aufraeumen(); }
+    bool kommt(int32_t team, int32_t sp, int32_t monate = 24, int32_t art = 0, int32_t quelle = -1)
+    {
+        return Teamspieler_Kommt_Oder_Geht(1, team, sp, 150, art, monate, quelle, true);
+    }
+};
+
+TEST_F(LinkTest, ArrivalDepartureAndFindingThePlayer)
+{
+    ASSERT_TRUE(kommt(0, 0));
+    ASSERT_TRUE(kommt(0, 7));
+    EXPECT_EQ(T[0].spieleranzahl, 2);
+    EXPECT_EQ(Team_Wert(TEAM_SPIELERANZAHL, 0, 0, 0), 2);
+    EXPECT_EQ(Spieler_Wert(SP_STATUS, 7, 0, 0) & SP_STATUS_OHNE_VEREIN, 0);
+    EXPECT_EQ(Teamspieler_Wert(310, 0, 0, 0, 0), 459);  // the keeper's place
+    EXPECT_EQ(Teamspieler_Wert(300, 0, 0, 0, 0), 1);    // keepers may wear 1
+    EXPECT_EQ(Teamspieler_Wert(300, 0, 7, 0, 0), 2);    // field players start at 2
+    EXPECT_EQ(Teamspieler_Wert(310, 0, 7, 0, 0), -1);
+    EXPECT_EQ(Teamspieler_Wert(316, 0, 7, 0, 0), -1);
+    EXPECT_EQ(Teamspieler_Wert(301, 0, 7, 0, 0), 150000);
+    EXPECT_EQ(Teamspieler_Wert(305, 0, 7, 0, 0), 24);
+    EXPECT_EQ(Teamspieler_Wert(307, 0, 7, 0, 0), -1);
+    EXPECT_EQ(Teamspieler_Wert(315, 0, 7, 0, 0), 7);
+    EXPECT_EQ(Teamspieler_Wert(318, 0, 7, 0, 0), 0);
+    int32_t w306 = Teamspieler_Wert(306, 0, 7, 0, 0);
+    EXPECT_GE(w306, 60);
+    EXPECT_LE(w306, 90);
+    EXPECT_EQ(T[0].flags & 2, 2);
+
+    // Transfer: he leaves club 0 and joins club 1 on loan for 12 of his 24 months.
+    T_Own[0].einzeltraining[3][1] = 7;
+    ASSERT_TRUE(kommt(1, 7, 12, 2, 0));
+    EXPECT_EQ(Teamspieler_Wert(326, 1, 7, 0, 0), 12);
+    EXPECT_EQ(Teamspieler_Wert(318, 1, 7, 0, 0), 0);
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 0, 7, 0, 0, 0, -1, true));
+    EXPECT_EQ(T[0].spieleranzahl, 1);
+    EXPECT_EQ(T_Own[0].einzeltraining[3][1], -1);
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(0, 7), -1);
+    EXPECT_EQ(Teamspieler_Get_Team_Des_Spielers(-1, 7, -1), 1);
+    EXPECT_EQ(Teamspieler_Get_Team_Des_Spielers(0, 7, -1), -1);
+    EXPECT_EQ(Teamspieler_Get_Team_Des_Spielers(1, 7, -1), 1);
+    EXPECT_EQ(Teamspieler_Get_Team_Des_Spielers(-1, 99, -1), -1);
+    ASSERT_TRUE(kommt(Transfermarkt_Team, 99));
+    EXPECT_EQ(Teamspieler_Get_Team_Des_Spielers(-1, 99, -1), Transfermarkt_Team);
+
+    Fehler_Capture cap;
+    EXPECT_FALSE(Teamspieler_Kommt_Oder_Geht(0, 0, 7, 0, 0, 0, -1, false));
+    EXPECT_TRUE(cap.contains("Spieler geht: Listeneintrag nicht gefunden!"));
+    EXPECT_FALSE(kommt(1, 7));  // a second link would count him twice
+    EXPECT_EQ(T[1].spieleranzahl, 1);
+    ASSERT_TRUE(kommt(2, 8, 30, 2, 3));  // lender without the player
+    EXPECT_TRUE(cap.contains("Teamspieler_Kommt_Oder_Geht: Leihdauer zu groß!"));
+    EXPECT_EQ(Teamspieler_Wert(326, 2, 8, 0, 0), 0);
+}
+
+TEST_F(LinkTest, SquadLimitAndFilters)
+{
+    for (int32_t sp = 0; sp < TEAM_MAX_SPIELER; ++sp) ASSERT_TRUE(kommt(0, sp)) << sp;
+    Fehler_Capture cap;
+    EXPECT_FALSE(kommt(0, 60));
+    EXPECT_TRUE(cap.contains("Teamspieler_Kommt_Oder_Geht: Max_Spielerzahl erreicht!"));
+    EXPECT_EQ(T[0].spieleranzahl, TEAM_MAX_SPIELER);
+    EXPECT_EQ(Teamspieler_Ins_Array(0, nullptr, -1, 0), TEAM_MAX_SPIELER);
+    EXPECT_FALSE(cap.contains("MAX_SPIELER_PRO_TEAM"));
+    // every back number is unique
+    bool gesehen[100] = {};
+    for (int32_t sp = 0; sp < TEAM_MAX_SPIELER; ++sp) {
+        int32_t nr = Teamspieler_Wert(300, 0, sp, 0, 0);
+        ASSERT_TRUE(nr >= 1 && nr <= 99);
+        EXPECT_FALSE(gesehen[nr]);
+        gesehen[nr] = true;
+    }
+
+    Teamspieler_Wert(317, 0, 3, TS_STARTELF, 8);
+    Teamspieler_Wert(317, 0, 4, TS_STARTELF | TS_KAPITAEN, 8);
+    Teamspieler_Wert(317, 0, 5, TS_ERSATZ, 8);
+    Spieler_Fix_Daten[3].lieblingspos = 400;  // line 3
+    int32_t feld[60];
+    EXPECT_EQ(Teamspieler_Ins_Array(0, feld, 60, TS_STARTELF), 2);
+    EXPECT_EQ(feld[0], 3);
+    EXPECT_EQ(Teamspieler_Ins_Array(0, feld, 60, TS_STARTELF | (1 << 3)), 1);
+    EXPECT_EQ(Teamspieler_Ins_Array(0, feld, 60, 1 << 0), 1);  // the keeper
+    EXPECT_EQ(Teamspieler_Ins_Array(0, nullptr, -1, TS_FILTER_NICHT_AUFGESTELLT), TEAM_MAX_SPIELER - 3);
+    EXPECT_EQ(Teamspieler_Ins_Array(0, feld, 2, 0), TEAM_MAX_SPIELER);  // counts beyond the capacity
+    Spieler_Daten[10].status |= SP_STATUS_WECHSEL;
+    EXPECT_EQ(Teamspieler_Ins_Array(0, nullptr, -1, TS_FILTER_OHNE_WECHSLER), TEAM_MAX_SPIELER - 1);
+
+    int32_t kapitaen = -2, schnitt = -2;
+    Spieler_Daten[3].spiel_erschoepfung = 20;
+    Spieler_Daten[4].spiel_erschoepfung = 30;
+    EXPECT_EQ(Teamspieler_Zaehle_Startelf(0, &kapitaen, &schnitt, false), 2);
+    EXPECT_EQ(kapitaen, 1);
+    EXPECT_EQ(schnitt, 25);
+    Teamspieler_Wert(317, 0, 3, TS_PROBE, 8);
+    EXPECT_EQ(Teamspieler_Zaehle_Startelf(0, nullptr, nullptr, false), 1);
+    EXPECT_EQ(Teamspieler_Zaehle_Startelf(0, nullptr, nullptr, true), 2);
+
+    // The market takes more than a club.
+    for (int32_t sp = 50; sp < 110; ++sp) ASSERT_TRUE(kommt(Transfermarkt_Team, sp));
+    EXPECT_EQ(Teamspieler_Ins_Array(Transfermarkt_Team, nullptr, -1, 0), 60);
+    int32_t m = Teamspieler_Wert(305, Transfermarkt_Team, 50, 0, 0);
+    EXPECT_GE(m, 9);
+    EXPECT_LE(m, 15);
+}
+
+TEST_F(LinkTest, BackNumbersPositionsAndMarking)
+{
+    ASSERT_TRUE(kommt(0, 1));
+    ASSERT_TRUE(kommt(0, 2));
+    EXPECT_EQ(Teamspieler_Wert(300, 0, 1, 0, 0), 2);
+    EXPECT_EQ(Teamspieler_Wert(300, 0, 2, 0, 0), 3);
+    // A wish held by a team-mate swaps numbers when the player has one already.
+    EXPECT_EQ(Teamspieler_Rueckennummer_Zuweisen(2, 0, 2), 2);
+    EXPECT_EQ(Teamspieler_Wert(300, 0, 1, 0, 0), 3);
+    // A new player (number 0) wishing a taken number gets the lowest free one instead.
+    Spieler_Egal_Daten[5].rueckennummer = 2;
+    ASSERT_TRUE(kommt(0, 5));
+    EXPECT_EQ(Teamspieler_Wert(300, 0, 5, 0, 0), 4);
+    Spieler_Egal_Daten[6].rueckennummer = 17;
+    ASSERT_TRUE(kommt(0, 6));
+    EXPECT_EQ(Teamspieler_Wert(300, 0, 6, 0, 0), 17);
+
+    Teamspieler_Wert(310, 0, 1, 3 * 17 + 4, 1);
+    Teamspieler_Wert(311, 0, 1, 2 * 17 + 1, 1);
+    Teamspieler_Wert(312, 0, 1, 5 * 17 + 9, 1);
+    Teamspieler_Wert(313, 0, 1, 10 * 17 + 2, 1);
+    Teamspieler_Wert(314, 0, 1, 12 * 17 + 3, 1);
+    int32_t z[5], s[5];
+    int32_t* aus[10] = {&z[0], &s[0], &z[1], &s[1], &z[2], &s[2], &z[3], &s[3], &z[4], nullptr};
+    Aktuelles_Team = 0;
+    Teamspieler_Get_Positionen(0, 1, aus);
+    EXPECT_EQ(z[0], 3);
+    EXPECT_EQ(s[0], 4);
+    EXPECT_EQ(z[1], 2);
+    EXPECT_EQ(s[2], 9);
+    Aktuelles_Team = 1;  // seen from the other side: mirrored, corners exchanged
+    Teamspieler_Get_Positionen(0, 1, aus);
+    EXPECT_EQ(z[0], 3);
+    EXPECT_EQ(z[1], 26 - 5);
+    EXPECT_EQ(s[1], 16 - 9);
+    EXPECT_EQ(z[2], 26 - 2);
+    EXPECT_EQ(z[3], 26 - 12);
+    EXPECT_EQ(s[3], 16 - 2);
+    EXPECT_EQ(z[4], 26 - 10);
+
+    ASSERT_TRUE(kommt(1, 9));
+    Teamspieler_Set_Manndeckung(1, 0, 9, 1);
+    EXPECT_EQ(Teamspieler_Wert(316, 0, 1, 0, 0), 9);
+    EXPECT_EQ(Teamspieler_Wert(309, 1, 9, 0, 0), 1);
+}
+
+TEST_F(LinkTest, EveryFieldOfTheAccessor)
+{
+    ASSERT_TRUE(kommt(0, 3));
+    struct F {
+        int32_t id, min, max;
+    };
+    const F felder[] = {{300, 0, 99}, {303, -1, 48}, {304, -1, 7},  {305, -1, 60}, {306, 0, 99},
+                        {307, -1, 5}, {309, -1, 32767}, {310, -1, 459}, {311, -1, 459}, {312, -1, 459},
+                        {313, -1, 459}, {314, -1, 459}, {315, 0, 50000}, {316, -1, 32767},
+                        {318, -1, 1000}, {323, -1, 2147483647}, {324, 0, 99}, {326, 0, 99}, {328, 0, 99},
+                        {329, 0, 32767}, {330, 0, 4}, {331, 0, 4}, {332, 0, 4}, {333, 0, 4}, {334, 0, 4},
+                        {335, 0, 4}, {336, 0, 4}, {337, 0, 4}};
+    for (const F& f : felder) {
+        SCOPED_TRACE(f.id);
+        EXPECT_EQ(Teamspieler_Wert(f.id, 0, 3, f.max, 1), -1);
+        EXPECT_EQ(Teamspieler_Wert(f.id, 0, 3, 0, 0), f.max);
+        Teamspieler_Wert(f.id, 0, 3, f.min, 1);
+        EXPECT_EQ(Teamspieler_Wert(f.id, 0, 3, 0, 0), f.min);
+    }
+    {
+        Fehler_Capture cap;
+        Teamspieler_Wert(305, 0, 3, 61, 1);
+        EXPECT_TRUE(cap.contains("Teamspieler_Wert: Wert nicht innerhalb der Grenzen, wert=61,modus=305"));
+        EXPECT_EQ(Teamspieler_Wert(305, 0, 3, 0, 0), 60);
+    }
+    // Money in units: salary in thousands, insurance in five hundreds.
+    Teamspieler_Wert(301, 0, 3, 1999, 1);
+    EXPECT_EQ(Teamspieler_Wert(301, 0, 3, 0, 0), 1000);
+    Teamspieler_Wert(302, 0, 3, 499, 1);
+    EXPECT_EQ(Teamspieler_Wert(302, 0, 3, 0, 0), 0);
+    Teamspieler_Wert(308, 0, 3, 99999999, 1);
+    EXPECT_EQ(Teamspieler_Wert(308, 0, 3, 0, 0), 32767 * 500);  // saturates, never wraps
+    Teamspieler_Wert(327, 0, 3, 1500, 1);
+    EXPECT_EQ(Teamspieler_Wert(327, 0, 3, 0, 0), 1500);
+
+    // Tactical sub-fields share the word.
+    Teamspieler_Wert(329, 0, 3, 9362, 1);
+    EXPECT_EQ(Teamspieler_Wert(333, 0, 3, 0, 0), 2);
+    Teamspieler_Wert(331, 0, 3, 4, 1);
+    EXPECT_EQ(Teamspieler_Wert(336, 0, 3, 0, 0), 4);
+    EXPECT_EQ(Teamspieler_Wert(329, 0, 3, 0, 0), 9362 - (2 << 3) + (4 << 3));
+
+    Teamspieler_Wert(310, 0, 3, -1, 1);
+    EXPECT_EQ(Teamspieler_Wert(319, 0, 3, 0, 0), 1);
+    Teamspieler_Wert(310, 0, 3, 459, 1);
+    EXPECT_EQ(Teamspieler_Wert(319, 0, 3, 0, 0), 0);
+    Teamspieler_Wert(310, 0, 3, 153, 1);
+    EXPECT_EQ(Teamspieler_Wert(319, 0, 3, 0, 0), 2);
+
+    Teamspieler_Wert(317, 0, 3, static_cast<int32_t>(0x80000000u | 0x2030u), 8);
+    Teamspieler_Wert(317, 0, 3, -1, 4);
+    EXPECT_EQ(static_cast<uint32_t>(Teamspieler_Wert(317, 0, 3, 0, 0)), 0x80000000u);
+    Teamspieler_Wert(317, 0, 3, 0x30, 2);
+    EXPECT_EQ(static_cast<uint32_t>(Teamspieler_Wert(317, 0, 3, 0, 0)), 0x80000030u);
+
+    Fehler_Capture cap;
+    Teamspieler_Wert(317, 0, 3, 1, 1);
+    EXPECT_TRUE(cap.contains("Teamspieler_Wert: WRITE bei Flags!"));
+    Teamspieler_Wert(319, 0, 3, 1, 1);
+    EXPECT_TRUE(cap.contains("Teamspieler_Wert: Art nicht beschreibbar!"));
+    for (int32_t id : {320, 321, 322, 325, 299, 338}) EXPECT_EQ(Teamspieler_Wert(id, 0, 3, 0, 0), -1);
+    EXPECT_TRUE(cap.contains("Teamspieler_Wert: Falscher Parameter!"));
+    EXPECT_EQ(Teamspieler_Wert(301, 0, 3, 0, 0x20), -1);
+    EXPECT_TRUE(cap.contains("READ_PROZENT nicht erlaubt!n"));
+    EXPECT_EQ(Teamspieler_Wert(301, 0, 44, 0, 0), -1);
+    EXPECT_TRUE(cap.contains("Suchliste nicht belegt!"));
+    Teamspieler_Wert(301, 0, 3, -5000, 1);
+    EXPECT_TRUE(cap.contains("Teamspieler_Wert: Gehalt<0 !"));
+    EXPECT_EQ(Teamspieler_Zeiger(TEAMSP_TRANSFERLISTE, 1, &cap), nullptr);
+    EXPECT_TRUE(cap.contains("TEAMSP_TRANSFERLISTE beschreiben verboten!"));
+}
+
+TEST_F(LinkTest, ClientRulesAndTransferRecord)
+{
+    ASSERT_TRUE(kommt(0, 3));
+    ASSERT_TRUE(kommt(1, 4));
+    Netz_Rolle = 1;
+    Aktuelles_Team = 0;
+    Fehler_Capture cap;
+    EXPECT_EQ(Teamspieler_Wert(306, 1, 4, 0, 0), 0);
+    EXPECT_TRUE(cap.contains("Teamspieler_Wert: CLIENT-TEAM falsch!"));
+    EXPECT_EQ(Teamspieler_Wert(305, 1, 4, 0, 0), 24);
+    EXPECT_EQ(Teamspieler_Wert(305, 1, 4, 3, 1), 0);
+    EXPECT_TRUE(cap.contains("Teamspieler_Wert: CLIENT-TEAM-WRITE falsch!"));
+    EXPECT_EQ(Teamspieler_Wert(305, 0, 3, 3, 1), 0);
+    EXPECT_TRUE(cap.contains("Teamspieler_Wert: CLIENT-WRITE!"));
+    EXPECT_EQ(Teamspieler_Wert(305, 0, 3, 0, 0), 24);
+    Teamspieler_Wert(330, 0, 3, 3, 1);
+    EXPECT_EQ(Teamspieler_Wert(330, 0, 3, 0, 0), 3);
+    EXPECT_FALSE(kommt(0, 5));
+    EXPECT_TRUE(cap.contains("Teamspieler_Kommt_Oder_Geht: Client-Zugriff!"));
+    EXPECT_EQ(Teamspieler_Zeiger(TEAMSP_TRANSFERLISTE, 0), nullptr);
+    Netz_Rolle = 0;
+
+    Teamspieler_Init_Listen();
+    Teamspieler_Transfer_Speichern(0, 1, 3, 500, 1);
+    Teamspieler_Transfer_Speichern(1, 2, 4, 700, 1);
+    Teamspieler_Transfer_Speichern(2, 2, 5, 1, 1);
+    auto* liste = static_cast<Teamspieler_Transfer*>(Teamspieler_Zeiger(TEAMSP_TRANSFERLISTE, 0));
+    ASSERT_NE(liste, nullptr);
+    EXPECT_EQ(liste[0].spieler, 4);
+    EXPECT_EQ(liste[1].spieler, 3);
+    EXPECT_EQ(liste[1].abloese, 500);
+    EXPECT_EQ(liste[2].spieler, 0xFFFF);
+}
+
+TEST_F(LinkTest, ConfigurationDataOfTheTeams)
+{
+    ASSERT_TRUE(kommt(1, 5));
+    ASSERT_TRUE(kommt(1, 9));
+    T_Own[1].staerke[2] = 640;
+    T_Fix[1].nation = 3;
+    std::vector<Team_Config_Daten> daten(static_cast<size_t>(Team_Anzahl));
+    Team_Get_Config_Daten(daten.data());
+    EXPECT_EQ(daten[1].nummer, 1);
+    EXPECT_STREQ(daten[1].name, "Team 1");
+    EXPECT_EQ(daten[1].staerke[2], 640);
+    EXPECT_EQ(daten[1].nation, 3);
+    ASSERT_EQ(daten[1].spieleranzahl, 2);
+    EXPECT_EQ(daten[1].spieler[0], 5);
+    EXPECT_EQ(daten[1].spieler[1], 9);
+    EXPECT_EQ(daten[0].spieleranzahl, 0);
+    for (auto& d : daten) Mem_Free(d.spieler, 0);
+}
+
+TEST(LinkBytes, ImageSplitsIntoClientAndServerPart)
+{
+    TS ts{};
+    ts.flags = 0x80020010u;
+    ts.deckt = -1;
+    ts.position = 459;
+    ts.rueckennummer = 13;
+    ts.gehalt = 1200;
+    ts.taktik = 9362;
+    ts.ankunft_tag = 400;
+    ts.versicherer = -1;
+    ts.versicherung_erhalten = 77;
+    ts.spnr = 4711;
+    uint8_t b[TS_BYTES];
+    Teamspieler_TS_Packen(ts, b);
+    EXPECT_EQ(TS_BYTES, 52u);
+    EXPECT_EQ(TS_WRITE_SORT_BYTES + TS_SERVER_ONLY_BYTES, TS_BYTES);
+    EXPECT_EQ(b[3], 0x80);
+    EXPECT_EQ(b[4], 0xFF);
+    EXPECT_EQ(b[8] | (b[9] << 8), 459);
+    EXPECT_EQ(b[18], 13);
+    EXPECT_EQ(b[24] | (b[25] << 8), 1200);
+    EXPECT_EQ(b[28] | (b[29] << 8), 9362);
+    EXPECT_EQ(b[32] | (b[33] << 8), 400);  // first server-only byte
+    EXPECT_EQ(b[40], 0xFF);
+    EXPECT_EQ(b[46], 77);
+    EXPECT_EQ(b[48] | (b[49] << 8), 4711);
+    TS zurueck;
+    Teamspieler_TS_Entpacken(b, zurueck);
+    uint8_t b2[TS_BYTES];
+    Teamspieler_TS_Packen(zurueck, b2);
+    EXPECT_EQ(std::memcmp(b, b2, TS_BYTES), 0);
+}
+
+}  // namespace

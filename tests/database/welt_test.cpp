@@ -1,0 +1,180 @@
+// The generated world, as the builder writes it, through the program's own readers.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "common/capture.h"
+#include "database/db_hilfe.h"
+#include "database/personal.h"
+#include "platform/win95.h"
+#include "platform/read_config.h"
+#include "competitions/wettbewerb.h"
+
+namespace {
+
+std::filesystem::path welt_bauen(const std::string& name, const std::string& args)
+{
+    auto ziel = std::filesystem::temp_directory_path() / ("dorvin_welt_" + std::to_string(::getpid()) + "_" + name);
+    std::filesystem::remove_all(ziel);
+    std::string befehl = std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen welt --ziel " + ziel.string() + " " + args;
+    EXPECT_EQ(std::system(befehl.c_str()), 0) << befehl;
+    return ziel;
+}
+
+std::string lesen(const std::filesystem::path& p)
+{
+    std::ifstream f(p, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+struct WeltTest : ::testing::Test {
+    void TearDown() override
+    {
+        Wettbewerb_Free();
+        Test_Aufraeumen();
+        Personal_DeInit();
+    }
+};
+
+struct WeltGroesse : WeltTest, ::testing::WithParamInterface<const char*> {};
+
+TEST_P(WeltGroesse, LoadsCompleteAndValid)
+{
+    const std::string groesse = GetParam();
+    auto ziel = welt_bauen(groesse, groesse == "default" ? "" : "--world " + groesse);
+    std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (ziel / "config_files").c_str());
+
+    // every file carries a checksum that matches its data
+    for (int modus : {0, 1, 3}) {
+        ASSERT_TRUE(Read_Config_Open(modus, 0, -1));
+        while (*Read_Config_Read_Zeile(nullptr, true)) {}
+        uint32_t summe = 0;
+        EXPECT_TRUE(Read_Config_Check_Summe(&summe)) << modus;
+        Read_Config_Close();
+    }
+
+    Fehler_Capture cap;
+    ASSERT_TRUE(Team(0));
+    ASSERT_TRUE(Spieler(0));
+    Personal_Init();
+    Personal_Read_Config_Wenn_Init();
+    EXPECT_TRUE(cap.texts.empty()) << cap.texts.front();
+
+    ASSERT_GE(Transfermarkt_Team, 0);
+    ASSERT_GE(Jugend_Team, 0);
+    int32_t heimat = Team_Get_Heimatland();
+    EXPECT_STREQ(Team_String(TEAM_NAME_ROH, heimat, nullptr, 0), "Deutschland");
+    EXPECT_TRUE(Team_Ist_Landteam(heimat) || (T[heimat].status & 3) == 3);
+
+    std::set<int32_t> vergeben;
+    int32_t vereine = 0;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        SCOPED_TRACE(t);
+        EXPECT_NE(T_Fix[t].name[0], 0);
+        const int32_t* liste = nullptr;
+        int32_t n = Team_Get_Start_Spieler(t, &liste);
+        for (int32_t i = 0; i < n; ++i) {
+            EXPECT_GE(liste[i], 0);
+            EXPECT_LT(liste[i], Spieler_Anzahl);
+            EXPECT_TRUE(vergeben.insert(liste[i]).second) << "player " << liste[i] << " listed twice";
+        }
+        if (t == Transfermarkt_Team || t == Jugend_Team) continue;
+        if (!(T[t].status & 3)) {
+            ++vereine;
+            EXPECT_GE(n, 11);
+            EXPECT_LE(n, TEAM_MAX_SPIELER);
+            EXPECT_LT(T_Fix[t].nation, Team_Anzahl);
+            EXPECT_TRUE(T[T_Fix[t].nation].status & TEAM_STATUS_LAND);
+            EXPECT_GE(Team_Wert(TEAM_STAERKE_ABW, t, 0, 0), 10);
+        }
+        const char* name = T_Fix[t].name;
+        if (!std::strcmp(name, "Italien") || !std::strcmp(name, "England") || !std::strcmp(name, "Frankreich") ||
+            !std::strcmp(name, "Spanien")) {
+            EXPECT_EQ(n, 0);
+        }
+    }
+    if (groesse == "small") {
+        EXPECT_GE(vereine, 24);
+        EXPECT_LE(vereine, 60);
+    } else if (groesse == "default") {
+        EXPECT_GE(vereine, 350);
+        EXPECT_LE(vereine, 450);
+        EXPECT_GE(Spieler_Anzahl, 9000);
+        EXPECT_LE(Spieler_Anzahl, 10112);
+    } else {
+        EXPECT_GT(Spieler_Anzahl, 20000);
+        EXPECT_LE(Spieler_Anzahl, 32767);  // player numbers stay 16-bit
+    }
+
+    for (int32_t sp = 0; sp < Spieler_Anzahl; ++sp) {
+        SCOPED_TRACE(sp);
+        EXPECT_NE(Spieler_Fix_Daten[sp].name[0], 0);
+        int32_t pos = Spieler_Wert(SP_LIEBLINGSPOS, sp, 0, 0);
+        EXPECT_TRUE(pos >= 0 && pos <= 459);
+        EXPECT_GT(Spieler_Wert(SP_K_I_T, sp, 0, 0), 1);
+        EXPECT_GE(Spieler_Wert(SP_GROESSE, sp, 0, 0), 160);
+        EXPECT_TRUE(T[Spieler_Wert(SP_NATION, sp, 0, 0)].status & TEAM_STATUS_LAND);
+    }
+    EXPECT_GT(Personal_Anzahl(PERSONAL_SCHIEDSRICHTER), 0);
+    EXPECT_GT(Personal_Anzahl(PERSONAL_ASSISTENT), 0);
+    std::filesystem::remove_all(ziel);
+}
+
+INSTANTIATE_TEST_SUITE_P(Welt, WeltGroesse, ::testing::Values("small", "default", "large"));
+
+TEST_F(WeltTest, LeagueClubsFindTheirLeague)
+{
+    auto ziel = welt_bauen("ligen", "--world small");
+    std::string befehl = std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen wettbewerbe --ziel " + ziel.string() + " --world small";
+    ASSERT_EQ(std::system(befehl.c_str()), 0);
+    std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (ziel / "config_files").c_str());
+    ASSERT_TRUE(Team(0));
+    ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
+    int32_t mit_liga = 0, vereine = 0;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (T[t].status & 3 || t == Transfermarkt_Team || t == Jugend_Team) continue;
+        ++vereine;
+        if (Team_Wert(TEAM_LIGA, t, 0, 0) >= 0) ++mit_liga;
+        EXPECT_EQ(Team_Get_Art(t), 0) << t;  // its nation has competitions
+    }
+    EXPECT_GT(mit_liga, vereine / 2);
+    EXPECT_LT(mit_liga, vereine);  // the cup-only clubs play in no league
+    EXPECT_EQ(Team_Get_Art(Team_Get_Heimatland()), 32);
+    EXPECT_TRUE(Team_Liga_Hat_Teams(Team_Get_Heimatland()));
+    std::filesystem::remove_all(ziel);
+}
+
+TEST_F(WeltTest, SameSeedSameBytesOtherSeedOtherWorld)
+{
+    auto a = welt_bauen("a", "--world small --seed 7");
+    auto b = welt_bauen("b", "--world small --seed 7");
+    auto c = welt_bauen("c", "--world small --seed 8");
+    for (const char* name : {"1_team.cfg", "1_spieler.cfg", "1_personal.cfg"}) {
+        std::string x = lesen(a / "config_files" / name);
+        EXPECT_FALSE(x.empty());
+        EXPECT_EQ(x, lesen(b / "config_files" / name)) << name;
+        EXPECT_NE(x, lesen(c / "config_files" / name)) << name;
+    }
+    for (auto& p : {a, b, c}) std::filesystem::remove_all(p);
+}
+
+TEST_F(WeltTest, BuilderRefusesUnknownSize)
+{
+    auto ziel = std::filesystem::temp_directory_path() / ("dorvin_welt_" + std::to_string(::getpid()) + "_x");
+    std::string befehl = std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen welt --ziel " + ziel.string() +
+                         " --world riesig 2>/dev/null";
+    EXPECT_NE(std::system(befehl.c_str()), 0);
+    std::filesystem::remove_all(ziel);
+}
+
+}  // namespace

@@ -1,0 +1,441 @@
+// The step "wettbewerbe": the competitions of the generated world as 1_wettbewerb.cfg and
+// 1_wettbewerb_alias.cfg, in the form the game's competition reader takes.
+//
+// Structure: every nation with clubs in leagues gets its league tiers (one league a tier,
+// linked by promotion and relegation) and, with at least four clubs, a knock-out cup. Three
+// international club competitions follow: the champions' cup (groups of four, then knock-out
+// rounds), the cup winners' cup and the continental cup (knock-out, two legs). They are fed by
+// the places of the top leagues and the cup finals; their first season's entrants are the
+// clubs that stand on those places in the team file's order.
+//
+// Ids: leagues 1.. (nation by nation, top tier first), cups 128 + nation index, the
+// international competitions 200 upward.
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "competitions/wettbewerb.h"
+#include "tools/datagen/config_writer.h"
+#include "tools/datagen/datagen.h"
+#include "tools/datagen/welt.h"
+
+namespace {
+
+constexpr int32_t POKAL_ID_BASIS = 128;
+constexpr int32_t INTERNATIONAL_ID_BASIS = 200;
+
+struct Wb {
+    int32_t id = -1;
+    std::string name, gruppen_name;
+    int32_t teams = 0, spieltage = 0;
+    uint32_t modus = 0;
+    std::string super_art;
+    int32_t wochentag = 0;
+    std::vector<std::string> quali_fuer[WETTBEWERB_ZIEL_LISTEN];  // identifications, "" = NIX
+    int32_t unterliga = -1, parallelgruppe = -1, nachfolgerunde = -1;  // ids
+    std::vector<int32_t> start;
+    int32_t best_of_x = 1;
+    int32_t land = -1;
+    std::vector<int32_t> rundentexte;
+    int32_t grafik = 0;
+    int32_t wichtig = 50;
+    int32_t sieg_praemie = 0, unentschieden_praemie = 0, antritts_praemie = 0;
+    bool pokal_praemie = false, basisliga = false, mischen = false;
+    int32_t kalender_position = 0;
+    int32_t abstieg = 0;   // places that go down at the season's end
+};
+
+std::string ident(int32_t id) { return "ALI_" + std::to_string(id); }
+
+// A knock-out competition of n = 2^k clubs: one match day per round, named by the clubs left.
+void ko_runden(Wb& w, int32_t n)
+{
+    w.teams = n;
+    w.spieltage = 0;
+    w.rundentexte.clear();
+    int32_t nummer = 1;
+    for (int32_t rest = n; rest >= 2; rest /= 2) {
+        int32_t rt = rest == 2 ? RT_FINALE : rest == 4 ? RT_HALBFINALE : rest == 8 ? RT_VIERTELFINALE
+                   : rest == 16 ? RT_ACHTELFINALE : nummer <= 4 ? RT_ERSTE_RUNDE + nummer - 1 : RT_SPIELTAG;
+        w.rundentexte.push_back(rt);
+        ++w.spieltage;
+        ++nummer;
+    }
+}
+
+int32_t zweierpotenz_bis(int32_t n)
+{
+    int32_t p = 1;
+    while (p * 2 <= n) p *= 2;
+    return p;
+}
+
+int32_t zweierpotenz_ab(int32_t n)
+{
+    int32_t p = 1;
+    while (p < n) p *= 2;
+    return p;
+}
+
+struct Quelle {
+    size_t wb;       // index of the league or cup
+    int32_t platz;
+};
+
+struct Bauplan {
+    const Welt& welt;
+    std::vector<Wb> wbs;
+    std::map<int32_t, size_t> per_id;
+    std::set<int32_t> vergeben;  // clubs already in an international competition's first season
+
+    explicit Bauplan(const Welt& w) : welt(w) {}
+
+    Wb& neu(int32_t id)
+    {
+        per_id[id] = wbs.size();
+        wbs.emplace_back();
+        wbs.back().id = id;
+        return wbs.back();
+    }
+
+    void ziel(size_t von, int32_t liste, int32_t platz, int32_t ziel_id)
+    {
+        auto& l = wbs[von].quali_fuer[liste];
+        if (l.size() <= static_cast<size_t>(platz)) l.resize(static_cast<size_t>(platz) + 1);
+        l[static_cast<size_t>(platz)] = ident(ziel_id);
+    }
+
+    // The club on a place in the first season: the league's or cup's clubs in file order.
+    int32_t club_auf(size_t wb, int32_t platz)
+    {
+        const std::vector<int32_t>& s = wbs[wb].start;
+        for (size_t i = static_cast<size_t>(platz); i < s.size(); ++i)
+            if (!vergeben.count(s[i])) {
+                vergeben.insert(s[i]);
+                return s[i];
+            }
+        return -1;
+    }
+};
+
+// Leagues and cups of every nation. Returns per nation the index of its top league (or
+// SIZE_MAX) and of its cup (or SIZE_MAX).
+void nationen_bauen(Bauplan& b, std::vector<size_t>& top, std::vector<size_t>& pokal)
+{
+    int32_t liga_id = 1, ausser_heimat = 0;
+    for (size_t ni = 0; ni < b.welt.nationen.size(); ++ni) {
+        const Welt_Nation& n = b.welt.nationen[ni];
+        top.push_back(SIZE_MAX);
+        pokal.push_back(SIZE_MAX);
+        std::vector<size_t> stufen;
+        for (const Welt_Liga& l : n.ligen) {
+            if (l.teams.empty()) continue;
+            Wb& w = b.neu(liga_id++);
+            w.name = n.heimatland ? l.name : n.name + " " + l.name;
+            w.teams = static_cast<int32_t>(l.teams.size());
+            w.spieltage = 2 * (w.teams + w.teams % 2) - 2;
+            w.modus = RUECKSPIELE | HEIMRECHT | ENGLISCHE_TABELLE;
+            w.super_art = "LIGA";
+            w.start = l.teams;
+            w.land = n.land_team;
+            w.basisliga = true;
+            w.wochentag = n.heimatland ? 0 : 1;
+            w.kalender_position = n.heimatland ? static_cast<int32_t>(stufen.size()) : 4 + (ausser_heimat % 2);
+            w.wichtig = std::max(20, 90 - 25 * static_cast<int32_t>(stufen.size()));
+            w.grafik = 0;
+            stufen.push_back(b.wbs.size() - 1);
+        }
+        if (!n.heimatland && !stufen.empty()) ++ausser_heimat;
+        // Promotion and relegation between neighbouring tiers; every other place stays.
+        for (size_t s = 0; s < stufen.size(); ++s) {
+            Wb& w = b.wbs[stufen[s]];
+            for (int32_t p = 0; p < w.teams; ++p) b.ziel(stufen[s], 0, p, w.id);
+        }
+        for (size_t s = 0; s + 1 < stufen.size(); ++s) {
+            Wb& oben = b.wbs[stufen[s]];
+            Wb& unten = b.wbs[stufen[s + 1]];
+            oben.unterliga = unten.id;
+            int32_t k = std::min(oben.teams, unten.teams) >= 16 ? 3 : std::min(oben.teams, unten.teams) >= 8 ? 2 : 1;
+            for (int32_t i = 0; i < k; ++i) {
+                b.ziel(stufen[s], 0, oben.teams - 1 - i, unten.id);
+                oben.abstieg = k;
+                b.ziel(stufen[s + 1], 0, i, oben.id);
+            }
+        }
+        if (!stufen.empty()) top[ni] = stufen[0];
+
+        int32_t vereine = static_cast<int32_t>(n.pokal_teams.size());
+        if (vereine >= 4) {
+            Wb& p = b.neu(POKAL_ID_BASIS + static_cast<int32_t>(ni));
+            p.name = n.heimatland ? "Pokal" : "Pokal " + n.name;
+            ko_runden(p, std::min(zweierpotenz_bis(vereine), WETTBEWERB_MAX_TEAMS));
+            p.modus = KO_SYSTEM | HEIMRECHT | VERLAENGERUNG | ELFMETERSCHIESSEN | LOSEN;
+            p.super_art = "POKAL";
+            p.start.assign(n.pokal_teams.begin(), n.pokal_teams.begin() + p.teams);
+            p.land = n.land_team;
+            p.wochentag = 4;
+            p.wichtig = 60;
+            p.grafik = 1;
+            p.pokal_praemie = true;
+            p.antritts_praemie = 25000;
+            pokal[ni] = b.wbs.size() - 1;
+        }
+    }
+}
+
+// An international knock-out competition of the first `anzahl` sources.
+void international_ko(Bauplan& b, int32_t id, const char* name, const std::vector<Quelle>& quellen, int32_t liste,
+                      int32_t wichtig, int32_t grafik)
+{
+    int32_t n = static_cast<int32_t>(quellen.size());
+    Wb& w = b.neu(id);
+    w.name = name;
+    ko_runden(w, n);
+    w.modus = KO_SYSTEM | RUECKSPIELE | HEIMRECHT | VERLAENGERUNG | ELFMETERSCHIESSEN | LOSEN | SCHIRI_NICHT_AUS_TEAMLAND;
+    w.best_of_x = 2;
+    w.super_art = "INTERNATIONAL";
+    w.wochentag = 4;
+    w.wichtig = wichtig;
+    w.grafik = grafik;
+    w.sieg_praemie = 400000;
+    w.unentschieden_praemie = 200000;
+    w.antritts_praemie = 750000;
+    w.mischen = true;
+    size_t wi = b.wbs.size() - 1;
+    for (const Quelle& q : quellen) {
+        b.ziel(q.wb, liste, q.platz, id);
+        int32_t club = b.club_auf(q.wb, q.platz);
+        if (club >= 0) b.wbs[wi].start.push_back(club);
+    }
+}
+
+// The champions' cup: groups of four (league form, two legs), group winners and runners-up
+// into knock-out rounds.
+void meisterpokal(Bauplan& b, const std::vector<Quelle>& quellen)
+{
+    int32_t n = static_cast<int32_t>(quellen.size());
+    int32_t gruppen = std::max(1, n / 4);
+    int32_t ko_id = INTERNATIONAL_ID_BASIS + gruppen;
+    std::vector<size_t> g_index;
+    for (int32_t g = 0; g < gruppen; ++g) {
+        Wb& w = b.neu(INTERNATIONAL_ID_BASIS + g);
+        w.name = "Meisterpokal";
+        char gn[16];
+        std::snprintf(gn, sizeof gn, "Gruppe %c", 'A' + g);
+        w.gruppen_name = gn;
+        w.teams = 4;
+        w.spieltage = 6;
+        w.modus = RUECKSPIELE | HEIMRECHT | ENGLISCHE_TABELLE | SCHIRI_NICHT_AUS_TEAMLAND;
+        w.super_art = "INTERNATIONAL";
+        w.wochentag = 3;
+        w.wichtig = 100;
+        w.grafik = 2;
+        w.sieg_praemie = 600000;
+        w.unentschieden_praemie = 300000;
+        w.antritts_praemie = 1000000;
+        w.mischen = true;
+        w.nachfolgerunde = ko_id;
+        if (g + 1 < gruppen) w.parallelgruppe = INTERNATIONAL_ID_BASIS + g + 1;
+        g_index.push_back(b.wbs.size() - 1);
+    }
+    // Seeded: source i plays in group i mod gruppen.
+    for (int32_t i = 0; i < n; ++i) {
+        size_t g = g_index[static_cast<size_t>(i % gruppen)];
+        b.ziel(quellen[static_cast<size_t>(i)].wb, 1, quellen[static_cast<size_t>(i)].platz, b.wbs[g].id);
+        int32_t club = b.club_auf(quellen[static_cast<size_t>(i)].wb, quellen[static_cast<size_t>(i)].platz);
+        if (club >= 0) b.wbs[g].start.push_back(club);
+    }
+    Wb& ko = b.neu(ko_id);
+    ko.name = "Meisterpokal";
+    ko_runden(ko, gruppen * 2);
+    ko.modus = KO_SYSTEM | RUECKSPIELE | HEIMRECHT | VERLAENGERUNG | ELFMETERSCHIESSEN | LOSEN | SCHIRI_NICHT_AUS_TEAMLAND;
+    ko.best_of_x = 2;
+    ko.super_art = "INTERNATIONAL";
+    ko.wochentag = 3;
+    ko.wichtig = 100;
+    ko.grafik = 2;
+    ko.sieg_praemie = 800000;
+    ko.unentschieden_praemie = 400000;
+    ko.mischen = true;
+    for (size_t g : g_index)
+        for (int32_t p = 0; p < 2; ++p) b.ziel(g, 0, p, ko_id);
+}
+
+void internationale_bauen(Bauplan& b, const std::vector<size_t>& top, const std::vector<size_t>& pokal)
+{
+    std::vector<size_t> ligen, pokale;
+    for (size_t t : top)
+        if (t != SIZE_MAX) ligen.push_back(t);
+    for (size_t p : pokal)
+        if (p != SIZE_MAX) pokale.push_back(p);
+    if (ligen.size() < 2) return;
+    std::map<size_t, int32_t> naechster;  // next free place of each top league
+
+    // Champions, then runners-up of the first nations, up to a power of two.
+    int32_t m = zweierpotenz_ab(std::max<int32_t>(4, static_cast<int32_t>(ligen.size())));
+    m = std::min(m, 2 * static_cast<int32_t>(ligen.size()));
+    m = zweierpotenz_bis(m);
+    std::vector<Quelle> q;
+    for (size_t runde = 0; static_cast<int32_t>(q.size()) < m && runde < 2; ++runde)
+        for (size_t l : ligen)
+            if (static_cast<int32_t>(q.size()) < m) q.push_back({l, naechster[l]++});
+    meisterpokal(b, q);
+
+    // Cup winners, then finalists.
+    if (pokale.size() >= 2) {
+        int32_t c = zweierpotenz_bis(std::min(zweierpotenz_ab(static_cast<int32_t>(pokale.size())),
+                                              2 * static_cast<int32_t>(pokale.size())));
+        q.clear();
+        for (int32_t platz = 0; static_cast<int32_t>(q.size()) < c && platz < 2; ++platz)
+            for (size_t p : pokale)
+                if (static_cast<int32_t>(q.size()) < c) q.push_back({p, platz});
+        international_ko(b, INTERNATIONAL_ID_BASIS + 50, "Pokalsiegerpokal", q, 1, 90, 3);
+    }
+
+    // The next places of the top leagues, nation by nation, as long as they stay clear of the
+    // relegation places.
+    int32_t k = zweierpotenz_bis(std::min<int32_t>(32, std::max<int32_t>(4, static_cast<int32_t>(ligen.size()))));
+    q.clear();
+    for (int32_t runde = 0; static_cast<int32_t>(q.size()) < k && runde < 4; ++runde)
+        for (size_t l : ligen) {
+            int32_t platz = naechster[l];
+            int32_t frei = b.wbs[l].teams - b.wbs[l].abstieg;
+            if (static_cast<int32_t>(q.size()) < k && platz < frei) {
+                q.push_back({l, platz});
+                ++naechster[l];
+            }
+        }
+    k = zweierpotenz_bis(static_cast<int32_t>(q.size()));
+    q.resize(static_cast<size_t>(k));
+    if (k >= 2) international_ko(b, INTERNATIONAL_ID_BASIS + 51, "Kontinentalpokal", q, 1, 80, 4);
+}
+
+// ---- Writing ----
+
+std::string zeile(const std::string& wort, const std::string& wert)
+{
+    std::string z = "\t" + wort;
+    z.append(wort.size() < 35 ? 35 - wort.size() : 1, ' ');
+    return z + wert + "\r\n";
+}
+
+std::string team_ref(const Welt& w, int32_t team)
+{
+    if (team >= 0 && team < static_cast<int32_t>(w.teams.size()) && !w.teams[team].alias.empty())
+        return "#" + w.teams[team].alias;
+    return std::to_string(team);
+}
+
+std::string text_der_datei(const Bauplan& b)
+{
+    const Wettbewerb_Datensatz& v = Wettbewerb_Leerer_Datensatz;
+    std::string t;
+    for (const Wb& w : b.wbs) {
+        t += "\r\nNEUER_WETTBEWERB\r\n";
+        t += zeile("NAME", "\"" + w.name + "\"");
+        if (!w.gruppen_name.empty()) t += zeile("GRUPPEN_NAME", "\"" + w.gruppen_name + "\"");
+        t += zeile("IDENTIFIKATION", ident(w.id));
+        t += zeile("TEAMS", std::to_string(w.teams));
+        for (int32_t bit = 0; bit < WETTBEWERB_MODUS_BITS; ++bit)
+            if (w.modus & (1u << bit)) t += zeile("MODUS", Wettbewerb_Modus[bit]);
+        if (!w.super_art.empty()) t += zeile("SUPER_ART", w.super_art);
+        t += zeile("WOCHENTAG", Wettbewerb_Wochentag[w.wochentag]);
+        t += zeile("SPIELTAGE", std::to_string(w.spieltage));
+        // The n-th QUALI_FUER line is list n: an empty list before a used one is a line of NIX.
+        size_t listen = WETTBEWERB_ZIEL_LISTEN;
+        while (listen > 0 && w.quali_fuer[listen - 1].empty()) --listen;
+        for (size_t n = 0; n < listen; ++n) {
+            const auto& liste = w.quali_fuer[n];
+            std::string s;
+            for (size_t i = 0; i < std::max<size_t>(liste.size(), 1); ++i)
+                s += (i ? "," : "") + (i >= liste.size() || liste[i].empty() ? std::string("NIX") : liste[i]);
+            t += zeile("QUALI_FUER", s);
+        }
+        if (w.unterliga >= 0) t += zeile("VISUELL_NACHFOLGER", ident(w.unterliga));
+        if (w.parallelgruppe >= 0) t += zeile("PARALLELGRUPPE", ident(w.parallelgruppe));
+        if (w.nachfolgerunde >= 0) t += zeile("NACHFOLGERUNDE", ident(w.nachfolgerunde));
+        // Long lists go on several lines, which the reader appends.
+        for (size_t i = 0; i < w.start.size(); i += 32) {
+            std::string s;
+            for (size_t j = i; j < w.start.size() && j < i + 32; ++j) s += (j > i ? "," : "") + team_ref(b.welt, w.start[j]);
+            t += zeile("STARTTEILNEHMER", s);
+        }
+        if (w.best_of_x != v.best_of_x && !((w.modus & KO_SYSTEM) && (w.modus & RUECKSPIELE) && w.best_of_x == 2))
+            t += zeile("BEST_OF_X", std::to_string(w.best_of_x));
+        if (w.land != v.land) t += zeile("LAND", team_ref(b.welt, w.land));
+        for (int32_t rt : w.rundentexte) t += zeile("RUNDENTEXT", Wettbewerb_Rundentext[rt]);
+        if (w.grafik != v.grafik_nummer) t += zeile("GRAFIK_NUMMER", std::to_string(w.grafik));
+        if (w.wichtig != v.wichtig) t += zeile("WICHTIG", std::to_string(w.wichtig));
+        if (w.sieg_praemie) t += zeile("SIEG_PRAEMIE", std::to_string(w.sieg_praemie));
+        if (w.unentschieden_praemie) t += zeile("UNENTSCHIEDEN_PRAEMIE", std::to_string(w.unentschieden_praemie));
+        if (w.pokal_praemie) t += zeile("POKAL_PRAEMIE", "JA");
+        if (w.antritts_praemie) t += zeile("ANTRITTS_PRAEMIE", std::to_string(w.antritts_praemie));
+        if (w.basisliga) t += zeile("BASISLIGA", "JA");
+        if (w.mischen) t += zeile("QUALIFIKANTEN_MISCHEN", "JA");
+        if (w.kalender_position != v.kalender_position)
+            t += zeile("KALENDER_POSITION", std::to_string(w.kalender_position));
+    }
+    return t;
+}
+
+bool datei_schreiben(const std::string& pfad, const std::string& text)
+{
+    FILE* f = std::fopen(pfad.c_str(), "wb");
+    if (!f) {
+        std::fprintf(stderr, "wettbewerbe: %s nicht schreibbar\n", pfad.c_str());
+        return false;
+    }
+    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    return std::fclose(f) == 0 && ok;
+}
+
+int wettbewerbe_schritt(const std::string& ziel, const std::vector<std::string>& args)
+{
+    Welt_Groesse groesse;
+    uint32_t seed;
+    if (!Welt_Argumente(args, groesse, seed)) return 2;
+    Welt welt = Welt_Bauen(groesse, seed);
+    Bauplan b(welt);
+    std::vector<size_t> top, pokal;
+    nationen_bauen(b, top, pokal);
+    internationale_bauen(b, top, pokal);
+    if (b.wbs.size() > static_cast<size_t>(WETTBEWERB_ANZAHL)) {
+        std::fprintf(stderr, "wettbewerbe: %zu Wettbewerbe, höchstens %d\n", b.wbs.size(), WETTBEWERB_ANZAHL);
+        return 1;
+    }
+
+    std::string eintraege = "INFOTEXT \"Wettbewerbe der generierten Welt\"\r\nVERSION \"201\"\r\n" + text_der_datei(b);
+    char summe[32];
+    std::snprintf(summe, sizeof summe, "%-17u", Config_Writer_Summe(eintraege));
+    std::string text =
+        "; DIESES FILE ERLAUBT DIE KONFIGURATION DER AUSGESPIELTEN WETTBEWERBE\r\n"
+        "; IM 'DORVIN ZIDURIDAVOZOZOR'.\r\n"
+        "; ÄNDERUNGEN KÖNNEN ZU UNVORHERSEHBAREM FEHLVERHALTEN DES PROGRAMMES FÜHREN!\r\n"
+        "; BITTE SICHERN SIE SICH VOR EVENTUELLEN ÄNDERUNGEN DIESES ORIGINALFILE.\r\n"
+        "\r\n"
+        "CHECKSUMME " + std::string(summe) + "\r\n" + eintraege;
+
+    std::vector<std::pair<std::string, int32_t>> aliase;
+    for (const Welt_Team& t : welt.teams)
+        if (!t.alias.empty()) aliase.emplace_back(t.alias, t.nummer);
+
+    std::filesystem::path ordner = std::filesystem::path(ziel) / "config_files";
+    std::error_code ec;
+    std::filesystem::create_directories(ordner, ec);
+    if (!datei_schreiben((ordner / "1_wettbewerb.cfg").string(), text)) return 1;
+    std::string fehler;
+    if (!Config_Writer_Alias_Datei(ordner.string(), 0, aliase, &fehler)) {
+        std::fprintf(stderr, "wettbewerbe: Aliasdatei: %s\n", fehler.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+DATAGEN_SCHRITT("wettbewerbe", wettbewerbe_schritt, true);
