@@ -5,7 +5,10 @@
 #include <string>
 
 #include "graphics/font_hilfe.h"
+#include "graphics/grafik_blit.h"
 #include "graphics/grafik_screen.h"
+#include "platform/resfile.h"
+#include "tools/datagen/resf_writer.h"
 #include "platform/debug.h"
 #include "platform/win95.h"
 
@@ -59,7 +62,67 @@ TEST(Debug, DebugFontAndBackground)
     Grafik_Screen_Geometrie.depth = tiefe;
     std::snprintf(Pfad_Programm, sizeof Pfad_Programm, "%s", alt);
 
-    // Without a held background the dimmed menu background is not drawn.
-    EXPECT_EQ(Hintergrund_Show_Dunkel(), 0);
     Debug_Print(DEBUG_ROT, "%s", "nichts");
+}
+
+TEST(Debug, DimmedBackgroundsAndCentredPicture)
+{
+    // Pictures at their resource numbers (index = number - 24); 6240 only in the first file.
+    auto bild = [](uint16_t w, uint16_t h, uint16_t farbe) {
+        Resf_Bitmap b;
+        b.width = w, b.height = h, b.depth = 16;
+        for (int i = 0; i < w * h; ++i) b.pixels.insert(b.pixels.end(), {uint8_t(farbe), uint8_t(farbe >> 8)});
+        return Resf_Bitmap_Daten(b);
+    };
+    Resf_Datei mit, ohne;
+    for (Resf_Datei* d : {&mit, &ohne}) {
+        Resf_Setzen(*d, 1048 - 24, 14, bild(640, 480, 0x8410));
+        Resf_Setzen(*d, 1229 - 24, 14, bild(20, 10, 0x001F));
+        Resf_Setzen(*d, 3691 - 24, 14, bild(640, 480, 0xFFFF));
+    }
+    Resf_Setzen(mit, 6240 - 24, 14, bild(640, 480, 0x1111));
+    std::string p1 = std::string(DORVIN_BINARY_DIR) + "/font_debug_mit.res";
+    std::string p2 = std::string(DORVIN_BINARY_DIR) + "/font_debug_ohne.res";
+    ASSERT_TRUE(Resf_Schreiben(mit, p1));
+    ASSERT_TRUE(Resf_Schreiben(ohne, p2));
+    int32_t h1 = Init_ResFile(p1.c_str()), h2 = Init_ResFile(p2.c_str());
+    ASSERT_GE(h1, 0);
+    ASSERT_GE(h2, 0);
+    int32_t alt_handle = ResFile_Handles[0].handle;
+    Rastport* alt_ziel = Grafik_Render_Ziel;
+    Test_Bitmap schirm(640, 480), erwartet(640, 480);
+    Grafik_Render_Ziel = schirm.rp;
+
+    // Without a held background the dimmed menu background is not drawn.
+    ResFile_Handles[0].handle = h1;
+    EXPECT_EQ(Hintergrund_Show_Dunkel(), 0);
+    EXPECT_EQ(schirm.at(5, 5), 0);
+    // Held: the menu background, darkened by 60, fills the screen; then nothing is held.
+    EXPECT_EQ(Hintergrund_Load(), 1);
+    EXPECT_EQ(Hintergrund_Show_Dunkel(), 1);
+    Rastport* menue = static_cast<Rastport*>(Load_Resource(h1, 1048, 16, nullptr));
+    ASSERT_NE(menue, nullptr);
+    Grafik_Blit_Abdunkeln(menue, 0, 0, 640, 480, erwartet.rp, 0, 0, 60);
+    Grafik_Bitmap_Freigeben(menue);
+    EXPECT_EQ(schirm.pixels(), erwartet.pixels());
+    EXPECT_NE(schirm.at(5, 5), 0x8410);
+    EXPECT_EQ(Hintergrund_Show_Dunkel(), 0);
+
+    // The match background needs no held one; the centred picture sits in 640 x 480.
+    EXPECT_EQ(Hintergrund_Show_Spiel_Dunkel(), 1);
+    EXPECT_NE(schirm.at(5, 5), 0xFFFF);
+    EXPECT_EQ(Bild_Zentriert_Zeigen(), 1);
+    EXPECT_EQ(schirm.at(310, 235), 0x001F);
+    EXPECT_NE(schirm.at(309, 235), 0x001F);
+    EXPECT_EQ(schirm.at(329, 244), 0x001F);
+    EXPECT_NE(schirm.at(330, 244), 0x001F);
+
+    // Picture 6240 missing: the load fails and falls back to the dimmed background.
+    ResFile_Handles[0].handle = h2;
+    EXPECT_EQ(Hintergrund_Load(), 0);
+
+    Grafik_Render_Ziel = alt_ziel;
+    ResFile_Handles[0].handle = alt_handle;
+    DeInit_ResFile(h1);
+    DeInit_ResFile(h2);
 }
