@@ -9,3 +9,4 @@ Rastport* Grafik_Wappen_Laden(int32_t, Rastport*, int32_t, int32_t, int32_t, int
 }
 
 void Grafik_Bild_Verkleinern(Rastport*, Rastport*, int32_t, int32_t) {}
+void Grafik_Bild_Vergroessern(Rastport*, Rastport*, int32_t) {}

@@ -11,3 +11,5 @@ Rastport* Grafik_Wappen_Laden(int32_t resfile, Rastport* target, int32_t depth, 
                               int32_t x, int32_t y, int32_t transparent, int32_t w, int32_t h);
 // Shrinks the source into the w x h top-left area of the target.
 void Grafik_Bild_Verkleinern(Rastport* source, Rastport* target, int32_t w, int32_t h);
+// Fills the target (its own width, height h) from the source by the nearest pixel.
+void Grafik_Bild_Vergroessern(Rastport* source, Rastport* target, int32_t h);

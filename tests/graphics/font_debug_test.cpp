@@ -4,11 +4,13 @@
 #include <cstdio>
 #include <string>
 
+#include "common/capture.h"
 #include "graphics/font_hilfe.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_screen.h"
 #include "platform/resfile.h"
 #include "tools/datagen/resf_writer.h"
+#include "database/db_hilfe.h"
 #include "platform/debug.h"
 #include "platform/win95.h"
 
@@ -125,4 +127,57 @@ TEST(Debug, DimmedBackgroundsAndCentredPicture)
     ResFile_Handles[0].handle = alt_handle;
     DeInit_ResFile(h1);
     DeInit_ResFile(h2);
+}
+
+TEST(Debug, CrestOfTheActingClub)
+{
+    Fehler_Capture fehler;
+    // Crest pictures 1079.. (index = number - 24): crest 0 is 10 x 8.
+    Resf_Bitmap b;
+    b.width = 10, b.height = 8, b.depth = 16;
+    b.pixels.assign(10 * 8 * 2, 0x44);
+    Resf_Datei d;
+    Resf_Setzen(d, 1079 - 24, 14, Resf_Bitmap_Daten(b));
+    std::string pfad = std::string(DORVIN_BINARY_DIR) + "/font_debug_wappen.res";
+    ASSERT_TRUE(Resf_Schreiben(d, pfad));
+    int32_t h = Init_ResFile(pfad.c_str());
+    ASSERT_GE(h, 0);
+    int32_t alt_tiefe = Grafik_Screen_Geometrie.depth;
+    Grafik_Screen_Geometrie.depth = 16;
+
+    Test_Teams_Anlegen(4);
+    static int manager_platzhalter;
+    T_Fix[1].manager = reinterpret_cast<Manager_Struktur*>(&manager_platzhalter);
+    Aktuelles_Team = 1;
+    EXPECT_EQ(Wappen_Load_Team(h, nullptr, 0, 0, 0, 0, 0, 0), nullptr);  // not acting
+    Aktuelles_Team = 0;
+    EXPECT_EQ(Wappen_Load_Team(h, nullptr, 0, 0, 0, 0, 0, 0), nullptr);  // no manager
+    Aktuelles_Team = 1;
+
+    Rastport* w = Wappen_Load_Team(h, nullptr, 0, 0, 1, 0, 0, 0);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->width, 10u);
+    EXPECT_EQ(w->height, 8u);
+    w = Grafik_Bitmap_Freigeben(w);
+    // A size with one negative side comes back square.
+    w = Wappen_Load_Team(h, nullptr, 0, 0, 1, 0, 20, -1);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->width, 20u);
+    EXPECT_EQ(w->height, 20u);
+    w = Grafik_Bitmap_Freigeben(w);
+    // Into a target: drawn at (x, y), nothing returned.
+    Test_Bitmap ziel(40, 30);
+    EXPECT_EQ(Wappen_Load_Team(h, ziel.rp, 5, 6, 1, WAPPEN_RAHMEN, 0, 0), nullptr);
+    EXPECT_EQ(ziel.at(6, 7), 0x4444);
+    EXPECT_EQ(ziel.at(5, 6), 1);  // the frame
+    EXPECT_EQ(ziel.at(4, 7), 0);
+    // A user crest needs its picture file; without one there is no crest.
+    Manager_Wappen[0] = MANAGER_WAPPEN_USER | 5;
+    EXPECT_EQ(Wappen_Load_Team(h, nullptr, 0, 0, 1, 0, 0, 0), nullptr);
+    Manager_Wappen[0] = 0;
+
+    T_Fix[1].manager = nullptr;
+    Test_Aufraeumen();
+    Grafik_Screen_Geometrie.depth = alt_tiefe;
+    DeInit_ResFile(h);
 }
