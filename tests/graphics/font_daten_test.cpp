@@ -43,10 +43,11 @@ TEST(FontDaten, BuiltFontsHaveEveryGlyph)
     fs::path programm = fs::path(DORVIN_BINARY_DIR) / "dorvin_datagen";
     if (!fs::exists(programm)) GTEST_SKIP() << "data builder not built";
     fs::path ziel = fs::temp_directory_path() / ("dorvin_fonts_" + std::to_string(getpid()));
-    for (const char* schritt : {"resfiles", "fonts"}) {
+    for (const char* schritt : {"resfiles", "fonts", "font-probe"}) {
         std::string befehl = programm.string() + " " + schritt + " --ziel " + ziel.string();
         ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
     }
+    EXPECT_GT(fs::file_size(ziel / "font_probe.png"), 1000u);  // the sample page
     int32_t handle = Init_ResFile((ziel / "resfile" / "resf_scr.res").c_str());
     ASSERT_GE(handle, 0);
     int32_t alt_handle = ResFile_Handles[0].handle, alt_tiefe = Grafik_Screen_Geometrie.depth;
