@@ -4,6 +4,8 @@
 #include <cstdint>
 
 #include "competitions/wettbewerb.h"
+
+#include "competitions/spiele_tabelle.h"
 #include "competitions/wettbewerb_intern.h"
 #include "gameflow/print.h"
 #include "gameflow/temp.h"
@@ -599,9 +601,26 @@ int32_t Wettbewerb_Niveau_Gewichten(int32_t team, int32_t wert, int32_t gewicht)
     return static_cast<int32_t>(static_cast<int64_t>(wert) * ((100 - g) * 100 + g * n) / 10000);
 }
 
-int32_t Wettbewerb_Get_Tabellenplatz(Wettbewerb_Id, int32_t, int32_t, int32_t, int32_t, int32_t)
+int32_t Wettbewerb_Get_Tabellenplatz(Wettbewerb_Id id, int32_t team, int32_t erster, int32_t letzter,
+                                     int32_t optionen, int32_t live)
 {
-    return -1;  // tables come with the match store
+    Wettbewerb_Datensatz* w = wb_per_id(id);
+    if (!w || team < 0 || w->spiele_block < 0) return -1;
+    int16_t liste[WETTBEWERB_MAX_TEAMS];
+    const int32_t n = Wettbewerb_Get_Teams(id, liste);
+    if (n <= 0 || n > TABELLE_MAX_TEAMS) return -1;
+    // 26 KB: too large for the stack of every caller, and the window thread is the only one.
+    static Tabelle_Datensatz t;
+    t = Tabelle_Datensatz{};
+    t.anzahl = n;
+    for (int32_t i = 0; i < n; ++i) t.team[i] = liste[i];
+    const int32_t drei = (w->modus & ENGLISCHE_TABELLE) ? 1 : 0;
+    if (Spiele_Tabelle_Berechnen(id, w->spiele_block, erster, letzter, drei, optionen, &t, team, 0, -1, -1, live,
+                                 0, -1) < 0)
+        return -1;
+    for (int32_t platz = 0; platz < t.anzahl; ++platz)
+        if (t.team[t.platz[platz]] == team) return platz;
+    return -1;
 }
 
 int32_t Wettbewerb_Get_Tabellenplatz_Prozent(int32_t team, int32_t* platz)

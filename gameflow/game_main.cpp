@@ -13,6 +13,7 @@
 #include "graphics/grafik_bitmap.h"
 #include "platform/compress.h"
 #include "platform/resfile.h"
+#include "platform/maus.h"
 #include "platform/menuesound.h"
 #include "platform/sound.h"
 #include "platform/soundeffekt.h"
@@ -72,15 +73,22 @@ static void sound_starten()
 // Init_Debug_Font().
 static void debug_font_starten() {}
 // Mauszeiger_Start_Timer(), and below mode 104 Mauszeiger_Load_All() and Mauszeiger_Select(0).
-static void mauszeiger_starten() {}
+static void mauszeiger_starten()
+{
+    Mauszeiger_Start_Timer();
+    if (Bildschirm_Modus < 104) {
+        Mauszeiger_Load_All(ResFile_Handles[0].handle);
+        Mauszeiger_Select(0);
+    }
+}
 // Zufall_Init().
 static void zufall_starten() { Zufall_Init(); }
 // Grafik_Init(): the fonts of the graphics library.
 static void grafik_starten() {}
 // Mauszeiger_Free_All().
-static void mauszeiger_freigeben() {}
+static void mauszeiger_freigeben() { Mauszeiger_Free_All(); }
 // Mauszeiger_Stop_Timer().
-static void mauszeiger_timer_stoppen() {}
+static void mauszeiger_timer_stoppen() { Mauszeiger_Stop_Timer(); }
 // DeInit_Debug_Font().
 static void debug_font_freigeben() {}
 // Sound_DeInit().

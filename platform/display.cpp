@@ -23,6 +23,8 @@ static bool full_at_open = false;
 static uint32_t frame_counter = 0;
 static std::atomic<int32_t> lock_count{0};
 static std::atomic<uint32_t> refresh_suspended{0};
+static bool try_lock();
+static void release_lock();
 static uint32_t open_calls = 0;
 
 // The locked rectangle and how it reached the caller.
@@ -108,6 +110,7 @@ int Win95_Open_Screen(int32_t width, int32_t height, int32_t* depth)
     depth_granted = granted;
     frame_counter = 0;
     lock_count = 0;
+    Os_Display_Set_Lock(try_lock, release_lock);
     if (granted == 8) {
         uint8_t black[768] = {};
         Win95_Set_Palette(black);
@@ -145,6 +148,14 @@ static void acquire_lock()
 }
 
 static void release_lock() { lock_count.store(0, std::memory_order_release); }
+
+// The presenter and the picture dump read the frame only under the same lock the pointer draws
+// under; a busy screen leaves the present to the next pump.
+static bool try_lock()
+{
+    int32_t expected = 0;
+    return lock_count.compare_exchange_strong(expected, 1, std::memory_order_acquire);
+}
 
 void* Win95_Lock_Screen(int32_t x, int32_t y, int32_t width, int32_t height, int32_t* pitch)
 {

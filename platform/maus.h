@@ -1,17 +1,25 @@
-// Mouse input and the software pointer. The pointer is drawn onto the display around screen
-// writes; until the pointer module exists these entry points do nothing.
+// Mouse questions of the whole program: position in screen pixels, buttons, whether the mouse
+// is in a rectangle or over a visible pixel of a picture. Window thread only.
 #pragma once
 #include <cstdint>
 
+// The pointer protocol that screen writes use lives beside it.
+#include "platform/mauszeiger.h"
+
+struct Rastport;
+
+int32_t Maus_Get_X();
+int32_t Maus_Get_Y();
 // Handles one pending window message, then 1 while the left button is held, else 2 while the
 // right one is held, else 0.
 int Maus_Get_Tasten();
-
-// Takes the pointer off the display / draws it again (around a direct surface write).
-void Mauszeiger_Remove();
-void Mauszeiger_Draw();
-// Draws the pointer into page 0 for a copy to the display, and takes it out again afterwards.
-void Mauszeiger_Blit_Start(void* page0_pixels);
-void Mauszeiger_Blit_End(void* page0_pixels);
-// 1 when the pointer's rectangle overlaps (x, y, w, h).
-int Mauszeiger_Overlaps_Rect(int32_t x, int32_t y, int32_t w, int32_t h);
+// Clears the double-click flag of the input words; returns 0.
+int Maus_Doppelklick_Loeschen();
+// Handles one pending message; 1 when x <= mouse x <= x + w and y <= mouse y <= y + h.
+int Maus_In_Rect(int32_t x, int32_t y, int32_t w, int32_t h);
+// Handles one pending message; 1 when the mouse lies on a visible pixel of the bitmap drawn at
+// (x, y): the mask bit decides, else a non-zero pixel; a packed bitmap without a mask counts as
+// hit. The right and bottom edges are outside.
+int Maus_Over_Bild(const Rastport* bitmap, int32_t x, int32_t y);
+// "X: %d Y: %d" with the mouse position, for the on-screen debug line.
+const char* Maus_Debug_Position();

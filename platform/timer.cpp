@@ -67,8 +67,13 @@ void thread_routine()
         in_pass.store(1);
         if (suspended.load()) {
             in_pass.store(0);
-            std::unique_lock<std::mutex> lock(suspend_mutex);
-            suspend_cv.wait(lock, [] { return !suspended.load() || quit.load(); });
+            // A suspended thread does not hold the virtual clock back.
+            Os_Thread_Stops_Following();
+            {
+                std::unique_lock<std::mutex> lock(suspend_mutex);
+                suspend_cv.wait(lock, [] { return !suspended.load() || quit.load(); });
+            }
+            Os_Thread_Follows_Clock();
             continue;
         }
         if (!Win95_Eingabe.aktiv.load()) {
@@ -82,6 +87,7 @@ void thread_routine()
         if (quit.load()) break;
         Os_Sleep(24);
     }
+    Os_Thread_Stops_Following();
     running.store(0);
 }
 
@@ -102,6 +108,8 @@ void Timer_Thread_Start()
     quit = 0, pause_all = 0, in_pass = 0, suspended = 0;
     priority = 1;
     timer_thread = std::thread(thread_routine);
+    // Headless, the virtual clock waits for the thread only once it has said it follows.
+    while (!running.load()) std::this_thread::yield();
 }
 
 void Timer_Thread_Stop()

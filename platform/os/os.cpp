@@ -13,6 +13,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -45,6 +46,11 @@ std::mutex clock_mutex;
 std::condition_variable clock_cv;
 std::atomic<uint32_t> virtual_ms{0};
 thread_local bool follows_clock = false;
+// Threads that follow the virtual clock, how many of them sleep on it, and until when
+// (guarded by clock_mutex).
+int follower_count = 0;
+int follower_sleeping = 0;
+std::vector<uint32_t> follower_targets;
 
 // Queue.
 std::mutex queue_mutex;
@@ -137,10 +143,19 @@ uint32_t Os_Time_Ms()
 void Os_Clock_Advance(uint32_t ms)
 {
     {
-        std::lock_guard<std::mutex> lock(clock_mutex);
-        virtual_ms.fetch_add(ms);
+        std::unique_lock<std::mutex> lock(clock_mutex);
+        uint32_t now = virtual_ms.fetch_add(ms) + ms;
+        clock_cv.notify_all();
+        // Lockstep: a follower whose time has come runs its pass before the clock moves on, so
+        // that what it draws is there when the script looks. Bounded, so a suspended or busy
+        // follower cannot hang the program.
+        clock_cv.wait_for(lock, std::chrono::milliseconds(200), [&] {
+            if (follower_count != follower_sleeping) return false;
+            for (uint32_t t : follower_targets)
+                if (int32_t(now - t) >= 0) return false;
+            return true;
+        });
     }
-    clock_cv.notify_all();
     // Headless sound plays exactly as far as the virtual clock goes.
     Os_Sound_Advance(ms);
 }
@@ -157,13 +172,35 @@ void Os_Sleep(uint32_t ms)
     }
     // A follower waits until the window thread has moved the clock on, but never longer
     // than the same time in real milliseconds, so that it cannot hang when nobody advances.
-    uint32_t target = virtual_ms.load() + ms;
     std::unique_lock<std::mutex> lock(clock_mutex);
+    uint32_t target = virtual_ms.load() + ms;
+    follower_targets.push_back(target);
+    ++follower_sleeping;
+    clock_cv.notify_all();
     clock_cv.wait_for(lock, std::chrono::milliseconds(ms ? ms : 1),
                       [&] { return int32_t(virtual_ms.load() - target) >= 0; });
+    --follower_sleeping;
+    follower_targets.erase(std::find(follower_targets.begin(), follower_targets.end(), target));
 }
 
-void Os_Thread_Follows_Clock() { follows_clock = true; }
+void Os_Thread_Follows_Clock()
+{
+    if (follows_clock) return;
+    follows_clock = true;
+    std::lock_guard<std::mutex> lock(clock_mutex);
+    ++follower_count;
+}
+
+void Os_Thread_Stops_Following()
+{
+    if (!follows_clock) return;
+    follows_clock = false;
+    {
+        std::lock_guard<std::mutex> lock(clock_mutex);
+        --follower_count;
+    }
+    clock_cv.notify_all();
+}
 
 uint32_t Os_Register_Message(const char* name)
 {

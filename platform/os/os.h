@@ -56,6 +56,8 @@ uint32_t Os_Time_Ms();
 void Os_Sleep(uint32_t ms);
 // Marks the calling thread as one that never advances the virtual clock (the timer thread).
 void Os_Thread_Follows_Clock();
+// Ends following at the end of such a thread.
+void Os_Thread_Stops_Following();
 // Headless only: advances the virtual clock (the window thread's idle pump uses it).
 void Os_Clock_Advance(uint32_t ms);
 

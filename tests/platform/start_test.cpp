@@ -258,3 +258,50 @@ TEST(Display, DumpWritesTheFrameAsRgb)
     std::string cleanup = "rm -rf '" + dir + "'";
     EXPECT_EQ(std::system(cleanup.c_str()), 0);
 }
+
+namespace {
+
+// Pixels of a dumped frame that are not black, as (x, y).
+std::vector<std::pair<int, int>> sichtbar(const std::string& png)
+{
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    std::vector<std::pair<int, int>> pts;
+    if (!png_image_begin_read_from_file(&image, png.c_str())) return pts;
+    image.format = PNG_FORMAT_RGB;
+    std::vector<uint8_t> px(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, px.data(), 0, nullptr)) return pts;
+    for (uint32_t y = 0; y < image.height; ++y)
+        for (uint32_t x = 0; x < image.width; ++x) {
+            const uint8_t* p = &px[(size_t(y) * image.width + x) * 3];
+            if (p[0] | p[1] | p[2]) pts.emplace_back(int(x), int(y));
+        }
+    return pts;
+}
+
+}  // namespace
+
+// The installed game with its generated data: the pointer follows scripted moves on the timer
+// thread and leaves nothing behind where it was.
+TEST(Start, PointerFollowsTheScriptWithoutTrace)
+{
+    std::string dir = temp_dir();
+    std::string registry = dir + "/registry";
+    ASSERT_EQ(run(registry, {DORVIN_BINARY_DIR "/dorvin_datagen", "alles", "--ziel", dir + "/daten"}).code, 0);
+    ASSERT_EQ(run(registry, {installer, "--daten", dir + "/daten", "--ziel", dir + "/programm"}).code, 0);
+    write_file(dir + "/skript", "move 100 100\nwait 300\ndump " + dir + "/a.png\nmove 300 200\nwait 300\ndump " +
+                                    dir + "/b.png\nquit\n");
+    Lauf l = run(registry, {dorvin, "--headless", "--nosound", "--script", dir + "/skript"});
+    EXPECT_EQ(l.code, 0) << l.err;
+    auto within = [](const std::vector<std::pair<int, int>>& pts, int x, int y) {
+        for (auto [px, py] : pts)
+            if (px < x || px >= x + 32 || py < y || py >= y + 32) return false;
+        return !pts.empty();
+    };
+    auto a = sichtbar(dir + "/a.png");
+    EXPECT_TRUE(within(a, 100, 100)) << a.size() << " " << (a.empty() ? -1 : a[0].first) << ","
+                                     << (a.empty() ? -1 : a[0].second);
+    EXPECT_TRUE(within(sichtbar(dir + "/b.png"), 300, 200)) << "the pointer moved and left no trace";
+    std::string cleanup = "rm -rf '" + dir + "'";
+    EXPECT_EQ(std::system(cleanup.c_str()), 0);
+}

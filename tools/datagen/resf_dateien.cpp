@@ -6,6 +6,7 @@
 #include <map>
 
 #include "tools/datagen/sound_synth.h"
+#include "tools/datagen/zeiger_bilder.h"
 
 namespace {
 
@@ -26,10 +27,24 @@ void setzen(Resf_Bytes& px, uint32_t i, uint16_t v)
     px[2 * i + 1] = uint8_t(v >> 8);
 }
 
-// Flat fill with a light frame; pointers are an arrow, crests and shirts a shield shape cut out
-// by the mask.
+// The pointer pictures come from their own generator.
+Resf_Bitmap zeiger_bild(const Manifest_Eintrag& e)
+{
+    Zeiger_Bild z = Zeiger_Bild_Erzeugen(e.nummer - ZEIGER_BILD_BASIS);
+    Resf_Bitmap b;
+    b.width = z.width;
+    b.height = z.height;
+    b.depth = 16;
+    b.compression = (e.nummer % 2) ? 5 : 4;
+    b.pixels = Zeiger_Bild_Bytes(z);
+    b.mask = z.mask;
+    return b;
+}
+
+// Flat fill with a light frame; crests and shirts a shield shape cut out by the mask.
 Resf_Bitmap bild(const Manifest_Eintrag& e)
 {
+    if (std::strcmp(e.zweck, "Mauszeiger") == 0) return zeiger_bild(e);
     Resf_Bitmap b;
     b.width = e.width;
     b.height = e.height;
@@ -38,13 +53,11 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
     uint32_t n = uint32_t(e.width) * e.height;
     b.pixels.assign(2 * n, 0);
     if (e.maske) b.mask.assign((n + 7) / 8, 0);
-    bool zeiger = std::strcmp(e.zweck, "Mauszeiger") == 0;
     uint16_t fill = farbe(e.nummer), rand = rgb565(240, 240, 240);
     for (uint32_t y = 0; y < e.height; ++y)
         for (uint32_t x = 0; x < e.width; ++x) {
             bool drin = true;
-            if (zeiger) drin = x <= y && x + y / 2 < e.width && y + 4 < e.height;
-            else if (e.maske) drin = y < e.height * 2 / 3 || (x >= (y - e.height * 2 / 3) && x < e.width - (y - e.height * 2 / 3));
+            if (e.maske) drin = y < e.height * 2 / 3 || (x >= (y - e.height * 2 / 3) && x < e.width - (y - e.height * 2 / 3));
             if (!drin) continue;
             uint32_t i = y * e.width + x;
             bool kante = x == 0 || y == 0 || x + 1 == e.width || y + 1 == e.height;

@@ -1,0 +1,155 @@
+// The match store: one fixture block per competition with its match records, the events of every
+// match, and five sorted side arrays (per-competition player counters, eternal table, series,
+// head-to-head, past winners). Nobody keeps a pointer into a fixture block: a record is reached
+// through a lock handle (1..500) so that blocks may move when they grow.
+//
+// Records and events are kept in their stored byte layout (little-endian, packed), so the
+// fixture-block list and the event array go to the savegame as they stand in memory.
+#pragma once
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+
+static_assert(std::endian::native == std::endian::little, "stored layouts are little-endian");
+
+// One match, 28 bytes inside its fixture block.
+struct Spiele_Spiel {
+    uint32_t zuschauer;
+    uint32_t erstes_ereignis;  // index into the event array, 0 = none reserved
+    uint16_t heim;             // 0xFFFF = not yet drawn
+    uint16_t gast;
+    uint8_t wettbewerb;
+    int8_t spieltag;
+    int8_t runde;  // leg: 0 first, 1 second
+    int8_t slot;
+    uint8_t minute;
+    uint8_t ereignis_anzahl;
+    int8_t heim_tore;  // -1 (255) = not played
+    uint8_t gast_tore;
+    uint8_t ergebnis_art;  // SPIELE_ART_* bits
+    int8_t temperatur;
+    uint8_t wetter;  // 255 = no match data yet
+    uint8_t frei_1;
+    int16_t schiedsrichter;
+    uint8_t frei_2[2];
+};
+static_assert(sizeof(Spiele_Spiel) == 28);
+static_assert(offsetof(Spiele_Spiel, heim) == 8 && offsetof(Spiele_Spiel, wettbewerb) == 12);
+static_assert(offsetof(Spiele_Spiel, heim_tore) == 18 && offsetof(Spiele_Spiel, schiedsrichter) == 24);
+
+// Header of a fixture block, followed by `anzahl` records.
+struct Spiele_Block_Kopf {
+    uint32_t ligamode;  // 1 league, 0 cup
+    uint32_t teams;
+    uint32_t spieltage;  // match days of a league, rounds of a cup
+    uint32_t runden;     // legs
+    uint32_t anzahl;
+};
+static_assert(sizeof(Spiele_Block_Kopf) == 20);
+
+// One match event, 9 bytes.
+struct __attribute__((packed)) Spiele_Ereignis {
+    int16_t spieler_1;
+    int16_t spieler_2;
+    uint32_t flags;
+    uint8_t minute;
+};
+static_assert(sizeof(Spiele_Ereignis) == 9);
+
+struct Spiele_Ereignis_Info {
+    int32_t spieler_1;
+    int32_t spieler_2;
+    uint32_t flags;
+    int32_t minute;
+};
+
+// Event code bits that the store reads.
+enum : uint32_t {
+    SPE_HEIM = 1,
+    SPE_CHANCE = 2,
+    SPE_TOR = 4,
+    SPE_GELB = 16,
+    SPE_GELBROT = 32,
+    SPE_ROT = 64,
+};
+// Result kind bits.
+enum : uint8_t {
+    SPIELE_ART_NV = 1,
+    SPIELE_ART_NE = 2,
+    SPIELE_ART_ABGS = 4,
+    SPIELE_ART_ABG = 8,
+    SPIELE_ART_TIP = 16,
+};
+
+constexpr int32_t SPIELE_LOCKS = 500;
+constexpr int32_t SPIELE_EREIGNISSE_PRO_SPIEL = 160;
+constexpr int32_t SPIELE_EREIGNISSE_START = 60000;
+constexpr uint16_t SPIELE_KEIN_TEAM = 0xFFFF;
+
+// ---- Life cycle ----
+
+void Spiele_Init();
+void Spiele_Freigeben();
+bool Spiele_Ist_Initialisiert();
+
+// ---- Fixture blocks ----
+
+// New block of (per day) x days x legs records for a league, or of halving rounds for a cup;
+// pro_tag -1 = (teams + 1) / 2. Returns the block id or -1.
+int32_t Spiele_Init_Neue_Spiele(int32_t ligamode, int32_t teams, int32_t spieltage, int32_t runden,
+                                int32_t wettbewerb, int32_t pro_tag);
+// Inserts one match into a block (created when missing); returns the block id or -1.
+int32_t Spiele_Spiel_Einfuegen(int32_t ligamode, int32_t block, int32_t wettbewerb, int32_t spieltag,
+                               int32_t neuer_tag, int32_t heim, int32_t gast);
+void Spiele_Wettbewerb_Loeschen(int32_t block);
+int32_t Spiele_Get_Anzahl_Spiele(int32_t block);
+// The block's header, null when unknown.
+const Spiele_Block_Kopf* Spiele_Get_Block_Kopf(int32_t block);
+bool Spiele_Team_Tausch(int32_t block, int32_t team_a, int32_t team_b);
+void Spiele_Ergebnisse_Loeschen(int32_t block);
+
+// ---- Lock handles ----
+
+int32_t Spiele_Lock(int32_t block, int32_t spieltag, int32_t runde, int32_t slot);
+int32_t Spiele_Lock_Index(int32_t block, int32_t position);
+int32_t Spiele_Get_Hinspiel(int32_t h);
+// -1 releases every slot.
+void Spiele_Unlock(int32_t h);
+// Direct: the record in its block (valid until the next insert or delete); otherwise a copy in
+// the scratch record, overwritten by the next call.
+Spiele_Spiel* Spiele_Get_Spiel(int32_t h, int32_t direkt);
+void Spiele_Meldung_Nicht_Gelockt();
+
+// ---- Per-match accessors ----
+
+void Spiele_Spiel_Clear(int32_t h);
+void Spiele_Set_Teams(int32_t h, int32_t heim, int32_t gast);
+void Spiele_Set_Ergebnis(int32_t h, int32_t heim_tore, int32_t gast_tore, int32_t art);
+void Spiele_Tore_Nullen(int32_t h);
+void Spiele_Set_Minute(int32_t h, int32_t minute);
+void Spiele_Set_Zuschauer(int32_t h, uint32_t zuschauer);
+int32_t Spiele_Get_Heim_Auswaerts(int32_t h, int32_t team);
+bool Spiele_Get_Spielstand(int32_t h, int32_t von, int32_t bis, int32_t* heim, int32_t* gast);
+const Spiele_Spiel* Spiele_Get_Spiel_Tore_Bis_Minute(int32_t h, int32_t von, int32_t bis);
+const char* Spiele_Ergebnis_Text_Bauen(const Spiele_Spiel* s, int32_t mit_ergebnis);
+const char* Spiele_Get_Ergebnis_Text(int32_t h, int32_t mit_ergebnis);
+const char* Spiele_Get_Ergebnis_Text_Tip(int32_t h, int32_t tip);
+
+// ---- Events ----
+
+void Spiele_Ereignis_Speicher_Reservieren(int32_t h);
+// minute 255 = the running minute.
+void Spiele_Set_Ereignis(int32_t h, uint32_t flags, int32_t minute, int32_t spieler_1, int32_t spieler_2);
+bool Spiele_Get_Erstes_Ereignis(int32_t h, Spiele_Ereignis_Info* info);
+bool Spiele_Get_Naechstes_Ereignis(Spiele_Ereignis_Info* info);
+bool Spiele_Ereignis_Lesen(Spiele_Ereignis_Info* info);
+uint32_t Spiele_Ereignis_Speicher_Packen(int32_t h);
+void Spiele_Ereignisse_Zuruecksetzen();
+void Spiele_Get_Ereignis_Anzahl(int32_t* kapazitaet, int32_t* benutzt);
+
+// ---- Savegame block (position 7) ----
+
+struct Disk_Datei;
+bool Spiele_Speichern(Disk_Datei* datei);
+// A damaged block is refused as a whole; the store keeps what it held.
+bool Spiele_Laden(Disk_Datei* datei, const char* version);

@@ -1,0 +1,62 @@
+// State of the match store shared by its source files (spiele*.cpp) and nobody else.
+#pragma once
+#include <cstdint>
+#include <cstring>
+
+#include "competitions/spiele.h"
+
+// A sorted side array: entries of `groesse` bytes, each starting with its u32 key.
+struct Spiele_Array {
+    uint8_t* daten;
+    int32_t anzahl;
+    int32_t kapazitaet;
+    uint32_t groesse;
+    int32_t start_kapazitaet;
+    const char* name_zu_klein;  // log line when it grows
+    const char* kein_speicher;  // fatal message when growing fails
+};
+
+enum : int32_t { SPA_WETTBEWERB, SPA_EWIG, SPA_SERIEN, SPA_GEGEN, SPA_SIEGER, SPA_ANZAHL };
+extern Spiele_Array spiele_arrays[SPA_ANZAHL];
+
+inline uint32_t spiele_array_key(const Spiele_Array& a, int32_t i)
+{
+    uint32_t k;
+    std::memcpy(&k, a.daten + size_t(i) * a.groesse, 4);
+    return k;
+}
+inline uint8_t* spiele_array_eintrag(Spiele_Array& a, int32_t i) { return a.daten + size_t(i) * a.groesse; }
+// Index of the key or -1.
+int32_t spiele_array_suchen(const Spiele_Array& a, uint32_t key);
+// The entry of the key; a missing one is inserted in order with its bytes after the key zeroed
+// (the caller fills other defaults). Null only when `anlegen` is false and the key is absent.
+uint8_t* spiele_array_holen(Spiele_Array& a, uint32_t key, bool anlegen, bool* neu = nullptr);
+void spiele_array_entfernen(Spiele_Array& a, int32_t i);
+
+// True on a network client; markers report "Cl: Spiele <name>".
+bool spiele_client_marker(const char* name);
+
+// Counter writes of a card event, from Spiele_Set_Ereignis (cards module).
+void spiele_karte_buchen(int32_t wettbewerb, int32_t spieler, int32_t team, uint32_t karte);
+// Removes the per-competition counters of an owning competition unless one of the remaining
+// fixture blocks still belongs to it (cards module).
+void spiele_karten_nach_block_loeschen(int32_t wettbewerb);
+// Competition id of a block's records, -1 for an empty or unknown block.
+int32_t spiele_block_wettbewerb(int32_t block);
+// Calls f(competition id of its records) for every block that has records.
+void spiele_fuer_alle_bloecke(void (*f)(int32_t wettbewerb, void* ctx), void* ctx);
+
+// Bumped by every write to a match record or event, so cached tables go stale at once.
+extern uint32_t spiele_aenderungen;
+
+// The records of a block (null when unknown), valid until the block changes.
+const Spiele_Spiel* spiele_block_spiele(int32_t block, uint32_t* anzahl);
+// Goal events of a match per side whose minute lies in von..bis (-1 open).
+void spiele_tore_im_bereich(const Spiele_Spiel& s, int32_t von, int32_t bis, int32_t* heim, int32_t* gast);
+
+struct Tabelle_Datensatz;
+// Forecast result of an unplayed match (tip module).
+bool spiele_tip_ergebnis(const Spiele_Spiel& s, int32_t* heim, int32_t* gast);
+// The eternal table of the block's competition (eternal table module).
+int64_t spiele_ewige_tabelle(int32_t block, int32_t drei_punkte, int32_t optionen, Tabelle_Datensatz* t,
+                             int32_t team);

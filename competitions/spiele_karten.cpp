@@ -1,0 +1,247 @@
+// Per-competition player counters: cards, appearances and bans.
+#include "competitions/spiele_karten.h"
+
+#include <cstring>
+
+#include "competitions/spiele.h"
+#include "competitions/spiele_intern.h"
+#include "competitions/statistik.h"
+#include "competitions/wettbewerb.h"
+#include "database/spieler.h"
+#include "database/team.h"
+#include "database/teamspieler.h"
+#include "gameflow/print.h"
+#include "match/spielfeld.h"
+#include "platform/zufall.h"
+
+namespace {
+
+constexpr int32_t MAX_TEAM_SPIELER = 500;
+
+int32_t ober(int32_t wettbewerb) { return wettbewerb < 0 ? -1 : Wettbewerb_Get_Oberwettbewerb(wettbewerb); }
+
+// 0 when the key does not fit.
+uint32_t karten_key(int32_t o, int32_t spieler)
+{
+    uint64_t k = uint64_t(o) * uint64_t(Spieler_Anzahl) + uint64_t(spieler) + 1u;
+    return k > 0xFFFFFFFFu ? 0 : uint32_t(k);
+}
+
+Spiele_Wettbewerb_Ereignis* eintrag(int32_t wettbewerb, int32_t spieler, bool anlegen)
+{
+    const int32_t o = ober(wettbewerb);
+    if (o < 0 || spieler < 0 || spieler >= Spieler_Anzahl) return nullptr;
+    const uint32_t key = karten_key(o, spieler);
+    if (!key) return nullptr;
+    return reinterpret_cast<Spiele_Wettbewerb_Ereignis*>(spiele_array_holen(spiele_arrays[SPA_WETTBEWERB], key, anlegen));
+}
+
+uint8_t roh(int32_t wettbewerb, int32_t spieler, int32_t art)
+{
+    const Spiele_Wettbewerb_Ereignis* e = eintrag(wettbewerb, spieler, false);
+    return e ? e->zaehler[art - 1] : 0;
+}
+
+bool team_ok(int32_t team) { return team >= 0 && team < Team_Anzahl; }
+
+void link_flags(int32_t team, int32_t spieler, uint32_t loeschen, uint32_t setzen)
+{
+    if (!team_ok(team)) return;
+    if (loeschen) Teamspieler_Wert(317, team, spieler, int32_t(loeschen), 4);
+    if (setzen) Teamspieler_Wert(317, team, spieler, int32_t(setzen), 8);
+}
+
+int32_t team_spieler(int32_t team, int32_t* feld, int32_t filter)
+{
+    if (!team_ok(team)) return 0;
+    int32_t n = Teamspieler_Ins_Array(team, feld, MAX_TEAM_SPIELER, filter);
+    return n < 0 ? 0 : n > MAX_TEAM_SPIELER ? MAX_TEAM_SPIELER : n;
+}
+
+struct Suche_Ober {
+    int32_t ober;
+    bool gefunden;
+};
+
+}  // namespace
+
+int32_t Spiele_Wettbewerb_Ereignis_Suchen(uint32_t key)
+{
+    return spiele_array_suchen(spiele_arrays[SPA_WETTBEWERB], key);
+}
+
+void Spiele_Set_Wettbewerb_Ereignis(int32_t wettbewerb, int32_t spieler, int32_t art, int32_t wert)
+{
+    if (!Spiele_Ist_Initialisiert()) return;
+    spiele_client_marker("Set_Wettbewerb_Ereignis");
+    if (art < 1 || art > 8) return;
+    Spiele_Wettbewerb_Ereignis* e = eintrag(wettbewerb, spieler, true);
+    if (!e) return;
+    uint8_t& z = e->zaehler[art - 1];
+    z = wert == -1 ? uint8_t(z == 255 ? 255 : z + 1) : uint8_t(wert);
+}
+
+int32_t Spiele_Get_Wettbewerb_Ereignis(int32_t wettbewerb, int32_t art, int32_t team, int32_t spieler,
+                                       int32_t filter, int32_t status_maske)
+{
+    if (!Spiele_Ist_Initialisiert() || art < 1 || art > 8) return 0;
+    // The current-match mark of the yellow cards is bookkeeping, not a count.
+    auto wert = [&](int32_t sp) {
+        uint8_t v = roh(wettbewerb, sp, art);
+        return int32_t(art == KARTE_GELB ? v & 127 : v);
+    };
+    if (spieler >= 0) return wert(spieler);
+    if (team < 0) return 0;
+    if (filter == -1) {
+        Print_Fehler("Spiele_Get_Wettbewerb_Ereignis: Status&Spieler==NIX");
+        filter = TS_STARTELF;
+    }
+    int32_t feld[MAX_TEAM_SPIELER];
+    const int32_t n = team_spieler(team, feld, filter);
+    int32_t summe = 0;
+    for (int32_t i = 0; i < n; ++i) {
+        if (status_maske != -1 && !(Spieler_Wert(50, feld[i], 0, 0) & status_maske)) continue;
+        summe += wert(feld[i]);
+    }
+    return summe;
+}
+
+void Spiele_Loesche_Wettbewerb_Ereignis(int32_t wettbewerb)
+{
+    if (!Spiele_Ist_Initialisiert()) return;
+    Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
+    if (wettbewerb == -1) {
+        a.anzahl = 0;
+        return;
+    }
+    if (wettbewerb < 0) return;
+    const uint64_t von = uint64_t(wettbewerb) * uint64_t(Spieler_Anzahl) + 1u;
+    const uint64_t bis = von + uint64_t(Spieler_Anzahl) - 1u;
+    int32_t j = 0;
+    for (int32_t i = 0; i < a.anzahl; ++i) {
+        const uint64_t k = spiele_array_key(a, i);
+        if (k >= von && k <= bis) continue;
+        if (i != j) std::memcpy(spiele_array_eintrag(a, j), spiele_array_eintrag(a, i), a.groesse);
+        ++j;
+    }
+    a.anzahl = j;
+}
+
+void Spiele_Check_Wettbewerb_Ereignis()
+{
+    if (!Spiele_Ist_Initialisiert()) return;
+    Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
+    for (int32_t i = 1; i < a.anzahl;) {
+        if (spiele_array_key(a, i) < spiele_array_key(a, i - 1)) {
+            spiele_array_entfernen(a, i);
+            if (i > 1) --i;
+        } else {
+            ++i;
+        }
+    }
+}
+
+void spiele_karte_buchen(int32_t wettbewerb, int32_t spieler, int32_t team, uint32_t karte)
+{
+    Spiele_Wettbewerb_Ereignis* e = eintrag(wettbewerb, spieler, true);
+    if (!e) return;
+    uint8_t* z = e->zaehler;
+    switch (karte) {
+    case SPE_GELB: {
+        const int32_t n = (z[KARTE_GELB - 1] & 127) + 1;
+        z[KARTE_SPERRE - 1] = Wettbewerb_Gelbsperre_Faellig(wettbewerb, n) ? 1 + 32 : 0;
+        z[KARTE_GELB - 1] = uint8_t((n > 127 ? 127 : n) + 128);
+        break;
+    }
+    case SPE_GELBROT:
+        z[KARTE_SPERRE - 1] = 1 + 64;
+        if (z[KARTE_GELBROT - 1] < 255) ++z[KARTE_GELBROT - 1];
+        link_flags(team, spieler, TS_STARTELF, TS_GESPERRT_GELBROT);
+        break;
+    case SPE_ROT:
+        z[KARTE_SPERRE - 1] = uint8_t(Zufall(2, 6) + 128);
+        if (z[KARTE_ROT - 1] < 255) ++z[KARTE_ROT - 1];
+        link_flags(team, spieler, TS_STARTELF, TS_GESPERRT_ROT);
+        break;
+    default: break;
+    }
+}
+
+void spiele_karten_nach_block_loeschen(int32_t wettbewerb)
+{
+    Suche_Ober s{ober(wettbewerb), false};
+    if (s.ober < 0) return;
+    // Another round or group of the same competition still needs the counters.
+    spiele_fuer_alle_bloecke(
+        [](int32_t w, void* ctx) {
+            auto* s = static_cast<Suche_Ober*>(ctx);
+            if (ober(w) == s->ober) s->gefunden = true;
+        },
+        &s);
+    if (!s.gefunden) Spiele_Loesche_Wettbewerb_Ereignis(s.ober);
+}
+
+void Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(int32_t wettbewerb, int32_t team)
+{
+    if (!Spiele_Ist_Initialisiert()) return;
+    int32_t feld[MAX_TEAM_SPIELER];
+    const int32_t n = team_spieler(team, feld, TS_STARTELF);
+    for (int32_t i = 0; i < n; ++i) Spiele_Set_Wettbewerb_Ereignis(wettbewerb, feld[i], KARTE_EINSAETZE, -1);
+}
+
+void Spiele_Setze_Eingesetzte_Spieler_Gesamtstatistik_Vor_Spiel(int32_t wettbewerb, int32_t team)
+{
+    if (!Spiele_Ist_Initialisiert()) return;
+    int32_t feld[MAX_TEAM_SPIELER];
+    const int32_t n = team_spieler(team, feld, 0);
+    const bool international = Wettbewerb_Ist_International(wettbewerb);
+    for (int32_t i = 0; i < n; ++i) {
+        const uint32_t flags = uint32_t(Teamspieler_Wert(317, team, feld[i], 0, 0));
+        Statistik_Spieler u = Statistik_Leeres_Update(feld[i]);
+        if (flags & TS_STARTELF) {
+            u.einsaetze = 1;
+            if (international) u.international = 1;
+            Spiele_Set_Statistik_Spieler(feld[i], &u, 1);
+        } else if (flags & TS_EINGEWECHSELT) {
+            u.minuten_letzte[0] = 0;
+            Spiele_Set_Statistik_Spieler(feld[i], &u, 1);
+            Spielfeld_Belastung_Pruefen(team, feld[i], Spieler_Wert(SP_ALTER, feld[i], 0, 0),
+                                        Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, feld[i], 0, 0), 0);
+        }
+    }
+}
+
+void Spiele_Setze_Sperren_Spieler_Vor_Spiel(int32_t wettbewerb, int32_t team, int32_t herunterzaehlen)
+{
+    if (!Spiele_Ist_Initialisiert()) return;
+    Spiele_Check_Wettbewerb_Ereignis();
+    int32_t feld[MAX_TEAM_SPIELER];
+    const int32_t n = team_spieler(team, feld, 0);
+    for (int32_t i = 0; i < n; ++i) {
+        const int32_t sp = feld[i];
+        Spiele_Wettbewerb_Ereignis* e = eintrag(wettbewerb, sp, false);
+        const uint8_t gelb = e ? e->zaehler[KARTE_GELB - 1] : 0;
+        if (Wettbewerb_Gelbsperre_Faellig(wettbewerb, (gelb & 127) + 1)) link_flags(team, sp, 0, TS_GELB_WARNUNG);
+        else link_flags(team, sp, TS_GELB_WARNUNG, 0);
+        link_flags(team, sp, TS_GESPERRT_GELB | TS_GESPERRT_GELBROT | TS_GESPERRT_ROT, 0);
+        if (!e) continue;
+        uint8_t s = e->zaehler[KARTE_SPERRE - 1];
+        if (s > 0) {
+            const uint8_t art_bit = s & 32 ? 32 : s & 64 ? 64 : s & 128 ? 128 : 0;
+            const uint32_t f = art_bit == 32 ? TS_GESPERRT_GELB : art_bit == 64 ? TS_GESPERRT_GELBROT
+                                                              : art_bit == 128 ? uint32_t(TS_GESPERRT_ROT) : 0u;
+            int32_t rest = s & ~(32 | 64 | 128);
+            // A ban earned in this very match is not served by it.
+            const bool diese_partie = (gelb & 128) && (f == TS_GESPERRT_GELB || f == TS_GESPERRT_GELBROT);
+            if (herunterzaehlen && !diese_partie && rest > 0) --rest;
+            if (rest != 0) {
+                link_flags(team, sp, 0, f);
+                s = uint8_t(rest | art_bit);
+            } else {
+                s = 0;
+            }
+            e->zaehler[KARTE_SPERRE - 1] = s;
+        }
+        if (herunterzaehlen) e->zaehler[KARTE_GELB - 1] = uint8_t(gelb & 127);
+    }
+}

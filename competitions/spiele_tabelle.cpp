@@ -1,0 +1,295 @@
+// League table computation over the match records of one fixture block.
+#include "competitions/spiele_tabelle.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "competitions/spiele.h"
+#include "competitions/spiele_intern.h"
+#include "competitions/wettbewerb.h"
+#include "gameflow/print.h"
+
+namespace {
+
+struct Cache_Key {
+    int32_t block, wettbewerb, erster, letzter, drei, optionen, team, minuten_flag, von, bis, live, limit;
+    uint32_t aenderungen;
+    bool operator==(const Cache_Key&) const = default;
+};
+struct Cache_Eintrag {
+    Cache_Key key;
+    int64_t ergebnis;
+    Tabelle_Datensatz tabelle;
+};
+constexpr int32_t CACHE_GROESSE = 5;
+Cache_Eintrag cache[CACHE_GROESSE];
+int32_t cache_naechster = 0;
+bool cache_leer_gesetzt = false;
+
+void cache_leeren_alle()
+{
+    for (Cache_Eintrag& c : cache) c.key.block = -1;
+    cache_naechster = 0;
+    cache_leer_gesetzt = true;
+}
+
+// The result of one counted record, seen from its home side.
+struct Beitrag {
+    int32_t heim_slot, gast_slot;
+    int32_t tag;
+    int32_t heim_tore, gast_tore;
+    int32_t spiele;  // 2 for a two-legged tie
+};
+
+// Quicksort by descending key with the middle element as pivot, the place order moved along.
+void sortieren(int32_t* platz, int64_t* keys, int32_t n)
+{
+    while (n >= 2) {
+        int64_t pivot = keys[n / 2];
+        int32_t i = -1, j = n;
+        for (;;) {
+            do ++i; while (keys[i] > pivot);
+            do --j; while (keys[j] < pivot);
+            if (i >= j) break;
+            std::swap(keys[i], keys[j]);
+            std::swap(platz[i], platz[j]);
+        }
+        if (i < n - i) {
+            sortieren(platz, keys, i);
+            platz += i;
+            keys += i;
+            n -= i;
+        } else {
+            sortieren(platz + i, keys + i, n - i);
+            n = i;
+        }
+    }
+}
+
+struct Spalten {
+    int32_t spiele[3][TABELLE_MAX_TEAMS];
+    int32_t punkte[3][TABELLE_MAX_TEAMS];
+    int32_t tore[3][TABELLE_MAX_TEAMS];
+    int32_t gegentore[3][TABELLE_MAX_TEAMS];
+};
+
+void addieren(Spalten& s, const Beitrag& b, int32_t sieg_punkte)
+{
+    const int32_t slot[2] = {b.heim_slot, b.gast_slot};
+    const int32_t tore[2] = {b.heim_tore, b.gast_tore};
+    for (int32_t seite = 0; seite < 2; ++seite) {
+        const int32_t x = slot[seite], teil = 1 + seite;
+        const int32_t f = tore[seite], g = tore[1 - seite];
+        const int32_t p = f > g ? sieg_punkte : f == g ? 1 : 0;
+        s.spiele[0][x] += b.spiele;
+        s.spiele[teil][x] += 1;
+        s.tore[0][x] += f;
+        s.tore[teil][x] += f;
+        s.gegentore[0][x] += g;
+        s.gegentore[teil][x] += g;
+        s.punkte[0][x] += p;
+        s.punkte[teil][x] += p;
+    }
+}
+
+int64_t key_aus(const Spalten& s, int32_t x, int32_t optionen, int32_t drei)
+{
+    int64_t k = 0;
+    for (int32_t teil = 1; teil <= 2; ++teil) {
+        if (!(optionen & (teil == 1 ? TAB_HEIM : TAB_AUSWAERTS))) continue;
+        if (optionen & (TAB_TORE | TAB_GEGENTORE)) k += 38400;
+        if (optionen & TAB_TORE) k += int64_t(s.tore[teil][x]) * 257;
+        if (optionen & TAB_GEGENTORE) k -= int64_t(s.gegentore[teil][x]) * 256;
+        if (optionen & TAB_PUNKTE) {
+            k += int64_t(s.punkte[teil][x]) * 33554432;
+            if (!drei) k += (int64_t(s.spiele[teil][x]) * 2 - s.punkte[teil][x]) * 131072;
+        }
+    }
+    return k;
+}
+
+std::vector<Beitrag> beitraege;
+Spalten vortag;
+
+}  // namespace
+
+int64_t Spiele_Tabelle_Key(const Tabelle_Datensatz* t, int32_t slot, int32_t optionen, int32_t drei)
+{
+    if (!t || slot < 0 || slot >= TABELLE_MAX_TEAMS) return 0;
+    Spalten s;
+    for (int32_t teil = 0; teil < 3; ++teil) {
+        s.spiele[teil][slot] = t->spiele[teil][slot];
+        s.punkte[teil][slot] = t->punkte[teil][slot];
+        s.tore[teil][slot] = t->tore[teil][slot];
+        s.gegentore[teil][slot] = t->gegentore[teil][slot];
+    }
+    return key_aus(s, slot, optionen, drei);
+}
+
+void Spiele_Tabellen_Cache_Leeren() { cache_leeren_alle(); }
+
+void Spiele_Tabelle_Loesche_Backup(int32_t block)
+{
+    spiele_client_marker("Tabelle_Loesche_Backup");
+    if (!cache_leer_gesetzt) cache_leeren_alle();
+    for (Cache_Eintrag& c : cache)
+        if (c.key.block == block) c.key.block = -1;
+}
+
+void Spiele_Tabelle_Umsortieren(Tabelle_Datensatz* t, int32_t optionen, int32_t drei)
+{
+    if (!t) return;
+    const int32_t n = std::clamp(t->anzahl, 0, TABELLE_EWIG_ZEILEN);
+    int64_t keys[TABELLE_EWIG_ZEILEN];
+    for (int32_t i = 0; i < n; ++i) {
+        keys[i] = Spiele_Tabelle_Key(t, i, optionen, drei);
+        t->platz[i] = i;
+    }
+    sortieren(t->platz, keys, n);
+    for (int32_t i = 0; i < n; ++i) t->key[i] = uint32_t(keys[i]);
+    t->optionen = optionen;
+}
+
+int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erster, int32_t letzter,
+                                 int32_t drei, int32_t optionen, Tabelle_Datensatz* t, int32_t team,
+                                 int32_t minuten_flag, int32_t von, int32_t bis, int32_t live, int32_t ewig,
+                                 int32_t limit)
+{
+    if (!t || !Spiele_Ist_Initialisiert()) return -1;
+    if (!cache_leer_gesetzt) cache_leeren_alle();
+    if (ewig) return spiele_ewige_tabelle(block, drei, optionen, t, team);
+    if (block == -1) return -1;
+    if (letzter >= 576) letzter = -1;
+
+    const int32_t n = std::clamp(t->anzahl, 0, TABELLE_MAX_TEAMS);
+    const Cache_Key ck{block, wettbewerb, erster, letzter, drei, optionen, team, minuten_flag,
+                       von, bis, live, limit, spiele_aenderungen};
+    const bool cachebar = live == 0 || live == 1;
+    if (cachebar)
+        for (const Cache_Eintrag& c : cache)
+            if (c.key == ck && c.tabelle.anzahl == t->anzahl &&
+                std::equal(t->team, t->team + n, c.tabelle.team)) {
+                *t = c.tabelle;
+                return c.ergebnis;
+            }
+
+    uint32_t anzahl = 0;
+    const Spiele_Spiel* s = spiele_block_spiele(block, &anzahl);
+    if (!s) {
+        Print_Fehler("Tabelle: Gesuchter Wettbewerb nicht eingetragen...\n");
+        return -1;
+    }
+    const int32_t sieg_punkte = drei ? 3 : 2;
+    const int32_t von_tag = erster == -1 ? 0 : erster;
+    const int32_t bis_tag = letzter == -1 ? INT_MAX : letzter;
+    const int32_t legs = Wettbewerb_Get_Anzahl_Spiele_Pro_Paarung(wettbewerb);
+    const int32_t abstand = legs > 1 ? Wettbewerb_Get_Paarung(wettbewerb, 0) : 0;
+    const bool minuten = von >= 0 || bis >= 0 || limit >= 0;
+    int32_t bis_minute = bis;
+    if (limit >= 0) bis_minute = limit - 2 > 0 ? limit - 2 : limit - 1;
+
+    auto slot_von = [&](int32_t nr) {
+        for (int32_t i = 0; i < n; ++i)
+            if (t->team[i] == nr) return i;
+        return -1;
+    };
+    auto tore_von = [&](const Spiele_Spiel& r, int32_t* h, int32_t* a) {
+        if (r.heim_tore == -1) return live && spiele_tip_ergebnis(r, h, a);
+        if (minuten && letzter >= 0 && r.spieltag == letzter) {
+            spiele_tore_im_bereich(r, von, bis_minute, h, a);
+        } else {
+            *h = r.heim_tore;
+            *a = r.gast_tore;
+        }
+        return true;
+    };
+
+    beitraege.clear();
+    int32_t max_tag = -1, tage = 0;
+    std::vector<bool> tag_gezaehlt;
+    for (uint32_t i = 0; i < anzahl; ++i) {
+        const Spiele_Spiel& r = s[i];
+        if (r.runde != 0 || r.spieltag < von_tag || r.spieltag > bis_tag) continue;
+        if (r.heim == SPIELE_KEIN_TEAM) continue;
+        int32_t h = 0, a = 0;
+        if (!tore_von(r, &h, &a)) continue;
+        int32_t spiele = 1;
+        if (legs > 1) {
+            // The second leg stands `abstand` records later; a tie outside the block is skipped.
+            if (abstand <= 0 || uint64_t(i) + uint64_t(abstand) >= anzahl) continue;
+            int32_t h2 = 0, a2 = 0;
+            if (!tore_von(s[i + uint32_t(abstand)], &h2, &a2)) continue;
+            h += a2;
+            a += h2;
+            spiele = 2;
+        }
+        if ((optionen & TAB_NUR_TEAM) && r.heim != team && r.gast != team) continue;
+        const int32_t sh = slot_von(r.heim), sa = slot_von(r.gast);
+        if (sh < 0 || sa < 0) continue;  // a team outside the table has no row to count in
+        beitraege.push_back({sh, sa, r.spieltag, h, a, spiele});
+        if (size_t(r.spieltag) >= tag_gezaehlt.size()) tag_gezaehlt.resize(size_t(r.spieltag) + 1);
+        if (!tag_gezaehlt[size_t(r.spieltag)]) {
+            tag_gezaehlt[size_t(r.spieltag)] = true;
+            ++tage;
+        }
+        max_tag = std::max(max_tag, int32_t(r.spieltag));
+    }
+
+    Spalten jetzt{};
+    vortag = Spalten{};
+    std::memset(t->tag_ergebnis, 0, sizeof t->tag_ergebnis);
+    std::memset(t->tag_ort, 0, sizeof t->tag_ort);
+    for (const Beitrag& b : beitraege) {
+        addieren(jetzt, b, sieg_punkte);
+        if (b.tag < max_tag) addieren(vortag, b, sieg_punkte);
+        // The per-day areas hold 24 slots x 245 days; rows beyond them keep no day results.
+        if (b.tag < TABELLE_MAX_TAGE) {
+            const uint16_t code = b.heim_tore > b.gast_tore ? TAB_SIEG : b.heim_tore == b.gast_tore ? TAB_REMIS : TAB_NIEDERLAGE;
+            const int32_t basis = b.tag * TABELLE_TAG_SLOTS;
+            if (b.heim_slot < TABELLE_TAG_SLOTS) {
+                t->tag_ergebnis[basis + b.heim_slot] = code;
+                t->tag_ort[basis + b.heim_slot] = 1;
+            }
+            if (b.gast_slot < TABELLE_TAG_SLOTS) {
+                t->tag_ergebnis[basis + b.gast_slot] = uint16_t(2 - code);
+                t->tag_ort[basis + b.gast_slot] = 0;
+            }
+        }
+    }
+    std::memcpy(t->spiele, jetzt.spiele, sizeof t->spiele);
+    std::memcpy(t->punkte, jetzt.punkte, sizeof t->punkte);
+    std::memcpy(t->tore, jetzt.tore, sizeof t->tore);
+    std::memcpy(t->gegentore, jetzt.gegentore, sizeof t->gegentore);
+
+    int64_t keys[TABELLE_MAX_TEAMS], vortag_keys[TABELLE_MAX_TEAMS];
+    int32_t vortag_platz[TABELLE_MAX_TEAMS];
+    int64_t ergebnis = -1;
+    for (int32_t i = 0; i < n; ++i) {
+        keys[i] = key_aus(jetzt, i, optionen, drei);
+        vortag_keys[i] = key_aus(vortag, i, optionen, drei);
+        t->platz[i] = vortag_platz[i] = i;
+        t->vorher[i] = -1;
+        if (t->team[i] == team && ergebnis < 0) ergebnis = int64_t(uint32_t(keys[i]));
+    }
+    for (int32_t i = n; i < TABELLE_MAX_TEAMS; ++i) t->platz[i] = t->vorher[i] = -1;
+    if (!beitraege.empty()) {
+        sortieren(vortag_platz, vortag_keys, n);
+        sortieren(t->platz, keys, n);
+        if (tage >= 2) std::copy(vortag_platz, vortag_platz + n, t->vorher);
+    }
+    for (int32_t i = 0; i < n; ++i) t->key[i] = uint32_t(keys[i]);
+    t->optionen = optionen;
+    t->wettbewerb = wettbewerb;
+
+    if (cachebar) {
+        Cache_Eintrag& c = cache[cache_naechster];
+        c.key = ck;
+        c.ergebnis = ergebnis;
+        c.tabelle = *t;
+        cache_naechster = (cache_naechster + 1) % CACHE_GROESSE;
+    }
+    return ergebnis;
+}

@@ -1,0 +1,146 @@
+// Cards, bans and appearances per competition, through the match events and the steps before a match.
+#include <gtest/gtest.h>
+
+#include "common/capture.h"
+#include "competitions/spiele_karten.h"
+#include "competitions/spiele_welt.h"
+#include "database/teamspieler.h"
+
+namespace {
+
+using namespace spielwelt;
+
+// Team 1 with players 10..14; 10 and 11 in the starting eleven.
+class KartenTest : public Spielwelt {
+protected:
+    int32_t block = -1;
+    void SetUp() override
+    {
+        Spielwelt::SetUp();
+        for (int32_t sp = 10; sp < 15; ++sp) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 1, sp, 150, 0, 24, -1, true));
+        Teamspieler_Wert(317, 1, 10, TS_STARTELF, 8);
+        Teamspieler_Wert(317, 1, 11, TS_STARTELF, 8);
+        block = Spiele_Init_Neue_Spiele(1, 4, 20, 1, LIGA, -1);
+    }
+    // One match of team 1 at home in competition w with the given events for player sp.
+    void spiel(int32_t w, int32_t tag, uint32_t karte, int32_t sp)
+    {
+        int32_t b = w == LIGA ? block : Spiele_Init_Neue_Spiele(0, 4, 1, 1, w, -1);
+        int32_t h = Spiele_Lock(b, tag, 0, 0);
+        Spiele_Set_Teams(h, 1, 2);
+        Spiele_Ereignis_Speicher_Reservieren(h);
+        if (karte) Spiele_Set_Ereignis(h, karte | SPE_HEIM, 30, sp, 0);
+        Spiele_Unlock(h);
+    }
+    uint32_t flags(int32_t sp) { return uint32_t(Teamspieler_Wert(317, 1, sp, 0, 0)); }
+    int32_t wert(int32_t w, int32_t sp, int32_t art) { return Spiele_Get_Wettbewerb_Ereignis(w, art, -1, sp, -1, -1); }
+};
+
+TEST_F(KartenTest, YellowCardsBanAtTheThresholdAndEveryInterval)
+{
+    // Threshold 5, interval 2: bans after the 5th, 7th and 9th card.
+    for (int32_t n = 1; n <= 9; ++n) {
+        SCOPED_TRACE(n);
+        Spiele_Setze_Sperren_Spieler_Vor_Spiel(LIGA, 1, 1);
+        const bool gesperrt = flags(10) & TS_GESPERRT_GELB;
+        EXPECT_FALSE(gesperrt);
+        // One card short of a ban: the warning flag before the match.
+        EXPECT_EQ(bool(flags(10) & TS_GELB_WARNUNG), n == 5 || n == 7 || n == 9);
+        spiel(LIGA, n - 1, SPE_GELB, 10);
+        EXPECT_EQ(wert(LIGA, 10, KARTE_GELB), n);
+        const bool bann = n == 5 || n == 7 || n == 9;
+        EXPECT_EQ(wert(LIGA, 10, KARTE_SPERRE), bann ? 33 : 0);
+        // The step right after the card match does not serve a ban of that match.
+        Spiele_Setze_Sperren_Spieler_Vor_Spiel(LIGA, 1, 1);
+        EXPECT_EQ(bool(flags(10) & TS_GESPERRT_GELB), bann);
+        if (bann) {
+            Spiele_Setze_Sperren_Spieler_Vor_Spiel(LIGA, 1, 1);
+            EXPECT_FALSE(flags(10) & TS_GESPERRT_GELB);
+            EXPECT_EQ(wert(LIGA, 10, KARTE_SPERRE), 0);
+        }
+    }
+    // Without count-down the ban stays.
+    spiel(LIGA, 9, SPE_GELB, 11);
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 11, KARTE_SPERRE, 2 + 32);
+    Spiele_Setze_Sperren_Spieler_Vor_Spiel(LIGA, 1, 0);
+    Spiele_Setze_Sperren_Spieler_Vor_Spiel(LIGA, 1, 0);
+    EXPECT_TRUE(flags(11) & TS_GESPERRT_GELB);
+    EXPECT_EQ(wert(LIGA, 11, KARTE_SPERRE), 2 + 32);
+}
+
+TEST_F(KartenTest, IntervalZeroBansOnlyOnceAndRoundsShareCounters)
+{
+    // The cup: first ban at 2 cards, interval 0; both rounds count together.
+    spiel(POKAL_R1, 0, SPE_GELB, 12);
+    spiel(POKAL_R2, 0, SPE_GELB, 12);
+    EXPECT_EQ(wert(POKAL_R1, 12, KARTE_GELB), 2);
+    EXPECT_EQ(wert(POKAL_R2, 12, KARTE_SPERRE), 33);
+    Spiele_Setze_Sperren_Spieler_Vor_Spiel(POKAL_R2, 1, 1);
+    Spiele_Setze_Sperren_Spieler_Vor_Spiel(POKAL_R2, 1, 1);
+    for (int32_t n = 3; n <= 6; ++n) {
+        spiel(POKAL_R2, 0, SPE_GELB, 12);
+        EXPECT_EQ(wert(POKAL_R2, 12, KARTE_SPERRE), 0) << n;
+    }
+    EXPECT_EQ(wert(LIGA, 12, KARTE_GELB), 0);  // another competition
+}
+
+TEST_F(KartenTest, RedAndYellowRedCards)
+{
+    spiel(LIGA, 0, SPE_ROT, 10);
+    EXPECT_EQ(wert(LIGA, 10, KARTE_ROT), 1);
+    const int32_t sperre = wert(LIGA, 10, KARTE_SPERRE);
+    EXPECT_TRUE(sperre & 128);
+    const int32_t spiele = sperre & 31;
+    EXPECT_GE(spiele, 2);
+    EXPECT_LE(spiele, 6);
+    EXPECT_TRUE(flags(10) & TS_GESPERRT_ROT);
+    EXPECT_FALSE(flags(10) & TS_STARTELF);
+    // Every step with count-down serves one match, the first one included.
+    for (int32_t i = 1; i < spiele; ++i) {
+        Spiele_Setze_Sperren_Spieler_Vor_Spiel(LIGA, 1, 1);
+        EXPECT_TRUE(flags(10) & TS_GESPERRT_ROT) << i;
+    }
+    Spiele_Setze_Sperren_Spieler_Vor_Spiel(LIGA, 1, 1);
+    EXPECT_FALSE(flags(10) & TS_GESPERRT_ROT);
+
+    spiel(LIGA, 1, SPE_GELBROT, 11);
+    EXPECT_EQ(wert(LIGA, 11, KARTE_GELBROT), 1);
+    EXPECT_EQ(wert(LIGA, 11, KARTE_SPERRE), 65);
+    EXPECT_TRUE(flags(11) & TS_GESPERRT_GELBROT);
+    Spiele_Setze_Sperren_Spieler_Vor_Spiel(LIGA, 1, 1);
+    EXPECT_FALSE(flags(11) & TS_GESPERRT_GELBROT);
+}
+
+TEST_F(KartenTest, AppearancesSumsAndBadArguments)
+{
+    Fehler_Capture cap;
+    Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(LIGA, 1);
+    Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(LIGA, 1);
+    EXPECT_EQ(wert(LIGA, 10, KARTE_EINSAETZE), 2);
+    EXPECT_EQ(wert(LIGA, 12, KARTE_EINSAETZE), 0);
+    EXPECT_EQ(Spiele_Get_Wettbewerb_Ereignis(LIGA, KARTE_EINSAETZE, 1, -1, TS_STARTELF, -1), 4);
+    EXPECT_EQ(Spiele_Get_Wettbewerb_Ereignis(LIGA, KARTE_EINSAETZE, 1, -1, -1, -1), 4);
+    EXPECT_TRUE(cap.contains("Spiele_Get_Wettbewerb_Ereignis: Status&Spieler==NIX"));
+    EXPECT_EQ(Spiele_Get_Wettbewerb_Ereignis(LIGA, KARTE_EINSAETZE, -1, -1, 0, -1), 0);
+
+    // All-competition statistics: one appearance for the starters, minutes 0 for a substitute.
+    Teamspieler_Wert(317, 1, 13, TS_EINGEWECHSELT, 8);
+    Spiele_Setze_Eingesetzte_Spieler_Gesamtstatistik_Vor_Spiel(LIGA, 1);
+    Statistik_Spieler s{};
+    ASSERT_TRUE(Spiele_Get_Statistik_Spieler(10, &s));
+    EXPECT_EQ(s.einsaetze, 1);
+    ASSERT_TRUE(Spiele_Get_Statistik_Spieler(13, &s));
+    EXPECT_EQ(s.einsaetze, 0);
+    EXPECT_EQ(s.minuten_letzte[0], 0);
+    EXPECT_FALSE(Spiele_Get_Statistik_Spieler(14, &s));
+
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 10, 9, 1);
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 200, 1, 1);
+    Spiele_Set_Wettbewerb_Ereignis(-3, 10, 1, 1);
+    EXPECT_EQ(Spiele_Get_Wettbewerb_Ereignis(LIGA, 9, -1, 10, -1, -1), 0);
+    EXPECT_EQ(Spiele_Wettbewerb_Ereignis_Suchen(1u * 200u + 200u + 1u), -1);
+    Spiele_Loesche_Wettbewerb_Ereignis(LIGA);
+    EXPECT_EQ(wert(LIGA, 10, KARTE_EINSAETZE), 0);
+}
+
+}  // namespace
