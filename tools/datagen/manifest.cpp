@@ -23,8 +23,12 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 212, 212, BILD, 32, 48, 0, 16, true, "Trikot-Grundbild 2");
     bereich(v, scr, 328, 328, BILD, 32, 48, 0, 16, true, "Trikot-Grundbild 3");
     bereich(v, scr, 971, 971, BILD, 640, 480, 0, 16, false, "Menue-Hintergrund");
+    bereich(v, scr, 1048, 1048, BILD, 640, 480, 0, 16, false, "Menue-Hintergrund (abgedunkelt gezeigt)");
+    bereich(v, scr, 1079, 1090, BILD, 48, 48, 0, 16, true, "Managerwappen (Nummer - 1079)");
+    bereich(v, scr, 1229, 1229, BILD, 320, 200, 0, 16, true, "Bild in der Bildschirmmitte");
     bereich(v, scr, 1521, 1537, FONT, 0, 0, 0, 8, false, "Schrift der Grafikbibliothek (Slot = Nummer - 1521)");
     bereich(v, scr, 1838, 1937, BILD, 32, 48, 0, 16, true, "Trikotbild");
+    bereich(v, scr, 3691, 3691, BILD, 640, 480, 0, 16, false, "Spiel-Hintergrund (abgedunkelt gezeigt)");
     bereich(v, scr, 5043, 5047, BILD, 80, 24, 0, 16, false, "Requester-Knopf");
     bereich(v, scr, 5530, 6129, BILD, 48, 48, 0, 16, true, "Vereinswappen (Nummer - 5530; 598 ohne Verein)");
     bereich(v, scr, 6213, 6232, BILD, 32, 32, 0, 16, true, "Mauszeiger");

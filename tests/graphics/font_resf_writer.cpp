@@ -1,0 +1,2 @@
+// The font tests build their resource files with the data builder's own writer.
+#include "tools/datagen/resf_writer.cpp"

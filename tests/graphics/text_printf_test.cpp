@@ -1,0 +1,188 @@
+// The printer of marked-up text and the two measuring functions, on 16-bit bitmaps.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "common/capture.h"
+#include "graphics/font_hilfe.h"
+#include "graphics/grafik_printf.h"
+#include "platform/handle.h"
+
+namespace {
+
+constexpr int BASIS = 20;  // baseline; glyph tops at 12 with ascent 8
+
+struct Printf_Test : ::testing::Test {
+    Font_Record* f = Test_Font(16);
+    ~Printf_Test() override { Font_Free(f); }
+    // The picture of a text printed on a fresh bitmap.
+    std::vector<uint16_t> bild(const std::string& text, int x = 10)
+    {
+        Test_Bitmap bm(220, 40);
+        Grafik_Printf(bm.rp, f, "%s", x, BASIS, text.c_str());
+        return bm.pixels();
+    }
+};
+
+}  // namespace
+
+TEST_F(Printf_Test, ColoursLockAndCarriedColour)
+{
+    // A glyph printed in colour c has exactly colour c wherever it has ink.
+    Test_Bitmap bm(220, 40);
+    ASSERT_EQ(Grafik_Printf(bm.rp, f, "^c%05dAB", 0, BASIS, 0x1234), 1);
+    int ink = 0;
+    for (uint16_t p : bm.pixels())
+        if (p) {
+            ++ink;
+            EXPECT_EQ(p, 0x1234);
+        }
+    EXPECT_GT(ink, 40);
+
+    // ^c00000 after ^ic restores the saved colour (1: no ^c saved one) although locked.
+    f->colour = 0x0F0F;
+    Test_Bitmap b2(220, 40);
+    Grafik_Printf(b2.rp, f, "^ic%05dA^c00000B^c%05dC", 0, BASIS, 0x2222, 0x3333);
+    EXPECT_EQ(b2.at(0, 13), 0x2222);
+    EXPECT_EQ(b2.at(6, 13), 1);
+    EXPECT_EQ(b2.at(12, 13), 1);  // the lock keeps later colours away
+    EXPECT_EQ(f->colour, 1u);
+
+    // ^y after ^c00000 gives the new font the carried colour 0.
+    Font_Record* g = Test_Font(16);
+    Font_Slots[3] = g;
+    g->colour = 0x7777;
+    Grafik_Printf(b2.rp, f, "^c%05d^c00000^y0003x", 0, BASIS, 0x4444);
+    EXPECT_EQ(g->colour, 0u);
+    Font_Slots[3] = Font_Free(g);
+}
+
+TEST_F(Printf_Test, UnknownCodesTabsAndFixedAdvance)
+{
+    // '^' with an unknown letter prints the letter; "^^" drops the first '^'.
+    EXPECT_EQ(bild("^q"), bild("q"));
+    EXPECT_EQ(bild("^^c00001ab"), bild("^c00001ab"));
+    EXPECT_EQ(bild("^ixy"), bild("xy"));
+
+    // ^tr0100 abc: the run ends (advance included) exactly at start x + 100.
+    Test_Bitmap bm(220, 40);
+    Grafik_Printf(bm.rp, f, "^tr0100abc", 10, BASIS);
+    EXPECT_EQ(bm.erste_spalte(), 10 + 100 - 18);
+    EXPECT_EQ(bm.letzte_spalte(), 10 + 100 - 2);
+    // ^tz centres the run on its position.
+    Test_Bitmap bz(220, 40);
+    Grafik_Printf(bz.rp, f, "^tz0100abc", 10, BASIS);
+    EXPECT_EQ(bz.erste_spalte(), 10 + 100 - 9);
+
+    // ^fb0006 stays in the font for the next call: glyphs of 5 sit one pixel into a 6 cell.
+    EXPECT_EQ(bild("^fb0006"), bild(""));
+    EXPECT_EQ(f->fixed_advance, 6u);
+    Test_Bitmap bf(220, 40);
+    Grafik_Printf(bf.rp, f, "AAA", 0, BASIS);
+    EXPECT_EQ(bf.erste_spalte(), 1);
+    EXPECT_EQ(bf.letzte_spalte(), 12 + 1 + 4);
+    f->fixed_advance = 0;
+
+    // Bold draws every glyph twice and advances one more; a derived font never turns bold.
+    Test_Bitmap bb(220, 40);
+    Grafik_Printf(bb.rp, f, "^bbAA^be", 0, BASIS);
+    EXPECT_EQ(bb.letzte_spalte(), 7 + 5);
+    f->derived = 1;
+    EXPECT_EQ(Font_Text_Breite_Mit_Tabs(f, "^bbAA"), 12);
+    EXPECT_EQ(f->bold, 0u);
+    f->derived = 0;
+}
+
+TEST_F(Printf_Test, PicturesByHandle)
+{
+    // A ^g code with handle 0 or an unknown handle draws nothing and does not advance.
+    EXPECT_EQ(bild("^gnk0000000000A"), bild("A"));
+    EXPECT_EQ(bild("^gnk0x7fffff01A"), bild("A"));
+
+    Rastport* pic = Grafik_Bitmap_Anlegen(4, 3, 16);
+    for (int i = 0; i < 12; ++i) static_cast<uint16_t*>(pic->pixels)[i] = 0x0505;
+    uint32_t h = Handle_Registrieren(pic, Handle_Art::Bild);
+    ASSERT_NE(h, 0u);
+    EXPECT_EQ(Handle_Aufloesen(h, Handle_Art::Font), nullptr);  // another kind gives nothing
+    char text[64];
+    std::snprintf(text, sizeof text, "^gnk0x%08XA", h);
+    Test_Bitmap bm(220, 40);
+    Grafik_Printf(bm.rp, f, "%s", 0, BASIS, text);
+    // Natural size at glyph top + ('A' ink top - 2) + 1; then picture width + blank width.
+    EXPECT_EQ(bm.at(0, 12 - 1 + 1), 0x0505);
+    EXPECT_EQ(bm.erste_spalte(), 0);
+    EXPECT_NE(bm.at(4 + 5, 13), 0);
+    EXPECT_EQ(Font_Text_Breite_Mit_Tabs(f, text), 4 + 5 + 2 + 6);
+
+    // Owner 'l': the printer frees the picture and forgets the handle.
+    std::snprintf(text, sizeof text, "^gnl%#010x", h);
+    Grafik_Printf(bm.rp, f, "%s", 0, BASIS, text);
+    EXPECT_EQ(Handle_Aufloesen(h, Handle_Art::Bild), nullptr);
+}
+
+TEST_F(Printf_Test, FontHandlesAndUnderline)
+{
+    // ^x switches to a registered font keeping the baseline; the font's handle dies with it.
+    Font_Record* g = Test_Font(16, 5, 14, 12);
+    uint32_t h = Handle_Registrieren(g, Handle_Art::Font);
+    EXPECT_EQ(Handle_Registrieren(g, Handle_Art::Font), h);
+    char text[64];
+    std::snprintf(text, sizeof text, "^c%05d^x0x%08XA", 0x0700, h);
+    Test_Bitmap bm(220, 40);
+    Grafik_Printf(bm.rp, f, "%s", 0, BASIS, text);
+    EXPECT_EQ(bm.at(0, BASIS - 12 + 1), 0x0700);  // glyph top of the new font: baseline - 12
+    EXPECT_EQ(bm.at(0, BASIS - 12), 0);
+    Font_Free(g);
+    EXPECT_EQ(Handle_Aufloesen(h, Handle_Art::Font), nullptr);
+    EXPECT_EQ(bild(text), bild(std::string("^c01792A")));  // unknown handle: font stays
+
+    // Underline: from one pixel left of the glyph to one right of it, 2 below the baseline.
+    Test_Bitmap bu(220, 40);
+    Grafik_Printf(bu.rp, f, "^ubA^ueB", 10, BASIS);
+    EXPECT_NE(bu.at(9, BASIS + 2), 0);
+    EXPECT_NE(bu.at(15, BASIS + 2), 0);
+    EXPECT_EQ(bu.at(17, BASIS + 2), 0);
+}
+
+TEST_F(Printf_Test, MeasuringTextsWithTabsAndLines)
+{
+    EXPECT_EQ(Font_Text_Breite(f, "abc"), 18);
+    EXPECT_EQ(Font_Text_Breite(f, "^c01234ab^bbc^tr0100xyz"), 18);
+    EXPECT_EQ(Font_Text_Breite(nullptr, "abc"), 0);
+    EXPECT_EQ(Font_Text_Breite(f, ""), 0);
+    // Two lines: the wider one; ^z ends the measurement with the current line.
+    EXPECT_EQ(Font_Text_Breite_Mit_Tabs(f, "ab^labcd"), 24);
+    EXPECT_EQ(Font_Text_Breite_Mit_Tabs(f, "abcd^lab"), 24);
+    EXPECT_EQ(Font_Text_Breite_Mit_Tabs(f, "ab^z0010abcdef"), 12);
+    EXPECT_EQ(Font_Text_Breite_Mit_Tabs(f, "a^tl0050b"), 56);
+    EXPECT_EQ(Font_Text_Breite_Mit_Tabs(f, "a^tr0050bc"), 50);
+}
+
+TEST_F(Printf_Test, RefusalsAndCutTexts)
+{
+    Test_Bitmap bm(220, 40), b8(220, 40, 8);
+    EXPECT_EQ(Grafik_Printf(nullptr, f, "x", 0, BASIS), 0);
+    EXPECT_EQ(Grafik_Printf(bm.rp, nullptr, "x", 0, BASIS), 0);
+    const char* leer = "";
+    EXPECT_EQ(Grafik_Printf(bm.rp, f, leer, 0, BASIS), 0);
+    EXPECT_EQ(Grafik_Printf(b8.rp, f, "x", 0, BASIS), 0);  // strip depth differs
+
+    // Codes cut by the end of the text, and random texts full of codes, never read past the
+    // end (the sanitizer build watches this) and never hang.
+    for (const char* t : {"^", "^c12", "^ic", "^i", "^y", "^x0x12", "^fb", "^f", "^b", "^u", "^t",
+                          "^tr00", "^g", "^gn", "^gnk0x", "^gl", "^gll12", "^p1", "^z"})
+        EXPECT_EQ(Grafik_Printf(bm.rp, f, "%s", 0, BASIS, t), 1) << t;
+    std::mt19937 rng(7);
+    const char alphabet[] = "^cyxfbeultrzagnskpiq0123456789ABx#% ";
+    for (int n = 0; n < 2000; ++n) {
+        std::string t;
+        for (int i = int(rng() % 40); i > 0; --i) t += alphabet[rng() % (sizeof alphabet - 1)];
+        Grafik_Printf(bm.rp, f, "%s", int(rng() % 200), int(rng() % 60) - 10, t.c_str());
+        Font_Text_Breite(f, t.c_str());
+        Font_Text_Breite_Mit_Tabs(f, t.c_str());
+    }
+    // Longer output is cut to the buffer.
+    std::string lang(2000, 'a');
+    EXPECT_EQ(Grafik_Printf(bm.rp, f, "%s", 0, BASIS, lang.c_str()), 1);
+}
