@@ -9,6 +9,8 @@
 #include "platform/win95.h"
 #include "graphics/grafik_screen.h"
 #include "platform/display.h"
+#include "graphics/font.h"
+#include "platform/debug.h"
 #include "gameflow/disk.h"
 #include "graphics/grafik_bitmap.h"
 #include "platform/compress.h"
@@ -71,7 +73,7 @@ static void sound_starten()
     Sound_Init();
 }
 // Init_Debug_Font().
-static void debug_font_starten() {}
+static void debug_font_starten() { Init_Debug_Font(); }
 // Mauszeiger_Start_Timer(), and below mode 104 Mauszeiger_Load_All() and Mauszeiger_Select(0).
 static void mauszeiger_starten()
 {
@@ -84,17 +86,22 @@ static void mauszeiger_starten()
 // Zufall_Init().
 static void zufall_starten() { Zufall_Init(); }
 // Grafik_Init(): the fonts of the graphics library.
-static void grafik_starten() {}
+static void grafik_starten() { Grafik_Init(); }
 // Mauszeiger_Free_All().
 static void mauszeiger_freigeben() { Mauszeiger_Free_All(); }
 // Mauszeiger_Stop_Timer().
 static void mauszeiger_timer_stoppen() { Mauszeiger_Stop_Timer(); }
 // DeInit_Debug_Font().
-static void debug_font_freigeben() {}
+static void debug_font_freigeben() { DeInit_Debug_Font(); }
 // Sound_DeInit().
 static void sound_freigeben() { Sound_DeInit(); }
 // The display's release (the screen pages close it).
-static void bildschirm_schliessen() { Grafik_Screen_DeInit(); }
+static void bildschirm_schliessen()
+{
+    // The fonts' strips are at the screen's depth: they go with the screen.
+    Font_Alle_Freigeben();
+    Grafik_Screen_DeInit();
+}
 static void system_dateien_schliessen() { DeInit_System_Dateien(); }
 
 int Init_Game()
