@@ -176,6 +176,13 @@ static const Wb_Zahlfeld ZAHLFELDER[] = {
     {"AUSRICHTER_STADION", &Wettbewerb_Datensatz::ausrichter_stadion},
 };
 
+int32_t* wb_zahlfeld(Wettbewerb_Datensatz& w, const char* wort)
+{
+    for (const auto& z : ZAHLFELDER)
+        if (!std::strcmp(z.wort, wort)) return &(w.*z.feld);
+    return nullptr;
+}
+
 static const Wettbewerb_Feld* feld_zu(const char* wort)
 {
     for (const auto& f : Wettbewerb_Felder)

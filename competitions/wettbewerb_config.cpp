@@ -158,49 +158,6 @@ bool identifikation(Lauf& l, Wettbewerb_Datensatz& w)
     return true;
 }
 
-int32_t* zahlfeld(Wettbewerb_Datensatz& w, const char* wort)
-{
-    static const struct {
-        const char* wort;
-        int32_t Wettbewerb_Datensatz::*feld;
-    } FELDER[] = {
-        {"TEAMS", &Wettbewerb_Datensatz::teams},
-        {"QUOTE_WOCHENTAG", &Wettbewerb_Datensatz::quote_wochentag},
-        {"STARTWOCHE", &Wettbewerb_Datensatz::startwoche},
-        {"ENDWOCHE", &Wettbewerb_Datensatz::endwoche},
-        {"SPIELFREI_START", &Wettbewerb_Datensatz::spielfrei_start},
-        {"SPIELFREI_ENDE", &Wettbewerb_Datensatz::spielfrei_ende},
-        {"SPIELTAGE", &Wettbewerb_Datensatz::spieltage},
-        {"ANZ_PARALLEL_GRUPPEN", &Wettbewerb_Datensatz::anz_parallel_gruppen},
-        {"SIEGER", &Wettbewerb_Datensatz::sieger},
-        {"BEST_OF_X", &Wettbewerb_Datensatz::best_of_x},
-        {"HALBZEIT_LAENGE", &Wettbewerb_Datensatz::halbzeit_laenge},
-        {"HALBZEIT_LAENGE_VERL", &Wettbewerb_Datensatz::halbzeit_laenge_verl},
-        {"ANZ_HALBZEITEN", &Wettbewerb_Datensatz::anz_halbzeiten},
-        {"ANZ_HALBZEITEN_VERL", &Wettbewerb_Datensatz::anz_halbzeiten_verl},
-        {"ALLE_X_JAHRE", &Wettbewerb_Datensatz::alle_x_jahre},
-        {"STARTJAHR", &Wettbewerb_Datensatz::startjahr},
-        {"LAND", &Wettbewerb_Datensatz::land},
-        {"ERSTE_GELBSPERRE", &Wettbewerb_Datensatz::erste_gelbsperre},
-        {"INTERVALL_GELBSPERRE", &Wettbewerb_Datensatz::intervall_gelbsperre},
-        {"GRAFIK_NUMMER", &Wettbewerb_Datensatz::grafik_nummer},
-        {"AUDIO_NUMMER", &Wettbewerb_Datensatz::audio_nummer},
-        {"AUSRICHTER", &Wettbewerb_Datensatz::ausrichter},
-        {"AUSRICHTER_STADION", &Wettbewerb_Datensatz::ausrichter_stadion},
-        {"WICHTIG", &Wettbewerb_Datensatz::wichtig},
-        {"SIEG_PRAEMIE", &Wettbewerb_Datensatz::sieg_praemie},
-        {"UNENTSCHIEDEN_PRAEMIE", &Wettbewerb_Datensatz::unentschieden_praemie},
-        {"ANTRITTS_PRAEMIE", &Wettbewerb_Datensatz::antritts_praemie},
-        {"ANZ_QUALI_AUS_LIGABAUM", &Wettbewerb_Datensatz::anz_quali_aus_ligabaum},
-        {"KALENDER_POSITION", &Wettbewerb_Datensatz::kalender_position},
-        {"QUALIWOCHE", &Wettbewerb_Datensatz::qualiwoche},
-        {"WECHSEL_IN", &Wettbewerb_Datensatz::wechsel_in},
-    };
-    for (const auto& f : FELDER)
-        if (!std::strcmp(f.wort, wort)) return &(w.*f.feld);
-    return nullptr;
-}
-
 uint8_t* jafeld(Wettbewerb_Datensatz& w, const char* wort)
 {
     static const struct {
@@ -325,7 +282,7 @@ void eintrag(Lauf& l, const Wettbewerb_Feld& f)
             if (v != 0 && v != 1) melden(l, l.aktuell, wort, "erwartet JA");
             *ja = static_cast<uint8_t>(v == 1);
         }
-    } else if (int32_t* feld = zahlfeld(w, wort)) {
+    } else if (int32_t* feld = wb_zahlfeld(w, wort)) {
         if (!zahl(l, v)) return;
         if (feld == &w.best_of_x) l.best_of_x[l.aktuell] = true;
         if (f.art == WFA_TEAM) {

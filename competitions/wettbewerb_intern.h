@@ -19,3 +19,5 @@ Wettbewerb_Datensatz* wb_link(int32_t nummer);
 std::string wb_pruefen_und_ableiten(Wettbewerb_Datensatz* recs, int32_t anzahl, int32_t team_anzahl);
 // Display of a record for messages: "\"NAME\" (IDENTIFIKATION)" or "Nr. n".
 std::string wb_bezeichnung(const Wettbewerb_Datensatz& w, int32_t nummer);
+// The number field a keyword names, null when it names none.
+int32_t* wb_zahlfeld(Wettbewerb_Datensatz& w, const char* wort);
