@@ -404,6 +404,13 @@ bool Os_Take_Message(Os_Message* out)
         if (empty) script_feed();
     } else if (window.open) {
         Os_Sdl_Poll();
+        // A script drives a real window too, for looking at real runs.
+        bool empty;
+        {
+            std::lock_guard<std::mutex> lock(queue_mutex);
+            empty = queue.empty();
+        }
+        if (empty) script_feed();
     }
     std::lock_guard<std::mutex> lock(queue_mutex);
     if (queue.empty()) return false;
