@@ -7,6 +7,7 @@
 // A block is taken only as a whole: its size must match exactly and every record must pass the
 // same checks as a configuration file; otherwise the records in memory stay as they were.
 #include <cstring>
+#include "platform/bytes.h"
 #include <memory>
 
 #include "competitions/wettbewerb.h"
@@ -166,10 +167,6 @@ struct Leser {
     }
 };
 
-uint32_t le32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
-}
 
 }  // namespace
 
@@ -204,7 +201,7 @@ bool Wettbewerb_Block_Entpacken(const uint8_t* daten, size_t laenge, int32_t tea
         Print_Fehler("Wettbewerbe im Spielstand: Block fehlt oder ist zu kurz (%zu Bytes)", laenge);
         return false;
     }
-    uint32_t version = le32(daten), bereit = le32(daten + 4), anzahl = le32(daten + 8), rg = le32(daten + 12);
+    uint32_t version = Bytes_Hole32(daten), bereit = Bytes_Hole32(daten + 4), anzahl = Bytes_Hole32(daten + 8), rg = Bytes_Hole32(daten + 12);
     if (version != WETTBEWERB_BLOCK_VERSION || anzahl != static_cast<uint32_t>(WETTBEWERB_ANZAHL) || rg != groesse ||
         bereit > 1 || laenge != KOPF + groesse * WETTBEWERB_ANZAHL) {
         Print_Fehler("Wettbewerbe im Spielstand: unbekanntes Format (Version %u, %u Datensätze zu %u Bytes, %zu Bytes)",

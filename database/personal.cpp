@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "database/bytes.h"
+#include "platform/bytes.h"
 #include "gameflow/print.h"
 #include "platform/liste.h"
 #include "platform/mem.h"

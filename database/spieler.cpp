@@ -17,7 +17,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "database/bytes.h"
+#include "platform/bytes.h"
 #include "database/team.h"
 #include "gameflow/exit.h"
 #include "gameflow/globals.h"

@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "competitions/wettbewerb.h"
-#include "database/bytes.h"
+#include "platform/bytes.h"
 #include "database/manager.h"
 #include "database/teamspieler.h"
 #include "gameflow/globals.h"

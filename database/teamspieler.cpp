@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "competitions/wettbewerb.h"
-#include "database/bytes.h"
+#include "platform/bytes.h"
 #include "database/spieler.h"
 #include "database/team.h"
 #include "gameflow/globals.h"

@@ -1,4 +1,5 @@
 #include "platform/asm.h"
+#include "platform/bytes.h"
 
 // The per-pixel loops are written plainly for the vectoriser; the default cost model at -O2
 // would leave every loop that needs a remainder or an alias check scalar.
@@ -131,13 +132,12 @@ void Asm_RLE_8(const uint8_t* src, uint8_t* dst, int32_t width, int32_t height, 
     }
 }
 
-static uint16_t read_u16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
 
 void Asm_RLE_8_Wort(const uint8_t* src, uint8_t* dst, int32_t width, int32_t height, int32_t skip)
 {
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width;) {
-            uint16_t code = read_u16(src);
+            uint16_t code = Bytes_Hole16(src);
             src += 2;
             int32_t n = code & 0x7FFF;
             if (code & 0x8000) {
@@ -157,7 +157,7 @@ void Asm_RLE_16_Palette(const uint8_t* src, uint16_t* dst, int32_t width, int32_
 {
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width;) {
-            uint16_t code = read_u16(src);
+            uint16_t code = Bytes_Hole16(src);
             src += 2;
             int32_t n = code & 0x7FFF;
             if (code & 0x8000)

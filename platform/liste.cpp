@@ -1,4 +1,5 @@
 #include "platform/liste.h"
+#include "platform/bytes.h"
 
 #include <cstring>
 
@@ -218,28 +219,15 @@ bool Liste_Set_Element(Liste* liste, Liste_Element* element)
 
 void Liste_Set_Cursor(Liste_Element* element) { cursor = element; }
 
-static void put_u32(uint8_t* p, uint32_t v)
-{
-    p[0] = uint8_t(v);
-    p[1] = uint8_t(v >> 8);
-    p[2] = uint8_t(v >> 16);
-    p[3] = uint8_t(v >> 24);
-}
-
-static uint32_t get_u32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
 static void kopf_schreiben(uint8_t* p, const Liste_Element* e)
 {
-    put_u32(p, LISTE_MARKE_ELEMENT);
-    put_u32(p + 4, 0);
-    put_u32(p + 8, 0);
-    put_u32(p + 12, e->data ? 1 : 0);
-    put_u32(p + 16, e->key);
-    put_u32(p + 20, e->size);
-    put_u32(p + 24, 0);
+    Bytes_Setze32(p, LISTE_MARKE_ELEMENT);
+    Bytes_Setze32(p + 4, 0);
+    Bytes_Setze32(p + 8, 0);
+    Bytes_Setze32(p + 12, e->data ? 1 : 0);
+    Bytes_Setze32(p + 16, e->key);
+    Bytes_Setze32(p + 20, e->size);
+    Bytes_Setze32(p + 24, 0);
 }
 
 uint32_t Liste_Save_Buffer(uint8_t** buffer, Liste* liste, int32_t key_filter)
@@ -264,7 +252,7 @@ uint32_t Liste_Save_Buffer(uint8_t** buffer, Liste* liste, int32_t key_filter)
         std::memcpy(w, e->data, nutz_laenge(e));
         w += nutz_laenge(e);
     }
-    put_u32(w, LISTE_MARKE_ENDE);
+    Bytes_Setze32(w, LISTE_MARKE_ENDE);
     *buffer = p;
     return uint32_t(gesamt);
 }
@@ -278,11 +266,11 @@ bool Liste_Load_Buffer(const uint8_t* buffer, uint32_t laenge, Liste* liste)
     uint32_t pos = 0;
     for (;;) {
         if (laenge - pos < 4) return false;
-        uint32_t marke = get_u32(buffer + pos);
+        uint32_t marke = Bytes_Hole32(buffer + pos);
         pos += 4;
         if (marke == LISTE_MARKE_ENDE) break;
         if (marke != LISTE_MARKE_ELEMENT || laenge - pos < LISTE_KOPF_BYTES) return false;
-        uint32_t data = get_u32(buffer + pos + 8), size = get_u32(buffer + pos + 16);
+        uint32_t data = Bytes_Hole32(buffer + pos + 8), size = Bytes_Hole32(buffer + pos + 16);
         pos += LISTE_KOPF_BYTES;
         if (size < LISTE_KOPF_BYTES) return false;
         if (data) {
@@ -293,11 +281,11 @@ bool Liste_Load_Buffer(const uint8_t* buffer, uint32_t laenge, Liste* liste)
     pos = 0;
     Liste_Element* letztes = nullptr;
     for (;;) {
-        uint32_t marke = get_u32(buffer + pos);
+        uint32_t marke = Bytes_Hole32(buffer + pos);
         pos += 4;
         if (marke == LISTE_MARKE_ENDE) return true;
-        uint32_t data = get_u32(buffer + pos + 8), key = get_u32(buffer + pos + 12),
-                 size = get_u32(buffer + pos + 16);
+        uint32_t data = Bytes_Hole32(buffer + pos + 8), key = Bytes_Hole32(buffer + pos + 12),
+                 size = Bytes_Hole32(buffer + pos + 16);
         pos += LISTE_KOPF_BYTES;
         uint32_t n = data ? size - LISTE_KOPF_BYTES : 0;
         Liste_Element* e = Liste_Insert_Element(liste, letztes, buffer + pos, n, key);

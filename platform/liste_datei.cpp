@@ -1,16 +1,12 @@
 // The list's savegame blocks, kept apart from the list itself so that the list links without
 // the savegame writer.
 #include "gameflow/disk.h"
+#include "platform/bytes.h"
 #include "platform/liste.h"
 #include "platform/mem.h"
 
 // Guards the allocation against a damaged size word; no list element of the game comes close.
 static constexpr uint32_t LISTE_MAX_NUTZ = 16u * 1024 * 1024;
-
-static uint32_t get_u32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
 
 bool Liste_Write_File(Disk_Datei* datei, Liste* liste)
 {
@@ -22,11 +18,11 @@ bool Liste_Write_File(Disk_Datei* datei, Liste* liste)
     bool ok = true;
     uint32_t pos = 0;
     while (ok && pos + 4 <= n) {
-        if (get_u32(form + pos) == LISTE_MARKE_ENDE) {
+        if (Bytes_Hole32(form + pos) == LISTE_MARKE_ENDE) {
             ok = Disk_Schreibe_Block(datei, form + pos, 4);
             break;
         }
-        uint32_t nutz = get_u32(form + pos + 20) - LISTE_KOPF_BYTES;
+        uint32_t nutz = Bytes_Hole32(form + pos + 20) - LISTE_KOPF_BYTES;
         ok = Disk_Schreibe_Block(datei, form + pos, 4) &&
              Disk_Schreibe_Block(datei, form + pos + 4, LISTE_KOPF_BYTES) &&
              (nutz == 0 || Disk_Schreibe_Block(datei, form + pos + 4 + LISTE_KOPF_BYTES, nutz));
@@ -45,11 +41,11 @@ bool Liste_Read_File(Disk_Datei* datei, Liste* liste)
     for (;;) {
         uint8_t wort[4];
         if (!Disk_Lese_Block(datei, wort, 4)) return false;
-        if (get_u32(wort) == LISTE_MARKE_ENDE) return true;
-        if (get_u32(wort) != LISTE_MARKE_ELEMENT) return false;
+        if (Bytes_Hole32(wort) == LISTE_MARKE_ENDE) return true;
+        if (Bytes_Hole32(wort) != LISTE_MARKE_ELEMENT) return false;
         uint8_t kopf[LISTE_KOPF_BYTES];
         if (!Disk_Lese_Block(datei, kopf, LISTE_KOPF_BYTES)) return false;
-        uint32_t data = get_u32(kopf + 8), key = get_u32(kopf + 12), size = get_u32(kopf + 16);
+        uint32_t data = Bytes_Hole32(kopf + 8), key = Bytes_Hole32(kopf + 12), size = Bytes_Hole32(kopf + 16);
         if (size < LISTE_KOPF_BYTES || size - LISTE_KOPF_BYTES > LISTE_MAX_NUTZ) return false;
         uint32_t nutz = data ? size - LISTE_KOPF_BYTES : 0;
         Liste_Element* e = Liste_Insert_Element(liste, letztes, nullptr, nutz, key);

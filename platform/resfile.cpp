@@ -17,6 +17,7 @@
 // Resource files can be replaced by the user: every size is checked against the file's real
 // length before anything is allocated or read.
 #include "platform/resfile.h"
+#include "platform/bytes.h"
 
 #include <cstring>
 
@@ -54,13 +55,6 @@ static constexpr uint32_t FONT_TIEFE = 4 + 10 + 3 * 1024 + 3 * 4;
 
 namespace {
 
-uint32_t le32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
-void put16(uint8_t* p, uint16_t v)
-{
-    p[0] = uint8_t(v);
-    p[1] = uint8_t(v >> 8);
-}
-uint16_t le16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
 
 // Bounded reads from a resource file: a read past the file's end fails instead of returning
 // stale bytes.
@@ -83,14 +77,14 @@ struct Leser {
     {
         uint8_t b[4];
         if (!lesen(b, 4)) return false;
-        v = le32(b);
+        v = Bytes_Hole32(b);
         return true;
     }
     bool u16(uint16_t& v)
     {
         uint8_t b[2];
         if (!lesen(b, 2)) return false;
-        v = le16(b);
+        v = Bytes_Hole16(b);
         return true;
     }
     bool ueberspringen(uint64_t n)
@@ -182,8 +176,8 @@ int32_t position(int32_t handle, int32_t number, bool negativ_zu_24)
     return number < ResFile_Tabelle[handle].anzahl ? number : -1;
 }
 
-int16_t eintrag_typ(int32_t handle, int32_t pos) { return int16_t(le16(ResFile_Tabelle[handle].index + 8 * pos)); }
-uint32_t eintrag_offset(int32_t handle, int32_t pos) { return le32(ResFile_Tabelle[handle].index + 8 * pos + 4); }
+int16_t eintrag_typ(int32_t handle, int32_t pos) { return int16_t(Bytes_Hole16(ResFile_Tabelle[handle].index + 8 * pos)); }
+uint32_t eintrag_offset(int32_t handle, int32_t pos) { return Bytes_Hole32(ResFile_Tabelle[handle].index + 8 * pos + 4); }
 
 // Reads one sprite block of S bytes (plus `zusatz` spare bytes) and fixes its header up: the
 // flag byte and the allocation tag are cleared and the pointer words, stale in the file, are
@@ -200,22 +194,22 @@ uint8_t* lies_sprite(Leser& l, uint32_t size, uint32_t zusatz, int32_t zeilen_fe
         return nullptr;
     }
     if (!l.lesen(block, size)) return static_cast<uint8_t*>(Mem_Free(block, 0));
-    int32_t zeilen = zeilen_feld >= 0 ? zeilen_feld : int16_t(le16(block + 2));
+    int32_t zeilen = zeilen_feld >= 0 ? zeilen_feld : int16_t(Bytes_Hole16(block + 2));
     if (zeilen < 0 || RESFILE_SPRITE_KOPF + 4 * uint64_t(zeilen) > size) {
         Print_Fehler("Load_Resource: Sprite: Fehler");
         l.fehler = true;
         return static_cast<uint8_t*>(Mem_Free(block, 0));
     }
     block[20] = 0;
-    put16(block + 22, 0);
+    Bytes_Setze16(block + 22, 0);
     std::memset(block + 24, 0, 12);
     return block;
 }
 
 void hot_spot(uint8_t* block, uint32_t x, uint32_t y)
 {
-    put16(block + 4, uint16_t(-int32_t(x)));
-    put16(block + 6, uint16_t(-int32_t(y)));
+    Bytes_Setze16(block + 4, uint16_t(-int32_t(x)));
+    Bytes_Setze16(block + 6, uint16_t(-int32_t(y)));
 }
 
 void* lade_sprite_liste(Leser& l, void* extra)
@@ -287,7 +281,7 @@ void* lade_font(Leser& l)
     long start = std::ftell(l.f);
     if (!l.lesen(kopf, FONT_KOPF)) return nullptr;
     uint8_t depth = kopf[FONT_TIEFE];
-    uint64_t strip = uint64_t(le32(kopf + FONT_TIEFE + 1)) * le32(kopf + FONT_TIEFE + 5);
+    uint64_t strip = uint64_t(Bytes_Hole32(kopf + FONT_TIEFE + 1)) * Bytes_Hole32(kopf + FONT_TIEFE + 5);
     if (!tiefe_gueltig(depth) || strip > BILD_MAX_PIXEL || strip * bytes_pro_pixel(depth) > l.rest()) {
         Print_Fehler("Load_Resource: Font: Fehler");
         return nullptr;
@@ -461,8 +455,8 @@ int32_t Init_ResFile(const char* path)
         std::fclose(f);
         return -1;
     }
-    uint32_t anzahl = le32(kopf + 4);
-    uint32_t offset = le32(kopf + 8);
+    uint32_t anzahl = Bytes_Hole32(kopf + 4);
+    uint32_t offset = Bytes_Hole32(kopf + 8);
     Print_Log(0, "Init_Resfile: Anz Resourcen: %d", int(anzahl));
     Print_Log(0, "Init_Resfile: Offset: %d", int(offset));
     if (anzahl > 0x7FFFFFF || uint64_t(offset) + uint64_t(anzahl) * 8 > uint64_t(size)) {
@@ -614,7 +608,7 @@ void* Load_Resource(int32_t handle, int32_t number, int32_t depth, void* extra)
                 if (t == 15) tiefe = 15;
             }
             for (int i = 0; i < 256; ++i)
-                put16(block + v[5] + 2 * i, Grafik_RGB_Zu_Pixel(tiefe, 4 * palette[3 * i], 4 * palette[3 * i + 1], 4 * palette[3 * i + 2]));
+                Bytes_Setze16(block + v[5] + 2 * i, Grafik_RGB_Zu_Pixel(tiefe, 4 * palette[3 * i], 4 * palette[3 * i + 1], 4 * palette[3 * i + 2]));
         }
         result = block;
         break;

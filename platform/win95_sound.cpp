@@ -1,4 +1,5 @@
 #include "platform/win95_sound.h"
+#include "platform/bytes.h"
 
 #include <algorithm>
 #include <vector>
@@ -36,8 +37,6 @@ int stream_tail = 0;
 int stream_service = 0;   // refuses re-entry
 uint8_t stream_fuell = 0; // silence of the stream's sample format
 
-uint16_t u16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
-uint32_t u32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
 bool magic(const uint8_t* p, const char* m) { return p[0] == m[0] && p[1] == m[1] && p[2] == m[2] && p[3] == m[3]; }
 
 bool gueltig(int id) { return geraet && id >= 0 && id < WIN95_SOUND_SLOTS && tabelle[id].puffer >= 0; }
@@ -96,13 +95,13 @@ bool Win95_Sound_Wav_Lesen(const uint8_t* image, uint32_t length, Win95_Wav_Form
         !magic(image + 36, "data"))
         return false;
     Win95_Wav_Format f;
-    f.format_tag = u16(image + 20);
-    f.channels = u16(image + 22);
-    f.rate = u32(image + 24);
-    f.byte_rate = u32(image + 28);
-    f.block_align = u16(image + 32);
-    f.bits = u16(image + 34);
-    f.data_size = u32(image + 40);
+    f.format_tag = Bytes_Hole16(image + 20);
+    f.channels = Bytes_Hole16(image + 22);
+    f.rate = Bytes_Hole32(image + 24);
+    f.byte_rate = Bytes_Hole32(image + 28);
+    f.block_align = Bytes_Hole16(image + 32);
+    f.bits = Bytes_Hole16(image + 34);
+    f.data_size = Bytes_Hole32(image + 40);
     if (f.format_tag != 1 || f.channels < 1 || f.channels > 2 || (f.bits != 8 && f.bits != 16) ||
         f.rate == 0)
         return false;

@@ -1,4 +1,5 @@
 #include "platform/zufall.h"
+#include "platform/bytes.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -60,16 +61,8 @@ void Zufall_Push_Seed()
 
 void Zufall_Pop_Seed() { seed = gemerkter_seed; }
 
-static void put_i32(uint8_t* p, int32_t v)
-{
-    for (int i = 0; i < 4; ++i) p[i] = uint8_t(uint32_t(v) >> (8 * i));
-}
-
-static int32_t get_i32(const uint8_t* p)
-{
-    return int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 |
-                   uint32_t(p[3]) << 24);
-}
+static void put_i32(uint8_t* p, int32_t v) { Bytes_Setze32(p, uint32_t(v)); }
+static int32_t get_i32(const uint8_t* p) { return int32_t(Bytes_Hole32(p)); }
 
 void Zufall_Save_Buffer(uint8_t block[ZUFALL_BLOCK_BYTES])
 {

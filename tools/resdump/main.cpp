@@ -2,6 +2,7 @@
 // (index, resource number of a shifted file, type, size, bitmap compression) and writes a
 // bitmap entry as PNG, so that the builder's pictures can be looked at.
 #include <png.h>
+#include "platform/bytes.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -29,13 +30,12 @@ static const char* typ_name(int32_t t)
     }
 }
 
-static uint32_t le32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
 
 static int liste(int32_t h)
 {
     const ResFile_Slot& s = ResFile_Tabelle[h];
     std::vector<uint32_t> offsets;
-    for (int32_t i = 0; i < s.anzahl; ++i) offsets.push_back(le32(s.index + 8 * i + 4));
+    for (int32_t i = 0; i < s.anzahl; ++i) offsets.push_back(Bytes_Hole32(s.index + 8 * i + 4));
     std::vector<uint32_t> sortiert = offsets;
     sortiert.push_back(s.index_offset);
     std::sort(sortiert.begin(), sortiert.end());
@@ -51,9 +51,9 @@ static int liste(int32_t h)
             std::fseek(s.file, long(offsets[i]), SEEK_SET);
             if (std::fread(k, 1, 28, s.file) == 28) {
                 static const char* methode[] = {"gespeichert", "?", "unbekannt", "?", "LZSS", "Pack4"};
-                uint32_t c = le32(k + 16);
-                std::printf("  %ux%u Tiefe %u %s%s", k[0] | k[1] << 8, k[4] | k[5] << 8, le32(k + 12),
-                            c < 6 ? methode[c] : "unbekannt", (le32(k + 20) & 1) ? " Maske" : "");
+                uint32_t c = Bytes_Hole32(k + 16);
+                std::printf("  %ux%u Tiefe %u %s%s", k[0] | k[1] << 8, k[4] | k[5] << 8, Bytes_Hole32(k + 12),
+                            c < 6 ? methode[c] : "unbekannt", (Bytes_Hole32(k + 20) & 1) ? " Maske" : "");
             }
         }
         std::printf("\n");
