@@ -101,9 +101,10 @@ void Os_Display_Unlock_For_Present()
     if (fn) fn();
 }
 
-bool Os_Display_Dump_Png(const char* path)
+bool Os_Png_Schreiben(const char* path, const uint16_t* pixels, int width, int height, int pitch,
+                     bool rgb555)
 {
-    if (!path || frame.empty()) return false;
+    if (!path || !pixels || width <= 0 || height <= 0 || pitch < width) return false;
     FILE* f = std::fopen(path, "wb");
     if (!f) return false;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -113,27 +114,23 @@ bool Os_Display_Dump_Png(const char* path)
         std::fclose(f);
         return false;
     }
-    std::vector<png_byte> row(std::size_t(frame_w) * 3);
-    static volatile bool held;  // survives libpng's longjmp
-    held = false;
+    std::vector<png_byte> row(std::size_t(width) * 3);
     if (setjmp(png_jmpbuf(png))) {
-        if (held) Os_Display_Unlock_For_Present();
         png_destroy_write_struct(&png, &info);
         std::fclose(f);
         return false;
     }
     png_init_io(png, f);
-    png_set_IHDR(png, info, uint32_t(frame_w), uint32_t(frame_h), 8, PNG_COLOR_TYPE_RGB,
+    png_set_IHDR(png, info, uint32_t(width), uint32_t(height), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    held = Os_Display_Lock_For_Present();
-    for (int y = 0; y < frame_h; ++y) {
-        const uint16_t* src = &frame[std::size_t(y) * frame_w];
-        for (int x = 0; x < frame_w; ++x) {
+    for (int y = 0; y < height; ++y) {
+        const uint16_t* src = pixels + std::size_t(y) * pitch;
+        for (int x = 0; x < width; ++x) {
             uint16_t p = src[x];
             // Widen each channel by repeating its top bits, so that full intensity stays 255.
             uint32_t r, g, b;
-            if (frame_555) {
+            if (rgb555) {
                 r = (p >> 10) & 31, g = (p >> 5) & 31, b = p & 31;
                 g = (g << 3) | (g >> 2);
             } else {
@@ -146,9 +143,17 @@ bool Os_Display_Dump_Png(const char* path)
         }
         png_write_row(png, row.data());
     }
-    if (held) Os_Display_Unlock_For_Present();
-    held = false;
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     return std::fclose(f) == 0;
+}
+
+bool Os_Display_Dump_Png(const char* path)
+{
+    if (!path || frame.empty()) return false;
+    // Under the screen lock, so that the pointer is not half drawn in the picture.
+    bool held = Os_Display_Lock_For_Present();
+    bool ok = Os_Png_Schreiben(path, frame.data(), frame_w, frame_h, frame_w, frame_555);
+    if (held) Os_Display_Unlock_For_Present();
+    return ok;
 }

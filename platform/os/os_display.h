@@ -15,6 +15,9 @@ bool Os_Display_Rgb555();
 void Os_Display_Changed(int x, int y, int w, int h);
 // Writes the current frame as a PNG picture; false when it cannot.
 bool Os_Display_Dump_Png(const char* path);
+// Writes 16-bit pixels (RGB565, or RGB555) as an RGB PNG picture; pitch in pixels.
+bool Os_Png_Schreiben(const char* path, const uint16_t* pixels, int width, int height, int pitch,
+                      bool rgb555);
 
 // The presenter reads the frame while another thread may draw into it (the pointer on the timer
 // thread). The display layer hands in its screen lock so that the presenter takes it too: lock

@@ -1,5 +1,7 @@
 #include "png_bild.h"
 
+#include "platform/os/os_display.h"
+
 #include <png.h>
 
 #include <cstdio>
@@ -7,37 +9,7 @@
 bool Png_Schreiben(const std::string& path, const uint16_t* pixels, int width, int height,
                    bool rgb555)
 {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!info || setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        std::fclose(f);
-        return false;
-    }
-    png_init_io(png, f);
-    png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    std::vector<png_byte> row(size_t(width) * 3);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            uint16_t p = pixels[size_t(y) * width + x];
-            unsigned r = rgb555 ? (p >> 10) & 31 : p >> 11;
-            unsigned g = rgb555 ? ((p >> 5) & 31) << 1 : (p >> 5) & 63;
-            unsigned b = p & 31;
-            // Widened so that the low bits repeat the high ones: exact to read back.
-            row[size_t(x) * 3] = png_byte(r << 3 | r >> 2);
-            row[size_t(x) * 3 + 1] = png_byte(g << 2 | g >> 4);
-            row[size_t(x) * 3 + 2] = png_byte(b << 3 | b >> 2);
-        }
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    std::fclose(f);
-    return true;
+    return Os_Png_Schreiben(path.c_str(), pixels, width, height, width, rgb555);
 }
 
 bool Png_Lesen(const std::string& path, std::vector<uint16_t>& pixels, int& width, int& height,

@@ -2,7 +2,6 @@
 // (index, resource number of a shifted file, type, size, bitmap compression) and writes a
 // bitmap entry as PNG, so that the builder's pictures can be looked at.
 #include <png.h>
-#include "platform/bytes.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "graphics/grafik_bitmap.h"
+#include "platform/bytes.h"
 #include "platform/resfile.h"
 
 static const char* typ_name(int32_t t)
