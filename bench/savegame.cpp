@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "gameflow/disk.h"
+#include "platform/disk.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "match/spielfeld.h"
 #include "platform/zufall.h"
 

@@ -10,7 +10,7 @@
 #include "competitions/spiele.h"
 #include "competitions/spiele_intern.h"
 #include "competitions/wettbewerb.h"
-#include "gameflow/print.h"
+#include "platform/print.h"
 
 namespace {
 

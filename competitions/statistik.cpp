@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "gameflow/disk.h"
-#include "gameflow/exit.h"
+#include "platform/disk.h"
+#include "platform/exit.h"
 #include "gameflow/globals.h"
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/mem.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "competitions/wettbewerb_intern.h"
-#include "gameflow/print.h"
+#include "platform/print.h"
 
 Wettbewerb_Datensatz* wb_daten = nullptr;
 bool wb_bereit = false;

@@ -7,8 +7,8 @@
 
 #include "competitions/spiele_tabelle.h"
 #include "competitions/wettbewerb_intern.h"
-#include "gameflow/print.h"
-#include "gameflow/temp.h"
+#include "platform/print.h"
+#include "platform/temp.h"
 
 namespace {
 

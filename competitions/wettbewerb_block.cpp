@@ -12,7 +12,7 @@
 
 #include "competitions/wettbewerb.h"
 #include "competitions/wettbewerb_intern.h"
-#include "gameflow/print.h"
+#include "platform/print.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "competitions/wettbewerb.h"
 #include "competitions/wettbewerb_intern.h"
 #include "database/team.h"
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/read_config.h"
 #include "platform/string_util.h"
 

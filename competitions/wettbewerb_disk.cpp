@@ -5,8 +5,8 @@
 
 #include "competitions/wettbewerb.h"
 #include "database/team.h"
-#include "gameflow/disk.h"
-#include "gameflow/print.h"
+#include "platform/disk.h"
+#include "platform/print.h"
 
 bool Wettbewerb_Write_Bin_Block(Disk_Datei* datei)
 {

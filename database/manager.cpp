@@ -1,6 +1,6 @@
 #include "database/manager.h"
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 
 // The manager record and its fields come with the manager module; until then every record is
 // refused as missing and no field exists.

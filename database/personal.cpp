@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "platform/bytes.h"
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/liste.h"
 #include "platform/mem.h"
 #include "platform/read_config.h"

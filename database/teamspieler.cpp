@@ -16,7 +16,7 @@
 #include "database/spieler.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/liste.h"
 #include "platform/read_config.h"
 #include "platform/zufall.h"

@@ -2,8 +2,15 @@
 
 #include <string>
 
-#include "gameflow/exit.h"
-#include "gameflow/print.h"
+#include "gameflow/eingang.h"
+#include "gameflow/globals.h"
+#include "gameflow/team_requester.h"
+#include "network/socket.h"
+#include "platform/read_config.h"
+#include "platform/string_util.h"
+#include "toolkit/requester.h"
+#include "platform/exit.h"
+#include "platform/print.h"
 #include "platform/os/os.h"
 #include "platform/timer.h"
 #include "platform/win95.h"
@@ -11,7 +18,7 @@
 #include "platform/display.h"
 #include "graphics/font.h"
 #include "platform/debug.h"
-#include "gameflow/disk.h"
+#include "platform/disk.h"
 #include "graphics/grafik_bitmap.h"
 #include "platform/compress.h"
 #include "platform/resfile.h"
@@ -26,6 +33,7 @@ static std::string protokoll;
 // The savegame blocks of the platform's services; the game's modules register their own.
 static void spielstand_bloecke_registrieren()
 {
+    Globals_Module_Registrieren();
     Disk_Block_Registrieren(
         DISK_POS_ZUFALL, [](Disk_Datei* d) { Zufall_Write_Savegame(d); return !Disk_Fehler(d); },
         [](Disk_Datei* d, const char*) { Zufall_Read_Savegame(d); return !Disk_Fehler(d); });
@@ -33,6 +41,16 @@ static void spielstand_bloecke_registrieren()
         DISK_POS_SOUNDEFFEKTE,
         [](Disk_Datei* d) { Soundeffekt_Write_Savegame(d); return !Disk_Fehler(d); },
         [](Disk_Datei* d, const char*) { Soundeffekt_Read_Savegame(d); return !Disk_Fehler(d); });
+}
+// What the engine tells the game goes through these hooks.
+static void engine_hooks_registrieren()
+{
+    Requester_Set_Anzeige([](int32_t fenster, const char* text) {
+        if (fenster) Menue_Requester(1, -1, text, nullptr, nullptr, 1);
+        else Team_Requester(0, -1, "%s", text);
+    });
+    Read_Config_Set_Start_Option_Abfrage(Eingang_Get_Start_Option_Byte);
+    Win95_Set_Socket_Hook(Socket_Window_Message);
 }
 static bool debug_console_flag = false;
 
@@ -118,6 +136,7 @@ void Game_Main(const char*)
 {
     protokoll.clear();
     Disk_Set_Spielstand_Ordner(Spielstand_Ordner);
+    engine_hooks_registrieren();
     spielstand_bloecke_registrieren();
     schritt("Rollen_Dialog");
     Win95_Netz_Modus = Win95_Rollen_Dialog() ? 2 : 1;

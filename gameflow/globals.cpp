@@ -2,8 +2,11 @@
 
 #include <cstring>
 
-#include "gameflow/disk.h"
-#include "gameflow/print.h"
+#include "gameflow/highscore.h"
+#include "gameflow/news.h"
+#include "platform/disk.h"
+#include "platform/exit.h"
+#include "platform/print.h"
 
 uint32_t Netz_Rolle = 0;
 uint32_t Handelndes_Team = 0;
@@ -77,4 +80,13 @@ bool Globals_Read_Bin_Block(Disk_Datei* datei, const char*)
     Konfiguration_Aktuell = aktuell;
     for (int i = 0; i < MANAGER_WAPPEN_ANZAHL; ++i) Manager_Wappen[i] = Disk_LE16_Lesen(b + 16 + 2 * i);
     return true;
+}
+
+void Globals_Module_Registrieren()
+{
+    Disk_Block_Registrieren(DISK_POS_ABLAUF, Globals_Write_Bin_Block, Globals_Read_Bin_Block);
+    Disk_Block_Registrieren(DISK_POS_NEWS, News_Write_Bin_Block, News_Read_Bin_Block);
+    Disk_Block_Registrieren(DISK_POS_HIGHSCORE, Highscore_Write_Bin_Block, Highscore_Read_Bin_Block);
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_NEWS, News_DeInit);
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_HIGHSCORE, Highscore_DeInit);
 }

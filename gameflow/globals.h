@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/disk.h"
+
 // Network role: 0 single PC, 1 remote client, 2 server without own manager, 3 server with own
 // manager. Bit 0: this PC runs a client; bit 1: it serves the game world.
 extern uint32_t Netz_Rolle;
@@ -54,16 +56,6 @@ enum Anfrage_Code : int32_t {
     ANFRAGE_LETZTE = 1043,
 };
 
-// Header of a savegame file.
-constexpr int SPIELSTAND_MAGIC_LAENGE = 14;
-constexpr int SPIELSTAND_VERSION_LAENGE = 8;
-struct Spielstand_Kopf {
-    char magic[SPIELSTAND_MAGIC_LAENGE];      // "DorvinOnline!!", no terminator
-    char version[SPIELSTAND_VERSION_LAENGE];  // "2.01", zero padded
-};
-constexpr char SPIELSTAND_MAGIC[] = "DorvinOnline!!";
-constexpr char SPIELSTAND_VERSION[] = "2.01";
-constexpr char SPIELSTAND_VERSION_ALT[] = "2.00";
 
 // Resets the globals above to the values of a new game.
 void Globals_Reset();
@@ -72,3 +64,7 @@ struct Disk_Datei;
 // The game flow's own savegame block: day, state, set-up values and the crest table.
 bool Globals_Write_Bin_Block(Disk_Datei* datei);
 bool Globals_Read_Bin_Block(Disk_Datei* datei, const char* version);
+
+// Registers the game flow's own savegame blocks (game flow, news, highscores) and the release
+// of its stores at exit.
+void Globals_Module_Registrieren();

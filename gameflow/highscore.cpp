@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "gameflow/disk.h"
+#include "platform/disk.h"
 #include "gameflow/globals.h"
-#include "gameflow/print.h"
+#include "platform/print.h"
 
 // The ratings below feed network matches, so they are plain integer arithmetic and never draw
 // from the random generator.

@@ -5,9 +5,10 @@
 #include <cstring>
 #include <vector>
 
-#include "gameflow/disk.h"
+#include "platform/disk.h"
 #include "gameflow/globals.h"
-#include "gameflow/print.h"
+#include "platform/print.h"
+#include "platform/temp.h"
 
 static News_Nachricht news[NEWS_MAX];
 static int32_t such_team = -1;
@@ -54,6 +55,19 @@ int News_Senden(int32_t sender, int32_t team, int32_t sender_team, int32_t kind,
     std::vsnprintf(n.text, sizeof n.text, format, args);
     va_end(args);
     return frei;
+}
+
+void News_Printf_Team(int32_t team, const char* format, ...)
+{
+    char* t = Get_Temp_String();
+    t[0] = 0;
+    if (format) {
+        va_list args;
+        va_start(args, format);
+        std::vsnprintf(t, TEMP_STRING_LAENGE, format, args);
+        va_end(args);
+    }
+    News_Senden(-1, team, -1, -1, nullptr, "%s", t);
 }
 
 News_Frage* News_Get_Text(int32_t index) { return gueltig(index) ? &news[index].frage : nullptr; }

@@ -61,6 +61,9 @@ int32_t News_Suche_Naechste();
 
 int32_t News_Anzahl();
 // Empties the store (new game, release).
+// Formats into a temporary string and sends it as a news item to the club's manager.
+void News_Printf_Team(int32_t team, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
 void News_Init();
 void News_DeInit();
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "gameflow/globals.h"
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/win95.h"
 
 static Team_Requester_Anzeige anzeige = nullptr;

@@ -28,7 +28,7 @@
 #include <cstring>
 #include <vector>
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "platform/handle.h"

@@ -14,3 +14,6 @@ Socket_Record* Socket_Decode_Event(uint64_t socket, uint32_t event);
 void Socket_Server_Event(Socket_Record* record, Os_Window* window);
 // A decoded notification on a client; 1 when a counter was raised.
 int Socket_Client_Event(Socket_Record* record, Os_Window* window);
+// The window procedure's socket notification: decodes it and hands it to the server or the
+// client side by the network mode.
+void Socket_Window_Message(uint64_t socket, uint32_t event);

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/compress_huffman.h"
 #include "platform/compress_lzss.h"
 #include "platform/compress_lzw.h"

@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/compress.h"
 
 struct Cmp_Bit_Leser {

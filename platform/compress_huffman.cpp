@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/compress_bits.h"
 #include "platform/mem.h"
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/compress_bits.h"
 #include "platform/mem.h"
 

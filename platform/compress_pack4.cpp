@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/mem.h"
 
 uint32_t Pack4_Unpack(const Pack4_Frame* frame)

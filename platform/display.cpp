@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "graphics/grafik_screen.h"
 #include "platform/os/os_display.h"
 #include "platform/win95.h"

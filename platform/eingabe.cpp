@@ -1,6 +1,6 @@
 #include "platform/eingabe.h"
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/maus.h"
 #include "platform/win95.h"
 

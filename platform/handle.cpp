@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "gameflow/exit.h"
-#include "gameflow/print.h"
+#include "platform/exit.h"
+#include "platform/print.h"
 #include "platform/mem.h"
 
 static Liste* registry[LISTE_REGISTRY_GROESSE];

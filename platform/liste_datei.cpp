@@ -1,6 +1,6 @@
 // The list's savegame blocks, kept apart from the list itself so that the list links without
 // the savegame writer.
-#include "gameflow/disk.h"
+#include "platform/disk.h"
 #include "platform/bytes.h"
 #include "platform/liste.h"
 #include "platform/mem.h"

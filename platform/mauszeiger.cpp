@@ -7,7 +7,7 @@
 
 #include <atomic>
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeiger.h"

@@ -1,16 +1,19 @@
 #include "platform/read_config.h"
 
-#include "gameflow/disk.h"
+#include "platform/disk.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "gameflow/eingang.h"
-#include "gameflow/print.h"
-#include "gameflow/temp.h"
+#include "platform/print.h"
+#include "platform/temp.h"
 #include "platform/mem.h"
 #include "platform/win95.h"
 #include "platform/string_util.h"
+
+static uint8_t (*start_option_abfrage)() = nullptr;
+
+void Read_Config_Set_Start_Option_Abfrage(uint8_t (*abfrage)()) { start_option_abfrage = abfrage; }
 
 namespace {
 
@@ -339,7 +342,7 @@ int32_t Read_Config_Get_Wert()
     }
     if (Liste_Element* a = Liste_Find_Name(aliase, w + 1)) return int32_t(a->key);
     alias_status = 1;
-    if (alias_meldungen < 5 && Eingang_Get_Start_Option_Byte()) {
+    if (alias_meldungen < 5 && (!start_option_abfrage || start_option_abfrage())) {
         ++alias_meldungen;
         Requester_Printf("Achtung: Alias '%s' nicht definiert !\n", w + 1);
     }

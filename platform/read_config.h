@@ -42,6 +42,9 @@ uint32_t Read_Config_Get_Groesse();
 uint32_t Read_Config_Get_Position();
 // 0 all aliases resolved, 1 an alias was not defined, 2 no alias list (since the last open).
 int32_t Read_Config_Get_Alias_Status();
+// The game's start-option byte: while it is 0 the reader keeps its alias warnings to itself.
+// Without a query the warnings are shown.
+void Read_Config_Set_Start_Option_Abfrage(uint8_t (*abfrage)());
 
 void Read_Config_Set_Pruefung(bool an);
 // Compares the computed sum (complete after the last entry) with the stored one; a file without

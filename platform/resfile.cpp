@@ -21,8 +21,8 @@
 
 #include <cstring>
 
-#include "gameflow/print.h"
-#include "gameflow/temp.h"
+#include "platform/print.h"
+#include "platform/temp.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
 #include "platform/asm.h"

@@ -1,6 +1,6 @@
 // The effect slots' savegame block, kept apart so that only a program that saves games links
 // the savegame writer.
-#include "gameflow/disk.h"
+#include "platform/disk.h"
 #include "platform/soundeffekt.h"
 
 void Soundeffekt_Write_Savegame(Disk_Datei* datei)

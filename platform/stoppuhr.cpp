@@ -1,6 +1,6 @@
 #include "platform/stoppuhr.h"
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/timer.h"
 
 static uint32_t start_zeit = 0;

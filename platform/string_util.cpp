@@ -4,14 +4,16 @@
 #include <cstdio>
 #include <cstring>
 
-#include "gameflow/news.h"
-#include "gameflow/temp.h"
+#include "platform/temp.h"
 #include "graphics/font.h"
-#include "toolkit/requester.h"
 
 static Requester_Printf_Hook requester_hook;
 
+static Requester_Anzeige requester_anzeige = nullptr;
+
 void Requester_Printf_Set_Hook(Requester_Printf_Hook hook) { requester_hook = std::move(hook); }
+
+void Requester_Set_Anzeige(Requester_Anzeige anzeige) { requester_anzeige = anzeige; }
 
 char* String_Cat(char* dst, const char* s1, const char* s2, int32_t flag)
 {
@@ -81,16 +83,7 @@ void Requester_Printf(const char* format, ...)
     char* t = formatieren(format, args);
     va_end(args);
     if (requester_hook) requester_hook(t);
-    Menue_Requester(0, -1, t, nullptr, nullptr, 0);
-}
-
-void News_Printf_Team(int32_t team, const char* format, ...)
-{
-    va_list args;
-    va_start(args, format);
-    char* t = formatieren(format, args);
-    va_end(args);
-    News_Senden(-1, team, -1, -1, nullptr, "%s", t);
+    if (requester_anzeige) requester_anzeige(0, t);
 }
 
 void Requester_Fenster(const char* format, ...)
@@ -100,5 +93,5 @@ void Requester_Fenster(const char* format, ...)
     char* t = formatieren(format, args);
     va_end(args);
     // Addressed to everybody, as one message window.
-    Menue_Requester(1, -1, t, nullptr, nullptr, 1);
+    if (requester_anzeige) requester_anzeige(1, t);
 }

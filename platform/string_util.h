@@ -18,10 +18,13 @@ void String_Kuerzen_Breite(char* text, int32_t max_breite,
 
 // Formats into a temporary string and shows it to every human manager.
 void Requester_Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-// Formats into a temporary string and sends it as a news item to the club's manager.
-void News_Printf_Team(int32_t team, const char* format, ...) __attribute__((format(printf, 2, 3)));
 // Modal message window addressed to everybody.
 void Requester_Fenster(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// The game shows both kinds of message: fenster 0 for Requester_Printf, 1 for the message
+// window of Requester_Fenster. Without a display the texts go nowhere.
+using Requester_Anzeige = void (*)(int32_t fenster, const char* text);
+void Requester_Set_Anzeige(Requester_Anzeige anzeige);
 
 // Test hook: receives every text of Requester_Printf before it is shown. Empty: removed.
 using Requester_Printf_Hook = std::function<void(const std::string&)>;

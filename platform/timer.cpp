@@ -10,7 +10,7 @@
 #include <mutex>
 #include <thread>
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/os/os.h"
 #include "platform/win95.h"
 

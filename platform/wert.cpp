@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 
 // Truncation towards zero without undefined behaviour for values beyond 32 bits.
 static int32_t abschneiden(double d)

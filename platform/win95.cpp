@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/os/os.h"
 #include "platform/os/os_file.h"
 #include "platform/timer.h"

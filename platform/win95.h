@@ -67,6 +67,15 @@ constexpr const char* WIN95_PRODUKT = "Dorvin_Zidurida_Vozozor";
 int Win95_Create_Window(void* instance, int show);
 // The window procedure: turns messages into the input words, routes socket notifications.
 int64_t Win95_Window_Proc(Os_Window* window, uint32_t message, uint64_t wparam, int64_t lparam);
+// The program's start-up with its command line: the installation checks, the window and the
+// folders, then `spiel` (the game's main routine) with what the layer's options leave of the
+// command line. The exit status of the process.
+int Win95_Main(int argc, char** argv, void (*spiel)(const char*));
+
+// The network side takes the socket notifications (socket, event) that the window procedure
+// receives; without a hook they are dropped.
+using Win95_Socket_Hook = void (*)(uint64_t socket, uint32_t event);
+void Win95_Set_Socket_Hook(Win95_Socket_Hook hook);
 // The rectangles (x, y, w, h) that a repaint copies back from the screen page; returns their
 // number (at most 4).
 int Win95_Repaint_Rechtecke(int32_t rechtecke[4][4]);

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/os/os_sound.h"
 
 // WAV image as the layer reads it: a 44-byte header at fixed offsets, then the sample data.

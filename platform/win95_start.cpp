@@ -4,8 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "gameflow/print.h"
-#include "network/socket.h"
+#include "platform/print.h"
 #include "platform/os/os.h"
 #include "platform/os/os_file.h"
 #include "platform/os/os_registry.h"
@@ -99,6 +98,10 @@ int Win95_Repaint_Rechtecke(int32_t r[4][4])
     return n;
 }
 
+static Win95_Socket_Hook socket_hook = nullptr;
+
+void Win95_Set_Socket_Hook(Win95_Socket_Hook hook) { socket_hook = hook; }
+
 static void repaint()
 {
     int32_t r[4][4];
@@ -149,14 +152,9 @@ int64_t Win95_Window_Proc(Os_Window*, uint32_t message, uint64_t wparam, int64_t
     case WM_MOUSEWHEEL:
         Win95_Eingabe.rad = int16_t(uint16_t(wparam >> 16)) < 0 ? 1 : -1;
         break;
-    case WM_SOCKET_NOTIFY: {
-        Socket_Record* record = Socket_Decode_Event(uint64_t(wparam), uint32_t(lparam & 0xFFFF));
-        if (record) {
-            if (Win95_Netz_Modus == 2) Socket_Server_Event(record, Win95_Fenster);
-            else if (Win95_Netz_Modus == 1) Socket_Client_Event(record, Win95_Fenster);
-        }
+    case WM_SOCKET_NOTIFY:
+        if (socket_hook) socket_hook(uint64_t(wparam), uint32_t(lparam & 0xFFFF));
         break;
-    }
     default:
         if (message == Win95_Wheel_Message && message != 0)
             Win95_Eingabe.rad = int64_t(int32_t(uint32_t(wparam))) < 0 ? 1 : -1;

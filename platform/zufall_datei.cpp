@@ -1,6 +1,6 @@
 // The generator's savegame block, kept apart so that the generator links without the savegame
 // writer.
-#include "gameflow/disk.h"
+#include "platform/disk.h"
 #include "platform/zufall.h"
 
 void Zufall_Write_Savegame(Disk_Datei* datei)

@@ -29,7 +29,6 @@
 #include <thread>
 #include <vector>
 
-#include "gameflow/print.h"
 #include "platform/os/os_display.h"
 #include "platform/os/os_intern.h"
 #include "platform/os/os_text.h"
@@ -349,7 +348,8 @@ static bool script_step()
     } else if (cmd == "key" || cmd == "key_down" || cmd == "key_up") {
         in >> code;
         if (code <= 0 || code > 255) {
-            Print_Fehler("Skript: ungültiger Tastencode in '%s'", script.lines[script.next - 1].c_str());
+            std::fprintf(stderr, "%s '%s'\n", Os_Text_Utf8("dorvin: ungültiger Tastencode in Skriptzeile").c_str(),
+                         script.lines[script.next - 1].c_str());
             return true;
         }
         if (cmd != "key_up") {

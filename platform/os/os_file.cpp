@@ -170,3 +170,8 @@ bool Os_Process_Running(int pid)
     pid_t r = waitpid(pid_t(pid), &status, WNOHANG);
     return r == 0;
 }
+
+bool Os_File_Sync(std::FILE* datei)
+{
+    return datei && std::fflush(datei) == 0 && fsync(fileno(datei)) == 0;
+}

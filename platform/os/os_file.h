@@ -1,5 +1,6 @@
 // Files, folders and processes of the operating-system layer.
 #pragma once
+#include <cstdio>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,6 +17,8 @@ bool Os_File_Match(const char* pattern, const char* name);
 bool Os_File_Times(const char* path, uint64_t* created, uint64_t* written);
 bool Os_File_Copy(const char* from, const char* to);
 bool Os_File_Delete(const char* path);
+// Flushes a stream and asks the system to put its data on the disk. False when either fails.
+bool Os_File_Sync(std::FILE* datei);
 // Free bytes for an unprivileged user on the file system of path, in 64 bits.
 uint64_t Os_Disk_Free(const char* path);
 // Creates the folder and its parents; true when it exists afterwards.

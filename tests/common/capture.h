@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "gameflow/print.h"
+#include "platform/print.h"
 
 struct Fehler_Capture {
     std::vector<std::string> texts;

@@ -16,7 +16,7 @@
 #include "competitions/spiele_karten.h"
 #include "competitions/spiele_welt.h"
 #include "competitions/statistik_archiv.h"
-#include "gameflow/disk.h"
+#include "platform/disk.h"
 #include "platform/compress.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "competitions/wettbewerb.h"
 #include "competitions/wettbewerb_welt.h"
 #include "database/team.h"
-#include "gameflow/disk.h"
+#include "platform/disk.h"
 
 namespace {
 

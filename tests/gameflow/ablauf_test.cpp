@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "common/capture.h"
-#include "gameflow/exit.h"
+#include "platform/exit.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
 #include "platform/win95.h"

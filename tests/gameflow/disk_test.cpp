@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/capture.h"
-#include "gameflow/disk.h"
+#include "platform/disk.h"
 #include "gameflow/globals.h"
 #include "gameflow/spielstand_ordner.h"
 #include "platform/mem.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "common/capture.h"
-#include "gameflow/disk.h"
+#include "platform/disk.h"
 #include "gameflow/globals.h"
 #include "gameflow/highscore.h"
 #include "gameflow/spielstand_ordner.h"

@@ -6,7 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "gameflow/disk.h"
+#include "gameflow/globals.h"
+#include "platform/disk.h"
 
 class Spielstand_Ordner : public ::testing::Test {
 protected:
@@ -17,6 +18,7 @@ protected:
         ASSERT_NE(mkdtemp(muster.data()), nullptr);
         ordner = muster;
         Disk_Set_Spielstand_Ordner(ordner.c_str());
+        Globals_Module_Registrieren();
     }
     void TearDown() override { std::filesystem::remove_all(ordner); }
     std::string datei(const char* name) const { return ordner + "/" + name + ".sgv"; }

@@ -12,6 +12,7 @@
 #include "tools/datagen/resf_writer.h"
 #include "database/db_hilfe.h"
 #include "platform/debug.h"
+#include "gameflow/wappen.h"
 #include "platform/win95.h"
 
 TEST(Debug, PaletteToHicolor)

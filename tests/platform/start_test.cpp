@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "gameflow/game_main.h"
-#include "platform/crash.h"
+#include "platform/os/crash.h"
 #include "platform/os/os.h"
 #include "platform/os/os_display.h"
 #include "platform/resfile.h"

@@ -1,4 +1,4 @@
-#include "gameflow/temp.h"
+#include "platform/temp.h"
 
 #include <cstdarg>
 #include <cstdio>

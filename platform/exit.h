@@ -26,6 +26,9 @@ enum Exit_Freigabe : int {
     EXIT_FREIGABE_SPIELER_GESICHT,  // Spieler_Gesicht_DeInit
     EXIT_FREIGABE_SPIELER,          // Spieler_DeInit
     EXIT_FREIGABE_TEAM,             // Team_Free_Arrays
+    // The game flow's own stores come last: the modules above may still send news.
+    EXIT_FREIGABE_NEWS,             // News_DeInit
+    EXIT_FREIGABE_HIGHSCORE,        // Highscore_DeInit
     EXIT_FREIGABE_ANZAHL_MODULE,    // end of the modules that DeInit_Game releases
     // Released by Exit_Game after DeInit_Game, services last.
     EXIT_FREIGABE_CHAT = EXIT_FREIGABE_ANZAHL_MODULE,  // Chat_DeInit

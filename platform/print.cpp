@@ -1,4 +1,4 @@
-#include "gameflow/print.h"
+#include "platform/print.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -16,6 +16,17 @@
 #pragma once
 #include <cstdint>
 
+// Header of a savegame file.
+constexpr int SPIELSTAND_MAGIC_LAENGE = 14;
+constexpr int SPIELSTAND_VERSION_LAENGE = 8;
+struct Spielstand_Kopf {
+    char magic[SPIELSTAND_MAGIC_LAENGE];      // "DorvinOnline!!", no terminator
+    char version[SPIELSTAND_VERSION_LAENGE];  // "2.01", zero padded
+};
+constexpr char SPIELSTAND_MAGIC[] = "DorvinOnline!!";
+constexpr char SPIELSTAND_VERSION[] = "2.01";
+constexpr char SPIELSTAND_VERSION_ALT[] = "2.00";
+
 struct Disk_Datei;
 
 // Opens a plain file for binary writing ("wb+"), null on failure. Its blocks go out as they are.

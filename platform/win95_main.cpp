@@ -1,17 +1,16 @@
-// Entry point of the game: checks the installation, creates the main window, derives the
-// folders, checks the data files and runs the game main routine inside the crash guard.
+// Start-up of the program: checks the installation, creates the main window, derives the
+// folders, checks the data files and runs the game's main routine inside the crash guard.
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "gameflow/game_main.h"
-#include "platform/crash.h"
+#include "platform/os/crash.h"
 #include "platform/os/os.h"
 #include "platform/os/os_file.h"
 #include "platform/timer.h"
 #include "platform/win95.h"
 
-static int WinMain(const char* kommandozeile)
+static int WinMain(const char* kommandozeile, void (*spiel)(const char*))
 {
     Win95_Wheel_Message = Os_Register_Message("MSWHEEL_ROLLMSG");
     std::snprintf(Win95_Produkt_Key, sizeof Win95_Produkt_Key, "%s", WIN95_PRODUKT);
@@ -43,11 +42,11 @@ static int WinMain(const char* kommandozeile)
 
     // The guard: a fault in the game writes the crash report into the program folder.
     Crash_Install(Pfad_Programm, "main thread");
-    Game_Main(kommandozeile);
+    spiel(kommandozeile);
     return 0;
 }
 
-int main(int argc, char** argv)
+int Win95_Main(int argc, char** argv, void (*spiel)(const char*))
 {
     for (int i = 1; i < argc; ++i)
         if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
@@ -66,7 +65,7 @@ int main(int argc, char** argv)
         if (!zeile.empty()) zeile += ' ';
         zeile += argv[i];
     }
-    int result = WinMain(zeile.c_str());
+    int result = WinMain(zeile.c_str(), spiel);
     Timer_Thread_Stop();
     Os_Shutdown();
     return result;

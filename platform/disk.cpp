@@ -1,6 +1,4 @@
-#include "gameflow/disk.h"
-
-#include <unistd.h>
+#include "platform/disk.h"
 
 #include <algorithm>
 #include <array>
@@ -11,11 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "gameflow/globals.h"
-#include "gameflow/highscore.h"
-#include "gameflow/news.h"
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/mem.h"
+#include "platform/os/os_file.h"
 #include "platform/win95.h"
 
 namespace {
@@ -96,10 +92,9 @@ struct Position_Eintrag {
     Disk_Block_Leser leser;
 };
 
-// Savegame order of the module positions 1..29. The game flow's own stores are preset; the
-// other modules register themselves when they start.
+// Savegame order of the module positions 1..29. Every module registers itself when it starts.
 Position_Eintrag positionen[DISK_POSITIONEN] = {
-    {Globals_Write_Bin_Block, Globals_Read_Bin_Block},  //  1 game flow
+    {nullptr, nullptr},                                 //  1 game flow
     {nullptr, nullptr},                                 //  2 random generator
     {nullptr, nullptr},                                 //  3 sound effects
     {nullptr, nullptr},                                 //  4 menu
@@ -108,11 +103,11 @@ Position_Eintrag positionen[DISK_POSITIONEN] = {
     {nullptr, nullptr},                                 //  7 match store
     {nullptr, nullptr},                                 //  8 teams
     {nullptr, nullptr},                                 //  9 players
-    {News_Write_Bin_Block, News_Read_Bin_Block},        // 10 news
+    {nullptr, nullptr},                                 // 10 news
     {nullptr, nullptr},                                 // 11 managers
     {nullptr, nullptr},                                 // 12 team-player links
     {nullptr, nullptr},                                 // 13 assistants
-    {Highscore_Write_Bin_Block, Highscore_Read_Bin_Block},  // 14 highscores
+    {nullptr, nullptr},                                 // 14 highscores
     {nullptr, nullptr},                                 // 15 bank and exchanges
     {nullptr, nullptr},                                 // 16 credit screens
     {nullptr, nullptr},                                 // 17 arbiter
@@ -372,7 +367,7 @@ static bool spielstand_schreiben(Disk_Datei* d)
             std::fseek(d->datei, 0, SEEK_END) != 0)
             return false;
     }
-    return std::fflush(d->datei) == 0 && fsync(fileno(d->datei)) == 0;
+    return Os_File_Sync(d->datei);
 }
 
 bool Disk_Spielstand_Speichern(const char* name)

@@ -1,11 +1,9 @@
-#include "gameflow/exit.h"
+#include "platform/exit.h"
 
 #include <cstdarg>
 #include <cstdio>
 
-#include "gameflow/highscore.h"
-#include "gameflow/news.h"
-#include "gameflow/print.h"
+#include "platform/print.h"
 #include "platform/win95.h"
 
 static void (*freigaben[EXIT_FREIGABE_ANZAHL])() = {};
@@ -34,9 +32,6 @@ static void freigeben(int von, int bis)
 void DeInit_Game()
 {
     freigeben(0, EXIT_FREIGABE_ANZAHL_MODULE);
-    // The game flow's own stores come last: the modules above may still send news.
-    News_DeInit();
-    Highscore_DeInit();
 }
 
 void Exit_Game(const char* format, ...)

@@ -3,7 +3,7 @@
 // own small routines; everything that needs the C library (user name, time zone, program path)
 // is taken when the handler is installed. Memory that may be invalid is read only after the
 // kernel has confirmed it readable: writing it into a pipe fails with EFAULT when it is not.
-#include "platform/crash.h"
+#include "platform/os/crash.h"
 
 #include <fcntl.h>
 #include <pwd.h>

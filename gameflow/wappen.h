@@ -1,0 +1,14 @@
+// The crest of a club's manager.
+#pragma once
+#include <cstdint>
+
+struct Rastport;
+
+// Crest flag: draw a frame around the crest.
+constexpr uint32_t WAPPEN_RAHMEN = 1u << 30;
+// The crest of the acting club (Aktuelles_Team, with a manager record): picture 1079 + crest
+// number (at most 11) of the resource file, or the user crest the crest table names; scaled to
+// w x h when a size is given (a negative side takes the other). Drawn into target at (x, y) and
+// freed (result null), or returned to the caller without a target. Null for any other team.
+Rastport* Wappen_Load_Team(int32_t resfile, Rastport* target, int32_t x, int32_t y, int32_t team,
+                           uint32_t flags, int32_t w, int32_t h);
