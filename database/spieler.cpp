@@ -729,6 +729,7 @@ bool anlegen(int32_t anzahl)
         Spieler_DeInit();
         return false;
     }
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELER, Spieler_DeInit);
     int16_t heimat = static_cast<int16_t>(Team_Get_Heimatland());
     for (uint32_t i = 0; i < n; ++i) {
         Spieler_Fix_Daten[i].lieblingspos = -1;

@@ -22,6 +22,7 @@
 
 #include "competitions/wettbewerb.h"
 #include "platform/bytes.h"
+#include "platform/exit.h"
 #include "database/manager.h"
 #include "database/teamspieler.h"
 #include "gameflow/globals.h"
@@ -794,8 +795,17 @@ void melden(const char* text)
 // Longest SPIELER list the reader takes: 2500 characters give at most 1250 numbers.
 constexpr int32_t SPIELER_LISTE_MAX = 1251;
 
+// Everything Team() allocates: the arrays with their link lists and manager records, and the
+// start records when the game ends before the squads were assigned.
+void team_freigeben()
+{
+    Team_Free_Arrays(true);
+    Team_Free_Zuordnungsarray();
+}
+
 bool anlegen(int32_t anzahl)
 {
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_TEAM, team_freigeben);
     uint32_t n = static_cast<uint32_t>(anzahl) + 1;
     T = static_cast<Team_Struktur*>(Mem_Alloc_Clear(n * sizeof(Team_Struktur), 0, 0));
     T_Fix = static_cast<Team_Fix*>(Mem_Alloc_Clear(n * sizeof(Team_Fix), 0, 0));
