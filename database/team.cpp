@@ -615,6 +615,19 @@ bool Team_Ist_Normal(int32_t team, int32_t flags)
     return normal != invert;
 }
 
+bool Team_Ist_Lokal(int32_t team)
+{
+    if (!team_gueltig(team)) {
+        Print_Fehler("Team_Ist_Lokal: ERROR - teamnr=%d\n", team);
+        return false;
+    }
+    int32_t dran[MANAGER_DRAN_MAX];
+    int32_t n = Manager_Ist_Dran(dran, false, 1);
+    for (int32_t i = 0; i < n; ++i)
+        if (dran[i] == team) return true;
+    return false;
+}
+
 bool Team_Ist_Initialisiert() { return T != nullptr; }
 
 bool Team_Filter_Pruefen(int32_t team, int32_t flags)
