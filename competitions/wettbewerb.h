@@ -324,13 +324,19 @@ int32_t Wettbewerb_Get_Team_Bedeutung(int32_t team, int32_t nur_liga = 0);
 int32_t Wettbewerb_Niveau_Skalieren(int32_t team, int32_t wert, int32_t invertieren = 0);
 // value blended with the league level: gewicht percent of it scaled by the level.
 int32_t Wettbewerb_Niveau_Gewichten(int32_t team, int32_t wert, int32_t gewicht);
+struct Tabelle_Datensatz;
+// An empty table of the competition's current team list: zeroed columns, one row per list entry
+// (team numbers by slot, places in slot order, no previous order). Returns the row count, 0 for
+// an unknown competition.
+int32_t Wettbewerb_Tabelle_Vorbereiten(Wettbewerb_Id id, Tabelle_Datensatz* t);
 // The team's 0-based place in the competition's table, -1 none (no tables kept yet).
 int32_t Wettbewerb_Get_Tabellenplatz(Wettbewerb_Id id, int32_t team, int32_t = -1, int32_t = -1,
                                      int32_t = 31, int32_t = 0);
 // 100 - place x 100 / teams of the team's league, 80 when no place is known; clamped 0..100.
 int32_t Wettbewerb_Get_Tabellenplatz_Prozent(int32_t team, int32_t* platz = nullptr);
-// Pairings on match day `tag` (-1 current): TEAMS / 2 for a league, (TEAMS + 1) halved once
-// per match day for KO_SYSTEM; 0 for a missing record.
+// Pairings on match day `tag` (-1 current): with SPIELE_PRO_SPIELTAG_VARIABEL the first-leg
+// matches of that day in the fixture block; TEAMS / 2 for a league, (TEAMS + 1) halved once per
+// match day for KO_SYSTEM; 0 for a missing record.
 int32_t Wettbewerb_Paarungen_Zaehlen(const Wettbewerb_Datensatz* w, int32_t tag);
 // The same by id; -1 when not ready, day below -1 or unknown id.
 int32_t Wettbewerb_Get_Paarung(Wettbewerb_Id id, int32_t tag);

@@ -5,6 +5,7 @@
 
 #include "competitions/wettbewerb.h"
 
+#include "competitions/spiele.h"
 #include "competitions/spiele_tabelle.h"
 #include "competitions/wettbewerb_intern.h"
 #include "platform/print.h"
@@ -606,14 +607,9 @@ int32_t Wettbewerb_Get_Tabellenplatz(Wettbewerb_Id id, int32_t team, int32_t ers
 {
     Wettbewerb_Datensatz* w = wb_per_id(id);
     if (!w || team < 0 || w->spiele_block < 0) return -1;
-    int16_t liste[WETTBEWERB_MAX_TEAMS];
-    const int32_t n = Wettbewerb_Get_Teams(id, liste);
-    if (n <= 0 || n > TABELLE_MAX_TEAMS) return -1;
     // 26 KB: too large for the stack of every caller, and the window thread is the only one.
     static Tabelle_Datensatz t;
-    t = Tabelle_Datensatz{};
-    t.anzahl = n;
-    for (int32_t i = 0; i < n; ++i) t.team[i] = liste[i];
+    if (Wettbewerb_Tabelle_Vorbereiten(id, &t) <= 0) return -1;
     const int32_t drei = (w->modus & ENGLISCHE_TABELLE) ? 1 : 0;
     if (Spiele_Tabelle_Berechnen(id, w->spiele_block, erster, letzter, drei, optionen, &t, team, 0, -1, -1, live,
                                  0, -1) < 0)
@@ -632,11 +628,44 @@ int32_t Wettbewerb_Get_Tabellenplatz_Prozent(int32_t team, int32_t* platz)
     return klemmen(100 - p * 100 / liga->teams, 0, 100);
 }
 
+static_assert(WETTBEWERB_MAX_TEAMS == TABELLE_MAX_TEAMS, "a table holds every team of a list");
+
+int32_t Wettbewerb_Tabelle_Vorbereiten(Wettbewerb_Id id, Tabelle_Datensatz* t)
+{
+    if (!t) {
+        Print_Fehler("Wettbewerb_Tabelle_Vorbereiten: tabelle=NULL!");
+        return 0;
+    }
+    *t = Tabelle_Datensatz{};
+    int16_t liste[WETTBEWERB_MAX_TEAMS];
+    const int32_t n = Wettbewerb_Get_Teams(id, liste);
+    for (int32_t i = 0; i < TABELLE_MAX_TEAMS; ++i) {
+        t->team[i] = i < n ? liste[i] : -1;
+        t->platz[i] = i < n ? i : -1;
+        t->vorher[i] = -1;
+    }
+    t->anzahl = n;
+    t->wettbewerb = id;
+    return n;
+}
+
 int32_t Wettbewerb_Paarungen_Zaehlen(const Wettbewerb_Datensatz* w, int32_t tag)
 {
     if (!w) return 0;
     if (tag == -1) tag = w->spieltag;
     if (tag < 0) return 0;
+    if (w->modus & SPIELE_PRO_SPIELTAG_VARIABEL) {
+        // The day's matches stand in the fixture block, first legs in slots from 0: count them by
+        // locking one after the other.
+        if (w->spiele_block < 0) return 0;
+        int32_t n = 0;
+        for (; n < 128; ++n) {
+            const int32_t h = Spiele_Lock(w->spiele_block, tag, 0, n);
+            if (!h) break;
+            Spiele_Unlock(h);
+        }
+        return n;
+    }
     if (w->modus & KO_SYSTEM) {
         // Each knock-out match day halves the field.
         if (tag >= 30) return 0;

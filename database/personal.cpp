@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/bytes.h"
+#include "platform/exit.h"
 #include "platform/print.h"
 #include "platform/liste.h"
 #include "platform/mem.h"
@@ -83,6 +84,7 @@ void Personal_Init()
     if (initialisiert) Liste_Delete_All(&personal_liste);
     Liste_Init(&personal_liste);
     initialisiert = true;
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_PERSONAL, Personal_DeInit);
 }
 
 void Personal_DeInit()

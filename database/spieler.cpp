@@ -729,6 +729,7 @@ bool anlegen(int32_t anzahl)
         Spieler_DeInit();
         return false;
     }
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELER, Spieler_DeInit);
     int16_t heimat = static_cast<int16_t>(Team_Get_Heimatland());
     for (uint32_t i = 0; i < n; ++i) {
         Spieler_Fix_Daten[i].lieblingspos = -1;
@@ -869,6 +870,13 @@ bool Spieler(int32_t datei)
         case 7: {
             int32_t z[2] = {0, 0};
             Read_Config_Parse_Zahlen(Read_Config_Get_Wert_Text(), z, 2);
+            // Row and column are small numbers (99,99 is the keeper's code); anything else is no
+            // position, and a huge one would overflow the product. The player keeps what he has.
+            if (z[0] < 0 || z[0] > 99 || z[1] < 0 || z[1] > 99) {
+                Print_Fehler("Spieler %d: LIEBLINGSPOS %d,%d liegt außerhalb [0,99] und wird ignoriert.\n", spnr,
+                             z[0], z[1]);
+                break;
+            }
             int32_t pos = z[0] + z[1] == 198 ? SP_POS_TORWART : z[0] * 17 + z[1];
             Spieler_Wert(SP_LIEBLINGSPOS, spnr, pos, 1);
             break;

@@ -22,6 +22,7 @@
 
 #include "competitions/wettbewerb.h"
 #include "platform/bytes.h"
+#include "platform/exit.h"
 #include "database/manager.h"
 #include "database/teamspieler.h"
 #include "gameflow/globals.h"
@@ -614,6 +615,19 @@ bool Team_Ist_Normal(int32_t team, int32_t flags)
     return normal != invert;
 }
 
+bool Team_Ist_Lokal(int32_t team)
+{
+    if (!team_gueltig(team)) {
+        Print_Fehler("Team_Ist_Lokal: ERROR - teamnr=%d\n", team);
+        return false;
+    }
+    int32_t dran[MANAGER_DRAN_MAX];
+    int32_t n = Manager_Ist_Dran(dran, false, 1);
+    for (int32_t i = 0; i < n; ++i)
+        if (dran[i] == team) return true;
+    return false;
+}
+
 bool Team_Ist_Initialisiert() { return T != nullptr; }
 
 bool Team_Filter_Pruefen(int32_t team, int32_t flags)
@@ -794,8 +808,17 @@ void melden(const char* text)
 // Longest SPIELER list the reader takes: 2500 characters give at most 1250 numbers.
 constexpr int32_t SPIELER_LISTE_MAX = 1251;
 
+// Everything Team() allocates: the arrays with their link lists and manager records, and the
+// start records when the game ends before the squads were assigned.
+void team_freigeben()
+{
+    Team_Free_Arrays(true);
+    Team_Free_Zuordnungsarray();
+}
+
 bool anlegen(int32_t anzahl)
 {
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_TEAM, team_freigeben);
     uint32_t n = static_cast<uint32_t>(anzahl) + 1;
     T = static_cast<Team_Struktur*>(Mem_Alloc_Clear(n * sizeof(Team_Struktur), 0, 0));
     T_Fix = static_cast<Team_Fix*>(Mem_Alloc_Clear(n * sizeof(Team_Fix), 0, 0));

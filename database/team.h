@@ -133,6 +133,8 @@ Liste* Team_Liste(int32_t liste, int32_t team);
 bool Team_Hat_Manager(int32_t team);
 int32_t Team_Get_Art(int32_t team);
 bool Team_Ist_Normal(int32_t team, int32_t flags);
+// Whether the team's manager plays at this PC now (among the local managers whose turn it is).
+bool Team_Ist_Lokal(int32_t team);
 bool Team_Ist_Initialisiert();
 bool Team_Filter_Pruefen(int32_t team, int32_t flags);
 int32_t Team_Get_Teams_Der_Nation(int32_t nation, int32_t* feld);

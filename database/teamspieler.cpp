@@ -8,6 +8,7 @@
 #include "database/teamspieler.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -618,4 +619,140 @@ int32_t Teamspieler_Config_Max_Spielernummer(const char* text, int32_t* max_spie
     }
     Read_Config_Close();
     return teams;
+}
+
+namespace {
+
+// One line of a configuration text and what its first entry says.
+struct Config_Zeile {
+    std::string text;     // with its line end
+    std::string wort;     // first keyword, upper case; "" for an empty or comment line
+    int32_t wert = 0;     // its value as a number
+    int32_t team = -1;    // the team whose block the line belongs to
+    int32_t block = -1;   // the block (counted NUMMER entries) it belongs to
+};
+
+bool erstes_wort(Config_Zeile& z)
+{
+    if (!Read_Config_Open_Buffer(z.text.data(), static_cast<uint32_t>(z.text.size()), -1, 0, -1)) return false;
+    z.wort = Read_Config_Read_Zeile(nullptr, true);
+    if (!z.wort.empty()) z.wert = Read_Config_Get_Wert();
+    Read_Config_Close();
+    return true;
+}
+
+bool hat_spieler(int32_t team)
+{
+    Liste* liste = &T_Fix[team].liste;
+    for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e))
+        if (e->key != 0xFFFFFFFFu) return true;
+    return false;
+}
+
+void kader_schreiben(std::string& aus, int32_t team)
+{
+    if (!aus.empty() && aus.back() != '\n') aus += "\r\n";
+    Liste* liste = &T_Fix[team].liste;
+    for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
+        if (e->key == 0xFFFFFFFFu) continue;
+        char zeile[40];
+        std::snprintf(zeile, sizeof zeile, "   \t\t%3d\r\n", static_cast<int32_t>(e->key));
+        aus += "SPIELER";
+        aus += zeile;
+    }
+}
+
+}  // namespace
+
+bool Teamspieler_Config_Speichern(const char* text, std::string* neu)
+{
+    if (ist_client()) {
+        Print_Fehler("Client-Zugriff: Teamspieler_Config_Speichern");
+        return false;
+    }
+    if (!text || !neu || !T_Fix || Team_Anzahl <= 0) {
+        Print_Fehler("Teamspieler_Config_Speichern: Keine Teams oder kein Text!");
+        return false;
+    }
+    const int32_t teams = Teamspieler_Config_Max_Spielernummer(text, nullptr);
+    if (teams != Team_Anzahl) {
+        Print_Fehler("Teamspieler_Config_Speichern: Der Text beschreibt %d Teams, das Spiel hat %d. Nichts "
+                     "geschrieben.",
+                     teams, Team_Anzahl);
+        return false;
+    }
+
+    // Pass 1: lines, their blocks, and which blocks carry SPIELER entries.
+    std::vector<Config_Zeile> zeilen;
+    for (const char* p = text; *p;) {
+        const char* ende = std::strchr(p, '\n');
+        size_t n = ende ? static_cast<size_t>(ende - p) + 1 : std::strlen(p);
+        Config_Zeile z;
+        z.text.assign(p, n);
+        if (!erstes_wort(z)) return false;
+        zeilen.push_back(std::move(z));
+        p += n;
+    }
+    std::vector<bool> block_hat_spieler;
+    std::vector<bool> team_gesehen(static_cast<size_t>(Team_Anzahl), false);
+    int32_t team = -1, block = -1;
+    for (Config_Zeile& z : zeilen) {
+        if (z.wort == "NUMMER") {
+            team = z.wert >= 0 && z.wert < Team_Anzahl ? z.wert : -1;
+            ++block;
+            block_hat_spieler.push_back(false);
+            if (team >= 0) team_gesehen[static_cast<size_t>(team)] = true;
+        }
+        z.team = team;
+        z.block = block;
+        if (z.wort == "SPIELER" && team >= 0) block_hat_spieler[static_cast<size_t>(block)] = true;
+    }
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        if (!team_gesehen[static_cast<size_t>(t)] && hat_spieler(t)) {
+            Print_Fehler("Teamspieler_Config_Speichern: Team %d hat keinen Eintrag im Text, seine Spieler "
+                         "gingen verloren. Nichts geschrieben.",
+                         t);
+            return false;
+        }
+
+    // Pass 2: each team's squad once, where its first SPIELER entry stood or after its NUMMER.
+    std::string aus;
+    std::vector<bool> geschrieben(static_cast<size_t>(Team_Anzahl), false);
+    for (const Config_Zeile& z : zeilen) {
+        const bool eigener_kader = z.team >= 0 && !geschrieben[static_cast<size_t>(z.team)];
+        if (z.wort == "SPIELER" && z.team >= 0) {
+            if (eigener_kader) kader_schreiben(aus, z.team);
+            geschrieben[static_cast<size_t>(z.team)] = true;
+            continue;
+        }
+        aus += z.text;
+        if (z.wort == "NUMMER" && eigener_kader && !block_hat_spieler[static_cast<size_t>(z.block)]) {
+            kader_schreiben(aus, z.team);
+            geschrieben[static_cast<size_t>(z.team)] = true;
+        }
+    }
+
+    // A CHECKSUMME as the first entry covers everything after it; the lines up to it are copied
+    // unchanged, so the new sum is that of the rest of the new text.
+    size_t kopf_laenge = 0;
+    for (const Config_Zeile& z : zeilen) {
+        kopf_laenge += z.text.size();
+        if (z.wort.empty()) continue;
+        if (z.wort == "CHECKSUMME") {
+            std::string rumpf = aus.substr(kopf_laenge);
+            if (!Read_Config_Open_Buffer(rumpf.data(), static_cast<uint32_t>(rumpf.size()), -1, 0, -1)) return false;
+            while (*Read_Config_Read_Zeile(nullptr, true)) {}
+            const uint32_t summe = Read_Config_Get_Summe();
+            Read_Config_Close();
+            char zeile[40];
+            std::snprintf(zeile, sizeof zeile, "CHECKSUMME %u", summe);
+            const size_t zeilenende = z.text.find_first_of("\r\n");
+            const size_t anfang = kopf_laenge - z.text.size();
+            aus = aus.substr(0, anfang) + zeile +
+                  (zeilenende == std::string::npos ? std::string("\r\n") : z.text.substr(zeilenende)) + rumpf;
+        }
+        break;
+    }
+    *neu = std::move(aus);
+    return true;
 }

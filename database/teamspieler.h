@@ -3,6 +3,7 @@
 // and departures, back numbers and the record of completed transfers.
 #pragma once
 #include <cstdint>
+#include <string>
 
 // The link record. Its layout is the stored one: bytes 0-31 go to clients, 32-51 stay on the
 // server.
@@ -89,3 +90,9 @@ void Teamspieler_Log_Strukturgroessen();
 // Scans a team configuration text: the team count (highest NUMMER + 1) and, through the out
 // value, the highest player number of any SPIELER list (-1 none).
 int32_t Teamspieler_Config_Max_Spielernummer(const char* text, int32_t* max_spieler);
+// Writes the squads of the game back into a team configuration text: in each team block the
+// SPIELER entries are replaced by one SPIELER line per player of the team's list, where the
+// first of them stood (or after NUMMER); everything else stays as it was, and a CHECKSUMME at
+// the head is renewed. False with a German message, and *neu untouched, when the text does not
+// describe the game's teams.
+bool Teamspieler_Config_Speichern(const char* text, std::string* neu);
