@@ -223,5 +223,5 @@ TEST_P(Datenwelt, LaedtUndHatDieGeplanteStruktur)
 }
 
 INSTANTIATE_TEST_SUITE_P(Groessen, Datenwelt,
-                         ::testing::Values(Groesse{"standard", 3, 18}, Groesse{"small", 3, 3}, Groesse{"large", 4, 18}),
+                         ::testing::Values(Groesse{"standard", 4, 18}, Groesse{"small", 3, 3}, Groesse{"large", 4, 18}),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -10,6 +10,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "common/capture.h"
 #include "database/db_hilfe.h"
@@ -132,25 +133,77 @@ TEST_P(WeltGroesse, LoadsCompleteAndValid)
 
 INSTANTIATE_TEST_SUITE_P(Welt, WeltGroesse, ::testing::Values("small", "default", "large"));
 
-TEST_F(WeltTest, LeagueClubsFindTheirLeague)
+TEST_F(WeltTest, EveryClubPlaysInOneLeague)
 {
-    auto ziel = welt_bauen("ligen", "--world small");
-    std::string befehl = std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen wettbewerbe --ziel " + ziel.string() + " --world small";
-    ASSERT_EQ(std::system(befehl.c_str()), 0);
+    for (const char* groesse : {"small", "default"}) {
+        SCOPED_TRACE(groesse);
+        std::string welt = std::strcmp(groesse, "default") ? std::string("--world ") + groesse : "";
+        auto ziel = welt_bauen(std::string("ligen_") + groesse, welt);
+        std::string befehl = std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen wettbewerbe --ziel " + ziel.string() + " " + welt;
+        ASSERT_EQ(std::system(befehl.c_str()), 0);
+        std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (ziel / "config_files").c_str());
+        ASSERT_TRUE(Team(0));
+        ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
+        int32_t vereine = 0;
+        for (int32_t t = 0; t < Team_Anzahl; ++t) {
+            if (T[t].status & 3 || t == Transfermarkt_Team || t == Jugend_Team) continue;
+            ++vereine;
+            int32_t liga = Team_Wert(TEAM_LIGA, t, 0, 0);
+            EXPECT_GE(liga, 0) << "Verein " << t << " " << T_Fix[t].name << " ohne Liga";
+            if (liga >= 0) {
+                EXPECT_EQ(Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(liga))->land, T_Fix[t].nation) << t;
+            }
+            EXPECT_EQ(Team_Get_Art(t), 0) << t;  // its nation has competitions
+        }
+        EXPECT_GT(vereine, 0);
+        EXPECT_EQ(Team_Get_Art(Team_Get_Heimatland()), 32);
+        EXPECT_TRUE(Team_Liga_Hat_Teams(Team_Get_Heimatland()));
+        Wettbewerb_Free();
+        Test_Aufraeumen();
+        std::filesystem::remove_all(ziel);
+    }
+}
+
+// Field 196 holds winter and summer temperature + 100 and the rain level 0..40; the weather of
+// a match day is drawn from it.
+TEST_F(WeltTest, ClubsCarryTheClimateOfTheirNation)
+{
+    auto ziel = welt_bauen("klima", "");
     std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (ziel / "config_files").c_str());
     ASSERT_TRUE(Team(0));
-    ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
-    int32_t mit_liga = 0, vereine = 0;
+    int32_t heimat = Team_Get_Heimatland();
+
+    // Team 0 is a German club: -2 and 23 degrees, rain level 20 ("KLIMA 98,123,2000").
+    ASSERT_EQ(T_Fix[0].nation, heimat);
+    const auto* k = static_cast<const uint8_t*>(Team_Zeiger(TEAM_KLIMA, 0, nullptr, 0));
+    ASSERT_NE(k, nullptr);
+    EXPECT_EQ(k[0], 98);
+    EXPECT_EQ(k[1], 123);
+    EXPECT_EQ(k[2], 20);
+
+    std::set<std::vector<uint8_t>> klimata;
+    bool suedlich = false;
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
-        if (T[t].status & 3 || t == Transfermarkt_Team || t == Jugend_Team) continue;
-        ++vereine;
-        if (Team_Wert(TEAM_LIGA, t, 0, 0) >= 0) ++mit_liga;
-        EXPECT_EQ(Team_Get_Art(t), 0) << t;  // its nation has competitions
+        if (t == Transfermarkt_Team || t == Jugend_Team) continue;
+        SCOPED_TRACE(T_Fix[t].name);
+        const auto* eigen = static_cast<const uint8_t*>(Team_Zeiger(TEAM_KLIMA, t, nullptr, 0));
+        const auto* land = static_cast<const uint8_t*>(Team_Zeiger(TEAM_KLIMA, T_Fix[t].nation, nullptr, 0));
+        EXPECT_EQ(std::vector<uint8_t>(eigen, eigen + 3), std::vector<uint8_t>(land, land + 3));
+        int winter = eigen[0] - 100, sommer = eigen[1] - 100;
+        EXPECT_GE(winter, -25);
+        EXPECT_LE(winter, 32);
+        EXPECT_GE(sommer, 5);
+        EXPECT_LE(sommer, 36);
+        EXPECT_LE(eigen[2], 40);
+        EXPECT_GE(eigen[2], 5);  // it rains somewhat everywhere
+        if (T_Fix[t].kontinent == 0) {
+            EXPECT_LT(winter, sommer);  // Europe: the game's winter months are cold
+        }
+        suedlich = suedlich || winter > sommer;
+        klimata.insert(std::vector<uint8_t>(eigen, eigen + 3));
     }
-    EXPECT_GT(mit_liga, vereine / 2);
-    EXPECT_LT(mit_liga, vereine);  // the cup-only clubs play in no league
-    EXPECT_EQ(Team_Get_Art(Team_Get_Heimatland()), 32);
-    EXPECT_TRUE(Team_Liga_Hat_Teams(Team_Get_Heimatland()));
+    EXPECT_TRUE(suedlich);  // January is summer south of the equator
+    EXPECT_GE(klimata.size(), 20u);
     std::filesystem::remove_all(ziel);
 }
 

@@ -3,8 +3,8 @@
 // "welt" writes it as 1_team.cfg, 1_spieler.cfg and 1_personal.cfg; other steps (the
 // competitions) build on the same model, so a size and a seed always give the same world.
 //
-// Team numbers are those of 1_team.cfg: clubs first (home nation first, tier by tier, then its
-// cup-only clubs; then the other nations in the same way), then one country entry per nation
+// Team numbers are those of 1_team.cfg: clubs first (home nation first, tier by tier; then the
+// other nations in the same way), then one country entry per nation
 // (LANDNAME, the nation of its clubs; NATIONALTEAM when it fields a national team), then
 // TRANSFERMARKT and JUGENDTEAM. Player numbers are those of 1_spieler.cfg.
 #pragma once
@@ -30,14 +30,16 @@ struct Welt_Team {
     int32_t nation = -1;       // team number of the country entry (for a country entry: itself)
     int32_t kontinent = 0;     // 0 Europa, 1 Asien, 2 Südamerika, 3 Nordamerika, 4 Afrika, 5 Australien
     bool nationalteam = false; // NATIONALTEAM (only country entries)
-    int32_t liga_stufe = -1;   // clubs: tier in their nation, 0 = top; -1 cup-only club or no club
+    int32_t liga_stufe = -1;   // clubs: tier in their nation, 0 = top (every club has one); -1 no club
     int32_t staerke[4] = {0, 0, 0, 0};  // STAERKE_TOR, _ABW, _MIT, _STU (10..990)
     int32_t varianz = 0;       // STAERKE_VARIANZ
     int32_t kondition = 50, technik = 50, intelligenz = 50;  // 30..70
     int32_t sitzplaetze = 0, stehplaetze = 0;
     int32_t grafik_nr = 0;     // crest picture 0..597
     uint8_t farben[12][3] = {};  // the twelve F_ colours
-    uint8_t klima[3] = {0, 0, 0};  // KLIMA a, b, c
+    // KLIMA as written: winter and summer temperature + 100, rain level 0..40 times 100 (the
+    // reader keeps a hundredth); every team carries the climate of its nation.
+    int32_t klima[3] = {0, 0, 0};
     std::vector<int32_t> spieler;  // SPIELER list (player numbers)
 };
 
@@ -54,7 +56,7 @@ struct Welt_Nation {
     int32_t kontinent = 0;
     bool heimatland = false;     // the home nation ("Deutschland")
     std::vector<Welt_Liga> ligen;    // league tiers, top first (may be empty)
-    std::vector<int32_t> pokal_teams;  // every club of the nation: league clubs, then cup-only
+    std::vector<int32_t> pokal_teams;  // every club of the nation, top tier first
 };
 
 struct Welt_Spieler {

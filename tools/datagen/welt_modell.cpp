@@ -1,6 +1,7 @@
 // The world model: invented clubs, towns, stadiums, players and staff in real countries. Every
-// name comes from syllable generators, so no real club or person is named. The builder has its
-// own small generator so that the world does not depend on the game's random state.
+// name comes from the syllables and forms of its nation's language (welt_namen.cpp), so no real
+// club or person is named. The builder has its own small generator so that the world does not
+// depend on the game's random state.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -8,165 +9,63 @@
 #include <string>
 
 #include "tools/datagen/welt.h"
+#include "tools/datagen/welt_namen.h"
 
 namespace {
 
-struct Rng {
-    uint32_t s;
-    explicit Rng(uint32_t seed) : s(seed ? seed : 0x9E3779B9u) {}
-    uint32_t next()
-    {
-        s ^= s << 13;
-        s ^= s >> 17;
-        s ^= s << 5;
-        return s;
-    }
-    int32_t range(int32_t lo, int32_t hi)  // inclusive
-    {
-        if (hi <= lo) return lo;
-        return lo + static_cast<int32_t>(next() % static_cast<uint32_t>(hi - lo + 1));
-    }
-    template <size_t N> const char* pick(const char* const (&a)[N]) { return a[next() % N]; }
-};
-
-enum Sprache { DE, EN, ROM, FR, NORD, OST };
-
-struct Silben {
-    const char* const* vorn;
-    size_t n_vorn;
-    const char* const* hinten;
-    size_t n_hinten;
-};
-
-// Town names take a middle syllable as well: two syllables alone too often meet a real town.
-const char* const ORT_MITTE[6][7] = {
-    {"en", "er", "el", "ing", "ers", "in", "ol"},
-    {"el", "an", "ing", "er", "is", "ow", "et"},
-    {"ar", "el", "ir", "on", "av", "il", "or"},
-    {"el", "an", "ar", "eu", "on", "ir", "ou"},
-    {"el", "er", "ar", "ing", "ol", "en", "us"},
-    {"ar", "ov", "in", "el", "im", "ak", "uz"},
-};
-
-// Town syllables.
-const char* const ORT_DE_V[] = {"Berg", "Wal", "Hohen", "Alt", "Neu", "Ros", "Kirch", "Lin", "Mar",
-                                "Sel", "Wes", "Fal", "Hal", "Eich", "Bren", "Dorn", "Ahl", "Ober",
-                                "Lau", "Hart", "Stein", "Mühl", "Tann", "Wint", "Grün", "Sand",
-                                "Roth", "Elm", "Kell", "Bir", "Heid", "Lö"};
-const char* const ORT_DE_H[] = {"heim", "burg", "feld", "dorf", "hausen", "stadt", "bach", "au",
-                                "ingen", "rode", "beck", "hagen", "stedt", "furt", "brück", "tal",
-                                "wald", "ow", "litz", "kirchen"};
-const char* const ORT_EN_V[] = {"Ash", "Brad", "Chel", "Dun", "Elm", "Fair", "Gran", "Hal", "Kings",
-                                "Lang", "Mar", "North", "Red", "Stan", "Thorn", "Wex", "Bram", "Cal",
-                                "Hol", "Pen", "Wood", "Crow"};
-const char* const ORT_EN_H[] = {"ford", "ton", "bury", "ham", "wick", "field", "mouth", "ley",
-                                "worth", "pool", "by", "chester", "stead", "gate", "dale"};
-const char* const ORT_ROM_V[] = {"San", "Mon", "Val", "Cas", "Ser", "Tor", "Bel", "Ros", "Lu", "Mar",
-                                 "Cor", "Pa", "Vi", "Fer", "Al", "Sal", "Ter", "Gia", "Ri", "Bor"};
-const char* const ORT_ROM_H[] = {"ello", "ara", "ino", "ona", "ezza", "ento", "ano", "iglia", "ada",
-                                 "era", "osa", "ica", "uro", "ales", "ena", "ilia"};
-const char* const ORT_FR_V[] = {"Beau", "Mont", "Ville", "Cha", "Lon", "Mar", "Bel", "Ro", "Ver",
-                                "Sau", "Gre", "Lu", "Cler", "Bri", "Val", "Bon"};
-const char* const ORT_FR_H[] = {"court", "mont", "ville", "lac", "ay", "eaux", "ières", "bourg",
-                                "nay", "mier", "ac", "ange", "oux"};
-const char* const ORT_NORD_V[] = {"Gro", "Zwa", "Al", "Hel", "Eind", "Lei", "Ven", "Od", "Sten",
-                                  "Fal", "Bor", "Lund", "Hol", "Ny", "Sk", "Ös"};
-const char* const ORT_NORD_H[] = {"dam", "dorp", "huizen", "wijk", "berg", "sund", "by", "köping",
-                                  "vik", "stad", "holm", "ing", "rum", "ede"};
-const char* const ORT_OST_V[] = {"Ka", "Bo", "Ves", "Mir", "Dra", "Ko", "Sta", "Pe", "Ni", "Ta",
-                                 "Za", "Le", "Gor", "Bel", "Vol", "Ist"};
-const char* const ORT_OST_H[] = {"grad", "ovo", "ara", "ikon", "ilia", "ow", "ice", "ansk", "opol",
-                                 "iri", "ova", "aki", "enz"};
-
-// Surname syllables.
-const char* const NAME_DE_V[] = {"Kess", "Brand", "Hof", "Wag", "Lind", "Stein", "Krä", "Vog", "Bau",
-                                 "Haber", "Rit", "Scholl", "Zim", "Lang", "Mau", "Wen", "Eng",
-                                 "Rein", "Vol", "Dre", "Kur", "Fen", "Ha", "Mer", "Ol", "Sei", "Tra",
-                                 "Wirt", "Gün", "Pel", "Bor", "Sten", "Hau", "Klo", "Rö", "Fa"};
-const char* const NAME_DE_H[] = {"mann", "er", "ler", "ner", "ke", "bauer", "berg", "hardt",
-                                 "inger", "sen", "mayer", "hofer", "wald", "lich", "rich", "ert",
-                                 "el", "ing", "stedt", "meier", "mos", "bichler"};
-const char* const NAME_EN_V[] = {"Bar", "Cal", "Dal", "Fen", "Har", "Mor", "Whit", "Ash", "Wel",
-                                 "Thorn", "Cope", "Ren", "Gil", "Pem", "Stan", "Brad"};
-const char* const NAME_EN_H[] = {"son", "by", "ton", "ley", "ridge", "well", "ford", "wick", "man",
-                                 "more", "ing", "ham"};
-const char* const NAME_ROM_V[] = {"Rol", "Ben", "Cas", "Fer", "Gal", "Mar", "Ros", "Ven", "Pal",
-                                  "Ser", "Lo", "Dur", "Ta", "Bru", "Qui", "Sar"};
-const char* const NAME_ROM_H[] = {"ini", "etti", "ano", "ardo", "ez", "ales", "ero", "ucci", "ada",
-                                  "ino", "ona", "elli", "iro"};
-const char* const NAME_FR_V[] = {"Du", "Le", "Bel", "Mar", "Gir", "Ren", "Fau", "Lam", "Bou", "Cha",
-                                 "Mon", "Vai"};
-const char* const NAME_FR_H[] = {"bois", "mont", "ard", "eau", "ier", "ot", "elle", "in", "et",
-                                 "oux", "ant"};
-const char* const NAME_NORD_V[] = {"Ols", "Jen", "Lar", "Van der", "De", "Berg", "Hol", "Ny", "Sven",
-                                   "Dah", "Kui", "Ek"};
-const char* const NAME_NORD_H[] = {"sen", "son", "gaard", "berg", "dijk", "man", "lund", "ström",
-                                   "stra", "hof", "vik"};
-const char* const NAME_OST_V[] = {"Kov", "Nov", "Pet", "Dim", "Yil", "Pap", "Wis", "Ser", "Bal",
-                                  "Mar", "Dra", "Ko"};
-const char* const NAME_OST_H[] = {"ic", "ov", "ski", "ak", "maz", "opoulos", "enko", "escu", "ek",
-                                  "idis", "in"};
-
-const char* const VORNAMEN_DE[] = {"Thomas", "Stefan", "Michael", "Andreas", "Jens", "Markus",
-                                   "Jörg", "Uwe", "Karsten", "Dirk", "Holger", "Sven", "Tobias",
-                                   "Florian", "Lars", "Ralf", "Björn", "Oliver", "Frank", "Heiko"};
-const char* const VORNAMEN_EN[] = {"John", "Gary", "Paul", "Steven", "Mark", "Ian", "Lee", "Darren"};
-const char* const VORNAMEN_ROM[] = {"Marco", "Luca", "Javier", "Carlos", "Paolo", "Rui", "Diego",
-                                    "Andrea"};
-const char* const VORNAMEN_FR[] = {"Pierre", "Laurent", "Didier", "Olivier", "Jean", "Marc", "Yves"};
-const char* const VORNAMEN_NORD[] = {"Lars", "Jan", "Erik", "Ruud", "Anders", "Henrik", "Niels"};
-const char* const VORNAMEN_OST[] = {"Ivan", "Dragan", "Nikos", "Piotr", "Emre", "Sergej", "Milan"};
+using S = Welt_Sprache;
 
 struct Land_Def {
     const char* name;
     int32_t kontinent;
-    Sprache sprache;
+    Welt_Sprache sprache;
     int staerke;          // 0..100: how strong its clubs are
     bool nationalteam;
-    int ligen_std[3];     // tier sizes in the standard world (0 = no tier)
-    int pokal_std;        // cup-only clubs in the standard world
+    int ligen_std[4];     // tier sizes in the standard world (0 = no tier)
     int ligen_klein[3];
-    int pokal_klein;
     bool im_kleinen;      // the nation exists in the small world
+    // Climate: temperature of the game's winter months (January, February; south of the equator
+    // the warm ones) and of its summer months (July, August) in degrees, rain level 0..40.
+    int winter, sommer, regen;
 };
 
 // The home nation first. The national teams of Italien, England, Frankreich and Spanien get no
 // players: the game leaves those four squads empty.
 const Land_Def LAENDER[] = {
-    {"Deutschland", 0, DE, 80, true, {18, 18, 20}, 8, {6, 6, 6}, 2, true},
-    {"England", 0, EN, 85, true, {20, 20, 0}, 0, {6, 0, 0}, 0, true},
-    {"Italien", 0, ROM, 85, true, {18, 18, 0}, 0, {6, 0, 0}, 0, true},
-    {"Spanien", 0, ROM, 85, true, {20, 20, 0}, 0, {0, 0, 0}, 0, true},
-    {"Frankreich", 0, FR, 75, true, {18, 18, 0}, 0, {0, 0, 0}, 0, true},
-    {"Niederlande", 0, NORD, 70, true, {18, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Portugal", 0, ROM, 68, true, {18, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Belgien", 0, NORD, 60, true, {16, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Türkei", 0, OST, 60, true, {18, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Schottland", 0, EN, 55, true, {12, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Österreich", 0, DE, 55, true, {10, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Schweiz", 0, DE, 55, true, {10, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Griechenland", 0, OST, 55, true, {16, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Dänemark", 0, NORD, 55, true, {12, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Schweden", 0, NORD, 52, true, {16, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Norwegen", 0, NORD, 50, true, {14, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Polen", 0, OST, 50, true, {16, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Russland", 0, OST, 58, true, {16, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Brasilien", 2, ROM, 85, true, {0, 0, 0}, 0, {0, 0, 0}, 0, true},
-    {"Argentinien", 2, ROM, 82, true, {0, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Uruguay", 2, ROM, 65, true, {0, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Kolumbien", 2, ROM, 62, true, {0, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"USA", 3, EN, 55, true, {0, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Mexiko", 3, ROM, 60, true, {0, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Japan", 1, OST, 55, true, {0, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Südkorea", 1, OST, 55, true, {0, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Nigeria", 4, EN, 60, true, {0, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Kamerun", 4, FR, 58, true, {0, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Ghana", 4, EN, 55, true, {0, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Australien", 5, EN, 50, true, {0, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Tschechien", 0, OST, 62, true, {0, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Kroatien", 0, OST, 62, true, {0, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Irland", 0, EN, 52, false, {0, 0, 0}, 0, {0, 0, 0}, 0, false},
-    {"Ungarn", 0, OST, 48, false, {0, 0, 0}, 0, {0, 0, 0}, 0, false},
+    {"Deutschland", 0, S::Deutsch, 80, true, {18, 18, 16, 12}, {6, 6, 8}, true, -2, 23, 20},
+    {"England", 0, S::Englisch, 85, true, {20, 20, 0, 0}, {6, 0, 0}, true, 4, 21, 28},
+    {"Italien", 0, S::Italienisch, 85, true, {18, 18, 0, 0}, {6, 0, 0}, true, 7, 29, 14},
+    {"Spanien", 0, S::Spanisch, 85, true, {20, 20, 0, 0}, {0, 0, 0}, true, 9, 31, 10},
+    {"Frankreich", 0, S::Franzoesisch, 75, true, {18, 18, 0, 0}, {0, 0, 0}, true, 4, 25, 18},
+    {"Niederlande", 0, S::Niederlaendisch, 70, true, {18, 0, 0, 0}, {0, 0, 0}, false, 3, 22, 24},
+    {"Portugal", 0, S::Portugiesisch, 68, true, {18, 0, 0, 0}, {0, 0, 0}, false, 11, 28, 14},
+    {"Belgien", 0, S::Flaemisch, 60, true, {16, 0, 0, 0}, {0, 0, 0}, false, 3, 22, 25},
+    {"Türkei", 0, S::Tuerkisch, 60, true, {18, 0, 0, 0}, {0, 0, 0}, false, 5, 30, 12},
+    {"Schottland", 0, S::Schottisch, 55, true, {12, 0, 0, 0}, {0, 0, 0}, false, 3, 18, 34},
+    {"Österreich", 0, S::Deutsch, 55, true, {10, 0, 0, 0}, {0, 0, 0}, false, -3, 24, 20},
+    {"Schweiz", 0, S::Deutsch, 55, true, {10, 0, 0, 0}, {0, 0, 0}, false, -2, 23, 24},
+    {"Griechenland", 0, S::Griechisch, 55, true, {16, 0, 0, 0}, {0, 0, 0}, false, 10, 32, 8},
+    {"Dänemark", 0, S::Daenisch, 55, true, {12, 0, 0, 0}, {0, 0, 0}, false, 1, 21, 22},
+    {"Schweden", 0, S::Schwedisch, 52, true, {16, 0, 0, 0}, {0, 0, 0}, false, -4, 21, 18},
+    {"Norwegen", 0, S::Norwegisch, 50, true, {14, 0, 0, 0}, {0, 0, 0}, false, -6, 19, 28},
+    {"Polen", 0, S::Polnisch, 50, true, {16, 0, 0, 0}, {0, 0, 0}, false, -3, 24, 16},
+    {"Russland", 0, S::Russisch, 58, true, {16, 0, 0, 0}, {0, 0, 0}, false, -10, 23, 16},
+    {"Brasilien", 2, S::Portugiesisch, 85, true, {0, 0, 0, 0}, {0, 0, 0}, true, 28, 22, 30},
+    {"Argentinien", 2, S::Spanisch, 82, true, {0, 0, 0, 0}, {0, 0, 0}, false, 25, 11, 18},
+    {"Uruguay", 2, S::Spanisch, 65, true, {0, 0, 0, 0}, {0, 0, 0}, false, 24, 11, 20},
+    {"Kolumbien", 2, S::Spanisch, 62, true, {0, 0, 0, 0}, {0, 0, 0}, false, 20, 20, 32},
+    {"USA", 3, S::Englisch, 55, true, {0, 0, 0, 0}, {0, 0, 0}, false, 1, 28, 18},
+    {"Mexiko", 3, S::Spanisch, 60, true, {0, 0, 0, 0}, {0, 0, 0}, false, 16, 25, 20},
+    {"Japan", 1, S::Japanisch, 55, true, {0, 0, 0, 0}, {0, 0, 0}, false, 6, 29, 28},
+    {"Südkorea", 1, S::Koreanisch, 55, true, {0, 0, 0, 0}, {0, 0, 0}, false, -2, 27, 26},
+    {"Nigeria", 4, S::Nigerianisch, 60, true, {0, 0, 0, 0}, {0, 0, 0}, false, 29, 26, 32},
+    {"Kamerun", 4, S::Kamerunisch, 58, true, {0, 0, 0, 0}, {0, 0, 0}, false, 26, 24, 38},
+    {"Ghana", 4, S::Ghanaisch, 55, true, {0, 0, 0, 0}, {0, 0, 0}, false, 28, 25, 30},
+    {"Australien", 5, S::Englisch, 50, true, {0, 0, 0, 0}, {0, 0, 0}, false, 24, 13, 14},
+    {"Tschechien", 0, S::Tschechisch, 62, true, {0, 0, 0, 0}, {0, 0, 0}, false, -2, 21, 16},
+    {"Kroatien", 0, S::Kroatisch, 62, true, {0, 0, 0, 0}, {0, 0, 0}, false, 3, 25, 18},
+    {"Irland", 0, S::Irisch, 52, false, {0, 0, 0, 0}, {0, 0, 0}, false, 6, 17, 36},
+    {"Ungarn", 0, S::Ungarisch, 48, false, {0, 0, 0, 0}, {0, 0, 0}, false, -1, 24, 14},
 };
 
 bool ohne_nationalspieler(const std::string& land)
@@ -174,97 +73,21 @@ bool ohne_nationalspieler(const std::string& land)
     return land == "Italien" || land == "England" || land == "Frankreich" || land == "Spanien";
 }
 
-Silben ort_silben(Sprache s)
-{
-    switch (s) {
-    case DE: return {ORT_DE_V, std::size(ORT_DE_V), ORT_DE_H, std::size(ORT_DE_H)};
-    case EN: return {ORT_EN_V, std::size(ORT_EN_V), ORT_EN_H, std::size(ORT_EN_H)};
-    case ROM: return {ORT_ROM_V, std::size(ORT_ROM_V), ORT_ROM_H, std::size(ORT_ROM_H)};
-    case FR: return {ORT_FR_V, std::size(ORT_FR_V), ORT_FR_H, std::size(ORT_FR_H)};
-    case NORD: return {ORT_NORD_V, std::size(ORT_NORD_V), ORT_NORD_H, std::size(ORT_NORD_H)};
-    default: return {ORT_OST_V, std::size(ORT_OST_V), ORT_OST_H, std::size(ORT_OST_H)};
-    }
-}
-
-Silben name_silben(Sprache s)
-{
-    switch (s) {
-    case DE: return {NAME_DE_V, std::size(NAME_DE_V), NAME_DE_H, std::size(NAME_DE_H)};
-    case EN: return {NAME_EN_V, std::size(NAME_EN_V), NAME_EN_H, std::size(NAME_EN_H)};
-    case ROM: return {NAME_ROM_V, std::size(NAME_ROM_V), NAME_ROM_H, std::size(NAME_ROM_H)};
-    case FR: return {NAME_FR_V, std::size(NAME_FR_V), NAME_FR_H, std::size(NAME_FR_H)};
-    case NORD: return {NAME_NORD_V, std::size(NAME_NORD_V), NAME_NORD_H, std::size(NAME_NORD_H)};
-    default: return {NAME_OST_V, std::size(NAME_OST_V), NAME_OST_H, std::size(NAME_OST_H)};
-    }
-}
-
-const char* vorname(Rng& r, Sprache s)
-{
-    switch (s) {
-    case DE: return r.pick(VORNAMEN_DE);
-    case EN: return r.pick(VORNAMEN_EN);
-    case ROM: return r.pick(VORNAMEN_ROM);
-    case FR: return r.pick(VORNAMEN_FR);
-    case NORD: return r.pick(VORNAMEN_NORD);
-    default: return r.pick(VORNAMEN_OST);
-    }
-}
-
-// Surnames with a middle syllable now and then; staff, whose full names are shown, always get
-// one, so that no real person is named.
-const char* const NAME_MITTE[] = {"en", "er", "el", "in", "ol", "an", "ers", "ig"};
-
-std::string nachname(Rng& r, Sprache s, size_t max_len, bool mitte)
-{
-    Silben silben = name_silben(s);
-    for (;;) {
-        std::string w = silben.vorn[r.next() % silben.n_vorn];
-        if (mitte || r.range(0, 1)) w += NAME_MITTE[r.next() % std::size(NAME_MITTE)];
-        w += silben.hinten[r.next() % silben.n_hinten];
-        if (w.size() <= max_len) return w;
-    }
-}
-
-// Club name forms by language; %s is the town.
-const char* const VEREIN_DE[] = {"FC %s", "SV %s", "%s SC", "TuS %s", "VfB %s", "Eintracht %s",
-                                 "SpVgg %s", "Union %s", "Borussia %s", "Fortuna %s", "SC %s 07"};
-const char* const VEREIN_EN[] = {"%s United", "%s City", "%s Town", "%s Rovers", "%s Athletic",
-                                 "%s Albion"};
-const char* const VEREIN_ROM[] = {"AC %s", "Real %s", "Atlético %s", "CD %s", "US %s", "Sporting %s",
-                                  "Deportivo %s"};
-const char* const VEREIN_FR[] = {"Olympique %s", "AS %s", "FC %s", "Stade %s", "RC %s"};
-const char* const VEREIN_NORD[] = {"FC %s", "IF %s", "%s BK", "SK %s", "%s FF", "VV %s"};
-const char* const VEREIN_OST[] = {"Dinamo %s", "Spartak %s", "%sspor", "Lokomotiv %s", "Polonia %s",
-                                  "Slavia %s"};
-
-std::string vereinsname(Rng& r, Sprache s, const std::string& ort)
-{
-    const char* form;
-    switch (s) {
-    case DE: form = r.pick(VEREIN_DE); break;
-    case EN: form = r.pick(VEREIN_EN); break;
-    case ROM: form = r.pick(VEREIN_ROM); break;
-    case FR: form = r.pick(VEREIN_FR); break;
-    case NORD: form = r.pick(VEREIN_NORD); break;
-    default: form = r.pick(VEREIN_OST); break;
-    }
-    char buf[64];
-    std::snprintf(buf, sizeof buf, form, ort.c_str());
-    return buf;
-}
-
-// Upper-case ASCII word for aliases; Windows-1252 umlauts become two letters.
+// Upper-case ASCII word for aliases: umlauts become two letters, other accents their letter.
 std::string alias_aus(const std::string& text)
 {
+    // Windows-1252 0xC0..0xDF; the small letters 0xE0..0xFF map as their capitals.
+    static const char* const AKZENTE[32] = {"A", "A", "A", "A", "AE", "AA", "AE", "C", "E",  "E", "E",
+                                            "E", "I", "I", "I", "I",  "D",  "N",  "O", "O",  "O", "O",
+                                            "OE", "",  "OE", "U", "U", "U", "UE", "Y", "TH", "SS"};
     std::string a;
     for (unsigned char c : text) {
         if (c >= 'a' && c <= 'z') a += static_cast<char>(c - 32);
         else if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) a += static_cast<char>(c);
-        else if (c == 0xE4 || c == 0xC4) a += "AE";
-        else if (c == 0xF6 || c == 0xD6) a += "OE";
-        else if (c == 0xFC || c == 0xDC) a += "UE";
-        else if (c == 0xDF) a += "SS";
-        else if (c >= 0xC0) a += 'E';
+        else if (c >= 0xC0) a += c == 0xFF ? "Y" : c == 0xF7 ? "" : AKZENTE[(c & 0xDF) - 0xC0];
+        else if (c == 0x8A || c == 0x9A) a += 'S';
+        else if (c == 0x8E || c == 0x9E) a += 'Z';
+        else if (c == 0x8C || c == 0x9C) a += "OE";
         else if (c == ' ' || c == '-' || c == '.') {
             if (!a.empty() && a.back() != '_') a += '_';
         }
@@ -275,9 +98,15 @@ std::string alias_aus(const std::string& text)
 
 int32_t clamp(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
 
+// The short name: the town when it has at most 9 characters, else its first 8 and a dot.
+std::string kurzname_aus(const std::string& ort)
+{
+    return ort.size() <= 9 ? ort : ort.substr(0, 8) + ".";
+}
+
 struct Bau {
     Welt w;
-    Rng r;
+    Welt_Rng r;
     std::set<std::string> aliase, orte, teamnamen;
     Bau(Welt_Groesse g, uint32_t seed) : r(seed * 2654435761u + 12345u)
     {
@@ -292,27 +121,17 @@ struct Bau {
         return s;
     }
 
-    std::string ort_wort(Sprache s)
+    // A town not used before; "" when the language has none left to give.
+    std::string neuer_ort(Welt_Sprache s)
     {
-        Silben silben = ort_silben(s);
-        for (;;) {
-            std::string o = silben.vorn[r.next() % silben.n_vorn];
-            o += ORT_MITTE[s][r.next() % 7];
-            o += silben.hinten[r.next() % silben.n_hinten];
-            if (o.size() <= 14) return o;
+        for (int i = 0; i < 400; ++i) {
+            std::string o = Welt_Ort(r, s);
+            if (!o.empty() && orte.insert(o).second) return o;
         }
+        return "";
     }
 
-    std::string neuer_ort(Sprache s)
-    {
-        for (int i = 0; i < 200; ++i) {
-            std::string o = ort_wort(s);
-            if (orte.insert(o).second) return o;
-        }
-        return eindeutig(orte, ort_wort(s).substr(0, 12));
-    }
-
-    Welt_Team& neues_team(Welt_Team_Art art)
+    Welt_Team& neues_team(Welt_Team_Art art, const Land_Def& klima)
     {
         Welt_Team t;
         t.nummer = static_cast<int32_t>(w.teams.size());
@@ -320,9 +139,9 @@ struct Bau {
         t.grafik_nr = t.nummer % 598;
         for (auto& f : t.farben)
             for (auto& c : f) c = static_cast<uint8_t>(r.range(0, 255));
-        t.klima[0] = static_cast<uint8_t>(r.range(5, 25));
-        t.klima[1] = static_cast<uint8_t>(r.range(20, 80));
-        t.klima[2] = static_cast<uint8_t>(r.range(0, 100));
+        t.klima[0] = klima.winter + 100;
+        t.klima[1] = klima.sommer + 100;
+        t.klima[2] = klima.regen * 100;
         w.teams.push_back(t);
         return w.teams.back();
     }
@@ -340,32 +159,42 @@ struct Bau {
         t.intelligenz = r.range(35, 65);
     }
 
-    void verein(Sprache s, int32_t nation, int32_t kontinent, int32_t stufe, int basis)
+    // A club: a new town whose club name fits the team lists and is not taken, and its ground.
+    void verein(const Land_Def& d, int32_t nation, int32_t stufe, int basis)
     {
-        std::string ort = neuer_ort(s);
-        Welt_Team& t = neues_team(Welt_Team_Art::Verein);
-        std::string name = vereinsname(r, s, ort);
-        if (name.size() > 23) name = ort;
+        std::string ort, name, stadion;
+        for (int versuch = 0; versuch < 1000 && stadion.empty(); ++versuch) {
+            ort = neuer_ort(d.sprache);
+            name = Welt_Vereinsname(r, d.sprache, ort);
+            if (name.empty() || teamnamen.count(name)) continue;
+            stadion = Welt_Stadionname(r, d.sprache, ort);
+        }
+        if (stadion.empty()) {
+            // Not reached with the syllable tables as they are; keep the world whole all the same.
+            std::fprintf(stderr, "welt: kein passender Vereinsname in %s\n", d.name);
+            ort = "Verein" + std::to_string(w.teams.size());
+            name = ort;
+            stadion = "Stadion " + ort;
+        }
+        Welt_Team& t = neues_team(Welt_Team_Art::Verein, d);
         t.name = eindeutig(teamnamen, name);
-        t.kurzname = ort.substr(0, 9);
+        t.kurzname = kurzname_aus(ort);
         t.alias = eindeutig(aliase, alias_aus(t.name));
         t.stadt = ort.substr(0, 17);
-        static const char* const STADION[] = {"%s-Stadion", "Stadion %s", "%s Arena", "Park %s",
-                                              "Sportpark %s", "Waldstadion %s"};
-        char buf[64];
-        std::snprintf(buf, sizeof buf, r.pick(STADION), ort.c_str());
-        t.stadion = std::string(buf).substr(0, 29);
+        t.stadion = stadion;
         t.nation = nation;
-        t.kontinent = kontinent;
+        t.kontinent = d.kontinent;
         t.liga_stufe = stufe;
         staerken(t, basis);
-        int plaetze = clamp(basis * 80 + r.range(-8000, 8000), 2000, 80000);
-        t.sitzplaetze = plaetze * r.range(30, 70) / 100 / 500 * 500;
+        int schwankung = r.range(-8000, 8000);
+        int plaetze = clamp(basis * 80 + schwankung, 2000, 80000);
+        int sitz_anteil = r.range(30, 70);
+        t.sitzplaetze = plaetze * sitz_anteil / 100 / 500 * 500;
         t.stehplaetze = (plaetze - t.sitzplaetze) / 500 * 500;
     }
 };
 
-int kader_groesse(Rng& r, Welt_Groesse g)
+int kader_groesse(Welt_Rng& r, Welt_Groesse g)
 {
     switch (g) {
     case Welt_Groesse::Klein: return 18;
@@ -381,39 +210,38 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
     Bau b(groesse, seed);
     Welt& w = b.w;
 
-    // Which nations, with which tiers.
+    // Which nations, with which tiers. Every club plays in a league.
     struct Plan {
         const Land_Def* def;
         std::vector<int> ligen;
-        int pokal;
     };
     std::vector<Plan> plan;
     for (const auto& d : LAENDER) {
-        Plan p{&d, {}, 0};
+        Plan p{&d, {}};
         if (groesse == Welt_Groesse::Klein) {
             if (!d.im_kleinen) continue;
             for (int n : d.ligen_klein)
                 if (n) p.ligen.push_back(n);
-            p.pokal = d.pokal_klein;
         } else {
             for (int n : d.ligen_std)
                 if (n) p.ligen.push_back(n);
-            p.pokal = d.pokal_std;
             if (groesse == Welt_Groesse::Gross && !p.ligen.empty()) {
-                // As large as the team tables allow: a further tier everywhere and a wider cup.
+                // As large as the team tables allow: a further tier abroad, wider tiers at home.
                 if (p.ligen.size() < 3) p.ligen.push_back(p.ligen.back());
-                if (d.name == std::string("Deutschland")) p.ligen.push_back(20), p.pokal = 24;
+                if (d.name == std::string("Deutschland")) p.ligen = {18, 18, 20, 20};
             }
+        }
+        if (!p.ligen.empty() && !Welt_Sprache_Hat_Vereine(d.sprache)) {
+            std::fprintf(stderr, "welt: keine Vereinsnamen für %s, ohne Ligen\n", d.name);
+            p.ligen.clear();
         }
         plan.push_back(p);
     }
 
     // Country entries get their numbers after all clubs: count the clubs first.
     int32_t vereine = 0;
-    for (const auto& p : plan) {
+    for (const auto& p : plan)
         for (int n : p.ligen) vereine += n;
-        vereine += p.pokal;
-    }
     for (size_t i = 0; i < plan.size(); ++i) {
         Welt_Nation n;
         n.name = plan[i].def->name;
@@ -424,6 +252,8 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
         w.nationen.push_back(n);
     }
     w.heimatland = w.nationen[0].land_team;
+    // Country names are team names too: no club may take one.
+    for (const auto& p : plan) b.teamnamen.insert(p.def->name);
 
     static const char* const LIGA_NAMEN[] = {"1. Liga", "2. Liga", "3. Liga", "4. Liga"};
     for (size_t i = 0; i < plan.size(); ++i) {
@@ -435,26 +265,20 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
             liga.name = LIGA_NAMEN[stufe];
             int basis = d.staerke * 8 - static_cast<int>(stufe) * 140;
             for (int k = 0; k < plan[i].ligen[stufe]; ++k) {
-                b.verein(d.sprache, n.land_team, d.kontinent, liga.stufe,
-                         clamp(basis + b.r.range(-60, 60), 120, 900));
+                int streuung = b.r.range(-60, 60);
+                b.verein(d, n.land_team, liga.stufe, clamp(basis + streuung, 100, 900));
                 liga.teams.push_back(w.teams.back().nummer);
                 n.pokal_teams.push_back(w.teams.back().nummer);
             }
             n.ligen.push_back(liga);
         }
-        int basis = d.staerke * 8 - static_cast<int>(plan[i].ligen.size()) * 140;
-        for (int k = 0; k < plan[i].pokal; ++k) {
-            b.verein(d.sprache, n.land_team, d.kontinent, -1, clamp(basis + b.r.range(-60, 40), 100, 900));
-            n.pokal_teams.push_back(w.teams.back().nummer);
-        }
     }
 
     // Country entries: the nation of its clubs, and the national team where it has one.
     for (size_t i = 0; i < plan.size(); ++i) {
-        Welt_Team& t = b.neues_team(Welt_Team_Art::Land);
         const Land_Def& d = *plan[i].def;
+        Welt_Team& t = b.neues_team(Welt_Team_Art::Land, d);
         t.name = d.name;
-        b.teamnamen.insert(t.name);
         t.kurzname = std::string(d.name).substr(0, 9);
         t.alias = b.eindeutig(b.aliase, alias_aus(t.name));
         t.nation = t.nummer;
@@ -462,11 +286,11 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
         t.nationalteam = d.nationalteam;
         b.staerken(t, clamp(d.staerke * 9, 100, 900));
     }
-    w.transfermarkt_team = b.neues_team(Welt_Team_Art::Transfermarkt).nummer;
+    w.transfermarkt_team = b.neues_team(Welt_Team_Art::Transfermarkt, LAENDER[0]).nummer;
     w.teams.back().name = "TRANSFERMARKT";
     w.teams.back().kurzname = "Markt";
     w.teams.back().alias = "TRANSFERMARKT";
-    w.jugend_team = b.neues_team(Welt_Team_Art::Jugend).nummer;
+    w.jugend_team = b.neues_team(Welt_Team_Art::Jugend, LAENDER[0]).nummer;
     w.teams.back().name = "JUGENDTEAM";
     w.teams.back().kurzname = "Jugend";
     w.teams.back().alias = "JUGENDTEAM";
@@ -475,13 +299,35 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
         b.staerken(*t, 300);
     }
 
-    // Players, squad by squad in team-number order.
-    auto neuer_spieler = [&](Welt_Team& t, Sprache s, int basis, int rolle) {
+    auto def_von = [&](int32_t nation) -> const Land_Def& {
+        for (size_t i = 0; i < plan.size(); ++i)
+            if (w.nationen[i].land_team == nation) return *plan[i].def;
+        return *plan[0].def;
+    };
+    // A nation other than `ausser` (-1: any), the stronger football countries more often.
+    auto gewicht = [&](size_t i) { return std::max(5, plan[i].def->staerke - 40); };
+    auto andere_nation = [&](int32_t ausser) {
+        int32_t summe = 0;
+        for (size_t i = 0; i < plan.size(); ++i)
+            if (w.nationen[i].land_team != ausser) summe += gewicht(i);
+        int32_t x = b.r.range(0, summe - 1);
+        for (size_t i = 0; i < plan.size(); ++i) {
+            if (w.nationen[i].land_team == ausser) continue;
+            if (x < gewicht(i)) return w.nationen[i].land_team;
+            x -= gewicht(i);
+        }
+        return w.heimatland;
+    };
+
+    // Players, squad by squad in team-number order. A player's name is of his own nation's
+    // language, so a foreign name always comes with a foreign nation.
+    auto neuer_spieler = [&](Welt_Team& t, int32_t nation, int basis, int rolle) {
+        Welt_Sprache s = def_von(nation).sprache;
         Welt_Spieler p;
         p.nummer = static_cast<int32_t>(w.spieler.size());
-        p.name = nachname(b.r, s, 19, false);
-        p.vorname = vorname(b.r, s);
-        p.nation = t.nation;
+        p.name = Welt_Nachname(b.r, s, 19, false);
+        p.vorname = Welt_Vorname(b.r, s);
+        p.nation = nation;
         p.groesse = b.r.range(168, 200);
         p.alter = t.art == Welt_Team_Art::Jugend ? b.r.range(16, 18) : b.r.range(18, 35);
         p.team = t.nummer;
@@ -505,21 +351,22 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
         t.spieler.push_back(p.nummer);
         return p.nummer;
     };
-    auto sprache_von = [&](int32_t nation) {
-        for (size_t i = 0; i < plan.size(); ++i)
-            if (w.nationen[i].land_team == nation) return plan[i].def->sprache;
-        return DE;
-    };
-    auto kader = [&](Welt_Team& t, int n) {
-        Sprache s = sprache_von(t.nation);
+    enum class Herkunft { Eigene, Mit_Fremden, Alle };
+    auto kader = [&](Welt_Team& t, int n, Herkunft herkunft) {
         int basis = (t.staerke[1] + t.staerke[2] + t.staerke[3]) / 3;
         int tw = n >= 24 ? 3 : 2;
         int rest = n - tw;
         for (int i = 0; i < n; ++i) {
             int rolle = i < tw ? 0 : 1 + ((i - tw) * 3) / std::max(rest, 1);
-            // a few players of other countries in every squad
-            Sprache ps = (b.r.range(0, 9) == 0) ? static_cast<Sprache>(b.r.range(0, 5)) : s;
-            neuer_spieler(t, ps, basis, rolle);
+            int32_t nation = t.nation;
+            if (herkunft == Herkunft::Alle) {
+                nation = andere_nation(-1);
+            } else if (herkunft == Herkunft::Mit_Fremden) {
+                // about one player in ten comes from abroad
+                int32_t fremd = b.r.range(0, 9);
+                if (fremd == 0) nation = andere_nation(t.nation);
+            }
+            neuer_spieler(t, nation, basis, rolle);
         }
         // shirt numbers 1..99 for club and national squads; the pseudo-teams draw their own
         if (t.art == Welt_Team_Art::Verein || t.art == Welt_Team_Art::Land) {
@@ -528,17 +375,15 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
         }
     };
     for (auto& t : w.teams) {
-        if (t.art == Welt_Team_Art::Verein) kader(t, kader_groesse(b.r, groesse));
+        if (t.art == Welt_Team_Art::Verein) kader(t, kader_groesse(b.r, groesse), Herkunft::Mit_Fremden);
         else if (t.art == Welt_Team_Art::Land && t.nationalteam && !ohne_nationalspieler(t.name))
-            kader(t, groesse == Welt_Groesse::Klein ? 18 : 22);
+            kader(t, groesse == Welt_Groesse::Klein ? 18 : 22, Herkunft::Eigene);
     }
     int markt = groesse == Welt_Groesse::Klein ? 20 : groesse == Welt_Groesse::Gross ? 300 : 180;
     int jugend = groesse == Welt_Groesse::Klein ? 10 : groesse == Welt_Groesse::Gross ? 500 : 100;
-    kader(w.teams[w.transfermarkt_team], markt);
-    kader(w.teams[w.jugend_team], jugend);
-    // The transfer market gathers players of every country.
-    for (int32_t sp : w.teams[w.transfermarkt_team].spieler)
-        w.spieler[sp].nation = w.nationen[b.r.range(0, static_cast<int32_t>(w.nationen.size()) - 1)].land_team;
+    // The transfer market gathers players of every country; the youth come from home.
+    kader(w.teams[w.transfermarkt_team], markt, Herkunft::Alle);
+    kader(w.teams[w.jugend_team], jugend, Herkunft::Eigene);
 
     // The game never adds player 8899 to team 469; keep such a pairing out of the world.
     if (w.teams.size() > 469 && w.spieler.size() > 8899 && w.spieler[8899].team == 469) {
@@ -548,16 +393,17 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
         w.spieler[8899].team = w.transfermarkt_team;
     }
 
-    // Staff: referees and assistants from the league nations.
+    // Staff: referees and assistants of every nation, named in its language.
     int schiris = groesse == Welt_Groesse::Klein ? 8 : 60;
     int assis = groesse == Welt_Groesse::Klein ? 6 : 40;
     for (int i = 0; i < schiris + assis; ++i) {
         Welt_Person p;
         p.typ = i < schiris ? 0 : 1;
         size_t n = static_cast<size_t>(b.r.range(0, static_cast<int32_t>(plan.size()) - 1));
-        Sprache s = plan[n].def->sprache;
-        p.name = std::string(vorname(b.r, s)) + " " + nachname(b.r, s, 16, true);
-        if (p.name.size() > 25) p.name.resize(25);
+        Welt_Sprache s = plan[n].def->sprache;
+        std::string vorname = Welt_Vorname(b.r, s);
+        std::string nachname = Welt_Nachname(b.r, s, 24 - vorname.size(), true);
+        p.name = vorname + " " + nachname;
         p.land = w.nationen[n].land_team;
         if (p.typ == 0) {
             p.haerte = b.r.range(1, 6);
