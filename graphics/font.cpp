@@ -163,6 +163,7 @@ Font_Record* Font_Load(const char* path, int32_t depth)
     Font_Record* f = nullptr;
     bool ok = std::fread(kopf.data(), 1, kopf.size(), file) == kopf.size() &&
               std::memcmp(kopf.data(), "TOXF", 4) == 0;
+    if (!ok) Print_Fehler("Font_Load: %s: kein Font\n", path);
     Strip_Kopf s{};
     if (ok) {
         f = neuer_record();
@@ -175,7 +176,11 @@ Font_Record* Font_Load(const char* path, int32_t depth)
         std::vector<uint8_t> px(strip_bytes(s));
         ok = std::fread(px.data(), 1, px.size(), file) == px.size();
         if (!ok) Print_Fehler("Font_Load: %s: Datei zu kurz\n", path);
-        ok = ok && strip_fuellen(f, s, px.data()) && tiefe_anpassen(f, depth);
+        ok = ok && strip_fuellen(f, s, px.data());
+        if (ok && !tiefe_anpassen(f, depth)) {
+            Print_Fehler("Font_Load: %s: Konvertierung!\n", path);
+            ok = false;
+        }
     }
     std::fclose(file);
     if (!ok) return Font_Free(f);
@@ -217,7 +222,10 @@ Font_Record* Font_Aus_Resource(const uint8_t* daten, uint32_t groesse, int32_t d
         Print_Fehler("Load_Resource: _OB: Fehler\n");
         return Font_Free(f);
     }
-    if (!tiefe_anpassen(f, depth)) return Font_Free(f);
+    if (!tiefe_anpassen(f, depth)) {
+        Print_Fehler("Load_Resource: Konvertierung!\n");
+        return Font_Free(f);
+    }
     return f;
 }
 
@@ -239,16 +247,11 @@ void Grafik_Init()
             Print_Fehler("Grafik_Init: Font Nr. %d schon belegt!\n", slot);
             continue;
         }
-        // The resource loader hands over a font entry's bytes, sized from their own header;
-        // any other entry type at that number is no font.
+        // Any other entry type at that number would hand back an object that is no font.
         int32_t nummer = FONT_RESOURCE_ERSTE + slot;
         if (ResFile_Get_Typ(ResFile_Handles[0].handle, nummer) != RES_FONT) continue;
-        auto* daten = static_cast<uint8_t*>(
-            Load_Resource(ResFile_Handles[0].handle, nummer, depth, nullptr));
-        if (!daten) continue;
-        uint32_t groesse = Font_Resource_Groesse(daten, FONT_RESOURCE_KOPF);
-        Font_Slots[slot] = Font_Aus_Resource(daten, groesse, depth);
-        Mem_Free(daten, 0);
+        Font_Slots[slot] =
+            static_cast<Font_Record*>(Load_Resource(ResFile_Handles[0].handle, nummer, depth, nullptr));
     }
     Font_Aktuell = Font_Slots[3];
 }

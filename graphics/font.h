@@ -47,6 +47,7 @@ extern Font_Record* Font_Aktuell;
 Font_Record* Font_Load(const char* path, int32_t depth);
 // Builds a font from the bytes of a resource entry (behind its type word); bold is forced off.
 // A derived font keeps its strip; others are fitted to the depth. Null on any failure.
+// Load_Resource hands out a type-17 entry this way.
 Font_Record* Font_Aus_Resource(const uint8_t* daten, uint32_t groesse, int32_t depth);
 // Size of the resource entry that starts with these bytes (header plus strip), 0 when the
 // header is incomplete or its strip impossible.

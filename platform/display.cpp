@@ -65,11 +65,13 @@ static bool want_rgb555()
     return v && std::strcmp(v, "1") == 0;
 }
 
-// What the window system does after a successful open: hide its own cursor (the program draws
-// its pointer) and let the window settle for 150 ms by pumping messages. Both belong to the
-// window layer (Win95_Hide_Windows_Cursor, Win95_Read_Message_Cue_Eine_Halbe_Sekunde) and
-// are joined here once it provides them.
-static void settle_window_after_open() { Win95_Message_Pump(); }
+// After a successful open the system's cursor goes (the program draws its own pointer) and the
+// window settles: messages are pumped for 150 ms.
+static void settle_window_after_open()
+{
+    Win95_Hide_Windows_Cursor();
+    Win95_Read_Message_Cue_Eine_Halbe_Sekunde();
+}
 
 int Win95_Open_Screen(int32_t width, int32_t height, int32_t* depth)
 {

@@ -1,17 +1,15 @@
 #include "platform/menuesound.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/resfile.h"
 #include "platform/sound.h"
 #include "platform/soundeffekt.h"
+#include "platform/string_util.h"
 #include "platform/win95.h"
 #include "platform/win95_sound.h"
 
@@ -23,38 +21,25 @@ static int32_t menuesound_volume = 0;
 
 void Menuesound_Set_Ordner(const char* o) { ordner = o ? o : ""; }
 
-// The "*.wav" names of a folder, sorted so that every machine finds the same order. To be
-// replaced by the program's own file search when it exists.
-static std::vector<std::string> wav_dateien(const std::string& pfad)
-{
-    std::vector<std::string> namen;
-    std::error_code fehler;
-    for (const auto& e : std::filesystem::directory_iterator(pfad, fehler)) {
-        std::string name = e.path().filename().string();
-        if (name.size() < 4 || !e.is_regular_file(fehler)) continue;
-        std::string endung = name.substr(name.size() - 4);
-        for (char& c : endung) c = char(std::tolower(static_cast<unsigned char>(c)));
-        if (endung == ".wav") namen.push_back(name);
-    }
-    std::sort(namen.begin(), namen.end());
-    return namen;
-}
-
 int Menuesound_Liste_Laden()
 {
     Menuesound_Liste_Freigeben();
     if (ordner.empty()) return 0;
-    for (const auto& name : wav_dateien(ordner)) {
-        // A name that does not fit its entry could not be opened again: leave it out.
-        if (name.size() >= MENUESOUND_NAME_LAENGE) continue;
+    // The file search gives the names sorted, so every machine numbers the sounds alike.
+    int anzahl = Win95_Count_Files(ordner.c_str(), "*.wav");
+    if (anzahl <= 0) return 0;
+    std::vector<char> namen(size_t(anzahl) * MENUESOUND_NAME_LAENGE, 0);
+    anzahl = Win95_Get_File_Names(ordner.c_str(), "*.wav", anzahl, namen.data());
+    for (int i = 0; i < anzahl; ++i) {
+        const char* name = namen.data() + size_t(i) * MENUESOUND_NAME_LAENGE;
         std::string pfad = ordner + "/" + name;
         if (!Win95_Sound_Wav_Pruefen(pfad.c_str())) {
-            Win95_Meldung("Die Menü-Sound-Datei \"%s\" ist fehlerhaft und wird daher ignoriert.", pfad.c_str());
+            Requester_Printf("Die Menü-Sound-Datei \"%s\" ist fehlerhaft und wird daher ignoriert.", pfad.c_str());
             continue;
         }
         if (int(liste.size()) >= MENUESOUND_DATEIEN_MAX) continue;
         std::array<char, MENUESOUND_NAME_LAENGE> eintrag{};
-        std::memcpy(eintrag.data(), name.data(), name.size());
+        std::memcpy(eintrag.data(), name, MENUESOUND_NAME_LAENGE);
         liste.push_back(eintrag);
     }
     return int(liste.size());

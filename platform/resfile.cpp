@@ -19,10 +19,13 @@
 #include "platform/resfile.h"
 #include "platform/bytes.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "platform/print.h"
 #include "platform/temp.h"
+#include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
 #include "platform/asm.h"
@@ -50,8 +53,6 @@ static int32_t offene_dateien = 0;
 
 // Largest picture a bitmap entry may describe (pixels); far above any screen picture.
 static constexpr uint64_t BILD_MAX_PIXEL = 16u << 20;
-static constexpr uint32_t FONT_KOPF = 4 + 10 + 3 * 1024 + 3 * 4 + 1 + 2 * 4 + 768 + 4 * 4;
-static constexpr uint32_t FONT_TIEFE = 4 + 10 + 3 * 1024 + 3 * 4;
 
 namespace {
 
@@ -181,8 +182,9 @@ uint32_t eintrag_offset(int32_t handle, int32_t pos) { return Bytes_Hole32(ResFi
 
 // Reads one sprite block of S bytes (plus `zusatz` spare bytes) and fixes its header up: the
 // flag byte and the allocation tag are cleared and the pointer words, stale in the file, are
-// zeroed; the sprite code finds the row table at +36 and the data behind `zeilen` rows.
-uint8_t* lies_sprite(Leser& l, uint32_t size, uint32_t zusatz, int32_t zeilen_feld)
+// zeroed; the sprite code finds the row table at +36 and the data behind as many rows as the
+// entry's table count names (type 61), else the block's own height.
+uint8_t* lies_sprite(Leser& l, uint32_t size, uint32_t zusatz, const uint32_t* tabelle)
 {
     if (size < RESFILE_SPRITE_KOPF || size > l.rest()) {
         l.fehler = true;
@@ -194,7 +196,7 @@ uint8_t* lies_sprite(Leser& l, uint32_t size, uint32_t zusatz, int32_t zeilen_fe
         return nullptr;
     }
     if (!l.lesen(block, size)) return static_cast<uint8_t*>(Mem_Free(block, 0));
-    int32_t zeilen = zeilen_feld >= 0 ? zeilen_feld : int16_t(Bytes_Hole16(block + 2));
+    int64_t zeilen = tabelle ? int64_t(*tabelle) : int16_t(Bytes_Hole16(block + 2));
     if (zeilen < 0 || RESFILE_SPRITE_KOPF + 4 * uint64_t(zeilen) > size) {
         Print_Fehler("Load_Resource: Sprite: Fehler");
         l.fehler = true;
@@ -206,10 +208,23 @@ uint8_t* lies_sprite(Leser& l, uint32_t size, uint32_t zusatz, int32_t zeilen_fe
     return block;
 }
 
-void hot_spot(uint8_t* block, uint32_t x, uint32_t y)
+// The sprite is drawn with its top left at minus the hot spot. A hot spot more than the widest
+// screen away from its picture could never show the sprite near its point: damage, refused
+// (its negation might not even fit the offset field).
+bool hot_spot(uint8_t* block, uint32_t x, uint32_t y)
 {
-    Bytes_Setze16(block + 4, uint16_t(-int32_t(x)));
-    Bytes_Setze16(block + 6, uint16_t(-int32_t(y)));
+    constexpr int64_t RAND = 1024;
+    auto passt = [](int64_t v, int16_t groesse) {
+        return v >= -RAND && v <= std::max<int64_t>(groesse, 0) + RAND && v <= 32768;
+    };
+    int64_t hx = int32_t(x), hy = int32_t(y);
+    if (!passt(hx, int16_t(Bytes_Hole16(block))) || !passt(hy, int16_t(Bytes_Hole16(block + 2)))) {
+        Print_Fehler("Load_Resource: Sprite: Hot-Spot außerhalb");
+        return false;
+    }
+    Bytes_Setze16(block + 4, uint16_t(-hx));
+    Bytes_Setze16(block + 6, uint16_t(-hy));
+    return true;
 }
 
 void* lade_sprite_liste(Leser& l, void* extra)
@@ -227,7 +242,7 @@ void* lade_sprite_liste(Leser& l, void* extra)
     if (!liste) return nullptr;
     for (uint32_t i = 0; i < anzahl; ++i) {
         uint32_t size;
-        if (l.u32(size)) liste[i] = lies_sprite(l, size, 0, -1);
+        if (l.u32(size)) liste[i] = lies_sprite(l, size, 0, nullptr);
         if (l.fehler) {
             for (uint32_t k = 0; k <= i; ++k) Mem_Free(liste[k], 0);
             return Mem_Free(liste, 0);
@@ -247,7 +262,7 @@ void* lade_film(Leser& l, void* extra)
     if (extra) std::memcpy(extra, &kind, 4);
     if (kind != 0) {
         uint32_t size;
-        return l.u32(size) ? lies_sprite(l, size, 0, -1) : nullptr;
+        return l.u32(size) ? lies_sprite(l, size, 0, nullptr) : nullptr;
     }
     uint32_t unbenutzt, width, height, depth, compression, size;
     uint8_t wav[44];
@@ -274,27 +289,20 @@ void* lade_film(Leser& l, void* extra)
     return bild;
 }
 
-void* lade_font(Leser& l)
+// The entry is sized from its own header, read whole and handed to the font module, which
+// checks every table against the strip and fits the strip to the depth.
+Font_Record* lade_font(Leser& l, int32_t depth)
 {
-    // The font module parses the record; here the entry is only sized and read whole.
-    uint8_t kopf[FONT_KOPF];
-    long start = std::ftell(l.f);
-    if (!l.lesen(kopf, FONT_KOPF)) return nullptr;
-    uint8_t depth = kopf[FONT_TIEFE];
-    uint64_t strip = uint64_t(Bytes_Hole32(kopf + FONT_TIEFE + 1)) * Bytes_Hole32(kopf + FONT_TIEFE + 5);
-    if (!tiefe_gueltig(depth) || strip > BILD_MAX_PIXEL || strip * bytes_pro_pixel(depth) > l.rest()) {
-        Print_Fehler("Load_Resource: Font: Fehler");
+    std::vector<uint8_t> daten(FONT_RESOURCE_KOPF);
+    if (!l.lesen(daten.data(), FONT_RESOURCE_KOPF)) return nullptr;
+    uint32_t groesse = Font_Resource_Groesse(daten.data(), FONT_RESOURCE_KOPF);
+    if (groesse == 0 || groesse - FONT_RESOURCE_KOPF > l.rest()) {
+        Print_Fehler("Load_Resource: Font fehlerhaft");
         return nullptr;
     }
-    uint64_t total = FONT_KOPF + strip * bytes_pro_pixel(depth);
-    auto* block = static_cast<uint8_t*>(Mem_Alloc(uint32_t(total), 0));
-    if (!block) {
-        Print_Fehler("Load_Resource: Mem_Alloc: Fehler");
-        return nullptr;
-    }
-    std::fseek(l.f, start, SEEK_SET);
-    if (!l.lesen(block, total)) return Mem_Free(block, 0);
-    return block;
+    daten.resize(groesse);
+    if (!l.lesen(daten.data() + FONT_RESOURCE_KOPF, groesse - FONT_RESOURCE_KOPF)) return nullptr;
+    return Font_Aus_Resource(daten.data(), groesse, depth);
 }
 
 } // namespace
@@ -577,7 +585,7 @@ void* Load_Resource(int32_t handle, int32_t number, int32_t depth, void* extra)
         if (!l.lesen(result, size)) result = Mem_Free(result, 0);
         break;
     }
-    case RES_FONT: result = lade_font(l); break;
+    case RES_FONT: result = lade_font(l, depth); break;
     case RES_SPRITE_LISTE: result = lade_sprite_liste(l, extra); break;
     case RES_SPRITE:
     case RES_SPRITE_FARBEN: {
@@ -590,9 +598,12 @@ void* Load_Resource(int32_t handle, int32_t number, int32_t depth, void* extra)
             l.fehler = true;
             break;
         }
-        auto* block = lies_sprite(l, v[5], farben ? 512 : 0, farben ? int32_t(v[1]) : -1);
+        auto* block = lies_sprite(l, v[5], farben ? 512 : 0, farben ? &v[1] : nullptr);
         if (!block) break;
-        hot_spot(block, v[2], v[3]);
+        if (!hot_spot(block, v[2], v[3])) {
+            Mem_Free(block, 0);
+            break;
+        }
         if (farben) {
             uint8_t palette[768];
             if (!l.lesen(palette, 768)) {

@@ -65,7 +65,7 @@ extern uint8_t ResFile_Gepackt_Behalten;
 int32_t Init_ResFile(const char* path);
 void DeInit_ResFile(int32_t handle);
 // Type 14 and 50 (kind 0): a Rastport (freed with Grafik_Bitmap_Freigeben); 15 and 48: null;
-// 16: a Mem_Alloc block of the data; 17: a Mem_Alloc block holding the font entry's bytes as stored; 38: a
+// 16: a Mem_Alloc block of the data; 17: a font record (freed with Font_Free); 38: a
 // Mem_Alloc array of sprite-block pointers (count through extra); 40, 61 and 50 (other kinds):
 // a sprite block (36-byte header, row table, run-length data; pointer words zero).
 void* Load_Resource(int32_t handle, int32_t number, int32_t depth, void* extra);

@@ -1,10 +1,12 @@
 #include "platform/soundeffekt.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 
 #include "platform/mem.h"
 #include "platform/menuesound.h"
+#include "platform/print.h"
 #include "platform/resfile.h"
 #include "platform/sound.h"
 
@@ -28,16 +30,25 @@ bool Soundeffekt_Resource_Holen(int32_t resfile_handle, int32_t nummer, std::vec
 {
     daten.clear();
     if (resource_lader) return resource_lader(resfile_handle, nummer, daten) && !daten.empty();
-    int32_t typ = 0;
+    // The type is only stored for an entry that exists.
+    constexpr int32_t KEIN_EINTRAG = INT32_MIN;
+    int32_t typ = KEIN_EINTRAG;
     std::FILE* f = Seek_Resource(resfile_handle, nummer, &typ);
     uint8_t n[4];
-    if (!f || typ != RES_DATEN || std::fread(n, 1, 4, f) != 4) return false;
+    // No entry at that number stays silent; an entry that is no data block, or whose data lie
+    // outside the file, is reported.
+    if (!f && typ == KEIN_EINTRAG) return false;
+    if (!f || typ != RES_DATEN || std::fread(n, 1, 4, f) != 4) {
+        Print_Fehler("Soundeffekt: Resource %d ist kein Sound", int(nummer));
+        return false;
+    }
     uint32_t groesse = uint32_t(n[0]) | uint32_t(n[1]) << 8 | uint32_t(n[2]) << 16 | uint32_t(n[3]) << 24;
     // The loader checks the size against the file before it reads the block.
     auto* block = static_cast<uint8_t*>(Load_Resource(resfile_handle, nummer, 0, nullptr));
     if (!block) return false;
     daten.assign(block, block + groesse);
     Mem_Free(block, 0);
+    if (daten.empty()) Print_Fehler("Soundeffekt: Resource %d ist kein Sound", int(nummer));
     return !daten.empty();
 }
 

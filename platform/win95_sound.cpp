@@ -241,12 +241,12 @@ int Win95_Stream_Start(std::FILE* file, uint32_t length)
     if (!file || stream_datei || !geraet) return -1;
     stream_tail = 0;
     int id = freier_slot();
-    if (id < 0 || length <= WIN95_SOUND_WAV_KOPF) return -1;
+    if (id < 0) return -1;
     uint8_t kopf[WIN95_SOUND_WAV_KOPF + 4] = {};
-    if (std::fread(kopf, 1, WIN95_SOUND_WAV_KOPF, file) != WIN95_SOUND_WAV_KOPF) return -1;
     // The data are read later from the file; the header only has to name a PCM format.
     Win95_Wav_Format f;
-    if (!Win95_Sound_Wav_Lesen(kopf, sizeof kopf, &f)) {
+    if (length <= WIN95_SOUND_WAV_KOPF || std::fread(kopf, 1, WIN95_SOUND_WAV_KOPF, file) != WIN95_SOUND_WAV_KOPF ||
+        !Win95_Sound_Wav_Lesen(kopf, sizeof kopf, &f)) {
         Print_Log(LOG_STREAM, "Stream Sound: WAV-Kopf fehlerhaft");
         return -1;
     }

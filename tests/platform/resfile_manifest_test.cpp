@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "platform/mem.h"
 #include "platform/resfile.h"
@@ -39,6 +40,11 @@ TEST(ResFileManifest, BuiltFilesHoldEveryEntry)
             uint8_t n[4];
             ASSERT_EQ(std::fread(n, 1, 4, f), 4u);
             EXPECT_EQ(uint32_t(n[0] | n[1] << 8 | n[2] << 16 | n[3] << 24), e.groesse) << e.nummer;
+        } else if (e.typ == RES_FONT) {
+            auto* font = static_cast<Font_Record*>(Load_Resource(h, e.nummer, 16, nullptr));
+            ASSERT_NE(font, nullptr) << e.nummer;
+            EXPECT_EQ(font->strip->depth, 16);
+            Font_Free(font);
         } else {
             void* block = Load_Resource(h, e.nummer, 16, nullptr);
             EXPECT_NE(block, nullptr) << e.nummer;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/capture.h"
+#include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "platform/mem.h"
@@ -256,6 +257,7 @@ TEST(ResFile, PalettesSpritesFontsAndFilms)
     font[3099] = 8;
     font[3103] = 2;
     font[3891 + 15] = 0xEE;
+    font[3879] = 1; // bold, which a loaded font never keeps
     Resf_Setzen(d, 5, RES_FONT, font);
     Resf_Setzen(d, 6, 99, {0, 0});
     int32_t h = oeffne(d, "sonst.res");
@@ -295,10 +297,20 @@ TEST(ResFile, PalettesSpritesFontsAndFilms)
     EXPECT_EQ(std::memcmp(kind_wav, "RIFF", 4), 0);
     Grafik_Bitmap_Freigeben(film);
 
-    auto* f = static_cast<uint8_t*>(Load_Resource(h, 29, 16, nullptr));
+    // A font entry comes back as a font: bold off, spacing 1, the strip at the wanted depth.
+    auto* f = static_cast<Font_Record*>(Load_Resource(h, 29, 8, nullptr));
     ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f[3891 + 15], 0xEE);
-    Mem_Free(f, 0);
+    EXPECT_EQ(f->bold, 0u);
+    EXPECT_EQ(f->spacing, 1u);
+    ASSERT_NE(f->strip, nullptr);
+    EXPECT_EQ(f->strip->width, 8u);
+    EXPECT_EQ(f->strip->depth, 8);
+    EXPECT_EQ(bytes(f->strip)[15], 0xEE);
+    Font_Free(f);
+    f = static_cast<Font_Record*>(Load_Resource(h, 29, 16, nullptr));
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->strip->depth, 16);
+    Font_Free(f);
 
     EXPECT_EQ(Load_Resource(h, 30, 16, nullptr), nullptr);
     EXPECT_TRUE(fehler.contains("Load_Resource: Unkown"));
@@ -311,6 +323,40 @@ TEST(ResFile, PalettesSpritesFontsAndFilms)
     ASSERT_EQ(ResFile_Namen_Lesen(h, namen.data()), 1);
     EXPECT_STREQ(reinterpret_cast<char*>(namen.data() + 256), "sprite");
     EXPECT_EQ(namen[6 * 256], 0);
+    alle_schliessen();
+}
+
+// A hot spot is stored negated in the 16-bit offsets: one that lies further than a screen's
+// width outside its picture (the most negative one among them) is refused, not negated.
+TEST(ResFile, SpriteHotSpotsFarOutsideAreRefused)
+{
+    alle_schliessen();
+    Fehler_Capture fehler;
+    Resf_Bytes sprite = Resf_Sprite_Block(4, 2, 16, {1, 2, 3, 4});
+    struct { uint32_t x, y; bool gut; } faelle[] = {
+        {uint32_t(-1024), 2 + 1024, true}, {4 + 1024, uint32_t(-1024), true},
+        {0x80000000u, 0, false}, {0, 0x80000000u, false}, {uint32_t(-1025), 0, false},
+        {4 + 1025, 0, false}, {0, 2 + 1025, false}, {0x7FFFFFFFu, 0, false},
+    };
+    Resf_Datei d;
+    uint32_t n = 0;
+    for (auto f : faelle) {
+        Resf_Setzen(d, n++, RES_SPRITE, Resf_Sprite(sprite, f.x, f.y));
+        Resf_Setzen(d, n++, RES_SPRITE_FARBEN, Resf_Sprite_Farben(sprite, 2, f.x, f.y, {}));
+    }
+    int32_t h = oeffne(d, "hotspot.res");
+    ASSERT_EQ(h, 0);
+    for (uint32_t i = 0; i < n; ++i) {
+        const auto& f = faelle[i / 2];
+        uint32_t tiefe = 16;
+        auto* s = static_cast<uint8_t*>(Load_Resource(h, int32_t(24 + i), 16, &tiefe));
+        EXPECT_EQ(s != nullptr, f.gut) << i;
+        if (!s) continue;
+        EXPECT_EQ(int16_t(s[4] | s[5] << 8), -int32_t(f.x)) << i;
+        EXPECT_EQ(int16_t(s[6] | s[7] << 8), -int32_t(f.y)) << i;
+        Mem_Free(s, 0);
+    }
+    EXPECT_TRUE(fehler.contains("Load_Resource: Sprite: Hot-Spot außerhalb"));
     alle_schliessen();
 }
 

@@ -12,6 +12,7 @@
 #include "platform/os/os_sound.h"
 #include "platform/sound.h"
 #include "platform/soundeffekt.h"
+#include "platform/string_util.h"
 #include "platform/win95_sound.h"
 #include "platform/sound_wav.h"
 
@@ -144,7 +145,14 @@ TEST_F(Effekte, MenuSoundsFromResourcesAndTheFirst14GoodFiles)
     datei("notiz.txt", wav_mono16(22050, std::vector<int16_t>(100, 1)));
     fs::create_directories(ordner / "ordner.wav");
 
+    // The faulty file reaches the user through the game's requester.
+    std::vector<std::string> meldungen;
+    Requester_Printf_Set_Hook([&](const std::string& t) { meldungen.push_back(t); });
     ASSERT_EQ(Soundeffekt_Load_All(0), 1);
+    Requester_Printf_Set_Hook({});
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0], "Die Menü-Sound-Datei \"" + (ordner / "kaputt.wav").string() +
+                                "\" ist fehlerhaft und wird daher ignoriert.");
     ASSERT_EQ(Menuesound_Anzahl(), 14);
     EXPECT_STREQ(Menuesound_Get_Name(0), "ton_00.wav");
     EXPECT_STREQ(Menuesound_Get_Name(3), "ton_03.WAV");

@@ -45,6 +45,7 @@ bool Font_Datei_Schreiben(const std::vector<uint8_t>& bytes, const std::string& 
 {
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    // An empty image has no data pointer to hand to fwrite.
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return std::fclose(f) == 0 && ok;
 }
