@@ -184,7 +184,13 @@ uint8_t* datei_lesen(const char* name, uint32_t* groesse)
 
 void dateiname(char* ziel, size_t groesse, int32_t satz, const char* basis)
 {
-    std::snprintf(ziel, groesse, "%s/%d_%s", Pfad_Config_Files, satz + 1, basis);
+    std::snprintf(ziel, groesse, "%s/%lld_%s", Pfad_Config_Files, static_cast<long long>(satz) + 1, basis);
+}
+
+// Set numbers: 0 and up name a file, -1 none (no aliases; in place of a set: the alias file).
+bool saetze_gueltig(int32_t satz, int32_t alias_satz)
+{
+    return satz >= -1 && alias_satz >= -1 && (satz != -1 || alias_satz != -1);
 }
 
 // Loads the aliases of an alias set into a list head: entries "name number".
@@ -241,6 +247,10 @@ bool Read_Config_Open(int32_t modus, int32_t satz, int32_t alias_satz)
         Print_Fehler("Read_Config_Open: falscher Modus!");
         return false;
     }
+    if (!saetze_gueltig(satz, alias_satz)) {
+        Print_Fehler("Read_Config_Open: falscher Satz %d (Alias-Satz %d)!", satz, alias_satz);
+        return false;
+    }
     char name[512];
     if (satz == -1) dateiname(name, sizeof name, alias_satz, alias_name);
     else dateiname(name, sizeof name, satz, basis_namen[modus]);
@@ -273,6 +283,10 @@ bool Read_Config_Open_Buffer(const char* text, uint32_t laenge, int32_t /*alias_
 {
     if (!text && laenge) {
         Print_Fehler("Read_Config_Open_Buffer: text=NULL!");
+        return false;
+    }
+    if (alias_satz < -1) {
+        Print_Fehler("Read_Config_Open_Buffer: falscher Alias-Satz %d!", alias_satz);
         return false;
     }
     if (!ebene_oeffnen(alias_satz,
@@ -326,8 +340,17 @@ const char* Read_Config_Read_Zeile(const char* trenner, bool mit_wert)
 int32_t Read_Config_Get_Wert()
 {
     if (tiefe < 0) return 0;
-    const char* w = ebenen[tiefe].wert_zeiger;
-    if (!w) return 1;
+    const char* roh = ebenen[tiefe].wert_zeiger;
+    if (!roh) return 1;
+    // Blanks around a value are no part of it, as a number reads past them: the items of a
+    // list "1, #NORD ,2" come with the blanks beside the commas.
+    char w[READ_CONFIG_TOKEN];
+    while (*roh == ' ' || *roh == '\t') ++roh;
+    size_t n = std::strlen(roh);
+    while (n > 0 && (roh[n - 1] == ' ' || roh[n - 1] == '\t')) --n;
+    if (n >= sizeof w) n = sizeof w - 1;
+    std::memcpy(w, roh, n);
+    w[n] = 0;
     if (gleich_ohne_case(w, "JA")) return 1;
     if (gleich_ohne_case(w, "NEIN")) return 0;
     if (w[0] != '#') return zahl(w);
