@@ -189,7 +189,9 @@ TEST_F(Config_Mutation, AliasesResolveOrAreReported)
             std::string n1 = zufall() % 2 ? name : std::string(name).substr(0, 1) + "\"" + std::string(name).substr(1) + "\"";
             if (zufall() % 3 == 0) datei += "; " + std::string(name) + " 77\n";
             if (zufall() % 3 == 0) datei += "[" + std::string(name) + " 78]";
-            datei += n1 + (zufall() % 2 ? " " : "\t\xA0") + std::to_string(nummer) + (zufall() % 2 ? "\n" : "\r\n");
+            const char* trenner = zufall() % 2 ? " " : "\t\xA0";
+            const char* ende = zufall() % 2 ? "\n" : "\r\n";
+            datei += n1 + trenner + std::to_string(nummer) + ende;
             erwartet.emplace(name, nummer);  // the first definition holds
             if (zufall() % 5 == 0) datei += std::string(name) + " " + std::to_string(nummer + 1) + "\n";
         }
@@ -344,7 +346,9 @@ TEST_F(Config_Mutation, SetNumbersAndOddFilesAreRefusedCleanly)
         for (char& c : text) c = zeichen();
         if (zufall() % 3 == 0) text = "CHECKSUMME " + std::to_string(int32_t(zufall())) + "\n" + text;
         schreiben(std::to_string(satz + 1) + "_team.cfg", text);
-        Gelesen g = lesen(int32_t(zufall() % 8), int32_t(zufall() % 3) - 1);
+        int32_t gelesener_satz = int32_t(zufall() % 8);
+        int32_t alias_satz = int32_t(zufall() % 3) - 1;
+        Gelesen g = lesen(gelesener_satz, alias_satz);
         if (g.offen) {
             EXPECT_LE(g.eintraege.size(), 300u);
         }

@@ -207,8 +207,12 @@ TEST_F(Skript_Mutation, RandomDamageRunsOrIsRefusedWithItsMessage)
         std::string text;
         int zeilen = int(zufall() % 30);
         for (int i = 0; i < zeilen; ++i) {
-            text += zufall() % 10 ? mutieren(gueltige[zufall() % gueltige.size()])
-                                  : std::string(zufall() % 5000, char(1 + zufall() % 9));
+            if (zufall() % 10) {
+                text += mutieren(gueltige[zufall() % gueltige.size()]);
+            } else {
+                size_t laenge = zufall() % 5000;
+                text += std::string(laenge, char(1 + zufall() % 9));
+            }
             text += zufall() % 4 ? "\n" : "\r\n";
         }
         Lauf l = laufen(text);
