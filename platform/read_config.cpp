@@ -53,6 +53,9 @@ bool pruefung = true;
 int alias_meldungen = 0;
 bool liste_gemeldet = false;
 int32_t alias_status = 0;
+// The open's look at the first entry for CHECKSUMME: the entry is read again after it, so
+// nothing is reported twice.
+bool kopf_probe = false;
 Liste globale_alias = {};
 bool globale_alias_da = false;
 
@@ -109,7 +112,8 @@ bool token_lesen(Ebene& e, char* ziel, const Trenner& tr, bool bis_zeilenende)
                 if (n >= TOKEN_MAX) {
                     // The last character starts the next token again.
                     ziel[n] = 0;
-                    Requester_Printf("ACHTUNG: Maximale Buffergröße für Config-Zeile überschritten!\n");
+                    if (!kopf_probe)
+                        Requester_Printf("ACHTUNG: Maximale Buffergröße für Config-Zeile überschritten!\n");
                     return true;
                 }
             }
@@ -265,7 +269,9 @@ bool Read_Config_Open(int32_t modus, int32_t satz, int32_t alias_satz)
         ebene_abbrechen();
         return false;
     }
+    kopf_probe = true;
     const char* erster = Read_Config_Read_Zeile(nullptr, true);
+    kopf_probe = false;
     if (std::strcmp(erster, "CHECKSUMME") == 0) {
         e.gespeichert = uint32_t(Read_Config_Get_Wert());
         e.hat_summe = true;

@@ -327,6 +327,7 @@ TEST_F(Config_Mutation, SetNumbersAndOddFilesAreRefusedCleanly)
         ASSERT_EQ(lang.eintraege.size(), 1u) << "5000 bytes: a cut keyword, the rest its value";
         EXPECT_EQ(lang.eintraege[0].schluessel.size(), 2999u);
         EXPECT_EQ(lang.eintraege[0].text.size(), 5000u - 2998u);
+        EXPECT_EQ(meldungen.size(), 1u) << "the cut is reported once";
         EXPECT_FALSE(lesen(4, -1).offen) << "a folder is no file";
         for (int32_t satz : {6, 1000, INT32_MAX, -2, -7, INT32_MIN})
             EXPECT_FALSE(lesen(satz, 0).offen) << satz;
