@@ -53,6 +53,9 @@ bool pruefung = true;
 int alias_meldungen = 0;
 bool liste_gemeldet = false;
 int32_t alias_status = 0;
+// The open's look at the first entry for CHECKSUMME: the entry is read again after it, so
+// nothing is reported twice.
+bool kopf_probe = false;
 Liste globale_alias = {};
 bool globale_alias_da = false;
 
@@ -109,7 +112,8 @@ bool token_lesen(Ebene& e, char* ziel, const Trenner& tr, bool bis_zeilenende)
                 if (n >= TOKEN_MAX) {
                     // The last character starts the next token again.
                     ziel[n] = 0;
-                    Requester_Printf("ACHTUNG: Maximale Buffergröße für Config-Zeile überschritten!\n");
+                    if (!kopf_probe)
+                        Requester_Printf("ACHTUNG: Maximale Buffergröße für Config-Zeile überschritten!\n");
                     return true;
                 }
             }
@@ -184,7 +188,13 @@ uint8_t* datei_lesen(const char* name, uint32_t* groesse)
 
 void dateiname(char* ziel, size_t groesse, int32_t satz, const char* basis)
 {
-    std::snprintf(ziel, groesse, "%s/%d_%s", Pfad_Config_Files, satz + 1, basis);
+    std::snprintf(ziel, groesse, "%s/%lld_%s", Pfad_Config_Files, static_cast<long long>(satz) + 1, basis);
+}
+
+// Set numbers: 0 and up name a file, -1 none (no aliases; in place of a set: the alias file).
+bool saetze_gueltig(int32_t satz, int32_t alias_satz)
+{
+    return satz >= -1 && alias_satz >= -1 && (satz != -1 || alias_satz != -1);
 }
 
 // Loads the aliases of an alias set into a list head: entries "name number".
@@ -241,6 +251,10 @@ bool Read_Config_Open(int32_t modus, int32_t satz, int32_t alias_satz)
         Print_Fehler("Read_Config_Open: falscher Modus!");
         return false;
     }
+    if (!saetze_gueltig(satz, alias_satz)) {
+        Print_Fehler("Read_Config_Open: falscher Satz %d (Alias-Satz %d)!", satz, alias_satz);
+        return false;
+    }
     char name[512];
     if (satz == -1) dateiname(name, sizeof name, alias_satz, alias_name);
     else dateiname(name, sizeof name, satz, basis_namen[modus]);
@@ -255,7 +269,9 @@ bool Read_Config_Open(int32_t modus, int32_t satz, int32_t alias_satz)
         ebene_abbrechen();
         return false;
     }
+    kopf_probe = true;
     const char* erster = Read_Config_Read_Zeile(nullptr, true);
+    kopf_probe = false;
     if (std::strcmp(erster, "CHECKSUMME") == 0) {
         e.gespeichert = uint32_t(Read_Config_Get_Wert());
         e.hat_summe = true;
@@ -273,6 +289,10 @@ bool Read_Config_Open_Buffer(const char* text, uint32_t laenge, int32_t /*alias_
 {
     if (!text && laenge) {
         Print_Fehler("Read_Config_Open_Buffer: text=NULL!");
+        return false;
+    }
+    if (alias_satz < -1) {
+        Print_Fehler("Read_Config_Open_Buffer: falscher Alias-Satz %d!", alias_satz);
         return false;
     }
     if (!ebene_oeffnen(alias_satz,
@@ -326,8 +346,17 @@ const char* Read_Config_Read_Zeile(const char* trenner, bool mit_wert)
 int32_t Read_Config_Get_Wert()
 {
     if (tiefe < 0) return 0;
-    const char* w = ebenen[tiefe].wert_zeiger;
-    if (!w) return 1;
+    const char* roh = ebenen[tiefe].wert_zeiger;
+    if (!roh) return 1;
+    // Blanks around a value are no part of it, as a number reads past them: the items of a
+    // list "1, #NORD ,2" come with the blanks beside the commas.
+    char w[READ_CONFIG_TOKEN];
+    while (*roh == ' ' || *roh == '\t') ++roh;
+    size_t n = std::strlen(roh);
+    while (n > 0 && (roh[n - 1] == ' ' || roh[n - 1] == '\t')) --n;
+    if (n >= sizeof w) n = sizeof w - 1;
+    std::memcpy(w, roh, n);
+    w[n] = 0;
     if (gleich_ohne_case(w, "JA")) return 1;
     if (gleich_ohne_case(w, "NEIN")) return 0;
     if (w[0] != '#') return zahl(w);

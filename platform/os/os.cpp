@@ -1,11 +1,13 @@
 // Common part of the operating-system layer and the headless back end: options, clock,
 // message queue, input state, the script of input events.
 //
-// Script (headless, --script FILE): one event per line, blank lines and lines starting with
-// '#' are skipped, an unknown line is reported and skipped:
+// Script (--script FILE): one event per line, blank lines and lines starting with '#' are
+// skipped; a line that does not read (unknown command, arguments missing, extra or out of
+// range) is reported on standard error and skipped whole:
 //   move X Y | left down | left up | right down | right up | click X Y (move, down, up)
-//   key CODE (down and up) | key_down CODE | key_up CODE      virtual-key codes; 16 is Shift
+//   key CODE (down and up) | key_down CODE | key_up CODE      virtual-key codes 1-255; 16 Shift
 //   wheel up | wheel down | wait MS | activate 0|1 | dump FILE.png | quit
+// X and Y lie in -32768..32767, MS in 0..2147483647; "mouse move X Y" is "move X Y".
 // The feeder gives one line per pump; "wait" holds the following lines until the virtual clock
 // has advanced MS milliseconds. At the end of the script the window is closed (WM_CLOSE).
 #include "platform/os/os.h"
@@ -17,6 +19,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -27,6 +30,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/os/os_display.h"
@@ -38,6 +42,8 @@ namespace {
 std::atomic<int> headless_flag{-1};  // -1: not yet decided
 std::string start_dir;
 int role_answer = 1;
+// --role was given: it answers the role question in the window too.
+bool role_given = false;
 
 // Clock.
 const auto real_start = std::chrono::steady_clock::now();
@@ -50,6 +56,11 @@ thread_local bool follows_clock = false;
 int follower_count = 0;
 int follower_sleeping = 0;
 std::vector<uint32_t> follower_targets;
+// While an advance is under way the clock may run up to the horizon (guarded by clock_mutex).
+bool clock_advancing = false;
+uint32_t clock_horizon = 0;
+// One advance at a time.
+std::mutex advance_mutex;
 
 // Queue.
 std::mutex queue_mutex;
@@ -98,8 +109,15 @@ void Os_Init(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--headless")) headless_flag = 1;
         else if (!std::strcmp(argv[i], "--script") && i + 1 < argc) script_file = argv[++i];
-        else if (!std::strcmp(argv[i], "--role") && i + 1 < argc)
-            role_answer = std::strcmp(argv[++i], "client") == 0 ? 0 : 1;
+        else if (!std::strcmp(argv[i], "--role") && i + 1 < argc) {
+            const char* role = argv[++i];
+            if (!std::strcmp(role, "server") || !std::strcmp(role, "client")) {
+                role_answer = std::strcmp(role, "client") == 0 ? 0 : 1;
+                role_given = true;
+            } else {
+                std::fprintf(stderr, "dorvin: --role %s: erwartet server oder client\n", role);
+            }
+        }
         else if (!std::strcmp(argv[i], "--nosound")) Os_Sound_Set_Aus(true);
     }
     Os_Sound_Set_Headless(Os_Headless());
@@ -139,21 +157,58 @@ uint32_t Os_Time_Ms()
     return uint32_t(std::chrono::duration_cast<std::chrono::milliseconds>(d).count());
 }
 
+static bool reached(uint32_t now, uint32_t t) { return int32_t(now - t) >= 0; }
+
+// Every follower sleeps towards a time still ahead: nothing is due, the clock may move on.
+static bool followers_settled(uint32_t now)
+{
+    if (follower_count != follower_sleeping) return false;
+    for (uint32_t t : follower_targets)
+        if (reached(now, t)) return false;
+    return true;
+}
+
+// Moves the clock towards the horizon of the advance under way, stopping at each follower's
+// wake time: a follower's pass runs at exactly the virtual time it slept until, before the
+// clock goes on. Called with clock_mutex held, by the advancing thread and by a follower
+// about to sleep, so that a lone timer thread steps through a long advance without waiting
+// for the window thread at every pass.
+static void clock_step_locked()
+{
+    while (clock_advancing) {
+        uint32_t now = virtual_ms.load();
+        if (now == clock_horizon || !followers_settled(now)) return;
+        uint32_t next = clock_horizon;
+        for (uint32_t t : follower_targets)
+            if (int32_t(t - next) < 0) next = t;
+        virtual_ms.store(next);
+        // A follower stepping to its own wake time wakes nobody; anything else may.
+        if (next == clock_horizon || !follows_clock || follower_sleeping > 1) clock_cv.notify_all();
+    }
+}
+
 void Os_Clock_Advance(uint32_t ms)
 {
     {
+        std::lock_guard<std::mutex> one(advance_mutex);
         std::unique_lock<std::mutex> lock(clock_mutex);
-        uint32_t now = virtual_ms.fetch_add(ms) + ms;
-        clock_cv.notify_all();
-        // Lockstep: a follower whose time has come runs its pass before the clock moves on, so
-        // that what it draws is there when the script looks. Bounded, so a suspended or busy
-        // follower cannot hang the program.
-        clock_cv.wait_for(lock, std::chrono::milliseconds(200), [&] {
-            if (follower_count != follower_sleeping) return false;
-            for (uint32_t t : follower_targets)
-                if (int32_t(now - t) >= 0) return false;
-            return true;
-        });
+        clock_horizon = virtual_ms.load() + ms;
+        clock_advancing = true;
+        for (;;) {
+            clock_step_locked();
+            // Wait until every follower that is due has run its pass. Bounded: a follower that
+            // makes no progress for 200 ms (suspended, busy) cannot hang the program.
+            uint32_t seen = virtual_ms.load();
+            bool settled = clock_cv.wait_for(lock, std::chrono::milliseconds(200),
+                                             [&] { return followers_settled(virtual_ms.load()); });
+            if (!settled && virtual_ms.load() == seen) {
+                virtual_ms.store(clock_horizon);
+                clock_cv.notify_all();
+                break;
+            }
+            if (settled && virtual_ms.load() == clock_horizon) break;
+        }
+        clock_advancing = false;
     }
     // Headless sound plays exactly as far as the virtual clock goes.
     Os_Sound_Advance(ms);
@@ -169,15 +224,18 @@ void Os_Sleep(uint32_t ms)
         Os_Clock_Advance(ms);
         return;
     }
-    // A follower waits until the window thread has moved the clock on, but never longer
-    // than the same time in real milliseconds, so that it cannot hang when nobody advances.
+    // A follower waits until the clock has moved on, but never longer than the same time in
+    // real milliseconds, so that it cannot hang when nobody advances.
     std::unique_lock<std::mutex> lock(clock_mutex);
     uint32_t target = virtual_ms.load() + ms;
     follower_targets.push_back(target);
     ++follower_sleeping;
-    clock_cv.notify_all();
-    clock_cv.wait_for(lock, std::chrono::milliseconds(ms ? ms : 1),
-                      [&] { return int32_t(virtual_ms.load() - target) >= 0; });
+    clock_step_locked();
+    if (!reached(virtual_ms.load(), target)) {
+        clock_cv.notify_all();  // the advancing thread may wait for this follower to sleep
+        clock_cv.wait_for(lock, std::chrono::milliseconds(ms ? ms : 1),
+                          [&] { return reached(virtual_ms.load(), target); });
+    }
     --follower_sleeping;
     follower_targets.erase(std::find(follower_targets.begin(), follower_targets.end(), target));
 }
@@ -302,81 +360,208 @@ static std::string script_path(const std::string& name)
     return name;
 }
 
+namespace {
+
+enum class Befehl { move, click, left, right, key, key_down, key_up, wheel, wait, activate, dump, quit };
+enum class Zeilen_Fehler { keiner, unbekannt, ungueltig, tastencode };
+
+struct Skript_Zeile {
+    Befehl befehl = Befehl::quit;
+    int32_t a = 0, b = 0;  // numbers, or 1 for "down"/"up" (wheel: up)
+    std::string datei;
+};
+
+// A decimal number of at most ten digits, all of the token, within [lo, hi].
+bool zahl_lesen(const std::string& t, int64_t lo, int64_t hi, int64_t* out)
+{
+    size_t i = t.size() > 0 && t[0] == '-' ? 1 : 0;
+    if (i == t.size() || t.size() - i > 10) return false;
+    int64_t v = 0;
+    for (; i < t.size(); ++i) {
+        if (t[i] < '0' || t[i] > '9') return false;
+        v = v * 10 + (t[i] - '0');
+    }
+    if (t[0] == '-') v = -v;
+    if (v < lo || v > hi) return false;
+    *out = v;
+    return true;
+}
+
+// Reads one line strictly: the command, exactly its arguments, numbers in range. A line that
+// does not read is refused whole; half of it is never run.
+Zeilen_Fehler zeile_lesen(const std::string& line, Skript_Zeile* z)
+{
+    std::vector<std::string> t;
+    size_t rest_start = std::string::npos;  // where the arguments of the command begin
+    for (size_t i = 0; i < line.size();) {
+        if (line[i] == ' ' || line[i] == '\t') {
+            ++i;
+            continue;
+        }
+        size_t e = line.find_first_of(" \t", i);
+        if (e == std::string::npos) e = line.size();
+        t.push_back(line.substr(i, e - i));
+        i = e;
+        // "mouse move X Y" reads as "move X Y".
+        if ((t.size() == 1 && t[0] != "mouse") || (t.size() == 2 && t[0] == "mouse")) rest_start = e;
+    }
+    if (!t.empty() && t[0] == "mouse") t.erase(t.begin());
+    if (t.empty()) return Zeilen_Fehler::unbekannt;
+    static const std::pair<const char*, Befehl> namen[] = {
+        {"move", Befehl::move},         {"click", Befehl::click},     {"left", Befehl::left},
+        {"right", Befehl::right},       {"key", Befehl::key},         {"key_down", Befehl::key_down},
+        {"key_up", Befehl::key_up},     {"wheel", Befehl::wheel},     {"wait", Befehl::wait},
+        {"activate", Befehl::activate}, {"dump", Befehl::dump},       {"quit", Befehl::quit}};
+    bool bekannt = false;
+    for (const auto& [name, befehl] : namen)
+        if (t[0] == name) {
+            z->befehl = befehl;
+            bekannt = true;
+        }
+    if (!bekannt) return Zeilen_Fehler::unbekannt;
+    const size_t args = t.size() - 1;
+    int64_t a = 0, b = 0;
+    auto ok = [&](bool gelesen) {
+        z->a = int32_t(a), z->b = int32_t(b);
+        return gelesen ? Zeilen_Fehler::keiner : Zeilen_Fehler::ungueltig;
+    };
+    switch (z->befehl) {
+    case Befehl::move:
+    case Befehl::click:
+        // Window coordinates travel as two 16-bit halves of one message word.
+        return ok(args == 2 && zahl_lesen(t[1], -32768, 32767, &a) &&
+                  zahl_lesen(t[2], -32768, 32767, &b));
+    case Befehl::left:
+    case Befehl::right:
+    case Befehl::wheel: {
+        const char* eins = z->befehl == Befehl::wheel ? "up" : "down";
+        const char* null = z->befehl == Befehl::wheel ? "down" : "up";
+        a = args == 1 && t[1] == eins ? 1 : 0;
+        return ok(args == 1 && (t[1] == eins || t[1] == null));
+    }
+    case Befehl::key:
+    case Befehl::key_down:
+    case Befehl::key_up:
+        if (args != 1 || !zahl_lesen(t[1], INT64_MIN, INT64_MAX, &a)) return Zeilen_Fehler::ungueltig;
+        z->a = int32_t(a);
+        return a >= 1 && a <= 255 ? Zeilen_Fehler::keiner : Zeilen_Fehler::tastencode;
+    case Befehl::wait:
+        // Longer waits would not compare on the 32-bit clock.
+        return ok(args == 1 && zahl_lesen(t[1], 0, INT32_MAX, &a));
+    case Befehl::activate:
+        return ok(args == 1 && (t[1] == "0" || t[1] == "1") && zahl_lesen(t[1], 0, 1, &a));
+    case Befehl::dump: {
+        // The file is the rest of the line and may hold blanks.
+        if (args == 0) return Zeilen_Fehler::ungueltig;
+        size_t von = line.find_first_not_of(" \t", rest_start);
+        size_t bis = line.find_last_not_of(" \t");
+        z->datei = line.substr(von, bis + 1 - von);
+        return Zeilen_Fehler::keiner;
+    }
+    case Befehl::quit:
+        return ok(args == 0);
+    }
+    return Zeilen_Fehler::unbekannt;
+}
+
+void zeile_melden(const char* was, const std::string& line)
+{
+    std::fprintf(stderr, "%s '%s'\n", Os_Text_Utf8(was).c_str(), line.c_str());
+    std::fflush(stderr);
+}
+
+bool queue_empty()
+{
+    std::lock_guard<std::mutex> lock(queue_mutex);
+    return queue.empty();
+}
+
+}  // namespace
+
 // Runs one line of the script; returns false when it waits.
 static bool script_step()
 {
     if (script.next >= script.lines.size()) return false;
-    std::istringstream in(script.lines[script.next]);
-    std::string cmd, arg;
-    in >> cmd;
-    if (cmd == "mouse") in >> cmd;  // "mouse move X Y"
-    if (cmd == "wait") {
-        long ms = 0;
-        in >> ms;
+    const std::string line = script.lines[script.next];
+    Skript_Zeile z;
+    Zeilen_Fehler fehler = zeile_lesen(line, &z);
+    if (fehler != Zeilen_Fehler::keiner) {
+        ++script.next;
+        zeile_melden(fehler == Zeilen_Fehler::unbekannt    ? "dorvin: unbekannte Skriptzeile"
+                     : fehler == Zeilen_Fehler::tastencode ? "dorvin: ungültiger Tastencode in Skriptzeile"
+                                                           : "dorvin: ungültige Skriptzeile",
+                     line);
+        return true;
+    }
+    if (z.befehl == Befehl::wait) {
         if (!script.waiting) {
             script.waiting = true;
-            script.wait_until = Os_Time_Ms() + uint32_t(ms < 0 ? 0 : ms);
+            script.wait_until = Os_Time_Ms() + uint32_t(z.a);
         }
+        // Headless, with no input queued and nothing playing, only the timers can act before
+        // the wait ends: the clock runs there at once, each timer pass still at its own time.
+        int32_t rest = int32_t(script.wait_until - Os_Time_Ms());
+        if (rest > 0 && Os_Headless() && queue_empty() && Os_Sound_Alle_Still())
+            Os_Clock_Advance(uint32_t(rest));
         if (int32_t(Os_Time_Ms() - script.wait_until) < 0) return false;
         script.waiting = false;
         ++script.next;
         return true;
     }
     ++script.next;
-    int x = 0, y = 0;
-    long code = 0;
-    if (cmd == "move") {
-        in >> x >> y;
+    const int32_t x = z.a, y = z.b;
+    const int64_t pos = int32_t(uint32_t(uint16_t(y)) << 16 | uint16_t(x));
+    switch (z.befehl) {
+    case Befehl::move:
         Os_Input_Set_Mouse(x, y);
-        Os_Post_Message(WM_MOUSEMOVE, 0, (y << 16) | (x & 0xFFFF));
-    } else if (cmd == "click") {
-        in >> x >> y;
+        Os_Post_Message(WM_MOUSEMOVE, 0, pos);
+        break;
+    case Befehl::click:
         Os_Input_Set_Mouse(x, y);
         script.lines.insert(script.lines.begin() + long(script.next), {"left down", "left up"});
-    } else if (cmd == "left" || cmd == "right") {
-        in >> arg;
-        bool down = arg == "down";
-        if (cmd == "left" && down) {
+        break;
+    case Befehl::left:
+        if (z.a) {
             script_left_down();
-        } else if (cmd == "left") {
+        } else {
             Os_Input_Set_Buttons(false, mouse_right);
             Os_Post_Message(WM_LBUTTONUP, 0, 0);
-        } else {
-            Os_Input_Set_Buttons(mouse_left, down);
-            Os_Post_Message(down ? WM_RBUTTONDOWN : WM_RBUTTONUP, down ? 2 : 0, 0);
         }
-    } else if (cmd == "key" || cmd == "key_down" || cmd == "key_up") {
-        in >> code;
-        if (code <= 0 || code > 255) {
-            std::fprintf(stderr, "%s '%s'\n", Os_Text_Utf8("dorvin: ungültiger Tastencode in Skriptzeile").c_str(),
-                         script.lines[script.next - 1].c_str());
-            return true;
+        break;
+    case Befehl::right:
+        Os_Input_Set_Buttons(mouse_left, z.a != 0);
+        Os_Post_Message(z.a ? WM_RBUTTONDOWN : WM_RBUTTONUP, z.a ? 2 : 0, 0);
+        break;
+    case Befehl::key:
+    case Befehl::key_down:
+    case Befehl::key_up:
+        if (z.befehl != Befehl::key_up) {
+            if (z.a == VK_SHIFT) Os_Input_Set_Shift(true);
+            Os_Post_Message(WM_KEYDOWN, uint64_t(z.a), 1);
         }
-        if (cmd != "key_up") {
-            if (code == VK_SHIFT) Os_Input_Set_Shift(true);
-            Os_Post_Message(WM_KEYDOWN, uint64_t(code), 1);
+        if (z.befehl != Befehl::key_down) {
+            if (z.a == VK_SHIFT) Os_Input_Set_Shift(false);
+            Os_Post_Message(WM_KEYUP, uint64_t(z.a), int64_t(0xC0000001u));
         }
-        if (cmd != "key_down") {
-            if (code == VK_SHIFT) Os_Input_Set_Shift(false);
-            Os_Post_Message(WM_KEYUP, uint64_t(code), int64_t(0xC0000001u));
-        }
-    } else if (cmd == "wheel") {
-        in >> arg;
+        break;
+    case Befehl::wheel: {
         // Windows: a positive delta is a step away from the user ("up").
-        int16_t delta = arg == "up" ? 120 : -120;
+        int16_t delta = z.a ? 120 : -120;
         Os_Post_Message(WM_MOUSEWHEEL, uint64_t(uint16_t(delta)) << 16, 0);
-    } else if (cmd == "activate") {
-        in >> code;
-        Os_Post_Message(WM_ACTIVATEAPP, code ? 1 : 0, 0);
-    } else if (cmd == "dump") {
-        std::getline(in >> std::ws, arg);
-        if (!Os_Display_Dump_Png(script_path(arg).c_str()))
-            std::fprintf(stderr, "dorvin: Bild %s nicht geschrieben\n", arg.c_str());
-    } else if (cmd == "quit") {
+        break;
+    }
+    case Befehl::activate:
+        Os_Post_Message(WM_ACTIVATEAPP, uint64_t(z.a), 0);
+        break;
+    case Befehl::dump:
+        if (!Os_Display_Dump_Png(script_path(z.datei).c_str()))
+            std::fprintf(stderr, "dorvin: Bild %s nicht geschrieben\n", z.datei.c_str());
+        break;
+    case Befehl::quit:
         Os_Post_Message(WM_CLOSE, 0, 0);
-    } else {
-        std::fprintf(stderr, "dorvin: unbekannte Skriptzeile '%s'\n",
-                     script.lines[script.next - 1].c_str());
+        break;
+    case Befehl::wait:
+        break;
     }
     return true;
 }
@@ -460,7 +645,8 @@ void Os_Message_Box(const char* caption, const char* text)
 
 int Os_Role_Dialog(const char* caption, const char* text)
 {
-    if (Os_Headless()) return role_answer;
+    // --role answers for the user, so that a scripted run of the window is not held up.
+    if (Os_Headless() || role_given) return role_answer;
     return Os_Sdl_Role_Dialog(Os_Text_Utf8(caption ? caption : "").c_str(),
                               Os_Text_Utf8(text ? text : "").c_str());
 }

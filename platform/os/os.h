@@ -58,7 +58,10 @@ void Os_Sleep(uint32_t ms);
 void Os_Thread_Follows_Clock();
 // Ends following at the end of such a thread.
 void Os_Thread_Stops_Following();
-// Headless only: advances the virtual clock (the window thread's idle pump uses it).
+// Headless only: advances the virtual clock (the window thread's idle pump and sleeps use it).
+// It stops at every follower's wake time on the way, so that each pass of a follower runs at
+// exactly the time it slept until; a follower that makes no progress for 200 ms of real time
+// is passed over.
 void Os_Clock_Advance(uint32_t ms);
 
 // Registers a named message and returns its number (the same name gives the same number).
@@ -87,7 +90,8 @@ int Os_Cursor_Count(int delta);
 
 // Modal message box (text in Windows-1252) with the caption given.
 void Os_Message_Box(const char* caption, const char* text);
-// The role question: 1 for "Server + Client", 0 for "Client".
+// The role question: 1 for "Server + Client", 0 for "Client". --role answers it without
+// asking, in the window too; headless without --role the answer is "Server + Client".
 int Os_Role_Dialog(const char* caption, const char* text);
 
 // Headless test hooks: feed a script from text, set the role answer.

@@ -346,16 +346,37 @@ void Os_Sound_Mischen(int16_t* out, uint32_t frames)
     if (out) mischen(out, frames);
 }
 
-// Mixes what the clock has advanced to; returns the frames appended to `ziel` (or dropped).
+// Mixes what the clock has advanced to, into `ziel` when one is given.
 static void headless_mischen(uint32_t milliseconds, std::vector<int16_t>* ziel)
 {
     advance_ms += milliseconds;
     uint64_t soll = advance_ms * OS_SOUND_RATE / 1000;
     uint64_t frames = soll - advance_frames;
     advance_frames = soll;
-    std::vector<int16_t> block(size_t(frames) * 2);
-    Os_Sound_Mischen(block.data(), uint32_t(frames));
-    if (ziel) ziel->insert(ziel->end(), block.begin(), block.end());
+    bool still = Os_Sound_Alle_Still();
+    if (still && !ziel) return;  // silence for nobody
+    // A second at a time: a long jump of the virtual clock needs no block of its own size.
+    std::vector<int16_t> block;
+    while (frames > 0) {
+        uint32_t n = uint32_t(std::min<uint64_t>(frames, OS_SOUND_RATE));
+        if (still) {
+            ziel->insert(ziel->end(), size_t(n) * 2, int16_t(0));
+        } else {
+            block.resize(size_t(n) * 2);
+            Os_Sound_Mischen(block.data(), n);
+            if (ziel) ziel->insert(ziel->end(), block.begin(), block.end());
+        }
+        frames -= n;
+    }
+}
+
+bool Os_Sound_Alle_Still()
+{
+    if (!offen) return true;
+    std::lock_guard<std::mutex> lock(sperre);
+    for (const auto& p : puffer)
+        if (p.belegt && p.spielt && p.frames > 0) return false;
+    return true;
 }
 
 void Os_Sound_Advance(uint32_t milliseconds)

@@ -44,6 +44,8 @@ bool Os_Sound_Stop(int handle);
 bool Os_Sound_Set_Volume(int handle, int32_t volume);
 bool Os_Sound_Set_Pan(int handle, int32_t pan);
 bool Os_Sound_Laeuft(int handle);
+// True when no buffer is playing (or there is no sound at all).
+bool Os_Sound_Alle_Still();
 // Play cursor in bytes: what the buffer has given to the mixer since its start or last wrap.
 uint32_t Os_Sound_Position(int handle);
 

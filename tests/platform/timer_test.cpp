@@ -2,9 +2,13 @@
 
 #include <atomic>
 #include <chrono>
+#include <mutex>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "platform/os/os.h"
+#include "platform/os/os_sound.h"
 #include "platform/timer.h"
 #include "platform/win95.h"
 
@@ -16,6 +20,35 @@ std::atomic<uint32_t> first_run{0};
 void count_run()
 {
     if (runs.fetch_add(1) == 0) first_run = Timer_Get_Time();
+}
+
+// Every run of the two recording routines: (routine, virtual time).
+std::mutex log_mutex;
+std::vector<std::pair<int, uint32_t>> run_log;
+
+void record(int routine)
+{
+    std::lock_guard<std::mutex> lock(log_mutex);
+    run_log.emplace_back(routine, Timer_Get_Time());
+}
+
+void record_a() { record(0); }
+void record_b() { record(1); }
+
+// The gaps between the runs of one routine, in order.
+std::vector<uint32_t> gaps(int routine)
+{
+    std::lock_guard<std::mutex> lock(log_mutex);
+    std::vector<uint32_t> out;
+    uint32_t last = 0;
+    bool first = true;
+    for (auto [r, t] : run_log) {
+        if (r != routine) continue;
+        if (!first) out.push_back(t - last);
+        last = t;
+        first = false;
+    }
+    return out;
 }
 
 // Lets virtual time pass on the window thread in small steps, as a game loop would, giving
@@ -117,4 +150,39 @@ TEST_F(Timer_Fixture, SuspendedThreadRunsNothingUntilResumed)
     Win95_Meldung("Test");
     testing::internal::GetCapturedStderr();
     EXPECT_FALSE(Timer_Thread_Suspended());
+}
+
+// A long advance of the clock, by the window thread sleeping or by a script waiting, runs every
+// pass of the timer thread at its own virtual time: a routine of 30 ms on passes 24 ms apart
+// runs every 48 ms, one of 100 ms every 120 ms, and the runs come in time order.
+TEST_F(Timer_Fixture, LongAdvancesRunEveryDuePassAtItsTime)
+{
+    auto check = [](const char* how, size_t at_least_a) {
+        std::vector<uint32_t> a = gaps(0), b = gaps(1);
+        EXPECT_GE(a.size(), at_least_a) << how;
+        EXPECT_GE(b.size(), at_least_a * 2 / 5) << how;
+        for (uint32_t g : a) ASSERT_EQ(g, 48u) << how;
+        for (uint32_t g : b) ASSERT_EQ(g, 120u) << how;
+        std::lock_guard<std::mutex> lock(log_mutex);
+        for (size_t i = 1; i < run_log.size(); ++i)
+            ASSERT_LE(run_log[i - 1].second, run_log[i].second) << how;
+        run_log.clear();
+    };
+    Os_Clear_Messages();
+    Os_Sound_Close();  // nothing playing: the script's wait runs on at once
+    Timer_Add(record_a, 30);
+    Timer_Add(record_b, 100);
+
+    Os_Sleep(4800);
+    check("sleep", 98);
+
+    // The script's wait: an hour of virtual time.
+    Os_Script_Load_Text("wait 3600000\n");
+    uint32_t start = Os_Time_Ms();
+    for (int i = 0; i < 100 && !Os_Script_Finished(); ++i) Win95_Message_Pump();
+    EXPECT_TRUE(Os_Script_Finished());
+    EXPECT_GE(Os_Time_Ms() - start, 3600000u);
+    EXPECT_LE(Os_Time_Ms() - start, 3600000u + 100u);
+    check("wait", 3600000 / 48 - 2);
+    Os_Clear_Messages();
 }

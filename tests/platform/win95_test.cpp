@@ -245,3 +245,25 @@ TEST(Files, SearchIsSortedCaseBlindAndBounded)
     rmdir((dir + "/d.sgv").c_str());
     rmdir(dir.c_str());
 }
+
+TEST(Window, RoleFromTheCommandLine)
+{
+    auto init = [](const char* role) {
+        char prog[] = "dorvin", opt[] = "--role";
+        std::string wert = role;
+        char* argv[] = {prog, opt, wert.data(), nullptr};
+        Os_Init(3, argv);
+    };
+    init("client");
+    EXPECT_EQ(Win95_Rollen_Dialog(), 0);
+    init("server");
+    EXPECT_EQ(Win95_Rollen_Dialog(), 1);
+    // Anything else is refused with a message and changes nothing.
+    init("client");
+    testing::internal::CaptureStderr();
+    init("Server");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "dorvin: --role Server: erwartet server oder client\n");
+    EXPECT_EQ(Win95_Rollen_Dialog(), 0);
+    EXPECT_EQ(Win95_Dialog_Offen, 0u);
+    Os_Set_Role_Answer(1);
+}
