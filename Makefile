@@ -1,6 +1,7 @@
 # Two commands for a fresh Debian 12 machine:
 #   make run    set up, build, generate the data, install the program folder, start the game
-#   make test   set up, build, run every test (plain build, then AddressSanitizer + UBSan)
+#   make test   set up, build, run every test (plain build, then AddressSanitizer + UBSan, then
+#               each test program whole in a random order)
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -10,7 +11,7 @@ JOBS       ?= $(shell nproc)
 PACKAGES = cmake ninja-build g++ pkg-config libsdl2-dev libpng-dev libfreetype-dev \
            fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
 
-.PHONY: run test deps build build-asan install-programm
+.PHONY: run test test-gemischt deps build build-asan install-programm
 
 run: install-programm
 	$(BUILD)/dorvin
@@ -18,6 +19,23 @@ run: install-programm
 test: build build-asan install-programm
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -LE bench
+	$(MAKE) --no-print-directory test-gemischt
+
+# ctest runs every test in a process of its own; here each test program runs whole, in a random
+# order, so that state one test leaves behind and another depends on shows. Each program gets a
+# random seed, printed with it; MISCH_SEED=N repeats an order.
+test-gemischt:
+	@fehler=""; anzahl=0; for t in $(abspath $(BUILD))/test_*; do \
+	  case "$$t" in *.cmake) continue ;; esac; \
+	  [ -x "$$t" ] || continue; \
+	  anzahl=$$((anzahl + 1)); \
+	  seed=$${MISCH_SEED:-$$(( $$(od -An -N2 -tu2 /dev/urandom) + 1 ))}; \
+	  echo "== $$(basename $$t) --gtest_shuffle --gtest_random_seed=$$seed"; \
+	  (cd $(BUILD) && DORVIN_HEADLESS=1 "$$t" --gtest_shuffle --gtest_random_seed=$$seed --gtest_brief=1) || \
+	    fehler="$$fehler $$(basename $$t):$$seed"; \
+	done; \
+	if [ "$$anzahl" = 0 ]; then echo "Keine Testprogramme in $(BUILD)"; exit 1; fi; \
+	if [ -n "$$fehler" ]; then echo "Gemischt fehlgeschlagen:$$fehler"; exit 1; fi
 
 # Installs what is missing when run as root; otherwise only tells what is missing.
 deps:

@@ -54,7 +54,9 @@ std::vector<Liga> saison_vorbereiten(std::filesystem::path& ordner)
                 int32_t a = kreis[size_t(slot)], b = kreis[size_t(n - 1 - slot)];
                 if (tag >= n - 1) std::swap(a, b);
                 Spiele_Set_Teams(h, a, b);
-                Spiele_Set_Ergebnis(h, Zufall(0, 4), Zufall(0, 3), 0);
+                const int32_t heim_tore = Zufall(0, 4);
+                const int32_t gast_tore = Zufall(0, 3);
+                Spiele_Set_Ergebnis(h, heim_tore, gast_tore, 0);
                 Spiele_Unlock(h);
             }
         }

@@ -33,20 +33,31 @@ bool spiele_tip_ergebnis(const Spiele_Spiel& s, int32_t* heim, int32_t* gast)
     Zufall_Set_Seed(seed);
     const int32_t H = Team_Spieler_Summen_Staerke(s.heim, SP_K_I_T, 0);
     const int32_t A = Team_Spieler_Summen_Staerke(s.gast, SP_K_I_T, 0);
+    // One draw per statement: the order of the draws is the written one on every compiler.
     int32_t h = Zufall(0, 1 + (H > A));
-    h += Zufall(0, 2 * (H - Zufall(5, 30) > A));
+    const int32_t heim_abzug = Zufall(5, 30);
+    h += Zufall(0, 2 * (H - heim_abzug > A));
     int32_t a = Zufall(0, A - 20 > H);
-    a += Zufall(0, 2 * (A - 20 - Zufall(5, 50) > H));
+    const int32_t gast_abzug = Zufall(5, 50);
+    a += Zufall(0, 2 * (A - 20 - gast_abzug > H));
 
     int32_t gesamt = 50, d = 50, m = 50, st = 50;
     Team_Vergleiche_Abw_Mit_Stu(s.heim, s.gast, &gesamt, &d, &m, &st, -1, -1);
     d = bereich((100 - d) / 5, 5, 15);
     m = bereich((m - 50) / 5, -5, 5);
     st = bereich(st / 5, 5, 15);
+    // A chance against a draw of 0..2, then a finish that must reach 5; no finish is drawn
+    // for a chance that failed.
+    auto trifft = [](int32_t chance, int32_t abschluss) {
+        const int32_t c = Zufall(0, chance);
+        const int32_t gegen = Zufall(0, 2);
+        if (c <= gegen) return false;
+        const int32_t schuss = Zufall(0, abschluss);
+        return schuss >= 5;
+    };
     for (int32_t i = 0; i < 4; ++i) {
-        if (Zufall(0, 5 - m) > Zufall(0, 2) && Zufall(0, d) >= 5) ++a;
-        auto versuch = [&] { return Zufall(0, m + 5) > Zufall(0, 2) && Zufall(0, st) >= 5; };
-        if (versuch() || versuch()) ++h;
+        if (trifft(5 - m, d)) ++a;
+        if (trifft(m + 5, st) || trifft(m + 5, st)) ++h;
     }
     if (Zufall(0, 2) != 0 && h > 0 && a > 0) {
         --h;

@@ -1,7 +1,5 @@
 #include "gameflow/game_main.h"
 
-#include <string>
-
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
@@ -28,7 +26,7 @@
 #include "platform/soundeffekt.h"
 #include "platform/zufall.h"
 
-static std::string protokoll;
+static Game_Main_Schritt_Hook schritt_hook = nullptr;
 
 // The savegame blocks of the platform's services; the game's modules register their own.
 static void spielstand_bloecke_registrieren()
@@ -54,11 +52,12 @@ static void engine_hooks_registrieren()
 }
 static bool debug_console_flag = false;
 
-static void schritt(const char* name)
+// Before a step: the log names it, so that a hang or a crash shows where the start stood.
+static void schritt(const char* name) { Print_Log(0, "Game_Main: %s\n", name); }
+// After a step: what it left behind is there to look at.
+static void erledigt(const char* name)
 {
-    protokoll += name;
-    protokoll += '\n';
-    Print_Log(0, "Game_Main: %s\n", name);
+    if (schritt_hook) schritt_hook(name);
 }
 
 // ---- Services built by later modules: wire each call in here when its module lands ----
@@ -134,54 +133,86 @@ int Init_Game()
 
 void Game_Main(const char*)
 {
-    protokoll.clear();
     Disk_Set_Spielstand_Ordner(Spielstand_Ordner);
     engine_hooks_registrieren();
     spielstand_bloecke_registrieren();
     schritt("Rollen_Dialog");
     Win95_Netz_Modus = Win95_Rollen_Dialog() ? 2 : 1;
     if (!netzwerk_starten()) return;
+    erledigt("Rollen_Dialog");
     schritt("Init_System_Dateien");
     if (!system_dateien_starten()) return;
+    erledigt("Init_System_Dateien");
     schritt("Compress_LZW_Init");
     kompression_starten();
     grafik_option_setzen();
+    erledigt("Compress_LZW_Init");
     if (debug_console_flag) {
         schritt("Debug_Console_Open");
         Debug_Console_Open();
+        erledigt("Debug_Console_Open");
     }
     schritt("Bildschirm");
     if (!bildschirm_oeffnen()) return;
+    erledigt("Bildschirm");
     bool timer = Bildschirm_Modus < 104;
     if (timer) {
         schritt("Timer_Thread_Start");
         Timer_Thread_Start();
+        erledigt("Timer_Thread_Start");
     }
     schritt("Sound_Init");
     sound_starten();
+    erledigt("Sound_Init");
     schritt("Init_Debug_Font");
     debug_font_starten();
+    erledigt("Init_Debug_Font");
     schritt("Mauszeiger");
     mauszeiger_starten();
+    erledigt("Mauszeiger");
     schritt("Zufall_Init");
     zufall_starten();
+    erledigt("Zufall_Init");
     schritt("Grafik_Init");
     grafik_starten();
+    erledigt("Grafik_Init");
 
     schritt("Init_Game");
     Init_Game();
+    erledigt("Init_Game");
 
     schritt("Exit_Game");
     Exit_Game(nullptr);
+    erledigt("Exit_Game");
+    schritt("Mauszeiger_Free_All");
     mauszeiger_freigeben();
+    erledigt("Mauszeiger_Free_All");
+    schritt("Mauszeiger_Stop_Timer");
     mauszeiger_timer_stoppen();
+    erledigt("Mauszeiger_Stop_Timer");
+    schritt("DeInit_Debug_Font");
     debug_font_freigeben();
+    erledigt("DeInit_Debug_Font");
+    schritt("Sound_DeInit");
     sound_freigeben();
-    if (timer) Timer_Thread_Stop();
+    erledigt("Sound_DeInit");
+    if (timer) {
+        schritt("Timer_Thread_Stop");
+        Timer_Thread_Stop();
+        erledigt("Timer_Thread_Stop");
+    }
+    schritt("Bildschirm_Schliessen");
     bildschirm_schliessen();
+    erledigt("Bildschirm_Schliessen");
+    schritt("DeInit_System_Dateien");
     system_dateien_schliessen();
-    if (debug_console_flag) Debug_Console_Close();
+    erledigt("DeInit_System_Dateien");
+    if (debug_console_flag) {
+        schritt("Debug_Console_Close");
+        Debug_Console_Close();
+        erledigt("Debug_Console_Close");
+    }
     schritt("Ende");
 }
 
-const char* Game_Main_Protokoll() { return protokoll.c_str(); }
+void Game_Main_Set_Schritt_Hook(Game_Main_Schritt_Hook hook) { schritt_hook = hook; }

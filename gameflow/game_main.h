@@ -6,5 +6,7 @@
 void Game_Main(const char* kommandozeile);
 // The game: waits until the window is closed or the script ends, until the start menu lands.
 int Init_Game();
-// For tests: the names of the steps that the last Game_Main ran, in order.
-const char* Game_Main_Protokoll();
+// For tests: called after every step of the start and of the stop with the step's name, so that
+// a test can look at what each service left behind. Null removes it.
+using Game_Main_Schritt_Hook = void (*)(const char* schritt);
+void Game_Main_Set_Schritt_Hook(Game_Main_Schritt_Hook hook);

@@ -72,14 +72,31 @@ TEST_F(KartenTest, IntervalZeroBansOnlyOnceAndRoundsShareCounters)
 {
     // The cup: first ban at 2 cards, interval 0; both rounds count together.
     spiel(POKAL_R1, 0, SPE_GELB, 12);
+    EXPECT_EQ(wert(POKAL_R2, 12, KARTE_SPERRE), 0);
+    Spiele_Setze_Sperren_Spieler_Vor_Spiel(POKAL_R2, 1, 1);
+    EXPECT_TRUE(flags(12) & TS_GELB_WARNUNG) << "the next card of either round bans";
+    EXPECT_FALSE(flags(12) & TS_GESPERRT_GELB);
+
     spiel(POKAL_R2, 0, SPE_GELB, 12);
     EXPECT_EQ(wert(POKAL_R1, 12, KARTE_GELB), 2);
-    EXPECT_EQ(wert(POKAL_R2, 12, KARTE_SPERRE), 33);
+    EXPECT_EQ(wert(POKAL_R1, 12, KARTE_SPERRE), 33);
+    // Not served by the match that earned it: banned for the next one, free after it.
     Spiele_Setze_Sperren_Spieler_Vor_Spiel(POKAL_R2, 1, 1);
-    Spiele_Setze_Sperren_Spieler_Vor_Spiel(POKAL_R2, 1, 1);
+    EXPECT_TRUE(flags(12) & TS_GESPERRT_GELB);
+    EXPECT_FALSE(flags(12) & TS_GELB_WARNUNG) << "no further ban to warn of";
+    Spiele_Setze_Sperren_Spieler_Vor_Spiel(POKAL_R1, 1, 1);
+    EXPECT_FALSE(flags(12) & TS_GESPERRT_GELB);
+    EXPECT_EQ(wert(POKAL_R2, 12, KARTE_SPERRE), 0);
+
+    // No second ban, however many cards follow.
     for (int32_t n = 3; n <= 6; ++n) {
+        SCOPED_TRACE(n);
         spiel(POKAL_R2, 0, SPE_GELB, 12);
-        EXPECT_EQ(wert(POKAL_R2, 12, KARTE_SPERRE), 0) << n;
+        EXPECT_EQ(wert(POKAL_R2, 12, KARTE_GELB), n);
+        EXPECT_EQ(wert(POKAL_R2, 12, KARTE_SPERRE), 0);
+        Spiele_Setze_Sperren_Spieler_Vor_Spiel(POKAL_R2, 1, 1);
+        Spiele_Setze_Sperren_Spieler_Vor_Spiel(POKAL_R2, 1, 1);
+        EXPECT_FALSE(flags(12) & (TS_GESPERRT_GELB | TS_GELB_WARNUNG));
     }
     EXPECT_EQ(wert(LIGA, 12, KARTE_GELB), 0);  // another competition
 }

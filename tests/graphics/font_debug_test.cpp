@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "common/capture.h"
 #include "graphics/font_hilfe.h"
@@ -68,22 +69,65 @@ TEST(Debug, DebugFontAndBackground)
     Debug_Print(DEBUG_ROT, "%s", "nichts");
 }
 
+namespace {
+
+// A 5-6-5 pixel darkened by 60: each channel times (128 - 60) / 128, rounded down; in memory a
+// visible pixel that would turn black stays visible as 1.
+uint16_t abgedunkelt(uint16_t p)
+{
+    const uint32_t r = (p >> 11) * 68 / 128, g = ((p >> 5) & 63) * 68 / 128, b = (p & 31) * 68 / 128;
+    const uint16_t d = uint16_t(r << 11 | g << 5 | b);
+    return p != 0 && d == 0 ? 1 : d;
+}
+
+// Every channel value in every position of the picture, black and near-black included.
+uint16_t muster(int x, int y, uint16_t stich)
+{
+    return uint16_t((x * 2053 + y * 4099) ^ stich);
+}
+
+// "" when the screen holds the expected picture, else where and how it first differs.
+std::string abweichung(const std::vector<uint16_t>& ist, const std::vector<uint16_t>& soll)
+{
+    if (ist.size() != soll.size()) return "size " + std::to_string(ist.size());
+    for (size_t i = 0; i < ist.size(); ++i)
+        if (ist[i] != soll[i])
+            return "(" + std::to_string(i % 640) + ", " + std::to_string(i / 640) + "): " +
+                   std::to_string(ist[i]) + " instead of " + std::to_string(soll[i]);
+    return "";
+}
+
+}  // namespace
+
 TEST(Debug, DimmedBackgroundsAndCentredPicture)
 {
+    // Hand-worked values of the darkening: mid grey, white, the darkest visible pixel.
+    EXPECT_EQ(abgedunkelt(0x8410), 0x4228);
+    EXPECT_EQ(abgedunkelt(0xFFFF), 0x8430);
+    EXPECT_EQ(abgedunkelt(0x0001), 1);
+    EXPECT_EQ(abgedunkelt(0), 0);
+
     // Pictures at their resource numbers (index = number - 24); 6240 only in the first file.
-    auto bild = [](uint16_t w, uint16_t h, uint16_t farbe) {
+    auto bild = [](uint16_t w, uint16_t h, auto farbe) {
         Resf_Bitmap b;
         b.width = w, b.height = h, b.depth = 16;
-        for (int i = 0; i < w * h; ++i) b.pixels.insert(b.pixels.end(), {uint8_t(farbe), uint8_t(farbe >> 8)});
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const uint16_t f = farbe(x, y);
+                b.pixels.insert(b.pixels.end(), {uint8_t(f), uint8_t(f >> 8)});
+            }
         return Resf_Bitmap_Daten(b);
     };
+    auto einfarbig = [](uint16_t f) { return [f](int, int) { return f; }; };
+    auto menue = [](int x, int y) { return muster(x, y, 0x8410); };
+    auto spiel = [](int x, int y) { return muster(x, y, 0x7BEF); };
     Resf_Datei mit, ohne;
     for (Resf_Datei* d : {&mit, &ohne}) {
-        Resf_Setzen(*d, 1048 - 24, 14, bild(640, 480, 0x8410));
-        Resf_Setzen(*d, 1229 - 24, 14, bild(20, 10, 0x001F));
-        Resf_Setzen(*d, 3691 - 24, 14, bild(640, 480, 0xFFFF));
+        Resf_Setzen(*d, 1048 - 24, 14, bild(640, 480, menue));
+        Resf_Setzen(*d, 1229 - 24, 14, bild(20, 10, einfarbig(0x001F)));
+        Resf_Setzen(*d, 3691 - 24, 14, bild(640, 480, spiel));
     }
-    Resf_Setzen(mit, 6240 - 24, 14, bild(640, 480, 0x1111));
+    Resf_Setzen(mit, 6240 - 24, 14, bild(640, 480, einfarbig(0x1111)));
     std::string p1 = std::string(DORVIN_BINARY_DIR) + "/font_debug_mit.res";
     std::string p2 = std::string(DORVIN_BINARY_DIR) + "/font_debug_ohne.res";
     ASSERT_TRUE(Resf_Schreiben(mit, p1));
@@ -93,8 +137,14 @@ TEST(Debug, DimmedBackgroundsAndCentredPicture)
     ASSERT_GE(h2, 0);
     int32_t alt_handle = ResFile_Handles[0].handle;
     Rastport* alt_ziel = Grafik_Render_Ziel;
-    Test_Bitmap schirm(640, 480), erwartet(640, 480);
+    Test_Bitmap schirm(640, 480);
     Grafik_Render_Ziel = schirm.rp;
+    auto dunkel = [](auto farbe) {
+        std::vector<uint16_t> v;
+        for (int y = 0; y < 480; ++y)
+            for (int x = 0; x < 640; ++x) v.push_back(abgedunkelt(farbe(x, y)));
+        return v;
+    };
 
     // Without a held background the dimmed menu background is not drawn.
     ResFile_Handles[0].handle = h1;
@@ -103,17 +153,12 @@ TEST(Debug, DimmedBackgroundsAndCentredPicture)
     // Held: the menu background, darkened by 60, fills the screen; then nothing is held.
     EXPECT_EQ(Hintergrund_Load(), 1);
     EXPECT_EQ(Hintergrund_Show_Dunkel(), 1);
-    Rastport* menue = static_cast<Rastport*>(Load_Resource(h1, 1048, 16, nullptr));
-    ASSERT_NE(menue, nullptr);
-    Grafik_Blit_Abdunkeln(menue, 0, 0, 640, 480, erwartet.rp, 0, 0, 60);
-    Grafik_Bitmap_Freigeben(menue);
-    EXPECT_EQ(schirm.pixels(), erwartet.pixels());
-    EXPECT_NE(schirm.at(5, 5), 0x8410);
+    EXPECT_EQ(abweichung(schirm.pixels(), dunkel(menue)), "");
     EXPECT_EQ(Hintergrund_Show_Dunkel(), 0);
 
     // The match background needs no held one; the centred picture sits in 640 x 480.
     EXPECT_EQ(Hintergrund_Show_Spiel_Dunkel(), 1);
-    EXPECT_NE(schirm.at(5, 5), 0xFFFF);
+    EXPECT_EQ(abweichung(schirm.pixels(), dunkel(spiel)), "");
     EXPECT_EQ(Bild_Zentriert_Zeigen(), 1);
     EXPECT_EQ(schirm.at(310, 235), 0x001F);
     EXPECT_NE(schirm.at(309, 235), 0x001F);
