@@ -339,6 +339,8 @@ bool Os_Script_Finished()
     return !script.active || (script.next >= script.lines.size() && !script.waiting);
 }
 
+void Os_Script_Stop() { script = Script(); }
+
 static void script_left_down()
 {
     uint32_t now = Os_Time_Ms();

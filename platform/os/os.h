@@ -99,3 +99,5 @@ void Os_Script_Load_Text(const std::string& text);
 void Os_Set_Role_Answer(int server);
 // True once the script has been read to its end (or there never was one) and nothing waits.
 bool Os_Script_Finished();
+// Drops the script without the closing message its end would post.
+void Os_Script_Stop();

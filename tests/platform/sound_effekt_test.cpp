@@ -41,6 +41,10 @@ struct Effekte : ::testing::Test {
     void TearDown() override
     {
         Menuesound_Stop(0);
+        // The volumes outlive the loaded effects: back to their defaults for the next test.
+        Soundeffekt_Volume_Typ1(0);
+        Soundeffekt_Volume_Typ2(0);
+        Soundeffekt_Volume_Typ3(0);
         Soundeffekt_Free_All();
         Sound_DeInit();
         Soundeffekt_Set_Resource_Lader(nullptr);

@@ -76,7 +76,12 @@ struct Timer_Fixture : testing::Test {
         Win95_Eingabe.aktiv = 1;
         Timer_Thread_Start();
     }
-    void TearDown() override { Timer_Thread_Stop(); }
+    void TearDown() override
+    {
+        Timer_Thread_Stop();
+        // Stopping keeps the slots: free them for the pointer and the other tests.
+        for (int i = 0; i < TIMER_SLOTS; ++i) Timer_Remove(i);
+    }
 };
 
 }  // namespace
@@ -184,5 +189,6 @@ TEST_F(Timer_Fixture, LongAdvancesRunEveryDuePassAtItsTime)
     EXPECT_GE(Os_Time_Ms() - start, 3600000u);
     EXPECT_LE(Os_Time_Ms() - start, 3600000u + 100u);
     check("wait", 3600000 / 48 - 2);
+    Os_Script_Stop();
     Os_Clear_Messages();
 }

@@ -113,6 +113,7 @@ TEST(Window, KeyAndShiftWords)
     EXPECT_EQ(Win95_Eingabe.shift, 0);
     Win95_Message_Pump();
     EXPECT_EQ(Win95_Eingabe.taste, -1);
+    Os_Script_Stop();
 }
 
 TEST(Window, ScriptedDoubleClickAndWaits)
