@@ -590,6 +590,7 @@ bool Disk_Spielstand_Laden(const char* name)
     }
 
     Abbild abbild;
+    abbild.daten.reserve(groesse);  // the running game is usually about as large as the file
     if (!abbild_schreiben(abbild)) {
         disk_meldung("Der Spielstand \"%s\" kann nicht geladen werden, weil sich das laufende Spiel nicht "
                      "sichern lässt. Das laufende Spiel bleibt erhalten.",

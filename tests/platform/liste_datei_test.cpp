@@ -43,6 +43,10 @@ protected:
         ordner = muster;
         setenv("DORVIN_REGISTRY", (ordner + "/registry").c_str(), 1);
         Disk_Set_Spielstand_Ordner(ordner.c_str());
+        // Only the list in the savegame: other tests of this program start the game, which
+        // registers its own blocks.
+        for (int pos = 1; pos <= DISK_POSITIONEN; ++pos)
+            if (pos != DISK_POS_FREI) Disk_Block_Registrieren(pos, nullptr, nullptr);
         Disk_Block_Registrieren(DISK_POS_PERSONAL, schreiben, lesen);
         fuellen(0);
     }
