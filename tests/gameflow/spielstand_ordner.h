@@ -1,5 +1,6 @@
-// A savegame folder of its own for each test (ctest runs tests in parallel processes), and a
-// world of 100 teams, so that the team numbers of the stores' savegame blocks are valid.
+// A savegame folder of its own for each test (ctest runs tests in parallel processes), with the
+// registry (which remembers the last savegame) inside it, and a world of 100 teams, so that the
+// team numbers of the stores' savegame blocks are valid.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -22,11 +23,13 @@ protected:
         std::string muster = (std::filesystem::temp_directory_path() / "dorvin_flow_XXXXXX").string();
         ASSERT_NE(mkdtemp(muster.data()), nullptr);
         ordner = muster;
+        setenv("DORVIN_REGISTRY", (ordner + "/registry").c_str(), 1);
         Disk_Set_Spielstand_Ordner(ordner.c_str());
         Globals_Module_Registrieren();
     }
     void TearDown() override
     {
+        unsetenv("DORVIN_REGISTRY");
         std::filesystem::remove_all(ordner);
         Team_Anzahl = alte_teams;
     }
