@@ -9,6 +9,7 @@
 #include "competitions/spiele_intern.h"
 #include "competitions/spiele_tabelle.h"
 #include "competitions/wettbewerb.h"
+#include "database/team.h"
 #include "platform/disk.h"
 #include "platform/exit.h"
 #include "gameflow/globals.h"
@@ -844,10 +845,12 @@ void Spiele_Get_Ereignis_Anzahl(int32_t* kapazitaet, int32_t* benutzt)
 // One container block each, little-endian:
 //   the fixture-block list (list file format)
 //   500 x i32 block ordinal of each lock slot (list order, -1 free)
-//   500 x i32 record ordinal inside that block
+//   500 x i32 record ordinal inside that block (-1 free)
 //   u32 block id counter, u32 event capacity C, u32 events used
 //   9 x C event array
 //   per side array: u32 used n, u32 capacity; n entries
+// A load takes the stored capacities: the event array's is backed by its block, a side array's
+// is held to what its entries justify.
 
 bool Spiele_Speichern(Disk_Datei* d)
 {
@@ -894,28 +897,61 @@ bool lade_fehler(const char* grund)
     return false;
 }
 
-// The fixture blocks of a loaded list: sizes, counts and event runs must fit.
-bool bloecke_pruefen(Liste* l, uint32_t ereignis_kap_neu, uint32_t zaehler, int32_t* anzahl_bloecke)
+// A team of a stored record: none, or one of the running world.
+bool team_gueltig(uint32_t team) { return team == SPIELE_KEIN_TEAM || int64_t(team) < int64_t(Team_Anzahl); }
+
+// The fixture blocks of a loaded list: sizes, counts, teams and event runs must fit. `neue`
+// gets the blocks in list order.
+const char* bloecke_pruefen(Liste* l, uint32_t ereignis_kap_neu, uint32_t zaehler, std::vector<Liste_Element*>* neue)
 {
-    int32_t n = 0;
-    for (Liste_Element* e = l->next; e; e = e->next, ++n) {
-        if (e->key >= zaehler) return false;
+    std::vector<uint32_t> keys;
+    for (Liste_Element* e = l->next; e; e = e->next) {
+        if (e->key >= zaehler) return "Blocknummer";
         uint32_t nutz = e->size - LISTE_KOPF_BYTES;
-        if (nutz < sizeof(Spiele_Block_Kopf)) return false;
+        if (nutz < sizeof(Spiele_Block_Kopf)) return "Spielblock zu kurz";
         const Spiele_Block_Kopf* k = kopf_von(e);
-        if (k->anzahl > (nutz - sizeof(Spiele_Block_Kopf)) / 28u || block_bytes(k->anzahl) != nutz) return false;
-        for (Liste_Element* f = l->next; f != e; f = f->next)
-            if (f->key == e->key) return false;
+        if (k->anzahl > (nutz - sizeof(Spiele_Block_Kopf)) / 28u || block_bytes(k->anzahl) != nutz)
+            return "Spielanzahl";
         const Spiele_Spiel* s = spiele_von(e);
         for (uint32_t i = 0; i < k->anzahl; ++i) {
-            if (s[i].ereignis_anzahl > SPIELE_EREIGNISSE_PRO_SPIEL) return false;
+            if (s[i].ereignis_anzahl > SPIELE_EREIGNISSE_PRO_SPIEL) return "Ereignisanzahl";
             if (s[i].erstes_ereignis &&
                 uint64_t(s[i].erstes_ereignis) + SPIELE_EREIGNISSE_PRO_SPIEL > ereignis_kap_neu)
-                return false;
+                return "Ereignisse außerhalb";
+            if (!team_gueltig(s[i].heim) || !team_gueltig(s[i].gast)) return "Teamnummer";
         }
+        keys.push_back(e->key);
+        neue->push_back(e);
     }
-    *anzahl_bloecke = n;
-    return true;
+    std::sort(keys.begin(), keys.end());
+    if (std::adjacent_find(keys.begin(), keys.end()) != keys.end()) return "Blocknummer doppelt";
+    return nullptr;
+}
+
+// Entries of a side array in key order; the winners name teams of the running world.
+const char* array_pruefen(int32_t art, const uint8_t* p, uint32_t n, uint32_t groesse)
+{
+    for (uint32_t j = 1; j < n; ++j) {
+        uint32_t k0, k1;
+        std::memcpy(&k0, p + (j - 1) * groesse, 4);
+        std::memcpy(&k1, p + j * groesse, 4);
+        if (k1 <= k0) return "Statistik unsortiert";
+    }
+    if (art == SPA_SIEGER)
+        for (uint32_t j = 0; j < n; ++j) {
+            const uint16_t sieger = Disk_LE16_Lesen(p + j * groesse + 4), zweiter = Disk_LE16_Lesen(p + j * groesse + 6);
+            if (sieger == SPIELE_KEIN_TEAM || !team_gueltig(sieger) || !team_gueltig(zweiter)) return "Siegerteam";
+        }
+    return nullptr;
+}
+
+// Room for a side array of n stored entries: the stored capacity, but never more than the array
+// could have grown to by holding n entries (or holds now), so that a forged capacity claims no
+// memory its entries do not justify.
+uint32_t array_kapazitaet(const Spiele_Array& a, uint32_t n, uint32_t gespeichert)
+{
+    const uint32_t grenze = std::max({uint32_t(a.start_kapazitaet), n + n / 5 + 2, uint32_t(a.kapazitaet)});
+    return std::min(gespeichert, grenze);
 }
 
 }  // namespace
@@ -938,9 +974,11 @@ bool Spiele_Laden(Disk_Datei* d, const char*)
     uint32_t zaehler = Disk_LE32_Lesen(w), kap = Disk_LE32_Lesen(w + 4), benutzt = Disk_LE32_Lesen(w + 8);
     if (kap < 1 || kap > MAX_EREIGNISSE || benutzt < 1 || benutzt > kap || zaehler > 0x7FFFFFFFu)
         return lade_fehler("Ereigniszähler");
+    // The event array is stored whole, so its block tells whether the capacity is honest.
+    uint32_t laenge = 0;
+    if (!Disk_Naechste_Blocklaenge(d, &laenge) || laenge != kap * 9u) return lade_fehler("Ereignisse");
     Puffer ev;
-    uint32_t kap_neu = std::max(kap, uint32_t(ereignis_kap));
-    ev.p = static_cast<uint8_t*>(Mem_Alloc_Clear(kap_neu * 9u, 0, 0));
+    ev.p = static_cast<uint8_t*>(Mem_Alloc_Clear(kap * 9u, 0, 0));
     if (!ev.p) {
         Exit_Game("Out of Memory\n");
         return false;
@@ -955,48 +993,36 @@ bool Spiele_Laden(Disk_Datei* d, const char*)
         if (!Disk_Lese_Block(d, k, 8)) return lade_fehler("Statistikkopf");
         uint32_t n = Disk_LE32_Lesen(k), c = Disk_LE32_Lesen(k + 4);
         if (c > MAX_ARRAY_EINTRAEGE || n >= std::max(c, 1u)) return lade_fehler("Statistikgröße");
-        uint32_t c_neu = std::max(c, uint32_t(a.kapazitaet));
+        if (!Disk_Naechste_Blocklaenge(d, &laenge) || laenge != n * a.groesse) return lade_fehler("Statistik");
+        const uint32_t c_neu = array_kapazitaet(a, n, c);
         arrays[i].p = static_cast<uint8_t*>(Mem_Alloc_Clear(c_neu * a.groesse, 0, 0));
         if (!arrays[i].p) {
             Exit_Game("Out of Memory\n");
             return false;
         }
         if (!Disk_Lese_Block(d, arrays[i].p, n * a.groesse)) return lade_fehler("Statistik");
-        for (uint32_t j = 1; j < n; ++j) {
-            uint32_t k0, k1;
-            std::memcpy(&k0, arrays[i].p + (j - 1) * a.groesse, 4);
-            std::memcpy(&k1, arrays[i].p + j * a.groesse, 4);
-            if (k1 <= k0) return lade_fehler("Statistik unsortiert");
-        }
+        if (const char* fehler = array_pruefen(i, arrays[i].p, n, a.groesse)) return lade_fehler(fehler);
         anz[i] = int32_t(n);
         kaps[i] = int32_t(c_neu);
     }
-    int32_t anzahl_bloecke = 0;
-    if (!bloecke_pruefen(&neu_liste, kap_neu, zaehler, &anzahl_bloecke)) return lade_fehler("Spielblock");
-
-    // Everything is checked: take it over.
-    Liste_Delete_All(&bloecke);
-    Liste_Init(&bloecke);
-    Liste_Element* letztes = nullptr;
     std::vector<Liste_Element*> neue;
-    for (Liste_Element* e = neu_liste.next; e; e = e->next) {
-        letztes = Liste_Insert_Element(&bloecke, letztes, e->data, e->size - LISTE_KOPF_BYTES, e->key);
-        if (!letztes) {
-            Exit_Game("Out of Memory\n");
-            return false;
-        }
-        neue.push_back(letztes);
-    }
-    std::fill(std::begin(locks), std::end(locks), nullptr);
+    if (const char* fehler = bloecke_pruefen(&neu_liste, kap, zaehler, &neue)) return lade_fehler(fehler);
+    Spiele_Spiel* neue_locks[SPIELE_LOCKS] = {};
     for (int32_t i = 0; i < SPIELE_LOCKS; ++i) {
         int32_t b = int32_t(Disk_LE32_Lesen(ord_block + 4 * i)), p = int32_t(Disk_LE32_Lesen(ord_spiel + 4 * i));
-        if (b >= 0 && b < anzahl_bloecke && p >= 0 && uint32_t(p) < kopf_von(neue[size_t(b)])->anzahl)
-            locks[i] = spiele_von(neue[size_t(b)]) + p;
+        if (b == -1 && p == -1) continue;
+        if (b < 0 || size_t(b) >= neue.size() || p < 0 || uint32_t(p) >= kopf_von(neue[size_t(b)])->anzahl)
+            return lade_fehler("Lock");
+        neue_locks[i] = spiele_von(neue[size_t(b)]) + p;
     }
+
+    // Everything is checked: take it over. Nothing below allocates or fails.
+    Liste_Tauschen(&bloecke, &neu_liste);
+    std::copy(std::begin(neue_locks), std::end(neue_locks), std::begin(locks));
     Mem_Free(ereignisse, 0);
     ereignisse = reinterpret_cast<Spiele_Ereignis*>(ev.p);
     ev.p = nullptr;
-    ereignis_kap = int32_t(kap_neu);
+    ereignis_kap = int32_t(kap);
     ereignis_benutzt = int32_t(benutzt);
     for (int32_t i = 0; i < SPA_ANZAHL; ++i) {
         Spiele_Array& a = spiele_arrays[i];

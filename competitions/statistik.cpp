@@ -198,7 +198,12 @@ bool Statistik_Laden(Disk_Datei* d, const char*)
     if (!Disk_Lese_Block(d, w, 4) || !Disk_Lese_Block(d, w + 4, 4)) return fehler("Kopf");
     const uint32_t n = Disk_LE32_Lesen(w), kap = Disk_LE32_Lesen(w + 4);
     if (kap > MAX_KAPAZITAET || n >= std::max(kap, 1u)) return fehler("Anzahl");
-    const uint32_t kap_neu = std::max(kap, uint32_t(kapazitaet));
+    uint32_t laenge = 0;
+    if (!Disk_Naechste_Blocklaenge(d, &laenge) || laenge != n * 68u) return fehler("Datensätze");
+    // The stored capacity, held to what n records could have grown it to (or what the store has
+    // now): a forged one claims no memory.
+    const uint32_t grenze = std::max({uint32_t(STATISTIK_START_KAPAZITAET), n + n / 5 + 2, uint32_t(kapazitaet)});
+    const uint32_t kap_neu = std::min(kap, grenze);
     auto* neu = static_cast<Statistik_Spieler*>(Mem_Alloc_Clear(kap_neu * 68u, 0, 0));
     if (!neu) {
         Exit_Game("Statistik_Spieler: Out of Memory\n");
@@ -209,16 +214,8 @@ bool Statistik_Laden(Disk_Datei* d, const char*)
     for (uint32_t i = 0; i < n; ++i)
         if (neu[i].spieler < 0 || (i > 0 && neu[i].spieler <= neu[i - 1].spieler)) return fehler("Reihenfolge");
 
-    Liste_Delete_All(&archiv);
-    Liste_Init(&archiv);
-    Liste_Element* letztes = nullptr;
-    for (Liste_Element* e = neu_archiv.next; e; e = e->next) {
-        letztes = Liste_Insert_Element(&archiv, letztes, e->data, e->size - LISTE_KOPF_BYTES, e->key);
-        if (!letztes) {
-            Exit_Game("Statistik_Spieler: Out of Memory\n");
-            return false;
-        }
-    }
+    // Everything is checked: take it over.
+    Liste_Tauschen(&archiv, &neu_archiv);
     Mem_Free(daten, 0);
     daten = neu;
     aufraeumen.p = nullptr;

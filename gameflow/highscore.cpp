@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "database/team.h"
 #include "platform/disk.h"
 #include "gameflow/globals.h"
 #include "platform/print.h"
@@ -220,7 +221,8 @@ bool Highscore_Read_Bin_Block(Disk_Datei* datei, const char*)
         e.monate = int32_t(Disk_LE32_Lesen(p + 60));
         bool doppelt = false;
         for (uint32_t j = 0; j < i; ++j) doppelt |= neu[j].team == e.team;
-        if (e.team < 0 || doppelt || e.bewertung < 0 || e.bewertung > 100 || e.freie_tage < 0) {
+        if (e.team < 0 || e.team >= Team_Anzahl || doppelt || e.bewertung < 0 || e.bewertung > 100 ||
+            e.freie_tage < 0) {
             Print_Fehler("Highscore_Read_Bin_Block: Eintrag %u fehlerhaft!", i);
             return false;
         }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "database/team.h"
 #include "platform/disk.h"
 #include "gameflow/globals.h"
 #include "platform/print.h"
@@ -158,13 +159,34 @@ bool News_Write_Bin_Block(Disk_Datei* datei)
     return Disk_Schreibe_Block(datei, kopf, 8) && Disk_Schreibe_Block(datei, b.data(), uint32_t(b.size()));
 }
 
+// A team number of a message: -1 where it means none or every manager, else a team of the world.
+static bool team_gueltig(int32_t team) { return team >= -1 && team < Team_Anzahl; }
+
+// The clubs a question names, which its answer acts on: word 1 the asking club, word 2 the
+// other club (a slot in an advertising renewal).
+static bool frage_gueltig(const News_Frage& f)
+{
+    auto club = [](int32_t t) { return t >= 0 && t < Team_Anzahl; };
+    switch (f.wort[0]) {
+    case 3:
+    case 5:
+        return club(f.wort[1]) && club(f.wort[2]);
+    case 6:
+        return club(f.wort[1]);
+    default:
+        return true;
+    }
+}
+
 bool News_Read_Bin_Block(Disk_Datei* datei, const char*)
 {
     uint8_t kopf[8];
     if (!Disk_Lese_Block(datei, kopf, 8)) return false;
     const uint32_t anzahl = Disk_LE32_Lesen(kopf);
     const uint32_t bytes = Disk_LE32_Lesen(kopf + 4);
-    if (anzahl > uint32_t(NEWS_MAX) || bytes > uint32_t(NEWS_MAX) * (NEWS_KOPF + NEWS_TEXT_LAENGE)) {
+    uint32_t gespeichert = 0;
+    if (anzahl > uint32_t(NEWS_MAX) || bytes > uint32_t(NEWS_MAX) * (NEWS_KOPF + NEWS_TEXT_LAENGE) ||
+        !Disk_Naechste_Blocklaenge(datei, &gespeichert) || gespeichert != bytes) {
         Print_Fehler("News_Read_Bin_Block: %u Nachrichten, %u Bytes!", anzahl, bytes);
         return false;
     }
@@ -175,7 +197,10 @@ bool News_Read_Bin_Block(Disk_Datei* datei, const char*)
     std::vector<News_Nachricht> neu(anzahl);
     size_t pos = 0;
     for (auto& n : neu) {
-        if (bytes - pos < NEWS_KOPF) return false;
+        if (bytes - pos < NEWS_KOPF) {
+            Print_Fehler("News_Read_Bin_Block: Nachricht fehlerhaft!");
+            return false;
+        }
         const uint8_t* p = b.data() + pos;
         n.sender = int32_t(Disk_LE32_Lesen(p));
         n.team = int32_t(Disk_LE32_Lesen(p + 4));
@@ -185,15 +210,23 @@ bool News_Read_Bin_Block(Disk_Datei* datei, const char*)
         n.tag = int32_t(Disk_LE32_Lesen(p + 20));
         for (int i = 0; i < 8; ++i) n.frage.wort[i] = int32_t(Disk_LE32_Lesen(p + 24 + 4 * i));
         const uint16_t len = Disk_LE16_Lesen(p + 56);
-        if (len >= NEWS_TEXT_LAENGE || bytes - pos - NEWS_KOPF < len || n.flags == 0 || n.team < -1) {
+        if (len >= NEWS_TEXT_LAENGE || bytes - pos - NEWS_KOPF < len || n.flags == 0) {
             Print_Fehler("News_Read_Bin_Block: Nachricht fehlerhaft!");
+            return false;
+        }
+        if (!team_gueltig(n.team) || !team_gueltig(n.sender_team) ||
+            (n.art == NEWS_ART_FRAGE && !frage_gueltig(n.frage))) {
+            Print_Fehler("News_Read_Bin_Block: Nachricht an Team %d nennt ein unbekanntes Team!", n.team);
             return false;
         }
         std::memcpy(n.text, p + NEWS_KOPF, len);
         n.text[len] = 0;
         pos += NEWS_KOPF + len;
     }
-    if (pos != bytes) return false;
+    if (pos != bytes) {
+        Print_Fehler("News_Read_Bin_Block: Nachricht fehlerhaft!");
+        return false;
+    }
     News_Init();
     for (uint32_t i = 0; i < anzahl; ++i) news[i] = neu[i];
     return true;

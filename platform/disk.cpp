@@ -151,7 +151,9 @@ bool endet_mit(const char* s, const char* ende)
 
 struct Disk_Datei {
     FILE* datei = nullptr;
+    std::vector<uint8_t>* speicher = nullptr;  // written to memory instead of a file
     bool spielstand = false;
+    bool abbild = false;  // the in-memory image of the running game: blocks stay plain
     bool fehler = false;
     uint32_t block_nummer = 0;
     uint64_t geschrieben = 0;  // savegame bytes written since the area began
@@ -189,14 +191,19 @@ bool Disk_Fehler(const Disk_Datei* datei) { return !datei || datei->fehler; }
 static bool schreibe_roh(Disk_Datei* d, const void* p, size_t n)
 {
     if (d->fehler) return false;
-    if (n && std::fwrite(p, 1, n, d->datei) != n) d->fehler = true;
+    if (d->speicher) {
+        const auto* q = static_cast<const uint8_t*>(p);
+        if (n) d->speicher->insert(d->speicher->end(), q, q + n);
+    } else if (n && std::fwrite(p, 1, n, d->datei) != n) {
+        d->fehler = true;
+    }
     d->geschrieben += n;
     return !d->fehler;
 }
 
 bool Disk_Schreibe_Block(Disk_Datei* datei, const void* buffer, uint32_t count)
 {
-    if (!datei || !datei->datei || (!buffer && count)) {
+    if (!datei || (!datei->datei && !datei->speicher) || (!buffer && count)) {
         Print_Fehler("Disk_Schreibe_Block: keine Datei oder kein Puffer!");
         return false;
     }
@@ -206,6 +213,11 @@ bool Disk_Schreibe_Block(Disk_Datei* datei, const void* buffer, uint32_t count)
     uint8_t w[4];
     Disk_LE32_Setzen(w, count);
     if (!schreibe_roh(datei, w, 4)) return false;
+    if (datei->abbild) {
+        // Never leaves memory: no keystream and no checksum to pay for.
+        Disk_LE32_Setzen(w, 0);
+        return schreibe_roh(datei, q, count) && schreibe_roh(datei, w, 4);
+    }
     Verwuerfler v(datei->block_nummer++, count);
     if (datei->puffer.size() < DISK_STUECK) datei->puffer.resize(DISK_STUECK);
     uint32_t crc = 0;
@@ -247,6 +259,19 @@ bool Disk_Lese_Block(Disk_Datei* datei, void* buffer, uint32_t count)
     if (count) std::memcpy(buffer, datei->daten + datei->pos + 4, count);
     datei->pos += size_t(laenge) + 8;
     return true;
+}
+
+bool Disk_Naechste_Blocklaenge(const Disk_Datei* datei, uint32_t* laenge)
+{
+    if (laenge) *laenge = 0;
+    if (!datei || !laenge || datei->fehler || !datei->daten || datei->ende - datei->pos < 8) return false;
+    *laenge = Disk_LE32_Lesen(datei->daten + datei->pos);
+    return true;
+}
+
+void Disk_Block_Ablehnen(Disk_Datei* datei)
+{
+    if (datei) datei->fehler = true;
 }
 
 uint8_t* Disk_Lese_Datei(const char* name, uint32_t* size)
@@ -343,32 +368,70 @@ bool Disk_Spielstand_Pfad(const char* name, char* pfad, uint32_t groesse)
     return true;
 }
 
-// Writes the header and every area to the open temporary file.
-static bool spielstand_schreiben(Disk_Datei* d)
+namespace {
+
+struct Bereich {
+    size_t start;
+    size_t ende;
+};
+using Bereich_Tabelle = std::array<Bereich, DISK_POSITIONEN>;
+
+// Where the next byte goes: the file position or the end of the memory image.
+bool schreib_stelle(Disk_Datei* d, uint64_t* stelle)
+{
+    if (d->speicher) {
+        *stelle = d->speicher->size();
+        return true;
+    }
+    const long s = std::ftell(d->datei);
+    *stelle = uint64_t(s);
+    return s >= 0;
+}
+
+// Puts the length word of an area in front of it once its blocks are written.
+bool laenge_eintragen(Disk_Datei* d, uint64_t stelle, uint32_t laenge)
+{
+    if (d->speicher) {
+        Disk_LE32_Setzen(d->speicher->data() + stelle, laenge);
+        return true;
+    }
+    uint8_t w[4];
+    Disk_LE32_Setzen(w, laenge);
+    return std::fseek(d->datei, long(stelle), SEEK_SET) == 0 && std::fwrite(w, 1, 4, d->datei) == 4 &&
+           std::fseek(d->datei, 0, SEEK_END) == 0;
+}
+
+bool kopf_schreiben(Disk_Datei* d, const char* version)
 {
     uint8_t kopf[DISK_KOPF_GROESSE + 4] = {};
     std::memcpy(kopf, SPIELSTAND_MAGIC, SPIELSTAND_MAGIC_LAENGE);
-    std::memcpy(kopf + SPIELSTAND_MAGIC_LAENGE, SPIELSTAND_VERSION, sizeof SPIELSTAND_VERSION - 1);
+    std::memcpy(kopf + SPIELSTAND_MAGIC_LAENGE, version, strnlen(version, SPIELSTAND_VERSION_LAENGE));
     Disk_LE32_Setzen(kopf + DISK_KOPF_GROESSE, crc32_weiter(0, kopf, DISK_KOPF_GROESSE));
-    if (!schreibe_roh(d, kopf, sizeof kopf)) return false;
+    return schreibe_roh(d, kopf, sizeof kopf);
+}
 
+// Writes the header and every module's area; `bereiche` (may be null) gets where each area's
+// blocks lie.
+bool spielstand_schreiben(Disk_Datei* d, Bereich_Tabelle* bereiche)
+{
+    if (!kopf_schreiben(d, SPIELSTAND_VERSION)) return false;
     for (int i = 0; i < DISK_POSITIONEN; ++i) {
-        const long start = std::ftell(d->datei);
-        uint8_t w[4] = {};
-        if (start < 0 || !schreibe_roh(d, w, 4)) return false;
+        uint64_t start = 0;
+        const uint8_t w[4] = {};
+        if (!schreib_stelle(d, &start) || !schreibe_roh(d, w, 4)) return false;
         d->geschrieben = 0;
         if (positionen[i].schreiber && !positionen[i].schreiber(d)) {
             Print_Fehler("Disk_Spielstand_Speichern: Block %d nicht geschrieben", i + 1);
             return false;
         }
         if (d->fehler || d->geschrieben > 0xFFFFFFFFu) return false;
-        Disk_LE32_Setzen(w, uint32_t(d->geschrieben));
-        if (std::fseek(d->datei, start, SEEK_SET) != 0 || std::fwrite(w, 1, 4, d->datei) != 4 ||
-            std::fseek(d->datei, 0, SEEK_END) != 0)
-            return false;
+        if (!laenge_eintragen(d, start, uint32_t(d->geschrieben))) return false;
+        if (bereiche) (*bereiche)[size_t(i)] = {size_t(start) + 4, size_t(start + 4 + d->geschrieben)};
     }
-    return Os_File_Sync(d->datei);
+    return d->speicher || Os_File_Sync(d->datei);
 }
+
+}  // namespace
 
 bool Disk_Spielstand_Speichern(const char* name)
 {
@@ -383,7 +446,7 @@ bool Disk_Spielstand_Speichern(const char* name)
     if (ok) {
         d->spielstand = true;
         std::setvbuf(d->datei, nullptr, _IOFBF, 1 << 20);
-        ok = spielstand_schreiben(d);
+        ok = spielstand_schreiben(d, nullptr);
         ok = Disk_Close(d) && ok;
         // Only a complete, flushed file replaces the previous savegame.
         if (ok) ok = std::rename(temp.c_str(), pfad) == 0;
@@ -401,15 +464,10 @@ bool Disk_Spielstand_Speichern(const char* name)
 
 namespace {
 
-struct Bereich {
-    size_t start;
-    size_t ende;
-};
-
 enum class Pruefung { OK, KEIN_SPIELSTAND, VERSION, BESCHAEDIGT };
 
 // Checks header, areas and blocks of a loaded file, descrambling every payload in place.
-Pruefung spielstand_pruefen(uint8_t* p, size_t n, char* version, std::array<Bereich, DISK_POSITIONEN>& bereiche)
+Pruefung spielstand_pruefen(uint8_t* p, size_t n, char* version, Bereich_Tabelle& bereiche)
 {
     if (n < DISK_KOPF_GROESSE + 4 || std::memcmp(p, SPIELSTAND_MAGIC, SPIELSTAND_MAGIC_LAENGE) != 0)
         return Pruefung::KEIN_SPIELSTAND;
@@ -448,6 +506,49 @@ void version_lesbar(char* v)
         if (uint8_t(*c) < 0x20 || uint8_t(*c) == 0x7F) *c = '?';
 }
 
+// Hands one area to its module's reader; false when the reader refuses it.
+bool bereich_lesen(int i, const uint8_t* daten, const Bereich& b, const char* version)
+{
+    Disk_Datei d;
+    d.spielstand = true;
+    d.daten = daten;
+    d.pos = b.start;
+    d.ende = b.ende;
+    return positionen[i].leser(&d, version) && !d.fehler;
+}
+
+// The running game as the writers see it, with the bounds of each area.
+struct Abbild {
+    std::vector<uint8_t> daten;
+    Bereich_Tabelle bereiche{};
+    bool hat_schreiber[DISK_POSITIONEN] = {};
+};
+
+bool abbild_schreiben(Abbild& a)
+{
+    Disk_Datei d;
+    d.speicher = &a.daten;
+    d.spielstand = true;
+    d.abbild = true;
+    for (int i = 0; i < DISK_POSITIONEN; ++i) a.hat_schreiber[i] = positionen[i].schreiber != nullptr;
+    return spielstand_schreiben(&d, &a.bereiche);
+}
+
+// Reads the image back into the positions before index `bis` (the reader that refused its block
+// took nothing over); false when one of them refuses it.
+bool abbild_zuruecklesen(const Abbild& a, int bis)
+{
+    bool ok = true;
+    for (int i = 0; i < bis; ++i) {
+        if (!positionen[i].leser || !a.hat_schreiber[i]) continue;
+        if (!bereich_lesen(i, a.daten.data(), a.bereiche[size_t(i)], SPIELSTAND_VERSION)) {
+            Print_Fehler("Disk_Spielstand_Laden: Block %d nicht wiederhergestellt", i + 1);
+            ok = false;
+        }
+    }
+    return ok;
+}
+
 }  // namespace
 
 bool Disk_Spielstand_Laden(const char* name)
@@ -463,46 +564,105 @@ bool Disk_Spielstand_Laden(const char* name)
         disk_meldung("Der Spielstand \"%s\" konnte nicht geöffnet werden.", pfad);
         return false;
     }
+    struct Freigabe {
+        uint8_t* p;
+        ~Freigabe() { Mem_Free(p, 0); }
+    } freigabe{p};
     char version[SPIELSTAND_VERSION_LAENGE + 1] = {};
-    std::array<Bereich, DISK_POSITIONEN> bereiche{};
+    Bereich_Tabelle bereiche{};
     switch (spielstand_pruefen(p, groesse, version, bereiche)) {
     case Pruefung::OK:
         break;
     case Pruefung::KEIN_SPIELSTAND:
         disk_meldung("Die Datei \"%s\" ist kein Spielstand.", pfad);
-        Mem_Free(p, 0);
         return false;
     case Pruefung::VERSION:
         version_lesbar(version);
         disk_meldung("Der Spielstand \"%s\" hat die unbekannte Version \"%s\" und kann nicht geladen "
                      "werden.",
                      pfad, version);
-        Mem_Free(p, 0);
         return false;
     case Pruefung::BESCHAEDIGT:
         disk_meldung("Der Spielstand \"%s\" ist beschädigt und kann nicht geladen werden. Das laufende "
                      "Spiel bleibt erhalten.",
                      pfad);
-        Mem_Free(p, 0);
         return false;
     }
 
-    bool ok = true;
-    Disk_Datei d;
-    d.spielstand = true;
-    d.daten = p;
-    for (int i = 0; i < DISK_POSITIONEN && ok; ++i) {
-        if (!positionen[i].leser) continue;
-        d.pos = bereiche[i].start;
-        d.ende = bereiche[i].ende;
-        ok = positionen[i].leser(&d, version) && !d.fehler;
-        if (!ok) Print_Fehler("Disk_Spielstand_Laden: Block %d nicht gelesen", i + 1);
+    Abbild abbild;
+    abbild.daten.reserve(groesse);  // the running game is usually about as large as the file
+    if (!abbild_schreiben(abbild)) {
+        disk_meldung("Der Spielstand \"%s\" kann nicht geladen werden, weil sich das laufende Spiel nicht "
+                     "sichern lässt. Das laufende Spiel bleibt erhalten.",
+                     pfad);
+        return false;
     }
-    Mem_Free(p, 0);
-    if (!ok) {
-        disk_meldung("Der Spielstand \"%s\" konnte nicht vollständig geladen werden.", pfad);
+    for (int i = 0; i < DISK_POSITIONEN; ++i) {
+        if (!positionen[i].leser || bereich_lesen(i, p, bereiche[size_t(i)], version)) continue;
+        Print_Fehler("Disk_Spielstand_Laden: Block %d nicht gelesen", i + 1);
+        if (abbild_zuruecklesen(abbild, i))
+            disk_meldung("Der Spielstand \"%s\" konnte nicht vollständig geladen werden. Das laufende Spiel "
+                         "bleibt erhalten.",
+                         pfad);
+        else
+            disk_meldung("Der Spielstand \"%s\" konnte nicht vollständig geladen werden, und das laufende "
+                         "Spiel ließ sich nicht ganz wiederherstellen.",
+                         pfad);
         return false;
     }
     Win95_Registry_Set_A_Value("letzter_spielstand", name);
     return true;
+}
+
+bool Disk_Spielstand_Zerlegen(const uint8_t* daten, size_t laenge, std::string* version, Disk_Bereiche* bereiche)
+{
+    if (!daten || !version || !bereiche) {
+        Print_Fehler("Disk_Spielstand_Zerlegen: falsche Parameter!");
+        return false;
+    }
+    std::vector<uint8_t> kopie(daten, daten + laenge);
+    char v[SPIELSTAND_VERSION_LAENGE + 1] = {};
+    Bereich_Tabelle b{};
+    if (spielstand_pruefen(kopie.data(), kopie.size(), v, b) != Pruefung::OK) return false;
+    for (int i = 0; i < DISK_POSITIONEN; ++i) {
+        Disk_Bereich& ziel = (*bereiche)[size_t(i)];
+        ziel.clear();
+        for (size_t pos = b[size_t(i)].start; pos < b[size_t(i)].ende;) {
+            const uint32_t n = Disk_LE32_Lesen(kopie.data() + pos);
+            ziel.emplace_back(kopie.begin() + long(pos + 4), kopie.begin() + long(pos + 4 + n));
+            pos += size_t(n) + 8;
+        }
+    }
+    *version = v;
+    return true;
+}
+
+std::vector<uint8_t> Disk_Spielstand_Bauen(const char* version, const Disk_Bereiche& bereiche)
+{
+    std::vector<uint8_t> aus;
+    Disk_Datei d;
+    d.speicher = &aus;
+    d.spielstand = true;
+    if (!kopf_schreiben(&d, version ? version : SPIELSTAND_VERSION)) return {};
+    for (const Disk_Bereich& bereich : bereiche) {
+        uint64_t start = 0;
+        const uint8_t w[4] = {};
+        if (!schreib_stelle(&d, &start) || !schreibe_roh(&d, w, 4)) return {};
+        d.geschrieben = 0;
+        for (const auto& block : bereich)
+            if (!Disk_Schreibe_Block(&d, block.data(), uint32_t(block.size()))) return {};
+        if (d.geschrieben > 0xFFFFFFFFu) return {};
+        laenge_eintragen(&d, start, uint32_t(d.geschrieben));
+    }
+    return aus;
+}
+
+std::vector<uint8_t> Disk_Spielstand_Abbild()
+{
+    std::vector<uint8_t> aus;
+    Disk_Datei d;
+    d.speicher = &aus;
+    d.spielstand = true;
+    if (!spielstand_schreiben(&d, nullptr)) aus.clear();
+    return aus;
 }

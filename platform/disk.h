@@ -12,9 +12,14 @@
 //       u32   CRC-32 of the plain payload
 //   nothing behind the last area.
 // A load reads and checks the whole file before any module reader runs, so that a broken file
-// leaves the running game as it was.
+// leaves the running game as it was; and it keeps an image of the running game in memory (the
+// same layout, unscrambled), read back when a module reader refuses its block.
 #pragma once
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 // Header of a savegame file.
 constexpr int SPIELSTAND_MAGIC_LAENGE = 14;
@@ -42,6 +47,12 @@ bool Disk_Schreibe_Block(Disk_Datei* datei, const void* buffer, uint32_t count);
 bool Disk_Lese_Block(Disk_Datei* datei, void* buffer, uint32_t count);
 // The error flag of a stream (true for no stream).
 bool Disk_Fehler(const Disk_Datei* datei);
+// Stored length of the next block of a savegame being read, without reading it, so that a
+// reader can check a count against the data before it allocates. False when the area holds no
+// further block (or for no stream).
+bool Disk_Naechste_Blocklaenge(const Disk_Datei* datei, uint32_t* laenge);
+// Sets the error flag: a reader without a result of its own refuses its block this way.
+void Disk_Block_Ablehnen(Disk_Datei* datei);
 
 // Reads a whole file into a new buffer from Mem_Alloc (one zero byte behind the data, not
 // counted) and stores its length. Null when the file does not open, cannot be read or is too
@@ -109,8 +120,22 @@ bool Disk_Spielstand_Pfad(const char* name, char* pfad, uint32_t groesse);
 // on failure.
 bool Disk_Spielstand_Speichern(const char* name);
 // Reads and checks the whole savegame, then hands each area to its module's reader. A broken
-// file is refused with a German message before any module is touched.
+// file is refused with a German message before any module is touched; when a reader refuses its
+// block, the modules read before it get the running game back from the memory image.
 bool Disk_Spielstand_Laden(const char* name);
+
+// A savegame file as plain data: per module position the payloads of its blocks. For tools and
+// tests that look into savegames or build them.
+using Disk_Bereich = std::vector<std::vector<uint8_t>>;
+using Disk_Bereiche = std::array<Disk_Bereich, DISK_POSITIONEN>;
+// Checks and splits a savegame file image; false (and nothing stored) for a broken one.
+bool Disk_Spielstand_Zerlegen(const uint8_t* daten, size_t laenge, std::string* version, Disk_Bereiche* bereiche);
+// A savegame file image of the areas under this version text (at most 8 characters), scrambled
+// and checksummed as a save writes it.
+std::vector<uint8_t> Disk_Spielstand_Bauen(const char* version, const Disk_Bereiche& bereiche);
+// The running game as the bytes that Disk_Spielstand_Speichern would write; empty when a module
+// writer fails.
+std::vector<uint8_t> Disk_Spielstand_Abbild();
 
 // Little-endian field helpers for the block writers and readers.
 inline void Disk_LE16_Setzen(uint8_t* p, uint16_t v)

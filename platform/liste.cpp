@@ -2,6 +2,7 @@
 #include "platform/bytes.h"
 
 #include <cstring>
+#include <utility>
 
 #include "platform/exit.h"
 #include "platform/print.h"
@@ -138,6 +139,15 @@ bool Liste_Copy(Liste* ziel, Liste_Element* nach, Liste* quelle)
     return true;
 }
 
+bool Liste_Tauschen(Liste* a, Liste* b)
+{
+    if (!registriert(a) || !registriert(b)) return false;
+    std::swap(a->next, b->next);
+    if (a->next) a->next->prev = a;
+    if (b->next) b->next->prev = b;
+    return true;
+}
+
 static Liste_Element* start(Liste* liste) { return liste ? liste : cursor; }
 
 int32_t Liste_Count(Liste* liste)
@@ -259,10 +269,8 @@ uint32_t Liste_Save_Buffer(uint8_t** buffer, Liste* liste, int32_t key_filter)
 
 bool Liste_Load_Buffer(const uint8_t* buffer, uint32_t laenge, Liste* liste)
 {
-    if (!liste) return false;
-    Liste_Init(liste);
-    if (!buffer) return false;
-    // First walk the whole form, so that a damaged one leaves nothing half-built.
+    if (!liste || !buffer) return false;
+    // First walk the whole form, so that a damaged one builds nothing.
     uint32_t pos = 0;
     for (;;) {
         if (laenge - pos < 4) return false;
@@ -278,22 +286,32 @@ bool Liste_Load_Buffer(const uint8_t* buffer, uint32_t laenge, Liste* liste)
             pos += size - LISTE_KOPF_BYTES;
         }
     }
+    // Built apart and swapped in, so that running out of memory halfway loses nothing either.
+    Liste neu{};
+    Liste_Init(&neu);
     pos = 0;
     Liste_Element* letztes = nullptr;
+    bool ok = true;
     for (;;) {
         uint32_t marke = Bytes_Hole32(buffer + pos);
         pos += 4;
-        if (marke == LISTE_MARKE_ENDE) return true;
+        if (marke == LISTE_MARKE_ENDE) break;
         uint32_t data = Bytes_Hole32(buffer + pos + 8), key = Bytes_Hole32(buffer + pos + 12),
                  size = Bytes_Hole32(buffer + pos + 16);
         pos += LISTE_KOPF_BYTES;
         uint32_t n = data ? size - LISTE_KOPF_BYTES : 0;
-        Liste_Element* e = Liste_Insert_Element(liste, letztes, buffer + pos, n, key);
+        letztes = Liste_Insert_Element(&neu, letztes, buffer + pos, n, key);
         pos += n;
-        if (!e) {
-            Liste_Init(liste);
-            return false;
+        if (!letztes) {
+            ok = false;
+            break;
         }
-        letztes = e;
     }
+    if (ok) {
+        if (!registriert(liste)) Liste_Init(liste);
+        Liste_Tauschen(liste, &neu);
+    }
+    Liste_Delete_All(&neu);
+    if (ok) cursor = liste;
+    return ok;
 }

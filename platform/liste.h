@@ -39,6 +39,9 @@ Liste_Element* Liste_Delete_Element(Liste* liste, Liste_Element* element);
 bool Liste_Delete_All(Liste* liste);
 // Inserts copies of the source's elements directly after `nach` (so in reverse order).
 bool Liste_Copy(Liste* ziel, Liste_Element* nach, Liste* quelle);
+// Exchanges the elements of two registered lists; the heads stay where they are. Neither
+// allocates nor fails halfway: false (and nothing moved) when a head is not registered.
+bool Liste_Tauschen(Liste* a, Liste* b);
 
 // These four walk whatever they are given; NULL starts behind the cursor.
 int32_t Liste_Count(Liste* liste);
@@ -56,12 +59,14 @@ void Liste_Set_Cursor(Liste_Element* element);
 // Writes the saved form of the elements with this key (-1: all) into a new heap block (free it
 // with Mem_Free) and returns its size; 0 for an unregistered head.
 uint32_t Liste_Save_Buffer(uint8_t** buffer, Liste* liste, int32_t key_filter);
-// Replaces the list's contents with a saved form of `laenge` bytes. A damaged form (no marker,
-// size word below 24, short block, no end marker) gives false and an empty registered list.
+// Replaces the list's contents with a saved form of `laenge` bytes (the list is registered
+// afterwards). A damaged form (no marker, size word below 24, short block, no end marker) gives
+// false and leaves the list as it was.
 bool Liste_Load_Buffer(const uint8_t* buffer, uint32_t laenge, Liste* liste);
 
-// Savegame blocks through the game flow's block writer and reader.
+// Savegame blocks through the savegame container's block writer and reader.
 struct Disk_Datei;
 bool Liste_Write_File(Disk_Datei* datei, Liste* liste);
-// A failed read ends the list where it stands and gives false.
+// Reads the whole saved form into a list of its own and only then swaps it in: a damaged form
+// gives false and leaves the list as it was.
 bool Liste_Read_File(Disk_Datei* datei, Liste* liste);

@@ -1,5 +1,5 @@
-// The list's savegame blocks, kept apart from the list itself so that the list links without
-// the savegame writer.
+// The list's savegame blocks, kept apart from the list itself so that the list links without the
+// savegame writer.
 #include "platform/disk.h"
 #include "platform/bytes.h"
 #include "platform/liste.h"
@@ -32,11 +32,9 @@ bool Liste_Write_File(Disk_Datei* datei, Liste* liste)
     return ok;
 }
 
-bool Liste_Read_File(Disk_Datei* datei, Liste* liste)
+// Reads elements into `neu` up to the end marker; false at the first damaged item.
+static bool elemente_lesen(Disk_Datei* datei, Liste* neu)
 {
-    if (!liste) return false;
-    Liste_Init(liste);
-    if (!datei) return false;
     Liste_Element* letztes = nullptr;
     for (;;) {
         uint8_t wort[4];
@@ -48,12 +46,27 @@ bool Liste_Read_File(Disk_Datei* datei, Liste* liste)
         uint32_t data = Bytes_Hole32(kopf + 8), key = Bytes_Hole32(kopf + 12), size = Bytes_Hole32(kopf + 16);
         if (size < LISTE_KOPF_BYTES || size - LISTE_KOPF_BYTES > LISTE_MAX_NUTZ) return false;
         uint32_t nutz = data ? size - LISTE_KOPF_BYTES : 0;
-        Liste_Element* e = Liste_Insert_Element(liste, letztes, nullptr, nutz, key);
+        // The payload must be there before its element is allocated.
+        uint32_t gespeichert = 0;
+        if (nutz && (!Disk_Naechste_Blocklaenge(datei, &gespeichert) || gespeichert != nutz)) return false;
+        Liste_Element* e = Liste_Insert_Element(neu, letztes, nullptr, nutz, key);
         if (!e) return false;
-        if (nutz && !Disk_Lese_Block(datei, e->data, nutz)) {
-            Liste_Delete_Element(liste, e);
-            return false;
-        }
         letztes = e;
+        if (nutz && !Disk_Lese_Block(datei, e->data, nutz)) return false;
     }
+}
+
+bool Liste_Read_File(Disk_Datei* datei, Liste* liste)
+{
+    if (!liste || !datei) return false;
+    Liste neu{};
+    Liste_Init(&neu);
+    const bool ok = elemente_lesen(datei, &neu);
+    if (ok && !Liste_Tauschen(liste, &neu)) {
+        Liste_Init(liste);
+        Liste_Tauschen(liste, &neu);
+    }
+    Liste_Delete_All(&neu);
+    if (ok) Liste_Set_Cursor(liste);
+    return ok;
 }

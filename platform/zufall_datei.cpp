@@ -1,6 +1,8 @@
 // The generator's savegame block, kept apart so that the generator links without the savegame
 // writer.
+#include "platform/bytes.h"
 #include "platform/disk.h"
+#include "platform/print.h"
 #include "platform/zufall.h"
 
 void Zufall_Write_Savegame(Disk_Datei* datei)
@@ -14,5 +16,15 @@ void Zufall_Read_Savegame(Disk_Datei* datei)
 {
     // A short read leaves the generator as it was; the savegame reader flags the error.
     uint8_t block[ZUFALL_BLOCK_BYTES];
-    if (Disk_Lese_Block(datei, block, ZUFALL_BLOCK_BYTES)) Zufall_Load_Buffer(block, sizeof block);
+    if (!Disk_Lese_Block(datei, block, ZUFALL_BLOCK_BYTES)) return;
+    // A state outside the modulus would make every later draw leave its range.
+    for (uint32_t i = 0; i < ZUFALL_BLOCK_BYTES; i += 4) {
+        const int32_t s = int32_t(Bytes_Hole32(block + i));
+        if (s < 0 || s >= ZUFALL_MODUL) {
+            Print_Fehler("Zufall_Read_Savegame: Startwert %d außerhalb von 0..%d!", s, ZUFALL_MODUL - 1);
+            Disk_Block_Ablehnen(datei);
+            return;
+        }
+    }
+    Zufall_Load_Buffer(block, sizeof block);
 }

@@ -16,11 +16,14 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-// Three test modules with a few blocks each, one of them empty and one large.
+// Three test modules with a few blocks each, one of them empty and one large. A module's state
+// is its bytes: the writer saves them and the reader replaces them, as a real module would.
 Bytes modul_a, modul_b, modul_c;
-Bytes geladen_a, geladen_b, geladen_c;
+int lesungen = 0;  // reader calls
 std::string gelesene_version;
 bool schreiben_scheitert = false;
+bool c_lehnt_ab = false;  // module C refuses every block
+int a_lehnt_ab_ab = 0;    // module A refuses from this reader call on (0: never)
 
 Bytes muster(size_t n, uint8_t start)
 {
@@ -32,10 +35,12 @@ Bytes muster(size_t n, uint8_t start)
 bool schreibe_a(Disk_Datei* d) { return Disk_Schreibe_Block(d, modul_a.data(), uint32_t(modul_a.size())); }
 bool lese_a(Disk_Datei* d, const char* version)
 {
+    ++lesungen;
     gelesene_version = version;
     Bytes b(modul_a.size());
     if (!Disk_Lese_Block(d, b.data(), uint32_t(b.size()))) return false;
-    geladen_a = b;
+    if (a_lehnt_ab_ab && lesungen >= a_lehnt_ab_ab) return false;
+    modul_a = b;
     return true;
 }
 bool schreibe_b(Disk_Datei* d)
@@ -44,9 +49,15 @@ bool schreibe_b(Disk_Datei* d)
 }
 bool lese_b(Disk_Datei* d, const char*)
 {
-    Bytes b(modul_b.size());
-    if (!Disk_Lese_Block(d, nullptr, 0) || !Disk_Lese_Block(d, b.data(), uint32_t(b.size()))) return false;
-    geladen_b = b;
+    ++lesungen;
+    // The length comes from the block itself, before anything is allocated.
+    uint32_t n = 0;
+    if (!Disk_Lese_Block(d, nullptr, 0) || !Disk_Naechste_Blocklaenge(d, &n) || n > 1000000) return false;
+    Bytes b(n);
+    if (!Disk_Lese_Block(d, b.data(), n)) return false;
+    uint32_t dahinter = 0;
+    EXPECT_FALSE(Disk_Naechste_Blocklaenge(d, &dahinter));
+    modul_b = b;
     return true;
 }
 bool schreibe_c(Disk_Datei* d)
@@ -56,9 +67,14 @@ bool schreibe_c(Disk_Datei* d)
 }
 bool lese_c(Disk_Datei* d, const char*)
 {
+    ++lesungen;
     Bytes b(modul_c.size());
     if (!Disk_Lese_Block(d, b.data(), uint32_t(b.size()))) return false;
-    geladen_c = b;
+    if (c_lehnt_ab) {
+        Disk_Block_Ablehnen(d);
+        return true;  // the flag alone refuses the block
+    }
+    modul_c = b;
     return true;
 }
 
@@ -93,7 +109,11 @@ protected:
         modul_a = muster(100, 1);
         modul_b = muster(200000, 9);
         modul_c = muster(3, 77);
+        lesungen = 0;
+        gelesene_version.clear();
         schreiben_scheitert = false;
+        c_lehnt_ab = false;
+        a_lehnt_ab_ab = 0;
         Disk_Block_Registrieren(DISK_POS_ZUFALL, schreibe_a, lese_a);
         Disk_Block_Registrieren(DISK_POS_TEAMS, schreibe_b, lese_b);
         Disk_Block_Registrieren(DISK_POS_STATISTIK, schreibe_c, lese_c);
@@ -103,13 +123,16 @@ protected:
     {
         for (int pos : {DISK_POS_ZUFALL, DISK_POS_TEAMS, DISK_POS_STATISTIK})
             Disk_Block_Registrieren(pos, nullptr, nullptr);
+        Globals_Reset();
         Spielstand_Ordner::TearDown();
     }
-    void leeren()
+    // Gives every module other contents of the same sizes.
+    void aendern()
     {
-        geladen_a.clear();
-        geladen_b.clear();
-        geladen_c.clear();
+        modul_a = muster(modul_a.size(), 101);
+        modul_b = muster(modul_b.size(), 102);
+        modul_c = muster(modul_c.size(), 103);
+        lesungen = 0;
         gelesene_version.clear();
     }
 };
@@ -120,6 +143,7 @@ TEST_F(Disk, SavegameRoundTripReachesEveryModule)
     Ablauf_Zustand = 3;
     Konfiguration_Aktuell = 2;
     Manager_Wappen[5] = MANAGER_WAPPEN_USER | 17;
+    const Bytes a = modul_a, b_alt = modul_b, c = modul_c;
     ASSERT_TRUE(Disk_Spielstand_Speichern("spiel1"));
     EXPECT_FALSE(std::filesystem::exists(datei("spiel1") + ".tmp"));
 
@@ -129,13 +153,16 @@ TEST_F(Disk, SavegameRoundTripReachesEveryModule)
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(b.data()) + 14), "2.01");
     // Scrambled: the pattern of module B is not stored as it is.
     EXPECT_EQ(std::search(b.begin(), b.end(), modul_b.begin(), modul_b.begin() + 64), b.end());
+    // The in-memory image of the running game is the file a save writes.
+    EXPECT_EQ(Disk_Spielstand_Abbild(), b);
 
     Globals_Reset();
-    leeren();
+    aendern();
     ASSERT_TRUE(Disk_Spielstand_Laden("spiel1"));
-    EXPECT_EQ(geladen_a, modul_a);
-    EXPECT_EQ(geladen_b, modul_b);
-    EXPECT_EQ(geladen_c, modul_c);
+    EXPECT_EQ(lesungen, 3);
+    EXPECT_EQ(modul_a, a);
+    EXPECT_EQ(modul_b, b_alt);
+    EXPECT_EQ(modul_c, c);
     EXPECT_EQ(gelesene_version, "2.01");
     EXPECT_EQ(Aktueller_Tag, 400);
     EXPECT_EQ(Ablauf_Zustand, 3);
@@ -143,19 +170,47 @@ TEST_F(Disk, SavegameRoundTripReachesEveryModule)
     EXPECT_EQ(Manager_Wappen[5], MANAGER_WAPPEN_USER | 17);
 
     // A full path with its extension names the same file.
-    leeren();
+    aendern();
     ASSERT_TRUE(Disk_Spielstand_Laden(datei("spiel1").c_str()));
-    EXPECT_EQ(geladen_c, modul_c);
+    EXPECT_EQ(modul_c, c);
 
     // The older layout is accepted and its version reaches the readers.
     std::memcpy(b.data() + 14, "2.00", 4);
     const uint32_t crc = crc32_bitweise(b.data(), 22);
     for (int i = 0; i < 4; ++i) b[22 + i] = uint8_t(crc >> (8 * i));
     schreib(datei("alt"), b);
-    leeren();
+    aendern();
     ASSERT_TRUE(Disk_Spielstand_Laden("alt"));
     EXPECT_EQ(gelesene_version, "2.00");
-    EXPECT_EQ(geladen_b, modul_b);
+    EXPECT_EQ(modul_b, b_alt);
+}
+
+TEST_F(Disk, SplitAndBuildGiveTheSameFile)
+{
+    ASSERT_TRUE(Disk_Spielstand_Speichern("ganz"));
+    const Bytes datei_bytes = lies(datei("ganz"));
+    std::string version;
+    Disk_Bereiche bereiche;
+    ASSERT_TRUE(Disk_Spielstand_Zerlegen(datei_bytes.data(), datei_bytes.size(), &version, &bereiche));
+    EXPECT_EQ(version, "2.01");
+    ASSERT_EQ(bereiche[DISK_POS_ZUFALL - 1].size(), 1u);
+    EXPECT_EQ(bereiche[DISK_POS_ZUFALL - 1][0], modul_a);
+    ASSERT_EQ(bereiche[DISK_POS_TEAMS - 1].size(), 2u);
+    EXPECT_TRUE(bereiche[DISK_POS_TEAMS - 1][0].empty());
+    EXPECT_EQ(bereiche[DISK_POS_TEAMS - 1][1], modul_b);
+    EXPECT_TRUE(bereiche[DISK_POS_FREI - 1].empty());
+    EXPECT_EQ(Disk_Spielstand_Bauen("2.01", bereiche), datei_bytes);
+
+    // A block built with other contents passes the container and reaches its reader.
+    bereiche[DISK_POS_ZUFALL - 1][0][7] ^= 0xFF;
+    schreib(datei("gebaut"), Disk_Spielstand_Bauen("2.01", bereiche));
+    const uint8_t erwartet = uint8_t(modul_a[7] ^ 0xFF);
+    ASSERT_TRUE(Disk_Spielstand_Laden("gebaut"));
+    EXPECT_EQ(modul_a[7], erwartet);
+
+    Bytes kaputt = datei_bytes;
+    kaputt[kaputt.size() / 2] ^= 1;
+    EXPECT_FALSE(Disk_Spielstand_Zerlegen(kaputt.data(), kaputt.size(), &version, &bereiche));
 }
 
 TEST_F(Disk, BrokenSavegamesAreRefusedBeforeAnyModuleIsTouched)
@@ -164,14 +219,18 @@ TEST_F(Disk, BrokenSavegamesAreRefusedBeforeAnyModuleIsTouched)
     Aktueller_Tag = 77;
     ASSERT_TRUE(Disk_Spielstand_Speichern("gut"));
     const Bytes gut = lies(datei("gut"));
+    const Bytes b_gut = modul_b;
     Aktueller_Tag = 5;
+    aendern();
+    const Bytes a_vorher = modul_a, b_vorher = modul_b, c_vorher = modul_c;
 
     auto abgelehnt = [&](const Bytes& b, const char* text) {
         schreib(datei("kaputt"), b);
-        leeren();
+        lesungen = 0;
         Fehler_Capture cap;
         const bool ok = Disk_Spielstand_Laden("kaputt");
-        const bool unberuehrt = geladen_a.empty() && geladen_b.empty() && geladen_c.empty() && Aktueller_Tag == 5;
+        const bool unberuehrt = lesungen == 0 && modul_a == a_vorher && modul_b == b_vorher &&
+                                modul_c == c_vorher && Aktueller_Tag == 5;
         return !ok && unberuehrt && cap.contains(text);
     };
 
@@ -202,9 +261,9 @@ TEST_F(Disk, BrokenSavegamesAreRefusedBeforeAnyModuleIsTouched)
     EXPECT_TRUE(cap.contains("konnte nicht geöffnet werden"));
 
     // The good file still loads after all that.
-    leeren();
     EXPECT_TRUE(Disk_Spielstand_Laden("gut"));
     EXPECT_EQ(Aktueller_Tag, 77);
+    EXPECT_EQ(modul_b, b_gut);
 }
 
 TEST_F(Disk, FailedSaveKeepsThePreviousSavegame)
@@ -220,26 +279,70 @@ TEST_F(Disk, FailedSaveKeepsThePreviousSavegame)
     EXPECT_TRUE(cap.contains("Der bisherige Spielstand bleibt erhalten."));
     EXPECT_EQ(lies(datei("stand")), vorher);
     EXPECT_FALSE(std::filesystem::exists(datei("stand") + ".tmp"));
+    EXPECT_TRUE(Disk_Spielstand_Abbild().empty());
+
+    // Nor can a game that does not save be replaced by a load: there would be no way back.
+    Aktueller_Tag = 9;
+    lesungen = 0;
+    EXPECT_FALSE(Disk_Spielstand_Laden("stand"));
+    EXPECT_TRUE(cap.contains("weil sich das laufende Spiel nicht sichern lässt"));
+    EXPECT_EQ(lesungen, 0);
+    EXPECT_EQ(modul_a, muster(100, 50));
+    EXPECT_EQ(Aktueller_Tag, 9);
 
     schreiben_scheitert = false;
-    leeren();
     ASSERT_TRUE(Disk_Spielstand_Laden("stand"));
-    EXPECT_EQ(geladen_a, muster(100, 1));
+    EXPECT_EQ(modul_a, muster(100, 1));
 
     // A folder that does not exist cannot take the file; nothing is reported as saved.
     Disk_Set_Spielstand_Ordner((ordner + "/fehlt").c_str());
     EXPECT_FALSE(Disk_Spielstand_Speichern("stand"));
 }
 
+TEST_F(Disk, RefusedBlockGivesTheModulesReadBeforeItTheirStateBack)
+{
+    Aktueller_Tag = 400;
+    ASSERT_TRUE(Disk_Spielstand_Speichern("anderes"));
+
+    // The running game differs in every module; the last one will refuse the file.
+    Aktueller_Tag = 12;
+    Manager_Wappen[3] = 44;
+    aendern();
+    const Bytes vorher = Disk_Spielstand_Abbild();
+    ASSERT_FALSE(vorher.empty());
+    c_lehnt_ab = true;
+    Fehler_Capture cap;
+    EXPECT_FALSE(Disk_Spielstand_Laden("anderes"));
+    EXPECT_TRUE(cap.contains("Block 29 nicht gelesen"));
+    EXPECT_TRUE(cap.contains("konnte nicht vollständig geladen werden. Das laufende Spiel bleibt erhalten."));
+    // Positions 2 and 8 read the file and took the image back; 29 refused the file.
+    EXPECT_EQ(lesungen, 2 + 2 + 1);
+    EXPECT_EQ(gelesene_version, "2.01");
+    EXPECT_EQ(Aktueller_Tag, 12);
+    EXPECT_EQ(Manager_Wappen[3], 44);
+    c_lehnt_ab = false;
+    EXPECT_EQ(Disk_Spielstand_Abbild(), vorher);
+
+    // A module that will not take its own image back is not passed over in silence.
+    c_lehnt_ab = true;
+    lesungen = 0;
+    a_lehnt_ab_ab = 2;
+    EXPECT_FALSE(Disk_Spielstand_Laden("anderes"));
+    EXPECT_TRUE(cap.contains("Block 2 nicht wiederhergestellt"));
+    EXPECT_TRUE(cap.contains("das laufende Spiel ließ sich nicht ganz wiederherstellen"));
+}
+
 TEST_F(Disk, ReaderExpectingAnotherLengthFailsTheLoad)
 {
     ASSERT_TRUE(Disk_Spielstand_Speichern("laenge"));
-    modul_a.resize(99);
+    modul_a = muster(99, 5);
+    Aktueller_Tag = 3;
     Fehler_Capture cap;
     EXPECT_FALSE(Disk_Spielstand_Laden("laenge"));
     EXPECT_TRUE(cap.contains("Blocklänge 100 statt 99"));
     EXPECT_TRUE(cap.contains("konnte nicht vollständig geladen werden"));
-    EXPECT_TRUE(geladen_a.empty());
+    EXPECT_EQ(modul_a, muster(99, 5));
+    EXPECT_EQ(Aktueller_Tag, 3);
 }
 
 TEST_F(Disk, PlainStreamAndWholeFileRead)

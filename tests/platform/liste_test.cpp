@@ -97,10 +97,10 @@ TEST(Liste, SavedFormRoundTripsAndRefusesDamage)
     ASSERT_TRUE(Liste_Load_Buffer(nur1.data(), uint32_t(nur1.size()), &g));
     EXPECT_EQ(namen(&g), "EinsDrei!!");
 
-    // Damage: cut anywhere, a size word below 24, a foreign marker.
+    // Damage: cut anywhere, a size word below 24, a foreign marker. The list keeps what it had.
     for (size_t n = 0; n < form.size(); ++n) {
         EXPECT_FALSE(Liste_Load_Buffer(form.data(), uint32_t(n), &g)) << n;
-        EXPECT_EQ(Liste_Count(&g), 0);
+        EXPECT_EQ(namen(&g), "EinsDrei!!");
     }
     std::vector<uint8_t> kaputt = form;
     kaputt[20] = 23;
@@ -108,7 +108,34 @@ TEST(Liste, SavedFormRoundTripsAndRefusesDamage)
     kaputt = form;
     kaputt[33] = 0x12;
     EXPECT_FALSE(Liste_Load_Buffer(kaputt.data(), uint32_t(kaputt.size()), &g));
-    EXPECT_EQ(Liste_Count(&g), 0);
+    EXPECT_FALSE(Liste_Load_Buffer(nullptr, 4, &g));
+    EXPECT_EQ(namen(&g), "EinsDrei!!");
     Liste_Delete_All(&g);
     Liste_Delete_All(&l);
+}
+
+TEST(Liste, SwapMovesTheElementsAndKeepsTheHeads)
+{
+    Liste a, b, c;
+    Liste_Init(&a);
+    Liste_Init(&b);
+    Liste_Element* nach = nullptr;
+    for (const char* s : {"A", "B"}) nach = Liste_Insert_Element(&a, nach, s, 2, 0);
+    Liste_Insert_Element(&b, nullptr, "X", 2, 0);
+    ASSERT_TRUE(Liste_Tauschen(&a, &b));
+    EXPECT_EQ(namen(&a), "X");
+    EXPECT_EQ(namen(&b), "AB");
+    // The back links follow, so deleting the first element works from the new head.
+    EXPECT_EQ(a.next->prev, &a);
+    EXPECT_EQ(Liste_Delete_Element(&b, b.next), &b);
+    EXPECT_EQ(namen(&b), "B");
+
+    Liste_Init(&c);
+    Liste_Delete_All(&c);
+    EXPECT_FALSE(Liste_Tauschen(&a, &c));
+    EXPECT_EQ(namen(&a), "X");
+    ASSERT_TRUE(Liste_Tauschen(&a, &a));
+    EXPECT_EQ(namen(&a), "X");
+    Liste_Delete_All(&a);
+    Liste_Delete_All(&b);
 }
