@@ -74,8 +74,11 @@ void Zufall_Save_Buffer(uint8_t block[ZUFALL_BLOCK_BYTES])
 bool Zufall_Load_Buffer(const uint8_t* block, uint32_t laenge)
 {
     if (!block || laenge < ZUFALL_BLOCK_BYTES) return false;
-    seed = get_i32(block);
-    gemerkter_seed = get_i32(block + 4);
-    fester_seed = get_i32(block + 8);
+    const int32_t s[3] = {get_i32(block), get_i32(block + 4), get_i32(block + 8)};
+    for (int32_t w : s)
+        if (w < 0 || w >= ZUFALL_MODUL) return false;
+    seed = s[0];
+    gemerkter_seed = s[1];
+    fester_seed = s[2];
     return true;
 }

@@ -24,6 +24,7 @@ void Zufall_Pop_Seed();
 
 // The savegame block as bytes.
 void Zufall_Save_Buffer(uint8_t block[ZUFALL_BLOCK_BYTES]);
+// False, taking nothing over, for a short block or a state outside 0..ZUFALL_MODUL - 1.
 bool Zufall_Load_Buffer(const uint8_t* block, uint32_t laenge);
 
 struct Disk_Datei;

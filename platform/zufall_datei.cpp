@@ -1,6 +1,5 @@
 // The generator's savegame block, kept apart so that the generator links without the savegame
 // writer.
-#include "platform/bytes.h"
 #include "platform/disk.h"
 #include "platform/print.h"
 #include "platform/zufall.h"
@@ -18,13 +17,8 @@ void Zufall_Read_Savegame(Disk_Datei* datei)
     uint8_t block[ZUFALL_BLOCK_BYTES];
     if (!Disk_Lese_Block(datei, block, ZUFALL_BLOCK_BYTES)) return;
     // A state outside the modulus would make every later draw leave its range.
-    for (uint32_t i = 0; i < ZUFALL_BLOCK_BYTES; i += 4) {
-        const int32_t s = int32_t(Bytes_Hole32(block + i));
-        if (s < 0 || s >= ZUFALL_MODUL) {
-            Print_Fehler("Zufall_Read_Savegame: Startwert %d außerhalb von 0..%d!", s, ZUFALL_MODUL - 1);
-            Disk_Block_Ablehnen(datei);
-            return;
-        }
+    if (!Zufall_Load_Buffer(block, sizeof block)) {
+        Print_Fehler("Zufall_Read_Savegame: Startwert außerhalb von 0..%d!", ZUFALL_MODUL - 1);
+        Disk_Block_Ablehnen(datei);
     }
-    Zufall_Load_Buffer(block, sizeof block);
 }

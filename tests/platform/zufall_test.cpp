@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <vector>
 
 #include "platform/zufall.h"
@@ -64,16 +66,23 @@ TEST(Zufall, PushPopAndSavegameBlock)
     Zufall_Pop_Seed();
 
     uint8_t block[ZUFALL_BLOCK_BYTES];
-    Zufall_Set_Seed(0x01020304);
+    Zufall_Set_Seed(0x003A2B1C);
     Zufall_Push_Seed();
     Zufall_Save_Buffer(block);
-    EXPECT_EQ(block[4], 0x04);
-    EXPECT_EQ(block[7], 0x01);
+    EXPECT_EQ(block[4], 0x1C);
+    EXPECT_EQ(block[6], 0x3A);
     std::vector<int32_t> weiter = ziehen(4, 0, 500);
     Zufall_Set_Seed(99);
     EXPECT_FALSE(Zufall_Load_Buffer(block, 11));
+    // A state outside the modulus would draw outside the bounds: refused, nothing taken over.
+    uint8_t falsch[ZUFALL_BLOCK_BYTES];
+    std::memcpy(falsch, block, sizeof falsch);
+    falsch[11] = 0x80;
+    EXPECT_FALSE(Zufall_Load_Buffer(falsch, sizeof falsch));
+    EXPECT_EQ(Zufall_Get_Seed(), 99);
     ASSERT_TRUE(Zufall_Load_Buffer(block, sizeof block));
     EXPECT_EQ(ziehen(4, 0, 500), weiter);
     Zufall_Pop_Seed();
-    EXPECT_EQ(Zufall_Get_Seed(), 0x01020304);
+    EXPECT_EQ(Zufall_Get_Seed(), 0x003A2B1C);
+    Zufall_Set_Seed(0);
 }
