@@ -51,6 +51,7 @@ void chat() { freigegeben.push_back("Chat"); }
 
 TEST(Exit_Game, ReleasesModulesInOrderOnce)
 {
+    freigegeben.clear();
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_COMPRESS_LZW, lzw);
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_TEAM, team);
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_CHAT, chat);
