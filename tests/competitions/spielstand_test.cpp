@@ -13,6 +13,7 @@
 
 #include "common/capture.h"
 #include "common/mutation.h"
+#include "common/spielstand_ordner.h"
 #include "competitions/spiele_ewig.h"
 #include "competitions/spiele_welt.h"
 #include "competitions/statistik_archiv.h"
@@ -33,20 +34,14 @@ constexpr const char* ZURUECK = "konnte nicht vollständig geladen werden. Das l
 
 class GanzerSpielstand : public Spielwelt {
 protected:
-    std::string ordner;
+    Test_Spielstand_Ordner ordner;
 
     void SetUp() override
     {
         Spielwelt::SetUp();
-        std::string muster = (std::filesystem::temp_directory_path() / "dorvin_ganz_XXXXXX").string();
-        ASSERT_NE(mkdtemp(muster.data()), nullptr);
-        ordner = muster;
-        setenv("DORVIN_REGISTRY", (ordner + "/registry").c_str(), 1);
-        Disk_Set_Spielstand_Ordner(ordner.c_str());
         // The blocks the game registers at start-up, the platform's two as the start-up does,
         // and nothing a test before left registered.
-        for (int pos = 1; pos <= DISK_POSITIONEN; ++pos)
-            if (pos != DISK_POS_FREI) Disk_Block_Registrieren(pos, nullptr, nullptr);
+        ordner.anlegen("dorvin_ganz", true);
         Disk_Block_Registrieren(DISK_POS_SPIELE, Spiele_Speichern, Spiele_Laden);
         Disk_Block_Registrieren(DISK_POS_STATISTIK, Statistik_Speichern, Statistik_Laden);
         Globals_Module_Registrieren();
@@ -75,12 +70,11 @@ protected:
         News_Init();
         Highscore_Init();
         Globals_Reset();
-        unsetenv("DORVIN_REGISTRY");
-        std::filesystem::remove_all(ordner);
+        ordner.entfernen();
         Spielwelt::TearDown();
     }
 
-    std::string pfad(const char* name) const { return ordner + "/" + name + ".sgv"; }
+    std::string pfad(const char* name) const { return ordner.pfad + "/" + name + ".sgv"; }
     Bytes lies(const char* name) const
     {
         std::ifstream f(pfad(name), std::ios::binary);

@@ -8,29 +8,27 @@
 #include <filesystem>
 #include <string>
 
+#include "common/spielstand_ordner.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
 #include "platform/disk.h"
 
 class Spielstand_Ordner : public ::testing::Test {
 protected:
+    Test_Spielstand_Ordner ordner_;
     std::string ordner;
     int32_t alte_teams = 0;
     void SetUp() override
     {
         alte_teams = Team_Anzahl;
         Team_Anzahl = 100;
-        std::string muster = (std::filesystem::temp_directory_path() / "dorvin_flow_XXXXXX").string();
-        ASSERT_NE(mkdtemp(muster.data()), nullptr);
-        ordner = muster;
-        setenv("DORVIN_REGISTRY", (ordner + "/registry").c_str(), 1);
-        Disk_Set_Spielstand_Ordner(ordner.c_str());
+        ordner_.anlegen("dorvin_flow", false);
+        ordner = ordner_.pfad;
         Globals_Module_Registrieren();
     }
     void TearDown() override
     {
-        unsetenv("DORVIN_REGISTRY");
-        std::filesystem::remove_all(ordner);
+        ordner_.entfernen();
         Team_Anzahl = alte_teams;
     }
     std::string datei(const char* name) const { return ordner + "/" + name + ".sgv"; }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/capture.h"
+#include "common/spielstand_ordner.h"
 #include "common/mutation.h"
 #include "platform/disk.h"
 #include "platform/liste.h"
@@ -35,18 +36,12 @@ Bytes form(Liste* l)
 
 class ListeDatei : public ::testing::Test {
 protected:
-    std::string ordner;
+    Test_Spielstand_Ordner ordner;
     void SetUp() override
     {
-        std::string muster = (std::filesystem::temp_directory_path() / "dorvin_liste_XXXXXX").string();
-        ASSERT_NE(mkdtemp(muster.data()), nullptr);
-        ordner = muster;
-        setenv("DORVIN_REGISTRY", (ordner + "/registry").c_str(), 1);
-        Disk_Set_Spielstand_Ordner(ordner.c_str());
         // Only the list in the savegame: other tests of this program start the game, which
         // registers its own blocks.
-        for (int pos = 1; pos <= DISK_POSITIONEN; ++pos)
-            if (pos != DISK_POS_FREI) Disk_Block_Registrieren(pos, nullptr, nullptr);
+        ordner.anlegen("dorvin_liste", true);
         Disk_Block_Registrieren(DISK_POS_PERSONAL, schreiben, lesen);
         fuellen(0);
     }
@@ -54,8 +49,7 @@ protected:
     {
         Disk_Block_Registrieren(DISK_POS_PERSONAL, nullptr, nullptr);
         Liste_Delete_All(&gespeichert);
-        unsetenv("DORVIN_REGISTRY");
-        std::filesystem::remove_all(ordner);
+        ordner.entfernen();
     }
     // Elements of several sizes, among them a zero-byte insert (one byte kept) and a large one.
     static void fuellen(uint8_t art)
@@ -71,12 +65,12 @@ protected:
     }
     void schreib(const char* name, const Bytes& b)
     {
-        std::ofstream f(ordner + "/" + name + ".sgv", std::ios::binary | std::ios::trunc);
+        std::ofstream f(ordner.pfad + "/" + name + ".sgv", std::ios::binary | std::ios::trunc);
         f.write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
     }
     Disk_Bereiche zerlegt(const char* name)
     {
-        std::ifstream f(ordner + "/" + name + ".sgv", std::ios::binary);
+        std::ifstream f(ordner.pfad + "/" + name + ".sgv", std::ios::binary);
         const Bytes b{std::istreambuf_iterator<char>(f), {}};
         std::string version;
         Disk_Bereiche bereiche;

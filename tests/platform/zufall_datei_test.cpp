@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/capture.h"
+#include "common/spielstand_ordner.h"
 #include "platform/disk.h"
 #include "platform/zufall.h"
 
@@ -19,16 +20,10 @@ using Bytes = std::vector<uint8_t>;
 
 class ZufallDatei : public ::testing::Test {
 protected:
-    std::string ordner;
+    Test_Spielstand_Ordner ordner;
     void SetUp() override
     {
-        std::string muster = (std::filesystem::temp_directory_path() / "dorvin_zufall_XXXXXX").string();
-        ASSERT_NE(mkdtemp(muster.data()), nullptr);
-        ordner = muster;
-        setenv("DORVIN_REGISTRY", (ordner + "/registry").c_str(), 1);
-        Disk_Set_Spielstand_Ordner(ordner.c_str());
-        for (int pos = 1; pos <= DISK_POSITIONEN; ++pos)
-            if (pos != DISK_POS_FREI) Disk_Block_Registrieren(pos, nullptr, nullptr);
+        ordner.anlegen("dorvin_zufall", true);
         // As the start-up registers it.
         Disk_Block_Registrieren(
             DISK_POS_ZUFALL, [](Disk_Datei* d) { Zufall_Write_Savegame(d); return !Disk_Fehler(d); },
@@ -39,8 +34,7 @@ protected:
     {
         Disk_Block_Registrieren(DISK_POS_ZUFALL, nullptr, nullptr);
         Zufall_Set_Seed(0);
-        unsetenv("DORVIN_REGISTRY");
-        std::filesystem::remove_all(ordner);
+        ordner.entfernen();
     }
     // The next ten draws of 0..9, without moving the generator.
     static std::vector<int32_t> folge()
@@ -61,7 +55,7 @@ TEST_F(ZufallDatei, StatesOutsideTheModulusAreRefused)
 {
     Zufall_Set_Seed(123456);
     ASSERT_TRUE(Disk_Spielstand_Speichern("z"));
-    std::ifstream f(ordner + "/z.sgv", std::ios::binary);
+    std::ifstream f(ordner.pfad + "/z.sgv", std::ios::binary);
     const Bytes datei{std::istreambuf_iterator<char>(f), {}};
     std::string version;
     Disk_Bereiche bereiche;
@@ -77,7 +71,7 @@ TEST_F(ZufallDatei, StatesOutsideTheModulusAreRefused)
             Disk_Bereiche b = bereiche;
             Disk_LE32_Setzen(b[DISK_POS_ZUFALL - 1][0].data() + 4 * wort, uint32_t(wert));
             const Bytes m = Disk_Spielstand_Bauen("2.01", b);
-            std::ofstream(ordner + "/m.sgv", std::ios::binary | std::ios::trunc)
+            std::ofstream(ordner.pfad + "/m.sgv", std::ios::binary | std::ios::trunc)
                 .write(reinterpret_cast<const char*>(m.data()), std::streamsize(m.size()));
             Fehler_Capture cap;
             const bool gut = wert >= 0 && wert < ZUFALL_MODUL;
