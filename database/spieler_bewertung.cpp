@@ -79,7 +79,7 @@ void Spieler_Bewerte_Marktwert_Gehalt(int32_t team, int32_t spnr, int32_t staerk
         } else {
             int64_t f = in_i32((1.0 + static_cast<double>(monate / 24)) * static_cast<double>(v) * 0.5);
             f = f * 15 / 10;
-            if (flag && spnr >= 0 && team >= 0 && (Teamspieler_Wert(317, team, spnr, 0, 0) & TS_TRANSFERLISTE))
+            if (flag && Teamspieler_Ist_Im_Team(team, spnr) >= 0 && (Teamspieler_Wert(317, team, spnr, 0, 0) & TS_TRANSFERLISTE))
                 f = f * 80 / 100;
             *abloese = in_i32(f / 1000);
         }

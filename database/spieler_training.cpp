@@ -426,7 +426,7 @@ int32_t Spieler_Spielfeld_Staerke(int32_t team, int32_t spnr, int32_t a)
     const int32_t f = std::min(100 - Spieler_Wert(SP_FORM, spnr, 0, SP_LESEN), 60);
     int32_t t = 30;
     if (!torwart) {
-        const TS* ts = Teamspieler_Get_Record(team, spnr);
+        const TS* ts = Teamspieler_Ist_Im_Team(team, spnr) >= 0 ? Teamspieler_Get_Record(team, spnr) : nullptr;
         const int32_t platz = ts ? ts->position : -1;
         const int32_t heim = Spieler_Fix_Daten[spnr].lieblingspos;
         int32_t d = Hypotenuse_Int(platz / 17 - heim / 17, platz % 17 - heim % 17);
