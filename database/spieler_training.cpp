@@ -33,12 +33,12 @@ constexpr int32_t TORWART_ARTEN[4] = {0, 21, 22, 23};
 constexpr uint32_t TS_BEHINDERT = 0x780;
 
 int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
-float begrenzt(float v, float lo, float hi) { return v < lo ? lo : v > hi ? hi : v; }
+float begrenzt(float v, float lo, float hi) { return std::min(std::max(v, lo), hi); }
 
-float basis(int32_t index, float wert)
+float basis(int32_t index, int32_t wert)
 {
     const bool sichtbar = index < 9;
-    const int32_t i = begrenzt(static_cast<int32_t>(wert) / (sichtbar ? 100 : 10), 0, 9);
+    const int32_t i = begrenzt(wert / (sichtbar ? 100 : 10), 0, 9);
     return sichtbar ? BASIS_SICHTBAR[i] : BASIS_UNSICHTBAR[i];
 }
 
@@ -56,10 +56,22 @@ int32_t art_von(int32_t spnr)
     return pos == SP_POS_TORWART ? 0 : begrenzt(pos / 153 + 1, 1, 3);
 }
 
+struct Tag {
+    float faktor;
+    int32_t stufe;
+    int32_t n;
+};
+
+// A training type of a team before any player's change of its units: units, ratio and weight.
+struct Art_Tag {
+    float u, r, q;
+    bool band;
+};
+
 // What a team brings to the day: its plan, load and league regulation.
 struct Team_Tag {
     int32_t team;
-    float einheiten[24];
+    Art_Tag art[25];     // by attribute index; 24 is the keeper's type 0
     float summe;         // S: the field plan's units
     float last;          // L: the reference load
     float liga_term;     // added to every ratio
@@ -67,16 +79,28 @@ struct Team_Tag {
     bool anlagen;        // training grounds built
 };
 
-struct Tag {
-    float faktor;
-    int32_t stufe;
-    int32_t n;
-};
+bool im_band(float r) { return r >= 0.97f && r <= 1.03f; }
+
+Art_Tag art_tag(float u, float F, float liga_term)
+{
+    Art_Tag a;
+    a.u = u;
+    a.r = u / F + liga_term;
+    a.band = im_band(a.r);
+    a.q = begrenzt((F - u) / (5.0f - F), -1.0f, 0.7f);
+    return a;
+}
+
+// The weight factor of an attribute for a player type, from its weight in the type's table.
+float gewicht(int32_t art, int32_t i)
+{
+    return ((static_cast<float>(Spieler_Attribut_Gewichte[art][i]) - 100.0f) * 0.25f + 100.0f) * 0.01f;
+}
 
 // One player's day. Order of the draws: per training type in the order of the player's types:
 // the unit change (0..14, then 0..2), the training grounds (0..100, then 0..100), the nudge
-// inside the band (0..3, then 0..100 twice), the care term, the move (0..365); then per further
-// attribute 14..19 the type it follows; the exhaustion (its step, the individual training 0..2
+// inside the band (0..3, then 0..100 twice), the care term, the move (0..365); then, when a type
+// moved, per further attribute 14..19 the type it follows; the exhaustion (its step, the individual training 0..2
 // and 0..places-3, the keeper's pair); the overload (75..99, then per type 0..23 and 0..7); the
 // form (tendency 15..25 and 0..40, 0..2, 0..50, 15..30 at level 4, the fall-back, 0..4 with
 // 40..60 and 0..2); last the tenths' writes (0..100 per changed value).
@@ -87,11 +111,13 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     const bool torwart = art == 0;
     int32_t v[SP_ATTRIBUTVEKTOR];
     Spieler_Attribute(spnr, v, SP_ATTRIBUTE_LESEN);
-    float wert[24];
-    for (int i = 0; i < 24; ++i) wert[i] = static_cast<float>(v[i]);
+    int32_t wert[24];
+    for (int i = 0; i < 24; ++i) wert[i] = v[i];
     int8_t bewegung[24] = {};
     const int32_t platz = Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr);
     const float form = static_cast<float>(s.form);
+    const float wachsen = 0.9f + 0.002f * form;
+    const float schwinden = 1.1f - 0.002f * form;
     const float F = tag.faktor;
 
     int32_t arten[FELD_ARTEN];
@@ -104,37 +130,39 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
 
     for (int32_t k = 0; k < anzahl; ++k) {
         const int32_t i = arten[k];
-        float u = torwart && i == 0 ? tt.summe * 0.0714f : tt.einheiten[i];
+        Art_Tag at = tt.art[torwart && i == 0 ? 24 : i];
+        bool neu = false;
         const int32_t wechsel = Zufall(0, 14);
         if (wechsel == 0) {
             const int32_t um = Zufall(0, 2);
-            u = begrenzt(u + static_cast<float>(Spieler_Training.richtung * um), 0.0f, 5.0f);
+            at.u = begrenzt(at.u + static_cast<float>(Spieler_Training.richtung * um), 0.0f, 5.0f);
+            neu = true;
         }
         if (tt.anlagen) {
             const int32_t gelaende = Zufall(0, 100);
             if (gelaende > 90) {
                 const int32_t extra = Zufall(0, 100);
-                u += 0.01f * static_cast<float>(extra);
+                at.u += 0.01f * static_cast<float>(extra);
+                neu = true;
             }
         }
-        float r = u / F + tt.liga_term;
-        if (r >= 0.97f && r <= 1.03f) {
+        if (neu) at = art_tag(at.u, F, tt.liga_term);
+        if (at.band) {
             const int32_t stoss = Zufall(0, 3);
             if (stoss == 0) {
                 const int32_t richtung = Zufall(0, 100);
                 const int32_t betrag = Zufall(0, 100);
-                u += (richtung > tag.stufe + 50 ? 0.01f : -0.01f) * static_cast<float>(betrag);
-                r = u / F + tt.liga_term;
+                at = art_tag(at.u + (richtung > tag.stufe + 50 ? 0.01f : -0.01f) * static_cast<float>(betrag), F,
+                             tt.liga_term);
             }
         }
-        const float q = begrenzt((F - u) / (5.0f - F), -1.0f, 0.7f);
+        if (at.r <= 1.03f && at.r >= 0.97f) continue;
         const float teiler = i >= 9 ? 10.0f : 1.0f;
-        const float a = ((static_cast<float>(Spieler_Attribut_Gewichte[art][i]) - 100.0f) * 0.25f + 100.0f) * 0.01f;
-        float schritt = 0.0f;
-        if (r > 1.03f)
-            schritt = basis(i, wert[i]) * 0.65f * r * a * std::fabs(q) / teiler * (0.9f + 0.002f * form);
-        else if (r < 0.97f)
-            schritt = -(basis(i, wert[i]) * (2.0f - a) * (2.0f - r) * 1.2f * q) / teiler * (1.1f - 0.002f * form);
+        const float a = gewicht(art, i);
+        const float b = basis(i, wert[i]);
+        float schritt;
+        if (at.r > 1.03f) schritt = b * 0.65f * at.r * a * std::fabs(at.q) / teiler * wachsen;
+        else schritt = -(b * (2.0f - a) * (2.0f - at.r) * 1.2f * at.q) / teiler * schwinden;
         if (schritt == 0.0f) continue;
         float term = 0.0f;
         if (ts.flags & TS_ARZT) {
@@ -152,14 +180,17 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         const int32_t wurf = Zufall(0, 365);
         if (static_cast<float>(wurf) < chance) {
             bewegung[i] = schritt > 0.0f ? 1 : -1;
-            wert[i] += static_cast<float>(bewegung[i]);
+            wert[i] += bewegung[i];
         }
     }
 
-    for (int32_t i = 14; i <= 19; ++i) {
+    // Without a move today the further attributes have nothing to follow: no draw for them.
+    bool bewegt = false;
+    for (int32_t i = 0; i < FELD_ARTEN; ++i) bewegt = bewegt || bewegung[i] != 0;
+    for (int32_t i = 14; bewegt && i <= 19; ++i) {
         if (!Spieler_Attribut_Gewichte[art][i]) continue;
         const int32_t folgt = Zufall(0, 13);
-        wert[i] = begrenzt(wert[i] + static_cast<float>(bewegung[folgt]), 0.0f, 99.0f);
+        wert[i] = begrenzt(wert[i] + bewegung[folgt], 0, 99);
     }
 
     const float last = (tt.summe * 0.0714f / F - 1.0f) * 2.0f - tt.last;
@@ -201,7 +232,7 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
                 const int32_t achtel = Zufall(0, 7);
                 trifft = achtel == 0;
             }
-            if (trifft && wert[i] > 0.0f) wert[i] -= 1.0f;
+            if (trifft && wert[i] > 0) --wert[i];
         }
 
     const int32_t takt = Zufall(15, 25);
@@ -241,7 +272,7 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     const uint16_t* talent = Spieler_Egal_Daten[spnr].talent;
     for (int32_t k = 0; k < anzahl; ++k) {
         const int32_t i = arten[k];
-        int32_t neu = static_cast<int32_t>(std::lround(wert[i]));
+        int32_t neu = wert[i];
         if (neu == v[i]) continue;
         // a talent of 0 has not been drawn yet and sets no ceiling
         const int32_t decke = i < FELD_ARTEN ? talent[i] : 0;
@@ -260,7 +291,7 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         v[i] = neu;
     }
     for (int32_t i = 14; i <= 19; ++i) {
-        int32_t neu = static_cast<int32_t>(wert[i]);
+        int32_t neu = wert[i];
         if (neu == v[i]) continue;
         if (v[i] < 75 && neu >= 75) {
             Spieler_News_Neues_Attribut(tt.team, spnr, i);
@@ -315,9 +346,13 @@ void Spieler_Bewerte_Training(int32_t n)
             for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
                 if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
                 Spieler_Struktur& s = Spieler_Daten[e->key];
-                s.trainings_erschoepfung = static_cast<uint8_t>(Zufall(20, 65));
+                const int32_t training = Zufall(20, 65);
+                s.trainings_erschoepfung = static_cast<uint8_t>(training);
                 const int32_t wahl = Zufall(0, 5);
-                s.spiel_erschoepfung = static_cast<uint8_t>(wahl == 3 ? Zufall(40, 60) : Zufall(0, 40));
+                int32_t spiel;
+                if (wahl == 3) spiel = Zufall(40, 60);
+                else spiel = Zufall(0, 40);
+                s.spiel_erschoepfung = static_cast<uint8_t>(spiel);
             }
             continue;
         }
@@ -343,11 +378,13 @@ void Spieler_Bewerte_Training(int32_t n)
         Team_Tag tt{};
         tt.team = t;
         const bool frei = Highscore_Punkte_Abziehen(t);
+        float einheiten[25] = {};
         for (int32_t i = 0; i < FELD_ARTEN; ++i) {
-            tt.einheiten[i] = frei ? 0.0f : static_cast<float>(T_Own[t].training[i]);
-            tt.summe += tt.einheiten[i];
+            einheiten[i] = frei ? 0.0f : static_cast<float>(T_Own[t].training[i]);
+            tt.summe += einheiten[i];
         }
-        for (int32_t i = 0; i < 3; ++i) tt.einheiten[21 + i] = frei ? 0.0f : static_cast<float>(T_Own[t].training_bytes[i]);
+        for (int32_t i = 0; i < 3; ++i) einheiten[21 + i] = frei ? 0.0f : static_cast<float>(T_Own[t].training_bytes[i]);
+        einheiten[24] = tt.summe * 0.0714f;
         tt.einzel = Spieler_Training_Zaehle_Einzeltraining(t, 0);
         tt.anlagen = Stadion_Get_Anlage_Wert(t, STADION_ANLAGE_TRAININGSGELAENDE) > 0;
         tt.last = 2.28f;
@@ -389,6 +426,7 @@ void Spieler_Bewerte_Training(int32_t n)
             if (tab.zu_stark[l] && m < tab.zu_stark_grenze[l]) tab.zu_stark[l] = 0;
         }
 
+        for (int32_t i = 0; i < 25; ++i) tt.art[i] = art_tag(einheiten[i], tag.faktor, tt.liga_term);
         for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
             if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
             spieler_trainieren(tag, tt, static_cast<int32_t>(e->key), *static_cast<TS*>(e->data));
