@@ -511,6 +511,36 @@ TEST_F(ManagerTest, ArrivingAndLeavingPlayersKeepTheirHistory)
     EXPECT_EQ(Manager_Zusatzspieler_Array_Position(4, 31), nullptr);
 }
 
+TEST_F(ManagerTest, ContractPointsGoToTheManagersClub)
+{
+    for (int32_t sp : {3, 4}) Spieler_Daten[sp].alter = 25;  // worth 554 a year, 831 as a fee
+    kader(1, 3, 1);
+    kader(2, 4, 1);
+    Manager_Neuer_Mitspieler(2, "K");
+    auto punkte = [](int32_t team, int32_t kategorie) { return Highscore_Get_Wert(team, 1, kategorie); };
+    // His club sells to the manager at both figures: 100 % and a bonus of 30..55.
+    Teamspieler_Vertragspunkte_Machen(1, 2, 3, 554, 831, 24, 1);
+    EXPECT_GE(punkte(2, 3), 130);
+    EXPECT_LE(punkte(2, 3), 155);
+    EXPECT_EQ(punkte(2, 2), punkte(2, 3));
+    // His own player extended at half his figure: 200 %.
+    Highscore_Init();
+    Highscore_Manager_Anlegen(2);
+    Teamspieler_Vertragspunkte_Machen(2, 2, 4, 277, 0, 24, 1);
+    EXPECT_GE(punkte(2, 3), 230);
+    EXPECT_LE(punkte(2, 3), 255);
+    // Nothing agreed is no divisor.
+    Teamspieler_Vertragspunkte_Machen(2, 2, 4, 0, 0, 24, 1);
+    EXPECT_GT(punkte(2, 3), 50000);
+
+    Fehler_Capture cap;
+    Teamspieler_Vertragspunkte_Machen(Jugend_Team, 2, 4, 100, 0, 24, 1);
+    EXPECT_TRUE(cap.contains("Teamspieler_Vertragspunkte_Machen: Aufruf mit Jugendteam!"));
+    Netz_Rolle = 1;
+    Teamspieler_Vertragspunkte_Machen(1, 2, 3, 554, 831, 24, 1);
+    EXPECT_TRUE(cap.contains("Client-Zugriff: Teamspieler_Vertragspunkte_Machen"));
+}
+
 // The savegame blocks: the module's count and level, and one whole record in a block of its own.
 class ManagerSpielstand : public ManagerTest {
 protected:
