@@ -296,6 +296,9 @@ bool Wettbewerb_Team_Erreicht(Wettbewerb_Id id, int32_t team, int32_t = 0, int32
 Wettbewerb_Id Wettbewerb_Get_Team_Wettbewerb(int32_t team, int32_t nur_liga, int32_t = 0);
 // The owning competitions of a country (-1 all), each once, into `ids` when given.
 int32_t Wettbewerb_Get_Land_Wettbewerbe(int32_t land, int32_t* ids, int32_t nur_basisligen = 0);
+// Which of the match-bonus kinds 0..5 apply to the team's competitions, into six flags. The
+// bonus rules come with the competitions' economy: until then none applies.
+void Wettbewerb_Get_Praemien_Booleans_Von_Team(int32_t team, bool* arten);
 // Switch 1..5 of the competition's owner; mode 0 clear, 1 set, 2 toggle. Returns the new state.
 int32_t Wettbewerb_Get_Schalter(Wettbewerb_Id id, int32_t art);
 int32_t Wettbewerb_Set_Schalter(Wettbewerb_Id id, int32_t art, int32_t modus);

@@ -163,11 +163,9 @@ uint32_t beobachtet_bild(int32_t spnr)
 int32_t letzte_gute_datei = 0;
 int32_t standard_datei() { return Konfiguration_Standard; }
 
-// Four tables of the training evaluation that the savegame block carries.
-uint8_t training_tabellen_a[2][768];
-uint8_t training_tabellen_b[2][384];
-
 }  // namespace
+
+Spieler_Training_Tabellen Spieler_Training;
 
 // --- byte images ---------------------------------------------------------------------------
 
@@ -627,6 +625,24 @@ int32_t Spieler_Teilstaerke(int32_t spnr, int32_t art, const int32_t* vektor, in
     return summe;
 }
 
+bool Spieler_Staerke_Werte(int32_t spnr, int32_t* art, int32_t werte[3], int32_t* form)
+{
+    if (!spnr_gueltig(spnr)) {
+        Print_Fehler("Fehler: Aufruf von Spieler_Staerke_Werte mit spnr = %d !\n", spnr);
+        return false;
+    }
+    if (ist_client() && (!Spieler_Client_Flags || Spieler_Client_Flags[spnr] != 3)) Spieler_Internet_Client_Hole_Spieler(spnr);
+    const int32_t a = art_von(spnr);
+    if (art) *art = a;
+    if (werte) {
+        if (a == 0) werte[0] = werte[1] = werte[2] = Spieler_Daten[spnr].attribute[0];
+        else
+            for (int i = 0; i < 3; ++i) werte[i] = gruppe(spnr, 3 * i);
+    }
+    if (form) *form = Spieler_Daten[spnr].form;
+    return true;
+}
+
 uint8_t Spieler_Attribut_Vorhanden(int32_t spnr, int32_t index, int32_t art)
 {
     if (art == -1) {
@@ -824,8 +840,8 @@ bool Spieler(int32_t datei)
         Spieler_DeInit();
         Print_Fehler("Doppeltes Init: Spieler() !\n");
     }
-    std::memset(training_tabellen_a, 0, sizeof training_tabellen_a);
-    std::memset(training_tabellen_b, 0, sizeof training_tabellen_b);
+    std::memset(&Spieler_Training, 0, sizeof Spieler_Training);
+    Spieler_Training.richtung = 1;
     Spieler_Anzahl = 0;
 
     struct Tiefe {

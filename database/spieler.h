@@ -106,6 +106,9 @@ void Spieler_Attribute(int32_t spnr, int32_t* vektor, uint8_t modus);
 void Spieler_Wert_Min_Max(int32_t id, int32_t* min, int32_t* max);
 int32_t Spieler_Teilstaerke(int32_t spnr, int32_t art, const int32_t* vektor, int32_t maske);
 uint8_t Spieler_Attribut_Vorhanden(int32_t spnr, int32_t index, int32_t art);
+// What the team strength reads of a player in one call: his kind, three strength values (a
+// keeper's strength thrice, else fitness, intelligence, technique) and his form.
+bool Spieler_Staerke_Werte(int32_t spnr, int32_t* art, int32_t werte[3], int32_t* form);
 void Spieler_News_Neues_Attribut(int32_t team, int32_t spnr, int32_t index);
 void Spieler_Debug_Leerzeile();
 
@@ -127,3 +130,41 @@ void Spieler_Neu_Belegen(int32_t spnr, int32_t ziel, int32_t min, int32_t max, i
 
 // A network client fetches a player's parts from the server; nothing to do until network play.
 void Spieler_Internet_Client_Hole_Spieler(int32_t spnr);
+
+// --- valuation and the rating of offers (amounts in thousands of DM) ---
+
+// Salary demand per year and transfer fee for a contract of `monate` months; strength and age -1
+// take the player's own. With `flag`, a player offered on the transfer list is cheaper.
+void Spieler_Bewerte_Marktwert_Gehalt(int32_t team, int32_t spnr, int32_t staerke, int32_t alter, int32_t monate,
+                                      int32_t* gehalt, int32_t* abloese, int32_t flag);
+// The same figures for a new contract offer: salary x 1.2, fee x 0.7.
+void Spieler_Bewerte_Marktwert_Gehalt_Angebot(int32_t team, int32_t spnr, int32_t staerke, int32_t alter,
+                                              int32_t monate, int32_t* gehalt, int32_t* abloese, int32_t flag);
+// Offer ratings: 100 or more reaches the player's figure (the offer in percent of it); -1 falls
+// short but is worth talking about; -2 is refused.
+int32_t Spieler_Bewerte_Angebot_Gehalt(int32_t bieter, int32_t team, int32_t spnr, int32_t monate, int32_t angebot);
+int32_t Spieler_Bewerte_Angebot_Abloese(int32_t team, int32_t, int32_t spnr, int32_t monate, int32_t angebot,
+                                        int32_t zweite_abloese);
+// Up to four prominent invisible attributes (index order, -1 for the rest).
+void Spieler_Herausragende_Attribute(int32_t spnr, int32_t, int32_t, int32_t* aus);
+
+// --- training, pitch strength and fatigue ---
+
+// The per-league regulation of the training evaluation (saved with the player block): the
+// too-strong and too-weak flags with their thresholds, and the training direction (-1 or +1).
+struct Spieler_Training_Tabellen {
+    uint8_t zu_stark[384];
+    uint16_t zu_stark_grenze[384];
+    uint8_t zu_schwach[384];
+    uint16_t zu_schwach_grenze[384];
+    int32_t richtung;
+};
+extern Spieler_Training_Tabellen Spieler_Training;
+
+// How strong a player is for attribute id `feld` at the place where he is lined up: 0..999
+// (0..99 for the invisible attributes).
+int32_t Spieler_Spielfeld_Staerke(int32_t team, int32_t spnr, int32_t feld);
+// The weekly rise of a player's training exhaustion.
+void Spieler_Bewerte_Spiel_Erschoepfung(int32_t spnr);
+// The daily training of every club's players; `tag` is today's day number modulo 365.
+void Spieler_Bewerte_Training(int32_t tag);

@@ -22,6 +22,7 @@
 
 #include "competitions/wettbewerb.h"
 #include "platform/bytes.h"
+#include "platform/disk.h"
 #include "platform/exit.h"
 #include "database/manager.h"
 #include "database/teamspieler.h"
@@ -44,6 +45,8 @@ uint16_t Team_Heimatland = 0xFFFF;
 Team_Struktur* T = nullptr;
 Team_Fix* T_Fix = nullptr;
 Team_Own* T_Own = nullptr;
+int32_t Team_Liga_Staerke[TEAM_LIGEN][5][6];
+int32_t Team_Liga_Start_Mittelwerte[TEAM_LIGEN];
 
 namespace {
 
@@ -709,6 +712,17 @@ bool Team_Liga_Hat_Teams(int32_t land) { return land_hat_wettbewerbe(land); }
 
 int32_t Team_Anzahl_Im_Wettbewerb(int32_t wettbewerb) { return Wettbewerb_Get_Teams(wettbewerb, nullptr); }
 
+int32_t Team_Get_Liga_Start_Mittelwert(int32_t liga, int32_t team)
+{
+    if (liga == -1) liga = team_gueltig(team) ? T_Fix[team].liga : -1;
+    const int32_t system = liga >= 0 ? Wettbewerb_Hierarchie_Oben(liga) : -1;
+    if (system < 0 || system >= TEAM_LIGEN) return 0;
+    const int32_t wert = Team_Liga_Start_Mittelwerte[system];
+    // 0: the start averages have not been computed for this game
+    if (wert != 0 && (wert < 1 || wert > 999)) Print_Fehler("Team_Get_Liga_Start_Mittelwert: Liga-Mittelwert falsch!");
+    return wert;
+}
+
 int32_t Team_Get_Heimatland() { return Team_Heimatland == 0xFFFF ? 0 : Team_Heimatland; }
 
 int32_t Team_Land_Nummer(const char* name)
@@ -819,6 +833,8 @@ void team_freigeben()
 bool anlegen(int32_t anzahl)
 {
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_TEAM, team_freigeben);
+    // the manager records live in the team records; their count and the difficulty level too
+    Disk_Block_Registrieren(DISK_POS_MANAGER, Manager_Write_Bin_Block, Manager_Read_Bin_Block);
     uint32_t n = static_cast<uint32_t>(anzahl) + 1;
     T = static_cast<Team_Struktur*>(Mem_Alloc_Clear(n * sizeof(Team_Struktur), 0, 0));
     T_Fix = static_cast<Team_Fix*>(Mem_Alloc_Clear(n * sizeof(Team_Fix), 0, 0));
@@ -879,6 +895,8 @@ bool Team(int32_t n)
     Team_Heimatland = 0xFFFF;
     Team_Anzahl = 0;
     Teamspieler_Suchlisten_Init();
+    std::memset(Team_Liga_Staerke, 0, sizeof Team_Liga_Staerke);
+    std::memset(Team_Liga_Start_Mittelwerte, 0, sizeof Team_Liga_Start_Mittelwerte);
 
     if (!Read_Config_Open(1, n, -1)) {
         Print_Fehler("Team: %d_team.cfg nicht lesbar\n", n + 1);

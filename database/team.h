@@ -189,3 +189,32 @@ int32_t Team_Get_Free_Grafik_Nummer();
 
 // Cuts a team name until it fits the team lists (115 pixels in font 3).
 void Team_Name_Kuerzen(char* name);
+
+// The eight built-in formations, shared by the line-ups of computer clubs, a new manager's stored
+// line-ups and the tactics page: per field player his centre place, then per field player the
+// room's two corners, the defensive and the offensive place, all (row, column) bytes.
+struct Team_Formation {
+    uint8_t plaetze[20];
+    uint8_t bereiche[80];
+};
+constexpr int32_t TEAM_FORMATIONEN = 8;
+extern const Team_Formation Team_Formationen[TEAM_FORMATIONEN];
+// One line-up: of a managed club stored line-up `nummer` 0..5 of set `satz` (0 or 1), else
+// formation 0..7. `aus` gets the 20 place and 80 area bytes; a managed club's players and
+// tactical words (11 each) go to `spieler` and `taktik` when given.
+void Team_Aufstellungsarray(int32_t team, int32_t satz, int32_t nummer, uint8_t* aus, int16_t* spieler,
+                            uint16_t* taktik);
+// The cup buttons of the player comparison for a club with a human manager. The comparison screen
+// comes with the statistics services; until then nothing is assigned.
+void Team_Pokale_Icons_Zuordnen(int32_t team);
+// Test hook: sees every call.
+using Team_Pokale_Beobachter = void (*)(int32_t team);
+void Team_Set_Pokale_Beobachter(Team_Pokale_Beobachter beobachter);
+
+// League strength averages that the daily job builds per league (rows and columns of the team
+// strength matrix), and each league system's start average; 0 while nothing is computed.
+constexpr int32_t TEAM_LIGEN = 384;
+extern int32_t Team_Liga_Staerke[TEAM_LIGEN][5][6];
+extern int32_t Team_Liga_Start_Mittelwerte[TEAM_LIGEN];
+// The start average of a league's system (league -1: the team's league); 0 when none is known.
+int32_t Team_Get_Liga_Start_Mittelwert(int32_t liga, int32_t team);

@@ -1,12 +1,264 @@
+// Strength measures of a team over its players.
 #include "database/team_staerke.h"
 
-#include <initializer_list>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
 
-int32_t Team_Spieler_Summen_Staerke(int32_t, int32_t, int32_t) { return 0; }
+#include "competitions/wettbewerb.h"
+#include "database/spieler.h"
+#include "database/team.h"
+#include "database/teamspieler.h"
+#include "economy/ligen.h"
+#include "gameflow/globals.h"
+#include "platform/liste.h"
+#include "platform/print.h"
+#include "platform/zufall.h"
 
-void Team_Vergleiche_Abw_Mit_Stu(int32_t, int32_t, int32_t* gesamt, int32_t* abwehr, int32_t* mittelfeld,
-                                 int32_t* sturm, int32_t, int32_t)
+namespace {
+
+bool team_gueltig(int32_t team) { return T_Fix && team >= 0 && team < Team_Anzahl; }
+bool pseudo(int32_t team) { return team == Transfermarkt_Team || team == Jugend_Team; }
+int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
+
+// Each result figure: 100 for an even match, then halved.
+int32_t anteil(int64_t eigen, int64_t summe)
 {
-    for (int32_t* p : {gesamt, abwehr, mittelfeld, sturm})
-        if (p) *p = 50;
+    const int64_t teiler = summe / 2;
+    return static_cast<int32_t>((teiler == 0 ? 100 : eigen * 100 / teiler) / 2);
+}
+
+}  // namespace
+
+void Team_Staerke(int32_t maske, int32_t flags, int32_t team, int32_t m[5][6])
+{
+    if (!team_gueltig(team) || !m) {
+        Print_Fehler("Team_Staerke: FEHLER!");
+        return;
+    }
+    std::memset(m, 0, sizeof(int32_t) * 30);
+    Liste* liste = &T_Fix[team].liste;
+    for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
+        if (e->key == 0xFFFFFFFFu) continue;
+        const TS* ts = static_cast<const TS*>(e->data);
+        if ((flags & 2) && !(ts->flags & TS_STARTELF)) continue;
+        int32_t art = 0, werte[3], form = 0;
+        if (!Spieler_Staerke_Werte(static_cast<int32_t>(e->key), &art, werte, &form)) continue;
+        int32_t zeile = art;
+        if (flags & 4) zeile = ts->position == SP_POS_TORWART ? 0 : begrenzt(ts->position / 153 + 1, 1, 3);
+        if (!(maske & (1 << zeile))) continue;
+        int32_t s = 0, n = 0;
+        for (int c = 0; c < 3; ++c)
+            if (maske & (32 << c)) {
+                m[zeile][c] += werte[c];
+                s += werte[c];
+                ++n;
+            }
+        int32_t mittel = 0;
+        if ((maske & 256) && n == 0) {
+            s += form;
+            ++n;
+            mittel = s / n;
+        } else if (maske & 256) {
+            m[zeile][3] += form;
+            mittel = (s / n) * (100 - (100 - form) * 20 / 100) / 100;
+        } else if (n > 0) {
+            mittel = s / n;
+        } else {
+            Print_Fehler("Team_Staerke(): div/0 !");
+            continue;
+        }
+        m[zeile][4] += mittel;
+        m[zeile][5] += 1;
+    }
+    if (maske & 16)
+        for (int r = 0; r < 4; ++r) {
+            if (!(maske & (1 << r))) continue;
+            m[4][4] += m[r][4];
+            m[4][5] += m[r][5];
+            for (int c = 0; c < 4; ++c)
+                if (maske & (64 << c)) m[4][c] += m[r][c];
+        }
+    if (flags & 1) return;
+    for (int r = 0; r < 5; ++r) {
+        if (!(maske & (1 << r)) || m[r][5] <= 0) continue;
+        for (int c = 0; c < 5; ++c) m[r][c] /= m[r][5];
+    }
+    if (maske & 16)
+        for (int c = 0; c < 5; ++c) {
+            int64_t summe = 0;
+            for (int r = 0; r < 4; ++r)
+                if (maske & (1 << r)) summe += static_cast<int64_t>(m[r][c]) * m[r][5];
+            m[4][c] = m[4][5] > 0 ? static_cast<int32_t>(summe / m[4][5]) : 0;
+        }
+}
+
+void Team_Vergleiche_Abw_Mit_Stu(int32_t team, int32_t gegner, int32_t* gesamt, int32_t* abwehr, int32_t* mittelfeld,
+                                 int32_t* sturm, int32_t maske, int32_t flags)
+{
+    if (!gesamt || !abwehr || !mittelfeld || !sturm) {
+        Print_Fehler("Team_Vergleiche_Abw_Mit_Stu: NULL-Pointer!");
+        return;
+    }
+    int32_t a[5][6] = {}, b[5][6] = {};
+    if (team == -1 || gegner == -1) Print_Fehler("Team_Vergleiche_Abw_Mit_Stu: Teamnr==NIX!");
+    if (team != -1) Team_Staerke(maske, flags, team, a);
+    if (gegner != -1) Team_Staerke(maske, flags, gegner, b);
+    const int64_t D = a[1][4], M = a[2][4], A = a[3][4];
+    const int64_t D2 = b[1][4], M2 = b[2][4], A2 = b[3][4];
+    const int64_t abw = D * 55 / 100, abw2 = D2 * 55 / 100;
+    *abwehr = anteil(abw, abw + A2);
+    *mittelfeld = anteil(M, M + M2);
+    *sturm = anteil(A, A + abw2);
+    *gesamt = anteil(A + abw + M, A + abw + M + abw2 + A2 + M2);
+}
+
+int32_t Team_Spieler_Summen_Staerke(int32_t team, int32_t feld, int32_t mittel)
+{
+    int32_t spieler[TEAM_MAX_SPIELER + 1];
+    const int32_t n = begrenzt(Teamspieler_Ins_Array(team, spieler, TEAM_MAX_SPIELER + 1, 0), 0, TEAM_MAX_SPIELER + 1);
+    int32_t summe = 0;
+    for (int32_t i = 0; i < n; ++i) {
+        if (feld == -1) {
+            Print_Fehler("Team_Spieler_Summen_Staerke: falscher Parameter!");
+            continue;
+        }
+        summe += Spieler_Wert(feld, spieler[i], 0, SP_LESEN);
+    }
+    return mittel && n > 0 ? summe / n : summe;
+}
+
+int32_t Team_Get_Staerke_Spanne(int32_t team, int32_t* min, int32_t* max, int32_t stufe, int32_t stufen)
+{
+    int32_t lo = 0, hi = 999;
+    if (pseudo(team) || !team_gueltig(team)) {
+        if (!team_gueltig(team)) Print_Fehler("Team_Get_Staerke_Spanne: falsche teamnr %d!", team);
+        if (min) *min = lo;
+        if (max) *max = hi;
+        return 999;
+    }
+    if (stufe == -1 || stufen == -1) {
+        stufe = 0;
+        stufen = 1;
+        const int32_t liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
+        if (liga >= 0) Wettbewerb_Visuell_Vertikal_Anz_Min(liga, &stufe, &stufen, 4);
+    }
+    if (T_Fix[team].liga != -1 && stufen < 4) stufen = 4;
+    if (stufen < 1) stufen = 1;
+    stufe = begrenzt(stufe, 0, stufen - 1);
+    const float schritt = 999.0f / static_cast<float>(stufen);
+    lo = static_cast<int32_t>(static_cast<float>(stufen - stufe - 1) * schritt) + 1;
+    hi = static_cast<int32_t>(static_cast<float>(lo) + schritt);
+    const float rand = static_cast<float>(1000 / stufen) * 0.1f;
+    hi = static_cast<int32_t>(1.0f + rand + static_cast<float>(hi));
+    lo = static_cast<int32_t>(static_cast<float>(lo) - (1.0f + rand));
+    if (min) *min = lo < 1 ? 1 : lo;
+    if (max) *max = hi > 999 ? 999 : hi;
+    return static_cast<int32_t>(schritt);
+}
+
+int32_t Team_Spielfeld_Staerke(int32_t team, int32_t a, int32_t b, int32_t c)
+{
+    if (Netz_Rolle == 1) Print_Fehler("Client-Zugriff: Team_Spielfeld_Staerke");
+    if (!team_gueltig(team) || pseudo(team)) {
+        Print_Fehler("Team_Spielfeld_Staerke: falsche teamnr %d!", team);
+        return 0;
+    }
+    int32_t moral = T_Own[team].moral;
+    if (moral < 0 || moral > 100) {
+        Print_Fehler("Team_Spielfeld_Staerke: moral falsch!");
+        moral = 50;
+    }
+    bool gilt[8] = {};
+    Wettbewerb_Get_Praemien_Booleans_Von_Team(team, gilt);
+    gilt[6] = gilt[7] = a == 1;
+    static const int32_t REIHENFOLGE[8] = {6, 7, 3, 1, 0, 4, 2, 5};
+    int32_t v = 0;
+    bool gezaehlt = false;
+    for (int32_t k : REIHENFOLGE) {
+        const int32_t schalter = k == 4 ? b : (k == 2 || k == 5) ? c : a;
+        if (!gilt[k] || !schalter) continue;
+        v = Ligen_Motivation_Bewerte_Praemie(team, k, T_Own[team].tagesblock[k], 1, nullptr);
+        gezaehlt = true;
+    }
+    // Clubs of human managers get a drawn motivation instead, lower at a harder level.
+    if (gezaehlt && T_Fix[team].manager) {
+        const int32_t d = static_cast<int32_t>(Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe);
+        v = Zufall(50 - 5 * d, 80 - 5 * d);
+    }
+    return begrenzt(moral * 60 / 100 + v * 40 / 100, 0, 99);
+}
+
+void Team_K_I_T_Variieren(int32_t feld, int32_t team, int32_t ziel, int32_t min, int32_t max)
+{
+    int32_t spieler[TEAM_MAX_SPIELER + 1];
+    const int32_t n = team_gueltig(team) ? Teamspieler_Ins_Array(team, spieler, TEAM_MAX_SPIELER + 1, 0) : 0;
+    if (n <= 0) {
+        Print_Fehler("Team_K_I_T_Variieren: Error!");
+        return;
+    }
+    int32_t erster, letzter;
+    switch (feld) {
+    case SP_KO: erster = 0; letzter = 2; break;
+    case SP_IN: erster = 3; letzter = 5; break;
+    case SP_TE: erster = 6; letzter = 8; break;
+    case SP_K_I_T: erster = 0; letzter = 8; break;
+    case SP_TORWART_STAERKE: erster = letzter = 0; break;
+    default: erster = letzter = feld - SP_KRAFT; break;
+    }
+    if (erster < 0 || letzter > 8) {
+        Print_Fehler("Team_K_I_T_Variieren: error!!!");
+        return;
+    }
+    struct Werte {
+        int32_t spnr;
+        int32_t v[SP_ATTRIBUTVEKTOR];
+    };
+    std::vector<Werte> feldspieler;
+    for (int32_t i = 0; i < n && i <= TEAM_MAX_SPIELER; ++i) {
+        Werte w{spieler[i], {}};
+        Spieler_Attribute(w.spnr, w.v, SP_ATTRIBUTE_LESEN);
+        const bool torwart = Spieler_Wert(SP_ART, w.spnr, 0, SP_LESEN) == 0;
+        if (feld == SP_TORWART_STAERKE) {
+            if (torwart) {
+                w.v[0] = ziel;
+                Spieler_Attribute(w.spnr, w.v, SP_SCHREIBEN);
+            }
+        } else if (!torwart) {
+            feldspieler.push_back(w);
+        }
+    }
+    const int32_t breite = letzter - erster + 1;
+    const int32_t anzahl = static_cast<int32_t>(feldspieler.size()) * breite;
+    if (feld == SP_TORWART_STAERKE || anzahl == 0) return;
+
+    std::vector<float> f;
+    float summe = 0.0f;
+    for (const Werte& w : feldspieler)
+        for (int32_t s = erster; s <= letzter; ++s) {
+            f.push_back(static_cast<float>(w.v[s]));
+            summe += static_cast<float>(w.v[s]);
+        }
+    const int32_t mittel = static_cast<int32_t>(summe) / anzahl;
+    // Values without any strength cannot be scaled: they start at the target.
+    for (float& x : f) x = mittel == 0 ? static_cast<float>(ziel) : x * (static_cast<float>(ziel) / static_cast<float>(mittel));
+
+    std::vector<int32_t> ganz(f.size());
+    for (int32_t runde = 0;; ++runde) {
+        int64_t s = 0;
+        for (size_t i = 0; i < f.size(); ++i) {
+            ganz[i] = begrenzt(static_cast<int32_t>(f[i]), min, max);
+            s += ganz[i];
+        }
+        const int64_t m = s / anzahl;
+        const bool getroffen = std::llabs(m - ziel) < 2;
+        if (!getroffen && runde == 1000) Print_Fehler("Team_K_I_T_Variieren: Counter-Overflow!");
+        if (getroffen || runde == 1000) break;
+        for (float& x : f) x += m < ziel ? 1.0f : -1.0f;
+    }
+    size_t i = 0;
+    for (Werte& w : feldspieler) {
+        for (int32_t s = erster; s <= letzter; ++s) w.v[s] = ganz[i++];
+        Spieler_Attribute(w.spnr, w.v, SP_SCHREIBEN);
+    }
 }

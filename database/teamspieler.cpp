@@ -14,9 +14,11 @@
 
 #include "competitions/wettbewerb.h"
 #include "platform/bytes.h"
+#include "database/manager.h"
 #include "database/spieler.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
+#include "gameflow/highscore.h"
 #include "platform/print.h"
 #include "platform/liste.h"
 #include "platform/read_config.h"
@@ -546,7 +548,10 @@ bool Teamspieler_Kommt_Oder_Geht(int32_t richtung, int32_t team, int32_t spieler
             Teamspieler_Wert(316, team, spieler, -1, 1);
         }
         Teamspieler_Wert(318, team, spieler, quelle, 1);
-        // the manager's extra-player entry comes with the manager record
+        if (Team_Hat_Manager(team) && !Manager_Zusatzspieler_Anlegen(team, spieler)) {
+            // the link stands; only his history is missing
+            Print_Fehler("Teamspieler_Kommt_Oder_Geht: kein Platz mehr für Managerspieler!");
+        }
     } else {
         Liste_Element* e = Liste_Find_Key(liste, static_cast<uint32_t>(spieler));
         if (!e) {
@@ -558,6 +563,8 @@ bool Teamspieler_Kommt_Oder_Geht(int32_t richtung, int32_t team, int32_t spieler
         for (auto& zeile : T_Own[team].einzeltraining)
             for (auto& z : zeile)
                 if (z == spieler) z = -1;
+        if (Team_Hat_Manager(team) && !Manager_Zusatzspieler_Freigeben(team, spieler))
+            Print_Fehler("Teamspieler_Kommt_Oder_Geht: Managerspieler nicht gefunden!");
     }
     // the search lists and the immediate new line-up come with the transfer and line-up jobs
     return true;
@@ -576,6 +583,57 @@ void Teamspieler_Transfer_Speichern(int32_t verkaeufer, int32_t kaeufer, int32_t
     transferliste[0] = {static_cast<uint16_t>(spieler), static_cast<uint16_t>(verkaeufer),
                         static_cast<uint16_t>(kaeufer), static_cast<uint16_t>(abloese),
                         static_cast<uint16_t>(art), 0, static_cast<uint32_t>(heute())};
+}
+
+void Teamspieler_Vertragspunkte_Machen(int32_t a, int32_t b, int32_t spieler, int32_t gehalt, int32_t abloese,
+                                       int32_t monate, int32_t art)
+{
+    if (ist_client()) {
+        Print_Fehler("Client-Zugriff: Teamspieler_Vertragspunkte_Machen");
+        return;
+    }
+    if (a == Jugend_Team) {
+        Print_Fehler("Teamspieler_Vertragspunkte_Machen: Aufruf mit Jugendteam!");
+        return;
+    }
+    // Percentages of the player's figures at club a against what was agreed; an agreed 0 counts
+    // as 1, so that a free contract rates high instead of dividing by zero.
+    auto prozent = [&](bool angebot, bool abloese_wert) {
+        int32_t r_gehalt = 0, r_abloese = 0;
+        if (angebot) Spieler_Bewerte_Marktwert_Gehalt_Angebot(a, spieler, -1, -1, monate, &r_gehalt, &r_abloese, 0);
+        else Spieler_Bewerte_Marktwert_Gehalt(a, spieler, -1, -1, monate, &r_gehalt, &r_abloese, 0);
+        const int64_t r = abloese_wert ? r_abloese : r_gehalt;
+        const int64_t x = abloese_wert ? abloese : gehalt;
+        return static_cast<int32_t>(r * 100 / (x > 0 ? x : 1));
+    };
+    auto buchen = [](int32_t team, int32_t p) {
+        const int32_t zuschlag = Zufall(30, 55);
+        Highscore_Punkte_Machen(team, 3, p + zuschlag);
+        Highscore_Punkte_Machen(team, 2, p + zuschlag);
+    };
+    if (b >= 0 && a != b && Team_Hat_Manager(b)) {
+        int32_t p;
+        if (abloese == 0 && a != Transfermarkt_Team) p = prozent(false, false);
+        else if (a == Transfermarkt_Team) p = prozent(art != 1, false);
+        else p = (prozent(art != 1, false) + prozent(art != 1, true)) / 2;
+        buchen(b, p);
+    }
+    if (a >= 0 && Team_Hat_Manager(a)) {
+        int32_t p;
+        if (a == b) {
+            p = prozent(false, false);
+        } else if (abloese == 0) {
+            const int32_t extra = Zufall(10, 35);
+            p = prozent(false, false) + extra;
+        } else {
+            p = prozent(art != 1, true);
+        }
+        if (p == -1) {
+            Print_Fehler("Teamspieler_Vertragspunkte_Machen: prozent==NIX!");
+            p = 50;
+        }
+        buchen(a, p);
+    }
 }
 
 void Teamspieler_Suchlisten_Init()

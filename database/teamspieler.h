@@ -82,6 +82,11 @@ bool Teamspieler_Kommt_Oder_Geht(int32_t richtung, int32_t team, int32_t spieler
                                  int32_t art, int32_t monate, int32_t quelle, bool folgen);
 void Teamspieler_Transfer_Speichern(int32_t verkaeufer, int32_t kaeufer, int32_t spieler,
                                     int32_t abloese, int32_t art);
+// Career points for a contract of player `spieler` between clubs a (his club) and b at the agreed
+// salary and fee (thousand DM), rated over `monate` months; kind 1 takes the plain valuation, any
+// other the offer's. The manager of b (a move) and of a (his own club) gets them.
+void Teamspieler_Vertragspunkte_Machen(int32_t a, int32_t b, int32_t spieler, int32_t gehalt, int32_t abloese,
+                                       int32_t monate, int32_t art);
 void Teamspieler_Init_Listen();
 // The 100 search lists of 134 bytes, each with its first twelve words 0xFFFF.
 void Teamspieler_Suchlisten_Init();

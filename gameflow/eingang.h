@@ -5,3 +5,5 @@
 // A start-option byte, 1 at program start; while it is not 0 the configuration reader shows its
 // alias warnings.
 uint8_t Eingang_Get_Start_Option_Byte();
+// Refreshes the club's competition entries of the entrance screens.
+void Eingang_Team_Wettbewerbe_Aktualisieren(int32_t team);

@@ -31,16 +31,18 @@ Rastport* Wappen_Load_Team(int32_t resfile, Rastport* target, int32_t x, int32_t
 {
     if (team < 0 || team != Aktuelles_Team) return nullptr;
     if (!Team_Zeiger(TEAM_MANAGER, team, nullptr, TEAM_LESEN)) return nullptr;
+    // Field 306 numbers the manager (his portrait head); his crest is that entry of the crest
+    // table: a built-in crest number, or a user crest picture.
     int32_t nummer = std::max(0, Team_Wert(FELD_MANAGER_WAPPEN, team, 0, TEAM_LESEN));
+    const uint16_t eintrag = nummer < MANAGER_WAPPEN_ANZAHL ? Manager_Wappen[nummer] : 0;
     int32_t tiefe = Grafik_Render_Ziel ? Grafik_Render_Ziel->depth : Grafik_Screen_Geometrie.depth;
     Rastport* wappen = nullptr;
-    if (nummer < MANAGER_WAPPEN_ANZAHL && (Manager_Wappen[nummer] & MANAGER_WAPPEN_USER)) {
+    if (eintrag & MANAGER_WAPPEN_USER) {
         int32_t gefunden = 0;
-        wappen = Pic_Change_Load_User_Bild(Manager_Wappen[nummer] & 0x7FFF, nullptr, tiefe,
-                                           PIC_ART_WAPPEN, &gefunden);
+        wappen = Pic_Change_Load_User_Bild(eintrag & 0x7FFF, nullptr, tiefe, PIC_ART_WAPPEN, &gefunden);
     } else {
         wappen = static_cast<Rastport*>(Load_Resource(
-            resfile, BILD_WAPPEN + std::min(nummer, WAPPEN_MAX), tiefe, nullptr));
+            resfile, BILD_WAPPEN + std::min<int32_t>(eintrag, WAPPEN_MAX), tiefe, nullptr));
     }
     if (!wappen) return nullptr;
 

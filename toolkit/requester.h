@@ -8,3 +8,8 @@
 // "Lieber Manager !" and hides the crests. Result 1 for yes or when nobody here can answer.
 uint8_t Menue_Requester(int32_t type, int32_t team, const char* message, const char* yes_text,
                         const char* no_text, uint8_t anonymous);
+
+// Test hook: answers in place of the message box and sees its texts.
+using Menue_Requester_Anzeige = uint8_t (*)(int32_t type, int32_t team, const char* message, const char* yes_text,
+                                            const char* no_text);
+void Menue_Requester_Set_Anzeige(Menue_Requester_Anzeige anzeige);

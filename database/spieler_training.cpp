@@ -1,0 +1,505 @@
+// Daily training of every club's players, a player's strength at his place on the pitch, and the
+// weekly match fatigue. Training arithmetic is single precision without contraction, and the
+// random draws of one player follow a fixed order (below), so that every PC trains alike.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "competitions/wettbewerb.h"
+#include "database/spieler.h"
+#include "database/team.h"
+#include "database/team_staerke.h"
+#include "database/teamspieler.h"
+#include "economy/stadion.h"
+#include "gameflow/globals.h"
+#include "gameflow/highscore.h"
+#include "match/spielfeld.h"
+#include "platform/liste.h"
+#include "platform/print.h"
+#include "platform/wert.h"
+#include "platform/zufall.h"
+#include "screens/spieler_training.h"
+
+namespace {
+
+constexpr float FAKTOR[5] = {1.8f, 1.9f, 2.0f, 2.1f, 2.2f};
+// Growth base by value: a tenth of the range per entry.
+constexpr float BASIS_SICHTBAR[10] = {25, 35, 45, 55, 60, 65, 75, 85, 100, 120};
+constexpr float BASIS_UNSICHTBAR[10] = {45, 45, 45, 40, 40, 40, 38, 35, 30, 30};
+constexpr int32_t FELD_ARTEN = 14;
+constexpr int32_t TORWART_ARTEN[4] = {0, 21, 22, 23};
+// Link flags that hold a player back: 0x40 in the doctor's care, 0x780 injured, suspended or away.
+constexpr uint32_t TS_BEHINDERT = 0x780;
+
+int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
+float begrenzt(float v, float lo, float hi) { return std::min(std::max(v, lo), hi); }
+
+float basis(int32_t index, int32_t wert)
+{
+    const bool sichtbar = index < 9;
+    const int32_t i = begrenzt(wert / (sichtbar ? 100 : 10), 0, 9);
+    return sichtbar ? BASIS_SICHTBAR[i] : BASIS_UNSICHTBAR[i];
+}
+
+// The individual-training kind of a training type: field types 0..13, the keeper's 21..23 are
+// kinds 14..16; the keeper's strength has none.
+int32_t einzel_art(int32_t index, bool torwart)
+{
+    if (!torwart) return index;
+    return index >= 21 ? index - 7 : -2;
+}
+
+int32_t art_von(int32_t spnr)
+{
+    const int32_t pos = Spieler_Fix_Daten[spnr].lieblingspos;
+    return pos == SP_POS_TORWART ? 0 : begrenzt(pos / 153 + 1, 1, 3);
+}
+
+struct Tag {
+    float faktor;
+    int32_t stufe;
+    int32_t n;
+};
+
+// A training type of a team before any player's change of its units: units, ratio and weight.
+struct Art_Tag {
+    float u, r, q;
+    bool band;
+};
+
+// What a team brings to the day: its plan, load and league regulation.
+struct Team_Tag {
+    int32_t team;
+    Art_Tag art[25];     // by attribute index; 24 is the keeper's type 0
+    float summe;         // S: the field plan's units
+    float last;          // L: the reference load
+    float liga_term;     // added to every ratio
+    int32_t einzel;      // occupied individual-training places
+    bool anlagen;        // training grounds built
+};
+
+bool im_band(float r) { return r >= 0.97f && r <= 1.03f; }
+
+Art_Tag art_tag(float u, float F, float liga_term)
+{
+    Art_Tag a;
+    a.u = u;
+    a.r = u / F + liga_term;
+    a.band = im_band(a.r);
+    a.q = begrenzt((F - u) / (5.0f - F), -1.0f, 0.7f);
+    return a;
+}
+
+// The weight factor of an attribute for a player type, from its weight in the type's table.
+float gewicht(int32_t art, int32_t i)
+{
+    return ((static_cast<float>(Spieler_Attribut_Gewichte[art][i]) - 100.0f) * 0.25f + 100.0f) * 0.01f;
+}
+
+// One player's day. Order of the draws: per training type in the order of the player's types:
+// the unit change (0..14, then 0..2), the training grounds (0..100, then 0..100), the nudge
+// inside the band (0..3, then 0..100 twice), the care term, the move (0..365); then, when a type
+// moved, per further attribute 14..19 the type it follows; the exhaustion (its step, the individual training 0..2
+// and 0..places-3, the keeper's pair); the overload (75..99, then per type 0..23 and 0..7); the
+// form (tendency 15..25 and 0..40, 0..2, 0..50, 15..30 at level 4, the fall-back, 0..4 with
+// 40..60 and 0..2); last the tenths' writes (0..100 per changed value).
+void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts)
+{
+    Spieler_Struktur& s = Spieler_Daten[spnr];
+    const int32_t art = art_von(spnr);
+    const bool torwart = art == 0;
+    int32_t v[SP_ATTRIBUTVEKTOR];
+    Spieler_Attribute(spnr, v, SP_ATTRIBUTE_LESEN);
+    int32_t wert[24];
+    for (int i = 0; i < 24; ++i) wert[i] = v[i];
+    int8_t bewegung[24] = {};
+    const int32_t platz = Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr);
+    const float form = static_cast<float>(s.form);
+    const float wachsen = 0.9f + 0.002f * form;
+    const float schwinden = 1.1f - 0.002f * form;
+    const float F = tag.faktor;
+
+    int32_t arten[FELD_ARTEN];
+    int32_t anzahl = 0;
+    if (torwart) {
+        for (int32_t a : TORWART_ARTEN) arten[anzahl++] = a;
+    } else {
+        for (int32_t a = 0; a < FELD_ARTEN; ++a) arten[anzahl++] = a;
+    }
+
+    for (int32_t k = 0; k < anzahl; ++k) {
+        const int32_t i = arten[k];
+        Art_Tag at = tt.art[torwart && i == 0 ? 24 : i];
+        bool neu = false;
+        const int32_t wechsel = Zufall(0, 14);
+        if (wechsel == 0) {
+            const int32_t um = Zufall(0, 2);
+            at.u = begrenzt(at.u + static_cast<float>(Spieler_Training.richtung * um), 0.0f, 5.0f);
+            neu = true;
+        }
+        if (tt.anlagen) {
+            const int32_t gelaende = Zufall(0, 100);
+            if (gelaende > 90) {
+                const int32_t extra = Zufall(0, 100);
+                at.u += 0.01f * static_cast<float>(extra);
+                neu = true;
+            }
+        }
+        if (neu) at = art_tag(at.u, F, tt.liga_term);
+        if (at.band) {
+            const int32_t stoss = Zufall(0, 3);
+            if (stoss == 0) {
+                const int32_t richtung = Zufall(0, 100);
+                const int32_t betrag = Zufall(0, 100);
+                at = art_tag(at.u + (richtung > tag.stufe + 50 ? 0.01f : -0.01f) * static_cast<float>(betrag), F,
+                             tt.liga_term);
+            }
+        }
+        if (at.r <= 1.03f && at.r >= 0.97f) continue;
+        const float teiler = i >= 9 ? 10.0f : 1.0f;
+        const float a = gewicht(art, i);
+        const float b = basis(i, wert[i]);
+        float schritt;
+        if (at.r > 1.03f) schritt = b * 0.65f * at.r * a * std::fabs(at.q) / teiler * wachsen;
+        else schritt = -(b * (2.0f - a) * (2.0f - at.r) * 1.2f * at.q) / teiler * schwinden;
+        if (schritt == 0.0f) continue;
+        float term = 0.0f;
+        if (ts.flags & TS_ARZT) {
+            const int32_t z = Zufall(36, 146);
+            term = -static_cast<float>(z) / teiler;
+        } else if (ts.flags & TS_BEHINDERT) {
+            const int32_t z = Zufall(36, 73);
+            term = -static_cast<float>(z) / teiler;
+        } else if (platz >= 0 && platz == einzel_art(i, torwart)) {
+            const int32_t z = Zufall(36, 109);
+            term = static_cast<float>(z) / teiler;
+        }
+        // the term helps or hinders the move in the step's direction
+        const float chance = std::fabs(schritt) + (schritt > 0.0f ? term : -term);
+        const int32_t wurf = Zufall(0, 365);
+        if (static_cast<float>(wurf) < chance) {
+            bewegung[i] = schritt > 0.0f ? 1 : -1;
+            wert[i] += bewegung[i];
+        }
+    }
+
+    // Without a move today the further attributes have nothing to follow: no draw for them.
+    bool bewegt = false;
+    for (int32_t i = 0; i < FELD_ARTEN; ++i) bewegt = bewegt || bewegung[i] != 0;
+    for (int32_t i = 14; bewegt && i <= 19; ++i) {
+        if (!Spieler_Attribut_Gewichte[art][i]) continue;
+        const int32_t folgt = Zufall(0, 13);
+        wert[i] = begrenzt(wert[i] + bewegung[folgt], 0, 99);
+    }
+
+    const float last = (tt.summe * 0.0714f / F - 1.0f) * 2.0f - tt.last;
+    int32_t e = s.trainings_erschoepfung;
+    const int32_t plus = Zufall(0, e >= 75 ? 1 : 2);
+    e = e + plus + static_cast<int32_t>(last) - 1;
+    if (platz >= 0 && tt.einzel > 4) {
+        const int32_t drittel = Zufall(0, 2);
+        if (drittel == 0) {
+            const int32_t mehr = Zufall(0, tt.einzel - 3);
+            e += mehr;
+        }
+    }
+    e = begrenzt(e, 0, 99);
+    if (torwart) {
+        const int32_t oben = Zufall(40, 60);
+        if (oben < e) {
+            const int32_t weniger = Zufall(2, 4);
+            e -= weniger;
+        } else {
+            const int32_t unten = Zufall(10, 30);
+            if (unten > e) {
+                const int32_t mehr = Zufall(1, 3);
+                e += mehr;
+            }
+        }
+        e = begrenzt(e, 0, 99);
+    }
+    s.trainings_erschoepfung = static_cast<uint8_t>(e);
+
+    const int32_t ueberlast = Zufall(75, 99);
+    if (ueberlast <= e)
+        for (int32_t k = 0; k < anzahl; ++k) {
+            const int32_t i = arten[k];
+            const int32_t z = Zufall(0, 23);
+            if (z >= e - 75) continue;
+            bool trifft = true;
+            if (i >= 9) {
+                const int32_t achtel = Zufall(0, 7);
+                trifft = achtel == 0;
+            }
+            if (trifft && wert[i] > 0) --wert[i];
+        }
+
+    const int32_t takt = Zufall(15, 25);
+    if (tag.n % takt == 0) {
+        const int32_t d = Zufall(0, 40);
+        s.formtendenz = static_cast<uint8_t>(begrenzt(s.formtendenz + d - 20, 0, 99));
+    }
+    const int32_t drittel = Zufall(0, 2);
+    if (drittel == 0) {
+        const int32_t z = Zufall(0, 50);
+        int32_t t = v[27] / 2 + z;
+        if (tag.stufe == 4) {
+            const int32_t schwer = Zufall(15, 30);
+            t += schwer;
+        }
+        if (s.formtendenz < t && v[27] > 0) {
+            --v[27];
+            const int32_t halt = Zufall(40 + 3 * (4 - tag.stufe), 60);
+            if (v[27] < halt) ++v[27];
+        } else if (s.formtendenz > t && v[27] < 99) {
+            ++v[27];
+        }
+        const int32_t fuenftel = Zufall(0, 4);
+        if (fuenftel == 0) {
+            const int32_t ziel = Zufall(40, 60);
+            int32_t z306 = ts.wert_306;
+            if (ziel > z306) {
+                ++z306;
+            } else {
+                const int32_t d = Zufall(0, 2);
+                z306 += 1 - d;
+            }
+            ts.wert_306 = static_cast<int8_t>(begrenzt(z306, 5, 99));
+        }
+    }
+
+    const uint16_t* talent = Spieler_Egal_Daten[spnr].talent;
+    for (int32_t k = 0; k < anzahl; ++k) {
+        const int32_t i = arten[k];
+        int32_t neu = wert[i];
+        if (neu == v[i]) continue;
+        // a talent of 0 has not been drawn yet and sets no ceiling
+        const int32_t decke = i < FELD_ARTEN ? talent[i] : 0;
+        if (decke > 0 && neu > decke) continue;
+        if (i < 9) {
+            if (neu < 5 || neu > 995) continue;
+        } else {
+            if (neu < 0 || neu > 99) continue;
+            const int32_t zehntel = Zufall(0, 100);
+            if (zehntel >= 76) continue;
+        }
+        if (i > 8 && v[i] < 75 && neu >= 75) {
+            Spieler_News_Neues_Attribut(tt.team, spnr, i);
+            neu = 99;
+        }
+        v[i] = neu;
+    }
+    for (int32_t i = 14; i <= 19; ++i) {
+        int32_t neu = wert[i];
+        if (neu == v[i]) continue;
+        if (v[i] < 75 && neu >= 75) {
+            Spieler_News_Neues_Attribut(tt.team, spnr, i);
+            neu = 99;
+        }
+        v[i] = neu;
+    }
+    Spieler_Attribute(spnr, v, SP_SCHREIBEN);
+}
+
+}  // namespace
+
+void Spieler_Bewerte_Training(int32_t n)
+{
+    if (Netz_Rolle == 1) {
+        Print_Fehler("Client-Zugriff: Spieler_Bewerte_Training");
+        return;
+    }
+    if (!T_Fix || !T_Own || !Spieler_Daten) return;
+    Tag tag;
+    tag.stufe = static_cast<int32_t>(Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe);
+    tag.faktor = FAKTOR[tag.stufe];
+    tag.n = n;
+    const int32_t wende = Zufall(7, 9);
+    if (n % wende == 0) {
+        const int32_t z = Zufall(0, 1);
+        Spieler_Training.richtung = 2 * z - 1;
+    }
+
+    // Who plays where, once for the day: any competition, and the base league.
+    std::vector<int16_t> liga(static_cast<size_t>(Team_Anzahl), -1);
+    std::vector<uint8_t> spielt(static_cast<size_t>(Team_Anzahl), 0);
+    for (int32_t id = Wettbewerb_Get_Erster(); id >= 0; id = Wettbewerb_Get_Naechster()) {
+        int16_t teams[WETTBEWERB_MAX_TEAMS];
+        const int32_t k = Wettbewerb_Get_Teams(id, teams);
+        const Wettbewerb_Info* info = Wettbewerb_Get_Info(id);
+        const bool basisliga = info && info->basisliga;
+        for (int32_t i = 0; i < k; ++i) {
+            const int32_t t = teams[i];
+            if (t < 0 || t >= Team_Anzahl) continue;
+            spielt[static_cast<size_t>(t)] = 1;
+            if (basisliga && liga[static_cast<size_t>(t)] < 0) liga[static_cast<size_t>(t)] = static_cast<int16_t>(id);
+        }
+    }
+    int32_t stufe_von[TEAM_LIGEN], stufen_von[TEAM_LIGEN];
+    for (int32_t l = 0; l < TEAM_LIGEN; ++l) stufe_von[l] = -1;
+
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (t == Transfermarkt_Team || t == Jugend_Team) continue;
+        Liste* liste = &T_Fix[t].liste;
+        if (!spielt[static_cast<size_t>(t)]) {
+            for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
+                if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
+                Spieler_Struktur& s = Spieler_Daten[e->key];
+                const int32_t training = Zufall(20, 65);
+                s.trainings_erschoepfung = static_cast<uint8_t>(training);
+                const int32_t wahl = Zufall(0, 5);
+                int32_t spiel;
+                if (wahl == 3) spiel = Zufall(40, 60);
+                else spiel = Zufall(0, 40);
+                s.spiel_erschoepfung = static_cast<uint8_t>(spiel);
+            }
+            continue;
+        }
+
+        const int32_t l = liga[static_cast<size_t>(t)];
+        int32_t stufe = 0, stufen = 1;
+        if (l >= 0 && l < TEAM_LIGEN) {
+            if (stufe_von[l] < 0) Wettbewerb_Visuell_Vertikal_Anz_Min(l, &stufe_von[l], &stufen_von[l], 4);
+            stufe = stufe_von[l];
+            stufen = stufen_von[l];
+        }
+        int32_t lo = 0, hi = 999;
+        Team_Get_Staerke_Spanne(t, &lo, &hi, stufe, stufen);
+        int32_t mitte = (lo + hi) / 2;
+        if (T_Fix[t].liga != -1 && stufen < 4) {
+            const int32_t start = Team_Get_Liga_Start_Mittelwert(-1, t);
+            if (start > 0) mitte = start;
+        }
+        const int32_t halb = (hi - lo) / 10;
+        lo = mitte - halb;
+        hi = mitte + halb;
+
+        Team_Tag tt{};
+        tt.team = t;
+        const bool frei = Highscore_Punkte_Abziehen(t);
+        float einheiten[25] = {};
+        for (int32_t i = 0; i < FELD_ARTEN; ++i) {
+            einheiten[i] = frei ? 0.0f : static_cast<float>(T_Own[t].training[i]);
+            tt.summe += einheiten[i];
+        }
+        for (int32_t i = 0; i < 3; ++i) einheiten[21 + i] = frei ? 0.0f : static_cast<float>(T_Own[t].training_bytes[i]);
+        einheiten[24] = tt.summe * 0.0714f;
+        tt.einzel = Spieler_Training_Zaehle_Einzeltraining(t, 0);
+        tt.anlagen = Stadion_Get_Anlage_Wert(t, STADION_ANLAGE_TRAININGSGELAENDE) > 0;
+        tt.last = 2.28f;
+        if (!T_Fix[t].manager) {
+            int32_t summe = 0, anzahl = 0;
+            for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
+                if (e->key >= static_cast<uint32_t>(Spieler_Anzahl) || Spieler_Fix_Daten[e->key].lieblingspos == SP_POS_TORWART)
+                    continue;
+                summe += Spieler_Daten[e->key].trainings_erschoepfung;
+                ++anzahl;
+            }
+            const int32_t mittel = anzahl > 0 ? summe / anzahl : 0;
+            if (mittel > 55) tt.last = static_cast<float>(mittel) * 0.01f + 2.0f;
+        }
+
+        // A league much stronger (or weaker) than its window trains worse (better) until it
+        // has come back past a drawn threshold; a league mean of 0 leaves it alone.
+        if (l >= 0 && l < TEAM_LIGEN) {
+            Spieler_Training_Tabellen& tab = Spieler_Training;
+            const int32_t m = Team_Liga_Staerke[l][4][4];
+            if ((m == 0 || m >= lo) && !tab.zu_schwach[l]) {
+                if (m > hi || tab.zu_stark[l]) {
+                    tt.liga_term = -0.5f;
+                    if (!tab.zu_stark[l]) {
+                        tab.zu_stark[l] = 1;
+                        const int32_t grenze = Zufall(lo, mitte);
+                        tab.zu_stark_grenze[l] = static_cast<uint16_t>(begrenzt(grenze, 0, 999));
+                    }
+                }
+            } else {
+                tt.liga_term = 0.5f;
+                if (!tab.zu_schwach[l]) {
+                    tab.zu_schwach[l] = 1;
+                    const int32_t grenze = Zufall(mitte, hi);
+                    tab.zu_schwach_grenze[l] = static_cast<uint16_t>(begrenzt(grenze, 0, 999));
+                }
+            }
+            if (tab.zu_schwach[l] && m > tab.zu_schwach_grenze[l]) tab.zu_schwach[l] = 0;
+            if (tab.zu_stark[l] && m < tab.zu_stark_grenze[l]) tab.zu_stark[l] = 0;
+        }
+
+        for (int32_t i = 0; i < 25; ++i) tt.art[i] = art_tag(einheiten[i], tag.faktor, tt.liga_term);
+        for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
+            if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
+            spieler_trainieren(tag, tt, static_cast<int32_t>(e->key), *static_cast<TS*>(e->data));
+        }
+    }
+}
+
+void Spieler_Bewerte_Spiel_Erschoepfung(int32_t spnr)
+{
+    if (Netz_Rolle == 1) {
+        Print_Fehler("Client-Zugriff: Spieler_Bewerte_Spiel_Erschoepfung");
+        return;
+    }
+    if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl) {
+        Print_Fehler("Fehler: Aufruf von Spieler_Bewerte_Spiel_Erschoepfung mit spnr = %d !\n", spnr);
+        return;
+    }
+    const int32_t plus = Zufall(12, 14);
+    Spieler_Struktur& s = Spieler_Daten[spnr];
+    s.trainings_erschoepfung = static_cast<uint8_t>(begrenzt(s.trainings_erschoepfung + plus, 0, 99));
+}
+
+int32_t Spieler_Spielfeld_Staerke(int32_t team, int32_t spnr, int32_t a)
+{
+    if (Netz_Rolle == 1) {
+        Print_Fehler("Client-Zugriff: Spieler_Spielfeld_Staerke");
+        return 0;
+    }
+    if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl) {
+        Print_Fehler("Fehler: Aufruf von Spieler_Spielfeld_Staerke mit spnr = %d !\n", spnr);
+        return 0;
+    }
+    int32_t obergrenze = 999;
+    const bool torwart = Spieler_Wert(SP_ART, spnr, 0, SP_LESEN) == 0;
+    const int32_t f = std::min(100 - Spieler_Wert(SP_FORM, spnr, 0, SP_LESEN), 60);
+    int32_t t = 30;
+    if (!torwart) {
+        const TS* ts = Teamspieler_Ist_Im_Team(team, spnr) >= 0 ? Teamspieler_Get_Record(team, spnr) : nullptr;
+        const int32_t platz = ts ? ts->position : -1;
+        const int32_t heim = Spieler_Fix_Daten[spnr].lieblingspos;
+        int32_t d = Hypotenuse_Int(platz / 17 - heim / 17, platz % 17 - heim % 17);
+        if (d > 10) {
+            if (a == SP_KRAFT) Spielfeld_Attribut_Erhoehen(team, spnr, SP_ALLROUNDER, 2);
+            d = 10;
+        }
+        t = Spieler_Wert(SP_ALLROUNDER, spnr, 0, SP_LESEN) < 99 ? 6 * d : 2 * d;
+    }
+    int32_t wert;
+    if (!torwart && a == SP_TORWART_STAERKE) {
+        a = SP_K_I_T;
+        wert = Spieler_Wert(a, spnr, 0, SP_LESEN);
+    } else if (!torwart && a >= SP_REFLEXE && a <= SP_STRAFRAUM) {
+        a = SP_ALLROUNDER;
+        wert = Spieler_Wert(a, spnr, 0, SP_LESEN) / 4;
+    } else if (torwart && a != SP_TORWART_STAERKE && !(a >= SP_REFLEXE && a <= SP_STRAFRAUM)) {
+        wert = Spieler_Wert(SP_TORWART_STAERKE, spnr, 0, SP_LESEN);
+        if (a >= SP_FLANKEN && a <= SP_STRAFRAUM) {
+            obergrenze = 99;
+            wert /= 10;
+        }
+    } else {
+        wert = Spieler_Wert(a, spnr, 0, SP_LESEN);
+        if (a >= SP_FLANKEN && a <= SP_STRAFRAUM) {
+            obergrenze = 99;
+            if (wert >= 75) wert = 100;
+        }
+    }
+    const int32_t h = (t + f) / 2;
+    if ((a >= SP_FLANKEN && a <= SP_STRAFRAUM) || a == SP_SPIEL_ERSCHOEPFUNG) {
+        const int32_t z = Zufall(5, 10);
+        wert = wert + z - h / 2;
+    } else {
+        wert = (wert * 90 + (h * 999 / 60) * 10) / 100;
+    }
+    return begrenzt(wert, 0, obergrenze);
+}

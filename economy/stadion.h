@@ -1,0 +1,19 @@
+// The clubs' stadium records. Entry points only until the stadium module lands: no club has a
+// record, so nothing is stored and no building is ready.
+#pragma once
+#include <cstdint>
+
+struct Stadion_Daten;
+
+// Building slot of the training grounds.
+constexpr int32_t STADION_ANLAGE_TRAININGSGELAENDE = 14;
+
+// The club's record: with `direkt` the stored one, else a copy valid until the next call. Null
+// when the club has none.
+Stadion_Daten* Stadion_Zeiger(int32_t team, int32_t direkt);
+// Stores a record as the club's stadium (not on a network client).
+bool Stadion_Neu(int32_t team, const Stadion_Daten* vorlage);
+// Gives a record no optional parts (top surcharge, statistics), or two empty ones.
+void Stadion_Optionale_Teile_Setzen(Stadion_Daten* daten, bool leere_teile);
+// The seats or count of a building slot 0..18 when it is ready, else 0.
+int32_t Stadion_Get_Anlage_Wert(int32_t team, int32_t slot);

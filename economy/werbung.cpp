@@ -1,0 +1,10 @@
+#include "economy/werbung.h"
+
+static Werbung_Vorbelegen_Beobachter beobachter = nullptr;
+
+void Werbung_Set_Vorbelegen_Beobachter(Werbung_Vorbelegen_Beobachter b) { beobachter = b; }
+
+void Werbung_Team_Vorbelegen(int32_t team, int32_t flag)
+{
+    if (beobachter) beobachter(team, flag);
+}

@@ -1,0 +1,10 @@
+// Sponsors and advertising contracts. Entry points only until the sponsors module lands.
+#pragma once
+#include <cstdint>
+
+// Prepares a club that a human manager takes over; flag 1 also signs its first contracts.
+void Werbung_Team_Vorbelegen(int32_t team, int32_t flag);
+
+// Test hook: sees every call.
+using Werbung_Vorbelegen_Beobachter = void (*)(int32_t team, int32_t flag);
+void Werbung_Set_Vorbelegen_Beobachter(Werbung_Vorbelegen_Beobachter beobachter);

@@ -1,0 +1,287 @@
+// The training plan, a player's strength at his place, the weekly fatigue and the daily training
+// of a small world of leagues.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "common/capture.h"
+#include "competitions/wettbewerb_welt.h"
+#include "database/db_hilfe.h"
+#include "database/manager.h"
+#include "database/teamspieler.h"
+#include "gameflow/highscore.h"
+#include "platform/zufall.h"
+
+namespace {
+
+std::vector<uint8_t> einheiten(int32_t team)
+{
+    const auto* f = static_cast<const uint8_t*>(Team_Zeiger(TEAM_TRAINING, team, nullptr, 0));
+    return std::vector<uint8_t>(f, f + 14);
+}
+
+struct Training : ::testing::Test {
+    void SetUp() override
+    {
+        Test_Teams_Anlegen(testwelt::TEAM_ANZAHL);
+        Test_Spieler_Anlegen(200);
+        auto r = testwelt::bauen();
+        ASSERT_TRUE(Wettbewerb_Uebernehmen(r.data(), testwelt::ANZAHL, testwelt::TEAM_ANZAHL));
+        Netz_Rolle = 2;
+        Schwierigkeitsstufe = 2;
+        std::memset(&Spieler_Training, 0, sizeof Spieler_Training);
+        Spieler_Training.richtung = 1;
+        Zufall(0, 1);  // the generator seeds itself from the clock on its first draw
+    }
+    void TearDown() override
+    {
+        Wettbewerb_Free();
+        std::memset(Team_Liga_Staerke, 0, sizeof Team_Liga_Staerke);
+        Manager_Anzahl = 0;
+        Highscore_Init();
+        Test_Aufraeumen();
+    }
+    // Ten players per club of the leagues and of club 20 (no competition): a keeper first.
+    static void kader()
+    {
+        int32_t spnr = 0;
+        for (int32_t t : {0, 1, 2, 3, 4, 5, 12, 13, 20}) {
+            for (int32_t i = 0; i < 10; ++i, ++spnr) {
+                Spieler_Fix& f = Spieler_Fix_Daten[spnr];
+                Spieler_Struktur& s = Spieler_Daten[spnr];
+                f.lieblingspos = static_cast<int16_t>(i == 0 ? SP_POS_TORWART : 20 + 45 * i);
+                for (int a = 0; a < 9; ++a) s.attribute[a] = static_cast<int16_t>(300 + (spnr * 37 + a * 53) % 500);
+                for (auto& u : s.unsichtbar) u = static_cast<uint8_t>(30 + (spnr * 7) % 40);
+                s.allrounder = 40;
+                s.form = 80;
+                s.formtendenz = 50;
+                s.trainings_erschoepfung = 30;
+                ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, t, spnr, 10, 0, 24, -1, false));
+            }
+            std::memset(T_Own[t].training, 2, 14);
+            const uint8_t tw[3] = {2, 3, 2};
+            std::memcpy(T_Own[t].training_bytes, tw, 3);
+        }
+    }
+    // Every player and link as bytes.
+    static std::vector<uint8_t> stand()
+    {
+        std::vector<uint8_t> b;
+        uint8_t puffer[SPIELER_STRUKTUR_BYTES];
+        for (int32_t i = 0; i < Spieler_Anzahl; ++i) {
+            Spieler_Struktur_Packen(Spieler_Daten[i], puffer);
+            b.insert(b.end(), puffer, puffer + sizeof puffer);
+        }
+        for (int32_t t = 0; t < Team_Anzahl; ++t)
+            for (Liste_Element* e = Liste_First_Element(&T_Fix[t].liste); e; e = Liste_Next_Element(&T_Fix[t].liste, e)) {
+                const auto* p = static_cast<const uint8_t*>(e->data);
+                b.insert(b.end(), p, p + TS_BYTES);
+            }
+        return b;
+    }
+};
+
+TEST_F(Training, PlanPercentagesBecomeWholeUnits)
+{
+    Manager_Neuer_Mitspieler(6, "T");
+    EXPECT_EQ(einheiten(6), std::vector<uint8_t>(14, 2));
+    // All of it on one type: that type still gets no more than 5.
+    int8_t gewichte[14] = {};
+    gewichte[4] = 9;
+    Manager_Trainingsverteilung_Normieren(6, gewichte);
+    EXPECT_FLOAT_EQ(T_Fix[6].manager->trainingsverteilung[4], 100.0f);
+    Manager_Trainingseinheiten_Verteilen(6, 40, true);
+    std::vector<uint8_t> u = einheiten(6);
+    EXPECT_EQ(u[4], 5);
+    EXPECT_EQ(u[0], 0);
+    Manager_Trainingseinheiten_Verteilen(6, 40, false);
+    u = einheiten(6);
+    EXPECT_EQ(u[4], 5);
+    for (int k = 0; k < 14; ++k) EXPECT_LE(u[k], 5);
+    EXPECT_EQ(u[0], 1);  // one pass gives every other type one unit
+    // A plan without weights trains all types alike.
+    std::memset(gewichte, 0, sizeof gewichte);
+    Manager_Trainingsverteilung_Normieren(6, gewichte);
+    for (float p : T_Fix[6].manager->trainingsverteilung) EXPECT_NEAR(p, 100.0f / 14, 1e-4);
+    Manager_Trainingseinheiten_Verteilen(6, 28, false);
+    EXPECT_EQ(einheiten(6), std::vector<uint8_t>(14, 2));
+    // A club without manager counts 3 % per type.
+    Manager_Trainingseinheiten_Verteilen(7, 28, true);
+    EXPECT_EQ(einheiten(7), std::vector<uint8_t>(14, 0));
+    Manager_Trainingseinheiten_Verteilen(7, 99, true);
+    EXPECT_EQ(einheiten(7), std::vector<uint8_t>(14, 3));
+    Manager_Training_Vorbelegen(7);
+    EXPECT_EQ(T_Own[7].training_bytes[1], 3);
+}
+
+TEST_F(Training, StrengthAtThePlaceWhereHeIsLinedUp)
+{
+    // A field player at home on (11, 13): Ausdauer 500.
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, 50, 10, 0, 24, -1, false));
+    Spieler_Daten[50].allrounder = 30;
+    Spieler_Daten[50].form = 99;
+    Teamspieler_Wert(310, 0, 50, 200, 1);
+    EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 50, SP_AUSDAUER), 450);
+    EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 50, SP_TORWART_STAERKE), 450);  // his overall strength
+    Spieler_Daten[50].form = 40;
+    Teamspieler_Wert(310, 0, 50, 1 * 17 + 13, 1);  // ten rows away
+    EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 50, SP_AUSDAUER), 549);
+    Teamspieler_Wert(310, 0, 50, 23 * 17 + 13, 1);  // twelve away counts as ten
+    EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 50, SP_AUSDAUER), 549);
+    Spieler_Daten[50].allrounder = 99;  // an allrounder loses less away from home
+    EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 50, SP_AUSDAUER), 516);
+
+    // Keeper attributes of a field player read his allrounder value / 4.
+    Spieler_Daten[50].allrounder = 80;
+    Spieler_Daten[50].form = 99;
+    Teamspieler_Wert(310, 0, 50, 200, 1);
+    Zufall_Set_Seed(555);
+    const int32_t z = Zufall(5, 10);
+    for (int32_t feld : {SP_REFLEXE, SP_HERAUSLAUFEN, SP_STRAFRAUM}) {
+        Zufall_Set_Seed(555);
+        EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 50, feld), 20 + z);
+    }
+    // A keeper asked for an invisible attribute: his keeper strength / 10 (h = 15 here).
+    Spieler_Fix_Daten[51].lieblingspos = SP_POS_TORWART;
+    Spieler_Daten[51].attribute[0] = 650;
+    Spieler_Daten[51].form = 99;
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, 51, 10, 0, 24, -1, false));
+    Zufall_Set_Seed(555);
+    EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 51, SP_ELFMETER), 65 + z - 7);
+    EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 51, SP_TORWART_STAERKE), (650 * 90 + (15 * 999 / 60) * 10) / 100);
+    // His own keeper attribute of 75 or more counts as the full 100, bounded by 99.
+    Spieler_Daten[51].unsichtbar[SP_REFLEXE - SP_FLANKEN] = 80;
+    Zufall_Set_Seed(555);
+    EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 51, SP_REFLEXE), std::min(99, 100 + z - 7));
+
+    Fehler_Capture cap;
+    Netz_Rolle = 1;
+    EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 50, SP_AUSDAUER), 0);
+    EXPECT_TRUE(cap.contains("Client-Zugriff: Spieler_Spielfeld_Staerke"));
+}
+
+TEST_F(Training, WeeklyExhaustionRisesAndStops)
+{
+    Spieler_Daten[3].trainings_erschoepfung = 40;
+    for (int i = 0; i < 3; ++i) {
+        const int32_t vorher = Spieler_Daten[3].trainings_erschoepfung;
+        Spieler_Bewerte_Spiel_Erschoepfung(3);
+        EXPECT_GE(Spieler_Daten[3].trainings_erschoepfung, vorher + 12);
+        EXPECT_LE(Spieler_Daten[3].trainings_erschoepfung, vorher + 14);
+    }
+    Spieler_Daten[3].trainings_erschoepfung = 90;
+    Spieler_Bewerte_Spiel_Erschoepfung(3);
+    EXPECT_EQ(Spieler_Daten[3].trainings_erschoepfung, 99);
+    Netz_Rolle = 1;
+    Fehler_Capture cap;
+    Spieler_Bewerte_Spiel_Erschoepfung(3);
+    EXPECT_TRUE(cap.contains("Client-Zugriff: Spieler_Bewerte_Spiel_Erschoepfung"));
+}
+
+TEST_F(Training, SameSeedSameWorldSamePlayersWithinBounds)
+{
+    kader();
+    const std::vector<uint8_t> anfang = stand();
+    std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
+    auto laufen = [] {
+        Zufall_Set_Seed(31337);
+        for (int32_t tag = 0; tag < 90; ++tag) Spieler_Bewerte_Training(tag % 365);
+        return stand();
+    };
+    const std::vector<uint8_t> erster = laufen();
+    EXPECT_NE(erster, anfang);
+    // The same start again: every player and link the same, byte for byte.
+    std::copy(spieler.begin(), spieler.end(), Spieler_Daten);
+    size_t pos = size_t(Spieler_Anzahl) * SPIELER_STRUKTUR_BYTES;
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        for (Liste_Element* e = Liste_First_Element(&T_Fix[t].liste); e; e = Liste_Next_Element(&T_Fix[t].liste, e)) {
+            Teamspieler_TS_Entpacken(&anfang[pos], *static_cast<TS*>(e->data));
+            pos += TS_BYTES;
+        }
+    Spieler_Training.richtung = 1;
+    EXPECT_EQ(laufen(), erster);
+
+    for (int32_t i = 0; i < 90; ++i) {
+        const Spieler_Struktur& s = Spieler_Daten[i];
+        const bool torwart = i % 10 == 0;
+        for (int a = 0; a < (torwart ? 1 : 9); ++a) {
+            EXPECT_GE(s.attribute[a], 5);
+            EXPECT_LE(s.attribute[a], 995);
+        }
+        for (uint8_t u : s.unsichtbar) EXPECT_LE(u, 99);
+        EXPECT_LE(s.trainings_erschoepfung, 99);
+        EXPECT_LE(s.form, 99);
+        EXPECT_LE(s.formtendenz, 99);
+        static const int32_t TEAMS[9] = {0, 1, 2, 3, 4, 5, 12, 13, 20};
+        const TS* ts = Teamspieler_Get_Record(TEAMS[i / 10], i);
+        ASSERT_NE(ts, nullptr);
+        EXPECT_GE(ts->wert_306, 5);
+        EXPECT_LE(ts->wert_306, 99);
+    }
+    // Club 20 plays nowhere: its players only get drawn fatigue.
+    for (int32_t i = 80; i < 90; ++i) {
+        EXPECT_GE(Spieler_Daten[i].trainings_erschoepfung, 20);
+        EXPECT_LE(Spieler_Daten[i].trainings_erschoepfung, 65);
+        EXPECT_LE(Spieler_Daten[i].spiel_erschoepfung, 60);
+        EXPECT_EQ(0, std::memcmp(Spieler_Daten[i].attribute, spieler[size_t(i)].attribute, sizeof spieler[0].attribute));
+    }
+}
+
+TEST_F(Training, MoreUnitsBuildUpFewerWearDown)
+{
+    kader();
+    std::memset(T_Own[0].training, 5, 14);
+    std::memset(T_Own[1].training, 0, 14);
+    auto mittel = [](int32_t erster) {
+        int32_t s = 0;
+        for (int32_t i = erster + 1; i < erster + 10; ++i)
+            for (int a = 0; a < 9; ++a) s += Spieler_Daten[i].attribute[a];
+        return s / 81;
+    };
+    const int32_t stark = mittel(0), schwach = mittel(10);
+    Zufall_Set_Seed(8);
+    for (int32_t tag = 0; tag < 120; ++tag) Spieler_Bewerte_Training(tag);
+    EXPECT_GT(mittel(0), stark + 10);
+    EXPECT_LT(mittel(10), schwach - 10);
+}
+
+TEST_F(Training, LeaguesFarFromTheirWindowAreRegulated)
+{
+    kader();
+    // League 1 (top of its pyramid, window 724..999, narrowed 834..888) far too strong,
+    // league 4 far too weak.
+    Team_Liga_Staerke[1][4][4] = 990;
+    Team_Liga_Staerke[4][4][4] = 100;
+    Spieler_Bewerte_Training(1);
+    EXPECT_EQ(Spieler_Training.zu_stark[1], 1);
+    EXPECT_GE(Spieler_Training.zu_stark_grenze[1], 834);
+    EXPECT_LE(Spieler_Training.zu_stark_grenze[1], 861);
+    EXPECT_EQ(Spieler_Training.zu_schwach[1], 0);
+    EXPECT_EQ(Spieler_Training.zu_schwach[4], 1);
+    EXPECT_GE(Spieler_Training.zu_schwach_grenze[4], 861);
+    EXPECT_LE(Spieler_Training.zu_schwach_grenze[4], 888);
+    // Back inside the window: the flags fall once the mean passes the thresholds.
+    Team_Liga_Staerke[1][4][4] = 800;
+    Team_Liga_Staerke[4][4][4] = 895;
+    Spieler_Bewerte_Training(2);
+    EXPECT_EQ(Spieler_Training.zu_stark[1], 0);
+    EXPECT_EQ(Spieler_Training.zu_schwach[4], 0);
+    // Leagues without averages are left alone.
+    EXPECT_EQ(Spieler_Training.zu_stark[2] + Spieler_Training.zu_schwach[2], 0);
+}
+
+TEST_F(Training, ClientTrainsNobody)
+{
+    kader();
+    const std::vector<uint8_t> vorher = stand();
+    Netz_Rolle = 1;
+    Fehler_Capture cap;
+    Spieler_Bewerte_Training(7);
+    EXPECT_TRUE(cap.contains("Client-Zugriff: Spieler_Bewerte_Training"));
+    Netz_Rolle = 2;
+    EXPECT_EQ(stand(), vorher);
+}
+
+}  // namespace

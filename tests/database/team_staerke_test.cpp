@@ -1,0 +1,227 @@
+// Team strength measures: the matrix, the comparison (also as the forecast calls it), the strength
+// window of a league tier, the readiness for a match, and moving a team's strengths to a target.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "common/capture.h"
+#include "competitions/spiele_intern.h"
+#include "database/db_hilfe.h"
+#include "database/manager.h"
+#include "database/team_staerke.h"
+#include "database/teamspieler.h"
+#include "economy/ligen.h"
+#include "gameflow/highscore.h"
+#include "platform/zufall.h"
+
+namespace {
+
+struct Staerke : ::testing::Test {
+    void SetUp() override
+    {
+        Test_Teams_Anlegen(8);
+        Test_Spieler_Anlegen(40);
+        Netz_Rolle = 2;
+    }
+    void TearDown() override
+    {
+        Ligen_Set_Praemie_Bewertung(nullptr);
+        Manager_Anzahl = 0;
+        Highscore_Init();
+        Test_Aufraeumen();
+    }
+    // A player of the team at his favourite place with all visible attributes `wert`.
+    static void spieler(int32_t team, int32_t spnr, int32_t platz, int32_t wert, int32_t form)
+    {
+        Spieler_Fix_Daten[spnr].lieblingspos = static_cast<int16_t>(platz);
+        for (auto& a : Spieler_Daten[spnr].attribute) a = static_cast<int16_t>(wert);
+        Spieler_Daten[spnr].form = static_cast<uint8_t>(form);
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, team, spnr, 10, 0, 24, -1, false));
+    }
+    // Keeper 700, defenders 400 and 600, a midfielder 500, an attacker 800.
+    static void mannschaft(int32_t team, int32_t erster)
+    {
+        spieler(team, erster, SP_POS_TORWART, 700, 80);
+        spieler(team, erster + 1, 50, 400, 90);
+        spieler(team, erster + 2, 60, 600, 70);
+        spieler(team, erster + 3, 200, 500, 60);
+        spieler(team, erster + 4, 400, 800, 50);
+    }
+};
+
+TEST_F(Staerke, MatrixRowsAndTheWholeTeam)
+{
+    // One defender: fitness 400, intelligence 500, technique 600, form 50 (mask 482).
+    spieler(0, 0, 40, 0, 50);
+    int16_t* a = Spieler_Daten[0].attribute;
+    for (int i = 0; i < 9; ++i) a[i] = static_cast<int16_t>(400 + 100 * (i / 3));
+    int32_t m[5][6];
+    Team_Staerke(482, 0, 0, m);
+    EXPECT_EQ(std::vector<int32_t>(m[1], m[1] + 6), (std::vector<int32_t>{400, 500, 600, 50, 450, 1}));
+    EXPECT_EQ(m[0][5] + m[2][5] + m[3][5] + m[4][5], 0);
+
+    mannschaft(1, 10);
+    Team_Staerke(255, 0, 1, m);
+    EXPECT_EQ(std::vector<int32_t>(m[0], m[0] + 6), (std::vector<int32_t>{700, 700, 700, 0, 700, 1}));
+    EXPECT_EQ(std::vector<int32_t>(m[1], m[1] + 6), (std::vector<int32_t>{500, 500, 500, 0, 500, 2}));
+    // The whole team: (700 + 2 x 500 + 500 + 800) / 5 in every column.
+    EXPECT_EQ(std::vector<int32_t>(m[4], m[4] + 6), (std::vector<int32_t>{600, 600, 600, 0, 600, 5}));
+
+    // Sums kept: the whole-team row adds the rows' strengths and the columns its mask names.
+    Team_Staerke(255, 1, 1, m);
+    EXPECT_EQ(m[1][4], 1000);
+    EXPECT_EQ(std::vector<int32_t>(m[4], m[4] + 6), (std::vector<int32_t>{3000, 3000, 0, 0, 3000, 5}));
+
+    // Only the eleven, and rows by where they are lined up.
+    Teamspieler_Wert(317, 1, 10, TS_STARTELF, 8);
+    Teamspieler_Wert(317, 1, 14, TS_STARTELF, 8);
+    Team_Staerke(255, 2, 1, m);
+    EXPECT_EQ(m[4][5], 2);
+    EXPECT_EQ(m[4][4], 750);
+    Teamspieler_Wert(310, 1, 14, 20, 1);  // the attacker plays in defence
+    Team_Staerke(255, 2 | 4, 1, m);
+    EXPECT_EQ(m[1][4], 800);
+    EXPECT_EQ(m[3][5], 0);
+
+    Fehler_Capture cap;
+    Team_Staerke(255, 0, 8, m);
+    Team_Staerke(255, 0, 1, nullptr);
+    EXPECT_EQ(cap.texts.size(), 2u);
+    EXPECT_TRUE(cap.contains("Team_Staerke: FEHLER!"));
+}
+
+TEST_F(Staerke, EqualTeamsCompareEvenAlsoAsTheForecastAsks)
+{
+    mannschaft(0, 0);
+    mannschaft(1, 10);
+    int32_t g = 0, d = 0, mi = 0, st = 0;
+    Team_Vergleiche_Abw_Mit_Stu(0, 1, &g, &d, &mi, &st, 255, 0);
+    EXPECT_EQ(g, 50);
+    EXPECT_EQ(mi, 50);
+    EXPECT_NEAR(d + st, 100, 1);
+
+    // The forecast asks with every mask and flag bit: sums of the eleven, rows by place.
+    static const int32_t PLATZ[5] = {SP_POS_TORWART, 8, 8, 161, 314};
+    for (int32_t t : {0, 1})
+        for (int32_t k = 0; k < 5; ++k) {
+            Teamspieler_Wert(317, t, 10 * t + k, TS_STARTELF, 8);
+            Teamspieler_Wert(310, t, 10 * t + k, PLATZ[k], 1);
+        }
+    Team_Vergleiche_Abw_Mit_Stu(0, 1, &g, &d, &mi, &st, -1, -1);
+    EXPECT_EQ(g, 50);
+    EXPECT_EQ(mi, 50);
+    EXPECT_NEAR(d + st, 100, 1);
+    // A stronger attack and midfield: the figures follow.
+    for (int32_t sp : {3, 4})
+        for (auto& a : Spieler_Daten[sp].attribute) a = 990;
+    Team_Vergleiche_Abw_Mit_Stu(0, 1, &g, &d, &mi, &st, -1, -1);
+    EXPECT_GT(g, 50);
+    EXPECT_GT(mi, 50);
+    EXPECT_GT(st, 50);
+
+    // The forecast itself: the same tip every time, and the game's sequence left where it was.
+    Spiele_Spiel s{};
+    s.heim = 0;
+    s.gast = 1;
+    s.heim_tore = -1;
+    Zufall(0, 1);
+    const int32_t seed = Zufall_Get_Seed();
+    int32_t h1 = -1, a1 = -1, h2 = -1, a2 = -1;
+    ASSERT_TRUE(spiele_tip_ergebnis(s, &h1, &a1));
+    ASSERT_TRUE(spiele_tip_ergebnis(s, &h2, &a2));
+    EXPECT_EQ(h1, h2);
+    EXPECT_EQ(a1, a2);
+    EXPECT_GE(h1, 0);
+    EXPECT_GE(a1, 0);
+    EXPECT_EQ(Zufall_Get_Seed(), seed);
+
+    Fehler_Capture cap;
+    Team_Vergleiche_Abw_Mit_Stu(0, -1, &g, &d, &mi, &st, 255, 0);
+    EXPECT_TRUE(cap.contains("Team_Vergleiche_Abw_Mit_Stu: Teamnr==NIX!"));
+    EXPECT_EQ(mi, 100);  // against nothing
+    Team_Vergleiche_Abw_Mit_Stu(0, 1, &g, nullptr, &mi, &st, 255, 0);
+    EXPECT_TRUE(cap.contains("Team_Vergleiche_Abw_Mit_Stu: NULL-Pointer!"));
+}
+
+TEST_F(Staerke, StrengthWindowOfALeagueTier)
+{
+    int32_t lo = -1, hi = -1;
+    T_Fix[0].liga = -1;
+    EXPECT_EQ(Team_Get_Staerke_Spanne(0, &lo, &hi, 0, 4), 249);
+    EXPECT_EQ(lo, 724);
+    EXPECT_EQ(hi, 999);
+    EXPECT_EQ(Team_Get_Staerke_Spanne(0, &lo, &hi, 3, 4), 249);
+    EXPECT_EQ(lo, 1);
+    EXPECT_EQ(hi, 276);
+    EXPECT_EQ(Team_Get_Staerke_Spanne(0, &lo, &hi, 0, 1), 999);
+    EXPECT_EQ(lo, 1);
+    EXPECT_EQ(hi, 999);
+    // A club bound to a league counts at least four tiers.
+    T_Fix[0].liga = 3;
+    EXPECT_EQ(Team_Get_Staerke_Spanne(0, &lo, &hi, 0, 1), 249);
+    EXPECT_EQ(lo, 724);
+    EXPECT_EQ(Team_Get_Staerke_Spanne(Transfermarkt_Team, &lo, &hi, 2, 4), 999);
+    EXPECT_EQ(lo, 0);
+    EXPECT_EQ(hi, 999);
+}
+
+TEST_F(Staerke, ReadinessFromMoraleAndBonuses)
+{
+    T_Own[2].moral = 80;
+    EXPECT_EQ(Team_Spielfeld_Staerke(2, 1, 1, 1), 48);
+    Fehler_Capture cap;
+    T_Own[2].moral = static_cast<int8_t>(150);
+    EXPECT_EQ(Team_Spielfeld_Staerke(2, 0, 0, 0), 30);
+    EXPECT_TRUE(cap.contains("Team_Spielfeld_Staerke: moral falsch!"));
+
+    // The bonus kinds 6 and 7 need a = 1; the last one in the order (7) rates.
+    T_Own[2].moral = 80;
+    Ligen_Set_Praemie_Bewertung([](int32_t, int32_t art, int32_t) { return art * 10; });
+    EXPECT_EQ(Team_Spielfeld_Staerke(2, 1, 0, 0), 48 + 28);
+    EXPECT_EQ(Team_Spielfeld_Staerke(2, 2, 0, 0), 48);
+    // A human manager's club draws its motivation, lower at a harder level.
+    Manager_Neuer_Mitspieler(2, "M");
+    for (uint32_t stufe : {0u, 4u}) {
+        Schwierigkeitsstufe = stufe;
+        for (int i = 0; i < 30; ++i) {
+            const int32_t r = Team_Spielfeld_Staerke(2, 1, 0, 0);
+            EXPECT_GE(r, 48 + (50 - 5 * int32_t(stufe)) * 40 / 100);
+            EXPECT_LE(r, 48 + (80 - 5 * int32_t(stufe)) * 40 / 100);
+        }
+    }
+    Schwierigkeitsstufe = 2;
+}
+
+TEST_F(Staerke, StrengthsMoveToTheTarget)
+{
+    mannschaft(3, 0);
+    mannschaft(4, 5);
+    int32_t v[SP_ATTRIBUTVEKTOR];
+    Team_K_I_T_Variieren(SP_K_I_T, 3, 300, 10, 990);
+    int32_t summe = 0;
+    for (int32_t sp = 1; sp <= 4; ++sp) {
+        Spieler_Attribute(sp, v, SP_ATTRIBUTE_LESEN);
+        for (int i = 0; i < 9; ++i) summe += v[i];
+    }
+    EXPECT_LE(std::abs(summe / 36 - 300), 1);
+    EXPECT_EQ(Spieler_Daten[0].attribute[0], 700);  // keepers are left out
+    Team_K_I_T_Variieren(SP_TORWART_STAERKE, 3, 444, 10, 990);
+    EXPECT_EQ(Spieler_Daten[0].attribute[0], 444);
+
+    // A target the limits cannot reach stops after its rounds, each value at a limit.
+    Fehler_Capture cap;
+    Team_K_I_T_Variieren(SP_TE, 4, 900, 10, 500);
+    EXPECT_TRUE(cap.contains("Team_K_I_T_Variieren: Counter-Overflow!"));
+    for (int32_t sp = 6; sp <= 9; ++sp) EXPECT_EQ(Spieler_Daten[sp].attribute[7], 500);
+    // Values of 0 cannot be scaled: they start at the target.
+    for (int32_t sp = 6; sp <= 9; ++sp) Spieler_Daten[sp].attribute[3] = 0;
+    Team_K_I_T_Variieren(SP_UEBERSICHT, 4, 420, 10, 990);
+    for (int32_t sp = 6; sp <= 9; ++sp) EXPECT_NEAR(Spieler_Daten[sp].attribute[3], 420, 1);
+    Team_K_I_T_Variieren(SP_K_I_T, 7, 300, 10, 990);
+    EXPECT_TRUE(cap.contains("Team_K_I_T_Variieren: Error!"));
+    Team_K_I_T_Variieren(SP_FORM, 4, 300, 10, 990);
+    EXPECT_TRUE(cap.contains("Team_K_I_T_Variieren: error!!!"));
+}
+
+}  // namespace
