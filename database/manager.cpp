@@ -32,6 +32,35 @@ const char* Manager_String(int32_t, Manager_Struktur* manager, uint8_t)
 
 Manager_Struktur* Manager_Freigeben(Manager_Struktur*) { return nullptr; }
 
+// ---- Icon states: no manager record holds them yet, so every state reads 0 ----
+static Manager_Icon_Lese_Hook icon_lese_hook = nullptr;
+static Manager_Icon_Schreib_Hook icon_schreib_hook = nullptr;
+
+void Manager_Icon_Set_Hook(Manager_Icon_Lese_Hook lesen, Manager_Icon_Schreib_Hook schreiben)
+{
+    icon_lese_hook = lesen;
+    icon_schreib_hook = schreiben;
+}
+
+void Manager_Icon_Button_An_Aus(int32_t team, int32_t icon, uint32_t zustand)
+{
+    if (icon_schreib_hook) icon_schreib_hook(team, icon, zustand);
+}
+uint32_t Manager_Icon_Button_Lesen(int32_t team, int32_t icon)
+{
+    return icon_lese_hook ? icon_lese_hook(team, icon) : 0;
+}
+void Manager_Icon_Word_Data_Schreiben(int32_t, int32_t, uint16_t) {}
+uint16_t Manager_Icon_Word_Data_Lesen(int32_t, int32_t) { return 0; }
+void Manager_Icon_Word_Data_Setzen(int32_t, int32_t, int16_t) {}
+uint32_t Manager_Icon_Buttons_In_Bitfeld(int32_t, uint8_t, int32_t, ...) { return 0; }
+int32_t Manager_Icon_Welcher_Togglebutton_Ist_An(int32_t, int32_t, ...) { return -1; }
+void Manager_Icon_Togglebutton_An_Aus(int32_t, int32_t, int32_t, ...) {}
+void Manager_Icon_Status_Vorbelegen(Manager_Icon_Zustand*, int32_t, uint32_t) {}
+void Manager_Icon_Word_Data_Vorbelegen(Manager_Icon_Zustand*, int32_t, uint16_t) {}
+void Manager_Internet_Client_Refresh() {}
+void Manager_Internet_Client_Scrollpos_Refresh() {}
+
 const char* Manager_Standard_Vorname(int32_t) { return ""; }
 
 int32_t Manager_Ist_Dran(int32_t* feld, bool mischen, int32_t modus)

@@ -127,3 +127,5 @@ void Spieler_Neu_Belegen(int32_t spnr, int32_t ziel, int32_t min, int32_t max, i
 
 // A network client fetches a player's parts from the server; nothing to do until network play.
 void Spieler_Internet_Client_Hole_Spieler(int32_t spnr);
+// A remote client renews its copies of the players from the server.
+void Spieler_Internet_Client_Refresh();

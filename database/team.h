@@ -189,3 +189,9 @@ int32_t Team_Get_Free_Grafik_Nummer();
 
 // Cuts a team name until it fits the team lists (115 pixels in font 3).
 void Team_Name_Kuerzen(char* name);
+
+// A remote client renews its copies of the teams from the server.
+void Team_Internet_Client_Refresh();
+// Mouse-over procedure of the club icons: the info text of the club in the icon's tag 1.
+struct Menue_Icon;
+const char* Team_Infotext_Erzeugen(Menue_Icon* icon);
