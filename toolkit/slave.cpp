@@ -43,18 +43,27 @@ Rastport* flaeche(int32_t w, int32_t h, uint16_t farbe)
     return b;
 }
 
+// An icon that showed the old bitmap shows the new one; one that takes its slave's size takes
+// the new size.
+void neu_zeigen(Menue_Icon* i, const Rastport* alt, Rastport* neu)
+{
+    if (!i || i->bitmap != alt) return;
+    i->bitmap = neu;
+    if (neu && (i->flags & ICON_SLAVE) && !(i->flags & ICON_SLAVE_FEST)) {
+        i->breite = uint16_t(neu->width);
+        i->hoehe = uint16_t(neu->height);
+    }
+}
+
 // Every place that shows the old bitmap shows the new one (null: nothing).
 void umhaengen(const Rastport* alt, Rastport* neu)
 {
     for (Menue_Register_Eintrag& r : Menue_Icons.reg) {
         if (r.bitmap == alt) r.bitmap = neu;
-        if (r.icon && r.icon->bitmap == alt) r.icon->bitmap = neu;
+        neu_zeigen(r.icon, alt, neu);
     }
     for (int32_t p = 0; p < MENUE_PRIORITAETEN; ++p)
-        for (int32_t s = 0; s <= Menue_Icons.hoechster[p]; ++s) {
-            Menue_Icon* i = Menue_Icons.slot[p][s];
-            if (i && i->bitmap == alt) i->bitmap = neu;
-        }
+        for (int32_t s = 0; s <= Menue_Icons.hoechster[p]; ++s) neu_zeigen(Menue_Icons.slot[p][s], alt, neu);
 }
 
 }  // namespace
