@@ -133,9 +133,10 @@ bool spiel_laeuft() { return Eingang_Get_Spiel_Gestartet(); }
 
 bool automatik() { return Menue_Automatik_Aktiv(0) || Menue_Merker(); }
 
-// Draws the icon on the render target and carries its rectangle onto the screen.
+// Draws the icon on the back page and carries its rectangle onto the screen at once.
 void sofort_zeichnen(Menue_Icon* icon)
 {
+    Grafik_Screen_Seite_Waehlen(1);
     Menue_Screen_Icon_Zeichnen(icon);
     if (Grafik_Render_Ziel == Grafik_Seite_1 && Grafik_Seite_0)
         Grafik_Blit(Grafik_Seite_1, icon->x, icon->y, icon->breite, icon->hoehe, Grafik_Seite_0, icon->x, icon->y);

@@ -60,8 +60,9 @@ void blit_effekt(Menue_Icon* icon, Rastport* bm, Rastport* ziel, int32_t x, int3
     int32_t w = icon->breite, h = icon->hoehe;
     bool gesperrt = icon->status & (ICON_GESPERRT | ICON_GESPERRT_2);
     bool gedrueckt = (icon->status & ICON_GEDRUECKT) && Menue_Knopf_Zustand(icon->nummer) == KNOPF_GEDRUECKT;
-    if ((gesperrt || gedrueckt) && Grafik_Blit_Abdunkeln_Maske(bm, 0, 0, w, h, ziel, x, y, gesperrt ? 56 : 40))
-        return;
+    // Pressed: darker and sunk by a pixel; disabled: darker.
+    if (gedrueckt && Grafik_Blit_Abdunkeln_Maske(bm, 0, 0, w - 1, h - 1, ziel, x + 1, y + 1, 48)) return;
+    if (gesperrt && Grafik_Blit_Abdunkeln_Maske(bm, 0, 0, w, h, ziel, x, y, 56)) return;
     uint8_t f = icon->farbe;
     bool eigene = icon->bitmap_quelle == -1 && !Menue_Ist_Slave_Icon(icon);
     if (!eigene && f < UI_FARBEN && f != 20 && f != 24 && f != 25 && f != 41 && UI_Farbtabelle[f].staerke &&
