@@ -36,6 +36,13 @@ void daten_erzeugen()
     std::string builder = std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen";
     auto zeit = fs::last_write_time(builder).time_since_epoch().count();
     daten_ordner = std::string(DORVIN_BINARY_DIR) + "/toolkit_test_daten_" + std::to_string(zeit);
+    // Folders of earlier builds of the builder are of no use any more.
+    std::error_code alt;
+    for (const auto& e : fs::directory_iterator(DORVIN_BINARY_DIR, alt)) {
+        std::string name = e.path().string();
+        if (e.path().filename().string().rfind("toolkit_test_daten_", 0) == 0 && name.rfind(daten_ordner, 0) != 0)
+            fs::remove_all(e.path(), alt);
+    }
     if (fs::exists(daten_ordner + "/resfile/resf_scr.res")) return;
     // Tests run in parallel processes: each builds its own copy and the first to finish wins.
     std::string eigen = daten_ordner + ".tmp" + std::to_string(getpid());
