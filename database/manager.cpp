@@ -39,7 +39,9 @@
 #include "platform/sortiere.h"
 #include "platform/temp.h"
 #include "platform/zufall.h"
-#include "toolkit/menue_dienste.h"
+#include "toolkit/dienste.h"
+#include "toolkit/icon.h"
+#include "toolkit/scroll.h"
 #include "toolkit/requester.h"
 
 int32_t Manager_Anzahl = 0;
@@ -381,6 +383,9 @@ Manager_Struktur* Manager_Freigeben(Manager_Struktur* m)
     return static_cast<Manager_Struktur*>(Mem_Free(m, 0));
 }
 
+void Manager_Internet_Client_Refresh() {}
+void Manager_Internet_Client_Scrollpos_Refresh() {}
+
 const char* Manager_Standard_Vorname(int32_t) { return ""; }
 
 // --- extra players -------------------------------------------------------------------------
@@ -432,8 +437,23 @@ bool Manager_Zusatzspieler_Freigeben(int32_t team, int32_t spnr)
 
 // --- icon state ----------------------------------------------------------------------------
 
+// Tests of the screens put a double of the toggle states here.
+static Manager_Icon_Lese_Hook icon_lese_hook = nullptr;
+static Manager_Icon_Schreib_Hook icon_schreib_hook = nullptr;
+
+void Manager_Icon_Set_Hook(Manager_Icon_Lese_Hook lesen, Manager_Icon_Schreib_Hook schreiben)
+{
+    icon_lese_hook = lesen;
+    icon_schreib_hook = schreiben;
+}
+
+
 void Manager_Icon_Button_An_Aus(int32_t team, int32_t icon, uint32_t status)
 {
+    if (icon_schreib_hook) {
+        icon_schreib_hook(team, icon, status);
+        return;
+    }
     if (fremdes_team(team)) return;
     if (!icon_gueltig(icon)) {
         Print_Fehler("Manager_Icon_Button_An_Aus: iconnr falsch !");
@@ -450,6 +470,7 @@ void Manager_Icon_Button_An_Aus(int32_t team, int32_t icon, uint32_t status)
 
 uint32_t Manager_Icon_Button_Lesen(int32_t team, int32_t icon)
 {
+    if (icon_lese_hook) return icon_lese_hook(team, icon);
     if (fremdes_team(team)) return 0;
     if (!icon_gueltig(icon)) {
         Print_Fehler("Manager_Icon_Button_Lesen: iconnr falsch !");
@@ -762,7 +783,7 @@ void Manager_Teamwechsel(int32_t alt, int32_t neu)
     Team_Wert(TEAM_FLAGS, alt, 8 | 16, TEAM_LOESCHEN);
     Team_Leer(0, -1, Aktuelles_Team, -1);
     Team_Pokale_Icons_Zuordnen(neu);
-    Menue_Merker_Setzen();
+    Menue_Merker_Setzen(1);
 }
 
 int32_t Manager_Ist_Dran(int32_t* feld, bool mischen, int32_t modus)

@@ -83,6 +83,15 @@ bool Manager_Struktur_Pruefen(const uint8_t* bytes);
 int32_t Manager_Wert(int32_t feld, Manager_Struktur* manager, uint8_t modus, int32_t wert);
 void* Manager_Zeiger(int32_t feld, Manager_Struktur* manager, void* puffer, uint8_t modus);
 const char* Manager_String(int32_t feld, Manager_Struktur* manager, uint8_t modus);
+
+// Tests put a double of the toggle states here (null: none); Manager_Icon_Button_Lesen and
+// Manager_Icon_Button_An_Aus go to it first.
+using Manager_Icon_Lese_Hook = uint32_t (*)(int32_t team, int32_t icon);
+using Manager_Icon_Schreib_Hook = void (*)(int32_t team, int32_t icon, uint32_t zustand);
+void Manager_Icon_Set_Hook(Manager_Icon_Lese_Hook lesen, Manager_Icon_Schreib_Hook schreiben);
+// A remote client renews its copies of the manager records and of their scroll positions.
+void Manager_Internet_Client_Refresh();
+void Manager_Internet_Client_Scrollpos_Refresh();
 // Frees a manager record and returns null.
 Manager_Struktur* Manager_Freigeben(Manager_Struktur* manager);
 // Entry of the table of ten default first names of new managers (index modulo 10).

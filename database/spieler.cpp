@@ -31,6 +31,8 @@
 #include "platform/zufall.h"
 #include "screens/spieler_gesicht.h"
 #include "toolkit/requester.h"
+#include "toolkit/slave.h"
+#include "platform/handle.h"
 
 int32_t Spieler_Anzahl = 0;
 Spieler_Struktur* Spieler_Daten = nullptr;
@@ -152,12 +154,12 @@ bool ist_attribut_id(int32_t id)
            id == SP_TORWART_STAERKE;
 }
 
-// The picture handle that marks a watched player in the name forms. The shared off-screen
-// bitmaps (55 watched, 52 not) come with the menus; until then no picture is named.
+// The picture handle that marks a watched player in the name forms: the shared off-screen
+// bitmap 55 when the acting club watches him, else 52.
 uint32_t beobachtet_bild(int32_t spnr)
 {
-    (void)spnr;
-    return 0;
+    int32_t slave = Aktuelles_Team >= 0 && Spieler_Ist_Beobachtet(Aktuelles_Team, spnr) ? 55 : 52;
+    return Handle_Registrieren(Menue_Get_Slave_Rastport(slave), Handle_Art::Bild);
 }
 
 int32_t letzte_gute_datei = 0;
@@ -264,6 +266,8 @@ void Spieler_Internet_Client_Hole_Spieler(int32_t spnr)
 {
     (void)spnr;
 }
+
+void Spieler_Internet_Client_Refresh() {}
 
 int32_t Spieler_Wert(int32_t id, int32_t spnr, int32_t wert, uint8_t modus)
 {

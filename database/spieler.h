@@ -168,3 +168,6 @@ int32_t Spieler_Spielfeld_Staerke(int32_t team, int32_t spnr, int32_t feld);
 void Spieler_Bewerte_Spiel_Erschoepfung(int32_t spnr);
 // The daily training of every club's players; `tag` is today's day number modulo 365.
 void Spieler_Bewerte_Training(int32_t tag);
+
+// A remote client renews its copies of the players from the server.
+void Spieler_Internet_Client_Refresh();

@@ -29,6 +29,8 @@
 #include "gameflow/globals.h"
 #include "platform/print.h"
 #include "platform/temp.h"
+#include "platform/handle.h"
+#include "toolkit/slave.h"
 #include "graphics/font.h"
 #include "graphics/pic.h"
 #include "platform/mem.h"
@@ -110,11 +112,13 @@ int32_t stadion_plaetze(int32_t team, int32_t maske)
     return 0;
 }
 
-// The picture handles of the camera glyph (off-screen bitmaps 51, 50, 52) come with the menus.
+// The camera glyph of the name forms: shared off-screen bitmap 51 for a live broadcast (flag
+// 8), 50 for the conference view (flag 16), else 52.
 uint32_t kamera_bild(int32_t team)
 {
-    (void)team;
-    return 0;
+    uint8_t flags = T[team].flags;
+    int32_t slave = (flags & 8) ? 51 : (flags & 16) ? 50 : 52;
+    return Handle_Registrieren(Menue_Get_Slave_Rastport(slave), Handle_Art::Bild);
 }
 
 char* markiert(int32_t team, char* text)
@@ -1207,3 +1211,7 @@ void Team_Get_Config_Daten(Team_Config_Daten* daten)
         std::memcpy(d.farben, T_Fix[t].farben, 36);
     }
 }
+
+// Until the statistics services land a client renews nothing and a club icon says nothing.
+void Team_Internet_Client_Refresh() {}
+const char* Team_Infotext_Erzeugen(Menue_Icon*) { return nullptr; }

@@ -218,3 +218,9 @@ extern int32_t Team_Liga_Staerke[TEAM_LIGEN][5][6];
 extern int32_t Team_Liga_Start_Mittelwerte[TEAM_LIGEN];
 // The start average of a league's system (league -1: the team's league); 0 when none is known.
 int32_t Team_Get_Liga_Start_Mittelwert(int32_t liga, int32_t team);
+
+// A remote client renews its copies of the teams from the server.
+void Team_Internet_Client_Refresh();
+// Mouse-over procedure of the club icons: the info text of the club in the icon's tag 1.
+struct Menue_Icon;
+const char* Team_Infotext_Erzeugen(Menue_Icon* icon);

@@ -814,3 +814,5 @@ bool Teamspieler_Config_Speichern(const char* text, std::string* neu)
     *neu = std::move(aus);
     return true;
 }
+
+void Teamspieler_Internet_Client_Refresh() {}

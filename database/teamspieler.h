@@ -101,3 +101,5 @@ int32_t Teamspieler_Config_Max_Spielernummer(const char* text, int32_t* max_spie
 // the head is renewed. False with a German message, and *neu untouched, when the text does not
 // describe the game's teams.
 bool Teamspieler_Config_Speichern(const char* text, std::string* neu);
+// A remote client renews its copies of the team-player links from the server.
+void Teamspieler_Internet_Client_Refresh();

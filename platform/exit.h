@@ -31,7 +31,8 @@ enum Exit_Freigabe : int {
     EXIT_FREIGABE_HIGHSCORE,        // Highscore_DeInit
     EXIT_FREIGABE_ANZAHL_MODULE,    // end of the modules that DeInit_Game releases
     // Released by Exit_Game after DeInit_Game, services last.
-    EXIT_FREIGABE_CHAT = EXIT_FREIGABE_ANZAHL_MODULE,  // Chat_DeInit
+    EXIT_FREIGABE_MENUE = EXIT_FREIGABE_ANZAHL_MODULE, // Menue_Beenden
+    EXIT_FREIGABE_CHAT,                                // Chat_DeInit
     EXIT_FREIGABE_COMPRESS_LZW,                        // Compress_LZW_DeInit
     EXIT_FREIGABE_ANZAHL,
 };

@@ -1,8 +1,11 @@
 #include "tools/datagen/manifest.h"
 
 #include <cstring>
+#include <map>
+#include <utility>
 #include <string>
 
+#include "toolkit/slave.h"
 #include "tools/datagen/sound_synth.h"
 
 namespace {
@@ -23,13 +26,21 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 212, 212, BILD, 32, 48, 0, 16, true, "Trikot-Grundbild 2");
     bereich(v, scr, 328, 328, BILD, 32, 48, 0, 16, true, "Trikot-Grundbild 3");
     bereich(v, scr, 971, 971, BILD, 640, 480, 0, 16, false, "Menue-Hintergrund");
+    // The pictures of the slave rastports, at their authored sizes.
+    for (int32_t n = 0; n < MENUE_SLAVE_ANZAHL; ++n) {
+        const Slave_Rastport* d = Menue_Slave_Beschreibung(n);
+        if (d->code < MENUE_RESSOURCE_CODE) continue;
+        bool maske = false;
+        const char* zweck = Manifest_Slave_Zweck(n, &maske);
+        v.push_back({scr, d->code - MENUE_RESSOURCE_CODE, BILD, uint16_t(d->breite), uint16_t(d->hoehe), 0, 16, maske, zweck});
+    }
     bereich(v, scr, 1048, 1048, BILD, 640, 480, 0, 16, false, "Menue-Hintergrund (abgedunkelt gezeigt)");
     bereich(v, scr, 1079, 1090, BILD, 48, 48, 0, 16, true, "Managerwappen (Nummer - 1079)");
     bereich(v, scr, 1229, 1229, BILD, 320, 200, 0, 16, true, "Bild in der Bildschirmmitte");
     bereich(v, scr, 1521, 1537, FONT, 0, 0, 0, 8, false, "Schrift der Grafikbibliothek (Slot = Nummer - 1521)");
     bereich(v, scr, 1838, 1937, BILD, 32, 48, 0, 16, true, "Trikotbild");
     bereich(v, scr, 3691, 3691, BILD, 640, 480, 0, 16, false, "Spiel-Hintergrund (abgedunkelt gezeigt)");
-    bereich(v, scr, 5043, 5047, BILD, 80, 24, 0, 16, false, "Requester-Knopf");
+    bereich(v, scr, 1043, 1047, BILD, 80, 24, 0, 16, false, "Requester-Knopf (Code 5043-5047)");
     bereich(v, scr, 5530, 6129, BILD, 48, 48, 0, 16, true, "Vereinswappen (Nummer - 5530; 598 ohne Verein)");
     bereich(v, scr, 6213, 6232, BILD, 32, 32, 0, 16, true, "Mauszeiger");
     bereich(v, scr, 6240, 6240, BILD, 640, 480, 0, 16, false, "Bildschirm-Hintergrund");
@@ -70,4 +81,51 @@ int32_t Manifest_Index(const Manifest_Eintrag& e)
     for (const Manifest_Datei& d : Manifest_Dateien())
         if (std::strcmp(d.name, e.datei) == 0) return d.verschoben ? e.nummer - 24 : e.nummer;
     return -1;
+}
+
+bool Manifest_Pruefen(const std::vector<Manifest_Eintrag>& eintraege, std::string* fehler)
+{
+    std::map<std::pair<std::string, int32_t>, const Manifest_Eintrag*> belegt;
+    for (const Manifest_Eintrag& e : eintraege) {
+        int32_t index = Manifest_Index(e);
+        if (index < 0) {
+            if (fehler) *fehler = std::string(e.datei) + " " + std::to_string(e.nummer) + ": keine Indexposition";
+            return false;
+        }
+        auto [platz, neu] = belegt.insert({{e.datei, index}, &e});
+        if (!neu) {
+            if (fehler)
+                *fehler = std::string(e.datei) + ": Nummer " + std::to_string(e.nummer) + " (" + e.zweck +
+                          ") belegt schon Nummer " + std::to_string(platz->second->nummer) + " (" +
+                          platz->second->zweck + ")";
+            return false;
+        }
+    }
+    return true;
+}
+
+const char* Manifest_Slave_Zweck(int32_t n, bool* maske)
+{
+    bool m = true;
+    const char* z;
+    if (n == 48) z = "Briefkasten voll (Slave 48)";
+    else if (n == 49) z = "Briefkasten leer (Slave 49)";
+    else if (n == 53) z = "Hinweis vor dem Spielstart, bei 0, 0 (Slave 53)";
+    else if (n == 57) z = "Gelbe Karte (Slave 57)";
+    else if (n == 58) z = "Gelb-Rote Karte (Slave 58)";
+    else if (n == 59) z = "Rote Karte (Slave 59)";
+    else if (n == 50) z = "Namenszeichen Konferenz (Slave 50)";
+    else if (n == 51) z = "Namenszeichen Live-Kamera (Slave 51)";
+    else if (n == 52) z = "Namenszeichen leer (Slave 52)";
+    else if (n == 55) z = "Namenszeichen beobachtet (Slave 55)";
+    else if (n >= 170 && n <= 175) z = "Wippe, gedrueckte Zone (Slave 170 + Zone)";
+    else if (n == 358) z = "Trennlinie (Slave 358)", m = false;
+    else if (n == 359) z = "Kurvenmarke (Slave 359)";
+    else if (n >= 368 && n <= 395) z = "Attributbild (Slave 368 + Index)";
+    else if ((n >= 411 && n <= 435) || n == 445) z = "Rahmen (Slave 411-435, 445)";
+    else if (n == 437) z = "Punkteabstand (Slave 437)";
+    else if (n == 439) z = "Kurvenpunkt (Slave 439)";
+    else z = "Beschriftete Flaeche (Slave = Nummer - 2000)", m = false;
+    if (maske) *maske = m;
+    return z;
 }

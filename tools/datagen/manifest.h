@@ -3,6 +3,7 @@
 // what is listed, and a test checks the built files against it.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 struct Manifest_Datei {
@@ -28,3 +29,8 @@ const std::vector<Manifest_Datei>& Manifest_Dateien();
 const std::vector<Manifest_Eintrag>& Manifest_Eintraege();
 // Index position of an entry in its file, -1 when the file is unknown.
 int32_t Manifest_Index(const Manifest_Eintrag& e);
+// False when two entries of one file share an index position (the later would overwrite the
+// earlier) or an entry names an unknown file; `fehler` then says which.
+bool Manifest_Pruefen(const std::vector<Manifest_Eintrag>& eintraege, std::string* fehler);
+// What the picture of a slave rastport shows, and whether it has see-through parts.
+const char* Manifest_Slave_Zweck(int32_t slave, bool* maske);

@@ -41,11 +41,20 @@ Resf_Bitmap zeiger_bild(const Manifest_Eintrag& e)
     return b;
 }
 
+} // namespace
+
+// The menu pictures of the builder's own drawing code; programs that do not link it (the
+// tests) keep the placeholders below.
+bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+
+namespace {
+
 // Flat fill with a light frame; crests and shirts a shield shape cut out by the mask.
 Resf_Bitmap bild(const Manifest_Eintrag& e)
 {
     if (std::strcmp(e.zweck, "Mauszeiger") == 0) return zeiger_bild(e);
     Resf_Bitmap b;
+    if (Menue_Bild_Erzeugen && Menue_Bild_Erzeugen(e, b)) return b;
     b.width = e.width;
     b.height = e.height;
     b.depth = 16;
@@ -108,6 +117,11 @@ Resf_Bytes Resf_Manifest_Daten(const Manifest_Eintrag& e)
 
 int Resf_Dateien_Erzeugen(const std::string& ziel)
 {
+    std::string fehler;
+    if (!Manifest_Pruefen(Manifest_Eintraege(), &fehler)) {
+        std::fprintf(stderr, "resfiles: %s\n", fehler.c_str());
+        return 1;
+    }
     std::map<std::string, Resf_Datei> dateien;
     for (const Manifest_Datei& d : Manifest_Dateien()) dateien[d.name];
     for (const Manifest_Eintrag& e : Manifest_Eintraege()) {

@@ -1,0 +1,392 @@
+// The event step: which icon the pointer is on, what a click does, layers, the wheel, the time
+// limit and the pointer shapes; and entering and leaving a manager's turn.
+#include <vector>
+
+#include "gameflow/eingang.h"
+#include "gameflow/globals.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/os/os.h"
+#include "platform/os/os_intern.h"
+#include "platform/timer.h"
+#include "platform/win95.h"
+#include "toolkit/dienste.h"
+#include "toolkit/event.h"
+#include "toolkit/screen.h"
+#include "toolkit/ziehen.h"
+#include "umgebung.h"
+
+namespace {
+
+struct Klick {
+    Menue_Icon* icon;
+    uint32_t flags;
+};
+std::vector<Klick> klicks;
+int32_t merken(Menue_Icon* icon, uint32_t flags)
+{
+    klicks.push_back({icon, flags});
+    return 0;
+}
+int32_t sich_entfernen(Menue_Icon* icon, uint32_t flags)
+{
+    merken(icon, flags);
+    Menue_Icon_Entfernen(icon);
+    return 0;
+}
+
+bool gestartet() { return true; }
+
+}  // namespace
+
+class Event : public Toolkit_Test {
+protected:
+    void SetUp() override
+    {
+        Toolkit_Test::SetUp();
+        klicks.clear();
+    }
+    Menue_Icon* knopf(int16_t nummer, int16_t x, int16_t y, int8_t pri, uint32_t flags = 0)
+    {
+        Menue_Icon* i = flaeche(nummer, x, y, 40, 20, pri);
+        i->flags |= flags;
+        i->klick = merken;
+        Menue_Screen_Icon_Hinzufuegen(i);
+        return i;
+    }
+    // Rest the pointer on (x, y) with no button (leaving the old icon takes a step of its own),
+    // then press the buttons for one step.
+    int8_t klicken(int32_t x, int32_t y, bool links, bool rechts = false)
+    {
+        maus(x, y);
+        Menue_Icons_Check(-1);
+        Menue_Icons_Check(-1);
+        maus(x, y, links, rechts);
+        int8_t r = Menue_Icons_Check(-1);
+        maus(x, y);
+        return r;
+    }
+};
+
+TEST_F(Event, NothingUnderThePointerAndNothingCurrentChangesNothing)
+{
+    knopf(900, 300, 300, 5);
+    maus(50, 300, true);
+    EXPECT_EQ(Menue_Icons_Check(-1), 0);
+    EXPECT_EQ(Menue_Aktuelles_Icon, nullptr);
+    EXPECT_TRUE(klicks.empty());
+    EXPECT_EQ(Menue_Zeiger_Form(), 0);
+}
+
+TEST_F(Event, ThePointerIsOnTheHighestPriorityAndAtEqualPriorityOnTheHigherSlot)
+{
+    Menue_Icon* unten = knopf(901, 100, 100, 10);
+    Menue_Icon* oben = knopf(902, 100, 100, 12);
+    maus(110, 105);
+    EXPECT_EQ(Menue_Icons_Check(-1), 0);
+    EXPECT_EQ(Menue_Aktuelles_Icon, oben);
+    Menue_Icon_Entfernen(oben);
+    Menue_Icon* spaeter = knopf(903, 100, 100, 10);
+    Menue_Icons_Check(-1);
+    EXPECT_EQ(Menue_Aktuelles_Icon, spaeter);
+    (void)unten;
+
+    // Leaving it: the step says so once.
+    maus(400, 400);
+    EXPECT_EQ(Menue_Icons_Check(-1), 1);
+    EXPECT_EQ(Menue_Aktuelles_Icon, nullptr);
+    EXPECT_EQ(Menue_Icons_Check(-1), 0);
+}
+
+TEST_F(Event, ADisabledIconBecomesCurrentButIgnoresClicks)
+{
+    for (uint16_t status : {uint16_t(ICON_GESPERRT), uint16_t(ICON_GESPERRT_2)}) {
+        Menue_Icon* i = knopf(904, 200, 200, 5);
+        i->status = status;
+        EXPECT_EQ(klicken(210, 210, true), 0);
+        EXPECT_EQ(Menue_Aktuelles_Icon, i);
+        EXPECT_EQ(Menue_Zeiger_Form(), 1);
+        EXPECT_TRUE(klicks.empty());
+        Menue_Icon_Entfernen(i);
+    }
+}
+
+TEST_F(Event, ClickFlagsByButtonMarkAndForcing)
+{
+    Menue_Icon* links = knopf(910, 100, 100, 5);
+    Menue_Icon* beide = knopf(911, 200, 100, 5, ICON_RECHTE_TASTE);
+    Menue_Icon* markiert = knopf(912, 300, 100, 5, ICON_KLICK_MARKE);
+    EXPECT_EQ(klicken(110, 105, true), 2);
+    EXPECT_EQ(klicken(110, 105, false, true), 0);  // a right click on a left-only icon does nothing
+    EXPECT_EQ(klicken(210, 105, false, true), 2);
+    EXPECT_EQ(klicken(310, 105, true), 2);
+    ASSERT_EQ(klicks.size(), 3u);
+    EXPECT_EQ(klicks[0].icon, links);
+    EXPECT_EQ(klicks[0].flags, KLICK_LINKS);
+    EXPECT_EQ(klicks[1].icon, beide);
+    EXPECT_EQ(klicks[1].flags, KLICK_RECHTS);
+    EXPECT_EQ(klicks[2].flags, KLICK_LINKS | KLICK_MARKE);
+
+    klicks.clear();
+    maus(500, 400);
+    EXPECT_EQ(Menue_Icons_Check(910), 2);
+    EXPECT_EQ(Menue_Icons_Check(912), 2);
+    ASSERT_EQ(klicks.size(), 2u);
+    EXPECT_EQ(klicks[0].flags, 0u);
+    EXPECT_EQ(klicks[1].icon, markiert);
+    EXPECT_EQ(klicks[1].flags, uint32_t(KLICK_MARKE));
+
+    // A number nobody registered, or none at all, clicks nothing.
+    klicks.clear();
+    Fehler_Capture f;
+    EXPECT_EQ(Menue_Icons_Check(2000), 0);
+    EXPECT_EQ(Menue_Icons_Check(-77), 0);
+    EXPECT_EQ(Menue_Icons_Check(2701), 0);
+    EXPECT_TRUE(klicks.empty());
+    EXPECT_EQ(Menue_Aktuelles_Icon, nullptr);
+}
+
+TEST_F(Event, AnIconThatRemovesItselfInItsClickEndsTheStepWithMinusTwo)
+{
+    Menue_Icon* i = knopf(913, 100, 100, 5);
+    i->klick = sich_entfernen;
+    EXPECT_EQ(klicken(110, 105, true), -2);
+    EXPECT_EQ(Menue_Screen_Icon_Ist_Vorhanden(913), 0);
+    EXPECT_EQ(Menue_Aktuelles_Icon, nullptr);
+}
+
+// A layer of priority 20 covers what lies under its rectangle: only icons beside it can become
+// current, and only the layer's own icons fire. A right click anywhere runs its linked icon
+// when the layer asks for it.
+TEST_F(Event, UnderALayerOnlyIconsBesideItAreHit)
+{
+    knopf(920, 150, 150, 10);
+    Menue_Icon* daneben = knopf(921, 500, 400, 10);
+    Menue_Icon* ebene = flaeche(922, 100, 100, 300, 200, 20, 27);
+    Menue_Screen_Icon_Hinzufuegen(ebene);
+    Menue_Icon* ok = knopf(923, 300, 250, 20);
+
+    maus(160, 155);
+    Menue_Icons_Check(-1);
+    EXPECT_EQ(Menue_Aktuelles_Icon, ebene);
+    EXPECT_EQ(Menue_Ist_Modal(), 1);
+    EXPECT_EQ(klicken(510, 405, true), 0);
+    EXPECT_EQ(Menue_Aktuelles_Icon, daneben);
+    EXPECT_TRUE(klicks.empty());
+    EXPECT_EQ(klicken(310, 255, true), 2);
+    ASSERT_EQ(klicks.size(), 1u);
+    EXPECT_EQ(klicks[0].icon, ok);
+
+    klicks.clear();
+    ebene->flags |= ICON_RECHTS_VERKNUEPFT;
+    ebene->verknuepft = 923;
+    maus(600, 50);
+    Menue_Icons_Check(-1);
+    Os_Script_Load_Text("right down\nright up\n");
+    EXPECT_EQ(Menue_Icons_Check(-1), -2);
+    ASSERT_EQ(klicks.size(), 1u);
+    EXPECT_EQ(klicks[0].icon, ok);
+    EXPECT_EQ(klicks[0].flags, KLICK_LINKS);
+    Os_Script_Stop();
+}
+
+TEST_F(Event, TheTimeLimitDrawsItsBarAndEndsTheMenu)
+{
+    const uint16_t rot = Grafik_Farbe(9, 1, 1);
+    maus(300, 300);
+    Menue_Icons_Check(-1);
+    EXPECT_NE(seite0(0, 0), rot);  // no limit, no bar
+
+    Menue_Zeitlimit = 60000;
+    Menue_Startzeit = Timer_Get_Time() - 30000;
+    EXPECT_EQ(Menue_Icons_Check(-1), 0);
+    EXPECT_EQ(seite0(100, 0), rot);
+    EXPECT_NE(seite0(400, 0), rot);
+    Menue_Startzeit = Timer_Get_Time() - 60000;
+    EXPECT_EQ(Menue_Icons_Check(-1), -1);
+    EXPECT_EQ(seite0(637, 0), rot);
+
+    // Under a layer the time does not end the menu.
+    Menue_Screen_Icon_Hinzufuegen(flaeche(925, 100, 100, 50, 50, 22));
+    EXPECT_NE(Menue_Icons_Check(-1), -1);
+}
+
+TEST_F(Event, AWheelTurnScrollsAndHoldsTheCurrentIconForHalfASecond)
+{
+    Menue_Icon* x = knopf(930, 100, 100, 5);
+    Menue_Icon* y = knopf(931, 300, 100, 5);
+    maus(110, 105);
+    Menue_Icons_Check(-1);
+    ASSERT_EQ(Menue_Aktuelles_Icon, x);
+
+    // No scroll button on screen: the turn is dropped.
+    Win95_Eingabe.rad = 1;
+    Menue_Icons_Check(-1);
+    EXPECT_EQ(Win95_Eingabe.rad, 0);
+    EXPECT_EQ(Menue_Aktuelles_Icon, x);
+    EXPECT_EQ(Menue_Rad_Zeit, 0u);
+
+    Menue_Icon* knopf_s = flaeche(932, 600, 100, 10, 10, 5);
+    knopf_s->flags |= ICON_SCROLLBUTTON;
+    Menue_Screen_Icon_Hinzufuegen(knopf_s);
+    Win95_Eingabe.rad = 1;
+    Menue_Icons_Check(-1);
+    EXPECT_EQ(Win95_Eingabe.rad, 0);
+    EXPECT_NE(Menue_Rad_Zeit, 0u);
+    EXPECT_EQ(Menue_Aktuelles_Icon, nullptr);  // the button was scrolled, nothing is current
+
+    maus(310, 105);
+    Menue_Icons_Check(-1);
+    EXPECT_EQ(Menue_Aktuelles_Icon, nullptr);
+    Os_Clock_Advance(501);
+    Menue_Icons_Check(-1);
+    EXPECT_EQ(Menue_Aktuelles_Icon, y);
+}
+
+TEST_F(Event, ARightClickOnEmptySpaceEndsTheMenuOnlyWithoutAnActingTeam)
+{
+    knopf(940, 100, 100, 5);
+    maus(400, 400);
+    Menue_Icons_Check(-1);
+    Os_Script_Load_Text("right down\nright up\n");
+    EXPECT_EQ(Menue_Icons_Check(-1), -1);
+    Os_Script_Stop();
+    Aktuelles_Team = 2;
+    Os_Script_Load_Text("right down\nright up\n");
+    EXPECT_EQ(Menue_Icons_Check(-1), 2);
+    Os_Script_Stop();
+}
+
+TEST_F(Event, TheContinueIconEndsTheTurnOnlyInAGame)
+{
+    Menue_Icon* weiter = knopf(MENUE_WEITER_ICON, 597, 420, 5);
+    EXPECT_EQ(klicken(600, 430, true), 2);  // no game: an ordinary click
+    EXPECT_EQ(klicks.size(), 1u);
+    Eingang_Set_Spiel_Gestartet_Hook(gestartet);
+    EXPECT_EQ(klicken(600, 430, true), -1);
+    EXPECT_EQ(klicks.size(), 1u);
+    // In automatic mode the step presses it by itself.
+    maus(100, 300);
+    Menue_Icons_Check(-1);
+    Menue_Automatik_Bytes[0] = Menue_Automatik_Bytes[1] = 1;
+    EXPECT_EQ(Menue_Icons_Check(-1), -1);
+    (void)weiter;
+}
+
+// Each row of the pointer-shape table, first rule that applies.
+TEST_F(Event, PointerShapes)
+{
+    auto form = [&](Menue_Icon* i) {
+        maus(i->x + 2, i->y + 2, Menue_Gezogenes_Icon != nullptr);
+        Menue_Icons_Check(-1);
+        Menue_Icons_Check(-1);
+        return Menue_Zeiger_Form();
+    };
+    auto mit = [&](int16_t nummer, uint32_t flags, bool klick, bool kontext, uint16_t status = 0) {
+        Menue_Icon* i = flaeche(nummer, 100, 100, 40, 20, 5);
+        i->flags |= flags;
+        i->status = status;
+        if (klick) i->klick = merken;
+        if (kontext) i->kontext = [](Menue_Icon*) -> Menue_Kontextmenue* { return nullptr; };
+        Menue_Screen_Icon_Hinzufuegen(i);
+        int32_t f = form(i);
+        Menue_Icon_Entfernen(i);
+        return f;
+    };
+    EXPECT_EQ(mit(950, 0, true, true), 7);
+    EXPECT_EQ(mit(950, ICON_ZIEHBAR, true, false), 12);
+    EXPECT_EQ(mit(950, 0, true, false), 6);
+    EXPECT_EQ(mit(950, ICON_KEIN_KLICKZEIGER, true, false), 0);
+    EXPECT_EQ(mit(950, ICON_ZIEHBAR | ICON_RECHTE_TASTE, true, false), 14);
+    EXPECT_EQ(mit(950, ICON_RECHTE_TASTE, false, false), 8);
+    EXPECT_EQ(mit(950, ICON_ZIEHBAR, false, true), 13);
+    EXPECT_EQ(mit(950, ICON_ZIEHBAR, false, false), 10);
+    EXPECT_EQ(mit(950, 0, false, false), 0);
+    EXPECT_EQ(mit(950, ICON_ZEIGER_15, true, true), 15);
+    EXPECT_EQ(mit(950, 0, true, true, ICON_GESPERRT), 1);
+
+    maus(500, 300);
+    Menue_Icons_Check(-1);
+    EXPECT_EQ(Menue_Zeiger_Form(), 0);
+    Eingang_Set_Spiel_Gestartet_Hook(gestartet);
+    Menue_Icons_Check(-1);
+    EXPECT_EQ(Menue_Zeiger_Form(), 19);
+    Menue_Icon* weiter = knopf(MENUE_WEITER_ICON, 597, 420, 5);
+    EXPECT_EQ(form(weiter), 17);
+    Menue_Icon_Entfernen(weiter);
+
+    // Modal: anything below the layer shows the modal pointer, the layer's own icons theirs.
+    Menue_Icon* ebene = flaeche(951, 300, 300, 100, 50, 21);
+    Menue_Screen_Icon_Hinzufuegen(ebene);
+    Menue_Icon* unten = knopf(952, 20, 300, 5);
+    EXPECT_EQ(form(unten), 1);
+    Menue_Icon* oben = knopf(953, 310, 310, 22);
+    EXPECT_EQ(form(oben), 6);
+    Menue_Icon_Entfernen(ebene);
+    Menue_Icon_Entfernen(oben);
+
+    // While dragging: a scroll button or an icon without drag description shows the arrow, a
+    // fitting drop target 18, an icon that keeps the pointer keeps it, any other target 0.
+    static Menue_Move_Struktur passend{1, 0, nullptr, nullptr, {-1, 0, 0, 0}, nullptr, -1};
+    static Menue_Move_Struktur behalten{1, 0x80, nullptr, nullptr, {-1, 0, 0, 0}, nullptr, -1};
+    Menue_Icon* gezogen = flaeche(954, 0, 450, 10, 10, 5);
+    Menue_Icon* ziel = knopf(955, 200, 200, 5);
+    ziel->drop_typ = 1;
+    Menue_Gezogenes_Icon = gezogen;
+    EXPECT_EQ(form(ziel), 0);
+    gezogen->move = &passend;
+    EXPECT_EQ(form(ziel), 18);
+    gezogen->move = &behalten;
+    ziel->drop_typ = 2;
+    EXPECT_EQ(form(ziel), 18);
+    gezogen->move = &passend;
+    EXPECT_EQ(form(ziel), 0);
+    gezogen->flags |= ICON_SCROLLBUTTON;
+    ziel->drop_typ = 1;
+    EXPECT_EQ(form(ziel), 0);
+    Menue_Gezogenes_Icon = nullptr;
+}
+
+TEST_F(Event, EnteringAndLeavingATurn)
+{
+    Menue_Rein(5, 0);
+    EXPECT_EQ(Menue_Status.aktiv, 1);
+    EXPECT_EQ(Aktuelles_Team, 5);
+    EXPECT_EQ(Gegner_Team, -1);
+    EXPECT_EQ(Menue_Basis_Liste[0].kennung_1, 5);
+    EXPECT_EQ(Menue_Basis_Liste[1].kennung_1, -1);
+    EXPECT_NE(Menue_Basis_Liste[0].mausover, nullptr);
+    EXPECT_EQ(Menue_Basis_Liste[1].mausover, nullptr);
+    EXPECT_EQ(Menue_Screen_Icon_Ist_Vorhanden(723), 1);
+
+    // While the menu is on, entering again without force does nothing.
+    Menue_Rein(7, 0);
+    EXPECT_EQ(Aktuelles_Team, 5);
+    Aktuelles_Team_Seite = 1;
+    Menue_Rein(7, 1);
+    EXPECT_EQ(Menue_Basis_Liste[0].kennung_1, -1);
+    EXPECT_EQ(Menue_Basis_Liste[1].kennung_1, 7);
+
+    // A savegame loaded during a turn: the next step enters it again.
+    Menue_Status.wieder_rein = 1;
+    Menue_Status.startzeit = 1234;
+    Aktuelles_Team = 9;
+    EXPECT_EQ(Menue_Event_Schritt(1, -1), 1);
+    EXPECT_EQ(Menue_Status.team, 9);
+    EXPECT_EQ(Menue_Status.wieder_rein, 0);
+    EXPECT_EQ(Menue_Status.startzeit, 1234u);
+
+    Netz_Rolle = 1;
+    Menue_Raus();
+    EXPECT_EQ(Aktuelles_Team, 9);
+    EXPECT_EQ(Menue_Status.aktiv, 0);
+    EXPECT_EQ(Menue_Screen_Icon_Ist_Vorhanden(701), 0);
+    Menue_Rein(9, 0);
+    Netz_Rolle = 3;
+    EIGENER_SERVER = 1;
+    Menue_Raus();
+    EXPECT_EQ(Aktuelles_Team, -1);
+    EXPECT_EQ(Handelndes_Team, uint32_t(-1));
+    EXPECT_EQ(seite1(320, 240), 1);
+}

@@ -1,0 +1,229 @@
+// Icons on screen: the priority lists, the registry, bitmaps by source, the layer count, and
+// the byte image of a record.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "graphics/grafik_bitmap.h"
+#include "platform/disk.h"
+#include "platform/resfile.h"
+#include "toolkit/menue_intern.h"
+#include "toolkit/screen.h"
+#include "tools/datagen/resf_writer.h"
+#include "umgebung.h"
+
+namespace {
+
+int32_t eintraege(const Menue_Icon* icon)
+{
+    int32_t n = 0;
+    for (auto& liste : Menue_Icons.slot)
+        for (Menue_Icon* i : liste) n += i == icon;
+    return n;
+}
+
+int32_t belegt(int32_t p)
+{
+    int32_t n = 0;
+    for (Menue_Icon* i : Menue_Icons.slot[p]) n += i != nullptr;
+    return n;
+}
+
+}  // namespace
+
+using Icons = Toolkit_Test;
+
+TEST_F(Icons, PresentNumberIsMarkedNotFiledAgainAndHighPrioritiesGoTo26)
+{
+    Menue_Icon* a = flaeche(800, 10, 10, 20, 20, 5);
+    Menue_Screen_Icon_Hinzufuegen(a);
+    a->refresh = 0;
+    Menue_Screen_Icon_Hinzufuegen(a);
+    EXPECT_EQ(a->refresh, 1);
+    EXPECT_EQ(eintraege(a), 1);
+
+    Fehler_Capture f;
+    Menue_Icon* hoch = flaeche(801, 40, 10, 20, 20, 30);
+    Menue_Screen_Icon_Hinzufuegen(hoch);
+    EXPECT_TRUE(f.contains("Menue_Screen_Icon_Hinzufuegen: pri>MAX_SCREEN_ICON_PRIORITY!"));
+    EXPECT_EQ(belegt(26), 1);
+    EXPECT_EQ(Menue_Icons.slot[26][0], hoch);
+}
+
+// A full list must not lose the icon in the slot the next add would take.
+TEST_F(Icons, AFullPriorityRefusesTheNextIconAndKeepsAllItHolds)
+{
+    Fehler_Capture f;
+    for (int16_t n = 0; n < 599; ++n) Menue_Screen_Icon_Hinzufuegen(flaeche(n, 0, 0, 2, 2, 7));
+    EXPECT_FALSE(f.contains("Maximum erreicht!"));
+    Menue_Icon* letzter = flaeche(599, 0, 0, 2, 2, 7);
+    Menue_Screen_Icon_Hinzufuegen(letzter);
+    EXPECT_TRUE(f.contains("Menue_Screen_Icon_Hinzufuegen: Maximum erreicht!"));
+    f.texts.clear();
+    Menue_Icon* zuviel = flaeche(600, 0, 0, 2, 2, 7);
+    Menue_Screen_Icon_Hinzufuegen(zuviel);
+    EXPECT_TRUE(f.contains("Menue_Screen_Icon_Hinzufuegen: Maximum erreicht!"));
+    EXPECT_EQ(Menue_Screen_Icon_Ist_Vorhanden(600), 0);
+    EXPECT_EQ(belegt(7), 600);
+    for (int32_t n = 0; n < 600; ++n) ASSERT_EQ(Menue_Screen_Icon_Ist_Vorhanden(n), 1) << n;
+
+    // A removal frees a slot for exactly one more.
+    Menue_Screen_Icon_Loeschen(17, nullptr, 0);
+    Menue_Screen_Icon_Hinzufuegen(zuviel);
+    EXPECT_EQ(Menue_Screen_Icon_Ist_Vorhanden(600), 1);
+    EXPECT_EQ(belegt(7), 600);
+}
+
+TEST_F(Icons, ASecondRecordUnderAKnownNumberIsReportedAndTheFirstStaysRegistered)
+{
+    Menue_Icon* erster = flaeche(750, 10, 10, 20, 20, 5);
+    Menue_Icon* zweiter = flaeche(750, 50, 10, 20, 20, 5);
+    zweiter->hilfetext = "Zweiter Knopf";
+    Menue_Screen_Icon_Hinzufuegen(erster);
+    Menue_Screen_Icon_Loeschen(-1, erster, 0);
+    Fehler_Capture f;
+    Menue_Screen_Icon_Hinzufuegen(zweiter);
+    EXPECT_TRUE(f.contains("Icon Nr. 750 doppelt definiert!"));
+    EXPECT_TRUE(f.contains("Hilfet.=Zweiter Knopf"));
+    EXPECT_EQ(Menue_Screen_Icon_Aus_Nummer(750), erster);
+    EXPECT_EQ(Menue_Screen_Icon_Ist_Vorhanden(750), 1);
+    EXPECT_EQ(eintraege(zweiter), 1);
+}
+
+TEST_F(Icons, LookupsRefuseNumbersOutsideTheRangeBothWays)
+{
+    Fehler_Capture f;
+    EXPECT_EQ(Menue_Screen_Icon_Ist_Vorhanden(-1), 0);
+    EXPECT_EQ(Menue_Screen_Icon_Ist_Vorhanden(2701), 0);
+    EXPECT_EQ(Menue_Screen_Icon_Aus_Nummer(-5), nullptr);
+    EXPECT_EQ(Menue_Screen_Icon_Aus_Nummer(2701), nullptr);
+    EXPECT_TRUE(f.contains("Menue_Screen_Icon_Ist_Vorhanden: Nr= -1"));
+    EXPECT_TRUE(f.contains("Menue_Screen_Icon_Aus_Nummer: Nr= 2701"));
+    Menue_Screen_Icon_Aktiv_Setzen(1, -3);
+    Menue_Screen_Icon_Loeschen(3000, nullptr, 0);
+    EXPECT_TRUE(f.contains("Menue_Screen_Icon_Loeschen: s_icon=NULL!"));
+    Menue_Icon* ohne_nummer = flaeche(-7, 0, 0, 4, 4, 1);
+    Menue_Screen_Icon_Hinzufuegen(ohne_nummer);
+    EXPECT_TRUE(f.contains("screen_icon_nr>ANZ_SCREEN_ICONS"));
+    EXPECT_EQ(eintraege(ohne_nummer), 0);
+}
+
+// Code 9043: standard file 1, entry 1043.
+TEST_F(Icons, AResourceCodeNamesTheEntryOfItsStandardFile)
+{
+    Resf_Datei d;
+    Resf_Bitmap b;
+    b.width = 12;
+    b.height = 9;
+    b.pixels.assign(12 * 9 * 2, 0x11);
+    Resf_Setzen(d, 1043, 14, Resf_Bitmap_Daten(b));
+    std::string pfad = std::string(DORVIN_BINARY_DIR) + "/toolkit_icon_9043_" + std::to_string(getpid()) + ".res";
+    ASSERT_TRUE(Resf_Schreiben(d, pfad));
+    int32_t h = Init_ResFile(pfad.c_str());
+    ASSERT_GT(h, 2);  // beyond the first files: entry numbers are index positions
+    int32_t vorher = ResFile_Handles[1].handle;
+    ResFile_Handles[1].handle = h;
+
+    Menue_Icon* i = neu(Menue_Icon_Vorlage(820, 9043, 0, 100, 100, 1, 1, 5, 255));
+    Menue_Screen_Icon_Hinzufuegen(i);
+    ASSERT_NE(i->bitmap, nullptr);
+    EXPECT_EQ(i->bitmap->width, 12u);
+    EXPECT_EQ(i->bitmap->height, 9u);
+    EXPECT_EQ(i->breite, 12);
+    EXPECT_EQ(Menue_Screen_Icon_Slave_Rastport(i), i->bitmap);
+
+    ResFile_Handles[1].handle = vorher;
+    DeInit_ResFile(h);
+    std::remove(pfad.c_str());
+}
+
+TEST_F(Icons, RemovingTheLastLayerDimsTheScreenForTheNextOne)
+{
+    Menue_Icon* a = neu(Menue_Icon_Vorlage(830, -1, ICON_EBENE, 100, 100, 50, 50, 21, 9));
+    Menue_Icon* b = neu(Menue_Icon_Vorlage(831, -1, ICON_EBENE, 200, 100, 50, 50, 21, 9));
+    Menue_Screen_Icon_Hinzufuegen(a);
+    Menue_Screen_Icon_Hinzufuegen(b);
+    EXPECT_EQ(Menue_Modal_Tiefe(), 2);
+    Menue_Icons.abgedunkelt = 0;
+    Menue_Screen_Icon_Loeschen(-1, a, 0);
+    EXPECT_EQ(Menue_Icons.abgedunkelt, 0);
+    Menue_Screen_Icon_Loeschen(-1, b, 8);
+    EXPECT_EQ(Menue_Modal_Tiefe(), 0);
+    EXPECT_EQ(Menue_Icons.abgedunkelt, 1);
+}
+
+// Removing an own-bitmap icon frees its bitmap; the registry still answers for the number, and
+// adding it again makes a fresh one.
+TEST_F(Icons, RemovalFreesOwnBitmapsButKeepsTheRegistryRecord)
+{
+    Menue_Icon* i = flaeche(840, 10, 10, 16, 8, 3, 14);
+    Menue_Screen_Icon_Hinzufuegen(i);
+    ASSERT_NE(i->bitmap, nullptr);
+    Menue_Screen_Icon_Loeschen(840, nullptr, 16);
+    EXPECT_EQ(i->bitmap, nullptr);
+    EXPECT_EQ(Menue_Register(840)->bitmap, nullptr);
+    EXPECT_EQ(Menue_Screen_Icon_Aus_Nummer(840), i);
+    Menue_Screen_Icon_Hinzufuegen(i);
+    EXPECT_NE(i->bitmap, nullptr);
+
+    Fehler_Capture f;
+    Menue_Screen_Icon_Loeschen(-1, i, 3);
+    EXPECT_TRUE(f.contains("Menue_Screen_Icon_Loeschen: falscher Modus!"));
+    EXPECT_EQ(Menue_Screen_Icon_Ist_Vorhanden(840), 1);
+}
+
+TEST(IconAbbild, RoundTripsWithSizeAndOffsetsPinnedAndNoAddressInTheBytes)
+{
+    static_assert(MENUE_ICON_BYTES == 92);
+    Menue_Icon i = Menue_Icon_Vorlage(0x0123, 6049, 0x02080044u, -12, 470, 40, 32, 24, 41);
+    i.bereich[0] = 1, i.bereich[1] = 2, i.bereich[2] = 630, i.bereich[3] = 470;
+    i.drop_typ = -3;
+    i.refresh = 0x18;
+    i.status = 0x8102;
+    i.hilfesound = 361;
+    i.glow_gruppe = -70000;
+    i.verknuepft = 719;
+    i.kennung_1 = 717;
+    i.kennung_2 = 0x1010;
+    // Addresses whose bytes would be easy to see if any reached the image.
+    void* unsinn = reinterpret_cast<void*>(uintptr_t(0xA5A5A5A5A5A5A5A5ull));
+    i.gesichter = static_cast<const uint16_t*>(unsinn);
+    i.daten = unsinn;
+    i.hilfetext = static_cast<const char*>(unsinn);
+    i.klick = reinterpret_cast<Menue_Klick_Prozedur>(unsinn);
+    i.bitmap = static_cast<Rastport*>(unsinn);
+    i.mausover = reinterpret_cast<Menue_Mausover_Prozedur>(unsinn);
+
+    uint8_t bytes[MENUE_ICON_BYTES + 4];
+    std::memset(bytes, 0xEE, sizeof bytes);
+    Menue_Icon_Abbild_Schreiben(i, bytes);
+    EXPECT_EQ(bytes[MENUE_ICON_BYTES], 0xEE);  // nothing beyond 92 bytes
+    EXPECT_EQ(bytes[0], 0x23);
+    EXPECT_EQ(bytes[1], 0x01);
+    EXPECT_EQ(bytes[48], 1);
+    EXPECT_EQ(bytes[49] | bytes[50] | bytes[51], 0);
+    for (uint8_t b : bytes) EXPECT_NE(b, 0xA5);
+    for (uint32_t wort : {16u, 28u, 32u, 40u, 48u, 52u, 60u, 72u, 76u})
+        EXPECT_LE(Disk_LE32_Lesen(bytes + wort), 1u) << wort;
+    for (uint32_t luecke : {2u, 3u, 46u, 47u, 57u, 58u, 59u, 70u, 71u, 90u, 91u}) EXPECT_EQ(bytes[luecke], 0) << luecke;
+
+    Menue_Icon_Abbild a{};
+    ASSERT_TRUE(Menue_Icon_Abbild_Lesen(bytes, MENUE_ICON_BYTES, &a));
+    EXPECT_EQ(a.icon.nummer, 0x0123);
+    EXPECT_EQ(a.icon.x, -12);
+    EXPECT_EQ(a.icon.glow_gruppe, -70000);
+    EXPECT_EQ(a.icon.klick, nullptr);
+    EXPECT_EQ(a.zeiger, ABBILD_GESICHTER | ABBILD_DATEN | ABBILD_HILFETEXT | ABBILD_KLICK | ABBILD_BITMAP | ABBILD_MAUSOVER);
+    uint8_t wieder[MENUE_ICON_BYTES];
+    Menue_Icon_Abbild_Schreiben(a, wieder);
+    EXPECT_EQ(std::memcmp(bytes, wieder, MENUE_ICON_BYTES), 0);
+
+    // A word that a damaged file fills with anything only counts as set.
+    Disk_LE32_Setzen(bytes + 52, 0xDEADBEEF);
+    ASSERT_TRUE(Menue_Icon_Abbild_Lesen(bytes, MENUE_ICON_BYTES, &a));
+    EXPECT_TRUE(a.zeiger & ABBILD_REFRESH);
+    EXPECT_FALSE(Menue_Icon_Abbild_Lesen(bytes, MENUE_ICON_BYTES - 1, &a));
+    EXPECT_FALSE(Menue_Icon_Abbild_Lesen(nullptr, MENUE_ICON_BYTES, &a));
+}

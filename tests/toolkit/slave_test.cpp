@@ -1,0 +1,100 @@
+// Slave rastports: made on first use from their descriptors, replaced under the icons that
+// show them, freed at the start of a turn but for the kept ones.
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/handle.h"
+#include "toolkit/screen.h"
+#include "toolkit/slave.h"
+#include "umgebung.h"
+
+using Slaves = Toolkit_Test;
+
+TEST_F(Slaves, BadNumbersAndBadCodesGiveNoBitmap)
+{
+    Fehler_Capture f;
+    EXPECT_EQ(Menue_Get_Slave_Rastport(450), nullptr);
+    EXPECT_EQ(Menue_Get_Slave_Rastport(-1), nullptr);
+    EXPECT_TRUE(f.contains("Menue_Get_Slave_Rastport: slave_nr=450!"));
+    EXPECT_TRUE(f.contains("Menue_Get_Slave_Rastport: slave_nr=-1!"));
+
+    Slave_Rastport falsch{1234, 0, 0, 0, -1, {0, 0}};
+    Menue_Change_Slave_Rastport(120, &falsch);
+    EXPECT_EQ(Menue_Get_Slave_Rastport(120), nullptr);
+    EXPECT_TRUE(f.contains("Slave_RP 120: Falsche Icon-Nr (1234)!"));
+}
+
+// A slave that was never made only takes the new code; it is made from it when first asked for.
+TEST_F(Slaves, ChangingASlaveNeverMadeOnlyRecordsTheCode)
+{
+    Slave_Rastport kasten{MENUE_RESSOURCE_CODE + MENUE_SLAVE_BILD_BASIS + 48, 1, 1, 0, -1, {0, 0}};
+    Menue_Change_Slave_Rastport(130, &kasten);
+    EXPECT_EQ(kasten.breite, 1);  // nothing was loaded
+    EXPECT_EQ(Menue_Slave_Beschreibung(130)->code, kasten.code);
+    Rastport* b = Menue_Get_Slave_Rastport(130);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->width, 40u);
+    EXPECT_EQ(b->height, 32u);
+    EXPECT_EQ(Menue_Slave_Beschreibung(130)->breite, 40);
+}
+
+// Two icons on one plain slave; after the change both show the new picture at the next refresh.
+TEST_F(Slaves, AfterAChangeEveryIconOfTheOldBitmapShowsTheNewOne)
+{
+    Menue_Icon* a = neu(Menue_Icon_Vorlage(850, 60, ICON_SLAVE, 20, 60, 0, 0, 4, 255));
+    Menue_Icon* b = neu(Menue_Icon_Vorlage(851, 60, ICON_SLAVE, 20, 100, 0, 0, 4, 255));
+    Menue_Screen_Icon_Hinzufuegen(a);
+    Menue_Screen_Icon_Hinzufuegen(b);
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    Rastport* alt = Menue_Get_Slave_Rastport(60);
+    ASSERT_EQ(a->bitmap, alt);
+    EXPECT_EQ(seite0(25, 105), Grafik_Farbe(9, 1, 1));
+
+    Slave_Rastport kasten{MENUE_RESSOURCE_CODE + MENUE_SLAVE_BILD_BASIS + 49, 0, 0, 0, -1, {0, 0}};
+    Menue_Change_Slave_Rastport(60, &kasten);
+    Rastport* jetzt = Menue_Get_Slave_Rastport(60);
+    EXPECT_EQ(kasten.breite, 40);
+    EXPECT_EQ(a->bitmap, jetzt);
+    EXPECT_EQ(b->bitmap, jetzt);
+    a->refresh = b->refresh = 1;
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    for (int32_t y = 0; y < 32; ++y)
+        for (int32_t x = 0; x < 40; ++x) {
+            uint16_t p = Grafik_Pixel_Lesen(jetzt, x, y);
+            if (!p) continue;  // see-through
+            ASSERT_EQ(seite0(20 + x, 60 + y), p) << x << "," << y;
+            ASSERT_EQ(seite0(20 + x, 100 + y), p) << x << "," << y;
+        }
+}
+
+TEST_F(Slaves, TheTurnStartFreesAllButTheKeptOnes)
+{
+    uint32_t griffe[6];
+    const int32_t nummern[6] = {1, 2, 3, 4, 60, 442};
+    for (int i = 0; i < 6; ++i) {
+        Rastport* b = Menue_Get_Slave_Rastport(nummern[i]);
+        ASSERT_NE(b, nullptr) << nummern[i];
+        griffe[i] = Handle_Registrieren(b, Handle_Art::Bild);
+    }
+    Menue_Rein(-1, 0);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(Handle_Aufloesen(griffe[i], Handle_Art::Bild) != nullptr, nummern[i] <= 3) << nummern[i];
+    Menue_Raus();  // frees the rest
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(Handle_Aufloesen(griffe[i], Handle_Art::Bild), nullptr);
+}
+
+// Plain slaves are filled with their colour; the one the menu background shows before a game
+// is a picture that leaves the rest of the screen to the background.
+TEST_F(Slaves, PlainSlavesAreFilledAndPicturesAreSeeThroughWhereTheyShowNothing)
+{
+    Rastport* flaeche = Menue_Get_Slave_Rastport(442);
+    ASSERT_NE(flaeche, nullptr);
+    EXPECT_EQ(flaeche->width, 235u);
+    EXPECT_EQ(Grafik_Pixel_Lesen(flaeche, 100, 50), Grafik_Farbe(9, 1, 1));
+    Rastport* vorher = Menue_Get_Slave_Rastport(53);
+    ASSERT_NE(vorher, nullptr);
+    EXPECT_EQ(vorher->width, 640u);
+    ASSERT_NE(vorher->mask, nullptr);
+    EXPECT_EQ(Grafik_Pixel_Lesen(vorher, 5, 5), 0);
+    EXPECT_NE(Grafik_Pixel_Lesen(vorher, 320, 240), 0);
+}

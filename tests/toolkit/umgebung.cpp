@@ -1,0 +1,148 @@
+#include "umgebung.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "database/manager.h"
+#include "gameflow/eingang.h"
+#include "gameflow/globals.h"
+#include "graphics/font.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/display.h"
+#include "platform/exit.h"
+#include "platform/os/os.h"
+#include "platform/os/os_intern.h"
+#include "platform/resfile.h"
+#include "platform/win95.h"
+#include "toolkit/dienste.h"
+#include "toolkit/event.h"
+#include "toolkit/screen.h"
+
+namespace fs = std::filesystem;
+
+std::map<std::pair<int32_t, int32_t>, uint32_t> Toolkit_Test::knoepfe;
+
+namespace {
+
+std::string daten_ordner;
+
+// The builder's files, once per build of the builder: a folder named after its binary's time.
+void daten_erzeugen()
+{
+    std::string builder = std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen";
+    auto zeit = fs::last_write_time(builder).time_since_epoch().count();
+    daten_ordner = std::string(DORVIN_BINARY_DIR) + "/toolkit_test_daten_" + std::to_string(zeit);
+    // Folders of earlier builds of the builder are of no use any more.
+    std::error_code alt;
+    for (const auto& e : fs::directory_iterator(DORVIN_BINARY_DIR, alt)) {
+        std::string name = e.path().string();
+        if (e.path().filename().string().rfind("toolkit_test_daten_", 0) == 0 && name.rfind(daten_ordner, 0) != 0)
+            fs::remove_all(e.path(), alt);
+    }
+    if (fs::exists(daten_ordner + "/resfile/resf_scr.res")) return;
+    // Tests run in parallel processes: each builds its own copy and the first to finish wins.
+    std::string eigen = daten_ordner + ".tmp" + std::to_string(getpid());
+    std::string befehl = builder + " resfiles --ziel " + eigen + " > /dev/null";
+    ASSERT_EQ(std::system(befehl.c_str()), 0);
+    std::error_code fehler;
+    fs::rename(eigen, daten_ordner, fehler);
+    if (fehler) fs::remove_all(eigen, fehler);
+    ASSERT_TRUE(fs::exists(daten_ordner + "/resfile/resf_scr.res"));
+}
+
+class Umgebung : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        daten_erzeugen();
+        std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", daten_ordner.c_str());
+        std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", daten_ordner.c_str());
+        for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
+        ASSERT_EQ(Init_System_Dateien(), 1);
+        Bildschirm_Modus = 101;
+        ASSERT_EQ(Grafik_Screen_Init(640, 480, 16), 1);
+        Grafik_Init();
+    }
+    void TearDown() override
+    {
+        Font_Alle_Freigeben();
+        Grafik_Screen_DeInit();
+        DeInit_System_Dateien();
+    }
+};
+
+[[maybe_unused]] ::testing::Environment* const umgebung = ::testing::AddGlobalTestEnvironment(new Umgebung);
+
+uint32_t knopf_lesen(int32_t team, int32_t icon)
+{
+    auto it = Toolkit_Test::knoepfe.find({team, icon});
+    return it == Toolkit_Test::knoepfe.end() ? 0 : it->second;
+}
+void knopf_schreiben(int32_t team, int32_t icon, uint32_t wert) { Toolkit_Test::knoepfe[{team, icon}] = wert; }
+
+}  // namespace
+
+const char* Toolkit_Test_Daten() { return daten_ordner.c_str(); }
+
+void Toolkit_Test::SetUp()
+{
+    Programm_Ende = 0;
+    Netz_Rolle = 0;
+    EIGENER_SERVER = 0;
+    Aktuelles_Team = -1;
+    Aktuelles_Team_Seite = 0;
+    Handelndes_Team = 0;
+    knoepfe.clear();
+    Manager_Icon_Set_Hook(knopf_lesen, knopf_schreiben);
+    Eingang_Set_Spiel_Gestartet_Hook(nullptr);
+    Menue_Status = Menue_Status_Record{};
+    Menue_Zeitlimit = 0;
+    Menue_Rad_Zeit = 0;
+    Win95_Eingabe.rad = 0;
+    Menue_Automatik_Bytes[0] = Menue_Automatik_Bytes[1] = 0;
+    Menue_Merker_Setzen(0);
+    maus(0, 0);
+    Menue_Register_Leeren();
+    Menue_Init(1);
+    // The menu's own base icons are not part of these tests.
+    Menue_Bereich_Loeschen(0x45, -9999, -9999, 9999, 9999);
+    Menue_Aktuelles_Icon = Menue_Gezogenes_Icon = nullptr;
+    Menue_Icons_Check(-1);
+}
+
+void Toolkit_Test::TearDown()
+{
+    Os_Script_Stop();
+    Menue_Speicher_Befreien(7);
+    Menue_Register_Leeren();
+    Menue_Aktuelles_Icon = Menue_Gezogenes_Icon = nullptr;
+    Manager_Icon_Set_Hook(nullptr, nullptr);
+    Eingang_Set_Spiel_Gestartet_Hook(nullptr);
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_MENUE, nullptr);
+    maus(0, 0);
+    Programm_Ende = 0;
+}
+
+Menue_Icon* Toolkit_Test::neu(const Menue_Icon& vorlage)
+{
+    icons_.push_back(vorlage);
+    return &icons_.back();
+}
+
+Menue_Icon* Toolkit_Test::flaeche(int16_t nummer, int16_t x, int16_t y, uint16_t w, uint16_t h, int8_t pri, uint8_t farbe)
+{
+    return neu(Menue_Icon_Vorlage(nummer, -1, 0, x, y, w, h, pri, farbe));
+}
+
+void Toolkit_Test::maus(int32_t x, int32_t y, bool links, bool rechts)
+{
+    Os_Input_Set_Mouse(x, y);
+    Os_Input_Set_Buttons(links, rechts);
+}
+
+uint16_t Toolkit_Test::seite0(int32_t x, int32_t y) { return Grafik_Pixel_Lesen(Grafik_Seite_0, x, y); }
+uint16_t Toolkit_Test::seite1(int32_t x, int32_t y) { return Grafik_Pixel_Lesen(Grafik_Seite_1, x, y); }

@@ -1,0 +1,103 @@
+#include "toolkit/dienste.h"
+
+#include "graphics/font.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_screen.h"
+#include "platform/print.h"
+#include "platform/resfile.h"
+#include "platform/win95.h"
+#include "toolkit/menue_intern.h"
+#include "toolkit/screen.h"
+
+UI_Farbe UI_Farbtabelle[UI_FARBEN];
+uint8_t Menue_Automatik_Bytes[2] = {0, 0};
+
+namespace {
+
+struct Vorgabe {
+    int8_t r, g, b;   // -1: no colour of its own
+    int32_t staerke;
+};
+constexpr Vorgabe VORGABEN[UI_FARBEN] = {
+    {0, 7, 0, 65},     {0, 0, 7, 65},     {7, 0, 0, 75},     {6, 0, 6, 65},     {0, 6, 0, 65},
+    {13, 13, 0, 65},   {15, 15, 15, 128}, {1, 1, 1, 64},     {13, 1, 1, 66},    {9, 1, 1, 66},
+    {4, 0, 0, 66},     {11, 11, 15, 66},  {6, 6, 15, 66},    {0, 0, 15, 66},    {15, 15, 0, 66},
+    {10, 10, 0, 66},   {9, 9, 0, 66},     {5, 15, 6, 66},    {2, 10, 2, 66},    {0, 4, 0, 66},
+    {-1, 0, 0, 0},     {2, 2, 10, 28},    {2, 2, 10, 42},    {9, 1, 1, 28},     {-1, 0, 0, -1},
+    {-1, 0, 0, -1},    {0, 0, 14, 65},    {0, 0, 10, 65},    {0, 0, 5, 65},     {14, 0, 0, 65},
+    {10, 0, 0, 65},    {5, 0, 0, 65},     {13, 13, 15, 100}, {10, 10, 15, 100}, {7, 7, 15, 100},
+    {12, 12, 15, 100}, {8, 8, 15, 100},   {4, 4, 15, 100},   {10, 10, 10, 100}, {8, 8, 8, 100},
+    {6, 6, 6, 100},    {15, 11, 5, 100},  {9, 8, 15, 100},   {7, 7, 14, 100},   {15, 12, 0, 0},
+    {15, 10, 0, 0},    {14, 8, 0, 0},
+};
+
+uint8_t merker = 0;
+
+}  // namespace
+
+void Menue_Farben_Init()
+{
+    for (int32_t i = 0; i < UI_FARBEN; ++i) {
+        const Vorgabe& v = VORGABEN[i];
+        UI_Farbtabelle[i].staerke = uint32_t(v.staerke);
+        if (v.r >= 0) UI_Farbtabelle[i].farbe = Grafik_Farbe(uint32_t(v.r), uint32_t(v.g), uint32_t(v.b));
+        else UI_Farbtabelle[i].farbe = v.staerke == -1 ? 0xFFFFFFFFu : 0;
+    }
+}
+
+bool Menue_Farbe_Holen(int32_t index, uint32_t* farbe, uint32_t* staerke)
+{
+    if (index < 0 || index >= UI_FARBEN) {
+        Print_Fehler("Menue_Farbe_Holen: index=%d!", index);
+        return false;
+    }
+    if (farbe) *farbe = UI_Farbtabelle[index].farbe;
+    if (staerke) *staerke = UI_Farbtabelle[index].staerke;
+    return true;
+}
+
+uint8_t Menue_Automatik_Aktiv(int32_t welches) { return Menue_Automatik_Bytes[welches == 1 ? 1 : 0]; }
+
+void Menue_Merker_Setzen(uint8_t wert) { merker = wert; }
+uint8_t Menue_Merker() { return merker; }
+
+void Menue_Schirm_Aufhellen(Rastport* gesichert, uint8_t seite)
+{
+    if (!Menue_Icons.abgedunkelt) return;
+    Menue_Icons.abgedunkelt = 0;
+    if (seite) Grafik_Screen_Seite_Waehlen(1);
+    if (gesichert && Grafik_Render_Ziel)
+        Grafik_Blit_Abdunkeln(gesichert, 0, 0, int32_t(gesichert->width), 480, Grafik_Render_Ziel, 0, 0, 60);
+    if (seite) Grafik_Screen_Seite_Zeigen(1);
+}
+
+void Menue_Titelbild_Zeigen()
+{
+    if (!Grafik_Render_Ziel || ResFile_Handles[0].handle < 0) return;
+    auto* bild = static_cast<Rastport*>(Load_Resource(ResFile_Handles[0].handle, 1048, Grafik_Render_Ziel->depth, nullptr));
+    if (bild) Grafik_Blit(bild, 0, 0, 640, 480, Grafik_Render_Ziel, 0, 0);
+    Grafik_Bitmap_Freigeben(bild);
+    Grafik_Printf(Grafik_Render_Ziel, Font(11), "^c%05d%s", 0, 8, int(Grafik_Farbe(15, 15, 15)), WIN95_FENSTER_TITEL);
+}
+
+Rastport* Menue_Get_Hintergrund() { return Menue_Status.hintergrund; }
+
+void Menue_Icon_Doppelt_Pruefen(int32_t nummer, const Menue_Icon* icon)
+{
+    if (!icon || !Menue_Nummer_Gueltig(nummer)) return;
+    const Menue_Icon* da = Menue_Icons.reg[nummer].icon;
+    if (!da || da == icon) return;
+    Print_Log(0, "Icon Nr. %d doppelt definiert!", nummer);
+    Print_Log(0, "%s", nummer < 801 ? "Ersteller: System\n" : nummer < 2001 ? "Ersteller: Rilo\n"
+                       : nummer < 2501 ? "Ersteller: Pallum\n" : "Ersteller: Sefo\n");
+    if (icon->hilfetext && *icon->hilfetext) Print_Log(0, "Hilfet.=%s", icon->hilfetext);
+    else Print_Log(0, "Kein Hilfetext!");
+}
+
+// Stored scroll positions come with the menu services; until then a button stays where it is.
+void Menue_Scrollbuttonpos_Zuweisen(Menue_Icon*) {}
+
+void Menue_Leiste_Icons_Vorbelegen(Manager_Icon_Zustand*) {}

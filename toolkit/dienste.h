@@ -1,0 +1,45 @@
+// Small services of the menu module: the UI colour table, the automatic mode and the menu
+// mark, the title picture, the dimmed screen behind layers, the duplicate report.
+#pragma once
+#include <cstdint>
+
+struct Rastport;
+struct Menue_Icon;
+
+// 47 entries: a pixel value made at start-up and a strength the icon blit tints faces with.
+// Entry 20 keeps pixel 0; entries 24 and 25 are -1 in both words (no colour).
+constexpr int32_t UI_FARBEN = 47;
+struct UI_Farbe {
+    uint32_t farbe;
+    uint32_t staerke;
+};
+extern UI_Farbe UI_Farbtabelle[UI_FARBEN];
+// Colour of the text of disabled icons; the value text's on and off colours.
+constexpr int32_t UI_FARBE_GESPERRT = 43;
+
+void Menue_Farben_Init();
+// Reads an entry; false (outputs untouched) for a bad index.
+bool Menue_Farbe_Holen(int32_t index, uint32_t* farbe, uint32_t* staerke);
+
+// The two automatic-mode bytes, set and cleared together by the menu services.
+extern uint8_t Menue_Automatik_Bytes[2];
+// Byte 0 (also for -1) or byte 1 of the automatic mode.
+uint8_t Menue_Automatik_Aktiv(int32_t welches);
+// The menu mark: the turn ends at the next continue, as in automatic mode.
+void Menue_Merker_Setzen(uint8_t wert);
+uint8_t Menue_Merker();
+// Presets the icon states of the sub-menu bar (icons 2502-2584) in a new manager's block; the
+// bar comes with the menu bar, until then nothing is preset.
+struct Manager_Icon_Zustand;
+void Menue_Leiste_Icons_Vorbelegen(Manager_Icon_Zustand* zustand);
+
+// When the screen is to be dimmed: the saved screen goes back darkened, and is shown (with
+// seite set, on the back page).
+void Menue_Schirm_Aufhellen(Rastport* gesichert, uint8_t seite);
+// The 640 x 480 title picture with the program's version on the render target.
+void Menue_Titelbild_Zeigen();
+Rastport* Menue_Get_Hintergrund();
+// Logs a second record under a registered number with its owner and help text.
+void Menue_Icon_Doppelt_Pruefen(int32_t nummer, const Menue_Icon* icon);
+// Puts a scroll button at the position stored for the acting manager (menu services).
+void Menue_Scrollbuttonpos_Zuweisen(Menue_Icon* icon);

@@ -1,0 +1,583 @@
+#include "toolkit/event.h"
+
+#include "database/manager.h"
+#include "database/team.h"
+#include "gameflow/eingang.h"
+#include "gameflow/globals.h"
+#include "gameflow/highscore.h"
+#include "graphics/font.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/maus.h"
+#include "platform/print.h"
+#include "platform/soundeffekt.h"
+#include "platform/timer.h"
+#include "platform/wert.h"
+#include "platform/win95.h"
+#include "platform/zufall.h"
+#include "toolkit/dienste.h"
+#include "toolkit/hilfe.h"
+#include "toolkit/mausover.h"
+#include "toolkit/menue_intern.h"
+#include "toolkit/optionen.h"
+#include "toolkit/popup.h"
+#include "toolkit/runde.h"
+#include "toolkit/screen.h"
+#include "toolkit/scroll.h"
+#include "toolkit/ziehen.h"
+
+Menue_Icon* Menue_Aktuelles_Icon = nullptr;
+Menue_Icon* Menue_Gezogenes_Icon = nullptr;
+Rastport* Menue_Zieh_Bild = nullptr;
+Rastport* Menue_Zieh_Hintergrund = nullptr;
+int32_t Menue_Zieh_Versatz[2] = {0, 0};
+int32_t Menue_Letzte_Mauspos[2] = {0, 0};
+uint8_t Menue_Modal_Aktiv = 0;
+int32_t Menue_Hover_Rechteck[4] = {0, 0, 0, 0};
+uint8_t Menue_Hilfe_Status = 0;
+int32_t Menue_Glow_Stufe = 0;
+uint32_t Menue_Rad_Zeit = 0;
+uint32_t Menue_Zeitlimit = 0;
+uint32_t Menue_Startzeit = 0;
+int32_t Menue_Wippe_Verzoegerung = 250;
+int32_t Menue_Wippe_Schritt = 10;
+
+namespace {
+
+constexpr int32_t MAX_KANDIDATEN = 700;
+constexpr int32_t MAX_GLOW = 19;
+constexpr uint16_t GESPERRT = ICON_GESPERRT | ICON_GESPERRT_2;
+
+// Time since the current icon changed or was clicked.
+uint32_t stoppuhr = 0;
+int32_t zeiger_form = 0;
+int32_t balken_x = -1;
+// The click sound of the last real click; a forced click plays it again.
+int32_t letzter_klang = 4;
+Menue_Icon* letzter_klick = nullptr;
+uint32_t letzte_flags = 0;
+
+struct Schritt {
+    int32_t x = 0, y = 0, tasten = 0;
+    uint32_t jetzt = 0;
+    uint8_t einstellung = 5;
+    bool oben = false;                 // a top layer (priority 24 or more) was met
+    Menue_Icon* modal = nullptr;
+    int32_t modal_rechteck[4] = {};    // x1, y1, x2, y2, closed
+    Menue_Icon* kandidaten[MAX_KANDIDATEN];
+    int32_t anzahl = 0;
+    Menue_Icon* glow[MAX_GLOW];
+    int32_t glows = 0;
+};
+
+uint8_t hilfe_einstellung()
+{
+    if (Aktuelles_Team < 0) return 5;
+    const auto* b = static_cast<const uint8_t*>(Team_Zeiger(309, Aktuelles_Team, nullptr, 0));
+    return b ? b[0] : 5;
+}
+
+bool im_bereich(const Menue_Icon* i, int32_t x, int32_t y)
+{
+    return x >= i->bereich[0] && x <= i->bereich[2] && y >= i->bereich[1] && y <= i->bereich[3];
+}
+
+bool getroffen(const Menue_Icon* i, int32_t x, int32_t y)
+{
+    if (!im_bereich(i, x, y)) return false;
+    if ((i->flags & ICON_PIXELGENAU) && !(i->flags & ICON_SLAVE_FEST)) return Maus_Over_Bild(i->bitmap, i->x, i->y) != 0;
+    return x >= i->x && x < i->x + i->breite && y >= i->y && y < i->y + i->hoehe;
+}
+
+bool ueberdeckt(const Menue_Icon* i, const Schritt& st)
+{
+    const int32_t* m = st.modal_rechteck;
+    return i->x <= m[2] && i->x + i->breite >= m[0] && i->y <= m[3] && i->y + i->hoehe >= m[1];
+}
+
+void kandidat(Schritt& st, Menue_Icon* icon)
+{
+    if (st.anzahl >= MAX_KANDIDATEN) {
+        Print_Fehler("Menue_Icons_Check: neue_gefunden zu klein!\n");
+        return;
+    }
+    st.kandidaten[st.anzahl++] = icon;
+}
+
+void warte_tasten_los()
+{
+    while (Maus_Get_Tasten() != 0 && !Programm_Ende) {
+    }
+}
+
+void strip_loeschen(int32_t hoehe)
+{
+    if (Grafik_Render_Ziel) Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, 60, 490, 550, hoehe, 0);
+}
+
+void verlassen(uint32_t code)
+{
+    Menue_Hilfe_Status = 0;
+    Menue_Hilfe_Schliessen();
+    if (Menue_Aktuelles_Icon && !Menue_Gezogenes_Icon) Menue_Glow_Beenden();
+    strip_loeschen(12);
+    if (!Menue_Modal_Aktiv && !Menue_Gezogenes_Icon && Menue_Aktuelles_Icon)
+        Menue_Mouse_Not_Over_Info(Menue_Aktuelles_Icon, nullptr, 0, 1, code);
+    Menue_Wippe_Zuruecksetzen(Menue_Aktuelles_Icon);
+}
+
+bool spiel_laeuft() { return Eingang_Get_Spiel_Gestartet(); }
+
+bool automatik() { return Menue_Automatik_Aktiv(0) || Menue_Merker(); }
+
+// Draws the icon on the back page and carries its rectangle onto the screen at once.
+void sofort_zeichnen(Menue_Icon* icon)
+{
+    Grafik_Screen_Seite_Waehlen(1);
+    Menue_Screen_Icon_Zeichnen(icon);
+    if (Grafik_Render_Ziel == Grafik_Seite_1 && Grafik_Seite_0)
+        Grafik_Blit(Grafik_Seite_1, icon->x, icon->y, icon->breite, icon->hoehe, Grafik_Seite_0, icon->x, icon->y);
+}
+
+// The click part of the dispatch: the click procedure of the current icon.
+int8_t klick(Schritt& st, Menue_Icon* icon, bool erzwungen)
+{
+    verlassen(0x20);
+    if (!erzwungen && (icon->flags & ICON_ZIEHBAR) && (!Menue_Modal_Aktiv || icon->prioritaet > 19)) {
+        Win95_Sleep(200);
+        if (Maus_Get_Tasten() == 1) {
+            Menue_Drag_Start(icon, st.x, st.y);
+            return 0;
+        }
+    }
+    Menue_Mouse_Not_Over_Info(icon, Menue_Gezogenes_Icon, Menue_Modal_Aktiv, 1, 0x120);
+    bool wippe = icon->flags & ICON_WERTFELD;
+    int32_t klang = letzter_klang;
+    if (!erzwungen) {
+        if (icon->flags & ICON_KEIN_KLANG) klang = -1;
+        else if (wippe) klang = st.tasten == 2 ? 4 : -1;
+        else if (icon->flags & ICON_KLANG_5) klang = 5;
+        else if (icon->status & ICON_KLANG_6) klang = 6;
+        else klang = 4;
+        letzter_klang = klang;
+    }
+    uint32_t flags = erzwungen ? 0u : st.tasten == 2 ? uint32_t(KLICK_RECHTS) : uint32_t(KLICK_LINKS);
+    if (wippe && !erzwungen) {
+        int32_t zone = Menue_Wippe_Zone(icon, st.x, st.y);
+        Menue_Wippe_Zone_Zeichnen(icon, zone);
+        icon->kennung_2 = int16_t(WIPPE_GEDRUECKT);
+        flags |= zone < 3 ? 1 : 2;
+        if (icon->flags & ICON_WIPPE_STANDARD) Menue_Wippe_Standard(icon, flags);
+    }
+    if (icon->flags & ICON_KLICK_MARKE) flags |= KLICK_MARKE;
+    if (icon->status & ICON_GEDRUECKT) {
+        Manager_Icon_Button_An_Aus(Aktuelles_Team, icon->nummer, 9000);
+        sofort_zeichnen(icon);
+        Manager_Icon_Button_An_Aus(Aktuelles_Team, icon->nummer, 0);
+    }
+    letzter_klick = icon;
+    letzte_flags = flags;
+    icon->klick(icon, flags);
+    if (klang >= 0) Soundeffekt_Play_Pos(klang, icon->x + icon->breite / 2);
+    if (icon->status & ICON_GEDRUECKT) {
+        warte_tasten_los();
+        if (!Grafik_Screen_Seite_Ist_Aktiv()) Grafik_Screen_Seite_Waehlen(1);
+        sofort_zeichnen(icon);
+    }
+    stoppuhr = Timer_Get_Time();
+    if (!Menue_Aktuelles_Icon) return -2;
+    if (wippe && !erzwungen) {
+        Win95_Sleep(uint32_t(Menue_Wippe_Verzoegerung));
+        if (Menue_Wippe_Verzoegerung > 70) {
+            Menue_Wippe_Verzoegerung -= Menue_Wippe_Schritt;
+            ++Menue_Wippe_Schritt;
+        }
+        return 1;
+    }
+    if (icon->klick == Menue_Scrollbar_Klick) {
+        Menue_Glow_Beenden();
+        Menue_Wippe_Zuruecksetzen(icon);
+        Menue_Aktuelles_Icon = nullptr;
+        return 1;
+    }
+    Menue_Wippe_Zuruecksetzen(icon);
+    Menue_Aktuelles_Icon = nullptr;
+    return 2;
+}
+
+// The dispatch of a firing current icon; false in `gehandelt` when nothing happened.
+int8_t feuern(Schritt& st, Menue_Icon* icon, bool& gehandelt)
+{
+    gehandelt = true;
+    if (icon->nummer == MENUE_WEITER_ICON && st.tasten == 1 && !Menue_Gezogenes_Icon && spiel_laeuft()) {
+        verlassen(0x20);
+        Menue_Aktuelles_Icon = Menue_Gezogenes_Icon = nullptr;
+        if (automatik() || Menue_Runde_Beenden_Pruefen()) return -1;
+        return 0;
+    }
+    if (Menue_Gezogenes_Icon) return Menue_Drop(st.x, st.y);
+    if (st.tasten == 2 && icon->kontext) {
+        verlassen(0x28);
+        Menue_Wippe_Zuruecksetzen(icon);
+        Menue_Aktuelles_Icon = nullptr;
+        if (Menue_Kontextmenue* m = icon->kontext(icon)) Popup_Liste_Ausfuehren(m);
+        warte_tasten_los();
+        return 2;
+    }
+    if (icon->klick) return klick(st, icon, false);
+    if (icon->flags & ICON_ZIEHBAR) {
+        Menue_Drag_Start(icon, st.x, st.y);
+        return 0;
+    }
+    gehandelt = false;
+    return 0;
+}
+
+// Before priority 19 is walked: the things that concern the step as a whole. True when the
+// step ends here with *ergebnis.
+bool tor(Schritt& st, int32_t icon_nr, int8_t* ergebnis)
+{
+    if (icon_nr != -1 && !Menue_Modal_Aktiv) {
+        if (!Menue_Nummer_Gueltig(icon_nr)) Print_Fehler("Menue_Icons_Check: icon_nr=%d!", icon_nr);
+        else if (Menue_Icon* f = Menue_Icons.reg[icon_nr].icon) {
+            if (f != Menue_Aktuelles_Icon) verlassen(0x20);
+            Menue_Aktuelles_Icon = f;
+            if (f->nummer == MENUE_WEITER_ICON && !Menue_Gezogenes_Icon && spiel_laeuft()) {
+                verlassen(0x20);
+                Menue_Aktuelles_Icon = Menue_Gezogenes_Icon = nullptr;
+                *ergebnis = (automatik() || Menue_Runde_Beenden_Pruefen()) ? -1 : 0;
+                return true;
+            }
+            if (f->klick) {
+                *ergebnis = klick(st, f, true);
+                return true;
+            }
+        }
+    }
+    Menue_Icon* cur = Menue_Aktuelles_Icon;
+    if (!Menue_Gezogenes_Icon && cur) {
+        const int32_t* h = Menue_Hover_Rechteck;
+        bool drauf = getroffen(cur, st.x, st.y) ||
+                     (st.x >= h[0] && st.x < h[0] + h[2] && st.y >= h[1] && st.y < h[1] + h[3] && im_bereich(cur, st.x, st.y));
+        if (!drauf) {
+            verlassen(0x20);
+            Menue_Aktuelles_Icon = nullptr;
+            *ergebnis = 1;
+            return true;
+        }
+    }
+    if (cur && (cur->flags & ICON_WERTFELD) && st.tasten != 1) Menue_Wippe_Zuruecksetzen(cur);
+    if (Menue_Gezogenes_Icon && st.tasten != 1) {
+        *ergebnis = Menue_Drop(st.x, st.y);
+        return true;
+    }
+    if (!cur && !Menue_Modal_Aktiv && st.tasten == 2) {
+        verlassen(0x20);
+        if (Menue_Kontextmenue* m = Menue_Optionen_Kontextmenue()) Popup_Liste_Ausfuehren(m);
+        warte_tasten_los();
+        *ergebnis = Aktuelles_Team < 0 ? -1 : 2;
+        return true;
+    }
+    if (automatik() && Menue_Screen_Icon_Ist_Vorhanden(MENUE_WEITER_ICON)) {
+        if (Menue_Icon* w = Menue_Icons.reg[MENUE_WEITER_ICON].icon) {
+            Menue_Aktuelles_Icon = w;
+            st.tasten = 1;
+            bool gehandelt = false;
+            int8_t r = feuern(st, w, gehandelt);
+            if (gehandelt) {
+                *ergebnis = r;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The menu's time as a bar on row 0 of the screen; true when the time ran out.
+bool zeitbalken(Schritt& st)
+{
+    int32_t x = int32_t(uint64_t(st.jetzt - Menue_Startzeit) * 639u / Menue_Zeitlimit);
+    Rastport* schirm = Grafik_Seite_0 ? Grafik_Seite_0 : Grafik_Render_Ziel;
+    if (x != balken_x && x <= 639 && schirm) {
+        Grafik_Linie(schirm, 0, 0, x, 0, Grafik_Farbe(9, 1, 1));
+        balken_x = x;
+    }
+    if (x < 639 || Menue_Modal_Aktiv) return false;
+    verlassen(0x20);
+    Menue_Aktuelles_Icon = Menue_Gezogenes_Icon = nullptr;
+    return true;
+}
+
+void rad_kandidaten(Schritt& st)
+{
+    if (Menue_Modal_Aktiv || Win95_Eingabe.rad == 0) return;
+    bool gefunden = false;
+    for (int32_t n = 0; n < ANZ_SCREEN_ICONS; ++n) {
+        Menue_Icon* i = Menue_Icons.reg[n].icon;
+        if (!i || !Menue_Icons.vorhanden[n] || (i->status & 3) || !(i->flags & ICON_SCROLLBUTTON)) continue;
+        kandidat(st, i);
+        gefunden = true;
+    }
+    if (gefunden) Menue_Rad_Zeit = st.jetzt;
+    else Win95_Eingabe.rad = 0;
+}
+
+void hilfe(Schritt& st, Menue_Icon* icon)
+{
+    uint32_t zeit = st.jetzt - stoppuhr;
+    if (Menue_Hilfe_Status == 1 && icon->hilfesound >= 0 && (st.einstellung & 0x0C) &&
+        zeit > ((st.einstellung & 0x08) ? 1500u : 6000u)) {
+        Menue_Hilfe_Sprechen(icon->hilfesound);
+        Menue_Hilfe_Status = 2;
+    }
+    if (Menue_Hilfe_Status == 0 && (st.einstellung & 0x03) &&
+        (zeit > 1500 || (icon->flags & ICON_SOFORT) || (st.einstellung & 0x02)) &&
+        (!(icon->status & ICON_GLUEHT) || Menue_Glow_Stufe > 7) && !Menue_Gezogenes_Icon) {
+        Menue_Hilfe_Schliessen();
+        if (Aktuelles_Team >= 0) {
+            const char* text = icon->mausover ? icon->mausover(icon) : icon->hilfetext;
+            if (text && *text)
+                Hilfe_Text_Ausgabe(text, -1, -1, 0, (icon->flags & ICON_SOFORT) || (st.einstellung & 0x02));
+        }
+        Menue_Hilfe_Status = 1;
+    }
+}
+
+int32_t abstand(const Menue_Icon* i, int32_t x, int32_t y)
+{
+    return Hypotenuse_Int(x - (i->x + i->breite / 2), y - (i->y + i->hoehe / 2));
+}
+
+void zeiger_waehlen()
+{
+    Menue_Icon* cur = Menue_Aktuelles_Icon;
+    Menue_Icon* gez = Menue_Gezogenes_Icon;
+    bool passt = false;
+    if (gez && cur && gez->move) {
+        int8_t maske = gez->move->maske;
+        passt = cur->drop_typ != -1 && maske != -1 && (cur->drop_typ & maske) &&
+                (cur != gez || (gez->status & ICON_AUF_SICH_SELBST));
+    }
+    int32_t form = zeiger_form;
+    if (Menue_Modal_Aktiv && !passt && (!cur || cur->prioritaet < 20)) form = 1;
+    else if (!cur) form = spiel_laeuft() && !gez ? 19 : 0;
+    else if (gez && ((gez->flags & ICON_SCROLLBUTTON) || !gez->move)) form = 0;
+    else if (gez && (gez->move->optionen & 0x80)) form = zeiger_form;
+    else if (gez) form = passt ? 18 : 0;
+    else if (cur->nummer == MENUE_WEITER_ICON && spiel_laeuft()) form = 17;
+    else if (cur->status & GESPERRT) form = 1;
+    else if (cur->flags & ICON_ZEIGER_15) form = 15;
+    else {
+        bool klick = cur->klick && !(cur->flags & ICON_KEIN_KLICKZEIGER);
+        bool rechts = (cur->flags & ICON_RECHTE_TASTE) || cur->kontext;
+        bool zieh = cur->flags & ICON_ZIEHBAR;
+        if (klick && rechts) form = zieh ? 14 : 7;
+        else if (klick) form = zieh ? 12 : 6;
+        else if (rechts) form = zieh ? 13 : 8;
+        else form = zieh ? 10 : 0;
+    }
+    if (form != zeiger_form) {
+        zeiger_form = form;
+        Mauszeiger_Select(form);
+    }
+}
+
+int8_t walk_ende(Schritt& st)
+{
+    if (st.glows > 0)
+        while (Menue_Glow_Stufe <= 7) {
+            const int32_t* m = st.modal_rechteck;
+            for (int32_t g = 0; g < st.glows; ++g)
+                Menue_Glow(st.glow[g], 0, Menue_Modal_Aktiv, m[0], m[1], m[2] - m[0], m[3] - m[1], Menue_Glow_Stufe);
+            ++Menue_Glow_Stufe;
+            if (Menue_Aktuelles_Icon && !(Menue_Aktuelles_Icon->flags & ICON_SOFORT)) break;
+        }
+    Menue_Icon* alt = Menue_Aktuelles_Icon;
+    if (st.anzahl == 0) {
+        if (alt) verlassen(0x20);
+        Menue_Aktuelles_Icon = nullptr;
+        stoppuhr = st.jetzt;
+    } else {
+        bool rad = Win95_Eingabe.rad != 0;
+        Menue_Icon* sieger = nullptr;
+        int32_t bester = 0;
+        for (int32_t k = 0; k < st.anzahl; ++k) {
+            Menue_Icon* c = st.kandidaten[k];
+            int32_t wert;
+            if (rad) {
+                Menue_Icon* l = (c->flags & ICON_SCROLLBUTTON) && Menue_Nummer_Gueltig(c->verknuepft)
+                                    ? Menue_Icons.reg[c->verknuepft].icon : nullptr;
+                wert = l ? abstand(l, st.x, st.y) : 2000000;
+            } else {
+                wert = abstand(c, st.x, st.y) - 1000 * c->prioritaet;
+            }
+            if (c->status & 0x5002) wert += 2;
+            if (!sieger || wert < bester) sieger = c, bester = wert;
+        }
+        if (sieger != alt && alt) {
+            verlassen(0x20);
+            Menue_Aktuelles_Icon = nullptr;
+        }
+        if (sieger != alt || (sieger->flags & ICON_MAUSOVER_WIEDER) || rad) {
+            strip_loeschen(20);
+            if (Grafik_Render_Ziel)
+                Grafik_Printf(Grafik_Render_Ziel, Font(3),
+                              "^c%05dAuf Icon %d, Abst=%d (x:%d,y:%d), Pri=%d, Status=%d, Main_P=%d, br=%d, ho=%d, d=%d, d2=%d",
+                              62, 497, int(Grafik_Farbe(15, 15, 15)), sieger->nummer, bester, sieger->x, sieger->y,
+                              sieger->prioritaet, sieger->status, sieger->klick ? 1 : 0, sieger->breite, sieger->hoehe,
+                              sieger->verknuepft, sieger->kennung_2);
+            if (!(sieger->flags & ICON_MAUSOVER_WIEDER)) Menue_Glow_Beenden();
+            Menue_Wippe_Zuruecksetzen(sieger);
+            Menue_Aktuelles_Icon = sieger;
+            if (rad && (sieger->flags & ICON_SCROLLBUTTON)) {
+                Menue_Scrollbar_Rad(sieger);
+                Menue_Aktuelles_Icon = nullptr;
+            } else {
+                Menue_Mouse_Over_Info(sieger, Menue_Gezogenes_Icon, Menue_Modal_Aktiv);
+            }
+            Win95_Eingabe.rad = 0;
+            Menue_Hover_Rechteck[0] = sieger->x;
+            Menue_Hover_Rechteck[1] = sieger->y;
+            Menue_Hover_Rechteck[2] = sieger->breite;
+            Menue_Hover_Rechteck[3] = sieger->hoehe;
+            stoppuhr = st.jetzt;
+        }
+    }
+    zeiger_waehlen();
+    if (Grafik_Screen_Seite_Ist_Aktiv()) Grafik_Screen_Seite_Waehlen(1);
+    return 0;
+}
+
+}  // namespace
+
+void Menue_Icon_Verlassen() { verlassen(0x20); }
+
+int32_t Menue_Zeiger_Form() { return zeiger_form; }
+
+void Menue_Event_Icon_Entfernt(Menue_Icon* icon)
+{
+    if (!icon) return;
+    if (icon == Menue_Aktuelles_Icon) {
+        Menue_Mouse_Not_Over_Info(icon, Menue_Gezogenes_Icon, Menue_Modal_Aktiv, 1, 0x20);
+        Menue_Aktuelles_Icon = nullptr;
+        Menue_Glow_Stufe = 0;
+    }
+    if (icon == Menue_Gezogenes_Icon) Menue_Gezogenes_Icon = nullptr;
+    if (icon == letzter_klick) letzter_klick = nullptr;
+}
+
+int8_t Menue_Icons_Check(int32_t icon_nr)
+{
+    Menue_Modal_Aktiv = 0;
+    Schritt st;
+    st.einstellung = hilfe_einstellung();
+    st.jetzt = Timer_Get_Time();
+    if (Menue_Rad_Zeit && st.jetzt - Menue_Rad_Zeit > 500) Menue_Rad_Zeit = 0;
+    st.tasten = Maus_Get_Tasten();
+    st.x = Maus_Get_X();
+    st.y = Maus_Get_Y();
+    if (Menue_Hook) Menue_Hook(st.x, st.y, st.tasten);
+    if (st.x != Menue_Letzte_Mauspos[0] || st.y != Menue_Letzte_Mauspos[1]) {
+        if (Menue_Gezogenes_Icon) Menue_Drag_Schritt(st.x, st.y, st.tasten);
+        Menue_Letzte_Mauspos[0] = st.x;
+        Menue_Letzte_Mauspos[1] = st.y;
+    }
+    int8_t ergebnis = 0;
+    for (int32_t p = MAX_SCREEN_ICON_PRIORITY; p >= 0; --p) {
+        if (p == 19) {
+            rad_kandidaten(st);
+            if (tor(st, icon_nr, &ergebnis)) return ergebnis;
+        }
+        if (p == 0 && Menue_Zeitlimit && zeitbalken(st)) return -1;
+        for (int32_t s = Menue_Icons.hoechster[p]; s >= 0; --s) {
+            Menue_Icon* icon = Menue_Icons.slot[p][s];
+            if (!icon || (icon->status & ICON_VERSTECKT) || (icon->flags & ICON_NICHT_TREFFEN)) continue;
+            if (p > 23 || (p > 19 && !st.oben)) {
+                Menue_Modal_Aktiv = 1;
+                if (p > 23) st.oben = true;
+                st.modal = icon;
+                st.modal_rechteck[0] = icon->x;
+                st.modal_rechteck[1] = icon->y;
+                st.modal_rechteck[2] = icon->x + icon->breite;
+                st.modal_rechteck[3] = icon->y + icon->hoehe;
+            }
+            if (Menue_Modal_Aktiv && st.tasten == 2 && st.modal && (st.modal->flags & ICON_RECHTS_VERKNUEPFT) &&
+                Menue_Nummer_Gueltig(st.modal->verknuepft) && Menue_Icons.vorhanden[st.modal->verknuepft]) {
+                Menue_Icon* l = Menue_Icons.reg[st.modal->verknuepft].icon;
+                if ((!Menue_Aktuelles_Icon || !Menue_Aktuelles_Icon->kontext) && l && l->klick) {
+                    Menue_Hilfe_Schliessen();
+                    verlassen(0x20);
+                    l->klick(l, KLICK_LINKS);
+                    Menue_Aktuelles_Icon = Menue_Gezogenes_Icon = nullptr;
+                    while (Maus_Get_Tasten() == 2 && !Programm_Ende) {
+                    }
+                }
+                return -2;
+            }
+            bool treffer = getroffen(icon, st.x, st.y);
+            if (treffer && ((Menue_Modal_Aktiv && p < 20) || (st.oben && p < 24)) && ueberdeckt(icon, st)) treffer = false;
+            if (treffer && Menue_Rad_Zeit == 0) kandidat(st, icon);
+            Menue_Icon* cur = Menue_Aktuelles_Icon;
+            if (cur && !Menue_Gezogenes_Icon && (icon->status & ICON_GLUEHT) &&
+                (icon == cur || (icon->glow_gruppe != -1 && icon->glow_gruppe == cur->glow_gruppe)) &&
+                (!Menue_Modal_Aktiv || p > 19) && st.glows < MAX_GLOW)
+                st.glow[st.glows++] = icon;
+            if (icon != cur) continue;
+            hilfe(st, icon);
+            uint32_t maske = ((icon->flags & ICON_RECHTE_TASTE) || icon->kontext) ? 3 : 1;
+            bool ebene_ok = !Menue_Modal_Aktiv || (p > 19 && !st.oben) || (p > 23 && st.oben);
+            if (!Menue_Gezogenes_Icon && treffer && (maske & uint32_t(st.tasten)) && ebene_ok && !(icon->status & GESPERRT)) {
+                bool gehandelt = false;
+                int8_t r = feuern(st, icon, gehandelt);
+                if (gehandelt) return r;
+            }
+        }
+    }
+    return walk_ende(st);
+}
+
+int8_t Menue_Event_Schritt(uint8_t refresh, int32_t icon_nr)
+{
+    if (Menue_Status.wieder_rein) {
+        Menue_Rein(Aktuelles_Team, 1);
+        Highscore_Zeige_Aufgabenfrist(Aktuelles_Team, 0);
+        return 1;
+    }
+    if (refresh) Menue_Screen_Refresh(refresh, -1, -1, -1, -1);
+    return Menue_Icons_Check(icon_nr);
+}
+
+Menue_Icon* Menue_Zufalls_Icon()
+{
+    int32_t anzahl = 0;
+    for (int32_t p = MAX_SCREEN_ICON_PRIORITY; p >= 0; --p)
+        for (int32_t s = Menue_Icons.hoechster[p]; s >= 0; --s)
+            if (Menue_Icons.slot[p][s]) ++anzahl;
+    if (anzahl == 0) return nullptr;
+    int32_t gewaehlt = Zufall(0, anzahl - 1);
+    for (int32_t p = MAX_SCREEN_ICON_PRIORITY; p >= 0; --p)
+        for (int32_t s = Menue_Icons.hoechster[p]; s >= 0; --s)
+            if (Menue_Icons.slot[p][s] && gewaehlt-- == 0) return Menue_Icons.slot[p][s];
+    return nullptr;
+}
+
+bool Menue_Maus_Status_Loeschen()
+{
+    if (Menue_Modal_Aktiv) return false;
+    verlassen(0x20);
+    Menue_Aktuelles_Icon = nullptr;
+    Menue_Gezogenes_Icon = nullptr;
+    Menue_Zieh_Bild = nullptr;
+    Menue_Zieh_Hintergrund = nullptr;
+    return true;
+}
+
+void Menue_Icon_Prozedur_Nachholen()
+{
+    Menue_Icon* i = letzter_klick;
+    if (!i || !i->klick || !Menue_Nummer_Gueltig(i->nummer) || !Menue_Icons.vorhanden[i->nummer]) return;
+    i->klick(i, letzte_flags);
+}

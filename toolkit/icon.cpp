@@ -1,0 +1,594 @@
+#include "toolkit/icon.h"
+
+#include <cstring>
+#include <vector>
+
+#include "database/manager.h"
+#include "gameflow/globals.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/exit.h"
+#include "platform/handle.h"
+#include "platform/print.h"
+#include "platform/resfile.h"
+#include "platform/soundeffekt.h"
+#include "toolkit/dienste.h"
+#include "toolkit/event.h"
+#include "toolkit/menue_intern.h"
+#include "toolkit/scroll.h"
+#include "toolkit/screen.h"
+#include "toolkit/slave.h"
+#include "toolkit/ziehen.h"
+
+Menue_Icon_Zustand Menue_Icons;
+Menue_Icon* Menue_Init_Vorlagen[4] = {};
+
+namespace {
+
+int32_t tiefe() { return Grafik_Render_Ziel ? Grafik_Render_Ziel->depth : 16; }
+
+void doppelt_melden(int32_t nummer, const Menue_Icon* icon)
+{
+    const Menue_Icon* da = Menue_Icons.reg[nummer].icon;
+    if (!da || da == icon) return;
+    Menue_Icon_Doppelt_Pruefen(nummer, icon);
+    Print_Fehler("Icon Nr. %d doppelt definiert!", nummer);
+    if (icon->hilfetext && *icon->hilfetext) Print_Fehler("Hilfet.=%s", icon->hilfetext);
+    else Print_Fehler("Kein Hilfetext!");
+}
+
+// Soft blur of a 15/16-bit bitmap with a 3 x 3 box, `durchgaenge` times. Visible pixels stay
+// visible: a result of 0 becomes 1.
+void weichzeichnen(Rastport* rp, int durchgaenge)
+{
+    if (!rp || rp->packed || (rp->depth != 15 && rp->depth != 16)) return;
+    int32_t w = int32_t(rp->width), h = int32_t(rp->height);
+    auto* px = static_cast<uint16_t*>(rp->pixels);
+    std::vector<int32_t> kanal(size_t(w) * h * 3);
+    for (int d = 0; d < durchgaenge; ++d) {
+        for (int32_t i = 0; i < w * h; ++i)
+            Grafik_Pixel_Zu_RGB(px[i], rp->depth, &kanal[3 * i], &kanal[3 * i + 1], &kanal[3 * i + 2]);
+        for (int32_t y = 0; y < h; ++y)
+            for (int32_t x = 0; x < w; ++x) {
+                int32_t s[3] = {0, 0, 0}, n = 0;
+                for (int32_t yy = y - 1; yy <= y + 1; ++yy)
+                    for (int32_t xx = x - 1; xx <= x + 1; ++xx) {
+                        if (xx < 0 || yy < 0 || xx >= w || yy >= h) continue;
+                        for (int k = 0; k < 3; ++k) s[k] += kanal[3 * (yy * w + xx) + k];
+                        ++n;
+                    }
+                uint16_t p = Grafik_RGB_Zu_Pixel(rp->depth, s[0] / n, s[1] / n, s[2] / n);
+                px[y * w + x] = p ? p : 1;
+            }
+    }
+}
+
+// A new bitmap of the icon's size, prefilled by its face colour.
+Rastport* eigene_bitmap(Menue_Icon* icon)
+{
+    Rastport* b = Grafik_Bitmap_Anlegen(icon->breite, icon->hoehe, tiefe());
+    if (!b) return nullptr;
+    int32_t w = icon->breite, h = icon->hoehe;
+    switch (icon->farbe) {
+    case 25:
+        if (Rastport* hg = Menue_Get_Hintergrund()) {
+            if (icon->flags & ICON_EBENE) Grafik_Blit_Transparent(hg, icon->x, icon->y, w, h, b, 0, 0);
+            else Grafik_Blit(hg, icon->x, icon->y, w, h, b, 0, 0);
+        }
+        break;
+    case 24:
+        if (Grafik_Render_Ziel) Grafik_Blit(Grafik_Render_Ziel, icon->x, icon->y, w, h, b, 0, 0);
+        weichzeichnen(b, 2);
+        Grafik_Linie(b, 0, 0, w, 0, Grafik_Farbe(15, 15, 15));
+        Grafik_Linie(b, 0, 0, 0, h, Grafik_Farbe(15, 15, 15));
+        Grafik_Linie(b, w - 1, 0, w - 1, h, Grafik_Farbe(6, 6, 6));
+        Grafik_Linie(b, 0, h - 1, w, h - 1, Grafik_Farbe(6, 6, 6));
+        break;
+    case 41:
+        if (Grafik_Render_Ziel) Grafik_Blit_Transparent(Grafik_Render_Ziel, icon->x, icon->y, w, h, b, 0, 0);
+        weichzeichnen(b, 1);
+        break;
+    case 255: Grafik_Rechteck_Fuellen(b, 0, 0, w, h, Grafik_Farbe(0, 5, 8)); break;
+    default:
+        if (icon->farbe < UI_FARBEN) Grafik_Rechteck_Fuellen(b, 0, 0, w, h, uint16_t(UI_Farbtabelle[icon->farbe].farbe));
+        else Grafik_Rechteck_Fuellen(b, 0, 0, w, h, Grafik_Farbe(0, 5, 8));
+        break;
+    }
+    return b;
+}
+
+// Frees a bitmap the registry holds: a slave through its own module, any other after every
+// reference to it is gone.
+void registry_bitmap_freigeben(Rastport* b)
+{
+    if (!b) return;
+    int32_t slave = Menue_Slave_Von_Bitmap(b);
+    if (slave >= 0) {
+        Menue_Free_Slave_Rastport(slave);
+        return;
+    }
+    Menue_Bitmap_Vergessen(b);
+    Handle_Objekt_Freigeben(b);
+    Grafik_Bitmap_Freigeben(b);
+}
+
+void hintergrund_freigeben(int32_t nummer)
+{
+    Menue_Register_Eintrag& r = Menue_Icons.reg[nummer];
+    Handle_Objekt_Freigeben(r.hintergrund);
+    r.hintergrund = Grafik_Bitmap_Freigeben(r.hintergrund);
+    r.gesichert = 0;
+}
+
+Rastport* icon_bitmap(Menue_Icon* icon, bool doppelt_pruefen)
+{
+    if (!icon) {
+        Print_Fehler("Menue_Screen_Icon_Bitmap: s_icon=NULL!");
+        return nullptr;
+    }
+    bool slave = Menue_Ist_Slave_Icon(icon);
+    if (slave && icon->bitmap) {
+        Menue_Screen_Icon_Orig_Anlegen(icon);
+        return icon->bitmap;
+    }
+    if (!Menue_Nummer_Gueltig(icon->nummer)) {
+        Print_Fehler("Menue_Screen_Icon_Bitmap: si_nr zu groß!");
+        return nullptr;
+    }
+    Menue_Register_Eintrag& r = Menue_Icons.reg[icon->nummer];
+    if (!r.bitmap) {
+        if (slave) {
+            icon->bitmap = Menue_Get_Slave_Rastport(icon->bitmap_quelle);
+            if (!icon->bitmap) Print_Fehler("Menue_Screen_Icon_Rastport: Icon mit Slave-Bitmap==NULL!");
+            else if ((icon->flags & ICON_SLAVE) && !(icon->flags & ICON_SLAVE_FEST)) {
+                icon->breite = uint16_t(icon->bitmap->width);
+                icon->hoehe = uint16_t(icon->bitmap->height);
+            }
+        } else if (!icon->bitmap) {
+            Rastport* b = nullptr;
+            if (icon->bitmap_quelle >= MENUE_RESSOURCE_CODE) {
+                int32_t datei = icon->bitmap_quelle / MENUE_RESSOURCE_CODE - 1;
+                if (datei < RESFILE_STANDARD && ResFile_Handles[datei].handle >= 0)
+                    b = static_cast<Rastport*>(Load_Resource(ResFile_Handles[datei].handle,
+                                                             icon->bitmap_quelle % MENUE_RESSOURCE_CODE,
+                                                             tiefe(), nullptr));
+            } else {
+                b = eigene_bitmap(icon);
+            }
+            if (b) {
+                icon->breite = uint16_t(b->width);
+                icon->hoehe = uint16_t(b->height);
+                r.bitmap = b;
+            }
+            icon->bitmap = b;
+        }
+    } else if (!slave) {
+        icon->bitmap = r.bitmap;
+    }
+    Menue_Screen_Icon_Orig_Anlegen(icon);
+    if (doppelt_pruefen) doppelt_melden(icon->nummer, icon);
+    return icon->bitmap;
+}
+
+// Files the icon into its priority list; false when the list is full.
+bool einreihen(Menue_Icon* icon, int32_t p)
+{
+    int32_t s = Menue_Icons.frei[p];
+    if (Menue_Icons.slot[p][s]) {
+        // A full list: storing now would lose the icon in the occupied slot.
+        Print_Fehler("Menue_Screen_Icon_Hinzufuegen: Maximum erreicht!");
+        return false;
+    }
+    Menue_Icons.slot[p][s] = icon;
+    if (s > Menue_Icons.hoechster[p]) Menue_Icons.hoechster[p] = s;
+    int32_t start = s == MENUE_PRIORITAET_SLOTS - 1 ? s : s + 1;
+    int32_t i = start;
+    do {
+        if (!Menue_Icons.slot[p][i]) {
+            Menue_Icons.frei[p] = i;
+            return true;
+        }
+        i = (i + 1) % MENUE_PRIORITAET_SLOTS;
+    } while (i != start);
+    Print_Fehler("Menue_Screen_Icon_Hinzufuegen: Maximum erreicht!");
+    Menue_Icons.frei[p] = start;
+    return true;
+}
+
+}  // namespace
+
+void Menue_Prioritaeten_Leeren()
+{
+    std::memset(Menue_Icons.slot, 0, sizeof Menue_Icons.slot);
+    std::memset(Menue_Icons.frei, 0, sizeof Menue_Icons.frei);
+    std::memset(Menue_Icons.hoechster, 0, sizeof Menue_Icons.hoechster);
+    std::memset(Menue_Icons.vorhanden, 0, sizeof Menue_Icons.vorhanden);
+}
+
+void Menue_Icon_Flaeche(const Menue_Icon* icon, int32_t* x, int32_t* y, int32_t* w, int32_t* h)
+{
+    if (icon->flags & ICON_EBENE) {
+        *x = 0, *y = 0;
+        *w = Grafik_Render_Ziel ? int32_t(Grafik_Render_Ziel->width) : 640;
+        *h = Grafik_Render_Ziel ? int32_t(Grafik_Render_Ziel->height) : 480;
+        return;
+    }
+    *x = icon->x, *y = icon->y, *w = icon->breite, *h = icon->hoehe;
+}
+
+void Menue_Bitmap_Vergessen(const Rastport* bitmap)
+{
+    if (!bitmap) return;
+    for (Menue_Register_Eintrag& r : Menue_Icons.reg) {
+        if (r.bitmap == bitmap) r.bitmap = nullptr;
+        if (r.icon && r.icon->bitmap == bitmap) r.icon->bitmap = nullptr;
+    }
+    for (int32_t p = 0; p < MENUE_PRIORITAETEN; ++p)
+        for (int32_t s = 0; s <= Menue_Icons.hoechster[p]; ++s) {
+            Menue_Icon* i = Menue_Icons.slot[p][s];
+            if (i && i->bitmap == bitmap) i->bitmap = nullptr;
+        }
+}
+
+uint32_t Menue_Knopf_Zustand(int32_t nummer)
+{
+    return Aktuelles_Team >= 0 ? Manager_Icon_Button_Lesen(Aktuelles_Team, nummer) : 0;
+}
+
+void Menue_Init(uint8_t keep_screen)
+{
+    Print_Log(0, "Icons von System: %d bis %d\n", 701, 768);
+    Print_Log(0, "Icons von Rilo  : %d bis %d\n", 801, 1745);
+    Print_Log(0, "Icons von Pallum: %d bis %d\n", 2001, 2330);
+    Print_Log(0, "Icons von Sefo  : %d bis %d\n", 2501, 2600);
+    Menue_Prioritaeten_Leeren();
+    Menue_Icons.modal_tiefe = 0;
+    Menue_Farben_Init();
+    Menue_Slaves_Init();
+    Menue_Scrollscreens_Init();
+    Soundeffekt_Load_All(ResFile_Handles[0].handle);
+    Menue_Screen_Reset(keep_screen);
+    for (Menue_Icon* liste : Menue_Init_Vorlagen)
+        if (liste) Menue_Icon_Liste_Registrieren(liste);
+    if (!keep_screen) Menue_Titelbild_Zeigen();
+    // The menu goes at exit before the screen closes.
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_MENUE, Menue_Beenden);
+}
+
+void Menue_Screen_Icon_Hinzufuegen(Menue_Icon* icon)
+{
+    if (!icon) {
+        Print_Fehler("Menue_Screen_Icon_Hinzufuegen: s_icon=NULL!");
+        return;
+    }
+    if (!Menue_Nummer_Gueltig(icon->nummer)) {
+        Print_Fehler("Menue_Screen_Icon_Hinzufuegen: screen_icon_nr>ANZ_SCREEN_ICONS");
+        return;
+    }
+    int32_t nummer = icon->nummer;
+    doppelt_melden(nummer, icon);
+    icon->refresh = 1;
+    if (Menue_Icons.vorhanden[nummer]) return;
+    int32_t p = icon->prioritaet;
+    if (p > MAX_SCREEN_ICON_PRIORITY) {
+        Print_Fehler("Menue_Screen_Icon_Hinzufuegen: pri>MAX_SCREEN_ICON_PRIORITY!");
+        p = MAX_SCREEN_ICON_PRIORITY;
+    }
+    if (p < 0) p = 0;
+    if (!einreihen(icon, p)) return;
+    Menue_Icons.vorhanden[nummer] = 1;
+    if (!Menue_Icons.reg[nummer].icon) Menue_Icons.reg[nummer].icon = icon;
+    icon_bitmap(icon, false);
+    Menue_Icons.reg[nummer].gesichert = 0;
+    if (icon->flags & ICON_SCROLLBUTTON) Menue_Scrollbuttonpos_Zuweisen(icon);
+    if (icon->flags & ICON_EBENE) ++Menue_Icons.modal_tiefe;
+    if ((icon->flags & ICON_WERTFELD) && icon->daten) {
+        icon->kontext = Menue_Eingabefeld_Kontextmenue;
+        auto* w = static_cast<Menue_Wert_Beschreibung*>(icon->daten);
+        if (w->wert_f32) w->kopie_f32 = *w->wert_f32;
+        if (w->wert_u32) w->kopie_u32 = *w->wert_u32;
+        if (w->wert_u16) w->kopie_u16 = *w->wert_u16;
+    }
+}
+
+void Menue_Screen_Icon_Loeschen(int32_t nummer, Menue_Icon* icon, int32_t modus)
+{
+    if (nummer != -1) icon = Menue_Screen_Icon_Aus_Nummer(nummer);
+    if (!icon) {
+        Print_Fehler("Menue_Screen_Icon_Loeschen: s_icon=NULL!");
+        return;
+    }
+    if (modus != 0 && modus != 8 && modus != 16) {
+        Print_Fehler("Menue_Screen_Icon_Loeschen: falscher Modus!");
+        return;
+    }
+    if (!Menue_Nummer_Gueltig(icon->nummer) || !Menue_Icons.vorhanden[icon->nummer]) return;
+    int32_t nr = icon->nummer, p = 0, s = -1;
+    for (p = 0; p < MENUE_PRIORITAETEN && s < 0; ++p)
+        for (int32_t i = 0; i <= Menue_Icons.hoechster[p]; ++i)
+            if (Menue_Icons.slot[p][i] == icon) {
+                s = i;
+                break;
+            }
+    if (s < 0) return;
+    --p;  // the loop stepped past the priority it found
+    Menue_Icons.vorhanden[nr] = 0;
+    Menue_Icons.slot[p][s] = nullptr;
+    Menue_Icons.frei[p] = s;
+    if (!(icon->status & ICON_VERSTECKT)) {
+        if (modus == 16) Menue_Hintergrund_Kopieren(Grafik_Render_Ziel, icon->x, icon->y, icon->breite, icon->hoehe, 0, 0);
+        else if (modus == 8) Menue_Screen_Icon_Hintergrund_Zeichnen(icon);
+    }
+    icon->refresh = 0;
+    if ((icon->flags & ICON_EBENE) && --Menue_Icons.modal_tiefe == 0) Menue_Icons.abgedunkelt = 1;
+    if (icon->bitmap_quelle != -1 && !(icon->flags & ICON_BITMAP_FREIGEBEN)) hintergrund_freigeben(nr);
+    else Menue_Einzel_Icon_Speicher_Befreien(icon);
+    Menue_Event_Icon_Entfernt(icon);
+}
+
+void Menue_Icon_Entfernen(Menue_Icon* icon) { Menue_Screen_Icon_Loeschen(-1, icon, 0); }
+
+void Menue_Icon_Liste_Hinzufuegen(Menue_Icon* liste)
+{
+    for (Menue_Icon* i = liste; i && i->nummer != -1; ++i) Menue_Screen_Icon_Hinzufuegen(i);
+}
+
+void Menue_Icon_Liste_Entfernen(Menue_Icon* liste, int32_t modus)
+{
+    Grafik_Screen_Seite_Waehlen(1);
+    for (Menue_Icon* i = liste; i && i->nummer != -1; ++i) Menue_Screen_Icon_Loeschen(-1, i, modus);
+}
+
+void Menue_Icon_Liste_Registrieren(Menue_Icon* liste)
+{
+    for (Menue_Icon* i = liste; i && i->nummer != -1; ++i)
+        if (Menue_Nummer_Gueltig(i->nummer)) Menue_Icons.reg[i->nummer].icon = i;
+}
+
+void Menue_Icon_Liste_Aktiv_Setzen(uint8_t wert, Menue_Icon* liste)
+{
+    for (Menue_Icon* i = liste; i && i->nummer != -1; ++i) i->refresh = wert;
+}
+
+Menue_Icon* Menue_Icon_Liste_Suchen(int32_t nummer, Menue_Icon* liste)
+{
+    for (Menue_Icon* i = liste; i && i->nummer != -1; ++i)
+        if (i->nummer == nummer) return i;
+    return nullptr;
+}
+
+void Menue_Screen_Icon_Aktiv_Setzen(uint8_t wert, int32_t nummer)
+{
+    if (!Menue_Nummer_Gueltig(nummer)) {
+        Print_Fehler("Menue_Screen_Icon_Aktiv_Setzen: Nr= %d", nummer);
+        return;
+    }
+    if (Menue_Icon* i = Menue_Icons.reg[nummer].icon) i->refresh = wert;
+}
+
+uint8_t Menue_Screen_Icon_Ist_Vorhanden(int32_t nummer)
+{
+    if (!Menue_Nummer_Gueltig(nummer)) {
+        Print_Fehler("Menue_Screen_Icon_Ist_Vorhanden: Nr= %d", nummer);
+        return 0;
+    }
+    return Menue_Icons.vorhanden[nummer];
+}
+
+Menue_Icon* Menue_Screen_Icon_Aus_Nummer(int32_t nummer)
+{
+    if (!Menue_Nummer_Gueltig(nummer)) {
+        Print_Fehler("Menue_Screen_Icon_Aus_Nummer: Nr= %d", nummer);
+        return nullptr;
+    }
+    return Menue_Icons.reg[nummer].icon;
+}
+
+Rastport* Menue_Screen_Icon_Bitmap(Menue_Icon* icon) { return icon_bitmap(icon, true); }
+
+Rastport* Menue_Screen_Icon_Slave_Rastport(Menue_Icon* icon)
+{
+    if (!icon || !Menue_Nummer_Gueltig(icon->nummer)) return nullptr;
+    return Menue_Icons.reg[icon->nummer].bitmap;
+}
+
+Rastport* Menue_Screen_Icon_Orig_Bitmap(Menue_Icon* icon)
+{
+    if (!icon) {
+        Print_Fehler("Menue_Screen_Icon_Orig_Bitmap: s_icon=NULL!");
+        return nullptr;
+    }
+    if (!Menue_Nummer_Gueltig(icon->nummer)) return nullptr;
+    return Menue_Icons.reg[icon->nummer].hintergrund;
+}
+
+void Menue_Screen_Icon_Orig_Anlegen(Menue_Icon* icon)
+{
+    if (!icon) {
+        Print_Fehler("Menue_Screen_Icon_Orig_Anlegen: s_icon=NULL!");
+        return;
+    }
+    if (!(icon->flags & ICON_ZIEHBAR) && !(icon->status & ICON_HINTERGRUND_BEHALTEN)) return;
+    if (!Menue_Nummer_Gueltig(icon->nummer)) return;
+    Menue_Register_Eintrag& r = Menue_Icons.reg[icon->nummer];
+    if (r.hintergrund) return;
+    int32_t x, y, w, h;
+    Menue_Icon_Flaeche(icon, &x, &y, &w, &h);
+    if (!(icon->flags & ICON_EBENE) && icon->bitmap) {
+        w = int32_t(icon->bitmap->width);
+        h = int32_t(icon->bitmap->height);
+    }
+    r.hintergrund = Grafik_Bitmap_Anlegen(w, h, tiefe());
+}
+
+void Menue_Screen_Icon_Hintergrund_Sichern(Menue_Icon* icon)
+{
+    if (!icon) {
+        Print_Fehler("Menue_Screen_Icon_Hintergrund_Sichern: s_icon=NULL!");
+        return;
+    }
+    if (!Menue_Nummer_Gueltig(icon->nummer)) return;
+    Menue_Register_Eintrag& r = Menue_Icons.reg[icon->nummer];
+    if (!r.hintergrund) return;
+    int32_t x, y, w, h;
+    Menue_Icon_Flaeche(icon, &x, &y, &w, &h);
+    Rastport* quelle = Grafik_Render_Ziel;
+    if (icon->scrollscreen < MENUE_SCROLLSCREENS && (icon->status & ICON_SCROLL_HINTERGRUND)) {
+        Scrollscreen* s = Menue_Get_Scrollscreen(icon->scrollscreen);
+        if (s && s->bitmap) {
+            quelle = s->bitmap;
+            if (s->flags & 1) x += s->position;
+            else y += s->position;
+        }
+    }
+    if (!quelle) return;
+    Grafik_Blit(quelle, x, y, w, h, r.hintergrund, 0, 0);
+    r.gesichert = 1;
+}
+
+uint8_t Menue_Screen_Icon_Hintergrund_Wurde_Gesichert(Menue_Icon* icon)
+{
+    if (!icon) {
+        Print_Fehler("Menue_Screen_Icon_Hintergrund_Wurde_Gesichert: s_icon=NULL!");
+        return 0;
+    }
+    return Menue_Nummer_Gueltig(icon->nummer) ? Menue_Icons.reg[icon->nummer].gesichert : 0;
+}
+
+void Menue_Screen_Icon_Hintergrund_Freigeben(Menue_Icon* icon)
+{
+    if (!icon) {
+        Print_Fehler("Menue_Screen_Icon_Hintergrund_Freigeben: s_icon=NULL!");
+        return;
+    }
+    if (Menue_Nummer_Gueltig(icon->nummer)) Menue_Icons.reg[icon->nummer].gesichert = 0;
+}
+
+void Menue_Einzel_Icon_Speicher_Befreien(Menue_Icon* icon)
+{
+    if (!icon) {
+        Print_Fehler("Menue_Einzel_Icon_Speicher_Befreien: s_icon=NULL!");
+        return;
+    }
+    if (!Menue_Nummer_Gueltig(icon->nummer)) return;
+    Menue_Register_Eintrag& r = Menue_Icons.reg[icon->nummer];
+    if (r.icon && r.bitmap) {
+        Rastport* b = r.bitmap;
+        if (icon->bitmap == b) icon->bitmap = nullptr;
+        registry_bitmap_freigeben(b);
+    }
+    hintergrund_freigeben(icon->nummer);
+}
+
+void Menue_Init_Icon(Menue_Icon* icon, const Menue_Icon* vorlage, void* daten, int32_t slave)
+{
+    if (!icon) return;
+    Menue_Screen_Icon_Loeschen(-1, icon, 0);
+    if (Menue_Nummer_Gueltig(icon->nummer)) hintergrund_freigeben(icon->nummer);
+    if (!vorlage) {
+        Print_Fehler("Menue_Init_Icon: Vorlage==NULL!");
+        return;
+    }
+    icon->flags = vorlage->flags;
+    icon->x = vorlage->x;
+    icon->y = vorlage->y;
+    std::memcpy(icon->bereich, vorlage->bereich, sizeof icon->bereich);
+    icon->move = vorlage->move;
+    icon->drop_typ = vorlage->drop_typ;
+    icon->status = vorlage->status;
+    icon->hilfetext = vorlage->hilfetext;
+    icon->hilfesound = vorlage->hilfesound;
+    icon->klick = vorlage->klick;
+    icon->refresh_prozedur = vorlage->refresh_prozedur;
+    icon->prioritaet = vorlage->prioritaet;
+    icon->scrollscreen = vorlage->scrollscreen;
+    icon->farbe = vorlage->farbe;
+    icon->kontext = vorlage->kontext;
+    icon->mausover = vorlage->mausover;
+    icon->glow_gruppe = vorlage->glow_gruppe;
+    icon->verknuepft = vorlage->verknuepft;
+    icon->daten = daten;
+    icon->kennung_1 = icon->kennung_2 = -1;
+    icon->refresh = 1;
+    icon->bitmap = nullptr;
+    if (slave != -1) icon->bitmap_quelle = slave;
+    else if (vorlage->flags & (ICON_SLAVE | ICON_SLAVE_FEST)) icon->bitmap_quelle = vorlage->bitmap_quelle;
+    else {
+        Print_Fehler("Menue_Init_Icon: slave_rp==NULL!");
+        return;
+    }
+    icon->bitmap = Menue_Get_Slave_Rastport(icon->bitmap_quelle);
+    if (!icon->bitmap) {
+        Print_Fehler("Menue_Init_Icon: RP=NULL!");
+        return;
+    }
+    if (icon->flags & ICON_SLAVE_FEST) {
+        icon->breite = vorlage->breite;
+        icon->hoehe = vorlage->hoehe;
+    } else {
+        icon->breite = uint16_t(icon->bitmap->width);
+        icon->hoehe = uint16_t(icon->bitmap->height);
+    }
+    Menue_Screen_Icon_Orig_Anlegen(icon);
+}
+
+void Menue_Init_Icon_Liste(Menue_Icon* liste, const Menue_Icon* vorlage, void* daten, int32_t slave)
+{
+    if (!liste) {
+        Print_Fehler("Menue_Init_Icon_Liste: Liste-Icon==NULL!");
+        return;
+    }
+    for (Menue_Icon* i = liste; i->nummer != -1; ++i) Menue_Init_Icon(i, vorlage, daten, slave);
+}
+
+void Menue_Icon_Slave_Rastport_Zuweisen(Menue_Icon* icon, int32_t slave)
+{
+    if (!icon) {
+        Print_Fehler("Menue_Icon_Slave_Rastport_Zuweisen: s_icon=NULL!");
+        return;
+    }
+    if (slave == 0xFFFF) {
+        if (!Menue_Nummer_Gueltig(icon->nummer)) return;
+        icon->bitmap = Menue_Icons.reg[icon->nummer].bitmap;
+    } else {
+        icon->bitmap = Menue_Get_Slave_Rastport(slave);
+        if (icon->bitmap) icon->bitmap_quelle = slave;
+    }
+    if (!icon->bitmap) return;
+    icon->breite = uint16_t(icon->bitmap->width);
+    icon->hoehe = uint16_t(icon->bitmap->height);
+}
+
+void Menue_Icons_Nach_Kennung_Aktiv_Setzen(uint8_t wert, int16_t kennung_1, uint8_t mit_1,
+                                           int16_t kennung_2, uint8_t mit_2)
+{
+    for (int32_t p = 0; p < MENUE_PRIORITAETEN; ++p)
+        for (int32_t s = 0; s <= Menue_Icons.hoechster[p]; ++s) {
+            Menue_Icon* i = Menue_Icons.slot[p][s];
+            if (!i || (i->status & ICON_VERSTECKT) || !(i->flags & ICON_SLAVE_FEST)) continue;
+            if (mit_1 && i->kennung_1 != kennung_1) continue;
+            if (mit_2 && i->kennung_2 != kennung_2) continue;
+            i->refresh = wert;
+        }
+}
+
+Menue_Icon* Menue_Get_Aktuelles_Icon() { return Menue_Aktuelles_Icon; }
+uint8_t Menue_Ist_Modal() { return Menue_Modal_Aktiv; }
+int8_t Menue_Modal_Tiefe() { return Menue_Icons.modal_tiefe; }
+
+const Menue_Register_Eintrag* Menue_Register(int32_t nummer)
+{
+    return Menue_Nummer_Gueltig(nummer) ? &Menue_Icons.reg[nummer] : nullptr;
+}
+
+void Menue_Register_Leeren()
+{
+    for (int32_t n = 0; n < ANZ_SCREEN_ICONS; ++n) {
+        registry_bitmap_freigeben(Menue_Icons.reg[n].bitmap);
+        hintergrund_freigeben(n);
+    }
+    std::memset(Menue_Icons.reg, 0, sizeof Menue_Icons.reg);
+}

@@ -1,0 +1,44 @@
+// Inside the toolkit only: the icon state that the icon, refresh and event modules share. The
+// walks of the refresh and the event step read the priority lists directly, as they run many
+// thousand times a second.
+#pragma once
+#include <cstdint>
+
+#include "toolkit/icon.h"
+
+struct Menue_Icon_Zustand {
+    Menue_Icon* slot[MENUE_PRIORITAETEN][MENUE_PRIORITAET_SLOTS];
+    int32_t frei[MENUE_PRIORITAETEN];       // where the next icon of the priority goes
+    int32_t hoechster[MENUE_PRIORITAETEN];  // highest slot ever used; walks start there
+    uint8_t vorhanden[ANZ_SCREEN_ICONS];
+    Menue_Register_Eintrag reg[ANZ_SCREEN_ICONS];
+    int8_t modal_tiefe;
+    uint8_t abgedunkelt;                    // the next layer dims the screen again
+};
+extern Menue_Icon_Zustand Menue_Icons;
+
+inline bool Menue_Nummer_Gueltig(int32_t nummer) { return nummer >= 0 && nummer < ANZ_SCREEN_ICONS; }
+
+// Icons whose bitmap is a slave rastport rather than one of their own.
+inline bool Menue_Ist_Slave_Icon(const Menue_Icon* icon)
+{
+    return (icon->flags & (ICON_SLAVE | ICON_SLAVE_FEST)) != 0;
+}
+
+// Whole screen for full-screen layers, else the icon's own rectangle.
+void Menue_Icon_Flaeche(const Menue_Icon* icon, int32_t* x, int32_t* y, int32_t* w, int32_t* h);
+
+// Clears every reference to a bitmap that is about to be freed: registry bitmaps, the records
+// registered and the records on screen.
+void Menue_Bitmap_Vergessen(const Rastport* bitmap);
+// Clears the priority lists, their counters and the presence bytes.
+void Menue_Prioritaeten_Leeren();
+
+// The event step's part of removing an icon: a removed current icon is left and forgotten.
+void Menue_Event_Icon_Entfernt(Menue_Icon* icon);
+
+// Prints a text part chain or a value text (the parts of Menue_Icon_Blit after the bitmap).
+void Menue_Icon_Texte_Zeichnen(Menue_Icon* icon, Rastport* ziel, int32_t x, int32_t y);
+
+// The current toggle state of an icon for the acting manager (0 without one).
+uint32_t Menue_Knopf_Zustand(int32_t nummer);

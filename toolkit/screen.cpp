@@ -1,0 +1,350 @@
+#include "toolkit/screen.h"
+
+#include <cstring>
+
+#include "competitions/spiele.h"
+#include "database/manager.h"
+#include "database/richter.h"
+#include "database/spieler.h"
+#include "database/team.h"
+#include "database/teamspieler.h"
+#include "gameflow/eingang.h"
+#include "gameflow/globals.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "match/spieltag.h"
+#include "network/internet.h"
+#include "platform/handle.h"
+#include "platform/menuesound.h"
+#include "platform/print.h"
+#include "platform/resfile.h"
+#include "platform/soundeffekt.h"
+#include "platform/timer.h"
+#include "screens/spieler_einsetzen.h"
+#include "toolkit/dienste.h"
+#include "toolkit/event.h"
+#include "toolkit/hilfe.h"
+#include "toolkit/menue_intern.h"
+#include "toolkit/mausover.h"
+#include "toolkit/optionen.h"
+#include "toolkit/requester.h"
+#include "toolkit/scroll.h"
+#include "toolkit/slave.h"
+
+Menue_Status_Record Menue_Status;
+Menue_Hook_Prozedur Menue_Hook = nullptr;
+
+const char* const MENUE_HINWEISE[3] = {
+    "Willkommen beim DORVIN-Ziduridavozozor! Wir wünschen Ihnen viel Erfolg mit Ihrem Verein.",
+    "Hinweise zu neuen Versionen des Spiels finden Sie in der Datei README im Programmordner.",
+    "Ein Klick mit der rechten Maustaste öffnet auf fast jedem Bildschirm ein Menü mit weiteren "
+    "Möglichkeiten, auch auf einer freien Stelle des Bildschirms.",
+};
+
+namespace {
+
+constexpr uint32_t STEHEND = ICON_BEREICH_BLEIBT;
+
+Menue_Icon basis(int16_t nummer, int32_t quelle, uint32_t flags, int16_t x, int16_t y, uint16_t w, uint16_t h, uint8_t farbe)
+{
+    Menue_Icon i = Menue_Icon_Vorlage(nummer, quelle, STEHEND | flags, x, y, w, h, 5, farbe);
+    return i;
+}
+
+// The scroll positions of the managers are fetched once per run of a client.
+uint8_t scrollpos_anstehend = 1;
+
+int32_t tiefe() { return Grafik_Render_Ziel ? Grafik_Render_Ziel->depth : 16; }
+
+bool beruehrt(const Menue_Icon* i, uint32_t flags, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    int32_t ix2 = i->x + i->breite, iy2 = i->y + i->hoehe;
+    if (flags & 0x2) return i->x >= x1 && i->y >= y1 && ix2 <= x2 && iy2 <= y2;
+    return i->x <= x2 && ix2 >= x1 && i->y <= y2 && iy2 >= y1;
+}
+
+// The visit history in the manager's icon state block (team field 303): from byte 16208 the
+// position (i32), 15 words and the 15 icon numbers (u16, 0xFFFF empty) of the entries.
+constexpr uint32_t BESUCH_VERSATZ = 16208;
+int32_t besuch_nummer(const uint8_t* block, int32_t k)
+{
+    const uint8_t* n = block + BESUCH_VERSATZ + 4 + 15 * 4 + 2 * k;
+    uint16_t v = uint16_t(n[0] | n[1] << 8);
+    return v == 0xFFFF ? -1 : v;
+}
+int32_t besuch_position(const uint8_t* block)
+{
+    const uint8_t* p = block + BESUCH_VERSATZ;
+    return int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
+}
+
+Menue_Icon* registriert(int32_t nummer) { return Menue_Nummer_Gueltig(nummer) ? Menue_Icons.reg[nummer].icon : nullptr; }
+
+}  // namespace
+
+Menue_Icon Menue_Basis_Liste[MENUE_BASIS_ANZAHL + 1] = {
+    basis(701, -1, 0, 40, 3, 176, 32, 28),        // own (home) club
+    basis(702, -1, 0, 424, 3, 176, 32, 28),       // away club
+    basis(759, -1, 0, 4, 3, 32, 32, 20),          // crest of 701
+    basis(760, -1, 0, 604, 3, 32, 32, 20),        // crest of 702
+    basis(703, -1, 0, 599, 44, 40, 40, 27),       // main groups
+    basis(704, -1, 0, 599, 88, 40, 40, 27),
+    basis(705, -1, 0, 599, 132, 40, 40, 27),
+    basis(706, -1, 0, 599, 176, 40, 40, 27),
+    basis(707, -1, 0, 599, 220, 40, 40, 27),
+    basis(708, -1, 0, 222, 3, 196, 14, 20),       // series info
+    basis(709, -1, 0, 222, 17, 196, 14, 20),      // date
+    basis(714, -1, 0, 232, 32, 70, 7, 20),        // match comparison bars
+    basis(715, -1, 0, 338, 32, 70, 7, 20),
+    basis(716, -1, 0, 285, 32, 70, 7, 20),
+    basis(722, -1, 0, 599, 268, 19, 20, 27),      // history back
+    basis(721, -1, 0, 620, 268, 19, 20, 27),      // history forward
+    basis(761, 49, ICON_SLAVE, 599, 296, 40, 32, 255),  // mailbox (49 empty, 48 mail)
+    basis(762, -1, 0, 599, 336, 40, 24, 27),      // chat
+    basis(723, -1, 0, 597, 420, 42, 48, 26),      // continue
+    Menue_Icon_Listenende(),
+};
+
+void Menue_Screen_Reset(uint8_t hintergrund_zeichnen)
+{
+    if (!Menue_Status.hintergrund && ResFile_Handles[0].handle >= 0)
+        Menue_Status.hintergrund = static_cast<Rastport*>(
+            Load_Resource(ResFile_Handles[0].handle, MENUE_HINTERGRUND_RESSOURCE, tiefe(), nullptr));
+    Grafik_Screen_Seite_Waehlen(1);
+    if (hintergrund_zeichnen) Menue_Hintergrund_Zeichnen(0);
+    for (int i = 0; i < 4; ++i) {
+        Menue_Screen_Icon_Hinzufuegen(&Menue_Basis_Liste[i]);
+        Menue_Basis_Liste[i].refresh = 0;
+    }
+}
+
+void Menue_Client_Aktualisieren()
+{
+    if (Netz_Rolle != 1) return;
+    Spieler_Internet_Client_Refresh();
+    Team_Internet_Client_Refresh();
+    Teamspieler_Internet_Client_Refresh();
+    Manager_Internet_Client_Refresh();
+    Richter_Internet_Client_Get_Liste();
+    if (scrollpos_anstehend == 1) {
+        Manager_Internet_Client_Scrollpos_Refresh();
+        scrollpos_anstehend = 0;
+    }
+}
+
+void Menue_Rein(int32_t team, uint8_t zwingen)
+{
+    if (Menue_Status.aktiv && !zwingen) return;
+    Menue_Client_Aktualisieren();
+    Menue_Status.runde_laeuft = 1;
+    Menue_Status.im_menue = 1;
+    Menue_Icons.modal_tiefe = 0;
+    Menue_Icons.abgedunkelt = 1;
+    Aktuelles_Team = team;
+    Menue_Status.team = team;
+    if (EIGENER_SERVER) Handelndes_Team = uint32_t(team);
+    int32_t spiel = -1;
+    Gegner_Team = Spieltag_Get_Gegner(team, nullptr, nullptr, &spiel, nullptr);
+    Menue_Status.spiel_gueltig = 0;
+    if (spiel >= 0)
+        if (const Spiele_Spiel* s = Spiele_Get_Spiel(spiel, 0)) {
+            Menue_Status.heutiges_spiel = *s;
+            Menue_Status.spiel_gueltig = 1;
+        }
+    if (!Menue_Status.wieder_rein) Anzeige_Gegner_Team = Gegner_Team;
+    if (Aktuelles_Team_Seite == -1) Aktuelles_Team_Seite = 0;
+    Menue_Basis_Liste[0].kennung_1 = int16_t(Aktuelles_Team_Seite == 1 ? Gegner_Team : team);
+    Menue_Basis_Liste[1].kennung_1 = int16_t(Aktuelles_Team_Seite == 1 ? team : Gegner_Team);
+    for (int i = 0; i < 2; ++i) {
+        Menue_Icon& v = Menue_Basis_Liste[i];
+        v.kennung_2 = -1;
+        v.kontext = Menue_Einblenden_Kontextmenue;
+        v.mausover = v.kennung_1 >= 0 ? Team_Infotext_Erzeugen : nullptr;
+    }
+    // A turn starts with fresh slaves; the kept ones stay.
+    Menue_Speicher_Befreien(2);
+    Menue_Screen_Reset(1);
+    Menue_Icon_Liste_Hinzufuegen(Menue_Basis_Liste);
+
+    const auto* block = team >= 0 ? static_cast<const uint8_t*>(Team_Zeiger(303, team, nullptr, 0)) : nullptr;
+    if (block)
+        for (int32_t k = 0; k < 15; ++k)
+            if (Menue_Icon* i = registriert(besuch_nummer(block, k))) Menue_Screen_Icon_Bitmap(i);
+    for (int32_t k = 0; k < 10; ++k) {
+        int32_t n = int32_t(Manager_Icon_Button_Lesen(team, 724 + k));
+        if (n == -1) continue;
+        if (Menue_Icon* i = registriert(n)) Menue_Screen_Icon_Bitmap(i);
+        else Print_Fehler("Menue_Rein: s_icon==NULL!");
+    }
+    Internet_Menue_Rein_Hook();
+    if (Menue_Status.hinweise) {
+        for (const char* h : MENUE_HINWEISE) Menue_Requester(1, team, h, nullptr, nullptr, 0);
+        Menue_Status.hinweise = 0;
+        Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    }
+    Spieler_Einsetzen_Taktik_Anwenden(0);
+
+    // The turn starts with the first favourite when the manager wants it, else where he left.
+    Menue_Icon* start = nullptr;
+    if (Manager_Icon_Word_Data_Lesen(team, 758)) start = registriert(int32_t(Manager_Icon_Button_Lesen(team, 724)));
+    if (start && start->klick) start->klick(start, KLICK_MARKE);
+    else if (block) {
+        int32_t pos = besuch_position(block);
+        Menue_Icon* i = pos >= 0 && pos < 15 ? registriert(besuch_nummer(block, pos)) : nullptr;
+        if (i && i->klick) i->klick(i, 0);
+    }
+    Menue_Status.aktiv = 1;
+    const auto* einstellung = team >= 0 ? static_cast<const uint8_t*>(Team_Zeiger(309, team, nullptr, 0)) : nullptr;
+    if (einstellung && einstellung[2]) Menuesound_Play(einstellung[2] - 1, 1);
+    if (!Menue_Status.wieder_rein) Menue_Status.startzeit = Timer_Get_Time();
+    Menue_Status.wieder_rein = 0;
+}
+
+void Menue_Rein_Aktuell(uint8_t zwingen)
+{
+    Menue_Status.gezeigt = 1;
+    if (Menue_Status.aktiv) Menue_Rein(Aktuelles_Team, zwingen);
+}
+
+void Menue_Raus()
+{
+    if (!Menue_Status.aktiv) return;
+    Hilfe_Glow_Freigeben();
+    Menue_Glow_Stufe = 0;
+    Menuesound_Stop(0);
+    Menue_Bereich_Loeschen(5, -9999, -9999, 9999, 9999);
+    if (Grafik_Render_Ziel) Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, 0, 0, 640, 480, 1);
+    Menue_Status.aktiv = 0;
+    Menue_Status.runde_laeuft = 0;
+    Menue_Merker_Setzen(0);
+    Menue_Aktuelles_Icon = nullptr;
+    Menue_Gezogenes_Icon = nullptr;
+    Menue_Hilfe_Status = 0;
+    if (Netz_Rolle & 2) Aktuelles_Team = -1;
+    if (EIGENER_SERVER) Handelndes_Team = uint32_t(Aktuelles_Team);
+    Menue_Speicher_Befreien(7);
+}
+
+void Menue_Beenden()
+{
+    Hilfe_Schliessen(1);
+    Soundeffekt_Free_All();
+    Menue_Raus();
+    Menue_Speicher_Befreien(7);
+}
+
+void Menue_Bereich_Loeschen(uint32_t flags, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    Grafik_Screen_Seite_Waehlen(1);
+    if (flags & 0x20) Menue_Hintergrund_Kopieren(Grafik_Render_Ziel, x1, y1, x2 - x1, y2 - y1, 0, 0);
+    for (int32_t p = MAX_SCREEN_ICON_PRIORITY; p >= 0; --p)
+        for (int32_t s = Menue_Icons.hoechster[p]; s >= 0; --s) {
+            Menue_Icon* i = Menue_Icons.slot[p][s];
+            if (!i || ((i->flags & ICON_BEREICH_BLEIBT) && !(flags & 0x1))) continue;
+            if (!Menue_Icons.vorhanden[i->nummer] || !i->bitmap || !beruehrt(i, flags, x1, y1, x2, y2)) continue;
+            Menue_Icons.vorhanden[i->nummer] = 0;
+            Menue_Icons.slot[p][s] = nullptr;
+            Menue_Icons.frei[p] = s;
+            if (!(i->status & ICON_VERSTECKT) && (i->scrollscreen == MENUE_KEIN_SCROLLSCREEN || (flags & 0x80)) &&
+                !(flags & 0x20)) {
+                if (flags & 0x10) Menue_Hintergrund_Kopieren(Grafik_Render_Ziel, i->x, i->y, i->breite, i->hoehe, 0, 0);
+                else if (flags & 0x8) Menue_Screen_Icon_Hintergrund_Zeichnen(i);
+            }
+            i->refresh = 0;
+            i->kennung_1 = i->kennung_2 = -1;
+            Menue_Icons.reg[i->nummer].gesichert = 0;
+            // A layer cleared away no longer holds the screen modal.
+            if ((i->flags & ICON_EBENE) && --Menue_Icons.modal_tiefe == 0) Menue_Icons.abgedunkelt = 1;
+            Menue_Event_Icon_Entfernt(i);
+        }
+    if (flags & 0x40) return;
+    for (int32_t n = 0; n < MENUE_SCROLLSCREENS; ++n) {
+        Scrollscreen* s = Menue_Get_Scrollscreen(n);
+        if (!s || !s->bitmap) continue;
+        int32_t sx2 = s->x + s->sicht_breite, sy2 = s->y + s->sicht_hoehe;
+        bool trifft = (flags & 0x2) ? s->x >= x1 && s->y >= y1 && sx2 <= x2 && sy2 <= y2
+                                    : s->x <= x2 && sx2 >= x1 && s->y <= y2 && sy2 >= y1;
+        if (trifft) Menue_Kill_Scrollscreen(n, flags & 0x30);
+    }
+}
+
+void Menue_Bereich_Aktiv_Setzen(uint32_t flags, uint8_t wert, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    Grafik_Screen_Seite_Waehlen(1);
+    if (flags & 0x20) Menue_Hintergrund_Kopieren(Grafik_Render_Ziel, x1, y1, x2 - x1, y2 - y1, 0, 0);
+    for (int32_t p = MAX_SCREEN_ICON_PRIORITY; p >= 0; --p)
+        for (int32_t s = Menue_Icons.hoechster[p]; s >= 0; --s) {
+            Menue_Icon* i = Menue_Icons.slot[p][s];
+            if (!i || (i->status & ICON_VERSTECKT) || !i->bitmap || !Menue_Icons.vorhanden[i->nummer]) continue;
+            if (beruehrt(i, flags, x1, y1, x2, y2)) i->refresh = wert;
+        }
+}
+
+void Menue_Bereich_Refresh(uint32_t flags, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    Menue_Bereich_Aktiv_Setzen(flags, 1, x1, y1, x2, y2);
+    Menue_Screen_Refresh(1, x1, y1, x2, y2);
+}
+
+void Menue_Screen_Icon_Zeichnen(Menue_Icon* icon)
+{
+    Menue_Screen_Icon_Hintergrund_Neu(icon);
+    Menue_Icon_Blit(icon);
+}
+
+void Menue_Hintergrund_Zeichnen(uint8_t ueberspringen)
+{
+    Grafik_Screen_Seite_Waehlen(1);
+    if (ueberspringen || !Grafik_Render_Ziel) return;
+    if (Menue_Status.hintergrund) Grafik_Blit(Menue_Status.hintergrund, 0, 0, 640, 480, Grafik_Render_Ziel, 0, 0);
+    if (!Eingang_Get_Spiel_Gestartet())
+        if (Rastport* b = Menue_Get_Slave_Rastport(53))
+            Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), Grafik_Render_Ziel, 0, 0);
+}
+
+void Menue_Hintergrund_Kopieren(Rastport* ziel, int32_t x, int32_t y, int32_t w, int32_t h, int32_t dx, int32_t dy)
+{
+    if (!ziel || !Menue_Status.hintergrund) return;
+    Grafik_Blit(Menue_Status.hintergrund, x, y, w, h, ziel, x + dx, y + dy);
+}
+
+void Menue_Speicher_Befreien(int32_t modus)
+{
+    Menue_Scrollscreens_Freigeben();
+    for (Menue_Register_Eintrag& r : Menue_Icons.reg) {
+        r.hintergrund = Grafik_Bitmap_Freigeben(r.hintergrund);
+        r.gesichert = 0;
+    }
+    if (modus & 1) {
+        Handle_Objekt_Freigeben(Menue_Status.hintergrund);
+        Menue_Status.hintergrund = Grafik_Bitmap_Freigeben(Menue_Status.hintergrund);
+    }
+    if (modus & 2) Menue_Slaves_Freigeben(modus == 7);
+    if (modus == 7)
+        for (Menue_Register_Eintrag& r : Menue_Icons.reg)
+            if (r.icon) Menue_Einzel_Icon_Speicher_Befreien(r.icon);
+}
+
+void Menue_Hook_Registrieren(Menue_Hook_Prozedur prozedur, uint8_t entfernen)
+{
+    if (!entfernen) {
+        if (Menue_Hook) {
+            Print_Fehler("Zuviele Hooked-Procedures!\n");
+            return;
+        }
+        Menue_Hook = prozedur;
+        return;
+    }
+    if (!prozedur || Menue_Hook != prozedur) {
+        Print_Fehler("Hook-Procedure nicht gefunden!\n");
+        return;
+    }
+    Menue_Hook = nullptr;
+}
+
+int32_t Menue_Prozedur_Aufrufen(Menue_Klick_Prozedur prozedur, Menue_Icon* icon, uint32_t flags)
+{
+    return prozedur ? prozedur(icon, flags) : 0;
+}

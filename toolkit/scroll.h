@@ -1,0 +1,62 @@
+// Scroll screens (off-screen content bitmaps of which a window is shown) and scroll bars. The
+// records live here already, as the refresh draws into them; scrolling itself comes with its
+// own issue, and until then its operations do nothing.
+#pragma once
+#include <cstdint>
+
+struct Rastport;
+struct Menue_Icon;
+
+constexpr int32_t MENUE_SCROLLSCREENS = 23;
+constexpr uint8_t MENUE_KEIN_SCROLLSCREEN = 255;
+
+using Menue_Scroll_Prozedur = void (*)(int32_t nummer, uint32_t wert);
+using Menue_Balken_Prozedur = int32_t (*)(Menue_Icon* icon, int32_t position);
+
+struct Scrollscreen {
+    Rastport* bitmap;                 // content, null when freed
+    int32_t breite, hoehe;            // content size
+    int32_t sicht_breite, sicht_hoehe;
+    int32_t x, y;                     // the window on the screen
+    uint32_t blit_worte[2];
+    Menue_Scroll_Prozedur prozedur;   // called by the refresh for a touched scroll screen
+    int16_t balken_icon;
+    int16_t fenster_slave;
+    uint32_t flags;                   // 0x1 horizontal
+    int32_t letzte_position;
+    int32_t position;                 // scroll offset in pixels
+    int32_t erste_zeile;
+    int32_t laenge;
+    uint32_t weitere[4];
+};
+
+// Data record of a scroll button (flag 0x20); its first word is the bar's value procedure.
+struct Menue_Scrollbar_Daten {
+    Menue_Balken_Prozedur wert_prozedur;
+    int16_t frei;
+    int16_t x_start, x_ende, x_marke;   // x_marke -1: vertical bar
+    int16_t y_start, y_ende, y_marke;   // y_marke -1: horizontal bar
+    float faktor;
+    int8_t scrollscreen;
+};
+
+// Points the 23 records' table at them and clears their bitmaps (start-up).
+void Menue_Scrollscreens_Init();
+// The record, null and a report outside 0..22.
+Scrollscreen* Menue_Get_Scrollscreen(int32_t nummer);
+// Frees every content bitmap.
+void Menue_Scrollscreens_Freigeben();
+void Menue_Kill_Scrollscreen(int32_t nummer, uint32_t flags);
+int32_t Menue_Scrollbar_Klick(Menue_Icon* icon, uint32_t flags);
+// Moves the button for one wheel step.
+void Menue_Scrollbar_Rad(Menue_Icon* icon);
+int32_t Menue_Abs_Balkenpos(Menue_Icon* icon);
+// procedure(icon, Menue_Abs_Balkenpos(icon)) when the procedure is set.
+int32_t Menue_Balken_Prozedur_Aufrufen(Menue_Balken_Prozedur prozedur, Menue_Icon* icon);
+
+// The knob position of a value on a scroll bar (the icon by number, or `icon` when the number is
+// -1), stored as the button's state for the team's manager; -1 without such a bar. Scroll bars
+// come with their own issue: until then there is none.
+int32_t Menue_Wert_In_Scrollpos_Umrechnen(int32_t team, int32_t nummer, Menue_Icon* icon, int32_t wert,
+                                          uint8_t vorwaerts, int32_t min, int32_t max, int32_t start,
+                                          int32_t ende);

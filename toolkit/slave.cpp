@@ -1,0 +1,179 @@
+#include "toolkit/slave.h"
+
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/handle.h"
+#include "platform/print.h"
+#include "platform/resfile.h"
+#include "toolkit/dienste.h"
+#include "toolkit/menue_intern.h"
+#include "toolkit/slave_tabelle.h"
+
+namespace {
+
+std::array<Slave_Rastport, 208> tabelle_1 = Slave_Vorgabe_1;
+std::array<Slave_Rastport, 185> tabelle_2 = Slave_Vorgabe_2;
+std::array<Slave_Rastport, 57> tabelle_3 = Slave_Vorgabe_3;
+Rastport* slots[MENUE_SLAVE_ANZAHL];
+
+bool gueltig(int32_t n) { return n >= 0 && n < MENUE_SLAVE_ANZAHL; }
+
+Slave_Rastport& beschreibung(int32_t n)
+{
+    if (n < 208) return tabelle_1[size_t(n)];
+    if (n < 393) return tabelle_2[size_t(n - 208)];
+    return tabelle_3[size_t(n - 393)];
+}
+
+int32_t tiefe() { return Grafik_Render_Ziel ? Grafik_Render_Ziel->depth : 16; }
+
+Rastport* ressource_laden(int32_t code)
+{
+    int32_t datei = code / MENUE_RESSOURCE_CODE - 1;
+    if (datei >= RESFILE_STANDARD || ResFile_Handles[datei].handle < 0) return nullptr;
+    return static_cast<Rastport*>(Load_Resource(ResFile_Handles[datei].handle, code % MENUE_RESSOURCE_CODE, tiefe(), nullptr));
+}
+
+Rastport* flaeche(int32_t w, int32_t h, uint16_t farbe)
+{
+    Rastport* b = Grafik_Bitmap_Anlegen(w, h, tiefe());
+    if (b) Grafik_Rechteck_Fuellen(b, 0, 0, w, h, farbe);
+    return b;
+}
+
+// An icon that showed the old bitmap shows the new one; one that takes its slave's size takes
+// the new size.
+void neu_zeigen(Menue_Icon* i, const Rastport* alt, Rastport* neu)
+{
+    if (!i || i->bitmap != alt) return;
+    i->bitmap = neu;
+    if (neu && (i->flags & ICON_SLAVE) && !(i->flags & ICON_SLAVE_FEST)) {
+        i->breite = uint16_t(neu->width);
+        i->hoehe = uint16_t(neu->height);
+    }
+}
+
+// Every place that shows the old bitmap shows the new one (null: nothing).
+void umhaengen(const Rastport* alt, Rastport* neu)
+{
+    for (Menue_Register_Eintrag& r : Menue_Icons.reg) {
+        if (r.bitmap == alt) r.bitmap = neu;
+        neu_zeigen(r.icon, alt, neu);
+    }
+    for (int32_t p = 0; p < MENUE_PRIORITAETEN; ++p)
+        for (int32_t s = 0; s <= Menue_Icons.hoechster[p]; ++s) neu_zeigen(Menue_Icons.slot[p][s], alt, neu);
+}
+
+}  // namespace
+
+const Slave_Rastport* Menue_Slave_Beschreibung(int32_t n) { return gueltig(n) ? &beschreibung(n) : nullptr; }
+
+Rastport* Menue_Get_Slave_Rastport(int32_t n)
+{
+    if (!gueltig(n)) {
+        Print_Fehler("Menue_Get_Slave_Rastport: slave_nr=%d!", n);
+        return nullptr;
+    }
+    if (slots[n]) return slots[n];
+    Slave_Rastport& d = beschreibung(n);
+    if (d.code != -1 && d.code < MENUE_RESSOURCE_CODE) {
+        Print_Fehler("Slave_RP %d: Falsche Icon-Nr (%d)!", n, d.code);
+        return nullptr;
+    }
+    if (d.code >= MENUE_RESSOURCE_CODE) {
+        slots[n] = ressource_laden(d.code);
+        if (slots[n]) {
+            d.breite = int32_t(slots[n]->width);
+            d.hoehe = int32_t(slots[n]->height);
+        }
+        return slots[n];
+    }
+    uint16_t farbe = Grafik_Farbe(9, 1, 1);
+    if (d.farbe >= UI_FARBEN || d.farbe < -1) Print_Fehler("Menue_Get_Slave_Rastport: Farbe illegal !");
+    else if (d.farbe >= 0) farbe = uint16_t(UI_Farbtabelle[d.farbe].farbe);
+    slots[n] = flaeche(d.breite, d.hoehe, farbe);
+    return slots[n];
+}
+
+void Menue_Change_Slave_Rastport(int32_t n, Slave_Rastport* d)
+{
+    if (!gueltig(n)) {
+        Print_Fehler("Menue_Change_Slave_Rastport: slave_nr=%d!", n);
+        return;
+    }
+    if (!d) {
+        Print_Fehler("Menue_Change_Slave_Rastport: d==NULL!");
+        return;
+    }
+    Slave_Rastport& alt = beschreibung(n);
+    if (!slots[n]) {
+        alt.code = d->code;
+        return;
+    }
+    if (alt.code == d->code) return;
+    if (d->code != -1 && d->code < MENUE_RESSOURCE_CODE) {
+        alt.code = d->code;
+        Print_Fehler("Menue_Change_Slave_Rastport: Slave_rp %d: Falsche Icon-Nr (%d)!", n, d->code);
+        return;
+    }
+    Rastport* neu = nullptr;
+    if (d->code >= MENUE_RESSOURCE_CODE) {
+        neu = ressource_laden(d->code);
+        if (neu) {
+            d->breite = int32_t(neu->width);
+            d->hoehe = int32_t(neu->height);
+        }
+    } else {
+        // The fill colour is a pixel value here, not a table index.
+        neu = flaeche(d->breite, d->hoehe, d->farbe == -1 ? Grafik_Farbe(9, 1, 1) : uint16_t(uint8_t(d->farbe)));
+    }
+    if (!neu) {
+        // Nothing to show instead: the old picture stays, under its old code.
+        Print_Fehler("Menue_Change_Slave_Rastport: Slave_rp %d: Bild %d fehlt!", n, d->code);
+        return;
+    }
+    alt.code = d->code;
+    if (d->code == -1) alt.breite = d->breite, alt.hoehe = d->hoehe, alt.farbe = d->farbe;
+    else alt.breite = d->breite, alt.hoehe = d->hoehe;
+    Rastport* vorher = slots[n];
+    umhaengen(vorher, neu);
+    Handle_Objekt_Freigeben(vorher);
+    Grafik_Bitmap_Freigeben(vorher);
+    slots[n] = neu;
+}
+
+void Menue_Free_Slave_Rastport(int32_t n)
+{
+    if (!gueltig(n)) {
+        Print_Fehler("Menue_Free_Slave_Rastport: slave_nr=%d!", n);
+        return;
+    }
+    if (!slots[n]) return;
+    umhaengen(slots[n], nullptr);
+    Handle_Objekt_Freigeben(slots[n]);
+    slots[n] = Grafik_Bitmap_Freigeben(slots[n]);
+}
+
+int32_t Menue_Slave_Von_Bitmap(const Rastport* bitmap)
+{
+    if (!bitmap) return -1;
+    for (int32_t n = 0; n < MENUE_SLAVE_ANZAHL; ++n)
+        if (slots[n] == bitmap) return n;
+    return -1;
+}
+
+void Menue_Slaves_Init()
+{
+    Menue_Slaves_Freigeben(true);
+    tabelle_1 = Slave_Vorgabe_1;
+    tabelle_2 = Slave_Vorgabe_2;
+    tabelle_3 = Slave_Vorgabe_3;
+}
+
+void Menue_Slaves_Freigeben(bool alle)
+{
+    for (int32_t n = 0; n < MENUE_SLAVE_ANZAHL; ++n)
+        if (slots[n] && (alle || beschreibung(n).behalten >= 0)) Menue_Free_Slave_Rastport(n);
+}

@@ -1,0 +1,334 @@
+#include "tools/datagen/menue_bilder.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "toolkit/slave.h"
+
+namespace {
+
+constexpr uint16_t rgb(int r, int g, int b)
+{
+    uint16_t p = uint16_t((r >> 3) << 11 | (g >> 2) << 5 | (b >> 3));
+    return p ? p : 1;  // 0 would be see-through
+}
+
+// Capitals, digits and a few signs, 5 x 7, one row per byte (bit 4 = leftmost column).
+struct Zeichen {
+    char c;
+    uint8_t zeilen[7];
+};
+constexpr Zeichen SCHRIFT[] = {
+    {'0', {14, 17, 19, 21, 25, 17, 14}}, {'1', {4, 12, 4, 4, 4, 4, 14}},   {'2', {14, 17, 1, 2, 4, 8, 31}},
+    {'3', {31, 2, 4, 2, 1, 17, 14}},     {'4', {2, 6, 10, 18, 31, 2, 2}},  {'5', {31, 16, 30, 1, 1, 17, 14}},
+    {'6', {6, 8, 16, 30, 17, 17, 14}},   {'7', {31, 1, 2, 4, 8, 8, 8}},    {'8', {14, 17, 17, 14, 17, 17, 14}},
+    {'9', {14, 17, 17, 15, 1, 2, 12}},   {'A', {14, 17, 17, 31, 17, 17, 17}}, {'B', {30, 17, 17, 30, 17, 17, 30}},
+    {'C', {14, 17, 16, 16, 16, 17, 14}}, {'D', {28, 18, 17, 17, 17, 18, 28}}, {'E', {31, 16, 16, 30, 16, 16, 31}},
+    {'F', {31, 16, 16, 30, 16, 16, 16}}, {'G', {14, 17, 16, 23, 17, 17, 15}}, {'H', {17, 17, 17, 31, 17, 17, 17}},
+    {'I', {14, 4, 4, 4, 4, 4, 14}},      {'J', {7, 2, 2, 2, 2, 18, 12}},   {'K', {17, 18, 20, 24, 20, 18, 17}},
+    {'L', {16, 16, 16, 16, 16, 16, 31}}, {'M', {17, 27, 21, 21, 17, 17, 17}}, {'N', {17, 17, 25, 21, 19, 17, 17}},
+    {'O', {14, 17, 17, 17, 17, 17, 14}}, {'P', {30, 17, 17, 30, 16, 16, 16}}, {'Q', {14, 17, 17, 17, 21, 18, 13}},
+    {'R', {30, 17, 17, 30, 20, 18, 17}}, {'S', {15, 16, 16, 14, 1, 1, 30}}, {'T', {31, 4, 4, 4, 4, 4, 4}},
+    {'U', {17, 17, 17, 17, 17, 17, 14}}, {'V', {17, 17, 17, 17, 17, 10, 4}}, {'W', {17, 17, 17, 21, 21, 21, 10}},
+    {'X', {17, 17, 10, 4, 10, 17, 17}},  {'Y', {17, 17, 10, 4, 4, 4, 4}},  {'Z', {31, 1, 2, 4, 8, 16, 31}},
+    {'-', {0, 0, 0, 31, 0, 0, 0}},       {'+', {0, 4, 4, 31, 4, 4, 0}},    {'.', {0, 0, 0, 0, 0, 12, 12}},
+    {'!', {4, 4, 4, 4, 4, 0, 4}},        {' ', {0, 0, 0, 0, 0, 0, 0}},
+};
+
+const Zeichen* zeichen(char c)
+{
+    for (const Zeichen& z : SCHRIFT)
+        if (z.c == c) return &z;
+    return nullptr;
+}
+
+int32_t text_breite(const std::string& t, int s) { return t.empty() ? 0 : int32_t(t.size()) * 6 * s - s; }
+
+struct Bild {
+    int32_t w, h;
+    bool maske;
+    std::vector<uint16_t> px;
+
+    Bild(int32_t breite, int32_t hoehe, bool m, uint16_t grund)
+        : w(breite), h(hoehe), maske(m), px(size_t(breite) * hoehe, m ? 0 : grund)
+    {
+    }
+
+    void setzen(int32_t x, int32_t y, uint16_t c)
+    {
+        if (x >= 0 && y >= 0 && x < w && y < h) px[size_t(y) * w + x] = c ? c : 1;
+    }
+    void rechteck(int32_t x, int32_t y, int32_t bw, int32_t bh, uint16_t c)
+    {
+        for (int32_t yy = y; yy < y + bh; ++yy)
+            for (int32_t xx = x; xx < x + bw; ++xx) setzen(xx, yy, c);
+    }
+    void rahmen(int32_t x, int32_t y, int32_t bw, int32_t bh, uint16_t c)
+    {
+        rechteck(x, y, bw, 1, c);
+        rechteck(x, y + bh - 1, bw, 1, c);
+        rechteck(x, y, 1, bh, c);
+        rechteck(x + bw - 1, y, 1, bh, c);
+    }
+    // Lit top and left edges, shaded bottom and right.
+    void relief(int32_t x, int32_t y, int32_t bw, int32_t bh, uint16_t hell, uint16_t dunkel)
+    {
+        rechteck(x, y, bw, 1, hell);
+        rechteck(x, y, 1, bh, hell);
+        rechteck(x, y + bh - 1, bw, 1, dunkel);
+        rechteck(x + bw - 1, y, 1, bh, dunkel);
+    }
+    void scheibe(double cx, double cy, double r, uint16_t c)
+    {
+        for (int32_t y = 0; y < h; ++y)
+            for (int32_t x = 0; x < w; ++x)
+                if (std::hypot(x + 0.5 - cx, y + 0.5 - cy) <= r) setzen(x, y, c);
+    }
+    void ring(double cx, double cy, double r, double d, uint16_t c)
+    {
+        for (int32_t y = 0; y < h; ++y)
+            for (int32_t x = 0; x < w; ++x) {
+                double a = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
+                if (a <= r && a >= r - d) setzen(x, y, c);
+            }
+    }
+    void schrift(int32_t x, int32_t y, const std::string& t, uint16_t c, int s = 1)
+    {
+        for (char ch : t) {
+            if (const Zeichen* z = zeichen(ch))
+                for (int r = 0; r < 7; ++r)
+                    for (int k = 0; k < 5; ++k)
+                        if (z->zeilen[r] & (16 >> k)) rechteck(x + k * s, y + r * s, s, s, c);
+            x += 6 * s;
+        }
+    }
+    // Centred text with a dark shadow one pixel down and right.
+    void mitte(int32_t cx, int32_t y, const std::string& t, uint16_t c, int s = 1)
+    {
+        int32_t x = cx - text_breite(t, s) / 2;
+        schrift(x + 1, y + 1, t, rgb(8, 8, 8), s);
+        schrift(x, y, t, c, s);
+    }
+
+    Resf_Bitmap fertig(int32_t nummer) const
+    {
+        Resf_Bitmap b;
+        b.width = uint16_t(w);
+        b.height = uint16_t(h);
+        b.depth = 16;
+        b.compression = (nummer % 2) ? 5 : 4;
+        b.pixels.resize(px.size() * 2);
+        for (size_t i = 0; i < px.size(); ++i) {
+            b.pixels[2 * i] = uint8_t(px[i]);
+            b.pixels[2 * i + 1] = uint8_t(px[i] >> 8);
+        }
+        if (maske) {
+            b.mask.assign((px.size() + 7) / 8, 0);
+            for (size_t i = 0; i < px.size(); ++i)
+                if (px[i]) b.mask[i / 8] |= uint8_t(1u << (i % 8));
+        }
+        return b;
+    }
+};
+
+// The menu background: a dark top bar for the club panels, the right column of the main
+// groups, and a pitch drawn faintly into the working area.
+Bild hintergrund()
+{
+    Bild b(640, 480, false, rgb(16, 44, 52));
+    // Mown stripes across the working area.
+    for (int32_t x = 0; x < 596; x += 54) b.rechteck(x, 41, std::min(27, 596 - x), 439, rgb(18, 52, 58));
+    b.rechteck(0, 0, 640, 39, rgb(10, 24, 32));
+    b.rechteck(0, 39, 640, 1, rgb(96, 150, 156));
+    b.rechteck(0, 40, 640, 1, rgb(6, 14, 20));
+    b.rechteck(596, 41, 44, 439, rgb(12, 30, 38));
+    b.rechteck(596, 41, 1, 439, rgb(70, 112, 120));
+    // The club panels of the top bar and the space between them.
+    b.relief(38, 2, 180, 35, rgb(40, 70, 84), rgb(4, 10, 14));
+    b.relief(422, 2, 180, 35, rgb(40, 70, 84), rgb(4, 10, 14));
+    b.relief(220, 2, 200, 35, rgb(28, 50, 60), rgb(4, 10, 14));
+    // The pitch: outline, halfway line, centre circle and the two penalty areas.
+    uint16_t linie = rgb(34, 78, 84);
+    int32_t px = 28, py = 70, pw = 540, ph = 380;
+    b.rahmen(px, py, pw, ph, linie);
+    b.rechteck(px + pw / 2, py, 1, ph, linie);
+    b.ring(px + pw / 2 + 0.5, py + ph / 2 + 0.5, 56, 1.2, linie);
+    b.scheibe(px + pw / 2 + 0.5, py + ph / 2 + 0.5, 2.5, linie);
+    for (int seite = 0; seite < 2; ++seite) {
+        int32_t x = seite ? px + pw - 88 : px;
+        b.rahmen(x, py + ph / 2 - 110, 88, 220, linie);
+        b.rahmen(seite ? px + pw - 32 : px, py + ph / 2 - 48, 32, 96, linie);
+    }
+    // The place of the network lamp at the bottom right.
+    b.relief(612, 470, 16, 11, rgb(4, 10, 14), rgb(40, 70, 84));
+    return b;
+}
+
+// Shown over the background until a game has been started.
+Bild vor_dem_spiel()
+{
+    Bild b(640, 480, true, 0);
+    int32_t x = 150, y = 180, w = 300, h = 112;
+    b.rechteck(x, y, w, h, rgb(12, 28, 40));
+    b.relief(x, y, w, h, rgb(120, 170, 180), rgb(4, 8, 12));
+    b.rechteck(x + 1, y + 1, w - 2, 30, rgb(24, 60, 76));
+    b.mitte(x + w / 2, y + 8, "DORVIN", rgb(250, 210, 60), 2);
+    b.mitte(x + w / 2, y + 48, "NOCH KEIN SPIEL GESTARTET", rgb(230, 236, 240));
+    b.mitte(x + w / 2, y + 66, "NEUES SPIEL ODER", rgb(170, 196, 206));
+    b.mitte(x + w / 2, y + 80, "SPIELSTAND LADEN", rgb(170, 196, 206));
+    return b;
+}
+
+Bild briefkasten(int32_t w, int32_t h, bool voll)
+{
+    Bild b(w, h, true, 0);
+    if (voll) {
+        b.rechteck(6, 2, 22, 12, rgb(245, 245, 235));
+        b.rahmen(6, 2, 22, 12, rgb(90, 90, 90));
+        for (int32_t k = 0; k < 6; ++k) b.setzen(7 + 2 * k, 3 + k, rgb(90, 90, 90)), b.setzen(26 - 2 * k, 3 + k, rgb(90, 90, 90));
+    }
+    b.rechteck(4, 10, 28, h - 12, rgb(30, 90, 170));
+    b.relief(4, 10, 28, h - 12, rgb(120, 170, 230), rgb(10, 30, 70));
+    b.rechteck(8, 14, 20, 3, rgb(10, 30, 70));
+    b.rechteck(32, 20, 2, h - 20, rgb(90, 90, 90));
+    if (voll) b.rechteck(33, 8, 6, 5, rgb(220, 40, 40)), b.rechteck(33, 8, 1, 12, rgb(90, 90, 90));
+    else b.rechteck(33, 20, 6, 4, rgb(160, 60, 60));
+    return b;
+}
+
+Bild karte(int32_t w, int32_t h, int32_t art)
+{
+    Bild b(w, h, true, 0);
+    uint16_t gelb = rgb(250, 214, 40), rot = rgb(214, 30, 30);
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w; ++x) {
+            bool ecke = (x == 0 || x == w - 1) && (y == 0 || y == h - 1);
+            if (ecke) continue;
+            uint16_t c = art == 0 ? gelb : art == 2 ? rot : (x + y < (w + h) / 2 ? gelb : rot);
+            b.setzen(x, y, c);
+        }
+    return b;
+}
+
+Bild namenszeichen(int32_t w, int32_t h, int32_t slave)
+{
+    Bild b(w, h, true, 0);
+    if (slave == 50) {  // conference: a small screen of four pictures
+        b.rechteck(1, 0, 12, 9, rgb(40, 40, 48));
+        for (int k = 0; k < 4; ++k) b.rechteck(2 + (k % 2) * 6, 1 + (k / 2) * 4, 4, 3, rgb(90, 160, 230));
+    } else if (slave == 51) {  // live camera
+        b.rechteck(1, 2, 9, 7, rgb(50, 50, 56));
+        b.scheibe(5.5, 5.5, 2, rgb(220, 40, 40));
+        b.rechteck(10, 3, 3, 5, rgb(50, 50, 56));
+    } else if (slave == 55) {  // watched: an eye
+        for (int32_t y = 0; y < h; ++y)
+            for (int32_t x = 0; x < w; ++x) {
+                double dx = (x + 0.5 - w / 2.0) / (w / 2.0), dy = (y + 0.5 - h / 2.0) / (h / 2.4);
+                if (dx * dx + dy * dy <= 1) b.setzen(x, y, rgb(240, 240, 230));
+            }
+        b.scheibe(w / 2.0, h / 2.0, 2.4, rgb(40, 110, 60));
+        b.scheibe(w / 2.0, h / 2.0, 1, rgb(8, 8, 8));
+    }
+    return b;  // 52: nothing to see, only the room
+}
+
+Bild wippe(int32_t w, int32_t h, int32_t zone)
+{
+    Bild b(w, h, true, 0);
+    b.scheibe(w / 2.0, h / 2.0, w / 2.0, rgb(40, 44, 50));
+    b.ring(w / 2.0, h / 2.0, w / 2.0, 1, rgb(10, 10, 12));
+    uint16_t hell = rgb(250, 250, 250);
+    b.rechteck(2, h / 2, w - 4, 1, hell);
+    if (zone >= 3) b.rechteck(w / 2, 2, 1, h - 4, hell);
+    return b;
+}
+
+Bild attribut(int32_t w, int32_t h, int32_t index)
+{
+    static const uint16_t farben[7] = {rgb(198, 40, 40), rgb(46, 125, 50), rgb(21, 101, 192), rgb(245, 124, 0),
+                                       rgb(106, 27, 154), rgb(0, 131, 143), rgb(130, 110, 30)};
+    Bild b(w, h, true, 0);
+    b.scheibe(w / 2.0, h / 2.0, w / 2.0, farben[index % 7]);
+    b.ring(w / 2.0, h / 2.0, w / 2.0, 1, rgb(240, 240, 240));
+    std::string t = std::to_string(index + 1);
+    b.schrift(w / 2 - text_breite(t, 1) / 2, h / 2 - 3, t, rgb(255, 255, 255));
+    return b;
+}
+
+Bild rahmen(int32_t w, int32_t h)
+{
+    Bild b(w, h, true, 0);
+    b.rahmen(0, 0, w, h, rgb(190, 210, 220));
+    b.rahmen(1, 1, w - 2, h - 2, rgb(30, 50, 60));
+    b.px[0] = b.px[size_t(w) - 1] = b.px[size_t(h - 1) * w] = b.px[size_t(h) * w - 1] = 0;
+    return b;
+}
+
+Bild flaeche(int32_t w, int32_t h, int32_t slave)
+{
+    static const int basis[8][3] = {{46, 125, 50}, {21, 101, 192}, {150, 50, 50}, {200, 110, 20},
+                                    {106, 27, 154}, {0, 121, 133}, {160, 130, 20}, {93, 64, 55}};
+    const int* c = basis[slave % 8];
+    Bild b(w, h, false, rgb(c[0], c[1], c[2]));
+    b.relief(0, 0, w, h, rgb(std::min(255, c[0] + 90), std::min(255, c[1] + 90), std::min(255, c[2] + 90)),
+             rgb(c[0] / 3, c[1] / 3, c[2] / 3));
+    std::string t = "BILD " + std::to_string(slave);
+    if (text_breite(t, 1) > w - 4) t = std::to_string(slave);
+    b.mitte(w / 2, (h - 7) / 2, t, rgb(250, 250, 250));
+    return b;
+}
+
+Bild slave_bild(int32_t n, int32_t w, int32_t h)
+{
+    if (n == 48 || n == 49) return briefkasten(w, h, n == 48);
+    if (n == 53) return vor_dem_spiel();
+    if (n >= 57 && n <= 59) return karte(w, h, n - 57);
+    if (n == 50 || n == 51 || n == 52 || n == 55) return namenszeichen(w, h, n);
+    if (n >= 170 && n <= 175) return wippe(w, h, n - 170);
+    if (n == 358) {
+        Bild b(w, h, false, rgb(40, 54, 64));
+        b.rechteck(0, 0, w, 1, rgb(120, 146, 156));
+        return b;
+    }
+    if (n == 359) {
+        Bild b(w, h, true, 0);
+        for (int32_t y = 0; y < h; ++y)
+            for (int32_t x = 0; x < w; ++x) {
+                int32_t d = std::abs(x - w / 2) + std::abs(y - h / 2);
+                if (d <= w / 2) b.setzen(x, y, d == w / 2 ? rgb(20, 20, 20) : rgb(250, 250, 250));
+            }
+        return b;
+    }
+    if (n >= 368 && n <= 395) return attribut(w, h, n - 368);
+    if ((n >= 411 && n <= 435) || n == 445) return rahmen(w, h);
+    if (n == 437) {
+        Bild b(w, h, true, 0);
+        b.rechteck(w / 2 - 1, 1, 2, h - 2, rgb(220, 200, 80));
+        return b;
+    }
+    if (n == 439) {
+        Bild b(w, h, true, 0);
+        b.scheibe(w / 2.0, h / 2.0, w / 2.0, rgb(250, 220, 60));
+        return b;
+    }
+    return flaeche(w, h, n);
+}
+
+}  // namespace
+
+bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
+{
+    if (std::strcmp(e.datei, "resf_scr.res") != 0) return false;
+    if (e.nummer == MENUE_BILD_HINTERGRUND) {
+        bild = hintergrund().fertig(e.nummer);
+        return true;
+    }
+    int32_t slave = e.nummer - MENUE_SLAVE_BILD_BASIS;
+    const Slave_Rastport* d = Menue_Slave_Beschreibung(slave);
+    if (!d || d->code != MENUE_RESSOURCE_CODE + e.nummer) return false;
+    bild = slave_bild(slave, e.width, e.height).fertig(e.nummer);
+    return true;
+}

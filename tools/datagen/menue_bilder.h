@@ -1,0 +1,15 @@
+// Pictures of the menus in the screen resource file, drawn in code: the 640 x 480 menu
+// background (entry 971) and the pictures of the slave rastports (entry 2000 + slave number):
+// mailbox, the overlay before a game starts, cards, name marks, pressed rocker zones, lines,
+// markers, attribute pictures, frames and labelled button faces. RGB565, pixel 0 only where a
+// picture is see-through (and its mask bit clear).
+#pragma once
+#include <cstdint>
+
+#include "tools/datagen/manifest.h"
+#include "tools/datagen/resf_writer.h"
+
+constexpr int32_t MENUE_BILD_HINTERGRUND = 971;
+
+// True when the entry is one of these pictures; it is then drawn into `bild`.
+bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild);
