@@ -39,12 +39,15 @@ struct TransferWelt : ::testing::Test {
     {
         ordner = std::filesystem::temp_directory_path() / ("dorvin_transfer_" + std::to_string(::getpid()));
         std::filesystem::remove_all(ordner);
-        for (const char* schritt : {"welt --world small --seed 7", "wettbewerbe --world small"}) {
+        for (const char* schritt : {"welt --world small --seed 7", "wettbewerbe --world small --seed 7"}) {
             const std::string befehl =
                 std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen " + schritt + " --ziel " + ordner.string() + " > /dev/null";
             ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
         }
         std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (ordner / "config_files").c_str());
+        // the world's start values are drawn too: the same sequence every run
+        Zufall(0, 1);
+        Zufall_Set_Seed(31337);
         ASSERT_TRUE(Team(0));
         ASSERT_TRUE(Spieler(0));
         ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
@@ -55,8 +58,6 @@ struct TransferWelt : ::testing::Test {
         Highscore_Init();
         Richter_Init();
         Teamspieler_Init_Listen();
-        Zufall(0, 1);
-        Zufall_Set_Seed(31337);
         // the start squads, and the clubs' league systems as a new game sets them
         std::vector<int32_t> systeme;
         for (int32_t t = 0; t < Team_Anzahl; ++t) {
