@@ -429,7 +429,9 @@ void Richter_Spieler_Angebot_Hinzufuegen(const Spieler_Angebot* neu)
     }
     const int32_t p = neu->spnr;
     if (Spieler_Wert(SP_ANGEBOTSZAEHLER, p, 0, SP_LESEN) == -1) {
-        const int32_t zaehler = neu->bieter == neu->verein ? Zufall(2, 4) : Zufall(4, 12);
+        int32_t zaehler;
+        if (neu->bieter == neu->verein) zaehler = Zufall(2, 4);
+        else zaehler = Zufall(4, 12);
         Spieler_Wert(SP_ANGEBOTSZAEHLER, p, zaehler, SP_SCHREIBEN);
     }
     if (neu->bewertung >= 100) Spieler_Wert(SP_ANGEBOTSZAEHLER, p, 1, SP_SCHREIBEN);
@@ -540,7 +542,8 @@ void Richter_Get_Transfer_Artzahl(int32_t verein, int32_t spnr, int32_t* anzahl,
     const int32_t art = Spieler_Wert(SP_ART, spnr, 0, SP_LESEN) & 3;
     int32_t b = 100;
     if (anzahl[art] < MINDESTKADER[art]) b = 9999;
-    else if (anzahl[art] == MINDESTKADER[art]) b = art == 0 ? Zufall_Gross(165, 195) : Zufall_Gross(140, 170);
+    else if (anzahl[art] == MINDESTKADER[art] && art == 0) b = Zufall_Gross(165, 195);
+    else if (anzahl[art] == MINDESTKADER[art]) b = Zufall_Gross(140, 170);
     if (bedarf) *bedarf = b;
     if (ueberschuss) *ueberschuss = anzahl[art] - MINDESTKADER[art];
 }
