@@ -32,6 +32,7 @@ struct Personal : ::testing::Test {
     }
     void TearDown() override
     {
+        Netz_Rolle = 2;  // a client would keep its manager records
         Stadion_Set_Anlage_Abfrage(nullptr);
         News_Init();
         Manager_Anzahl = 0;

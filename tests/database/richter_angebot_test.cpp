@@ -100,6 +100,7 @@ struct Angebote : ::testing::Test {
     }
     void TearDown() override
     {
+        Netz_Rolle = 2;  // a client would keep its manager records
         Bank_Set_Buchung_Beobachter(nullptr);
         Bank_Set_Kontostand_Abfrage(nullptr);
         Auktion_Set_Abfrage(nullptr);

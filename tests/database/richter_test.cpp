@@ -92,6 +92,7 @@ struct RichterTest : ::testing::Test {
     }
     void TearDown() override
     {
+        Netz_Rolle = 2;  // a client would keep its manager records
         Trainingslager_Set_Melde_Beobachter(nullptr);
         Trainingslager_Set_Freigabe_Beobachter(nullptr);
         Trainingslager_Set_Termin_Abfrage(nullptr);

@@ -50,6 +50,7 @@ struct Suche : ::testing::Test {
     }
     void TearDown() override
     {
+        Netz_Rolle = 2;  // a client would keep its manager records
         Bank_Set_Kontostand_Abfrage(nullptr);
         Richter_DeInit();
         News_Init();
