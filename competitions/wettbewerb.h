@@ -345,6 +345,17 @@ int32_t Wettbewerb_Paarungen_Zaehlen(const Wettbewerb_Datensatz* w, int32_t tag)
 int32_t Wettbewerb_Get_Paarung(Wettbewerb_Id id, int32_t tag);
 // The friendly-match competition (fifth switch), -1 none.
 Wettbewerb_Id Wettbewerb_Get_Dummy_Id();
+// One vote on the current rule-change proposal, and one yes-vote when `ja` is set. Until the
+// rule votes land nothing is counted.
+void Wettbewerb_Regel_Abstimmung_Zaehlen(bool ja);
+// The matches of the team in every round, group and match day of the competition's top
+// competition. Until the league screens land: 0.
+int32_t Ligen_Tabelle_Paarungen_Ermitteln(Wettbewerb_Id id, int32_t team);
+// Test hooks: see every vote, and answer the match count.
+using Wettbewerb_Abstimmung_Beobachter = void (*)(bool ja);
+void Wettbewerb_Set_Abstimmung_Beobachter(Wettbewerb_Abstimmung_Beobachter beobachter);
+using Ligen_Paarungen_Abfrage = int32_t (*)(Wettbewerb_Id id, int32_t team);
+void Ligen_Set_Paarungen_Abfrage(Ligen_Paarungen_Abfrage abfrage);
 bool Wettbewerb_Gibt_Es_International();
 void Wettbewerb_Platz_Ziele_Marken_Loeschen();
 

@@ -112,6 +112,9 @@ bool Spieler_Staerke_Werte(int32_t spnr, int32_t* art, int32_t werte[3], int32_t
 void Spieler_News_Neues_Attribut(int32_t team, int32_t spnr, int32_t index);
 void Spieler_Debug_Leerzeile();
 
+// The doctors' specialty (0..10) that treats injury kind `art` (0..41), -1 for a bad kind.
+int32_t Spieler_Verletzung_Fachgebiet(int32_t art);
+
 // Watch list of a team (30 slots of team pointer field 810).
 void Spieler_Beobachtet_Hinzufuegen(int32_t team, int32_t spnr);
 bool Spieler_Ist_Beobachtet(int32_t team, int32_t spnr);

@@ -187,6 +187,16 @@ void Team_Init_User_Wappen();
 // The smallest crest number below 10 x Team_Anzahl that no team uses, 0 when all are used.
 int32_t Team_Get_Free_Grafik_Nummer();
 
+// The league's money base in DM by the tier of the team's league: 1,050,000, 700,000, 350,000,
+// or 130,000 from the third tier down.
+int32_t Team_Get_Liga_Basisbetrag(int32_t team);
+// Financial strength 0..99: a managed club's balance in money bases (0..8) x 12, a computer
+// club's stored figure (field 195), 0 for none and the pseudo-teams.
+int32_t Team_Get_Finanzkraft(int32_t team);
+// Rebuilds the sorted list of the clubs' open transfer search interests. Until the transfer
+// market upkeep lands: nothing to rebuild.
+void Team_Init_Transfer_Suchliste();
+
 // Cuts a team name until it fits the team lists (115 pixels in font 3).
 void Team_Name_Kuerzen(char* name);
 

@@ -17,6 +17,7 @@
 #include "database/manager.h"
 #include "database/spieler.h"
 #include "database/team.h"
+#include "economy/bank.h"
 #include "gameflow/globals.h"
 #include "gameflow/highscore.h"
 #include "platform/print.h"
@@ -566,7 +567,8 @@ bool Teamspieler_Kommt_Oder_Geht(int32_t richtung, int32_t team, int32_t spieler
         if (Team_Hat_Manager(team) && !Manager_Zusatzspieler_Freigeben(team, spieler))
             Print_Fehler("Teamspieler_Kommt_Oder_Geht: Managerspieler nicht gefunden!");
     }
-    // the search lists and the immediate new line-up come with the transfer and line-up jobs
+    if (folgen) Team_Init_Transfer_Suchliste();
+    // the immediate new line-up comes with the line-up jobs
     return true;
 }
 
@@ -578,7 +580,11 @@ void Teamspieler_Transfer_Speichern(int32_t verkaeufer, int32_t kaeufer, int32_t
         return;
     }
     if (verkaeufer == kaeufer) return;
-    // the fee bookings go through the bank, which comes with the club economy
+    if (abloese > 0) {
+        const float betrag = static_cast<float>(abloese) * 1000.0f;
+        Schreibe_Überweisung(-1, verkaeufer, betrag, 30, 1, -1);
+        Schreibe_Überweisung(kaeufer, -1, betrag, 31, 1, -1);
+    }
     std::memmove(transferliste + 1, transferliste, sizeof(Teamspieler_Transfer) * (TEAMSP_TRANSFERLISTE_ANZAHL - 1));
     transferliste[0] = {static_cast<uint16_t>(spieler), static_cast<uint16_t>(verkaeufer),
                         static_cast<uint16_t>(kaeufer), static_cast<uint16_t>(abloese),

@@ -6,4 +6,8 @@ bool Stadion_Neu(int32_t, const Stadion_Daten*) { return false; }
 
 void Stadion_Optionale_Teile_Setzen(Stadion_Daten*, bool) {}
 
-int32_t Stadion_Get_Anlage_Wert(int32_t, int32_t) { return 0; }
+static Stadion_Anlage_Abfrage anlage_abfrage = nullptr;
+
+void Stadion_Set_Anlage_Abfrage(Stadion_Anlage_Abfrage abfrage) { anlage_abfrage = abfrage; }
+
+int32_t Stadion_Get_Anlage_Wert(int32_t team, int32_t slot) { return anlage_abfrage ? anlage_abfrage(team, slot) : 0; }

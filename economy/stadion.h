@@ -5,8 +5,9 @@
 
 struct Stadion_Daten;
 
-// Building slot of the training grounds.
+// Building slots of the training grounds and the medical centre.
 constexpr int32_t STADION_ANLAGE_TRAININGSGELAENDE = 14;
+constexpr int32_t STADION_ANLAGE_MEDIZIN = 15;
 
 // The club's record: with `direkt` the stored one, else a copy valid until the next call. Null
 // when the club has none.
@@ -17,3 +18,7 @@ bool Stadion_Neu(int32_t team, const Stadion_Daten* vorlage);
 void Stadion_Optionale_Teile_Setzen(Stadion_Daten* daten, bool leere_teile);
 // The seats or count of a building slot 0..18 when it is ready, else 0.
 int32_t Stadion_Get_Anlage_Wert(int32_t team, int32_t slot);
+
+// Test hook: answers in place of Stadion_Get_Anlage_Wert.
+using Stadion_Anlage_Abfrage = int32_t (*)(int32_t team, int32_t slot);
+void Stadion_Set_Anlage_Abfrage(Stadion_Anlage_Abfrage abfrage);

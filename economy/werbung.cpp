@@ -8,3 +8,5 @@ void Werbung_Team_Vorbelegen(int32_t team, int32_t flag)
 {
     if (beobachter) beobachter(team, flag);
 }
+
+const char* Werbepartner_Name(int32_t) { return ""; }

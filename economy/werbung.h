@@ -8,3 +8,8 @@ void Werbung_Team_Vorbelegen(int32_t team, int32_t flag);
 // Test hook: sees every call.
 using Werbung_Vorbelegen_Beobachter = void (*)(int32_t team, int32_t flag);
 void Werbung_Set_Vorbelegen_Beobachter(Werbung_Vorbelegen_Beobachter beobachter);
+
+// The sponsor table: 20 sponsors, each row led by the sponsor's name. Until the sponsors land
+// every name is empty.
+constexpr int32_t WERBEPARTNER_ANZAHL = 20;
+const char* Werbepartner_Name(int32_t nummer);

@@ -1,6 +1,7 @@
 #include "gameflow/kalender.h"
 
 #include "gameflow/globals.h"
+#include "platform/temp.h"
 
 Kalender_Datum Kalender_Get_Datum(int32_t tag, int32_t erste_saison)
 {
@@ -34,4 +35,12 @@ int32_t Kalender_Get_Saisonstart()
     int32_t tag = 0;
     for (int32_t j = 1999; j < jahr; ++j) tag += ((j + 1) % 4 == 0 && ((j + 1) % 100 != 0 || (j + 1) % 400 == 0)) ? 366 : 365;
     return tag;
+}
+
+const char* Kalender_Get_Datum_String(int32_t tag)
+{
+    static const char* const MONATE[12] = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+                                           "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+    const Kalender_Datum d = Kalender_Get_Datum(tag, 0);
+    return Temp_Sprintf("%d. %s %d", d.tag, MONATE[(d.monat - 1) % 12], d.jahr);
 }

@@ -20,3 +20,5 @@ int32_t Kalender_Get_Anzahl_Spiele(int32_t tag, int32_t flag, int32_t* ids = nul
 int32_t Kalender_Get_Spieltag_Nummer(int32_t tag, int32_t wettbewerb);
 // First day of the running season.
 int32_t Kalender_Get_Saisonstart();
+// The long date text of a day number ("1. Juli 1999"); a temporary string.
+const char* Kalender_Get_Datum_String(int32_t tag);

@@ -1,0 +1,80 @@
+// Assistants and doctors of a club: who holds a task, how able he is, the doctors' daily
+// treatment, the staff of a new manager, the module's periodic jobs and the clubs' squad planning.
+// Computer clubs have no staff records: for them a capable assistant does everything.
+//
+// Staff blocks (team pointer fields 811 assistants, 812 doctors), slot i being row i of the
+// fixed tables: 8 hired bytes, 8 bytes of months left, 8 u32 yearly costs (thousand DM), then per
+// slot 6 task flags (assistants) or 11 specialty flags (doctors).
+#pragma once
+#include <cstdint>
+
+constexpr int32_t ASSI_SLOTS = 8;
+constexpr int32_t ASSI_AUFGABEN = 6;  // 0 line-up, 1 tactics, 2 training, 3 transfers, 4 advertising, 5 stadium
+constexpr int32_t ARZT_FACHGEBIETE = 11;
+constexpr int32_t ASSI_AUFGABE_TRANSFER = 3;
+constexpr int32_t ASSI_OHNE_MANAGER = 6;  // the slot a computer club answers for every task
+constexpr int32_t ASSI_BLOCK_BYTES = 96;
+constexpr int32_t ARZT_BLOCK_BYTES = 136;
+constexpr int32_t ASSI_OFFSET_MONATE = 8;
+constexpr int32_t ASSI_OFFSET_KOSTEN = 16;
+constexpr int32_t ASSI_OFFSET_AUFGABEN = 48;
+
+struct Assistent_Daten {
+    const char* name;
+    const char* beschreibung;
+    int32_t grundpreis;  // thousand DM a year
+    uint8_t faehigkeit[ASSI_AUFGABEN];
+};
+struct Arzt_Daten {
+    const char* name;
+    const char* beschreibung;
+    int32_t grundpreis;
+    uint8_t wunder;  // chance in 10000
+    uint8_t koennen[ARZT_FACHGEBIETE];
+};
+extern const Assistent_Daten Assistenten_Tabelle[ASSI_SLOTS];
+extern const Arzt_Daten Aerzte_Tabelle[ASSI_SLOTS];
+
+int32_t Assistent_Mit_Aufgabe(int32_t team, int32_t aufgabe);
+int32_t Assistent_Arzt_Mit_Fachgebiet(int32_t team, int32_t fachgebiet);
+int32_t Assistent_Faehigkeit(int32_t team, int32_t slot, int32_t aufgabe);
+int32_t Assistent_Arzt_Fuer_Verletzung(int32_t team, int32_t spnr, int32_t* fachgebiet);
+// One day of an injured player's treatment: *tage is his days left, in and out.
+void Assistenten_Verarzte_Spieler(int32_t team, int32_t spnr, int32_t* tage);
+void Assistenten_Managerpersonal_Vorbelegen(int32_t team);
+// The transfer assistant's money check of a bid of `betrag` DM.
+bool Assis_Transfer_Finanzierbar(int32_t team, int32_t betrag, int32_t bewertung);
+
+void Assi_Jeden_Tag();
+void Assi_Jede_Woche();
+void Assi_Jeden_Monat();
+// The trainers' daily work of every club; it comes with the assistants' tactics.
+void Assi_Trainer_Alle_Teams();
+void Assi_Init();
+void Assi_DeInit();
+struct Disk_Datei;
+bool Assi_Write_Bin_Block(Disk_Datei* datei);
+bool Assi_Read_Bin_Block(Disk_Datei* datei, const char* version);
+
+// --- squad planning on a coarse pitch of 9 rows (3 grid rows each) by 5 column bands ---
+constexpr int32_t ASSI_GROB_ZEILEN = 9;
+constexpr int32_t ASSI_GROB_BAENDER = 5;
+constexpr int32_t ASSI_GROB_FELDER = ASSI_GROB_ZEILEN * ASSI_GROB_BAENDER;  // index band * 9 + row
+constexpr int32_t ASSI_GROB_TORWART = 459;                                  // the row of the keepers
+
+// The grid cells of the corners of a coarse cell.
+void Assi_Grobfeld_Rechteck(int32_t zeile, int32_t band, int32_t* zelle_a, int32_t* zelle_b);
+// Squad limits from the financial strength: selling above g / 17 + 17, buying up to g / 17 + 20.
+int32_t Assi_Kader_Grenze(int32_t team);
+int32_t Assi_Kader_Grenze_Kauf(int32_t team);
+// A rectangle narrower than 3 rows or columns grows by the given rows and columns, clipped at 0.
+void Assi_Rechteck_Vergroessern(int32_t zeilen, int32_t spalten, int32_t zelle_a, int32_t zelle_b, int32_t* aus_a,
+                                int32_t* aus_b);
+// Switches on search slot `slot` for a coarse cell (row ASSI_GROB_TORWART: a keeper).
+void Assi_Suche_Slot_Setzen(int32_t team, int32_t zeile, int32_t band, int32_t slot);
+// Lists one player of the 3 x 3 coarse cells from (zeile, band) (or a keeper) when the squad is
+// above the selling limit; `bedarf` holds the value of each coarse cell for the pick.
+void Assi_Spieler_Auf_Transferliste(int32_t team, const int8_t* bedarf, int32_t zeile, int32_t band);
+// Compares the squad with the club's formation and plans: a search slot for the most needed
+// coarse area, a listing from the most crowded one.
+void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team);

@@ -1,0 +1,214 @@
+// The clubs' weekly transfer search: every club is seller and buyer in turn, and each active search
+// slot makes at most one offer a week.
+#include <vector>
+
+#include "database/assistent.h"
+#include "database/richter.h"
+#include "database/spieler.h"
+#include "database/team.h"
+#include "database/teamspieler.h"
+#include "gameflow/globals.h"
+#include "platform/mem.h"
+#include "platform/print.h"
+#include "platform/sortiere.h"
+#include "platform/zufall.h"
+
+namespace {
+
+constexpr int32_t SYSTEME = 128;  // a home league system is stored in a signed byte
+
+int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
+
+struct Rechteck {
+    int32_t zeile_a, zeile_b, spalte_a, spalte_b;
+};
+
+Rechteck rechteck(const Team_Transfersuche& s, int32_t k, int32_t breiter)
+{
+    const int32_t a = s.zelle_a[k], b = s.zelle_b[k];
+    Rechteck r{a / 17, b / 17, a % 17, b % 17};
+    if (breiter >= 0) {
+        r.zeile_a = begrenzt(r.zeile_a - (breiter + 3), 0, 27);
+        r.zeile_b += breiter + 3;
+        r.spalte_a = begrenzt(r.spalte_a - breiter, 0, 17);
+        r.spalte_b += breiter;
+    }
+    return r;
+}
+
+// One offer of slot k of buyer b for player p of seller s; false when the slot passes him over.
+bool bieten(int32_t b, int32_t k, int32_t s, int32_t p)
+{
+    Team_Transfersuche& such = T_Own[b].suche;
+    int32_t q = such.preis[k];
+    const int32_t c = Teamspieler_Wert(305, s, p, 0, 0);
+    // A thrifty club (low price percent) waits for the free move when the contract ends soon.
+    bool frei = false;
+    const int32_t bald = Zufall_Gross(3, 7);
+    if (bald > c && s != Transfermarkt_Team) {
+        const int32_t geiz = Zufall_Gross(0, 20);
+        frei = q < geiz + 75;
+    }
+    const int32_t deckel = Zufall_Gross(150, 200);
+    if (deckel < q) q = Zufall_Gross(150, 200);
+    const bool mensch = Team_Hat_Manager(b);
+    int32_t monate;
+    if (mensch) {
+        const int32_t jahre = Zufall_Gross(2, 4);
+        monate = 12 * jahre;
+        if (q >= 95) {
+            const int32_t plus = Zufall_Gross(10, 30);
+            q += plus;
+        }
+    } else {
+        const int32_t jahre = Zufall_Gross(1, 4);
+        monate = 12 * jahre;
+    }
+    int32_t wert = 0, gehalt = 0;
+    Spieler_Bewerte_Marktwert_Gehalt(s, p, -1, -1, c, nullptr, &wert, 1);
+    Spieler_Bewerte_Marktwert_Gehalt(s, p, -1, -1, monate, &gehalt, nullptr, 1);
+    if (mensch) {
+        if (Assistent_Mit_Aufgabe(b, ASSI_AUFGABE_TRANSFER) == -1) return false;
+        const int64_t betrag = int64_t(wert) * 1000;
+        if (!Assis_Transfer_Finanzierbar(b, betrag > INT32_MAX ? INT32_MAX : static_cast<int32_t>(betrag), q)) return false;
+    }
+    int32_t r = q;
+    const int32_t plus = Zufall_Gross(0, 10);
+    const int32_t minus = Zufall_Gross(0, 10);
+    r += plus - minus;
+    const int32_t boden = Zufall_Gross(10, 20);
+    if (boden > r) r = Zufall_Gross(10, 20);
+    const int32_t streuung_gehalt = Zufall_Gross(90, 110);
+    const int64_t g = gehalt;
+    const int64_t angebot_gehalt = g * 8 / 10 + ((2 * g * streuung_gehalt) / 10 / 100) * (r + 100) / 100;
+    int64_t angebot_abloese = 0;
+    if (!frei) {
+        const int32_t streuung_abloese = Zufall_Gross(90, 110);
+        const int64_t v = wert;
+        angebot_abloese = v * 8 / 10 + ((2 * v * streuung_abloese) / 10 / 100) * (r + 100) / 100;
+    }
+    auto i32 = [](int64_t v) { return static_cast<int32_t>(v > INT32_MAX ? INT32_MAX : v); };
+    Richter_Spieler_Angebot_Struktur_Erzeugen(b, s, p, i32(angebot_abloese), 0, i32(angebot_gehalt), monate, q);
+    return true;
+}
+
+}  // namespace
+
+void Richter_Spieler_Transfer_Marktplatz()
+{
+    if (Netz_Rolle == 1) {
+        Print_Fehler("Client-Zugriff: Richter_Spieler_Transfer_Marktplatz");
+        return;
+    }
+    if (!T || Team_Anzahl <= 0) return;
+    Team_Init_Transfer_Suchliste();
+    std::vector<int32_t> vereine;
+    if (Transfermarkt_Team >= 0) vereine.push_back(Transfermarkt_Team);
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        if (Team_Ist_Normal(t, 0)) vereine.push_back(t);
+    Mischen_Dword(vereine.data(), static_cast<int32_t>(vereine.size()));
+    Richter_Spieler_Transfer_Suche_Spieler(vereine.data(), static_cast<int32_t>(vereine.size()));
+}
+
+void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
+{
+    if (Netz_Rolle == 1) {
+        Print_Fehler("Client-Zugriff: Richter_Spieler_Transfer_Suche_Spieler");
+        return;
+    }
+    if (!vereine || anzahl <= 0 || !T || !T_Own) return;
+    // done-mark per team and slot, and the player numbers of one seller
+    auto* erledigt = static_cast<uint8_t*>(Mem_Alloc_Clear(static_cast<uint32_t>(Team_Anzahl) * 4, 0, 0));
+    auto* spieler = static_cast<int32_t*>(Mem_Alloc(TEAM_MAX_START_SPIELER * sizeof(int32_t), 0));
+    if (!erledigt || !spieler) {
+        Print_Fehler("Richter_Spieler_Transfer_Suche_Spieler: Mem-Problem!");
+        Mem_Free(erledigt, 0);
+        Mem_Free(spieler, 0);
+        return;
+    }
+
+    // Buyers grouped by their top league, in list order: only a buyer of the player's home
+    // system can match him.
+    std::vector<std::vector<int32_t>> kaeufer(SYSTEME);
+    for (int32_t i = 0; i < anzahl; ++i) {
+        const int32_t b = vereine[i];
+        if (b < 0 || b >= Team_Anzahl || b == Transfermarkt_Team) continue;
+        if (b == Jugend_Team) {
+            Print_Fehler("Richter_Spieler_Transfer_Suche_Spieler: Jugend-Team!");
+            continue;
+        }
+        const int32_t system = Team_Wert(TEAM_OBERLIGA, b, 0, TEAM_LESEN);
+        if (system >= 0 && system < SYSTEME) kaeufer[static_cast<size_t>(system)].push_back(b);
+    }
+    const int32_t breite_zusatz = (5 - static_cast<int32_t>(Schwierigkeitsstufe)) / 2;
+
+    for (int32_t i = 0; i < anzahl; ++i) {
+        const int32_t s = vereine[i];
+        if (s < 0 || s >= Team_Anzahl) continue;
+        const int32_t g = Team_Get_Finanzkraft(s);
+        const bool mensch = Team_Hat_Manager(s);
+        const bool pseudo = s == Transfermarkt_Team || s == Jugend_Team;
+        const int32_t n = Teamspieler_Ins_Array(s, spieler, TEAM_MAX_START_SPIELER, 0);
+        Mischen_Dword(spieler, n);
+        for (int32_t j = 0; j < n; ++j) {
+            const int32_t p = spieler[j];
+            bool gelistet = false;
+            if (!pseudo) {
+                if (Spieler_Wert(SP_ANGEBOTSWERT, p, 0, SP_LESEN) > 0) continue;
+                if (Spieler_Wert(SP_STATUS, p, 0, SP_LESEN) & 7) continue;
+                const int32_t alter_grenze = Zufall_Gross(31, 35);
+                if (Spieler_Wert(SP_ALTER, p, 0, SP_LESEN) > alter_grenze) continue;
+                if (Teamspieler_Wert(318, s, p, 0, 0) != s) continue;
+                gelistet = Teamspieler_Wert(317, s, p, 0, 0) & TS_TRANSFERLISTE;
+                if (mensch) {
+                    if (!gelistet) {
+                        const int32_t los = Zufall(0, 1000);
+                        if (los < 950) continue;
+                        gelistet = true;
+                        int32_t c = Teamspieler_Wert(305, s, p, 0, 0);
+                        if (g == 0) c /= 2;
+                        const int32_t vertrag = Zufall(0, 2 * c + 20);
+                        if (vertrag > 15 - g / 10) continue;
+                    }
+                } else if (!gelistet) {
+                    continue;
+                }
+            }
+            const int32_t system = Spieler_Wert(SP_HEIMATSYSTEM, p, 0, SP_LESEN);
+            if (system < 0 || system >= SYSTEME) continue;
+            const int32_t alter = Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
+            const int32_t staerke = Spieler_Wert(SP_K_I_T, p, 0, SP_LESEN);
+            const int32_t f = Spieler_Wert(SP_LIEBLINGSPOS, p, 0, SP_LESEN);
+            for (int32_t b : kaeufer[static_cast<size_t>(system)]) {
+                if (b == s) continue;
+                Team_Transfersuche& such = T_Own[b].suche;
+                const int32_t breiter = mensch && gelistet && !Team_Hat_Manager(b) ? breite_zusatz : -1;
+                for (int32_t k = 0; k < 4; ++k) {
+                    uint8_t& fertig = erledigt[b * 4 + k];
+                    if (!such.aktiv[k] || fertig || (such.spieler[k] != -1 && such.spieler[k] != p)) continue;
+                    bool passt = alter >= such.alter_min[k] && alter <= such.alter_max[k] &&
+                                 staerke >= such.staerke_min[k] && staerke <= such.staerke_max[k];
+                    if (passt && such.torwart[k]) {
+                        passt = f == SP_POS_TORWART;
+                    } else if (passt) {
+                        const Rechteck r = rechteck(such, k, breiter);
+                        const int32_t zeile = f / 17, spalte = f % 17;
+                        passt = zeile >= r.zeile_a && zeile <= r.zeile_b && spalte >= r.spalte_a && spalte <= r.spalte_b;
+                    }
+                    if (!passt) {
+                        if (such.spieler[k] == p) Print_Fehler("Richter_Spieler_Transfer_Suche_Spieler: Extra-Spieler ignoriert!");
+                        continue;
+                    }
+                    if (!bieten(b, k, s, p)) continue;
+                    such.spieler[k] = -1;
+                    such.aktiv[k] = 0;
+                    fertig = 1;
+                    // a second slot of the same club would only overwrite this offer
+                    break;
+                }
+            }
+        }
+    }
+    Mem_Free(spieler, 0);
+    Mem_Free(erledigt, 0);
+}

@@ -1,0 +1,4 @@
+// Transfer market upkeep: entry point until the world's periodic jobs land.
+#include "database/team.h"
+
+void Team_Init_Transfer_Suchliste() {}

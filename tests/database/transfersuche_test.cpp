@@ -1,0 +1,243 @@
+// Squad planning and the weekly transfer search: squad limits, listing from a crowded area,
+// search slots for the thin one, and which players the search offers for.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "common/capture.h"
+#include "database/assistent.h"
+#include "database/db_hilfe.h"
+#include "database/manager.h"
+#include "database/richter.h"
+#include "database/teamspieler.h"
+#include "economy/bank.h"
+#include "gameflow/highscore.h"
+#include "gameflow/news.h"
+#include "platform/zufall.h"
+
+namespace {
+
+constexpr int32_t SYSTEM = 5;
+
+std::vector<Spieler_Angebot> angebote()
+{
+    std::vector<Spieler_Angebot> a;
+    for (Liste_Element* e = Richter_Liste.next; e; e = e->next)
+        if (e->key == RICHTER_ANGEBOT) a.push_back(*static_cast<const Spieler_Angebot*>(e->data));
+    return a;
+}
+
+struct Suche : ::testing::Test {
+    int32_t naechster = 0;
+    void SetUp() override
+    {
+        Test_Teams_Anlegen(12);
+        Test_Spieler_Anlegen(300);
+        News_Init();
+        Highscore_Init();
+        Richter_Init();
+        Netz_Rolle = 2;
+        Schwierigkeitsstufe = 2;
+        Aktueller_Tag = 100;
+        Zufall(0, 1);
+        Zufall_Set_Seed(2024);
+        for (int32_t t = 0; t < 12; ++t) {
+            T_Own[t].oberliga = SYSTEM;
+            T_Own[t].finanzkraft = 50;
+        }
+        Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return 50000000; });
+    }
+    void TearDown() override
+    {
+        Netz_Rolle = 2;  // a client would keep its manager records
+        Bank_Set_Kontostand_Abfrage(nullptr);
+        Richter_DeInit();
+        News_Init();
+        Manager_Anzahl = 0;
+        Highscore_Init();
+        Test_Aufraeumen();
+        Aktueller_Tag = 0;
+    }
+    // A new player of the team at a favourite cell.
+    int32_t neu(int32_t team, int32_t zelle, int32_t alter = 25, int32_t monate = 24)
+    {
+        const int32_t p = naechster++;
+        Spieler_Fix_Daten[p].lieblingspos = static_cast<int16_t>(zelle);
+        Spieler_Daten[p].alter = static_cast<uint8_t>(alter);
+        Spieler_Egal_Daten[p].heimatsystem = SYSTEM;
+        EXPECT_TRUE(Teamspieler_Kommt_Oder_Geht(1, team, p, 100, 0, monate, -1, false));
+        return p;
+    }
+    // Slot k of the buyer wants any player of cells a..b (or a keeper).
+    static void slot(int32_t b, int32_t k, int32_t a, int32_t z, bool torwart = false, int32_t preis = 100)
+    {
+        Team_Transfersuche& s = T_Own[b].suche;
+        s.alter_min[k] = 16;
+        s.alter_max[k] = 40;
+        s.staerke_min[k] = 1;
+        s.staerke_max[k] = 999;
+        s.zelle_a[k] = static_cast<int16_t>(a);
+        s.zelle_b[k] = static_cast<int16_t>(z);
+        s.spieler[k] = -1;
+        s.preis[k] = static_cast<uint16_t>(preis);
+        s.torwart[k] = torwart;
+        s.aktiv[k] = 1;
+    }
+    static bool gelistet(int32_t team, int32_t p) { return Teamspieler_Wert(317, team, p, 0, 0) & TS_TRANSFERLISTE; }
+    static void suchen(std::vector<int32_t> vereine)
+    {
+        Richter_Spieler_Transfer_Suche_Spieler(vereine.data(), static_cast<int32_t>(vereine.size()));
+    }
+};
+
+TEST_F(Suche, SquadLimitsFollowTheFinancialStrength)
+{
+    for (auto [g, verkauf, kauf] : {std::tuple{0, 17, 20}, std::tuple{50, 19, 22}, std::tuple{99, 22, 25}}) {
+        T_Own[3].finanzkraft = static_cast<uint8_t>(g);
+        EXPECT_EQ(Assi_Kader_Grenze(3), verkauf);
+        EXPECT_EQ(Assi_Kader_Grenze_Kauf(3), kauf);
+    }
+    // a manager's club: its balance in money bases (none known here: 0)
+    Manager_Neuer_Mitspieler(4, "M");
+    Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return 50000000; });
+    EXPECT_EQ(Team_Get_Finanzkraft(4), 96);
+    Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return -5; });
+    EXPECT_EQ(Team_Get_Finanzkraft(4), 0);
+    EXPECT_EQ(Team_Get_Finanzkraft(Transfermarkt_Team), 0);
+}
+
+TEST_F(Suche, CrowdedSquadListsExactlyOneByItsFinancialClass)
+{
+    // 22 players: 2 keepers, 20 in the crowded coarse cell of rows 3..5, columns 7..9 (cell 76)
+    T_Own[0].finanzkraft = 10;  // selling limit 17; the oldest and strongest goes
+    neu(0, SP_POS_TORWART);
+    neu(0, SP_POS_TORWART);
+    std::vector<int32_t> feld;
+    for (int32_t i = 0; i < 20; ++i) feld.push_back(neu(0, 76, 20 + i % 6));
+    const int32_t alt = feld[7];
+    Spieler_Daten[alt].alter = 30;
+    Assi_Suche_Analysiere_Grobes_Spielfeld(0);
+    int32_t anzahl = 0;
+    for (int32_t p : feld) anzahl += gelistet(0, p);
+    EXPECT_EQ(anzahl, 1);
+    EXPECT_TRUE(gelistet(0, alt));
+    // a second analysis lists one more only while the squad exceeds the limit by more
+    Assi_Suche_Analysiere_Grobes_Spielfeld(0);
+    anzahl = 0;
+    for (int32_t p : feld) anzahl += gelistet(0, p);
+    EXPECT_EQ(anzahl, 2);
+
+    // a rich club sells the one whose (100 - 2 x age) x strength is lowest: the oldest too
+    T_Own[1].finanzkraft = 90;
+    neu(1, SP_POS_TORWART);
+    neu(1, SP_POS_TORWART);
+    std::vector<int32_t> reich;
+    for (int32_t i = 0; i < 22; ++i) reich.push_back(neu(1, 76, 22));
+    Spieler_Daten[reich[3]].alter = 29;
+    Assi_Suche_Analysiere_Grobes_Spielfeld(1);
+    EXPECT_TRUE(gelistet(1, reich[3]));
+    // within the limit nothing is listed
+    T_Own[2].finanzkraft = 99;
+    for (int32_t i = 0; i < 18; ++i) neu(2, 76);
+    Assi_Suche_Analysiere_Grobes_Spielfeld(2);
+    for (int32_t p = naechster - 18; p < naechster; ++p) EXPECT_FALSE(gelistet(2, p));
+}
+
+TEST_F(Suche, MostNeededAreaGetsASearchSlotOnce)
+{
+    // no keeper at all: the keepers are the most needed
+    for (int32_t i = 0; i < 12; ++i) neu(0, 76);
+    Assi_Suche_Analysiere_Grobes_Spielfeld(0);
+    const Team_Transfersuche& s = T_Own[0].suche;
+    EXPECT_EQ(s.aktiv[0], 1);
+    EXPECT_EQ(s.torwart[0], 1);
+    EXPECT_EQ(s.spieler[0], -1);
+    EXPECT_EQ(s.alter_min[0], 18);
+    EXPECT_EQ(s.alter_max[0], 35);
+    EXPECT_GE(s.staerke_max[0] - s.staerke_min[0], 80);
+    EXPECT_GE(s.preis[0], 90);
+    EXPECT_LE(s.preis[0], 110);
+    Assi_Suche_Analysiere_Grobes_Spielfeld(0);
+    EXPECT_EQ(s.aktiv[1], 0);  // the same need switches on no second slot
+    // a manager without a transfer assistant plans nothing
+    Manager_Neuer_Mitspieler(3, "M");
+    neu(3, 76);
+    Assi_Suche_Analysiere_Grobes_Spielfeld(3);
+    EXPECT_EQ(T_Own[3].suche.aktiv[0], 0);
+    // a field slot covers its coarse cell, at least 3 x 3 cells
+    int32_t a = 0, b = 0;
+    Assi_Grobfeld_Rechteck(2, 1, &a, &b);
+    EXPECT_EQ(a, 6 * 17 + 4);
+    EXPECT_EQ(b, 8 * 17 + 6);
+    Assi_Rechteck_Vergroessern(2, 3, 5 * 17 + 1, 5 * 17 + 2, &a, &b);
+    EXPECT_EQ(a, 3 * 17 + 0);
+    EXPECT_EQ(b, 7 * 17 + 5);
+}
+
+TEST_F(Suche, SlotOffersOnceAndStaysOff)
+{
+    const int32_t p = neu(1, 76);
+    Teamspieler_Wert(317, 1, p, TS_TRANSFERLISTE, 8);
+    slot(2, 1, 3 * 17 + 7, 5 * 17 + 9);
+    suchen({1, 2});
+    std::vector<Spieler_Angebot> a = angebote();
+    ASSERT_EQ(a.size(), 1u);
+    EXPECT_EQ(a[0].bieter, 2);
+    EXPECT_EQ(a[0].verein, 1);
+    EXPECT_EQ(a[0].leihgebuehr, 0);
+    EXPECT_GE(a[0].monate, 12);
+    EXPECT_LE(a[0].monate, 48);
+    EXPECT_EQ(T_Own[2].suche.aktiv[1], 0);
+    EXPECT_EQ(T_Own[2].suche.spieler[1], -1);
+    // a second listed player of that cell finds the slot off
+    const int32_t q = neu(1, 76);
+    Teamspieler_Wert(317, 1, q, TS_TRANSFERLISTE, 8);
+    suchen({1, 2});
+    EXPECT_EQ(angebote().size(), 1u);
+}
+
+TEST_F(Suche, WhoIsOfferedAndWhoMayBid)
+{
+    // a computer club's unlisted player, a listed one of 36 and a listed keeper for a field slot:
+    // none; the market's player of 36 for a keeper slot: yes
+    neu(1, 76);
+    const int32_t alt = neu(1, 76, 36);
+    Teamspieler_Wert(317, 1, alt, TS_TRANSFERLISTE, 8);
+    const int32_t tw = neu(1, SP_POS_TORWART);
+    Teamspieler_Wert(317, 1, tw, TS_TRANSFERLISTE, 8);
+    const int32_t markt_alt = neu(Transfermarkt_Team, SP_POS_TORWART, 36);
+    slot(2, 0, 0, 26 * 17 + 16);
+    for (int32_t k = 0; k < 3; ++k) suchen({Transfermarkt_Team, 1, 2});
+    EXPECT_TRUE(angebote().empty());
+    // two keeper slots of one club: one offer each, for the market's keeper of 36 (a transfer
+    // without fee) and for the listed keeper (with one)
+    const int32_t feldspieler = neu(1, 76);
+    Teamspieler_Wert(317, 1, feldspieler, TS_TRANSFERLISTE, 8);  // listed, but no keeper
+    slot(3, 0, 0, 0, true);
+    slot(3, 2, 0, 0, true);
+    suchen({Transfermarkt_Team, 1, 3});
+    std::vector<Spieler_Angebot> a = angebote();
+    ASSERT_EQ(a.size(), 2u);
+    for (const Spieler_Angebot& x : a) {
+        EXPECT_EQ(x.bieter, 3);
+        EXPECT_EQ(x.leihgebuehr, 0);
+        EXPECT_TRUE(x.spnr == tw || x.spnr == markt_alt);
+        EXPECT_EQ(x.abloese == 0, x.spnr == markt_alt);
+    }
+    EXPECT_EQ(T_Own[3].suche.aktiv[0] + T_Own[3].suche.aktiv[2], 0);
+
+    // a manager buying without a transfer assistant makes no offer; with one he does
+    Richter_Init();
+    Manager_Neuer_Mitspieler(4, "M");
+    slot(4, 0, 0, 0, true);
+    suchen({Transfermarkt_Team, 4});
+    EXPECT_TRUE(angebote().empty());
+    auto* b = static_cast<uint8_t*>(Team_Zeiger(TEAM_ASSISTENTEN, 4, nullptr, 0));
+    b[5] = 1;
+    b[ASSI_OFFSET_AUFGABEN + ASSI_AUFGABEN * 5 + ASSI_AUFGABE_TRANSFER] = 1;
+    suchen({Transfermarkt_Team, 4});
+    EXPECT_EQ(angebote().size(), 1u);
+}
+
+}  // namespace
