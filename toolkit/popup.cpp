@@ -256,6 +256,7 @@ Wahl schleife(Lauf& a, Lauf* haupt)
             continue;
         }
         Menue_Kontextmenue* l = a.l;
+        const int32_t vorher = letzte_tasten;
         if (tasten == 0 && gedrueckt != -1) {
             // Only a release over the row that was pressed chooses it.
             if (gedrueckt == i && waehlbar(l, i) && !l->unterlisten[i]) {
@@ -269,7 +270,8 @@ Wahl schleife(Lauf& a, Lauf* haupt)
         }
         letzte_tasten = tasten;
         bool oeffnen = false;
-        if (tasten == 1 && gedrueckt != i) {
+        // A press starts on one row; dragging the held button to another row does not move it.
+        if (tasten == 1 && vorher != 1) {
             gedrueckt = i;
             oeffnen = l->unterlisten[i] != nullptr;
         }
