@@ -25,6 +25,7 @@
 #include "platform/print.h"
 #include "platform/temp.h"
 #include "graphics/pic.h"
+#include "graphics/grafik_fortschritt.h"
 #include "platform/mem.h"
 #include "platform/read_config.h"
 #include "platform/wert.h"
@@ -858,13 +859,20 @@ bool Spieler(int32_t datei)
         return rueckfall(letzte_gute_datei == datei ? standard_datei() : letzte_gute_datei);
     }
     int32_t spnr = -1;
+    // The progress box opens with the count and closes on every way out.
+    struct Box {
+        int32_t gelesen = 0;
+        ~Box() { Grafik_Fortschritt_Schliessen(); }
+    } box;
     for (;;) {
         const char* wort = Read_Config_Read_Zeile(nullptr, true);
         if (!*wort) break;
+        if (Spieler_Anzahl != 0) Grafik_Fortschritt_Setzen(int32_t(int64_t(box.gelesen) * 100 / Spieler_Anzahl), nullptr);
         int k = keyword_index(wort);
         switch (k) {
         case 0: case 38: break;
         case 1: {
+            ++box.gelesen;
             int32_t n = Read_Config_Get_Wert();
             if (n < 0 || n >= Spieler_Anzahl) {
                 Read_Config_Close();
@@ -926,6 +934,8 @@ bool Spieler(int32_t datei)
                 Spieler_Anzahl = 0;
                 return rueckfall(standard_datei());
             }
+            if (Spieler_Anzahl != 0)
+                Grafik_Fortschritt_Oeffnen(Temp_Sprintf("%d Spieler werden eingelesen.", int(Spieler_Anzahl)), -1, -1);
             break;
         }
         case 40: Spieler_Wert(SP_RUECKENNUMMER, spnr, Read_Config_Get_Wert(), 1); break;

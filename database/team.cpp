@@ -33,6 +33,7 @@
 #include "toolkit/slave.h"
 #include "graphics/font.h"
 #include "graphics/pic.h"
+#include "graphics/grafik_fortschritt.h"
 #include "platform/mem.h"
 #include "platform/read_config.h"
 #include "platform/wert.h"
@@ -917,7 +918,10 @@ bool Team(int32_t n)
         return false;
     };
 
-    // Pass 1: count, names, country entries.
+    // Pass 1: count, names, country entries. The progress box closes on every way out.
+    struct Box {
+        ~Box() { Grafik_Fortschritt_Schliessen(); }
+    } box;
     int32_t team = -1;
     for (;;) {
         const char* wort = Read_Config_Read_Zeile(nullptr, true);
@@ -938,6 +942,7 @@ bool Team(int32_t n)
                 Print_Fehler("Team: kein Speicher für %d Teams\n", v + 1);
                 return false;
             }
+            Grafik_Fortschritt_Oeffnen(Temp_Sprintf("%d Teams werden eingelesen.", int(Team_Anzahl)), -1, -1);
         } else if (k == K_NUMMER) {
             int32_t v = Read_Config_Get_Wert();
             // without LETZTES_TEAM nothing is allocated: every number is out of range
@@ -975,6 +980,7 @@ bool Team(int32_t n)
             team = Read_Config_Get_Wert();
             if (team < 0 || team >= Team_Anzahl) team = -1;  // refused in pass 1
             else T_Own[team].nummer = static_cast<uint16_t>(team);
+            if (team >= 0) Grafik_Fortschritt_Setzen(int32_t(int64_t(team) * 100 / Team_Anzahl), nullptr);
             continue;
         }
         if (k == K_NEUES_TEAM || k == K_INFOTEXT || k == K_LETZTES_TEAM || k == K_NAME) continue;

@@ -43,10 +43,9 @@ static void spielstand_bloecke_registrieren()
 // What the engine tells the game goes through these hooks.
 static void engine_hooks_registrieren()
 {
-    Requester_Set_Anzeige([](int32_t fenster, const char* text) {
-        if (fenster) Menue_Requester(1, -1, text, nullptr, nullptr, 1);
-        else Team_Requester(0, -1, "%s", text);
-    });
+    Requester_Set_Anzeige([](const char* text) { Team_Requester(0, -1, "%s", text); });
+    Team_Requester_Set_Anzeige(
+        [](int32_t modus, int32_t team, const char* text) { return Menue_Requester(modus, team, text, nullptr, nullptr, 0); });
     Read_Config_Set_Start_Option_Abfrage(Eingang_Get_Start_Option_Byte);
     Win95_Set_Socket_Hook(Socket_Window_Message);
 }

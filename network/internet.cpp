@@ -2,3 +2,5 @@
 
 // Nothing to tell the network until network play lands.
 void Internet_Menue_Rein_Hook() {}
+
+void Steuersignal_Verarbeiten() {}

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/grafik_fortschritt.h"
 #include "platform/print.h"
 #include "platform/mem.h"
 #include "platform/os/os_file.h"
@@ -276,6 +277,8 @@ void Disk_Block_Ablehnen(Disk_Datei* datei)
 
 uint8_t* Disk_Lese_Datei(const char* name, uint32_t* size)
 {
+    constexpr long DISK_STUECK_AB = 1000000;
+    constexpr uint32_t DISK_STUECK = 100000;
     if (size) *size = 0;
     if (!name || !size) {
         Print_Fehler("Disk_Lese_Datei: name==NULL oder size==NULL!");
@@ -294,7 +297,21 @@ uint8_t* Disk_Lese_Datei(const char* name, uint32_t* size)
         std::fclose(f);
         return nullptr;
     }
-    const size_t gelesen = std::fread(p, 1, size_t(n), f);
+    size_t gelesen = 0;
+    if (n > DISK_STUECK_AB) {
+        // Large files in pieces, with the progress box (it refuses itself where it cannot show).
+        const int offen = Grafik_Fortschritt_Oeffnen("Datei wird eingelesen ...", -1, -1);
+        while (gelesen < size_t(n)) {
+            const size_t stueck = std::min(size_t(n) - gelesen, size_t(DISK_STUECK));
+            const size_t r = std::fread(p + gelesen, 1, stueck, f);
+            gelesen += r;
+            if (r != stueck) break;
+            if (offen) Grafik_Fortschritt_Setzen(int32_t(uint64_t(gelesen) * 100 / uint64_t(n)), nullptr);
+        }
+        if (offen) Grafik_Fortschritt_Schliessen();
+    } else {
+        gelesen = std::fread(p, 1, size_t(n), f);
+    }
     std::fclose(f);
     if (gelesen != size_t(n)) {
         Mem_Free(p, 0);

@@ -6,6 +6,14 @@
 
 #include "platform/temp.h"
 #include "graphics/font.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_filter.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/text_umbruch.h"
+#include "platform/maus.h"
+#include "platform/win95.h"
 
 static Requester_Printf_Hook requester_hook;
 
@@ -83,7 +91,7 @@ void Requester_Printf(const char* format, ...)
     char* t = formatieren(format, args);
     va_end(args);
     if (requester_hook) requester_hook(t);
-    if (requester_anzeige) requester_anzeige(0, t);
+    if (requester_anzeige) requester_anzeige(t);
 }
 
 void Requester_Fenster(const char* format, ...)
@@ -92,6 +100,26 @@ void Requester_Fenster(const char* format, ...)
     va_start(args, format);
     char* t = formatieren(format, args);
     va_end(args);
-    // Addressed to everybody, as one message window.
-    if (requester_anzeige) requester_anzeige(1, t);
+    Rastport* schirm = Grafik_Seite_0 ? Grafik_Seite_0 : Grafik_Render_Ziel;
+    if (!schirm || (schirm->depth != 15 && schirm->depth != 16)) return;
+    constexpr int32_t W = 300, H = 135, X = 320 - W / 2, Y = 240 - H / 2;
+    Rastport* grund = Grafik_Bitmap_Anlegen(W, H, schirm->depth);
+    Rastport* fenster = Grafik_Bitmap_Anlegen(W, H, schirm->depth);
+    if (grund && fenster) {
+        Grafik_Blit(schirm, X, Y, W, H, grund, 0, 0);
+        Grafik_Blit(schirm, X, Y, W, H, fenster, 0, 0);
+        Grafik_Filter_Anwenden(&Filter_Kern_Weich, fenster);
+        const int weiss = int(Grafik_Farbe(15, 15, 15));
+        Grafik_Printf(fenster, Font(0), "^c%05d^tz0%03d^ubAn Alle^ue", 10, 10, weiss, W / 2);
+        Text_Umbruch_Ausgeben(fenster, Font(2), t, 10, W - 10, 21, H + 7, uint32_t(weiss), 13);
+        Grafik_Blit(fenster, 0, 0, W, H, schirm, X, Y);
+        // A click acknowledges it; the end of the program ends the wait too.
+        while (Maus_Get_Tasten() != 0 && !Programm_Ende) {
+        }
+        while (Maus_Get_Tasten() == 0 && !Programm_Ende) {
+        }
+        Grafik_Blit(grund, 0, 0, W, H, schirm, X, Y);
+    }
+    Grafik_Bitmap_Freigeben(grund);
+    Grafik_Bitmap_Freigeben(fenster);
 }

@@ -18,12 +18,12 @@ void String_Kuerzen_Breite(char* text, int32_t max_breite,
 
 // Formats into a temporary string and shows it to every human manager.
 void Requester_Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-// Modal message window addressed to everybody.
+// Modal message window addressed to everybody ("An Alle"), 300 x 135 in the middle of the
+// screen over a softened copy of it, until a mouse button is pressed.
 void Requester_Fenster(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// The game shows both kinds of message: fenster 0 for Requester_Printf, 1 for the message
-// window of Requester_Fenster. Without a display the texts go nowhere.
-using Requester_Anzeige = void (*)(int32_t fenster, const char* text);
+// The game shows the texts of Requester_Printf to its managers. Without it they go nowhere.
+using Requester_Anzeige = void (*)(const char* text);
 void Requester_Set_Anzeige(Requester_Anzeige anzeige);
 
 // Test hook: receives every text of Requester_Printf before it is shown. Empty: removed.

@@ -101,3 +101,5 @@ void Menue_Icon_Doppelt_Pruefen(int32_t nummer, const Menue_Icon* icon)
 void Menue_Scrollbuttonpos_Zuweisen(Menue_Icon*) {}
 
 void Menue_Leiste_Icons_Vorbelegen(Manager_Icon_Zustand*) {}
+
+void Menue_Rahmenfarben_Wechsel(int32_t) {}

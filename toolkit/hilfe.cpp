@@ -1,8 +1,332 @@
 #include "toolkit/hilfe.h"
 
-// No bubble and no spoken help until the help module lands.
-void Hilfe_Text_Ausgabe(const char*, int32_t, int32_t, uint8_t, uint8_t) {}
-void Hilfe_Schliessen(uint8_t) {}
-int32_t Hilfe_Sound_Play(int32_t) { return -1; }
-void Hilfe_Sound_Stop() {}
-void Hilfe_Glow_Freigeben() {}
+#include <cstdlib>
+#include <cstring>
+
+#include "competitions/statistik_anzeige.h"
+#include "database/team.h"
+#include "graphics/font.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_effekt.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_filter.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_screen.h"
+#include "platform/handle.h"
+#include "platform/maus.h"
+#include "platform/print.h"
+#include "platform/resfile.h"
+#include "platform/sound.h"
+#include "platform/timer.h"
+#include "platform/win95.h"
+#include "toolkit/icon.h"
+
+namespace {
+
+constexpr uint8_t SONDERFORM = 0xB0;
+constexpr int32_t GLOW_LINKS = 14, GLOW_OBEN = 12;
+
+struct Blase {
+    bool offen = false;
+    int32_t x = -1, y = -1;
+    Rastport* hintergrund = nullptr;
+    Rastport* bild = nullptr;
+} blase;
+
+int32_t sound_id = -1;
+
+struct Glow_Slot {
+    const void* besitzer = nullptr;
+    int32_t x = 0, y = 0;             // top left of the glow window
+    Rastport* hintergrund = nullptr;  // the screen under the window
+    Rastport* karte = nullptr;        // shadow map of the picture
+};
+Glow_Slot glow[HILFE_GLOW_SLOTS];
+
+Rastport* schirm() { return Grafik_Seite_0 ? Grafik_Seite_0 : Grafik_Render_Ziel; }
+
+// Waits out the rest of a fade step; false when a mouse button ends the fade.
+bool schritt_warten(uint32_t start)
+{
+    while (Timer_Get_Time() - start < 15) {
+        if (Maus_Get_Tasten() != 0 || Programm_Ende) return false;
+        Win95_Sleep(1);
+    }
+    return Maus_Get_Tasten() == 0;
+}
+
+// Cross-fades the bubble over the saved background, k = 0..15.
+void blenden(Rastport* arbeit, int32_t k)
+{
+    const int32_t w = int32_t(blase.bild->width), h = int32_t(blase.bild->height);
+    Grafik_Blit_Ueberblenden(blase.bild, 0, 0, w, h, arbeit, 0, 0, 4 * k, blase.hintergrund, 0, 0);
+    Grafik_Blit(arbeit, 0, 0, w, h, schirm(), blase.x, blase.y);
+}
+
+void faden(bool hinein)
+{
+    Rastport* arbeit = Grafik_Bitmap_Anlegen(int32_t(blase.bild->width), int32_t(blase.bild->height), blase.bild->depth);
+    if (!arbeit) return;
+    for (int32_t s = 0; s < 16; ++s) {
+        const uint32_t start = Timer_Get_Time();
+        blenden(arbeit, hinein ? s : 15 - s);
+        if (!schritt_warten(start)) break;
+    }
+    Grafik_Bitmap_Freigeben(arbeit);
+}
+
+// The two special forms: the picture of an "rp" text (null when its handle is unknown) or
+// the team of a "vh" text (-1 when out of range), and where the text itself begins.
+struct Form {
+    const char* text;
+    Rastport* bild = nullptr;
+    int32_t team = -1;
+};
+
+Form form_lesen(const char* text)
+{
+    Form f{text};
+    const auto* t = reinterpret_cast<const uint8_t*>(text);
+    if (t[0] != SONDERFORM || !t[1] || !t[2]) return f;
+    if (t[1] == 'r' && t[2] == 'p') {
+        const size_t n = std::strlen(text);
+        if (n < 13) {
+            f.text = text + n;
+            return f;
+        }
+        bool hex = true;
+        for (int i = 5; i < 13; ++i) hex = hex && std::strchr("0123456789abcdefABCDEF", text[i]) != nullptr;
+        // The digits name a handle of the registry, never an address.
+        if (hex) f.bild = static_cast<Rastport*>(Handle_Aufloesen(Font_Hex_Lesen(text + 5, 8), Handle_Art::Bild));
+        if (f.bild && (f.bild->packed || (f.bild->depth != 15 && f.bild->depth != 16))) f.bild = nullptr;
+        f.text = text + 13;
+    } else if (t[1] == 'v' && t[2] == 'h') {
+        char* ende = nullptr;
+        const long team = std::strtol(text + 3, &ende, 10);
+        f.text = ende;
+        if (ende != text + 3 && team >= 0 && team < Team_Anzahl) f.team = int32_t(team);
+    }
+    return f;
+}
+
+}  // namespace
+
+int32_t Hilfe_Zeilen_Zaehlen(const char* text)
+{
+    int32_t n = 0;
+    for (const char* p = text; p && (p = std::strstr(p, "^l")); p += 2) ++n;
+    return n;
+}
+
+bool Hilfe_Offen(int32_t* x, int32_t* y, int32_t* w, int32_t* h)
+{
+    if (!blase.offen || !blase.bild) return false;
+    if (x) *x = blase.x;
+    if (y) *y = blase.y;
+    if (w) *w = int32_t(blase.bild->width);
+    if (h) *h = int32_t(blase.bild->height);
+    return true;
+}
+
+void Hilfe_Text_Ausgabe(const char* text, int32_t x, int32_t y, uint8_t marken, uint8_t sofort)
+{
+    if (!text || !*text) return;
+    Font_Record* font = Font(3);
+    if (x == -1 || y == -1) {
+        x = Maus_Get_X() - 4;
+        y = Maus_Get_Y() + 20;
+        if (Maus_Get_Y() > 450) y = Maus_Get_Y() - 40;
+    }
+    if (blase.offen || blase.bild) {
+        Print_Log(0, "Hilfe_Text_Ausgabe: bereits akiv!\n");
+        return;
+    }
+    Rastport* ziel = schirm();
+    if (!ziel || (ziel->depth != 15 && ziel->depth != 16)) return;
+    const Form f = form_lesen(text);
+    const int32_t zeilen = Hilfe_Zeilen_Zaehlen(f.text);
+    const int32_t tb = Font_Text_Breite_Mit_Tabs(font, f.text);
+    int32_t w, h;
+    if (f.bild) {
+        w = int32_t(f.bild->width) + marken * 10;
+        h = int32_t(f.bild->height);
+    } else if (f.team >= 0) {
+        w = tb + 8 > 200 ? tb + 8 : 200;
+        h = 60 + zeilen * 10;
+    } else {
+        w = tb + 8 + (marken ? 10 : 0);
+        h = zeilen * 10 + 14;
+    }
+    if (w > 640) {
+        // Wider than the screen: the bubble is cut at the screen's width, never drawn outside.
+        Print_Log(0, "Hilfe_Text: zu lang!!\n");
+        w = 640;
+    }
+    if (h > 480) h = 480;
+    blase.hintergrund = Grafik_Bitmap_Anlegen(w, h, ziel->depth);
+    blase.bild = Grafik_Bitmap_Anlegen(w, h, ziel->depth);
+    if (!blase.hintergrund || !blase.bild) {
+        Print_Log(0, "Hilfe_Text_Ausgabe: Kein Speicher!\n");
+        blase.hintergrund = Grafik_Bitmap_Freigeben(blase.hintergrund);
+        blase.bild = Grafik_Bitmap_Freigeben(blase.bild);
+        return;
+    }
+    x = x < 0 ? 0 : (x > 640 - w ? 640 - w : x);
+    y += 8;
+    y = y < 0 ? 0 : (y > 480 - h ? 480 - h : y);
+    blase.x = x;
+    blase.y = y;
+    Grafik_Blit(ziel, x, y, w, h, blase.hintergrund, 0, 0);
+    Grafik_Blit(ziel, x, y, w, h, blase.bild, 0, 0);
+    Grafik_Filter_Anwenden(&Filter_Kern_Weich, blase.bild);
+
+    int32_t versatz = 0;
+    if (marken && !f.bild) {
+        if (auto* m = static_cast<Rastport*>(
+                ResFile_Handles[0].handle >= 0
+                    ? Load_Resource(ResFile_Handles[0].handle, HILFE_MARKEN_RESSOURCE, ziel->depth, nullptr)
+                    : nullptr)) {
+            Grafik_Blit_Transparent(m, 0, 0, int32_t(m->width), int32_t(m->height), blase.bild, 3, 2);
+            versatz = int32_t(m->width);
+            Grafik_Bitmap_Freigeben(m);
+        }
+    }
+    if (f.bild) {
+        const int32_t bw = int32_t(f.bild->width), bh = int32_t(f.bild->height);
+        Grafik_Blit_Einfarbig(f.bild, 0, 0, bw, bh, blase.bild, marken * 10 + 2, 2, 1);
+        Grafik_Blit_Transparent(f.bild, 0, 0, bw, bh, blase.bild, marken * 10, 0);
+    }
+    if (f.team >= 0) {
+        Team_Platz_Info_Zeichnen(blase.bild, f.team, 0, 0);
+        Grafik_Printf(blase.bild, font, "^ic%05d%s", 5, 56, 1, f.text);
+        Grafik_Printf(blase.bild, font, "^c%05d%s", 4, 55, 65535, f.text);
+    } else if (*f.text) {
+        Grafik_Printf(blase.bild, font, "^ic%05d%s", versatz + 5, 10, 1, f.text);
+        Grafik_Printf(blase.bild, font, "^c%05d%s", versatz + 4, 9, 65535, f.text);
+    }
+    if (!sofort) faden(true);
+    Grafik_Blit(blase.bild, 0, 0, w, h, ziel, x, y);
+    blase.offen = true;
+}
+
+void Hilfe_Schliessen(uint8_t sofort)
+{
+    if (blase.bild && blase.hintergrund && blase.x >= 0) {
+        if (!sofort) faden(false);
+        Grafik_Blit(blase.hintergrund, 0, 0, int32_t(blase.hintergrund->width), int32_t(blase.hintergrund->height),
+                    schirm(), blase.x, blase.y);
+    }
+    blase.hintergrund = Grafik_Bitmap_Freigeben(blase.hintergrund);
+    blase.bild = Grafik_Bitmap_Freigeben(blase.bild);
+    blase.offen = false;
+}
+
+int32_t Hilfe_Sound_Play(int32_t n)
+{
+    Hilfe_Sound_Stop();
+    const int32_t datei = ResFile_Handles[1].handle;
+    int32_t typ = -1;
+    std::FILE* f = datei >= 0 ? Seek_Resource(datei, n + HILFE_SOUND_BASIS, &typ) : nullptr;
+    if (!f) {
+        Print_Log(0, "Hilfe_Sound_Play: fp==NULL\n");
+        return -1;
+    }
+    if (typ != RES_DATEN) {
+        Print_Log(0, "Hilfe_Sound_Play: art[num]!=_SOUND\n");
+        return -1;
+    }
+    uint8_t b[4];
+    if (std::fread(b, 1, 4, f) != 4) return -1;
+    const uint32_t laenge = uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
+    if (laenge < 1000) return -1;
+    sound_id = Sound_Stream_Start(f, laenge);
+    return sound_id;
+}
+
+void Hilfe_Sound_Stop()
+{
+    if (sound_id >= 0) Sound_Stream_Stop();
+    sound_id = -1;
+}
+
+int32_t Hilfe_Glow_Slot(const void* besitzer, uint8_t nur_suchen)
+{
+    if (!besitzer) return -1;
+    for (int32_t i = 0; i < HILFE_GLOW_SLOTS; ++i)
+        if (glow[i].besitzer == besitzer) return i;
+    if (nur_suchen) return -1;
+    for (int32_t i = 0; i < HILFE_GLOW_SLOTS; ++i)
+        if (!glow[i].besitzer) {
+            glow[i].besitzer = besitzer;
+            return i;
+        }
+    return -1;
+}
+
+void Hilfe_Glow_Fenster(Menue_Icon* icon, int32_t x, int32_t y, int32_t w, int32_t h, int32_t stufe,
+                        uint8_t behalten)
+{
+    Rastport* ziel = schirm();
+    if (!icon || !ziel || w <= 0 || h <= 0 || (ziel->depth != 15 && ziel->depth != 16)) return;
+    Glow_Slot einmal;
+    Glow_Slot* s = &einmal;
+    if (behalten) {
+        const int32_t n = Hilfe_Glow_Slot(icon, 0);
+        if (n >= 0) s = &glow[n];
+    }
+    if (!s->karte) {
+        // The icon's own picture gives the glow its shape; otherwise what the screen shows.
+        Rastport* bild = icon->bitmap && !icon->bitmap->packed && int32_t(icon->bitmap->width) == w &&
+                                 int32_t(icon->bitmap->height) == h && icon->bitmap->depth == ziel->depth
+                             ? icon->bitmap : nullptr;
+        Rastport* kopie = nullptr;
+        if (!bild && (kopie = Grafik_Bitmap_Anlegen(w, h, ziel->depth))) {
+            Grafik_Blit(ziel, x, y, w, h, kopie, 0, 0);
+            bild = kopie;
+        }
+        s->karte = bild ? Grafik_Effekt_Vorbereiten(bild) : nullptr;
+        Grafik_Bitmap_Freigeben(kopie);
+        if (!s->karte) {
+            if (s != &einmal) s->besitzer = nullptr;
+            return;
+        }
+        s->x = x - GLOW_LINKS;
+        s->y = y - GLOW_OBEN;
+        s->hintergrund = Grafik_Bitmap_Anlegen(int32_t(s->karte->width), int32_t(s->karte->height), ziel->depth);
+        if (s->hintergrund) Grafik_Blit(ziel, s->x, s->y, int32_t(s->karte->width), int32_t(s->karte->height), s->hintergrund, 0, 0);
+    }
+    if (s->hintergrund) {
+        const int32_t level = (stufe < 0 ? 0 : stufe > 8 ? 8 : stufe) * 11 / 8;
+        if (Rastport* e = Grafik_Hilfe_Bild_Effekt(s->hintergrund, s->karte, Grafik_Farbe(15, 15, 9),
+                                                  Grafik_Farbe(15, 10, 0), level)) {
+            Grafik_Blit(e, 0, 0, int32_t(e->width), int32_t(e->height), ziel, s->x, s->y);
+            Grafik_Bitmap_Freigeben(e);
+        }
+    }
+    if (s == &einmal) {
+        Grafik_Bitmap_Freigeben(einmal.hintergrund);
+        Grafik_Bitmap_Freigeben(einmal.karte);
+    }
+}
+
+void Hilfe_Glow_Schliessen(const void* besitzer, int32_t x, int32_t y, uint8_t zurueck)
+{
+    const int32_t n = Hilfe_Glow_Slot(besitzer, 1);
+    if (n < 0) return;
+    Glow_Slot& s = glow[n];
+    if (zurueck && s.hintergrund && schirm())
+        Grafik_Blit(s.hintergrund, 0, 0, int32_t(s.hintergrund->width), int32_t(s.hintergrund->height), schirm(),
+                    x - GLOW_LINKS, y - GLOW_OBEN);
+    Grafik_Bitmap_Freigeben(s.hintergrund);
+    Grafik_Bitmap_Freigeben(s.karte);
+    s = Glow_Slot{};
+}
+
+void Hilfe_Glow_Freigeben()
+{
+    for (Glow_Slot& s : glow) {
+        Grafik_Bitmap_Freigeben(s.hintergrund);
+        Grafik_Bitmap_Freigeben(s.karte);
+        s = Glow_Slot{};
+    }
+}

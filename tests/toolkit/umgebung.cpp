@@ -20,6 +20,8 @@
 #include "platform/win95.h"
 #include "toolkit/dienste.h"
 #include "toolkit/event.h"
+#include "toolkit/hilfe.h"
+#include "toolkit/mausover.h"
 #include "toolkit/screen.h"
 
 namespace fs = std::filesystem;
@@ -88,6 +90,15 @@ void knopf_schreiben(int32_t team, int32_t icon, uint32_t wert) { Toolkit_Test::
 
 const char* Toolkit_Test_Daten() { return daten_ordner.c_str(); }
 
+// No bubble, glow or mouse-over info is carried from one test into the next.
+static void modal_reste_weg()
+{
+    Hilfe_Schliessen(1);
+    Menue_Glow(nullptr, 1, 0, 0, 0, 0, 0, 0);
+    Menue_Mouse_Over_Nr = -1;
+    Menue_Hilfe_Status = 0;
+}
+
 void Toolkit_Test::SetUp()
 {
     Programm_Ende = 0;
@@ -97,6 +108,7 @@ void Toolkit_Test::SetUp()
     Aktuelles_Team_Seite = 0;
     Handelndes_Team = 0;
     knoepfe.clear();
+    modal_reste_weg();
     Manager_Icon_Set_Hook(knopf_lesen, knopf_schreiben);
     Eingang_Set_Spiel_Gestartet_Hook(nullptr);
     Menue_Status = Menue_Status_Record{};
@@ -117,6 +129,7 @@ void Toolkit_Test::SetUp()
 void Toolkit_Test::TearDown()
 {
     Os_Script_Stop();
+    modal_reste_weg();
     Menue_Speicher_Befreien(7);
     Menue_Register_Leeren();
     Menue_Aktuelles_Icon = Menue_Gezogenes_Icon = nullptr;

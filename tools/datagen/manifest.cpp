@@ -40,7 +40,14 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 1521, 1537, FONT, 0, 0, 0, 8, false, "Schrift der Grafikbibliothek (Slot = Nummer - 1521)");
     bereich(v, scr, 1838, 1937, BILD, 32, 48, 0, 16, true, "Trikotbild");
     bereich(v, scr, 3691, 3691, BILD, 640, 480, 0, 16, false, "Spiel-Hintergrund (abgedunkelt gezeigt)");
-    bereich(v, scr, 1043, 1047, BILD, 80, 24, 0, 16, false, "Requester-Knopf (Code 5043-5047)");
+    // Code 5043 + n is entry 1043 + n: 718 "Ja", 719 "Nein", 720 "OK", 768 the inactive face; the
+    // pressed face is kept for buttons that show one.
+    bereich(v, scr, 1043, 1043, BILD, 80, 22, 0, 16, true, "Requester-Knopf Ja (Code 5043, Icon 718)");
+    bereich(v, scr, 1044, 1044, BILD, 80, 22, 0, 16, true, "Requester-Knopf Nein (Code 5044, Icon 719)");
+    bereich(v, scr, 1045, 1045, BILD, 80, 22, 0, 16, true, "Requester-Knopf OK (Code 5045, Icon 720)");
+    bereich(v, scr, 1046, 1046, BILD, 80, 22, 0, 16, true, "Requester-Knopf inaktiv (Code 5046, Icon 768)");
+    bereich(v, scr, 1047, 1047, BILD, 80, 22, 0, 16, true, "Requester-Knopf gedrueckt (Code 5047)");
+    bereich(v, scr, 489, 489, BILD, 16, 12, 0, 16, true, "Hilfe-Blase: Icon-Marken");
     bereich(v, scr, 5530, 6129, BILD, 48, 48, 0, 16, true, "Vereinswappen (Nummer - 5530; 598 ohne Verein)");
     bereich(v, scr, 6213, 6232, BILD, 32, 32, 0, 16, true, "Mauszeiger");
     bereich(v, scr, 6240, 6240, BILD, 640, 480, 0, 16, false, "Bildschirm-Hintergrund");

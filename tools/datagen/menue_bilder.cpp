@@ -319,9 +319,48 @@ Bild slave_bild(int32_t n, int32_t w, int32_t h)
 
 }  // namespace
 
+// A requester button: a rounded face with a bevel and its word; the inactive face is flat
+// and grey, the pressed one sunk.
+Bild requester_knopf(int32_t w, int32_t h, int32_t art)
+{
+    static const char* const worte[5] = {"JA", "NEIN", "OK", "", ""};
+    Bild b(w, h, true, 0);
+    const bool inaktiv = art == 3, gedrueckt = art == 4;
+    const uint16_t grund = inaktiv ? rgb(70, 78, 86) : gedrueckt ? rgb(24, 70, 120) : rgb(36, 96, 160);
+    b.rechteck(1, 0, w - 2, h, grund);
+    b.rechteck(0, 1, w, h - 2, grund);
+    if (!inaktiv) {
+        if (gedrueckt) b.relief(1, 1, w - 2, h - 2, rgb(12, 30, 60), rgb(110, 160, 220));
+        else b.relief(1, 1, w - 2, h - 2, rgb(150, 200, 250), rgb(12, 40, 80));
+    }
+    if (*worte[art]) b.mitte(w / 2 + (gedrueckt ? 1 : 0), (h - 7) / 2 + (gedrueckt ? 1 : 0), worte[art], rgb(250, 250, 250));
+    return b;
+}
+
+// The icon marks before a help text: a small yellow question mark in a ring.
+Bild hilfe_marken(int32_t w, int32_t h)
+{
+    Bild b(w, h, true, 0);
+    b.scheibe(w / 2.0, h / 2.0, h / 2.0 - 0.2, rgb(40, 40, 40));
+    b.ring(w / 2.0, h / 2.0, h / 2.0 - 0.2, 1.2, rgb(250, 210, 40));
+    static const uint8_t frage[7] = {14, 17, 1, 2, 4, 0, 4};
+    for (int r = 0; r < 7; ++r)
+        for (int k = 0; k < 5; ++k)
+            if (frage[r] & (16 >> k)) b.setzen(w / 2 - 2 + k, (h - 7) / 2 + r, rgb(250, 210, 40));
+    return b;
+}
+
 bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
 {
     if (std::strcmp(e.datei, "resf_scr.res") != 0) return false;
+    if (e.nummer >= 1043 && e.nummer <= 1047) {
+        bild = requester_knopf(e.width, e.height, e.nummer - 1043).fertig(e.nummer);
+        return true;
+    }
+    if (e.nummer == 489) {
+        bild = hilfe_marken(e.width, e.height).fertig(e.nummer);
+        return true;
+    }
     if (e.nummer == MENUE_BILD_HINTERGRUND) {
         bild = hintergrund().fertig(e.nummer);
         return true;

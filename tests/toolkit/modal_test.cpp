@@ -1,0 +1,289 @@
+// The requester, help bubbles, mouse-over info and glow, and the progress box.
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "gameflow/globals.h"
+#include "graphics/font.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_fortschritt.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/disk.h"
+#include "platform/handle.h"
+#include "platform/mem.h"
+#include "platform/os/os.h"
+#include "platform/timer.h"
+#include "platform/win95.h"
+#include "toolkit/dienste.h"
+#include "toolkit/event.h"
+#include "toolkit/hilfe.h"
+#include "toolkit/mausover.h"
+#include "toolkit/requester.h"
+#include "toolkit/screen.h"
+#include "umgebung.h"
+
+namespace {
+
+using Requester = Toolkit_Test;
+
+uint8_t frage(int32_t team, const std::string& skript, int32_t typ = 2)
+{
+    Os_Script_Load_Text(skript);
+    uint8_t r = Menue_Requester(typ, team, "Wollen Sie wirklich den Verein wechseln?", "Wechseln", "Bleiben", 1);
+    Os_Script_Stop();
+    return r;
+}
+
+TEST_F(Requester, ButtonsAnswerAndTheActingTeamComesBack)
+{
+    Aktuelles_Team = 0;
+    EXPECT_EQ(frage(-1, "wait 20\nclick 150 293\nwait 20\n"), 1);
+    EXPECT_EQ(frage(-1, "wait 20\nclick 471 293\nwait 20\n"), 0);
+    EXPECT_EQ(frage(-1, "wait 20\nclick 471 293\nwait 20\n", 0), 0) << "a message's button is no yes";
+    EXPECT_EQ(Aktuelles_Team, 0);
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN));
+    // The quit flag ends the loop without an answer and takes the requester away.
+    EXPECT_EQ(frage(-1, "wait 20\n"), 0);
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN));
+    Programm_Ende = 0;
+}
+
+TEST_F(Requester, NobodyHereToAnswerGivesYesWithoutShowing)
+{
+    Menue_Automatik_Bytes[1] = 1;
+    Aktuelles_Team = 0;
+    EXPECT_EQ(Menue_Requester(2, -1, "x", nullptr, nullptr, 0), 1);
+    Menue_Automatik_Bytes[1] = 0;
+    EXPECT_EQ(Menue_Requester(2, 5, "x", nullptr, nullptr, 0), 1) << "a club nobody here manages";
+    Aktuelles_Team = -1;
+    EXPECT_EQ(Menue_Requester(2, -1, "100% %s %n", nullptr, nullptr, 0), 1) << "handed on as text, no recursion";
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN));
+}
+
+TEST_F(Requester, LayoutOfFrameAndButtons)
+{
+    Aktuelles_Team = 0;
+    Os_Script_Load_Text("wait 20\n");
+    Menue_Hook_Registrieren([](int32_t, int32_t, int32_t) {
+        for (int16_t n : {REQ_RAHMEN, REQ_JA, REQ_NEIN})
+            if (Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(n))
+                if (!(i->status & ICON_VERSTECKT)) Toolkit_Test::knoepfe[{-7, n}] = uint32_t(i->x) << 16 | uint32_t(i->y);
+    }, 0);
+    Menue_Requester(2, -1, "Text", nullptr, nullptr, 0);
+    Menue_Hook_Registrieren(nullptr, 1);
+    Os_Script_Stop();
+    Programm_Ende = 0;
+    EXPECT_EQ((knoepfe[{-7, REQ_RAHMEN}]), 97u << 16 | 80u);
+    EXPECT_EQ((knoepfe[{-7, REQ_JA}]), 110u << 16 | 282u);
+    EXPECT_EQ((knoepfe[{-7, REQ_NEIN}]), 431u << 16 | 282u);
+    const Menue_Icon* r = &Menue_Requester_Liste[6];
+    EXPECT_EQ(r->breite, 354);
+    EXPECT_EQ(r->hoehe, 146);
+}
+
+using Hilfe = Toolkit_Test;
+
+TEST_F(Hilfe, BubbleSizePlaceAndASecondOneIsRefused)
+{
+    Font_Record* f = Font(3);
+    Hilfe_Text_Ausgabe("Kader^lTaktik", 10, 10, 0, 1);
+    int32_t x, y, w, h;
+    ASSERT_TRUE(Hilfe_Offen(&x, &y, &w, &h));
+    EXPECT_EQ(w, Font_Text_Breite_Mit_Tabs(f, "Kader^lTaktik") + 8);
+    EXPECT_EQ(h, 24);
+    EXPECT_EQ(y, 18);
+    Hilfe_Text_Ausgabe("Anderes", 300, 300, 0, 1);
+    int32_t x2, y2;
+    Hilfe_Offen(&x2, &y2, nullptr, nullptr);
+    EXPECT_EQ(x2, x);
+    EXPECT_EQ(y2, y);
+    Hilfe_Schliessen(1);
+    EXPECT_FALSE(Hilfe_Offen(nullptr, nullptr, nullptr, nullptr));
+    Hilfe_Text_Ausgabe("Am Rand", 630, 478, 1, 1);
+    ASSERT_TRUE(Hilfe_Offen(&x, &y, &w, &h));
+    EXPECT_EQ(w, Font_Text_Breite_Mit_Tabs(f, "Am Rand") + 18);
+    EXPECT_EQ(x + w, 640);
+    EXPECT_EQ(y + h, 480);
+    Hilfe_Schliessen(1);
+    std::string lang(400, 'W');
+    Hilfe_Text_Ausgabe(lang.c_str(), 0, 0, 0, 1);
+    ASSERT_TRUE(Hilfe_Offen(&x, &y, &w, &h));
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(w, 640);
+    Hilfe_Schliessen(1);
+}
+
+TEST_F(Hilfe, FadeTakesSixteenStepsUnlessAButtonIsPressed)
+{
+    uint32_t t = Timer_Get_Time();
+    Hilfe_Text_Ausgabe("Langsam", 100, 100, 0, 0);
+    EXPECT_GE(Timer_Get_Time() - t, 240u);
+    Hilfe_Schliessen(1);
+    maus(100, 100, true);
+    t = Timer_Get_Time();
+    Hilfe_Text_Ausgabe("Schnell", 100, 100, 0, 0);
+    EXPECT_LT(Timer_Get_Time() - t, 15u);
+    EXPECT_TRUE(Hilfe_Offen(nullptr, nullptr, nullptr, nullptr));
+    Hilfe_Schliessen(1);
+}
+
+TEST_F(Hilfe, PictureFormsResolveHandlesOnly)
+{
+    Font_Record* f = Font(3);
+    int32_t w = 0, h = 0;
+    for (const char* t : {"\xB0rp0x7FFFFFF0Hallo", "\xB0rp0xZZ12QQ45Hallo"}) {
+        Hilfe_Text_Ausgabe(t, 10, 10, 0, 1);
+        ASSERT_TRUE(Hilfe_Offen(nullptr, nullptr, &w, &h)) << t;
+        EXPECT_EQ(w, Font_Text_Breite_Mit_Tabs(f, "Hallo") + 8);
+        Hilfe_Schliessen(1);
+    }
+    Rastport* bild = Grafik_Bitmap_Anlegen(50, 30, 16);
+    char text[40];
+    std::snprintf(text, sizeof text, "\xB0rp0x%08X", Handle_Registrieren(bild, Handle_Art::Bild));
+    Hilfe_Text_Ausgabe(text, 10, 10, 0, 1);
+    ASSERT_TRUE(Hilfe_Offen(nullptr, nullptr, &w, &h));
+    EXPECT_EQ(w, 50);
+    EXPECT_EQ(h, 30);
+    Hilfe_Schliessen(1);
+    Handle_Objekt_Freigeben(bild);
+    Grafik_Bitmap_Freigeben(bild);
+    // A team outside the range: the text alone.
+    Hilfe_Text_Ausgabe("\xB0vh99999 Info", 10, 10, 0, 1);
+    ASSERT_TRUE(Hilfe_Offen(nullptr, nullptr, &w, &h));
+    EXPECT_EQ(h, 14);
+    Hilfe_Schliessen(1);
+}
+
+TEST_F(Hilfe, SoundAndGlowSlots)
+{
+    EXPECT_EQ(Hilfe_Sound_Play(100000), -1);
+    int owner[21];
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(Hilfe_Glow_Slot(&owner[i], 0), i);
+    EXPECT_EQ(Hilfe_Glow_Slot(&owner[20], 0), -1);
+    EXPECT_EQ(Hilfe_Glow_Slot(&owner[3], 1), 3);
+    Hilfe_Glow_Freigeben();
+    EXPECT_EQ(Hilfe_Glow_Slot(&owner[3], 1), -1);
+}
+
+using Mausover = Toolkit_Test;
+
+int32_t starts = 0;
+int32_t zaehlen(Menue_Icon*, uint32_t f)
+{
+    if (f == MAUSOVER_START) ++starts;
+    return 0;
+}
+
+TEST_F(Mausover, DoubleStartsAndEndsAreReported)
+{
+    Fehler_Capture c;
+    starts = 0;
+    Menue_Icon* i = flaeche(900, 10, 10, 20, 20, 5);
+    i->flags |= ICON_MAUSOVER_KLICK;
+    i->klick = zaehlen;
+    Menue_Mouse_Over_Info(i, nullptr, 0);
+    Menue_Mouse_Over_Info(i, nullptr, 0);
+    EXPECT_EQ(starts, 1);
+    EXPECT_TRUE(c.contains("Menue_Mouse_Over_Info: 2x aufgerufen!"));
+    i->flags |= ICON_MAUSOVER_WIEDER;
+    Menue_Mouse_Over_Info(i, nullptr, 0);
+    EXPECT_EQ(starts, 2);
+    Menue_Mouse_Not_Over_Info(i, nullptr, 0, 0, MAUSOVER_ENDE);
+    EXPECT_EQ(Menue_Mouse_Over_Nr, -1);
+    c.texts.clear();
+    Menue_Mouse_Not_Over_Info(i, nullptr, 0, 1, MAUSOVER_ENDE);
+    EXPECT_TRUE(c.texts.empty());
+    Menue_Mouse_Not_Over_Info(i, nullptr, 0, 0, MAUSOVER_ENDE);
+    EXPECT_TRUE(c.contains("Menue_Mouse_Not_Over_Info: 2x aufgerufen!"));
+}
+
+TEST_F(Mausover, TwentyFirstGlowIsDrawnButNotRestoredAndModalLayersShield)
+{
+    Fehler_Capture c;
+    Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 0, 640, 480, Grafik_Farbe(2, 4, 6));
+    const uint16_t grund = seite0(5, 5);
+    std::vector<Menue_Icon*> icons;
+    for (int k = 0; k < 21; ++k) {
+        Menue_Icon* i = flaeche(int16_t(1000 + k), int16_t(20 + (k % 7) * 88), int16_t(20 + (k / 7) * 70), 40, 20, 5);
+        i->status |= ICON_GLUEHT;
+        icons.push_back(i);
+        Menue_Glow(i, 0, 0, 0, 0, 0, 0, 8);
+    }
+    EXPECT_TRUE(c.contains("Glow: MAX_ICON_GLOWLIST erreicht!"));
+    // Just left of each icon lies its glow.
+    EXPECT_NE(seite0(20 - 3, 30), grund);
+    EXPECT_NE(seite0(icons[20]->x - 3, icons[20]->y + 10), grund);
+    Menue_Glow_Beenden();
+    EXPECT_EQ(seite0(20 - 3, 30), grund);
+    EXPECT_NE(seite0(icons[20]->x - 3, icons[20]->y + 10), grund) << "never listed, never put back";
+
+    Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 0, 640, 480, Grafik_Farbe(2, 4, 6));
+    Menue_Icon* drin = flaeche(1100, 150, 120, 40, 20, 10);
+    Menue_Icon* draussen = flaeche(1101, 500, 400, 40, 20, 10);
+    drin->status |= ICON_GLUEHT;
+    draussen->status |= ICON_GLUEHT;
+    Menue_Glow(drin, 0, 1, 97, 80, 354, 146, 8);
+    Menue_Glow(draussen, 0, 1, 97, 80, 354, 146, 8);
+    EXPECT_EQ(seite0(150 - 3, 130), grund);
+    EXPECT_NE(seite0(500 - 3, 410), grund);
+    Menue_Glow_Beenden();
+}
+
+using Fortschritt = Toolkit_Test;
+
+TEST_F(Fortschritt, BoxWidthBarAndRedrawRate)
+{
+    ASSERT_EQ(Grafik_Fortschritt_Oeffnen("Kurz", -1, -1), 1);
+    int32_t x, y, w;
+    ASSERT_TRUE(Grafik_Fortschritt_Lage(&x, &y, &w));
+    EXPECT_EQ(w, 240);
+    EXPECT_EQ(x, 200);
+    EXPECT_EQ(y, 190);
+    const int32_t px = x - 26, py = y - 36;
+    EXPECT_EQ(Grafik_Fortschritt_Setzen(33, "Nordstadt"), 1);
+    EXPECT_EQ(Grafik_Fortschritt_Setzen(90, nullptr), 0) << "within 200 ms";
+    const uint16_t gelb = Grafik_Farbe(15, 15, 0);
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(seite0(px + 36 + 11 * k + 3, py + 78 + 3), gelb) << k;
+    EXPECT_EQ(seite0(px + 102, py + 78), Grafik_Farbe(8, 8, 0));
+    EXPECT_NE(seite0(px + 36 + 11 * 7 + 3, py + 81), gelb);
+    for (int32_t p : {101, -5}) {
+        Win95_Sleep(250);
+        EXPECT_EQ(Grafik_Fortschritt_Setzen(p, nullptr), 1);
+        EXPECT_NE(seite0(px + 39, py + 81), gelb) << p;
+    }
+    Grafik_Fortschritt_Schliessen();
+    EXPECT_FALSE(Grafik_Fortschritt_Lage(nullptr, nullptr, nullptr));
+
+    Grafik_Fortschritt_Sperren();
+    const uint16_t vorher = seite0(320, 220);
+    EXPECT_EQ(Grafik_Fortschritt_Oeffnen("Gesperrt", -1, -1), 0);
+    EXPECT_EQ(seite0(320, 220), vorher);
+    Grafik_Fortschritt_Freigeben();
+}
+
+TEST_F(Fortschritt, LargeFilesAreReadInPiecesUnderTheBox)
+{
+    const std::string name = std::string(DORVIN_BINARY_DIR) + "/gross_" + std::to_string(getpid()) + ".bin";
+    std::vector<uint8_t> daten(2000000);
+    for (size_t i = 0; i < daten.size(); ++i) daten[i] = uint8_t(i * 31 + i / 977);
+    FILE* f = std::fopen(name.c_str(), "wb");
+    ASSERT_TRUE(f);
+    std::fwrite(daten.data(), 1, daten.size(), f);
+    std::fclose(f);
+    uint32_t groesse = 0;
+    const uint32_t t = Timer_Get_Time();
+    uint8_t* p = Disk_Lese_Datei(name.c_str(), &groesse);
+    ASSERT_NE(p, nullptr);
+    EXPECT_GE(Timer_Get_Time() - t, 480u) << "the box faded in and out";
+    EXPECT_EQ(groesse, daten.size());
+    EXPECT_EQ(std::vector<uint8_t>(p, p + groesse), daten);
+    EXPECT_EQ(p[groesse], 0);
+    Mem_Free(p, 0);
+    std::remove(name.c_str());
+}
+
+}  // namespace
