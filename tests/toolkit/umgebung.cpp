@@ -23,6 +23,7 @@
 #include "toolkit/hilfe.h"
 #include "toolkit/mausover.h"
 #include "toolkit/screen.h"
+#include "toolkit/slave.h"
 
 namespace fs = std::filesystem;
 
@@ -131,6 +132,8 @@ void Toolkit_Test::TearDown()
     Os_Script_Stop();
     modal_reste_weg();
     Menue_Speicher_Befreien(7);
+    // A test may have changed a slave's descriptor: back to the built-in tables.
+    Menue_Slaves_Init();
     Menue_Register_Leeren();
     Menue_Aktuelles_Icon = Menue_Gezogenes_Icon = nullptr;
     Manager_Icon_Set_Hook(nullptr, nullptr);
