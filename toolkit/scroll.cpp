@@ -1,7 +1,15 @@
 #include "toolkit/scroll.h"
 
+#include <algorithm>
+#include <cstring>
+
+#include "database/manager.h"
+#include "gameflow/globals.h"
 #include "graphics/grafik_bitmap.h"
 #include "platform/print.h"
+#include "toolkit/icon.h"
+#include "toolkit/menue_intern.h"
+#include "toolkit/screen.h"
 
 // Three static tables as the screens know them: 0..11, 12..19, 20..22.
 static Scrollscreen scroll_tabelle_1[12];
@@ -38,14 +46,248 @@ int32_t Menue_Balken_Prozedur_Aufrufen(Menue_Balken_Prozedur prozedur, Menue_Ico
     return prozedur ? prozedur(icon, Menue_Abs_Balkenpos(icon)) : 0;
 }
 
-// Scrolling comes with the scroll-bar module: until then nothing moves.
-void Menue_Kill_Scrollscreen(int32_t, uint32_t) {}
-int32_t Menue_Scrollbar_Klick(Menue_Icon*, uint32_t) { return 0; }
-void Menue_Scrollbar_Rad(Menue_Icon*) {}
-int32_t Menue_Abs_Balkenpos(Menue_Icon*) { return 0; }
 
-int32_t Menue_Wert_In_Scrollpos_Umrechnen(int32_t, int32_t, Menue_Icon*, int32_t, uint8_t, int32_t, int32_t,
-                                          int32_t, int32_t)
+// The track of a bar along its axis: x for a horizontal bar (y marker -1), else y.
+static bool ist_horizontal(const Menue_Scrollbar_Daten* d) { return d->y_marke == -1; }
+static int32_t spur_start(const Menue_Scrollbar_Daten* d) { return ist_horizontal(d) ? d->x_start : d->y_start; }
+static int32_t spur_ende(const Menue_Scrollbar_Daten* d) { return ist_horizontal(d) ? d->x_ende : d->y_ende; }
+static Menue_Scrollbar_Daten* balken_daten(Menue_Icon* icon)
 {
-    return -1;
+    return icon && (icon->flags & ICON_SCROLLBUTTON) ? static_cast<Menue_Scrollbar_Daten*>(icon->daten) : nullptr;
+}
+static int32_t knopf_position(const Menue_Icon* icon, const Menue_Scrollbar_Daten* d)
+{
+    return ist_horizontal(d) ? icon->x : icon->y;
+}
+
+int32_t Menue_Position_In_Prozent(int32_t wert, uint8_t vorwaerts, int32_t min, int32_t max, int32_t ziel_min,
+                                  int32_t ziel_max)
+{
+    const int32_t bereich = max - min;
+    if (!vorwaerts) wert = max - wert + 1;
+    const float p = bereich > 0 ? float(wert - min) * 100.0f / float(bereich) : 0.0f;
+    return int32_t(float(ziel_min) + float(ziel_max - ziel_min) * p * 0.01f + 0.5f);
+}
+
+int32_t Menue_Wert_In_Scrollpos_Umrechnen(int32_t team, int32_t nummer, Menue_Icon* icon, int32_t wert,
+                                          uint8_t vorwaerts, int32_t min, int32_t max, int32_t start,
+                                          int32_t ende)
+{
+    if (nummer != -1) icon = Menue_Screen_Icon_Aus_Nummer(nummer);
+    if (!icon) return -1;
+    const Menue_Scrollbar_Daten* d = balken_daten(icon);
+    if (!d) {
+        Print_Fehler("Menue_Wert_In_Scrollpos_Umrechnen: scr==NULL!\n");
+        return -1;
+    }
+    if (start == -1) start = spur_start(d);
+    if (ende == -1) ende = spur_ende(d);
+    const int32_t position = Menue_Position_In_Prozent(wert, vorwaerts, min, max, start, ende);
+    Manager_Icon_Button_An_Aus(team, icon->nummer, uint32_t(position));
+    return position;
+}
+
+int32_t Menue_Scrollpos_In_Wert_Umrechnen(uint32_t, int32_t nummer, Menue_Icon* icon, int32_t min, int32_t max,
+                                          int32_t start, int32_t ende)
+{
+    if (nummer != -1) icon = Menue_Screen_Icon_Aus_Nummer(nummer);
+    if (!icon) {
+        Print_Fehler("Menue_Scrollpos_In_Wert_Umrechnen: scroll_icon==NULL!\n");
+        return -1;
+    }
+    const Menue_Scrollbar_Daten* d = balken_daten(icon);
+    if (!d) {
+        Print_Fehler("Menue_Scrollpos_In_Wert_Umrechnen: scr==NULL!\n");
+        return -1;
+    }
+    if (start == -1) start = spur_start(d);
+    if (ende == -1) ende = spur_ende(d);
+    if (ende == start) return 0;
+    const float p = float(knopf_position(icon, d) - start) * 100.0f / float(ende - start);
+    return min + int32_t(float(max - min) * p * 0.01f + 0.5f);
+}
+
+Rastport* Menue_Screen_Icon_Scroll_Bitmap(int32_t nummer)
+{
+    Scrollscreen* s = Menue_Get_Scrollscreen(nummer);
+    if (!s) return nullptr;
+    if (!s->bitmap) {
+        s->bitmap = s->breite > 0 && s->hoehe > 0 ? Grafik_Bitmap_Anlegen(s->breite, s->hoehe, 16) : nullptr;
+        if (s->bitmap)
+            Print_Log(0, "Scroll_RP Nr. %d belegt (br=%d,ho=%d), frei=%d\n", nummer, s->breite, s->hoehe, 0);
+        else
+            Print_Fehler("Menue_Screen_Icon_Scroll_Bitmap: Kein Speicher f. Nr. %d (br=%d, ho=%d)\n", nummer,
+                         s->breite, s->hoehe);
+    }
+    return s->bitmap;
+}
+
+// Clears the used part of the content; the record's lengths may claim more than the bitmap has,
+// so the fill is cut to the bitmap.
+Rastport* Menue_Scrollscreen_Leeren(int32_t nummer)
+{
+    Scrollscreen* s = Menue_Get_Scrollscreen(nummer);
+    if (!s || !s->bitmap) return nullptr;
+    Rastport* rp = s->bitmap;
+    int32_t w = s->sicht_breite, h = std::max(s->sicht_hoehe, s->laenge);
+    if (s->flags & 0x1) w = std::max(s->sicht_breite, s->laenge), h = s->sicht_hoehe;
+    w = std::clamp(w, 0, int32_t(rp->width));
+    h = std::clamp(h, 0, int32_t(rp->height));
+    const uint32_t bpp = Grafik_Bytes_Pro_Pixel(rp->depth);
+    auto* pixel = static_cast<uint8_t*>(rp->pixels);
+    for (int32_t y = 0; y < h; ++y) std::memset(pixel + size_t(y) * rp->width * bpp, 0, size_t(w) * bpp);
+    return rp;
+}
+
+void Menue_Scrollscreen_Verschiebung(int32_t nummer)
+{
+    Scrollscreen* s = Menue_Get_Scrollscreen(nummer);
+    if (!s) return;
+    const int32_t d = s->letzte_position == -1 ? s->position : s->position - s->letzte_position;
+    s->letzte_position = s->position;
+    if (!d) return;
+    const bool horizontal = s->flags & 0x1;
+    for (int32_t p = 0; p < MENUE_PRIORITAETEN; ++p)
+        for (int32_t i = Menue_Icons.hoechster[p]; i >= 0; --i) {
+            Menue_Icon* icon = Menue_Icons.slot[p][i];
+            if (!icon || icon->scrollscreen != uint8_t(nummer)) continue;
+            if (horizontal)
+                icon->x = int16_t(icon->x - d);
+            else
+                icon->y = int16_t(icon->y - d);
+        }
+}
+
+void Menue_Dynamischen_Scrollbar_Korrigieren(Scrollscreen* s)
+{
+    if (s) s->letzte_position = s->position;
+}
+
+static void zeigen(Menue_Icon* icon, bool sichtbar)
+{
+    if (sichtbar) {
+        if (icon->status & ICON_VERSTECKT) {
+            icon->status &= uint16_t(~ICON_VERSTECKT);
+            icon->refresh |= REFRESH_NORMAL;
+        }
+    } else {
+        icon->status |= ICON_VERSTECKT;
+        if (icon->status & ICON_HINTERGRUND_BEHALTEN) icon->refresh |= REFRESH_UNTERGRUND;
+    }
+}
+
+// A track of zero length leaves nothing to scroll: the bar hides, as it does for content that
+// fits its window.
+void Menue_Scrollscreen_Rasterbreite_Festlegen(int32_t nummer)
+{
+    Scrollscreen* s = Menue_Get_Scrollscreen(nummer);
+    if (!s) return;
+    Menue_Icon* spur = s->balken_icon >= 0 ? Menue_Screen_Icon_Aus_Nummer(s->balken_icon) : nullptr;
+    Menue_Icon* knopf = spur && spur->verknuepft >= 0 ? Menue_Screen_Icon_Aus_Nummer(spur->verknuepft) : nullptr;
+    Menue_Scrollbar_Daten* d = balken_daten(knopf);
+    if (!d) {
+        Print_Fehler("Menue_Scrollscreen_Rasterbreite_Festlegen: scrollbutton_icon=NULL\n");
+        return;
+    }
+    const int32_t sicht = (s->flags & 0x1) ? s->sicht_breite : s->sicht_hoehe;
+    const int32_t spur_laenge = spur_ende(d) - spur_start(d);
+    if (s->laenge - s->erste_zeile > sicht && spur_laenge > 0) {
+        zeigen(spur, true);
+        zeigen(knopf, true);
+        d->faktor = float(s->laenge - sicht) * 100.0f / float(spur_laenge);
+    } else {
+        zeigen(spur, false);
+        zeigen(knopf, false);
+        d->faktor = 0.0f;
+        s->position = 0;
+    }
+}
+
+int32_t Menue_Abs_Balkenpos(Menue_Icon* icon)
+{
+    Menue_Scrollbar_Daten* d = balken_daten(icon);
+    if (!d) {
+        Print_Fehler("Menue_Abs_Balkenpos: sc=NULL!\n");
+        return -1;
+    }
+    Scrollscreen* s = d->scrollscreen >= 0 && d->scrollscreen < MENUE_SCROLLSCREENS
+                          ? Menue_Get_Scrollscreen(d->scrollscreen) : nullptr;
+    if (s) Menue_Scrollscreen_Rasterbreite_Festlegen(d->scrollscreen);
+    const int32_t start = spur_start(d), ende = spur_ende(d);
+    int32_t position = int32_t(Menue_Knopf_Zustand(icon->nummer));
+    // A savegame may hold a position outside the track; kept, it would point the offset outside
+    // the content bitmap.
+    if (position < start || position > ende) {
+        Print_Fehler("Menue_Abs_Balkenpos: Scrollbutton-Pos falsch!");
+        position = std::clamp(position, start, std::max(start, ende));
+    }
+    const int32_t wert = int32_t(float(position - start) * d->faktor * 0.01f);
+    if (s) s->position = wert;
+    return wert;
+}
+
+// Puts the button at a new place on its track, stores it for the acting manager and tells the
+// bar's value procedure.
+static void knopf_setzen(Menue_Icon* knopf, Menue_Scrollbar_Daten* d, int32_t position)
+{
+    const int32_t start = spur_start(d), ende = std::max(spur_start(d), spur_ende(d));
+    position = std::clamp(position, start, ende);
+    if (ist_horizontal(d))
+        knopf->x = int16_t(position);
+    else
+        knopf->y = int16_t(position);
+    if (Aktuelles_Team >= 0) Manager_Icon_Button_An_Aus(Aktuelles_Team, knopf->nummer, uint32_t(position));
+    knopf->refresh |= REFRESH_NORMAL | REFRESH_HINTERGRUND;
+    Menue_Balken_Prozedur_Aufrufen(d->wert_prozedur, knopf);
+}
+
+// The pixels one wheel step moves a button: 3000 / f, f the bar's factor rounded, capped at 250
+// and at least 1.
+int32_t Menue_Scrollbar_Rad_Schritt(Menue_Icon* icon)
+{
+    const Menue_Scrollbar_Daten* d = balken_daten(icon);
+    int32_t f = 50;
+    if (d) {
+        f = int32_t(d->faktor + 0.5f);
+        if (d->scrollscreen < 0 && f == 1) f = 400;
+        else if (d->scrollscreen < 0 && f == 100) f = 300;
+        f = std::clamp(f, 1, 250);
+    }
+    return 3000 / f;
+}
+
+void Menue_Scrollbar_Rad(Menue_Icon* icon)
+{
+    Menue_Scrollbar_Daten* d = balken_daten(icon);
+    if (!d) return;
+    if (icon->status & (ICON_GESPERRT | ICON_GESPERRT_2)) return;
+    knopf_setzen(icon, d, knopf_position(icon, d) + Menue_Scrollbar_Rad_Schritt(icon));
+}
+
+int32_t Menue_Scrollbar_Klick(Menue_Icon*, uint32_t) { return 0; }
+
+void Menue_Kill_Scrollscreen(int32_t nummer, uint32_t)
+{
+    if (nummer < 0 || nummer >= MENUE_SCROLLSCREENS) {
+        Print_Fehler("Menue_Kill_Scrollscreen: nr falsch!");
+        return;
+    }
+    Scrollscreen* s = Menue_Get_Scrollscreen(nummer);
+    if (s->bitmap) {
+        s->bitmap = Grafik_Bitmap_Freigeben(s->bitmap);
+        Print_Log(0, "Scroll_RP Nr. %d befreit (br=%d,ho=%d), frei=%d\n", nummer, s->breite, s->hoehe, 0);
+    }
+    s->letzte_position = -1;
+    s->position = 0;
+    for (int32_t p = 0; p < MENUE_PRIORITAETEN; ++p)
+        for (int32_t i = Menue_Icons.hoechster[p]; i >= 0; --i) {
+            Menue_Icon* icon = Menue_Icons.slot[p][i];
+            if (icon && icon->scrollscreen == uint8_t(nummer)) Menue_Screen_Icon_Loeschen(-1, icon, 0);
+        }
+    if (s->balken_icon >= 0) {
+        Menue_Icon* spur = Menue_Screen_Icon_Aus_Nummer(s->balken_icon);
+        if (spur && spur->verknuepft >= 0 && Menue_Screen_Icon_Ist_Vorhanden(spur->verknuepft))
+            Menue_Screen_Icon_Loeschen(spur->verknuepft, nullptr, 0);
+        if (Menue_Screen_Icon_Ist_Vorhanden(s->balken_icon)) Menue_Screen_Icon_Loeschen(s->balken_icon, nullptr, 0);
+    }
 }
