@@ -6,10 +6,15 @@
 #include "database/manager.h"
 #include "gameflow/globals.h"
 #include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_screen.h"
+#include "platform/maus.h"
 #include "platform/print.h"
+#include "platform/win95.h"
 #include "toolkit/icon.h"
 #include "toolkit/menue_intern.h"
 #include "toolkit/screen.h"
+#include "toolkit/slave.h"
 
 // Three static tables as the screens know them: 0..11, 12..19, 20..22.
 static Scrollscreen scroll_tabelle_1[12];
@@ -261,12 +266,75 @@ void Menue_Scrollbar_Rad(Menue_Icon* icon)
     Menue_Scrollbar_Daten* d = balken_daten(icon);
     if (!d) return;
     if (icon->status & (ICON_GESPERRT | ICON_GESPERRT_2)) return;
-    knopf_setzen(icon, d, knopf_position(icon, d) + Menue_Scrollbar_Rad_Schritt(icon));
+    const int32_t schritt = Menue_Scrollbar_Rad_Schritt(icon);
+    knopf_setzen(icon, d, knopf_position(icon, d) + (Win95_Eingabe.rad < 0 ? -schritt : schritt));
 }
 
-int32_t Menue_Scrollbar_Klick(Menue_Icon*, uint32_t) { return 0; }
+int32_t Menue_Scrollbar_Klick(Menue_Icon* spur, uint32_t)
+{
+    if (!spur) {
+        Print_Fehler("Menue_Scrollbar_Klick: icon=NULL!");
+        return 0;
+    }
+    Menue_Icon* knopf = spur->verknuepft >= 0 ? Menue_Screen_Icon_Aus_Nummer(spur->verknuepft) : nullptr;
+    Menue_Scrollbar_Daten* d = balken_daten(knopf);
+    if (!d) {
+        Print_Fehler("Menue_Scrollbar_Klick: Kein Scr_Icon!\n");
+        return 0;
+    }
+    if (knopf->status & (ICON_GESPERRT | ICON_GESPERRT_2)) return 0;
+    const int32_t position = ist_horizontal(d) ? Maus_Get_X() - knopf->breite / 2 : Maus_Get_Y() - knopf->hoehe / 2;
+    knopf_setzen(knopf, d, position);
+    return 0;
+}
 
-void Menue_Kill_Scrollscreen(int32_t nummer, uint32_t)
+int32_t Menue_Universale_Scroll_Prozedur(Menue_Icon* icon, int32_t wert)
+{
+    if (!icon) {
+        Print_Fehler("Menue_Universale_Scroll_Prozedur: s_icon==NULL!\n");
+        return 0;
+    }
+    const Menue_Scrollbar_Daten* d = balken_daten(icon);
+    if (!d) {
+        Print_Fehler("Menue_Universale_Scroll_Prozedur: s_icon ohne scrollbar_type!\n");
+        return 0;
+    }
+    Menue_Universale_Scroll_Blit_Prozedur(d->scrollscreen, uint32_t(wert));
+    return 0;
+}
+
+// The window's background: the window slave when the record names one, else the menu background.
+static void fenster_hintergrund(const Scrollscreen* s, Rastport* ziel)
+{
+    Rastport* slave = s->fenster_slave >= 0 ? Menue_Get_Slave_Rastport(s->fenster_slave) : nullptr;
+    if (slave)
+        Grafik_Blit(slave, 0, 0, int32_t(slave->width), int32_t(slave->height), ziel, s->x, s->y);
+    else
+        Menue_Hintergrund_Kopieren(ziel, s->x, s->y, s->sicht_breite, s->sicht_hoehe, 0, 0);
+}
+
+// Shows the content rectangle at the current position in the window; the rectangle is cut to
+// the content bitmap, whatever the record's position says.
+void Menue_Universale_Scroll_Blit_Prozedur(int32_t nummer, uint32_t)
+{
+    Scrollscreen* s = nummer >= 0 && nummer < MENUE_SCROLLSCREENS ? Menue_Get_Scrollscreen(nummer) : nullptr;
+    if (!s || !s->bitmap) {
+        Print_Fehler("Menue_Universale_Scroll_Blit_Prozedur: ss=NULL!\n");
+        return;
+    }
+    Grafik_Screen_Seite_Waehlen(1);
+    Rastport* ziel = Grafik_Render_Ziel;
+    if (!ziel) return;
+    fenster_hintergrund(s, ziel);
+    const bool horizontal = s->flags & 0x1;
+    const int32_t sx = horizontal ? s->position : 0, sy = horizontal ? 0 : s->position;
+    const int32_t w = std::min(s->sicht_breite, int32_t(s->bitmap->width) - sx);
+    const int32_t h = std::min(s->sicht_hoehe, int32_t(s->bitmap->height) - sy);
+    if (sx >= 0 && sy >= 0 && w > 0 && h > 0) Grafik_Blit_Transparent(s->bitmap, sx, sy, w, h, ziel, s->x, s->y);
+    Menue_Scrollscreen_Verschiebung(nummer);
+}
+
+void Menue_Kill_Scrollscreen(int32_t nummer, uint32_t flags)
 {
     if (nummer < 0 || nummer >= MENUE_SCROLLSCREENS) {
         Print_Fehler("Menue_Kill_Scrollscreen: nr falsch!");
@@ -289,5 +357,10 @@ void Menue_Kill_Scrollscreen(int32_t nummer, uint32_t)
         if (spur && spur->verknuepft >= 0 && Menue_Screen_Icon_Ist_Vorhanden(spur->verknuepft))
             Menue_Screen_Icon_Loeschen(spur->verknuepft, nullptr, 0);
         if (Menue_Screen_Icon_Ist_Vorhanden(s->balken_icon)) Menue_Screen_Icon_Loeschen(s->balken_icon, nullptr, 0);
+    }
+    if (flags && Grafik_Render_Ziel) {
+        Rastport* slave = s->fenster_slave >= 0 ? Menue_Get_Slave_Rastport(s->fenster_slave) : nullptr;
+        Menue_Hintergrund_Kopieren(Grafik_Render_Ziel, s->x, s->y, slave ? int32_t(slave->width) : s->sicht_breite,
+                                   slave ? int32_t(slave->height) : s->sicht_hoehe, 0, 0);
     }
 }

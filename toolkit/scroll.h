@@ -68,6 +68,10 @@ void Menue_Scrollscreen_Verschiebung(int32_t nummer);
 // The bar's factor from content and track; hides bar and button when the content fits.
 void Menue_Scrollscreen_Rasterbreite_Festlegen(int32_t nummer);
 void Menue_Dynamischen_Scrollbar_Korrigieren(Scrollscreen* s);
+// Value procedure of scroll bars: redraws the bar's scroll screen.
+int32_t Menue_Universale_Scroll_Prozedur(Menue_Icon* icon, int32_t wert);
+// Redraws a scroll screen's window from its content at the current position.
+void Menue_Universale_Scroll_Blit_Prozedur(int32_t nummer, uint32_t wert);
 // Pixels one wheel step moves the button.
 int32_t Menue_Scrollbar_Rad_Schritt(Menue_Icon* icon);
 

@@ -2,6 +2,7 @@
 // button position, wheel steps and the removal of a scroll screen.
 #include "gameflow/globals.h"
 #include "graphics/grafik_bitmap.h"
+#include "platform/win95.h"
 #include "toolkit/scroll.h"
 #include "umgebung.h"
 
@@ -122,6 +123,49 @@ TEST_F(Scroll, AWheelStepDependsOnTheFactorAndStopsAtTheTrackEnd)
     for (int i = 0; i < 40; ++i) Menue_Scrollbar_Rad(knopf);
     EXPECT_EQ(knopf->y, 300);
     EXPECT_EQ((knoepfe[{1, 901}]), 300u);
+    Win95_Eingabe.rad = -1;
+    Menue_Scrollbar_Rad(knopf);
+    EXPECT_EQ(knopf->y, 240);
+}
+
+TEST_F(Scroll, AClickOnTheTrackCentresTheButtonWithinTheTrack)
+{
+    maus(628, 250);
+    Menue_Scrollbar_Klick(spur, 4);
+    EXPECT_EQ(knopf->y, 242);
+    maus(628, 470);
+    Menue_Scrollbar_Klick(spur, 4);
+    EXPECT_EQ(knopf->y, 300);
+    knopf->status |= ICON_GESPERRT;
+    maus(628, 120);
+    Menue_Scrollbar_Klick(spur, 4);
+    EXPECT_EQ(knopf->y, 300);
+
+    Fehler_Capture f;
+    spur->verknuepft = -1;
+    Menue_Scrollbar_Klick(spur, 4);
+    EXPECT_TRUE(f.contains("Menue_Scrollbar_Klick: Kein Scr_Icon!"));
+}
+
+TEST_F(Scroll, TheWindowShowsTheContentAtThePositionAndNeverReadsBeyondIt)
+{
+    Scrollscreen* s = Menue_Get_Scrollscreen(NR);
+    s->x = 10, s->y = 50;
+    Rastport* inhalt = Menue_Screen_Icon_Scroll_Bitmap(NR);
+    ASSERT_NE(inhalt, nullptr);
+    static_cast<uint16_t*>(inhalt->pixels)[350 * inhalt->width + 5] = 0x1234;
+    s->position = 300;
+    Menue_Universale_Scroll_Blit_Prozedur(NR, 0);
+    EXPECT_EQ(seite1(15, 100), 0x1234);
+
+    s->position = 5000;  // from a stale record: nothing to show, nothing read
+    Menue_Universale_Scroll_Blit_Prozedur(NR, 0);
+    s->position = 900;   // only the last hundred rows exist
+    Menue_Universale_Scroll_Blit_Prozedur(NR, 0);
+
+    Fehler_Capture f;
+    Menue_Universale_Scroll_Prozedur(spur, 0);
+    EXPECT_TRUE(f.contains("Menue_Universale_Scroll_Prozedur: s_icon ohne scrollbar_type!"));
 }
 
 TEST_F(Scroll, MovingAndKillingAScrollScreen)
