@@ -1,5 +1,5 @@
-// Drag and drop, and the rockers (value fields with six click zones). Dragging comes with
-// its own issue; until then no drag starts.
+// Drag and drop, and the rockers (value fields with six click zones). A dragged icon stays in
+// place while its image follows the pointer; the drop decides whether the target takes it.
 #pragma once
 #include <cstdint>
 
