@@ -168,6 +168,21 @@ TEST_F(Scroll, TheWindowShowsTheContentAtThePositionAndNeverReadsBeyondIt)
     EXPECT_TRUE(f.contains("Menue_Universale_Scroll_Prozedur: s_icon ohne scrollbar_type!"));
 }
 
+TEST_F(Scroll, AnAddedButtonTakesItsStoredPlaceOnTheTrack)
+{
+    Menue_Scrollbar_Daten quer{nullptr, 0, 200, 400, 0, 450, 450, -1, 0.0f, -1};
+    Menue_Icon* a = flaeche(902, 0, 450, 16, 16, 6);
+    Menue_Icon* b = flaeche(903, 0, 450, 16, 16, 6);
+    for (Menue_Icon* i : {a, b}) i->flags |= ICON_SCROLLBUTTON, i->daten = &quer;
+    knoepfe[{1, 902}] = 260;
+    knoepfe[{1, 903}] = 9000;  // from an old savegame
+    Menue_Screen_Icon_Hinzufuegen(a);
+    Menue_Screen_Icon_Hinzufuegen(b);
+    EXPECT_EQ(a->x, 260);
+    EXPECT_EQ(b->x, 400);
+    EXPECT_EQ(a->y, 450);
+}
+
 TEST_F(Scroll, MovingAndKillingAScrollScreen)
 {
     Scrollscreen* s = Menue_Get_Scrollscreen(NR);
