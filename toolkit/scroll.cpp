@@ -237,12 +237,29 @@ static void knopf_setzen(Menue_Icon* knopf, Menue_Scrollbar_Daten* d, int32_t po
 {
     const int32_t start = spur_start(d), ende = std::max(spur_start(d), spur_ende(d));
     position = std::clamp(position, start, ende);
+    const bool sichtbar = Grafik_Render_Ziel && Menue_Screen_Icon_Ist_Vorhanden(knopf->nummer) &&
+                          !(knopf->status & ICON_VERSTECKT);
+    const int32_t alt_x = knopf->x, alt_y = knopf->y;
+    if (sichtbar) {
+        if (Grafik_Seite_1 && Grafik_Render_Ziel != Grafik_Seite_1) Grafik_Screen_Seite_Waehlen(1);
+        Menue_Screen_Icon_Hintergrund_Zeichnen(knopf);
+    }
     if (ist_horizontal(d))
         knopf->x = int16_t(position);
     else
         knopf->y = int16_t(position);
     if (Aktuelles_Team >= 0) Manager_Icon_Button_An_Aus(Aktuelles_Team, knopf->nummer, uint32_t(position));
-    knopf->refresh |= REFRESH_NORMAL | REFRESH_HINTERGRUND;
+    if (sichtbar) {
+        Menue_Screen_Icon_Hintergrund_Sichern(knopf);
+        Menue_Screen_Icon_Zeichnen(knopf);
+        knopf->refresh = 0;
+        if (Grafik_Render_Ziel == Grafik_Seite_1 && Grafik_Seite_0) {
+            const int32_t x1 = std::min(alt_x, int32_t(knopf->x)), y1 = std::min(alt_y, int32_t(knopf->y));
+            const int32_t x2 = std::max(alt_x, int32_t(knopf->x)) + knopf->breite;
+            const int32_t y2 = std::max(alt_y, int32_t(knopf->y)) + knopf->hoehe;
+            Grafik_Blit(Grafik_Seite_1, x1, y1, x2 - x1, y2 - y1, Grafik_Seite_0, x1, y1);
+        }
+    }
     Menue_Balken_Prozedur_Aufrufen(d->wert_prozedur, knopf);
 }
 

@@ -3,6 +3,7 @@
 #include "gameflow/globals.h"
 #include "graphics/grafik_bitmap.h"
 #include "platform/win95.h"
+#include "toolkit/screen.h"
 #include "toolkit/scroll.h"
 #include "umgebung.h"
 
@@ -30,7 +31,7 @@ protected:
         daten = Menue_Scrollbar_Daten{nullptr, 0, 620, 620, -1, 100, 300, 0, 0.0f, int8_t(NR)};
         spur = flaeche(900, 620, 100, 16, 216, 5);
         spur->verknuepft = 901;
-        knopf = flaeche(901, 620, 100, 16, 16, 6);
+        knopf = flaeche(901, 620, 100, 16, 16, 6, 12);
         knopf->flags |= ICON_SCROLLBUTTON;
         knopf->daten = &daten;
         Menue_Screen_Icon_Hinzufuegen(spur);
@@ -126,6 +127,18 @@ TEST_F(Scroll, AWheelStepDependsOnTheFactorAndStopsAtTheTrackEnd)
     Win95_Eingabe.rad = -1;
     Menue_Scrollbar_Rad(knopf);
     EXPECT_EQ(knopf->y, 240);
+}
+
+TEST_F(Scroll, AMovedButtonLeavesNoCopyBehind)
+{
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    const uint16_t knopf_farbe = seite1(628, 104), spur_farbe = seite1(628, 250);
+    ASSERT_NE(knopf_farbe, spur_farbe);
+    daten.faktor = 500.0f;
+    Menue_Scrollbar_Rad(knopf);
+    EXPECT_NE(seite1(628, 104), knopf_farbe);
+    EXPECT_EQ(seite1(628, 114), knopf_farbe);
+    EXPECT_EQ(seite0(628, 104), seite1(628, 104));  // and the display shows it
 }
 
 TEST_F(Scroll, AClickOnTheTrackCentresTheButtonWithinTheTrack)
