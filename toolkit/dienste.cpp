@@ -1,5 +1,7 @@
 #include "toolkit/dienste.h"
 
+#include <algorithm>
+
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
@@ -11,6 +13,7 @@
 #include "platform/win95.h"
 #include "toolkit/menue_intern.h"
 #include "toolkit/screen.h"
+#include "toolkit/scroll.h"
 
 UI_Farbe UI_Farbtabelle[UI_FARBEN];
 uint8_t Menue_Automatik_Bytes[2] = {0, 0};
@@ -98,7 +101,25 @@ void Menue_Icon_Doppelt_Pruefen(int32_t nummer, const Menue_Icon* icon)
 }
 
 // Stored scroll positions come with the menu services; until then a button stays where it is.
-void Menue_Scrollbuttonpos_Zuweisen(Menue_Icon*) {}
+// The button goes where the acting manager left it; a state outside the track (none stored yet,
+// or from an old savegame) puts it at the nearer end.
+void Menue_Scrollbuttonpos_Zuweisen(Menue_Icon* icon)
+{
+    if (!icon) {
+        Print_Fehler("Menue_Scrollbuttonpos_Zuweisen: icon==NULL!");
+        return;
+    }
+    const auto* d = static_cast<const Menue_Scrollbar_Daten*>(icon->daten);
+    if (!d) return;
+    const bool senkrecht = d->x_marke == -1;
+    const int32_t start = senkrecht ? d->y_start : d->x_start;
+    const int32_t ende = std::max(start, int32_t(senkrecht ? d->y_ende : d->x_ende));
+    const int32_t position = std::clamp(int32_t(Menue_Knopf_Zustand(icon->nummer)), start, ende);
+    if (senkrecht)
+        icon->y = int16_t(position);
+    else
+        icon->x = int16_t(position);
+}
 
 void Menue_Leiste_Icons_Vorbelegen(Manager_Icon_Zustand*) {}
 

@@ -145,7 +145,12 @@ void sofort_zeichnen(Menue_Icon* icon)
 // The click part of the dispatch: the click procedure of the current icon.
 int8_t klick(Schritt& st, Menue_Icon* icon, bool erzwungen)
 {
+    // Leaving resets a pressed rocker; a held rocker clicking again keeps its repeat speed, or
+    // it would never get faster.
+    const bool wiederholt = (icon->flags & ICON_WERTFELD) && uint16_t(icon->kennung_2) == WIPPE_GEDRUECKT;
+    const int32_t verzoegerung = Menue_Wippe_Verzoegerung, schritt = Menue_Wippe_Schritt;
     verlassen(0x20);
+    if (wiederholt) Menue_Wippe_Verzoegerung = verzoegerung, Menue_Wippe_Schritt = schritt;
     if (!erzwungen && (icon->flags & ICON_ZIEHBAR) && (!Menue_Modal_Aktiv || icon->prioritaet > 19)) {
         Win95_Sleep(200);
         if (Maus_Get_Tasten() == 1) {

@@ -1,6 +1,5 @@
 // Scroll screens (off-screen content bitmaps of which a window is shown) and scroll bars. The
-// records live here already, as the refresh draws into them; scrolling itself comes with its
-// own issue, and until then its operations do nothing.
+// button's place on its track is stored per manager and drives the content offset.
 #pragma once
 #include <cstdint>
 
@@ -54,9 +53,30 @@ int32_t Menue_Abs_Balkenpos(Menue_Icon* icon);
 // procedure(icon, Menue_Abs_Balkenpos(icon)) when the procedure is set.
 int32_t Menue_Balken_Prozedur_Aufrufen(Menue_Balken_Prozedur prozedur, Menue_Icon* icon);
 
+// v mapped from min..max into the target range; forward 0 counts from max down (max - v + 1).
+int32_t Menue_Position_In_Prozent(int32_t wert, uint8_t vorwaerts, int32_t min, int32_t max, int32_t ziel_min,
+                                  int32_t ziel_max);
+// The value of a button's place on its track (icon by number, or `icon` with -1); 0 for a
+// zero-length track, -1 without a bar.
+int32_t Menue_Scrollpos_In_Wert_Umrechnen(uint32_t frei, int32_t nummer, Menue_Icon* icon, int32_t min,
+                                          int32_t max, int32_t start, int32_t ende);
+// The content bitmap, made on demand; null for a bad number or when memory runs out.
+Rastport* Menue_Screen_Icon_Scroll_Bitmap(int32_t nummer);
+Rastport* Menue_Scrollscreen_Leeren(int32_t nummer);
+// Moves the scroll screen's icons by the change of position since the last call.
+void Menue_Scrollscreen_Verschiebung(int32_t nummer);
+// The bar's factor from content and track; hides bar and button when the content fits.
+void Menue_Scrollscreen_Rasterbreite_Festlegen(int32_t nummer);
+void Menue_Dynamischen_Scrollbar_Korrigieren(Scrollscreen* s);
+// Value procedure of scroll bars: redraws the bar's scroll screen.
+int32_t Menue_Universale_Scroll_Prozedur(Menue_Icon* icon, int32_t wert);
+// Redraws a scroll screen's window from its content at the current position.
+void Menue_Universale_Scroll_Blit_Prozedur(int32_t nummer, uint32_t wert);
+// Pixels one wheel step moves the button.
+int32_t Menue_Scrollbar_Rad_Schritt(Menue_Icon* icon);
+
 // The knob position of a value on a scroll bar (the icon by number, or `icon` when the number is
-// -1), stored as the button's state for the team's manager; -1 without such a bar. Scroll bars
-// come with their own issue: until then there is none.
+// -1), stored as the button's state for the team's manager; -1 without such a bar.
 int32_t Menue_Wert_In_Scrollpos_Umrechnen(int32_t team, int32_t nummer, Menue_Icon* icon, int32_t wert,
                                           uint8_t vorwaerts, int32_t min, int32_t max, int32_t start,
                                           int32_t ende);

@@ -1,6 +1,5 @@
-// Drag and drop, and the rockers (value fields with six click zones). Dragging and the rocker
-// zones come with their own issue; until then no drag starts and every click is zone 0. The
-// rocker reset is the event step's and works now.
+// Drag and drop, and the rockers (value fields with six click zones). A dragged icon stays in
+// place while its image follows the pointer; the drop decides whether the target takes it.
 #pragma once
 #include <cstdint>
 

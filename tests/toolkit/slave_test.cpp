@@ -8,7 +8,22 @@
 #include "toolkit/slave.h"
 #include "umgebung.h"
 
-using Slaves = Toolkit_Test;
+// The descriptor table outlives a test: the changed slaves get their descriptors back.
+class Slaves : public Toolkit_Test {
+protected:
+    static constexpr int32_t geaendert[] = {60, 120, 130};
+    Slave_Rastport vorher[3]{};
+    void SetUp() override
+    {
+        Toolkit_Test::SetUp();
+        for (int i = 0; i < 3; ++i) vorher[i] = *Menue_Slave_Beschreibung(geaendert[i]);
+    }
+    void TearDown() override
+    {
+        for (int i = 0; i < 3; ++i) Menue_Change_Slave_Rastport(geaendert[i], &vorher[i]);
+        Toolkit_Test::TearDown();
+    }
+};
 
 TEST_F(Slaves, BadNumbersAndBadCodesGiveNoBitmap)
 {

@@ -1,0 +1,132 @@
+// Drag and drop: where the image may go, which drops are taken, and scroll buttons on their bar.
+#include <vector>
+
+#include "gameflow/globals.h"
+#include "graphics/grafik_screen.h"
+#include "toolkit/screen.h"
+#include "toolkit/event.h"
+#include "toolkit/scroll.h"
+#include "toolkit/ziehen.h"
+#include "umgebung.h"
+
+namespace {
+
+std::vector<uint32_t> codes;
+void bedienen(Menue_Move_Struktur*, Menue_Icon*, int32_t, int32_t, uint32_t code) { codes.push_back(code); }
+
+class Ziehen : public Toolkit_Test {
+protected:
+    Menue_Move_Struktur move{int8_t(0x04), 0x20, bedienen, nullptr, {100, 100, 400, 400}, nullptr, -1};
+    Menue_Icon* stein = nullptr;
+    Menue_Icon* ablage = nullptr;
+    void SetUp() override
+    {
+        Toolkit_Test::SetUp();
+        codes.clear();
+        stein = flaeche(940, 150, 150, 40, 20, 5, 12);
+        stein->flags |= ICON_ZIEHBAR;
+        stein->move = &move;
+        ablage = flaeche(941, 300, 300, 60, 40, 4, 20);
+        ablage->drop_typ = 0x04;
+        Menue_Screen_Icon_Hinzufuegen(stein);
+        Menue_Screen_Icon_Hinzufuegen(ablage);
+        Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    }
+    void TearDown() override
+    {
+        Menue_Aktuelles_Icon = nullptr;
+        Menue_Drop(0, 0);
+        Toolkit_Test::TearDown();
+    }
+    int8_t ablegen(int32_t x, int32_t y, Menue_Icon* unter)
+    {
+        Menue_Drag_Start(stein, 160, 155);
+        Menue_Drag_Schritt(x, y, 1);
+        Menue_Aktuelles_Icon = unter;
+        return Menue_Drop(x, y);
+    }
+};
+
+TEST_F(Ziehen, ADropIsTakenOnlyByAFittingTargetInsideTheArea)
+{
+    EXPECT_EQ(ablegen(320, 310, ablage), 1);
+    EXPECT_EQ(codes, std::vector<uint32_t>{0x80});
+    codes.clear();
+    EXPECT_EQ(ablegen(450, 450, nullptr), 1);      // outside the area, nothing under it
+    ablage->bereich[2] = 640;
+    move.bereich[2] = 300;
+    EXPECT_EQ(ablegen(320, 310, ablage), 1);       // the target fits, the area does not
+    move.bereich[2] = 400;
+    ablage->drop_typ = 0x08;
+    EXPECT_EQ(ablegen(320, 310, ablage), 1);       // wrong type
+    EXPECT_TRUE(codes.empty());
+    EXPECT_EQ(Menue_Gezogenes_Icon, nullptr);
+    EXPECT_EQ(stein->x, 150);                      // the icon never left its place
+
+    move.maske = -1;
+    EXPECT_EQ(ablegen(450, 450, nullptr), 1);
+    EXPECT_EQ(codes, std::vector<uint32_t>{0x80});
+}
+
+TEST_F(Ziehen, TheImageStaysInItsArea)
+{
+    move.bereich[0] = -1;
+    Menue_Drag_Start(stein, 160, 155);
+    Menue_Drag_Schritt(160, 5, 1);
+    EXPECT_EQ(Menue_Letzte_Mauspos[1], 39);
+    Menue_Drag_Schritt(900, 900, 1);
+    EXPECT_EQ(Menue_Letzte_Mauspos[0], 596 - 40 + 1);
+    EXPECT_EQ(Menue_Letzte_Mauspos[1], 479 - 20 + 1);
+    Menue_Drop(900, 900);
+
+    stein->flags |= ICON_RECHTS_VERKNUEPFT;
+    Menue_Drag_Start(stein, 160, 155);
+    Menue_Drag_Schritt(160, 5, 1);
+    EXPECT_EQ(Menue_Letzte_Mauspos[1], 0);
+}
+
+TEST_F(Ziehen, OptionOneLeavesTheIconsPictureInPlace)
+{
+    const uint16_t farbe = seite1(170, 160);
+    move.optionen |= 0x01;
+    Menue_Drag_Start(stein, 160, 155);
+    Menue_Drag_Schritt(260, 255, 1);
+    EXPECT_EQ(seite1(170, 160), farbe);
+    EXPECT_EQ(seite1(270, 260), farbe);  // the image at its new place
+    move.optionen = 0x20;
+    Menue_Drop(260, 255);
+    Menue_Drag_Start(stein, 160, 155);
+    Menue_Drag_Schritt(260, 255, 1);
+    EXPECT_NE(seite1(170, 160), farbe);
+}
+
+TEST_F(Ziehen, WithoutMoveDescriptionTheDropIsReportedAndEnds)
+{
+    stein->move = nullptr;
+    Fehler_Capture f;
+    Menue_Drag_Start(stein, 160, 155);
+    EXPECT_EQ(Menue_Drop(160, 155), 0);
+    EXPECT_TRUE(f.contains("Menue_Icons_Check: Icon 940 ohne Move-Struktur!"));
+    EXPECT_EQ(Menue_Gezogenes_Icon, nullptr);
+}
+
+TEST_F(Ziehen, AScrollButtonStopsAtTheEndsOfItsBar)
+{
+    Menue_Scrollbar_Daten daten{nullptr, 0, 620, 620, -1, 100, 300, 0, 0.0f, -1};
+    Menue_Icon* knopf = flaeche(942, 620, 150, 16, 16, 6);
+    knopf->flags |= ICON_SCROLLBUTTON;
+    knopf->daten = &daten;
+    Menue_Screen_Icon_Hinzufuegen(knopf);
+    Aktuelles_Team = 1;
+    Menue_Drag_Start(knopf, 625, 155);
+    Menue_Drag_Schritt(500, 470, 1);
+    EXPECT_EQ(knopf->x, 620);
+    EXPECT_EQ(knopf->y, 300);
+    EXPECT_EQ((knoepfe[{1, 942}]), 300u);
+    Menue_Drag_Schritt(625, 10, 1);
+    EXPECT_EQ(knopf->y, 100);
+    EXPECT_EQ(Menue_Drop(625, 10), 0);
+    EXPECT_EQ(Menue_Gezogenes_Icon, nullptr);
+}
+
+}  // namespace
