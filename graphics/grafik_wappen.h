@@ -13,3 +13,16 @@ Rastport* Grafik_Wappen_Laden(int32_t resfile, Rastport* target, int32_t depth, 
 void Grafik_Bild_Verkleinern(Rastport* source, Rastport* target, int32_t w, int32_t h);
 // Fills the target (its own width, height h) from the source by the nearest pixel.
 void Grafik_Bild_Vergroessern(Rastport* source, Rastport* target, int32_t h);
+
+// Palette ramps for the palette portraits and the match scene (palette: 256 x 3 bytes, 6-bit).
+struct Rgb8 {
+    uint8_t r, g, b;
+};
+// Darkening ramps from list a (12 colours) and, when given, list b into fixed palette ranges.
+void Grafik_Palette_Rampen(const Rgb8* a, const Rgb8* b, uint8_t* palette);
+// Remap table for one side: identity but for the ranges the colour byte and the mode name.
+void Grafik_Palette_Remap_Tabelle(uint8_t colour, uint8_t* table, int32_t side, int32_t mode);
+uint8_t Palette_High_Nibble(uint8_t byte);
+void Palette_Low_Nibble_Setzen(uint8_t* byte, int32_t value);
+// The 6-bit palette value of component c, darkened by d (not below 0).
+uint8_t Palette_Shade(int32_t c, int32_t d);

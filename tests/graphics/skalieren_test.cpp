@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_wappen.h"
+
+namespace {
+
+Rastport* bild(int w, int h, uint16_t (*f)(int, int))
+{
+    Rastport* rp = Grafik_Bitmap_Anlegen(w, h, 16);
+    auto* p = static_cast<uint16_t*>(rp->pixels);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) p[y * w + x] = f(x, y);
+    return rp;
+}
+
+uint16_t px(Rastport* rp, int x, int y) { return static_cast<uint16_t*>(rp->pixels)[y * rp->width + x]; }
+
+}  // namespace
+
+TEST(Skalieren, ShrinkCopiesSameSizeAndKeepsDarkAreasVisible)
+{
+    Rastport* a = bild(48, 48, [](int x, int y) { return uint16_t(x * 1000 + y + 1); });
+    Rastport* z = Grafik_Bitmap_Anlegen(48, 48, 16);
+    Grafik_Bild_Verkleinern(a, z, 48, 48);
+    EXPECT_EQ(std::memcmp(a->pixels, z->pixels, 48 * 48 * 2), 0);
+    Grafik_Bitmap_Freigeben(z);
+
+    // dark red and dark green areas beside a transparent corner
+    Rastport* d = bild(48, 48, [](int x, int y) {
+        return uint16_t(x < 8 && y < 8 ? 0 : (x + y) % 2 ? 0x0800 : 0x0020);
+    });
+    Rastport* k = Grafik_Bitmap_Anlegen(16, 16, 16);
+    std::memset(k->pixels, 0xEE, 16 * 16 * 2);
+    Grafik_Bild_Verkleinern(d, k, 12, 12);
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 12; ++x)
+            if (x < 2 && y < 2)
+                EXPECT_EQ(px(k, x, y), 0);
+            else
+                EXPECT_NE(px(k, x, y), 0) << x << "," << y;
+    EXPECT_EQ(px(k, 12, 0), 0xEEEE);  // only the w x h corner is written
+    EXPECT_EQ(px(k, 0, 12), 0xEEEE);
+
+    // refusals leave the target as it was
+    std::memset(k->pixels, 0xEE, 16 * 16 * 2);
+    Grafik_Bild_Verkleinern(d, k, 0, 5);
+    Grafik_Bild_Verkleinern(d, k, 49, 5);
+    Grafik_Bild_Verkleinern(d, k, 20, 20);  // larger than the target
+    Grafik_Bild_Verkleinern(nullptr, k, 5, 5);
+    EXPECT_EQ(px(k, 0, 0), 0xEEEE);
+    Grafik_Bitmap_Freigeben(k);
+    Grafik_Bitmap_Freigeben(d);
+    Grafik_Bitmap_Freigeben(a);
+}
+
+TEST(Skalieren, EnlargeByNearestPixelAndRefuseOversize)
+{
+    Rastport* a = bild(2, 2, [](int x, int y) { return uint16_t(10 * y + x + 1); });
+    Rastport* z = Grafik_Bitmap_Anlegen(4, 4, 16);
+    Grafik_Bild_Vergroessern(a, z, 4);
+    const uint16_t erwartet[16] = {1, 1, 2, 2, 1, 1, 2, 2, 11, 11, 12, 12, 11, 11, 12, 12};
+    EXPECT_EQ(std::memcmp(z->pixels, erwartet, sizeof erwartet), 0);
+    Grafik_Bitmap_Freigeben(z);
+
+    Rastport* breit = Grafik_Bitmap_Anlegen(1025, 2, 16);
+    Grafik_Bild_Vergroessern(a, breit, 2);
+    EXPECT_EQ(static_cast<uint16_t*>(breit->pixels)[0], 0);
+    Grafik_Bitmap_Freigeben(breit);
+    Rastport* hoch = Grafik_Bitmap_Anlegen(2, 800, 16);
+    Grafik_Bild_Vergroessern(a, hoch, 800);
+    EXPECT_EQ(static_cast<uint16_t*>(hoch->pixels)[0], 0);
+    Grafik_Bitmap_Freigeben(hoch);
+    Grafik_Bitmap_Freigeben(a);
+}
+
+TEST(PaletteRampen, ShadeRemapAndClash)
+{
+    EXPECT_EQ(Palette_Shade(255, 6), 57);
+    EXPECT_EQ(Palette_Shade(20, 6), 0);
+    uint8_t b = 0xA7;
+    Palette_Low_Nibble_Setzen(&b, 0x13);
+    EXPECT_EQ(b, 0xA3);
+    EXPECT_EQ(Palette_High_Nibble(0xA3), 0x0A);
+
+    uint8_t t[256];
+    Grafik_Palette_Remap_Tabelle(0x3A, t, 0, 0);
+    const uint8_t mitte[7] = {172, 173, 174, 174, 174, 174, 174};
+    EXPECT_EQ(std::memcmp(t + 162, mitte, 7), 0);
+    EXPECT_EQ(t[216], 215);
+    EXPECT_EQ(t[236], 236);
+    Grafik_Palette_Remap_Tabelle(0x3A, t, 1, 0);
+    EXPECT_EQ(t[238], 224);
+    EXPECT_EQ(t[204], 159);
+    Grafik_Palette_Remap_Tabelle(0x3A, t, 1, 1);
+    EXPECT_EQ(t[233], 193);
+    EXPECT_EQ(t[245], 193);
+
+    // the two teams wear nearly the same: both B ramps inverted within 0..63
+    Rgb8 a[12], bb[12];
+    for (int i = 0; i < 12; ++i) a[i] = bb[i] = Rgb8{200, 10, 10};
+    uint8_t pal[768] = {};
+    Grafik_Palette_Rampen(a, bb, pal);
+    EXPECT_EQ(pal[3 * 236], 50);
+    EXPECT_EQ(pal[3 * 222], 63 - 50);
+    EXPECT_EQ(pal[3 * 222 + 1], 63 - 2);
+    EXPECT_EQ(pal[3 * 231], 63 - 26);
+    // far apart: B keeps its own ramps
+    for (int i = 0; i < 12; ++i) bb[i] = Rgb8{0, 0, 255};
+    Grafik_Palette_Rampen(a, bb, pal);
+    EXPECT_EQ(pal[3 * 222 + 2], 63);
+    EXPECT_EQ(pal[3 * 223 + 2], 57);
+}
