@@ -69,3 +69,10 @@ Rastport* Wappen_Load_Team(int32_t resfile, Rastport* target, int32_t x, int32_t
     Grafik_Bitmap_Freigeben(wappen);
     return nullptr;
 }
+
+int32_t Wappen_Team_Nummer(int32_t team, int32_t* user_bild)
+{
+    int32_t status = Team_Wert(TEAM_STATUS, team, 0, TEAM_LESEN);
+    if (user_bild) *user_bild = (status & TEAM_STATUS_USER_WAPPEN) ? 1 : 0;
+    return Team_Wert(TEAM_GRAFIK_NR, team, 0, TEAM_LESEN);
+}

@@ -7,6 +7,7 @@
 
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_filter.h"
+#include "graphics/pic.h"
 #include "platform/resfile.h"
 
 namespace {
@@ -34,10 +35,55 @@ uint8_t& ebene(Rastport* p, int32_t x, int32_t y)
 
 }  // namespace
 
-// Crests come with the picture-file module; until then no crest is found.
-Rastport* Grafik_Wappen_Laden(int32_t, Rastport*, int32_t, int32_t, int32_t, int32_t, int32_t,
-                              int32_t, int32_t)
+namespace {
+Grafik_Wappen_Hook wappen_hook = nullptr;
+constexpr int32_t PIC_ART_WAPPEN = 2;
+}  // namespace
+
+void Grafik_Wappen_Set_Hook(Grafik_Wappen_Hook hook) { wappen_hook = hook; }
+
+Rastport* Grafik_Wappen_Laden(int32_t resfile, Rastport* target, int32_t depth, int32_t team,
+                              int32_t x, int32_t y, int32_t transparent, int32_t w, int32_t h)
 {
+    int32_t nummer = WAPPEN_OHNE_TEAM, user = 0;
+    if (team >= 0 && wappen_hook) nummer = wappen_hook(team, &user);
+    Rastport* wappen = nullptr;
+    if (user) {
+        // a missing user picture shows no crest at all
+        int32_t gefunden = 0;
+        wappen = Pic_Change_Load_User_Bild(nummer, nullptr, depth, PIC_ART_WAPPEN, &gefunden);
+    } else {
+        // damaged numbers (negative or too large) get the neutral crest
+        if (nummer < 0 || nummer > WAPPEN_NEUTRAL) nummer = WAPPEN_NEUTRAL;
+        int32_t eintrag = WAPPEN_BILD_BASIS + nummer;
+        if (ResFile_Get_Typ(resfile, eintrag) == RES_BITMAP)
+            wappen = static_cast<Rastport*>(Load_Resource(resfile, eintrag, depth, nullptr));
+    }
+    if (!wappen) return nullptr;
+    if (w > 0 || h > 0) {
+        if (w < 0) w = h;
+        if (h < 0) h = w;
+        int32_t bw = int32_t(wappen->width), bh = int32_t(wappen->height);
+        if (w > 0 && h > 0) {
+            Rastport* neu = Grafik_Bitmap_Anlegen(w, h, wappen->depth);
+            if (neu) {
+                if (w <= bw && h <= bh)
+                    Grafik_Bild_Verkleinern(wappen, neu, w, h);
+                else
+                    Grafik_Bild_Vergroessern(wappen, neu, h);
+            }
+            Grafik_Bitmap_Freigeben(wappen);
+            wappen = neu;
+            if (!wappen) return nullptr;
+        }
+    }
+    if (!target) return wappen;
+    int32_t ww = int32_t(wappen->width), wh = int32_t(wappen->height);
+    if (transparent)
+        Grafik_Blit_Transparent(wappen, 0, 0, ww, wh, target, x, y);
+    else
+        Grafik_Blit(wappen, 0, 0, ww, wh, target, x, y);
+    Grafik_Bitmap_Freigeben(wappen);
     return nullptr;
 }
 

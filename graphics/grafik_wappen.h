@@ -9,6 +9,14 @@
 // caller when there is no target.
 Rastport* Grafik_Wappen_Laden(int32_t resfile, Rastport* target, int32_t depth, int32_t team,
                               int32_t x, int32_t y, int32_t transparent, int32_t w, int32_t h);
+// The crest of a team comes from the game's team data: the crest number (0-599), and whether it
+// is a user crest picture of that number. The game registers this at start-up; without it
+// every team shows the crest for no team.
+using Grafik_Wappen_Hook = int32_t (*)(int32_t team, int32_t* user_bild);
+void Grafik_Wappen_Set_Hook(Grafik_Wappen_Hook hook);
+constexpr int32_t WAPPEN_BILD_BASIS = 5530;
+constexpr int32_t WAPPEN_OHNE_TEAM = 598;
+constexpr int32_t WAPPEN_NEUTRAL = 599;
 // Shrinks the source into the w x h top-left area of the target.
 void Grafik_Bild_Verkleinern(Rastport* source, Rastport* target, int32_t w, int32_t h);
 // Fills the target (its own width, height h) from the source by the nearest pixel.

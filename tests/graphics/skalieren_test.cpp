@@ -4,6 +4,8 @@
 
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_wappen.h"
+#include "platform/resfile.h"
+#include "tools/datagen/resf_writer.h"
 
 namespace {
 
@@ -112,4 +114,72 @@ TEST(PaletteRampen, ShadeRemapAndClash)
     Grafik_Palette_Rampen(a, bb, pal);
     EXPECT_EQ(pal[3 * 222 + 2], 63);
     EXPECT_EQ(pal[3 * 223 + 2], 57);
+}
+
+namespace {
+
+// Crest numbers of the test teams: 3 wears crest 7, 4 a damaged number, 5 a user crest.
+int32_t test_wappen(int32_t team, int32_t* user)
+{
+    *user = team == 5;
+    return team == 3 ? 7 : team == 4 ? 700 : 12;
+}
+
+Resf_Bytes wappen_bild(uint16_t farbe)
+{
+    Resf_Bitmap b;
+    b.width = b.height = 48;
+    b.pixels.resize(48 * 48 * 2);
+    for (size_t i = 0; i < b.pixels.size(); i += 2) {
+        b.pixels[i] = uint8_t(farbe);
+        b.pixels[i + 1] = uint8_t(farbe >> 8);
+    }
+    return Resf_Bitmap_Daten(b);
+}
+
+}  // namespace
+
+TEST(Wappen, NumbersSizesAndMissingCrests)
+{
+    Resf_Datei d;
+    // the first open file numbers its entries 24 above their index
+    for (auto [nummer, farbe] : {std::pair{7, 0x1111}, {598, 0x5980}, {599, 0x5990}})
+        Resf_Setzen(d, uint32_t(WAPPEN_BILD_BASIS + nummer - 24), RES_BITMAP, wappen_bild(uint16_t(farbe)));
+    std::string pfad = std::string(DORVIN_BINARY_DIR) + "/wappen_test.res";
+    ASSERT_TRUE(Resf_Schreiben(d, pfad));
+    for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
+    int32_t h = Init_ResFile(pfad.c_str());
+    ASSERT_EQ(h, 0);
+    Grafik_Wappen_Set_Hook(test_wappen);
+
+    auto farbe = [&](int32_t team, int32_t w, int32_t hh, uint32_t* breite = nullptr) {
+        Rastport* rp = Grafik_Wappen_Laden(h, nullptr, 16, team, 0, 0, 1, w, hh);
+        if (!rp) return -1;
+        if (breite) *breite = rp->width * 1000 + rp->height;
+        int32_t f = px(rp, 0, 0);
+        Grafik_Bitmap_Freigeben(rp);
+        return f;
+    };
+    EXPECT_EQ(farbe(-1, 0, 0), 0x5980);
+    EXPECT_EQ(farbe(3, 0, 0), 0x1111);
+    EXPECT_EQ(farbe(4, 0, 0), 0x5990);
+    EXPECT_EQ(farbe(5, 0, 0), -1);  // the user picture is missing: no crest
+    uint32_t g = 0;
+    farbe(3, 20, -1, &g);
+    EXPECT_EQ(g, 20020u);
+    farbe(3, -1, 60, &g);
+    EXPECT_EQ(g, 60060u);
+
+    // with a target: drawn there and freed
+    Rastport* ziel = Grafik_Bitmap_Anlegen(30, 30, 16);
+    EXPECT_EQ(Grafik_Wappen_Laden(h, ziel, 16, 3, 5, 5, 0, 12, 12), nullptr);
+    EXPECT_EQ(px(ziel, 4, 4), 0);
+    EXPECT_NE(px(ziel, 5, 5), 0);
+    EXPECT_NE(px(ziel, 16, 16), 0);
+    EXPECT_EQ(px(ziel, 17, 17), 0);
+    Grafik_Bitmap_Freigeben(ziel);
+
+    Grafik_Wappen_Set_Hook(nullptr);
+    EXPECT_EQ(farbe(3, 0, 0), 0x5980);  // no team data: the crest for no team
+    DeInit_ResFile(h);
 }
