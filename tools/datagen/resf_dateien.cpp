@@ -1,4 +1,5 @@
 #include "tools/datagen/resf_dateien.h"
+#include "tools/datagen/trikot_nummern.h"
 
 #include <cstdio>
 #include <cstring>
@@ -111,6 +112,8 @@ Resf_Bytes Resf_Manifest_Daten(const Manifest_Eintrag& e)
     case 14: return Resf_Bitmap_Daten(bild(e));
     case 16: return Resf_Daten(Sound_Synth_Bytes(e.nummer));
     case 17: return font_eintrag(e.nummer);
+    case 40: return e.nummer >= TRIKOT_NUMMER_BASIS && e.nummer < TRIKOT_NUMMER_BASIS + 100
+                        ? Trikot_Nummer_Eintrag(e.nummer - TRIKOT_NUMMER_BASIS) : Resf_Bytes{};
     default: return {};
     }
 }
