@@ -2,5 +2,5 @@
 #include "tools/datagen/manifest.cpp"
 #include "tools/datagen/resf_dateien.cpp"
 #include "tools/datagen/resf_writer.cpp"
-#include "tools/datagen/trikot_nummern.cpp"
+#include "tools/datagen/trikot_bilder.cpp"
 #include "tools/datagen/sound_synth.cpp"

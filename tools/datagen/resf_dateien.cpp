@@ -1,5 +1,5 @@
 #include "tools/datagen/resf_dateien.h"
-#include "tools/datagen/trikot_nummern.h"
+#include "tools/datagen/trikot_bilder.h"
 
 #include <cstdio>
 #include <cstring>
@@ -109,7 +109,10 @@ static Resf_Bytes font_eintrag(int32_t nummer)
 Resf_Bytes Resf_Manifest_Daten(const Manifest_Eintrag& e)
 {
     switch (e.typ) {
-    case 14: return Resf_Bitmap_Daten(bild(e));
+    case 14:
+        if (std::strcmp(e.datei, "resf_scr.res") == 0 && (e.nummer == 139 || e.nummer == 212 || e.nummer == 328))
+            return Resf_Bitmap_Daten(Trikot_Grundbild(e.nummer));
+        return Resf_Bitmap_Daten(bild(e));
     case 16: return Resf_Daten(Sound_Synth_Bytes(e.nummer));
     case 17: return font_eintrag(e.nummer);
     case 40: return e.nummer >= TRIKOT_NUMMER_BASIS && e.nummer < TRIKOT_NUMMER_BASIS + 100
