@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "graphics/grafik_bitmap.h"
+#include "graphics/font_hilfe.h"
+#include "graphics/grafik_printf.h"
 #include "graphics/grafik_wappen.h"
+#include "platform/handle.h"
 #include "platform/resfile.h"
 #include "tools/datagen/resf_writer.h"
 
@@ -178,6 +182,29 @@ TEST(Wappen, NumbersSizesAndMissingCrests)
     EXPECT_NE(px(ziel, 16, 16), 0);
     EXPECT_EQ(px(ziel, 17, 17), 0);
     Grafik_Bitmap_Freigeben(ziel);
+
+    // the printer's crest code and its scaled picture code now draw
+    int32_t alt = ResFile_Handles[0].handle;
+    ResFile_Handles[0].handle = h;
+    Font_Record* font = Test_Font(16);
+    auto farbige = [](const Test_Bitmap& bm, uint16_t c) {
+        int n = 0;
+        for (uint16_t p : bm.pixels()) n += p == c;
+        return n;
+    };
+    Test_Bitmap mit_wappen(100, 40);
+    Grafik_Printf(mit_wappen.rp, font, "^gll0003", 0, 20);
+    EXPECT_GT(farbige(mit_wappen, 0x1111), 20);
+    Rastport* gross = Grafik_Bitmap_Anlegen(40, 40, 16);
+    for (int i = 0; i < 1600; ++i) static_cast<uint16_t*>(gross->pixels)[i] = 0x0505;
+    uint32_t handle = Handle_Registrieren(gross, Handle_Art::Bild);
+    char text[64];
+    std::snprintf(text, sizeof text, "^gsl0x%08X", handle);
+    Test_Bitmap skaliert(100, 40);
+    Grafik_Printf(skaliert.rp, font, "%s", 0, 20, text);
+    EXPECT_GT(farbige(skaliert, 0x0505), 20);
+    Font_Free(font);
+    ResFile_Handles[0].handle = alt;
 
     Grafik_Wappen_Set_Hook(nullptr);
     EXPECT_EQ(farbe(3, 0, 0), 0x5980);  // no team data: the crest for no team
