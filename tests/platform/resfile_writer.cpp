@@ -3,4 +3,5 @@
 #include "tools/datagen/resf_dateien.cpp"
 #include "tools/datagen/resf_writer.cpp"
 #include "tools/datagen/trikot_bilder.cpp"
+#include "tools/datagen/wappen_bilder.cpp"
 #include "tools/datagen/sound_synth.cpp"
