@@ -13,6 +13,9 @@
 #include "platform/timer.h"
 #include "platform/win95.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_spielerfigur.h"
+#include "graphics/grafik_wappen.h"
+#include "gameflow/wappen.h"
 #include "platform/display.h"
 #include "graphics/font.h"
 #include "platform/debug.h"
@@ -48,6 +51,9 @@ static void engine_hooks_registrieren()
         [](int32_t modus, int32_t team, const char* text) { return Menue_Requester(modus, team, text, nullptr, nullptr, 0); });
     Read_Config_Set_Start_Option_Abfrage(Eingang_Get_Start_Option_Byte);
     Win95_Set_Socket_Hook(Socket_Window_Message);
+    Grafik_Wappen_Set_Hook(Wappen_Team_Nummer);
+    Wappen_Spielerfigur_Daten_Registrieren();
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELERFIGUR, Grafik_Spielerfigur_Cache_Freigeben);
 }
 static bool debug_console_flag = false;
 

@@ -5,7 +5,10 @@
 #include "database/team.h"
 #include "gameflow/globals.h"
 #include "graphics/grafik_blit.h"
+#include "database/spieler.h"
+#include "database/teamspieler.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_spielerfigur.h"
 #include "graphics/grafik_wappen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "graphics/pic.h"
@@ -68,4 +71,22 @@ Rastport* Wappen_Load_Team(int32_t resfile, Rastport* target, int32_t x, int32_t
     if (flags & WAPPEN_RAHMEN) rahmen(target, x, y, ww, wh);
     Grafik_Bitmap_Freigeben(wappen);
     return nullptr;
+}
+
+int32_t Wappen_Team_Nummer(int32_t team, int32_t* user_bild)
+{
+    int32_t status = Team_Wert(TEAM_STATUS, team, 0, TEAM_LESEN);
+    if (user_bild) *user_bild = (status & TEAM_STATUS_USER_WAPPEN) ? 1 : 0;
+    return Team_Wert(TEAM_GRAFIK_NR, team, 0, TEAM_LESEN);
+}
+
+void Wappen_Spielerfigur_Daten_Registrieren()
+{
+    Grafik_Spielerfigur_Daten d;
+    d.kit = [](int32_t team) -> const uint8_t* {
+        return team < 0 ? nullptr : static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, TEAM_LESEN));
+    };
+    d.position = [](int32_t spieler) { return Spieler_Wert(57, spieler, 0, 0); };
+    d.rueckennummer = [](int32_t team, int32_t spieler) { return Teamspieler_Wert(300, team, spieler, 0, 0); };
+    Grafik_Spielerfigur_Set_Daten(d);
 }

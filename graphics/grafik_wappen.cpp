@@ -1,12 +1,269 @@
 #include "graphics/grafik_wappen.h"
 
-// Crests and scaling come with the picture-file module; until then no crest is found and
-// nothing is scaled.
-Rastport* Grafik_Wappen_Laden(int32_t, Rastport*, int32_t, int32_t, int32_t, int32_t, int32_t,
-                              int32_t, int32_t)
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_filter.h"
+#include "graphics/pic.h"
+#include "platform/resfile.h"
+
+namespace {
+
+// The work tables hold 1025 columns and 769 rows: larger targets are refused.
+constexpr int32_t MAX_W = 1024;
+constexpr int32_t MAX_H = 768;
+
+// Frees an unpacked copy when it goes out of scope.
+struct Entpackt {
+    Rastport* rp = nullptr;
+    ~Entpackt() { Grafik_Bitmap_Freigeben(rp); }
+    Rastport* von(Rastport* src)
+    {
+        if (!src->packed) return src;
+        rp = Unpack_Bitmap(src, src->depth);
+        return rp;
+    }
+};
+
+uint8_t& ebene(Rastport* p, int32_t x, int32_t y)
 {
+    return static_cast<uint8_t*>(p->pixels)[size_t(y) * p->width + size_t(x)];
+}
+
+}  // namespace
+
+namespace {
+Grafik_Wappen_Hook wappen_hook = nullptr;
+constexpr int32_t PIC_ART_WAPPEN = 2;
+}  // namespace
+
+void Grafik_Wappen_Set_Hook(Grafik_Wappen_Hook hook) { wappen_hook = hook; }
+
+Rastport* Grafik_Wappen_Laden(int32_t resfile, Rastport* target, int32_t depth, int32_t team,
+                              int32_t x, int32_t y, int32_t transparent, int32_t w, int32_t h)
+{
+    int32_t nummer = WAPPEN_OHNE_TEAM, user = 0;
+    if (team >= 0 && wappen_hook) nummer = wappen_hook(team, &user);
+    Rastport* wappen = nullptr;
+    if (user) {
+        // a missing user picture shows no crest at all
+        int32_t gefunden = 0;
+        wappen = Pic_Change_Load_User_Bild(nummer, nullptr, depth, PIC_ART_WAPPEN, &gefunden);
+    } else {
+        // damaged numbers (negative or too large) get the neutral crest
+        if (nummer < 0 || nummer > WAPPEN_NEUTRAL) nummer = WAPPEN_NEUTRAL;
+        int32_t eintrag = WAPPEN_BILD_BASIS + nummer;
+        if (ResFile_Get_Typ(resfile, eintrag) == RES_BITMAP)
+            wappen = static_cast<Rastport*>(Load_Resource(resfile, eintrag, depth, nullptr));
+    }
+    if (!wappen) return nullptr;
+    if (w > 0 || h > 0) {
+        if (w < 0) w = h;
+        if (h < 0) h = w;
+        int32_t bw = int32_t(wappen->width), bh = int32_t(wappen->height);
+        if (w > 0 && h > 0) {
+            Rastport* neu = Grafik_Bitmap_Anlegen(w, h, wappen->depth);
+            if (neu) {
+                if (w <= bw && h <= bh)
+                    Grafik_Bild_Verkleinern(wappen, neu, w, h);
+                else
+                    Grafik_Bild_Vergroessern(wappen, neu, h);
+            }
+            Grafik_Bitmap_Freigeben(wappen);
+            wappen = neu;
+            if (!wappen) return nullptr;
+        }
+    }
+    if (!target) return wappen;
+    int32_t ww = int32_t(wappen->width), wh = int32_t(wappen->height);
+    if (transparent)
+        Grafik_Blit_Transparent(wappen, 0, 0, ww, wh, target, x, y);
+    else
+        Grafik_Blit(wappen, 0, 0, ww, wh, target, x, y);
+    Grafik_Bitmap_Freigeben(wappen);
     return nullptr;
 }
 
-void Grafik_Bild_Verkleinern(Rastport*, Rastport*, int32_t, int32_t) {}
-void Grafik_Bild_Vergroessern(Rastport*, Rastport*, int32_t) {}
+void Grafik_Bild_Verkleinern(Rastport* source, Rastport* target, int32_t w, int32_t h)
+{
+    if (!source || !target || target->packed || !target->pixels || w <= 0 || h <= 0) return;
+    if (w > int32_t(source->width) || h > int32_t(source->height)) return;
+    if (w > int32_t(target->width) || h > int32_t(target->height)) return;
+    if (w >= MAX_W && h >= MAX_H) return;
+    if (w > MAX_W || h > MAX_H) return;
+    Entpackt hilfe;
+    Rastport* src = hilfe.von(source);
+    if (!src || !src->pixels) return;
+    const int32_t sw = int32_t(src->width), sh = int32_t(src->height);
+    if (w == sw && h == sh) {
+        Grafik_Blit(src, 0, 0, w, h, target, 0, 0);
+        return;
+    }
+    if ((src->depth != 15 && src->depth != 16) || target->depth != src->depth) return;
+
+    Rastport* ein[3] = {Grafik_Bitmap_Anlegen(sw, sh, 8), Grafik_Bitmap_Anlegen(sw, sh, 8),
+                        Grafik_Bitmap_Anlegen(sw, sh, 8)};
+    Rastport* aus[3] = {Grafik_Bitmap_Anlegen(w, h, 8), Grafik_Bitmap_Anlegen(w, h, 8),
+                        Grafik_Bitmap_Anlegen(w, h, 8)};
+    Rastport* klein = Grafik_Bitmap_Anlegen(w, h, src->depth);
+    if (klein && ein[0] && ein[1] && ein[2] && aus[0] && aus[1] && aus[2] &&
+        Grafik_Kanaele_Trennen(src, ein[0], ein[1], ein[2], nullptr)) {
+        const int32_t fx = (sw << 7) / w, fy = (sh << 7) / h;
+        int32_t spalte[MAX_W + 1], zeile[MAX_H + 1];
+        for (int32_t i = 0; i <= w; ++i) spalte[i] = (i * fx) >> 7;
+        for (int32_t j = 0; j <= h; ++j) zeile[j] = (j * fy) >> 7;
+        const auto* quelle = static_cast<const uint16_t*>(src->pixels);
+        for (int32_t j = 0; j < h; ++j)
+            for (int32_t i = 0; i < w; ++i) {
+                uint32_t summe[3] = {0, 0, 0}, anzahl = 0;
+                bool farbig = false;
+                for (int32_t y = zeile[j]; y < zeile[j + 1]; ++y)
+                    for (int32_t x = spalte[i]; x < spalte[i + 1]; ++x) {
+                        for (int k = 0; k < 3; ++k) summe[k] += ebene(ein[k], x, y);
+                        farbig |= quelle[size_t(y) * sw + x] != 0;
+                        ++anzahl;
+                    }
+                for (int k = 0; k < 3; ++k)
+                    ebene(aus[k], i, j) = uint8_t(anzahl ? summe[k] / anzahl : 0);
+                // a visible area must not become the transparent value 0
+                if (farbig && ebene(aus[2], i, j) < 8) ebene(aus[2], i, j) = 8;
+            }
+        if (Grafik_Kanaele_Verbinden(klein, aus[0], aus[1], aus[2]))
+            Grafik_Blit(klein, 0, 0, w, h, target, 0, 0);
+    }
+    for (int k = 0; k < 3; ++k) {
+        Grafik_Bitmap_Freigeben(ein[k]);
+        Grafik_Bitmap_Freigeben(aus[k]);
+    }
+    Grafik_Bitmap_Freigeben(klein);
+}
+
+void Grafik_Bild_Vergroessern(Rastport* source, Rastport* target, int32_t h)
+{
+    if (!source || !target || target->packed || !target->pixels) return;
+    const int32_t w = int32_t(target->width);
+    if (w <= 0 || h <= 0 || w > MAX_W || h > MAX_H || h > int32_t(target->height)) return;
+    Entpackt hilfe;
+    Rastport* src = hilfe.von(source);
+    if (!src || !src->pixels || src->depth != target->depth) return;
+    const int32_t sw = int32_t(src->width), sh = int32_t(src->height);
+    if (sw <= 0 || sh <= 0) return;
+    const size_t bpp = Grafik_Bytes_Pro_Pixel(src->depth);
+    const int64_t fx = (int64_t(sw) << 7) / w, fy = (int64_t(sh) << 7) / h;
+    std::vector<int32_t> spalte(size_t(w) + 1);
+    for (int32_t i = 0; i <= w; ++i) spalte[size_t(i)] = int32_t((i * fx) >> 7);
+    auto* quelle = static_cast<const uint8_t*>(src->pixels);
+    auto* ziel = static_cast<uint8_t*>(target->pixels);
+    int32_t vorige = -1;
+    for (int32_t j = 0; j < h; ++j) {
+        int32_t sy = int32_t((j * fy) >> 7);
+        uint8_t* z = ziel + size_t(j) * w * bpp;
+        if (sy == vorige) {
+            std::memcpy(z, z - size_t(w) * bpp, size_t(w) * bpp);
+            continue;
+        }
+        vorige = sy;
+        const uint8_t* q = quelle + size_t(sy) * sw * bpp;
+        for (int32_t i = 0; i < w; ++i)
+            std::memcpy(z + size_t(i) * bpp, q + size_t(spalte[size_t(i)]) * bpp, bpp);
+    }
+}
+
+uint8_t Palette_High_Nibble(uint8_t byte) { return uint8_t(byte >> 4); }
+
+void Palette_Low_Nibble_Setzen(uint8_t* byte, int32_t value)
+{
+    if (byte) *byte = uint8_t((*byte & 0xF0) | (value & 15));
+}
+
+uint8_t Palette_Shade(int32_t c, int32_t d)
+{
+    int32_t v = (c >> 2) - d;
+    return uint8_t(v < 0 ? 0 : v);
+}
+
+namespace {
+
+void rampe(uint8_t* pal, const Rgb8& c, int32_t start, int32_t n, bool invertiert = false)
+{
+    for (int32_t i = 0; i < n; ++i) {
+        uint8_t* e = pal + 3 * (start + i);
+        e[0] = Palette_Shade(c.r, 6 * i);
+        e[1] = Palette_Shade(c.g, 6 * i);
+        e[2] = Palette_Shade(c.b, 6 * i);
+        // inverted within the palette's 6-bit scale
+        if (invertiert)
+            for (int k = 0; k < 3; ++k) e[k] = uint8_t(63 - e[k]);
+    }
+}
+
+int32_t abstand(const Rgb8& a, const Rgb8& b)
+{
+    return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
+}
+
+}  // namespace
+
+void Grafik_Palette_Rampen(const Rgb8* a, const Rgb8* b, uint8_t* pal)
+{
+    if (!a || !pal) return;
+    rampe(pal, a[0], 236, 5);
+    rampe(pal, a[3], 241, 5);
+    if (b) {
+        rampe(pal, b[0], 222, 5);
+        rampe(pal, b[3], 227, 5);
+        int32_t k = 0, summe = 0;
+        for (int32_t j = 0; j < 4; ++j) {
+            summe += abstand(a[0], b[j]);
+            if (summe >= 300) break;
+            k = j + 1;
+        }
+        switch (k) {
+            case 1: rampe(pal, b[1], 222, 5); rampe(pal, b[4], 227, 5); break;
+            case 2: rampe(pal, b[2], 222, 5); rampe(pal, b[5], 227, 5); break;
+            case 3: rampe(pal, b[3], 222, 5); rampe(pal, b[3], 227, 5); break;
+            case 4: rampe(pal, b[0], 222, 5, true); rampe(pal, b[3], 227, 5, true); break;
+            default: rampe(pal, a[0], 236, 5); rampe(pal, a[3], 241, 5); break;
+        }
+    }
+    rampe(pal, a[7], 232, 2);
+    rampe(pal, a[6], 234, 2);
+    rampe(pal, a[11], 185, 2);
+    rampe(pal, a[10], 188, 4);
+    rampe(pal, a[8], 202, 5);
+    rampe(pal, a[9], 200, 2);
+    if (b) {
+        rampe(pal, b[7], 218, 2);
+        rampe(pal, b[6], 220, 2);
+        rampe(pal, b[11], 177, 2);
+        rampe(pal, b[10], 180, 4);
+        rampe(pal, b[8], 157, 5);
+        rampe(pal, b[9], 154, 2);
+    }
+}
+
+void Grafik_Palette_Remap_Tabelle(uint8_t colour, uint8_t* t, int32_t side, int32_t mode)
+{
+    if (!t) return;
+    for (int32_t i = 0; i < 256; ++i) t[i] = uint8_t(i);
+    for (int32_t i = 162; i <= 168; ++i) t[i] = uint8_t(std::min(i + (colour & 15), 174));
+    t[216] = uint8_t(Palette_High_Nibble(colour) - 44);
+    if (mode == 1) {
+        for (int32_t i = 232; i <= 245; ++i) t[i] = 193;
+    } else if (mode == 0 && side == 1) {
+        auto senden = [t](int32_t von, int32_t bis, int32_t nach) {
+            for (int32_t i = von; i <= bis; ++i) t[i] = uint8_t(nach + i - von);
+        };
+        senden(236, 240, 222);
+        senden(241, 245, 227);
+        senden(234, 235, 220);
+        senden(232, 233, 218);
+        senden(185, 186, 177);
+        senden(188, 191, 180);
+        senden(202, 206, 157);
+        senden(200, 201, 154);
+    }
+}

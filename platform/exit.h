@@ -33,6 +33,7 @@ enum Exit_Freigabe : int {
     // Released by Exit_Game after DeInit_Game, services last.
     EXIT_FREIGABE_MENUE = EXIT_FREIGABE_ANZAHL_MODULE, // Menue_Beenden
     EXIT_FREIGABE_CHAT,                                // Chat_DeInit
+    EXIT_FREIGABE_SPIELERFIGUR,                        // Grafik_Spielerfigur_Cache_Freigeben
     EXIT_FREIGABE_COMPRESS_LZW,                        // Compress_LZW_DeInit
     EXIT_FREIGABE_ANZAHL,
 };

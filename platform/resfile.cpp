@@ -28,6 +28,7 @@
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_sprite.h"
 #include "platform/asm.h"
 #include "platform/compress.h"
 #include "platform/mem.h"
@@ -208,6 +209,22 @@ uint8_t* lies_sprite(Leser& l, uint32_t size, uint32_t zusatz, const uint32_t* t
     return block;
 }
 
+// Turns a fixed-up block of size bytes into a checked sprite record and frees the block. A
+// resource file is a file a user can touch: bad runs give null. On a 15-bit screen 16-bit
+// sprites become RGB555.
+Rle_Sprite* als_sprite(uint8_t* block, uint32_t size, int32_t depth, const uint16_t* farben)
+{
+    if (!block) return nullptr;
+    Rle_Sprite* s = Grafik_Sprite_Aus_Block(block, size, farben);
+    Mem_Free(block, 0);
+    if (!s) {
+        Print_Fehler("Load_Resource: Sprite: Fehler");
+        return nullptr;
+    }
+    if (depth == 15 && s->depth == 16) Grafik_Sprite_Nach_555(s);
+    return s;
+}
+
 // The sprite is drawn with its top left at minus the hot spot. A hot spot more than the widest
 // screen away from its picture could never show the sprite near its point: damage, refused
 // (its negation might not even fit the offset field).
@@ -227,7 +244,7 @@ bool hot_spot(uint8_t* block, uint32_t x, uint32_t y)
     return true;
 }
 
-void* lade_sprite_liste(Leser& l, void* extra)
+void* lade_sprite_liste(Leser& l, void* extra, int32_t depth)
 {
     uint32_t anzahl, unbenutzt;
     if (!l.u32(anzahl)) return nullptr;
@@ -238,13 +255,13 @@ void* lade_sprite_liste(Leser& l, void* extra)
         l.fehler = true;
         return nullptr;
     }
-    auto** liste = static_cast<uint8_t**>(Mem_Alloc_Clear(uint32_t(anzahl * sizeof(uint8_t*)), 0, 0));
+    auto** liste = static_cast<Rle_Sprite**>(Mem_Alloc_Clear(uint32_t(anzahl * sizeof(Rle_Sprite*)), 0, 0));
     if (!liste) return nullptr;
     for (uint32_t i = 0; i < anzahl; ++i) {
-        uint32_t size;
-        if (l.u32(size)) liste[i] = lies_sprite(l, size, 0, nullptr);
-        if (l.fehler) {
-            for (uint32_t k = 0; k <= i; ++k) Mem_Free(liste[k], 0);
+        uint32_t size = 0;
+        if (l.u32(size)) liste[i] = als_sprite(lies_sprite(l, size, 0, nullptr), size, depth, nullptr);
+        if (l.fehler || !liste[i]) {
+            for (uint32_t k = 0; k <= i; ++k) Grafik_Sprite_Freigeben(liste[k]);
             return Mem_Free(liste, 0);
         }
     }
@@ -255,14 +272,14 @@ void* lade_sprite_liste(Leser& l, void* extra)
     return liste;
 }
 
-void* lade_film(Leser& l, void* extra)
+void* lade_film(Leser& l, void* extra, int32_t tiefe)
 {
     uint32_t kind;
     if (!l.u32(kind)) return nullptr;
     if (extra) std::memcpy(extra, &kind, 4);
     if (kind != 0) {
         uint32_t size;
-        return l.u32(size) ? lies_sprite(l, size, 0, nullptr) : nullptr;
+        return l.u32(size) ? als_sprite(lies_sprite(l, size, 0, nullptr), size, tiefe, nullptr) : nullptr;
     }
     uint32_t unbenutzt, width, height, depth, compression, size;
     uint8_t wav[44];
@@ -586,7 +603,7 @@ void* Load_Resource(int32_t handle, int32_t number, int32_t depth, void* extra)
         break;
     }
     case RES_FONT: result = lade_font(l, depth); break;
-    case RES_SPRITE_LISTE: result = lade_sprite_liste(l, extra); break;
+    case RES_SPRITE_LISTE: result = lade_sprite_liste(l, extra, depth); break;
     case RES_SPRITE:
     case RES_SPRITE_FARBEN: {
         uint32_t v[6];
@@ -598,12 +615,13 @@ void* Load_Resource(int32_t handle, int32_t number, int32_t depth, void* extra)
             l.fehler = true;
             break;
         }
-        auto* block = lies_sprite(l, v[5], farben ? 512 : 0, farben ? &v[1] : nullptr);
+        auto* block = lies_sprite(l, v[5], 0, farben ? &v[1] : nullptr);
         if (!block) break;
         if (!hot_spot(block, v[2], v[3])) {
             Mem_Free(block, 0);
             break;
         }
+        uint16_t tabelle[256];
         if (farben) {
             uint8_t palette[768];
             if (!l.lesen(palette, 768)) {
@@ -619,9 +637,9 @@ void* Load_Resource(int32_t handle, int32_t number, int32_t depth, void* extra)
                 if (t == 15) tiefe = 15;
             }
             for (int i = 0; i < 256; ++i)
-                Bytes_Setze16(block + v[5] + 2 * i, Grafik_RGB_Zu_Pixel(tiefe, 4 * palette[3 * i], 4 * palette[3 * i + 1], 4 * palette[3 * i + 2]));
+                tabelle[i] = uint16_t(Grafik_RGB_Zu_Pixel(tiefe, 4 * palette[3 * i], 4 * palette[3 * i + 1], 4 * palette[3 * i + 2]));
         }
-        result = block;
+        result = als_sprite(block, v[5], depth, farben ? tabelle : nullptr);
         break;
     }
     case RES_PALETTE: {
@@ -629,7 +647,7 @@ void* Load_Resource(int32_t handle, int32_t number, int32_t depth, void* extra)
         if (l.ueberspringen(8) && l.lesen(palette, 768)) std::memcpy(Aktuelle_Palette, palette, 768);
         return nullptr;
     }
-    case RES_FILM: result = lade_film(l, extra); break;
+    case RES_FILM: result = lade_film(l, extra, depth); break;
     default: Print_Fehler("Load_Resource: Unkown"); return nullptr;
     }
     if (l.fehler) Print_Fehler("Load_Resource: Lesefehler");

@@ -66,8 +66,9 @@ int32_t Init_ResFile(const char* path);
 void DeInit_ResFile(int32_t handle);
 // Type 14 and 50 (kind 0): a Rastport (freed with Grafik_Bitmap_Freigeben); 15 and 48: null;
 // 16: a Mem_Alloc block of the data; 17: a font record (freed with Font_Free); 38: a
-// Mem_Alloc array of sprite-block pointers (count through extra); 40, 61 and 50 (other kinds):
-// a sprite block (36-byte header, row table, run-length data; pointer words zero).
+// Mem_Alloc array of Rle_Sprite pointers (count through extra; each freed with
+// Grafik_Sprite_Freigeben, the array with Mem_Free); 40, 61 (with its colour table) and 50
+// (other kinds): an Rle_Sprite, its runs checked (a damaged block gives null), RGB555 at depth 15.
 void* Load_Resource(int32_t handle, int32_t number, int32_t depth, void* extra);
 // Fills the caller's bitmap, which must have the entry's width and height.
 void Load_Resource_Buffer(Rastport* bitmap, int32_t handle, int32_t number, int32_t depth, uint8_t* palette);

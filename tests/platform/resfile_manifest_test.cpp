@@ -5,6 +5,7 @@
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "platform/mem.h"
+#include "graphics/grafik_sprite.h"
 #include "platform/resfile.h"
 #include "tools/datagen/resf_dateien.h"
 
@@ -45,6 +46,12 @@ TEST(ResFileManifest, BuiltFilesHoldEveryEntry)
             ASSERT_NE(font, nullptr) << e.nummer;
             EXPECT_EQ(font->strip->depth, 16);
             Font_Free(font);
+        } else if (e.typ == RES_SPRITE) {
+            auto* s = static_cast<Rle_Sprite*>(Load_Resource(h, e.nummer, 16, nullptr));
+            ASSERT_NE(s, nullptr) << e.nummer;
+            EXPECT_EQ(s->width, e.width);
+            EXPECT_EQ(s->height, e.height);
+            Grafik_Sprite_Freigeben(s);
         } else {
             void* block = Load_Resource(h, e.nummer, 16, nullptr);
             EXPECT_NE(block, nullptr) << e.nummer;

@@ -13,6 +13,7 @@
 #include "common/capture.h"
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_sprite.h"
 #include "platform/bytes.h"
 #include "platform/mem.h"
 #include "platform/mutation.h"
@@ -61,7 +62,7 @@ Resf_Bytes gute_datei(const std::string& pfad)
     indexed.companion_width = 3;
     indexed.companion_height = 2;
     indexed.companion.assign(6, 4);
-    Resf_Bytes sprite = Resf_Sprite_Block(3, 2, 16, {1, 2, 3});
+    Resf_Bytes sprite = Resf_Sprite_Block(3, 2, 16, {1, 2, 0, 0, 3, 4, 0, 0, 0, 0, 5, 6});
     Resf_Setzen(d, 0, RES_BITMAP, Resf_Bitmap_Daten(b));
     Resf_Setzen(d, 1, RES_BITMAP, Resf_Bitmap_Daten(lzss));
     Resf_Setzen(d, 2, RES_BITMAP, Resf_Bitmap_Daten(pack4));
@@ -183,12 +184,16 @@ void bild_pruefen(const Rastport* r)
     if (r->extra) beruehren(r->extra, size_t(r->width) * r->height * 2);
 }
 
-// The row table of a sprite block (36-byte header, one u32 per row).
-void sprite_pruefen(const uint8_t* s, int32_t zeilen)
+// A loaded sprite: its row table and the data it names lie inside its record, and every row
+// decodes to exactly the width (the blit would write outside otherwise).
+void sprite_pruefen(const Rle_Sprite* s)
 {
-    ASSERT_GE(zeilen, 0);
-    beruehren(s, 36 + 4 * size_t(zeilen));
-    for (int i = 24; i < 36; ++i) ASSERT_EQ(s[i], 0) << "pointer words are cleared, byte " << i << " rows " << zeilen;
+    ASSERT_GE(s->height, 0);
+    beruehren(s->rows, 4 * size_t(s->height));
+    uint32_t einheiten = s->height ? s->rows[s->height - 1] : 0;
+    beruehren(s->data, size_t(einheiten) * (s->depth == 8 ? 1 : 2));
+    EXPECT_EQ(Grafik_Sprite_Lauf_Pruefen(s->data, einheiten, s->rows, s->width, s->height, s->depth, s->wide), 1);
+    if (s->colours) beruehren(s->colours, 512);
 }
 
 void font_pruefen(const Font_Record* f)
@@ -255,10 +260,10 @@ int alles_laden(const Resf_Bytes& bytes, const std::string& pfad, const Fehler_C
                     font_pruefen(static_cast<Font_Record*>(o));
                     Font_Free(static_cast<Font_Record*>(o));
                 } else if (typ == RES_SPRITE_LISTE) {
-                    auto** liste = static_cast<uint8_t**>(o);
+                    auto** liste = static_cast<Rle_Sprite**>(o);
                     for (int32_t i = 0; i < kind; ++i) {
-                        if (liste[i]) sprite_pruefen(liste[i], int16_t(Bytes_Hole16(liste[i] + 2)));
-                        Mem_Free(liste[i], 0);
+                        if (liste[i]) sprite_pruefen(liste[i]);
+                        Grafik_Sprite_Freigeben(liste[i]);
                     }
                     Mem_Free(liste, 0);
                 } else if (typ == RES_DATEN) {
@@ -268,18 +273,10 @@ int alles_laden(const Resf_Bytes& bytes, const std::string& pfad, const Fehler_C
                     if (!file || std::fread(n, 1, 4, file) != 4) ADD_FAILURE() << fall;
                     beruehren(o, Bytes_Hole32(n));
                     Mem_Free(o, 0);
-                } else if (typ == RES_SPRITE_FARBEN) {
-                    uint8_t kopf[24] = {};
-                    FILE* file = Seek_Resource(h, nummer, nullptr);
-                    if (!file || std::fread(kopf, 1, 24, file) != 24) ADD_FAILURE() << fall;
-                    auto* s = static_cast<uint8_t*>(o);
-                    sprite_pruefen(s, int32_t(Bytes_Hole32(kopf + 4)));
-                    beruehren(s + Bytes_Hole32(kopf + 20), 512);
-                    Mem_Free(o, 0);
                 } else {
-                    auto* s = static_cast<uint8_t*>(o);
-                    sprite_pruefen(s, int16_t(Bytes_Hole16(s + 2)));
-                    Mem_Free(o, 0);
+                    auto* s = static_cast<Rle_Sprite*>(o);
+                    sprite_pruefen(s);
+                    Grafik_Sprite_Freigeben(s);
                 }
             }
         if (typ == RES_BITMAP) {

@@ -7,6 +7,8 @@
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
+#include "graphics/grafik_sprite.h"
+#include "platform/bytes.h"
 #include "platform/mem.h"
 #include "platform/resfile.h"
 #include "tools/datagen/resf_writer.h"
@@ -267,27 +269,34 @@ TEST(ResFile, PalettesSpritesFontsAndFilms)
     EXPECT_EQ(Load_Resource(h, 24, 0, nullptr), nullptr);
     EXPECT_EQ(Resf_Bytes(Aktuelle_Palette, Aktuelle_Palette + 768), pal);
 
-    auto* s = static_cast<uint8_t*>(Load_Resource(h, 25, 16, nullptr));
+    auto* s = static_cast<Rle_Sprite*>(Load_Resource(h, 25, 16, nullptr));
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ(int16_t(s[4] | s[5] << 8), -3); // hot spot stored negated
-    EXPECT_EQ(int16_t(s[6] | s[7] << 8), -5);
-    EXPECT_EQ(s[36 + 8 + 3], 4);
-    Mem_Free(s, 0);
+    EXPECT_EQ(s->x_offset, -3); // hot spot stored negated
+    EXPECT_EQ(s->y_offset, -5);
+    EXPECT_EQ(s->depth, 16);
+    EXPECT_EQ(Bytes_Hole16(s->data + 2), 0x0201); // first pixel of the copy run
+    Grafik_Sprite_Freigeben(s);
+    // on a 15-bit screen the pixels become RGB555
+    s = static_cast<Rle_Sprite*>(Load_Resource(h, 25, 15, nullptr));
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->depth, 15);
+    EXPECT_EQ(Bytes_Hole16(s->data + 2), ((0x0201 & 0xF800) >> 1 & 0x7C00) | ((0x0201 & 0x07E0) >> 1) | 1);
+    Grafik_Sprite_Freigeben(s);
 
     int32_t anzahl = 0;
-    auto** liste = static_cast<uint8_t**>(Load_Resource(h, 26, 16, &anzahl));
+    auto** liste = static_cast<Rle_Sprite**>(Load_Resource(h, 26, 16, &anzahl));
     ASSERT_NE(liste, nullptr);
     EXPECT_EQ(anzahl, 3);
-    for (int i = 0; i < 3; ++i) Mem_Free(liste[i], 0);
+    for (int i = 0; i < 3; ++i) Grafik_Sprite_Freigeben(liste[i]);
     Mem_Free(liste, 0);
 
     uint32_t tiefe = 15;
-    auto* farben = static_cast<uint8_t*>(Load_Resource(h, 27, 0, &tiefe));
+    auto* farben = static_cast<Rle_Sprite*>(Load_Resource(h, 27, 0, &tiefe));
     ASSERT_NE(farben, nullptr);
-    // Colour table behind the block: entry 1 is (3, 4, 5) on the 6-bit scale, as RGB555.
-    uint16_t c1 = uint16_t(farben[sprite.size() + 2] | farben[sprite.size() + 3] << 8);
-    EXPECT_EQ(c1, uint16_t(((12 << 7) & 0x7C00) | ((16 << 2) & 0x3E0) | (20 >> 3)));
-    Mem_Free(farben, 0);
+    ASSERT_NE(farben->colours, nullptr);
+    // Colour entry 1 is (3, 4, 5) on the 6-bit scale, as RGB555.
+    EXPECT_EQ(farben->colours[1], uint16_t(((12 << 7) & 0x7C00) | ((16 << 2) & 0x3E0) | (20 >> 3)));
+    Grafik_Sprite_Freigeben(farben);
 
     uint8_t kind_wav[44] = {};
     auto* film = static_cast<Rastport*>(Load_Resource(h, 28, 0, kind_wav));
@@ -349,12 +358,12 @@ TEST(ResFile, SpriteHotSpotsFarOutsideAreRefused)
     for (uint32_t i = 0; i < n; ++i) {
         const auto& f = faelle[i / 2];
         uint32_t tiefe = 16;
-        auto* s = static_cast<uint8_t*>(Load_Resource(h, int32_t(24 + i), 16, &tiefe));
+        auto* s = static_cast<Rle_Sprite*>(Load_Resource(h, int32_t(24 + i), 16, &tiefe));
         EXPECT_EQ(s != nullptr, f.gut) << i;
         if (!s) continue;
-        EXPECT_EQ(int16_t(s[4] | s[5] << 8), -int32_t(f.x)) << i;
-        EXPECT_EQ(int16_t(s[6] | s[7] << 8), -int32_t(f.y)) << i;
-        Mem_Free(s, 0);
+        EXPECT_EQ(s->x_offset, -int32_t(f.x)) << i;
+        EXPECT_EQ(s->y_offset, -int32_t(f.y)) << i;
+        Grafik_Sprite_Freigeben(s);
     }
     EXPECT_TRUE(fehler.contains("Load_Resource: Sprite: Hot-Spot außerhalb"));
     alle_schliessen();

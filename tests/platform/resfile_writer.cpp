@@ -2,4 +2,6 @@
 #include "tools/datagen/manifest.cpp"
 #include "tools/datagen/resf_dateien.cpp"
 #include "tools/datagen/resf_writer.cpp"
+#include "tools/datagen/trikot_bilder.cpp"
+#include "tools/datagen/wappen_bilder.cpp"
 #include "tools/datagen/sound_synth.cpp"

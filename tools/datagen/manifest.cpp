@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int16_t BILD = 14, DATEN = 16, FONT = 17;
+constexpr int16_t BILD = 14, DATEN = 16, FONT = 17, SPRITE = 40;
 
 void bereich(std::vector<Manifest_Eintrag>& v, const char* datei, int32_t von, int32_t bis, int16_t typ,
              uint16_t w, uint16_t h, uint32_t groesse, uint8_t depth, bool maske, const char* zweck)
@@ -38,7 +38,7 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 1079, 1090, BILD, 48, 48, 0, 16, true, "Managerwappen (Nummer - 1079)");
     bereich(v, scr, 1229, 1229, BILD, 320, 200, 0, 16, true, "Bild in der Bildschirmmitte");
     bereich(v, scr, 1521, 1537, FONT, 0, 0, 0, 8, false, "Schrift der Grafikbibliothek (Slot = Nummer - 1521)");
-    bereich(v, scr, 1838, 1937, BILD, 32, 48, 0, 16, true, "Trikotbild");
+    bereich(v, scr, 1838, 1937, SPRITE, 12, 9, 0, 16, false, "Rückennummer (Nummer - 1838)");
     bereich(v, scr, 3691, 3691, BILD, 640, 480, 0, 16, false, "Spiel-Hintergrund (abgedunkelt gezeigt)");
     // Code 5043 + n is entry 1043 + n: 718 "Ja", 719 "Nein", 720 "OK", 768 the inactive face; the
     // pressed face is kept for buttons that show one.

@@ -1,4 +1,6 @@
 #include "tools/datagen/resf_dateien.h"
+#include "tools/datagen/trikot_bilder.h"
+#include "tools/datagen/wappen_bilder.h"
 
 #include <cstdio>
 #include <cstring>
@@ -108,9 +110,17 @@ static Resf_Bytes font_eintrag(int32_t nummer)
 Resf_Bytes Resf_Manifest_Daten(const Manifest_Eintrag& e)
 {
     switch (e.typ) {
-    case 14: return Resf_Bitmap_Daten(bild(e));
+    case 14:
+        if (std::strcmp(e.datei, "resf_scr.res") == 0 && (e.nummer == 139 || e.nummer == 212 || e.nummer == 328))
+            return Resf_Bitmap_Daten(Trikot_Grundbild(e.nummer));
+        if (std::strcmp(e.datei, "resf_scr.res") == 0 && e.nummer >= MANAGER_WAPPEN_BASIS &&
+            e.nummer < MANAGER_WAPPEN_BASIS + MANAGER_WAPPEN_ZAHL)
+            return Resf_Bitmap_Daten(Manager_Wappen_Bild(e.nummer - MANAGER_WAPPEN_BASIS));
+        return Resf_Bitmap_Daten(bild(e));
     case 16: return Resf_Daten(Sound_Synth_Bytes(e.nummer));
     case 17: return font_eintrag(e.nummer);
+    case 40: return e.nummer >= TRIKOT_NUMMER_BASIS && e.nummer < TRIKOT_NUMMER_BASIS + 100
+                        ? Trikot_Nummer_Eintrag(e.nummer - TRIKOT_NUMMER_BASIS) : Resf_Bytes{};
     default: return {};
     }
 }

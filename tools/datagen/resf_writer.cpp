@@ -3,6 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include <algorithm>
+
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_sprite.h"
 #include "platform/compress.h"
 
 namespace {
@@ -199,16 +203,21 @@ Resf_Bytes Resf_Film_Sprite(uint32_t kind, const Resf_Bytes& block)
     return b;
 }
 
-Resf_Bytes Resf_Sprite_Block(int16_t width, int16_t height, uint8_t depth, const Resf_Bytes& data)
+Resf_Bytes Resf_Sprite_Block(int16_t width, int16_t height, uint8_t depth, const Resf_Bytes& pixels)
 {
-    Resf_Bytes b(36, 0);
-    b[0] = uint8_t(width);
-    b[1] = uint8_t(width >> 8);
-    b[2] = uint8_t(height);
-    b[3] = uint8_t(height >> 8);
-    b[21] = depth;
-    for (int16_t r = 0; r < height; ++r) u32(b, 0);
-    bytes(b, data);
+    Rastport* bild = Grafik_Bitmap_Anlegen(width, height, depth);
+    if (!bild) return {};
+    size_t bytes_gesamt = size_t(width) * size_t(height) * Grafik_Bytes_Pro_Pixel(depth);
+    std::memcpy(bild->pixels, pixels.data(), std::min(bytes_gesamt, pixels.size()));
+    Rle_Sprite* s = Grafik_Bitmap_Packen(bild, 0, 0, width, height);
+    Grafik_Bitmap_Freigeben(bild);
+    if (!s) return {};
+    Resf_Bytes b(SPRITE_KOPF, 0);
+    Grafik_Sprite_Kopf_Schreiben(s, b.data());
+    for (int16_t r = 0; r < height; ++r) u32(b, s->rows[r]);
+    size_t daten = height ? size_t(s->rows[height - 1]) * Grafik_Bytes_Pro_Pixel(depth) : 0;
+    b.insert(b.end(), s->data, s->data + daten);
+    Grafik_Sprite_Freigeben(s);
     return b;
 }
 

@@ -46,7 +46,9 @@ Resf_Bytes Resf_Sprite_Farben(const Resf_Bytes& block, uint32_t rows, uint32_t h
 Resf_Bytes Resf_Film_Bild(uint32_t width, uint32_t height, const Resf_Bytes& wav44, const Resf_Bytes& pixels,
                           uint32_t compression, const Resf_Bytes& palette);
 Resf_Bytes Resf_Film_Sprite(uint32_t kind, const Resf_Bytes& block);
-// A sprite block: 36-byte header (width, height, offsets, depth at byte 21), row table, data.
-Resf_Bytes Resf_Sprite_Block(int16_t width, int16_t height, uint8_t depth, const Resf_Bytes& data);
+// A sprite block of a width x height picture (pixels row by row, 16-bit ones little-endian;
+// missing bytes are 0): the program's packer makes the runs, its header writer the 36-byte
+// header, then the row table and the data.
+Resf_Bytes Resf_Sprite_Block(int16_t width, int16_t height, uint8_t depth, const Resf_Bytes& pixels);
 // A 44-byte RIFF/WAVE header followed by the samples (mono, 16 bit).
 Resf_Bytes Resf_Wav(const std::vector<int16_t>& samples, uint32_t rate);

@@ -3,6 +3,7 @@
 // bitmap entry as PNG, so that the builder's pictures can be looked at.
 #include <png.h>
 
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_sprite.h"
 #include "platform/bytes.h"
 #include "platform/resfile.h"
 
@@ -56,6 +58,12 @@ static int liste(int32_t h)
                             c < 6 ? methode[c] : "unbekannt", (Bytes_Hole32(k + 20) & 1) ? " Maske" : "");
             }
         }
+        if (typ == RES_SPRITE) {
+            auto* sp = static_cast<Rle_Sprite*>(Load_Resource(h, i + RESFILE_NUMMER_VERSATZ, 16, nullptr));
+            if (sp) std::printf("  %dx%d Tiefe %d RLE", sp->width, sp->height, sp->depth);
+            else std::printf("  beschädigt");
+            Grafik_Sprite_Freigeben(sp);
+        }
         std::printf("\n");
     }
     return 0;
@@ -64,11 +72,23 @@ static int liste(int32_t h)
 static int png(int32_t h, int32_t index, const char* ausgabe)
 {
     uint8_t palette[768];
-    if (ResFile_Get_Typ(h, index + RESFILE_NUMMER_VERSATZ) != RES_BITMAP) {
+    int32_t typ = ResFile_Get_Typ(h, index + RESFILE_NUMMER_VERSATZ);
+    if (typ != RES_BITMAP && typ != RES_SPRITE) {
         std::fprintf(stderr, "dorvin_resdump: Eintrag %d ist kein Bild\n", index);
         return 1;
     }
-    auto* b = static_cast<Rastport*>(Load_Resource(h, index + RESFILE_NUMMER_VERSATZ, 16, palette));
+    Rastport* b = nullptr;
+    if (typ == RES_SPRITE) {
+        // a sprite is decoded onto a picture of its size, its hot spot ignored
+        auto* sp = static_cast<Rle_Sprite*>(Load_Resource(h, index + RESFILE_NUMMER_VERSATZ, 16, nullptr));
+        if (sp && sp->depth == 16 && (b = Grafik_Bitmap_Anlegen(sp->width, sp->height, 16))) {
+            Grafik_Sprite_Versatz_Setzen(sp, 0, 0);
+            Grafik_Sprite_Blit(sp, b, 0, 0);
+        }
+        Grafik_Sprite_Freigeben(sp);
+    } else {
+        b = static_cast<Rastport*>(Load_Resource(h, index + RESFILE_NUMMER_VERSATZ, 16, palette));
+    }
     if (!b || b->packed) {
         std::fprintf(stderr, "dorvin_resdump: Eintrag %d ist kein ladbares Bild\n", index);
         Grafik_Bitmap_Freigeben(b);
