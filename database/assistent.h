@@ -78,3 +78,15 @@ void Assi_Spieler_Auf_Transferliste(int32_t team, const int8_t* bedarf, int32_t 
 // Compares the squad with the club's formation and plans: a search slot for the most needed
 // coarse area, a listing from the most crowded one.
 void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team);
+
+// --- the line-up assistant's single steps ---
+
+// Part of the team (0..4) of line-up slot `slot`, or, with slot -1, of position code `code`.
+int32_t Assi_Position_In_Mannschaftsteil(int32_t slot, int32_t code, int32_t* aus);
+// Players who cannot play (flags 0xFC0) leave the eleven and the bench and mark nobody.
+void Assi_Aufstellung_Bereinigen(int32_t team);
+// A club with a tactics assistant sets its tactic figure near the target, 5..95.
+void Assi_Taktik_Wert_Setzen(int32_t team, int32_t ziel);
+// Places a field player (a new one, or one without a place, on a free place) and gives him an
+// area of play; an area under 2 rows or columns becomes the default area.
+void Assi_Setze_Spieler_Raum(int32_t team, int32_t spnr, bool neu, bool behalten);
