@@ -90,3 +90,10 @@ void Assi_Taktik_Wert_Setzen(int32_t team, int32_t ziel);
 // Places a field player (a new one, or one without a place, on a free place) and gives him an
 // area of play; an area under 2 rows or columns becomes the default area.
 void Assi_Setze_Spieler_Raum(int32_t team, int32_t spnr, bool neu, bool behalten);
+// How well a player suits a grid cell (0 or more).
+int32_t Assi_Eignung_Berechnen(int32_t spnr, int32_t zelle);
+// The assistant's line-up: flag bits 1 and 2 rebuild, 4 asks for a proposal even without a
+// line-up assistant (as does `erzwingen`); `ideal` -1 takes the stored formation. The run has
+// its own seed for the day and leaves the game's sequence where it stood.
+void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, int32_t auswaerts, int32_t ziel,
+                                 int32_t ideal, bool erzwingen);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
+#include <vector>
 
 #include "common/capture.h"
 #include "database/assistent.h"
@@ -111,6 +113,94 @@ TEST_F(AssiAufstellungTest, TacticFigureStaysInsideItsRange)
     EXPECT_EQ(teil, 4);
     EXPECT_EQ(Assi_Position_In_Mannschaftsteil(-1, 0, nullptr), 0);
     EXPECT_EQ(Assi_Position_In_Mannschaftsteil(-1, 7, nullptr), 2);
+}
+
+}  // namespace
+
+namespace {
+
+// Club 0 of the computer with a squad of `n`: player 0 the goalkeeper, the others spread over
+// the pitch.
+struct AufstellungLauf : ::testing::Test {
+    void anlegen(int32_t n)
+    {
+        Test_Teams_Anlegen(4);
+        Test_Spieler_Anlegen(40);
+        Zufall_Init();
+        T_Fix[0].liga = 1;
+        Aktueller_Tag = 123;
+        Spieler_Fix_Daten[0].lieblingspos = SP_POS_TORWART;
+        for (int32_t sp = 1; sp < 40; ++sp) {
+            Spieler_Fix_Daten[sp].lieblingspos = static_cast<int16_t>(zelle(2 + (sp * 5) % 23, 1 + (sp * 7) % 15));
+            for (int32_t i = 0; i < 9; ++i) Spieler_Daten[sp].attribute[i] = static_cast<int16_t>(300 + (sp * 37 + i * 11) % 500);
+        }
+        for (int32_t sp = 0; sp < n; ++sp) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, sp, 100, 0, 24, -1, true));
+    }
+    void TearDown() override
+    {
+        Aktueller_Tag = 0;
+        Test_Aufraeumen();
+    }
+    std::vector<std::array<int32_t, 4>> bild()
+    {
+        std::vector<std::array<int32_t, 4>> b;
+        for (int32_t sp = 0; sp < 40; ++sp)
+            if (Teamspieler_Ist_Im_Team(0, sp) == 0)
+                b.push_back({sp, Teamspieler_Wert(317, 0, sp, 0, 0), Teamspieler_Wert(310, 0, sp, 0, 0),
+                             Teamspieler_Wert(311, 0, sp, 0, 0)});
+        return b;
+    }
+    // one goalkeeper on his cell, field players with valid areas, nobody unfit in the eleven
+    void pruefe_elf(int32_t feldspieler, int32_t ersatz)
+    {
+        int32_t tw = 0, fs = 0, bank = 0;
+        for (int32_t sp = 0; sp < 40; ++sp) {
+            if (Teamspieler_Ist_Im_Team(0, sp) != 0) continue;
+            const int32_t f = Teamspieler_Wert(317, 0, sp, 0, 0);
+            if (f & TS_ERSATZ) ++bank;
+            if (!(f & TS_STARTELF)) continue;
+            EXPECT_EQ(f & 0xFC0, 0) << sp;
+            if (Teamspieler_Wert(310, 0, sp, 0, 0) == SP_POS_TORWART) {
+                ++tw;
+            } else {
+                ++fs;
+                EXPECT_FALSE(Spieler_Raum_Ist_Ungueltig(0, sp)) << sp;
+            }
+        }
+        EXPECT_EQ(tw, 1);
+        EXPECT_EQ(fs, feldspieler);
+        EXPECT_EQ(bank, ersatz);
+    }
+};
+
+TEST_F(AufstellungLauf, SameDaySameLineUpAndTheGamesSequenceGoesOn)
+{
+    anlegen(22);
+    Teamspieler_Wert(317, 0, 5, 0x100, 8);  // cannot play
+    Zufall_Set_Seed(777);
+    Assi_Mannschaftsaufstellung(0, -1, 5, 0, 50, -1, true);
+    EXPECT_EQ(Zufall_Get_Seed(), 777);
+    pruefe_elf(10, 4);
+    EXPECT_FALSE(Teamspieler_Wert(317, 0, 5, 0, 0) & (TS_STARTELF | TS_ERSATZ));
+    const auto erst = bild();
+    Zufall(0, 100);
+    Assi_Mannschaftsaufstellung(0, -1, 5, 0, 50, -1, true);
+    EXPECT_EQ(bild(), erst);
+
+    Fehler_Capture cap;
+    Assi_Mannschaftsaufstellung(0, -1, 1, 0, 50, 9, false);
+    EXPECT_TRUE(cap.contains("Assi_Mannschaftsaufstellung: ideal_aufst==NIX!"));
+    EXPECT_EQ(Team_Wert(170, 0, 0, TEAM_LESEN), 2);
+    pruefe_elf(10, 4);
+    Assi_Mannschaftsaufstellung(7, -1, 1, 0, 50, -1, false);
+    EXPECT_TRUE(cap.contains("Assi_Mannschaftsaufstellung: teamnr falsch!"));
+}
+
+TEST_F(AufstellungLauf, ASquadOfFiveGivesAGoalkeeperAndFourFieldPlayers)
+{
+    anlegen(5);
+    Assi_Mannschaftsaufstellung(0, -1, 5, 1, 50, -1, true);
+    pruefe_elf(4, 0);
 }
 
 }  // namespace
