@@ -9,6 +9,7 @@
 #include "database/db_hilfe.h"
 #include "database/spieler.h"
 #include "database/teamspieler.h"
+#include "match/spieltag.h"
 #include "platform/zufall.h"
 
 namespace {
@@ -201,6 +202,40 @@ TEST_F(AufstellungLauf, ASquadOfFiveGivesAGoalkeeperAndFourFieldPlayers)
     anlegen(5);
     Assi_Mannschaftsaufstellung(0, -1, 5, 1, 50, -1, true);
     pruefe_elf(4, 0);
+}
+
+}  // namespace
+
+namespace {
+
+int32_t heute_wichtigkeit = 0;
+int32_t spiel_heute(int32_t, int32_t* auswaerts, int32_t* wichtigkeit, int32_t*, int32_t*)
+{
+    if (auswaerts) *auswaerts = 1;
+    if (wichtigkeit) *wichtigkeit = heute_wichtigkeit;
+    return 1;
+}
+
+TEST_F(AufstellungLauf, ImmediateLineUpTakesTheMatchImportanceAndFollowsADeparture)
+{
+    anlegen(16);
+    // a computer club's tactics assistant (ability 85) puts the figure at 97..113 % of the target
+    Spieltag_Set_Gegner_Hook(spiel_heute);
+    heute_wichtigkeit = 90;
+    Team_Sofort_Neu_Aufstellen(0, 1);
+    EXPECT_GE(Team_Wert(152, 0, 0, TEAM_LESEN), 87);
+    Spieltag_Set_Gegner_Hook(nullptr);
+    Team_Sofort_Neu_Aufstellen(0, 1);
+    EXPECT_LE(Team_Wert(152, 0, 0, TEAM_LESEN), 56);
+    EXPECT_GE(Team_Wert(152, 0, 0, TEAM_LESEN), 48);
+
+    // a player of the eleven leaves: the club has a full eleven again without him
+    int32_t weg = -1;
+    for (int32_t sp = 1; sp < 16 && weg < 0; ++sp)
+        if (Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF) weg = sp;
+    ASSERT_GE(weg, 0);
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 0, weg, 0, 0, 0, -1, true));
+    pruefe_elf(10, 4);
 }
 
 }  // namespace
