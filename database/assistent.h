@@ -97,3 +97,15 @@ int32_t Assi_Eignung_Berechnen(int32_t spnr, int32_t zelle);
 // its own seed for the day and leaves the game's sequence where it stood.
 void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, int32_t auswaerts, int32_t ziel,
                                  int32_t ideal, bool erzwingen);
+
+// --- match preparation and tactics ---
+
+// The match tactic (block 807, now and then the prepared block 808 too) for mode 0..4, or with
+// mode -1 from the strength of the two clubs.
+void Assis_Setze_Spiel_Taktik(int32_t team, int32_t gegner, int32_t auswaerts, int32_t modus);
+// On the match day a club with a tactics assistant takes over the prepared tactic.
+void Assi_Spieltag_Taktik_Uebernehmen(int32_t team);
+// The prepared tactic (block 808) from the starting eleven's profile.
+void Assis_Setze_Basis_Taktik(int32_t team);
+// The 14 training weights (block 805) from the squad's training exhaustion.
+void Assis_Setze_Training(int32_t team);

@@ -116,3 +116,13 @@ void Team_Sofort_Neu_Aufstellen(int32_t team, int32_t flags)
     if (gegner < 0) auswaerts = 0;
     Assi_Mannschaftsaufstellung(team, gegner, flags, auswaerts, ziel, -1, false);
 }
+
+void Team_Auto_Aufstellung(int32_t team, int32_t gegner)
+{
+    if (Netz_Rolle == 1 && team != Aktuelles_Team) Print_Fehler("Client-Zugriff: Team_Auto_Aufstellung");
+    Team_Sofort_Neu_Aufstellen(team, 1);
+    if (gegner < 0) return;  // no game, no match tactic
+    int32_t auswaerts = 0;
+    if (Spieltag_Get_Gegner(team, &auswaerts, nullptr, nullptr, nullptr) != gegner) auswaerts = 0;
+    Assis_Setze_Spiel_Taktik(team, gegner, auswaerts, -1);
+}
