@@ -7,6 +7,9 @@
 #include "common/capture.h"
 #include "database/assistent.h"
 #include "database/db_hilfe.h"
+#include "database/manager.h"
+#include "gameflow/highscore.h"
+#include "gameflow/news.h"
 #include "database/teamspieler.h"
 #include "platform/zufall.h"
 
@@ -28,7 +31,14 @@ struct AssiTaktik : ::testing::Test {
             ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 1, 20 + sp, 100, 0, 24, -1, false));
         }
     }
-    void TearDown() override { Test_Aufraeumen(); }
+    void TearDown() override
+    {
+        Netz_Rolle = 2;  // a client would keep its manager records
+        News_Init();
+        Manager_Anzahl = 0;
+        Highscore_Init();
+        Test_Aufraeumen();
+    }
     static std::array<uint8_t, 8> block(int32_t feld, int32_t team)
     {
         std::array<uint8_t, 8> b{};
@@ -123,6 +133,35 @@ TEST_F(AssiTaktik, PreparationRunLinesUpAndClearsItsFlags)
     const auto b = block(807, 0);
     EXPECT_EQ(b[4], 2);  // the modes 0 and 1 both defend in bytes 4 and 5
     EXPECT_EQ(b[5], 2);
+}
+
+}  // namespace
+
+namespace {
+
+// A human manager who has hired nobody: his club's line-up and tactic are his own.
+TEST_F(AssiTaktik, AManagersClubWithoutAssistantsKeepsItsChoices)
+{
+    Netz_Rolle = 2;
+    News_Init();
+    Manager_Neuer_Mitspieler(0, "M");
+    ASSERT_TRUE(Team_Hat_Manager(0));
+    std::memset(Team_Zeiger(TEAM_ASSISTENTEN, 0, nullptr, 0), 0, ASSI_BLOCK_BYTES);
+    ASSERT_LT(Assistent_Mit_Aufgabe(0, 0), 0);
+
+    Teamspieler_Wert(317, 0, 3, TS_STARTELF, 8);
+    Teamspieler_Wert(310, 0, 3, 200, 1);
+    Assi_Mannschaftsaufstellung(0, -1, 1, 0, 50, -1, false);
+    EXPECT_EQ(Teamspieler_Zaehle_Startelf(0, nullptr, nullptr, false), 1);
+    EXPECT_EQ(Teamspieler_Wert(310, 0, 3, 0, 0), 200);
+    // asked for a proposal, he gets one
+    Assi_Mannschaftsaufstellung(0, -1, 4, 0, 50, -1, false);
+    EXPECT_EQ(Teamspieler_Zaehle_Startelf(0, nullptr, nullptr, false), 11);
+
+    const std::array<uint8_t, 8> alt = {0, 1, 2, 0, 1, 2, 0, 1};
+    setze(807, 0, alt);
+    Assis_Setze_Spiel_Taktik(0, 1, 0, 4);
+    EXPECT_EQ(block(807, 0), alt);
 }
 
 }  // namespace
