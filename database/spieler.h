@@ -206,3 +206,5 @@ void Spieler_Zufaellige_Lieblingspositionen_Spieler(int32_t spnr, int32_t art);
 // Scales the attributes behind SP_KO, SP_IN, SP_TE, SP_K_I_T, SP_TORWART_STAERKE or a single
 // visible attribute so that their mean becomes the target, each inside min..max.
 void Spieler_K_I_T_Variieren(int32_t feld, int32_t spnr, int32_t ziel, int32_t min, int32_t max);
+// Deals the configured players to their clubs and the rest to the transfer market (below 300).
+void Spieler_Den_Teams_Zuordnen();

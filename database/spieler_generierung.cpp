@@ -2,11 +2,16 @@
 // positions, and the fitting of a computed strength to a target. Server only.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/team_staerke.h"
+#include "database/teamspieler.h"
 #include "gameflow/globals.h"
+#include "gameflow/team_requester.h"
+#include "platform/exit.h"
 #include "platform/print.h"
 #include "platform/zufall.h"
 
@@ -126,4 +131,55 @@ void Spieler_K_I_T_Variieren(int32_t feld, int32_t spnr, int32_t ziel, int32_t m
         for (int32_t i = von; i <= bis; ++i) w[i] = static_cast<float>(v[i]) + schritt;
     }
     for (int32_t i = von; i <= bis; ++i) a[i] = static_cast<int16_t>(v[i]);
+}
+
+// The configured squads join their clubs; every player nobody named joins the transfer market
+// while it holds fewer than 299, the rest stay without a club.
+void Spieler_Den_Teams_Zuordnen()
+{
+    if (client("Spieler_Den_Teams_Zuordnen") || !Spieler_Daten || !T) return;
+    std::vector<uint8_t> markiert(static_cast<size_t>(Spieler_Anzahl), 0);
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        const int32_t* liste = nullptr;
+        const int32_t n = Team_Get_Start_Spieler(t, &liste);
+        const bool pseudo = t == Transfermarkt_Team || t == Jugend_Team;
+        for (int32_t i = 0; i < n && liste; ++i) {
+            const int32_t sp = liste[i];
+            if (!gueltig(sp) || Spieler_Wert(SP_ALTER, sp, 0, SP_LESEN) == 0) {
+                static const char* const TEXT =
+                    "Sie verwenden eine fehlerhafte Team-Config-Datei. Es ist z.B. möglich, daß dort Spieler "
+                    "definiert sind, die in der Spieler-Config-Datei nicht vorkommen. Verwenden Sie bitte die "
+                    "Original-Config-Dateien.";
+                Team_Requester(0, -1, "%s", TEXT);
+                Exit_Game("%s", TEXT);
+                return;
+            }
+            markiert[static_cast<size_t>(sp)] = 1;
+            if (!pseudo) {
+                const int32_t f = Team_Wert(168, t, 0, TEAM_LESEN);
+                const char* land = Team_String(193, t, nullptr, 0);
+                bool grosses_land = false;
+                for (const char* l : {"Italien", "England", "Frankreich", "Spanien"})
+                    grosses_land = grosses_land || (land && std::strcmp(land, l) == 0);
+                if (((f & 1) && grosses_land) || ((f & 2) && !(f & 1))) continue;
+            }
+            int32_t monate = 12, gehalt = 0, abloese = 0;
+            if (!pseudo) {
+                monate = Zufall_Gross(4, 48);
+                Spieler_Bewerte_Marktwert_Gehalt(t, sp, -1, -1, monate, &gehalt, &abloese, 0);
+                const int32_t prozent = Zufall_Gross(80, 100);
+                gehalt = gehalt * prozent / 100;
+            }
+            Teamspieler_Kommt_Oder_Geht(1, t, sp, gehalt, 0, monate, -1, false);
+        }
+    }
+    if (Transfermarkt_Team < 0 || Transfermarkt_Team >= Team_Anzahl) {
+        Print_Fehler("Spieler_Anpassen: TRANSFERMARKT nicht gefunden!\n");
+        return;
+    }
+    for (int32_t sp = 0; sp < Spieler_Anzahl; ++sp) {
+        if (markiert[static_cast<size_t>(sp)]) continue;
+        if (T[Transfermarkt_Team].spieleranzahl >= 299) break;
+        Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, sp, 0, 0, 12, -1, false);
+    }
 }

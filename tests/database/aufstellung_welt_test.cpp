@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "competitions/wettbewerb.h"
 #include "database/assistent.h"
@@ -21,7 +22,8 @@ namespace {
 
 struct AufstellungWelt : ::testing::Test {
     std::filesystem::path ordner;
-    void SetUp() override
+    void SetUp() override { laden(true); }
+    void laden(bool kader)
     {
         ordner = std::filesystem::temp_directory_path() / ("dorvin_aufst_" + std::to_string(::getpid()));
         std::filesystem::remove_all(ordner);
@@ -40,7 +42,7 @@ struct AufstellungWelt : ::testing::Test {
         Aktueller_Tag = 17;
         News_Init();
         Teamspieler_Init_Listen();
-        for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        for (int32_t t = 0; kader && t < Team_Anzahl; ++t) {
             const int32_t* liste = nullptr;
             const int32_t n = Team_Get_Start_Spieler(t, &liste);
             for (int32_t i = 0; i < n; ++i) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, t, liste[i], 10, 0, 24, -1, false));
@@ -96,6 +98,40 @@ TEST_F(AufstellungWelt, EveryClubGetsAValidElevenInsideItsWindow)
     }
     EXPECT_GT(vereine, 0);
     EXPECT_EQ(Spieler_Anzahl, spieler_vorher);
+}
+
+struct VerteilungWelt : AufstellungWelt {
+    void SetUp() override { laden(false); }
+};
+
+TEST_F(VerteilungWelt, DealingGivesEveryPlayerOneTeamAndStopsTheMarketAt299)
+{
+    Spieler_Den_Teams_Zuordnen();
+    std::vector<int32_t> team_von(static_cast<size_t>(Spieler_Anzahl), -1);
+    int32_t ohne = 0;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        int32_t feld[500];
+        const int32_t n = Teamspieler_Ins_Array(t, feld, 500, 0);
+        const bool pseudo = t == Transfermarkt_Team || t == Jugend_Team;
+        for (int32_t i = 0; i < n; ++i) {
+            const int32_t sp = feld[i];
+            ASSERT_EQ(team_von[static_cast<size_t>(sp)], -1) << "Spieler " << sp << " doppelt";
+            team_von[static_cast<size_t>(sp)] = t;
+            const int32_t monate = Teamspieler_Wert(305, t, sp, 0, 0);
+            if (pseudo) {
+                EXPECT_EQ(Teamspieler_Wert(301, t, sp, 0, 0), 0);
+            } else {
+                EXPECT_GE(monate, 4);
+                EXPECT_LE(monate, 48);
+            }
+        }
+    }
+    for (int32_t v : team_von) ohne += v < 0;
+    const int32_t markt = T[Transfermarkt_Team].spieleranzahl;
+    EXPECT_LE(markt, 299);
+    if (ohne > 0) {
+        EXPECT_EQ(markt, 299);
+    }
 }
 
 }  // namespace
