@@ -186,8 +186,6 @@ bool Assis_Transfer_Finanzierbar(int32_t team, int32_t betrag, int32_t bewertung
     return true;
 }
 
-void Assi_Trainer_Alle_Teams() {}
-
 void Assi_Jeden_Tag()
 {
     if (client_zugriff("Assi_Jeden_Tag")) return;

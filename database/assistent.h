@@ -78,3 +78,34 @@ void Assi_Spieler_Auf_Transferliste(int32_t team, const int8_t* bedarf, int32_t 
 // Compares the squad with the club's formation and plans: a search slot for the most needed
 // coarse area, a listing from the most crowded one.
 void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team);
+
+// --- the line-up assistant's single steps ---
+
+// Part of the team (0..4) of line-up slot `slot`, or, with slot -1, of position code `code`.
+int32_t Assi_Position_In_Mannschaftsteil(int32_t slot, int32_t code, int32_t* aus);
+// Players who cannot play (flags 0xFC0) leave the eleven and the bench and mark nobody.
+void Assi_Aufstellung_Bereinigen(int32_t team);
+// A club with a tactics assistant sets its tactic figure near the target, 5..95.
+void Assi_Taktik_Wert_Setzen(int32_t team, int32_t ziel);
+// Places a field player (a new one, or one without a place, on a free place) and gives him an
+// area of play; an area under 2 rows or columns becomes the default area.
+void Assi_Setze_Spieler_Raum(int32_t team, int32_t spnr, bool neu, bool behalten);
+// How well a player suits a grid cell (0 or more).
+int32_t Assi_Eignung_Berechnen(int32_t spnr, int32_t zelle);
+// The assistant's line-up: flag bits 1 and 2 rebuild, 4 asks for a proposal even without a
+// line-up assistant (as does `erzwingen`); `ideal` -1 takes the stored formation. The run has
+// its own seed for the day and leaves the game's sequence where it stood.
+void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, int32_t auswaerts, int32_t ziel,
+                                 int32_t ideal, bool erzwingen);
+
+// --- match preparation and tactics ---
+
+// The match tactic (block 807, now and then the prepared block 808 too) for mode 0..4, or with
+// mode -1 from the strength of the two clubs.
+void Assis_Setze_Spiel_Taktik(int32_t team, int32_t gegner, int32_t auswaerts, int32_t modus);
+// On the match day a club with a tactics assistant takes over the prepared tactic.
+void Assi_Spieltag_Taktik_Uebernehmen(int32_t team);
+// The prepared tactic (block 808) from the starting eleven's profile.
+void Assis_Setze_Basis_Taktik(int32_t team);
+// The 14 training weights (block 805) from the squad's training exhaustion.
+void Assis_Setze_Training(int32_t team);

@@ -19,6 +19,8 @@
 
 #include "platform/bytes.h"
 #include "database/team.h"
+#include "database/team_staerke.h"
+#include "competitions/wettbewerb.h"
 #include "platform/exit.h"
 #include "gameflow/globals.h"
 #include "gameflow/news.h"
@@ -1010,9 +1012,6 @@ void Spieler_Markiere_Eigene_Bilder()
 void Spieler_Neu_Belegen(int32_t spnr, int32_t ziel, int32_t min, int32_t max, int32_t team,
                          int32_t niveau_a, int32_t niveau_b)
 {
-    (void)team;
-    (void)niveau_a;
-    (void)niveau_b;
     if (!spnr_gueltig(spnr)) return;
     int32_t g[3];
     if (ziel != -1) {
@@ -1021,9 +1020,14 @@ void Spieler_Neu_Belegen(int32_t spnr, int32_t ziel, int32_t min, int32_t max, i
         for (auto& x : g) x = Zufall_Gross(ziel - 15, ziel + 15);
     } else {
         if (min == -1 || max == -1) {
-            // the league window of the team comes with the competitions
-            min = 1;
-            max = 999;
+            // without given tiers, those of the hinted team's league (0 of 1 without one)
+            if (niveau_a == -1 || niveau_b == -1) {
+                niveau_a = 0;
+                niveau_b = 1;
+                const int32_t liga = team >= 0 && team < Team_Anzahl ? Wettbewerb_Get_Team_Wettbewerb(team, 1) : -1;
+                if (liga >= 0) Wettbewerb_Visuell_Vertikal_Anz_Min(liga, &niveau_a, &niveau_b, 4);
+            }
+            Team_Get_Staerke_Spanne(-1, &min, &max, niveau_a, niveau_b);
         }
         max = min + (max - min) * 80 / 100 - 1;
         g[0] = Zufall_Gross(min, max) - min;

@@ -174,3 +174,37 @@ void Spieler_Bewerte_Training(int32_t tag);
 
 // A remote client renews its copies of the players from the server.
 void Spieler_Internet_Client_Refresh();
+
+// --- position and areas of play on the line-up grid (27 rows x 17 columns) ---
+
+// Makes the areas consistent around the position cell: the outer area as deep and wide on either
+// side, the inner area inside it and spanning the position row.
+void Spieler_Raum_Symmetrisch(int32_t position, int32_t& aussen_zeile_1, int32_t& aussen_spalte_1,
+                              int32_t& aussen_zeile_2, int32_t& aussen_spalte_2, int32_t& innen_zeile_1,
+                              int32_t& innen_spalte_1, int32_t& innen_zeile_2, int32_t& innen_spalte_2);
+// True unless the outer corners lie on the grid, the first strictly above and left of the second.
+bool Spieler_Raum_Ist_Ungueltig(int32_t team, int32_t spnr);
+// Random row and column extents of an area around the position; 0 on a border row or column.
+// A limit of -1 sets no limit.
+void Spieler_Raum_Zufaellige_Ausdehnung(int32_t, int32_t position, int32_t* zeilen, int32_t* spalten,
+                                        int32_t zeilen_grenze, int32_t spalten_grenze);
+// A drag to (row, column): flag a moves the bottom-right corners, flag b the top-left corners,
+// neither the position with its areas. The row and column are clamped in place.
+void Spieler_Raum_Anpassen(int32_t team, int32_t spnr, int32_t* neue_zeile, int32_t* neue_spalte, bool ecke_a,
+                           bool ecke_b);
+
+// --- generation and strength fitting (server only) ---
+
+// Clamps the visible attributes into min..max (team -1) or the team's window, the invisible
+// ones into 0..99 (experience keeps 0..299).
+void Spieler_Staerken_Auf_Ligaspanne_Pruefen(int32_t spnr, int32_t team, int32_t min, int32_t max);
+// A random value for invisible attribute index 9..23 by the weight of the player's type.
+void Spieler_Setze_Unsichtbare_Attribute_Zufaellig_Spieler(int32_t spnr, int32_t index);
+// A random favourite position in the third of the pitch of kind 1..3 (-1: his own); a goalkeeper
+// keeps his.
+void Spieler_Zufaellige_Lieblingspositionen_Spieler(int32_t spnr, int32_t art);
+// Scales the attributes behind SP_KO, SP_IN, SP_TE, SP_K_I_T, SP_TORWART_STAERKE or a single
+// visible attribute so that their mean becomes the target, each inside min..max.
+void Spieler_K_I_T_Variieren(int32_t feld, int32_t spnr, int32_t ziel, int32_t min, int32_t max);
+// Deals the configured players to their clubs and the rest to the transfer market (below 300).
+void Spieler_Den_Teams_Zuordnen();

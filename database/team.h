@@ -214,6 +214,10 @@ extern const Team_Formation Team_Formationen[TEAM_FORMATIONEN];
 // tactical words (11 each) go to `spieler` and `taktik` when given.
 void Team_Aufstellungsarray(int32_t team, int32_t satz, int32_t nummer, uint8_t* aus, int16_t* spieler,
                             uint16_t* taktik);
+// The line-up for the team's next game at once, by its assistant (flag bits as the assistant's).
+void Team_Sofort_Neu_Aufstellen(int32_t team, int32_t flags);
+// The automatic line-up before a game, with the match tactic against the opponent.
+void Team_Auto_Aufstellung(int32_t team, int32_t gegner);
 // The cup buttons of the player comparison for a club with a human manager. The comparison screen
 // comes with the statistics services; until then nothing is assigned.
 void Team_Pokale_Icons_Zuordnen(int32_t team);

@@ -1,7 +1,10 @@
 // Line-ups of a team by number: a managed club's stored line-ups, else the built-in formations.
 #include <cstring>
 
+#include "database/assistent.h"
 #include "database/manager.h"
+#include "gameflow/globals.h"
+#include "match/spieltag.h"
 #include "database/team.h"
 #include "platform/print.h"
 
@@ -101,4 +104,25 @@ void Team_Aufstellungsarray(int32_t team, int32_t satz, int32_t nummer, uint8_t*
     std::memcpy(aus + 20, s->bereiche[nummer], 80);
     if (spieler) std::memcpy(spieler, s->spieler[nummer], sizeof s->spieler[nummer]);
     if (taktik) std::memcpy(taktik, s->taktik[nummer], sizeof s->taktik[nummer]);
+}
+
+void Team_Sofort_Neu_Aufstellen(int32_t team, int32_t flags)
+{
+    if (Netz_Rolle == 1 && team != Aktuelles_Team) Print_Fehler("Client-Zugriff: Team_Sofort_Neu_Aufstellen");
+    int32_t auswaerts = 0, wichtigkeit = 0;
+    const int32_t gegner = Spieltag_Get_Gegner(team, &auswaerts, &wichtigkeit, nullptr, nullptr);
+    // with a game the match's importance is the target figure, without one an even 50 at home
+    const int32_t ziel = gegner >= 0 ? wichtigkeit : 50;
+    if (gegner < 0) auswaerts = 0;
+    Assi_Mannschaftsaufstellung(team, gegner, flags, auswaerts, ziel, -1, false);
+}
+
+void Team_Auto_Aufstellung(int32_t team, int32_t gegner)
+{
+    if (Netz_Rolle == 1 && team != Aktuelles_Team) Print_Fehler("Client-Zugriff: Team_Auto_Aufstellung");
+    Team_Sofort_Neu_Aufstellen(team, 1);
+    if (gegner < 0) return;  // no game, no match tactic
+    int32_t auswaerts = 0;
+    if (Spieltag_Get_Gegner(team, &auswaerts, nullptr, nullptr, nullptr) != gegner) auswaerts = 0;
+    Assis_Setze_Spiel_Taktik(team, gegner, auswaerts, -1);
 }

@@ -131,7 +131,9 @@ int32_t Team_Spieler_Summen_Staerke(int32_t team, int32_t feld, int32_t mittel)
 int32_t Team_Get_Staerke_Spanne(int32_t team, int32_t* min, int32_t* max, int32_t stufe, int32_t stufen)
 {
     int32_t lo = 0, hi = 999;
-    if (pseudo(team) || !team_gueltig(team)) {
+    // team -1 asks for the window of the given tiers alone (a new player without a club)
+    const bool ohne_team = team == -1;
+    if (!ohne_team && (pseudo(team) || !team_gueltig(team))) {
         if (!team_gueltig(team)) Print_Fehler("Team_Get_Staerke_Spanne: falsche teamnr %d!", team);
         if (min) *min = lo;
         if (max) *max = hi;
@@ -140,10 +142,10 @@ int32_t Team_Get_Staerke_Spanne(int32_t team, int32_t* min, int32_t* max, int32_
     if (stufe == -1 || stufen == -1) {
         stufe = 0;
         stufen = 1;
-        const int32_t liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
+        const int32_t liga = ohne_team ? -1 : Wettbewerb_Get_Team_Wettbewerb(team, 1);
         if (liga >= 0) Wettbewerb_Visuell_Vertikal_Anz_Min(liga, &stufe, &stufen, 4);
     }
-    if (T_Fix[team].liga != -1 && stufen < 4) stufen = 4;
+    if (!ohne_team && T_Fix[team].liga != -1 && stufen < 4) stufen = 4;
     if (stufen < 1) stufen = 1;
     stufe = begrenzt(stufe, 0, stufen - 1);
     const float schritt = 999.0f / static_cast<float>(stufen);

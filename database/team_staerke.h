@@ -14,7 +14,8 @@ void Team_Vergleiche_Abw_Mit_Stu(int32_t team, int32_t gegner, int32_t* gesamt, 
 // Sum of a player field over the team's players; with `mittel` their mean.
 int32_t Team_Spieler_Summen_Staerke(int32_t team, int32_t feld, int32_t mittel);
 // The window of player strengths that suits tier `stufe` of `stufen` (-1: the team's league);
-// returns the width of a tier. The two pseudo-teams have 0..999 and 999.
+// returns the width of a tier. The two pseudo-teams have 0..999 and 999; team -1 takes the tiers
+// as given (0 of 1 when -1).
 int32_t Team_Get_Staerke_Spanne(int32_t team, int32_t* min, int32_t* max, int32_t stufe, int32_t stufen);
 // The team's readiness 0..99 for a match on the pitch, from morale and promised bonuses; a, b and
 // c enable the bonus kinds (0, 1, 3, 6, 7 need a; 4 needs b; 2 and 5 need c).

@@ -567,8 +567,10 @@ bool Teamspieler_Kommt_Oder_Geht(int32_t richtung, int32_t team, int32_t spieler
         if (Team_Hat_Manager(team) && !Manager_Zusatzspieler_Freigeben(team, spieler))
             Print_Fehler("Teamspieler_Kommt_Oder_Geht: Managerspieler nicht gefunden!");
     }
-    if (folgen) Team_Init_Transfer_Suchliste();
-    // the immediate new line-up comes with the line-up jobs
+    if (folgen) {
+        Team_Init_Transfer_Suchliste();
+        if (!pseudo(team)) Team_Sofort_Neu_Aufstellen(team, 6);
+    }
     return true;
 }
 

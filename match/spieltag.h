@@ -8,3 +8,7 @@
 // handle in the match store (-1 without a game), wettbewerb its competition.
 int32_t Spieltag_Get_Gegner(int32_t team, int32_t* auswaerts, int32_t* wichtigkeit, int32_t* spiel,
                             int32_t* wettbewerb);
+// Test hook: answers in place of the match day while set (null removes it).
+using Spieltag_Gegner_Hook = int32_t (*)(int32_t team, int32_t* auswaerts, int32_t* wichtigkeit, int32_t* spiel,
+                                         int32_t* wettbewerb);
+void Spieltag_Set_Gegner_Hook(Spieltag_Gegner_Hook hook);

@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         Spielwelt::SetUp();
-        for (int32_t sp = 10; sp < 15; ++sp) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 1, sp, 150, 0, 24, -1, true));
+        for (int32_t sp = 10; sp < 15; ++sp) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 1, sp, 150, 0, 24, -1, false));
         Teamspieler_Wert(317, 1, 10, TS_STARTELF, 8);
         Teamspieler_Wert(317, 1, 11, TS_STARTELF, 8);
         block = Spiele_Init_Neue_Spiele(1, 4, 20, 1, LIGA, -1);

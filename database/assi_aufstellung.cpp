@@ -1,0 +1,318 @@
+// The line-up assistant's single steps: a player's place and area of play on the grid, the
+// removal of players who cannot play, and the tactic figure.
+#include <algorithm>
+#include <vector>
+
+#include "database/assistent.h"
+#include "database/spieler.h"
+#include "database/team.h"
+#include "database/teamspieler.h"
+#include "gameflow/globals.h"
+#include "platform/print.h"
+#include "platform/wert.h"
+#include "platform/zufall.h"
+
+namespace {
+
+constexpr int32_t SPALTEN = 17;
+constexpr uint32_t NICHT_EINSETZBAR = 0xFC0;
+
+int32_t zelle(int32_t z, int32_t s) { return z * SPALTEN + s; }
+
+bool zelle_besetzt(int32_t team, int32_t spnr, int32_t z)
+{
+    int32_t feld[500];
+    const int32_t n = std::min<int32_t>(Teamspieler_Ins_Array(team, feld, 500, 0), 500);
+    for (int32_t i = 0; i < n; ++i)
+        if (feld[i] != spnr && Teamspieler_Wert(310, team, feld[i], 0, 0) == z) return true;
+    return false;
+}
+
+}  // namespace
+
+int32_t Assi_Position_In_Mannschaftsteil(int32_t slot, int32_t code, int32_t* aus)
+{
+    int32_t teil = 0;
+    if (slot >= 0)
+        teil = slot / 3;
+    else
+        teil = code == 0 ? 0 : code == 16 ? 4 : (code - 1) / 3;
+    if (aus) *aus = teil;
+    return teil;
+}
+
+void Assi_Aufstellung_Bereinigen(int32_t team)
+{
+    if (!T || team < 0 || team >= Team_Anzahl) return;
+    int32_t feld[500];
+    const int32_t n = std::min<int32_t>(Teamspieler_Ins_Array(team, feld, 500, 0), 500);
+    for (int32_t i = 0; i < n; ++i) {
+        const uint32_t flags = static_cast<uint32_t>(Teamspieler_Wert(317, team, feld[i], 0, 0));
+        if (!(flags & NICHT_EINSETZBAR)) continue;
+        Teamspieler_Wert(317, team, feld[i], TS_STARTELF | TS_ERSATZ, 4);
+        Teamspieler_Wert(316, team, feld[i], -1, 1);
+    }
+}
+
+void Assi_Taktik_Wert_Setzen(int32_t team, int32_t ziel)
+{
+    if (!T || team < 0 || team >= Team_Anzahl) return;
+    const int32_t slot = Assistent_Mit_Aufgabe(team, 1);
+    if (slot < 0) return;
+    const int32_t a = Assistent_Faehigkeit(team, slot, 1);
+    if (a < 0) return;
+    const int32_t faktor = Zufall_Gross(80 + a / 5, 130 - a / 5);
+    const int32_t wert = std::clamp(ziel * faktor / 100, 5, 95);
+    Team_Wert(152, team, wert, TEAM_SCHREIBEN);
+}
+
+// New players start on the free places down the middle column; the area is drawn around the
+// place (or, with `behalten`, the old area is carried along) and the reference cells are the
+// middles of its top and bottom edges.
+void Assi_Setze_Spieler_Raum(int32_t team, int32_t spnr, bool neu, bool behalten)
+{
+    if (!Teamspieler_Get_Record(team, spnr)) return;
+    if (Spieler_Wert(SP_LIEBLINGSPOS, spnr, 0, SP_LESEN) == SP_POS_TORWART) return;
+    const int32_t alt = Teamspieler_Wert(310, team, spnr, 0, 0);
+    int32_t pos = alt;
+    if (pos < 0 || pos >= 459 || neu) {
+        pos = -1;
+        for (int32_t z = 8; z <= 26 && pos < 0; z += 2)
+            if (!zelle_besetzt(team, spnr, zelle(z, 8))) pos = zelle(z, 8);
+        if (pos < 0) pos = zelle(14, 9);
+    }
+    const int32_t z = pos / SPALTEN, s = pos % SPALTEN;
+    int32_t z1 = 0, s1 = 0, z2 = 0, s2 = 0;
+    const int32_t a = Teamspieler_Wert(311, team, spnr, 0, 0);
+    const int32_t b = Teamspieler_Wert(312, team, spnr, 0, 0);
+    if (behalten && alt >= 0 && alt < 459 && a >= 0 && b >= 0) {
+        const int32_t dz = z - alt / SPALTEN, ds = s - alt % SPALTEN;
+        z1 = a / SPALTEN + dz, s1 = a % SPALTEN + ds;
+        z2 = b / SPALTEN + dz, s2 = b % SPALTEN + ds;
+    } else {
+        int32_t ez = 0, es = 0;
+        Spieler_Raum_Zufaellige_Ausdehnung(0, pos, &ez, &es, 9, 4);
+        z1 = z - ez, z2 = z + ez, s1 = s - es, s2 = s + es;
+    }
+    z1 = std::clamp(z1, 0, 26), z2 = std::clamp(z2, 0, 26);
+    s1 = std::clamp(s1, 0, 16), s2 = std::clamp(s2, 0, 16);
+    if (z2 - z1 < 2 || s2 - s1 < 2) {
+        pos = zelle(14, 9);
+        z1 = 8, s1 = 5, z2 = 20, s2 = 13;
+    }
+    const int32_t mitte = (s1 + s2) / 2;
+    Teamspieler_Wert(310, team, spnr, pos, 1);
+    Teamspieler_Wert(311, team, spnr, zelle(z1, s1), 1);
+    Teamspieler_Wert(312, team, spnr, zelle(z2, s2), 1);
+    Teamspieler_Wert(313, team, spnr, zelle(z1, mitte), 1);
+    Teamspieler_Wert(314, team, spnr, zelle(z2, mitte), 1);
+}
+
+// --- the whole line-up ---
+
+namespace {
+
+constexpr int32_t ZELLEN = 27 * SPALTEN;
+constexpr int32_t FELDSPIELER = 10;
+
+// Weights of the three attribute groups (fitness, intelligence, technique) by the third of the
+// pitch a cell lies in: defenders need fitness, midfielders intelligence, forwards technique.
+constexpr int32_t GRUPPEN_GEWICHT[3][3] = {{5, 3, 2}, {2, 5, 3}, {2, 2, 6}};
+
+int32_t hypotenuse(int32_t a, int32_t b)
+{
+    return Hypotenuse_Int(a / SPALTEN - b / SPALTEN, a % SPALTEN - b % SPALTEN);
+}
+
+struct Kandidat {
+    int32_t spnr;
+    bool torwart;
+    int32_t lieblingspos;
+    int32_t form;  // field 83, below 50 counts as 0
+    bool gewaehlt;
+};
+
+}  // namespace
+
+// A player's fitness for a cell: his attributes weighted by the cell's third of the pitch, less
+// 30 for every cell of distance from his favourite one.
+int32_t Assi_Eignung_Berechnen(int32_t spnr, int32_t zelle_nr)
+{
+    if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl || zelle_nr < 0 || zelle_nr >= ZELLEN) return 0;
+    const int32_t drittel = std::min(zelle_nr / SPALTEN / 9, 2);
+    int32_t summe = 0;
+    for (int32_t i = 0; i < 9; ++i) summe += Spieler_Daten[spnr].attribute[i] * GRUPPEN_GEWICHT[drittel][i / 3];
+    const int32_t lieb = Spieler_Fix_Daten[spnr].lieblingspos;
+    const int32_t abstand = lieb >= 0 && lieb < ZELLEN ? hypotenuse(lieb, zelle_nr) : 10;
+    return std::max(summe / 10 - 30 * abstand, 0);
+}
+
+void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, int32_t auswaerts, int32_t ziel,
+                                 int32_t ideal, bool erzwingen)
+{
+    if (!T || team < 0 || team >= Team_Anzahl) {
+        Print_Fehler("Assi_Mannschaftsaufstellung: teamnr falsch!");
+        return;
+    }
+    if (team == Transfermarkt_Team || team == Jugend_Team) return;
+
+    // The run has its own sequence so that one day's line-up repeats; the game's sequence goes on
+    // afterwards where it stood. Nothing inside may push the generator again.
+    Zufall_Push_Seed();
+    Zufall_Set_Seed(1000 + ((Aktueller_Tag % 4000) + 4000) % 4000);
+    struct Pop {
+        ~Pop() { Zufall_Pop_Seed(); }
+    } pop;
+
+    if (flags & 3) Assi_Aufstellung_Bereinigen(team);
+    const int32_t slot = Assistent_Mit_Aufgabe(team, 0);
+    int32_t a = 40;
+    if (slot >= 0) {
+        a = Assistent_Faehigkeit(team, slot, 0);
+        if (a < 0) a = 40;
+    } else if (!(flags & 4) && !erzwingen) {
+        return;
+    }
+    if (flags & 3) Assi_Taktik_Wert_Setzen(team, ziel);
+
+    const bool gemanagt = Team_Hat_Manager(team);
+    const int32_t formationen = gemanagt ? 6 : TEAM_FORMATIONEN;
+    const int32_t satz = auswaerts ? 1 : 0;
+    int32_t formation = Team_Wert(170 + satz, team, 0, TEAM_LESEN);
+    if (ideal != -1) {
+        if (ideal < 0 || ideal >= formationen) {
+            Print_Fehler("Assi_Mannschaftsaufstellung: ideal_aufst==NIX!");
+            ideal = 2;
+        }
+        formation = ideal;
+        flags = 2;
+    }
+    if (formation < 0 || formation >= formationen) formation = 2;
+
+    // the squad: everybody who can play
+    int32_t feld[500];
+    const int32_t anzahl = std::min<int32_t>(Teamspieler_Ins_Array(team, feld, 500, 0), 500);
+    std::vector<Kandidat> kader;
+    for (int32_t i = 0; i < anzahl; ++i) {
+        const int32_t sp = feld[i];
+        const uint32_t f = static_cast<uint32_t>(Teamspieler_Wert(317, team, sp, 0, 0));
+        Teamspieler_Wert(317, team, sp, TS_STARTELF | TS_ERSATZ, 4);
+        if (f & NICHT_EINSETZBAR) continue;
+        const int32_t lieb = Spieler_Fix_Daten[sp].lieblingspos;
+        int32_t form = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, sp, 0, SP_LESEN);
+        if (form < 50) form = 0;
+        kader.push_back({sp, lieb == SP_POS_TORWART, lieb, form, false});
+    }
+
+    auto rauschen = [&]() {
+        const int32_t z = Zufall_Gross(90 + a / 10, 110 - a / 10);
+        return z;
+    };
+    auto bewertung = [&](const Kandidat& k, int32_t zelle_nr) {
+        const int32_t z = rauschen();
+        const int64_t e = static_cast<int64_t>(Assi_Eignung_Berechnen(k.spnr, zelle_nr)) * z / 100;
+        return static_cast<int32_t>(e * (100 - k.form / 2) / 100) + 1;
+    };
+    auto gesamt = [&](const Kandidat& k) {
+        const int32_t z = rauschen();
+        int32_t summe = 0;
+        if (k.torwart)
+            summe = 9 * Spieler_Daten[k.spnr].attribute[0];
+        else
+            for (int32_t i = 0; i < 9; ++i) summe += Spieler_Daten[k.spnr].attribute[i];
+        return static_cast<int32_t>(static_cast<int64_t>(summe) * z / 100);
+    };
+
+    // the grid's totals of the field players' fitness around their favourite cells
+    std::vector<int32_t> gitter(ZELLEN, 0);
+    if (flags & 5)
+        for (const Kandidat& k : kader) {
+            if (k.torwart || k.lieblingspos < 0 || k.lieblingspos >= ZELLEN) continue;
+            const int32_t lz = k.lieblingspos / SPALTEN, ls = k.lieblingspos % SPALTEN;
+            for (int32_t z = std::max(lz - 8, 0); z <= std::min(lz + 8, 26); ++z)
+                for (int32_t s = std::max(ls - 4, 0); s <= std::min(ls + 4, 16); ++s) {
+                    const int32_t wert = bewertung(k, zelle(z, s));
+                    gitter[static_cast<size_t>(zelle(z, s))] += wert;
+                }
+        }
+
+    const int32_t n = std::clamp(static_cast<int32_t>(kader.size()) - 1, 0, FELDSPIELER);
+    uint8_t aus[100];
+    if (slot >= 0 && (flags & 1)) {
+        int64_t beste = -1;
+        for (int32_t f = 0; f < formationen; ++f) {
+            Team_Aufstellungsarray(team, satz, f, aus, nullptr, nullptr);
+            int64_t summe = 0;
+            for (int32_t k = 0; k < n; ++k) {
+                const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
+                if (c >= 0 && c < ZELLEN) summe += gitter[static_cast<size_t>(c)];
+            }
+            const int32_t z = rauschen();
+            summe = summe * z / 100;
+            if (summe > beste) {
+                beste = summe;
+                formation = f;
+            }
+        }
+    }
+    if (slot >= 0) Team_Wert(170 + satz, team, formation, TEAM_SCHREIBEN);
+    if (slot >= 0 && Assistent_Mit_Aufgabe(team, ASSI_AUFGABE_TRANSFER) >= 0)
+        Assi_Suche_Analysiere_Grobes_Spielfeld(team);
+    Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
+
+    // the eleven: each field place to the fittest player not yet chosen
+    int32_t gesetzt = 0;
+    for (int32_t k = 0; k < n; ++k) {
+        const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
+        Kandidat* wahl = nullptr;
+        int32_t bester = 0;
+        for (Kandidat& kd : kader) {
+            if (kd.gewaehlt || kd.torwart) continue;
+            const int32_t abstand = kd.lieblingspos >= 0 && kd.lieblingspos < ZELLEN ? hypotenuse(kd.lieblingspos, c) : 10;
+            const int32_t wert = bewertung(kd, c) + 25 - abstand;
+            if (!wahl || wert > bester) {
+                wahl = &kd;
+                bester = wert;
+            }
+        }
+        if (!wahl) {
+            if (n == FELDSPIELER)
+                Print_Fehler("Assi_Mannschaftsaufstellung: Team=%d - Keinen Spieler fuer Pos (x%d,y%d) gefunden!", team,
+                             aus[2 * k + 1], aus[2 * k]);
+            break;
+        }
+        wahl->gewaehlt = true;
+        ++gesetzt;
+        const uint8_t* b = aus + 20 + 8 * k;
+        Teamspieler_Wert(317, team, wahl->spnr, TS_STARTELF, 8);
+        Teamspieler_Wert(310, team, wahl->spnr, c, 1);
+        for (int32_t i = 0; i < 4; ++i) Teamspieler_Wert(311 + i, team, wahl->spnr, zelle(b[2 * i], b[2 * i + 1]), 1);
+        Teamspieler_Wert(329, team, wahl->spnr, Spieler_Wert(SP_ART, wahl->spnr, 0, SP_LESEN), 1);
+    }
+
+    // goalkeeper first (a field player when the squad has none), then the bench by rating
+    for (int32_t pick = 0; pick < 5; ++pick) {
+        Kandidat* wahl = nullptr;
+        int32_t bester = 0;
+        for (Kandidat& kd : kader) {
+            if (kd.gewaehlt) continue;
+            int32_t wert = gesamt(kd);
+            if (pick == 0 && kd.torwart) wert += 1 << 24;
+            if (!wahl || wert > bester) {
+                wahl = &kd;
+                bester = wert;
+            }
+        }
+        if (!wahl) break;
+        wahl->gewaehlt = true;
+        if (pick == 0) {
+            Teamspieler_Wert(317, team, wahl->spnr, TS_STARTELF, 8);
+            Teamspieler_Wert(310, team, wahl->spnr, SP_POS_TORWART, 1);
+        } else {
+            Teamspieler_Wert(317, team, wahl->spnr, TS_ERSATZ, 8);
+        }
+    }
+
+    if (gegner >= 0 && gegner < Team_Anzahl && gesetzt == 0)
+        Print_Fehler("Assi_Mannschaftsaufstellung: keine Spieler bei Team %d eingesetzt!", team);
+}

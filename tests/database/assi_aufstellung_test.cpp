@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <set>
+#include <vector>
+
+#include "common/capture.h"
+#include "database/assistent.h"
+#include "database/db_hilfe.h"
+#include "database/spieler.h"
+#include "database/teamspieler.h"
+#include "match/spieltag.h"
+#include "platform/zufall.h"
+
+namespace {
+
+int32_t zelle(int32_t z, int32_t s) { return z * 17 + s; }
+
+// Club 0 with players 0-9 (0 the goalkeeper); 2 the market, 3 the youth team.
+struct AssiAufstellungTest : ::testing::Test {
+    void SetUp() override
+    {
+        Test_Teams_Anlegen(4);
+        Test_Spieler_Anlegen(12);
+        Zufall_Init();
+        T_Fix[0].liga = 1;
+        Spieler_Fix_Daten[0].lieblingspos = SP_POS_TORWART;
+        for (int32_t sp = 0; sp < 10; ++sp) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, sp, 100, 0, 24, -1, true));
+    }
+    void TearDown() override { Test_Aufraeumen(); }
+    int32_t feld(int32_t f, int32_t sp) { return Teamspieler_Wert(f, 0, sp, 0, 0); }
+};
+
+TEST_F(AssiAufstellungTest, EveryPlaceOfTheBuiltInFormationsHasAValidArea)
+{
+    for (int32_t f = 0; f < TEAM_FORMATIONEN; ++f)
+        for (int32_t k = 0; k < 10; ++k) {
+            const uint8_t* b = Team_Formationen[f].bereiche + 8 * k;
+            Teamspieler_Wert(311, 0, 1, zelle(b[0], b[1]), 1);
+            Teamspieler_Wert(312, 0, 1, zelle(b[2], b[3]), 1);
+            EXPECT_FALSE(Spieler_Raum_Ist_Ungueltig(0, 1)) << "Formation " << f << " Platz " << k;
+        }
+}
+
+TEST_F(AssiAufstellungTest, NewPlayersTakeFreePlacesAndGetUsableAreas)
+{
+    Zufall_Set_Seed(321);
+    std::set<int32_t> plaetze;
+    for (int32_t sp = 1; sp < 6; ++sp) {
+        Assi_Setze_Spieler_Raum(0, sp, true, false);
+        const int32_t p = feld(310, sp);
+        EXPECT_EQ(p % 17, 8);
+        EXPECT_TRUE(plaetze.insert(p).second) << "Platz doppelt: " << p;
+        EXPECT_FALSE(Spieler_Raum_Ist_Ungueltig(0, sp));
+        const int32_t a = feld(311, sp), b = feld(312, sp);
+        EXPECT_GE(b / 17 - a / 17, 2);
+        EXPECT_GE(b % 17 - a % 17, 2);
+        EXPECT_EQ(feld(313, sp), zelle(a / 17, (a % 17 + b % 17) / 2));
+        EXPECT_EQ(feld(314, sp), zelle(b / 17, (a % 17 + b % 17) / 2));
+    }
+    EXPECT_EQ(*plaetze.begin(), zelle(8, 8));
+
+    // kept area moves along with the player
+    Teamspieler_Wert(310, 0, 6, zelle(13, 8), 1);
+    Teamspieler_Wert(311, 0, 6, zelle(10, 5), 1);
+    Teamspieler_Wert(312, 0, 6, zelle(16, 11), 1);
+    Assi_Setze_Spieler_Raum(0, 6, false, true);
+    EXPECT_EQ(feld(311, 6), zelle(10, 5));
+    EXPECT_EQ(feld(312, 6), zelle(16, 11));
+
+    // a place on the border leaves no room: the default area
+    Teamspieler_Wert(310, 0, 7, zelle(0, 0), 1);
+    Assi_Setze_Spieler_Raum(0, 7, false, false);
+    EXPECT_EQ(feld(310, 7), zelle(14, 9));
+    EXPECT_EQ(feld(311, 7), zelle(8, 5));
+    EXPECT_EQ(feld(312, 7), zelle(20, 13));
+    EXPECT_EQ(feld(313, 7), zelle(8, 9));
+    EXPECT_EQ(feld(314, 7), zelle(20, 9));
+
+    // the goalkeeper is left alone
+    Assi_Setze_Spieler_Raum(0, 0, true, false);
+    EXPECT_EQ(feld(310, 0), SP_POS_TORWART);
+}
+
+TEST_F(AssiAufstellungTest, PlayersWhoCannotPlayLeaveTheLineUp)
+{
+    Teamspieler_Wert(317, 0, 2, TS_STARTELF | 0x80, 8);
+    Teamspieler_Wert(316, 0, 2, 9, 1);
+    Teamspieler_Wert(317, 0, 3, TS_ERSATZ | 0x800, 8);
+    Teamspieler_Wert(317, 0, 4, TS_STARTELF, 8);
+    Teamspieler_Wert(316, 0, 4, 9, 1);
+    Assi_Aufstellung_Bereinigen(0);
+    EXPECT_EQ(feld(317, 2), 0x80);
+    EXPECT_EQ(feld(316, 2), -1);
+    EXPECT_EQ(feld(317, 3), 0x800);
+    EXPECT_EQ(feld(317, 4), TS_STARTELF);
+    EXPECT_EQ(feld(316, 4), 9);
+}
+
+TEST_F(AssiAufstellungTest, TacticFigureStaysInsideItsRange)
+{
+    Zufall_Set_Seed(11);
+    for (int32_t ziel : {0, 3, 50, 95, 100}) {
+        for (int32_t k = 0; k < 100; ++k) {
+            Assi_Taktik_Wert_Setzen(0, ziel);
+            const int32_t w = Team_Wert(152, 0, 0, TEAM_LESEN);
+            ASSERT_GE(w, 5);
+            ASSERT_LE(w, 95);
+        }
+    }
+    EXPECT_EQ(Assi_Position_In_Mannschaftsteil(7, 0, nullptr), 2);
+    int32_t teil = -1;
+    EXPECT_EQ(Assi_Position_In_Mannschaftsteil(-1, 16, &teil), 4);
+    EXPECT_EQ(teil, 4);
+    EXPECT_EQ(Assi_Position_In_Mannschaftsteil(-1, 0, nullptr), 0);
+    EXPECT_EQ(Assi_Position_In_Mannschaftsteil(-1, 7, nullptr), 2);
+}
+
+}  // namespace
+
+namespace {
+
+// Club 0 of the computer with a squad of `n`: player 0 the goalkeeper, the others spread over
+// the pitch.
+struct AufstellungLauf : ::testing::Test {
+    void anlegen(int32_t n)
+    {
+        Test_Teams_Anlegen(4);
+        Test_Spieler_Anlegen(40);
+        Zufall_Init();
+        T_Fix[0].liga = 1;
+        Aktueller_Tag = 123;
+        Spieler_Fix_Daten[0].lieblingspos = SP_POS_TORWART;
+        for (int32_t sp = 1; sp < 40; ++sp) {
+            Spieler_Fix_Daten[sp].lieblingspos = static_cast<int16_t>(zelle(2 + (sp * 5) % 23, 1 + (sp * 7) % 15));
+            for (int32_t i = 0; i < 9; ++i) Spieler_Daten[sp].attribute[i] = static_cast<int16_t>(300 + (sp * 37 + i * 11) % 500);
+        }
+        for (int32_t sp = 0; sp < n; ++sp) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, sp, 100, 0, 24, -1, true));
+    }
+    void TearDown() override
+    {
+        Aktueller_Tag = 0;
+        Test_Aufraeumen();
+    }
+    std::vector<std::array<int32_t, 4>> bild()
+    {
+        std::vector<std::array<int32_t, 4>> b;
+        for (int32_t sp = 0; sp < 40; ++sp)
+            if (Teamspieler_Ist_Im_Team(0, sp) == 0)
+                b.push_back({sp, Teamspieler_Wert(317, 0, sp, 0, 0), Teamspieler_Wert(310, 0, sp, 0, 0),
+                             Teamspieler_Wert(311, 0, sp, 0, 0)});
+        return b;
+    }
+    // one goalkeeper on his cell, field players with valid areas, nobody unfit in the eleven
+    void pruefe_elf(int32_t feldspieler, int32_t ersatz)
+    {
+        int32_t tw = 0, fs = 0, bank = 0;
+        for (int32_t sp = 0; sp < 40; ++sp) {
+            if (Teamspieler_Ist_Im_Team(0, sp) != 0) continue;
+            const int32_t f = Teamspieler_Wert(317, 0, sp, 0, 0);
+            if (f & TS_ERSATZ) ++bank;
+            if (!(f & TS_STARTELF)) continue;
+            EXPECT_EQ(f & 0xFC0, 0) << sp;
+            if (Teamspieler_Wert(310, 0, sp, 0, 0) == SP_POS_TORWART) {
+                ++tw;
+            } else {
+                ++fs;
+                EXPECT_FALSE(Spieler_Raum_Ist_Ungueltig(0, sp)) << sp;
+            }
+        }
+        EXPECT_EQ(tw, 1);
+        EXPECT_EQ(fs, feldspieler);
+        EXPECT_EQ(bank, ersatz);
+    }
+};
+
+TEST_F(AufstellungLauf, SameDaySameLineUpAndTheGamesSequenceGoesOn)
+{
+    anlegen(22);
+    Teamspieler_Wert(317, 0, 5, 0x100, 8);  // cannot play
+    Zufall_Set_Seed(777);
+    Assi_Mannschaftsaufstellung(0, -1, 5, 0, 50, -1, true);
+    EXPECT_EQ(Zufall_Get_Seed(), 777);
+    pruefe_elf(10, 4);
+    EXPECT_FALSE(Teamspieler_Wert(317, 0, 5, 0, 0) & (TS_STARTELF | TS_ERSATZ));
+    const auto erst = bild();
+    Zufall(0, 100);
+    Assi_Mannschaftsaufstellung(0, -1, 5, 0, 50, -1, true);
+    EXPECT_EQ(bild(), erst);
+
+    Fehler_Capture cap;
+    Assi_Mannschaftsaufstellung(0, -1, 1, 0, 50, 9, false);
+    EXPECT_TRUE(cap.contains("Assi_Mannschaftsaufstellung: ideal_aufst==NIX!"));
+    EXPECT_EQ(Team_Wert(170, 0, 0, TEAM_LESEN), 2);
+    pruefe_elf(10, 4);
+    Assi_Mannschaftsaufstellung(7, -1, 1, 0, 50, -1, false);
+    EXPECT_TRUE(cap.contains("Assi_Mannschaftsaufstellung: teamnr falsch!"));
+}
+
+TEST_F(AufstellungLauf, ASquadOfFiveGivesAGoalkeeperAndFourFieldPlayers)
+{
+    anlegen(5);
+    Assi_Mannschaftsaufstellung(0, -1, 5, 1, 50, -1, true);
+    pruefe_elf(4, 0);
+}
+
+}  // namespace
+
+namespace {
+
+int32_t heute_wichtigkeit = 0;
+int32_t spiel_heute(int32_t, int32_t* auswaerts, int32_t* wichtigkeit, int32_t*, int32_t*)
+{
+    if (auswaerts) *auswaerts = 1;
+    if (wichtigkeit) *wichtigkeit = heute_wichtigkeit;
+    return 1;
+}
+
+TEST_F(AufstellungLauf, ImmediateLineUpTakesTheMatchImportanceAndFollowsADeparture)
+{
+    anlegen(16);
+    // a computer club's tactics assistant (ability 85) puts the figure at 97..113 % of the target
+    Spieltag_Set_Gegner_Hook(spiel_heute);
+    heute_wichtigkeit = 90;
+    Team_Sofort_Neu_Aufstellen(0, 1);
+    EXPECT_GE(Team_Wert(152, 0, 0, TEAM_LESEN), 87);
+    Spieltag_Set_Gegner_Hook(nullptr);
+    Team_Sofort_Neu_Aufstellen(0, 1);
+    EXPECT_LE(Team_Wert(152, 0, 0, TEAM_LESEN), 56);
+    EXPECT_GE(Team_Wert(152, 0, 0, TEAM_LESEN), 48);
+
+    // a player of the eleven leaves: the club has a full eleven again without him
+    int32_t weg = -1;
+    for (int32_t sp = 1; sp < 16 && weg < 0; ++sp)
+        if (Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF) weg = sp;
+    ASSERT_GE(weg, 0);
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 0, weg, 0, 0, 0, -1, true));
+    pruefe_elf(10, 4);
+}
+
+}  // namespace
