@@ -17,6 +17,7 @@
 #include "graphics/font.h"
 #include "graphics/grafik_screen.h"
 #include "platform/display.h"
+#include "bench_menue.h"
 #include "platform/os/os.h"
 #include "platform/os/os_intern.h"
 #include "platform/resfile.h"
@@ -29,59 +30,8 @@
 
 namespace {
 
-[[noreturn]] void scheitern(const std::string& text)
-{
-    std::fprintf(stderr, "scroll: %s\n", text.c_str());
-    std::fflush(stderr);
-    std::exit(1);
-}
+[[noreturn]] void scheitern(const std::string& text) { Bench_Scheitern("scroll", text); }
 
-struct Menue_Umgebung {
-    std::filesystem::path ordner;
-    std::deque<Menue_Icon> icons;
-    std::deque<Menue_Text_Teil> texte;
-    std::deque<std::string> zeilen;
-
-    Menue_Umgebung()
-    {
-        std::error_code fehler;
-        std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", fehler);
-        ordner = std::filesystem::temp_directory_path(fehler) / ("dorvin_bench_scroll_" + std::to_string(::getpid()));
-        std::string befehl = (self.parent_path() / "dorvin_datagen").string() + " resfiles --ziel " + ordner.string() + " > /dev/null";
-        if (std::system(befehl.c_str()) != 0) scheitern(befehl + " fehlgeschlagen");
-        std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", ordner.c_str());
-        std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", ordner.c_str());
-        if (!Init_System_Dateien()) scheitern("Ressourcendateien fehlen");
-        Bildschirm_Modus = 101;
-        if (!Grafik_Screen_Init(640, 480, 16)) scheitern("kein Bildschirm");
-        Grafik_Init();
-        Menue_Init(1);
-        Menue_Bereich_Loeschen(0x45, -9999, -9999, 9999, 9999);
-    }
-    ~Menue_Umgebung()
-    {
-        Menue_Speicher_Befreien(7);
-        Font_Alle_Freigeben();
-        Grafik_Screen_DeInit();
-        DeInit_System_Dateien();
-        std::error_code fehler;
-        std::filesystem::remove_all(ordner, fehler);
-    }
-
-    // Takes every icon off the screen and out of the registry.
-    void leeren()
-    {
-        Menue_Bereich_Loeschen(0x45, -9999, -9999, 9999, 9999);
-        Menue_Register_Leeren();
-        icons.clear();
-    }
-    Menue_Icon* neu(const Menue_Icon& i)
-    {
-        icons.push_back(i);
-        Menue_Screen_Icon_Hinzufuegen(&icons.back());
-        return &icons.back();
-    }
-};
 
 uint32_t knopf_stand = 60;
 uint32_t stand_lesen(int32_t, int32_t) { return knopf_stand; }
@@ -89,7 +39,7 @@ void stand_schreiben(int32_t, int32_t, uint32_t wert) { knopf_stand = wert; }
 
 void BM_Rad_Schritt_Tabelle(benchmark::State& state)
 {
-    Menue_Umgebung u;
+    Menue_Umgebung u("scroll");
     Manager_Icon_Set_Hook(stand_lesen, stand_schreiben);
     Aktuelles_Team = 0;
     Scrollscreen* s = Menue_Get_Scrollscreen(0);
@@ -126,7 +76,7 @@ BENCHMARK(BM_Rad_Schritt_Tabelle)->Unit(benchmark::kMicrosecond);
 
 void BM_Zieh_Schritt(benchmark::State& state)
 {
-    Menue_Umgebung u;
+    Menue_Umgebung u("scroll");
     static Menue_Move_Struktur move{-1, 0, nullptr, nullptr, {-1, 0, 0, 0}, nullptr, -1};
     Menue_Icon stein = Menue_Icon_Vorlage(1700, -1, ICON_ZIEHBAR, 100, 100, 200, 100, 5, 12);
     stein.move = &move;

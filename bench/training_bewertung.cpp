@@ -15,6 +15,7 @@
 #include "competitions/wettbewerb.h"
 #include "database/spieler.h"
 #include "database/team.h"
+#include "bench_welt.h"
 #include "database/team_staerke.h"
 #include "database/teamspieler.h"
 #include "platform/win95.h"
@@ -22,40 +23,17 @@
 
 namespace {
 
-[[noreturn]] void scheitern(const std::string& text)
-{
-    std::fprintf(stderr, "training_bewertung: %s\n", text.c_str());
-    std::fflush(stderr);
-    std::exit(1);
-}
+[[noreturn]] void scheitern(const std::string& text) { Bench_Scheitern("training_bewertung", text); }
 
 // Teams, players with their start squads, and the competitions of the default world.
 struct Welt {
-    std::filesystem::path ordner;
+    Bench_Welt_Ordner daten{"training", {"welt", "wettbewerbe"}};
     Welt()
     {
-        std::error_code fehler;
-        const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", fehler);
-        ordner = std::filesystem::temp_directory_path(fehler) / ("dorvin_bench_training_" + std::to_string(::getpid()));
-        for (const char* schritt : {"welt", "wettbewerbe"}) {
-            const std::string befehl =
-                (self.parent_path() / "dorvin_datagen").string() + " " + schritt + " --ziel " + ordner.string();
-            if (std::system(befehl.c_str()) != 0) scheitern(befehl + " fehlgeschlagen");
-        }
-        std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (ordner / "config_files").c_str());
         if (!Team(0) || !Spieler(0) || !Wettbewerb_Config_Lesen(0, 0)) scheitern("Welt nicht ladbar");
-        for (int32_t t = 0; t < Team_Anzahl; ++t) {
-            const int32_t* liste = nullptr;
-            const int32_t n = Team_Get_Start_Spieler(t, &liste);
-            for (int32_t i = 0; i < n; ++i) Teamspieler_Kommt_Oder_Geht(1, t, liste[i], 10, 0, 24, -1, false);
-        }
+        Bench_Startkader_Zuordnen();
         Zufall(0, 1);
         Zufall_Set_Seed(1999);
-    }
-    ~Welt()
-    {
-        std::error_code fehler;
-        std::filesystem::remove_all(ordner, fehler);
     }
 };
 

@@ -22,35 +22,22 @@
 #include "database/teamspieler.h"
 #include "gameflow/globals.h"
 #include "gameflow/news.h"
+#include "bench_welt.h"
 #include "platform/win95.h"
 #include "platform/zufall.h"
 
 namespace {
 
-[[noreturn]] void scheitern(const std::string& text)
-{
-    std::fprintf(stderr, "transfer: %s\n", text.c_str());
-    std::fflush(stderr);
-    std::exit(1);
-}
+[[noreturn]] void scheitern(const std::string& text) { Bench_Scheitern("transfer", text); }
 
 // Teams and players with their start squads and league systems, the competitions, and the
 // clubs' own squad planning run once, so that a few hundred players are listed.
 struct Welt {
-    std::filesystem::path ordner;
+    Bench_Welt_Ordner daten{"transfer", {"welt", "wettbewerbe"}};
     std::vector<Team_Transfersuche> suche;
     int32_t gelistet = 0;
     Welt()
     {
-        std::error_code fehler;
-        const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", fehler);
-        ordner = std::filesystem::temp_directory_path(fehler) / ("dorvin_bench_transfer_" + std::to_string(::getpid()));
-        for (const char* schritt : {"welt", "wettbewerbe"}) {
-            const std::string befehl = (self.parent_path() / "dorvin_datagen").string() + " " + schritt + " --ziel " +
-                                       ordner.string() + " > /dev/null";
-            if (std::system(befehl.c_str()) != 0) scheitern(befehl + " fehlgeschlagen");
-        }
-        std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (ordner / "config_files").c_str());
         Zufall(0, 1);
         Zufall_Set_Seed(1999);
         if (!Team(0) || !Spieler(0) || !Wettbewerb_Config_Lesen(0, 0)) scheitern("Welt nicht ladbar");
@@ -86,11 +73,6 @@ struct Welt {
             const int32_t k = t == Transfermarkt_Team ? 0 : Teamspieler_Ins_Array(t, spieler, TEAM_MAX_SPIELER + 1, 0);
             for (int32_t i = 0; i < k; ++i) gelistet += (Teamspieler_Wert(317, t, spieler[i], 0, 0) & TS_TRANSFERLISTE) != 0;
         }
-    }
-    ~Welt()
-    {
-        std::error_code fehler;
-        std::filesystem::remove_all(ordner, fehler);
     }
     void suche_zuruecksetzen() const
     {
