@@ -373,6 +373,11 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             }
         }
         if (!wahl) {
+            // the others are named for later places: those still get their men
+            const bool spaeter = std::any_of(kader.begin(), kader.end(), [&](const Kandidat& kd) {
+                return !kd.gewaehlt && kd.fest_platz > k && kd.fest_platz < n;
+            });
+            if (spaeter) continue;
             if (n == FELDSPIELER)
                 Print_Fehler("Assi_Mannschaftsaufstellung: Team=%d - Keinen Spieler fuer Pos (x%d,y%d) gefunden!", team,
                              aus[2 * k + 1], aus[2 * k]);

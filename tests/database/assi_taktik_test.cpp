@@ -301,6 +301,17 @@ TEST_F(AssiTaktik, AManagersFixedPlayersAndInstructionsHoldUnlessOneCannotPlay)
     EXPECT_EQ(Teamspieler_Wert(310, 0, 0, 0, 0), SP_POS_TORWART);
     EXPECT_EQ(Teamspieler_Wert(329, 0, 0, 0, 0), 110);
 
+    // besides the named men only a second goalkeeper can play: place 3 stays empty and the places
+    // after it still get their men
+    Spieler_Fix_Daten[1].lieblingspos = SP_POS_TORWART;
+    for (int32_t sp = 2; sp <= 5; ++sp) Teamspieler_Wert(317, 0, sp, 0x100, 8);
+    Assi_Mannschaftsaufstellung(0, -1, 4, 0, 50, n, false);
+    EXPECT_EQ(Teamspieler_Zaehle_Startelf(0, nullptr, nullptr, false), 10);
+    for (int32_t sp = 6; sp <= 11; ++sp) EXPECT_EQ(Teamspieler_Wert(329, 0, sp, 0, 0), 115 - sp) << sp;
+    EXPECT_TRUE(Teamspieler_Wert(317, 0, 1, 0, 0) & TS_ERSATZ);
+    for (int32_t sp = 2; sp <= 5; ++sp) Teamspieler_Wert(317, 0, sp, 0x100, 4);
+    Spieler_Fix_Daten[1].lieblingspos = 200;
+
     // set B's bits are not set A's: the assistant chooses and the words follow the kinds
     m->icons.wort[1271 + n] = 2 | 8;
     Assi_Mannschaftsaufstellung(0, -1, 4, 0, 50, n, false);
