@@ -226,6 +226,10 @@ void Spieler_Zulosen(int32_t filter);
 // Redraws the strengths of the filtered clubs' players that lie outside their club's window and
 // clamps everybody into it.
 void Spieler_Staerke_Zufaellig_An_Teams_Anpassen(int32_t filter);
+// The record becomes a freshly made young player of the given age: new talents, invisible
+// attributes, form (85..95), form tendency (30..70), match exhaustion (10..35) and experience
+// (age - 18..42). The visible strengths stay.
+void Spieler_Jung_Neu_Belegen(int32_t spnr, int32_t alter);
 // A young player in the record who fits an open transfer-search slot of some club; false after
 // 1000 draws without a fitting slot.
 bool Spieler_Erschaffe_Passenden_Gesuchten_Spieler(int32_t spnr);

@@ -370,11 +370,9 @@ void Spieler_Staerke_Zufaellig_An_Teams_Anpassen(int32_t filter)
     }
 }
 
-namespace {
-
-// Age, talents, invisible attributes and form of a freshly made young player.
-void jung_machen(int32_t spnr, int32_t alter)
+void Spieler_Jung_Neu_Belegen(int32_t spnr, int32_t alter)
 {
+    if (client("Spieler_Jung_Neu_Belegen") || !gueltig(spnr)) return;
     Spieler_Struktur& s = Spieler_Daten[spnr];
     s.alter = static_cast<uint8_t>(alter);
     Spieler_Setze_Talent_Neu(spnr);
@@ -388,6 +386,8 @@ void jung_machen(int32_t spnr, int32_t alter)
     const int32_t erfahrung = Zufall(alter - 18, 42);
     s.erfahrung = static_cast<uint16_t>(erfahrung);
 }
+
+namespace {
 
 // Strengths inside lo..hi with the computed strength at a drawn target in it.
 void staerke_in_fenster(int32_t spnr, int32_t lo, int32_t hi)
@@ -425,7 +425,7 @@ bool Spieler_Erschaffe_Passenden_Gesuchten_Spieler(int32_t spnr)
         }
         const int32_t alter = Zufall(alt_lo, alt_hi);
         staerke_in_fenster(spnr, lo, hi);
-        jung_machen(spnr, alter);
+        Spieler_Jung_Neu_Belegen(spnr, alter);
         return true;
     }
     Print_Fehler("Spieler_Erschaffe_Passenden_Gesuchten_Spieler: schleifen_index==1000!\n");
@@ -447,7 +447,7 @@ bool Spieler_Setze_Alten_Sack_Neu(int32_t spnr)
     Spieler_Zufaellige_Lieblingspositionen_Spieler(spnr, -1);
     staerke_in_fenster(spnr, 40, 985);
     const int32_t alter = Zufall(18, 23);
-    jung_machen(spnr, alter);
+    Spieler_Jung_Neu_Belegen(spnr, alter);
     return true;
 }
 
