@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 #include "common/capture.h"
 #include "database/assistent.h"
@@ -224,7 +225,6 @@ TEST_F(AssiTaktik, TheActingClubsControlsShowNewFigures)
     EXPECT_EQ(training_gezeigt, std::clamp(summe, 1, 45));
     Spieler_Einsetzen_Set_Refresh_Beobachter(nullptr);
     Spieler_Training_Set_Refresh_Beobachter(nullptr);
-    Handelndes_Team = 0;
 }
 
 TEST_F(AssiTaktik, ManMarkersTakeTheNearestForwardsOfTheOpponent)
@@ -238,35 +238,32 @@ TEST_F(AssiTaktik, ManMarkersTakeTheNearestForwardsOfTheOpponent)
     EXPECT_TRUE(cap.contains("Assi_Mannschaftsaufstellung: keine Spieler bei Gegner 2 eingesetzt!"));
     Assi_Mannschaftsaufstellung(1, -1, 5, 0, 50, -1, true);
     Assi_Mannschaftsaufstellung(0, 1, 5, 0, 50, -1, true);
-    int32_t verteidiger = 0, stuermer = 0, paare = 0;
-    for (int32_t sp = 0; sp < 16; ++sp) {
-        const int32_t p = Teamspieler_Wert(310, 0, sp, 0, 0);
-        const bool elf = Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF;
-        verteidiger += elf && p != SP_POS_TORWART && p / 17 <= 8;
-        const int32_t q = Teamspieler_Wert(310, 1, 20 + sp, 0, 0);
-        stuermer += (Teamspieler_Wert(317, 1, 20 + sp, 0, 0) & TS_STARTELF) && q != SP_POS_TORWART && q / 17 >= 18;
-        const int32_t c = Teamspieler_Wert(316, 0, sp, 0, 0);
-        if (c < 0) continue;
-        ++paare;
-        EXPECT_TRUE(elf) << sp;
-        EXPECT_LE(p / 17, 8) << sp;
-        EXPECT_GE(Teamspieler_Wert(310, 1, c, 0, 0) / 17, 18) << c;
-        EXPECT_EQ(Teamspieler_Wert(309, 1, c, 0, 0), sp);
-    }
-    EXPECT_GT(paare, 0);
-    EXPECT_EQ(paare, std::min(verteidiger, stuermer));
-    // the closest defender and forward (the forward's cell mirrored onto our grid) mark each other
-    auto abstand = [](int32_t a, int32_t b) { return Hypotenuse_Int(a / 17 - b / 17, a % 17 - b % 17); };
-    int32_t naechste = 1000, naechstes_paar = 1000;
-    for (int32_t sp = 1; sp < 16; ++sp)
-        for (int32_t g = 21; g < 36; ++g) {
-            const int32_t p = Teamspieler_Wert(310, 0, sp, 0, 0), q = 458 - Teamspieler_Wert(310, 1, g, 0, 0);
-            if (!(Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF) || !(Teamspieler_Wert(317, 1, g, 0, 0) & TS_STARTELF) ||
-                p / 17 > 8 || q < 0 || q / 17 > 8)
-                continue;
-            naechste = std::min(naechste, abstand(p, q));
-            if (Teamspieler_Wert(316, 0, sp, 0, 0) == g) naechstes_paar = std::min(naechstes_paar, abstand(p, q));
+    // our defenders (rows 0-8) and their forwards (rows 18-26, mirrored onto our grid)
+    auto elf = [](int32_t team, int32_t erster, bool vorn) {
+        std::vector<std::pair<int32_t, int32_t>> v;
+        for (int32_t sp = erster; sp < erster + 16; ++sp) {
+            const int32_t p = Teamspieler_Wert(310, team, sp, 0, 0);
+            if ((Teamspieler_Wert(317, team, sp, 0, 0) & TS_STARTELF) && p != SP_POS_TORWART &&
+                (vorn ? p / 17 >= 18 : p / 17 <= 8))
+                v.push_back({sp, vorn ? 458 - p : p});
         }
+        return v;
+    };
+    const auto verteidiger = elf(0, 0, false), stuermer = elf(1, 20, true);
+    int32_t paare = 0, markierer = 0, naechste = 1000, naechstes_paar = 1000;
+    for (auto [v, p] : verteidiger)
+        for (auto [g, q] : stuermer) {
+            const int32_t d = Hypotenuse_Int(p / 17 - q / 17, p % 17 - q % 17);
+            naechste = std::min(naechste, d);
+            if (Teamspieler_Wert(316, 0, v, 0, 0) != g) continue;
+            ++paare;
+            naechstes_paar = std::min(naechstes_paar, d);
+            EXPECT_EQ(Teamspieler_Wert(309, 1, g, 0, 0), v);
+        }
+    for (int32_t sp = 0; sp < 16; ++sp) markierer += Teamspieler_Wert(316, 0, sp, 0, 0) >= 0;
+    EXPECT_GT(paare, 0);
+    EXPECT_EQ(markierer, paare);
+    EXPECT_EQ(paare, static_cast<int32_t>(std::min(verteidiger.size(), stuermer.size())));
     EXPECT_EQ(naechstes_paar, naechste);
 }
 
