@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "database/assistent.h"
+#include "database/manager.h"
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
@@ -11,6 +12,7 @@
 #include "platform/print.h"
 #include "platform/wert.h"
 #include "platform/zufall.h"
+#include "screens/spieler_einsetzen.h"
 
 namespace {
 
@@ -64,6 +66,7 @@ void Assi_Taktik_Wert_Setzen(int32_t team, int32_t ziel)
     const int32_t faktor = Zufall_Gross(80 + a / 5, 130 - a / 5);
     const int32_t wert = std::clamp(ziel * faktor / 100, 5, 95);
     Team_Wert(152, team, wert, TEAM_SCHREIBEN);
+    if (static_cast<uint32_t>(team) == Handelndes_Team) Spieler_Einsetzen_Einsatz_Refresh(wert);
 }
 
 // New players start on the free places down the middle column; the area is drawn around the
@@ -130,9 +133,82 @@ struct Kandidat {
     int32_t lieblingspos;
     int32_t form;  // field 83, below 50 counts as 0
     bool gewaehlt;
+    int32_t fest_platz;  // the place the manager fixed him to, -1 none
 };
 
+// The stored line-up buttons 1271..1276 keep in their manager word which players and
+// instructions are fixed: bit 1 (set A) or 2 (set B) the players, 4 or 8 the instructions.
+constexpr int32_t AUFSTELLUNG_KNOPF = 1271;
+
+struct Platz {
+    int32_t spnr;
+    int32_t zelle;
+};
+
+// The field players of a team's eleven with their cells.
+std::vector<Platz> elf_feldspieler(int32_t team)
+{
+    int32_t feld[500];
+    const int32_t n = std::min<int32_t>(Teamspieler_Ins_Array(team, feld, 500, 0), 500);
+    std::vector<Platz> elf;
+    for (int32_t i = 0; i < n; ++i) {
+        const int32_t p = Teamspieler_Wert(310, team, feld[i], 0, 0);
+        if ((Teamspieler_Wert(317, team, feld[i], 0, 0) & TS_STARTELF) && p >= 0 && p < ZELLEN) elf.push_back({feld[i], p});
+    }
+    return elf;
+}
+
+// Man-markers: the defenders of the eleven (own rows 0..8) against the opponent's forwards (his
+// rows 18..26), seen on our grid through the mirrored cell; the closest pair is made first, so
+// each marker takes the forward nearest to him.
+void manndecker_setzen(int32_t team, int32_t gegner)
+{
+    const std::vector<Platz> eigene = elf_feldspieler(team);
+    const std::vector<Platz> fremde = elf_feldspieler(gegner);
+    for (const Platz& p : fremde) {
+        const int32_t deckt_ihn = Teamspieler_Wert(309, gegner, p.spnr, 0, 0);
+        if (deckt_ihn >= 0 && Teamspieler_Get_Record(team, deckt_ihn)) Teamspieler_Wert(309, gegner, p.spnr, -1, 1);
+    }
+    for (const Platz& p : eigene) Teamspieler_Wert(316, team, p.spnr, -1, 1);
+    if (eigene.empty()) {
+        Print_Fehler("Assi_Mannschaftsaufstellung: keine Spieler bei Team %d eingesetzt!", team);
+        return;
+    }
+    if (fremde.empty()) {
+        Print_Fehler("Assi_Mannschaftsaufstellung: keine Spieler bei Gegner %d eingesetzt!", gegner);
+        return;
+    }
+    std::vector<Platz> verteidiger, stuermer;
+    for (const Platz& p : eigene)
+        if (p.zelle / SPALTEN <= 8) verteidiger.push_back(p);
+    for (const Platz& p : fremde)
+        if (p.zelle / SPALTEN >= 18) stuermer.push_back({p.spnr, ZELLEN - 1 - p.zelle});
+    if (stuermer.empty()) return;
+    int32_t paare = 0;
+    for (;;) {
+        size_t bv = 0, bs = 0;
+        int32_t bester = -1;
+        for (size_t v = 0; v < verteidiger.size(); ++v)
+            for (size_t k = 0; k < stuermer.size(); ++k) {
+                if (verteidiger[v].spnr < 0 || stuermer[k].spnr < 0) continue;
+                const int32_t d = hypotenuse(verteidiger[v].zelle, stuermer[k].zelle);
+                if (bester < 0 || d < bester) bester = d, bv = v, bs = k;
+            }
+        if (bester < 0) break;
+        Teamspieler_Set_Manndeckung(verteidiger[bv].spnr, team, stuermer[bs].spnr, gegner);
+        verteidiger[bv].spnr = stuermer[bs].spnr = -1;
+        ++paare;
+    }
+    if (paare == 0) Print_Fehler("Assi_Mannschaftsaufstellung: keinen Manndecker gefunden!");
+}
+
 }  // namespace
+
+int32_t Assi_Rauschfaktor(int32_t faehigkeit)
+{
+    const int32_t z = Zufall_Gross(90 + faehigkeit / 10, 110 - faehigkeit / 10);
+    return z;
+}
 
 // A player's fitness for a cell: his attributes weighted by the cell's third of the pitch, less
 // 30 for every cell of distance from his favourite one.
@@ -201,13 +277,10 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         const int32_t lieb = Spieler_Fix_Daten[sp].lieblingspos;
         int32_t form = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, sp, 0, SP_LESEN);
         if (form < 50) form = 0;
-        kader.push_back({sp, lieb == SP_POS_TORWART, lieb, form, false});
+        kader.push_back({sp, lieb == SP_POS_TORWART, lieb, form, false, -1});
     }
 
-    auto rauschen = [&]() {
-        const int32_t z = Zufall_Gross(90 + a / 10, 110 - a / 10);
-        return z;
-    };
+    auto rauschen = [&]() { return Assi_Rauschfaktor(a); };
     auto bewertung = [&](const Kandidat& k, int32_t zelle_nr) {
         const int32_t z = rauschen();
         const int64_t e = static_cast<int64_t>(Assi_Eignung_Berechnen(k.spnr, zelle_nr)) * z / 100;
@@ -258,16 +331,40 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     if (slot >= 0) Team_Wert(170 + satz, team, formation, TEAM_SCHREIBEN);
     if (slot >= 0 && Assistent_Mit_Aufgabe(team, ASSI_AUFGABE_TRANSFER) >= 0)
         Assi_Suche_Analysiere_Grobes_Spielfeld(team);
-    Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
+    // A manager may have fixed the players of a stored line-up, and their instructions, per set.
+    int16_t fest_spieler[11];
+    uint16_t fest_wort[11] = {};
+    for (auto& x : fest_spieler) x = -1;
+    Team_Aufstellungsarray(team, satz, formation, aus, fest_spieler, fest_wort);
+    bool fest = false, anweisungen = false;
+    if (gemanagt) {
+        const uint16_t wort = T_Fix[team].manager->icons.wort[AUFSTELLUNG_KNOPF + formation];
+        fest = wort & (satz ? 2 : 1);
+        anweisungen = wort & (satz ? 8 : 4);
+    }
+    // A fixed place goes to the named player when he is in the squad and can play; otherwise the
+    // assistant chooses, so that one injured fixed player does not leave the eleven short. The
+    // named players are kept out of the other places' choice.
+    for (int32_t platz = 0; fest && platz < 11; ++platz)
+        for (Kandidat& kd : kader)
+            if (kd.spnr == fest_spieler[platz] && kd.fest_platz < 0 && (platz < n || platz == 10)) kd.fest_platz = platz;
+    auto festgelegt = [&](int32_t platz) -> Kandidat* {
+        for (Kandidat& kd : kader)
+            if (!kd.gewaehlt && kd.fest_platz == platz) return &kd;
+        return nullptr;
+    };
+    auto wort_fuer = [&](int32_t platz, int32_t spnr) {
+        return anweisungen ? static_cast<int32_t>(fest_wort[platz]) : Spieler_Wert(SP_ART, spnr, 0, SP_LESEN);
+    };
 
     // the eleven: each field place to the fittest player not yet chosen
-    int32_t gesetzt = 0;
     for (int32_t k = 0; k < n; ++k) {
         const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
-        Kandidat* wahl = nullptr;
+        Kandidat* wahl = festgelegt(k);
         int32_t bester = 0;
         for (Kandidat& kd : kader) {
-            if (kd.gewaehlt || kd.torwart) continue;
+            if (wahl && wahl->fest_platz == k) break;
+            if (kd.gewaehlt || kd.torwart || kd.fest_platz >= 0) continue;
             const int32_t abstand = kd.lieblingspos >= 0 && kd.lieblingspos < ZELLEN ? hypotenuse(kd.lieblingspos, c) : 10;
             const int32_t wert = bewertung(kd, c) + 25 - abstand;
             if (!wahl || wert > bester) {
@@ -276,25 +373,30 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             }
         }
         if (!wahl) {
+            // the others are named for later places: those still get their men
+            const bool spaeter = std::any_of(kader.begin(), kader.end(), [&](const Kandidat& kd) {
+                return !kd.gewaehlt && kd.fest_platz > k && kd.fest_platz < n;
+            });
+            if (spaeter) continue;
             if (n == FELDSPIELER)
                 Print_Fehler("Assi_Mannschaftsaufstellung: Team=%d - Keinen Spieler fuer Pos (x%d,y%d) gefunden!", team,
                              aus[2 * k + 1], aus[2 * k]);
             break;
         }
         wahl->gewaehlt = true;
-        ++gesetzt;
         const uint8_t* b = aus + 20 + 8 * k;
         Teamspieler_Wert(317, team, wahl->spnr, TS_STARTELF, 8);
         Teamspieler_Wert(310, team, wahl->spnr, c, 1);
         for (int32_t i = 0; i < 4; ++i) Teamspieler_Wert(311 + i, team, wahl->spnr, zelle(b[2 * i], b[2 * i + 1]), 1);
-        Teamspieler_Wert(329, team, wahl->spnr, Spieler_Wert(SP_ART, wahl->spnr, 0, SP_LESEN), 1);
+        Teamspieler_Wert(329, team, wahl->spnr, wort_fuer(k, wahl->spnr), 1);
     }
 
     // goalkeeper first (a field player when the squad has none), then the bench by rating
     for (int32_t pick = 0; pick < 5; ++pick) {
-        Kandidat* wahl = nullptr;
+        Kandidat* wahl = pick == 0 ? festgelegt(10) : nullptr;
         int32_t bester = 0;
         for (Kandidat& kd : kader) {
+            if (wahl && pick == 0) break;
             if (kd.gewaehlt) continue;
             int32_t wert = gesamt(kd);
             if (pick == 0 && kd.torwart) wert += 1 << 24;
@@ -308,11 +410,16 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         if (pick == 0) {
             Teamspieler_Wert(317, team, wahl->spnr, TS_STARTELF, 8);
             Teamspieler_Wert(310, team, wahl->spnr, SP_POS_TORWART, 1);
+            if (anweisungen) Teamspieler_Wert(329, team, wahl->spnr, fest_wort[10], 1);
         } else {
             Teamspieler_Wert(317, team, wahl->spnr, TS_ERSATZ, 8);
         }
     }
 
-    if (gegner >= 0 && gegner < Team_Anzahl && gesetzt == 0)
-        Print_Fehler("Assi_Mannschaftsaufstellung: keine Spieler bei Team %d eingesetzt!", team);
+    // only a field player of the eleven may mark somebody
+    for (const Kandidat& kd : kader)
+        if (!(Teamspieler_Wert(317, team, kd.spnr, 0, 0) & TS_STARTELF) ||
+            Teamspieler_Wert(310, team, kd.spnr, 0, 0) == SP_POS_TORWART)
+            Teamspieler_Wert(316, team, kd.spnr, -1, 1);
+    if (gegner >= 0 && gegner < Team_Anzahl && gegner != team) manndecker_setzen(team, gegner);
 }

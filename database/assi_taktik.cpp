@@ -12,6 +12,7 @@
 #include "match/spieltag.h"
 #include "platform/print.h"
 #include "platform/zufall.h"
+#include "screens/spieler_training.h"
 
 namespace {
 
@@ -149,6 +150,7 @@ void Assis_Setze_Training(int32_t team)
         }
     }
     Team_Zeiger(805, team, w, 1);
+    if (static_cast<uint32_t>(team) == Handelndes_Team) Spieler_Training_Regler_Refresh(std::clamp(t, 1, 45));
 }
 
 void Assis_Setze_Basis_Taktik(int32_t team)

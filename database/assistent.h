@@ -90,6 +90,8 @@ void Assi_Taktik_Wert_Setzen(int32_t team, int32_t ziel);
 // Places a field player (a new one, or one without a place, on a free place) and gives him an
 // area of play; an area under 2 rows or columns becomes the default area.
 void Assi_Setze_Spieler_Raum(int32_t team, int32_t spnr, bool neu, bool behalten);
+// The noise of one rating by an assistant of ability a, in percent: 90 + a / 10 .. 110 - a / 10.
+int32_t Assi_Rauschfaktor(int32_t faehigkeit);
 // How well a player suits a grid cell (0 or more).
 int32_t Assi_Eignung_Berechnen(int32_t spnr, int32_t zelle);
 // The assistant's line-up: flag bits 1 and 2 rebuild, 4 asks for a proposal even without a

@@ -208,3 +208,38 @@ void Spieler_Zufaellige_Lieblingspositionen_Spieler(int32_t spnr, int32_t art);
 void Spieler_K_I_T_Variieren(int32_t feld, int32_t spnr, int32_t ziel, int32_t min, int32_t max);
 // Deals the configured players to their clubs and the rest to the transfer market (below 300).
 void Spieler_Den_Teams_Zuordnen();
+// The window check for every player of every club, each with his club's window.
+void Spieler_Staerken_Auf_Ligaspanne_Pruefen_Alle_Teams();
+// Random ages 18..31 for the players of the filtered teams (Team_Filter_Pruefen) and the market.
+void Spieler_Setze_Alter_Zufaellig(int32_t filter);
+// Random invisible attributes for one player, or with spnr -1 for the filtered teams and the
+// market.
+void Spieler_Setze_Unsichtbare_Attribute_Zufaellig(int32_t spnr, int32_t filter);
+// Random favourite positions of kind `art` (-1: each his own) for the filtered teams and the
+// market.
+void Spieler_Zufaellige_Lieblingspositionen(int32_t filter, int32_t art);
+// New talents (training ceilings) of the 14 trainable attributes from the current values.
+void Spieler_Setze_Talent_Neu(int32_t spnr);
+// Shuffles the players of the filtered teams and the market among them; each club keeps its
+// number of players of every kind, the rest go back to the market.
+void Spieler_Zulosen(int32_t filter);
+// Redraws the strengths of the filtered clubs' players that lie outside their club's window and
+// clamps everybody into it.
+void Spieler_Staerke_Zufaellig_An_Teams_Anpassen(int32_t filter);
+// The record becomes a freshly made young player of the given age: new talents, invisible
+// attributes, form (85..95), form tendency (30..70), match exhaustion (10..35) and experience
+// (age - 18..42). The visible strengths stay.
+void Spieler_Jung_Neu_Belegen(int32_t spnr, int32_t alter);
+// A young player in the record who fits an open transfer-search slot of some club; false after
+// 1000 draws without a fitting slot.
+bool Spieler_Erschaffe_Passenden_Gesuchten_Spieler(int32_t spnr);
+// A new young player (18..23) in the record of a retired one: offers and search marks go, the
+// record is marked new. False when nothing was made.
+bool Spieler_Setze_Alten_Sack_Neu(int32_t spnr);
+// A copy of the main part (not cleared), and installing one as the module's own with its count.
+Spieler_Struktur* Spieler_Buffer_Anlegen();
+void Spieler_Buffer_Zurueckschreiben(Spieler_Struktur* feld, int32_t anzahl);
+// One text row of SPIELER_CONVERT_ZEILE bytes per player for the configuration converter.
+constexpr int32_t SPIELER_CONVERT_ZEILE = 200;
+void Spieler_Convert_Array_Fuellen(char* zeilen);
+bool Spieler_Hat_Heimatsystem(int32_t spnr);

@@ -1,18 +1,24 @@
 // Generated player values: strength windows, random invisible attributes and favourite
 // positions, and the fitting of a computed strength to a target. Server only.
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
+#include "database/richter.h"
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/team_staerke.h"
 #include "database/teamspieler.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
+#include "graphics/grafik_fortschritt.h"
 #include "platform/exit.h"
+#include "platform/mem.h"
 #include "platform/print.h"
+#include "platform/sortiere.h"
 #include "platform/zufall.h"
 
 namespace {
@@ -27,6 +33,16 @@ bool client(const char* name)
 }
 
 int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return std::min(std::max(v, lo), hi); }
+
+// A club contract of min_monate..48 months at 80..100 % of the valuation's salary.
+void vertrag_schliessen(int32_t team, int32_t spnr, int32_t min_monate)
+{
+    const int32_t monate = Zufall_Gross(min_monate, 48);
+    int32_t gehalt = 0, abloese = 0;
+    Spieler_Bewerte_Marktwert_Gehalt(team, spnr, -1, -1, monate, &gehalt, &abloese, 0);
+    const int32_t prozent = Zufall_Gross(80, 100);
+    Teamspieler_Kommt_Oder_Geht(1, team, spnr, gehalt * prozent / 100, 0, monate, -1, false);
+}
 
 }  // namespace
 
@@ -163,14 +179,10 @@ void Spieler_Den_Teams_Zuordnen()
                     grosses_land = grosses_land || (land && std::strcmp(land, l) == 0);
                 if (((f & 1) && grosses_land) || ((f & 2) && !(f & 1))) continue;
             }
-            int32_t monate = 12, gehalt = 0, abloese = 0;
-            if (!pseudo) {
-                monate = Zufall_Gross(4, 48);
-                Spieler_Bewerte_Marktwert_Gehalt(t, sp, -1, -1, monate, &gehalt, &abloese, 0);
-                const int32_t prozent = Zufall_Gross(80, 100);
-                gehalt = gehalt * prozent / 100;
-            }
-            Teamspieler_Kommt_Oder_Geht(1, t, sp, gehalt, 0, monate, -1, false);
+            if (pseudo)
+                Teamspieler_Kommt_Oder_Geht(1, t, sp, 0, 0, 12, -1, false);
+            else
+                vertrag_schliessen(t, sp, 4);
         }
     }
     if (Transfermarkt_Team < 0 || Transfermarkt_Team >= Team_Anzahl) {
@@ -182,4 +194,344 @@ void Spieler_Den_Teams_Zuordnen()
         if (T[Transfermarkt_Team].spieleranzahl >= 299) break;
         Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, sp, 0, 0, 12, -1, false);
     }
+}
+
+// --- routines over many players ---
+
+namespace {
+
+// Calls f(team, spnr) for every player of the teams that pass the filter and of the market.
+template <typename F>
+void fuer_gefilterte(int32_t filter, F f)
+{
+    if (!T) return;
+    int32_t feld[TEAM_MAX_START_SPIELER];
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (t != Transfermarkt_Team && !Team_Filter_Pruefen(t, filter)) continue;
+        const int32_t n = std::min(Teamspieler_Ins_Array(t, feld, TEAM_MAX_START_SPIELER, 0), TEAM_MAX_START_SPIELER);
+        for (int32_t i = 0; i < n; ++i)
+            if (gueltig(feld[i])) f(t, feld[i]);
+    }
+}
+
+void unsichtbare_zufaellig(int32_t spnr)
+{
+    for (int32_t i = 9; i <= 23; ++i) Spieler_Setze_Unsichtbare_Attribute_Zufaellig_Spieler(spnr, i);
+}
+
+}  // namespace
+
+void Spieler_Staerken_Auf_Ligaspanne_Pruefen_Alle_Teams()
+{
+    if (client("Spieler_Staerken_Auf_Ligaspanne_Pruefen_Alle_Teams") || !T) return;
+    int32_t feld[TEAM_MAX_START_SPIELER];
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        // national teams share their players with the clubs, whose window counts
+        if (!Team_Ist_Normal(t, 0)) continue;
+        const int32_t n = std::min(Teamspieler_Ins_Array(t, feld, TEAM_MAX_START_SPIELER, 0), TEAM_MAX_START_SPIELER);
+        for (int32_t i = 0; i < n; ++i) Spieler_Staerken_Auf_Ligaspanne_Pruefen(feld[i], t, 0, 0);
+    }
+}
+
+void Spieler_Setze_Alter_Zufaellig(int32_t filter)
+{
+    if (client("Spieler_Setze_Alter_Zufaellig")) return;
+    fuer_gefilterte(filter, [](int32_t, int32_t sp) {
+        const int32_t alter = Zufall(18, 31);
+        Spieler_Daten[sp].alter = static_cast<uint8_t>(alter);
+    });
+}
+
+void Spieler_Setze_Unsichtbare_Attribute_Zufaellig(int32_t spnr, int32_t filter)
+{
+    if (client("Spieler_Setze_Unsichtbare_Attribute_Zufaellig")) return;
+    if (spnr != -1) {
+        if (gueltig(spnr)) unsichtbare_zufaellig(spnr);
+        return;
+    }
+    fuer_gefilterte(filter, [](int32_t, int32_t sp) { unsichtbare_zufaellig(sp); });
+}
+
+void Spieler_Zufaellige_Lieblingspositionen(int32_t filter, int32_t art)
+{
+    if (client("Spieler_Zufaellige_Lieblingspositionen")) return;
+    fuer_gefilterte(filter, [art](int32_t, int32_t sp) { Spieler_Zufaellige_Lieblingspositionen_Spieler(sp, art); });
+}
+
+// Talent = the ceiling that training may reach. Each value is raised (visible 20..40, invisible
+// 5..15) and scaled (visible 1.2..1.4, invisible 1.0..1.2); then a last draw between that and a
+// top value decides, the top value being the player's drawn peak (visible) or 99 (invisible),
+// reached the more easily the more his type needs the attribute.
+void Spieler_Setze_Talent_Neu(int32_t spnr)
+{
+    if (client("Spieler_Setze_Talent_Neu") || !gueltig(spnr) || !Spieler_Egal_Daten) return;
+    int32_t v[SP_ATTRIBUTVEKTOR];
+    Spieler_Attribute(spnr, v, SP_ATTRIBUTE_LESEN);
+    uint16_t* talent = Spieler_Egal_Daten[spnr].talent;
+    int32_t spitze = 999;
+    for (int32_t i = 0; i < 14; ++i) {
+        const bool sichtbar = i < 9;
+        int32_t t = 0;
+        if (sichtbar) {
+            const int32_t plus = Zufall(20, 40);
+            const int32_t zehntel = Zufall(12, 14);
+            t = std::min(std::min(v[i] + plus, 990) * zehntel / 10, 950);
+            if (i == 0) spitze = Zufall(t, 999);
+        } else {
+            const int32_t plus = Zufall(5, 15);
+            const int32_t zehntel = Zufall(10, 12);
+            t = std::min(v[i] + plus, 95) * zehntel / 10;
+            if (t < 50) t = Zufall(40, 60);
+        }
+        const int32_t oben = sichtbar ? std::max(spitze, t) : 99;
+        const int32_t w = std::min<int32_t>(Spieler_Attribut_Vorhanden(spnr, i, -1), 100);
+        const int32_t grenze = t + (oben - t) * w / 100;
+        const int32_t wert = Zufall(std::min(t, grenze), grenze);
+        // never below what he has: a talent is a ceiling, and 0 would mean none
+        talent[i] = static_cast<uint16_t>(begrenzt(std::max(wert, v[i]), 1, sichtbar ? 999 : 99));
+    }
+}
+
+// Every club that passes the filter keeps its number of players of each kind, so no squad
+// changes its size or balance; the players are drawn from the shuffled pool of the clubs and the
+// market, kind by kind (goalkeepers, defenders, forwards, midfielders), and the pool's rest goes
+// back to the market.
+void Spieler_Zulosen(int32_t filter)
+{
+    if (client("Spieler_Zulosen") || !T || !Spieler_Daten) return;
+    if (Transfermarkt_Team < 0 || Transfermarkt_Team >= Team_Anzahl) {
+        Print_Fehler("Spieler_Anpassen: TRANSFERMARKT nicht gefunden!\n");
+        return;
+    }
+    Grafik_Fortschritt_Oeffnen("Spieler werden gemischt.", -1, -1);
+    struct Box {
+        ~Box() { Grafik_Fortschritt_Schliessen(); }
+    } box;
+
+    std::vector<int32_t> teams, pool;
+    std::vector<std::array<int32_t, 4>> quote;
+    int32_t feld[TEAM_MAX_START_SPIELER];
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        const bool markt = t == Transfermarkt_Team;
+        if (!markt && !Team_Filter_Pruefen(t, filter)) continue;
+        const int32_t n = std::min(Teamspieler_Ins_Array(t, feld, TEAM_MAX_START_SPIELER, 0), TEAM_MAX_START_SPIELER);
+        std::array<int32_t, 4> q{};
+        for (int32_t i = 0; i < n; ++i) {
+            ++q[static_cast<size_t>(Spieler_Wert(SP_ART, feld[i], 0, SP_LESEN))];
+            Teamspieler_Kommt_Oder_Geht(0, t, feld[i], 0, 0, 0, -1, false);
+            pool.push_back(feld[i]);
+        }
+        if (!markt) {
+            teams.push_back(t);
+            quote.push_back(q);
+        }
+    }
+    Mischen_Dword(pool.data(), static_cast<int32_t>(pool.size()));
+    std::array<std::vector<int32_t>, 4> nach_art;
+    for (int32_t sp : pool) nach_art[static_cast<size_t>(Spieler_Wert(SP_ART, sp, 0, SP_LESEN))].push_back(sp);
+    std::array<size_t, 4> naechster{};
+
+    for (size_t k = 0; k < teams.size(); ++k) {
+        Grafik_Fortschritt_Setzen(static_cast<int32_t>(k * 100 / teams.size()), nullptr);
+        for (int32_t art : {0, 1, 3, 2}) {
+            const size_t a = static_cast<size_t>(art);
+            for (int32_t i = 0; i < quote[k][a]; ++i) {
+                if (naechster[a] >= nach_art[a].size()) {
+                    Print_Fehler("SPIELER:Fehler beim Mischen: zuwenig Spieler da!\n");
+                    break;
+                }
+                vertrag_schliessen(teams[k], nach_art[a][naechster[a]++], 10);
+            }
+        }
+    }
+    for (size_t a = 0; a < 4; ++a)
+        for (size_t i = naechster[a]; i < nach_art[a].size(); ++i)
+            Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, nach_art[a][i], 0, 0, 12, -1, false);
+}
+
+// A player whose strength lies outside his club's window gets new strengths drawn inside it;
+// everybody is then clamped into it, so a fitted club has no player outside its window.
+void Spieler_Staerke_Zufaellig_An_Teams_Anpassen(int32_t filter)
+{
+    if (client("Spieler_Staerke_Zufaellig_An_Teams_Anpassen") || !T) return;
+    int32_t feld[TEAM_MAX_START_SPIELER];
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (!Team_Filter_Pruefen(t, filter)) continue;
+        int32_t lo = 0, hi = 0;
+        Team_Get_Staerke_Spanne(t, &lo, &hi, -1, -1);
+        const int32_t n = std::min(Teamspieler_Ins_Array(t, feld, TEAM_MAX_START_SPIELER, 0), TEAM_MAX_START_SPIELER);
+        for (int32_t i = 0; i < n; ++i) {
+            const int32_t sp = feld[i];
+            if (!gueltig(sp)) continue;
+            const int32_t staerke = Spieler_Wert(SP_K_I_T, sp, 0, SP_LESEN);
+            if (staerke < lo || staerke > hi) Spieler_Neu_Belegen(sp, -1, lo, hi, t, -1, -1);
+            Spieler_Staerken_Auf_Ligaspanne_Pruefen(sp, -1, lo, hi);
+        }
+    }
+}
+
+void Spieler_Jung_Neu_Belegen(int32_t spnr, int32_t alter)
+{
+    if (client("Spieler_Jung_Neu_Belegen") || !gueltig(spnr)) return;
+    Spieler_Struktur& s = Spieler_Daten[spnr];
+    s.alter = static_cast<uint8_t>(alter);
+    Spieler_Setze_Talent_Neu(spnr);
+    unsichtbare_zufaellig(spnr);
+    const int32_t form = Zufall(85, 95);
+    s.form = static_cast<uint8_t>(form);
+    const int32_t tendenz = Zufall(30, 70);
+    s.formtendenz = static_cast<uint8_t>(tendenz);
+    const int32_t erschoepfung = Zufall(10, 35);
+    s.spiel_erschoepfung = static_cast<uint8_t>(erschoepfung);
+    const int32_t erfahrung = Zufall(alter - 18, 42);
+    s.erfahrung = static_cast<uint16_t>(erfahrung);
+}
+
+namespace {
+
+// Strengths inside lo..hi with the computed strength at a drawn target in it.
+void staerke_in_fenster(int32_t spnr, int32_t lo, int32_t hi)
+{
+    Spieler_Neu_Belegen(spnr, -1, lo, hi, -1, -1, -1);
+    const int32_t ziel = Zufall_Gross(lo, hi);
+    const bool torwart = Spieler_Fix_Daten[spnr].lieblingspos == SP_POS_TORWART;
+    Spieler_K_I_T_Variieren(torwart ? SP_TORWART_STAERKE : SP_K_I_T, spnr, ziel, lo, hi);
+}
+
+}  // namespace
+
+// A slot fits when it is open, asks for the record's kind (goalkeeper or field player), takes an
+// age of 18..23 and has a usable strength window. The new player gets an age, a strength and a
+// favourite cell inside the slot's windows and rectangle.
+bool Spieler_Erschaffe_Passenden_Gesuchten_Spieler(int32_t spnr)
+{
+    if (client("Spieler_Erschaffe_Passenden_Gesuchten_Spieler") || !gueltig(spnr) || !T_Own || Team_Anzahl <= 0)
+        return false;
+    const bool torwart = Spieler_Fix_Daten[spnr].lieblingspos == SP_POS_TORWART;
+    for (int32_t versuch = 0; versuch < 1000; ++versuch) {
+        const int32_t t = Zufall_Gross(0, Team_Anzahl - 1);
+        const int32_t k = Zufall(0, 3);
+        if (!Team_Ist_Normal(t, 0)) continue;
+        const Team_Transfersuche& s = T_Own[t].suche;
+        const int32_t alt_lo = std::max<int32_t>(s.alter_min[k], 18), alt_hi = std::min<int32_t>(s.alter_max[k], 23);
+        const int32_t lo = std::max<int32_t>(s.staerke_min[k], 1), hi = std::min<int32_t>(s.staerke_max[k], 999);
+        if (!s.aktiv[k] || s.spieler[k] != -1 || (s.torwart[k] != 0) != torwart || alt_lo > alt_hi || lo > hi) continue;
+        const int32_t a = s.zelle_a[k], b = s.zelle_b[k];
+        if (!torwart) {
+            if (a < 0 || b < a || b >= SP_POS_TORWART || a % 17 > b % 17) continue;
+            const int32_t zeile = Zufall(a / 17, b / 17);
+            const int32_t spalte = Zufall(a % 17, b % 17);
+            Spieler_Fix_Daten[spnr].lieblingspos = static_cast<int16_t>(zeile * 17 + spalte);
+        }
+        const int32_t alter = Zufall(alt_lo, alt_hi);
+        staerke_in_fenster(spnr, lo, hi);
+        Spieler_Jung_Neu_Belegen(spnr, alter);
+        return true;
+    }
+    Print_Fehler("Spieler_Erschaffe_Passenden_Gesuchten_Spieler: schleifen_index==1000!\n");
+    return false;
+}
+
+bool Spieler_Setze_Alten_Sack_Neu(int32_t spnr)
+{
+    if (client("Spieler_Setze_Alten_Sack_Neu") || !gueltig(spnr)) return false;
+    Richter_Alle_Angebote_Zu_Einem_Spieler_Loeschen(spnr);
+    for (int32_t t = 0; T_Own && t < Team_Anzahl; ++t) {
+        Spieler_Beobachtet_Entfernen(t, spnr);
+        for (int16_t& s : T_Own[t].suche.spieler)
+            if (s == spnr) s = -1;
+    }
+    Spieler_Wert(SP_STATUS, spnr, SP_STATUS_NEU, SP_SETZEN);
+    Spieler_Wert(SP_STATUS, spnr, 1 | 2 | SP_STATUS_WECHSEL, SP_LOESCHEN);
+    if (Spieler_Erschaffe_Passenden_Gesuchten_Spieler(spnr)) return true;
+    Spieler_Zufaellige_Lieblingspositionen_Spieler(spnr, -1);
+    staerke_in_fenster(spnr, 40, 985);
+    const int32_t alter = Zufall(18, 23);
+    Spieler_Jung_Neu_Belegen(spnr, alter);
+    return true;
+}
+
+// --- the main part aside, the converter's rows ---
+
+Spieler_Struktur* Spieler_Buffer_Anlegen()
+{
+    if (!Spieler_Daten || Spieler_Anzahl <= 0) return nullptr;
+    const uint32_t groesse = static_cast<uint32_t>(Spieler_Anzahl) * sizeof(Spieler_Struktur);
+    auto* feld = static_cast<Spieler_Struktur*>(Mem_Alloc(groesse, 0));
+    if (feld) std::memcpy(feld, Spieler_Daten, groesse);
+    return feld;
+}
+
+namespace {
+
+// The parallel part p resized to n records; what is new is zeroed.
+template <typename R>
+void neue_groesse(R*& p, int32_t alt, int32_t n)
+{
+    auto* neu = static_cast<R*>(Mem_Alloc_Clear(static_cast<uint32_t>(n) * sizeof(R), 0, 0));
+    if (p && neu) std::memcpy(neu, p, static_cast<size_t>(std::min(alt, n)) * sizeof(R));
+    Mem_Free(p, 0);
+    p = neu;
+}
+
+}  // namespace
+
+// The array becomes the module's own. With another count the other parts follow it, so that no
+// player number reads past the end of a parallel array.
+void Spieler_Buffer_Zurueckschreiben(Spieler_Struktur* feld, int32_t anzahl)
+{
+    if (!feld || anzahl <= 0) {
+        Print_Fehler("Spieler_Buffer_Zurueckschreiben: buffer==NULL || anzahl==%d!", anzahl);
+        return;
+    }
+    if (feld == Spieler_Daten) {
+        if (anzahl != Spieler_Anzahl) Print_Fehler("Spieler_Buffer_Zurueckschreiben: eigener Buffer!");
+        return;
+    }
+    const int32_t alt = std::max(Spieler_Anzahl, 0);
+    if (anzahl != alt) {
+        neue_groesse(Spieler_Fix_Daten, alt, anzahl);
+        neue_groesse(Spieler_Egal_Daten, alt, anzahl);
+        neue_groesse(Spieler_Client_Flags, alt, anzahl);
+    }
+    Mem_Free(Spieler_Daten, 0);
+    Spieler_Daten = feld;
+    Spieler_Anzahl = anzahl;
+}
+
+// Row: surname;first name;nation;age;favourite cell;fitness;intelligence;technique;club. A
+// goalkeeper has no intelligence and technique groups, a player without a club no club.
+void Spieler_Convert_Array_Fuellen(char* zeilen)
+{
+    if (!zeilen || !gueltig(0)) return;
+    static const char* const OFFEN = "Noch_definieren!";
+    std::vector<int32_t> team_von(static_cast<size_t>(Spieler_Anzahl), -1);
+    int32_t feld[TEAM_MAX_START_SPIELER];
+    for (int32_t t = 0; T && t < Team_Anzahl; ++t) {
+        if (!Team_Ist_Normal(t, 0)) continue;
+        const int32_t n = std::min(Teamspieler_Ins_Array(t, feld, TEAM_MAX_START_SPIELER, 0), TEAM_MAX_START_SPIELER);
+        for (int32_t i = 0; i < n; ++i)
+            if (gueltig(feld[i])) team_von[static_cast<size_t>(feld[i])] = t;
+    }
+    for (int32_t sp = 0; sp < Spieler_Anzahl; ++sp) {
+        const Spieler_Fix& f = Spieler_Fix_Daten[sp];
+        const int16_t* a = Spieler_Daten[sp].attribute;
+        const bool torwart = f.lieblingspos == SP_POS_TORWART;
+        char name[21], vorname[3], gruppe[3][8];
+        std::snprintf(name, sizeof name, "%.20s", f.name);
+        std::snprintf(vorname, sizeof vorname, "%.2s", f.vorname);
+        for (int32_t g = 0; g < 3; ++g)
+            std::snprintf(gruppe[g], sizeof gruppe[g], "%d", torwart ? a[0] : (a[3 * g] + a[3 * g + 1] + a[3 * g + 2]) / 3);
+        const int32_t t = team_von[static_cast<size_t>(sp)];
+        std::snprintf(zeilen + static_cast<size_t>(sp) * SPIELER_CONVERT_ZEILE, SPIELER_CONVERT_ZEILE,
+                      "%s;%s;%d;%d;%d;%s;%s;%s;%s", name[0] ? name : OFFEN, vorname[0] ? vorname : OFFEN, f.nation,
+                      Spieler_Daten[sp].alter, f.lieblingspos, gruppe[0], torwart ? OFFEN : gruppe[1],
+                      torwart ? OFFEN : gruppe[2], t >= 0 ? T_Fix[t].name : OFFEN);
+    }
+}
+
+bool Spieler_Hat_Heimatsystem(int32_t spnr)
+{
+    if (!gueltig(spnr) || !Spieler_Egal_Daten) return false;
+    return Spieler_Egal_Daten[spnr].heimatsystem != -1;
 }

@@ -2,3 +2,16 @@
 
 // No tactics to apply until the line-up screen lands.
 void Spieler_Einsetzen_Taktik_Anwenden(int32_t) {}
+
+namespace {
+
+Spieler_Einsetzen_Refresh_Beobachter refresh_beobachter = nullptr;
+
+}  // namespace
+
+void Spieler_Einsetzen_Set_Refresh_Beobachter(Spieler_Einsetzen_Refresh_Beobachter b) { refresh_beobachter = b; }
+
+void Spieler_Einsetzen_Einsatz_Refresh(int32_t wert)
+{
+    if (refresh_beobachter) refresh_beobachter(wert);
+}

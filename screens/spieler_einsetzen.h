@@ -4,3 +4,9 @@
 
 // Applies the acting club's line-up tactics when a manager's turn begins.
 void Spieler_Einsetzen_Taktik_Anwenden(int32_t modus);
+// Shows the acting club's new commitment figure (team field 152) on the tactics screen's
+// control, when the screen is open. Entry point until the screen lands.
+void Spieler_Einsetzen_Einsatz_Refresh(int32_t wert);
+// Test hook: sees every refresh.
+using Spieler_Einsetzen_Refresh_Beobachter = void (*)(int32_t wert);
+void Spieler_Einsetzen_Set_Refresh_Beobachter(Spieler_Einsetzen_Refresh_Beobachter beobachter);

@@ -3,3 +3,16 @@
 int32_t Spieler_Training_Zaehle_Einzeltraining(int32_t, int32_t) { return 0; }
 
 int32_t Spieler_Training_Get_Einzeltraining_Platz(int32_t, int32_t) { return -1; }
+
+namespace {
+
+Spieler_Training_Refresh_Beobachter refresh_beobachter = nullptr;
+
+}  // namespace
+
+void Spieler_Training_Set_Refresh_Beobachter(Spieler_Training_Refresh_Beobachter b) { refresh_beobachter = b; }
+
+void Spieler_Training_Regler_Refresh(int32_t summe)
+{
+    if (refresh_beobachter) refresh_beobachter(summe);
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <set>
 #include <vector>
@@ -95,6 +96,20 @@ TEST_F(AssiAufstellungTest, PlayersWhoCannotPlayLeaveTheLineUp)
     EXPECT_EQ(feld(317, 3), 0x800);
     EXPECT_EQ(feld(317, 4), TS_STARTELF);
     EXPECT_EQ(feld(316, 4), 9);
+}
+
+TEST(AssiRauschen, FullAbilityRatesExactlyAndFortyWithinSixPercent)
+{
+    Zufall_Set_Seed(4);
+    int32_t lo = 1000, hi = 0;
+    for (int32_t k = 0; k < 2000; ++k) {
+        ASSERT_EQ(Assi_Rauschfaktor(100), 100);
+        const int32_t z = Assi_Rauschfaktor(40);
+        lo = std::min(lo, z);
+        hi = std::max(hi, z);
+    }
+    EXPECT_EQ(lo, 94);
+    EXPECT_EQ(hi, 106);
 }
 
 TEST_F(AssiAufstellungTest, TacticFigureStaysInsideItsRange)

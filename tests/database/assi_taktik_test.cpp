@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 #include "common/capture.h"
 #include "database/assistent.h"
@@ -11,7 +12,10 @@
 #include "gameflow/highscore.h"
 #include "gameflow/news.h"
 #include "database/teamspieler.h"
+#include "platform/wert.h"
 #include "platform/zufall.h"
+#include "screens/spieler_einsetzen.h"
+#include "screens/spieler_training.h"
 
 namespace {
 
@@ -162,6 +166,156 @@ TEST_F(AssiTaktik, AManagersClubWithoutAssistantsKeepsItsChoices)
     setze(807, 0, alt);
     Assis_Setze_Spiel_Taktik(0, 1, 0, 4);
     EXPECT_EQ(block(807, 0), alt);
+}
+
+}  // namespace
+
+namespace {
+
+// Club 0 gets a human manager whose only assistant (slot 3) holds the given tasks.
+void manager_mit_assistent(std::initializer_list<int32_t> aufgaben)
+{
+    Netz_Rolle = 2;
+    News_Init();
+    Manager_Neuer_Mitspieler(0, "M");
+    auto* b = static_cast<uint8_t*>(Team_Zeiger(TEAM_ASSISTENTEN, 0, nullptr, 0));
+    std::memset(b, 0, ASSI_BLOCK_BYTES);
+    b[3] = 1;
+    for (int32_t a : aufgaben) b[ASSI_OFFSET_AUFGABEN + ASSI_AUFGABEN * 3 + a] = 1;
+}
+
+TEST_F(AssiTaktik, AnAbleAssistantAlwaysTakesThePreferredOption)
+{
+    manager_mit_assistent({1});
+    ASSERT_GE(Assistent_Faehigkeit(0, 3, 1), 90);
+    // preferred: row 0 option 2, row 1 option 1, row 2 option 0, row 3 option 1
+    const int8_t pref[24] = {0, 10, 50, 0, 60, 20, 70, 10, 0, 5, 90, 0};
+    for (int32_t t : {0, 1}) Team_Zeiger(813, t, const_cast<int8_t*>(pref), 1);
+    const std::array<uint8_t, 8> bevorzugt = {2, 1, 0, 1, 2, 2, 1, 0};
+    int32_t getauscht = 0;
+    for (int32_t seed = 1; seed <= 200; ++seed) {
+        Zufall_Set_Seed(seed);
+        Assis_Setze_Spiel_Taktik(0, -1, 0, 0);
+        ASSERT_EQ(block(807, 0), bevorzugt) << seed;
+        // a computer club's assistant (ability 50) now and then takes the other one
+        Assis_Setze_Spiel_Taktik(1, -1, 0, 0);
+        getauscht += block(807, 1) != bevorzugt;
+    }
+    EXPECT_GT(getauscht, 0);
+}
+
+int32_t einsatz_gezeigt = -1, training_gezeigt = -1;
+
+TEST_F(AssiTaktik, TheActingClubsControlsShowNewFigures)
+{
+    Spieler_Einsetzen_Set_Refresh_Beobachter([](int32_t w) { einsatz_gezeigt = w; });
+    Spieler_Training_Set_Refresh_Beobachter([](int32_t w) { training_gezeigt = w; });
+    Handelndes_Team = 1;
+    Assi_Taktik_Wert_Setzen(0, 50);
+    Assis_Setze_Training(0);
+    EXPECT_EQ(einsatz_gezeigt, -1);
+    EXPECT_EQ(training_gezeigt, -1);
+    Handelndes_Team = 0;
+    Assi_Taktik_Wert_Setzen(0, 50);
+    Assis_Setze_Training(0);
+    EXPECT_EQ(einsatz_gezeigt, Team_Wert(152, 0, 0, TEAM_LESEN));
+    const uint8_t* w = static_cast<const uint8_t*>(Team_Zeiger(805, 0, nullptr, 0));
+    int32_t summe = 0;
+    for (int32_t i = 0; i < 14; ++i) summe += w[i];
+    EXPECT_EQ(training_gezeigt, std::clamp(summe, 1, 45));
+    Spieler_Einsetzen_Set_Refresh_Beobachter(nullptr);
+    Spieler_Training_Set_Refresh_Beobachter(nullptr);
+}
+
+TEST_F(AssiTaktik, ManMarkersTakeTheNearestForwardsOfTheOpponent)
+{
+    for (int32_t sp = 1; sp < 16; ++sp) {
+        Spieler_Fix_Daten[sp].lieblingspos = static_cast<int16_t>((sp * 29) % 459);
+        Spieler_Fix_Daten[20 + sp].lieblingspos = static_cast<int16_t>((sp * 31) % 459);
+    }
+    Fehler_Capture cap;
+    Assi_Mannschaftsaufstellung(0, 2, 5, 0, 50, -1, true);
+    EXPECT_TRUE(cap.contains("Assi_Mannschaftsaufstellung: keine Spieler bei Gegner 2 eingesetzt!"));
+    Assi_Mannschaftsaufstellung(1, -1, 5, 0, 50, -1, true);
+    Assi_Mannschaftsaufstellung(0, 1, 5, 0, 50, -1, true);
+    // our defenders (rows 0-8) and their forwards (rows 18-26, mirrored onto our grid)
+    auto elf = [](int32_t team, int32_t erster, bool vorn) {
+        std::vector<std::pair<int32_t, int32_t>> v;
+        for (int32_t sp = erster; sp < erster + 16; ++sp) {
+            const int32_t p = Teamspieler_Wert(310, team, sp, 0, 0);
+            if ((Teamspieler_Wert(317, team, sp, 0, 0) & TS_STARTELF) && p != SP_POS_TORWART &&
+                (vorn ? p / 17 >= 18 : p / 17 <= 8))
+                v.push_back({sp, vorn ? 458 - p : p});
+        }
+        return v;
+    };
+    const auto verteidiger = elf(0, 0, false), stuermer = elf(1, 20, true);
+    int32_t paare = 0, markierer = 0, naechste = 1000, naechstes_paar = 1000;
+    for (auto [v, p] : verteidiger)
+        for (auto [g, q] : stuermer) {
+            const int32_t d = Hypotenuse_Int(p / 17 - q / 17, p % 17 - q % 17);
+            naechste = std::min(naechste, d);
+            if (Teamspieler_Wert(316, 0, v, 0, 0) != g) continue;
+            ++paare;
+            naechstes_paar = std::min(naechstes_paar, d);
+            EXPECT_EQ(Teamspieler_Wert(309, 1, g, 0, 0), v);
+        }
+    for (int32_t sp = 0; sp < 16; ++sp) markierer += Teamspieler_Wert(316, 0, sp, 0, 0) >= 0;
+    EXPECT_GT(paare, 0);
+    EXPECT_EQ(markierer, paare);
+    EXPECT_EQ(paare, static_cast<int32_t>(std::min(verteidiger.size(), stuermer.size())));
+    EXPECT_EQ(naechstes_paar, naechste);
+}
+
+TEST_F(AssiTaktik, AManagersFixedPlayersAndInstructionsHoldUnlessOneCannotPlay)
+{
+    manager_mit_assistent({});
+    Manager_Struktur* m = T_Fix[0].manager;
+    const int32_t n = 3;
+    // players 15 down to 6 on the ten places, keeper 0, each with his own instruction word
+    for (int32_t k = 0; k < 10; ++k) {
+        m->aufstellung[0].spieler[n][k] = static_cast<int16_t>(15 - k);
+        m->aufstellung[0].taktik[n][k] = static_cast<uint16_t>(100 + k);
+    }
+    m->aufstellung[0].spieler[n][10] = 0;
+    m->aufstellung[0].taktik[n][10] = 110;
+    m->icons.wort[1271 + n] = 1 | 4;
+    Teamspieler_Wert(317, 0, 12, 0x100, 8);  // place 3's man cannot play
+
+    Assi_Mannschaftsaufstellung(0, -1, 4, 0, 50, n, false);
+    EXPECT_EQ(Teamspieler_Zaehle_Startelf(0, nullptr, nullptr, false), 11);
+    for (int32_t k = 0; k < 10; ++k) {
+        const int32_t sp = 15 - k;
+        if (sp == 12) {
+            EXPECT_FALSE(Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF);
+            continue;
+        }
+        EXPECT_TRUE(Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF) << sp;
+        const uint8_t* platz = m->aufstellung[0].plaetze[n];
+        EXPECT_EQ(Teamspieler_Wert(310, 0, sp, 0, 0), platz[2 * k] * 17 + platz[2 * k + 1]) << sp;
+        EXPECT_EQ(Teamspieler_Wert(329, 0, sp, 0, 0), 100 + k) << sp;
+    }
+    EXPECT_EQ(Teamspieler_Wert(310, 0, 0, 0, 0), SP_POS_TORWART);
+    EXPECT_EQ(Teamspieler_Wert(329, 0, 0, 0, 0), 110);
+
+    // besides the named men only a second goalkeeper can play: place 3 stays empty and the places
+    // after it still get their men
+    Spieler_Fix_Daten[1].lieblingspos = SP_POS_TORWART;
+    for (int32_t sp = 2; sp <= 5; ++sp) Teamspieler_Wert(317, 0, sp, 0x100, 8);
+    Assi_Mannschaftsaufstellung(0, -1, 4, 0, 50, n, false);
+    EXPECT_EQ(Teamspieler_Zaehle_Startelf(0, nullptr, nullptr, false), 10);
+    for (int32_t sp = 6; sp <= 11; ++sp) EXPECT_EQ(Teamspieler_Wert(329, 0, sp, 0, 0), 115 - sp) << sp;
+    EXPECT_TRUE(Teamspieler_Wert(317, 0, 1, 0, 0) & TS_ERSATZ);
+    for (int32_t sp = 2; sp <= 5; ++sp) Teamspieler_Wert(317, 0, sp, 0x100, 4);
+    Spieler_Fix_Daten[1].lieblingspos = 200;
+
+    // set B's bits are not set A's: the assistant chooses and the words follow the kinds
+    m->icons.wort[1271 + n] = 2 | 8;
+    Assi_Mannschaftsaufstellung(0, -1, 4, 0, 50, n, false);
+    for (int32_t sp = 1; sp < 16; ++sp)
+        if (Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF) {
+            EXPECT_EQ(Teamspieler_Wert(329, 0, sp, 0, 0), Spieler_Wert(SP_ART, sp, 0, 0)) << sp;
+        }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The start line-ups of the generated small world: strengths fitted to each club's window, then
-// every club lined up by its assistant.
+// A new game's assembly on the generated small world: the players dealt, their strengths fitted
+// to each club's window, every club lined up by its assistant.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -22,8 +22,7 @@ namespace {
 
 struct AufstellungWelt : ::testing::Test {
     std::filesystem::path ordner;
-    void SetUp() override { laden(true); }
-    void laden(bool kader)
+    void SetUp() override
     {
         ordner = std::filesystem::temp_directory_path() / ("dorvin_aufst_" + std::to_string(::getpid()));
         std::filesystem::remove_all(ordner);
@@ -42,11 +41,6 @@ struct AufstellungWelt : ::testing::Test {
         Aktueller_Tag = 17;
         News_Init();
         Teamspieler_Init_Listen();
-        for (int32_t t = 0; kader && t < Team_Anzahl; ++t) {
-            const int32_t* liste = nullptr;
-            const int32_t n = Team_Get_Start_Spieler(t, &liste);
-            for (int32_t i = 0; i < n; ++i) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, t, liste[i], 10, 0, 24, -1, false));
-        }
     }
     void TearDown() override
     {
@@ -58,20 +52,49 @@ struct AufstellungWelt : ::testing::Test {
     }
 };
 
-TEST_F(AufstellungWelt, EveryClubGetsAValidElevenInsideItsWindow)
+TEST_F(AufstellungWelt, ANewGameIsDealtFittedAndLinedUp)
 {
+    // dealing: every player in at most one team, the market stopped at 299
+    Spieler_Den_Teams_Zuordnen();
     const int32_t spieler_vorher = Spieler_Anzahl;
+    std::vector<int32_t> team_von(static_cast<size_t>(Spieler_Anzahl), -1);
+    int32_t ohne = 0;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        int32_t feld[500];
+        const int32_t n = Teamspieler_Ins_Array(t, feld, 500, 0);
+        const bool pseudo = t == Transfermarkt_Team || t == Jugend_Team;
+        for (int32_t i = 0; i < n; ++i) {
+            const int32_t sp = feld[i];
+            ASSERT_EQ(team_von[static_cast<size_t>(sp)], -1) << "Spieler " << sp << " doppelt";
+            team_von[static_cast<size_t>(sp)] = t;
+            const int32_t monate = Teamspieler_Wert(305, t, sp, 0, 0);
+            if (pseudo) {
+                EXPECT_EQ(Teamspieler_Wert(301, t, sp, 0, 0), 0);
+            } else {
+                EXPECT_GE(monate, 4);
+                EXPECT_LE(monate, 48);
+            }
+        }
+    }
+    for (int32_t v : team_von) ohne += v < 0;
+    const int32_t markt = T[Transfermarkt_Team].spieleranzahl;
+    EXPECT_LE(markt, 299);
+    if (ohne > 0) {
+        EXPECT_EQ(markt, 299);
+    }
+
+    // strengths fitted to the windows, then every club lined up
+    Spieler_Staerke_Zufaellig_An_Teams_Anpassen(16);
     int32_t vereine = 0;
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
-        if (!Team_Ist_Normal(t, 64)) continue;
-        int32_t feld[TEAM_MAX_SPIELER + 1];
-        const int32_t n = Teamspieler_Ins_Array(t, feld, TEAM_MAX_SPIELER + 1, 0);
-        for (int32_t i = 0; i < n; ++i) Spieler_Staerken_Auf_Ligaspanne_Pruefen(feld[i], t, 0, 0);
+        if (!Team_Filter_Pruefen(t, 16)) continue;
         const int32_t seed = Zufall_Get_Seed();
         Assi_Mannschaftsaufstellung(t, -1, 5, 0, 50, -1, true);
         ASSERT_EQ(Zufall_Get_Seed(), seed);
         ++vereine;
 
+        int32_t feld[TEAM_MAX_SPIELER + 1];
+        const int32_t n = Teamspieler_Ins_Array(t, feld, TEAM_MAX_SPIELER + 1, 0);
         int32_t lo = 0, hi = 0;
         Team_Get_Staerke_Spanne(t, &lo, &hi, -1, -1);
         int32_t torwart = 0, feldspieler = 0;
@@ -98,40 +121,6 @@ TEST_F(AufstellungWelt, EveryClubGetsAValidElevenInsideItsWindow)
     }
     EXPECT_GT(vereine, 0);
     EXPECT_EQ(Spieler_Anzahl, spieler_vorher);
-}
-
-struct VerteilungWelt : AufstellungWelt {
-    void SetUp() override { laden(false); }
-};
-
-TEST_F(VerteilungWelt, DealingGivesEveryPlayerOneTeamAndStopsTheMarketAt299)
-{
-    Spieler_Den_Teams_Zuordnen();
-    std::vector<int32_t> team_von(static_cast<size_t>(Spieler_Anzahl), -1);
-    int32_t ohne = 0;
-    for (int32_t t = 0; t < Team_Anzahl; ++t) {
-        int32_t feld[500];
-        const int32_t n = Teamspieler_Ins_Array(t, feld, 500, 0);
-        const bool pseudo = t == Transfermarkt_Team || t == Jugend_Team;
-        for (int32_t i = 0; i < n; ++i) {
-            const int32_t sp = feld[i];
-            ASSERT_EQ(team_von[static_cast<size_t>(sp)], -1) << "Spieler " << sp << " doppelt";
-            team_von[static_cast<size_t>(sp)] = t;
-            const int32_t monate = Teamspieler_Wert(305, t, sp, 0, 0);
-            if (pseudo) {
-                EXPECT_EQ(Teamspieler_Wert(301, t, sp, 0, 0), 0);
-            } else {
-                EXPECT_GE(monate, 4);
-                EXPECT_LE(monate, 48);
-            }
-        }
-    }
-    for (int32_t v : team_von) ohne += v < 0;
-    const int32_t markt = T[Transfermarkt_Team].spieleranzahl;
-    EXPECT_LE(markt, 299);
-    if (ohne > 0) {
-        EXPECT_EQ(markt, 299);
-    }
 }
 
 }  // namespace

@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "common/capture.h"
 #include "database/db_hilfe.h"
+#include "database/richter.h"
 #include "database/spieler.h"
+#include "database/team_staerke.h"
+#include "database/teamspieler.h"
+#include "gameflow/news.h"
+#include "platform/mem.h"
 #include "platform/zufall.h"
 
 namespace {
@@ -169,6 +176,196 @@ TEST_F(GenerierungTest, StrengthFittingReachesTheTargetOrSaysWhyNot)
     EXPECT_TRUE(cap.contains("TW-Modus-Fehler!"));
     Spieler_K_I_T_Variieren(SP_TORWART_STAERKE, 11, 200, 10, 990);
     EXPECT_EQ(Spieler_Daten[11].attribute[0], 200);
+}
+
+// Clubs 0 and 1 (1 a national team), 2 the market, 3 the youth team; players 0-5 with club 0,
+// 6-11 with the national team, 12-17 on the market, 18-19 with the youth team. Players 0, 6 and
+// 12 are goalkeepers, the others spread over the thirds of the pitch.
+struct GenerierungKader : GenerierungTest {
+    void SetUp() override
+    {
+        GenerierungTest::SetUp();
+        Netz_Rolle = 2;
+        T[1].status = TEAM_STATUS_NATIONALTEAM;
+        for (int32_t sp = 0; sp < 20; ++sp) {
+            Spieler_Daten[sp].alter = 40;
+            Spieler_Fix_Daten[sp].lieblingspos = static_cast<int16_t>(sp % 6 == 0 ? SP_POS_TORWART : (sp * 61) % 459);
+            const int32_t team = sp < 6 ? 0 : sp < 12 ? 1 : sp < 18 ? 2 : 3;
+            ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, team, sp, 10, 0, 24, -1, false));
+        }
+    }
+    static std::vector<int32_t> team_von()
+    {
+        std::vector<int32_t> t(20, -1);
+        for (int32_t team = 0; team < 4; ++team) {
+            int32_t feld[50];
+            const int32_t n = Teamspieler_Ins_Array(team, feld, 50, 0);
+            for (int32_t i = 0; i < n; ++i) {
+                EXPECT_EQ(t[static_cast<size_t>(feld[i])], -1) << "Spieler " << feld[i] << " doppelt";
+                t[static_cast<size_t>(feld[i])] = team;
+            }
+        }
+        return t;
+    }
+    static std::array<int32_t, 4> arten(const std::vector<int32_t>& team_von, int32_t team)
+    {
+        std::array<int32_t, 4> a{};
+        for (int32_t sp = 0; sp < 20; ++sp)
+            if (team_von[static_cast<size_t>(sp)] == team) ++a[static_cast<size_t>(Spieler_Wert(SP_ART, sp, 0, 0))];
+        return a;
+    }
+};
+
+TEST_F(GenerierungKader, AllPlayersRoutinesTouchTheFilteredClubsAndTheMarketOnly)
+{
+    Zufall_Set_Seed(99);
+    Spieler_Setze_Alter_Zufaellig(16);
+    Spieler_Zufaellige_Lieblingspositionen(16, 3);
+    Spieler_Setze_Unsichtbare_Attribute_Zufaellig(-1, 16);
+    for (int32_t sp = 0; sp < 20; ++sp) {
+        const int32_t alter = Spieler_Daten[sp].alter, pos = Spieler_Fix_Daten[sp].lieblingspos;
+        if ((sp >= 6 && sp < 12) || sp >= 18) {  // the national team's and the youth team's
+            EXPECT_EQ(alter, 40) << sp;
+            EXPECT_EQ(Spieler_Daten[sp].unsichtbar[0], 0) << sp;
+            continue;
+        }
+        EXPECT_GE(alter, 18) << sp;
+        EXPECT_LE(alter, 31) << sp;
+        if (sp % 6 == 0) {
+            EXPECT_EQ(pos, SP_POS_TORWART);
+            EXPECT_EQ(Spieler_Daten[sp].unsichtbar[0], 0) << "a goalkeeper has no crosses";
+        } else {
+            EXPECT_GE(pos / 17, 18) << sp;
+        }
+    }
+
+    // the window of every club's player, none of the market's
+    Spieler_Daten[1].attribute[4] = 5;
+    Spieler_Daten[13].attribute[4] = 5;
+    Spieler_Staerken_Auf_Ligaspanne_Pruefen_Alle_Teams();
+    int32_t lo = 0, hi = 0;
+    Team_Get_Staerke_Spanne(0, &lo, &hi, -1, -1);
+    EXPECT_EQ(Spieler_Daten[1].attribute[4], lo);
+    EXPECT_EQ(Spieler_Daten[13].attribute[4], 5);
+}
+
+TEST_F(GenerierungKader, TalentsAreCeilingsAboveTheCurrentValues)
+{
+    for (int32_t runde = 0; runde < 100; ++runde) {
+        Zufall_Set_Seed(1000 + runde);
+        for (int32_t sp : {0, 1}) {
+            for (int32_t i = 0; i < 9; ++i) Spieler_Daten[sp].attribute[i] = static_cast<int16_t>(100 + 100 * i);
+            for (auto& u : Spieler_Daten[sp].unsichtbar) u = static_cast<uint8_t>(10 * runde % 99);
+            Spieler_Setze_Talent_Neu(sp);
+            const uint16_t* t = Spieler_Egal_Daten[sp].talent;
+            for (int32_t i = 0; i < 14; ++i) {
+                const int32_t jetzt = i < 9 ? Spieler_Daten[sp].attribute[i] : Spieler_Daten[sp].unsichtbar[i - 9];
+                ASSERT_GE(t[i], std::max(jetzt, 1)) << sp << "/" << i;
+                ASSERT_LE(t[i], i < 9 ? 999 : 99) << sp << "/" << i;
+            }
+            // a field player's visible talent is at least 1.2 x (value + 20), capped at 950
+            if (sp == 1) {
+                ASSERT_GE(t[0], 144);
+            }
+        }
+    }
+}
+
+TEST_F(GenerierungKader, ShufflingKeepsEveryPlayerInOneTeamAndEverySquadsKinds)
+{
+    Zufall_Set_Seed(3);
+    const auto vorher = team_von();
+    Spieler_Zulosen(16);
+    const auto nachher = team_von();
+    EXPECT_NE(vorher, nachher);
+    for (int32_t team = 0; team < 4; ++team) EXPECT_EQ(arten(nachher, team), arten(vorher, team)) << team;
+    for (int32_t sp = 0; sp < 20; ++sp) {
+        const int32_t t = nachher[static_cast<size_t>(sp)];
+        // the national team and the youth team keep theirs, the club and the market share
+        if (vorher[static_cast<size_t>(sp)] == 1 || vorher[static_cast<size_t>(sp)] == 3)
+            EXPECT_EQ(t, vorher[static_cast<size_t>(sp)]);
+        else
+            EXPECT_TRUE(t == 0 || t == 2) << sp;
+        if (t == 0) {
+            EXPECT_GE(Teamspieler_Wert(305, 0, sp, 0, 0), 10);
+            EXPECT_LE(Teamspieler_Wert(305, 0, sp, 0, 0), 48);
+        }
+    }
+}
+
+TEST_F(GenerierungKader, AnOldPlayerBecomesAYoungOneForAnOpenSearch)
+{
+    News_Init();
+    Richter_Init();
+    Spieler_Angebot a{};
+    a.bieter = 0;
+    a.verein = 2;
+    a.spnr = 13;
+    a.gehalt = 50;
+    a.monate = 12;
+    a.geduld = -1;
+    Richter_Spieler_Angebot_Hinzufuegen(&a);
+    ASSERT_TRUE(Richter_Spieler_Angebot_Vorhanden(13, 2, 0));
+    Spieler_Wert(SP_STATUS, 13, 1 | 2 | 4, SP_SETZEN);
+
+    // club 0 looks for a forward of 19..30 and 400..450 in rows 20..22, columns 3..5
+    Team_Transfersuche& s = T_Own[0].suche;
+    for (auto& x : s.aktiv) x = 0;
+    s.aktiv[2] = 1;
+    s.spieler[2] = -1;
+    s.torwart[2] = 0;
+    s.alter_min[2] = 19, s.alter_max[2] = 30;
+    s.staerke_min[2] = 400, s.staerke_max[2] = 450;
+    s.zelle_a[2] = 20 * 17 + 3, s.zelle_b[2] = 22 * 17 + 5;
+    Zufall_Set_Seed(8);
+    ASSERT_TRUE(Spieler_Setze_Alten_Sack_Neu(13));
+    EXPECT_FALSE(Richter_Spieler_Angebot_Vorhanden(13, 2, 0));
+    EXPECT_EQ(Spieler_Wert(SP_STATUS, 13, 0, 0) & (1 | 2 | 4 | 8), 8);
+    const int32_t alter = Spieler_Daten[13].alter, pos = Spieler_Fix_Daten[13].lieblingspos;
+    EXPECT_GE(alter, 19);
+    EXPECT_LE(alter, 23);
+    EXPECT_TRUE(pos / 17 >= 20 && pos / 17 <= 22 && pos % 17 >= 3 && pos % 17 <= 5) << pos;
+    const int32_t staerke = Spieler_Wert(SP_K_I_T, 13, 0, 0);
+    EXPECT_GE(staerke, 400);
+    EXPECT_LE(staerke, 450);
+    EXPECT_GE(Spieler_Daten[13].form, 85);
+
+    // a goalkeeper record does not fit a field slot: a general young goalkeeper after 1000 draws
+    Fehler_Capture cap;
+    ASSERT_TRUE(Spieler_Setze_Alten_Sack_Neu(12));
+    EXPECT_TRUE(cap.contains("Spieler_Erschaffe_Passenden_Gesuchten_Spieler: schleifen_index==1000!\n"));
+    EXPECT_EQ(Spieler_Fix_Daten[12].lieblingspos, SP_POS_TORWART);
+    EXPECT_GE(Spieler_Daten[12].alter, 18);
+    EXPECT_LE(Spieler_Daten[12].alter, 23);
+    EXPECT_GE(Spieler_Daten[12].attribute[0], 40);
+    Richter_DeInit();
+    News_Init();
+}
+
+TEST_F(GenerierungKader, PlayersSetAsideComeBackAndConverterRowsAreFilled)
+{
+    Spieler_Struktur* aside = Spieler_Buffer_Anlegen();
+    ASSERT_NE(aside, nullptr);
+    Spieler_Daten[5].alter = 77;
+    Spieler_Buffer_Zurueckschreiben(aside, 20);
+    EXPECT_EQ(Spieler_Daten, aside);
+    EXPECT_EQ(Spieler_Daten[5].alter, 40);
+
+    // a larger array brings the other parts along, zeroed
+    auto* gross = static_cast<Spieler_Struktur*>(Mem_Alloc_Clear(25 * sizeof(Spieler_Struktur), 0, 0));
+    Spieler_Buffer_Zurueckschreiben(gross, 25);
+    EXPECT_EQ(Spieler_Anzahl, 25);
+    EXPECT_STREQ(Spieler_Fix_Daten[3].name, "Spieler3");
+    EXPECT_EQ(Spieler_Fix_Daten[24].name[0], 0);
+    Fehler_Capture cap;
+    Spieler_Buffer_Zurueckschreiben(nullptr, 5);
+    EXPECT_EQ(Spieler_Anzahl, 25);
+    EXPECT_FALSE(cap.texts.empty());
+
+    std::vector<char> zeilen(25 * SPIELER_CONVERT_ZEILE, 'x');
+    Spieler_Convert_Array_Fuellen(zeilen.data());
+    EXPECT_STREQ(&zeilen[0], "Spieler0;T;0;0;459;0;Noch_definieren!;Noch_definieren!;Team 0");
+    EXPECT_STREQ(&zeilen[24 * SPIELER_CONVERT_ZEILE], "Noch_definieren!;Noch_definieren!;0;0;0;0;0;0;Noch_definieren!");
 }
 
 }  // namespace
