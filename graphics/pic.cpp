@@ -16,7 +16,8 @@
 
 namespace {
 
-// Pictures of the user's files larger than this are refused before anything is allocated.
+// Pictures of the user's files larger than this (or with longer PCX lines than their width
+// needs) are refused before anything is allocated.
 constexpr int32_t MAX_SEITE = 4096;
 constexpr size_t MAX_DATEI = size_t(64) << 20;
 
@@ -136,7 +137,7 @@ bool pcx(const char* pfad, int32_t* w, int32_t* h, uint16_t* pixel, int32_t want
     const int32_t x1 = Bytes_Hole16(&d[8]), y1 = Bytes_Hole16(&d[10]);
     const int32_t bpl = Bytes_Hole16(&d[66]);
     const int32_t bw = x1 - x0 + 1, bh = y1 - y0 + 1;
-    if (bw <= 0 || bh <= 0 || bw > MAX_SEITE || bh > MAX_SEITE || bpl < bw) return false;
+    if (bw <= 0 || bh <= 0 || bw > MAX_SEITE || bh > MAX_SEITE || bpl < bw || bpl > bw + 8) return false;
     if (w) *w = bw;
     if (h) *h = bh;
     if (!pixel) return true;
