@@ -999,7 +999,7 @@ void Spieler_Markiere_Eigene_Bilder()
     if (n <= 0) return;
     auto* nummern = static_cast<int32_t*>(Mem_Alloc(static_cast<uint32_t>(n) * 4, 0));
     if (!nummern) return;
-    n = Pic_Nummern_Ermitteln(n, nummern);
+    n = Pic_Nummern_Ermitteln(1, n, nummern);
     for (int32_t i = 0; i < Spieler_Anzahl; ++i)
         for (int32_t k = 0; k < n; ++k)
             if (Spieler_Fix_Daten[i].bildnummer == nummern[k]) {

@@ -1169,7 +1169,7 @@ void Team_Init_User_Wappen()
     if (Netz_Rolle == 2 || !T) return;
     int32_t n = Pic_Anzahl(2);
     std::vector<int32_t> nummern(static_cast<size_t>(n > 0 ? n : 0));
-    if (n > 0) n = Pic_Nummern_Ermitteln(n, nummern.data());
+    if (n > 0) n = Pic_Nummern_Ermitteln(2, n, nummern.data());
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
         T[t].status &= static_cast<uint8_t>(~TEAM_STATUS_USER_WAPPEN);
         for (int32_t k = 0; k < n; ++k)

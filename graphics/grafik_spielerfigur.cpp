@@ -110,6 +110,17 @@ int Grafik_Farbe_Ersetzen(Rastport* rp, int32_t x, int32_t y, int32_t w, int32_t
         int64_t(y) + h > int64_t(rp->height))
         return 0;
     if (rp->depth != 15 && rp->depth != 16) return 1;
+    if (w == 0 || h == 0) return 1;
+    if (rp == Grafik_Render_Ziel || Grafik_Ist_Seite_0(rp)) {
+        // a screen page gets one write: replace in a copy and blit the copy back
+        Rastport* kopie = Grafik_Bitmap_Anlegen(w, h, rp->depth);
+        if (!kopie) return 0;
+        Grafik_Blit(rp, x, y, w, h, kopie, 0, 0);
+        Grafik_Farbe_Ersetzen(kopie, 0, 0, w, h, alt, neu);
+        Grafik_Blit(kopie, 0, 0, w, h, rp, x, y);
+        Grafik_Bitmap_Freigeben(kopie);
+        return 1;
+    }
     auto* p = static_cast<uint16_t*>(rp->pixels);
     for (int32_t j = y; j < y + h; ++j)
         for (int32_t i = x; i < x + w; ++i) {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "graphics/grafik_blit.h"
+#include "graphics/grafik_screen.h"
 #include "platform/asm.h"
 #include "platform/bytes.h"
 #include "platform/mem.h"
@@ -356,6 +357,15 @@ int Grafik_Sprite_Blit(Rle_Sprite* s, Rastport* dst, int32_t x, int32_t y)
     int32_t zeilen = std::min<int32_t>(s->height, dh - y);
     int32_t oben = std::max(y, 0);
     bool wort = wortcodes(s->depth, s->width);
+    if (Grafik_Ist_Seite_0(dst)) {
+        // the screen is written through the display's surface; only 8-bit screens take this way
+        if (s->depth != 8) return 0;
+        const int32_t sichtbar = std::min(y + s->height, dh) - oben;
+        return Grafik_Screen_Schreiben(Grafik_Pfad::Surface_Getrennt, x, oben, s->width, sichtbar, [&] {
+            Pixel_Sprite_8(s->data, wort, s->width, zeilen, static_cast<uint8_t*>(dst->pixels) + size_t(oben) * dw + x,
+                           dw, std::min(y, 0), s->mirrored);
+        });
+    }
     if (s->depth == 8)
         return Pixel_Sprite_8(s->data, wort, s->width, zeilen,
                               static_cast<uint8_t*>(dst->pixels) + size_t(oben) * dw + x, dw,

@@ -5,6 +5,8 @@
 #include <png.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 bool Png_Schreiben(const std::string& path, const uint16_t* pixels, int width, int height,
                    bool rgb555)
@@ -47,4 +49,16 @@ bool Png_Lesen(const std::string& path, std::vector<uint16_t>& pixels, int& widt
     png_destroy_read_struct(&png, &info, nullptr);
     std::fclose(f);
     return true;
+}
+
+int Png_Abweichungen(const std::string& path, const uint16_t* frame, int width, int height)
+{
+    const char* neu = std::getenv("DORVIN_BILD_NEU");
+    if (neu && std::strcmp(neu, "1") == 0 && !Png_Schreiben(path, frame, width, height, false)) return -1;
+    std::vector<uint16_t> soll;
+    int w = 0, h = 0;
+    if (!Png_Lesen(path, soll, w, h, false) || w != width || h != height) return -1;
+    int falsch = 0;
+    for (size_t i = 0; i < soll.size(); ++i) falsch += soll[i] != frame[i];
+    return falsch;
 }

@@ -116,6 +116,9 @@ Resf_Bytes Resf_Manifest_Daten(const Manifest_Eintrag& e)
         if (std::strcmp(e.datei, "resf_scr.res") == 0 && e.nummer >= MANAGER_WAPPEN_BASIS &&
             e.nummer < MANAGER_WAPPEN_BASIS + MANAGER_WAPPEN_ZAHL)
             return Resf_Bitmap_Daten(Manager_Wappen_Bild(e.nummer - MANAGER_WAPPEN_BASIS));
+        if (std::strcmp(e.datei, "resf_scr.res") == 0 && e.nummer >= VEREINS_WAPPEN_BASIS &&
+            e.nummer < VEREINS_WAPPEN_BASIS + VEREINS_WAPPEN_ZAHL)
+            return Resf_Bitmap_Daten(Vereins_Wappen_Eintrag(e.nummer - VEREINS_WAPPEN_BASIS));
         return Resf_Bitmap_Daten(bild(e));
     case 16: return Resf_Daten(Sound_Synth_Bytes(e.nummer));
     case 17: return font_eintrag(e.nummer);

@@ -35,7 +35,7 @@ struct Welt_Team {
     int32_t varianz = 0;       // STAERKE_VARIANZ
     int32_t kondition = 50, technik = 50, intelligenz = 50;  // 30..70
     int32_t sitzplaetze = 0, stehplaetze = 0;
-    int32_t grafik_nr = 0;     // crest picture 0..597
+    int32_t grafik_nr = 0;     // crest picture 0..598 (598: the crest without a club)
     uint8_t farben[12][3] = {};  // the twelve F_ colours
     // KLIMA as written: winter and summer temperature + 100, rain level 0..40 times 100 (the
     // reader keeps a hundredth); every team carries the climate of its nation.

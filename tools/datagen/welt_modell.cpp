@@ -136,7 +136,6 @@ struct Bau {
         Welt_Team t;
         t.nummer = static_cast<int32_t>(w.teams.size());
         t.art = art;
-        t.grafik_nr = t.nummer % 598;
         for (auto& f : t.farben)
             for (auto& c : f) c = static_cast<uint8_t>(r.range(0, 255));
         t.klima[0] = klima.winter + 100;
@@ -201,6 +200,26 @@ int kader_groesse(Welt_Rng& r, Welt_Groesse g)
     case Welt_Groesse::Gross: return r.range(38, 42);
     default: return r.range(20, 24);
     }
+}
+
+// Crest numbers: every country its own at the end of the range, the clubs the rest, top tiers
+// first; only when clubs outnumber the crests do the lowest tiers share theirs. The transfer
+// market and the youth pool show the crest without a club.
+void wappen_verteilen(Welt& w)
+{
+    constexpr int32_t WAPPEN = 598;
+    std::vector<Welt_Team*> vereine, laender;
+    for (auto& t : w.teams) {
+        t.grafik_nr = WAPPEN;
+        if (t.art == Welt_Team_Art::Verein) vereine.push_back(&t);
+        if (t.art == Welt_Team_Art::Land) laender.push_back(&t);
+    }
+    std::stable_sort(vereine.begin(), vereine.end(),
+                     [](const Welt_Team* a, const Welt_Team* b) { return a->liga_stufe < b->liga_stufe; });
+    const int32_t frei = WAPPEN - static_cast<int32_t>(laender.size());
+    for (size_t k = 0; k < laender.size(); ++k) laender[k]->grafik_nr = frei + static_cast<int32_t>(k);
+    for (int32_t i = 0; i < static_cast<int32_t>(vereine.size()); ++i)
+        vereine[static_cast<size_t>(i)]->grafik_nr = i < frei ? i : frei - 1 - (i - frei) % frei;
 }
 
 }  // namespace
@@ -411,6 +430,7 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
         }
         w.personal.push_back(p);
     }
+    wappen_verteilen(w);
     return w;
 }
 
