@@ -7,6 +7,8 @@
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/os/os.h"
+#include "platform/sound.h"
+#include "platform/win95_sound.h"
 #include "platform/win95.h"
 #include "toolkit/btnscreen.h"
 #include "toolkit/hilfe.h"
@@ -265,4 +267,30 @@ TEST_F(Btnscreen, DragMovesTheImageOnlyWhereTheServeProcedurePutsIt)
     EXPECT_EQ(stop_b, 1);
     EXPECT_EQ(seite0(55, 110), 0x0101) << "the image goes with the drag";
     Btnscreen_Freigeben(&a, 1);
+}
+
+TEST_F(Btnscreen, ClickSoundsArePannedByScreenXAndGoWithTheScreen)
+{
+    ASSERT_EQ(Sound_Init(), 1);
+    Btnscreen_Gadget a = gadget(0, 0, 10, 10, 1, nullptr);
+    ASSERT_EQ(Btnscreen_Laden(&a, 1), 1);
+    auto spielt = [] {
+        std::vector<int> ids;
+        for (int id = 0; Sound_Id_Gueltig(id); ++id)
+            if (Sound_Is_Playing(id)) ids.push_back(id);
+        return ids;
+    };
+    struct { int slot, x, pan; } faelle[] = {{0, 0, -4800}, {1, 639, 4785}, {2, -1, 0}};
+    for (auto f : faelle) {
+        ASSERT_EQ(Btnscreen_Sound(f.slot, f.x), 1) << f.slot;
+        const std::vector<int> ids = spielt();
+        ASSERT_EQ(ids.size(), 1u);
+        EXPECT_EQ(Win95_Sound_Get_Pan(ids[0]), f.pan) << f.x;
+        EXPECT_EQ(Win95_Sound_Get_Volume(ids[0]), -500);
+        Sound_Stop(ids[0]);
+    }
+    EXPECT_EQ(Btnscreen_Sound(3, 100), 0) << "an empty slot";
+    Btnscreen_Freigeben(&a, 1);
+    EXPECT_EQ(Btnscreen_Sound(0, 100), 0) << "the samples went with the screen";
+    Sound_DeInit();
 }
