@@ -6,6 +6,7 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_screen.h"
+#include "platform/display.h"
 #include "platform/print.h"
 #include "database/manager.h"
 #include "gameflow/globals.h"
@@ -14,8 +15,10 @@
 #include "toolkit/scroll.h"
 #include "toolkit/slave.h"
 
+#include "toolkit/dienste.h"
 #include "toolkit/event.h"
 #include "toolkit/icon.h"
+#include "toolkit/menue_intern.h"
 #include "toolkit/screen.h"
 
 // The drag state beyond the event step's shared words: whether the image is a scroll button,
@@ -54,7 +57,19 @@ static void zeigen(int32_t x, int32_t y, int32_t w, int32_t h)
         Grafik_Blit(Grafik_Seite_1, x, y, w, h, Grafik_Seite_0, x, y);
 }
 
-// Moves the image from its last place to (x, y).
+// The drag image at (x, y): blended with the icon's highlight colour when it has one (scroll
+// buttons never), else transparent.
+static void bild_zeichnen(int32_t x, int32_t y)
+{
+    const int32_t w = int32_t(Menue_Zieh_Bild->width), h = int32_t(Menue_Zieh_Bild->height);
+    const UI_Farbe* f = Menue_Gezogenes_Icon && !zieh_knopf ? Menue_Icon_Hervorhebung(Menue_Gezogenes_Icon) : nullptr;
+    if (f && Grafik_Blit_Mischen_Maske(Menue_Zieh_Bild, 0, 0, w, h, ziel(), x, y, uint16_t(f->farbe), int32_t(f->staerke)))
+        return;
+    Grafik_Blit_Transparent(Menue_Zieh_Bild, 0, 0, w, h, ziel(), x, y);
+}
+
+// Moves the image from its last place to (x, y); the changed rectangle goes to the display
+// after the frame's wait, in one piece.
 static void bild_bewegen(int32_t x, int32_t y)
 {
     if (!Menue_Zieh_Bild || !ziel()) return;
@@ -62,8 +77,9 @@ static void bild_bewegen(int32_t x, int32_t y)
     const int32_t ax = Menue_Letzte_Mauspos[0], ay = Menue_Letzte_Mauspos[1];
     unter_zurueck(ax, ay);
     unter_sichern(x, y);
-    Grafik_Blit_Transparent(Menue_Zieh_Bild, 0, 0, w, h, ziel(), x, y);
+    bild_zeichnen(x, y);
     const int32_t x1 = std::min(ax, x), y1 = std::min(ay, y);
+    Win95_Wait_Vsync();
     zeigen(x1, y1, std::max(ax, x) + w - x1, std::max(ay, y) + h - y1);
 }
 
@@ -104,8 +120,10 @@ void Menue_Drag_Start(Menue_Icon* icon, int32_t x, int32_t y)
         Menue_Zieh_Versatz[1] = int32_t(bild->height) / 2;
     }
     if (!zieh_knopf && !(move && (move->optionen & 0x01)) && ziel()) {
+        // What lay under the icon, and the layers above it that the icon's place shares.
         Menue_Screen_Icon_Hintergrund_Zeichnen(icon);
-        zeigen(icon->x, icon->y, icon->breite, icon->hoehe);
+        Menue_Icon_Multilayer_Refresh(icon, icon->prioritaet + 1, 0);
+        if (ziel()) zeigen(icon->x, icon->y, icon->breite, icon->hoehe);
     }
     Menue_Letzte_Mauspos[0] = icon->x;
     Menue_Letzte_Mauspos[1] = icon->y;
