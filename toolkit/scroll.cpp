@@ -330,6 +330,30 @@ static void fenster_hintergrund(const Scrollscreen* s, Rastport* ziel)
         Menue_Hintergrund_Kopieren(ziel, s->x, s->y, s->sicht_breite, s->sicht_hoehe, 0, 0);
 }
 
+// Icons outside the scroll screen that lie over its window above the screen's own icons (a
+// table head, a frame) are drawn again over the new content, at most five.
+static void overlays_zeichnen(int32_t nummer, const Scrollscreen* s)
+{
+    int32_t unterste = 0;
+    for (int32_t p = 0; p < MENUE_PRIORITAETEN; ++p)
+        for (int32_t i = 0; i <= Menue_Icons.hoechster[p]; ++i)
+            if (const Menue_Icon* icon = Menue_Icons.slot[p][i]; icon && icon->scrollscreen == uint8_t(nummer))
+                unterste = p + 1;
+    int32_t anzahl = 0;
+    for (int32_t p = unterste; p < MENUE_PRIORITAETEN && anzahl < MENUE_SCROLL_OVERLAYS; ++p)
+        for (int32_t i = Menue_Icons.hoechster[p]; i >= 0 && anzahl < MENUE_SCROLL_OVERLAYS; --i) {
+            Menue_Icon* icon = Menue_Icons.slot[p][i];
+            if (!icon || icon->scrollscreen < MENUE_SCROLLSCREENS || (icon->status & ICON_VERSTECKT) ||
+                (icon->flags & ICON_NIE_ZEICHNEN))
+                continue;
+            if (icon->x >= s->x + s->sicht_breite || icon->x + icon->breite <= s->x ||
+                icon->y >= s->y + s->sicht_hoehe || icon->y + icon->hoehe <= s->y)
+                continue;
+            Menue_Icon_Blit(icon);
+            ++anzahl;
+        }
+}
+
 // Shows the content rectangle at the current position in the window; the rectangle is cut to
 // the content bitmap, whatever the record's position says.
 void Menue_Universale_Scroll_Blit_Prozedur(int32_t nummer, uint32_t)
@@ -348,7 +372,11 @@ void Menue_Universale_Scroll_Blit_Prozedur(int32_t nummer, uint32_t)
     const int32_t w = std::min(s->sicht_breite, int32_t(s->bitmap->width) - sx);
     const int32_t h = std::min(s->sicht_hoehe, int32_t(s->bitmap->height) - sy);
     if (sx >= 0 && sy >= 0 && w > 0 && h > 0) Grafik_Blit_Transparent(s->bitmap, sx, sy, w, h, ziel, s->x, s->y);
+    overlays_zeichnen(nummer, s);
     Menue_Scrollscreen_Verschiebung(nummer);
+    // Outside a refresh (a dragged button, the wheel) nobody else shows the back page.
+    if (Menue_Status.refresh_tiefe == 0 && Grafik_Seite_0 && ziel == Grafik_Seite_1)
+        Grafik_Blit(Grafik_Seite_1, s->x, s->y, s->sicht_breite, s->sicht_hoehe, Grafik_Seite_0, s->x, s->y);
 }
 
 void Menue_Kill_Scrollscreen(int32_t nummer, uint32_t flags)

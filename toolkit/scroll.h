@@ -8,6 +8,8 @@ struct Menue_Icon;
 
 constexpr int32_t MENUE_SCROLLSCREENS = 23;
 constexpr uint8_t MENUE_KEIN_SCROLLSCREEN = 255;
+// Icons over a window that its redraw draws again.
+constexpr int32_t MENUE_SCROLL_OVERLAYS = 5;
 
 using Menue_Scroll_Prozedur = void (*)(int32_t nummer, uint32_t wert);
 using Menue_Balken_Prozedur = int32_t (*)(Menue_Icon* icon, int32_t position);

@@ -72,17 +72,21 @@ TEST_F(Ziehen, TheImageStaysInItsArea)
 {
     move.bereich[0] = -1;
     Menue_Drag_Start(stein, 160, 155);
+    int32_t x = 0, y = 0;
     Menue_Drag_Schritt(160, 5, 1);
-    EXPECT_EQ(Menue_Letzte_Mauspos[1], 39);
+    Menue_Zieh_Position(nullptr, &y);
+    EXPECT_EQ(y, 39);
     Menue_Drag_Schritt(900, 900, 1);
-    EXPECT_EQ(Menue_Letzte_Mauspos[0], 596 - 40 + 1);
-    EXPECT_EQ(Menue_Letzte_Mauspos[1], 479 - 20 + 1);
+    Menue_Zieh_Position(&x, &y);
+    EXPECT_EQ(x, 596 - 40 + 1);
+    EXPECT_EQ(y, 479 - 20 + 1);
     Menue_Drop(900, 900);
 
     stein->flags |= ICON_RECHTS_VERKNUEPFT;
     Menue_Drag_Start(stein, 160, 155);
     Menue_Drag_Schritt(160, 5, 1);
-    EXPECT_EQ(Menue_Letzte_Mauspos[1], 0);
+    Menue_Zieh_Position(nullptr, &y);
+    EXPECT_EQ(y, 0);
 }
 
 TEST_F(Ziehen, OptionOneLeavesTheIconsPictureInPlace)
