@@ -409,3 +409,37 @@ void Menue_Kill_Scrollscreen(int32_t nummer, uint32_t flags)
                                    slave ? int32_t(slave->height) : s->sicht_hoehe, 0, 0);
     }
 }
+
+// Table rows lie across the whole window: only their extent along the scroll axis is cut.
+static bool ist_tabellenzeile(const Menue_Icon* icon)
+{
+    constexpr uint16_t TABELLENZEILE = 0x200;
+    return (icon->status & TABELLENZEILE) && icon->nummer < 701 && icon->nummer != 200;
+}
+
+int32_t Menue_Icon_Passgroesse_Ermitteln(Menue_Icon* icon, int32_t* x, int32_t* y, int32_t* groesse)
+{
+    if (!icon || !x || !y || !groesse) {
+        Print_Fehler("Menue_Icon_Passgroesse_Ermitteln: Parameter=NULL!\n");
+        return 0;
+    }
+    *x = icon->x;
+    *y = icon->y;
+    *groesse = 0;
+    const Scrollscreen* s = icon->scrollscreen < MENUE_SCROLLSCREENS ? Menue_Get_Scrollscreen(icon->scrollscreen) : nullptr;
+    if (!s) return 0;
+    const bool horizontal = s->flags & 0x1;
+    // Along the scroll axis: the icon's span cut to the window's.
+    const int32_t anfang = horizontal ? icon->x : icon->y, laenge = horizontal ? icon->breite : icon->hoehe;
+    const int32_t fenster = horizontal ? s->x : s->y, fenster_laenge = horizontal ? s->sicht_breite : s->sicht_hoehe;
+    const int32_t a = std::max(anfang, fenster), e = std::min(anfang + laenge, fenster + fenster_laenge);
+    // Across it: a table row counts wherever it stands; other icons must overlap the window.
+    const int32_t quer = horizontal ? icon->y : icon->x, quer_laenge = horizontal ? icon->hoehe : icon->breite;
+    const int32_t qf = horizontal ? s->y : s->x, qf_laenge = horizontal ? s->sicht_hoehe : s->sicht_breite;
+    const bool quer_drin = ist_tabellenzeile(icon) || (quer < qf + qf_laenge && quer + quer_laenge > qf);
+    if (e <= a || !quer_drin) return 0;
+    (horizontal ? *x : *y) = a;
+    if (ist_tabellenzeile(icon)) (horizontal ? *y : *x) = qf;
+    *groesse = e - a;
+    return 1;
+}
