@@ -3,6 +3,8 @@
 
 #include "gameflow/globals.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "toolkit/slave.h"
 #include "toolkit/screen.h"
 #include "toolkit/event.h"
 #include "toolkit/scroll.h"
@@ -134,3 +136,26 @@ TEST_F(Ziehen, AScrollButtonStopsAtTheEndsOfItsBar)
 }
 
 }  // namespace
+
+// A picture icon with a highlight colour is dragged tinted; the refresh tints it the same way.
+TEST_F(Ziehen, TheDragImageOfAPictureIconCarriesItsHighlightColour)
+{
+    Menue_Icon* bild = neu(Menue_Icon_Vorlage(943, 48, ICON_SLAVE | ICON_ZIEHBAR, 150, 200, 0, 0, 5, 2));
+    bild->move = &move;
+    Menue_Screen_Icon_Hinzufuegen(bild);
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    const Rastport* slave = Menue_Get_Slave_Rastport(48);
+    ASSERT_NE(slave, nullptr);
+    // A visible pixel of the picture.
+    int32_t px = -1, py = -1;
+    for (int32_t y = 0; y < int32_t(slave->height) && px < 0; ++y)
+        for (int32_t x = 0; x < int32_t(slave->width) && px < 0; ++x)
+            if (Grafik_Pixel_Lesen(slave, x, y) > 1) px = x, py = y;
+    ASSERT_GE(px, 0);
+    const uint16_t getoent = seite1(150 + px, 200 + py);
+    EXPECT_NE(getoent, Grafik_Pixel_Lesen(slave, px, py));
+    Menue_Drag_Start(bild, 151, 201);
+    Menue_Drag_Schritt(251, 221, 1);
+    EXPECT_EQ(seite1(250 + px, 220 + py), getoent);
+    Menue_Drop(251, 221);
+}
