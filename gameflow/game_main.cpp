@@ -6,6 +6,8 @@
 #include "network/socket.h"
 #include "platform/read_config.h"
 #include "platform/string_util.h"
+#include "toolkit/icon.h"
+#include "toolkit/intro.h"
 #include "toolkit/requester.h"
 #include "platform/exit.h"
 #include "platform/print.h"
@@ -126,13 +128,26 @@ static void bildschirm_schliessen()
 }
 static void system_dateien_schliessen() { DeInit_System_Dateien(); }
 
+// The start menu until the program ends. A menu that cannot be shown (its pictures missing)
+// ends the program with a word why.
+static void startmenue()
+{
+    while (!Programm_Ende) {
+        const int32_t wahl = Intro_Setup();
+        if (wahl < 0) {
+            if (!Programm_Ende)
+                Win95_Meldung("Das Startmenü kann nicht angezeigt werden.\nBitte starten Sie die Installation nochmals.");
+            break;
+        }
+        // New game, loading and continuing come with the game flow; the editor (3) is not part
+        // of this version: each shows the menu again for now.
+    }
+}
+
 int Init_Game()
 {
-    // The start menu comes with the game flow; until then the game waits for the end.
-    while (!Programm_Ende) {
-        Win95_Message_Pump();
-        if (!Os_Headless()) Win95_Sleep(10);
-    }
+    Menue_Init(0);
+    startmenue();
     return -1;
 }
 

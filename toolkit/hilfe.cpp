@@ -266,19 +266,25 @@ int32_t Hilfe_Glow_Slot(const void* besitzer, uint8_t nur_suchen)
 void Hilfe_Glow_Fenster(Menue_Icon* icon, int32_t x, int32_t y, int32_t w, int32_t h, int32_t stufe,
                         uint8_t behalten)
 {
+    if (icon) Hilfe_Glow_Fenster_Bild(icon, icon->bitmap, x, y, w, h, stufe, behalten);
+}
+
+void Hilfe_Glow_Fenster_Bild(const void* besitzer, Rastport* form, int32_t x, int32_t y, int32_t w, int32_t h,
+                             int32_t stufe, uint8_t behalten)
+{
     Rastport* ziel = schirm();
-    if (!icon || !ziel || w <= 0 || h <= 0 || (ziel->depth != 15 && ziel->depth != 16)) return;
+    if (!besitzer || !ziel || w <= 0 || h <= 0 || (ziel->depth != 15 && ziel->depth != 16)) return;
     Glow_Slot einmal;
     Glow_Slot* s = &einmal;
     if (behalten) {
-        const int32_t n = Hilfe_Glow_Slot(icon, 0);
+        const int32_t n = Hilfe_Glow_Slot(besitzer, 0);
         if (n >= 0) s = &glow[n];
     }
     if (!s->karte) {
-        // The icon's own picture gives the glow its shape; otherwise what the screen shows.
-        Rastport* bild = icon->bitmap && !icon->bitmap->packed && int32_t(icon->bitmap->width) == w &&
-                                 int32_t(icon->bitmap->height) == h && icon->bitmap->depth == ziel->depth
-                             ? icon->bitmap : nullptr;
+        // The owner's own picture gives the glow its shape; otherwise what the screen shows.
+        Rastport* bild = form && !form->packed && int32_t(form->width) == w && int32_t(form->height) == h &&
+                                 form->depth == ziel->depth
+                             ? form : nullptr;
         Rastport* kopie = nullptr;
         if (!bild && (kopie = Grafik_Bitmap_Anlegen(w, h, ziel->depth))) {
             Grafik_Blit(ziel, x, y, w, h, kopie, 0, 0);

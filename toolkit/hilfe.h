@@ -36,6 +36,9 @@ int32_t Hilfe_Glow_Slot(const void* besitzer, uint8_t nur_suchen);
 // once and never put back.
 void Hilfe_Glow_Fenster(Menue_Icon* icon, int32_t x, int32_t y, int32_t w, int32_t h, int32_t stufe,
                         uint8_t behalten);
+// The same for any owner, shaped by its picture when that has the rectangle's size.
+void Hilfe_Glow_Fenster_Bild(const void* besitzer, Rastport* form, int32_t x, int32_t y, int32_t w, int32_t h,
+                             int32_t stufe, uint8_t behalten);
 // Closes the owner's glow window; with zurueck 1 the screen under it is put back at (x - 14,
 // y - 12).
 void Hilfe_Glow_Schliessen(const void* besitzer, int32_t x, int32_t y, uint8_t zurueck);

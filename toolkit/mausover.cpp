@@ -104,8 +104,16 @@ void Menue_Hilfe_Zeigen(Menue_Icon* icon, int32_t modus, int32_t x, int32_t y, u
 
 void Menue_Hilfe_Schliessen() { Hilfe_Schliessen(uint8_t((hilfe_einstellung() & 0x02) != 0)); }
 
+static Menue_Hilfe_Sprech_Hook sprech_hook = nullptr;
+
+void Menue_Hilfe_Sprechen_Set_Hook(Menue_Hilfe_Sprech_Hook hook) { sprech_hook = hook; }
+
 void Menue_Hilfe_Sprechen(int32_t sound)
 {
+    if (sprech_hook) {
+        sprech_hook(sound);
+        return;
+    }
     const int32_t id = Hilfe_Sound_Play(sound);
     if (id < 0) return;
     Win95_Eingabe.taste = -1;

@@ -31,6 +31,9 @@ void Menue_Hilfe_Zeigen(Menue_Icon* icon, int32_t modus, int32_t x, int32_t y, u
 void Menue_Hilfe_Schliessen();
 // Plays spoken help until it ends or input comes.
 void Menue_Hilfe_Sprechen(int32_t sound);
+// Tests hear the spoken help through this in place of the sound (null: the sound again).
+using Menue_Hilfe_Sprech_Hook = void (*)(int32_t sound);
+void Menue_Hilfe_Sprechen_Set_Hook(Menue_Hilfe_Sprech_Hook hook);
 // Mode 1 clears every glow; otherwise draws step `stufe` of the icon's glow. Under a modal
 // layer (modal 1, its rectangle mx, my, mw, mh) only icons above priority 19 or wholly outside
 // the rectangle glow.

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 
+#include "toolkit/dienste.h"
 #include "toolkit/icon.h"
 
 struct Menue_Icon_Zustand {
@@ -24,6 +25,10 @@ inline bool Menue_Ist_Slave_Icon(const Menue_Icon* icon)
 {
     return (icon->flags & (ICON_SLAVE | ICON_SLAVE_FEST)) != 0;
 }
+
+// The UI colour entry an icon's picture is blended with, null for none. An own-bitmap icon's
+// colour index is its face colour, and a few indices are plain text colours.
+const UI_Farbe* Menue_Icon_Hervorhebung(const Menue_Icon* icon);
 
 // Whole screen for full-screen layers, else the icon's own rectangle.
 void Menue_Icon_Flaeche(const Menue_Icon* icon, int32_t* x, int32_t* y, int32_t* w, int32_t* h);

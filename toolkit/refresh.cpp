@@ -63,12 +63,8 @@ void blit_effekt(Menue_Icon* icon, Rastport* bm, Rastport* ziel, int32_t x, int3
     // Pressed: darker and sunk by a pixel; disabled: darker.
     if (gedrueckt && Grafik_Blit_Abdunkeln_Maske(bm, 0, 0, w - 1, h - 1, ziel, x + 1, y + 1, 48)) return;
     if (gesperrt && Grafik_Blit_Abdunkeln_Maske(bm, 0, 0, w, h, ziel, x, y, 56)) return;
-    uint8_t f = icon->farbe;
-    bool eigene = icon->bitmap_quelle == -1 && !Menue_Ist_Slave_Icon(icon);
-    if (!eigene && f < UI_FARBEN && f != 20 && f != 24 && f != 25 && f != 41 && UI_Farbtabelle[f].staerke &&
-        Grafik_Blit_Mischen_Maske(bm, 0, 0, w, h, ziel, x, y, uint16_t(UI_Farbtabelle[f].farbe),
-                                  int32_t(UI_Farbtabelle[f].staerke)))
-        return;
+    const UI_Farbe* f = Menue_Icon_Hervorhebung(icon);
+    if (f && Grafik_Blit_Mischen_Maske(bm, 0, 0, w, h, ziel, x, y, uint16_t(f->farbe), int32_t(f->staerke))) return;
     Grafik_Blit_Transparent(bm, 0, 0, w, h, ziel, x, y);
 }
 
@@ -139,6 +135,15 @@ void Menue_Icon_Texte_Zeichnen(Menue_Icon* icon, Rastport* ziel, int32_t x, int3
         int32_t ty = y + (icon->hoehe + font_hoehe(font)) / 2 - 1;
         Grafik_Printf(ziel, font, "^c%05d%s", tx, ty, int(UI_Farbtabelle[index].farbe), text);
     }
+}
+
+const UI_Farbe* Menue_Icon_Hervorhebung(const Menue_Icon* icon)
+{
+    const uint8_t f = icon->farbe;
+    const bool eigene = icon->bitmap_quelle == -1 && !Menue_Ist_Slave_Icon(icon);
+    if (eigene || f >= UI_FARBEN || f == 20 || f == 24 || f == 25 || f == 41 || !UI_Farbtabelle[f].staerke)
+        return nullptr;
+    return &UI_Farbtabelle[f];
 }
 
 bool Menue_Icon_Ist_Innen(const Menue_Icon* i)

@@ -330,6 +330,30 @@ static void fenster_hintergrund(const Scrollscreen* s, Rastport* ziel)
         Menue_Hintergrund_Kopieren(ziel, s->x, s->y, s->sicht_breite, s->sicht_hoehe, 0, 0);
 }
 
+// Icons outside the scroll screen that lie over its window above the screen's own icons (a
+// table head, a frame) are drawn again over the new content, at most five.
+static void overlays_zeichnen(int32_t nummer, const Scrollscreen* s)
+{
+    int32_t unterste = 0;
+    for (int32_t p = 0; p < MENUE_PRIORITAETEN; ++p)
+        for (int32_t i = 0; i <= Menue_Icons.hoechster[p]; ++i)
+            if (const Menue_Icon* icon = Menue_Icons.slot[p][i]; icon && icon->scrollscreen == uint8_t(nummer))
+                unterste = p + 1;
+    int32_t anzahl = 0;
+    for (int32_t p = unterste; p < MENUE_PRIORITAETEN && anzahl < MENUE_SCROLL_OVERLAYS; ++p)
+        for (int32_t i = Menue_Icons.hoechster[p]; i >= 0 && anzahl < MENUE_SCROLL_OVERLAYS; --i) {
+            Menue_Icon* icon = Menue_Icons.slot[p][i];
+            if (!icon || icon->scrollscreen < MENUE_SCROLLSCREENS || (icon->status & ICON_VERSTECKT) ||
+                (icon->flags & ICON_NIE_ZEICHNEN))
+                continue;
+            if (icon->x >= s->x + s->sicht_breite || icon->x + icon->breite <= s->x ||
+                icon->y >= s->y + s->sicht_hoehe || icon->y + icon->hoehe <= s->y)
+                continue;
+            Menue_Icon_Blit(icon);
+            ++anzahl;
+        }
+}
+
 // Shows the content rectangle at the current position in the window; the rectangle is cut to
 // the content bitmap, whatever the record's position says.
 void Menue_Universale_Scroll_Blit_Prozedur(int32_t nummer, uint32_t)
@@ -348,7 +372,11 @@ void Menue_Universale_Scroll_Blit_Prozedur(int32_t nummer, uint32_t)
     const int32_t w = std::min(s->sicht_breite, int32_t(s->bitmap->width) - sx);
     const int32_t h = std::min(s->sicht_hoehe, int32_t(s->bitmap->height) - sy);
     if (sx >= 0 && sy >= 0 && w > 0 && h > 0) Grafik_Blit_Transparent(s->bitmap, sx, sy, w, h, ziel, s->x, s->y);
+    overlays_zeichnen(nummer, s);
     Menue_Scrollscreen_Verschiebung(nummer);
+    // Outside a refresh (a dragged button, the wheel) nobody else shows the back page.
+    if (Menue_Status.refresh_tiefe == 0 && Grafik_Seite_0 && ziel == Grafik_Seite_1)
+        Grafik_Blit(Grafik_Seite_1, s->x, s->y, s->sicht_breite, s->sicht_hoehe, Grafik_Seite_0, s->x, s->y);
 }
 
 void Menue_Kill_Scrollscreen(int32_t nummer, uint32_t flags)
@@ -380,4 +408,38 @@ void Menue_Kill_Scrollscreen(int32_t nummer, uint32_t flags)
         Menue_Hintergrund_Kopieren(Grafik_Render_Ziel, s->x, s->y, slave ? int32_t(slave->width) : s->sicht_breite,
                                    slave ? int32_t(slave->height) : s->sicht_hoehe, 0, 0);
     }
+}
+
+// Table rows lie across the whole window: only their extent along the scroll axis is cut.
+static bool ist_tabellenzeile(const Menue_Icon* icon)
+{
+    constexpr uint16_t TABELLENZEILE = 0x200;
+    return (icon->status & TABELLENZEILE) && icon->nummer < 701 && icon->nummer != 200;
+}
+
+int32_t Menue_Icon_Passgroesse_Ermitteln(Menue_Icon* icon, int32_t* x, int32_t* y, int32_t* groesse)
+{
+    if (!icon || !x || !y || !groesse) {
+        Print_Fehler("Menue_Icon_Passgroesse_Ermitteln: Parameter=NULL!\n");
+        return 0;
+    }
+    *x = icon->x;
+    *y = icon->y;
+    *groesse = 0;
+    const Scrollscreen* s = icon->scrollscreen < MENUE_SCROLLSCREENS ? Menue_Get_Scrollscreen(icon->scrollscreen) : nullptr;
+    if (!s) return 0;
+    const bool horizontal = s->flags & 0x1;
+    // Along the scroll axis: the icon's span cut to the window's.
+    const int32_t anfang = horizontal ? icon->x : icon->y, laenge = horizontal ? icon->breite : icon->hoehe;
+    const int32_t fenster = horizontal ? s->x : s->y, fenster_laenge = horizontal ? s->sicht_breite : s->sicht_hoehe;
+    const int32_t a = std::max(anfang, fenster), e = std::min(anfang + laenge, fenster + fenster_laenge);
+    // Across it: a table row counts wherever it stands; other icons must overlap the window.
+    const int32_t quer = horizontal ? icon->y : icon->x, quer_laenge = horizontal ? icon->hoehe : icon->breite;
+    const int32_t qf = horizontal ? s->y : s->x, qf_laenge = horizontal ? s->sicht_hoehe : s->sicht_breite;
+    const bool quer_drin = ist_tabellenzeile(icon) || (quer < qf + qf_laenge && quer + quer_laenge > qf);
+    if (e <= a || !quer_drin) return 0;
+    (horizontal ? *x : *y) = a;
+    if (ist_tabellenzeile(icon)) (horizontal ? *y : *x) = qf;
+    *groesse = e - a;
+    return 1;
 }

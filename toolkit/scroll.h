@@ -8,6 +8,8 @@ struct Menue_Icon;
 
 constexpr int32_t MENUE_SCROLLSCREENS = 23;
 constexpr uint8_t MENUE_KEIN_SCROLLSCREEN = 255;
+// Icons over a window that its redraw draws again.
+constexpr int32_t MENUE_SCROLL_OVERLAYS = 5;
 
 using Menue_Scroll_Prozedur = void (*)(int32_t nummer, uint32_t wert);
 using Menue_Balken_Prozedur = int32_t (*)(Menue_Icon* icon, int32_t position);
@@ -72,6 +74,9 @@ void Menue_Dynamischen_Scrollbar_Korrigieren(Scrollscreen* s);
 int32_t Menue_Universale_Scroll_Prozedur(Menue_Icon* icon, int32_t wert);
 // Redraws a scroll screen's window from its content at the current position.
 void Menue_Universale_Scroll_Blit_Prozedur(int32_t nummer, uint32_t wert);
+// The visible part of an icon in its scroll screen's window: its clipped place on the screen and
+// its visible length along the scroll axis. 0 (and size 0) when none of it shows.
+int32_t Menue_Icon_Passgroesse_Ermitteln(Menue_Icon* icon, int32_t* x, int32_t* y, int32_t* groesse);
 // Pixels one wheel step moves the button.
 int32_t Menue_Scrollbar_Rad_Schritt(Menue_Icon* icon);
 

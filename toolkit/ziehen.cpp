@@ -6,6 +6,7 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_screen.h"
+#include "platform/display.h"
 #include "platform/print.h"
 #include "database/manager.h"
 #include "gameflow/globals.h"
@@ -14,14 +15,19 @@
 #include "toolkit/scroll.h"
 #include "toolkit/slave.h"
 
+#include "toolkit/dienste.h"
 #include "toolkit/event.h"
 #include "toolkit/icon.h"
+#include "toolkit/menue_intern.h"
 #include "toolkit/screen.h"
 
 // The drag state beyond the event step's shared words: whether the image is a scroll button,
 // and the screen under the image at its last place (the step's saved background is the icon's).
 static bool zieh_knopf = false;
 static Rastport* zieh_unter = nullptr;
+// Where the image stands. Not the event step's last pointer position, which the step writes
+// after each drag step.
+static int32_t bild_pos[2] = {0, 0};
 
 // Dragging draws on the back page and copies what changed to the display.
 static Rastport* ziel()
@@ -54,16 +60,29 @@ static void zeigen(int32_t x, int32_t y, int32_t w, int32_t h)
         Grafik_Blit(Grafik_Seite_1, x, y, w, h, Grafik_Seite_0, x, y);
 }
 
-// Moves the image from its last place to (x, y).
+// The drag image at (x, y): blended with the icon's highlight colour when it has one (scroll
+// buttons never), else transparent.
+static void bild_zeichnen(int32_t x, int32_t y)
+{
+    const int32_t w = int32_t(Menue_Zieh_Bild->width), h = int32_t(Menue_Zieh_Bild->height);
+    const UI_Farbe* f = Menue_Gezogenes_Icon && !zieh_knopf ? Menue_Icon_Hervorhebung(Menue_Gezogenes_Icon) : nullptr;
+    if (f && Grafik_Blit_Mischen_Maske(Menue_Zieh_Bild, 0, 0, w, h, ziel(), x, y, uint16_t(f->farbe), int32_t(f->staerke)))
+        return;
+    Grafik_Blit_Transparent(Menue_Zieh_Bild, 0, 0, w, h, ziel(), x, y);
+}
+
+// Moves the image from its last place to (x, y); the changed rectangle goes to the display
+// after the frame's wait, in one piece.
 static void bild_bewegen(int32_t x, int32_t y)
 {
     if (!Menue_Zieh_Bild || !ziel()) return;
     const int32_t w = int32_t(Menue_Zieh_Bild->width), h = int32_t(Menue_Zieh_Bild->height);
-    const int32_t ax = Menue_Letzte_Mauspos[0], ay = Menue_Letzte_Mauspos[1];
+    const int32_t ax = bild_pos[0], ay = bild_pos[1];
     unter_zurueck(ax, ay);
     unter_sichern(x, y);
-    Grafik_Blit_Transparent(Menue_Zieh_Bild, 0, 0, w, h, ziel(), x, y);
+    bild_zeichnen(x, y);
     const int32_t x1 = std::min(ax, x), y1 = std::min(ay, y);
+    Win95_Wait_Vsync();
     zeigen(x1, y1, std::max(ax, x) + w - x1, std::max(ay, y) + h - y1);
 }
 
@@ -73,6 +92,7 @@ static void zustand_loeschen()
     Menue_Zieh_Bild = nullptr;
     Menue_Zieh_Hintergrund = nullptr;
     Menue_Zieh_Versatz[0] = Menue_Zieh_Versatz[1] = 0;
+    bild_pos[0] = bild_pos[1] = 0;
     zieh_knopf = false;
     zieh_unter = Grafik_Bitmap_Freigeben(zieh_unter);
 }
@@ -103,12 +123,15 @@ void Menue_Drag_Start(Menue_Icon* icon, int32_t x, int32_t y)
         Menue_Zieh_Versatz[0] = int32_t(bild->width) / 2;
         Menue_Zieh_Versatz[1] = int32_t(bild->height) / 2;
     }
-    if (!zieh_knopf && !(move && (move->optionen & 0x01)) && ziel()) {
+    // A scroll button lifts off its track too, or its picture would stay at the start.
+    if (!(move && (move->optionen & 0x01)) && ziel()) {
+        // What lay under the icon, and the layers above it that the icon's place shares.
         Menue_Screen_Icon_Hintergrund_Zeichnen(icon);
-        zeigen(icon->x, icon->y, icon->breite, icon->hoehe);
+        Menue_Icon_Multilayer_Refresh(icon, icon->prioritaet + 1, 0);
+        if (ziel()) zeigen(icon->x, icon->y, icon->breite, icon->hoehe);
     }
-    Menue_Letzte_Mauspos[0] = icon->x;
-    Menue_Letzte_Mauspos[1] = icon->y;
+    bild_pos[0] = icon->x;
+    bild_pos[1] = icon->y;
     unter_sichern(icon->x, icon->y);
     if (zieh_knopf && bild && ziel()) {
         Grafik_Blit_Transparent(bild, 0, 0, int32_t(bild->width), int32_t(bild->height), ziel(), icon->x, icon->y);
@@ -132,8 +155,8 @@ static void knopf_ziehen(Menue_Icon* icon, int32_t x, int32_t y, int32_t tasten)
     if (tasten == 1 && nx == icon->x && ny == icon->y) return;
     if (Aktuelles_Team >= 0) Manager_Icon_Button_An_Aus(Aktuelles_Team, icon->nummer, uint32_t(frei));
     bild_bewegen(nx, ny);
-    Menue_Letzte_Mauspos[0] = icon->x = int16_t(nx);
-    Menue_Letzte_Mauspos[1] = icon->y = int16_t(ny);
+    bild_pos[0] = icon->x = int16_t(nx);
+    bild_pos[1] = icon->y = int16_t(ny);
     Menue_Balken_Prozedur_Aufrufen(d->wert_prozedur, icon);
 }
 
@@ -160,8 +183,8 @@ void Menue_Drag_Schritt(int32_t x, int32_t y, int32_t tasten)
         if (move->optionen & 0x08) zeichnen = false;
     }
     if (zeichnen) bild_bewegen(nx, ny);
-    Menue_Letzte_Mauspos[0] = nx;
-    Menue_Letzte_Mauspos[1] = ny;
+    bild_pos[0] = nx;
+    bild_pos[1] = ny;
 }
 
 int8_t Menue_Drop(int32_t x, int32_t y)
@@ -190,13 +213,13 @@ int8_t Menue_Drop(int32_t x, int32_t y)
          (ziel_icon->drop_typ & move->maske) && im_bereich);
     if (!(move->optionen & 0x01)) Menue_Screen_Icon_Hintergrund_Freigeben(icon);
     if (!(move->optionen & 0x02)) {
-        unter_zurueck(Menue_Letzte_Mauspos[0], Menue_Letzte_Mauspos[1]);
+        unter_zurueck(bild_pos[0], bild_pos[1]);
         if (Menue_Zieh_Bild)
-            zeigen(Menue_Letzte_Mauspos[0], Menue_Letzte_Mauspos[1], int32_t(Menue_Zieh_Bild->width),
+            zeigen(bild_pos[0], bild_pos[1], int32_t(Menue_Zieh_Bild->width),
                    int32_t(Menue_Zieh_Bild->height));
     }
     if (!(move->optionen & 0x03) && icon->farbe == 255) icon->refresh |= REFRESH_NORMAL;
-    const int32_t bx = Menue_Letzte_Mauspos[0], by = Menue_Letzte_Mauspos[1];
+    const int32_t bx = bild_pos[0], by = bild_pos[1];
     zustand_loeschen();
     Menue_Mouse_Over_Nr = -1;
     Menue_Wippe_Zuruecksetzen(Menue_Aktuelles_Icon);
@@ -261,4 +284,10 @@ void Menue_Wippe_Zuruecksetzen(Menue_Icon* icon)
     Menue_Wippe_Schritt = 10;
     icon->kennung_2 = 0;
     Menue_Screen_Icon_Zeichnen(icon);
+}
+
+void Menue_Zieh_Position(int32_t* x, int32_t* y)
+{
+    if (x) *x = bild_pos[0];
+    if (y) *y = bild_pos[1];
 }

@@ -29,6 +29,8 @@ constexpr uint16_t WIPPE_GEDRUECKT = 0x1010;
 
 void Menue_Drag_Start(Menue_Icon* icon, int32_t x, int32_t y);
 void Menue_Drag_Schritt(int32_t x, int32_t y, int32_t tasten);
+// Where the drag image stands (its top-left corner).
+void Menue_Zieh_Position(int32_t* x, int32_t* y);
 // Ends the drag of the dragged icon; the step's result.
 int8_t Menue_Drop(int32_t x, int32_t y);
 // The rocker zone 0..5 nearest to the pointer.

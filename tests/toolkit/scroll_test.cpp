@@ -167,9 +167,17 @@ TEST_F(Scroll, TheWindowShowsTheContentAtThePositionAndNeverReadsBeyondIt)
     Rastport* inhalt = Menue_Screen_Icon_Scroll_Bitmap(NR);
     ASSERT_NE(inhalt, nullptr);
     static_cast<uint16_t*>(inhalt->pixels)[350 * inhalt->width + 5] = 0x1234;
+    // An icon over the window that is no part of it stays on top; outside a refresh the window
+    // reaches the screen.
+    Menue_Icon* kopf = flaeche(902, 12, 52, 20, 20, 8, 12);
+    Menue_Screen_Icon_Hinzufuegen(kopf);
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    const uint16_t kopf_farbe = seite1(15, 55);
     s->position = 300;
     Menue_Universale_Scroll_Blit_Prozedur(NR, 0);
     EXPECT_EQ(seite1(15, 100), 0x1234);
+    EXPECT_EQ(seite0(15, 100), 0x1234);
+    EXPECT_EQ(seite1(15, 55), kopf_farbe);
 
     s->position = 5000;  // from a stale record: nothing to show, nothing read
     Menue_Universale_Scroll_Blit_Prozedur(NR, 0);
@@ -227,3 +235,30 @@ TEST_F(Scroll, MovingAndKillingAScrollScreen)
 }
 
 }  // namespace
+
+TEST_F(Scroll, TheVisiblePartOfAnIconInItsWindow)
+{
+    Scrollscreen* s = Menue_Get_Scrollscreen(NR);
+    s->x = 10, s->y = 50;
+    Menue_Icon* zeile = flaeche(600, 100, 330, 200, 40, 3);
+    zeile->scrollscreen = NR;
+    int32_t x = 0, y = 0, g = 0;
+    EXPECT_EQ(Menue_Icon_Passgroesse_Ermitteln(zeile, &x, &y, &g), 1);
+    EXPECT_EQ(y, 330);
+    EXPECT_EQ(g, 20) << "cut at the window's bottom (350)";
+    zeile->y = 30;
+    EXPECT_EQ(Menue_Icon_Passgroesse_Ermitteln(zeile, &x, &y, &g), 1);
+    EXPECT_EQ(y, 50);
+    EXPECT_EQ(g, 20);
+    zeile->x = 700;  // beside the window: not shown, unless it is a table row
+    EXPECT_EQ(Menue_Icon_Passgroesse_Ermitteln(zeile, &x, &y, &g), 0);
+    EXPECT_EQ(g, 0);
+    zeile->status |= 0x200;
+    EXPECT_EQ(Menue_Icon_Passgroesse_Ermitteln(zeile, &x, &y, &g), 1);
+    EXPECT_EQ(x, 10);
+    zeile->y = 400;
+    EXPECT_EQ(Menue_Icon_Passgroesse_Ermitteln(zeile, &x, &y, &g), 0);
+    Fehler_Capture f;
+    EXPECT_EQ(Menue_Icon_Passgroesse_Ermitteln(zeile, nullptr, &y, &g), 0);
+    EXPECT_TRUE(f.contains("Menue_Icon_Passgroesse_Ermitteln: Parameter=NULL!"));
+}

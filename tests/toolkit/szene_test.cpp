@@ -17,6 +17,8 @@
 #include "toolkit/event.h"
 #include "toolkit/menue_intern.h"
 #include "toolkit/screen.h"
+#include "toolkit/scroll.h"
+#include "toolkit/ziehen.h"
 #include "umgebung.h"
 
 namespace {
@@ -92,6 +94,35 @@ bool gleich(const std::string& dump, const std::string& erwartet, int* abweichen
     *abweichend = 0;
     for (size_t i = 0; i < a.size(); ++i) *abweichend += a[i] != b[i];
     return *abweichend == 0;
+}
+
+// Runs the menu's event step until the script is through; false when it never gets there.
+bool skript_laufen_lassen(const std::string& skript)
+{
+    Os_Script_Load_Text(skript);
+    int8_t r = 1;
+    for (int schritte = 0; !Os_Script_Finished() && schritte < 10000; ++schritte) r = Menue_Event_Schritt(r != 0, -1);
+    const bool fertig = Os_Script_Finished();
+    Os_Script_Stop();
+    return fertig;
+}
+
+// Compares the dumped frames with the stored pictures (DORVIN_BILD_NEU=1 stores them first)
+// and removes the folder.
+template <class Namen>
+void bilder_pruefen(const std::string& ordner, const Namen& namen)
+{
+    const char* neu = std::getenv("DORVIN_BILD_NEU");
+    for (const char* name : namen) {
+        std::string dump = ordner + "/" + name + ".png";
+        std::string erwartet = std::string(DORVIN_SOURCE_DIR) + "/tests/toolkit/" + name + ".png";
+        if (neu && std::strcmp(neu, "1") == 0) {
+            ASSERT_EQ(std::system(("cp " + dump + " " + erwartet).c_str()), 0);
+        }
+        int abweichend = -1;
+        EXPECT_TRUE(gleich(dump, erwartet, &abweichend)) << name << ": " << abweichend << " Pixel anders";
+    }
+    std::system(("rm -rf " + ordner).c_str());
 }
 
 }  // namespace
@@ -178,28 +209,98 @@ TEST_F(Szene, ScriptedSampleScreenMatchesTheStoredFrames)
         "dump " + ordner + "/" + namen[2] + ".png\n"
         "move 300 200\nwait 100\nmove 320 262\nwait 100\nclick 320 262\nwait 50\n"
         "dump " + ordner + "/" + namen[3] + ".png\n";
-    Os_Script_Load_Text(skript);
-    int8_t r = 1;
-    for (int schritte = 0; !Os_Script_Finished() && schritte < 10000; ++schritte) r = Menue_Event_Schritt(r != 0, -1);
-    ASSERT_TRUE(Os_Script_Finished());
-    Os_Script_Stop();
+    ASSERT_TRUE(skript_laufen_lassen(skript));
 
     EXPECT_EQ(gespeichert, 1);
     EXPECT_EQ((knoepfe[{0, SPIELPLAN}]), 1u);
     EXPECT_EQ((knoepfe[{0, TABELLE}]), 0u);
     EXPECT_EQ(Menue_Screen_Icon_Ist_Vorhanden(EBENE), 0);
-    const char* neu = std::getenv("DORVIN_BILD_NEU");
-    for (const char* name : namen) {
-        std::string dump = ordner + "/" + name + ".png";
-        std::string erwartet = std::string(DORVIN_SOURCE_DIR) + "/tests/toolkit/" + name + ".png";
-        if (neu && std::strcmp(neu, "1") == 0) {
-            befehl = "cp " + dump + " " + erwartet;
-            ASSERT_EQ(std::system(befehl.c_str()), 0);
-        }
-        int abweichend = -1;
-        EXPECT_TRUE(gleich(dump, erwartet, &abweichend)) << name << ": " << abweichend << " Pixel anders";
-    }
-    befehl = "rm -rf " + ordner;
-    std::system(befehl.c_str());
+    bilder_pruefen(ordner, namen);
     Menue_Icon_Liste_Entfernen(liste, 0);
+}
+
+namespace {
+
+constexpr int16_t SPUR = 1600, KNOPF = 1601, STEIN = 980, ABLAGE = 981;
+int32_t abgelegt = 0;
+
+// The target takes the stone: it lies in the target's middle from now on.
+void ablegen(Menue_Move_Struktur*, Menue_Icon* stein, int32_t, int32_t, uint32_t code)
+{
+    if (code != 0x80) return;
+    ++abgelegt;
+    if (Menue_Icon* ziel = Menue_Screen_Icon_Aus_Nummer(ABLAGE)) {
+        stein->x = int16_t(ziel->x + (ziel->breite - stein->breite) / 2);
+        stein->y = int16_t(ziel->y + (ziel->hoehe - stein->hoehe) / 2);
+        Menue_Screen_Icon_Aktiv_Setzen(REFRESH_NORMAL, STEIN);
+    }
+}
+
+}  // namespace
+
+TEST_F(Szene, DragDropScrollBarAndWheelMatchTheStoredFrames)
+{
+    Eingang_Set_Spiel_Gestartet_Hook(gestartet);
+    Aktuelles_Team = 0;
+    abgelegt = 0;
+    knoepfe[{0, KNOPF}] = 80;
+    Menue_Hintergrund_Zeichnen(0);
+
+    Scrollscreen* s = Menue_Get_Scrollscreen(0);
+    *s = Scrollscreen{};
+    s->breite = 300, s->hoehe = 600, s->sicht_breite = 300, s->sicht_hoehe = 200, s->x = 40, s->y = 80;
+    s->laenge = 600, s->balken_icon = SPUR, s->fenster_slave = -1, s->letzte_position = -1;
+    s->prozedur = Menue_Universale_Scroll_Blit_Prozedur;
+    ASSERT_NE(Menue_Screen_Icon_Scroll_Bitmap(0), nullptr);
+    Menue_Scrollscreen_Leeren(0);
+
+    static char texte[25][24];
+    static Menue_Text_Teil zeilen_text[25];
+    static Menue_Icon liste[30];
+    int n = 0;
+    for (int z = 0; z < 25; ++z) {
+        std::snprintf(texte[z], sizeof texte[z], "Zeile %d", z + 1);
+        zeilen_text[z] = teil(3, 0, 6, 6, texte[z], 8, 17);
+        liste[n] = text_icon(int16_t(1000 + z), 40, int16_t(80 + 24 * z), 300, 24, 3, uint8_t(z % 2 ? 9 : 12), &zeilen_text[z]);
+        liste[n++].scrollscreen = 0;
+    }
+    static Menue_Scrollbar_Daten daten{Menue_Universale_Scroll_Prozedur, 0, 344, 344, -1, 80, 264, 0, 0.0f, 0};
+    liste[n] = Menue_Icon_Vorlage(SPUR, -1, 0, 344, 80, 16, 200, 5, 9);
+    liste[n].verknuepft = KNOPF;
+    liste[n++].klick = Menue_Scrollbar_Klick;
+    liste[n] = Menue_Icon_Vorlage(KNOPF, -1, ICON_SCROLLBUTTON | ICON_ZIEHBAR, 344, 80, 16, 16, 6, 14);
+    liste[n].verknuepft = SPUR;
+    liste[n++].daten = &daten;
+    static Menue_Move_Struktur move{int8_t(0x04), 0x20, ablegen, nullptr, {380, 90, 620, 460}, nullptr, -1};
+    liste[n] = Menue_Icon_Vorlage(STEIN, -1, ICON_ZIEHBAR, 420, 100, 80, 30, 5, 12);
+    liste[n++].move = &move;
+    liste[n] = Menue_Icon_Vorlage(ABLAGE, -1, 0, 420, 320, 120, 60, 4, 10);
+    liste[n++].drop_typ = 0x04;
+    liste[n] = Menue_Icon_Listenende();
+    Menue_Icon_Liste_Hinzufuegen(liste);
+    // The table is drawn whole into the content, also the rows below the window.
+    for (int z = 0; z < 25; ++z) Menue_Screen_Icon_Aktiv_Setzen(REFRESH_NORMAL | REFRESH_SICHTBAR, 1000 + z);
+
+    const std::string ordner = std::string(DORVIN_BINARY_DIR) + "/toolkit_ziehen_" + std::to_string(getpid());
+    ASSERT_EQ(std::system(("mkdir -p " + ordner).c_str()), 0);
+    const std::vector<const char*> namen = {"szene_unterwegs", "szene_abgelegt", "szene_balken", "szene_rad"};
+    auto dump = [&](int i) { return "dump " + ordner + "/" + namen[size_t(i)] + ".png\n"; };
+    const std::string skript =
+        "move 450 115\nwait 100\nleft down\nwait 300\nmove 470 200\nwait 50\nmove 470 335\nwait 50\n" + dump(0) +
+        "left up\nwait 100\nmove 600 200\nwait 100\n" + dump(1) +
+        "move 352 88\nwait 100\nleft down\nwait 100\nmove 352 150\nwait 50\nmove 352 400\nwait 50\nleft up\n"
+        "wait 100\nmove 600 200\nwait 100\n" + dump(2) +
+        "move 150 150\nwait 100\nwheel up\nwait 100\nwheel up\nwait 100\n" + dump(3);
+    ASSERT_TRUE(skript_laufen_lassen(skript));
+
+    EXPECT_EQ(abgelegt, 1);
+    const Menue_Icon* knopf = Menue_Screen_Icon_Aus_Nummer(KNOPF);
+    ASSERT_NE(knopf, nullptr);
+    EXPECT_LT(knopf->y, 264) << "the wheel moved the button back from the end of its bar";
+    EXPECT_GT(knopf->y, 80);
+    EXPECT_NEAR(s->position, (knopf->y - 80) * 400 / 184, 1) << "the content follows the button";
+    bilder_pruefen(ordner, namen);
+    Menue_Icon_Liste_Entfernen(liste, 0);
+    Menue_Kill_Scrollscreen(0, 0);
+    *s = Scrollscreen{};
 }

@@ -3,6 +3,8 @@
 
 #include "gameflow/globals.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "toolkit/slave.h"
 #include "toolkit/screen.h"
 #include "toolkit/event.h"
 #include "toolkit/scroll.h"
@@ -72,17 +74,21 @@ TEST_F(Ziehen, TheImageStaysInItsArea)
 {
     move.bereich[0] = -1;
     Menue_Drag_Start(stein, 160, 155);
+    int32_t x = 0, y = 0;
     Menue_Drag_Schritt(160, 5, 1);
-    EXPECT_EQ(Menue_Letzte_Mauspos[1], 39);
+    Menue_Zieh_Position(nullptr, &y);
+    EXPECT_EQ(y, 39);
     Menue_Drag_Schritt(900, 900, 1);
-    EXPECT_EQ(Menue_Letzte_Mauspos[0], 596 - 40 + 1);
-    EXPECT_EQ(Menue_Letzte_Mauspos[1], 479 - 20 + 1);
+    Menue_Zieh_Position(&x, &y);
+    EXPECT_EQ(x, 596 - 40 + 1);
+    EXPECT_EQ(y, 479 - 20 + 1);
     Menue_Drop(900, 900);
 
     stein->flags |= ICON_RECHTS_VERKNUEPFT;
     Menue_Drag_Start(stein, 160, 155);
     Menue_Drag_Schritt(160, 5, 1);
-    EXPECT_EQ(Menue_Letzte_Mauspos[1], 0);
+    Menue_Zieh_Position(nullptr, &y);
+    EXPECT_EQ(y, 0);
 }
 
 TEST_F(Ziehen, OptionOneLeavesTheIconsPictureInPlace)
@@ -130,3 +136,26 @@ TEST_F(Ziehen, AScrollButtonStopsAtTheEndsOfItsBar)
 }
 
 }  // namespace
+
+// A picture icon with a highlight colour is dragged tinted; the refresh tints it the same way.
+TEST_F(Ziehen, TheDragImageOfAPictureIconCarriesItsHighlightColour)
+{
+    Menue_Icon* bild = neu(Menue_Icon_Vorlage(943, 48, ICON_SLAVE | ICON_ZIEHBAR, 150, 200, 0, 0, 5, 2));
+    bild->move = &move;
+    Menue_Screen_Icon_Hinzufuegen(bild);
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    const Rastport* slave = Menue_Get_Slave_Rastport(48);
+    ASSERT_NE(slave, nullptr);
+    // A visible pixel of the picture.
+    int32_t px = -1, py = -1;
+    for (int32_t y = 0; y < int32_t(slave->height) && px < 0; ++y)
+        for (int32_t x = 0; x < int32_t(slave->width) && px < 0; ++x)
+            if (Grafik_Pixel_Lesen(slave, x, y) > 1) px = x, py = y;
+    ASSERT_GE(px, 0);
+    const uint16_t getoent = seite1(150 + px, 200 + py);
+    EXPECT_NE(getoent, Grafik_Pixel_Lesen(slave, px, py));
+    Menue_Drag_Start(bild, 151, 201);
+    Menue_Drag_Schritt(251, 221, 1);
+    EXPECT_EQ(seite1(250 + px, 220 + py), getoent);
+    Menue_Drop(251, 221);
+}

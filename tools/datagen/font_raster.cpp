@@ -19,7 +19,8 @@ struct Schnitt {
 };
 
 // Slot roles: 0 titles, 2 message texts, 3 the default (popups, help, text entry), 9 value
-// texts and start-menu labels, 7 names and scores; the rest are sizes for lists and panels.
+// texts and start-menu labels (condensed: the longest label fits the 150-pixel entry), 7 names
+// and scores; the rest are sizes for lists and panels.
 constexpr Schnitt SLOTS[17] = {
     {"DejaVuSans-Bold.ttf", 16, "titel"},
     {"DejaVuSans.ttf", 11, "klein"},
@@ -30,7 +31,7 @@ constexpr Schnitt SLOTS[17] = {
     {"DejaVuSans-Bold.ttf", 14, "fett14"},
     {"DejaVuSansCondensed-Bold.ttf", 13, "namen"},
     {"DejaVuSansCondensed.ttf", 12, "schmal"},
-    {"DejaVuSans-Bold.ttf", 11, "wert"},
+    {"DejaVuSansCondensed.ttf", 10, "wert"},
     {"DejaVuSerif.ttf", 14, "serif"},
     {"DejaVuSans.ttf", 9, "winzig"},
     {"DejaVuSans-Bold.ttf", 20, "gross"},

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "toolkit/slave.h"
@@ -350,9 +351,90 @@ Bild hilfe_marken(int32_t w, int32_t h)
     return b;
 }
 
+// The start menu's background, also shown darkened behind the match screens: a floodlit
+// stadium at night, stands under the sky and the pitch in front.
+Bild spiel_hintergrund()
+{
+    Bild b(640, 480, false, rgb(8, 12, 28));
+    for (int32_t y = 0; y < 200; ++y) b.rechteck(0, y, 640, 1, rgb(8 + y / 10, 12 + y / 8, 28 + y / 5));
+    // Floodlight masts with their lamp banks.
+    for (int32_t x : {70, 570}) {
+        b.rechteck(x - 2, 40, 4, 160, rgb(60, 66, 80));
+        b.rechteck(x - 22, 30, 44, 14, rgb(70, 76, 90));
+        for (int32_t k = 0; k < 4; ++k) b.rechteck(x - 19 + k * 10, 33, 8, 8, rgb(255, 250, 210));
+    }
+    // Stands in rows, darker towards the top.
+    for (int32_t r = 0; r < 10; ++r) {
+        const int32_t y = 130 + r * 9;
+        b.rechteck(0, y, 640, 8, rgb(40 + r * 6, 44 + r * 6, 60 + r * 6));
+        for (int32_t x = (r % 2) * 5; x < 640; x += 10) b.rechteck(x, y + 2, 3, 3, rgb(150 + (x * 7 + r * 31) % 90, 60, 60));
+    }
+    b.rechteck(0, 220, 640, 4, rgb(20, 24, 30));
+    // The pitch: stripes, the halfway line and the centre circle in perspective.
+    for (int32_t y = 224; y < 480; ++y) {
+        const bool hell = ((y - 224) / 32) % 2 == 0;
+        b.rechteck(0, y, 640, 1, hell ? rgb(40, 120, 48) : rgb(34, 106, 42));
+    }
+    const uint16_t linie = rgb(220, 236, 220);
+    b.rechteck(0, 236, 640, 2, linie);
+    b.rechteck(319, 236, 2, 244, linie);
+    for (int32_t y = 0; y < 480; ++y)
+        for (int32_t x = 0; x < 640; ++x) {
+            const double dx = (x + 0.5 - 320) / 150.0, dy = (y + 0.5 - 340) / 62.0;
+            const double d = dx * dx + dy * dy;
+            if (d <= 1.0 && d >= 0.93 && y > 238) b.setzen(x, y, linie);
+        }
+    return b;
+}
+
+// The title: the game's name in large letters on a framed plaque, a ball beside it. It is
+// drawn solid, so the plaque fills the whole picture.
+Bild titel(int32_t w, int32_t h)
+{
+    Bild b(w, h, false, rgb(14, 22, 44));
+    for (int32_t y = 0; y < h; ++y) b.rechteck(0, y, w, 1, rgb(14 + y / 4, 22 + y / 4, 44 + y / 3));
+    b.relief(0, 0, w, h, rgb(150, 170, 210), rgb(4, 6, 14));
+    b.scheibe(30, h / 2.0, 24, rgb(245, 245, 245));
+    b.ring(30, h / 2.0, 24, 1.5, rgb(20, 20, 20));
+    for (auto [cx, cy] : {std::pair{30.0, h / 2.0}, {18.0, h / 2.0 - 12}, {42.0, h / 2.0 + 12}, {16.0, h / 2.0 + 14}})
+        b.scheibe(cx, cy, 6, rgb(20, 20, 20));
+    const std::string name = "DORVIN";
+    b.schrift(68, 8, name, rgb(6, 10, 20), 6);
+    b.schrift(65, 5, name, rgb(250, 210, 60), 6);
+    b.schrift(67, h - 13, "ZIDURIDA VOZOZOR", rgb(200, 220, 235), 1);
+    return b;
+}
+
+// An entry face of the start menu without text: a rounded dark plate with a bevel.
+Bild intro_knopf(int32_t w, int32_t h)
+{
+    Bild b(w, h, true, 0);
+    b.rechteck(2, 0, w - 4, h, rgb(18, 40, 78));
+    b.rechteck(0, 2, w, h - 4, rgb(18, 40, 78));
+    b.rechteck(1, 1, w - 2, h - 2, rgb(18, 40, 78));
+    b.rechteck(2, 1, w - 4, 1, rgb(120, 160, 220));
+    b.rechteck(1, 2, 1, h - 4, rgb(120, 160, 220));
+    b.rechteck(2, h - 2, w - 4, 1, rgb(6, 12, 26));
+    b.rechteck(w - 2, 2, 1, h - 4, rgb(6, 12, 26));
+    b.rechteck(4, 3, w - 8, h / 2 - 3, rgb(28, 58, 104));
+    return b;
+}
+
 bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
 {
     if (std::strcmp(e.datei, "resf_scr.res") != 0) return false;
+    if (e.nummer >= 3687 && e.nummer <= 3690) {
+        bild = intro_knopf(e.width, e.height).fertig(e.nummer);
+        return true;
+    }
+    if (e.nummer == 3691) {
+        bild = spiel_hintergrund().fertig(e.nummer);
+        return true;
+    }
+    if (e.nummer == 3692) {
+        bild = titel(e.width, e.height).fertig(e.nummer);
+        return true;
+    }
     if (e.nummer >= 1043 && e.nummer <= 1047) {
         bild = requester_knopf(e.width, e.height, e.nummer - 1043).fertig(e.nummer);
         return true;
