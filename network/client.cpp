@@ -336,9 +336,8 @@ void Client_Ping()
 int Client_Send_Client_Data(const uint8_t* daten, uint32_t len)
 {
     Socket_Log(SOCKET_LOG_INFO, "+++ Client sendet Daten zum Server (Blocking Mode): %u bytes", len);
-    if (!daten || len > NETZ_BLOCK_MAX) return 0;
     uint32_t gepackt = 0;
-    uint8_t* block = Compress_Block(daten, len, &gepackt);
+    uint8_t* block = Netz_Packen(daten, len, &gepackt);
     if (!block) return 0;
     int ok;
     if (gepackt < SOCKET_MAX_DATA_SIZE) {
@@ -361,13 +360,6 @@ int Client_Send_Client_Data(const uint8_t* daten, uint32_t len)
     return ok;
 }
 
-// Unpacks a received block; its stated length is checked before anything is allocated for it.
-static uint8_t* auspacken(const uint8_t* paket, uint32_t groesse, uint32_t* laenge)
-{
-    if (groesse < 4 || Bytes_Hole32(paket) > NETZ_BLOCK_MAX) return nullptr;
-    return Decompress_Block(paket, groesse, laenge);
-}
-
 uint8_t* Client_Receive_Client_Data(uint32_t* laenge, int32_t* ergebnis)
 {
     uint32_t n = 0;
@@ -378,7 +370,7 @@ uint8_t* Client_Receive_Client_Data(uint32_t* laenge, int32_t* ergebnis)
         uint32_t m = 0;
         uint8_t* paket = Client_Internet_Receive_Data(nullptr, &m, &code, 1, CLIENT_DATA_SIMPLE);
         if (code == NETZ_EMPFANGEN) {
-            block = auspacken(paket, m, &n);
+            block = Netz_Auspacken(paket, m, &n);
             if (!block) code = NETZ_FEHLER;
         }
         if (code != NETZ_EMPFANGEN) code = NETZ_FEHLER;
@@ -410,7 +402,7 @@ uint8_t* Client_Receive_Client_Data(uint32_t* laenge, int32_t* ergebnis)
             else if (c == NETZ_FEHLER || ++auszeiten >= 10) code = NETZ_FEHLER;
         }
         if (paket && code == NETZ_EMPFANGEN) {
-            block = auspacken(paket, groesse, &n);
+            block = Netz_Auspacken(paket, groesse, &n);
             if (!block) code = NETZ_FEHLER;
         } else if (code != NETZ_NICHTS) {
             code = NETZ_FEHLER;

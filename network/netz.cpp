@@ -11,7 +11,10 @@
 #include "network/netzuser.h"
 #include "network/server.h"
 #include "network/socket.h"
+#include "platform/bytes.h"
+#include "platform/compress.h"
 #include "platform/exit.h"
+#include "platform/mem.h"
 #include "platform/mauszeiger.h"
 #include "platform/os/os.h"
 #include "platform/timer.h"
@@ -19,6 +22,31 @@
 
 uint32_t Netz_Server_Id = 0;
 uint32_t Netz_Dialog_Offen = 0;
+
+// ---- Blocks ----
+
+uint8_t* Netz_Packen(const uint8_t* daten, uint32_t len, uint32_t* gepackt)
+{
+    if (gepackt) *gepackt = 0;
+    if (!gepackt || (!daten && len) || len > NETZ_BLOCK_MAX) return nullptr;
+    if (!len) {
+        auto* leer = static_cast<uint8_t*>(Mem_Alloc_Clear(4, 0, 0));
+        if (leer) *gepackt = 4;
+        return leer;
+    }
+    return Compress_Block(daten, len, gepackt);
+}
+
+uint8_t* Netz_Auspacken(const uint8_t* paket, uint32_t groesse, uint32_t* len)
+{
+    if (len) *len = 0;
+    if (!paket || !len || groesse < 4) return nullptr;
+    const uint32_t angesagt = Bytes_Hole32(paket);
+    // The stated length bounds the unpacking before any memory is taken for it.
+    if (angesagt > NETZ_BLOCK_MAX) return nullptr;
+    if (!angesagt) return groesse == 4 ? static_cast<uint8_t*>(Mem_Alloc(1, 0)) : nullptr;
+    return Decompress_Block(paket, groesse, len);
+}
 
 // ---- Dialog fields ----
 

@@ -40,6 +40,11 @@ void Netz_Get_Monat_Jahr(int32_t* monat, int32_t* jahr);
 void Netz_Set_Eigenes_Team(int32_t team);
 int32_t Netz_Get_Eigenes_Team();
 
+// Packs a game-data block (an empty one is its length word alone, which the compressor does
+// not make); null on failure. Unpacks one whose stated length is within NETZ_BLOCK_MAX.
+uint8_t* Netz_Packen(const uint8_t* daten, uint32_t len, uint32_t* gepackt);
+uint8_t* Netz_Auspacken(const uint8_t* paket, uint32_t groesse, uint32_t* len);
+
 // The address and port fields of the start dialogs. Address: 1 to 3 decimal digits of value
 // 0..255 each; port: exactly 4 hexadecimal digits, either case. True when all are good.
 bool Netz_Adresse_Lesen(const char* const felder[4], uint8_t ip[4]);

@@ -135,9 +135,9 @@ void empfangen(Mitspieler_Eintrag* m)
 
 int Server_Send_Client_Data(Mitspieler_Eintrag* m, const uint8_t* daten, uint32_t len)
 {
-    if (!m || !m->in_benutzung || !daten || len > NETZ_BLOCK_MAX) return 0;
+    if (!m || !m->in_benutzung) return 0;
     uint32_t gepackt = 0;
-    uint8_t* block = Compress_Block(daten, len, &gepackt);
+    uint8_t* block = Netz_Packen(daten, len, &gepackt);
     if (!block) return 0;
     ++m->bloecke_gesendet;
     m->bytes_gesendet += len;
@@ -175,11 +175,8 @@ uint8_t* Server_Receive_Client_Data(Mitspieler_Eintrag* m, uint32_t* laenge, int
     if (!m || !m->eingang || !m->eingang_empfangen || m->eingang_empfangen != m->eingang_erwartet) return nullptr;
     ++m->bloecke_empfangen;
     m->gepackt_empfangen += m->eingang_empfangen;
-    uint8_t* block = nullptr;
     uint32_t n = 0;
-    // The stated length bounds the unpacking before any memory is taken for it.
-    if (m->eingang_empfangen >= 4 && Bytes_Hole32(m->eingang) <= NETZ_BLOCK_MAX)
-        block = Decompress_Block(m->eingang, m->eingang_empfangen, &n);
+    uint8_t* block = Netz_Auspacken(m->eingang, m->eingang_empfangen, &n);
     m->eingang = static_cast<uint8_t*>(Mem_Free(m->eingang, 0));
     m->eingang_erwartet = m->eingang_empfangen = 0;
     if (!block) {

@@ -54,16 +54,18 @@ bool pruefen(Sock_Info* s, const char* name)
 
 void Socket_Log(int level, const char* format, ...)
 {
+    static const bool debug = [] {
+        const char* v = std::getenv("DORVIN_DEBUG");
+        return v && std::strcmp(v, "1") == 0;
+    }();
+    // Nobody reads it: no formatting on the busy paths.
+    if (!log_hook && !debug && (!konsole_offen || level == SOCKET_LOG_INFO)) return;
     char text[1024];
     va_list args;
     va_start(args, format);
     std::vsnprintf(text, sizeof text, format, args);
     va_end(args);
     if (log_hook) log_hook(level, text);
-    static const bool debug = [] {
-        const char* v = std::getenv("DORVIN_DEBUG");
-        return v && std::strcmp(v, "1") == 0;
-    }();
     char zeile[1100];
     zeile[0] = 0;
     if (level == SOCKET_LOG_LO) std::snprintf(zeile, sizeof zeile, "ERROR LO: %s\n", text);
