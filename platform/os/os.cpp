@@ -277,6 +277,12 @@ void Os_Post_Message(uint32_t message, uint64_t wparam, int64_t lparam)
     queue.push_back({message, wparam, lparam});
 }
 
+bool Os_Message_Waiting(uint32_t message)
+{
+    std::lock_guard<std::mutex> lock(queue_mutex);
+    return std::any_of(queue.begin(), queue.end(), [&](const Os_Message& m) { return m.message == message; });
+}
+
 void Os_Drop_Messages(uint32_t message, uint64_t wparam)
 {
     std::lock_guard<std::mutex> lock(queue_mutex);

@@ -295,6 +295,9 @@ void Os_Socket_Poll()
 
 void Os_Socket_Wait(uint32_t ms)
 {
+    // A notification the program has not taken yet is work to do now.
+    Os_Socket_Poll();
+    if (Os_Message_Waiting(WM_SOCKET_NOTIFY)) return;
     std::vector<pollfd> fds;
     for (auto& [h, e] : sockets) {
         short ev = erwartet(e);
