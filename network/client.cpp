@@ -118,9 +118,10 @@ int Client_Dialog(Os_Window*, void*, const char* option)
 {
     Client_Einstellungen_Lesen();
     if (Netz_Ohne_Dialog(option)) return 1;
-    if (!Netz_Dialog(Client_Settings.ip, &Client_Settings.port, "Fehler: IP-Adresse, falsches Format",
-                     "Fehler: Port-Adresse, falsches Format"))
-        return 0;
+    static const Netz_Dialog_Texte texte{"Dorvin Client Anmeldung ", "Verbinden", "Abbruch", nullptr,
+                                         "Fehler: IP-Adresse, falsches Format",
+                                         "Fehler: Port-Adresse, falsches Format", true};
+    if (!Netz_Dialog(Client_Settings.ip, &Client_Settings.port, texte, nullptr)) return 0;
     Client_Settings.pass_word_nicht_speichern = 0;
     Client_Settings.speichern = 1;
     Client_Settings.dialog_flag = 0;

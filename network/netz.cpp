@@ -17,6 +17,7 @@
 #include "platform/mem.h"
 #include "platform/mauszeiger.h"
 #include "platform/os/os.h"
+#include "platform/os/os_dialog.h"
 #include "platform/timer.h"
 #include "platform/win95.h"
 
@@ -85,25 +86,57 @@ bool Netz_Port_Lesen(const char* feld, uint16_t* port)
     return true;
 }
 
-int Netz_Dialog(uint8_t ip[4], uint16_t* port, const char* adress_fehler, const char* port_fehler)
+namespace {
+
+struct Dialog_Lauf {
+    uint8_t* ip;
+    uint16_t* port;
+    const Netz_Dialog_Texte* texte;
+    void (*erkennen)();
+};
+
+void felder_fuellen(Os_Dialog_Feld* f, const Dialog_Lauf* lauf)
 {
-    char text[5][16];
-    for (int i = 0; i < 4; ++i) std::snprintf(text[i], sizeof text[i], "%d", ip[i]);
-    std::snprintf(text[4], sizeof text[4], "%x", unsigned(*port));
-    const char* const adresse[4] = {text[0], text[1], text[2], text[3]};
-    uint8_t neu_ip[4];
-    uint16_t neu_port = 0;
-    if (!Netz_Adresse_Lesen(adresse, neu_ip)) {
-        Win95_Meldung("%s", adress_fehler);
-        return 0;
+    for (int i = 0; i < 4; ++i) std::snprintf(f[i].text, sizeof f[i].text, "%d", lauf->ip[i]);
+    std::snprintf(f[4].text, sizeof f[4].text, "%x", unsigned(*lauf->port));
+}
+
+bool felder_pruefen(Os_Dialog_Feld* f, void* ctx)
+{
+    auto* lauf = static_cast<Dialog_Lauf*>(ctx);
+    const char* const adresse[4] = {f[0].text, f[1].text, f[2].text, f[3].text};
+    uint8_t ip[4];
+    uint16_t port = 0;
+    const char* fehler = nullptr;
+    if (!Netz_Adresse_Lesen(adresse, ip)) fehler = lauf->texte->adress_fehler;
+    else if (!Netz_Port_Lesen(f[4].text, &port)) fehler = lauf->texte->port_fehler;
+    if (fehler) {
+        Win95_Meldung("%s", fehler);
+        if (lauf->texte->nachfuellen) felder_fuellen(f, lauf);
+        return false;
     }
-    if (!Netz_Port_Lesen(text[4], &neu_port)) {
-        Win95_Meldung("%s", port_fehler);
-        return 0;
-    }
-    std::memcpy(ip, neu_ip, 4);
-    *port = neu_port;
-    return 1;
+    std::memcpy(lauf->ip, ip, 4);
+    *lauf->port = port;
+    return true;
+}
+
+void felder_erkennen(Os_Dialog_Feld* f, void* ctx)
+{
+    auto* lauf = static_cast<Dialog_Lauf*>(ctx);
+    if (lauf->erkennen) lauf->erkennen();
+    felder_fuellen(f, lauf);
+}
+
+}  // namespace
+
+int Netz_Dialog(uint8_t ip[4], uint16_t* port, const Netz_Dialog_Texte& texte, void (*erkennen)())
+{
+    if (!ip || !port) return 0;
+    Dialog_Lauf lauf{ip, port, &texte, erkennen};
+    Os_Dialog_Feld felder[5] = {{"IP", {}}, {nullptr, {}}, {nullptr, {}}, {nullptr, {}}, {"Port", {}}};
+    felder_fuellen(felder, &lauf);
+    Os_Dialog d{texte.titel, felder, 5, texte.ok, texte.abbruch, texte.extra, felder_pruefen, felder_erkennen, &lauf};
+    return Os_Eingabe_Dialog(d);
 }
 
 bool Netz_Ohne_Dialog(const char* option)

@@ -49,10 +49,20 @@ uint8_t* Netz_Auspacken(const uint8_t* paket, uint32_t groesse, uint32_t* len);
 // 0..255 each; port: exactly 4 hexadecimal digits, either case. True when all are good.
 bool Netz_Adresse_Lesen(const char* const felder[4], uint8_t ip[4]);
 bool Netz_Port_Lesen(const char* feld, uint16_t* port);
-// A start dialog: the fields filled from the settings, answered by "OK" at once (a headless run
-// and until the window's own dialog exists); the address and port go through the checks above.
-// 1 with the values taken, 0 after the error message.
-int Netz_Dialog(uint8_t ip[4], uint16_t* port, const char* adress_fehler, const char* port_fehler);
+// The texts of a start dialog.
+struct Netz_Dialog_Texte {
+    const char* titel;
+    const char* ok;
+    const char* abbruch;
+    const char* extra;  // "IP automatisch erkennen", or null
+    const char* adress_fehler;
+    const char* port_fehler;
+    bool nachfuellen;  // after an error the fields show the settings again
+};
+// A start dialog: the address bytes ("%d") and the port ("%x") in its fields; OK runs the
+// checks above and takes the values (1), a failed check shows its text and keeps the dialog
+// open; cancel gives 0. The third button calls erkennen and shows the fields again.
+int Netz_Dialog(uint8_t ip[4], uint16_t* port, const Netz_Dialog_Texte& texte, void (*erkennen)());
 
 // The option text "-q" (either case) skips a start dialog.
 bool Netz_Ohne_Dialog(const char* option);

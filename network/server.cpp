@@ -97,13 +97,24 @@ int Server_Einstellungen_Schreiben()
     return Netz_Datei_Schreiben(EINSTELLUNGEN_DATEI, b, sizeof b);
 }
 
+// "IP automatisch erkennen": the host's name and first address into the settings.
+static void host_erkennen()
+{
+    int32_t anzahl = 0;
+    if (!Socket_StartUp(nullptr, &anzahl)) return;
+    Server_Settings.socket_anzahl = uint32_t(anzahl);
+    Socket_Get_Host_Setttings(Server_Settings.host_name, Server_Settings.ip);
+    Socket_CleanUp();
+}
+
 int Server_Start_Dialog(Os_Window*, void*, const char* option)
 {
     Server_Einstellungen_Lesen();
     if (Netz_Ohne_Dialog(option)) return 1;
-    if (!Netz_Dialog(Server_Settings.ip, &Server_Settings.port, "Error: IP-Adresse, falsches Format.",
-                     "Fehler: Port-Adresse, falsches Format. (z.B. 7a7b)"))
-        return 0;
+    static const Netz_Dialog_Texte texte{"Dorvin Server: IP/Port Adresse", "Server starten", "Abbruch",
+                                         "IP automatisch erkennen", "Error: IP-Adresse, falsches Format.",
+                                         "Fehler: Port-Adresse, falsches Format. (z.B. 7a7b)", false};
+    if (!Netz_Dialog(Server_Settings.ip, &Server_Settings.port, texte, host_erkennen)) return 0;
     // The server always runs with its own client: no name or pass word is asked.
     Server_Settings.speichern = 1;
     Server_Settings.user_log_an = 0;
