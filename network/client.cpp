@@ -12,6 +12,7 @@
 #include "platform/bytes.h"
 #include "platform/compress.h"
 #include "platform/mem.h"
+#include "platform/os/os_dialog.h"
 #include "platform/win95.h"
 
 Client_Einstellungen Client_Settings;
@@ -135,6 +136,7 @@ int Client_Dialog(Os_Window*, void*, const char* option)
 
 static int connect_fehler(const char* text)
 {
+    Os_Status_Fenster(nullptr, nullptr, nullptr, -1);
     if (text) std::snprintf(Client_Settings.fehler_text, sizeof Client_Settings.fehler_text, "%s", text);
     Socket_Log(SOCKET_LOG_HI, "%s", Client_Settings.fehler_text);
     return 0;
@@ -143,8 +145,8 @@ static int connect_fehler(const char* text)
 // The status window's step: the bar position and the step's name.
 static void schritt(int position, const char* name)
 {
-    Socket_Log(SOCKET_LOG_INFO, "Verbindung zum Spiele Server wird hergestellt... %d/1000 %s", position, name);
-    Win95_Message_Pump();
+    Socket_Log(SOCKET_LOG_INFO, "%d/1000 %s", position, name);
+    Os_Status_Fenster("Moment bitte...", "Verbindung zum Spiele Server wird hergestellt...", name, position);
 }
 
 int Client_Connect(Os_Window* fenster, void* instanz, const char* user_name, const char* pass_word, const uint8_t* ip,
@@ -189,7 +191,9 @@ int Client_Connect(Os_Window* fenster, void* instanz, const char* user_name, con
     int ok = Client_User_Registration(Client_Settings.user_name, Client_Settings.pass_word, 255);
     schritt(1000, ok ? "accepted by server" : "NOT accepted by server");
     Socket_Log(SOCKET_LOG_INFO, ok ? "accepted by server" : "NOT accepted by server");
+    Win95_Sleep(200);
     if (!ok) return connect_fehler("Der Server hat die Anmeldung abgelehnt.");
+    Os_Status_Fenster(nullptr, nullptr, nullptr, -1);
     return 1;
 }
 

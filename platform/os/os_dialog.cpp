@@ -169,3 +169,42 @@ int Os_Eingabe_Dialog(const Os_Dialog& d)
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return ergebnis;
 }
+
+void Os_Status_Fenster(const char* titel, const char* text, const char* schritt, int position)
+{
+    static SDL_Window* w = nullptr;
+    static SDL_Renderer* r = nullptr;
+    if (Os_Headless()) return;
+    if (position < 0) {
+        if (r) SDL_DestroyRenderer(r);
+        if (w) {
+            SDL_DestroyWindow(w);
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        }
+        r = nullptr;
+        w = nullptr;
+        return;
+    }
+    if (!w) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return;
+        w = SDL_CreateWindow(Os_Text_Utf8(titel ? titel : "").c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             FENSTER_B, 170, SDL_WINDOW_SHOWN);
+        r = w ? SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE) : nullptr;
+        if (!r) {
+            Os_Status_Fenster(nullptr, nullptr, nullptr, -1);
+            return;
+        }
+    }
+    SDL_PumpEvents();
+    SDL_SetRenderDrawColor(r, 212, 208, 200, 255);
+    SDL_RenderClear(r);
+    SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
+    text_zeichnen(r, 20, 20, text ? text : "");
+    text_zeichnen(r, 20, 120, schritt ? schritt : "");
+    kasten(r, {20, 60, FENSTER_B - 40, 36}, 255, false);
+    const int voll = position > 1000 ? 1000 : position;
+    SDL_Rect balken{22, 62, (FENSTER_B - 44) * voll / 1000, 32};
+    SDL_SetRenderDrawColor(r, 0, 0, 128, 255);
+    SDL_RenderFillRect(r, &balken);
+    SDL_RenderPresent(r);
+}

@@ -24,3 +24,7 @@ struct Os_Dialog {
 
 // 1 when the dialog ended with OK, 0 when it was cancelled (headless: when the check failed).
 int Os_Eingabe_Dialog(const Os_Dialog& dialog);
+
+// The connect status window: the first call opens it, each call shows the text, the step's name
+// and the bar at position (0..1000); a negative position closes it. Headless: nothing.
+void Os_Status_Fenster(const char* titel, const char* text, const char* schritt, int position);

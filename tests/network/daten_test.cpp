@@ -82,6 +82,10 @@ TEST_F(Daten, PackedSizeDecidesBetweenOneMessageAndPieces)
     EXPECT_EQ(nachrichten_lesen(4), (Paare{{700, 10239}, {703, 10241}, {701, 10239}, {701, 2}}));
     EXPECT_EQ(m->bloecke_gesendet, 2u);
     EXPECT_EQ(m->gepackt_gesendet, 10239u + 10241u);
+    // A packed block of exactly 10240 bytes, laid into the outgoing slot as the packer would.
+    m->ausgang = static_cast<uint8_t*>(Mem_Alloc_Clear(10240, 0, 0x55));
+    m->ausgang_gesamt = 10240;
+    EXPECT_EQ(nachrichten_lesen(3), (Paare{{703, 10240}, {701, 10239}, {701, 1}}));
 }
 
 TEST_F(Daten, PieceWithoutAnnouncementStaysAndIsLoggedEachPass)
@@ -167,6 +171,15 @@ TEST_F(Daten, SilentConnectionIsLoggedOutAfterTheIdleLimitPingingOneNever)
     EXPECT_GT(weg, SERVER_IDLE_LIMIT);
     EXPECT_LE(weg, SERVER_IDLE_LIMIT + SERVER_IDLE_PRUEFUNG);
     EXPECT_EQ(offen(), 1) << "the pinging client stays";
+}
+
+TEST_F(Netz_Test, ConnectToNoServerFailsWithItsText)
+{
+    Win95_Netz_Modus = 1;
+    EXPECT_EQ(client_anmelden(), 0);
+    EXPECT_STREQ(Client_Settings.fehler_text,
+                 "Kann die Verbindung nicht herstellen (IP oder Port falsch?): Socket Connect Error.");
+    EXPECT_TRUE(log_hat("connect returns WSAECONNREFUSED"));
 }
 
 // The client's side against a raw server: waiting for a piece drops other messages, and a
