@@ -22,6 +22,9 @@ struct Os_Dialog {
     void* ctx;
 };
 
+// Headless test seam: types into the fields before "OK" is pressed. Null removes it.
+void Os_Dialog_Set_Eingabe(void (*eingabe)(Os_Dialog_Feld* felder, int anzahl));
+
 // 1 when the dialog ended with OK, 0 when it was cancelled (headless: when the check failed).
 int Os_Eingabe_Dialog(const Os_Dialog& dialog);
 

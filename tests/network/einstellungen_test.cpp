@@ -1,5 +1,6 @@
 // The start dialogs' fields and checks, the settings files and the server address file.
 #include "netz_hilfe.h"
+#include "platform/os/os_dialog.h"
 
 using namespace netz_test;
 
@@ -34,25 +35,20 @@ struct Stderr_Fang {
 
 using Einstellungen = Netz_Test;
 
-TEST(NetzDialog, PortAndAddressFieldsAreReadStrictly)
+// The edges the dialog cases below leave out.
+TEST(NetzDialog, FieldEdges)
 {
-    uint16_t port = 0;
-    EXPECT_TRUE(Netz_Port_Lesen("7A7b", &port));
-    EXPECT_EQ(port, 0x7a7b);
-    for (const char* falsch : {"7a7", "7g7b", "", "7a7b0", " 7a7"}) {
-        port = 1;
-        EXPECT_FALSE(Netz_Port_Lesen(falsch, &port)) << falsch;
-        EXPECT_EQ(port, 1) << "nothing taken";
-    }
+    uint16_t port = 1;
+    EXPECT_FALSE(Netz_Port_Lesen("7a7b0", &port));
+    EXPECT_FALSE(Netz_Port_Lesen(" 7a7", &port));
+    EXPECT_EQ(port, 1) << "nothing taken";
     uint8_t ip[4] = {9, 9, 9, 9};
     const char* gut[4] = {"0", "10", "255", "007"};
     EXPECT_TRUE(Netz_Adresse_Lesen(gut, ip));
     EXPECT_EQ(ip[2], 255);
     EXPECT_EQ(ip[3], 7);
-    for (const char* falsch : {"", "1234", "999", "256", "1a"}) {
-        const char* felder[4] = {"1", falsch, "1", "1"};
-        EXPECT_FALSE(Netz_Adresse_Lesen(felder, ip)) << falsch;
-    }
+    const char* falsch[4] = {"1", "256", "1", "1a"};
+    EXPECT_FALSE(Netz_Adresse_Lesen(falsch, ip));
     EXPECT_EQ(ip[0], 0) << "a refused address leaves the bytes";
 }
 
@@ -133,6 +129,46 @@ TEST_F(Einstellungen, HeadlessDialogsAnswerFromTheirFilesThroughTheChecks)
     EXPECT_EQ(Server_Start_Dialog(nullptr, nullptr, "-Q"), 1) << "-q skips the dialog";
     EXPECT_EQ(Server_Start(nullptr, nullptr, ""), 0);
     EXPECT_STREQ(Server_Settings.fehler_text, "User break.");
+}
+
+namespace {
+const char* getippt[5];
+void tippen(Os_Dialog_Feld* f, int anzahl)
+{
+    for (int i = 0; i < anzahl && i < 5; ++i)
+        if (getippt[i]) std::snprintf(f[i].text, sizeof f[i].text, "%s", getippt[i]);
+}
+}  // namespace
+
+TEST_F(Einstellungen, TypedFieldsGoThroughTheChecksWithTheirMessages)
+{
+    Os_Dialog_Set_Eingabe(tippen);
+    struct Fall {
+        const char* felder[5];
+        int ergebnis;
+        const char* meldung;
+    } faelle[] = {
+        {{"10", "0", "0", "1", "7A7b"}, 1, nullptr},
+        {{nullptr, nullptr, nullptr, nullptr, "7a7"}, 0, "Fehler: Port-Adresse, falsches Format. (z.B. 7a7b)"},
+        {{nullptr, nullptr, nullptr, nullptr, "7g7b"}, 0, "Fehler: Port-Adresse, falsches Format. (z.B. 7a7b)"},
+        {{"", nullptr, nullptr, nullptr, "7a7b"}, 0, "Error: IP-Adresse, falsches Format."},
+        {{nullptr, "1234", nullptr, nullptr, "7a7b"}, 0, "Error: IP-Adresse, falsches Format."},
+        {{nullptr, nullptr, "999", nullptr, "7a7b"}, 0, "Error: IP-Adresse, falsches Format."},
+    };
+    for (const Fall& f : faelle) {
+        std::copy(f.felder, f.felder + 5, getippt);
+        Server_Einstellungen_Standard();
+        Stderr_Fang fang;
+        EXPECT_EQ(Server_Start_Dialog(nullptr, nullptr, ""), f.ergebnis) << f.felder[4];
+        if (f.meldung) {
+            EXPECT_NE(fang.text().find(f.meldung), std::string::npos) << fang.text();
+        }
+    }
+    Server_Einstellungen_Standard();
+    ASSERT_TRUE(Server_Einstellungen_Lesen());
+    EXPECT_EQ(Server_Settings.ip[0], 10) << "only the good answer was stored";
+    EXPECT_EQ(Server_Settings.port, 0x7a7b);
+    Os_Dialog_Set_Eingabe(nullptr);
 }
 
 TEST_F(Einstellungen, ServerAddressFile)
