@@ -118,6 +118,28 @@ TEST_F(Login, TestAnswerWaitsWhileTheRecordIsStillSending)
     EXPECT_EQ(a->empfang_status, SOCKET_EMPFANG_FERTIG) << "left for a later pass, nothing blocked";
 }
 
+namespace {
+Sock_Info* wartender = nullptr;
+// While the wait pumps, the connection goes and a new one takes its record, with nothing to send.
+int neu_vergeben()
+{
+    Server_User_Logout(wartender);
+    wartender->sock = 0x7FFF0F00;
+    return 1;
+}
+}  // namespace
+
+TEST_F(Login, WaitForARecordTakenAgainMeanwhileFails)
+{
+    wartender = verbindung();
+    const uint8_t d[4] = {};
+    Socket_Prepare_Send(wartender, d, 4, NETZ_TYP_TEST);
+    ASSERT_EQ(wartender->sende_status, SOCKET_SENDEN_WARTET);
+    EXPECT_EQ(Netz_Senden_Abwarten(wartender, neu_vergeben, SERVER_SENDE_TIMEOUT, "Test"), 0)
+        << "the message never went, though the new record has nothing pending";
+    EXPECT_TRUE(log_hat("Test(): write error!"));
+}
+
 TEST_F(Login, ParticipantWalkStatisticsAndFreeEntry)
 {
     Mitspieler[0].in_benutzung = 1;
