@@ -35,6 +35,7 @@
 
 #include "platform/os/os_display.h"
 #include "platform/os/os_intern.h"
+#include "platform/os/os_socket.h"
 #include "platform/os/os_text.h"
 
 namespace {
@@ -274,6 +275,18 @@ void Os_Post_Message(uint32_t message, uint64_t wparam, int64_t lparam)
 {
     std::lock_guard<std::mutex> lock(queue_mutex);
     queue.push_back({message, wparam, lparam});
+}
+
+bool Os_Message_Waiting(uint32_t message)
+{
+    std::lock_guard<std::mutex> lock(queue_mutex);
+    return std::any_of(queue.begin(), queue.end(), [&](const Os_Message& m) { return m.message == message; });
+}
+
+void Os_Drop_Messages(uint32_t message, uint64_t wparam)
+{
+    std::lock_guard<std::mutex> lock(queue_mutex);
+    std::erase_if(queue, [&](const Os_Message& m) { return m.message == message && m.wparam == wparam; });
 }
 
 void Os_Clear_Messages()
@@ -581,6 +594,7 @@ static void script_feed()
 
 bool Os_Take_Message(Os_Message* out)
 {
+    Os_Socket_Poll();
     if (Os_Headless()) {
         bool empty;
         {

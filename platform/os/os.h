@@ -72,6 +72,10 @@ void Os_Post_Message(uint32_t message, uint64_t wparam, int64_t lparam);
 // Takes the next message; feeds the back end's input (OS events or one script line) first.
 bool Os_Take_Message(Os_Message* out);
 void Os_Clear_Messages();
+// A message of this number waits in the queue.
+bool Os_Message_Waiting(uint32_t message);
+// Drops the queued messages of this number and wParam (a closed socket's notifications).
+void Os_Drop_Messages(uint32_t message, uint64_t wparam);
 
 // The window: title in Windows-1252, frame size in pixels. Full screen scales the frame.
 Os_Window* Os_Window_Open(const char* title, int width, int height, bool fullscreen);

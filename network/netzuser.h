@@ -1,0 +1,71 @@
+// The server's participants: one entry per logged-in remote client, its connection, its
+// game-data transfer in progress and its traffic counters.
+#pragma once
+#include <cstdint>
+
+struct Sock_Info;
+
+constexpr int NETZUSER_ANZAHL = 256;
+// Blocks that may wait behind the one going out, and their packed bytes, before the
+// participant counts as too slow and is logged out.
+constexpr uint32_t NETZUSER_WARTESCHLANGE_MAX = 64;
+constexpr uint32_t NETZUSER_WARTESCHLANGE_BYTES = 8u << 20;
+
+struct Netz_Block {
+    uint8_t* daten;
+    uint32_t groesse;
+};
+
+struct Mitspieler_Eintrag {
+    uint8_t in_benutzung;
+    // One byte more than the record's field, so that a full 40-character name keeps its NUL.
+    char user_name[41];
+    char pass_word[41];
+    uint32_t hardware_id;
+    uint32_t user_id;
+    int32_t team;
+    Sock_Info* sock_info;
+    uint16_t port;
+    uint8_t adresse[4];
+    uint32_t db_ergebnis;
+    uint16_t login_zeit[6];  // year, month, day, hour, minute, second
+    uint32_t bloecke_gesendet, bloecke_empfangen;
+    uint32_t bytes_gesendet, bytes_empfangen;
+    uint32_t gepackt_gesendet, gepackt_empfangen;
+    uint8_t neu;
+    uint8_t* eingang;
+    uint8_t* ausgang;
+    uint32_t eingang_erwartet;
+    uint32_t ausgang_gesamt;
+    uint32_t eingang_empfangen;
+    uint32_t ausgang_gesendet;
+    uint32_t erster_teil_gesendet;
+    uint8_t minute_freigabe;
+    uint32_t minute;
+    uint32_t minute_wert;
+    uint32_t datenanfrage_zeit;
+    // Packed blocks waiting behind the outgoing one, oldest first (Mem_Alloc'd array).
+    Netz_Block* warteschlange;
+    uint32_t warteschlange_anzahl;
+    uint32_t warteschlange_bytes;
+};
+
+extern Mitspieler_Eintrag Mitspieler[NETZUSER_ANZAHL];
+
+// The first free entry, not marked; null when all are in use.
+Mitspieler_Eintrag* Netzuser_Get_Free();
+// Clears the entry and frees the blocks it still holds; returns null.
+Mitspieler_Eintrag* Netzuser_Loeschen(Mitspieler_Eintrag* m);
+int32_t Netzuser_Anzahl();
+Mitspieler_Eintrag* Netzuser_Get_Erster_Neuer();
+int32_t Netzuser_Anzahl_Neue();
+// The first entry in use at or after *index, with *index set behind it; null at the end.
+Mitspieler_Eintrag* Netzuser_Naechster(int32_t* index);
+Mitspieler_Eintrag* Netzuser_Get(int32_t slot);
+Mitspieler_Eintrag* Netzuser_Get_By_Team(int32_t team);
+// A new block: the count of entries in use, then each one's user id at its slot's position.
+uint32_t* Netzuser_Liste();
+int32_t Mitspieler_Team_Ist_Online(int32_t team);
+void Netzuser_Statistik(uint32_t* bloecke_gesendet, uint32_t* bloecke_empfangen, uint32_t* bytes_gesendet,
+                        uint32_t* gepackt_gesendet, uint32_t* bytes_empfangen, uint32_t* gepackt_empfangen);
+int32_t Netzuser_Stub();
