@@ -121,6 +121,4 @@ void Menue_Scrollbuttonpos_Zuweisen(Menue_Icon* icon)
         icon->x = int16_t(position);
 }
 
-void Menue_Leiste_Icons_Vorbelegen(Manager_Icon_Zustand*) {}
-
 void Menue_Rahmenfarben_Wechsel(int32_t) {}

@@ -28,8 +28,8 @@ uint8_t Menue_Automatik_Aktiv(int32_t welches);
 // The menu mark: the turn ends at the next continue, as in automatic mode.
 void Menue_Merker_Setzen(uint8_t wert);
 uint8_t Menue_Merker();
-// Presets the icon states of the sub-menu bar (icons 2502-2584) in a new manager's block; the
-// bar comes with the menu bar, until then nothing is preset.
+// Presets the icon states of the sub-menu bar in a new manager's block: its first button chosen
+// (toolkit/menueleiste.cpp).
 struct Manager_Icon_Zustand;
 void Menue_Leiste_Icons_Vorbelegen(Manager_Icon_Zustand* zustand);
 
