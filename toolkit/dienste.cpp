@@ -64,6 +64,11 @@ bool Menue_Farbe_Holen(int32_t index, uint32_t* farbe, uint32_t* staerke)
 
 uint8_t Menue_Automatik_Aktiv(int32_t welches) { return Menue_Automatik_Bytes[welches == 1 ? 1 : 0]; }
 
+int32_t Menue_Heutiges_Spiel_Wert()
+{
+    return Menue_Status.spiel_gueltig ? int32_t(Menue_Status.heutiges_spiel.wettbewerb) : -1;
+}
+
 void Menue_Merker_Setzen(uint8_t wert) { merker = wert; }
 uint8_t Menue_Merker() { return merker; }
 

@@ -25,6 +25,8 @@ bool Menue_Farbe_Holen(int32_t index, uint32_t* farbe, uint32_t* staerke);
 extern uint8_t Menue_Automatik_Bytes[2];
 // Byte 0 (also for -1) or byte 1 of the automatic mode.
 uint8_t Menue_Automatik_Aktiv(int32_t welches);
+// The competition of the acting club's match today, -1 without one.
+int32_t Menue_Heutiges_Spiel_Wert();
 // The menu mark: the turn ends at the next continue, as in automatic mode.
 void Menue_Merker_Setzen(uint8_t wert);
 uint8_t Menue_Merker();
