@@ -36,6 +36,8 @@ Menue_Kontextmenue* Menue_Einblenden_Kontextmenue(Menue_Icon* icon);
 // The mailbox icon (761): picture 48 with mail, 49 without, and its help text.
 constexpr int32_t MENUE_BRIEFKASTEN = 761;
 void Menue_Briefkasten_Icon_Setzen(uint8_t post, uint8_t zeichnen, uint8_t abdunkeln);
+// Click procedure of the mailbox icon: the mailbox screen.
+int32_t Menue_Briefkasten_Oeffnen(Menue_Icon* icon, uint32_t flags);
 // Opens the mailbox by itself when the manager wants it and the main menu is up.
 void Menue_Briefkasten_Oeffnen_Pruefen();
 Menue_Kontextmenue* Menue_Briefkasten_Kontextmenue(Menue_Icon* icon);

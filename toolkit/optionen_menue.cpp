@@ -444,6 +444,8 @@ void Menue_Briefkasten_Icon_Setzen(uint8_t post, uint8_t zeichnen, uint8_t abdun
                               icon->y, 60);
 }
 
+int32_t Menue_Briefkasten_Oeffnen(Menue_Icon* icon, uint32_t flags) { return Postfach_Screen(icon, flags); }
+
 void Menue_Briefkasten_Oeffnen_Pruefen()
 {
     if (!Menue_Screen_Icon_Ist_Vorhanden(701) || !Manager_Icon_Button_Lesen(Aktuelles_Team, 2600)) return;

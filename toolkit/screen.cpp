@@ -25,6 +25,7 @@
 #include "screens/spieler_einsetzen.h"
 #include "toolkit/dienste.h"
 #include "toolkit/event.h"
+#include "toolkit/favoriten.h"
 #include "toolkit/hilfe.h"
 #include "toolkit/menue_intern.h"
 #include "toolkit/mausover.h"
@@ -50,6 +51,14 @@ constexpr uint32_t STEHEND = ICON_BEREICH_BLEIBT;
 Menue_Icon basis(int16_t nummer, int32_t quelle, uint32_t flags, int16_t x, int16_t y, uint16_t w, uint16_t h, uint8_t farbe)
 {
     Menue_Icon i = Menue_Icon_Vorlage(nummer, quelle, STEHEND | flags, x, y, w, h, 5, farbe);
+    return i;
+}
+
+// A base icon with its click and context-menu procedures.
+Menue_Icon mit(Menue_Icon i, Menue_Klick_Prozedur klick, Menue_Kontext_Prozedur kontext)
+{
+    i.klick = klick;
+    i.kontext = kontext;
     return i;
 }
 
@@ -99,9 +108,9 @@ Menue_Icon Menue_Basis_Liste[MENUE_BASIS_ANZAHL + 1] = {
     basis(714, -1, 0, 232, 32, 70, 7, 20),        // match comparison bars
     basis(715, -1, 0, 338, 32, 70, 7, 20),
     basis(716, -1, 0, 285, 32, 70, 7, 20),
-    basis(722, -1, 0, 599, 268, 19, 20, 27),      // history back
-    basis(721, -1, 0, 620, 268, 19, 20, 27),      // history forward
-    basis(761, 49, ICON_SLAVE, 599, 296, 40, 32, 255),  // mailbox (49 empty, 48 mail)
+    mit(basis(722, -1, 0, 599, 268, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // back
+    mit(basis(721, -1, 0, 620, 268, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // forward
+    mit(basis(761, 49, ICON_SLAVE, 599, 296, 40, 32, 255), Menue_Briefkasten_Oeffnen, Menue_Briefkasten_Kontextmenue),
     basis(762, -1, 0, 599, 336, 40, 24, 27),      // chat
     basis(723, -1, 0, 597, 420, 42, 48, 26),      // continue
     Menue_Icon_Listenende(),
