@@ -25,6 +25,12 @@ bool Menue_Farbe_Holen(int32_t index, uint32_t* farbe, uint32_t* staerke);
 extern uint8_t Menue_Automatik_Bytes[2];
 // Byte 0 (also for -1) or byte 1 of the automatic mode.
 uint8_t Menue_Automatik_Aktiv(int32_t welches);
+// On: both bytes set, the manager no longer picks penalty takers, the own manager's settings
+// bytes cleared and the pages that would wait for a manager (results, team of the day, live
+// draw) switched off in every competition. Off: both bytes cleared. Returns byte 0.
+uint8_t Menue_Automatik_Setzen(uint8_t an);
+// Byte 0, 1 or 2 of the acting manager's settings for 1, 2 or 3 (help, animations, music).
+int32_t Menue_Optionen_Wert(int32_t welcher);
 // The competition of the acting club's match today, -1 without one.
 int32_t Menue_Heutiges_Spiel_Wert();
 // The menu mark: the turn ends at the next continue, as in automatic mode.
