@@ -22,6 +22,8 @@
 #include "platform/timer.h"
 #include "platform/win95.h"
 
+int32_t Key_Input_Ende = 0;
+
 namespace {
 
 constexpr char ZIFFERN[] = "01234567890,.";
@@ -223,6 +225,7 @@ int32_t Key_Input_String(Font_Record* font, char* text, int32_t size, int32_t ma
     bool war_unten = false, maus_auswahl = false;
     int32_t druck_start = 0, tasten_anker = -1;
     bool fertig = false;
+    Key_Input_Ende = 0;
     while (!fertig) {
         bool neu = false;
         const int32_t mx = Maus_Get_X(), my = Maus_Get_Y(), tasten = Win95_Maustasten();
@@ -283,13 +286,20 @@ int32_t Key_Input_String(Font_Record* font, char* text, int32_t size, int32_t ma
                 else if (f.cursor > 0) f.text.erase(size_t(--f.cursor), 1);
                 f.sel_a = f.sel_b = -1;
                 break;
-            case VK_TAB: ende = true; break;
-            case VK_RETURN: fertig = true; break;
+            case VK_TAB:
+                ende = true;
+                Key_Input_Ende = VK_TAB;
+                break;
+            case VK_RETURN:
+                fertig = true;
+                Key_Input_Ende = VK_RETURN;
+                break;
             case VK_ESCAPE:
                 f.text = anfang;
                 f.cursor = int32_t(f.text.size());
                 f.sel_a = f.sel_b = -1;
                 ende = true;
+                Key_Input_Ende = VK_ESCAPE;
                 break;
             case VK_END: bewegen(laenge); break;
             case VK_HOME: bewegen(0); break;

@@ -28,6 +28,8 @@ enum : uint32_t {
 int32_t Key_Input_String(Font_Record* font, char* text, int32_t size, int32_t max_len, uint32_t flags, int32_t x,
                          int32_t y, int32_t w, int32_t h, int32_t margin_x, int32_t offset_y, Rastport* hintergrund,
                          int32_t bx, int32_t by, uint32_t* zahl);
+// The key that ended the last entry: 13 Return, 27 Escape, 9 Tab, 0 a click or the window.
+extern int32_t Key_Input_Ende;
 // Width in pixels of the first n characters; 0 for n <= 0, an empty text or no font.
 int32_t Key_Input_Text_Breite(const Font_Record* font, const char* text, int32_t n);
 // Swaps the two so that a <= b.
