@@ -24,13 +24,7 @@ protected:
     void SetUp() override
     {
         Toolkit_Test::SetUp();
-        Test_Teams_Anlegen(4);
-        auto* m = static_cast<Manager_Struktur*>(Mem_Alloc_Clear(sizeof(Manager_Struktur), 0, 0));
-        T_Fix[1].manager = m;
-        z = &m->icons;
-        for (auto& n : z->besucht_nr) n = -1;
-        for (auto& n : z->log_nr) n = -1;
-        Aktuelles_Team = 1;
+        z = &vereine_anlegen(4, 1)->icons;
         for (int16_t k = 0; k < 20; ++k) {
             liste[k] = Menue_Icon_Vorlage(int16_t(1000 + k), -1, 0, 0, 0, 10, 10, 5, 9);
             liste[k].klick = oeffnen;
@@ -39,13 +33,6 @@ protected:
         liste[20] = Menue_Icon_Listenende();
         Menue_Icon_Liste_Registrieren(liste);
         geoeffnet = -1;
-    }
-    void TearDown() override
-    {
-        Mem_Free(T_Fix[1].manager, 0);
-        T_Fix[1].manager = nullptr;
-        Test_Aufraeumen();
-        Toolkit_Test::TearDown();
     }
     void besuch(int k) { Menue_Besucht_Eintragen(1, &liste[k]); }
     int32_t slot(int k) { return int32_t(knoepfe[{1, 724 + k}]); }

@@ -43,18 +43,8 @@ protected:
     void SetUp() override
     {
         Toolkit_Test::SetUp();
-        Test_Teams_Anlegen(4);
-        manager = static_cast<Manager_Struktur*>(Mem_Alloc_Clear(sizeof(Manager_Struktur), 0, 0));
-        T_Fix[1].manager = manager;
-        Aktuelles_Team = 1;
+        manager = vereine_anlegen(4, 1);
         Eingang_Set_Spiel_Gestartet_Hook([] { return true; });
-    }
-    void TearDown() override
-    {
-        T_Fix[1].manager = nullptr;
-        Mem_Free(manager, 0);
-        Test_Aufraeumen();
-        Toolkit_Test::TearDown();
     }
 };
 

@@ -31,10 +31,7 @@ protected:
     void SetUp() override
     {
         Toolkit_Test::SetUp();
-        Test_Teams_Anlegen(4);
-        manager = static_cast<Manager_Struktur*>(Mem_Alloc_Clear(sizeof(Manager_Struktur), 0, 0));
-        T_Fix[1].manager = manager;
-        Aktuelles_Team = 1;
+        manager = vereine_anlegen(4, 1);
         Manager_Anzahl = 1;
         Globale_Optionen_Vorbelegen();
         Eingang_Set_Spiel_Gestartet_Hook([] { return true; });
@@ -44,9 +41,6 @@ protected:
     void TearDown() override
     {
         Menue_Requester_Set_Anzeige(nullptr);
-        T_Fix[1].manager = nullptr;
-        Mem_Free(manager, 0);
-        Test_Aufraeumen();
         Globale_Optionen_Vorbelegen();
         Menue_Zeitlimit = 0;
         Toolkit_Test::TearDown();

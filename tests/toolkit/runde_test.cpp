@@ -32,11 +32,8 @@ protected:
     void SetUp() override
     {
         Toolkit_Test::SetUp();
-        Test_Teams_Anlegen(6);
+        vereine_anlegen(6, 0);
         Test_Spieler_Anlegen(60);
-        Aktuelles_Team = 0;
-        // A human manager without assistants runs club 0.
-        T_Fix[0].manager = static_cast<Manager_Struktur*>(Mem_Alloc_Clear(sizeof(Manager_Struktur), 0, 0));
         meldungen.clear();
         antwort = 1;
         einzeltraining = 0;
@@ -48,9 +45,6 @@ protected:
     {
         Menue_Requester_Set_Anzeige(nullptr);
         Spieler_Training_Set_Zaehl_Hook(nullptr);
-        Mem_Free(T_Fix[0].manager, 0);
-        T_Fix[0].manager = nullptr;
-        Test_Aufraeumen();
         Toolkit_Test::TearDown();
     }
     // A squad of `kader` players, the first `aufgestellt` of them in the line-up.

@@ -30,18 +30,12 @@ protected:
         ordner.anlegen("dorvin_menue", true);
         Menue_Spielstand_Init();
         Globale_Optionen_Vorbelegen();
-        Test_Teams_Anlegen(4);
-        manager = static_cast<Manager_Struktur*>(Mem_Alloc_Clear(sizeof(Manager_Struktur), 0, 0));
-        T_Fix[1].manager = manager;
-        for (auto& n : manager->icons.besucht_nr) n = -1;
-        for (auto& n : manager->icons.log_nr) n = -1;
+        manager = vereine_anlegen(4, 1);
+        Aktuelles_Team = -1;
         Manager_Anzahl = 1;
     }
     void TearDown() override
     {
-        T_Fix[1].manager = nullptr;
-        Mem_Free(manager, 0);
-        Test_Aufraeumen();
         Globale_Optionen_Vorbelegen();
         for (int pos : {DISK_POS_MENUE, DISK_POS_UNTERMENUE}) {
             Disk_Block_Registrieren(pos, nullptr, nullptr);
