@@ -148,5 +148,3 @@ void Menue_Scrollbuttonpos_Zuweisen(Menue_Icon* icon)
     else
         icon->x = int16_t(position);
 }
-
-void Menue_Rahmenfarben_Wechsel(int32_t) {}

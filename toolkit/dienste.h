@@ -51,6 +51,6 @@ Rastport* Menue_Get_Hintergrund();
 void Menue_Icon_Doppelt_Pruefen(int32_t nummer, const Menue_Icon* icon);
 // Puts a scroll button at the position stored for the acting manager (menu services).
 void Menue_Scrollbuttonpos_Zuweisen(Menue_Icon* icon);
-// The frame colours of the main groups after the chosen group changed (base icon 703..707).
-// It comes with the menu services; until then nothing changes colour.
+// The frame colours of the main groups after the chosen group changed (704-707; others are
+// reported), toolkit/hauptmenue.cpp.
 void Menue_Rahmenfarben_Wechsel(int32_t basis);

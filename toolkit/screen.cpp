@@ -26,6 +26,7 @@
 #include "toolkit/dienste.h"
 #include "toolkit/event.h"
 #include "toolkit/favoriten.h"
+#include "toolkit/hauptmenue.h"
 #include "toolkit/hilfe.h"
 #include "toolkit/menue_intern.h"
 #include "toolkit/mausover.h"
@@ -99,10 +100,10 @@ Menue_Icon Menue_Basis_Liste[MENUE_BASIS_ANZAHL + 1] = {
     basis(759, -1, 0, 4, 3, 32, 32, 20),          // crest of 701
     basis(760, -1, 0, 604, 3, 32, 32, 20),        // crest of 702
     basis(703, -1, 0, 599, 44, 40, 40, 27),       // main groups
-    basis(704, -1, 0, 599, 88, 40, 40, 27),
-    basis(705, -1, 0, 599, 132, 40, 40, 27),
-    basis(706, -1, 0, 599, 176, 40, 40, 27),
-    basis(707, -1, 0, 599, 220, 40, 40, 27),
+    mit(basis(704, -1, 0, 599, 88, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
+    mit(basis(705, -1, 0, 599, 132, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
+    mit(basis(706, -1, 0, 599, 176, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
+    mit(basis(707, -1, 0, 599, 220, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
     basis(708, -1, 0, 222, 3, 196, 14, 20),       // series info
     basis(709, -1, 0, 222, 17, 196, 14, 20),      // date
     basis(714, -1, 0, 232, 32, 70, 7, 20),        // match comparison bars

@@ -1,0 +1,76 @@
+// The main menu's group buttons, the sub-menu bar, the comparison bars and the network lamps.
+#include "database/manager.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "toolkit/dienste.h"
+#include "toolkit/hauptmenue.h"
+#include "toolkit/menueleiste.h"
+#include "toolkit/screen.h"
+#include "umgebung.h"
+
+namespace {
+
+int32_t geoeffnet = -1;
+int32_t bildschirm(Menue_Icon* icon, uint32_t) { return geoeffnet = icon->nummer; }
+
+using Hauptmenue = Toolkit_Test;
+
+TEST_F(Hauptmenue, NetworkLampsBlinkGreenAndRed)
+{
+    EXPECT_TRUE(Netz_Aktivitaet_Anzeigen(0, 0));
+    EXPECT_EQ(seite0(615 + 2, 472 + 2), Grafik_Farbe(0, 7, 0));
+    EXPECT_EQ(seite0(614 + 7, 472 + 2), Grafik_Farbe(0, 7, 0));
+    EXPECT_TRUE(Netz_Aktivitaet_Anzeigen(1, 0));
+    EXPECT_EQ(seite0(614 + 2, 472 + 2), Grafik_Farbe(15, 0, 0));
+    EXPECT_EQ(seite0(614 + 7, 472 + 2), Grafik_Farbe(0, 15, 0));
+    // A state the lamps do not know leaves that lamp dark: the screen stays as it was.
+    Grafik_Rechteck_Fuellen(Grafik_Seite_0, 614, 472, 12, 7, 1);
+    EXPECT_TRUE(Netz_Aktivitaet_Anzeigen(5, 0));
+    EXPECT_EQ(seite0(614 + 2, 472 + 2), 1);
+}
+
+TEST_F(Hauptmenue, GroupButtonsOpenTheirScreensAndTheBar)
+{
+    const Manager_Icon_Zustand& z = vereine_anlegen(4, 1)->icons;
+    static Menue_Icon gruppen[5];
+    for (int16_t k = 0; k < 4; ++k) gruppen[k] = Menue_Icon_Vorlage(int16_t(704 + k), -1, 0, 599, int16_t(88 + 44 * k), 40, 40, 27, 9);
+    gruppen[4] = Menue_Icon_Listenende();
+    Menue_Icon_Liste_Hinzufuegen(gruppen);
+    Menue_Gruppen_Screens[1] = bildschirm;
+    Menue_Leiste_Screens[2] = bildschirm;
+    knoepfe[{1, 2504}] = 1;
+
+    Menue_Hauptgruppe_Klick(&gruppen[1], 0);
+    EXPECT_EQ(geoeffnet, 705);
+    EXPECT_EQ(z.status[705], 1u);
+    const uint32_t farbe_705 = Menue_Rahmenfarbe;
+    // 706 brings the bar and reopens the screen chosen there last.
+    Menue_Hauptgruppe_Klick(&gruppen[2], 0);
+    EXPECT_TRUE(Menue_Screen_Icon_Ist_Vorhanden(2502));
+    EXPECT_EQ(geoeffnet, 2504);
+    EXPECT_EQ(z.status[705], 0u);
+    EXPECT_EQ(z.status[706], 1u);
+    EXPECT_NE(Menue_Rahmenfarbe, farbe_705);
+    Menue_Gruppen_Screens[1] = nullptr;
+    Menue_Leiste_Screens[2] = nullptr;
+
+    Fehler_Capture cap;
+    Menue_Rahmenfarben_Wechsel(708);
+    EXPECT_TRUE(cap.contains("Menue_Rahmenfarben_Wechsel: pos falsch!"));
+}
+
+TEST_F(Hauptmenue, ComparisonBarsFillByTheValue)
+{
+    EXPECT_EQ(Menue_Staerke_Segmente(50), 10);
+    EXPECT_EQ(Menue_Staerke_Segmente(100), 21);
+    EXPECT_EQ(Menue_Staerke_Segmente(250), 21);
+    EXPECT_EQ(Menue_Staerke_Segmente(-5), 0);
+    Menue_Icon* balken = flaeche(714, 232, 32, 70, 7, 20);
+    Grafik_Screen_Seite_Waehlen(1);
+    Menue_Staerke_Balken(balken, 0);
+    EXPECT_EQ(seite1(232 + 2 + 3 * 9, 34), Grafik_Farbe(3, 14, 3));
+    EXPECT_EQ(seite1(232 + 2 + 3 * 10, 34), Grafik_Farbe(3, 5, 3));
+}
+
+}  // namespace

@@ -1,0 +1,25 @@
+// The main menu's services: the four main-group buttons (704-707) with their frame colours,
+// the info panels of the two clubs (701/702), the strength comparison bars (714-716) and the
+// chat icon (762).
+#pragma once
+#include <cstdint>
+
+struct Menue_Icon;
+
+// The screen procedures of groups 704, 705 and 707 (706 is the sub-menu bar); the screens'
+// modules put theirs here (null: none).
+extern int32_t (*Menue_Gruppen_Screens[4])(Menue_Icon* icon, uint32_t flags);
+// The frame colour of the group chosen last (a pixel value).
+extern uint32_t Menue_Rahmenfarbe;
+
+int32_t Menue_Hauptgruppe_Klick(Menue_Icon* icon, uint32_t flags);
+// Refresh procedure of the info panels: the own club (701) or today's opponent.
+int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t wert);
+// Refresh procedure of the comparison bars: 21 segments of 3 pixels between two caps.
+int32_t Menue_Staerke_Balken(Menue_Icon* icon, uint32_t wert);
+// The number of filled segments for a comparison value (50 an even match).
+int32_t Menue_Staerke_Segmente(int32_t wert);
+// True when the main menu's base icon 701 is on screen.
+bool Menue_Basis_Vorhanden();
+void Menue_Chat_Icon_Markieren(uint8_t an);
+void Menue_Chat_Oeffnen();
