@@ -19,9 +19,10 @@
 
 namespace {
 
+// The button faces are entries 1050-1054 of the screen resource file.
 constexpr Menue_Icon knopf(int16_t nummer, int16_t x, const char* text)
 {
-    Menue_Icon i = Menue_Icon_Vorlage(nummer, -1, 0, x, 48, 96, 20, 10, 12);
+    Menue_Icon i = Menue_Icon_Vorlage(nummer, 5050 + (nummer - 2502), 0, x, 48, 96, 20, 10, 12);
     i.hilfetext = text;
     i.klick = Menue_Leiste_Untermenue_Klick;
     i.status = ICON_GLUEHT;

@@ -1,5 +1,7 @@
 // The main menu's group buttons, the sub-menu bar, the comparison bars and the network lamps.
+#include "competitions/wettbewerb.h"
 #include "database/manager.h"
+#include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
@@ -71,6 +73,18 @@ TEST_F(Hauptmenue, ComparisonBarsFillByTheValue)
     Menue_Staerke_Balken(balken, 0);
     EXPECT_EQ(seite1(232 + 2 + 3 * 9, 34), Grafik_Farbe(3, 14, 3));
     EXPECT_EQ(seite1(232 + 2 + 3 * 10, 34), Grafik_Farbe(3, 5, 3));
+}
+
+TEST_F(Hauptmenue, CompetitionStartScreenShowsItsPicture)
+{
+    Menue_Icon* icon = flaeche(2003, 0, 0, 200, 150, 5, 0);
+    icon->bitmap = Grafik_Bitmap_Anlegen(200, 150, 16);
+    Grafik_Rechteck_Fuellen(icon->bitmap, 0, 0, 200, 150, 0);
+    EXPECT_EQ(Wettbewerb_Startscreen_Bild(icon, 0), 1);
+    EXPECT_NE(Grafik_Pixel_Lesen(icon->bitmap, 100, 50), 0);  // the cup
+    EXPECT_NE(Grafik_Pixel_Lesen(icon->bitmap, 5, 5), 0);
+    icon->bitmap = Grafik_Bitmap_Freigeben(icon->bitmap);
+    EXPECT_EQ(Wettbewerb_Startscreen_Bild(nullptr, 0), 0);
 }
 
 }  // namespace
