@@ -26,6 +26,8 @@
 #include "toolkit/screen.h"
 
 int32_t (*Menue_Gruppen_Screens[4])(Menue_Icon* icon, uint32_t flags) = {};
+Menue_Icon Menue_Startliste[2] = {Menue_Icon_Vorlage(763, -1, ICON_NIE_ZEICHNEN | ICON_NICHT_TREFFEN, 0, 0, 1, 1, 0, 255),
+                                  Menue_Icon_Listenende()};
 uint32_t Menue_Rahmenfarbe = 0;
 
 namespace {
@@ -111,6 +113,28 @@ int32_t Menue_Staerke_Balken(Menue_Icon* icon, uint32_t)
     Grafik_Rechteck_Fuellen(z, x + 64, y, 2, h, Grafik_Farbe(12, 12, 12));
     return 1;
 }
+
+void Menue_Startscreen_Setzen(uint8_t nach_wahl)
+{
+    Menue_Icon& start = Menue_Startliste[0];
+    start.refresh_prozedur = nullptr;
+    if (nach_wahl) {
+        const int32_t t = Aktuelles_Team;
+        int32_t punkt = -1;
+        switch (Manager_Icon_Welcher_Togglebutton_Ist_An(t, 4, 704, 705, 706, 707)) {
+        // 1064 keeps the screen chosen before.
+        case 704: punkt = Manager_Icon_Welcher_Togglebutton_Ist_An(t, 3, 1061, 1062, 1063); break;
+        case 705: punkt = Manager_Icon_Welcher_Togglebutton_Ist_An(t, 3, 2001, 2002, 2003); break;
+        case 706: punkt = Manager_Icon_Welcher_Togglebutton_Ist_An(t, 5, 2503, 2502, 2504, 2505, 2506); break;
+        case 707: punkt = Manager_Icon_Welcher_Togglebutton_Ist_An(t, 4, 801, 802, 803, 804); break;
+        default: break;
+        }
+        if (Menue_Icon* i = punkt >= 0 ? Menue_Screen_Icon_Aus_Nummer(punkt) : nullptr) start.refresh_prozedur = i->klick;
+    }
+    Menue_Icon_Liste_Hinzufuegen(Menue_Startliste);
+}
+
+void Menue_Startliste_Entfernen() { Menue_Icon_Liste_Entfernen(Menue_Startliste, 0); }
 
 bool Menue_Basis_Vorhanden() { return Menue_Screen_Icon_Ist_Vorhanden(701) != 0; }
 

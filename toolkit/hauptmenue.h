@@ -19,6 +19,12 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t wert);
 int32_t Menue_Staerke_Balken(Menue_Icon* icon, uint32_t wert);
 // The number of filled segments for a comparison value (50 an even match).
 int32_t Menue_Staerke_Segmente(int32_t wert);
+// The start icon (763): its refresh procedure is the screen a menu turn starts with.
+extern Menue_Icon Menue_Startliste[2];
+// Adds the start icon; with nach_wahl the screen is the one of the acting manager's chosen main
+// group and item, else none (the menu screen itself).
+void Menue_Startscreen_Setzen(uint8_t nach_wahl);
+void Menue_Startliste_Entfernen();
 // True when the main menu's base icon 701 is on screen.
 bool Menue_Basis_Vorhanden();
 void Menue_Chat_Icon_Markieren(uint8_t an);

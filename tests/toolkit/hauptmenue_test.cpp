@@ -62,6 +62,23 @@ TEST_F(Hauptmenue, GroupButtonsOpenTheirScreensAndTheBar)
     EXPECT_TRUE(cap.contains("Menue_Rahmenfarben_Wechsel: pos falsch!"));
 }
 
+TEST_F(Hauptmenue, TurnStartsWithTheChosenScreen)
+{
+    Manager_Icon_Zustand& z = vereine_anlegen(4, 1)->icons;
+    Menue_Icon* punkt = flaeche(2002, 10, 60, 40, 20, 5);
+    punkt->klick = bildschirm;
+    Menue_Screen_Icon_Hinzufuegen(punkt);
+    z.status[705] = 1;
+    z.status[2002] = 1;
+    Menue_Startscreen_Setzen(0);
+    EXPECT_EQ(Menue_Startliste[0].refresh_prozedur, nullptr);
+    Menue_Startscreen_Setzen(1);
+    EXPECT_EQ(Menue_Startliste[0].refresh_prozedur, bildschirm);
+    EXPECT_TRUE(Menue_Screen_Icon_Ist_Vorhanden(763));
+    Menue_Startliste_Entfernen();
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(763));
+}
+
 TEST_F(Hauptmenue, ComparisonBarsFillByTheValue)
 {
     EXPECT_EQ(Menue_Staerke_Segmente(50), 10);
