@@ -24,7 +24,7 @@ bool Menue_Farbe_Holen(int32_t index, uint32_t* farbe, uint32_t* staerke);
 // The two automatic-mode bytes, set and cleared together by the menu services.
 extern uint8_t Menue_Automatik_Bytes[2];
 // Byte 0 (also for -1) or byte 1 of the automatic mode.
-uint8_t Menue_Automatik_Aktiv(int32_t welches);
+uint8_t Menue_Automatik_Aktiv(int32_t welches = -1);
 // On: both bytes set, the manager no longer picks penalty takers, the own manager's settings
 // bytes cleared and the pages that would wait for a manager (results, team of the day, live
 // draw) switched off in every competition. Off: both bytes cleared. Returns byte 0.

@@ -99,21 +99,21 @@ Menue_Icon Menue_Basis_Liste[MENUE_BASIS_ANZAHL + 1] = {
     basis(702, -1, 0, 424, 3, 176, 32, 28),       // away club
     basis(759, -1, 0, 4, 3, 32, 32, 20),          // crest of 701
     basis(760, -1, 0, 604, 3, 32, 32, 20),        // crest of 702
-    basis(703, -1, 0, 599, 44, 40, 40, 27),       // main groups
-    mit(basis(704, -1, 0, 599, 88, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
-    mit(basis(705, -1, 0, 599, 132, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
-    mit(basis(706, -1, 0, 599, 176, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
-    mit(basis(707, -1, 0, 599, 220, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
+    basis(703, 5055, 0, 599, 44, 40, 40, 27),     // main groups; faces 1055-1063 of the screen file
+    mit(basis(704, 5056, 0, 599, 88, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
+    mit(basis(705, 5057, 0, 599, 132, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
+    mit(basis(706, 5058, 0, 599, 176, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
+    mit(basis(707, 5059, 0, 599, 220, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
     basis(708, -1, 0, 222, 3, 196, 14, 20),       // series info
     basis(709, -1, 0, 222, 17, 196, 14, 20),      // date
     basis(714, -1, 0, 232, 32, 70, 7, 20),        // match comparison bars
     basis(715, -1, 0, 338, 32, 70, 7, 20),
     basis(716, -1, 0, 285, 32, 70, 7, 20),
-    mit(basis(722, -1, 0, 599, 268, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // back
-    mit(basis(721, -1, 0, 620, 268, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // forward
+    mit(basis(722, 5060, 0, 599, 268, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // back
+    mit(basis(721, 5061, 0, 620, 268, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // forward
     mit(basis(761, 49, ICON_SLAVE, 599, 296, 40, 32, 255), Menue_Briefkasten_Oeffnen, Menue_Briefkasten_Kontextmenue),
-    basis(762, -1, 0, 599, 336, 40, 24, 27),      // chat
-    basis(723, -1, 0, 597, 420, 42, 48, 26),      // continue
+    basis(762, 5063, 0, 599, 336, 40, 24, 27),    // chat
+    basis(723, 5062, 0, 597, 420, 42, 48, 26),    // continue
     Menue_Icon_Listenende(),
 };
 

@@ -102,7 +102,8 @@ TEST_F(MenueSpielstand, BlocksHaveTheirSizesAndComeBack)
     ASSERT_TRUE(Disk_Spielstand_Speichern("runde"));
 
     Globale_Optionen_Vorbelegen();
-    Menue_Status = Menue_Status_Record{};
+    Menue_Status.runde_laeuft = Menue_Status.aktiv = 0;
+    Menue_Status.team = -1;
     Manager_Anzahl = 0;
     Menue_Register_Leeren();
     ASSERT_TRUE(Disk_Spielstand_Laden("runde"));

@@ -36,6 +36,11 @@ std::vector<Manifest_Eintrag> aufbauen()
     }
     bereich(v, scr, 1048, 1048, BILD, 640, 480, 0, 16, false, "Titelbild (Version bei 0, 8; auch abgedunkelt gezeigt)");
     bereich(v, scr, 1049, 1049, BILD, 640, 480, 0, 16, false, "Credits (Optionen-Menue)");
+    bereich(v, scr, 1055, 1059, BILD, 40, 40, 0, 16, true, "Hauptgruppe (Icon 703 + Nummer - 1055)");
+    bereich(v, scr, 1060, 1060, BILD, 19, 20, 0, 16, true, "Verlauf zurueck (Icon 722)");
+    bereich(v, scr, 1061, 1061, BILD, 19, 20, 0, 16, true, "Verlauf vor (Icon 721)");
+    bereich(v, scr, 1062, 1062, BILD, 42, 48, 0, 16, true, "Weiter (Icon 723)");
+    bereich(v, scr, 1063, 1063, BILD, 40, 24, 0, 16, true, "Chat (Icon 762)");
     bereich(v, scr, 1050, 1054, BILD, 96, 20, 0, 16, false, "Untermenue-Leiste, Knopf (Icon 2502 + Nummer - 1050)");
     bereich(v, scr, 1079, 1090, BILD, 48, 48, 0, 16, true, "Managerwappen (Nummer - 1079)");
     bereich(v, scr, 1229, 1229, BILD, 320, 200, 0, 16, true, "Bild in der Bildschirmmitte");

@@ -415,6 +415,50 @@ Bild pokal(int32_t w, int32_t h)
     return b;
 }
 
+// A round-cornered button face with a lit rim.
+Bild knopf_grund(int32_t w, int32_t h, uint16_t farbe)
+{
+    Bild b(w, h, true, 0);
+    b.rechteck(1, 0, w - 2, h, farbe);
+    b.rechteck(0, 1, w, h - 2, farbe);
+    b.relief(1, 1, w - 2, h - 2, rgb(200, 220, 228), rgb(8, 12, 16));
+    return b;
+}
+
+// An arrow pointing left (richtung -1) or right (1) around (cx, cy).
+void pfeil(Bild& b, int32_t cx, int32_t cy, int32_t r, int richtung, uint16_t c)
+{
+    for (int32_t d = 0; d <= r; ++d) b.rechteck(cx + richtung * (d - r / 2), cy - (r - d), 1, 2 * (r - d) + 1, c);
+}
+
+Bild stehend(int32_t nummer, int32_t w, int32_t h)
+{
+    static const char* const GRUPPEN[5] = {"MENUE", "TEAM", "LIGA", "VEREIN", "EXTRA"};
+    static const uint16_t FARBEN[5] = {rgb(40, 80, 96), rgb(30, 120, 50), rgb(40, 70, 170), rgb(170, 120, 30), rgb(140, 50, 120)};
+    const int32_t k = nummer - MENUE_BILD_STEHEND;
+    if (k < 5) {
+        Bild b = knopf_grund(w, h, FARBEN[k]);
+        b.scheibe(w / 2.0, 14, 7, rgb(230, 236, 240));
+        b.scheibe(w / 2.0, 14, 4, FARBEN[k]);
+        b.mitte(w / 2, h - 13, GRUPPEN[k], rgb(240, 240, 240));
+        return b;
+    }
+    if (k == 5 || k == 6) {
+        Bild b = knopf_grund(w, h, rgb(40, 80, 96));
+        pfeil(b, w / 2, h / 2, 6, k == 5 ? -1 : 1, rgb(250, 210, 60));
+        return b;
+    }
+    if (k == 7) {
+        Bild b = knopf_grund(w, h, rgb(30, 120, 50));
+        pfeil(b, w / 2, 18, 10, 1, rgb(250, 250, 250));
+        b.mitte(w / 2, h - 13, "WEITER", rgb(240, 240, 240));
+        return b;
+    }
+    Bild b = knopf_grund(w, h, rgb(40, 80, 96));
+    b.mitte(w / 2, (h - 7) / 2, "CHAT", rgb(240, 240, 240));
+    return b;
+}
+
 bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
 {
     if (std::strcmp(e.datei, "resf_scr.res") != 0) return false;
@@ -424,6 +468,10 @@ bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
     }
     if (e.nummer == 489) {
         bild = hilfe_marken(e.width, e.height).fertig(e.nummer);
+        return true;
+    }
+    if (e.nummer >= MENUE_BILD_STEHEND && e.nummer <= MENUE_BILD_STEHEND_ENDE) {
+        bild = stehend(e.nummer, e.width, e.height).fertig(e.nummer);
         return true;
     }
     if (e.nummer == 450) {
