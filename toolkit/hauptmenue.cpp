@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "competitions/wettbewerb.h"
 #include "database/manager.h"
 #include "database/team.h"
 #include "database/team_staerke.h"
@@ -82,16 +83,25 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
     Grafik_Rechteck_Fuellen(b, 0, 0, int32_t(b->width), int32_t(b->height), 1);
     if (Menue_Rahmenfarbe) Grafik_Rechteck_Fuellen(b, 0, int32_t(b->height) - 1, int32_t(b->width), 1, Menue_Rahmenfarbe);
     if (team < 0 || team >= Team_Anzahl) {
-        zeile(b, 10, hell, "Kein Gegner.");
-        zeile(b, 22, farbe, "(Ihr Verein hat spielfrei)");
+        zeile(b, 9, hell, "Kein Gegner.");
+        zeile(b, 19, farbe, "(Ihr Verein hat spielfrei)");
         return 1;
     }
-    zeile(b, 10, hell, Team_String(TEAM_NAME, team, nullptr, 0));
-    if (eigen) {
-        zeile(b, 22, farbe, Kalender_Get_Datum_String(Kalender_Get_Heute()));
-        zeile(b, 31, farbe, Temp_Sprintf("Kontostand: %s",
-                                         Bank_Betrag_String(float(Bank_Get_Kontostand(team, 0, -1)), team, -1, 0)));
-    }
+    zeile(b, 9, hell, Team_String(TEAM_NAME, team, nullptr, 0));
+    if (!eigen) return 1;
+    // Second line: today's match, else the league place, else the date.
+    const int32_t wettbewerb = Menue_Heutiges_Spiel_Wert();
+    const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
+    const int32_t platz = liga >= 0 ? Wettbewerb_Get_Tabellenplatz(liga, team) : -1;
+    if (wettbewerb >= 0)
+        Grafik_Printf(b, Font(3), "^c%05d^tz0070%s %s", 0, 19, int(farbe), Wettbewerb_Get_Anzeigename(wettbewerb),
+                      Wettbewerb_Get_Rundentext(wettbewerb, Menue_Status.heutiges_spiel.spieltag));
+    else if (platz > 0)
+        Grafik_Printf(b, Font(3), "^c%05d^tz0070%d. Platz, %s", 0, 19, int(farbe), platz, Wettbewerb_Get_Anzeigename(liga));
+    else
+        zeile(b, 19, farbe, Kalender_Get_Datum_String(Kalender_Get_Heute()));
+    zeile(b, 29, farbe,
+          Temp_Sprintf("Kontostand: %s", Bank_Betrag_String(float(Bank_Get_Kontostand(team, 0, -1)), team, -1, 0)));
     return 1;
 }
 
@@ -135,6 +145,12 @@ void Menue_Startscreen_Setzen(uint8_t nach_wahl)
 }
 
 void Menue_Startliste_Entfernen() { Menue_Icon_Liste_Entfernen(Menue_Startliste, 0); }
+
+Menue_Kontextmenue* Menue_Team_Kontextmenue(Menue_Icon* icon)
+{
+    if (!icon || !Eingang_Get_Spiel_Gestartet() || icon->kennung_1 < 0) return nullptr;
+    return Team_Popup_Menue_Erzeugen(icon->kennung_1);
+}
 
 bool Menue_Basis_Vorhanden() { return Menue_Screen_Icon_Ist_Vorhanden(701) != 0; }
 

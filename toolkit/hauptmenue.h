@@ -25,6 +25,9 @@ extern Menue_Icon Menue_Startliste[2];
 // group and item, else none (the menu screen itself).
 void Menue_Startscreen_Setzen(uint8_t nach_wahl);
 void Menue_Startliste_Entfernen();
+// The club popup of the icon's club (tag 1) while a game is under way, else null.
+struct Menue_Kontextmenue;
+Menue_Kontextmenue* Menue_Team_Kontextmenue(Menue_Icon* icon);
 // True when the main menu's base icon 701 is on screen.
 bool Menue_Basis_Vorhanden();
 void Menue_Chat_Icon_Markieren(uint8_t an);

@@ -1,7 +1,10 @@
 // The main menu's group buttons, the sub-menu bar, the comparison bars and the network lamps.
 #include "competitions/wettbewerb.h"
 #include "database/manager.h"
+#include "gameflow/eingang.h"
 #include "graphics/grafik_bitmap.h"
+#include "graphics/png_bild.h"
+#include <cstdlib>
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
@@ -90,6 +93,38 @@ TEST_F(Hauptmenue, ComparisonBarsFillByTheValue)
     Menue_Staerke_Balken(balken, 0);
     EXPECT_EQ(seite1(232 + 2 + 3 * 9, 34), Grafik_Farbe(3, 14, 3));
     EXPECT_EQ(seite1(232 + 2 + 3 * 10, 34), Grafik_Farbe(3, 5, 3));
+}
+
+// The panels draw only while a game is under way; without an opponent they say so. With
+// DORVIN_MENUE_BILDER=DIR the own panel goes there as a picture to look at.
+TEST_F(Hauptmenue, InfoPanelsOfTheClubs)
+{
+    vereine_anlegen(4, 1);
+    Menue_Icon* eigen = flaeche(701, 40, 3, 176, 32, 5, 0);
+    Menue_Icon* gegner = flaeche(702, 424, 3, 176, 32, 5, 0);
+    for (Menue_Icon* i : {eigen, gegner}) {
+        i->bitmap = Grafik_Bitmap_Anlegen(176, 32, 16);
+        Grafik_Rechteck_Fuellen(i->bitmap, 0, 0, 176, 32, 7);
+    }
+    eigen->kennung_1 = 1;
+    gegner->kennung_1 = -1;
+    EXPECT_EQ(Menue_Info_Panel_Refresh(eigen, 0), 0);
+    EXPECT_EQ(Grafik_Pixel_Lesen(eigen->bitmap, 5, 5), 7);
+    Eingang_Set_Spiel_Gestartet_Hook([] { return true; });
+    EXPECT_EQ(Menue_Info_Panel_Refresh(eigen, 0), 1);
+    EXPECT_EQ(Menue_Info_Panel_Refresh(gegner, 0), 1);
+    auto beschrieben = [](Rastport* b, int32_t y0, int32_t y1) {
+        int n = 0;
+        for (int32_t y = y0; y < y1; ++y)
+            for (int32_t x = 0; x < 176; ++x) n += Grafik_Pixel_Lesen(b, x, y) > 1;
+        return n;
+    };
+    EXPECT_GT(beschrieben(eigen->bitmap, 0, 10), 20);
+    EXPECT_GT(beschrieben(eigen->bitmap, 22, 31), 20);
+    EXPECT_GT(beschrieben(gegner->bitmap, 11, 20), 20);
+    if (const char* ordner = std::getenv("DORVIN_MENUE_BILDER"))
+        Png_Schreiben(std::string(ordner) + "/panel.png", static_cast<const uint16_t*>(eigen->bitmap->pixels), 176, 32, false);
+    for (Menue_Icon* i : {eigen, gegner}) i->bitmap = Grafik_Bitmap_Freigeben(i->bitmap);
 }
 
 TEST_F(Hauptmenue, CompetitionStartScreenShowsItsPicture)
