@@ -27,8 +27,16 @@
 #include "toolkit/screen.h"
 
 int32_t (*Menue_Gruppen_Screens[4])(Menue_Icon* icon, uint32_t flags) = {};
-Menue_Icon Menue_Startliste[2] = {Menue_Icon_Vorlage(763, -1, ICON_NIE_ZEICHNEN | ICON_NICHT_TREFFEN, 0, 0, 1, 1, 0, 255),
-                                  Menue_Icon_Listenende()};
+namespace {
+// Hidden, never hit: only its refresh procedure runs (once, when it is added).
+constexpr Menue_Icon start_icon()
+{
+    Menue_Icon i = Menue_Icon_Vorlage(763, -1, ICON_NICHT_TREFFEN, 0, 0, 1, 1, 0, 255);
+    i.status = ICON_VERSTECKT;
+    return i;
+}
+}  // namespace
+Menue_Icon Menue_Startliste[2] = {start_icon(), Menue_Icon_Listenende()};
 uint32_t Menue_Rahmenfarbe = 0;
 
 namespace {
@@ -40,9 +48,11 @@ uint8_t gruppe_farbe[4][3] = {{2, 9, 3}, {3, 5, 12}, {12, 9, 2}, {10, 3, 9}};
 
 Menue_Icon* registriert(int32_t n) { return Menue_Screen_Icon_Ist_Vorhanden(n) ? Menue_Screen_Icon_Aus_Nummer(n) : nullptr; }
 
+// Lines are centred on the panel (a fixed centre at 70 cut the longer lines of the 176-pixel
+// panels on the left).
 void zeile(Rastport* b, int32_t y, uint32_t farbe, const char* text)
 {
-    Grafik_Printf(b, Font(3), "^c%05d^tz0070%s", 0, y, int(farbe), text);
+    Grafik_Printf(b, Font(3), "^c%05d^tz%04d%s", 0, y, int(farbe), int(b->width / 2), text);
 }
 
 }  // namespace
@@ -83,24 +93,25 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
     Grafik_Rechteck_Fuellen(b, 0, 0, int32_t(b->width), int32_t(b->height), 1);
     if (Menue_Rahmenfarbe) Grafik_Rechteck_Fuellen(b, 0, int32_t(b->height) - 1, int32_t(b->width), 1, Menue_Rahmenfarbe);
     if (team < 0 || team >= Team_Anzahl) {
-        zeile(b, 9, hell, "Kein Gegner.");
-        zeile(b, 19, farbe, "(Ihr Verein hat spielfrei)");
+        zeile(b, 10, hell, "Kein Gegner.");
+        zeile(b, 20, farbe, "(Ihr Verein hat spielfrei)");
         return 1;
     }
-    zeile(b, 9, hell, Team_String(TEAM_NAME, team, nullptr, 0));
+    zeile(b, 10, hell, Team_String(TEAM_NAME, team, nullptr, 0));
     if (!eigen) return 1;
     // Second line: today's match, else the league place, else the date.
     const int32_t wettbewerb = Menue_Heutiges_Spiel_Wert();
     const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
     const int32_t platz = liga >= 0 ? Wettbewerb_Get_Tabellenplatz(liga, team) : -1;
     if (wettbewerb >= 0)
-        Grafik_Printf(b, Font(3), "^c%05d^tz0070%s %s", 0, 19, int(farbe), Wettbewerb_Get_Anzeigename(wettbewerb),
-                      Wettbewerb_Get_Rundentext(wettbewerb, Menue_Status.heutiges_spiel.spieltag));
+        zeile(b, 20, farbe,
+              Temp_Sprintf("%s %s", Wettbewerb_Get_Anzeigename(wettbewerb),
+                           Wettbewerb_Get_Rundentext(wettbewerb, Menue_Status.heutiges_spiel.spieltag)));
     else if (platz > 0)
-        Grafik_Printf(b, Font(3), "^c%05d^tz0070%d. Platz, %s", 0, 19, int(farbe), platz, Wettbewerb_Get_Anzeigename(liga));
+        zeile(b, 20, farbe, Temp_Sprintf("%d. Platz, %s", platz, Wettbewerb_Get_Anzeigename(liga)));
     else
-        zeile(b, 19, farbe, Kalender_Get_Datum_String(Kalender_Get_Heute()));
-    zeile(b, 29, farbe,
+        zeile(b, 20, farbe, Kalender_Get_Datum_String(Kalender_Get_Heute()));
+    zeile(b, 30, farbe,
           Temp_Sprintf("Kontostand: %s", Bank_Betrag_String(float(Bank_Get_Kontostand(team, 0, -1)), team, -1, 0)));
     return 1;
 }

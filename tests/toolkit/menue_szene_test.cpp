@@ -99,4 +99,20 @@ TEST_F(MenueSzene, OptionsFavouritesAndTextEntry)
     if (!gewuenscht) std::system(("rm -rf " + ordner).c_str());
 }
 
+// The main menu of a turn with its standing icons, panels and bars.
+TEST_F(MenueSzene, MainMenuOfATurn)
+{
+    Menue_Rein(1, 1);
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    EXPECT_TRUE(Menue_Screen_Icon_Ist_Vorhanden(723));
+    EXPECT_EQ(Menue_Screen_Icon_Aus_Nummer(704)->breite, 40);
+    if (const char* ordner = std::getenv("DORVIN_MENUE_BILDER")) {
+        Os_Script_Load_Text(std::string("dump ") + ordner + "/hauptmenue.png\n");
+        while (!Os_Script_Finished()) Win95_Message_Pump();
+        Os_Script_Stop();
+        Programm_Ende = 0;
+    }
+    Menue_Raus();
+}
+
 }  // namespace
