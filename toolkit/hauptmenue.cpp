@@ -1,8 +1,10 @@
 #include "toolkit/hauptmenue.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "competitions/wettbewerb.h"
+#include "competitions/spiele_ewig.h"
 #include "database/manager.h"
 #include "database/team.h"
 #include "database/team_staerke.h"
@@ -114,6 +116,34 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
     zeile(b, 30, farbe,
           Temp_Sprintf("Kontostand: %s", Bank_Betrag_String(float(Bank_Get_Kontostand(team, 0, -1)), team, -1, 0)));
     return 1;
+}
+
+char Menue_Serien_Text[96] = "";
+
+void Menue_Serien_Info(int32_t flag)
+{
+    static constexpr const char* FORMATE[SERIE_ANZAHL] = {
+        "%d Spiele ohne eigenes Tor", "%d Spiele ohne Gegentor", "%d Niederlagen in Folge", "%d Siege in Folge",
+        "%d Unentschieden in Folge",  "%d Spiele ohne Sieg",     "%d Spiele ohne Niederlage"};
+    static int32_t naechste = 0;
+    const int32_t ansicht = std::clamp(flag & 3, 0, 2);
+    const bool liga = flag & 4;
+    static constexpr const char* LEER[3] = {"Keine Heim-Serie vorhanden.", "Keine Auswärts-Serie vorhanden.",
+                                            "Keine Serie vorhanden."};
+    std::snprintf(Menue_Serien_Text, sizeof Menue_Serien_Text, "%s", LEER[ansicht]);
+    const int32_t team = Aktuelles_Team;
+    int32_t werte[SERIE_ANZAHL];
+    const int32_t wettbewerb = liga && team >= 0 ? Wettbewerb_Get_Team_Wettbewerb(team, 1) : -1;
+    if (team >= 0 && (!liga || wettbewerb >= 0) && Spiele_Get_Serien(wettbewerb, team, werte, ansicht))
+        for (int32_t schritt = 0; schritt < SERIE_ANZAHL; ++schritt) {
+            const int32_t k = (naechste + schritt) % SERIE_ANZAHL;
+            if (werte[k] < 2) continue;
+            const int32_t n = std::snprintf(Menue_Serien_Text, sizeof Menue_Serien_Text, FORMATE[k], werte[k]);
+            if (liga && n > 0) std::snprintf(Menue_Serien_Text + n, sizeof Menue_Serien_Text - size_t(n), " (Liga)");
+            naechste = k + 1;
+            break;
+        }
+    Menue_Screen_Icon_Aktiv_Setzen(1, 708);
 }
 
 int32_t Menue_Staerke_Segmente(int32_t wert) { return std::clamp(wert * SEGMENTE / 100, 0, SEGMENTE); }

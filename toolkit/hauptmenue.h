@@ -28,6 +28,11 @@ void Menue_Startliste_Entfernen();
 // The club popup of the icon's club (tag 1) while a game is under way, else null.
 struct Menue_Kontextmenue;
 Menue_Kontextmenue* Menue_Team_Kontextmenue(Menue_Icon* icon);
+// The text of the series info icon (708): the view's default text, then on each call the next
+// series of the acting club with a length of at least 2. Flag: 0 home, 1 away, 2 both; with
+// 4 the league alone (" (Liga)").
+void Menue_Serien_Info(int32_t flag);
+extern char Menue_Serien_Text[96];
 // True when the main menu's base icon 701 is on screen.
 bool Menue_Basis_Vorhanden();
 void Menue_Chat_Icon_Markieren(uint8_t an);

@@ -61,6 +61,12 @@ Menue_Icon panel(Menue_Icon i)
     i.refresh_prozedur = Menue_Info_Panel_Refresh;
     return i;
 }
+Menue_Icon serien(Menue_Icon i)
+{
+    i.flags |= ICON_WERTTEXT;
+    i.daten = Menue_Serien_Text;
+    return i;
+}
 Menue_Icon balken(Menue_Icon i)
 {
     i.refresh_prozedur = Menue_Staerke_Balken;
@@ -117,7 +123,7 @@ Menue_Icon Menue_Basis_Liste[MENUE_BASIS_ANZAHL + 1] = {
     mit(basis(705, 5057, 0, 599, 132, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
     mit(basis(706, 5058, 0, 599, 176, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
     mit(basis(707, 5059, 0, 599, 220, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
-    basis(708, -1, 0, 222, 3, 196, 14, 20),       // series info
+    serien(basis(708, -1, 0, 222, 3, 196, 14, 20)),  // series info
     basis(709, -1, 0, 222, 17, 196, 14, 20),      // date
     balken(basis(714, -1, 0, 232, 32, 70, 7, 20)),  // match comparison bars
     balken(basis(715, -1, 0, 338, 32, 70, 7, 20)),

@@ -82,6 +82,17 @@ TEST_F(Hauptmenue, TurnStartsWithTheChosenScreen)
     EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(763));
 }
 
+TEST_F(Hauptmenue, SeriesInfoFallsBackToTheViewsText)
+{
+    vereine_anlegen(4, 1);
+    Menue_Serien_Info(0);
+    EXPECT_STREQ(Menue_Serien_Text, "Keine Heim-Serie vorhanden.");
+    Menue_Serien_Info(1 | 4);
+    EXPECT_STREQ(Menue_Serien_Text, "Keine Auswärts-Serie vorhanden.");
+    Menue_Serien_Info(2);
+    EXPECT_STREQ(Menue_Serien_Text, "Keine Serie vorhanden.");
+}
+
 TEST_F(Hauptmenue, ComparisonBarsFillByTheValue)
 {
     EXPECT_EQ(Menue_Staerke_Segmente(50), 10);
