@@ -84,6 +84,22 @@ TEST_F(Dialoge, TextDialogAndClipboard)
     EXPECT_EQ(Win95_Clipboard_Bitmap_Size(nullptr, nullptr), 0);
 }
 
+TEST_F(Dialoge, ColourChooserWritesBackOnlyOnOk)
+{
+    uint8_t farben[48] = {};
+    farben[47] = 9;
+    Os_Script_Load_Text("answer cancel\n");
+    EXPECT_EQ(Win95_Farbe_Auswaehlen(farben), 0);
+    EXPECT_EQ(farben[0], 0);
+    std::string antwort = "answer";
+    for (int i = 0; i < 47; ++i) antwort += " " + std::to_string(i * 5);
+    Os_Script_Load_Text(antwort + " 999\n");
+    Win95_Farbe_Auswaehlen(farben);
+    EXPECT_EQ(farben[1], 5);
+    EXPECT_EQ(farben[46], 230);
+    EXPECT_EQ(farben[47], 255);  // clamped
+}
+
 TEST_F(Dialoge, StartOptionsFileAndDialog)
 {
     const std::string datei = ordner.pfad + "/opt.bin";
