@@ -374,3 +374,8 @@ struct Disk_Datei;
 bool Wettbewerb_Write_Bin_Block(Disk_Datei* datei);
 bool Wettbewerb_Read_Bin_Block(Disk_Datei* datei, const char* version);
 bool Wettbewerb_Disk_Registrieren();
+
+// Redraw procedure of start-screen entry 2003: picture 450 of the screen resource file at (0, 0)
+// over the icon's area, in its depth.
+struct Menue_Icon;
+int32_t Wettbewerb_Startscreen_Bild(Menue_Icon* icon, uint32_t wert);

@@ -8,7 +8,12 @@
 #include "competitions/spiele.h"
 #include "competitions/spiele_tabelle.h"
 #include "competitions/wettbewerb_intern.h"
+#include "toolkit/icon.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_screen.h"
 #include "platform/print.h"
+#include "platform/resfile.h"
 #include "platform/temp.h"
 
 namespace {
@@ -710,4 +715,17 @@ void Wettbewerb_Get_Praemien_Booleans_Von_Team(int32_t, bool* arten)
         return;
     }
     for (int32_t k = 0; k < 6; ++k) arten[k] = false;
+}
+
+int32_t Wettbewerb_Startscreen_Bild(Menue_Icon* icon, uint32_t)
+{
+    Rastport* ziel = icon ? (icon->bitmap ? icon->bitmap : Grafik_Render_Ziel) : nullptr;
+    if (!ziel || ResFile_Handles[0].handle < 0) return 0;
+    auto* bild = static_cast<Rastport*>(Load_Resource(ResFile_Handles[0].handle, 450, ziel->depth, nullptr));
+    if (!bild) return 0;
+    const int32_t x = icon->bitmap ? 0 : icon->x, y = icon->bitmap ? 0 : icon->y;
+    Grafik_Blit(bild, 0, 0, std::min<int32_t>(int32_t(bild->width), icon->breite),
+                std::min<int32_t>(int32_t(bild->height), icon->hoehe), ziel, x, y);
+    Grafik_Bitmap_Freigeben(bild);
+    return 1;
 }

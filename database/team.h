@@ -238,3 +238,6 @@ void Team_Internet_Client_Refresh();
 // Mouse-over procedure of the club icons: the info text of the club in the icon's tag 1.
 struct Menue_Icon;
 const char* Team_Infotext_Erzeugen(Menue_Icon* icon);
+// The club's context menu (a filled popup list), null on a remote client or when there is none.
+struct Menue_Kontextmenue;
+Menue_Kontextmenue* Team_Popup_Menue_Erzeugen(int32_t team);

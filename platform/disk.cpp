@@ -91,39 +91,40 @@ constexpr size_t DISK_STUECK = 1 << 16;
 struct Position_Eintrag {
     Disk_Block_Schreiber schreiber;
     Disk_Block_Leser leser;
+    Disk_Nach_Laden nach_laden;
 };
 
 // Savegame order of the module positions 1..29. Every module registers itself when it starts.
 Position_Eintrag positionen[DISK_POSITIONEN] = {
-    {nullptr, nullptr},                                 //  1 game flow
-    {nullptr, nullptr},                                 //  2 random generator
-    {nullptr, nullptr},                                 //  3 sound effects
-    {nullptr, nullptr},                                 //  4 menu
-    {nullptr, nullptr},                                 //  5 sub-menu bar
-    {nullptr, nullptr},                                 //  6 competitions
-    {nullptr, nullptr},                                 //  7 match store
-    {nullptr, nullptr},                                 //  8 teams
-    {nullptr, nullptr},                                 //  9 players
-    {nullptr, nullptr},                                 // 10 news
-    {nullptr, nullptr},                                 // 11 managers
-    {nullptr, nullptr},                                 // 12 team-player links
-    {nullptr, nullptr},                                 // 13 assistants
-    {nullptr, nullptr},                                 // 14 highscores
-    {nullptr, nullptr},                                 // 15 bank and exchanges
-    {nullptr, nullptr},                                 // 16 credit screens
-    {nullptr, nullptr},                                 // 17 arbiter
-    {nullptr, nullptr},                                 // 18 staff screens
-    {nullptr, nullptr},                                 // 19 auction
-    {nullptr, nullptr},                                 // 20 stadium
-    {nullptr, nullptr},                                 // 21 advertising
-    {nullptr, nullptr},                                 // 22 training camps
-    {nullptr, nullptr},                                 // 23 player screens
-    {nullptr, nullptr},                                 // 24 match day
-    {nullptr, nullptr},                                 // 25 staff pool
-    {nullptr, nullptr},                                 // 26 live match records
-    {nullptr, nullptr},                                 // 27 match view windows
-    {nullptr, nullptr},                                 // 28 reserved
-    {nullptr, nullptr},                                 // 29 statistics
+    {nullptr, nullptr, nullptr},                              //  1 game flow
+    {nullptr, nullptr, nullptr},                              //  2 random generator
+    {nullptr, nullptr, nullptr},                              //  3 sound effects
+    {nullptr, nullptr, nullptr},                              //  4 menu
+    {nullptr, nullptr, nullptr},                              //  5 sub-menu bar
+    {nullptr, nullptr, nullptr},                              //  6 competitions
+    {nullptr, nullptr, nullptr},                              //  7 match store
+    {nullptr, nullptr, nullptr},                              //  8 teams
+    {nullptr, nullptr, nullptr},                              //  9 players
+    {nullptr, nullptr, nullptr},                              // 10 news
+    {nullptr, nullptr, nullptr},                              // 11 managers
+    {nullptr, nullptr, nullptr},                              // 12 team-player links
+    {nullptr, nullptr, nullptr},                              // 13 assistants
+    {nullptr, nullptr, nullptr},                              // 14 highscores
+    {nullptr, nullptr, nullptr},                              // 15 bank and exchanges
+    {nullptr, nullptr, nullptr},                              // 16 credit screens
+    {nullptr, nullptr, nullptr},                              // 17 arbiter
+    {nullptr, nullptr, nullptr},                              // 18 staff screens
+    {nullptr, nullptr, nullptr},                              // 19 auction
+    {nullptr, nullptr, nullptr},                              // 20 stadium
+    {nullptr, nullptr, nullptr},                              // 21 advertising
+    {nullptr, nullptr, nullptr},                              // 22 training camps
+    {nullptr, nullptr, nullptr},                              // 23 player screens
+    {nullptr, nullptr, nullptr},                              // 24 match day
+    {nullptr, nullptr, nullptr},                              // 25 staff pool
+    {nullptr, nullptr, nullptr},                              // 26 live match records
+    {nullptr, nullptr, nullptr},                              // 27 match view windows
+    {nullptr, nullptr, nullptr},                              // 28 reserved
+    {nullptr, nullptr, nullptr},                              // 29 statistics
 };
 
 std::string spielstand_ordner = "spielstand";
@@ -358,7 +359,18 @@ bool Disk_Block_Registrieren(int position, Disk_Block_Schreiber schreiber, Disk_
         Print_Fehler("Disk_Block_Registrieren: falsche Position %d!", position);
         return false;
     }
-    positionen[position - 1] = {schreiber, leser};
+    positionen[position - 1].schreiber = schreiber;
+    positionen[position - 1].leser = leser;
+    return true;
+}
+
+bool Disk_Nach_Laden_Registrieren(int position, Disk_Nach_Laden prozedur)
+{
+    if (position < 1 || position > DISK_POSITIONEN || position == DISK_POS_FREI) {
+        Print_Fehler("Disk_Nach_Laden_Registrieren: falsche Position %d!", position);
+        return false;
+    }
+    positionen[position - 1].nach_laden = prozedur;
     return true;
 }
 
@@ -627,6 +639,10 @@ bool Disk_Spielstand_Laden(const char* name)
                          pfad);
         return false;
     }
+    // Links between modules (records named by number in one block, owned by a later one) are
+    // made only once every block is in.
+    for (const Position_Eintrag& p : positionen)
+        if (p.nach_laden) p.nach_laden();
     Win95_Registry_Set_A_Value("letzter_spielstand", name);
     return true;
 }

@@ -108,6 +108,11 @@ constexpr int DISK_POSITIONEN = 29;
 using Disk_Block_Schreiber = bool (*)(Disk_Datei* datei);
 using Disk_Block_Leser = bool (*)(Disk_Datei* datei, const char* version);
 
+// A module's step after a load, run once every reader has taken its block (in position order);
+// there it links what it read to records of modules read after it.
+using Disk_Nach_Laden = void (*)();
+bool Disk_Nach_Laden_Registrieren(int position, Disk_Nach_Laden prozedur);
+
 // Registers a module for its position (null/null removes it). A position without a writer
 // gets an empty area; one without a reader is skipped. Position 28 stays empty.
 bool Disk_Block_Registrieren(int position, Disk_Block_Schreiber schreiber, Disk_Block_Leser leser);

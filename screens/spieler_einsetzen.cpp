@@ -15,3 +15,5 @@ void Spieler_Einsetzen_Einsatz_Refresh(int32_t wert)
 {
     if (refresh_beobachter) refresh_beobachter(wert);
 }
+int32_t Spieler_Einsetzen_Get_Modus(int32_t) { return 0; }
+void Spieler_Einsetzen_Aufstellung_Vorschlagen(int32_t, int32_t, int32_t) {}

@@ -10,3 +10,7 @@ void Spieler_Einsetzen_Einsatz_Refresh(int32_t wert);
 // Test hook: sees every refresh.
 using Spieler_Einsetzen_Refresh_Beobachter = void (*)(int32_t wert);
 void Spieler_Einsetzen_Set_Refresh_Beobachter(Spieler_Einsetzen_Refresh_Beobachter beobachter);
+// The club's line-up mode (an offset from team field 170).
+int32_t Spieler_Einsetzen_Get_Modus(int32_t team);
+// Proposes a line-up for the acting club.
+void Spieler_Einsetzen_Aufstellung_Vorschlagen(int32_t team, int32_t modus, int32_t flags);

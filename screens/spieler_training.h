@@ -13,3 +13,6 @@ void Spieler_Training_Regler_Refresh(int32_t summe);
 // Test hook: sees every refresh.
 using Spieler_Training_Refresh_Beobachter = void (*)(int32_t summe);
 void Spieler_Training_Set_Refresh_Beobachter(Spieler_Training_Refresh_Beobachter beobachter);
+// Tests answer the count in its place (null: none).
+using Spieler_Training_Zaehl_Hook = int32_t (*)(int32_t team);
+void Spieler_Training_Set_Zaehl_Hook(Spieler_Training_Zaehl_Hook hook);

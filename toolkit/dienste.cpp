@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "competitions/wettbewerb.h"
+#include "database/team.h"
+#include "gameflow/globals.h"
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
@@ -12,6 +15,7 @@
 #include "platform/resfile.h"
 #include "platform/win95.h"
 #include "toolkit/menue_intern.h"
+#include "toolkit/optionen.h"
 #include "toolkit/screen.h"
 #include "toolkit/scroll.h"
 
@@ -63,6 +67,30 @@ bool Menue_Farbe_Holen(int32_t index, uint32_t* farbe, uint32_t* staerke)
 }
 
 uint8_t Menue_Automatik_Aktiv(int32_t welches) { return Menue_Automatik_Bytes[welches == 1 ? 1 : 0]; }
+
+uint8_t Menue_Automatik_Setzen(uint8_t an)
+{
+    Menue_Automatik_Bytes[0] = Menue_Automatik_Bytes[1] = an ? 1 : 0;
+    if (!an) return Menue_Automatik_Bytes[0];
+    Globale_Optionen_Setzen(OPTION_ELFMETER, 0);
+    if (Aktuelles_Team >= 0 && Aktuelles_Team < Team_Anzahl && Team_Hat_Manager(Aktuelles_Team))
+        if (auto* e = static_cast<uint8_t*>(Team_Zeiger(309, Aktuelles_Team, nullptr, 0))) e[0] = e[1] = e[2] = 0;
+    for (int32_t w = 0; w < WETTBEWERB_ANZAHL; ++w)
+        for (int32_t art = 1; art <= 3; ++art) Wettbewerb_Set_Schalter(w, art, 0);
+    return Menue_Automatik_Bytes[0];
+}
+
+int32_t Menue_Optionen_Wert(int32_t welcher)
+{
+    if (welcher < 1 || welcher > 3 || Aktuelles_Team < 0 || Aktuelles_Team >= Team_Anzahl) return 0;
+    const auto* e = static_cast<const uint8_t*>(Team_Zeiger(309, Aktuelles_Team, nullptr, 0));
+    return e ? e[welcher - 1] : 0;
+}
+
+int32_t Menue_Heutiges_Spiel_Wert()
+{
+    return Menue_Status.spiel_gueltig ? int32_t(Menue_Status.heutiges_spiel.wettbewerb) : -1;
+}
 
 void Menue_Merker_Setzen(uint8_t wert) { merker = wert; }
 uint8_t Menue_Merker() { return merker; }
@@ -120,7 +148,3 @@ void Menue_Scrollbuttonpos_Zuweisen(Menue_Icon* icon)
     else
         icon->x = int16_t(position);
 }
-
-void Menue_Leiste_Icons_Vorbelegen(Manager_Icon_Zustand*) {}
-
-void Menue_Rahmenfarben_Wechsel(int32_t) {}

@@ -24,12 +24,20 @@ bool Menue_Farbe_Holen(int32_t index, uint32_t* farbe, uint32_t* staerke);
 // The two automatic-mode bytes, set and cleared together by the menu services.
 extern uint8_t Menue_Automatik_Bytes[2];
 // Byte 0 (also for -1) or byte 1 of the automatic mode.
-uint8_t Menue_Automatik_Aktiv(int32_t welches);
+uint8_t Menue_Automatik_Aktiv(int32_t welches = -1);
+// On: both bytes set, the manager no longer picks penalty takers, the own manager's settings
+// bytes cleared and the pages that would wait for a manager (results, team of the day, live
+// draw) switched off in every competition. Off: both bytes cleared. Returns byte 0.
+uint8_t Menue_Automatik_Setzen(uint8_t an);
+// Byte 0, 1 or 2 of the acting manager's settings for 1, 2 or 3 (help, animations, music).
+int32_t Menue_Optionen_Wert(int32_t welcher);
+// The competition of the acting club's match today, -1 without one.
+int32_t Menue_Heutiges_Spiel_Wert();
 // The menu mark: the turn ends at the next continue, as in automatic mode.
 void Menue_Merker_Setzen(uint8_t wert);
 uint8_t Menue_Merker();
-// Presets the icon states of the sub-menu bar (icons 2502-2584) in a new manager's block; the
-// bar comes with the menu bar, until then nothing is preset.
+// Presets the icon states of the sub-menu bar in a new manager's block: its first button chosen
+// (toolkit/menueleiste.cpp).
 struct Manager_Icon_Zustand;
 void Menue_Leiste_Icons_Vorbelegen(Manager_Icon_Zustand* zustand);
 
@@ -43,6 +51,6 @@ Rastport* Menue_Get_Hintergrund();
 void Menue_Icon_Doppelt_Pruefen(int32_t nummer, const Menue_Icon* icon);
 // Puts a scroll button at the position stored for the acting manager (menu services).
 void Menue_Scrollbuttonpos_Zuweisen(Menue_Icon* icon);
-// The frame colours of the main groups after the chosen group changed (base icon 703..707).
-// It comes with the menu services; until then nothing changes colour.
+// The frame colours of the main groups after the chosen group changed (704-707; others are
+// reported), toolkit/hauptmenue.cpp.
 void Menue_Rahmenfarben_Wechsel(int32_t basis);

@@ -15,12 +15,15 @@
 #include "platform/print.h"
 #include "platform/resfile.h"
 #include "platform/soundeffekt.h"
+#include "platform/win95_dialog.h"
+#include "toolkit/dialog.h"
 #include "toolkit/dienste.h"
 #include "toolkit/event.h"
 #include "toolkit/menue_intern.h"
 #include "toolkit/scroll.h"
 #include "toolkit/screen.h"
 #include "toolkit/slave.h"
+#include "toolkit/spielstand.h"
 #include "toolkit/ziehen.h"
 
 Menue_Icon_Zustand Menue_Icons;
@@ -254,6 +257,8 @@ void Menue_Init(uint8_t keep_screen)
     for (Menue_Icon* liste : Menue_Init_Vorlagen)
         if (liste) Menue_Icon_Liste_Registrieren(liste);
     if (!keep_screen) Menue_Titelbild_Zeigen();
+    Menue_Spielstand_Init();
+    Win95_Dialog_Hook_Setzen(Menue_Dialog_Zeigen);
     // The menu goes at exit before the screen closes.
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_MENUE, Menue_Beenden);
 }

@@ -25,6 +25,8 @@
 #include "screens/spieler_einsetzen.h"
 #include "toolkit/dienste.h"
 #include "toolkit/event.h"
+#include "toolkit/favoriten.h"
+#include "toolkit/hauptmenue.h"
 #include "toolkit/hilfe.h"
 #include "toolkit/menue_intern.h"
 #include "toolkit/mausover.h"
@@ -50,6 +52,33 @@ constexpr uint32_t STEHEND = ICON_BEREICH_BLEIBT;
 Menue_Icon basis(int16_t nummer, int32_t quelle, uint32_t flags, int16_t x, int16_t y, uint16_t w, uint16_t h, uint8_t farbe)
 {
     Menue_Icon i = Menue_Icon_Vorlage(nummer, quelle, STEHEND | flags, x, y, w, h, 5, farbe);
+    return i;
+}
+
+// The club panels fill their bitmaps; the comparison bars draw over theirs.
+Menue_Icon panel(Menue_Icon i)
+{
+    i.refresh_prozedur = Menue_Info_Panel_Refresh;
+    return i;
+}
+Menue_Icon serien(Menue_Icon i)
+{
+    i.flags |= ICON_WERTTEXT;
+    i.daten = Menue_Serien_Text;
+    return i;
+}
+Menue_Icon balken(Menue_Icon i)
+{
+    i.refresh_prozedur = Menue_Staerke_Balken;
+    i.status = ICON_SPAETER_REFRESH;
+    return i;
+}
+
+// A base icon with its click and context-menu procedures.
+Menue_Icon mit(Menue_Icon i, Menue_Klick_Prozedur klick, Menue_Kontext_Prozedur kontext)
+{
+    i.klick = klick;
+    i.kontext = kontext;
     return i;
 }
 
@@ -85,25 +114,25 @@ Menue_Icon* registriert(int32_t nummer) { return Menue_Nummer_Gueltig(nummer) ? 
 }  // namespace
 
 Menue_Icon Menue_Basis_Liste[MENUE_BASIS_ANZAHL + 1] = {
-    basis(701, -1, 0, 40, 3, 176, 32, 28),        // own (home) club
-    basis(702, -1, 0, 424, 3, 176, 32, 28),       // away club
+    panel(basis(701, -1, 0, 40, 3, 176, 32, 28)),   // own (home) club
+    panel(basis(702, -1, 0, 424, 3, 176, 32, 28)),  // away club
     basis(759, -1, 0, 4, 3, 32, 32, 20),          // crest of 701
     basis(760, -1, 0, 604, 3, 32, 32, 20),        // crest of 702
-    basis(703, -1, 0, 599, 44, 40, 40, 27),       // main groups
-    basis(704, -1, 0, 599, 88, 40, 40, 27),
-    basis(705, -1, 0, 599, 132, 40, 40, 27),
-    basis(706, -1, 0, 599, 176, 40, 40, 27),
-    basis(707, -1, 0, 599, 220, 40, 40, 27),
-    basis(708, -1, 0, 222, 3, 196, 14, 20),       // series info
+    basis(703, 5055, 0, 599, 44, 40, 40, 27),     // main groups; faces 1055-1063 of the screen file
+    mit(basis(704, 5056, 0, 599, 88, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
+    mit(basis(705, 5057, 0, 599, 132, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
+    mit(basis(706, 5058, 0, 599, 176, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
+    mit(basis(707, 5059, 0, 599, 220, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
+    serien(basis(708, -1, 0, 222, 3, 196, 14, 20)),  // series info
     basis(709, -1, 0, 222, 17, 196, 14, 20),      // date
-    basis(714, -1, 0, 232, 32, 70, 7, 20),        // match comparison bars
-    basis(715, -1, 0, 338, 32, 70, 7, 20),
-    basis(716, -1, 0, 285, 32, 70, 7, 20),
-    basis(722, -1, 0, 599, 268, 19, 20, 27),      // history back
-    basis(721, -1, 0, 620, 268, 19, 20, 27),      // history forward
-    basis(761, 49, ICON_SLAVE, 599, 296, 40, 32, 255),  // mailbox (49 empty, 48 mail)
-    basis(762, -1, 0, 599, 336, 40, 24, 27),      // chat
-    basis(723, -1, 0, 597, 420, 42, 48, 26),      // continue
+    balken(basis(714, -1, 0, 232, 32, 70, 7, 20)),  // match comparison bars
+    balken(basis(715, -1, 0, 338, 32, 70, 7, 20)),
+    balken(basis(716, -1, 0, 285, 32, 70, 7, 20)),
+    mit(basis(722, 5060, 0, 599, 268, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // back
+    mit(basis(721, 5061, 0, 620, 268, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // forward
+    mit(basis(761, 49, ICON_SLAVE, 599, 296, 40, 32, 255), Menue_Briefkasten_Oeffnen, Menue_Briefkasten_Kontextmenue),
+    basis(762, 5063, 0, 599, 336, 40, 24, 27),    // chat
+    basis(723, 5062, 0, 597, 420, 42, 48, 26),    // continue
     Menue_Icon_Listenende(),
 };
 

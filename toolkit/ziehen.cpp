@@ -274,8 +274,6 @@ void Menue_Wippe_Zone_Zeichnen(Menue_Icon* icon, int32_t zone)
     if (bild)
         Grafik_Blit_Transparent(bild, 0, 0, int32_t(bild->width), int32_t(bild->height), Grafik_Render_Ziel, zx, zy);
 }
-int32_t Menue_Wippe_Standard(Menue_Icon*, uint32_t) { return 0; }
-Menue_Kontextmenue* Menue_Eingabefeld_Kontextmenue(Menue_Icon*) { return nullptr; }
 
 void Menue_Wippe_Zuruecksetzen(Menue_Icon* icon)
 {

@@ -36,9 +36,13 @@ int8_t Menue_Drop(int32_t x, int32_t y);
 // The rocker zone 0..5 nearest to the pointer.
 int32_t Menue_Wippe_Zone(Menue_Icon* icon, int32_t x, int32_t y);
 void Menue_Wippe_Zone_Zeichnen(Menue_Icon* icon, int32_t zone);
-// The standard rocker handler: steps the bound value down (flag 1) or up (flag 2).
+// The standard rocker handler: steps the bound value down (flag 1) or up (flag 2), ten times
+// the step beyond 26 % of half the width from the centre, a hundred times beyond 52 %
+// (toolkit/eingabefeld.cpp).
 int32_t Menue_Wippe_Standard(Menue_Icon* icon, uint32_t flags);
-// The standard input-field menu of value fields.
+// The standard input-field menu of value fields: default, minimum, maximum and up to five
+// values in between for fields with a step above 1.
 Menue_Kontextmenue* Menue_Eingabefeld_Kontextmenue(Menue_Icon* icon);
+uint8_t Menue_Kontext_Eingabefeld_Jump_Call(int32_t zeile, int32_t icon_nr, int32_t wert_a, int32_t wert_b);
 // A pressed rocker returns to rest: repeat delay 250, decrement 10, redrawn, state word 0.
 void Menue_Wippe_Zuruecksetzen(Menue_Icon* icon);

@@ -7,6 +7,10 @@
 //   move X Y | left down | left up | right down | right up | click X Y (move, down, up)
 //   key CODE (down and up) | key_down CODE | key_up CODE      virtual-key codes 1-255; 16 Shift
 //   wheel up | wheel down | wait MS | activate 0|1 | dump FILE.png | quit
+//   answer TEXT        the answer of the next dialog (a file name, a list index, a text,
+//                      48 colour bytes, "ok" or "cancel"); a dialog takes the waiting answers
+//                      and the answer lines that follow directly in the script
+//   clipboard TEXT     the clipboard's text (UTF-8 in the script)
 // X and Y lie in -32768..32767, MS in 0..2147483647; "mouse move X Y" is "move X Y".
 // The feeder gives one line per pump; "wait" holds the following lines until the virtual clock
 // has advanced MS milliseconds. At the end of the script the window is closed (WM_CLOSE).
@@ -94,6 +98,11 @@ struct Script {
     bool had_left_down = false;
 };
 Script script;
+
+// Dialog answers of the script, and the clipboard of the headless back end (Windows-1252).
+std::deque<std::string> answers;
+std::string clipboard;
+bool clipboard_set = false;
 
 }  // namespace
 
@@ -352,7 +361,11 @@ bool Os_Script_Finished()
     return !script.active || (script.next >= script.lines.size() && !script.waiting);
 }
 
-void Os_Script_Stop() { script = Script(); }
+void Os_Script_Stop()
+{
+    script = Script();
+    answers.clear();
+}
 
 static void script_left_down()
 {
@@ -377,7 +390,7 @@ static std::string script_path(const std::string& name)
 
 namespace {
 
-enum class Befehl { move, click, left, right, key, key_down, key_up, wheel, wait, activate, dump, quit };
+enum class Befehl { move, click, left, right, key, key_down, key_up, wheel, wait, activate, dump, quit, answer, clipboard };
 enum class Zeilen_Fehler { keiner, unbekannt, ungueltig, tastencode };
 
 struct Skript_Zeile {
@@ -426,7 +439,8 @@ Zeilen_Fehler zeile_lesen(const std::string& line, Skript_Zeile* z)
         {"move", Befehl::move},         {"click", Befehl::click},     {"left", Befehl::left},
         {"right", Befehl::right},       {"key", Befehl::key},         {"key_down", Befehl::key_down},
         {"key_up", Befehl::key_up},     {"wheel", Befehl::wheel},     {"wait", Befehl::wait},
-        {"activate", Befehl::activate}, {"dump", Befehl::dump},       {"quit", Befehl::quit}};
+        {"activate", Befehl::activate}, {"dump", Befehl::dump},       {"quit", Befehl::quit},
+        {"answer", Befehl::answer},     {"clipboard", Befehl::clipboard}};
     bool bekannt = false;
     for (const auto& [name, befehl] : namen)
         if (t[0] == name) {
@@ -475,6 +489,14 @@ Zeilen_Fehler zeile_lesen(const std::string& line, Skript_Zeile* z)
     }
     case Befehl::quit:
         return ok(args == 0);
+    case Befehl::answer:
+    case Befehl::clipboard: {
+        // The text is the rest of the line (it may be empty).
+        size_t von = args == 0 ? std::string::npos : line.find_first_not_of(" \t", rest_start);
+        size_t bis = line.find_last_not_of(" \t");
+        z->datei = von == std::string::npos ? std::string() : Os_Text_Cp1252(line.substr(von, bis + 1 - von));
+        return Zeilen_Fehler::keiner;
+    }
     }
     return Zeilen_Fehler::unbekannt;
 }
@@ -575,9 +597,46 @@ static bool script_step()
     case Befehl::quit:
         Os_Post_Message(WM_CLOSE, 0, 0);
         break;
+    case Befehl::answer:
+        answers.push_back(z.datei);
+        break;
+    case Befehl::clipboard:
+        clipboard = z.datei;
+        clipboard_set = true;
+        break;
     case Befehl::wait:
         break;
     }
+    return true;
+}
+
+bool Os_Dialog_Answer(std::string* out)
+{
+    // Answer lines right behind the line that opened the dialog belong to it.
+    if (answers.empty() && script.active && script.next < script.lines.size()) {
+        Skript_Zeile z;
+        if (zeile_lesen(script.lines[script.next], &z) == Zeilen_Fehler::keiner && z.befehl == Befehl::answer)
+            script_step();
+    }
+    if (answers.empty()) return false;
+    if (out) *out = answers.front();
+    answers.pop_front();
+    return true;
+}
+
+bool Os_Clipboard_Get_Text(std::string* out)
+{
+    if (!Os_Headless() && window.open) return Os_Sdl_Clipboard_Get(out);
+    if (!clipboard_set) return false;
+    if (out) *out = clipboard;
+    return true;
+}
+
+bool Os_Clipboard_Set_Text(const std::string& text)
+{
+    if (!Os_Headless() && window.open) return Os_Sdl_Clipboard_Set(text);
+    clipboard = text;
+    clipboard_set = true;
     return true;
 }
 

@@ -98,6 +98,12 @@ void Os_Message_Box(const char* caption, const char* text);
 // asking, in the window too; headless without --role the answer is "Server + Client".
 int Os_Role_Dialog(const char* caption, const char* text);
 
+// The next dialog answer of the script (see os.cpp); false when none waits.
+bool Os_Dialog_Answer(std::string* out);
+// The clipboard's text in Windows-1252; false when it holds none.
+bool Os_Clipboard_Get_Text(std::string* out);
+bool Os_Clipboard_Set_Text(const std::string& text);
+
 // Headless test hooks: feed a script from text, set the role answer.
 void Os_Script_Load_Text(const std::string& text);
 void Os_Set_Role_Answer(int server);

@@ -1,6 +1,7 @@
 // Inside the operating-system layer only: what the common part and the back ends share.
 #pragma once
 #include <cstdint>
+#include <string>
 
 // Input state that the back ends update while they feed the queue.
 void Os_Input_Set_Mouse(int x, int y);
@@ -16,6 +17,9 @@ int Os_Sdl_Role_Dialog(const char* caption_utf8, const char* text_utf8);
 void Os_Sdl_Cursor_Visible(bool visible);
 void Os_Sdl_Shutdown();
 bool Os_Sdl_Shift_Held();
+// The window's clipboard text, converted between UTF-8 and Windows-1252.
+bool Os_Sdl_Clipboard_Get(std::string* out);
+bool Os_Sdl_Clipboard_Set(const std::string& text);
 // The display frame changed size or format: (re)creates the streaming texture.
 void Os_Sdl_Display_Open(int width, int height, bool rgb555);
 void Os_Sdl_Display_Close();

@@ -9,6 +9,7 @@
 #include "platform/os/os.h"
 #include "platform/os/os_display.h"
 #include "platform/os/os_intern.h"
+#include "platform/os/os_text.h"
 
 namespace {
 bool sdl_up = false;
@@ -180,6 +181,21 @@ void Os_Sdl_Shutdown()
 }
 
 bool Os_Sdl_Shift_Held() { return (SDL_GetModState() & KMOD_SHIFT) != 0; }
+
+bool Os_Sdl_Clipboard_Get(std::string* out)
+{
+    if (!sdl_up || !SDL_HasClipboardText()) return false;
+    char* text = SDL_GetClipboardText();
+    if (!text) return false;
+    if (out) *out = Os_Text_Cp1252(text);
+    SDL_free(text);
+    return true;
+}
+
+bool Os_Sdl_Clipboard_Set(const std::string& text)
+{
+    return sdl_up && SDL_SetClipboardText(Os_Text_Utf8(text).c_str()) == 0;
+}
 
 void Os_Sdl_Cursor_Visible(bool visible)
 {

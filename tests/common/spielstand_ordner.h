@@ -23,7 +23,10 @@ struct Test_Spielstand_Ordner {
         Disk_Set_Spielstand_Ordner(pfad.c_str());
         if (bloecke_leeren)
             for (int pos = 1; pos <= DISK_POSITIONEN; ++pos)
-                if (pos != DISK_POS_FREI) Disk_Block_Registrieren(pos, nullptr, nullptr);
+                if (pos != DISK_POS_FREI) {
+                    Disk_Block_Registrieren(pos, nullptr, nullptr);
+                    Disk_Nach_Laden_Registrieren(pos, nullptr);
+                }
     }
     void entfernen()
     {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "database/db_hilfe.h"
 #include "database/manager.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
@@ -14,6 +15,7 @@
 #include "graphics/grafik_zeichnen.h"
 #include "platform/display.h"
 #include "platform/exit.h"
+#include "platform/mem.h"
 #include "platform/os/os.h"
 #include "platform/os/os_intern.h"
 #include "platform/resfile.h"
@@ -127,8 +129,25 @@ void Toolkit_Test::SetUp()
     Menue_Icons_Check(-1);
 }
 
+Manager_Struktur* Toolkit_Test::vereine_anlegen(int32_t anzahl, int32_t team)
+{
+    Test_Teams_Anlegen(anzahl);
+    manager_ = static_cast<Manager_Struktur*>(Mem_Alloc_Clear(sizeof(Manager_Struktur), 0, 0));
+    manager_team_ = team;
+    T_Fix[team].manager = manager_;
+    for (auto& n : manager_->icons.besucht_nr) n = -1;
+    for (auto& n : manager_->icons.log_nr) n = -1;
+    Aktuelles_Team = team;
+    return manager_;
+}
+
 void Toolkit_Test::TearDown()
 {
+    if (manager_) {
+        T_Fix[manager_team_].manager = nullptr;
+        manager_ = static_cast<Manager_Struktur*>(Mem_Free(manager_, 0));
+        Test_Aufraeumen();
+    }
     Os_Script_Stop();
     modal_reste_weg();
     Menue_Speicher_Befreien(7);

@@ -13,6 +13,7 @@
 #include "toolkit/icon.h"
 
 struct Rastport;
+struct Manager_Struktur;
 
 class Toolkit_Test : public ::testing::Test {
 protected:
@@ -28,6 +29,9 @@ protected:
     static void maus(int32_t x, int32_t y, bool links = false, bool rechts = false);
     static uint16_t seite0(int32_t x, int32_t y);
     static uint16_t seite1(int32_t x, int32_t y);
+    // A small club database with a human manager (no assistants) at `team`, which acts; the
+    // test's end frees both.
+    Manager_Struktur* vereine_anlegen(int32_t anzahl, int32_t team);
 
 public:
     // The manager's toggle states as the test double keeps them.
@@ -35,6 +39,8 @@ public:
 
 private:
     std::deque<Menue_Icon> icons_;
+    Manager_Struktur* manager_ = nullptr;
+    int32_t manager_team_ = -1;
 };
 
 // The folder of the resource files the tests use.

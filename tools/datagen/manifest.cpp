@@ -34,7 +34,14 @@ std::vector<Manifest_Eintrag> aufbauen()
         const char* zweck = Manifest_Slave_Zweck(n, &maske);
         v.push_back({scr, d->code - MENUE_RESSOURCE_CODE, BILD, uint16_t(d->breite), uint16_t(d->hoehe), 0, 16, maske, zweck});
     }
-    bereich(v, scr, 1048, 1048, BILD, 640, 480, 0, 16, false, "Menue-Hintergrund (abgedunkelt gezeigt)");
+    bereich(v, scr, 1048, 1048, BILD, 640, 480, 0, 16, false, "Titelbild (Version bei 0, 8; auch abgedunkelt gezeigt)");
+    bereich(v, scr, 1049, 1049, BILD, 640, 480, 0, 16, false, "Credits (Optionen-Menue)");
+    bereich(v, scr, 1055, 1059, BILD, 40, 40, 0, 16, true, "Hauptgruppe (Icon 703 + Nummer - 1055)");
+    bereich(v, scr, 1060, 1060, BILD, 19, 20, 0, 16, true, "Verlauf zurueck (Icon 722)");
+    bereich(v, scr, 1061, 1061, BILD, 19, 20, 0, 16, true, "Verlauf vor (Icon 721)");
+    bereich(v, scr, 1062, 1062, BILD, 42, 48, 0, 16, true, "Weiter (Icon 723)");
+    bereich(v, scr, 1063, 1063, BILD, 40, 24, 0, 16, true, "Chat (Icon 762)");
+    bereich(v, scr, 1050, 1054, BILD, 96, 20, 0, 16, false, "Untermenue-Leiste, Knopf (Icon 2502 + Nummer - 1050)");
     bereich(v, scr, 1079, 1090, BILD, 48, 48, 0, 16, true, "Managerwappen (Nummer - 1079)");
     bereich(v, scr, 1229, 1229, BILD, 320, 200, 0, 16, true, "Bild in der Bildschirmmitte");
     bereich(v, scr, 1521, 1537, FONT, 0, 0, 0, 8, false, "Schrift der Grafikbibliothek (Slot = Nummer - 1521)");
@@ -49,6 +56,7 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 1045, 1045, BILD, 80, 22, 0, 16, true, "Requester-Knopf OK (Code 5045, Icon 720)");
     bereich(v, scr, 1046, 1046, BILD, 80, 22, 0, 16, true, "Requester-Knopf inaktiv (Code 5046, Icon 768)");
     bereich(v, scr, 1047, 1047, BILD, 80, 22, 0, 16, true, "Requester-Knopf gedrueckt (Code 5047)");
+    bereich(v, scr, 450, 450, BILD, 200, 150, 0, 16, false, "Startschirm Wettbewerbe (Eintrag 2003)");
     bereich(v, scr, 489, 489, BILD, 16, 12, 0, 16, true, "Hilfe-Blase: Icon-Marken");
     bereich(v, scr, 5530, 6129, BILD, 48, 48, 0, 16, true, "Vereinswappen (Nummer - 5530; 598 ohne Verein)");
     bereich(v, scr, 6213, 6232, BILD, 32, 32, 0, 16, true, "Mauszeiger");

@@ -420,6 +420,115 @@ Bild intro_knopf(int32_t w, int32_t h)
     return b;
 }
 
+// A dark sky over a faint pitch, shared by the title and the credits.
+Bild buehne()
+{
+    Bild b(640, 480, false, rgb(6, 14, 30));
+    for (int32_t y = 0; y < 480; ++y) b.rechteck(0, y, 640, 1, rgb(6 + y / 24, 14 + y / 12, 30 + y / 16));
+    const uint16_t linie = rgb(40, 90, 80);
+    b.rahmen(60, 300, 520, 160, linie);
+    b.rechteck(320, 300, 1, 160, linie);
+    b.ring(320.5, 380.5, 44, 1.2, linie);
+    return b;
+}
+
+// The title picture: the program's version is printed over its top left corner.
+Bild titelbild()
+{
+    Bild b = buehne();
+    b.mitte(320, 110, "DORVIN", rgb(250, 210, 60), 10);
+    b.mitte(320, 200, "FUSSBALL-MANAGER", rgb(230, 236, 240), 3);
+    b.scheibe(320, 380, 22, rgb(240, 240, 240));
+    for (int k = 0; k < 5; ++k) b.scheibe(320 + 11 * std::cos(k * 1.2566), 380 + 11 * std::sin(k * 1.2566), 4.5, rgb(20, 20, 20));
+    b.scheibe(320, 380, 5, rgb(20, 20, 20));
+    return b;
+}
+
+Bild credits()
+{
+    Bild b = buehne();
+    b.mitte(320, 50, "DORVIN", rgb(250, 210, 60), 5);
+    const char* zeilen[] = {"EIN SPIEL DER DORVIN-MANNSCHAFT", "", "PROGRAMM - GRAFIK - KLANG - DATEN",
+                            "ENTSTEHEN VOLLSTAENDIG IM EIGENEN HAUS.", "", "ALLE VEREINE - SPIELER UND LIGEN",
+                            "SIND FREI ERFUNDEN.", "", "DANKE FUERS SPIELEN!"};
+    int32_t y = 120;
+    for (const char* z : zeilen) {
+        b.mitte(320, y, z, rgb(220, 230, 236), 2);
+        y += 24;
+    }
+    b.mitte(320, 456, "MAUSTASTE - WEITER", rgb(150, 180, 190));
+    return b;
+}
+
+// The buttons of the sub-menu bar (icons 2502-2506).
+Bild leisten_knopf(int32_t w, int32_t h, int32_t k)
+{
+    static const char* const TEXTE[5] = {"VEREIN", "FINANZEN", "STADION", "PERSONAL", "WERBUNG"};
+    Bild b(w, h, false, rgb(24, 60, 76));
+    b.relief(0, 0, w, h, rgb(120, 170, 180), rgb(4, 8, 12));
+    b.mitte(w / 2, (h - 7) / 2, TEXTE[k % 5], rgb(240, 240, 240));
+    return b;
+}
+
+// The start screen of the competitions: a cup on a dark panel.
+Bild pokal(int32_t w, int32_t h)
+{
+    Bild b(w, h, false, rgb(12, 28, 40));
+    b.relief(0, 0, w, h, rgb(120, 170, 180), rgb(4, 8, 12));
+    const uint16_t gold = rgb(240, 196, 60);
+    b.scheibe(w / 2.0, h * 0.35, h * 0.2, gold);
+    b.rechteck(w / 2 - 4, int32_t(h * 0.5), 8, int32_t(h * 0.2), gold);
+    b.rechteck(w / 2 - 20, int32_t(h * 0.7), 40, 6, gold);
+    b.ring(w / 2.0 - h * 0.2, h * 0.33, h * 0.08, 2, gold);
+    b.ring(w / 2.0 + h * 0.2, h * 0.33, h * 0.08, 2, gold);
+    b.mitte(w / 2, h - 18, "WETTBEWERBE", rgb(230, 236, 240));
+    return b;
+}
+
+// A round-cornered button face with a lit rim.
+Bild knopf_grund(int32_t w, int32_t h, uint16_t farbe)
+{
+    Bild b(w, h, true, 0);
+    b.rechteck(1, 0, w - 2, h, farbe);
+    b.rechteck(0, 1, w, h - 2, farbe);
+    b.relief(1, 1, w - 2, h - 2, rgb(200, 220, 228), rgb(8, 12, 16));
+    return b;
+}
+
+// An arrow pointing left (richtung -1) or right (1) around (cx, cy).
+void pfeil(Bild& b, int32_t cx, int32_t cy, int32_t r, int richtung, uint16_t c)
+{
+    for (int32_t d = 0; d <= r; ++d) b.rechteck(cx + richtung * (d - r / 2), cy - (r - d), 1, 2 * (r - d) + 1, c);
+}
+
+Bild stehend(int32_t nummer, int32_t w, int32_t h)
+{
+    static const char* const GRUPPEN[5] = {"MENUE", "TEAM", "LIGA", "VEREIN", "EXTRA"};
+    static const uint16_t FARBEN[5] = {rgb(40, 80, 96), rgb(30, 120, 50), rgb(40, 70, 170), rgb(170, 120, 30), rgb(140, 50, 120)};
+    const int32_t k = nummer - MENUE_BILD_STEHEND;
+    if (k < 5) {
+        Bild b = knopf_grund(w, h, FARBEN[k]);
+        b.scheibe(w / 2.0, 14, 7, rgb(230, 236, 240));
+        b.scheibe(w / 2.0, 14, 4, FARBEN[k]);
+        b.mitte(w / 2, h - 13, GRUPPEN[k], rgb(240, 240, 240));
+        return b;
+    }
+    if (k == 5 || k == 6) {
+        Bild b = knopf_grund(w, h, rgb(40, 80, 96));
+        pfeil(b, w / 2, h / 2, 6, k == 5 ? -1 : 1, rgb(250, 210, 60));
+        return b;
+    }
+    if (k == 7) {
+        Bild b = knopf_grund(w, h, rgb(30, 120, 50));
+        pfeil(b, w / 2, 18, 10, 1, rgb(250, 250, 250));
+        b.mitte(w / 2, h - 13, "WEITER", rgb(240, 240, 240));
+        return b;
+    }
+    Bild b = knopf_grund(w, h, rgb(40, 80, 96));
+    b.mitte(w / 2, (h - 7) / 2, "CHAT", rgb(240, 240, 240));
+    return b;
+}
+
 bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
 {
     if (std::strcmp(e.datei, "resf_scr.res") != 0) return false;
@@ -441,6 +550,22 @@ bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
     }
     if (e.nummer == 489) {
         bild = hilfe_marken(e.width, e.height).fertig(e.nummer);
+        return true;
+    }
+    if (e.nummer >= MENUE_BILD_STEHEND && e.nummer <= MENUE_BILD_STEHEND_ENDE) {
+        bild = stehend(e.nummer, e.width, e.height).fertig(e.nummer);
+        return true;
+    }
+    if (e.nummer == 450) {
+        bild = pokal(e.width, e.height).fertig(e.nummer);
+        return true;
+    }
+    if (e.nummer == MENUE_BILD_TITEL || e.nummer == MENUE_BILD_CREDITS) {
+        bild = (e.nummer == MENUE_BILD_TITEL ? titelbild() : credits()).fertig(e.nummer);
+        return true;
+    }
+    if (e.nummer >= MENUE_BILD_LEISTE && e.nummer < MENUE_BILD_LEISTE + 5) {
+        bild = leisten_knopf(e.width, e.height, e.nummer - MENUE_BILD_LEISTE).fertig(e.nummer);
         return true;
     }
     if (e.nummer == MENUE_BILD_HINTERGRUND) {

@@ -10,6 +10,10 @@
 #include "tools/datagen/resf_writer.h"
 
 constexpr int32_t MENUE_BILD_HINTERGRUND = 971;
+// The title picture, the credits and the five buttons of the sub-menu bar (1050-1054).
+constexpr int32_t MENUE_BILD_TITEL = 1048, MENUE_BILD_CREDITS = 1049, MENUE_BILD_LEISTE = 1050;
+// The standing icons of the main menu: groups 703-707, history back and forward, continue, chat.
+constexpr int32_t MENUE_BILD_STEHEND = 1055, MENUE_BILD_STEHEND_ENDE = 1063;
 
 // True when the entry is one of these pictures; it is then drawn into `bild`.
 bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild);

@@ -1,0 +1,3 @@
+#include "network/chat.h"
+
+void Chat_Screen() {}

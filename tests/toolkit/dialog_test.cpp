@@ -1,0 +1,138 @@
+// The common dialogs answered by the script, the clipboard and the start-options file.
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "common/spielstand_ordner.h"
+#include "platform/os/os.h"
+#include "platform/win95.h"
+#include "platform/win95_dialog.h"
+#include "umgebung.h"
+
+namespace {
+
+class Dialoge : public Toolkit_Test {
+protected:
+    Test_Spielstand_Ordner ordner;
+    void SetUp() override
+    {
+        Toolkit_Test::SetUp();
+        ordner.anlegen("dorvin_dialog", false);
+    }
+    void TearDown() override
+    {
+        ordner.entfernen();
+        Toolkit_Test::TearDown();
+    }
+    static int32_t liste(int32_t anzahl, const std::string& antwort)
+    {
+        std::string eintraege(size_t(anzahl) * WIN95_LISTE_EINTRAG, '\0');
+        for (int32_t i = 0; i < anzahl; ++i) eintraege[size_t(i) * WIN95_LISTE_EINTRAG] = char('A' + i);
+        Os_Script_Load_Text(antwort);
+        return Win95_Liste_Auswahl(eintraege.data(), anzahl);
+    }
+};
+
+TEST_F(Dialoge, FileDialogsBuildTheirFilterAndPath)
+{
+    EXPECT_EQ(Win95_Dialog_Endung("*.pcx"), "pcx");
+    EXPECT_EQ(Win95_Dialog_Filter("Spielstand", "*.sgv"), "Spielstand (*.sgv)");
+
+    char name[WIN95_DATEINAME_GROESSE] = "";
+    Os_Script_Load_Text("answer stand1\n");
+    EXPECT_NE(Win95_Save_File_Dialog(name, "Spielstand", "*.sgv"), 0);
+    EXPECT_EQ(std::string(name), ordner.pfad + "/stand1.sgv");
+    EXPECT_EQ(Win95_Dialog_Offen, 0u);
+
+    // No answer waiting: the dialog fails at once and keeps the buffer.
+    EXPECT_EQ(Win95_Open_File_Dialog(name, "Spielstand", "*.sgv"), 0);
+    EXPECT_EQ(std::string(name), ordner.pfad + "/stand1.sgv");
+}
+
+TEST_F(Dialoge, ListRemembersItsChoiceWithinTheList)
+{
+    EXPECT_EQ(liste(10, "answer 7\n"), 7);
+    EXPECT_EQ(liste(10, "answer ok\n"), 7);
+    EXPECT_EQ(liste(3, "answer ok\n"), 0);
+    EXPECT_EQ(liste(3, "answer cancel\n"), -1);
+    EXPECT_EQ(liste(3, "answer 9\nanswer 2\n"), 2);
+}
+
+TEST_F(Dialoge, TextDialogAndClipboard)
+{
+    char text[16] = "alt";
+    Os_Script_Load_Text("answer cancel\n");
+    EXPECT_EQ(Win95_Text_Input_Dialog(text, 16), 0);
+    EXPECT_STREQ(text, "alt");
+    // The script is UTF-8; the program holds Windows-1252.
+    Os_Script_Load_Text("answer Gr\xC3\xBC\xC3\x9F" "e aus K\xC3\xB6ln\n");
+    EXPECT_EQ(Win95_Text_Input_Dialog(text, 8), 7);
+    EXPECT_STREQ(text, "Grüße a");
+    text[0] = 0;
+    Os_Script_Load_Text("answer ok\n");
+    EXPECT_EQ(Win95_Text_Input_Dialog(text, 16), 0);
+
+    Os_Script_Load_Text("clipboard Tsch\xC3\xBC\xC3\x9F\n");
+    Win95_Message_Pump();
+    char klein[5];
+    std::memset(klein, 'x', sizeof klein);
+    EXPECT_EQ(Win95_Clipboard_Text_Get(klein, 5), 1);
+    EXPECT_STREQ(klein, "Tsch");
+    EXPECT_EQ(Win95_Clipboard_Bitmap_Size(nullptr, nullptr), 0);
+}
+
+TEST_F(Dialoge, ColourChooserWritesBackOnlyOnOk)
+{
+    uint8_t farben[48] = {};
+    farben[47] = 9;
+    Os_Script_Load_Text("answer cancel\n");
+    EXPECT_EQ(Win95_Farbe_Auswaehlen(farben), 0);
+    EXPECT_EQ(farben[0], 0);
+    std::string antwort = "answer";
+    for (int i = 0; i < 47; ++i) antwort += " " + std::to_string(i * 5);
+    Os_Script_Load_Text(antwort + " 999\n");
+    Win95_Farbe_Auswaehlen(farben);
+    EXPECT_EQ(farben[1], 5);
+    EXPECT_EQ(farben[46], 230);
+    EXPECT_EQ(farben[47], 255);  // clamped
+}
+
+TEST_F(Dialoge, StartOptionsFileAndDialog)
+{
+    const std::string datei = ordner.pfad + "/opt.bin";
+    Start_Optionen o{2, 1, 0, 1, 0, 1, 0, 1, 1};
+    ASSERT_TRUE(Start_Optionen_Schreiben(datei.c_str(), o));
+    EXPECT_EQ(std::filesystem::file_size(datei), START_OPTIONEN_BYTES);
+    Start_Optionen z{};
+    ASSERT_TRUE(Start_Optionen_Lesen(datei.c_str(), &z));
+    EXPECT_EQ(std::memcmp(&o, &z, sizeof o), 0);
+
+    std::filesystem::resize_file(datei, 10);
+    Start_Optionen teil{9, 9, 9, 9, 9, 9, 9, 9, 9};
+    ASSERT_TRUE(Start_Optionen_Lesen(datei.c_str(), &teil));
+    EXPECT_EQ(teil.rolle, 2u);
+    EXPECT_EQ(teil.kein_sound, 1u);
+    EXPECT_EQ(teil.keine_filme, 9u);
+    EXPECT_FALSE(Start_Optionen_Lesen((ordner.pfad + "/fehlt.bin").c_str(), &teil));
+
+    // Client, debug output on but 800x600 off, saved.
+    std::snprintf(Pfad_Programm, sizeof Pfad_Programm, "%s", ordner.pfad.c_str());
+    Os_Script_Load_Text("answer 01000001001\n");
+    Start_Optionen d{};
+    EXPECT_EQ(Start_Optionen_Dialog(&d), 1);
+    EXPECT_EQ(d.rolle, 1u);
+    EXPECT_EQ(d.debug_ausgaben, 1u);
+    EXPECT_EQ(d.aufloesung_800, 0u);
+    EXPECT_EQ(Win95_Netz_Modus, 1u);
+    Start_Optionen gelesen{};
+    EXPECT_TRUE(Start_Optionen_Lesen((ordner.pfad + "/dorvin_start_opt.bin").c_str(), &gelesen));
+    EXPECT_EQ(gelesen.debug_ausgaben, 1u);
+    Win95_Netz_Modus = 0;
+    Pfad_Programm[0] = 0;
+    EXPECT_EQ(Start_Optionen_Dialog(nullptr), 0);
+}
+
+}  // namespace

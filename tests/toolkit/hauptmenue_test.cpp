@@ -1,0 +1,153 @@
+// The main menu's group buttons, the sub-menu bar, the comparison bars and the network lamps.
+#include "competitions/wettbewerb.h"
+#include "database/manager.h"
+#include "gameflow/eingang.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/png_bild.h"
+#include <cstdlib>
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "toolkit/dienste.h"
+#include "toolkit/hauptmenue.h"
+#include "toolkit/menueleiste.h"
+#include "toolkit/screen.h"
+#include "umgebung.h"
+
+namespace {
+
+int32_t geoeffnet = -1;
+int32_t bildschirm(Menue_Icon* icon, uint32_t) { return geoeffnet = icon->nummer; }
+
+using Hauptmenue = Toolkit_Test;
+
+TEST_F(Hauptmenue, NetworkLampsBlinkGreenAndRed)
+{
+    EXPECT_TRUE(Netz_Aktivitaet_Anzeigen(0, 0));
+    EXPECT_EQ(seite0(615 + 2, 472 + 2), Grafik_Farbe(0, 7, 0));
+    EXPECT_EQ(seite0(614 + 7, 472 + 2), Grafik_Farbe(0, 7, 0));
+    EXPECT_TRUE(Netz_Aktivitaet_Anzeigen(1, 0));
+    EXPECT_EQ(seite0(614 + 2, 472 + 2), Grafik_Farbe(15, 0, 0));
+    EXPECT_EQ(seite0(614 + 7, 472 + 2), Grafik_Farbe(0, 15, 0));
+    // A state the lamps do not know leaves that lamp dark: the screen stays as it was.
+    Grafik_Rechteck_Fuellen(Grafik_Seite_0, 614, 472, 12, 7, 1);
+    EXPECT_TRUE(Netz_Aktivitaet_Anzeigen(5, 0));
+    EXPECT_EQ(seite0(614 + 2, 472 + 2), 1);
+}
+
+TEST_F(Hauptmenue, GroupButtonsOpenTheirScreensAndTheBar)
+{
+    const Manager_Icon_Zustand& z = vereine_anlegen(4, 1)->icons;
+    static Menue_Icon gruppen[5];
+    for (int16_t k = 0; k < 4; ++k) gruppen[k] = Menue_Icon_Vorlage(int16_t(704 + k), -1, 0, 599, int16_t(88 + 44 * k), 40, 40, 27, 9);
+    gruppen[4] = Menue_Icon_Listenende();
+    Menue_Icon_Liste_Hinzufuegen(gruppen);
+    Menue_Gruppen_Screens[1] = bildschirm;
+    Menue_Leiste_Screens[2] = bildschirm;
+    knoepfe[{1, 2504}] = 1;
+
+    Menue_Hauptgruppe_Klick(&gruppen[1], 0);
+    EXPECT_EQ(geoeffnet, 705);
+    EXPECT_EQ(z.status[705], 1u);
+    const uint32_t farbe_705 = Menue_Rahmenfarbe;
+    // 706 brings the bar and reopens the screen chosen there last.
+    Menue_Hauptgruppe_Klick(&gruppen[2], 0);
+    EXPECT_TRUE(Menue_Screen_Icon_Ist_Vorhanden(2502));
+    EXPECT_EQ(geoeffnet, 2504);
+    EXPECT_EQ(z.status[705], 0u);
+    EXPECT_EQ(z.status[706], 1u);
+    EXPECT_NE(Menue_Rahmenfarbe, farbe_705);
+    Menue_Gruppen_Screens[1] = nullptr;
+    Menue_Leiste_Screens[2] = nullptr;
+
+    Fehler_Capture cap;
+    Menue_Rahmenfarben_Wechsel(708);
+    EXPECT_TRUE(cap.contains("Menue_Rahmenfarben_Wechsel: pos falsch!"));
+}
+
+TEST_F(Hauptmenue, TurnStartsWithTheChosenScreen)
+{
+    Manager_Icon_Zustand& z = vereine_anlegen(4, 1)->icons;
+    Menue_Icon* punkt = flaeche(2002, 10, 60, 40, 20, 5);
+    punkt->klick = bildschirm;
+    Menue_Screen_Icon_Hinzufuegen(punkt);
+    z.status[705] = 1;
+    z.status[2002] = 1;
+    Menue_Startscreen_Setzen(0);
+    EXPECT_EQ(Menue_Startliste[0].refresh_prozedur, nullptr);
+    Menue_Startscreen_Setzen(1);
+    EXPECT_EQ(Menue_Startliste[0].refresh_prozedur, bildschirm);
+    EXPECT_TRUE(Menue_Screen_Icon_Ist_Vorhanden(763));
+    Menue_Startliste_Entfernen();
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(763));
+}
+
+TEST_F(Hauptmenue, SeriesInfoFallsBackToTheViewsText)
+{
+    vereine_anlegen(4, 1);
+    Menue_Serien_Info(0);
+    EXPECT_STREQ(Menue_Serien_Text, "Keine Heim-Serie vorhanden.");
+    Menue_Serien_Info(1 | 4);
+    EXPECT_STREQ(Menue_Serien_Text, "Keine Auswärts-Serie vorhanden.");
+    Menue_Serien_Info(2);
+    EXPECT_STREQ(Menue_Serien_Text, "Keine Serie vorhanden.");
+}
+
+TEST_F(Hauptmenue, ComparisonBarsFillByTheValue)
+{
+    EXPECT_EQ(Menue_Staerke_Segmente(50), 10);
+    EXPECT_EQ(Menue_Staerke_Segmente(100), 21);
+    EXPECT_EQ(Menue_Staerke_Segmente(250), 21);
+    EXPECT_EQ(Menue_Staerke_Segmente(-5), 0);
+    Menue_Icon* balken = flaeche(714, 232, 32, 70, 7, 20);
+    Grafik_Screen_Seite_Waehlen(1);
+    Menue_Staerke_Balken(balken, 0);
+    EXPECT_EQ(seite1(232 + 2 + 3 * 9, 34), Grafik_Farbe(3, 14, 3));
+    EXPECT_EQ(seite1(232 + 2 + 3 * 10, 34), Grafik_Farbe(3, 5, 3));
+}
+
+// The panels draw only while a game is under way; without an opponent they say so. With
+// DORVIN_MENUE_BILDER=DIR the own panel goes there as a picture to look at.
+TEST_F(Hauptmenue, InfoPanelsOfTheClubs)
+{
+    vereine_anlegen(4, 1);
+    Menue_Icon* eigen = flaeche(701, 40, 3, 176, 32, 5, 0);
+    Menue_Icon* gegner = flaeche(702, 424, 3, 176, 32, 5, 0);
+    for (Menue_Icon* i : {eigen, gegner}) {
+        i->bitmap = Grafik_Bitmap_Anlegen(176, 32, 16);
+        Grafik_Rechteck_Fuellen(i->bitmap, 0, 0, 176, 32, 7);
+    }
+    eigen->kennung_1 = 1;
+    gegner->kennung_1 = -1;
+    EXPECT_EQ(Menue_Info_Panel_Refresh(eigen, 0), 0);
+    EXPECT_EQ(Grafik_Pixel_Lesen(eigen->bitmap, 5, 5), 7);
+    Eingang_Set_Spiel_Gestartet_Hook([] { return true; });
+    EXPECT_EQ(Menue_Info_Panel_Refresh(eigen, 0), 1);
+    EXPECT_EQ(Menue_Info_Panel_Refresh(gegner, 0), 1);
+    auto beschrieben = [](Rastport* b, int32_t y0, int32_t y1) {
+        int n = 0;
+        for (int32_t y = y0; y < y1; ++y)
+            for (int32_t x = 0; x < 176; ++x) n += Grafik_Pixel_Lesen(b, x, y) > 1;
+        return n;
+    };
+    EXPECT_GT(beschrieben(eigen->bitmap, 0, 10), 20);
+    EXPECT_GT(beschrieben(eigen->bitmap, 22, 31), 20);
+    EXPECT_GT(beschrieben(gegner->bitmap, 11, 20), 20);
+    if (const char* ordner = std::getenv("DORVIN_MENUE_BILDER"))
+        Png_Schreiben(std::string(ordner) + "/panel.png", static_cast<const uint16_t*>(eigen->bitmap->pixels), 176, 32, false);
+    for (Menue_Icon* i : {eigen, gegner}) i->bitmap = Grafik_Bitmap_Freigeben(i->bitmap);
+}
+
+TEST_F(Hauptmenue, CompetitionStartScreenShowsItsPicture)
+{
+    Menue_Icon* icon = flaeche(2003, 0, 0, 200, 150, 5, 0);
+    icon->bitmap = Grafik_Bitmap_Anlegen(200, 150, 16);
+    Grafik_Rechteck_Fuellen(icon->bitmap, 0, 0, 200, 150, 0);
+    EXPECT_EQ(Wettbewerb_Startscreen_Bild(icon, 0), 1);
+    EXPECT_NE(Grafik_Pixel_Lesen(icon->bitmap, 100, 50), 0);  // the cup
+    EXPECT_NE(Grafik_Pixel_Lesen(icon->bitmap, 5, 5), 0);
+    icon->bitmap = Grafik_Bitmap_Freigeben(icon->bitmap);
+    EXPECT_EQ(Wettbewerb_Startscreen_Bild(nullptr, 0), 0);
+}
+
+}  // namespace

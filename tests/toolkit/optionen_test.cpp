@@ -1,0 +1,128 @@
+// The options menu and its sub-lists.
+#include <string>
+#include <vector>
+
+#include "database/db_hilfe.h"
+#include "database/manager.h"
+#include "gameflow/eingang.h"
+#include "gameflow/globals.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/mem.h"
+#include "toolkit/event.h"
+#include "toolkit/kontextmenue.h"
+#include "toolkit/optionen.h"
+#include "toolkit/requester.h"
+#include "umgebung.h"
+
+namespace {
+
+std::vector<std::string> fragen;
+uint8_t antwort(int32_t, int32_t, const char* text, const char*, const char*)
+{
+    fragen.emplace_back(text);
+    return 1;
+}
+
+class OptionenMenue : public Toolkit_Test {
+protected:
+    Manager_Struktur* manager = nullptr;
+    void SetUp() override
+    {
+        Toolkit_Test::SetUp();
+        manager = vereine_anlegen(4, 1);
+        Manager_Anzahl = 1;
+        Globale_Optionen_Vorbelegen();
+        Eingang_Set_Spiel_Gestartet_Hook([] { return true; });
+        Menue_Requester_Set_Anzeige(antwort);
+        fragen.clear();
+    }
+    void TearDown() override
+    {
+        Menue_Requester_Set_Anzeige(nullptr);
+        Globale_Optionen_Vorbelegen();
+        Menue_Zeitlimit = 0;
+        Toolkit_Test::TearDown();
+    }
+    static Menue_Kontextmenue* unterliste(int32_t item)
+    {
+        return Menue_Optionen_Kontext_Untermenue_Erzeugen(&Kontext_Menue, item);
+    }
+    static void waehlen(Menue_Kontextmenue* k, int32_t zeile)
+    {
+        ASSERT_NE(k->prozeduren[zeile], nullptr);
+        k->prozeduren[zeile](zeile, k->wert_c[zeile], k->wert_a[zeile], k->wert_b[zeile]);
+    }
+};
+
+TEST_F(OptionenMenue, TitleGameAndClientItems)
+{
+    Menue_Kontextmenue* m = Menue_Optionen_Kontextmenue();
+    ASSERT_NE(m, nullptr);
+    EXPECT_STREQ(m->titel, "Optionen (Netzwerk-Version 1.10):");
+    EXPECT_NE(std::string(m->texte[13]).find("Team 1"), std::string::npos);
+    EXPECT_NE(m->unterlisten[10], nullptr);
+    EXPECT_TRUE(m->status[12] & POPUP_TRENNER);
+
+    Netz_Rolle = 1;
+    m = Menue_Optionen_Kontextmenue();
+    for (int32_t i : {6, 7, 9, 10, 12}) {
+        EXPECT_EQ(m->status[i] & POPUP_WAEHLBAR, 0) << i;
+        EXPECT_EQ(m->unterlisten[i], nullptr) << i;
+    }
+    EXPECT_EQ(Menue_Einblenden_Kontextmenue(nullptr), nullptr);
+    Netz_Rolle = 0;
+
+    Eingang_Set_Spiel_Gestartet_Hook(nullptr);
+    EXPECT_EQ(Menue_Optionen_Kontextmenue(), nullptr);
+}
+
+TEST_F(OptionenMenue, NoTimeLimitDrawsNoBar)
+{
+    Menue_Zeitlimit = 60000;
+    Menue_Kontextmenue* k = unterliste(3);
+    EXPECT_TRUE(k->status[1] & POPUP_GEWAEHLT);
+    waehlen(k, 0);
+    EXPECT_EQ(Menue_Zeitlimit, 0u);
+    Grafik_Rechteck_Fuellen(Grafik_Seite_1, 0, 0, 640, 1, 1);
+    Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 0, 640, 1, 1);
+    Menue_Startzeit -= 30000;
+    Menue_Icons_Check(-1);
+    EXPECT_NE(seite1(100, 0), Grafik_Farbe(9, 1, 1));
+    EXPECT_NE(seite0(100, 0), Grafik_Farbe(9, 1, 1));
+}
+
+TEST_F(OptionenMenue, AutosaveAsksOnlyWhenSwitchedOn)
+{
+    Menue_Kontextmenue* k = unterliste(11);
+    waehlen(k, 0);
+    EXPECT_EQ(fragen.size(), 1u);
+    EXPECT_EQ(Globale_Optionen(OPTION_TAGESWECHSEL), 3);
+    waehlen(k, 0);
+    EXPECT_EQ(fragen.size(), 1u);
+    EXPECT_EQ(Globale_Optionen(OPTION_TAGESWECHSEL), 2);
+}
+
+TEST_F(OptionenMenue, HelpSoundBringsHelpTextAndTheOnlyManagerStays)
+{
+    manager->optionen[0] = 0;
+    Menue_Kontextmenue* k = unterliste(14);
+    waehlen(k, 4);
+    EXPECT_EQ(manager->optionen[0], 0x05);
+    EXPECT_TRUE(k->status[1] & POPUP_GEWAEHLT);
+    EXPECT_FALSE(k->status[0] & POPUP_GEWAEHLT);
+    waehlen(k, 2);
+    EXPECT_EQ(manager->optionen[0], 0x06);
+
+    Fehler_Capture cap;
+    k = unterliste(2);
+    EXPECT_EQ(k->status[1] & POPUP_WAEHLBAR, 0);
+    k->prozeduren[1](1, 0, 0, 0);
+    EXPECT_TRUE(cap.contains("Sie sind der einzige Manager."));
+    EXPECT_EQ(Aktuelles_Team, 1);
+    EXPECT_NE(T_Fix[1].manager, nullptr);
+    EXPECT_TRUE(fragen.empty());
+}
+
+}  // namespace

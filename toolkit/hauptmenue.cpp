@@ -1,0 +1,211 @@
+#include "toolkit/hauptmenue.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "competitions/wettbewerb.h"
+#include "competitions/spiele_ewig.h"
+#include "database/manager.h"
+#include "database/team.h"
+#include "database/team_staerke.h"
+#include "economy/bank.h"
+#include "gameflow/eingang.h"
+#include "gameflow/globals.h"
+#include "gameflow/kalender.h"
+#include "graphics/font.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "network/chat.h"
+#include "platform/maus.h"
+#include "platform/print.h"
+#include "platform/temp.h"
+#include "platform/win95.h"
+#include "toolkit/dienste.h"
+#include "toolkit/icon.h"
+#include "toolkit/kontextmenue.h"
+#include "toolkit/menueleiste.h"
+#include "toolkit/screen.h"
+
+int32_t (*Menue_Gruppen_Screens[4])(Menue_Icon* icon, uint32_t flags) = {};
+namespace {
+// Hidden, never hit: only its refresh procedure runs (once, when it is added).
+constexpr Menue_Icon start_icon()
+{
+    Menue_Icon i = Menue_Icon_Vorlage(763, -1, ICON_NICHT_TREFFEN, 0, 0, 1, 1, 0, 255);
+    i.status = ICON_VERSTECKT;
+    return i;
+}
+}  // namespace
+Menue_Icon Menue_Startliste[2] = {start_icon(), Menue_Icon_Listenende()};
+uint32_t Menue_Rahmenfarbe = 0;
+
+namespace {
+
+constexpr int32_t GRUPPE_ERSTE = 704, CHAT = 762;
+constexpr int32_t SEGMENTE = 21;
+
+uint8_t gruppe_farbe[4][3] = {{2, 9, 3}, {3, 5, 12}, {12, 9, 2}, {10, 3, 9}};
+
+Menue_Icon* registriert(int32_t n) { return Menue_Screen_Icon_Ist_Vorhanden(n) ? Menue_Screen_Icon_Aus_Nummer(n) : nullptr; }
+
+// Lines are centred on the panel (a fixed centre at 70 cut the longer lines of the 176-pixel
+// panels on the left).
+void zeile(Rastport* b, int32_t y, uint32_t farbe, const char* text)
+{
+    Grafik_Printf(b, Font(3), "^c%05d^tz%04d%s", 0, y, int(farbe), int(b->width / 2), text);
+}
+
+}  // namespace
+
+void Menue_Rahmenfarben_Wechsel(int32_t basis)
+{
+    if (basis < GRUPPE_ERSTE || basis > GRUPPE_ERSTE + 3) {
+        Print_Fehler("Menue_Rahmenfarben_Wechsel: pos falsch!");
+        return;
+    }
+    const uint8_t* f = gruppe_farbe[basis - GRUPPE_ERSTE];
+    Menue_Rahmenfarbe = Grafik_Farbe(f[0], f[1], f[2]);
+    for (int32_t n : {701, 702}) Menue_Screen_Icon_Aktiv_Setzen(1, n);
+}
+
+int32_t Menue_Hauptgruppe_Klick(Menue_Icon* icon, uint32_t flags)
+{
+    if (!icon || icon->nummer < GRUPPE_ERSTE || icon->nummer > GRUPPE_ERSTE + 3) return 0;
+    Grafik_Screen_Seite_Waehlen(1);
+    const int32_t vorher = Manager_Icon_Welcher_Togglebutton_Ist_An(Aktuelles_Team, 4, 704, 705, 706, 707);
+    if (vorher != icon->nummer) Menue_Rahmenfarben_Wechsel(icon->nummer);
+    Manager_Icon_Togglebutton_An_Aus(Aktuelles_Team, 4, int32_t(icon->nummer), 704, 705, 706, 707);
+    if (icon->nummer == 706) {
+        Menue_Leiste_Zeigen();
+        return Menue_Leiste_Untermenue_Klick(nullptr, UNTERMENUE_WIEDERHERSTELLEN);
+    }
+    return Menue_Prozedur_Aufrufen(Menue_Gruppen_Screens[icon->nummer - GRUPPE_ERSTE], icon,
+                                   icon->nummer == 707 ? flags | 0x40000000u : flags);
+}
+
+int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !icon->bitmap || !Eingang_Get_Spiel_Gestartet()) return 0;
+    const bool eigen = icon->nummer == 701;
+    const int32_t team = icon->kennung_1;
+    Rastport* b = icon->bitmap;
+    const uint32_t hell = Grafik_Farbe(15, 15, 15), farbe = eigen ? Grafik_Farbe(13, 15, 13) : Grafik_Farbe(15, 13, 13);
+    Grafik_Rechteck_Fuellen(b, 0, 0, int32_t(b->width), int32_t(b->height), 1);
+    if (Menue_Rahmenfarbe) Grafik_Rechteck_Fuellen(b, 0, int32_t(b->height) - 1, int32_t(b->width), 1, Menue_Rahmenfarbe);
+    if (team < 0 || team >= Team_Anzahl) {
+        zeile(b, 10, hell, "Kein Gegner.");
+        zeile(b, 20, farbe, "(Ihr Verein hat spielfrei)");
+        return 1;
+    }
+    zeile(b, 10, hell, Team_String(TEAM_NAME, team, nullptr, 0));
+    if (!eigen) return 1;
+    // Second line: today's match, else the league place, else the date.
+    const int32_t wettbewerb = Menue_Heutiges_Spiel_Wert();
+    const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
+    const int32_t platz = liga >= 0 ? Wettbewerb_Get_Tabellenplatz(liga, team) : -1;
+    if (wettbewerb >= 0)
+        zeile(b, 20, farbe,
+              Temp_Sprintf("%s %s", Wettbewerb_Get_Anzeigename(wettbewerb),
+                           Wettbewerb_Get_Rundentext(wettbewerb, Menue_Status.heutiges_spiel.spieltag)));
+    else if (platz > 0)
+        zeile(b, 20, farbe, Temp_Sprintf("%d. Platz, %s", platz, Wettbewerb_Get_Anzeigename(liga)));
+    else
+        zeile(b, 20, farbe, Kalender_Get_Datum_String(Kalender_Get_Heute()));
+    zeile(b, 30, farbe,
+          Temp_Sprintf("Kontostand: %s", Bank_Betrag_String(float(Bank_Get_Kontostand(team, 0, -1)), team, -1, 0)));
+    return 1;
+}
+
+char Menue_Serien_Text[96] = "";
+
+void Menue_Serien_Info(int32_t flag)
+{
+    static constexpr const char* FORMATE[SERIE_ANZAHL] = {
+        "%d Spiele ohne eigenes Tor", "%d Spiele ohne Gegentor", "%d Niederlagen in Folge", "%d Siege in Folge",
+        "%d Unentschieden in Folge",  "%d Spiele ohne Sieg",     "%d Spiele ohne Niederlage"};
+    static int32_t naechste = 0;
+    const int32_t ansicht = std::clamp(flag & 3, 0, 2);
+    const bool liga = flag & 4;
+    static constexpr const char* LEER[3] = {"Keine Heim-Serie vorhanden.", "Keine Auswärts-Serie vorhanden.",
+                                            "Keine Serie vorhanden."};
+    std::snprintf(Menue_Serien_Text, sizeof Menue_Serien_Text, "%s", LEER[ansicht]);
+    const int32_t team = Aktuelles_Team;
+    int32_t werte[SERIE_ANZAHL];
+    const int32_t wettbewerb = liga && team >= 0 ? Wettbewerb_Get_Team_Wettbewerb(team, 1) : -1;
+    if (team >= 0 && (!liga || wettbewerb >= 0) && Spiele_Get_Serien(wettbewerb, team, werte, ansicht))
+        for (int32_t schritt = 0; schritt < SERIE_ANZAHL; ++schritt) {
+            const int32_t k = (naechste + schritt) % SERIE_ANZAHL;
+            if (werte[k] < 2) continue;
+            const int32_t n = std::snprintf(Menue_Serien_Text, sizeof Menue_Serien_Text, FORMATE[k], werte[k]);
+            if (liga && n > 0) std::snprintf(Menue_Serien_Text + n, sizeof Menue_Serien_Text - size_t(n), " (Liga)");
+            naechste = k + 1;
+            break;
+        }
+    Menue_Screen_Icon_Aktiv_Setzen(1, 708);
+}
+
+int32_t Menue_Staerke_Segmente(int32_t wert) { return std::clamp(wert * SEGMENTE / 100, 0, SEGMENTE); }
+
+int32_t Menue_Staerke_Balken(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Grafik_Render_Ziel) return 0;
+    int32_t gesamt = 50, abwehr = 50, mitte = 50, sturm = 50;
+    const int32_t a = Aktuelles_Team, g = Gegner_Team;
+    if (a >= 0 && a < Team_Anzahl && g >= 0 && g < Team_Anzahl) Team_Vergleiche_Abw_Mit_Stu(a, g, &gesamt, &abwehr, &mitte, &sturm, 0, 0);
+    // The first bar compares the defences, the others the attacks.
+    const int32_t voll = Menue_Staerke_Segmente(icon->nummer == 714 ? abwehr : sturm);
+    Rastport* z = Grafik_Render_Ziel;
+    const int32_t x = icon->x, y = icon->y, h = std::max<int32_t>(icon->hoehe, 3);
+    Grafik_Rechteck_Fuellen(z, x, y, 2, h, Grafik_Farbe(12, 12, 12));
+    for (int32_t s = 0; s < SEGMENTE; ++s)
+        Grafik_Rechteck_Fuellen(z, x + 2 + 3 * s, y + 1, 2, h - 2, s < voll ? Grafik_Farbe(3, 14, 3) : Grafik_Farbe(3, 5, 3));
+    Grafik_Rechteck_Fuellen(z, x + 64, y, 2, h, Grafik_Farbe(12, 12, 12));
+    return 1;
+}
+
+void Menue_Startscreen_Setzen(uint8_t nach_wahl)
+{
+    Menue_Icon& start = Menue_Startliste[0];
+    start.refresh_prozedur = nullptr;
+    if (nach_wahl) {
+        const int32_t t = Aktuelles_Team;
+        int32_t punkt = -1;
+        switch (Manager_Icon_Welcher_Togglebutton_Ist_An(t, 4, 704, 705, 706, 707)) {
+        // 1064 keeps the screen chosen before.
+        case 704: punkt = Manager_Icon_Welcher_Togglebutton_Ist_An(t, 3, 1061, 1062, 1063); break;
+        case 705: punkt = Manager_Icon_Welcher_Togglebutton_Ist_An(t, 3, 2001, 2002, 2003); break;
+        case 706: punkt = Manager_Icon_Welcher_Togglebutton_Ist_An(t, 5, 2503, 2502, 2504, 2505, 2506); break;
+        case 707: punkt = Manager_Icon_Welcher_Togglebutton_Ist_An(t, 4, 801, 802, 803, 804); break;
+        default: break;
+        }
+        if (Menue_Icon* i = punkt >= 0 ? Menue_Screen_Icon_Aus_Nummer(punkt) : nullptr) start.refresh_prozedur = i->klick;
+    }
+    Menue_Icon_Liste_Hinzufuegen(Menue_Startliste);
+}
+
+void Menue_Startliste_Entfernen() { Menue_Icon_Liste_Entfernen(Menue_Startliste, 0); }
+
+Menue_Kontextmenue* Menue_Team_Kontextmenue(Menue_Icon* icon)
+{
+    if (!icon || !Eingang_Get_Spiel_Gestartet() || icon->kennung_1 < 0) return nullptr;
+    return Team_Popup_Menue_Erzeugen(icon->kennung_1);
+}
+
+bool Menue_Basis_Vorhanden() { return Menue_Screen_Icon_Ist_Vorhanden(701) != 0; }
+
+void Menue_Chat_Icon_Markieren(uint8_t an)
+{
+    Menue_Icon* icon = registriert(CHAT);
+    if (!icon || Menue_Ist_Modal()) return;
+    icon->farbe = an ? 9 : 255;
+    Menue_Screen_Icon_Zeichnen(icon);
+}
+
+void Menue_Chat_Oeffnen()
+{
+    Chat_Screen();
+    while (Maus_Get_Tasten() != 0 && !Programm_Ende) {
+    }
+}

@@ -1,0 +1,39 @@
+// The main menu's services: the four main-group buttons (704-707) with their frame colours,
+// the info panels of the two clubs (701/702), the strength comparison bars (714-716) and the
+// chat icon (762).
+#pragma once
+#include <cstdint>
+
+struct Menue_Icon;
+
+// The screen procedures of groups 704, 705 and 707 (706 is the sub-menu bar); the screens'
+// modules put theirs here (null: none).
+extern int32_t (*Menue_Gruppen_Screens[4])(Menue_Icon* icon, uint32_t flags);
+// The frame colour of the group chosen last (a pixel value).
+extern uint32_t Menue_Rahmenfarbe;
+
+int32_t Menue_Hauptgruppe_Klick(Menue_Icon* icon, uint32_t flags);
+// Refresh procedure of the info panels: the own club (701) or today's opponent.
+int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t wert);
+// Refresh procedure of the comparison bars: 21 segments of 3 pixels between two caps.
+int32_t Menue_Staerke_Balken(Menue_Icon* icon, uint32_t wert);
+// The number of filled segments for a comparison value (50 an even match).
+int32_t Menue_Staerke_Segmente(int32_t wert);
+// The start icon (763): its refresh procedure is the screen a menu turn starts with.
+extern Menue_Icon Menue_Startliste[2];
+// Adds the start icon; with nach_wahl the screen is the one of the acting manager's chosen main
+// group and item, else none (the menu screen itself).
+void Menue_Startscreen_Setzen(uint8_t nach_wahl);
+void Menue_Startliste_Entfernen();
+// The club popup of the icon's club (tag 1) while a game is under way, else null.
+struct Menue_Kontextmenue;
+Menue_Kontextmenue* Menue_Team_Kontextmenue(Menue_Icon* icon);
+// The text of the series info icon (708): the view's default text, then on each call the next
+// series of the acting club with a length of at least 2. Flag: 0 home, 1 away, 2 both; with
+// 4 the league alone (" (Liga)").
+void Menue_Serien_Info(int32_t flag);
+extern char Menue_Serien_Text[96];
+// True when the main menu's base icon 701 is on screen.
+bool Menue_Basis_Vorhanden();
+void Menue_Chat_Icon_Markieren(uint8_t an);
+void Menue_Chat_Oeffnen();

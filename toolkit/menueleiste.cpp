@@ -1,0 +1,99 @@
+#include "toolkit/menueleiste.h"
+
+#include <vector>
+
+#include "database/manager.h"
+#include "gameflow/globals.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/disk.h"
+#include "platform/print.h"
+#include "toolkit/dienste.h"
+#include "toolkit/icon.h"
+#include "toolkit/kontextmenue.h"
+#include "toolkit/screen.h"
+#include "toolkit/spielstand.h"
+
+namespace {
+
+// The button faces are entries 1050-1054 of the screen resource file.
+constexpr Menue_Icon knopf(int16_t nummer, int16_t x, const char* text)
+{
+    Menue_Icon i = Menue_Icon_Vorlage(nummer, 5050 + (nummer - 2502), 0, x, 48, 96, 20, 10, 12);
+    i.hilfetext = text;
+    i.klick = Menue_Leiste_Untermenue_Klick;
+    i.status = ICON_GLUEHT;
+    return i;
+}
+
+uint32_t helligkeit = 7;
+
+}  // namespace
+
+Menue_Icon Menue_Leiste[MENUE_LEISTE_ANZAHL + 1] = {
+    knopf(2502, 140, "Verein"),       knopf(2503, 240, "Finanzen"), knopf(2504, 340, "Stadion"),
+    knopf(2505, 440, "Personal"),     knopf(2506, 540, "Werbung"),  Menue_Icon_Listenende(),
+};
+int32_t (*Menue_Leiste_Screens[MENUE_LEISTE_ANZAHL])(Menue_Icon* icon, uint32_t flags) = {};
+
+bool Netz_Aktivitaet_Anzeigen(int32_t senden, int32_t empfangen)
+{
+    if (senden == 0 && empfangen == 0) helligkeit = 15;
+    helligkeit = helligkeit == 15 ? 7 : 15;
+    if (!Grafik_Seite_0) return false;
+    Rastport* b = Grafik_Bitmap_Anlegen(12, 7, Grafik_Seite_0->depth);
+    if (!b) return false;
+    Grafik_Rechteck_Fuellen(b, 0, 0, 12, 7, 0);
+    const int32_t zustand[2] = {senden, empfangen};
+    for (int32_t k = 0; k < 2; ++k) {
+        if (zustand[k] != 0 && zustand[k] != 1) continue;
+        const uint32_t farbe = zustand[k] == 0 ? Grafik_Farbe(0, helligkeit, 0) : Grafik_Farbe(helligkeit, 0, 0);
+        Grafik_Rechteck_Fuellen(b, 2 + 5 * k, 2, 3, 3, farbe);
+    }
+    const int vorher = Grafik_Screen_Seite_Ist_Aktiv();
+    Grafik_Screen_Seite_Waehlen(0);
+    Grafik_Blit_Transparent(b, 0, 0, 12, 7, Grafik_Seite_0, 614, 472);
+    Grafik_Screen_Seite_Waehlen(uint32_t(vorher));
+    Grafik_Bitmap_Freigeben(b);
+    return true;
+}
+
+void Menue_Leiste_Icons_Vorbelegen(Manager_Icon_Zustand* zustand)
+{
+    if (!zustand) return;
+    for (int32_t k = 0; k < MENUE_LEISTE_ANZAHL; ++k)
+        Manager_Icon_Status_Vorbelegen(zustand, MENUE_LEISTE_ERSTES + k, k == 0 ? 1 : 0);
+}
+
+void Menue_Leiste_Zeigen()
+{
+    if (!Menue_Screen_Icon_Ist_Vorhanden(MENUE_LEISTE_ERSTES)) {
+        Menue_Bereich_Loeschen(0x25B, 0, 45, 640, 480);
+        Menue_Icon_Liste_Hinzufuegen(Menue_Leiste);
+    }
+    Menue_Screen_Icon_Aktiv_Setzen(1, 701);
+    Menue_Screen_Icon_Aktiv_Setzen(1, 702);
+}
+
+int32_t Menue_Leiste_Untermenue_Klick(Menue_Icon* icon, uint32_t flags)
+{
+    const int32_t gewaehlt = Menue_Untermenue_Registrieren(icon, flags, 706, Menue_Leiste, 5, 2502, 2503, 2504, 2505, 2506);
+    if (gewaehlt < MENUE_LEISTE_ERSTES || gewaehlt >= MENUE_LEISTE_ERSTES + MENUE_LEISTE_ANZAHL) return 0;
+    Menue_Icon* i = &Menue_Leiste[gewaehlt - MENUE_LEISTE_ERSTES];
+    return Menue_Prozedur_Aufrufen(Menue_Leiste_Screens[gewaehlt - MENUE_LEISTE_ERSTES], i, flags);
+}
+
+bool Eingabe_Write_Savegame(Disk_Datei* datei)
+{
+    std::vector<uint8_t> b(MENUE_LEISTE_ANZAHL * MENUE_ICON_BYTES);
+    for (int32_t k = 0; k < MENUE_LEISTE_ANZAHL; ++k) Menue_Icon_Abbild_Schreiben(Menue_Leiste[k], b.data() + k * MENUE_ICON_BYTES);
+    return Menue_Block_Schreiben(datei, b.data(), uint32_t(b.size()));
+}
+
+bool Menue_Leiste_Laden(Disk_Datei* datei, const char*)
+{
+    return Menue_Icon_Liste_Laden(datei, Menue_Leiste, MENUE_LEISTE_ANZAHL * MENUE_ICON_BYTES);
+}
