@@ -208,3 +208,34 @@ void Spieler_Zufaellige_Lieblingspositionen_Spieler(int32_t spnr, int32_t art);
 void Spieler_K_I_T_Variieren(int32_t feld, int32_t spnr, int32_t ziel, int32_t min, int32_t max);
 // Deals the configured players to their clubs and the rest to the transfer market (below 300).
 void Spieler_Den_Teams_Zuordnen();
+
+// --- periodic jobs and injuries (server only) ---
+
+constexpr int32_t SP_VERLETZUNG_ARTEN = 42;
+// Daily: birthdays, young players in the records of old ones, training. Weekly: the auction
+// countdown and the offer value. Monthly: the market clock, insurances, retirements, contract
+// renewals and ends. Yearly: nothing.
+void Spieler_Jeden_Tag();
+void Spieler_Jede_Woche();
+void Spieler_Jeden_Monat();
+void Spieler_Jedes_Jahr();
+// The day of the year (0..364) on which the player has his birthday.
+int32_t Spieler_Geburtstag(int32_t spnr);
+// The player's own seed of the retirement decision, 1000..4999.
+int32_t Spieler_Karriere_Saat(int32_t spnr);
+// Tells the player's club and his bidders that his auction comes next week.
+void Spieler_Auktion_Ankuendigen(int32_t spnr);
+// Injures a fit player (in a match only kinds that happen there); the kind, or -1.
+int32_t Spieler_Verletzen(int32_t team, int32_t spnr, bool im_spiel);
+const char* Spieler_Verletzung_Name(int32_t art);
+// Minimum or maximum days of an injury kind; 0 for a bad kind.
+int32_t Spieler_Verletzung_Tage(int32_t art, bool maximum);
+// Entries of the draw list of injuries (in a match only the kinds that happen there).
+int32_t Spieler_Verletzung_Listenlaenge(bool im_spiel);
+
+// The player block of the savegame (position 9); a client leaves out the main parts and the
+// parts it never needs and reads them as the byte 88.
+struct Disk_Datei;
+bool Spieler_Write_Bin_Block(Disk_Datei* datei);
+bool Spieler_Read_Bin_Block(Disk_Datei* datei, const char* version);
+void Spieler_Disk_Registrieren();

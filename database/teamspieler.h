@@ -60,6 +60,11 @@ constexpr int32_t TEAMSP_TRANSFERLISTE = 320;
 constexpr int32_t TEAMSP_SPIELER_WETTBEWERB_LISTE = 321;
 constexpr int32_t TEAMSP_TRANSFER_PRIORITY_LISTE = 322;
 constexpr int32_t TEAMSP_TRANSFERLISTE_ANZAHL = 2500;
+// Table 321: the target player count of each league system (u16 per competition id). Table 322:
+// the clubs' open search interests, highest priority first, each (slot, priority, team, system);
+// an empty one has priority -1 and team -1.
+constexpr int32_t TEAMSP_SYSTEME = 384;
+constexpr int32_t TEAMSP_INTERESSEN = 255;
 
 struct Teamspieler_Transfer {
     uint16_t spieler, verkaeufer, kaeufer, abloese, art, reserve;
@@ -103,3 +108,8 @@ int32_t Teamspieler_Config_Max_Spielernummer(const char* text, int32_t* max_spie
 bool Teamspieler_Config_Speichern(const char* text, std::string* neu);
 // A remote client renews its copies of the team-player links from the server.
 void Teamspieler_Internet_Client_Refresh();
+
+// The links' savegame block (server only); the reader checks every count, team and player.
+struct Disk_Datei;
+bool Teamspieler_Write_Bin_Block(Disk_Datei* datei);
+bool Teamspieler_Read_Bin_Block(Disk_Datei* datei, const char* version);
