@@ -239,3 +239,16 @@ struct Disk_Datei;
 bool Spieler_Write_Bin_Block(Disk_Datei* datei);
 bool Spieler_Read_Bin_Block(Disk_Datei* datei, const char* version);
 void Spieler_Disk_Registrieren();
+
+// --- network images (the remote calls that carry them come with network play) ---
+
+// Request 0: player entries of part 0 (main) or 1 (fixed) for one player, else one team's
+// players, else those of every team of the competition; a new buffer (Mem_Free) and its length.
+int32_t Spieler_Internet_Server_Send(uint8_t** aus, int32_t teil, int32_t wettbewerb, int32_t team, int32_t spnr);
+// The client's copy of such a block; false, and nothing copied, for a packet it cannot trust.
+bool Spieler_Internet_Client_Daten_Einlesen(const uint8_t* block, uint32_t laenge, int32_t teil);
+// Request 3: the players made new in old records; the client fetches them again.
+int32_t Spieler_Internet_Server_Send_New_Client_Data(uint8_t** aus);
+bool Spieler_Internet_Client_Neue_Spieler_Einlesen(const uint8_t* block, uint32_t laenge);
+// Request 2: the player count into 4 bytes.
+void Spieler_Internet_Server_Send_Startinfo(uint8_t* aus);

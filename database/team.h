@@ -303,3 +303,18 @@ bool Team_Write_Bin_Block(Disk_Datei* datei);
 bool Team_Read_Bin_Block(Disk_Datei* datei, const char* version);
 // Registers the blocks of teams (8), managers (11) and links (12).
 void Team_Disk_Registrieren();
+
+// --- network images (the remote calls that carry them come with network play) ---
+
+constexpr uint32_t TEAM_STARTINFO_BYTES = 16;
+constexpr uint32_t TEAM_MANAGERTEAM_BYTES = 46;
+// Request 12: the change counter and the T_Own image of Handelndes_Team (2 + 776 bytes), and the
+// client's copy of it into Aktuelles_Team.
+bool Team_Internet_Server_Send_T_Own(uint8_t* aus);
+bool Team_Internet_Client_T_Own_Einlesen(const uint8_t* block, uint32_t laenge, uint16_t* zaehler);
+// Request 16: team count, normal teams, market team, home country, change counter.
+void Team_Internet_Server_Send_Startinfo(uint8_t aus[TEAM_STARTINFO_BYTES]);
+bool Team_Internet_Client_Startinfo_Einlesen(const uint8_t* block, uint32_t laenge, int32_t* anzahl, int32_t* normal);
+// Request 17: the teams a new client may take, 46 bytes each, and the client's reading.
+void Team_Internet_Server_Managerteam_Liste(std::vector<uint8_t>* aus);
+bool Team_Internet_Managerteam_Liste_Einlesen(const uint8_t* block, uint32_t laenge, std::vector<int32_t>* teams);

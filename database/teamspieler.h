@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The link record. Its layout is the stored one: bytes 0-31 go to clients, 32-51 stay on the
 // server.
@@ -113,3 +114,15 @@ void Teamspieler_Internet_Client_Refresh();
 struct Disk_Datei;
 bool Teamspieler_Write_Bin_Block(Disk_Datei* datei);
 bool Teamspieler_Read_Bin_Block(Disk_Datei* datei, const char* version);
+
+// --- network images (the remote calls that carry them come with network play) ---
+// Requests 40 and 41: the links of the given teams (34 bytes each, 6 more per team of one).
+bool Teamspieler_Internet_TS_Block_Packen(const int32_t* teams, int32_t anzahl, std::vector<uint8_t>* aus);
+// The client's copy: each team in the packet gets its list anew; false, and nothing changed,
+// for a packet with counts beyond it or teams and players that do not exist.
+bool Teamspieler_Internet_TS_Block_Einlesen(const uint8_t* block, uint32_t laenge);
+// Request 42: the own line-up (24-byte entries) and the opponent's markers (4-byte entries).
+bool Teamspieler_Internet_Aufstellung_Packen(int32_t team, int32_t gegner, std::vector<uint8_t>* eigene,
+                                             std::vector<uint8_t>* fremde);
+bool Teamspieler_Internet_Server_Get_Data_Back(int32_t team, int32_t gegner, const uint8_t* eigene, uint32_t laenge,
+                                               const uint8_t* fremde, uint32_t fremd_laenge);
