@@ -71,12 +71,23 @@ void verjuengen(int32_t p)
     Spieler_Wert(SP_STATUS, p, SP_STATUS_NEU, SP_SETZEN);
 }
 
+// The market takes players while it holds fewer than 300, as at the game's start; beyond, a
+// player who leaves his club stays without one.
+bool markt_hat_platz()
+{
+    return team_gueltig(Transfermarkt_Team) &&
+           Team_Wert(TEAM_SPIELERANZAHL, Transfermarkt_Team, 0, TEAM_LESEN) < TEAM_MAX_TRANSFERMARKT_START;
+}
+
 void in_den_transfermarkt(int32_t team, int32_t p)
 {
-    if (!team_gueltig(Transfermarkt_Team)) return;
-    // he joins first, so that a full market keeps him where he is
-    if (!Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 0, 0, 12, -1, true)) return;
-    if (team >= 0) Teamspieler_Kommt_Oder_Geht(0, team, p, 0, 0, 0, -1, false);
+    // he joins first, so that a refused join keeps him where he is
+    if (markt_hat_platz()) {
+        if (!Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 0, 0, 12, -1, true)) return;
+        Teamspieler_Kommt_Oder_Geht(0, team, p, 0, 0, 0, -1, false);
+        return;
+    }
+    Teamspieler_Kommt_Oder_Geht(0, team, p, 0, 0, 0, -1, true);
 }
 
 // Moves a player from one club to another; false, and he stays, when the new club is full.
@@ -164,8 +175,7 @@ void vertragsende(int32_t team, int32_t p)
         Teamspieler_Kommt_Oder_Geht(0, team, p, 0, 0, 0, -1, true);
         if (!Spieler_Setze_Alten_Sack_Neu(p)) {
             Richter_Alle_Angebote_Zu_Einem_Spieler_Loeschen(p);
-            if (team_gueltig(Transfermarkt_Team))
-                Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 0, 0, 12, -1, false);
+            if (markt_hat_platz()) Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 0, 0, 12, -1, false);
         }
         return;
     }

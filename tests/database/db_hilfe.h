@@ -45,6 +45,7 @@ inline void Test_Teams_Anlegen(int32_t n)
     Team_Anzahl = Team_Anzahl_Gelesen = n;
     Transfermarkt_Team = n - 2;
     Jugend_Team = n - 1;
+    Team_Heimatland = 0xFFFF;
     for (int32_t t = 0; t < n; ++t) {
         Liste_Init(&T_Fix[t].liste);
         std::snprintf(T_Fix[t].name, 24, "Team %d", t);

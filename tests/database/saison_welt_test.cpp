@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -176,6 +177,82 @@ TEST_F(SaisonWelt, NewGameCountsTheSystemsAndFillsTheMarket)
     EXPECT_EQ(nachher, markt_vorher);
 }
 
+TEST_F(SaisonWelt, ContractEndsRetireReturnMoveKeepOrList)
+{
+    ASSERT_TRUE(Saison_Neues_Spiel(17));
+    // a managed club and two computer clubs of the league systems
+    int32_t mensch = -1, a = -1, b = -1;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (!Team_Ist_Normal(t, 0) || T[t].spieleranzahl < 12) continue;
+        if (Team_Hat_Manager(t)) {
+            if (mensch < 0) mensch = t;
+        } else if (a < 0) {
+            a = t;
+        } else if (b < 0 && T[t].spieleranzahl < TEAM_MAX_SPIELER - 2) {
+            b = t;
+        }
+    }
+    ASSERT_TRUE(mensch >= 0 && a >= 0 && b >= 0);
+    auto spieler = [](int32_t t, int32_t i) {
+        int32_t kader[TEAM_MAX_SPIELER + 1];
+        Teamspieler_Ins_Array(t, kader, TEAM_MAX_SPIELER + 1, 0);
+        return kader[i];
+    };
+    const int32_t rentner = spieler(mensch, 1), abgang = spieler(mensch, 2), leihe = spieler(a, 3), wechsel = spieler(a, 4);
+    for (int32_t t : {mensch, a, b}) {
+        int32_t kader[TEAM_MAX_SPIELER + 1];
+        const int32_t n = Teamspieler_Ins_Array(t, kader, TEAM_MAX_SPIELER + 1, 0);
+        for (int32_t i = 0; i < n; ++i) {
+            Spieler_Daten[kader[i]].alter = 24;
+            Teamspieler_Wert(305, t, kader[i], 30, 1);
+        }
+    }
+    for (int32_t p : {rentner, abgang, leihe, wechsel}) Teamspieler_Wert(305, p == rentner || p == abgang ? mensch : a, p, 1, 1);
+    std::strcpy(Spieler_Fix_Daten[rentner].name, "Abel");
+    Spieler_Fix_Daten[rentner].gesicht = 1000;
+    Spieler_Daten[rentner].alter = 40;
+    Teamspieler_Wert(318, a, leihe, b, 1);
+    Teamspieler_Wert(326, a, leihe, 7, 1);
+    Richter_Spieler_Wechsel_Nach_Vertragsende_Hinzufuegen(wechsel, b, 300, 24);
+    // a keeper of a computer club with few keepers and a small squad stays there
+    int32_t torwart = -1;
+    for (int32_t t = 0; t < Team_Anzahl && torwart < 0; ++t) {
+        if (!Team_Ist_Normal(t, 0) || Team_Hat_Manager(t) || t == a || t == b) continue;
+        if (Team_Wert(TEAM_SPIELERANZAHL, t, 0, 0) > Assi_Kader_Grenze_Kauf(t)) continue;
+        int32_t kader[TEAM_MAX_SPIELER + 1];
+        if (Teamspieler_Ins_Array(t, kader, TEAM_MAX_SPIELER + 1, 1) > 3) continue;
+        torwart = kader[0];
+        Spieler_Daten[torwart].alter = 24;
+        Spieler_Daten[torwart].status = 0;
+        Teamspieler_Wert(305, t, torwart, 1, 1);
+    }
+    ASSERT_GE(torwart, 0);
+    const int32_t torwart_verein = Teamspieler_Get_Team_Des_Spielers(-1, torwart, -1);
+
+    Spieler_Jeden_Monat();
+    const auto verein = [](int32_t p) { return Teamspieler_Get_Team_Des_Spielers(-1, p, -1); };
+    EXPECT_EQ(verein(rentner), Transfermarkt_Team);
+    EXPECT_EQ(verein(abgang), Transfermarkt_Team);
+    EXPECT_EQ(verein(leihe), b);
+    EXPECT_EQ(Teamspieler_Wert(305, b, leihe, 0, 0), 7);
+    EXPECT_EQ(verein(wechsel), b);
+    EXPECT_EQ(Teamspieler_Wert(301, b, wechsel, 0, 0), 300000);
+    EXPECT_FALSE(Spieler_Daten[wechsel].status & SP_STATUS_WECHSEL);
+    EXPECT_EQ(verein(torwart), torwart_verein);
+    EXPECT_GE(Teamspieler_Wert(305, torwart_verein, torwart, 0, 0), 6);
+    auto news = [](const char* teil, int32_t p) {
+        const std::string name = Spieler_String(SP_VOLLNAME, p, nullptr, 0);
+        int32_t n = 0;
+        for (int32_t i = 0; i < NEWS_MAX; ++i)
+            if (const News_Nachricht* m = News_Get_Nachricht(i))
+                n += std::strstr(m->text, teil) && std::strstr(m->text, name.c_str());
+        return n;
+    };
+    EXPECT_EQ(news("hat sich unwiederruflich entschieden", rentner), 1);
+    EXPECT_EQ(news("die Fußballschuhe an den Nagel", rentner), 1);
+    EXPECT_EQ(news("bevölkert solange die Transferliste", abgang), 1);
+}
+
 TEST_F(SaisonWelt, ASeasonKeepsTheWorldWholeAndTheBlocksComeBack)
 {
     ASSERT_TRUE(Saison_Neues_Spiel(23));
@@ -263,6 +340,16 @@ TEST_F(SaisonWelt, ASeasonKeepsTheWorldWholeAndTheBlocksComeBack)
         .write(reinterpret_cast<const char*>(umbenannt.data()), std::streamsize(umbenannt.size()));
     ASSERT_TRUE(Disk_Spielstand_Laden("m"));
     EXPECT_EQ(Transfermarkt_Team, markt);
+}
+
+TEST_F(SaisonWelt, ASeasonOfTheDefaultWorld)
+{
+    Bench_Welt_Ordner gross("saison_gross", {"welt", "wettbewerbe"});
+    ASSERT_TRUE(Saison_Neues_Spiel(1999));
+    const int32_t anzahl = Spieler_Anzahl;
+    EXPECT_GT(anzahl, 9000);
+    for (int32_t i = 0; i < 366; ++i) Saison_Tag();
+    welt_pruefen(anzahl);
 }
 
 TEST_F(SaisonWelt, TheSameSeedGivesTheSameSavegame)

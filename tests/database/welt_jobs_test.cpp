@@ -283,3 +283,26 @@ TEST_F(WeltJobs, FinancesStrengthRelegationAndBonuses)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WeltJobs, MarketPlayersOutsideTheSystemsAreReportedAndNotCounted)
+{
+    for (int32_t p = 100; p < 103; ++p) dazu(Transfermarkt_Team, p);
+    Spieler_Egal_Daten[100].heimatsystem = 0;
+    Spieler_Egal_Daten[101].heimatsystem = 5;
+    Spieler_Egal_Daten[102].heimatsystem = -1;
+    Fehler_Capture fehler;
+    Team_Count_Wettbewerbsstrukturen();
+    const auto* ziel = static_cast<const uint16_t*>(Teamspieler_Zeiger(TEAMSP_SPIELER_WETTBEWERB_LISTE, 0));
+    EXPECT_EQ(ziel[0], 0);
+    EXPECT_EQ(ziel[5], 1);
+    EXPECT_TRUE(fehler.contains("Team_Init_Wettbewerbsstrukturen: falsches Heimatsystem!"));
+    Team_Check_Transfermarkt_Nach_Saisonende();
+    EXPECT_TRUE(fehler.contains("Team_Check_Transfermarkt_Nach_Saisonende: falsches Heimatsystem!"));
+    // with no league system the market fill leaves the home systems as they are
+    Team_Init_Transfermarkt();
+    EXPECT_EQ(Spieler_Egal_Daten[101].heimatsystem, 5);
+}
+
+}  // namespace
