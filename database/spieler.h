@@ -223,6 +223,9 @@ void Spieler_Jedes_Jahr();
 int32_t Spieler_Geburtstag(int32_t spnr);
 // The player's own seed of the retirement decision, 1000..4999.
 int32_t Spieler_Karriere_Saat(int32_t spnr);
+// The age after which the player ends his career, drawn from his own seed (the game's sequence
+// stays where it is); `abschied` gets one of nine closing phrases (0..8) or -1 for the plain one.
+int32_t Spieler_Ruhestandsalter(int32_t spnr, int32_t* abschied);
 // Tells the player's club and his bidders that his auction comes next week.
 void Spieler_Auktion_Ankuendigen(int32_t spnr);
 // Injures a fit player (in a match only kinds that happen there); the kind, or -1.

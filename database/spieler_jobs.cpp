@@ -100,21 +100,13 @@ bool wechseln(int32_t von, int32_t nach, int32_t p, int32_t gehalt, int32_t art,
 
 void ruhestand_pruefen(int32_t team, int32_t p)
 {
-    const int32_t alter = Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
-    // the player's own seed gives the same decision every month and leaves the game's sequence alone
-    const int32_t gemerkt = Zufall_Get_Seed();
-    Zufall_Set_Seed(Spieler_Karriere_Saat(p));
-    const int32_t grenze = typ_von(p) == 0 ? 40 : 35;
-    const int32_t ruhestand = Zufall(grenze - 2, grenze + 1);
-    const int32_t chance = ruhestand < alter ? Zufall(0, 3) : 0;
-    const int32_t abschied = Zufall(0, 8);
-    Zufall_Set_Seed(gemerkt);
-    if (ruhestand >= alter) return;
+    int32_t abschied = -1;
+    if (Spieler_Ruhestandsalter(p, &abschied) >= Spieler_Wert(SP_ALTER, p, 0, SP_LESEN)) return;
     const int32_t status = Spieler_Wert(SP_STATUS, p, 0, SP_LESEN);
     if (!(status & SP_STATUS_KARRIERE_ENDE))
         melden(team, Temp_Sprintf("Ihr %s %s hat sich unwiederruflich entschieden, seine Karriere zu beenden. Er wird %s",
                                   TYP_WORT[typ_von(p)], spieler_name(p),
-                                  chance == 0 ? ABSCHIEDE[abschied] : ABSCHIED_FEST));
+                                  abschied >= 0 ? ABSCHIEDE[abschied] : ABSCHIED_FEST));
     Spieler_Wert(SP_STATUS, p, SP_STATUS_KARRIERE_ENDE, SP_SETZEN);
 }
 
@@ -307,6 +299,21 @@ int32_t Spieler_Karriere_Saat(int32_t spnr)
                              static_cast<uint32_t>(Spieler_Daten[spnr].alter);
     const uint32_t betrag = static_cast<int32_t>(produkt) < 0 ? 0u - produkt : produkt;
     return static_cast<int32_t>(betrag % 4000u) + 1000;
+}
+
+int32_t Spieler_Ruhestandsalter(int32_t spnr, int32_t* abschied)
+{
+    if (!spieler_gueltig(spnr)) return 99;
+    // the player's own seed gives the same decision every month and leaves the game's sequence alone
+    const int32_t gemerkt = Zufall_Get_Seed();
+    Zufall_Set_Seed(Spieler_Karriere_Saat(spnr));
+    const int32_t grenze = typ_von(spnr) == 0 ? 40 : 35;
+    const int32_t ruhestand = Zufall(grenze - 2, grenze + 1);
+    const int32_t chance = Zufall(0, 3);
+    const int32_t welcher = Zufall(0, 8);
+    Zufall_Set_Seed(gemerkt);
+    if (abschied) *abschied = chance == 0 ? welcher : -1;
+    return ruhestand;
 }
 
 void Spieler_Jeden_Tag()

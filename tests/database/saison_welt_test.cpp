@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -350,6 +351,66 @@ TEST_F(SaisonWelt, ASeasonOfTheDefaultWorld)
     EXPECT_GT(anzahl, 9000);
     for (int32_t i = 0; i < 366; ++i) Saison_Tag();
     welt_pruefen(anzahl);
+}
+
+TEST_F(SaisonWelt, LeagueMoneyBaseByTierAndDifficulty)
+{
+    ASSERT_TRUE(Saison_Neues_Spiel(3));
+    static const int32_t BASIS[4] = {1050000, 700000, 350000, 130000};
+    bool oben = false, unten = false;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (!Team_Ist_Normal(t, 0)) continue;
+        int32_t stufe = 0, stufen = 0;
+        ASSERT_TRUE(Wettbewerb_Visuell_Vertikal_Anz_Min(Wettbewerb_Get_Team_Wettbewerb(t, 1), &stufe, &stufen, 4));
+        EXPECT_EQ(Team_Get_Liga_Basisbetrag(t), BASIS[stufe > 3 ? 3 : stufe]) << t;
+        oben = oben || stufe == 0;
+        unten = unten || stufe > 0;
+        int32_t basis = 0;
+        Schwierigkeitsstufe = 4;
+        Team_Berechne_Finanzbasis(t, &basis);
+        EXPECT_EQ(basis, Wettbewerb_Get_Liga_Niveau(t) * 15000);
+        Schwierigkeitsstufe = 0;
+        EXPECT_EQ(Team_Berechne_Finanzbasis(t, &basis) % 100000, 0);
+        EXPECT_EQ(basis, Wettbewerb_Get_Liga_Niveau(t) * 15000 + 3000000);
+    }
+    EXPECT_TRUE(oben && unten);
+}
+
+TEST_F(SaisonWelt, AClientsSavegameHoldsItsOwnPartsAndAServerRefusesIt)
+{
+    ASSERT_TRUE(Saison_Neues_Spiel(9));
+    nur_datenbank();
+    int32_t eigenes = -1;
+    for (int32_t t = 0; t < Team_Anzahl && eigenes < 0; ++t)
+        if (Team_Hat_Manager(t)) eigenes = t;
+    ASSERT_GE(eigenes, 0);
+    Aktuelles_Team = eigenes;
+    Netz_Rolle = 1;
+    ASSERT_TRUE(Disk_Spielstand_Speichern("client"));
+    Netz_Rolle = 2;
+    std::string version;
+    Disk_Bereiche bereiche;
+    const Bytes c = datei("client");
+    ASSERT_TRUE(Disk_Spielstand_Zerlegen(c.data(), c.size(), &version, &bereiche));
+    size_t spieler = 0;
+    for (const Bytes& b : bereiche[DISK_POS_SPIELER - 1]) spieler += b.size();
+    EXPECT_EQ(spieler, 2312u + 37u * uint32_t(Spieler_Anzahl));
+    // the header, the tables, one image per team and the own manager record only
+    EXPECT_EQ(bereiche[DISK_POS_TEAMS - 1].size(), 14u + uint32_t(Team_Anzahl) + 1u);
+    EXPECT_TRUE(bereiche[DISK_POS_TEAMSPIELER - 1].empty());
+
+    const Bytes vorher = Disk_Spielstand_Abbild();
+    {
+        Fehler_Capture fehler;
+        EXPECT_FALSE(Disk_Spielstand_Laden("client"));
+    }
+    EXPECT_EQ(Disk_Spielstand_Abbild(), vorher);
+    Netz_Rolle = 1;
+    ASSERT_TRUE(Disk_Spielstand_Laden("client"));
+    const auto* haupt = reinterpret_cast<const uint8_t*>(&Spieler_Daten[0]);
+    EXPECT_EQ(std::count(haupt, haupt + sizeof(Spieler_Struktur), 88), long(sizeof(Spieler_Struktur)));
+    EXPECT_NE(T_Fix[eigenes].manager, nullptr);
+    Netz_Rolle = 2;
 }
 
 TEST_F(SaisonWelt, TheSameSeedGivesTheSameSavegame)

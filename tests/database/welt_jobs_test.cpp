@@ -97,6 +97,14 @@ TEST_F(WeltJobs, BirthdayAndRetirementSeedUseDefinedArithmetic)
     Spieler_Daten[3].alter = 33;
     EXPECT_EQ(Spieler_Geburtstag(3), 30);
     EXPECT_EQ(Spieler_Karriere_Saat(3), 2000);
+    // the same age whatever the game's sequence, which the draw leaves where it stood
+    const int32_t alter = Spieler_Ruhestandsalter(3, nullptr);
+    EXPECT_TRUE(alter >= 33 && alter <= 36);
+    for (int32_t seed : {1, 777, 3999999}) {
+        Zufall_Set_Seed(seed);
+        EXPECT_EQ(Spieler_Ruhestandsalter(3, nullptr), alter);
+        EXPECT_EQ(Zufall_Get_Seed(), seed);
+    }
     std::strcpy(Spieler_Fix_Daten[4].name, "\xD6zil");
     Spieler_Fix_Daten[4].gesicht = 1000;
     EXPECT_EQ(Spieler_Geburtstag(4), 226);
