@@ -130,8 +130,8 @@ void Team_Set_Basisdaten(int32_t team, int32_t liga)
     welt::client_melden("Team_Set_Basisdaten");
     fuer_teams(team, [liga](int32_t t) {
         const int32_t l = liga != -1 ? liga : Wettbewerb_Get_Team_Wettbewerb(t, 1);
-        T_Fix[t].liga = static_cast<int8_t>(l);
-        T_Own[t].oberliga = static_cast<int8_t>(l == -1 ? -1 : Wettbewerb_Hierarchie_Oben(l));
+        Team_Wert(TEAM_LIGA_FEST, t, l, TEAM_SCHREIBEN);
+        Team_Wert(TEAM_OBERLIGA, t, l == -1 ? -1 : Wettbewerb_Hierarchie_Oben(l), TEAM_SCHREIBEN);
         // the season's bonuses end with the season
         std::memset(T_Own[t].tagesblock, 0, sizeof T_Own[t].tagesblock);
     });
