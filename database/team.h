@@ -318,3 +318,13 @@ bool Team_Internet_Client_Startinfo_Einlesen(const uint8_t* block, uint32_t laen
 // Request 17: the teams a new client may take, 46 bytes each, and the client's reading.
 void Team_Internet_Server_Managerteam_Liste(std::vector<uint8_t>* aus);
 bool Team_Internet_Managerteam_Liste_Einlesen(const uint8_t* block, uint32_t laenge, std::vector<int32_t>* teams);
+// Request 13: the T records of all normal teams; the client keeps its own marks in them.
+void Team_Internet_Server_Send_T_Block(std::vector<uint8_t>* aus);
+bool Team_Internet_Client_T_Block_Einlesen(const uint8_t* block, uint32_t laenge);
+// Request 14: every T_Fix image (team count + 1); the client keeps its lists and manager record.
+void Team_Internet_Server_Send_T_Fix_Block(std::vector<uint8_t>* aus);
+bool Team_Internet_Client_T_Fix_Block_Einlesen(const uint8_t* block, uint32_t laenge);
+// Request 15: the client's T_Own and its two line-up system bytes; the server takes them for
+// Handelndes_Team only when every player and grid cell they name exists.
+bool Team_Internet_Client_Send_Own_Packen(std::vector<uint8_t>* own, std::vector<uint8_t>* t2);
+bool Team_Internet_Server_Get_Data_Back(const uint8_t* own, uint32_t laenge, const uint8_t* t2, uint32_t laenge2);

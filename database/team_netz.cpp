@@ -242,3 +242,106 @@ bool Team_Internet_Managerteam_Liste_Einlesen(const uint8_t* block, uint32_t lae
     }
     return true;
 }
+
+namespace {
+
+bool spieler_oder_keiner(int32_t p) { return p >= -1 && p < Spieler_Anzahl; }
+
+// A client's T_Own names players only by numbers the server knows.
+bool own_pruefen(const Team_Own& o)
+{
+    for (int16_t b : o.beobachtet)
+        if (!spieler_oder_keiner(b)) return false;
+    for (const auto& zeile : o.einzeltraining)
+        for (int16_t z : zeile)
+            if (!spieler_oder_keiner(z)) return false;
+    for (int k = 0; k < 4; ++k)
+        if (!spieler_oder_keiner(o.suche.spieler[k]) || o.suche.zelle_a[k] < 0 || o.suche.zelle_a[k] > 459 ||
+            o.suche.zelle_b[k] < 0 || o.suche.zelle_b[k] > 459)
+            return false;
+    return true;
+}
+
+}  // namespace
+
+void Team_Internet_Server_Send_T_Block(std::vector<uint8_t>* aus)
+{
+    if (!aus) {
+        Print_Fehler("Team_Internet_Server_Send_T_Block: NULL-Pointer!");
+        return;
+    }
+    aus->clear();
+    uint8_t b[TEAM_STRUKTUR_BYTES];
+    for (int32_t t = 0; T && t < Team_Anzahl; ++t)
+        if (Team_Ist_Normal(t, 0)) {
+            Team_Struktur_Packen(T[t], b);
+            aus->insert(aus->end(), b, b + TEAM_STRUKTUR_BYTES);
+        }
+}
+
+bool Team_Internet_Client_T_Block_Einlesen(const uint8_t* block, uint32_t laenge)
+{
+    std::vector<int32_t> normal;
+    for (int32_t t = 0; T && t < Team_Anzahl; ++t)
+        if (Team_Ist_Normal(t, 0)) normal.push_back(t);
+    if ((!block && laenge) || laenge != normal.size() * TEAM_STRUKTUR_BYTES)
+        return melden_falsch("Team_Internet_Client_Refresh");
+    for (size_t i = 0; i < normal.size(); ++i) {
+        Team_Struktur& t = T[normal[i]];
+        const uint8_t marke = t.status & 8, ansicht = t.flags & (8 | 16);
+        Team_Struktur_Entpacken(block + i * TEAM_STRUKTUR_BYTES, t);
+        // the client's own marks survive the fetch
+        t.status = static_cast<uint8_t>((t.status & ~8) | marke);
+        t.flags = static_cast<uint8_t>((t.flags & ~(8 | 16)) | ansicht);
+    }
+    return true;
+}
+
+void Team_Internet_Server_Send_T_Fix_Block(std::vector<uint8_t>* aus)
+{
+    if (!aus || !T_Fix) {
+        Print_Fehler("Team_Internet_Server_Send_T_Fix_Block: NULL-Pointer!");
+        return;
+    }
+    aus->assign(size_t(Team_Anzahl + 1) * TEAM_FIX_BYTES, 0);
+    for (int32_t t = 0; t <= Team_Anzahl; ++t) Team_Fix_Packen(T_Fix[t], aus->data() + size_t(t) * TEAM_FIX_BYTES);
+}
+
+bool Team_Internet_Client_T_Fix_Block_Einlesen(const uint8_t* block, uint32_t laenge)
+{
+    if (!block || !T_Fix || laenge != uint32_t(Team_Anzahl + 1) * TEAM_FIX_BYTES)
+        return melden_falsch("Team_Internet_Client_Vor_Neue_Saison");
+    for (int32_t t = 0; t <= Team_Anzahl; ++t) {
+        Team_Fix& f = T_Fix[t];
+        Manager_Struktur* manager = f.manager;
+        Team_Fix_Entpacken(block + size_t(t) * TEAM_FIX_BYTES, f, nullptr);
+        f.manager = manager;
+        f.netz = static_cast<int8_t>(f.netz & ~4);
+    }
+    return true;
+}
+
+bool Team_Internet_Client_Send_Own_Packen(std::vector<uint8_t>* own, std::vector<uint8_t>* t2)
+{
+    if (!own || !t2 || !team_gueltig(Aktuelles_Team)) return melden_falsch("Team_Internet_Client_Send_Own");
+    own->assign(TEAM_OWN_BYTES, 0);
+    Team_Own_Packen(T_Own[Aktuelles_Team], own->data());
+    uint8_t t[TEAM_STRUKTUR_BYTES];
+    Team_Struktur_Packen(T[Aktuelles_Team], t);
+    t2->assign(t + 2, t + 4);
+    return true;
+}
+
+bool Team_Internet_Server_Get_Data_Back(const uint8_t* own, uint32_t laenge, const uint8_t* t2, uint32_t laenge2)
+{
+    const int32_t team = static_cast<int32_t>(Handelndes_Team);
+    if (!own || !t2 || laenge != TEAM_OWN_BYTES || laenge2 != 2 || !team_gueltig(team))
+        return melden_falsch("Team_Internet_Server_Get_Data_Back");
+    Team_Own neu{};
+    Team_Own_Entpacken(own, neu);
+    if (!own_pruefen(neu)) return melden_falsch("Team_Internet_Server_Get_Data_Back");
+    T_Own[team] = neu;
+    T[team].system_1 = static_cast<int8_t>(t2[0]);
+    T[team].system_2 = static_cast<int8_t>(t2[1]);
+    return true;
+}

@@ -150,6 +150,18 @@ TEST_F(SaisonWelt, NewGameCountsTheSystemsAndFillsTheMarket)
     ASSERT_FALSE(erwartet.empty());
     for (int32_t s = 0; s < TEAMSP_SYSTEME; ++s) EXPECT_EQ(ziel[s], erwartet.count(s) ? erwartet[s] : 0) << s;
     for (const auto& [s, n] : erwartet) EXPECT_GT(Team_Liga_Start_Mittelwerte[s], 0) << s;
+    // the clubs' open interests, highest price first, each an active slot that wants anybody
+    const auto* interessen = static_cast<const int32_t(*)[4]>(Teamspieler_Zeiger(TEAMSP_TRANSFER_PRIORITY_LISTE, 0));
+    int32_t offen = 0;
+    for (int32_t i = 0; i < TEAMSP_INTERESSEN && interessen[i][2] != -1; ++i, ++offen) {
+        if (i > 0) {
+            EXPECT_GE(interessen[i - 1][1], interessen[i][1]);
+        }
+        const Team_Transfersuche& suche = T_Own[interessen[i][2]].suche;
+        EXPECT_TRUE(suche.aktiv[interessen[i][0]] && suche.spieler[interessen[i][0]] == -1);
+        EXPECT_EQ(interessen[i][1], suche.preis[interessen[i][0]]);
+    }
+    EXPECT_GT(offen, 0);
     // club players live in their club's system
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
         if (!Team_Ist_Normal(t, 0)) continue;

@@ -170,6 +170,30 @@ TEST_F(WeltNetz, ManagerBlocksTeamImagesAndStartInfo)
     EXPECT_EQ(T_Own[2].moral, 61);
     EXPECT_EQ(zaehler, Team_Aenderungszaehler);
 
+    // the own team back from a client, the teams' records and fixed parts to it
+    std::vector<uint8_t> zurueck, systeme;
+    Aktuelles_Team = 1;
+    T_Own[1].beobachtet[0] = 7;
+    ASSERT_TRUE(Team_Internet_Client_Send_Own_Packen(&zurueck, &systeme));
+    T_Own[1].beobachtet[0] = -1;
+    ASSERT_TRUE(Team_Internet_Server_Get_Data_Back(zurueck.data(), uint32_t(zurueck.size()), systeme.data(), 2));
+    EXPECT_EQ(T_Own[1].beobachtet[0], 7);
+    Bytes_Setze16(zurueck.data() + 390, 500);
+    EXPECT_FALSE(Team_Internet_Server_Get_Data_Back(zurueck.data(), uint32_t(zurueck.size()), systeme.data(), 2));
+    EXPECT_EQ(T_Own[1].beobachtet[0], 7);
+    Bytes t_block, fix_block;
+    Team_Internet_Server_Send_T_Block(&t_block);
+    EXPECT_EQ(t_block.size(), 26u * 4);
+    EXPECT_FALSE(Team_Internet_Client_T_Block_Einlesen(t_block.data(), uint32_t(t_block.size() - 26)));
+    EXPECT_TRUE(Team_Internet_Client_T_Block_Einlesen(t_block.data(), uint32_t(t_block.size())));
+    Team_Internet_Server_Send_T_Fix_Block(&fix_block);
+    EXPECT_EQ(fix_block.size(), 128u * 7);
+    std::strcpy(T_Fix[2].name, "Anders");
+    EXPECT_FALSE(Team_Internet_Client_T_Fix_Block_Einlesen(fix_block.data(), 128u * 6));
+    ASSERT_TRUE(Team_Internet_Client_T_Fix_Block_Einlesen(fix_block.data(), uint32_t(fix_block.size())));
+    EXPECT_STREQ(T_Fix[2].name, "Team 2");
+    EXPECT_NE(T_Fix[1].manager, nullptr);
+
     uint8_t start[TEAM_STARTINFO_BYTES];
     Team_Internet_Server_Send_Startinfo(start);
     int32_t anzahl = 0, normal = 0;
