@@ -148,6 +148,8 @@ bool Team_Read_Bin_Block(Disk_Datei* d, const char*)
         if (hat_manager) {
             manager[t] = Manager_Team_Read_Bin_Block(d);
             if (!manager[t]) return aufgeben(nullptr);
+            // a client keeps only its own manager's record
+            if (ist_client() && static_cast<int32_t>(t) != kopf[4]) manager[t] = Manager_Freigeben(manager[t]);
         }
     }
     std::vector<uint8_t> own, t_bytes;

@@ -417,6 +417,9 @@ TEST_F(SaisonWelt, AClientsSavegameHoldsItsOwnPartsAndAServerRefusesIt)
         EXPECT_FALSE(Disk_Spielstand_Laden("client"));
     }
     EXPECT_EQ(Disk_Spielstand_Abbild(), vorher);
+    // a client holds no manager record but its own
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        if (t != eigenes && T_Fix[t].manager) T_Fix[t].manager = Manager_Freigeben(T_Fix[t].manager);
     Netz_Rolle = 1;
     ASSERT_TRUE(Disk_Spielstand_Laden("client"));
     const auto* haupt = reinterpret_cast<const uint8_t*>(&Spieler_Daten[0]);
