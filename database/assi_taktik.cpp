@@ -240,6 +240,7 @@ void Assi_Trainer_Alle_Teams()
             if (gegner < 0) auswaerts = 0;
             Assi_Mannschaftsaufstellung(t, gegner, f & 2 ? 2 : 1, auswaerts, gegner >= 0 ? wichtigkeit : 50, -1, false);
         }
-        Team_Wert(169, t, 4 | 32 | 64, TEAM_LOESCHEN);
+        // The line-up request is answered now; left set, the club would be lined up anew every day.
+        Team_Wert(169, t, 1 | 2 | 4 | 32 | 64, TEAM_LOESCHEN);
     }
 }

@@ -996,3 +996,9 @@ void Manager_Training_Vorbelegen(int32_t team)
     const uint8_t bytes[3] = {2, 3, 2};
     Team_Zeiger(TEAM_TRAINING_BYTES, team, const_cast<uint8_t*>(bytes), 1);
 }
+
+const Manager_Netz_Block Manager_Netz_Bloecke[MANAGER_NETZ_BLOECKE] = {
+    {OFS_AUFSTELLUNG, 2 * MANAGER_AUFSTELLUNG_BYTES}, {OFS_MANUELL, OFS_ZUSATZ - OFS_MANUELL},
+    {OFS_WERBUNG, OFS_LAGER - OFS_WERBUNG},           {OFS_LAGER, OFS_TRAINING - OFS_LAGER},
+    {OFS_TRAINING, OFS_OPTIONEN - OFS_TRAINING},      {OFS_OPTIONEN, 3},
+};

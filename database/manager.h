@@ -4,6 +4,7 @@
 // advertising and training-camp data of his club and his training plan.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 struct Disk_Datei;
 
@@ -167,3 +168,17 @@ int32_t Manager_Trainingsverteilung_Vorbelegen(int32_t team, int32_t einheiten);
 // The three goalkeeper training bytes (team pointer field 814): 2, 3, 2.
 void Manager_Training_Vorbelegen(int32_t team);
 
+
+// The manager record's blocks that travel to a client (request 30) in this order: both stored
+// line-up sets, the manual line-up, advertising, training camps, training distribution, options.
+// Request 33 sends them back without the manual line-up (index 1).
+struct Manager_Netz_Block {
+    uint32_t offset, bytes;  // in the record's image
+};
+constexpr int32_t MANAGER_NETZ_BLOECKE = 6;
+extern const Manager_Netz_Block Manager_Netz_Bloecke[MANAGER_NETZ_BLOECKE];
+// The blocks of request 30 (mit_manuell) or 33 of the team's manager, one after the other.
+bool Manager_Internet_Bloecke_Packen(int32_t team, bool mit_manuell, std::vector<uint8_t>* aus);
+// Takes such blocks into the team's manager record; false, and the record untouched, for a
+// packet of the wrong length or with values the game cannot use.
+bool Manager_Internet_Bloecke_Einlesen(int32_t team, bool mit_manuell, const uint8_t* block, uint32_t laenge);

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/bytes.h"
+#include "platform/disk.h"
 #include "platform/exit.h"
 #include "platform/print.h"
 #include "platform/liste.h"
@@ -85,6 +86,8 @@ void Personal_Init()
     Liste_Init(&personal_liste);
     initialisiert = true;
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_PERSONAL, Personal_DeInit);
+    Disk_Block_Registrieren(DISK_POS_PERSONAL, Personal_Write_Liste,
+                            [](Disk_Datei* d, const char*) { return Personal_Read_Liste(d); });
 }
 
 void Personal_DeInit()

@@ -116,3 +116,20 @@ bool Richter_Read_Bin_Block(Disk_Datei* datei, const char* version);
 // A remote client fetches the list of pending requests from the server; the remote calls come
 // with network play, until then there is nothing to fetch.
 void Richter_Internet_Client_Get_Liste();
+
+// True for an item of a known type whose payload has its size and whose teams and player exist.
+bool Richter_Element_Gueltig(const Liste_Element* element);
+
+// --- network images; the remote calls that carry them come with network play ---
+
+// Request 50: copies of the offers in which Handelndes_Team bids or owns the player, in the list
+// module's memory form (a new buffer, Mem_Free); the length.
+uint32_t Richter_Internet_Server_Send_Liste(uint8_t** aus);
+// The client's copy of that list replaces its own; false, and the copy kept, for a packet that
+// does not read or holds an item it cannot trust.
+bool Richter_Internet_Client_Liste_Einlesen(const uint8_t* block, uint32_t laenge);
+// Request 51 on the server: a 28-byte offer in which Handelndes_Team bids or owns the player.
+bool Richter_Internet_Server_Neues_Angebot(const uint8_t* block, uint32_t laenge);
+// Request 52 on the server: a camp request (type 2) or friendly-match proposal (type 4) of 44
+// bytes that Handelndes_Team asks for goes to the front of the list.
+bool Richter_Internet_Server_Neues_Element(const uint8_t* nutzlast, uint32_t groesse, int32_t typ);

@@ -847,6 +847,7 @@ bool Spieler(int32_t datei)
         Spieler_DeInit();
         Print_Fehler("Doppeltes Init: Spieler() !\n");
     }
+    Spieler_Disk_Registrieren();
     std::memset(&Spieler_Training, 0, sizeof Spieler_Training);
     Spieler_Training.richtung = 1;
     Spieler_Anzahl = 0;

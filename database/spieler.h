@@ -230,9 +230,12 @@ void Spieler_Staerke_Zufaellig_An_Teams_Anpassen(int32_t filter);
 // attributes, form (85..95), form tendency (30..70), match exhaustion (10..35) and experience
 // (age - 18..42). The visible strengths stay.
 void Spieler_Jung_Neu_Belegen(int32_t spnr, int32_t alter);
-// A young player in the record who fits an open transfer-search slot of some club; false after
-// 1000 draws without a fitting slot.
-bool Spieler_Erschaffe_Passenden_Gesuchten_Spieler(int32_t spnr);
+// Remakes the player to fit search slot `slot` of `suche` (age, strength, favourite cell); with a
+// team (not -1) he becomes the slot's wanted player and the slot active, with flag 1 he is marked
+// new. False, and nothing changed, when the slot's windows are unusable.
+struct Team_Transfersuche;
+bool Spieler_Erschaffe_Passenden_Gesuchten_Spieler(int32_t team, int32_t spnr, Team_Transfersuche* suche,
+                                                   int32_t slot, int32_t flag);
 // A new young player (18..23) in the record of a retired one: offers and search marks go, the
 // record is marked new. False when nothing was made.
 bool Spieler_Setze_Alten_Sack_Neu(int32_t spnr);
@@ -243,3 +246,50 @@ void Spieler_Buffer_Zurueckschreiben(Spieler_Struktur* feld, int32_t anzahl);
 constexpr int32_t SPIELER_CONVERT_ZEILE = 200;
 void Spieler_Convert_Array_Fuellen(char* zeilen);
 bool Spieler_Hat_Heimatsystem(int32_t spnr);
+
+// --- periodic jobs and injuries (server only) ---
+
+constexpr int32_t SP_VERLETZUNG_ARTEN = 42;
+// Daily: birthdays, young players in the records of old ones, training. Weekly: the auction
+// countdown and the offer value. Monthly: the market clock, insurances, retirements, contract
+// renewals and ends. Yearly: nothing.
+void Spieler_Jeden_Tag();
+void Spieler_Jede_Woche();
+void Spieler_Jeden_Monat();
+void Spieler_Jedes_Jahr();
+// The day of the year (0..364) on which the player has his birthday.
+int32_t Spieler_Geburtstag(int32_t spnr);
+// The player's own seed of the retirement decision, 1000..4999.
+int32_t Spieler_Karriere_Saat(int32_t spnr);
+// The age after which the player ends his career, drawn from his own seed (the game's sequence
+// stays where it is); `abschied` gets one of nine closing phrases (0..8) or -1 for the plain one.
+int32_t Spieler_Ruhestandsalter(int32_t spnr, int32_t* abschied);
+// Tells the player's club and his bidders that his auction comes next week.
+void Spieler_Auktion_Ankuendigen(int32_t spnr);
+// Injures a fit player (in a match only kinds that happen there); the kind, or -1.
+int32_t Spieler_Verletzen(int32_t team, int32_t spnr, bool im_spiel);
+const char* Spieler_Verletzung_Name(int32_t art);
+// Minimum or maximum days of an injury kind; 0 for a bad kind.
+int32_t Spieler_Verletzung_Tage(int32_t art, bool maximum);
+// Entries of the draw list of injuries (in a match only the kinds that happen there).
+int32_t Spieler_Verletzung_Listenlaenge(bool im_spiel);
+
+// The player block of the savegame (position 9); a client leaves out the main parts and the
+// parts it never needs and reads them as the byte 88.
+struct Disk_Datei;
+bool Spieler_Write_Bin_Block(Disk_Datei* datei);
+bool Spieler_Read_Bin_Block(Disk_Datei* datei, const char* version);
+void Spieler_Disk_Registrieren();
+
+// --- network images (the remote calls that carry them come with network play) ---
+
+// Request 0: player entries of part 0 (main) or 1 (fixed) for one player, else one team's
+// players, else those of every team of the competition; a new buffer (Mem_Free) and its length.
+int32_t Spieler_Internet_Server_Send(uint8_t** aus, int32_t teil, int32_t wettbewerb, int32_t team, int32_t spnr);
+// The client's copy of such a block; false, and nothing copied, for a packet it cannot trust.
+bool Spieler_Internet_Client_Daten_Einlesen(const uint8_t* block, uint32_t laenge, int32_t teil);
+// Request 3: the players made new in old records; the client fetches them again.
+int32_t Spieler_Internet_Server_Send_New_Client_Data(uint8_t** aus);
+bool Spieler_Internet_Client_Neue_Spieler_Einlesen(const uint8_t* block, uint32_t laenge);
+// Request 2: the player count into 4 bytes.
+void Spieler_Internet_Server_Send_Startinfo(uint8_t* aus);

@@ -400,36 +400,67 @@ void staerke_in_fenster(int32_t spnr, int32_t lo, int32_t hi)
 
 }  // namespace
 
-// A slot fits when it is open, asks for the record's kind (goalkeeper or field player), takes an
-// age of 18..23 and has a usable strength window. The new player gets an age, a strength and a
-// favourite cell inside the slot's windows and rectangle.
-bool Spieler_Erschaffe_Passenden_Gesuchten_Spieler(int32_t spnr)
+namespace {
+
+// Remakes the record inside slot k of a search profile: a goalkeeper for a goalkeeper slot, else a
+// favourite cell inside the slot's rectangle; an age inside alt_lo..alt_hi and a strength inside the
+// slot's window. False, and the record untouched, when the slot's windows or rectangle are unusable.
+bool in_profil_machen(int32_t spnr, const Team_Transfersuche& s, int32_t k, int32_t alt_lo, int32_t alt_hi)
 {
-    if (client("Spieler_Erschaffe_Passenden_Gesuchten_Spieler") || !gueltig(spnr) || !T_Own || Team_Anzahl <= 0)
-        return false;
+    const int32_t lo = std::max<int32_t>(s.staerke_min[k], 1), hi = std::min<int32_t>(s.staerke_max[k], 999);
+    if (alt_lo > alt_hi || lo > hi) return false;
+    const bool torwart = s.torwart[k] != 0;
+    const int32_t a = s.zelle_a[k], b = s.zelle_b[k];
+    if (!torwart && (a < 0 || b < a || b >= SP_POS_TORWART || a % 17 > b % 17)) return false;
+    if (torwart) {
+        Spieler_Fix_Daten[spnr].lieblingspos = SP_POS_TORWART;
+    } else {
+        const int32_t zeile = Zufall(a / 17, b / 17);
+        const int32_t spalte = Zufall(a % 17, b % 17);
+        Spieler_Fix_Daten[spnr].lieblingspos = static_cast<int16_t>(zeile * 17 + spalte);
+    }
+    const int32_t alter = Zufall(alt_lo, alt_hi);
+    staerke_in_fenster(spnr, lo, hi);
+    Spieler_Jung_Neu_Belegen(spnr, alter);
+    return true;
+}
+
+// A young player (18..23) for an open slot of some club that asks for the record's kind; false
+// after 1000 draws without one.
+bool passend_zu_einer_suche(int32_t spnr)
+{
     const bool torwart = Spieler_Fix_Daten[spnr].lieblingspos == SP_POS_TORWART;
     for (int32_t versuch = 0; versuch < 1000; ++versuch) {
         const int32_t t = Zufall_Gross(0, Team_Anzahl - 1);
         const int32_t k = Zufall(0, 3);
         if (!Team_Ist_Normal(t, 0)) continue;
         const Team_Transfersuche& s = T_Own[t].suche;
+        if (!s.aktiv[k] || s.spieler[k] != -1 || (s.torwart[k] != 0) != torwart) continue;
         const int32_t alt_lo = std::max<int32_t>(s.alter_min[k], 18), alt_hi = std::min<int32_t>(s.alter_max[k], 23);
-        const int32_t lo = std::max<int32_t>(s.staerke_min[k], 1), hi = std::min<int32_t>(s.staerke_max[k], 999);
-        if (!s.aktiv[k] || s.spieler[k] != -1 || (s.torwart[k] != 0) != torwart || alt_lo > alt_hi || lo > hi) continue;
-        const int32_t a = s.zelle_a[k], b = s.zelle_b[k];
-        if (!torwart) {
-            if (a < 0 || b < a || b >= SP_POS_TORWART || a % 17 > b % 17) continue;
-            const int32_t zeile = Zufall(a / 17, b / 17);
-            const int32_t spalte = Zufall(a % 17, b % 17);
-            Spieler_Fix_Daten[spnr].lieblingspos = static_cast<int16_t>(zeile * 17 + spalte);
-        }
-        const int32_t alter = Zufall(alt_lo, alt_hi);
-        staerke_in_fenster(spnr, lo, hi);
-        Spieler_Jung_Neu_Belegen(spnr, alter);
-        return true;
+        if (in_profil_machen(spnr, s, k, alt_lo, alt_hi)) return true;
     }
     Print_Fehler("Spieler_Erschaffe_Passenden_Gesuchten_Spieler: schleifen_index==1000!\n");
     return false;
+}
+
+}  // namespace
+
+// The record is made to fit slot `slot` of the search block: with a club it becomes that slot's
+// wanted player and the slot active; flag 1 marks it new.
+bool Spieler_Erschaffe_Passenden_Gesuchten_Spieler(int32_t team, int32_t spnr, Team_Transfersuche* suche,
+                                                   int32_t slot, int32_t flag)
+{
+    if (client("Spieler_Erschaffe_Passenden_Gesuchten_Spieler") || !gueltig(spnr) || !suche || slot < 0 || slot > 3)
+        return false;
+    const int32_t alt_lo = std::max<int32_t>(suche->alter_min[slot], 16);
+    const int32_t alt_hi = std::min<int32_t>(suche->alter_max[slot], 40);
+    if (!in_profil_machen(spnr, *suche, slot, alt_lo, alt_hi)) return false;
+    if (team >= 0) {
+        suche->spieler[slot] = static_cast<int16_t>(spnr);
+        suche->aktiv[slot] = 1;
+    }
+    if (flag & 1) Spieler_Wert(SP_STATUS, spnr, SP_STATUS_NEU, SP_SETZEN);
+    return true;
 }
 
 bool Spieler_Setze_Alten_Sack_Neu(int32_t spnr)
@@ -443,7 +474,7 @@ bool Spieler_Setze_Alten_Sack_Neu(int32_t spnr)
     }
     Spieler_Wert(SP_STATUS, spnr, SP_STATUS_NEU, SP_SETZEN);
     Spieler_Wert(SP_STATUS, spnr, 1 | 2 | SP_STATUS_WECHSEL, SP_LOESCHEN);
-    if (Spieler_Erschaffe_Passenden_Gesuchten_Spieler(spnr)) return true;
+    if (T_Own && Team_Anzahl > 0 && passend_zu_einer_suche(spnr)) return true;
     Spieler_Zufaellige_Lieblingspositionen_Spieler(spnr, -1);
     staerke_in_fenster(spnr, 40, 985);
     const int32_t alter = Zufall(18, 23);

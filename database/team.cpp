@@ -839,7 +839,7 @@ bool anlegen(int32_t anzahl)
 {
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_TEAM, team_freigeben);
     // the manager records live in the team records; their count and the difficulty level too
-    Disk_Block_Registrieren(DISK_POS_MANAGER, Manager_Write_Bin_Block, Manager_Read_Bin_Block);
+    Team_Disk_Registrieren();
     uint32_t n = static_cast<uint32_t>(anzahl) + 1;
     T = static_cast<Team_Struktur*>(Mem_Alloc_Clear(n * sizeof(Team_Struktur), 0, 0));
     T_Fix = static_cast<Team_Fix*>(Mem_Alloc_Clear(n * sizeof(Team_Fix), 0, 0));

@@ -3,6 +3,7 @@
 // through Team_Wert, Team_Zeiger, Team_String and Team_Liste.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "platform/liste.h"
 
@@ -193,8 +194,7 @@ int32_t Team_Get_Liga_Basisbetrag(int32_t team);
 // Financial strength 0..99: a managed club's balance in money bases (0..8) x 12, a computer
 // club's stored figure (field 195), 0 for none and the pseudo-teams.
 int32_t Team_Get_Finanzkraft(int32_t team);
-// Rebuilds the sorted list of the clubs' open transfer search interests. Until the transfer
-// market upkeep lands: nothing to rebuild.
+// Rebuilds the sorted list of the clubs' open transfer search interests (link table 322).
 void Team_Init_Transfer_Suchliste();
 
 // Cuts a team name until it fits the team lists (115 pixels in font 3).
@@ -241,3 +241,93 @@ const char* Team_Infotext_Erzeugen(Menue_Icon* icon);
 // The club's context menu (a filled popup list), null on a remote client or when there is none.
 struct Menue_Kontextmenue;
 Menue_Kontextmenue* Team_Popup_Menue_Erzeugen(int32_t team);
+
+// --- periodic jobs, finances and season data (server only) ---
+
+// Normal teams per league, recounted every day; the change counter of the team network copies.
+extern int32_t Team_Liga_Anzahl[TEAM_LIGEN];
+extern uint16_t Team_Aenderungszaehler;
+// The insurers by the number a player's link names (field 307).
+struct Team_Versicherer {
+    const char* name;
+    int32_t mindestprozent;  // the least share of the daily amount paid out
+};
+constexpr int32_t TEAM_VERSICHERER = 6;
+extern const Team_Versicherer Team_Versicherer_Tabelle[TEAM_VERSICHERER];
+
+void Team_Jeden_Tag();
+void Team_Jede_Woche();
+void Team_Jeden_Monat();
+// Writes an injury's days left; at 0 the injury is closed with its news (or requester).
+void Team_Versicherungs_Check(int32_t team, int32_t spnr, int32_t tage, bool als_news);
+// The weekly amount in DM of booking category 26, 27, 33 or 34, as the week books it.
+int32_t Team_Get_Wochenausgaben(int32_t team, int32_t kategorie);
+// The day change: the team copies' change counter rises; the day block stays.
+void Team_Tageswechsel_Reset();
+// The daily injury risk figure before its random half-step.
+int32_t Team_Verletzungsrisiko(int32_t robustheit, int32_t spiel_erschoepfung, int32_t training_erschoepfung,
+                               int32_t alter);
+
+// The season-end amount of a managed club; `basis` gets its base part.
+int32_t Team_Berechne_Finanzbasis(int32_t team, int32_t* basis);
+// Season-end finances of one team or all (-1): outcome 1 promoted, 2 relegated.
+void Team_Set_Finanzdaten(int32_t team, int32_t ergebnis);
+// League (191) and top league (192) of one team or all (-1); clears the day block.
+void Team_Set_Basisdaten(int32_t team, int32_t liga);
+// Contracts and salaries of all players at a new game.
+void Team_Set_Spielergehaelter();
+// Pays bonus 0..7 of the team's day block.
+void Team_Schuette_Praemie_Aus(int32_t team, int32_t nummer);
+
+// --- transfer market upkeep and league systems ---
+
+// The base leagues (competitions counted in the league systems), in the competitions' order.
+std::vector<int32_t> Team_Basisligen();
+// Frees every normal club's search slot that found this player; the club `team` is lined up
+// again first.
+void Team_Suchliste_Spieler_Entfernen(int32_t team, int32_t spnr);
+// Moves the first market player of home system `von` to `nach`; false when there is none.
+bool Team_Aendere_Transferspieler_Ligasystem(int32_t von, int32_t nach);
+// After a season: moves market players between systems until each has its target count again.
+void Team_Check_Transfermarkt_Nach_Saisonende();
+// At a new game: the market's players made to the clubs' interests, the rest in random systems.
+void Team_Init_Transfermarkt();
+// Every club player's home system is his club's league system.
+void Team_Init_Spieler_Heimatsysteme();
+// Target player counts and start averages of the league systems.
+void Team_Count_Wettbewerbsstrukturen();
+// First line-ups and tactics of the computer clubs, home systems, market fill and counts.
+void Teams_Startaufstellungen();
+
+// The team block of the savegame (position 8); the reader takes nothing over before the whole
+// block has been read and checked.
+struct Disk_Datei;
+bool Team_Write_Bin_Block(Disk_Datei* datei);
+bool Team_Read_Bin_Block(Disk_Datei* datei, const char* version);
+// Registers the blocks of teams (8), managers (11) and links (12).
+void Team_Disk_Registrieren();
+
+// --- network images (the remote calls that carry them come with network play) ---
+
+constexpr uint32_t TEAM_STARTINFO_BYTES = 16;
+constexpr uint32_t TEAM_MANAGERTEAM_BYTES = 46;
+// Request 12: the change counter and the T_Own image of Handelndes_Team (2 + 776 bytes), and the
+// client's copy of it into Aktuelles_Team.
+bool Team_Internet_Server_Send_T_Own(uint8_t* aus);
+bool Team_Internet_Client_T_Own_Einlesen(const uint8_t* block, uint32_t laenge, uint16_t* zaehler);
+// Request 16: team count, normal teams, market team, home country, change counter.
+void Team_Internet_Server_Send_Startinfo(uint8_t aus[TEAM_STARTINFO_BYTES]);
+bool Team_Internet_Client_Startinfo_Einlesen(const uint8_t* block, uint32_t laenge, int32_t* anzahl, int32_t* normal);
+// Request 17: the teams a new client may take, 46 bytes each, and the client's reading.
+void Team_Internet_Server_Managerteam_Liste(std::vector<uint8_t>* aus);
+bool Team_Internet_Managerteam_Liste_Einlesen(const uint8_t* block, uint32_t laenge, std::vector<int32_t>* teams);
+// Request 13: the T records of all normal teams; the client keeps its own marks in them.
+void Team_Internet_Server_Send_T_Block(std::vector<uint8_t>* aus);
+bool Team_Internet_Client_T_Block_Einlesen(const uint8_t* block, uint32_t laenge);
+// Request 14: every T_Fix image (team count + 1); the client keeps its lists and manager record.
+void Team_Internet_Server_Send_T_Fix_Block(std::vector<uint8_t>* aus);
+bool Team_Internet_Client_T_Fix_Block_Einlesen(const uint8_t* block, uint32_t laenge);
+// Request 15: the client's T_Own and its two line-up system bytes; the server takes them for
+// Handelndes_Team only when every player and grid cell they name exists.
+bool Team_Internet_Client_Send_Own_Packen(std::vector<uint8_t>* own, std::vector<uint8_t>* t2);
+bool Team_Internet_Server_Get_Data_Back(const uint8_t* own, uint32_t laenge, const uint8_t* t2, uint32_t laenge2);

@@ -1,4 +1,208 @@
-// Transfer market upkeep: entry point until the world's periodic jobs land.
-#include "database/team.h"
+// Transfer market upkeep: the clubs' open search interests, the balance of the market's players
+// over the league systems after a season, and the shaping of the market at a new game.
+#include <cstring>
+#include <vector>
 
-void Team_Init_Transfer_Suchliste() {}
+#include "competitions/wettbewerb.h"
+#include "database/assistent.h"
+#include "database/team.h"
+#include "database/teamspieler.h"
+#include "database/welt_intern.h"
+#include "platform/zufall.h"
+
+using namespace welt;
+
+namespace {
+
+using Interesse = int32_t[4];  // search slot, priority, team, league system
+
+Interesse* interessen() { return static_cast<Interesse*>(Teamspieler_Zeiger(TEAMSP_TRANSFER_PRIORITY_LISTE, 0)); }
+
+std::vector<int32_t> markt_spieler()
+{
+    std::vector<int32_t> liste(TEAM_MAX_START_SPIELER);
+    int32_t n = team_gueltig(Transfermarkt_Team)
+                    ? Teamspieler_Ins_Array(Transfermarkt_Team, liste.data(), TEAM_MAX_START_SPIELER, 0)
+                    : 0;
+    liste.resize(static_cast<size_t>(n > TEAM_MAX_START_SPIELER ? TEAM_MAX_START_SPIELER : n));
+    return liste;
+}
+
+std::vector<int32_t> ligasysteme()
+{
+    std::vector<int32_t> ids(WETTBEWERB_ANZAHL);
+    int32_t n = Wettbewerb_Get_Ligasysteme(ids.data());
+    ids.resize(static_cast<size_t>(n < 0 ? 0 : n > WETTBEWERB_ANZAHL ? WETTBEWERB_ANZAHL : n));
+    return ids;
+}
+
+void einfuegen(Interesse* liste, int32_t slot, int32_t prioritaet, int32_t team, int32_t system)
+{
+    int32_t pos = 0;
+    while (pos < TEAMSP_INTERESSEN && liste[pos][2] != -1 && liste[pos][1] >= prioritaet) ++pos;
+    if (pos >= TEAMSP_INTERESSEN) return;
+    std::memmove(liste[pos + 1], liste[pos], sizeof(Interesse) * static_cast<size_t>(TEAMSP_INTERESSEN - 1 - pos));
+    liste[pos][0] = slot;
+    liste[pos][1] = prioritaet;
+    liste[pos][2] = team;
+    liste[pos][3] = system;
+}
+
+bool system_gueltig(int32_t h) { return h >= 1 && h < TEAMSP_SYSTEME; }
+
+}  // namespace
+
+std::vector<int32_t> Team_Basisligen()
+{
+    std::vector<int32_t> ids;
+    for (int32_t c = Wettbewerb_Get_Erster(); c != -1; c = Wettbewerb_Get_Naechster()) ids.push_back(c);
+    std::vector<int32_t> basis;
+    for (int32_t c : ids) {
+        const Wettbewerb_Info* info = Wettbewerb_Get_Info(c);
+        if (info && info->basisliga) basis.push_back(c);
+    }
+    return basis;
+}
+
+void Team_Init_Transfer_Suchliste()
+{
+    Interesse* liste = interessen();
+    if (!liste || !T) return;
+    for (int32_t i = 0; i < TEAMSP_INTERESSEN; ++i) liste[i][0] = liste[i][1] = liste[i][2] = liste[i][3] = -1;
+    std::vector<int16_t> teams(TEAM_MAX_ANZAHL);
+    for (int32_t system : ligasysteme()) {
+        int32_t n = Wettbewerb_Get_Ligasystem_Teams(system, teams.data(), TEAM_MAX_ANZAHL);
+        if (n > TEAM_MAX_ANZAHL) n = TEAM_MAX_ANZAHL;
+        for (int32_t i = 0; i < n; ++i) {
+            const int32_t t = teams[i];
+            if (!team_gueltig(t) || !Team_Ist_Normal(t, 0)) continue;
+            if (Assistent_Mit_Aufgabe(t, ASSI_AUFGABE_TRANSFER) == -1) continue;
+            const Team_Transfersuche& s = T_Own[t].suche;
+            for (int32_t k = 0; k < 4; ++k)
+                if (s.aktiv[k] && s.spieler[k] == -1) einfuegen(liste, k, s.preis[k], t, system);
+        }
+    }
+}
+
+void Team_Suchliste_Spieler_Entfernen(int32_t team, int32_t spnr)
+{
+    if (!T) return;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (!Team_Ist_Normal(t, 0)) continue;
+        Team_Transfersuche& s = T_Own[t].suche;
+        for (int32_t k = 0; k < 4; ++k) {
+            if (s.spieler[k] != spnr) continue;
+            if (t == team) Assi_Mannschaftsaufstellung(t, -1, 0, 0, 50, -1, false);
+            s.spieler[k] = -1;
+            s.aktiv[k] = 0;
+        }
+    }
+}
+
+bool Team_Aendere_Transferspieler_Ligasystem(int32_t von, int32_t nach)
+{
+    client_melden("Team_Aendere_Transferspieler_Ligasystem");
+    for (int32_t p : markt_spieler())
+        if (Spieler_Egal_Daten[p].heimatsystem == von) {
+            Spieler_Wert(SP_HEIMATSYSTEM, p, nach, SP_SCHREIBEN);
+            return true;
+        }
+    return false;
+}
+
+void Team_Check_Transfermarkt_Nach_Saisonende()
+{
+    client_melden("Team_Check_Transfermarkt_Nach_Saisonende");
+    const uint16_t* ziel = static_cast<const uint16_t*>(Teamspieler_Zeiger(TEAMSP_SPIELER_WETTBEWERB_LISTE, 0));
+    if (!ziel || !T || !Spieler_Daten) return;
+    int32_t aktuell[TEAMSP_SYSTEME] = {};
+    std::vector<int16_t> teams(WETTBEWERB_MAX_TEAMS);
+    for (int32_t c : Team_Basisligen()) {
+        const int32_t s = Wettbewerb_Hierarchie_Oben(c);
+        if (s < 0 || s >= TEAMSP_SYSTEME) continue;
+        const int32_t n = Wettbewerb_Get_Teams(c, teams.data());
+        for (int32_t i = 0; i < n && i < WETTBEWERB_MAX_TEAMS; ++i)
+            if (team_gueltig(teams[i])) aktuell[s] += Team_Wert(TEAM_SPIELERANZAHL, teams[i], 0, TEAM_LESEN);
+    }
+    for (int32_t p : markt_spieler()) {
+        const int32_t h = Spieler_Egal_Daten[p].heimatsystem;
+        if (!system_gueltig(h)) {
+            Print_Fehler("Team_Check_Transfermarkt_Nach_Saisonende: falsches Heimatsystem!");
+            continue;
+        }
+        ++aktuell[h];
+    }
+    std::vector<int32_t> reihe;
+    for (int32_t c = Wettbewerb_Get_Erster(); c != -1; c = Wettbewerb_Get_Naechster())
+        if (c >= 0 && c < TEAMSP_SYSTEME) reihe.push_back(c);
+    auto abstand = [&](int32_t s) { return aktuell[s] - int32_t(ziel[s]); };
+    // every move, done or not, brings the counts one step nearer their targets: the walk ends
+    for (bool bewegt = true; bewegt;) {
+        bewegt = false;
+        for (int32_t s : reihe) {
+            if (aktuell[s] == 0 || abstand(s) == 0) continue;
+            const bool zu_wenig = abstand(s) < 0;
+            int32_t partner = -1;
+            for (int32_t t : reihe)
+                if (t != s && aktuell[t] != 0 && (zu_wenig ? abstand(t) > 0 : abstand(t) < 0)) {
+                    partner = t;
+                    break;
+                }
+            if (partner < 0) continue;
+            const int32_t von = zu_wenig ? partner : s, nach = zu_wenig ? s : partner;
+            const bool ok = Team_Aendere_Transferspieler_Ligasystem(von, nach);
+            --aktuell[von];
+            ++aktuell[nach];
+            if (ok) {
+                bewegt = true;
+                break;
+            }
+        }
+    }
+}
+
+void Team_Init_Transfermarkt()
+{
+    client_melden("Team_Init_Transfermarkt");
+    Team_Init_Transfer_Suchliste();
+    const Interesse* liste = interessen();
+    if (!liste || !Spieler_Daten) return;
+    const std::vector<int32_t> markt = markt_spieler();
+    const int32_t n = static_cast<int32_t>(markt.size());
+    std::vector<uint8_t> platziert(markt.size(), 0);
+    for (int32_t i = 0; i < n && i < TEAMSP_INTERESSEN; ++i) {
+        const int32_t p = markt[i];
+        const int32_t t = liste[i][2];
+        if (team_gueltig(t)) {
+            auto* suche = static_cast<Team_Transfersuche*>(Team_Zeiger(TEAM_TRANSFERSUCHE, t, nullptr, 0));
+            Spieler_Erschaffe_Passenden_Gesuchten_Spieler(t, p, suche, liste[i][0], 0);
+            Spieler_Wert(SP_HEIMATSYSTEM, p, liste[i][3], SP_SCHREIBEN);
+            platziert[i] = 1;
+            Print_Log(0, "%s (%d) hat Interesse an: %s (%d)\n", Team_String(TEAM_NAME, t, nullptr, 0), t,
+                      Spieler_String(SP_NAME, p, nullptr, 0), p);
+        } else {
+            Team_Transfersuche profil{};
+            const int32_t staerke = Zufall_Gross(40, 985);
+            const int32_t alter = Zufall_Gross(18, 28);
+            profil.alter_min[0] = profil.alter_max[0] = static_cast<int16_t>(alter);
+            profil.staerke_min[0] = profil.staerke_max[0] = static_cast<int16_t>(staerke);
+            profil.zelle_a[0] = 0;
+            profil.zelle_b[0] = 458;
+            profil.spieler[0] = -1;
+            profil.torwart[0] = Spieler_Wert(SP_ART, p, 0, SP_LESEN) == 0 ? 1 : 0;
+            profil.aktiv[0] = 1;
+            Spieler_Erschaffe_Passenden_Gesuchten_Spieler(-1, p, &profil, 0, 1);
+        }
+    }
+    const std::vector<int32_t> systeme = ligasysteme();
+    for (int32_t i = 0; i < n; ++i) {
+        if (platziert[i]) continue;
+        const int32_t p = markt[i];
+        const int32_t torwart = Zufall_Gross(0, 4);
+        if (torwart == 0) Spieler_Wert(SP_LIEBLINGSPOS, p, SP_POS_TORWART, SP_SCHREIBEN);
+        // without a league system the player keeps his home system
+        if (systeme.empty()) continue;
+        const int32_t index = Zufall_Gross(0, static_cast<int32_t>(systeme.size()) - 1);
+        Spieler_Wert(SP_HEIMATSYSTEM, p, systeme[static_cast<size_t>(index)], SP_SCHREIBEN);
+    }
+}

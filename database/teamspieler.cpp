@@ -14,6 +14,7 @@
 
 #include "competitions/wettbewerb.h"
 #include "platform/bytes.h"
+#include "platform/disk.h"
 #include "database/manager.h"
 #include "database/spieler.h"
 #include "database/team.h"
@@ -28,8 +29,8 @@
 namespace {
 
 Teamspieler_Transfer transferliste[TEAMSP_TRANSFERLISTE_ANZAHL];
-uint8_t spieler_wettbewerb_liste[256];
-uint8_t transfer_priority_liste[4080];
+uint16_t spieler_wettbewerb_liste[TEAMSP_SYSTEME];
+int32_t transfer_priority_liste[TEAMSP_INTERESSEN][4];
 uint8_t suchlisten[100][134];
 
 struct Grenze {
@@ -654,6 +655,7 @@ void Teamspieler_Init_Listen()
 {
     for (auto& t : transferliste) t = {0xFFFF, 0, 0, 0, 0, 0, 0};
     std::memset(spieler_wettbewerb_liste, 0, sizeof spieler_wettbewerb_liste);
+    for (auto& e : transfer_priority_liste) e[0] = e[1] = e[2] = e[3] = -1;
     Teamspieler_Suchlisten_Init();
 }
 
@@ -824,3 +826,133 @@ bool Teamspieler_Config_Speichern(const char* text, std::string* neu)
 }
 
 void Teamspieler_Internet_Client_Refresh() {}
+
+// --- savegame block (position 12), server only: the search lists (13,400 bytes), the transfer
+// record (2,500 x 16), the target counts (384 u16), the search interests (255 x 4 i32), then
+// every team's links in number and list order (52 each) as one block whose length the teams'
+// player counts (field 162) must give.
+
+namespace {
+
+constexpr uint32_t TRANSFER_BYTES = 16;
+
+std::vector<uint8_t> transferliste_bytes()
+{
+    std::vector<uint8_t> b(TEAMSP_TRANSFERLISTE_ANZAHL * TRANSFER_BYTES);
+    for (int32_t i = 0; i < TEAMSP_TRANSFERLISTE_ANZAHL; ++i) {
+        uint8_t* q = b.data() + i * TRANSFER_BYTES;
+        const Teamspieler_Transfer& t = transferliste[i];
+        const uint16_t w[6] = {t.spieler, t.verkaeufer, t.kaeufer, t.abloese, t.art, t.reserve};
+        for (int k = 0; k < 6; ++k) Bytes_Setze16(q + 2 * k, w[k]);
+        Bytes_Setze32(q + 12, t.tag);
+    }
+    return b;
+}
+
+bool ts_pruefen(const TS& ts, std::vector<uint8_t>& vergeben)
+{
+    if (ts.spnr >= static_cast<uint32_t>(Spieler_Anzahl) || vergeben[ts.spnr]) return false;
+    vergeben[ts.spnr] = 1;
+    if (ts.herkunft < -1 || ts.herkunft >= Team_Anzahl) return false;
+    for (int16_t p : {ts.position, ts.bereich_a, ts.bereich_b, ts.position2_a, ts.position2_b})
+        if (p < -1 || p > 459) return false;
+    return ts.versicherer >= -1 && ts.versicherer <= 5;
+}
+
+bool ablehnen(Disk_Datei* d, const char* text)
+{
+    Print_Fehler("Teamspieler_Read_Bin_Block: %s", text);
+    Disk_Block_Ablehnen(d);
+    return false;
+}
+
+}  // namespace
+
+bool Teamspieler_Write_Bin_Block(Disk_Datei* d)
+{
+    if (ist_client()) return true;
+    if (!T || !T_Fix) {
+        Print_Fehler("Teamspieler_Write_Bin_Block: keine Teams!");
+        return false;
+    }
+    std::vector<uint8_t> tabellen(TEAMSP_SYSTEME * 2 + TEAMSP_INTERESSEN * 16);
+    for (int32_t i = 0; i < TEAMSP_SYSTEME; ++i) Bytes_Setze16(tabellen.data() + 2 * i, spieler_wettbewerb_liste[i]);
+    uint8_t* q = tabellen.data() + TEAMSP_SYSTEME * 2;
+    for (int32_t i = 0; i < TEAMSP_INTERESSEN; ++i)
+        for (int k = 0; k < 4; ++k) Bytes_Setze32(q + 16 * i + 4 * k, static_cast<uint32_t>(transfer_priority_liste[i][k]));
+    const std::vector<uint8_t> transfers = transferliste_bytes();
+    std::vector<uint8_t> links;
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        for (Liste_Element* e = Liste_First_Element(&T_Fix[t].liste); e; e = Liste_Next_Element(&T_Fix[t].liste, e)) {
+            links.resize(links.size() + TS_BYTES);
+            Teamspieler_TS_Packen(*static_cast<const TS*>(e->data), links.data() + links.size() - TS_BYTES);
+        }
+    return Disk_Schreibe_Block(d, suchlisten, sizeof suchlisten) &&
+           Disk_Schreibe_Block(d, transfers.data(), static_cast<uint32_t>(transfers.size())) &&
+           Disk_Schreibe_Block(d, tabellen.data(), TEAMSP_SYSTEME * 2) &&
+           Disk_Schreibe_Block(d, q, TEAMSP_INTERESSEN * 16) &&
+           Disk_Schreibe_Block(d, links.data(), static_cast<uint32_t>(links.size()));
+}
+
+bool Teamspieler_Read_Bin_Block(Disk_Datei* d, const char*)
+{
+    if (ist_client()) return true;
+    if (!T || !T_Fix || !Spieler_Daten) return ablehnen(d, "Teams oder Spieler fehlen!");
+    std::vector<uint8_t> such(sizeof suchlisten), transfers(TEAMSP_TRANSFERLISTE_ANZAHL * TRANSFER_BYTES),
+        ziele(TEAMSP_SYSTEME * 2), interessen(TEAMSP_INTERESSEN * 16);
+    if (!Disk_Lese_Block(d, such.data(), static_cast<uint32_t>(such.size())) ||
+        !Disk_Lese_Block(d, transfers.data(), static_cast<uint32_t>(transfers.size())) ||
+        !Disk_Lese_Block(d, ziele.data(), static_cast<uint32_t>(ziele.size())) ||
+        !Disk_Lese_Block(d, interessen.data(), static_cast<uint32_t>(interessen.size())))
+        return false;
+    for (int32_t i = 0; i < TEAMSP_TRANSFERLISTE_ANZAHL; ++i) {
+        const uint8_t* q = transfers.data() + i * TRANSFER_BYTES;
+        if (Bytes_Hole16(q) == 0xFFFF) continue;
+        if (Bytes_Hole16(q) >= Spieler_Anzahl || Bytes_Hole16(q + 2) >= Team_Anzahl || Bytes_Hole16(q + 4) >= Team_Anzahl)
+            return ablehnen(d, "Transferliste fehlerhaft!");
+    }
+    for (int32_t i = 0; i < TEAMSP_INTERESSEN; ++i) {
+        const int32_t slot = static_cast<int32_t>(Bytes_Hole32(interessen.data() + 16 * i));
+        const int32_t team = static_cast<int32_t>(Bytes_Hole32(interessen.data() + 16 * i + 8));
+        if (slot < -1 || slot > 3 || team < -1 || team >= Team_Anzahl) return ablehnen(d, "Suchinteressen fehlerhaft!");
+    }
+    uint64_t summe = 0;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (T[t].spieleranzahl < 0) return ablehnen(d, "Spielerzahl falsch!");
+        summe += static_cast<uint64_t>(T[t].spieleranzahl);
+    }
+    uint32_t laenge = 0;
+    if (!Disk_Naechste_Blocklaenge(d, &laenge) || laenge != summe * TS_BYTES)
+        return ablehnen(d, "Spielerzahlen der Teams passen nicht zu den Verknüpfungen!");
+    std::vector<uint8_t> links(laenge);
+    if (!Disk_Lese_Block(d, links.data(), laenge)) return false;
+    uint32_t rest = 0;
+    if (Disk_Naechste_Blocklaenge(d, &rest)) return ablehnen(d, "unerwartete Daten am Ende!");
+    std::vector<TS> records(summe);
+    std::vector<uint8_t> vergeben(static_cast<size_t>(Spieler_Anzahl), 0);
+    for (size_t i = 0; i < records.size(); ++i) {
+        Teamspieler_TS_Entpacken(links.data() + i * TS_BYTES, records[i]);
+        if (!ts_pruefen(records[i], vergeben)) return ablehnen(d, "Verknüpfung fehlerhaft!");
+    }
+
+    std::memcpy(suchlisten, such.data(), sizeof suchlisten);
+    for (int32_t i = 0; i < TEAMSP_TRANSFERLISTE_ANZAHL; ++i) {
+        const uint8_t* q = transfers.data() + i * TRANSFER_BYTES;
+        transferliste[i] = {Bytes_Hole16(q),     Bytes_Hole16(q + 2), Bytes_Hole16(q + 4), Bytes_Hole16(q + 6),
+                            Bytes_Hole16(q + 8), Bytes_Hole16(q + 10), Bytes_Hole32(q + 12)};
+    }
+    for (int32_t i = 0; i < TEAMSP_SYSTEME; ++i) spieler_wettbewerb_liste[i] = Bytes_Hole16(ziele.data() + 2 * i);
+    for (int32_t i = 0; i < TEAMSP_INTERESSEN; ++i)
+        for (int k = 0; k < 4; ++k)
+            transfer_priority_liste[i][k] = static_cast<int32_t>(Bytes_Hole32(interessen.data() + 16 * i + 4 * k));
+    size_t r = 0;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        Liste* liste = &T_Fix[t].liste;
+        Liste_Init(liste);
+        for (int32_t k = 0; k < T[t].spieleranzahl; ++k, ++r) {
+            Liste_Element* e = Liste_Insert_Element(liste, Liste_Get_Last(liste), &records[r], TS_BYTES, records[r].spnr);
+            if (!e) return ablehnen(d, "kein Speicher!");
+        }
+    }
+    return true;
+}

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The link record. Its layout is the stored one: bytes 0-31 go to clients, 32-51 stay on the
 // server.
@@ -60,6 +61,11 @@ constexpr int32_t TEAMSP_TRANSFERLISTE = 320;
 constexpr int32_t TEAMSP_SPIELER_WETTBEWERB_LISTE = 321;
 constexpr int32_t TEAMSP_TRANSFER_PRIORITY_LISTE = 322;
 constexpr int32_t TEAMSP_TRANSFERLISTE_ANZAHL = 2500;
+// Table 321: the target player count of each league system (u16 per competition id). Table 322:
+// the clubs' open search interests, highest priority first, each (slot, priority, team, system);
+// an empty one has priority -1 and team -1.
+constexpr int32_t TEAMSP_SYSTEME = 384;
+constexpr int32_t TEAMSP_INTERESSEN = 255;
 
 struct Teamspieler_Transfer {
     uint16_t spieler, verkaeufer, kaeufer, abloese, art, reserve;
@@ -103,3 +109,20 @@ int32_t Teamspieler_Config_Max_Spielernummer(const char* text, int32_t* max_spie
 bool Teamspieler_Config_Speichern(const char* text, std::string* neu);
 // A remote client renews its copies of the team-player links from the server.
 void Teamspieler_Internet_Client_Refresh();
+
+// The links' savegame block (server only); the reader checks every count, team and player.
+struct Disk_Datei;
+bool Teamspieler_Write_Bin_Block(Disk_Datei* datei);
+bool Teamspieler_Read_Bin_Block(Disk_Datei* datei, const char* version);
+
+// --- network images (the remote calls that carry them come with network play) ---
+// Requests 40 and 41: the links of the given teams (34 bytes each, 6 more per team of one).
+bool Teamspieler_Internet_TS_Block_Packen(const int32_t* teams, int32_t anzahl, std::vector<uint8_t>* aus);
+// The client's copy: each team in the packet gets its list anew; false, and nothing changed,
+// for a packet with counts beyond it or teams and players that do not exist.
+bool Teamspieler_Internet_TS_Block_Einlesen(const uint8_t* block, uint32_t laenge);
+// Request 42: the own line-up (24-byte entries) and the opponent's markers (4-byte entries).
+bool Teamspieler_Internet_Aufstellung_Packen(int32_t team, int32_t gegner, std::vector<uint8_t>* eigene,
+                                             std::vector<uint8_t>* fremde);
+bool Teamspieler_Internet_Server_Get_Data_Back(int32_t team, int32_t gegner, const uint8_t* eigene, uint32_t laenge,
+                                               const uint8_t* fremde, uint32_t fremd_laenge);

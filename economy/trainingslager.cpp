@@ -22,3 +22,5 @@ int32_t Trainingslager_Termin_Pruefen(int32_t team, int32_t gegner, int32_t tag,
 {
     return termin_abfrage ? termin_abfrage(team, gegner, tag) : 1;
 }
+
+void Trainingslager_Jeden_Tag(int32_t) {}

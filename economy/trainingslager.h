@@ -35,3 +35,6 @@ using Trainingslager_Freigabe_Beobachter = void (*)(int32_t team, const Training
 void Trainingslager_Set_Freigabe_Beobachter(Trainingslager_Freigabe_Beobachter beobachter);
 using Trainingslager_Termin_Abfrage = int32_t (*)(int32_t team, int32_t gegner, int32_t tag);
 void Trainingslager_Set_Termin_Abfrage(Trainingslager_Termin_Abfrage abfrage);
+
+// A managed club's daily camp work; nothing until the camps land.
+void Trainingslager_Jeden_Tag(int32_t team);

@@ -10,3 +10,6 @@ void Werbung_Team_Vorbelegen(int32_t team, int32_t flag)
 }
 
 const char* Werbepartner_Name(int32_t) { return ""; }
+
+void Werbung_Jeden_Tag(int32_t) {}
+void Werbung_Jeden_Monat(int32_t) {}

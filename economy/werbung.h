@@ -13,3 +13,7 @@ void Werbung_Set_Vorbelegen_Beobachter(Werbung_Vorbelegen_Beobachter beobachter)
 // every name is empty.
 constexpr int32_t WERBEPARTNER_ANZAHL = 20;
 const char* Werbepartner_Name(int32_t nummer);
+
+// A managed club's daily and monthly sponsor work; nothing until the sponsors land.
+void Werbung_Jeden_Tag(int32_t team);
+void Werbung_Jeden_Monat(int32_t team);

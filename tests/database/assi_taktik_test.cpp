@@ -123,7 +123,7 @@ TEST_F(AssiTaktik, PreparationRunLinesUpAndClearsItsFlags)
     Team_Wert(169, 0, 1 | 4 | 32 | 64 | 128, TEAM_SETZEN);
     const int32_t vorher = Team_Wert(169, 0, 0, TEAM_LESEN);
     Assi_Trainer_Alle_Teams();
-    EXPECT_EQ(Team_Wert(169, 0, 0, TEAM_LESEN), vorher & ~(4 | 32 | 64));
+    EXPECT_EQ(Team_Wert(169, 0, 0, TEAM_LESEN), vorher & ~(1 | 2 | 4 | 32 | 64));
     EXPECT_EQ(Teamspieler_Zaehle_Startelf(0, nullptr, nullptr, false), 11);
     Assi_Spieltag_Taktik_Uebernehmen(0);
     EXPECT_EQ(block(807, 0), block(808, 0));

@@ -2,10 +2,17 @@
 #pragma once
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
+#include "competitions/wettbewerb.h"
+#include "database/manager.h"
+#include "database/richter.h"
 #include "database/spieler.h"
 #include "database/team.h"
+#include "economy/bank.h"
 #include "gameflow/globals.h"
+#include "gameflow/highscore.h"
+#include "gameflow/news.h"
 #include "platform/liste.h"
 #include "platform/mem.h"
 
@@ -38,6 +45,7 @@ inline void Test_Teams_Anlegen(int32_t n)
     Team_Anzahl = Team_Anzahl_Gelesen = n;
     Transfermarkt_Team = n - 2;
     Jugend_Team = n - 1;
+    Team_Heimatland = 0xFFFF;
     for (int32_t t = 0; t < n; ++t) {
         Liste_Init(&T_Fix[t].liste);
         std::snprintf(T_Fix[t].name, 24, "Team %d", t);
@@ -55,4 +63,42 @@ inline void Test_Aufraeumen()
     Spieler_DeInit();
     Netz_Rolle = 0;
     Aktuelles_Team = -1;
+}
+
+// The stores a world test leaves behind given back: arbiter, news, competitions, managers,
+// highscores, teams and players.
+inline void Test_Welt_Aufraeumen()
+{
+    Netz_Rolle = 2;  // a client would keep its manager records
+    Richter_DeInit();
+    News_Init();
+    Wettbewerb_Free();
+    Manager_Anzahl = 0;
+    Highscore_Init();
+    Test_Aufraeumen();
+    Aktueller_Tag = 0;
+}
+
+// Every booking through the bank's test hook, and one balance for every club.
+struct Test_Buchung {
+    int32_t zahler, empfaenger;
+    float betrag;
+    int32_t kategorie;
+};
+inline std::vector<Test_Buchung> Test_Buchungen;
+inline int32_t Test_Kontostand = 0;
+inline void Test_Bank_Beobachten(int32_t kontostand)
+{
+    Test_Buchungen.clear();
+    Test_Kontostand = kontostand;
+    Bank_Set_Buchung_Beobachter([](int32_t z, int32_t e, float b, uint8_t k) {
+        Test_Buchungen.push_back({z, e, b, k});
+        return true;
+    });
+    Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return Test_Kontostand; });
+}
+inline void Test_Bank_Loslassen()
+{
+    Bank_Set_Buchung_Beobachter(nullptr);
+    Bank_Set_Kontostand_Abfrage(nullptr);
 }

@@ -104,13 +104,7 @@ struct Angebote : ::testing::Test {
         Bank_Set_Buchung_Beobachter(nullptr);
         Bank_Set_Kontostand_Abfrage(nullptr);
         Auktion_Set_Abfrage(nullptr);
-        Richter_DeInit();
-        News_Init();
-        Wettbewerb_Free();
-        Manager_Anzahl = 0;
-        Highscore_Init();
-        Test_Aufraeumen();
-        Aktueller_Tag = 0;
+        Test_Welt_Aufraeumen();
     }
     // What the player's club asks: salary for `monate` months and his fee.
     static int32_t gehalt(int32_t p, int32_t monate = 24)

@@ -98,13 +98,7 @@ struct RichterTest : ::testing::Test {
         Trainingslager_Set_Termin_Abfrage(nullptr);
         Wettbewerb_Set_Abstimmung_Beobachter(nullptr);
         Bank_Set_Kredit_Beobachter(nullptr);
-        Richter_DeInit();
-        News_Init();
-        Wettbewerb_Free();
-        Manager_Anzahl = 0;
-        Highscore_Init();
-        Test_Aufraeumen();
-        Aktueller_Tag = 0;
+        Test_Welt_Aufraeumen();
     }
     static void anfrage(int32_t team, int32_t zeile, int32_t camp, int32_t von, int32_t bis)
     {

@@ -26,12 +26,7 @@
 
 namespace {
 
-struct Buchung {
-    int32_t zahler, empfaenger;
-    float betrag;
-    int32_t kategorie;
-};
-std::vector<Buchung> buchungen;
+std::vector<Test_Buchung>& buchungen = Test_Buchungen;
 
 struct TransferWelt : ::testing::Test {
     std::filesystem::path ordner;
@@ -80,24 +75,12 @@ struct TransferWelt : ::testing::Test {
         const int32_t m = Teamspieler_Ins_Array(Transfermarkt_Team, markt, TEAM_MAX_START_SPIELER, 0);
         for (int32_t i = 0; i < m; ++i)
             Spieler_Wert(SP_HEIMATSYSTEM, markt[i], systeme[size_t(i) % systeme.size()], SP_SCHREIBEN);
-        buchungen.clear();
-        Bank_Set_Buchung_Beobachter([](int32_t z, int32_t e, float b, uint8_t k) {
-            buchungen.push_back({z, e, b, k});
-            return true;
-        });
-        Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return 30000000; });
+        Test_Bank_Beobachten(30000000);
     }
     void TearDown() override
     {
-        Bank_Set_Buchung_Beobachter(nullptr);
-        Bank_Set_Kontostand_Abfrage(nullptr);
-        Richter_DeInit();
-        News_Init();
-        Wettbewerb_Free();
-        Manager_Anzahl = 0;
-        Highscore_Init();
-        Test_Aufraeumen();
-        Aktueller_Tag = 0;
+        Test_Bank_Loslassen();
+        Test_Welt_Aufraeumen();
         std::filesystem::remove_all(ordner);
     }
     // What the player module's weekly job and the clubs' line-up runs do for the transfers.
@@ -162,7 +145,7 @@ TEST_F(TransferWelt, FourWeeksOfSearchesAndDecisions)
 
     // every fee received by a seller was paid by the buyer of the same transfer
     std::map<std::pair<int32_t, int32_t>, int32_t> erhalten, bezahlt, erwartet_verkauf, erwartet_kauf;
-    for (const Buchung& b : buchungen) {
+    for (const Test_Buchung& b : buchungen) {
         if (b.kategorie == 30) ++erhalten[{b.empfaenger, int32_t(b.betrag)}];
         if (b.kategorie == 31) ++bezahlt[{b.zahler, int32_t(b.betrag)}];
         EXPECT_TRUE((b.kategorie == 30 && b.zahler == -1) || (b.kategorie == 31 && b.empfaenger == -1));

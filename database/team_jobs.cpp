@@ -1,0 +1,321 @@
+// The teams' periodic jobs on the server: per-league averages, strain, injuries and insurance
+// payouts, morale, the weekly bookings and tactic training, the staff contracts.
+#include <cstring>
+
+#include "competitions/wettbewerb.h"
+#include "database/assistent.h"
+#include "database/manager.h"
+#include "database/spieler.h"
+#include "database/team.h"
+#include "database/team_staerke.h"
+#include "database/teamspieler.h"
+#include "database/welt_intern.h"
+#include "economy/bank.h"
+#include "economy/trainingslager.h"
+#include "economy/werbung.h"
+#include "gameflow/kalender.h"
+#include "gameflow/team_requester.h"
+#include "match/spielfeld.h"
+#include "platform/bytes.h"
+#include "platform/temp.h"
+#include "platform/zufall.h"
+
+using namespace welt;
+
+int32_t Team_Liga_Anzahl[TEAM_LIGEN];
+uint16_t Team_Aenderungszaehler = 0;
+
+const Team_Versicherer Team_Versicherer_Tabelle[TEAM_VERSICHERER] = {
+    {"Haie, Fische & Partner", 40}, {"Bieder, Mann & Partner", 100}, {"Rouletti Inc.", 30},
+    {"Versekura Versicherungen", 85}, {"Royal Assekuranz", 100},     {"DeckAllAb GmbH", 70},
+};
+
+namespace {
+
+constexpr int32_t KADER_LISTE = 50;
+int32_t wochen_zaehler = 1;
+
+enum : uint8_t { KAT_GEHALT = 26, KAT_PRAEMIE = 27, KAT_AUSZAHLUNG = 28, KAT_ASSISTENTEN = 33, KAT_AERZTE = 34 };
+
+uint32_t kosten(const uint8_t* block, int32_t slot) { return Bytes_Hole32(block + ASSI_OFFSET_KOSTEN + 4 * slot); }
+
+// Every term of a club's weekly outgoings, each divided by 52 before it counts, as the week
+// books them one by one.
+template <typename F>
+void wochen_posten(int32_t t, F&& posten)
+{
+    int32_t kader[KADER_LISTE];
+    int32_t n = Teamspieler_Ins_Array(t, kader, KADER_LISTE, 0);
+    if (n > KADER_LISTE) n = KADER_LISTE;
+    for (int32_t i = 0; i < n; ++i) {
+        const int32_t p = kader[i];
+        posten(KAT_GEHALT, Teamspieler_Wert(301, t, p, 0, 0) / 52, p);
+        if (Teamspieler_Wert(307, t, p, 0, 0) != -1) posten(KAT_PRAEMIE, Teamspieler_Wert(308, t, p, 0, 0) / 52, p);
+    }
+    const int64_t niveau = Wettbewerb_Get_Liga_Niveau(t);
+    const uint8_t* blocks[2] = {T_Own[t].assistenten, T_Own[t].aerzte};
+    const uint8_t kategorien[2] = {KAT_ASSISTENTEN, KAT_AERZTE};
+    for (int32_t b = 0; b < 2; ++b)
+        for (int32_t s = 0; s < ASSI_SLOTS; ++s)
+            if (blocks[b][s])
+                posten(kategorien[b], static_cast<int32_t>((int64_t(kosten(blocks[b], s)) * 1000 * niveau / 100) / 52),
+                       -1);
+}
+
+void verlauf_eintragen(int32_t t, int32_t p)
+{
+    Manager_Zusatzspieler* z = Manager_Zusatzspieler_Array_Position(t, p);
+    if (!z) {
+        Print_Fehler("Team_Jeden_Tag: spnr nicht gefunden!");
+        return;
+    }
+    int32_t v[SP_ATTRIBUTVEKTOR] = {};
+    Spieler_Attribute(p, v, SP_ATTRIBUTE_LESEN);
+    // the oldest value drops out at the start, the newest stands last
+    for (int32_t k = 0; k < MANAGER_ATTRIBUTE; ++k) {
+        std::memmove(z->verlauf[k], z->verlauf[k] + 1, sizeof(uint16_t) * (MANAGER_VERLAUF - 1));
+        z->verlauf[k][MANAGER_VERLAUF - 1] = static_cast<uint16_t>(v[k]);
+    }
+}
+
+void spieler_tag(int32_t t, int32_t p, bool verwaltet, bool wochentag)
+{
+    const int32_t alter = Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
+    const int32_t spiel = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, p, 0, SP_LESEN);
+    Spielfeld_Belastung_Pruefen(t, p, alter, spiel, 0);
+
+    const int32_t r = Team_Verletzungsrisiko(Spieler_Wert(SP_ROBUSTHEIT, p, 0, SP_LESEN), spiel,
+                                             Spieler_Wert(SP_TRAININGS_ERSCHOEPFUNG, p, 0, SP_LESEN), alter);
+    const int32_t halb = Zufall(0, 100);
+    // up to about 3,500 x 35 values: more than Zufall serves evenly
+    const int32_t wurf = Zufall_Gross(0, (r + halb) / 2 * 35 + 85);
+    if (wurf == 0) Spieler_Verletzen(t, p, false);
+
+    int32_t tage = Spieler_Wert(SP_VERLETZUNG_TAGE, p, 0, SP_LESEN);
+    if (tage < 0) {
+        Print_Fehler("Team_Jeden_Tag: dauer==NIX!");
+        tage = 0;
+    }
+    if (tage > 0) {
+        if (Teamspieler_Wert(307, t, p, 0, 0) != -1) {
+            if (!verwaltet) Print_Fehler("Team_Jeden_Tag: Partner ohne Manager!");
+            if (Teamspieler_Wert(317, t, p, 0, 0) & TS_ARZT) {
+                int32_t versicherer = Teamspieler_Wert(307, t, p, 0, 0);
+                if (versicherer < 0 || versicherer >= TEAM_VERSICHERER) versicherer = 0;
+                const int32_t prozent = Zufall_Gross(Team_Versicherer_Tabelle[versicherer].mindestprozent, 100);
+                const int32_t zahlung = Teamspieler_Wert(302, t, p, 0, 0) * prozent / 100;
+                Schreibe_Überweisung(-1, t, static_cast<float>(zahlung), KAT_AUSZAHLUNG, 1, -1);
+                Teamspieler_Wert(327, t, p, Teamspieler_Wert(327, t, p, 0, 0) + zahlung, 1);
+                Teamspieler_Wert(328, t, p, Teamspieler_Wert(328, t, p, 0, 0) + 1, 1);
+            } else {
+                Print_Fehler("Team_Jeden_Tag: dauer!=0 && status==nicht verletzt!");
+            }
+        }
+        Assistenten_Verarzte_Spieler(t, p, &tage);
+        Team_Versicherungs_Check(t, p, tage, true);
+    }
+    if (wochentag && verwaltet) verlauf_eintragen(t, p);
+}
+
+void personal_monat(int32_t t, uint8_t* block, bool aerzte)
+{
+    for (int32_t s = 0; s < ASSI_SLOTS; ++s) {
+        if (!block[s]) continue;
+        uint8_t& monate = block[ASSI_OFFSET_MONATE + s];
+        if (monate == 0) continue;
+        --monate;
+        const char* name = aerzte ? Aerzte_Tabelle[s].name : Assistenten_Tabelle[s].name;
+        if (monate == 1) {
+            melden(t, Temp_Sprintf(aerzte ? "Der Vertrag mit Ihrem Arzt %s wird in EINEM Monat auslaufen. Sie können "
+                                            "sich also schonmal über einen Ersatz Gedanken machen..."
+                                          : "Der Vertrag mit Ihrem Assistenten %s wird in EINEM Monat auslaufen. Sie "
+                                            "können sich also schonmal über einen Ersatz Gedanken machen...",
+                                   name));
+        } else if (monate == 0) {
+            block[s] = 0;
+            melden(t, Temp_Sprintf(aerzte ? "Der Vertrag mit Ihrem Arzt %s ist soeben ausgelaufen. Einer "
+                                            "Neuverpflichtung steht aber natürlich nichts im Wege..."
+                                          : "Der Vertrag mit Ihrem Assistenten %s ist soeben ausgelaufen. Einer "
+                                            "Neuverpflichtung steht aber natürlich nichts im Wege...",
+                                   name));
+        }
+    }
+}
+
+void taktik_trainieren(int32_t t)
+{
+    Team_Own& o = T_Own[t];
+    for (int32_t i = 0; i < 8; ++i) {
+        const int32_t gewaehlt = static_cast<int8_t>(o.taktik[i]);
+        for (int32_t j = 0; j < 3; ++j) {
+            int32_t s = static_cast<int8_t>(o.taktik_einstellungen[i * 3 + j]);
+            const int32_t probe = Zufall(0, 99);
+            if (j == gewaehlt) {
+                if (s < probe) {
+                    const int32_t plus = Zufall_Gross(1, 3);
+                    s = s + plus > 99 ? 99 : s + plus;
+                }
+            } else if (s > probe) {
+                const int32_t minus = Zufall_Gross(0, 2);
+                s -= minus;
+                if (s < 5) s = 5;
+            }
+            o.taktik_einstellungen[i * 3 + j] = static_cast<uint8_t>(s);
+        }
+    }
+}
+
+}  // namespace
+
+int32_t Team_Verletzungsrisiko(int32_t robustheit, int32_t spiel_erschoepfung, int32_t training_erschoepfung,
+                               int32_t alter)
+{
+    const int32_t x = (3 * spiel_erschoepfung + 2 * training_erschoepfung) / 5;
+    int32_t y = alter - 15;
+    y = y < 0 ? 0 : y > 33 ? 33 : y;
+    return (40 * robustheit + 45 * (100 - x) + 15 * (100 - 3 * y)) / 100;
+}
+
+void Team_Tageswechsel_Reset()
+{
+    if (ist_client()) return;
+    ++Team_Aenderungszaehler;
+}
+
+void Team_Jeden_Tag()
+{
+    client_melden("Team_Jeden_Tag");
+    if (!T) return;
+    const int32_t heute = Kalender_Get_Heute();
+    std::memset(Team_Liga_Anzahl, 0, sizeof Team_Liga_Anzahl);
+    std::memset(Team_Liga_Staerke, 0, sizeof Team_Liga_Staerke);
+    int32_t kader[KADER_LISTE];
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (!Team_Ist_Normal(t, 0)) continue;
+        const int32_t liga = Team_Wert(TEAM_LIGA_FEST, t, 0, TEAM_LESEN);
+        const bool verwaltet = Team_Hat_Manager(t);
+        if (liga >= 0 && liga < TEAM_LIGEN) {
+            ++Team_Liga_Anzahl[liga];
+            int32_t m[5][6] = {};
+            Team_Staerke(255, 0, t, m);
+            for (int32_t z = 0; z < 5; ++z)
+                for (int32_t s = 0; s < 5; ++s) Team_Liga_Staerke[liga][z][s] += m[z][s];
+            Team_Liga_Staerke[liga][4][4] += (m[4][0] + m[4][1] + m[4][2]) / 3 - m[4][4];
+        }
+        int32_t n = Teamspieler_Ins_Array(t, kader, KADER_LISTE, 0);
+        if (n > KADER_LISTE) n = KADER_LISTE;
+        for (int32_t i = 0; i < n; ++i) spieler_tag(t, kader[i], verwaltet, heute % 7 == 0);
+        if (verwaltet) {
+            Werbung_Jeden_Tag(t);
+            Trainingslager_Jeden_Tag(t);
+        }
+        const int32_t bewegt = Zufall_Gross(0, 1);
+        if (bewegt) {
+            int32_t v = Team_Wert(TEAM_MORAL, t, 0, TEAM_LESEN);
+            if (v <= 45) {
+                const int32_t plus = Zufall_Gross(1, (45 - v) / 15 + 1);
+                v += plus;
+            } else if (v >= 55) {
+                const int32_t minus = Zufall_Gross(1, (100 - v) / 15 + 1);
+                v -= minus;
+            }
+            T_Own[t].moral = static_cast<int8_t>(v < 0 ? 0 : v > 100 ? 100 : v);
+        }
+        const int32_t flag = Zufall_Gross(0, 4);
+        if (flag == 0) Team_Wert(TEAM_FLAGS, t, 64, TEAM_SETZEN);
+    }
+    for (int32_t l = 0; l < TEAM_LIGEN; ++l)
+        if (Team_Liga_Anzahl[l] > 0)
+            for (int32_t z = 0; z < 5; ++z)
+                for (int32_t s = 0; s < 5; ++s) Team_Liga_Staerke[l][z][s] /= Team_Liga_Anzahl[l];
+    Team_Tageswechsel_Reset();
+}
+
+void Team_Versicherungs_Check(int32_t t, int32_t p, int32_t tage, bool als_news)
+{
+    if (!team_gueltig(t) || !spieler_gueltig(p)) {
+        Print_Fehler("Team_Versicherungs_Check: team/spnr falsch!");
+        return;
+    }
+    Spieler_Wert(SP_VERLETZUNG_TAGE, p, tage, SP_SCHREIBEN);
+    if (tage != 0) return;
+    const char* name = spieler_name(p);
+    const int32_t art = Spieler_Wert(SP_VERLETZUNG_ART, p, 0, SP_LESEN);
+    const int32_t versicherer = Teamspieler_Wert(307, t, p, 0, 0);
+    const char* text;
+    if (versicherer < 0 || versicherer >= TEAM_VERSICHERER) {
+        text = Temp_Sprintf("Spieler %s hat seine Verletzung (%s) auskuriert.", name, Spieler_Verletzung_Name(art));
+    } else {
+        int32_t d = Teamspieler_Wert(328, t, p, 0, 0);
+        if (d < 1) d = 1;
+        int32_t s = Teamspieler_Wert(302, t, p, 0, 0);
+        if (s == 0) Print_Fehler("Team_Versicherungs_Check: Versicherungsbetrag==0!");
+        if (s < 1) s = 1;
+        const int32_t gezahlt = Teamspieler_Wert(327, t, p, 0, 0);
+        text = Temp_Sprintf("Spieler %s hat seine %d %s dauernde Verletzung auskuriert. Die Versicherung %s zahlte ca. "
+                            "%s (%s pro Tag), das sind %d Prozent der Vertragssumme.",
+                            name, d, tage_wort(d), Team_Versicherer_Tabelle[versicherer].name,
+                            Bank_Betrag_String(static_cast<float>(gezahlt), t, -1, 0),
+                            Bank_Betrag_String(static_cast<float>(gezahlt / d), t, -1, 0),
+                            static_cast<int32_t>(int64_t(gezahlt / d) * 100 / s));
+        Teamspieler_Wert(327, t, p, 0, 1);
+        Teamspieler_Wert(328, t, p, 0, 1);
+    }
+    const int32_t gespart = Spieler_Wert(SP_VERLETZUNG_ZUSATZ, p, 0, SP_LESEN);
+    if (gespart > 0) {
+        const int32_t faktor = Zufall_Gross(80, 120);
+        int32_t n = gespart * faktor / 100;
+        if (n < 1) n = 1;
+        text = Temp_Sprintf("%s Durch vorbildlichen Einsatz Ihres Ärzteteams konnte die Verletzungsdauer um ca. %d %s "
+                            "verringert werden.",
+                            text, n, tage_wort(n));
+    }
+    if (als_news) melden(t, text);
+    else if (mensch(t)) Team_Requester(0, t, "%s", text);
+    Teamspieler_Wert(317, t, p, static_cast<int32_t>(TS_ARZT), 4);
+    Spieler_Wert(SP_VERLETZUNG_ZUSATZ, p, 0, SP_SCHREIBEN);
+    Spieler_Wert(SP_VERLETZUNG_ART, p, 0, SP_SCHREIBEN);
+}
+
+void Team_Jede_Woche()
+{
+    client_melden("Team_Jede_Woche");
+    if (!T) return;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (!Team_Ist_Normal(t, 0)) continue;
+        Assis_Setze_Training(t);
+        int32_t kader[KADER_LISTE];
+        int32_t n = Teamspieler_Ins_Array(t, kader, KADER_LISTE, 0);
+        if (n > KADER_LISTE) n = KADER_LISTE;
+        for (int32_t i = 0; i < n; ++i) Spieler_Bewerte_Spiel_Erschoepfung(kader[i]);
+        wochen_posten(t, [t](uint8_t kategorie, int32_t betrag, int32_t) {
+            Schreibe_Überweisung(t, -1, static_cast<float>(betrag), kategorie, 1, -1);
+        });
+        if (Assistent_Mit_Aufgabe(t, ASSI_AUFGABE_TRANSFER) != -1 && t % 8 == wochen_zaehler % 8)
+            Team_Wert(TEAM_FLAGS, t, 1 | 4 | 32 | 64, TEAM_SETZEN);
+        if (Assistent_Mit_Aufgabe(t, 1) != -1 && t % 11 == wochen_zaehler % 11) Assis_Setze_Basis_Taktik(t);
+        taktik_trainieren(t);
+    }
+    ++wochen_zaehler;
+}
+
+void Team_Jeden_Monat()
+{
+    client_melden("Team_Jeden_Monat");
+    if (!T) return;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        Werbung_Jeden_Monat(t);
+        personal_monat(t, T_Own[t].assistenten, false);
+        personal_monat(t, T_Own[t].aerzte, true);
+    }
+}
+
+int32_t Team_Get_Wochenausgaben(int32_t t, int32_t kategorie)
+{
+    if (!Team_Ist_Normal(t, 0)) return 0;
+    int32_t summe = 0;
+    wochen_posten(t, [&](uint8_t k, int32_t betrag, int32_t) {
+        if (k == kategorie) summe += betrag;
+    });
+    return summe;
+}

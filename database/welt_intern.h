@@ -1,0 +1,31 @@
+// Small checks shared by the database's periodic jobs, finances and blocks.
+#pragma once
+#include <cstdint>
+
+#include "database/spieler.h"
+#include "database/team.h"
+#include "gameflow/globals.h"
+#include "gameflow/news.h"
+#include "platform/print.h"
+
+namespace welt {
+
+inline bool ist_client() { return Netz_Rolle == 1; }
+// The jobs are server work; on a pure client they report the access and run on.
+inline void client_melden(const char* name)
+{
+    if (ist_client()) Print_Fehler("Client-Zugriff: %s", name);
+}
+inline bool team_gueltig(int32_t team) { return T && team >= 0 && team < Team_Anzahl; }
+inline bool spieler_gueltig(int32_t spnr) { return Spieler_Daten && spnr >= 0 && spnr < Spieler_Anzahl; }
+inline bool mensch(int32_t team) { return team_gueltig(team) && Team_Hat_Manager(team); }
+inline const char* spieler_name(int32_t spnr) { return Spieler_String(SP_VOLLNAME, spnr, nullptr, 0); }
+inline const char* team_name(int32_t team) { return Team_String(TEAM_NAME_ROH, team, nullptr, 0); }
+inline const char* tage_wort(int32_t n) { return n == 1 ? "Tag" : "Tage"; }
+// News to a club with a human manager; computer clubs read none.
+inline void melden(int32_t team, const char* text)
+{
+    if (mensch(team)) News_Senden(-1, team, -1, NEWS_ART_TEXT, nullptr, "%s", text);
+}
+
+}  // namespace welt

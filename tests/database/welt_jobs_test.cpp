@@ -1,0 +1,316 @@
+// The periodic jobs of players and teams on small databases built in memory: injuries, birthdays
+// and the retirement seed, the auction countdown, the market clock, risk, insurance, morale,
+// tactic training, staff contracts, weekly bookings, the history and the finances.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "common/capture.h"
+#include "database/assistent.h"
+#include "database/db_hilfe.h"
+#include "database/manager.h"
+#include "database/teamspieler.h"
+#include "economy/bank.h"
+#include "gameflow/highscore.h"
+#include "gameflow/news.h"
+#include "platform/zufall.h"
+
+namespace {
+
+
+int32_t news_mit(const std::string& teil)
+{
+    int32_t n = 0;
+    for (int32_t i = 0; i < NEWS_MAX; ++i)
+        if (const News_Nachricht* m = News_Get_Nachricht(i))
+            if (std::string(m->text).find(teil) != std::string::npos) ++n;
+    return n;
+}
+
+float gebucht(int32_t team, int32_t kategorie)
+{
+    float s = 0;
+    for (const Test_Buchung& b : Test_Buchungen)
+        if (b.kategorie == kategorie && (b.zahler == team || b.empfaenger == team)) s += b.betrag;
+    return s;
+}
+
+struct WeltJobs : ::testing::Test {
+    void SetUp() override
+    {
+        Test_Teams_Anlegen(6);
+        Test_Spieler_Anlegen(400);
+        Netz_Rolle = 2;
+        Schwierigkeitsstufe = 2;
+        Aktueller_Tag = 0;
+        News_Init();
+        Teamspieler_Init_Listen();
+        Zufall_Set_Seed(4711);
+        Test_Bank_Beobachten(0);
+        Manager_Neuer_Mitspieler(0, "M");
+    }
+    void TearDown() override
+    {
+        Test_Bank_Loslassen();
+        Test_Welt_Aufraeumen();
+    }
+    static void dazu(int32_t team, int32_t spnr, int32_t monate = 24)
+    {
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, team, spnr, 100, 0, monate, -1, false));
+    }
+};
+
+TEST_F(WeltJobs, InjuryDrawsAreWeightedAndMatchesDrawNoPureIllness)
+{
+    EXPECT_EQ(Spieler_Verletzung_Listenlaenge(false), 8410);
+    EXPECT_EQ(std::string(Spieler_Verletzung_Name(33)), "Kreuzbandriß");
+    dazu(1, 5);
+    for (int32_t runde = 0; runde < 3000; ++runde) {
+        const bool im_spiel = runde % 2;
+        Spieler_Daten[5].verletzung_tage = 0;
+        const int32_t art = Spieler_Verletzen(1, 5, im_spiel);
+        ASSERT_GE(art, 0);
+        ASSERT_NE(art, 33);
+        const int32_t tage = Spieler_Wert(SP_VERLETZUNG_TAGE, 5, 0, 0);
+        EXPECT_GE(tage, Spieler_Verletzung_Tage(art, false));
+        EXPECT_LE(tage, Spieler_Verletzung_Tage(art, true));
+        // colds, flu, food poisoning and the like never happen on the pitch
+        static const int32_t KRANKHEIT[] = {0, 1, 3, 5, 7, 8, 9, 10, 11, 12, 34, 36, 37, 38, 40, 41};
+        if (im_spiel) {
+            for (int32_t k : KRANKHEIT) ASSERT_NE(art, k);
+        }
+        EXPECT_TRUE(Teamspieler_Wert(317, 1, 5, 0, 0) & TS_ARZT);
+    }
+    // an injured player is not injured again
+    EXPECT_EQ(Spieler_Verletzen(1, 5, false), -1);
+    Fehler_Capture fehler;
+    Spieler_Verletzung_Name(42);
+    EXPECT_TRUE(fehler.contains("Spieler_Verletzen: verl_nr falsch!"));
+}
+
+TEST_F(WeltJobs, BirthdayAndRetirementSeedUseDefinedArithmetic)
+{
+    std::strcpy(Spieler_Fix_Daten[3].name, "Abel");
+    Spieler_Fix_Daten[3].gesicht = 1000;
+    Spieler_Daten[3].alter = 33;
+    EXPECT_EQ(Spieler_Geburtstag(3), 30);
+    EXPECT_EQ(Spieler_Karriere_Saat(3), 2000);
+    // the same age whatever the game's sequence, which the draw leaves where it stood
+    const int32_t alter = Spieler_Ruhestandsalter(3, nullptr);
+    EXPECT_TRUE(alter >= 33 && alter <= 36);
+    for (int32_t seed : {1, 777, 3999999}) {
+        Zufall_Set_Seed(seed);
+        EXPECT_EQ(Spieler_Ruhestandsalter(3, nullptr), alter);
+        EXPECT_EQ(Zufall_Get_Seed(), seed);
+    }
+    std::strcpy(Spieler_Fix_Daten[4].name, "\xD6zil");
+    Spieler_Fix_Daten[4].gesicht = 1000;
+    EXPECT_EQ(Spieler_Geburtstag(4), 226);
+    // a product beyond the signed range keeps its absolute value
+    std::strcpy(Spieler_Fix_Daten[4].name, "\xD6z\xD6");
+    Spieler_Fix_Daten[4].gesicht = 0x7FFFFFFFu;
+    Spieler_Daten[4].alter = 40;
+    const int32_t saat = Spieler_Karriere_Saat(4);
+    EXPECT_GE(saat, 1000);
+    EXPECT_LT(saat, 5000);
+}
+
+TEST_F(WeltJobs, BirthdaysAgePlayersAndRenewOnlyOldOnesOutsideCompetitions)
+{
+    // players 10 and 11 have their birthday on day 30
+    for (int32_t p : {10, 11}) {
+        std::strcpy(Spieler_Fix_Daten[p].name, "Abel");
+        Spieler_Fix_Daten[p].gesicht = 1000;
+        Spieler_Egal_Daten[p].heimatsystem = 1;
+        dazu(2, p);
+    }
+    Spieler_Daten[10].alter = 35;
+    Spieler_Daten[11].alter = 39;
+    Aktueller_Tag = 30;
+    const int32_t vorher = Spieler_Anzahl;
+    Spieler_Jeden_Tag();
+    EXPECT_EQ(Spieler_Daten[10].alter, 36);
+    EXPECT_FALSE(Spieler_Daten[10].status & SP_STATUS_NEU);
+    EXPECT_GE(Spieler_Daten[11].alter, 18);
+    EXPECT_LE(Spieler_Daten[11].alter, 23);
+    EXPECT_TRUE(Spieler_Daten[11].status & SP_STATUS_NEU);
+    EXPECT_EQ(Spieler_Anzahl, vorher);
+    // nobody else had a birthday
+    EXPECT_EQ(Spieler_Daten[12].alter, 0);
+}
+
+TEST_F(WeltJobs, CountdownAnnouncesTheAuctionAndMarketClockRunsByMarketSize)
+{
+    dazu(0, 20);
+    Spieler_Egal_Daten[20].heimatsystem = 1;
+    Spieler_Egal_Daten[20].angebotszaehler = 2;
+    Spieler_Egal_Daten[20].angebotswert = 1;
+    Spieler_Jede_Woche();
+    EXPECT_EQ(Spieler_Egal_Daten[20].angebotszaehler, 1);
+    EXPECT_EQ(Spieler_Egal_Daten[20].angebotswert, 0);
+    EXPECT_EQ(news_mit("In einer Woche wird es zur Auktion des Spielers"), 1);
+
+    const int32_t markt = Transfermarkt_Team;
+    for (int32_t groesse : {300, 200, 100}) {
+        Teamspieler_Init_Listen();
+        while (Team_Wert(TEAM_SPIELERANZAHL, markt, 0, 0) > 0) {
+            int32_t p = -1;
+            Teamspieler_Ins_Array(markt, &p, 1, 0);
+            Teamspieler_Kommt_Oder_Geht(0, markt, p, 0, 0, 0, -1, false);
+        }
+        for (int32_t p = 50; p < 50 + groesse; ++p) {
+            dazu(markt, p);
+            Spieler_Egal_Daten[p].heimatsystem = 1;
+            Teamspieler_Wert(305, markt, p, 12, 1);
+        }
+        Spieler_Jeden_Monat();
+        EXPECT_EQ(Teamspieler_Wert(305, markt, 60, 0, 0), groesse > 255 ? 9 : groesse > 150 ? 10 : 11) << groesse;
+    }
+}
+
+TEST_F(WeltJobs, RiskInsuranceAndCure)
+{
+    EXPECT_EQ(Team_Verletzungsrisiko(0, 0, 0, 15), 60);
+    EXPECT_EQ(Team_Verletzungsrisiko(0, 0, 0, 99), Team_Verletzungsrisiko(0, 0, 0, 48));
+    dazu(0, 30);
+    Teamspieler_Wert(307, 0, 30, 1, 1);
+    Teamspieler_Wert(302, 0, 30, 5000, 1);
+    Teamspieler_Wert(317, 0, 30, static_cast<int32_t>(TS_ARZT), 8);
+    Spieler_Daten[30].verletzung_tage = 3;
+    Spieler_Daten[30].verletzung_art = 2;
+    Team_Jeden_Tag();
+    // insurer 1 pays its full contracted amount, not a random share of it
+    EXPECT_FLOAT_EQ(gebucht(0, 28), 5000.0f);
+    EXPECT_EQ(Teamspieler_Wert(328, 0, 30, 0, 0), 1);
+    EXPECT_EQ(Spieler_Daten[30].verletzung_tage, 2);
+
+    // a cure with no paid day divides by one
+    Teamspieler_Wert(327, 0, 30, 0, 1);
+    Teamspieler_Wert(328, 0, 30, 0, 1);
+    Team_Versicherungs_Check(0, 30, 0, true);
+    EXPECT_EQ(news_mit("0 Prozent der Vertragssumme"), 1);
+    EXPECT_FALSE(Teamspieler_Wert(317, 0, 30, 0, 0) & TS_ARZT);
+    EXPECT_EQ(Spieler_Daten[30].verletzung_art, 0);
+}
+
+TEST_F(WeltJobs, MoraleDriftsTowardTheMiddle)
+{
+    for (int32_t runde = 0; runde < 60; ++runde) {
+        T_Own[1].moral = 50;
+        T_Own[2].moral = 30;
+        T_Own[3].moral = 100;
+        Team_Jeden_Tag();
+        EXPECT_EQ(T_Own[1].moral, 50);
+        EXPECT_TRUE(T_Own[2].moral >= 30 && T_Own[2].moral <= 32);
+        EXPECT_TRUE(T_Own[3].moral == 100 || T_Own[3].moral == 99);
+    }
+}
+
+TEST_F(WeltJobs, WeekBooksWhatTheForecastSaysAndTrainsTactics)
+{
+    for (int32_t p = 40; p < 45; ++p) dazu(0, p);
+    Teamspieler_Wert(307, 0, 41, 2, 1);
+    Teamspieler_Wert(308, 0, 41, 26000, 1);
+    uint8_t* assis = T_Own[0].assistenten;
+    assis[2] = 1;
+    assis[ASSI_OFFSET_MONATE + 2] = 2;
+    assis[ASSI_OFFSET_KOSTEN + 8] = 200;
+    T_Own[0].aerzte[1] = 1;
+    T_Own[0].aerzte[ASSI_OFFSET_MONATE + 1] = 10;
+    T_Own[0].aerzte[ASSI_OFFSET_KOSTEN + 4] = 77;
+    std::memset(T_Own[0].taktik, 0, 8);
+    T_Own[0].taktik_einstellungen[0] = 99;  // chosen
+    T_Own[0].taktik_einstellungen[1] = 5;   // not chosen
+    int32_t erwartet = 0;
+    for (int32_t k : {26, 27, 33, 34}) erwartet += Team_Get_Wochenausgaben(0, k);
+    EXPECT_GT(Team_Get_Wochenausgaben(0, 26), 0);
+    EXPECT_EQ(Team_Get_Wochenausgaben(0, 27), 500);
+    EXPECT_EQ(Team_Get_Wochenausgaben(Transfermarkt_Team, 26), 0);
+    Team_Jede_Woche();
+    float summe = 0;
+    for (int32_t k : {26, 27, 33, 34}) {
+        EXPECT_FLOAT_EQ(gebucht(0, k), static_cast<float>(Team_Get_Wochenausgaben(0, k))) << k;
+        summe += gebucht(0, k);
+    }
+    EXPECT_FLOAT_EQ(summe, static_cast<float>(erwartet));
+    EXPECT_EQ(T_Own[0].taktik_einstellungen[0], 99);
+    EXPECT_EQ(T_Own[0].taktik_einstellungen[1], 5);
+
+    // two months left: warned at the next month, gone one later
+    Team_Jeden_Monat();
+    EXPECT_EQ(assis[2], 1);
+    EXPECT_EQ(news_mit("wird in EINEM Monat auslaufen"), 1);
+    Team_Jeden_Monat();
+    EXPECT_EQ(assis[2], 0);
+    EXPECT_EQ(news_mit("ist soeben ausgelaufen"), 1);
+}
+
+TEST_F(WeltJobs, HistoryKeepsFiftyTwoValuesNewestLastAndDayChangeKeepsBonuses)
+{
+    dazu(0, 7);
+    T_Own[0].tagesblock[3] = 1234;
+    const uint16_t zaehler = Team_Aenderungszaehler;
+    for (int32_t woche = 0; woche < 53; ++woche) {
+        Spieler_Daten[7].attribute[0] = static_cast<int16_t>(100 + woche);
+        Aktueller_Tag = 7 * woche;
+        Team_Jeden_Tag();
+    }
+    const Manager_Zusatzspieler* z = Manager_Zusatzspieler_Array_Position(0, 7);
+    ASSERT_NE(z, nullptr);
+    EXPECT_EQ(z->verlauf[0][MANAGER_VERLAUF - 1], 152);
+    EXPECT_EQ(z->verlauf[0][0], 101);
+    EXPECT_EQ(static_cast<uint16_t>(Team_Aenderungszaehler - zaehler), 53);
+    EXPECT_EQ(T_Own[0].tagesblock[3], 1234);
+    Team_Set_Basisdaten(-1, -1);
+    EXPECT_EQ(T_Own[0].tagesblock[3], 0);
+}
+
+TEST_F(WeltJobs, FinancesStrengthRelegationAndBonuses)
+{
+    Test_Kontostand = 10000000;
+    EXPECT_EQ(Team_Get_Finanzkraft(0), 96);
+    Test_Kontostand = -5;
+    EXPECT_EQ(Team_Get_Finanzkraft(0), 0);
+
+    dazu(0, 60);
+    Spieler_Egal_Daten[60].angebotswert = 9;
+    Team_Set_Finanzdaten(0, 2);
+    EXPECT_FLOAT_EQ(gebucht(0, 36), 0.0f);
+    EXPECT_EQ(Spieler_Egal_Daten[60].angebotswert, 3);
+    EXPECT_EQ(news_mit("Absteiger NICHT"), 1);
+
+    T_Own[1].tagesblock[6] = 20000;
+    Team_Schuette_Praemie_Aus(1, 6);
+    EXPECT_FLOAT_EQ(gebucht(1, 32), 20000.0f);
+    Fehler_Capture fehler;
+    Team_Schuette_Praemie_Aus(1, 8);
+    EXPECT_TRUE(fehler.contains("Team_Schuette_Praemie_Aus: praemie_nr falsch!"));
+    EXPECT_FLOAT_EQ(gebucht(1, 32), 20000.0f);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WeltJobs, MarketPlayersOutsideTheSystemsAreReportedAndNotCounted)
+{
+    for (int32_t p = 100; p < 103; ++p) dazu(Transfermarkt_Team, p);
+    Spieler_Egal_Daten[100].heimatsystem = 0;
+    Spieler_Egal_Daten[101].heimatsystem = 5;
+    Spieler_Egal_Daten[102].heimatsystem = -1;
+    Fehler_Capture fehler;
+    Team_Count_Wettbewerbsstrukturen();
+    const auto* ziel = static_cast<const uint16_t*>(Teamspieler_Zeiger(TEAMSP_SPIELER_WETTBEWERB_LISTE, 0));
+    EXPECT_EQ(ziel[0], 0);
+    EXPECT_EQ(ziel[5], 1);
+    EXPECT_TRUE(fehler.contains("Team_Init_Wettbewerbsstrukturen: falsches Heimatsystem!"));
+    Team_Check_Transfermarkt_Nach_Saisonende();
+    EXPECT_TRUE(fehler.contains("Team_Check_Transfermarkt_Nach_Saisonende: falsches Heimatsystem!"));
+    // with no league system the market fill leaves the home systems as they are
+    Team_Init_Transfermarkt();
+    EXPECT_EQ(Spieler_Egal_Daten[101].heimatsystem, 5);
+}
+
+}  // namespace
