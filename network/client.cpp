@@ -8,7 +8,7 @@
 #include "network/netz.h"
 #include "network/server.h"
 #include "network/socket.h"
-#include "network/vorlaeufig_netz.h"
+#include "toolkit/menueleiste.h"
 #include "platform/bytes.h"
 #include "platform/compress.h"
 #include "platform/mem.h"
