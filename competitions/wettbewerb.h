@@ -374,3 +374,12 @@ struct Disk_Datei;
 bool Wettbewerb_Write_Bin_Block(Disk_Datei* datei);
 bool Wettbewerb_Read_Bin_Block(Disk_Datei* datei, const char* version);
 bool Wettbewerb_Disk_Registrieren();
+
+// ---- Season (the competitions' own season change lands later; neutral until then) ----
+
+// The competitions' daily job.
+void Wettbewerb_Jeden_Tag();
+// 1 July: the season change (tables closed, entrants moved along their place targets).
+void Wettbewerb_Jedes_Jahr();
+// Sets up the fixture tables of all competitions but the friendly one. False when one fails.
+bool Wettbewerb_Spielplaene_Anlegen();

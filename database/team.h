@@ -238,3 +238,7 @@ void Team_Internet_Client_Refresh();
 // Mouse-over procedure of the club icons: the info text of the club in the icon's tag 1.
 struct Menue_Icon;
 const char* Team_Infotext_Erzeugen(Menue_Icon* icon);
+
+// Fixes the club's league and top league (Team_Wert 191, 192) from the competitions; -1 for the
+// flag refreshes them. Entry point until the league bookkeeping lands.
+void Team_Set_Basisdaten(int32_t team, int32_t flag);

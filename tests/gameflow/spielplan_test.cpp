@@ -1,0 +1,151 @@
+// The season's schedule of the generated default world.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+
+#include "common/capture.h"
+#include "competitions/wettbewerb.h"
+#include "database/db_hilfe.h"
+#include "database/team.h"
+#include "gameflow/globals.h"
+#include "gameflow/kalender.h"
+#include "platform/win95.h"
+
+namespace {
+
+class Spielplan : public testing::Test {
+protected:
+    static inline std::filesystem::path ordner;
+    static void SetUpTestSuite()
+    {
+        ordner = std::filesystem::temp_directory_path() / ("dorvin_plan_" + std::to_string(::getpid()));
+        std::filesystem::remove_all(ordner);
+        for (const char* schritt : {"welt", "wettbewerbe"}) {
+            const std::string befehl = std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen " + schritt + " --ziel " +
+                                       ordner.string() + " > /dev/null";
+            ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
+        }
+    }
+    static void TearDownTestSuite() { std::filesystem::remove_all(ordner); }
+    void SetUp() override
+    {
+        std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (ordner / "config_files").c_str());
+        ASSERT_TRUE(Team(0));
+        ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
+        Aktueller_Tag = 0;
+    }
+    void TearDown() override
+    {
+        Kalender_Spielplan_Leeren();
+        Wettbewerb_Free();
+        Test_Aufraeumen();
+    }
+};
+
+TEST_F(Spielplan, DefaultWorldFitsItsSeason)
+{
+    ASSERT_TRUE(Kalender_Spielplan_Anlegen(0)) << Kalender_Spielplan_Fehler();
+    std::map<int32_t, int32_t> spieltage_gefunden;   // competition -> match days seen (first legs)
+    int32_t ligaspiele_max = 0;
+    for (int32_t tag = 0; tag < 366; ++tag) {
+        int32_t ids[256];
+        const int32_t n = Kalender_Get_Anzahl_Spiele(tag, 1, ids);
+        std::set<int32_t> vereine;
+        int32_t spiele = 0, position = -1;
+        for (int32_t i = 0; i < n; ++i) {
+            const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(ids[i]));
+            ASSERT_NE(w, nullptr);
+            EXPECT_GE(w->kalender_position, position) << "Tag " << tag;
+            position = w->kalender_position;
+            const int32_t woche = tag / 7;
+            const int32_t sp = Kalender_Get_Spieltag_Nummer(tag, ids[i]);
+            ASSERT_GE(sp, 0);
+            // On its weekday inside its weeks, or a league's surplus Wednesday.
+            EXPECT_TRUE(Kalender_Get_Wochentag(tag) == w->wochentag || (w->basisliga && Kalender_Get_Wochentag(tag) == 4))
+                << w->name << " Tag " << tag;
+            EXPECT_GE(woche, w->startwoche) << w->name;
+            EXPECT_LE(woche, w->endwoche) << w->name;
+            EXPECT_FALSE(woche >= w->spielfrei_start && woche <= w->spielfrei_ende) << w->name << " Woche " << woche;
+            // The inverse: the day of this match day and one of its legs is today.
+            bool gefunden = false;
+            for (int32_t runde = 0; runde < 2; ++runde) gefunden |= Kalender_Get_Spieltag_Tag(ids[i], sp, runde, 0) == tag;
+            EXPECT_TRUE(gefunden) << w->name;
+            if (Kalender_Get_Spieltag_Tag(ids[i], sp, 0, 0) == tag) ++spieltage_gefunden[ids[i]];
+            spiele += std::max(1, Wettbewerb_Paarungen_Zaehlen(w, sp));
+            if (w->basisliga) ligaspiele_max = std::max(ligaspiele_max, sp + 1);
+            int16_t teams[WETTBEWERB_MAX_TEAMS];
+            const int32_t k = Wettbewerb_Get_Teams(ids[i], teams);
+            for (int32_t j = 0; j < k; ++j)
+                if (teams[j] >= 0) {
+                    EXPECT_TRUE(vereine.insert(teams[j]).second) << "Verein " << teams[j] << " Tag " << tag;
+                }
+        }
+        EXPECT_LE(spiele, 200) << "Tag " << tag;
+    }
+    EXPECT_EQ(ligaspiele_max, 38);
+    // Every match day of every competition is on the calendar once.
+    for (int32_t id = Wettbewerb_Get_Erster(); id >= 0; id = Wettbewerb_Get_Naechster()) {
+        const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(id));
+        if (w && !w->schalter[4]) {
+            EXPECT_EQ(spieltage_gefunden[id], w->spieltage) << w->name;
+        }
+    }
+}
+
+TEST_F(Spielplan, RefusesWeeksItCannotUseByName)
+{
+    ASSERT_TRUE(Kalender_Spielplan_Anlegen(0));
+    const int32_t vorher = Kalender_Get_Spieltag_Tag(1, 0, 0, 0);
+    ASSERT_GE(vorher, 0);
+    Wettbewerb_Datensatz* liga = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(1));
+    liga->startwoche = 30;
+    liga->endwoche = 20;
+    Fehler_Capture cap;
+    EXPECT_FALSE(Kalender_Spielplan_Anlegen(0));
+    EXPECT_NE(std::string(Kalender_Spielplan_Fehler()).find(liga->name), std::string::npos);
+    EXPECT_NE(std::string(Kalender_Spielplan_Fehler()).find("STARTWOCHE"), std::string::npos);
+    // The schedule in use stays.
+    EXPECT_EQ(Kalender_Get_Spieltag_Tag(1, 0, 0, 0), vorher);
+
+    liga->startwoche = 0;
+    liga->endwoche = 0;
+    EXPECT_FALSE(Kalender_Spielplan_Anlegen(0));
+    EXPECT_NE(std::string(Kalender_Spielplan_Fehler()).find("ENDWOCHE"), std::string::npos);
+
+    // A friendly goes onto a free day once.
+    EXPECT_TRUE(Kalender_Spieltag_Einfuegen(250, 0, 3));
+    EXPECT_FALSE(Kalender_Spieltag_Einfuegen(250, 1, 3));
+    EXPECT_FALSE(Kalender_Spieltag_Einfuegen(250, 1, 400));
+    EXPECT_EQ(Kalender_Get_Spieltag_Nummer(3, 250), 0);
+}
+
+TEST_F(Spielplan, SavegameImageRoundTripsAndRefusesDamage)
+{
+    ASSERT_TRUE(Kalender_Spielplan_Anlegen(0));
+    uint32_t laenge = 0;
+    Kalender_Spielplan_Bytes(nullptr, &laenge);
+    std::vector<uint8_t> bild(laenge);
+    Kalender_Spielplan_Bytes(bild.data(), &laenge);
+    Kalender_Spielplan_Leeren();
+    ASSERT_TRUE(Kalender_Spielplan_Aus_Bytes(bild.data(), laenge, 0));
+    std::vector<uint8_t> wieder(laenge);
+    Kalender_Spielplan_Bytes(wieder.data(), &laenge);
+    EXPECT_EQ(wieder, bild);
+
+    const int32_t tag = Kalender_Get_Spieltag_Tag(1, 0, 0, 0);
+    Fehler_Capture cap;
+    EXPECT_FALSE(Kalender_Spielplan_Aus_Bytes(bild.data(), laenge - 1, 0));
+    EXPECT_FALSE(Kalender_Spielplan_Aus_Bytes(bild.data(), laenge, 366));
+    bild[8] = 0xFF;
+    bild[11] = 0x7F;   // a day far outside the season
+    EXPECT_FALSE(Kalender_Spielplan_Aus_Bytes(bild.data(), laenge, 0));
+    EXPECT_EQ(Kalender_Get_Spieltag_Tag(1, 0, 0, 0), tag);
+}
+
+}  // namespace
