@@ -1,10 +1,15 @@
 #include "gameflow/eingang.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 #include "competitions/wettbewerb.h"
+#include "database/manager.h"
 #include "database/team.h"
+#include "gameflow/globals.h"
+#include "gameflow/spielstart.h"
+#include "gameflow/team_requester.h"
 #include "platform/print.h"
 
 namespace {
@@ -13,6 +18,26 @@ Eingang_Spiel_Gestartet_Hook spiel_gestartet_hook = nullptr;
 bool spiel_gestartet = false;
 bool start_bestaetigt = false;
 Eingang_Einstellungen einstellungen{0, 2, 1};
+Eingang_Start_Hook start_hook = nullptr;
+constexpr int32_t WAPPEN_MAX = 11;
+
+// The first club without a manager in the first league of the first country.
+int32_t freier_verein()
+{
+    std::vector<int32_t> laender(size_t(std::max(Team_Anzahl, 1)));
+    const int32_t n = Eingang_Liga_Icons_Bauen(laender.data());
+    int32_t ids[WETTBEWERB_MAX_ID + 1];
+    for (int32_t i = 0; i < n; ++i) {
+        const int32_t k = Wettbewerb_Get_Land_Wettbewerbe(laender[size_t(i)], ids, 1);
+        for (int32_t j = 0; j < k; ++j) {
+            int16_t teams[WETTBEWERB_MAX_TEAMS];
+            const int32_t m = Wettbewerb_Get_Teams(ids[j], teams);
+            for (int32_t t = 0; t < m; ++t)
+                if (teams[t] >= 0 && !Team_Hat_Manager(teams[t])) return teams[t];
+        }
+    }
+    return -1;
+}
 
 }  // namespace
 
@@ -31,6 +56,30 @@ Eingang_Einstellungen& Eingang_Get_Einstellungen() { return einstellungen; }
 int32_t Eingang_Get_Dauerkarten_Option() { return einstellungen.dauerkarten; }
 
 bool Eingang_Get_Start_Bestaetigt() { return start_bestaetigt; }
+
+void Eingang_Set_Start_Hook(Eingang_Start_Hook hook) { start_hook = hook; }
+
+void Eingang_Start()
+{
+    Eingang_Eingabe e{};
+    std::snprintf(e.name, sizeof e.name, "Manager %d", Manager_Anzahl + 1);
+    e.team = freier_verein();
+    e.wappen = Manager_Anzahl % (WAPPEN_MAX + 1);
+    e.starten = true;
+    if (start_hook) start_hook(einstellungen, e);
+    e.name[sizeof e.name - 1] = 0;
+    einstellungen.schwierigkeit = std::clamp(einstellungen.schwierigkeit, 0, 4);
+    einstellungen.dauerkarten = einstellungen.dauerkarten ? 1 : 0;
+    start_bestaetigt = e.starten;
+    if (e.team < 0) return;
+    const int32_t nummer = Manager_Anzahl;
+    if (!Spielstart_Manager_Hinzufuegen(e.team, e.name)) {
+        Team_Requester(0, -1, "Dieser Verein hat schon einen Manager.");
+        start_bestaetigt = false;
+        return;
+    }
+    if (nummer >= 0 && nummer < MANAGER_WAPPEN_ANZAHL) Manager_Wappen[nummer] = uint16_t(std::clamp(e.wappen, 0, WAPPEN_MAX));
+}
 
 
 int32_t Eingang_Liga_Icons_Bauen(int32_t* laender)

@@ -27,9 +27,21 @@ Eingang_Einstellungen& Eingang_Get_Einstellungen();
 // The start option "with season tickets".
 int32_t Eingang_Get_Dauerkarten_Option();
 
+// What the start screen takes in: the manager's name, his club (-1: none added), his crest
+// 0..11, and whether it was left with "Spiel starten" rather than "Manager hinzufügen".
+struct Eingang_Eingabe {
+    char name[20];
+    int32_t team;
+    int32_t wappen;
+    bool starten;
+};
 // The new-game start screen: set-up values, a manager's name, his club and crest; it adds the
-// manager. The options menu's "Neuer Manager" reuses it.
+// manager. The options menu's "Neuer Manager" reuses it. The screen itself is not drawn yet:
+// it takes the first free club of the first league and starts, unless a hook answers.
 void Eingang_Start();
+// Test and script hook: fills the set-up values and the input in place of the screen.
+using Eingang_Start_Hook = void (*)(Eingang_Einstellungen& einstellungen, Eingang_Eingabe& eingabe);
+void Eingang_Set_Start_Hook(Eingang_Start_Hook hook);
 // True when the start screen was left with "Spiel starten" (not with "Manager hinzufügen").
 bool Eingang_Get_Start_Bestaetigt();
 

@@ -1,6 +1,11 @@
 #include "gameflow/game_main.h"
 
+#include "gameflow/ablauf.h"
 #include "gameflow/eingang.h"
+#include "gameflow/spielstand.h"
+#include "gameflow/spielstart.h"
+#include "gameflow/vorlaeufig_ablauf.h"
+#include "match/spieltag.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
 #include "network/socket.h"
@@ -126,23 +131,43 @@ static void bildschirm_schliessen()
 }
 static void system_dateien_schliessen() { DeInit_System_Dateien(); }
 
-int Init_Game()
+int Init_Game(const char* kommandozeile)
 {
-    // The start menu comes with the game flow; until then the game waits for the end.
-    while (!Programm_Ende) {
-        Win95_Message_Pump();
-        if (!Os_Headless()) Win95_Sleep(10);
+    Spielstart_Module_Zuruecksetzen();
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELTAG, Spieltag_DeInit);
+    char name[SPIELSTAND_NAME_LAENGE];
+    // A savegame named on the command line loads at once; a refused one leads to the start menu.
+    bool laeuft = *Spielstart_Kommandozeile_Spielstand(kommandozeile, name, sizeof name) && Spielstart_Laden(name);
+    while (!laeuft && !Programm_Ende) {
+        switch (Intro_Setup()) {
+        case 0: laeuft = Spielstart_Neues_Spiel(); break;
+        case 1: laeuft = Disk_Datei_Dialog(name, false) && Spielstart_Laden(name); break;
+        case 2: laeuft = Spielstart_Laden(Disk_Lade_Letzten_Spielstand_Namen()); break;
+        case 3: break;  // there is no editor: the menu comes again
+        default: return -1;
+        }
     }
-    return -1;
+    if (!laeuft) return -1;
+    Ablauf_Hauptschleife();
+    return 0;
 }
 
-void Game_Main(const char*)
+void Game_Main(const char* kommandozeile)
 {
     Disk_Set_Spielstand_Ordner(Spielstand_Ordner);
     engine_hooks_registrieren();
     spielstand_bloecke_registrieren();
     schritt("Rollen_Dialog");
-    Win95_Netz_Modus = Win95_Rollen_Dialog() ? 2 : 1;
+    // Alone at one PC the game is a server with its own client and no remote one.
+    if (Win95_Rollen_Dialog()) {
+        EIGENER_SERVER = 1;
+        Win95_Netz_Modus = 2;
+        Netz_Rolle = 3;
+    } else {
+        EIGENER_CLIENT = 1;
+        Win95_Netz_Modus = 1;
+        Netz_Rolle = 1;
+    }
     if (!netzwerk_starten()) return;
     erledigt("Rollen_Dialog");
     schritt("Init_System_Dateien");
@@ -183,7 +208,7 @@ void Game_Main(const char*)
     erledigt("Grafik_Init");
 
     schritt("Init_Game");
-    Init_Game();
+    Init_Game(kommandozeile);
     erledigt("Init_Game");
 
     schritt("Exit_Game");

@@ -1,6 +1,17 @@
 #include "gameflow/vorlaeufig_ablauf.h"
 
-int32_t Intro_Setup() { return -1; }
+#include "platform/os/os.h"
+#include "platform/win95.h"
+
+// Without the start menu nothing can be chosen: it waits for the end of the program.
+int32_t Intro_Setup()
+{
+    while (!Programm_Ende) {
+        Win95_Message_Pump();
+        if (!Os_Headless()) Win95_Sleep(10);
+    }
+    return -1;
+}
 
 int32_t Globale_Optionen(int32_t modus)
 {

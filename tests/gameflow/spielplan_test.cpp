@@ -15,6 +15,7 @@
 #include "database/team.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
+#include "gameflow/welt_ordner.h"
 #include "platform/win95.h"
 
 namespace {
@@ -22,16 +23,7 @@ namespace {
 class Spielplan : public testing::Test {
 protected:
     static inline std::filesystem::path ordner;
-    static void SetUpTestSuite()
-    {
-        ordner = std::filesystem::temp_directory_path() / ("dorvin_plan_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(ordner);
-        for (const char* schritt : {"welt", "wettbewerbe"}) {
-            const std::string befehl = std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen " + schritt + " --ziel " +
-                                       ordner.string() + " > /dev/null";
-            ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
-        }
-    }
+    static void SetUpTestSuite() { ordner = Test_Welt_Bauen("plan", {"welt", "wettbewerbe"}); }
     static void TearDownTestSuite() { std::filesystem::remove_all(ordner); }
     void SetUp() override
     {
