@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "database/db_hilfe.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
+#include "gameflow/eingang.h"
 #include "gameflow/kalender.h"
 #include "gameflow/welt_ordner.h"
 #include "platform/win95.h"
@@ -138,6 +140,33 @@ TEST_F(Spielplan, SavegameImageRoundTripsAndRefusesDamage)
     bild[11] = 0x7F;   // a day far outside the season
     EXPECT_FALSE(Kalender_Spielplan_Aus_Bytes(bild.data(), laenge, 0));
     EXPECT_EQ(Kalender_Get_Spieltag_Tag(1, 0, 0, 0), tag);
+}
+
+TEST_F(Spielplan, CountriesOfTheStartScreenOnceInClubOrder)
+{
+    std::vector<int32_t> laender(static_cast<size_t>(Team_Anzahl));
+    const int32_t n = Eingang_Liga_Icons_Bauen(laender.data());
+    laender.resize(size_t(n));
+    ASSERT_GT(n, 1);
+    // Each country once, with competitions, in the order of its lowest-numbered club.
+    std::vector<int32_t> erwartet;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (!Team_Ist_Normal(t, 72)) continue;
+        const int32_t land = Team_Wert(TEAM_NATION, t, 0, TEAM_LESEN);
+        if (std::find(erwartet.begin(), erwartet.end(), land) == erwartet.end() &&
+            Wettbewerb_Get_Land_Wettbewerbe(land, nullptr, 1))
+            erwartet.push_back(land);
+    }
+    EXPECT_EQ(laender, erwartet);
+
+    // A country whose leagues are gone is left out; the others keep their order.
+    const int32_t weg = laender[1];
+    for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i)
+        if (Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(i); w && w->land == weg) w->basisliga = 0;
+    std::vector<int32_t> ohne(static_cast<size_t>(Team_Anzahl));
+    ohne.resize(size_t(Eingang_Liga_Icons_Bauen(ohne.data())));
+    laender.erase(laender.begin() + 1);
+    EXPECT_EQ(ohne, laender);
 }
 
 }  // namespace
