@@ -22,6 +22,28 @@
 
 namespace {
 
+// Pairs of cup or international rounds that can share a club and play in the same week.
+int32_t wochen_konflikte()
+{
+    int32_t konflikte = 0;
+    for (int32_t woche = 0; woche < 53; ++woche) {
+        std::vector<const Wettbewerb_Datensatz*> runden;
+        for (int32_t tag = 7 * woche; tag < 7 * woche + 7 && tag < 366; ++tag) {
+            int32_t ids[256];
+            for (int32_t i = 0, n = Kalender_Get_Anzahl_Spiele(tag, 1, ids); i < n; ++i) {
+                const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(ids[i]));
+                if (!w->basisliga) runden.push_back(w);
+            }
+        }
+        for (const Wettbewerb_Datensatz* a : runden)
+            for (const Wettbewerb_Datensatz* b : runden)
+                if (Wettbewerb_Get_Oberwettbewerb(a->id) != Wettbewerb_Get_Oberwettbewerb(b->id) &&
+                    !(a->land >= 0 && b->land >= 0 && a->land != b->land))
+                    ++konflikte;
+    }
+    return konflikte;
+}
+
 class Spielplan : public testing::Test {
 protected:
     static inline std::filesystem::path ordner;
@@ -83,6 +105,7 @@ TEST_F(Spielplan, DefaultWorldFitsItsSeason)
         EXPECT_LE(spiele, 200) << "Tag " << tag;
     }
     EXPECT_EQ(ligaspiele_max, 38);
+    EXPECT_EQ(wochen_konflikte(), 0);
     // Every match day of every competition is on the calendar once.
     for (int32_t id = Wettbewerb_Get_Erster(); id >= 0; id = Wettbewerb_Get_Naechster()) {
         const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(id));
@@ -90,6 +113,26 @@ TEST_F(Spielplan, DefaultWorldFitsItsSeason)
             EXPECT_EQ(spieltage_gefunden[id], w->spieltage) << w->name;
         }
     }
+}
+
+TEST_F(Spielplan, CompetitionsSharingAWindowTakeTurns)
+{
+    // The cup winners' and the continental cup share both their windows: their rounds alternate.
+    Wettbewerb_Datensatz* a = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(250));
+    Wettbewerb_Datensatz* b = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(251));
+    ASSERT_TRUE(a && b);
+    a->endwoche = b->endwoche;
+    b->startwoche = a->startwoche;
+    ASSERT_TRUE(Kalender_Spielplan_Anlegen(0)) << Kalender_Spielplan_Fehler();
+    EXPECT_EQ(wochen_konflikte(), 0);
+    // Too narrow for both: refused by name.
+    b->endwoche = b->startwoche + 9;
+    a->endwoche = b->endwoche;
+    EXPECT_FALSE(Kalender_Spielplan_Anlegen(0));
+    const std::string fehler = Kalender_Spielplan_Fehler();
+    EXPECT_TRUE(fehler.find("\"Pokalsiegerpokal\"") != std::string::npos ||
+                fehler.find("\"Kontinentalpokal\"") != std::string::npos)
+        << fehler;
 }
 
 TEST_F(Spielplan, RefusesWeeksItCannotUseByName)
