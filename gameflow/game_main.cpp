@@ -11,6 +11,7 @@
 #include "network/socket.h"
 #include "platform/read_config.h"
 #include "platform/string_util.h"
+#include "toolkit/icon.h"
 #include "toolkit/requester.h"
 #include "platform/exit.h"
 #include "platform/print.h"
@@ -148,6 +149,7 @@ int Init_Game(const char* kommandozeile)
         }
     }
     if (!laeuft) return -1;
+    Menue_Init(0);
     Ablauf_Hauptschleife();
     return 0;
 }

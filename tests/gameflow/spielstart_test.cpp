@@ -147,6 +147,45 @@ TEST_F(Spielstart, NewGameSetsUpTwoManagersBeforeBankAndStadiums)
     EXPECT_TRUE(aufrufe.empty());
 }
 
+// Plays the main loop, every manager ending his turn at once, until the day is reached.
+void spielen_bis(int32_t tag)
+{
+    Ablauf_Set_Zug_Hook([](int32_t, bool) { return -1; });
+    while (Aktueller_Tag < tag || Ablauf_Zustand != ABLAUF_MENUERUNDE) Ablauf_Schritt();
+    Ablauf_Set_Zug_Hook(nullptr);
+}
+
+void dialog_name(const char* name)
+{
+    static std::string n;
+    n = name;
+    Disk_Set_Datei_Dialog_Hook([](char* ziel, bool) {
+        std::snprintf(ziel, SPIELSTAND_NAME_LAENGE, "%s", n.c_str());
+        return true;
+    });
+}
+
+TEST_F(Spielstart, SeasonResumedFromItsMiddleEndsAsTheUninterruptedOne)
+{
+    ASSERT_TRUE(Spielstart_Neues_Spiel());
+    spielen_bis(183);
+    dialog_name("mitte");
+    Ablauf_Set_Befehl(ABLAUF_SPEICHERN_UNTER);
+    Ablauf_Schritt();
+    const std::vector<uint8_t> mitte = Disk_Spielstand_Abbild();
+    Ablauf_Set_Befehl(ABLAUF_LADEN);
+    Ablauf_Tastatur_Auswerten();
+    EXPECT_EQ(Disk_Spielstand_Abbild(), mitte) << "saving again gives the same bytes";
+    spielen_bis(366);
+    EXPECT_EQ(Kalender_Get_Saison(), 2);
+    const std::vector<uint8_t> ende = Disk_Spielstand_Abbild();
+
+    ASSERT_TRUE(Spielstart_Laden("mitte"));
+    EXPECT_EQ(Aktueller_Tag, 183);
+    spielen_bis(366);
+    EXPECT_EQ(Disk_Spielstand_Abbild(), ende);
+}
+
 TEST(Spielstart_Kommandozeile, FirstWordThatIsNoOption)
 {
     char name[16];
