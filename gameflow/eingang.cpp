@@ -67,6 +67,7 @@ void Eingang_Start()
     e.wappen = Manager_Anzahl % (WAPPEN_MAX + 1);
     e.starten = true;
     if (start_hook) start_hook(einstellungen, e);
+    else Eingang_Start_Screen(einstellungen, e);
     e.name[sizeof e.name - 1] = 0;
     einstellungen.schwierigkeit = std::clamp(einstellungen.schwierigkeit, 0, 4);
     einstellungen.dauerkarten = einstellungen.dauerkarten ? 1 : 0;

@@ -36,9 +36,11 @@ struct Eingang_Eingabe {
     bool starten;
 };
 // The new-game start screen: set-up values, a manager's name, his club and crest; it adds the
-// manager. The options menu's "Neuer Manager" reuses it. The screen itself is not drawn yet:
-// it takes the first free club of the first league and starts, unless a hook answers.
+// manager. The options menu's "Neuer Manager" reuses it. Without a screen to draw on it takes
+// the first free club of the first league and starts.
 void Eingang_Start();
+// The screen itself, modal: fills the values and the input; false when there is no screen.
+bool Eingang_Start_Screen(Eingang_Einstellungen& einstellungen, Eingang_Eingabe& eingabe);
 // Test and script hook: fills the set-up values and the input in place of the screen.
 using Eingang_Start_Hook = void (*)(Eingang_Einstellungen& einstellungen, Eingang_Eingabe& eingabe);
 void Eingang_Set_Start_Hook(Eingang_Start_Hook hook);

@@ -17,7 +17,7 @@
 #include "gameflow/globals.h"
 #include "gameflow/eingang.h"
 #include "gameflow/kalender.h"
-#include "gameflow/welt_ordner.h"
+#include "common/welt_ordner.h"
 #include "platform/win95.h"
 
 namespace {

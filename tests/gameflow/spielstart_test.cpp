@@ -22,7 +22,7 @@
 #include "gameflow/spielstand.h"
 #include "gameflow/spielstand_ordner.h"
 #include "gameflow/spielstart.h"
-#include "gameflow/welt_ordner.h"
+#include "common/welt_ordner.h"
 #include "platform/win95.h"
 
 namespace {
