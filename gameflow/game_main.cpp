@@ -136,6 +136,8 @@ int Init_Game(const char* kommandozeile)
 {
     Spielstart_Module_Zuruecksetzen();
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELTAG, Spieltag_DeInit);
+    // The start screen and the main loop run on the menu; the start menu keeps its own picture.
+    Menue_Init(1);
     char name[SPIELSTAND_NAME_LAENGE];
     // A savegame named on the command line loads at once; a refused one leads to the start menu.
     bool laeuft = *Spielstart_Kommandozeile_Spielstand(kommandozeile, name, sizeof name) && Spielstart_Laden(name);
@@ -149,7 +151,6 @@ int Init_Game(const char* kommandozeile)
         }
     }
     if (!laeuft) return -1;
-    Menue_Init(0);
     Ablauf_Hauptschleife();
     return 0;
 }
