@@ -379,3 +379,12 @@ bool Wettbewerb_Disk_Registrieren();
 // over the icon's area, in its depth.
 struct Menue_Icon;
 int32_t Wettbewerb_Startscreen_Bild(Menue_Icon* icon, uint32_t wert);
+
+// ---- Season (the competitions' own season change lands later; neutral until then) ----
+
+// The competitions' daily job.
+void Wettbewerb_Jeden_Tag();
+// 1 July: the season change (tables closed, entrants moved along their place targets).
+void Wettbewerb_Jedes_Jahr();
+// Sets up the fixture tables of all competitions but the friendly one. False when one fails.
+bool Wettbewerb_Spielplaene_Anlegen();

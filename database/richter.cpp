@@ -14,6 +14,7 @@
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "gameflow/news.h"
+#include "platform/bytes.h"
 #include "platform/disk.h"
 #include "platform/exit.h"
 #include "platform/print.h"
@@ -268,6 +269,7 @@ void Richter_Init()
 {
     if (initialisiert) Liste_Delete_All(&Richter_Liste);
     Liste_Init(&Richter_Liste);
+    Richter_Angebot_Aufrufe = 0;
     initialisiert = true;
     Disk_Block_Registrieren(DISK_POS_RICHTER, Richter_Write_Bin_Block, Richter_Read_Bin_Block);
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_RICHTER, Richter_DeInit);
@@ -422,7 +424,9 @@ bool Richter_Write_Bin_Block(Disk_Datei* datei)
 {
     if (ist_client()) return true;
     if (!initialisiert) Richter_Init();
-    return Liste_Write_File(datei, &Richter_Liste);
+    uint8_t aufrufe[4];
+    Bytes_Setze32(aufrufe, static_cast<uint32_t>(Richter_Angebot_Aufrufe));
+    return Liste_Write_File(datei, &Richter_Liste) && Disk_Schreibe_Block(datei, aufrufe, sizeof aufrufe);
 }
 
 bool Richter_Read_Bin_Block(Disk_Datei* datei, const char*)
@@ -440,7 +444,15 @@ bool Richter_Read_Bin_Block(Disk_Datei* datei, const char*)
                          e->size >= LISTE_KOPF_BYTES ? e->size - LISTE_KOPF_BYTES : 0);
             ok = false;
         }
-    if (ok) Liste_Tauschen(&Richter_Liste, &neu);
+    uint8_t aufrufe[4] = {};
+    if (ok && !Disk_Lese_Block(datei, aufrufe, sizeof aufrufe)) {
+        Print_Fehler("Richter_Read_Bin_Block: Der Zähler der Angebotsprüfungen fehlt.");
+        ok = false;
+    }
+    if (ok) {
+        Liste_Tauschen(&Richter_Liste, &neu);
+        Richter_Angebot_Aufrufe = static_cast<int32_t>(Bytes_Hole32(aufrufe));
+    }
     Liste_Delete_All(&neu);
     if (!ok) Disk_Block_Ablehnen(datei);
     return ok;

@@ -102,6 +102,8 @@ void Richter_Spieler_Angebot_Absage_Grund(const Spieler_Angebot* angebote, const
                                           int32_t verein, const char* text, bool mit_verein, bool hinweis);
 // Decides the offers of one player, or of all (-1) whose countdown has run out.
 void Richter_Check_Spieler_Angebote(int32_t spnr);
+// Calls of the offer check so far (saved with the game).
+extern int32_t Richter_Angebot_Aufrufe;
 
 // --- the weekly transfer search of the clubs ---
 void Richter_Spieler_Transfer_Marktplatz();

@@ -25,7 +25,6 @@ constexpr int32_t MINDESTKADER[4] = {2, 4, 5, 3};
 const char* const ART_PLURAL[4] = {"Torhüter", "Abwehrspieler", "Mittelfeldspieler", "Stürmer"};
 constexpr int32_t AUSGESCHLOSSEN = -3;
 
-int32_t aufrufe = 0;
 
 bool ist_client() { return Netz_Rolle == 1; }
 
@@ -597,11 +596,15 @@ void Richter_Spieler_Angebot_Absage_Grund(const Spieler_Angebot* angebote, const
     }
 }
 
+// Calls of the offer check; every seventh one for all players tests the bidders' patience. It
+// goes into the savegame, so that a loaded game decides as the uninterrupted one would.
+int32_t Richter_Angebot_Aufrufe = 0;
+
 void Richter_Check_Spieler_Angebote(int32_t spnr)
 {
     if (client_zugriff("Richter_Check_Spieler_Angebote")) return;
-    ++aufrufe;
-    if (spnr == -1 && aufrufe % 7 == 0) geduld_pruefen();
+    ++Richter_Angebot_Aufrufe;
+    if (spnr == -1 && Richter_Angebot_Aufrufe % 7 == 0) geduld_pruefen();
 
     // The players to decide, collected first: the decisions delete items.
     std::vector<int32_t> spieler;

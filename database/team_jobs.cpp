@@ -1,5 +1,6 @@
 // The teams' periodic jobs on the server: per-league averages, strain, injuries and insurance
 // payouts, morale, the weekly bookings and tactic training, the staff contracts.
+#include <algorithm>
 #include <cstring>
 
 #include "competitions/wettbewerb.h"
@@ -33,7 +34,6 @@ const Team_Versicherer Team_Versicherer_Tabelle[TEAM_VERSICHERER] = {
 namespace {
 
 constexpr int32_t KADER_LISTE = 50;
-int32_t wochen_zaehler = 1;
 
 enum : uint8_t { KAT_GEHALT = 26, KAT_PRAEMIE = 27, KAT_AUSZAHLUNG = 28, KAT_ASSISTENTEN = 33, KAT_AERZTE = 34 };
 
@@ -281,6 +281,9 @@ void Team_Jede_Woche()
 {
     client_melden("Team_Jede_Woche");
     if (!T) return;
+    // The week counter is the number of this week since the game's first day, not a count of the
+    // program's own runs, so that a loaded game goes on exactly as the uninterrupted one.
+    const int32_t wochen_zaehler = std::max(Kalender_Get_Heute() / 7, 1);
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
         if (!Team_Ist_Normal(t, 0)) continue;
         Assis_Setze_Training(t);
@@ -296,7 +299,6 @@ void Team_Jede_Woche()
         if (Assistent_Mit_Aufgabe(t, 1) != -1 && t % 11 == wochen_zaehler % 11) Assis_Setze_Basis_Taktik(t);
         taktik_trainieren(t);
     }
-    ++wochen_zaehler;
 }
 
 void Team_Jeden_Monat()

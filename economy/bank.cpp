@@ -70,3 +70,18 @@ const char* Bank_Betrag_String(float betrag, int32_t, int32_t, int32_t)
     std::snprintf(aus, 30, "%s DM", zahl);
     return aus;
 }
+
+static Bank_Neues_Spiel_Beobachter neues_spiel_beobachter = nullptr;
+
+void Bank_Set_Neues_Spiel_Beobachter(Bank_Neues_Spiel_Beobachter b) { neues_spiel_beobachter = b; }
+
+bool Bank_Set_Kreditlinie(int32_t team, int32_t betrag, int8_t)
+{
+    if (neues_spiel_beobachter) neues_spiel_beobachter("Bank_Set_Kreditlinie", team, betrag);
+    return false;
+}
+
+void Bank_Neues_Spiel()
+{
+    if (neues_spiel_beobachter) neues_spiel_beobachter("Bank_Neues_Spiel", -1, 0);
+}

@@ -38,3 +38,11 @@ void Bank_Set_Kredit_Beobachter(Bank_Kredit_Beobachter beobachter);
 // Test hook: sees every account opened (einrichten set, with its start balance) or removed.
 using Bank_Konto_Beobachter = void (*)(bool einrichten, int32_t team, int32_t start);
 void Bank_Set_Konto_Beobachter(Bank_Konto_Beobachter beobachter);
+
+// Sets the club's credit limit in the currency (0: DM). False when the club has no account.
+bool Bank_Set_Kreditlinie(int32_t team, int32_t betrag, int8_t waehrung);
+// A new game: the bank's start once the human managers' accounts are open.
+void Bank_Neues_Spiel();
+// Test hook: sees each credit limit set and the new-game start (team -1, amount 0).
+using Bank_Neues_Spiel_Beobachter = void (*)(const char* aufruf, int32_t team, int32_t betrag);
+void Bank_Set_Neues_Spiel_Beobachter(Bank_Neues_Spiel_Beobachter beobachter);

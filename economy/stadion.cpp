@@ -11,3 +11,12 @@ static Stadion_Anlage_Abfrage anlage_abfrage = nullptr;
 void Stadion_Set_Anlage_Abfrage(Stadion_Anlage_Abfrage abfrage) { anlage_abfrage = abfrage; }
 
 int32_t Stadion_Get_Anlage_Wert(int32_t team, int32_t slot) { return anlage_abfrage ? anlage_abfrage(team, slot) : 0; }
+
+static void (*neues_spiel_beobachter)() = nullptr;
+
+void Stadion_Set_Neues_Spiel_Beobachter(void (*beobachter)()) { neues_spiel_beobachter = beobachter; }
+
+void Stadion_Neues_Spiel()
+{
+    if (neues_spiel_beobachter) neues_spiel_beobachter();
+}

@@ -22,3 +22,8 @@ int32_t Stadion_Get_Anlage_Wert(int32_t team, int32_t slot);
 // Test hook: answers in place of Stadion_Get_Anlage_Wert.
 using Stadion_Anlage_Abfrage = int32_t (*)(int32_t team, int32_t slot);
 void Stadion_Set_Anlage_Abfrage(Stadion_Anlage_Abfrage abfrage);
+
+// A new game: the stadiums' start, selling the first season tickets; needs the human managers.
+void Stadion_Neues_Spiel();
+// Test hook: sees the call.
+void Stadion_Set_Neues_Spiel_Beobachter(void (*beobachter)());

@@ -1,6 +1,10 @@
 #include "gameflow/game_main.h"
 
+#include "gameflow/ablauf.h"
 #include "gameflow/eingang.h"
+#include "gameflow/spielstand.h"
+#include "gameflow/spielstart.h"
+#include "match/spieltag.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
 #include "network/socket.h"
@@ -34,7 +38,7 @@
 static Game_Main_Schritt_Hook schritt_hook = nullptr;
 
 // The savegame blocks of the platform's services; the game's modules register their own.
-static void spielstand_bloecke_registrieren()
+void Game_Spielstand_Bloecke_Registrieren()
 {
     Globals_Module_Registrieren();
     Disk_Block_Registrieren(
@@ -128,36 +132,48 @@ static void bildschirm_schliessen()
 }
 static void system_dateien_schliessen() { DeInit_System_Dateien(); }
 
-// The start menu until the program ends. A menu that cannot be shown (its pictures missing)
-// ends the program with a word why.
-static void startmenue()
+int Init_Game(const char* kommandozeile)
 {
-    while (!Programm_Ende) {
-        const int32_t wahl = Intro_Setup();
-        if (wahl < 0) {
+    Spielstart_Module_Zuruecksetzen();
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELTAG, Spieltag_DeInit);
+    Menue_Init(0);
+    char name[SPIELSTAND_NAME_LAENGE];
+    // A savegame named on the command line loads at once; a refused one leads to the start menu.
+    bool laeuft = *Spielstart_Kommandozeile_Spielstand(kommandozeile, name, sizeof name) && Spielstart_Laden(name);
+    while (!laeuft && !Programm_Ende) {
+        switch (Intro_Setup()) {
+        case 0: laeuft = Spielstart_Neues_Spiel(); break;
+        case 1: laeuft = Disk_Datei_Dialog(name, false) && Spielstart_Laden(name); break;
+        case 2: laeuft = Spielstart_Laden(Disk_Lade_Letzten_Spielstand_Namen()); break;
+        case 3: break;  // there is no editor: the menu comes again
+        default:
+            // A menu that cannot be shown (its pictures missing) ends the program with a word why.
             if (!Programm_Ende)
                 Win95_Meldung("Das Startmenü kann nicht angezeigt werden.\nBitte starten Sie die Installation nochmals.");
-            break;
+            return -1;
         }
-        // New game, loading and continuing come with the game flow; the editor (3) is not part
-        // of this version: each shows the menu again for now.
     }
+    if (!laeuft) return -1;
+    Ablauf_Hauptschleife();
+    return 0;
 }
 
-int Init_Game()
-{
-    Menue_Init(0);
-    startmenue();
-    return -1;
-}
-
-void Game_Main(const char*)
+void Game_Main(const char* kommandozeile)
 {
     Disk_Set_Spielstand_Ordner(Spielstand_Ordner);
     engine_hooks_registrieren();
-    spielstand_bloecke_registrieren();
+    Game_Spielstand_Bloecke_Registrieren();
     schritt("Rollen_Dialog");
-    Win95_Netz_Modus = Win95_Rollen_Dialog() ? 2 : 1;
+    // Alone at one PC the game is a server with its own client and no remote one.
+    if (Win95_Rollen_Dialog()) {
+        EIGENER_SERVER = 1;
+        Win95_Netz_Modus = 2;
+        Netz_Rolle = 3;
+    } else {
+        EIGENER_CLIENT = 1;
+        Win95_Netz_Modus = 1;
+        Netz_Rolle = 1;
+    }
     if (!netzwerk_starten()) return;
     erledigt("Rollen_Dialog");
     schritt("Init_System_Dateien");
@@ -198,7 +214,7 @@ void Game_Main(const char*)
     erledigt("Grafik_Init");
 
     schritt("Init_Game");
-    Init_Game();
+    Init_Game(kommandozeile);
     erledigt("Init_Game");
 
     schritt("Exit_Game");

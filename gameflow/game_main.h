@@ -4,8 +4,12 @@
 
 // Runs the game with the command line (a savegame name, "-q"); returns when it is over.
 void Game_Main(const char* kommandozeile);
-// The game: waits until the window is closed or the script ends, until the start menu lands.
-int Init_Game();
+// The game: a savegame from the command line, else the start menu until a game begins (new,
+// loaded or continued), then the main loop. -1 when the program ended before a game began.
+int Init_Game(const char* kommandozeile = nullptr);
+// The savegame blocks of the platform's services (the game's globals, the random numbers, the
+// sound effects); the game's modules register their own.
+void Game_Spielstand_Bloecke_Registrieren();
 // For tests: called after every step of the start and of the stop with the step's name, so that
 // a test can look at what each service left behind. Null removes it.
 using Game_Main_Schritt_Hook = void (*)(const char* schritt);

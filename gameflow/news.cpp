@@ -91,6 +91,10 @@ bool News_Set(int32_t index, int32_t team, int32_t antwort, int32_t modus)
         n.flags = (n.flags & ~NEWS_FLAG_OFFEN) | NEWS_FLAG_BEANTWORTET;
         return true;
     }
+    if (modus == 8) {
+        n.flags |= NEWS_FLAG_GELESEN;
+        return true;
+    }
     Print_Fehler("News_Set: Modus %d nicht möglich für Nachricht %d!", modus, index);
     return false;
 }

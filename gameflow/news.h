@@ -21,6 +21,7 @@ constexpr int NEWS_TEXT_LAENGE = 400;
 constexpr uint32_t NEWS_FLAG_OFFEN = 1;        // question awaiting its answer
 constexpr uint32_t NEWS_FLAG_BEANTWORTET = 2;  // question answered (answer in word 7)
 constexpr uint32_t NEWS_FLAG_DA = 4;           // message present
+constexpr uint32_t NEWS_FLAG_GELESEN = 8;      // opened in the mailbox
 
 constexpr int32_t NEWS_ART_TEXT = 4;
 constexpr int32_t NEWS_ART_FRAGE = 5;
@@ -50,7 +51,8 @@ const News_Nachricht* News_Get_Nachricht(int32_t index);
 
 // Changes a message; `team` must be its addressee or -1. Mode 4: clears every recipient flag,
 // which deletes it (News_Set(i, -1, -1, 4)). Mode 2: answers an open question with `antwort`
-// (stored in word 7; flag 1 becomes flag 2). False when nothing was changed.
+// (stored in word 7; flag 1 becomes flag 2). Mode 8: marks it opened. False when nothing was
+// changed.
 bool News_Set(int32_t index, int32_t team, int32_t antwort, int32_t modus);
 
 // Index of the first message for `team` (-1: any) whose recipient flags share a bit with

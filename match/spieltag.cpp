@@ -13,3 +13,17 @@ int32_t Spieltag_Get_Gegner(int32_t team, int32_t* auswaerts, int32_t* wichtigke
     if (spiel) *spiel = -1;
     return -1;
 }
+
+static Spieltag_Ablauf_Hook ablauf_hook = nullptr;
+
+void Spieltag_Set_Ablauf_Hook(Spieltag_Ablauf_Hook hook) { ablauf_hook = hook; }
+
+static int32_t melden(const char* aufruf, int32_t neutral) { return ablauf_hook ? ablauf_hook(aufruf) : neutral; }
+
+void Spieltag_Init(const int32_t*, int32_t) { melden("Spieltag_Init", 0); }
+bool Spieltag_Spiele_Anlegen() { return melden("Spieltag_Spiele_Anlegen", 1) != 0; }
+void Spieltag_Nach_Menue_Bekannte_Daten_Eintragen(uint8_t) { melden("Spieltag_Nach_Menue_Bekannte_Daten_Eintragen", 0); }
+bool Spieltag_Run(uint8_t) { return melden("Spieltag_Run", 0) != 0; }
+bool Spieltag_Naechste_Halbzeit_Anpfeifen() { return melden("Spieltag_Naechste_Halbzeit_Anpfeifen", 0) != 0; }
+void Spieltag_Weiterschalten() { melden("Spieltag_Weiterschalten", 0); }
+void Spieltag_DeInit() { melden("Spieltag_DeInit", 0); }

@@ -50,7 +50,12 @@ void Zufall_Init()
     gemerkter_seed = seed;
 }
 
-void Zufall_Set_Seed(int32_t s) { seed = s; }
+// A seed set from outside counts as sown: the first draw must not replace it by a time-based one.
+void Zufall_Set_Seed(int32_t s)
+{
+    seed = s;
+    gesaet = true;
+}
 int32_t Zufall_Get_Seed() { return seed; }
 
 void Zufall_Push_Seed()

@@ -26,7 +26,8 @@
 #include "toolkit/optionen.h"
 #include "toolkit/requester.h"
 #include "toolkit/screen.h"
-#include "toolkit/vorlaeufig_menue.h"
+#include "gameflow/ablauf.h"
+#include "gameflow/postfach.h"
 
 namespace {
 

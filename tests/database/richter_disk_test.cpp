@@ -136,9 +136,13 @@ TEST_F(RichterDisk, DamagedBlocksAreRefusedAndTheRunningListKept)
         {"Buchung eines fremden Teams", mit(5, 8, 20)},
         {"Ziel eines Freundschaftsspiels", mit(8, 12, 99)},
     };
+    // the list's end marker, then the count of offer checks
     Disk_Bereiche kurz = gut;
-    kurz[DISK_POS_RICHTER - 1].pop_back();
+    kurz[DISK_POS_RICHTER - 1].erase(kurz[DISK_POS_RICHTER - 1].end() - 2);
     faelle.push_back({"ohne Endmarke", kurz});
+    Disk_Bereiche ohne_zaehler = gut;
+    ohne_zaehler[DISK_POS_RICHTER - 1].pop_back();
+    faelle.push_back({"ohne Zähler", ohne_zaehler});
     Disk_Bereiche halb = gut;
     halb[DISK_POS_RICHTER - 1][2].resize(4);
     faelle.push_back({"gekürzte Nutzlast", halb});

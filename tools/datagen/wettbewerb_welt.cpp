@@ -48,6 +48,8 @@ struct Wb {
     bool pokal_praemie = false, basisliga = false, mischen = false;
     int32_t kalender_position = 0;
     int32_t abstieg = 0;   // places that go down at the season's end
+    // Season weeks (week w = days 7w..7w+6 from 1 July); the template's values mean none.
+    int32_t startwoche = 0, endwoche = 0, spielfrei_start = -1, spielfrei_ende = -1, qualiwoche = -1;
 };
 
 std::string ident(int32_t id) { return "ALI_" + std::to_string(id); }
@@ -315,6 +317,65 @@ void internationale_bauen(Bauplan& b, const std::vector<size_t>& top, const std:
     if (k >= 2) international_ko(b, INTERNATIONAL_ID_BASIS + 51, "Kontinentalpokal", q, 1, 80, 4);
 }
 
+// ---- Season weeks ----
+
+// Leagues play their weekends from early August to late May with a winter break; the cup and
+// international competitions get midweek windows of their own, one after the other, so that
+// competitions that can share a club never play in the same week. The national cups share one
+// window: no club plays in two of them.
+constexpr int32_t LIGA_START = 5, LIGA_ENDE = 46, PAUSE_START = 24, PAUSE_ENDE = 27;
+constexpr int32_t MITTE_START = 1, MITTE_ENDE = 50;
+
+bool wochen_verteilen(Bauplan& b)
+{
+    struct Fenster {
+        std::vector<size_t> wbs;
+        int32_t bedarf = 0;
+    };
+    std::vector<Fenster> fenster(5);  // national cups, champions' groups, cup winners, continental, champions' KO
+    for (size_t i = 0; i < b.wbs.size(); ++i) {
+        Wb& w = b.wbs[i];
+        w.spielfrei_start = PAUSE_START;
+        w.spielfrei_ende = PAUSE_ENDE;
+        if (w.basisliga) {
+            w.startwoche = LIGA_START;
+            w.endwoche = LIGA_ENDE;
+            continue;
+        }
+        const int32_t wochen = (w.modus & KO_SYSTEM) && (w.modus & RUECKSPIELE) ? 2 * w.spieltage : w.spieltage;
+        const size_t f = w.id < INTERNATIONAL_ID_BASIS ? 0
+                       : w.id == INTERNATIONAL_ID_BASIS + 50 ? 2
+                       : w.id == INTERNATIONAL_ID_BASIS + 51 ? 3
+                       : (w.modus & KO_SYSTEM) ? 4 : 1;
+        fenster[f].wbs.push_back(i);
+        fenster[f].bedarf = std::max(fenster[f].bedarf, wochen);
+    }
+    std::vector<int32_t> frei;
+    for (int32_t k = MITTE_START; k <= MITTE_ENDE; ++k)
+        if (k < PAUSE_START || k > PAUSE_ENDE) frei.push_back(k);
+    int32_t bedarf = 0;
+    for (const Fenster& f : fenster) bedarf += f.bedarf;
+    const int32_t rest = static_cast<int32_t>(frei.size()) - bedarf;
+    if (rest < 0) {
+        std::fprintf(stderr, "wettbewerbe: %d Spielwochen unter der Woche nötig, %zu frei\n", bedarf, frei.size());
+        return false;
+    }
+    size_t pos = 0;
+    for (const Fenster& f : fenster) {
+        if (f.wbs.empty()) continue;
+        const size_t laenge = static_cast<size_t>(f.bedarf + (bedarf ? rest * f.bedarf / bedarf : 0));
+        for (size_t i : f.wbs) {
+            Wb& w = b.wbs[i];
+            w.startwoche = frei[pos];
+            w.endwoche = frei[pos + laenge - 1];
+            // The group stage opens on the window's first week.
+            if (!(w.modus & KO_SYSTEM) && w.id >= INTERNATIONAL_ID_BASIS) w.qualiwoche = w.startwoche;
+        }
+        pos += laenge;
+    }
+    return true;
+}
+
 // ---- Writing ----
 
 std::string zeile(const std::string& wort, const std::string& wert)
@@ -345,6 +406,13 @@ std::string text_der_datei(const Bauplan& b)
             if (w.modus & (1u << bit)) t += zeile("MODUS", Wettbewerb_Modus[bit]);
         if (!w.super_art.empty()) t += zeile("SUPER_ART", w.super_art);
         t += zeile("WOCHENTAG", Wettbewerb_Wochentag[w.wochentag]);
+        const std::pair<const char*, int32_t> wochen[] = {{"STARTWOCHE", w.startwoche},
+                                                          {"ENDWOCHE", w.endwoche},
+                                                          {"SPIELFREI_START", w.spielfrei_start},
+                                                          {"SPIELFREI_ENDE", w.spielfrei_ende}};
+        const int32_t vorlage[] = {v.startwoche, v.endwoche, v.spielfrei_start, v.spielfrei_ende};
+        for (size_t k = 0; k < 4; ++k)
+            if (wochen[k].second != vorlage[k]) t += zeile(wochen[k].first, std::to_string(wochen[k].second));
         t += zeile("SPIELTAGE", std::to_string(w.spieltage));
         // The n-th QUALI_FUER line is list n: an empty list before a used one is a line of NIX.
         size_t listen = WETTBEWERB_ZIEL_LISTEN;
@@ -379,6 +447,7 @@ std::string text_der_datei(const Bauplan& b)
         if (w.mischen) t += zeile("QUALIFIKANTEN_MISCHEN", "JA");
         if (w.kalender_position != v.kalender_position)
             t += zeile("KALENDER_POSITION", std::to_string(w.kalender_position));
+        if (w.qualiwoche != v.qualiwoche) t += zeile("QUALIWOCHE", std::to_string(w.qualiwoche));
     }
     return t;
 }
@@ -404,6 +473,7 @@ int wettbewerbe_schritt(const std::string& ziel, const std::vector<std::string>&
     std::vector<size_t> top, pokal;
     nationen_bauen(b, top, pokal);
     internationale_bauen(b, top, pokal);
+    if (!wochen_verteilen(b)) return 1;
     if (b.wbs.size() > static_cast<size_t>(WETTBEWERB_ANZAHL)) {
         std::fprintf(stderr, "wettbewerbe: %zu Wettbewerbe, höchstens %d\n", b.wbs.size(), WETTBEWERB_ANZAHL);
         return 1;

@@ -1,0 +1,50 @@
+// The main loop on one PC (or a server with its own manager): a state machine over
+// Ablauf_Zustand that advances the calendar, runs the menu rounds of the human managers and
+// drives the match days.
+//
+// States: 0 end of the day, advance the calendar; 1 menu round; 2 menu round before a match day;
+// 16 report before the kick-off; 5 match running; 18 match interrupted for half-time; 17 report
+// after the games; 7 close the match day.
+#pragma once
+#include <cstdint>
+
+enum : int32_t {
+    ABLAUF_TAG_ENDE = 0,
+    ABLAUF_MENUERUNDE = 1,
+    ABLAUF_SPIELTAG_MENUERUNDE = 2,
+    ABLAUF_SPIEL_LAEUFT = 5,
+    ABLAUF_SPIELTAG_SCHLIESSEN = 7,
+    ABLAUF_VOR_SPIEL = 16,
+    ABLAUF_NACH_SPIEL = 17,
+    ABLAUF_HALBZEIT = 18,
+};
+
+// Commands carried out by the next pass of the loop.
+enum : int32_t { ABLAUF_LADEN = 1, ABLAUF_SPEICHERN_UNTER = 2, ABLAUF_SPEICHERN = 3, ABLAUF_BEENDEN = 4 };
+
+// Resets the loop and calendar state (menu mode 1, no command) and puts the calendar's and the
+// modules' landed jobs into the day advance's table.
+void Ablauf_Init(int32_t modus);
+void Ablauf_DeInit();
+// Runs the loop until the quit command or the end of the program.
+void Ablauf_Hauptschleife();
+// One pass of the loop: the pending command, then one step of the current state.
+void Ablauf_Schritt();
+void Ablauf_Set_Befehl(int32_t befehl);
+// When menu rounds come: 1 every day, 2 match days, 3 days a manager's club plays, 4 those and
+// days with a message he has not opened. -1 before Ablauf_Init.
+int32_t Ablauf_Get_Menue_Modus();
+void Ablauf_Set_Menue_Modus(int32_t modus);
+// In state 5 (match running): switches to the half-time state 18.
+void Ablauf_Spieltag_Abbrechen();
+// True while a menu round runs.
+bool Ablauf_Ist_Menuerunde();
+// Carries out the pending command (load, save, save under a new name, quit).
+void Ablauf_Tastatur_Auswerten();
+// True once the quit command has been carried out.
+bool Ablauf_Beendet();
+
+// Test hook: stands in for one pass of a club's turn (Menue_Rein on the first pass, then the
+// event step); returns -1 when the manager ends his turn. Null: the menu itself.
+using Ablauf_Zug_Hook = int32_t (*)(int32_t team, bool erster_schritt);
+void Ablauf_Set_Zug_Hook(Ablauf_Zug_Hook hook);

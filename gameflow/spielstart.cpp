@@ -1,0 +1,159 @@
+#include "gameflow/spielstart.h"
+
+#include <cstring>
+
+#include "competitions/wettbewerb.h"
+#include "database/assistent.h"
+#include "database/manager.h"
+#include "database/personal.h"
+#include "database/spieler.h"
+#include "database/team.h"
+#include "database/teamspieler.h"
+#include "economy/bank.h"
+#include "economy/stadion.h"
+#include "economy/werbung.h"
+#include "gameflow/ablauf.h"
+#include "gameflow/eingang.h"
+#include "gameflow/globals.h"
+#include "gameflow/highscore.h"
+#include "gameflow/kalender.h"
+#include "gameflow/news.h"
+#include "platform/disk.h"
+#include "platform/print.h"
+#include "platform/win95.h"
+
+namespace {
+
+// A club's start money and credit limit in DM.
+constexpr int32_t START_KONTOSTAND = 3000000;
+constexpr int32_t START_KREDITLINIE = 1000000;
+
+bool welt_geladen = false;
+
+}  // namespace
+
+void Spielstart_Module_Zuruecksetzen()
+{
+    Globals_Reset();
+    News_Init();
+    Highscore_Init();
+    Ablauf_Init(0);
+    Kalender_Spielplan_Leeren();
+    Eingang_Set_Spiel_Gestartet(false);
+}
+
+bool Spielstart_Welt_Laden(int32_t konfiguration)
+{
+    // A second start (after a refused load) reads the world afresh.
+    if (welt_geladen) {
+        Wettbewerb_Free();
+        Spieler_DeInit();
+        Team_Free_Arrays(true);
+        welt_geladen = false;
+    }
+    if (!Team(konfiguration) || !Spieler(konfiguration) || !Wettbewerb_Config_Lesen(konfiguration, konfiguration)) {
+        Win95_Meldung("Die Konfiguration %d konnte nicht gelesen werden.", konfiguration + 1);
+        return false;
+    }
+    welt_geladen = true;
+    return true;
+}
+
+bool Spielstart_Manager_Hinzufuegen(int32_t team, const char* name)
+{
+    if (team < 0 || team >= Team_Anzahl || !Team_Ist_Normal(team, 64) || Team_Hat_Manager(team)) {
+        Print_Fehler("Spielstart_Manager_Hinzufuegen: Team %d nicht wählbar", team);
+        return false;
+    }
+    Manager_Neuer_Mitspieler(team, name);
+    if (!Team_Hat_Manager(team)) return false;
+    Manager_Init_Zusatzspieler_Struktur(team);
+    Assistenten_Managerpersonal_Vorbelegen(team);
+    Bank_Konto_Einrichten(team, START_KONTOSTAND, 0);
+    Bank_Set_Kreditlinie(team, START_KREDITLINIE, 0);
+    Werbung_Team_Vorbelegen(team, 1);
+    Team_Pokale_Icons_Zuordnen(team);
+    return true;
+}
+
+bool Spielstart_Neues_Spiel()
+{
+    Spielstart_Module_Zuruecksetzen();
+    const Eingang_Einstellungen& e = Eingang_Get_Einstellungen();
+    Konfiguration_Aktuell = e.konfiguration;
+    if (!Spielstart_Welt_Laden(e.konfiguration)) return false;
+    if (!Wettbewerb_Spielplaene_Anlegen()) {
+        Win95_Meldung("Die Spielpläne der Wettbewerbe konnten nicht angelegt werden.");
+        return false;
+    }
+    Aktueller_Tag = 0;
+    if (!Kalender_Spielplan_Anlegen(0)) {
+        Win95_Meldung("%s", Kalender_Spielplan_Fehler());
+        return false;
+    }
+    Personal_Init();
+    Teamspieler_Init_Listen();
+    Spieler_Den_Teams_Zuordnen();
+    Team_Set_Basisdaten(-1, -1);
+    Team_Set_Spielergehaelter();
+    // The start screen adds one manager each time until it is left with the start button.
+    for (;;) {
+        const int32_t vorher = Manager_Anzahl;
+        Eingang_Start();
+        if (Eingang_Get_Start_Bestaetigt() || Programm_Ende) break;
+        // A pass that neither adds a manager nor starts has nothing more to offer.
+        if (Manager_Anzahl == vorher) return false;
+    }
+    if (Programm_Ende || Manager_Anzahl < 1) return false;
+    Schwierigkeitsstufe = uint32_t(e.schwierigkeit);
+    // The computer clubs line up and the market fills to the clubs' interests once the managers
+    // have chosen their clubs.
+    Teams_Startaufstellungen();
+
+    // The bank and the stadiums start once the managers are there; the stadiums sell the first
+    // season tickets now (and on 1 July only).
+    Bank_Neues_Spiel();
+    Stadion_Neues_Spiel();
+    if (Netz_Rolle == 3) {
+        int32_t teams[MANAGER_DRAN_MAX];
+        if (Manager_Ist_Dran(teams, false, 0) > 0) Server_Team = teams[0];
+    }
+    Ablauf_Zustand = ABLAUF_MENUERUNDE;
+    Eingang_Set_Spiel_Gestartet(true);
+    return true;
+}
+
+bool Spielstart_Laden(const char* name)
+{
+    if (!name || !*name) {
+        Win95_Meldung("Es ist kein Spielstand zum Fortsetzen vorhanden.");
+        return false;
+    }
+    if (!Eingang_Get_Spiel_Gestartet() && !welt_geladen && !Spielstart_Welt_Laden(Konfiguration_Standard)) return false;
+    if (!Disk_Spielstand_Laden(name)) return false;
+    Eingang_Set_Spiel_Gestartet(true);
+    return true;
+}
+
+const char* Spielstart_Kommandozeile_Spielstand(const char* kommandozeile, char* name, uint32_t groesse)
+{
+    name[0] = 0;
+    const char* p = kommandozeile ? kommandozeile : "";
+    while (*p) {
+        while (*p == ' ') ++p;
+        const char* ende = p;
+        while (*ende && *ende != ' ') ++ende;
+        const size_t n = size_t(ende - p);
+        if (n && *p != '-') {
+            if (n >= groesse) {
+                Print_Fehler("Kommandozeile: Spielstandname zu lang");
+                return name;
+            }
+            std::memcpy(name, p, n);
+            name[n] = 0;
+            return name;
+        }
+        p = ende;
+    }
+    return name;
+}

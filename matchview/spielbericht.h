@@ -1,0 +1,18 @@
+// The match reports on a match day: before the kick-off, at half-time and after the games. Each
+// is a start and a step that the main loop calls every frame until it returns 1. Entry points
+// until the match view lands: nothing is shown and every step is over at once.
+#pragma once
+#include <cstdint>
+
+void Spielbericht_Vor_Spiel_Starten();
+int32_t Spielbericht_Vor_Spiel_Schritt();
+void Spielbericht_Halbzeit_Starten(int32_t zwingen);
+int32_t Spielbericht_Halbzeit_Schritt();
+void Spielbericht_Nach_Spiel_Starten();
+int32_t Spielbericht_Nach_Spiel_Schritt();
+// True when the live match view was loaded on this match day.
+bool Spielszenen_Geladen();
+// Test hook: every call above is reported by its name; the steps and Spielszenen_Geladen
+// answer with the hook's result (null removes it).
+using Spielbericht_Hook = int32_t (*)(const char* aufruf);
+void Spielbericht_Set_Hook(Spielbericht_Hook hook);

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "gameflow/globals.h"
+#include "gameflow/news.h"
+#include "gameflow/postfach.h"
+#include "gameflow/team_requester.h"
+
+namespace {
+
+std::vector<std::string> gezeigt;
+
+TEST(Postfach, NewestFirstAnswersQuestionsAndDeletesOnRequest)
+{
+    News_Init();
+    Netz_Rolle = 0;
+    Aktuelles_Team = 3;
+    News_Frage frage{};
+    frage.wort[0] = 3;
+    Aktueller_Tag = 1;
+    const int alt = News_Senden(-1, 3, -1, NEWS_ART_TEXT, nullptr, "alt");
+    Aktueller_Tag = 2;
+    const int fr = News_Senden(-1, 3, -1, NEWS_ART_FRAGE, &frage, "Frage");
+    News_Senden(-1, 4, -1, NEWS_ART_TEXT, nullptr, "fremd");
+    Aktueller_Tag = 3;
+    const int neu = News_Senden(-1, -1, -1, NEWS_ART_TEXT, nullptr, "neu");
+    gezeigt.clear();
+    Team_Requester_Set_Anzeige([](int32_t modus, int32_t team, const char* text) -> uint8_t {
+        const std::string t(text);
+        gezeigt.push_back(t.substr(0, t.find('\n')));
+        EXPECT_EQ(team, 3);
+        EXPECT_EQ(modus, 2);
+        return t.rfind("alt", 0) != 0;   // keep the old one, yes to the rest
+    });
+    EXPECT_EQ(Postfach_Screen(nullptr, 4), 3);
+    Team_Requester_Set_Anzeige(nullptr);
+    EXPECT_EQ(gezeigt, (std::vector<std::string>{"neu", "Frage", "alt"}));
+    ASSERT_NE(News_Get_Text(fr), nullptr);
+    EXPECT_EQ(News_Get_Text(fr)->wort[7], 1);
+    EXPECT_TRUE(News_Get_Nachricht(fr)->flags & NEWS_FLAG_BEANTWORTET);
+    EXPECT_EQ(News_Get_Nachricht(neu), nullptr);
+    ASSERT_NE(News_Get_Nachricht(alt), nullptr);
+    EXPECT_TRUE(News_Get_Nachricht(alt)->flags & NEWS_FLAG_GELESEN);
+
+    // Nobody acting: nothing is shown.
+    Aktuelles_Team = -1;
+    EXPECT_EQ(Postfach_Screen(nullptr, 4), 0);
+    News_Init();
+    Aktueller_Tag = 0;
+}
+
+}  // namespace

@@ -1,0 +1,205 @@
+// A new game of the generated small world, and loading and continuing a game.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/capture.h"
+#include "competitions/wettbewerb.h"
+#include "database/db_hilfe.h"
+#include "database/manager.h"
+#include "economy/bank.h"
+#include "economy/stadion.h"
+#include "economy/werbung.h"
+#include "gameflow/ablauf.h"
+#include "gameflow/eingang.h"
+#include "gameflow/game_main.h"
+#include "gameflow/globals.h"
+#include "gameflow/kalender.h"
+#include "gameflow/spielstand.h"
+#include "gameflow/spielstand_ordner.h"
+#include "gameflow/spielstart.h"
+#include "common/welt_ordner.h"
+#include "platform/win95.h"
+
+namespace {
+
+std::vector<std::string> aufrufe;
+int32_t erster_verein = -1, zweiter_verein = -1;
+
+void zwei_manager(Eingang_Einstellungen& e, Eingang_Eingabe& m)
+{
+    e.schwierigkeit = 3;
+    // The first pass adds the default club's manager, the second a club of its own and starts.
+    if (Manager_Anzahl == 0) {
+        erster_verein = m.team;
+        m.starten = false;
+        return;
+    }
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        if (Team_Ist_Normal(t, 64) && !Team_Hat_Manager(t) && t != erster_verein) {
+            m.team = zweiter_verein = t;
+            break;
+        }
+    std::snprintf(m.name, sizeof m.name, "Zweiter");
+}
+
+class Spielstart : public Spielstand_Ordner {
+protected:
+    std::filesystem::path welt;
+    void SetUp() override
+    {
+        Spielstand_Ordner::SetUp();
+        // A savegame of the game holds the random numbers too; without them a loaded season would
+        // draw differently from the uninterrupted one.
+        Game_Spielstand_Bloecke_Registrieren();
+        Team_Anzahl = alte_teams;
+        welt = Test_Welt_Bauen("start", {"welt --world small", "wettbewerbe --world small"});
+        Wettbewerb_Disk_Registrieren();
+        Netz_Rolle = 3;
+        aufrufe.clear();
+        Bank_Set_Konto_Beobachter([](bool ein, int32_t team, int32_t start) {
+            if (ein) aufrufe.push_back("Konto " + std::to_string(team) + " " + std::to_string(start));
+        });
+        Bank_Set_Neues_Spiel_Beobachter([](const char* a, int32_t team, int32_t betrag) {
+            aufrufe.push_back(std::string(a) + (team >= 0 ? " " + std::to_string(team) + " " + std::to_string(betrag) : ""));
+        });
+        Werbung_Set_Vorbelegen_Beobachter(
+            [](int32_t team, int32_t flag) { aufrufe.push_back("Werbung " + std::to_string(team) + " " + std::to_string(flag)); });
+        Stadion_Set_Neues_Spiel_Beobachter([] { aufrufe.push_back("Stadion_Neues_Spiel"); });
+        Eingang_Set_Start_Hook(zwei_manager);
+    }
+    void TearDown() override
+    {
+        Eingang_Set_Start_Hook(nullptr);
+        Bank_Set_Konto_Beobachter(nullptr);
+        Bank_Set_Neues_Spiel_Beobachter(nullptr);
+        Werbung_Set_Vorbelegen_Beobachter(nullptr);
+        Stadion_Set_Neues_Spiel_Beobachter(nullptr);
+        Disk_Set_Datei_Dialog_Hook(nullptr);
+        for (int32_t t = 0; t < Team_Anzahl; ++t)
+            if (Team_Hat_Manager(t)) Manager_Mitspieler_Killen(t);
+        Spielstart_Module_Zuruecksetzen();
+        Ablauf_DeInit();
+        Wettbewerb_Free();
+        Test_Aufraeumen();
+        Server_Team = -1;
+        std::filesystem::remove_all(welt);
+        alte_teams = Team_Anzahl;
+        // The world's modules registered their savegame blocks; the other tests save without them.
+        for (int pos = 1; pos <= DISK_POSITIONEN; ++pos)
+            if (pos != DISK_POS_FREI) Disk_Block_Registrieren(pos, nullptr, nullptr);
+        Globals_Module_Registrieren();
+        Spielstand_Ordner::TearDown();
+    }
+};
+
+TEST_F(Spielstart, NewGameSetsUpTwoManagersBeforeBankAndStadiums)
+{
+    ASSERT_TRUE(Spielstart_Neues_Spiel()) << Kalender_Spielplan_Fehler();
+    ASSERT_GE(erster_verein, 0);
+    ASSERT_GE(zweiter_verein, 0);
+    EXPECT_EQ(Manager_Anzahl, 2);
+    const std::string a = std::to_string(erster_verein), b = std::to_string(zweiter_verein);
+    EXPECT_EQ(aufrufe, (std::vector<std::string>{"Konto " + a + " 3000000", "Bank_Set_Kreditlinie " + a + " 1000000",
+                                                 "Werbung " + a + " 1", "Konto " + b + " 3000000",
+                                                 "Bank_Set_Kreditlinie " + b + " 1000000", "Werbung " + b + " 1",
+                                                 "Bank_Neues_Spiel", "Stadion_Neues_Spiel"}));
+    EXPECT_EQ(Aktueller_Tag, 0);
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_MENUERUNDE);
+    EXPECT_EQ(Ablauf_Get_Menue_Modus(), 1);
+    EXPECT_EQ(Schwierigkeitsstufe, 3u);
+    EXPECT_EQ(Server_Team, erster_verein);
+    EXPECT_TRUE(Eingang_Get_Spiel_Gestartet());
+    EXPECT_EQ(Eingang_Get_Start_Option_Byte(), 0);
+    // The leagues open on the first weekend of week 5.
+    EXPECT_GT(Kalender_Get_Anzahl_Spiele(37, 1) + Kalender_Get_Anzahl_Spiele(38, 1), 0);
+
+    // Saved, then loaded through the dialog: none of the set-up runs again, the game is the same.
+    Aktueller_Tag = 40;
+    ASSERT_TRUE(Disk_Spielstand_Speichern("mitte"));
+    const std::vector<uint8_t> bild = Disk_Spielstand_Abbild();
+    Aktueller_Tag = 41;
+    aufrufe.clear();
+    Disk_Set_Datei_Dialog_Hook([](char* name, bool speichern) {
+        std::snprintf(name, SPIELSTAND_NAME_LAENGE, "%s", speichern ? "" : "mitte");
+        return !speichern;
+    });
+    Ablauf_Set_Befehl(ABLAUF_LADEN);
+    Ablauf_Tastatur_Auswerten();
+    EXPECT_EQ(Aktueller_Tag, 40);
+    EXPECT_TRUE(aufrufe.empty());
+    EXPECT_EQ(Disk_Spielstand_Abbild(), bild);
+
+    // A damaged savegame changes nothing; continuing loads the last one.
+    FILE* f = std::fopen(datei("kaputt").c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(bild.data(), 1, bild.size() / 2, f);
+    std::fclose(f);
+    Aktueller_Tag = 42;
+    Fehler_Capture cap;
+    EXPECT_FALSE(Spielstart_Laden("kaputt"));
+    EXPECT_EQ(Aktueller_Tag, 42);
+    EXPECT_FALSE(Spielstart_Laden(""));
+    EXPECT_STREQ(Disk_Lade_Letzten_Spielstand_Namen(), "mitte");
+    EXPECT_TRUE(Spielstart_Laden(Disk_Lade_Letzten_Spielstand_Namen()));
+    EXPECT_EQ(Aktueller_Tag, 40);
+    EXPECT_TRUE(aufrufe.empty());
+}
+
+// Plays the main loop, every manager ending his turn at once, until the day is reached.
+void spielen_bis(int32_t tag)
+{
+    Ablauf_Set_Zug_Hook([](int32_t, bool) { return -1; });
+    while (Aktueller_Tag < tag || Ablauf_Zustand != ABLAUF_MENUERUNDE) Ablauf_Schritt();
+    Ablauf_Set_Zug_Hook(nullptr);
+}
+
+void dialog_name(const char* name)
+{
+    static std::string n;
+    n = name;
+    Disk_Set_Datei_Dialog_Hook([](char* ziel, bool) {
+        std::snprintf(ziel, SPIELSTAND_NAME_LAENGE, "%s", n.c_str());
+        return true;
+    });
+}
+
+TEST_F(Spielstart, SeasonResumedFromItsMiddleEndsAsTheUninterruptedOne)
+{
+    ASSERT_TRUE(Spielstart_Neues_Spiel());
+    spielen_bis(183);
+    dialog_name("mitte");
+    Ablauf_Set_Befehl(ABLAUF_SPEICHERN_UNTER);
+    // Only the command: a further step would begin the next turn and change the state saved.
+    Ablauf_Tastatur_Auswerten();
+    const std::vector<uint8_t> mitte = Disk_Spielstand_Abbild();
+    Ablauf_Set_Befehl(ABLAUF_LADEN);
+    Ablauf_Tastatur_Auswerten();
+    EXPECT_EQ(Disk_Spielstand_Abbild(), mitte) << "saving again gives the same bytes";
+    spielen_bis(366);
+    EXPECT_EQ(Kalender_Get_Saison(), 2);
+    const std::vector<uint8_t> ende = Disk_Spielstand_Abbild();
+
+    ASSERT_TRUE(Spielstart_Laden("mitte"));
+    EXPECT_EQ(Aktueller_Tag, 183);
+    spielen_bis(366);
+    EXPECT_EQ(Disk_Spielstand_Abbild(), ende);
+}
+
+TEST(Spielstart_Kommandozeile, FirstWordThatIsNoOption)
+{
+    char name[16];
+    EXPECT_STREQ(Spielstart_Kommandozeile_Spielstand("-q  liga.sgv -x", name, sizeof name), "liga.sgv");
+    EXPECT_STREQ(Spielstart_Kommandozeile_Spielstand("-q", name, sizeof name), "");
+    EXPECT_STREQ(Spielstart_Kommandozeile_Spielstand(nullptr, name, sizeof name), "");
+    Fehler_Capture cap;
+    EXPECT_STREQ(Spielstart_Kommandozeile_Spielstand("ein_viel_zu_langer_name.sgv", name, sizeof name), "");
+    EXPECT_EQ(cap.texts.size(), 1u);
+}
+
+}  // namespace

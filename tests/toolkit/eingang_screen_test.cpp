@@ -1,0 +1,67 @@
+// The new-game start screen driven by a script on the headless screen.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "common/welt_ordner.h"
+#include "competitions/wettbewerb.h"
+#include "database/team.h"
+#include "gameflow/eingang.h"
+#include "platform/os/os.h"
+#include "platform/win95.h"
+#include "umgebung.h"
+
+namespace {
+
+using Startbildschirm = Toolkit_Test;
+
+TEST_F(Startbildschirm, RowsStepTheirValuesAndTheButtonsEndIt)
+{
+    const std::string alter_pfad = Pfad_Config_Files;
+    const std::filesystem::path welt = Test_Welt_Bauen("eingang", {"welt --world small", "wettbewerbe --world small"});
+    ASSERT_TRUE(Team(0));
+    ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
+    std::vector<int32_t> laender(static_cast<size_t>(Team_Anzahl));
+    ASSERT_GE(Eingang_Liga_Icons_Bauen(laender.data()), 2);
+
+    const char* bilder = std::getenv("DORVIN_BILDER");
+    const std::string ordner = bilder ? bilder : welt.string();
+    Eingang_Einstellungen e{0, 2, 1};
+    Eingang_Eingabe m{"Manager 1", -1, 0, false};
+    // Difficulty twice, season tickets off, the second country, the crest once; then start.
+    std::string skript = "wait 20\ndump " + ordner + "/eingang_vorher.png\n";
+    for (int y : {132, 132, 166, 200, 302})
+        skript += "move 300 " + std::to_string(y) + "\nwait 200\nclick 300 " + std::to_string(y) + "\nwait 500\n";
+    Os_Script_Load_Text(skript + "dump " + ordner + "/eingang_nachher.png\nmove 440 385\nwait 200\nclick 440 385\nwait 500\n");
+    ASSERT_TRUE(Eingang_Start_Screen(e, m));
+    Os_Script_Stop();
+    EXPECT_EQ(e.schwierigkeit, 4);
+    EXPECT_EQ(e.dauerkarten, 0);
+    EXPECT_EQ(m.wappen, 1);
+    EXPECT_TRUE(m.starten);
+    ASSERT_GE(m.team, 0);
+    EXPECT_EQ(Team_Wert(TEAM_NATION, m.team, 0, TEAM_LESEN), laender[1]);
+    EXPECT_TRUE(std::filesystem::exists(ordner + "/eingang_nachher.png"));
+
+    // "Manager hinzufügen" ends it without starting; the end of the program adds nobody.
+    Os_Script_Load_Text("wait 20\nmove 200 385\nwait 200\nclick 200 385\nwait 500\n");
+    ASSERT_TRUE(Eingang_Start_Screen(e, m));
+    Os_Script_Stop();
+    EXPECT_FALSE(m.starten);
+    EXPECT_GE(m.team, 0);
+    Os_Script_Load_Text("wait 20\n");
+    ASSERT_TRUE(Eingang_Start_Screen(e, m));
+    Os_Script_Stop();
+    EXPECT_EQ(m.team, -1);
+    Programm_Ende = 0;
+
+    Wettbewerb_Free();
+    Team_Free_Arrays(true);
+    std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", alter_pfad.c_str());
+    std::filesystem::remove_all(welt);
+}
+
+}  // namespace
