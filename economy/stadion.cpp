@@ -11,3 +11,14 @@ static Stadion_Anlage_Abfrage anlage_abfrage = nullptr;
 void Stadion_Set_Anlage_Abfrage(Stadion_Anlage_Abfrage abfrage) { anlage_abfrage = abfrage; }
 
 int32_t Stadion_Get_Anlage_Wert(int32_t team, int32_t slot) { return anlage_abfrage ? anlage_abfrage(team, slot) : 0; }
+
+static Stadion_Dauerkarten_Abfrage dauerkarten_abfrage = nullptr;
+
+void Stadion_Set_Dauerkarten_Abfrage(Stadion_Dauerkarten_Abfrage abfrage) { dauerkarten_abfrage = abfrage; }
+
+int32_t Stadion_Dauerkarten_Monat(int32_t team, int32_t* monate, int32_t abrechnen)
+{
+    if (dauerkarten_abfrage) return dauerkarten_abfrage(team, monate, abrechnen);
+    if (monate) *monate = 0;
+    return 0;
+}

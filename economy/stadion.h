@@ -22,3 +22,11 @@ int32_t Stadion_Get_Anlage_Wert(int32_t team, int32_t slot);
 // Test hook: answers in place of Stadion_Get_Anlage_Wert.
 using Stadion_Anlage_Abfrage = int32_t (*)(int32_t team, int32_t slot);
 void Stadion_Set_Anlage_Abfrage(Stadion_Anlage_Abfrage abfrage);
+
+// Season tickets: with `abrechnen` set, the months settled now go to *monate (none settled
+// twice) and the result is 0; without, the stadium's monthly compensation estimate in DM.
+// 0 until the stadium module lands.
+int32_t Stadion_Dauerkarten_Monat(int32_t team, int32_t* monate, int32_t abrechnen);
+// Test hook: answers in place of Stadion_Dauerkarten_Monat.
+using Stadion_Dauerkarten_Abfrage = int32_t (*)(int32_t team, int32_t* monate, int32_t abrechnen);
+void Stadion_Set_Dauerkarten_Abfrage(Stadion_Dauerkarten_Abfrage abfrage);
