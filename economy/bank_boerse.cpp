@@ -242,8 +242,8 @@ static void zinsen_team(int32_t team)
             Schreibe_Überweisung(team, -1, float(b - 80000000.0), 18, 1, -1);
             basis = Bank.kontostand[team];
         }
-        (void)basis;
-        const double zins = (double(Bank_Giro_Zins) / 365.0 + 100.0) * b * 0.01 - b;
+        // interest on what stays, not on the part given away
+        const double zins = (double(Bank_Giro_Zins) / 365.0 + 100.0) * basis * 0.01 - basis;
         if (zins >= 1.0) Schreibe_Überweisung(-1, team, float(zins), 20, 1, -1);
     }
     if (k) {
