@@ -408,7 +408,8 @@ void Bank_Neues_Spiel()
 
 void Bank_Aktie_Liga_Nach_Spiel(int32_t team, int32_t ausgang)
 {
-    if (Bank_Ist_Client() || !Bank_Init_Check() || team < 0) return;
+    // only decided matches move a club's share
+    if (Bank_Ist_Client() || !Bank_Init_Check() || team < 0 || (ausgang != 1 && ausgang != 2)) return;
     Boerse& b = Bank_Boerse[2];
     for (int32_t k = 1; k < BANK_FIRMEN; ++k) {
         if (b.team[k] != team) continue;
@@ -417,13 +418,12 @@ void Bank_Aktie_Liga_Nach_Spiel(int32_t team, int32_t ausgang)
         b.ziel[k] = b.kurs[k];
         if (Zufall(0, 1) != 0) continue;
         const int32_t z = Zufall(0, 20);
+        const int32_t d = Bank_Zufall_Zwischen(0, 10);
         if (ausgang == 1) {
             b.kurs[k] = (float(z) * 0.1f + 101.0f) * b.kurs[k] * 0.01f;
-            const int32_t d = Bank_Zufall_Zwischen(0, 10);
             b.drift[k] = float(d - 3) * 0.1f;
-        } else if (ausgang == 2) {
+        } else {
             b.kurs[k] = (99.0f - float(z) * 0.1f) * b.kurs[k] * 0.01f;
-            const int32_t d = Bank_Zufall_Zwischen(0, 10);
             b.drift[k] = float(d - 7) * 0.1f;
         }
     }

@@ -1,0 +1,143 @@
+// The three exchanges: a new game, the clubs' shares after matches and at the season's end,
+// and a client's fetches.
+#include <cmath>
+#include <cstring>
+
+#include "../competitions/wettbewerb_welt.h"
+#include "../database/db_hilfe.h"
+#include "bank_hilfe.h"
+#include "database/manager.h"
+#include "gameflow/news.h"
+
+struct BankBoerseTest : BankTest {
+    static inline uint8_t schein;
+    void SetUp() override
+    {
+        BankTest::SetUp();
+        Test_Teams_Anlegen(testwelt::TEAM_ANZAHL);
+        ASSERT_TRUE(testwelt::laden());
+        News_Init();
+        T_Fix[1].manager = reinterpret_cast<Manager_Struktur*>(&schein);
+        Manager_Anzahl = 1;
+    }
+    void TearDown() override
+    {
+        T_Fix[1].manager = nullptr;
+        Manager_Anzahl = 0;
+        Wettbewerb_Free();
+        News_DeInit();
+        Test_Aufraeumen();
+        BankTest::TearDown();
+    }
+};
+
+TEST_F(BankBoerseTest, NewGameFillsTheLeagueAndEveryHistoryWithoutBooking)
+{
+    ASSERT_TRUE(Bank_Konto_Einrichten(1, 3000000, 0));
+    ASSERT_TRUE(Bank_Betrag_Anlegen(1, -1, 100000.0f, 1, 1, -1.0f));
+    Aktueller_Tag = 40;  // the deposit would be due
+    const int32_t vorher = stand(1);
+    Bank_Neues_Spiel();
+    EXPECT_EQ(stand(1), vorher);
+    EXPECT_EQ(News_Anzahl(), 0);
+    void* c = nullptr;
+    EXPECT_NE(Bank_Naechste_Anlage(1, &c), nullptr);
+    const Boerse& liga = Bank_Boerse[2];
+    // four clubs: the first is not traded
+    EXPECT_GE(Bank_Get_Aktien_Liga(), 0);
+    EXPECT_EQ(liga.team[1], 1);
+    EXPECT_EQ(liga.team[3], 3);
+    EXPECT_EQ(liga.team[4], -1);
+    EXPECT_STREQ(liga.firma[2], "Team 2");
+    EXPECT_EQ(liga.firma[4][0], 0);
+    for (const Boerse& b : Bank_Boerse)
+        for (int32_t i = 0; i < BANK_FIRMEN; ++i)
+            for (float v : b.verlauf[i]) EXPECT_GE(v, 15.0f) << b.name << " " << i;
+    for (int32_t i = 0; i < BANK_FIRMEN; ++i) EXPECT_EQ(Bank_Boerse[0].ziel[i], Bank_Boerse[0].kurs[i]);
+    EXPECT_EQ(Bank_Waehrungsfaktor[0], 100.0f);
+}
+
+TEST_F(BankBoerseTest, MatchesResetToTheBaseValueAndMoveHalfTheTime)
+{
+    Bank_Neues_Spiel();
+    const float basis = Bank_Liga_Aktie_Basiswert(2) < 15.0f ? 15.0f : Bank_Liga_Aktie_Basiswert(2);
+    Bank_Boerse[2].kurs[2] = 777.0f;
+    Bank_Aktie_Liga_Nach_Spiel(2, 0);
+    EXPECT_EQ(Bank_Boerse[2].kurs[2], 777.0f);
+    int32_t bewegt = 0;
+    for (int32_t i = 0; i < 400; ++i) {
+        Bank_Boerse[2].kurs[2] = 777.0f;
+        Bank_Aktie_Liga_Nach_Spiel(2, i % 2 ? 1 : 2);
+        EXPECT_EQ(Bank_Boerse[2].ziel[2], basis);
+        const float k = Bank_Boerse[2].kurs[2];
+        if (k != basis) {
+            ++bewegt;
+            if (i % 2) EXPECT_GT(k, basis);
+            else EXPECT_LT(k, basis);
+        }
+    }
+    EXPECT_GT(bewegt, 150);
+    EXPECT_LT(bewegt, 250);
+}
+
+TEST_F(BankBoerseTest, ClubsLeavingTheBestLoseTheirHoldersShares)
+{
+    Bank_Neues_Spiel();
+    ASSERT_TRUE(Bank_Konto_Einrichten(1, 3000000, 0));
+    ASSERT_TRUE(Bank_Aktien_Handel(1, 10, 2, 3));
+    ASSERT_TRUE(Bank_Aktien_Handel(1, 5, 2, 1));
+    const int32_t vorher = stand(1);
+    const int32_t beste[] = {1, 7, 3};
+    Bank_Liga_Aktien_Neu_Besetzen(beste, 3);
+    // team 2 dropped out, its slot goes to the next untraded club
+    EXPECT_EQ(Bank_Boerse[2].team[1], 1);
+    EXPECT_EQ(Bank_Boerse[2].team[2], 7);
+    EXPECT_EQ(Bank_Boerse[2].team[3], 3);
+    EXPECT_EQ(stand(1), vorher);
+    EXPECT_EQ(News_Anzahl(), 0);
+    const int32_t andere[] = {1, 7, 9};
+    Bank_Liga_Aktien_Neu_Besetzen(andere, 3);
+    EXPECT_EQ(Bank_Boerse[2].team[3], 9);
+    void* c = nullptr;
+    EXPECT_EQ(Bank_Naechster_Aktienbesitz(1, &c, 2, 3), nullptr);
+    c = nullptr;
+    EXPECT_NE(Bank_Naechster_Aktienbesitz(1, &c, 2, 1), nullptr);
+    ASSERT_EQ(News_Anzahl(), 1);
+    const int32_t n = News_Suche_Erste(1, NEWS_FLAG_DA);
+    ASSERT_GE(n, 0);
+    EXPECT_NE(std::strstr(News_Get_Nachricht(n)->text, "besten 3"), nullptr);
+}
+
+TEST_F(BankBoerseTest, AClientFetchesAnExchangeOncePerRefresh)
+{
+    static int32_t abrufe;
+    abrufe = 0;
+    Bank_Set_Fernaufruf([](int32_t anfrage, std::vector<uint8_t>* block) {
+        if (anfrage == BANK_GET_BOERSE) ++abrufe;
+        // the server answers in this process
+        Netz_Rolle = 2;
+        std::vector<uint8_t> antwort;
+        const int32_t r = Bank_Server_Anfrage(anfrage, block->data(), uint32_t(block->size()), &antwort);
+        Netz_Rolle = 1;
+        *block = antwort;
+        return r;
+    });
+    Bank_Boerse[1].kurs[5] = 321.0f;
+    Handelndes_Team = 1;
+    Netz_Rolle = 1;
+    Bank_Client_Boerse_Holen(1, 1);
+    Bank_Client_Boerse_Holen(1, 1);
+    EXPECT_EQ(abrufe, 1);
+    EXPECT_EQ(Bank_Boerse[1].kurs[5], 321.0f);
+    Bank_Client_Boerse_Holen(1, 3);
+    EXPECT_EQ(abrufe, 1);
+    Bank_Client_Refresh(1);
+    Bank_Client_Boerse_Holen(1, 1);
+    EXPECT_EQ(abrufe, 2);
+    // another club's exchange data are not answered
+    Handelndes_Team = 2;
+    Bank_Client_Refresh(1);
+    Bank_Boerse[1].kurs[5] = 5.0f;
+    Bank_Client_Boerse_Holen(1, 1);
+    EXPECT_EQ(Bank_Boerse[1].kurs[5], 5.0f);
+}
