@@ -160,8 +160,7 @@ TEST_F(BankTest, ShareTradesCapAndCorrectTheCount)
 TEST_F(BankTest, LenderMenuListsTenManagersThenPagesOfTwenty)
 {
     Test_Teams_Anlegen(60);
-    static uint8_t schein;
-    for (int32_t t = 0; t < 35; ++t) T_Fix[t].manager = reinterpret_cast<Manager_Struktur*>(&schein);
+    for (int32_t t = 0; t < 35; ++t) T_Fix[t].manager = Test_Manager_Schein();
     Aktuelles_Team = 0;
     const auto m = Bank_Kreditgeber_Eintraege(12, 7);
     for (int32_t t = 0; t < 35; ++t) T_Fix[t].manager = nullptr;

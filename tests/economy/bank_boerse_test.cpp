@@ -10,14 +10,13 @@
 #include "gameflow/news.h"
 
 struct BankBoerseTest : BankTest {
-    static inline uint8_t schein;
     void SetUp() override
     {
         BankTest::SetUp();
         Test_Teams_Anlegen(testwelt::TEAM_ANZAHL);
         ASSERT_TRUE(testwelt::laden());
         News_Init();
-        T_Fix[1].manager = reinterpret_cast<Manager_Struktur*>(&schein);
+        T_Fix[1].manager = Test_Manager_Schein();
         Manager_Anzahl = 1;
     }
     void TearDown() override

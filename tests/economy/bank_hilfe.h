@@ -5,10 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "database/manager.h"
 #include "economy/bank.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
 #include "platform/zufall.h"
+
+// A zeroed manager record that marks a club as human-run without the manager module's set-up.
+inline Manager_Struktur* Test_Manager_Schein()
+{
+    alignas(Manager_Struktur) static uint8_t schein[sizeof(Manager_Struktur)] = {};
+    return reinterpret_cast<Manager_Struktur*>(schein);
+}
 
 struct BankTest : ::testing::Test {
     static inline std::vector<std::string> meldungen;

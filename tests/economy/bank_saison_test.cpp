@@ -39,7 +39,6 @@ void protokoll(int32_t z, int32_t e, int32_t ab, int32_t zu, uint8_t k)
 
 struct BankSaison : BankTest {
     static inline std::filesystem::path ordner;
-    static inline uint8_t schein;
     static void SetUpTestSuite()
     {
         ordner = std::filesystem::temp_directory_path() / ("dorvin_bank_" + std::to_string(::getpid()));
@@ -80,7 +79,7 @@ struct BankSaison : BankTest {
         Zufall_Set_Seed(4711);
         Aktueller_Tag = 0;
         Bank_Init();
-        T_Fix[a].manager = T_Fix[b].manager = reinterpret_cast<Manager_Struktur*>(&schein);
+        T_Fix[a].manager = T_Fix[b].manager = Test_Manager_Schein();
         Manager_Anzahl = 2;
         for (int32_t t : {a, b}) {
             EXPECT_TRUE(Bank_Konto_Einrichten(t, 3000000, 0));
