@@ -3,6 +3,7 @@
 // It runs on the server (or the single PC); a network client holds copies fetched by request.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 struct Manager_Icon_Zustand;
@@ -215,3 +216,12 @@ void Bank_Set_Konto_Beobachter(Bank_Konto_Beobachter beobachter);
 // of each side's balance.
 using Bank_Buchung_Protokoll = void (*)(int32_t zahler, int32_t empfaenger, int32_t ab, int32_t zu, uint8_t kategorie);
 void Bank_Set_Buchung_Protokoll(Bank_Buchung_Protokoll protokoll);
+
+// ---- Texts of the investment screen ----
+// Asks the manager of `geber` for a credit of the rocker amount over the chosen term at the
+// wished rate (a question in the news); true when the request was sent.
+bool Bank_Kredit_Anfrage(int32_t geber, int32_t zinswunsch);
+// The rows of Aktuelles_Team's credits and deposits (at most 150), or the empty-list row.
+std::vector<std::string> Bank_Anlagen_Zeilen();
+// The tooltip of a share holding.
+std::string Bank_Aktie_Hilfe(const Bank_Aktienbesitz& besitz);

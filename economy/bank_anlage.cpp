@@ -10,6 +10,7 @@
 #include "economy/vorlaeufig_bank.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
+#include "gameflow/news.h"
 #include "gameflow/team_requester.h"
 #include "platform/print.h"
 
@@ -242,4 +243,67 @@ std::vector<Bank_Menue_Eintrag> Bank_Kreditgeber_Eintraege(int32_t laufzeit, int
         neu(-1, 0, text);
     }
     return m;
+}
+
+bool Bank_Kredit_Anfrage(int32_t geber, int32_t zinswunsch)
+{
+    const int32_t nehmer = Aktuelles_Team;
+    if (!Bank_Init_Check() || !Bank_Team_Gueltig(geber) || !Bank_Team_Gueltig(nehmer)) return false;
+    const int32_t monate = Bank_Laufzeit[Bank_Wippe_Laufzeit >= 0 && Bank_Wippe_Laufzeit < BANK_LAUFZEITEN ? Bank_Wippe_Laufzeit : 0];
+    const char* einheit = monate == 1 ? "Monat" : "Monate";
+    const int32_t betrag = Bank_Runden(std::isfinite(Bank_Wippe_Betrag) ? Bank_Wippe_Betrag : 0.0f);
+    if (betrag <= 0) {
+        Team_Requester(0, nehmer, "Sie können doch keinen Kredit über %s aufnehmen !", Bank_Betrag_String(float(betrag), nehmer, -1, 0));
+        return false;
+    }
+    if (!Team_Requester(2, nehmer,
+                        "Möchten Sie diesen Kredit aufnehmen ?\r\r#l^tl0065Von^tl0135: %s\r^tl0065Betrag^tl0135: "
+                        "%s\r^tl0065Zins^tl0135: %d %%%%\r^tl0065Laufzeit^tl0135: %d %s",
+                        Team_String(150, geber, nullptr, 0), Bank_Betrag_String(float(betrag), nehmer, -1, 0), zinswunsch,
+                        monate, einheit))
+        return false;
+    News_Frage frage{{5, nehmer, geber, Kalender_Get_Heute() + 30, betrag, zinswunsch, monate, -1}};
+    if (News_Senden(nehmer, geber, nehmer, NEWS_ART_FRAGE, &frage, "%s bittet Sie um einen Kredit über %s, %d %s Laufzeit, %d%%%% Zinsen",
+                    Team_String(150, nehmer, nullptr, 0), Bank_Betrag_String(float(betrag), geber, -1, 0), monate, einheit,
+                    zinswunsch) < 0)
+        return false;
+    Team_Requester(0, nehmer, "Ihre Kreditanfrage wird weitergeleitet. Sobald %s geantwortet hat, erhalten Sie eine Nachricht.",
+                   Team_String(150, geber, nullptr, 0));
+    return true;
+}
+
+std::vector<std::string> Bank_Anlagen_Zeilen()
+{
+    std::vector<std::string> zeilen;
+    void* cursor = nullptr;
+    const int32_t team = Aktuelles_Team;
+    while (const Bank_Anlage* a = Bank_Naechste_Anlage(team, &cursor)) {
+        if (zeilen.size() == 150) break;
+        const Kalender_Datum f = Kalender_Get_Datum(int32_t(a->faellig), 0), b = Kalender_Get_Datum(int32_t(a->beginn), 0);
+        const bool anlage = a->betrag > 0;
+        char text[300];
+        std::snprintf(text, sizeof text, "%02d.%02d.%d:%s^tr0158%s^z0009^c%05d^tl0115(^tr0158%s^tl0161%02d.%02d.%d, %1.1f%%)",
+                      f.tag, f.monat, f.jahr, "", Bank_Betrag_String(float(anlage ? a->endbetrag : -a->endbetrag), team, -1, 0), 0,
+                      anlage ? "Anlage" : "Kredit", b.tag, b.monat, b.jahr, double(a->zins));
+        zeilen.emplace_back(text);
+    }
+    if (zeilen.empty()) zeilen.emplace_back("(keine Anlagen vorhanden)");
+    return zeilen;
+}
+
+std::string Bank_Aktie_Hilfe(const Bank_Aktienbesitz& besitz)
+{
+    if (besitz.boerse < 0 || besitz.boerse >= BANK_BOERSEN || besitz.firma < 0 || besitz.firma >= BANK_FIRMEN) return {};
+    const double p = Bank_Boerse[besitz.boerse].kurs[besitz.firma];
+    const double g = besitz.summe > 0 ? double(besitz.anzahl) * p / besitz.summe * 100.0 - 100.0 : 0.0;
+    const char* firma = Bank_Boerse[besitz.boerse].firma[besitz.firma];
+    const char* art = besitz.boerse == 2 ? "von" : "der Firma";
+    char text[300];
+    if (g >= 0)
+        std::snprintf(text, sizeof text, "Mit der Aktie %s ^y%04d%s^y%04d haben Sie bislang %.2f%% Gewinn erwirtschaftet.", art, 3,
+                      firma, 0, g);
+    else
+        std::snprintf(text, sizeof text, "Mit der Aktie %s ^y%04d%s^y%04d haben Sie bislang einen Verlust von %.2f%% erzielt.",
+                      art, 3, firma, 0, -g);
+    return text;
 }

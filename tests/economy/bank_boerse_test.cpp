@@ -7,6 +7,7 @@
 #include "../database/db_hilfe.h"
 #include "bank_hilfe.h"
 #include "database/manager.h"
+#include "economy/stadion.h"
 #include "gameflow/news.h"
 
 struct BankBoerseTest : BankTest {
@@ -139,4 +140,50 @@ TEST_F(BankBoerseTest, AClientFetchesAnExchangeOncePerRefresh)
     Bank_Boerse[1].kurs[5] = 5.0f;
     Bank_Client_Boerse_Holen(1, 1);
     EXPECT_EQ(Bank_Boerse[1].kurs[5], 5.0f);
+}
+
+TEST_F(BankBoerseTest, SeasonTicketCompensationFollowsTheStadiumsEstimate)
+{
+    auto r = testwelt::bauen();
+    r[testwelt::A1].spiele_block = r[testwelt::A2].spiele_block = r[testwelt::B1].spiele_block = 0;
+    r[testwelt::A1].spieltage = 34;  // 17 home games: nothing to settle
+    r[testwelt::A2].spieltage = 40;
+    r[testwelt::B1].spieltage = 6;
+    ASSERT_TRUE(Wettbewerb_Uebernehmen(r.data(), testwelt::ANZAHL, testwelt::TEAM_ANZAHL));
+    for (int32_t t : {1, 5, 13}) ASSERT_TRUE(Bank_Konto_Einrichten(t, 0, 0));
+    Stadion_Set_Dauerkarten_Abfrage([](int32_t team, int32_t* monate, int32_t abrechnen) {
+        if (abrechnen) {
+            *monate = 2;
+            return 0;
+        }
+        return team == 5 ? -600 : 600;
+    });
+    Bank_Dauerkarten_Ausgleich();
+    Stadion_Set_Dauerkarten_Abfrage(nullptr);
+    EXPECT_EQ(stand(1), 0);
+    EXPECT_EQ(stand(5), -1200);
+    EXPECT_EQ(stand(13), 1200);
+    EXPECT_EQ(stand(6), 0);
+    EXPECT_EQ(Bank_Get_Konto(5)->buchung[0].kategorie, 42);
+    EXPECT_EQ(Bank_Get_Konto(13)->buchung[0].kategorie, 41 | 0x80);
+}
+
+TEST_F(BankBoerseTest, CreditRequestGoesToTheLenderAsAQuestion)
+{
+    Aktuelles_Team = 2;
+    Bank_Wippe_Betrag = 0;
+    EXPECT_FALSE(Bank_Kredit_Anfrage(1, 5));
+    EXPECT_EQ(News_Anzahl(), 0);
+    Bank_Wippe_Betrag = 250000.0f;
+    Bank_Wippe_Laufzeit = 3;
+    ASSERT_TRUE(Bank_Kredit_Anfrage(1, 5));
+    const int32_t n = News_Suche_Erste(1, NEWS_FLAG_OFFEN);
+    ASSERT_GE(n, 0);
+    const News_Nachricht* m = News_Get_Nachricht(n);
+    EXPECT_EQ(m->art, NEWS_ART_FRAGE);
+    const int32_t erwartet[8] = {5, 2, 1, Aktueller_Tag + 30, 250000, 5, 12, -1};
+    EXPECT_EQ(std::memcmp(m->frage.wort, erwartet, sizeof erwartet), 0);
+    EXPECT_NE(std::strstr(m->text, "12 Monate Laufzeit, 5%% Zinsen"), nullptr) << m->text;
+    ASSERT_EQ(meldungen.size(), 3u);
+    EXPECT_NE(meldungen[2].find("weitergeleitet"), std::string::npos);
 }
