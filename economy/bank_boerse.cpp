@@ -192,11 +192,13 @@ void Bank_Boerse_Tag()
     }
     static const int32_t K[BANK_BOERSEN] = {350, 900, 25};
     for (int32_t e = 0; e < BANK_BOERSEN; ++e) {
-        if (Bank_Boerse[0].kurs[0] > 0) Bank_Waehrungsfaktor[e] = Bank_Boerse[e].kurs[0] * 100.0f / Bank_Boerse[0].kurs[0];
+        if (Bank_Boerse[0].kurs[0] > 0)
+            Bank_Waehrungsfaktor[e] = e == 0 ? 100.0f : float(double(Bank_Boerse[e].kurs[0]) * 100.0 / Bank_Boerse[0].kurs[0]);
         Bank_Boerse[e].index = int32_t(int64_t(Bank_Boerse[e].index) * (K[e] + 100) / 100);
     }
+    if (Bank.ohne_faelligkeit) return;
     leitzins();
-    if (!Bank.ohne_faelligkeit) Bank_Faelligkeiten_Tag();
+    Bank_Faelligkeiten_Tag();
 }
 
 // ---- Due dates, interest and events ----
@@ -398,7 +400,8 @@ void Bank_Neues_Spiel()
         }
         for (int32_t k = 1; k < c; ++k) liga_firma_setzen(k, teams[k]);
     }
-    // warm-up days fill the histories; nothing falls due and no news goes out for them
+    // warm-up days move prices, targets and histories only: nothing falls due, no rate changes,
+    // no news
     Bank.ohne_faelligkeit = true;
     for (int32_t i = 0; i < 30; ++i) Bank_Boerse_Tag();
     Bank.ohne_faelligkeit = false;

@@ -364,7 +364,11 @@ bool Bank_Block_Lesen(const uint8_t* daten, uint32_t laenge, const char* version
         return abweisen("Speicher");
     }
     // from here on nothing fails
-    if (!Bank.initialisiert) Bank_Init();
+    // a load draws nothing: the lists are made ready without Bank_Init's trends
+    if (!Bank.initialisiert) {
+        for (Liste* l : {&Bank.konten, &Bank.aktien, &Bank.anlagen}) Liste_Init(l);
+        Bank.initialisiert = true;
+    }
     Liste* alt[3] = {&Bank.konten, &Bank.aktien, &Bank.anlagen};
     for (int i = 0; i < 3; ++i) {
         Liste_Tauschen(alt[i], &neu[i]);

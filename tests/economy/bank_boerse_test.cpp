@@ -37,7 +37,8 @@ TEST_F(BankBoerseTest, NewGameFillsTheLeagueAndEveryHistoryWithoutBooking)
     ASSERT_TRUE(Bank_Betrag_Anlegen(1, -1, 100000.0f, 1, 1, -1.0f));
     Aktueller_Tag = 40;  // the deposit would be due
     const int32_t vorher = stand(1);
-    Bank_Neues_Spiel();
+    for (int32_t i = 0; i < 20; ++i) Bank_Neues_Spiel();
+    EXPECT_EQ(Bank_Kredit_Zins[0], 8.5f);
     EXPECT_EQ(stand(1), vorher);
     EXPECT_EQ(News_Anzahl(), 0);
     void* c = nullptr;
