@@ -157,6 +157,11 @@ TEST_F(BankSaison, EveryMarkMovesByABookingAndTheSeasonRepeats)
     int32_t manager[2] = {-1, -1};
     for (int32_t t = 0, k = 0; t < Team_Anzahl && k < 2; ++t)
         if (Wettbewerb_Get_Team_Wettbewerb(t, 1) >= 0) manager[k++] = t;
+    // the shares' base values and the yearly limits need a league level for every league club
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (Wettbewerb_Get_Team_Wettbewerb(t, 1) < 0) continue;
+        EXPECT_GT(Wettbewerb_Get_Liga_Niveau(t), 0) << t;
+    }
     ASSERT_GE(manager[1], 0);
     const std::vector<uint8_t> erste = saison(manager[0], manager[1]);
     EXPECT_TRUE(summen.gleich);
