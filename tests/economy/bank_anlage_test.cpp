@@ -28,10 +28,6 @@ TEST_F(BankTest, CompoundInterestAndDueDaysClampToTheMonth)
     EXPECT_EQ(Bank_Faelligkeit(tag(31, 1, 2001), 1), tag(28, 2, 2001));
     EXPECT_EQ(Bank_Faelligkeit(tag(31, 1, 2000), 1), tag(29, 2, 2000));
     EXPECT_EQ(Bank_Faelligkeit(tag(10, 8, 1999), 48), tag(10, 8, 2003));
-    for (int32_t d = 0; d < 3700; d += 37) {
-        const Kalender_Datum k = Kalender_Get_Datum(d, 0);
-        EXPECT_EQ(tag(k.tag, k.monat, k.jahr), d);
-    }
 }
 
 TEST_F(BankTest, BankCreditIsRecordedAndRepaidWhenDue)

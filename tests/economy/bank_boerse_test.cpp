@@ -135,12 +135,21 @@ TEST_F(BankBoerseTest, AClientFetchesAnExchangeOncePerRefresh)
     Bank_Client_Refresh(1);
     Bank_Client_Boerse_Holen(1, 1);
     EXPECT_EQ(abrufe, 2);
-    // another club's exchange data are not answered
-    Handelndes_Team = 2;
-    Bank_Client_Refresh(1);
-    Bank_Boerse[1].kurs[5] = 5.0f;
-    Bank_Client_Boerse_Holen(1, 1);
-    EXPECT_EQ(Bank_Boerse[1].kurs[5], 5.0f);
+    // a client's trade is the server's: asked here, carried out there, the holdings fetched back
+    Netz_Rolle = 2;
+    ASSERT_TRUE(Bank_Konto_Einrichten(1, 100000, 0));
+    Netz_Rolle = 1;
+    Bank_Boerse[0].kurs[4] = 100.0f;
+    ASSERT_TRUE(Bank_Aktien_Handel(1, 5, 0, 4));
+    EXPECT_EQ(stand(1), 100000 - 505);
+    void* c = nullptr;
+    const Bank_Aktienbesitz* h = Bank_Naechster_Aktienbesitz(1, &c, 0, 4);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(h->anzahl, 5);
+    ASSERT_TRUE(Bank_Betrag_Anlegen(-1, 1, 20000.0f, 6, 0, -1.0f));
+    c = nullptr;
+    EXPECT_NE(Bank_Naechste_Anlage(1, &c), nullptr);
+    EXPECT_EQ(Bank_Get_Vermoegen(1, -1), stand(1) + 500 - 20000);
 }
 
 TEST_F(BankBoerseTest, SeasonTicketCompensationFollowsTheStadiumsEstimate)

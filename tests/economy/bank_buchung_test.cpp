@@ -60,12 +60,6 @@ TEST_F(BankTest, AccountsConvertOnReopeningAndOutOfRangeTeamsHaveNone)
     ASSERT_TRUE(Bank_Konto_Einrichten(4, 0, 0));
     EXPECT_FALSE(Bank_Konto_Loeschen(4));
 
-    Bank_DeInit();
-    std::string fehler;
-    Print_Fehler_Set_Hook([&](const std::string& t) { fehler = t; });
-    EXPECT_EQ(stand(4), -1000000000);
-    Print_Fehler_Set_Hook({});
-    EXPECT_NE(fehler.find("initialisiert"), std::string::npos);
 }
 
 TEST_F(BankTest, CoverCheckRoundingAndRefusals)
