@@ -225,3 +225,9 @@ bool Bank_Kredit_Anfrage(int32_t geber, int32_t zinswunsch);
 std::vector<std::string> Bank_Anlagen_Zeilen();
 // The tooltip of a share holding.
 std::string Bank_Aktie_Hilfe(const Bank_Aktienbesitz& besitz);
+
+// The lender menu "Kreditgeber" in the shared context menu: the bank, up to 10 managers, the
+// further ones in sub-lists of 20, and the rate wish that opens "Wählen Sie Ihren Wunschzins".
+// Choosing a manager asks him for a credit (Bank_Kredit_Anfrage).
+struct Menue_Kontextmenue;
+Menue_Kontextmenue* Bank_Kreditgeber_Menue(int32_t laufzeit);

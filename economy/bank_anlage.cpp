@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "database/manager.h"
 #include "database/team.h"
 #include "economy/bank.h"
 #include "economy/bank_intern.h"
@@ -13,6 +14,7 @@
 #include "gameflow/news.h"
 #include "gameflow/team_requester.h"
 #include "platform/print.h"
+#include "toolkit/kontextmenue.h"
 
 double Bank_Zinseszins(double betrag, int32_t monate, double zins)
 {
@@ -306,4 +308,80 @@ std::string Bank_Aktie_Hilfe(const Bank_Aktienbesitz& besitz)
         std::snprintf(text, sizeof text, "Mit der Aktie %s ^y%04d%s^y%04d haben Sie bislang einen Verlust von %.2f%% erzielt.",
                       art, 3, firma, 0, -g);
     return text;
+}
+
+// ---- Lender and rate menus ----
+
+namespace {
+
+constexpr int32_t ICON_KREDITGEBER = 2017;
+constexpr int32_t ICON_ZINSWUNSCH = 2018;
+std::vector<Bank_Menue_Eintrag> menue_eintraege;
+char rate_texte[12][8];
+
+int32_t zinswunsch()
+{
+    const int32_t w = Aktuelles_Team >= 0 ? Manager_Icon_Word_Data_Lesen(Aktuelles_Team, ICON_ZINSWUNSCH) : 0;
+    return w >= 0 && w <= 11 ? w : 0;
+}
+
+uint8_t geber_gewaehlt(int32_t, int32_t, int32_t team, int32_t)
+{
+    if (Aktuelles_Team >= 0) Manager_Icon_Button_An_Aus(Aktuelles_Team, ICON_KREDITGEBER, 1);
+    if (team >= 0) Bank_Kredit_Anfrage(team, zinswunsch());
+    return 1;
+}
+
+uint8_t zins_gewaehlt(int32_t, int32_t, int32_t zins, int32_t)
+{
+    if (Aktuelles_Team >= 0) Manager_Icon_Word_Data_Schreiben(Aktuelles_Team, ICON_ZINSWUNSCH, uint16_t(zins));
+    return 1;
+}
+
+Menue_Kontextmenue* seite_bauen(Menue_Kontextmenue* liste, int32_t eintrag)
+{
+    const int32_t seite = Kontext_Menue.wert_b[eintrag];
+    Menue_Init_Kontextmenue(liste, Kontext_Menue.texte[eintrag], 0, POPUP_WAEHLBAR, geber_gewaehlt);
+    int32_t k = 0;
+    for (const Bank_Menue_Eintrag& e : menue_eintraege)
+        if (e.team >= 0 && e.seite == seite && k < MENUE_KONTEXT_EINTRAEGE) {
+            liste->texte[k] = e.text;
+            liste->wert_a[k++] = e.team;
+        }
+    return liste;
+}
+
+Menue_Kontextmenue* zins_bauen(Menue_Kontextmenue* liste, int32_t)
+{
+    Menue_Init_Kontextmenue(liste, "Wählen Sie Ihren Wunschzins", 0, POPUP_WAEHLBAR | POPUP_RADIO, zins_gewaehlt);
+    const int32_t jetzt = zinswunsch();
+    for (int32_t z = 0; z < 12; ++z) {
+        std::snprintf(rate_texte[z], sizeof rate_texte[z], "%d %%", z);
+        liste->texte[z] = rate_texte[z];
+        liste->wert_a[z] = z;
+        if (z == jetzt) liste->status[z] |= POPUP_GEWAEHLT;
+    }
+    return liste;
+}
+
+}  // namespace
+
+Menue_Kontextmenue* Bank_Kreditgeber_Menue(int32_t laufzeit)
+{
+    menue_eintraege = Bank_Kreditgeber_Eintraege(laufzeit, zinswunsch());
+    Menue_Init_Kontextmenue(&Kontext_Menue, "Kreditgeber", 0, POPUP_WAEHLBAR, geber_gewaehlt);
+    int32_t k = 0;
+    for (size_t i = 0; i < menue_eintraege.size() && k < MENUE_KONTEXT_EINTRAEGE; ++i) {
+        const Bank_Menue_Eintrag& e = menue_eintraege[i];
+        const bool seite_kopf = e.team < 0 && e.seite > 0;
+        const bool zins = i + 1 == menue_eintraege.size() && i > 0;
+        if (e.seite > 0 && !seite_kopf) continue;  // inside a sub-list
+        Kontext_Menue.texte[k] = e.text;
+        Kontext_Menue.wert_a[k] = e.team;
+        Kontext_Menue.wert_b[k] = e.seite;
+        if (seite_kopf) Kontext_Menue.unterlisten[k] = seite_bauen;
+        if (zins) Kontext_Menue.unterlisten[k] = zins_bauen;
+        ++k;
+    }
+    return &Kontext_Menue;
 }

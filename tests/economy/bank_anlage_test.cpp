@@ -7,6 +7,7 @@
 #include "bank_hilfe.h"
 #include "economy/vorlaeufig_bank.h"
 #include "gameflow/kalender.h"
+#include "toolkit/kontextmenue.h"
 
 static int32_t tag(int32_t t, int32_t m, int32_t j) { return Kalender_Get_Tagnummer(t, m, j); }
 
@@ -159,6 +160,23 @@ TEST_F(BankTest, LenderMenuListsTenManagersThenPagesOfTwenty)
     for (int32_t t = 0; t < 35; ++t) T_Fix[t].manager = Test_Manager_Schein();
     Aktuelles_Team = 0;
     const auto m = Bank_Kreditgeber_Eintraege(12, 7);
+    // the context menu: bank, 10 managers, two page items and the rate wish at the top level
+    Menue_Kontextmenue* k = Bank_Kreditgeber_Menue(12);
+    EXPECT_STREQ(k->titel, "Kreditgeber");
+    EXPECT_STREQ(k->texte[13], "Ihr Zinswunsch: 0%");
+    EXPECT_EQ(k->texte[14], nullptr);
+    Menue_Kontextmenue unter{};
+    ASSERT_NE(k->unterlisten[12], nullptr);
+    k->unterlisten[12](&unter, 12);
+    EXPECT_STREQ(unter.texte[3], "Team 34");
+    EXPECT_EQ(unter.texte[4], nullptr);
+    k->unterlisten[13](&unter, 13);
+    EXPECT_STREQ(unter.titel, "Wählen Sie Ihren Wunschzins");
+    EXPECT_STREQ(unter.texte[11], "11 %");
+    EXPECT_TRUE(unter.status[0] & POPUP_GEWAEHLT);
+    unter.prozeduren[9](9, 0, unter.wert_a[9], -1);
+    EXPECT_STREQ(Bank_Kreditgeber_Menue(12)->texte[13], "Ihr Zinswunsch: 9%");
+    unter.prozeduren[0](0, 0, 0, -1);
     for (int32_t t = 0; t < 35; ++t) T_Fix[t].manager = nullptr;
     Test_Aufraeumen();
     // bank, 10 managers, page 1 with 20, page 2 with 4, the rate wish
