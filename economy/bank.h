@@ -193,6 +193,8 @@ int32_t Bank_Client_Anlagen_Transfer(int32_t geber, int32_t nehmer, float* betra
                                      float* zins);
 void Bank_Client_Kurse_Holen(int32_t team);
 void Bank_Client_Refresh(int32_t team);
+// The client's re-initialisation after loading: a refresh.
+void Bank_Client_Init(int32_t team);
 void Bank_Client_Boerse_Holen(int32_t team, int32_t boerse);
 void Bank_Client_Boersen_Holen(int32_t team);
 void Bank_Client_Buchungen_Holen(int32_t team);

@@ -132,7 +132,7 @@ static void firma_tag(int32_t e, int32_t i)
         b.kurs[i] = float(99999 - z);
     }
     if (b.kurs[i] < 15.0f) b.kurs[i] = 15.0f;
-    else if (std::fabs(aenderung) > 10.0f && i > 0 && !Bank.ohne_faelligkeit)
+    else if (std::fabs(aenderung) > 10.0f && !Bank.ohne_faelligkeit)
         nachricht_kurs(e, i, alt, b.kurs[i], aenderung);
     b.ziel[i] += b.ziel[i] * (b.trend * 0.0001f + 0.03f) / 365.0f;
     if (i > 0 && b.ziel[i] > 99999.0f) {
@@ -463,15 +463,13 @@ void Bank_Liga_Aktien_Neu_Besetzen(const int32_t* teams, int32_t n)
             e = vor ? vor->next : Bank.aktien.next;
         }
         b.team[k] = -1;
+        b.firma[k][0] = 0;
     }
     int32_t naechster = 0;
     for (int32_t k = 1; k <= gezaehlt; ++k) {
         if (b.team[k] != -1) continue;
         while (naechster < n && benutzt[naechster]) ++naechster;
-        if (naechster >= n) {
-            b.firma[k][0] = 0;
-            continue;
-        }
+        if (naechster >= n) continue;
         benutzt[naechster] = true;
         liga_firma_setzen(k, teams[naechster]);
     }

@@ -735,6 +735,8 @@ void Bank_Client_Refresh(int32_t team)
     Bank.client_konto = 1;
 }
 
+void Bank_Client_Init(int32_t team) { Bank_Client_Refresh(team); }
+
 void Bank_Client_Boerse_Holen(int32_t team, int32_t boerse)
 {
     if (!Bank_Ist_Client() || boerse < 0 || boerse >= BANK_BOERSEN || Bank.client_boerse[boerse]) return;
