@@ -29,6 +29,10 @@ TEST_F(BankTest, CompoundInterestAndDueDaysClampToTheMonth)
     EXPECT_EQ(Bank_Faelligkeit(tag(31, 1, 2001), 1), tag(28, 2, 2001));
     EXPECT_EQ(Bank_Faelligkeit(tag(31, 1, 2000), 1), tag(29, 2, 2000));
     EXPECT_EQ(Bank_Faelligkeit(tag(10, 8, 1999), 48), tag(10, 8, 2003));
+    EXPECT_EQ(Bank_Laufzeit_Index(2), 0);
+    EXPECT_EQ(Bank_Laufzeit_Index(30), 4);
+    EXPECT_EQ(Bank_Zufall_Zwischen(7, 7), 7);
+    EXPECT_EQ(Bank_Zufall_Zwischen(9, 3), 9);
 }
 
 TEST_F(BankTest, BankCreditIsRecordedAndRepaidWhenDue)
