@@ -37,21 +37,18 @@ void protokoll(int32_t z, int32_t e, int32_t ab, int32_t zu, uint8_t k)
     if (k == 31) summen.transfer_aus += ab;
 }
 
-struct BankSaison : BankTest {
-    static inline std::filesystem::path ordner;
-    static void SetUpTestSuite()
-    {
-        ordner = std::filesystem::temp_directory_path() / ("dorvin_bank_" + std::to_string(::getpid()));
-        for (const char* schritt : {"welt --world small --seed 7", "wettbewerbe --world small --seed 7"}) {
-            const std::string befehl =
-                std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen " + schritt + " --ziel " + ordner.string() + " > /dev/null";
-            ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
-        }
-    }
-    static void TearDownTestSuite() { std::filesystem::remove_all(ordner); }
+// The parameter is the world's size argument of the data builder.
+struct BankSaison : BankTest, ::testing::WithParamInterface<const char*> {
+    std::filesystem::path ordner;
     void SetUp() override
     {
         BankTest::SetUp();
+        ordner = std::filesystem::temp_directory_path() / ("dorvin_bank_" + std::to_string(::getpid()));
+        for (const char* schritt : {"welt", "wettbewerbe"}) {
+            const std::string befehl = std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen " + schritt + " " + GetParam() +
+                                       " --seed 7 --ziel " + ordner.string() + " > /dev/null";
+            ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
+        }
         std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (ordner / "config_files").c_str());
         ASSERT_TRUE(Team(0));
         ASSERT_TRUE(Spieler(0));
@@ -71,6 +68,7 @@ struct BankSaison : BankTest {
         Wettbewerb_Free();
         Test_Aufraeumen();
         BankTest::TearDown();
+        std::filesystem::remove_all(ordner);
     }
 
     // One season from 1 July; returns the bank block at its end.
@@ -152,7 +150,7 @@ struct BankSaison : BankTest {
     }
 };
 
-TEST_F(BankSaison, EveryMarkMovesByABookingAndTheSeasonRepeats)
+TEST_P(BankSaison, EveryMarkMovesByABookingAndTheSeasonRepeats)
 {
     int32_t manager[2] = {-1, -1};
     for (int32_t t = 0, k = 0; t < Team_Anzahl && k < 2; ++t)
@@ -172,5 +170,7 @@ TEST_F(BankSaison, EveryMarkMovesByABookingAndTheSeasonRepeats)
     const std::vector<uint8_t> zweite = saison(manager[0], manager[1]);
     EXPECT_EQ(erste, zweite);
 }
+
+INSTANTIATE_TEST_SUITE_P(Welten, BankSaison, ::testing::Values("--world small", ""));
 
 }  // namespace
