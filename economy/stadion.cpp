@@ -20,3 +20,14 @@ void Stadion_Neues_Spiel()
 {
     if (neues_spiel_beobachter) neues_spiel_beobachter();
 }
+
+static Stadion_Dauerkarten_Abfrage dauerkarten_abfrage = nullptr;
+
+void Stadion_Set_Dauerkarten_Abfrage(Stadion_Dauerkarten_Abfrage abfrage) { dauerkarten_abfrage = abfrage; }
+
+int32_t Stadion_Dauerkarten_Monat(int32_t team, int32_t* monate, int32_t abrechnen)
+{
+    if (dauerkarten_abfrage) return dauerkarten_abfrage(team, monate, abrechnen);
+    if (monate) *monate = 0;
+    return 0;
+}

@@ -27,3 +27,10 @@ void Stadion_Set_Anlage_Abfrage(Stadion_Anlage_Abfrage abfrage);
 void Stadion_Neues_Spiel();
 // Test hook: sees the call.
 void Stadion_Set_Neues_Spiel_Beobachter(void (*beobachter)());
+// Season tickets: with `abrechnen` set, the months settled now go to *monate (none settled
+// twice) and the result is 0; without, the stadium's monthly compensation estimate in DM.
+// 0 until the stadium module lands.
+int32_t Stadion_Dauerkarten_Monat(int32_t team, int32_t* monate, int32_t abrechnen);
+// Test hook: answers in place of Stadion_Dauerkarten_Monat.
+using Stadion_Dauerkarten_Abfrage = int32_t (*)(int32_t team, int32_t* monate, int32_t abrechnen);
+void Stadion_Set_Dauerkarten_Abfrage(Stadion_Dauerkarten_Abfrage abfrage);

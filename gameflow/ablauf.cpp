@@ -8,6 +8,7 @@
 #include "database/richter.h"
 #include "database/spieler.h"
 #include "database/team.h"
+#include "economy/bank.h"
 #include "gameflow/globals.h"
 #include "gameflow/highscore.h"
 #include "gameflow/kalender.h"
@@ -202,6 +203,7 @@ void Ablauf_Init(int32_t)
     Kalender_Job_Registrieren(KALENDER_TAEGLICH, KJ_TAG_SPIELER, Spieler_Jeden_Tag);
     Kalender_Job_Registrieren(KALENDER_TAEGLICH, KJ_TAG_TEAM, Team_Jeden_Tag);
     Kalender_Job_Registrieren(KALENDER_TAEGLICH, KJ_TAG_ASSISTENT, Assi_Jeden_Tag);
+    Kalender_Job_Registrieren(KALENDER_TAEGLICH, KJ_TAG_BANK, Bank_Boerse_Tag);
     Kalender_Job_Registrieren(KALENDER_TAEGLICH, KJ_TAG_WETTBEWERB, Wettbewerb_Jeden_Tag);
     Kalender_Job_Registrieren(KALENDER_WOECHENTLICH, KJ_WOCHE_SPIELER, Spieler_Jede_Woche);
     Kalender_Job_Registrieren(KALENDER_WOECHENTLICH, KJ_WOCHE_TEAM, Team_Jede_Woche);
@@ -209,8 +211,10 @@ void Ablauf_Init(int32_t)
     Kalender_Job_Registrieren(KALENDER_MONATLICH, KJ_MONAT_SPIELER, Spieler_Jeden_Monat);
     Kalender_Job_Registrieren(KALENDER_MONATLICH, KJ_MONAT_TEAM, Team_Jeden_Monat);
     Kalender_Job_Registrieren(KALENDER_MONATLICH, KJ_MONAT_ASSISTENT, Assi_Jeden_Monat);
+    Kalender_Job_Registrieren(KALENDER_MONATLICH, KJ_MONAT_BANK, Bank_Dauerkarten_Ausgleich);
     Kalender_Job_Registrieren(KALENDER_MONATLICH, KJ_MONAT_HIGHSCORE, Highscore_Jeden_Monat);
     Kalender_Job_Registrieren(KALENDER_JAEHRLICH, KJ_JAHR_KALENDER, Kalender_Jedes_Jahr);
+    Kalender_Job_Registrieren(KALENDER_JAEHRLICH, KJ_JAHR_STEUERN, Bank_Steuern);
     Kalender_Job_Registrieren(KALENDER_JAEHRLICH, KJ_JAHR_TEAM, teams_jedes_jahr);
     Kalender_Job_Registrieren(KALENDER_JAEHRLICH, KJ_JAHR_SPIELER, Spieler_Jedes_Jahr);
 }

@@ -35,6 +35,7 @@ bool welt_geladen = false;
 void Spielstart_Module_Zuruecksetzen()
 {
     Globals_Reset();
+    Bank_Init();
     News_Init();
     Highscore_Init();
     Ablauf_Init(0);

@@ -133,6 +133,11 @@ int welt_schritt(const std::string& ziel, const std::vector<std::string>& args)
 
 int Welt_Schreiben(const Welt& welt, const std::string& ziel)
 {
+    // the bank keeps one balance per team number, 0..999
+    if (welt.teams.size() > 1000) {
+        std::fprintf(stderr, "welt: %zu Teamnummern, die Bank kennt nur 0..999\n", welt.teams.size());
+        return 1;
+    }
     std::filesystem::path ordner = std::filesystem::path(ziel) / "config_files";
     std::error_code ec;
     std::filesystem::create_directories(ordner, ec);
