@@ -6,6 +6,7 @@
 #include "database/assistent.h"
 #include "database/manager.h"
 #include "database/personal.h"
+#include "database/richter.h"
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
@@ -36,6 +37,8 @@ void Spielstart_Module_Zuruecksetzen()
 {
     Globals_Reset();
     Bank_Init();
+    // The arbiter's open requests belong to the game gone.
+    Richter_Init();
     News_Init();
     Highscore_Init();
     Ablauf_Init(0);

@@ -22,7 +22,8 @@ protected:
     {
         alte_teams = Team_Anzahl;
         Team_Anzahl = 100;
-        ordner_.anlegen("dorvin_flow", false);
+        // No block that an earlier test registered (a world it loaded) writes into this test's savegames.
+        ordner_.anlegen("dorvin_flow", true);
         ordner = ordner_.pfad;
         Globals_Module_Registrieren();
     }
