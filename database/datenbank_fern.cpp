@@ -3,6 +3,7 @@
 #include "database/datenbank_fern.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -184,6 +185,58 @@ bool richter_element(Internet_Aufruf* a)
 }
 
 }  // namespace
+
+// ---- Client side: the copies fetched at a menu round's start and the own data sent back ----
+
+void Team_Internet_Client_Refresh()
+{
+    if (Netz_Rolle != 1 || !T || !T_Own || Aktuelles_Team < 0 || Aktuelles_Team >= Team_Anzahl) return;
+    uint32_t normal = 0;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) normal += Team_Ist_Normal(t, 0);
+    std::vector<uint8_t> block(26 * normal);
+    char format[32];
+    std::snprintf(format, sizeof format, "vV<%u", uint32_t(block.size()));
+    const Internet_Arg t_block[] = {Internet_Zeiger(block.data(), uint32_t(block.size()))};
+    uint8_t fertig = 0;
+    Internet_Client_Read(13, format, nullptr, &fertig, t_block, 1);
+    if (fertig) Team_Internet_Client_T_Block_Einlesen(block.data(), uint32_t(block.size()));
+    uint8_t own[2 + 776];
+    const Internet_Arg t_own[] = {Internet_Zeiger(own, 2), Internet_Zeiger(own + 2, 776)};
+    fertig = 0;
+    Internet_Client_Read(12, "vW2V<776", nullptr, &fertig, t_own, 2);
+    uint16_t zaehler = 0;
+    if (fertig) Team_Internet_Client_T_Own_Einlesen(own, sizeof own, &zaehler);
+}
+
+void Manager_Internet_Client_Refresh()
+{
+    if (Netz_Rolle != 1) return;
+    std::vector<uint8_t> bild;
+    if (!Manager_Internet_Bloecke_Packen(Aktuelles_Team, true, &bild)) return;
+    char format[64] = "v";
+    Internet_Arg args[MANAGER_NETZ_BLOECKE];
+    uint32_t o = 0;
+    for (int32_t i = 0; i < MANAGER_NETZ_BLOECKE; ++i) {
+        const uint32_t n = Manager_Netz_Bloecke[i].bytes;
+        std::snprintf(format + std::strlen(format), sizeof format - std::strlen(format), "V<%u", n);
+        args[i] = Internet_Zeiger(bild.data() + o, n);
+        o += n;
+    }
+    uint8_t fertig = 0;
+    Internet_Client_Read(30, format, nullptr, &fertig, args, MANAGER_NETZ_BLOECKE);
+    if (fertig) Manager_Internet_Bloecke_Einlesen(Aktuelles_Team, true, bild.data(), uint32_t(bild.size()));
+}
+
+void Richter_Internet_Client_Get_Liste()
+{
+    if (Netz_Rolle != 1) return;
+    void* daten = nullptr;
+    uint32_t laenge = 0;
+    const Internet_Arg args[] = {Internet_Zeiger_Ref(&daten, &laenge)};
+    uint8_t fertig = 0;
+    Internet_Client_Read(50, "vV<=0", nullptr, &fertig, args, 1);
+    if (fertig && daten) Richter_Internet_Client_Liste_Einlesen(static_cast<const uint8_t*>(daten), laenge);
+}
 
 void Datenbank_Fern_Registrieren()
 {

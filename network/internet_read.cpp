@@ -435,10 +435,11 @@ Internet_Arg Internet_Zeiger(void* p, uint32_t kapazitaet)
     return a;
 }
 
-Internet_Arg Internet_Zeiger_Ref(void** ziel)
+Internet_Arg Internet_Zeiger_Ref(void** ziel, uint32_t* var_laenge)
 {
     Internet_Arg a;
     a.ziel = ziel;
+    a.var_laenge = var_laenge;
     a.ist_zeiger = true;
     return a;
 }
@@ -588,6 +589,7 @@ int32_t Internet_Client_Read(int32_t nr, const char* format, int32_t* ergebnis, 
         const Internet_Arg& a = args[k];
         const int32_t feld = z++;
         if (f.groesser) continue;
+        if (f.var && a.var_laenge) *a.var_laenge = p.groesse[feld];
         const uint32_t daten = p.slot_pos[feld] + 4;
         // An '=' field points the caller's variable into the block; a plain pointer gets a copy.
         if (f.gleich && a.ziel) {

@@ -93,11 +93,12 @@ struct Internet_Arg {
     void** ziel = nullptr;
     uint32_t kapazitaet = 0;
     bool ist_zeiger = false;
+    uint32_t* var_laenge = nullptr;  // receives the variable field's byte count
 };
 Internet_Arg Internet_Wert(int32_t v);
 Internet_Arg Internet_Wert_F(float v);
 Internet_Arg Internet_Zeiger(void* p, uint32_t kapazitaet);
-Internet_Arg Internet_Zeiger_Ref(void** ziel);
+Internet_Arg Internet_Zeiger_Ref(void** ziel, uint32_t* var_laenge = nullptr);
 
 // Packs, sends (or runs locally on a server with its own manager), waits and unpacks. Returns the
 // result slot, 0 when refused; *fertig gets bit 0 only when a matching reply was unpacked.
@@ -111,6 +112,8 @@ int32_t Internet_Client_Send_And_Read_Block(int32_t nr, char* format, uint8_t* b
 // client call unless icon 703 is on the screen.
 void Internet_Transferzeile_Zeigen();
 
+// A remote client sends its changed data back: the own team (15), the manager record (33).
+void Internet_Client_Refresh();
 // 1 when the server's list of clubs held by a manager names the team; at most 1,000 clubs are read.
 int32_t Internet_Team_Hat_Manager(int32_t team);
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <cstdlib>
+#include <functional>
 #include <vector>
 
 #include "common/capture.h"
@@ -159,6 +161,77 @@ TEST_F(Fern, TeilnehmerHandeltNurFuerSeinenVerein)
     m33[werbung + 3] = 7;
     senden(33, 3, f33, m33);
     EXPECT_EQ(int8_t(T_Fix[3].manager->werbung[3]), 7);
+}
+
+}  // namespace
+
+namespace {
+
+// The server's side of the world as it stands while the hook answers: its changes are undone
+// afterwards, so that only the reply can bring them to the client's copy.
+std::function<void()> server_stand;
+std::vector<uint32_t> nummern;
+
+bool ueber_den_server(const std::vector<uint8_t>& anfrage, std::vector<uint8_t>* aus)
+{
+    nummern.push_back(Bytes_Hole32(anfrage.data() + 4));
+    const Team_Own own = T_Own[2];
+    uint8_t werbung[sizeof T_Fix[2].manager->werbung];
+    std::memcpy(werbung, T_Fix[2].manager->werbung, sizeof werbung);
+    server_stand();
+    Netz_Rolle = 2;
+    antwort.clear();
+    Internet_Server_Antwort(&Mitspieler[0], anfrage.data(), uint32_t(anfrage.size()));
+    Netz_Rolle = 1;
+    T_Own[2] = own;
+    std::memcpy(T_Fix[2].manager->werbung, werbung, sizeof werbung);
+    *aus = antwort;
+    return !aus->empty();
+}
+
+TEST_F(Fern, MenuerundeHoltUndSendetZurueck)
+{
+    Eingang_Set_Spiel_Gestartet(true);
+    for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
+    Mitspieler[0].in_benutzung = 1;
+    Server_Team = -1;
+    ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[0], 2));
+    Internet_Set_Server_Sender(fangen);
+    Internet_Set_Client_Austausch(ueber_den_server);
+    Aktuelles_Team = 2;
+    Netz_Rolle = 1;
+    // The server knows a morale and an advertising byte that the client has not seen yet.
+    server_stand = [] {
+        T_Own[2].moral = 61;
+        T_Fix[2].manager->werbung[5] = 3;
+    };
+    Team_Internet_Client_Refresh();
+    Manager_Internet_Client_Refresh();
+    Richter_Internet_Client_Get_Liste();
+    EXPECT_EQ(nummern, (std::vector<uint32_t>{13, 12, 30, 50}));
+    EXPECT_EQ(T_Own[2].moral, 61);
+    EXPECT_EQ(T_Fix[2].manager->werbung[5], 3);
+
+    // What the client changed arrives on the server: the hook checks it there.
+    nummern.clear();
+    T_Own[2].beobachtet[1] = 11;
+    T_Fix[2].manager->werbung[6] = 4;
+    static int angekommen;
+    angekommen = 0;
+    server_stand = [] {
+        T_Own[2].beobachtet[1] = -1;
+        T_Fix[2].manager->werbung[6] = 0;
+        Internet_Set_Server_Sender([](Mitspieler_Eintrag* m, const uint8_t* d, uint32_t n) {
+            angekommen += T_Own[2].beobachtet[1] == 11;
+            angekommen += T_Fix[2].manager->werbung[6] == 4;
+            return fangen(m, d, n);
+        });
+    };
+    Internet_Client_Refresh();
+    EXPECT_EQ(nummern, (std::vector<uint32_t>{15, 33}));
+    EXPECT_EQ(angekommen, 2);
+    Internet_Set_Client_Austausch(nullptr);
+    Netz_Rolle = 3;
 }
 
 }  // namespace
