@@ -65,7 +65,7 @@ bool test_handler(Internet_Aufruf* a)
         const uint32_t n = std::max<uint32_t>(uint32_t(gesehen.var.size()),
                                               a->ergebnis >= 0 && uint32_t(a->ergebnis) <= SENDBLOCK_SIZE ? uint32_t(a->ergebnis) : 0);
         *a->var = static_cast<uint8_t*>(Mem_Alloc_Clear(n + 4, 0, 0));
-        std::memcpy(*a->var, gesehen.var.data(), gesehen.var.size());
+        if (!gesehen.var.empty()) std::memcpy(*a->var, gesehen.var.data(), gesehen.var.size());
     }
     return true;
 }
