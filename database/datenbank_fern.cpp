@@ -86,6 +86,16 @@ bool team_block(Internet_Aufruf* a)
     return true;
 }
 
+bool team_fix(Internet_Aufruf* a)
+{
+    const int32_t team = int32_t(Handelndes_Team);
+    if (!T_Fix || team < 0 || team >= Team_Anzahl) return abgewiesen(a->nr), true;
+    uint8_t bild[TEAM_FIX_BYTES];
+    Team_Fix_Packen(T_Fix[team], bild);
+    verteilen(a->p, 0, 1, bild, sizeof bild);
+    return true;
+}
+
 bool team_zurueck(Internet_Aufruf* a)
 {
     const Internet_Positionen* p = a->p;
@@ -149,6 +159,15 @@ bool werbung_und_termine_gut(const uint8_t* werbung, const uint8_t* termine)
         if (!b[1]) continue;
         if (b[0] < 1 || b[0] > 4 || (b[0] == 1 && Bytes_Hole32(b + 12) > 6)) return false;
     }
+    return true;
+}
+
+bool manager_kopf(Internet_Aufruf* a)
+{
+    const int32_t team = int32_t(Handelndes_Team);
+    if (!T_Fix || team < 0 || team >= Team_Anzahl || !T_Fix[team].manager) return abgewiesen(a->nr), true;
+    const uint8_t kopf = T_Fix[team].manager->kopfnr;
+    verteilen(a->p, 0, 1, &kopf, 1);
     return true;
 }
 
@@ -243,6 +262,7 @@ void Datenbank_Fern_Registrieren()
     Internet_Handler_Registrieren(0, spieler_daten);
     Internet_Handler_Registrieren(2, spieler_startinfo);
     Internet_Handler_Registrieren(3, spieler_neue);
+    Internet_Handler_Registrieren(11, team_fix);
     Internet_Handler_Registrieren(12, team_own);
     Internet_Handler_Registrieren(13, team_block);
     Internet_Handler_Registrieren(14, team_block);
@@ -251,6 +271,7 @@ void Datenbank_Fern_Registrieren()
     Internet_Handler_Registrieren(17, team_liste);
     Internet_Handler_Registrieren(30, manager_daten);
     Internet_Handler_Registrieren(31, manager_startinfo);
+    Internet_Handler_Registrieren(32, manager_kopf);
     Internet_Handler_Registrieren(33, manager_zurueck);
     Internet_Handler_Registrieren(50, richter_liste);
     Internet_Handler_Registrieren(51, richter_angebot);

@@ -83,6 +83,18 @@ TEST_F(Fern, StartinfoTeamlisteUndManagerdatenLokal)
     for (auto& t : teile) zusammen.insert(zusammen.end(), t.begin(), t.end());
     EXPECT_EQ(zusammen, bild);
 
+    // The own fixed record and the manager's head number.
+    uint8_t fix[TEAM_FIX_BYTES], erwartet_fix[TEAM_FIX_BYTES];
+    Team_Fix_Packen(T_Fix[1], erwartet_fix);
+    Internet_Arg f[] = {Internet_Zeiger(fix, sizeof fix)};
+    Internet_Client_Read(11, "vV<128", nullptr, nullptr, f, 1);
+    EXPECT_EQ(std::memcmp(fix, erwartet_fix, sizeof fix), 0);
+    T_Fix[1].manager->kopfnr = 17;
+    uint8_t kopf = 0;
+    Internet_Arg k[] = {Internet_Zeiger(&kopf, 1)};
+    Internet_Client_Read(32, "vC<1", nullptr, nullptr, k, 1);
+    EXPECT_EQ(kopf, 17);
+
     EXPECT_EQ(Internet_Team_Hat_Manager(2), 1);
     EXPECT_EQ(Internet_Team_Hat_Manager(3), 0);
 }
