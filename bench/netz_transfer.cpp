@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "bench_netz.h"
 #include "network/client.h"
 #include "network/netz.h"
 #include "network/netzuser.h"
@@ -35,92 +36,14 @@ std::vector<uint8_t> daten(size_t n)
     return b;
 }
 
-struct Verbindung {
-    pid_t server = 0;
-    bool ok = false;
-    std::string ordner;
+const uint8_t quittung[4] = {1, 2, 3, 4};
 
+struct Verbindung : Bench_Netz_Verbindung {
     Verbindung()
+        : Bench_Netz_Verbindung(
+              nullptr, [](Mitspieler_Eintrag* m, uint8_t*, uint32_t) { Server_Send_Client_Data(m, quittung, 4); },
+              "netz_bench")
     {
-        char vorlage[] = "/tmp/netz_bench_XXXXXX";
-        ordner = mkdtemp(vorlage);
-        if (chdir(ordner.c_str()) != 0) return;
-        setenv("DORVIN_REGISTRY", (ordner + "/registry").c_str(), 1);
-        std::system("mkdir -p config_files server_logfiles");
-        if (FILE* f = std::fopen("config_files/version.cfg", "w")) {
-            std::fputs("2.01", f);
-            std::fclose(f);
-        }
-        Win95_Set_Socket_Hook(Socket_Window_Message);
-        // A port of the process id's range, printed with four hex digits either way.
-        const uint16_t tcp = uint16_t(20000 + getpid() % 20000) | 0x10;
-        const uint16_t wort = uint16_t((tcp >> 8) | (tcp << 8));
-        Server_Einstellungen_Standard();
-        Server_Settings.port = wort;
-        Server_Einstellungen_Schreiben();
-        std::fflush(nullptr);
-        int bereit[2];
-        if (pipe(bereit) != 0) return;
-        const pid_t eltern = getpid();
-        server = fork();
-        if (server == 0) {
-            close(bereit[0]);
-            Win95_Netz_Modus = 2;
-            if (!Server_Start(nullptr, nullptr, "")) _exit(2);
-            if (write(bereit[1], "x", 1) != 1) _exit(3);
-            const uint8_t quittung[4] = {1, 2, 3, 4};
-            // Ends with the benchmark, also when that one dies.
-            while (getppid() == eltern) {
-                Netz_Server_Pumpe();
-                int32_t i = 0;
-                while (Mitspieler_Eintrag* m = Netzuser_Naechster(&i)) {
-                    uint32_t n = 0;
-                    int32_t code = 0;
-                    if (uint8_t* b = Server_Receive_Client_Data(m, &n, &code)) {
-                        Mem_Free(b, 0);
-                        Server_Send_Client_Data(m, quittung, 4);
-                        Server_Client_Data_Pump();
-                    }
-                }
-                Netz_Warten();
-            }
-            _exit(0);
-        }
-        close(bereit[1]);
-        char c;
-        if (read(bereit[0], &c, 1) != 1) return;
-        close(bereit[0]);
-        Win95_Netz_Modus = 1;
-        const uint8_t ip[4] = {127, 0, 0, 1};
-        ok = Client_Connect(nullptr, nullptr, "Bench", "bench", ip, wort) == 1;
-    }
-
-    ~Verbindung()
-    {
-        if (server > 0) {
-            kill(server, SIGKILL);
-            waitpid(server, nullptr, 0);
-        }
-        std::system(("rm -rf '" + ordner + "'").c_str());
-    }
-
-    // One block to the server and its acknowledgement back.
-    bool hin_und_quittung(const std::vector<uint8_t>& b)
-    {
-        if (!Client_Send_Client_Data(b.data(), uint32_t(b.size()))) return false;
-        for (int i = 0; i < 200000; ++i) {
-            Win95_Message_Pump();
-            Client_Poll();
-            uint32_t n = 0;
-            int32_t code = 0;
-            if (uint8_t* q = Client_Receive_Client_Data(&n, &code)) {
-                Mem_Free(q, 0);
-                return true;
-            }
-            if (code == NETZ_FEHLER) return false;
-            Netz_Warten();
-        }
-        return false;
     }
 };
 

@@ -383,7 +383,6 @@ Manager_Struktur* Manager_Freigeben(Manager_Struktur* m)
     return static_cast<Manager_Struktur*>(Mem_Free(m, 0));
 }
 
-void Manager_Internet_Client_Refresh() {}
 void Manager_Internet_Client_Scrollpos_Refresh() {}
 
 const char* Manager_Standard_Vorname(int32_t) { return ""; }

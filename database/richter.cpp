@@ -458,6 +458,5 @@ bool Richter_Read_Bin_Block(Disk_Datei* datei, const char*)
     return ok;
 }
 
-void Richter_Internet_Client_Get_Liste() {}
 
 bool Richter_Element_Gueltig(const Liste_Element* element) { return element && element_gueltig(element); }

@@ -1219,7 +1219,6 @@ void Team_Get_Config_Daten(Team_Config_Daten* daten)
 }
 
 // Until the statistics services land a client renews nothing and a club icon says nothing.
-void Team_Internet_Client_Refresh() {}
 const char* Team_Infotext_Erzeugen(Menue_Icon*) { return nullptr; }
 
 // The club's context menu comes with the club screens.

@@ -48,6 +48,9 @@ struct Mitspieler_Eintrag {
     Netz_Block* warteschlange;
     uint32_t warteschlange_anzahl;
     uint32_t warteschlange_bytes;
+    // The club this participant claimed once; every remote call acts for it.
+    uint8_t verein_beansprucht;
+    int32_t verein;
 };
 
 extern Mitspieler_Eintrag Mitspieler[NETZUSER_ANZAHL];

@@ -9,6 +9,7 @@
 #include "database/richter.h"
 #include "database/spieler.h"
 #include "database/team.h"
+#include "database/teamspieler.h"
 #include "economy/bank.h"
 #include "gameflow/globals.h"
 #include "gameflow/highscore.h"
@@ -101,4 +102,17 @@ inline void Test_Bank_Loslassen()
 {
     Bank_Set_Buchung_Beobachter(nullptr);
     Bank_Set_Kontostand_Abfrage(nullptr);
+}
+
+// Six teams and 100 players on a server, with links: 20 players at team 1 and 5 at team 2, and the
+// arbiter ready; the world of the network tests.
+inline void Test_Netz_Welt_Anlegen()
+{
+    Test_Teams_Anlegen(6);
+    Test_Spieler_Anlegen(100);
+    Netz_Rolle = 2;
+    Teamspieler_Init_Listen();
+    Richter_Init();
+    for (int32_t p = 0; p < 20; ++p) Teamspieler_Kommt_Oder_Geht(1, 1, p, 50, 0, 24, -1, false);
+    for (int32_t p = 20; p < 25; ++p) Teamspieler_Kommt_Oder_Geht(1, 2, p, 50, 0, 24, -1, false);
 }

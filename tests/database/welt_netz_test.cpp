@@ -21,16 +21,7 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 struct WeltNetz : ::testing::Test {
-    void SetUp() override
-    {
-        Test_Teams_Anlegen(6);
-        Test_Spieler_Anlegen(100);
-        Netz_Rolle = 2;
-        Teamspieler_Init_Listen();
-        Richter_Init();
-        for (int32_t p = 0; p < 20; ++p) Teamspieler_Kommt_Oder_Geht(1, 1, p, 50, 0, 24, -1, false);
-        for (int32_t p = 20; p < 25; ++p) Teamspieler_Kommt_Oder_Geht(1, 2, p, 50, 0, 24, -1, false);
-    }
+    void SetUp() override { Test_Netz_Welt_Anlegen(); }
     void TearDown() override
     {
         Handelndes_Team = 0;

@@ -1,0 +1,69 @@
+// The client's questions about the server's world that the savegame's network check asks.
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "database/manager.h"
+#include "database/team.h"
+#include "gameflow/globals.h"
+#include "network/internet_read.h"
+#include "platform/bytes.h"
+
+namespace {
+
+// The server's lists hold no more clubs than this; a larger count is not believed.
+constexpr int32_t TEAMS_MAX = 1000;
+constexpr uint32_t EINTRAG = 46;
+
+}  // namespace
+
+int32_t Internet_Team_Hat_Manager(int32_t team)
+{
+    int32_t anzahl = 0, normal = 0, markt = 0;
+    uint16_t heimat = 0, zaehler = 0;
+    const Internet_Arg start[] = {Internet_Zeiger(&anzahl, 4), Internet_Zeiger(&normal, 4), Internet_Zeiger(&markt, 4),
+                                  Internet_Zeiger(&heimat, 2), Internet_Zeiger(&zaehler, 2)};
+    uint8_t fertig = 0;
+    Internet_Client_Read(16, "vI4I4I4W2W2", nullptr, &fertig, start, 5);
+    anzahl = std::min(anzahl, TEAMS_MAX);
+    if (!fertig || anzahl <= 0) return 0;
+    std::vector<uint8_t> liste(size_t(anzahl) * EINTRAG);
+    int32_t n = 0;
+    char format[32];
+    std::snprintf(format, sizeof format, "vC<%uI<4", uint32_t(liste.size()));
+    const Internet_Arg args[] = {Internet_Zeiger(liste.data(), uint32_t(liste.size())), Internet_Zeiger(&n, 4)};
+    fertig = 0;
+    Internet_Client_Read(17, format, nullptr, &fertig, args, 2);
+    if (!fertig) return 0;
+    n = std::clamp(n, 0, anzahl);
+    for (int32_t i = 0; i < n; ++i)
+        if (Bytes_Hole16(liste.data() + size_t(i) * EINTRAG) == uint16_t(team)) return 1;
+    return 0;
+}
+
+void Internet_Client_Refresh()
+{
+    if (Netz_Rolle != 1) return;
+    // The own team: its T_Own and the two line-up system bytes.
+    std::vector<uint8_t> own, t2;
+    if (Team_Internet_Client_Send_Own_Packen(&own, &t2) && own.size() == 776 && t2.size() == 2) {
+        const Internet_Arg args[] = {Internet_Zeiger(own.data(), 776), Internet_Zeiger(t2.data(), 2)};
+        Internet_Client_Read(15, "vV>776V>2", nullptr, nullptr, args, 2);
+    }
+    // The manager record without the manual line-up.
+    std::vector<uint8_t> bild;
+    if (!Manager_Internet_Bloecke_Packen(Aktuelles_Team, false, &bild)) return;
+    char format[64] = "v";
+    Internet_Arg args[MANAGER_NETZ_BLOECKE];
+    int32_t n = 0;
+    uint32_t o = 0;
+    for (int32_t i = 0; i < MANAGER_NETZ_BLOECKE; ++i) {
+        if (i == 1) continue;
+        const uint32_t b = Manager_Netz_Bloecke[i].bytes;
+        std::snprintf(format + std::strlen(format), sizeof format - std::strlen(format), "V>%u", b);
+        args[n++] = Internet_Zeiger(bild.data() + o, b);
+        o += b;
+    }
+    Internet_Client_Read(33, format, nullptr, nullptr, args, n);
+}

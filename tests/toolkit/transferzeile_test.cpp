@@ -1,0 +1,44 @@
+// The transfer line of the remote calls: a dark strip with light edges at the screen's bottom and
+// the running byte total, left out while icon 703 stands on the screen.
+#include <cstdlib>
+#include <string>
+
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "network/internet_read.h"
+#include "platform/os/os_display.h"
+#include "toolkit/icon.h"
+#include "umgebung.h"
+
+namespace {
+
+using Transferzeile = Toolkit_Test;
+
+TEST_F(Transferzeile, StreifenMitSummeNurOhneIcon703)
+{
+    Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 440, 640, 40, 0xF800);
+    const uint32_t alt = Internet_Bytes_Gesamt;
+    Internet_Bytes_Gesamt = 123456;
+    Internet_Transferzeile_Zeigen();
+    const uint16_t hell = seite0(5, 462), dunkel = seite0(5, 470);
+    EXPECT_NE(hell, dunkel);
+    EXPECT_EQ(seite0(600, 479), hell);
+    EXPECT_EQ(seite0(5, 461), 0xF800);
+    // The text stands between the edges, around the middle of the line.
+    int32_t text = 0;
+    for (int32_t y = 464; y < 478; ++y)
+        for (int32_t x = 200; x < 440; ++x) text += seite0(x, y) != dunkel;
+    EXPECT_GT(text, 50);
+    if (const char* ziel = std::getenv("TRANSFERZEILE_PNG")) {
+        const auto* p = static_cast<const uint16_t*>(Grafik_Seite_0->pixels);
+        Os_Png_Schreiben(ziel, p, 640, 480, int(Grafik_Seite_0->width), false);
+    }
+
+    Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 440, 640, 40, 0xF800);
+    Menue_Screen_Icon_Hinzufuegen(flaeche(703, 600, 10, 20, 20, 1));
+    Internet_Transferzeile_Zeigen();
+    EXPECT_EQ(seite0(5, 462), 0xF800);
+    Internet_Bytes_Gesamt = alt;
+}
+
+}  // namespace
