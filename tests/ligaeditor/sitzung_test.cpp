@@ -167,8 +167,6 @@ TEST_F(Sitzung, Verschieben)
     // Liga B under A1, in A1's country.
     EXPECT_TRUE(Wettbewerb_Config_Verschieben(4, 1, -1, true));
     EXPECT_EQ(Wettbewerb_Get_Nummer(4), -1);
-    const Wettbewerb_Id neu = Wettbewerb_Get_Erster();
-    (void)neu;
     const Wettbewerb_Datensatz& a1 = rec(1);
     const Wettbewerb_Datensatz* unter = Wettbewerb_Zeiger(a1.vk.v[WV_UNTERLIGA]);
     ASSERT_NE(unter, nullptr);
