@@ -223,3 +223,12 @@ bool Statistik_Laden(Disk_Datei* d, const char*)
     kapazitaet = int32_t(kap_neu);
     return true;
 }
+
+static Auslosung_Warten_Hook warten_hook = nullptr;
+
+void Auslosung_Set_Warten_Hook(Auslosung_Warten_Hook hook) { warten_hook = hook; }
+
+int32_t Auslosung_Warten(int32_t ms, int32_t ohne_loslassen)
+{
+    return warten_hook ? warten_hook(ms, ohne_loslassen) : 1;
+}

@@ -52,3 +52,10 @@ struct Disk_Datei;
 bool Statistik_Speichern(Disk_Datei* datei);
 // A damaged block is refused as a whole; the store keeps what it held.
 bool Statistik_Laden(Disk_Datei* datei, const char* version);
+
+// The pause of the report pages: ends at a key, a click or after `ms` milliseconds (without
+// `ohne_loslassen` first waiting for the mouse button to be released); 1. The pause comes with
+// the draw pages; until then it returns at once, or runs a test's hook.
+int32_t Auslosung_Warten(int32_t ms, int32_t ohne_loslassen);
+using Auslosung_Warten_Hook = int32_t (*)(int32_t ms, int32_t ohne_loslassen);
+void Auslosung_Set_Warten_Hook(Auslosung_Warten_Hook hook);

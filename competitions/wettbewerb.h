@@ -8,6 +8,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 constexpr int32_t WETTBEWERB_ANZAHL = 128;         // records
@@ -388,3 +389,51 @@ void Wettbewerb_Jeden_Tag();
 void Wettbewerb_Jedes_Jahr();
 // Sets up the fixture tables of all competitions but the friendly one. False when one fails.
 bool Wettbewerb_Spielplaene_Anlegen();
+
+// ---- Editing session of a configuration set (league editor) ----
+// While a session is open the records hold the edited set. Every operation refuses (false or -1,
+// nothing changed, a German reason on the error sink) without a session, before the records are
+// ready, or for an unknown id. Ids -1 stand for "none" where an id is optional.
+
+extern bool Wettbewerb_Config_Modify;
+extern int32_t Wettbewerb_Config_Nummer;     // -1 without a session
+constexpr Wettbewerb_Id WETTBEWERB_NEUE_ID_AB = 50;
+
+// Opens a session on the set (ending an open one first). False when the set cannot be read or
+// names teams beyond the team count (then the records are released and the session stays open).
+bool Wettbewerb_Config_Modify_Init(int32_t set, int32_t alias_set);
+bool Wettbewerb_Config_Modify_Free();
+// 0..24 teams; SPIELTAGE follows (2 x (n + n mod 2) - 2, so -2 for 0) and place-target list 0
+// keeps every place of the league with itself.
+bool Wettbewerb_Config_Set_Teamanzahl(Wettbewerb_Id id, int32_t anzahl);
+bool Wettbewerb_Config_Set_Spieltage(Wettbewerb_Id id, int32_t anzahl);
+bool Wettbewerb_Config_Set_Modus(Wettbewerb_Id id, uint32_t modus);
+// At most 24 characters; '"', '[', ']' and control characters are refused.
+bool Wettbewerb_Config_Set_Name(Wettbewerb_Id id, const char* name);
+bool Wettbewerb_Config_Set_Grafik(Wettbewerb_Id id, int32_t nummer);
+// A national team's number, or -1 for the first country from the home nation upward that no
+// competition holds. WOCHENTAG: Saturday at home, Sunday abroad.
+bool Wettbewerb_Config_Set_Land(Wettbewerb_Id id, int32_t land);
+// A new league after `nach`, beside `neben` (same tier) or, with `unten`, one tier below
+// `nach`. Returns its id (the smallest free league id from 50 up) or -1.
+Wettbewerb_Id Wettbewerb_Config_Insert(Wettbewerb_Id nach, Wettbewerb_Id neben, bool unten);
+// Refused for the last base league. Places that led to it lead to their own league.
+bool Wettbewerb_Config_Delete(Wettbewerb_Id id);
+// The contents of two leagues change places; ids, identifications, links, owners and countries
+// stay where they are.
+bool Wettbewerb_Config_Tauschen(Wettbewerb_Id a, Wettbewerb_Id b);
+// Moves a league to a new place of the pyramid (as Insert) under a new id.
+bool Wettbewerb_Config_Verschieben(Wettbewerb_Id id, Wettbewerb_Id nach, Wettbewerb_Id neben, bool unten);
+
+// ---- Writing a configuration set ----
+
+// Writes the session's records as the set's wettbewerb.cfg (aliases of the alias set for team
+// numbers) after the three preparation passes. The file is written beside the old one, read
+// back through the reader and compared, and only then put in its place: true only then. The
+// managers read the outcome.
+bool Wettbewerb_Config_Schreiben(int32_t set, int32_t alias_set, const char* infotext);
+// The same for records installed without a session (the data builder): no preparation passes,
+// no message to the managers; the reason of a failure goes to *grund.
+bool Wettbewerb_Config_Datei_Schreiben(int32_t set, int32_t alias_set, const char* infotext, std::string* grund);
+// The number of the set written last, -1 none.
+extern int32_t Wettbewerb_Config_Letzter_Satz;

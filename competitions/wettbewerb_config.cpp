@@ -48,6 +48,7 @@ struct Lauf {
     int32_t team_anzahl = 0;
     bool fehler = false;
     bool best_of_x[WETTBEWERB_ANZAHL] = {};  // given in the file
+    std::string* grund = nullptr;            // a quiet read keeps its reason here
 };
 
 void melden(Lauf& l, int32_t rec, const char* wort, const char* fmt, ...) __attribute__((format(printf, 4, 5)));
@@ -62,6 +63,10 @@ void melden(Lauf& l, int32_t rec, const char* wort, const char* fmt, ...)
     va_end(args);
     std::string wo = l.zeile > 0 ? "Zeile " + std::to_string(l.zeile) + ", " : std::string();
     if (rec >= 0) wo += "Wettbewerb " + wb_bezeichnung(l.recs[rec], rec) + ", ";
+    if (l.grund) {
+        *l.grund = wo + wort + ": " + text;
+        return;
+    }
     Print_Fehler("Fehler in wettbewerb.cfg: %s%s: %s", wo.c_str(), wort, text);
     Requester_Printf("Die Wettbewerb-Konfiguration wurde nicht geladen.^l%s%s: %s", wo.c_str(), wort, text);
 }
@@ -369,26 +374,16 @@ void Wettbewerb_Config_Listen_Freigeben()
     for (auto& v : listen) std::vector<Wert>().swap(v);
 }
 
-bool Wettbewerb_Config_Lesen(int32_t set, int32_t alias_set)
+namespace {
+
+// Reads the reader's open level to its end into `recs` (WETTBEWERB_ANZAHL records) and closes
+// it. With l.grund set nothing is shown: the reason goes there and the sum to *summe.
+bool einlesen(Lauf& l, Wettbewerb_Datensatz* recs, uint32_t* summe_aus)
 {
-    if (!Read_Config_Open(CONFIG_MODUS, set, alias_set)) {
-        const char* name = Read_Config_Get_Filenamen(CONFIG_MODUS, set);
-        Print_Fehler("Wettbewerb_Config_Lesen: %s fehlt", name ? name : "wettbewerb.cfg");
-        Requester_Printf("Die Wettbewerb-Konfiguration %s fehlt.", name ? name : "");
-        return false;
-    }
-    std::unique_ptr<Wettbewerb_Datensatz[]> recs(new (std::nothrow) Wettbewerb_Datensatz[WETTBEWERB_ANZAHL]);
-    if (!recs) {
-        Read_Config_Close();
-        Print_Fehler("Wettbewerb_Config_Lesen: kein Speicher");
-        return false;
-    }
-    Lauf l;
-    l.recs = recs.get();
+    l.recs = recs;
     l.team_anzahl = Team_Anzahl;
     listen_leeren();
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) recs[i] = Wettbewerb_Leerer_Datensatz;
-
     for (;;) {
         const char* wort = Read_Config_Read_Zeile(nullptr, true);
         if (!*wort || l.fehler) break;
@@ -398,7 +393,8 @@ bool Wettbewerb_Config_Lesen(int32_t set, int32_t alias_set)
         const Wettbewerb_Feld* f = feld_suchen(wort);
         if (!f) {
             melden(l, l.aktuell, wort, "unbekanntes Schlüsselwort");
-            Requester_Printf("[%d] Syntax-Error in wettbewerb.cfg:\n - (101) Unbekannter Befehl (%s)\n\n", l.zeile, wort);
+            if (!l.grund)
+                Requester_Printf("[%d] Syntax-Error in wettbewerb.cfg:\n - (101) Unbekannter Befehl (%s)\n\n", l.zeile, wort);
             break;
         }
         if (!std::strcmp(wort, "VERSION")) {
@@ -422,13 +418,13 @@ bool Wettbewerb_Config_Lesen(int32_t set, int32_t alias_set)
         eintrag(l, *f);
     }
     uint32_t summe = 0;
-    if (!l.fehler && !Read_Config_Check_Summe(&summe))
+    if (summe_aus) *summe_aus = Read_Config_Get_Summe();
+    else if (!l.fehler && !Read_Config_Check_Summe(&summe))
         Requester_Printf("Die Wettbewerb-Konfigurationsdatei entspricht nicht dem Urzustand. Dies kann einen "
                          "fehlerhaften Programmablauf verursachen.^lUm diese Warnung abzuschalten, tragen Sie "
                          "bitte die Checksumme '%u' ein.",
                          summe);
     Read_Config_Close();
-
     int32_t anzahl = l.aktuell + 1;
     l.zeile = 0;
     if (!l.fehler && anzahl == 0) melden(l, -1, "NEUER_WETTBEWERB", "die Datei enthält keinen Wettbewerb");
@@ -452,13 +448,48 @@ bool Wettbewerb_Config_Lesen(int32_t set, int32_t alias_set)
     listen_leeren();
     if (l.fehler) return false;
 
-    std::string fehler = wb_pruefen_und_ableiten(recs.get(), WETTBEWERB_ANZAHL, l.team_anzahl);
-    if (!fehler.empty()) {
+    std::string fehler = wb_pruefen_und_ableiten(recs, WETTBEWERB_ANZAHL, l.team_anzahl);
+    if (fehler.empty()) return true;
+    if (l.grund) {
+        *l.grund = fehler;
+    } else {
         Print_Fehler("Fehler in wettbewerb.cfg: %s", fehler.c_str());
         Requester_Printf("Die Wettbewerb-Konfiguration wurde nicht geladen.^l%s", fehler.c_str());
+    }
+    return false;
+}
+
+}  // namespace
+
+bool Wettbewerb_Config_Lesen(int32_t set, int32_t alias_set)
+{
+    if (!Read_Config_Open(CONFIG_MODUS, set, alias_set)) {
+        const char* name = Read_Config_Get_Filenamen(CONFIG_MODUS, set);
+        Print_Fehler("Wettbewerb_Config_Lesen: %s fehlt", name ? name : "wettbewerb.cfg");
+        Requester_Printf("Die Wettbewerb-Konfiguration %s fehlt.", name ? name : "");
         return false;
     }
+    std::unique_ptr<Wettbewerb_Datensatz[]> recs(new (std::nothrow) Wettbewerb_Datensatz[WETTBEWERB_ANZAHL]);
+    if (!recs) {
+        Read_Config_Close();
+        Print_Fehler("Wettbewerb_Config_Lesen: kein Speicher");
+        return false;
+    }
+    Lauf l;
+    if (!einlesen(l, recs.get(), nullptr)) return false;
     return Wettbewerb_Uebernehmen(recs.get(), WETTBEWERB_ANZAHL, l.team_anzahl);
+}
+
+bool wb_config_text_lesen(const std::string& text, int32_t alias_set, Wettbewerb_Datensatz* recs, uint32_t* summe,
+                          std::string* grund)
+{
+    if (!Read_Config_Open_Buffer(text.data(), static_cast<uint32_t>(text.size()), CONFIG_MODUS, 0, alias_set)) {
+        *grund = "die Datei ist nicht lesbar";
+        return false;
+    }
+    Lauf l;
+    l.grund = grund;
+    return einlesen(l, recs, summe);
 }
 
 bool Wettbewerb_Config_Teams_Gueltig()

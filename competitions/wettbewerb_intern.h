@@ -1,5 +1,6 @@
 // State and helpers shared by the files of the competition module; not for other modules.
 #pragma once
+#include <cstddef>
 #include <string>
 
 #include "competitions/wettbewerb.h"
@@ -21,3 +22,11 @@ std::string wb_pruefen_und_ableiten(Wettbewerb_Datensatz* recs, int32_t anzahl, 
 std::string wb_bezeichnung(const Wettbewerb_Datensatz& w, int32_t nummer);
 // The number field a keyword names, null when it names none.
 int32_t* wb_zahlfeld(Wettbewerb_Datensatz& w, const char* wort);
+// Reads a configuration text (the entries behind the CHECKSUMME line) through the reader and its
+// checks into `recs` (WETTBEWERB_ANZAHL records) without installing anything; the reader's sum
+// goes to *summe, a refusal's reason to *grund.
+bool wb_config_text_lesen(const std::string& text, int32_t alias_set, Wettbewerb_Datensatz* recs, uint32_t* summe,
+                          std::string* grund);
+// The first character among the first `max` of a text that a quoted value in the file cannot
+// hold ('"', '[', ']', control characters), 0 when there is none.
+int32_t wb_text_zeichen_falsch(const char* text, size_t max);

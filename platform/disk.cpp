@@ -190,9 +190,17 @@ bool Disk_Close(Disk_Datei* datei)
 
 bool Disk_Fehler(const Disk_Datei* datei) { return !datei || datei->fehler; }
 
+static int64_t schreib_grenze = -1;
+
+void Disk_Set_Schreib_Grenze(int64_t bytes) { schreib_grenze = bytes; }
+
 static bool schreibe_roh(Disk_Datei* d, const void* p, size_t n)
 {
     if (d->fehler) return false;
+    if (schreib_grenze >= 0 && d->datei && !d->spielstand && int64_t(d->geschrieben + n) > schreib_grenze) {
+        d->fehler = true;
+        return false;
+    }
     if (d->speicher) {
         const auto* q = static_cast<const uint8_t*>(p);
         if (n) d->speicher->insert(d->speicher->end(), q, q + n);

@@ -39,6 +39,9 @@ Disk_Datei* Disk_Open_Schreiben(const char* name);
 // Closes and frees the stream (null is fine); false when buffered data could not be written.
 bool Disk_Close(Disk_Datei* datei);
 
+// Test hook for a full disk: a plain stream refuses every byte beyond `bytes` (-1: no limit).
+void Disk_Set_Schreib_Grenze(int64_t bytes);
+
 // Writes count bytes as one block: on a savegame stream scrambled and checksummed, on a plain
 // stream as they are. False for no stream or a short write.
 bool Disk_Schreibe_Block(Disk_Datei* datei, const void* buffer, uint32_t count);

@@ -460,6 +460,31 @@ Bild credits()
     return b;
 }
 
+// The end of a competition (GRAFIK_NUMMER n of the generated world): a pennant for the
+// leagues, a trophy for the cups, the competition's name below; title (y 20-80) and bottom line
+// (y 455-475) stand on a calm ground.
+Bild wettbewerbsende(int32_t n)
+{
+    static const char* const NAMEN[] = {"LIGA", "POKAL", "MEISTERPOKAL", "POKALSIEGERPOKAL", "KONTINENTALPOKAL"};
+    static const uint16_t FARBEN[] = {rgb(40, 120, 70), rgb(150, 40, 40), rgb(30, 60, 150), rgb(120, 60, 140), rgb(30, 120, 130)};
+    Bild b(640, 480, false, rgb(8, 18, 32));
+    const uint16_t gold = rgb(240, 196, 60), farbe = FARBEN[n % 5];
+    b.rechteck(0, 100, 640, 330, rgb(12, 26, 44));
+    if (n == 0) {
+        b.rechteck(200, 130, 6, 260, gold);
+        for (int32_t y = 0; y < 120; ++y) b.rechteck(206, 140 + y, 220 - (y < 60 ? 60 - y : y - 60) * 3, 1, farbe);
+    } else {
+        b.scheibe(320, 200, 80, gold);
+        b.scheibe(320, 185, 62, farbe);
+        b.rechteck(308, 270, 24, 70, gold);
+        b.rechteck(260, 340, 120, 20, gold);
+        b.ring(230, 190, 30, 6, gold);
+        b.ring(410, 190, 30, 6, gold);
+    }
+    b.mitte(320, 400, NAMEN[n % 5], rgb(230, 236, 240), 3);
+    return b;
+}
+
 // The buttons of the sub-menu bar (icons 2502-2506).
 Bild leisten_knopf(int32_t w, int32_t h, int32_t k)
 {
@@ -538,6 +563,10 @@ bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
     }
     if (e.nummer == 3691) {
         bild = spiel_hintergrund().fertig(e.nummer);
+        return true;
+    }
+    if (e.nummer >= 3695 && e.nummer <= 3699) {
+        bild = wettbewerbsende(e.nummer - 3695).fertig(e.nummer);
         return true;
     }
     if (e.nummer == 3692) {

@@ -20,6 +20,8 @@
 #include <vector>
 
 #include "competitions/wettbewerb.h"
+#include "database/team.h"
+#include "platform/win95.h"
 #include "tools/datagen/config_writer.h"
 #include "tools/datagen/datagen.h"
 #include "tools/datagen/welt.h"
@@ -376,91 +378,60 @@ bool wochen_verteilen(Bauplan& b)
     return true;
 }
 
-// ---- Writing ----
+// ---- Records ----
 
-std::string zeile(const std::string& wort, const std::string& wert)
+// The plan as competition records, links and place targets as record numbers.
+std::vector<Wettbewerb_Datensatz> datensaetze(const Bauplan& b)
 {
-    std::string z = "\t" + wort;
-    z.append(wort.size() < 35 ? 35 - wort.size() : 1, ' ');
-    return z + wert + "\r\n";
-}
-
-std::string team_ref(const Welt& w, int32_t team)
-{
-    if (team >= 0 && team < static_cast<int32_t>(w.teams.size()) && !w.teams[team].alias.empty())
-        return "#" + w.teams[team].alias;
-    return std::to_string(team);
-}
-
-std::string text_der_datei(const Bauplan& b)
-{
-    const Wettbewerb_Datensatz& v = Wettbewerb_Leerer_Datensatz;
-    std::string t;
-    for (const Wb& w : b.wbs) {
-        t += "\r\nNEUER_WETTBEWERB\r\n";
-        t += zeile("NAME", "\"" + w.name + "\"");
-        if (!w.gruppen_name.empty()) t += zeile("GRUPPEN_NAME", "\"" + w.gruppen_name + "\"");
-        t += zeile("IDENTIFIKATION", ident(w.id));
-        t += zeile("TEAMS", std::to_string(w.teams));
-        for (int32_t bit = 0; bit < WETTBEWERB_MODUS_BITS; ++bit)
-            if (w.modus & (1u << bit)) t += zeile("MODUS", Wettbewerb_Modus[bit]);
-        if (!w.super_art.empty()) t += zeile("SUPER_ART", w.super_art);
-        t += zeile("WOCHENTAG", Wettbewerb_Wochentag[w.wochentag]);
-        const std::pair<const char*, int32_t> wochen[] = {{"STARTWOCHE", w.startwoche},
-                                                          {"ENDWOCHE", w.endwoche},
-                                                          {"SPIELFREI_START", w.spielfrei_start},
-                                                          {"SPIELFREI_ENDE", w.spielfrei_ende}};
-        const int32_t vorlage[] = {v.startwoche, v.endwoche, v.spielfrei_start, v.spielfrei_ende};
-        for (size_t k = 0; k < 4; ++k)
-            if (wochen[k].second != vorlage[k]) t += zeile(wochen[k].first, std::to_string(wochen[k].second));
-        t += zeile("SPIELTAGE", std::to_string(w.spieltage));
-        // The n-th QUALI_FUER line is list n: an empty list before a used one is a line of NIX.
-        size_t listen = WETTBEWERB_ZIEL_LISTEN;
-        while (listen > 0 && w.quali_fuer[listen - 1].empty()) --listen;
-        for (size_t n = 0; n < listen; ++n) {
-            const auto& liste = w.quali_fuer[n];
-            std::string s;
-            for (size_t i = 0; i < std::max<size_t>(liste.size(), 1); ++i)
-                s += (i ? "," : "") + (i >= liste.size() || liste[i].empty() ? std::string("NIX") : liste[i]);
-            t += zeile("QUALI_FUER", s);
-        }
-        if (w.unterliga >= 0) t += zeile("VISUELL_NACHFOLGER", ident(w.unterliga));
-        if (w.parallelgruppe >= 0) t += zeile("PARALLELGRUPPE", ident(w.parallelgruppe));
-        if (w.nachfolgerunde >= 0) t += zeile("NACHFOLGERUNDE", ident(w.nachfolgerunde));
-        // Long lists go on several lines, which the reader appends.
-        for (size_t i = 0; i < w.start.size(); i += 32) {
-            std::string s;
-            for (size_t j = i; j < w.start.size() && j < i + 32; ++j) s += (j > i ? "," : "") + team_ref(b.welt, w.start[j]);
-            t += zeile("STARTTEILNEHMER", s);
-        }
-        if (w.best_of_x != v.best_of_x && !((w.modus & KO_SYSTEM) && (w.modus & RUECKSPIELE) && w.best_of_x == 2))
-            t += zeile("BEST_OF_X", std::to_string(w.best_of_x));
-        if (w.land != v.land) t += zeile("LAND", team_ref(b.welt, w.land));
-        for (int32_t rt : w.rundentexte) t += zeile("RUNDENTEXT", Wettbewerb_Rundentext[rt]);
-        if (w.grafik != v.grafik_nummer) t += zeile("GRAFIK_NUMMER", std::to_string(w.grafik));
-        if (w.wichtig != v.wichtig) t += zeile("WICHTIG", std::to_string(w.wichtig));
-        if (w.sieg_praemie) t += zeile("SIEG_PRAEMIE", std::to_string(w.sieg_praemie));
-        if (w.unentschieden_praemie) t += zeile("UNENTSCHIEDEN_PRAEMIE", std::to_string(w.unentschieden_praemie));
-        if (w.pokal_praemie) t += zeile("POKAL_PRAEMIE", "JA");
-        if (w.antritts_praemie) t += zeile("ANTRITTS_PRAEMIE", std::to_string(w.antritts_praemie));
-        if (w.basisliga) t += zeile("BASISLIGA", "JA");
-        if (w.mischen) t += zeile("QUALIFIKANTEN_MISCHEN", "JA");
-        if (w.kalender_position != v.kalender_position)
-            t += zeile("KALENDER_POSITION", std::to_string(w.kalender_position));
-        if (w.qualiwoche != v.qualiwoche) t += zeile("QUALIWOCHE", std::to_string(w.qualiwoche));
+    std::map<std::string, int32_t> nummer;
+    for (size_t i = 0; i < b.wbs.size(); ++i) nummer[ident(b.wbs[i].id)] = static_cast<int32_t>(i);
+    auto rec_von = [&](int32_t id) { return id < 0 ? -1 : static_cast<int32_t>(b.per_id.at(id)); };
+    std::vector<Wettbewerb_Datensatz> recs(b.wbs.size(), Wettbewerb_Leerer_Datensatz);
+    for (size_t i = 0; i < b.wbs.size(); ++i) {
+        const Wb& w = b.wbs[i];
+        Wettbewerb_Datensatz& r = recs[i];
+        std::snprintf(r.name, sizeof r.name, "%s", w.name.c_str());
+        std::snprintf(r.gruppen_name, sizeof r.gruppen_name, "%s", w.gruppen_name.c_str());
+        std::snprintf(r.identifikation, sizeof r.identifikation, "%s", ident(w.id).c_str());
+        r.id = w.id;
+        r.teams = w.teams;
+        r.spieltage = w.spieltage;
+        r.modus = w.modus;
+        for (int32_t k = 0; k < SA_ANZAHL; ++k)
+            if (w.super_art == Wettbewerb_Super_Art[k]) r.super_art = k;
+        r.wochentag = w.wochentag;
+        r.startwoche = w.startwoche;
+        r.endwoche = w.endwoche;
+        r.spielfrei_start = w.spielfrei_start;
+        r.spielfrei_ende = w.spielfrei_ende;
+        for (int32_t l = 0; l < WETTBEWERB_ZIEL_LISTEN; ++l)
+            for (size_t p = 0; p < w.quali_fuer[l].size(); ++p)
+                if (!w.quali_fuer[l][p].empty()) {
+                    r.ziele.ziel[l][p] = nummer.at(w.quali_fuer[l][p]);
+                    r.ziele.anzahl = std::max(r.ziele.anzahl, l + 1);
+                }
+        r.vk.v[WV_UNTERLIGA] = rec_von(w.unterliga);
+        r.vk.v[WV_NACHGRUPPE] = rec_von(w.parallelgruppe);
+        r.vk.v[WV_NACHFOLGERUNDE] = rec_von(w.nachfolgerunde);
+        for (size_t k = 0; k < w.start.size() && k < static_cast<size_t>(WETTBEWERB_MAX_TEAMS); ++k)
+            r.listen.start[k] = r.listen.teams[k] = static_cast<int16_t>(w.start[k]);
+        r.listen.start_anzahl = r.listen.anzahl = static_cast<int32_t>(std::min<size_t>(w.start.size(), WETTBEWERB_MAX_TEAMS));
+        r.best_of_x = w.best_of_x;
+        r.land = w.land;
+        for (size_t k = 0; k < w.rundentexte.size() && k < static_cast<size_t>(WETTBEWERB_MAX_SPIELTAGE); ++k)
+            r.rundentext[k] = w.rundentexte[k];
+        r.grafik_nummer = w.grafik;
+        r.wichtig = w.wichtig;
+        r.sieg_praemie = w.sieg_praemie;
+        r.unentschieden_praemie = w.unentschieden_praemie;
+        r.antritts_praemie = w.antritts_praemie;
+        r.pokal_praemie = w.pokal_praemie;
+        r.basisliga = w.basisliga;
+        r.qualifikanten_mischen = w.mischen;
+        r.kalender_position = w.kalender_position;
+        r.qualiwoche = w.qualiwoche;
     }
-    return t;
-}
-
-bool datei_schreiben(const std::string& pfad, const std::string& text)
-{
-    FILE* f = std::fopen(pfad.c_str(), "wb");
-    if (!f) {
-        std::fprintf(stderr, "wettbewerbe: %s nicht schreibbar\n", pfad.c_str());
-        return false;
-    }
-    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    return std::fclose(f) == 0 && ok;
+    return recs;
 }
 
 int wettbewerbe_schritt(const std::string& ziel, const std::vector<std::string>& args)
@@ -479,17 +450,6 @@ int wettbewerbe_schritt(const std::string& ziel, const std::vector<std::string>&
         return 1;
     }
 
-    std::string eintraege = "INFOTEXT \"Wettbewerbe der generierten Welt\"\r\nVERSION \"201\"\r\n" + text_der_datei(b);
-    char summe[32];
-    std::snprintf(summe, sizeof summe, "%-17u", Config_Writer_Summe(eintraege));
-    std::string text =
-        "; DIESES FILE ERLAUBT DIE KONFIGURATION DER AUSGESPIELTEN WETTBEWERBE\r\n"
-        "; IM 'DORVIN ZIDURIDAVOZOZOR'.\r\n"
-        "; ÄNDERUNGEN KÖNNEN ZU UNVORHERSEHBAREM FEHLVERHALTEN DES PROGRAMMES FÜHREN!\r\n"
-        "; BITTE SICHERN SIE SICH VOR EVENTUELLEN ÄNDERUNGEN DIESES ORIGINALFILE.\r\n"
-        "\r\n"
-        "CHECKSUMME " + std::string(summe) + "\r\n" + eintraege;
-
     std::vector<std::pair<std::string, int32_t>> aliase;
     for (const Welt_Team& t : welt.teams)
         if (!t.alias.empty()) aliase.emplace_back(t.alias, t.nummer);
@@ -497,10 +457,23 @@ int wettbewerbe_schritt(const std::string& ziel, const std::vector<std::string>&
     std::filesystem::path ordner = std::filesystem::path(ziel) / "config_files";
     std::error_code ec;
     std::filesystem::create_directories(ordner, ec);
-    if (!datei_schreiben((ordner / "1_wettbewerb.cfg").string(), text)) return 1;
     std::string fehler;
     if (!Config_Writer_Alias_Datei(ordner.string(), 0, aliase, &fehler)) {
         std::fprintf(stderr, "wettbewerbe: Aliasdatei: %s\n", fehler.c_str());
+        return 1;
+    }
+    // The game's own writer writes the file, against the aliases just written.
+    std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", ordner.string().c_str());
+    Team_Anzahl = static_cast<int32_t>(welt.teams.size());
+    const std::vector<Wettbewerb_Datensatz> recs = datensaetze(b);
+    if (!Wettbewerb_Uebernehmen(recs.data(), static_cast<int32_t>(recs.size()), Team_Anzahl)) {
+        std::fprintf(stderr, "wettbewerbe: die Wettbewerbe sind nicht gültig\n");
+        return 1;
+    }
+    bool ok = Wettbewerb_Config_Datei_Schreiben(0, 0, "Wettbewerbe der generierten Welt", &fehler);
+    Wettbewerb_Free();
+    if (!ok) {
+        std::fprintf(stderr, "wettbewerbe: 1_wettbewerb.cfg: %s\n", fehler.c_str());
         return 1;
     }
     return 0;

@@ -1,0 +1,17 @@
+// The page a manager sees when his club has finished a competition: the competition's picture,
+// the title or the place, the club, and where it goes next.
+#pragma once
+#include <cstdint>
+
+#include "competitions/wettbewerb.h"
+
+// Shows the page of `team` at `platz` (1-based) of the competition, waits and fades it out.
+// With a target competition, `folge` set and `art` not 0 a consequence line follows: a
+// qualification for a target with KO_SYSTEM, else promotion (art 1) or relegation. False, with
+// nothing drawn, when the picture is missing.
+bool Saisonende_Anzeigen(Wettbewerb_Id id, int32_t team, int32_t platz, const Wettbewerb_Id* ziel, int32_t folge,
+                         int32_t art);
+// Loads picture 3695 + nummer of the screen resource file; false (and nothing kept) without it.
+bool Saisonende_Bild_Laden(int32_t nummer);
+// Darkens the screen in 60 steps and frees the picture; 1.
+int32_t Saisonende_Ausblenden();

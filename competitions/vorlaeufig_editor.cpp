@@ -1,0 +1,3 @@
+#include "competitions/vorlaeufig_editor.h"
+
+void Wettbewerb_Ligabaum_Qualifikanten_Setzen(Wettbewerb_Id) {}

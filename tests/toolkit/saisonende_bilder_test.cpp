@@ -1,0 +1,99 @@
+// The end-of-competition page on the headless screen, dumped during its wait for a person to
+// look at: the cup winner's title, a relegation line, and the page dark after the fade.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "competitions/saisonende.h"
+#include "competitions/statistik.h"
+#include "competitions/wettbewerb_welt.h"
+#include "database/db_hilfe.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/os/os_display.h"
+#include "platform/resfile.h"
+#include "umgebung.h"
+
+namespace {
+
+std::string dump_datei;
+int32_t gewartet = 0;
+bool ruhig_unten = false;   // the bottom line's band (y 455-475) holds one colour
+
+int32_t warten(int32_t ms, int32_t)
+{
+    gewartet = ms;
+    Os_Display_Dump_Png(dump_datei.c_str());
+    ruhig_unten = true;
+    for (int32_t y = 455; y < 476; ++y)
+        for (int32_t x = 0; x < 640; ++x) ruhig_unten &= Grafik_Pixel_Lesen(Grafik_Seite_0, x, y) == Grafik_Pixel_Lesen(Grafik_Seite_0, 0, 455);
+    return 1;
+}
+
+class Saisonende : public Toolkit_Test {
+protected:
+    std::string ordner = std::string(DORVIN_BINARY_DIR) + "/saisonende_bilder";
+    void SetUp() override
+    {
+        Toolkit_Test::SetUp();
+        std::system(("mkdir -p " + ordner).c_str());
+        vereine_anlegen(testwelt::TEAM_ANZAHL, 0);
+        std::strcpy(T_Fix[0].name, "SV Adlershof");
+        std::vector<Wettbewerb_Datensatz> r = testwelt::bauen();
+        r[testwelt::POKAL2].grafik_nummer = 1;
+        r[testwelt::A1].grafik_nummer = 0;
+        r[testwelt::B1].grafik_nummer = 7;   // no such picture
+        ASSERT_TRUE(Wettbewerb_Uebernehmen(r.data(), testwelt::ANZAHL, testwelt::TEAM_ANZAHL));
+        Auslosung_Set_Warten_Hook(warten);
+    }
+    void TearDown() override
+    {
+        Auslosung_Set_Warten_Hook(nullptr);
+        Wettbewerb_Free();
+        Toolkit_Test::TearDown();
+    }
+};
+
+TEST_F(Saisonende, BilderSiegerAbstiegUndAbdunkeln)
+{
+    for (int32_t n = 0; n < 5; ++n) {
+        Rastport* b = static_cast<Rastport*>(Load_Resource(ResFile_Handles[0].handle, WETTBEWERB_GRAFIK_BASIS + n, 16, nullptr));
+        ASSERT_NE(b, nullptr) << n;
+        EXPECT_EQ(b->width, 640u);
+        EXPECT_EQ(b->height, 480u);
+        Grafik_Bitmap_Freigeben(b);
+    }
+
+    dump_datei = ordner + "/pokalsieger.png";
+    EXPECT_TRUE(Saisonende_Anzeigen(11, 0, 1, nullptr, 0, 0));
+    EXPECT_EQ(gewartet, 40000);
+    EXPECT_TRUE(ruhig_unten);
+    // Dark after 60 steps.
+    const uint16_t p = seite0(320, 240);
+    EXPECT_LE(p >> 11, 1);
+    EXPECT_LE((p >> 5) & 63, 2);
+    EXPECT_LE(p & 31, 1);
+    Os_Display_Dump_Png((ordner + "/abgedunkelt.png").c_str());
+
+    dump_datei = ordner + "/abstieg.png";
+    const Wettbewerb_Id unten = 2;
+    EXPECT_TRUE(Saisonende_Anzeigen(1, 0, 17, &unten, 1, 2));
+    EXPECT_FALSE(ruhig_unten);
+
+    dump_datei = ordner + "/quali.png";
+    const Wettbewerb_Id gruppe = 22;
+    EXPECT_TRUE(Saisonende_Anzeigen(1, 0, 1, &gruppe, 1, 1));
+
+    // A missing picture draws nothing.
+    gewartet = 0;
+    const uint16_t vorher = seite0(100, 100);
+    EXPECT_FALSE(Saisonende_Anzeigen(4, 0, 1, nullptr, 0, 0));
+    EXPECT_EQ(gewartet, 0);
+    EXPECT_EQ(seite0(100, 100), vorher);
+}
+
+}  // namespace
