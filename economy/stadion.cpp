@@ -506,3 +506,44 @@ void Stadion_Module_Registrieren()
     Disk_Block_Registrieren(DISK_POS_STADION, Stadion_Savegame_Schreiben, Stadion_Savegame_Lesen);
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_STADION, Stadion_DeInit);
 }
+
+// ---- The team reader's stands ----
+
+void Team_Stadionplaetze_Init(int32_t team, Stadion_Daten* d, int32_t sitz, int32_t steh, int32_t runden)
+{
+    // which stands are terraces (1) and which seated (0), by the terraces' share in sevenths
+    static const uint8_t MUSTER[7][6] = {{0, 0, 0, 0, 0, 0}, {0, 0, 1, 0, 0, 0}, {0, 0, 1, 1, 0, 0},
+                                         {1, 0, 1, 1, 0, 0}, {1, 0, 1, 1, 0, 1}, {1, 1, 1, 1, 0, 1},
+                                         {1, 1, 1, 1, 1, 1}};
+    if (!d) return;
+    const int32_t niveau = Wettbewerb_Get_Liga_Niveau(team);
+    if (sitz < 1) sitz = niveau * 12000 / 100 / 500 * 500;
+    if (steh < 1) steh = niveau * 22000 / 100 / 500 * 500;
+    const int32_t anteil = steh + sitz > 0 ? int32_t(int64_t(steh) * 100 / (steh + sitz)) : 0;
+    const uint8_t* muster = MUSTER[anteil * 7 / 101];
+    int32_t anzahl[2] = {};
+    for (int i = 0; i < STADION_TRIBUENEN; ++i) ++anzahl[muster[i]];
+    int32_t rest[2] = {};
+    for (int i = 0; i < STADION_TRIBUENEN; ++i) {
+        const int k = muster[i];
+        int32_t plaetze = (k ? steh : sitz) / anzahl[k];
+        if (runden) {
+            const int32_t summe = plaetze + rest[k];
+            plaetze = summe / 500 * 500;
+            rest[k] = summe - plaetze;
+            if (plaetze == 0) plaetze = 500;
+        }
+        if (plaetze == 0) continue;
+        Stadion_Slot& s = d->slot[i];
+        const int32_t zustand = Zufall(90, 100);
+        s.zustand = float(zustand);
+        s.modell = uint8_t(k ? 1 + niveau * 2 / 101 : 3 + niveau * 3 / 101);
+        const int32_t max = Stadion_Modell_Max_Plaetze(s.modell);
+        s.plaetze = plaetze > max ? max : plaetze;
+        const int32_t firma = Zufall(0, 4);
+        s.firma = uint8_t(firma);
+        const int32_t qualitaet = Zufall(80, 100);
+        s.qualitaet = uint8_t(qualitaet);
+        s.fertig = s.bauende = 0;
+    }
+}

@@ -193,6 +193,10 @@ int32_t Stadion_Benoetigter_Schnitt(int32_t team);
 // estimate in DM.
 int32_t Stadion_Dauerkarten_Monat(int32_t team, int32_t* monate, int32_t abrechnen);
 
+// The team reader's stands: seated and terrace places (below 1: by the league level) shared
+// over the six stands by the terraces' share; with `runden` in steps of 500.
+void Team_Stadionplaetze_Init(int32_t team, Stadion_Daten* d, int32_t sitz, int32_t steh, int32_t runden);
+
 // A new game: the stadiums' start, selling the first season tickets; needs the human managers.
 void Stadion_Neues_Spiel();
 

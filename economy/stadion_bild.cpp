@@ -262,7 +262,8 @@ bool Stadion_Savegame_Schreiben(Disk_Datei* datei)
 bool Stadion_Savegame_Lesen(Disk_Datei* datei, const char*)
 {
     uint32_t laenge = 0;
-    if (!Stadion.initialisiert || !Disk_Naechste_Blocklaenge(datei, &laenge)) return false;
+    if (!Stadion.initialisiert) Stadion_Init();
+    if (!Disk_Naechste_Blocklaenge(datei, &laenge)) return false;
     std::vector<uint8_t> v(laenge);
     if (!Disk_Lese_Block(datei, v.data(), laenge)) return false;
     if (!Stadion_Block_Lesen(v.data(), laenge)) {

@@ -230,3 +230,28 @@ TEST_F(StadionTest, BlockRoundTripsEveryPartCombinationAndRefusesDamage)
     EXPECT_EQ(Stadion_Baufirma[1].rabatt, 0);
     EXPECT_EQ(Stadion_Teams().size(), 4u);
 }
+
+TEST_F(StadionTest, TeamReaderSharesPlacesOverSixStandsByTheTerracesShare)
+{
+    Stadion_Daten v{};
+    Team_Stadionplaetze_Init(3, &v, 12000, 22000, 0);
+    const int32_t terrassen[6] = {1, 0, 1, 1, 0, 1};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(v.slot[i].plaetze, terrassen[i] ? 5500 : 6000) << i;
+        EXPECT_EQ(Stadion_Modell[v.slot[i].modell].art & 2, terrassen[i] ? 2 : 0) << i;
+        EXPECT_LE(v.slot[i].plaetze, Stadion_Modell_Max_Plaetze(v.slot[i].modell));
+    }
+    ASSERT_TRUE(Stadion_Neu(3, &v));
+    EXPECT_EQ(Team_Wert(TEAM_STADION_STEHPLAETZE, 3, 0, TEAM_LESEN), 22000);
+    EXPECT_EQ(Team_Wert(TEAM_STADION_SITZPLAETZE, 3, 0, TEAM_LESEN), 12000);
+
+    // rounded: shares in steps of 500, what is cut carried to the next stand of its kind
+    Stadion_Daten r{};
+    Team_Stadionplaetze_Init(3, &r, 1000, 100000, 1);
+    int32_t summe = 0;
+    for (const Stadion_Slot& s : r.slot) {
+        EXPECT_EQ(s.plaetze % 500, 0);
+        summe += s.plaetze;
+    }
+    EXPECT_EQ(summe, 99500);  // six terraces; the carried rest makes one of them 17,000
+}
