@@ -30,6 +30,7 @@ float Stadion_Auftrag_Preis(const Stadion_Daten& d, int32_t slot, int32_t modell
 const char* Stadion_Artikel(int32_t slot, bool gross);
 // The league level the stadium values a club at: a level too low to divide by counts as 100.
 int32_t Stadion_Niveau(int32_t team);
+int32_t Stadion_Attraktivitaet_Von(const Stadion_Daten& d, int32_t niveau);
 
 // Client side of the requests.
 bool Stadion_Client_Holen(int32_t team);

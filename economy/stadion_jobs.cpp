@@ -1,5 +1,7 @@
 // The stadium's daily job (incidents, finished works) and weekly job (the firms' offers, the
 // stadium assistant, riot fines, wear and collapse).
+#include <array>
+
 #include "database/assistent.h"
 #include "database/manager.h"
 #include "economy/bank.h"
@@ -151,16 +153,29 @@ void Stadion_Jede_Woche()
     }
 }
 
+// The slot whose models a model is compared with: the first slot whose first model is the model
+// or, going down, the nearest model below that leads a slot; -1 for none.
+static int32_t vergleichs_slot(int32_t modell)
+{
+    static const auto TABELLE = [] {
+        std::array<int8_t, STADION_MODELLE> t{};
+        for (int32_t m = 0; m < STADION_MODELLE; ++m) {
+            t[size_t(m)] = -1;
+            for (int32_t n = m; n > 0 && t[size_t(m)] < 0; --n)
+                for (int32_t s = 0; s < STADION_SLOTS && t[size_t(m)] < 0; ++s) {
+                    int32_t anzahl = 0, erstes = 0;
+                    Stadion_Slot_Modelle(s, &anzahl, &erstes);
+                    if (erstes == n) t[size_t(m)] = int8_t(s);
+                }
+        }
+        return t;
+    }();
+    return modell > 0 && modell < STADION_MODELLE ? TABELLE[size_t(modell)] : -1;
+}
+
 int32_t Stadion_Modell_Vergleich(int32_t modell, int32_t plaetze)
 {
-    if (modell <= 0 || modell >= STADION_MODELLE) return 0;
-    int32_t slot = -1;
-    for (int32_t m = modell; m > 0 && slot < 0; --m)
-        for (int32_t s = 0; s < STADION_SLOTS && slot < 0; ++s) {
-            int32_t anzahl = 0, erstes = 0;
-            Stadion_Slot_Modelle(s, &anzahl, &erstes);
-            if (erstes == m) slot = s;
-        }
+    const int32_t slot = vergleichs_slot(modell);
     if (slot < 0) return 0;
     int32_t anzahl = 0, erstes = 0;
     Stadion_Slot_Modelle(slot, &anzahl, &erstes);
@@ -253,12 +268,13 @@ void Stadion_Assistent_Bauen(Stadion_Daten* d)
 
     int32_t bester = 999999999;
     Wahl wahl;
+    const int32_t niveau = Stadion_Niveau(team);
     for (int32_t i = 0; i < STADION_SLOTS; ++i) {
         const Stadion_Slot& s = d->slot[i];
         if (s.modell != 0 && s.fertig > heute) return;  // a new building under way: no second one
         if (s.bauende > heute) continue;
         const int32_t v = s.modell ? Stadion_Modell_Vergleich(s.modell, s.plaetze) : 0;
-        int32_t ziel = Stadion_Niveau(team) * (r20 / 2 + 80) / 100;
+        int32_t ziel = niveau * (r20 / 2 + 80) / 100;
         const int32_t z1 = Zufall(0, 30);
         if (z1 == 0) {
             const int32_t z2 = Zufall(0, 100);
@@ -270,6 +286,6 @@ void Stadion_Assistent_Bauen(Stadion_Daten* d)
             bester = v;
         }
     }
-    if (wahl.slot >= 0 && Stadion_Attraktivitaet(team) < r20 + 90)
+    if (wahl.slot >= 0 && Stadion_Attraktivitaet_Von(*d, niveau) < r20 + 90)
         Stadion_Bauen(team, wahl.slot, wahl.modell, wahl.firma, wahl.plaetze, wahl.kosten);
 }

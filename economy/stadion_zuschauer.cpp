@@ -25,11 +25,13 @@ int32_t Stadion_Niveau(int32_t team)
     return n < 3 ? 100 : n;
 }
 
+// 8 to 24 DM by the league level; a club without league pays the top price.
+static float eintrittspreis(bool hat_liga, int32_t niveau) { return (hat_liga ? float(niveau) : 100.0f) * 16 * 0.01f + 8; }
+
 float Stadion_Eintrittspreis(int32_t team)
 {
-    float niveau = 100.0f;
-    if (Wettbewerb_Get_Team_Wettbewerb(team, 1) >= 0) niveau = float(Wettbewerb_Get_Liga_Niveau(team));
-    return niveau * 16 * 0.01f + 8;
+    const bool liga = Wettbewerb_Get_Team_Wettbewerb(team, 1) >= 0;
+    return eintrittspreis(liga, liga ? Wettbewerb_Get_Liga_Niveau(team) : 0);
 }
 
 float Stadion_Dauerkarten_Preis(int32_t team, int32_t standard)
@@ -50,7 +52,7 @@ int32_t Stadion_Dauerkarten_Wert(int32_t team, int32_t standard)
     return int32_t(double(d->dauerkarten) * preis);
 }
 
-static int32_t attraktivitaet(const Stadion_Daten& d, int32_t niveau)
+int32_t Stadion_Attraktivitaet_Von(const Stadion_Daten& d, int32_t niveau)
 {
     const int32_t heute = Stadion_Heute();
     const int32_t L = niveau * 80 / 100;
@@ -70,7 +72,7 @@ int32_t Stadion_Attraktivitaet(int32_t team)
 {
     if (!Stadion.initialisiert) return 0;
     const Stadion_Daten* d = Stadion_Finden(team);
-    return d ? attraktivitaet(*d, Stadion_Niveau(team)) : 0;
+    return d ? Stadion_Attraktivitaet_Von(*d, Stadion_Niveau(team)) : 0;
 }
 
 // The appeal of one ready stand against the club's level, 100 for a fair match.
@@ -106,23 +108,52 @@ static void auffuellen(int32_t n[6], int32_t* summe, double ziel)
     }
 }
 
-int32_t Stadion_Zuschauer(int32_t stadion_team, Spiele_Spiel* spiel, int32_t reiz, int32_t heim_anteil,
-                          int32_t gast_anteil, int32_t* auslastung, int32_t prognose, int32_t zuschlag)
+namespace {
+// What one game's attendance asks of the competitions, once per game: the assistant's price loop
+// repeats the attendance with the same answers.
+struct Spiel_Kontext {
+    int32_t stadion_team, heim, gast;
+    Wettbewerb_Id heim_liga;
+    int32_t niveau_heim, niveau_gast;  // as the competitions give them
+    int32_t niveau;                    // the home club's level for the stand values
+    int32_t attr;                      // of the stadium
+    int32_t B;                         // whole standard price, at least 1
+};
+
+Spiel_Kontext kontext(int32_t stadion_team, const Spiele_Spiel& spiel)
 {
-    if (!Stadion.initialisiert || !spiel || spiel->heim == 0xFFFF || spiel->gast == 0xFFFF) return 0;
-    const int32_t heim = spiel->heim, gast = spiel->gast;
+    Spiel_Kontext k{};
+    k.stadion_team = stadion_team;
+    k.heim = spiel.heim;
+    k.gast = spiel.gast;
+    k.heim_liga = Wettbewerb_Get_Team_Wettbewerb(k.heim, 1);
+    k.niveau_heim = Wettbewerb_Get_Liga_Niveau(k.heim);
+    k.niveau_gast = Wettbewerb_Get_Liga_Niveau(k.gast);
+    k.niveau = k.niveau_heim < 3 ? 100 : k.niveau_heim;
+    const Stadion_Daten* d = Stadion_Finden(stadion_team);
+    k.attr = !d ? 0 : stadion_team == k.heim ? Stadion_Attraktivitaet_Von(*d, k.niveau) : Stadion_Attraktivitaet(stadion_team);
+    k.B = int32_t(eintrittspreis(k.heim_liga >= 0, k.niveau_heim));
+    if (k.B == 0) k.B = 1;
+    return k;
+}
+}  // namespace
+
+static int32_t zuschauer(const Spiel_Kontext& k, Spiele_Spiel* spiel, int32_t reiz, int32_t heim_anteil,
+                         int32_t gast_anteil, int32_t* auslastung, int32_t prognose, int32_t zuschlag)
+{
+    const int32_t heim = k.heim, gast = k.gast, stadion_team = k.stadion_team;
     Stadion_Daten* s_echt = Stadion_Finden(stadion_team);
     const Stadion_Daten* S = s_echt ? s_echt : &Stadion_Unbekannt;
     const Stadion_Daten* H_echt = Stadion_Finden(heim);
     const Stadion_Daten* H = H_echt ? H_echt : &Stadion_Unbekannt;
     const int32_t heute = Stadion_Heute();
-    const int32_t niveau = Stadion_Niveau(heim);
+    const int32_t niveau = k.niveau;
 
     // 1. demand
-    const int32_t a2 = Wettbewerb_Get_Liga_Niveau(heim) < Wettbewerb_Get_Liga_Niveau(gast) ? reiz * 2 : reiz;
+    const int32_t a2 = k.niveau_heim < k.niveau_gast ? reiz * 2 : reiz;
     const int32_t i2 = Werbung_Agentur_Wirkung(heim, 2);
     const int32_t i0 = Werbung_Agentur_Wirkung(heim, 0);
-    const int32_t attr = Stadion_Attraktivitaet(stadion_team);
+    const int32_t attr = k.attr;
     const int32_t konto = Bank_Get_Kontostand(heim, 0, -1);
     int32_t r = 0;
     if (konto < -500000) r = Zufall_Gross(6, 12);
@@ -160,8 +191,7 @@ int32_t Stadion_Zuschauer(int32_t stadion_team, Spiele_Spiel* spiel, int32_t rei
     }
 
     // 5. spectators per stand
-    int32_t B = int32_t(Stadion_Eintrittspreis(heim));
-    if (B == 0) B = 1;
+    const int32_t B = k.B;
     int32_t n[6] = {};
     int32_t summe = 0;
     double F = 0;
@@ -212,7 +242,7 @@ int32_t Stadion_Zuschauer(int32_t stadion_team, Spiele_Spiel* spiel, int32_t rei
     if (gast_anteil != 0 && einnahme != 0)
         Schreibe_Überweisung(-1, gast, float(gast_anteil * einnahme * 0.01), 13, 1, -1);
     if (heim_anteil != 0 && einnahme != 0) {
-        if (spiel->wettbewerb == Wettbewerb_Get_Team_Wettbewerb(heim, 1) && zuschauer > 0)
+        if (spiel->wettbewerb == k.heim_liga && zuschauer > 0)
             einnahme = double(zuschauer - st) * einnahme / zuschauer;
         Schreibe_Überweisung(-1, heim, float(heim_anteil * einnahme * 0.01), 13, 1, -1);
         int64_t c = zuschauer;
@@ -226,24 +256,30 @@ int32_t Stadion_Zuschauer(int32_t stadion_team, Spiele_Spiel* spiel, int32_t rei
     return zuschauer;
 }
 
+int32_t Stadion_Zuschauer(int32_t stadion_team, Spiele_Spiel* spiel, int32_t reiz, int32_t heim_anteil,
+                          int32_t gast_anteil, int32_t* auslastung, int32_t prognose, int32_t zuschlag)
+{
+    if (!Stadion.initialisiert || !spiel || spiel->heim == 0xFFFF || spiel->gast == 0xFFFF) return 0;
+    return zuschauer(kontext(stadion_team, *spiel), spiel, reiz, heim_anteil, gast_anteil, auslastung, prognose,
+                     zuschlag);
+}
+
 void Stadion_Assistent_Preise(int32_t team, Spiele_Spiel* spiel, int32_t reiz)
 {
     if (!Stadion.initialisiert || Stadion_Ist_Client()) return;
     Stadion_Daten* d = Stadion_Finden(team);
     const int32_t slot = Assistent_Mit_Aufgabe(team, 5);
-    if (!d || slot == -1) return;
+    if (!d || slot == -1 || !spiel || spiel->heim == 0xFFFF || spiel->gast == 0xFFFF) return;
     const int32_t faehigkeit = Assistent_Faehigkeit(team, slot, 5);
     const double g = 1.1 - (100 - faehigkeit) * 0.005;
-    int32_t B = int32_t(Stadion_Eintrittspreis(team));
-    if (B == 0) B = 1;
+    const Spiel_Kontext k = kontext(team, *spiel);
     const int32_t heute = Stadion_Heute();
-    const int32_t attr = Stadion_Attraktivitaet(team), niveau = Stadion_Niveau(team);
     for (int i = 0; i < STADION_TRIBUENEN; ++i)
         if (Stadion_Slot_Fertig(d->slot[i], heute))
-            d->preis[i] = float(int32_t(stand_wert(d->slot[i].modell, attr, niveau) * B / (g * 100)));
+            d->preis[i] = float(int32_t(stand_wert(d->slot[i].modell, k.attr, k.niveau) * k.B / (g * 100)));
     for (;;) {
         int32_t auslastung[6];
-        Stadion_Zuschauer(team, spiel, reiz, 0, 0, auslastung, 1, 0);
+        zuschauer(k, spiel, reiz, 0, 0, auslastung, 1, 0);
         bool erhoeht = false;
         for (int i = 0; i < STADION_TRIBUENEN; ++i)
             if (d->preis[i] < 40.0f && auslastung[i] == 100) {
