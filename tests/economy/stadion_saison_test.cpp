@@ -17,6 +17,7 @@
 #include "gameflow/kalender.h"
 #include "platform/win95.h"
 #include "stadion_hilfe.h"
+#include "welt_hilfe.h"
 
 namespace {
 
@@ -33,16 +34,7 @@ struct StadionSaison : ::testing::Test {
         Netz_Rolle = 0;
         Aktueller_Tag = 0;
         ordner = std::filesystem::temp_directory_path() / ("dorvin_stadion_" + std::to_string(::getpid()));
-        for (const char* schritt : {"welt", "wettbewerbe"}) {
-            const std::string befehl = std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen " + schritt +
-                                       " --world small --seed 7 --ziel " + ordner.string() + " > /dev/null";
-            ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
-        }
-        std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (ordner / "config_files").c_str());
-        ASSERT_TRUE(Team(0));
-        ASSERT_TRUE(Spieler(0));
-        ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
-        News_Init();
+        ASSERT_NO_FATAL_FAILURE(Test_Welt_Laden(ordner, "--world small"));
         Eingang_Get_Einstellungen().dauerkarten = 1;
         for (int32_t t = 0; t < Team_Anzahl; ++t) {
             const Wettbewerb_Id w = Wettbewerb_Get_Team_Wettbewerb(t, 1);
