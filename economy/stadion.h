@@ -52,7 +52,7 @@ struct Stadion_Top {
 // Column 0 is the club's league, 1..5 cups and other competitions.
 struct Stadion_Statistik {
     int8_t cup_spalte;
-    int8_t wettbewerb[STADION_SPALTEN];  // super competition, -1 free
+    int8_t wettbewerb[STADION_SPALTEN];  // super competition 0..254 read unsigned; -1 (255) free
     uint8_t frei;
     float rekord_einnahme[STADION_SPALTEN];
     int32_t rekord_zuschauer[STADION_SPALTEN];

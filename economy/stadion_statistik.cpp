@@ -13,6 +13,13 @@
 static Stadion_Dauerkarten_Abfrage dauerkarten_abfrage = nullptr;
 void Stadion_Set_Dauerkarten_Abfrage(Stadion_Dauerkarten_Abfrage abfrage) { dauerkarten_abfrage = abfrage; }
 
+// The column byte holds competitions 0..254 unsigned (ids above 127 exist), 255 marks it free.
+static int32_t spalten_wettbewerb(const Stadion_Statistik& st, int32_t c)
+{
+    const uint8_t b = uint8_t(st.wettbewerb[c]);
+    return b == 255 ? -1 : b;
+}
+
 static int32_t eigene_liga(int32_t team)
 {
     const Wettbewerb_Id w = Wettbewerb_Get_Team_Wettbewerb(team, 1);
@@ -24,9 +31,9 @@ static int32_t spalte_waehlen(Stadion_Statistik& st, int32_t ober, int32_t liga)
 {
     if (ober == liga) return 0;
     for (int32_t c = 1; c < STADION_SPALTEN; ++c)
-        if (st.wettbewerb[c] == ober) return c;
+        if (spalten_wettbewerb(st, c) == ober) return c;
     for (int32_t c = 1; c < STADION_SPALTEN; ++c)
-        if (st.wettbewerb[c] == -1 || Wettbewerb_Get_Oberwettbewerb(st.wettbewerb[c]) == -1) return c;
+        if (spalten_wettbewerb(st, c) == -1 || Wettbewerb_Get_Oberwettbewerb(spalten_wettbewerb(st, c)) == -1) return c;
     return -1;
 }
 
@@ -47,7 +54,7 @@ void Stadion_Statistik_Eintragen(Stadion_Daten* d, const Spiele_Spiel* spiel, co
     const int32_t ober = Wettbewerb_Get_Oberwettbewerb(spiel->wettbewerb);
     const int32_t c = spalte_waehlen(st, ober, eigene_liga(spiel->heim));
     if (c < 0) return;
-    st.wettbewerb[c] = int8_t(ober);
+    st.wettbewerb[c] = int8_t(uint8_t(ober));
     if (!n) return;
 
     const int32_t heute = Stadion_Heute();
@@ -113,7 +120,7 @@ void Stadion_Rekord_Ergebnis(const Spiele_Spiel* spiel)
     Stadion_Statistik& st = d->statistik;
     const int32_t ober = Wettbewerb_Get_Oberwettbewerb(spiel->wettbewerb);
     for (int32_t c = 0; c < STADION_SPALTEN; ++c) {
-        if (st.wettbewerb[c] != ober) continue;
+        if (spalten_wettbewerb(st, c) != ober) continue;
         for (int art = 0; art < 2; ++art)
             if (st.rekord_tore[c][art * 2] == 255) {
                 st.rekord_tore[c][art * 2] = uint8_t(spiel->heim_tore);
@@ -228,13 +235,13 @@ int32_t Stadion_Prognose(int32_t team, int32_t kategorie, int32_t)
         }
     } else if ((kategorie == 13 || kategorie == 16) && echt->hat_statistik) {
         const Stadion_Statistik& st = echt->statistik;
-        for (int32_t c = 0; c < STADION_SPALTEN && st.wettbewerb[c] != -1; ++c) {
-            const Wettbewerb_Info* info = Wettbewerb_Get_Info(st.wettbewerb[c]);
+        for (int32_t c = 0; c < STADION_SPALTEN && spalten_wettbewerb(st, c) != -1; ++c) {
+            const Wettbewerb_Info* info = Wettbewerb_Get_Info(spalten_wettbewerb(st, c));
             if (!info || info->spiele_block < 0) continue;
             int32_t n = info->spieltage * info->best_of_x / 2;
             if (info->modus & 4) {
                 n = info->spieltag * info->runde;
-                if (Wettbewerb_Team_Noch_Dabei(st.wettbewerb[c], team)) ++n;
+                if (Wettbewerb_Team_Noch_Dabei(spalten_wettbewerb(st, c), team)) ++n;
             }
             const int32_t g = st.spiele[c];
             if (n < g) n = g;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -153,6 +154,43 @@ TEST_F(StadionSaison, HomeGamesAreEnteredEveryMarkIsBookedAndTheSeasonRepeats)
     }
     int32_t zweite_heimspiele[2];
     EXPECT_EQ(saison(zweite_heimspiele), erste);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(StadionSaison, ASixthCompetitionFindsNoColumnWhileFiveRunningOnesHoldThem)
+{
+    ASSERT_GE(manager[0], 0);
+    const int32_t heim = manager[0];
+    Stadion_Daten* d = Stadion_Zeiger(heim, 0);
+    Stadion_Optionale_Teile_Setzen(d, true);
+    ASSERT_TRUE(Stadion_Neu(heim, d));
+    d = Stadion_Zeiger(heim, 1);
+    // six competitions other than the club's own league, each its own super competition
+    std::vector<int32_t> fremde;
+    const int32_t eigene = Wettbewerb_Get_Oberwettbewerb(Wettbewerb_Get_Team_Wettbewerb(heim, 1));
+    for (int32_t w = 0; w < 256 && fremde.size() < 6; ++w) {
+        const int32_t ober = Wettbewerb_Get_Oberwettbewerb(w);
+        const auto gleich = [&](int32_t f) { return Wettbewerb_Get_Oberwettbewerb(f) == ober; };
+        if (ober >= 0 && ober != eigene && std::find_if(fremde.begin(), fremde.end(), gleich) == fremde.end())
+            fremde.push_back(w);
+    }
+    if (fremde.size() < 6) GTEST_SKIP() << "die kleine Welt hat zu wenige Wettbewerbe";
+    const int32_t n[6] = {1000, 1000, 1000, 1000, 1000, 1000};
+    for (size_t k = 0; k < 6; ++k) {
+        Spiele_Spiel s{};
+        s.heim = uint16_t(heim);
+        s.gast = uint16_t(manager[1]);
+        s.wettbewerb = uint8_t(fremde[k]);
+        Stadion_Statistik_Eintragen(d, &s, n, 100);
+    }
+    for (int32_t c = 1; c < STADION_SPALTEN; ++c) {
+        EXPECT_EQ(uint8_t(d->statistik.wettbewerb[c]), Wettbewerb_Get_Oberwettbewerb(fremde[size_t(c - 1)]));
+        EXPECT_EQ(d->statistik.spiele[c], 1);
+    }
+    EXPECT_EQ(d->statistik.spiele[0], 0);
 }
 
 }  // namespace
