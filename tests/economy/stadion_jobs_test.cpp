@@ -215,3 +215,22 @@ TEST_F(StadionTest, SeasonTicketMonthsAreSettledOnceWithAugustCaughtUp)
     Stadion_Dauerkarten_Monat(3, &monate, 1);
     EXPECT_EQ(monate, 1);
 }
+
+TEST_F(StadionTest, NeededAverageCoversTheForecastGapWithTheStandPrices)
+{
+    Stadion_Daten* d = anlegen(3);
+    for (float& p : d->preis) p = 10.0f;
+    Bank_Set_Prognose_Abfrage([](int32_t, int32_t k) {
+        // income 1,000 a week besides the tickets' 9,000; expenses 5,000 besides 2,000 compensation
+        return k == 128 ? 10000.0f : k == (128 | 13) ? 9000.0f : k == 0 ? 7000.0f : k == 42 ? 2000.0f : 0.0f;
+    });
+    EXPECT_EQ(Stadion_Benoetigter_Schnitt(3), (4000 * 52 / 60 * 6) / 17);
+    d->dauerkarten = 1700;
+    EXPECT_EQ(Stadion_Benoetigter_Schnitt(3), (4000 * 52 / 60 * 6 + 1360) / 17);
+    for (float& p : d->preis) p = 0.0f;
+    EXPECT_EQ(Stadion_Benoetigter_Schnitt(3), -1);
+    Bank_Set_Prognose_Abfrage([](int32_t, int32_t k) { return k == 128 ? 8000.0f : 0.0f; });
+    for (float& p : d->preis) p = 10.0f;
+    EXPECT_EQ(Stadion_Benoetigter_Schnitt(3), 0);
+    Bank_Set_Prognose_Abfrage(nullptr);
+}
