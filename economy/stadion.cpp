@@ -152,8 +152,9 @@ void Stadion_Init()
 void Stadion_DeInit()
 {
     if (!Stadion.initialisiert) return;
-    Stadion.liste.clear();
-    Stadion.index.clear();
+    // the end of the game leaves nothing on the heap
+    std::vector<std::unique_ptr<Stadion_Daten>>().swap(Stadion.liste);
+    std::vector<Stadion_Daten*>().swap(Stadion.index);
     Stadion.initialisiert = false;
 }
 

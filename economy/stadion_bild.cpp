@@ -254,7 +254,7 @@ bool Stadion_Block_Lesen(const uint8_t* p, uint32_t laenge)
 
 bool Stadion_Savegame_Schreiben(Disk_Datei* datei)
 {
-    if (!Stadion.initialisiert) return false;
+    // a module not (or no longer) initialised saves its empty list: the save itself goes on
     const std::vector<uint8_t> v = Stadion_Block_Bauen();
     return Disk_Schreibe_Block(datei, v.data(), uint32_t(v.size()));
 }
