@@ -26,6 +26,7 @@
 #include "platform/exit.h"
 #include "database/manager.h"
 #include "database/teamspieler.h"
+#include "economy/stadion.h"
 #include "gameflow/globals.h"
 #include "platform/print.h"
 #include "platform/temp.h"
@@ -105,13 +106,7 @@ int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > h
 int32_t wettbewerb_des_teams(int32_t team) { return Wettbewerb_Get_Team_Wettbewerb(team, 1); }
 bool land_hat_wettbewerbe(int32_t land) { return Wettbewerb_Get_Land_Wettbewerbe(land, nullptr) > 0; }
 
-// The stadium's places come with the stadium module; until then no stadium has places.
-int32_t stadion_plaetze(int32_t team, int32_t maske)
-{
-    (void)team;
-    (void)maske;
-    return 0;
-}
+int32_t stadion_plaetze(int32_t team, int32_t maske) { return Stadion_Get_Plaetze(team, maske); }
 
 // The camera glyph of the name forms: shared off-screen bitmap 51 for a live broadcast (flag
 // 8), 50 for the conference view (flag 16), else 52.
@@ -521,9 +516,11 @@ const char* Team_String(int32_t feld, int32_t team, const char* text, uint8_t mo
             return FEHLER_MODUS;
         }
         return f.stadt;
-    case 165:
-        // the stadium record with its name comes with the stadium module
-        return schreiben ? FEHLER_MODUS : "";
+    case 165: {
+        if (schreiben) return FEHLER_MODUS;
+        const Stadion_Daten* s = Stadion_Zeiger(team, 1);
+        return s ? s->name : "";
+    }
     case 299:
         if (schreiben) {
             kopieren(T[team].manager_name, text, 19);
@@ -899,6 +896,7 @@ bool Team(int32_t n)
     Transfermarkt_Team = Jugend_Team = -1;
     Team_Heimatland = 0xFFFF;
     Team_Anzahl = 0;
+    Stadion_Init();
     Teamspieler_Suchlisten_Init();
     std::memset(Team_Liga_Staerke, 0, sizeof Team_Liga_Staerke);
     std::memset(Team_Liga_Start_Mittelwerte, 0, sizeof Team_Liga_Start_Mittelwerte);
@@ -966,6 +964,8 @@ bool Team(int32_t n)
 
     // Pass 2: every keyword.
     std::vector<int32_t> liste(SPIELER_LISTE_MAX);
+    std::vector<Stadion_Daten> stadien(static_cast<size_t>(Team_Anzahl));
+    std::vector<int32_t> sitzplaetze(static_cast<size_t>(Team_Anzahl)), stehplaetze(static_cast<size_t>(Team_Anzahl));
     if (!Read_Config_Open(1, n, -1)) {
         Team_Free_Arrays(true);
         Team_Free_Zuordnungsarray();
@@ -1027,11 +1027,9 @@ bool Team(int32_t n)
             break;
         }
         case K_STADT: kopieren(T_Fix[team].stadt, Read_Config_Get_Wert_Text(), 17); break;
-        case K_STADION_NAME:
-        case K_SITZPL:
-        case K_STEHPL:
-            // the stadium record and its stands belong to the stadium module (club economy)
-            break;
+        case K_STADION_NAME: kopieren(stadien[size_t(team)].name, Read_Config_Get_Wert_Text(), 29); break;
+        case K_SITZPL: sitzplaetze[size_t(team)] = Read_Config_Get_Wert(); break;
+        case K_STEHPL: stehplaetze[size_t(team)] = Read_Config_Get_Wert(); break;
         case K_NATION: {
             if (pseudo(team)) break;
             char land[51];
@@ -1099,7 +1097,10 @@ bool Team(int32_t n)
             Team_Free_Zuordnungsarray();
             return false;
         }
-        // the stand distribution and the stadium record come with the stadium module
+        Stadion_Daten& stadion = stadien[size_t(t)];
+        Team_Stadionplaetze_Init(t, &stadion, sitzplaetze[size_t(t)], stehplaetze[size_t(t)], 0);
+        if (stadion.name[0] == 0) kopieren(stadion.name, "Stadion Namenlos", 29);
+        Stadion_Neu(t, &stadion);
         if (T_Fix[t].stadt[0] == 0) kopieren(T_Fix[t].stadt, "Stadt Namenlos", 17);
         startwerte(t);
     }

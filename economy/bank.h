@@ -237,3 +237,11 @@ std::string Bank_Aktie_Hilfe(const Bank_Aktienbesitz& besitz);
 // Choosing a manager asks him for a credit (Bank_Kredit_Anfrage).
 struct Menue_Kontextmenue;
 Menue_Kontextmenue* Bank_Kreditgeber_Menue(int32_t laufzeit);
+
+// ---- Weekly forecasts ----
+// The expected amount of one week: category 128 all income, 0 all expenses, otherwise one
+// category (bit 7 set: income). 0 until the finance screens land.
+float Bank_Prognose_Kategorie(int32_t team, int32_t kategorie);
+// Test hook: answers in place of Bank_Prognose_Kategorie.
+using Bank_Prognose_Abfrage = float (*)(int32_t team, int32_t kategorie);
+void Bank_Set_Prognose_Abfrage(Bank_Prognose_Abfrage abfrage);

@@ -13,3 +13,5 @@ const char* Werbepartner_Name(int32_t) { return ""; }
 
 void Werbung_Jeden_Tag(int32_t) {}
 void Werbung_Jeden_Monat(int32_t) {}
+
+int32_t Werbung_Agentur_Wirkung(int32_t, int32_t) { return 80; }

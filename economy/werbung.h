@@ -17,3 +17,7 @@ const char* Werbepartner_Name(int32_t nummer);
 // A managed club's daily and monthly sponsor work; nothing until the sponsors land.
 void Werbung_Jeden_Tag(int32_t team);
 void Werbung_Jeden_Monat(int32_t team);
+
+// The advertising agency's image value of a club of kind 0..2 (0..120); 80 until the sponsors
+// land.
+int32_t Werbung_Agentur_Wirkung(int32_t team, int32_t art);

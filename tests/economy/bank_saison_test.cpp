@@ -10,6 +10,7 @@
 
 #include "../database/db_hilfe.h"
 #include "bank_hilfe.h"
+#include "welt_hilfe.h"
 #include "competitions/wettbewerb.h"
 #include "database/manager.h"
 #include "economy/stadion.h"
@@ -44,16 +45,7 @@ struct BankSaison : BankTest, ::testing::WithParamInterface<const char*> {
     {
         BankTest::SetUp();
         ordner = std::filesystem::temp_directory_path() / ("dorvin_bank_" + std::to_string(::getpid()));
-        for (const char* schritt : {"welt", "wettbewerbe"}) {
-            const std::string befehl = std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen " + schritt + " " + GetParam() +
-                                       " --seed 7 --ziel " + ordner.string() + " > /dev/null";
-            ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
-        }
-        std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (ordner / "config_files").c_str());
-        ASSERT_TRUE(Team(0));
-        ASSERT_TRUE(Spieler(0));
-        ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
-        News_Init();
+        ASSERT_NO_FATAL_FAILURE(Test_Welt_Laden(ordner, GetParam()));
         Stadion_Set_Dauerkarten_Abfrage([](int32_t team, int32_t* monate, int32_t abrechnen) {
             if (abrechnen) *monate = 1;
             return abrechnen ? 0 : (team % 3 - 1) * 5000;
