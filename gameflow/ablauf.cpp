@@ -9,6 +9,7 @@
 #include "database/spieler.h"
 #include "database/team.h"
 #include "economy/bank.h"
+#include "economy/stadion.h"
 #include "gameflow/globals.h"
 #include "gameflow/highscore.h"
 #include "gameflow/kalender.h"
@@ -203,11 +204,13 @@ void Ablauf_Init(int32_t)
     Kalender_Job_Registrieren(KALENDER_TAEGLICH, KJ_TAG_SPIELER, Spieler_Jeden_Tag);
     Kalender_Job_Registrieren(KALENDER_TAEGLICH, KJ_TAG_TEAM, Team_Jeden_Tag);
     Kalender_Job_Registrieren(KALENDER_TAEGLICH, KJ_TAG_ASSISTENT, Assi_Jeden_Tag);
+    Kalender_Job_Registrieren(KALENDER_TAEGLICH, KJ_TAG_STADION, Stadion_Jeden_Tag);
     Kalender_Job_Registrieren(KALENDER_TAEGLICH, KJ_TAG_BANK, Bank_Boerse_Tag);
     Kalender_Job_Registrieren(KALENDER_TAEGLICH, KJ_TAG_WETTBEWERB, Wettbewerb_Jeden_Tag);
     Kalender_Job_Registrieren(KALENDER_WOECHENTLICH, KJ_WOCHE_SPIELER, Spieler_Jede_Woche);
     Kalender_Job_Registrieren(KALENDER_WOECHENTLICH, KJ_WOCHE_TEAM, Team_Jede_Woche);
     Kalender_Job_Registrieren(KALENDER_WOECHENTLICH, KJ_WOCHE_ASSISTENT, Assi_Jede_Woche);
+    Kalender_Job_Registrieren(KALENDER_WOECHENTLICH, KJ_WOCHE_STADION, Stadion_Jede_Woche);
     Kalender_Job_Registrieren(KALENDER_MONATLICH, KJ_MONAT_SPIELER, Spieler_Jeden_Monat);
     Kalender_Job_Registrieren(KALENDER_MONATLICH, KJ_MONAT_TEAM, Team_Jeden_Monat);
     Kalender_Job_Registrieren(KALENDER_MONATLICH, KJ_MONAT_ASSISTENT, Assi_Jeden_Monat);
@@ -215,6 +218,7 @@ void Ablauf_Init(int32_t)
     Kalender_Job_Registrieren(KALENDER_MONATLICH, KJ_MONAT_HIGHSCORE, Highscore_Jeden_Monat);
     Kalender_Job_Registrieren(KALENDER_JAEHRLICH, KJ_JAHR_KALENDER, Kalender_Jedes_Jahr);
     Kalender_Job_Registrieren(KALENDER_JAEHRLICH, KJ_JAHR_STEUERN, Bank_Steuern);
+    Kalender_Job_Registrieren(KALENDER_JAEHRLICH, KJ_JAHR_DAUERKARTEN, Stadion_Dauerkarten_Verkaufen);
     Kalender_Job_Registrieren(KALENDER_JAEHRLICH, KJ_JAHR_TEAM, teams_jedes_jahr);
     Kalender_Job_Registrieren(KALENDER_JAEHRLICH, KJ_JAHR_SPIELER, Spieler_Jedes_Jahr);
 }
