@@ -388,3 +388,39 @@ void Wettbewerb_Jeden_Tag();
 void Wettbewerb_Jedes_Jahr();
 // Sets up the fixture tables of all competitions but the friendly one. False when one fails.
 bool Wettbewerb_Spielplaene_Anlegen();
+// The fixture block of one competition, made anew (a friendly competition gets none). A server
+// shuffles the team list once; a client (Netz_Rolle 1) draws nothing and builds the fixtures from
+// the received list and recorded pairs.
+bool Wettbewerb_Spielplan_Anlegen(Wettbewerb_Id id);
+
+// ---- Match-day rules ----
+
+// End minute of half h (0-based; normal halves, then extra-time halves) once `minute` has reached
+// it, else -1; -1 past the last extra half; 0 when the competitions are not ready.
+int32_t Wettbewerb_Get_Halbzeit_Ende(Wettbewerb_Id id, int32_t minute, int32_t h);
+// 0 while half h goes on (before its end or in stoppage time, drawn once per competition and
+// half, 0..5 minutes); 1 when it is over; 2 when it ends regular or extra time. `schnell` ends the
+// half at its end minute without stoppage time.
+int32_t Wettbewerb_Halbzeit_Ende_Pruefen(Wettbewerb_Id id, int32_t minute, int32_t h, int32_t fertig,
+                                         int32_t schnell);
+// Halves of a game of leg `runde` (-1 current): the normal ones, and on a knock-out tie's deciding
+// leg the extra halves (VERLAENGERUNG) and one for the shoot-out. 0 for an unknown competition.
+int32_t Wettbewerb_Get_Halbzeiten(Wettbewerb_Id id, int32_t runde = -1);
+bool Wettbewerb_Ist_Sudden_Death(Wettbewerb_Id id, int32_t h);
+// True from the last half of a deciding leg on while the tie has no winner.
+bool Wettbewerb_Elfmeterschiessen_Noetig(Wettbewerb_Id id, int32_t runde, int32_t slot, int32_t h);
+int32_t Wettbewerb_Get_Spielminuten(Wettbewerb_Id id, int32_t mit_verlaengerung);
+// Winner of the current match day's tie in `slot` over legs 0..runde: aggregate goals, then away
+// goals in a two-legged tie with HEIMRECHT. `extra` (side x 256 + goals, -1 none) adds goals to
+// the leg `runde` (side 0 its home team). -1 undecided, -2 for a competition without ties.
+int32_t Wettbewerb_Get_Paarung_Sieger(Wettbewerb_Id id, int32_t runde, int32_t slot, int32_t extra);
+// Puts the competition's current match day at the front of the day list: key = id, payload
+// u32 n, u32 half counter, n u32 states, n u32 lock handles of its real games in slot order.
+// False with a message and nothing added when the competition has no fixture block.
+struct Liste_Element;
+bool Wettbewerb_Spieltag_Hinzufuegen(Liste_Element* liste, Wettbewerb_Id id, int32_t runde = -1);
+// Importance of match day `tag` (-1 current) in percent: WICHTIG (50 unset) rising from half to
+// full over the match days of the chain of rounds.
+int32_t Wettbewerb_Get_Spieltag_Gesamt(Wettbewerb_Id id, int32_t tag = -1);
+// Books the competition's win (sieg 1) or draw prize to the club; server only.
+void Wettbewerb_Zahle_Punkt_U(Wettbewerb_Id id, int32_t team, int32_t sieg);

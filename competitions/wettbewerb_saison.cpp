@@ -4,4 +4,3 @@
 // a season keeps its records and the fixtures are made when a match day asks for them.
 void Wettbewerb_Jeden_Tag() {}
 void Wettbewerb_Jedes_Jahr() {}
-bool Wettbewerb_Spielplaene_Anlegen() { return true; }
