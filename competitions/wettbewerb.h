@@ -380,11 +380,17 @@ bool Wettbewerb_Disk_Registrieren();
 struct Menue_Icon;
 int32_t Wettbewerb_Startscreen_Bild(Menue_Icon* icon, uint32_t wert);
 
-// ---- Season (the competitions' own season change lands later; neutral until then) ----
+// ---- Season ----
 
+// End of the competition's current match day: entry prizes, the next leg or match day; a
+// finished round sends its winners or best places on, a finished competition records its
+// winners, pays the season bonuses and archives its table.
+void Wettbewerb_Spiele_Beendet(Wettbewerb_Id id);
 // The competitions' daily job.
 void Wettbewerb_Jeden_Tag();
-// 1 July: the season change (tables closed, entrants moved along their place targets).
+// 1 July, before the new fixtures: the final tables move the clubs along their place targets
+// (base leagues by list 0, each club's outcome to Team_Set_Finanzdaten), lists fed by targets
+// restart with the clubs sent, others with their start lists; the old blocks go.
 void Wettbewerb_Jedes_Jahr();
 // Sets up the fixture tables of all competitions but the friendly one. False when one fails.
 bool Wettbewerb_Spielplaene_Anlegen();
