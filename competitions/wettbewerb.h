@@ -296,8 +296,9 @@ bool Wettbewerb_Team_Erreicht(Wettbewerb_Id id, int32_t team, int32_t = 0, int32
 Wettbewerb_Id Wettbewerb_Get_Team_Wettbewerb(int32_t team, int32_t nur_liga, int32_t = 0);
 // The owning competitions of a country (-1 all), each once, into `ids` when given.
 int32_t Wettbewerb_Get_Land_Wettbewerbe(int32_t land, int32_t* ids, int32_t nur_basisligen = 0);
-// Which of the match-bonus kinds 0..5 apply to the team's competitions, into six flags. The
-// bonus rules come with the competitions' economy: until then none applies.
+// Which of the season bonuses 0..5 the team can earn, into six flags: 0 and 1 in a league, 2 and
+// 3 when its league has international or relegation places, 4 and 5 while in a national or an
+// international cup.
 void Wettbewerb_Get_Praemien_Booleans_Von_Team(int32_t team, bool* arten);
 // Switch 1..5 of the competition's owner; mode 0 clear, 1 set, 2 toggle. Returns the new state.
 int32_t Wettbewerb_Get_Schalter(Wettbewerb_Id id, int32_t art);
@@ -430,3 +431,16 @@ bool Wettbewerb_Spieltag_Hinzufuegen(Liste_Element* liste, Wettbewerb_Id id, int
 int32_t Wettbewerb_Get_Spieltag_Gesamt(Wettbewerb_Id id, int32_t tag = -1);
 // Books the competition's win (sieg 1) or draw prize to the club; server only.
 void Wettbewerb_Zahle_Punkt_U(Wettbewerb_Id id, int32_t team, int32_t sieg);
+
+// ---- Table places ----
+
+// 16-bit colour of the zone a place (0-based) leads into: up green, on to a cup or international
+// competition blue, down red; -1 when it leads nowhere. A place beyond TEAMS is reported.
+int32_t Wettbewerb_Get_Platz_Farbe(Wettbewerb_Id id, int32_t platz);
+int32_t Wettbewerb_Platz_Farbe(Wettbewerb_Id id, int32_t platz);
+// Places (1-based) the team can still reach on points: best 1 + clubs it cannot catch, worst 1 +
+// clubs able to reach its points. -1 outside leagues or without a fixture block.
+int32_t Wettbewerb_Erreichbare_Plaetze(Wettbewerb_Id id, int32_t team, int32_t* beste, int32_t* schlechteste);
+// Stake per team of a game: in a league 100 when its reachable places span two zones, else 20;
+// a knock-out tie 50 rising to 100 over the rounds.
+void Wettbewerb_Spiel_Wichtigkeit(Wettbewerb_Id id, const int32_t* teams, int32_t* wichtig, int32_t anzahl);

@@ -13,6 +13,7 @@
 #include "economy/bank.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
+#include "graphics/grafik_farbe.h"
 #include "platform/print.h"
 
 namespace {
@@ -183,6 +184,54 @@ TEST_F(Saisonende, ImportanceAndPointPrizes)
     EXPECT_EQ(buchungen.size(), 2u);
     ASSERT_EQ(meldungen.size(), 1u);
     EXPECT_EQ(meldungen[0], "Client-Zugriff: Wettbewerb_Zahle_Punkt_U");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Saisonende, PlaceZonesReachablePlacesStakesAndBonusKinds)
+{
+    std::vector<std::string> meldungen;
+    Print_Fehler_Set_Hook([&](const std::string& m) { meldungen.push_back(m); });
+    EXPECT_EQ(Wettbewerb_Get_Platz_Farbe(spielwelt::LIGA, 0), Grafik_Farbe(3, 6, 15));
+    EXPECT_EQ(Wettbewerb_Get_Platz_Farbe(spielwelt::LIGA, 1), -1);
+    EXPECT_EQ(Wettbewerb_Get_Platz_Farbe(spielwelt::LIGA, 3), Grafik_Farbe(13, 0, 0));
+    EXPECT_EQ(Wettbewerb_Platz_Farbe(2, 0), Grafik_Farbe(0, 12, 0));
+    EXPECT_TRUE(meldungen.empty());
+    EXPECT_EQ(Wettbewerb_Get_Platz_Farbe(spielwelt::LIGA, 4), -1);
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0], "Wettbewerb_Set_Qu.: Platzangabe falsch!");
+    Print_Fehler_Set_Hook(nullptr);
+
+    bool arten[6];
+    Wettbewerb_Get_Praemien_Booleans_Von_Team(0, arten);
+    EXPECT_EQ(std::vector<bool>(arten, arten + 6), (std::vector<bool>{true, true, true, true, true, false}));
+    Wettbewerb_Get_Praemien_Booleans_Von_Team(12, arten);
+    EXPECT_EQ(std::vector<bool>(arten, arten + 6), (std::vector<bool>{true, true, true, false, false, false}));
+
+    int32_t beste = 0, schlechteste = 0;
+    EXPECT_EQ(Wettbewerb_Erreichbare_Plaetze(spielwelt::LIGA, 0, &beste, &schlechteste), -1);  // no fixtures yet
+    ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+    const int32_t paar[2] = {0, 3};
+    int32_t wichtig[2];
+    Wettbewerb_Spiel_Wichtigkeit(spielwelt::LIGA, paar, wichtig, 2);
+    EXPECT_EQ(wichtig[0], 100);
+    EXPECT_EQ(wichtig[1], 100);
+    while (Wettbewerb_Get_Info(spielwelt::LIGA)->spieltag < Wettbewerb_Get_Info(spielwelt::LIGA)->spieltage)
+        tag_spielen(spielwelt::LIGA);
+    // Decided: the best club stays first, the last stays last; both stakes fall.
+    const auto a1 = liste(spielwelt::LIGA);
+    ASSERT_EQ(Wettbewerb_Erreichbare_Plaetze(spielwelt::LIGA, a1[0], &beste, &schlechteste), 0);
+    EXPECT_EQ(beste, 1);
+    EXPECT_EQ(schlechteste, 1);
+    ASSERT_EQ(Wettbewerb_Erreichbare_Plaetze(spielwelt::LIGA, a1[3], &beste, &schlechteste), 0);
+    EXPECT_EQ(beste, 4);
+    EXPECT_EQ(schlechteste, 4);
+    Wettbewerb_Spiel_Wichtigkeit(spielwelt::LIGA, paar, wichtig, 2);
+    EXPECT_EQ(wichtig[0], 20);
+    EXPECT_EQ(wichtig[1], 20);
+    EXPECT_EQ(Wettbewerb_Erreichbare_Plaetze(spielwelt::POKAL_R1, 0, &beste, &schlechteste), -1);
 }
 
 }  // namespace
