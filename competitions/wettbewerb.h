@@ -444,3 +444,10 @@ int32_t Wettbewerb_Erreichbare_Plaetze(Wettbewerb_Id id, int32_t team, int32_t* 
 // Stake per team of a game: in a league 100 when its reachable places span two zones, else 20;
 // a knock-out tie 50 rising to 100 over the rounds.
 void Wettbewerb_Spiel_Wichtigkeit(Wettbewerb_Id id, const int32_t* teams, int32_t* wichtig, int32_t anzahl);
+
+// Screen positions of chart points for the values within the rectangle (range: the values' own
+// unless minimum or maximum is given). Belongs to the competition screens; until they land
+// nothing is computed and the answer is false.
+bool Statistik_Sortieren(const int32_t* werte, int32_t anzahl, int32_t* x, int32_t* y, int32_t links, int32_t oben,
+                         int32_t rechts, int32_t unten, int32_t abstand_1, int32_t abstand_2, int32_t minimum,
+                         int32_t maximum, int32_t orientierung);
