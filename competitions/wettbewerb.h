@@ -297,8 +297,9 @@ bool Wettbewerb_Team_Erreicht(Wettbewerb_Id id, int32_t team, int32_t = 0, int32
 Wettbewerb_Id Wettbewerb_Get_Team_Wettbewerb(int32_t team, int32_t nur_liga, int32_t = 0);
 // The owning competitions of a country (-1 all), each once, into `ids` when given.
 int32_t Wettbewerb_Get_Land_Wettbewerbe(int32_t land, int32_t* ids, int32_t nur_basisligen = 0);
-// Which of the match-bonus kinds 0..5 apply to the team's competitions, into six flags. The
-// bonus rules come with the competitions' economy: until then none applies.
+// Which of the season bonuses 0..5 the team can earn, into six flags: 0 and 1 in a league, 2 and
+// 3 when its league has international or relegation places, 4 and 5 while in a national or an
+// international cup.
 void Wettbewerb_Get_Praemien_Booleans_Von_Team(int32_t team, bool* arten);
 // Switch 1..5 of the competition's owner; mode 0 clear, 1 set, 2 toggle. Returns the new state.
 int32_t Wettbewerb_Get_Schalter(Wettbewerb_Id id, int32_t art);
@@ -381,11 +382,17 @@ bool Wettbewerb_Disk_Registrieren();
 struct Menue_Icon;
 int32_t Wettbewerb_Startscreen_Bild(Menue_Icon* icon, uint32_t wert);
 
-// ---- Season (the competitions' own season change lands later; neutral until then) ----
+// ---- Season ----
 
+// End of the competition's current match day: entry prizes, the next leg or match day; a
+// finished round sends its winners or best places on, a finished competition records its
+// winners, pays the season bonuses and archives its table.
+void Wettbewerb_Spiele_Beendet(Wettbewerb_Id id);
 // The competitions' daily job.
 void Wettbewerb_Jeden_Tag();
-// 1 July: the season change (tables closed, entrants moved along their place targets).
+// 1 July, before the new fixtures: the final tables move the clubs along their place targets
+// (base leagues by list 0, each club's outcome to Team_Set_Finanzdaten), lists fed by targets
+// restart with the clubs sent, others with their start lists; the old blocks go.
 void Wettbewerb_Jedes_Jahr();
 // Sets up the fixture tables of all competitions but the friendly one. False when one fails.
 bool Wettbewerb_Spielplaene_Anlegen();
@@ -437,3 +444,63 @@ bool Wettbewerb_Config_Schreiben(int32_t set, int32_t alias_set, const char* inf
 bool Wettbewerb_Config_Datei_Schreiben(int32_t set, int32_t alias_set, const char* infotext, std::string* grund);
 // The number of the set written last, -1 none.
 extern int32_t Wettbewerb_Config_Letzter_Satz;
+// The fixture block of one competition, made anew (a friendly competition gets none). A server
+// shuffles the team list once; a client (Netz_Rolle 1) draws nothing and builds the fixtures from
+// the received list and recorded pairs.
+bool Wettbewerb_Spielplan_Anlegen(Wettbewerb_Id id);
+
+// ---- Match-day rules ----
+
+// End minute of half h (0-based; normal halves, then extra-time halves) once `minute` has reached
+// it, else -1; -1 past the last extra half; 0 when the competitions are not ready.
+int32_t Wettbewerb_Get_Halbzeit_Ende(Wettbewerb_Id id, int32_t minute, int32_t h);
+// 0 while half h goes on (before its end or in stoppage time, drawn once per competition and
+// half, 0..5 minutes); 1 when it is over; 2 when it ends regular or extra time. `schnell` ends the
+// half at its end minute without stoppage time.
+int32_t Wettbewerb_Halbzeit_Ende_Pruefen(Wettbewerb_Id id, int32_t minute, int32_t h, int32_t fertig,
+                                         int32_t schnell);
+// Halves of a game of leg `runde` (-1 current): the normal ones, and on a knock-out tie's deciding
+// leg the extra halves (VERLAENGERUNG) and one for the shoot-out. 0 for an unknown competition.
+int32_t Wettbewerb_Get_Halbzeiten(Wettbewerb_Id id, int32_t runde = -1);
+bool Wettbewerb_Ist_Sudden_Death(Wettbewerb_Id id, int32_t h);
+// True from the last half of a deciding leg on while the tie has no winner.
+bool Wettbewerb_Elfmeterschiessen_Noetig(Wettbewerb_Id id, int32_t runde, int32_t slot, int32_t h);
+int32_t Wettbewerb_Get_Spielminuten(Wettbewerb_Id id, int32_t mit_verlaengerung);
+// Winner of the current match day's tie in `slot` over legs 0..runde: aggregate goals, then away
+// goals in a two-legged tie with HEIMRECHT. `extra` (side x 256 + goals, -1 none) adds goals to
+// the leg `runde` (side 0 its home team). -1 undecided, -2 for a competition without ties.
+int32_t Wettbewerb_Get_Paarung_Sieger(Wettbewerb_Id id, int32_t runde, int32_t slot, int32_t extra);
+// Puts the competition's current match day at the front of the day list: key = id, payload
+// u32 n, u32 half counter, n u32 states, n u32 lock handles of its real games in slot order.
+// False with a message and nothing added when the competition has no fixture block.
+struct Liste_Element;
+bool Wettbewerb_Spieltag_Hinzufuegen(Liste_Element* liste, Wettbewerb_Id id, int32_t runde = -1);
+// Importance of match day `tag` (-1 current) in percent: WICHTIG (50 unset) rising from half to
+// full over the match days of the chain of rounds.
+int32_t Wettbewerb_Get_Spieltag_Gesamt(Wettbewerb_Id id, int32_t tag = -1);
+// Books the competition's win (sieg 1) or draw prize to the club; server only.
+void Wettbewerb_Zahle_Punkt_U(Wettbewerb_Id id, int32_t team, int32_t sieg);
+
+// ---- Table places ----
+
+// 16-bit colour of the zone a place (0-based) leads into: up green, on to a cup or international
+// competition blue, down red; -1 when it leads nowhere. A place beyond TEAMS is reported.
+int32_t Wettbewerb_Get_Platz_Farbe(Wettbewerb_Id id, int32_t platz);
+int32_t Wettbewerb_Platz_Farbe(Wettbewerb_Id id, int32_t platz);
+// Places (1-based) the team can still reach on points: best 1 + clubs it cannot catch, worst 1 +
+// clubs able to reach its points. -1 outside leagues or without a fixture block.
+int32_t Wettbewerb_Erreichbare_Plaetze(Wettbewerb_Id id, int32_t team, int32_t* beste, int32_t* schlechteste);
+// Stake per team of a game: in a league 100 when its reachable places span two zones, else 20;
+// a knock-out tie 50 rising to 100 over the rounds.
+void Wettbewerb_Spiel_Wichtigkeit(Wettbewerb_Id id, const int32_t* teams, int32_t* wichtig, int32_t anzahl);
+
+// Screen positions of chart points for the values within the rectangle (range: the values' own
+// unless minimum or maximum is given). Belongs to the competition screens; until they land
+// nothing is computed and the answer is false.
+bool Statistik_Sortieren(const int32_t* werte, int32_t anzahl, int32_t* x, int32_t* y, int32_t links, int32_t oben,
+                         int32_t rechts, int32_t unten, int32_t abstand_1, int32_t abstand_2, int32_t minimum,
+                         int32_t maximum, int32_t orientierung);
+
+// Fills the rounds that take their entrants from the league tree of a league system with the
+// system's best table places. Nothing is filled until the league-tree walk lands.
+void Wettbewerb_Ligabaum_Qualifikanten_Setzen(Wettbewerb_Id system);

@@ -708,15 +708,6 @@ void Wettbewerb_Platz_Ziele_Marken_Loeschen()
                 if (z == -3) z = -1;
 }
 
-void Wettbewerb_Get_Praemien_Booleans_Von_Team(int32_t, bool* arten)
-{
-    if (!arten) {
-        Print_Fehler("Wettbewerb_Get_Praemien_Booleans_Von_Team: NULL-Pointer");
-        return;
-    }
-    for (int32_t k = 0; k < 6; ++k) arten[k] = false;
-}
-
 int32_t Wettbewerb_Startscreen_Bild(Menue_Icon* icon, uint32_t)
 {
     Rastport* ziel = icon ? (icon->bitmap ? icon->bitmap : Grafik_Render_Ziel) : nullptr;

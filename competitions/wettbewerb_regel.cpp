@@ -1,4 +1,4 @@
-// Entry points of the rule votes and the league screens' match count, until they land.
+// Entry points of the rule votes, the league screens' match count and the chart points, until they land.
 #include "competitions/wettbewerb.h"
 
 static Wettbewerb_Abstimmung_Beobachter abstimmung_beobachter = nullptr;
@@ -15,4 +15,10 @@ void Wettbewerb_Regel_Abstimmung_Zaehlen(bool ja)
 int32_t Ligen_Tabelle_Paarungen_Ermitteln(Wettbewerb_Id id, int32_t team)
 {
     return paarungen_abfrage ? paarungen_abfrage(id, team) : 0;
+}
+
+bool Statistik_Sortieren(const int32_t*, int32_t, int32_t*, int32_t*, int32_t, int32_t, int32_t, int32_t, int32_t,
+                         int32_t, int32_t, int32_t, int32_t)
+{
+    return false;
 }

@@ -10,7 +10,6 @@
 #include <memory>
 #include <string>
 
-#include "competitions/vorlaeufig_editor.h"
 #include "competitions/wettbewerb.h"
 #include "competitions/wettbewerb_intern.h"
 #include "database/team.h"

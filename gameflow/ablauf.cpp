@@ -176,11 +176,10 @@ void zustand_schritt()
     }
 }
 
-// The clubs' season change: finances of the season gone (the season end of the competitions,
-// which would give each club its outcome, is not there yet), leagues, and the market's systems.
+// The clubs' season change: leagues and the market's systems. The finances of the season gone
+// were booked per club with its outcome by the competitions' season change just before.
 void teams_jedes_jahr()
 {
-    Team_Set_Finanzdaten(-1, 0);
     Team_Set_Basisdaten(-1, -1);
     Team_Check_Transfermarkt_Nach_Saisonende();
 }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "competitions/spiele.h"
 #include "competitions/wettbewerb.h"
 #include "database/assistent.h"
 #include "database/manager.h"
@@ -86,6 +87,8 @@ bool Spielstart_Neues_Spiel()
     const Eingang_Einstellungen& e = Eingang_Get_Einstellungen();
     Konfiguration_Aktuell = e.konfiguration;
     if (!Spielstart_Welt_Laden(e.konfiguration)) return false;
+    // The match store holds the fixtures set up here, and its savegame block.
+    Spiele_Init();
     if (!Wettbewerb_Spielplaene_Anlegen()) {
         Win95_Meldung("Die Spielpläne der Wettbewerbe konnten nicht angelegt werden.");
         return false;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -148,6 +149,76 @@ TEST_F(Saison, HomeLeagueTableAgreesWithRecomputation)
     if (Wettbewerb_Get_Team_Wettbewerb(erster, 1) == HEIMLIGA) {
         EXPECT_EQ(Wettbewerb_Get_Tabellenplatz_Prozent(erster, &platz), 100);
         EXPECT_EQ(platz, 0);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The whole default world's fixtures: each league plays every ordered pair once, each club once
+// a match day; each cup's first round holds every entrant once and later rounds stay undrawn.
+TEST_F(Saison, DefaultWorldFixturesAreCompleteAndRepeatable)
+{
+    Zufall_Set_Seed(77);
+    ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+    int32_t ligen = 0, pokale = 0;
+    std::map<int32_t, std::vector<std::array<int32_t, 4>>> plaene;
+    for (Wettbewerb_Id id = Wettbewerb_Get_Erster(); id >= 0; id = Wettbewerb_Get_Naechster()) {
+        SCOPED_TRACE(id);
+        const Wettbewerb_Info* info = Wettbewerb_Get_Info(id);
+        int16_t liste[WETTBEWERB_MAX_TEAMS];
+        const int32_t n = Wettbewerb_Get_Teams(id, liste);
+        const int32_t modus = info->modus, tage = info->spieltage, block = info->spiele_block;
+        if (block < 0 || n < 2) continue;
+        std::map<std::pair<int32_t, int32_t>, int32_t> paare;
+        std::map<int32_t, std::map<int32_t, int32_t>> am_tag;
+        auto& plan = plaene[id];
+        for (int32_t i = 0; i < Spiele_Get_Anzahl_Spiele(block); ++i) {
+            const int32_t h = Spiele_Lock_Index(block, i);
+            const Spiele_Spiel s = *Spiele_Get_Spiel(h, 1);
+            Spiele_Unlock(h);
+            plan.push_back({s.spieltag, s.runde, s.heim, s.gast});
+            if (s.heim == SPIELE_KEIN_TEAM) continue;
+            if (modus & KO_SYSTEM) {
+                EXPECT_EQ(s.spieltag, 0);
+                if (s.runde == 0) ++am_tag[0][s.heim], ++am_tag[0][s.gast];
+                continue;
+            }
+            ++paare[{s.heim, s.gast}];
+            ++am_tag[s.spieltag][s.heim];
+            ++am_tag[s.spieltag][s.gast];
+        }
+        for (const auto& [tag, teams] : am_tag)
+            for (const auto& [team, k] : teams) EXPECT_EQ(k, 1) << "Tag " << tag << " Team " << team;
+        if (modus & KO_SYSTEM) {
+            EXPECT_EQ(int32_t(am_tag[0].size()), n - (n & 1));
+            ++pokale;
+        } else if (tage == 2 * (n + (n & 1) - 1)) {
+            EXPECT_EQ(int32_t(paare.size()), n * (n - 1));
+            for (const auto& [p, k] : paare) EXPECT_EQ(k, 1);
+            ++ligen;
+        }
+    }
+    EXPECT_GT(ligen, 5);
+    EXPECT_GT(pokale, 0);
+
+    // The same seed over the same configured lists gives the same fixtures.
+    Spiele_Freigeben();
+    Wettbewerb_Free();
+    ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
+    Spiele_Init();
+    Zufall_Set_Seed(77);
+    ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+    for (const auto& [id, plan] : plaene) {
+        const int32_t block = Wettbewerb_Get_Spiele_Block(id);
+        ASSERT_EQ(Spiele_Get_Anzahl_Spiele(block), int32_t(plan.size()));
+        for (size_t i = 0; i < plan.size(); ++i) {
+            const int32_t h = Spiele_Lock_Index(block, int32_t(i));
+            const Spiele_Spiel s = *Spiele_Get_Spiel(h, 1);
+            Spiele_Unlock(h);
+            ASSERT_EQ(plan[i], (std::array<int32_t, 4>{s.spieltag, s.runde, s.heim, s.gast})) << id;
+        }
     }
 }
 

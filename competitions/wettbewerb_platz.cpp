@@ -1,0 +1,135 @@
+// What a table place means: the zone it leads into (colour), the places a club can still reach,
+// the stake of a game for each side, and which season bonuses a club can earn.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include "competitions/spiele_tabelle.h"
+#include "competitions/wettbewerb.h"
+#include "competitions/wettbewerb_intern.h"
+#include "graphics/grafik_farbe.h"
+#include "platform/print.h"
+
+namespace {
+
+enum class Zone { KEINE, AUF, AB, WEITER };
+
+int32_t stufe(Wettbewerb_Id id)
+{
+    int32_t eigene = 0;
+    Wettbewerb_Visuell_Vertikal_Anz(id, nullptr, &eigene);
+    return eigene;
+}
+
+// Where a place leads: up or down the pyramid (list 0) or on to a cup or an international
+// competition (the other lists).
+Zone zone(const Wettbewerb_Datensatz& w, int32_t platz)
+{
+    if (const Wettbewerb_Datensatz* z = wb_link(w.ziele.ziel[0][platz]); z && z->basisliga && w.basisliga) {
+        const int32_t a = stufe(w.id), b = stufe(z->id);
+        if (b < a) return Zone::AUF;
+        if (b > a) return Zone::AB;
+    }
+    for (int32_t l = 0; l < WETTBEWERB_ZIEL_LISTEN; ++l)
+        if (const Wettbewerb_Datensatz* z = wb_link(w.ziele.ziel[l][platz]); z && !z->basisliga) return Zone::WEITER;
+    return Zone::KEINE;
+}
+
+bool hat_zone(const Wettbewerb_Datensatz& w, Zone gesucht)
+{
+    for (int32_t p = 0; p < std::min(w.teams, WETTBEWERB_PLAETZE); ++p)
+        if (zone(w, p) == gesucht) return true;
+    return false;
+}
+
+}  // namespace
+
+int32_t Wettbewerb_Get_Platz_Farbe(Wettbewerb_Id id, int32_t platz)
+{
+    const Wettbewerb_Datensatz* w = Wettbewerb_Bereit() ? wb_per_id(id) : nullptr;
+    if (!w) return -1;
+    if (platz < 0 || platz >= std::min(w->teams, WETTBEWERB_PLAETZE)) {
+        Print_Fehler("Wettbewerb_Set_Qu.: Platzangabe falsch!");
+        return -1;
+    }
+    switch (zone(*w, platz)) {
+        case Zone::AUF: return Grafik_Farbe(0, 12, 0);
+        case Zone::AB: return Grafik_Farbe(13, 0, 0);
+        case Zone::WEITER: return Grafik_Farbe(3, 6, 15);
+        default: return -1;
+    }
+}
+
+int32_t Wettbewerb_Platz_Farbe(Wettbewerb_Id id, int32_t platz) { return Wettbewerb_Get_Platz_Farbe(id, platz); }
+
+int32_t Wettbewerb_Erreichbare_Plaetze(Wettbewerb_Id id, int32_t team, int32_t* beste, int32_t* schlechteste)
+{
+    const Wettbewerb_Datensatz* w = Wettbewerb_Bereit() ? wb_per_id(id) : nullptr;
+    if (!w || (w->modus & KO_SYSTEM) || w->spiele_block < 0) return -1;
+    static Tabelle_Datensatz t;
+    if (Wettbewerb_Tabelle_Vorbereiten(id, &t) <= 0) return -1;
+    const int32_t drei = (w->modus & ENGLISCHE_TABELLE) ? 1 : 0;
+    if (Spiele_Tabelle_Berechnen(id, w->spiele_block, -1, -1, drei, TAB_NORMAL, &t, team, 0, -1, -1, 0, 0, -1) < 0)
+        return -1;
+    int32_t eigen = -1;
+    for (int32_t s = 0; s < t.anzahl; ++s)
+        if (t.team[s] == team) eigen = s;
+    if (eigen < 0) return -1;
+    // Each cycle of the circle meets every other club once.
+    const int32_t sieg = drei ? 3 : 2;
+    const int32_t zyklus = std::max(1, t.anzahl + (t.anzahl & 1) - 1);
+    const int32_t gesamt = w->spieltage / zyklus * (t.anzahl - 1);
+    auto maximum = [&](int32_t s) { return t.punkte[TAB_GESAMT][s] + sieg * std::max(0, gesamt - t.spiele[TAB_GESAMT][s]); };
+    int32_t oben = 1, unten = 1;
+    for (int32_t s = 0; s < t.anzahl; ++s) {
+        if (s == eigen) continue;
+        if (t.punkte[TAB_GESAMT][s] > maximum(eigen)) ++oben;
+        if (maximum(s) >= t.punkte[TAB_GESAMT][eigen]) ++unten;
+    }
+    if (beste) *beste = oben;
+    if (schlechteste) *schlechteste = unten;
+    return 0;
+}
+
+void Wettbewerb_Spiel_Wichtigkeit(Wettbewerb_Id id, const int32_t* teams, int32_t* wichtig, int32_t anzahl)
+{
+    if (!teams || !wichtig) return;
+    const Wettbewerb_Datensatz* w = Wettbewerb_Bereit() ? wb_per_id(id) : nullptr;
+    for (int32_t i = 0; i < anzahl; ++i) {
+        wichtig[i] = 20;
+        if (!w) continue;
+        if (w->modus & KO_SYSTEM) {
+            const Wettbewerb_Info* info = Wettbewerb_Get_Info(id);
+            const int32_t d = info->ketten_offset + info->spieltag;
+            wichtig[i] = 50 + 50 * std::min(d + 1, info->saison_spieltage) / std::max(1, info->saison_spieltage);
+            continue;
+        }
+        int32_t a = 0, b = 0;
+        if (Wettbewerb_Erreichbare_Plaetze(id, teams[i], &a, &b) < 0) continue;
+        a = std::clamp(a - 1, 0, WETTBEWERB_PLAETZE - 1);
+        b = std::clamp(b - 1, 0, WETTBEWERB_PLAETZE - 1);
+        for (int32_t p = a; p < b; ++p)
+            if (zone(*w, p) != zone(*w, p + 1)) wichtig[i] = 100;
+    }
+}
+
+void Wettbewerb_Get_Praemien_Booleans_Von_Team(int32_t team, bool* arten)
+{
+    if (!arten) {
+        Print_Fehler("Wettbewerb_Get_Praemien_Booleans_Von_Team: NULL-Pointer");
+        return;
+    }
+    for (int32_t k = 0; k < 6; ++k) arten[k] = false;
+    if (!Wettbewerb_Bereit()) return;
+    if (const Wettbewerb_Datensatz* liga = wb_per_id(Wettbewerb_Get_Team_Wettbewerb(team, 1))) {
+        arten[0] = arten[1] = true;
+        arten[2] = hat_zone(*liga, Zone::WEITER);
+        arten[3] = hat_zone(*liga, Zone::AB);
+    }
+    for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
+        const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(i);
+        if (!w || !wb_benutzt(*w) || w->basisliga || !(w->modus & KO_SYSTEM)) continue;
+        if (!Wettbewerb_Team_In_Liste(w->id, team)) continue;
+        arten[Wettbewerb_Ist_International(w->id) ? 5 : 4] = true;
+    }
+}

@@ -1,0 +1,237 @@
+// The end of match days and of a season over the small test world: prizes, legs and rounds,
+// promotion and relegation, the next season's lists; importance and point prizes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "competitions/spiele.h"
+#include "competitions/spiele_ewig.h"
+#include "competitions/spiele_welt.h"
+#include "competitions/wettbewerb.h"
+#include "economy/bank.h"
+#include "gameflow/globals.h"
+#include "gameflow/kalender.h"
+#include "graphics/grafik_farbe.h"
+#include "platform/print.h"
+
+namespace {
+
+struct Buchung {
+    int32_t empfaenger;
+    float betrag;
+    uint8_t kategorie;
+};
+std::vector<Buchung> buchungen;
+bool buchen(int32_t, int32_t empfaenger, float betrag, uint8_t kategorie)
+{
+    buchungen.push_back({empfaenger, betrag, kategorie});
+    return true;
+}
+
+class Saisonende : public spielwelt::Spielwelt {
+protected:
+    void SetUp() override
+    {
+        Spielwelt::SetUp();
+        buchungen.clear();
+        Bank_Set_Buchung_Beobachter(buchen);
+    }
+    void TearDown() override
+    {
+        Bank_Set_Buchung_Beobachter(nullptr);
+        Spielwelt::TearDown();
+    }
+};
+
+// The weaker club (higher number) always loses 0:1 or 1:0: final places follow team numbers.
+void tag_spielen(Wettbewerb_Id id)
+{
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(id);
+    const int32_t block = info->spiele_block, tag = info->spieltag, runde = info->runde;
+    for (int32_t slot = 0;; ++slot) {
+        const int32_t h = Spiele_Lock(block, tag, runde, slot);
+        if (!h) break;
+        const Spiele_Spiel* s = Spiele_Get_Spiel(h, 1);
+        if (s->heim != SPIELE_KEIN_TEAM && s->gast != SPIELE_KEIN_TEAM)
+            Spiele_Set_Ergebnis(h, s->heim < s->gast ? 1 : 0, s->heim < s->gast ? 0 : 1, 0);
+        Spiele_Unlock(h);
+    }
+    Wettbewerb_Spiele_Beendet(id);
+}
+
+std::vector<int16_t> liste(Wettbewerb_Id id)
+{
+    int16_t t[WETTBEWERB_MAX_TEAMS];
+    const int32_t n = Wettbewerb_Get_Teams(id, t);
+    std::vector<int16_t> v(t, t + n);
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
+TEST_F(Saisonende, MatchDayPaysEntryPrizesAndKnockOutWinnersMoveOn)
+{
+    Wettbewerb_Datensatz* p = Wettbewerb_Zeiger(testwelt::POKAL1);
+    p->best_of_x = 2;
+    p->antritts_praemie = 1000;
+    p->sieg_praemie = 5000;
+    p->pokal_praemie = 1;
+    ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+    const int32_t c = spielwelt::POKAL_R1;
+    tag_spielen(c);
+    EXPECT_EQ(Wettbewerb_Get_Info(c)->runde, 1);
+    EXPECT_EQ(Wettbewerb_Get_Info(c)->spieltag, 0);
+    ASSERT_EQ(buchungen.size(), 8u);  // four games, both clubs
+    for (const Buchung& b : buchungen) {
+        EXPECT_EQ(b.betrag, 1000.0f);
+        EXPECT_EQ(b.kategorie, 36);
+    }
+    buchungen.clear();
+    tag_spielen(c);
+    EXPECT_EQ(Wettbewerb_Get_Info(c)->spieltag, 1);
+    EXPECT_EQ(Wettbewerb_Get_Info(c)->runde, 0);
+    // Eight entry prizes and four cup prizes for the ties won.
+    EXPECT_EQ(std::count_if(buchungen.begin(), buchungen.end(), [](const Buchung& b) { return b.betrag == 5000.0f; }), 4);
+
+    // The lower team number wins both legs: the winners of the four ties meet on day 1.
+    std::vector<int16_t> erwartet, gezogen;
+    for (int32_t slot = 0; slot < 4; ++slot) {
+        const int32_t h = Spiele_Lock(Wettbewerb_Get_Spiele_Block(c), 0, 0, slot);
+        erwartet.push_back(int16_t(std::min(Spiele_Get_Spiel(h, 1)->heim, Spiele_Get_Spiel(h, 1)->gast)));
+        Spiele_Unlock(h);
+    }
+    for (int32_t slot = 0; slot < 2; ++slot) {
+        const int32_t h = Spiele_Lock(Wettbewerb_Get_Spiele_Block(c), 1, 0, slot);
+        ASSERT_NE(h, 0);
+        gezogen.push_back(int16_t(Spiele_Get_Spiel(h, 1)->heim));
+        gezogen.push_back(int16_t(Spiele_Get_Spiel(h, 1)->gast));
+        Spiele_Unlock(h);
+    }
+    std::vector<int16_t> runde_2 = {std::min(gezogen[0], gezogen[1]), std::min(gezogen[2], gezogen[3])};
+    std::sort(runde_2.begin(), runde_2.end());
+    std::sort(erwartet.begin(), erwartet.end());
+    std::sort(gezogen.begin(), gezogen.end());
+    EXPECT_EQ(gezogen, erwartet);
+    tag_spielen(c);
+    tag_spielen(c);
+    // The round's two winners enter the next round, which draws its first day.
+    EXPECT_EQ(liste(spielwelt::POKAL_R2), runde_2);
+    const int32_t h = Spiele_Lock(Wettbewerb_Get_Spiele_Block(spielwelt::POKAL_R2), 0, 0, 0);
+    ASSERT_NE(h, 0);
+    EXPECT_NE(Spiele_Get_Spiel(h, 1)->gast, SPIELE_KEIN_TEAM);
+    Spiele_Unlock(h);
+}
+
+TEST_F(Saisonende, SeasonMovesClubsAlongPlaceTargetsAndASecondSeasonRuns)
+{
+    // One club up from the north, one down: both leagues keep four clubs.
+    Wettbewerb_Zeiger(testwelt::A2B)->ziele.ziel[0][0] = -1;
+    for (int32_t saison = 0; saison < 2; ++saison) {
+        SCOPED_TRACE(saison);
+        ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+        const auto a1 = liste(spielwelt::LIGA), a2 = liste(2), b1 = liste(spielwelt::ANDERE_LIGA);
+        for (Wettbewerb_Id id : {1, 2, 3, 4})
+            while (Wettbewerb_Get_Info(id)->spieltag < Wettbewerb_Get_Info(id)->spieltage) tag_spielen(id);
+        int32_t zweiter = -1, w1, w2;
+        EXPECT_EQ(Spiele_Get_Wettbewerb_Sieger(spielwelt::LIGA, Kalender_Get_Datum_Heute().jahr, &zweiter, &w1, &w2),
+                  a1[0]);
+        EXPECT_EQ(zweiter, a1[1]);
+
+        Wettbewerb_Jedes_Jahr();
+        std::vector<int16_t> a1_neu(a1.begin(), a1.begin() + 3), a2_neu(a2.begin() + 1, a2.end());
+        a1_neu.push_back(a2[0]);
+        a2_neu.push_back(a1[3]);
+        std::sort(a1_neu.begin(), a1_neu.end());
+        std::sort(a2_neu.begin(), a2_neu.end());
+        EXPECT_EQ(liste(spielwelt::LIGA), a1_neu);
+        EXPECT_EQ(liste(2), a2_neu);
+        EXPECT_EQ(liste(spielwelt::ANDERE_LIGA), b1);
+        // The champions go to the international groups; the unplayed cup sends nobody.
+        EXPECT_EQ(liste(20), std::vector<int16_t>{a1[0]});
+        EXPECT_EQ(liste(21), std::vector<int16_t>{b1[0]});
+        EXPECT_EQ(Wettbewerb_Get_Spiele_Block(spielwelt::LIGA), -1);
+        // The cup keeps its configured entrants.
+        EXPECT_EQ(liste(spielwelt::POKAL_R1), (std::vector<int16_t>{0, 1, 2, 3, 4, 5, 6, 7}));
+    }
+}
+
+TEST_F(Saisonende, ImportanceAndPointPrizes)
+{
+    Wettbewerb_Datensatz* a = Wettbewerb_Zeiger(testwelt::A1);
+    a->wichtig = 80;
+    a->spieltage = 34;
+    EXPECT_EQ(Wettbewerb_Get_Spieltag_Gesamt(spielwelt::LIGA, -1), 40);
+    a->spieltag = 33;
+    EXPECT_EQ(Wettbewerb_Get_Spieltag_Gesamt(spielwelt::LIGA, -1), 80);
+    a->wichtig = 0;
+    EXPECT_EQ(Wettbewerb_Get_Spieltag_Gesamt(spielwelt::LIGA, -1), 50);
+
+    a->sieg_praemie = 3000;
+    a->unentschieden_praemie = 1000;
+    Wettbewerb_Zahle_Punkt_U(spielwelt::LIGA, 2, 1);
+    Wettbewerb_Zahle_Punkt_U(spielwelt::LIGA, 3, 0);
+    ASSERT_EQ(buchungen.size(), 2u);
+    EXPECT_EQ(buchungen[0].empfaenger, 2);
+    EXPECT_EQ(buchungen[0].betrag, 3000.0f);
+    EXPECT_EQ(buchungen[1].betrag, 1000.0f);
+    std::vector<std::string> meldungen;
+    Print_Fehler_Set_Hook([&](const std::string& m) { meldungen.push_back(m); });
+    Netz_Rolle = 1;
+    Wettbewerb_Zahle_Punkt_U(spielwelt::LIGA, 2, 1);
+    Netz_Rolle = 0;
+    Print_Fehler_Set_Hook(nullptr);
+    EXPECT_EQ(buchungen.size(), 2u);
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0], "Client-Zugriff: Wettbewerb_Zahle_Punkt_U");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Saisonende, PlaceZonesReachablePlacesStakesAndBonusKinds)
+{
+    std::vector<std::string> meldungen;
+    Print_Fehler_Set_Hook([&](const std::string& m) { meldungen.push_back(m); });
+    EXPECT_EQ(Wettbewerb_Get_Platz_Farbe(spielwelt::LIGA, 0), Grafik_Farbe(3, 6, 15));
+    EXPECT_EQ(Wettbewerb_Get_Platz_Farbe(spielwelt::LIGA, 1), -1);
+    EXPECT_EQ(Wettbewerb_Get_Platz_Farbe(spielwelt::LIGA, 3), Grafik_Farbe(13, 0, 0));
+    EXPECT_EQ(Wettbewerb_Platz_Farbe(2, 0), Grafik_Farbe(0, 12, 0));
+    EXPECT_TRUE(meldungen.empty());
+    EXPECT_EQ(Wettbewerb_Get_Platz_Farbe(spielwelt::LIGA, 4), -1);
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0], "Wettbewerb_Set_Qu.: Platzangabe falsch!");
+    Print_Fehler_Set_Hook(nullptr);
+
+    bool arten[6];
+    Wettbewerb_Get_Praemien_Booleans_Von_Team(0, arten);
+    EXPECT_EQ(std::vector<bool>(arten, arten + 6), (std::vector<bool>{true, true, true, true, true, false}));
+    Wettbewerb_Get_Praemien_Booleans_Von_Team(12, arten);
+    EXPECT_EQ(std::vector<bool>(arten, arten + 6), (std::vector<bool>{true, true, true, false, false, false}));
+
+    int32_t beste = 0, schlechteste = 0;
+    EXPECT_EQ(Wettbewerb_Erreichbare_Plaetze(spielwelt::LIGA, 0, &beste, &schlechteste), -1);  // no fixtures yet
+    ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+    const int32_t paar[2] = {0, 3};
+    int32_t wichtig[2];
+    Wettbewerb_Spiel_Wichtigkeit(spielwelt::LIGA, paar, wichtig, 2);
+    EXPECT_EQ(wichtig[0], 100);
+    EXPECT_EQ(wichtig[1], 100);
+    while (Wettbewerb_Get_Info(spielwelt::LIGA)->spieltag < Wettbewerb_Get_Info(spielwelt::LIGA)->spieltage)
+        tag_spielen(spielwelt::LIGA);
+    // Decided: the best club stays first, the last stays last; both stakes fall.
+    const auto a1 = liste(spielwelt::LIGA);
+    ASSERT_EQ(Wettbewerb_Erreichbare_Plaetze(spielwelt::LIGA, a1[0], &beste, &schlechteste), 0);
+    EXPECT_EQ(beste, 1);
+    EXPECT_EQ(schlechteste, 1);
+    ASSERT_EQ(Wettbewerb_Erreichbare_Plaetze(spielwelt::LIGA, a1[3], &beste, &schlechteste), 0);
+    EXPECT_EQ(beste, 4);
+    EXPECT_EQ(schlechteste, 4);
+    Wettbewerb_Spiel_Wichtigkeit(spielwelt::LIGA, paar, wichtig, 2);
+    EXPECT_EQ(wichtig[0], 20);
+    EXPECT_EQ(wichtig[1], 20);
+    EXPECT_EQ(Wettbewerb_Erreichbare_Plaetze(spielwelt::POKAL_R1, 0, &beste, &schlechteste), -1);
+}
+
+}  // namespace
