@@ -356,6 +356,16 @@ void Os_Script_Load_Text(const std::string& text)
 
 void Os_Set_Role_Answer(int server) { role_answer = server ? 1 : 0; }
 
+// The program is busy: the script gives nothing.
+static bool script_gehalten = false;
+
+bool Os_Script_Halten(bool halten)
+{
+    const bool vorher = script_gehalten;
+    script_gehalten = halten;
+    return vorher;
+}
+
 bool Os_Script_Finished()
 {
     return !script.active || (script.next >= script.lines.size() && !script.waiting);
@@ -364,6 +374,7 @@ bool Os_Script_Finished()
 void Os_Script_Stop()
 {
     script = Script();
+    script_gehalten = false;
     answers.clear();
 }
 
@@ -642,7 +653,8 @@ bool Os_Clipboard_Set_Text(const std::string& text)
 
 static void script_feed()
 {
-    if (!script.active) return;
+    // A busy program pumps only to stay alive: its input comes once it waits for some.
+    if (!script.active || script_gehalten) return;
     if (script.next < script.lines.size()) {
         script_step();
     } else if (!script.closed) {

@@ -31,13 +31,18 @@ TEST_F(Startbildschirm, RowsStepTheirValuesAndTheButtonsEndIt)
     const std::string ordner = bilder ? bilder : welt.string();
     Eingang_Einstellungen e{0, 2, 1};
     Eingang_Eingabe m{"Manager 1", -1, 0, false};
-    // Difficulty twice, season tickets off, the second country, the crest once; then start.
+    // The name typed (Shift for the capital, Return ends it), the only configuration set stays,
+    // difficulty twice, season tickets off, the second country, the crest once; then start.
     std::string skript = "wait 20\ndump " + ordner + "/eingang_vorher.png\n";
-    for (int y : {132, 132, 166, 200, 302})
+    skript += "move 300 118\nwait 200\nclick 300 118\nwait 300\nkey_down 16\nkey 66\nkey_up 16\nkey 69\nkey 82\nkey 78\n"
+              "key 68\nkey 13\nwait 300\n";
+    for (int y : {150, 182, 182, 214, 246, 342})
         skript += "move 300 " + std::to_string(y) + "\nwait 200\nclick 300 " + std::to_string(y) + "\nwait 500\n";
     Os_Script_Load_Text(skript + "dump " + ordner + "/eingang_nachher.png\nmove 440 385\nwait 200\nclick 440 385\nwait 500\n");
     ASSERT_TRUE(Eingang_Start_Screen(e, m));
     Os_Script_Stop();
+    EXPECT_STREQ(m.name, "Bernd");
+    EXPECT_EQ(e.konfiguration, 0);
     EXPECT_EQ(e.schwierigkeit, 4);
     EXPECT_EQ(e.dauerkarten, 0);
     EXPECT_EQ(m.wappen, 1);
