@@ -113,8 +113,11 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
         zeile(b, 20, farbe, Temp_Sprintf("%d. Platz, %s", platz, Wettbewerb_Get_Anzeigename(liga)));
     else
         zeile(b, 20, farbe, Kalender_Get_Datum_String(Kalender_Get_Heute()));
+    // The balance in the club's own currency.
+    const int32_t waehrung = Bank_Get_Waehrung(team);
     zeile(b, 30, farbe,
-          Temp_Sprintf("Kontostand: %s", Bank_Betrag_String(float(Bank_Get_Kontostand(team, 0, -1)), team, -1, 0)));
+          Temp_Sprintf("Kontostand: %s",
+                       Bank_Betrag_String(float(Bank_Get_Kontostand(team, 0, waehrung)), team, waehrung, 0)));
     return 1;
 }
 
