@@ -6,6 +6,7 @@
 #include "database/assistent.h"
 #include "database/manager.h"
 #include "database/personal.h"
+#include "database/richter.h"
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
@@ -59,6 +60,10 @@ bool Spielstart_Welt_Laden(int32_t konfiguration)
         Win95_Meldung("Die Konfiguration %d konnte nicht gelesen werden.", konfiguration + 1);
         return false;
     }
+    // The staff and the referees register their savegame blocks as they start: a savegame
+    // loaded before any new game would otherwise skip them and lose them at the next save.
+    Personal_Init();
+    Richter_Init();
     welt_geladen = true;
     return true;
 }
