@@ -12,6 +12,7 @@
 #include "gameflow/eingang.h"
 #include "platform/os/os.h"
 #include "platform/win95.h"
+#include "toolkit/icon.h"
 #include "umgebung.h"
 
 namespace {
@@ -62,6 +63,18 @@ TEST_F(Startbildschirm, RowsStepTheirValuesAndTheButtonsEndIt)
     Os_Script_Stop();
     EXPECT_EQ(m.team, -1);
     Programm_Ende = 0;
+
+    // With a second configuration set the row picks it and ends the screen without a manager,
+    // so that the caller reads that world first.
+    std::filesystem::copy_file(welt / "config_files" / "1_team.cfg", welt / "config_files" / "2_team.cfg");
+    Os_Script_Load_Text("wait 20\nmove 300 150\nwait 200\nclick 300 150\nwait 500\n");
+    ASSERT_TRUE(Eingang_Start_Screen(e, m));
+    Os_Script_Stop();
+    EXPECT_EQ(e.konfiguration, 1);
+    EXPECT_EQ(m.team, -1);
+    EXPECT_FALSE(m.starten);
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(2680));
+    e.konfiguration = 0;
 
     Wettbewerb_Free();
     Team_Free_Arrays(true);
