@@ -14,6 +14,8 @@
 // X and Y lie in -32768..32767, MS in 0..2147483647; "mouse move X Y" is "move X Y".
 // The feeder gives one line per pump; "wait" holds the following lines until the virtual clock
 // has advanced MS milliseconds. At the end of the script the window is closed (WM_CLOSE).
+// While the program holds the script (Os_Script_Halten: busy work that only pumps to stay
+// alive) no line is fed, so that a script's clicks reach the screens that wait for them.
 #include "platform/os/os.h"
 #include "platform/os/os_sound.h"
 

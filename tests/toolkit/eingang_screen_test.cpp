@@ -8,6 +8,7 @@
 
 #include "common/welt_ordner.h"
 #include "competitions/wettbewerb.h"
+#include "database/manager.h"
 #include "database/team.h"
 #include "gameflow/eingang.h"
 #include "platform/os/os.h"
@@ -67,6 +68,8 @@ TEST_F(Startbildschirm, RowsStepTheirValuesAndTheButtonsEndIt)
     // With a second configuration set the row picks it and ends the screen without a manager,
     // so that the caller reads that world first.
     std::filesystem::copy_file(welt / "config_files" / "1_team.cfg", welt / "config_files" / "2_team.cfg");
+    const int32_t manager = Manager_Anzahl;
+    Manager_Anzahl = 0;
     Os_Script_Load_Text("wait 20\nmove 300 150\nwait 200\nclick 300 150\nwait 500\n");
     ASSERT_TRUE(Eingang_Start_Screen(e, m));
     Os_Script_Stop();
@@ -75,6 +78,7 @@ TEST_F(Startbildschirm, RowsStepTheirValuesAndTheButtonsEndIt)
     EXPECT_FALSE(m.starten);
     EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(2680));
     e.konfiguration = 0;
+    Manager_Anzahl = manager;
 
     Wettbewerb_Free();
     Team_Free_Arrays(true);
