@@ -18,6 +18,7 @@
 #include "match/spieltag.h"
 #include "matchview/spielbericht.h"
 #include "platform/disk.h"
+#include "platform/os/os.h"
 #include "platform/print.h"
 #include "platform/win95.h"
 #include "toolkit/event.h"
@@ -69,11 +70,19 @@ bool runde_faellig(bool spieltag)
     }
 }
 
+// What the last step asked to be drawn again; a turn begins with the whole screen.
+uint8_t zug_refresh = 0;
+
 int32_t zug_schritt(int32_t team, bool erster)
 {
     if (zug_hook) return zug_hook(team, erster);
-    if (erster) Menue_Rein(team, 0);
-    return Menue_Event_Schritt(0, -1);
+    if (erster) {
+        Menue_Rein(team, 0);
+        zug_refresh = 1;
+    }
+    const int32_t r = Menue_Event_Schritt(zug_refresh, -1);
+    zug_refresh = r > 0 ? uint8_t(r) : 0;
+    return r;
 }
 
 // One pass of the menu round; true when every club has ended its turn.
@@ -269,6 +278,9 @@ void Ablauf_Tastatur_Auswerten()
 {
     const int32_t b = befehl;
     befehl = 0;
+    if (!b) return;
+    // Loading and saving pump while they work; only their file dialog waits for input.
+    const bool gehalten = Os_Script_Halten(true);
     switch (b) {
     case ABLAUF_LADEN:
         // A refused load leaves the running game as it was.
@@ -279,6 +291,7 @@ void Ablauf_Tastatur_Auswerten()
     case ABLAUF_BEENDEN: beendet = true; break;
     default: break;
     }
+    Os_Script_Halten(gehalten);
 }
 
 void Ablauf_Schritt()
@@ -287,10 +300,20 @@ void Ablauf_Schritt()
     if (!beendet) zustand_schritt();
 }
 
+bool Ablauf_Wartet_Auf_Eingabe()
+{
+    // A manager's turn has begun (Menue_Rein) and not yet ended.
+    return (Ablauf_Zustand == ABLAUF_MENUERUNDE || Ablauf_Zustand == ABLAUF_SPIELTAG_MENUERUNDE) &&
+           zug_index < zug_anzahl && !zug_erster;
+}
+
 void Ablauf_Hauptschleife()
 {
     while (!Programm_Ende && !beendet) {
+        // Outside a turn the loop works on its own: a script's input waits for the next turn.
+        Os_Script_Halten(!Ablauf_Wartet_Auf_Eingabe());
         Win95_Message_Pump();
         Ablauf_Schritt();
     }
+    Os_Script_Halten(false);
 }

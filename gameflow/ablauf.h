@@ -39,6 +39,8 @@ void Ablauf_Set_Menue_Modus(int32_t modus);
 void Ablauf_Spieltag_Abbrechen();
 // True while a menu round runs.
 bool Ablauf_Ist_Menuerunde();
+// True while a manager's turn is under way (entered, not yet ended): the loop waits for him.
+bool Ablauf_Wartet_Auf_Eingabe();
 // Carries out the pending command (load, save, save under a new name, quit).
 void Ablauf_Tastatur_Auswerten();
 // True once the quit command has been carried out.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "competitions/wettbewerb.h"
+#include "database/manager.h"
 #include "database/team.h"
 #include "gameflow/eingang.h"
 #include "graphics/font.h"
@@ -12,15 +13,19 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "platform/win95.h"
 #include "toolkit/icon.h"
+#include "toolkit/key_input.h"
 #include "toolkit/requester.h"
 #include "toolkit/screen.h"
 
 namespace {
 
 enum : int16_t { ES_RAHMEN = 2680, ES_ZEILE = 2681, ES_HINZU = 2689, ES_START = 2690 };
-enum Zeile : int32_t { Z_SCHWIERIGKEIT, Z_DAUERKARTEN, Z_LAND, Z_LIGA, Z_VEREIN, Z_WAPPEN, ZEILEN };
-constexpr int16_t RAHMEN_X = 70, RAHMEN_Y = 50, ZEILE_Y = 120, ZEILE_H = 34;
+enum Zeile : int32_t { Z_NAME, Z_KONFIGURATION, Z_SCHWIERIGKEIT, Z_DAUERKARTEN, Z_LAND, Z_LIGA, Z_VEREIN, Z_WAPPEN, ZEILEN };
+constexpr int16_t RAHMEN_X = 70, RAHMEN_Y = 50, ZEILE_Y = 104, ZEILE_H = 32, WERT_X = 180;
+// Configuration sets are numbered files 1_team.cfg to 9_team.cfg.
+constexpr int32_t KONFIGURATIONEN = 9;
 constexpr const char* SCHWIERIGKEIT[5] = {"sehr leicht", "leicht", "normal", "schwer", "sehr schwer"};
 
 Eingang_Einstellungen* werte = nullptr;
@@ -62,6 +67,8 @@ const char* name_von(int32_t id)
 const char* text(int32_t zeile, char* puffer, size_t groesse)
 {
     switch (zeile) {
+    case Z_NAME: return eingabe->name;
+    case Z_KONFIGURATION: std::snprintf(puffer, groesse, "Nr. %d", werte->konfiguration + 1); return puffer;
     case Z_SCHWIERIGKEIT: return SCHWIERIGKEIT[std::clamp(werte->schwierigkeit, 0, 4)];
     case Z_DAUERKARTEN: return werte->dauerkarten ? "mit Dauerkarten" : "ohne Dauerkarten";
     case Z_LAND: return land < laender.size() ? Team_String(TEAM_NAME, laender[land], nullptr, 0) : "-";
@@ -79,8 +86,7 @@ int32_t zeichnen(Menue_Icon* icon, uint32_t)
     Grafik_Rechteck_Fuellen(ziel, icon->x, icon->y, icon->breite, icon->hoehe, uint16_t(Grafik_Farbe(0, 0, 3)));
     const int weiss = int(Grafik_Farbe(15, 15, 15)), gelb = int(Grafik_Farbe(15, 15, 0));
     Grafik_Printf(ziel, Font(0), "^c%05dNeues Spiel", RAHMEN_X + 20, RAHMEN_Y + 30, gelb);
-    Grafik_Printf(ziel, Font(0), "^c%05d%s  (Konfiguration %d)", RAHMEN_X + 20, RAHMEN_Y + 55, weiss, eingabe->name,
-                  werte->konfiguration + 1);
+    Grafik_Printf(ziel, Font(0), "^c%05dManager %d", RAHMEN_X + 200, RAHMEN_Y + 30, weiss, Manager_Anzahl + 1);
     return 0;
 }
 
@@ -88,12 +94,15 @@ int32_t zeile_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* ziel = Grafik_Render_Ziel;
     if (!ziel || !icon) return 0;
-    static constexpr const char* TITEL[ZEILEN] = {"Schwierigkeit", "Dauerkarten", "Land", "Liga", "Verein", "Wappen"};
+    static constexpr const char* TITEL[ZEILEN] = {"Name",  "Konfiguration", "Schwierigkeit", "Dauerkarten",
+                                                  "Land", "Liga",          "Verein",        "Wappen"};
     const int32_t z = icon->nummer - ES_ZEILE;
     char puffer[32];
     Grafik_Printf(ziel, Font(0), "^c%05d%s:", icon->x + 10, icon->y + 21, int(Grafik_Farbe(15, 15, 15)), TITEL[z]);
-    Grafik_Printf(ziel, Font(0), "^c%05d%s", icon->x + 180, icon->y + 21, int(Grafik_Farbe(15, 15, 0)),
-                  text(z, puffer, sizeof puffer));
+    // The set is chosen before the first manager: the world is read by it.
+    const bool grau = z == Z_KONFIGURATION && Manager_Anzahl > 0;
+    Grafik_Printf(ziel, Font(0), "^c%05d%s", icon->x + WERT_X, icon->y + 21,
+                  int(grau ? Grafik_Farbe(8, 8, 8) : Grafik_Farbe(15, 15, 0)), text(z, puffer, sizeof puffer));
     return 0;
 }
 
@@ -105,10 +114,42 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// The name is typed into the row's value field; Escape keeps the old one.
+void name_eingeben(const Menue_Icon& zeile)
+{
+    const int32_t x = zeile.x + WERT_X - 4, y = zeile.y + 6, w = zeile.breite - WERT_X, h = 20;
+    if (Grafik_Seite_0) Grafik_Rechteck_Fuellen(Grafik_Seite_0, x, y, w, h, uint16_t(Grafik_Farbe(0, 0, 6)));
+    char name[sizeof eingabe->name];
+    std::snprintf(name, sizeof name, "%s", eingabe->name);
+    Key_Input_String(Font(0), name, int32_t(sizeof name), int32_t(sizeof name) - 1,
+                     KEY_INPUT_NAME | KEY_INPUT_ALLES_WAEHLEN | KEY_INPUT_MAUS, x, y, w, h, 4, 2, nullptr, 0, 0, nullptr);
+    // An empty name would leave the manager without one.
+    if (name[0]) std::snprintf(eingabe->name, sizeof eingabe->name, "%s", name);
+}
+
 int32_t zeile_klick(Menue_Icon* icon, uint32_t)
 {
     if (!icon) return 0;
     switch (icon->nummer - ES_ZEILE) {
+    case Z_NAME: name_eingeben(*icon); break;
+    case Z_KONFIGURATION:
+        if (Manager_Anzahl > 0) return 0;
+        // The other world is read before the screen comes again: it ends here without a manager.
+        for (int32_t k = 1; k <= KONFIGURATIONEN; ++k) {
+            const int32_t n = (werte->konfiguration + k) % KONFIGURATIONEN;
+            char pfad[300];
+            std::snprintf(pfad, sizeof pfad, "%s/%d_team.cfg", Pfad_Config_Files, n + 1);
+            if (Win95_File_Exists(pfad)) {
+                if (n == werte->konfiguration) return 0;
+                werte->konfiguration = n;
+                eingabe->team = -1;
+                eingabe->starten = false;
+                Menue_Icon_Liste_Entfernen(liste, 8);
+                Menue_Screen_Refresh(1, -1, -1, -1, -1);
+                return 0;
+            }
+        }
+        return 0;
     case Z_SCHWIERIGKEIT: werte->schwierigkeit = (werte->schwierigkeit + 1) % 5; break;
     case Z_DAUERKARTEN: werte->dauerkarten = !werte->dauerkarten; break;
     case Z_LAND:

@@ -21,6 +21,7 @@
 #include "gameflow/kalender.h"
 #include "gameflow/news.h"
 #include "platform/disk.h"
+#include "platform/os/os.h"
 #include "platform/print.h"
 #include "platform/win95.h"
 
@@ -33,6 +34,8 @@ constexpr int32_t START_KREDITLINIE = 1000000;
 bool welt_geladen = false;
 
 }  // namespace
+
+static bool neues_spiel();
 
 void Spielstart_Module_Zuruecksetzen()
 {
@@ -60,6 +63,13 @@ bool Spielstart_Welt_Laden(int32_t konfiguration)
         Win95_Meldung("Die Konfiguration %d konnte nicht gelesen werden.", konfiguration + 1);
         return false;
     }
+    // The staff and the referees register their savegame blocks as they start: a savegame
+    // loaded before any new game would otherwise skip them and lose them at the next save.
+    Personal_Init();
+    Richter_Init();
+    // So do the match store and the competitions, which hold the fixtures and tables.
+    Spiele_Init();
+    Wettbewerb_Disk_Registrieren();
     welt_geladen = true;
     return true;
 }
@@ -83,12 +93,19 @@ bool Spielstart_Manager_Hinzufuegen(int32_t team, const char* name)
 
 bool Spielstart_Neues_Spiel()
 {
+    // Reading and setting up the world takes many pumps and no input; the start screen asks.
+    const bool gehalten = Os_Script_Halten(true);
+    const bool ok = neues_spiel();
+    Os_Script_Halten(gehalten);
+    return ok;
+}
+
+// Reads the set's world and lays out its first season; false (with a message) when it cannot.
+static bool welt_aufbauen(int32_t konfiguration)
+{
     Spielstart_Module_Zuruecksetzen();
-    const Eingang_Einstellungen& e = Eingang_Get_Einstellungen();
-    Konfiguration_Aktuell = e.konfiguration;
-    if (!Spielstart_Welt_Laden(e.konfiguration)) return false;
-    // The match store holds the fixtures set up here, and its savegame block.
-    Spiele_Init();
+    Konfiguration_Aktuell = konfiguration;
+    if (!Spielstart_Welt_Laden(konfiguration)) return false;
     if (!Wettbewerb_Spielplaene_Anlegen()) {
         Win95_Meldung("Die Spielpläne der Wettbewerbe konnten nicht angelegt werden.");
         return false;
@@ -103,13 +120,23 @@ bool Spielstart_Neues_Spiel()
     Spieler_Den_Teams_Zuordnen();
     Team_Set_Basisdaten(-1, -1);
     Team_Set_Spielergehaelter();
+    return true;
+}
+
+static bool neues_spiel()
+{
+    const Eingang_Einstellungen& e = Eingang_Get_Einstellungen();
+    if (!welt_aufbauen(e.konfiguration)) return false;
     // The start screen adds one manager each time until it is left with the start button.
     for (;;) {
         const int32_t vorher = Manager_Anzahl;
         Eingang_Start();
         if (Eingang_Get_Start_Bestaetigt() || Programm_Ende) break;
-        // A pass that neither adds a manager nor starts has nothing more to offer.
-        if (Manager_Anzahl == vorher) return false;
+        if (Manager_Anzahl != vorher) continue;
+        // Another configuration set, chosen before the first manager: its world, then the
+        // screen again. Any other pass that adds nobody has nothing more to offer.
+        if (Manager_Anzahl > 0 || e.konfiguration == Konfiguration_Aktuell || !welt_aufbauen(e.konfiguration))
+            return false;
     }
     if (Programm_Ende || Manager_Anzahl < 1) return false;
     Schwierigkeitsstufe = uint32_t(e.schwierigkeit);
@@ -136,8 +163,11 @@ bool Spielstart_Laden(const char* name)
         Win95_Meldung("Es ist kein Spielstand zum Fortsetzen vorhanden.");
         return false;
     }
-    if (!Eingang_Get_Spiel_Gestartet() && !welt_geladen && !Spielstart_Welt_Laden(Konfiguration_Standard)) return false;
-    if (!Disk_Spielstand_Laden(name)) return false;
+    const bool gehalten = Os_Script_Halten(true);
+    const bool ok = (Eingang_Get_Spiel_Gestartet() || welt_geladen || Spielstart_Welt_Laden(Konfiguration_Standard)) &&
+                    Disk_Spielstand_Laden(name);
+    Os_Script_Halten(gehalten);
+    if (!ok) return false;
     Eingang_Set_Spiel_Gestartet(true);
     return true;
 }

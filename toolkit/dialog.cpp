@@ -218,7 +218,10 @@ bool Menue_Dialog_Zeigen(Win95_Dialog_Anfrage* a)
     Rastport* unter = s ? Grafik_Bitmap_Anlegen(W, H, s->depth) : nullptr;
     if (unter) Grafik_Blit(s, X, Y, W, H, unter, 0, 0);
     zeichnen(*a, 0);
+    // The dialog waits for input: a held script gives it.
+    const bool gehalten = Os_Script_Halten(false);
     const bool ok = Os_Headless() ? antworten(*a) : bedienen(*a);
+    Os_Script_Halten(gehalten);
     if (unter) Grafik_Blit(unter, 0, 0, W, H, s, X, Y);
     Grafik_Bitmap_Freigeben(unter);
     return ok;

@@ -6,6 +6,7 @@
 #include "competitions/wettbewerb.h"
 #include "competitions/spiele_ewig.h"
 #include "database/manager.h"
+#include "database/personal.h"
 #include "database/team.h"
 #include "database/team_staerke.h"
 #include "economy/bank.h"
@@ -100,7 +101,16 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
         return 1;
     }
     zeile(b, 10, hell, Team_String(TEAM_NAME, team, nullptr, 0));
-    if (!eigen) return 1;
+    if (!eigen) {
+        // Today's referee and what he is known for.
+        const int32_t richter = Menue_Status.spiel_gueltig ? Menue_Status.heutiges_spiel.schiedsrichter : -1;
+        if (richter >= 0) {
+            zeile(b, 20, farbe, Temp_Sprintf("Schiedsrichter: %s", Personal_Get_Name(richter, PERSONAL_SCHIEDSRICHTER)));
+            zeile(b, 30, farbe,
+                  Temp_Sprintf("%s,%s", Personal_Get_Bewertungstext(richter, 0), Personal_Get_Bewertungstext(richter, 1)));
+        }
+        return 1;
+    }
     // Second line: today's match, else the league place, else the date.
     const int32_t wettbewerb = Menue_Heutiges_Spiel_Wert();
     const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
@@ -113,8 +123,11 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
         zeile(b, 20, farbe, Temp_Sprintf("%d. Platz, %s", platz, Wettbewerb_Get_Anzeigename(liga)));
     else
         zeile(b, 20, farbe, Kalender_Get_Datum_String(Kalender_Get_Heute()));
+    // The balance in the club's own currency.
+    const int32_t waehrung = Bank_Get_Waehrung(team);
     zeile(b, 30, farbe,
-          Temp_Sprintf("Kontostand: %s", Bank_Betrag_String(float(Bank_Get_Kontostand(team, 0, -1)), team, -1, 0)));
+          Temp_Sprintf("Kontostand: %s",
+                       Bank_Betrag_String(float(Bank_Get_Kontostand(team, 0, waehrung)), team, waehrung, 0)));
     return 1;
 }
 

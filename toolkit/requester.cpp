@@ -12,6 +12,7 @@
 #include "graphics/text_umbruch.h"
 #include "network/internet.h"
 #include "platform/maus.h"
+#include "platform/os/os.h"
 #include "platform/print.h"
 #include "platform/soundeffekt.h"
 #include "platform/win95.h"
@@ -79,7 +80,7 @@ Menue_Icon Menue_Requester_Liste[8] = {
 
 void Menue_Requester_Set_Anzeige(Menue_Requester_Anzeige a) { anzeige = a; }
 
-bool Menue_Modal_Schleife(int32_t nummer)
+static bool modal_schleife(int32_t nummer)
 {
     uint8_t refresh = 1;
     for (;;) {
@@ -105,8 +106,31 @@ bool Menue_Modal_Schleife(int32_t nummer)
     }
 }
 
+bool Menue_Modal_Schleife(int32_t nummer)
+{
+    // A modal screen waits for input, even inside work that holds the script back.
+    const bool gehalten = Os_Script_Halten(false);
+    const bool normal = modal_schleife(nummer);
+    Os_Script_Halten(gehalten);
+    return normal;
+}
+
+static uint8_t requester(int32_t type, int32_t team, const char* message, const char* yes_text, const char* no_text,
+                         uint8_t anonymous);
+
 uint8_t Menue_Requester(int32_t type, int32_t team, const char* message, const char* yes_text, const char* no_text,
                         uint8_t anonymous)
+{
+    // It waits for the button of the click before to be let go, then for an answer: input, even
+    // in the middle of work that holds the script back.
+    const bool gehalten = Os_Script_Halten(false);
+    const uint8_t antwort = requester(type, team, message, yes_text, no_text, anonymous);
+    Os_Script_Halten(gehalten);
+    return antwort;
+}
+
+static uint8_t requester(int32_t type, int32_t team, const char* message, const char* yes_text, const char* no_text,
+                         uint8_t anonymous)
 {
     if (anzeige) return anzeige(type, team, message, yes_text, no_text);
     if (Menue_Automatik_Aktiv(1)) return 1;

@@ -147,7 +147,7 @@ void Menue_Nach_Laden()
     }
     if (Menue_Status.wieder_rein) Aktuelles_Team = Menue_Status.team;
     for (int32_t team = 0; team < Team_Anzahl; ++team) {
-        if (Netz_Rolle == 1 && team != Aktuelles_Team) continue;
+        if ((Netz_Rolle == 1 && team != Aktuelles_Team) || !Team_Hat_Manager(team)) continue;
         if (auto* z = static_cast<Manager_Icon_Zustand*>(Team_Zeiger(303, team, nullptr, 0))) verlauf_verknuepfen(z);
     }
 }

@@ -14,6 +14,8 @@
 // X and Y lie in -32768..32767, MS in 0..2147483647; "mouse move X Y" is "move X Y".
 // The feeder gives one line per pump; "wait" holds the following lines until the virtual clock
 // has advanced MS milliseconds. At the end of the script the window is closed (WM_CLOSE).
+// While the program holds the script (Os_Script_Halten: busy work that only pumps to stay
+// alive) no line is fed, so that a script's clicks reach the screens that wait for them.
 #include "platform/os/os.h"
 #include "platform/os/os_sound.h"
 
@@ -356,6 +358,16 @@ void Os_Script_Load_Text(const std::string& text)
 
 void Os_Set_Role_Answer(int server) { role_answer = server ? 1 : 0; }
 
+// The program is busy: the script gives nothing.
+static bool script_gehalten = false;
+
+bool Os_Script_Halten(bool halten)
+{
+    const bool vorher = script_gehalten;
+    script_gehalten = halten;
+    return vorher;
+}
+
 bool Os_Script_Finished()
 {
     return !script.active || (script.next >= script.lines.size() && !script.waiting);
@@ -364,6 +376,7 @@ bool Os_Script_Finished()
 void Os_Script_Stop()
 {
     script = Script();
+    script_gehalten = false;
     answers.clear();
 }
 
@@ -642,7 +655,8 @@ bool Os_Clipboard_Set_Text(const std::string& text)
 
 static void script_feed()
 {
-    if (!script.active) return;
+    // A busy program pumps only to stay alive: its input comes once it waits for some.
+    if (!script.active || script_gehalten) return;
     if (script.next < script.lines.size()) {
         script_step();
     } else if (!script.closed) {

@@ -8,10 +8,12 @@
 
 #include "common/welt_ordner.h"
 #include "competitions/wettbewerb.h"
+#include "database/manager.h"
 #include "database/team.h"
 #include "gameflow/eingang.h"
 #include "platform/os/os.h"
 #include "platform/win95.h"
+#include "toolkit/icon.h"
 #include "umgebung.h"
 
 namespace {
@@ -31,13 +33,18 @@ TEST_F(Startbildschirm, RowsStepTheirValuesAndTheButtonsEndIt)
     const std::string ordner = bilder ? bilder : welt.string();
     Eingang_Einstellungen e{0, 2, 1};
     Eingang_Eingabe m{"Manager 1", -1, 0, false};
-    // Difficulty twice, season tickets off, the second country, the crest once; then start.
+    // The name typed (Shift for the capital, Return ends it), the only configuration set stays,
+    // difficulty twice, season tickets off, the second country, the crest once; then start.
     std::string skript = "wait 20\ndump " + ordner + "/eingang_vorher.png\n";
-    for (int y : {132, 132, 166, 200, 302})
+    skript += "move 300 118\nwait 200\nclick 300 118\nwait 300\nkey_down 16\nkey 66\nkey_up 16\nkey 69\nkey 82\nkey 78\n"
+              "key 68\nkey 13\nwait 300\n";
+    for (int y : {150, 182, 182, 214, 246, 342})
         skript += "move 300 " + std::to_string(y) + "\nwait 200\nclick 300 " + std::to_string(y) + "\nwait 500\n";
     Os_Script_Load_Text(skript + "dump " + ordner + "/eingang_nachher.png\nmove 440 385\nwait 200\nclick 440 385\nwait 500\n");
     ASSERT_TRUE(Eingang_Start_Screen(e, m));
     Os_Script_Stop();
+    EXPECT_STREQ(m.name, "Bernd");
+    EXPECT_EQ(e.konfiguration, 0);
     EXPECT_EQ(e.schwierigkeit, 4);
     EXPECT_EQ(e.dauerkarten, 0);
     EXPECT_EQ(m.wappen, 1);
@@ -57,6 +64,21 @@ TEST_F(Startbildschirm, RowsStepTheirValuesAndTheButtonsEndIt)
     Os_Script_Stop();
     EXPECT_EQ(m.team, -1);
     Programm_Ende = 0;
+
+    // With a second configuration set the row picks it and ends the screen without a manager,
+    // so that the caller reads that world first.
+    std::filesystem::copy_file(welt / "config_files" / "1_team.cfg", welt / "config_files" / "2_team.cfg");
+    const int32_t manager = Manager_Anzahl;
+    Manager_Anzahl = 0;
+    Os_Script_Load_Text("wait 20\nmove 300 150\nwait 200\nclick 300 150\nwait 500\n");
+    ASSERT_TRUE(Eingang_Start_Screen(e, m));
+    Os_Script_Stop();
+    EXPECT_EQ(e.konfiguration, 1);
+    EXPECT_EQ(m.team, -1);
+    EXPECT_FALSE(m.starten);
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(2680));
+    e.konfiguration = 0;
+    Manager_Anzahl = manager;
 
     Wettbewerb_Free();
     Team_Free_Arrays(true);

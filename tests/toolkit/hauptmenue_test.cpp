@@ -133,6 +133,16 @@ TEST_F(Hauptmenue, InfoPanelsOfTheClubs)
     EXPECT_GT(beschrieben(eigen->bitmap, 0, 10), 20);
     EXPECT_GT(beschrieben(eigen->bitmap, 22, 31), 20);
     EXPECT_GT(beschrieben(gegner->bitmap, 11, 20), 20);
+    // An opponent today: his panel names the referee below the club, none without a match.
+    gegner->kennung_1 = 2;
+    Menue_Status.spiel_gueltig = 0;
+    Menue_Info_Panel_Refresh(gegner, 0);
+    EXPECT_EQ(beschrieben(gegner->bitmap, 14, 31), 0);
+    Menue_Status.spiel_gueltig = 1;
+    Menue_Status.heutiges_spiel.schiedsrichter = 3;
+    Menue_Info_Panel_Refresh(gegner, 0);
+    EXPECT_GT(beschrieben(gegner->bitmap, 14, 22), 20);
+    EXPECT_GT(beschrieben(gegner->bitmap, 24, 31), 20);
     if (const char* ordner = std::getenv("DORVIN_MENUE_BILDER"))
         Png_Schreiben(std::string(ordner) + "/panel.png", static_cast<const uint16_t*>(eigen->bitmap->pixels), 176, 32, false);
     for (Menue_Icon* i : {eigen, gegner}) i->bitmap = Grafik_Bitmap_Freigeben(i->bitmap);

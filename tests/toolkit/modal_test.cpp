@@ -52,6 +52,23 @@ TEST_F(Requester, ButtonsAnswerAndTheActingTeamComesBack)
     Programm_Ende = 0;
 }
 
+// A question that comes up in the middle of work that holds the script back (the day advance
+// after the click that ended a turn, its button still down) waits for that button, then for an
+// answer, both from the script; the work goes on holding it afterwards.
+TEST_F(Requester, QuestionIsAnsweredByTheScriptEvenWhileTheProgramIsBusy)
+{
+    Aktuelles_Team = 0;
+    for (const auto& [x, antwort] : {std::pair{150, 1}, std::pair{471, 0}}) {
+        maus(x, 293, true);
+        Os_Script_Load_Text("wait 20\nleft up\nwait 20\nclick " + std::to_string(x) + " 293\nwait 20\n");
+        Os_Script_Halten(true);
+        EXPECT_EQ(Menue_Requester(2, -1, "Wollen Sie das?", nullptr, nullptr, 0), antwort);
+        EXPECT_TRUE(Os_Script_Halten(false));
+        Os_Script_Stop();
+    }
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN));
+}
+
 TEST_F(Requester, NobodyHereToAnswerGivesYesWithoutShowing)
 {
     Menue_Automatik_Bytes[1] = 1;

@@ -6,6 +6,8 @@
 #include "database/manager.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
+#include "gameflow/news.h"
+#include "gameflow/team_requester.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
@@ -14,6 +16,7 @@
 #include "toolkit/kontextmenue.h"
 #include "toolkit/optionen.h"
 #include "toolkit/requester.h"
+#include "toolkit/screen.h"
 #include "umgebung.h"
 
 namespace {
@@ -123,6 +126,48 @@ TEST_F(OptionenMenue, HelpSoundBringsHelpTextAndTheOnlyManagerStays)
     EXPECT_EQ(Aktuelles_Team, 1);
     EXPECT_NE(T_Fix[1].manager, nullptr);
     EXPECT_TRUE(fragen.empty());
+}
+
+// The mailbox icon shows whether mail waits; its context menu and a click switch "show every new
+// message", and with it on the mailbox opens by itself once the main menu is up.
+TEST_F(OptionenMenue, MailboxIconSwitchAndOpeningByItself)
+{
+    Menue_Icon* briefkasten = nullptr;
+    for (Menue_Icon* i = Menue_Basis_Liste; i->nummer != -1; ++i)
+        if (i->nummer == MENUE_BRIEFKASTEN) briefkasten = i;
+    ASSERT_NE(briefkasten, nullptr);
+    Menue_Screen_Icon_Hinzufuegen(briefkasten);
+    Menue_Briefkasten_Icon_Setzen(1, 0, 0);
+    EXPECT_STREQ(briefkasten->hilfetext, "Briefkasten: Es liegen neue Nachrichten für Sie vor.");
+    EXPECT_TRUE(briefkasten->refresh);
+    Menue_Briefkasten_Icon_Setzen(0, 0, 0);
+    EXPECT_STREQ(briefkasten->hilfetext, "Briefkasten: keine neuen Nachrichten.");
+
+    EXPECT_FALSE(Menue_Briefkasten_Kontextmenue(briefkasten)->status[0] & POPUP_GEWAEHLT);
+    Menue_Briefkasten_Klick(briefkasten, 0);
+    EXPECT_EQ((knoepfe[{1, 2600}]), 1u);
+    EXPECT_TRUE(Menue_Briefkasten_Kontextmenue(briefkasten)->status[0] & POPUP_GEWAEHLT);
+
+    News_Init();
+    News_Printf_Team(1, "Ihr Stadion ist ausverkauft.");
+    Team_Requester_Set_Anzeige([](int32_t, int32_t, const char* text) {
+        fragen.emplace_back(text);
+        return uint8_t(0);
+    });
+    // Not without the main menu's club panel; then once, with the message.
+    Menue_Briefkasten_Oeffnen_Pruefen();
+    EXPECT_TRUE(fragen.empty());
+    for (Menue_Icon* i = Menue_Basis_Liste; i->nummer != -1; ++i)
+        if (i->nummer == 701) Menue_Screen_Icon_Hinzufuegen(i);
+    Menue_Briefkasten_Oeffnen_Pruefen();
+    ASSERT_EQ(fragen.size(), 1u);
+    EXPECT_NE(fragen[0].find("Ihr Stadion ist ausverkauft."), std::string::npos);
+    Menue_Briefkasten_Klick(briefkasten, 0);
+    fragen.clear();
+    Menue_Briefkasten_Oeffnen_Pruefen();
+    EXPECT_TRUE(fragen.empty()) << "switched off again";
+    Team_Requester_Set_Anzeige(nullptr);
+    News_Init();
 }
 
 }  // namespace

@@ -1,0 +1,183 @@
+// The installed program, headless, played by a script from the start menu through a season: two
+// managers set up on the start screen, every turn ended with the continue icon, a save under a
+// new name in the middle. A second run loads that savegame from the command line and plays the
+// rest; both must end with the same savegame.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/disk.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Turns of a season: two managers, a turn every day from 1.7.1999 to 30.6.2000.
+constexpr int ZUEGE = 2 * 366;
+constexpr int MITTE = 2 * 183;
+
+std::vector<std::string> klick(int x, int y)
+{
+    // The pointer rests on the icon a moment, the button is held a moment.
+    return {"move " + std::to_string(x) + " " + std::to_string(y), "wait 300", "wait 50", "wait 50", "left down",
+            "wait 100", "left up", "wait 700"};
+}
+
+void dazu(std::vector<std::string>& s, const std::vector<std::string>& z) { s.insert(s.end(), z.begin(), z.end()); }
+
+void tippen(std::vector<std::string>& s, const std::string& wort)
+{
+    for (char c : wort) {
+        const bool gross = c >= 'A' && c <= 'Z';
+        if (gross) s.push_back("key_down 16");
+        s.push_back("key " + std::to_string(int(gross ? c : c - 'a' + 'A')));
+        if (gross) s.push_back("key_up 16");
+    }
+    s.push_back("key 13");
+    s.push_back("wait 300");
+}
+
+// A turn: the continue icon, then "Ja" where the turn asks about a line-up short of eleven (a
+// click on the empty pitch of the next turn when it does not).
+void zug(std::vector<std::string>& s)
+{
+    dazu(s, klick(618, 444));
+    dazu(s, klick(150, 292));
+}
+
+// The options menu (right click), "Laden/Speichern", then the row; the file dialog gets the name.
+void optionen(std::vector<std::string>& s, int zeile_y, const std::string& name)
+{
+    s.push_back("answer " + name);
+    dazu(s, {"move 300 250", "wait 300", "right down", "wait 100", "right up", "wait 500", "move 350 213", "wait 600",
+             "move 270 213", "wait 100", "move 170 " + std::to_string(zeile_y), "wait 300"});
+    dazu(s, {"left down", "wait 100", "left up", "wait 700"});
+}
+constexpr int SPEICHERN_NEU = 224, LADEN = 245;
+
+std::string skript(bool ganz, const std::string& bilder)
+{
+    std::vector<std::string> s;
+    int von = MITTE;
+    if (ganz) {
+        von = 0;
+        s = {"wait 2000"};
+        dazu(s, klick(80, 450));  // "Neues Spiel starten"
+        s.push_back("dump " + bilder + "/startschirm.png");
+        dazu(s, klick(300, 118));
+        tippen(s, "Anna");
+        dazu(s, klick(200, 385));  // "Manager hinzufügen"
+        dazu(s, klick(300, 118));
+        tippen(s, "Bernd");
+        dazu(s, klick(300, 310));  // the next club of the league
+        dazu(s, klick(450, 385));  // "Spiel starten"
+    } else {
+        s = {"wait 1000"};
+    }
+    for (int t = von; t < ZUEGE; ++t) {
+        if (t == 0) s.push_back("dump " + bilder + "/erste_runde.png");
+        if (t == 401) s.push_back("dump " + bilder + "/spaetere_runde.png");
+        if (ganz && t == MITTE) {
+            optionen(s, SPEICHERN_NEU, "mitte");
+            optionen(s, LADEN, "mitte");
+            optionen(s, SPEICHERN_NEU, "mitte_wieder");
+        }
+        zug(s);
+    }
+    // The season change brings each manager his prize money in a message.
+    for (int i = 0; i < 4; ++i) dazu(s, klick(470, 292));
+    optionen(s, SPEICHERN_NEU, ganz ? "ende" : "ende_fortgesetzt");
+    s.push_back("quit");
+    std::string text;
+    for (const std::string& z : s) text += z + "\n";
+    return text;
+}
+
+int starten(const std::string& registry, std::vector<std::string> args, const std::string& fehler)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv("DORVIN_REGISTRY", registry.c_str(), 1);
+        unsetenv("DORVIN_DEBUG");
+        if (!std::freopen(fehler.c_str(), "w", stderr) || !std::freopen("/dev/null", "w", stdout)) _exit(126);
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+std::vector<uint8_t> lesen(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The module positions whose blocks differ ("" when the two savegames hold the same game). The
+// menu block's last word is the time the turn has run: it goes on running between two saves.
+std::string unterschiede(const fs::path& a, const fs::path& b)
+{
+    const std::vector<uint8_t> da = lesen(a), db = lesen(b);
+    std::string va, vb;
+    Disk_Bereiche ba, bb;
+    if (!Disk_Spielstand_Zerlegen(da.data(), da.size(), &va, &ba)) return a.string() + " unlesbar";
+    if (!Disk_Spielstand_Zerlegen(db.data(), db.size(), &vb, &bb)) return b.string() + " unlesbar";
+    std::string u;
+    auto& menue_a = ba[DISK_POS_MENUE - 1];
+    auto& menue_b = bb[DISK_POS_MENUE - 1];
+    if (!menue_a.empty() && menue_a.size() == menue_b.size()) menue_a.back() = menue_b.back();
+    for (size_t pos = 0; pos < ba.size(); ++pos)
+        if (ba[pos] != bb[pos]) u += " " + std::to_string(pos + 1);
+    return u;
+}
+
+TEST(Saison_Im_Programm, StartMenuToNextSeasonAndResumedFromTheMiddle)
+{
+    const fs::path ordner = fs::temp_directory_path() / ("dorvin_saison_" + std::to_string(getpid()));
+    fs::remove_all(ordner);
+    fs::create_directories(ordner);
+    const std::string bin = DORVIN_BINARY_DIR, registry = (ordner / "registry").string();
+    const std::string daten = (ordner / "daten").string(), programm = (ordner / "programm").string();
+    ASSERT_EQ(std::system((bin + "/dorvin_datagen alles --ziel " + daten + " > /dev/null").c_str()), 0);
+    ASSERT_EQ(std::system(("DORVIN_REGISTRY=" + registry + " " + bin + "/dorvin_installer --daten " + daten +
+                           " --ziel " + programm + " > /dev/null")
+                              .c_str()),
+              0);
+    const char* b = std::getenv("DORVIN_BILDER");
+    const std::string bilder = b ? b : ordner.string();
+    std::ofstream(ordner / "ganz.txt") << skript(true, bilder);
+    std::ofstream(ordner / "rest.txt") << skript(false, bilder);
+
+    const std::string fehler = (ordner / "fehler.txt").string();
+    ASSERT_EQ(starten(registry, {bin + "/dorvin", "--headless", "--nosound", "--script", (ordner / "ganz.txt").string()},
+                      fehler),
+              0);
+    const fs::path stand = fs::path(programm) / "spielstand";
+    for (const char* name : {"mitte", "mitte_wieder", "ende"})
+        ASSERT_TRUE(fs::exists(stand / (std::string(name) + ".sgv"))) << name << "\n" << lesen(fehler).size();
+    EXPECT_EQ(unterschiede(stand / "mitte.sgv", stand / "mitte_wieder.sgv"), "") << "saved, loaded, saved again";
+    EXPECT_TRUE(fs::exists(stand / "Autosave_Monat.sgv"));
+
+    ASSERT_EQ(starten(registry,
+                      {bin + "/dorvin", "--headless", "--nosound", "--script", (ordner / "rest.txt").string(), "mitte"},
+                      fehler),
+              0);
+    // A fresh program that loads the savegame holds the whole game (staff and referees included).
+    ASSERT_TRUE(fs::exists(stand / "ende_fortgesetzt.sgv"));
+    EXPECT_EQ(unterschiede(stand / "ende.sgv", stand / "ende_fortgesetzt.sgv"), "") << "resumed from the middle";
+    if (!HasFailure()) fs::remove_all(ordner);
+}
+
+}  // namespace
