@@ -17,6 +17,7 @@
 #include "gameflow/news.h"
 #include "platform/win95.h"
 #include "platform/zufall.h"
+#include "common/welt_ordner.h"
 
 namespace {
 
@@ -24,14 +25,8 @@ struct AufstellungWelt : ::testing::Test {
     std::filesystem::path ordner;
     void SetUp() override
     {
-        ordner = std::filesystem::temp_directory_path() / ("dorvin_aufst_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(ordner);
-        for (const char* schritt : {"welt --world small --seed 7", "wettbewerbe --world small --seed 7"}) {
-            const std::string befehl =
-                std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen " + schritt + " --ziel " + ordner.string() + " > /dev/null";
-            ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
-        }
-        std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (ordner / "config_files").c_str());
+        ordner = Test_Welt_Bauen("aufst", {"welt --world small --seed 7", "wettbewerbe --world small --seed 7"});
+        ASSERT_FALSE(::testing::Test::HasFailure());
         Zufall(0, 1);
         Zufall_Set_Seed(4242);
         ASSERT_TRUE(Team(0));

@@ -23,6 +23,7 @@
 #include "gameflow/news.h"
 #include "platform/win95.h"
 #include "platform/zufall.h"
+#include "common/welt_ordner.h"
 
 namespace {
 
@@ -32,14 +33,8 @@ struct TransferWelt : ::testing::Test {
     std::filesystem::path ordner;
     void SetUp() override
     {
-        ordner = std::filesystem::temp_directory_path() / ("dorvin_transfer_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(ordner);
-        for (const char* schritt : {"welt --world small --seed 7", "wettbewerbe --world small --seed 7"}) {
-            const std::string befehl =
-                std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen " + schritt + " --ziel " + ordner.string() + " > /dev/null";
-            ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
-        }
-        std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (ordner / "config_files").c_str());
+        ordner = Test_Welt_Bauen("transfer", {"welt --world small --seed 7", "wettbewerbe --world small --seed 7"});
+        ASSERT_FALSE(::testing::Test::HasFailure());
         // the world's start values are drawn too: the same sequence every run
         Zufall(0, 1);
         Zufall_Set_Seed(31337);
