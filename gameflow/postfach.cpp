@@ -1,24 +1,31 @@
 #include "gameflow/postfach.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "gameflow/globals.h"
 #include "gameflow/news.h"
 #include "gameflow/team_requester.h"
 
-int32_t Postfach_Screen(Menue_Icon*, uint32_t)
+// The club's messages, newest first: by day, and within a day by the order of sending.
+static std::vector<int32_t> nachrichten_neueste_zuerst(int32_t team)
 {
-    const int32_t team = Aktuelles_Team;
-    if (team < 0) return 0;
     std::vector<int32_t> liste;
     for (int32_t i = News_Suche_Erste(team, NEWS_FLAG_DA | NEWS_FLAG_OFFEN); i >= 0; i = News_Suche_Naechste())
         liste.push_back(i);
-    // Newest first: by day, and within a day by the order of sending.
     std::stable_sort(liste.begin(), liste.end(), [](int32_t a, int32_t b) {
         const int32_t ta = News_Get_Nachricht(a)->tag, tb = News_Get_Nachricht(b)->tag;
         return ta != tb ? ta > tb : a > b;
     });
+    return liste;
+}
+
+int32_t Postfach_Screen(Menue_Icon*, uint32_t)
+{
+    const int32_t team = Aktuelles_Team;
+    if (team < 0) return 0;
+    const std::vector<int32_t> liste = nachrichten_neueste_zuerst(team);
     for (int32_t i : liste) {
         const News_Nachricht* n = News_Get_Nachricht(i);
         if (!n) continue;
@@ -31,3 +38,37 @@ int32_t Postfach_Screen(Menue_Icon*, uint32_t)
     }
     return int32_t(liste.size());
 }
+
+static std::vector<News_Screen_Zeile> seite;
+static int32_t seite_team = -1;
+
+int32_t News_Screen_Neu_Bauen(int32_t team)
+{
+    if (team < 0) team = seite_team;
+    seite.clear();
+    seite_team = team;
+    if (team < 0) return 0;
+    for (int32_t i : nachrichten_neueste_zuerst(team)) {
+        const News_Nachricht* n = News_Get_Nachricht(i);
+        if (!n) continue;
+        News_Screen_Zeile z{};
+        z.index = i;
+        z.tag = n->tag;
+        z.frage = (n->flags & NEWS_FLAG_OFFEN) ? 1 : (n->flags & NEWS_FLAG_BEANTWORTET) ? 2 : 0;
+        z.gelesen = (n->flags & NEWS_FLAG_GELESEN) != 0;
+        const char* ende = std::strchr(n->text, '\n');
+        const size_t laenge = std::min(ende ? size_t(ende - n->text) : std::strlen(n->text), sizeof z.text - 1);
+        std::memcpy(z.text, n->text, laenge);
+        seite.push_back(z);
+    }
+    return int32_t(seite.size());
+}
+
+int32_t News_Screen_Init(int32_t team)
+{
+    seite_team = -1;
+    return News_Screen_Neu_Bauen(team < 0 ? Aktuelles_Team : team);
+}
+
+const std::vector<News_Screen_Zeile>& News_Screen_Get_Zeilen() { return seite; }
+int32_t News_Screen_Get_Team() { return seite_team; }

@@ -14,6 +14,7 @@
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "graphics/font.h"
+#include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
@@ -26,8 +27,10 @@
 #include "toolkit/dienste.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
+#include "toolkit/mausover.h"
 #include "toolkit/menueleiste.h"
 #include "toolkit/screen.h"
+#include "toolkit/slave.h"
 
 int32_t (*Menue_Gruppen_Screens[4])(Menue_Icon* icon, uint32_t flags) = {};
 namespace {
@@ -46,6 +49,9 @@ namespace {
 
 constexpr int32_t GRUPPE_ERSTE = 704, CHAT = 762;
 constexpr int32_t SEGMENTE = 21;
+// The strength bar's pictures: filled and empty 3-pixel segments and the two caps.
+constexpr int32_t SLAVE_SEGMENT_VOLL = 396, SLAVE_SEGMENT_LEER = 397, SLAVE_KAPPE_LINKS = 398,
+                  SLAVE_KAPPE_RECHTS = 399;
 
 uint8_t gruppe_farbe[4][3] = {{2, 9, 3}, {3, 5, 12}, {12, 9, 2}, {10, 3, 9}};
 
@@ -170,11 +176,18 @@ int32_t Menue_Staerke_Balken(Menue_Icon* icon, uint32_t)
     // The first bar compares the defences, the others the attacks.
     const int32_t voll = Menue_Staerke_Segmente(icon->nummer == 714 ? abwehr : sturm);
     Rastport* z = Grafik_Render_Ziel;
-    const int32_t x = icon->x, y = icon->y, h = std::max<int32_t>(icon->hoehe, 3);
-    Grafik_Rechteck_Fuellen(z, x, y, 2, h, Grafik_Farbe(12, 12, 12));
-    for (int32_t s = 0; s < SEGMENTE; ++s)
-        Grafik_Rechteck_Fuellen(z, x + 2 + 3 * s, y + 1, 2, h - 2, s < voll ? Grafik_Farbe(3, 14, 3) : Grafik_Farbe(3, 5, 3));
-    Grafik_Rechteck_Fuellen(z, x + 64, y, 2, h, Grafik_Farbe(12, 12, 12));
+    Rastport* voll_bild = Menue_Get_Slave_Rastport(SLAVE_SEGMENT_VOLL);
+    Rastport* leer_bild = Menue_Get_Slave_Rastport(SLAVE_SEGMENT_LEER);
+    Rastport* links = Menue_Get_Slave_Rastport(SLAVE_KAPPE_LINKS);
+    Rastport* rechts = Menue_Get_Slave_Rastport(SLAVE_KAPPE_RECHTS);
+    if (!voll_bild || !leer_bild || !links || !rechts) return 0;
+    const int32_t x = icon->x, y = icon->y;
+    auto setzen = [z](Rastport* b, int32_t bx, int32_t by) {
+        Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), z, bx, by);
+    };
+    setzen(links, x, y);
+    for (int32_t s = 0; s < SEGMENTE; ++s) setzen(s < voll ? voll_bild : leer_bild, x + 2 + 3 * s, y);
+    setzen(rechts, x + 64, y);
     return 1;
 }
 
@@ -207,6 +220,25 @@ Menue_Kontextmenue* Menue_Team_Kontextmenue(Menue_Icon* icon)
 }
 
 bool Menue_Basis_Vorhanden() { return Menue_Screen_Icon_Ist_Vorhanden(701) != 0; }
+
+void Menue_Basisicons_Pruefen(int32_t flag)
+{
+    static int32_t serien_flag = 0;
+    if (!Menue_Basis_Vorhanden() || Menue_Modal_Tiefe() > 0) return;
+    // While the pointer rests on a base icon the series view stays as it is.
+    Menue_Serien_Info(serien_flag);
+    for (int32_t n : {701, 702, 759, 760})
+        if (const Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(n))
+            if (Maus_In_Rect(i->x, i->y, i->breite, i->hoehe)) return;
+    serien_flag = flag;
+    // Off the base icons but still in the panels' top strip: their bubble and glow go.
+    const int32_t x = Maus_Get_X(), y = Maus_Get_Y();
+    if (y < 45 && (x < 180 || (x > 420 && x < 550))) {
+        Menue_Hilfe_Schliessen();
+        Menue_Glow_Beenden();
+    }
+    for (int32_t n : {701, 702}) Menue_Screen_Icon_Aktiv_Setzen(1, n);
+}
 
 void Menue_Chat_Icon_Markieren(uint8_t an)
 {

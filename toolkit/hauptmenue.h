@@ -35,5 +35,9 @@ void Menue_Serien_Info(int32_t flag);
 extern char Menue_Serien_Text[96];
 // True when the main menu's base icon 701 is on screen.
 bool Menue_Basis_Vorhanden();
+// Each pass of the main menu (no modal level open): moves the series info on with the view
+// `flag` gave last; unless the pointer is on a base icon, takes `flag` for the next pass, closes
+// the help bubble and glow left in the panels' top strip and redraws the club panels.
+void Menue_Basisicons_Pruefen(int32_t flag);
 void Menue_Chat_Icon_Markieren(uint8_t an);
 void Menue_Chat_Oeffnen();

@@ -43,6 +43,8 @@ constexpr void bild_groesse(int32_t n, int32_t& w, int32_t& h)
     else if (n == 445) w = 235, h = 110;                       // frame of the graph
     else if (n == 437) w = 10, h = 12;                         // points gap
     else if (n == 439) w = 5, h = 5;                           // graph point
+    else if (n == 396 || n == 397) w = 3, h = 7;               // strength bar: filled / empty segment
+    else if (n == 398 || n == 399) w = 2, h = 7;               // strength bar: left / right cap
     else w = 64, h = 22;                                       // labelled faces
 }
 

@@ -12,13 +12,20 @@ namespace {
 
 std::vector<std::string> gezeigt;
 
-TEST(Postfach, NewestFirstAnswersQuestionsAndDeletesOnRequest)
+// An empty store on the server, club 3 acting; the question record of a friendly match.
+News_Frage anfang()
 {
     News_Init();
     Netz_Rolle = 0;
     Aktuelles_Team = 3;
     News_Frage frage{};
     frage.wort[0] = 3;
+    return frage;
+}
+
+TEST(Postfach, NewestFirstAnswersQuestionsAndDeletesOnRequest)
+{
+    const News_Frage frage = anfang();
     Aktueller_Tag = 1;
     const int alt = News_Senden(-1, 3, -1, NEWS_ART_TEXT, nullptr, "alt");
     Aktueller_Tag = 2;
@@ -47,6 +54,44 @@ TEST(Postfach, NewestFirstAnswersQuestionsAndDeletesOnRequest)
     // Nobody acting: nothing is shown.
     Aktuelles_Team = -1;
     EXPECT_EQ(Postfach_Screen(nullptr, 4), 0);
+    News_Init();
+    Aktueller_Tag = 0;
+}
+
+// The events page lists the club's messages newest first with their state, follows answers and
+// deletions when rebuilt, and shows nothing without a club.
+TEST(Postfach, EventsPageListsTheClubsMessagesNewestFirst)
+{
+    const News_Frage frage = anfang();
+    Aktueller_Tag = 4;
+    const int fr = News_Senden(-1, 3, -1, NEWS_ART_FRAGE, &frage, "Frage");
+    const int alt = News_Senden(-1, 3, -1, NEWS_ART_TEXT, nullptr, "Zeile eins\nZeile zwei");
+    News_Senden(-1, 4, -1, NEWS_ART_TEXT, nullptr, "fremd");
+    Aktueller_Tag = 5;
+    const int neu = News_Senden(-1, -1, -1, NEWS_ART_TEXT, nullptr, "%0300d", 7);
+    ASSERT_EQ(News_Screen_Init(-1), 3);
+    EXPECT_EQ(News_Screen_Get_Team(), 3);
+    const auto& z = News_Screen_Get_Zeilen();
+    EXPECT_EQ(z[0].index, neu);
+    EXPECT_EQ(std::string(z[0].text).size(), sizeof z[0].text - 1) << "a long text is cut";
+    EXPECT_EQ(z[1].index, alt);
+    EXPECT_STREQ(z[1].text, "Zeile eins");
+    EXPECT_EQ(z[2].index, fr);
+    EXPECT_EQ(z[2].frage, 1);
+    EXPECT_EQ(z[2].tag, 4);
+
+    // Another manager acts now: the page keeps its club when rebuilt.
+    Aktuelles_Team = 4;
+    News_Set(fr, 3, 0, 2);
+    News_Set(neu, -1, -1, 4);
+    ASSERT_EQ(News_Screen_Neu_Bauen(-1), 2);
+    EXPECT_EQ(News_Screen_Get_Zeilen()[1].frage, 2);
+    EXPECT_EQ(News_Screen_Get_Zeilen()[0].index, alt);
+
+    Aktuelles_Team = -1;
+    EXPECT_EQ(News_Screen_Init(-1), 0);
+    EXPECT_EQ(News_Screen_Get_Team(), -1);
+    EXPECT_TRUE(News_Screen_Get_Zeilen().empty());
     News_Init();
     Aktueller_Tag = 0;
 }

@@ -2,16 +2,21 @@
 #include "competitions/wettbewerb.h"
 #include "database/manager.h"
 #include "gameflow/eingang.h"
+#include "gameflow/globals.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/png_bild.h"
+#include <cstdio>
 #include <cstdlib>
+#include <vector>
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "toolkit/dienste.h"
 #include "toolkit/hauptmenue.h"
+#include "toolkit/hilfe.h"
 #include "toolkit/menueleiste.h"
 #include "toolkit/screen.h"
+#include "toolkit/slave.h"
 #include "umgebung.h"
 
 namespace {
@@ -101,9 +106,52 @@ TEST_F(Hauptmenue, ComparisonBarsFillByTheValue)
     EXPECT_EQ(Menue_Staerke_Segmente(-5), 0);
     Menue_Icon* balken = flaeche(714, 232, 32, 70, 7, 20);
     Grafik_Screen_Seite_Waehlen(1);
+    Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, 220, 30, 100, 12, 7);
     Menue_Staerke_Balken(balken, 0);
-    EXPECT_EQ(seite1(232 + 2 + 3 * 9, 34), Grafik_Farbe(3, 14, 3));
-    EXPECT_EQ(seite1(232 + 2 + 3 * 10, 34), Grafik_Farbe(3, 5, 3));
+    // Segments and caps come from their slave pictures; a segment's third column lets through.
+    const auto pixel = [](int32_t slave) { return Grafik_Pixel_Lesen(Menue_Get_Slave_Rastport(slave), 0, 3); };
+    EXPECT_NE(pixel(396), pixel(397));
+    EXPECT_EQ(seite1(232 + 2 + 3 * 9, 35), pixel(396));
+    EXPECT_EQ(seite1(232 + 2 + 3 * 10, 35), pixel(397));
+    EXPECT_EQ(seite1(232 + 2 + 3 * 10 + 2, 35), 7);
+    EXPECT_EQ(seite1(232, 35), pixel(398));
+    EXPECT_EQ(seite1(232 + 64, 35), pixel(399));
+    EXPECT_EQ(seite1(232 + 66, 35), 7);
+    if (const char* ordner = std::getenv("DORVIN_MENUE_BILDER")) {
+        std::vector<uint16_t> px;
+        for (int32_t y = 30; y < 42; ++y)
+            for (int32_t x = 220; x < 320; ++x) px.push_back(seite1(x, y));
+        Png_Schreiben(std::string(ordner) + "/balken.png", px.data(), 100, 12, false);
+    }
+}
+
+// The series view switches only once the pointer has left the base icons; the panels' top strip
+// then loses the help bubble, elsewhere it stays.
+TEST_F(Hauptmenue, BaseIconCheckHoldsTheSeriesViewAndClosesTheBubble)
+{
+    Aktuelles_Team = -1;
+    std::snprintf(Menue_Serien_Text, sizeof Menue_Serien_Text, "x");
+    Menue_Basisicons_Pruefen(1);
+    EXPECT_STREQ(Menue_Serien_Text, "x") << "no main menu on screen";
+    for (Menue_Icon* i : {flaeche(701, 40, 3, 176, 32, 5, 0), flaeche(702, 424, 3, 176, 32, 5, 0)})
+        Menue_Screen_Icon_Hinzufuegen(i);
+    maus(100, 10);
+    Menue_Basisicons_Pruefen(1);
+    Menue_Basisicons_Pruefen(1);
+    EXPECT_STREQ(Menue_Serien_Text, "Keine Heim-Serie vorhanden.");
+    maus(300, 60);
+    Menue_Basisicons_Pruefen(1);
+    EXPECT_STREQ(Menue_Serien_Text, "Keine Heim-Serie vorhanden.");
+    Menue_Basisicons_Pruefen(2);
+    EXPECT_STREQ(Menue_Serien_Text, "Keine Auswärts-Serie vorhanden.");
+
+    Hilfe_Text_Ausgabe("Hilfe", 100, 100, 0, 1);
+    maus(300, 40);
+    Menue_Basisicons_Pruefen(0);
+    EXPECT_TRUE(Hilfe_Offen(nullptr, nullptr, nullptr, nullptr)) << "between the strips";
+    maus(20, 40);
+    Menue_Basisicons_Pruefen(0);
+    EXPECT_FALSE(Hilfe_Offen(nullptr, nullptr, nullptr, nullptr));
 }
 
 // The panels draw only while a game is under way; without an opponent they say so. With

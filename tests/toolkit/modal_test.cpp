@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "database/manager.h"
 #include "gameflow/globals.h"
+#include "gameflow/team_requester.h"
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
@@ -79,6 +81,30 @@ TEST_F(Requester, NobodyHereToAnswerGivesYesWithoutShowing)
     Aktuelles_Team = -1;
     EXPECT_EQ(Menue_Requester(2, -1, "100% %s %n", nullptr, nullptr, 0), 1) << "handed on as text, no recursion";
     EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN));
+}
+
+// The game's question to a club's manager goes through the toolkit's box as the program wires
+// it; the script's click answers it. A club without a human manager gets yes unasked.
+TEST_F(Requester, ClubQuestionIsAnsweredByTheScript)
+{
+    vereine_anlegen(4, 2);
+    Aktuelles_Team = 1;
+    Manager_Anzahl = 1;
+    Team_Requester_Set_Anzeige(
+        [](int32_t modus, int32_t team, const char* text) { return Menue_Requester(modus, team, text, nullptr, nullptr, 0); });
+    for (const auto& [x, antwort] : {std::pair{150, 1}, std::pair{471, 0}}) {
+        Os_Script_Load_Text("wait 20\nclick " + std::to_string(x) + " 293\nwait 20\n");
+        EXPECT_EQ(Team_Requester(2, 2, "Freundschaftsspiel am %d. annehmen?", 12), antwort) << x;
+        Os_Script_Stop();
+        EXPECT_EQ(Aktuelles_Team, 1) << "the acting manager comes back";
+    }
+    Os_Script_Load_Text("wait 20\n");
+    EXPECT_EQ(Team_Requester(2, 3, "Frage"), 1) << "nobody manages club 3";
+    Os_Script_Stop();
+    Team_Requester_Set_Anzeige(nullptr);
+    Manager_Anzahl = 0;
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN));
+    Programm_Ende = 0;
 }
 
 TEST_F(Requester, LayoutOfFrameAndButtons)

@@ -143,6 +143,8 @@ const char* Manifest_Slave_Zweck(int32_t n, bool* maske)
     else if ((n >= 411 && n <= 435) || n == 445) z = "Rahmen (Slave 411-435, 445)";
     else if (n == 437) z = "Punkteabstand (Slave 437)";
     else if (n == 439) z = "Kurvenpunkt (Slave 439)";
+    else if (n == 396 || n == 397) z = "Staerkebalken, Segment voll/leer (Slave 396/397, 3 Pixel)";
+    else if (n == 398 || n == 399) z = "Staerkebalken, Kappe links/rechts (Slave 398/399)";
     else z = "Beschriftete Flaeche (Slave = Nummer - 2000)", m = false;
     if (maske) *maske = m;
     return z;

@@ -310,6 +310,12 @@ Bild slave_bild(int32_t n, int32_t w, int32_t h)
         b.rechteck(w / 2 - 1, 1, 2, h - 2, rgb(220, 200, 80));
         return b;
     }
+    if (n >= 396 && n <= 399) {  // strength bar: segments leave their third column open
+        Bild b(w, h, true, 0);
+        if (n >= 398) b.rechteck(0, 0, w, h, rgb(190, 190, 190));
+        else b.rechteck(0, 1, w - 1, h - 2, n == 396 ? rgb(40, 220, 40) : rgb(40, 80, 40));
+        return b;
+    }
     if (n == 439) {
         Bild b(w, h, true, 0);
         b.scheibe(w / 2.0, h / 2.0, w / 2.0, rgb(250, 220, 60));
