@@ -119,7 +119,8 @@ bool team_liste(Internet_Aufruf* a)
     Team_Internet_Server_Managerteam_Liste(&v);
     // As many whole entries as the caller has room for, and their count.
     const uint32_t n = std::min<uint32_t>(uint32_t(v.size()), p->groesse[0]) / TEAM_MANAGERTEAM_BYTES;
-    if (p->daten[0]) std::memcpy(p->daten[0], v.data(), n * TEAM_MANAGERTEAM_BYTES);
+    // An empty list has no data to copy from.
+    if (p->daten[0] && n) std::memcpy(p->daten[0], v.data(), n * TEAM_MANAGERTEAM_BYTES);
     uint8_t zahl[4] = {uint8_t(n), uint8_t(n >> 8), uint8_t(n >> 16), uint8_t(n >> 24)};
     verteilen(p, 1, 1, zahl, 4);
     return true;

@@ -105,6 +105,8 @@ struct Leser {
     {
         while (ok && pos % 4) u8();
     }
+    // Everything read and nothing left over.
+    bool ganz() const { return ok && pos == n; }
 };
 
 float f32_bei(const uint8_t* p)
@@ -494,7 +496,7 @@ static int32_t server_anfrage(int32_t anfrage, Leser& l, Schreiber& s)
     switch (anfrage) {
     case BANK_GET_DATEN_1: {
         const int32_t team = l.i32();
-        if (!l.ok || !team_ist_aufrufer(team)) return 0;
+        if (!l.ganz() || !team_ist_aufrufer(team)) return 0;
         const size_t anfang = s.v->size();
         s.liste(&Bank.aktien, team);
         const int32_t bytes = int32_t(Bytes_Hole32(s.v->data() + anfang));
@@ -511,7 +513,9 @@ static int32_t server_anfrage(int32_t anfrage, Leser& l, Schreiber& s)
     case BANK_GET_DATEN_2: {
         const int32_t team = l.i32();
         l.u8();
-        if (!l.ok || !team_ist_aufrufer(team)) return 0;
+        // The client pads its currency byte to the word.
+        l.ausrichten();
+        if (!l.ganz() || !team_ist_aufrufer(team)) return 0;
         const size_t anfang = s.v->size();
         s.liste(&Bank.anlagen, team);
         const int32_t bytes = int32_t(Bytes_Hole32(s.v->data() + anfang));
@@ -525,7 +529,7 @@ static int32_t server_anfrage(int32_t anfrage, Leser& l, Schreiber& s)
     }
     case BANK_GET_BOERSE: {
         const int32_t e = l.i32(), team = l.i32();
-        if (!l.ok || !team_ist_aufrufer(team) || e < 0 || e >= BANK_BOERSEN) return 0;
+        if (!l.ganz() || !team_ist_aufrufer(team) || e < 0 || e >= BANK_BOERSEN) return 0;
         for (float f : Bank_Boerse[e].kurs) s.f32(f);
         for (const auto& v : Bank_Boerse[e].verlauf)
             for (float f : v) s.f32(f);
@@ -533,7 +537,7 @@ static int32_t server_anfrage(int32_t anfrage, Leser& l, Schreiber& s)
     }
     case BANK_GET_BUCHUNG: {
         const int32_t team = l.i32();
-        if (!l.ok || !team_ist_aufrufer(team)) return 0;
+        if (!l.ganz() || !team_ist_aufrufer(team)) return 0;
         static const Bank_Konto leer{};
         const Bank_Konto* k = Bank_Get_Konto(team);
         if (!k) k = &leer;
@@ -556,7 +560,7 @@ static int32_t server_anfrage(int32_t anfrage, Leser& l, Schreiber& s)
         const int32_t h = int32_t(Handelndes_Team);
         const bool kredit = art == 0 && geber == -1 && nehmer == h;
         const bool anlage = art == 1 && geber == h && nehmer == -1;
-        if (!l.ok || h < 0 || !(kredit || anlage) || monate < 1 || monate > 48 || !endlich(betrag) || betrag <= 0 ||
+        if (!l.ganz() || h < 0 || !(kredit || anlage) || monate < 1 || monate > 48 || !endlich(betrag) || betrag <= 0 ||
             !endlich(zins) || (zins < 0 && zins != -1.0f) || zins > 100) {
             Print_Fehler("Bank: Anfrage %d von Team %d abgewiesen", anfrage, h);
             return 0;
@@ -569,7 +573,7 @@ static int32_t server_anfrage(int32_t anfrage, Leser& l, Schreiber& s)
     case BANK_AKTIEN_TRANSFER: {
         const int32_t team = l.i32(), anzahl = l.i32(), e = l.i32(), firma = l.i32();
         static const int32_t LIMIT[BANK_BOERSEN] = {10000, 10000, 1000};
-        if (!l.ok || !team_ist_aufrufer(team) || anzahl == 0 || e < 0 || e >= BANK_BOERSEN || anzahl > LIMIT[e] ||
+        if (!l.ganz() || !team_ist_aufrufer(team) || anzahl == 0 || e < 0 || e >= BANK_BOERSEN || anzahl > LIMIT[e] ||
             anzahl < -LIMIT[e]) {
             Print_Fehler("Bank: Anfrage %d von Team %d abgewiesen", anfrage, int32_t(Handelndes_Team));
             return 0;

@@ -332,7 +332,7 @@ int32_t Stadion_Server_Anfrage(int32_t anfrage, const uint8_t* daten, uint32_t l
     switch (anfrage) {
     case STADION_GET_LISTE: {
         l.i32();
-        if (!l.ok) return 0;
+        if (!l.ok || l.pos != laenge) return 0;
         *antwort = Stadion_Liste_Bauen();
         return 1;
     }

@@ -490,6 +490,11 @@ int32_t Internet_Client_Send_And_Read_Block(int32_t nr, char* format, uint8_t* b
         if (!client_austausch(anfrage, &antwort)) return -1;
         return antwort_lesen(nr, antwort.data(), uint32_t(antwort.size()), format, block);
     }
+    // The server ends a connection that sends more: refused here, with the connection kept.
+    if (16 + l + uint64_t(groesse) > NETZ_CLIENT_BLOCK_MAX) {
+        Print_Fehler("Internet: Anfrage %d mit %u Bytes zu groß, nicht gesendet", nr, groesse);
+        return -1;
+    }
     if (!Netz_Client_Senden(anfrage.data(), uint32_t(anfrage.size()))) return -1;
     for (;;) {
         uint32_t len = 0;

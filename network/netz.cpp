@@ -98,7 +98,8 @@ struct Dialog_Lauf {
 void felder_fuellen(Os_Dialog_Feld* f, const Dialog_Lauf* lauf)
 {
     for (int i = 0; i < 4; ++i) std::snprintf(f[i].text, sizeof f[i].text, "%d", lauf->ip[i]);
-    std::snprintf(f[4].text, sizeof f[4].text, "%x", unsigned(*lauf->port));
+    // Four digits always: the check below takes nothing else.
+    std::snprintf(f[4].text, sizeof f[4].text, "%04x", unsigned(*lauf->port));
 }
 
 bool felder_pruefen(Os_Dialog_Feld* f, void* ctx)

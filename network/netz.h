@@ -9,6 +9,12 @@
 constexpr uint32_t NETZ_BLOCK_MAX = (4u << 20) + 128;
 constexpr uint32_t NETZ_PAKET_MAX = NETZ_BLOCK_MAX * 2 + 68;
 constexpr uint32_t NETZ_STUECK = 10239;
+// Largest block a client sends: a remote call whose packed arguments fill the 100,000-byte
+// request area the protocol was made with, behind its 16-byte head and longest format. What a
+// client announces is bounded by its packed form, so that one connection holds at most
+// NETZ_CLIENT_PAKET_MAX bytes while a block comes in.
+constexpr uint32_t NETZ_CLIENT_BLOCK_MAX = 16 + 64 + 100000;
+constexpr uint32_t NETZ_CLIENT_PAKET_MAX = NETZ_CLIENT_BLOCK_MAX * 2 + 68;
 
 // Results of the client's receive operations.
 constexpr int32_t NETZ_EMPFANGEN = 1003, NETZ_FEHLER = 1002, NETZ_NICHTS = 1004;

@@ -205,6 +205,7 @@ int Server_Start(Os_Window* fenster, void* instanz, const char* option)
     if (!Socket_Async_Select_Event(Server_Lauschend, fenster, FD_ACCEPT))
         return start_fehler("Async Select on server socket failed.");
     letzte_idle_pruefung = Netz_Zeit();
+    Server_Abweisung_Vorbereiten();
     Socket_Log(SOCKET_LOG_ZEIGEN, "Listening for clients...\n");
     return 1;
 }
@@ -215,6 +216,8 @@ int Server_Shutdown()
         if (s.sock && &s != Server_Lauschend) Server_User_Logout(&s);
     if (Server_Lauschend) Socket_Destroy(Server_Lauschend);
     Server_Lauschend = nullptr;
+    Socket_Auslaufende_Schliessen();
+    Socket_Set_Abweisung(nullptr, 0);
     Socket_CleanUp();
     Middleware_Close();
     return 1;
@@ -233,10 +236,18 @@ int Server_Poll()
 
 int Server_Socket_Steps()
 {
+    Socket_Auslaufende_Pruefen();
     for (auto& s : Socket_Tabelle) {
         if (!s.sock || &s == Server_Lauschend) continue;
         if (s.status == SOCKET_STATUS_FEHLER) {
             Server_User_Logout(&s);
+            continue;
+        }
+        if (s.abweisen && s.sende_status != SOCKET_SENDEN_WARTET) {
+            // The refusal has gone: nothing more is read from this peer.
+            Socket_Log(SOCKET_LOG_INFO, "Server: refused connection closed");
+            if (s.mitspieler) Netzuser_Loeschen(s.mitspieler);
+            Socket_Auslaufen_Lassen(&s);
             continue;
         }
         if (s.lese_zaehler && s.empfang_status != SOCKET_EMPFANG_FERTIG) Socket_Receive(&s);
@@ -257,6 +268,7 @@ int Server_Dispatch_All()
     for (auto& s : Socket_Tabelle) {
         if (!s.sock || &s == Server_Lauschend) continue;
         if (s.status == SOCKET_STATUS_FEHLER) Server_User_Logout(&s);
+        else if (s.abweisen) Socket_Reset_Socket_Info(&s, SOCKET_RESET_EMPFANG);
         else if (s.empfang_status == SOCKET_EMPFANG_FERTIG) Server_Dispatch_Message(&s);
     }
     return 1;

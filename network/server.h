@@ -71,7 +71,10 @@ void Server_Einstellungen_Aus_Bytes(const uint8_t* bytes, Server_Einstellungen* 
 int Server_Start_Dialog(Os_Window* fenster, void* instanz, const char* option);
 
 // Log-in, update request and the team-online pass.
+// A refused log-in leaves no participant behind and ends its connection once the answer has
+// gone; a connection beyond the socket table gets the answer "Server voll" (prepared at start).
 int32_t Server_User_Login(Sock_Info* s);
+void Server_Abweisung_Vorbereiten();
 int32_t Server_Auto_Update(Sock_Info* s);
 int32_t Server_Mitspieler_Statistik();
 // The day's name of a server log: prefix_a.b.c.d_port_day_month_year.log.

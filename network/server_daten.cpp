@@ -73,19 +73,26 @@ void verbindung_fehler(Sock_Info* s, const char* text, uint32_t id)
     s->status = SOCKET_STATUS_FEHLER;
 }
 
+// A block begun and not complete: nothing but its next piece may come.
+bool block_offen(const Mitspieler_Eintrag* m) { return m->eingang && m->eingang_empfangen < m->eingang_erwartet; }
+
 void empfangen(Mitspieler_Eintrag* m)
 {
     Sock_Info* s = m->sock_info;
     if (!s || !s->sock || s->status || s->empfang_status != SOCKET_EMPFANG_FERTIG) return;
     const uint32_t len = s->socket_datainfo_receive.len;
+    // A piece out of its order would stand in the record for good and stop everything behind
+    // it: such a connection ends at once.
     switch (s->socket_datainfo_receive.typ) {
     case CLIENT_DATA_KOMPLEX_FIRST: {
-        if (m->eingang) {
-            Socket_Log(SOCKET_LOG_LO, "client %d, CLIENT_DATA_KOMPLEX_FIRST out of sequence.", int(m->user_id));
+        if (block_offen(m)) {
+            verbindung_fehler(s, "client %u, CLIENT_DATA_KOMPLEX_FIRST out of sequence.", m->user_id);
             return;
         }
+        // The complete block before it is still to be taken.
+        if (m->eingang) return;
         const uint32_t groesse = Bytes_Hole32(s->empfang_daten);
-        if (!groesse || groesse > NETZ_PAKET_MAX) {
+        if (len < 4 || !groesse || groesse > NETZ_CLIENT_PAKET_MAX) {
             verbindung_fehler(s, "client %u, CLIENT_DATA_KOMPLEX_FIRST size out of range.", m->user_id);
             return;
         }
@@ -99,8 +106,8 @@ void empfangen(Mitspieler_Eintrag* m)
         break;
     }
     case CLIENT_DATA_KOMPLEX:
-        if (!m->eingang) {
-            Socket_Log(SOCKET_LOG_LO, "client %d, CLIENT_DATA_KOMPLEX out of sequence.", int(m->user_id));
+        if (!block_offen(m)) {
+            verbindung_fehler(s, "client %u, CLIENT_DATA_KOMPLEX out of sequence.", m->user_id);
             return;
         }
         if (m->eingang_empfangen + len <= m->eingang_erwartet) {
@@ -112,6 +119,10 @@ void empfangen(Mitspieler_Eintrag* m)
         break;
     case CLIENT_DATA_SIMPLE:
         Socket_Log(SOCKET_LOG_INFO, "recv CLIENT_DATA_SIMPLE");
+        if (block_offen(m)) {
+            verbindung_fehler(s, "client %u, CLIENT_DATA_SIMPLE out of sequence.", m->user_id);
+            return;
+        }
         if (m->eingang) return;
         // Shorter than the length word it cannot be a packed block.
         if (len < 4) {
@@ -176,7 +187,10 @@ uint8_t* Server_Receive_Client_Data(Mitspieler_Eintrag* m, uint32_t* laenge, int
     ++m->bloecke_empfangen;
     m->gepackt_empfangen += m->eingang_empfangen;
     uint32_t n = 0;
-    uint8_t* block = Netz_Auspacken(m->eingang, m->eingang_empfangen, &n);
+    // No client sends more than this: a larger stated length is not unpacked at all.
+    uint8_t* block = m->eingang_empfangen >= 4 && Bytes_Hole32(m->eingang) <= NETZ_CLIENT_BLOCK_MAX
+                         ? Netz_Auspacken(m->eingang, m->eingang_empfangen, &n)
+                         : nullptr;
     m->eingang = static_cast<uint8_t*>(Mem_Free(m->eingang, 0));
     m->eingang_erwartet = m->eingang_empfangen = 0;
     if (!block) {

@@ -74,6 +74,22 @@ static void antwort_senden(Sock_Info* s, Mw_User_Login& r)
     Server_Send_Message(s, bytes, MW_USER_LOGIN_GROESSE, NETZ_TYP_ANTWORT, 0);
 }
 
+void Server_Abweisung_Vorbereiten()
+{
+    static Mw_User_Login r;
+    r = Mw_User_Login{};
+    std::snprintf(r.message_to_user, sizeof r.message_to_user, "Server voll");
+    std::memcpy(r.ip_addr, Server_Settings.ip, 4);
+    r.port_addr = Server_Settings.port;
+    static uint8_t nachricht[SOCKET_KOPF_GROESSE + MW_USER_LOGIN_GROESSE];
+    std::memset(nachricht, 0, SOCKET_KOPF_GROESSE);
+    Bytes_Setze32(nachricht, SOCKET_DATA_KENNUNG);
+    Bytes_Setze32(nachricht + 4, NETZ_TYP_ANTWORT);
+    Bytes_Setze32(nachricht + 8, MW_USER_LOGIN_GROESSE);
+    Mw_User_Login_Schreiben(r, nachricht + SOCKET_KOPF_GROESSE);
+    Socket_Set_Abweisung(nachricht, sizeof nachricht);
+}
+
 int32_t Server_User_Login(Sock_Info* s)
 {
     if (!s) return -1;
@@ -92,9 +108,15 @@ int32_t Server_User_Login(Sock_Info* s)
     }
     int32_t t[6];
     Netz_Lokalzeit_Voll(t);
-    Mitspieler_Eintrag* m = Netzuser_Get_Free();
+    // The client never sends a record without a name and a pass word.
+    const bool leer = !r.user_name[0] || !r.pass_word[0];
+    Mitspieler_Eintrag* m = leer ? nullptr : Netzuser_Get_Free();
     int32_t ergebnis = -1;
-    if (m) {
+    if (!m) {
+        r.middle_ware_response = 0;
+        std::snprintf(r.message_to_user, sizeof r.message_to_user, "%s",
+                      leer ? "Anmeldung ohne Name oder Passwort" : "Server voll");
+    } else {
         std::memset(m, 0, sizeof *m);
         std::memcpy(m->adresse, peer + 4, 4);
         m->port = peer_port;
@@ -132,11 +154,17 @@ int32_t Server_User_Login(Sock_Info* s)
             std::fclose(f);
         }
     }
-    if (m && ergebnis == MW_OK) {
+    if (m && ergebnis == MW_OK && r.middle_ware_response == MW_ANTWORT_ANGENOMMEN) {
         m->in_benutzung = 1;
         m->neu = 1;
         m->sock_info = s;
         s->mitspieler = m;
+    } else {
+        // A refused client would fail its start anyway: nothing of it stays, and its connection
+        // ends once the refusal has gone, so that it can call nothing meanwhile.
+        if (m) std::memset(m, 0, sizeof *m);
+        s->abweisen = 1;
+        Socket_Log(SOCKET_LOG_INFO, "login refused (%u), connection ends", r.middle_ware_response);
     }
     return ergebnis;
 }

@@ -18,6 +18,26 @@ Socket_Recv_Hook recv_hook = nullptr;
 std::function<void(int, const char*)> log_hook;
 bool konsole_offen = false;
 
+struct Auslaufend {
+    uint32_t sock;
+    uint32_t seit;
+};
+Auslaufend auslaufend[SOCKET_AUSLAUF_MAX];
+int auslaufend_anzahl = 0;
+uint8_t abweisung[SOCKET_KOPF_GROESSE + SOCKET_MAX_DATA_SIZE];
+uint32_t abweisung_laenge = 0;
+
+void auslaufen(uint32_t sock)
+{
+    Os_Socket_Shutdown_Send(sock);
+    if (auslaufend_anzahl == SOCKET_AUSLAUF_MAX) {
+        Os_Socket_Close(auslaufend[0].sock);
+        std::memmove(auslaufend, auslaufend + 1, sizeof(Auslaufend) * (SOCKET_AUSLAUF_MAX - 1));
+        --auslaufend_anzahl;
+    }
+    auslaufend[auslaufend_anzahl++] = {sock, Netz_Zeit()};
+}
+
 // recv() through the seam: > 0 bytes, 0 closed, -1 would block, -2 error.
 int32_t lesen(Sock_Info* s, void* puffer, uint32_t len)
 {
@@ -227,7 +247,9 @@ int Socket_Bind_Socket(Sock_Info* s, uint16_t port, const uint8_t* ip4)
 int Socket_Server_Listen(Sock_Info* s)
 {
     if (!pruefen(s, "Socket_Server_Listen")) return 0;
-    if (!Os_Socket_Listen(s->sock, 1)) return fehlschlag("Socket_Server_Listen: listen()", "Socket_Server_Listen()?");
+    // As Winsock's SOMAXCONN: the system cuts it to its own longest queue, so that a crowd of
+    // clients connecting at once waits in the queue instead of being turned away.
+    if (!Os_Socket_Listen(s->sock, 0x7FFFFFFF)) return fehlschlag("Socket_Server_Listen: listen()", "Socket_Server_Listen()?");
     Socket_Log(SOCKET_LOG_INFO, "Socket_Server_Listen: OK");
     return 1;
 }
@@ -258,10 +280,18 @@ Sock_Info* Socket_Accept_Connection(Sock_Info* lauschend)
     if (!pruefen(lauschend, "Socket_Accept_Connection")) return nullptr;
     Sock_Info* neu = Socket_Get_Socket_Info();
     if (!neu) {
-        // Take the connection off the queue all the same, or it would be offered for ever.
+        // Take the connection off the queue all the same, or it would be offered for ever, and
+        // tell the newcomer why it goes.
         uint32_t h = Os_Socket_Accept(lauschend->sock, nullptr);
-        if (h) Os_Socket_Close(h);
         Socket_Log(SOCKET_LOG_HI, "Socket_Accept_Connection: no free socket record");
+        if (!h) return nullptr;
+        if (!abweisung_laenge) {
+            Os_Socket_Close(h);
+            return nullptr;
+        }
+        // A fresh connection's send buffer takes the whole message at once.
+        Os_Socket_Send(h, abweisung, abweisung_laenge);
+        auslaufen(h);
         return nullptr;
     }
     uint32_t h = Os_Socket_Accept(lauschend->sock, neu->peer_adresse);
@@ -281,6 +311,47 @@ int Socket_Get_Host_Setttings(char* host_name, uint8_t* ip4)
 {
     if (!host_name || !ip4) return 0;
     return Os_Socket_Host(host_name, 256, ip4) ? 1 : 0;
+}
+
+void Socket_Auslaufen_Lassen(Sock_Info* s)
+{
+    if (!s || !s->sock) return;
+    auslaufen(s->sock);
+    Socket_Clear_Socket_Info(s);
+}
+
+void Socket_Auslaufende_Pruefen()
+{
+    const uint32_t jetzt = Netz_Zeit();
+    for (int i = 0; i < auslaufend_anzahl;) {
+        uint8_t weg[4096];
+        int32_t n = 0;
+        // A bounded read per pass: a peer that keeps sending still goes at its time.
+        for (int k = 0; k < 4 && (n = Os_Socket_Recv(auslaufend[i].sock, weg, sizeof weg)) > 0; ++k) {
+        }
+        const bool zu = n == 0 || (n < 0 && !Os_Socket_Would_Block());
+        if (zu || jetzt - auslaufend[i].seit > SOCKET_AUSLAUF_MS) {
+            Os_Socket_Close(auslaufend[i].sock);
+            std::memmove(auslaufend + i, auslaufend + i + 1, sizeof(Auslaufend) * size_t(auslaufend_anzahl - i - 1));
+            --auslaufend_anzahl;
+        } else {
+            ++i;
+        }
+    }
+}
+
+void Socket_Auslaufende_Schliessen()
+{
+    for (int i = 0; i < auslaufend_anzahl; ++i) Os_Socket_Close(auslaufend[i].sock);
+    auslaufend_anzahl = 0;
+}
+
+int Socket_Auslaufende_Anzahl() { return auslaufend_anzahl; }
+
+void Socket_Set_Abweisung(const uint8_t* nachricht, uint32_t len)
+{
+    abweisung_laenge = nachricht && len <= sizeof abweisung ? len : 0;
+    if (abweisung_laenge) std::memcpy(abweisung, nachricht, len);
 }
 
 // ---- Events ----

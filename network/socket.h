@@ -57,6 +57,8 @@ struct Sock_Info {
     uint32_t geschlossen;
     // Network clock when the pending message last moved (queued or bytes sent).
     uint32_t sende_bewegung;
+    // 1 once the connection was refused: it ends as soon as its pending message has gone.
+    uint32_t abweisen;
 };
 
 extern Sock_Info Socket_Tabelle[SOCKET_ANZAHL];
@@ -77,6 +79,23 @@ int Socket_Async_Select_Event(Sock_Info* s, Os_Window* fenster, uint32_t maske);
 int Socket_Async_Stop_Events(Sock_Info* s, Os_Window* fenster);
 Sock_Info* Socket_Accept_Connection(Sock_Info* lauschend);
 int Socket_Get_Host_Setttings(char* host_name, uint8_t* ip4);
+
+// Connections that are being refused: the end of sending goes out after what was sent, what the
+// peer still sends is read and dropped, and the socket closes once the peer has closed or
+// SOCKET_AUSLAUF_MS have passed. At most SOCKET_AUSLAUF_MAX at a time; beyond that the oldest
+// closes at once.
+constexpr uint32_t SOCKET_AUSLAUF_MS = 5000;
+constexpr int SOCKET_AUSLAUF_MAX = 32;
+// Hands the record's socket to the ending connections and frees the record.
+void Socket_Auslaufen_Lassen(Sock_Info* s);
+// One step of every ending connection.
+void Socket_Auslaufende_Pruefen();
+// Closes every ending connection now.
+void Socket_Auslaufende_Schliessen();
+int Socket_Auslaufende_Anzahl();
+// The framed message that a connection accepted beyond the table is sent before it ends (the
+// server's refusal); without one such a connection is closed at once.
+void Socket_Set_Abweisung(const uint8_t* nachricht, uint32_t len);
 
 // Stores the event in the record of the connection with this socket and returns the record;
 // null when no connection has that socket.

@@ -199,6 +199,14 @@ int32_t Os_Socket_Send(uint32_t handle, const void* data, uint32_t len)
     return int32_t(n);
 }
 
+bool Os_Socket_Shutdown_Send(uint32_t handle)
+{
+    Eintrag* e = finden(handle);
+    if (!e) return fehler(EBADF);
+    if (shutdown(e->fd, SHUT_WR) != 0) return fehler(errno);
+    return true;
+}
+
 int32_t Os_Socket_Recv(uint32_t handle, void* buffer, uint32_t len)
 {
     Eintrag* e = finden(handle);

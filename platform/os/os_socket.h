@@ -29,6 +29,8 @@ bool Os_Socket_Select(uint32_t handle, uint32_t mask);
 uint32_t Os_Socket_Accept(uint32_t handle, uint8_t peer[16]);
 // Bytes sent (may be fewer than len), or -1 (would-block included; see Os_Socket_Would_Block).
 int32_t Os_Socket_Send(uint32_t handle, const void* data, uint32_t len);
+// Ends the sending direction: what was sent goes out, then the peer reads the end.
+bool Os_Socket_Shutdown_Send(uint32_t handle);
 // Bytes read (> 0), 0 once the peer has closed, or -1 on an error or would-block.
 int32_t Os_Socket_Recv(uint32_t handle, void* buffer, uint32_t len);
 // The last failure of this layer was "would block".

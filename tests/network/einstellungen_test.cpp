@@ -107,6 +107,13 @@ TEST_F(Einstellungen, ClientFileRoundTripsAndCanLeaveThePassWordOut)
     EXPECT_EQ(Client_Settings.pass_word_nicht_speichern, 1u);
 }
 
+namespace {
+void drei_ziffern(Os_Dialog_Feld* f, int anzahl)
+{
+    if (anzahl > 4) std::snprintf(f[4].text, sizeof f[4].text, "741");
+}
+}  // namespace
+
 TEST_F(Einstellungen, HeadlessDialogsAnswerFromTheirFilesThroughTheChecks)
 {
     // The client dialog takes the file's address and sets its fixed user.
@@ -119,16 +126,22 @@ TEST_F(Einstellungen, HeadlessDialogsAnswerFromTheirFilesThroughTheChecks)
     EXPECT_STREQ(Client_Settings.user_name, "Client");
     EXPECT_STREQ(Client_Settings.pass_word, "brumf");
 
-    // A port word of three hex digits does not pass the four-digit check.
+    // A port word below 0x1000 shows with its leading zero and passes the four-digit check.
     Server_Einstellungen_Standard();
     Server_Settings.port = 0x0741;
     ASSERT_TRUE(Server_Einstellungen_Schreiben());
+    Server_Einstellungen_Standard();
+    EXPECT_EQ(Server_Start_Dialog(nullptr, nullptr, ""), 1);
+    EXPECT_EQ(Server_Settings.port, 0x0741);
+    // Three typed digits do not, and the start ends as a cancelled one.
+    Os_Dialog_Set_Eingabe(drei_ziffern);
     Stderr_Fang fang;
     EXPECT_EQ(Server_Start_Dialog(nullptr, nullptr, ""), 0);
     EXPECT_NE(fang.text().find("Fehler: Port-Adresse, falsches Format. (z.B. 7a7b)"), std::string::npos);
     EXPECT_EQ(Server_Start_Dialog(nullptr, nullptr, "-Q"), 1) << "-q skips the dialog";
     EXPECT_EQ(Server_Start(nullptr, nullptr, ""), 0);
     EXPECT_STREQ(Server_Settings.fehler_text, "User break.");
+    Os_Dialog_Set_Eingabe(nullptr);
 }
 
 namespace {

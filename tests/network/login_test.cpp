@@ -63,10 +63,12 @@ TEST_F(Login, AcceptedVersionMismatchAndTheUserLog)
     ASSERT_TRUE(senden(b, NETZ_TYP_LOGIN, login_bytes("Bert", 2, 1), &r));
     EXPECT_EQ(r.middle_ware_response, MW_ANTWORT_VERSION);
     EXPECT_STREQ(r.message_to_user, "Server Version: 2.2. Ihre Client Version: 2.1.\nBitte Update laden!");
-    EXPECT_EQ(Netzuser_Anzahl(), 2) << "the database accepted both";
+    EXPECT_EQ(Netzuser_Anzahl(), 1) << "the refused client leaves no entry behind";
+    EXPECT_EQ(b->mitspieler, nullptr);
+    EXPECT_EQ(b->abweisen, 1u) << "its connection ends once the answer has gone";
 
     Server_User_Logout(a);
-    EXPECT_EQ(Netzuser_Anzahl(), 1);
+    EXPECT_EQ(Netzuser_Anzahl(), 0);
     EXPECT_EQ(a->sock, 0u) << "the record is free again";
     char name[600];
     Server_Log_Name(name, sizeof name, Server_Settings.user_log);

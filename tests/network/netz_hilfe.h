@@ -59,6 +59,8 @@ inline void tabelle_schliessen()
     for (auto& s : Socket_Tabelle)
         if (s.sock) Os_Socket_Close(s.sock);
     Socket_Init_Socket_Info_Struc();
+    Socket_Auslaufende_Schliessen();
+    Socket_Set_Abweisung(nullptr, 0);
     for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
     Server_Lauschend = nullptr;
     Client_Sock = nullptr;

@@ -1,0 +1,116 @@
+// The database's requests that change the world, one byte short or long: refused before any
+// handler runs, the club's records as they were; the exact request is taken.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "database/db_hilfe.h"
+#include "gameflow/eingang.h"
+#include "network/internet_read.h"
+#include "network/netzuser.h"
+#include "platform/bytes.h"
+
+namespace {
+
+int fangen(Mitspieler_Eintrag*, const uint8_t*, uint32_t) { return 1; }
+
+struct FernLaenge : ::testing::Test {
+    void SetUp() override
+    {
+        Test_Netz_Welt_Anlegen();
+        Manager_Neuer_Mitspieler(3, "C");
+        Eingang_Set_Spiel_Gestartet(true);
+        for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
+        Mitspieler[0].in_benutzung = 1;
+        ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[0], 3));
+        Internet_Set_Server_Sender(fangen);
+    }
+    void TearDown() override
+    {
+        for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
+        Internet_Set_Server_Sender(nullptr);
+        Eingang_Set_Spiel_Gestartet(false);
+        Handelndes_Team = 0;
+        Test_Welt_Aufraeumen();
+    }
+    static void senden(uint32_t nr, const std::string& format, const std::vector<uint8_t>& block)
+    {
+        std::vector<uint8_t> m(16 + format.size() + 1);
+        Bytes_Setze32(m.data(), INTERNET_MARKE);
+        Bytes_Setze32(m.data() + 4, nr);
+        Bytes_Setze32(m.data() + 8, uint32_t(format.size() + 1));
+        Bytes_Setze32(m.data() + 12, 3);
+        std::memcpy(m.data() + 16, format.c_str(), format.size() + 1);
+        m.insert(m.end(), block.begin(), block.end());
+        Internet_Server_Antwort(&Mitspieler[0], m.data(), uint32_t(m.size()));
+    }
+    // The club's records as the server keeps them.
+    static std::vector<uint8_t> stand()
+    {
+        std::vector<uint8_t> v(reinterpret_cast<const uint8_t*>(&T_Own[3]),
+                               reinterpret_cast<const uint8_t*>(&T_Own[3]) + sizeof(Team_Own));
+        std::vector<uint8_t> m;
+        Manager_Internet_Bloecke_Packen(3, true, &m);
+        v.insert(v.end(), m.begin(), m.end());
+        return v;
+    }
+};
+
+void feld(std::vector<uint8_t>* b, const uint8_t* daten, size_t n)
+{
+    b->insert(b->end(), {1, 0, 0, 0});
+    b->insert(b->end(), daten, daten + n);
+    b->resize(b->size() + (4 - n % 4) % 4);
+}
+
+}  // namespace
+
+TEST_F(FernLaenge, ChangingRequestsOfTheWrongLengthChangeNothing)
+{
+    // 15: the own team record back, with a watched player the server has not seen.
+    Aktuelles_Team = 3;
+    T_Own[3].beobachtet[0] = 9;
+    std::vector<uint8_t> own, t2;
+    ASSERT_TRUE(Team_Internet_Client_Send_Own_Packen(&own, &t2));
+    T_Own[3].beobachtet[0] = -1;
+    std::vector<uint8_t> b15;
+    feld(&b15, own.data(), own.size());
+    feld(&b15, t2.data(), 2);
+    // 33: the manager blocks back, with an advertising byte changed.
+    std::vector<uint8_t> bloecke;
+    ASSERT_TRUE(Manager_Internet_Bloecke_Packen(3, false, &bloecke));
+    std::vector<uint8_t> b33;
+    std::string f33 = "v";
+    size_t o = 0;
+    for (int i = 0; i < MANAGER_NETZ_BLOECKE; ++i) {
+        if (i == 1) continue;
+        const uint32_t n = Manager_Netz_Bloecke[i].bytes;
+        f33 += "V>" + std::to_string(n);
+        feld(&b33, bloecke.data() + o, n);
+        o += n;
+    }
+    b33[4 + 1728 + 4 + 3] = 7;
+
+    const struct {
+        uint32_t nr;
+        std::string format;
+        std::vector<uint8_t> block;
+    } faelle[] = {{15, "vV>776V>2", b15}, {33, f33, b33}};
+    for (const auto& f : faelle) {
+        auto kurz = f.block, lang = f.block;
+        kurz.pop_back();
+        lang.push_back(0);
+        for (const auto& falsch : {kurz, lang}) {
+            const auto vorher = stand();
+            senden(f.nr, f.format, falsch);
+            EXPECT_EQ(stand(), vorher) << f.nr << " with " << falsch.size() << " bytes";
+        }
+        const auto vorher = stand();
+        senden(f.nr, f.format, f.block);
+        EXPECT_NE(stand(), vorher) << f.nr << ": the exact request is taken";
+    }
+    EXPECT_EQ(T_Own[3].beobachtet[0], 9);
+    EXPECT_EQ(int8_t(T_Fix[3].manager->werbung[3]), 7);
+}
