@@ -190,6 +190,13 @@ TEST_F(Tuer, FullTableRefusesTheNewcomerWithAWord)
     EXPECT_STREQ(r.message_to_user, "Server voll");
     EXPECT_TRUE(endet(neu));
     EXPECT_EQ(Netzuser_Anzahl(), NETZUSER_ANZAHL);
+    // The program's own client shows the refusal and keeps the server's word.
+    const int code = client_prozess([&] {
+        if (client_anmelden("Spieler")) return 2;
+        if (std::strcmp(Client_Login.message_to_user, "Server voll") != 0) return 3;
+        return std::strcmp(Client_Settings.fehler_text, "Der Server hat die Anmeldung abgelehnt.") == 0 ? 0 : 4;
+    });
+    EXPECT_EQ(code, 0);
 
     peers[7].reset();
     ASSERT_TRUE(pumpen_bis([] { return Netzuser_Anzahl() == NETZUSER_ANZAHL - 1; }));
