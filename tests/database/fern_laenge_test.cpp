@@ -2,6 +2,7 @@
 // handler runs, the club's records as they were; the exact request is taken.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -14,7 +15,29 @@
 
 namespace {
 
-int fangen(Mitspieler_Eintrag*, const uint8_t*, uint32_t) { return 1; }
+std::vector<uint8_t> antwort;
+int fangen(Mitspieler_Eintrag*, const uint8_t* d, uint32_t n)
+{
+    antwort.assign(d, d + n);
+    return 1;
+}
+
+// A request block that fits the format: slots of 1 and the data of every field that travels.
+std::vector<uint8_t> block_zu(const std::string& format)
+{
+    std::vector<uint8_t> b(format[0] == 'v' ? 0 : 4);
+    for (size_t i = 1; i < format.size();) {
+        const char c = format[i++];
+        b.insert(b.end(), {1, 0, 0, 0});
+        if (c == 'c' || c == 'w' || c == 'i' || c == 'f') continue;
+        bool zurueck = false;
+        for (; format[i] == '<' || format[i] == '=' || format[i] == '>'; ++i) zurueck = zurueck || format[i] == '<';
+        size_t n = 0;
+        for (; i < format.size() && std::isdigit(static_cast<unsigned char>(format[i])); ++i) n = n * 10 + size_t(format[i] - '0');
+        if (!zurueck) b.resize(b.size() + (n + 3) / 4 * 4, 0x11);
+    }
+    return b;
+}
 
 struct FernLaenge : ::testing::Test {
     void SetUp() override
@@ -113,4 +136,28 @@ TEST_F(FernLaenge, ChangingRequestsOfTheWrongLengthChangeNothing)
     }
     EXPECT_EQ(T_Own[3].beobachtet[0], 9);
     EXPECT_EQ(int8_t(T_Fix[3].manager->werbung[3]), 7);
+}
+
+// Every database request, one byte short or long, is refused before its handler: the answer
+// carries no block. The exact request is laid out and answered with one.
+TEST_F(FernLaenge, EveryDatabaseRequestOfTheWrongLengthIsRefusedWhole)
+{
+    const std::pair<uint32_t, std::string> faelle[] = {
+        {0, "iV<=0iiii"}, {2, "vI4"}, {3, "vW<=0"}, {11, "vV<128"}, {12, "vW2V<776"}, {13, "vV<26"},
+        {14, "vV<128"}, {15, "vV>776V>2"}, {16, "vI4I4I4W2W2"}, {17, "vC<46I<4"},
+        {30, "vV<1728V<1600V<456V<1320V<56V<3"}, {31, "vI4I4"}, {32, "vC<1"},
+        {33, "vV>1728V>456V>1320V>56V>3"}, {50, "vV<=0"}, {51, "vV28"}, {52, "iC8ii"},
+    };
+    for (const auto& [nr, format] : faelle) {
+        const auto gut = block_zu(format);
+        auto kurz = gut, lang = gut;
+        kurz.pop_back();
+        lang.push_back(0);
+        for (const auto& falsch : {kurz, lang}) {
+            senden(nr, format, falsch);
+            EXPECT_EQ(antwort.size(), 12 + format.size() + 1) << nr << " with " << falsch.size() << " bytes";
+        }
+        senden(nr, format, gut);
+        EXPECT_GT(antwort.size(), 12 + format.size() + 1) << nr;
+    }
 }
