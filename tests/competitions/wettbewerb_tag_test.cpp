@@ -27,8 +27,9 @@ bool tagesliste(int32_t wettbewerb, int32_t* spiele)
 {
     spiele[0] = 0;
     if (wettbewerb != spielwelt::LIGA || heute.empty()) return false;
+    // A count beyond the room is reported as it stands; only the room is written.
     spiele[0] = int32_t(heute.size());
-    for (size_t i = 0; i < heute.size(); ++i) spiele[i + 1] = heute[i];
+    for (size_t i = 0; i < heute.size() && i + 1 < size_t(WETTBEWERB_TAGESLISTE); ++i) spiele[i + 1] = heute[i];
     return true;
 }
 
@@ -232,6 +233,36 @@ TEST_F(WettbewerbTag, FriendliesMakeTheirCompetitionOneMatchDayADay)
     const std::vector<uint8_t> bild = Wettbewerb_Block_Packen();
     ASSERT_TRUE(Wettbewerb_Block_Entpacken(bild.data(), bild.size(), testwelt::TEAM_ANZAHL));
     EXPECT_EQ(Wettbewerb_Get_Dummy_Id(), dummy);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WettbewerbTag, LastOfEighteenHasSixPercent)
+{
+    auto r = testwelt::bauen();
+    r[testwelt::A1].teams = 18;
+    r[testwelt::A1].spieltage = 34;
+    for (int16_t t = 0; t < 18; ++t) r[testwelt::A1].listen.teams[t] = r[testwelt::A1].listen.start[t] = t;
+    r[testwelt::A1].listen.anzahl = r[testwelt::A1].listen.start_anzahl = 18;
+    for (int nr : {testwelt::A2, testwelt::A2B, testwelt::B1}) r[nr].listen.anzahl = r[nr].listen.start_anzahl = 0;
+    ASSERT_TRUE(Wettbewerb_Uebernehmen(r.data(), testwelt::ANZAHL, testwelt::TEAM_ANZAHL));
+    ASSERT_TRUE(Wettbewerb_Spielplan_Anlegen(spielwelt::LIGA));
+    const int32_t block = Wettbewerb_Get_Spiele_Block(spielwelt::LIGA);
+    // Club 17 loses 0:5, every other game ends 1:0 for the home side.
+    for (int32_t slot = 0; slot < 9; ++slot) {
+        const int32_t h = Spiele_Lock(block, 0, 0, slot);
+        const Spiele_Spiel* s = Spiele_Get_Spiel(h, 1);
+        if (s->heim == 17) Spiele_Set_Ergebnis(h, 0, 5, 0);
+        else if (s->gast == 17) Spiele_Set_Ergebnis(h, 5, 0, 0);
+        else Spiele_Set_Ergebnis(h, 1, 0, 0);
+        Spiele_Unlock(h);
+    }
+    Wettbewerb_Spiele_Beendet(spielwelt::LIGA);
+    int32_t platz = -1;
+    EXPECT_EQ(Wettbewerb_Get_Tabellenplatz_Prozent(17, &platz), 6);
+    EXPECT_EQ(platz, 17);
 }
 
 }  // namespace
