@@ -51,9 +51,8 @@ void abstimmung_starten(int32_t heute)
         if (!Team_Hat_Manager(t)) continue;
         const News_Frage f{{FRAGE_REGEL, -1, t, abstimmung.frist, abstimmung.vorschlag, 0, 0, -1}};
         News_Senden(-1, t, -1, NEWS_ART_FRAGE, &f,
-                    "Der Verband stellt eine Regeländerung zur Abstimmung: Soll in den Ligen ab der nächsten Saison "
-                    "die Drei-Punkte-Regel %s werden? Bitte stimmen Sie bis zum %s ab; es entscheidet die Mehrheit "
-                    "der abgegebenen Stimmen.",
+                    "Abstimmung: Soll die Drei-Punkte-Regel in den Ligen ab der nächsten Saison %s werden? Ihre "
+                    "Stimme zählt bis zum %s.",
                     was, Kalender_Get_Datum_String(abstimmung.frist));
     }
 }

@@ -181,6 +181,12 @@ TEST_F(WettbewerbTag, RuleVoteAdoptsOnAMajorityOfTimelyVotes)
         for (int32_t nr : {testwelt::A1, testwelt::A2, testwelt::A2B})
             EXPECT_EQ(Wettbewerb_Zeiger(nr)->englische_tabelle_neu, f.erwartet) << f.ja.size();
         EXPECT_EQ(Wettbewerb_Zeiger(testwelt::B1)->englische_tabelle_neu, -1);  // abroad
+        // Every manager reads the outcome.
+        bool gemeldet = false;
+        for (int32_t k = News_Suche_Erste(9, NEWS_FLAG_DA); k >= 0; k = News_Suche_Naechste())
+            gemeldet |= std::string(News_Get_Nachricht(k)->text).find(f.erwartet == 0 ? "angenommen" : "abgelehnt") !=
+                        std::string::npos;
+        EXPECT_TRUE(gemeldet) << f.ja.size();
         EXPECT_EQ(Wettbewerb_Get_Abstimmung().frist, -1);
         for (int32_t nr : {testwelt::A1, testwelt::A2, testwelt::A2B}) Wettbewerb_Zeiger(nr)->englische_tabelle_neu = -1;
     }
