@@ -30,6 +30,7 @@ namespace {
 
 constexpr int32_t POKAL_ID_BASIS = 128;
 constexpr int32_t INTERNATIONAL_ID_BASIS = 200;
+constexpr int32_t TAG_SPIELE_MAX = 200;   // games the calendar takes on one day
 
 struct Wb {
     int32_t id = -1;
@@ -132,6 +133,7 @@ struct Bauplan {
 void nationen_bauen(Bauplan& b, std::vector<size_t>& top, std::vector<size_t>& pokal)
 {
     int32_t liga_id = 1, ausser_heimat = 0;
+    int32_t wochenende[2] = {0, 0};   // league games of a weekend's Saturday and Sunday
     for (size_t ni = 0; ni < b.welt.nationen.size(); ++ni) {
         const Welt_Nation& n = b.welt.nationen[ni];
         top.push_back(SIZE_MAX);
@@ -148,7 +150,12 @@ void nationen_bauen(Bauplan& b, std::vector<size_t>& top, std::vector<size_t>& p
             w.start = l.teams;
             w.land = n.land_team;
             w.basisliga = true;
+            // Home leagues play on Saturday, the others on Sunday; a league that would
+            // overfill its day takes the other one.
+            const int32_t spiele = (w.teams + 1) / 2;
             w.wochentag = n.heimatland ? 0 : 1;
+            if (wochenende[w.wochentag] + spiele > TAG_SPIELE_MAX) w.wochentag = 1 - w.wochentag;
+            wochenende[w.wochentag] += spiele;
             w.kalender_position = n.heimatland ? static_cast<int32_t>(stufen.size()) : 4 + (ausser_heimat % 2);
             w.wichtig = std::max(20, 90 - 25 * static_cast<int32_t>(stufen.size()));
             w.grafik = 0;
