@@ -16,7 +16,7 @@ bool wb_bereit = false;
 static Wettbewerb_Datensatz vorlage_bauen()
 {
     Wettbewerb_Datensatz w;
-    std::memset(&w, 0, sizeof w);
+    std::memset(static_cast<void*>(&w), 0, sizeof w);
     w.id = -1;
     w.besitzer = -1;
     for (auto& v : w.vk.v) v = -1;
@@ -25,6 +25,7 @@ static Wettbewerb_Datensatz vorlage_bauen()
     for (auto& l : w.ziele.ziel)
         for (auto& z : l) z = -1;
     for (auto& r : w.rundentext) r = -1;
+    for (auto& z : w.nachspielzeit) z = -1;
     w.super_art = SA_KEINE;
     w.spielfrei_start = -1;
     w.spielfrei_ende = -1;
@@ -46,6 +47,7 @@ static Wettbewerb_Datensatz vorlage_bauen()
     w.qualiwoche = -1;
     w.wechsel_in = -1;
     w.spiele_block = -1;
+    w.englische_tabelle_neu = -1;
     return w;
 }
 
