@@ -60,8 +60,10 @@ bool Saisonende_Bild_Laden(int32_t nummer)
 bool Saisonende_Anzeigen(Wettbewerb_Id id, int32_t team, int32_t platz, const Wettbewerb_Id* ziel, int32_t folge,
                          int32_t art)
 {
+    // Without a screen (a server running headless) there is nothing to show.
+    if (!Grafik_Seite_0 || !Grafik_Seite_1) return false;
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(id);
-    if (!info || !Grafik_Seite_0 || !Grafik_Seite_1) {
+    if (!info) {
         Print_Fehler("Saisonende_Anzeigen: Wettbewerb %d unbekannt", id);
         return false;
     }
@@ -76,7 +78,8 @@ bool Saisonende_Anzeigen(Wettbewerb_Id id, int32_t team, int32_t platz, const We
     if (verein) zeile(Grafik_Seite_1, 11, 70, verein);
     if (ziel && *ziel >= 0 && folge && art != 0 && verein) {
         const Wettbewerb_Info* z = Wettbewerb_Get_Info(*ziel);
-        const bool ko = z && (z->modus & KO_SYSTEM);
+        // Any target beyond the base leagues is a qualification, a group stage too.
+        const bool ko = z && ((z->modus & KO_SYSTEM) || !z->basisliga);
         const char* zname = Wettbewerb_Get_Anzeigename(*ziel);
         const char* text = ko ? Temp_Sprintf("%s qualifiziert sich damit für den Wettbewerb %s.", verein, zname)
                          : art == 1 ? Temp_Sprintf("%s steigt in die %s auf.", verein, zname)

@@ -51,6 +51,7 @@ struct Wb {
     bool pokal_praemie = false, basisliga = false, mischen = false;
     int32_t kalender_position = 0;
     int32_t abstieg = 0;   // places that go down at the season's end
+    int32_t weiterkomm = -1;   // a group's places that go on to the next round
     // Season weeks (week w = days 7w..7w+6 from 1 July); the template's values mean none.
     int32_t startwoche = 0, endwoche = 0, spielfrei_start = -1, spielfrei_ende = -1, qualiwoche = -1;
 };
@@ -251,6 +252,7 @@ void meisterpokal(Bauplan& b, const std::vector<Quelle>& quellen)
         w.antritts_praemie = 1000000;
         w.mischen = true;
         w.nachfolgerunde = ko_id;
+        w.weiterkomm = 2;
         if (g + 1 < gruppen) w.parallelgruppe = INTERNATIONAL_ID_BASIS + g + 1;
         g_index.push_back(b.wbs.size() - 1);
     }
@@ -424,6 +426,7 @@ std::vector<Wettbewerb_Datensatz> datensaetze(const Bauplan& b)
             r.listen.start[k] = r.listen.teams[k] = static_cast<int16_t>(w.start[k]);
         r.listen.start_anzahl = r.listen.anzahl = static_cast<int32_t>(std::min<size_t>(w.start.size(), WETTBEWERB_MAX_TEAMS));
         r.best_of_x = w.best_of_x;
+        r.weiterkomm_anz[0] = w.weiterkomm;
         r.land = w.land;
         for (size_t k = 0; k < w.rundentexte.size() && k < static_cast<size_t>(WETTBEWERB_MAX_SPIELTAGE); ++k)
             r.rundentext[k] = w.rundentexte[k];
