@@ -20,6 +20,7 @@ namespace {
 constexpr int32_t BREITE = 640, HOEHE = 480;
 constexpr int32_t ABDUNKELN_SCHRITTE = 60;
 Rastport* bild = nullptr;
+Saisonende_Beobachter beobachter = nullptr;
 
 // A line centred on x 320 over its shadow two pixels lower.
 void zeile(Rastport* seite, int32_t font, int32_t y, const char* text)
@@ -57,9 +58,12 @@ bool Saisonende_Bild_Laden(int32_t nummer)
     return true;
 }
 
+void Saisonende_Set_Beobachter(Saisonende_Beobachter b) { beobachter = b; }
+
 bool Saisonende_Anzeigen(Wettbewerb_Id id, int32_t team, int32_t platz, const Wettbewerb_Id* ziel, int32_t folge,
                          int32_t art)
 {
+    if (beobachter) beobachter(id, team, platz, ziel && folge ? *ziel : -1, art);
     // Without a screen (a server running headless) there is nothing to show.
     if (!Grafik_Seite_0 || !Grafik_Seite_1) return false;
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(id);

@@ -6,11 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "competitions/saisonende.h"
 #include "competitions/spiele.h"
 #include "competitions/spiele_ewig.h"
 #include "competitions/spiele_welt.h"
 #include "competitions/wettbewerb.h"
+#include "database/manager.h"
 #include "economy/bank.h"
+#include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "graphics/grafik_farbe.h"
@@ -276,6 +279,34 @@ TEST_F(Saisonende, NextSeasonsFieldsFromTheLeagueTreeAndTheTables)
     EXPECT_EQ(a1->modus & ENGLISCHE_TABELLE, 0u);
     EXPECT_EQ(a1->englische_tabelle_neu, -1);
     EXPECT_EQ(Wettbewerb_Zeiger(B1)->modus & ENGLISCHE_TABELLE, ENGLISCHE_TABELLE);
+}
+
+// Managers see the end of a competition their club finished, with where the place leads.
+TEST_F(Saisonende, ManagedClubsSeeTheirEndOfCompetitionPages)
+{
+    static std::vector<std::vector<int32_t>> seiten;
+    seiten.clear();
+    Saisonende_Set_Beobachter([](Wettbewerb_Id id, int32_t team, int32_t platz, Wettbewerb_Id ziel, int32_t art) {
+        seiten.push_back({id, team, platz, ziel, art});
+    });
+    for (int32_t team : {0, 3, 4, 5}) Manager_Neuer_Mitspieler(team, "Test");
+    ASSERT_TRUE(Team_Hat_Manager(3));
+    ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+    auto spielen = [](std::initializer_list<Wettbewerb_Id> ids) {
+        for (Wettbewerb_Id id : ids)
+            while (Wettbewerb_Get_Info(id)->spieltag < Wettbewerb_Get_Info(id)->spieltage) tag_spielen(id);
+    };
+    // Before a game is under way (the world being set up) nobody is shown anything.
+    spielen({2});
+    EXPECT_TRUE(seiten.empty());
+    Eingang_Set_Spiel_Gestartet(true);
+    spielen({1, 10, 11});
+    Eingang_Set_Spiel_Gestartet(false);
+    for (int32_t team : {0, 3, 4, 5}) Manager_Mitspieler_Killen(team);
+    Saisonende_Set_Beobachter(nullptr);
+    // League A: the champion goes to the international groups, the last goes down; the cup's
+    // winner sees the title alone. Club 4 and 5 of the league below have seen theirs before.
+    EXPECT_EQ(seiten, (std::vector<std::vector<int32_t>>{{1, 0, 1, 20, 3}, {1, 3, 4, 2, 2}, {11, 0, 1, -1, 0}}));
 }
 
 TEST_F(Saisonende, ImportanceAndPointPrizes)
