@@ -136,7 +136,55 @@ TEST_F(Saison_Welt, EveryCompetitionIsDecidedAndASecondSeasonRuns)
     EXPECT_EQ(spiele_1.at(MEISTER_KO), 2 * (8 + 4 + 2 + 1));
     sieger_pruefen(spiele_1, erste);
 
+    // The final tables, recomputed: the lower number won every game, so each league's table
+    // is its clubs in number order; a cup's winner and runner-up come from the roll.
+    std::map<int32_t, std::vector<int32_t>> stand;   // record number -> clubs by place
+    for (int32_t id = Wettbewerb_Get_Erster(); id >= 0; id = Wettbewerb_Get_Naechster()) {
+        const Wettbewerb_Info* info = Wettbewerb_Get_Info(id);
+        std::vector<int32_t>& st = stand[Wettbewerb_Get_Nummer(id)];
+        if (!(info->modus & KO_SYSTEM)) {
+            int16_t teams[WETTBEWERB_MAX_TEAMS];
+            st.assign(teams, teams + Wettbewerb_Get_Teams(id, teams));
+            std::sort(st.begin(), st.end());
+        } else if (!Wettbewerb_Nachfolgerunde(Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(id)))) {
+            int32_t zweiter = -1, w1, w2;
+            const int32_t oben = Wettbewerb_Get_Oberwettbewerb(id);
+            int32_t sieger = Spiele_Get_Wettbewerb_Sieger(oben, 1999, &zweiter, &w1, &w2);
+            if (sieger < 0) sieger = Spiele_Get_Wettbewerb_Sieger(oben, 2000, &zweiter, &w1, &w2);
+            st = {sieger, zweiter};
+        }
+    }
+    // Where each place sends its club: base leagues by list 0, every competition of another
+    // kind by the other lists (never within its own competition).
+    std::map<int32_t, std::multiset<int32_t>> erwartet;
+    for (const auto& [nr, st] : stand) {
+        const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(nr);
+        for (size_t p = 0; p < st.size(); ++p) {
+            if (w->basisliga) erwartet[w->ziele.ziel[0][p] >= 0 ? w->ziele.ziel[0][p] : nr].insert(st[p]);
+            for (int32_t l = w->basisliga ? 1 : 0; l < WETTBEWERB_ZIEL_LISTEN; ++l) {
+                const int32_t z = w->ziele.ziel[l][p];
+                if (z >= 0 && Wettbewerb_Get_Oberwettbewerb(Wettbewerb_Zeiger(z)->id) != Wettbewerb_Get_Oberwettbewerb(w->id))
+                    erwartet[z].insert(st[p]);
+            }
+        }
+    }
+
     Wettbewerb_Jedes_Jahr();
+    // Promotion and relegation moved exactly the targeted places; the international fields hold
+    // the targeted places, a club qualified twice for one competition entering once and leaving
+    // its place to another club.
+    std::map<int32_t, std::set<int32_t>> familie;   // owner -> clubs entered
+    for (const auto& [nr, clubs] : erwartet) {
+        const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(nr);
+        std::multiset<int32_t> ist(w->listen.teams, w->listen.teams + w->listen.anzahl);
+        if (w->basisliga) {
+            EXPECT_EQ(ist, clubs) << w->name;
+            continue;
+        }
+        EXPECT_EQ(ist.size(), std::min<size_t>(clubs.size(), size_t(w->teams))) << w->name;
+        for (int32_t t : ist) EXPECT_TRUE(familie[Wettbewerb_Get_Oberwettbewerb(w->id)].insert(t).second) << w->name << " " << t;
+    }
+
     // Its field is made in the new season, not by the old season's groups.
     EXPECT_EQ(Wettbewerb_Get_Teams(MEISTER_KO, nullptr), 0);
     // Every club plays in exactly one base league.
