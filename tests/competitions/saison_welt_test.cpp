@@ -121,8 +121,9 @@ void sieger_pruefen(const std::map<int32_t, int32_t>& spiele, int32_t start)
         int32_t sieger = Spiele_Get_Wettbewerb_Sieger(id, jahr, &zweiter, &w1, &w2);
         if (sieger < 0) sieger = Spiele_Get_Wettbewerb_Sieger(id, jahr + 1, &zweiter, &w1, &w2);
         EXPECT_GE(sieger, 0) << Wettbewerb_Get_Anzeigename(id);
-        std::printf("%d/%d %-26s Sieger %3d  Zweiter %3d\n", jahr, jahr + 1, Wettbewerb_Get_Anzeigename(id), sieger,
-                    zweiter);
+        if (sieger >= 0)
+            std::printf("%d/%d %-24s %-24s (%3d), Zweiter %-24s (%3d)\n", jahr, jahr + 1, Wettbewerb_Get_Anzeigename(id),
+                        T_Fix[sieger].name, sieger, zweiter >= 0 ? T_Fix[zweiter].name : "-", zweiter);
     }
 }
 
