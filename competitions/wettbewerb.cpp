@@ -39,6 +39,7 @@ static Wettbewerb_Datensatz vorlage_bauen()
     w.anz_halbzeiten_verl = 2;
     w.alle_x_jahre = 1;
     w.land = -1;
+    w.englische_tabelle_neu = -1;
     w.erste_gelbsperre = 5;
     w.intervall_gelbsperre = 5;
     w.ausrichter = -1;
@@ -47,7 +48,6 @@ static Wettbewerb_Datensatz vorlage_bauen()
     w.qualiwoche = -1;
     w.wechsel_in = -1;
     w.spiele_block = -1;
-    w.englische_tabelle_neu = -1;
     return w;
 }
 
