@@ -1,6 +1,11 @@
-// Takes down what a new game of a generated world set up, so that the next test starts clean.
+// A generated world for a new game of the program, and taking down what the game set up, so
+// that the next test starts clean.
 #pragma once
 #include <filesystem>
+#include <initializer_list>
+
+#include "common/welt_ordner.h"
+#include "gameflow/game_main.h"
 
 #include "competitions/spiele.h"
 #include "competitions/statistik.h"
@@ -12,6 +17,20 @@
 #include "gameflow/spielstand.h"
 #include "gameflow/spielstart.h"
 #include "platform/disk.h"
+
+// Builds the world with the data builder's steps; the game plays as a server with its own
+// client. A savegame holds the random numbers too: without them a loaded season would draw
+// differently from the uninterrupted one.
+inline std::filesystem::path Neues_Spiel_Welt_Bauen(const char* name, std::initializer_list<const char*> schritte,
+                                                    int32_t alte_teams)
+{
+    Game_Spielstand_Bloecke_Registrieren();
+    Team_Anzahl = alte_teams;
+    const std::filesystem::path welt = Test_Welt_Bauen(name, schritte);
+    Wettbewerb_Disk_Registrieren();
+    Netz_Rolle = 3;
+    return welt;
+}
 
 inline void Neues_Spiel_Abbauen(const std::filesystem::path& welt, int32_t& alte_teams)
 {

@@ -58,13 +58,7 @@ protected:
     void SetUp() override
     {
         Spielstand_Ordner::SetUp();
-        // A savegame of the game holds the random numbers too; without them a loaded season would
-        // draw differently from the uninterrupted one.
-        Game_Spielstand_Bloecke_Registrieren();
-        Team_Anzahl = alte_teams;
-        welt = Test_Welt_Bauen("start", {"welt --world small", "wettbewerbe --world small"});
-        Wettbewerb_Disk_Registrieren();
-        Netz_Rolle = 3;
+        welt = Neues_Spiel_Welt_Bauen("start", {"welt --world small", "wettbewerbe --world small"}, alte_teams);
         aufrufe.clear();
         Bank_Set_Konto_Beobachter([](bool ein, int32_t team, int32_t start) {
             if (ein) aufrufe.push_back("Konto " + std::to_string(team) + " " + std::to_string(start));

@@ -40,10 +40,7 @@ protected:
     void SetUp() override
     {
         Spielstand_Ordner::SetUp();
-        Game_Spielstand_Bloecke_Registrieren();
-        Team_Anzahl = alte_teams;
-        welt = Test_Welt_Bauen(GetParam().name, {GetParam().welt, GetParam().wettbewerbe});
-        Netz_Rolle = 3;
+        welt = Neues_Spiel_Welt_Bauen(GetParam().name, {GetParam().welt, GetParam().wettbewerbe}, alte_teams);
         Eingang_Set_Start_Hook(ein_manager);
     }
     void TearDown() override
