@@ -20,6 +20,7 @@ namespace {
 constexpr int32_t BREITE = 640, HOEHE = 480;
 constexpr int32_t ABDUNKELN_SCHRITTE = 60;
 Rastport* bild = nullptr;
+Saisonende_Beobachter beobachter = nullptr;
 
 // A line centred on x 320 over its shadow two pixels lower.
 void zeile(Rastport* seite, int32_t font, int32_t y, const char* text)
@@ -57,11 +58,16 @@ bool Saisonende_Bild_Laden(int32_t nummer)
     return true;
 }
 
+void Saisonende_Set_Beobachter(Saisonende_Beobachter b) { beobachter = b; }
+
 bool Saisonende_Anzeigen(Wettbewerb_Id id, int32_t team, int32_t platz, const Wettbewerb_Id* ziel, int32_t folge,
                          int32_t art)
 {
+    if (beobachter) beobachter(id, team, platz, ziel && folge ? *ziel : -1, art);
+    // Without a screen (a server running headless) there is nothing to show.
+    if (!Grafik_Seite_0 || !Grafik_Seite_1) return false;
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(id);
-    if (!info || !Grafik_Seite_0 || !Grafik_Seite_1) {
+    if (!info) {
         Print_Fehler("Saisonende_Anzeigen: Wettbewerb %d unbekannt", id);
         return false;
     }
@@ -76,7 +82,8 @@ bool Saisonende_Anzeigen(Wettbewerb_Id id, int32_t team, int32_t platz, const We
     if (verein) zeile(Grafik_Seite_1, 11, 70, verein);
     if (ziel && *ziel >= 0 && folge && art != 0 && verein) {
         const Wettbewerb_Info* z = Wettbewerb_Get_Info(*ziel);
-        const bool ko = z && (z->modus & KO_SYSTEM);
+        // Any target beyond the base leagues is a qualification, a group stage too.
+        const bool ko = z && ((z->modus & KO_SYSTEM) || !z->basisliga);
         const char* zname = Wettbewerb_Get_Anzeigename(*ziel);
         const char* text = ko ? Temp_Sprintf("%s qualifiziert sich damit für den Wettbewerb %s.", verein, zname)
                          : art == 1 ? Temp_Sprintf("%s steigt in die %s auf.", verein, zname)

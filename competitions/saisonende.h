@@ -15,3 +15,6 @@ bool Saisonende_Anzeigen(Wettbewerb_Id id, int32_t team, int32_t platz, const We
 bool Saisonende_Bild_Laden(int32_t nummer);
 // Darkens the screen in 60 steps and frees the picture; 1.
 int32_t Saisonende_Ausblenden();
+// Test hook: sees every page asked for (target -1 without one) before anything is drawn.
+using Saisonende_Beobachter = void (*)(Wettbewerb_Id id, int32_t team, int32_t platz, Wettbewerb_Id ziel, int32_t art);
+void Saisonende_Set_Beobachter(Saisonende_Beobachter beobachter);

@@ -25,6 +25,7 @@ static Wettbewerb_Datensatz vorlage_bauen()
     for (auto& l : w.ziele.ziel)
         for (auto& z : l) z = -1;
     for (auto& r : w.rundentext) r = -1;
+    for (auto& z : w.nachspielzeit) z = -1;
     w.super_art = SA_KEINE;
     w.spielfrei_start = -1;
     w.spielfrei_ende = -1;

@@ -28,6 +28,7 @@ constexpr int32_t WETTBEWERB_QUALI_LAND_MAX = 64;
 constexpr int32_t WETTBEWERB_SCHALTER = 5;
 constexpr int32_t WETTBEWERB_GRAFIK_BASIS = 3695;   // GRAFIK_NUMMER n selects picture 3695 + n
 constexpr int32_t WETTBEWERB_CONFIG_VERSION = 201;
+constexpr int32_t WETTBEWERB_HALBZEITEN_MAX = 16;   // halves of a game, extra time and shoot-out included
 
 // MODUS bits. The words the file uses for them stand in `Wettbewerb_Modus`.
 constexpr uint32_t RUECKSPIELE = 1u << 0;
@@ -159,6 +160,7 @@ struct Wettbewerb_Datensatz {
     uint8_t schalter[WETTBEWERB_SCHALTER];
 
     // State of the running season.
+    int8_t nachspielzeit[WETTBEWERB_HALBZEITEN_MAX];  // stoppage drawn per half (0..5), -1 not yet
     int32_t spiele_block;        // fixture block id, -1 none
     int32_t spieltag;            // current match day
     int32_t runde;               // current leg
@@ -375,7 +377,7 @@ void Wettbewerb_Platz_Ziele_Marken_Loeschen();
 
 // ---- Savegame block (position 6) ----
 
-constexpr uint32_t WETTBEWERB_BLOCK_VERSION = 1;
+constexpr uint32_t WETTBEWERB_BLOCK_VERSION = 2;
 // The byte image of all records and the ready state.
 std::vector<uint8_t> Wettbewerb_Block_Packen();
 // Checks the image against its real size and every record against the limits; on any fault
@@ -542,6 +544,14 @@ bool Statistik_Sortieren(const int32_t* werte, int32_t anzahl, int32_t* x, int32
                          int32_t rechts, int32_t unten, int32_t abstand_1, int32_t abstand_2, int32_t minimum,
                          int32_t maximum, int32_t orientierung);
 
-// Fills the rounds that take their entrants from the league tree of a league system with the
-// system's best table places. Nothing is filled until the league-tree walk lands.
+// Fills the rounds that take their entrants from the league tree of a league system
+// (QUALIFIKANTEN_AUS_LIGABAUM, same LAND, no previous round) with the best places of the
+// system's pyramid as its base leagues' current lists stand: the first round gets the lowest of
+// them, later rounds the higher ones. The places that feed a round lead to it in place-target
+// list 4; no other place target of a base league leads there any more. At most Team_Anzahl places
+// are walked.
 void Wettbewerb_Ligabaum_Qualifikanten_Setzen(Wettbewerb_Id system);
+// The draw page of a competition whose pairings are drawn at random, after the draw of its last
+// parallel group: the first group's id and its current match day. Comes with the statistics
+// services; until then nothing is shown. 0.
+int32_t Wettbewerb_Auslosung_Anzeigen(Wettbewerb_Id id, int32_t spieltag);

@@ -1,12 +1,16 @@
 // Savegame block of the competitions: the byte image of all 128 records.
 //
 // Layout, little-endian:
-//   u32 version (1), u32 ready flag, u32 record count (128), u32 record size,
+//   u32 version (2), u32 ready flag, u32 record count (128), u32 record size,
 //   then each record, field by field in the order of `felder` below: texts as their full
 //   fixed-size byte arrays, i8/u8 fields as one byte, i16 as two, i32/u32 as four.
+// The season's state closes each record: fixture block, match day, leg, the stoppage drawn per
+// half and the pending switch of ENGLISCHE_TABELLE.
 // A block is taken only as a whole: its size must match exactly and every record must pass the
 // same checks as a configuration file; otherwise the records in memory stay as they were.
+#include <algorithm>
 #include <cstring>
+#include <string>
 #include "platform/bytes.h"
 #include <memory>
 
@@ -95,12 +99,15 @@ template <class W, class F> void felder(W& w, F&& f)
     f.i32(w.spiele_block);
     f.i32(w.spieltag);
     f.i32(w.runde);
+    for (auto& z : w.nachspielzeit) f.i8(z);
+    f.i8(w.englische_tabelle_neu);
 }
 
 struct Zaehler {
     size_t n = 0;
     void bytes(const void*, size_t k) { n += k; }
     void u8(const uint8_t&) { n += 1; }
+    void i8(const int8_t&) { n += 1; }
     void i16(const int16_t&) { n += 2; }
     void i32(const int32_t&) { n += 4; }
     void u32(const uint32_t&) { n += 4; }
@@ -114,6 +121,7 @@ struct Schreiber {
         out.insert(out.end(), b, b + k);
     }
     void u8(const uint8_t& v) { out.push_back(v); }
+    void i8(const int8_t& v) { out.push_back(uint8_t(v)); }
     void i16(const int16_t& v)
     {
         uint16_t u = static_cast<uint16_t>(v);
@@ -147,6 +155,10 @@ struct Leser {
     {
         if (da(1)) v = *p++;
     }
+    void i8(int8_t& v)
+    {
+        if (da(1)) v = int8_t(*p++);
+    }
     void i16(int16_t& v)
     {
         if (!da(2)) return;
@@ -167,6 +179,19 @@ struct Leser {
     }
 };
 
+// The season's state of a record: a match day within the season, a leg of its ties, stoppage
+// memos as drawn, a rule switch that is pending or not. "" when sound.
+std::string zustand_pruefen(const Wettbewerb_Datensatz& w)
+{
+    const int32_t beine = (w.modus & KO_SYSTEM) ? std::max(1, w.best_of_x) : 1;
+    if (w.spieltag < 0 || w.spieltag > std::max(0, w.spieltage))
+        return "Spieltag " + std::to_string(w.spieltag) + " bei " + std::to_string(w.spieltage) + " Spieltagen";
+    if (w.runde < 0 || w.runde >= beine) return "Runde " + std::to_string(w.runde) + " falsch";
+    for (int8_t z : w.nachspielzeit)
+        if (z < -1 || z > 5) return "Nachspielzeit " + std::to_string(z) + " falsch";
+    if (w.englische_tabelle_neu < -1 || w.englische_tabelle_neu > 1) return "Regelwechsel falsch";
+    return "";
+}
 
 }  // namespace
 
@@ -225,6 +250,13 @@ bool Wettbewerb_Block_Entpacken(const uint8_t* daten, size_t laenge, int32_t tea
     if (!bereit) {
         Wettbewerb_Free();
         return true;
+    }
+    for (int32_t i = 0; i < WETTBEWERB_ANZAHL && neu[i].name[0]; ++i) {
+        const std::string fehler = zustand_pruefen(neu[i]);
+        if (!fehler.empty()) {
+            Print_Fehler("Wettbewerbe im Spielstand: %s: %s", wb_bezeichnung(neu[i], i).c_str(), fehler.c_str());
+            return false;
+        }
     }
     // The image stores the derived links too; they must be what the forward links give.
     std::unique_ptr<Wettbewerb_Datensatz[]> probe(new (std::nothrow) Wettbewerb_Datensatz[WETTBEWERB_ANZAHL]);

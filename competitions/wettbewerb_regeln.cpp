@@ -16,14 +16,6 @@
 
 namespace {
 
-constexpr int32_t MAX_HALBZEITEN = 16;
-// Stoppage time drawn for a competition's half, -1 not yet drawn; cleared when the half ends.
-std::array<std::array<int8_t, MAX_HALBZEITEN>, WETTBEWERB_MAX_ID + 1> nachspielzeit = [] {
-    std::array<std::array<int8_t, MAX_HALBZEITEN>, WETTBEWERB_MAX_ID + 1> a{};
-    for (auto& z : a) z.fill(-1);
-    return a;
-}();
-
 bool ist_ko(const Wettbewerb_Datensatz& w) { return (w.modus & KO_SYSTEM) != 0; }
 int32_t beine(const Wettbewerb_Datensatz& w) { return std::max(1, w.best_of_x); }
 
@@ -55,8 +47,9 @@ int32_t Wettbewerb_Halbzeit_Ende_Pruefen(Wettbewerb_Id id, int32_t minute, int32
     const int32_t ende = Wettbewerb_Get_Halbzeit_Ende(id, minute, h);
     if (ende <= 0) return 0;
     const Wettbewerb_Datensatz* w = wb_per_id(id);
-    if (!schnell && !fertig && h < MAX_HALBZEITEN) {
-        int8_t& zusatz = nachspielzeit[size_t(id)][size_t(h)];
+    if (!schnell && !fertig && h < WETTBEWERB_HALBZEITEN_MAX) {
+        // The memo lives in the record, so a game saved in stoppage time resumes with it.
+        int8_t& zusatz = wb_per_id(id)->nachspielzeit[h];
         if (zusatz < 0) {
             const int32_t z = Zufall(0, 5);
             zusatz = int8_t(z);

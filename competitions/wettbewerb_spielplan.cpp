@@ -38,16 +38,31 @@ int32_t team_von_slot(const Wettbewerb_Datensatz& w, int32_t slot)
     return w.listen.teams[slot];
 }
 
-// Writes one game; a pair with a free side stays unset (a bye).
+// Writes one game. A league's pair with a free side stays unset (a bye); in a knock-out tie the
+// one club there is goes on alone (home side set, away side empty).
 void paar_setzen(int32_t block, int32_t tag, int32_t runde, int32_t slot, int32_t heim_slot,
                  int32_t gast_slot, const Wettbewerb_Datensatz& w)
 {
-    const int32_t heim = team_von_slot(w, heim_slot), gast = team_von_slot(w, gast_slot);
-    if (heim < 0 || gast < 0) return;
+    int32_t heim = team_von_slot(w, heim_slot), gast = team_von_slot(w, gast_slot);
+    if (heim < 0) std::swap(heim, gast);
+    if (heim < 0 || (gast < 0 && !(w.modus & KO_SYSTEM))) return;
     const int32_t h = Spiele_Lock(block, tag, runde, slot);
     if (!h) return;
-    Spiele_Set_Teams(h, heim, gast);
+    Spiele_Set_Teams(h, heim, gast < 0 ? SPIELE_KEIN_TEAM : gast);
     Spiele_Unlock(h);
+}
+
+// True while a group of the round before has match days to play: this round's field is not
+// complete yet and is drawn when that round ends.
+bool vorrunde_laeuft(const Wettbewerb_Datensatz& w)
+{
+    const Wettbewerb_Datensatz* vor = Wettbewerb_Vorrunde(&w);
+    if (!vor) return false;
+    for (Wettbewerb_Id g = Wettbewerb_Get_Erste_Gruppe(vor->id); g >= 0; g = Wettbewerb_Get_Naechste_Gruppe(g)) {
+        const Wettbewerb_Datensatz* d = wb_per_id(g);
+        if (d && d->spieltage > 0 && d->spieltag < d->spieltage) return true;
+    }
+    return false;
 }
 
 // Pair `i` of round `r` of the circle method over `n` (even) slots; slot n - 1 stands still.
@@ -110,7 +125,7 @@ bool ko_anlegen(Wettbewerb_Datensatz& w, bool client)
     const int32_t block = Spiele_Init_Neue_Spiele(0, w.teams, w.spieltage, beine, w.id, -1);
     if (block < 0) return false;
     w.spiele_block = block;
-    if (w.listen.anzahl == 0) {
+    if (w.listen.anzahl == 0 || (w.listen.anzahl < w.teams && vorrunde_laeuft(w))) {
         // Entrants come from an earlier round: drawn when that round ends.
         w.wer_gegen_wen_anz = 0;
         return true;

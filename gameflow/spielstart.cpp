@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "competitions/spiele.h"
+#include "competitions/statistik.h"
 #include "competitions/wettbewerb.h"
 #include "database/assistent.h"
 #include "database/manager.h"
@@ -67,8 +68,10 @@ bool Spielstart_Welt_Laden(int32_t konfiguration)
     // loaded before any new game would otherwise skip them and lose them at the next save.
     Personal_Init();
     Richter_Init();
-    // So do the match store and the competitions, which hold the fixtures and tables.
+    // So do the match store, the player statistics and the competitions, which hold the
+    // fixtures and tables.
     Spiele_Init();
+    Statistik_Init();
     Wettbewerb_Disk_Registrieren();
     welt_geladen = true;
     return true;

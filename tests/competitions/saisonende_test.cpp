@@ -6,11 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "competitions/saisonende.h"
 #include "competitions/spiele.h"
 #include "competitions/spiele_ewig.h"
 #include "competitions/spiele_welt.h"
 #include "competitions/wettbewerb.h"
+#include "database/manager.h"
 #include "economy/bank.h"
+#include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "graphics/grafik_farbe.h"
@@ -59,6 +62,24 @@ void tag_spielen(Wettbewerb_Id id)
         Spiele_Unlock(h);
     }
     Wettbewerb_Spiele_Beendet(id);
+}
+
+// The clubs of a match day's first legs, sorted; a tie's empty away side is left out.
+std::vector<int16_t> tag_teams(Wettbewerb_Id id, int32_t tag)
+{
+    std::vector<int16_t> v;
+    const int32_t block = Wettbewerb_Get_Spiele_Block(id);
+    for (int32_t slot = 0;; ++slot) {
+        const int32_t h = Spiele_Lock(block, tag, 0, slot);
+        if (!h) break;
+        const Spiele_Spiel s = *Spiele_Get_Spiel(h, 1);
+        Spiele_Unlock(h);
+        if (s.heim == SPIELE_KEIN_TEAM) continue;
+        v.push_back(int16_t(s.heim));
+        if (s.gast != SPIELE_KEIN_TEAM) v.push_back(int16_t(s.gast));
+    }
+    std::sort(v.begin(), v.end());
+    return v;
 }
 
 std::vector<int16_t> liste(Wettbewerb_Id id)
@@ -115,12 +136,55 @@ TEST_F(Saisonende, MatchDayPaysEntryPrizesAndKnockOutWinnersMoveOn)
     EXPECT_EQ(gezogen, erwartet);
     tag_spielen(c);
     tag_spielen(c);
-    // The round's two winners enter the next round, which draws its first day.
+    // The round's two winners enter the next round, which draws its first day: its games hold
+    // both winners and nobody else.
     EXPECT_EQ(liste(spielwelt::POKAL_R2), runde_2);
-    const int32_t h = Spiele_Lock(Wettbewerb_Get_Spiele_Block(spielwelt::POKAL_R2), 0, 0, 0);
-    ASSERT_NE(h, 0);
-    EXPECT_NE(Spiele_Get_Spiel(h, 1)->gast, SPIELE_KEIN_TEAM);
+    EXPECT_EQ(tag_teams(spielwelt::POKAL_R2, 0), runde_2);
+}
+
+// Two clubs an odd knock-out field leaves without an opponent, and a final without a winner.
+TEST_F(Saisonende, ByeInAnOddFieldAndAnUndecidedFinal)
+{
+    // A cup of three entrants standing alone: semi-final and final.
+    auto r = testwelt::bauen();
+    r[testwelt::POKAL1].vk.v[WV_NACHFOLGERUNDE] = -1;
+    r[testwelt::POKAL2].listen.anzahl = r[testwelt::POKAL2].listen.start_anzahl = 3;
+    for (int16_t k = 0; k < 3; ++k) r[testwelt::POKAL2].listen.teams[k] = r[testwelt::POKAL2].listen.start[k] = int16_t(5 + k);
+    r[testwelt::POKAL2].modus |= LOSEN;
+    ASSERT_TRUE(Wettbewerb_Uebernehmen(r.data(), testwelt::ANZAHL, testwelt::TEAM_ANZAHL));
+    ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+    const int32_t c = spielwelt::POKAL_R2;
+    const int32_t block = Wettbewerb_Get_Spiele_Block(c);
+    // One game and one bye: the club left over goes on alone, its away side empty.
+    int32_t freilos = -1, spiele = 0;
+    for (int32_t slot = 0; slot < 2; ++slot) {
+        const int32_t h = Spiele_Lock(block, 0, 0, slot);
+        ASSERT_NE(h, 0);
+        const Spiele_Spiel s = *Spiele_Get_Spiel(h, 1);
+        Spiele_Unlock(h);
+        ASSERT_NE(s.heim, SPIELE_KEIN_TEAM);
+        if (s.gast == SPIELE_KEIN_TEAM) freilos = s.heim;
+        else ++spiele;
+    }
+    ASSERT_GE(freilos, 5);
+    EXPECT_EQ(spiele, 1);
+    tag_spielen(c);
+    const std::vector<int16_t> finale = tag_teams(c, 1);
+    ASSERT_EQ(finale.size(), 2u);
+    EXPECT_TRUE(std::count(finale.begin(), finale.end(), freilos));
+    EXPECT_EQ(std::count(finale.begin(), finale.end(), 0), 0);
+
+    // A drawn final with nobody going on: the home club takes the cup, the other is runner-up.
+    const int32_t h = Spiele_Lock(block, 1, 0, 0);
+    const Spiele_Spiel s = *Spiele_Get_Spiel(h, 1);
+    Spiele_Set_Ergebnis(h, 1, 1, 0);
     Spiele_Unlock(h);
+    Wettbewerb_Spiele_Beendet(c);
+    int32_t zweiter = -1, w1, w2;
+    EXPECT_EQ(Spiele_Get_Wettbewerb_Sieger(Wettbewerb_Get_Oberwettbewerb(c), Kalender_Get_Datum_Heute().jahr, &zweiter,
+                                           &w1, &w2),
+              s.heim);
+    EXPECT_EQ(zweiter, s.gast);
 }
 
 TEST_F(Saisonende, SeasonMovesClubsAlongPlaceTargetsAndASecondSeasonRuns)
@@ -154,6 +218,95 @@ TEST_F(Saisonende, SeasonMovesClubsAlongPlaceTargetsAndASecondSeasonRuns)
         // The cup keeps its configured entrants.
         EXPECT_EQ(liste(spielwelt::POKAL_R1), (std::vector<int16_t>{0, 1, 2, 3, 4, 5, 6, 7}));
     }
+}
+
+// The next season's fields: the league tree's best places, a club qualified twice, free places
+// filled from a number range, and a rule voted for the new season.
+TEST_F(Saisonende, NextSeasonsFieldsFromTheLeagueTreeAndTheTables)
+{
+    using namespace testwelt;
+    auto r = bauen();
+    r[A2B].ziele.ziel[0][0] = -1;   // the leagues keep four clubs
+    // The cup's two rounds take their entrants from country A's pyramid: four, then two.
+    for (int k : {POKAL1, POKAL2}) {
+        r[k].modus |= QUALIFIKANTEN_AUS_LIGABAUM;
+        r[k].teams = 4;
+        r[k].listen.anzahl = r[k].listen.start_anzahl = 0;
+        std::fill(r[k].listen.teams, r[k].listen.teams + WETTBEWERB_MAX_TEAMS, int16_t(-1));
+        std::fill(r[k].listen.start, r[k].listen.start + WETTBEWERB_MAX_TEAMS, int16_t(-1));
+    }
+    r[POKAL1].spieltage = 1;
+    r[POKAL1].anz_quali_aus_ligabaum = 4;
+    r[POKAL2].anz_quali_aus_ligabaum = 2;
+    r[B1].ziele.ziel[2][1] = POKAL1;          // a place of another country that led there
+    r[A1].ziele.ziel[1][0] = GRUPPE_A;        // the champion and the cup winner to one group
+    r[GRUPPE_B].auffuell_anz = 2;
+    r[GRUPPE_B].auffuell[0] = {0, 0, 1};      // club 0 plays in group A already
+    r[GRUPPE_B].auffuell[1] = {30, 39, 2};
+    r[A1].englische_tabelle_neu = 0;
+    ASSERT_TRUE(Wettbewerb_Uebernehmen(r.data(), ANZAHL, TEAM_ANZAHL));
+    Wettbewerb_Datensatz* a1 = Wettbewerb_Zeiger(A1);
+    auto ziel4 = [](int32_t liga, int32_t platz) { return Wettbewerb_Zeiger(liga)->ziele.ziel[4][platz]; };
+
+    // The pyramid's six best places as the lists stand: A1's four, then the best of each
+    // league below. The first round gets the lower four.
+    Wettbewerb_Ligabaum_Qualifikanten_Setzen(spielwelt::LIGA);
+    EXPECT_EQ(liste(spielwelt::POKAL_R1), (std::vector<int16_t>{2, 3, 4, 8}));
+    EXPECT_EQ(liste(spielwelt::POKAL_R2), (std::vector<int16_t>{0, 1}));
+    EXPECT_EQ((std::vector<int32_t>{ziel4(A1, 0), ziel4(A1, 1), ziel4(A1, 2), ziel4(A1, 3), ziel4(A2, 0), ziel4(A2B, 0)}),
+              (std::vector<int32_t>{POKAL2, POKAL2, POKAL1, POKAL1, POKAL1, POKAL1}));
+    EXPECT_EQ(ziel4(A2, 1), -1);
+    EXPECT_EQ(Wettbewerb_Zeiger(B1)->ziele.ziel[2][1], -1);
+
+    ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+    // The second round waits for the first round's winners before it is drawn.
+    EXPECT_TRUE(tag_teams(spielwelt::POKAL_R2, 0).empty());
+    for (Wettbewerb_Id id : {10, 11, 1, 2, 3, 4, 20, 21})
+        while (Wettbewerb_Get_Info(id)->spieltag < Wettbewerb_Get_Info(id)->spieltage) tag_spielen(id);
+    int32_t finalist = -1, w1, w2;
+    ASSERT_EQ(Spiele_Get_Wettbewerb_Sieger(spielwelt::POKAL_R1, Kalender_Get_Datum_Heute().jahr, &finalist, &w1, &w2), 0);
+    EXPECT_EQ(a1->modus & ENGLISCHE_TABELLE, ENGLISCHE_TABELLE);
+
+    Wettbewerb_Jedes_Jahr();
+    // The walk reads the final tables, not the lists' shuffled order.
+    EXPECT_EQ(liste(spielwelt::POKAL_R1), (std::vector<int16_t>{2, 3, 4, 8}));
+    EXPECT_EQ(liste(spielwelt::POKAL_R2), (std::vector<int16_t>{0, 1}));
+    // Club 0 won league and cup: the cup's place in group A goes to the finalist.
+    std::vector<int16_t> gruppe_a = {0, int16_t(finalist)};
+    std::sort(gruppe_a.begin(), gruppe_a.end());
+    EXPECT_EQ(liste(20), gruppe_a);
+    EXPECT_EQ(liste(21), (std::vector<int16_t>{12, 30, 31}));
+    EXPECT_EQ(a1->modus & ENGLISCHE_TABELLE, 0u);
+    EXPECT_EQ(a1->englische_tabelle_neu, -1);
+    EXPECT_EQ(Wettbewerb_Zeiger(B1)->modus & ENGLISCHE_TABELLE, ENGLISCHE_TABELLE);
+}
+
+// Managers see the end of a competition their club finished, with where the place leads.
+TEST_F(Saisonende, ManagedClubsSeeTheirEndOfCompetitionPages)
+{
+    static std::vector<std::vector<int32_t>> seiten;
+    seiten.clear();
+    Saisonende_Set_Beobachter([](Wettbewerb_Id id, int32_t team, int32_t platz, Wettbewerb_Id ziel, int32_t art) {
+        seiten.push_back({id, team, platz, ziel, art});
+    });
+    for (int32_t team : {0, 3, 4, 5}) Manager_Neuer_Mitspieler(team, "Test");
+    ASSERT_TRUE(Team_Hat_Manager(3));
+    ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+    auto spielen = [](std::initializer_list<Wettbewerb_Id> ids) {
+        for (Wettbewerb_Id id : ids)
+            while (Wettbewerb_Get_Info(id)->spieltag < Wettbewerb_Get_Info(id)->spieltage) tag_spielen(id);
+    };
+    // Before a game is under way (the world being set up) nobody is shown anything.
+    spielen({2});
+    EXPECT_TRUE(seiten.empty());
+    Eingang_Set_Spiel_Gestartet(true);
+    spielen({1, 10, 11});
+    Eingang_Set_Spiel_Gestartet(false);
+    for (int32_t team : {0, 3, 4, 5}) Manager_Mitspieler_Killen(team);
+    Saisonende_Set_Beobachter(nullptr);
+    // League A: the champion goes to the international groups, the last goes down; the cup's
+    // winner sees the title alone. Club 4 and 5 of the league below have seen theirs before.
+    EXPECT_EQ(seiten, (std::vector<std::vector<int32_t>>{{1, 0, 1, 20, 3}, {1, 3, 4, 2, 2}, {11, 0, 1, -1, 0}}));
 }
 
 TEST_F(Saisonende, ImportanceAndPointPrizes)

@@ -17,9 +17,9 @@ TEST(WettbewerbBlock, RundreiseByteGenau)
     Wettbewerb_Zeiger(GRUPPE_A)->schalter[0] = 1;
     std::vector<uint8_t> bild = Wettbewerb_Block_Packen();
     // Header of 16 bytes and 128 records of fixed size.
-    EXPECT_EQ(Wettbewerb_Block_Datensatz_Groesse(), 5503u);
+    EXPECT_EQ(Wettbewerb_Block_Datensatz_Groesse(), 5520u);
     ASSERT_EQ(bild.size(), 16 + 128 * Wettbewerb_Block_Datensatz_Groesse());
-    EXPECT_EQ(bild[0], 1);
+    EXPECT_EQ(bild[0], 2);
     EXPECT_EQ(bild[4], 1);
 
     Wettbewerb_Free();
@@ -29,6 +29,21 @@ TEST(WettbewerbBlock, RundreiseByteGenau)
     EXPECT_EQ(Wettbewerb_Get_Spiele_Block(20), 17);
     EXPECT_EQ(Wettbewerb_Get_Schalter(21, 1), 1);
     EXPECT_STREQ(Wettbewerb_Get_Anzeigename(3), "Liga A Süd");
+
+    // The season's state goes with it: a half's stoppage drawn before the save is the one
+    // after the load, and so is a rule switch voted for next season.
+    Wettbewerb_Zeiger(A1)->spieltag = 2;
+    Wettbewerb_Zeiger(A1)->spieltage = 6;
+    Wettbewerb_Zeiger(A1)->nachspielzeit[0] = 3;
+    Wettbewerb_Zeiger(A1)->englische_tabelle_neu = 0;
+    bild = Wettbewerb_Block_Packen();
+    Wettbewerb_Free();
+    ASSERT_TRUE(Wettbewerb_Block_Entpacken(bild.data(), bild.size(), TEAM_ANZAHL));
+    EXPECT_EQ(Wettbewerb_Zeiger(A1)->nachspielzeit[1], -1);
+    EXPECT_EQ(Wettbewerb_Zeiger(A1)->englische_tabelle_neu, 0);
+    EXPECT_EQ(Wettbewerb_Zeiger(B1)->englische_tabelle_neu, -1);
+    EXPECT_EQ(Wettbewerb_Halbzeit_Ende_Pruefen(1, 47, 0, 0, 0), 0);
+    EXPECT_EQ(Wettbewerb_Halbzeit_Ende_Pruefen(1, 48, 0, 0, 0), 1);
 
     // No competitions at all round-trip as "not ready".
     Wettbewerb_Free();
@@ -68,6 +83,21 @@ TEST(WettbewerbBlock, KaputteBloeckeLassenDenStandStehen)
     setze32(kaputt.back(), 16 + A2 * g + LINKS + 4 * WV_OBERLIGA, B1);    // stored back link lies
     kaputt.push_back(bild);
     std::memset(kaputt.back().data() + 16 + B1 * g, 'x', 25);   // unterminated name
+    // The list of A1 (four teams): its count, its first team; then the season's state at the
+    // record's end: match day, leg, stoppage memo, pending rule switch.
+    const size_t LISTE = TEAMS + 8, ANZAHL = LISTE + 2 * WETTBEWERB_MAX_TEAMS;
+    kaputt.push_back(bild);
+    setze32(kaputt.back(), 16 + A1 * g + ANZAHL, 5);             // five clubs in a league of four
+    kaputt.push_back(bild);
+    kaputt.back()[16 + A1 * g + LISTE] = TEAM_ANZAHL;           // a club beyond the team count
+    kaputt.push_back(bild);
+    setze32(kaputt.back(), 16 + A1 * g + g - 25, 7);             // match day 7 of 6
+    kaputt.push_back(bild);
+    setze32(kaputt.back(), 16 + POKAL1 * g + g - 21, 1);         // second leg of a one-legged cup
+    kaputt.push_back(bild);
+    kaputt.back()[16 + A1 * g + g - 17] = 9;                    // nine minutes of stoppage
+    kaputt.push_back(bild);
+    kaputt.back()[16 + A1 * g + g - 1] = 2;                     // a switch to neither rule
 
     for (size_t i = 0; i < kaputt.size(); ++i) {
         Fehler_Capture cap;

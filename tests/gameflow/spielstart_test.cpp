@@ -23,6 +23,7 @@
 #include "gameflow/game_main.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
+#include "gameflow/neues_spiel.h"
 #include "gameflow/spielstand.h"
 #include "gameflow/spielstand_ordner.h"
 #include "gameflow/spielstart.h"
@@ -57,13 +58,7 @@ protected:
     void SetUp() override
     {
         Spielstand_Ordner::SetUp();
-        // A savegame of the game holds the random numbers too; without them a loaded season would
-        // draw differently from the uninterrupted one.
-        Game_Spielstand_Bloecke_Registrieren();
-        Team_Anzahl = alte_teams;
-        welt = Test_Welt_Bauen("start", {"welt --world small", "wettbewerbe --world small"});
-        Wettbewerb_Disk_Registrieren();
-        Netz_Rolle = 3;
+        welt = Neues_Spiel_Welt_Bauen("start", {"welt --world small", "wettbewerbe --world small"}, alte_teams);
         aufrufe.clear();
         Bank_Set_Konto_Beobachter([](bool ein, int32_t team, int32_t start) {
             if (ein) aufrufe.push_back("Konto " + std::to_string(team) + " " + std::to_string(start));
@@ -83,21 +78,7 @@ protected:
         Bank_Set_Neues_Spiel_Beobachter(nullptr);
         Werbung_Set_Vorbelegen_Beobachter(nullptr);
         Stadion_Set_Neues_Spiel_Beobachter(nullptr);
-        Disk_Set_Datei_Dialog_Hook(nullptr);
-        for (int32_t t = 0; t < Team_Anzahl; ++t)
-            if (Team_Hat_Manager(t)) Manager_Mitspieler_Killen(t);
-        Spielstart_Module_Zuruecksetzen();
-        Spiele_Freigeben();
-        Ablauf_DeInit();
-        Wettbewerb_Free();
-        Test_Aufraeumen();
-        Server_Team = -1;
-        std::filesystem::remove_all(welt);
-        alte_teams = Team_Anzahl;
-        // The world's modules registered their savegame blocks; the other tests save without them.
-        for (int pos = 1; pos <= DISK_POSITIONEN; ++pos)
-            if (pos != DISK_POS_FREI) Disk_Block_Registrieren(pos, nullptr, nullptr);
-        Globals_Module_Registrieren();
+        Neues_Spiel_Abbauen(welt, alte_teams);
         Spielstand_Ordner::TearDown();
     }
 };

@@ -30,6 +30,7 @@ namespace {
 
 constexpr int32_t POKAL_ID_BASIS = 128;
 constexpr int32_t INTERNATIONAL_ID_BASIS = 200;
+constexpr int32_t TAG_SPIELE_MAX = 200;   // games the calendar takes on one day
 
 struct Wb {
     int32_t id = -1;
@@ -50,6 +51,7 @@ struct Wb {
     bool pokal_praemie = false, basisliga = false, mischen = false;
     int32_t kalender_position = 0;
     int32_t abstieg = 0;   // places that go down at the season's end
+    int32_t weiterkomm = -1;   // a group's places that go on to the next round
     // Season weeks (week w = days 7w..7w+6 from 1 July); the template's values mean none.
     int32_t startwoche = 0, endwoche = 0, spielfrei_start = -1, spielfrei_ende = -1, qualiwoche = -1;
 };
@@ -132,6 +134,7 @@ struct Bauplan {
 void nationen_bauen(Bauplan& b, std::vector<size_t>& top, std::vector<size_t>& pokal)
 {
     int32_t liga_id = 1, ausser_heimat = 0;
+    int32_t wochenende[2] = {0, 0};   // league games of a weekend's Saturday and Sunday
     for (size_t ni = 0; ni < b.welt.nationen.size(); ++ni) {
         const Welt_Nation& n = b.welt.nationen[ni];
         top.push_back(SIZE_MAX);
@@ -148,7 +151,12 @@ void nationen_bauen(Bauplan& b, std::vector<size_t>& top, std::vector<size_t>& p
             w.start = l.teams;
             w.land = n.land_team;
             w.basisliga = true;
+            // Home leagues play on Saturday, the others on Sunday; a league that would
+            // overfill its day takes the other one.
+            const int32_t spiele = (w.teams + 1) / 2;
             w.wochentag = n.heimatland ? 0 : 1;
+            if (wochenende[w.wochentag] + spiele > TAG_SPIELE_MAX) w.wochentag = 1 - w.wochentag;
+            wochenende[w.wochentag] += spiele;
             w.kalender_position = n.heimatland ? static_cast<int32_t>(stufen.size()) : 4 + (ausser_heimat % 2);
             w.wichtig = std::max(20, 90 - 25 * static_cast<int32_t>(stufen.size()));
             w.grafik = 0;
@@ -244,6 +252,7 @@ void meisterpokal(Bauplan& b, const std::vector<Quelle>& quellen)
         w.antritts_praemie = 1000000;
         w.mischen = true;
         w.nachfolgerunde = ko_id;
+        w.weiterkomm = 2;
         if (g + 1 < gruppen) w.parallelgruppe = INTERNATIONAL_ID_BASIS + g + 1;
         g_index.push_back(b.wbs.size() - 1);
     }
@@ -417,6 +426,7 @@ std::vector<Wettbewerb_Datensatz> datensaetze(const Bauplan& b)
             r.listen.start[k] = r.listen.teams[k] = static_cast<int16_t>(w.start[k]);
         r.listen.start_anzahl = r.listen.anzahl = static_cast<int32_t>(std::min<size_t>(w.start.size(), WETTBEWERB_MAX_TEAMS));
         r.best_of_x = w.best_of_x;
+        r.weiterkomm_anz[0] = w.weiterkomm;
         r.land = w.land;
         for (size_t k = 0; k < w.rundentexte.size() && k < static_cast<size_t>(WETTBEWERB_MAX_SPIELTAGE); ++k)
             r.rundentext[k] = w.rundentexte[k];
