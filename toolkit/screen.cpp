@@ -358,12 +358,20 @@ void Menue_Speicher_Befreien(int32_t modus)
 
 void Menue_Hook_Registrieren(Menue_Hook_Prozedur prozedur, uint8_t entfernen)
 {
+    // The count of registrations and the slot are kept apart: a slot taken by other means
+    // than this call is not free either.
+    static int32_t registriert = 0;
     if (!entfernen) {
-        if (Menue_Hook) {
+        if (registriert >= 1) {
             Print_Fehler("Zuviele Hooked-Procedures!\n");
             return;
         }
+        if (Menue_Hook) {
+            Print_Fehler("Keine Freie Hook-Procedure!\n");
+            return;
+        }
         Menue_Hook = prozedur;
+        ++registriert;
         return;
     }
     if (!prozedur || Menue_Hook != prozedur) {
@@ -371,6 +379,7 @@ void Menue_Hook_Registrieren(Menue_Hook_Prozedur prozedur, uint8_t entfernen)
         return;
     }
     Menue_Hook = nullptr;
+    if (registriert > 0) --registriert;
 }
 
 int32_t Menue_Prozedur_Aufrufen(Menue_Klick_Prozedur prozedur, Menue_Icon* icon, uint32_t flags)
