@@ -40,6 +40,16 @@ protected:
         Menue_Drop(0, 0);
         Toolkit_Test::TearDown();
     }
+    // A scroll button of the bar `daten` on screen, team 1 acting.
+    Menue_Icon* knopf_auf_balken(int16_t nummer, int16_t y, Menue_Scrollbar_Daten* daten, uint8_t farbe = 9)
+    {
+        Menue_Icon* knopf = flaeche(nummer, 620, y, 16, 16, 6, farbe);
+        knopf->flags |= ICON_SCROLLBUTTON;
+        knopf->daten = daten;
+        Menue_Screen_Icon_Hinzufuegen(knopf);
+        Aktuelles_Team = 1;
+        return knopf;
+    }
     int8_t ablegen(int32_t x, int32_t y, Menue_Icon* unter)
     {
         Menue_Drag_Start(stein, 160, 155);
@@ -119,11 +129,7 @@ TEST_F(Ziehen, WithoutMoveDescriptionTheDropIsReportedAndEnds)
 TEST_F(Ziehen, AScrollButtonStopsAtTheEndsOfItsBar)
 {
     Menue_Scrollbar_Daten daten{nullptr, 0, 620, 620, -1, 100, 300, 0, 0.0f, -1};
-    Menue_Icon* knopf = flaeche(942, 620, 150, 16, 16, 6);
-    knopf->flags |= ICON_SCROLLBUTTON;
-    knopf->daten = &daten;
-    Menue_Screen_Icon_Hinzufuegen(knopf);
-    Aktuelles_Team = 1;
+    Menue_Icon* knopf = knopf_auf_balken(942, 150, &daten);
     Menue_Drag_Start(knopf, 625, 155);
     Menue_Drag_Schritt(500, 470, 1);
     EXPECT_EQ(knopf->x, 620);
@@ -176,12 +182,8 @@ int32_t balken(Menue_Icon*, int32_t wert)
 TEST_F(Ziehen, ABarCanLeaveTheDrawingOfItsButtonToItsOwner)
 {
     Menue_Scrollbar_Daten daten{balken, 0, 620, 620, -1, 100, 300, 0, 0.0f, -1};
-    Menue_Icon* knopf = flaeche(944, 620, 150, 16, 16, 6, 6);
-    knopf->flags |= ICON_SCROLLBUTTON;
-    knopf->daten = &daten;
-    Menue_Screen_Icon_Hinzufuegen(knopf);
+    Menue_Icon* knopf = knopf_auf_balken(944, 150, &daten, 6);
     Menue_Screen_Refresh(1, -1, -1, -1, -1);
-    Aktuelles_Team = 1;
     const uint16_t weiss = seite1(625, knopf->y + 5);
     for (int16_t ohne : {0, 1}) {
         daten.ohne_zeichnen = ohne;
@@ -201,11 +203,7 @@ TEST_F(Ziehen, ABarCanLeaveTheDrawingOfItsButtonToItsOwner)
 TEST_F(Ziehen, AButtonOutsideItsTrackIsReported)
 {
     Menue_Scrollbar_Daten daten{nullptr, 0, 620, 620, -1, 300, 100, 0, 0.0f, -1};
-    Menue_Icon* knopf = flaeche(945, 620, 300, 16, 16, 6);
-    knopf->flags |= ICON_SCROLLBUTTON;
-    knopf->daten = &daten;
-    Menue_Screen_Icon_Hinzufuegen(knopf);
-    Aktuelles_Team = 1;
+    Menue_Icon* knopf = knopf_auf_balken(945, 300, &daten);
     Fehler_Capture f;
     Menue_Drag_Start(knopf, 625, 305);
     Menue_Drag_Schritt(625, 200, 1);
