@@ -168,6 +168,7 @@ void leer(int32_t a) { gerufen = a; }
 
 TEST_F(BlitEffekt, TheHookSlotTakesOneAndSaysWhy)
 {
+    ASSERT_EQ(Menue_Hook, nullptr) << "no test leaves its hook behind";
     Fehler_Capture f;
     Menue_Hook_Registrieren(haken_a, 0);
     Menue_Hook_Registrieren(haken_b, 0);
