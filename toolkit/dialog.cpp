@@ -48,15 +48,16 @@ std::vector<std::string> zeilen(const Win95_Dialog_Anfrage& a)
             m(o.konsole) + "Debug-Console",    m(o.debug_ausgaben) + "Debug-Ausgaben",
             "Grafik Aufbau",
             m(o.direct_x) + "Direct X",        m(o.aufloesung_800) + "800x600",
-            m(o.speichern) + "Einstellungen speichern"};
+            "",
+            m(o.speichern).substr(3) + "Einstellungen speichern"};
 }
 
 // The start options' line of a shown row: the three roles, then the eight boxes; -1 for the
-// group captions.
+// group captions and the gap before the box outside the groups.
 int32_t optionen_zeile(int32_t zeile)
 {
-    constexpr int32_t zeilen[14] = {-1, 0, 1, 2, -1, 3, 4, 5, 6, 7, -1, 8, 9, 10};
-    return zeile >= 0 && zeile < 14 ? zeilen[zeile] : -1;
+    constexpr int32_t zeilen[15] = {-1, 0, 1, 2, -1, 3, 4, 5, 6, 7, -1, 8, 9, -1, 10};
+    return zeile >= 0 && zeile < 15 ? zeilen[zeile] : -1;
 }
 
 // The eight boxes of the start options in their order; debug output and 800x600 are two.
