@@ -293,6 +293,20 @@ void Manager_Struktur_Entpacken(const uint8_t* bytes, Manager_Struktur& m)
 {
     Abbild<false> a{bytes};
     manager_felder(a, m);
+    // Not in the image: a record read from one starts without stored settings.
+    std::memset(m.einstellungen, 0, sizeof m.einstellungen);
+}
+
+int32_t Manager_Einstellungen_Zuruecksetzen(Manager_Struktur* m)
+{
+    if (!m) return 0;
+    int32_t n = 0;
+    for (Manager_Einstellung& e : m->einstellungen)
+        if (e.belegt) {
+            e = Manager_Einstellung{};
+            ++n;
+        }
+    return n;
 }
 
 bool Manager_Struktur_Pruefen(const uint8_t* b)

@@ -53,6 +53,13 @@ struct Manager_Icon_Zustand {
     uint8_t ende[2];
 };
 
+// One stored setting of a manager: used or not, and the three settings bytes it holds.
+constexpr int32_t MANAGER_EINSTELLUNGEN = 8;
+struct Manager_Einstellung {
+    uint8_t belegt;
+    uint8_t optionen[3];
+};
+
 struct Manager_Struktur {
     uint8_t kopfnr;  // 306
     uint8_t reserve_1;
@@ -66,6 +73,9 @@ struct Manager_Struktur {
     float trainingsverteilung[MANAGER_TRAININGSARTEN];  // 305, percentages summing to 100
     uint8_t optionen[3];          // 309, read by the toolkit
     uint8_t reserve_3;
+    // The manager's eight stored settings. Held in memory only: the record's image has its
+    // fixed size and no room for them.
+    Manager_Einstellung einstellungen[MANAGER_EINSTELLUNGEN];
 };
 
 // The record's image in savegames and packets, and the sizes and offsets of its blocks.
@@ -93,6 +103,8 @@ void Manager_Icon_Set_Hook(Manager_Icon_Lese_Hook lesen, Manager_Icon_Schreib_Ho
 // A remote client renews its copies of the manager records and of their scroll positions.
 void Manager_Internet_Client_Refresh();
 void Manager_Internet_Client_Scrollpos_Refresh();
+// Resets every used entry of the manager's stored settings; the number reset.
+int32_t Manager_Einstellungen_Zuruecksetzen(Manager_Struktur* manager);
 // Frees a manager record and returns null.
 Manager_Struktur* Manager_Freigeben(Manager_Struktur* manager);
 // Entry of the table of ten default first names of new managers (index modulo 10).

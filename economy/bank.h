@@ -126,6 +126,9 @@ extern float Bank_Kredit_Zins[BANK_LAUFZEITEN];
 extern float Bank_Giro_Zins, Bank_Dispo_Zins, Bank_Ueberzieh_Zins;
 extern uint8_t Bank_Standard_Waehrung;
 extern int32_t Bank_Aktien_Anzahl;
+// The most shares of one firm a club may hold, per exchange; the share count rocker's maximum.
+extern const int32_t Bank_Aktien_Limit[BANK_BOERSEN];
+extern int32_t Bank_Aktien_Wippe_Maximum;
 extern int32_t Bank_Liga_Wettbewerb;
 // The amount of the credit and deposit screen's rocker, and its chosen term.
 extern float Bank_Wippe_Betrag;
@@ -227,8 +230,21 @@ void Bank_Set_Buchung_Protokoll(Bank_Buchung_Protokoll protokoll);
 // Asks the manager of `geber` for a credit of the rocker amount over the chosen term at the
 // wished rate (a question in the news); true when the request was sent.
 bool Bank_Kredit_Anfrage(int32_t geber, int32_t zinswunsch);
-// The rows of Aktuelles_Team's credits and deposits (at most 150), or the empty-list row.
-std::vector<std::string> Bank_Anlagen_Zeilen();
+// The rows of Aktuelles_Team's credits and deposits (at most 150) with their help texts, or the
+// empty-list row (no help).
+struct Bank_Anlagen_Zeile {
+    std::string text;
+    const char* hilfe;
+};
+std::vector<Bank_Anlagen_Zeile> Bank_Anlagen_Zeilen();
+// The heading help of the share holdings' list.
+constexpr const char* BANK_AKTIEN_HILFE = "Dies sind Ihre Aktien";
+// Choosing a firm of an exchange in the share list: the exchange's buttons follow, the chosen
+// firm is kept (a firm without a name sets the chart back to its first range), a client
+// fetches the exchange, the share count's rocker takes the exchange's limit.
+void Bank_Aktie_Waehlen(int32_t boerse, int32_t firma);
+// The credit button becomes active.
+void Bank_Kredit_Aktivieren();
 // The tooltip of a share holding.
 std::string Bank_Aktie_Hilfe(const Bank_Aktienbesitz& besitz);
 

@@ -14,6 +14,7 @@
 #include "gameflow/news.h"
 #include "gameflow/team_requester.h"
 #include "platform/print.h"
+#include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
 
 double Bank_Zinseszins(double betrag, int32_t monate, double zins)
@@ -126,7 +127,8 @@ float Bank_Get_Aktienkurs(int32_t boerse, int32_t firma)
     return Bank_Boerse[boerse].kurs[firma];
 }
 
-static constexpr int32_t AKTIEN_LIMIT[BANK_BOERSEN] = {10000, 10000, 1000};
+const int32_t Bank_Aktien_Limit[BANK_BOERSEN] = {10000, 10000, 1000};
+int32_t Bank_Aktien_Wippe_Maximum = Bank_Aktien_Limit[0];
 
 static Liste_Element* besitz_element(int32_t team, int32_t boerse, int32_t firma)
 {
@@ -146,7 +148,7 @@ int32_t Bank_Max_Aktien(int32_t team, int32_t boerse, int32_t firma, int32_t ver
     const double preis = double(Bank_Boerse[boerse].kurs[firma]) * 1.01;
     const double geld = Bank_Get_Kontostand(team, 1, boerse);
     int64_t n = preis > 0 ? int64_t(geld / preis) : 0;
-    if (gehalten + n > AKTIEN_LIMIT[boerse]) n = AKTIEN_LIMIT[boerse] - gehalten;
+    if (gehalten + n > Bank_Aktien_Limit[boerse]) n = Bank_Aktien_Limit[boerse] - gehalten;
     return n < 0 ? 0 : int32_t(n);
 }
 
@@ -274,9 +276,15 @@ bool Bank_Kredit_Anfrage(int32_t geber, int32_t zinswunsch)
     return true;
 }
 
-std::vector<std::string> Bank_Anlagen_Zeilen()
+std::vector<Bank_Anlagen_Zeile> Bank_Anlagen_Zeilen()
 {
-    std::vector<std::string> zeilen;
+    static constexpr const char* HILFE_ANLAGE =
+        "Dies ist eine Anlage, die Sie eingezahlt haben.^lSie sehen das Datum, an dem die Anlage fällig wird und^lden "
+        "Betrag, den Sie dann bekommen.";
+    static constexpr const char* HILFE_KREDIT =
+        "Dies ist ein Kredit, den Sie aufgenommen haben.^lSie sehen das Datum, an dem der Kredit fällig wird und^ldie "
+        "Kreditsumme plus Zinsen.";
+    std::vector<Bank_Anlagen_Zeile> zeilen;
     void* cursor = nullptr;
     const int32_t team = Aktuelles_Team;
     while (const Bank_Anlage* a = Bank_Naechste_Anlage(team, &cursor)) {
@@ -287,9 +295,9 @@ std::vector<std::string> Bank_Anlagen_Zeilen()
         std::snprintf(text, sizeof text, "%02d.%02d.%d:%s^tr0158%s^z0009^c%05d^tl0115(^tr0158%s^tl0161%02d.%02d.%d, %1.1f%%)",
                       f.tag, f.monat, f.jahr, "", Bank_Betrag_String(float(anlage ? a->endbetrag : -a->endbetrag), team, -1, 0), 0,
                       anlage ? "Anlage" : "Kredit", b.tag, b.monat, b.jahr, double(a->zins));
-        zeilen.emplace_back(text);
+        zeilen.push_back({text, anlage ? HILFE_ANLAGE : HILFE_KREDIT});
     }
-    if (zeilen.empty()) zeilen.emplace_back("(keine Anlagen vorhanden)");
+    if (zeilen.empty()) zeilen.push_back({"(keine Anlagen vorhanden)", nullptr});
     return zeilen;
 }
 
@@ -309,6 +317,38 @@ std::string Bank_Aktie_Hilfe(const Bank_Aktienbesitz& besitz)
                       art, 3, firma, 0, -g);
     return text;
 }
+
+namespace {
+
+constexpr int32_t ICON_BOERSE_ERSTE = 2010;  // the three exchanges' toggle buttons
+constexpr int32_t ICON_AKTIEN_SEITE = 2006, ICON_AKTIEN_ZAHL = 2015, ICON_KURS_BEREICH = 2026;
+constexpr int32_t ICON_KREDIT = 702;
+
+}  // namespace
+
+void Bank_Aktie_Waehlen(int32_t boerse, int32_t firma)
+{
+    if (!Bank_Init_Check() || boerse < 0 || boerse >= BANK_BOERSEN || firma < 0 || firma >= BANK_FIRMEN) return;
+    const int32_t team = Aktuelles_Team;
+    if (team >= 0)
+        Manager_Icon_Togglebutton_An_Aus(team, 3, ICON_BOERSE_ERSTE + boerse, ICON_BOERSE_ERSTE, ICON_BOERSE_ERSTE + 1,
+                                         ICON_BOERSE_ERSTE + 2);
+    Menue_Screen_Icon_Aktiv_Setzen(1, ICON_AKTIEN_SEITE);
+    for (int32_t i = 0; i < BANK_BOERSEN; ++i) Menue_Screen_Icon_Aktiv_Setzen(1, ICON_BOERSE_ERSTE + i);
+    Bank.boerse_wahl = uint8_t(boerse);
+    // A firm without a name has no chart: the page starts again at its first range.
+    if (!Bank_Boerse[boerse].firma[firma][0]) {
+        Bank.firma_wahl = 1;
+        if (team >= 0) Manager_Icon_Togglebutton_An_Aus(team, 1, ICON_KURS_BEREICH, ICON_KURS_BEREICH);
+    } else {
+        Bank.firma_wahl = uint32_t(firma);
+    }
+    if (Bank_Ist_Client() && team >= 0) Bank_Client_Boerse_Holen(team, boerse);
+    Bank_Aktien_Wippe_Maximum = Bank_Aktien_Limit[boerse];
+    Menue_Screen_Icon_Aktiv_Setzen(1, ICON_AKTIEN_ZAHL);
+}
+
+void Bank_Kredit_Aktivieren() { Menue_Screen_Icon_Aktiv_Setzen(1, ICON_KREDIT); }
 
 // ---- Lender and rate menus ----
 

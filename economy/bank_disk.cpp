@@ -572,9 +572,8 @@ static int32_t server_anfrage(int32_t anfrage, Leser& l, Schreiber& s)
     }
     case BANK_AKTIEN_TRANSFER: {
         const int32_t team = l.i32(), anzahl = l.i32(), e = l.i32(), firma = l.i32();
-        static const int32_t LIMIT[BANK_BOERSEN] = {10000, 10000, 1000};
-        if (!l.ganz() || !team_ist_aufrufer(team) || anzahl == 0 || e < 0 || e >= BANK_BOERSEN || anzahl > LIMIT[e] ||
-            anzahl < -LIMIT[e]) {
+        if (!l.ganz() || !team_ist_aufrufer(team) || anzahl == 0 || e < 0 || e >= BANK_BOERSEN ||
+            anzahl > Bank_Aktien_Limit[e] || anzahl < -Bank_Aktien_Limit[e]) {
             Print_Fehler("Bank: Anfrage %d von Team %d abgewiesen", anfrage, int32_t(Handelndes_Team));
             return 0;
         }

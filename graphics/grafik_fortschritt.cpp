@@ -16,6 +16,7 @@
 namespace {
 
 constexpr int32_t PANEL_LINKS = 26, PANEL_OBEN = 36, PANEL_HOEHE = 107;
+constexpr int32_t BALKEN_X = 36, BALKEN_Y = 78, BLOCK = 8, BLOCK_ABSTAND = 11;
 
 struct Box {
     bool offen = false;
@@ -25,6 +26,10 @@ struct Box {
     Rastport* hintergrund = nullptr;
     Rastport* bild = nullptr;
     Rastport* panel = nullptr;
+    // The bar's two strips of (w - 20) x 8: every block in full yellow, drawn once at opening,
+    // and the last, partly lit block of a redraw.
+    Rastport* balken = nullptr;
+    Rastport* teil_block = nullptr;
     uint32_t letzte = 0;
 } box;
 
@@ -33,6 +38,8 @@ void freigeben()
     box.hintergrund = Grafik_Bitmap_Freigeben(box.hintergrund);
     box.bild = Grafik_Bitmap_Freigeben(box.bild);
     box.panel = Grafik_Bitmap_Freigeben(box.panel);
+    box.balken = Grafik_Bitmap_Freigeben(box.balken);
+    box.teil_block = Grafik_Bitmap_Freigeben(box.teil_block);
     box.offen = false;
 }
 
@@ -82,7 +89,9 @@ int Grafik_Fortschritt_Oeffnen(const char* titel, int32_t x, int32_t y)
     box.hintergrund = Grafik_Bitmap_Anlegen(box.w, FORTSCHRITT_HOEHE, schirm->depth);
     box.bild = Grafik_Bitmap_Anlegen(box.w, FORTSCHRITT_HOEHE, schirm->depth);
     box.panel = Grafik_Bitmap_Anlegen(box.w + PANEL_LINKS, PANEL_HOEHE, schirm->depth);
-    if (!box.hintergrund || !box.bild || !box.panel) {
+    box.balken = Grafik_Bitmap_Anlegen(box.w - 20, BLOCK, schirm->depth);
+    box.teil_block = Grafik_Bitmap_Anlegen(box.w - 20, BLOCK, schirm->depth);
+    if (!box.hintergrund || !box.bild || !box.panel || !box.balken || !box.teil_block) {
         freigeben();
         return 0;
     }
@@ -100,6 +109,8 @@ int Grafik_Fortschritt_Oeffnen(const char* titel, int32_t x, int32_t y)
     }
     Grafik_Blit(box.bild, 0, 0, box.w, FORTSCHRITT_HOEHE, schirm, box.x, box.y);
     Grafik_Blit(schirm, box.x - PANEL_LINKS, box.y - PANEL_OBEN, box.w + PANEL_LINKS, PANEL_HOEHE, box.panel, 0, 0);
+    for (int32_t k = 0; BLOCK_ABSTAND * k + BLOCK <= box.w - 20; ++k)
+        Grafik_Rechteck_Fuellen(box.balken, BLOCK_ABSTAND * k, 0, BLOCK, BLOCK, Grafik_Farbe(15, 15, 0));
     Mauszeiger_Select(5);
     Menuesound_Play(1, 0);
     box.gezeichnet = false;
@@ -125,9 +136,13 @@ int Grafik_Fortschritt_Setzen(int32_t prozent, const char* eintrag)
     const int32_t n = (box.w - 20) * prozent / 100;
     if (n > 0) {
         const int32_t m = n * 15 / 11, voll = m / 15, rest = m % 15;
-        for (int32_t k = 0; k < voll; ++k) Grafik_Rechteck_Fuellen(arbeit, 36 + 11 * k, 78, 8, 8, Grafik_Farbe(15, 15, 0));
-        if (rest >= 4)
-            Grafik_Rechteck_Fuellen(arbeit, 36 + 11 * voll, 78, 8, 8, Grafik_Farbe(uint32_t(rest), uint32_t(rest), 0));
+        // Gaps and unlit blocks are 0 in the strips: the trough shows through.
+        if (voll > 0)
+            Grafik_Blit_Transparent(box.balken, 0, 0, BLOCK_ABSTAND * (voll - 1) + BLOCK, BLOCK, arbeit, BALKEN_X, BALKEN_Y);
+        if (rest >= 4) {
+            Grafik_Rechteck_Fuellen(box.teil_block, 0, 0, BLOCK, BLOCK, Grafik_Farbe(uint32_t(rest), uint32_t(rest), 0));
+            Grafik_Blit_Transparent(box.teil_block, 0, 0, BLOCK, BLOCK, arbeit, BALKEN_X + BLOCK_ABSTAND * voll, BALKEN_Y);
+        }
     }
     Grafik_Blit(arbeit, 0, 0, pw, PANEL_HOEHE, Grafik_Seite_0, box.x - PANEL_LINKS, box.y - PANEL_OBEN);
     Grafik_Bitmap_Freigeben(arbeit);

@@ -44,6 +44,9 @@ void reset(Zustand& z, bool compressing)
 
 bool ensure_tables() { return tabelle || LZW_Alloc_Tables(); }
 
+// One string's characters, last character first: no string is longer than the codes there are.
+uint8_t stack[GROESSTER_CODE + 2];
+
 } // namespace
 
 int LZW_Alloc_Tables()
@@ -69,6 +72,21 @@ uint32_t LZW_Find_Code(uint32_t parent, uint8_t character)
         index = index >= step ? index - step : index + TABELLE - step;
     }
 }
+
+uint32_t LZW_Decode_String(uint32_t count, uint32_t code)
+{
+    if (!tabelle) return count;
+    // A damaged dictionary must not run the stack over: each step of a sound chain goes to a
+    // lower code, so a chain longer than the stack is a loop.
+    while (code > 255 && code < TABELLE && count < sizeof stack) {
+        stack[count++] = tabelle[code].character;
+        code = tabelle[code].parent_code;
+    }
+    if (code <= 255 && count < sizeof stack) stack[count++] = uint8_t(code);
+    return count;
+}
+
+const uint8_t* LZW_Decode_Stapel() { return stack; }
 
 int LZW_Compress(Compress_Stream* in, Compress_Stream* out)
 {
@@ -114,7 +132,6 @@ namespace {
 int expand(Cmp_Bit_Leser& bits, Cmp_Byte_Schreiber& bytes)
 {
     if (!ensure_tables()) return 0;
-    static uint8_t stack[GROESSTER_CODE + 2];
     Zustand z;
     for (;;) {
         reset(z, false);
@@ -135,17 +152,14 @@ int expand(Cmp_Bit_Leser& bits, Cmp_Byte_Schreiber& bytes)
             }
             if (code > z.next_code || z.next_code > GROESSTER_CODE) return 0;
             uint32_t count = 0;
-            uint32_t c = code;
             if (code == z.next_code) {
-                stack[count++] = character;
-                c = old;
+                stack[0] = character;
+                count = LZW_Decode_String(1, old);
+            } else {
+                count = LZW_Decode_String(0, code);
             }
-            while (c > 255) {
-                stack[count++] = tabelle[c].character;
-                c = tabelle[c].parent_code;
-            }
-            stack[count++] = uint8_t(c);
-            character = uint8_t(c);
+            if (count == 0) return 0;
+            character = stack[count - 1];
             if (bytes.memory && bytes.cap - bytes.pos >= count) {
                 uint8_t* d = bytes.buf + bytes.pos;
                 for (uint32_t k = 0; k < count; ++k) d[k] = stack[count - 1 - k];

@@ -22,6 +22,7 @@ uint8_t Debug_Schalter;
 namespace {
 
 constexpr int32_t GRAPH_BREITE = 318, GRAPH_HOEHE = 80;
+constexpr int32_t KARTE_BREITE = 640, KARTE_HOEHE = 480;
 constexpr int32_t BILD_HINTERGRUND = 6240, BILD_MENUE = 1048, BILD_SPIEL = 3691,
                   BILD_ZENTRIERT = 1229;
 
@@ -138,6 +139,38 @@ int Debug_Speicher_Graph()
     if (Grafik_Render_Ziel && Grafik_Render_Ziel->depth == graph->depth)
         Grafik_Blit(graph, 0, 0, GRAPH_BREITE, GRAPH_HOEHE, Grafik_Render_Ziel, 0, 480);
     --wiedereintritt;
+    return 1;
+}
+
+int Debug_Speicher_Karte()
+{
+    Rastport* schirm = Grafik_Seite_0;
+    if (!schirm || schirm->packed || schirm->width < KARTE_BREITE || schirm->height < KARTE_HOEHE) return 0;
+    Rastport* gerettet = Grafik_Bitmap_Anlegen(KARTE_BREITE, KARTE_HOEHE, schirm->depth);
+    if (!gerettet) return 0;
+    Grafik_Blit(schirm, 0, 0, KARTE_BREITE, KARTE_HOEHE, gerettet, 0, 0);
+    Grafik_Rechteck_Fuellen(schirm, 0, 0, KARTE_BREITE, KARTE_HOEHE, 31);
+    int32_t anzahl = 0, groesster = 0, frei = 0, c1 = 0, c2 = 0;
+    Mem_Get_Info(&anzahl, &groesster, &frei, &c1, &c2);
+    const int64_t gesamt = int64_t(Mem_Belegt()) + std::max(frei, 0);
+    const int64_t basis = Mem_Get_Basis();
+    constexpr int64_t PIXEL = int64_t(KARTE_BREITE) * KARTE_HOEHE;
+    // Block record: start address, size in bytes, kind (0 free, 1 used, else the allocator's own).
+    int32_t block[3] = {};
+    for (int32_t i = 0; gesamt > 0 && i < (1 << 20) && Mem_Get_Block_Info(i, block, 0); ++i) {
+        const int64_t von = (int64_t(block[0]) - basis) * PIXEL / gesamt;
+        const int64_t bis = (int64_t(block[0]) - basis + std::max(block[1], 1)) * PIXEL / gesamt;
+        const uint32_t farbe = block[2] == 0 ? DEBUG_GRUEN : block[2] == 1 ? DEBUG_ROT : DEBUG_WEISS;
+        // The run, one row piece at a time.
+        for (int64_t p = std::max<int64_t>(von, 0), ende = std::min(bis, PIXEL - 1); p <= ende;) {
+            const int32_t x = int32_t(p % KARTE_BREITE), n = int32_t(std::min<int64_t>(ende - p + 1, KARTE_BREITE - x));
+            Grafik_Rechteck_Fuellen(schirm, x, int32_t(p / KARTE_BREITE), n, 1, farbe);
+            p += n;
+        }
+    }
+    while (!Maus_Get_Tasten() && !Programm_Ende) Win95_Sleep(10);
+    Grafik_Blit(gerettet, 0, 0, KARTE_BREITE, KARTE_HOEHE, schirm, 0, 0);
+    Grafik_Bitmap_Freigeben(gerettet);
     return 1;
 }
 

@@ -31,6 +31,10 @@ const char* Debug_Speicher_Text();
 int Debug_Speicher_Graph_An();
 int Debug_Speicher_Graph_Aus();
 int Debug_Speicher_Graph();
+// The heap map for developers: the 640 x 480 screen in colour 31 with every heap block the
+// allocator reports as a run of pixels by its kind, until a mouse button is pressed; then the
+// screen as it was. 0 without a screen.
+int Debug_Speicher_Karte();
 
 // Screen backgrounds from the screen resource file, drawn on the render target.
 int Hintergrund_Load();

@@ -34,6 +34,8 @@ static bool lock_buffered = false;
 // Windowed modes and 8-bit screens: the rectangle buffer that the unlock carries into the
 // frame; kept until the process ends. At least one 1024 x 768 screen at two bytes.
 static std::vector<uint8_t> pixel_buffer;
+// The 8-bit screen's pixels turned into screen colours for the window.
+static std::vector<uint16_t> conversion_buffer;
 // 8-bit screens: the palette as frame colours.
 static uint16_t palette_table[256];
 
@@ -192,26 +194,38 @@ void* Win95_Lock_Screen(int32_t x, int32_t y, int32_t width, int32_t height, int
     return pixel_buffer.data();
 }
 
+int Win95_Draw_Bitmap(const uint16_t* pixels, int32_t width, int32_t height, int32_t x, int32_t y)
+{
+    int frame_pitch = 0;
+    uint16_t* frame = pixels ? Os_Display_Frame(&frame_pitch) : nullptr;
+    if (!frame || width <= 0 || height <= 0) return 0;
+    // Clipped to the frame: a picture partly outside draws its visible part.
+    const int32_t fw = Os_Display_Width(), fh = Os_Display_Height();
+    const int32_t x0 = std::max(x, 0), y0 = std::max(y, 0);
+    const int32_t x1 = std::min(x + width, fw), y1 = std::min(y + height, fh);
+    if (x0 >= x1 || y0 >= y1) return 0;
+    for (int32_t row = y0; row < y1; ++row)
+        std::memcpy(frame + size_t(row) * frame_pitch + x0, pixels + size_t(row - y) * width + (x0 - x),
+                    size_t(x1 - x0) * 2);
+    Os_Display_Changed(x0, y0, x1 - x0, y1 - y0);
+    return 1;
+}
+
 int Win95_Unlock_Screen()
 {
     if (lock_count.load(std::memory_order_acquire) == 0) return full_at_open ? 1 : 0;
     if (lock_buffered) {
-        int frame_pitch = 0;
-        uint16_t* frame = Os_Display_Frame(&frame_pitch);
-        if (frame) {
-            for (int32_t row = 0; row < lock_h; ++row) {
-                uint16_t* d = frame + size_t(lock_y + row) * frame_pitch + lock_x;
-                if (depth_granted == 8) {
-                    const uint8_t* s = pixel_buffer.data() + size_t(row) * lock_w;
-                    for (int32_t i = 0; i < lock_w; ++i) d[i] = palette_table[s[i]];
-                } else {
-                    std::memcpy(d, pixel_buffer.data() + size_t(row) * lock_w * 2,
-                                size_t(lock_w) * 2);
-                }
-            }
+        const uint16_t* bild = reinterpret_cast<const uint16_t*>(pixel_buffer.data());
+        if (depth_granted == 8) {
+            const size_t n = size_t(lock_w) * lock_h;
+            if (conversion_buffer.size() < n) conversion_buffer.resize(n);
+            for (size_t i = 0; i < n; ++i) conversion_buffer[i] = palette_table[pixel_buffer[i]];
+            bild = conversion_buffer.data();
         }
+        Win95_Draw_Bitmap(bild, lock_w, lock_h, lock_x, lock_y);
+    } else {
+        Os_Display_Changed(lock_x, lock_y, lock_w, lock_h);
     }
-    Os_Display_Changed(lock_x, lock_y, lock_w, lock_h);
     release_lock();
     return full_at_open ? 0 : 1;
 }

@@ -25,6 +25,9 @@ int Win95_Reopen_Screen(int32_t width, int32_t height, int32_t* depth);
 void* Win95_Lock_Screen(int32_t x, int32_t y, int32_t width, int32_t height, int32_t* pitch);
 // Full screen: 0 on success. Windowed: 1 when a locked rectangle was drawn, 0 without a lock.
 int Win95_Unlock_Screen();
+// Copies a whole picture of 16-bit screen colours (rows without gaps) into the display at
+// (x, y), clipped to it; 1 when anything was drawn.
+int Win95_Draw_Bitmap(const uint16_t* pixels, int32_t width, int32_t height, int32_t x, int32_t y);
 
 // 256 six-bit RGB triplets (768 bytes); entries 0-9 and 246-255 are the fixed colours.
 void Win95_Set_Palette(const uint8_t* palette);

@@ -42,6 +42,7 @@ int32_t datei_dialog(Win95_Dialog_Art art, char* dateiname, const char* beschrei
     a.eintraege = Os_File_Search(ordner, muster);
     const char* name = std::strrchr(dateiname, '/');
     a.text = name ? name + 1 : dateiname;
+    a.hook = Win95_File_Dialog_Hook;
     Win95_Dialog_Offen = 1;
     bool ok = zeigen(&a);
     neu_zeichnen();
@@ -74,6 +75,12 @@ std::string Win95_Dialog_Filter(const char* beschreibung, const char* muster)
 std::string Win95_Dialog_Endung(const char* muster)
 {
     return muster && std::strlen(muster) > 2 ? std::string(muster + 2) : std::string();
+}
+
+int64_t Win95_File_Dialog_Hook(const Win95_Dialog_Position* fenster, uint32_t, uint64_t, int64_t)
+{
+    Win95_Dialog_Fenster = fenster;
+    return 0;
 }
 
 int32_t Win95_Open_File_Dialog(char* dateiname, const char* beschreibung, const char* muster)
@@ -141,8 +148,68 @@ int32_t Win95_Clipboard_Text_Get(char* puffer, int32_t groesse)
 
 int32_t Win95_Clipboard_Text_Set(const char* text) { return text && Os_Clipboard_Set_Text(text) ? 1 : 0; }
 
-int32_t Win95_Clipboard_Bitmap_Size(int32_t*, int32_t*) { return 0; }
-int32_t Win95_Clipboard_Bitmap_Get(uint16_t*, int32_t, int32_t) { return 0; }
+namespace {
+
+// The clipboard here carries text only. A picture is handed over as the name of a Windows
+// bitmap file in the clipboard's text (a path, or a file:// address as file managers copy it):
+// one plane, 15 or 16 bits per pixel, as the clipboard's own bitmaps would be. The rows come
+// out top row first.
+bool zwischenablage_bild(std::vector<uint16_t>* pixel, int32_t* breite, int32_t* hoehe)
+{
+    std::string text;
+    if (!Os_Clipboard_Get_Text(&text)) return false;
+    text = text.substr(0, text.find_first_of("\r\n"));
+    if (text.rfind("file://", 0) == 0) text.erase(0, 7);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.pop_back();
+    if (text.empty() || !Os_File_Readable(text.c_str())) return false;
+    uint32_t groesse = 0;
+    uint8_t* d = Disk_Lese_Datei(text.c_str(), &groesse);
+    if (!d) return false;
+    bool ok = false;
+    if (groesse >= 54 && d[0] == 'B' && d[1] == 'M') {
+        const uint32_t start = Disk_LE32_Lesen(d + 10), kopf = Disk_LE32_Lesen(d + 14);
+        const int32_t w = int32_t(Disk_LE32_Lesen(d + 18)), h_roh = int32_t(Disk_LE32_Lesen(d + 22));
+        const uint32_t ebenen = uint32_t(d[26] | d[27] << 8), bits = uint32_t(d[28] | d[29] << 8);
+        const uint32_t art = Disk_LE32_Lesen(d + 30);
+        const int32_t h = h_roh < 0 ? -h_roh : h_roh;
+        const uint64_t zeile = (uint64_t(w) * 2 + 3) & ~uint64_t(3);
+        if (kopf >= 40 && ebenen == 1 && (bits == 15 || bits == 16) && (art == 0 || art == 3) && w > 0 && w <= 4096 &&
+            h > 0 && h <= 4096 && uint64_t(start) + zeile * uint64_t(h) <= groesse) {
+            pixel->resize(size_t(w) * size_t(h));
+            for (int32_t y = 0; y < h; ++y) {
+                // Bottom-up unless the height is negative.
+                const uint8_t* q = d + start + zeile * uint64_t(h_roh < 0 ? y : h - 1 - y);
+                for (int32_t x = 0; x < w; ++x) (*pixel)[size_t(y) * size_t(w) + size_t(x)] = uint16_t(q[2 * x] | q[2 * x + 1] << 8);
+            }
+            *breite = w;
+            *hoehe = h;
+            ok = true;
+        }
+    }
+    Mem_Free(d, 0);
+    return ok;
+}
+
+}  // namespace
+
+int32_t Win95_Clipboard_Bitmap_Size(int32_t* breite, int32_t* hoehe)
+{
+    std::vector<uint16_t> pixel;
+    int32_t w = 0, h = 0;
+    if (!zwischenablage_bild(&pixel, &w, &h)) return 0;
+    if (breite) *breite = w;
+    if (hoehe) *hoehe = h;
+    return 1;
+}
+
+int32_t Win95_Clipboard_Bitmap_Get(uint16_t* ziel, int32_t breite, int32_t hoehe)
+{
+    std::vector<uint16_t> pixel;
+    int32_t w = 0, h = 0;
+    if (!ziel || !zwischenablage_bild(&pixel, &w, &h) || w != breite || h != hoehe) return 0;
+    std::memcpy(ziel, pixel.data(), pixel.size() * 2);
+    return 1;
+}
 
 bool Start_Optionen_Lesen(const char* pfad, Start_Optionen* o)
 {

@@ -21,6 +21,13 @@ struct Start_Optionen {
 };
 constexpr uint32_t START_OPTIONEN_BYTES = 36;
 
+struct Win95_Dialog_Position;
+// The message a dialog sends its hook when it opens (the value Windows gives it).
+constexpr uint32_t WIN95_DIALOG_OEFFNEN = 0x0110;
+// The file dialogs' hook: the dialog calls it with where it stands and a message.
+using Win95_Datei_Hook = int64_t (*)(const Win95_Dialog_Position* fenster, uint32_t nachricht, uint64_t wparam,
+                                     int64_t lparam);
+
 // What a dialog shows and, after OK, what the user chose.
 struct Win95_Dialog_Anfrage {
     Win95_Dialog_Art art = Win95_Dialog_Art::Liste;
@@ -31,6 +38,7 @@ struct Win95_Dialog_Anfrage {
     std::string text;                    // the name field or the edited text
     uint8_t farben[48] = {};             // 16 RGB triplets
     Start_Optionen optionen{};
+    Win95_Datei_Hook hook = nullptr;     // file dialogs: Win95_File_Dialog_Hook
 };
 // Shows the dialog until it is closed; true for OK.
 using Win95_Dialog_Prozedur = bool (*)(Win95_Dialog_Anfrage* anfrage);
@@ -46,6 +54,9 @@ std::string Win95_Dialog_Endung(const char* muster);
 // folder), sorted by name.
 int32_t Win95_Open_File_Dialog(char* dateiname, const char* beschreibung, const char* muster);
 int32_t Win95_Save_File_Dialog(char* dateiname, const char* beschreibung, const char* muster);
+// The hook of both file dialogs: keeps where the dialog stands in Win95_Dialog_Fenster, so that
+// a repaint leaves the dialog alone; 0 (default handling).
+int64_t Win95_File_Dialog_Hook(const Win95_Dialog_Position* fenster, uint32_t nachricht, uint64_t wparam, int64_t lparam);
 // The chosen index of the 256-byte entries, -1 for "Abbruch". The result is the next call's
 // first line (the first line when it lies beyond the new list).
 int32_t Win95_Liste_Auswahl(const char* eintraege, int32_t anzahl);
@@ -59,7 +70,10 @@ int32_t Win95_Farbe_Auswaehlen(uint8_t* farben);
 // the clipboard holds no text.
 int32_t Win95_Clipboard_Text_Get(char* puffer, int32_t groesse);
 int32_t Win95_Clipboard_Text_Set(const char* text);
-// There is no picture clipboard here: both give 0.
+// The clipboard carries text only here: a picture comes as the name of a bitmap file (one
+// plane, 15 or 16 bits per pixel; a path or a file:// address) in its text. Without one both
+// give 0, as for a clipboard without a picture. Get copies only a picture of exactly this size
+// (rows top first, width x height x 2 bytes).
 int32_t Win95_Clipboard_Bitmap_Size(int32_t* breite, int32_t* hoehe);
 int32_t Win95_Clipboard_Bitmap_Get(uint16_t* pixel, int32_t breite, int32_t hoehe);
 

@@ -40,11 +40,24 @@ std::vector<std::string> zeilen(const Win95_Dialog_Anfrage& a)
     }
     if (a.art != Win95_Dialog_Art::Startoptionen) return a.eintraege;
     const Start_Optionen& o = a.optionen;
-    auto m = [](bool an) { return std::string(an ? "[x] " : "[  ] "); };
-    return {m(o.rolle == 2) + "Server (mit Client Fähigkeiten)", m(o.rolle == 1) + "Client", m(o.rolle == 0) + "Normalversion",
+    auto m = [](bool an) { return std::string(an ? "   [x] " : "   [  ] "); };
+    return {"starten als",
+            m(o.rolle == 2) + "Server (mit Client Fähigkeiten)", m(o.rolle == 1) + "Client", m(o.rolle == 0) + "Normalversion",
+            "Debug Optionen",
             m(o.kein_sound) + "kein Sound",    m(o.keine_filme) + "keine Filme",  m(o.protokoll) + "Start-Up Protokoll",
-            m(o.konsole) + "Debug-Console",    m(o.debug_ausgaben) + "Debug-Ausgaben", m(o.direct_x) + "Direct X",
-            m(o.aufloesung_800) + "800x600",   m(o.speichern) + "Einstellungen speichern"};
+            m(o.konsole) + "Debug-Console",    m(o.debug_ausgaben) + "Debug-Ausgaben",
+            "Grafik Aufbau",
+            m(o.direct_x) + "Direct X",        m(o.aufloesung_800) + "800x600",
+            "",
+            m(o.speichern).substr(3) + "Einstellungen speichern"};
+}
+
+// The start options' line of a shown row: the three roles, then the eight boxes; -1 for the
+// group captions and the gap before the box outside the groups.
+int32_t optionen_zeile(int32_t zeile)
+{
+    constexpr int32_t zeilen[15] = {-1, 0, 1, 2, -1, 3, 4, 5, 6, 7, -1, 8, 9, -1, 10};
+    return zeile >= 0 && zeile < 15 ? zeilen[zeile] : -1;
 }
 
 // The eight boxes of the start options in their order; debug output and 800x600 are two.
@@ -101,6 +114,7 @@ void zeile_waehlen(Win95_Dialog_Anfrage& a, int32_t zeile)
     }
     uint32_t* h[8];
     haken(a.optionen, h);
+    zeile = optionen_zeile(zeile);
     if (zeile >= 0 && zeile < 3) a.optionen.rolle = uint32_t(2 - zeile);
     else if (zeile >= 3 && zeile < 11) *h[zeile - 3] ^= 1;
 }
@@ -214,6 +228,9 @@ bool bedienen(Win95_Dialog_Anfrage& a)
 bool Menue_Dialog_Zeigen(Win95_Dialog_Anfrage* a)
 {
     if (!a) return false;
+    // The file dialogs learn where the dialog stands (a repaint leaves it alone).
+    static const Win95_Dialog_Position lage{X + 2, Y + 20};
+    if (a->hook) a->hook(&lage, WIN95_DIALOG_OEFFNEN, 0, 0);
     Rastport* s = Grafik_Seite_0;
     Rastport* unter = s ? Grafik_Bitmap_Anlegen(W, H, s->depth) : nullptr;
     if (unter) Grafik_Blit(s, X, Y, W, H, unter, 0, 0);

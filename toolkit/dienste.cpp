@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "competitions/wettbewerb.h"
+#include "database/manager.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
 #include "graphics/font.h"
@@ -73,10 +74,14 @@ uint8_t Menue_Automatik_Setzen(uint8_t an)
     Menue_Automatik_Bytes[0] = Menue_Automatik_Bytes[1] = an ? 1 : 0;
     if (!an) return Menue_Automatik_Bytes[0];
     Globale_Optionen_Setzen(OPTION_ELFMETER, 0);
-    if (Aktuelles_Team >= 0 && Aktuelles_Team < Team_Anzahl && Team_Hat_Manager(Aktuelles_Team))
-        if (auto* e = static_cast<uint8_t*>(Team_Zeiger(309, Aktuelles_Team, nullptr, 0))) e[0] = e[1] = e[2] = 0;
+    // The manager's own choices go only for the club he manages here.
+    if (Aktuelles_Team < 0 || Aktuelles_Team >= Team_Anzahl || !Team_Hat_Manager(Aktuelles_Team))
+        return Menue_Automatik_Bytes[0];
+    if (auto* e = static_cast<uint8_t*>(Team_Zeiger(309, Aktuelles_Team, nullptr, 0))) e[0] = e[1] = e[2] = 0;
+    Manager_Einstellungen_Zuruecksetzen(static_cast<Manager_Struktur*>(Team_Zeiger(TEAM_MANAGER, Aktuelles_Team, nullptr, 0)));
     for (int32_t w = 0; w < WETTBEWERB_ANZAHL; ++w)
-        for (int32_t art = 1; art <= 3; ++art) Wettbewerb_Set_Schalter(w, art, 0);
+        if (Wettbewerb_Get_Info(w))
+            for (int32_t art = 1; art <= 3; ++art) Wettbewerb_Set_Schalter(w, art, 0);
     return Menue_Automatik_Bytes[0];
 }
 

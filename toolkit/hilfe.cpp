@@ -264,13 +264,26 @@ int32_t Hilfe_Glow_Slot(const void* besitzer, uint8_t nur_suchen)
 }
 
 void Hilfe_Glow_Fenster(Menue_Icon* icon, int32_t x, int32_t y, int32_t w, int32_t h, int32_t stufe,
-                        uint8_t behalten)
+                        uint8_t behalten, uint32_t flags)
 {
-    if (icon) Hilfe_Glow_Fenster_Bild(icon, icon->bitmap, x, y, w, h, stufe, behalten);
+    if (icon) Hilfe_Glow_Fenster_Bild(icon, icon->bitmap, x, y, w, h, stufe, behalten, flags);
+}
+
+int32_t Hilfe_Bereit() { return 1; }
+int32_t Hilfe_Beschaeftigt() { return 0; }
+
+int Hilfe_Glow_Blit(Rastport* quelle, int32_t sx, int32_t sy, int32_t w, int32_t h, Rastport* ziel, int32_t x, int32_t y,
+                    uint32_t flags)
+{
+    if (!quelle || !ziel) return 0;
+    // A source with a mask plane keeps it when transparent; 0x2000 copies every pixel.
+    if ((flags & HILFE_GLOW_TRANSPARENT) && !(flags & HILFE_GLOW_OHNE_SCHLUESSEL))
+        return Grafik_Blit_Transparent(quelle, sx, sy, w, h, ziel, x, y);
+    return Grafik_Blit(quelle, sx, sy, w, h, ziel, x, y);
 }
 
 void Hilfe_Glow_Fenster_Bild(const void* besitzer, Rastport* form, int32_t x, int32_t y, int32_t w, int32_t h,
-                             int32_t stufe, uint8_t behalten)
+                             int32_t stufe, uint8_t behalten, uint32_t flags)
 {
     Rastport* ziel = schirm();
     if (!besitzer || !ziel || w <= 0 || h <= 0 || (ziel->depth != 15 && ziel->depth != 16)) return;
@@ -305,7 +318,7 @@ void Hilfe_Glow_Fenster_Bild(const void* besitzer, Rastport* form, int32_t x, in
         const int32_t level = (stufe < 0 ? 0 : stufe > 8 ? 8 : stufe) * 11 / 8;
         if (Rastport* e = Grafik_Hilfe_Bild_Effekt(s->hintergrund, s->karte, Grafik_Farbe(15, 15, 9),
                                                   Grafik_Farbe(15, 10, 0), level)) {
-            Grafik_Blit(e, 0, 0, int32_t(e->width), int32_t(e->height), ziel, s->x, s->y);
+            Hilfe_Glow_Blit(e, 0, 0, int32_t(e->width), int32_t(e->height), ziel, s->x, s->y, flags);
             Grafik_Bitmap_Freigeben(e);
         }
     }

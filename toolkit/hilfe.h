@@ -34,11 +34,21 @@ int32_t Hilfe_Glow_Slot(const void* besitzer, uint8_t nur_suchen);
 // Draws step 0..8 of the glow around the rectangle (x, y, w, h) of the icon; the glow window
 // reaches 14 pixels left and 12 up of it. With behalten 0 no slot is taken: the glow is drawn
 // once and never put back.
+// flags: how the glow goes onto the screen (Hilfe_Glow_Blit).
 void Hilfe_Glow_Fenster(Menue_Icon* icon, int32_t x, int32_t y, int32_t w, int32_t h, int32_t stufe,
-                        uint8_t behalten);
+                        uint8_t behalten, uint32_t flags = 0);
 // The same for any owner, shaped by its picture when that has the rectangle's size.
 void Hilfe_Glow_Fenster_Bild(const void* besitzer, Rastport* form, int32_t x, int32_t y, int32_t w, int32_t h,
-                             int32_t stufe, uint8_t behalten);
+                             int32_t stufe, uint8_t behalten, uint32_t flags = 0);
+// The glow's blit by the caller's flags: 0x20 transparent (pixel 0, or the mask plane, keeps the
+// screen), 0x2000 ignores the source's transparency (every pixel copied); else a plain copy.
+constexpr uint32_t HILFE_GLOW_TRANSPARENT = 0x20;
+constexpr uint32_t HILFE_GLOW_OHNE_SCHLUESSEL = 0x2000;
+int Hilfe_Glow_Blit(Rastport* quelle, int32_t sx, int32_t sy, int32_t w, int32_t h, Rastport* ziel, int32_t x, int32_t y,
+                    uint32_t flags);
+// The module's two answers that stand for "ready" (1) and "busy" (0).
+int32_t Hilfe_Bereit();
+int32_t Hilfe_Beschaeftigt();
 // Closes the owner's glow window; with zurueck 1 the screen under it is put back at (x - 14,
 // y - 12).
 void Hilfe_Glow_Schliessen(const void* besitzer, int32_t x, int32_t y, uint8_t zurueck);

@@ -1,5 +1,6 @@
 #include "toolkit/icon.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -596,4 +597,66 @@ void Menue_Register_Leeren()
         hintergrund_freigeben(n);
     }
     std::memset(Menue_Icons.reg, 0, sizeof Menue_Icons.reg);
+}
+
+// ---- The icon blit worker ----
+
+namespace {
+
+// The toggle state that shows an icon pressed (state 0x8000) while its click runs.
+constexpr uint32_t KNOPF_GEDRUECKT = 9000;
+
+// The picture the icon shows now: an alternative face by the manager's toggle state (the
+// first face at rest, the second when on, the last while pressed), else its bitmap.
+Rastport* gesicht(Menue_Icon* icon, Rastport* bm)
+{
+    if (!icon->gesichter || !(icon->status & (ICON_KLANG_6 | ICON_GEDRUECKT))) return bm;
+    int32_t n = icon->gesichter[0];
+    if (n <= 0) return bm;
+    uint32_t t = Menue_Knopf_Zustand(icon->nummer);
+    int32_t k = t == KNOPF_GEDRUECKT ? n - 1 : t ? std::min(1, n - 1) : 0;
+    Rastport* g = Menue_Get_Slave_Rastport(icon->gesichter[1 + k]);
+    return g ? g : bm;
+}
+
+// The blurred menu background under the icon's place, drawn first.
+void weiche_basis(const Menue_Icon* icon, Rastport* ziel, int32_t x, int32_t y)
+{
+    Rastport* hg = Menue_Get_Hintergrund();
+    Rastport* basis = hg ? Grafik_Bitmap_Anlegen(icon->breite, icon->hoehe, hg->depth) : nullptr;
+    if (!basis) return;
+    Grafik_Blit(hg, icon->x, icon->y, icon->breite, icon->hoehe, basis, 0, 0);
+    weichzeichnen(basis, 2);
+    Grafik_Blit(basis, 0, 0, icon->breite, icon->hoehe, ziel, x, y);
+    Grafik_Bitmap_Freigeben(basis);
+}
+
+}  // namespace
+
+void Menue_Icon_Blit_Effekt(Menue_Icon* icon, Rastport* bm, Rastport* ziel, int32_t x, int32_t y)
+{
+    if (!icon || !bm || !ziel) return;
+    bm = gesicht(icon, bm);
+    const int32_t w = icon->breite, h = icon->hoehe;
+    if (icon->flags & ICON_WEICHE_BASIS) weiche_basis(icon, ziel, x, y);
+    // Mirrored pictures are turned in a bitmap of their own first: the mirrored blit writes into
+    // memory only, and the looks below apply to the turned picture.
+    Rastport* gespiegelt = nullptr;
+    if ((icon->flags & ICON_GESPIEGELT) && !bm->packed && (gespiegelt = Grafik_Bitmap_Anlegen(w, h, bm->depth))) {
+        Grafik_Rechteck_Fuellen(gespiegelt, 0, 0, w, h, 0);
+        if (Grafik_Blit_Gespiegelt(bm, 0, 0, w, h, gespiegelt, 0, 0)) bm = gespiegelt;
+    }
+    const bool gesperrt = icon->status & ICON_GESPERRT;
+    const bool gesperrt_2 = icon->status & ICON_GESPERRT_2;
+    const bool gedrueckt = (icon->status & ICON_GEDRUECKT) && Menue_Knopf_Zustand(icon->nummer) == KNOPF_GEDRUECKT;
+    const UI_Farbe* f = Menue_Icon_Hervorhebung(icon);
+    // Pressed: darker and sunk by a pixel; disabled: darker (disabled by the event step a little
+    // less, so that the two can be told apart); a face colour tints; else the picture as it is.
+    // Looks that cannot draw on the target (the screen page) fall back to the plain picture.
+    const bool fertig = (gedrueckt && Grafik_Blit_Abdunkeln_Maske(bm, 0, 0, w - 1, h - 1, ziel, x + 1, y + 1, 48)) ||
+                        (gesperrt && Grafik_Blit_Abdunkeln_Maske(bm, 0, 0, w, h, ziel, x, y, 56)) ||
+                        (gesperrt_2 && Grafik_Blit_Abdunkeln_Maske(bm, 0, 0, w, h, ziel, x, y, 44)) ||
+                        (f && Grafik_Blit_Mischen_Maske(bm, 0, 0, w, h, ziel, x, y, uint16_t(f->farbe), int32_t(f->staerke)));
+    if (!fertig) Grafik_Blit_Transparent(bm, 0, 0, w, h, ziel, x, y);
+    Grafik_Bitmap_Freigeben(gespiegelt);
 }

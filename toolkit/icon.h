@@ -60,6 +60,8 @@ enum : uint32_t {
     ICON_EBENE = 0x2000000,          // full-screen layer
     ICON_KEIN_KLICKZEIGER = 0x8000000,
     ICON_KEIN_KLANG = 0x10000000,
+    ICON_GESPIEGELT = 0x4000000,     // the picture drawn mirrored left-right
+    ICON_WEICHE_BASIS = 0x20000000,  // a blurred copy of the menu background under the picture
 };
 
 // Dynamic behaviour bits (state).
@@ -180,6 +182,10 @@ Menue_Icon* Menue_Screen_Icon_Aus_Nummer(int32_t nummer);
 
 // The bitmap the icon draws, created or bound on demand; null when there is none.
 Rastport* Menue_Screen_Icon_Bitmap(Menue_Icon* icon);
+// The icon blit worker: draws the icon's picture bm at (x, y) on the target by the icon's flags
+// and state: its alternative face, a blurred background base, mirrored, the pressed and the two
+// disabled looks, tinted by its face colour, else transparent.
+void Menue_Icon_Blit_Effekt(Menue_Icon* icon, Rastport* bm, Rastport* ziel, int32_t x, int32_t y);
 Rastport* Menue_Screen_Icon_Slave_Rastport(Menue_Icon* icon);
 Rastport* Menue_Screen_Icon_Orig_Bitmap(Menue_Icon* icon);
 void Menue_Screen_Icon_Orig_Anlegen(Menue_Icon* icon);

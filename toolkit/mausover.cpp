@@ -159,7 +159,9 @@ void Menue_Glow(Menue_Icon* icon, int32_t modus, uint8_t modal, int32_t mx, int3
     int32_t x, y, w, h;
     const bool flaeche = glow_rechteck(icon, &x, &y, &w, &h);
     if (stufe == 0 && icon->refresh_prozedur) icon->refresh_prozedur(icon, 0);
-    if (flaeche) Hilfe_Glow_Fenster(icon, x, y, w, h, stufe, gelistet);
+    // A scroll button glows transparently over its bar; a mouse-over icon's glow is copied whole.
+    if (flaeche)
+        Hilfe_Glow_Fenster(icon, x, y, w, h, stufe, gelistet, icon->flags & (HILFE_GLOW_TRANSPARENT | HILFE_GLOW_OHNE_SCHLUESSEL));
 }
 
 void Menue_Glow_Beenden()

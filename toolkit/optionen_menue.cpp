@@ -31,7 +31,6 @@
 
 namespace {
 
-constexpr char VERSION[] = "Netzwerk-Version 1.10";
 constexpr int32_t CREDITS_BILD = 1049;
 
 char titel[64];
@@ -319,7 +318,7 @@ uint8_t briefkasten_schalter(int32_t, int32_t, int32_t, int32_t)
 Menue_Kontextmenue* Menue_Optionen_Kontextmenue()
 {
     if (!Eingang_Get_Spiel_Gestartet()) return nullptr;
-    std::snprintf(titel, sizeof titel, "Optionen (%s):", VERSION);
+    std::snprintf(titel, sizeof titel, "Optionen (%s):", WIN95_FENSTER_TITEL);
     Menue_Init_Kontextmenue(&Kontext_Menue, titel, -1, POPUP_WAEHLBAR, optionen_klick);
     const char* team = Aktuelles_Team >= 0 ? Team_String(TEAM_NAME, Aktuelles_Team, nullptr, 0) : nullptr;
     std::snprintf(team_zeile, sizeof team_zeile, "--- Optionen NUR für %s ---", team ? team : "");
@@ -415,6 +414,8 @@ Menue_Kontextmenue* Menue_Optionen_Kontext_Untermenue_Erzeugen(Menue_Kontextmenu
         break;
     }
     default:
+        // No such sub-list: the number was taken for a competition kind that does not exist.
+        Print_Fehler("Menue_Optionen_Kontext_Untermenue_Erzeugen: falsches flag!");
         Menue_Init_Kontextmenue(k, nullptr, -1, 0, nullptr);
         break;
     }

@@ -21,8 +21,6 @@
 namespace {
 
 constexpr int32_t MAX_SCROLLBUTTONS = 199;
-// The toggle state that shows an icon pressed (state 0x8000) while its click runs.
-constexpr uint32_t KNOPF_GEDRUECKT = 9000;
 
 bool in_scrollscreen(const Menue_Icon* i) { return i->scrollscreen < MENUE_SCROLLSCREENS; }
 
@@ -38,35 +36,6 @@ void rueckseite()
 bool farbe_gueltig(int32_t index) { return index >= 0 && index < UI_FARBEN; }
 
 int32_t font_hoehe(const Font_Record* f) { return f && f->strip ? int32_t(f->strip->height) : 0; }
-
-// The picture the icon shows now: an alternative face by the manager's toggle state (the
-// first face at rest, the second when on, the last while pressed), else its bitmap.
-Rastport* gesicht(Menue_Icon* icon, Rastport* bm)
-{
-    if (!icon->gesichter || !(icon->status & (ICON_KLANG_6 | ICON_GEDRUECKT))) return bm;
-    int32_t n = icon->gesichter[0];
-    if (n <= 0) return bm;
-    uint32_t t = Menue_Knopf_Zustand(icon->nummer);
-    int32_t k = t == KNOPF_GEDRUECKT ? n - 1 : t ? std::min(1, n - 1) : 0;
-    Rastport* g = Menue_Get_Slave_Rastport(icon->gesichter[1 + k]);
-    return g ? g : bm;
-}
-
-// The blit worker: plain pictures transparent, faces tinted with their UI colour, disabled and
-// pressed icons darkened.
-void blit_effekt(Menue_Icon* icon, Rastport* bm, Rastport* ziel, int32_t x, int32_t y)
-{
-    bm = gesicht(icon, bm);
-    int32_t w = icon->breite, h = icon->hoehe;
-    bool gesperrt = icon->status & (ICON_GESPERRT | ICON_GESPERRT_2);
-    bool gedrueckt = (icon->status & ICON_GEDRUECKT) && Menue_Knopf_Zustand(icon->nummer) == KNOPF_GEDRUECKT;
-    // Pressed: darker and sunk by a pixel; disabled: darker.
-    if (gedrueckt && Grafik_Blit_Abdunkeln_Maske(bm, 0, 0, w - 1, h - 1, ziel, x + 1, y + 1, 48)) return;
-    if (gesperrt && Grafik_Blit_Abdunkeln_Maske(bm, 0, 0, w, h, ziel, x, y, 56)) return;
-    const UI_Farbe* f = Menue_Icon_Hervorhebung(icon);
-    if (f && Grafik_Blit_Mischen_Maske(bm, 0, 0, w, h, ziel, x, y, uint16_t(f->farbe), int32_t(f->staerke))) return;
-    Grafik_Blit_Transparent(bm, 0, 0, w, h, ziel, x, y);
-}
 
 // Prints one text in up to three passes: a shadow in pixel value 1, a doubled pass, the text.
 void drucken(Rastport* ziel, Font_Record* font, uint8_t stil, uint32_t farbe, int32_t x, int32_t y,
@@ -257,7 +226,7 @@ void Menue_Icon_Blit(Menue_Icon* icon)
     int32_t x, y;
     Rastport* ziel = Menue_Blit_Rastport(icon, &x, &y);
     Rastport* bm = Menue_Screen_Icon_Bitmap(icon);
-    if (bm && ziel) blit_effekt(icon, bm, ziel, x, y);
+    if (bm && ziel) Menue_Icon_Blit_Effekt(icon, bm, ziel, x, y);
     Menue_Icon_Texte_Zeichnen(icon, ziel, x, y);
     if (prozedur && (icon->status & ICON_SPAETER_REFRESH)) icon->refresh_prozedur(icon, 0);
 }

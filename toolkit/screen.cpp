@@ -358,19 +358,26 @@ void Menue_Speicher_Befreien(int32_t modus)
 
 void Menue_Hook_Registrieren(Menue_Hook_Prozedur prozedur, uint8_t entfernen)
 {
+    // What this call registered is kept apart from the slot: a slot taken by other means is
+    // not free either.
+    static Menue_Hook_Prozedur registriert = nullptr;
     if (!entfernen) {
-        if (Menue_Hook) {
+        if (registriert && Menue_Hook == registriert) {
             Print_Fehler("Zuviele Hooked-Procedures!\n");
             return;
         }
-        Menue_Hook = prozedur;
+        if (Menue_Hook) {
+            Print_Fehler("Keine Freie Hook-Procedure!\n");
+            return;
+        }
+        Menue_Hook = registriert = prozedur;
         return;
     }
     if (!prozedur || Menue_Hook != prozedur) {
         Print_Fehler("Hook-Procedure nicht gefunden!\n");
         return;
     }
-    Menue_Hook = nullptr;
+    Menue_Hook = registriert = nullptr;
 }
 
 int32_t Menue_Prozedur_Aufrufen(Menue_Klick_Prozedur prozedur, Menue_Icon* icon, uint32_t flags)

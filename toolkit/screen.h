@@ -3,6 +3,7 @@
 // is set, in priority order, on the back page.
 #pragma once
 #include <cstdint>
+#include <type_traits>
 
 #include "competitions/spiele.h"
 #include "toolkit/icon.h"
@@ -110,6 +111,18 @@ extern Menue_Hook_Prozedur Menue_Hook;
 
 // Calls the procedure when it is set.
 int32_t Menue_Prozedur_Aufrufen(Menue_Klick_Prozedur prozedur, Menue_Icon* icon, uint32_t flags);
+// The twins with one, three and five arguments: the procedure's result, 0 (its type's zero)
+// for a null procedure.
+template <typename E, typename... P, typename... A>
+    requires(sizeof...(P) == sizeof...(A) && (sizeof...(A) == 1 || sizeof...(A) == 3 || sizeof...(A) == 5))
+E Menue_Prozedur_Aufrufen(E (*prozedur)(P...), A... argumente)
+{
+    if constexpr (std::is_void_v<E>) {
+        if (prozedur) prozedur(P(argumente)...);
+    } else {
+        return prozedur ? prozedur(P(argumente)...) : E{};
+    }
+}
 // The bitmap the icon is drawn into (render target or its scroll screen's content bitmap) and
 // its position there; null for a null argument.
 Rastport* Menue_Blit_Rastport(Menue_Icon* icon, int32_t* x, int32_t* y);

@@ -34,7 +34,7 @@ struct Scrollscreen {
 // Data record of a scroll button (flag 0x20); its first word is the bar's value procedure.
 struct Menue_Scrollbar_Daten {
     Menue_Balken_Prozedur wert_prozedur;
-    int16_t frei;
+    int16_t ohne_zeichnen;              // not 0: the button is not drawn while dragged (its owner does)
     int16_t x_start, x_ende, x_marke;   // x_marke -1: vertical bar
     int16_t y_start, y_ende, y_marke;   // y_marke -1: horizontal bar
     float faktor;

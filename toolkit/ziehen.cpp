@@ -150,14 +150,23 @@ static void knopf_ziehen(Menue_Icon* icon, int32_t x, int32_t y, int32_t tasten)
     int32_t ny = senkrecht ? y - Menue_Zieh_Versatz[1] : d->y_start;
     int32_t& frei = senkrecht ? ny : nx;
     const int32_t start = senkrecht ? d->y_start : d->x_start;
-    const int32_t ende = std::max(start, int32_t(senkrecht ? d->y_ende : d->x_ende));
-    frei = std::clamp(frei, start, ende);
+    const int32_t bahn_ende = senkrecht ? d->y_ende : d->x_ende;
+    frei = std::clamp(frei, start, std::max(start, bahn_ende));
+    // Only a track that ends before it starts leaves the button outside it.
+    if (frei > bahn_ende) Print_Fehler("Moven: Scrollbutton-Pos falsch!");
     if (tasten == 1 && nx == icon->x && ny == icon->y) return;
     if (Aktuelles_Team >= 0) Manager_Icon_Button_An_Aus(Aktuelles_Team, icon->nummer, uint32_t(frei));
-    bild_bewegen(nx, ny);
+    const int32_t alt_x = icon->x, alt_y = icon->y;
     bild_pos[0] = icon->x = int16_t(nx);
     bild_pos[1] = icon->y = int16_t(ny);
     Menue_Balken_Prozedur_Aufrufen(d->wert_prozedur, icon);
+    // A bar whose data says so draws its button itself.
+    if (d->ohne_zeichnen) return;
+    bild_pos[0] = alt_x;
+    bild_pos[1] = alt_y;
+    bild_bewegen(nx, ny);
+    bild_pos[0] = nx;
+    bild_pos[1] = ny;
 }
 
 void Menue_Drag_Schritt(int32_t x, int32_t y, int32_t tasten)

@@ -9,11 +9,13 @@
 #include <pwd.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/sysinfo.h>
 #include <ucontext.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdarg>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -117,6 +119,68 @@ struct Out {
     }
 };
 
+// The number in base 10 or 16, padded to the width with zeros or blanks.
+void zahl(Out& o, uint64_t v, bool negativ, unsigned basis, int breite, bool nullen)
+{
+    char t[24];
+    int n = 0;
+    do {
+        t[n++] = "0123456789abcdef"[v % basis];
+        v /= basis;
+    } while (v);
+    int laenge = n + (negativ ? 1 : 0);
+    if (negativ && nullen) o.c('-');
+    for (; laenge < breite; ++laenge) o.c(nullen ? '0' : ' ');
+    if (negativ && !nullen) o.c('-');
+    while (n) o.c(t[--n]);
+}
+
+// The conversions the report uses: %s %c %d %u %x with a 0 flag, a width and l/z lengths.
+void formatieren(Out& o, const char* f, va_list ap)
+{
+    while (f && *f) {
+        if (*f != '%') {
+            o.c(*f++);
+            continue;
+        }
+        ++f;
+        bool nullen = false;
+        if (*f == '0') nullen = true, ++f;
+        int breite = 0;
+        while (*f >= '0' && *f <= '9') breite = breite * 10 + (*f++ - '0');
+        bool lang = false;
+        while (*f == 'l' || *f == 'z') lang = true, ++f;
+        const char art = *f ? *f++ : 0;
+        switch (art) {
+        case '%': o.c('%'); break;
+        case 'c': o.c(char(va_arg(ap, int))); break;
+        case 's': {
+            const char* t = va_arg(ap, const char*);
+            if (!t) t = "(null)";
+            for (int n = int(std::strlen(t)); n < breite; ++n) o.c(' ');
+            o.s(t);
+            break;
+        }
+        case 'd': {
+            const int64_t v = lang ? int64_t(va_arg(ap, long)) : int64_t(va_arg(ap, int));
+            zahl(o, v < 0 ? uint64_t(-(v + 1)) + 1 : uint64_t(v), v < 0, 10, breite, nullen);
+            break;
+        }
+        case 'u':
+        case 'x': {
+            const uint64_t v = lang ? uint64_t(va_arg(ap, unsigned long)) : uint64_t(va_arg(ap, unsigned));
+            zahl(o, v, false, art == 'x' ? 16 : 10, breite, nullen);
+            break;
+        }
+        default: break;
+        }
+    }
+}
+
+// A word of a stack that the kernel found readable. The stack holds the sanitizer's guard zones
+// between the frames: the dump reads past them on purpose.
+__attribute__((no_sanitize("address"), noinline)) uint32_t stack_wort(const uint32_t* p) { return *p; }
+
 void copy(char* dst, size_t size, const char* src)
 {
     size_t i = 0;
@@ -127,7 +191,8 @@ void copy(char* dst, size_t size, const char* src)
 bool readable(const void* addr, size_t n)
 {
     if (probe_pipe[1] < 0 || n == 0) return false;
-    ssize_t w = write(probe_pipe[1], addr, n);
+    // The system call itself: a sanitizer's write() would check the memory first.
+    ssize_t w = ssize_t(syscall(SYS_write, probe_pipe[1], addr, n));
     if (w > 0) {
         char drain[64];
         while (read(probe_pipe[0], drain, sizeof drain) > 0) {
@@ -262,7 +327,7 @@ void write_module_list(Out& o)
     maps.close_maps();
 }
 
-void write_report(int sig, siginfo_t* si, ucontext_t* uc)
+void write_report(int sig, siginfo_t* si, ucontext_t* uc, const char* label)
 {
     char path[600];
     copy(path, sizeof path - 16, report_folder);
@@ -299,42 +364,36 @@ void write_report(int sig, siginfo_t* si, ucontext_t* uc)
     }
 
     uint32_t code = Crash_Code_From_Signal(sig, si ? si->si_code : 0);
-    o.s(program_name), o.s(" caused "), o.s(Crash_Exception_Name(code)), o.s(" in module ");
-    o.s(module), o.s(" at "), o.hex(cs, 4), o.c(':'), o.hex(rip, 16), o.s(".\r\n");
-    o.s("Exception handler called in "), o.s(thread_label), o.s(".\r\n");
+    o.flush();
+    Crash_Write(fd, "%s caused %s in module %s at %04x:%016lx.\r\n", program_name, Crash_Exception_Name(code), module,
+                cs, rip);
+    Crash_Write(fd, "Exception handler called in %s.\r\n", label && *label ? label : thread_label);
 
     struct timespec now;
     clock_gettime(CLOCK_REALTIME, &now);
     char t[32];
     format_time(t, int64_t(now.tv_sec));
-    o.s("Error occurred at "), o.s(t), o.s(".\r\n");
-    o.s(exe_path[0] ? exe_path : "Unknown"), o.s(", run by "), o.s(user_name[0] ? user_name : "Unknown"), o.s(".\r\n");
-    o.dec(processors), o.s(" processor(s), type 8664.\r\n");
+    Crash_Write(fd, "Error occurred at %s.\r\n", t);
+    Crash_Write(fd, "%s, run by %s.\r\n", exe_path[0] ? exe_path : "Unknown", user_name[0] ? user_name : "Unknown");
+    Crash_Write(fd, "%d processor(s), type %d.\r\n", int(processors), 8664);
     struct sysinfo info;
     uint64_t mem = sysinfo(&info) == 0 ? uint64_t(info.totalram) * info.mem_unit : 0;
-    o.dec(int64_t((mem + 0xFFFFF) >> 20)), o.s(" MBytes physical memory.\r\n");
+    Crash_Write(fd, "%d MBytes physical memory.\r\n", int((mem + 0xFFFFF) >> 20));
 
     if (sig == SIGSEGV && si) {
         // Bit 1 of the page-fault error code: the access was a write.
-        o.s((g[REG_ERR] & 2) ? "Write to" : "Read from"), o.s(" location ");
-        o.hex(uint64_t(reinterpret_cast<uintptr_t>(si->si_addr)), 16);
-        o.s(" caused an access violation.\r\n");
+        Crash_Write(fd, "%s location %016lx caused an access violation.\r\n", (g[REG_ERR] & 2) ? "Write to" : "Read from",
+                    uint64_t(reinterpret_cast<uintptr_t>(si->si_addr)));
     }
 
-    o.s("\r\nRegisters:\r\n");
-    o.s("RAX="), o.hex(uint64_t(g[REG_RAX]), 16), o.s(" CS="), o.hex(cs, 4), o.s(" RIP="), o.hex(rip, 16);
-    o.s(" EFLGS="), o.hex(uint64_t(g[REG_EFL]), 8), o.s("\r\n");
-    o.s("RBX="), o.hex(uint64_t(g[REG_RBX]), 16), o.s(" SS="), o.hex(ss, 4), o.s(" RSP="), o.hex(rsp, 16);
-    o.s(" RBP="), o.hex(uint64_t(g[REG_RBP]), 16), o.s("\r\n");
-    o.s("RCX="), o.hex(uint64_t(g[REG_RCX]), 16), o.s(" DS=0000 RSI="), o.hex(uint64_t(g[REG_RSI]), 16);
-    o.s(" FS="), o.hex(fs, 4), o.s("\r\n");
-    o.s("RDX="), o.hex(uint64_t(g[REG_RDX]), 16), o.s(" ES=0000 RDI="), o.hex(uint64_t(g[REG_RDI]), 16);
-    o.s(" GS="), o.hex(gs, 4), o.s("\r\n");
+    Crash_Write(fd, "\r\nRegisters:\r\n");
+    Crash_Write(fd, "RAX=%016lx CS=%04x RIP=%016lx EFLGS=%08x\r\n", uint64_t(g[REG_RAX]), cs, rip, unsigned(g[REG_EFL]));
+    Crash_Write(fd, "RBX=%016lx SS=%04x RSP=%016lx RBP=%016lx\r\n", uint64_t(g[REG_RBX]), ss, rsp, uint64_t(g[REG_RBP]));
+    Crash_Write(fd, "RCX=%016lx DS=0000 RSI=%016lx FS=%04x\r\n", uint64_t(g[REG_RCX]), uint64_t(g[REG_RSI]), fs);
+    Crash_Write(fd, "RDX=%016lx ES=0000 RDI=%016lx GS=%04x\r\n", uint64_t(g[REG_RDX]), uint64_t(g[REG_RDI]), gs);
     const int high[8] = {REG_R8, REG_R9, REG_R10, REG_R11, REG_R12, REG_R13, REG_R14, REG_R15};
-    for (int i = 0; i < 8; ++i) {
-        o.c('R'), o.dec(8 + i), o.c('='), o.hex(uint64_t(g[high[i]]), 16);
-        o.s(i % 4 == 3 ? "\r\n" : " ");
-    }
+    for (int i = 0; i < 8; ++i)
+        Crash_Write(fd, "R%d=%016lx%s", 8 + i, uint64_t(g[high[i]]), i % 4 == 3 ? "\r\n" : " ");
 
     o.s("Bytes at CS:EIP:\r\n");
     const auto* ip = reinterpret_cast<const unsigned char*>(rip);
@@ -356,7 +415,7 @@ void write_report(int sig, siginfo_t* si, ucontext_t* uc)
             }
             o.hex(uint64_t(reinterpret_cast<uintptr_t>(word + i)), 16), o.s(": ");
         }
-        o.hex(word[i], 8);
+        o.hex(stack_wort(word + i), 8);
         o.s((i % 8 == 7 || i + 1 == count) ? "\r\n" : " ");
     }
 
@@ -367,10 +426,8 @@ void write_report(int sig, siginfo_t* si, ucontext_t* uc)
 
 void handler(int sig, siginfo_t* si, void* context)
 {
-    if (!report_written) {
-        report_written = 1;
-        write_report(sig, si, static_cast<ucontext_t*>(context));
-    }
+    const Crash_Ausnahme ausnahme{sig, si, context};
+    Crash_Report(&ausnahme, thread_label);
     // The handler was installed for one delivery only: the fault now takes its default course.
     // A fault of the processor repeats when the instruction runs again; a signal that was sent
     // (abort, kill) is sent again.
@@ -378,6 +435,25 @@ void handler(int sig, siginfo_t* si, void* context)
 }
 
 }  // namespace
+
+int Crash_Report(const Crash_Ausnahme* ausnahme, const char* label)
+{
+    if (report_written || !ausnahme || !ausnahme->context) return 0;
+    report_written = 1;
+    write_report(ausnahme->signal, static_cast<siginfo_t*>(ausnahme->siginfo), static_cast<ucontext_t*>(ausnahme->context),
+                 label);
+    return 0;
+}
+
+void Crash_Write(int file, const char* format, ...)
+{
+    Out o(file);
+    va_list ap;
+    va_start(ap, format);
+    formatieren(o, format, ap);
+    va_end(ap);
+    o.flush();
+}
 
 const char* Crash_Exception_Name(uint32_t code)
 {

@@ -10,6 +10,19 @@ void Crash_Install(const char* folder, const char* label);
 // Changes the report's folder (the program folder once it is known).
 void Crash_Set_Folder(const char* folder);
 
+// A fault as the handler receives it: the signal, its siginfo_t and its ucontext_t.
+struct Crash_Ausnahme {
+    int signal;
+    void* siginfo;
+    void* context;
+};
+// Appends the report of the fault to errorlog.txt, the first time in a run only; label names
+// the thread. Returns 0: the fault goes on to its default handling.
+int Crash_Report(const Crash_Ausnahme* ausnahme, const char* label);
+// Formats (%s %c %d %u %x, the 0 flag, a width, l) without the C library and writes the text to
+// the file descriptor; safe inside a signal handler.
+void Crash_Write(int file, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
 // The description of a Windows exception code, "Unknown exception type" when unknown.
 const char* Crash_Exception_Name(uint32_t code);
 // The exception code that a signal and its si_code stand for.

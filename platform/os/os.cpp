@@ -626,10 +626,13 @@ static bool script_step()
 bool Os_Dialog_Answer(std::string* out)
 {
     // Answer lines right behind the line that opened the dialog belong to it.
-    if (answers.empty() && script.active && script.next < script.lines.size()) {
+    // So do pictures taken of the dialog before it is answered.
+    while (answers.empty() && script.active && script.next < script.lines.size()) {
         Skript_Zeile z;
-        if (zeile_lesen(script.lines[script.next], &z) == Zeilen_Fehler::keiner && z.befehl == Befehl::answer)
-            script_step();
+        if (zeile_lesen(script.lines[script.next], &z) != Zeilen_Fehler::keiner ||
+            (z.befehl != Befehl::answer && z.befehl != Befehl::dump))
+            break;
+        script_step();
     }
     if (answers.empty()) return false;
     if (out) *out = answers.front();

@@ -10,6 +10,10 @@
 #include "platform/os/os.h"
 #include "platform/win95.h"
 #include "platform/win95_dialog.h"
+#include "bild_vergleich.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "toolkit/dialog.h"
 #include "umgebung.h"
 
 namespace {
@@ -50,6 +54,48 @@ TEST_F(Dialoge, FileDialogsBuildTheirFilterAndPath)
     // No answer waiting: the dialog fails at once and keeps the buffer.
     EXPECT_EQ(Win95_Open_File_Dialog(name, "Spielstand", "*.sgv"), 0);
     EXPECT_EQ(std::string(name), ordner.pfad + "/stand1.sgv");
+}
+
+// What the repaint would leave out while the dialog stands, seen from inside the dialog.
+int32_t rechtecke_offen = -1;
+bool fenster_bekannt = false;
+bool beobachten(Win95_Dialog_Anfrage* a)
+{
+    const bool ok = Menue_Dialog_Zeigen(a);
+    int32_t r[4][4];
+    fenster_bekannt = Win95_Dialog_Fenster != nullptr;
+    rechtecke_offen = Win95_Repaint_Rechtecke(r);
+    return ok;
+}
+
+TEST_F(Dialoge, FileDialogsTellTheRepaintWhereTheyStand)
+{
+    Win95_Dialog_Hook_Setzen(beobachten);
+    char name[WIN95_DATEINAME_GROESSE] = "";
+    Os_Script_Load_Text("answer stand2\n");
+    EXPECT_NE(Win95_Save_File_Dialog(name, "Spielstand", "*.sgv"), 0);
+    EXPECT_TRUE(fenster_bekannt);
+    EXPECT_EQ(rechtecke_offen, 4) << "the four strips around the dialog, the dialog left alone";
+    EXPECT_EQ(Win95_Dialog_Fenster, nullptr) << "forgotten when the dialog closed";
+
+    // The list dialog has no hook: while it stands the repaint knows nothing of it.
+    Os_Script_Load_Text("answer 0\n");
+    EXPECT_EQ(liste(2, "answer 0\n"), 0);
+    EXPECT_FALSE(fenster_bekannt);
+    Win95_Dialog_Hook_Setzen(Menue_Dialog_Zeigen);
+    EXPECT_EQ(Win95_File_Dialog_Hook(nullptr, WIN95_DIALOG_OEFFNEN, 0, 0), 0);
+}
+
+TEST_F(Dialoge, StartOptionsShowTheirGroupCaptions)
+{
+    const std::string bilder = std::string(DORVIN_BINARY_DIR) + "/toolkit_dialog_bilder";
+    std::system(("mkdir -p " + bilder).c_str());
+    Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 0, 640, 480, 0);
+    Os_Script_Load_Text("dump " + bilder + "/dialog_startoptionen.png\nanswer cancel\n");
+    Start_Optionen d{2, 0, 1, 0, 0, 1, 0, 1, 0};
+    EXPECT_EQ(Start_Optionen_Dialog(&d), 0);
+    Os_Script_Stop();
+    bilder_pruefen(bilder, std::vector<const char*>{"dialog_startoptionen"});
 }
 
 TEST_F(Dialoge, ListRemembersItsChoiceWithinTheList)

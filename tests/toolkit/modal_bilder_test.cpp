@@ -1,6 +1,7 @@
-// The modal pieces on the menu background, driven by headless scripts, dumped as pictures for
-// a person to look at (build/toolkit_modal_bilder/): a popup list with its sub-list open, a
-// yes/no requester, a help bubble after the pointer rested, and the progress box at 33 %.
+// The modal pieces on the menu background, driven by headless scripts: a popup list with its
+// sub-list open, a yes/no requester, a help bubble after the pointer rested, and the progress
+// box at 33 %. Each frame must match the picture stored beside the test (bild_vergleich.h).
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -20,6 +21,7 @@
 #include "toolkit/popup.h"
 #include "toolkit/requester.h"
 #include "toolkit/screen.h"
+#include "bild_vergleich.h"
 #include "umgebung.h"
 
 namespace {
@@ -38,6 +40,13 @@ protected:
         Grafik_Blit(Grafik_Seite_1, 0, 0, 640, 480, Grafik_Seite_0, 0, 0);
     }
     std::string datei(const char* name) { return ordner + "/" + name + ".png"; }
+    // The frame dumped as `name` against tests/toolkit/modal_<name>.png.
+    void pruefen(const char* name)
+    {
+        const std::string gespeichert = std::string("modal_") + name;
+        ASSERT_EQ(std::rename(datei(name).c_str(), datei(gespeichert.c_str()).c_str()), 0) << name << " was not dumped";
+        bilder_pruefen(ordner, std::vector<const char*>{gespeichert.c_str()});
+    }
 };
 
 Menue_Kontextmenue haupt{}, sub{};
@@ -79,6 +88,7 @@ TEST_F(Bilder, PopupListWithSubList)
     Programm_Ende = 0;
     haupt.bilder[4] = nullptr;
     Grafik_Bitmap_Freigeben(bild);
+    pruefen("popup_liste");
 }
 
 TEST_F(Bilder, YesNoRequesterOverTheMenu)
@@ -92,6 +102,7 @@ TEST_F(Bilder, YesNoRequesterOverTheMenu)
               1);
     Os_Script_Stop();
     Programm_Ende = 0;
+    pruefen("requester");
 }
 
 TEST_F(Bilder, HelpBubbleAfterThePointerRests)
@@ -109,6 +120,7 @@ TEST_F(Bilder, HelpBubbleAfterThePointerRests)
     for (int k = 0; k < 100000 && !Os_Script_Finished(); ++k) r = Menue_Event_Schritt(r != 0, -1);
     Os_Script_Stop();
     Programm_Ende = 0;
+    pruefen("hilfe");
 }
 
 TEST_F(Bilder, ProgressBoxAtAThird)
@@ -117,6 +129,7 @@ TEST_F(Bilder, ProgressBoxAtAThird)
     Grafik_Fortschritt_Setzen(33, "Nordstadt");
     EXPECT_TRUE(Os_Display_Dump_Png(datei("fortschritt").c_str()));
     Grafik_Fortschritt_Schliessen();
+    pruefen("fortschritt");
 }
 
 }  // namespace

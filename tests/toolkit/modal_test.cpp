@@ -111,13 +111,15 @@ TEST_F(Requester, LayoutOfFrameAndButtons)
 {
     Aktuelles_Team = 0;
     Os_Script_Load_Text("wait 20\n");
-    Menue_Hook_Registrieren([](int32_t, int32_t, int32_t) {
+    const Menue_Hook_Prozedur haken = [](int32_t, int32_t, int32_t) {
         for (int16_t n : {REQ_RAHMEN, REQ_JA, REQ_NEIN})
             if (Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(n))
                 if (!(i->status & ICON_VERSTECKT)) Toolkit_Test::knoepfe[{-7, n}] = uint32_t(i->x) << 16 | uint32_t(i->y);
-    }, 0);
+    };
+    Menue_Hook_Registrieren(haken, 0);
     Menue_Requester(2, -1, "Text", nullptr, nullptr, 0);
-    Menue_Hook_Registrieren(nullptr, 1);
+    Menue_Hook_Registrieren(haken, 1);
+    EXPECT_EQ(Menue_Hook, nullptr);
     Os_Script_Stop();
     Programm_Ende = 0;
     EXPECT_EQ((knoepfe[{-7, REQ_RAHMEN}]), 97u << 16 | 80u);

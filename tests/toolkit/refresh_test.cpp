@@ -159,9 +159,14 @@ TEST(UI_Farben, TheTableAnswersColourAndStrength)
         EXPECT_EQ(staerke, 0xFFFFFFFFu);
     }
     Fehler_Capture f;
+    farbe = staerke = 7;
     EXPECT_FALSE(Menue_Farbe_Holen(47, &farbe, &staerke));
     EXPECT_FALSE(Menue_Farbe_Holen(-1, &farbe, &staerke));
-    EXPECT_EQ(f.texts.size(), 2u);
+    ASSERT_EQ(f.texts.size(), 2u);
+    EXPECT_NE(f.texts[0].find("Menue_Farbe_Holen: index=47!"), std::string::npos) << f.texts[0];
+    EXPECT_NE(f.texts[1].find("Menue_Farbe_Holen: index=-1!"), std::string::npos) << f.texts[1];
+    EXPECT_EQ(farbe, 7u) << "a refused index writes nothing";
+    EXPECT_EQ(staerke, 7u);
 }
 
 // A text part prints in the fixed colour when disabled, else in its on colour exactly while the

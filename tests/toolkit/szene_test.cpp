@@ -12,13 +12,13 @@
 
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
-#include "graphics/png_bild.h"
 #include "platform/os/os.h"
 #include "toolkit/event.h"
 #include "toolkit/menue_intern.h"
 #include "toolkit/screen.h"
 #include "toolkit/scroll.h"
 #include "toolkit/ziehen.h"
+#include "bild_vergleich.h"
 #include "umgebung.h"
 
 namespace {
@@ -85,17 +85,6 @@ Menue_Icon bild(int16_t nummer, int32_t slave, int16_t x, int16_t y, int8_t pri 
     return Menue_Icon_Vorlage(nummer, slave, ICON_SLAVE, x, y, 0, 0, pri, farbe);
 }
 
-bool gleich(const std::string& dump, const std::string& erwartet, int* abweichend)
-{
-    std::vector<uint16_t> a, b;
-    int wa = 0, ha = 0, wb = 0, hb = 0;
-    if (!Png_Lesen(dump, a, wa, ha, false) || !Png_Lesen(erwartet, b, wb, hb, false)) return false;
-    if (wa != wb || ha != hb) return false;
-    *abweichend = 0;
-    for (size_t i = 0; i < a.size(); ++i) *abweichend += a[i] != b[i];
-    return *abweichend == 0;
-}
-
 // Runs the menu's event step until the script is through; false when it never gets there.
 bool skript_laufen_lassen(const std::string& skript)
 {
@@ -105,24 +94,6 @@ bool skript_laufen_lassen(const std::string& skript)
     const bool fertig = Os_Script_Finished();
     Os_Script_Stop();
     return fertig;
-}
-
-// Compares the dumped frames with the stored pictures (DORVIN_BILD_NEU=1 stores them first)
-// and removes the folder.
-template <class Namen>
-void bilder_pruefen(const std::string& ordner, const Namen& namen)
-{
-    const char* neu = std::getenv("DORVIN_BILD_NEU");
-    for (const char* name : namen) {
-        std::string dump = ordner + "/" + name + ".png";
-        std::string erwartet = std::string(DORVIN_SOURCE_DIR) + "/tests/toolkit/" + name + ".png";
-        if (neu && std::strcmp(neu, "1") == 0) {
-            ASSERT_EQ(std::system(("cp " + dump + " " + erwartet).c_str()), 0);
-        }
-        int abweichend = -1;
-        EXPECT_TRUE(gleich(dump, erwartet, &abweichend)) << name << ": " << abweichend << " Pixel anders";
-    }
-    std::system(("rm -rf " + ordner).c_str());
 }
 
 }  // namespace

@@ -40,6 +40,16 @@ protected:
         Menue_Drop(0, 0);
         Toolkit_Test::TearDown();
     }
+    // A scroll button of the bar `daten` on screen, team 1 acting.
+    Menue_Icon* knopf_auf_balken(int16_t nummer, int16_t y, Menue_Scrollbar_Daten* daten, uint8_t farbe = 9)
+    {
+        Menue_Icon* knopf = flaeche(nummer, 620, y, 16, 16, 6, farbe);
+        knopf->flags |= ICON_SCROLLBUTTON;
+        knopf->daten = daten;
+        Menue_Screen_Icon_Hinzufuegen(knopf);
+        Aktuelles_Team = 1;
+        return knopf;
+    }
     int8_t ablegen(int32_t x, int32_t y, Menue_Icon* unter)
     {
         Menue_Drag_Start(stein, 160, 155);
@@ -119,11 +129,7 @@ TEST_F(Ziehen, WithoutMoveDescriptionTheDropIsReportedAndEnds)
 TEST_F(Ziehen, AScrollButtonStopsAtTheEndsOfItsBar)
 {
     Menue_Scrollbar_Daten daten{nullptr, 0, 620, 620, -1, 100, 300, 0, 0.0f, -1};
-    Menue_Icon* knopf = flaeche(942, 620, 150, 16, 16, 6);
-    knopf->flags |= ICON_SCROLLBUTTON;
-    knopf->daten = &daten;
-    Menue_Screen_Icon_Hinzufuegen(knopf);
-    Aktuelles_Team = 1;
+    Menue_Icon* knopf = knopf_auf_balken(942, 150, &daten);
     Menue_Drag_Start(knopf, 625, 155);
     Menue_Drag_Schritt(500, 470, 1);
     EXPECT_EQ(knopf->x, 620);
@@ -158,4 +164,55 @@ TEST_F(Ziehen, TheDragImageOfAPictureIconCarriesItsHighlightColour)
     Menue_Drag_Schritt(251, 221, 1);
     EXPECT_EQ(seite1(250 + px, 220 + py), getoent);
     Menue_Drop(251, 221);
+}
+
+namespace {
+
+int32_t balken_wert = -1;
+int32_t balken(Menue_Icon*, int32_t wert)
+{
+    balken_wert = wert;
+    return 0;
+}
+
+}  // namespace
+
+// A bar whose data says so leaves the drawing of its button to its owner; the button still moves
+// and the bar still hears of it.
+TEST_F(Ziehen, ABarCanLeaveTheDrawingOfItsButtonToItsOwner)
+{
+    Menue_Scrollbar_Daten daten{balken, 0, 620, 620, -1, 100, 300, 0, 0.0f, -1};
+    Menue_Icon* knopf = knopf_auf_balken(944, 150, &daten, 6);
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    const uint16_t weiss = seite1(625, knopf->y + 5);
+    for (int16_t ohne : {0, 1}) {
+        daten.ohne_zeichnen = ohne;
+        balken_wert = -1;
+        const int32_t ziel = 250 - 40 * ohne;
+        Menue_Drag_Start(knopf, 625, knopf->y + 5);
+        Menue_Drag_Schritt(625, ziel + 5, 1);
+        EXPECT_EQ(knopf->y, ziel) << ohne;
+        EXPECT_NE(balken_wert, -1) << ohne << ": the bar's procedure ran";
+        if (ohne) EXPECT_NE(seite1(625, ziel + 5), weiss) << "not drawn by the drag";
+        else EXPECT_EQ(seite1(625, ziel + 5), weiss) << "drawn at its new place";
+        Menue_Drop(625, ziel + 5);
+    }
+}
+
+// A track that ends before it starts cannot hold the button: reported, the button at its start.
+TEST_F(Ziehen, AButtonOutsideItsTrackIsReported)
+{
+    Menue_Scrollbar_Daten daten{nullptr, 0, 620, 620, -1, 300, 100, 0, 0.0f, -1};
+    Menue_Icon* knopf = knopf_auf_balken(945, 300, &daten);
+    Fehler_Capture f;
+    Menue_Drag_Start(knopf, 625, 305);
+    Menue_Drag_Schritt(625, 200, 1);
+    EXPECT_TRUE(f.contains("Moven: Scrollbutton-Pos falsch!"));
+    EXPECT_EQ(knopf->y, 300);
+    f.texts.clear();
+    daten.y_start = 100;
+    daten.y_ende = 300;
+    Menue_Drag_Schritt(625, 400, 1);
+    EXPECT_FALSE(f.contains("Moven")) << "a sound track says nothing";
+    Menue_Drop(625, 400);
 }
