@@ -27,3 +27,14 @@ bool Spieltag_Run(uint8_t) { return melden("Spieltag_Run", 0) != 0; }
 bool Spieltag_Naechste_Halbzeit_Anpfeifen() { return melden("Spieltag_Naechste_Halbzeit_Anpfeifen", 0) != 0; }
 void Spieltag_Weiterschalten() { melden("Spieltag_Weiterschalten", 0); }
 void Spieltag_DeInit() { melden("Spieltag_DeInit", 0); }
+
+static Spieltag_Spiele_Hook spiele_hook = nullptr;
+
+void Spieltag_Set_Spiele_Hook(Spieltag_Spiele_Hook hook) { spiele_hook = hook; }
+
+bool Spieltag_Get_Spiele(int32_t wettbewerb, int32_t* spiele)
+{
+    if (spiele_hook) return spiele_hook(wettbewerb, spiele);
+    if (spiele) spiele[0] = 0;
+    return false;
+}

@@ -34,3 +34,10 @@ void Spieltag_DeInit();
 // those with one (null removes it). Until the engine lands a match day is over at once.
 using Spieltag_Ablauf_Hook = int32_t (*)(const char* aufruf);
 void Spieltag_Set_Ablauf_Hook(Spieltag_Ablauf_Hook hook);
+
+// The game numbers of the competition's games today: spiele[0] = count, spiele[1..count] in the
+// day's order (room for 129). False, with a count of 0, when it plays none or no match day runs.
+bool Spieltag_Get_Spiele(int32_t wettbewerb, int32_t* spiele);
+// Test hook: answers in place of the day list while set (null removes it).
+using Spieltag_Spiele_Hook = bool (*)(int32_t wettbewerb, int32_t* spiele);
+void Spieltag_Set_Spiele_Hook(Spieltag_Spiele_Hook hook);
