@@ -121,6 +121,8 @@ static bool welt_aufbauen(int32_t konfiguration)
         return false;
     }
     Personal_Init();
+    // The referees of the match days come from the staff file.
+    Personal_Read_Config_Wenn_Init();
     Teamspieler_Init_Listen();
     Spieler_Den_Teams_Zuordnen();
     Team_Set_Basisdaten(-1, -1);

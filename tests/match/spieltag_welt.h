@@ -37,6 +37,7 @@ protected:
         Team_Anzahl = alte_teams;
         std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (welt / "config_files").c_str());
         Netz_Rolle = 3;
+        Spieltag_Set_Geschwindigkeit(SPIELTAG_TEMPO_START);
         // One manager, the default club.
         Eingang_Set_Start_Hook([](Eingang_Einstellungen& e, Eingang_Eingabe& m) {
             e.schwierigkeit = 2;
