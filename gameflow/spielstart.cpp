@@ -20,6 +20,7 @@
 #include "gameflow/highscore.h"
 #include "gameflow/kalender.h"
 #include "gameflow/news.h"
+#include "match/spielfeld.h"
 #include "platform/disk.h"
 #include "platform/os/os.h"
 #include "platform/print.h"
@@ -70,6 +71,8 @@ bool Spielstart_Welt_Laden(int32_t konfiguration)
     // So do the match store and the competitions, which hold the fixtures and tables.
     Spiele_Init();
     Wettbewerb_Disk_Registrieren();
+    // The live records of a match day on the pitch.
+    Spielfeld_Disk_Registrieren();
     welt_geladen = true;
     return true;
 }
