@@ -23,7 +23,6 @@
 #include "platform/timer.h"
 #include "platform/wert.h"
 #include "platform/zufall.h"
-#include "toolkit/optionen.h"
 
 Spielfeld_Steuerung_Block Spielfeld_Steuerung{};
 Liste Spielfeld_Liste{};
@@ -547,14 +546,13 @@ bool Spielfeld_Set_Anzeige(int32_t spiel, uint8_t wert)
     return true;
 }
 
-void Spielfeld_Spieloptionen()
+void Spielfeld_Spieloptionen(int32_t tempo_option, uint8_t freistoss, uint8_t elfmeter, uint8_t ecke)
 {
-    int32_t option = Globale_Optionen(OPTION_SPIELDAUER);
-    option = option < 0 ? 0 : option > 9 ? 9 : option;
+    const int32_t option = tempo_option < 0 ? 0 : tempo_option > 9 ? 9 : tempo_option;
     (void)(option * 210 / 9 + 70);
-    Spielfeld_Steuerung.schuetze_waehlen[0] = uint8_t(Globale_Optionen(OPTION_FREISTOSS) != 0);
-    Spielfeld_Steuerung.schuetze_waehlen[1] = uint8_t(Globale_Optionen(OPTION_ELFMETER) != 0);
-    Spielfeld_Steuerung.schuetze_waehlen[2] = uint8_t(Globale_Optionen(OPTION_ECKBALL) != 0);
+    Spielfeld_Steuerung.schuetze_waehlen[0] = freistoss != 0;
+    Spielfeld_Steuerung.schuetze_waehlen[1] = elfmeter != 0;
+    Spielfeld_Steuerung.schuetze_waehlen[2] = ecke != 0;
 }
 
 float Spielfeld_Run(int32_t, int32_t, int32_t, int32_t, uint8_t*, uint8_t)

@@ -262,9 +262,9 @@ bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t angezeigt, c
 void Spielfeld_Staerke_Ausgleichen(Spielfeld_Record& r);
 // Sets the display state; false when not initialised or the game has no record.
 bool Spielfeld_Set_Anzeige(int32_t spiel, uint8_t wert);
-// The match options before kick-off from the global options: the speed (duration option 0..9)
-// and whether the manager chooses the free-kick, penalty and corner takers.
-void Spielfeld_Spieloptionen();
+// The match options before kick-off: the speed from the duration option 0..9 and whether the
+// manager chooses the free-kick, penalty and corner takers.
+void Spielfeld_Spieloptionen(int32_t tempo_option, uint8_t freistoss, uint8_t elfmeter, uint8_t ecke);
 // The frame step of all live records: the clock units this frame consumed. stopp (may be null)
 // is set when the day's minute must not advance.
 float Spielfeld_Run(int32_t minute, int32_t sekunden, int32_t a, int32_t b, uint8_t* stopp, uint8_t flag);
