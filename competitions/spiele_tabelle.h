@@ -1,6 +1,7 @@
 // League tables, computed on demand from the match records into a record of the caller, with a
 // small cache of the last five results; the forecast ("Tip") of unplayed matches.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 constexpr int32_t TABELLE_MAX_TEAMS = 128;
@@ -38,9 +39,12 @@ struct Tabelle_Datensatz {
     uint8_t tag_ort[TABELLE_MAX_TAGE * TABELLE_TAG_SLOTS];  // 1 home, 0 away
     int32_t optionen;
     int32_t wettbewerb;
-    uint8_t frei[536];  // keeps the record at its transfer size
+    uint8_t frei[20];
+    int32_t tagesspiel[TABELLE_MAX_TEAMS];  // by slot: game number of the club's game of the day, 0 none
+    uint8_t frei_2[4];  // keeps the record at its transfer size
 };
 static_assert(sizeof(Tabelle_Datensatz) == 26380);
+static_assert(offsetof(Tabelle_Datensatz, tagesspiel) == 25864);
 
 // Won/drawn/lost count of an eternal-table row (column TAB_GESAMT..., result TAB_SIEG...).
 inline uint16_t& Tabelle_Ewig_Zaehler(Tabelle_Datensatz& t, int32_t teil, int32_t ergebnis, int32_t zeile)

@@ -16,7 +16,7 @@ bool wb_bereit = false;
 static Wettbewerb_Datensatz vorlage_bauen()
 {
     Wettbewerb_Datensatz w;
-    std::memset(&w, 0, sizeof w);
+    std::memset(static_cast<void*>(&w), 0, sizeof w);
     w.id = -1;
     w.besitzer = -1;
     for (auto& v : w.vk.v) v = -1;
@@ -38,6 +38,7 @@ static Wettbewerb_Datensatz vorlage_bauen()
     w.anz_halbzeiten_verl = 2;
     w.alle_x_jahre = 1;
     w.land = -1;
+    w.englische_tabelle_neu = -1;
     w.erste_gelbsperre = 5;
     w.intervall_gelbsperre = 5;
     w.ausrichter = -1;

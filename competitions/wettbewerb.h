@@ -162,6 +162,7 @@ struct Wettbewerb_Datensatz {
     int32_t spiele_block;        // fixture block id, -1 none
     int32_t spieltag;            // current match day
     int32_t runde;               // current leg
+    int8_t englische_tabelle_neu = -1;  // rule vote: -1 nothing pending, else ENGLISCHE_TABELLE from next season
 };
 
 // The information block of one competition; every field 32 bits up to `basisliga`.
@@ -480,6 +481,35 @@ bool Wettbewerb_Spieltag_Hinzufuegen(Liste_Element* liste, Wettbewerb_Id id, int
 int32_t Wettbewerb_Get_Spieltag_Gesamt(Wettbewerb_Id id, int32_t tag = -1);
 // Books the competition's win (sieg 1) or draw prize to the club; server only.
 void Wettbewerb_Zahle_Punkt_U(Wettbewerb_Id id, int32_t team, int32_t sieg);
+
+// ---- The day's games, live tables, computer reaction, friendlies ----
+
+// Room of a day list: the count and up to 128 game numbers.
+constexpr int32_t WETTBEWERB_TAGESLISTE = 129;
+// The game numbers (match-store lock handles) of the day's games of game `spiel`'s competition:
+// liste[0] = count, liste[1..count] in the day's order (room for WETTBEWERB_TAGESLISTE). False,
+// and a count of 0, when that competition plays no game today.
+bool Wettbewerb_Get_Heutige_Spiele(int32_t spiel, int32_t* liste);
+bool Wettbewerb_Spiel_Tagesspiele(int32_t spiel, int32_t* liste);
+// The table of game `spiel`'s competition up to its running match day, running scores included
+// (goals up to `minute` when it is not -1), with the game number of each club's game of the day
+// (`tagesspiel`). False when the competition keeps no table (knock-out, friendlies) or has no
+// fixtures. The competition is remembered for Wettbewerb_Live_Tabelle_Berechnen(-1).
+bool Wettbewerb_Spiel_Tabelle(int32_t spiel, Tabelle_Datensatz* t, int32_t = -1, int32_t team = -1, int32_t = -1,
+                              int32_t minute = -1, int32_t auffrischen = 0);
+// The live table of the competition (-1: that of the last Wettbewerb_Spiel_Tabelle) into the
+// global table record. False when it has none.
+bool Wettbewerb_Live_Tabelle_Berechnen(Wettbewerb_Id id);
+// The global table record of the live table.
+Tabelle_Datensatz* Wettbewerb_Live_Tabelle();
+// A computer club's answer to the table situation of a running game with a live record (the
+// pitch module's byte image): trailing after minute 60 it goes all out (effort 99).
+void Wettbewerb_Computer_Reaktion(Wettbewerb_Id id, int32_t runde, int32_t slot, int32_t heim, int32_t gast,
+                                  int32_t minute, int32_t spielminuten, uint8_t* record);
+// Enters a friendly of the two clubs on day `tag` into the friendly competition (made at the
+// first friendly), one match day per day in the calendar. False with a German message when the
+// day or the clubs do not allow it.
+bool Wettbewerb_Freundschaftsspiel_Einfuegen(int32_t tag, int32_t heim, int32_t gast);
 
 // ---- Table places ----
 

@@ -21,6 +21,7 @@
 #include "gameflow/kalender.h"
 #include "gameflow/news.h"
 #include "match/spielfeld.h"
+#include "match/spieltag.h"
 #include "platform/disk.h"
 #include "platform/os/os.h"
 #include "platform/print.h"
@@ -71,7 +72,8 @@ bool Spielstart_Welt_Laden(int32_t konfiguration)
     // So do the match store and the competitions, which hold the fixtures and tables.
     Spiele_Init();
     Wettbewerb_Disk_Registrieren();
-    // The live records of a match day on the pitch.
+    // The match day and its live records travel with the game, so that a day resumes.
+    Spieltag_Disk_Registrieren();
     Spielfeld_Disk_Registrieren();
     welt_geladen = true;
     return true;
