@@ -13,6 +13,7 @@
 #include "database/team.h"
 #include "database/team_staerke.h"
 #include "database/teamspieler.h"
+#include "match/spieltag.h"
 #include "matchview/spielansicht.h"
 #include "matchview/spielszenen.h"
 #include "platform/bytes.h"
@@ -549,7 +550,7 @@ bool Spielfeld_Set_Anzeige(int32_t spiel, uint8_t wert)
 void Spielfeld_Spieloptionen(int32_t tempo_option, uint8_t freistoss, uint8_t elfmeter, uint8_t ecke)
 {
     const int32_t option = tempo_option < 0 ? 0 : tempo_option > 9 ? 9 : tempo_option;
-    (void)(option * 210 / 9 + 70);
+    Spieltag_Set_Geschwindigkeit(option * 210 / 9 + 70);
     Spielfeld_Steuerung.schuetze_waehlen[0] = freistoss != 0;
     Spielfeld_Steuerung.schuetze_waehlen[1] = elfmeter != 0;
     Spielfeld_Steuerung.schuetze_waehlen[2] = ecke != 0;

@@ -12,6 +12,7 @@
 #include "competitions/spiele_welt.h"
 #include "database/teamspieler.h"
 #include "match/spielfeld.h"
+#include "match/spieltag.h"
 #include "platform/disk.h"
 #include "platform/os/os.h"
 #include "platform/zufall.h"
@@ -252,6 +253,20 @@ TEST_F(SpielfeldWelt, FramesCountOneUnitOrTwoAfterALongFrame)
     EXPECT_EQ(Spielfeld_Run(1, 0, 1, 0, &stopp, 0), 2.0f);
     EXPECT_EQ(Zufall_Get_Seed(), 4242);
     EXPECT_EQ(stopp, 0);
+}
+
+TEST(SpielfeldOptionen, DurationOptionSetsTheSpeedAndTakerChoices)
+{
+    const int32_t vorher = Spieltag_Get_Geschwindigkeit(nullptr, nullptr);
+    Spielfeld_Spieloptionen(9, 0, 1, 0);
+    EXPECT_EQ(Spieltag_Get_Geschwindigkeit(nullptr, nullptr), 280);
+    EXPECT_EQ(Spielfeld_Steuerung.schuetze_waehlen[1], 1);
+    EXPECT_EQ(Spielfeld_Steuerung.schuetze_waehlen[0], 0);
+    Spielfeld_Spieloptionen(0, 0, 0, 0);
+    EXPECT_EQ(Spieltag_Get_Geschwindigkeit(nullptr, nullptr), 70);
+    Spielfeld_Spieloptionen(4, 0, 0, 0);
+    EXPECT_EQ(Spieltag_Get_Geschwindigkeit(nullptr, nullptr), 163);
+    Spieltag_Set_Geschwindigkeit(vorher);
 }
 
 // ---- The savegame block ----
