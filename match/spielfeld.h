@@ -257,9 +257,13 @@ bool Spielfeld_Ist_Initialisiert();
 // initialised, a record exists).
 bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t angezeigt, const int32_t* zuschauer,
                               int32_t spielort, int32_t mit_manager);
+// The strength balance of a filled record: from the strength bytes and club values of both
+// sides the strength bytes the background draws and the pitch play with (0..99).
+void Spielfeld_Staerke_Ausgleichen(Spielfeld_Record& r);
 // Sets the display state; false when not initialised or the game has no record.
 bool Spielfeld_Set_Anzeige(int32_t spiel, uint8_t wert);
-// The match options before kick-off: speed option 0..9 and the set-piece taker choices.
+// The match options before kick-off: the speed from the duration option 0..9 and whether the
+// manager chooses the free-kick, penalty and corner takers.
 void Spielfeld_Spieloptionen(int32_t tempo_option, uint8_t freistoss, uint8_t elfmeter, uint8_t ecke);
 // The frame step of all live records: the clock units this frame consumed. stopp (may be null)
 // is set when the day's minute must not advance.
@@ -282,6 +286,12 @@ int32_t Spielfeld_Get_Angezeigte_Spiele(int32_t* spiele, int32_t max, bool nur_a
 Spielfeld_Record* Spielfeld_Get_Spiel(int32_t spiel);
 // A player's mark in tenths; negative when none yet.
 int32_t Spielfeld_Get_Spielernote(const Spielfeld_Record* r, int32_t slot);
+// The live view's graphics are loaded (only while the module is initialised).
+bool Spielfeld_Ansicht_Geladen();
+// Unloads the live view; entry point until the view lands.
+void Spielfeld_Ansicht_Freigeben();
+// Prepares the animation table once; entry point until the pitch model lands.
+void Spielfeld_Animationen_Vorberechnen();
 // After-match evaluation of all live records.
 void Spielfeld_Nach_Spiel_Auswerten();
 // Bonus or fine of one side after the match (factor in percent).
@@ -293,7 +303,8 @@ bool Spielfeld_Laden(Disk_Datei* datei, const char* version);
 // Registers the block and the release slot.
 void Spielfeld_Disk_Registrieren();
 
-// Run-length packer: packed length, or -1 when the destination is too short.
+// Run-length packer (format atop spielfeld_packer.cpp): packed length, or -1 when the
+// destination is too short or the length passes 16 MB.
 int32_t Spielfeld_Speicher_Packen(const void* quelle, void* ziel, uint32_t laenge, uint32_t kapazitaet);
 // Unpacked length, or -1 for a damaged stream or a destination too short.
 int32_t Spielfeld_Speicher_Entpacken(void* ziel, uint32_t kapazitaet, const void* quelle, uint32_t quell_laenge);
