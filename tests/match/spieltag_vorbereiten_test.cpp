@@ -13,6 +13,7 @@
 #include "gameflow/news.h"
 #include "match/spieltag_welt.h"
 #include "matchview/spieltagbericht.h"
+#include "toolkit/optionen.h"
 
 namespace {
 
@@ -115,6 +116,53 @@ TEST_F(Spieltag_Vorbereiten, ShortLineUpLosesAndPaysItsFine)
                                                                   "eingesetzt haben! Sie zahlen") != nullptr;
         EXPECT_TRUE(gefunden);
     }
+}
+
+TEST_F(Spieltag_Vorbereiten, WaitingGamesAreShownWhileFewerThanFourAre)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_MENUERUNDE));
+    const auto tag = spiele();
+    ASSERT_GE(tag.size(), 6u);
+    int32_t eigenes = -1;
+    for (const auto& [c, g] : tag)
+        if (Team_Hat_Manager(Spiele_Get_Spiel(g, 1)->heim) || Team_Hat_Manager(Spiele_Get_Spiel(g, 1)->gast)) eigenes = g;
+    ASSERT_GE(eigenes, 0);
+    // Bits 8 (shown) and 16 (on the pitch) of the clubs' flags, as they were.
+    std::vector<int32_t> flags(static_cast<size_t>(Team_Anzahl));
+    for (int32_t t = 0; t < Team_Anzahl; ++t) flags[size_t(t)] = Team_Wert(TEAM_FLAGS, t, 0, TEAM_LESEN) & (8 | 16);
+    auto zuruecksetzen = [&] {
+        for (int32_t t = 0; t < Team_Anzahl; ++t) {
+            Team_Wert(TEAM_FLAGS, t, 8 | 16, TEAM_LOESCHEN);
+            if (flags[size_t(t)]) Team_Wert(TEAM_FLAGS, t, flags[size_t(t)], TEAM_SETZEN);
+        }
+    };
+    auto setzen = [&](int32_t g, int32_t bit) { Team_Wert(TEAM_FLAGS, Spiele_Get_Spiel(g, 1)->heim, bit, TEAM_SETZEN); };
+    auto tag_neu = [&](int32_t option, int32_t gezeigte) {
+        zuruecksetzen();
+        for (int32_t t = 0; t < Team_Anzahl; ++t) Team_Wert(TEAM_FLAGS, t, 8 | 16, TEAM_LOESCHEN);
+        setzen(eigenes, 16);
+        int32_t n = 0;
+        for (const auto& [c, g] : tag)
+            if (g != eigenes && n < gezeigte) {
+                setzen(g, 8);
+                ++n;
+            }
+        Globale_Optionen_Setzen(OPTION_LIVE_AUTOMATIK, option);
+        neu_starten_am(Aktueller_Tag);
+        Spieltag_Spiele_Anlegen();
+        Spieltag_Nach_Menue_Bekannte_Daten_Eintragen(0);
+        int32_t gezeigt = 0;
+        for (const auto& [c, g] : spiele()) gezeigt += Spielfeld_Get_Spiel(g)->anzeige == 1;
+        return std::make_pair(int32_t(Spielfeld_Get_Spiel(eigenes)->anzeige), gezeigt);
+    };
+    // The club's game of mode 2 fills a window only while fewer than four are shown, and only
+    // with the live option on.
+    EXPECT_EQ(tag_neu(1, 3), std::make_pair(1, 4));
+    EXPECT_EQ(tag_neu(0, 3), std::make_pair(0, 3));
+    EXPECT_EQ(tag_neu(1, 4), std::make_pair(0, 4));
+    EXPECT_EQ(tag_neu(0, 0), std::make_pair(0, 0));
+    zuruecksetzen();
+    Globale_Optionen_Vorbelegen();
 }
 
 TEST_F(Spieltag_Vorbereiten, MoodAfterTheGameStaysWithinItsRange)
