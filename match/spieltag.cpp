@@ -11,6 +11,7 @@
 #include "match/spielfeld.h"
 #include "match/spieltag_intern.h"
 #include "platform/disk.h"
+#include "platform/exit.h"
 #include "platform/liste.h"
 #include "platform/print.h"
 
@@ -523,4 +524,8 @@ bool Spieltag_Laden(Disk_Datei* datei, const char*)
     return true;
 }
 
-void Spieltag_Disk_Registrieren() { Disk_Block_Registrieren(DISK_POS_SPIELTAG, Spieltag_Speichern, Spieltag_Laden); }
+void Spieltag_Disk_Registrieren()
+{
+    Disk_Block_Registrieren(DISK_POS_SPIELTAG, Spieltag_Speichern, Spieltag_Laden);
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELTAG, Spieltag_DeInit);
+}

@@ -109,6 +109,7 @@ void Spieltag_Weiterschalten()
     if (spieltag_gemeldet("Spieltag_Weiterschalten", &antwort)) return;
     if (Netz_Rolle == 1) Print_Fehler("Cl: Spieltag Weiterschalten");
     if (!spieltag_laeuft()) return;
+    Spielfeld_Ansicht_Freigeben();
     Spielfeld_Nach_Spiel_Auswerten();
     Spielfeld_DeInit();
 
@@ -157,6 +158,7 @@ void Spieltag_Weiterschalten()
 void Spieltag_Ergebnisse_Zeigen()
 {
     if (!(Netz_Rolle & 1) || !spieltag_laeuft()) return;
+    Spielfeld_Ansicht_Freigeben();
     auto tabelle = std::make_unique<Tabelle_Datensatz>();
     for (Liste_Element* knoten = Spieltag_Wettbewerbe.next; knoten; knoten = knoten->next) {
         const Spieltag_Eintrag e = spieltag_eintrag(knoten);

@@ -9,7 +9,6 @@
 #include "match/spielfeld.h"
 #include "match/spieltag.h"
 #include "match/spieltag_intern.h"
-#include "matchview/spielbericht.h"
 #include "platform/print.h"
 
 namespace {
@@ -208,7 +207,7 @@ bool Spieltag_Naechste_Halbzeit_Anpfeifen()
         ++e.halbzeit();
     }
     // The view windows go to the live games that still run.
-    if (!gezeigt_angepfiffen && Spielszenen_Geladen()) {
+    if (!gezeigt_angepfiffen && Spielfeld_Ansicht_Geladen()) {
         int32_t gezeigt[SPIELFELD_MAX_SPIELE];
         const int32_t n = Spielfeld_Get_Angezeigte_Spiele(gezeigt, SPIELFELD_MAX_SPIELE, false);
         for (Liste_Element* knoten = Spieltag_Wettbewerbe.next; knoten; knoten = knoten->next) {

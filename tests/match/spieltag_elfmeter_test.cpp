@@ -145,6 +145,19 @@ TEST_F(Spieltag_Elfmeter, SameSeedSameKicksAndTheTakersOfEachSide)
     for (int32_t s = Spieltag_Wettbewerb_Erstes_Spiel(k); s; s = Spieltag_Naechstes_Spiel())
         if (s == h) EXPECT_EQ(Spieltag_Get_Laeuft(-1), SPIELTAG_AUS);
 
+    // When the entry cannot be kept, the kicks are drawn at once and the game ends decided.
+    const int32_t f = tag[2].second;
+    Spiele_Tore_Nullen(f);
+    Liste_Delete_All(Spieltag_Get_Elfmeter_Liste());
+    Fehler_Capture fehler;
+    Spieltag_Elfmeterschiessen_Starten(f);
+    EXPECT_TRUE(fehler.contains("So ein Quatsch, kein Elferschiessen möglich\n"));
+    EXPECT_NE(Spiele_Get_Spiel(f, 1)->heim_tore, Spiele_Get_Spiel(f, 1)->gast_tore);
+    Liste_Init(Spieltag_Get_Elfmeter_Liste());
+    k = Liste_Find_Key(Spieltag_Get_Wettbewerbe_Liste(), uint32_t(tag[2].first));
+    for (int32_t s = Spieltag_Wettbewerb_Erstes_Spiel(k); s; s = Spieltag_Naechstes_Spiel())
+        if (s == f) EXPECT_EQ(Spieltag_Get_Laeuft(-1), SPIELTAG_AUS);
+
     // A step without its entry reports and decides nothing.
     Fehler_Capture cap;
     EXPECT_FALSE(Spieltag_Elfmeterschiessen_Schritt(h));

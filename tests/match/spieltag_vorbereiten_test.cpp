@@ -106,7 +106,8 @@ TEST_F(Spieltag_Vorbereiten, ShortLineUpLosesAndPaysItsFine)
     Liste_Element* k = Liste_Find_Key(Spieltag_Get_Wettbewerbe_Liste(), uint32_t(tag[0].first));
     Spieltag_Wettbewerb_Erstes_Spiel(k);
     EXPECT_EQ(Spieltag_Get_Laeuft(-1), SPIELTAG_AUS);
-    // Eight players are enough to play.
+    // Eight players are enough to play: the game has its live record.
+    EXPECT_TRUE(Spielfeld_Get_Spiel(tag[1].second));
     const Spiele_Spiel* y = Spiele_Get_Spiel(tag[1].second, 1);
     EXPECT_FALSE(y->heim_tore == 0 && y->gast_tore == 2);
     if (Team_Hat_Manager(a.gast)) {
@@ -116,6 +117,26 @@ TEST_F(Spieltag_Vorbereiten, ShortLineUpLosesAndPaysItsFine)
                                                                   "eingesetzt haben! Sie zahlen") != nullptr;
         EXPECT_TRUE(gefunden);
     }
+}
+
+TEST_F(Spieltag_Vorbereiten, GameWithoutLiveRecordIsCalledOffWithoutGoals)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_MENUERUNDE));
+    const auto tag = spiele();
+    ASSERT_FALSE(tag.empty());
+    // A record already there: the day's own creation is refused.
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(tag[0].second, 0, 0, nullptr, -1, 0));
+    Fehler_Capture cap;
+    Spieltag_Nach_Menue_Bekannte_Daten_Eintragen(0);
+    const Spiele_Spiel* m = Spiele_Get_Spiel(tag[0].second, 1);
+    EXPECT_EQ(m->heim_tore, 0);
+    EXPECT_EQ(m->gast_tore, 0);
+    EXPECT_EQ(m->ergebnis_art & SPIELE_ART_ABGS, SPIELE_ART_ABGS);
+    EXPECT_TRUE(cap.contains("Spieltag: Spiel " + std::to_string(tag[0].second) + " hat kein Spielfeld"));
+    Spieltag_Wettbewerb_Erstes_Spiel(Liste_Find_Key(Spieltag_Get_Wettbewerbe_Liste(), uint32_t(tag[0].first)));
+    EXPECT_EQ(Spieltag_Get_Laeuft(-1), SPIELTAG_AUS);
+    // The others play.
+    for (size_t i = 1; i < tag.size(); ++i) EXPECT_EQ(Spiele_Get_Spiel(tag[i].second, 1)->ergebnis_art & SPIELE_ART_ABGS, 0);
 }
 
 TEST_F(Spieltag_Vorbereiten, WaitingGamesAreShownWhileFewerThanFourAre)
