@@ -89,4 +89,38 @@ TEST_F(Spieltag_Ereignisse, MinutesCodesAndPlayersOfTheDrawnEvents)
     EXPECT_GT(zweite, 0);
 }
 
+TEST_F(Spieltag_Ereignisse, SuddenDeathEndsOnTheDrawnGoal)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+    // The first competition of the day plays its golden-goal half from the kick-off on.
+    Liste_Element* k = Spieltag_Get_Wettbewerbe_Liste()->next;
+    const int32_t c = int32_t(k->key);
+    Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(c));
+    ASSERT_NE(w, nullptr);
+    const uint32_t modus = w->modus;
+    w->modus |= SUDDEN_DEATH;
+    Spieltag_Wettbewerb_Erstes_Spiel(k);
+    while (Spieltag_Get_Halbzeit() < w->anz_halbzeiten) Spieltag_Naechste_Halbzeit();
+    int32_t spiele[SPIELTAG_TAGESLISTE];
+    ASSERT_TRUE(Spieltag_Get_Spiele(c, spiele));
+    auto alle_aus = [&] {
+        Spieltag_Wettbewerb_Erstes_Spiel(k);
+        for (int32_t i = 0; i < spiele[0]; ++i)
+            if (Spieltag_Get_Laeuft(i) != SPIELTAG_AUS) return false;
+        return true;
+    };
+    for (int i = 0; i < 200 * SPIELTAG_TEMPO_START && !alle_aus(); ++i) Spieltag_Run(0);
+    w->modus = modus;
+    ASSERT_TRUE(alle_aus());
+    for (int32_t i = 1; i <= spiele[0]; ++i) {
+        const Spiele_Spiel* m = Spiele_Get_Spiel(spiele[i], 1);
+        EXPECT_EQ(m->heim_tore + m->gast_tore, 1) << "Spiel " << spiele[i];
+        // The goal is the game's last event.
+        Spiele_Ereignis_Info e;
+        uint32_t letztes = 0;
+        for (bool da = Spiele_Get_Erstes_Ereignis(spiele[i], &e); da; da = Spiele_Get_Naechstes_Ereignis(&e)) letztes = e.flags;
+        EXPECT_TRUE(letztes & SPE_TOR);
+    }
+}
+
 }  // namespace
