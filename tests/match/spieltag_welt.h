@@ -24,11 +24,14 @@
 #include "match/spieltag.h"
 #include "platform/liste.h"
 
+// The small world by default; a suite may build the default world instead.
 class Spieltag_Welt : public Spielstand_Ordner {
 protected:
     static inline std::filesystem::path welt;
     static void SetUpTestSuite() { welt = Test_Welt_Bauen("spieltag", {"welt --world small", "wettbewerbe --world small"}); }
     static void TearDownTestSuite() { std::filesystem::remove_all(welt); }
+    // Set up by SetUp unless a test starts its game itself.
+    static inline bool neues_spiel = true;
 
     void SetUp() override
     {
@@ -43,7 +46,7 @@ protected:
             e.schwierigkeit = 2;
             m.starten = true;
         });
-        ASSERT_TRUE(Spielstart_Neues_Spiel());
+        if (neues_spiel) ASSERT_TRUE(Spielstart_Neues_Spiel());
         Ablauf_Set_Zug_Hook([](int32_t, bool) { return -1; });
     }
     void TearDown() override
@@ -52,6 +55,7 @@ protected:
         Eingang_Set_Start_Hook(nullptr);
         Disk_Set_Datei_Dialog_Hook(nullptr);
         Spieltag_DeInit();
+        Spieltag_Set_Geschwindigkeit(SPIELTAG_TEMPO_START);
         for (int32_t t = 0; t < Team_Anzahl; ++t)
             if (Team_Hat_Manager(t)) Manager_Mitspieler_Killen(t);
         Spielstart_Module_Zuruecksetzen();
