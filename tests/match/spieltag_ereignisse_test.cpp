@@ -123,4 +123,30 @@ TEST_F(Spieltag_Ereignisse, SuddenDeathEndsOnTheDrawnGoal)
     }
 }
 
+TEST_F(Spieltag_Ereignisse, SideWithoutLineUpGetsNoEvent)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+    const auto tag = spiele();
+    ASSERT_FALSE(tag.empty());
+    const int32_t g = tag[0].second, gast = Spiele_Get_Spiel(g, 1)->gast;
+    // The away side's line-up is gone once the game runs.
+    int32_t feld[64];
+    const int32_t n = Teamspieler_Ins_Array(gast, feld, 64, TS_STARTELF);
+    for (int32_t i = 0; i < n; ++i) Teamspieler_Wert(317, gast, feld[i], TS_STARTELF, TEAM_LOESCHEN);
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
+    // Its kicks in a shoot-out are taken by the players on the pitch; nothing else is drawn for it.
+    Spiele_Ereignis_Info e;
+    int32_t heim = 0, elfmeter = 0;
+    for (bool da = Spiele_Get_Erstes_Ereignis(g, &e); da; da = Spiele_Get_Naechstes_Ereignis(&e)) {
+        if (e.flags == SPE_TOR) {
+            ++elfmeter;
+            continue;
+        }
+        EXPECT_TRUE(e.flags & SPE_HEIM) << "event of the away side " << e.flags;
+        ++heim;
+    }
+    EXPECT_GT(heim, 0);
+    EXPECT_EQ(Spiele_Get_Spiel(g, 1)->gast_tore, elfmeter);
+}
+
 }  // namespace
