@@ -767,6 +767,8 @@ bool Spielfeld_Laden(Disk_Datei* d, const char*)
             if (n != int32_t(SPIELFELD_RECORD_BYTES)) return ablehnen(d, "Record beschädigt!");
             Spielfeld_Record_Lesen(bild.data(), neu[i]);
             if (neu[i].spiel != spiel) return ablehnen(d, "Record gehört zu einem anderen Spiel!");
+            // Game numbers are the match store's lock handles, read back before this block.
+            if (!Spiele_Get_Spiel(int32_t(spiel), 0)) return ablehnen(d, "Spiel ohne Datensatz!");
             for (uint32_t k = 0; k < i; ++k)
                 if (neu[k].spiel == spiel) return ablehnen(d, "Spiel doppelt!");
         }

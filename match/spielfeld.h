@@ -268,7 +268,7 @@ void Spielfeld_Spieloptionen(int32_t tempo_option, uint8_t freistoss, uint8_t el
 // The frame step of all live records: the clock units this frame consumed. stopp (may be null)
 // is set when the day's minute must not advance.
 float Spielfeld_Run(int32_t minute, int32_t sekunden, int32_t a, int32_t b, uint8_t* stopp, uint8_t flag);
-// Kicks off a half of the game on the pitch (later_half 1 for every half after the first).
+// Kicks off a half of the game on the pitch (spaetere_halbzeit 1 for every half after the first).
 void Spielfeld_Anpfiff(int32_t spiel, int32_t spaetere_halbzeit);
 void Spielfeld_Halbzeit_Beenden(int32_t spiel);
 // The pitch is done with the game (-1: nothing).
@@ -294,7 +294,7 @@ void Spielfeld_Ansicht_Freigeben();
 void Spielfeld_Animationen_Vorberechnen();
 // After-match evaluation of all live records.
 void Spielfeld_Nach_Spiel_Auswerten();
-// Bonus or fine of one side after the match (factor in percent).
+// Bonus or fine of one side after the match (factor multiplies the amounts).
 void Spielfeld_Praemie_Strafe_Auszahlen(Spielfeld_Record* r, int32_t seite, int32_t faktor);
 
 // The savegame block (version, flags, thresholds, records packed).
