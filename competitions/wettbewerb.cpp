@@ -96,6 +96,7 @@ void Wettbewerb_Free()
     delete[] wb_daten;
     wb_daten = nullptr;
     wb_bereit = false;
+    Wettbewerb_Set_Abstimmung({});
 }
 
 std::string wb_bezeichnung(const Wettbewerb_Datensatz& w, int32_t nummer)

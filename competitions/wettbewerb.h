@@ -348,9 +348,20 @@ int32_t Wettbewerb_Paarungen_Zaehlen(const Wettbewerb_Datensatz* w, int32_t tag)
 int32_t Wettbewerb_Get_Paarung(Wettbewerb_Id id, int32_t tag);
 // The friendly-match competition (fifth switch), -1 none.
 Wettbewerb_Id Wettbewerb_Get_Dummy_Id();
-// One vote on the current rule-change proposal, and one yes-vote when `ja` is set. Until the
-// rule votes land nothing is counted.
+// One vote on the current rule-change proposal, and one yes-vote when `ja` is set; nothing while
+// no vote runs.
 void Wettbewerb_Regel_Abstimmung_Zaehlen(bool ja);
+// The running rule vote (each 1 March, 14 days, on ENGLISCHE_TABELLE of the home leagues from
+// the next season): deadline day (-1 none), votes cast, yes-votes, the proposed flag (0 or 1).
+struct Wettbewerb_Abstimmung {
+    int32_t frist = -1;
+    int32_t stimmen = 0;
+    int32_t ja = 0;
+    int32_t vorschlag = 0;
+};
+Wettbewerb_Abstimmung Wettbewerb_Get_Abstimmung();
+// Sets the state (a savegame's); an inconsistent one means no vote.
+void Wettbewerb_Set_Abstimmung(const Wettbewerb_Abstimmung& a);
 // The matches of the team in every round, group and match day of the competition's top
 // competition. Until the league screens land: 0.
 int32_t Ligen_Tabelle_Paarungen_Ermitteln(Wettbewerb_Id id, int32_t team);

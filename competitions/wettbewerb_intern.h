@@ -30,3 +30,7 @@ bool wb_config_text_lesen(const std::string& text, int32_t alias_set, Wettbewerb
 // The first character among the first `max` of a text that a quoted value in the file cannot
 // hold ('"', '[', ']', control characters), 0 when there is none.
 int32_t wb_text_zeichen_falsch(const char* text, size_t max);
+// Daily jobs of the rule vote (start on 1 March, decision at the deadline) and of the friendly
+// competition (today's match day from the calendar).
+void wb_regel_tag();
+void wb_freundschaft_tag();

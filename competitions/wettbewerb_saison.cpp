@@ -239,7 +239,12 @@ void Wettbewerb_Spiele_Beendet(Wettbewerb_Id id)
     }
 }
 
-void Wettbewerb_Jeden_Tag() { Wettbewerb_Platz_Ziele_Marken_Loeschen(); }
+void Wettbewerb_Jeden_Tag()
+{
+    Wettbewerb_Platz_Ziele_Marken_Loeschen();
+    wb_regel_tag();
+    wb_freundschaft_tag();
+}
 
 void Wettbewerb_Jedes_Jahr()
 {
