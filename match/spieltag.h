@@ -1,7 +1,7 @@
 // The match day: which games are played today, the day's clock and speed, the events of games
 // played in the background, penalty shoot-outs, and the preparation and closing of the day.
 //
-// Savegame block (position 24), little-endian, each piece one block of the container:
+// Savegame block (position 24), little-endian, each item a block of its own in the container:
 //   u8 init flag; when 1:
 //     the competitions list and the shoot-out list in the list module's file form,
 //     i32 minute, i32 speed, f32 clock ratio, f32 fraction, i32 fast-forward count.
