@@ -23,7 +23,9 @@ protected:
         Spieltag_Elfmeter_Eintrag x{};
         Liste_Element* e = Liste_Find_Key(Spieltag_Get_Elfmeter_Liste(), uint32_t(g));
         EXPECT_NE(e, nullptr);
-        if (e) EXPECT_TRUE(Spieltag_Elfmeter_Entpacken(static_cast<const uint8_t*>(e->data), e->size - LISTE_KOPF_BYTES, &x));
+        if (e) {
+            EXPECT_TRUE(Spieltag_Elfmeter_Entpacken(static_cast<const uint8_t*>(e->data), e->size - LISTE_KOPF_BYTES, &x));
+        }
         return x;
     }
     static int32_t tore(int32_t g, int32_t seite)
@@ -143,7 +145,9 @@ TEST_F(Spieltag_Elfmeter, SameSeedSameKicksAndTheTakersOfEachSide)
     EXPECT_EQ(Liste_Find_Key(Spieltag_Get_Elfmeter_Liste(), uint32_t(h)), nullptr);
     Liste_Element* k = Liste_Find_Key(Spieltag_Get_Wettbewerbe_Liste(), uint32_t(tag[3].first));
     for (int32_t s = Spieltag_Wettbewerb_Erstes_Spiel(k); s; s = Spieltag_Naechstes_Spiel())
-        if (s == h) EXPECT_EQ(Spieltag_Get_Laeuft(-1), SPIELTAG_AUS);
+        if (s == h) {
+            EXPECT_EQ(Spieltag_Get_Laeuft(-1), SPIELTAG_AUS);
+        }
 
     // When the entry cannot be kept, the kicks are drawn at once and the game ends decided.
     const int32_t f = tag[2].second;
@@ -156,7 +160,9 @@ TEST_F(Spieltag_Elfmeter, SameSeedSameKicksAndTheTakersOfEachSide)
     Liste_Init(Spieltag_Get_Elfmeter_Liste());
     k = Liste_Find_Key(Spieltag_Get_Wettbewerbe_Liste(), uint32_t(tag[2].first));
     for (int32_t s = Spieltag_Wettbewerb_Erstes_Spiel(k); s; s = Spieltag_Naechstes_Spiel())
-        if (s == f) EXPECT_EQ(Spieltag_Get_Laeuft(-1), SPIELTAG_AUS);
+        if (s == f) {
+            EXPECT_EQ(Spieltag_Get_Laeuft(-1), SPIELTAG_AUS);
+        }
 
     // A step without its entry reports and decides nothing.
     Fehler_Capture cap;

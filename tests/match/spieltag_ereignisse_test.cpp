@@ -56,7 +56,9 @@ TEST_F(Spieltag_Ereignisse, MinutesCodesAndPlayersOfTheDrawnEvents)
                 if (art == SPE_GELB || art == SPE_GELBROT || art == SPE_ROT) {
                     EXPECT_EQ(e.spieler_2, 32767);
                     // Yellow-red only for a player booked before in this game.
-                    if (art == SPE_GELBROT) EXPECT_TRUE(gelb.count(e.spieler_1)) << "Spiel " << g;
+                    if (art == SPE_GELBROT) {
+                        EXPECT_TRUE(gelb.count(e.spieler_1)) << "Spiel " << g;
+                    }
                     if (art == SPE_GELB) gelb.insert(e.spieler_1);
                     EXPECT_TRUE(in_aufstellung(team, e.spieler_1));
                     continue;

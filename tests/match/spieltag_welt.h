@@ -46,7 +46,9 @@ protected:
             e.schwierigkeit = 2;
             m.starten = true;
         });
-        if (neues_spiel) ASSERT_TRUE(Spielstart_Neues_Spiel());
+        if (neues_spiel) {
+            ASSERT_TRUE(Spielstart_Neues_Spiel());
+        }
         Ablauf_Set_Zug_Hook([](int32_t, bool) { return -1; });
     }
     void TearDown() override
