@@ -151,4 +151,29 @@ TEST_F(Spieltag_Ereignisse, SideWithoutLineUpGetsNoEvent)
     EXPECT_EQ(Spiele_Get_Spiel(g, 1)->gast_tore, elfmeter);
 }
 
+TEST_F(Spieltag_Ereignisse, EventFromOutsideIsDatedWithinTheHalf)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+    const int32_t g = spiele()[0].second;
+    // In the first half a late minute is the half's end; a minute before it stays.
+    Spieltag_Set_Grafik_Ereignis(g, SPE_GELB | SPE_HEIM, 50, 1, 32767);
+    Spieltag_Set_Grafik_Ereignis(g, SPE_GELB | SPE_HEIM, 30, 1, 32767);
+    std::vector<int32_t> minuten;
+    Spiele_Ereignis_Info e;
+    for (bool da = Spiele_Get_Erstes_Ereignis(g, &e); da; da = Spiele_Get_Naechstes_Ereignis(&e)) minuten.push_back(e.minute);
+    ASSERT_GE(minuten.size(), 2u);
+    EXPECT_EQ(minuten[minuten.size() - 2], 45);
+    EXPECT_EQ(minuten.back(), 30);
+
+    // Without a match day every call answers its neutral value.
+    Spieltag_DeInit();
+    Fehler_Capture cap;
+    EXPECT_FALSE(Spieltag_Ist_Initialisiert());
+    EXPECT_TRUE(cap.contains("Spieltag wurde nicht initialisiert!\n"));
+    EXPECT_FALSE(Spieltag_Spiele_Anlegen());
+    EXPECT_FALSE(Spieltag_Naechste_Halbzeit_Anpfeifen());
+    EXPECT_FALSE(Spieltag_Halbzeit_Wartet());
+    EXPECT_FALSE(Spieltag_Halbzeit_Auf_Dem_Platz_Pruefen(nullptr));
+}
+
 }  // namespace
