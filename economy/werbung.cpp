@@ -15,3 +15,5 @@ void Werbung_Jeden_Tag(int32_t) {}
 void Werbung_Jeden_Monat(int32_t) {}
 
 int32_t Werbung_Agentur_Wirkung(int32_t, int32_t) { return 80; }
+
+void Werbung_Fanartikel_Verkauf(int32_t, int32_t, int32_t) {}

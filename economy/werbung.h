@@ -21,3 +21,7 @@ void Werbung_Jeden_Monat(int32_t team);
 // The advertising agency's image value of a club of kind 0..2 (0..120); 80 until the sponsors
 // land.
 int32_t Werbung_Agentur_Wirkung(int32_t team, int32_t art);
+
+// The fan-article sale and the sponsors' result bonus after a match (kind 1 win, 0 draw): the
+// home club with the match's attendance, the away club with 0. Nothing until the sponsors land.
+void Werbung_Fanartikel_Verkauf(int32_t art, int32_t team, int32_t zuschauer);

@@ -21,6 +21,8 @@
 #include "gameflow/highscore.h"
 #include "gameflow/kalender.h"
 #include "gameflow/news.h"
+#include "match/spielfeld.h"
+#include "match/spieltag.h"
 #include "platform/disk.h"
 #include "platform/os/os.h"
 #include "platform/print.h"
@@ -73,6 +75,9 @@ bool Spielstart_Welt_Laden(int32_t konfiguration)
     Spiele_Init();
     Statistik_Init();
     Wettbewerb_Disk_Registrieren();
+    // The match day and its live records travel with the game, so that a day resumes.
+    Spieltag_Disk_Registrieren();
+    Spielfeld_Disk_Registrieren();
     welt_geladen = true;
     return true;
 }
@@ -119,6 +124,8 @@ static bool welt_aufbauen(int32_t konfiguration)
         return false;
     }
     Personal_Init();
+    // The referees of the match days come from the staff file.
+    Personal_Read_Config_Wenn_Init();
     Teamspieler_Init_Listen();
     Spieler_Den_Teams_Zuordnen();
     Team_Set_Basisdaten(-1, -1);

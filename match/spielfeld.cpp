@@ -1,5 +1,804 @@
 #include "match/spielfeld.h"
 
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <new>
+#include <type_traits>
+#include <vector>
+
+#include "competitions/spiele.h"
+#include "competitions/spiele_tabelle.h"
+#include "database/spieler.h"
+#include "database/team.h"
+#include "database/team_staerke.h"
+#include "database/teamspieler.h"
+#include "match/spieltag.h"
+#include "matchview/spielansicht.h"
+#include "matchview/spielszenen.h"
+#include "platform/bytes.h"
+#include "platform/disk.h"
+#include "platform/exit.h"
+#include "platform/mem.h"
+#include "platform/print.h"
+#include "platform/timer.h"
+#include "platform/wert.h"
+#include "platform/zufall.h"
+
+Spielfeld_Steuerung_Block Spielfeld_Steuerung{};
+Liste Spielfeld_Liste{};
+float Spielfeld_Schwellen[2] = {4000.0f, 4000.0f};
+
+namespace {
+
+constexpr uint32_t REPLAY_BYTES = 85612;
+constexpr uint32_t BLOCK_KOPF_BYTES = 14;
+constexpr uint32_t EINTRAG_KOPF_BYTES = 8;
+// A frame that took this long consumes two clock units.
+constexpr uint32_t LANGER_FRAME_MS = 56;
+
+bool initialisiert = false;
+uint8_t ansicht_geladen = 0;
+bool masse_gesetzt = false;
+uint8_t* replay = nullptr;
+uint32_t letzte_zeit = 0;
+
+// ---- The record's image: one list of fields in image order serves the writer and the reader ----
+
+// Visits every field with its image position; the visitor checks that the positions run on
+// without gap or overlap, so the list cannot drift from the documented layout unnoticed.
+template <class S, class V>
+void spieler_felder(S& s, uint32_t p, V& v)
+{
+    v(p + 0, s.spnr);
+    v(p + 4, s.frei_4);
+    v(p + 12, s.partner);
+    v(p + 15, s.karte);
+    v(p + 16, s.kraft);
+    v(p + 20, s.fitness);
+    v(p + 22, s.frei_22);
+    v(p + 23, s.marker);
+    v(p + 24, s.taktik_punkte);
+    v(p + 56, s.frei_56);
+    v(p + 64, s.zustand);
+    v(p + 68, s.wert_89);
+    v(p + 70, s.faehigkeit);
+    v(p + 114, s.bank_nummer);
+    v(p + 115, s.anweisung);
+    v(p + 125, s.frei_125);
+    v(p + 126, s.praesenz);
+    v(p + 151, s.roh);
+    v(p + 155, s.raster_spalte);
+    v(p + 156, s.raster_zeile);
+    v(p + 157, s.frei_157);
+}
+
+template <class R, class V>
+void record_felder(R& r, V& v)
+{
+    v(0, r.kopf);
+    for (uint32_t s = 0; s < SPIELFELD_SLOTS; ++s) spieler_felder(r.spieler[s], 12 + 160 * s, v);
+    v(5132, r.frei_5132);
+    v(5280, r.ball_ziel_x);
+    v(5284, r.ball_ziel_y);
+    v(5288, r.frei_5288);
+    for (uint32_t o = 0; o < SPIELFELD_OBJEKTE; ++o) v(5368 + SPIELFELD_OBJEKT_BYTES * o, r.objekt[o].daten);
+    v(20260, r.team);
+    v(20268, r.frei_20268);
+    v(20340, r.ballholer);
+    v(20348, r.frame_zeit);
+    v(20352, r.situation);
+    v(20356, r.letzte_beruehrung);
+    v(20357, r.ballhalter);
+    v(20358, r.voriger_halter);
+    v(20359, r.abgeschlossen);
+    v(20360, r.bester_slot);
+    v(20364, r.naechster[0]);
+    v(20368, r.frei_20368);
+    v(20372, r.naechster[1]);
+    v(20376, r.frei_20376);
+    v(20380, r.naechster_abstand[0]);
+    v(20384, r.frei_20384);
+    v(20388, r.naechster_abstand[1]);
+    v(20392, r.frei_20392);
+    v(20396, r.torlinien_abstand);
+    v(20400, r.ball_zustand);
+    v(20404, r.spiel);
+    v(20408, r.minute);
+    v(20410, r.sekunden);
+    v(20412, r.frei_20412);
+    v(20416, r.periode);
+    v(20420, r.frei_20420);
+    v(20428, r.tor_x);
+    v(20436, r.tor_y);
+    v(20444, r.zweiter_abstand);
+    v(20448, r.verteidiger_x);
+    v(20452, r.verteidiger_y);
+    v(20456, r.frei_20456);
+    v(20468, r.verteidiger_slot);
+    v(20472, r.foul_x);
+    v(20476, r.foul_y);
+    v(20480, r.tor_pause);
+    v(20481, r.gefoulte_seite);
+    v(20482, r.foul_taeter);
+    v(20483, r.gefoulter);
+    v(20484, r.schwalbe);
+    v(20485, r.pfiffe);
+    v(20486, r.schiri_wert);
+    v(20488, r.schiedsrichter);
+    v(20492, r.passempfaenger);
+    v(20496, r.frei_20496);
+    v(20500, r.schuetze_bestimmt);
+    v(20504, r.zweiter_bestimmt);
+    v(20508, r.letzter_schuetze);
+    v(20512, r.letzter_passgeber);
+    v(20516, r.schuetzen_slot);
+    v(20520, r.b_20520);
+    v(20522, r.b_20522);
+    v(20523, r.vorteil);
+    v(20524, r.foul_countdown);
+    v(20525, r.seiten_getauscht);
+    v(20526, r.standard_aufgebaut);
+    v(20527, r.nach_standard);
+    v(20528, r.strafstoss);
+    v(20529, r.schuss_offen);
+    v(20530, r.b_20530);
+    v(20531, r.extra_tor);
+    v(20532, r.torwart_hat_ball);
+    v(20533, r.annaeherung);
+    v(20565, r.frei_20565);
+    v(20566, r.spielende);
+    v(20567, r.halbzeiten);
+    v(20568, r.elfmeter_schuss);
+    v(20569, r.countdown);
+    v(20570, r.freistoss_variante);
+    v(20571, r.tore);
+    v(20573, r.anzeige);
+    v(20574, r.schliess_verzoegerung);
+    v(20575, r.halter_nah);
+    v(20576, r.kontakt_countdown);
+    v(20578, r.torart);
+    v(20581, r.frei_20581);
+    v(20584, r.freistoss_schuetze);
+    v(20592, r.elfmeter_schuetze);
+    v(20600, r.ecken_schuetze);
+    v(20608, r.freistoss_offen);
+    v(20609, r.elfmeter_offen);
+    v(20610, r.ecke_offen);
+    v(20611, r.standard_seite);
+    v(20612, r.letzter_platzverweis);
+    v(20616, r.frei_20616);
+    v(20624, r.kamera_ziel);
+    v(20636, r.ansicht_x);
+    v(20640, r.ansicht_y);
+    v(20644, r.gespiegelt);
+    v(20648, r.frei_20648);
+    v(20652, r.beschriftung);
+    v(20653, r.frei_20653);
+    v(20655, r.anstoss_zufall);
+    v(20656, r.frei_20656);
+    v(20944, r.boden_faktor);
+    v(20948, r.palette);
+    v(21716, r.frei_21716);
+    v(21720, r.zweiter_betreuer);
+    v(21722, r.assistent);
+    v(21724, r.einsatz);
+    v(21726, r.staerke);
+    v(21728, r.team_wert);
+    v(21736, r.taktik);
+    v(21752, r.taktik_werte);
+    v(21768, r.aufstellung_wert);
+    v(21770, r.b_21770);
+    v(21771, r.b_21771);
+    v(21772, r.einwechsel);
+    v(21786, r.auswechsel);
+    v(21800, r.aktiv);
+    v(21801, r.aktions_objekt);
+    v(21802, r.frei_21802);
+    v(21804, r.seed);
+    v(21808, r.ansicht_seed);
+    v(21812, r.assistent_faehigkeit);
+    v(21814, r.kontakt_reihenfolge);
+    v(21815, r.frei_21815);
+    v(21824, r.tempo_faktor);
+    v(21828, r.angriffslinie_x);
+    v(21832, r.wechsel_uebrig);
+    v(21834, r.laufende_spieler);
+    v(21835, r.schwalben);
+    v(21837, r.frei_21837);
+    v(21843, r.ecken);
+    v(21845, r.freistoesse);
+    v(21847, r.frei_21847);
+    v(21849, r.wechsel);
+    v(21851, r.elfmeter);
+    v(21853, r.statistik);
+    v(22109, r.neuer_kopf);
+    v(22110, r.frei_22110);
+    v(22111, r.aktions_sperre);
+    v(22112, r.platz_art);
+    v(22113, r.platz_variante);
+    v(22114, r.wetter);
+    v(22115, r.frei_22115);
+    v(22208, r.zuschauer_reaktion);
+    v(22216, r.zuschauer_stimmung);
+    v(22224, r.frei_22224);
+    v(22674, r.netz_seite);
+    v(22676, r.frei_22676);
+    v(22678, r.sync_standard);
+    v(22680, r.frei_22680);
+    v(22748, r.sync_ecke);
+    v(22749, r.frei_22749);
+    v(22752, r.anweisungen);
+    v(23044, r.netz_einwechsel);
+    v(23058, r.netz_auswechsel);
+    v(23072, r.frei_23072);
+    v(24974, r.b_24974);
+    v(24976, r.frei_24976);
+    v(24993, r.b_24993);
+    v(24994, r.frei_24994);
+    v(25004, r.ansprache);
+    v(25006, r.frei_25006);
+    v(25008, r.kamera);
+    v(25020, r.im_fenster);
+    v(25021, r.anim_remap);
+    v(25022, r.gezeichnet);
+    v(25023, r.antwortkurve);
+    v(25099, r.ansprache_druecke);
+    v(25119, r.frei_25119);
+}
+
+template <class T>
+uint32_t feld_bytes()
+{
+    if constexpr (std::is_array_v<T>) return uint32_t(std::extent_v<T>) * feld_bytes<std::remove_extent_t<T>>();
+    else return uint32_t(sizeof(T));
+}
+
+// Walks the image position along the fields; a field out of place is reported once.
+struct Lagepruefung {
+    uint32_t naechste = 0;
+    bool fehler = false;
+    template <class T>
+    void pruefen(uint32_t pos)
+    {
+        if (pos != naechste && !fehler) {
+            Print_Fehler("Spielfeld_Record: Feld bei %u statt %u!", pos, naechste);
+            fehler = true;
+        }
+        naechste = pos + feld_bytes<T>();
+    }
+    void ende()
+    {
+        if (naechste != SPIELFELD_RECORD_BYTES && !fehler) Print_Fehler("Spielfeld_Record: %u Bytes!", naechste);
+    }
+};
+
+template <class T>
+void skalar_schreiben(uint8_t* p, const T& v)
+{
+    if constexpr (std::is_same_v<T, float>) Bytes_Setze32(p, std::bit_cast<uint32_t>(v));
+    else if constexpr (sizeof(T) == 4) Bytes_Setze32(p, uint32_t(v));
+    else if constexpr (sizeof(T) == 2) Bytes_Setze16(p, uint16_t(v));
+    else *p = uint8_t(v);
+}
+
+template <class T>
+void skalar_lesen(const uint8_t* p, T& v)
+{
+    if constexpr (std::is_same_v<T, float>) v = std::bit_cast<float>(Bytes_Hole32(p));
+    else if constexpr (sizeof(T) == 4) v = T(Bytes_Hole32(p));
+    else if constexpr (sizeof(T) == 2) v = T(Bytes_Hole16(p));
+    else v = T(*p);
+}
+
+struct Schreiber : Lagepruefung {
+    uint8_t* bild;
+    template <class T>
+    void operator()(uint32_t pos, const T& f)
+    {
+        pruefen<T>(pos);
+        element_schreiben(pos, f);
+    }
+    template <class T>
+    void element_schreiben(uint32_t pos, const T& e)
+    {
+        if constexpr (std::is_array_v<T>) {
+            uint32_t p = pos;
+            for (const auto& x : e) {
+                element_schreiben(p, x);
+                p += feld_bytes<std::remove_cvref_t<decltype(x)>>();
+            }
+        } else skalar_schreiben(bild + pos, e);
+    }
+};
+
+struct Leser : Lagepruefung {
+    const uint8_t* bild;
+    template <class T>
+    void operator()(uint32_t pos, T& f)
+    {
+        pruefen<T>(pos);
+        element_lesen(pos, f);
+    }
+    template <class T>
+    void element_lesen(uint32_t pos, T& e)
+    {
+        if constexpr (std::is_array_v<T>) {
+            uint32_t p = pos;
+            for (auto& x : e) {
+                element_lesen(p, x);
+                p += feld_bytes<std::remove_cvref_t<decltype(x)>>();
+            }
+        } else skalar_lesen(bild + pos, e);
+    }
+};
+
+// ---- The list of live records ----
+
+Spielfeld_Record* record_von(Liste_Element* e) { return static_cast<Spielfeld_Record*>(e->data); }
+
+// The match day walks its own lists with the shared list cursor: these walks leave it alone.
+Liste_Element* erstes() { return initialisiert ? Spielfeld_Liste.next : nullptr; }
+
+int32_t anzahl_records()
+{
+    int32_t n = 0;
+    for (Liste_Element* e = erstes(); e; e = e->next) ++n;
+    return n;
+}
+
+Liste_Element* letztes()
+{
+    Liste_Element* l = nullptr;
+    for (Liste_Element* e = erstes(); e; e = e->next) l = e;
+    return l;
+}
+
+bool hat_manager(const Spielfeld_Record& r)
+{
+    for (uint32_t t : r.team)
+        if (int32_t(t) >= 0 && int32_t(t) < Team_Anzahl && Team_Hat_Manager(int32_t(t))) return true;
+    return false;
+}
+
+void puffer_freigeben()
+{
+    if (Spielfeld_Steuerung.puffer) Mem_Free(Spielfeld_Steuerung.puffer, 0);
+    Spielfeld_Steuerung.puffer = nullptr;
+    if (replay) Mem_Free(replay, 0);
+    replay = nullptr;
+}
+
+// The side's slots 16 s .. 16 s + 15: the starting eleven first, then the substitutes.
+void seite_aufstellen(Spielfeld_Record& r, int32_t s, int32_t team)
+{
+    Spielfeld_Spieler* slot = r.spieler + 16 * s;
+    for (int32_t i = 0; i < 16; ++i) slot[i].spnr = -1;
+    int32_t n = 0;
+    for (uint32_t art : {uint32_t(TS_STARTELF), uint32_t(TS_ERSATZ)}) {
+        int32_t feld[50];
+        const int32_t k = Teamspieler_Ins_Array(team, feld, 50, int32_t(art));
+        for (int32_t i = 0; i < k && i < 50 && n < 16; ++i, ++n) {
+            slot[n].spnr = feld[i];
+            slot[n].zustand = uint32_t(Teamspieler_Wert(317, team, feld[i], 0, 0)) & (SPIELFELD_AUF_DEM_PLATZ | SPIELFELD_ERSATZ);
+        }
+    }
+}
+
+// The seed of a record: one draw of the global generator, spread over its states.
+uint32_t record_seed()
+{
+    const int32_t z = Zufall(0, 999);
+    return uint32_t(z) * 3999u + 1u;
+}
+
+}  // namespace
+
+void Spielfeld_Record_Schreiben(const Spielfeld_Record& r, uint8_t* bild)
+{
+    Schreiber w;
+    w.bild = bild;
+    record_felder(r, w);
+    w.ende();
+}
+
+void Spielfeld_Record_Lesen(const uint8_t* bild, Spielfeld_Record& r)
+{
+    Leser l;
+    l.bild = bild;
+    record_felder(r, l);
+    l.ende();
+}
+
+// ---- Life cycle ----
+
+void Spielfeld_Init()
+{
+    if (initialisiert) Spielfeld_DeInit();
+    Spielfeld_Steuerung = Spielfeld_Steuerung_Block{};
+    Spielfeld_Steuerung.puffer = static_cast<Tabelle_Datensatz*>(Mem_Alloc_Clear(sizeof(Tabelle_Datensatz), 0, 0));
+    replay = static_cast<uint8_t*>(Mem_Alloc_Clear(REPLAY_BYTES, 0, 0));
+    if (!Spielfeld_Steuerung.puffer || !replay) {
+        puffer_freigeben();
+        Print_Fehler("Spielfeld_Init: kein Speicher!");
+        return;
+    }
+    Liste_Init(&Spielfeld_Liste);
+    Spielfeld_Steuerung.kamera_teiler = 35;
+    if (!masse_gesetzt) {
+        Spielszenen_Spielfeld_Masse_Setzen();
+        masse_gesetzt = true;
+    }
+    Spielfeld_Animationen_Vorberechnen();
+    Spielszenen_Animationen_Zuruecksetzen();
+    Spielansicht_Beenden(0);
+    ansicht_geladen = 0;
+    letzte_zeit = Timer_Get_Time();
+    initialisiert = true;
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELFELD, Spielfeld_DeInit);
+}
+
+void Spielfeld_DeInit()
+{
+    if (!initialisiert) return;
+    Spielansicht_Beenden(Spielfeld_Steuerung.uebersicht_verlassen);
+    Spielfeld_Ansicht_Freigeben();
+    puffer_freigeben();
+    Liste_Delete_All(&Spielfeld_Liste);
+    Spielfeld_Liste = Liste{};
+    initialisiert = false;
+}
+
+bool Spielfeld_Ist_Initialisiert() { return initialisiert; }
+
+bool Spielfeld_Ansicht_Geladen() { return initialisiert && ansicht_geladen; }
+void Spielfeld_Ansicht_Freigeben() { ansicht_geladen = 0; }
+void Spielfeld_Animationen_Vorberechnen() {}
+
+// ---- Records ----
+
+void Spielfeld_Staerke_Ausgleichen(Spielfeld_Record& r)
+{
+    int32_t byte[2];
+    for (int32_t s = 0; s < 2; ++s) {
+        int32_t v = r.team_wert[s];
+        const int32_t w = r.team_wert[1 - s];
+        if (v - 40 > w) v = v * 140 / 100;
+        if (v + 40 < w) v = v * 80 / 100;
+        // A value beyond the scale is the strongest (or weakest) side, never a side of no value.
+        v = v < 0 ? 0 : v > 999 ? 999 : v;
+        byte[s] = (r.staerke[s] * 30 + v * 7) / 100;
+    }
+    const int32_t d = byte[0] - byte[1];
+    const int32_t a[2] = {Wert_Im_Bereich(d / 15, -45, 45, -45), Wert_Im_Bereich(d / -15, -45, 45, -45)};
+    for (int32_t s = 0; s < 2; ++s) {
+        const int32_t x = (a[s] + 100) * byte[s] / 100;
+        r.staerke[s] = int8_t(x < 0 ? 0 : x > 99 ? 99 : x);
+    }
+}
+
+bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32_t*, int32_t, int32_t)
+{
+    if (!initialisiert) {
+        Print_Fehler("Spielfeld_Record_Anlegen: nicht initialisiert!");
+        return false;
+    }
+    if (anzahl_records() >= SPIELFELD_MAX_SPIELE) {
+        Print_Fehler("Spielfeld_Record_Anlegen: mehr als %d Spiele an einem Tag!", SPIELFELD_MAX_SPIELE);
+        return false;
+    }
+    if (Liste_Find_Key(&Spielfeld_Liste, uint32_t(spiel))) {
+        Print_Fehler("Spielfeld_Record_Anlegen: Spiel %d hat schon einen Record!", spiel);
+        return false;
+    }
+    const Spiele_Spiel* sp = Spiele_Get_Spiel(spiel, 0);
+    if (!sp) {
+        Print_Fehler("Spielfeld_Record_Anlegen: Spiel %d nicht gefunden!", spiel);
+        return false;
+    }
+    const int32_t teams[2] = {sp->heim, sp->gast};
+    for (int32_t t : teams)
+        if (t < 0 || t >= Team_Anzahl) {
+            Print_Fehler("Spielfeld_Record_Anlegen: Spiel %d ohne Mannschaft (%d)!", spiel, t);
+            return false;
+        }
+    Liste_Element* e = Liste_Insert_Element(&Spielfeld_Liste, letztes(), nullptr, sizeof(Spielfeld_Record), uint32_t(spiel));
+    if (!e) {
+        Print_Fehler("Spielfeld_Record_Anlegen: kein Speicher!");
+        return false;
+    }
+    Spielfeld_Record& r = *new (e->data) Spielfeld_Record{};
+    // Every record takes exactly one draw of the global generator; the fill draws on the
+    // record's own sequence.
+    r.seed = record_seed();
+    const int32_t global = Zufall_Get_Seed();
+    Zufall_Set_Seed(int32_t(r.seed));
+    r.spiel = uint32_t(spiel);
+    r.anzeige = modus == 1 ? 1 : 0;
+    for (int32_t s = 0; s < 2; ++s) {
+        const int32_t t = teams[s];
+        r.team[s] = uint32_t(t);
+        seite_aufstellen(r, s, t);
+        r.staerke[s] = int8_t(Team_Spielfeld_Staerke(t, 1, 1, 1));
+        int32_t m[5][6] = {};
+        Team_Staerke(255, 2, t, m);
+        r.team_wert[s] = m[4][4];
+        const int32_t einsatz = Team_Hat_Manager(t) ? Team_Wert(TEAM_OPTION, t, 0, TEAM_LESEN) : 70;
+        r.einsatz[s] = uint8_t(einsatz < 0 ? 0 : einsatz > 100 ? 100 : einsatz);
+    }
+    Spielfeld_Staerke_Ausgleichen(r);
+    r.seed = uint32_t(Zufall_Get_Seed());
+    Zufall_Set_Seed(global);
+    return true;
+}
+
+Spielfeld_Record* Spielfeld_Get_Spiel(int32_t spiel)
+{
+    if (!initialisiert) return nullptr;
+    Liste_Element* e = Liste_Find_Key(&Spielfeld_Liste, uint32_t(spiel));
+    return e ? record_von(e) : nullptr;
+}
+
+bool Spielfeld_Set_Anzeige(int32_t spiel, uint8_t wert)
+{
+    Spielfeld_Record* r = Spielfeld_Get_Spiel(spiel);
+    if (!r) return false;
+    r->anzeige = wert;
+    return true;
+}
+
+void Spielfeld_Spieloptionen(int32_t tempo_option, uint8_t freistoss, uint8_t elfmeter, uint8_t ecke)
+{
+    const int32_t option = tempo_option < 0 ? 0 : tempo_option > 9 ? 9 : tempo_option;
+    Spieltag_Set_Geschwindigkeit(option * 210 / 9 + 70);
+    Spielfeld_Steuerung.schuetze_waehlen[0] = freistoss != 0;
+    Spielfeld_Steuerung.schuetze_waehlen[1] = elfmeter != 0;
+    Spielfeld_Steuerung.schuetze_waehlen[2] = ecke != 0;
+}
+
+float Spielfeld_Run(int32_t, int32_t, int32_t, int32_t, uint8_t*, uint8_t)
+{
+    const uint32_t jetzt = Timer_Get_Time();
+    const uint32_t dauer = jetzt - letzte_zeit;
+    letzte_zeit = jetzt;
+    // Each pitch game draws on its own sequence; the day's draws must not see them.
+    bool getauscht = false;
+    int32_t global = 0;
+    for (Liste_Element* e = erstes(); e; e = e->next) {
+        Spielfeld_Record& r = *record_von(e);
+        if (!r.aktiv) continue;
+        if (!getauscht) global = Zufall_Get_Seed();
+        getauscht = true;
+        Zufall_Set_Seed(int32_t(r.seed));
+        r.frame_zeit = dauer;
+        r.seed = uint32_t(Zufall_Get_Seed());
+    }
+    if (getauscht) Zufall_Set_Seed(global);
+    return dauer >= LANGER_FRAME_MS ? 2.0f : 1.0f;
+}
+
+void Spielfeld_Anpfiff(int32_t spiel, int32_t)
+{
+    Spielfeld_Record* r = Spielfeld_Get_Spiel(spiel);
+    if (!r) return;
+    r->situation = 0;
+    r->ball_zustand = 0;
+    r->ballhalter = -1;
+    r->spielende = 0;
+    const int32_t global = Zufall_Get_Seed();
+    Zufall_Set_Seed(int32_t(r->seed));
+    const int32_t z = Zufall(0, 255);
+    r->anstoss_zufall = uint8_t(z);
+    r->seed = uint32_t(Zufall_Get_Seed());
+    Zufall_Set_Seed(global);
+}
+
+void Spielfeld_Halbzeit_Beenden(int32_t spiel)
+{
+    Spielfeld_Record* r = Spielfeld_Get_Spiel(spiel);
+    if (!r) return;
+    r->spielende = 2;
+    r->situation = 5;
+    for (Spielfeld_Spieler& s : r->spieler) s.zustand &= SPIELFELD_AUF_DEM_PLATZ | SPIELFELD_ERSATZ | SPIELFELD_GELB_ROT | SPIELFELD_ROT;
+    std::memset(r->torart, 0, sizeof r->torart);
+    r->foul_countdown = 0;
+    r->tor_pause = 0;
+    r->elfmeter_schuss = 0;
+    r->countdown = 0;
+}
+
+void Spielfeld_Spiel_Beenden(int32_t spiel)
+{
+    if (spiel == -1) return;
+    Spielfeld_Record* r = Spielfeld_Get_Spiel(spiel);
+    if (!r) return;
+    if (r->anzeige == 1) r->schliess_verzoegerung = 30;
+    else {
+        r->anzeige = 0;
+        r->abgeschlossen = 1;
+    }
+}
+
+void Spielfeld_Halbzeit_Zaehlen(int32_t spiel)
+{
+    if (Spielfeld_Record* r = Spielfeld_Get_Spiel(spiel)) ++r->halbzeiten;
+}
+
+void Spielfeld_Nach_Spiel_Seite(int32_t team)
+{
+    if (team < 0 || team >= Team_Anzahl) return;
+    int32_t feld[50];
+    const int32_t n = Teamspieler_Ins_Array(team, feld, 50, TS_STARTELF);
+    for (int32_t i = 0; i < n && i < 50; ++i) {
+        const int32_t alter = Spieler_Wert(SP_ALTER, feld[i], 0, 0);
+        const int32_t erschoepfung = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, feld[i], 0, 0);
+        Spielfeld_Belastung_Pruefen(team, feld[i], alter, erschoepfung, 0);
+    }
+}
+
+bool Spielfeld_Spieltag_Beendet_Setzen()
+{
+    if (!initialisiert) return false;
+    Spielfeld_Steuerung.spieltag_beendet = 1;
+    return true;
+}
+
+int32_t Spielfeld_Get_Laufende_Spiele(int32_t* spiele, int32_t max)
+{
+    int32_t n = 0;
+    for (Liste_Element* e = erstes(); e && n < max; e = e->next) {
+        const Spielfeld_Record& r = *record_von(e);
+        if (!r.aktiv || r.spielende == 2 || r.abgeschlossen || !hat_manager(r)) continue;
+        if (spiele) spiele[n] = int32_t(r.spiel);
+        ++n;
+    }
+    return n;
+}
+
+int32_t Spielfeld_Get_Angezeigte_Spiele(int32_t* spiele, int32_t max, bool nur_angezeigte)
+{
+    int32_t n = 0;
+    bool einer_angezeigt = false;
+    for (Liste_Element* e = erstes(); e && n < max; e = e->next) {
+        const Spielfeld_Record& r = *record_von(e);
+        const bool angezeigt = r.anzeige == 1;
+        if (!angezeigt && (nur_angezeigte || !hat_manager(r))) continue;
+        einer_angezeigt |= angezeigt;
+        if (spiele) spiele[n] = int32_t(r.spiel);
+        ++n;
+    }
+    return einer_angezeigt ? n : 0;
+}
+
+int32_t Spielfeld_Get_Spielernote(const Spielfeld_Record*, int32_t) { return -1; }
+
+void Spielfeld_Nach_Spiel_Auswerten()
+{
+    for (Liste_Element* e = erstes(); e; e = e->next) {
+        Spielfeld_Record& r = *record_von(e);
+        if (!r.aktiv) continue;
+        for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
+            const Spielfeld_Spieler& s = r.spieler[slot];
+            if (s.spnr < 0 || !(s.zustand & SPIELFELD_AUF_DEM_PLATZ)) continue;
+            const int32_t team = int32_t(r.team[slot / 16]);
+            const int32_t alter = Spieler_Wert(SP_ALTER, s.spnr, 0, 0);
+            const int32_t erschoepfung = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, s.spnr, 0, 0);
+            Spielfeld_Belastung_Pruefen(team, s.spnr, alter, erschoepfung, 0);
+        }
+        for (int32_t seite = 0; seite < 2; ++seite) Spielfeld_Praemie_Strafe_Auszahlen(&r, seite, 1);
+    }
+}
+
+void Spielfeld_Praemie_Strafe_Auszahlen(Spielfeld_Record*, int32_t, int32_t) {}
+
+// ---- Savegame block ----
+//
+//   u32 version (SPIELFELD_BLOCK_VERSION), u8 init flag, u8 view-loaded flag, 2 x f32 thresholds
+//   when initialised: u32 count (at most 200), then one block per record:
+//     u32 game number, u32 packed length, the packed image of SPIELFELD_RECORD_BYTES
+
+bool Spielfeld_Speichern(Disk_Datei* d)
+{
+    uint8_t kopf[BLOCK_KOPF_BYTES];
+    Bytes_Setze32(kopf, SPIELFELD_BLOCK_VERSION);
+    kopf[4] = initialisiert ? 1 : 0;
+    kopf[5] = ansicht_geladen;
+    Bytes_Setze32(kopf + 6, std::bit_cast<uint32_t>(Spielfeld_Schwellen[0]));
+    Bytes_Setze32(kopf + 10, std::bit_cast<uint32_t>(Spielfeld_Schwellen[1]));
+    if (!Disk_Schreibe_Block(d, kopf, sizeof kopf)) return false;
+    if (!initialisiert) return true;
+    uint8_t anzahl[4];
+    Bytes_Setze32(anzahl, uint32_t(anzahl_records()));
+    if (!Disk_Schreibe_Block(d, anzahl, sizeof anzahl)) return false;
+    std::vector<uint8_t> bild(SPIELFELD_RECORD_BYTES);
+    std::vector<uint8_t> eintrag(EINTRAG_KOPF_BYTES + Spielfeld_Packen_Grenze(SPIELFELD_RECORD_BYTES));
+    for (Liste_Element* e = erstes(); e; e = e->next) {
+        Spielfeld_Record_Schreiben(*record_von(e), bild.data());
+        const int32_t n = Spielfeld_Speicher_Packen(bild.data(), eintrag.data() + EINTRAG_KOPF_BYTES, SPIELFELD_RECORD_BYTES,
+                                                     uint32_t(eintrag.size()) - EINTRAG_KOPF_BYTES);
+        if (n < 0) return false;
+        Bytes_Setze32(eintrag.data(), e->key);
+        Bytes_Setze32(eintrag.data() + 4, uint32_t(n));
+        if (!Disk_Schreibe_Block(d, eintrag.data(), EINTRAG_KOPF_BYTES + uint32_t(n))) return false;
+    }
+    return true;
+}
+
+static bool ablehnen(Disk_Datei* d, const char* grund)
+{
+    Print_Fehler("Spielfeld_Laden: %s", grund);
+    Disk_Block_Ablehnen(d);
+    return false;
+}
+
+bool Spielfeld_Laden(Disk_Datei* d, const char*)
+{
+    uint32_t laenge = 0;
+    // A savegame from before the block existed holds no match day on the pitch.
+    if (!Disk_Naechste_Blocklaenge(d, &laenge)) {
+        Spielfeld_DeInit();
+        return true;
+    }
+    uint8_t kopf[BLOCK_KOPF_BYTES];
+    if (laenge != sizeof kopf || !Disk_Lese_Block(d, kopf, sizeof kopf)) return ablehnen(d, "Kopf falsch!");
+    if (Bytes_Hole32(kopf) != SPIELFELD_BLOCK_VERSION) return ablehnen(d, "unbekannte Version!");
+    if (kopf[4] > 1 || kopf[5] > 1) return ablehnen(d, "Schalter falsch!");
+    const float schwellen[2] = {std::bit_cast<float>(Bytes_Hole32(kopf + 6)), std::bit_cast<float>(Bytes_Hole32(kopf + 10))};
+    if (!std::isfinite(schwellen[0]) || !std::isfinite(schwellen[1])) return ablehnen(d, "Schwellen falsch!");
+    std::vector<Spielfeld_Record> neu;
+    if (kopf[4]) {
+        uint8_t anzahl_bytes[4];
+        if (!Disk_Naechste_Blocklaenge(d, &laenge) || laenge != 4 || !Disk_Lese_Block(d, anzahl_bytes, 4))
+            return ablehnen(d, "Anzahl fehlt!");
+        const uint32_t anzahl = Bytes_Hole32(anzahl_bytes);
+        if (anzahl > uint32_t(SPIELFELD_MAX_SPIELE)) return ablehnen(d, "zu viele Spiele!");
+        neu.resize(anzahl);
+        constexpr uint32_t MAX_GEPACKT = Spielfeld_Packen_Grenze(SPIELFELD_RECORD_BYTES);
+        std::vector<uint8_t> eintrag(EINTRAG_KOPF_BYTES + MAX_GEPACKT);
+        std::vector<uint8_t> bild(SPIELFELD_RECORD_BYTES);
+        for (uint32_t i = 0; i < anzahl; ++i) {
+            if (!Disk_Naechste_Blocklaenge(d, &laenge) || laenge < EINTRAG_KOPF_BYTES || laenge > eintrag.size())
+                return ablehnen(d, "Record fehlt oder ist zu lang!");
+            if (!Disk_Lese_Block(d, eintrag.data(), laenge)) return ablehnen(d, "Record unlesbar!");
+            const uint32_t spiel = Bytes_Hole32(eintrag.data());
+            if (Bytes_Hole32(eintrag.data() + 4) != laenge - EINTRAG_KOPF_BYTES) return ablehnen(d, "Record-Länge falsch!");
+            const int32_t n = Spielfeld_Speicher_Entpacken(bild.data(), SPIELFELD_RECORD_BYTES, eintrag.data() + EINTRAG_KOPF_BYTES,
+                                                           laenge - EINTRAG_KOPF_BYTES);
+            if (n != int32_t(SPIELFELD_RECORD_BYTES)) return ablehnen(d, "Record beschädigt!");
+            Spielfeld_Record_Lesen(bild.data(), neu[i]);
+            if (neu[i].spiel != spiel) return ablehnen(d, "Record gehört zu einem anderen Spiel!");
+            // Game numbers are the match store's lock handles, read back before this block.
+            if (!Spiele_Get_Spiel(int32_t(spiel), 0)) return ablehnen(d, "Spiel ohne Datensatz!");
+            for (uint32_t k = 0; k < i; ++k)
+                if (neu[k].spiel == spiel) return ablehnen(d, "Spiel doppelt!");
+        }
+    }
+    if (Disk_Naechste_Blocklaenge(d, &laenge)) return ablehnen(d, "unerwartete Daten am Ende!");
+
+    // Checked whole: only now the running match day gives way.
+    if (!kopf[4]) Spielfeld_DeInit();
+    else {
+        if (!initialisiert) Spielfeld_Init();
+        if (!initialisiert) return ablehnen(d, "kein Speicher!");
+        Liste_Delete_Element(&Spielfeld_Liste, nullptr);
+        Liste_Element* nach = nullptr;
+        for (const Spielfeld_Record& r : neu) {
+            nach = Liste_Insert_Element(&Spielfeld_Liste, nach, &r, sizeof r, r.spiel);
+            if (!nach) return ablehnen(d, "kein Speicher!");
+        }
+    }
+    ansicht_geladen = kopf[5];
+    Spielfeld_Schwellen[0] = schwellen[0];
+    Spielfeld_Schwellen[1] = schwellen[1];
+    return true;
+}
+
+void Spielfeld_Disk_Registrieren()
+{
+    Disk_Block_Registrieren(DISK_POS_SPIELFELD, Spielfeld_Speichern, Spielfeld_Laden);
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELFELD, Spielfeld_DeInit);
+}
+
 void Spielfeld_Belastung_Pruefen(int32_t, int32_t, int32_t, int32_t, int32_t) {}
 
 void Spielfeld_Attribut_Erhoehen(int32_t, int32_t, int32_t, int32_t) {}

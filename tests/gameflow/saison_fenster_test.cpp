@@ -45,12 +45,14 @@ void tippen(std::vector<std::string>& s, const std::string& wort)
     s.push_back("wait 300");
 }
 
-// A turn: the continue icon, then "Ja" where the turn asks about a line-up short of eleven (a
-// click on the empty pitch of the next turn when it does not).
+// A turn: the continue icon, then "Ja" where the turn asks about a line-up short of eleven, and
+// "OK" where a match day's turn names a captain (clicks on the empty pitch of the next turn when
+// it does not).
 void zug(std::vector<std::string>& s)
 {
     dazu(s, klick(618, 444));
     dazu(s, klick(150, 292));
+    dazu(s, klick(470, 292));
 }
 
 // The options menu (right click), "Laden/Speichern", then the row; the file dialog gets the name.

@@ -1,0 +1,46 @@
+// What the match day's files share among themselves.
+#pragma once
+#include <cstdint>
+
+#include "platform/liste.h"
+
+struct Spielfeld_Record;
+struct Spiele_Spiel;
+
+extern Liste Spieltag_Wettbewerbe;
+extern Liste Spieltag_Elfmeter_Liste;
+
+// One competitions entry seen through its payload words.
+struct Spieltag_Eintrag {
+    uint32_t* w = nullptr;
+    uint32_t n = 0;
+    int32_t wettbewerb = -1;
+
+    explicit operator bool() const { return w != nullptr; }
+    uint32_t& halbzeit() const { return w[1]; }
+    uint32_t& zustand(uint32_t i) const { return w[2 + i]; }
+    int32_t spiel(uint32_t i) const { return int32_t(w[2 + n + i]); }
+};
+Spieltag_Eintrag spieltag_eintrag(Liste_Element* e);
+// The entry and index of a game of the day; false when it does not play today.
+bool spieltag_spiel_finden(int32_t spiel, Spieltag_Eintrag* eintrag, uint32_t* index);
+// Makes game i of the node the cursor's last game, as a walk with the cursor would leave it.
+void spieltag_cursor_setzen(Liste_Element* e, uint32_t i);
+// Calls of the main loop go to the test hook while one is set: true then, with its answer.
+bool spieltag_gemeldet(const char* aufruf, int32_t* antwort);
+// The match day runs (quiet).
+bool spieltag_laeuft();
+// Ends the module without releasing the games' locks (they belong to a store read afresh).
+void spieltag_beenden(bool locks_freigeben);
+
+// The game is over: state 2, and for a game without play on the pitch the after-game figures of
+// both sides (once per game: only here).
+void spieltag_spiel_aus(const Spieltag_Eintrag& e, uint32_t i);
+// The background draws of one game for the running minute; true when a sudden-death goal ended it.
+bool spieltag_ereignisse_ziehen(const Spieltag_Eintrag& e, uint32_t i, bool golden);
+// The line-up of one side (filter 16), at most 50 players.
+int32_t spieltag_aufstellung(int32_t team, int32_t* spieler);
+// The demand of a game from its competition's weight and the two sides' stakes.
+int32_t spieltag_nachfrage(int32_t wettbewerb, int32_t heim, int32_t gast);
+// Messages of the pre-match and press texts.
+void spieltag_meldung(int32_t team, int32_t art, const char* text);

@@ -1,0 +1,3 @@
+#include "matchview/spielansicht.h"
+
+void Spielansicht_Beenden(uint8_t) {}

@@ -1,0 +1,402 @@
+// The live records of a match day: their saved image, the strength balance, creation over a small
+// world, the shell calls the match day makes, and the savegame block.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "common/capture.h"
+#include "common/spielstand_ordner.h"
+#include "competitions/spiele_welt.h"
+#include "database/teamspieler.h"
+#include "match/spielfeld.h"
+#include "match/spieltag.h"
+#include "platform/disk.h"
+#include "platform/os/os.h"
+#include "platform/zufall.h"
+
+namespace {
+
+using namespace spielwelt;
+using Bytes = std::vector<uint8_t>;
+
+Bytes bild_von(const Spielfeld_Record& r)
+{
+    Bytes b(SPIELFELD_RECORD_BYTES, 0xEE);
+    Spielfeld_Record_Schreiben(r, b.data());
+    return b;
+}
+
+uint32_t le32(const Bytes& b, uint32_t p) { return Disk_LE32_Lesen(b.data() + p); }
+
+TEST(SpielfeldRecord, FieldsSitAtTheirImagePositions)
+{
+    Fehler_Capture cap;
+    auto r = std::make_unique<Spielfeld_Record>();
+    r->team[0] = 0x01020304;
+    r->team[1] = 0x05060708;
+    r->spiel = 417;
+    r->minute = 0x1234;
+    r->staerke[0] = 67;
+    r->staerke[1] = -3;
+    r->team_wert[1] = 999;
+    r->aktiv = 1;
+    r->seed = 3999001;
+    r->spieler[0].spnr = -1;
+    r->spieler[31].spnr = 77;
+    r->spieler[31].zustand = SPIELFELD_ERSATZ;
+    r->spieler[5].fitness = -2;
+    r->naechster_abstand[1] = 1.5f;
+    r->ansprache_druecke[1][9] = 0xAB;
+    const Bytes b = bild_von(*r);
+    EXPECT_EQ(le32(b, 20260), 0x01020304u);
+    EXPECT_EQ(le32(b, 20264), 0x05060708u);
+    EXPECT_EQ(le32(b, 20404), 417u);
+    EXPECT_EQ(Disk_LE16_Lesen(b.data() + 20408), 0x1234);
+    EXPECT_EQ(b[21726], 67);
+    EXPECT_EQ(b[21727], 0xFD);
+    EXPECT_EQ(le32(b, 21732), 999u);
+    EXPECT_EQ(b[21800], 1);
+    EXPECT_EQ(le32(b, 21804), 3999001u);
+    EXPECT_EQ(le32(b, 12), 0xFFFFFFFFu);
+    EXPECT_EQ(le32(b, 12 + 160 * 31), 77u);
+    EXPECT_EQ(le32(b, 12 + 160 * 31 + 64), uint32_t(SPIELFELD_ERSATZ));
+    EXPECT_EQ(Disk_LE16_Lesen(b.data() + 12 + 160 * 5 + 20), 0xFFFE);
+    EXPECT_EQ(le32(b, 20388), 0x3FC00000u);
+    EXPECT_EQ(b[25118], 0xAB);
+    EXPECT_TRUE(cap.texts.empty()) << cap.texts[0];
+}
+
+TEST(SpielfeldRecord, EveryByteOfAnImageSurvivesTheRecord)
+{
+    // Unnamed ranges too: a byte the record did not keep would come back as another value.
+    std::mt19937 gen(7);
+    for (int runde = 0; runde < 3; ++runde) {
+        Bytes ein(SPIELFELD_RECORD_BYTES);
+        for (auto& x : ein) x = uint8_t(gen());
+        auto r = std::make_unique<Spielfeld_Record>();
+        Spielfeld_Record_Lesen(ein.data(), *r);
+        EXPECT_EQ(bild_von(*r), ein);
+    }
+}
+
+Spielfeld_Record ausgleich(int8_t sh, int8_t sa, int32_t wh, int32_t wa)
+{
+    Spielfeld_Record r{};
+    r.staerke[0] = sh;
+    r.staerke[1] = sa;
+    r.team_wert[0] = wh;
+    r.team_wert[1] = wa;
+    Spielfeld_Staerke_Ausgleichen(r);
+    return r;
+}
+
+TEST(SpielfeldStaerke, BalanceFavoursTheStrongerClubAndStaysOnItsScale)
+{
+    auto s = std::make_unique<Spielfeld_Record>(ausgleich(60, 60, 500, 400));
+    EXPECT_EQ(s->staerke[0], 67);
+    EXPECT_EQ(s->staerke[1], 39);
+    // A club value past 999 counts as 999 (1200 x 1.4 thrown away would make this side weakest).
+    s = std::make_unique<Spielfeld_Record>(ausgleich(60, 60, 1200, 400));
+    EXPECT_EQ(s->staerke[0], 89);
+    EXPECT_EQ(s->staerke[1], 38);
+    // The strongest side after the balance keeps 99, the weakest never drops below 0.
+    s = std::make_unique<Spielfeld_Record>(ausgleich(99, 0, 999, -50));
+    EXPECT_EQ(s->staerke[0], 99);
+    EXPECT_EQ(s->staerke[1], 0);
+    // Equal sides stay equal.
+    s = std::make_unique<Spielfeld_Record>(ausgleich(50, 50, 600, 600));
+    EXPECT_EQ(s->staerke[0], s->staerke[1]);
+}
+
+// The pitch module over the small world: team 1 with players 10..27, 11 starters and 3 substitutes.
+class SpielfeldWelt : public Spielwelt {
+protected:
+    int32_t block = -1;
+    void SetUp() override
+    {
+        Spielwelt::SetUp();
+        for (int32_t sp = 10; sp < 28; ++sp) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 1, sp, 150, 0, 24, -1, false));
+        for (int32_t sp = 10; sp < 21; ++sp) Teamspieler_Wert(317, 1, sp, TS_STARTELF, 8);
+        for (int32_t sp = 21; sp < 24; ++sp) Teamspieler_Wert(317, 1, sp, TS_ERSATZ, 8);
+        block = Spiele_Init_Neue_Spiele(1, 4, 20, 1, LIGA, -1);
+    }
+    void TearDown() override
+    {
+        Spielfeld_DeInit();
+        Spielwelt::TearDown();
+    }
+    int32_t spiel(int32_t tag, int32_t slot, int32_t heim, int32_t gast)
+    {
+        const int32_t h = Spiele_Lock(block, tag, 0, slot);
+        Spiele_Set_Teams(h, heim, gast);
+        return h;
+    }
+};
+
+TEST_F(SpielfeldWelt, ARecordTakesTeamsLineUpStrengthAndOneGlobalDraw)
+{
+    const int32_t h = spiel(0, 0, 1, 2);
+    {
+        Fehler_Capture cap;
+        EXPECT_FALSE(Spielfeld_Record_Anlegen(h, 0, 0, nullptr, 1, 0));
+        EXPECT_TRUE(cap.contains("nicht initialisiert"));
+    }
+    Spielfeld_Init();
+    Zufall_Set_Seed(123456);
+    Zufall(0, 1);
+    const int32_t nach_einem_zug = Zufall_Get_Seed();
+    Zufall_Set_Seed(123456);
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(h, 1, 0, nullptr, 1, 0));
+    EXPECT_EQ(Zufall_Get_Seed(), nach_einem_zug);
+
+    const Spielfeld_Record* r = Spielfeld_Get_Spiel(h);
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->spiel, uint32_t(h));
+    EXPECT_EQ(r->team[0], 1u);
+    EXPECT_EQ(r->team[1], 2u);
+    EXPECT_EQ(r->aktiv, 0);
+    EXPECT_EQ(r->anzeige, 1);
+    EXPECT_LT(r->seed, uint32_t(ZUFALL_MODUL));
+    for (int32_t i = 0; i < 11; ++i) EXPECT_EQ(r->spieler[i].zustand, uint32_t(SPIELFELD_AUF_DEM_PLATZ)) << i;
+    for (int32_t i = 11; i < 14; ++i) EXPECT_EQ(r->spieler[i].zustand, uint32_t(SPIELFELD_ERSATZ)) << i;
+    EXPECT_EQ(r->spieler[14].spnr, -1);
+    // The away side has nobody: all its slots are empty.
+    for (int32_t i = 16; i < 32; ++i) EXPECT_EQ(r->spieler[i].spnr, -1) << i;
+    EXPECT_EQ(r->einsatz[0], 70);
+    EXPECT_GE(r->staerke[0], 0);
+    EXPECT_LE(r->staerke[0], 99);
+
+    Fehler_Capture cap;
+    EXPECT_FALSE(Spielfeld_Record_Anlegen(h, 0, 0, nullptr, 1, 0));
+    EXPECT_FALSE(Spielfeld_Record_Anlegen(Spiele_Lock(block, 1, 0, 0), 0, 0, nullptr, 1, 0));  // no teams yet
+    EXPECT_EQ(cap.texts.size(), 2u);
+}
+
+TEST_F(SpielfeldWelt, TheTwoHundredAndFirstGameIsRefused)
+{
+    Spielfeld_Init();
+    std::vector<int32_t> bloecke = {block};
+    for (int i = 0; i < 5; ++i) bloecke.push_back(Spiele_Init_Neue_Spiele(1, 4, 20, 1, LIGA, -1));
+    int32_t n = 0;
+    for (int32_t b : bloecke)
+        for (int32_t tag = 0; tag < 20 && n <= SPIELFELD_MAX_SPIELE; ++tag)
+            for (int32_t slot = 0; slot < 2 && n <= SPIELFELD_MAX_SPIELE; ++slot) {
+                const int32_t h = Spiele_Lock(b, tag, 0, slot);
+                Spiele_Set_Teams(h, slot * 2, slot * 2 + 1);
+                Fehler_Capture cap;
+                EXPECT_EQ(Spielfeld_Record_Anlegen(h, 0, 0, nullptr, 0, 0), n < SPIELFELD_MAX_SPIELE) << n;
+                ++n;
+            }
+    ASSERT_EQ(n, SPIELFELD_MAX_SPIELE + 1);
+    EXPECT_EQ(Spielfeld_Get_Angezeigte_Spiele(nullptr, 1000, false), 0);
+}
+
+TEST_F(SpielfeldWelt, HalvesEndsAndListsOfTheMatchDay)
+{
+    EXPECT_FALSE(Spielfeld_Spieltag_Beendet_Setzen());
+    EXPECT_FALSE(Spielfeld_Set_Anzeige(1, 1));
+    Spielfeld_Init();
+    const int32_t a = spiel(0, 0, 1, 2), b = spiel(0, 1, 0, 3);
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(a, 1, 0, nullptr, 1, 0));
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(b, 0, 1, nullptr, 0, 0));
+    Spielfeld_Record* ra = Spielfeld_Get_Spiel(a);
+    Spielfeld_Record* rb = Spielfeld_Get_Spiel(b);
+
+    Spielfeld_Halbzeit_Beenden(a);
+    EXPECT_EQ(ra->spielende, 2);
+    EXPECT_EQ(ra->situation, 5u);
+    EXPECT_EQ(ra->spieler[0].zustand, uint32_t(SPIELFELD_AUF_DEM_PLATZ));
+    Spielfeld_Halbzeit_Zaehlen(a);
+    Spielfeld_Halbzeit_Zaehlen(a);
+    EXPECT_EQ(ra->halbzeiten, 2);
+    // The kick-off of a later half plays again and leaves the day's generator where it was.
+    Zufall_Set_Seed(777);
+    Spielfeld_Anpfiff(a, 1);
+    EXPECT_EQ(Zufall_Get_Seed(), 777);
+    EXPECT_EQ(ra->spielende, 0);
+    EXPECT_EQ(ra->situation, 0u);
+
+    // A shown game closes after its delay, a background game at once.
+    Spielfeld_Spiel_Beenden(a);
+    Spielfeld_Spiel_Beenden(b);
+    Spielfeld_Spiel_Beenden(-1);
+    EXPECT_EQ(ra->schliess_verzoegerung, 30);
+    EXPECT_EQ(ra->abgeschlossen, 0);
+    EXPECT_EQ(rb->abgeschlossen, 1);
+    EXPECT_EQ(rb->anzeige, 0);
+
+    int32_t liste[4] = {-1, -1, -1, -1};
+    EXPECT_EQ(Spielfeld_Get_Angezeigte_Spiele(liste, 4, true), 1);
+    EXPECT_EQ(liste[0], a);
+    EXPECT_EQ(Spielfeld_Get_Angezeigte_Spiele(liste, 0, true), 0);
+    ASSERT_TRUE(Spielfeld_Set_Anzeige(a, 0));
+    EXPECT_EQ(Spielfeld_Get_Angezeigte_Spiele(liste, 4, false), 0);
+    // Only active games of a human manager's club are running games.
+    EXPECT_EQ(Spielfeld_Get_Laufende_Spiele(liste, 4), 0);
+    EXPECT_EQ(Spielfeld_Get_Spielernote(ra, 0), -1);
+    EXPECT_TRUE(Spielfeld_Spieltag_Beendet_Setzen());
+    EXPECT_EQ(Spielfeld_Steuerung.spieltag_beendet, 1);
+}
+
+TEST_F(SpielfeldWelt, FramesCountOneUnitOrTwoAfterALongFrame)
+{
+    Spielfeld_Init();
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(spiel(0, 0, 1, 2), 0, 0, nullptr, 1, 0));
+    Zufall_Set_Seed(4242);
+    uint8_t stopp = 0;
+    Spielfeld_Run(1, 0, 1, 0, &stopp, 0);
+    EXPECT_EQ(Spielfeld_Run(1, 0, 1, 0, &stopp, 0), 1.0f);
+    Os_Sleep(60);
+    EXPECT_EQ(Spielfeld_Run(1, 0, 1, 0, &stopp, 0), 2.0f);
+    EXPECT_EQ(Zufall_Get_Seed(), 4242);
+    EXPECT_EQ(stopp, 0);
+}
+
+TEST(SpielfeldOptionen, DurationOptionSetsTheSpeedAndTakerChoices)
+{
+    const int32_t vorher = Spieltag_Get_Geschwindigkeit(nullptr, nullptr);
+    Spielfeld_Spieloptionen(9, 0, 1, 0);
+    EXPECT_EQ(Spieltag_Get_Geschwindigkeit(nullptr, nullptr), 280);
+    EXPECT_EQ(Spielfeld_Steuerung.schuetze_waehlen[1], 1);
+    EXPECT_EQ(Spielfeld_Steuerung.schuetze_waehlen[0], 0);
+    Spielfeld_Spieloptionen(0, 0, 0, 0);
+    EXPECT_EQ(Spieltag_Get_Geschwindigkeit(nullptr, nullptr), 70);
+    Spielfeld_Spieloptionen(4, 0, 0, 0);
+    EXPECT_EQ(Spieltag_Get_Geschwindigkeit(nullptr, nullptr), 163);
+    Spieltag_Set_Geschwindigkeit(vorher);
+}
+
+// ---- The savegame block ----
+
+Bytes kopf(uint32_t version, uint8_t init, uint8_t ansicht)
+{
+    Bytes k(14);
+    Disk_LE32_Setzen(k.data(), version);
+    k[4] = init;
+    k[5] = ansicht;
+    Disk_LE32_Setzen(k.data() + 6, 0x457A0000);  // 4000.0
+    Disk_LE32_Setzen(k.data() + 10, 0x457A0000);
+    return k;
+}
+
+Bytes eintrag(uint32_t spiel, uint32_t bild_spiel, uint32_t bild_laenge = SPIELFELD_RECORD_BYTES)
+{
+    auto r = std::make_unique<Spielfeld_Record>();
+    r->spiel = bild_spiel;
+    r->minute = 45;
+    r->seed = spiel * 11;
+    Bytes b(SPIELFELD_RECORD_BYTES);
+    Spielfeld_Record_Schreiben(*r, b.data());
+    b.resize(bild_laenge, 7);
+    Bytes e(8 + Spielfeld_Packen_Grenze(bild_laenge));
+    const int32_t n = Spielfeld_Speicher_Packen(b.data(), e.data() + 8, bild_laenge, uint32_t(e.size()) - 8);
+    e.resize(8 + size_t(n));
+    Disk_LE32_Setzen(e.data(), spiel);
+    Disk_LE32_Setzen(e.data() + 4, uint32_t(n));
+    return e;
+}
+
+Bytes u32(uint32_t v)
+{
+    Bytes b(4);
+    Disk_LE32_Setzen(b.data(), v);
+    return b;
+}
+
+// Games 1..4 of the small world's league are held in the match store, as a running day holds them.
+class SpielfeldBlock : public Spielwelt {
+protected:
+    Test_Spielstand_Ordner ordner;
+    void SetUp() override
+    {
+        Spielwelt::SetUp();
+        const int32_t block = Spiele_Init_Neue_Spiele(1, 4, 20, 1, LIGA, -1);
+        for (int32_t i = 0; i < 4; ++i) ASSERT_EQ(Spiele_Lock(block, i / 2, 0, i % 2), i + 1);
+        ordner.anlegen("dorvin_spielfeld", true);
+        Spielfeld_Disk_Registrieren();
+    }
+    void TearDown() override
+    {
+        Spielfeld_DeInit();
+        Disk_Block_Registrieren(DISK_POS_SPIELFELD, nullptr, nullptr);
+        ordner.entfernen();
+        Spielwelt::TearDown();
+    }
+    // Loads a savegame whose area 26 holds these blocks.
+    bool laden(const Disk_Bereich& bloecke)
+    {
+        Disk_Bereiche b{};
+        b[DISK_POS_SPIELFELD - 1] = bloecke;
+        const Bytes datei = Disk_Spielstand_Bauen(SPIELSTAND_VERSION, b);
+        const std::string pfad = ordner.pfad + "/t.sgv";
+        FILE* f = std::fopen(pfad.c_str(), "wb");
+        std::fwrite(datei.data(), 1, datei.size(), f);
+        std::fclose(f);
+        return Disk_Spielstand_Laden(pfad.c_str());
+    }
+    Disk_Bereich gespeichert()
+    {
+        std::string version;
+        Disk_Bereiche b{};
+        const Bytes abbild = Disk_Spielstand_Abbild();
+        EXPECT_TRUE(Disk_Spielstand_Zerlegen(abbild.data(), abbild.size(), &version, &b));
+        return b[DISK_POS_SPIELFELD - 1];
+    }
+};
+
+TEST_F(SpielfeldBlock, BlockRoundTripsByteForByteAlsoUninitialised)
+{
+    const Disk_Bereich leer = gespeichert();
+    ASSERT_EQ(leer.size(), 1u);
+    EXPECT_EQ(leer[0], kopf(SPIELFELD_BLOCK_VERSION, 0, 0));
+
+    const Disk_Bereich voll = {kopf(1, 1, 1), u32(2), eintrag(3, 3), eintrag(4, 4)};
+    ASSERT_TRUE(laden(voll));
+    EXPECT_TRUE(Spielfeld_Ist_Initialisiert());
+    EXPECT_TRUE(Spielfeld_Ansicht_Geladen());
+    ASSERT_NE(Spielfeld_Get_Spiel(4), nullptr);
+    EXPECT_EQ(Spielfeld_Get_Spiel(4)->minute, 45);
+    EXPECT_EQ(gespeichert(), voll);
+
+    // A savegame without a running match day ends the running one.
+    ASSERT_TRUE(laden({leer}));
+    EXPECT_FALSE(Spielfeld_Ist_Initialisiert());
+    EXPECT_EQ(gespeichert(), leer);
+}
+
+TEST_F(SpielfeldBlock, DamagedBlocksAreRefusedAndTheRunningDayStays)
+{
+    const Disk_Bereich gut = {kopf(1, 1, 0), u32(1), eintrag(1, 1)};
+    ASSERT_TRUE(laden(gut));
+    Bytes falsche_laenge = eintrag(2, 2);
+    Disk_LE32_Setzen(falsche_laenge.data() + 4, uint32_t(falsche_laenge.size()));
+    Bytes abgeschnitten = eintrag(2, 2);
+    abgeschnitten.pop_back();
+    const std::vector<Disk_Bereich> schlecht = {
+        {kopf(2, 1, 0), u32(0)},                                 // unknown version
+        {kopf(1, 2, 0)},                                         // flag out of range
+        {kopf(1, 1, 0), u32(201)},                               // too many games
+        {kopf(1, 1, 0), u32(2), eintrag(2, 2)},                  // a record missing
+        {kopf(1, 1, 0), u32(2), eintrag(2, 2), eintrag(2, 2)},   // a game twice
+        {kopf(1, 1, 0), u32(1), eintrag(2, 5)},                  // image of another game
+        {kopf(1, 1, 0), u32(1), eintrag(9, 9)},                  // a game the store does not hold
+        {kopf(1, 1, 0), u32(1), falsche_laenge},
+        {kopf(1, 1, 0), u32(1), abgeschnitten},
+        {kopf(1, 1, 0), u32(1), eintrag(2, 2, SPIELFELD_RECORD_BYTES - 1)},
+        {kopf(1, 1, 0), u32(1), eintrag(2, 2, SPIELFELD_RECORD_BYTES + 1)},
+        {kopf(1, 0, 0), u32(0)},                                 // data behind the block
+    };
+    for (size_t i = 0; i < schlecht.size(); ++i) {
+        Fehler_Capture cap;
+        EXPECT_FALSE(laden(schlecht[i])) << i;
+        EXPECT_TRUE(cap.contains("Spielfeld_Laden")) << i;
+        EXPECT_NE(Spielfeld_Get_Spiel(1), nullptr) << i;
+        EXPECT_EQ(Spielfeld_Get_Spiel(2), nullptr) << i;
+        EXPECT_EQ(gespeichert(), gut) << i;
+    }
+}
+
+}  // namespace

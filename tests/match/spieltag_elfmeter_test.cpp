@@ -1,0 +1,173 @@
+// Penalty shoot-outs of background games: when they are decided, who kicks, and that the record's
+// own seed drives them without moving the game's other draws.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "common/capture.h"
+#include "match/spieltag_welt.h"
+#include "platform/zufall.h"
+
+namespace {
+
+struct Schuss {
+    int32_t seite;
+    bool tor;
+    bool operator==(const Schuss&) const = default;
+};
+
+class Spieltag_Elfmeter : public Spieltag_Welt {
+protected:
+    static Spieltag_Elfmeter_Eintrag eintrag(int32_t g)
+    {
+        Spieltag_Elfmeter_Eintrag x{};
+        Liste_Element* e = Liste_Find_Key(Spieltag_Get_Elfmeter_Liste(), uint32_t(g));
+        EXPECT_NE(e, nullptr);
+        if (e) {
+            EXPECT_TRUE(Spieltag_Elfmeter_Entpacken(static_cast<const uint8_t*>(e->data), e->size - LISTE_KOPF_BYTES, &x));
+        }
+        return x;
+    }
+    static int32_t tore(int32_t g, int32_t seite)
+    {
+        const Spiele_Spiel* m = Spiele_Get_Spiel(g, 1);
+        return seite ? m->gast_tore : m->heim_tore;
+    }
+    // The shoot-out of game g from a level score, kick by kick; the first side in *erster.
+    static std::vector<Schuss> schiessen(int32_t g, int32_t* erster)
+    {
+        Spiele_Tore_Nullen(g);
+        Liste_Element* alt = Liste_Find_Key(Spieltag_Get_Elfmeter_Liste(), uint32_t(g));
+        if (alt) Liste_Delete_Element(Spieltag_Get_Elfmeter_Liste(), alt);
+        Spieltag_Elfmeterschiessen_Starten(g);
+        std::vector<Schuss> r;
+        *erster = eintrag(g).erster;
+        for (int i = 0; i < 200; ++i) {
+            const int32_t k = eintrag(g).am_zug;
+            const int32_t vorher = tore(g, k), andere = tore(g, 1 - k);
+            const bool fertig = Spieltag_Elfmeterschiessen_Schritt(g);
+            r.push_back({k, tore(g, k) == vorher + 1});
+            EXPECT_EQ(tore(g, 1 - k), andere);
+            if (fertig) return r;
+        }
+        ADD_FAILURE() << "no decision";
+        return r;
+    }
+};
+
+// Whether the kicks so far decide the shoot-out: within five pairs when the side behind cannot
+// catch up any more, then after each full pair with the sides apart.
+bool entschieden(const std::vector<Schuss>& s, size_t bis, int32_t erster)
+{
+    int32_t tore[2] = {0, 0}, geschossen[2] = {0, 0};
+    for (size_t i = 0; i < bis; ++i) {
+        tore[s[i].seite] += s[i].tor;
+        ++geschossen[s[i].seite];
+    }
+    if (bis <= 10) {
+        const int32_t rest_a = 5 - geschossen[erster], rest_b = 5 - geschossen[1 - erster];
+        return tore[erster] + rest_a < tore[1 - erster] || tore[1 - erster] + rest_b < tore[erster];
+    }
+    return bis % 2 == 0 && tore[0] != tore[1];
+}
+
+TEST_F(Spieltag_Elfmeter, DecidedAsSoonAsTheSideBehindCannotCatchUp)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_VOR_SPIEL));
+    const auto tag = spiele();
+    int32_t frueh = 0, spaet = 0;
+    for (const auto& [c, g] : tag) {
+        Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
+        ASSERT_NE(r, nullptr);
+        ASSERT_FALSE(r->aktiv);
+        for (int runde = 0; runde < 12; ++runde) {
+            const int32_t global = Zufall_Get_Seed();
+            int32_t erster = -1;
+            const std::vector<Schuss> s = schiessen(g, &erster);
+            // The record's own seed kicks: the game's sequence has not moved.
+            EXPECT_EQ(Zufall_Get_Seed(), global);
+            ASSERT_FALSE(s.empty());
+            EXPECT_EQ(s[0].seite, erster);
+            for (size_t i = 1; i < s.size(); ++i) EXPECT_NE(s[i].seite, s[i - 1].seite);
+            for (size_t i = 1; i < s.size(); ++i) EXPECT_FALSE(entschieden(s, i, erster)) << "kick " << i;
+            EXPECT_TRUE(entschieden(s, s.size(), erster));
+            (s.size() <= 10 ? frueh : spaet) += 1;
+        }
+    }
+    EXPECT_GT(frueh, 0);
+    EXPECT_GT(spaet, 0);
+}
+
+TEST_F(Spieltag_Elfmeter, SameSeedSameKicksAndTheTakersOfEachSide)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_VOR_SPIEL));
+    const auto tag = spiele();
+    ASSERT_GE(tag.size(), 4u);
+    Spielfeld_Record* a = Spielfeld_Get_Spiel(tag[0].second);
+    Spielfeld_Record* b = Spielfeld_Get_Spiel(tag[1].second);
+    a->seed = b->seed = 123457;
+    int32_t ea = -1, eb = -1;
+    EXPECT_EQ(schiessen(tag[0].second, &ea), schiessen(tag[1].second, &eb));
+    EXPECT_EQ(ea, eb);
+
+    // One home starter: he takes every home kick.
+    const int32_t g = tag[2].second;
+    Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
+    int32_t einer = -1;
+    for (int32_t s = 0; s < 16; ++s)
+        if (r->spieler[s].zustand == SPIELFELD_AUF_DEM_PLATZ) {
+            if (einer < 0) einer = r->spieler[s].spnr;
+            else r->spieler[s].zustand = SPIELFELD_ERSATZ;
+        }
+    ASSERT_GE(einer, 0);
+    for (int runde = 0; runde < 3; ++runde) {
+        int32_t erster = -1;
+        schiessen(g, &erster);
+        EXPECT_EQ(eintrag(g).anzahl[0], 1);
+    }
+    Spiele_Ereignis_Info e;
+    int32_t heimtore = 0;
+    for (bool da = Spiele_Get_Erstes_Ereignis(g, &e); da; da = Spiele_Get_Naechstes_Ereignis(&e))
+        if ((e.flags & SPE_TOR) && (e.flags & SPE_HEIM)) {
+            ++heimtore;
+            EXPECT_EQ(e.spieler_1, einer);
+        }
+    EXPECT_GT(heimtore, 0);
+
+    // Nobody on the pitch on either side: the first side wins one goal to none.
+    const int32_t h = tag[3].second;
+    Spielfeld_Record* leer = Spielfeld_Get_Spiel(h);
+    for (auto& s : leer->spieler) s.zustand = 0;
+    Spiele_Tore_Nullen(h);
+    Spieltag_Elfmeterschiessen_Starten(h);
+    const Spiele_Spiel* m = Spiele_Get_Spiel(h, 1);
+    EXPECT_EQ(m->heim_tore + m->gast_tore, 1);
+    EXPECT_EQ(Liste_Find_Key(Spieltag_Get_Elfmeter_Liste(), uint32_t(h)), nullptr);
+    Liste_Element* k = Liste_Find_Key(Spieltag_Get_Wettbewerbe_Liste(), uint32_t(tag[3].first));
+    for (int32_t s = Spieltag_Wettbewerb_Erstes_Spiel(k); s; s = Spieltag_Naechstes_Spiel())
+        if (s == h) {
+            EXPECT_EQ(Spieltag_Get_Laeuft(-1), SPIELTAG_AUS);
+        }
+
+    // When the entry cannot be kept, the kicks are drawn at once and the game ends decided.
+    const int32_t f = tag[2].second;
+    Spiele_Tore_Nullen(f);
+    Liste_Delete_All(Spieltag_Get_Elfmeter_Liste());
+    Fehler_Capture fehler;
+    Spieltag_Elfmeterschiessen_Starten(f);
+    EXPECT_TRUE(fehler.contains("So ein Quatsch, kein Elferschiessen möglich\n"));
+    EXPECT_NE(Spiele_Get_Spiel(f, 1)->heim_tore, Spiele_Get_Spiel(f, 1)->gast_tore);
+    Liste_Init(Spieltag_Get_Elfmeter_Liste());
+    k = Liste_Find_Key(Spieltag_Get_Wettbewerbe_Liste(), uint32_t(tag[2].first));
+    for (int32_t s = Spieltag_Wettbewerb_Erstes_Spiel(k); s; s = Spieltag_Naechstes_Spiel())
+        if (s == f) {
+            EXPECT_EQ(Spieltag_Get_Laeuft(-1), SPIELTAG_AUS);
+        }
+
+    // A step without its entry reports and decides nothing.
+    Fehler_Capture cap;
+    EXPECT_FALSE(Spieltag_Elfmeterschiessen_Schritt(h));
+    EXPECT_TRUE(cap.contains("Elferschiessen nicht mehr da??\n"));
+}
+
+}  // namespace
