@@ -55,4 +55,19 @@ TEST_F(Fenster_Klick, AHeldPressDoesNotEndTheNextManagersTurn)
     EXPECT_EQ(tag("bernd"), start + 1);
 }
 
+// A month of turns ended with the continue icon alone: the eleven the new game set up stays
+// set, so no turn asks about playing short-handed (that question would hold the day).
+TEST_F(Fenster_Klick, TheLineUpOfANewGameHoldsForAMonth)
+{
+    Skript s = neues_spiel({"Anna"});
+    optionen(s, SPEICHERN_NEU, "start");
+    for (int t = 0; t < 30; ++t) dazu(s, klick(WEITER_X, WEITER_Y, -1));
+    optionen(s, SPEICHERN_NEU, "monat");
+    s.push_back("quit");
+    ASSERT_EQ(inst.spielen(s, "monat"), 0);
+    const int32_t start = tag("start");
+    ASSERT_GE(start, 0);
+    EXPECT_EQ(tag("monat"), start + 30);
+}
+
 }  // namespace

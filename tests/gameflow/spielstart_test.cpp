@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@
 #include "gameflow/kalender.h"
 #include "gameflow/spielstand.h"
 #include "gameflow/spielstand_ordner.h"
+#include "gameflow/programm_lauf.h"
 #include "gameflow/spielstart.h"
 #include "common/welt_ordner.h"
 #include "platform/win95.h"
@@ -195,6 +197,41 @@ TEST_F(Spielstart, SeasonResumedFromItsMiddleEndsAsTheUninterruptedOne)
     EXPECT_EQ(Aktueller_Tag, 183);
     spielen_bis(366);
     EXPECT_EQ(Disk_Spielstand_Abbild(), ende);
+}
+
+// A damaged configuration file: the message names the file and the reader's first reason,
+// and the error sink still gets every text.
+TEST_F(Spielstart, ADamagedConfigurationNamesItsFileAndTheReason)
+{
+    const std::filesystem::path cfg = welt / "config_files";
+    auto meldung = [&] {
+        Fehler_Capture cap;
+        testing::internal::CaptureStderr();
+        const bool ok = Spielstart_Welt_Laden(0);
+        std::string text = testing::internal::GetCapturedStderr();
+        EXPECT_FALSE(ok);
+        EXPECT_FALSE(cap.texts.empty());
+        return text;
+    };
+    const std::vector<uint8_t> team = programm_lauf::lesen(cfg / "1_team.cfg");
+    {
+        std::ofstream(cfg / "1_team.cfg", std::ios::binary).write(reinterpret_cast<const char*>(team.data()),
+                                                                  std::streamsize(team.size() / 2));
+    }
+    std::string text = meldung();
+    EXPECT_NE(text.find("Die Konfiguration 1 konnte nicht gelesen werden."), std::string::npos) << text;
+    EXPECT_NE(text.find("1_team.cfg: "), std::string::npos) << text;
+    EXPECT_GT(text.size(), text.find("1_team.cfg: ") + 20) << "a reason follows";
+    std::ofstream(cfg / "1_team.cfg", std::ios::binary).write(reinterpret_cast<const char*>(team.data()),
+                                                              std::streamsize(team.size()));
+
+    std::vector<uint8_t> wb = programm_lauf::lesen(cfg / "1_wettbewerb.cfg");
+    std::fill(wb.begin() + std::ptrdiff_t(wb.size() / 3), wb.begin() + std::ptrdiff_t(wb.size() / 3 + 64), uint8_t(0));
+    std::ofstream(cfg / "1_wettbewerb.cfg", std::ios::binary).write(reinterpret_cast<const char*>(wb.data()),
+                                                                    std::streamsize(wb.size()));
+    text = meldung();
+    EXPECT_NE(text.find("1_wettbewerb.cfg: "), std::string::npos) << text;
+    EXPECT_GT(text.size(), text.find("1_wettbewerb.cfg: ") + 20) << text;
 }
 
 TEST(Spielstart_Kommandozeile, FirstWordThatIsNoOption)
