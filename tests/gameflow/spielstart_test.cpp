@@ -24,6 +24,7 @@
 #include "gameflow/game_main.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
+#include "gameflow/news.h"
 #include "gameflow/spielstand.h"
 #include "gameflow/spielstand_ordner.h"
 #include "gameflow/programm_lauf.h"
@@ -197,6 +198,28 @@ TEST_F(Spielstart, SeasonResumedFromItsMiddleEndsAsTheUninterruptedOne)
     EXPECT_EQ(Aktueller_Tag, 183);
     spielen_bis(366);
     EXPECT_EQ(Disk_Spielstand_Abbild(), ende);
+}
+
+// The default world through a season with two managers: the news of the clubs nobody manages
+// is not kept, so the store never refuses a message, and the managers' own news arrive.
+TEST_F(Spielstart, ASeasonOfTheDefaultWorldDropsNoMessage)
+{
+    std::filesystem::remove_all(welt);
+    welt = Test_Welt_Bauen("standard", {"welt", "wettbewerbe"});
+    ASSERT_TRUE(Spielstart_Neues_Spiel()) << Kalender_Spielplan_Fehler();
+    ASSERT_EQ(Manager_Anzahl, 2);
+    Fehler_Capture cap;
+    spielen_bis(370);
+    EXPECT_EQ(Kalender_Get_Saison(), 2);
+    EXPECT_FALSE(cap.contains("Nachrichtenspeicher voll"));
+    int32_t fremde = 0, eigene = 0;
+    for (int32_t i = 0; i < NEWS_MAX; ++i)
+        if (const News_Nachricht* n = News_Get_Nachricht(i)) {
+            if (n->team >= 0 && !Team_Hat_Manager(n->team) && n->art != NEWS_ART_FRAGE) ++fremde;
+            if (n->team == -1 || n->team == erster_verein || n->team == zweiter_verein) ++eigene;
+        }
+    EXPECT_EQ(fremde, 0);
+    EXPECT_GT(eigene, 0);
 }
 
 // A damaged configuration file: the message names the file and the reader's first reason,
