@@ -70,4 +70,22 @@ TEST_F(Fenster_Klick, TheLineUpOfANewGameHoldsForAMonth)
     EXPECT_EQ(tag("monat"), start + 30);
 }
 
+// The club group's menu bar, the options menu opened over it and closed with a click on the
+// pitch: the right-hand column stays, and the continue icon still ends the turn.
+TEST_F(Fenster_Klick, TheClubBarLeavesTheContinueIconWorking)
+{
+    Skript s = neues_spiel({"Anna"});
+    optionen(s, SPEICHERN_NEU, "start");
+    dazu(s, klick(618, 200));  // VEREIN
+    dazu(s, {"move 300 250", "wait 300", "right down", "wait 100", "right up", "wait 500"});
+    dazu(s, klick(100, 100));
+    dazu(s, klick(WEITER_X, WEITER_Y));
+    optionen(s, SPEICHERN_NEU, "weiter");
+    s.push_back("quit");
+    ASSERT_EQ(inst.spielen(s, "leiste"), 0);
+    const int32_t start = tag("start");
+    ASSERT_GE(start, 0);
+    EXPECT_EQ(tag("weiter"), start + 1);
+}
+
 }  // namespace
