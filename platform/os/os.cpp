@@ -13,7 +13,8 @@
 //   clipboard TEXT     the clipboard's text (UTF-8 in the script)
 // X and Y lie in -32768..32767, MS in 0..2147483647; "mouse move X Y" is "move X Y".
 // The feeder gives one line per pump; "wait" holds the following lines until the virtual clock
-// has advanced MS milliseconds. At the end of the script the window is closed (WM_CLOSE).
+// has advanced MS milliseconds. A button's down line with its up line right behind comes in one
+// pump, as a fast click's two events come in one poll of the window. At the end of the script the window is closed (WM_CLOSE).
 // While the program holds the script (Os_Script_Halten: busy work that only pumps to stay
 // alive) no line is fed, so that a script's clicks reach the screens that wait for them.
 #include "platform/os/os.h"
