@@ -157,6 +157,22 @@ Zeilen zeilen_in(uint32_t farbe, int32_t x, int32_t w, int32_t y0, int32_t y1)
 Zeilen namen, nachricht_zeilen, nein_text;
 Menue_Icon rahmen_gesehen, nein_gesehen;
 
+// Each pass of the requester's loop: what the screen shows of it.
+void requester_messen(int32_t, int32_t, int32_t)
+{
+    const Menue_Icon* r = Menue_Screen_Icon_Aus_Nummer(REQ_RAHMEN);
+    const Menue_Icon* n = Menue_Screen_Icon_Aus_Nummer(REQ_NEIN);
+    if (!r || !n || !Grafik_Seite_0) return;
+    // Only a pass that shows the requester on the screen counts.
+    Zeilen z = zeilen_in(Grafik_Farbe(9, 9, 15), 184, 260, 84, 152);
+    if (z.baender.empty()) return;
+    namen = z;
+    rahmen_gesehen = *r;
+    nein_gesehen = *n;
+    nachricht_zeilen = zeilen_in(Grafik_Farbe(15, 15, 0), 100, 350, 84, 480);
+    nein_text = zeilen_in(Grafik_Farbe(15, 15, 15), n->x, n->breite, n->y, n->y + n->hoehe);
+}
+
 // A requester's texts keep to their lines and its frame; a button shows the label it is given.
 TEST_F(Requester, TextsKeepApartInsideTheFrameAndButtonsShowTheirLabels)
 {
@@ -165,25 +181,13 @@ TEST_F(Requester, TextsKeepApartInsideTheFrameAndButtonsShowTheirLabels)
     // A few passes, so that the drawn frame reaches the screen before the hook looks.
     Os_Script_Load_Text("wait 30\nmove 5 5\nwait 30\nmove 6 6\nwait 30\n");
     Menue_Hook = nullptr;  // a hook an earlier test left
-    Menue_Hook_Registrieren([](int32_t, int32_t, int32_t) {
-        const Menue_Icon* r = Menue_Screen_Icon_Aus_Nummer(REQ_RAHMEN);
-        const Menue_Icon* n = Menue_Screen_Icon_Aus_Nummer(REQ_NEIN);
-        if (!r || !n || !Grafik_Seite_0) return;
-        // Only a pass that shows the requester on the screen counts.
-        Zeilen z = zeilen_in(Grafik_Farbe(9, 9, 15), 184, 260, 84, 152);
-        if (z.baender.empty()) return;
-        namen = z;
-        rahmen_gesehen = *r;
-        nein_gesehen = *n;
-        nachricht_zeilen = zeilen_in(Grafik_Farbe(15, 15, 0), 100, 350, 84, 480);
-        nein_text = zeilen_in(Grafik_Farbe(15, 15, 15), n->x, n->breite, n->y, n->y + n->hoehe);
-    }, 0);
+    Menue_Hook_Registrieren(requester_messen, 0);
     const std::string lang =
         "Sie haben momentan weniger als ELF Spieler eingesetzt (dabei wurden die Probespieler nicht mitgezählt, da sie "
         "nach dieser Runde wieder aus Ihrem Team entfernt werden). Möchten Sie wirklich die Runde beenden und das "
         "nächste Spiel in Unterzahl bestreiten ? Und noch ein Satz, damit es wirklich lang wird.";
     Menue_Requester(2, -1, lang.c_str(), "Ja, muß leider sein...", "Ich kann es einfach nicht !!!", 0);
-    Menue_Hook = nullptr;
+    Menue_Hook_Registrieren(requester_messen, 1);
     Os_Script_Stop();
     Programm_Ende = 0;
     // The name's band is one line of the font, apart from the club's line (and its underline).
