@@ -311,9 +311,12 @@ void Ablauf_Hauptschleife()
 {
     while (!Programm_Ende && !beendet) {
         // Outside a turn the loop works on its own: a script's input waits for the next turn.
-        Os_Script_Halten(!Ablauf_Wartet_Auf_Eingabe());
+        const bool wartet = Ablauf_Wartet_Auf_Eingabe();
+        Os_Script_Halten(!wartet);
         Win95_Message_Pump();
         Ablauf_Schritt();
+        // A turn that waits for the player sleeps until input comes, not on a busy core.
+        if (wartet && Ablauf_Wartet_Auf_Eingabe()) Os_Wait_Input(ABLAUF_WARTE_MS);
     }
     Os_Script_Halten(false);
 }

@@ -26,7 +26,9 @@ enum : int32_t { ABLAUF_LADEN = 1, ABLAUF_SPEICHERN_UNTER = 2, ABLAUF_SPEICHERN 
 // modules' landed jobs into the day advance's table.
 void Ablauf_Init(int32_t modus);
 void Ablauf_DeInit();
-// Runs the loop until the quit command or the end of the program.
+// Runs the loop until the quit command or the end of the program. While a turn waits for the
+// player each pass sleeps up to ABLAUF_WARTE_MS (less when input comes).
+constexpr uint32_t ABLAUF_WARTE_MS = 10;
 void Ablauf_Hauptschleife();
 // One pass of the loop: the pending command, then one step of the current state.
 void Ablauf_Schritt();

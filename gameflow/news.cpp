@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "database/manager.h"
 #include "database/team.h"
 #include "platform/disk.h"
 #include "gameflow/globals.h"
@@ -30,10 +31,22 @@ int News_Senden(int32_t sender, int32_t team, int32_t sender_team, int32_t kind,
         Print_Fehler("News_Senden: falsche Parameter (team %d, art %d)!", team, kind);
         return -1;
     }
+    // Nobody reads the mailbox of a club without a human manager: its news would only fill the
+    // store. Questions are kept, their answer is part of the game.
+    if (team >= 0 && kind != NEWS_ART_FRAGE && Manager_Anzahl > 0 && team < Team_Anzahl && !Team_Hat_Manager(team))
+        return -1;
     int32_t frei = -1;
     for (int32_t i = 0; i < NEWS_MAX && frei < 0; ++i)
         if (news[i].flags == 0) frei = i;
-    // A full store keeps the messages it has; the new one is dropped.
+    // A full store gives up its oldest read message (not an open question) for the new one;
+    // with none read the store keeps what it has and the new one is dropped.
+    if (frei < 0) {
+        for (int32_t i = 0; i < NEWS_MAX; ++i) {
+            const News_Nachricht& m = news[i];
+            if (!(m.flags & NEWS_FLAG_GELESEN) || (m.flags & NEWS_FLAG_OFFEN)) continue;
+            if (frei < 0 || m.tag < news[frei].tag) frei = i;
+        }
+    }
     if (frei < 0) {
         Print_Fehler("News_Senden: Nachrichtenspeicher voll, Nachricht an Team %d verworfen!", team);
         return -1;

@@ -14,7 +14,8 @@ bool Disk_Datei_Dialog(char* dateiname, bool speichern)
     if (!dateiname) return false;
     dateiname[0] = 0;
     if (dialog_hook) return dialog_hook(dateiname, speichern) && dateiname[0];
-    const char* beschreibung = "Spielstand (*.sgv)";
+    // The dialog adds the pattern to the description itself.
+    const char* beschreibung = "Spielstand";
     const int32_t ok = speichern ? Win95_Save_File_Dialog(dateiname, beschreibung, "*.sgv")
                                  : Win95_Open_File_Dialog(dateiname, beschreibung, "*.sgv");
     dateiname[SPIELSTAND_NAME_LAENGE - 1] = 0;

@@ -1,6 +1,7 @@
 #include "gameflow/spielstart.h"
 
 #include <cstring>
+#include <string>
 
 #include "competitions/spiele.h"
 #include "competitions/statistik.h"
@@ -62,8 +63,28 @@ bool Spielstart_Welt_Laden(int32_t konfiguration)
         Team_Free_Arrays(true);
         welt_geladen = false;
     }
-    if (!Team(konfiguration) || !Spieler(konfiguration) || !Wettbewerb_Config_Lesen(konfiguration, konfiguration)) {
-        Win95_Meldung("Die Konfiguration %d konnte nicht gelesen werden.", konfiguration + 1);
+    // The readers give their reasons to the error sink; the player is told the file and the
+    // first reason of the reader that failed (or of an earlier one that caused it).
+    std::string erster, grund;
+    const Print_Fehler_Hook weiter = Print_Fehler_Get_Hook();
+    Print_Fehler_Set_Hook([&](const std::string& text) {
+        if (erster.empty()) erster = text;
+        if (grund.empty()) grund = text;
+        if (weiter) weiter(text);
+    });
+    const char* datei = nullptr;
+    if (!Team(konfiguration)) datei = "team.cfg";
+    if (!datei) grund.clear();
+    if (!datei && !Spieler(konfiguration)) datei = "spieler.cfg";
+    if (!datei) grund.clear();
+    if (!datei && !Wettbewerb_Config_Lesen(konfiguration, konfiguration)) datei = "wettbewerb.cfg";
+    Print_Fehler_Set_Hook(weiter);
+    if (datei) {
+        if (grund.empty()) grund = erster;
+        while (!grund.empty() && (grund.back() == '\n' || grund.back() == ' ')) grund.pop_back();
+        if (grund.empty()) grund = "Die Datei ist beschädigt.";
+        Win95_Meldung("Die Konfiguration %d konnte nicht gelesen werden.\n%d_%s: %.180s", konfiguration + 1,
+                      konfiguration + 1, datei, grund.c_str());
         return false;
     }
     // The staff and the referees register their savegame blocks as they start: a savegame

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "graphics/grafik_bitmap.h"
+#include "platform/os/os.h"
 #include "platform/win95.h"
 
 // The cursor position comes in screen pixels already: relative to the window's client area in
@@ -13,7 +14,25 @@ int32_t Maus_Get_Y() { return Win95_Get_Cursor_Y(); }
 int Maus_Get_Tasten()
 {
     Win95_Message_Pump();
-    return Win95_Maustasten();
+    // A press released again before this poll is reported once, as if still held: a fast
+    // click's down and up can arrive in one poll of the window's events.
+    static uint32_t gemeldet[2] = {Os_Mouse_Presses(1), Os_Mouse_Presses(2)};
+    const uint32_t links = Os_Mouse_Presses(1), rechts = Os_Mouse_Presses(2);
+    int tasten = Win95_Maustasten();
+    if (tasten == 0) tasten = links != gemeldet[0] ? 1 : rechts != gemeldet[1] ? 2 : 0;
+    gemeldet[0] = links;
+    gemeldet[1] = rechts;
+    return tasten;
+}
+
+int Maus_Neue_Tasten()
+{
+    static uint32_t gesehen[2] = {Os_Mouse_Presses(1), Os_Mouse_Presses(2)};
+    const uint32_t links = Os_Mouse_Presses(1), rechts = Os_Mouse_Presses(2);
+    const int neu = links != gesehen[0] ? 1 : rechts != gesehen[1] ? 2 : 0;
+    gesehen[0] = links;
+    gesehen[1] = rechts;
+    return neu;
 }
 
 int Maus_Doppelklick_Loeschen()

@@ -11,8 +11,12 @@ struct Rastport;
 int32_t Maus_Get_X();
 int32_t Maus_Get_Y();
 // Handles one pending window message, then 1 while the left button is held, else 2 while the
-// right one is held, else 0.
+// right one is held, else 0. A press that came and went since the last call counts as held
+// for this one call.
 int Maus_Get_Tasten();
+// The button pressed since the last call of this function (1 left, else 2 right, else 0), also
+// when it has been released again already: tells a new press from a button held all along.
+int Maus_Neue_Tasten();
 // Clears the double-click flag of the input words; returns 0.
 int Maus_Doppelklick_Loeschen();
 // Handles one pending message; 1 when x <= mouse x <= x + w and y <= mouse y <= y + h.

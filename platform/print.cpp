@@ -21,6 +21,8 @@ static bool debug_enabled()
 
 void Print_Fehler_Set_Hook(Print_Fehler_Hook hook) { fehler_hook = std::move(hook); }
 
+Print_Fehler_Hook Print_Fehler_Get_Hook() { return fehler_hook; }
+
 void Print_Log_Set_Sink(Print_Log_Sink sink) { log_sink = sink; }
 
 void Print_Fehler(const char* format, ...)

@@ -15,6 +15,9 @@ void Print_Log(int channel, const char* format, ...) __attribute__((format(print
 // removes the hook.
 using Print_Fehler_Hook = std::function<void(const std::string&)>;
 void Print_Fehler_Set_Hook(Print_Fehler_Hook hook);
+// The hook installed now (empty when none), so that a caller that listens for a while can
+// pass the texts on and put it back.
+Print_Fehler_Hook Print_Fehler_Get_Hook();
 
 // Where Print_Log goes when the debug console is open; the console sets it.
 using Print_Log_Sink = void (*)(const char* text);

@@ -170,18 +170,48 @@ bool im(int32_t mx, int32_t my, int32_t x, int32_t y, int32_t w, int32_t h)
     return mx >= x && mx < x + w && my >= y && my < y + h;
 }
 
-// In the window: keys and clicks until OK or Abbruch.
+// The name field takes the keys until Return, Escape or a click outside it; false when the
+// dialog ends there (*ok says how).
+bool feld_bedienen(Win95_Dialog_Anfrage& a, bool* ok)
+{
+    char puffer[WIN95_DATEINAME_GROESSE * 4];
+    std::snprintf(puffer, sizeof puffer, "%s", a.text.c_str());
+    Key_Input_String(Font(3), puffer, int32_t(sizeof puffer), int32_t(sizeof puffer) - 1,
+                     KEY_INPUT_TEXT | KEY_INPUT_MAUS, LISTE_X, FELD_Y, LISTE_W, 14, 4, 1, nullptr, 0, 0, nullptr);
+    a.text = puffer;
+    if (Key_Input_Ende == VK_RETURN || Key_Input_Ende == VK_ESCAPE) {
+        *ok = Key_Input_Ende == VK_RETURN;
+        return false;
+    }
+    return true;
+}
+
+// In the window: keys and clicks until OK or Abbruch. A dialog with a name field opens with
+// the keys in the field; the click that takes them out of it counts where it lands, so one
+// click on OK is enough.
 bool bedienen(Win95_Dialog_Anfrage& a)
 {
     int32_t oben = 0;
     const int32_t anzahl = int32_t(zeilen(a).size());
     bool vorher_unten = false;
+    bool im_feld = mit_feld(a.art);
     while (!Programm_Ende) {
         oben = std::clamp(oben, std::max(0, a.auswahl - ZEILEN + 1), std::max(0, std::min(a.auswahl, anzahl - 1)));
         zeichnen(a, oben);
-        Win95_Message_Pump();
+        bool unten;
+        if (im_feld) {
+            bool ok = false;
+            if (!feld_bedienen(a, &ok)) return ok;
+            if (Programm_Ende) break;
+            im_feld = false;
+            zeichnen(a, oben);
+            // The click that ended the entry is a new press, wherever it landed.
+            unten = true;
+            vorher_unten = false;
+        } else {
+            unten = Maus_Get_Tasten() == 1;
+        }
         const int32_t mx = Maus_Get_X(), my = Maus_Get_Y();
-        const bool unten = Win95_Maustasten() == 1;
         if (unten && !vorher_unten) {
             if (im(mx, my, OK_X, KNOPF_Y, KNOPF_W, 20)) return true;
             if (im(mx, my, ABBRUCH_X, KNOPF_Y, KNOPF_W, 20)) return false;
@@ -190,15 +220,8 @@ bool bedienen(Win95_Dialog_Anfrage& a)
                 if (z < anzahl) zeile_waehlen(a, z);
                 if (Win95_Eingabe.doppelklick && a.art != Win95_Dialog_Art::Startoptionen) return true;
             }
-            if (mit_feld(a.art) && im(mx, my, LISTE_X, FELD_Y, LISTE_W, 14)) {
-                char puffer[WIN95_DATEINAME_GROESSE * 4];
-                std::snprintf(puffer, sizeof puffer, "%s", a.text.c_str());
-                Key_Input_String(Font(3), puffer, int32_t(sizeof puffer), int32_t(sizeof puffer) - 1,
-                                 KEY_INPUT_TEXT | KEY_INPUT_MAUS, LISTE_X, FELD_Y, LISTE_W, 14, 4, 1, nullptr, 0, 0, nullptr);
-                a.text = puffer;
-                if (Key_Input_Ende == VK_RETURN) return true;
-                if (Key_Input_Ende == VK_ESCAPE) return false;
-            }
+            // Anywhere else the keys go back to the name field.
+            if (mit_feld(a.art)) im_feld = true;
             Win95_Eingabe.doppelklick = 0;
         }
         vorher_unten = unten;
@@ -218,12 +241,16 @@ bool bedienen(Win95_Dialog_Anfrage& a)
             oben += Win95_Eingabe.rad * 3;
             Win95_Eingabe.rad = 0;
         }
-        Win95_Sleep(10);
+        if (!im_feld) Win95_Sleep(10);
     }
     return false;
 }
 
+bool fenster_erzwungen = false;
+
 }  // namespace
+
+void Menue_Dialog_Fenster_Erzwingen(bool an) { fenster_erzwungen = an; }
 
 bool Menue_Dialog_Zeigen(Win95_Dialog_Anfrage* a)
 {
@@ -231,15 +258,22 @@ bool Menue_Dialog_Zeigen(Win95_Dialog_Anfrage* a)
     // The file dialogs learn where the dialog stands (a repaint leaves it alone).
     static const Win95_Dialog_Position lage{X + 2, Y + 20};
     if (a->hook) a->hook(&lage, WIN95_DIALOG_OEFFNEN, 0, 0);
-    Rastport* s = Grafik_Seite_0;
-    Rastport* unter = s ? Grafik_Bitmap_Anlegen(W, H, s->depth) : nullptr;
-    if (unter) Grafik_Blit(s, X, Y, W, H, unter, 0, 0);
+    // The name field draws on both pages: both get back what lay under the dialog.
+    Rastport* seiten[2] = {Grafik_Seite_0, Grafik_Seite_1};
+    Rastport* unter[2] = {};
+    for (int i = 0; i < 2; ++i)
+        if (seiten[i]) {
+            unter[i] = Grafik_Bitmap_Anlegen(W, H, seiten[i]->depth);
+            if (unter[i]) Grafik_Blit(seiten[i], X, Y, W, H, unter[i], 0, 0);
+        }
     zeichnen(*a, 0);
     // The dialog waits for input: a held script gives it.
     const bool gehalten = Os_Script_Halten(false);
-    const bool ok = Os_Headless() ? antworten(*a) : bedienen(*a);
+    const bool ok = Os_Headless() && !fenster_erzwungen ? antworten(*a) : bedienen(*a);
     Os_Script_Halten(gehalten);
-    if (unter) Grafik_Blit(unter, 0, 0, W, H, s, X, Y);
-    Grafik_Bitmap_Freigeben(unter);
+    for (int i = 0; i < 2; ++i) {
+        if (unter[i]) Grafik_Blit(unter[i], 0, 0, W, H, seiten[i], X, Y);
+        Grafik_Bitmap_Freigeben(unter[i]);
+    }
     return ok;
 }

@@ -6,3 +6,6 @@
 struct Win95_Dialog_Anfrage;
 
 bool Menue_Dialog_Zeigen(Win95_Dialog_Anfrage* anfrage);
+// Tests: the window's way of use (keys and clicks, the focus in the name field) headless too,
+// driven by the script's input lines instead of its answers.
+void Menue_Dialog_Fenster_Erzwingen(bool an);

@@ -59,6 +59,10 @@ int32_t balken_x = -1;
 int32_t letzter_klang = 4;
 Menue_Icon* letzter_klick = nullptr;
 uint32_t letzte_flags = 0;
+// One press is one click: once a press has fired, the held button fires nothing more (in the
+// next menu round or the next manager's turn either) until it has been up or pressed anew.
+// Rockers repeat while held on purpose.
+bool druck_gefeuert = false;
 
 struct Schritt {
     int32_t x = 0, y = 0, tasten = 0;
@@ -482,6 +486,7 @@ int8_t Menue_Icons_Check(int32_t icon_nr)
     st.jetzt = Timer_Get_Time();
     if (Menue_Rad_Zeit && st.jetzt - Menue_Rad_Zeit > 500) Menue_Rad_Zeit = 0;
     st.tasten = Maus_Get_Tasten();
+    if (Maus_Neue_Tasten() || st.tasten == 0) druck_gefeuert = false;
     st.x = Maus_Get_X();
     st.y = Maus_Get_Y();
     if (Menue_Hook) Menue_Hook(st.x, st.y, st.tasten);
@@ -534,10 +539,15 @@ int8_t Menue_Icons_Check(int32_t icon_nr)
             hilfe(st, icon);
             uint32_t maske = ((icon->flags & ICON_RECHTE_TASTE) || icon->kontext) ? 3 : 1;
             bool ebene_ok = !Menue_Modal_Aktiv || (p > 19 && !st.oben) || (p > 23 && st.oben);
-            if (!Menue_Gezogenes_Icon && treffer && (maske & uint32_t(st.tasten)) && ebene_ok && !(icon->status & GESPERRT)) {
+            const bool wiederholt = icon->flags & ICON_WERTFELD;
+            if (!Menue_Gezogenes_Icon && treffer && (maske & uint32_t(st.tasten)) && ebene_ok &&
+                !(icon->status & GESPERRT) && (wiederholt || !druck_gefeuert)) {
                 bool gehandelt = false;
                 int8_t r = feuern(st, icon, gehandelt);
-                if (gehandelt) return r;
+                if (gehandelt) {
+                    if (!wiederholt) druck_gefeuert = true;
+                    return r;
+                }
             }
         }
     }

@@ -59,10 +59,14 @@ Menue_Icon* registriert(int32_t n) { return Menue_Screen_Icon_Ist_Vorhanden(n) ?
 
 // Lines are centred on the panel (a fixed centre at 70 cut the longer lines of the 176-pixel
 // panels on the left).
-void zeile(Rastport* b, int32_t y, uint32_t farbe, const char* text)
+void zeile(Rastport* b, int32_t y, uint32_t farbe, const char* text, int32_t font = 3)
 {
-    Grafik_Printf(b, Font(3), "^c%05d^tz%04d%s", 0, y, int(farbe), int(b->width / 2), text);
+    Grafik_Printf(b, Font(font), "^c%05d^tz%04d%s", 0, y, int(farbe), int(b->width / 2), text);
 }
+
+// The own club's panel holds an underlined name and two lines in 32 rows: in the small font,
+// so that no line runs into the underline, into each other or onto the bottom edge.
+constexpr int32_t KLEIN = 11, ZEILE_1 = 9, ZEILE_2 = 20, ZEILE_3 = 31;
 
 }  // namespace
 
@@ -106,7 +110,8 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
         zeile(b, 20, farbe, "(Ihr Verein hat spielfrei)");
         return 1;
     }
-    zeile(b, 10, hell, Team_String(TEAM_NAME, team, nullptr, 0));
+    if (eigen) zeile(b, ZEILE_1, hell, Team_String(TEAM_NAME, team, nullptr, 0), KLEIN);
+    else zeile(b, 10, hell, Team_String(TEAM_NAME, team, nullptr, 0));
     if (!eigen) {
         // Today's referee and what he is known for.
         const int32_t richter = Menue_Status.spiel_gueltig ? Menue_Status.heutiges_spiel.schiedsrichter : -1;
@@ -122,18 +127,20 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
     const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
     const int32_t platz = liga >= 0 ? Wettbewerb_Get_Tabellenplatz(liga, team) : -1;
     if (wettbewerb >= 0)
-        zeile(b, 20, farbe,
+        zeile(b, ZEILE_2, farbe,
               Temp_Sprintf("%s %s", Wettbewerb_Get_Anzeigename(wettbewerb),
-                           Wettbewerb_Get_Rundentext(wettbewerb, Menue_Status.heutiges_spiel.spieltag)));
+                           Wettbewerb_Get_Rundentext(wettbewerb, Menue_Status.heutiges_spiel.spieltag)),
+              KLEIN);
     else if (platz > 0)
-        zeile(b, 20, farbe, Temp_Sprintf("%d. Platz, %s", platz, Wettbewerb_Get_Anzeigename(liga)));
+        zeile(b, ZEILE_2, farbe, Temp_Sprintf("%d. Platz, %s", platz, Wettbewerb_Get_Anzeigename(liga)), KLEIN);
     else
-        zeile(b, 20, farbe, Kalender_Get_Datum_String(Kalender_Get_Heute()));
+        zeile(b, ZEILE_2, farbe, Kalender_Get_Datum_String(Kalender_Get_Heute()), KLEIN);
     // The balance in the club's own currency.
     const int32_t waehrung = Bank_Get_Waehrung(team);
-    zeile(b, 30, farbe,
+    zeile(b, ZEILE_3, farbe,
           Temp_Sprintf("Kontostand: %s",
-                       Bank_Betrag_String(float(Bank_Get_Kontostand(team, 0, waehrung)), team, waehrung, 0)));
+                       Bank_Betrag_String(float(Bank_Get_Kontostand(team, 0, waehrung)), team, waehrung, 0)),
+          KLEIN);
     return 1;
 }
 

@@ -228,7 +228,7 @@ int32_t Key_Input_String(Font_Record* font, char* text, int32_t size, int32_t ma
     Key_Input_Ende = 0;
     while (!fertig) {
         bool neu = false;
-        const int32_t mx = Maus_Get_X(), my = Maus_Get_Y(), tasten = Win95_Maustasten();
+        const int32_t tasten = Maus_Get_Tasten(), mx = Maus_Get_X(), my = Maus_Get_Y();
         bool ende = false;
         if (flags & KEY_INPUT_MAUS) Mauszeiger_Select(f.innen(mx, my) ? 15 : zeiger);
         if (Timer_Get_Time() - blink_zeit >= 350) {

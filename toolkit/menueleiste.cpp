@@ -30,6 +30,8 @@ constexpr Menue_Icon knopf(int16_t nummer, int16_t x, const char* text)
 }
 
 uint32_t helligkeit = 7;
+// Left edge of the base icons' right-hand column.
+constexpr int32_t SPALTE_X = 597;
 
 }  // namespace
 
@@ -73,6 +75,10 @@ void Menue_Leiste_Zeigen()
     if (!Menue_Screen_Icon_Ist_Vorhanden(MENUE_LEISTE_ERSTES)) {
         Menue_Bereich_Loeschen(0x25B, 0, 45, 640, 480);
         Menue_Icon_Liste_Hinzufuegen(Menue_Leiste);
+        // The bar's screen keeps the base icons of the right-hand column (main groups, history,
+        // mailbox, chat, continue): the clear took them, and without them no turn could end.
+        for (Menue_Icon* i = Menue_Basis_Liste; i->nummer != -1; ++i)
+            if (i->x >= SPALTE_X && i->y >= 45 && !Menue_Screen_Icon_Ist_Vorhanden(i->nummer)) Menue_Screen_Icon_Hinzufuegen(i);
     }
     Menue_Screen_Icon_Aktiv_Setzen(1, 701);
     Menue_Screen_Icon_Aktiv_Setzen(1, 702);

@@ -1,6 +1,7 @@
 // The options menu of a right click on empty space, its sub-lists, the mailbox button and the
 // menu-display menu.
 #include <cstdio>
+#include <string>
 #include <cstring>
 
 #include "competitions/wettbewerb.h"
@@ -45,6 +46,17 @@ uint8_t* einstellungen()
 {
     if (Aktuelles_Team < 0 || Aktuelles_Team >= Team_Anzahl) return nullptr;
     return static_cast<uint8_t*>(Team_Zeiger(309, Aktuelles_Team, nullptr, 0));
+}
+
+// The savegame's name as the player gave it: the last save is remembered with its folder and
+// extension.
+std::string spielstand_name(const char* pfad)
+{
+    std::string name = pfad ? pfad : "";
+    const size_t ordner = name.find_last_of('/');
+    if (ordner != std::string::npos) name.erase(0, ordner + 1);
+    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".sgv") == 0) name.resize(name.size() - 4);
+    return name;
 }
 
 void zeilen(Menue_Kontextmenue* k, std::initializer_list<const char*> texte)
@@ -347,7 +359,7 @@ Menue_Kontextmenue* Menue_Optionen_Kontext_Untermenue_Erzeugen(Menue_Kontextmenu
     switch (item) {
     case 1:
         Menue_Init_Kontextmenue(k, nullptr, -1, POPUP_WAEHLBAR, laden_speichern);
-        std::snprintf(speichern_zeile, sizeof speichern_zeile, "Speichern (%s)", Disk_Lade_Letzten_Spielstand_Namen());
+        std::snprintf(speichern_zeile, sizeof speichern_zeile, "Speichern (%s)", spielstand_name(Disk_Lade_Letzten_Spielstand_Namen()).c_str());
         zeilen(k, {speichern_zeile, "Speichern unter neuem Namen", "Laden"});
         k->status[1] |= POPUP_TRENNER;
         break;

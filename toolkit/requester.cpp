@@ -1,14 +1,19 @@
 #include "toolkit/requester.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "competitions/statistik_anzeige.h"
 #include "database/manager.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
 #include "graphics/font.h"
+#include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
 #include "graphics/text_umbruch.h"
 #include "network/internet.h"
 #include "platform/maus.h"
@@ -28,10 +33,24 @@ Menue_Requester_Anzeige anzeige = nullptr;
 const char* nachricht = "";
 uint8_t anonym = 0;
 
+constexpr int16_t KNOPF_Y = 282, KNOPF_B = 80, KNOPF_H = 22, NEIN_RECHTS = 431 + KNOPF_B;
+constexpr int16_t RAHMEN_Y = 80, RAHMEN_H = 146;
+// The message's box inside the frame (the word wrap's left, right, top) and its line step.
+constexpr int32_t TEXT_LINKS = 135, TEXT_RECHTS = 440, TEXT_OBEN = 153, TEXT_UNTEN = 420;
+
+// A label the caller gave, which the face's own word does not say; null: the face as it is.
+const char* beschriftung[3] = {};
+
+int32_t knopf_text(Menue_Icon* icon, uint32_t);
+
 Menue_Icon knopf(int16_t nummer, int32_t quelle, int16_t x, int8_t pri, bool klick)
 {
-    Menue_Icon i = Menue_Icon_Vorlage(nummer, quelle, 0, x, 282, 80, 22, pri, 255);
-    if (klick) i.klick = Menue_Requester_Klick;
+    Menue_Icon i = Menue_Icon_Vorlage(nummer, quelle, 0, x, KNOPF_Y, KNOPF_B, KNOPF_H, pri, 255);
+    if (klick) {
+        i.klick = Menue_Requester_Klick;
+        i.refresh_prozedur = knopf_text;
+        i.status = ICON_SPAETER_REFRESH;  // the label goes over the face
+    }
     return i;
 }
 
@@ -45,7 +64,7 @@ Menue_Icon bild(int16_t nummer, int16_t x, int16_t y, uint16_t w, uint16_t h, Me
 
 Menue_Icon rahmen()
 {
-    Menue_Icon i = Menue_Icon_Vorlage(REQ_RAHMEN, -1, 0, 97, 80, 354, 146, 24, 24);
+    Menue_Icon i = Menue_Icon_Vorlage(REQ_RAHMEN, -1, 0, 97, RAHMEN_Y, 354, RAHMEN_H, 24, 24);
     i.refresh_prozedur = Menue_Requester_Zeichnen;
     i.status = ICON_SPAETER_REFRESH;  // the texts go over the frame
     return i;
@@ -56,6 +75,88 @@ Menue_Icon* eintrag(int16_t nummer)
     for (Menue_Icon* i = Menue_Requester_Liste; i->nummer != -1; ++i)
         if (i->nummer == nummer) return i;
     return nullptr;
+}
+
+int32_t beschriftung_index(const Menue_Icon* icon)
+{
+    return icon->nummer == REQ_JA ? 0 : icon->nummer == REQ_NEIN ? 1 : icon->nummer == REQ_OK ? 2 : -1;
+}
+
+// The font a label fits in with a margin on each side, else the narrowest.
+Font_Record* knopf_font(const char* text, int32_t* breite)
+{
+    Font_Record* schmalster = nullptr;
+    int32_t kleinste = 0;
+    for (int32_t f : {3, 9, 2}) {
+        Font_Record* font = Font(f);
+        if (!font) continue;
+        const int32_t b = Font_Text_Breite(font, text);
+        if (b <= KNOPF_B - 12) {
+            *breite = b;
+            return font;
+        }
+        if (!schmalster || b < kleinste) schmalster = font, kleinste = b;
+    }
+    *breite = kleinste;
+    return schmalster;
+}
+
+// A given label: the face's colour over its own word, a light and a dark edge, the label
+// centred. A long label widens the button (the yes button to the right, the others to the left).
+int32_t knopf_text(Menue_Icon* icon, uint32_t)
+{
+    const int32_t k = icon ? beschriftung_index(icon) : -1;
+    Rastport* ziel = Grafik_Render_Ziel;
+    if (k < 0 || !beschriftung[k] || !ziel || !ziel->pixels || ziel->depth < 15) return 0;
+    const int32_t x = icon->x, y = icon->y, w = icon->breite, h = icon->hoehe;
+    if (x < 0 || y < 0 || x + w > int32_t(ziel->width) || y + h > int32_t(ziel->height)) return 0;
+    const uint16_t grund = static_cast<const uint16_t*>(ziel->pixels)[size_t(y + h / 2) * ziel->width + size_t(x + 3)];
+    Grafik_Rechteck_Fuellen(ziel, x + 1, y + 1, w - 2, h - 2, grund);
+    Grafik_Rechteck_Fuellen(ziel, x + 1, y + 1, w - 2, 1, Grafik_Farbe(10, 12, 15));
+    Grafik_Rechteck_Fuellen(ziel, x + 1, y + h - 2, w - 2, 1, Grafik_Farbe(1, 2, 5));
+    int32_t breite = 0;
+    Font_Record* font = knopf_font(beschriftung[k], &breite);
+    if (!font) return 0;
+    Grafik_Printf(ziel, font, "^c%05d%s", x + (w - breite) / 2, y + (h + int32_t(font->ascent)) / 2 - 1,
+                  int(Grafik_Farbe(15, 15, 15)), beschriftung[k]);
+    return 1;
+}
+
+// Sets a button's label.
+void beschriften(int16_t nummer, const char* text, const char* eigenes_wort)
+{
+    Menue_Icon* i = eintrag(nummer);
+    const int32_t k = beschriftung_index(i);
+    i->hilfetext = text ? text : eigenes_wort;
+    beschriftung[k] = text && std::strcmp(text, eigenes_wort) != 0 ? text : nullptr;
+}
+
+// The width a button's label needs (set once the face is loaded, which brings its own size).
+void knopf_breite(int16_t nummer)
+{
+    Menue_Icon* i = eintrag(nummer);
+    const int32_t k = beschriftung_index(i);
+    int32_t breite = 0;
+    if (beschriftung[k]) knopf_font(beschriftung[k], &breite);
+    i->breite = uint16_t(std::max<int32_t>(KNOPF_B, breite + 12));
+    i->x = int16_t(nummer == REQ_JA ? 110 : NEIN_RECHTS - i->breite);
+}
+
+// The frame grows downwards to hold the whole message (and the buttons move below it).
+void rahmen_anpassen(Menue_Icon* r, const char* text)
+{
+    int32_t unten = TEXT_OBEN;
+    Rastport* probe = Grafik_Seite_0 ? Grafik_Bitmap_Anlegen(640, 480, Grafik_Seite_0->depth) : nullptr;
+    if (probe) {
+        unten = Text_Umbruch_Ausgeben(probe, Font(2), text, TEXT_LINKS, TEXT_RECHTS, TEXT_OBEN, TEXT_UNTEN, 0, 12);
+        Grafik_Bitmap_Freigeben(probe);
+    }
+    const Font_Record* f = Font(2);
+    const int32_t unterlaenge = f && f->strip ? int32_t(f->strip->height) - int32_t(f->ascent) : 3;
+    const int32_t hoehe = std::clamp(unten + unterlaenge + 6 - RAHMEN_Y, int32_t(RAHMEN_H), 480 - RAHMEN_Y - KNOPF_H - 8);
+    r->hoehe = uint16_t(hoehe);
+    const int16_t knopf_y = int16_t(std::max<int32_t>(KNOPF_Y, RAHMEN_Y + hoehe + 4));
+    for (int16_t n : {REQ_JA, REQ_NEIN, REQ_OK, REQ_FUELLER}) eintrag(n)->y = knopf_y;
 }
 
 void warte_tasten_los()
@@ -155,9 +256,10 @@ static uint8_t requester(int32_t type, int32_t team, const char* message, const 
         wappen->kennung_1 = bild_icon->kennung_1 = int16_t(Aktuelles_Team);
         bild_icon->status &= uint16_t(~ICON_VERSTECKT);
     }
-    eintrag(REQ_JA)->hilfetext = yes_text ? yes_text : "Ja";
-    eintrag(REQ_OK)->hilfetext = yes_text ? yes_text : "OK";
-    eintrag(REQ_NEIN)->hilfetext = no_text ? no_text : "Nein";
+    beschriften(REQ_JA, yes_text, "Ja");
+    beschriften(REQ_OK, yes_text, "OK");
+    beschriften(REQ_NEIN, no_text, "Nein");
+    rahmen_anpassen(r, message);
     for (int16_t n : {REQ_JA, REQ_NEIN, REQ_OK, REQ_FUELLER}) {
         eintrag(n)->status &= uint16_t(~ICON_VERSTECKT);
         Manager_Icon_Button_An_Aus(Aktuelles_Team, n, 0);
@@ -179,10 +281,17 @@ static uint8_t requester(int32_t type, int32_t team, const char* message, const 
     nachricht = message;
     anonym = anonymous;
     Menue_Icon_Liste_Hinzufuegen(Menue_Requester_Liste);
+    for (int16_t n : {REQ_JA, REQ_NEIN, REQ_OK}) knopf_breite(n);
     const bool normal = Menue_Modal_Schleife(REQ_RAHMEN);
     // A loop ended by the quit flag or the automatic mode leaves nothing on the screen.
     if (Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN)) Menue_Icon_Liste_Entfernen(Menue_Requester_Liste, 8);
     nachricht = "";
+    // The next requester starts from the standard layout.
+    rahmen_anpassen(r, "");
+    for (int16_t n : {REQ_JA, REQ_NEIN, REQ_OK}) {
+        beschriften(n, nullptr, n == REQ_JA ? "Ja" : n == REQ_NEIN ? "Nein" : "OK");
+        knopf_breite(n);
+    }
     Aktuelles_Team = alt;
     if (EIGENER_SERVER) Handelndes_Team = alt_handelnd;
     return normal && r->kennung_1 == REQ_JA ? 1 : 0;
@@ -216,9 +325,13 @@ int32_t Menue_Requester_Zeichnen(Menue_Icon*, uint32_t)
     } else {
         const char* name = Team_String(299, Aktuelles_Team, nullptr, 0);
         const char* verein = Team_String(150, Aktuelles_Team, nullptr, 0);
-        Grafik_Printf(ziel, Font(0), "^c%05d^tz0110%s", 184, 113, farbe, name ? name : "");
-        Grafik_Printf(ziel, Font(0), "^c%05d^tz0110%s", 184, 125, farbe, verein ? verein : "");
+        // The club's line goes a whole line of the font below the name (an underlined club
+        // name included), not into it.
+        const Font_Record* f = Font(0);
+        const int32_t zeile = f && f->strip ? std::max<int32_t>(12, int32_t(f->strip->height) + 1) : 12;
+        Grafik_Printf(ziel, Font(0), "^c%05d^tz0110%s", 184, 119 - zeile / 2, farbe, name ? name : "");
+        Grafik_Printf(ziel, Font(0), "^c%05d^tz0110%s", 184, 119 + (zeile + 1) / 2, farbe, verein ? verein : "");
     }
-    Text_Umbruch_Ausgeben(ziel, Font(2), nachricht, 135, 440, 153, 330, Grafik_Farbe(15, 15, 0), 12);
+    Text_Umbruch_Ausgeben(ziel, Font(2), nachricht, TEXT_LINKS, TEXT_RECHTS, TEXT_OBEN, TEXT_UNTEN, Grafik_Farbe(15, 15, 0), 12);
     return 0;
 }

@@ -125,9 +125,10 @@ Menue_Icon Menue_Basis_Liste[MENUE_BASIS_ANZAHL + 1] = {
     mit(basis(707, 5059, 0, 599, 220, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
     serien(basis(708, -1, 0, 222, 3, 196, 14, 20)),  // series info
     basis(709, -1, 0, 222, 17, 196, 14, 20),      // date
-    balken(basis(714, -1, 0, 232, 32, 70, 7, 20)),  // match comparison bars
-    balken(basis(715, -1, 0, 338, 32, 70, 7, 20)),
-    balken(basis(716, -1, 0, 285, 32, 70, 7, 20)),
+    // Match comparison bars, above the middle panel's bottom edge (row 36).
+    balken(basis(714, -1, 0, 232, 29, 70, 7, 20)),
+    balken(basis(715, -1, 0, 338, 29, 70, 7, 20)),
+    balken(basis(716, -1, 0, 285, 29, 70, 7, 20)),
     mit(basis(722, 5060, 0, 599, 268, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // back
     mit(basis(721, 5061, 0, 620, 268, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // forward
     mit(basis(761, 49, ICON_SLAVE, 599, 296, 40, 32, 255), Menue_Briefkasten_Oeffnen, Menue_Briefkasten_Kontextmenue),

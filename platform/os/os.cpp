@@ -13,7 +13,8 @@
 //   clipboard TEXT     the clipboard's text (UTF-8 in the script)
 // X and Y lie in -32768..32767, MS in 0..2147483647; "mouse move X Y" is "move X Y".
 // The feeder gives one line per pump; "wait" holds the following lines until the virtual clock
-// has advanced MS milliseconds. At the end of the script the window is closed (WM_CLOSE).
+// has advanced MS milliseconds. A button's down line with its up line right behind comes in one
+// pump, as a fast click's two events come in one poll of the window. At the end of the script the window is closed (WM_CLOSE).
 // While the program holds the script (Os_Script_Halten: busy work that only pumps to stay
 // alive) no line is fed, so that a script's clicks reach the screens that wait for them.
 #include "platform/os/os.h"
@@ -77,6 +78,8 @@ std::map<std::string, uint32_t> registered;
 // Input state (the timer thread may read it).
 std::atomic<int> mouse_x{0}, mouse_y{0};
 std::atomic<bool> mouse_left{false}, mouse_right{false}, shift_held{false};
+// Presses of each button so far: a press released before anyone looked is still seen.
+std::atomic<uint32_t> presses_left{0}, presses_right{0};
 std::atomic<int> cursor_count{0};
 
 // Window.
@@ -316,8 +319,10 @@ void Os_Input_Set_Mouse(int x, int y)
 
 void Os_Input_Set_Buttons(bool left, bool right)
 {
-    mouse_left = left;
-    mouse_right = right;
+    if (left && !mouse_left.exchange(true)) ++presses_left;
+    if (!left) mouse_left = false;
+    if (right && !mouse_right.exchange(true)) ++presses_right;
+    if (!right) mouse_right = false;
 }
 
 void Os_Input_Set_Shift(bool held) { shift_held = held; }
@@ -326,6 +331,7 @@ int Os_Mouse_X() { return mouse_x; }
 int Os_Mouse_Y() { return mouse_y; }
 bool Os_Mouse_Left() { return mouse_left; }
 bool Os_Mouse_Right() { return mouse_right; }
+uint32_t Os_Mouse_Presses(int button) { return button == 2 ? presses_right.load() : presses_left.load(); }
 
 bool Os_Shift_Held()
 {
@@ -550,8 +556,9 @@ static bool script_step()
         }
         // Headless, with no input queued and nothing playing, only the timers can act before
         // the wait ends: the clock runs there at once, each timer pass still at its own time.
+        // A held button is input the program polls pass by pass, as in the window: no jump.
         int32_t rest = int32_t(script.wait_until - Os_Time_Ms());
-        if (rest > 0 && Os_Headless() && queue_empty() && Os_Sound_Alle_Still())
+        if (rest > 0 && Os_Headless() && queue_empty() && Os_Sound_Alle_Still() && !mouse_left && !mouse_right)
             Os_Clock_Advance(uint32_t(rest));
         if (int32_t(Os_Time_Ms() - script.wait_until) < 0) return false;
         script.waiting = false;
@@ -623,6 +630,26 @@ static bool script_step()
     return true;
 }
 
+// The script has a line for the program now (not a wait): input as good as arrived.
+static bool script_line_ready()
+{
+    if (!script.active || script_gehalten || script.next >= script.lines.size()) return false;
+    Skript_Zeile z;
+    return zeile_lesen(script.lines[script.next], &z) != Zeilen_Fehler::keiner || z.befehl != Befehl::wait;
+}
+
+void Os_Wait_Input(uint32_t ms)
+{
+    if (!queue_empty()) return;
+    if (!Os_Headless()) {
+        if (window.open) Os_Sdl_Wait(ms);
+        else Os_Sleep(ms);
+        return;
+    }
+    if (script_line_ready()) return;
+    Os_Sleep(ms);
+}
+
 bool Os_Dialog_Answer(std::string* out)
 {
     // Answer lines right behind the line that opened the dialog belong to it.
@@ -661,7 +688,16 @@ static void script_feed()
     // A busy program pumps only to stay alive: its input comes once it waits for some.
     if (!script.active || script_gehalten) return;
     if (script.next < script.lines.size()) {
+        // A press with its release right behind it comes in one poll, as the window's events
+        // of a fast click do: the program sees the up state with the press counted.
+        Skript_Zeile z, danach;
+        const bool druck = zeile_lesen(script.lines[script.next], &z) == Zeilen_Fehler::keiner &&
+                           (z.befehl == Befehl::left || z.befehl == Befehl::right) && z.a == 1;
         script_step();
+        if (druck && script.next < script.lines.size() &&
+            zeile_lesen(script.lines[script.next], &danach) == Zeilen_Fehler::keiner && danach.befehl == z.befehl &&
+            danach.a == 0)
+            script_step();
     } else if (!script.closed) {
         script.closed = true;
         Os_Post_Message(WM_CLOSE, 0, 0);

@@ -64,6 +64,10 @@ void Os_Thread_Stops_Following();
 // is passed over.
 void Os_Clock_Advance(uint32_t ms);
 
+// A loop that waits for the user sleeps here: until input arrives (a window event, a queued
+// message, the script's next input line) or ms pass.
+void Os_Wait_Input(uint32_t ms);
+
 // Registers a named message and returns its number (the same name gives the same number).
 uint32_t Os_Register_Message(const char* name);
 
@@ -87,6 +91,9 @@ int Os_Mouse_X();
 int Os_Mouse_Y();
 bool Os_Mouse_Left();
 bool Os_Mouse_Right();
+// How many times the button (1 left, 2 right) has gone down so far; both back ends count every
+// press, also one released within the same poll.
+uint32_t Os_Mouse_Presses(int button);
 bool Os_Shift_Held();
 // Windows' cursor display count: adds delta (+1 show, -1 hide) and returns the new count; the
 // cursor is visible while it is 0 or more.

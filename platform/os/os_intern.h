@@ -12,6 +12,8 @@ void Os_Input_Set_Shift(bool held);
 bool Os_Sdl_Window_Open(const char* title_utf8, int width, int height, bool fullscreen);
 void Os_Sdl_Window_Close();
 void Os_Sdl_Poll();
+// Sleeps until an event is pending or ms pass.
+void Os_Sdl_Wait(uint32_t ms);
 void Os_Sdl_Message_Box(const char* caption_utf8, const char* text_utf8);
 int Os_Sdl_Role_Dialog(const char* caption_utf8, const char* text_utf8);
 void Os_Sdl_Cursor_Visible(bool visible);

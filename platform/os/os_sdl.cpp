@@ -135,10 +135,13 @@ std::string wrap(const char* utf8)
     return out;
 }
 
-void update_buttons()
+// The button state as of this event, not as of the whole poll: a press and its release that
+// arrive in one poll are two transitions, as the script gives them.
+void update_buttons(const SDL_MouseButtonEvent& e)
 {
-    Uint32 b = SDL_GetMouseState(nullptr, nullptr);
-    Os_Input_Set_Buttons(b & SDL_BUTTON_LMASK, b & SDL_BUTTON_RMASK);
+    const bool down = e.type == SDL_MOUSEBUTTONDOWN;
+    if (e.button == SDL_BUTTON_LEFT) Os_Input_Set_Buttons(down, Os_Mouse_Right());
+    else if (e.button == SDL_BUTTON_RIGHT) Os_Input_Set_Buttons(Os_Mouse_Left(), down);
 }
 }  // namespace
 
@@ -238,7 +241,7 @@ void Os_Sdl_Poll()
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
             Os_Input_Set_Mouse(e.button.x, e.button.y);
-            update_buttons();
+            update_buttons(e.button);
             int64_t pos = (int64_t(e.button.y) << 16) | (e.button.x & 0xFFFF);
             bool down = e.type == SDL_MOUSEBUTTONDOWN;
             if (e.button.button == SDL_BUTTON_LEFT)
@@ -261,6 +264,15 @@ void Os_Sdl_Poll()
         }
     }
     Os_Sdl_Present();
+}
+
+void Os_Sdl_Wait(uint32_t ms)
+{
+    if (!sdl_up) {
+        SDL_Delay(ms);
+        return;
+    }
+    SDL_WaitEventTimeout(nullptr, int(ms));
 }
 
 void Os_Sdl_Display_Open(int width, int height, bool rgb555)

@@ -15,6 +15,8 @@
 #include "gameflow/news.h"
 #include "match/spieltag.h"
 #include "matchview/spielbericht.h"
+#include "platform/os/os.h"
+#include "platform/win95.h"
 
 namespace {
 
@@ -163,6 +165,32 @@ TEST_F(Hauptschleife, MenuModesOpenRoundsOnTheirDays)
         EXPECT_EQ(gesehen, tage) << "Modus " << modus;
     }
     EXPECT_EQ(Ablauf_Get_Menue_Modus(), 4);
+}
+
+// A turn that waits for the player: the passes of the loop over virtual time.
+uint32_t warte_start = 0;
+int32_t warte_paesse = 0;
+int32_t wartender_zug(int32_t, bool erster)
+{
+    if (erster) warte_start = Os_Time_Ms();
+    else ++warte_paesse;
+    if (Os_Time_Ms() - warte_start >= 2000) Programm_Ende = 1;
+    return 0;
+}
+
+TEST_F(Hauptschleife, AWaitingTurnSleepsBetweenItsPasses)
+{
+    Manager_Neuer_Mitspieler(2, "Erster");
+    Ablauf_Set_Zug_Hook(wartender_zug);
+    Ablauf_Set_Menue_Modus(1);
+    Aktueller_Tag = 0;
+    Ablauf_Zustand = ABLAUF_TAG_ENDE;
+    warte_paesse = 0;
+    Ablauf_Hauptschleife();
+    Programm_Ende = 0;
+    // Two seconds of waiting: a busy loop would make thousands of passes.
+    EXPECT_GE(warte_paesse, 20);
+    EXPECT_LE(warte_paesse, 2 * 100);
 }
 
 }  // namespace

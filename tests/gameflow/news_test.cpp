@@ -90,6 +90,28 @@ TEST_F(News, RefusedMessagesLeaveTheStoreAlone)
     EXPECT_STREQ(News_Get_Nachricht(NEWS_MAX - 1)->text, "Nr. 999");
 }
 
+// A full store gives up its oldest read message, never an unread one or an open question.
+TEST_F(News, AFullStoreMakesRoomWithItsOldestReadMessage)
+{
+    Fehler_Capture cap;
+    Aktueller_Tag = 50;
+    for (int i = 0; i < NEWS_MAX; ++i) ASSERT_EQ(News_Senden(-1, 1, -1, 4, nullptr, "Nr. %d", i), i);
+    ASSERT_TRUE(News_Set(700, 1, 0, 8));
+    Aktueller_Tag = 40;
+    const int frage = News_Senden(-1, 1, 2, NEWS_ART_FRAGE, &freundschaftsspiel, "Frage");
+    EXPECT_EQ(frage, 700) << "the one read message made room";
+    ASSERT_TRUE(News_Set(frage, 1, 0, 8));
+    ASSERT_TRUE(News_Set(3, 1, 0, 8));
+    Aktueller_Tag = 60;
+    EXPECT_EQ(News_Senden(-1, 1, -1, 4, nullptr, "neu"), 3) << "an open question stays, read or not";
+    EXPECT_EQ(News_Senden(-1, 1, -1, 4, nullptr, "zu viel"), -1);
+    EXPECT_TRUE(cap.contains("Nachrichtenspeicher voll"));
+    EXPECT_STREQ(News_Get_Nachricht(frage)->text, "Frage");
+    EXPECT_STREQ(News_Get_Nachricht(3)->text, "neu");
+    EXPECT_EQ(News_Anzahl(), NEWS_MAX);
+    Aktueller_Tag = 0;
+}
+
 TEST_F(News, StoreRoundTripsThroughTheSavegame)
 {
     Aktueller_Tag = 12;

@@ -15,35 +15,16 @@
 #include <vector>
 
 #include "platform/disk.h"
+#include "programm_lauf.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using namespace programm_lauf;
 
 // Turns of a season: two managers, a turn every day from 1.7.1999 to 30.6.2000.
 constexpr int ZUEGE = 2 * 366;
 constexpr int MITTE = 2 * 183;
-
-std::vector<std::string> klick(int x, int y)
-{
-    // The pointer rests on the icon a moment, the button is held a moment.
-    return {"move " + std::to_string(x) + " " + std::to_string(y), "wait 300", "wait 50", "wait 50", "left down",
-            "wait 100", "left up", "wait 700"};
-}
-
-void dazu(std::vector<std::string>& s, const std::vector<std::string>& z) { s.insert(s.end(), z.begin(), z.end()); }
-
-void tippen(std::vector<std::string>& s, const std::string& wort)
-{
-    for (char c : wort) {
-        const bool gross = c >= 'A' && c <= 'Z';
-        if (gross) s.push_back("key_down 16");
-        s.push_back("key " + std::to_string(int(gross ? c : c - 'a' + 'A')));
-        if (gross) s.push_back("key_up 16");
-    }
-    s.push_back("key 13");
-    s.push_back("wait 300");
-}
 
 // A turn: the continue icon, then "Ja" where the turn asks about a line-up short of eleven, and
 // "OK" where a match day's turn names a captain (clicks on the empty pitch of the next turn when
@@ -54,16 +35,6 @@ void zug(std::vector<std::string>& s)
     dazu(s, klick(150, 292));
     dazu(s, klick(470, 292));
 }
-
-// The options menu (right click), "Laden/Speichern", then the row; the file dialog gets the name.
-void optionen(std::vector<std::string>& s, int zeile_y, const std::string& name)
-{
-    s.push_back("answer " + name);
-    dazu(s, {"move 300 250", "wait 300", "right down", "wait 100", "right up", "wait 500", "move 350 213", "wait 600",
-             "move 270 213", "wait 100", "move 170 " + std::to_string(zeile_y), "wait 300"});
-    dazu(s, {"left down", "wait 100", "left up", "wait 700"});
-}
-constexpr int SPEICHERN_NEU = 224, LADEN = 245;
 
 std::string skript(bool ganz, const std::string& bilder)
 {
@@ -98,33 +69,7 @@ std::string skript(bool ganz, const std::string& bilder)
     for (int i = 0; i < 4; ++i) dazu(s, klick(470, 292));
     optionen(s, SPEICHERN_NEU, ganz ? "ende" : "ende_fortgesetzt");
     s.push_back("quit");
-    std::string text;
-    for (const std::string& z : s) text += z + "\n";
-    return text;
-}
-
-int starten(const std::string& registry, std::vector<std::string> args, const std::string& fehler)
-{
-    const pid_t pid = fork();
-    if (pid == 0) {
-        setenv("DORVIN_REGISTRY", registry.c_str(), 1);
-        unsetenv("DORVIN_DEBUG");
-        if (!std::freopen(fehler.c_str(), "w", stderr) || !std::freopen("/dev/null", "w", stdout)) _exit(126);
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-std::vector<uint8_t> lesen(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return text(s);
 }
 
 // The module positions whose blocks differ ("" when the two savegames hold the same game). The

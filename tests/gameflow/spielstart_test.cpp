@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,10 @@
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "gameflow/neues_spiel.h"
+#include "gameflow/news.h"
 #include "gameflow/spielstand.h"
 #include "gameflow/spielstand_ordner.h"
+#include "gameflow/programm_lauf.h"
 #include "gameflow/spielstart.h"
 #include "common/welt_ordner.h"
 #include "platform/win95.h"
@@ -176,6 +179,63 @@ TEST_F(Spielstart, SeasonResumedFromItsMiddleEndsAsTheUninterruptedOne)
     EXPECT_EQ(Aktueller_Tag, 183);
     spielen_bis(366);
     EXPECT_EQ(Disk_Spielstand_Abbild(), ende);
+}
+
+// The default world through a season with two managers: the news of the clubs nobody manages
+// is not kept, so the store never refuses a message, and the managers' own news arrive.
+TEST_F(Spielstart, ASeasonOfTheDefaultWorldDropsNoMessage)
+{
+    std::filesystem::remove_all(welt);
+    welt = Test_Welt_Bauen("standard", {"welt", "wettbewerbe"});
+    ASSERT_TRUE(Spielstart_Neues_Spiel()) << Kalender_Spielplan_Fehler();
+    ASSERT_EQ(Manager_Anzahl, 2);
+    Fehler_Capture cap;
+    spielen_bis(370);
+    EXPECT_EQ(Kalender_Get_Saison(), 2);
+    EXPECT_FALSE(cap.contains("Nachrichtenspeicher voll"));
+    int32_t fremde = 0, eigene = 0;
+    for (int32_t i = 0; i < NEWS_MAX; ++i)
+        if (const News_Nachricht* n = News_Get_Nachricht(i)) {
+            if (n->team >= 0 && !Team_Hat_Manager(n->team) && n->art != NEWS_ART_FRAGE) ++fremde;
+            if (n->team == -1 || n->team == erster_verein || n->team == zweiter_verein) ++eigene;
+        }
+    EXPECT_EQ(fremde, 0);
+    EXPECT_GT(eigene, 0);
+}
+
+// A damaged configuration file: the message names the file and the reader's first reason,
+// and the error sink still gets every text.
+TEST_F(Spielstart, ADamagedConfigurationNamesItsFileAndTheReason)
+{
+    const std::filesystem::path cfg = welt / "config_files";
+    auto meldung = [&] {
+        Fehler_Capture cap;
+        testing::internal::CaptureStderr();
+        const bool ok = Spielstart_Welt_Laden(0);
+        std::string text = testing::internal::GetCapturedStderr();
+        EXPECT_FALSE(ok);
+        EXPECT_FALSE(cap.texts.empty());
+        return text;
+    };
+    const std::vector<uint8_t> team = programm_lauf::lesen(cfg / "1_team.cfg");
+    {
+        std::ofstream(cfg / "1_team.cfg", std::ios::binary).write(reinterpret_cast<const char*>(team.data()),
+                                                                  std::streamsize(team.size() / 2));
+    }
+    std::string text = meldung();
+    EXPECT_NE(text.find("Die Konfiguration 1 konnte nicht gelesen werden."), std::string::npos) << text;
+    EXPECT_NE(text.find("1_team.cfg: "), std::string::npos) << text;
+    EXPECT_GT(text.size(), text.find("1_team.cfg: ") + 20) << "a reason follows";
+    std::ofstream(cfg / "1_team.cfg", std::ios::binary).write(reinterpret_cast<const char*>(team.data()),
+                                                              std::streamsize(team.size()));
+
+    std::vector<uint8_t> wb = programm_lauf::lesen(cfg / "1_wettbewerb.cfg");
+    std::fill(wb.begin() + std::ptrdiff_t(wb.size() / 3), wb.begin() + std::ptrdiff_t(wb.size() / 3 + 64), uint8_t(0));
+    std::ofstream(cfg / "1_wettbewerb.cfg", std::ios::binary).write(reinterpret_cast<const char*>(wb.data()),
+                                                                    std::streamsize(wb.size()));
+    text = meldung();
+    EXPECT_NE(text.find("1_wettbewerb.cfg: "), std::string::npos) << text;
+    EXPECT_GT(text.size(), text.find("1_wettbewerb.cfg: ") + 20) << text;
 }
 
 TEST(Spielstart_Kommandozeile, FirstWordThatIsNoOption)

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/eingabe.h"
+#include "platform/maus.h"
 #include "platform/os/os.h"
 #include "platform/os/os_intern.h"
 #include "platform/win95.h"
@@ -54,4 +55,42 @@ TEST(Eingabe, TypedLettersAndBoundedCopy)
     EXPECT_STREQ(dst, "abc");
     EXPECT_EQ(String_Copy_Max(dst, "ab", 3), dst + 2);
     EXPECT_STREQ(dst, "ab");
+}
+
+// Buttons as the window reports them: a click whose down and up arrive in one poll, a button
+// held across a script's wait.
+TEST(Eingabe, AFastClickIsSeenOnceAndAHeldButtonKeepsTheProgramPolling)
+{
+    Os_Script_Stop();
+    Os_Clear_Messages();
+    Os_Input_Set_Buttons(false, false);
+    Maus_Get_Tasten();
+    Maus_Neue_Tasten();
+    Os_Input_Set_Buttons(true, false);
+    Os_Input_Set_Buttons(false, false);
+    EXPECT_EQ(Maus_Get_Tasten(), 1) << "the press came and went before the poll";
+    EXPECT_EQ(Maus_Get_Tasten(), 0) << "and counts once";
+    EXPECT_EQ(Maus_Neue_Tasten(), 1);
+    EXPECT_EQ(Maus_Neue_Tasten(), 0);
+    Os_Input_Set_Buttons(false, true);
+    EXPECT_EQ(Maus_Neue_Tasten(), 2);
+    EXPECT_EQ(Maus_Get_Tasten(), 2) << "held";
+    EXPECT_EQ(Maus_Get_Tasten(), 2);
+    Os_Input_Set_Buttons(false, false);
+    EXPECT_EQ(Maus_Get_Tasten(), 0);
+
+    // The script's fast click comes in one poll; while its held button waits, every pass of
+    // the program sees it, one millisecond of the clock at a time.
+    Os_Script_Load_Text("left down\nleft up\nleft down\nwait 500\nleft up\n");
+    Win95_Message_Pump();
+    EXPECT_FALSE(Os_Mouse_Left());
+    EXPECT_EQ(Maus_Get_Tasten(), 1);
+    int gehalten = 0;
+    const uint32_t start = Os_Time_Ms();
+    while (!Os_Script_Finished() && Os_Time_Ms() - start < 5000)
+        if (Maus_Get_Tasten() == 1) ++gehalten;
+    EXPECT_GE(gehalten, 400);
+    EXPECT_FALSE(Os_Mouse_Left());
+    Os_Script_Stop();
+    Os_Clear_Messages();
 }

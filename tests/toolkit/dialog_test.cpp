@@ -7,6 +7,9 @@
 #include <string>
 
 #include "common/spielstand_ordner.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
 #include "platform/os/os.h"
 #include "platform/win95.h"
 #include "platform/win95_dialog.h"
@@ -96,6 +99,27 @@ TEST_F(Dialoge, StartOptionsShowTheirGroupCaptions)
     EXPECT_EQ(Start_Optionen_Dialog(&d), 0);
     Os_Script_Stop();
     bilder_pruefen(bilder, std::vector<const char*>{"dialog_startoptionen"});
+}
+
+// As in the window: the keys go into the name field at once, one click on OK ends the dialog,
+// and both screen pages get back what lay under it.
+TEST_F(Dialoge, SaveDialogTakesKeysAtOnceEndsWithOneOkAndRestoresTheScreen)
+{
+    Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 0, 640, 480, Grafik_Farbe(9, 0, 0));
+    Grafik_Rechteck_Fuellen(Grafik_Seite_1, 0, 0, 640, 480, Grafik_Farbe(0, 9, 0));
+    const uint16_t rot = seite0(300, 335), gruen = seite1(300, 335);
+    Menue_Dialog_Fenster_Erzwingen(true);
+    Os_Script_Load_Text("key 65\nkey 66\nmove 350 380\nwait 50\nleft down\nleft up\nwait 50\n");
+    char name[WIN95_DATEINAME_GROESSE] = "";
+    EXPECT_NE(Win95_Save_File_Dialog(name, "Spielstand", "*.sgv"), 0);
+    EXPECT_EQ(std::string(name), ordner.pfad + "/ab.sgv");
+    EXPECT_FALSE(Programm_Ende);
+    Menue_Dialog_Fenster_Erzwingen(false);
+    Os_Script_Stop();
+    int32_t falsch = 0;
+    for (int32_t y = 80; y < 400; y += 3)
+        for (int32_t x = 120; x < 520; x += 3) falsch += (seite0(x, y) != rot) + (seite1(x, y) != gruen);
+    EXPECT_EQ(falsch, 0) << "name field or frame left on a page";
 }
 
 TEST_F(Dialoge, ListRemembersItsChoiceWithinTheList)

@@ -390,3 +390,40 @@ TEST_F(Event, EnteringAndLeavingATurn)
     EXPECT_EQ(Handelndes_Team, uint32_t(-1));
     EXPECT_EQ(seite1(320, 240), 1);
 }
+
+// A held button clicks once, also when the click opens the next turn under the pointer; a
+// click whose down and up fell between two steps still clicks, once.
+TEST_F(Event, OnePressIsOneClick)
+{
+    Menue_Icon* a = knopf(900, 100, 100, 5);
+    maus(110, 105);
+    Menue_Icons_Check(-1);
+    maus(110, 105, true);
+    for (int i = 0; i < 20; ++i) Menue_Icons_Check(-1);
+    EXPECT_EQ(klicks.size(), 1u) << "held after the click";
+    // The same button still held on the next round's continue icon ends nothing.
+    Eingang_Set_Spiel_Gestartet_Hook(gestartet);
+    Menue_Icon* weiter = knopf(MENUE_WEITER_ICON, 597, 420, 5);
+    maus(600, 430, true);
+    int8_t ende = 0;
+    for (int i = 0; i < 20 && ende != -1; ++i) ende = Menue_Icons_Check(-1);
+    EXPECT_NE(ende, -1);
+    maus(600, 430);
+    Menue_Icons_Check(-1);
+    Os_Input_Set_Buttons(true, false);
+    Os_Input_Set_Buttons(false, false);
+    EXPECT_EQ(Menue_Icons_Check(-1), -1) << "down and up between two steps";
+    Eingang_Set_Spiel_Gestartet_Hook(nullptr);
+    // Pressed anew while the step did not look: a new click.
+    maus(110, 105, true);
+    Menue_Icons_Check(-1);
+    Menue_Icons_Check(-1);
+    EXPECT_EQ(klicks.size(), 2u);
+    Os_Input_Set_Buttons(false, false);
+    Os_Input_Set_Buttons(true, false);
+    Menue_Icons_Check(-1);
+    Menue_Icons_Check(-1);
+    EXPECT_EQ(klicks.size(), 3u);
+    maus(110, 105);
+    (void)a, (void)weiter;
+}

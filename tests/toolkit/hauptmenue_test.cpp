@@ -7,6 +7,7 @@
 #include "graphics/png_bild.h"
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
@@ -194,6 +195,51 @@ TEST_F(Hauptmenue, InfoPanelsOfTheClubs)
     if (const char* ordner = std::getenv("DORVIN_MENUE_BILDER"))
         Png_Schreiben(std::string(ordner) + "/panel.png", static_cast<const uint16_t*>(eigen->bitmap->pixels), 176, 32, false);
     for (Menue_Icon* i : {eigen, gegner}) i->bitmap = Grafik_Bitmap_Freigeben(i->bitmap);
+}
+
+// The own club's panel: the underlined name, the second line and the balance each keep rows of
+// their own, and nothing lies on the panel's bottom edge (its frame colour line).
+TEST_F(Hauptmenue, InfoPanelLinesShareNoRowAndStayAboveTheEdge)
+{
+    vereine_anlegen(4, 1);
+    Eingang_Set_Spiel_Gestartet_Hook([] { return true; });
+    Menue_Icon* eigen = flaeche(701, 40, 3, 176, 32, 5, 0);
+    eigen->bitmap = Grafik_Bitmap_Anlegen(176, 32, 16);
+    eigen->kennung_1 = 1;
+    Menue_Rahmenfarbe = Grafik_Farbe(2, 9, 3);
+    ASSERT_EQ(Menue_Info_Panel_Refresh(eigen, 0), 1);
+    Menue_Rahmenfarbe = 0;
+    // Rows lit in a colour, as bands of consecutive rows.
+    auto baender = [&](uint32_t farbe) {
+        std::vector<std::pair<int32_t, int32_t>> b;
+        for (int32_t y = 0; y < 32; ++y) {
+            bool an = false;
+            for (int32_t x = 0; x < 176; ++x) an = an || Grafik_Pixel_Lesen(eigen->bitmap, x, y) == farbe;
+            if (!an) continue;
+            if (!b.empty() && b.back().second == y - 1) b.back().second = y;
+            else b.push_back({y, y});
+        }
+        return b;
+    };
+    const auto name = baender(Grafik_Farbe(15, 15, 15));
+    const auto zeilen = baender(Grafik_Farbe(13, 15, 13));
+    ASSERT_FALSE(name.empty());
+    auto text = [](const std::vector<std::pair<int32_t, int32_t>>& b) {
+        std::string t;
+        for (auto [von, bis] : b) t += " " + std::to_string(von) + "-" + std::to_string(bis);
+        return t;
+    };
+    ASSERT_EQ(zeilen.size(), 2u) << "second line and balance apart:" << text(zeilen) << " name:" << text(name);
+    EXPECT_LT(name.back().second, zeilen.front().first) << "the name's underline runs into the second line";
+    EXPECT_LT(zeilen.back().second, 31) << "text on the bottom edge";
+    eigen->bitmap = Grafik_Bitmap_Freigeben(eigen->bitmap);
+}
+
+// The comparison bars stay inside the middle panel, above its bottom edge (row 36).
+TEST_F(Hauptmenue, ComparisonBarsEndAboveThePanelEdge)
+{
+    for (const Menue_Icon* i = Menue_Basis_Liste; i->nummer != -1; ++i)
+        if (i->nummer >= 714 && i->nummer <= 716) EXPECT_LE(i->y + i->hoehe, 36) << i->nummer;
 }
 
 TEST_F(Hauptmenue, CompetitionStartScreenShowsItsPicture)

@@ -1,11 +1,13 @@
 // The requester, help bubbles, mouse-over info and glow, and the progress box.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "database/manager.h"
+#include "database/team.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
 #include "graphics/font.h"
@@ -128,6 +130,83 @@ TEST_F(Requester, LayoutOfFrameAndButtons)
     const Menue_Icon* r = &Menue_Requester_Liste[6];
     EXPECT_EQ(r->breite, 354);
     EXPECT_EQ(r->hoehe, 146);
+}
+
+// The rows a requester lights in one colour, inside x..x+w, as bands of consecutive rows.
+struct Zeilen {
+    std::vector<std::pair<int32_t, int32_t>> baender;  // first and last row
+    int32_t links = 640, rechts = -1;
+};
+Zeilen zeilen_in(uint32_t farbe, int32_t x, int32_t w, int32_t y0, int32_t y1)
+{
+    Zeilen z;
+    const Rastport* s = Grafik_Seite_0;
+    for (int32_t y = y0; y < y1; ++y) {
+        bool an = false;
+        for (int32_t x1 = x; x1 < x + w; ++x1)
+            if (static_cast<const uint16_t*>(s->pixels)[size_t(y) * s->width + size_t(x1)] == farbe) {
+                an = true;
+                z.links = std::min(z.links, x1);
+                z.rechts = std::max(z.rechts, x1);
+            }
+        if (!an) continue;
+        if (!z.baender.empty() && z.baender.back().second == y - 1) z.baender.back().second = y;
+        else z.baender.push_back({y, y});
+    }
+    return z;
+}
+
+Zeilen namen, nachricht_zeilen, nein_text;
+Menue_Icon rahmen_gesehen, nein_gesehen;
+
+// Each pass of the requester's loop: what the screen shows of it.
+void requester_messen(int32_t, int32_t, int32_t)
+{
+    const Menue_Icon* r = Menue_Screen_Icon_Aus_Nummer(REQ_RAHMEN);
+    const Menue_Icon* n = Menue_Screen_Icon_Aus_Nummer(REQ_NEIN);
+    if (!r || !n || !Grafik_Seite_0) return;
+    // Only a pass that shows the requester on the screen counts.
+    Zeilen z = zeilen_in(Grafik_Farbe(9, 9, 15), 184, 260, 84, 152);
+    if (z.baender.empty()) return;
+    namen = z;
+    rahmen_gesehen = *r;
+    nein_gesehen = *n;
+    nachricht_zeilen = zeilen_in(Grafik_Farbe(15, 15, 0), 100, 350, 84, 480);
+    nein_text = zeilen_in(Grafik_Farbe(15, 15, 15), n->x, n->breite, n->y, n->y + n->hoehe);
+}
+
+// A requester's texts keep to their lines and its frame; a button shows the label it is given.
+TEST_F(Requester, TextsKeepApartInsideTheFrameAndButtonsShowTheirLabels)
+{
+    vereine_anlegen(4, 1);
+    Team_String(299, 1, "Anna Beispielmann", 1);
+    // A few passes, so that the drawn frame reaches the screen before the hook looks.
+    Os_Script_Load_Text("wait 30\nmove 5 5\nwait 30\nmove 6 6\nwait 30\n");
+    Menue_Hook = nullptr;  // a hook an earlier test left
+    Menue_Hook_Registrieren(requester_messen, 0);
+    const std::string lang =
+        "Sie haben momentan weniger als ELF Spieler eingesetzt (dabei wurden die Probespieler nicht mitgezählt, da sie "
+        "nach dieser Runde wieder aus Ihrem Team entfernt werden). Möchten Sie wirklich die Runde beenden und das "
+        "nächste Spiel in Unterzahl bestreiten ? Und noch ein Satz, damit es wirklich lang wird.";
+    Menue_Requester(2, -1, lang.c_str(), "Ja, muß leider sein...", "Ich kann es einfach nicht !!!", 0);
+    Menue_Hook_Registrieren(requester_messen, 1);
+    Os_Script_Stop();
+    Programm_Ende = 0;
+    // The name's band is one line of the font, apart from the club's line (and its underline).
+    ASSERT_GE(namen.baender.size(), 2u);
+    EXPECT_LE(namen.baender[0].second - namen.baender[0].first + 1, int32_t(Font(0)->strip->height))
+        << "the manager's and the club's line share rows";
+    ASSERT_FALSE(nachricht_zeilen.baender.empty());
+    EXPECT_GE(nachricht_zeilen.baender.front().first, rahmen_gesehen.y);
+    EXPECT_LT(nachricht_zeilen.baender.back().second, rahmen_gesehen.y + rahmen_gesehen.hoehe) << "text below the frame";
+    EXPECT_GE(nachricht_zeilen.baender.size(), 6u);
+    EXPECT_GE(nein_gesehen.y, rahmen_gesehen.y + rahmen_gesehen.hoehe) << "the buttons stay below the frame";
+    // The label's lit columns span about its width, inside the button.
+    ASSERT_EQ(nein_text.baender.size(), 1u);
+    EXPECT_GT(nein_text.rechts - nein_text.links, 100);
+    EXPECT_GT(nein_text.links, nein_gesehen.x);
+    EXPECT_LT(nein_text.rechts, nein_gesehen.x + nein_gesehen.breite - 1);
+    EXPECT_EQ(Menue_Requester_Liste[6].hoehe, 146) << "the next requester starts from the standard frame";
 }
 
 using Hilfe = Toolkit_Test;

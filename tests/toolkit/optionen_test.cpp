@@ -12,6 +12,10 @@
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/mem.h"
+#include "gameflow/spielstand.h"
+#include "platform/win95.h"
+#include "platform/win95_dialog.h"
+#include "toolkit/dialog.h"
 #include "toolkit/event.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/optionen.h"
@@ -168,6 +172,29 @@ TEST_F(OptionenMenue, MailboxIconSwitchAndOpeningByItself)
     EXPECT_TRUE(fragen.empty()) << "switched off again";
     Team_Requester_Set_Anzeige(nullptr);
     News_Init();
+}
+
+// The save item names the last savegame as the player named it, and the file dialog shows the
+// pattern once.
+std::string dialog_filter;
+bool filter_merken(Win95_Dialog_Anfrage* a)
+{
+    dialog_filter = a->filter;
+    return false;
+}
+
+TEST_F(OptionenMenue, SaveItemAndDialogNameTheSavegameOnce)
+{
+    char alt[260] = "";
+    Win95_Registry_Get_A_Value("letzter_spielstand", alt, int(sizeof alt));
+    Win95_Registry_Set_A_Value("letzter_spielstand", "/home/anna/.dorvin/spielstand/Saison eins.sgv");
+    EXPECT_STREQ(unterliste(1)->texte[0], "Speichern (Saison eins)");
+    Win95_Registry_Set_A_Value("letzter_spielstand", alt);
+    Win95_Dialog_Hook_Setzen(filter_merken);
+    char name[SPIELSTAND_NAME_LAENGE];
+    EXPECT_FALSE(Disk_Datei_Dialog(name, true));
+    Win95_Dialog_Hook_Setzen(Menue_Dialog_Zeigen);
+    EXPECT_EQ(dialog_filter, "Spielstand (*.sgv)");
 }
 
 }  // namespace

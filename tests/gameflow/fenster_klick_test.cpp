@@ -1,0 +1,95 @@
+// The continue icon in the installed program under a headless script whose buttons behave as
+// the window's: a press held for seconds, a click faster than one pass, a hot-seat round.
+// Each press ends exactly one turn; the day is read from a savegame made after it.
+#include <gtest/gtest.h>
+
+#include "programm_lauf.h"
+
+namespace {
+
+using namespace programm_lauf;
+
+class Fenster_Klick : public testing::Test {
+protected:
+    Installation inst;
+    void SetUp() override { ASSERT_TRUE(inst.anlegen("dorvin_klick")); }
+    void TearDown() override
+    {
+        if (!HasFailure()) fs::remove_all(inst.ordner);
+    }
+    int32_t tag(const char* name) const { return tag_im_spielstand(inst.spielstand(name)); }
+};
+
+TEST_F(Fenster_Klick, EveryPressOnContinueEndsOneTurnHoweverLongItIsHeld)
+{
+    Skript s = neues_spiel({"Anna"});
+    optionen(s, SPEICHERN_NEU, "start");
+    dazu(s, klick(WEITER_X, WEITER_Y, 2000));
+    optionen(s, SPEICHERN_NEU, "gehalten");
+    dazu(s, klick(WEITER_X, WEITER_Y, -1));
+    optionen(s, SPEICHERN_NEU, "schnell");
+    dazu(s, klick(WEITER_X, WEITER_Y, 600));
+    optionen(s, SPEICHERN_NEU, "kurz");
+    s.push_back("quit");
+    ASSERT_EQ(inst.spielen(s, "ein_manager"), 0);
+    const int32_t start = tag("start");
+    ASSERT_GE(start, 0);
+    EXPECT_EQ(tag("gehalten"), start + 1) << "held 2 s";
+    EXPECT_EQ(tag("schnell"), start + 2) << "down and up at once";
+    EXPECT_EQ(tag("kurz"), start + 3) << "held 600 ms";
+}
+
+TEST_F(Fenster_Klick, AHeldPressDoesNotEndTheNextManagersTurn)
+{
+    Skript s = neues_spiel({"Anna", "Bernd"});
+    optionen(s, SPEICHERN_NEU, "start");
+    dazu(s, klick(WEITER_X, WEITER_Y, 2000));  // Anna
+    optionen(s, SPEICHERN_NEU, "anna");
+    dazu(s, klick(WEITER_X, WEITER_Y, -1));  // Bernd
+    optionen(s, SPEICHERN_NEU, "bernd");
+    s.push_back("quit");
+    ASSERT_EQ(inst.spielen(s, "zwei_manager"), 0);
+    const int32_t start = tag("start");
+    ASSERT_GE(start, 0);
+    EXPECT_EQ(tag("anna"), start) << "Bernd's turn of the same day comes first";
+    EXPECT_EQ(tag("bernd"), start + 1);
+}
+
+// A month of turns ended with the continue icon alone (and the "OK" of the box that names the
+// captain on a match day, a click on the empty pitch otherwise): the eleven the new game set up
+// stays set, so no turn asks about playing short-handed (that question would hold the day).
+TEST_F(Fenster_Klick, TheLineUpOfANewGameHoldsForAMonth)
+{
+    Skript s = neues_spiel({"Anna"});
+    optionen(s, SPEICHERN_NEU, "start");
+    for (int t = 0; t < 30; ++t) {
+        dazu(s, klick(WEITER_X, WEITER_Y, -1));
+        dazu(s, klick(470, 292));
+    }
+    optionen(s, SPEICHERN_NEU, "monat");
+    s.push_back("quit");
+    ASSERT_EQ(inst.spielen(s, "monat"), 0);
+    const int32_t start = tag("start");
+    ASSERT_GE(start, 0);
+    EXPECT_EQ(tag("monat"), start + 30);
+}
+
+// The club group's menu bar, the options menu opened over it and closed with a click on the
+// pitch: the right-hand column stays, and the continue icon still ends the turn.
+TEST_F(Fenster_Klick, TheClubBarLeavesTheContinueIconWorking)
+{
+    Skript s = neues_spiel({"Anna"});
+    optionen(s, SPEICHERN_NEU, "start");
+    dazu(s, klick(618, 200));  // VEREIN
+    dazu(s, {"move 300 250", "wait 300", "right down", "wait 100", "right up", "wait 500"});
+    dazu(s, klick(100, 100));
+    dazu(s, klick(WEITER_X, WEITER_Y));
+    optionen(s, SPEICHERN_NEU, "weiter");
+    s.push_back("quit");
+    ASSERT_EQ(inst.spielen(s, "leiste"), 0);
+    const int32_t start = tag("start");
+    ASSERT_GE(start, 0);
+    EXPECT_EQ(tag("weiter"), start + 1);
+}
+
+}  // namespace

@@ -1,0 +1,147 @@
+// The installed program run headless under a script, as the end-to-end tests of the game flow
+// drive it: a world and a program folder of their own, script helpers for the start screen,
+// the turns and the options menu, and the date a savegame holds.
+#pragma once
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/disk.h"
+
+namespace programm_lauf {
+
+namespace fs = std::filesystem;
+using Skript = std::vector<std::string>;
+
+inline void dazu(Skript& s, const Skript& z) { s.insert(s.end(), z.begin(), z.end()); }
+
+// The pointer rests on the icon a moment, the button is held `halten` ms (-1: down and up in
+// one go, a click faster than a pass).
+inline Skript klick(int x, int y, int halten = 100)
+{
+    Skript s{"move " + std::to_string(x) + " " + std::to_string(y), "wait 300", "wait 50", "wait 50", "left down"};
+    if (halten >= 0) s.push_back("wait " + std::to_string(halten));
+    s.push_back("left up");
+    s.push_back("wait 700");
+    return s;
+}
+
+inline void tippen(Skript& s, const std::string& wort)
+{
+    for (char c : wort) {
+        const bool gross = c >= 'A' && c <= 'Z';
+        if (gross) s.push_back("key_down 16");
+        s.push_back("key " + std::to_string(int(gross ? c : c - 'a' + 'A')));
+        if (gross) s.push_back("key_up 16");
+    }
+    s.push_back("key 13");
+    s.push_back("wait 300");
+}
+
+constexpr int WEITER_X = 618, WEITER_Y = 444;
+
+// From the start menu to the first turn of a new game with these managers, each at the next
+// club of the league.
+inline Skript neues_spiel(const std::vector<std::string>& manager)
+{
+    Skript s{"wait 2000"};
+    dazu(s, klick(80, 450));  // "Neues Spiel starten"
+    for (size_t i = 0; i < manager.size(); ++i) {
+        if (i > 0) dazu(s, klick(200, 385));  // "Manager hinzufügen"
+        dazu(s, klick(300, 118));
+        tippen(s, manager[i]);
+        if (i > 0) dazu(s, klick(300, 310));  // the next club of the league
+    }
+    dazu(s, klick(450, 385));  // "Spiel starten"
+    return s;
+}
+
+// The options menu (right click), "Laden/Speichern", then the row; the file dialog gets the name.
+constexpr int SPEICHERN_NEU = 224, LADEN = 245;
+inline void optionen(Skript& s, int zeile_y, const std::string& name)
+{
+    s.push_back("answer " + name);
+    dazu(s, {"move 300 250", "wait 300", "right down", "wait 100", "right up", "wait 500", "move 350 213", "wait 600",
+             "move 270 213", "wait 100", "move 170 " + std::to_string(zeile_y), "wait 300"});
+    dazu(s, {"left down", "wait 100", "left up", "wait 700"});
+}
+
+inline std::string text(const Skript& s)
+{
+    std::string t;
+    for (const std::string& z : s) t += z + "\n";
+    return t;
+}
+
+inline std::vector<uint8_t> lesen(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Runs a program (args[0]) with this registry; standard error goes to `fehler`. The exit code.
+inline int starten(const std::string& registry, std::vector<std::string> args, const std::string& fehler)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv("DORVIN_REGISTRY", registry.c_str(), 1);
+        unsetenv("DORVIN_DEBUG");
+        if (!std::freopen(fehler.c_str(), "w", stderr) || !std::freopen("/dev/null", "w", stdout)) _exit(126);
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// A world and an installed program folder in a temporary folder of their own.
+struct Installation {
+    fs::path ordner;
+    std::string bin = DORVIN_BINARY_DIR, registry, programm;
+    // False when the data builder or the installer failed.
+    bool anlegen(const std::string& name)
+    {
+        ordner = fs::temp_directory_path() / (name + "_" + std::to_string(getpid()));
+        fs::remove_all(ordner);
+        fs::create_directories(ordner);
+        registry = (ordner / "registry").string();
+        programm = (ordner / "programm").string();
+        const std::string daten = (ordner / "daten").string();
+        if (std::system((bin + "/dorvin_datagen alles --ziel " + daten + " > /dev/null").c_str()) != 0) return false;
+        return std::system(("DORVIN_REGISTRY=" + registry + " " + bin + "/dorvin_installer --daten " + daten +
+                            " --ziel " + programm + " > /dev/null")
+                               .c_str()) == 0;
+    }
+    fs::path spielstand(const std::string& name) const { return fs::path(programm) / "spielstand" / (name + ".sgv"); }
+    // Writes the script and plays it headless; the exit code.
+    int spielen(const Skript& s, const std::string& name) const
+    {
+        std::ofstream(ordner / (name + ".txt")) << text(s);
+        return starten(registry, {bin + "/dorvin", "--headless", "--nosound", "--script", (ordner / (name + ".txt")).string()},
+                       (ordner / (name + "_fehler.txt")).string());
+    }
+};
+
+// The game day a savegame holds; -1 when it does not read.
+inline int32_t tag_im_spielstand(const fs::path& p)
+{
+    const std::vector<uint8_t> d = lesen(p);
+    std::string version;
+    Disk_Bereiche b;
+    if (!Disk_Spielstand_Zerlegen(d.data(), d.size(), &version, &b)) return -1;
+    const Disk_Bereich& ablauf = b[DISK_POS_ABLAUF - 1];
+    if (ablauf.empty() || ablauf[0].size() < 4) return -1;
+    return int32_t(Disk_LE32_Lesen(ablauf[0].data()));
+}
+
+}  // namespace programm_lauf
