@@ -377,8 +377,10 @@ void Wettbewerb_Platz_Ziele_Marken_Loeschen();
 
 // ---- Savegame block (position 6) ----
 
-constexpr uint32_t WETTBEWERB_BLOCK_VERSION = 2;
-// The byte image of all records and the ready state.
+constexpr uint32_t WETTBEWERB_BLOCK_VERSION = 3;
+// The whole block's size in bytes (it is fixed).
+size_t Wettbewerb_Block_Groesse();
+// The byte image of all records and the ready state, then the running rule vote.
 std::vector<uint8_t> Wettbewerb_Block_Packen();
 // Checks the image against its real size and every record against the limits; on any fault
 // false with a message, and the records in memory stay as they were.

@@ -202,11 +202,25 @@ size_t Wettbewerb_Block_Datensatz_Groesse()
     return z.n;
 }
 
+// The running rule vote follows the records: deadline, votes, yes-votes, proposal.
+constexpr size_t ABSTIMMUNG = 16;
+
+template <class F>
+void abstimmung_felder(Wettbewerb_Abstimmung& a, F& f)
+{
+    f.i32(a.frist);
+    f.i32(a.stimmen);
+    f.i32(a.ja);
+    f.i32(a.vorschlag);
+}
+
+size_t Wettbewerb_Block_Groesse() { return KOPF + Wettbewerb_Block_Datensatz_Groesse() * WETTBEWERB_ANZAHL + ABSTIMMUNG; }
+
 std::vector<uint8_t> Wettbewerb_Block_Packen()
 {
     std::vector<uint8_t> out;
     size_t groesse = Wettbewerb_Block_Datensatz_Groesse();
-    out.reserve(KOPF + groesse * WETTBEWERB_ANZAHL);
+    out.reserve(KOPF + groesse * WETTBEWERB_ANZAHL + ABSTIMMUNG);
     Schreiber s{out};
     s.u32(WETTBEWERB_BLOCK_VERSION);
     s.u32(Wettbewerb_Bereit() ? 1u : 0u);
@@ -216,6 +230,8 @@ std::vector<uint8_t> Wettbewerb_Block_Packen()
         const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(i);
         felder(w ? *w : Wettbewerb_Leerer_Datensatz, s);
     }
+    Wettbewerb_Abstimmung a = Wettbewerb_Get_Abstimmung();
+    abstimmung_felder(a, s);
     return out;
 }
 
@@ -228,7 +244,7 @@ bool Wettbewerb_Block_Entpacken(const uint8_t* daten, size_t laenge, int32_t tea
     }
     uint32_t version = Bytes_Hole32(daten), bereit = Bytes_Hole32(daten + 4), anzahl = Bytes_Hole32(daten + 8), rg = Bytes_Hole32(daten + 12);
     if (version != WETTBEWERB_BLOCK_VERSION || anzahl != static_cast<uint32_t>(WETTBEWERB_ANZAHL) || rg != groesse ||
-        bereit > 1 || laenge != KOPF + groesse * WETTBEWERB_ANZAHL) {
+        bereit > 1 || laenge != KOPF + groesse * WETTBEWERB_ANZAHL + ABSTIMMUNG) {
         Print_Fehler("Wettbewerbe im Spielstand: unbekanntes Format (Version %u, %u Datensätze zu %u Bytes, %zu Bytes)",
                      version, anzahl, rg, laenge);
         return false;
@@ -243,8 +259,17 @@ bool Wettbewerb_Block_Entpacken(const uint8_t* daten, size_t laenge, int32_t tea
         neu[i] = Wettbewerb_Leerer_Datensatz;
         felder(neu[i], l);
     }
+    Wettbewerb_Abstimmung abstimmung;
+    abstimmung_felder(abstimmung, l);
     if (!l.ok) {
         Print_Fehler("Wettbewerbe im Spielstand: Block zu kurz");
+        return false;
+    }
+    const bool keine_abstimmung = abstimmung.frist == -1 && abstimmung.stimmen == 0 && abstimmung.ja == 0;
+    if (!keine_abstimmung && (abstimmung.frist < 0 || abstimmung.stimmen < 0 || abstimmung.ja < 0 ||
+                              abstimmung.ja > abstimmung.stimmen || abstimmung.vorschlag < 0 || abstimmung.vorschlag > 1)) {
+        Print_Fehler("Wettbewerbe im Spielstand: Abstimmung falsch (Frist %d, %d Stimmen, %d Ja)", abstimmung.frist,
+                     abstimmung.stimmen, abstimmung.ja);
         return false;
     }
     if (!bereit) {
@@ -270,5 +295,7 @@ bool Wettbewerb_Block_Entpacken(const uint8_t* daten, size_t laenge, int32_t tea
         Print_Fehler("Wettbewerbe im Spielstand: %s", fehler.c_str());
         return false;
     }
-    return Wettbewerb_Uebernehmen(neu.get(), WETTBEWERB_ANZAHL, team_anzahl);
+    if (!Wettbewerb_Uebernehmen(neu.get(), WETTBEWERB_ANZAHL, team_anzahl)) return false;
+    Wettbewerb_Set_Abstimmung(abstimmung);
+    return true;
 }

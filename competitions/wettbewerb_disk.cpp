@@ -16,7 +16,7 @@ bool Wettbewerb_Write_Bin_Block(Disk_Datei* datei)
 
 bool Wettbewerb_Read_Bin_Block(Disk_Datei* datei, const char*)
 {
-    std::vector<uint8_t> bild(16 + Wettbewerb_Block_Datensatz_Groesse() * WETTBEWERB_ANZAHL);
+    std::vector<uint8_t> bild(Wettbewerb_Block_Groesse());
     if (!Disk_Lese_Block(datei, bild.data(), static_cast<uint32_t>(bild.size()))) {
         Print_Fehler("Wettbewerbe im Spielstand: Block nicht lesbar");
         return false;

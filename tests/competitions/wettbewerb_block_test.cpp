@@ -16,10 +16,10 @@ TEST(WettbewerbBlock, RundreiseByteGenau)
     Wettbewerb_Zeiger(GRUPPE_A)->spiele_block = 17;
     Wettbewerb_Zeiger(GRUPPE_A)->schalter[0] = 1;
     std::vector<uint8_t> bild = Wettbewerb_Block_Packen();
-    // Header of 16 bytes and 128 records of fixed size.
+    // Header of 16 bytes, 128 records of fixed size, the running rule vote in 16 bytes.
     EXPECT_EQ(Wettbewerb_Block_Datensatz_Groesse(), 5520u);
-    ASSERT_EQ(bild.size(), 16 + 128 * Wettbewerb_Block_Datensatz_Groesse());
-    EXPECT_EQ(bild[0], 2);
+    ASSERT_EQ(bild.size(), 16 + 128 * Wettbewerb_Block_Datensatz_Groesse() + 16);
+    EXPECT_EQ(bild[0], 3);
     EXPECT_EQ(bild[4], 1);
 
     Wettbewerb_Free();
@@ -44,6 +44,17 @@ TEST(WettbewerbBlock, RundreiseByteGenau)
     EXPECT_EQ(Wettbewerb_Zeiger(B1)->englische_tabelle_neu, -1);
     EXPECT_EQ(Wettbewerb_Halbzeit_Ende_Pruefen(1, 47, 0, 0, 0), 0);
     EXPECT_EQ(Wettbewerb_Halbzeit_Ende_Pruefen(1, 48, 0, 0, 0), 1);
+
+    // A vote still running when the game is saved runs on after the load with its counts.
+    Wettbewerb_Set_Abstimmung({250, 3, 2, 1});
+    bild = Wettbewerb_Block_Packen();
+    Wettbewerb_Set_Abstimmung({});
+    ASSERT_TRUE(Wettbewerb_Block_Entpacken(bild.data(), bild.size(), TEAM_ANZAHL));
+    EXPECT_EQ(Wettbewerb_Get_Abstimmung().frist, 250);
+    EXPECT_EQ(Wettbewerb_Get_Abstimmung().stimmen, 3);
+    EXPECT_EQ(Wettbewerb_Get_Abstimmung().ja, 2);
+    EXPECT_EQ(Wettbewerb_Get_Abstimmung().vorschlag, 1);
+    Wettbewerb_Set_Abstimmung({});
 
     // No competitions at all round-trip as "not ready".
     Wettbewerb_Free();
@@ -98,6 +109,10 @@ TEST(WettbewerbBlock, KaputteBloeckeLassenDenStandStehen)
     kaputt.back()[16 + A1 * g + g - 17] = 9;                    // nine minutes of stoppage
     kaputt.push_back(bild);
     kaputt.back()[16 + A1 * g + g - 1] = 2;                     // a switch to neither rule
+    kaputt.push_back(bild);                                     // a vote with more yes than votes
+    setze32(kaputt.back(), bild.size() - 16, 100);
+    setze32(kaputt.back(), bild.size() - 12, 1);
+    setze32(kaputt.back(), bild.size() - 8, 2);
 
     for (size_t i = 0; i < kaputt.size(); ++i) {
         Fehler_Capture cap;
