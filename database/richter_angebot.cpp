@@ -626,6 +626,9 @@ void Richter_Check_Spieler_Angebote(int32_t spnr)
                 ++faellig;
         if (faellig > 20) Print_Log(0, "%d Spieler werden versteigert\n", faellig);
     }
+    // the arbiter reads no line-up: the moving clubs get theirs once, after the last decision
+    Teamspieler_Folgen_Sammeln();
     for (int32_t s : spieler)
         if (Richter_Get_Spieler_Angebote(s, nullptr, 0, nullptr) > 0) entscheiden(s);
+    Teamspieler_Folgen_Ausfuehren();
 }

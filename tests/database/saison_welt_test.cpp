@@ -193,6 +193,37 @@ TEST_F(SaisonWelt, NewGameCountsTheSystemsAndFillsTheMarket)
     EXPECT_EQ(nachher, markt_vorher);
 }
 
+// The interest list is made again for the first reader after a move, not at every move: a slot
+// closed behind its back stays listed until a move, and is gone for the reader after one.
+TEST_F(SaisonWelt, TheInterestListIsFreshForTheFirstReaderAfterAMove)
+{
+    ASSERT_TRUE(Saison_Neues_Spiel(11));
+    auto liste = [] { return static_cast<const int32_t(*)[4]>(Teamspieler_Zeiger(TEAMSP_TRANSFER_PRIORITY_LISTE, 0)); };
+    auto gelistet = [&](int32_t team, int32_t slot) {
+        for (int32_t i = 0; i < TEAMSP_INTERESSEN && liste()[i][2] != -1; ++i)
+            if (liste()[i][2] == team && liste()[i][0] == slot) return true;
+        return false;
+    };
+    Team_Init_Transfer_Suchliste();
+    ASSERT_NE(liste()[0][2], -1);
+    const int32_t team = liste()[0][2], slot = liste()[0][0];
+    T_Own[team].suche.aktiv[slot] = 0;
+    EXPECT_TRUE(gelistet(team, slot));
+    // a market player leaves and comes back: moves that make no line-up
+    int32_t markt[TEAM_MAX_START_SPIELER];
+    ASSERT_GT(Teamspieler_Ins_Array(Transfermarkt_Team, markt, TEAM_MAX_START_SPIELER, 0), 0);
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, Transfermarkt_Team, markt[0], 0, 0, 0, -1, true));
+    EXPECT_FALSE(gelistet(team, slot));
+    // the savegame holds the fresh list as well
+    T_Own[team].suche.aktiv[slot] = 1;
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, markt[0], 0, 0, 12, -1, true));
+    nur_datenbank();
+    ASSERT_TRUE(Disk_Spielstand_Speichern("frisch"));
+    T_Own[team].suche.aktiv[slot] = 0;
+    ASSERT_TRUE(Disk_Spielstand_Laden("frisch"));
+    EXPECT_TRUE(gelistet(team, slot));
+}
+
 TEST_F(SaisonWelt, ContractEndsRetireReturnMoveKeepOrList)
 {
     ASSERT_TRUE(Saison_Neues_Spiel(17));
