@@ -463,6 +463,12 @@ void Spieler_Bewerte_Training(int32_t n)
         for (int32_t i = 0; i < 25; ++i) tt.art[i] = (*tag.art_tag)(einheiten[i], tag.faktor, tt.liga_term);
         for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
             if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
+            // the next player's records are on their way while this one trains
+            if (const Liste_Element* n = e->next; n && n->key < static_cast<uint32_t>(Spieler_Anzahl)) {
+                __builtin_prefetch(&Spieler_Daten[n->key]);
+                __builtin_prefetch(&Spieler_Fix_Daten[n->key]);
+                __builtin_prefetch(&Spieler_Egal_Daten[n->key]);
+            }
             spieler_trainieren(tag, tt, static_cast<int32_t>(e->key), *static_cast<TS*>(e->data));
         }
     }
