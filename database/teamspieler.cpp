@@ -108,7 +108,7 @@ TS* finde(int32_t team, int32_t spieler)
 
 int32_t heute() { return Aktueller_Tag; }
 
-int32_t max_spieler(int32_t team) { return pseudo(team) ? 499 : TEAM_MAX_SPIELER; }
+int32_t max_spieler(int32_t team) { return pseudo(team) ? TEAM_MAX_TRANSFERMARKT : TEAM_MAX_SPIELER; }
 
 }  // namespace
 
