@@ -94,11 +94,12 @@ bool Globals_Read_Bin_Block(Disk_Datei* datei, const char*)
         return false;
     }
     if (!Disk_Lese_Block(datei, b, groesse)) return false;
-    // A client keeps only its own parts of the world, a server or a single game all of them:
+    // A remote client (role 1) keeps only its own parts of the world, a server (2, or 3 with its
+    // own manager) or a single PC (0) all of them:
     // neither can continue from the other's file.
     if (groesse == GLOBALS_BLOCK_GROESSE) {
         const uint32_t rolle = Disk_LE32_Lesen(b + GLOBALS_BLOCK_OHNE_ROLLE);
-        if (rolle > 2) {
+        if (rolle > 3) {
             Print_Fehler("Globals_Read_Bin_Block: Netzrolle %u falsch", rolle);
             return false;
         }

@@ -116,7 +116,7 @@ TEST_F(Ablauf_Block, ALoadAcrossTheNetworkRolesIsRefusedWithAMessage)
     laden("client", 2, "kann nur von einem Client geladen werden");
     laden("einzel", 1, "von einem Client eines Netzwerkspiels nicht geladen werden");
     EXPECT_EQ(Disk_Spielstand_Abbild(), bild);
-    laden("einzel", 2, nullptr);
+    laden("einzel", 3, nullptr);
     EXPECT_EQ(Aktueller_Tag, 400);
 
     // the older block without the role; and a role that does not exist
@@ -129,7 +129,7 @@ TEST_F(Ablauf_Block, ALoadAcrossTheNetworkRolesIsRefusedWithAMessage)
     for (const bool alt : {true, false}) {
         Disk_Bereiche b = bereiche;
         if (alt) b[DISK_POS_ABLAUF - 1][0].resize(rolle);
-        else Disk_LE32_Setzen(b[DISK_POS_ABLAUF - 1][0].data() + rolle, 3);
+        else Disk_LE32_Setzen(b[DISK_POS_ABLAUF - 1][0].data() + rolle, 4);
         ASSERT_TRUE(schreiben("rolle", version, b));
         Fehler_Capture cap;
         EXPECT_EQ(Disk_Spielstand_Laden("rolle"), alt);
