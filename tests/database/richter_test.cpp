@@ -220,6 +220,38 @@ TEST_F(RichterTest, FriendlyQuestionToAManagerExpiresOrIsConfirmedTheSameDay)
     EXPECT_EQ(News_Suche_Erste(3, NEWS_FLAG_OFFEN), -1);
 }
 
+// The refusal of a friendly for a full day and a renewed advertising contract are plain
+// messages, each with the record of the question behind it.
+TEST_F(RichterTest, RefusalsAndRenewalsCarryTheirQuestionRecord)
+{
+    Manager_Neuer_Mitspieler(3, "B");
+    termin_frei = false;
+    vorschlag(1, 5, 3, 140);
+    Richter_Jeden_Tag();
+    int32_t i = News_Suche_Erste(1, NEWS_FLAG_DA);
+    ASSERT_GE(i, 0);
+    EXPECT_EQ(News_Get_Nachricht(i)->art, NEWS_ART_TEXT);
+    EXPECT_NE(std::string(News_Get_Nachricht(i)->text).find("kann nicht stattfinden"), std::string::npos);
+    const int32_t freund[8] = {3, 1, 3, 140, 5, 0, 0, -1};
+    for (int w = 0; w < 8; ++w) EXPECT_EQ(News_Get_Nachricht(i)->frage.wort[w], freund[w]) << w;
+
+    News_Init();
+    auto* block = static_cast<uint8_t*>(Team_Zeiger(304, 3, nullptr, 0));
+    ASSERT_NE(block, nullptr);
+    const News_Frage werbung{{6, 3, 15, 110, 900, 250000, 0, -1}};
+    i = News_Senden(-1, 3, -1, NEWS_ART_FRAGE, &werbung, "Verlängern?");
+    ASSERT_TRUE(News_Set(i, 3, 1, 2));
+    Richter_Jeden_Tag();
+    i = News_Suche_Erste(3, NEWS_FLAG_DA);
+    ASSERT_GE(i, 0);
+    EXPECT_NE(std::string(News_Get_Nachricht(i)->text).find("wurde um ein Jahr verlängert"), std::string::npos);
+    const int32_t erwartet[8] = {6, 3, 15, 110, 900, 250000, 0, 1};
+    for (int w = 0; w < 8; ++w) EXPECT_EQ(News_Get_Nachricht(i)->frage.wort[w], erwartet[w]) << w;
+    int32_t ende = 0;
+    std::memcpy(&ende, block + 88 + 4 * 15, 4);
+    EXPECT_EQ(ende, 900);
+}
+
 TEST_F(RichterTest, ComputerClubWeighsPrestigeAndRefusesWithoutAny)
 {
     // club 4 (prestige 60) asks club 0 (95): x = 60 * 100 / 95 - 50 = 13, minus 10 above 90 = 3
