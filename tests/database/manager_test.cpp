@@ -487,6 +487,36 @@ TEST_F(ManagerTest, ManualLineUpSkipsAPlayerSoldSince)
     EXPECT_TRUE(cap.contains("Manager_Manuelle_Aufstellung_Lesen: Schleifenfehler!"));
 }
 
+// A player hurt since his line-up was kept is restored to his place but not to the eleven.
+TEST_F(ManagerTest, ARestoredLineUpLeavesOutWhoCannotPlayNow)
+{
+    kader(2, 10, 3);
+    Manager_Neuer_Mitspieler(2, "L");
+    Aktuelles_Team = 2;
+    Teamspieler_Wert(317, 2, 10, TS_STARTELF, 8);
+    Teamspieler_Wert(317, 2, 11, TS_STARTELF, 8);
+    Teamspieler_Wert(316, 2, 11, 44, 1);
+    Manager_Manuelle_Aufstellung_Speichern(0);
+    Teamspieler_Wert(317, 2, 11, TS_ARZT, 8);
+    Manager_Manuelle_Aufstellung_Lesen(0);
+    EXPECT_EQ(Teamspieler_Wert(317, 2, 10, 0, 0) & 0x30, int32_t(TS_STARTELF));
+    EXPECT_EQ(Teamspieler_Wert(317, 2, 11, 0, 0) & 0x30, 0);
+    EXPECT_EQ(Teamspieler_Wert(316, 2, 11, 0, 0), -1);
+}
+
+TEST(ManagerVorname, TenDifferentGermanNamesInTurn)
+{
+    std::vector<std::string> namen;
+    for (int32_t i = 0; i < 10; ++i) {
+        const std::string n = Manager_Standard_Vorname(i);
+        EXPECT_FALSE(n.empty()) << i;
+        EXPECT_EQ(std::count(namen.begin(), namen.end(), n), 0) << n;
+        namen.push_back(n);
+    }
+    EXPECT_EQ(std::string(Manager_Standard_Vorname(13)), namen[3]);
+    EXPECT_EQ(std::string(Manager_Standard_Vorname(-1)), namen[9]);
+}
+
 TEST_F(ManagerTest, ArrivingAndLeavingPlayersKeepTheirHistory)
 {
     Manager_Neuer_Mitspieler(4, "H");
