@@ -520,6 +520,7 @@ TEST_F(ManagerTest, ANewManagersHistoryStartsAtTheFirstBarButton)
     EXPECT_EQ(Menue_Besucht_Icon(z.besucht[0]), &knopf);
     EXPECT_EQ(z.besucht_nr[1], -1);
     Menue_Screen_Icon_Loeschen(-1, &knopf, 0);
+    Menue_Register_Leeren();  // the record dies with the test
 }
 
 // The commitment slider (1286) of a new manager stands where the club's tactic figure puts it:
@@ -539,6 +540,7 @@ TEST_F(ManagerTest, ANewManagersCommitmentSliderShowsTheTacticFigure)
     EXPECT_EQ(Manager_Icon_Button_Lesen(4, 1286), 100u + 198u * 24u / 98u);
     EXPECT_EQ(Manager_Icon_Button_Lesen(5, 1286), 298u);
     Menue_Screen_Icon_Loeschen(-1, &knopf, 0);
+    Menue_Register_Leeren();  // the record dies with the test
 }
 
 TEST(ManagerVorname, TenDifferentGermanNamesInTurn)
