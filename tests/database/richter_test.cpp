@@ -165,6 +165,21 @@ TEST_F(RichterTest, CampCollisionNeedsAnEndOfTheOlderRequestInsideTheNewer)
     }
 }
 
+// Each end of the older request on an end of the newer one (days 10..20) still collides.
+TEST_F(RichterTest, CampCollisionCountsTheBoundaryDays)
+{
+    for (const auto& [von, bis] : {std::pair{10, 30}, std::pair{20, 30}, std::pair{5, 10}, std::pair{5, 20}}) {
+        meldungen.clear();
+        anfrage(1, 0, 5, von, bis);
+        anfrage(2, 0, 5, 10, 20);
+        Richter_Jeden_Tag();
+        int32_t bestaetigt = 0;
+        for (const Meldung& m : meldungen) bestaetigt += m.bestaetigt;
+        ASSERT_EQ(meldungen.size(), 2u);
+        EXPECT_EQ(bestaetigt, 1) << von << ".." << bis;
+    }
+}
+
 TEST_F(RichterTest, FriendlyQuestionToAManagerExpiresOrIsConfirmedTheSameDay)
 {
     Manager_Neuer_Mitspieler(3, "B");

@@ -56,6 +56,22 @@ struct WeltJobs : ::testing::Test {
         Test_Bank_Loslassen();
         Test_Welt_Aufraeumen();
     }
+    // The market emptied and filled with players 50.. of home system 1, twelve months each.
+    static void markt_fuellen(int32_t groesse)
+    {
+        const int32_t markt = Transfermarkt_Team;
+        Teamspieler_Init_Listen();
+        while (Team_Wert(TEAM_SPIELERANZAHL, markt, 0, 0) > 0) {
+            int32_t p = -1;
+            Teamspieler_Ins_Array(markt, &p, 1, 0);
+            Teamspieler_Kommt_Oder_Geht(0, markt, p, 0, 0, 0, -1, false);
+        }
+        for (int32_t p = 50; p < 50 + groesse; ++p) {
+            dazu(markt, p);
+            Spieler_Egal_Daten[p].heimatsystem = 1;
+            Teamspieler_Wert(305, markt, p, 12, 1);
+        }
+    }
     static void dazu(int32_t team, int32_t spnr, int32_t monate = 24)
     {
         ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, team, spnr, 100, 0, monate, -1, false));
@@ -154,19 +170,21 @@ TEST_F(WeltJobs, CountdownAnnouncesTheAuctionAndMarketClockRunsByMarketSize)
 
     const int32_t markt = Transfermarkt_Team;
     for (int32_t groesse : {300, 200, 100}) {
-        Teamspieler_Init_Listen();
-        while (Team_Wert(TEAM_SPIELERANZAHL, markt, 0, 0) > 0) {
-            int32_t p = -1;
-            Teamspieler_Ins_Array(markt, &p, 1, 0);
-            Teamspieler_Kommt_Oder_Geht(0, markt, p, 0, 0, 0, -1, false);
-        }
-        for (int32_t p = 50; p < 50 + groesse; ++p) {
-            dazu(markt, p);
-            Spieler_Egal_Daten[p].heimatsystem = 1;
-            Teamspieler_Wert(305, markt, p, 12, 1);
-        }
+        markt_fuellen(groesse);
         Spieler_Jeden_Monat();
         EXPECT_EQ(Teamspieler_Wert(305, markt, 60, 0, 0), groesse > 255 ? 9 : groesse > 150 ? 10 : 11) << groesse;
+    }
+}
+
+// The market clock's steps at their edges: a market of 150 takes one month, 151 two, 255 two
+// and 256 three (from twelve months left).
+TEST_F(WeltJobs, MarketClockStepsAtTheirEdges)
+{
+    const int32_t markt = Transfermarkt_Team;
+    for (const auto& [groesse, monate] : {std::pair{150, 11}, std::pair{151, 10}, std::pair{255, 10}, std::pair{256, 9}}) {
+        markt_fuellen(groesse);
+        Spieler_Jeden_Monat();
+        EXPECT_EQ(Teamspieler_Wert(305, markt, 60, 0, 0), monate) << groesse;
     }
 }
 
