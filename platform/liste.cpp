@@ -33,6 +33,8 @@ static void slot_setzen(int slot, Liste* liste)
     if (registry[slot]) slots().erase(registry[slot]);
     registry[slot] = liste;
     if (liste) slots()[liste] = slot;
+    // the last list gone: the map's buckets go too, so that an ended game leaves no memory
+    else if (slots().empty()) std::unordered_map<const Liste*, int>().swap(slots());
 }
 
 static bool registriert(const Liste* liste) { return registry_slot(liste) >= 0; }
