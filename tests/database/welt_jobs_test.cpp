@@ -265,6 +265,23 @@ TEST_F(WeltJobs, WeekBooksWhatTheForecastSaysAndTrainsTactics)
     EXPECT_EQ(news_mit("ist soeben ausgelaufen"), 1);
 }
 
+// The week books each player's salary and insurance premium as a 52nd of the year's, each term
+// cut to whole marks on its own: three salaries of 51,000 DM give 3 x 980, not 153,000 / 52.
+TEST_F(WeltJobs, TheWeekBooksAFiftySecondOfEachYearlyAmount)
+{
+    const int32_t gehalt[3] = {51000, 51000, 51000};
+    for (int32_t i = 0; i < 3; ++i) {
+        dazu(0, 40 + i);
+        Teamspieler_Wert(301, 0, 40 + i, gehalt[i], 1);
+    }
+    Teamspieler_Wert(307, 0, 42, 1, 1);
+    Teamspieler_Wert(308, 0, 42, 5500, 1);
+    Teamspieler_Wert(308, 0, 41, 99999, 1);  // not insured: no premium
+    Team_Jede_Woche();
+    EXPECT_FLOAT_EQ(gebucht(0, 26), 2940.0f);
+    EXPECT_FLOAT_EQ(gebucht(0, 27), 105.0f);
+}
+
 TEST_F(WeltJobs, HistoryKeepsFiftyTwoValuesNewestLastAndDayChangeKeepsBonuses)
 {
     dazu(0, 7);
