@@ -1,6 +1,8 @@
 // The line-up assistant's single steps: a player's place and area of play on the grid, the
 // removal of players who cannot play, and the tactic figure.
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <vector>
 
 #include "database/assistent.h"
@@ -134,6 +136,44 @@ struct Kandidat {
     int32_t form;  // field 83, below 50 counts as 0
     bool gewaehlt;
     int32_t fest_platz;  // the place the manager fixed him to, -1 none
+    int32_t gesamt = 0;  // the one overall rating of the goalkeeper and bench picks
+    std::array<int32_t, 10> platz{};  // suitability ratings for the formation's field places
+    // suitability ratings around the favourite cell (8 rows, 4 columns each way), -1 not rated
+    std::array<std::array<int32_t, 9>, 17> fenster;
+};
+
+// Hypotenuse_Int over every row and column difference of the grid, worked out once.
+const std::array<std::array<int32_t, SPALTEN>, 27>& abstaende()
+{
+    static const auto tabelle = [] {
+        std::array<std::array<int32_t, SPALTEN>, 27> t{};
+        for (int32_t z = 0; z < 27; ++z)
+            for (int32_t s = 0; s < SPALTEN; ++s) t[size_t(z)][size_t(s)] = Hypotenuse_Int(z, s);
+        return t;
+    }();
+    return tabelle;
+}
+
+// Assi_Eignung_Berechnen for many cells of one player: his weighted sums per third once.
+struct Eignung {
+    int32_t summe[3] = {};
+    int32_t lieb = -1;
+    explicit Eignung(int32_t spnr)
+    {
+        if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl) return;
+        for (int32_t d = 0; d < 3; ++d)
+            for (int32_t i = 0; i < 9; ++i) summe[d] += Spieler_Daten[spnr].attribute[i] * GRUPPEN_GEWICHT[d][i / 3];
+        lieb = Spieler_Fix_Daten[spnr].lieblingspos;
+    }
+    int32_t operator()(int32_t c) const
+    {
+        if (c < 0 || c >= ZELLEN) return 0;
+        const int32_t drittel = std::min(c / SPALTEN / 9, 2);
+        int32_t abstand = 10;
+        if (lieb >= 0 && lieb < ZELLEN)
+            abstand = abstaende()[size_t(std::abs(lieb / SPALTEN - c / SPALTEN))][size_t(std::abs(lieb % SPALTEN - c % SPALTEN))];
+        return std::max(summe[drittel] / 10 - 30 * abstand, 0);
+    }
 };
 
 // The stored line-up buttons 1271..1276 keep in their manager word which players and
@@ -215,12 +255,7 @@ int32_t Assi_Rauschfaktor(int32_t faehigkeit)
 int32_t Assi_Eignung_Berechnen(int32_t spnr, int32_t zelle_nr)
 {
     if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl || zelle_nr < 0 || zelle_nr >= ZELLEN) return 0;
-    const int32_t drittel = std::min(zelle_nr / SPALTEN / 9, 2);
-    int32_t summe = 0;
-    for (int32_t i = 0; i < 9; ++i) summe += Spieler_Daten[spnr].attribute[i] * GRUPPEN_GEWICHT[drittel][i / 3];
-    const int32_t lieb = Spieler_Fix_Daten[spnr].lieblingspos;
-    const int32_t abstand = lieb >= 0 && lieb < ZELLEN ? hypotenuse(lieb, zelle_nr) : 10;
-    return std::max(summe / 10 - 30 * abstand, 0);
+    return Eignung(spnr)(zelle_nr);
 }
 
 void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, int32_t auswaerts, int32_t ziel,
@@ -277,41 +312,53 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         const int32_t lieb = Spieler_Fix_Daten[sp].lieblingspos;
         int32_t form = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, sp, 0, SP_LESEN);
         if (form < 50) form = 0;
-        kader.push_back({sp, lieb == SP_POS_TORWART, lieb, form, false, -1});
+        kader.push_back({sp, lieb == SP_POS_TORWART, lieb, form, false, -1, 0, {}, {}});
     }
 
-    auto rauschen = [&]() { return Assi_Rauschfaktor(a); };
-    auto bewertung = [&](const Kandidat& k, int32_t zelle_nr) {
-        const int32_t z = rauschen();
-        const int64_t e = static_cast<int64_t>(Assi_Eignung_Berechnen(k.spnr, zelle_nr)) * z / 100;
-        return static_cast<int32_t>(e * (100 - k.form / 2) / 100) + 1;
-    };
-    auto gesamt = [&](const Kandidat& k) {
-        const int32_t z = rauschen();
+    // Every player is rated once, in squad order, each rating with its own noise draw: the overall
+    // figure, then (flag 2) the formation's ten field places, then (flags 1 and 4) the cells
+    // around his favourite one for the grid. The later choices read these ratings.
+    uint8_t aus[100];
+    Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
+    const int32_t bewertet_formation = formation;
+    // flags without 1, 2 or 4 name no ratings; the places are rated so that the choice has some
+    const bool plaetze_bewerten = (flags & 2) || !(flags & 5);
+    const bool gitter_bewerten = flags & 5;
+    // the grid only chooses the formation: without that, its draws are made and nothing summed
+    const bool gitter_gebraucht = slot >= 0 && (flags & 1);
+    std::vector<int32_t> gitter(ZELLEN, 0);
+    for (Kandidat& k : kader) {
+        const int32_t z = Assi_Rauschfaktor(a);
         int32_t summe = 0;
         if (k.torwart)
             summe = 9 * Spieler_Daten[k.spnr].attribute[0];
         else
             for (int32_t i = 0; i < 9; ++i) summe += Spieler_Daten[k.spnr].attribute[i];
-        return static_cast<int32_t>(static_cast<int64_t>(summe) * z / 100);
-    };
-
-    // the grid's totals of the field players' fitness around their favourite cells
-    std::vector<int32_t> gitter(ZELLEN, 0);
-    if (flags & 5)
-        for (const Kandidat& k : kader) {
-            if (k.torwart || k.lieblingspos < 0 || k.lieblingspos >= ZELLEN) continue;
-            const int32_t lz = k.lieblingspos / SPALTEN, ls = k.lieblingspos % SPALTEN;
-            for (int32_t z = std::max(lz - 8, 0); z <= std::min(lz + 8, 26); ++z)
-                for (int32_t s = std::max(ls - 4, 0); s <= std::min(ls + 4, 16); ++s) {
-                    const int32_t wert = bewertung(k, zelle(z, s));
-                    gitter[static_cast<size_t>(zelle(z, s))] += wert;
-                }
-        }
+        k.gesamt = static_cast<int32_t>(static_cast<int64_t>(summe) * z / 100);
+        for (auto& zeile : k.fenster) zeile.fill(-1);
+        if (k.torwart) continue;
+        const Eignung eignung(k.spnr);
+        auto bewertung = [&](int32_t zelle_nr, bool rechnen) {
+            const int32_t r = Assi_Rauschfaktor(a);
+            if (!rechnen) return 0;
+            const int64_t e = static_cast<int64_t>(eignung(zelle_nr)) * r / 100;
+            return static_cast<int32_t>(e * (100 - k.form / 2) / 100) + 1;
+        };
+        if (plaetze_bewerten)
+            for (int32_t p = 0; p < FELDSPIELER; ++p) k.platz[size_t(p)] = bewertung(zelle(aus[2 * p], aus[2 * p + 1]), true);
+        if (!gitter_bewerten || k.lieblingspos < 0 || k.lieblingspos >= ZELLEN) continue;
+        const int32_t lz = k.lieblingspos / SPALTEN, ls = k.lieblingspos % SPALTEN;
+        for (int32_t zz = std::max(lz - 8, 0); zz <= std::min(lz + 8, 26); ++zz)
+            for (int32_t ss = std::max(ls - 4, 0); ss <= std::min(ls + 4, 16); ++ss) {
+                const int32_t wert = bewertung(zelle(zz, ss), gitter_gebraucht);
+                if (!gitter_gebraucht) continue;
+                k.fenster[size_t(zz - lz + 8)][size_t(ss - ls + 4)] = wert;
+                gitter[static_cast<size_t>(zelle(zz, ss))] += wert;
+            }
+    }
 
     const int32_t n = std::clamp(static_cast<int32_t>(kader.size()) - 1, 0, FELDSPIELER);
-    uint8_t aus[100];
-    if (slot >= 0 && (flags & 1)) {
+    if (gitter_gebraucht) {
         int64_t beste = -1;
         for (int32_t f = 0; f < formationen; ++f) {
             Team_Aufstellungsarray(team, satz, f, aus, nullptr, nullptr);
@@ -320,7 +367,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                 const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
                 if (c >= 0 && c < ZELLEN) summe += gitter[static_cast<size_t>(c)];
             }
-            const int32_t z = rauschen();
+            const int32_t z = Assi_Rauschfaktor(a);
             summe = summe * z / 100;
             if (summe > beste) {
                 beste = summe;
@@ -328,6 +375,15 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             }
         }
     }
+    // a player's suitability for field place k at cell c: his place rating when the places of
+    // this formation were rated, else his grid rating of the cell, else nothing
+    auto eignung_fuer = [&](const Kandidat& kd, int32_t k, int32_t c) {
+        if (plaetze_bewerten && formation == bewertet_formation) return kd.platz[size_t(k)];
+        if (kd.lieblingspos < 0 || kd.lieblingspos >= ZELLEN) return 0;
+        const int32_t dz = c / SPALTEN - kd.lieblingspos / SPALTEN + 8, ds = c % SPALTEN - kd.lieblingspos % SPALTEN + 4;
+        if (dz < 0 || dz > 16 || ds < 0 || ds > 8) return 0;
+        return std::max(kd.fenster[size_t(dz)][size_t(ds)], 0);
+    };
     if (slot >= 0) Team_Wert(170 + satz, team, formation, TEAM_SCHREIBEN);
     if (slot >= 0 && Assistent_Mit_Aufgabe(team, ASSI_AUFGABE_TRANSFER) >= 0)
         Assi_Suche_Analysiere_Grobes_Spielfeld(team);
@@ -366,7 +422,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             if (wahl && wahl->fest_platz == k) break;
             if (kd.gewaehlt || kd.torwart || kd.fest_platz >= 0) continue;
             const int32_t abstand = kd.lieblingspos >= 0 && kd.lieblingspos < ZELLEN ? hypotenuse(kd.lieblingspos, c) : 10;
-            const int32_t wert = bewertung(kd, c) + 25 - abstand;
+            const int32_t wert = eignung_fuer(kd, k, c) + 25 - abstand;
             if (!wahl || wert > bester) {
                 wahl = &kd;
                 bester = wert;
@@ -398,7 +454,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         for (Kandidat& kd : kader) {
             if (wahl && pick == 0) break;
             if (kd.gewaehlt) continue;
-            int32_t wert = gesamt(kd);
+            int32_t wert = kd.gesamt;
             if (pick == 0 && kd.torwart) wert += 1 << 24;
             if (!wahl || wert > bester) {
                 wahl = &kd;

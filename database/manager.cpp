@@ -23,6 +23,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "database/assistent.h"
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
@@ -40,7 +41,9 @@
 #include "platform/temp.h"
 #include "platform/zufall.h"
 #include "toolkit/dienste.h"
+#include "toolkit/favoriten.h"
 #include "toolkit/icon.h"
+#include "toolkit/menueleiste.h"
 #include "toolkit/scroll.h"
 #include "toolkit/requester.h"
 
@@ -55,6 +58,7 @@ constexpr uint32_t ICON_OFS_POSITION = 16208, ICON_OFS_BESUCHT_NR = 16272, ICON_
 
 // Scroll bar of the training page whose knob shows the units to distribute.
 constexpr int32_t ICON_TRAININGSEINHEITEN = 1498;
+constexpr int32_t ICON_EINSATZ = 1286;
 // Stored line-up that a club change resets.
 constexpr int32_t ICON_AUFSTELLUNG_WECHSEL = 1295;
 
@@ -399,7 +403,13 @@ Manager_Struktur* Manager_Freigeben(Manager_Struktur* m)
 
 void Manager_Internet_Client_Scrollpos_Refresh() {}
 
-const char* Manager_Standard_Vorname(int32_t) { return ""; }
+const char* Manager_Standard_Vorname(int32_t index)
+{
+    static const char* const VORNAMEN[10] = {"Hans", "Karl", "Jürgen", "Klaus", "Uwe",
+                                             "Dieter", "Günter", "Horst", "Werner", "Rudi"};
+    const int32_t i = index % 10;
+    return VORNAMEN[i < 0 ? i + 10 : i];
+}
 
 // --- extra players -------------------------------------------------------------------------
 
@@ -700,11 +710,16 @@ void Manager_Neuer_Mitspieler(int32_t team, const char* name)
     for (auto& b : z.besucht_nr) b = -1;
     for (auto& b : z.log) b = 0;
     for (auto& b : z.log_nr) b = -1;
+    // the first screen a new manager sees: the first button of the sub-menu bar, when it is up
+    Menue_Besucht_Eintragen(team, Menue_Screen_Icon_Aus_Nummer(MENUE_LEISTE_ERSTES));
     for (const Icon_Vorgabe& v : ICON_VORGABEN) {
         if (v.icon < 0) break;
         if (v.wort) Manager_Icon_Word_Data_Vorbelegen(&z, v.icon, static_cast<uint16_t>(v.wert));
         else Manager_Icon_Status_Vorbelegen(&z, v.icon, v.wert);
     }
+    // the commitment slider shows 100 - the club's tactic figure on 1..99
+    Menue_Wert_In_Scrollpos_Umrechnen(team, ICON_EINSATZ, nullptr, 100 - Team_Wert(152, team, 0, TEAM_LESEN), 1, 1, 99,
+                                      -1, -1);
     Bank_Manager_Icon_Status_Vorbelegen(&z);
     Menue_Leiste_Icons_Vorbelegen(&z);
 }
@@ -883,6 +898,8 @@ void Manager_Manuelle_Aufstellung_Lesen(int32_t slot)
         if (w[6][slot] & 0x30) Teamspieler_Wert(317, team, spnr, w[6][slot] & 0x30, 8);
     }
     if (i == MANAGER_MANUELL) Print_Fehler("Manager_Manuelle_Aufstellung_Lesen: Schleifenfehler!\n");
+    // a player hurt or banned since the line-up was kept leaves it again
+    Assi_Aufstellung_Bereinigen(team);
 }
 
 // --- savegame ------------------------------------------------------------------------------

@@ -139,7 +139,7 @@ void werbevertrag_verlaengern(const News_Frage& f)
     std::memcpy(block + 20 + 4 * slot, &betrag, 4);
     std::memcpy(block + 88 + 4 * slot, &ende, 4);
     const int32_t partner = static_cast<int8_t>(block[slot]);
-    News_Senden(-1, team, -1, NEWS_ART_TEXT, nullptr, "Ihr Werbevertrag mit %s, %s (%s) wurde um ein Jahr verlängert.",
+    News_Senden(-1, team, -1, NEWS_ART_TEXT, &f, "Ihr Werbevertrag mit %s, %s (%s) wurde um ein Jahr verlängert.",
                 partner >= 0 && partner < WERBEPARTNER_ANZAHL ? Werbepartner_Name(partner) : "",
                 Bank_Betrag_String(betrag, team, -1, 0), werbeart(slot));
 }
@@ -355,7 +355,7 @@ void Richter_Freundschaftsspiel_Fragen(Liste_Element* element)
                         "macht).",
                         team_name(a), Kalender_Get_Datum_String(tag), team_name(a));
         } else {
-            News_Senden(-1, a, z, NEWS_ART_TEXT, nullptr,
+            News_Senden(-1, a, z, NEWS_ART_TEXT, &f,
                         "Ihr geplantes Freundschaftsspiel am %s kann nicht stattfinden, da %s an diesem Tag bereits "
                         "andere Termine hat.",
                         Kalender_Get_Datum_String(tag), team_name(z));

@@ -6,6 +6,7 @@
 
 #include "database/assistent.h"
 #include "database/richter.h"
+#include "graphics/grafik_fortschritt.h"
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
@@ -608,6 +609,7 @@ void Richter_Check_Spieler_Angebote(int32_t spnr)
 
     // The players to decide, collected first: the decisions delete items.
     std::vector<int32_t> spieler;
+    int box = 0;
     if (spnr != -1) {
         if (spieler_gueltig(spnr)) spieler.push_back(spnr);
     } else {
@@ -625,7 +627,13 @@ void Richter_Check_Spieler_Angebote(int32_t spnr)
                 !(Spieler_Wert(SP_STATUS, s, 0, SP_LESEN) & SP_STATUS_WECHSEL))
                 ++faellig;
         if (faellig > 20) Print_Log(0, "%d Spieler werden versteigert\n", faellig);
+        // a long auction day shows its count in the progress box while the decisions run
+        if (faellig > 20) box = Grafik_Fortschritt_Oeffnen(Temp_Sprintf("%d Spieler werden versteigert", faellig), -1, -1);
     }
+    // the arbiter reads no line-up: the moving clubs get theirs once, after the last decision
+    Teamspieler_Folgen_Sammeln();
     for (int32_t s : spieler)
         if (Richter_Get_Spieler_Angebote(s, nullptr, 0, nullptr) > 0) entscheiden(s);
+    Teamspieler_Folgen_Ausfuehren();
+    if (box) Grafik_Fortschritt_Schliessen();
 }

@@ -33,7 +33,9 @@
 #include "platform/wert.h"
 #include "platform/zufall.h"
 #include "screens/spieler_gesicht.h"
+#include "toolkit/icon.h"
 #include "toolkit/requester.h"
+#include "toolkit/screen.h"
 #include "toolkit/slave.h"
 #include "platform/handle.h"
 
@@ -677,6 +679,34 @@ void Spieler_News_Neues_Attribut(int32_t team, int32_t spnr, int32_t index)
 }
 
 void Spieler_Debug_Leerzeile() { Print_Log(0, "\n"); }
+
+const char* Spieler_Text_Beobachtet_Erneuern(const char* text, int32_t spnr)
+{
+    if (!text || !spnr_gueltig(spnr)) return nullptr;
+    const char* gnk = std::strstr(text, "^gnk");
+    if (!gnk) return nullptr;
+    return Temp_Sprintf("%.*s^gnk%#010x", static_cast<int>(gnk - text), text, beobachtet_bild(spnr));
+}
+
+int32_t Spieler_Universaler_Spieler_Text_Refresh(Menue_Icon* icon, uint32_t wert)
+{
+    if (!icon || !icon->daten) return 0;
+    auto* t = static_cast<Menue_Icon_Text*>(icon->daten);
+    if (!t->text || (icon->kennung_1 != SP_NAME_BEOBACHTET && icon->kennung_1 != SP_NAME_LAND_BEOBACHTET))
+        return Menue_Universaler_Text_Refresh(icon, wert);
+    const char* neu = Spieler_Text_Beobachtet_Erneuern(t->text, t->zahl);
+    if (!neu) {
+        Print_Fehler("Spieler_Universaler_Spieler_Text_Refresh: gnk not found!");
+        return Menue_Universaler_Text_Refresh(icon, wert);
+    }
+    // the icon's own text stays as it was given; the renewed one is drawn
+    Menue_Icon_Text erneuert = *t;
+    erneuert.text = neu;
+    icon->daten = &erneuert;
+    const int32_t r = Menue_Universaler_Text_Refresh(icon, wert);
+    icon->daten = t;
+    return r;
+}
 
 void Spieler_Beobachtet_Hinzufuegen(int32_t team, int32_t spnr)
 {

@@ -111,6 +111,14 @@ uint8_t Spieler_Attribut_Vorhanden(int32_t spnr, int32_t index, int32_t art);
 bool Spieler_Staerke_Werte(int32_t spnr, int32_t* art, int32_t werte[3], int32_t* form);
 void Spieler_News_Neues_Attribut(int32_t team, int32_t spnr, int32_t index);
 void Spieler_Debug_Leerzeile();
+// The redraw procedure of an icon that shows a player's name: its data is a Menue_Icon_Text with
+// the player number in `zahl`, its first tag the name form (Spieler_String id). The watched
+// forms (98, 99) get the player's current watch-list mark from the first "^gnk" on, so that the
+// mark follows the list; then the text is drawn as any text icon's.
+struct Menue_Icon;
+int32_t Spieler_Universaler_Spieler_Text_Refresh(Menue_Icon* icon, uint32_t wert);
+// A watched name form with the mark renewed from its first "^gnk" on; null without one.
+const char* Spieler_Text_Beobachtet_Erneuern(const char* text, int32_t spnr);
 
 // The doctors' specialty (0..10) that treats injury kind `art` (0..41), -1 for a bad kind.
 int32_t Spieler_Verletzung_Fachgebiet(int32_t art);

@@ -70,23 +70,28 @@ void verjuengen(int32_t p)
     Spieler_Wert(SP_STATUS, p, SP_STATUS_NEU, SP_SETZEN);
 }
 
-// The market takes players while it holds fewer than 300, as at the game's start; beyond, a
-// player who leaves his club stays without one.
+// The market takes every player who leaves his club while its list has room; the 300 of the
+// game's start only shape the first market. A player it cannot take is kept (below), never
+// dropped into no team, where nobody could ever find him again.
 bool markt_hat_platz()
 {
     return team_gueltig(Transfermarkt_Team) &&
-           Team_Wert(TEAM_SPIELERANZAHL, Transfermarkt_Team, 0, TEAM_LESEN) < TEAM_MAX_TRANSFERMARKT_START;
+           Team_Wert(TEAM_SPIELERANZAHL, Transfermarkt_Team, 0, TEAM_LESEN) < TEAM_MAX_TRANSFERMARKT;
 }
 
 void in_den_transfermarkt(int32_t team, int32_t p)
 {
     // he joins first, so that a refused join keeps him where he is
-    if (markt_hat_platz()) {
-        if (!Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 0, 0, 12, -1, true)) return;
+    if (markt_hat_platz() && Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 0, 0, 12, -1, true)) {
         Teamspieler_Kommt_Oder_Geht(0, team, p, 0, 0, 0, -1, false);
         return;
     }
-    Teamspieler_Kommt_Oder_Geht(0, team, p, 0, 0, 0, -1, true);
+    // a full market: a year more at his club, listed for sale
+    Teamspieler_Wert(305, team, p, 12, 1);
+    Teamspieler_Wert(317, team, p, static_cast<int32_t>(TS_TRANSFERLISTE), 8);
+    melden(team, Temp_Sprintf("Der Transfermarkt ist voll: %s bleibt ein weiteres Jahr zu seinem bisherigen Gehalt "
+                              "und steht auf Ihrer Transferliste.",
+                              spieler_name(p)));
 }
 
 // Moves a player from one club to another; false, and he stays, when the new club is full.
@@ -166,8 +171,12 @@ void vertragsende(int32_t team, int32_t p)
         Teamspieler_Kommt_Oder_Geht(0, team, p, 0, 0, 0, -1, true);
         if (!Spieler_Setze_Alten_Sack_Neu(p)) Richter_Alle_Angebote_Zu_Einem_Spieler_Loeschen(p);
         // The young player made in the record (or the old one, when none was made) goes to the
-        // market: without a team he would be lost to the game.
-        if (markt_hat_platz()) Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 0, 0, 12, -1, false);
+        // market: without a team he would be lost to the game. A full market leaves him with the
+        // club he comes up at, on a year's contract.
+        if (markt_hat_platz() && Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 0, 0, 12, -1, false)) return;
+        int32_t forderung = 0, abloese = 0;
+        Spieler_Bewerte_Marktwert_Gehalt(team, p, -1, -1, 12, &forderung, &abloese, 0);
+        Teamspieler_Kommt_Oder_Geht(1, team, p, forderung, 0, 12, -1, true);
         return;
     }
     Spieler_Wert(SP_ANGEBOTSZAEHLER, p, -1, SP_SCHREIBEN);

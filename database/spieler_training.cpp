@@ -56,10 +56,13 @@ int32_t art_von(int32_t spnr)
     return pos == SP_POS_TORWART ? 0 : begrenzt(pos / 153 + 1, 1, 3);
 }
 
+struct Art_Tag_Speicher;
+
 struct Tag {
     float faktor;
     int32_t stufe;
     int32_t n;
+    Art_Tag_Speicher* art_tag;
 };
 
 // A training type of a team before any player's change of its units: units, ratio and weight.
@@ -90,6 +93,35 @@ Art_Tag art_tag(float u, float F, float liga_term)
     a.q = begrenzt((F - u) / (5.0f - F), -1.0f, 0.7f);
     return a;
 }
+
+// art_tag is a pure function of its three figures, and a day asks it for few distinct units
+// (whole ones, and the nudges of a hundredth): the day keeps what it worked out, and the same
+// figures come back without their two divisions.
+struct Art_Tag_Speicher {
+    struct Eintrag {
+        float u, F, liga_term;
+        Art_Tag a;
+        bool belegt;
+    };
+    std::vector<Eintrag> eintraege = std::vector<Eintrag>(1024);
+    Art_Tag operator()(float u, float F, float liga_term)
+    {
+        uint32_t bits = 0;
+        std::memcpy(&bits, &u, sizeof bits);
+        uint32_t t = 0;
+        std::memcpy(&t, &liga_term, sizeof t);
+        Eintrag& e = eintraege[((bits * 2654435761u) ^ (t >> 7)) >> 22];
+        // bit-equal keys only: -0.0 and 0.0, or NaN, are worked out again
+        uint32_t eu = 0, et = 0, ef = 0, f = 0;
+        std::memcpy(&eu, &e.u, sizeof eu);
+        std::memcpy(&et, &e.liga_term, sizeof et);
+        std::memcpy(&ef, &e.F, sizeof ef);
+        std::memcpy(&f, &F, sizeof f);
+        if (e.belegt && eu == bits && et == t && ef == f) return e.a;
+        e = {u, F, liga_term, art_tag(u, F, liga_term), true};
+        return e.a;
+    }
+};
 
 // The weight factor of an attribute for a player type, from its weight in the type's table.
 float gewicht(int32_t art, int32_t i)
@@ -146,14 +178,14 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
                 neu = true;
             }
         }
-        if (neu) at = art_tag(at.u, F, tt.liga_term);
+        if (neu) at = (*tag.art_tag)(at.u, F, tt.liga_term);
         if (at.band) {
             const int32_t stoss = Zufall(0, 3);
             if (stoss == 0) {
                 const int32_t richtung = Zufall(0, 100);
                 const int32_t betrag = Zufall(0, 100);
-                at = art_tag(at.u + (richtung > tag.stufe + 50 ? 0.01f : -0.01f) * static_cast<float>(betrag), F,
-                             tt.liga_term);
+                at = (*tag.art_tag)(at.u + (richtung > tag.stufe + 50 ? 0.01f : -0.01f) * static_cast<float>(betrag), F,
+                                    tt.liga_term);
             }
         }
         if (at.r <= 1.03f && at.r >= 0.97f) continue;
@@ -311,7 +343,9 @@ void Spieler_Bewerte_Training(int32_t n)
         return;
     }
     if (!T_Fix || !T_Own || !Spieler_Daten) return;
+    Art_Tag_Speicher speicher;
     Tag tag;
+    tag.art_tag = &speicher;
     tag.stufe = static_cast<int32_t>(Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe);
     tag.faktor = FAKTOR[tag.stufe];
     tag.n = n;
@@ -426,9 +460,15 @@ void Spieler_Bewerte_Training(int32_t n)
             if (tab.zu_stark[l] && m < tab.zu_stark_grenze[l]) tab.zu_stark[l] = 0;
         }
 
-        for (int32_t i = 0; i < 25; ++i) tt.art[i] = art_tag(einheiten[i], tag.faktor, tt.liga_term);
+        for (int32_t i = 0; i < 25; ++i) tt.art[i] = (*tag.art_tag)(einheiten[i], tag.faktor, tt.liga_term);
         for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
             if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
+            // the next player's records are on their way while this one trains
+            if (const Liste_Element* n = e->next; n && n->key < static_cast<uint32_t>(Spieler_Anzahl)) {
+                __builtin_prefetch(&Spieler_Daten[n->key]);
+                __builtin_prefetch(&Spieler_Fix_Daten[n->key]);
+                __builtin_prefetch(&Spieler_Egal_Daten[n->key]);
+            }
             spieler_trainieren(tag, tt, static_cast<int32_t>(e->key), *static_cast<TS*>(e->data));
         }
     }

@@ -1028,8 +1028,19 @@ bool Team(int32_t n)
         }
         case K_STADT: kopieren(T_Fix[team].stadt, Read_Config_Get_Wert_Text(), 17); break;
         case K_STADION_NAME: kopieren(stadien[size_t(team)].name, Read_Config_Get_Wert_Text(), 29); break;
-        case K_SITZPL: sitzplaetze[size_t(team)] = Read_Config_Get_Wert(); break;
-        case K_STEHPL: stehplaetze[size_t(team)] = Read_Config_Get_Wert(); break;
+        case K_SITZPL:
+        case K_STEHPL: {
+            // Six stands of at most 25,000 places each; a count beyond is refused and the stands
+            // are laid out as for a missing one (the stadium's sums must not overflow).
+            constexpr int32_t PLAETZE_MAX = STADION_TRIBUENEN * 25000;
+            int32_t v = Read_Config_Get_Wert();
+            if (v < 0 || v > PLAETZE_MAX) {
+                Print_Fehler("Team_Wert: Wert nicht innerhalb der Grenzen, wert=%d,modus=%d\n", v, k == K_SITZPL ? 164 : 163);
+                v = 0;
+            }
+            (k == K_SITZPL ? sitzplaetze : stehplaetze)[size_t(team)] = v;
+            break;
+        }
         case K_NATION: {
             if (pseudo(team)) break;
             char land[51];

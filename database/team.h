@@ -42,6 +42,8 @@ enum : uint8_t { TEAM_STATUS_NATIONALTEAM = 1, TEAM_STATUS_LAND = 2, TEAM_STATUS
 constexpr int32_t TEAM_MAX_SPIELER = 49;
 // The transfer market's and youth team's start lists.
 constexpr int32_t TEAM_MAX_TRANSFERMARKT_START = 300;
+// What the market's list holds at most (the youth team's too) once the game runs.
+constexpr int32_t TEAM_MAX_TRANSFERMARKT = 499;
 constexpr int32_t TEAM_MAX_START_SPIELER = 500;
 constexpr int32_t TEAM_BEOBACHTET_ANZAHL = 30;
 // Each team's link list is a registered list; the registry holds 1000 for the whole program.

@@ -66,7 +66,7 @@ std::vector<int32_t> Team_Basisligen()
 
 void Team_Init_Transfer_Suchliste()
 {
-    Interesse* liste = interessen();
+    Interesse* liste = ist_client() ? nullptr : Teamspieler_Interessen_Neu();
     if (!liste || !T) return;
     for (int32_t i = 0; i < TEAMSP_INTERESSEN; ++i) liste[i][0] = liste[i][1] = liste[i][2] = liste[i][3] = -1;
     std::vector<int16_t> teams(TEAM_MAX_ANZAHL);

@@ -33,6 +33,19 @@ uint16_t spieler_wettbewerb_liste[TEAMSP_SYSTEME];
 int32_t transfer_priority_liste[TEAMSP_INTERESSEN][4];
 uint8_t suchlisten[100][134];
 
+// A move's follow-ups are done once, where they are needed: the interest list is rebuilt when it
+// is next read, and inside a batch of moves each marked club gets its line-up once at the end.
+bool interessen_veraltet = false;
+int32_t sammeln_tiefe = 0;
+std::vector<int32_t> aufstellung_faellig;
+
+void interessen_auffrischen()
+{
+    if (!interessen_veraltet) return;
+    interessen_veraltet = false;
+    Team_Init_Transfer_Suchliste();
+}
+
 struct Grenze {
     int32_t min, max;
 };
@@ -95,7 +108,7 @@ TS* finde(int32_t team, int32_t spieler)
 
 int32_t heute() { return Aktueller_Tag; }
 
-int32_t max_spieler(int32_t team) { return pseudo(team) ? 499 : TEAM_MAX_SPIELER; }
+int32_t max_spieler(int32_t team) { return pseudo(team) ? TEAM_MAX_TRANSFERMARKT : TEAM_MAX_SPIELER; }
 
 }  // namespace
 
@@ -322,6 +335,7 @@ void* Teamspieler_Zeiger(int32_t feld, int32_t schreiben, void* zeiger)
             Print_Fehler("Teamspieler_Zeiger: TEAMSP_TRANSFER_PRIORITY_LISTE beschreiben verboten!");
             return nullptr;
         }
+        interessen_auffrischen();
         return transfer_priority_liste;
     default:
         Print_Fehler("Teamspieler_Zeiger: Falscher Parameter!\n");
@@ -569,8 +583,12 @@ bool Teamspieler_Kommt_Oder_Geht(int32_t richtung, int32_t team, int32_t spieler
             Print_Fehler("Teamspieler_Kommt_Oder_Geht: Managerspieler nicht gefunden!");
     }
     if (folgen) {
-        Team_Init_Transfer_Suchliste();
-        if (!pseudo(team)) Team_Sofort_Neu_Aufstellen(team, 6);
+        interessen_veraltet = true;
+        if (pseudo(team)) return true;
+        if (sammeln_tiefe == 0)
+            Team_Sofort_Neu_Aufstellen(team, 6);
+        else if (std::find(aufstellung_faellig.begin(), aufstellung_faellig.end(), team) == aufstellung_faellig.end())
+            aufstellung_faellig.push_back(team);
     }
     return true;
 }
@@ -651,8 +669,31 @@ void Teamspieler_Suchlisten_Init()
     for (auto& s : suchlisten) std::memset(s, 0xFF, 24);
 }
 
+int32_t (*Teamspieler_Interessen_Neu())[4]
+{
+    interessen_veraltet = false;
+    return transfer_priority_liste;
+}
+
+void Teamspieler_Folgen_Sammeln() { ++sammeln_tiefe; }
+
+void Teamspieler_Folgen_Ausfuehren()
+{
+    if (sammeln_tiefe <= 0) {
+        Print_Fehler("Teamspieler_Folgen_Ausfuehren: kein Sammeln offen!");
+        return;
+    }
+    if (--sammeln_tiefe > 0) return;
+    // in the order the clubs were first marked, as the moves came
+    const std::vector<int32_t> faellig = std::move(aufstellung_faellig);
+    aufstellung_faellig.clear();
+    for (int32_t team : faellig)
+        if (team >= 0 && team < Team_Anzahl) Team_Sofort_Neu_Aufstellen(team, 6);
+}
+
 void Teamspieler_Init_Listen()
 {
+    interessen_veraltet = false;
     for (auto& t : transferliste) t = {0xFFFF, 0, 0, 0, 0, 0, 0};
     std::memset(spieler_wettbewerb_liste, 0, sizeof spieler_wettbewerb_liste);
     for (auto& e : transfer_priority_liste) e[0] = e[1] = e[2] = e[3] = -1;
@@ -875,6 +916,7 @@ bool Teamspieler_Write_Bin_Block(Disk_Datei* d)
         Print_Fehler("Teamspieler_Write_Bin_Block: keine Teams!");
         return false;
     }
+    interessen_auffrischen();
     std::vector<uint8_t> tabellen(TEAMSP_SYSTEME * 2 + TEAMSP_INTERESSEN * 16);
     for (int32_t i = 0; i < TEAMSP_SYSTEME; ++i) Bytes_Setze16(tabellen.data() + 2 * i, spieler_wettbewerb_liste[i]);
     uint8_t* q = tabellen.data() + TEAMSP_SYSTEME * 2;
@@ -945,6 +987,7 @@ bool Teamspieler_Read_Bin_Block(Disk_Datei* d, const char*)
     for (int32_t i = 0; i < TEAMSP_INTERESSEN; ++i)
         for (int k = 0; k < 4; ++k)
             transfer_priority_liste[i][k] = static_cast<int32_t>(Bytes_Hole32(interessen.data() + 16 * i + 4 * k));
+    interessen_veraltet = false;
     size_t r = 0;
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
         Liste* liste = &T_Fix[t].liste;

@@ -93,6 +93,12 @@ void Teamspieler_Transfer_Speichern(int32_t verkaeufer, int32_t kaeufer, int32_t
 // other the offer's. The manager of b (a move) and of a (his own club) gets them.
 void Teamspieler_Vertragspunkte_Machen(int32_t a, int32_t b, int32_t spieler, int32_t gehalt, int32_t abloese,
                                        int32_t monate, int32_t art);
+// The interest list for its builder, who fills it whole: it counts as fresh from here on.
+int32_t (*Teamspieler_Interessen_Neu())[4];
+// A batch of moves (the arbiter's day): between the two calls a move with follow-ups only marks
+// its club, and the end rebuilds each marked club's line-up once. Batches nest.
+void Teamspieler_Folgen_Sammeln();
+void Teamspieler_Folgen_Ausfuehren();
 void Teamspieler_Init_Listen();
 // The 100 search lists of 134 bytes, each with its first twelve words 0xFFFF.
 void Teamspieler_Suchlisten_Init();

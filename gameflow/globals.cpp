@@ -13,6 +13,7 @@
 #include "platform/disk.h"
 #include "platform/exit.h"
 #include "platform/print.h"
+#include "platform/win95.h"
 
 uint32_t Netz_Rolle = 0;
 uint32_t Handelndes_Team = 0;
@@ -53,8 +54,10 @@ void Globals_Reset()
 
 // Block layout, little-endian: i32 day, i32 main-loop state, i32 standard set, i32 current set,
 // u16 crest table of MANAGER_WAPPEN_ANZAHL entries, i32 seasons begun, i32 menu mode,
-// i32 difficulty, i32 season-ticket option, i32 Server_Team. A second block holds the schedule.
-constexpr uint32_t GLOBALS_BLOCK_GROESSE = 16 + 2 * MANAGER_WAPPEN_ANZAHL + 20;
+// i32 difficulty, i32 season-ticket option, i32 Server_Team, i32 the writer's Netz_Rolle. A
+// second block holds the schedule. Files written before the role was kept lack its four bytes.
+constexpr uint32_t GLOBALS_BLOCK_OHNE_ROLLE = 16 + 2 * MANAGER_WAPPEN_ANZAHL + 20;
+constexpr uint32_t GLOBALS_BLOCK_GROESSE = GLOBALS_BLOCK_OHNE_ROLLE + 4;
 constexpr int32_t ABLAUF_ZUSTAND_MAX = 18;
 // Far above any season's schedule; a larger stored length is a broken file.
 constexpr uint32_t SPIELPLAN_BLOCK_MAX = 1u << 20;
@@ -73,6 +76,7 @@ bool Globals_Write_Bin_Block(Disk_Datei* datei)
     Disk_LE32_Setzen(z + 8, Schwierigkeitsstufe);
     Disk_LE32_Setzen(z + 12, uint32_t(Eingang_Get_Einstellungen().dauerkarten));
     Disk_LE32_Setzen(z + 16, uint32_t(Server_Team));
+    Disk_LE32_Setzen(z + 20, Netz_Rolle);
     if (!Disk_Schreibe_Block(datei, b, sizeof b)) return false;
     uint32_t laenge = 0;
     Kalender_Spielplan_Bytes(nullptr, &laenge);
@@ -84,7 +88,30 @@ bool Globals_Write_Bin_Block(Disk_Datei* datei)
 bool Globals_Read_Bin_Block(Disk_Datei* datei, const char*)
 {
     uint8_t b[GLOBALS_BLOCK_GROESSE];
-    if (!Disk_Lese_Block(datei, b, sizeof b)) return false;
+    uint32_t groesse = 0;
+    if (!Disk_Naechste_Blocklaenge(datei, &groesse) || (groesse != GLOBALS_BLOCK_GROESSE && groesse != GLOBALS_BLOCK_OHNE_ROLLE)) {
+        Print_Fehler("Globals_Read_Bin_Block: Blockgröße %u falsch", groesse);
+        return false;
+    }
+    if (!Disk_Lese_Block(datei, b, groesse)) return false;
+    // A remote client (role 1) keeps only its own parts of the world, a server (2, or 3 with its
+    // own manager) or a single PC (0) all of them:
+    // neither can continue from the other's file.
+    if (groesse == GLOBALS_BLOCK_GROESSE) {
+        const uint32_t rolle = Disk_LE32_Lesen(b + GLOBALS_BLOCK_OHNE_ROLLE);
+        if (rolle > 3) {
+            Print_Fehler("Globals_Read_Bin_Block: Netzrolle %u falsch", rolle);
+            return false;
+        }
+        if ((rolle == 1) != (Netz_Rolle == 1)) {
+            Print_Fehler("Globals_Read_Bin_Block: Spielstand der Netzrolle %u, laufende Rolle %u", rolle, Netz_Rolle);
+            Win95_Meldung(rolle == 1 ? "Dieser Spielstand wurde von einem Client eines Netzwerkspiels gespeichert und "
+                                       "kann nur von einem Client geladen werden."
+                                     : "Dieser Spielstand enthält das ganze Spiel und kann von einem Client eines "
+                                       "Netzwerkspiels nicht geladen werden.");
+            return false;
+        }
+    }
     const int32_t tag = int32_t(Disk_LE32_Lesen(b + 0));
     const int32_t zustand = int32_t(Disk_LE32_Lesen(b + 4));
     const int32_t standard = int32_t(Disk_LE32_Lesen(b + 8));

@@ -59,8 +59,9 @@ int News_Senden(int32_t sender, int32_t team, int32_t sender_team, int32_t kind,
     n.art = kind;
     n.tag = Aktueller_Tag;
     n.flags = NEWS_FLAG_DA;
+    // a plain message may carry the record of the question it answers or refuses
+    if (frage) std::memcpy(&n.frage, frage, sizeof n.frage);
     if (kind == NEWS_ART_FRAGE) {
-        std::memcpy(&n.frage, frage, sizeof n.frage);
         n.frage.wort[7] = -1;
         n.flags |= NEWS_FLAG_OFFEN;
     }

@@ -39,10 +39,11 @@ struct News_Nachricht {
 
 // Enters a message for the manager of `team` (-1: every human manager). Kind -1 counts as 4;
 // kind 5 carries a copy of the 32-byte question record `frage` (required), sent as not
-// answered. A full store makes room by giving up its oldest read message. Plain news for a
-// club without a human manager (while the game has one) is not stored. Returns the message's
-// index, or -1 when not stored (full store with nothing read, a club nobody manages, bad
-// arguments, or on a remote client, which has no store of its own).
+// answered; any other kind carries a copy of it as given when there is one. A full store makes
+// room by giving up its oldest read message. Plain news for a club without a human manager
+// (while the game has one) is not stored. Returns the message's index, or -1 when not stored
+// (full store with nothing read, a club nobody manages, bad arguments, or on a remote client,
+// which has no store of its own).
 int News_Senden(int32_t sender, int32_t team, int32_t sender_team, int32_t kind, const void* frage,
                 const char* format, ...) __attribute__((format(printf, 6, 7)));
 

@@ -2,6 +2,7 @@
 #include "platform/bytes.h"
 
 #include <cstring>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/exit.h"
@@ -9,19 +10,31 @@
 #include "platform/mem.h"
 
 static Liste* registry[LISTE_REGISTRY_GROESSE];
-static int registry_zuletzt = 0;
 static Liste_Element* cursor = nullptr;
+
+// The slot of each registered head: every walk of a list asks for it, and a scan of the table
+// would cost hundreds of comparisons for each of the teams' lists.
+static std::unordered_map<const Liste*, int>& slots()
+{
+    static std::unordered_map<const Liste*, int> s;
+    return s;
+}
 
 static int registry_slot(const Liste* liste)
 {
     if (!liste) return -1;
-    if (registry[registry_zuletzt] == liste) return registry_zuletzt;
-    for (int i = 0; i < LISTE_REGISTRY_GROESSE; ++i)
-        if (registry[i] == liste) {
-            registry_zuletzt = i;
-            return i;
-        }
-    return -1;
+    const auto& s = slots();
+    const auto it = s.find(liste);
+    return it == s.end() ? -1 : it->second;
+}
+
+static void slot_setzen(int slot, Liste* liste)
+{
+    if (registry[slot]) slots().erase(registry[slot]);
+    registry[slot] = liste;
+    if (liste) slots()[liste] = slot;
+    // the last list gone: the map's buckets go too, so that an ended game leaves no memory
+    else if (slots().empty()) std::unordered_map<const Liste*, int>().swap(slots());
 }
 
 static bool registriert(const Liste* liste) { return registry_slot(liste) >= 0; }
@@ -40,8 +53,7 @@ void Liste_Init(Liste* liste)
         Exit_Game("Listen-Verwaltung ist übergelaufen...");
         return;
     }
-    registry[frei] = liste;
-    registry_zuletzt = frei;
+    slot_setzen(frei, liste);
     liste->prev = nullptr;
     liste->next = nullptr;
     liste->data = nullptr;
@@ -121,7 +133,7 @@ bool Liste_Delete_All(Liste* liste)
             Exit_Game("Alle löschen: Liste wurde manipuliert!");
             return false;
         }
-    registry[slot] = nullptr;
+    slot_setzen(slot, nullptr);
     cursor = nullptr;
     return true;
 }

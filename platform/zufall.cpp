@@ -4,20 +4,14 @@
 #include <cstdlib>
 #include <ctime>
 
-static int32_t seed = 0;
+namespace zufall_intern {
+int32_t seed = 0;
+bool gesaet = false;
+}  // namespace zufall_intern
+using zufall_intern::seed;
+using zufall_intern::gesaet;
 static int32_t gemerkter_seed = 0;
 static int32_t fester_seed = 0;
-static bool gesaet = false;
-
-int32_t Zufall(int32_t lo, int32_t hi)
-{
-    if (!gesaet) Zufall_Init();
-    // 32-bit wrap-around as the stored sequences expect; the signed remainder keeps a
-    // negative seed (set from outside) negative, as it always was.
-    seed = int32_t(uint32_t(seed) * 16u + 167u) % ZUFALL_MODUL;
-    uint32_t produkt = (uint32_t(hi) - uint32_t(lo) + 1u) * uint32_t(seed);
-    return int32_t(uint32_t(lo) + produkt / uint32_t(ZUFALL_MODUL));
-}
 
 int32_t Zufall_2(int32_t lo, int32_t hi) { return Zufall(lo, hi); }
 

@@ -8,13 +8,37 @@
 constexpr int32_t ZUFALL_MODUL = 4000000;
 constexpr uint32_t ZUFALL_BLOCK_BYTES = 12;
 
+// Advances the generator by a clock-dependent number of steps (the first draw calls it).
+void Zufall_Init();
+
+// The generator's state, inline in every caller: a season draws it hundreds of thousands of times.
+namespace zufall_intern {
+extern int32_t seed;
+extern bool gesaet;
+}  // namespace zufall_intern
+
 // One step and a draw in lo..hi; meant for ranges up to 1073 values.
-int32_t Zufall(int32_t lo, int32_t hi);
+inline int32_t Zufall(int32_t lo, int32_t hi)
+{
+    using namespace zufall_intern;
+    if (!gesaet) Zufall_Init();
+    if (uint32_t(seed) < uint32_t(ZUFALL_MODUL)) {
+        // the usual state: the step stays below 16 moduli, and x >> 22 is the quotient or one short
+        const uint32_t x = uint32_t(seed) * 16u + 167u;
+        uint32_t r = x - (x >> 22) * uint32_t(ZUFALL_MODUL);
+        if (r >= uint32_t(ZUFALL_MODUL)) r -= uint32_t(ZUFALL_MODUL);
+        seed = int32_t(r);
+    } else {
+        // 32-bit wrap-around as the stored sequences expect; the signed remainder keeps a
+        // negative seed (set from outside) negative, as it always was.
+        seed = int32_t(uint32_t(seed) * 16u + 167u) % ZUFALL_MODUL;
+    }
+    const uint32_t produkt = (uint32_t(hi) - uint32_t(lo) + 1u) * uint32_t(seed);
+    return int32_t(uint32_t(lo) + produkt / uint32_t(ZUFALL_MODUL));
+}
 // Wide or negative ranges: built from a units and a hundreds draw.
 int32_t Zufall_Gross(int32_t lo, int32_t hi);
 int32_t Zufall_2(int32_t lo, int32_t hi);
-// Advances the generator by a clock-dependent number of steps.
-void Zufall_Init();
 void Zufall_Set_Seed(int32_t seed);
 int32_t Zufall_Get_Seed();
 // Push switches to the fixed seed for a stretch of draws that must repeat; pop returns to the

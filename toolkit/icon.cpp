@@ -44,29 +44,40 @@ void doppelt_melden(int32_t nummer, const Menue_Icon* icon)
     else Print_Fehler("Kein Hilfetext!");
 }
 
-// Soft blur of a 15/16-bit bitmap with a 3 x 3 box, `durchgaenge` times. Visible pixels stay
-// visible: a result of 0 becomes 1.
+// Soft blur of a 15/16-bit bitmap with a 3 x 3 box, `durchgaenge` times: each pixel becomes the
+// mean of the box's pixels inside the bitmap. Visible pixels stay visible: a result of 0 becomes
+// 1. The box sums are taken along the rows first and then down the columns, so each pixel costs
+// six additions per channel instead of twenty-seven with their border tests.
 void weichzeichnen(Rastport* rp, int durchgaenge)
 {
     if (!rp || rp->packed || (rp->depth != 15 && rp->depth != 16)) return;
-    int32_t w = int32_t(rp->width), h = int32_t(rp->height);
+    const int32_t w = int32_t(rp->width), h = int32_t(rp->height);
+    if (w <= 0 || h <= 0) return;
     auto* px = static_cast<uint16_t*>(rp->pixels);
-    std::vector<int32_t> kanal(size_t(w) * h * 3);
+    const size_t n = size_t(w) * size_t(h);
+    std::vector<int32_t> kanal(n * 3), zeile(n * 3);
     for (int d = 0; d < durchgaenge; ++d) {
-        for (int32_t i = 0; i < w * h; ++i)
+        for (size_t i = 0; i < n; ++i)
             Grafik_Pixel_Zu_RGB(px[i], rp->depth, &kanal[3 * i], &kanal[3 * i + 1], &kanal[3 * i + 2]);
         for (int32_t y = 0; y < h; ++y)
             for (int32_t x = 0; x < w; ++x) {
-                int32_t s[3] = {0, 0, 0}, n = 0;
-                for (int32_t yy = y - 1; yy <= y + 1; ++yy)
-                    for (int32_t xx = x - 1; xx <= x + 1; ++xx) {
-                        if (xx < 0 || yy < 0 || xx >= w || yy >= h) continue;
-                        for (int k = 0; k < 3; ++k) s[k] += kanal[3 * (yy * w + xx) + k];
-                        ++n;
-                    }
-                uint16_t p = Grafik_RGB_Zu_Pixel(rp->depth, s[0] / n, s[1] / n, s[2] / n);
-                px[y * w + x] = p ? p : 1;
+                const size_t i = 3 * (size_t(y) * size_t(w) + size_t(x));
+                for (int k = 0; k < 3; ++k)
+                    zeile[i + k] = kanal[i + k] + (x > 0 ? kanal[i - 3 + k] : 0) + (x + 1 < w ? kanal[i + 3 + k] : 0);
             }
+        const size_t reihe = 3 * size_t(w);
+        for (int32_t y = 0; y < h; ++y) {
+            const int32_t hoch = 1 + (y > 0) + (y + 1 < h);
+            for (int32_t x = 0; x < w; ++x) {
+                const size_t i = 3 * (size_t(y) * size_t(w) + size_t(x));
+                const int32_t anzahl = hoch * (1 + (x > 0) + (x + 1 < w));
+                int32_t s[3];
+                for (int k = 0; k < 3; ++k)
+                    s[k] = zeile[i + k] + (y > 0 ? zeile[i - reihe + k] : 0) + (y + 1 < h ? zeile[i + reihe + k] : 0);
+                const uint16_t p = Grafik_RGB_Zu_Pixel(rp->depth, s[0] / anzahl, s[1] / anzahl, s[2] / anzahl);
+                px[i / 3] = p ? p : 1;
+            }
+        }
     }
 }
 

@@ -6,7 +6,8 @@
 # compute different matches. Every draw is a statement of its own or initialises a named local.
 #
 # A draw is a call of Zufall, Zufall_Gross, Zufall_2, any other Zufall_ routine (they all read or
-# move the sequence) or one of the Mischen_ shuffles. A full expression ends at ';', at a brace
+# move the sequence), any module's own generator named X_Zufall or X_Zufall_Y (the bank's
+# Bank_Zufall_Zwischen, ...) or one of the Mischen_ shuffles. A full expression ends at ';', at a brace
 # that opens or closes a block or lambda body, at a comma outside brackets (declarators and the
 # comma operator are sequenced) and at the ')' that closes an if/while/for/switch head.
 # Comments, strings and preprocessor lines are ignored. Routines that draw inside (a lambda, a
@@ -29,7 +30,7 @@ exec perl -e '
 use strict;
 use warnings;
 my $fehler = 0;
-my $ziehung = qr/^(?:Zufall(?:_\w+)?|Mischen_(?:Dword|Byte|Paare))$/;
+my $ziehung = qr/^(?:(?:\w+_)?Zufall(?:_\w+)?|Mischen_(?:Dword|Byte|Paare))$/;
 
 for my $datei (@ARGV) {
     open(my $fh, "<", $datei) or die "$datei: $!\n";

@@ -254,3 +254,71 @@ TEST_F(AufstellungLauf, ImmediateLineUpTakesTheMatchImportanceAndFollowsADepartu
 }
 
 }  // namespace
+
+namespace {
+
+// The line-up of club 0 (22 players, day 123, ability 85) as (player, flags, cell) for the run's
+// flags: the ratings drawn once each in squad order decide it, so any other order of draws or a
+// rating drawn again for a later pick moves somebody.
+std::vector<std::array<int32_t, 3>> aufstellung(int32_t flags)
+{
+    Assi_Mannschaftsaufstellung(0, -1, flags, 0, 50, -1, false);
+    std::vector<std::array<int32_t, 3>> b;
+    for (int32_t sp = 0; sp < 40; ++sp) {
+        if (Teamspieler_Ist_Im_Team(0, sp) != 0) continue;
+        const int32_t f = Teamspieler_Wert(317, 0, sp, 0, 0) & (TS_STARTELF | TS_ERSATZ);
+        if (f) b.push_back({sp, f, f & TS_STARTELF ? Teamspieler_Wert(310, 0, sp, 0, 0) : -1});
+    }
+    return b;
+}
+
+TEST_F(AufstellungLauf, ALineUpForAFixedDayIsPinned)
+{
+    anlegen(22);
+    Team_Wert(170, 0, 3, TEAM_SCHREIBEN);
+    using Bild = std::vector<std::array<int32_t, 3>>;
+    // the stored formation 3 by its ten place ratings
+    EXPECT_EQ(aufstellung(2), (Bild{{0, 16, 459}, {4, 32, -1}, {5, 16, 74}, {6, 16, 78}, {7, 16, 274},
+                                    {8, 16, 395}, {9, 16, 403}, {10, 16, 215}, {11, 16, 286}, {12, 16, 104},
+                                    {17, 32, -1}, {18, 32, -1}, {19, 16, 116}, {20, 16, 209}, {21, 32, -1}}));
+    // the grid chooses the formation, and the grid ratings place the players
+    EXPECT_EQ(aufstellung(5), (Bild{{0, 16, 459}, {3, 16, 224}, {4, 32, -1}, {5, 16, 59}, {6, 32, -1},
+                                    {7, 16, 310}, {8, 16, 318}, {9, 16, 382}, {10, 16, 212}, {11, 16, 105},
+                                    {12, 16, 234}, {18, 32, -1}, {19, 16, 115}, {20, 16, 127}, {21, 32, -1}}));
+    // that formation kept, by its place ratings drawn before the grid's
+    EXPECT_EQ(aufstellung(6), (Bild{{0, 16, 459}, {4, 32, -1}, {5, 16, 59}, {6, 32, -1}, {7, 16, 224},
+                                    {8, 16, 318}, {9, 16, 310}, {10, 16, 212}, {11, 16, 382}, {12, 16, 105},
+                                    {17, 32, -1}, {18, 32, -1}, {19, 16, 115}, {20, 16, 127}, {21, 16, 234}}));
+}
+
+}  // namespace
+
+namespace {
+
+// Moves inside a batch leave the line-up alone; its end makes it once, whole again.
+TEST_F(AufstellungLauf, ABatchOfMovesLinesTheClubUpOnceAtItsEnd)
+{
+    anlegen(16);
+    int32_t weg = -1;
+    for (int32_t sp = 1; sp < 16 && weg < 0; ++sp)
+        if (Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF) weg = sp;
+    ASSERT_GE(weg, 0);
+    Teamspieler_Folgen_Sammeln();
+    Teamspieler_Folgen_Sammeln();
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 0, weg, 0, 0, 0, -1, true));
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, 30, 100, 0, 24, -1, true));
+    Teamspieler_Folgen_Ausfuehren();  // the inner end: still collecting
+    int32_t elf = 0;
+    for (int32_t sp = 0; sp < 40; ++sp)
+        if (Teamspieler_Ist_Im_Team(0, sp) == 0) elf += (Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF) != 0;
+    EXPECT_EQ(elf, 10);
+    EXPECT_EQ(Teamspieler_Wert(317, 0, 30, 0, 0) & (TS_STARTELF | TS_ERSATZ), 0);
+    Teamspieler_Folgen_Ausfuehren();
+    pruefe_elf(10, 4);
+
+    Fehler_Capture cap;
+    Teamspieler_Folgen_Ausfuehren();
+    EXPECT_TRUE(cap.contains("Teamspieler_Folgen_Ausfuehren: kein Sammeln offen!"));
+}
+
+}  // namespace

@@ -1,6 +1,8 @@
 // The readers of the player, team and staff files, fed with small hand-made files, broken ones
 // among them.
 #include <gtest/gtest.h>
+
+#include "economy/stadion.h"
 #include <unistd.h>
 
 #include <cstdio>
@@ -226,6 +228,24 @@ TEST_F(ConfigTest, TeamFileFieldsAndLimits)
     EXPECT_EQ(liste[400], 2000);
     Team_Free_Zuordnungsarray();
     EXPECT_EQ(Team_Get_Start_Spieler(0, nullptr), 0);
+}
+
+// Stand sizes beyond six full stands (or below none) are refused as any bad figure is; the stands
+// are then laid out as for a missing count, and the good counts of the file are kept.
+TEST_F(ConfigTest, StadiumPlaceCountsOutsideTheirRangeAreRefused)
+{
+    std::string text = "LETZTES_TEAM 3\n" +
+                       team_block(0, "FC Tannfeld", "STADION_SITZPL 2147483647\nSTADION_STEHPL 30000\n") +
+                       team_block(1, "SV Auhof", "STADION_SITZPL 20000\nSTADION_STEHPL -1\n") +
+                       team_block(2, "TRANSFERMARKT", "") + team_block(3, "JUGENDTEAM", "");
+    datei(0, "team.cfg", text);
+    Fehler_Capture cap;
+    ASSERT_TRUE(Team(0));
+    EXPECT_TRUE(cap.contains("wert=2147483647,modus=164"));
+    EXPECT_TRUE(cap.contains("wert=-1,modus=163"));
+    EXPECT_EQ(Team_Wert(TEAM_STADION_STEHPLAETZE, 0, 0, 0), 30000);
+    EXPECT_NEAR(Team_Wert(TEAM_STADION_SITZPLAETZE, 1, 0, 0), 20000, 5);  // shared out over the stands
+    EXPECT_LE(Team_Wert(TEAM_STADION_SITZPLAETZE, 0, 0, 0), STADION_TRIBUENEN * 25000);
 }
 
 TEST_F(ConfigTest, BrokenTeamFilesFailCleanly)

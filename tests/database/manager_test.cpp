@@ -21,7 +21,11 @@
 #include "platform/bytes.h"
 #include "platform/disk.h"
 #include "platform/zufall.h"
+#include "toolkit/favoriten.h"
+#include "toolkit/icon.h"
+#include "toolkit/menueleiste.h"
 #include "toolkit/requester.h"
+#include "toolkit/scroll.h"
 
 namespace {
 
@@ -485,6 +489,71 @@ TEST_F(ManagerTest, ManualLineUpSkipsAPlayerSoldSince)
     for (auto& e : T_Fix[2].manager->manuell) e.werte[7][0] = 180;
     Manager_Manuelle_Aufstellung_Lesen(0);
     EXPECT_TRUE(cap.contains("Manager_Manuelle_Aufstellung_Lesen: Schleifenfehler!"));
+}
+
+// A player hurt since his line-up was kept is restored to his place but not to the eleven.
+TEST_F(ManagerTest, ARestoredLineUpLeavesOutWhoCannotPlayNow)
+{
+    kader(2, 10, 3);
+    Manager_Neuer_Mitspieler(2, "L");
+    Aktuelles_Team = 2;
+    Teamspieler_Wert(317, 2, 10, TS_STARTELF, 8);
+    Teamspieler_Wert(317, 2, 11, TS_STARTELF, 8);
+    Teamspieler_Wert(316, 2, 11, 44, 1);
+    Manager_Manuelle_Aufstellung_Speichern(0);
+    Teamspieler_Wert(317, 2, 11, TS_ARZT, 8);
+    Manager_Manuelle_Aufstellung_Lesen(0);
+    EXPECT_EQ(Teamspieler_Wert(317, 2, 10, 0, 0) & 0x30, int32_t(TS_STARTELF));
+    EXPECT_EQ(Teamspieler_Wert(317, 2, 11, 0, 0) & 0x30, 0);
+    EXPECT_EQ(Teamspieler_Wert(316, 2, 11, 0, 0), -1);
+}
+
+// With the sub-menu bar up, a new manager's visit history starts at its first button.
+TEST_F(ManagerTest, ANewManagersHistoryStartsAtTheFirstBarButton)
+{
+    Menue_Icon knopf = Menue_Icon_Vorlage(MENUE_LEISTE_ERSTES, -1, ICON_NICHT_TREFFEN, 0, 48, 96, 20, 10, 255);
+    Menue_Screen_Icon_Hinzufuegen(&knopf);
+    ASSERT_EQ(Menue_Screen_Icon_Aus_Nummer(MENUE_LEISTE_ERSTES), &knopf);
+    Manager_Neuer_Mitspieler(4, "V");
+    const Manager_Icon_Zustand& z = T_Fix[4].manager->icons;
+    EXPECT_EQ(z.besucht_nr[0], MENUE_LEISTE_ERSTES);
+    EXPECT_EQ(Menue_Besucht_Icon(z.besucht[0]), &knopf);
+    EXPECT_EQ(z.besucht_nr[1], -1);
+    Menue_Screen_Icon_Loeschen(-1, &knopf, 0);
+    Menue_Register_Leeren();  // the record dies with the test
+}
+
+// The commitment slider (1286) of a new manager stands where the club's tactic figure puts it:
+// figure f is the slider's value 100 - f on 1..99, vertical track 100..298.
+TEST_F(ManagerTest, ANewManagersCommitmentSliderShowsTheTacticFigure)
+{
+    Menue_Scrollbar_Daten balken{nullptr, 0, 620, 620, -1, 100, 298, 0, 0.0f, -1};
+    Menue_Icon knopf = Menue_Icon_Vorlage(1286, -1, ICON_NICHT_TREFFEN, 620, 100, 16, 16, 10, 255);
+    knopf.flags |= ICON_SCROLLBUTTON;
+    knopf.daten = &balken;
+    Menue_Screen_Icon_Hinzufuegen(&knopf);
+    Team_Wert(152, 4, 75, TEAM_SCHREIBEN);
+    Team_Wert(152, 5, 1, TEAM_SCHREIBEN);
+    Manager_Neuer_Mitspieler(4, "V");
+    Manager_Neuer_Mitspieler(5, "W");
+    // value 25 of 1..99 lies at 24/98 of the way, value 99 at its end
+    EXPECT_EQ(Manager_Icon_Button_Lesen(4, 1286), 100u + 198u * 24u / 98u);
+    EXPECT_EQ(Manager_Icon_Button_Lesen(5, 1286), 298u);
+    Menue_Screen_Icon_Loeschen(-1, &knopf, 0);
+    Menue_Register_Leeren();  // the record dies with the test
+}
+
+TEST(ManagerVorname, TenDifferentGermanNamesInTurn)
+{
+    std::vector<std::string> namen;
+    for (int32_t i = 0; i < 10; ++i) {
+        const std::string n = Manager_Standard_Vorname(i);
+        EXPECT_FALSE(n.empty()) << i;
+        EXPECT_EQ(std::count(namen.begin(), namen.end(), n), 0) << n;
+        namen.push_back(n);
+    }
+    EXPECT_EQ(std::string(Manager_Standard_Vorname(13)), namen[3]);
+    EXPECT_EQ(std::string(Manager_Standard_Vorname(-1)), namen[9]);
 }
 
 TEST_F(ManagerTest, ArrivingAndLeavingPlayersKeepTheirHistory)

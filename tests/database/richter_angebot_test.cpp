@@ -2,6 +2,10 @@
 // patience, the decision with its exclusions and finalists, and what each outcome leaves behind.
 #include <gtest/gtest.h>
 
+#include "graphics/grafik_screen.h"
+
+#include "graphics/grafik_fortschritt.h"
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -464,6 +468,32 @@ TEST_F(Angebote, ExtensionFreeMoveTransferAndLoanEachLeaveTheirTraces)
     EXPECT_EQ(buchungen.size(), 4u);
     for (int32_t t : {0, 1, 2, 3, 4, 5, Transfermarkt_Team})
         EXPECT_EQ(Team_Wert(TEAM_SPIELERANZAHL, t, 0, TEAM_LESEN), Teamspieler_Ins_Array(t, nullptr, -1, 0)) << t;
+}
+
+// More than twenty players due: the progress box stands while the decisions run, and is gone after.
+TEST_F(Angebote, ALongAuctionDayShowsItsCountInTheProgressBox)
+{
+    ASSERT_EQ(Grafik_Screen_Init(640, 480, 16), 1);
+    static bool offen_bei_buchung;
+    for (const int32_t anzahl : {20, 21}) {
+        Richter_Init();
+        int32_t n = 0;
+        for (int32_t t = 0; t < 6 && n < anzahl; ++t)
+            for (int32_t i = MIT; i < MIT + 4 && n < anzahl; ++i, ++n) {
+                const int32_t p = spieler(t, i);
+                Richter_Spieler_Angebot_Struktur_Erzeugen((t + 1) % 6, t, p, 2 * abloese(t, p), 0, 3 * gehalt(p), 24, 50);
+                faellig(p);
+            }
+        offen_bei_buchung = false;
+        Bank_Set_Buchung_Beobachter([](int32_t, int32_t, float, uint8_t) {
+            offen_bei_buchung = offen_bei_buchung || Grafik_Fortschritt_Lage(nullptr, nullptr, nullptr);
+            return true;
+        });
+        Richter_Jeden_Tag();
+        EXPECT_EQ(offen_bei_buchung, anzahl > 20) << anzahl;
+        EXPECT_FALSE(Grafik_Fortschritt_Lage(nullptr, nullptr, nullptr));
+    }
+    Grafik_Screen_DeInit();
 }
 
 }  // namespace

@@ -165,6 +165,21 @@ TEST_F(RichterTest, CampCollisionNeedsAnEndOfTheOlderRequestInsideTheNewer)
     }
 }
 
+// Each end of the older request on an end of the newer one (days 10..20) still collides.
+TEST_F(RichterTest, CampCollisionCountsTheBoundaryDays)
+{
+    for (const auto& [von, bis] : {std::pair{10, 30}, std::pair{20, 30}, std::pair{5, 10}, std::pair{5, 20}}) {
+        meldungen.clear();
+        anfrage(1, 0, 5, von, bis);
+        anfrage(2, 0, 5, 10, 20);
+        Richter_Jeden_Tag();
+        int32_t bestaetigt = 0;
+        for (const Meldung& m : meldungen) bestaetigt += m.bestaetigt;
+        ASSERT_EQ(meldungen.size(), 2u);
+        EXPECT_EQ(bestaetigt, 1) << von << ".." << bis;
+    }
+}
+
 TEST_F(RichterTest, FriendlyQuestionToAManagerExpiresOrIsConfirmedTheSameDay)
 {
     Manager_Neuer_Mitspieler(3, "B");
@@ -218,6 +233,38 @@ TEST_F(RichterTest, FriendlyQuestionToAManagerExpiresOrIsConfirmedTheSameDay)
     Richter_Jeden_Tag();
     EXPECT_EQ(freigaben, std::vector<int32_t>{1});
     EXPECT_EQ(News_Suche_Erste(3, NEWS_FLAG_OFFEN), -1);
+}
+
+// The refusal of a friendly for a full day and a renewed advertising contract are plain
+// messages, each with the record of the question behind it.
+TEST_F(RichterTest, RefusalsAndRenewalsCarryTheirQuestionRecord)
+{
+    Manager_Neuer_Mitspieler(3, "B");
+    termin_frei = false;
+    vorschlag(1, 5, 3, 140);
+    Richter_Jeden_Tag();
+    int32_t i = News_Suche_Erste(1, NEWS_FLAG_DA);
+    ASSERT_GE(i, 0);
+    EXPECT_EQ(News_Get_Nachricht(i)->art, NEWS_ART_TEXT);
+    EXPECT_NE(std::string(News_Get_Nachricht(i)->text).find("kann nicht stattfinden"), std::string::npos);
+    const int32_t freund[8] = {3, 1, 3, 140, 5, 0, 0, -1};
+    for (int w = 0; w < 8; ++w) EXPECT_EQ(News_Get_Nachricht(i)->frage.wort[w], freund[w]) << w;
+
+    News_Init();
+    auto* block = static_cast<uint8_t*>(Team_Zeiger(304, 3, nullptr, 0));
+    ASSERT_NE(block, nullptr);
+    const News_Frage werbung{{6, 3, 15, 110, 900, 250000, 0, -1}};
+    i = News_Senden(-1, 3, -1, NEWS_ART_FRAGE, &werbung, "Verlängern?");
+    ASSERT_TRUE(News_Set(i, 3, 1, 2));
+    Richter_Jeden_Tag();
+    i = News_Suche_Erste(3, NEWS_FLAG_DA);
+    ASSERT_GE(i, 0);
+    EXPECT_NE(std::string(News_Get_Nachricht(i)->text).find("wurde um ein Jahr verlängert"), std::string::npos);
+    const int32_t erwartet[8] = {6, 3, 15, 110, 900, 250000, 0, 1};
+    for (int w = 0; w < 8; ++w) EXPECT_EQ(News_Get_Nachricht(i)->frage.wort[w], erwartet[w]) << w;
+    int32_t ende = 0;
+    std::memcpy(&ende, block + 88 + 4 * 15, 4);
+    EXPECT_EQ(ende, 900);
 }
 
 TEST_F(RichterTest, ComputerClubWeighsPrestigeAndRefusesWithoutAny)

@@ -193,6 +193,37 @@ TEST_F(SaisonWelt, NewGameCountsTheSystemsAndFillsTheMarket)
     EXPECT_EQ(nachher, markt_vorher);
 }
 
+// The interest list is made again for the first reader after a move, not at every move: a slot
+// closed behind its back stays listed until a move, and is gone for the reader after one.
+TEST_F(SaisonWelt, TheInterestListIsFreshForTheFirstReaderAfterAMove)
+{
+    ASSERT_TRUE(Saison_Neues_Spiel(11));
+    auto liste = [] { return static_cast<const int32_t(*)[4]>(Teamspieler_Zeiger(TEAMSP_TRANSFER_PRIORITY_LISTE, 0)); };
+    auto gelistet = [&](int32_t team, int32_t slot) {
+        for (int32_t i = 0; i < TEAMSP_INTERESSEN && liste()[i][2] != -1; ++i)
+            if (liste()[i][2] == team && liste()[i][0] == slot) return true;
+        return false;
+    };
+    Team_Init_Transfer_Suchliste();
+    ASSERT_NE(liste()[0][2], -1);
+    const int32_t team = liste()[0][2], slot = liste()[0][0];
+    T_Own[team].suche.aktiv[slot] = 0;
+    EXPECT_TRUE(gelistet(team, slot));
+    // a market player leaves and comes back: moves that make no line-up
+    int32_t markt[TEAM_MAX_START_SPIELER];
+    ASSERT_GT(Teamspieler_Ins_Array(Transfermarkt_Team, markt, TEAM_MAX_START_SPIELER, 0), 0);
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, Transfermarkt_Team, markt[0], 0, 0, 0, -1, true));
+    EXPECT_FALSE(gelistet(team, slot));
+    // the savegame holds the fresh list as well
+    T_Own[team].suche.aktiv[slot] = 1;
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, markt[0], 0, 0, 12, -1, true));
+    nur_datenbank();
+    ASSERT_TRUE(Disk_Spielstand_Speichern("frisch"));
+    T_Own[team].suche.aktiv[slot] = 0;
+    ASSERT_TRUE(Disk_Spielstand_Laden("frisch"));
+    EXPECT_TRUE(gelistet(team, slot));
+}
+
 TEST_F(SaisonWelt, ContractEndsRetireReturnMoveKeepOrList)
 {
     ASSERT_TRUE(Saison_Neues_Spiel(17));
@@ -267,6 +298,54 @@ TEST_F(SaisonWelt, ContractEndsRetireReturnMoveKeepOrList)
     EXPECT_EQ(news("hat sich unwiederruflich entschieden", rentner), 1);
     EXPECT_EQ(news("die Fußballschuhe an den Nagel", rentner), 1);
     EXPECT_EQ(news("bevölkert solange die Transferliste", abgang), 1);
+}
+
+// A market that cannot take more leaves no player without a team: the leaver stays a year at his
+// club, listed, and the young player made of a retired one comes up at his club.
+TEST_F(SaisonWelt, AFullMarketLeavesNobodyWithoutATeam)
+{
+    ASSERT_TRUE(Saison_Neues_Spiel(17));
+    int32_t mensch = -1;
+    for (int32_t t = 0; t < Team_Anzahl && mensch < 0; ++t)
+        if (Team_Ist_Normal(t, 0) && Team_Hat_Manager(t) && T[t].spieleranzahl >= 12) mensch = t;
+    ASSERT_GE(mensch, 0);
+    int32_t kader[TEAM_MAX_SPIELER + 1];
+    Teamspieler_Ins_Array(mensch, kader, TEAM_MAX_SPIELER + 1, 0);
+    const int32_t rentner = kader[1], abgang = kader[2];
+    for (int32_t i = 0; i < T[mensch].spieleranzahl; ++i) {
+        Spieler_Daten[kader[i]].alter = 24;
+        Teamspieler_Wert(305, mensch, kader[i], 30, 1);
+    }
+    Teamspieler_Wert(305, mensch, rentner, 1, 1);
+    Teamspieler_Wert(305, mensch, abgang, 1, 1);
+    std::strcpy(Spieler_Fix_Daten[rentner].name, "Abel");
+    Spieler_Fix_Daten[rentner].gesicht = 1000;
+    Spieler_Daten[rentner].alter = 40;
+    // the market filled up from the other clubs, with long stays on it
+    for (int32_t t = 0; t < Team_Anzahl && T[Transfermarkt_Team].spieleranzahl < TEAM_MAX_TRANSFERMARKT; ++t) {
+        if (t == mensch || t == Transfermarkt_Team) continue;
+        int32_t andere[TEAM_MAX_START_SPIELER];
+        const int32_t n = Teamspieler_Ins_Array(t, andere, TEAM_MAX_START_SPIELER, 0);
+        for (int32_t i = 0; i < n && T[Transfermarkt_Team].spieleranzahl < TEAM_MAX_TRANSFERMARKT; ++i) {
+            ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, andere[i], 0, 0, 60, -1, false));
+            Teamspieler_Kommt_Oder_Geht(0, t, andere[i], 0, 0, 0, -1, false);
+            Teamspieler_Wert(305, Transfermarkt_Team, andere[i], 60, 1);
+        }
+    }
+    ASSERT_EQ(T[Transfermarkt_Team].spieleranzahl, TEAM_MAX_TRANSFERMARKT);
+    const int32_t vorher = T[mensch].spieleranzahl;
+
+    Spieler_Jeden_Monat();
+    EXPECT_EQ(Teamspieler_Get_Team_Des_Spielers(-1, abgang, -1), mensch);
+    EXPECT_EQ(Teamspieler_Wert(305, mensch, abgang, 0, 0), 12);
+    EXPECT_TRUE(Teamspieler_Wert(317, mensch, abgang, 0, 0) & TS_TRANSFERLISTE);
+    EXPECT_EQ(Teamspieler_Get_Team_Des_Spielers(-1, rentner, -1), mensch);
+    EXPECT_LE(Spieler_Daten[rentner].alter, 23);
+    EXPECT_EQ(T[mensch].spieleranzahl, vorher);
+    bool gemeldet = false;
+    for (int32_t i = 0; i < NEWS_MAX; ++i)
+        if (const News_Nachricht* m = News_Get_Nachricht(i)) gemeldet = gemeldet || std::strstr(m->text, "Der Transfermarkt ist voll");
+    EXPECT_TRUE(gemeldet);
 }
 
 TEST_F(SaisonWelt, ASeasonKeepsTheWorldWholeAndTheBlocksComeBack)

@@ -5,6 +5,9 @@
 
 #include "common/capture.h"
 #include "database/db_hilfe.h"
+#include "toolkit/icon.h"
+#include "toolkit/screen.h"
+#include "toolkit/slave.h"
 
 namespace {
 
@@ -284,6 +287,41 @@ TEST_F(SpielerTest, WatchListOfATeam)
     Spieler_Beobachtet_Hinzufuegen(0, 77);
     EXPECT_EQ(T_Own[0].beobachtet[3], 77);
     EXPECT_FALSE(Spieler_Ist_Beobachtet(9, 3));
+}
+
+// A watched name form drawn again shows the watch list as it is now: the text up to its first
+// picture code stays, the code is renewed; a text without the code is reported.
+TEST_F(SpielerTest, AWatchedNameFollowsTheWatchList)
+{
+    Test_Teams_Anlegen(4);
+    // the two marks as plain bitmaps, without the screen's resource file
+    for (int32_t n : {52, 55}) {
+        Slave_Rastport d{-1, 4, 4, 0, 0, {0, 0}};
+        Menue_Change_Slave_Rastport(n, &d);
+    }
+    Aktuelles_Team = 0;
+    Spieler_String(SP_NAME, 1, "Abel", 1);
+    const std::string vorher = Spieler_String(SP_NAME_BEOBACHTET, 1, nullptr, 0);
+    Spieler_Beobachtet_Hinzufuegen(0, 1);
+    const std::string jetzt = Spieler_String(SP_NAME_BEOBACHTET, 1, nullptr, 0);
+    EXPECT_NE(vorher, jetzt);
+    ASSERT_NE(Spieler_Text_Beobachtet_Erneuern(vorher.c_str(), 1), nullptr);
+    EXPECT_EQ(std::string(Spieler_Text_Beobachtet_Erneuern(vorher.c_str(), 1)), jetzt);
+    EXPECT_EQ(std::string(Spieler_Text_Beobachtet_Erneuern("^bbX^gnk0x00000001^gnk0x2", 1)).substr(0, 8), "^bbX^gnk");
+    EXPECT_EQ(std::string(Spieler_Text_Beobachtet_Erneuern("^bbX^gnk0x00000001^gnk0x2", 1)).size(), 18u);
+    EXPECT_EQ(Spieler_Text_Beobachtet_Erneuern("Abel", 1), nullptr);
+    EXPECT_EQ(Spieler_Text_Beobachtet_Erneuern(vorher.c_str(), 99), nullptr);
+
+    Menue_Icon_Text text{0, 0, 1, 2, "Abel", 1};
+    Menue_Icon icon{};
+    icon.daten = &text;
+    icon.kennung_1 = SP_NAME_BEOBACHTET;
+    Fehler_Capture cap;
+    Spieler_Universaler_Spieler_Text_Refresh(&icon, 0);
+    EXPECT_TRUE(cap.contains("Spieler_Universaler_Spieler_Text_Refresh: gnk not found!"));
+    EXPECT_EQ(icon.daten, &text);
+    Aktuelles_Team = -1;
+    Menue_Slaves_Init();
 }
 
 }  // namespace

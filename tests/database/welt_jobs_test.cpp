@@ -56,6 +56,22 @@ struct WeltJobs : ::testing::Test {
         Test_Bank_Loslassen();
         Test_Welt_Aufraeumen();
     }
+    // The market emptied and filled with players 50.. of home system 1, twelve months each.
+    static void markt_fuellen(int32_t groesse)
+    {
+        const int32_t markt = Transfermarkt_Team;
+        Teamspieler_Init_Listen();
+        while (Team_Wert(TEAM_SPIELERANZAHL, markt, 0, 0) > 0) {
+            int32_t p = -1;
+            Teamspieler_Ins_Array(markt, &p, 1, 0);
+            Teamspieler_Kommt_Oder_Geht(0, markt, p, 0, 0, 0, -1, false);
+        }
+        for (int32_t p = 50; p < 50 + groesse; ++p) {
+            dazu(markt, p);
+            Spieler_Egal_Daten[p].heimatsystem = 1;
+            Teamspieler_Wert(305, markt, p, 12, 1);
+        }
+    }
     static void dazu(int32_t team, int32_t spnr, int32_t monate = 24)
     {
         ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, team, spnr, 100, 0, monate, -1, false));
@@ -154,19 +170,21 @@ TEST_F(WeltJobs, CountdownAnnouncesTheAuctionAndMarketClockRunsByMarketSize)
 
     const int32_t markt = Transfermarkt_Team;
     for (int32_t groesse : {300, 200, 100}) {
-        Teamspieler_Init_Listen();
-        while (Team_Wert(TEAM_SPIELERANZAHL, markt, 0, 0) > 0) {
-            int32_t p = -1;
-            Teamspieler_Ins_Array(markt, &p, 1, 0);
-            Teamspieler_Kommt_Oder_Geht(0, markt, p, 0, 0, 0, -1, false);
-        }
-        for (int32_t p = 50; p < 50 + groesse; ++p) {
-            dazu(markt, p);
-            Spieler_Egal_Daten[p].heimatsystem = 1;
-            Teamspieler_Wert(305, markt, p, 12, 1);
-        }
+        markt_fuellen(groesse);
         Spieler_Jeden_Monat();
         EXPECT_EQ(Teamspieler_Wert(305, markt, 60, 0, 0), groesse > 255 ? 9 : groesse > 150 ? 10 : 11) << groesse;
+    }
+}
+
+// The market clock's steps at their edges: a market of 150 takes one month, 151 two, 255 two
+// and 256 three (from twelve months left).
+TEST_F(WeltJobs, MarketClockStepsAtTheirEdges)
+{
+    const int32_t markt = Transfermarkt_Team;
+    for (const auto& [groesse, monate] : {std::pair{150, 11}, std::pair{151, 10}, std::pair{255, 10}, std::pair{256, 9}}) {
+        markt_fuellen(groesse);
+        Spieler_Jeden_Monat();
+        EXPECT_EQ(Teamspieler_Wert(305, markt, 60, 0, 0), monate) << groesse;
     }
 }
 
@@ -245,6 +263,23 @@ TEST_F(WeltJobs, WeekBooksWhatTheForecastSaysAndTrainsTactics)
     Team_Jeden_Monat();
     EXPECT_EQ(assis[2], 0);
     EXPECT_EQ(news_mit("ist soeben ausgelaufen"), 1);
+}
+
+// The week books each player's salary and insurance premium as a 52nd of the year's, each term
+// cut to whole marks on its own: three salaries of 51,000 DM give 3 x 980, not 153,000 / 52.
+TEST_F(WeltJobs, TheWeekBooksAFiftySecondOfEachYearlyAmount)
+{
+    const int32_t gehalt[3] = {51000, 51000, 51000};
+    for (int32_t i = 0; i < 3; ++i) {
+        dazu(0, 40 + i);
+        Teamspieler_Wert(301, 0, 40 + i, gehalt[i], 1);
+    }
+    Teamspieler_Wert(307, 0, 42, 1, 1);
+    Teamspieler_Wert(308, 0, 42, 5500, 1);
+    Teamspieler_Wert(308, 0, 41, 99999, 1);  // not insured: no premium
+    Team_Jede_Woche();
+    EXPECT_FLOAT_EQ(gebucht(0, 26), 2940.0f);
+    EXPECT_FLOAT_EQ(gebucht(0, 27), 105.0f);
 }
 
 TEST_F(WeltJobs, HistoryKeepsFiftyTwoValuesNewestLastAndDayChangeKeepsBonuses)

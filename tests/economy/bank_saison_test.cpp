@@ -118,10 +118,9 @@ struct BankSaison : BankTest, ::testing::WithParamInterface<const char*> {
         for (int32_t i = 0; i < 6; ++i) {
             const int32_t verkaeufer = Zufall(0, n - 1);
             const int32_t kaeufer = Zufall(0, n - 1);
-            const float abloese = float(Zufall_Gross(1, 400)) * 2500.5f;
-            if (verkaeufer == kaeufer) continue;
-            Schreibe_Überweisung(-1, verkaeufer, abloese, 30, 1, -1);
-            Schreibe_Überweisung(kaeufer, -1, abloese, 31, 1, -1);
+            // the fee in thousands, booked by the arbiter's own record of the move
+            const int32_t abloese = Zufall_Gross(1, 400) * 25;
+            Teamspieler_Transfer_Speichern(verkaeufer, kaeufer, i, abloese, 1);
         }
         const int32_t gehalt = Zufall(0, n - 1);
         const int32_t betrag = Zufall_Gross(1000, 90000);

@@ -86,3 +86,26 @@ TEST(Zufall, PushPopAndSavegameBlock)
     EXPECT_EQ(Zufall_Get_Seed(), 0x003A2B1C);
     Zufall_Set_Seed(0);
 }
+
+// The step's short remainder against the plain one, for every state a seed can hold, and the
+// draw's range at both ends.
+TEST(Zufall, EveryStateStepsAsThePlainRemainder)
+{
+    for (int32_t s = 0; s < ZUFALL_MODUL; ++s) {
+        Zufall_Set_Seed(s);
+        const int32_t z = Zufall(0, 999);
+        const int32_t erwartet = int32_t(uint32_t(s) * 16u + 167u) % ZUFALL_MODUL;
+        if (Zufall_Get_Seed() != erwartet) {
+            ADD_FAILURE() << "Zustand " << s << ": " << Zufall_Get_Seed() << " statt " << erwartet;
+            break;
+        }
+        ASSERT_EQ(z, int32_t(uint32_t(1000u * uint32_t(erwartet)) / uint32_t(ZUFALL_MODUL))) << s;
+    }
+    // a state from outside the range keeps its old arithmetic
+    Zufall_Set_Seed(-5);
+    Zufall(0, 3);
+    EXPECT_EQ(Zufall_Get_Seed(), int32_t(uint32_t(-5) * 16u + 167u) % ZUFALL_MODUL);
+    Zufall_Set_Seed(ZUFALL_MODUL + 1000);
+    Zufall(0, 3);
+    EXPECT_EQ(Zufall_Get_Seed(), int32_t(uint32_t(ZUFALL_MODUL + 1000) * 16u + 167u) % ZUFALL_MODUL);
+}
