@@ -239,6 +239,8 @@ TEST_F(RichterTest, FriendlyQuestionToAManagerExpiresOrIsConfirmedTheSameDay)
 // messages, each with the record of the question behind it.
 TEST_F(RichterTest, RefusalsAndRenewalsCarryTheirQuestionRecord)
 {
+    // Both clubs are managed: news for a club nobody manages is not kept.
+    Manager_Neuer_Mitspieler(1, "A");
     Manager_Neuer_Mitspieler(3, "B");
     termin_frei = false;
     vorschlag(1, 5, 3, 140);

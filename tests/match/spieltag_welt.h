@@ -23,6 +23,7 @@
 #include "match/spielfeld.h"
 #include "match/spieltag.h"
 #include "platform/liste.h"
+#include "platform/zufall.h"
 
 // The small world by default; a suite may build the default world instead.
 class Spieltag_Welt : public Spielstand_Ordner {
@@ -41,6 +42,8 @@ protected:
         std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (welt / "config_files").c_str());
         Netz_Rolle = 3;
         Spieltag_Set_Geschwindigkeit(SPIELTAG_TEMPO_START);
+        // Every test plays the same game, whatever ran before it in this process.
+        Zufall_Set_Seed(1999);
         // One manager, the default club.
         Eingang_Set_Start_Hook([](Eingang_Einstellungen& e, Eingang_Eingabe& m) {
             e.schwierigkeit = 2;
