@@ -15,6 +15,7 @@
 #include "database/teamspieler.h"
 #include "economy/bank.h"
 #include "economy/stadion.h"
+#include "economy/trainingslager.h"
 #include "economy/werbung.h"
 #include "gameflow/ablauf.h"
 #include "gameflow/eingang.h"
@@ -99,6 +100,9 @@ bool Spielstart_Welt_Laden(int32_t konfiguration)
     // The match day and its live records travel with the game, so that a day resumes.
     Spieltag_Disk_Registrieren();
     Spielfeld_Disk_Registrieren();
+    // Sponsors and camps before the managers come: their clubs get contracts at once.
+    Werbung_Init();
+    Trainingslager_Init();
     welt_geladen = true;
     return true;
 }
