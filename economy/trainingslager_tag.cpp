@@ -286,6 +286,8 @@ void Trainingslager_Mache_Team_Staerker(int32_t team, const Trainingslager_Termi
         for (int32_t j = 0; j < anzahl; ++j) {
             const int32_t i = torwart ? TORWART_EINTRAEGE[j] : j;
             const int32_t id = Trainingslager_Attribut_Id[i];
+            // an attribute the player's kind does not have stays as it is
+            if (!Spieler_Attribut_Vorhanden(p, id, -1)) continue;
             const bool haupt = id < 9;
             int32_t eff = wirkung[i] * D / 100;
             if (torwart && i == 0) {
