@@ -61,6 +61,11 @@ const char* const KATEGORIE_NAME[WERBUNG_KATEGORIEN] = {"Bandenwerbung", "TV-Rec
 
 Werbung_Vorbelegen_Beobachter beobachter = nullptr;
 
+// Which competitions are international is asked many times a day and costly to find out; it
+// holds for a season: found once a season (and anew after the module starts).
+std::vector<int32_t> internationale;
+int32_t internationale_saison = -1;
+
 void tabelle_leeren()
 {
     for (int32_t s = 0; s < WERBEPARTNER_ANZAHL; ++s) {
@@ -120,6 +125,7 @@ void Werbung_Init()
 {
     Disk_Block_Registrieren(DISK_POS_WERBUNG, Werbung_Write_Bin_Block, Werbung_Read_Bin_Block);
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_WERBUNG, Werbung_DeInit);
+    internationale_saison = -1;
     Werbung_Modul.initialisiert = true;
     Werbung_Modul.geholt = 0;
     for (int32_t s = 0; s < 5; ++s)
@@ -310,10 +316,16 @@ int32_t Werbung_Berechne_Ansehen(int32_t p, int32_t liga, int32_t e)
 
 bool Werbung_International(int32_t team)
 {
-    int32_t ids[WETTBEWERB_ANZAHL];
-    const int32_t n = Wettbewerb_Get_Land_Wettbewerbe(-1, ids);
-    for (int32_t i = 0; i < n && i < WETTBEWERB_ANZAHL; ++i)
-        if (Wettbewerb_Ist_International(ids[i]) && Wettbewerb_Team_In_Wettbewerb(ids[i], team)) return true;
+    if (internationale_saison != Kalender_Get_Saison() || !Werbung_Modul.initialisiert) {
+        internationale.clear();
+        int32_t ids[WETTBEWERB_ANZAHL];
+        const int32_t n = Wettbewerb_Get_Land_Wettbewerbe(-1, ids);
+        for (int32_t i = 0; i < n && i < WETTBEWERB_ANZAHL; ++i)
+            if (Wettbewerb_Ist_International(ids[i])) internationale.push_back(ids[i]);
+        internationale_saison = Werbung_Modul.initialisiert ? Kalender_Get_Saison() : -1;
+    }
+    for (int32_t id : internationale)
+        if (Wettbewerb_Team_In_Wettbewerb(id, team)) return true;
     return false;
 }
 
