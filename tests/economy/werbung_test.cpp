@@ -452,8 +452,25 @@ TEST_F(Werbung, AClientFetchesTheSponsorsOnceUntilTold)
     EXPECT_EQ(Werbepartner_Bild_Schreiben(), tabelle);
     EXPECT_TRUE(Werbung_Client_Partner_Neu_Holen());
     EXPECT_EQ(aufrufe, 2);
-    // a refused contract stops the screen offering it
+    // a contract through the server: the club's block comes back, the offers count down
     Aktuelles_Team = manager[0];
+    Handelndes_Team = uint32_t(manager[0]);
+    angebot(3, 2, 7);
+    Werbung_Set_Fernaufruf([](int32_t anfrage, std::vector<uint8_t>* block) {
+        Netz_Rolle = 2;
+        std::vector<uint8_t> antwort;
+        const int32_t r = Werbung_Server_Anfrage(anfrage, block->data(), uint32_t(block->size()), &antwort);
+        Netz_Rolle = 1;
+        *block = antwort;
+        return r;
+    });
+    auto* eigen = static_cast<uint8_t*>(Team_Zeiger(304, manager[0], nullptr, 0));
+    eigen[452] = 3;
+    ASSERT_TRUE(Werbung_Vertrag_Abschliessen(manager[0], 3, 2, -1));
+    EXPECT_EQ(eigen[15], 3);
+    EXPECT_EQ(daten(manager[0]).platzierung[15], 3);
+    EXPECT_EQ(Werbepartner_Tabelle[3].angebote[2], 6);
+    // a refused contract stops the screen offering it
     Werbung_Set_Fernaufruf([](int32_t, std::vector<uint8_t>*) { return 0; });
     Werbepartner_Tabelle[3].angebote[2] = 9;
     EXPECT_FALSE(Werbung_Vertrag_Abschliessen(manager[0], 3, 2, -1));
