@@ -10,6 +10,8 @@
 #include "database/team.h"
 #include "economy/bank.h"
 #include "economy/stadion.h"
+#include "economy/trainingslager.h"
+#include "economy/werbung.h"
 #include "gameflow/globals.h"
 #include "gameflow/highscore.h"
 #include "gameflow/kalender.h"
@@ -219,11 +221,15 @@ void Ablauf_Init(int32_t)
     Kalender_Job_Registrieren(KALENDER_WOECHENTLICH, KJ_WOCHE_TEAM, Team_Jede_Woche);
     Kalender_Job_Registrieren(KALENDER_WOECHENTLICH, KJ_WOCHE_ASSISTENT, Assi_Jede_Woche);
     Kalender_Job_Registrieren(KALENDER_WOECHENTLICH, KJ_WOCHE_STADION, Stadion_Jede_Woche);
+    Kalender_Job_Registrieren(KALENDER_WOECHENTLICH, KJ_WOCHE_WERBUNG, Werbung_Jede_Woche);
+    Kalender_Job_Registrieren(KALENDER_WOECHENTLICH, KJ_WOCHE_TRAININGSLAGER, Trainingslager_Jede_Woche);
     Kalender_Job_Registrieren(KALENDER_MONATLICH, KJ_MONAT_SPIELER, Spieler_Jeden_Monat);
     Kalender_Job_Registrieren(KALENDER_MONATLICH, KJ_MONAT_TEAM, Team_Jeden_Monat);
     Kalender_Job_Registrieren(KALENDER_MONATLICH, KJ_MONAT_ASSISTENT, Assi_Jeden_Monat);
     Kalender_Job_Registrieren(KALENDER_MONATLICH, KJ_MONAT_BANK, Bank_Dauerkarten_Ausgleich);
     Kalender_Job_Registrieren(KALENDER_MONATLICH, KJ_MONAT_HIGHSCORE, Highscore_Jeden_Monat);
+    Kalender_Job_Registrieren(KALENDER_JAEHRLICH, KJ_JAHR_WERBUNG, Werbung_Angebote_Erneuern);
+    Kalender_Job_Registrieren(KALENDER_JAEHRLICH, KJ_JAHR_TRAININGSLAGER, Trainingslager_Jedes_Jahr);
     Kalender_Job_Registrieren(KALENDER_JAEHRLICH, KJ_JAHR_KALENDER, Kalender_Jedes_Jahr);
     Kalender_Job_Registrieren(KALENDER_JAEHRLICH, KJ_JAHR_STEUERN, Bank_Steuern);
     Kalender_Job_Registrieren(KALENDER_JAEHRLICH, KJ_JAHR_DAUERKARTEN, Stadion_Dauerkarten_Verkaufen);
