@@ -101,13 +101,9 @@ bool Spielstart_Welt_Laden(int32_t konfiguration)
     // The match day and its live records travel with the game, so that a day resumes.
     Spieltag_Disk_Registrieren();
     Spielfeld_Disk_Registrieren();
-    // Sponsors and camps before the managers come: their clubs get contracts at once. Their
-    // first offers and camp days come from a copy of the game's sequence, so that a world of a
-    // given seed deals and plays its start as it did before they came in.
-    const int32_t seed = Zufall_Get_Seed();
+    // Sponsors and camps before the managers come: their clubs get contracts at once.
     Werbung_Init();
     Trainingslager_Init();
-    Zufall_Set_Seed(seed);
     welt_geladen = true;
     return true;
 }
@@ -124,12 +120,7 @@ bool Spielstart_Manager_Hinzufuegen(int32_t team, const char* name)
     Assistenten_Managerpersonal_Vorbelegen(team);
     Bank_Konto_Einrichten(team, START_KONTOSTAND, 0);
     Bank_Set_Kreditlinie(team, START_KREDITLINIE, 0);
-    // the first contracts come from a copy of the sequence of the club's own (see the sponsors'
-    // start below), so that two managers' clubs differ and the world plays as for its seed
-    const int32_t seed = Zufall_Get_Seed();
-    Zufall_Set_Seed(int32_t((int64_t(seed) + 7919 * int64_t(team + 1)) % ZUFALL_MODUL));
     Werbung_Team_Vorbelegen(team, 1);
-    Zufall_Set_Seed(seed);
     Team_Pokale_Icons_Zuordnen(team);
     return true;
 }
