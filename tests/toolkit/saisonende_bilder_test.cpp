@@ -46,7 +46,7 @@ protected:
         std::vector<Wettbewerb_Datensatz> r = testwelt::bauen();
         r[testwelt::POKAL2].grafik_nummer = 1;
         r[testwelt::A1].grafik_nummer = 0;
-        r[testwelt::B1].grafik_nummer = 7;   // no such picture
+        r[testwelt::B1].grafik_nummer = 64;  // beyond the pictures
         ASSERT_TRUE(Wettbewerb_Uebernehmen(r.data(), testwelt::ANZAHL, testwelt::TEAM_ANZAHL));
         Auslosung_Set_Warten_Hook(warten);
     }
