@@ -479,13 +479,13 @@ std::vector<Wettbewerbsende_Bild> bilder_vergeben(Bauplan& b)
     return bilder;
 }
 
-bool plan_bauen(Bauplan& b)
+// The competitions and their links, before the season weeks; the pictures by number.
+std::vector<Wettbewerbsende_Bild> wettbewerbe_planen(Bauplan& b)
 {
     std::vector<size_t> top, pokal;
     nationen_bauen(b, top, pokal);
     internationale_bauen(b, top, pokal);
-    bilder_vergeben(b);
-    return wochen_verteilen(b);
+    return bilder_vergeben(b);
 }
 
 int wettbewerbe_schritt(const std::string& ziel, const std::vector<std::string>& args)
@@ -495,7 +495,8 @@ int wettbewerbe_schritt(const std::string& ziel, const std::vector<std::string>&
     if (!Welt_Argumente(args, groesse, seed)) return 2;
     Welt welt = Welt_Bauen(groesse, seed);
     Bauplan b(welt);
-    if (!plan_bauen(b)) return 1;
+    wettbewerbe_planen(b);
+    if (!wochen_verteilen(b)) return 1;
     if (b.wbs.size() > static_cast<size_t>(WETTBEWERB_ANZAHL)) {
         std::fprintf(stderr, "wettbewerbe: %zu Wettbewerbe, höchstens %d\n", b.wbs.size(), WETTBEWERB_ANZAHL);
         return 1;
@@ -545,10 +546,7 @@ int wettbewerbe_schritt(const std::string& ziel, const std::vector<std::string>&
 std::vector<Wettbewerbsende_Bild> Welt_Wettbewerbsende_Bilder(const Welt& welt)
 {
     Bauplan b(welt);
-    std::vector<size_t> top, pokal;
-    nationen_bauen(b, top, pokal);
-    internationale_bauen(b, top, pokal);
-    return bilder_vergeben(b);
+    return wettbewerbe_planen(b);
 }
 
 DATAGEN_SCHRITT("wettbewerbe", wettbewerbe_schritt, true);
