@@ -510,14 +510,13 @@ void Stadion_Module_Registrieren()
 
 // ---- The team reader's stands ----
 
-void Team_Stadionplaetze_Init(int32_t team, Stadion_Daten* d, int32_t sitz, int32_t steh, int32_t runden)
+Stadion_Verteilung Stadion_Tribuenen_Verteilen(int32_t niveau, int32_t sitz, int32_t steh, int32_t runden)
 {
     // which stands are terraces (1) and which seated (0), by the terraces' share in sevenths
     static const uint8_t MUSTER[7][6] = {{0, 0, 0, 0, 0, 0}, {0, 0, 1, 0, 0, 0}, {0, 0, 1, 1, 0, 0},
                                          {1, 0, 1, 1, 0, 0}, {1, 0, 1, 1, 0, 1}, {1, 1, 1, 1, 0, 1},
                                          {1, 1, 1, 1, 1, 1}};
-    if (!d) return;
-    const int32_t niveau = Wettbewerb_Get_Liga_Niveau(team);
+    Stadion_Verteilung v{};
     if (sitz < 1) sitz = niveau * 12000 / 100 / 500 * 500;
     if (steh < 1) steh = niveau * 22000 / 100 / 500 * 500;
     const int32_t anteil = steh + sitz > 0 ? int32_t(int64_t(steh) * 100 / (steh + sitz)) : 0;
@@ -534,13 +533,24 @@ void Team_Stadionplaetze_Init(int32_t team, Stadion_Daten* d, int32_t sitz, int3
             rest[k] = summe - plaetze;
             if (plaetze == 0) plaetze = 500;
         }
-        if (plaetze == 0) continue;
+        v.plaetze[i] = plaetze;
+        v.modell[i] = uint8_t(k ? 1 + niveau * 2 / 101 : 3 + niveau * 3 / 101);
+    }
+    return v;
+}
+
+void Team_Stadionplaetze_Init(int32_t team, Stadion_Daten* d, int32_t sitz, int32_t steh, int32_t runden)
+{
+    if (!d) return;
+    const Stadion_Verteilung v = Stadion_Tribuenen_Verteilen(Wettbewerb_Get_Liga_Niveau(team), sitz, steh, runden);
+    for (int i = 0; i < STADION_TRIBUENEN; ++i) {
+        if (v.plaetze[i] == 0) continue;
         Stadion_Slot& s = d->slot[i];
         const int32_t zustand = Zufall(90, 100);
         s.zustand = float(zustand);
-        s.modell = uint8_t(k ? 1 + niveau * 2 / 101 : 3 + niveau * 3 / 101);
+        s.modell = v.modell[i];
         const int32_t max = Stadion_Modell_Max_Plaetze(s.modell);
-        s.plaetze = plaetze > max ? max : plaetze;
+        s.plaetze = v.plaetze[i] > max ? max : v.plaetze[i];
         const int32_t firma = Zufall(0, 4);
         s.firma = uint8_t(firma);
         const int32_t qualitaet = Zufall(80, 100);

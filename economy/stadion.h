@@ -193,6 +193,14 @@ int32_t Stadion_Benoetigter_Schnitt(int32_t team);
 // estimate in DM.
 int32_t Stadion_Dauerkarten_Monat(int32_t team, int32_t* monate, int32_t abrechnen);
 
+// How the team reader shares a club's places at a league level over the six stands: each
+// stand's model and its places before any cut to the model's maximum (0: no stand). The data
+// builder checks its world with it.
+struct Stadion_Verteilung {
+    uint8_t modell[STADION_TRIBUENEN];
+    int32_t plaetze[STADION_TRIBUENEN];
+};
+Stadion_Verteilung Stadion_Tribuenen_Verteilen(int32_t niveau, int32_t sitz, int32_t steh, int32_t runden);
 // The team reader's stands: seated and terrace places (below 1: by the league level) shared
 // over the six stands by the terraces' share; with `runden` in steps of 500.
 void Team_Stadionplaetze_Init(int32_t team, Stadion_Daten* d, int32_t sitz, int32_t steh, int32_t runden);

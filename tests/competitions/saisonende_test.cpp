@@ -227,17 +227,7 @@ TEST_F(Saisonende, NextSeasonsFieldsFromTheLeagueTreeAndTheTables)
     using namespace testwelt;
     auto r = bauen();
     r[A2B].ziele.ziel[0][0] = -1;   // the leagues keep four clubs
-    // The cup's two rounds take their entrants from country A's pyramid: four, then two.
-    for (int k : {POKAL1, POKAL2}) {
-        r[k].modus |= QUALIFIKANTEN_AUS_LIGABAUM;
-        r[k].teams = 4;
-        r[k].listen.anzahl = r[k].listen.start_anzahl = 0;
-        std::fill(r[k].listen.teams, r[k].listen.teams + WETTBEWERB_MAX_TEAMS, int16_t(-1));
-        std::fill(r[k].listen.start, r[k].listen.start + WETTBEWERB_MAX_TEAMS, int16_t(-1));
-    }
-    r[POKAL1].spieltage = 1;
-    r[POKAL1].anz_quali_aus_ligabaum = 4;
-    r[POKAL2].anz_quali_aus_ligabaum = 2;
+    pokal_aus_ligabaum(r);
     r[B1].ziele.ziel[2][1] = POKAL1;          // a place of another country that led there
     r[A1].ziele.ziel[1][0] = GRUPPE_A;        // the champion and the cup winner to one group
     r[GRUPPE_B].auffuell_anz = 2;

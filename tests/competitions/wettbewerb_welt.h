@@ -1,5 +1,6 @@
 // A small competition world built directly as records, for the query and block tests.
 #pragma once
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -75,6 +76,21 @@ inline std::vector<Wettbewerb_Datensatz> bauen()
     r[B1].ziele.ziel[1][0] = GRUPPE_B;
     r[POKAL2].ziele.ziel[1][0] = GRUPPE_A;
     return r;
+}
+
+// The cup's two rounds take their entrants from country A's pyramid: four, then two.
+inline void pokal_aus_ligabaum(std::vector<Wettbewerb_Datensatz>& r)
+{
+    for (int k : {POKAL1, POKAL2}) {
+        r[k].modus |= QUALIFIKANTEN_AUS_LIGABAUM;
+        r[k].teams = 4;
+        r[k].listen.anzahl = r[k].listen.start_anzahl = 0;
+        std::fill(r[k].listen.teams, r[k].listen.teams + WETTBEWERB_MAX_TEAMS, int16_t(-1));
+        std::fill(r[k].listen.start, r[k].listen.start + WETTBEWERB_MAX_TEAMS, int16_t(-1));
+    }
+    r[POKAL1].spieltage = 1;
+    r[POKAL1].anz_quali_aus_ligabaum = 4;
+    r[POKAL2].anz_quali_aus_ligabaum = 2;
 }
 
 inline bool laden() { auto r = bauen(); return Wettbewerb_Uebernehmen(r.data(), ANZAHL, TEAM_ANZAHL); }

@@ -44,9 +44,9 @@ protected:
         vereine_anlegen(testwelt::TEAM_ANZAHL, 0);
         std::strcpy(T_Fix[0].name, "SV Adlershof");
         std::vector<Wettbewerb_Datensatz> r = testwelt::bauen();
-        r[testwelt::POKAL2].grafik_nummer = 1;
+        r[testwelt::POKAL2].grafik_nummer = 4;   // the builder's default world draws its cup there
         r[testwelt::A1].grafik_nummer = 0;
-        r[testwelt::B1].grafik_nummer = 7;   // no such picture
+        r[testwelt::B1].grafik_nummer = 64;  // beyond the pictures
         ASSERT_TRUE(Wettbewerb_Uebernehmen(r.data(), testwelt::ANZAHL, testwelt::TEAM_ANZAHL));
         Auslosung_Set_Warten_Hook(warten);
     }

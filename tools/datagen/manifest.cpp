@@ -49,7 +49,8 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 3687, 3690, BILD, 150, 40, 0, 16, true, "Startmenue-Knopf ohne Text (Eintrag = Nummer - 3687)");
     bereich(v, scr, 3691, 3691, BILD, 640, 480, 0, 16, false, "Spiel-Hintergrund (Startmenue, abgedunkelt gezeigt)");
     bereich(v, scr, 3692, 3692, BILD, 290, 64, 0, 16, false, "Startmenue-Titelbild mit dem Spielnamen");
-    bereich(v, scr, 3695, 3699, BILD, 640, 480, 0, 16, false, "Wettbewerbsende (Nummer - 3695 = GRAFIK_NUMMER)");
+    bereich(v, scr, 3695, 3695 + MANIFEST_WETTBEWERBSENDE - 1, BILD, 640, 480, 0, 16, false,
+            "Wettbewerbsende (Nummer - 3695 = GRAFIK_NUMMER)");
     // Code 5043 + n is entry 1043 + n: 718 "Ja", 719 "Nein", 720 "OK", 768 the inactive face; the
     // pressed face is kept for buttons that show one.
     bereich(v, scr, 1043, 1043, BILD, 80, 22, 0, 16, true, "Requester-Knopf Ja (Code 5043, Icon 718)");

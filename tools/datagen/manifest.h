@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+// End-of-competition pictures 3695 + GRAFIK_NUMMER: room for this many competitions of a world.
+constexpr int32_t MANIFEST_WETTBEWERBSENDE = 64;
+
 struct Manifest_Datei {
     const char* name;
     const char* ordner;  // below the program folder; "" = the program folder itself

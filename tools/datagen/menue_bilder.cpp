@@ -1,6 +1,7 @@
 #include "tools/datagen/menue_bilder.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -466,17 +467,38 @@ Bild credits()
     return b;
 }
 
-// The end of a competition (GRAFIK_NUMMER n of the generated world): a pennant for the
-// leagues, a trophy for the cups, the competition's name below; title (y 20-80) and bottom line
-// (y 455-475) stand on a calm ground.
+static std::vector<Wettbewerbsende_Bild> wettbewerbsende_bilder;
+
+// The name in the capitals of the picture font; umlauts (Windows-1252) written out.
+static std::string grossschrift(const std::string& name)
+{
+    std::string t;
+    for (char c : name) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (u == 0xC4 || u == 0xE4) t += "AE";
+        else if (u == 0xD6 || u == 0xF6) t += "OE";
+        else if (u == 0xDC || u == 0xFC) t += "UE";
+        else if (u == 0xDF) t += "SS";
+        else if (u < 0x80) t += char(std::toupper(u));
+        else t += ' ';
+    }
+    return t;
+}
+
+// The end of a competition (GRAFIK_NUMMER n): a pennant for a league, a trophy for a cup, the
+// competition's name below; title (y 20-80) and bottom line (y 455-475) stand on a calm ground.
 Bild wettbewerbsende(int32_t n)
 {
     static const char* const NAMEN[] = {"LIGA", "POKAL", "MEISTERPOKAL", "POKALSIEGERPOKAL", "KONTINENTALPOKAL"};
-    static const uint16_t FARBEN[] = {rgb(40, 120, 70), rgb(150, 40, 40), rgb(30, 60, 150), rgb(120, 60, 140), rgb(30, 120, 130)};
+    static const uint16_t FARBEN[] = {rgb(40, 120, 70), rgb(150, 40, 40), rgb(30, 60, 150), rgb(120, 60, 140),
+                                      rgb(30, 120, 130), rgb(170, 110, 30), rgb(90, 90, 100)};
+    const bool eigenes = size_t(n) < wettbewerbsende_bilder.size();
+    const bool liga = eigenes ? wettbewerbsende_bilder[size_t(n)].liga : n == 0;
+    const std::string name = eigenes ? grossschrift(wettbewerbsende_bilder[size_t(n)].name) : NAMEN[n % 5];
     Bild b(640, 480, false, rgb(8, 18, 32));
-    const uint16_t gold = rgb(240, 196, 60), farbe = FARBEN[n % 5];
+    const uint16_t gold = rgb(240, 196, 60), farbe = FARBEN[n % 7];
     b.rechteck(0, 100, 640, 330, rgb(12, 26, 44));
-    if (n == 0) {
+    if (liga) {
         b.rechteck(200, 130, 6, 260, gold);
         for (int32_t y = 0; y < 120; ++y) b.rechteck(206, 140 + y, 220 - (y < 60 ? 60 - y : y - 60) * 3, 1, farbe);
     } else {
@@ -487,7 +509,10 @@ Bild wettbewerbsende(int32_t n)
         b.ring(230, 190, 30, 6, gold);
         b.ring(410, 190, 30, 6, gold);
     }
-    b.mitte(320, 400, NAMEN[n % 5], rgb(230, 236, 240), 3);
+    // Long names in a smaller size, so that they fit the picture.
+    int s = 3;
+    while (s > 1 && text_breite(name, s) > 600) --s;
+    b.mitte(320, 400, name, rgb(230, 236, 240), s);
     return b;
 }
 
@@ -571,7 +596,7 @@ bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
         bild = spiel_hintergrund().fertig(e.nummer);
         return true;
     }
-    if (e.nummer >= 3695 && e.nummer <= 3699) {
+    if (e.nummer >= 3695 && e.nummer < 3695 + MANIFEST_WETTBEWERBSENDE) {
         bild = wettbewerbsende(e.nummer - 3695).fertig(e.nummer);
         return true;
     }
@@ -613,3 +638,5 @@ bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
     bild = slave_bild(slave, e.width, e.height).fertig(e.nummer);
     return true;
 }
+
+void Menue_Wettbewerbsende_Setzen(std::vector<Wettbewerbsende_Bild> bilder) { wettbewerbsende_bilder = std::move(bilder); }

@@ -5,6 +5,8 @@
 // picture is see-through (and its mask bit clear).
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "tools/datagen/manifest.h"
 #include "tools/datagen/resf_writer.h"
@@ -17,3 +19,14 @@ constexpr int32_t MENUE_BILD_STEHEND = 1055, MENUE_BILD_STEHEND_ENDE = 1063;
 
 // True when the entry is one of these pictures; it is then drawn into `bild`.
 bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild);
+
+// The end-of-competition picture of GRAFIK_NUMMER n: the competition's name (Windows-1252) under
+// a pennant for a league or a trophy for a cup.
+struct Wettbewerbsende_Bild {
+    std::string name;
+    bool liga = false;
+};
+// The world's competitions, index n = GRAFIK_NUMMER (from the step "wettbewerbe"'s plan).
+std::vector<Wettbewerbsende_Bild> Welt_Wettbewerbsende_Bilder(const struct Welt& welt);
+// The pictures the resource files get; without them, one neutral picture per kind.
+void Menue_Wettbewerbsende_Setzen(std::vector<Wettbewerbsende_Bild> bilder);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "tools/datagen/datagen.h"
+#include "tools/datagen/menue_bilder.h"
 #include "tools/datagen/resf_dateien.h"
 #include "tools/datagen/wappen_bilder.h"
 #include "tools/datagen/welt.h"
@@ -13,7 +14,9 @@ static int resfiles(const std::string& ziel, const std::vector<std::string>& arg
     uint32_t seed;
     if (!Welt_Argumente(args, g, seed)) return 2;
     static Wappen_Vorlagen vorlagen;
-    Wappen_Vorlagen_Aus_Welt(Welt_Bauen(g, seed), vorlagen);
+    const Welt welt = Welt_Bauen(g, seed);
+    Wappen_Vorlagen_Aus_Welt(welt, vorlagen);
+    Menue_Wettbewerbsende_Setzen(Welt_Wettbewerbsende_Bilder(welt));
     std::string fehler = Vereins_Wappen_Pruefen(Vereins_Wappen_Alle(vorlagen), vorlagen);
     if (!fehler.empty()) {
         std::fprintf(stderr, "resfiles: %s\n", fehler.c_str());

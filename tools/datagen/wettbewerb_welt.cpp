@@ -21,9 +21,11 @@
 
 #include "competitions/wettbewerb.h"
 #include "database/team.h"
+#include "economy/stadion.h"
 #include "platform/win95.h"
 #include "tools/datagen/config_writer.h"
 #include "tools/datagen/datagen.h"
+#include "tools/datagen/menue_bilder.h"
 #include "tools/datagen/welt.h"
 
 namespace {
@@ -45,7 +47,7 @@ struct Wb {
     int32_t best_of_x = 1;
     int32_t land = -1;
     std::vector<int32_t> rundentexte;
-    int32_t grafik = 0;
+    int32_t grafik = 0;   // GRAFIK_NUMMER, one per competition name
     int32_t wichtig = 50;
     int32_t sieg_praemie = 0, unentschieden_praemie = 0, antritts_praemie = 0;
     bool pokal_praemie = false, basisliga = false, mischen = false;
@@ -159,7 +161,6 @@ void nationen_bauen(Bauplan& b, std::vector<size_t>& top, std::vector<size_t>& p
             wochenende[w.wochentag] += spiele;
             w.kalender_position = n.heimatland ? static_cast<int32_t>(stufen.size()) : 4 + (ausser_heimat % 2);
             w.wichtig = std::max(20, 90 - 25 * static_cast<int32_t>(stufen.size()));
-            w.grafik = 0;
             stufen.push_back(b.wbs.size() - 1);
         }
         if (!n.heimatland && !stufen.empty()) ++ausser_heimat;
@@ -192,7 +193,6 @@ void nationen_bauen(Bauplan& b, std::vector<size_t>& top, std::vector<size_t>& p
             p.land = n.land_team;
             p.wochentag = 4;
             p.wichtig = 60;
-            p.grafik = 1;
             p.pokal_praemie = true;
             p.antritts_praemie = 25000;
             pokal[ni] = b.wbs.size() - 1;
@@ -202,7 +202,7 @@ void nationen_bauen(Bauplan& b, std::vector<size_t>& top, std::vector<size_t>& p
 
 // An international knock-out competition of the first `anzahl` sources.
 void international_ko(Bauplan& b, int32_t id, const char* name, const std::vector<Quelle>& quellen, int32_t liste,
-                      int32_t wichtig, int32_t grafik)
+                      int32_t wichtig)
 {
     int32_t n = static_cast<int32_t>(quellen.size());
     Wb& w = b.neu(id);
@@ -213,7 +213,6 @@ void international_ko(Bauplan& b, int32_t id, const char* name, const std::vecto
     w.super_art = "INTERNATIONAL";
     w.wochentag = 4;
     w.wichtig = wichtig;
-    w.grafik = grafik;
     w.sieg_praemie = 400000;
     w.unentschieden_praemie = 200000;
     w.antritts_praemie = 750000;
@@ -246,7 +245,6 @@ void meisterpokal(Bauplan& b, const std::vector<Quelle>& quellen)
         w.super_art = "INTERNATIONAL";
         w.wochentag = 3;
         w.wichtig = 100;
-        w.grafik = 2;
         w.sieg_praemie = 600000;
         w.unentschieden_praemie = 300000;
         w.antritts_praemie = 1000000;
@@ -271,7 +269,6 @@ void meisterpokal(Bauplan& b, const std::vector<Quelle>& quellen)
     ko.super_art = "INTERNATIONAL";
     ko.wochentag = 3;
     ko.wichtig = 100;
-    ko.grafik = 2;
     ko.sieg_praemie = 800000;
     ko.unentschieden_praemie = 400000;
     ko.mischen = true;
@@ -307,7 +304,7 @@ void internationale_bauen(Bauplan& b, const std::vector<size_t>& top, const std:
         for (int32_t platz = 0; static_cast<int32_t>(q.size()) < c && platz < 2; ++platz)
             for (size_t p : pokale)
                 if (static_cast<int32_t>(q.size()) < c) q.push_back({p, platz});
-        international_ko(b, INTERNATIONAL_ID_BASIS + 50, "Pokalsiegerpokal", q, 1, 90, 3);
+        international_ko(b, INTERNATIONAL_ID_BASIS + 50, "Pokalsiegerpokal", q, 1, 90);
     }
 
     // The next places of the top leagues, nation by nation, as long as they stay clear of the
@@ -325,7 +322,7 @@ void internationale_bauen(Bauplan& b, const std::vector<size_t>& top, const std:
         }
     k = zweierpotenz_bis(static_cast<int32_t>(q.size()));
     q.resize(static_cast<size_t>(k));
-    if (k >= 2) international_ko(b, INTERNATIONAL_ID_BASIS + 51, "Kontinentalpokal", q, 1, 80, 4);
+    if (k >= 2) international_ko(b, INTERNATIONAL_ID_BASIS + 51, "Kontinentalpokal", q, 1, 80);
 }
 
 // ---- Season weeks ----
@@ -444,6 +441,53 @@ std::vector<Wettbewerb_Datensatz> datensaetze(const Bauplan& b)
     return recs;
 }
 
+// What the game will make of the team file: every league club has a league level above 0, and
+// the team reader puts no stand above its model's maximum (a cut would lose places silently).
+bool stadien_pruefen(const Welt& welt)
+{
+    bool ok = true;
+    for (const Welt_Team& t : welt.teams) {
+        if (t.art != Welt_Team_Art::Verein || t.liga_stufe < 0) continue;
+        const int32_t niveau = Wettbewerb_Get_Liga_Niveau(t.nummer);
+        if (niveau <= 0) {
+            std::fprintf(stderr, "wettbewerbe: Verein %d hat kein Liganiveau\n", t.nummer);
+            ok = false;
+            continue;
+        }
+        const Stadion_Verteilung v = Stadion_Tribuenen_Verteilen(niveau, t.sitzplaetze, t.stehplaetze, 0);
+        for (int32_t i = 0; i < STADION_TRIBUENEN; ++i)
+            if (v.plaetze[i] > Stadion_Modell_Max_Plaetze(v.modell[i])) {
+                std::fprintf(stderr, "wettbewerbe: Verein %d, Tribüne %d: %d Plätze, Modell %d fasst %d\n", t.nummer, i,
+                             v.plaetze[i], v.modell[i], Stadion_Modell_Max_Plaetze(v.modell[i]));
+                ok = false;
+            }
+    }
+    return ok;
+}
+
+// Every competition its own end picture: the records of one name (its groups and rounds) share
+// one GRAFIK_NUMMER, numbered in the plan's order. Returns the pictures by number.
+std::vector<Wettbewerbsende_Bild> bilder_vergeben(Bauplan& b)
+{
+    std::vector<Wettbewerbsende_Bild> bilder;
+    std::map<std::string, int32_t> nummer;
+    for (Wb& w : b.wbs) {
+        auto [it, neu] = nummer.emplace(w.name, static_cast<int32_t>(bilder.size()));
+        if (neu) bilder.push_back({w.name, w.basisliga});
+        w.grafik = it->second;
+    }
+    return bilder;
+}
+
+// The competitions and their links, before the season weeks; the pictures by number.
+std::vector<Wettbewerbsende_Bild> wettbewerbe_planen(Bauplan& b)
+{
+    std::vector<size_t> top, pokal;
+    nationen_bauen(b, top, pokal);
+    internationale_bauen(b, top, pokal);
+    return bilder_vergeben(b);
+}
+
 int wettbewerbe_schritt(const std::string& ziel, const std::vector<std::string>& args)
 {
     Welt_Groesse groesse;
@@ -451,12 +495,16 @@ int wettbewerbe_schritt(const std::string& ziel, const std::vector<std::string>&
     if (!Welt_Argumente(args, groesse, seed)) return 2;
     Welt welt = Welt_Bauen(groesse, seed);
     Bauplan b(welt);
-    std::vector<size_t> top, pokal;
-    nationen_bauen(b, top, pokal);
-    internationale_bauen(b, top, pokal);
+    wettbewerbe_planen(b);
     if (!wochen_verteilen(b)) return 1;
     if (b.wbs.size() > static_cast<size_t>(WETTBEWERB_ANZAHL)) {
         std::fprintf(stderr, "wettbewerbe: %zu Wettbewerbe, höchstens %d\n", b.wbs.size(), WETTBEWERB_ANZAHL);
+        return 1;
+    }
+    int32_t bilder = 0;
+    for (const Wb& w : b.wbs) bilder = std::max(bilder, w.grafik + 1);
+    if (bilder > MANIFEST_WETTBEWERBSENDE) {
+        std::fprintf(stderr, "wettbewerbe: %d Bilder zum Wettbewerbsende, höchstens %d\n", bilder, MANIFEST_WETTBEWERBSENDE);
         return 1;
     }
 
@@ -480,6 +528,10 @@ int wettbewerbe_schritt(const std::string& ziel, const std::vector<std::string>&
         std::fprintf(stderr, "wettbewerbe: die Wettbewerbe sind nicht gültig\n");
         return 1;
     }
+    if (!stadien_pruefen(welt)) {
+        Wettbewerb_Free();
+        return 1;
+    }
     bool ok = Wettbewerb_Config_Datei_Schreiben(0, 0, "Wettbewerbe der generierten Welt", &fehler);
     Wettbewerb_Free();
     if (!ok) {
@@ -490,5 +542,11 @@ int wettbewerbe_schritt(const std::string& ziel, const std::vector<std::string>&
 }
 
 }  // namespace
+
+std::vector<Wettbewerbsende_Bild> Welt_Wettbewerbsende_Bilder(const Welt& welt)
+{
+    Bauplan b(welt);
+    return wettbewerbe_planen(b);
+}
 
 DATAGEN_SCHRITT("wettbewerbe", wettbewerbe_schritt, true);
