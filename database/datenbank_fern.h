@@ -1,6 +1,31 @@
 // The server side of the database's remote calls: the handlers of the players', teams',
 // managers' and arbiter's numbered blocks over their network images.
 #pragma once
+#include <cstdint>
 
 // Plugs the handlers into the remote-call registry (once is enough; again does no harm).
 void Datenbank_Fern_Registrieren();
+
+struct Spieler_Angebot;
+
+// ---- The client's start-up and its copies ----
+// Request 16 once: the team count and start values.
+bool Team_Internet_Client_Get_Startinfo(int32_t* anzahl);
+// The team copies for the server's count (plus one), then every T_Fix record (request 14).
+bool Team_Internet_Client_Init();
+// Request 14 again, when the server's change counter moved.
+bool Team_Internet_Client_Vor_Neue_Saison();
+// Requests 31 (managers, difficulty) and 32 (the own manager's head number).
+void Manager_Internet_Client_Get_Startinfo_1();
+void Manager_Internet_Client_Get_Startinfo_2();
+// Request 2, the player copies, and the fixed parts of the own competition's and the market's players.
+bool Spieler_Internet_Client_Init();
+// Request 0: parts of players (0 main, 1 fixed) for one player, a team or a competition.
+void Spieler_Internet_Client_Get_Data(int32_t teil, int32_t wettbewerb, int32_t team, int32_t spnr);
+// Requests 40 (one team's links) and 41 (those of the own competition).
+void Teamspieler_Internet_Client_Get_Liste(int32_t team);
+void Teamspieler_Internet_Client_Get_Teamspieler();
+// Request 42: the own line-up and the marking of the opponent (-1 none) go to the server.
+bool Teamspieler_Internet_Client_Send_Aufstellung(int32_t gegner);
+// Request 53: a changed or withdrawn offer goes to the server; its answer.
+bool Richter_Internet_Client_Set_Spieler_Angebot(const Spieler_Angebot* angebot, bool loeschen);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "database/assistent.h"
+#include "database/datenbank_fern.h"
 #include "database/richter.h"
 #include "database/spieler.h"
 #include "database/team.h"
@@ -482,8 +483,7 @@ bool Richter_Set_Spieler_Angebot(const Spieler_Angebot* a, bool loeschen, bool m
             Print_Fehler("Client-Zugriff: Richter_Set_Spieler_Angebot");
             return false;
         }
-        // the change goes to the server with network play
-        return false;
+        return Richter_Internet_Client_Set_Spieler_Angebot(a, loeschen);
     }
     Liste_Element* e = finden(a->spnr, a->bieter, a->verein);
     if (!e) return true;

@@ -825,8 +825,6 @@ bool Teamspieler_Config_Speichern(const char* text, std::string* neu)
     return true;
 }
 
-void Teamspieler_Internet_Client_Refresh() {}
-
 // --- savegame block (position 12), server only: the search lists (13,400 bytes), the transfer
 // record (2,500 x 16), the target counts (384 u16), the search interests (255 x 4 i32), then
 // every team's links in number and list order (52 each) as one block whose length the teams'

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <vector>
 
-#include "database/datenbank_fern.h"
 #include "gameflow/globals.h"
 #include "graphics/font.h"
 #include "graphics/grafik_printf.h"
@@ -227,19 +226,26 @@ bool Internet_Get_Blockpositionen(int modus, uint8_t* block, uint32_t* laenge, c
 
 // ---- Registry of handlers ----
 
+// The handlers of the modules that have landed, plugged in before any other registration, so
+// that a later one (a test's) takes their place.
+static void standard_anbinden()
+{
+    static bool angebunden = false;
+    if (angebunden) return;
+    angebunden = true;
+    Internet_Fern_Anbinden();
+}
+
 void Internet_Handler_Registrieren(int32_t nr, Internet_Handler handler)
 {
+    standard_anbinden();
     if (nr < 0 || nr >= int32_t(sizeof handler_tabelle / sizeof handler_tabelle[0])) return;
     handler_tabelle[nr] = handler;
 }
 
 static Internet_Handler handler_von(int32_t nr)
 {
-    static bool datenbank = false;
-    if (!datenbank) {
-        datenbank = true;
-        Datenbank_Fern_Registrieren();
-    }
+    standard_anbinden();
     if (nr == 499) return handler_tabelle[nr] ? handler_tabelle[nr] : Internet_Server_Zero_Size_Test;
     if (nr < 0 || nr >= int32_t(sizeof handler_tabelle / sizeof handler_tabelle[0])) return nullptr;
     return handler_tabelle[nr];

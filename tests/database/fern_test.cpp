@@ -14,6 +14,7 @@
 #include "network/internet_read.h"
 #include "network/netzuser.h"
 #include "platform/bytes.h"
+#include "screens/spieler_einsetzen.h"
 
 namespace {
 
@@ -99,6 +100,179 @@ TEST_F(Fern, StartinfoTeamlisteUndManagerdatenLokal)
     EXPECT_EQ(Internet_Team_Hat_Manager(3), 0);
 }
 
+// A participant's raw request as the server's pump hands it on.
+void anfrage_senden(uint32_t nr, int32_t team, const std::string& format, const std::vector<uint8_t>& block)
+{
+    std::vector<uint8_t> m(16 + format.size() + 1);
+    Bytes_Setze32(m.data(), INTERNET_MARKE);
+    Bytes_Setze32(m.data() + 4, nr);
+    Bytes_Setze32(m.data() + 8, uint32_t(format.size() + 1));
+    Bytes_Setze32(m.data() + 12, uint32_t(team));
+    std::memcpy(m.data() + 16, format.c_str(), format.size() + 1);
+    m.insert(m.end(), block.begin(), block.end());
+    antwort.clear();
+    Internet_Server_Antwort(&Mitspieler[0], m.data(), uint32_t(m.size()));
+}
+
+// Every link of a club in its full stored image, server bytes included.
+std::vector<uint8_t> links_von(int32_t team)
+{
+    std::vector<uint8_t> v;
+    uint8_t b[TS_BYTES];
+    for (Liste_Element* e = Liste_First_Element(&T_Fix[team].liste); e; e = Liste_Next_Element(&T_Fix[team].liste, e)) {
+        Teamspieler_TS_Packen(*static_cast<const TS*>(e->data), b);
+        v.insert(v.end(), b, b + TS_BYTES);
+    }
+    return v;
+}
+
+void feld_anhaengen(std::vector<uint8_t>* block, const std::vector<uint8_t>& daten)
+{
+    block->insert(block->end(), {1, 0, 0, 0});
+    block->insert(block->end(), daten.begin(), daten.end());
+    block->resize((block->size() + 3) & ~size_t(3));
+}
+
+void wert_anhaengen(std::vector<uint8_t>* block, int32_t w)
+{
+    block->resize(block->size() + 4);
+    Bytes_Setze32(block->data() + block->size() - 4, uint32_t(w));
+}
+
+// The reply's block behind its format.
+std::vector<uint8_t> antwort_block() { return {antwort.begin() + 12 + long(Bytes_Hole32(antwort.data() + 8)), antwort.end()}; }
+
+TEST_F(Fern, TeamIconsLinksUndSpielerLokal)
+{
+    uint8_t t[TEAM_STRUKTUR_BYTES], erwartet_t[TEAM_STRUKTUR_BYTES];
+    T[1].spieleranzahl = 17;
+    Team_Struktur_Packen(T[1], erwartet_t);
+    Internet_Arg a10[] = {Internet_Zeiger(t, sizeof t)};
+    Internet_Client_Read(10, "vV<26", nullptr, nullptr, a10, 1);
+    EXPECT_EQ(std::memcmp(t, erwartet_t, sizeof t), 0);
+
+    // The icon states fetched, one changed and written back into the record.
+    std::vector<uint8_t> icons(MANAGER_ICON_ZUSTAND_BYTES);
+    T_Fix[1].manager->icons.status[700] = 0x1234;
+    Internet_Arg a34[] = {Internet_Zeiger(icons.data(), uint32_t(icons.size()))};
+    Internet_Client_Read(34, "vV<16904", nullptr, nullptr, a34, 1);
+    EXPECT_EQ(Bytes_Hole32(icons.data() + 4 * 700), 0x1234u);
+    Bytes_Setze32(icons.data() + 4 * 701, 0x55);
+    Internet_Client_Read(34, "vV>16904", nullptr, nullptr, a34, 1);
+    EXPECT_EQ(T_Fix[1].manager->icons.status[701], 0x55u);
+    EXPECT_EQ(T_Fix[1].manager->icons.status[700], 0x1234u);
+
+    // One club's links come as the image packs them; an unknown club gives nothing.
+    void* daten = nullptr;
+    uint32_t laenge = 0;
+    Internet_Arg a40[] = {Internet_Zeiger_Ref(&daten, &laenge), Internet_Wert(2), Internet_Wert(0)};
+    const int32_t n = Internet_Client_Read(40, "iV<=0ii", nullptr, nullptr, a40, 3);
+    std::vector<uint8_t> erwartet;
+    const int32_t zwei = 2;
+    Teamspieler_Internet_TS_Block_Packen(&zwei, 1, &erwartet);
+    ASSERT_EQ(n, int32_t(erwartet.size()));
+    EXPECT_EQ(n, 5 * 34 + 6);
+    EXPECT_EQ(std::vector<uint8_t>(static_cast<uint8_t*>(daten), static_cast<uint8_t*>(daten) + laenge), erwartet);
+    Internet_Arg a40b[] = {Internet_Zeiger_Ref(&daten, &laenge), Internet_Wert(Team_Anzahl), Internet_Wert(0)};
+    EXPECT_EQ(Internet_Client_Read(40, "iV<=0ii", nullptr, nullptr, a40b, 3), 0);
+
+    // The club that holds a player; -1 for a player out of range.
+    int32_t team = 0;
+    Internet_Arg a44[] = {Internet_Zeiger(&team, 4), Internet_Wert(22), Internet_Wert(-1)};
+    Internet_Client_Read(44, "vI<4ii", nullptr, nullptr, a44, 3);
+    EXPECT_EQ(team, 2);
+    Internet_Arg a44b[] = {Internet_Zeiger(&team, 4), Internet_Wert(Spieler_Anzahl), Internet_Wert(-1)};
+    Internet_Client_Read(44, "vI<4ii", nullptr, nullptr, a44b, 3);
+    EXPECT_EQ(team, -1);
+}
+
+// The line-up, the insurance and the offers: a participant changes its own club's only, and
+// only what the club's rules let through.
+TEST_F(Fern, AufstellungVersicherungUndAngebotNurFuerDenEigenenVerein)
+{
+    Manager_Neuer_Mitspieler(3, "C");
+    for (int32_t p = 30; p < 35; ++p) Teamspieler_Kommt_Oder_Geht(1, 3, p, 50, 0, 24, -1, false);
+    Eingang_Set_Spiel_Gestartet(true);
+    for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
+    Mitspieler[0].in_benutzung = 1;
+    ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[0], 3));
+    Internet_Set_Server_Sender(fangen);
+    Netz_Rolle = 2;
+    Fehler_Capture f;
+
+    // A send-back of club 2's line-up with every back number changed.
+    auto aufstellung = [](int32_t team, int32_t kopf_team) {
+        std::vector<uint8_t> eigene, fremde;
+        Teamspieler_Internet_Aufstellung_Packen(team, -1, &eigene, &fremde);
+        for (size_t o = 0; o < eigene.size(); o += 24) eigene[o + 18] = 99;
+        std::vector<uint8_t> b;
+        for (int32_t w : {team, -1, 0}) wert_anhaengen(&b, w);
+        feld_anhaengen(&b, eigene);
+        feld_anhaengen(&b, {});
+        anfrage_senden(42, kopf_team, "viiiV>" + std::to_string(eigene.size()) + "V>0", b);
+    };
+    const std::vector<uint8_t> b_vorher = links_von(2), c_vorher = links_von(3);
+    aufstellung(2, 3);
+    aufstellung(2, 2);
+    EXPECT_EQ(links_von(2), b_vorher) << "club 2's line-up is not the caller's to send";
+    EXPECT_EQ(links_von(3), c_vorher);
+
+    // The own club's line-up: refused whole when the line-up rules refuse it, else taken.
+    static std::vector<int32_t> gepruefte;
+    gepruefte.clear();
+    Spieler_Einsetzen_Set_Pruef_Hook([](int32_t team, int32_t, const Spieler_Aufstellung_Eintrag* e, int32_t n) {
+        gepruefte.push_back(team);
+        for (int32_t k = 0; k < n; ++k) gepruefte.push_back(e[k].spnr);
+        return false;
+    });
+    aufstellung(3, 3);
+    EXPECT_EQ(gepruefte, (std::vector<int32_t>{3, 30, 31, 32, 33, 34}));
+    EXPECT_EQ(links_von(3), c_vorher);
+    Spieler_Einsetzen_Set_Pruef_Hook([](int32_t, int32_t, const Spieler_Aufstellung_Eintrag* e, int32_t n) {
+        return n == 5 && e[4].spnr == 34 && e[4].zellen[0] == Teamspieler_Get_Record(3, 34)->position;
+    });
+    aufstellung(3, 3);
+    Spieler_Einsetzen_Set_Pruef_Hook(nullptr);
+    EXPECT_EQ(Teamspieler_Get_Record(3, 34)->rueckennummer, 99);
+
+    // An insurance stays with the insurer: the client's premium and cost are not booked.
+    const std::vector<uint8_t> c_mit_nummern = links_von(3);
+    std::vector<uint8_t> b43;
+    for (int32_t w : {3, 31, 2, 1, 5000, 900}) wert_anhaengen(&b43, w);
+    feld_anhaengen(&b43, std::vector<uint8_t>(20, 0x7F));
+    feld_anhaengen(&b43, {0x10, 0x27});
+    anfrage_senden(43, 3, "viiiiiiV20V2", b43);
+    EXPECT_EQ(links_von(3), c_mit_nummern);
+
+    // Offers: one between two other clubs is refused; one for the caller's player may be turned down.
+    Spieler_Angebot fremd{};
+    fremd.bieter = 4;
+    fremd.verein = 2;
+    fremd.spnr = 22;
+    fremd.gehalt = 100;
+    fremd.monate = 12;
+    Richter_Spieler_Angebot_Hinzufuegen(&fremd);
+    Spieler_Angebot eigen = fremd;
+    eigen.spnr = 32;
+    eigen.verein = 3;
+    Richter_Spieler_Angebot_Hinzufuegen(&eigen);
+    auto angebot_senden = [](const Spieler_Angebot& a, uint8_t loeschen) {
+        std::vector<uint8_t> b(4);
+        std::vector<uint8_t> bild(sizeof a);
+        std::memcpy(bild.data(), &a, sizeof a);
+        feld_anhaengen(&b, bild);
+        wert_anhaengen(&b, loeschen);
+        anfrage_senden(53, 3, "cV28c", b);
+        return antwort_block()[0];
+    };
+    EXPECT_EQ(angebot_senden(fremd, 1), 0);
+    EXPECT_TRUE(f.contains("Wrong Client-Team!"));
+    EXPECT_TRUE(Richter_Spieler_Angebot_Vorhanden(22, 2, 4));
+    EXPECT_EQ(angebot_senden(eigen, 1), 1);
+    EXPECT_FALSE(Richter_Spieler_Angebot_Vorhanden(32, 3, 4));
+    EXPECT_TRUE(Richter_Spieler_Angebot_Vorhanden(22, 2, 4));
+}
+
 // Request 15 and 33 from a participant that claimed club 3 must not touch club 2.
 TEST_F(Fern, TeilnehmerHandeltNurFuerSeinenVerein)
 {
@@ -115,16 +289,7 @@ TEST_F(Fern, TeilnehmerHandeltNurFuerSeinenVerein)
     T_Own[3].beobachtet[0] = -1;
     const Team_Own vorher_b = T_Own[2];
     Fehler_Capture f;
-    auto senden = [&](uint32_t nr, int32_t team, const std::string& format, const std::vector<uint8_t>& block) {
-        std::vector<uint8_t> m(16 + format.size() + 1);
-        Bytes_Setze32(m.data(), INTERNET_MARKE);
-        Bytes_Setze32(m.data() + 4, nr);
-        Bytes_Setze32(m.data() + 8, uint32_t(format.size() + 1));
-        Bytes_Setze32(m.data() + 12, uint32_t(team));
-        std::memcpy(m.data() + 16, format.c_str(), format.size() + 1);
-        m.insert(m.end(), block.begin(), block.end());
-        Internet_Server_Antwort(&Mitspieler[0], m.data(), uint32_t(m.size()));
-    };
+    const auto senden = anfrage_senden;
     std::vector<uint8_t> block = {1, 0, 0, 0};
     block.insert(block.end(), own.begin(), own.end());
     block.resize(4 + ((own.size() + 3) & ~size_t(3)));
@@ -240,7 +405,7 @@ TEST_F(Fern, MenuerundeHoltUndSendetZurueck)
         });
     };
     Internet_Client_Refresh();
-    EXPECT_EQ(nummern, (std::vector<uint32_t>{15, 33}));
+    EXPECT_EQ(nummern, (std::vector<uint32_t>{42, 15, 33}));
     EXPECT_EQ(angekommen, 2);
     Internet_Set_Client_Austausch(nullptr);
     Netz_Rolle = 3;
