@@ -316,7 +316,8 @@ int32_t fern_client(int32_t nr, std::vector<uint8_t>* block)
         block->insert(block->end(), static_cast<uint8_t*>(var_daten), static_cast<uint8_t*>(var_daten) + var_laenge);
     for (size_t k = 0; k < felder.size(); ++k)
         if (zurueck(felder[k])) block->insert(block->end(), puffer[k].begin(), puffer[k].end());
-    return r;
+    // A call without a result slot tells only that it was answered.
+    return form->format[0] == 'v' ? 1 : r;
 }
 
 }  // namespace

@@ -2,8 +2,13 @@
 // menu round and sends its changes back; the server answers from its network pump.
 #include "netz_hilfe.h"
 
+#include "common/capture.h"
+
 #include "database/datenbank_fern.h"
 #include "database/db_hilfe.h"
+#include "economy/bank.h"
+#include "economy/stadion.h"
+#include "economy/stadion_intern.h"
 #include "gameflow/eingang.h"
 #include "network/internet_read.h"
 #include "network/steuersignal.h"
@@ -145,6 +150,124 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
     EXPECT_EQ(T_Fix[CLIENT_TEAM].manager->werbung[5], 3);
     ASSERT_NE(gast, nullptr);
     EXPECT_EQ(wartezeit_nach_33, 0u) << "the manager record marks the client's data as sent";
+}
+
+// The bank's and the stadium's requests travel through the call table: what the client fetches
+// is the server's, what it orders is done on the server.
+TEST_F(FernProzess, BankUndStadionUeberDieAufruftabelle)
+{
+    Bank_Init();
+    Bank_Neues_Spiel();
+    ASSERT_TRUE(Bank_Konto_Einrichten(CLIENT_TEAM, 1000000, 0));
+    Stadion_Init();
+    ASSERT_TRUE(Stadion_Neu(CLIENT_TEAM, nullptr));
+    Stadion_Finden(CLIENT_TEAM)->preis[0] = 12.0f;
+    server_starten();
+    const std::vector<uint8_t> liste = Stadion_Liste_Bauen();
+    const std::vector<float> kurse(Bank_Boerse[0].kurs, Bank_Boerse[0].kurs + BANK_FIRMEN);
+    bool beansprucht = false;
+    const int code = client_prozess(
+        [this] {
+            Test_Welt_Aufraeumen();
+            Stadion_DeInit();
+            Stadion_Client_Init();
+            std::memset(Bank_Boerse[0].kurs, 0, sizeof Bank_Boerse[0].kurs);
+            Netz_Rolle = 1;
+            Aktuelles_Team = CLIENT_TEAM;
+            if (!client_anmelden()) return 2;
+            Internet_Client_Init();
+            Bank_Client_Boerse_Holen(CLIENT_TEAM, 0);
+            const std::vector<uint8_t> k(reinterpret_cast<uint8_t*>(Bank_Boerse[0].kurs),
+                                         reinterpret_cast<uint8_t*>(Bank_Boerse[0].kurs + BANK_FIRMEN));
+            schreiben("kurse.bin", k);
+            if (!Stadion_Client_Holen(CLIENT_TEAM)) return 3;
+            schreiben("stadien.bin", Stadion_Liste_Bauen());
+            Stadion_Daten kopie = *Stadion_Finden(CLIENT_TEAM);
+            kopie.preis[0] = 21.0f;
+            if (Stadion_Top_Setzen(CLIENT_TEAM, &kopie) != 1) return 4;
+            if (Bank_Client_Aktien_Transfer(CLIENT_TEAM, 5, 0, 1) != 1) return 5;
+            // Another club's shares are not the client's to buy.
+            if (Bank_Client_Aktien_Transfer(3, 5, 0, 1) != 0) return 6;
+            return 0;
+        },
+        [&] {
+            if (!beansprucht && Mitspieler[0].in_benutzung)
+                beansprucht = Internet_Verein_Beanspruchen(&Mitspieler[0], CLIENT_TEAM);
+            Steuersignal_Verarbeiten();
+        });
+    EXPECT_EQ(code, 0) << datei_lesen("client_stderr.txt");
+    const std::vector<uint8_t> k = lesen("kurse.bin");
+    ASSERT_EQ(k.size(), kurse.size() * 4);
+    EXPECT_EQ(std::memcmp(k.data(), kurse.data(), k.size()), 0);
+    EXPECT_EQ(lesen("stadien.bin"), liste);
+    EXPECT_EQ(Stadion_Finden(CLIENT_TEAM)->preis[0], 21.0f);
+    void* cursor = nullptr;
+    const Bank_Aktienbesitz* a = Bank_Naechster_Aktienbesitz(CLIENT_TEAM, &cursor, 0, 1);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->anzahl, 5);
+    cursor = nullptr;
+    EXPECT_EQ(Bank_Naechster_Aktienbesitz(3, &cursor, 0, 1), nullptr);
+    Stadion_DeInit();
+    Bank_DeInit();
+}
+
+// Every request of the bank and the stadium as its client sends it: the format fits the call
+// table's template and the server lays it out and answers it.
+std::vector<uint32_t> gesehen;
+bool im_prozess(const std::vector<uint8_t>& anfrage, std::vector<uint8_t>* antwort)
+{
+    gesehen.push_back(Bytes_Hole32(anfrage.data() + 4));
+    EXPECT_TRUE(Internet_Format_Passt(int32_t(gesehen.back()), reinterpret_cast<const char*>(anfrage.data() + 16)))
+        << reinterpret_cast<const char*>(anfrage.data() + 16);
+    static std::vector<uint8_t> zurueck;
+    Internet_Set_Server_Sender([](Mitspieler_Eintrag*, const uint8_t* d, uint32_t n) {
+        zurueck.assign(d, d + n);
+        return 1;
+    });
+    Netz_Rolle = 2;
+    Internet_Server_Antwort(&Mitspieler[0], anfrage.data(), uint32_t(anfrage.size()));
+    Netz_Rolle = 1;
+    *antwort = zurueck;
+    return true;
+}
+
+TEST_F(FernProzess, JedeBankUndStadionAnfrageHatIhrFormat)
+{
+    Bank_Init();
+    Bank_Neues_Spiel();
+    ASSERT_TRUE(Bank_Konto_Einrichten(CLIENT_TEAM, 1000000, 0));
+    Stadion_Init();
+    ASSERT_TRUE(Stadion_Neu(CLIENT_TEAM, nullptr));
+    Mitspieler[0].in_benutzung = 1;
+    ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[0], CLIENT_TEAM));
+    Internet_Fern_Client_Anbinden();
+    Internet_Set_Client_Austausch(im_prozess);
+    gesehen.clear();
+    Fehler_Capture f;
+    Netz_Rolle = 1;
+    Aktuelles_Team = CLIENT_TEAM;
+    Bank_Client_Refresh(CLIENT_TEAM);
+    Bank_Client_Boerse_Holen(CLIENT_TEAM, 1);
+    Bank_Client_Buchungen_Holen(CLIENT_TEAM);
+    float betrag = 10000, zins = -1;
+    EXPECT_EQ(Bank_Client_Anlagen_Transfer(CLIENT_TEAM, -1, &betrag, 6, 1, &zins), 1);
+    EXPECT_EQ(Bank_Client_Aktien_Transfer(CLIENT_TEAM, 2, 0, 2), 1);
+    Stadion_Client_Neu_Holen(CLIENT_TEAM);
+    Stadion_Daten kopie = *Stadion_Finden(CLIENT_TEAM);
+    kopie.hat_top = 1;
+    kopie.top.zuschlag = 10;
+    kopie.top.platz_grenze = 3;
+    EXPECT_EQ(Stadion_Top_Setzen(CLIENT_TEAM, &kopie), 1);
+    Stadion_Client_Bauen(CLIENT_TEAM, 0, 1, 0, 500, 0.0f);
+    Stadion_Client_Renovieren(CLIENT_TEAM, 0, 0.0f);
+    Internet_Set_Client_Austausch(nullptr);
+    Netz_Rolle = 2;
+    for (uint32_t nr : {1015u, 1016u, 1018u, 1019u, 1024u, 1025u, 1026u, 1027u, 1028u, 1029u})
+        EXPECT_NE(std::find(gesehen.begin(), gesehen.end(), nr), gesehen.end()) << nr;
+    EXPECT_FALSE(f.contains("abgewiesen")) << (f.texts.empty() ? "" : f.texts[0]);
+    EXPECT_FALSE(f.contains("passt nicht"));
+    Stadion_DeInit();
+    Bank_DeInit();
 }
 
 }  // namespace
