@@ -14,6 +14,7 @@
 #include "database/teamspieler.h"
 #include "competitions/wettbewerb.h"
 #include "gameflow/globals.h"
+#include "match/spieltag.h"
 #include "network/internet_read.h"
 #include "network/steuersignal.h"
 #include "platform/bytes.h"
@@ -294,8 +295,19 @@ bool ts_zurueck(Internet_Aufruf* a)
         e[k].deckt = int16_t(Bytes_Hole16(b + 6));
         for (int z = 0; z < 5; ++z) e[k].zellen[z] = int16_t(Bytes_Hole16(b + 8 + 2 * z));
     }
+    // The opponent's links take only who of the own club marks whom, and only today's opponent's;
+    // anything else in that part is left as the server has it.
+    std::vector<uint8_t> markierung;
+    const int32_t heute = Spieltag_Get_Gegner(team, nullptr, nullptr, nullptr, nullptr);
+    if (gegner >= 0 && gegner == heute && p->groesse[1] % 4 == 0)
+        for (uint32_t o = 0; o < p->groesse[1]; o += 4) {
+            const int16_t deckt = int16_t(Bytes_Hole16(p->daten[1] + o + 2));
+            if (deckt == -1 || Teamspieler_Get_Record(team, deckt))
+                markierung.insert(markierung.end(), p->daten[1] + o, p->daten[1] + o + 4);
+        }
     if (!Spieler_Einsetzen_Aufstellung_Pruefen(team, gegner, e.data(), int32_t(e.size())) ||
-        !Teamspieler_Internet_Server_Get_Data_Back(team, gegner, p->daten[0], p->groesse[0], p->daten[1], p->groesse[1]))
+        !Teamspieler_Internet_Server_Get_Data_Back(team, gegner, p->daten[0], p->groesse[0], markierung.data(),
+                                                   uint32_t(markierung.size())))
         abgewiesen(a->nr);
     return true;
 }
@@ -316,7 +328,8 @@ bool ts_team_des_spielers(Internet_Aufruf* a)
 {
     const Internet_Positionen* p = a->p;
     const int32_t spnr = p->ints[0];
-    const int32_t team = spnr >= 0 && spnr < Spieler_Anzahl ? Teamspieler_Get_Team_Des_Spielers(p->ints[1], spnr, -1) : -1;
+    const int32_t hinweis = p->ints[1] >= 0 && p->ints[1] < Team_Anzahl ? p->ints[1] : -1;
+    const int32_t team = spnr >= 0 && spnr < Spieler_Anzahl ? Teamspieler_Get_Team_Des_Spielers(hinweis, spnr, -1) : -1;
     uint8_t bild[4];
     Bytes_Setze32(bild, uint32_t(team));
     verteilen(a->p, 0, 1, bild, 4);

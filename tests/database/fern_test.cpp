@@ -8,12 +8,17 @@
 #include <vector>
 
 #include "common/capture.h"
+#include "common/mutation.h"
 #include "database/db_hilfe.h"
 #include "database/teamspieler.h"
 #include "gameflow/eingang.h"
+#include "match/spieltag.h"
 #include "network/internet_read.h"
 #include "network/netzuser.h"
 #include "platform/bytes.h"
+#include "economy/bank.h"
+#include "economy/stadion.h"
+#include "economy/stadion_intern.h"
 #include "screens/spieler_einsetzen.h"
 
 namespace {
@@ -235,6 +240,28 @@ TEST_F(Fern, AufstellungVersicherungUndAngebotNurFuerDenEigenenVerein)
     Spieler_Einsetzen_Set_Pruef_Hook(nullptr);
     EXPECT_EQ(Teamspieler_Get_Record(3, 34)->rueckennummer, 99);
 
+    // The marking of today's opponent: by the own club's players only.
+    Spieltag_Set_Gegner_Hook([](int32_t team, int32_t*, int32_t*, int32_t*, int32_t*) { return team == 3 ? 2 : -1; });
+    auto markierung = [](int32_t gegner, int16_t deckt) {
+        std::vector<uint8_t> eigene, fremde;
+        Teamspieler_Internet_Aufstellung_Packen(3, gegner, &eigene, &fremde);
+        if (!fremde.empty()) Bytes_Setze16(fremde.data() + 2, uint16_t(deckt));
+        std::vector<uint8_t> b;
+        for (int32_t w : {3, gegner, 0}) wert_anhaengen(&b, w);
+        feld_anhaengen(&b, eigene);
+        feld_anhaengen(&b, fremde);
+        anfrage_senden(42, 3, "viiiV>" + std::to_string(eigene.size()) + "V>" + std::to_string(fremde.size()), b);
+    };
+    const std::vector<uint8_t> b_markiert = links_von(2), a_markiert = links_von(1);
+    markierung(2, 22);
+    markierung(1, 31);
+    EXPECT_EQ(links_von(2), b_markiert) << "a player of another club marks nobody of club 2";
+    EXPECT_EQ(links_von(1), a_markiert) << "club 1 is not today's opponent";
+    markierung(2, 31);
+    const int32_t erster = int32_t(Liste_First_Element(&T_Fix[2].liste)->key);
+    EXPECT_EQ(Teamspieler_Get_Record(2, erster)->gedeckt_von, 31);
+    Spieltag_Set_Gegner_Hook(nullptr);
+
     // An insurance stays with the insurer: the client's premium and cost are not booked.
     const std::vector<uint8_t> c_mit_nummern = links_von(3);
     std::vector<uint8_t> b43;
@@ -271,6 +298,124 @@ TEST_F(Fern, AufstellungVersicherungUndAngebotNurFuerDenEigenenVerein)
     EXPECT_EQ(angebot_senden(eigen, 1), 1);
     EXPECT_FALSE(Richter_Spieler_Angebot_Vorhanden(32, 3, 4));
     EXPECT_TRUE(Richter_Spieler_Angebot_Vorhanden(22, 2, 4));
+}
+
+// Mutated requests to the handlers of the links, the line-up, the insurance, the offers, the icon
+// states and the bank's and stadium's requests: nothing crashes or reads outside the block, and
+// club 2 keeps every byte.
+TEST_F(Fern, VerstuemmelteAnfragenAnDieHandler)
+{
+    Manager_Neuer_Mitspieler(3, "C");
+    for (int32_t p = 30; p < 35; ++p) Teamspieler_Kommt_Oder_Geht(1, 3, p, 50, 0, 24, -1, false);
+    Bank_Init();
+    Bank_Neues_Spiel();
+    Bank_Konto_Einrichten(2, 500000, 0);
+    Bank_Konto_Einrichten(3, 500000, 0);
+    Stadion_Init();
+    Stadion_Neu(2, nullptr);
+    Stadion_Neu(3, nullptr);
+    Spieler_Angebot angebot{};
+    angebot.bieter = 3;
+    angebot.verein = 2;
+    angebot.spnr = 21;
+    Richter_Spieler_Angebot_Hinzufuegen(&angebot);
+    Eingang_Set_Spiel_Gestartet(true);
+    for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
+    Mitspieler[0].in_benutzung = 1;
+    ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[0], 3));
+    Internet_Set_Server_Sender(fangen);
+    Netz_Rolle = 2;
+
+    std::vector<uint8_t> eigene, fremde;
+    Teamspieler_Internet_Aufstellung_Packen(3, 2, &eigene, &fremde);
+    std::vector<uint8_t> b42, b43, b53(4), b34, icons(MANAGER_ICON_ZUSTAND_BYTES, 1);
+    for (int32_t w : {3, 2, 0}) wert_anhaengen(&b42, w);
+    feld_anhaengen(&b42, eigene);
+    feld_anhaengen(&b42, fremde);
+    for (int32_t w : {3, 31, 2, 1, 0, 0}) wert_anhaengen(&b43, w);
+    feld_anhaengen(&b43, std::vector<uint8_t>(20));
+    feld_anhaengen(&b43, {0, 0});
+    std::vector<uint8_t> bild(sizeof angebot);
+    std::memcpy(bild.data(), &angebot, sizeof angebot);
+    feld_anhaengen(&b53, bild);
+    wert_anhaengen(&b53, 0);
+    feld_anhaengen(&b34, icons);
+    struct Gut {
+        uint32_t nr;
+        std::string format;
+        std::vector<uint8_t> block;
+    };
+    std::vector<uint8_t> b1029, b1017(4 + 4 + 24 + 4);
+    for (int32_t w : {3, 1, 0, 1}) wert_anhaengen(&b1029, w);
+    Bytes_Setze32(b1017.data(), 3);
+    Bytes_Setze32(b1017.data() + 4, 1);
+    const std::vector<Gut> gut = {
+        {10, "vV<26", {1, 0, 0, 0}},
+        {34, "vV<16904", {1, 0, 0, 0}},
+        {34, "vV>16904", b34},
+        {40, "iV<=0ii", {0, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0}},
+        {41, "vV<=0", {1, 0, 0, 0}},
+        {42, "viiiV>" + std::to_string(eigene.size()) + "V>" + std::to_string(fremde.size()), b42},
+        {43, "viiiiiiV20V2", b43},
+        {44, "vI<4ii", {1, 0, 0, 0, 21, 0, 0, 0, 2, 0, 0, 0}},
+        {53, "cV28c", b53},
+        {1015, "iC<=0i", {0, 0, 0, 0, 1, 0, 0, 0, 3, 0, 0, 0}},
+        {1017, "viC24", b1017},
+        {1027, "vC<6000C<4i", {1, 0, 0, 0, 1, 0, 0, 0, 3, 0, 0, 0}},
+        {1029, "iiiii", [&] {
+             std::vector<uint8_t> b(4);
+             b.insert(b.end(), b1029.begin(), b1029.end());
+             return b;
+         }()},
+    };
+    auto zustand_b = [] {
+        std::vector<uint8_t> v = links_von(2), m;
+        v.resize(v.size() + TEAM_OWN_BYTES);
+        Team_Own_Packen(T_Own[2], v.data() + v.size() - TEAM_OWN_BYTES);
+        Manager_Internet_Bloecke_Packen(2, true, &m);
+        v.insert(v.end(), m.begin(), m.end());
+        const std::vector<uint8_t> stadion = Stadion_Bild_Schreiben(*Stadion_Finden(2));
+        v.insert(v.end(), stadion.begin(), stadion.end());
+        return v;
+    };
+    const std::vector<uint8_t> vorher = zustand_b();
+    const char zeichen[] = "vcwifCWIFV<>=-0123456789";
+    mutation::Folge z(30303);
+    Fehler_Capture f;
+    for (int runde = 0; runde < 20000; ++runde) {
+        const Gut& g = gut[z.bis(gut.size())];
+        std::string format = g.format;
+        std::vector<uint8_t> block = g.block;
+        int32_t team = 3;
+        for (int k = 1 + int(z.bis(3)); k > 0; --k) {
+            switch (z.bis(5)) {
+            case 0:
+                format[z.bis(format.size())] = zeichen[z.bis(sizeof zeichen - 1)];
+                break;
+            case 1:
+                if (!block.empty()) block[z.bis(block.size())] = uint8_t(z());
+                break;
+            case 2:
+                if (block.size() >= 4) Bytes_Setze32(block.data() + 4 * z.bis(block.size() / 4), mutation::grenzwert(z));
+                break;
+            case 3:
+                block.resize(z.bis(2) ? block.size() + 4 * z.bis(4) : block.size() - std::min<size_t>(block.size(), z.bis(12)));
+                break;
+            default:
+                team = z.bis(2) ? 2 : int32_t(mutation::grenzwert(z));
+            }
+        }
+        anfrage_senden(g.nr, team, format, block);
+    }
+    const std::vector<uint8_t> nachher = zustand_b();
+    ASSERT_EQ(nachher.size(), vorher.size());
+    for (size_t i = 0; i < vorher.size(); ++i) ASSERT_EQ(nachher[i], vorher[i]) << i;
+    EXPECT_EQ(Handelndes_Team, 0u);
+    // A good call afterwards is answered right.
+    anfrage_senden(44, 3, "vI<4ii", {1, 0, 0, 0, 32, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF});
+    EXPECT_EQ(Bytes_Hole32(antwort_block().data() + 4), 3u);
+    Stadion_DeInit();
+    Bank_DeInit();
 }
 
 // Request 15 and 33 from a participant that claimed club 3 must not touch club 2.
