@@ -49,6 +49,18 @@ struct Fern : ::testing::Test {
         Server_Team = -1;
         Test_Welt_Aufraeumen();
     }
+    // Club 3 with a manager and five players, claimed by participant 0 of a server whose game runs.
+    static void teilnehmer_von_3()
+    {
+        Manager_Neuer_Mitspieler(3, "C");
+        for (int32_t p = 30; p < 35; ++p) Teamspieler_Kommt_Oder_Geht(1, 3, p, 50, 0, 24, -1, false);
+        Eingang_Set_Spiel_Gestartet(true);
+        for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
+        Mitspieler[0].in_benutzung = 1;
+        ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[0], 3));
+        Internet_Set_Server_Sender(fangen);
+        Netz_Rolle = 2;
+    }
 };
 
 TEST_F(Fern, StartinfoTeamlisteUndManagerdatenLokal)
@@ -195,14 +207,7 @@ TEST_F(Fern, TeamIconsLinksUndSpielerLokal)
 // only what the club's rules let through.
 TEST_F(Fern, AufstellungVersicherungUndAngebotNurFuerDenEigenenVerein)
 {
-    Manager_Neuer_Mitspieler(3, "C");
-    for (int32_t p = 30; p < 35; ++p) Teamspieler_Kommt_Oder_Geht(1, 3, p, 50, 0, 24, -1, false);
-    Eingang_Set_Spiel_Gestartet(true);
-    for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
-    Mitspieler[0].in_benutzung = 1;
-    ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[0], 3));
-    Internet_Set_Server_Sender(fangen);
-    Netz_Rolle = 2;
+    teilnehmer_von_3();
     Fehler_Capture f;
 
     // A send-back of club 2's line-up with every back number changed.
@@ -305,8 +310,7 @@ TEST_F(Fern, AufstellungVersicherungUndAngebotNurFuerDenEigenenVerein)
 // club 2 keeps every byte.
 TEST_F(Fern, VerstuemmelteAnfragenAnDieHandler)
 {
-    Manager_Neuer_Mitspieler(3, "C");
-    for (int32_t p = 30; p < 35; ++p) Teamspieler_Kommt_Oder_Geht(1, 3, p, 50, 0, 24, -1, false);
+    teilnehmer_von_3();
     Bank_Init();
     Bank_Neues_Spiel();
     Bank_Konto_Einrichten(2, 500000, 0);
@@ -319,12 +323,6 @@ TEST_F(Fern, VerstuemmelteAnfragenAnDieHandler)
     angebot.verein = 2;
     angebot.spnr = 21;
     Richter_Spieler_Angebot_Hinzufuegen(&angebot);
-    Eingang_Set_Spiel_Gestartet(true);
-    for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
-    Mitspieler[0].in_benutzung = 1;
-    ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[0], 3));
-    Internet_Set_Server_Sender(fangen);
-    Netz_Rolle = 2;
 
     std::vector<uint8_t> eigene, fremde;
     Teamspieler_Internet_Aufstellung_Packen(3, 2, &eigene, &fremde);
