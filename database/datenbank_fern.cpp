@@ -554,6 +554,27 @@ void Spieler_Internet_Client_Get_Data(int32_t teil, int32_t wettbewerb, int32_t 
     if (fertig && daten) Spieler_Internet_Client_Daten_Einlesen(static_cast<const uint8_t*>(daten), laenge, teil);
 }
 
+void Spieler_Internet_Client_Hole_Spieler(int32_t spnr)
+{
+    if (Netz_Rolle != 1 || !Spieler_Client_Flags || spnr < 0 || spnr >= Spieler_Anzahl) return;
+    if (!(Spieler_Client_Flags[spnr] & 1)) Spieler_Internet_Client_Get_Data(0, -1, -1, spnr);
+    if (!(Spieler_Client_Flags[spnr] & 2)) Spieler_Internet_Client_Get_Data(1, -1, -1, spnr);
+}
+
+void Spieler_Internet_Client_Refresh()
+{
+    if (Netz_Rolle != 1 || !Spieler_Client_Flags) return;
+    void* daten = nullptr;
+    uint32_t laenge = 0;
+    const Internet_Arg args[] = {Internet_Zeiger_Ref(&daten, &laenge)};
+    uint8_t fertig = 0;
+    Internet_Client_Read(3, "vW<=0", nullptr, &fertig, args, 1);
+    if (fertig && daten) Spieler_Internet_Client_Neue_Spieler_Einlesen(static_cast<const uint8_t*>(daten), laenge);
+    if (T_Fix && Aktuelles_Team >= 0 && Aktuelles_Team < Team_Anzahl)
+        Spieler_Internet_Client_Get_Data(0, T_Fix[Aktuelles_Team].liga, -1, -1);
+    Spieler_Internet_Client_Get_Data(0, -1, Transfermarkt_Team, -1);
+}
+
 // ---- Client side of the links ----
 
 static void ts_holen(int32_t nr, const char* format, const Internet_Arg* args, int32_t anzahl, const char* fehler)

@@ -66,6 +66,18 @@ Abbild abbild()
     return a;
 }
 
+// A player's main and fixed parts as they are read: through the accessors, which fetch them on a
+// client.
+std::vector<uint8_t> spieler_bild(int32_t spnr)
+{
+    std::vector<uint8_t> b(1);
+    b[0] = uint8_t(Spieler_Wert(SP_KRAFT, spnr, 0, SP_LESEN));
+    b.resize(1 + 50 + 36);
+    Spieler_Struktur_Packen(Spieler_Daten[spnr], b.data() + 1);
+    Spieler_Fix_Packen(Spieler_Fix_Daten[spnr], b.data() + 51);
+    return b;
+}
+
 struct FernProzess : Netz_Test {
     void SetUp() override
     {
@@ -76,6 +88,8 @@ struct FernProzess : Netz_Test {
         T_Own[CLIENT_TEAM].moral = 61;
         T_Fix[CLIENT_TEAM].manager->werbung[5] = 3;
         Teamspieler_Get_Record(CLIENT_TEAM, 21)->rueckennummer = 14;
+        Spieler_Daten[22].attribute[0] = 777;
+        std::snprintf(Spieler_Fix_Daten[22].name, 20, "Weitfeld");
         Server_Team = 1;
         Eingang_Set_Spiel_Gestartet(true);
         Internet_Set_Server_Sender(antwort_senden);
@@ -105,6 +119,7 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
             if (!client_anmelden()) return 2;
             Internet_Client_Init();
             if (!T || !T_Fix || !Spieler_Daten || !T_Fix[CLIENT_TEAM].manager) return 3;
+            Spieler_Internet_Client_Refresh();
             Team_Internet_Client_Refresh();
             Teamspieler_Internet_Client_Refresh();
             Manager_Internet_Client_Refresh();
@@ -114,6 +129,10 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
             schreiben("own.bin", a.own);
             schreiben("links.bin", a.links);
             schreiben("manager.bin", a.manager);
+            // A player the client has not seen is fetched on the first read of him.
+            if (Spieler_Client_Flags[22] != 0) return 5;
+            schreiben("spieler.bin", spieler_bild(22));
+            if (Spieler_Client_Flags[22] != 3) return 6;
             if (Internet_Team_Hat_Manager(1) != 1 || Internet_Team_Hat_Manager(3) != 0) return 4;
             // The manager changes his line-up, his team and his record, and ends his turn.
             Teamspieler_Get_Record(CLIENT_TEAM, 20)->rueckennummer = 33;
@@ -134,14 +153,15 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
     ASSERT_EQ(code, 0) << datei_lesen("client_stderr.txt");
 
     // Start-up in its order, then the menu round, the manager-team look-ups and the send-back.
-    const std::vector<uint32_t> erwartet = {31, 16, 14, 2, 0, 0, 40, 40, 41, 32, 13, 12, 40, 40, 41, 30,
-                                            16, 17, 16, 17, 42, 15, 33};
+    const std::vector<uint32_t> erwartet = {31, 16, 14, 2, 0, 0, 40, 40, 41, 32, 3, 0, 0, 13, 12, 40, 40, 41, 30,
+                                            0, 0, 16, 17, 16, 17, 42, 15, 33};
     EXPECT_EQ(beantwortet, erwartet);
     EXPECT_EQ(lesen("t.bin"), server.t);
     EXPECT_EQ(lesen("t_fix.bin"), server.t_fix);
     EXPECT_EQ(lesen("own.bin"), server.own);
     EXPECT_EQ(lesen("links.bin"), server.links);
     EXPECT_EQ(lesen("manager.bin"), server.manager);
+    EXPECT_EQ(lesen("spieler.bin"), spieler_bild(22));
 
     EXPECT_EQ(Teamspieler_Get_Record(CLIENT_TEAM, 20)->rueckennummer, 33);
     EXPECT_EQ(Teamspieler_Get_Record(CLIENT_TEAM, 21)->rueckennummer, 14);
