@@ -629,6 +629,16 @@ bool Teamspieler_Internet_Client_Send_Aufstellung(int32_t gegner)
     return fertig != 0;
 }
 
+int32_t Teamspieler_Internet_Client_Get_Team_Des_Spielers(int32_t hinweis, int32_t spnr)
+{
+    if (Netz_Rolle != 1) return -1;
+    int32_t team = -1;
+    const Internet_Arg args[] = {Internet_Zeiger(&team, 4), Internet_Wert(spnr), Internet_Wert(hinweis)};
+    uint8_t fertig = 0;
+    Internet_Client_Read(44, "vI<4ii", nullptr, &fertig, args, 3);
+    return fertig && team >= -1 && team < Team_Anzahl ? team : -1;
+}
+
 bool Richter_Internet_Client_Set_Spieler_Angebot(const Spieler_Angebot* angebot, bool loeschen)
 {
     if (Netz_Rolle != 1 || !angebot) return false;

@@ -27,5 +27,7 @@ void Teamspieler_Internet_Client_Get_Liste(int32_t team);
 void Teamspieler_Internet_Client_Get_Teamspieler();
 // Request 42: the own line-up and the marking of the opponent (-1 none) go to the server.
 bool Teamspieler_Internet_Client_Send_Aufstellung(int32_t gegner);
+// Request 44: the club that holds a player, by the server's links (-1 none).
+int32_t Teamspieler_Internet_Client_Get_Team_Des_Spielers(int32_t hinweis, int32_t spnr);
 // Request 53: a changed or withdrawn offer goes to the server; its answer.
 bool Richter_Internet_Client_Set_Spieler_Angebot(const Spieler_Angebot* angebot, bool loeschen);

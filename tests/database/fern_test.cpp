@@ -33,6 +33,7 @@ int fangen(Mitspieler_Eintrag*, const uint8_t* d, uint32_t n)
 struct Fern : ::testing::Test {
     void SetUp() override
     {
+        Internet_Fern_Anbinden();
         Test_Netz_Welt_Anlegen();
         Manager_Neuer_Mitspieler(1, "A");
         Manager_Neuer_Mitspieler(2, "B");

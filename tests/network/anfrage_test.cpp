@@ -102,6 +102,8 @@ struct Anfrage : ::testing::Test {
     void TearDown() override
     {
         for (int nr : {41, 44, 60, 75, 76}) Internet_Handler_Registrieren(nr, nullptr);
+        // The modules' own handlers of those numbers come back for the tests that follow.
+        Internet_Fern_Anbinden();
         Internet_Set_Server_Sender(nullptr);
         Internet_Set_Client_Austausch(nullptr);
         for (auto& m : Mitspieler) Netzuser_Loeschen(&m);

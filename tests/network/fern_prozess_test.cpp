@@ -82,6 +82,7 @@ struct FernProzess : Netz_Test {
     void SetUp() override
     {
         Netz_Test::SetUp();
+        Internet_Fern_Anbinden();
         Test_Netz_Welt_Anlegen();
         Manager_Neuer_Mitspieler(1, "Server");
         Manager_Neuer_Mitspieler(CLIENT_TEAM, "Gast");
@@ -134,6 +135,8 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
             schreiben("spieler.bin", spieler_bild(22));
             if (Spieler_Client_Flags[22] != 3) return 6;
             if (Internet_Team_Hat_Manager(1) != 1 || Internet_Team_Hat_Manager(3) != 0) return 4;
+            // A player of a club whose links the client does not hold.
+            if (Teamspieler_Get_Team_Des_Spielers(-1, 7, -1) != 1) return 7;
             // The manager changes his line-up, his team and his record, and ends his turn.
             Teamspieler_Get_Record(CLIENT_TEAM, 20)->rueckennummer = 33;
             T_Own[CLIENT_TEAM].beobachtet[0] = 9;
@@ -154,7 +157,7 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
 
     // Start-up in its order, then the menu round, the manager-team look-ups and the send-back.
     const std::vector<uint32_t> erwartet = {31, 16, 14, 2, 0, 0, 40, 40, 41, 32, 3, 0, 0, 13, 12, 40, 40, 41, 30,
-                                            0, 0, 16, 17, 16, 17, 42, 15, 33};
+                                            0, 0, 16, 17, 16, 17, 44, 42, 15, 33};
     EXPECT_EQ(beantwortet, erwartet);
     EXPECT_EQ(lesen("t.bin"), server.t);
     EXPECT_EQ(lesen("t_fix.bin"), server.t_fix);
