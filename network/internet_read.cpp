@@ -15,6 +15,7 @@
 #include "network/netz.h"
 #include "network/netzuser.h"
 #include "network/socket.h"
+#include "network/steuersignal.h"
 #include "platform/bytes.h"
 #include "platform/mem.h"
 #include "platform/print.h"
@@ -515,7 +516,9 @@ int32_t Internet_Client_Send_And_Read_Block(int32_t nr, char* format, uint8_t* b
             Mem_Free(msg, 0);
             return n;
         }
-        if (!signal_handler || !signal_handler(msg, len)) Print_Fehler("Falsche Daten vom Server erhalten!");
+        // Control signals are handled at once, so that none is lost during a call.
+        const bool angenommen = signal_handler ? signal_handler(msg, len) : Steuersignal_Vom_Server(msg, len);
+        if (!angenommen) Print_Fehler("Falsche Daten vom Server erhalten!");
         Mem_Free(msg, 0);
     }
 }
