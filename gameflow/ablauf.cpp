@@ -17,6 +17,7 @@
 #include "gameflow/spielstand.h"
 #include "match/spieltag.h"
 #include "matchview/spielbericht.h"
+#include "network/steuersignal.h"
 #include "platform/disk.h"
 #include "platform/os/os.h"
 #include "platform/print.h"
@@ -313,6 +314,8 @@ void Ablauf_Hauptschleife()
         // Outside a turn the loop works on its own: a script's input waits for the next turn.
         Os_Script_Halten(!Ablauf_Wartet_Auf_Eingabe());
         Win95_Message_Pump();
+        // A server answers its clients' remote calls, a client takes the server's signals.
+        Steuersignal_Verarbeiten();
         Ablauf_Schritt();
     }
     Os_Script_Halten(false);
