@@ -215,7 +215,10 @@ bool richter_element(Internet_Aufruf* a)
     return true;
 }
 
-bool team_eigenes(int32_t team) { return T_Fix && team >= 0 && team < Team_Anzahl && uint32_t(team) == Handelndes_Team; }
+bool team_eigenes(int32_t team)
+{
+    return T_Fix && team >= 0 && team < Team_Anzahl && uint32_t(team) == Handelndes_Team;
+}
 
 bool team_t(Internet_Aufruf* a)
 {
@@ -608,7 +611,8 @@ void Teamspieler_Internet_Client_Refresh()
 {
     if (Netz_Rolle != 1 || !T_Fix || Aktuelles_Team < 0 || Aktuelles_Team >= Team_Anzahl) return;
     Teamspieler_Internet_Client_Get_Liste(Aktuelles_Team);
-    if (Transfermarkt_Team >= 0 && Transfermarkt_Team < Team_Anzahl) Teamspieler_Internet_Client_Get_Liste(Transfermarkt_Team);
+    if (Transfermarkt_Team >= 0 && Transfermarkt_Team < Team_Anzahl)
+        Teamspieler_Internet_Client_Get_Liste(Transfermarkt_Team);
     Teamspieler_Internet_Client_Get_Teamspieler();
 }
 

@@ -158,7 +158,10 @@ void wert_anhaengen(std::vector<uint8_t>* block, int32_t w)
 }
 
 // The reply's block behind its format.
-std::vector<uint8_t> antwort_block() { return {antwort.begin() + 12 + long(Bytes_Hole32(antwort.data() + 8)), antwort.end()}; }
+std::vector<uint8_t> antwort_block()
+{
+    return {antwort.begin() + 12 + long(Bytes_Hole32(antwort.data() + 8)), antwort.end()};
+}
 
 TEST_F(Fern, TeamIconsLinksUndSpielerLokal)
 {
@@ -395,10 +398,12 @@ TEST_F(Fern, VerstuemmelteAnfragenAnDieHandler)
                 if (!block.empty()) block[z.bis(block.size())] = uint8_t(z());
                 break;
             case 2:
-                if (block.size() >= 4) Bytes_Setze32(block.data() + 4 * z.bis(block.size() / 4), mutation::grenzwert(z));
+                if (block.size() >= 4)
+                    Bytes_Setze32(block.data() + 4 * z.bis(block.size() / 4), mutation::grenzwert(z));
                 break;
             case 3:
-                block.resize(z.bis(2) ? block.size() + 4 * z.bis(4) : block.size() - std::min<size_t>(block.size(), z.bis(12)));
+                block.resize(z.bis(2) ? block.size() + 4 * z.bis(4)
+                                      : block.size() - std::min<size_t>(block.size(), z.bis(12)));
                 break;
             default:
                 team = z.bis(2) ? 2 : int32_t(mutation::grenzwert(z));
