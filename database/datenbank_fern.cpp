@@ -210,7 +210,11 @@ bool richter_angebot(Internet_Aufruf* a)
 bool richter_element(Internet_Aufruf* a)
 {
     const Internet_Positionen* p = a->p;
-    a->ergebnis = alle_da(p) && Richter_Internet_Server_Neues_Element(p->daten[0], p->groesse[0], p->ints[0]) ? 1 : 0;
+    // The payload, its size and its type.
+    a->ergebnis = alle_da(p) && uint32_t(p->ints[0]) == p->groesse[0] &&
+                          Richter_Internet_Server_Neues_Element(p->daten[0], p->groesse[0], p->ints[1])
+                      ? 1
+                      : 0;
     if (!a->ergebnis) abgewiesen(a->nr);
     return true;
 }
@@ -641,6 +645,26 @@ int32_t Teamspieler_Internet_Client_Get_Team_Des_Spielers(int32_t hinweis, int32
     uint8_t fertig = 0;
     Internet_Client_Read(44, "vI<4ii", nullptr, &fertig, args, 3);
     return fertig && team >= -1 && team < Team_Anzahl ? team : -1;
+}
+
+void Richter_Internet_Client_Neues_Angebot(const Spieler_Angebot* angebot)
+{
+    if (Netz_Rolle != 1 || !angebot) return;
+    Spieler_Angebot kopie = *angebot;
+    const Internet_Arg args[] = {Internet_Zeiger(&kopie, sizeof kopie)};
+    Internet_Client_Read(51, "vV28", nullptr, nullptr, args, 1);
+    Richter_Internet_Client_Get_Liste();
+}
+
+bool Richter_Internet_Client_Neues_Element(const void* nutzlast, uint32_t groesse, uint32_t typ)
+{
+    if (Netz_Rolle != 1 || !nutzlast || !groesse || groesse > 1024) return false;
+    std::vector<uint8_t> kopie(static_cast<const uint8_t*>(nutzlast), static_cast<const uint8_t*>(nutzlast) + groesse);
+    char format[24];
+    std::snprintf(format, sizeof format, "iC%uii", groesse);
+    const Internet_Arg args[] = {Internet_Zeiger(kopie.data(), groesse), Internet_Wert(int32_t(groesse)),
+                                 Internet_Wert(int32_t(typ))};
+    return Internet_Client_Read(52, format, nullptr, nullptr, args, 3) == 1;
 }
 
 bool Richter_Internet_Client_Set_Spieler_Angebot(const Spieler_Angebot* angebot, bool loeschen)

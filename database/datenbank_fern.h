@@ -29,5 +29,9 @@ void Teamspieler_Internet_Client_Get_Teamspieler();
 bool Teamspieler_Internet_Client_Send_Aufstellung(int32_t gegner);
 // Request 44: the club that holds a player, by the server's links (-1 none).
 int32_t Teamspieler_Internet_Client_Get_Team_Des_Spielers(int32_t hinweis, int32_t spnr);
+// Request 51 with a new offer, then the list again (50).
+void Richter_Internet_Client_Neues_Angebot(const Spieler_Angebot* angebot);
+// Request 52: a camp request or friendly-match proposal of the own club; true when it was taken.
+bool Richter_Internet_Client_Neues_Element(const void* nutzlast, uint32_t groesse, uint32_t typ);
 // Request 53: a changed or withdrawn offer goes to the server; its answer.
 bool Richter_Internet_Client_Set_Spieler_Angebot(const Spieler_Angebot* angebot, bool loeschen);

@@ -396,8 +396,10 @@ void Richter_Spieler_Angebot_Struktur_Erzeugen(int32_t bieter, int32_t verein, i
 
 void Richter_Spieler_Angebot_Hinzufuegen(const Spieler_Angebot* neu)
 {
-    // a client hands the offer to the server with network play
-    if (ist_client()) return;
+    if (ist_client()) {
+        Richter_Internet_Client_Neues_Angebot(neu);
+        return;
+    }
     if (!neu || !team_gueltig(neu->bieter) || !team_gueltig(neu->verein) || !spieler_gueltig(neu->spnr)) {
         Print_Fehler("Richter_Spieler_Angebot_Hinzufuegen: Angebot falsch!");
         return;

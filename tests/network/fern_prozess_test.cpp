@@ -9,6 +9,7 @@
 #include "economy/bank.h"
 #include "economy/stadion.h"
 #include "economy/stadion_intern.h"
+#include "economy/trainingslager.h"
 #include "gameflow/eingang.h"
 #include "network/internet_read.h"
 #include "network/steuersignal.h"
@@ -137,6 +138,19 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
             if (Internet_Team_Hat_Manager(1) != 1 || Internet_Team_Hat_Manager(3) != 0) return 4;
             // A player of a club whose links the client does not hold.
             if (Teamspieler_Get_Team_Des_Spielers(-1, 7, -1) != 1) return 7;
+            // An offer for him, and a camp request of the own club, go to the server's arbiter.
+            Spieler_Angebot angebot{};
+            angebot.bieter = CLIENT_TEAM;
+            angebot.verein = 1;
+            angebot.spnr = 7;
+            angebot.gehalt = 80;
+            angebot.monate = 24;
+            Richter_Spieler_Angebot_Hinzufuegen(&angebot);
+            Trainingslager_Buchung lager[TRAININGSLAGER_BUCHUNGEN] = {};
+            lager[4].art = 1;
+            lager[4].belegt = 1;
+            lager[4].ziel = 3;
+            Richter_Trainingslager_Anfrage_Hinzufuegen(CLIENT_TEAM, 4, lager);
             // The manager changes his line-up, his team and his record, and ends his turn.
             Teamspieler_Get_Record(CLIENT_TEAM, 20)->rueckennummer = 33;
             T_Own[CLIENT_TEAM].beobachtet[0] = 9;
@@ -157,7 +171,7 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
 
     // Start-up in its order, then the menu round, the manager-team look-ups and the send-back.
     const std::vector<uint32_t> erwartet = {31, 16, 14, 2, 0, 0, 40, 40, 41, 32, 3, 0, 0, 13, 12, 40, 40, 41, 30,
-                                            0, 0, 16, 17, 16, 17, 44, 42, 15, 33};
+                                            0, 0, 16, 17, 16, 17, 44, 51, 50, 52, 42, 15, 33};
     EXPECT_EQ(beantwortet, erwartet);
     EXPECT_EQ(lesen("t.bin"), server.t);
     EXPECT_EQ(lesen("t_fix.bin"), server.t_fix);
@@ -173,6 +187,14 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
     EXPECT_EQ(T_Fix[CLIENT_TEAM].manager->werbung[5], 3);
     ASSERT_NE(gast, nullptr);
     EXPECT_EQ(wartezeit_nach_33, 0u) << "the manager record marks the client's data as sent";
+    EXPECT_TRUE(Richter_Spieler_Angebot_Vorhanden(7, 1, CLIENT_TEAM));
+    const Liste_Element* lager = Liste_First_Element(&Richter_Liste);
+    ASSERT_NE(lager, nullptr);
+    EXPECT_EQ(lager->key, uint32_t(RICHTER_TRAININGSLAGER));
+    const auto* b = static_cast<const Trainingslager_Buchung*>(lager->data);
+    EXPECT_EQ(b->team, uint32_t(CLIENT_TEAM));
+    EXPECT_EQ(b->slot, 4);
+    EXPECT_EQ(b->ziel, 3u);
 }
 
 // The bank's and the stadium's requests travel through the call table: each format fits its
