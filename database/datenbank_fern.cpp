@@ -415,6 +415,74 @@ void Richter_Internet_Client_Get_Liste()
     if (fertig && daten) Richter_Internet_Client_Liste_Einlesen(static_cast<const uint8_t*>(daten), laenge);
 }
 
+// ---- The client's own records, one at a time ----
+
+static bool eigenes_team_client()
+{
+    return Netz_Rolle == 1 && T && T_Fix && Aktuelles_Team >= 0 && Aktuelles_Team < Team_Anzahl;
+}
+
+void Team_Internet_Client_Get_T()
+{
+    if (!eigenes_team_client()) return;
+    uint8_t bild[TEAM_STRUKTUR_BYTES];
+    const Internet_Arg args[] = {Internet_Zeiger(bild, sizeof bild)};
+    uint8_t fertig = 0;
+    Internet_Client_Read(10, "vV<26", nullptr, &fertig, args, 1);
+    if (!fertig) return;
+    Team_Struktur& t = T[Aktuelles_Team];
+    // the client's own marks survive the fetch
+    const uint8_t marke = t.status & 8, ansicht = t.flags & (8 | 16);
+    Team_Struktur_Entpacken(bild, t);
+    t.status = uint8_t((t.status & ~8) | marke);
+    t.flags = uint8_t((t.flags & ~(8 | 16)) | ansicht);
+}
+
+void Team_Internet_Client_Get_T_Fix()
+{
+    if (!eigenes_team_client()) return;
+    uint8_t bild[TEAM_FIX_BYTES];
+    const Internet_Arg args[] = {Internet_Zeiger(bild, sizeof bild)};
+    uint8_t fertig = 0;
+    Internet_Client_Read(11, "vV<128", nullptr, &fertig, args, 1);
+    if (!fertig) return;
+    Team_Fix& f = T_Fix[Aktuelles_Team];
+    Manager_Struktur* manager = f.manager;
+    Team_Fix_Entpacken(bild, f, nullptr);
+    f.manager = manager;
+    f.netz = int8_t(f.netz & ~4);
+}
+
+void Manager_Internet_Client_Icon_Status(bool senden)
+{
+    Manager_Struktur* m = eigenes_team_client() ? T_Fix[Aktuelles_Team].manager : nullptr;
+    if (!m) {
+        if (Netz_Rolle == 1) Print_Fehler("CLIENT: KEIN MANAGER !!!");
+        return;
+    }
+    std::vector<uint8_t> bild(MANAGER_STRUKTUR_BYTES);
+    Manager_Struktur_Packen(*m, bild.data());
+    const Internet_Arg args[] = {Internet_Zeiger(bild.data() + icon_offset(), MANAGER_ICON_ZUSTAND_BYTES)};
+    uint8_t fertig = 0;
+    Internet_Client_Read(34, senden ? "vV>16904" : "vV<16904", nullptr, &fertig, args, 1);
+    if (fertig && !senden && Manager_Struktur_Pruefen(bild.data())) Manager_Struktur_Entpacken(bild.data(), *m);
+}
+
+bool Teamspieler_Internet_Client_Send_Versicherungsabschluss(int32_t spnr, int32_t firma, int32_t jahre,
+                                                             int32_t praemie, int32_t kosten)
+{
+    const TS* ts = eigenes_team_client() ? Teamspieler_Get_Record(Aktuelles_Team, spnr) : nullptr;
+    if (!ts) return false;
+    uint8_t bild[TS_BYTES];
+    Teamspieler_TS_Packen(*ts, bild);
+    const Internet_Arg args[] = {Internet_Wert(Aktuelles_Team), Internet_Wert(spnr), Internet_Wert(firma),
+                                 Internet_Wert(jahre), Internet_Wert(praemie), Internet_Wert(kosten),
+                                 Internet_Zeiger(bild + 32, 20), Internet_Zeiger(bild + 22, 2)};
+    uint8_t fertig = 0;
+    Internet_Client_Read(43, "viiiiiiV20V2", nullptr, &fertig, args, 8);
+    return fertig != 0;
+}
+
 // ---- Client start-up ----
 
 namespace {

@@ -9,6 +9,15 @@ void Datenbank_Fern_Registrieren();
 struct Spieler_Angebot;
 
 // ---- The client's start-up and its copies ----
+// Requests 10 and 11: the own club's T and T_Fix records anew (the client's own marks kept).
+void Team_Internet_Client_Get_T();
+void Team_Internet_Client_Get_T_Fix();
+// Request 34: the own manager's icon states fetched, or sent to the server.
+void Manager_Internet_Client_Icon_Status(bool senden);
+// Request 43: an insurance of an own player with a company for some years; the server's
+// insurance computes premium and cost itself. True when the server answered.
+bool Teamspieler_Internet_Client_Send_Versicherungsabschluss(int32_t spnr, int32_t firma, int32_t jahre,
+                                                             int32_t praemie, int32_t kosten);
 // Request 16 once: the team count and start values.
 bool Team_Internet_Client_Get_Startinfo(int32_t* anzahl);
 // The team copies for the server's count (plus one), then every T_Fix record (request 14).

@@ -111,6 +111,7 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
 {
     server_starten();
     const Abbild server = abbild();
+    const int8_t versicherer = Teamspieler_Get_Record(CLIENT_TEAM, 20)->versicherer;
     Mitspieler_Eintrag* gast = nullptr;
     const int code = client_prozess(
         [this] {
@@ -136,6 +137,18 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
             schreiben("spieler.bin", spieler_bild(22));
             if (Spieler_Client_Flags[22] != 3) return 6;
             if (Internet_Team_Hat_Manager(1) != 1 || Internet_Team_Hat_Manager(3) != 0) return 4;
+            // The own records one at a time: a local slip is put right by the server's.
+            T[CLIENT_TEAM].spieleranzahl = 99;
+            T_Fix[CLIENT_TEAM].liga = 77;
+            Team_Internet_Client_Get_T();
+            Team_Internet_Client_Get_T_Fix();
+            if (abbild().t != a.t || abbild().t_fix != a.t_fix) return 8;
+            T_Fix[CLIENT_TEAM].manager->icons.status[700] = 0xABC;
+            Manager_Internet_Client_Icon_Status(true);
+            T_Fix[CLIENT_TEAM].manager->icons.status[700] = 0;
+            Manager_Internet_Client_Icon_Status(false);
+            if (T_Fix[CLIENT_TEAM].manager->icons.status[700] != 0xABC) return 9;
+            if (!Teamspieler_Internet_Client_Send_Versicherungsabschluss(20, 1, 2, 100, 900)) return 10;
             // A player of a club whose links the client does not hold.
             if (Teamspieler_Get_Team_Des_Spielers(-1, 7, -1) != 1) return 7;
             // An offer for him, and a camp request of the own club, go to the server's arbiter.
@@ -171,7 +184,7 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
 
     // Start-up in its order, then the menu round, the manager-team look-ups and the send-back.
     const std::vector<uint32_t> erwartet = {31, 16, 14, 2, 0, 0, 40, 40, 41, 32, 3, 0, 0, 13, 12, 40, 40, 41, 30,
-                                            0, 0, 16, 17, 16, 17, 44, 51, 50, 52, 42, 15, 33};
+                                            0, 0, 16, 17, 16, 17, 10, 11, 34, 34, 43, 44, 51, 50, 52, 42, 15, 33};
     EXPECT_EQ(beantwortet, erwartet);
     EXPECT_EQ(lesen("t.bin"), server.t);
     EXPECT_EQ(lesen("t_fix.bin"), server.t_fix);
@@ -185,6 +198,8 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
     EXPECT_EQ(T_Own[CLIENT_TEAM].beobachtet[0], 9);
     EXPECT_EQ(T_Fix[CLIENT_TEAM].manager->werbung[6], 4);
     EXPECT_EQ(T_Fix[CLIENT_TEAM].manager->werbung[5], 3);
+    EXPECT_EQ(T_Fix[CLIENT_TEAM].manager->icons.status[700], 0xABCu);
+    EXPECT_EQ(Teamspieler_Get_Record(CLIENT_TEAM, 20)->versicherer, versicherer) << "the insurer concludes";
     ASSERT_NE(gast, nullptr);
     EXPECT_EQ(wartezeit_nach_33, 0u) << "the manager record marks the client's data as sent";
     EXPECT_TRUE(Richter_Spieler_Angebot_Vorhanden(7, 1, CLIENT_TEAM));
