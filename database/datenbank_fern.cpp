@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "database/manager.h"
+#include "database/assistent.h"
 #include "database/richter.h"
 #include "database/spieler.h"
 #include "database/team.h"
@@ -16,6 +17,7 @@
 #include "gameflow/globals.h"
 #include "match/spieltag.h"
 #include "network/internet_read.h"
+#include "network/netzuser.h"
 #include "network/steuersignal.h"
 #include "platform/bytes.h"
 #include "platform/exit.h"
@@ -124,6 +126,10 @@ bool team_startinfo(Internet_Aufruf* a)
 bool team_liste(Internet_Aufruf* a)
 {
     Internet_Positionen* p = a->p;
+    // A club counts as held only while its client is connected.
+    for (int32_t t = 0; T && t < Team_Anzahl; ++t)
+        if (t != Server_Team && Team_Ist_Normal(t, 0) && !Mitspieler_Team_Ist_Online(t))
+            T[t].status = uint8_t(T[t].status & ~TEAM_VON_CLIENT_GEHALTEN);
     std::vector<uint8_t> v;
     Team_Internet_Server_Managerteam_Liste(&v);
     // As many whole entries as the caller has room for, and their count.
@@ -741,6 +747,28 @@ bool Richter_Internet_Client_Set_Spieler_Angebot(const Spieler_Angebot* angebot,
     Spieler_Angebot kopie = *angebot;
     const Internet_Arg args[] = {Internet_Zeiger(&kopie, sizeof kopie), Internet_Wert(loeschen ? 1 : 0)};
     return Internet_Client_Read(53, "cV28c", nullptr, nullptr, args, 2) != 0;
+}
+
+// ---- Server side: the clubs whose client is away ----
+
+void Team_Internet_Server_Refresh()
+{
+    for (int32_t t = 0; T && t < Team_Anzahl; ++t) {
+        if (!Team_Ist_Normal(t, 0) || t == Transfermarkt_Team) continue;
+        const uint8_t gehalten = T[t].status & TEAM_VON_CLIENT_GEHALTEN;
+        if (gehalten == TEAM_VON_CLIENT_GEHALTEN) continue;
+        if (gehalten == 0x20) {
+            Print_Fehler("Team_Internet_Server_Refresh: team nicht erlaubt!");
+            continue;
+        }
+        auto* assi = static_cast<uint8_t*>(Team_Zeiger(TEAM_ASSISTENTEN, t, nullptr, TEAM_LESEN));
+        if (!assi) continue;
+        // The first assistant takes over the line-up, and everything for a squad too small to play.
+        uint8_t* aufgaben = assi + ASSI_OFFSET_AUFGABEN;
+        int32_t spieler[50];
+        const bool alles = gehalten == 0 || Teamspieler_Ins_Array(t, spieler, 50, 0) < 13;
+        for (int32_t k = 0; k < (alles ? ASSI_AUFGABEN : 1); ++k) aufgaben[k] = 1;
+    }
 }
 
 void Datenbank_Fern_Registrieren()

@@ -8,6 +8,12 @@ void Datenbank_Fern_Registrieren();
 
 struct Spieler_Angebot;
 
+// Bits of a club's status byte (team value 168): a client has taken the club, and is connected.
+constexpr uint8_t TEAM_VON_CLIENT_GEHALTEN = 0x30;
+// The server's refresh of the clubs whose client is away: by those bits the first assistant takes
+// over the line-up (0x10; every task with fewer than 13 players) or every task (neither bit).
+void Team_Internet_Server_Refresh();
+
 // ---- The client's start-up and its copies ----
 // Requests 10 and 11: the own club's T and T_Fix records anew (the client's own marks kept).
 void Team_Internet_Client_Get_T();

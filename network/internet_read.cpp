@@ -396,6 +396,7 @@ int Internet_Server_Antwort(Mitspieler_Eintrag* m, const uint8_t* nachricht, uin
             std::memcpy(format, f, l);
         } else {
             std::memcpy(format, f, l);
+            Internet_Verein_Gehalten(m);
             const uint32_t groesse = laenge - 16 - l;
             std::memcpy(Internet_Sendblock, nachricht + 16 + l, groesse);
             n = Internet_Server_Read_Block(m->verein_beansprucht ? m->verein : -1, int32_t(nr), format,

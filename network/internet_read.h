@@ -134,6 +134,8 @@ bool Internet_Server_Zero_Size_Test(Internet_Aufruf* a);
 // start-up numbers run; afterwards every request must name that club.
 bool Internet_Verein_Beanspruchen(struct Mitspieler_Eintrag* m, int32_t team);
 bool Internet_Darf_Anfragen(const struct Mitspieler_Eintrag* m, int32_t nr, int32_t team);
+// Marks the participant's claimed club as taken by a connected client.
+void Internet_Verein_Gehalten(const struct Mitspieler_Eintrag* m);
 // Numbers another module lets run before a claim.
 void Internet_Vor_Anspruch_Erlauben(int32_t nr);
 // True when a game is under way and the team arrays exist.

@@ -126,6 +126,12 @@ bool Internet_Verein_Beanspruchen(Mitspieler_Eintrag* m, int32_t team)
     return true;
 }
 
+void Internet_Verein_Gehalten(const Mitspieler_Eintrag* m)
+{
+    if (m && m->verein_beansprucht && T && m->verein >= 0 && m->verein < Team_Anzahl)
+        T[m->verein].status = uint8_t(T[m->verein].status | TEAM_VON_CLIENT_GEHALTEN);
+}
+
 bool Internet_Darf_Anfragen(const Mitspieler_Eintrag* m, int32_t nr, int32_t team)
 {
     if (!m || !Internet_Spiel_Laeuft()) return false;

@@ -10,6 +10,8 @@
 #include "common/capture.h"
 #include "common/mutation.h"
 #include "database/db_hilfe.h"
+#include "database/assistent.h"
+#include "database/datenbank_fern.h"
 #include "database/teamspieler.h"
 #include "gameflow/eingang.h"
 #include "match/spieltag.h"
@@ -420,6 +422,38 @@ TEST_F(Fern, VerstuemmelteAnfragenAnDieHandler)
     EXPECT_EQ(Bytes_Hole32(antwort_block().data() + 4), 3u);
     Stadion_DeInit();
     Bank_DeInit();
+}
+
+// A club whose client is away is handed to its first assistant; a held one is left alone, and the
+// list of clubs a new client may take forgets the clubs of clients that are gone.
+TEST_F(Fern, VereineOhneClientUebernimmtDerAssistent)
+{
+    Netz_Rolle = 2;
+    auto aufgaben = [](int32_t t) {
+        const auto* b = static_cast<const uint8_t*>(Team_Zeiger(TEAM_ASSISTENTEN, t, nullptr, TEAM_LESEN));
+        return std::vector<uint8_t>(b + ASSI_OFFSET_AUFGABEN, b + ASSI_OFFSET_AUFGABEN + ASSI_AUFGABEN);
+    };
+    T[0].status = TEAM_VON_CLIENT_GEHALTEN;
+    T[1].status = 0x10;  // 20 players
+    T[2].status = 0x10;  // 5 players
+    T[3].status = 0;
+    Team_Internet_Server_Refresh();
+    EXPECT_EQ(aufgaben(0), std::vector<uint8_t>(6, 0));
+    EXPECT_EQ(aufgaben(1), (std::vector<uint8_t>{1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(aufgaben(2), std::vector<uint8_t>(6, 1));
+    EXPECT_EQ(aufgaben(3), std::vector<uint8_t>(6, 1));
+
+    // Club 2's client is gone: the list offers it again; the server's own club keeps its mark.
+    Server_Team = 1;
+    T[1].status = T[2].status = TEAM_VON_CLIENT_GEHALTEN;
+    uint8_t liste[46 * 4] = {};
+    int32_t anzahl = 0;
+    Internet_Arg l[] = {Internet_Zeiger(liste, sizeof liste), Internet_Zeiger(&anzahl, 4)};
+    Netz_Rolle = 3;
+    Internet_Client_Read(17, "vC<184I<4", nullptr, nullptr, l, 2);
+    EXPECT_EQ(anzahl, 1);
+    EXPECT_EQ(Bytes_Hole16(liste), 2);
+    EXPECT_EQ(T[1].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN);
 }
 
 // Request 15 and 33 from a participant that claimed club 3 must not touch club 2.

@@ -186,7 +186,9 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
     const std::vector<uint32_t> erwartet = {31, 16, 14, 2, 0, 0, 40, 40, 41, 32, 3, 0, 0, 13, 12, 40, 40, 41, 30,
                                             0, 0, 16, 17, 16, 17, 10, 11, 34, 34, 43, 44, 51, 50, 52, 42, 15, 33};
     EXPECT_EQ(beantwortet, erwartet);
-    EXPECT_EQ(lesen("t.bin"), server.t);
+    // T as the server has it, the client's club marked as held by a connected client.
+    EXPECT_EQ(lesen("t.bin"), abbild().t);
+    EXPECT_EQ(T[CLIENT_TEAM].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN);
     EXPECT_EQ(lesen("t_fix.bin"), server.t_fix);
     EXPECT_EQ(lesen("own.bin"), server.own);
     EXPECT_EQ(lesen("links.bin"), server.links);
