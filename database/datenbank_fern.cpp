@@ -388,7 +388,11 @@ void Team_Internet_Client_Refresh()
     fertig = 0;
     Internet_Client_Read(12, "vW2V<776", nullptr, &fertig, t_own, 2);
     uint16_t zaehler = 0;
-    if (fertig) Team_Internet_Client_T_Own_Einlesen(own, sizeof own, &zaehler);
+    for (int32_t t = 0; T_Fix && t <= Team_Anzahl; ++t) T_Fix[t].netz = int8_t(T_Fix[t].netz & ~4);
+    // A new day or season on the server changed the fixed records: they come again.
+    if (fertig && Team_Internet_Client_T_Own_Einlesen(own, sizeof own, &zaehler) && zaehler != Team_Aenderungszaehler &&
+        Team_Internet_Client_Vor_Neue_Saison())
+        Team_Aenderungszaehler = zaehler;
 }
 
 void Manager_Internet_Client_Refresh()

@@ -113,6 +113,7 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
     const Abbild server = abbild();
     const int8_t versicherer = Teamspieler_Get_Record(CLIENT_TEAM, 20)->versicherer;
     Mitspieler_Eintrag* gast = nullptr;
+    bool tag_vergangen = false;
     const int code = client_prozess(
         [this] {
             // The child starts with nothing of the server's world.
@@ -178,18 +179,24 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
                 Internet_Verein_Beanspruchen(gast, CLIENT_TEAM);
                 gast->datenanfrage_zeit = 5000;
             }
+            // A day passes on the server between the client's start and its first menu round.
+            if (beantwortet.size() == 10 && !tag_vergangen) {
+                tag_vergangen = true;
+                ++Team_Aenderungszaehler;
+                std::snprintf(T_Fix[3].name, 24, "Neu Hausen");
+            }
             Steuersignal_Verarbeiten();
         });
     ASSERT_EQ(code, 0) << datei_lesen("client_stderr.txt");
 
     // Start-up in its order, then the menu round, the manager-team look-ups and the send-back.
-    const std::vector<uint32_t> erwartet = {31, 16, 14, 2, 0, 0, 40, 40, 41, 32, 3, 0, 0, 13, 12, 40, 40, 41, 30,
+    const std::vector<uint32_t> erwartet = {31, 16, 14, 2, 0, 0, 40, 40, 41, 32, 3, 0, 0, 13, 12, 14, 40, 40, 41, 30,
                                             0, 0, 16, 17, 16, 17, 10, 11, 34, 34, 43, 44, 51, 50, 52, 42, 15, 33};
     EXPECT_EQ(beantwortet, erwartet);
     // T as the server has it, the client's club marked as held by a connected client.
     EXPECT_EQ(lesen("t.bin"), abbild().t);
     EXPECT_EQ(T[CLIENT_TEAM].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN);
-    EXPECT_EQ(lesen("t_fix.bin"), server.t_fix);
+    EXPECT_EQ(lesen("t_fix.bin"), abbild().t_fix) << "fetched again after the server's day";
     EXPECT_EQ(lesen("own.bin"), server.own);
     EXPECT_EQ(lesen("links.bin"), server.links);
     EXPECT_EQ(lesen("manager.bin"), server.manager);
