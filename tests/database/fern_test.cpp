@@ -165,50 +165,6 @@ std::vector<uint8_t> antwort_block()
     return {antwort.begin() + 12 + long(Bytes_Hole32(antwort.data() + 8)), antwort.end()};
 }
 
-TEST_F(Fern, TeamIconsLinksUndSpielerLokal)
-{
-    uint8_t t[TEAM_STRUKTUR_BYTES], erwartet_t[TEAM_STRUKTUR_BYTES];
-    T[1].spieleranzahl = 17;
-    Team_Struktur_Packen(T[1], erwartet_t);
-    Internet_Arg a10[] = {Internet_Zeiger(t, sizeof t)};
-    Internet_Client_Read(10, "vV<26", nullptr, nullptr, a10, 1);
-    EXPECT_EQ(std::memcmp(t, erwartet_t, sizeof t), 0);
-
-    // The icon states fetched, one changed and written back into the record.
-    std::vector<uint8_t> icons(MANAGER_ICON_ZUSTAND_BYTES);
-    T_Fix[1].manager->icons.status[700] = 0x1234;
-    Internet_Arg a34[] = {Internet_Zeiger(icons.data(), uint32_t(icons.size()))};
-    Internet_Client_Read(34, "vV<16904", nullptr, nullptr, a34, 1);
-    EXPECT_EQ(Bytes_Hole32(icons.data() + 4 * 700), 0x1234u);
-    Bytes_Setze32(icons.data() + 4 * 701, 0x55);
-    Internet_Client_Read(34, "vV>16904", nullptr, nullptr, a34, 1);
-    EXPECT_EQ(T_Fix[1].manager->icons.status[701], 0x55u);
-    EXPECT_EQ(T_Fix[1].manager->icons.status[700], 0x1234u);
-
-    // One club's links come as the image packs them; an unknown club gives nothing.
-    void* daten = nullptr;
-    uint32_t laenge = 0;
-    Internet_Arg a40[] = {Internet_Zeiger_Ref(&daten, &laenge), Internet_Wert(2), Internet_Wert(0)};
-    const int32_t n = Internet_Client_Read(40, "iV<=0ii", nullptr, nullptr, a40, 3);
-    std::vector<uint8_t> erwartet;
-    const int32_t zwei = 2;
-    Teamspieler_Internet_TS_Block_Packen(&zwei, 1, &erwartet);
-    ASSERT_EQ(n, int32_t(erwartet.size()));
-    EXPECT_EQ(n, 5 * 34 + 6);
-    EXPECT_EQ(std::vector<uint8_t>(static_cast<uint8_t*>(daten), static_cast<uint8_t*>(daten) + laenge), erwartet);
-    Internet_Arg a40b[] = {Internet_Zeiger_Ref(&daten, &laenge), Internet_Wert(Team_Anzahl), Internet_Wert(0)};
-    EXPECT_EQ(Internet_Client_Read(40, "iV<=0ii", nullptr, nullptr, a40b, 3), 0);
-
-    // The club that holds a player; -1 for a player out of range.
-    int32_t team = 0;
-    Internet_Arg a44[] = {Internet_Zeiger(&team, 4), Internet_Wert(22), Internet_Wert(-1)};
-    Internet_Client_Read(44, "vI<4ii", nullptr, nullptr, a44, 3);
-    EXPECT_EQ(team, 2);
-    Internet_Arg a44b[] = {Internet_Zeiger(&team, 4), Internet_Wert(Spieler_Anzahl), Internet_Wert(-1)};
-    Internet_Client_Read(44, "vI<4ii", nullptr, nullptr, a44b, 3);
-    EXPECT_EQ(team, -1);
-}
-
 // The line-up, the insurance and the offers: a participant changes its own club's only, and
 // only what the club's rules let through.
 TEST_F(Fern, AufstellungVersicherungUndAngebotNurFuerDenEigenenVerein)
@@ -417,9 +373,13 @@ TEST_F(Fern, VerstuemmelteAnfragenAnDieHandler)
     ASSERT_EQ(nachher.size(), vorher.size());
     for (size_t i = 0; i < vorher.size(); ++i) ASSERT_EQ(nachher[i], vorher[i]) << i;
     EXPECT_EQ(Handelndes_Team, 0u);
-    // A good call afterwards is answered right.
+    // Good calls afterwards are answered right; a club or player past the tables gives nothing.
     anfrage_senden(44, 3, "vI<4ii", {1, 0, 0, 0, 32, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF});
     EXPECT_EQ(Bytes_Hole32(antwort_block().data() + 4), 3u);
+    anfrage_senden(44, 3, "vI<4ii", {1, 0, 0, 0, 100, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF});
+    EXPECT_EQ(Bytes_Hole32(antwort_block().data() + 4), 0xFFFFFFFFu);
+    anfrage_senden(40, 3, "iV<=0ii", {0, 0, 0, 0, 1, 0, 0, 0, 6, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(antwort_block().size(), 16u);
     Stadion_DeInit();
     Bank_DeInit();
 }
