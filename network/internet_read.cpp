@@ -414,6 +414,10 @@ int Internet_Server_Antwort(Mitspieler_Eintrag* m, const uint8_t* nachricht, uin
     if (server_sender) server_sender(m, antwort.data(), uint32_t(antwort.size()));
     else Netz_Server_Senden(m, antwort.data(), uint32_t(antwort.size()));
     Print_Log(0xF0000, "Server schickt zurück!");
+    uint32_t bloecke = 0, empfangen = 0, bytes = 0, gepackt = 0, bytes_e = 0, gepackt_e = 0;
+    Netzuser_Statistik(&bloecke, &empfangen, &bytes, &gepackt, &bytes_e, &gepackt_e);
+    Print_Log(0xF0000, "Datenblöcke: %d  Packratio: %d Prozent\n", int(bloecke),
+              bytes ? int(uint64_t(gepackt) * 100 / bytes) : 0);
     server_antwortet = false;
     return 1;
 }
