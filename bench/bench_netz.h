@@ -19,15 +19,18 @@
 #include "platform/win95.h"
 
 struct Bench_Netz_Verbindung {
-    // Run in the server process: once before it listens, and for each game-data block received.
+    // Run in the server process: once before it listens, and for each game-data block received;
+    // without a block handler the server runs the program's own network pump.
     using Vorbereiten = void (*)();
     using Block_Handler = void (*)(Mitspieler_Eintrag* m, uint8_t* block, uint32_t laenge);
+    using Pumpe = void (*)();
 
     pid_t server = 0;
     bool ok = false;
     std::string ordner;
 
-    Bench_Netz_Verbindung(Vorbereiten vorbereiten, Block_Handler handler, const char* vorlage_name)
+    Bench_Netz_Verbindung(Vorbereiten vorbereiten, Block_Handler handler, const char* vorlage_name,
+                          Pumpe pumpe = nullptr)
     {
         std::string vorlage = std::string("/tmp/") + vorlage_name + "_XXXXXX";
         ordner = mkdtemp(vorlage.data());
@@ -58,6 +61,11 @@ struct Bench_Netz_Verbindung {
             if (write(bereit[1], "x", 1) != 1) _exit(3);
             // Ends with the benchmark, also when that one dies.
             while (getppid() == eltern) {
+                if (pumpe) {
+                    pumpe();
+                    Netz_Warten();
+                    continue;
+                }
                 Netz_Server_Pumpe();
                 int32_t i = 0;
                 while (Mitspieler_Eintrag* m = Netzuser_Naechster(&i)) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "competitions/wettbewerb.h"
+#include "database/datenbank_fern.h"
 #include "database/spieler.h"
 #include "database/team.h"
 #include "economy/bank.h"
@@ -259,7 +260,8 @@ void buchung_hinzufuegen(int32_t team, int32_t index, Trainingslager_Buchung* ta
         zeile->slot = static_cast<int8_t>(index);
         zeile->team = static_cast<uint32_t>(team);
     }
-    // a client sends the row to the server with network play and keeps its own copy meanwhile
+    // a client sends the row to the server and keeps its own copy until the next fetch
+    if (ist_client()) Richter_Internet_Client_Neues_Element(zeile, sizeof *zeile, typ);
     einfuegen(zeile, sizeof *zeile, typ);
 }
 

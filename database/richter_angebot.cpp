@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "database/assistent.h"
+#include "database/datenbank_fern.h"
 #include "database/richter.h"
 #include "graphics/grafik_fortschritt.h"
 #include "database/spieler.h"
@@ -396,8 +397,10 @@ void Richter_Spieler_Angebot_Struktur_Erzeugen(int32_t bieter, int32_t verein, i
 
 void Richter_Spieler_Angebot_Hinzufuegen(const Spieler_Angebot* neu)
 {
-    // a client hands the offer to the server with network play
-    if (ist_client()) return;
+    if (ist_client()) {
+        Richter_Internet_Client_Neues_Angebot(neu);
+        return;
+    }
     if (!neu || !team_gueltig(neu->bieter) || !team_gueltig(neu->verein) || !spieler_gueltig(neu->spnr)) {
         Print_Fehler("Richter_Spieler_Angebot_Hinzufuegen: Angebot falsch!");
         return;
@@ -483,8 +486,7 @@ bool Richter_Set_Spieler_Angebot(const Spieler_Angebot* a, bool loeschen, bool m
             Print_Fehler("Client-Zugriff: Richter_Set_Spieler_Angebot");
             return false;
         }
-        // the change goes to the server with network play
-        return false;
+        return Richter_Internet_Client_Set_Spieler_Angebot(a, loeschen);
     }
     Liste_Element* e = finden(a->spnr, a->bieter, a->verein);
     if (!e) return true;

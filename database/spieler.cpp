@@ -267,13 +267,6 @@ void Spieler_Egal_Entpacken(const uint8_t* b, Spieler_Client_Egal& e)
 
 // --- accessors -----------------------------------------------------------------------------
 
-void Spieler_Internet_Client_Hole_Spieler(int32_t spnr)
-{
-    (void)spnr;
-}
-
-void Spieler_Internet_Client_Refresh() {}
-
 int32_t Spieler_Wert(int32_t id, int32_t spnr, int32_t wert, uint8_t modus)
 {
     if (!spnr_gueltig(spnr)) {

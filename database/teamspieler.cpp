@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "competitions/wettbewerb.h"
+#include "database/datenbank_fern.h"
 #include "platform/bytes.h"
 #include "platform/disk.h"
 #include "database/manager.h"
@@ -380,8 +381,8 @@ int32_t Teamspieler_Get_Team_Des_Spielers(int32_t hinweis, int32_t spieler, int3
                 finde(h, spieler))
                 return h;
     }
-    // a pure client asks the server (remote call 44) once network play exists; until then it
-    // searches the links it holds
+    // a pure client holds only some clubs' links: the server knows
+    if (Netz_Rolle == 1) return Teamspieler_Internet_Client_Get_Team_Des_Spielers(hinweis, spieler);
     if (hinweis >= 0) return Teamspieler_Ist_Im_Team(hinweis, spieler);
     if (!T) return -1;
     for (int32_t t = 0; t < Team_Anzahl; ++t)
@@ -865,8 +866,6 @@ bool Teamspieler_Config_Speichern(const char* text, std::string* neu)
     *neu = std::move(aus);
     return true;
 }
-
-void Teamspieler_Internet_Client_Refresh() {}
 
 // --- savegame block (position 12), server only: the search lists (13,400 bytes), the transfer
 // record (2,500 x 16), the target counts (384 u16), the search interests (255 x 4 i32), then

@@ -19,6 +19,7 @@
 #include "gameflow/spielstand.h"
 #include "match/spieltag.h"
 #include "matchview/spielbericht.h"
+#include "network/steuersignal.h"
 #include "platform/disk.h"
 #include "platform/os/os.h"
 #include "platform/print.h"
@@ -320,6 +321,8 @@ void Ablauf_Hauptschleife()
         const bool wartet = Ablauf_Wartet_Auf_Eingabe();
         Os_Script_Halten(!wartet);
         Win95_Message_Pump();
+        // A server answers its clients' remote calls, a client takes the server's signals.
+        Steuersignal_Verarbeiten();
         Ablauf_Schritt();
         // A turn that waits for the player sleeps until input comes, not on a busy core.
         if (wartet && Ablauf_Wartet_Auf_Eingabe()) Os_Wait_Input(ABLAUF_WARTE_MS);

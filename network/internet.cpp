@@ -2,5 +2,3 @@
 
 // Nothing to tell the network until network play lands.
 void Internet_Menue_Rein_Hook() {}
-
-void Steuersignal_Verarbeiten() {}

@@ -3,6 +3,6 @@
 
 // Called by Menue_Rein once the screen's bitmaps are prepared.
 void Internet_Menue_Rein_Hook();
-// One pass of the network pump that serves the control signals; the modal loops call it once
-// per pass while this machine takes part in a network game. It comes with the control signals.
-void Steuersignal_Verarbeiten();
+// The network pump of the control signals; the modal loops call it once per pass while this
+// machine takes part in a network game.
+#include "network/steuersignal.h"

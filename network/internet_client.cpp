@@ -4,9 +4,12 @@
 #include <cstring>
 #include <vector>
 
+#include "database/datenbank_fern.h"
 #include "database/manager.h"
+#include "database/teamspieler.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
+#include "match/spieltag.h"
 #include "network/internet_read.h"
 #include "platform/bytes.h"
 
@@ -42,9 +45,25 @@ int32_t Internet_Team_Hat_Manager(int32_t team)
     return 0;
 }
 
+void Internet_Client_Init()
+{
+    if (Netz_Rolle != 1) return;
+    Internet_Fern_Client_Anbinden();
+    Manager_Internet_Client_Get_Startinfo_1();
+    if (!Team_Internet_Client_Init()) return;
+    if (Aktuelles_Team >= 0 && Aktuelles_Team < Team_Anzahl && !T_Fix[Aktuelles_Team].manager)
+        Manager_Neuer_Mitspieler(Aktuelles_Team, "Mitspieler");
+    Spieler_Internet_Client_Init();
+    Teamspieler_Internet_Client_Refresh();
+    Manager_Internet_Client_Get_Startinfo_2();
+}
+
 void Internet_Client_Refresh()
 {
     if (Netz_Rolle != 1) return;
+    // The players send nothing back; then the line-up, with the marking of today's opponent.
+    const int32_t gegner = Spieltag_Get_Gegner(Aktuelles_Team, nullptr, nullptr, nullptr, nullptr);
+    Teamspieler_Internet_Client_Send_Aufstellung(gegner >= 0 && gegner < Team_Anzahl ? gegner : -1);
     // The own team: its T_Own and the two line-up system bytes.
     std::vector<uint8_t> own, t2;
     if (Team_Internet_Client_Send_Own_Packen(&own, &t2) && own.size() == 776 && t2.size() == 2) {

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <vector>
 
-#include "database/datenbank_fern.h"
 #include "gameflow/globals.h"
 #include "graphics/font.h"
 #include "graphics/grafik_printf.h"
@@ -16,6 +15,7 @@
 #include "network/netz.h"
 #include "network/netzuser.h"
 #include "network/socket.h"
+#include "network/steuersignal.h"
 #include "platform/bytes.h"
 #include "platform/mem.h"
 #include "platform/print.h"
@@ -227,19 +227,26 @@ bool Internet_Get_Blockpositionen(int modus, uint8_t* block, uint32_t* laenge, c
 
 // ---- Registry of handlers ----
 
+// The handlers of the modules that have landed, plugged in before any other registration, so
+// that a later one (a test's) takes their place.
+static void standard_anbinden()
+{
+    static bool angebunden = false;
+    if (angebunden) return;
+    angebunden = true;
+    Internet_Fern_Anbinden();
+}
+
 void Internet_Handler_Registrieren(int32_t nr, Internet_Handler handler)
 {
+    standard_anbinden();
     if (nr < 0 || nr >= int32_t(sizeof handler_tabelle / sizeof handler_tabelle[0])) return;
     handler_tabelle[nr] = handler;
 }
 
 static Internet_Handler handler_von(int32_t nr)
 {
-    static bool datenbank = false;
-    if (!datenbank) {
-        datenbank = true;
-        Datenbank_Fern_Registrieren();
-    }
+    standard_anbinden();
     if (nr == 499) return handler_tabelle[nr] ? handler_tabelle[nr] : Internet_Server_Zero_Size_Test;
     if (nr < 0 || nr >= int32_t(sizeof handler_tabelle / sizeof handler_tabelle[0])) return nullptr;
     return handler_tabelle[nr];
@@ -389,6 +396,7 @@ int Internet_Server_Antwort(Mitspieler_Eintrag* m, const uint8_t* nachricht, uin
             std::memcpy(format, f, l);
         } else {
             std::memcpy(format, f, l);
+            Internet_Verein_Gehalten(m);
             const uint32_t groesse = laenge - 16 - l;
             std::memcpy(Internet_Sendblock, nachricht + 16 + l, groesse);
             n = Internet_Server_Read_Block(m->verein_beansprucht ? m->verein : -1, int32_t(nr), format,
@@ -406,6 +414,10 @@ int Internet_Server_Antwort(Mitspieler_Eintrag* m, const uint8_t* nachricht, uin
     if (server_sender) server_sender(m, antwort.data(), uint32_t(antwort.size()));
     else Netz_Server_Senden(m, antwort.data(), uint32_t(antwort.size()));
     Print_Log(0xF0000, "Server schickt zurück!");
+    uint32_t bloecke = 0, empfangen = 0, bytes = 0, gepackt = 0, bytes_e = 0, gepackt_e = 0;
+    Netzuser_Statistik(&bloecke, &empfangen, &bytes, &gepackt, &bytes_e, &gepackt_e);
+    Print_Log(0xF0000, "Datenblöcke: %d  Packratio: %d Prozent\n", int(bloecke),
+              bytes ? int(uint64_t(gepackt) * 100 / bytes) : 0);
     server_antwortet = false;
     return 1;
 }
@@ -509,7 +521,9 @@ int32_t Internet_Client_Send_And_Read_Block(int32_t nr, char* format, uint8_t* b
             Mem_Free(msg, 0);
             return n;
         }
-        if (!signal_handler || !signal_handler(msg, len)) Print_Fehler("Falsche Daten vom Server erhalten!");
+        // Control signals are handled at once, so that none is lost during a call.
+        const bool angenommen = signal_handler ? signal_handler(msg, len) : Steuersignal_Vom_Server(msg, len);
+        if (!angenommen) Print_Fehler("Falsche Daten vom Server erhalten!");
         Mem_Free(msg, 0);
     }
 }

@@ -78,6 +78,10 @@ const Internet_Anfrage_Eintrag* Internet_Anfrage_Suchen(int32_t nr);
 bool Internet_Format_Passt(int32_t nr, const char* format);
 // Owners plug their handlers in here as they land; a number without one runs nothing.
 void Internet_Handler_Registrieren(int32_t nr, Internet_Handler handler);
+// Plugs in the server's handlers of the database, the bank and the stadium (again does no harm).
+void Internet_Fern_Anbinden();
+// A remote client's bank and stadium send their requests through here.
+void Internet_Fern_Client_Anbinden();
 
 // Server side: lays the block out, runs the handler with Handelndes_Team set to the caller's club
 // and writes the reply in place; the format is rewritten. Returns the reply size (0 refused).
@@ -112,7 +116,12 @@ int32_t Internet_Client_Send_And_Read_Block(int32_t nr, char* format, uint8_t* b
 // client call unless icon 703 is on the screen.
 void Internet_Transferzeile_Zeigen();
 
-// A remote client sends its changed data back: the own team (15), the manager record (33).
+// A remote client's start-up (role 1 only): manager start info (31), the team copies (16, 14),
+// its manager record "Mitspieler", the player copies (2, 0), the links (40, 41), the manager's
+// head (32).
+void Internet_Client_Init();
+// A remote client sends its changed data back: the line-up (42), the own team (15), the manager
+// record (33).
 void Internet_Client_Refresh();
 // 1 when the server's list of clubs held by a manager names the team; at most 1,000 clubs are read.
 int32_t Internet_Team_Hat_Manager(int32_t team);
@@ -125,6 +134,8 @@ bool Internet_Server_Zero_Size_Test(Internet_Aufruf* a);
 // start-up numbers run; afterwards every request must name that club.
 bool Internet_Verein_Beanspruchen(struct Mitspieler_Eintrag* m, int32_t team);
 bool Internet_Darf_Anfragen(const struct Mitspieler_Eintrag* m, int32_t nr, int32_t team);
+// Marks the participant's claimed club as taken by a connected client.
+void Internet_Verein_Gehalten(const struct Mitspieler_Eintrag* m);
 // Numbers another module lets run before a claim.
 void Internet_Vor_Anspruch_Erlauben(int32_t nr);
 // True when a game is under way and the team arrays exist.

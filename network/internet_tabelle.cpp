@@ -2,11 +2,19 @@
 #include <algorithm>
 #include <iterator>
 
+#include <cstring>
+#include <vector>
+
+#include "database/datenbank_fern.h"
 #include "database/team.h"
+#include "economy/bank.h"
+#include "economy/stadion.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "network/internet_read.h"
 #include "network/netzuser.h"
+#include "platform/bytes.h"
+#include "platform/mem.h"
 #include "platform/print.h"
 
 namespace {
@@ -118,9 +126,216 @@ bool Internet_Verein_Beanspruchen(Mitspieler_Eintrag* m, int32_t team)
     return true;
 }
 
+void Internet_Verein_Gehalten(const Mitspieler_Eintrag* m)
+{
+    if (m && m->verein_beansprucht && T && m->verein >= 0 && m->verein < Team_Anzahl)
+        T[m->verein].status = uint8_t(T[m->verein].status | TEAM_VON_CLIENT_GEHALTEN);
+}
+
 bool Internet_Darf_Anfragen(const Mitspieler_Eintrag* m, int32_t nr, int32_t team)
 {
     if (!m || !Internet_Spiel_Laeuft()) return false;
     if (m->verein_beansprucht) return team == m->verein;
     return std::find(vor_anspruch, vor_anspruch + vor_anspruch_anzahl, nr) != vor_anspruch + vor_anspruch_anzahl;
+}
+
+// ---- The bank's and the stadium's requests ----
+// Both modules speak in images: the request image holds the values (4 bytes each, as in their
+// slots) and the data of the fields sent, the reply image the variable data and then the data of
+// the fields returned, each padded to 4. These adapters turn an image into a call and back.
+
+namespace {
+
+struct Fern_Form {
+    int32_t nr;
+    const char* format;  // with the counts the client uses
+    bool werte_zuerst;   // the image holds the values before the data sent
+};
+
+constexpr Fern_Form FORMEN[] = {
+    {1015, "iC<=0i", true},        {1016, "viiiiiC24", true},
+    {1017, "viC24", true},         {1018, "cF4iiiii", false},
+    {1019, "cF4ii", false},        {1024, "iC<=0C<12C<28C<28F<4F<4F<4F<4C<52i", true},
+    {1025, "iC<=0F<4F<4F<4C1i", true}, {1026, "vC<52C<1560ii", true},
+    {1027, "vC<6000C<4i", true},   {1028, "iF4F4iiic", false},
+    {1029, "iiiii", true},
+};
+
+const Fern_Form* form_von(int32_t nr)
+{
+    for (const Fern_Form& f : FORMEN)
+        if (f.nr == nr) return &f;
+    return nullptr;
+}
+
+struct Fern_Feld {
+    char typ;
+    bool zeiger, kleiner, groesser, var;
+    uint32_t zahl;
+};
+
+std::vector<Fern_Feld> fern_felder(const char* format)
+{
+    std::vector<Fern_Feld> v;
+    for (const char* c = format + 1; *c;) {
+        Fern_Feld f{*c, false, false, false, false, 0};
+        if (*c >= 'A' && *c <= 'Z') {
+            int32_t ziffern = 0;
+            bool gleich = false;
+            f.zeiger = true;
+            f.zahl = Internet_Get_Pointer_Bytes(&c, &ziffern, &f.kleiner, &gleich, &f.groesser);
+            f.var = f.zahl == 0 && !f.groesser;
+        } else {
+            ++c;
+        }
+        v.push_back(f);
+    }
+    return v;
+}
+
+constexpr uint32_t auf4(uint32_t n) { return (n + 3u) & ~3u; }
+
+bool gesendet(const Fern_Feld& f) { return f.zeiger && !f.kleiner && !f.var; }
+bool zurueck(const Fern_Feld& f) { return f.zeiger && !f.groesser && !f.var; }
+
+int32_t bank_anfrage(int32_t nr, const uint8_t* d, uint32_t n, std::vector<uint8_t>* a)
+{
+    return Bank_Server_Anfrage(nr, d, n, a);
+}
+
+int32_t stadion_anfrage(int32_t nr, const uint8_t* d, uint32_t n, std::vector<uint8_t>* a)
+{
+    return Stadion_Server_Anfrage(nr, d, n, a);
+}
+
+bool fern_server(Internet_Aufruf* a)
+{
+    const Fern_Form* form = form_von(a->nr);
+    Internet_Positionen* p = a->p;
+    if (!form) return false;
+    const std::vector<Fern_Feld> felder = fern_felder(form->format);
+    // The image of the request.
+    std::vector<uint8_t> werte, daten;
+    int32_t ic = 0, iw = 0, ii = 0, iff = 0, k = 0;
+    for (const Fern_Feld& f : felder) {
+        if (!f.zeiger) {
+            uint8_t b[4] = {};
+            if (f.typ == 'c') b[0] = p->bytes[ic++];
+            else if (f.typ == 'w') Bytes_Setze16(b, p->worte[iw++]);
+            else if (f.typ == 'i') Bytes_Setze32(b, uint32_t(p->ints[ii++]));
+            else std::memcpy(b, &p->floats[iff++], 4);
+            werte.insert(werte.end(), b, b + 4);
+            continue;
+        }
+        if (gesendet(f)) {
+            const size_t o = daten.size();
+            daten.resize(o + auf4(p->groesse[k]));
+            if (p->daten[k]) std::memcpy(daten.data() + o, p->daten[k], p->groesse[k]);
+        }
+        ++k;
+    }
+    std::vector<uint8_t> bild = form->werte_zuerst ? werte : daten;
+    const std::vector<uint8_t>& rest = form->werte_zuerst ? daten : werte;
+    bild.insert(bild.end(), rest.begin(), rest.end());
+    std::vector<uint8_t> antwort;
+    const int32_t r = a->nr >= 1024 ? bank_anfrage(a->nr, bild.data(), uint32_t(bild.size()), &antwort)
+                                    : stadion_anfrage(a->nr, bild.data(), uint32_t(bild.size()), &antwort);
+    // The reply image over the fields that return data; the variable field takes what is left.
+    uint32_t fest = 0;
+    bool hat_var = false;
+    k = 0;
+    for (const Fern_Feld& f : felder) {
+        if (!f.zeiger) continue;
+        if (zurueck(f)) fest += auf4(p->groesse[k]);
+        hat_var = hat_var || f.var;
+        ++k;
+    }
+    a->ergebnis = hat_var ? 0 : r;
+    if (antwort.empty()) return true;
+    if (antwort.size() < fest || (!hat_var && antwort.size() != fest)) {
+        Print_Fehler("Internet: Antwort auf %d passt nicht zu ihrem Format", a->nr);
+        a->ergebnis = 0;
+        return true;
+    }
+    const uint32_t var = uint32_t(antwort.size()) - fest;
+    uint32_t o = var;
+    k = 0;
+    for (const Fern_Feld& f : felder) {
+        if (!f.zeiger) continue;
+        if (zurueck(f)) {
+            if (p->daten[k]) std::memcpy(p->daten[k], antwort.data() + o, p->groesse[k]);
+            o += auf4(p->groesse[k]);
+        }
+        ++k;
+    }
+    if (hat_var && var) {
+        uint8_t* b = static_cast<uint8_t*>(Mem_Alloc(var, 0));
+        if (!b) return true;
+        std::memcpy(b, antwort.data(), var);
+        *a->var = b;
+        a->ergebnis = int32_t(var);
+    }
+    return true;
+}
+
+int32_t fern_client(int32_t nr, std::vector<uint8_t>* block)
+{
+    const Fern_Form* form = form_von(nr);
+    if (!form || !block) return 0;
+    const std::vector<Fern_Feld> felder = fern_felder(form->format);
+    uint32_t werte = 0, daten = 0;
+    for (const Fern_Feld& f : felder) {
+        if (!f.zeiger) werte += 4;
+        else if (gesendet(f)) daten += auf4(f.zahl);
+    }
+    if (block->size() != werte + daten) {
+        Print_Fehler("Internet: Anfrage %d passt nicht zu ihrem Format", nr);
+        block->clear();
+        return 0;
+    }
+    uint32_t ow = form->werte_zuerst ? 0 : daten, od = form->werte_zuerst ? werte : 0;
+    std::vector<std::vector<uint8_t>> puffer(felder.size());
+    std::vector<Internet_Arg> args(felder.size());
+    void* var_daten = nullptr;
+    uint32_t var_laenge = 0;
+    for (size_t k = 0; k < felder.size(); ++k) {
+        const Fern_Feld& f = felder[k];
+        if (!f.zeiger) {
+            args[k] = Internet_Wert(int32_t(Bytes_Hole32(block->data() + ow)));
+            ow += 4;
+        } else if (f.var) {
+            args[k] = Internet_Zeiger_Ref(&var_daten, &var_laenge);
+        } else {
+            puffer[k].assign(auf4(f.zahl), 0);
+            if (gesendet(f)) {
+                std::memcpy(puffer[k].data(), block->data() + od, f.zahl);
+                od += auf4(f.zahl);
+            }
+            args[k] = Internet_Zeiger(puffer[k].data(), f.zahl);
+        }
+    }
+    uint8_t fertig = 0;
+    const int32_t r = Internet_Client_Read(nr, form->format, nullptr, &fertig, args.data(), int32_t(args.size()));
+    block->clear();
+    if (!fertig) return 0;
+    if (var_daten && var_laenge)
+        block->insert(block->end(), static_cast<uint8_t*>(var_daten), static_cast<uint8_t*>(var_daten) + var_laenge);
+    for (size_t k = 0; k < felder.size(); ++k)
+        if (zurueck(felder[k])) block->insert(block->end(), puffer[k].begin(), puffer[k].end());
+    // A call without a result slot tells only that it was answered.
+    return form->format[0] == 'v' ? 1 : r;
+}
+
+}  // namespace
+
+void Internet_Fern_Anbinden()
+{
+    Datenbank_Fern_Registrieren();
+    for (const Fern_Form& f : FORMEN) Internet_Handler_Registrieren(f.nr, fern_server);
+}
+
+void Internet_Fern_Client_Anbinden()
+{
+    Bank_Set_Fernaufruf(fern_client);
+    Stadion_Set_Fernaufruf(fern_client);
 }

@@ -17,3 +17,12 @@ void Spieler_Einsetzen_Einsatz_Refresh(int32_t wert)
 }
 int32_t Spieler_Einsetzen_Get_Modus(int32_t) { return 0; }
 void Spieler_Einsetzen_Aufstellung_Vorschlagen(int32_t, int32_t, int32_t) {}
+
+static Spieler_Einsetzen_Pruef_Hook pruef_hook = nullptr;
+void Spieler_Einsetzen_Set_Pruef_Hook(Spieler_Einsetzen_Pruef_Hook hook) { pruef_hook = hook; }
+
+bool Spieler_Einsetzen_Aufstellung_Pruefen(int32_t team, int32_t gegner, const Spieler_Aufstellung_Eintrag* e,
+                                           int32_t anzahl)
+{
+    return pruef_hook ? pruef_hook(team, gegner, e, anzahl) : true;
+}

@@ -14,3 +14,20 @@ void Spieler_Einsetzen_Set_Refresh_Beobachter(Spieler_Einsetzen_Refresh_Beobacht
 int32_t Spieler_Einsetzen_Get_Modus(int32_t team);
 // Proposes a line-up for the acting club.
 void Spieler_Einsetzen_Aufstellung_Vorschlagen(int32_t team, int32_t modus, int32_t flags);
+
+// A line-up from outside (a client's send-back, a savegame) before it is taken: at most 11 on the
+// pitch with one goalkeeper, 5 on the bench, never both, nobody unavailable in, cells on the grid
+// or 459, marking partners of the two clubs. One entry per player. Accepts until the line-up
+// rules land.
+struct Spieler_Aufstellung_Eintrag {
+    int32_t spnr;
+    uint32_t flags;
+    int32_t zellen[5];  // 310..314
+    int32_t deckt;      // 316
+};
+bool Spieler_Einsetzen_Aufstellung_Pruefen(int32_t team, int32_t gegner, const Spieler_Aufstellung_Eintrag* e,
+                                           int32_t anzahl);
+// Test hook: answers the check in its place.
+using Spieler_Einsetzen_Pruef_Hook = bool (*)(int32_t team, int32_t gegner, const Spieler_Aufstellung_Eintrag* e,
+                                              int32_t anzahl);
+void Spieler_Einsetzen_Set_Pruef_Hook(Spieler_Einsetzen_Pruef_Hook hook);

@@ -8,12 +8,20 @@
 #include <vector>
 
 #include "common/capture.h"
+#include "common/mutation.h"
 #include "database/db_hilfe.h"
+#include "database/assistent.h"
+#include "database/datenbank_fern.h"
 #include "database/teamspieler.h"
 #include "gameflow/eingang.h"
+#include "match/spieltag.h"
 #include "network/internet_read.h"
 #include "network/netzuser.h"
 #include "platform/bytes.h"
+#include "economy/bank.h"
+#include "economy/stadion.h"
+#include "economy/stadion_intern.h"
+#include "screens/spieler_einsetzen.h"
 
 namespace {
 
@@ -27,6 +35,7 @@ int fangen(Mitspieler_Eintrag*, const uint8_t* d, uint32_t n)
 struct Fern : ::testing::Test {
     void SetUp() override
     {
+        Internet_Fern_Anbinden();
         Test_Netz_Welt_Anlegen();
         Manager_Neuer_Mitspieler(1, "A");
         Manager_Neuer_Mitspieler(2, "B");
@@ -42,6 +51,18 @@ struct Fern : ::testing::Test {
         Handelndes_Team = 0;
         Server_Team = -1;
         Test_Welt_Aufraeumen();
+    }
+    // Club 3 with a manager and five players, claimed by participant 0 of a server whose game runs.
+    static void teilnehmer_von_3()
+    {
+        Manager_Neuer_Mitspieler(3, "C");
+        for (int32_t p = 30; p < 35; ++p) Teamspieler_Kommt_Oder_Geht(1, 3, p, 50, 0, 24, -1, false);
+        Eingang_Set_Spiel_Gestartet(true);
+        for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
+        Mitspieler[0].in_benutzung = 1;
+        ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[0], 3));
+        Internet_Set_Server_Sender(fangen);
+        Netz_Rolle = 2;
     }
 };
 
@@ -99,6 +120,302 @@ TEST_F(Fern, StartinfoTeamlisteUndManagerdatenLokal)
     EXPECT_EQ(Internet_Team_Hat_Manager(3), 0);
 }
 
+// A participant's raw request as the server's pump hands it on.
+void anfrage_senden(uint32_t nr, int32_t team, const std::string& format, const std::vector<uint8_t>& block)
+{
+    std::vector<uint8_t> m(16 + format.size() + 1);
+    Bytes_Setze32(m.data(), INTERNET_MARKE);
+    Bytes_Setze32(m.data() + 4, nr);
+    Bytes_Setze32(m.data() + 8, uint32_t(format.size() + 1));
+    Bytes_Setze32(m.data() + 12, uint32_t(team));
+    std::memcpy(m.data() + 16, format.c_str(), format.size() + 1);
+    m.insert(m.end(), block.begin(), block.end());
+    antwort.clear();
+    Internet_Server_Antwort(&Mitspieler[0], m.data(), uint32_t(m.size()));
+}
+
+// Every link of a club in its full stored image, server bytes included.
+std::vector<uint8_t> links_von(int32_t team)
+{
+    std::vector<uint8_t> v;
+    uint8_t b[TS_BYTES];
+    for (Liste_Element* e = Liste_First_Element(&T_Fix[team].liste); e; e = Liste_Next_Element(&T_Fix[team].liste, e)) {
+        Teamspieler_TS_Packen(*static_cast<const TS*>(e->data), b);
+        v.insert(v.end(), b, b + TS_BYTES);
+    }
+    return v;
+}
+
+void feld_anhaengen(std::vector<uint8_t>* block, const std::vector<uint8_t>& daten)
+{
+    block->insert(block->end(), {1, 0, 0, 0});
+    block->insert(block->end(), daten.begin(), daten.end());
+    block->resize((block->size() + 3) & ~size_t(3));
+}
+
+void wert_anhaengen(std::vector<uint8_t>* block, int32_t w)
+{
+    block->resize(block->size() + 4);
+    Bytes_Setze32(block->data() + block->size() - 4, uint32_t(w));
+}
+
+// The reply's block behind its format.
+std::vector<uint8_t> antwort_block()
+{
+    return {antwort.begin() + 12 + long(Bytes_Hole32(antwort.data() + 8)), antwort.end()};
+}
+
+// The line-up, the insurance and the offers: a participant changes its own club's only, and
+// only what the club's rules let through.
+TEST_F(Fern, AufstellungVersicherungUndAngebotNurFuerDenEigenenVerein)
+{
+    teilnehmer_von_3();
+    Fehler_Capture f;
+
+    // A send-back of club 2's line-up with every back number changed.
+    auto aufstellung = [](int32_t team, int32_t kopf_team) {
+        std::vector<uint8_t> eigene, fremde;
+        Teamspieler_Internet_Aufstellung_Packen(team, -1, &eigene, &fremde);
+        for (size_t o = 0; o < eigene.size(); o += 24) eigene[o + 18] = 99;
+        std::vector<uint8_t> b;
+        for (int32_t w : {team, -1, 0}) wert_anhaengen(&b, w);
+        feld_anhaengen(&b, eigene);
+        feld_anhaengen(&b, {});
+        anfrage_senden(42, kopf_team, "viiiV>" + std::to_string(eigene.size()) + "V>0", b);
+    };
+    const std::vector<uint8_t> b_vorher = links_von(2), c_vorher = links_von(3);
+    aufstellung(2, 3);
+    aufstellung(2, 2);
+    EXPECT_EQ(links_von(2), b_vorher) << "club 2's line-up is not the caller's to send";
+    EXPECT_EQ(links_von(3), c_vorher);
+
+    // The own club's line-up: refused whole when the line-up rules refuse it, else taken.
+    static std::vector<int32_t> gepruefte;
+    gepruefte.clear();
+    Spieler_Einsetzen_Set_Pruef_Hook([](int32_t team, int32_t, const Spieler_Aufstellung_Eintrag* e, int32_t n) {
+        gepruefte.push_back(team);
+        for (int32_t k = 0; k < n; ++k) gepruefte.push_back(e[k].spnr);
+        return false;
+    });
+    aufstellung(3, 3);
+    EXPECT_EQ(gepruefte, (std::vector<int32_t>{3, 30, 31, 32, 33, 34}));
+    EXPECT_EQ(links_von(3), c_vorher);
+    Spieler_Einsetzen_Set_Pruef_Hook([](int32_t, int32_t, const Spieler_Aufstellung_Eintrag* e, int32_t n) {
+        return n == 5 && e[4].spnr == 34 && e[4].zellen[0] == Teamspieler_Get_Record(3, 34)->position;
+    });
+    aufstellung(3, 3);
+    Spieler_Einsetzen_Set_Pruef_Hook(nullptr);
+    EXPECT_EQ(Teamspieler_Get_Record(3, 34)->rueckennummer, 99);
+
+    // The marking of today's opponent: by the own club's players only.
+    Spieltag_Set_Gegner_Hook([](int32_t team, int32_t*, int32_t*, int32_t*, int32_t*) { return team == 3 ? 2 : -1; });
+    auto markierung = [](int32_t gegner, int16_t deckt) {
+        std::vector<uint8_t> eigene, fremde;
+        Teamspieler_Internet_Aufstellung_Packen(3, gegner, &eigene, &fremde);
+        if (!fremde.empty()) Bytes_Setze16(fremde.data() + 2, uint16_t(deckt));
+        std::vector<uint8_t> b;
+        for (int32_t w : {3, gegner, 0}) wert_anhaengen(&b, w);
+        feld_anhaengen(&b, eigene);
+        feld_anhaengen(&b, fremde);
+        anfrage_senden(42, 3, "viiiV>" + std::to_string(eigene.size()) + "V>" + std::to_string(fremde.size()), b);
+    };
+    const std::vector<uint8_t> b_markiert = links_von(2), a_markiert = links_von(1);
+    markierung(2, 22);
+    markierung(1, 31);
+    EXPECT_EQ(links_von(2), b_markiert) << "a player of another club marks nobody of club 2";
+    EXPECT_EQ(links_von(1), a_markiert) << "club 1 is not today's opponent";
+    markierung(2, 31);
+    const int32_t erster = int32_t(Liste_First_Element(&T_Fix[2].liste)->key);
+    EXPECT_EQ(Teamspieler_Get_Record(2, erster)->gedeckt_von, 31);
+    Spieltag_Set_Gegner_Hook(nullptr);
+
+    // An insurance stays with the insurer: the client's premium and cost are not booked.
+    const std::vector<uint8_t> c_mit_nummern = links_von(3);
+    std::vector<uint8_t> b43;
+    for (int32_t w : {3, 31, 2, 1, 5000, 900}) wert_anhaengen(&b43, w);
+    feld_anhaengen(&b43, std::vector<uint8_t>(20, 0x7F));
+    feld_anhaengen(&b43, {0x10, 0x27});
+    anfrage_senden(43, 3, "viiiiiiV20V2", b43);
+    EXPECT_EQ(links_von(3), c_mit_nummern);
+
+    // Offers: one between two other clubs is refused; one for the caller's player may be turned down.
+    Spieler_Angebot fremd{};
+    fremd.bieter = 4;
+    fremd.verein = 2;
+    fremd.spnr = 22;
+    fremd.gehalt = 100;
+    fremd.monate = 12;
+    Richter_Spieler_Angebot_Hinzufuegen(&fremd);
+    Spieler_Angebot eigen = fremd;
+    eigen.spnr = 32;
+    eigen.verein = 3;
+    Richter_Spieler_Angebot_Hinzufuegen(&eigen);
+    auto angebot_senden = [](const Spieler_Angebot& a, uint8_t loeschen) {
+        std::vector<uint8_t> b(4);
+        std::vector<uint8_t> bild(sizeof a);
+        std::memcpy(bild.data(), &a, sizeof a);
+        feld_anhaengen(&b, bild);
+        wert_anhaengen(&b, loeschen);
+        anfrage_senden(53, 3, "cV28c", b);
+        return antwort_block()[0];
+    };
+    EXPECT_EQ(angebot_senden(fremd, 1), 0);
+    EXPECT_TRUE(f.contains("Wrong Client-Team!"));
+    EXPECT_TRUE(Richter_Spieler_Angebot_Vorhanden(22, 2, 4));
+    EXPECT_EQ(angebot_senden(eigen, 1), 1);
+    EXPECT_FALSE(Richter_Spieler_Angebot_Vorhanden(32, 3, 4));
+    EXPECT_TRUE(Richter_Spieler_Angebot_Vorhanden(22, 2, 4));
+}
+
+// Mutated requests to the handlers of the links, the line-up, the insurance, the offers, the icon
+// states and the bank's and stadium's requests: nothing crashes or reads outside the block, and
+// club 2 keeps every byte.
+TEST_F(Fern, VerstuemmelteAnfragenAnDieHandler)
+{
+    teilnehmer_von_3();
+    Bank_Init();
+    Bank_Neues_Spiel();
+    Bank_Konto_Einrichten(2, 500000, 0);
+    Bank_Konto_Einrichten(3, 500000, 0);
+    Stadion_Init();
+    Stadion_Neu(2, nullptr);
+    Stadion_Neu(3, nullptr);
+    Spieler_Angebot angebot{};
+    angebot.bieter = 3;
+    angebot.verein = 2;
+    angebot.spnr = 21;
+    Richter_Spieler_Angebot_Hinzufuegen(&angebot);
+
+    std::vector<uint8_t> eigene, fremde;
+    Teamspieler_Internet_Aufstellung_Packen(3, 2, &eigene, &fremde);
+    std::vector<uint8_t> b42, b43, b53(4), b34, icons(MANAGER_ICON_ZUSTAND_BYTES, 1);
+    for (int32_t w : {3, 2, 0}) wert_anhaengen(&b42, w);
+    feld_anhaengen(&b42, eigene);
+    feld_anhaengen(&b42, fremde);
+    for (int32_t w : {3, 31, 2, 1, 0, 0}) wert_anhaengen(&b43, w);
+    feld_anhaengen(&b43, std::vector<uint8_t>(20));
+    feld_anhaengen(&b43, {0, 0});
+    std::vector<uint8_t> bild(sizeof angebot);
+    std::memcpy(bild.data(), &angebot, sizeof angebot);
+    feld_anhaengen(&b53, bild);
+    wert_anhaengen(&b53, 0);
+    feld_anhaengen(&b34, icons);
+    struct Gut {
+        uint32_t nr;
+        std::string format;
+        std::vector<uint8_t> block;
+    };
+    std::vector<uint8_t> b1029, b1017(4 + 4 + 24 + 4);
+    for (int32_t w : {3, 1, 0, 1}) wert_anhaengen(&b1029, w);
+    Bytes_Setze32(b1017.data(), 3);
+    Bytes_Setze32(b1017.data() + 4, 1);
+    const std::vector<Gut> gut = {
+        {10, "vV<26", {1, 0, 0, 0}},
+        {34, "vV<16904", {1, 0, 0, 0}},
+        {34, "vV>16904", b34},
+        {40, "iV<=0ii", {0, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0}},
+        {41, "vV<=0", {1, 0, 0, 0}},
+        {42, "viiiV>" + std::to_string(eigene.size()) + "V>" + std::to_string(fremde.size()), b42},
+        {43, "viiiiiiV20V2", b43},
+        {44, "vI<4ii", {1, 0, 0, 0, 21, 0, 0, 0, 2, 0, 0, 0}},
+        {53, "cV28c", b53},
+        {1015, "iC<=0i", {0, 0, 0, 0, 1, 0, 0, 0, 3, 0, 0, 0}},
+        {1017, "viC24", b1017},
+        {1027, "vC<6000C<4i", {1, 0, 0, 0, 1, 0, 0, 0, 3, 0, 0, 0}},
+        {1029, "iiiii", [&] {
+             std::vector<uint8_t> b(4);
+             b.insert(b.end(), b1029.begin(), b1029.end());
+             return b;
+         }()},
+    };
+    auto zustand_b = [] {
+        std::vector<uint8_t> v = links_von(2), m;
+        v.resize(v.size() + TEAM_OWN_BYTES);
+        Team_Own_Packen(T_Own[2], v.data() + v.size() - TEAM_OWN_BYTES);
+        Manager_Internet_Bloecke_Packen(2, true, &m);
+        v.insert(v.end(), m.begin(), m.end());
+        const std::vector<uint8_t> stadion = Stadion_Bild_Schreiben(*Stadion_Finden(2));
+        v.insert(v.end(), stadion.begin(), stadion.end());
+        return v;
+    };
+    const std::vector<uint8_t> vorher = zustand_b();
+    const char zeichen[] = "vcwifCWIFV<>=-0123456789";
+    mutation::Folge z(30303);
+    Fehler_Capture f;
+    for (int runde = 0; runde < 20000; ++runde) {
+        const Gut& g = gut[z.bis(gut.size())];
+        std::string format = g.format;
+        std::vector<uint8_t> block = g.block;
+        int32_t team = 3;
+        for (int k = 1 + int(z.bis(3)); k > 0; --k) {
+            switch (z.bis(5)) {
+            case 0:
+                format[z.bis(format.size())] = zeichen[z.bis(sizeof zeichen - 1)];
+                break;
+            case 1:
+                if (!block.empty()) block[z.bis(block.size())] = uint8_t(z());
+                break;
+            case 2:
+                if (block.size() >= 4)
+                    Bytes_Setze32(block.data() + 4 * z.bis(block.size() / 4), mutation::grenzwert(z));
+                break;
+            case 3:
+                block.resize(z.bis(2) ? block.size() + 4 * z.bis(4)
+                                      : block.size() - std::min<size_t>(block.size(), z.bis(12)));
+                break;
+            default:
+                team = z.bis(2) ? 2 : int32_t(mutation::grenzwert(z));
+            }
+        }
+        anfrage_senden(g.nr, team, format, block);
+    }
+    const std::vector<uint8_t> nachher = zustand_b();
+    ASSERT_EQ(nachher.size(), vorher.size());
+    for (size_t i = 0; i < vorher.size(); ++i) ASSERT_EQ(nachher[i], vorher[i]) << i;
+    EXPECT_EQ(Handelndes_Team, 0u);
+    // Good calls afterwards are answered right; a club or player past the tables gives nothing.
+    anfrage_senden(44, 3, "vI<4ii", {1, 0, 0, 0, 32, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF});
+    EXPECT_EQ(Bytes_Hole32(antwort_block().data() + 4), 3u);
+    anfrage_senden(44, 3, "vI<4ii", {1, 0, 0, 0, 100, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF});
+    EXPECT_EQ(Bytes_Hole32(antwort_block().data() + 4), 0xFFFFFFFFu);
+    anfrage_senden(40, 3, "iV<=0ii", {0, 0, 0, 0, 1, 0, 0, 0, 6, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(antwort_block().size(), 16u);
+    Stadion_DeInit();
+    Bank_DeInit();
+}
+
+// A club whose client is away is handed to its first assistant; a held one is left alone, and the
+// list of clubs a new client may take forgets the clubs of clients that are gone.
+TEST_F(Fern, VereineOhneClientUebernimmtDerAssistent)
+{
+    Netz_Rolle = 2;
+    auto aufgaben = [](int32_t t) {
+        const auto* b = static_cast<const uint8_t*>(Team_Zeiger(TEAM_ASSISTENTEN, t, nullptr, TEAM_LESEN));
+        return std::vector<uint8_t>(b + ASSI_OFFSET_AUFGABEN, b + ASSI_OFFSET_AUFGABEN + ASSI_AUFGABEN);
+    };
+    T[0].status = TEAM_VON_CLIENT_GEHALTEN;
+    T[1].status = 0x10;  // 20 players
+    T[2].status = 0x10;  // 5 players
+    T[3].status = 0;
+    Team_Internet_Server_Refresh();
+    EXPECT_EQ(aufgaben(0), std::vector<uint8_t>(6, 0));
+    EXPECT_EQ(aufgaben(1), (std::vector<uint8_t>{1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(aufgaben(2), std::vector<uint8_t>(6, 1));
+    EXPECT_EQ(aufgaben(3), std::vector<uint8_t>(6, 1));
+
+    // Club 2's client is gone: the list offers it again; the server's own club keeps its mark.
+    Server_Team = 1;
+    T[1].status = T[2].status = TEAM_VON_CLIENT_GEHALTEN;
+    uint8_t liste[46 * 4] = {};
+    int32_t anzahl = 0;
+    Internet_Arg l[] = {Internet_Zeiger(liste, sizeof liste), Internet_Zeiger(&anzahl, 4)};
+    Netz_Rolle = 3;
+    Internet_Client_Read(17, "vC<184I<4", nullptr, nullptr, l, 2);
+    EXPECT_EQ(anzahl, 1);
+    EXPECT_EQ(Bytes_Hole16(liste), 2);
+    EXPECT_EQ(T[1].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN);
+}
+
 // Request 15 and 33 from a participant that claimed club 3 must not touch club 2.
 TEST_F(Fern, TeilnehmerHandeltNurFuerSeinenVerein)
 {
@@ -115,16 +432,7 @@ TEST_F(Fern, TeilnehmerHandeltNurFuerSeinenVerein)
     T_Own[3].beobachtet[0] = -1;
     const Team_Own vorher_b = T_Own[2];
     Fehler_Capture f;
-    auto senden = [&](uint32_t nr, int32_t team, const std::string& format, const std::vector<uint8_t>& block) {
-        std::vector<uint8_t> m(16 + format.size() + 1);
-        Bytes_Setze32(m.data(), INTERNET_MARKE);
-        Bytes_Setze32(m.data() + 4, nr);
-        Bytes_Setze32(m.data() + 8, uint32_t(format.size() + 1));
-        Bytes_Setze32(m.data() + 12, uint32_t(team));
-        std::memcpy(m.data() + 16, format.c_str(), format.size() + 1);
-        m.insert(m.end(), block.begin(), block.end());
-        Internet_Server_Antwort(&Mitspieler[0], m.data(), uint32_t(m.size()));
-    };
+    const auto senden = anfrage_senden;
     std::vector<uint8_t> block = {1, 0, 0, 0};
     block.insert(block.end(), own.begin(), own.end());
     block.resize(4 + ((own.size() + 3) & ~size_t(3)));
@@ -240,7 +548,7 @@ TEST_F(Fern, MenuerundeHoltUndSendetZurueck)
         });
     };
     Internet_Client_Refresh();
-    EXPECT_EQ(nummern, (std::vector<uint32_t>{15, 33}));
+    EXPECT_EQ(nummern, (std::vector<uint32_t>{42, 15, 33}));
     EXPECT_EQ(angekommen, 2);
     Internet_Set_Client_Austausch(nullptr);
     Netz_Rolle = 3;

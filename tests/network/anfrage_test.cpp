@@ -102,6 +102,8 @@ struct Anfrage : ::testing::Test {
     void TearDown() override
     {
         for (int nr : {41, 44, 60, 75, 76}) Internet_Handler_Registrieren(nr, nullptr);
+        // The modules' own handlers of those numbers come back for the tests that follow.
+        Internet_Fern_Anbinden();
         Internet_Set_Server_Sender(nullptr);
         Internet_Set_Client_Austausch(nullptr);
         for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
@@ -248,6 +250,13 @@ TEST_F(Anfrage, VorlagenDerTabelle)
         {"iC<=0C<12C<28C<28F<4F<4F<4F<4C<52i", 44, 44 + 12 + 28 + 28 + 16 + 52},
         {"vC<52C<1560ii", 16, 16 + 52 + 1560},
         {"iF4F4iiic", 36, 36},
+        {"iV<=0ii", 16, 16},
+        {"cV28c", 40, 40},
+        {"vC<6000C<4i", 12, 12 + 6000 + 4},
+        {"iC<=0F<4F<4F<4C1i", 32, 44},
+        {"viiiiiiV20V2", 56, 56},
+        {"viiiiiC24", 48, 48},
+        {"cF4iiiii", 32, 32},
     };
     for (const auto& fall : faelle) {
         std::vector<uint8_t> block(fall.anfrage, 0);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "gameflow/globals.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "network/internet_read.h"
@@ -38,6 +39,31 @@ TEST_F(Transferzeile, StreifenMitSummeNurOhneIcon703)
     Menue_Screen_Icon_Hinzufuegen(flaeche(703, 600, 10, 20, 20, 1));
     Internet_Transferzeile_Zeigen();
     EXPECT_EQ(seite0(5, 462), 0xF800);
+    Internet_Bytes_Gesamt = alt;
+}
+
+// A call of the own manager on a server runs locally and still shows what it moved; the total
+// grows by each call's reply.
+TEST_F(Transferzeile, NachEinemAufrufMitDerLaufendenSumme)
+{
+    Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 440, 640, 40, 0xF800);
+    const uint32_t alt = Internet_Bytes_Gesamt;
+    const uint32_t rolle = Netz_Rolle;
+    Internet_Bytes_Gesamt = 0;
+    Netz_Rolle = 3;
+    Internet_Client_Zero_Size_Test();
+    // The reply of 120 bytes (result, slot, 100 bytes of data, three values), counted by the
+    // local run and again by the unpacking.
+    EXPECT_EQ(Internet_Bytes_Gesamt, 240u);
+    Internet_Client_Zero_Size_Test();
+    EXPECT_EQ(Internet_Bytes_Gesamt, 480u);
+    EXPECT_NE(seite0(5, 470), 0xF800) << "the strip is drawn after the call";
+    EXPECT_EQ(seite0(5, 461), 0xF800);
+    if (const char* ziel = std::getenv("TRANSFERZEILE_AUFRUF_PNG")) {
+        const auto* p = static_cast<const uint16_t*>(Grafik_Seite_0->pixels);
+        Os_Png_Schreiben(ziel, p, 640, 480, int(Grafik_Seite_0->width), false);
+    }
+    Netz_Rolle = rolle;
     Internet_Bytes_Gesamt = alt;
 }
 

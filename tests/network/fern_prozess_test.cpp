@@ -1,0 +1,299 @@
+// A client process starts up against a server process over loopback, refreshes its copies at a
+// menu round and sends its changes back; the server answers from its network pump.
+#include "netz_hilfe.h"
+
+#include "common/capture.h"
+
+#include "database/datenbank_fern.h"
+#include "database/db_hilfe.h"
+#include "economy/bank.h"
+#include "economy/stadion.h"
+#include "economy/stadion_intern.h"
+#include "economy/trainingslager.h"
+#include "gameflow/eingang.h"
+#include "network/internet_read.h"
+#include "network/steuersignal.h"
+
+using namespace netz_test;
+
+namespace {
+
+constexpr int32_t CLIENT_TEAM = 2;
+
+std::vector<uint32_t> beantwortet;
+uint32_t wartezeit_nach_33 = 1;
+int antwort_senden(Mitspieler_Eintrag* m, const uint8_t* d, uint32_t n)
+{
+    beantwortet.push_back(Bytes_Hole32(d + 4));
+    if (beantwortet.back() == 33) wartezeit_nach_33 = m->datenanfrage_zeit;
+    return Netz_Server_Senden(m, d, n);
+}
+
+void schreiben(const char* name, const std::vector<uint8_t>& b)
+{
+    datei_schreiben(name, std::string(b.begin(), b.end()));
+}
+
+std::vector<uint8_t> lesen(const char* name)
+{
+    const std::string s = datei_lesen(name);
+    return {s.begin(), s.end()};
+}
+
+// The images both ends compare. Bits the client keeps for itself are masked: the marks in the
+// first two bytes of T, the network bit of T_Fix and which clubs' manager records it holds.
+struct Abbild {
+    std::vector<uint8_t> t, t_fix, own, links, manager;
+};
+
+Abbild abbild()
+{
+    Abbild a;
+    Team_Internet_Server_Send_T_Block(&a.t);
+    for (size_t o = 0; o + TEAM_STRUKTUR_BYTES <= a.t.size(); o += TEAM_STRUKTUR_BYTES) {
+        a.t[o] &= uint8_t(~8);
+        a.t[o + 1] &= uint8_t(~(8 | 16));
+    }
+    Team_Internet_Server_Send_T_Fix_Block(&a.t_fix);
+    for (size_t o = 0; o + TEAM_FIX_BYTES <= a.t_fix.size(); o += TEAM_FIX_BYTES) {
+        a.t_fix[o + 24] &= uint8_t(~4);
+        std::memset(a.t_fix.data() + o + 124, 0, 4);
+    }
+    a.own.resize(TEAM_OWN_BYTES);
+    Team_Own_Packen(T_Own[CLIENT_TEAM], a.own.data());
+    const int32_t teams[] = {CLIENT_TEAM, Transfermarkt_Team};
+    Teamspieler_Internet_TS_Block_Packen(teams, 2, &a.links);
+    Manager_Internet_Bloecke_Packen(CLIENT_TEAM, true, &a.manager);
+    return a;
+}
+
+// A player's main and fixed parts as they are read: through the accessors, which fetch them on a
+// client.
+std::vector<uint8_t> spieler_bild(int32_t spnr)
+{
+    std::vector<uint8_t> b(1);
+    b[0] = uint8_t(Spieler_Wert(SP_KRAFT, spnr, 0, SP_LESEN));
+    b.resize(1 + 50 + 36);
+    Spieler_Struktur_Packen(Spieler_Daten[spnr], b.data() + 1);
+    Spieler_Fix_Packen(Spieler_Fix_Daten[spnr], b.data() + 51);
+    return b;
+}
+
+struct FernProzess : Netz_Test {
+    void SetUp() override
+    {
+        Netz_Test::SetUp();
+        Internet_Fern_Anbinden();
+        Test_Netz_Welt_Anlegen();
+        Manager_Neuer_Mitspieler(1, "Server");
+        Manager_Neuer_Mitspieler(CLIENT_TEAM, "Gast");
+        T_Own[CLIENT_TEAM].moral = 61;
+        T_Fix[CLIENT_TEAM].manager->werbung[5] = 3;
+        Teamspieler_Get_Record(CLIENT_TEAM, 21)->rueckennummer = 14;
+        Spieler_Daten[22].attribute[0] = 777;
+        std::snprintf(Spieler_Fix_Daten[22].name, 20, "Weitfeld");
+        Server_Team = 1;
+        Eingang_Set_Spiel_Gestartet(true);
+        Internet_Set_Server_Sender(antwort_senden);
+        beantwortet.clear();
+    }
+    void TearDown() override
+    {
+        Internet_Set_Server_Sender(nullptr);
+        Eingang_Set_Spiel_Gestartet(false);
+        Server_Team = -1;
+        Test_Welt_Aufraeumen();
+        Netz_Test::TearDown();
+    }
+};
+
+TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
+{
+    server_starten();
+    const Abbild server = abbild();
+    const int8_t versicherer = Teamspieler_Get_Record(CLIENT_TEAM, 20)->versicherer;
+    Mitspieler_Eintrag* gast = nullptr;
+    bool tag_vergangen = false;
+    const int code = client_prozess(
+        [this] {
+            // The child starts with nothing of the server's world.
+            Test_Welt_Aufraeumen();
+            Netz_Rolle = 1;
+            Aktuelles_Team = CLIENT_TEAM;
+            if (!client_anmelden()) return 2;
+            Internet_Client_Init();
+            if (!T || !T_Fix || !Spieler_Daten || !T_Fix[CLIENT_TEAM].manager) return 3;
+            Spieler_Internet_Client_Refresh();
+            Team_Internet_Client_Refresh();
+            Teamspieler_Internet_Client_Refresh();
+            Manager_Internet_Client_Refresh();
+            const Abbild a = abbild();
+            schreiben("t.bin", a.t);
+            schreiben("t_fix.bin", a.t_fix);
+            schreiben("own.bin", a.own);
+            schreiben("links.bin", a.links);
+            schreiben("manager.bin", a.manager);
+            // A player the client has not seen is fetched on the first read of him.
+            if (Spieler_Client_Flags[22] != 0) return 5;
+            schreiben("spieler.bin", spieler_bild(22));
+            if (Spieler_Client_Flags[22] != 3) return 6;
+            if (Internet_Team_Hat_Manager(1) != 1 || Internet_Team_Hat_Manager(3) != 0) return 4;
+            // The own records one at a time: a local slip is put right by the server's.
+            T[CLIENT_TEAM].spieleranzahl = 99;
+            T_Fix[CLIENT_TEAM].liga = 77;
+            Team_Internet_Client_Get_T();
+            Team_Internet_Client_Get_T_Fix();
+            if (abbild().t != a.t || abbild().t_fix != a.t_fix) return 8;
+            T_Fix[CLIENT_TEAM].manager->icons.status[700] = 0xABC;
+            Manager_Internet_Client_Icon_Status(true);
+            T_Fix[CLIENT_TEAM].manager->icons.status[700] = 0;
+            Manager_Internet_Client_Icon_Status(false);
+            if (T_Fix[CLIENT_TEAM].manager->icons.status[700] != 0xABC) return 9;
+            if (!Teamspieler_Internet_Client_Send_Versicherungsabschluss(20, 1, 2, 100, 900)) return 10;
+            // A player of a club whose links the client does not hold.
+            if (Teamspieler_Get_Team_Des_Spielers(-1, 7, -1) != 1) return 7;
+            // An offer for him, and a camp request of the own club, go to the server's arbiter.
+            Spieler_Angebot angebot{};
+            angebot.bieter = CLIENT_TEAM;
+            angebot.verein = 1;
+            angebot.spnr = 7;
+            angebot.gehalt = 80;
+            angebot.monate = 24;
+            Richter_Spieler_Angebot_Hinzufuegen(&angebot);
+            Trainingslager_Buchung lager[TRAININGSLAGER_BUCHUNGEN] = {};
+            lager[4].art = 1;
+            lager[4].belegt = 1;
+            lager[4].ziel = 3;
+            Richter_Trainingslager_Anfrage_Hinzufuegen(CLIENT_TEAM, 4, lager);
+            // The manager changes his line-up, his team and his record, and ends his turn.
+            Teamspieler_Get_Record(CLIENT_TEAM, 20)->rueckennummer = 33;
+            T_Own[CLIENT_TEAM].beobachtet[0] = 9;
+            T_Fix[CLIENT_TEAM].manager->werbung[6] = 4;
+            Internet_Client_Refresh();
+            return 0;
+        },
+        [&] {
+            // The claim the client's team signal makes, and the server waiting for its data.
+            if (!gast && Mitspieler[0].in_benutzung) {
+                gast = &Mitspieler[0];
+                Internet_Verein_Beanspruchen(gast, CLIENT_TEAM);
+                gast->datenanfrage_zeit = 5000;
+            }
+            // A day passes on the server between the client's start and its first menu round.
+            if (beantwortet.size() == 10 && !tag_vergangen) {
+                tag_vergangen = true;
+                ++Team_Aenderungszaehler;
+                std::snprintf(T_Fix[3].name, 24, "Neu Hausen");
+            }
+            Steuersignal_Verarbeiten();
+        });
+    ASSERT_EQ(code, 0) << datei_lesen("client_stderr.txt");
+
+    // Start-up in its order, then the menu round, the manager-team look-ups and the send-back.
+    const std::vector<uint32_t> erwartet = {31, 16, 14, 2, 0, 0, 40, 40, 41, 32, 3, 0, 0, 13, 12, 14, 40, 40, 41, 30,
+                                            0, 0, 16, 17, 16, 17, 10, 11, 34, 34, 43, 44, 51, 50, 52, 42, 15, 33};
+    EXPECT_EQ(beantwortet, erwartet);
+    // T as the server has it, the client's club marked as held by a connected client.
+    EXPECT_EQ(lesen("t.bin"), abbild().t);
+    EXPECT_EQ(T[CLIENT_TEAM].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN);
+    EXPECT_EQ(lesen("t_fix.bin"), abbild().t_fix) << "fetched again after the server's day";
+    EXPECT_EQ(lesen("own.bin"), server.own);
+    EXPECT_EQ(lesen("links.bin"), server.links);
+    EXPECT_EQ(lesen("manager.bin"), server.manager);
+    EXPECT_EQ(lesen("spieler.bin"), spieler_bild(22));
+
+    EXPECT_EQ(Teamspieler_Get_Record(CLIENT_TEAM, 20)->rueckennummer, 33);
+    EXPECT_EQ(Teamspieler_Get_Record(CLIENT_TEAM, 21)->rueckennummer, 14);
+    EXPECT_EQ(T_Own[CLIENT_TEAM].beobachtet[0], 9);
+    EXPECT_EQ(T_Fix[CLIENT_TEAM].manager->werbung[6], 4);
+    EXPECT_EQ(T_Fix[CLIENT_TEAM].manager->werbung[5], 3);
+    EXPECT_EQ(T_Fix[CLIENT_TEAM].manager->icons.status[700], 0xABCu);
+    EXPECT_EQ(Teamspieler_Get_Record(CLIENT_TEAM, 20)->versicherer, versicherer) << "the insurer concludes";
+    ASSERT_NE(gast, nullptr);
+    EXPECT_EQ(wartezeit_nach_33, 0u) << "the manager record marks the client's data as sent";
+    EXPECT_TRUE(Richter_Spieler_Angebot_Vorhanden(7, 1, CLIENT_TEAM));
+    const Liste_Element* lager = Liste_First_Element(&Richter_Liste);
+    ASSERT_NE(lager, nullptr);
+    EXPECT_EQ(lager->key, uint32_t(RICHTER_TRAININGSLAGER));
+    const auto* b = static_cast<const Trainingslager_Buchung*>(lager->data);
+    EXPECT_EQ(b->team, uint32_t(CLIENT_TEAM));
+    EXPECT_EQ(b->slot, 4);
+    EXPECT_EQ(b->ziel, 3u);
+}
+
+// The bank's and the stadium's requests travel through the call table: each format fits its
+// template and the server lays it out; what the client fetches is the server's, what it orders
+// is done on the server, for its own club only.
+TEST_F(FernProzess, BankUndStadionUeberDieAufruftabelle)
+{
+    Bank_Init();
+    Bank_Neues_Spiel();
+    ASSERT_TRUE(Bank_Konto_Einrichten(CLIENT_TEAM, 1000000, 0));
+    Stadion_Init();
+    ASSERT_TRUE(Stadion_Neu(CLIENT_TEAM, nullptr));
+    Stadion_Finden(CLIENT_TEAM)->preis[0] = 12.0f;
+    server_starten();
+    const std::vector<uint8_t> liste = Stadion_Liste_Bauen();
+    const std::vector<float> kurse(Bank_Boerse[0].kurs, Bank_Boerse[0].kurs + BANK_FIRMEN);
+    bool beansprucht = false;
+    Fehler_Capture f;
+    const int code = client_prozess(
+        [this] {
+            Test_Welt_Aufraeumen();
+            Stadion_DeInit();
+            Stadion_Client_Init();
+            std::memset(Bank_Boerse[0].kurs, 0, sizeof Bank_Boerse[0].kurs);
+            Netz_Rolle = 1;
+            Aktuelles_Team = CLIENT_TEAM;
+            if (!client_anmelden()) return 2;
+            Internet_Client_Init();
+            Bank_Client_Boerse_Holen(CLIENT_TEAM, 0);
+            const std::vector<uint8_t> k(reinterpret_cast<uint8_t*>(Bank_Boerse[0].kurs),
+                                         reinterpret_cast<uint8_t*>(Bank_Boerse[0].kurs + BANK_FIRMEN));
+            schreiben("kurse.bin", k);
+            if (!Stadion_Client_Holen(CLIENT_TEAM)) return 3;
+            schreiben("stadien.bin", Stadion_Liste_Bauen());
+            Stadion_Daten kopie = *Stadion_Finden(CLIENT_TEAM);
+            kopie.preis[0] = 21.0f;
+            if (Stadion_Top_Setzen(CLIENT_TEAM, &kopie) != 1) return 4;
+            if (Bank_Client_Aktien_Transfer(CLIENT_TEAM, 5, 0, 1) != 1) return 5;
+            // Another club's shares are not the client's to buy.
+            if (Bank_Client_Aktien_Transfer(3, 5, 0, 1) != 0) return 6;
+            // The remaining requests, for their formats.
+            Bank_Client_Buchungen_Holen(CLIENT_TEAM);
+            float betrag = 10000, zins = -1;
+            if (Bank_Client_Anlagen_Transfer(CLIENT_TEAM, -1, &betrag, 6, 1, &zins) != 1) return 7;
+            kopie.hat_top = 1;
+            kopie.top.zuschlag = 10;
+            kopie.top.platz_grenze = 3;
+            Stadion_Top_Setzen(CLIENT_TEAM, &kopie);
+            Stadion_Client_Bauen(CLIENT_TEAM, 0, 1, 0, 500, 0.0f);
+            Stadion_Client_Renovieren(CLIENT_TEAM, 0, 0.0f);
+            return 0;
+        },
+        [&] {
+            if (!beansprucht && Mitspieler[0].in_benutzung)
+                beansprucht = Internet_Verein_Beanspruchen(&Mitspieler[0], CLIENT_TEAM);
+            Steuersignal_Verarbeiten();
+        });
+    EXPECT_EQ(code, 0) << datei_lesen("client_stderr.txt");
+    for (uint32_t nr : {1015u, 1016u, 1017u, 1018u, 1019u, 1024u, 1025u, 1026u, 1027u, 1028u, 1029u})
+        EXPECT_NE(std::find(beantwortet.begin(), beantwortet.end(), nr), beantwortet.end()) << nr;
+    EXPECT_FALSE(f.contains("fremdem Format"));
+    EXPECT_FALSE(f.contains("passt nicht"));
+    const std::vector<uint8_t> k = lesen("kurse.bin");
+    ASSERT_EQ(k.size(), kurse.size() * 4);
+    EXPECT_EQ(std::memcmp(k.data(), kurse.data(), k.size()), 0);
+    EXPECT_EQ(lesen("stadien.bin"), liste);
+    EXPECT_EQ(Stadion_Finden(CLIENT_TEAM)->preis[0], 21.0f);
+    void* cursor = nullptr;
+    const Bank_Aktienbesitz* a = Bank_Naechster_Aktienbesitz(CLIENT_TEAM, &cursor, 0, 1);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->anzahl, 5);
+    cursor = nullptr;
+    EXPECT_EQ(Bank_Naechster_Aktienbesitz(3, &cursor, 0, 1), nullptr);
+    Stadion_DeInit();
+    Bank_DeInit();
+}
+
+}  // namespace
