@@ -64,7 +64,10 @@ struct Icon_Vorgabe {
     bool wort;  // the preset is the icon's word datum, else its state
     uint32_t wert;
 };
-constexpr Icon_Vorgabe ICON_VORGABEN[] = {{-1, false, 0}};
+constexpr Icon_Vorgabe ICON_VORGABEN[] = {
+    {1288, false, 1}, {1290, false, 3},      {1295, true, 0xFFFF}, {1352, true, 0xFFFF},
+    {1353, false, 1}, {1354, true, 0xFFFF}, {1355, true, 6},      {-1, false, 0},
+};
 
 // --- byte image ----------------------------------------------------------------------------
 

@@ -20,6 +20,7 @@
 #include "platform/mem.h"
 #include "platform/print.h"
 #include "platform/win95.h"
+#include "screens/spieler_einsetzen.h"
 #include "toolkit/icon.h"
 
 namespace {
@@ -239,6 +240,7 @@ static Internet_Handler handler_von(int32_t nr)
     if (!datenbank) {
         datenbank = true;
         Datenbank_Fern_Registrieren();
+        Spieler_Einsetzen_Fern_Registrieren();
     }
     if (nr == 499) return handler_tabelle[nr] ? handler_tabelle[nr] : Internet_Server_Zero_Size_Test;
     if (nr < 0 || nr >= int32_t(sizeof handler_tabelle / sizeof handler_tabelle[0])) return nullptr;
