@@ -124,7 +124,7 @@ bool Spieler_Einsetzen_Taktik_Klick(int32_t icon)
                                "Mannschaft.^l^lMöchten Sie diese Aufgabe selbst übernehmen?"))
         return false;
     uint8_t taktik[8];
-    if (!Team_Zeiger(TEAM_TAKTIK, eigen(), taktik, 2)) return false;
+    Team_Zeiger(TEAM_TAKTIK, eigen(), taktik, 2);
     taktik[k] = static_cast<uint8_t>(taktik[k] >= 2 ? 0 : taktik[k] + 1);
     Team_Zeiger(TEAM_TAKTIK, eigen(), taktik, 1);
     for (int32_t i = 0; i < 8; ++i)
@@ -139,7 +139,7 @@ bool Spieler_Einsetzen_Taktik_Trainieren()
                                "Mannschaft.^l^lMöchten Sie diese Aufgabe selbst übernehmen?"))
         return false;
     uint8_t taktik[8];
-    if (!Team_Zeiger(TEAM_TAKTIK, eigen(), taktik, 2)) return false;
+    Team_Zeiger(TEAM_TAKTIK, eigen(), taktik, 2);
     Team_Zeiger(TEAM_TAKTIK_VORGABE, eigen(), taktik, 1);
     Menue_Requester(1, eigen(), "Die aktuellen taktischen Einstellungen wurden ins Training übertragen.", nullptr,
                     nullptr, 0);
