@@ -1,7 +1,7 @@
 // A small world for the player screens: club 1 with a human manager (acting), club 2 its opponent
 // and shown club, club 3 another club, then the transfer market and the youth team. Club 1 has
 // goalkeepers 0 and 1 and field players 2..21; club 2 goalkeeper 30 and field players 31..45;
-// club 3 players 50..59. Every message box is recorded and answered from a queue (yes when empty).
+// club 3 players 50..59; players 100..299 have no club. Every message box is recorded and answered from a queue (yes when empty).
 #pragma once
 #include <gtest/gtest.h>
 
@@ -54,13 +54,13 @@ struct Welt : ::testing::Test {
         meldungen.clear();
         antworten.clear();
         Test_Teams_Anlegen(6);
-        Test_Spieler_Anlegen(100);
+        Test_Spieler_Anlegen(300);
         Netz_Rolle = 3;
         Manager_Anzahl = 0;
         Highscore_Init();
         Teamspieler_Init_Listen();
         Menue_Requester_Set_Anzeige(requester);
-        for (int32_t p = 0; p < 100; ++p) feldspieler(p);
+        for (int32_t p = 0; p < 300; ++p) feldspieler(p);
         torwart(0);
         torwart(1);
         torwart(30);
