@@ -1,7 +1,8 @@
 // A small world for the player screens: club 1 with a human manager (acting), club 2 its opponent
 // and shown club, club 3 another club, then the transfer market and the youth team. Club 1 has
 // goalkeepers 0 and 1 and field players 2..21; club 2 goalkeeper 30 and field players 31..45;
-// club 3 players 50..59; players 100..299 have no club. Every message box is recorded and answered from a queue (yes when empty).
+// club 3 players 50..59; players 100..299 have no club. All are 25. Every message box is recorded
+// and answered from a queue (yes when empty).
 #pragma once
 #include <gtest/gtest.h>
 
@@ -60,7 +61,10 @@ struct Welt : ::testing::Test {
         Highscore_Init();
         Teamspieler_Init_Listen();
         Menue_Requester_Set_Anzeige(requester);
-        for (int32_t p = 0; p < 300; ++p) feldspieler(p);
+        for (int32_t p = 0; p < 300; ++p) {
+            feldspieler(p);
+            Spieler_Daten[p].alter = 25;
+        }
         torwart(0);
         torwart(1);
         torwart(30);
