@@ -6,6 +6,7 @@
 #include <string>
 
 #include "toolkit/slave.h"
+#include "tools/datagen/gesicht_bilder.h"
 #include "tools/datagen/sound_synth.h"
 
 namespace {
@@ -60,6 +61,12 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 450, 450, BILD, 200, 150, 0, 16, false, "Startschirm Wettbewerbe (Eintrag 2003)");
     bereich(v, scr, 489, 489, BILD, 16, 12, 0, 16, true, "Hilfe-Blase: Icon-Marken");
     bereich(v, scr, 5530, 6129, BILD, 48, 48, 0, 16, true, "Vereinswappen (Nummer - 5530; 598 ohne Verein)");
+    // The face parts of the portraits at their own sizes; each one's place is its bitmap offset.
+    for (int32_t n = GESICHT_ERSTES; n <= GESICHT_LETZTES; ++n) {
+        uint16_t w = 0, h = 0;
+        if (n != GESICHT_LUECKE && Gesicht_Teil_Masse(n, &w, &h, nullptr, nullptr))
+            v.push_back({scr, n, BILD, w, h, 0, 16, false, "Gesichtsteil des Portraits (Kategorie nach Nummer)"});
+    }
     bereich(v, scr, 6213, 6232, BILD, 32, 32, 0, 16, true, "Mauszeiger");
     bereich(v, scr, 6240, 6240, BILD, 640, 480, 0, 16, false, "Bildschirm-Hintergrund");
     // The synthesised sounds with their real sizes: effects and menu tunes in the screen file,

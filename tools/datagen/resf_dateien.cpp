@@ -48,6 +48,7 @@ Resf_Bitmap zeiger_bild(const Manifest_Eintrag& e)
 // The menu pictures of the builder's own drawing code; programs that do not link it (the
 // tests) keep the placeholders below.
 bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+bool Gesicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 
 namespace {
 
@@ -57,6 +58,7 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
     if (std::strcmp(e.zweck, "Mauszeiger") == 0) return zeiger_bild(e);
     Resf_Bitmap b;
     if (Menue_Bild_Erzeugen && Menue_Bild_Erzeugen(e, b)) return b;
+    if (Gesicht_Bild_Erzeugen && Gesicht_Bild_Erzeugen(e, b)) return b;
     b.width = e.width;
     b.height = e.height;
     b.depth = 16;
