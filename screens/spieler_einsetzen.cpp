@@ -602,14 +602,15 @@ bool Spieler_Einsetzen_Aufstellung_Pruefen(int32_t team, int32_t gegner, const S
         if (!im_team(team, x.spnr)) return false;
         const bool drauf = x.flags & TS_STARTELF, sitzt = x.flags & TS_ERSATZ;
         if (drauf && sitzt) return false;
-        if ((drauf || sitzt) && (flags(team, x.spnr) & NICHT_EINSETZBAR)) return false;
+        if ((drauf || sitzt) && ((flags(team, x.spnr) | x.flags) & NICHT_EINSETZBAR)) return false;
         elf += drauf;
         bank += sitzt;
         if (drauf && torwart(x.spnr)) ++torhueter;
         for (int32_t z : x.zellen)
             if (z != -1 && z != RASTER_KEINE_ZELLE && !zelle_gueltig(z)) return false;
-        if (x.deckt != -1 && (gegner < 0 || gegner >= Team_Anzahl || !im_team(gegner, x.deckt) || torwart(x.spnr) ||
-                              torwart(x.deckt)))
+        // only the eleven's field players mark; what the others hold is never read
+        if (drauf && x.deckt != -1 &&
+            (torwart(x.spnr) || gegner < 0 || gegner >= Team_Anzahl || !im_team(gegner, x.deckt) || torwart(x.deckt)))
             return false;
     }
     return elf <= 11 && torhueter <= 1 && bank <= 5;

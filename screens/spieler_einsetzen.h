@@ -78,7 +78,7 @@ void Spieler_Einsetzen_Fern_Registrieren();
 
 // A line-up from outside (a client's send-back, a savegame) before it is taken: at most 11 on the
 // pitch with one goalkeeper, 5 on the bench, never both, nobody unavailable in, cells on the grid
-// or 459, marking partners of the two clubs. One entry per player.
+// or 459, the eleven's field players marking field players of the other club. One entry per player.
 struct Spieler_Aufstellung_Eintrag {
     int32_t spnr;
     uint32_t flags;

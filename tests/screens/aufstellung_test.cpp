@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "common/capture.h"
+#include "platform/bytes.h"
 #include "database/assistent.h"
 #include "database/spieler.h"
 #include "screens/screens_hilfe.h"
@@ -307,6 +309,61 @@ TEST_F(Regeln, PitchClicksChooseTheRoomToEdit)
     Spieler_Einsetzen_Spielfeld_Klick(x, y);
     EXPECT_TRUE(Spieler_Einsetzen_Drop(EIGEN, 4, 600, 300));
     EXPECT_EQ(int16_t(Manager_Icon_Word_Data_Lesen(EIGEN, SE_RAUM_SPIELER)), -1);
+}
+
+}  // namespace
+
+namespace {
+
+using FremdeAufstellung = Welt;
+
+// A client's send-back of the own line-up, changed by `aendern`, is taken whole or not at all.
+TEST_F(FremdeAufstellung, ASendBackThatBreaksTheLineUpRulesIsRefusedWhole)
+{
+    elf(10);
+    platzieren(GEGNER, 31, 10, 5);
+    Teamspieler_Wert(317, EIGEN, 14, TS_ERSATZ, 8);
+    std::vector<uint8_t> eigene, fremde;
+    ASSERT_TRUE(Teamspieler_Internet_Aufstellung_Packen(EIGEN, GEGNER, &eigene, &fremde));
+    auto eintrag = [&](int32_t spnr) -> uint8_t* {
+        for (size_t o = 0; o < eigene.size(); o += 24)
+            if (Bytes_Hole16(&eigene[o + 4]) == spnr) return &eigene[o];
+        return nullptr;
+    };
+    auto senden = [&](const std::vector<uint8_t>& b) {
+        return Teamspieler_Internet_Server_Get_Data_Back(EIGEN, GEGNER, b.data(), uint32_t(b.size()), nullptr, 0);
+    };
+    const std::vector<uint8_t> gut = eigene;
+    Bytes_Setze16(eintrag(3) + 20, 4321);  // an instruction word: a change the rules allow
+    Bytes_Setze16(eintrag(4) + 6, 31);     // marking the opponent's player
+    EXPECT_TRUE(senden(eigene));
+    EXPECT_EQ(Teamspieler_Wert(329, EIGEN, 3, 0, 0), 4321);
+    EXPECT_EQ(Teamspieler_Wert(316, EIGEN, 4, 0, 0), 31);
+
+    auto pruefen = [&](const char* was, auto aendern) {
+        eigene = gut;
+        aendern();
+        const uint32_t vorher = flags(EIGEN, 12);
+        EXPECT_FALSE(senden(eigene)) << was;
+        EXPECT_EQ(flags(EIGEN, 12), vorher) << was;
+    };
+    pruefen("zwölf", [&] { Bytes_Setze32(eintrag(12), TS_STARTELF); });
+    pruefen("zwei Torhüter", [&] {
+        Bytes_Setze32(eintrag(1), TS_STARTELF);
+        Bytes_Setze32(eintrag(11), 0);
+    });
+    pruefen("beides", [&] { Bytes_Setze32(eintrag(12), TS_STARTELF | TS_ERSATZ); });
+    pruefen("sechs auf der Bank", [&] {
+        for (int32_t p = 12; p < 18; ++p) Bytes_Setze32(eintrag(p), TS_ERSATZ);
+    });
+    pruefen("verletzt", [&] {
+        Bytes_Setze32(eintrag(11), 0);
+        Bytes_Setze32(eintrag(12), TS_STARTELF | 0x100);
+    });
+    pruefen("Zelle", [&] { Bytes_Setze16(eintrag(12) + 8, 470); });
+    pruefen("fremder Gedeckter", [&] { Bytes_Setze16(eintrag(4) + 6, 55); });
+    pruefen("Torwart deckt", [&] { Bytes_Setze16(eintrag(0) + 6, 31); });
+    pruefen("gegnerischer Torwart gedeckt", [&] { Bytes_Setze16(eintrag(4) + 6, 30); });
 }
 
 }  // namespace
