@@ -89,9 +89,10 @@ TEST_F(Gesicht, EveryPartLoadsInsideThePortraitAndHeadsHaveNoHoles)
             ASSERT_NE(b, nullptr) << k << "/" << i;
             EXPECT_LE(x + int32_t(b->width), GESICHT_BREITE) << k << "/" << i;
             EXPECT_LE(y + int32_t(b->height), GESICHT_HOEHE) << k << "/" << i;
-            if (k == 3)
+            if (k == 3) {
                 for (uint32_t j = 0; j < b->height; ++j)
                     for (uint32_t n = 0; n < b->width; ++n) ASSERT_NE(Grafik_Pixel_Lesen(b, int32_t(n), int32_t(j)), 0);
+            }
         }
     EXPECT_EQ(Spieler_Gesicht_Teil(8, 0, nullptr, nullptr), nullptr);
     EXPECT_EQ(Spieler_Gesicht_Teil(0, 15, nullptr, nullptr), nullptr);
@@ -106,8 +107,9 @@ TEST_F(Gesicht, TheCodeChoosesTheLayersAndClampsLargeIndexes)
     Rastport* augen = Spieler_Gesicht_Teil(0, 0, &ox, &oy);
     for (uint32_t j = 0; j < augen->height; ++j)
         for (uint32_t i = 0; i < augen->width; ++i)
-            if (uint16_t p = Grafik_Pixel_Lesen(augen, int32_t(i), int32_t(j)))
+            if (uint16_t p = Grafik_Pixel_Lesen(augen, int32_t(i), int32_t(j))) {
                 EXPECT_EQ(null.at(ox + int32_t(i), oy + int32_t(j)), p);
+            }
     EXPECT_GT(unterschiede(0, 1u << 4), 0);   // a moustache only with index 1
     EXPECT_GT(unterschiede(0, 2u << 24), 0);  // the beard
     EXPECT_GT(unterschiede(0, 1u << 0), 0);   // other eyes
@@ -247,6 +249,38 @@ TEST_F(Gesicht, ASheetOfFacesToLookAt)
     const std::string pfad = std::string(env ? env : DORVIN_BINARY_DIR) + "/gesichter.png";
     EXPECT_TRUE(Os_Png_Schreiben(pfad.c_str(), static_cast<const uint16_t*>(blatt.rp->pixels), int32_t(blatt.rp->width),
                                  int32_t(blatt.rp->height), int32_t(blatt.rp->width), false));
+}
+
+}  // namespace
+
+#include "common/capture.h"
+#include "screens/spieler_detail.h"
+
+namespace {
+
+TEST(AttributBild, NumbersWithoutPictureAndAMissingTargetAreRefused)
+{
+    Rastport* rp = Grafik_Bitmap_Anlegen(20, 20, 16);
+    int32_t w = -1, h = -1;
+    for (int32_t a : {-1, 24, 25, 26, 28}) {
+        Fehler_Capture c;
+        EXPECT_FALSE(Sp_Attribute_Blit(rp, a, 0, 0, false, &w, &h)) << a;
+        EXPECT_TRUE(c.contains("attribut_nr falsch")) << a;
+    }
+    Fehler_Capture c;
+    EXPECT_FALSE(Sp_Attribute_Blit(nullptr, 3, 0, 0, false, &w, &h));
+    EXPECT_TRUE(c.contains("rp==NULL"));
+    EXPECT_EQ(w, -1);
+    // every other number names a picture of its own
+    bool belegt[28] = {};
+    for (int32_t a = 0; a < 28; ++a) {
+        const int32_t b = Sp_Attribut_Bilder[a];
+        if (b < 0) continue;
+        EXPECT_LT(b, 28);
+        EXPECT_FALSE(belegt[b]) << a;
+        belegt[b] = true;
+    }
+    Grafik_Bitmap_Freigeben(rp);
 }
 
 }  // namespace
