@@ -1,9 +1,13 @@
 #include "screens/spieler_gesicht.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 #include "database/spieler.h"
+#include "database/team.h"
+#include "graphics/grafik_sprite.h"
+#include "platform/mem.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
@@ -192,4 +196,120 @@ uint32_t Spieler_Gesicht_Code_Wandeln(uint32_t alt)
     neu |= ((alt >> 8) & 0xFu) << 8;    // category 2 (at most 15)
     neu |= ((alt >> 12) & 0x7u) << 13;  // category 3, its low three bits
     return neu & 0x7FFFFFFFu;
+}
+
+namespace {
+
+constexpr int32_t FIGUR_FELD = 2881, FIGUR_TORWART = 3170, FIGUR_PALETTE = 1998;
+
+const Rgb8* kit(int32_t team)
+{
+    if (!T || team < 0 || team >= Team_Anzahl) return nullptr;
+    return static_cast<const Rgb8*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, 0));
+}
+
+uint16_t textfarbe_von(const Rgb8* k)
+{
+    return k ? Grafik_Kontrastfarbe(Grafik_Farbe_RGB(k[0].r, k[0].g, k[0].b), 16) : 0;
+}
+
+bool ist_torwart(int32_t spnr)
+{
+    return spnr >= 0 && spnr < Spieler_Anzahl && Spieler_Wert(SP_LIEBLINGSPOS, spnr, 0, 0) == SP_POS_TORWART;
+}
+
+}  // namespace
+
+Rastport* Spieler_Trikotfigur_Bauen(int32_t resource, int32_t spnr, int32_t* breite, int32_t* hoehe, int32_t* anzahl,
+                                    int32_t team, int32_t team2, uint8_t* palette, int32_t remap, uint32_t* textfarbe,
+                                    bool kopieren)
+{
+    const int32_t handle = ResFile_Handles[0].handle;
+    int32_t n = 0;
+    auto** frames = static_cast<Rle_Sprite**>(Load_Resource(handle, resource, 8, &n));
+    if (!frames || n <= 0) {
+        if (frames) Mem_Free(frames, 0);
+        return nullptr;
+    }
+    auto freigeben = [&]() {
+        for (int32_t i = 0; i < n; ++i) Grafik_Sprite_Freigeben(frames[i]);
+        Mem_Free(frames, 0);
+    };
+    Load_Resource(handle, FIGUR_PALETTE, 8, nullptr);
+    int32_t fw = 0, fh = 0;
+    for (int32_t i = 0; i < n; ++i) {
+        if (!frames[i] || frames[i]->depth != 8) {
+            freigeben();
+            return nullptr;
+        }
+        Grafik_Sprite_Versatz_Setzen(frames[i], 0, 0);
+        fw = std::max<int32_t>(fw, frames[i]->width);
+        fh = std::max<int32_t>(fh, frames[i]->height);
+    }
+    uint8_t tabelle[256];
+    for (int32_t i = 0; i < 256; ++i) tabelle[i] = uint8_t(i);
+    int32_t aussehen = 0;
+    if (spnr >= 0 && spnr < Spieler_Anzahl)
+        aussehen = Spieler_Wert(SP_HAARFARBE, spnr, 0, 0) * 16 + Spieler_Wert(SP_HAUTFARBE, spnr, 0, 0);
+    Grafik_Palette_Remap_Tabelle(uint8_t(aussehen), tabelle, 0, remap);
+    const Rgb8* a = kit(team);
+    const Rgb8* b = team2 >= 0 ? kit(team2) : nullptr;
+    if (a) Grafik_Palette_Rampen(a, b, Aktuelle_Palette);
+    if (textfarbe) *textfarbe = uint32_t(textfarbe_von(a)) | uint32_t(b ? textfarbe_von(b) : 0) << 16;
+    if (kopieren)
+        for (int32_t i : {234, 235}) std::memcpy(Aktuelle_Palette + 3 * i, Aktuelle_Palette + 3 * 236, 3);
+    if (palette) std::memcpy(palette, Aktuelle_Palette, 768);
+    Rastport* streifen8 = Grafik_Bitmap_Anlegen(fw * n, fh, 8);
+    if (!streifen8) {
+        freigeben();
+        return nullptr;
+    }
+    for (int32_t i = 0; i < n; ++i) Grafik_Palette_Remap_Blit(frames[i], streifen8, fw * i, 0, tabelle);
+    freigeben();
+    Rastport* streifen = Grafik_Bitmap_Tiefe_Wandeln(streifen8, tiefe(), Aktuelle_Palette);
+    Grafik_Bitmap_Freigeben(streifen8);
+    if (!streifen) return nullptr;
+    // the background turns see-through; nothing else may
+    const uint16_t grund = Grafik_Pixel_Lesen(streifen, 0, 0);
+    for (uint32_t y = 0; y < streifen->height; ++y)
+        for (uint32_t x = 0; x < streifen->width; ++x) {
+            const uint16_t p = Grafik_Pixel_Lesen(streifen, int32_t(x), int32_t(y));
+            if (p == grund) Grafik_Pixel_Setzen(streifen, int32_t(x), int32_t(y), 0);
+            else if (p == 0) Grafik_Pixel_Setzen(streifen, int32_t(x), int32_t(y), 1);
+        }
+    if (breite) *breite = fw;
+    if (hoehe) *hoehe = fh;
+    if (anzahl) *anzahl = n;
+    return streifen;
+}
+
+Rastport* Spieler_Trikotfigur_Laden(int32_t spnr, int32_t* breite, int32_t* hoehe, int32_t* anzahl, int32_t team,
+                                    uint8_t* palette)
+{
+    return Spieler_Trikotfigur_Bauen(ist_torwart(spnr) ? FIGUR_TORWART : FIGUR_FELD, spnr, breite, hoehe, anzahl, team, -1,
+                                     palette, 0, nullptr, false);
+}
+
+Rastport* Spieler_Trikotfigur_Bild(Rastport* ziel, int32_t spnr, int32_t team, int32_t team2, int32_t optionen,
+                                   int32_t resource, int32_t* breite, int32_t* hoehe, int32_t* anzahl,
+                                   uint32_t* textfarbe)
+{
+    int32_t fw = 0, fh = 0, n = 0;
+    Rastport* streifen = Spieler_Trikotfigur_Bauen(resource, spnr, &fw, &fh, &n, team, team2, nullptr, 0, textfarbe, true);
+    if (breite) *breite = fw;
+    if (hoehe) *hoehe = fh;
+    if (anzahl) *anzahl = n;
+    if (!streifen) return nullptr;
+    if (optionen & 2) {
+        Grafik_Bitmap_Freigeben(streifen);
+        return nullptr;
+    }
+    if (optionen & 1) {
+        if (!ziel) return streifen;
+        Grafik_Blit(streifen, 0, 0, int32_t(streifen->width), int32_t(streifen->height), ziel, 0, 0);
+    }
+    Rastport* bild = ziel ? ziel : Grafik_Bitmap_Anlegen(fw, fh, streifen->depth);
+    if (bild) Grafik_Blit(streifen, 0, 0, fw, fh, bild, 0, 0);
+    Grafik_Bitmap_Freigeben(streifen);
+    return bild;
 }

@@ -35,3 +35,20 @@ void Spieler_Gesicht_Set_Haarfarbe(int32_t spnr);
 uint32_t Spieler_Gesicht_Code_Schritt(int32_t richtung, int32_t kategorie, uint32_t code);
 // A code of the older layout (eight 4-bit fields) in the current one.
 uint32_t Spieler_Gesicht_Code_Wandeln(uint32_t alt);
+
+// The full-body kit figure strip: the frames of `resource` side by side, drawn in the player's
+// hair and skin and the club's kit (a second club's too), converted to the screen depth with the
+// background 0 and every other 0 pixel 1. Frame size and count go to the outputs; the palette
+// (768 bytes) and the readable text colour on the kit (a second club's in the upper 16 bits) when
+// asked. The caller frees the strip.
+Rastport* Spieler_Trikotfigur_Bauen(int32_t resource, int32_t spnr, int32_t* breite, int32_t* hoehe, int32_t* anzahl,
+                                    int32_t team, int32_t team2, uint8_t* palette, int32_t remap, uint32_t* textfarbe,
+                                    bool kopieren);
+// The strip of the player's figure (goalkeeper or field player).
+Rastport* Spieler_Trikotfigur_Laden(int32_t spnr, int32_t* breite, int32_t* hoehe, int32_t* anzahl, int32_t team,
+                                    uint8_t* palette);
+// The figure as a picture: option bit 2 builds and frees (null), bit 1 gives the whole strip (first
+// drawn into the target when one is given); else the first frame into the target or a new bitmap.
+Rastport* Spieler_Trikotfigur_Bild(Rastport* ziel, int32_t spnr, int32_t team, int32_t team2, int32_t optionen,
+                                   int32_t resource, int32_t* breite, int32_t* hoehe, int32_t* anzahl,
+                                   uint32_t* textfarbe);

@@ -284,3 +284,84 @@ TEST(AttributBild, NumbersWithoutPictureAndAMissingTargetAreRefused)
 }
 
 }  // namespace
+
+#include "database/team.h"
+
+namespace {
+
+// The kit figures come from the main resource file: the builder's file stands in for it.
+struct Trikotfigur : Gesicht {
+    int32_t alt = -1;
+    void SetUp() override
+    {
+        Gesicht::SetUp();
+        alt = ResFile_Handles[0].handle;
+        ResFile_Handles[0].handle = handle;
+        Test_Teams_Anlegen(4);
+        const uint8_t rot[3] = {220, 20, 20}, gruen[3] = {20, 180, 40};
+        for (int32_t k = 0; k < 12; ++k) {
+            std::memcpy(T_Fix[1].farben[k], rot, 3);
+            std::memcpy(T_Fix[2].farben[k], gruen, 3);
+        }
+        Spieler_Fix_Daten[6].lieblingspos = 459;
+    }
+    void TearDown() override
+    {
+        ResFile_Handles[0].handle = alt;
+        Team_Free_Arrays(true);
+        Gesicht::TearDown();
+    }
+};
+
+TEST_F(Trikotfigur, TheStripHasItsFramesInTheKitAndOnlyTheBackgroundSeeThrough)
+{
+    int32_t w = 0, h = 0, n = 0;
+    uint8_t palette[768] = {};
+    Bild feld(Spieler_Trikotfigur_Laden(3, &w, &h, &n, 1, palette));
+    ASSERT_NE(feld.rp, nullptr);
+    EXPECT_EQ(w, 24);
+    EXPECT_EQ(h, 40);
+    EXPECT_EQ(n, 8);
+    EXPECT_EQ(int32_t(feld.rp->width), w * n);
+    EXPECT_EQ(feld.at(0, 0), 0);
+    int32_t null = 0, gesamt = 0;
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w * n; ++x, ++gesamt) null += feld.at(x, y) == 0;
+    EXPECT_GT(null, gesamt / 3);
+    EXPECT_LT(null, gesamt * 9 / 10);
+    for (int32_t x = 9; x <= 15; ++x) EXPECT_NE(feld.at(x, 16), 0) << x;  // the shirt
+    // the shirt ramp took the club's red
+    EXPECT_GT(palette[3 * 236], palette[3 * 236 + 1]);
+
+    // the goalkeeper's figure wears gloves where the field player shows his hands
+    Bild tor(Spieler_Trikotfigur_Laden(6, &w, &h, &n, 1, nullptr));
+    ASSERT_NE(tor.rp, nullptr);
+    EXPECT_NE(tor.at(6, 22), feld.at(6, 22));
+
+    // another club's kit changes the shirt, not the background
+    Bild gruen(Spieler_Trikotfigur_Laden(3, &w, &h, &n, 2, nullptr));
+    EXPECT_NE(gruen.at(10, 16), feld.at(10, 16));
+    EXPECT_EQ(gruen.at(0, 0), 0);
+
+    uint32_t text = 0;
+    EXPECT_EQ(Spieler_Trikotfigur_Bild(nullptr, 3, 1, 2, 2, 2881, &w, &h, &n, &text), nullptr);
+    EXPECT_NE(text & 0xFFFF, 0u);
+    Bild streifen(Spieler_Trikotfigur_Bild(nullptr, 3, 1, -1, 1, 2881, &w, &h, &n, nullptr));
+    ASSERT_NE(streifen.rp, nullptr);
+    EXPECT_EQ(int32_t(streifen.rp->width), 24 * 8);
+    Bild erstes(Spieler_Trikotfigur_Bild(nullptr, 3, 1, -1, 0, 2881, &w, &h, &n, nullptr));
+    ASSERT_NE(erstes.rp, nullptr);
+    EXPECT_EQ(int32_t(erstes.rp->width), 24);
+    EXPECT_EQ(Spieler_Trikotfigur_Bild(nullptr, 3, 1, -1, 0, 2882, &w, &h, &n, nullptr), nullptr);
+
+    // both strips on a grey sheet, to look at
+    Bild blatt(Grafik_Bitmap_Anlegen(24 * 8, 80, 16));
+    Grafik_Rechteck_Fuellen(blatt.rp, 0, 0, 24 * 8, 80, Grafik_Farbe(10, 10, 10));
+    Grafik_Blit_Transparent(feld.rp, 0, 0, 24 * 8, 40, blatt.rp, 0, 0);
+    Grafik_Blit_Transparent(tor.rp, 0, 0, 24 * 8, 40, blatt.rp, 0, 40);
+    const char* env = std::getenv("DORVIN_BILDER");
+    const std::string pfad = std::string(env ? env : DORVIN_BINARY_DIR) + "/trikotfiguren.png";
+    EXPECT_TRUE(Os_Png_Schreiben(pfad.c_str(), static_cast<const uint16_t*>(blatt.rp->pixels), 24 * 8, 80, 24 * 8, false));
+}
+
+}  // namespace

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "tools/datagen/datagen.h"
 
-namespace {
+// Named, not anonymous: the tests compile several builder files into one unit.
+namespace gesicht_bild {
 
 // The hair colour of each hairstyle (numbers 0..4, entries 212..216 of the figures' palette).
 constexpr int32_t HAARFARBE[20] = {2, 3, 4, 4, 2, 2, 0, 4, 0, 1, 4, 1, 2, 4, 0, 1, 4, 4, 4, 4};
@@ -243,17 +243,14 @@ Teil teil(int32_t kat, int32_t i)
     }
 }
 
-int gesichter_pruefen(const std::string&, const std::vector<std::string>&)
-{
-    std::string fehler;
-    if (Gesicht_Bilder_Pruefen(&fehler)) return 0;
-    std::fprintf(stderr, "gesichter: %s\n", fehler.c_str());
-    return 1;
-}
+}  // namespace gesicht_bild
 
-}  // namespace
-
-DATAGEN_SCHRITT("gesichter-pruefen", gesichter_pruefen, true);
+using gesicht_bild::einordnen;
+using gesicht_bild::haar;
+using gesicht_bild::in_ellipse;
+using gesicht_bild::kopf;
+using gesicht_bild::teil;
+using gesicht_bild::Teil;
 
 bool Gesicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
 {
@@ -276,7 +273,7 @@ bool Gesicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
 
 void Gesicht_Haarfarbe_RGB(int32_t farbe, uint8_t rgb_aus[3])
 {
-    const uint8_t* c = HAAR_RGB[std::clamp(farbe, 0, 4)];
+    const uint8_t* c = gesicht_bild::HAAR_RGB[std::clamp(farbe, 0, 4)];
     for (int32_t i = 0; i < 3; ++i) rgb_aus[i] = c[i];
 }
 
@@ -290,12 +287,12 @@ bool Gesicht_Bilder_Pruefen(std::string* fehler)
                 for (int32_t x = 0; x < 36; ++x) {
                     if (!hr.at(x, y)) continue;
                     char text[160];
-                    if (x >= AUGE_X0 && x <= AUGE_X1 && y >= AUGE_Y0 && y <= AUGE_Y1) {
+                    if (x >= gesicht_bild::AUGE_X0 && x <= gesicht_bild::AUGE_X1 && y >= gesicht_bild::AUGE_Y0 && y <= gesicht_bild::AUGE_Y1) {
                         std::snprintf(text, sizeof text, "Frisur %d verdeckt die Augen bei (%d, %d)", s, x, y);
                         if (fehler) *fehler = text;
                         return false;
                     }
-                    if (!in_ellipse(x, y, 18, 18, KOPF_RX[h] + 5, KOPF_RY[h] + 5)) {
+                    if (!in_ellipse(x, y, 18, 18, gesicht_bild::KOPF_RX[h] + 5, gesicht_bild::KOPF_RY[h] + 5)) {
                         std::snprintf(text, sizeof text, "Frisur %d verläßt Kopf %d bei (%d, %d)", s, h, x, y);
                         if (fehler) *fehler = text;
                         return false;

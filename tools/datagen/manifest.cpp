@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int16_t BILD = 14, DATEN = 16, FONT = 17, SPRITE = 40;
+constexpr int16_t BILD = 14, DATEN = 16, FONT = 17, SPRITE_LISTE = 38, SPRITE = 40, PALETTE = 48;
 
 void bereich(std::vector<Manifest_Eintrag>& v, const char* datei, int32_t von, int32_t bis, int16_t typ,
              uint16_t w, uint16_t h, uint32_t groesse, uint8_t depth, bool maske, const char* zweck)
@@ -67,6 +67,10 @@ std::vector<Manifest_Eintrag> aufbauen()
         if (n != GESICHT_LUECKE && Gesicht_Teil_Masse(n, &w, &h, nullptr, nullptr))
             v.push_back({scr, n, BILD, w, h, 0, 16, false, "Gesichtsteil des Portraits (Kategorie nach Nummer)"});
     }
+    // The kit figures of the player editors: eight 8-bit frames each, and the figures' palette.
+    v.push_back({scr, 2881, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Feldspieler (8 Bilder)"});
+    v.push_back({scr, 3170, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Torwart mit Handschuhen (8 Bilder)"});
+    v.push_back({scr, 1998, PALETTE, 0, 0, 768, 0, false, "Palette der Trikotfiguren"});
     bereich(v, scr, 6213, 6232, BILD, 32, 32, 0, 16, true, "Mauszeiger");
     bereich(v, scr, 6240, 6240, BILD, 640, 480, 0, 16, false, "Bildschirm-Hintergrund");
     // The synthesised sounds with their real sizes: effects and menu tunes in the screen file,

@@ -109,8 +109,12 @@ static Resf_Bytes font_eintrag(int32_t nummer)
     return font();
 }
 
+// The kit figures and their palette of the builder's own drawing code.
+Resf_Bytes Trikotfigur_Resf_Daten(const Manifest_Eintrag& e) __attribute__((weak));
+
 Resf_Bytes Resf_Manifest_Daten(const Manifest_Eintrag& e)
 {
+    if (Trikotfigur_Resf_Daten && (e.typ == 38 || e.typ == 48)) return Trikotfigur_Resf_Daten(e);
     switch (e.typ) {
     case 14:
         if (std::strcmp(e.datei, "resf_scr.res") == 0 && (e.nummer == 139 || e.nummer == 212 || e.nummer == 328))
