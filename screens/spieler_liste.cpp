@@ -12,6 +12,7 @@
 #include "platform/print.h"
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_suche.h"
+#include "toolkit/kontextmenue.h"
 
 namespace {
 
@@ -245,4 +246,182 @@ int32_t Spieler_Einsetzen_Spalten_Umbrechen(int32_t name_breite, const int32_t* 
         x += breiten[wahl];
     }
     return std::min(z + 1, ZEILEN);
+}
+
+namespace {
+
+constexpr int32_t SPALTEN_ICON[3] = {1243, 1255, 1335};
+constexpr int32_t KOPF = -1, ALLE_AUS = -2;
+
+struct Menue_Eintrag {
+    const char* text;
+    int32_t wert;  // column or attribute bit; KOPF a heading
+};
+
+constexpr Menue_Eintrag ANZEIGE[30] = {
+    {"HAUPTATTRIBUTE", KOPF}, {"K+I+T (ges.)", 1}, {"Kondition (ges.)", 2}, {" -Kraft", 3}, {" -Ausdauer", 4},
+    {" -Zweikampf", 5}, {"Intelligenz (ges.)", 6}, {" -Übersicht", 7}, {" -Takt. Verständnis", 8},
+    {" -Teamgeist", 9}, {"Technik (ges.)", 10}, {" -Spritzigkeit", 11}, {" -Dribbling", 12}, {" -Torschuß", 13},
+    {"SONSTIGES", KOPF}, {" -Gesicht", 15}, {" -Vorname", 16}, {" -Rückennummer", 17}, {" -Form", 18},
+    {" -Erschöpfung", 19}, {" -Alter", 20}, {" -Größe", 21}, {" -Scores (Tore+Vorlagen)", 22},
+    {" -Tore     (nur Liga)", 23}, {" -Einsätze (nur Liga)", 24}, {" -Karten   (nur Liga)", 25}, {" -Gehalt", 26},
+    {" -Bestes Attribut", 27}, {" -Gelernte Attribute", 28}, {" -Extra-Kategorie (auf Button)", 29},
+};
+
+constexpr Menue_Eintrag FARBE[16] = {
+    {"KONDITION", KOPF}, {" -Kraft", 0}, {" -Ausdauer", 1}, {" -Zweikampf", 2}, {"INTELLIGENZ", KOPF},
+    {" -Übersicht", 3}, {" -Takt. Verständnis", 4}, {" -Teamgeist", 5}, {"TECHNIK", KOPF}, {" -Spritzigkeit", 6},
+    {" -Dribbling", 7}, {" -Torschuß", 8}, {"SONSTIGES", KOPF}, {" -Form", 27}, {" -Erschöpfung", 26},
+    {"Alle aus", ALLE_AUS},
+};
+
+constexpr Menue_Eintrag SCHNELL[25] = {
+    {"SPIELER-ATTRIBUTE (abs.)", KOPF}, {" -Flanken", 9}, {" -Freistoß", 10}, {" -Elfmeter", 11}, {" -Ecken", 12},
+    {" -Kopfballstärke", 13}, {" -Torinstinkt", 14}, {" -Robustheit", 15}, {" -Nervenstärke", 16},
+    {" -Aggressivität", 17}, {" -Vereinstreue", 18}, {" -Allrounder", 19}, {" -Erfahrung", 20},
+    {"NUR TORHÜTER (abs.)", KOPF}, {" -Reflexe", 21}, {" -Herauslaufen", 22}, {" -Strafraumbeherrschung", 23},
+    {"SONSTIGES (abs.)", KOPF}, {" -Alter", 25}, {" -Größe", 24}, {"SONSTIGES (rel. zum Team)", KOPF},
+    {" -Scores (Tore+Vorlagen)", 31}, {" -Tore     (nur Liga)", 28}, {" -Einsätze (nur Liga)", 29}, {" -Gehalt", 30},
+};
+
+// The 32-bit set of a control: low half its state, high half its word.
+uint32_t satz_lesen(int32_t icon)
+{
+    if (!mit_manager()) return 0;
+    return (Manager_Icon_Button_Lesen(eigen(), icon) & 0xFFFFu) | uint32_t(Manager_Icon_Word_Data_Lesen(eigen(), icon)) << 16;
+}
+void satz_schreiben(int32_t icon, uint32_t satz)
+{
+    if (!mit_manager()) return;
+    Manager_Icon_Button_An_Aus(eigen(), icon, satz & 0xFFFFu);
+    Manager_Icon_Word_Data_Schreiben(eigen(), icon, uint16_t(satz >> 16));
+}
+
+template <size_t N>
+Menue_Kontextmenue* menue_fuellen(const char* titel, const Menue_Eintrag (&e)[N], int32_t liste, uint16_t art,
+                                  Popup_Eintrag_Prozedur prozedur, bool (*gewaehlt)(int32_t liste, int32_t wert))
+{
+    Menue_Kontextmenue* k = &Kontext_Menue;
+    Menue_Init_Kontextmenue(k, titel, liste, 0, prozedur);
+    for (size_t i = 0; i < N && i < size_t(MENUE_KONTEXT_EINTRAEGE); ++i) {
+        k->texte[i] = e[i].text;
+        k->wert_a[i] = e[i].wert;
+        k->wert_c[i] = liste;
+        k->prozeduren[i] = prozedur;
+        if (e[i].wert == KOPF) k->status[i] = POPUP_KEIN_HOVER;
+        else if (e[i].wert == ALLE_AUS) k->status[i] = POPUP_WAEHLBAR | POPUP_ALLE_AUS;
+        else k->status[i] = uint16_t(POPUP_WAEHLBAR | art | (gewaehlt(liste, e[i].wert) ? POPUP_GEWAEHLT : 0));
+    }
+    return k;
+}
+
+bool spalte_an(int32_t liste, int32_t spalte) { return Spieler_Einsetzen_Spalten(liste) & (1u << spalte); }
+bool farbe_an(int32_t liste, int32_t bit) { return satz_lesen(ERSTES_ICON[liste]) & (1u << bit); }
+bool schnell_an(int32_t liste, int32_t bit)
+{
+    return mit_manager() && Manager_Icon_Word_Data_Lesen(eigen(), SCHNELL_ICON[liste]) == bit;
+}
+
+bool liste_gueltig(int32_t liste) { return liste >= 0 && liste <= 2 && mit_manager(); }
+
+}  // namespace
+
+uint32_t Spieler_Einsetzen_Spalten(int32_t liste) { return liste_gueltig(liste) ? satz_lesen(SPALTEN_ICON[liste]) : 0; }
+
+Menue_Kontextmenue* Spieler_Einsetzen_Anzeige_Menue(int32_t liste)
+{
+    if (!liste_gueltig(liste)) return nullptr;
+    return menue_fuellen("Anzeige von:", ANZEIGE, liste, POPUP_HAKEN, Spieler_Einsetzen_Anzeige_Gewaehlt, spalte_an);
+}
+
+Menue_Kontextmenue* Spieler_Einsetzen_Farb_Menue(int32_t liste)
+{
+    if (!liste_gueltig(liste)) return nullptr;
+    return menue_fuellen("Farbliche Sortierung nach:", FARBE, liste, POPUP_HAKEN, Spieler_Einsetzen_Farbe_Gewaehlt,
+                         farbe_an);
+}
+
+Menue_Kontextmenue* Spieler_Einsetzen_Schnell_Menue(int32_t liste)
+{
+    if (!liste_gueltig(liste)) return nullptr;
+    return menue_fuellen("Nur farblich sortieren nach:", SCHNELL, liste, POPUP_RADIO, Spieler_Einsetzen_Schnell_Gewaehlt,
+                         schnell_an);
+}
+
+uint8_t Spieler_Einsetzen_Anzeige_Gewaehlt(int32_t, int32_t liste, int32_t spalte, int32_t)
+{
+    if (!liste_gueltig(liste) || spalte < 1 || spalte > 29) return 0;
+    satz_schreiben(SPALTEN_ICON[liste], satz_lesen(SPALTEN_ICON[liste]) ^ (1u << spalte));
+    return 1;
+}
+
+uint8_t Spieler_Einsetzen_Farbe_Gewaehlt(int32_t, int32_t liste, int32_t bit, int32_t)
+{
+    if (!liste_gueltig(liste)) return 0;
+    if (bit == ALLE_AUS) satz_schreiben(ERSTES_ICON[liste], 0);
+    else if (bit >= 0 && bit < 32) satz_schreiben(ERSTES_ICON[liste], satz_lesen(ERSTES_ICON[liste]) ^ (1u << bit));
+    return 1;
+}
+
+uint8_t Spieler_Einsetzen_Schnell_Gewaehlt(int32_t, int32_t liste, int32_t bit, int32_t)
+{
+    if (!liste_gueltig(liste) || bit < 0 || bit > 31) return 0;
+    Manager_Icon_Word_Data_Schreiben(eigen(), SCHNELL_ICON[liste], uint16_t(bit));
+    Manager_Icon_Button_An_Aus(eigen(), SCHNELL_ICON[liste], 1);
+    return 1;
+}
+
+void Spieler_Einsetzen_Spalte_Text(int32_t spalte, int32_t team, int32_t spnr, char* aus, int32_t groesse)
+{
+    if (!aus || groesse <= 0) return;
+    aus[0] = 0;
+    if (spnr < 0 || spnr >= Spieler_Anzahl) return;
+    const size_t n = size_t(groesse);
+    auto wert = [&](int32_t feld) { return Spieler_Wert(feld, spnr, 0, 0); };
+    const bool torwart = wert(SP_ART) == 0;
+    if (torwart && spalte >= 1 && spalte <= 13) spalte = 14;
+    static const char* const FORMAT[14] = {"KIT %d",  "K %d",      "Kraft %d",  "Ausd. %d",   "Zweik. %d",
+                                          "I %d",    "Übers. %d", "Takt.V. %d", "Teamg. %d", "T %d",
+                                          "Sprtz. %d", "Dribbl. %d", "Torsch. %d", "TW %d"};
+    static const int32_t FELD[14] = {SP_K_I_T,        SP_KO,       SP_KRAFT,     SP_AUSDAUER, SP_ZWEIKAMPF,
+                                     SP_IN,           SP_UEBERSICHT, SP_TAKT_VERST, SP_TEAMGEIST, SP_TE,
+                                     SP_SPRITZIGKEIT, SP_DRIBBLING, SP_TORSCHUSS, SP_TORWART_STAERKE};
+    int32_t tore = 0, einsaetze = 0, vorlagen = 0;
+    if (spalte >= 22 && spalte <= 24) Statistik_Spieler_Liga_Werte(spnr, &tore, &einsaetze, &vorlagen);
+    switch (spalte) {
+    case 15: std::snprintf(aus, n, "%s", ""); break;  // the face is a picture of the entry
+    case 16: std::snprintf(aus, n, "%s", Spieler_String(SP_VORNAME, spnr, nullptr, 0)); break;
+    case 17:
+        std::snprintf(aus, n, "%d", team >= 0 && Teamspieler_Get_Record(team, spnr) ? Teamspieler_Wert(300, team, spnr, 0, 0) : 0);
+        break;
+    case 18: std::snprintf(aus, n, "F %d", wert(SP_FORM)); break;
+    case 19: std::snprintf(aus, n, "Ersch. %d", wert(SP_SPIEL_ERSCHOEPFUNG)); break;
+    case 20: std::snprintf(aus, n, "%d J.", wert(SP_ALTER)); break;
+    case 21: std::snprintf(aus, n, "%d cm", wert(SP_GROESSE)); break;
+    case 22: std::snprintf(aus, n, "Scrs %d", tore + vorlagen); break;
+    case 23: std::snprintf(aus, n, "Tore %d", tore); break;
+    case 24: std::snprintf(aus, n, "Eins. %d", einsaetze); break;
+    case 25: std::snprintf(aus, n, "%d GK,%d GRK,%d RK", 0, 0, 0); break;
+    case 26:
+        std::snprintf(aus, n, "%d TDM",
+                      team >= 0 && Teamspieler_Get_Record(team, spnr) ? Teamspieler_Wert(301, team, spnr, 0, 0) / 1000 : 0);
+        break;
+    case 27: {
+        int32_t beste[4] = {-1, -1, -1, -1};
+        Spieler_Herausragende_Attribute(spnr, 0, 0, beste);
+        std::snprintf(aus, std::min<size_t>(n, 99), "%s", beste[0] >= 0 ? Spieler_Attribut_Namen[beste[0]] : "");
+        break;
+    }
+    case 28: {
+        size_t l = 0;
+        for (int32_t a = 9; a < 24 && l + 1 < std::min<size_t>(n, 187); ++a)
+            if (Spieler_Attribut_Vorhanden(spnr, a, -1) && wert(SP_FLANKEN + a - 9) >= 75)
+                l += size_t(std::snprintf(aus + l, std::min<size_t>(n, 187) - l, "%s%s", l ? ", " : "", Spieler_Attribut_Namen[a]));
+        break;
+    }
+    case 29: break;  // the extra category of the list's button comes with its page
+    default:
+        if (spalte >= 1 && spalte <= 14) std::snprintf(aus, n, FORMAT[spalte - 1], wert(FELD[spalte - 1]));
+        break;
+    }
 }

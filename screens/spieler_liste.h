@@ -48,3 +48,21 @@ int32_t Spieler_Einsetzen_Typ_Maske();
 // a column that does not fit is replaced by a later, narrower one that does, else a line begins.
 // zeile[i] gets the line of column i, -1 where it is left out. Returns the lines used (1..4).
 int32_t Spieler_Einsetzen_Spalten_Umbrechen(int32_t name_breite, const int32_t* breiten, int32_t anzahl, int32_t* zeile);
+
+struct Menue_Kontextmenue;
+// The three context menus of a list's controls: "Anzeige von:" (extra columns, kept as a set in
+// control 1243/1255/1335), "Farbliche Sortierung nach:" (the colour attributes, kept in
+// 1241/1253/1333) and "Nur farblich sortieren nach:" (one attribute, in the word of 1244/1256/1336).
+// Headings in capitals are not choosable; the chosen entries are checked.
+Menue_Kontextmenue* Spieler_Einsetzen_Anzeige_Menue(int32_t liste);
+Menue_Kontextmenue* Spieler_Einsetzen_Farb_Menue(int32_t liste);
+Menue_Kontextmenue* Spieler_Einsetzen_Schnell_Menue(int32_t liste);
+// Their item procedures (value A the column or attribute bit, value C the list).
+uint8_t Spieler_Einsetzen_Anzeige_Gewaehlt(int32_t eintrag, int32_t liste, int32_t spalte, int32_t);
+uint8_t Spieler_Einsetzen_Farbe_Gewaehlt(int32_t eintrag, int32_t liste, int32_t bit, int32_t);
+uint8_t Spieler_Einsetzen_Schnell_Gewaehlt(int32_t eintrag, int32_t liste, int32_t bit, int32_t);
+// The extra columns a list shows (bit = column 1..29).
+uint32_t Spieler_Einsetzen_Spalten(int32_t liste);
+// The text of extra column 1..29 for a player of a club; a goalkeeper shows "TW %d" in place of
+// the columns 1..13. Empty for another column.
+void Spieler_Einsetzen_Spalte_Text(int32_t spalte, int32_t team, int32_t spnr, char* aus, int32_t groesse);

@@ -176,3 +176,74 @@ TEST_F(Liste, ARemoteClientGetsTheServersValuesThroughCall75)
 }
 
 }  // namespace
+
+#include "toolkit/kontextmenue.h"
+
+namespace {
+
+TEST_F(Liste, TheMenusKeepTheirChoicesPerList)
+{
+    Menue_Kontextmenue* k = Spieler_Einsetzen_Anzeige_Menue(0);
+    ASSERT_NE(k, nullptr);
+    EXPECT_STREQ(k->titel, "Anzeige von:");
+    EXPECT_STREQ(k->texte[0], "HAUPTATTRIBUTE");
+    EXPECT_FALSE(k->status[0] & POPUP_WAEHLBAR);
+    EXPECT_STREQ(k->texte[29], " -Extra-Kategorie (auf Button)");
+    // columns 3 and 26: one in the state's half, one in the word's
+    EXPECT_EQ(k->prozeduren[3](3, 0, k->wert_a[3], 0), 1);
+    EXPECT_EQ(k->prozeduren[26](26, 0, k->wert_a[26], 0), 1);
+    EXPECT_EQ(Spieler_Einsetzen_Spalten(0), (1u << 3) | (1u << 26));
+    EXPECT_EQ(Spieler_Einsetzen_Spalten(1), 0u);
+    k = Spieler_Einsetzen_Anzeige_Menue(0);
+    EXPECT_TRUE(k->status[3] & POPUP_GEWAEHLT);
+    EXPECT_TRUE(k->status[26] & POPUP_GEWAEHLT);
+    EXPECT_FALSE(k->status[4] & POPUP_GEWAEHLT);
+    Spieler_Einsetzen_Anzeige_Gewaehlt(3, 0, 3, 0);
+    EXPECT_EQ(Spieler_Einsetzen_Spalten(0), 1u << 26);
+
+    // colour sorting: Form lands in the high half; "Alle aus" clears everything
+    k = Spieler_Einsetzen_Farb_Menue(2);
+    ASSERT_STREQ(k->texte[13], " -Form");
+    k->prozeduren[13](13, 2, k->wert_a[13], 0);
+    k->prozeduren[1](1, 2, k->wert_a[1], 0);
+    EXPECT_EQ(Spieler_Einsetzen_Farb_Bits(2), FARBE_FORM | 1u);
+    k = Spieler_Einsetzen_Farb_Menue(2);
+    k->prozeduren[15](15, 2, k->wert_a[15], 0);
+    EXPECT_EQ(Spieler_Einsetzen_Farb_Bits(2), 0u);
+
+    // the quick sort takes one attribute and wins over the set while it is on
+    Spieler_Einsetzen_Farbe_Gewaehlt(0, 1, 0, 0);
+    k = Spieler_Einsetzen_Schnell_Menue(1);
+    ASSERT_STREQ(k->texte[19], " -Größe");
+    k->prozeduren[19](19, 1, k->wert_a[19], 0);
+    EXPECT_EQ(Spieler_Einsetzen_Farb_Bits(1), FARBE_GROESSE);
+    EXPECT_TRUE(Spieler_Einsetzen_Schnell_Menue(1)->status[19] & POPUP_GEWAEHLT);
+    EXPECT_EQ(Spieler_Einsetzen_Anzeige_Menue(5), nullptr);
+}
+
+TEST_F(Liste, ColumnsPrintTheirValuesAndAGoalkeeperHisStrength)
+{
+    char text[200];
+    Spieler_Wert(SP_ALTER, 5, 27, 1);
+    Spieler_Wert(SP_GROESSE, 5, 183, 1);
+    Teamspieler_Wert(301, EIGEN, 5, 12000, 1);
+    Spieler_Einsetzen_Spalte_Text(20, EIGEN, 5, text, sizeof text);
+    EXPECT_STREQ(text, "27 J.");
+    Spieler_Einsetzen_Spalte_Text(21, EIGEN, 5, text, sizeof text);
+    EXPECT_STREQ(text, "183 cm");
+    Spieler_Einsetzen_Spalte_Text(26, EIGEN, 5, text, sizeof text);
+    EXPECT_STREQ(text, "12 TDM");
+    Spieler_Einsetzen_Spalte_Text(3, EIGEN, 5, text, sizeof text);
+    EXPECT_STREQ(text, "Kraft 500");
+    Spieler_Daten[0].attribute[0] = 777;
+    for (int32_t s : {1, 3, 13}) {
+        Spieler_Einsetzen_Spalte_Text(s, EIGEN, 0, text, sizeof text);
+        EXPECT_STREQ(text, "TW 777") << s;
+    }
+    Spieler_Einsetzen_Spalte_Text(30, EIGEN, 5, text, sizeof text);
+    EXPECT_STREQ(text, "");
+    Spieler_Einsetzen_Spalte_Text(20, EIGEN, 999, text, sizeof text);
+    EXPECT_STREQ(text, "");
+}
+
+}  // namespace
