@@ -230,6 +230,13 @@ void Spieler_Einsetzen_Figur_Platzieren(int32_t zelle, int32_t team, int32_t spn
 int32_t Spieler_Einsetzen_Gezeigte_Zelle(int32_t team, int32_t spnr)
 {
     const int32_t feld = knopf(SE_DEFENSIV) ? 313 : knopf(SE_OFFENSIV) ? 314 : 310;
+    // beside the shown opponent a marking player stands on the mirrored cell of his man
+    const int32_t gegner = gezeigter_gegner();
+    if (feld == 310 && team == eigen() && gegner >= 0 && auswahl() < 0) {
+        const int32_t mann = Teamspieler_Wert(316, team, spnr, 0, 0);
+        const int32_t c = mann >= 0 && im_team(gegner, mann) ? Teamspieler_Wert(310, gegner, mann, 0, 0) : -1;
+        if (zelle_gueltig(c)) return (26 - c / RASTER_SPALTEN) * RASTER_SPALTEN + (16 - c % RASTER_SPALTEN);
+    }
     return Teamspieler_Wert(feld, team, spnr, 0, 0);
 }
 

@@ -12,7 +12,12 @@
 #include "database/spieler.h"
 #include "database/teamspieler.h"
 #include "gameflow/globals.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_screen.h"
 #include "platform/bytes.h"
+#include "platform/resfile.h"
+#include "platform/string_util.h"
 #include "screens/spieler_einsetzen.h"
 #include "toolkit/icon.h"
 
@@ -145,7 +150,7 @@ const char* Spieler_Suche_Bereich_Text()
     const char* basis = "Nur TM";
     if (knopf(1352)) {
         const int32_t t = wort(1352) < 0 ? eigen() : wort(1352);
-        const char* n = t >= 0 && t < Team_Anzahl ? Team_String(TEAM_NAME, t, nullptr, 0) : nullptr;
+        const char* n = t >= 0 && t < Team_Anzahl ? Team_String(TEAM_NAME_ROH, t, nullptr, 0) : nullptr;
         basis = n ? n : "";
     } else if (knopf(1354)) {
         const char* n = wort(1354) == -1 ? "Alle Ligen" : Wettbewerb_Get_Anzeigename(wort(1354));
@@ -303,4 +308,94 @@ bool Spieler_Suche_Icons_Sperren()
             else ic->status &= static_cast<uint16_t>(~ICON_GESPERRT_2);
         }
     return gesperrt;
+}
+
+namespace {
+
+const char* transfer_assistent()
+{
+    const int32_t slot = mit_manager() ? Assistent_Mit_Aufgabe(eigen(), ASSI_AUFGABE_TRANSFER) : -1;
+    return slot >= 0 && slot < ASSI_SLOTS ? Assistenten_Tabelle[slot].name : nullptr;
+}
+
+char hilfe[400];
+
+}  // namespace
+
+void Spieler_Suche_Texte_Setzen(Spieler_Suche_Texte* aus)
+{
+    if (!aus) return;
+    int32_t verein = wort(1352);
+    if (verein < 0 && mit_manager()) {
+        verein = eigen();
+        Manager_Icon_Word_Data_Schreiben(eigen(), 1352, uint16_t(verein));
+    }
+    const char* name = verein >= 0 && verein < Team_Anzahl ? Team_String(TEAM_NAME_ROH, verein, nullptr, 0) : nullptr;
+    std::snprintf(aus->verein, sizeof aus->verein, "%s", name ? name : "");
+    const char* liga = wort(1354) == -1 ? "allen Ligen" : Wettbewerb_Get_Anzeigename(wort(1354));
+    std::snprintf(aus->liga, sizeof aus->liga, "%s", liga ? liga : "");
+    String_Kuerzen_Pixel(aus->verein, nullptr, 0, 85);
+    String_Kuerzen_Pixel(aus->liga, nullptr, 0, 85);
+    std::snprintf(aus->monate, sizeof aus->monate, "%s", Spieler_Suche_Monate_Text());
+}
+
+const char* Spieler_Suche_Slot_Hilfe(Menue_Icon*)
+{
+    if (const char* a = transfer_assistent()) {
+        std::snprintf(hilfe, sizeof hilfe,
+                      "Ihr Assistent %s kümmert sich um die Transfers.^lSie können sich aber anschauen, welche Spieler er "
+                      "sucht.",
+                      a);
+        return hilfe;
+    }
+    return "Markieren Sie hier den Raum, in dem die Lieblingsposition^ldes gesuchten Spielers liegen soll.^lEinen "
+           "Torwart können Sie durch Klick auf das Tor suchen lassen.";
+}
+
+const char* Spieler_Suche_Raum_Hilfe(Menue_Icon* icon)
+{
+    if (!icon) return nullptr;
+    if (const char* a = transfer_assistent()) {
+        std::snprintf(hilfe, sizeof hilfe,
+                      "Die Raumangaben zum gesuchten Spieler müssen Sie schon^lIhrem Assistenten %s überlassen...", a);
+        return hilfe;
+    }
+    const int32_t slot = Spieler_Suche_Slot_Aus_Icon(icon->nummer);
+    const int32_t rolle = slot < 0 ? -1 : icon->nummer - 23 * slot;
+    if (rolle == 1405)
+        return "Aktivieren Sie das Tor, wenn Sie einen Torwart suchen.^lIn diesem Fall ist der Spielfeld-Raum solange "
+               "gesperrt,^lbis Sie das Tor wieder deaktivieren";
+    static const char* const ECKEN[4] = {"Links Oben", "Rechts Oben", "Links Unten", "Rechts Unten"};
+    if (rolle < 1407 || rolle > 1410) return nullptr;
+    const Transfer_Suchblock* s = block();
+    std::snprintf(hilfe, sizeof hilfe, "Lieblingsposition des gesuchten Spielers:^l%s%s", ECKEN[rolle - 1407],
+                  s && s->torwart[slot] ? " (momentan ist die TORWART-Suche aktiv)" : "");
+    return hilfe;
+}
+
+const char* Spieler_Suche_Aktiv_Hilfe(Menue_Icon*)
+{
+    std::snprintf(hilfe, sizeof hilfe,
+                  "Aktivieren Sie mit diesem Knopf die Suche eines Spielers,^lder hinsichtlich Lieblingsposition, Alter und "
+                  "Stärke passt.%s",
+                  transfer_assistent() ? "^l(vom ASSISTENTEN übernommen)" : "");
+    return hilfe;
+}
+
+const char* Spieler_Suche_Vertrag_Hilfe(Menue_Icon*)
+{
+    std::snprintf(hilfe, sizeof hilfe,
+                  "Die Suche ZUSÄTZLICH auf Spieler mit auslaufenden^lVerträgen (< %d Monate) einschränken.", monate());
+    return hilfe;
+}
+
+void Spieler_Suche_Titelbild()
+{
+    const int32_t handle = ResFile_Handles[0].handle;
+    auto* bild = handle >= 0 ? static_cast<Rastport*>(Load_Resource(handle, 1227, Grafik_Screen_Geometrie.depth ? Grafik_Screen_Geometrie.depth : 16, nullptr)) : nullptr;
+    if (!bild) return;
+    if (Grafik_Render_Ziel)
+        Grafik_Blit_Transparent(bild, 0, 0, int32_t(bild->width), int32_t(bild->height), Grafik_Render_Ziel,
+                                (640 - int32_t(bild->width)) / 2, (480 - int32_t(bild->height)) / 2);
+    Grafik_Bitmap_Freigeben(bild);
 }

@@ -41,3 +41,21 @@ void Spieler_Suche_Ecke_Ziehen(int32_t slot, int32_t ecke, int32_t x, int32_t y)
 bool Spieler_Suche_Regler_Setzen(int32_t slot, int32_t art, int32_t y_oben, int32_t y_unten);
 // Applies the transfer assistant's lock to the four slots; true while locked.
 bool Spieler_Suche_Icons_Sperren();
+
+// The page's texts: the chosen club (-1 in the datum stands for the own club) and league, cut to
+// 85 pixels, and the months caption.
+struct Spieler_Suche_Texte {
+    char verein[32];
+    char liga[48];
+    char monate[24];
+};
+void Spieler_Suche_Texte_Setzen(Spieler_Suche_Texte* aus);
+// Help texts of the slot frames, the room corners and goal toggles, the activation buttons and the
+// contract switch.
+struct Menue_Icon;
+const char* Spieler_Suche_Slot_Hilfe(Menue_Icon* icon);
+const char* Spieler_Suche_Raum_Hilfe(Menue_Icon* icon);
+const char* Spieler_Suche_Aktiv_Hilfe(Menue_Icon* icon);
+const char* Spieler_Suche_Vertrag_Hilfe(Menue_Icon* icon);
+// Draws title picture 1227 centred on the 640 x 480 screen; nothing when it is missing.
+void Spieler_Suche_Titelbild();

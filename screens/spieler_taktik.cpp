@@ -367,3 +367,35 @@ bool Spieler_Einsetzen_Aufstellung_Icons_Sperren()
     if (gesperrt) gruppe_zeigen(Team_Wert(170 + satz(), t, 0, 0));
     return gesperrt;
 }
+
+const char* Spieler_Einsetzen_Aufstellung_Hilfe(Menue_Icon* icon)
+{
+    static char text[160];
+    if (!icon || icon->nummer < SE_AUFSTELLUNG_1 || icon->nummer > SE_AUFSTELLUNG_1 + 5) return nullptr;
+    const int32_t n = std::snprintf(text, sizeof text, "Aufstellung %s Nr. %d", satz() ? "B" : "A",
+                                    icon->nummer - SE_AUFSTELLUNG_1 + 1);
+    if (const char* a = assistent_name(0))
+        std::snprintf(text + n, sizeof text - size_t(n), "^l(momentan von %s übernommen)", a);
+    return text;
+}
+
+const char* Spieler_Einsetzen_Einsatz_Hilfe(Menue_Icon*)
+{
+    static char text[160];
+    const int32_t n = std::snprintf(text, sizeof text, "Regeln Sie hier den Einsatz Ihrer Mannschaft");
+    if (const char* a = assistent_name(0)) std::snprintf(text + n, sizeof text - size_t(n), "^l(momentan macht das %s)", a);
+    return text;
+}
+
+void Spieler_Einsetzen_Aufstellung_Bild(Rastport* bild, int32_t nummer)
+{
+    const Manager_Aufstellungssatz* a = satz_block(satz());
+    if (!bild || !a || nummer < 0 || nummer > 5) return;
+    const uint16_t farbe = Grafik_Farbe(15, 15, 0);
+    for (int32_t k = 0; k < 10; ++k) {
+        const uint8_t zeile = a->plaetze[nummer][2 * k], spalte = a->plaetze[nummer][2 * k + 1];
+        if (zeile >= RASTER_ZEILEN || spalte >= RASTER_SPALTEN) continue;
+        Grafik_Pixel_Setzen(bild, zeile + 3, spalte + 3, farbe);
+        Grafik_Pixel_Setzen(bild, zeile + 4, spalte + 3, farbe);
+    }
+}

@@ -47,3 +47,10 @@ void Spieler_Einsetzen_Nach_Kaderaktion();
 bool Spieler_Einsetzen_Taktik_Icons_Sperren(int32_t erstes, int32_t letztes);
 bool Spieler_Einsetzen_Taktik_Button_Sperren(int32_t icon);
 bool Spieler_Einsetzen_Aufstellung_Icons_Sperren();
+
+struct Menue_Icon;
+// The mouse-over texts of the stored line-up buttons (1271..1276) and the commitment slider.
+const char* Spieler_Einsetzen_Aufstellung_Hilfe(Menue_Icon* icon);
+const char* Spieler_Einsetzen_Einsatz_Hilfe(Menue_Icon* icon);
+// A stored line-up button's face: two pixels per field player's centre, the pitch on its side.
+void Spieler_Einsetzen_Aufstellung_Bild(Rastport* bild, int32_t nummer);

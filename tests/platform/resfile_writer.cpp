@@ -7,3 +7,4 @@
 #include "tools/datagen/sound_synth.cpp"
 #include "tools/datagen/gesicht_bilder.cpp"
 #include "tools/datagen/trikotfigur_bilder.cpp"
+#include "tools/datagen/suche_bilder.cpp"

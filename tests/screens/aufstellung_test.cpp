@@ -191,6 +191,15 @@ TEST_F(Regeln, MarkingWritesThePairOrStandsOnTheMirroredCell)
     ASSERT_TRUE(Spieler_Einsetzen_Manndeckung(2, 31));
     EXPECT_EQ(Teamspieler_Wert(316, EIGEN, 2, 0, 0), 31);
     EXPECT_EQ(Teamspieler_Wert(309, GEGNER, 31, 0, 0), 2);
+    // beside the shown opponent he stands, and is found, on the mirrored cell of his man
+    const int32_t gespiegelt = (26 - 10) * 17 + (16 - 5);
+    EXPECT_EQ(Spieler_Einsetzen_Gezeigte_Zelle(EIGEN, 2), gespiegelt);
+    int32_t fx = 0, fy = 0;
+    Spieler_Einsetzen_Figur_Platzieren(gespiegelt, EIGEN, 2, nullptr, &fx, &fy);
+    EXPECT_EQ(Spieler_Einsetzen_Figur_An_Punkt(EIGEN, fx, fy), 2);
+    Manager_Icon_Word_Data_Schreiben(EIGEN, SE_RAUM_SPIELER, 5);
+    EXPECT_EQ(Spieler_Einsetzen_Gezeigte_Zelle(EIGEN, 2), zelle(EIGEN, 2));  // not while a room is edited
+    Manager_Icon_Word_Data_Schreiben(EIGEN, SE_RAUM_SPIELER, 0xFFFF);
 
     EXPECT_FALSE(Spieler_Einsetzen_Manndeckung(0, 31));
     EXPECT_TRUE(gemeldet("Torwärter kann man nicht in Manndeckung nehmen"));

@@ -286,6 +286,8 @@ TEST(AttributBild, NumbersWithoutPictureAndAMissingTargetAreRefused)
 }  // namespace
 
 #include "database/team.h"
+#include "graphics/grafik_screen.h"
+#include "screens/spieler_suche.h"
 
 namespace {
 
@@ -353,6 +355,19 @@ TEST_F(Trikotfigur, TheStripHasItsFramesInTheKitAndOnlyTheBackgroundSeeThrough)
     ASSERT_NE(erstes.rp, nullptr);
     EXPECT_EQ(int32_t(erstes.rp->width), 24);
     EXPECT_EQ(Spieler_Trikotfigur_Bild(nullptr, 3, 1, -1, 0, 2882, &w, &h, &n, nullptr), nullptr);
+
+    // the search page's title picture stands in the middle of the screen, when it is there
+    Bild schirm(Grafik_Bitmap_Anlegen(640, 480, 16));
+    Rastport* alt_ziel = Grafik_Render_Ziel;
+    Grafik_Render_Ziel = schirm.rp;
+    Spieler_Suche_Titelbild();
+    EXPECT_NE(schirm.at(320, 240), 0);
+    EXPECT_EQ(schirm.at(100, 100), 0);
+    Grafik_Rechteck_Fuellen(schirm.rp, 0, 0, 640, 480, 0);
+    ResFile_Handles[0].handle = -1;
+    Spieler_Suche_Titelbild();
+    EXPECT_EQ(schirm.at(320, 240), 0);
+    Grafik_Render_Ziel = alt_ziel;
 
     // both strips on a grey sheet, to look at
     Bild blatt(Grafik_Bitmap_Anlegen(24 * 8, 80, 16));

@@ -209,3 +209,44 @@ TEST(Suchblock, TheImageHasItsOffsetsAndKeepsTheRest)
 }
 
 }  // namespace
+
+#include "database/assistent.h"
+#include "toolkit/icon.h"
+
+namespace {
+
+TEST_F(Suche, TextsAndHelpFollowTheSwitchesAndTheAssistant)
+{
+    Spieler_Suche_Texte t{};
+    Spieler_Suche_Texte_Setzen(&t);
+    EXPECT_STREQ(t.verein, "Team 1");  // -1 stands for the own club, which is stored
+    EXPECT_EQ(int16_t(Manager_Icon_Word_Data_Lesen(EIGEN, 1352)), EIGEN);
+    EXPECT_STREQ(t.liga, "allen Ligen");
+    EXPECT_STREQ(t.monate, "(<  6 Monate)");
+    Spieler_Suche_Vertrag_Gewaehlt(4);
+    Spieler_Suche_Texte_Setzen(&t);
+    EXPECT_STREQ(t.monate, "(< 12 Monate)");
+    EXPECT_NE(std::string(Spieler_Suche_Vertrag_Hilfe(nullptr)).find("(< 12 Monate)"), std::string::npos);
+
+    Menue_Icon ecke{};
+    ecke.nummer = 1408 + 23;  // slot 1, right top
+    EXPECT_STREQ(Spieler_Suche_Raum_Hilfe(&ecke), "Lieblingsposition des gesuchten Spielers:^lRechts Oben");
+    block().torwart[1] = 1;
+    EXPECT_STREQ(Spieler_Suche_Raum_Hilfe(&ecke),
+                 "Lieblingsposition des gesuchten Spielers:^lRechts Oben (momentan ist die TORWART-Suche aktiv)");
+    ecke.nummer = 1405 + 46;
+    EXPECT_NE(std::string(Spieler_Suche_Raum_Hilfe(&ecke)).find("wenn Sie einen Torwart suchen"), std::string::npos);
+    EXPECT_EQ(std::string(Spieler_Suche_Slot_Hilfe(nullptr)).rfind("Markieren Sie hier den Raum", 0), 0u);
+    EXPECT_EQ(std::string(Spieler_Suche_Aktiv_Hilfe(nullptr)).find("ASSISTENTEN"), std::string::npos);
+
+    auto* b = static_cast<uint8_t*>(Team_Zeiger(TEAM_ASSISTENTEN, EIGEN, nullptr, 0));
+    b[4] = 1;
+    b[ASSI_OFFSET_AUFGABEN + ASSI_AUFGABEN * 4 + ASSI_AUFGABE_TRANSFER] = 1;
+    const std::string name = Assistenten_Tabelle[4].name;
+    EXPECT_EQ(std::string(Spieler_Suche_Slot_Hilfe(nullptr)),
+              "Ihr Assistent " + name + " kümmert sich um die Transfers.^lSie können sich aber anschauen, welche Spieler er sucht.");
+    EXPECT_NE(std::string(Spieler_Suche_Raum_Hilfe(&ecke)).find("Ihrem Assistenten " + name), std::string::npos);
+    EXPECT_NE(std::string(Spieler_Suche_Aktiv_Hilfe(nullptr)).find("^l(vom ASSISTENTEN übernommen)"), std::string::npos);
+}
+
+}  // namespace

@@ -212,3 +212,44 @@ TEST_F(Taktik, ResettingASetAsksFirstAndTheFlagItemsFlipTheirBits)
 }
 
 }  // namespace
+
+#include "graphics/grafik_farbe.h"
+#include "toolkit/icon.h"
+
+namespace {
+
+TEST_F(Taktik, ButtonFacesAndHelpTextsShowTheStoredLineUps)
+{
+    auto* satz = static_cast<Manager_Aufstellungssatz*>(Team_Zeiger(301, EIGEN, nullptr, 0));
+    for (int32_t k = 0; k < 10; ++k) satz->plaetze[2][2 * k] = satz->plaetze[2][2 * k + 1] = 0xFF;
+    satz->plaetze[2][0] = 20;  // one player at along 20, across 7
+    satz->plaetze[2][1] = 7;
+    Rastport* bild = Grafik_Bitmap_Anlegen(34, 24, 16);
+    Spieler_Einsetzen_Aufstellung_Bild(bild, 2);
+    const uint16_t gelb = Grafik_Farbe(15, 15, 0);
+    EXPECT_EQ(Grafik_Pixel_Lesen(bild, 23, 10), gelb);
+    EXPECT_EQ(Grafik_Pixel_Lesen(bild, 24, 10), gelb);
+    int32_t gesetzt = 0;
+    for (int32_t y = 0; y < 24; ++y)
+        for (int32_t x = 0; x < 34; ++x) gesetzt += Grafik_Pixel_Lesen(bild, x, y) != 0;
+    EXPECT_EQ(gesetzt, 2);  // the unused places draw nothing
+    Grafik_Bitmap_Freigeben(bild);
+
+    Menue_Icon knopf{};
+    knopf.nummer = 1274;
+    EXPECT_STREQ(Spieler_Einsetzen_Aufstellung_Hilfe(&knopf), "Aufstellung A Nr. 4");
+    Spieler_Einsetzen_Satz_Wechseln(1);
+    EXPECT_STREQ(Spieler_Einsetzen_Aufstellung_Hilfe(&knopf), "Aufstellung B Nr. 4");
+    EXPECT_STREQ(Spieler_Einsetzen_Einsatz_Hilfe(nullptr), "Regeln Sie hier den Einsatz Ihrer Mannschaft");
+    auto* b = static_cast<uint8_t*>(Team_Zeiger(TEAM_ASSISTENTEN, EIGEN, nullptr, 0));
+    b[3] = 1;
+    b[ASSI_OFFSET_AUFGABEN + ASSI_AUFGABEN * 3 + 0] = 1;
+    const std::string name = Assistenten_Tabelle[3].name;
+    EXPECT_EQ(std::string(Spieler_Einsetzen_Aufstellung_Hilfe(&knopf)), "Aufstellung B Nr. 4^l(momentan von " + name + " übernommen)");
+    EXPECT_EQ(std::string(Spieler_Einsetzen_Einsatz_Hilfe(nullptr)),
+              "Regeln Sie hier den Einsatz Ihrer Mannschaft^l(momentan macht das " + name + ")");
+    knopf.nummer = 1277;
+    EXPECT_EQ(Spieler_Einsetzen_Aufstellung_Hilfe(&knopf), nullptr);
+}
+
+}  // namespace

@@ -67,6 +67,7 @@ std::vector<Manifest_Eintrag> aufbauen()
         if (n != GESICHT_LUECKE && Gesicht_Teil_Masse(n, &w, &h, nullptr, nullptr))
             v.push_back({scr, n, BILD, w, h, 0, 16, false, "Gesichtsteil des Portraits (Kategorie nach Nummer)"});
     }
+    bereich(v, scr, 1227, 1227, BILD, 320, 120, 0, 16, true, "Titelbild der Transfersuche");
     // The kit figures of the player editors: eight 8-bit frames each, and the figures' palette.
     v.push_back({scr, 2881, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Feldspieler (8 Bilder)"});
     v.push_back({scr, 3170, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Torwart mit Handschuhen (8 Bilder)"});
