@@ -19,7 +19,9 @@
 #include "platform/resfile.h"
 #include "platform/string_util.h"
 #include "screens/spieler_einsetzen.h"
+#include "screens/spieler_vereinsauswahl.h"
 #include "toolkit/icon.h"
+#include "toolkit/kontextmenue.h"
 
 namespace {
 
@@ -174,7 +176,7 @@ int32_t Spieler_Suche_Slot_Aus_Icon(int32_t icon)
     return (icon - 1388) / 23;
 }
 
-void Spieler_Suche_Knopf_Klick(int32_t icon)
+void Spieler_Suche_Schalten(int32_t icon)
 {
     if (!mit_manager()) return;
     if (icon >= 1351 && icon <= 1360 && icon != 1356) {
@@ -204,7 +206,7 @@ void Spieler_Suche_Knopf_Klick(int32_t icon)
     }
 }
 
-void Spieler_Suche_Team_Gewaehlt(int32_t team)
+void Spieler_Suche_Verein_Setzen(int32_t team)
 {
     if (!mit_manager() || team < -1 || team >= Team_Anzahl) return;
     setzen(1352, true);
@@ -212,7 +214,7 @@ void Spieler_Suche_Team_Gewaehlt(int32_t team)
     Manager_Icon_Word_Data_Schreiben(eigen(), 1352, static_cast<uint16_t>(team < 0 ? eigen() : team));
 }
 
-void Spieler_Suche_Liga_Gewaehlt(int32_t liga)
+void Spieler_Suche_Liga_Setzen(int32_t liga)
 {
     if (!mit_manager()) return;
     setzen(1354, true);
@@ -220,7 +222,7 @@ void Spieler_Suche_Liga_Gewaehlt(int32_t liga)
     Manager_Icon_Word_Data_Schreiben(eigen(), 1354, static_cast<uint16_t>(liga));
 }
 
-void Spieler_Suche_Vertrag_Gewaehlt(int32_t item)
+void Spieler_Suche_Vertrag_Setzen(int32_t item)
 {
     if (!mit_manager() || item < 0 || item > 5) return;
     setzen(1355, true);
@@ -398,4 +400,76 @@ void Spieler_Suche_Titelbild()
         Grafik_Blit_Transparent(bild, 0, 0, int32_t(bild->width), int32_t(bild->height), Grafik_Render_Ziel,
                                 (640 - int32_t(bild->width)) / 2, (480 - int32_t(bild->height)) / 2);
     Grafik_Bitmap_Freigeben(bild);
+}
+
+int32_t Spieler_Suche_Knopf_Klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon) return 0;
+    Spieler_Suche_Schalten(icon->nummer);
+    return 1;
+}
+
+Menue_Kontextmenue* Spieler_Suche_Team_Menue(Menue_Icon*)
+{
+    if (!mit_manager()) return nullptr;
+    Menue_Kontextmenue* k = &Kontext_Menue;
+    Menue_Init_Kontextmenue(k, "Team auswählen:", -1, 0, Spieler_Suche_Team_Gewaehlt);
+    Spieler_Einsetzen_Vereinsauswahl_Setzen(wort(1352) < 0 ? eigen() : wort(1352), false);
+    Spieler_Einsetzen_Vereinsauswahl_Menue(k, 0, Spieler_Suche_Team_Gewaehlt, true);
+    return k;
+}
+
+Menue_Kontextmenue* Spieler_Suche_Liga_Menue(Menue_Icon*)
+{
+    if (!mit_manager()) return nullptr;
+    Menue_Kontextmenue* k = &Kontext_Menue;
+    Menue_Init_Kontextmenue(k, "Liga auswählen:", -1, 0, Spieler_Suche_Liga_Gewaehlt);
+    static char namen[MENUE_KONTEXT_EINTRAEGE][48];
+    int32_t ids[MENUE_KONTEXT_EINTRAEGE - 1];
+    const int32_t n = Spieler_Suche_Ligen(ids, MENUE_KONTEXT_EINTRAEGE - 1);
+    const int32_t aktuell = wort(1354);
+    for (int32_t i = 0; i <= n; ++i) {
+        const int32_t id = i == 0 ? -1 : ids[i - 1];
+        const char* name = i == 0 ? "Alle Ligen" : Wettbewerb_Get_Anzeigename(id);
+        std::snprintf(namen[i], sizeof namen[i], "%s", name ? name : "");
+        k->texte[i] = namen[i];
+        k->wert_a[i] = id;
+        k->prozeduren[i] = Spieler_Suche_Liga_Gewaehlt;
+        k->status[i] = uint16_t(POPUP_WAEHLBAR | POPUP_RADIO | (id == aktuell ? POPUP_GEWAEHLT : 0));
+    }
+    return k;
+}
+
+Menue_Kontextmenue* Spieler_Suche_Vertrag_Menue(Menue_Icon*)
+{
+    if (!mit_manager()) return nullptr;
+    Menue_Kontextmenue* k = &Kontext_Menue;
+    Menue_Init_Kontextmenue(k, "\"Auslaufende Verträge\" bedeutet:", -1, 0, Spieler_Suche_Vertrag_Gewaehlt);
+    static const char* const TEXTE[6] = {"Vertragsdauer <  2 Monate", "Vertragsdauer <  3 Monate", "Vertragsdauer <  6 Monate",
+                                         "Vertragsdauer <  9 Monate", "Vertragsdauer < 12 Monate", "Vertragsdauer < 15 Monate"};
+    for (int32_t i = 0; i < 6; ++i) {
+        k->texte[i] = TEXTE[i];
+        k->wert_a[i] = MONATE[i];
+        k->prozeduren[i] = Spieler_Suche_Vertrag_Gewaehlt;
+        k->status[i] = uint16_t(POPUP_WAEHLBAR | POPUP_RADIO | (MONATE[i] == monate() ? POPUP_GEWAEHLT : 0));
+    }
+    return k;
+}
+
+uint8_t Spieler_Suche_Team_Gewaehlt(int32_t, int32_t, int32_t team, int32_t)
+{
+    Spieler_Suche_Verein_Setzen(team);
+    return 1;
+}
+
+uint8_t Spieler_Suche_Liga_Gewaehlt(int32_t, int32_t, int32_t liga, int32_t)
+{
+    Spieler_Suche_Liga_Setzen(liga);
+    return 1;
+}
+
+uint8_t Spieler_Suche_Vertrag_Gewaehlt(int32_t eintrag, int32_t, int32_t, int32_t)
+{
+    Spieler_Suche_Vertrag_Setzen(eintrag);
+    return 1;
 }

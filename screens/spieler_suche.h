@@ -26,11 +26,11 @@ const char* Spieler_Suche_Monate_Text();
 // The slot 0..3 of a slot icon, -1 for another icon.
 int32_t Spieler_Suche_Slot_Aus_Icon(int32_t icon);
 // A switch of the page clicked (1351..1360, a goal toggle or an activation button of a slot).
-void Spieler_Suche_Knopf_Klick(int32_t icon);
+void Spieler_Suche_Schalten(int32_t icon);
 // The three menus' choices: a club, a league (-1 all), a contract item 0..5.
-void Spieler_Suche_Team_Gewaehlt(int32_t team);
-void Spieler_Suche_Liga_Gewaehlt(int32_t liga);
-void Spieler_Suche_Vertrag_Gewaehlt(int32_t item);
+void Spieler_Suche_Verein_Setzen(int32_t team);
+void Spieler_Suche_Liga_Setzen(int32_t liga);
+void Spieler_Suche_Vertrag_Setzen(int32_t item);
 // The leagues of the league menu (at most `max`): owning competitions the acting club plays in.
 int32_t Spieler_Suche_Ligen(int32_t* ids, int32_t max);
 // A room corner (0 left top, 1 right top, 2 left bottom, 3 right bottom) of slot s dragged to a
@@ -59,3 +59,14 @@ const char* Spieler_Suche_Aktiv_Hilfe(Menue_Icon* icon);
 const char* Spieler_Suche_Vertrag_Hilfe(Menue_Icon* icon);
 // Draws title picture 1227 centred on the 640 x 480 screen; nothing when it is missing.
 void Spieler_Suche_Titelbild();
+
+// Icon procedures: the switches' click, the context menus of 1352 (clubs by the picker), 1354
+// (leagues, "Alle Ligen" first) and 1355 (contract months), and their item procedures.
+struct Menue_Kontextmenue;
+int32_t Spieler_Suche_Knopf_Klick(Menue_Icon* icon, uint32_t flags);
+Menue_Kontextmenue* Spieler_Suche_Team_Menue(Menue_Icon* icon);
+Menue_Kontextmenue* Spieler_Suche_Liga_Menue(Menue_Icon* icon);
+Menue_Kontextmenue* Spieler_Suche_Vertrag_Menue(Menue_Icon* icon);
+uint8_t Spieler_Suche_Team_Gewaehlt(int32_t eintrag, int32_t wert_c, int32_t wert_a, int32_t wert_b);
+uint8_t Spieler_Suche_Liga_Gewaehlt(int32_t eintrag, int32_t wert_c, int32_t wert_a, int32_t wert_b);
+uint8_t Spieler_Suche_Vertrag_Gewaehlt(int32_t eintrag, int32_t wert_c, int32_t wert_a, int32_t wert_b);

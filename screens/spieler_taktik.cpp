@@ -18,6 +18,7 @@
 #include "platform/print.h"
 #include "screens/spieler_einsetzen.h"
 #include "toolkit/icon.h"
+#include "toolkit/kontextmenue.h"
 #include "toolkit/requester.h"
 
 namespace {
@@ -127,8 +128,12 @@ bool Spieler_Einsetzen_Taktik_Klick(int32_t icon)
     Team_Zeiger(TEAM_TAKTIK, eigen(), taktik, 2);
     taktik[k] = static_cast<uint8_t>(taktik[k] >= 2 ? 0 : taktik[k] + 1);
     Team_Zeiger(TEAM_TAKTIK, eigen(), taktik, 1);
+    // the row's labels show the levels
     for (int32_t i = 0; i < 8; ++i)
-        if (Menue_Icon* ic = Menue_Screen_Icon_Aus_Nummer(erstes + i)) ic->hilfetext = Spieler_Einsetzen_Taktik_Label(i, taktik[i]);
+        if (Menue_Icon* ic = Menue_Screen_Icon_Aus_Nummer(erstes + i); ic && (ic->flags & ICON_WERTTEXT)) {
+            ic->daten = const_cast<char*>(Spieler_Einsetzen_Taktik_Label(i, taktik[i]));
+            ic->refresh = 1;
+        }
     return true;
 }
 
@@ -398,4 +403,39 @@ void Spieler_Einsetzen_Aufstellung_Bild(Rastport* bild, int32_t nummer)
         Grafik_Pixel_Setzen(bild, zeile + 3, spalte + 3, farbe);
         Grafik_Pixel_Setzen(bild, zeile + 4, spalte + 3, farbe);
     }
+}
+
+Menue_Kontextmenue* Spieler_Einsetzen_Aufstellung_Menue(int32_t nummer)
+{
+    if (!satz_block(satz()) || nummer < 0 || nummer > 5 || Spieler_Einsetzen_Aufstellung_Icons_Sperren()) return nullptr;
+    static const char* const NAMEN[TEAM_FORMATIONEN] = {
+        "5 - 4 - 1  (extrem defensiv)", "4 - 5 - 1  (sehr defensiv)", "5 - 3 - 2  (defensiv)",
+        "4 - 4 - 2  (normal)",          "5 - 2 - 3  (normal)",        "4 - 3 - 3  (offensiv)",
+        "3 - 4 - 3  (sehr offensiv)",   "3 - 3 - 4  (extrem offensiv)"};
+    Menue_Kontextmenue* k = &Kontext_Menue;
+    Menue_Init_Kontextmenue(k, "Aufstellung ändern:", nummer, 0, Spieler_Einsetzen_Aufstellung_Menue_Gewaehlt);
+    const uint16_t wort = Manager_Icon_Word_Data_Lesen(eigen(), SE_AUFSTELLUNG_1 + nummer);
+    for (int32_t i = 0; i < 11; ++i) {
+        k->texte[i] = i < 8 ? NAMEN[i] : i == 8 ? "Auf Startwerte zurücksetzen" : i == 9 ? "Spieler den Positionen zuordnen"
+                                                                                       : "Spieler-Anweisungen merken";
+        k->wert_c[i] = nummer;
+        k->prozeduren[i] = Spieler_Einsetzen_Aufstellung_Menue_Gewaehlt;
+        k->status[i] = POPUP_WAEHLBAR;
+        if (i >= 9) {
+            const uint16_t bit = static_cast<uint16_t>((i == 10 ? 4 : 1) << satz());
+            k->status[i] = uint16_t(POPUP_WAEHLBAR | POPUP_HAKEN | ((wort & bit) ? POPUP_GEWAEHLT : 0));
+        }
+    }
+    k->status[7] |= POPUP_TRENNER;
+    return k;
+}
+
+uint8_t Spieler_Einsetzen_Aufstellung_Menue_Gewaehlt(int32_t eintrag, int32_t nummer, int32_t, int32_t)
+{
+    if (nummer < 0 || nummer > 5) return 0;
+    if (eintrag >= 0 && eintrag < TEAM_FORMATIONEN) Spieler_Einsetzen_Formation_Waehlen(nummer, eintrag);
+    else if (eintrag == 8) Spieler_Einsetzen_Aufstellung_Zuruecksetzen();
+    else if (eintrag == 9 || eintrag == 10) Spieler_Einsetzen_Aufstellung_Option(nummer, eintrag - 9);
+    else return 0;
+    return 1;
 }

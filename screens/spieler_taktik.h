@@ -54,3 +54,9 @@ const char* Spieler_Einsetzen_Aufstellung_Hilfe(Menue_Icon* icon);
 const char* Spieler_Einsetzen_Einsatz_Hilfe(Menue_Icon* icon);
 // A stored line-up button's face: two pixels per field player's centre, the pitch on its side.
 void Spieler_Einsetzen_Aufstellung_Bild(Rastport* bild, int32_t nummer);
+
+// The context menu of stored line-up button `nummer` ("Aufstellung ändern:"): the eight formations,
+// "Auf Startwerte zurücksetzen" and the two check items; and its item procedure.
+struct Menue_Kontextmenue;
+Menue_Kontextmenue* Spieler_Einsetzen_Aufstellung_Menue(int32_t nummer);
+uint8_t Spieler_Einsetzen_Aufstellung_Menue_Gewaehlt(int32_t eintrag, int32_t nummer, int32_t, int32_t);

@@ -80,15 +80,15 @@ TEST_F(Suche, SwitchesNarrowTheSearchAndTheContractSparesTheMarket)
     EXPECT_FALSE(Spieler_Suche_Passt(ANDERE, 53));
     EXPECT_TRUE(Spieler_Suche_Passt(ANDERE, 54));
     EXPECT_TRUE(Spieler_Suche_Passt(Transfermarkt_Team, 100));
-    Spieler_Suche_Vertrag_Gewaehlt(5);
+    Spieler_Suche_Vertrag_Setzen(5);
     EXPECT_STREQ(Spieler_Suche_Monate_Text(), "(< 15 Monate)");
     knopf(1355, false);
 
-    Spieler_Suche_Knopf_Klick(1357);
+    Spieler_Suche_Schalten(1357);
     EXPECT_FALSE(Spieler_Suche_Passt(ANDERE, 53));
     Teamspieler_Wert(317, ANDERE, 53, TS_TRANSFERLISTE, 8);
     EXPECT_TRUE(Spieler_Suche_Passt(ANDERE, 53));
-    Spieler_Suche_Knopf_Klick(1360);  // one of the group at a time
+    Spieler_Suche_Schalten(1360);  // one of the group at a time
     EXPECT_FALSE(an(1357));
     EXPECT_TRUE(an(1360));
 }
@@ -97,24 +97,24 @@ TEST_F(Suche, OneScopeStaysAndTheMarketJoinsEither)
 {
     EXPECT_TRUE(an(1353));
     EXPECT_STREQ(Spieler_Suche_Bereich_Text(), "Nur TM");
-    Spieler_Suche_Knopf_Klick(1353);  // the only scope comes back on
+    Spieler_Suche_Schalten(1353);  // the only scope comes back on
     EXPECT_TRUE(an(1353));
-    Spieler_Suche_Team_Gewaehlt(ANDERE);
+    Spieler_Suche_Verein_Setzen(ANDERE);
     EXPECT_STREQ(Spieler_Suche_Bereich_Text(), "Team 3+TM");
-    Spieler_Suche_Liga_Gewaehlt(-1);
+    Spieler_Suche_Liga_Setzen(-1);
     EXPECT_FALSE(an(1352));
     EXPECT_TRUE(an(1353));
     EXPECT_STREQ(Spieler_Suche_Bereich_Text(), "Alle Ligen+TM");
-    Spieler_Suche_Knopf_Klick(1353);
+    Spieler_Suche_Schalten(1353);
     EXPECT_STREQ(Spieler_Suche_Bereich_Text(), "Alle Ligen");
-    Spieler_Suche_Knopf_Klick(1352);  // the club switches the league off
+    Spieler_Suche_Schalten(1352);  // the club switches the league off
     EXPECT_FALSE(an(1354));
     EXPECT_STREQ(Spieler_Suche_Bereich_Text(), "Team 3");
 
     std::vector<uint8_t> teams(static_cast<size_t>(Team_Anzahl), 0);
     EXPECT_EQ(Spieler_Einsetzen_Get_Teamliste(2, teams.data()), 1);
     EXPECT_TRUE(teams[ANDERE]);
-    Spieler_Suche_Liga_Gewaehlt(-1);
+    Spieler_Suche_Liga_Setzen(-1);
     EXPECT_EQ(Spieler_Einsetzen_Get_Teamliste(2, teams.data()), Team_Anzahl - 1);  // all but the market
     EXPECT_FALSE(teams[size_t(Transfermarkt_Team)]);
 }
@@ -157,7 +157,7 @@ TEST_F(Suche, CornersKeepSixRowsFiveColumnsAndTheGrid)
     EXPECT_EQ(Spieler_Suche_Slot_Aus_Icon(1434), 2);
     EXPECT_EQ(Spieler_Suche_Slot_Aus_Icon(1479), 3);
     EXPECT_EQ(Spieler_Suche_Slot_Aus_Icon(1480), -1);
-    Spieler_Suche_Knopf_Klick(1406 + 23);
+    Spieler_Suche_Schalten(1406 + 23);
     EXPECT_EQ(block().aktiv[1], 1);
     EXPECT_TRUE(Spieler_Suche_Regler_Setzen(2, 0, 0, 115));  // slot 1 searches: the list is rebuilt
     EXPECT_EQ(block().alter_max[2], 42);
@@ -223,7 +223,7 @@ TEST_F(Suche, TextsAndHelpFollowTheSwitchesAndTheAssistant)
     EXPECT_EQ(int16_t(Manager_Icon_Word_Data_Lesen(EIGEN, 1352)), EIGEN);
     EXPECT_STREQ(t.liga, "allen Ligen");
     EXPECT_STREQ(t.monate, "(<  6 Monate)");
-    Spieler_Suche_Vertrag_Gewaehlt(4);
+    Spieler_Suche_Vertrag_Setzen(4);
     Spieler_Suche_Texte_Setzen(&t);
     EXPECT_STREQ(t.monate, "(< 12 Monate)");
     EXPECT_NE(std::string(Spieler_Suche_Vertrag_Hilfe(nullptr)).find("(< 12 Monate)"), std::string::npos);
@@ -247,6 +247,50 @@ TEST_F(Suche, TextsAndHelpFollowTheSwitchesAndTheAssistant)
               "Ihr Assistent " + name + " kümmert sich um die Transfers.^lSie können sich aber anschauen, welche Spieler er sucht.");
     EXPECT_NE(std::string(Spieler_Suche_Raum_Hilfe(&ecke)).find("Ihrem Assistenten " + name), std::string::npos);
     EXPECT_NE(std::string(Spieler_Suche_Aktiv_Hilfe(nullptr)).find("^l(vom ASSISTENTEN übernommen)"), std::string::npos);
+}
+
+}  // namespace
+
+#include "toolkit/kontextmenue.h"
+
+namespace {
+
+TEST_F(Suche, TheContractAndLeagueMenusMarkTheCurrentChoice)
+{
+    Menue_Kontextmenue* k = Spieler_Suche_Vertrag_Menue(nullptr);
+    ASSERT_NE(k, nullptr);
+    EXPECT_STREQ(k->titel, "\"Auslaufende Verträge\" bedeutet:");
+    EXPECT_STREQ(k->texte[0], "Vertragsdauer <  2 Monate");
+    EXPECT_STREQ(k->texte[5], "Vertragsdauer < 15 Monate");
+    EXPECT_TRUE(k->status[2] & POPUP_GEWAEHLT);  // 6 months
+    EXPECT_FALSE(k->status[3] & POPUP_GEWAEHLT);
+    k->prozeduren[3](3, k->wert_c[3], k->wert_a[3], 0);
+    EXPECT_TRUE(an(1355));
+    EXPECT_STREQ(Spieler_Suche_Monate_Text(), "(<  9 Monate)");
+
+    k = Spieler_Suche_Liga_Menue(nullptr);
+    ASSERT_NE(k, nullptr);
+    EXPECT_STREQ(k->titel, "Liga auswählen:");
+    EXPECT_STREQ(k->texte[0], "Alle Ligen");
+    EXPECT_EQ(k->wert_a[0], -1);
+    EXPECT_TRUE(k->status[0] & POPUP_GEWAEHLT);
+    k->prozeduren[0](0, k->wert_c[0], k->wert_a[0], 0);
+    EXPECT_TRUE(an(1354));
+    EXPECT_TRUE(an(1353));
+    EXPECT_STREQ(Spieler_Suche_Bereich_Text(), "Alle Ligen+TM");
+
+    k = Spieler_Suche_Team_Menue(nullptr);
+    ASSERT_NE(k, nullptr);
+    EXPECT_STREQ(k->titel, "Team auswählen:");
+    Spieler_Suche_Team_Gewaehlt(0, -1, ANDERE, 0);
+    EXPECT_TRUE(an(1352));
+    EXPECT_FALSE(an(1354));
+    EXPECT_EQ(int16_t(Manager_Icon_Word_Data_Lesen(EIGEN, 1352)), ANDERE);
+
+    Menue_Icon knopf{};
+    knopf.nummer = 1358;
+    EXPECT_EQ(Spieler_Suche_Knopf_Klick(&knopf, 4), 1);
+    EXPECT_TRUE(an(1358));
 }
 
 }  // namespace

@@ -253,3 +253,31 @@ TEST_F(Taktik, ButtonFacesAndHelpTextsShowTheStoredLineUps)
 }
 
 }  // namespace
+
+#include "toolkit/kontextmenue.h"
+
+namespace {
+
+TEST_F(Taktik, TheStoredLineUpMenuOffersFormationsResetAndItsTwoChecks)
+{
+    elf(10);
+    Menue_Kontextmenue* k = Spieler_Einsetzen_Aufstellung_Menue(4);
+    ASSERT_NE(k, nullptr);
+    EXPECT_STREQ(k->titel, "Aufstellung ändern:");
+    EXPECT_STREQ(k->texte[3], "4 - 4 - 2  (normal)");
+    EXPECT_STREQ(k->texte[8], "Auf Startwerte zurücksetzen");
+    EXPECT_FALSE(k->status[9] & POPUP_GEWAEHLT);
+    ASSERT_EQ(k->prozeduren[6](6, k->wert_c[6], 0, 0), 1);
+    auto* satz = static_cast<Manager_Aufstellungssatz*>(Team_Zeiger(301, EIGEN, nullptr, 0));
+    EXPECT_EQ(std::memcmp(satz->plaetze[4], Team_Formationen[6].plaetze, 20), 0);
+    k->prozeduren[10](10, 4, 0, 0);
+    EXPECT_TRUE(Spieler_Einsetzen_Aufstellung_Menue(4)->status[10] & POPUP_GEWAEHLT);
+    EXPECT_EQ(Spieler_Einsetzen_Aufstellung_Menue(6), nullptr);
+    // with a line-up assistant the stored line-ups are his
+    auto* b = static_cast<uint8_t*>(Team_Zeiger(TEAM_ASSISTENTEN, EIGEN, nullptr, 0));
+    b[0] = 1;
+    b[ASSI_OFFSET_AUFGABEN + 0] = 1;
+    EXPECT_EQ(Spieler_Einsetzen_Aufstellung_Menue(4), nullptr);
+}
+
+}  // namespace
