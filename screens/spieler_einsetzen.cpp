@@ -19,6 +19,7 @@
 #include "screens/spieler_kontext.h"
 #include "screens/spieler_liste.h"
 #include "screens/spieler_training.h"
+#include "toolkit/icon.h"
 #include "toolkit/requester.h"
 
 uint8_t Spieler_Screen_Hinweis_Gezeigt = 0;
@@ -171,6 +172,8 @@ void Spieler_Einsetzen_Set_Refresh_Beobachter(Spieler_Einsetzen_Refresh_Beobacht
 void Spieler_Einsetzen_Einsatz_Refresh(int32_t wert)
 {
     if (refresh_beobachter) refresh_beobachter(wert);
+    // the slider shows 100 - the figure; it is drawn again from the club's value
+    if (Menue_Icon* regler = Menue_Screen_Icon_Aus_Nummer(1286)) regler->refresh = 1;
 }
 
 void Spieler_Interne_Pos_Aus_Screenpos(int32_t* x, int32_t* y)

@@ -1,6 +1,7 @@
 #include "screens/spieler_training.h"
 
 #include "database/team.h"
+#include "toolkit/icon.h"
 
 namespace {
 
@@ -53,4 +54,5 @@ void Spieler_Training_Set_Refresh_Beobachter(Spieler_Training_Refresh_Beobachter
 void Spieler_Training_Regler_Refresh(int32_t summe)
 {
     if (refresh_beobachter) refresh_beobachter(summe);
+    if (Menue_Icon* regler = Menue_Screen_Icon_Aus_Nummer(1498)) regler->refresh = 1;
 }

@@ -12,7 +12,7 @@ int32_t Spieler_Training_Zaehle_Einzeltraining(int32_t team, int32_t flag);
 // The training kind of the player's individual-training place, -1 none.
 int32_t Spieler_Training_Get_Einzeltraining_Platz(int32_t team, int32_t spnr);
 // Shows the acting club's training total (1..45) on the training page's control, when the page
-// is open. Entry point until the page lands.
+// is open.
 void Spieler_Training_Regler_Refresh(int32_t summe);
 // Test hook: sees every refresh.
 using Spieler_Training_Refresh_Beobachter = void (*)(int32_t summe);
