@@ -694,6 +694,8 @@ void Manager_Neuer_Mitspieler(int32_t team, const char* name)
         if (v.wort) Manager_Icon_Word_Data_Vorbelegen(&z, v.icon, static_cast<uint16_t>(v.wert));
         else Manager_Icon_Status_Vorbelegen(&z, v.icon, v.wert);
     }
+    // the commitment slider stands where the club's figure puts it
+    Manager_Icon_Status_Vorbelegen(&z, 1286, uint32_t(std::clamp(100 - Team_Wert(TEAM_OPTION, team, 0, 0), 1, 99)));
     Bank_Manager_Icon_Status_Vorbelegen(&z);
     Menue_Leiste_Icons_Vorbelegen(&z);
 }

@@ -1,6 +1,7 @@
 // Tactics, commitment and the stored line-up sets of the acting club.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -65,6 +66,15 @@ TEST_F(Taktik, ControlsGoRoundCopyToTrainingAndSetTheCommitment)
     EXPECT_EQ(std::memcmp(training, danach, 8), 0);
     EXPECT_TRUE(gemeldet("Die aktuellen taktischen Einstellungen wurden ins Training übertragen."));
 
+    // a new manager finds the slider where the club's figure puts it, his screens as preset
+    EXPECT_EQ(Manager_Icon_Button_Lesen(EIGEN, 1286), uint32_t(std::clamp(100 - Team_Wert(TEAM_OPTION, EIGEN, 0, 0), 1, 99)));
+    EXPECT_EQ(Spieler_Einsetzen_Get_Modus(EIGEN), 0);
+    EXPECT_EQ(Manager_Icon_Button_Lesen(EIGEN, 1290), 3u);
+    EXPECT_EQ(Manager_Icon_Word_Data_Lesen(EIGEN, 1355), 6);
+    Team_Wert(TEAM_OPTION, ANDERE, 40, 1);
+    Manager_Neuer_Mitspieler(ANDERE, "Zweiter");
+    ASSERT_NE(T_Fix[ANDERE].manager, nullptr);
+    EXPECT_EQ(T_Fix[ANDERE].manager->icons.status[1286], 60u);
     Spieler_Einsetzen_Einsatz_Regler(30);
     EXPECT_EQ(Team_Wert(TEAM_OPTION, EIGEN, 0, 0), 70);
     Spieler_Einsetzen_Einsatz_Regler(0);
