@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "competitions/statistik.h"
 #include "database/manager.h"
@@ -9,6 +10,8 @@
 #include "database/team.h"
 #include "database/teamspieler.h"
 #include "gameflow/globals.h"
+#include "graphics/font.h"
+#include "graphics/grafik_printf.h"
 #include "platform/print.h"
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_suche.h"
@@ -424,4 +427,74 @@ void Spieler_Einsetzen_Spalte_Text(int32_t spalte, int32_t team, int32_t spnr, c
         if (spalte >= 1 && spalte <= 14) std::snprintf(aus, n, FORMAT[spalte - 1], wert(FELD[spalte - 1]));
         break;
     }
+}
+
+namespace {
+
+constexpr int32_t SPALTEN_ABSTAND = 4;
+
+// The list font's width of a text; six pixels a character while no font is loaded.
+int32_t text_breite(const char* t)
+{
+    if (Font_Record* f = Font(0)) return Font_Text_Breite(f, t);
+    return int32_t(std::strlen(t)) * 6;
+}
+
+}  // namespace
+
+void Spieler_Einsetzen_Set_View_Text_Max_Breite(int32_t liste, const std::vector<Spieler_Listen_Eintrag>& eintraege,
+                                                int32_t breiten[30])
+{
+    if (!breiten) {
+        Print_Fehler("Spieler_Einsetzen_Set_View_Text_Max_Breite: mem-fehler!");
+        return;
+    }
+    for (int32_t s = 0; s < 30; ++s) breiten[s] = 0;
+    const uint32_t spalten = Spieler_Einsetzen_Spalten(liste);
+    char text[200];
+    for (const Spieler_Listen_Eintrag& e : eintraege) {
+        if (e.spnr < 0) continue;
+        for (int32_t s = 1; s < 30; ++s) {
+            if (!(spalten & (1u << s))) continue;
+            Spieler_Einsetzen_Spalte_Text(s, e.team, e.spnr, text, sizeof text);
+            breiten[s] = std::max(breiten[s], text_breite(text));
+        }
+    }
+}
+
+void Spieler_Einsetzen_Eintrag_Text(int32_t liste, int32_t team, int32_t spnr, const int32_t breiten[30], char* aus,
+                                    int32_t groesse)
+{
+    if (!aus || groesse <= 0) return;
+    aus[0] = 0;
+    if (!breiten || spnr < 0 || spnr >= Spieler_Anzahl) {
+        Print_Fehler("Spieler_Einsetzen_Universaler_Text_Refresh: i_t fehlt!");
+        return;
+    }
+    const char* name = Spieler_String(SP_NAME, spnr, nullptr, 0);
+    const bool spielt = team >= 0 && Teamspieler_Get_Record(team, spnr) && (Teamspieler_Wert(317, team, spnr, 0, 0) & TS_STARTELF);
+    size_t l = size_t(std::snprintf(aus, size_t(groesse), spielt ? "^bb%s^be" : "%s", name ? name : ""));
+    const uint32_t spalten = Spieler_Einsetzen_Spalten(liste);
+    int32_t nummern[29], weiten[29], zeilen[29], n = 0;
+    for (int32_t s = 1; s < 30; ++s)
+        if (spalten & (1u << s)) {
+            nummern[n] = s;
+            weiten[n++] = breiten[s] + SPALTEN_ABSTAND;
+        }
+    if (!n) return;
+    Spieler_Einsetzen_Spalten_Umbrechen(text_breite(name ? name : "") + SPALTEN_ABSTAND, weiten, n, zeilen);
+    char text[200];
+    for (int32_t z = 0; z < 4 && l + 1 < size_t(groesse); ++z) {
+        int32_t x = z == 0 ? text_breite(name ? name : "") + SPALTEN_ABSTAND : 0;
+        bool erste = true;
+        for (int32_t i = 0; i < n && l + 1 < size_t(groesse); ++i) {
+            if (zeilen[i] != z) continue;
+            if (z > 0 && erste) l += size_t(std::snprintf(aus + l, size_t(groesse) - l, "^l"));
+            erste = false;
+            Spieler_Einsetzen_Spalte_Text(nummern[i], team, spnr, text, sizeof text);
+            if (l + 1 < size_t(groesse)) l += size_t(std::snprintf(aus + l, size_t(groesse) - l, "^tl%04d%s", x, text));
+            x += weiten[i];
+        }
+    }
+    if (l >= size_t(groesse)) aus[groesse - 1] = 0;
 }

@@ -66,3 +66,11 @@ uint32_t Spieler_Einsetzen_Spalten(int32_t liste);
 // The text of extra column 1..29 for a player of a club; a goalkeeper shows "TW %d" in place of
 // the columns 1..13. Empty for another column.
 void Spieler_Einsetzen_Spalte_Text(int32_t spalte, int32_t team, int32_t spnr, char* aus, int32_t groesse);
+
+// The widest text of each extra column (index 1..29) over a list's entries, measured once per list.
+void Spieler_Einsetzen_Set_View_Text_Max_Breite(int32_t liste, const std::vector<Spieler_Listen_Eintrag>& eintraege,
+                                                int32_t breiten[30]);
+// An entry's text: the name (bold while he plays), then the list's extra columns in their order,
+// each at its tab, over at most four lines of 118 pixels.
+void Spieler_Einsetzen_Eintrag_Text(int32_t liste, int32_t team, int32_t spnr, const int32_t breiten[30], char* aus,
+                                    int32_t groesse);

@@ -247,3 +247,44 @@ TEST_F(Liste, ColumnsPrintTheirValuesAndAGoalkeeperHisStrength)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Liste, AnEntryPrintsItsNameAndColumnsAtTheirTabs)
+{
+    Spieler_Wert(SP_ALTER, 5, 27, 1);
+    Spieler_Wert(SP_GROESSE, 5, 183, 1);
+    Spieler_Einsetzen_Anzeige_Gewaehlt(0, 0, 20, 0);
+    Spieler_Einsetzen_Anzeige_Gewaehlt(0, 0, 21, 0);
+    std::vector<Spieler_Listen_Eintrag> e;
+    Spieler_Einsetzen_Liste_Bauen(0, &e);
+    int32_t breiten[30];
+    Spieler_Einsetzen_Set_View_Text_Max_Breite(0, e, breiten);
+    EXPECT_GT(breiten[20], 0);
+    EXPECT_EQ(breiten[3], 0);  // not chosen
+    // fixed widths from here on: the name takes 48 pixels without a loaded font
+    for (auto& b : breiten) b = 0;
+    breiten[20] = 30;
+    breiten[21] = 36;
+    char text[300];
+    Spieler_Einsetzen_Eintrag_Text(0, EIGEN, 5, breiten, text, sizeof text);
+    EXPECT_STREQ(text, "Spieler5^tl005227 J.^l^tl0000183 cm");
+    Teamspieler_Wert(317, EIGEN, 5, TS_STARTELF, 8);
+    Spieler_Einsetzen_Eintrag_Text(0, EIGEN, 5, breiten, text, sizeof text);
+    EXPECT_EQ(std::string(text).rfind("^bbSpieler5^be^tl0052", 0), 0u);
+    // many wide columns: four lines at most, the rest left out
+    for (int32_t s = 1; s < 30; ++s) {
+        if (!(Spieler_Einsetzen_Spalten(0) & (1u << s))) Spieler_Einsetzen_Anzeige_Gewaehlt(0, 0, s, 0);
+        breiten[s] = 70;
+    }
+    Spieler_Einsetzen_Eintrag_Text(0, EIGEN, 5, breiten, text, sizeof text);
+    int32_t zeilen = 1;
+    for (const char* c = text; (c = std::strstr(c, "^l")); c += 2) ++zeilen;
+    EXPECT_EQ(zeilen, 4);
+    // a short buffer stays terminated
+    char kurz[12];
+    Spieler_Einsetzen_Eintrag_Text(0, EIGEN, 5, breiten, kurz, sizeof kurz);
+    EXPECT_LT(std::strlen(kurz), sizeof kurz);
+}
+
+}  // namespace
