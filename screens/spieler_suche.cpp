@@ -15,7 +15,9 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
 #include "platform/bytes.h"
+#include "platform/print.h"
 #include "platform/resfile.h"
 #include "platform/string_util.h"
 #include "screens/spieler_einsetzen.h"
@@ -472,4 +474,28 @@ uint8_t Spieler_Suche_Vertrag_Gewaehlt(int32_t eintrag, int32_t, int32_t, int32_
 {
     Spieler_Suche_Vertrag_Setzen(eintrag);
     return 1;
+}
+
+bool Spieler_Suche_Raum_Malen(Rastport* pitch, int32_t slot, uint16_t farbe)
+{
+    const Transfer_Suchblock* s = block();
+    if (!pitch || !s || slot < 0 || slot > 3 || s->torwart[slot]) return false;
+    const int32_t a = std::clamp<int32_t>(s->zelle_a[slot], 0, RASTER_KEINE_ZELLE - 1);
+    const int32_t b = std::clamp<int32_t>(s->zelle_b[slot], 0, RASTER_KEINE_ZELLE - 1);
+    int32_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    // the low corner lies bottom left on the small pitch, the high corner top right
+    Spieler_Einsetzen_Raster_Zu_Screen(0, std::min(a, b) / RASTER_SPALTEN, std::min(a % RASTER_SPALTEN, b % RASTER_SPALTEN),
+                                       eigen(), -1, &x0, &y1);
+    Spieler_Einsetzen_Raster_Zu_Screen(0, std::max(a, b) / RASTER_SPALTEN, std::max(a % RASTER_SPALTEN, b % RASTER_SPALTEN),
+                                       eigen(), -1, &x1, &y0);
+    const int32_t w = x1 - x0 + 1, h = y1 - y0 + 1;
+    if (w <= 0 || h <= 0 || x1 >= int32_t(pitch->width) || y1 >= int32_t(pitch->height)) {
+        Print_Fehler("Spieler_Einsetzen_Raum_Malen: Blit fehlgeschlagen!");
+        return false;
+    }
+    Grafik_Rechteck_Fuellen(pitch, x0, y0, w, 1, farbe);
+    Grafik_Rechteck_Fuellen(pitch, x0, y1, w, 1, farbe);
+    Grafik_Rechteck_Fuellen(pitch, x0, y0, 1, h, farbe);
+    Grafik_Rechteck_Fuellen(pitch, x1, y0, 1, h, farbe);
+    return true;
 }

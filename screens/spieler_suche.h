@@ -5,6 +5,8 @@
 
 #include "database/team.h"
 
+struct Rastport;
+
 using Transfer_Suchblock = Team_Transfersuche;
 
 // Little-endian image: 0 four i16 minimum ages, 8 maximum ages, 16 minimum and 24 maximum
@@ -70,3 +72,6 @@ Menue_Kontextmenue* Spieler_Suche_Vertrag_Menue(Menue_Icon* icon);
 uint8_t Spieler_Suche_Team_Gewaehlt(int32_t eintrag, int32_t wert_c, int32_t wert_a, int32_t wert_b);
 uint8_t Spieler_Suche_Liga_Gewaehlt(int32_t eintrag, int32_t wert_c, int32_t wert_a, int32_t wert_b);
 uint8_t Spieler_Suche_Vertrag_Gewaehlt(int32_t eintrag, int32_t wert_c, int32_t wert_a, int32_t wert_b);
+// Draws slot s's room (or nothing for a goalkeeper search) as a frame on the slot's small pitch
+// bitmap, whose origin is the pitch's top-left corner; false when nothing could be drawn.
+bool Spieler_Suche_Raum_Malen(Rastport* pitch, int32_t slot, uint16_t farbe);

@@ -294,3 +294,37 @@ TEST_F(Suche, TheContractAndLeagueMenusMarkTheCurrentChoice)
 }
 
 }  // namespace
+
+#include "common/capture.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_zeichnen.h"
+
+namespace {
+
+TEST_F(Suche, TheRoomIsFramedOnTheSmallPitch)
+{
+    slot(0, 0, 458);  // the whole pitch
+    Rastport* pitch = Grafik_Bitmap_Anlegen(76, 108, 16);
+    ASSERT_TRUE(Spieler_Suche_Raum_Malen(pitch, 0, 0xFFFF));
+    EXPECT_EQ(Grafik_Pixel_Lesen(pitch, 0, 0), 0xFFFF);      // top left: high along, low across
+    EXPECT_EQ(Grafik_Pixel_Lesen(pitch, 69, 106), 0xFFFF);   // bottom right: along 0, across 16
+    EXPECT_EQ(Grafik_Pixel_Lesen(pitch, 70, 106), 0);
+    EXPECT_EQ(Grafik_Pixel_Lesen(pitch, 37, 50), 0);         // inside stays
+    Grafik_Rechteck_Fuellen(pitch, 0, 0, 76, 108, 0);
+    slot(1, 5 * 17 + 4, 10 * 17 + 8);
+    ASSERT_TRUE(Spieler_Suche_Raum_Malen(pitch, 1, 0xFFFF));
+    int32_t x0 = 0, y0 = 0;
+    Spieler_Einsetzen_Raster_Zu_Screen(0, 10, 4, EIGEN, -1, &x0, &y0);
+    EXPECT_EQ(Grafik_Pixel_Lesen(pitch, x0, y0), 0xFFFF);
+    EXPECT_EQ(Grafik_Pixel_Lesen(pitch, 0, 0), 0);
+    block().torwart[1] = 1;
+    EXPECT_FALSE(Spieler_Suche_Raum_Malen(pitch, 1, 0xFFFF));
+    Rastport* klein = Grafik_Bitmap_Anlegen(10, 10, 16);
+    Fehler_Capture c;
+    EXPECT_FALSE(Spieler_Suche_Raum_Malen(klein, 0, 0xFFFF));
+    EXPECT_TRUE(c.contains("Blit fehlgeschlagen"));
+    Grafik_Bitmap_Freigeben(klein);
+    Grafik_Bitmap_Freigeben(pitch);
+}
+
+}  // namespace
