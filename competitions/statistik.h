@@ -59,3 +59,7 @@ bool Statistik_Laden(Disk_Datei* datei, const char* version);
 int32_t Auslosung_Warten(int32_t ms, int32_t ohne_loslassen);
 using Auslosung_Warten_Hook = int32_t (*)(int32_t ms, int32_t ohne_loslassen);
 void Auslosung_Set_Warten_Hook(Auslosung_Warten_Hook hook);
+
+// A player's figures of the current league season: goals, appearances and assists. Zero until the
+// league statistics keep them per season.
+void Statistik_Spieler_Liga_Werte(int32_t spieler, int32_t* tore, int32_t* einsaetze, int32_t* vorlagen);

@@ -258,9 +258,16 @@ int32_t Assi_Eignung_Berechnen(int32_t spnr, int32_t zelle_nr)
     return Eignung(spnr)(zelle_nr);
 }
 
+namespace {
+Assi_Aufstellung_Beobachter aufstellung_beobachter = nullptr;
+}
+
+void Assi_Mannschaftsaufstellung_Set_Beobachter(Assi_Aufstellung_Beobachter b) { aufstellung_beobachter = b; }
+
 void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, int32_t auswaerts, int32_t ziel,
                                  int32_t ideal, bool erzwingen)
 {
+    if (aufstellung_beobachter) aufstellung_beobachter(team, gegner, flags, auswaerts, ziel, ideal, erzwingen);
     if (!T || team < 0 || team >= Team_Anzahl) {
         Print_Fehler("Assi_Mannschaftsaufstellung: teamnr falsch!");
         return;

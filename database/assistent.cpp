@@ -79,6 +79,14 @@ int32_t Assistent_Mit_Aufgabe(int32_t team, int32_t aufgabe)
     return b ? erster_mit(b, ASSI_AUFGABEN, aufgabe) : -1;
 }
 
+void Personal_Assi_Aufgabe_Umschalten(int32_t team, int32_t aufgabe)
+{
+    if (!mensch(team) || aufgabe < 0 || aufgabe >= ASSI_AUFGABEN) return;
+    uint8_t* b = block(team, TEAM_ASSISTENTEN);
+    if (!b) return;
+    for (int32_t i = 0; i < ASSI_SLOTS; ++i) b[ASSI_OFFSET_AUFGABEN + ASSI_AUFGABEN * i + aufgabe] = 0;
+}
+
 int32_t Assistent_Arzt_Mit_Fachgebiet(int32_t team, int32_t fachgebiet)
 {
     if (!team_gueltig(team) || fachgebiet < 0 || fachgebiet >= ARZT_FACHGEBIETE) return -1;

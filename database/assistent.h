@@ -36,6 +36,8 @@ extern const Assistent_Daten Assistenten_Tabelle[ASSI_SLOTS];
 extern const Arzt_Daten Aerzte_Tabelle[ASSI_SLOTS];
 
 int32_t Assistent_Mit_Aufgabe(int32_t team, int32_t aufgabe);
+// The manager takes task `aufgabe` back: no assistant of the club holds it any more.
+void Personal_Assi_Aufgabe_Umschalten(int32_t team, int32_t aufgabe);
 int32_t Assistent_Arzt_Mit_Fachgebiet(int32_t team, int32_t fachgebiet);
 int32_t Assistent_Faehigkeit(int32_t team, int32_t slot, int32_t aufgabe);
 int32_t Assistent_Arzt_Fuer_Verletzung(int32_t team, int32_t spnr, int32_t* fachgebiet);
@@ -99,6 +101,10 @@ int32_t Assi_Eignung_Berechnen(int32_t spnr, int32_t zelle);
 // its own seed for the day and leaves the game's sequence where it stood.
 void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, int32_t auswaerts, int32_t ziel,
                                  int32_t ideal, bool erzwingen);
+// Test hook: sees every line-up run's arguments before it starts (null: none).
+using Assi_Aufstellung_Beobachter = void (*)(int32_t team, int32_t gegner, int32_t flags, int32_t auswaerts,
+                                             int32_t ziel, int32_t ideal, bool erzwingen);
+void Assi_Mannschaftsaufstellung_Set_Beobachter(Assi_Aufstellung_Beobachter beobachter);
 
 // --- match preparation and tactics ---
 

@@ -68,7 +68,10 @@ struct Icon_Vorgabe {
     bool wort;  // the preset is the icon's word datum, else its state
     uint32_t wert;
 };
-constexpr Icon_Vorgabe ICON_VORGABEN[] = {{-1, false, 0}};
+constexpr Icon_Vorgabe ICON_VORGABEN[] = {
+    {1288, false, 1}, {1290, false, 3},      {1295, true, 0xFFFF}, {1352, true, 0xFFFF},
+    {1353, false, 1}, {1354, true, 0xFFFF}, {1355, true, 6},      {-1, false, 0},
+};
 
 // --- byte image ----------------------------------------------------------------------------
 
@@ -717,9 +720,11 @@ void Manager_Neuer_Mitspieler(int32_t team, const char* name)
         if (v.wort) Manager_Icon_Word_Data_Vorbelegen(&z, v.icon, static_cast<uint16_t>(v.wert));
         else Manager_Icon_Status_Vorbelegen(&z, v.icon, v.wert);
     }
-    // the commitment slider shows 100 - the club's tactic figure on 1..99
-    Menue_Wert_In_Scrollpos_Umrechnen(team, ICON_EINSATZ, nullptr, 100 - Team_Wert(152, team, 0, TEAM_LESEN), 1, 1, 99,
-                                      -1, -1);
+    // the commitment slider stands where the club's figure (100 - field 152, on 1..99) puts it: the
+    // figure itself, or the button's position when the slider is on the screen
+    Manager_Icon_Status_Vorbelegen(&z, ICON_EINSATZ, uint32_t(std::clamp(100 - Team_Wert(TEAM_OPTION, team, 0, 0), 1, 99)));
+    Menue_Wert_In_Scrollpos_Umrechnen(team, ICON_EINSATZ, nullptr, 100 - Team_Wert(TEAM_OPTION, team, 0, TEAM_LESEN), 1,
+                                      1, 99, -1, -1);
     Bank_Manager_Icon_Status_Vorbelegen(&z);
     Menue_Leiste_Icons_Vorbelegen(&z);
 }

@@ -813,6 +813,7 @@ void vervollstaendigen(int32_t spnr)
         if (s.attribute[i] == 0) leer = true;
     if (leer) Spieler_Neu_Belegen(spnr, -1, 50, 950, -1, -1, -1);
     if (s.allrounder == 0) s.allrounder = static_cast<uint8_t>(Zufall_Gross(0, 45));
+    const bool haar_gegeben = f.farben != 255;
     if (f.farben == 255) {
         int32_t haar = Zufall_Gross(0, 5);
         int32_t haut = Zufall_Gross(0, 4);
@@ -831,7 +832,8 @@ void vervollstaendigen(int32_t spnr)
         g |= static_cast<uint32_t>(Zufall_Gross(0, 10)) << 20;
         g |= static_cast<uint32_t>(Zufall_Gross(0, 3)) << 24;
         f.gesicht = g;
-        Spieler_Gesicht_Set_Haarfarbe(spnr);
+        // a hair colour the file gives is kept; else it follows the new face
+        if (!haar_gegeben) Spieler_Gesicht_Set_Haarfarbe(spnr);
     }
     s.form = static_cast<uint8_t>(Zufall_Gross(85, 95));
     s.formtendenz = static_cast<uint8_t>(Zufall_Gross(30, 70));

@@ -16,6 +16,7 @@
 #include "database/teamspieler.h"
 #include "database/welt_intern.h"
 #include "platform/bytes.h"
+#include "screens/spieler_einsetzen.h"
 
 using namespace welt;
 
@@ -157,6 +158,16 @@ bool Teamspieler_Internet_Server_Get_Data_Back(int32_t team, int32_t gegner, con
         if (!Teamspieler_Get_Record(gegner, Bytes_Hole16(fremde + o)) || deckt < -1 || deckt >= Spieler_Anzahl)
             return melden_falsch(name);
     }
+    // the line-up as a whole must be one the line-up screen could have made
+    std::vector<Spieler_Aufstellung_Eintrag> aufstellung;
+    for (uint32_t o = 0; o < laenge; o += 24) {
+        Spieler_Aufstellung_Eintrag a{Bytes_Hole16(eigene + o + 4), Bytes_Hole32(eigene + o), {},
+                                      static_cast<int16_t>(Bytes_Hole16(eigene + o + 6))};
+        for (int k = 0; k < 5; ++k) a.zellen[k] = static_cast<int16_t>(Bytes_Hole16(eigene + o + 8 + 2 * k));
+        aufstellung.push_back(a);
+    }
+    if (!Spieler_Einsetzen_Aufstellung_Pruefen(team, gegner, aufstellung.data(), int32_t(aufstellung.size())))
+        return melden_falsch(name);
     for (uint32_t o = 0; o < laenge; o += 24) {
         TS& ts = *Teamspieler_Get_Record(team, Bytes_Hole16(eigene + o + 4));
         ts.flags = Bytes_Hole32(eigene + o);

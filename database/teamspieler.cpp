@@ -562,8 +562,10 @@ bool Teamspieler_Kommt_Oder_Geht(int32_t richtung, int32_t team, int32_t spieler
             Teamspieler_Wert(310, team, spieler, 459, 1);
         } else {
             for (int32_t f = 310; f <= 314; ++f) Teamspieler_Wert(f, team, spieler, -1, 1);
-            Teamspieler_Wert(316, team, spieler, -1, 1);
         }
+        // nobody marks or is marked on arrival, a goalkeeper neither
+        Teamspieler_Wert(316, team, spieler, -1, 1);
+        Teamspieler_Wert(309, team, spieler, -1, 1);
         Teamspieler_Wert(318, team, spieler, quelle, 1);
         if (Team_Hat_Manager(team) && !Manager_Zusatzspieler_Anlegen(team, spieler)) {
             // the link stands; only his history is missing

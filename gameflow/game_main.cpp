@@ -33,6 +33,7 @@
 #include "platform/menuesound.h"
 #include "platform/sound.h"
 #include "platform/soundeffekt.h"
+#include "screens/spieler_gesicht.h"
 #include "platform/zufall.h"
 
 static Game_Main_Schritt_Hook schritt_hook = nullptr;
@@ -136,6 +137,9 @@ int Init_Game(const char* kommandozeile)
 {
     Spielstart_Module_Zuruecksetzen();
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELTAG, Spieltag_DeInit);
+    // the game goes on without faces when a part is missing
+    Spieler_Gesicht_Init(ResFile_Handles[0].handle);
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELER_GESICHT, [] { Spieler_Gesicht_DeInit(); });
     Menue_Init(0);
     char name[SPIELSTAND_NAME_LAENGE];
     // A savegame named on the command line loads at once; a refused one leads to the start menu.

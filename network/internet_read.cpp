@@ -20,6 +20,7 @@
 #include "platform/mem.h"
 #include "platform/print.h"
 #include "platform/win95.h"
+#include "screens/spieler_einsetzen.h"
 #include "toolkit/icon.h"
 
 namespace {

@@ -16,6 +16,7 @@
 #include "platform/bytes.h"
 #include "platform/mem.h"
 #include "platform/print.h"
+#include "screens/spieler_einsetzen.h"
 
 namespace {
 
@@ -331,6 +332,7 @@ int32_t fern_client(int32_t nr, std::vector<uint8_t>* block)
 void Internet_Fern_Anbinden()
 {
     Datenbank_Fern_Registrieren();
+    Spieler_Einsetzen_Fern_Registrieren();
     for (const Fern_Form& f : FORMEN) Internet_Handler_Registrieren(f.nr, fern_server);
 }
 

@@ -52,6 +52,21 @@ TEST(ResFileManifest, BuiltFilesHoldEveryEntry)
             EXPECT_EQ(s->width, e.width);
             EXPECT_EQ(s->height, e.height);
             Grafik_Sprite_Freigeben(s);
+        } else if (e.typ == RES_SPRITE_LISTE) {
+            int32_t anzahl = 0;
+            auto** liste = static_cast<Rle_Sprite**>(Load_Resource(h, e.nummer, 8, &anzahl));
+            ASSERT_NE(liste, nullptr) << e.nummer;
+            EXPECT_EQ(uint32_t(anzahl), e.groesse) << e.nummer;
+            for (int32_t i = 0; i < anzahl; ++i) {
+                EXPECT_EQ(liste[i]->width, e.width);
+                EXPECT_EQ(liste[i]->height, e.height);
+                Grafik_Sprite_Freigeben(liste[i]);
+            }
+            Mem_Free(liste, 0);
+        } else if (e.typ == RES_PALETTE) {
+            Aktuelle_Palette[767] = 0xEE;  // a palette entry fills the current palette (components 0-63)
+            EXPECT_EQ(Load_Resource(h, e.nummer, 16, nullptr), nullptr);
+            EXPECT_LT(Aktuelle_Palette[767], 64) << e.nummer;
         } else {
             void* block = Load_Resource(h, e.nummer, 16, nullptr);
             EXPECT_NE(block, nullptr) << e.nummer;

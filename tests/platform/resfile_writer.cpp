@@ -5,3 +5,6 @@
 #include "tools/datagen/trikot_bilder.cpp"
 #include "tools/datagen/wappen_bilder.cpp"
 #include "tools/datagen/sound_synth.cpp"
+#include "tools/datagen/gesicht_bilder.cpp"
+#include "tools/datagen/trikotfigur_bilder.cpp"
+#include "tools/datagen/suche_bilder.cpp"

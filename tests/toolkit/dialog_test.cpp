@@ -91,7 +91,7 @@ TEST_F(Dialoge, FileDialogsTellTheRepaintWhereTheyStand)
 
 TEST_F(Dialoge, StartOptionsShowTheirGroupCaptions)
 {
-    const std::string bilder = std::string(DORVIN_BINARY_DIR) + "/toolkit_dialog_bilder";
+    const std::string bilder = std::string(DORVIN_BINARY_DIR) + "/toolkit_dialog_bilder_" + std::to_string(getpid());
     std::system(("mkdir -p " + bilder).c_str());
     Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 0, 640, 480, 0);
     Os_Script_Load_Text("dump " + bilder + "/dialog_startoptionen.png\nanswer cancel\n");

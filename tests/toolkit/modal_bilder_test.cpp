@@ -1,6 +1,8 @@
 // The modal pieces on the menu background, driven by headless scripts: a popup list with its
 // sub-list open, a yes/no requester, a help bubble after the pointer rested, and the progress
 // box at 33 %. Each frame must match the picture stored beside the test (bild_vergleich.h).
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -30,7 +32,7 @@ bool gestartet() { return true; }
 
 class Bilder : public Toolkit_Test {
 protected:
-    std::string ordner = std::string(DORVIN_BINARY_DIR) + "/toolkit_modal_bilder";
+    std::string ordner = std::string(DORVIN_BINARY_DIR) + "/toolkit_modal_bilder_" + std::to_string(getpid());
     void SetUp() override
     {
         Toolkit_Test::SetUp();

@@ -1,5 +1,7 @@
 // The end-of-competition page on the headless screen, dumped during its wait for a person to
 // look at: the cup winner's title, a relegation line, and the page dark after the fade.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -36,7 +38,7 @@ int32_t warten(int32_t ms, int32_t)
 
 class Saisonende : public Toolkit_Test {
 protected:
-    std::string ordner = std::string(DORVIN_BINARY_DIR) + "/saisonende_bilder";
+    std::string ordner = std::string(DORVIN_BINARY_DIR) + "/saisonende_bilder_" + std::to_string(getpid());
     void SetUp() override
     {
         Toolkit_Test::SetUp();

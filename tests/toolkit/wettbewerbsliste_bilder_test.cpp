@@ -1,5 +1,7 @@
 // The editors' team chooser over the menu screen, dumped for a person to look at: the continent
 // list, the first European page and the South American page with names and 12 x 12 crests.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -31,7 +33,7 @@ class Auswahl_Bilder : public Toolkit_Test {};
 
 TEST_F(Auswahl_Bilder, SeitenUeberDemMenue)
 {
-    const std::string ordner = std::string(DORVIN_BINARY_DIR) + "/wettbewerbsliste_bilder";
+    const std::string ordner = std::string(DORVIN_BINARY_DIR) + "/wettbewerbsliste_bilder_" + std::to_string(getpid());
     std::system(("mkdir -p " + ordner).c_str());
     Eingang_Set_Spiel_Gestartet_Hook(gestartet);
     Menue_Hintergrund_Zeichnen(0);

@@ -6,11 +6,12 @@
 #include <string>
 
 #include "toolkit/slave.h"
+#include "tools/datagen/gesicht_bilder.h"
 #include "tools/datagen/sound_synth.h"
 
 namespace {
 
-constexpr int16_t BILD = 14, DATEN = 16, FONT = 17, SPRITE = 40;
+constexpr int16_t BILD = 14, DATEN = 16, FONT = 17, SPRITE_LISTE = 38, SPRITE = 40, PALETTE = 48;
 
 void bereich(std::vector<Manifest_Eintrag>& v, const char* datei, int32_t von, int32_t bis, int16_t typ,
              uint16_t w, uint16_t h, uint32_t groesse, uint8_t depth, bool maske, const char* zweck)
@@ -61,6 +62,17 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 450, 450, BILD, 200, 150, 0, 16, false, "Startschirm Wettbewerbe (Eintrag 2003)");
     bereich(v, scr, 489, 489, BILD, 16, 12, 0, 16, true, "Hilfe-Blase: Icon-Marken");
     bereich(v, scr, 5530, 6129, BILD, 48, 48, 0, 16, true, "Vereinswappen (Nummer - 5530; 598 ohne Verein)");
+    // The face parts of the portraits at their own sizes; each one's place is its bitmap offset.
+    for (int32_t n = GESICHT_ERSTES; n <= GESICHT_LETZTES; ++n) {
+        uint16_t w = 0, h = 0;
+        if (n != GESICHT_LUECKE && Gesicht_Teil_Masse(n, &w, &h, nullptr, nullptr))
+            v.push_back({scr, n, BILD, w, h, 0, 16, false, "Gesichtsteil des Portraits (Kategorie nach Nummer)"});
+    }
+    bereich(v, scr, 1227, 1227, BILD, 320, 120, 0, 16, true, "Titelbild der Transfersuche");
+    // The kit figures of the player editors: eight 8-bit frames each, and the figures' palette.
+    v.push_back({scr, 2881, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Feldspieler (8 Bilder)"});
+    v.push_back({scr, 3170, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Torwart mit Handschuhen (8 Bilder)"});
+    v.push_back({scr, 1998, PALETTE, 0, 0, 768, 0, false, "Palette der Trikotfiguren"});
     bereich(v, scr, 6213, 6232, BILD, 32, 32, 0, 16, true, "Mauszeiger");
     bereich(v, scr, 6240, 6240, BILD, 640, 480, 0, 16, false, "Bildschirm-Hintergrund");
     // The synthesised sounds with their real sizes: effects and menu tunes in the screen file,

@@ -48,6 +48,8 @@ Resf_Bitmap zeiger_bild(const Manifest_Eintrag& e)
 // The menu pictures of the builder's own drawing code; programs that do not link it (the
 // tests) keep the placeholders below.
 bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+bool Gesicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+bool Suche_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 
 namespace {
 
@@ -57,6 +59,8 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
     if (std::strcmp(e.zweck, "Mauszeiger") == 0) return zeiger_bild(e);
     Resf_Bitmap b;
     if (Menue_Bild_Erzeugen && Menue_Bild_Erzeugen(e, b)) return b;
+    if (Gesicht_Bild_Erzeugen && Gesicht_Bild_Erzeugen(e, b)) return b;
+    if (Suche_Bild_Erzeugen && Suche_Bild_Erzeugen(e, b)) return b;
     b.width = e.width;
     b.height = e.height;
     b.depth = 16;
@@ -107,8 +111,12 @@ static Resf_Bytes font_eintrag(int32_t nummer)
     return font();
 }
 
+// The kit figures and their palette of the builder's own drawing code.
+Resf_Bytes Trikotfigur_Resf_Daten(const Manifest_Eintrag& e) __attribute__((weak));
+
 Resf_Bytes Resf_Manifest_Daten(const Manifest_Eintrag& e)
 {
+    if (Trikotfigur_Resf_Daten && (e.typ == 38 || e.typ == 48)) return Trikotfigur_Resf_Daten(e);
     switch (e.typ) {
     case 14:
         if (std::strcmp(e.datei, "resf_scr.res") == 0 && (e.nummer == 139 || e.nummer == 212 || e.nummer == 328))

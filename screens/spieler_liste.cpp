@@ -1,0 +1,500 @@
+#include "screens/spieler_liste.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "competitions/statistik.h"
+#include "database/manager.h"
+#include "database/spieler.h"
+#include "database/team.h"
+#include "database/teamspieler.h"
+#include "gameflow/globals.h"
+#include "graphics/font.h"
+#include "graphics/grafik_printf.h"
+#include "platform/print.h"
+#include "screens/spieler_einsetzen.h"
+#include "screens/spieler_suche.h"
+#include "toolkit/kontextmenue.h"
+
+namespace {
+
+constexpr int32_t ERSTES_ICON[3] = {1241, 1253, 1333};
+constexpr int32_t SCHNELL_ICON[3] = {1244, 1256, 1336};
+constexpr int32_t NUR_PLATZ_ICON[3] = {1245, 1257, 1337};
+constexpr int32_t TYP_ICON[4] = {1252, 1251, 1249, 1248};  // goalkeepers, defence, midfield, forwards
+
+int32_t eigen() { return Aktuelles_Team; }
+bool mit_manager() { return eigen() >= 0 && eigen() < Team_Anzahl && Team_Hat_Manager(eigen()); }
+
+int32_t staerke(int32_t team) { return Team_Wert(TEAM_STAERKE, team, 0, 0); }
+
+int32_t anteil(int32_t wert, int32_t min, int32_t max) { return max > min ? (wert - min) * 100 / (max - min) : 0; }
+
+}  // namespace
+
+int32_t Spieler_Einsetzen_Sort_Farbwert(int32_t spnr, uint32_t bits, int32_t skala_min, int32_t skala_max,
+                                        int32_t gehalt_min, int32_t gehalt_max, int32_t gehalt)
+{
+    if (!bits) {
+        Print_Fehler("Spieler_Einsetzen_Sort_Farbwert: sortzahl==0!");
+        return 0;
+    }
+    if (spnr < 0 || spnr >= Spieler_Anzahl) return 0;
+    const bool torwart = Spieler_Wert(SP_ART, spnr, 0, 0) == 0;
+    int32_t tore = 0, einsaetze = 0, vorlagen = 0;
+    if (bits & (FARBE_TORE | FARBE_EINSAETZE | FARBE_SCORES)) Statistik_Spieler_Liga_Werte(spnr, &tore, &einsaetze, &vorlagen);
+    int64_t summe = 0;
+    int32_t anzahl = 0;
+    for (int32_t b = 0; b < 32; ++b) {
+        if (!(bits & (1u << b))) continue;
+        int32_t v = 0;
+        if (b < 9) {
+            v = anteil(Spieler_Wert(torwart ? SP_TORWART_STAERKE : SP_KRAFT + b, spnr, 0, 0), skala_min, skala_max);
+        } else if (b < 24) {
+            if (Spieler_Attribut_Vorhanden(spnr, b, -1)) {
+                v = Spieler_Wert(SP_FLANKEN + b - 9, spnr, 0, 0);
+                if (b + SP_FLANKEN - 9 == SP_ERFAHRUNG) v /= 3;
+            }
+        } else {
+            switch (b) {
+            case 24: v = (Spieler_Wert(SP_GROESSE, spnr, 0, 0) - 160) * 100 / 40; break;
+            case 25: v = (35 - Spieler_Wert(SP_ALTER, spnr, 0, 0)) * 100 / 15; break;
+            case 26: v = 100 - Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, spnr, 0, 0); break;
+            case 27: v = (Spieler_Wert(SP_FORM, spnr, 0, 0) - 50) * 2; break;
+            case 28: v = tore * 100 / 30; break;
+            case 29: v = einsaetze * 100 / 40; break;
+            case 30: v = anteil(gehalt, gehalt_min, gehalt_max); break;
+            default: v = (tore + vorlagen) * 100 / 30; break;
+            }
+        }
+        summe += std::clamp(v, 0, 100);
+        ++anzahl;
+    }
+    const int32_t wert = static_cast<int32_t>(summe / anzahl);
+    if (wert < 0 || wert > 100) Print_Fehler("Spieler_Einsetzen_Sort_Farbwert: wert falsch!");
+    return wert;
+}
+
+void Spieler_Einsetzen_Min_Max_Gehalt(int32_t team, int32_t* min, int32_t* max)
+{
+    if (!min || !max) {
+        Print_Fehler("Spieler_Einsetzen_Min_Max_Gehalt: Zeiger==NULL!");
+        return;
+    }
+    *min = *max = 0;
+    int32_t feld[500];
+    const int32_t n = std::min(Teamspieler_Ins_Array(team, feld, 500, 0), 500);
+    for (int32_t i = 0; i < n; ++i) {
+        const int32_t g = Teamspieler_Wert(301, team, feld[i], 0, 0) / 1000;
+        if (i == 0 || g < *min) *min = g;
+        if (i == 0 || g > *max) *max = g;
+    }
+}
+
+int32_t Spieler_Einsetzen_Liste_Farbwert(int32_t, int32_t team, int32_t spnr, uint32_t bits, int32_t skala_min,
+                                         int32_t skala_max, int32_t)
+{
+    int32_t gmin = 0, gmax = 0, gehalt = 0;
+    if (bits & FARBE_GEHALT) {
+        Spieler_Einsetzen_Min_Max_Gehalt(team, &gmin, &gmax);
+        gehalt = Teamspieler_Wert(301, team, spnr, 0, 0) / 1000;
+    }
+    return Spieler_Einsetzen_Sort_Farbwert(spnr, bits, skala_min, skala_max, gmin, gmax, gehalt);
+}
+
+void Spieler_Einsetzen_Skala(int32_t liste, int32_t* min, int32_t* max)
+{
+    if (!min || !max) return;
+    *min = 0;
+    *max = 999;
+    const int32_t gezeigt = Anzeige_Gegner_Team >= 0 && Anzeige_Gegner_Team < Team_Anzahl ? Anzeige_Gegner_Team : -1;
+    if (liste == 1 && gezeigt >= 0 && !Team_Ist_Normal(gezeigt, 0)) {
+        *min = 750;
+        return;
+    }
+    if (eigen() < 0 || eigen() >= Team_Anzahl) return;
+    int32_t lo = 0, hi = 0;
+    if (liste == 2) {
+        const int32_t s = staerke(gezeigt >= 0 ? gezeigt : eigen());
+        lo = s - 80;
+        hi = s + 80;
+    } else {
+        lo = staerke(eigen()) - 80;
+        hi = staerke(eigen()) + 80;
+        if (gezeigt >= 0) {
+            lo = std::min(lo, staerke(gezeigt) - 80);
+            hi = std::max(hi, staerke(gezeigt) + 80);
+        }
+    }
+    *min = std::clamp(lo, 0, 999);
+    *max = std::clamp(hi, 0, 999);
+}
+
+uint32_t Spieler_Einsetzen_Farb_Bits(int32_t liste)
+{
+    if (liste < 0 || liste > 2 || !mit_manager()) return 0;
+    if (Manager_Icon_Button_Lesen(eigen(), SCHNELL_ICON[liste])) {
+        const uint16_t b = Manager_Icon_Word_Data_Lesen(eigen(), SCHNELL_ICON[liste]);
+        return b < 32 ? 1u << b : 0;
+    }
+    return (Manager_Icon_Button_Lesen(eigen(), ERSTES_ICON[liste]) & 0xFFFFu) |
+           uint32_t(Manager_Icon_Word_Data_Lesen(eigen(), ERSTES_ICON[liste])) << 16;
+}
+
+int32_t Spieler_Einsetzen_Typ_Maske()
+{
+    if (!mit_manager()) return 15;
+    int32_t maske = 0;
+    for (int32_t i = 0; i < 4; ++i)
+        if (Manager_Icon_Button_Lesen(eigen(), TYP_ICON[i])) maske |= 1 << i;
+    return maske ? maske : 15;
+}
+
+int32_t Spieler_Einsetzen_Typ_Klick(int32_t icon)
+{
+    if (!mit_manager()) return 15;
+    if (icon == 1250) {
+        for (int32_t i : TYP_ICON) Manager_Icon_Button_An_Aus(eigen(), i, 1);
+        return 15;
+    }
+    const int32_t* ende = TYP_ICON + 4;
+    if (std::find(TYP_ICON, ende, icon) == ende) return Spieler_Einsetzen_Typ_Maske();
+    Manager_Icon_Button_An_Aus(eigen(), icon, Manager_Icon_Button_Lesen(eigen(), icon) ? 0 : 1);
+    bool eine = false;
+    for (int32_t i : TYP_ICON) eine = eine || Manager_Icon_Button_Lesen(eigen(), i);
+    // the last type switched off brings all back
+    if (!eine)
+        for (int32_t i : TYP_ICON) Manager_Icon_Button_An_Aus(eigen(), i, 1);
+    return Spieler_Einsetzen_Typ_Maske();
+}
+
+const char* Spieler_Einsetzen_Liste_Voll_Text(int32_t liste)
+{
+    static char text[96];
+    std::snprintf(text, sizeof text, "^tz0064ANZEIGEBEREICH VOLL^l^tz0064(max. %d Spieler)",
+                  liste == 2 ? SPIELER_LISTE_GROSS : SPIELER_LISTE_KLEIN);
+    return text;
+}
+
+void Spieler_Einsetzen_Liste_Bauen(int32_t liste, std::vector<Spieler_Listen_Eintrag>* aus)
+{
+    if (!aus) return;
+    aus->clear();
+    if (liste < 0 || liste > 2 || !T || Team_Anzahl <= 0) return;
+    std::vector<uint8_t> teams(size_t(Team_Anzahl), 0);
+    if (!Spieler_Einsetzen_Get_Teamliste(liste, teams.data())) return;
+    const size_t kapazitaet = size_t(liste == 2 ? SPIELER_LISTE_GROSS : SPIELER_LISTE_KLEIN);
+    const bool nur_platz = mit_manager() && Manager_Icon_Button_Lesen(eigen(), NUR_PLATZ_ICON[liste]);
+    const int32_t maske = Spieler_Einsetzen_Typ_Maske();
+    bool voll = false;
+    for (int32_t t = 0; t < Team_Anzahl && !voll; ++t) {
+        if (!teams[size_t(t)] || t == Jugend_Team) continue;
+        int32_t feld[500];
+        const int32_t n = std::min(Teamspieler_Ins_Array(t, feld, 500, nur_platz ? int32_t(TS_STARTELF) : 0), 500);
+        for (int32_t i = 0; i < n; ++i) {
+            const int32_t p = feld[i];
+            if (liste == 0 && !(maske & (1 << std::clamp(Spieler_Wert(SP_ART, p, 0, 0), 0, 3)))) continue;
+            if (liste == 2 && !Spieler_Suche_Passt(t, p)) continue;
+            if (aus->size() + 1 == kapazitaet) {
+                aus->push_back({-1, -1, 0});
+                voll = true;
+                break;
+            }
+            aus->push_back({p, t, 0});
+        }
+    }
+    const uint32_t bits = Spieler_Einsetzen_Farb_Bits(liste);
+    if (!bits) return;
+    int32_t smin = 0, smax = 999;
+    Spieler_Einsetzen_Skala(liste, &smin, &smax);
+    std::vector<uint16_t> tv, sv;
+    for (const Spieler_Listen_Eintrag& e : *aus)
+        if (e.spnr >= 0) {
+            tv.push_back(uint16_t(e.team));
+            sv.push_back(uint16_t(e.spnr));
+        }
+    int32_t werte[500];
+    Spieler_Einsetzen_Scrollscreen_Werte_Holen(liste, int32_t(bits), smin, smax, 0, int32_t(tv.size()), werte, tv.data(),
+                                               sv.data());
+    size_t k = 0;
+    for (Spieler_Listen_Eintrag& e : *aus)
+        if (e.spnr >= 0 && k < 500) e.farbwert = werte[k++];
+}
+
+int32_t Spieler_Einsetzen_Spalten_Umbrechen(int32_t name_breite, const int32_t* breiten, int32_t anzahl, int32_t* zeile)
+{
+    constexpr int32_t BREITE = 118, ZEILEN = 4;
+    if (!breiten || !zeile || anzahl < 0) return 1;
+    std::vector<bool> gesetzt(size_t(anzahl), false);
+    for (int32_t i = 0; i < anzahl; ++i) zeile[i] = -1;
+    int32_t z = 0, x = std::min(name_breite, BREITE);
+    for (int32_t i = 0; i < anzahl;) {
+        if (gesetzt[size_t(i)]) {
+            ++i;
+            continue;
+        }
+        int32_t wahl = -1;
+        for (int32_t j = i; j < anzahl && wahl < 0; ++j)
+            if (!gesetzt[size_t(j)] && x + breiten[j] <= BREITE) wahl = j;
+        // a column wider than a line still gets a line of its own
+        if (wahl < 0 && x == 0) wahl = i;
+        if (wahl < 0) {
+            if (++z == ZEILEN) break;
+            x = 0;
+            continue;
+        }
+        gesetzt[size_t(wahl)] = true;
+        zeile[wahl] = z;
+        x += breiten[wahl];
+    }
+    return std::min(z + 1, ZEILEN);
+}
+
+namespace {
+
+constexpr int32_t SPALTEN_ICON[3] = {1243, 1255, 1335};
+constexpr int32_t KOPF = -1, ALLE_AUS = -2;
+
+struct Menue_Eintrag {
+    const char* text;
+    int32_t wert;  // column or attribute bit; KOPF a heading
+};
+
+constexpr Menue_Eintrag ANZEIGE[30] = {
+    {"HAUPTATTRIBUTE", KOPF}, {"K+I+T (ges.)", 1}, {"Kondition (ges.)", 2}, {" -Kraft", 3}, {" -Ausdauer", 4},
+    {" -Zweikampf", 5}, {"Intelligenz (ges.)", 6}, {" -Übersicht", 7}, {" -Takt. Verständnis", 8},
+    {" -Teamgeist", 9}, {"Technik (ges.)", 10}, {" -Spritzigkeit", 11}, {" -Dribbling", 12}, {" -Torschuß", 13},
+    {"SONSTIGES", KOPF}, {" -Gesicht", 15}, {" -Vorname", 16}, {" -Rückennummer", 17}, {" -Form", 18},
+    {" -Erschöpfung", 19}, {" -Alter", 20}, {" -Größe", 21}, {" -Scores (Tore+Vorlagen)", 22},
+    {" -Tore     (nur Liga)", 23}, {" -Einsätze (nur Liga)", 24}, {" -Karten   (nur Liga)", 25}, {" -Gehalt", 26},
+    {" -Bestes Attribut", 27}, {" -Gelernte Attribute", 28}, {" -Extra-Kategorie (auf Button)", 29},
+};
+
+constexpr Menue_Eintrag FARBE[16] = {
+    {"KONDITION", KOPF}, {" -Kraft", 0}, {" -Ausdauer", 1}, {" -Zweikampf", 2}, {"INTELLIGENZ", KOPF},
+    {" -Übersicht", 3}, {" -Takt. Verständnis", 4}, {" -Teamgeist", 5}, {"TECHNIK", KOPF}, {" -Spritzigkeit", 6},
+    {" -Dribbling", 7}, {" -Torschuß", 8}, {"SONSTIGES", KOPF}, {" -Form", 27}, {" -Erschöpfung", 26},
+    {"Alle aus", ALLE_AUS},
+};
+
+constexpr Menue_Eintrag SCHNELL[25] = {
+    {"SPIELER-ATTRIBUTE (abs.)", KOPF}, {" -Flanken", 9}, {" -Freistoß", 10}, {" -Elfmeter", 11}, {" -Ecken", 12},
+    {" -Kopfballstärke", 13}, {" -Torinstinkt", 14}, {" -Robustheit", 15}, {" -Nervenstärke", 16},
+    {" -Aggressivität", 17}, {" -Vereinstreue", 18}, {" -Allrounder", 19}, {" -Erfahrung", 20},
+    {"NUR TORHÜTER (abs.)", KOPF}, {" -Reflexe", 21}, {" -Herauslaufen", 22}, {" -Strafraumbeherrschung", 23},
+    {"SONSTIGES (abs.)", KOPF}, {" -Alter", 25}, {" -Größe", 24}, {"SONSTIGES (rel. zum Team)", KOPF},
+    {" -Scores (Tore+Vorlagen)", 31}, {" -Tore     (nur Liga)", 28}, {" -Einsätze (nur Liga)", 29}, {" -Gehalt", 30},
+};
+
+// The 32-bit set of a control: low half its state, high half its word.
+uint32_t satz_lesen(int32_t icon)
+{
+    if (!mit_manager()) return 0;
+    return (Manager_Icon_Button_Lesen(eigen(), icon) & 0xFFFFu) | uint32_t(Manager_Icon_Word_Data_Lesen(eigen(), icon)) << 16;
+}
+void satz_schreiben(int32_t icon, uint32_t satz)
+{
+    if (!mit_manager()) return;
+    Manager_Icon_Button_An_Aus(eigen(), icon, satz & 0xFFFFu);
+    Manager_Icon_Word_Data_Schreiben(eigen(), icon, uint16_t(satz >> 16));
+}
+
+template <size_t N>
+Menue_Kontextmenue* menue_fuellen(const char* titel, const Menue_Eintrag (&e)[N], int32_t liste, uint16_t art,
+                                  Popup_Eintrag_Prozedur prozedur, bool (*gewaehlt)(int32_t liste, int32_t wert))
+{
+    Menue_Kontextmenue* k = &Kontext_Menue;
+    Menue_Init_Kontextmenue(k, titel, liste, 0, prozedur);
+    for (size_t i = 0; i < N && i < size_t(MENUE_KONTEXT_EINTRAEGE); ++i) {
+        k->texte[i] = e[i].text;
+        k->wert_a[i] = e[i].wert;
+        k->wert_c[i] = liste;
+        k->prozeduren[i] = prozedur;
+        if (e[i].wert == KOPF) k->status[i] = POPUP_KEIN_HOVER;
+        else if (e[i].wert == ALLE_AUS) k->status[i] = POPUP_WAEHLBAR | POPUP_ALLE_AUS;
+        else k->status[i] = uint16_t(POPUP_WAEHLBAR | art | (gewaehlt(liste, e[i].wert) ? POPUP_GEWAEHLT : 0));
+    }
+    return k;
+}
+
+bool spalte_an(int32_t liste, int32_t spalte) { return Spieler_Einsetzen_Spalten(liste) & (1u << spalte); }
+bool farbe_an(int32_t liste, int32_t bit) { return satz_lesen(ERSTES_ICON[liste]) & (1u << bit); }
+bool schnell_an(int32_t liste, int32_t bit)
+{
+    return mit_manager() && Manager_Icon_Word_Data_Lesen(eigen(), SCHNELL_ICON[liste]) == bit;
+}
+
+bool liste_gueltig(int32_t liste) { return liste >= 0 && liste <= 2 && mit_manager(); }
+
+}  // namespace
+
+uint32_t Spieler_Einsetzen_Spalten(int32_t liste) { return liste_gueltig(liste) ? satz_lesen(SPALTEN_ICON[liste]) : 0; }
+
+Menue_Kontextmenue* Spieler_Einsetzen_Anzeige_Menue(int32_t liste)
+{
+    if (!liste_gueltig(liste)) return nullptr;
+    return menue_fuellen("Anzeige von:", ANZEIGE, liste, POPUP_HAKEN, Spieler_Einsetzen_Anzeige_Gewaehlt, spalte_an);
+}
+
+Menue_Kontextmenue* Spieler_Einsetzen_Farb_Menue(int32_t liste)
+{
+    if (!liste_gueltig(liste)) return nullptr;
+    return menue_fuellen("Farbliche Sortierung nach:", FARBE, liste, POPUP_HAKEN, Spieler_Einsetzen_Farbe_Gewaehlt,
+                         farbe_an);
+}
+
+Menue_Kontextmenue* Spieler_Einsetzen_Schnell_Menue(int32_t liste)
+{
+    if (!liste_gueltig(liste)) return nullptr;
+    return menue_fuellen("Nur farblich sortieren nach:", SCHNELL, liste, POPUP_RADIO, Spieler_Einsetzen_Schnell_Gewaehlt,
+                         schnell_an);
+}
+
+uint8_t Spieler_Einsetzen_Anzeige_Gewaehlt(int32_t, int32_t liste, int32_t spalte, int32_t)
+{
+    if (!liste_gueltig(liste) || spalte < 1 || spalte > 29) return 0;
+    satz_schreiben(SPALTEN_ICON[liste], satz_lesen(SPALTEN_ICON[liste]) ^ (1u << spalte));
+    return 1;
+}
+
+uint8_t Spieler_Einsetzen_Farbe_Gewaehlt(int32_t, int32_t liste, int32_t bit, int32_t)
+{
+    if (!liste_gueltig(liste)) return 0;
+    if (bit == ALLE_AUS) satz_schreiben(ERSTES_ICON[liste], 0);
+    else if (bit >= 0 && bit < 32) satz_schreiben(ERSTES_ICON[liste], satz_lesen(ERSTES_ICON[liste]) ^ (1u << bit));
+    return 1;
+}
+
+uint8_t Spieler_Einsetzen_Schnell_Gewaehlt(int32_t, int32_t liste, int32_t bit, int32_t)
+{
+    if (!liste_gueltig(liste) || bit < 0 || bit > 31) return 0;
+    Manager_Icon_Word_Data_Schreiben(eigen(), SCHNELL_ICON[liste], uint16_t(bit));
+    Manager_Icon_Button_An_Aus(eigen(), SCHNELL_ICON[liste], 1);
+    return 1;
+}
+
+void Spieler_Einsetzen_Spalte_Text(int32_t spalte, int32_t team, int32_t spnr, char* aus, int32_t groesse)
+{
+    if (!aus || groesse <= 0) return;
+    aus[0] = 0;
+    if (spnr < 0 || spnr >= Spieler_Anzahl) return;
+    const size_t n = size_t(groesse);
+    auto wert = [&](int32_t feld) { return Spieler_Wert(feld, spnr, 0, 0); };
+    const bool torwart = wert(SP_ART) == 0;
+    if (torwart && spalte >= 1 && spalte <= 13) spalte = 14;
+    static const char* const FORMAT[14] = {"KIT %d",  "K %d",      "Kraft %d",  "Ausd. %d",   "Zweik. %d",
+                                          "I %d",    "Übers. %d", "Takt.V. %d", "Teamg. %d", "T %d",
+                                          "Sprtz. %d", "Dribbl. %d", "Torsch. %d", "TW %d"};
+    static const int32_t FELD[14] = {SP_K_I_T,        SP_KO,       SP_KRAFT,     SP_AUSDAUER, SP_ZWEIKAMPF,
+                                     SP_IN,           SP_UEBERSICHT, SP_TAKT_VERST, SP_TEAMGEIST, SP_TE,
+                                     SP_SPRITZIGKEIT, SP_DRIBBLING, SP_TORSCHUSS, SP_TORWART_STAERKE};
+    int32_t tore = 0, einsaetze = 0, vorlagen = 0;
+    if (spalte >= 22 && spalte <= 24) Statistik_Spieler_Liga_Werte(spnr, &tore, &einsaetze, &vorlagen);
+    switch (spalte) {
+    case 15: std::snprintf(aus, n, "%s", ""); break;  // the face is a picture of the entry
+    case 16: std::snprintf(aus, n, "%s", Spieler_String(SP_VORNAME, spnr, nullptr, 0)); break;
+    case 17:
+        std::snprintf(aus, n, "%d", team >= 0 && Teamspieler_Get_Record(team, spnr) ? Teamspieler_Wert(300, team, spnr, 0, 0) : 0);
+        break;
+    case 18: std::snprintf(aus, n, "F %d", wert(SP_FORM)); break;
+    case 19: std::snprintf(aus, n, "Ersch. %d", wert(SP_SPIEL_ERSCHOEPFUNG)); break;
+    case 20: std::snprintf(aus, n, "%d J.", wert(SP_ALTER)); break;
+    case 21: std::snprintf(aus, n, "%d cm", wert(SP_GROESSE)); break;
+    case 22: std::snprintf(aus, n, "Scrs %d", tore + vorlagen); break;
+    case 23: std::snprintf(aus, n, "Tore %d", tore); break;
+    case 24: std::snprintf(aus, n, "Eins. %d", einsaetze); break;
+    case 25: std::snprintf(aus, n, "%d GK,%d GRK,%d RK", 0, 0, 0); break;
+    case 26:
+        std::snprintf(aus, n, "%d TDM",
+                      team >= 0 && Teamspieler_Get_Record(team, spnr) ? Teamspieler_Wert(301, team, spnr, 0, 0) / 1000 : 0);
+        break;
+    case 27: {
+        int32_t beste[4] = {-1, -1, -1, -1};
+        Spieler_Herausragende_Attribute(spnr, 0, 0, beste);
+        std::snprintf(aus, std::min<size_t>(n, 99), "%s", beste[0] >= 0 ? Spieler_Attribut_Namen[beste[0]] : "");
+        break;
+    }
+    case 28: {
+        size_t l = 0;
+        for (int32_t a = 9; a < 24 && l + 1 < std::min<size_t>(n, 187); ++a)
+            if (Spieler_Attribut_Vorhanden(spnr, a, -1) && wert(SP_FLANKEN + a - 9) >= 75)
+                l += size_t(std::snprintf(aus + l, std::min<size_t>(n, 187) - l, "%s%s", l ? ", " : "", Spieler_Attribut_Namen[a]));
+        break;
+    }
+    case 29: break;  // the extra category of the list's button comes with its page
+    default:
+        if (spalte >= 1 && spalte <= 14) std::snprintf(aus, n, FORMAT[spalte - 1], wert(FELD[spalte - 1]));
+        break;
+    }
+}
+
+namespace {
+
+constexpr int32_t SPALTEN_ABSTAND = 4;
+
+// The list font's width of a text; six pixels a character while no font is loaded.
+int32_t text_breite(const char* t)
+{
+    if (Font_Record* f = Font(0)) return Font_Text_Breite(f, t);
+    return int32_t(std::strlen(t)) * 6;
+}
+
+}  // namespace
+
+void Spieler_Einsetzen_Set_View_Text_Max_Breite(int32_t liste, const std::vector<Spieler_Listen_Eintrag>& eintraege,
+                                                int32_t breiten[30])
+{
+    if (!breiten) {
+        Print_Fehler("Spieler_Einsetzen_Set_View_Text_Max_Breite: mem-fehler!");
+        return;
+    }
+    for (int32_t s = 0; s < 30; ++s) breiten[s] = 0;
+    const uint32_t spalten = Spieler_Einsetzen_Spalten(liste);
+    char text[200];
+    for (const Spieler_Listen_Eintrag& e : eintraege) {
+        if (e.spnr < 0) continue;
+        for (int32_t s = 1; s < 30; ++s) {
+            if (!(spalten & (1u << s))) continue;
+            Spieler_Einsetzen_Spalte_Text(s, e.team, e.spnr, text, sizeof text);
+            breiten[s] = std::max(breiten[s], text_breite(text));
+        }
+    }
+}
+
+void Spieler_Einsetzen_Eintrag_Text(int32_t liste, int32_t team, int32_t spnr, const int32_t breiten[30], char* aus,
+                                    int32_t groesse)
+{
+    if (!aus || groesse <= 0) return;
+    aus[0] = 0;
+    if (!breiten || spnr < 0 || spnr >= Spieler_Anzahl) {
+        Print_Fehler("Spieler_Einsetzen_Universaler_Text_Refresh: i_t fehlt!");
+        return;
+    }
+    const char* name = Spieler_String(SP_NAME, spnr, nullptr, 0);
+    const bool spielt = team >= 0 && Teamspieler_Get_Record(team, spnr) && (Teamspieler_Wert(317, team, spnr, 0, 0) & TS_STARTELF);
+    size_t l = size_t(std::snprintf(aus, size_t(groesse), spielt ? "^bb%s^be" : "%s", name ? name : ""));
+    const uint32_t spalten = Spieler_Einsetzen_Spalten(liste);
+    int32_t nummern[29], weiten[29], zeilen[29], n = 0;
+    for (int32_t s = 1; s < 30; ++s)
+        if (spalten & (1u << s)) {
+            nummern[n] = s;
+            weiten[n++] = breiten[s] + SPALTEN_ABSTAND;
+        }
+    if (!n) return;
+    Spieler_Einsetzen_Spalten_Umbrechen(text_breite(name ? name : "") + SPALTEN_ABSTAND, weiten, n, zeilen);
+    char text[200];
+    for (int32_t z = 0; z < 4 && l + 1 < size_t(groesse); ++z) {
+        int32_t x = z == 0 ? text_breite(name ? name : "") + SPALTEN_ABSTAND : 0;
+        bool erste = true;
+        for (int32_t i = 0; i < n && l + 1 < size_t(groesse); ++i) {
+            if (zeilen[i] != z) continue;
+            if (z > 0 && erste) l += size_t(std::snprintf(aus + l, size_t(groesse) - l, "^l"));
+            erste = false;
+            Spieler_Einsetzen_Spalte_Text(nummern[i], team, spnr, text, sizeof text);
+            if (l + 1 < size_t(groesse)) l += size_t(std::snprintf(aus + l, size_t(groesse) - l, "^tl%04d%s", x, text));
+            x += weiten[i];
+        }
+    }
+    if (l >= size_t(groesse)) aus[groesse - 1] = 0;
+}
