@@ -31,6 +31,8 @@ struct WerbungTest : ::testing::Test {
         Netz_Rolle = 0;
         Aktueller_Tag = 0;
         Schwierigkeitsstufe = 2;
+        // no match days of a season an earlier test played in this process
+        Kalender_Spielplan_Leeren();
         Zufall_Set_Seed(321);
         ordner = std::filesystem::temp_directory_path() / ("dorvin_werbung_" + std::to_string(::getpid()));
         ASSERT_NO_FATAL_FAILURE(Test_Welt_Laden(ordner, "--world small"));
