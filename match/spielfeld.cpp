@@ -15,6 +15,7 @@
 #include "database/teamspieler.h"
 #include "match/spieltag.h"
 #include "matchview/spielansicht.h"
+#include "matchview/live/spielszenen_kamera.h"
 #include "matchview/spielszenen.h"
 #include "platform/bytes.h"
 #include "platform/disk.h"
@@ -426,7 +427,7 @@ void Spielfeld_Init()
     Liste_Init(&Spielfeld_Liste);
     Spielfeld_Steuerung.kamera_teiler = 35;
     if (!masse_gesetzt) {
-        Spielszenen_Spielfeld_Masse_Setzen();
+        Spielszenen_Spielfeld_Masse_Setzen(Spielfeld_Masse);
         masse_gesetzt = true;
     }
     Spielfeld_Animationen_Vorberechnen();

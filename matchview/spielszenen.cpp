@@ -1,4 +1,3 @@
 #include "matchview/spielszenen.h"
 
-void Spielszenen_Spielfeld_Masse_Setzen() {}
 void Spielszenen_Animationen_Zuruecksetzen() {}
