@@ -13,6 +13,7 @@
 #include "database/team.h"
 #include "database/team_staerke.h"
 #include "database/teamspieler.h"
+#include "match/pitch/spielfeld_ansicht.h"
 #include "match/spieltag.h"
 #include "matchview/spielansicht.h"
 #include "matchview/live/spielszenen_kamera.h"
@@ -33,13 +34,13 @@ float Spielfeld_Schwellen[2] = {4000.0f, 4000.0f};
 namespace {
 
 constexpr uint32_t REPLAY_BYTES = 85612;
+constexpr uint32_t REPLAY_FLAG = 85608;
 constexpr uint32_t BLOCK_KOPF_BYTES = 14;
 constexpr uint32_t EINTRAG_KOPF_BYTES = 8;
 // A frame that took this long consumes two clock units.
 constexpr uint32_t LANGER_FRAME_MS = 56;
 
 bool initialisiert = false;
-uint8_t ansicht_geladen = 0;
 bool masse_gesetzt = false;
 uint8_t* replay = nullptr;
 uint32_t letzte_zeit = 0;
@@ -74,16 +75,85 @@ void spieler_felder(S& s, uint32_t p, V& v)
     v(p + 157, s.frei_157);
 }
 
+template <class A, class V>
+void auftrag_felder(A& a, uint32_t p, V& v)
+{
+    v(p + 0, a.dauer);
+    v(p + 4, a.wert_4);
+    v(p + 5, a.anim_standard);
+    v(p + 6, a.wert_6);
+    v(p + 7, a.ende);
+    v(p + 8, a.tempo);
+    v(p + 12, a.start_tempo);
+    v(p + 16, a.ziel);
+    v(p + 28, a.wert_28);
+    v(p + 29, a.art);
+    v(p + 30, a.wartend);
+    v(p + 31, a.x_unter);
+    v(p + 32, a.y_unter);
+    v(p + 33, a.frei_33);
+    v(p + 36, a.animation);
+    v(p + 40, a.wert_40);
+    v(p + 41, a.frei_41);
+    v(p + 42, a.richtung);
+}
+
+template <class O, class V>
+void objekt_felder(O& o, uint32_t p, V& v)
+{
+    v(p + 0, o.vx);
+    v(p + 4, o.vy);
+    v(p + 8, o.vz);
+    v(p + 12, o.ax);
+    v(p + 16, o.fx);
+    v(p + 20, o.ay);
+    v(p + 24, o.fy);
+    v(p + 28, o.entscheidung_timer);
+    v(p + 32, o.auftrag_zeit);
+    v(p + 36, o.countdown_a);
+    v(p + 40, o.countdown_b);
+    v(p + 44, o.flug_start);
+    v(p + 48, o.flug_uhr);
+    v(p + 52, o.distanz);
+    v(p + 56, o.neuer_auftrag);
+    v(p + 57, o.neu_entscheiden);
+    v(p + 58, o.auftrag_fertig);
+    v(p + 59, o.zielpunkt);
+    v(p + 60, o.ballspieler);
+    v(p + 61, o.torwart);
+    v(p + 62, o.zustand);
+    v(p + 63, o.frei_63);
+    v(p + 64, o.pixel_x);
+    v(p + 68, o.pixel_y);
+    v(p + 72, o.x);
+    v(p + 76, o.y);
+    v(p + 80, o.z);
+    v(p + 84, o.letzte_x);
+    v(p + 88, o.letzte_y);
+    v(p + 92, o.ring);
+    v(p + 93, o.frei_93);
+    for (uint32_t k = 0; k < SPIELFELD_AUFTRAEGE; ++k) auftrag_felder(o.auftrag[k], p + 96 + 44 * k, v);
+    v(p + 272, o.aktiv);
+    v(p + 273, o.frei_273);
+    v(p + 276, o.wert_276);
+    v(p + 280, o.frei_280);
+}
+
 template <class R, class V>
 void record_felder(R& r, V& v)
 {
-    v(0, r.kopf);
+    v(0, r.kopf.code);
+    v(4, r.kopf.minute);
+    v(6, r.kopf.sekunden);
+    v(8, r.kopf.zweiter);
+    v(10, r.kopf.slot);
+    v(11, r.kopf.offen);
     for (uint32_t s = 0; s < SPIELFELD_SLOTS; ++s) spieler_felder(r.spieler[s], 12 + 160 * s, v);
     v(5132, r.frei_5132);
     v(5280, r.ball_ziel_x);
     v(5284, r.ball_ziel_y);
     v(5288, r.frei_5288);
-    for (uint32_t o = 0; o < SPIELFELD_OBJEKTE; ++o) v(5368 + SPIELFELD_OBJEKT_BYTES * o, r.objekt[o].daten);
+    for (uint32_t o = 0; o < SPIELFELD_OBJEKTE; ++o) objekt_felder(r.objekt[o], 5368 + SPIELFELD_OBJEKT_BYTES * o, v);
     v(20260, r.team);
     v(20268, r.frei_20268);
     v(20340, r.ballholer);
@@ -206,10 +276,12 @@ void record_felder(R& r, V& v)
     v(21832, r.wechsel_uebrig);
     v(21834, r.laufende_spieler);
     v(21835, r.schwalben);
-    v(21837, r.frei_21837);
+    v(21837, r.rot);
+    v(21839, r.gelb_rot);
+    v(21841, r.gelb);
     v(21843, r.ecken);
     v(21845, r.freistoesse);
-    v(21847, r.frei_21847);
+    v(21847, r.fouls);
     v(21849, r.wechsel);
     v(21851, r.elfmeter);
     v(21853, r.statistik);
@@ -433,7 +505,7 @@ void Spielfeld_Init()
     Spielfeld_Animationen_Vorberechnen();
     Spielszenen_Animationen_Zuruecksetzen();
     Spielansicht_Beenden(0);
-    ansicht_geladen = 0;
+    Spielfeld_Ansicht_Flag_Setzen(0);
     letzte_zeit = Timer_Get_Time();
     initialisiert = true;
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELFELD, Spielfeld_DeInit);
@@ -452,9 +524,7 @@ void Spielfeld_DeInit()
 
 bool Spielfeld_Ist_Initialisiert() { return initialisiert; }
 
-bool Spielfeld_Ansicht_Geladen() { return initialisiert && ansicht_geladen; }
-void Spielfeld_Ansicht_Freigeben() { ansicht_geladen = 0; }
-void Spielfeld_Animationen_Vorberechnen() {}
+uint8_t Spielfeld_Replay_Flag() { return replay ? replay[REPLAY_FLAG] : 0; }
 
 // ---- Records ----
 
@@ -703,7 +773,7 @@ bool Spielfeld_Speichern(Disk_Datei* d)
     uint8_t kopf[BLOCK_KOPF_BYTES];
     Bytes_Setze32(kopf, SPIELFELD_BLOCK_VERSION);
     kopf[4] = initialisiert ? 1 : 0;
-    kopf[5] = ansicht_geladen;
+    kopf[5] = Spielfeld_Ansicht_Flag();
     Bytes_Setze32(kopf + 6, std::bit_cast<uint32_t>(Spielfeld_Schwellen[0]));
     Bytes_Setze32(kopf + 10, std::bit_cast<uint32_t>(Spielfeld_Schwellen[1]));
     if (!Disk_Schreibe_Block(d, kopf, sizeof kopf)) return false;
@@ -788,7 +858,7 @@ bool Spielfeld_Laden(Disk_Datei* d, const char*)
             if (!nach) return ablehnen(d, "kein Speicher!");
         }
     }
-    ansicht_geladen = kopf[5];
+    Spielfeld_Ansicht_Flag_Setzen(kopf[5]);
     Spielfeld_Schwellen[0] = schwellen[0];
     Spielfeld_Schwellen[1] = schwellen[1];
     return true;
