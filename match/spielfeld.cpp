@@ -13,7 +13,12 @@
 #include "database/team.h"
 #include "database/team_staerke.h"
 #include "database/teamspieler.h"
+#include "match/pitch/spielfeld_abfragen.h"
 #include "match/pitch/spielfeld_ansicht.h"
+#include "match/pitch/spielfeld_daten.h"
+#include "match/pitch/spielfeld_objekt.h"
+#include "match/pitch/spielfeld_spieler.h"
+#include "match/pitch/spielfeld_verhalten.h"
 #include "match/spieltag.h"
 #include "matchview/spielansicht.h"
 #include "matchview/live/spielszenen_kamera.h"
@@ -442,22 +447,6 @@ void puffer_freigeben()
     replay = nullptr;
 }
 
-// The side's slots 16 s .. 16 s + 15: the starting eleven first, then the substitutes.
-void seite_aufstellen(Spielfeld_Record& r, int32_t s, int32_t team)
-{
-    Spielfeld_Spieler* slot = r.spieler + 16 * s;
-    for (int32_t i = 0; i < 16; ++i) slot[i].spnr = -1;
-    int32_t n = 0;
-    for (uint32_t art : {uint32_t(TS_STARTELF), uint32_t(TS_ERSATZ)}) {
-        int32_t feld[50];
-        const int32_t k = Teamspieler_Ins_Array(team, feld, 50, int32_t(art));
-        for (int32_t i = 0; i < k && i < 50 && n < 16; ++i, ++n) {
-            slot[n].spnr = feld[i];
-            slot[n].zustand = uint32_t(Teamspieler_Wert(317, team, feld[i], 0, 0)) & (SPIELFELD_AUF_DEM_PLATZ | SPIELFELD_ERSATZ);
-        }
-    }
-}
-
 // The seed of a record: one draw of the global generator, spread over its states.
 uint32_t record_seed()
 {
@@ -580,24 +569,15 @@ bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32
     }
     Spielfeld_Record& r = *new (e->data) Spielfeld_Record{};
     // Every record takes exactly one draw of the global generator; the fill draws on the
-    // record's own sequence.
+    // record's own sequence, so a record depends only on its game and its seed.
     r.seed = record_seed();
+    r.anzeige = modus == 1 ? 1 : 0;
     const int32_t global = Zufall_Get_Seed();
     Zufall_Set_Seed(int32_t(r.seed));
-    r.spiel = uint32_t(spiel);
-    r.anzeige = modus == 1 ? 1 : 0;
-    for (int32_t s = 0; s < 2; ++s) {
-        const int32_t t = teams[s];
-        r.team[s] = uint32_t(t);
-        seite_aufstellen(r, s, t);
-        r.staerke[s] = int8_t(Team_Spielfeld_Staerke(t, 1, 1, 1));
-        int32_t m[5][6] = {};
-        Team_Staerke(255, 2, t, m);
-        r.team_wert[s] = m[4][4];
-        const int32_t einsatz = Team_Hat_Manager(t) ? Team_Wert(TEAM_OPTION, t, 0, TEAM_LESEN) : 70;
-        r.einsatz[s] = uint8_t(einsatz < 0 ? 0 : einsatz > 100 ? 100 : einsatz);
-    }
-    Spielfeld_Staerke_Ausgleichen(r);
+    // Nothing plays on the pitch until the frame step does.
+    Spielfeld_Daten_Eintragen(&r, sp, spiel, -1);
+    Spielfeld_Umgebung_Setzen(&r, sp);
+    Spielfeld_Kontakte_Aufloesen(&r);
     r.seed = uint32_t(Zufall_Get_Seed());
     Zufall_Set_Seed(global);
     return true;
@@ -648,18 +628,35 @@ float Spielfeld_Run(int32_t, int32_t, int32_t, int32_t, uint8_t*, uint8_t)
     return dauer >= LANGER_FRAME_MS ? 2.0f : 1.0f;
 }
 
-void Spielfeld_Anpfiff(int32_t spiel, int32_t)
+void Spielfeld_Anpfiff_Record(Spielfeld_Record* r, int32_t spaetere_halbzeit)
 {
-    Spielfeld_Record* r = Spielfeld_Get_Spiel(spiel);
     if (!r) return;
     r->situation = 0;
     r->ball_zustand = 0;
     r->ballhalter = -1;
     r->spielende = 0;
-    const int32_t global = Zufall_Get_Seed();
-    Zufall_Set_Seed(int32_t(r->seed));
+    Spielfeld_Objekt_Setzen(r, SPIELFELD_BALL, Spielfeld_Masse[0] / 2, Spielfeld_Masse[1] / 2, 0);
+    Spielfeld_Auftrag_Tempo_Setzen(r, SPIELFELD_BALL, 0.0f, 0);
+    if (spaetere_halbzeit) {
+        // The ends change: the goal points first, then every stored place turns round.
+        r->seiten_getauscht ^= 1;
+        Spielfeld_Tor_Punkte_Setzen(r);
+        Spielfeld_Laufwege_Spiegeln(r);
+        for (int32_t s = 0; s < 2; ++s) Spielfeld_Team_An_Positionen(r, s, r->seiten_getauscht ^ s);
+        ++r->periode;
+    } else r->periode = 1;
+    Spielfeld_Sonderaktion(r);
     const int32_t z = Zufall(0, 255);
     r->anstoss_zufall = uint8_t(z);
+}
+
+void Spielfeld_Anpfiff(int32_t spiel, int32_t spaetere_halbzeit)
+{
+    Spielfeld_Record* r = Spielfeld_Get_Spiel(spiel);
+    if (!r) return;
+    const int32_t global = Zufall_Get_Seed();
+    Zufall_Set_Seed(int32_t(r->seed));
+    Spielfeld_Anpfiff_Record(r, spaetere_halbzeit);
     r->seed = uint32_t(Zufall_Get_Seed());
     Zufall_Set_Seed(global);
 }

@@ -329,6 +329,8 @@ void Spielfeld_Spieloptionen(int32_t tempo_option, uint8_t freistoss, uint8_t el
 float Spielfeld_Run(int32_t minute, int32_t sekunden, int32_t a, int32_t b, uint8_t* stopp, uint8_t flag);
 // Kicks off a half of the game on the pitch (spaetere_halbzeit 1 for every half after the first).
 void Spielfeld_Anpfiff(int32_t spiel, int32_t spaetere_halbzeit);
+// The same on a record, drawing on the running generator (the fill runs it at creation).
+void Spielfeld_Anpfiff_Record(Spielfeld_Record* r, int32_t spaetere_halbzeit);
 void Spielfeld_Halbzeit_Beenden(int32_t spiel);
 // The pitch is done with the game (-1: nothing).
 void Spielfeld_Spiel_Beenden(int32_t spiel);
