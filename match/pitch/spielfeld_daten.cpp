@@ -34,9 +34,16 @@ uint32_t letzte_frame_zeit = 0;
 int32_t laenge() { return Spielfeld_Masse[0]; }
 int32_t breite() { return Spielfeld_Masse[1]; }
 
+constexpr int32_t MITTE_ZELLE = 229;
+
+// A player without a cell (-1, a substitute's usual) stands in the centre cell rather than
+// off the pitch.
+int32_t zelle(int32_t p) { return p < 0 || p >= TORWART_POSITION ? MITTE_ZELLE : p; }
+
 // Tactical point of a grid cell (27 columns along, 17 rows across).
 void taktik_punkt(int32_t p, int32_t* x, int32_t* y)
 {
+    p = zelle(p);
     *x = (laenge() - 1200) * (p / 17) / 26 + 600;
     *y = (breite() - 60) * (p % 17) / 16 + 30;
 }
@@ -122,7 +129,7 @@ void erste_aufstellung(Spielfeld_Record* r, int32_t s, bool gespiegelt)
         if (torwart) torwart_punkte(e.taktik_punkte);
         else punkte_lesen(team, feld[i], e.taktik_punkte);
         if (gespiegelt) spiegeln(e.taktik_punkte);
-        const int32_t p = torwart ? 25 : pos;
+        const int32_t p = torwart ? 25 : zelle(pos);
         int32_t x = laenge() * (p / 17) / 27, y = breite() * (p % 17) / 17;
         if (gespiegelt) {
             x = laenge() - x;

@@ -94,7 +94,20 @@ TEST_F(Aufstellung, KeeperFirstThenLineUpOrderWithPointsAndBench)
     }
     EXPECT_EQ(r->spieler[14].spnr, -1);
     EXPECT_EQ(Spielfeld_Aufstellung_Spieler[0], 10);
-    EXPECT_EQ(Spielfeld_Aufstellung_Zustand[11], SPIELFELD_ERSATZ);
+    // A substitute without cells stands in the centre, never off the pitch.
+    spieler(1, 40, -1, TS_ERSATZ, -1, -1);
+    Teamspieler_Wert(312, 1, 40, -1, 1);
+    Teamspieler_Wert(314, 1, 40, -1, 1);
+    for (Spielfeld_Spieler& e : r->spieler) e.spnr = -1;
+    Spielfeld_Team_An_Positionen(r.get(), 0, 0);
+    int32_t s40 = 0;
+    while (s40 < 16 && r->spieler[s40].spnr != 40) ++s40;
+    ASSERT_LT(s40, 16);
+    EXPECT_EQ(r->spieler[s40].zustand, uint32_t(SPIELFELD_ERSATZ));
+    EXPECT_EQ(r->spieler[s40].taktik_punkte[0], 5400);
+    EXPECT_EQ(r->spieler[s40].taktik_punkte[7], 3403);
+    EXPECT_EQ(r->objekt[s40].x, float(L * 13 / 27));
+    EXPECT_EQ(Spielfeld_Aufstellung_Zustand[s40], SPIELFELD_ERSATZ);
 }
 
 TEST_F(Aufstellung, MirroredSideAttacksTheOtherWay)
