@@ -25,20 +25,16 @@ constexpr int32_t PROZENT_ID[23] = {58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 
 
 int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
 
-// Home advantage of one slot: the factor its values are multiplied with (percent).
-int32_t heim_faktor(const Spiele_Spiel* m, const Spielfeld_Record& r, bool gast, int32_t i, int32_t v)
+}  // namespace
+
+int32_t Spielfeld_Heim_Faktor(uint32_t modus, bool gast, int32_t i, int32_t v, int32_t zuschauer, int32_t s13, int32_t s14)
 {
-    const Wettbewerb_Info* info = m ? Wettbewerb_Get_Info(m->wettbewerb) : nullptr;
-    const uint32_t modus = info ? uint32_t(info->modus) : 0;
     const bool heimrecht = (modus & HEIMRECHT) != 0;
     int32_t f = gast && heimrecht ? 83 : 92;
     if (i == 20) return f;
     if (!gast && heimrecht) {
-        const int32_t s13 = Stadion_Get_Plaetze(int32_t(r.team[0]), 13);
-        const int32_t s14 = Stadion_Get_Plaetze(int32_t(r.team[0]), 14);
         int32_t w = s13 + s14 > 0 ? 100 * s14 / (s13 + s14) : 20;
         if (w < 20) w = 20;
-        const int32_t zuschauer = m ? int32_t(m->zuschauer) : 0;
         const int32_t plus = (zuschauer / 5000) * w / 100;
         f += plus < 8 ? plus : 8;
     }
@@ -50,8 +46,6 @@ int32_t heim_faktor(const Spiele_Spiel* m, const Spielfeld_Record& r, bool gast,
     }
     return f;
 }
-
-}  // namespace
 
 void Spielfeld_Get_Spielerstaerke(Spielfeld_Record* r, int32_t team, int32_t slot)
 {
@@ -78,6 +72,12 @@ void Spielfeld_Get_Spielerstaerke(Spielfeld_Record* r, int32_t team, int32_t slo
     const int32_t roh_id[4] = {68, 69, 70, 74};
     for (int32_t k = 0; k < 4; ++k) e.roh[k] = uint8_t(Spieler_Wert(roh_id[k], spnr, 0, 0));
     const int32_t seite_staerke = r->staerke[gast ? 1 : 0];
+    const Wettbewerb_Info* info = m ? Wettbewerb_Get_Info(m->wettbewerb) : nullptr;
+    const uint32_t modus = info ? uint32_t(info->modus) : 0;
+    const int32_t zuschauer = m ? int32_t(m->zuschauer) : 0;
+    const bool heimrecht = (modus & HEIMRECHT) && !gast;
+    const int32_t s13 = heimrecht ? Stadion_Get_Plaetze(int32_t(r->team[0]), 13) : 0;
+    const int32_t s14 = heimrecht ? Stadion_Get_Plaetze(int32_t(r->team[0]), 14) : 0;
 
     for (int32_t i = 0; i < SPIELFELD_FAEHIGKEITEN; ++i) {
         const int32_t id = Spielfeld_Faehigkeit_Id[i];
@@ -93,7 +93,7 @@ void Spielfeld_Get_Spielerstaerke(Spielfeld_Record* r, int32_t team, int32_t slo
         if (id >= 79 && id <= 81) v = (50 * v + 50 * Spieler_Spielfeld_Staerke(team, spnr, 93)) / 100;
         v = (400 * seite_staerke + 60 * v) / 100;
         if (i >= 9 && i != 20) v = (60 * v + 40 * int32_t(e.wert_89)) / 100;
-        const int32_t f = heim_faktor(m, *r, gast, i, v);
+        const int32_t f = Spielfeld_Heim_Faktor(modus, gast, i, v, zuschauer, s13, s14);
         if (!torwart && i != 20) v = v * f / 100;
         e.faehigkeit[i] = uint16_t(begrenzt(v, 0, 999));
     }

@@ -8,6 +8,7 @@
 #include "common/capture.h"
 #include "competitions/spiele_welt.h"
 #include "database/spieler.h"
+#include "economy/stadion.h"
 #include "database/teamspieler.h"
 #include "match/pitch/spielfeld_daten.h"
 #include "match/pitch/spielfeld_spieler.h"
@@ -200,6 +201,34 @@ TEST_F(Aufstellung, FilledRecordHasItsSurroundingsAndIsDeterministic)
     EXPECT_EQ(f->spieler[0].taktik_punkte[0], f->seiten_getauscht ? L - 550 : 0);
     EXPECT_EQ(f->spieler[0].kraft, 9999u);
     EXPECT_EQ(f->spieler[0].fitness, 100);
+}
+
+int32_t rasenheizung(int32_t, int32_t slot) { return slot == 8 ? 1 : 0; }
+
+TEST(SpielfeldUmgebung, WeatherFromRainTemperatureAndUndersoilHeating)
+{
+    auto r = std::make_unique<Spielfeld_Record>();
+    Spiele_Spiel m{};
+    m.wetter = 76;
+    m.temperatur = -5;
+    Spielfeld_Umgebung_Setzen(r.get(), &m);
+    EXPECT_EQ(r->wetter, 0);
+    EXPECT_FLOAT_EQ(r->boden_faktor, 1.2f);
+    m.wetter = 77;
+    m.temperatur = 2;
+    Spielfeld_Umgebung_Setzen(r.get(), &m);
+    EXPECT_EQ(r->wetter, 1);
+    EXPECT_FLOAT_EQ(r->boden_faktor, 1.4f);
+    m.temperatur = 1;
+    Stadion_Set_Anlage_Abfrage(rasenheizung);
+    Spielfeld_Umgebung_Setzen(r.get(), &m);
+    Stadion_Set_Anlage_Abfrage(nullptr);
+    EXPECT_EQ(r->wetter, 2);
+    EXPECT_FLOAT_EQ(r->boden_faktor, 1.4f);
+    m.wetter = 255;  // no match data yet
+    Spielfeld_Umgebung_Setzen(r.get(), &m);
+    EXPECT_EQ(r->wetter, 0);
+    EXPECT_EQ(r->aktions_sperre, 1);
 }
 
 TEST_F(Aufstellung, NextHalfChangesEndsConsistently)

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 
+#include "competitions/wettbewerb.h"
 #include "match/pitch/spielfeld_ansicht.h"
 #include "match/pitch/spielfeld_animationen.h"
 #include "match/pitch/spielfeld_objekt.h"
@@ -43,6 +44,22 @@ TEST(SpielfeldTempo, RunningSpeedFromQuicknessAggressionAndStamina)
     const Spielfeld_Spieler kaputt = laeufer(500);
     const float ohne = Spielfeld_Laufgeschwindigkeit_Einsatz(&kaputt, 1, 50);
     EXPECT_NEAR(Spielfeld_Laufgeschwindigkeit_Einsatz(&kaputt, 0, 50), std::max(ohne * 0.25f, 277.78f), 0.1f);
+}
+
+TEST(SpielfeldStaerkeFaktor, HomeRightCrowdAndAmateurAwaySide)
+{
+    EXPECT_EQ(Spielfeld_Heim_Faktor(HEIMRECHT, false, 0, 500, 40000, 1000, 1000), 96);
+    EXPECT_EQ(Spielfeld_Heim_Faktor(HEIMRECHT, false, 0, 500, 400000, 0, 1000), 100);
+    EXPECT_EQ(Spielfeld_Heim_Faktor(HEIMRECHT, false, 0, 500, 40000, 0, 0), 92 + 8 * 20 / 100);
+    EXPECT_EQ(Spielfeld_Heim_Faktor(HEIMRECHT, false, 20, 500, 40000, 1000, 1000), 92) << "position 20 has no crowd";
+    EXPECT_EQ(Spielfeld_Heim_Faktor(HEIMRECHT, true, 0, 500, 40000, 1000, 1000), 83);
+    EXPECT_EQ(Spielfeld_Heim_Faktor(0, true, 0, 500, 40000, 1000, 1000), 92);
+    EXPECT_EQ(Spielfeld_Heim_Faktor(0, false, 0, 500, 40000, 1000, 1000), 92);
+    // The amateur home right costs a weak away player more than a strong one.
+    const int32_t schwach = Spielfeld_Heim_Faktor(AMATEUR_HEIMRECHT, true, 0, 300, 0, 0, 0);
+    const int32_t stark = Spielfeld_Heim_Faktor(AMATEUR_HEIMRECHT, true, 0, 900, 0, 0, 0);
+    EXPECT_LT(schwach, stark);
+    EXPECT_EQ(stark, 92 * 100 / 114);
 }
 
 TEST(SpielfeldGeometrie, PointOnPitchIncludesTheLines)
