@@ -203,6 +203,43 @@ TEST_F(Aufstellung, FilledRecordHasItsSurroundingsAndIsDeterministic)
     EXPECT_EQ(f->spieler[0].fitness, 100);
 }
 
+TEST_F(Aufstellung, TacticsChangeRecomputesOnlyThePlayersOnThePitch)
+{
+    kader(1);
+    Spielfeld_Team_An_Positionen(r.get(), 0, 1);
+    Teamspieler_Wert(311, 1, 11, 17 * 20 + 3, 1);
+    Teamspieler_Wert(311, 1, 21, 17 * 20 + 3, 1);
+    const int32_t bank_x1 = r->spieler[11].taktik_punkte[0];
+    Spielfeld_Taktik_Positionen_Setzen(r.get(), 0, 1);
+    EXPECT_EQ(r->spieler[1].taktik_punkte[1], L - (9600 * 20 / 26 + 600));
+    EXPECT_EQ(r->spieler[1].taktik_punkte[3], W - ((W - 60) * 3 / 16 + 30));
+    EXPECT_EQ(r->spieler[11].taktik_punkte[0], bank_x1) << "substitutes wait for their turn";
+    EXPECT_EQ(r->spieler[0].taktik_punkte[0], L - 550) << "the keeper keeps his goal";
+}
+
+TEST_F(Aufstellung, PercentOfEveryValueForFieldPlayersAndKeepers)
+{
+    const int32_t tw = 60, feld = 61;
+    Spieler_Fix_Daten[tw].lieblingspos = SP_POS_TORWART;
+    Spieler_Fix_Daten[feld].lieblingspos = 100;
+    for (int32_t sp : {tw, feld}) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 5, sp, 150, 0, 24, -1, false));
+    Spieler_Wert(60, tw, 7, 1);
+    Spieler_Werte_Prozent_Setzen(5, 150);
+    int32_t lo = 0, hi = 0;
+    Spieler_Wert_Min_Max(58, &lo, &hi);
+    EXPECT_EQ(Spieler_Wert(58, feld, 0, 0), hi);
+    EXPECT_EQ(Spieler_Wert(60, tw, 0, 0), 7) << "a keeper's field values stay";
+    Spieler_Wert_Min_Max(83, &lo, &hi);
+    EXPECT_EQ(Spieler_Wert(83, feld, 0, 0), std::max(lo, 100 - hi));
+    Spieler_Wert_Min_Max(79, &lo, &hi);
+    EXPECT_EQ(Spieler_Wert(79, tw, 0, 0), hi);
+    Spieler_Werte_Prozent_Setzen(5, -20);
+    Spieler_Wert_Min_Max(60, &lo, &hi);
+    EXPECT_EQ(Spieler_Wert(60, feld, 0, 0), std::max(lo, 0));
+    Spieler_Wert_Min_Max(80, &lo, &hi);
+    EXPECT_EQ(Spieler_Wert(80, tw, 0, 0), std::max(lo, 0));
+}
+
 int32_t rasenheizung(int32_t, int32_t slot) { return slot == 8 ? 1 : 0; }
 
 TEST(SpielfeldUmgebung, WeatherFromRainTemperatureAndUndersoilHeating)
