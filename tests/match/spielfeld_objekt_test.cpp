@@ -199,6 +199,52 @@ TEST_F(Objekte, ObjectAndOrderFieldsSitAtTheirImagePositions)
     EXPECT_EQ(zurueck->objekt[2].ring, -1);
 }
 
+TEST_F(Objekte, HeaderEntriesAndStatisticsSitAtTheirImagePositions)
+{
+    r->kopf.code = 0x01020304;
+    r->kopf.minute = 0x0506;
+    r->kopf.sekunden = 0x0708;
+    r->kopf.zweiter = -2;
+    r->kopf.slot = 0x0B;
+    r->kopf.offen = 0x0C;
+    Spielfeld_Spieler& e = r->spieler[3];
+    e.kraft = 0x11223344;
+    e.zustand = 0x55667788;
+    e.faehigkeit[0] = 0x99AA;
+    e.bank_nummer = 0xBB;
+    e.praesenz[0] = 0xCC;
+    e.karte = 0xDD;
+    e.marker = 0xEE;
+    r->rot[1] = 1;
+    r->gelb_rot[0] = 2;
+    r->gelb[1] = 3;
+    r->fouls[0] = 4;
+    r->elfmeter[1] = 5;
+    r->statistik[31][7] = 6;
+    std::vector<uint8_t> b(SPIELFELD_RECORD_BYTES);
+    Spielfeld_Record_Schreiben(*r, b.data());
+    EXPECT_EQ(Bytes_Hole32(&b[0]), 0x01020304u);
+    EXPECT_EQ(Bytes_Hole16(&b[4]), 0x0506);
+    EXPECT_EQ(Bytes_Hole16(&b[6]), 0x0708);
+    EXPECT_EQ(Bytes_Hole16(&b[8]), 0xFFFE);
+    EXPECT_EQ(b[10], 0x0B);
+    EXPECT_EQ(b[11], 0x0C);
+    const uint32_t p = 12 + 160 * 3;
+    EXPECT_EQ(b[p + 15], 0xDD);
+    EXPECT_EQ(Bytes_Hole32(&b[p + 16]), 0x11223344u);
+    EXPECT_EQ(b[p + 23], 0xEE);
+    EXPECT_EQ(Bytes_Hole32(&b[p + 64]), 0x55667788u);
+    EXPECT_EQ(Bytes_Hole16(&b[p + 70]), 0x99AA);
+    EXPECT_EQ(b[p + 114], 0xBB);
+    EXPECT_EQ(b[p + 126], 0xCC);
+    EXPECT_EQ(b[21838], 1);
+    EXPECT_EQ(b[21839], 2);
+    EXPECT_EQ(b[21842], 3);
+    EXPECT_EQ(b[21847], 4);
+    EXPECT_EQ(b[21852], 5);
+    EXPECT_EQ(b[21853 + 8 * 31 + 7], 6);
+}
+
 TEST(Animationstabelle, KindsRestPositionsAndReach)
 {
     const auto& t = SPIELSZENEN_ANIMATIONSDATEN;
