@@ -1,6 +1,7 @@
 #include "match/pitch/spielfeld_daten.h"
 
 #include <algorithm>
+#include <utility>
 #include <cstring>
 
 #include "competitions/spiele.h"
@@ -101,7 +102,11 @@ void erste_aufstellung(Spielfeld_Record* r, int32_t s, bool gespiegelt)
     int32_t feld[50];
     int32_t n = team >= 0 && team < Team_Anzahl ? Teamspieler_Ins_Array(team, feld, 50, 0) : 0;
     n = std::clamp(n, 0, 50);
-    std::stable_sort(feld, feld + n, [team](int32_t a, int32_t b) { return position_schluessel(team, a) < position_schluessel(team, b); });
+    // Sorted by line-up cell, keeper first; the keys are read once.
+    std::pair<int32_t, int32_t> folge[50];
+    for (int32_t i = 0; i < n; ++i) folge[i] = {position_schluessel(team, feld[i]), feld[i]};
+    std::stable_sort(folge, folge + n, [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (int32_t i = 0; i < n; ++i) feld[i] = folge[i].second;
     int32_t k = 0, starter = 0, ersatz = 0, bank = 0;
     bool hat_torwart = false;
     for (int32_t i = 0; i < n && k < 16; ++i) {
