@@ -2,6 +2,7 @@
 // of a game of the world in DIR (as the data builder writes it) between clubs HOME and AWAY, prints
 // both sides as the pitch sees them and writes the record's saved image (default
 // spielfeld_S_HOME_AWAY.bin). Two runs with the same arguments print and write the same.
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,10 +12,28 @@
 #include "bench/spielfeld_welt.h"
 #include "match/pitch/spielfeld_objekt.h"
 #include "match/spielfeld.h"
+#include "platform/os/os_text.h"
 #include "platform/print.h"
 #include "platform/win95.h"
 
 namespace {
+
+// The program's texts are Windows-1252; the terminal reads UTF-8.
+std::string zeile;
+void ausgeben(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void ausgeben(const char* format, ...)
+{
+    char puffer[1024];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(puffer, sizeof puffer, format, args);
+    va_end(args);
+    zeile += puffer;
+    const size_t ende = zeile.rfind('\n');
+    if (ende == std::string::npos) return;
+    std::fputs(Os_Text_Utf8(std::string_view(zeile).substr(0, ende + 1)).c_str(), stdout);
+    zeile.erase(0, ende + 1);
+}
 
 int nutzung()
 {
@@ -33,19 +52,19 @@ bool zahl(const char* s, int32_t* aus)
 
 void seite_ausgeben(const Spielfeld_Record& r, int32_t seite)
 {
-    std::printf("Seite %d: Team %u, greift x=%d an\n", seite, r.team[seite], r.tor_x[seite]);
-    std::printf("Schützen: Freistoß %d, Elfmeter %d, Ecke %d\n", int32_t(r.freistoss_schuetze[seite]),
+    ausgeben("Seite %d: Team %u, greift x=%d an\n", seite, r.team[seite], r.tor_x[seite]);
+    ausgeben("Schützen: Freistoß %d, Elfmeter %d, Ecke %d\n", int32_t(r.freistoss_schuetze[seite]),
                 int32_t(r.elfmeter_schuetze[seite]), int32_t(r.ecken_schuetze[seite]));
     for (int32_t slot = 16 * seite; slot < 16 * seite + 16; ++slot) {
         const Spielfeld_Spieler& e = r.spieler[slot];
         if (e.spnr < 0) continue;
         const Spielfeld_Objekt& o = r.objekt[slot];
-        std::printf("%2d spieler %5d nr %2d zustand %4u %s ort (%5.0f,%5.0f) punkte", slot, e.spnr, e.anweisung[2], e.zustand,
+        ausgeben("%2d spieler %5d nr %2d zustand %4u %s ort (%5.0f,%5.0f) punkte", slot, e.spnr, e.anweisung[2], e.zustand,
                     o.torwart ? "TW" : "  ", double(o.x), double(o.y));
-        for (int32_t p : e.taktik_punkte) std::printf(" %5d", p);
-        std::printf(" werte");
-        for (uint16_t w : e.faehigkeit) std::printf(" %3u", unsigned(w));
-        std::printf(" Kraft %u Fitness %d\n", e.kraft, e.fitness);
+        for (int32_t p : e.taktik_punkte) ausgeben(" %5d", p);
+        ausgeben(" werte");
+        for (uint16_t w : e.faehigkeit) ausgeben(" %3u", unsigned(w));
+        ausgeben(" Kraft %u Fitness %d\n", e.kraft, e.fitness);
     }
 }
 
@@ -84,7 +103,7 @@ int main(int argc, char** argv)
     Spielfeld_Record r = *Spielfeld_Get_Spiel(h);
     // The frame time is the clock's: the image holds 0 there so that runs compare.
     r.frame_zeit = 0;
-    std::printf("Spiel %d, Seed %d, Seiten getauscht %d, Stärke %d/%d\n", h, seed, r.seiten_getauscht, r.staerke[0], r.staerke[1]);
+    ausgeben("Spiel %d, Seed %d, Seiten getauscht %d, Stärke %d/%d\n", h, seed, r.seiten_getauscht, r.staerke[0], r.staerke[1]);
     for (int32_t s = 0; s < 2; ++s) seite_ausgeben(r, s);
     std::vector<uint8_t> bild(SPIELFELD_RECORD_BYTES);
     Spielfeld_Record_Schreiben(r, bild.data());
@@ -94,7 +113,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "dorvin_spielfeld: %s nicht schreibbar\n", aus.c_str());
         return 1;
     }
-    std::printf("Abbild: %s (%u Bytes)\n", aus.c_str(), SPIELFELD_RECORD_BYTES);
+    ausgeben("Abbild: %s (%u Bytes)\n", aus.c_str(), SPIELFELD_RECORD_BYTES);
     Spielfeld_DeInit();
     return 0;
 }
