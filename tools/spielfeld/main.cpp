@@ -52,7 +52,9 @@ bool zahl(const char* s, int32_t* aus)
 
 void seite_ausgeben(const Spielfeld_Record& r, int32_t seite)
 {
-    ausgeben("Seite %d: Team %u, greift x=%d an\n", seite, r.team[seite], r.tor_x[seite]);
+    ausgeben("Seite %d: Team %u, greift x=%d an, Einsatz %d, Taktik", seite, r.team[seite], r.tor_x[seite], r.einsatz[seite]);
+    for (uint8_t t : r.taktik_werte[seite]) ausgeben(" %d", t);
+    ausgeben("\n");
     ausgeben("Schützen: Freistoß %d, Elfmeter %d, Ecke %d\n", int32_t(r.freistoss_schuetze[seite]),
                 int32_t(r.elfmeter_schuetze[seite]), int32_t(r.ecken_schuetze[seite]));
     for (int32_t slot = 16 * seite; slot < 16 * seite + 16; ++slot) {
