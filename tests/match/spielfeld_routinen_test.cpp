@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
 
 #include "competitions/wettbewerb.h"
 #include "match/pitch/spielfeld_ansicht.h"
@@ -12,6 +13,7 @@
 #include "match/pitch/spielfeld_spieler.h"
 #include "match/spielfeld.h"
 #include "matchview/spielszenen.h"
+#include "platform/print.h"
 #include "platform/zufall.h"
 
 namespace {
@@ -178,6 +180,27 @@ TEST(SpielfeldAnsicht, AnimationTableTimingPrepared)
         EXPECT_FLOAT_EQ(a.ms_pro_bild * a.bildrate, 1000.0f) << i;
         EXPECT_FLOAT_EQ(a.dauer_faktor, float(a.bilder) * a.bildrate) << i;
     }
+}
+
+std::string protokoll;
+void protokollieren(const char* text) { protokoll += text; }
+
+TEST(SpielfeldAnsicht, DebugDumpOfRefereeAndPlayer)
+{
+    auto r = std::make_unique<Spielfeld_Record>();
+    r->ballhalter = 7;
+    protokoll.clear();
+    Print_Log_Set_Sink(protokollieren);
+    Spielfeld_Debug_Objekt_Ausgeben(r.get(), 32);
+    Spielfeld_Debug_Objekt_Ausgeben(r.get(), 5);
+    Spielfeld_Debug_Objekt_Ausgeben(r.get(), 51);
+    Print_Log_Set_Sink(nullptr);
+    EXPECT_NE(protokoll.find("Ballbesitz:7 Torentf. Ball:0.0 M."), std::string::npos) << protokoll;
+    EXPECT_NE(protokoll.find("Torentf. Spieler:0.0 M."), std::string::npos);
+    EXPECT_NE(protokoll.find("Gegn. im Rad 10M.: 0"), std::string::npos);
+    size_t striche = 0;
+    for (size_t p = protokoll.find("----------"); p != std::string::npos; p = protokoll.find("----------", p + 1)) ++striche;
+    EXPECT_EQ(striche, 2u) << "an object beyond the record writes nothing";
 }
 
 TEST(SpielfeldAnsicht, StrengthAndFitnessLines)
