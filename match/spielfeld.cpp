@@ -506,6 +506,9 @@ void Spielfeld_DeInit()
     Spielansicht_Beenden(Spielfeld_Steuerung.uebersicht_verlassen);
     Spielfeld_Ansicht_Freigeben();
     puffer_freigeben();
+    // The ball pointers point into the records about to go.
+    Ball_Objekt = nullptr;
+    Ball_Auftrag = nullptr;
     Liste_Delete_All(&Spielfeld_Liste);
     Spielfeld_Liste = Liste{};
     initialisiert = false;
@@ -848,6 +851,8 @@ bool Spielfeld_Laden(Disk_Datei* d, const char*)
     else {
         if (!initialisiert) Spielfeld_Init();
         if (!initialisiert) return ablehnen(d, "kein Speicher!");
+        Ball_Objekt = nullptr;
+        Ball_Auftrag = nullptr;
         Liste_Delete_Element(&Spielfeld_Liste, nullptr);
         Liste_Element* nach = nullptr;
         for (const Spielfeld_Record& r : neu) {

@@ -11,6 +11,7 @@
 #include "economy/stadion.h"
 #include "database/teamspieler.h"
 #include "match/pitch/spielfeld_daten.h"
+#include "match/pitch/spielfeld_objekt.h"
 #include "match/pitch/spielfeld_spieler.h"
 #include "match/spielfeld.h"
 #include "platform/zufall.h"
@@ -177,6 +178,8 @@ TEST_F(Aufstellung, FilledRecordHasItsSurroundingsAndIsDeterministic)
     EXPECT_EQ(bild[0], bild[1]);
 
     const Spielfeld_Record* f = Spielfeld_Get_Spiel(h);
+    EXPECT_EQ(Ball_Objekt, &f->objekt[35]);
+    EXPECT_EQ(Ball_Auftrag, &f->objekt[35].auftrag[0]);
     EXPECT_EQ(f->aktiv, 0);
     EXPECT_EQ(f->wetter, 3) << "snow without undersoil heating";
     EXPECT_FLOAT_EQ(f->boden_faktor, 1.4f);
@@ -266,6 +269,16 @@ TEST(SpielfeldUmgebung, WeatherFromRainTemperatureAndUndersoilHeating)
     Spielfeld_Umgebung_Setzen(r.get(), &m);
     EXPECT_EQ(r->wetter, 0);
     EXPECT_EQ(r->aktions_sperre, 1);
+}
+
+TEST_F(Aufstellung, BallPointersNeverOutliveTheRecords)
+{
+    kader(1);
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(spiel(1, 2), 0, 0, nullptr, 1, 0));
+    ASSERT_NE(Ball_Objekt, nullptr);
+    Spielfeld_DeInit();
+    EXPECT_EQ(Ball_Objekt, nullptr);
+    EXPECT_EQ(Ball_Auftrag, nullptr);
 }
 
 TEST_F(Aufstellung, NextHalfChangesEndsConsistently)
