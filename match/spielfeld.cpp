@@ -13,8 +13,15 @@
 #include "database/team.h"
 #include "database/team_staerke.h"
 #include "database/teamspieler.h"
+#include "match/pitch/spielfeld_abfragen.h"
+#include "match/pitch/spielfeld_ansicht.h"
+#include "match/pitch/spielfeld_daten.h"
+#include "match/pitch/spielfeld_objekt.h"
+#include "match/pitch/spielfeld_spieler.h"
+#include "match/pitch/spielfeld_verhalten.h"
 #include "match/spieltag.h"
 #include "matchview/spielansicht.h"
+#include "matchview/live/spielszenen_kamera.h"
 #include "matchview/spielszenen.h"
 #include "platform/bytes.h"
 #include "platform/disk.h"
@@ -32,13 +39,13 @@ float Spielfeld_Schwellen[2] = {4000.0f, 4000.0f};
 namespace {
 
 constexpr uint32_t REPLAY_BYTES = 85612;
+constexpr uint32_t REPLAY_FLAG = 85608;
 constexpr uint32_t BLOCK_KOPF_BYTES = 14;
 constexpr uint32_t EINTRAG_KOPF_BYTES = 8;
 // A frame that took this long consumes two clock units.
 constexpr uint32_t LANGER_FRAME_MS = 56;
 
 bool initialisiert = false;
-uint8_t ansicht_geladen = 0;
 bool masse_gesetzt = false;
 uint8_t* replay = nullptr;
 uint32_t letzte_zeit = 0;
@@ -73,16 +80,85 @@ void spieler_felder(S& s, uint32_t p, V& v)
     v(p + 157, s.frei_157);
 }
 
+template <class A, class V>
+void auftrag_felder(A& a, uint32_t p, V& v)
+{
+    v(p + 0, a.dauer);
+    v(p + 4, a.wert_4);
+    v(p + 5, a.anim_standard);
+    v(p + 6, a.wert_6);
+    v(p + 7, a.ende);
+    v(p + 8, a.tempo);
+    v(p + 12, a.start_tempo);
+    v(p + 16, a.ziel);
+    v(p + 28, a.wert_28);
+    v(p + 29, a.art);
+    v(p + 30, a.wartend);
+    v(p + 31, a.x_unter);
+    v(p + 32, a.y_unter);
+    v(p + 33, a.frei_33);
+    v(p + 36, a.animation);
+    v(p + 40, a.wert_40);
+    v(p + 41, a.frei_41);
+    v(p + 42, a.richtung);
+}
+
+template <class O, class V>
+void objekt_felder(O& o, uint32_t p, V& v)
+{
+    v(p + 0, o.vx);
+    v(p + 4, o.vy);
+    v(p + 8, o.vz);
+    v(p + 12, o.ax);
+    v(p + 16, o.fx);
+    v(p + 20, o.ay);
+    v(p + 24, o.fy);
+    v(p + 28, o.entscheidung_timer);
+    v(p + 32, o.auftrag_zeit);
+    v(p + 36, o.countdown_a);
+    v(p + 40, o.countdown_b);
+    v(p + 44, o.flug_start);
+    v(p + 48, o.flug_uhr);
+    v(p + 52, o.distanz);
+    v(p + 56, o.neuer_auftrag);
+    v(p + 57, o.neu_entscheiden);
+    v(p + 58, o.auftrag_fertig);
+    v(p + 59, o.zielpunkt);
+    v(p + 60, o.ballspieler);
+    v(p + 61, o.torwart);
+    v(p + 62, o.zustand);
+    v(p + 63, o.frei_63);
+    v(p + 64, o.pixel_x);
+    v(p + 68, o.pixel_y);
+    v(p + 72, o.x);
+    v(p + 76, o.y);
+    v(p + 80, o.z);
+    v(p + 84, o.letzte_x);
+    v(p + 88, o.letzte_y);
+    v(p + 92, o.ring);
+    v(p + 93, o.frei_93);
+    for (uint32_t k = 0; k < SPIELFELD_AUFTRAEGE; ++k) auftrag_felder(o.auftrag[k], p + 96 + 44 * k, v);
+    v(p + 272, o.aktiv);
+    v(p + 273, o.frei_273);
+    v(p + 276, o.wert_276);
+    v(p + 280, o.frei_280);
+}
+
 template <class R, class V>
 void record_felder(R& r, V& v)
 {
-    v(0, r.kopf);
+    v(0, r.kopf.code);
+    v(4, r.kopf.minute);
+    v(6, r.kopf.sekunden);
+    v(8, r.kopf.zweiter);
+    v(10, r.kopf.slot);
+    v(11, r.kopf.offen);
     for (uint32_t s = 0; s < SPIELFELD_SLOTS; ++s) spieler_felder(r.spieler[s], 12 + 160 * s, v);
     v(5132, r.frei_5132);
     v(5280, r.ball_ziel_x);
     v(5284, r.ball_ziel_y);
     v(5288, r.frei_5288);
-    for (uint32_t o = 0; o < SPIELFELD_OBJEKTE; ++o) v(5368 + SPIELFELD_OBJEKT_BYTES * o, r.objekt[o].daten);
+    for (uint32_t o = 0; o < SPIELFELD_OBJEKTE; ++o) objekt_felder(r.objekt[o], 5368 + SPIELFELD_OBJEKT_BYTES * o, v);
     v(20260, r.team);
     v(20268, r.frei_20268);
     v(20340, r.ballholer);
@@ -205,10 +281,12 @@ void record_felder(R& r, V& v)
     v(21832, r.wechsel_uebrig);
     v(21834, r.laufende_spieler);
     v(21835, r.schwalben);
-    v(21837, r.frei_21837);
+    v(21837, r.rot);
+    v(21839, r.gelb_rot);
+    v(21841, r.gelb);
     v(21843, r.ecken);
     v(21845, r.freistoesse);
-    v(21847, r.frei_21847);
+    v(21847, r.fouls);
     v(21849, r.wechsel);
     v(21851, r.elfmeter);
     v(21853, r.statistik);
@@ -369,22 +447,6 @@ void puffer_freigeben()
     replay = nullptr;
 }
 
-// The side's slots 16 s .. 16 s + 15: the starting eleven first, then the substitutes.
-void seite_aufstellen(Spielfeld_Record& r, int32_t s, int32_t team)
-{
-    Spielfeld_Spieler* slot = r.spieler + 16 * s;
-    for (int32_t i = 0; i < 16; ++i) slot[i].spnr = -1;
-    int32_t n = 0;
-    for (uint32_t art : {uint32_t(TS_STARTELF), uint32_t(TS_ERSATZ)}) {
-        int32_t feld[50];
-        const int32_t k = Teamspieler_Ins_Array(team, feld, 50, int32_t(art));
-        for (int32_t i = 0; i < k && i < 50 && n < 16; ++i, ++n) {
-            slot[n].spnr = feld[i];
-            slot[n].zustand = uint32_t(Teamspieler_Wert(317, team, feld[i], 0, 0)) & (SPIELFELD_AUF_DEM_PLATZ | SPIELFELD_ERSATZ);
-        }
-    }
-}
-
 // The seed of a record: one draw of the global generator, spread over its states.
 uint32_t record_seed()
 {
@@ -426,13 +488,13 @@ void Spielfeld_Init()
     Liste_Init(&Spielfeld_Liste);
     Spielfeld_Steuerung.kamera_teiler = 35;
     if (!masse_gesetzt) {
-        Spielszenen_Spielfeld_Masse_Setzen();
+        Spielszenen_Spielfeld_Masse_Setzen(Spielfeld_Masse);
         masse_gesetzt = true;
     }
     Spielfeld_Animationen_Vorberechnen();
     Spielszenen_Animationen_Zuruecksetzen();
     Spielansicht_Beenden(0);
-    ansicht_geladen = 0;
+    Spielfeld_Ansicht_Flag_Setzen(0);
     letzte_zeit = Timer_Get_Time();
     initialisiert = true;
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELFELD, Spielfeld_DeInit);
@@ -444,6 +506,9 @@ void Spielfeld_DeInit()
     Spielansicht_Beenden(Spielfeld_Steuerung.uebersicht_verlassen);
     Spielfeld_Ansicht_Freigeben();
     puffer_freigeben();
+    // The ball pointers point into the records about to go.
+    Ball_Objekt = nullptr;
+    Ball_Auftrag = nullptr;
     Liste_Delete_All(&Spielfeld_Liste);
     Spielfeld_Liste = Liste{};
     initialisiert = false;
@@ -451,9 +516,7 @@ void Spielfeld_DeInit()
 
 bool Spielfeld_Ist_Initialisiert() { return initialisiert; }
 
-bool Spielfeld_Ansicht_Geladen() { return initialisiert && ansicht_geladen; }
-void Spielfeld_Ansicht_Freigeben() { ansicht_geladen = 0; }
-void Spielfeld_Animationen_Vorberechnen() {}
+uint8_t Spielfeld_Replay_Flag() { return replay ? replay[REPLAY_FLAG] : 0; }
 
 // ---- Records ----
 
@@ -509,24 +572,15 @@ bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32
     }
     Spielfeld_Record& r = *new (e->data) Spielfeld_Record{};
     // Every record takes exactly one draw of the global generator; the fill draws on the
-    // record's own sequence.
+    // record's own sequence, so a record depends only on its game and its seed.
     r.seed = record_seed();
+    r.anzeige = modus == 1 ? 1 : 0;
     const int32_t global = Zufall_Get_Seed();
     Zufall_Set_Seed(int32_t(r.seed));
-    r.spiel = uint32_t(spiel);
-    r.anzeige = modus == 1 ? 1 : 0;
-    for (int32_t s = 0; s < 2; ++s) {
-        const int32_t t = teams[s];
-        r.team[s] = uint32_t(t);
-        seite_aufstellen(r, s, t);
-        r.staerke[s] = int8_t(Team_Spielfeld_Staerke(t, 1, 1, 1));
-        int32_t m[5][6] = {};
-        Team_Staerke(255, 2, t, m);
-        r.team_wert[s] = m[4][4];
-        const int32_t einsatz = Team_Hat_Manager(t) ? Team_Wert(TEAM_OPTION, t, 0, TEAM_LESEN) : 70;
-        r.einsatz[s] = uint8_t(einsatz < 0 ? 0 : einsatz > 100 ? 100 : einsatz);
-    }
-    Spielfeld_Staerke_Ausgleichen(r);
+    // Nothing plays on the pitch until the frame step does.
+    Spielfeld_Daten_Eintragen(&r, sp, spiel, -1);
+    Spielfeld_Umgebung_Setzen(&r, sp);
+    Spielfeld_Kontakte_Aufloesen(&r);
     r.seed = uint32_t(Zufall_Get_Seed());
     Zufall_Set_Seed(global);
     return true;
@@ -577,18 +631,35 @@ float Spielfeld_Run(int32_t, int32_t, int32_t, int32_t, uint8_t*, uint8_t)
     return dauer >= LANGER_FRAME_MS ? 2.0f : 1.0f;
 }
 
-void Spielfeld_Anpfiff(int32_t spiel, int32_t)
+void Spielfeld_Anpfiff_Record(Spielfeld_Record* r, int32_t spaetere_halbzeit)
 {
-    Spielfeld_Record* r = Spielfeld_Get_Spiel(spiel);
     if (!r) return;
     r->situation = 0;
     r->ball_zustand = 0;
     r->ballhalter = -1;
     r->spielende = 0;
-    const int32_t global = Zufall_Get_Seed();
-    Zufall_Set_Seed(int32_t(r->seed));
+    Spielfeld_Objekt_Setzen(r, SPIELFELD_BALL, Spielfeld_Masse[0] / 2, Spielfeld_Masse[1] / 2, 0);
+    Spielfeld_Auftrag_Tempo_Setzen(r, SPIELFELD_BALL, 0.0f, 0);
+    if (spaetere_halbzeit) {
+        // The ends change: the goal points first, then every stored place turns round.
+        r->seiten_getauscht ^= 1;
+        Spielfeld_Tor_Punkte_Setzen(r);
+        Spielfeld_Laufwege_Spiegeln(r);
+        for (int32_t s = 0; s < 2; ++s) Spielfeld_Team_An_Positionen(r, s, r->seiten_getauscht ^ s);
+        ++r->periode;
+    } else r->periode = 1;
+    Spielfeld_Sonderaktion(r);
     const int32_t z = Zufall(0, 255);
     r->anstoss_zufall = uint8_t(z);
+}
+
+void Spielfeld_Anpfiff(int32_t spiel, int32_t spaetere_halbzeit)
+{
+    Spielfeld_Record* r = Spielfeld_Get_Spiel(spiel);
+    if (!r) return;
+    const int32_t global = Zufall_Get_Seed();
+    Zufall_Set_Seed(int32_t(r->seed));
+    Spielfeld_Anpfiff_Record(r, spaetere_halbzeit);
     r->seed = uint32_t(Zufall_Get_Seed());
     Zufall_Set_Seed(global);
 }
@@ -702,7 +773,7 @@ bool Spielfeld_Speichern(Disk_Datei* d)
     uint8_t kopf[BLOCK_KOPF_BYTES];
     Bytes_Setze32(kopf, SPIELFELD_BLOCK_VERSION);
     kopf[4] = initialisiert ? 1 : 0;
-    kopf[5] = ansicht_geladen;
+    kopf[5] = Spielfeld_Ansicht_Flag();
     Bytes_Setze32(kopf + 6, std::bit_cast<uint32_t>(Spielfeld_Schwellen[0]));
     Bytes_Setze32(kopf + 10, std::bit_cast<uint32_t>(Spielfeld_Schwellen[1]));
     if (!Disk_Schreibe_Block(d, kopf, sizeof kopf)) return false;
@@ -780,6 +851,8 @@ bool Spielfeld_Laden(Disk_Datei* d, const char*)
     else {
         if (!initialisiert) Spielfeld_Init();
         if (!initialisiert) return ablehnen(d, "kein Speicher!");
+        Ball_Objekt = nullptr;
+        Ball_Auftrag = nullptr;
         Liste_Delete_Element(&Spielfeld_Liste, nullptr);
         Liste_Element* nach = nullptr;
         for (const Spielfeld_Record& r : neu) {
@@ -787,7 +860,7 @@ bool Spielfeld_Laden(Disk_Datei* d, const char*)
             if (!nach) return ablehnen(d, "kein Speicher!");
         }
     }
-    ansicht_geladen = kopf[5];
+    Spielfeld_Ansicht_Flag_Setzen(kopf[5]);
     Spielfeld_Schwellen[0] = schwellen[0];
     Spielfeld_Schwellen[1] = schwellen[1];
     return true;

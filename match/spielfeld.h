@@ -56,15 +56,72 @@ struct Spielfeld_Spieler {
     uint8_t frei_157[3];
 };
 
-// A pitch object (players, officials, ball = object 35); laid out by the pitch model.
+// One order of a pitch object (44 bytes in the image); four of them form the object's ring.
+struct Spielfeld_Auftrag {
+    float dauer;                  // ms, 0 no limit; non-zero marks the order busy
+    uint8_t wert_4;
+    uint8_t anim_standard;        // last frame index of the animation
+    uint8_t wert_6;
+    int8_t ende;                  // 1 done, -1 look at the next order on ending
+    float tempo;                  // cm/s along the path
+    float start_tempo;            // vertical speed at the start of a flight
+    float ziel[3];
+    uint8_t wert_28;              // 0 makes the duration 0
+    uint8_t art;                  // 0 free, else the animation's kind (8 and 10 while entered)
+    uint8_t wartend;
+    uint8_t x_unter, y_unter;     // target below the position when given (players)
+    uint8_t frei_33[3];
+    int32_t animation;            // -1 empty
+    uint8_t wert_40;              // frame counter
+    uint8_t frei_41;
+    int16_t richtung;             // -1, or 35: face the ball
+};
+constexpr int32_t SPIELFELD_AUFTRAEGE = 4;
+
+// A pitch object (0-31 players, 32 referee, 33/34 assistants, 35 ball, 36 a further figure,
+// 37-40 corner flags, 41-48 goal frames, 49/50 bench figures).
 struct Spielfeld_Objekt {
-    uint8_t daten[SPIELFELD_OBJEKT_BYTES];
+    float vx, vy, vz;                 // cm/s
+    float ax, fx, ay, fy;             // air drag and rolling friction along x and y
+    float entscheidung_timer;         // s; above 1.0 the object decides again
+    float auftrag_zeit;               // ms left of the current order
+    float countdown_a, countdown_b;   // ms
+    float flug_start, flug_uhr;       // ms
+    int32_t distanz;                  // distance run, in speed-factor units
+    uint8_t neuer_auftrag;
+    uint8_t neu_entscheiden;          // the decision pass gives it a new order
+    uint8_t auftrag_fertig;
+    uint8_t zielpunkt;                // drags the record's target point (the ball)
+    uint8_t ballspieler;
+    uint8_t torwart;
+    uint8_t zustand;                  // transient state, a character code
+    uint8_t frei_63;
+    int32_t pixel_x, pixel_y;         // the view's
+    float x, y, z;
+    float letzte_x, letzte_y;         // position at the last distance count
+    int8_t ring;                      // current order 0..3
+    uint8_t frei_93[3];
+    Spielfeld_Auftrag auftrag[SPIELFELD_AUFTRAEGE];
+    uint8_t aktiv;
+    uint8_t frei_273[3];
+    int32_t wert_276;                 // -1 for the goal frames
+    uint8_t frei_280[12];
 };
 
 // The live record of one game. Fields are named after their byte positions in the image
 // (Spielfeld_Record_Schreiben); frei_N keeps unnamed bytes from position N as they are.
+// The event header at the record's start, read by the ticker.
+struct Spielfeld_Record_Kopf {
+    uint32_t code;                // Spielfeld_Ereignis
+    uint16_t minute;
+    uint16_t sekunden;
+    int16_t zweiter;              // second player slot, -1 none
+    uint8_t slot;
+    uint8_t offen;                // 1 not yet shown
+};
+
 struct Spielfeld_Record {
-    uint8_t kopf[12];                               // event header
+    Spielfeld_Record_Kopf kopf;                     // 0 event header
     Spielfeld_Spieler spieler[SPIELFELD_SLOTS];     // 12 + 160 s
     uint8_t frei_5132[148];
     float ball_ziel_x, ball_ziel_y;                 // 5280
@@ -179,13 +236,15 @@ struct Spielfeld_Record {
     uint8_t wechsel_uebrig[2];                      // 21832
     int8_t laufende_spieler;                        // 21834
     uint8_t schwalben[2];                           // 21835
-    uint8_t frei_21837[6];
+    uint8_t rot[2];                                 // 21837
+    uint8_t gelb_rot[2];                            // 21839
+    uint8_t gelb[2];                                // 21841
     uint8_t ecken[2];                               // 21843
     uint8_t freistoesse[2];                         // 21845
-    uint8_t frei_21847[2];
+    uint8_t fouls[2];                               // 21847
     uint8_t wechsel[2];                             // 21849
     uint8_t elfmeter[2];                            // 21851
-    uint8_t statistik[256];                         // 21853
+    uint8_t statistik[SPIELFELD_SLOTS][8];          // 21853 per player
     uint8_t neuer_kopf;                             // 22109
     uint8_t frei_22110;
     uint8_t aktions_sperre;                         // 22111
@@ -270,6 +329,8 @@ void Spielfeld_Spieloptionen(int32_t tempo_option, uint8_t freistoss, uint8_t el
 float Spielfeld_Run(int32_t minute, int32_t sekunden, int32_t a, int32_t b, uint8_t* stopp, uint8_t flag);
 // Kicks off a half of the game on the pitch (spaetere_halbzeit 1 for every half after the first).
 void Spielfeld_Anpfiff(int32_t spiel, int32_t spaetere_halbzeit);
+// The same on a record, drawing on the running generator (the fill runs it at creation).
+void Spielfeld_Anpfiff_Record(Spielfeld_Record* r, int32_t spaetere_halbzeit);
 void Spielfeld_Halbzeit_Beenden(int32_t spiel);
 // The pitch is done with the game (-1: nothing).
 void Spielfeld_Spiel_Beenden(int32_t spiel);
@@ -288,10 +349,12 @@ Spielfeld_Record* Spielfeld_Get_Spiel(int32_t spiel);
 int32_t Spielfeld_Get_Spielernote(const Spielfeld_Record* r, int32_t slot);
 // The live view's graphics are loaded (only while the module is initialised).
 bool Spielfeld_Ansicht_Geladen();
-// Unloads the live view; entry point until the view lands.
+// Closes the overview and unloads the live view when it is loaded.
 void Spielfeld_Ansicht_Freigeben();
-// Prepares the animation table once; entry point until the pitch model lands.
+// Prepares the animation table once.
 void Spielfeld_Animationen_Vorberechnen();
+// The display buffer's replay-running flag.
+uint8_t Spielfeld_Replay_Flag();
 // After-match evaluation of all live records.
 void Spielfeld_Nach_Spiel_Auswerten();
 // Bonus or fine of one side after the match (factor multiplies the amounts).

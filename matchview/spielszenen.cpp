@@ -1,4 +1,9 @@
 #include "matchview/spielszenen.h"
 
-void Spielszenen_Spielfeld_Masse_Setzen() {}
 void Spielszenen_Animationen_Zuruecksetzen() {}
+
+static Spielszenen_Lade_Hook lade_hook = nullptr;
+void Spielszenen_Set_Lade_Hook(Spielszenen_Lade_Hook hook) { lade_hook = hook; }
+bool Spielszenen_Grafik_Laden() { return lade_hook ? lade_hook() : false; }
+void Spielszenen_Grafik_Freigeben() {}
+void Spielszenen_Run(Spielfeld_Record*, Spielfeld_Steuerung_Block*, uint8_t) {}

@@ -1,7 +1,17 @@
 // The live match view's scenes. Entry points until the view lands.
 #pragma once
+#include <cstdint>
 
-// Fills the pitch measures once.
-void Spielszenen_Spielfeld_Masse_Setzen();
 // Resets the scene animations for a new match day.
 void Spielszenen_Animationen_Zuruecksetzen();
+
+struct Spielfeld_Record;
+struct Spielfeld_Steuerung_Block;
+// Loads the view's graphics and sounds; false when they cannot be had (so far always).
+bool Spielszenen_Grafik_Laden();
+void Spielszenen_Grafik_Freigeben();
+// One frame of the view for a record (replay: the display buffer's flag).
+void Spielszenen_Run(Spielfeld_Record* r, Spielfeld_Steuerung_Block* st, uint8_t replay);
+// Test hook: answers the load in place of the view (empty function: the view's own answer).
+using Spielszenen_Lade_Hook = bool (*)();
+void Spielszenen_Set_Lade_Hook(Spielszenen_Lade_Hook hook);

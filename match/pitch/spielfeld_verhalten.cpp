@@ -1,0 +1,6 @@
+#include "match/pitch/spielfeld_verhalten.h"
+
+void Spielfeld_Verhalten_Bank(Spielfeld_Record*, int32_t, int32_t) {}
+void Spielfeld_Verhalten_Nebenobjekt(Spielfeld_Record*, int32_t, int32_t) {}
+void Spielfeld_Kontakte_Aufloesen(Spielfeld_Record*) {}
+void Spielfeld_Sonderaktion(Spielfeld_Record*) {}
