@@ -87,9 +87,8 @@ void spieler_tag(int32_t t, int32_t p, bool verwaltet, bool wochentag)
     const int32_t r = Team_Verletzungsrisiko(Spieler_Wert(SP_ROBUSTHEIT, p, 0, SP_LESEN), spiel,
                                              Spieler_Wert(SP_TRAININGS_ERSCHOEPFUNG, p, 0, SP_LESEN), alter);
     const int32_t halb = Zufall(0, 100);
-    // The plain generator, wrap-around and all: the wide one draws its two parts from neighbouring
-    // states of the sequence and so rolls a 0 more than twice as often.
-    const int32_t wurf = Zufall(0, (r + halb) / 2 * 35 + 85);
+    // up to about 3,500 x 35 values: more than Zufall serves evenly
+    const int32_t wurf = Zufall_Gross(0, (r + halb) / 2 * 35 + 85);
     if (wurf == 0) Spieler_Verletzen(t, p, false);
 
     int32_t tage = Spieler_Wert(SP_VERLETZUNG_TAGE, p, 0, SP_LESEN);

@@ -195,36 +195,6 @@ TEST_F(WeltJobs, RiskInsuranceAndCure)
     EXPECT_EQ(Spieler_Daten[30].verletzung_art, 0);
 }
 
-// A squad of average risk (risk figure 62, a draw from about 2,000 values a day) loses roughly one
-// player in a thousand per day to the daily injury draw; a generator whose neighbouring states are
-// correlated would injure them two and a half times as often.
-TEST_F(WeltJobs, DailyInjuriesHitAboutOnePlayerInAThousand)
-{
-    for (int32_t p = 100; p < 120; ++p) dazu(1, p);
-    int32_t verletzt = 0;
-    for (int32_t tag = 0; tag < 1000; ++tag) {
-        for (int32_t p = 100; p < 120; ++p) {
-            Spieler_Wert(SP_ART, p, 2, SP_SCHREIBEN);
-            Spieler_Wert(SP_ROBUSTHEIT, p, 50, SP_SCHREIBEN);
-            Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, p, 30, SP_SCHREIBEN);
-            Spieler_Wert(SP_TRAININGS_ERSCHOEPFUNG, p, 30, SP_SCHREIBEN);
-            Spieler_Wert(SP_ALTER, p, 25, SP_SCHREIBEN);
-        }
-        ASSERT_EQ(Team_Verletzungsrisiko(50, 30, 30, 25), 62);
-        Team_Jeden_Tag();
-        // Cured at once, so that every player is drawn for every day.
-        for (int32_t p = 100; p < 120; ++p) {
-            if (Spieler_Wert(SP_VERLETZUNG_TAGE, p, 0, SP_LESEN) <= 0) continue;
-            ++verletzt;
-            Spieler_Wert(SP_VERLETZUNG_TAGE, p, 0, SP_SCHREIBEN);
-            Teamspieler_Wert(317, 1, p, static_cast<int32_t>(TS_ARZT), 4);
-        }
-    }
-    // 20,000 player-days: about 21 injuries expected, about 49 with the correlated draw.
-    EXPECT_GE(verletzt, 8);
-    EXPECT_LE(verletzt, 34);
-}
-
 TEST_F(WeltJobs, MoraleDriftsTowardTheMiddle)
 {
     for (int32_t runde = 0; runde < 60; ++runde) {
