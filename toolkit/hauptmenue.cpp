@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "competitions/wettbewerb.h"
 #include "competitions/spiele_ewig.h"
@@ -67,6 +68,9 @@ void zeile(Rastport* b, int32_t y, uint32_t farbe, const char* text, int32_t fon
 // The own club's panel holds an underlined name and two lines in 32 rows: in the small font,
 // so that no line runs into the underline, into each other or onto the bottom edge.
 constexpr int32_t KLEIN = 11, ZEILE_1 = 9, ZEILE_2 = 20, ZEILE_3 = 31;
+// The opponent's panel puts the referee's two small lines, descenders and all, between the
+// club's name and the bottom edge.
+constexpr int32_t SCHIRI_ZEILE_1 = 18, SCHIRI_ZEILE_2 = 29;
 
 }  // namespace
 
@@ -113,12 +117,21 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
     if (eigen) zeile(b, ZEILE_1, hell, Team_String(TEAM_NAME, team, nullptr, 0), KLEIN);
     else zeile(b, 10, hell, Team_String(TEAM_NAME, team, nullptr, 0));
     if (!eigen) {
-        // Today's referee and what he is known for.
+        // Today's referee and what he is known for, in the small font: a long name and two
+        // ratings run wider than the panel in the large one. The longest names lose their last
+        // letters rather than both ends of the line.
         const int32_t richter = Menue_Status.spiel_gueltig ? Menue_Status.heutiges_spiel.schiedsrichter : -1;
         if (richter >= 0) {
-            zeile(b, 20, farbe, Temp_Sprintf("Schiedsrichter: %s", Personal_Get_Name(richter, PERSONAL_SCHIEDSRICHTER)));
-            zeile(b, 30, farbe,
-                  Temp_Sprintf("%s,%s", Personal_Get_Bewertungstext(richter, 0), Personal_Get_Bewertungstext(richter, 1)));
+            std::string name = Personal_Get_Name(richter, PERSONAL_SCHIEDSRICHTER);
+            const char* text = Temp_Sprintf("Schiedsrichter: %s", name.c_str());
+            while (name.size() > 1 && Font_Text_Breite(Font(KLEIN), text) > int32_t(b->width) - 4) {
+                name.pop_back();
+                text = Temp_Sprintf("Schiedsrichter: %s.", name.c_str());
+            }
+            zeile(b, SCHIRI_ZEILE_1, farbe, text, KLEIN);
+            zeile(b, SCHIRI_ZEILE_2, farbe,
+                  Temp_Sprintf("%s,%s", Personal_Get_Bewertungstext(richter, 0), Personal_Get_Bewertungstext(richter, 1)),
+                  KLEIN);
         }
         return 1;
     }

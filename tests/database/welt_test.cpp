@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -128,6 +129,17 @@ TEST_P(WeltGroesse, LoadsCompleteAndValid)
     }
     EXPECT_GT(Personal_Anzahl(PERSONAL_SCHIEDSRICHTER), 0);
     EXPECT_GT(Personal_Anzahl(PERSONAL_ASSISTENT), 0);
+    // A day on which all clubs of a nation play one another (a cup round) finds a referee of
+    // that nation for every game.
+    if (groesse != "small") {
+        std::map<int32_t, int32_t> clubs, schiris;
+        for (int32_t t = 0; t < Team_Anzahl; ++t)
+            if (t != Transfermarkt_Team && t != Jugend_Team && !(T[t].status & 3)) ++clubs[T_Fix[t].nation];
+        std::vector<int32_t> ids(size_t(Personal_Anzahl(PERSONAL_SCHIEDSRICHTER)));
+        ids.resize(size_t(Personal_Get_Nummern(PERSONAL_SCHIEDSRICHTER, ids.data(), int32_t(ids.size()))));
+        for (int32_t id : ids) ++schiris[int32_t(Personal_Get_Daten(id, PERSONAL_SCHIEDSRICHTER)->land)];
+        for (const auto& [land, n] : clubs) EXPECT_GE(2 * schiris[land], n) << "nation " << land;
+    }
     std::filesystem::remove_all(ziel);
 }
 

@@ -55,16 +55,19 @@ TEST_F(Fenster_Klick, AHeldPressDoesNotEndTheNextManagersTurn)
     EXPECT_EQ(tag("bernd"), start + 1);
 }
 
-// A month of turns ended with the continue icon alone (and the "OK" of the box that names the
-// captain on a match day, a click on the empty pitch otherwise): the eleven the new game set up
-// stays set, so no turn asks about playing short-handed (that question would hold the day).
+// A month of turns ended with the continue icon: each press ends one day. The eleven the new game
+// set up stays set but for a starter who gets injured or banned; then the turn asks about playing
+// short-handed, and "JA" is the answer ("NEIN" would hold the day). On a match day the box that
+// names the captain follows with its "OK". Where neither comes, both clicks land on the empty
+// pitch (or on the captain box's idle left button).
 TEST_F(Fenster_Klick, TheLineUpOfANewGameHoldsForAMonth)
 {
     Skript s = neues_spiel({"Anna"});
     optionen(s, SPEICHERN_NEU, "start");
     for (int t = 0; t < 30; ++t) {
         dazu(s, klick(WEITER_X, WEITER_Y, -1));
-        dazu(s, klick(470, 292));
+        dazu(s, klick(150, 292));  // "JA"
+        dazu(s, klick(470, 292));  // "OK"
     }
     optionen(s, SPEICHERN_NEU, "monat");
     s.push_back("quit");

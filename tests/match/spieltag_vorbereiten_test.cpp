@@ -2,10 +2,16 @@
 // after a game, and the results pages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "common/capture.h"
+#include "competitions/spiele_karten.h"
+#include "database/assistent.h"
+#include "database/spieler.h"
 #include "database/team_staerke.h"
 #include "database/teamspieler.h"
 #include "economy/bank.h"
@@ -14,6 +20,8 @@
 #include "match/spieltag_welt.h"
 #include "matchview/spieltagbericht.h"
 #include "toolkit/optionen.h"
+#include "toolkit/requester.h"
+#include "toolkit/runde.h"
 
 namespace {
 
@@ -117,6 +125,76 @@ TEST_F(Spieltag_Vorbereiten, ShortLineUpLosesAndPaysItsFine)
                                                                   "eingesetzt haben! Sie zahlen") != nullptr;
         EXPECT_TRUE(gefunden);
     }
+}
+
+// The managed club without a line-up assistant keeps the eleven its manager set through the
+// day's preparation, and ends its turn without the short-handed question; only a starter who
+// is injured or banned for this game leaves the eleven, and then the question comes.
+TEST_F(Spieltag_Vorbereiten, AManagedClubKeepsItsFitElevenAndLosesOnlyTheUnavailable)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_MENUERUNDE));
+    int32_t team = -1, wettbewerb = -1;
+    for (const auto& [c, g] : spiele())
+        for (int32_t t : {int32_t(Spiele_Get_Spiel(g, 1)->heim), int32_t(Spiele_Get_Spiel(g, 1)->gast)})
+            if (Team_Hat_Manager(t)) team = t, wettbewerb = c;
+    ASSERT_GE(team, 0);
+    ASSERT_EQ(Assistent_Mit_Aufgabe(team, 0), -1);
+    int32_t kader[64];
+    const int32_t n = Teamspieler_Ins_Array(team, kader, 64, 0);
+    ASSERT_GE(n, 13);
+    // Everybody fit; the manager's eleven are the last eleven of the list, not the assistants'
+    // choice, so that a line-up made anew would show.
+    for (int32_t i = 0; i < n; ++i) {
+        Spieler_Wert(SP_VERLETZUNG_TAGE, kader[i], 0, 1);
+        Spiele_Set_Wettbewerb_Ereignis(wettbewerb, kader[i], KARTE_SPERRE, 0);
+        Teamspieler_Wert(317, team, kader[i], int32_t(TS_STARTELF | TS_ERSATZ | 0xFC0 | TS_KAPITAEN), 4);
+        if (i >= n - 11) Teamspieler_Wert(317, team, kader[i], TS_STARTELF, 8);
+    }
+    auto elf = [team] {
+        int32_t feld[64];
+        const int32_t k = Teamspieler_Ins_Array(team, feld, 64, TS_STARTELF);
+        return std::set<int32_t>(feld, feld + std::min(k, 64));
+    };
+    const std::set<int32_t> gesetzt = elf();
+    ASSERT_EQ(gesetzt.size(), 11u);
+
+    static std::vector<std::string> fragen;
+    fragen.clear();
+    Menue_Requester_Set_Anzeige([](int32_t, int32_t, const char* text, const char*, const char*) -> uint8_t {
+        fragen.emplace_back(text);
+        return 1;
+    });
+    const int32_t vorher_team = Aktuelles_Team;
+    Aktuelles_Team = team;
+    auto frage_gestellt = [] {
+        for (const std::string& f : fragen)
+            if (f.find("weniger als ELF Spieler") != std::string::npos) return true;
+        return false;
+    };
+
+    for (int runde = 0; runde < 3; ++runde) {
+        neu_starten_am(Aktueller_Tag);
+        EXPECT_EQ(elf(), gesetzt) << "preparation " << runde;
+    }
+    Menue_Runde_Beenden_Pruefen();
+    EXPECT_FALSE(frage_gestellt());
+
+    // An injured starter and one banned for two games (one of them this game's).
+    const int32_t verletzt = kader[n - 1], gesperrt = kader[n - 2];
+    Spieler_Wert(SP_VERLETZUNG_TAGE, verletzt, 5, 1);
+    Teamspieler_Wert(317, team, verletzt, int32_t(TS_ARZT), 8);
+    Spiele_Set_Wettbewerb_Ereignis(wettbewerb, gesperrt, KARTE_SPERRE, 2 | 128);
+    neu_starten_am(Aktueller_Tag);
+    std::set<int32_t> rest = gesetzt;
+    rest.erase(verletzt);
+    rest.erase(gesperrt);
+    EXPECT_EQ(elf(), rest);
+    fragen.clear();
+    Menue_Runde_Beenden_Pruefen();
+    EXPECT_TRUE(frage_gestellt());
+
+    Aktuelles_Team = vorher_team;
+    Menue_Requester_Set_Anzeige(nullptr);
 }
 
 TEST_F(Spieltag_Vorbereiten, GameWithoutLiveRecordIsCalledOffWithoutGoals)

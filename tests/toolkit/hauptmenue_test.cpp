@@ -1,13 +1,18 @@
 // The main menu's group buttons, the sub-menu bar, the comparison bars and the network lamps.
 #include "competitions/wettbewerb.h"
 #include "database/manager.h"
+#include "database/personal.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/png_bild.h"
+#include "platform/win95.h"
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
@@ -233,6 +238,53 @@ TEST_F(Hauptmenue, InfoPanelLinesShareNoRowAndStayAboveTheEdge)
     EXPECT_LT(name.back().second, zeilen.front().first) << "the name's underline runs into the second line";
     EXPECT_LT(zeilen.back().second, 31) << "text on the bottom edge";
     eigen->bitmap = Grafik_Bitmap_Freigeben(eigen->bitmap);
+}
+
+// The opponent's panel with a referee of the longest name the world gives (25 characters) and
+// the widest pair of ratings: no line is cut at the panel's sides, and none sits on its edge.
+TEST_F(Hauptmenue, RefereeOfTheLongestNameFitsTheOpponentsPanel)
+{
+    vereine_anlegen(4, 1);
+    Eingang_Set_Spiel_Gestartet_Hook([] { return true; });
+    const std::filesystem::path ordner = std::filesystem::temp_directory_path() / ("dorvin_schiri_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(ordner);
+    std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", ordner.c_str());
+    std::ofstream(ordner / "1_personal.cfg")
+        << "NEUER_PERSONAL_TYP\nSCHIEDSRICHTER\nNAME \"Maximilian Wohlgemuthmann\"\nHAERTE 6\nAUFMERKSAMKEIT 2\nLAND 3\n";
+    Personal_Init();
+    Personal_Read_Config_Wenn_Init();
+    ASSERT_STREQ(Personal_Get_Name(1, PERSONAL_SCHIEDSRICHTER), "Maximilian Wohlgemuthmann");
+
+    Menue_Icon* gegner = flaeche(702, 424, 3, 176, 32, 5, 0);
+    gegner->bitmap = Grafik_Bitmap_Anlegen(176, 32, 16);
+    gegner->kennung_1 = 2;
+    Menue_Status.spiel_gueltig = 1;
+    Menue_Status.heutiges_spiel.schiedsrichter = 1;
+    ASSERT_EQ(Menue_Info_Panel_Refresh(gegner, 0), 1);
+    const uint32_t farbe = Grafik_Farbe(15, 13, 13), hell = Grafik_Farbe(15, 15, 15);
+    // Rows lit in the referee lines' colour as bands, and the last row of the club's name.
+    std::vector<std::pair<int32_t, int32_t>> baender;
+    int32_t name_bis = -1;
+    for (int32_t y = 0; y < 32; ++y) {
+        bool an = false;
+        for (int32_t x = 0; x < 176; ++x) {
+            an = an || Grafik_Pixel_Lesen(gegner->bitmap, x, y) == farbe;
+            if (Grafik_Pixel_Lesen(gegner->bitmap, x, y) == hell) name_bis = y;
+        }
+        if (an && !baender.empty() && baender.back().second == y - 1) baender.back().second = y;
+        else if (an) baender.push_back({y, y});
+        EXPECT_NE(Grafik_Pixel_Lesen(gegner->bitmap, 0, y), farbe) << "cut on the left, row " << y;
+        EXPECT_NE(Grafik_Pixel_Lesen(gegner->bitmap, 175, y), farbe) << "cut on the right, row " << y;
+    }
+    std::string text = "name to " + std::to_string(name_bis) + ", lines";
+    for (auto [von, bis] : baender) text += " " + std::to_string(von) + "-" + std::to_string(bis);
+    ASSERT_EQ(baender.size(), 2u) << "two referee lines on rows of their own: " << text;
+    EXPECT_LT(name_bis, baender[0].first) << "the club's name runs into the referee";
+    EXPECT_LT(baender[1].second, 31) << "text on the bottom edge: " << text;
+    gegner->bitmap = Grafik_Bitmap_Freigeben(gegner->bitmap);
+    Menue_Status.spiel_gueltig = 0;
+    Personal_DeInit();
+    std::filesystem::remove_all(ordner);
 }
 
 // The comparison bars stay inside the middle panel, above its bottom edge (row 36).

@@ -415,10 +415,9 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
     // Staff: referees and assistants of every nation, named in its language.
     int schiris = groesse == Welt_Groesse::Klein ? 8 : 60;
     int assis = groesse == Welt_Groesse::Klein ? 6 : 40;
-    for (int i = 0; i < schiris + assis; ++i) {
+    auto person = [&](int32_t typ, size_t n) {
         Welt_Person p;
-        p.typ = i < schiris ? 0 : 1;
-        size_t n = static_cast<size_t>(b.r.range(0, static_cast<int32_t>(plan.size()) - 1));
+        p.typ = typ;
         Welt_Sprache s = plan[n].def->sprache;
         std::string vorname = Welt_Vorname(b.r, s);
         std::string nachname = Welt_Nachname(b.r, s, 24 - vorname.size(), true);
@@ -429,7 +428,21 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
             p.aufmerksamkeit = b.r.range(1, 6);
         }
         w.personal.push_back(p);
+    };
+    for (int i = 0; i < schiris + assis; ++i) {
+        size_t n = static_cast<size_t>(b.r.range(0, static_cast<int32_t>(plan.size()) - 1));
+        person(i < schiris ? 0 : 1, n);
     }
+    // A nation's games between its own clubs take a referee of that nation, each a game a day: a
+    // cup round of all its clubs wants one for every two clubs. The test world stays as small.
+    if (groesse != Welt_Groesse::Klein)
+        for (size_t n = 0; n < plan.size(); ++n) {
+            int32_t vereine_land = 0;
+            for (int k : plan[n].ligen) vereine_land += k;
+            int32_t da = 0;
+            for (const Welt_Person& p : w.personal) da += p.typ == 0 && p.land == w.nationen[n].land_team;
+            for (; da < (vereine_land + 1) / 2; ++da) person(0, n);
+        }
     wappen_verteilen(w);
     return w;
 }
