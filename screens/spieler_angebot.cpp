@@ -210,7 +210,7 @@ void seite_training(int32_t team, int32_t spnr, std::vector<std::string>* z)
         if (vergleichs_staerke(liste[k]) > meine) ++platz;
     z->push_back(format("Stärkeplatz im Team^tl0260: %d. (von %d)", platz, n));
     Statistik_Spieler s{};
-    if ((Netz_Rolle & 1) || !Spiele_Get_Statistik_Spieler(spnr, &s)) return;
+    if (Netz_Rolle == 1 || !Spiele_Get_Statistik_Spieler(spnr, &s)) return;
     z->push_back(format("Tore in der Karriere^tl0260: %d", s.tore));
     z->push_back(format("Gesamte Einsätze in der Karriere^tl0260: %d", s.einsaetze));
     z->push_back(format("Internationale Einsätze in der Karriere^tl0260: %d", s.international));
