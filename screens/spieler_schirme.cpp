@@ -55,6 +55,13 @@ int32_t Spieler_Screen_Knopf_Klick(Menue_Icon* icon, uint32_t)
     return o ? o(icon, 0x20000000) : 0;
 }
 
+int32_t Spieler_Screen_Oeffnen(int32_t nummer)
+{
+    if (nummer < SPIELER_SCHALTER_VERGLEICH || nummer > SPIELER_SCHALTER_EINSETZEN) return 0;
+    const Spieler_Screen_Oeffner o = oeffner[nummer - SPIELER_SCHALTER_VERGLEICH];
+    return o ? o(Menue_Screen_Icon_Aus_Nummer(nummer), 0x20000000) : 0;
+}
+
 void Spieler_Screen_Icons_Zeigen()
 {
     if (!Menue_Screen_Icon_Ist_Vorhanden(SPIELER_SCHALTER_VERGLEICH)) {

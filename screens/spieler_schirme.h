@@ -22,6 +22,8 @@ using Spieler_Screen_Oeffner = int32_t (*)(Menue_Icon* icon, uint32_t flags);
 void Spieler_Screen_Oeffner_Setzen(int32_t index, Spieler_Screen_Oeffner oeffner);
 // The switch buttons' click procedure.
 int32_t Spieler_Screen_Knopf_Klick(Menue_Icon* icon, uint32_t flags);
+// Opens the screen of switch button 801..804 (its opener, when set).
+int32_t Spieler_Screen_Oeffnen(int32_t nummer);
 // Called when a player screen opens: shows the switch buttons when they are not on screen.
 void Spieler_Screen_Icons_Zeigen();
 
