@@ -64,3 +64,6 @@ bool Spieler_Detail_Kurve(int32_t team, int32_t spnr, bool eigenschaft, int32_t 
 bool Spieler_Detail_Picker_Klick(int32_t picker);
 // The labels of the training page's kind toggles 1480..1496.
 const char* Spieler_Training_Toggle_Text(int32_t icon, char* text, uint32_t groesse);
+// The window's icons: shown (again) with the current page, and taken away.
+void Spieler_Detail_Fenster_Zeigen();
+void Spieler_Detail_Fenster_Entfernen();

@@ -110,6 +110,7 @@ bool Spieler_Detailseite_Oeffnen(int32_t team, int32_t spnr, int32_t seite, bool
 
 void Spieler_Detailseite_Schliessen()
 {
+    Spieler_Detail_Fenster_Entfernen();
     if (offen) Menue_Screen_Icon_Loeschen(SPIELER_DETAIL_MARKE, nullptr, 0);
     offen = false;
 }

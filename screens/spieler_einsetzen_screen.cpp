@@ -19,6 +19,8 @@
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_spielerfigur.h"
 #include "graphics/grafik_zeichnen.h"
+#include "platform/maus.h"
+#include "screens/spieler_detail.h"
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_einsetzen_figuren.h"
 #include "screens/spieler_gesicht.h"
@@ -144,7 +146,8 @@ void kader_zeichnen(Rastport* z, int32_t team, int32_t x, int32_t y, const char*
         const uint16_t f = fl & TS_STARTELF ? farbe(15, 15, 15) : fl & TS_ERSATZ ? farbe(12, 12, 15) : farbe(9, 9, 9);
         char zeile[80];
         const char* name = Spieler_String(SP_NAME, p, nullptr, 0);
-        std::snprintf(zeile, sizeof zeile, "%2d %s", Teamspieler_Wert(300, team, p, 0, 0), name ? name : "");
+        std::snprintf(zeile, sizeof zeile, "%2d %s%s", Teamspieler_Wert(300, team, p, 0, 0), name ? name : "",
+                      fl & TS_KAPITAEN ? " (K)" : "");
         text(z, 4, x, y + 14 + k * 13, f, zeile);
     }
 }
@@ -156,6 +159,30 @@ int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
     if (icon->nummer == SE_EIGENE_LISTE) kader_zeichnen(z, Aktuelles_Team, icon->x, icon->y, "Eigener Kader");
     else kader_zeichnen(z, Anzeige_Gegner_Team, icon->x, icon->y, "Gegner");
     return 0;
+}
+
+// A click on the pitch chooses a room to edit or ends the edit.
+int32_t feld_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon) return 0;
+    Spieler_Einsetzen_Spielfeld_Klick(Maus_Get_X(), Maus_Get_Y());
+    Menue_Screen_Icon_Hinzufuegen(icon);
+    return 1;
+}
+
+// A player line of the own squad opens his detail pages (the context menu does it elsewhere).
+int32_t liste_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || icon->nummer != SE_EIGENE_LISTE) return 0;
+    const int32_t zeile = (Maus_Get_Y() - (icon->y + 14) + 11) / 13;
+    int32_t liste[500];
+    const int32_t n = Teamspieler_Ins_Array(Aktuelles_Team, liste, 500, 0);
+    if (zeile < 0 || zeile >= n || zeile >= 24) return 0;
+    if (Spieler_Detailseite_Oeffnen(Aktuelles_Team, liste[zeile], -1, false)) {
+        Spieler_Detail_Fenster_Zeigen();
+        Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    }
+    return 1;
 }
 
 int32_t staerke_zeichnen(Menue_Icon* icon, uint32_t)
@@ -254,8 +281,11 @@ void liste_bauen()
     };
     liste.push_back(icon(SE_HINTERGRUND, 0, 40, 600, 440, 1, hintergrund_zeichnen));
     Menue_Icon feld = icon(SE_FELD, FELD_X, FELD_Y, FELD_W, FELD_H, 4, feld_zeichnen);
+    feld.klick = feld_klick;
     liste.push_back(feld);
-    liste.push_back(icon(SE_EIGENE_LISTE, 4, 96, 160, 340, 4, liste_zeichnen));
+    Menue_Icon eigene = icon(SE_EIGENE_LISTE, 4, 96, 160, 340, 4, liste_zeichnen);
+    eigene.klick = liste_klick;
+    liste.push_back(eigene);
     liste.push_back(icon(SE_FREMDE_LISTE, 452, 96, 145, 340, 4, liste_zeichnen));
     Menue_Icon st = icon(SE_STAERKE, 166, 258, 53, 47, 5, staerke_zeichnen);
     st.mausover = Spieler_Einsetzen_Staerke_Hilfe;
