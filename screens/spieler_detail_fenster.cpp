@@ -10,6 +10,7 @@
 #include "database/team.h"
 #include "database/teamspieler.h"
 #include "gameflow/globals.h"
+#include "economy/bank.h"
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
@@ -72,7 +73,7 @@ int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
     portrait(z, 12, 70);
     char profil[6][120];
     Spieler_Detail_Profil_Zeilen(team(), spnr(), profil);
-    for (int32_t k = 0; k < 6; ++k) text(z, 3, 80 + (k % 2) * 190, 84 + (k / 2) * 13, farbe(13, 13, 15), profil[k]);
+    for (int32_t k = 0; k < 6; ++k) text(z, 3, 80 + (k % 2) * 225, 84 + (k / 2) * 13, farbe(13, 13, 15), profil[k]);
     return 0;
 }
 
@@ -94,7 +95,7 @@ int32_t panel_zeichnen(Menue_Icon* icon, uint32_t)
 }
 
 void kurve(Rastport* z, const int32_t* w, int32_t n, int32_t x0, int32_t y0, int32_t breite, int32_t hoehe, int32_t max,
-           uint16_t f)
+           uint16_t f, bool beschriften = true)
 {
     if (n <= 0 || max <= 0) return;
     int32_t vx = -1, vy = -1;
@@ -103,12 +104,13 @@ void kurve(Rastport* z, const int32_t* w, int32_t n, int32_t x0, int32_t y0, int
         const int32_t y = y0 + hoehe - std::min(w[k], max) * hoehe / max;
         if (vx >= 0)
             for (int32_t d = -1; d <= 1; ++d) Grafik_Linie(z, vx, vy + d, x, y + d, f);
+        vx = x;
+        vy = y;
+        if (!beschriften) continue;
         Grafik_Rechteck_Fuellen(z, x - 2, y - 2, 5, 5, farbe(15, 15, 15));
         char t[16];
         std::snprintf(t, sizeof t, "%d", w[k]);
         text(z, 4, x - 4, y + 12, farbe(15, 15, 10), t);
-        vx = x;
-        vy = y;
     }
 }
 
@@ -125,8 +127,9 @@ int32_t seite_zeichnen(Menue_Icon* icon, uint32_t)
             Spieler_Versicherung_Knopf_Aktiv(team(), spnr(), f, &grau);
             Grafik_Rechteck_Fuellen(z, x, y, 90, 55, grau ? farbe(5, 5, 5) : farbe(3, 6, 12));
             text(z, 4, x + 3, y + 12, farbe(15, 15, 15), Versicherung_Gesellschaften[f].name);
-            text(z, 4, x + 3, y + 47,  farbe(15, 15, 8),
-                 std::string("Zahlt ") + std::to_string(Versicherung_Angebot[f].praemie) + " DM pro Tag");
+            text(z, 4, x + 3, y + 47, farbe(15, 15, 8),
+                 std::string("Zahlt ") + Bank_Betrag_String(float(Versicherung_Angebot[f].praemie), team(), -1, 0) +
+                     " pro Verletzungstag");
             char w[120];
             Spieler_Versicherung_Wippe_Text(team(), spnr(), f, w, sizeof w);
             std::string wt = w;
@@ -156,7 +159,8 @@ int32_t seite_zeichnen(Menue_Icon* icon, uint32_t)
     }
     int32_t w[52] = {}, n = 0, max = 0;
     if (seite == 910) {
-        int32_t slot = 0;
+        int32_t slot = 0, ohne = 0;
+        bool kopf = false;
         for (int32_t p = 880; p <= 885; ++p) {
             if (!Manager_Icon_Button_Lesen(Aktuelles_Team, p)) continue;
             const bool eigenschaft = (p - 880) % 2 == 1;
@@ -164,17 +168,27 @@ int32_t seite_zeichnen(Menue_Icon* icon, uint32_t)
             const bool verlauf = Spieler_Detail_Kurve(team(), spnr(), eigenschaft, kat, w);
             const char* name = eigenschaft ? Spieler_Eigenschaft_Kategorien[std::clamp(kat, 0, 14)]
                                            : Spieler_Staerke_Kategorien[std::clamp(kat, 0, 12)];
+            const uint16_t f = slot % 2 ? farbe(15, 8, 3) : farbe(4, 12, 15);
             if (verlauf) {
-                kurve(z, w, 52, 30, 250 + 10 * slot, 404, 150, eigenschaft ? 100 : 1000,
-                      slot % 2 ? farbe(15, 8, 3) : farbe(4, 12, 15));
+                if (!kopf) {
+                    Grafik_Rechteck_Fuellen(z, 20, 150, 410, 280, farbe(1, 1, 3));
+                    text(z, 4, 20, 433, farbe(15, 15, 15), "Vor 1 Jahr:");
+                    text(z, 4, 20, 446, farbe(15, 15, 15), "Akt.:");
+                    kopf = true;
+                }
+                kurve(z, w, 52, 30, 160, 390, 260, eigenschaft ? 100 : 1000, f, false);
+                text(z, 4, 90 + 60 * slot, 433, f, std::to_string(w[0]));
+                text(z, 4, 90 + 60 * slot, 446, f, std::to_string(w[51]));
             } else {
-                text(z, 4, 30, 260 + 14 * slot, farbe(15, 15, 15),
+                text(z, 4, 30, 260 + 14 * ohne++, farbe(15, 15, 15),
                      std::string(name) + ": " + std::to_string(w[0]) + (eigenschaft ? " Prozent" : ""));
             }
             ++slot;
         }
-        text(z, 4, 30, 280 + 14 * slot, farbe(15, 15, 15), "Die Entwicklungskurven sind");
-        text(z, 4, 30, 294 + 14 * slot, farbe(15, 15, 15), "bei Dorvin-Online nicht verfügbar.");
+        if (ohne > 0) {
+            text(z, 4, 30, 266 + 14 * ohne, farbe(15, 15, 15), "Die Entwicklungskurven sind");
+            text(z, 4, 30, 280 + 14 * ohne, farbe(15, 15, 15), "bei Dorvin-Online nicht verfügbar.");
+        }
         return 0;
     }
     if (seite == 917) {

@@ -96,6 +96,7 @@ void raeume_malen(Rastport* z)
         const int32_t l = std::min(xa, xb) - 4, o = std::min(ya, yb) - 2, r = std::max(xa, xb) + 8,
                       u = std::max(ya, yb) + 9;
         const uint16_t f = p == gewaehlt ? farbe(15, 15, 4) : farbe(6, 12, 15);
+        Grafik_Raum_Malen(z, l, o, r - l, l, u, r - l, f, p == gewaehlt ? 56 : 32);
         Grafik_Linie(z, l, o, r, o, f);
         Grafik_Linie(z, l, u, r, u, f);
         Grafik_Linie(z, l, o, l, u, f);
@@ -112,6 +113,8 @@ int32_t feld_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
+    // The bench strip left of the pitch belongs to this icon too.
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, FELD_X - icon->x, icon->hoehe, farbe(1, 3, 2));
     feld_malen(z);
     raeume_malen(z);
     Spieler_Figur f[SPIELER_FIGUREN];
@@ -280,7 +283,7 @@ void liste_bauen()
         return i;
     };
     liste.push_back(icon(SE_HINTERGRUND, 0, 40, 600, 440, 1, hintergrund_zeichnen));
-    Menue_Icon feld = icon(SE_FELD, FELD_X, FELD_Y, FELD_W, FELD_H, 4, feld_zeichnen);
+    Menue_Icon feld = icon(SE_FELD, FELD_X - 24, FELD_Y, FELD_W + 24, FELD_H, 4, feld_zeichnen);
     feld.klick = feld_klick;
     liste.push_back(feld);
     Menue_Icon eigene = icon(SE_EIGENE_LISTE, 4, 96, 160, 340, 4, liste_zeichnen);
