@@ -120,25 +120,6 @@ int32_t seite_zeichnen(Menue_Icon* icon, uint32_t)
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon || spnr() < 0) return 0;
     const int32_t seite = Spieler_Detailseite_Toggle();
-    if (seite == 911) {
-        for (int32_t f = 0; f < VERSICHERUNG_FIRMEN; ++f) {
-            const int32_t x = f % 2 ? 231 : 31, y = 247 + 60 * (f / 2);
-            bool grau = false;
-            Spieler_Versicherung_Knopf_Aktiv(team(), spnr(), f, &grau);
-            Grafik_Rechteck_Fuellen(z, x, y, 90, 55, grau ? farbe(5, 5, 5) : farbe(3, 6, 12));
-            text(z, 4, x + 3, y + 12, farbe(15, 15, 15), Versicherung_Gesellschaften[f].name);
-            text(z, 4, x + 3, y + 47, farbe(15, 15, 8),
-                 std::string("Zahlt ") + Bank_Betrag_String(float(Versicherung_Angebot[f].praemie), team(), -1, 0) +
-                     " pro Verletzungstag");
-            char w[120];
-            Spieler_Versicherung_Wippe_Text(team(), spnr(), f, w, sizeof w);
-            std::string wt = w;
-            std::replace(wt.begin(), wt.end(), '\n', ' ');
-            Grafik_Rechteck_Fuellen(z, x + 93, y, 95, 20, farbe(2, 4, 8));
-            text(z, 4, x + 96, y + 12, farbe(15, 15, 15), wt);
-        }
-        return 0;
-    }
     if (seite == 912) {
         std::vector<std::string> zeilen;
         Spieler_Angebot_Liste_Zeilen(team(), spnr(), &zeilen);
@@ -213,6 +194,65 @@ int32_t seite_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// The insurance page: company buttons 893..898 and their duration rockers 899..904.
+int32_t firma_von(const Menue_Icon* icon) { return (icon->nummer - 893) % 6; }
+
+int32_t firma_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon) return 0;
+    const int32_t f = firma_von(icon);
+    bool grau = false;
+    Spieler_Versicherung_Knopf_Aktiv(icon->kennung_2, icon->kennung_1, f, &grau);
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, grau ? farbe(5, 5, 5) : farbe(3, 6, 12));
+    text(z, 4, icon->x + 3, icon->y + 12, farbe(15, 15, 15), Versicherung_Gesellschaften[f].name);
+    text(z, 4, icon->x + 5, icon->y + 47, farbe(15, 15, 8),
+         std::string("Zahlt ") + Bank_Betrag_String(float(Versicherung_Angebot[f].praemie), icon->kennung_2, -1, 0) +
+             " pro Verletzungstag");
+    return 0;
+}
+
+int32_t wippe_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon) return 0;
+    char w[120];
+    Spieler_Versicherung_Wippe_Text(icon->kennung_2, icon->kennung_1, firma_von(icon), w, sizeof w);
+    std::string t = w;
+    const bool laufend = t.find('\n') != std::string::npos;
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, laufend ? 30 : icon->hoehe,
+                            laufend ? farbe(5, 5, 5) : farbe(2, 4, 8));
+    int32_t y = icon->y + (laufend ? 6 : 9) + 4;
+    for (size_t a = 0;;) {
+        const size_t e = t.find('\n', a);
+        text(z, 4, icon->x + 3, y, farbe(15, 15, 15), t.substr(a, e == std::string::npos ? e : e - a));
+        if (e == std::string::npos) break;
+        a = e + 1;
+        y += 10;
+    }
+    return 0;
+}
+
+int32_t firma_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon) return 0;
+    if (Spieler_Versicherung_Klick(icon->kennung_2, icon->kennung_1, firma_von(icon))) {
+        Spieler_Detail_Fenster_Zeigen();
+        Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    }
+    return 1;
+}
+
+// The rocker steps the years 1..4 round; the cost follows on the redraw.
+int32_t wippe_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Spieler_Versicherung_Knopf_Aktiv(icon->kennung_2, icon->kennung_1, firma_von(icon), nullptr)) return 0;
+    int32_t& jahre = Versicherung_Angebot[firma_von(icon)].jahre;
+    jahre = jahre >= 4 ? 1 : jahre + 1;
+    Menue_Screen_Icon_Hinzufuegen(icon);
+    return 1;
+}
+
 int32_t toggle_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
@@ -259,7 +299,18 @@ int32_t knopf_klick(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
-std::vector<Menue_Icon> liste;
+// Fixed storage: the toolkit keeps pointers into it, also while a click procedure rebuilds it.
+struct Liste {
+    Menue_Icon icons[48];
+    int32_t n = 0;
+    bool leer() const { return n == 0; }
+    void clear() { n = 0; }
+    void push_back(const Menue_Icon& i)
+    {
+        if (n < 47) icons[n++] = i;
+    }
+    Menue_Icon* data() { return icons; }
+} liste;
 
 Menue_Icon icon(int16_t n, int16_t x, int16_t y, uint16_t w, uint16_t h, int8_t pri, Menue_Refresh_Prozedur r)
 {
@@ -273,7 +324,7 @@ Menue_Icon icon(int16_t n, int16_t x, int16_t y, uint16_t w, uint16_t h, int8_t 
 
 void Spieler_Detail_Fenster_Zeigen()
 {
-    if (!liste.empty()) Menue_Icon_Liste_Entfernen(liste.data(), 0);
+    if (!liste.leer()) Menue_Icon_Liste_Entfernen(liste.data(), 0);
     liste.clear();
     liste.push_back(icon(DF_HINTERGRUND, 1, 40, 600, 440, 20, hintergrund_zeichnen));
     liste.push_back(icon(DF_PANEL, 5, 120, 440, 1, 21, panel_zeichnen));
@@ -297,13 +348,29 @@ void Spieler_Detail_Fenster_Zeigen()
         i.hilfetext = b.hilfe;
         liste.push_back(i);
     }
+    if (Spieler_Detailseite_Toggle() == 911) {
+        for (int32_t f = 0; f < VERSICHERUNG_FIRMEN; ++f) {
+            const int16_t x = f % 2 ? 231 : 31, y = int16_t(247 + 60 * (f / 2));
+            Menue_Icon b = icon(int16_t(893 + f), x, y, 90, 55, 23, firma_zeichnen);
+            b.klick = firma_klick;
+            b.hilfetext = Versicherung_Gesellschaften[f].beschreibung;
+            Menue_Icon w = icon(int16_t(899 + f), int16_t(x + 93), y, 95, 20, 23, wippe_zeichnen);
+            w.klick = wippe_klick;
+            w.hilfetext = "Gewünschte Vertragsdauer (in Jahren) einstellen";
+            for (Menue_Icon* i : {&b, &w}) {
+                i->kennung_1 = int16_t(spnr());
+                i->kennung_2 = int16_t(team());
+                liste.push_back(*i);
+            }
+        }
+    }
     liste.push_back(Menue_Icon_Listenende());
     Menue_Icon_Liste_Hinzufuegen(liste.data());
 }
 
 void Spieler_Detail_Fenster_Entfernen()
 {
-    if (liste.empty()) return;
+    if (liste.leer()) return;
     Menue_Icon_Liste_Entfernen(liste.data(), 0);
     liste.clear();
 }

@@ -271,7 +271,17 @@ int32_t knopf_klick(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
-std::vector<Menue_Icon> liste;
+// Fixed storage: the toolkit keeps pointers into it.
+struct Liste {
+    Menue_Icon icons[40];
+    int32_t n = 0;
+    void clear() { n = 0; }
+    void push_back(const Menue_Icon& i)
+    {
+        if (n < 39) icons[n++] = i;
+    }
+    Menue_Icon* data() { return icons; }
+} liste;
 
 void liste_bauen()
 {
@@ -336,6 +346,7 @@ int32_t Spieler_Einsetzen_Screen(Menue_Icon*, uint32_t)
 {
     if (Aktuelles_Team < 0) return 0;
     Spieler_Screen_Icons_Zeigen();
+    if (liste.n > 0) Menue_Icon_Liste_Entfernen(liste.data(), 0);
     liste_bauen();
     Menue_Icon_Liste_Hinzufuegen(liste.data());
     Menue_Screen_Refresh(1, -1, -1, -1, -1);

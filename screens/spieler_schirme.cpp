@@ -2,6 +2,13 @@
 
 #include <cstring>
 
+#include "database/manager.h"
+#include "gameflow/globals.h"
+#include "graphics/font.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
 #include "platform/disk.h"
 #include "platform/print.h"
 #include "screens/spieler_einsetzen.h"
@@ -11,11 +18,26 @@
 
 namespace {
 
+// A switch button: a framed face with its short name, lit while its screen is the chosen one.
+int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon || icon->nummer < SPIELER_SCHALTER_VERGLEICH || icon->nummer > SPIELER_SCHALTER_EINSETZEN) return 0;
+    static constexpr const char* KURZ[4] = {"Vgl.", "Trn.", "Trf.", "Aufst."};
+    const bool an = Aktuelles_Team >= 0 && Manager_Icon_Button_Lesen(Aktuelles_Team, icon->nummer) != 0;
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe,
+                            an ? Grafik_Farbe(12, 7, 0) : Grafik_Farbe(3, 4, 9));
+    Grafik_Printf(z, Font(4), "^c%05d%s", icon->x + 2, icon->y + 20, int(Grafik_Farbe(15, 15, 15)),
+                  KURZ[icon->nummer - SPIELER_SCHALTER_VERGLEICH]);
+    return 0;
+}
+
 constexpr Menue_Icon knopf(int16_t nummer, int16_t y, const char* text)
 {
     Menue_Icon i = Menue_Icon_Vorlage(nummer, -1, 0, 607, y, 30, 34, 10, 255);
     i.hilfetext = text;
     i.klick = Spieler_Screen_Knopf_Klick;
+    i.refresh_prozedur = knopf_zeichnen;
     i.status = ICON_GLUEHT;
     return i;
 }
