@@ -459,7 +459,8 @@ void Spieler_Angebot_Liste_Zeilen(int32_t team, int32_t spnr, std::vector<std::s
         if (fixiert >= 0 && o.bieter == fixiert) z += " (FIXIERT!)";
         zeilen->push_back(z);
     }
-    if (Spieler_Wert(SP_ANGEBOTSZAEHLER, spnr, 0, SP_LESEN) > 0) {
+    // The counter runs for every player with offers; the auction is only the market's.
+    if (team == Transfermarkt_Team && Spieler_Wert(SP_ANGEBOTSZAEHLER, spnr, 0, SP_LESEN) > 0) {
         const int32_t tag = Richter_Transfermarkt_Abgang_Datum(spnr);
         const char* datum = tag >= 0 ? Kalender_Get_Datum_String(tag) : nullptr;
         zeilen->push_back(format("Die Auktion findet voraussichtlich am %s statt.", datum ? datum : "?"));
@@ -487,4 +488,29 @@ void Spieler_Info_Seite_Zeilen(int32_t team, int32_t spnr, int32_t seite, std::v
     case 912: seite_vertrag(team, spnr, zeilen); break;
     default: break;
     }
+}
+
+int32_t Spieler_Info_Beste_Attribute(int32_t spnr, int32_t aus[7])
+{
+    if (spnr < 0 || spnr >= Spieler_Anzahl) return 0;
+    int32_t v[SP_ATTRIBUTVEKTOR] = {};
+    Spieler_Attribute(spnr, v, SP_ATTRIBUTE_LESEN);
+    int32_t kandidaten[15], n = 0;
+    for (int32_t a = 9; a <= 23; ++a)
+        if (Spieler_Attribut_Vorhanden(spnr, a, -1)) kandidaten[n++] = a;
+    std::stable_sort(kandidaten, kandidaten + n, [&v](int32_t x, int32_t y) { return v[x] > v[y]; });
+    n = std::min(n, 7);
+    std::copy(kandidaten, kandidaten + n, aus);
+    return n;
+}
+
+bool Spieler_Info_Lieblingsposition(int32_t spnr, int32_t links, int32_t oben, int32_t breite, int32_t hoehe,
+                                    int32_t* x, int32_t* y)
+{
+    if (spnr < 0 || spnr >= Spieler_Anzahl || art_von(spnr) == 0) return false;
+    const int32_t zelle = Spieler_Wert(SP_LIEBLINGSPOS, spnr, 0, SP_LESEN);
+    if (zelle < 0 || zelle >= 459) return false;
+    *x = links + (zelle % 17) * breite / 17;
+    *y = oben + (27 - zelle / 17) * hoehe / 27;
+    return true;
 }

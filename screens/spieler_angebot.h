@@ -55,3 +55,11 @@ void Spieler_Angebot_Liste_Zeilen(int32_t team, int32_t spnr, std::vector<std::s
 // The information panel's title and the lines of page 908..912 (910: none).
 std::string Spieler_Info_Titel(int32_t spnr);
 void Spieler_Info_Seite_Zeilen(int32_t team, int32_t spnr, int32_t seite, std::vector<std::string>* zeilen);
+
+// The player's best attributes among 9..23 that he has, highest first (ties: the lower number);
+// at most 7 into aus, the count returned.
+int32_t Spieler_Info_Beste_Attribute(int32_t spnr, int32_t aus[7]);
+// The favourite-position marker in a pitch picture of breite x hoehe (margins already taken
+// off): the point (x, y) the marker stands on; false for a goalkeeper or no favourite cell.
+bool Spieler_Info_Lieblingsposition(int32_t spnr, int32_t links, int32_t oben, int32_t breite, int32_t hoehe,
+                                    int32_t* x, int32_t* y);

@@ -18,6 +18,7 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "platform/maus.h"
 #include "screens/spieler_angebot.h"
 #include "screens/spieler_detail.h"
 #include "screens/spieler_gesicht.h"
@@ -120,15 +121,41 @@ int32_t seite_zeichnen(Menue_Icon* icon, uint32_t)
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon || spnr() < 0) return 0;
     const int32_t seite = Spieler_Detailseite_Toggle();
+    if (seite == 909) {
+        text(z, 3, 11, 288, farbe(15, 15, 15), "Beste Attribute:");
+        text(z, 3, 275, 288, farbe(15, 15, 15), "Lieblingsposition:");
+        int32_t beste[7];
+        const int32_t n = Spieler_Info_Beste_Attribute(spnr(), beste);
+        int32_t v[SP_ATTRIBUTVEKTOR] = {};
+        Spieler_Attribute(spnr(), v, SP_ATTRIBUTE_LESEN);
+        for (int32_t k = 0; k < n; ++k) {
+            const int32_t y = 306 + 18 * k, wert = v[beste[k]];
+            const uint16_t f = wert >= 75 ? farbe(15, 15, 15) : farbe(9, 9, 15);
+            text(z, 3, 11, y, f, std::string(Spieler_Attribut_Namen[beste[k]]) + " (" + std::to_string(wert) + ")");
+            if (wert >= 75) text(z, 3, 11 + 195, y, f, "GELERNT!");
+        }
+        // The favourite position on a small pitch (75 x 123 at 310, 305).
+        Grafik_Rechteck_Fuellen(z, 310, 305, 75, 123, farbe(2, 8, 3));
+        const uint16_t w = farbe(12, 14, 12);
+        Grafik_Linie(z, 314, 309, 380, 309, w);
+        Grafik_Linie(z, 314, 423, 380, 423, w);
+        Grafik_Linie(z, 314, 309, 314, 423, w);
+        Grafik_Linie(z, 380, 309, 380, 423, w);
+        Grafik_Linie(z, 314, 366, 380, 366, w);
+        int32_t x = 0, y = 0;
+        if (Spieler_Info_Lieblingsposition(spnr(), 315, 310, 65, 113, &x, &y)) {
+            Grafik_Rechteck_Fuellen(z, x - 5, y - 8, 10, 8, farbe(2, 10, 2));
+            Grafik_Rechteck_Fuellen(z, x - 3, y - 6, 6, 4, farbe(5, 15, 6));
+        } else {
+            Grafik_Rechteck_Fuellen(z, 337, 420, 21, 8, farbe(2, 10, 2));
+            Grafik_Rechteck_Fuellen(z, 338, 421, 19, 6, farbe(5, 15, 6));
+        }
+        return 0;
+    }
     if (seite == 912) {
         std::vector<std::string> zeilen;
         Spieler_Angebot_Liste_Zeilen(team(), spnr(), &zeilen);
-        const Spieler_Angebot& a = Spieler_Angebot_Formular;
-        char form[200];
-        std::snprintf(form, sizeof form, "Gehalt %d T DM, Kauf %d T DM, Leihe %d T DM, %d Monate", a.gehalt, a.abloese,
-                      a.leihgebuehr, a.monate);
-        text(z, 4, 15, 300, farbe(15, 15, 8), form);
-        int32_t y = 318;
+        int32_t y = 348;
         for (const auto& l : zeilen) {
             const size_t umbruch = l.find("^l");
             text(z, 4, 15, y, farbe(14, 14, 14), l.substr(0, umbruch));
@@ -253,6 +280,52 @@ int32_t wippe_klick(Menue_Icon* icon, uint32_t)
     return 1;
 }
 
+// The offer form: rockers 806 salary, 807 purchase fee, 808 loan fee, 809 length, and 810 send.
+int32_t formular_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon) return 0;
+    const int32_t k = icon->nummer - 806;
+    const bool grau = Spieler_Formular.grau[k] || Spieler_Formular.taub;
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe,
+                            grau ? farbe(5, 5, 5) : k == 4 ? farbe(3, 8, 3) : farbe(2, 4, 8));
+    const Spieler_Angebot& a = Spieler_Angebot_Formular;
+    std::string t;
+    switch (k) {
+    case 0: t = std::string("Gehalt ") + Bank_Betrag_String(float(a.gehalt) * 1000, Aktuelles_Team, -1, 0); break;
+    case 1: t = std::string("Kauf ") + Bank_Betrag_String(float(a.abloese) * 1000, Aktuelles_Team, -1, 0); break;
+    case 2: t = std::string("Leihe ") + Bank_Betrag_String(float(a.leihgebuehr) * 1000, Aktuelles_Team, -1, 0); break;
+    case 3: t = std::to_string(a.monate / 12) + (a.monate / 12 == 1 ? " Jahr" : " Jahre"); break;
+    default: t = "Angebot abgeben"; break;
+    }
+    text(z, 4, icon->x + 3, icon->y + 13, grau ? farbe(9, 9, 9) : farbe(15, 15, 15), t);
+    return 0;
+}
+
+// A rocker: the left half steps down, the right half up.
+int32_t formular_klick(Menue_Icon* icon, uint32_t flags)
+{
+    if (!icon || Spieler_Formular.taub) return 0;
+    const int32_t k = icon->nummer - 806;
+    if (Spieler_Formular.grau[k]) return 0;
+    if (k == 4) {
+        Spieler_Angebot_Abschicken(icon, flags);
+        Spieler_Detail_Fenster_Zeigen();
+        Menue_Screen_Refresh(1, -1, -1, -1, -1);
+        return 1;
+    }
+    Spieler_Angebot& a = Spieler_Angebot_Formular;
+    const int32_t r = Maus_Get_X() < icon->x + icon->breite / 2 ? -1 : 1;
+    auto schritt = [r](int32_t v, int32_t lo, int32_t hi) { return std::clamp(v + r * std::max(1, v / 10), lo, hi); };
+    if (k == 0) a.gehalt = uint16_t(schritt(a.gehalt, 10, 9999));
+    if (k == 1) a.abloese = uint16_t(schritt(a.abloese, 0, 9999));
+    if (k == 2) Spieler_Angebot_Leihe_Setzen(schritt(a.leihgebuehr, 0, 9999));
+    if (k == 3) a.monate = uint16_t(std::clamp(a.monate + 12 * r, Spieler_Formular.dauer.min, Spieler_Formular.dauer.max));
+    for (int32_t n = 806; n <= 810; ++n)
+        if (Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(n)) Menue_Screen_Icon_Hinzufuegen(i);
+    return 1;
+}
+
 int32_t toggle_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
@@ -347,6 +420,20 @@ void Spieler_Detail_Fenster_Zeigen()
         i.klick = knopf_klick;
         i.hilfetext = b.hilfe;
         liste.push_back(i);
+    }
+    if (Spieler_Detailseite_Toggle() == 912 && team() != Transfermarkt_Team) {
+        static constexpr const char* HILFE[5] = {
+            "Gebotenes Gehalt einstellen", "Gebotene Ablösesumme (KAUFEN) einstellen^l\"0\" = Transfer NACH Vertragsende",
+            "Gebotene Ablösesumme (LEIHEN) einstellen^lEr muß zum Leihen mind. 18 Monate Vertragsdauer haben.^l\"0\" = "
+            "Kauf-Angebot",
+            "Gewünschte Vertragsdauer einstellen", "Angebot abgeben"};
+        for (int32_t k = 0; k < 5; ++k) {
+            Menue_Icon f = icon(int16_t(806 + k), int16_t(k < 4 ? 12 + 108 * k : 12), int16_t(k < 4 ? 290 : 315),
+                                k < 4 ? 104 : 140, 20, 23, formular_zeichnen);
+            f.klick = formular_klick;
+            f.hilfetext = HILFE[k];
+            liste.push_back(f);
+        }
     }
     if (Spieler_Detailseite_Toggle() == 911) {
         for (int32_t f = 0; f < VERSICHERUNG_FIRMEN; ++f) {

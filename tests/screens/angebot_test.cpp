@@ -128,12 +128,17 @@ TEST_F(Angebot, ListeEigenerVereinZuerstDannManagerUmlauteVorzeichenbehaftet)
     EXPECT_NE(z[0].find(": ÜBERNAHME nach Vertragsablauf.^lGebotenes Gehalt: "), std::string::npos) << z[0];
     EXPECT_NE(z[0].find("für 2 Jahre."), std::string::npos);
     EXPECT_EQ(z[3].rfind("Angebot Nr.  4 von Aue", 0), 0u) << z[3];
-    // On the transfer list: the auction's date closes the list.
+    // A running offer counter of a club's player is no auction.
     Spieler_Wert(SP_ANGEBOTSZAEHLER, 33, 3, 1);
     Spieler_Angebot_Liste_Zeilen(GEGNER, 33, &z);
-    ASSERT_EQ(z.size(), 5u);
-    EXPECT_EQ(z[4].rfind("Die Auktion findet voraussichtlich am ", 0), 0u) << z[4];
-    EXPECT_EQ(z[4].find("?"), std::string::npos) << z[4];
+    EXPECT_EQ(z.size(), 4u);
+    // On the transfer market: the auction's date closes the list.
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, 121, 10, 0, 24, -1, false));
+    Spieler_Wert(SP_ANGEBOTSZAEHLER, 121, 3, 1);
+    Spieler_Angebot_Liste_Zeilen(Transfermarkt_Team, 121, &z);
+    ASSERT_EQ(z.size(), 1u);
+    EXPECT_EQ(z[0].rfind("Die Auktion findet voraussichtlich am ", 0), 0u) << z[0];
+    EXPECT_EQ(z[0].find("?"), std::string::npos) << z[0];
 }
 
 TEST_F(Angebot, ZeilenDesPanels)
@@ -157,6 +162,36 @@ TEST_F(Angebot, ZeilenDesPanels)
     EXPECT_TRUE(enthaelt(seite(ANDERE, 57, 909), "Einzeltraining^tl0260: ??? (nur für eigene Spieler)"));
     EXPECT_TRUE(seite(EIGEN, 6, 910).empty());
     EXPECT_TRUE(seite(ANDERE, 6, 908).empty()) << "not a player of that club";
+}
+
+TEST_F(Angebot, BesteAttributeUndLieblingsposition)
+{
+    int32_t v[SP_ATTRIBUTVEKTOR] = {};
+    Spieler_Attribute(6, v, SP_ATTRIBUTE_LESEN);
+    for (int32_t a = 9; a <= 23; ++a) v[a] = 40;
+    v[12] = 90;
+    v[10] = 70;
+    v[15] = 70;
+    v[21] = 99;  // a goalkeeper's attribute, which a field player does not have
+    Spieler_Attribute(6, v, SP_SCHREIBEN);
+    int32_t beste[7];
+    const int32_t n = Spieler_Info_Beste_Attribute(6, beste);
+    ASSERT_EQ(n, 7);
+    EXPECT_EQ(beste[0], 12);
+    EXPECT_EQ(beste[1], 10) << "ties: the lower number first";
+    EXPECT_EQ(beste[2], 15);
+    for (int32_t k = 0; k < n; ++k) EXPECT_LT(beste[k], 21) << k;
+
+    int32_t x = 0, y = 0;
+    feldspieler(6, 0);
+    ASSERT_TRUE(Spieler_Info_Lieblingsposition(6, 315, 310, 65, 113, &x, &y));
+    EXPECT_EQ(x, 315);
+    EXPECT_EQ(y, 310 + 113) << "along 0 is the own goal line at the bottom";
+    feldspieler(6, 26 * 17 + 16);
+    ASSERT_TRUE(Spieler_Info_Lieblingsposition(6, 315, 310, 65, 113, &x, &y));
+    EXPECT_EQ(x, 315 + 16 * 65 / 17);
+    EXPECT_EQ(y, 310 + 113 / 27);
+    EXPECT_FALSE(Spieler_Info_Lieblingsposition(0, 315, 310, 65, 113, &x, &y)) << "a goalkeeper's marker is fixed";
 }
 
 TEST_F(Angebot, SendetextePassenZurArtDesAngebots)
