@@ -38,7 +38,7 @@ constexpr Menue_Icon knopf(int16_t nummer, int16_t y, const char* text)
     i.hilfetext = text;
     i.klick = Spieler_Screen_Knopf_Klick;
     i.refresh_prozedur = knopf_zeichnen;
-    i.status = ICON_GLUEHT;
+    i.status = ICON_GLUEHT | ICON_SPAETER_REFRESH;
     return i;
 }
 
