@@ -70,7 +70,8 @@ struct Icon_Vorgabe {
 };
 constexpr Icon_Vorgabe ICON_VORGABEN[] = {
     {1288, false, 1}, {1290, false, 3},      {1295, true, 0xFFFF}, {1352, true, 0xFFFF},
-    {1353, false, 1}, {1354, true, 0xFFFF}, {1355, true, 6},      {-1, false, 0},
+    {1353, false, 1}, {1354, true, 0xFFFF}, {1355, true, 6},      {908, false, 1},
+    {880, false, 1},  {881, false, 1},      {-1, false, 0},
 };
 
 // --- byte image ----------------------------------------------------------------------------

@@ -30,6 +30,8 @@
 #include "platform/print.h"
 #include "platform/win95.h"
 #include "platform/zufall.h"
+#include "screens/spieler_einsetzen_screen.h"
+#include "screens/spieler_schirme.h"
 
 namespace {
 
@@ -104,6 +106,8 @@ bool Spielstart_Welt_Laden(int32_t konfiguration)
     // Sponsors and camps before the managers come: their clubs get contracts at once.
     Werbung_Init();
     Trainingslager_Init();
+    Spieler_Screen_Disk_Registrieren();
+    Spieler_Screens_Registrieren();
     welt_geladen = true;
     return true;
 }

@@ -22,6 +22,7 @@
 #include "economy/stadion.h"
 #include "economy/stadion_intern.h"
 #include "screens/spieler_einsetzen.h"
+#include "screens/spieler_versicherung.h"
 
 namespace {
 
@@ -236,7 +237,21 @@ TEST_F(Fern, AufstellungVersicherungUndAngebotNurFuerDenEigenenVerein)
     feld_anhaengen(&b43, std::vector<uint8_t>(20, 0x7F));
     feld_anhaengen(&b43, {0x10, 0x27});
     anfrage_senden(43, 3, "viiiiiiV20V2", b43);
-    EXPECT_EQ(links_von(3), c_mit_nummern);
+    const TS* versichert = Teamspieler_Get_Record(3, 31);
+    ASSERT_NE(versichert, nullptr);
+    EXPECT_EQ(versichert->versicherer, 2);
+    EXPECT_EQ(versichert->versicherung_monate, 12);
+    const int32_t staerke = Spieler_Wert(SP_K_I_T, 31, 0, SP_LESEN);
+    EXPECT_EQ(Teamspieler_Wert(302, 3, 31, 0, 0), Spieler_Versicherung_Praemie(2, staerke)) << "not the client's 5000";
+    EXPECT_EQ(Teamspieler_Wert(308, 3, 31, 0, 0), Spieler_Versicherung_Kosten(2, staerke, 1)) << "not the client's 900";
+    // A second contract for the insured player, and one of another club's player, book nothing.
+    const std::vector<uint8_t> c_versichert = links_von(3), b_ohne = links_von(2);
+    anfrage_senden(43, 3, "viiiiiiV20V2", b43);
+    b43[4] = 22;
+    anfrage_senden(43, 3, "viiiiiiV20V2", b43);
+    EXPECT_EQ(links_von(3), c_versichert);
+    EXPECT_EQ(links_von(2), b_ohne);
+    EXPECT_NE(links_von(3), c_mit_nummern);
 
     // Offers: one between two other clubs is refused; one for the caller's player may be turned down.
     Spieler_Angebot fremd{};

@@ -208,7 +208,10 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
     EXPECT_EQ(T_Fix[CLIENT_TEAM].manager->werbung[6], 4);
     EXPECT_EQ(T_Fix[CLIENT_TEAM].manager->werbung[5], 3);
     EXPECT_EQ(T_Fix[CLIENT_TEAM].manager->icons.status[700], 0xABCu);
-    EXPECT_EQ(Teamspieler_Get_Record(CLIENT_TEAM, 20)->versicherer, versicherer) << "the insurer concludes";
+    ASSERT_EQ(versicherer, -1);
+    EXPECT_EQ(Teamspieler_Get_Record(CLIENT_TEAM, 20)->versicherer, 1) << "the insurer concludes";
+    EXPECT_EQ(Teamspieler_Wert(303, CLIENT_TEAM, 20, 0, 0), 24);
+    EXPECT_NE(Teamspieler_Wert(308, CLIENT_TEAM, 20, 0, 0), 900) << "with its own figures";
     ASSERT_NE(gast, nullptr);
     EXPECT_EQ(wartezeit_nach_33, 0u) << "the manager record marks the client's data as sent";
     EXPECT_TRUE(Richter_Spieler_Angebot_Vorhanden(7, 1, CLIENT_TEAM));

@@ -1,0 +1,161 @@
+#include "screens/spieler_einsetzen_figuren.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "database/assistent.h"
+#include "database/manager.h"
+#include "database/spieler.h"
+#include "database/team.h"
+#include "database/teamspieler.h"
+#include "gameflow/globals.h"
+#include "screens/spieler_einsetzen.h"
+#include "screens/spieler_schirme.h"
+
+namespace {
+
+uint32_t flags(int32_t team, int32_t spnr) { return uint32_t(Teamspieler_Wert(317, team, spnr, 0, 0)); }
+bool torwart(int32_t spnr) { return Spieler_Wert(SP_ART, spnr, 0, SP_LESEN) == 0; }
+uint32_t knopf(int32_t icon) { return Aktuelles_Team >= 0 ? Manager_Icon_Button_Lesen(Aktuelles_Team, icon) : 0; }
+
+int32_t anzeige_bits()
+{
+    if (Aktuelles_Team < 0 || !Team_Hat_Manager(Aktuelles_Team)) return 3;
+    return int32_t(Manager_Icon_Button_Lesen(Aktuelles_Team, SE_FIGUREN));
+}
+
+int32_t fremdes_team()
+{
+    const int32_t g = Anzeige_Gegner_Team;
+    if (g < 0 || g >= Team_Anzahl || g == Aktuelles_Team || !(anzeige_bits() & 2)) return -1;
+    return g;
+}
+
+// Pitch-picture point of a cell's top-left corner (as the figures are placed).
+void zelle_zu_bild(int32_t team, int32_t zeile, int32_t spalte, int32_t* x, int32_t* y)
+{
+    Spieler_Einsetzen_Raster_Zu_Screen(1, zeile, spalte, team, -1, x, y);
+    *x -= 226;
+    *y -= 114;
+}
+
+}  // namespace
+
+int32_t Spieler_Einsetzen_Fremde_Zelle(int32_t team, int32_t spnr)
+{
+    const int32_t feld = knopf(SE_DEFENSIV) ? 314 : knopf(SE_OFFENSIV) ? 313 : 310;
+    return Teamspieler_Wert(feld, team, spnr, 0, 0);
+}
+
+int32_t Spieler_Einsetzen_Figuren_Bauen(Spieler_Figur figuren[SPIELER_FIGUREN])
+{
+    int32_t n = 0, bank = 0;
+    const bool assistent = Aktuelles_Team >= 0 && Assistent_Mit_Aufgabe(Aktuelles_Team, 0) >= 0;
+    int32_t liste[500];
+    auto hinzu = [&](int32_t team, int32_t spnr, bool eigen) {
+        if (n >= SPIELER_FIGUREN) return;
+        Spieler_Figur& f = figuren[n++];
+        const uint32_t fl = flags(team, spnr);
+        f.spnr = spnr;
+        f.team = team;
+        f.zelle = eigen ? Spieler_Einsetzen_Gezeigte_Zelle(team, spnr) : Spieler_Einsetzen_Fremde_Zelle(team, spnr);
+        Spieler_Einsetzen_Figur_Platzieren(f.zelle, team, spnr, &bank, &f.x, &f.y);
+        const int32_t art = Spieler_Wert(SP_ART, spnr, 0, SP_LESEN);
+        f.farbe = (fl & TS_PROBE) ? 11 : Spieler_Figur_Get_Farbe(eigen ? (art == 0 ? 0 : 1) : 2, fl, nullptr);
+        f.textfarbe = eigen ? 0 : 6;
+        f.prioritaet = eigen ? 3 : 2;
+        f.ziehbar = eigen && !assistent && !(fl & 0xFC0);
+    };
+    const int32_t eigen = Aktuelles_Team;
+    if (eigen >= 0 && eigen < Team_Anzahl && (anzeige_bits() & 1)) {
+        const int32_t m = std::min(Teamspieler_Ins_Array(eigen, liste, 500, 0), 500);
+        for (int32_t k = 0; k < m; ++k)
+            if (flags(eigen, liste[k]) & (TS_STARTELF | TS_ERSATZ)) hinzu(eigen, liste[k], true);
+    }
+    if (const int32_t fremd = fremdes_team(); fremd >= 0) {
+        const int32_t m = std::min(Teamspieler_Ins_Array(fremd, liste, 500, 0), 500);
+        for (int32_t k = 0; k < m; ++k)
+            if (flags(fremd, liste[k]) & TS_STARTELF) hinzu(fremd, liste[k], false);
+    }
+    return n;
+}
+
+bool Spieler_Einsetzen_Lieblingsbox(int32_t team, int32_t spnr, int32_t box[4])
+{
+    if (team < 0 || spnr < 0 || spnr >= Spieler_Anzahl) return false;
+    const bool eigen = team == Aktuelles_Team;
+    const int32_t zelle = Spieler_Wert(SP_LIEBLINGSPOS, spnr, 0, SP_LESEN);
+    if (torwart(spnr) || zelle < 0 || zelle >= RASTER_KEINE_ZELLE) {
+        box[0] = 73;
+        box[2] = 135;
+        box[1] = eigen ? 318 : 1;
+        box[3] = eigen ? 337 : 20;
+        return true;
+    }
+    int32_t zeile = std::clamp(zelle / RASTER_SPALTEN, 1, 25), spalte = std::clamp(zelle % RASTER_SPALTEN, 1, 15);
+    if (!eigen) {
+        zeile = 26 - zeile;
+        spalte = 16 - spalte;
+    }
+    // The grid-to-screen mapping mirrors the own side; the box spans the cells around.
+    int32_t xa, ya, xb, yb;
+    zelle_zu_bild(Aktuelles_Team, zeile - 1, spalte - 1, &xa, &ya);
+    zelle_zu_bild(Aktuelles_Team, zeile + 1, spalte + 1, &xb, &yb);
+    box[0] = std::min(xa, xb);
+    box[1] = std::min(ya, yb);
+    box[2] = std::max(xa, xb) + 201 / 17;
+    box[3] = std::max(ya, yb) + 11;
+    return true;
+}
+
+bool Spieler_Einsetzen_Griffe(int32_t spnr, int32_t xy[6][2])
+{
+    const int32_t team = Aktuelles_Team;
+    if (team < 0 || !Teamspieler_Get_Record(team, spnr) || torwart(spnr)) return false;
+    int32_t z[5];
+    for (int32_t k = 0; k < 5; ++k) z[k] = Teamspieler_Wert(310 + k, team, spnr, 0, 0);
+    const int32_t a = z[1], b = z[2];
+    if (a < 0 || a >= RASTER_KEINE_ZELLE || b < 0 || b >= RASTER_KEINE_ZELLE) return false;
+    const int32_t zeilen[4] = {a / RASTER_SPALTEN, b / RASTER_SPALTEN, a / RASTER_SPALTEN, b / RASTER_SPALTEN};
+    const int32_t spalten[4] = {a % RASTER_SPALTEN, b % RASTER_SPALTEN, b % RASTER_SPALTEN, a % RASTER_SPALTEN};
+    static constexpr int32_t ECKE[4][2] = {{14, 9}, {3, 9}, {14, -2}, {3, -2}};
+    for (int32_t k = 0; k < 4; ++k) {
+        Spieler_Einsetzen_Raster_Zu_Screen(1, zeilen[k], spalten[k], team, -1, &xy[k][0], &xy[k][1]);
+        xy[k][0] += -4 + ECKE[k][0];
+        xy[k][1] += -2 + ECKE[k][1];
+    }
+    static constexpr int32_t POS[2][2] = {{-4 + 10, 3 - 2}, {-4 + 10, 4 + 0}};
+    for (int32_t k = 0; k < 2; ++k) {
+        const int32_t c = z[3 + k];
+        const int32_t c_ok = c >= 0 && c < RASTER_KEINE_ZELLE ? c : z[0];
+        Spieler_Einsetzen_Raster_Zu_Screen(1, c_ok / RASTER_SPALTEN, c_ok % RASTER_SPALTEN, team, -1, &xy[4 + k][0],
+                                           &xy[4 + k][1]);
+        xy[4 + k][0] += POS[k][0];
+        xy[4 + k][1] += POS[k][1];
+    }
+    return true;
+}
+
+std::string Spieler_Einsetzen_Menue_Titel()
+{
+    const int32_t g = Anzeige_Gegner_Team;
+    const char* name = g >= 0 && g < Team_Anzahl && g != Aktuelles_Team ? Team_String(TEAM_NAME, g, nullptr, 0) : nullptr;
+    char t[200];
+    std::snprintf(t, sizeof t, "(Momentan: %s)", name ? name : "Kein Gegner");
+    return t;
+}
+
+std::string Spieler_Einsetzen_Echte_Warnung()
+{
+    if (Aktuelles_Team < 0) return "";
+    const int32_t echte = Teamspieler_Zaehle_Startelf(Aktuelles_Team, nullptr, nullptr, false);
+    if (echte >= 11) return "";
+    char t[160];
+    std::snprintf(t, sizeof t, "^l^bbACHTUNG:^be Bei Ihnen sind nur %d \"echte\" Spieler eingesetzt !", echte);
+    return t;
+}
+
+int32_t Spieler_Einsetzen_Staerke_Farbe(int32_t team)
+{
+    return team >= 0 && Teamspieler_Zaehle_Startelf(team, nullptr, nullptr, true) == 11 ? 6 : 8;
+}

@@ -1,0 +1,39 @@
+// What the line-up screen shows on its pitch: the 27 figures with their places, colours and
+// drag rights, the favourite-position box, the room handles and the texts of the strength box and
+// the pitch menu.
+#pragma once
+#include <cstdint>
+#include <string>
+
+constexpr int32_t SPIELER_FIGUREN = 27;
+
+struct Spieler_Figur {
+    int32_t spnr, team;
+    int32_t zelle;       // the cell shown (459 goal or bench)
+    int32_t x, y;        // screen place
+    int32_t farbe;       // colour-table entry
+    int32_t textfarbe;   // 6 for the other club's, else 0
+    int8_t prioritaet;   // 3 own, 2 the other club's
+    bool ziehbar;
+};
+
+// Rebuilds the figures: the own players on the pitch and bench (display bit 1 of 1290), then the
+// on-pitch players of the shown other club (bit 2). The count.
+int32_t Spieler_Einsetzen_Figuren_Bauen(Spieler_Figur figuren[SPIELER_FIGUREN]);
+// The cell the other club's player shows: in DEFENSIV his offensive position, in OFFENSIV his
+// defensive one, else his centre.
+int32_t Spieler_Einsetzen_Fremde_Zelle(int32_t team, int32_t spnr);
+
+// The favourite-position box in pitch-picture coordinates (left, top, right, bottom): 3 x 3
+// cells around the favourite cell kept within along 1..25 and across 1..15 (mirrored for the
+// other club), or a goalkeeper's goal area. False without a player.
+bool Spieler_Einsetzen_Lieblingsbox(int32_t team, int32_t spnr, int32_t box[4]);
+// The six room handles of the edited player: corners, then the defensive and offensive position.
+bool Spieler_Einsetzen_Griffe(int32_t spnr, int32_t xy[6][2]);
+
+// The title line of the pitch's context menu.
+std::string Spieler_Einsetzen_Menue_Titel();
+// The warning when fewer than 11 players without the trial flag stand in the own line-up; "".
+std::string Spieler_Einsetzen_Echte_Warnung();
+// Colour of a club's strength texts: 6, or 8 when it has not exactly eleven on the pitch.
+int32_t Spieler_Einsetzen_Staerke_Farbe(int32_t team);

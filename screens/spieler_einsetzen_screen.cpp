@@ -1,0 +1,369 @@
+#include "screens/spieler_einsetzen_screen.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "database/manager.h"
+#include "database/spieler.h"
+#include "database/team.h"
+#include "database/teamspieler.h"
+#include "gameflow/globals.h"
+#include "graphics/font.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_effekt.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_spielerfigur.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/maus.h"
+#include "screens/spieler_detail.h"
+#include "screens/spieler_einsetzen.h"
+#include "screens/spieler_einsetzen_figuren.h"
+#include "screens/spieler_gesicht.h"
+#include "screens/spieler_hilfetext.h"
+#include "screens/spieler_liste.h"
+#include "screens/spieler_schirme.h"
+#include "screens/spieler_taktik.h"
+#include "toolkit/hauptmenue.h"
+#include "toolkit/icon.h"
+#include "toolkit/kontextmenue.h"
+#include "toolkit/screen.h"
+
+namespace {
+
+enum : int16_t {
+    SE_HINTERGRUND = 1330, SE_EIGENE_LISTE = 1331, SE_FREMDE_LISTE = 1296, SE_STAERKE = 1287,
+    SE_FELD = 1290, SE_TAKTIK_ERSTE = 1261,
+};
+constexpr int16_t FELD_X = 226, FELD_Y = 114, FELD_W = 207, FELD_H = 337;
+
+uint16_t farbe(int r, int g, int b) { return Grafik_Farbe(uint32_t(r), uint32_t(g), uint32_t(b)); }
+
+void text(Rastport* z, int32_t font, int32_t x, int32_t y, uint16_t f, const char* t)
+{
+    Grafik_Printf(z, Font(font), "^c%05d%s", x, y, int(f), t);
+}
+
+int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon) return 0;
+    Grafik_Rechteck_Fuellen(z, 0, 40, 600, 440, farbe(1, 3, 2));
+    text(z, 3, 170, 60, farbe(15, 15, 0), "Mannschaftsaufstellung");
+    return 0;
+}
+
+// The pitch as seen from the own goal: stripes, lines, both goal areas.
+void feld_malen(Rastport* z)
+{
+    for (int32_t k = 0; k < 12; ++k)
+        Grafik_Rechteck_Fuellen(z, FELD_X, FELD_Y + k * FELD_H / 12, FELD_W, FELD_H / 12 + 1,
+                                k % 2 ? farbe(2, 9, 3) : farbe(2, 10, 3));
+    const uint16_t w = farbe(14, 15, 14);
+    const int32_t x1 = FELD_X + 4, y1 = FELD_Y + 4, x2 = FELD_X + FELD_W - 5, y2 = FELD_Y + FELD_H - 5;
+    Grafik_Linie(z, x1, y1, x2, y1, w);
+    Grafik_Linie(z, x1, y2, x2, y2, w);
+    Grafik_Linie(z, x1, y1, x1, y2, w);
+    Grafik_Linie(z, x2, y1, x2, y2, w);
+    const int32_t ym = FELD_Y + FELD_H / 2;
+    Grafik_Linie(z, x1, ym, x2, ym, w);
+    for (const int32_t y : {y1, y2 - 40}) {
+        Grafik_Linie(z, FELD_X + 50, y, FELD_X + 50, y + 40, w);
+        Grafik_Linie(z, FELD_X + FELD_W - 51, y, FELD_X + FELD_W - 51, y + 40, w);
+        Grafik_Linie(z, FELD_X + 50, y == y1 ? y + 40 : y, FELD_X + FELD_W - 51, y == y1 ? y + 40 : y, w);
+    }
+}
+
+void raeume_malen(Rastport* z)
+{
+    const bool eigen = Manager_Icon_Button_Lesen(Aktuelles_Team, 1293) != 0;
+    if (!eigen) return;
+    const int32_t gewaehlt = int16_t(Manager_Icon_Word_Data_Lesen(Aktuelles_Team, SE_RAUM_SPIELER));
+    int32_t liste[500];
+    const int32_t n = Teamspieler_Ins_Array(Aktuelles_Team, liste, 500, 0);
+    for (int32_t k = 0; k < n; ++k) {
+        const int32_t p = liste[k];
+        if (!(Teamspieler_Wert(317, Aktuelles_Team, p, 0, 0) & TS_STARTELF) || Spieler_Wert(SP_ART, p, 0, 0) == 0) continue;
+        const int32_t a = Teamspieler_Wert(311, Aktuelles_Team, p, 0, 0), b = Teamspieler_Wert(312, Aktuelles_Team, p, 0, 0);
+        if (a < 0 || a >= RASTER_KEINE_ZELLE || b < 0 || b >= RASTER_KEINE_ZELLE) continue;
+        int32_t xa, ya, xb, yb;
+        Spieler_Einsetzen_Raster_Zu_Screen(1, a / 17, a % 17, Aktuelles_Team, -1, &xa, &ya);
+        Spieler_Einsetzen_Raster_Zu_Screen(1, b / 17, b % 17, Aktuelles_Team, -1, &xb, &yb);
+        const int32_t l = std::min(xa, xb) - 4, o = std::min(ya, yb) - 2, r = std::max(xa, xb) + 8,
+                      u = std::max(ya, yb) + 9;
+        const uint16_t f = p == gewaehlt ? farbe(15, 15, 4) : farbe(6, 12, 15);
+        Grafik_Raum_Malen(z, l, o, r - l, l, u, r - l, f, p == gewaehlt ? 56 : 32);
+        Grafik_Linie(z, l, o, r, o, f);
+        Grafik_Linie(z, l, u, r, u, f);
+        Grafik_Linie(z, l, o, l, u, f);
+        Grafik_Linie(z, r, o, r, u, f);
+        if (p == gewaehlt) {
+            int32_t griffe[6][2];
+            if (Spieler_Einsetzen_Griffe(p, griffe))
+                for (const auto& g : griffe) Grafik_Rechteck_Fuellen(z, g[0] - 3, g[1] - 3, 6, 6, farbe(15, 8, 0));
+        }
+    }
+}
+
+int32_t feld_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon) return 0;
+    // The bench strip left of the pitch belongs to this icon too.
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, FELD_X - icon->x, icon->hoehe, farbe(1, 3, 2));
+    feld_malen(z);
+    raeume_malen(z);
+    Spieler_Figur f[SPIELER_FIGUREN];
+    const int32_t n = Spieler_Einsetzen_Figuren_Bauen(f);
+    const bool koepfe = Manager_Icon_Button_Lesen(Aktuelles_Team, SE_KOEPFE) != 0;
+    for (int32_t k = 0; k < n; ++k) {
+        if (koepfe) {
+            Spieler_Gesicht_Bauen_Skaliert(z, f[k].x, f[k].y - 6, f[k].spnr, uint32_t(Spieler_Wert(SP_GESICHT, f[k].spnr, 0, 0)),
+                                           static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, f[k].team, nullptr, 0)),
+                                           19, 22);
+            char nr[8];
+            std::snprintf(nr, sizeof nr, "%d", Teamspieler_Wert(300, f[k].team, f[k].spnr, 0, 0));
+            text(z, 4, f[k].x + 5, f[k].y + 17, farbe(15, 15, 15), nr);
+            continue;
+        }
+        Rastport* b = Grafik_Spielerfigur_Erzeugen(nullptr, f[k].spnr, f[k].team, FIGUR_STIL_A, 0);
+        if (!b) continue;
+        Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), z, f[k].x, f[k].y);
+        Grafik_Bitmap_Freigeben(b);
+    }
+    return 0;
+}
+
+void kader_zeichnen(Rastport* z, int32_t team, int32_t x, int32_t y, const char* titel)
+{
+    text(z, 3, x, y, farbe(15, 15, 0), titel);
+    int32_t liste[500];
+    const int32_t n = team >= 0 ? Teamspieler_Ins_Array(team, liste, 500, 0) : 0;
+    for (int32_t k = 0; k < n && k < 24; ++k) {
+        const int32_t p = liste[k];
+        const uint32_t fl = uint32_t(Teamspieler_Wert(317, team, p, 0, 0));
+        const uint16_t f = fl & TS_STARTELF ? farbe(15, 15, 15) : fl & TS_ERSATZ ? farbe(12, 12, 15) : farbe(9, 9, 9);
+        char zeile[80];
+        const char* name = Spieler_String(SP_NAME, p, nullptr, 0);
+        std::snprintf(zeile, sizeof zeile, "%2d %s%s", Teamspieler_Wert(300, team, p, 0, 0), name ? name : "",
+                      fl & TS_KAPITAEN ? " (K)" : "");
+        text(z, 4, x, y + 14 + k * 13, f, zeile);
+    }
+}
+
+int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon) return 0;
+    if (icon->nummer == SE_EIGENE_LISTE) kader_zeichnen(z, Aktuelles_Team, icon->x, icon->y, "Eigener Kader");
+    else kader_zeichnen(z, Anzeige_Gegner_Team, icon->x, icon->y, "Gegner");
+    return 0;
+}
+
+// A click on the pitch chooses a room to edit or ends the edit.
+int32_t feld_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon) return 0;
+    Spieler_Einsetzen_Spielfeld_Klick(Maus_Get_X(), Maus_Get_Y());
+    Menue_Screen_Icon_Hinzufuegen(icon);
+    return 1;
+}
+
+// A player line of the own squad opens his detail pages (the context menu does it elsewhere).
+int32_t liste_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || icon->nummer != SE_EIGENE_LISTE) return 0;
+    const int32_t zeile = (Maus_Get_Y() - (icon->y + 14) + 11) / 13;
+    int32_t liste[500];
+    const int32_t n = Teamspieler_Ins_Array(Aktuelles_Team, liste, 500, 0);
+    if (zeile < 0 || zeile >= n || zeile >= 24) return 0;
+    if (Spieler_Detailseite_Oeffnen(Aktuelles_Team, liste[zeile], -1, false)) {
+        Spieler_Detail_Fenster_Zeigen();
+        Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    }
+    return 1;
+}
+
+int32_t staerke_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon) return 0;
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(0, 2, 5));
+    int32_t zeile = 0;
+    for (int32_t team : {Anzeige_Gegner_Team, Aktuelles_Team}) {
+        if (team < 0) continue;
+        const int32_t auf_dem_platz = Teamspieler_Zaehle_Startelf(team, nullptr, nullptr, true);
+        char t[40];
+        std::snprintf(t, sizeof t, "%d Sp.", auf_dem_platz);
+        const uint16_t f = Spieler_Einsetzen_Staerke_Farbe(team) == 6 ? farbe(15, 15, 15) : farbe(15, 5, 5);
+        text(z, 4, icon->x + 3, icon->y + 14 + 18 * zeile++, f, t);
+    }
+    return 0;
+}
+
+int32_t taktik_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon) return 0;
+    const int32_t e = icon->nummer - SE_TAKTIK_ERSTE;
+    const int32_t stufe = int32_t(Manager_Icon_Button_Lesen(Aktuelles_Team, icon->nummer)) % 3;
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 4, 8));
+    const char* l = Spieler_Einsetzen_Taktik_Label(e, stufe);
+    text(z, 4, icon->x + 2, icon->y + 10, farbe(15, 15, 15), l ? l : "");
+    return 0;
+}
+
+int32_t taktik_klick(Menue_Icon* icon, uint32_t)
+{
+    if (icon && Spieler_Einsetzen_Taktik_Klick(icon->nummer)) Menue_Screen_Icon_Hinzufuegen(icon);
+    return 0;
+}
+
+int32_t aufstellung_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon) return 0;
+    Rastport* b = Grafik_Bitmap_Anlegen(icon->breite, icon->hoehe, z->depth);
+    if (!b) return 0;
+    Spieler_Einsetzen_Aufstellung_Bild(b, icon->nummer - SE_AUFSTELLUNG_1);
+    Grafik_Blit(b, 0, 0, icon->breite, icon->hoehe, z, icon->x, icon->y);
+    Grafik_Bitmap_Freigeben(b);
+    return 0;
+}
+
+int32_t aufstellung_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon) return 0;
+    Spieler_Einsetzen_Aufstellung_Klick(icon->nummer - SE_AUFSTELLUNG_1);
+    Menue_Screen_Icon_Hinzufuegen(Menue_Screen_Icon_Aus_Nummer(SE_FELD));
+    return 0;
+}
+
+int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon) return 0;
+    const bool an = Manager_Icon_Button_Lesen(Aktuelles_Team, icon->nummer) != 0;
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, an ? farbe(15, 9, 0) : farbe(6, 6, 6));
+    return 0;
+}
+
+// The mode, view and head buttons: flip, apply the rules, place the figures again.
+int32_t knopf_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon) return 0;
+    if (icon->nummer == SE_DEFENSIV || icon->nummer == SE_OFFENSIV) {
+        Spieler_Einsetzen_Modus_Klick(icon->nummer);
+    } else {
+        const uint32_t an = Manager_Icon_Button_Lesen(Aktuelles_Team, icon->nummer);
+        Manager_Icon_Button_An_Aus(Aktuelles_Team, icon->nummer, an ? 0 : 1);
+        if (icon->nummer == SE_RAUM_SPIELER) {
+            const uint32_t bits = Manager_Icon_Button_Lesen(Aktuelles_Team, SE_FIGUREN);
+            Manager_Icon_Button_An_Aus(Aktuelles_Team, SE_FIGUREN, bits ^ 2);
+        }
+    }
+    for (int32_t n : {1291, 1292, 1293, 1294, 1295, 1302, int32_t(SE_FELD), int32_t(SE_STAERKE)})
+        if (Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(n)) Menue_Screen_Icon_Hinzufuegen(i);
+    return 0;
+}
+
+// Fixed storage: the toolkit keeps pointers into it.
+struct Liste {
+    Menue_Icon icons[40];
+    int32_t n = 0;
+    void clear() { n = 0; }
+    void push_back(const Menue_Icon& i)
+    {
+        if (n < 39) icons[n++] = i;
+    }
+    Menue_Icon* data() { return icons; }
+} liste;
+
+void liste_bauen()
+{
+    liste.clear();
+    auto icon = [](int16_t n, int16_t x, int16_t y, uint16_t w, uint16_t h, int8_t pri, Menue_Refresh_Prozedur r) {
+        Menue_Icon i = Menue_Icon_Vorlage(n, -1, 0, x, y, w, h, pri, 255);
+        i.refresh_prozedur = r;
+        i.status = ICON_SPAETER_REFRESH;
+        return i;
+    };
+    liste.push_back(icon(SE_HINTERGRUND, 0, 40, 600, 440, 1, hintergrund_zeichnen));
+    Menue_Icon feld = icon(SE_FELD, FELD_X - 24, FELD_Y, FELD_W + 24, FELD_H, 4, feld_zeichnen);
+    feld.klick = feld_klick;
+    liste.push_back(feld);
+    Menue_Icon eigene = icon(SE_EIGENE_LISTE, 4, 96, 160, 340, 4, liste_zeichnen);
+    eigene.klick = liste_klick;
+    liste.push_back(eigene);
+    liste.push_back(icon(SE_FREMDE_LISTE, 452, 96, 145, 340, 4, liste_zeichnen));
+    Menue_Icon st = icon(SE_STAERKE, 166, 258, 53, 47, 5, staerke_zeichnen);
+    st.mausover = Spieler_Einsetzen_Staerke_Hilfe;
+    st.hilfetext = "Stärke, Form und Erschöpfung beider Teams^l(nur eingesetzte Spieler)";
+    liste.push_back(st);
+    for (int32_t k = 0; k < 8; ++k) {
+        Menue_Icon t = icon(int16_t(SE_TAKTIK_ERSTE + k), int16_t(226 + 70 * (k % 3) - (k >= 6 ? 0 : 0)),
+                            int16_t(k < 4 ? 76 : 92), 68, 12, 5, taktik_zeichnen);
+        t.x = int16_t(k < 4 ? 170 + 70 * k : 170 + 70 * (k - 4));
+        t.klick = taktik_klick;
+        liste.push_back(t);
+    }
+    for (int32_t k = 0; k < 6; ++k) {
+        Menue_Icon a = icon(int16_t(SE_AUFSTELLUNG_1 + k), int16_t(215 + 38 * k), 455, 35, 23, 5, aufstellung_zeichnen);
+        a.klick = aufstellung_klick;
+        a.mausover = Spieler_Einsetzen_Aufstellung_Hilfe;
+        liste.push_back(a);
+    }
+    const struct {
+        int16_t n, x, y;
+        const char* hilfe;
+    } knoepfe[] = {{1292, 221, 112, "In OFFENSIV-Formation gehen"},   {1291, 221, 440, "In DEFENSIV-Formation gehen"},
+                   {1294, 418, 113, "Raumansicht des Gegners"},      {1293, 418, 440, "Raumansicht des eigenen Teams"},
+                   {1295, 434, 234, "Gegner-Team an/aus"},           {1302, 434, 295, "Köppe an/aus"}};
+    for (const auto& k : knoepfe) {
+        Menue_Icon b = icon(k.n, k.x, k.y, 8, 8, 6, knopf_zeichnen);
+        b.klick = knopf_klick;
+        b.hilfetext = k.hilfe;
+        liste.push_back(b);
+    }
+    liste.push_back(Menue_Icon_Listenende());
+}
+
+}  // namespace
+
+const char* Spieler_Einsetzen_Staerke_Hilfe(Menue_Icon*)
+{
+    static std::string t;
+    t = "Liga / Stärke der eingesetzten Spieler:^l";
+    t += Spieler_Einsetzen_Echte_Warnung();
+    return t.c_str();
+}
+
+int32_t Spieler_Einsetzen_Screen(Menue_Icon*, uint32_t)
+{
+    if (Aktuelles_Team < 0) return 0;
+    Spieler_Screen_Icons_Zeigen();
+    if (liste.n > 0) Menue_Icon_Liste_Entfernen(liste.data(), 0);
+    liste_bauen();
+    Menue_Icon_Liste_Hinzufuegen(liste.data());
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    return 1;
+}
+
+int32_t Spieler_Screens_Gruppe(Menue_Icon*, uint32_t)
+{
+    Spieler_Screen_Icons_Zeigen();
+    int32_t punkt = Menue_Untermenue_Registrieren(nullptr, UNTERMENUE_WIEDERHERSTELLEN, 707, Spieler_Screen_Knoepfe, 4,
+                                                  801, 802, 803, 804);
+    if (punkt < SPIELER_SCHALTER_VERGLEICH) punkt = SPIELER_SCHALTER_EINSETZEN;
+    return Spieler_Screen_Oeffnen(punkt);
+}
+
+void Spieler_Screens_Registrieren()
+{
+    Menue_Gruppen_Screens[3] = Spieler_Screens_Gruppe;
+    Spieler_Screen_Oeffner_Setzen(3, Spieler_Einsetzen_Screen);
+}

@@ -1,0 +1,15 @@
+// The line-up screen on the icon toolkit: pitch with figures and rooms, the two squads beside it,
+// the tactic rows, the strength box and the stored line-up buttons. Entered from group 707.
+#pragma once
+#include <cstdint>
+
+struct Menue_Icon;
+
+// Opener of the line-up screen (switch button 804), called with the click flag.
+int32_t Spieler_Einsetzen_Screen(Menue_Icon* icon, uint32_t flags);
+// The screen procedure of main group 707: the switch button chosen last (804 at first) opens.
+int32_t Spieler_Screens_Gruppe(Menue_Icon* icon, uint32_t flags);
+// Puts the openers in place: group 707 and the line-up screen's switch button.
+void Spieler_Screens_Registrieren();
+// The strength box's tooltip.
+const char* Spieler_Einsetzen_Staerke_Hilfe(Menue_Icon* icon);
