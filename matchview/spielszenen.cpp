@@ -9,6 +9,7 @@ void Spielszenen_Grafik_Freigeben() {}
 void Spielszenen_Run(Spielfeld_Record*, Spielfeld_Steuerung_Block*, uint8_t) {}
 
 void Spielszenen_Sound_Reaktion_Spielen(int32_t, int32_t) {}
+void Spielszenen_Sound_Gruppe_Spielen(int32_t, int32_t) {}
 void Spielszenen_Sound_Spielen(int32_t, int32_t, int32_t) {}
 static Spielszenen_Ticker_Hook ticker_hook = nullptr;
 void Spielszenen_Set_Ticker_Hook(Spielszenen_Ticker_Hook hook) { ticker_hook = hook; }

@@ -18,6 +18,8 @@ void Spielszenen_Set_Lade_Hook(Spielszenen_Lade_Hook hook);
 
 // A crowd reaction (kind 0-4) at the given level 0..100.
 void Spielszenen_Sound_Reaktion_Spielen(int32_t art, int32_t pegel);
+// A member of sound group 0-7 at level 1-4.
+void Spielszenen_Sound_Gruppe_Spielen(int32_t gruppe, int32_t pegel);
 // Scene sound 0-34 once, panned by x against the centre.
 void Spielszenen_Sound_Spielen(int32_t nummer, int32_t x, int32_t mitte);
 // The ticker line of the active window; nothing when no window is active.
