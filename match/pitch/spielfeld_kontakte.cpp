@@ -23,6 +23,7 @@ namespace {
 enum : int32_t { ZWEIKAMPF = 2, SPRITZIGKEIT = 6, DRIBBLING = 7, TORSCHUSS = 8, KOPFBALLST = 15, AGGRESSIV = 17 };
 constexpr float KEIN_ABSTAND = 10800.0f;
 constexpr float FRAME_S = 0.028f;  // the contact pass assumes 28-ms frames
+constexpr int32_t ANIM_BALL_GESPIELT = 10;
 
 int32_t wert(const Spielfeld_Record* r, int32_t slot, int32_t i) { return r->spieler[slot].faehigkeit[i]; }
 int32_t seite_von(int32_t slot) { return slot >= 16 ? 1 : 0; }
@@ -31,6 +32,21 @@ void plus(int32_t& v, int32_t um) { v = v + um > 100 ? 100 : v + um < 0 ? 0 : v 
 const Spielszenen_Animation& animation_von(int32_t a)
 {
     return Spielszenen_Animationstabelle[Spielszenen_Animation_Gueltig(a) ? a : 0];
+}
+
+// The object plays the animation where it stands, for the animation's duration.
+void stehen(Spielfeld_Record* r, int32_t nr, int32_t anim)
+{
+    const Spielfeld_Objekt& o = r->objekt[nr];
+    Spielfeld_Auftrag_Geben(r, nr, int32_t(o.x), int32_t(o.y), 0, 0, anim, 0,
+                            int32_t(Spielszenen_Animationstabelle[anim].dauer_faktor), 0, -1, 1, 1, 0, AUFTRAG_SUCHEN);
+}
+
+// The ball is played along the ground to (x, y).
+void ball_spielen(Spielfeld_Record* r, float x, float y, float tempo)
+{
+    Spielfeld_Auftrag_Geben(r, SPIELFELD_BALL, int32_t(x), int32_t(y), 0, int32_t(tempo), ANIM_BALL_GESPIELT, 0, -1, 0, -1, 1,
+                            -1, 0, AUFTRAG_SUCHEN);
 }
 
 bool zwischen(float v, float a, float b) { return (v - a) * (v - b) <= 0.0f; }
@@ -138,8 +154,7 @@ void ball_nehmen(Pass& p, int32_t s, float rr)
                 if (b.z >= 150.0f && b.z <= 200.0f) neu = ANIM_BRUST;
                 else if (rollt && b.z >= 50.0f && b.z < 150.0f) neu = ANIM_OBERSCHENKEL;
                 if (neu >= 0) {
-                    Spielfeld_Auftrag_Geben(r, s, int32_t(o.x), int32_t(o.y), 0, 0, neu, 0,
-                                            int32_t(Spielszenen_Animationstabelle[neu].dauer_faktor), 0, -1, 1, 0, -1, 0);
+                    stehen(r, s, neu);
                     brust = neu == ANIM_BRUST;
                 }
             }
@@ -191,8 +206,7 @@ void verloren(Pass& p, int32_t s)
     }
     const int32_t tempo = Zufall(1200, 1800);
     const float eigen = Spielfeld_Aktueller_Auftrag(&o)->tempo;
-    Spielfeld_Auftrag_Geben(r, SPIELFELD_BALL, int32_t(zx), int32_t(p.ball.y), 0, tempo + int32_t(eigen), 10, 0, 0, 0, -1, 1,
-                            0, -1, 0);
+    ball_spielen(r, zx, p.ball.y, float(tempo) + eigen);
     p.ball.fx *= 20.0f;
     p.ball.fy *= 20.0f;
     const int32_t kippen = Zufall(0, 3);
@@ -343,9 +357,7 @@ void spieler_gegen_ball(Pass& p, int32_t s)
     const int32_t strenge = r->schiri_wert[1] > 6 ? 6 : r->schiri_wert[1];
     const int32_t pfiff = Zufall(0, 6 - strenge);
     if (pfiff < 3 && r->vorteil == 1 && (halter < 0 || seite != hs)) {
-        const Spielfeld_Objekt& sr = r->objekt[SPIELFELD_SCHIEDSRICHTER];
-        Spielfeld_Auftrag_Geben(r, SPIELFELD_SCHIEDSRICHTER, int32_t(sr.x), int32_t(sr.y), 0, 0, ANIM_PFIFF, 0,
-                                int32_t(Spielszenen_Animationstabelle[ANIM_PFIFF].dauer_faktor), 0, -1, 1, 0, 0, 0);
+        stehen(r, SPIELFELD_SCHIEDSRICHTER, ANIM_PFIFF);
         r->vorteil = 2;
     }
     r->naechster[0] = r->naechster[1] = -1;
@@ -476,4 +488,283 @@ void Spielfeld_Kontakte_Aufloesen(Spielfeld_Record* r)
     }
 }
 
-void Spielfeld_Spieler_Kontakte(Spielfeld_Record*, const int32_t*, int32_t) {}
+namespace {
+
+enum : int32_t { ROBUSTHEIT = 14 };
+constexpr int32_t ANIM_LAUFEN_ZIEL = 4, ANIM_FAHNE_HEBEN = 91, ANIM_TACKLING = 101;
+constexpr uint8_t ZUSTAND_VERLETZT = 44;
+constexpr uint32_t SPIELFELD_VERLETZT = 0x40;
+
+int32_t mindestens_1(float v) { return int32_t(v) < 1 ? 1 : int32_t(v); }
+
+// The side's duel bonuses: a quarter more for a beaten A, another for attitude B with C.
+int32_t zweikampf_wert(const Spielfeld_Record* r, int32_t slot, bool halter)
+{
+    const int32_t sd = seite_von(slot);
+    int32_t v = wert(r, slot, ZWEIKAMPF);
+    const int32_t a = Zufall(0, 100);
+    if (a > r->taktik_werte[sd][6]) v += v / 4;
+    const int32_t b = Zufall(0, 1);
+    const int32_t c = Zufall(0, 100);
+    const int32_t haltung = r->taktik[sd][7];
+    if ((halter ? haltung >= 2 - b : haltung <= b) && c < r->taktik_werte[sd][7]) v += v / 4;
+    return v;
+}
+
+// Within the penalty area that side vs attacks, widened by (quer, tief).
+bool im_strafraum(const Spielfeld_Record* r, int32_t vs, const Spielfeld_Objekt& o, float quer, float tief)
+{
+    const int32_t b = (1 - vs) ^ r->seiten_getauscht;
+    return o.y >= float(Spielfeld_Masse[12 + b]) - quer && o.y <= float(Spielfeld_Masse[14 + b]) + quer &&
+           std::fabs(o.x - float(r->tor_x[vs])) <= float(Spielfeld_Masse[16]) + tief;
+}
+
+void laufen(Spielfeld_Record* r, int32_t nr, float x, float y, float tempo)
+{
+    Spielfeld_Auftrag_Geben(r, nr, int32_t(x), int32_t(y), 0, int32_t(tempo), ANIM_LAUFEN_ZIEL, 0, -1, 0, -1, 1, -1, 0,
+                            AUFTRAG_ART_2);
+}
+
+// The holder H in contact with O: true when H dives.
+bool duell(Spielfeld_Record* r, int32_t h, int32_t o)
+{
+    Spielfeld_Objekt& ho = r->objekt[h];
+    Spielfeld_Objekt& oo = r->objekt[o];
+    const int32_t vh = zweikampf_wert(r, h, true);
+    const int32_t vo = zweikampf_wert(r, o, false);
+    const int32_t druck = Zufall(0, 999);
+    float ty = 0.0f;
+    bool taucht = false;
+    if (float(druck) > float(vh) * 0.5f + 500.0f) {
+        const int32_t streu = Zufall(0, 20);
+        ty = oo.y + float((streu - 10) * 10);
+        const int32_t fair = r->taktik[seite_von(h)][4];
+        const int32_t schwalbe = Zufall(0, 10);
+        taucht = schwalbe < (2 - fair) * 4 && im_strafraum(r, seite_von(h), ho, 200.0f, 400.0f);
+    } else {
+        const int32_t weg = Zufall(5, 12);
+        ty = oo.vy < 0.0f ? oo.y + float(weg * 10) : oo.y - float(weg * 10);
+        oo.countdown_a = float(vo) * 0.1f + 50.0f;
+    }
+    if (taucht) return true;
+    const float breite = float(Spielfeld_Masse[1]);
+    ty = ty < 0.0f ? 0.0f : ty > breite ? breite : ty;
+    const int32_t folgen = Zufall(0, 999);
+    if (folgen <= vo) return false;
+    const float tempo = Spielfeld_Aktueller_Auftrag(&ho)->tempo;
+    const float hx = ho.x, ziel_x = ho.x + ho.vx * 0.5f;
+    laufen(r, o, hx, ty, tempo);
+    laufen(r, h, ziel_x, ty, tempo);
+    if (r->situation == SITUATION_SPIEL && r->halter_nah && r->ballhalter == h && r->objekt[SPIELFELD_BALL].z < 200.0f)
+        ball_spielen(r, ziel_x, ty, tempo + 16.67f);
+    return false;
+}
+
+void fallen(Spielfeld_Record* r, int32_t f, int32_t anderer, int32_t pegel)
+{
+    Spielfeld_Objekt& o = r->objekt[f];
+    const Spielfeld_Auftrag a = *Spielfeld_Aktueller_Auftrag(&o);
+    const int32_t tempo = int32_t(a.tempo * 0.5f);
+    for (const int32_t anim : {ANIM_FALLEN, ANIM_AUFSTEHEN})
+        Spielfeld_Auftrag_Geben(r, f, int32_t(a.ziel[0]), int32_t(a.ziel[1]), 0, tempo, anim, 0,
+                                int32_t(Spielszenen_Animationstabelle[anim].dauer_faktor), 0, -1, 1, 1, 0, AUFTRAG_SUCHEN);
+    r->objekt[anderer].countdown_a = 0.0f;
+    if (r->anzeige != 1) return;
+    if (r->im_fenster) Spielszenen_Sound_Gruppe_Spielen(3, pegel);
+    const int32_t schrei = Bank_Zufall_Zwischen(0, 4);
+    if (schrei == 0 && r->im_fenster) Spielszenen_Sound_Spielen(12, int32_t(o.x), Spielfeld_Masse[0] / 2);
+}
+
+bool faellt(Spielfeld_Record* r, int32_t f, int32_t anderer, int32_t taucher)
+{
+    const Spielfeld_Objekt& o = r->objekt[f];
+    if (seite_von(f) == seite_von(anderer) || o.zustand != 0 || Spielfeld_Aktueller_Auftrag(&r->objekt[f])->art == 1)
+        return false;
+    if (taucher == f) return true;
+    const int32_t anim = Spielfeld_Aktueller_Auftrag(&r->objekt[anderer])->animation;
+    if (anim != ANIM_TACKLING && anim != ANIM_TACKLING_GEFALLEN) return false;
+    if (r->halter_nah) return true;
+    const int32_t z = Zufall(0, 4);
+    return z == 0;
+}
+
+// After a fall near the holder the ball may run loose; true when play goes on.
+bool ball_los(Spielfeld_Record* r, int32_t i, int32_t j, bool i_fiel)
+{
+    const int32_t tol = mindestens_1(r->tempo_faktor);
+    const int32_t z = Zufall(1, tol);
+    const int32_t h = r->ballhalter;
+    Spielfeld_Objekt& ball = r->objekt[SPIELFELD_BALL];
+    if (z == 1 || r->situation != SITUATION_SPIEL || !r->halter_nah || (h != i && h != j) || !(ball.z < 200.0f))
+        return false;
+    const Spielfeld_Objekt& anderer = r->objekt[i_fiel ? j : i];
+    const float tempo = Spielfeld_Aktueller_Auftrag(&r->objekt[i_fiel ? j : i])->tempo;
+    const int32_t d = Zufall(0, 2);
+    const float x = d == 0 ? ball.x + anderer.vx : ball.x;
+    const int32_t schuss = Zufall(900, 1200);
+    ball_spielen(r, x, ball.y, float(schuss) + tempo);
+    if (i_fiel) {
+        ball.fx *= 15.0f;
+        ball.fy *= 15.0f;
+    } else {
+        const int32_t sx = Zufall(0, 20);
+        ball.fx *= float(sx + 10);
+        const int32_t sy = Zufall(0, 20);
+        ball.fy *= float(sy + 10);
+    }
+    const int32_t kippen = Zufall(0, 2);
+    if (kippen != 0) r->letzte_beruehrung ^= 1;
+    return true;
+}
+
+void schieben(Spielfeld_Record* r, int32_t i, int32_t j)
+{
+    Spielfeld_Objekt& a = r->objekt[i];
+    Spielfeld_Objekt& b = r->objekt[j];
+    const bool quer = std::fabs(a.vy) > std::fabs(a.vx);
+    Spielfeld_Objekt& p = quer ? (b.x > a.x ? b : a) : (b.y > a.y ? b : a);
+    Spielfeld_Objekt& q = &p == &a ? b : a;
+    float abstand = quer ? std::fabs(a.x - b.x) : std::fabs(a.y - b.y);
+    while (abstand < 50.0f) {
+        if (p.zustand == 0) {
+            if (quer) {
+                p.x += 1.0f, p.vx += 1.0f, p.y -= 3.0f, p.vy -= 3.0f;
+            } else {
+                p.y += 1.0f, p.vy += 1.0f, p.x -= 3.0f, p.vx -= 3.0f;
+            }
+        }
+        if (q.zustand == 0) {
+            if (quer) q.x -= 1.0f, q.vx -= 1.0f;
+            else q.y -= 1.0f, q.vy -= 1.0f;
+        }
+        abstand += 2.0f;
+    }
+    for (Spielfeld_Objekt* o : {&a, &b})
+        if (o->zustand == 0) Spielfeld_Objekt_Richtung_Setzen(o, Spielfeld_Aktueller_Auftrag(o)->tempo);
+}
+
+void foul(Spielfeld_Record* r, int32_t i, int32_t j, bool i_fiel, bool schwalbe, int32_t taucher_seite)
+{
+    const int32_t faller = i_fiel ? i : j, taeter = i_fiel ? j : i;
+    const int32_t vs = seite_von(faller);
+    const int32_t strenge = r->schiri_wert[1] > 6 ? 6 : r->schiri_wert[1];
+    const int32_t pfiff = Zufall(0, strenge + 2);
+    if (pfiff < 2) {
+        stehen(r, SPIELFELD_SCHIEDSRICHTER, ANIM_WEITERSPIELEN);
+        return;
+    }
+    for (const int32_t l : {33, 34})
+        if (Spielfeld_Entfernung_Objekte(r, l, i) < 2000.0f) stehen(r, l, ANIM_FAHNE_HEBEN);
+    r->foul_countdown = 10;
+    r->foul_x = r->objekt[i].x;
+    r->foul_y = r->objekt[i].y;
+    if (r->im_fenster) Spielszenen_Sound_Gruppe_Spielen(3, 3);
+    r->gefoulte_seite = uint8_t(vs);
+    r->foul_taeter = int8_t(taeter);
+    r->gefoulter = int8_t(faller);
+    r->schwalbe = schwalbe ? 1 : 0;
+    if (!schwalbe) Spielfeld_Aktueller_Auftrag(&r->objekt[faller])->art = 0;
+    bool umkehren = false;
+    if (!schwalbe) {
+        const int32_t c = r->schwalben[vs];
+        const int32_t z1 = Zufall(4, 8);
+        if (c > z1) {
+            const int32_t z2 = Zufall(1, 5);
+            const int32_t z3 = Zufall(5, 6);
+            umkehren = c > z2 || strenge >= z3;
+        }
+    } else {
+        const int32_t t = Zufall(0, 140);
+        if (t > r->taktik_werte[taucher_seite][4]) ++r->schwalben[vs];
+        const int32_t z2 = Zufall(1, 5);
+        const int32_t z3 = Zufall(5, 6);
+        umkehren = r->schwalben[vs] > z2 || strenge >= z3;
+    }
+    if (umkehren) {
+        r->foul_taeter = r->gefoulter;
+        r->gefoulter = -1;
+        r->gefoulte_seite ^= 1;
+    }
+    ++r->pfiffe;
+    if (schwalbe) return;
+    const int32_t v1 = Zufall(0, 3);
+    if (v1 != 0) return;
+    const int32_t v2 = Zufall(0, 999);
+    Spielfeld_Objekt& fo = r->objekt[faller];
+    if (v2 <= 500 + wert(r, faller, ROBUSTHEIT) / 2 || fo.torwart) return;
+    Spielfeld_Situation_Zuruecksetzen(r);
+    r->situation = SITUATION_VERLETZUNG;
+    r->foul_countdown = 2;
+    Spielfeld_Objekt& ball = r->objekt[SPIELFELD_BALL];
+    ball.vx *= 0.05f;
+    ball.vy *= 0.05f;
+    ball.vz *= 0.05f;
+    r->ballhalter = -1;
+    fo.zustand = ZUSTAND_VERLETZT;
+    r->spieler[faller].zustand |= SPIELFELD_VERLETZT;
+}
+
+void zusammenstoss(Spielfeld_Record* r, int32_t i, int32_t j, bool i_fiel)
+{
+    Spielfeld_Objekt& a = r->objekt[i];
+    Spielfeld_Objekt& b = r->objekt[j];
+    if (r->ballhalter == i || r->ballhalter == j || seite_von(i) == seite_von(j)) return;
+    if (!((a.vx != 0.0f && b.vx != 0.0f) || (a.vy != 0.0f && b.vy != 0.0f))) return;
+    if (Spielfeld_Aktueller_Auftrag(&a)->art == 1 || Spielfeld_Aktueller_Auftrag(&b)->art == 1) return;
+    const int32_t z = Zufall(0, 1);
+    const int32_t k = z != 0 || i_fiel ? i : j;
+    Spielfeld_Objekt& o = r->objekt[k];
+    if (o.zustand != 0) return;
+    o.vx = o.vy = o.vz = 0.0f;
+    o.countdown_b = float((wert(r, k, ZWEIKAMPF) + 200) / 16);
+    Spielfeld_Auftrag& au = *Spielfeld_Aktueller_Auftrag(&o);
+    au.dauer = 0.0f;
+    au.wert_40 = 0;
+    au.animation = 0;
+    au.tempo = 0.0f;
+    au.art = 0;
+}
+
+void paar(Spielfeld_Record* r, int32_t i, int32_t j)
+{
+    const int32_t h = r->ballhalter;
+    int32_t taucher = -1;
+    if (seite_von(i) != seite_von(j) && (h == i || h == j)) {
+        const int32_t o = h == i ? j : i;
+        Spielfeld_Objekt& ho = r->objekt[h];
+        if (Spielfeld_Aktueller_Auftrag(&ho)->art == 0 && ho.zustand == 0 && duell(r, h, o)) taucher = h;
+    }
+    const bool j_fiel = faellt(r, j, i, taucher);
+    if (j_fiel) fallen(r, j, i, 2);
+    const bool i_fiel = faellt(r, i, j, taucher);
+    if (i_fiel) fallen(r, i, j, 4);
+    schieben(r, i, j);
+    bool weiter = false;
+    if (i_fiel || j_fiel) weiter = ball_los(r, i, j, i_fiel);
+    if (i_fiel || j_fiel) {
+        const int32_t vs = seite_von(i_fiel ? i : j);
+        bool laufen_lassen = false;
+        if (im_strafraum(r, vs, r->objekt[i], 0.0f, 0.0f) && r->tempo_faktor > 1.0f) {
+            const int32_t z = Zufall(1, mindestens_1(r->tempo_faktor * 0.5f));
+            laufen_lassen = z > 1;
+        }
+        if (!laufen_lassen && r->foul_countdown == 0 && r->situation == SITUATION_SPIEL && !weiter)
+            foul(r, i, j, i_fiel, taucher >= 0, taucher >= 0 ? seite_von(taucher) : 0);
+    }
+    zusammenstoss(r, i, j, i_fiel);
+}
+
+}  // namespace
+
+void Spielfeld_Spieler_Kontakte(Spielfeld_Record* r, const int32_t* liste, int32_t anzahl)
+{
+    if (!r || !liste) return;
+    for (int32_t a = 0; a < anzahl; ++a)
+        for (int32_t b = a + 1; b < anzahl; ++b) {
+            const int32_t i = liste[a], j = liste[b];
+            if (i < 0 || i >= SPIELFELD_SLOTS || j < 0 || j >= SPIELFELD_SLOTS) continue;
+            const Spielfeld_Objekt& oi = r->objekt[i];
+            const Spielfeld_Objekt& oj = r->objekt[j];
+            if (std::fabs(oi.x - oj.x) < 50.0f && std::fabs(oi.y - oj.y) < 50.0f) paar(r, i, j);
+        }
+}

@@ -8,6 +8,7 @@
 #include "competitions/spiele_welt.h"
 #include "match/pitch/spielfeld_abfragen.h"
 #include "match/pitch/spielfeld_animationen.h"
+#include "matchview/live/spielszenen_kamera.h"
 #include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_kontakte.h"
 #include "match/pitch/spielfeld_objekt.h"
@@ -216,6 +217,146 @@ TEST_F(Kontakte, AGoalkeeperSavingABallAlongOneAxisStaysFinite)
     for (const float v : {b().x, b().y, b().z, b().vx, b().vy, b().fx, b().fy, Spielfeld_Aktueller_Auftrag(&b())->tempo,
                           Spielfeld_Aktueller_Auftrag(&b())->start_tempo})
         EXPECT_TRUE(std::isfinite(v));
+}
+
+// Bodies in contact: duels, falls, the referee and injuries.
+// Small seeds start with small draws; spread them over the generator's range.
+int32_t streuen(int32_t seed) { return seed * 9973 + 123457; }
+
+class Koerper : public Kontakte {
+protected:
+    int32_t liste[4] = {};
+    int32_t anzahl = 0;
+    void paar(int32_t i, float xi, int32_t j, float xj, float y)
+    {
+        leeren();
+        spieler(i, xi, y);
+        spieler(j, xj, y);
+        liste[0] = i;
+        liste[1] = j;
+        anzahl = 2;
+        r->tempo_faktor = 1.0f;
+        r->objekt[SPIELFELD_SCHIEDSRICHTER].aktiv = 1;
+    }
+    void tackling(int32_t slot)
+    {
+        Spielfeld_Aktueller_Auftrag(&r->objekt[slot])->animation = 101;
+        r->halter_nah = 1;  // the fall needs no draw
+    }
+    bool faellt(int32_t slot)
+    {
+        for (const Spielfeld_Auftrag& a : r->objekt[slot].auftrag)
+            if (a.animation == ANIM_FALLEN) return true;
+        return false;
+    }
+    void kontakte() { Spielfeld_Spieler_Kontakte(r.get(), liste, anzahl); }
+};
+
+TEST_F(Koerper, TeamMatesNeverDuelOrFallButArePushedApart)
+{
+    for (int32_t seed = 1; seed < 100; ++seed) {
+        paar(2, 4000, 3, 4020, 3000);
+        ASSERT_TRUE(Spielfeld_Ballbesitz_Setzen(r.get(), 2));
+        tackling(3);
+        Zufall_Set_Seed(streuen(seed));
+        kontakte();
+        EXPECT_FALSE(faellt(2));
+        EXPECT_FALSE(faellt(3));
+        EXPECT_EQ(r->foul_countdown, 0);
+        EXPECT_GE(std::fabs(r->objekt[2].y - r->objekt[3].y), 50.0f) << "apart across the pitch";
+    }
+}
+
+TEST_F(Koerper, AtStrictnessThreeOnlyADiveRecordOfFiveReversesAFoul)
+{
+    for (const uint8_t rekord : {uint8_t(4), uint8_t(5)}) {
+        int32_t gepfiffen = 0, umgekehrt = 0;
+        for (int32_t seed = 1; seed <= 300; ++seed) {
+            paar(20, 5000, 3, 5030, 3000);
+            tackling(20);
+            r->schwalben[0] = rekord;
+            Zufall_Set_Seed(streuen(seed));
+            kontakte();
+            ASSERT_TRUE(faellt(3));
+            if (r->foul_countdown == 0) continue;
+            ++gepfiffen;
+            EXPECT_EQ(r->pfiffe, 1);
+            EXPECT_EQ(r->foul_x, r->objekt[20].x) << "where the offender stands after the push";
+            if (r->gefoulter == -1) {
+                ++umgekehrt;
+                EXPECT_EQ(r->foul_taeter, 3) << "the faller is the offender now";
+                EXPECT_EQ(r->gefoulte_seite, 1);
+            } else {
+                EXPECT_EQ(r->gefoulter, 3);
+                EXPECT_EQ(r->foul_taeter, 20);
+                EXPECT_EQ(r->gefoulte_seite, 0);
+            }
+        }
+        EXPECT_GT(gepfiffen, 150) << "the referee whistles four times in six";
+        if (rekord == 4) EXPECT_EQ(umgekehrt, 0);
+        else EXPECT_GT(umgekehrt, 0);
+    }
+}
+
+TEST_F(Koerper, FairPlayNeverDivesNoRulesDivesInTheWidenedBox)
+{
+    for (const uint8_t fair : {uint8_t(2), uint8_t(0)}) {
+        int32_t dives = 0;
+        for (int32_t seed = 1; seed <= 400; ++seed) {
+            // The home holder near the away goal line, just outside the area across (within 200).
+            paar(5, float(L) - 800.0f, 20, float(L) - 780.0f, float(Spielfeld_Masse[12]) - 150.0f);
+            ASSERT_TRUE(Spielfeld_Ballbesitz_Setzen(r.get(), 5));
+            r->taktik[0][4] = fair;
+            Zufall_Set_Seed(streuen(seed));
+            kontakte();
+            if (faellt(5)) ++dives;
+        }
+        if (fair == 2) EXPECT_EQ(dives, 0);
+        else {
+            EXPECT_GT(dives, 400 * 0.249 * 8 / 11 * 0.6);
+            EXPECT_LT(dives, 400 * 0.249 * 8 / 11 * 1.4);
+        }
+    }
+}
+
+TEST_F(Koerper, InTheAttackedBoxOnlyAHighToleranceLetsAFoulGo)
+{
+    for (const float toleranz : {1.0f, 8.0f}) {
+        int32_t gepfiffen = 0;
+        for (int32_t seed = 1; seed <= 300; ++seed) {
+            paar(20, float(L) - 500.0f, 3, float(L) - 470.0f, 3403);
+            tackling(20);
+            r->tempo_faktor = toleranz;
+            Zufall_Set_Seed(streuen(seed));
+            kontakte();
+            if (r->foul_countdown != 0) ++gepfiffen;
+        }
+        if (toleranz == 1.0f) EXPECT_GT(gepfiffen, 170) << "only the referee's own draw";
+        else EXPECT_LT(gepfiffen, 100) << "three in four let go";
+    }
+}
+
+TEST_F(Koerper, FoulsInjureFieldPlayersButNeverAGoalkeeper)
+{
+    for (const bool torwart : {true, false}) {
+        int32_t verletzt = 0;
+        for (int32_t seed = 1; seed <= 400; ++seed) {
+            paar(20, 5000, 3, 5030, 3000);
+            r->objekt[3].torwart = torwart ? 1 : 0;
+            r->spieler[3].faehigkeit[14] = 0;  // no robustness
+            tackling(20);
+            Zufall_Set_Seed(streuen(seed));
+            kontakte();
+            if (r->objekt[3].zustand != 44) continue;
+            ++verletzt;
+            EXPECT_EQ(r->situation, SITUATION_VERLETZUNG);
+            EXPECT_EQ(r->foul_countdown, 2);
+            EXPECT_TRUE(r->spieler[3].zustand & 0x40u);
+            EXPECT_EQ(r->ballhalter, -1);
+        }
+        if (torwart) EXPECT_EQ(verletzt, 0);
+        else EXPECT_GT(verletzt, 20);
+    }
 }
 
 }  // namespace
