@@ -13,6 +13,8 @@
 #include "match/pitch/spielfeld_animationen.h"
 #include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_objekt.h"
+#include "match/pitch/spielfeld_tor_reaktion.h"
+#include "competitions/spiele.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_kamera.h"
 #include "matchview/spielszenen.h"
@@ -314,6 +316,44 @@ TEST_F(Ball, TheSameStepsFromTheSameSeedGiveTheSameImage)
         Spielfeld_Record_Schreiben(*r, bild.data());
     }
     EXPECT_EQ(bilder[0], bilder[1]);
+}
+
+// A league game belongs to no tie: every answer is "no pairing".
+TEST_F(Ball, ALeagueGoalCheersByTheScoreAndAnimatesNobody)
+{
+    const int32_t block = Spiele_Init_Neue_Spiele(1, 4, 20, 1, LIGA, -1);
+    ASSERT_GE(block, 0);
+    const int32_t h = Spiele_Lock(block, 0, 0, 0);
+    Spiele_Set_Teams(h, 1, 2);
+    struct Fall {
+        uint8_t heim, gast;
+        int32_t stufe;
+    };
+    for (const Fall f : {Fall{0, 0, 4}, Fall{0, 1, 3}, Fall{2, 0, 1}}) {
+        SCOPED_TRACE(int(f.heim) * 10 + f.gast);
+        leeren(*r);
+        r->spiel = uint32_t(h);
+        r->tore[0] = f.heim;
+        r->tore[1] = f.gast;
+        r->zuschauer_stimmung[0] = r->zuschauer_stimmung[1] = 40;
+        for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot)
+            r->spieler[slot].zustand = slot % 16 < 11 ? SPIELFELD_AUF_DEM_PLATZ : SPIELFELD_ERSATZ;
+        r->letzter_schuetze = 9;
+        Zufall_Set_Seed(1234567);
+        Spielfeld_Tor_Reaktion(r.get(), 0);
+        EXPECT_EQ(r->zuschauer_reaktion[0], f.stufe > 2 ? 3 : 2);
+        EXPECT_EQ(r->zuschauer_stimmung[0], 40 + 5 * f.stufe + 5);
+        EXPECT_EQ(r->zuschauer_stimmung[1], 40 - 3 * f.stufe);
+        for (int32_t o = 0; o < SPIELFELD_OBJEKTE; ++o)
+            for (const Spielfeld_Auftrag& a : r->objekt[o].auftrag) EXPECT_EQ(a.animation, -1) << o;
+    }
+    // Moods stay within 0..100.
+    r->zuschauer_stimmung[0] = 98;
+    r->zuschauer_stimmung[1] = 2;
+    Spielfeld_Tor_Reaktion(r.get(), 0);
+    EXPECT_EQ(r->zuschauer_stimmung[0], 100);
+    EXPECT_EQ(r->zuschauer_stimmung[1], 0);
+    Spiele_Unlock(h);
 }
 
 }  // namespace
