@@ -15,6 +15,7 @@
 #include "match/pitch/spielfeld_objekt.h"
 #include "match/pitch/spielfeld_tor_reaktion.h"
 #include "competitions/spiele.h"
+#include "gameflow/globals.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_kamera.h"
 #include "matchview/spielszenen.h"
@@ -316,6 +317,31 @@ TEST_F(Ball, TheSameStepsFromTheSameSeedGiveTheSameImage)
         Spielfeld_Record_Schreiben(*r, bild.data());
     }
     EXPECT_EQ(bilder[0], bilder[1]);
+}
+
+TEST_F(Ball, OnlyANetworkGameWaitsForTheSetPieceSync)
+{
+    const uint32_t rolle = Netz_Rolle;
+    r->letzte_beruehrung = 0;
+    Netz_Rolle = 0;
+    schuss(300, 5500, -2000, 5500, 1500);
+    bis_stoppage();
+    EXPECT_EQ(r->situation, SITUATION_ECKE);
+    EXPECT_EQ(r->sync_ecke, 0);
+    // In network play a stoppage with nothing pending waits; a pending corner does not.
+    Netz_Rolle = 2;
+    r->ecke_offen = 0;
+    Spielfeld_Sync_Standard(r.get());
+    EXPECT_EQ(r->sync_ecke, 1);
+    r->sync_ecke = 0;
+    r->ecke_offen = 1;
+    Spielfeld_Sync_Standard(r.get());
+    EXPECT_EQ(r->sync_ecke, 0);
+    r->ecke_offen = 0;
+    r->situation = SITUATION_SPIEL;
+    Spielfeld_Sync_Standard(r.get());
+    EXPECT_EQ(r->sync_ecke, 0);
+    Netz_Rolle = rolle;
 }
 
 // A league game belongs to no tie: every answer is "no pairing".

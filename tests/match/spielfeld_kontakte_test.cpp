@@ -220,6 +220,24 @@ TEST_F(Kontakte, AGoalkeeperSavingABallAlongOneAxisStaysFinite)
 }
 
 // Bodies in contact: duels, falls, the referee and injuries.
+TEST_F(Kontakte, AnOverStrictRefereeWhistlesThePlayedOnFoulEveryTime)
+{
+    // Strictness beyond 6 counts as 6: the draw Zufall(0, 0) always whistles.
+    for (int32_t seed = 1; seed < 40; ++seed) {
+        leeren();
+        r->schiri_wert[1] = 200;
+        spieler(1, 5000, 3000);
+        spieler(17, 5040, 3000);
+        ball(5000, 3000, 0, 0, 0);
+        ASSERT_TRUE(Spielfeld_Ballbesitz_Setzen(r.get(), 1));
+        r->vorteil = 1;
+        Zufall_Set_Seed(seed * 7919 + 1000);
+        Spielfeld_Kontakte_Aufloesen(r.get());
+        EXPECT_EQ(r->vorteil, 2);
+        EXPECT_EQ(Spielfeld_Aktueller_Auftrag(&r->objekt[SPIELFELD_SCHIEDSRICHTER])->animation, ANIM_PFIFF);
+    }
+}
+
 // Small seeds start with small draws; spread them over the generator's range.
 int32_t streuen(int32_t seed) { return seed * 9973 + 123457; }
 
