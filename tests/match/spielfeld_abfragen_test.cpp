@@ -118,6 +118,26 @@ TEST_F(Besitz, NearbySearchesSkipTheAskerAndPlayersInATransientState)
     EXPECT_EQ(slot, 17);
 }
 
+TEST_F(Besitz, TheSquareCountDoublesCloseRowsLooksAheadAndMarks)
+{
+    aufstellen(4, 5000, 3000);
+    aufstellen(20, 5200, 3050);  // close in y: counts twice
+    aufstellen(21, 5200, 3250);  // inside the square only
+    aufstellen(22, 5700, 3000);  // outside
+    aufstellen(5, 5100, 3000);   // own side
+    EXPECT_EQ(Spielfeld_Spieler_Im_Feld_Zaehlen(r.get(), 4, 300, 1, 0, 0), 3);
+    EXPECT_EQ(Spielfeld_Spieler_Im_Feld_Zaehlen(r.get(), 4, 300, 2, 0, 0), 5) << "both sides";
+    EXPECT_EQ(Spielfeld_Spieler_Im_Feld_Zaehlen(r.get(), 4, 300, 0, 0, 0), 2) << "home only, not himself";
+    // Running at 500 cm/s towards +x: the look-ahead puts them all a second further on.
+    r->objekt[4].vx = 500.0f;
+    EXPECT_EQ(Spielfeld_Spieler_Im_Feld_Zaehlen(r.get(), 4, 300, 1, 1, 0), 0);
+    r->objekt[4].vx = 0.0f;
+    EXPECT_EQ(Spielfeld_Spieler_Im_Feld_Zaehlen(r.get(), 4, 300, 1, 0, 1), 3);
+    EXPECT_EQ(r->spieler[20].partner[0], 4);
+    EXPECT_EQ(r->objekt[21].neu_entscheiden, 1);
+    EXPECT_EQ(r->objekt[22].neu_entscheiden, 0);
+}
+
 TEST_F(Besitz, ThePassingOptionTakesTheLowestLevelThenTheNearestInsideTheShrunkBox)
 {
     // Home (flag 1, ends not swapped) is measured from x2; the box loses its x1 part.
