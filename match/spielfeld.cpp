@@ -506,11 +506,7 @@ void Spielfeld_DeInit()
     Spielansicht_Beenden(Spielfeld_Steuerung.uebersicht_verlassen);
     Spielfeld_Ansicht_Freigeben();
     puffer_freigeben();
-    // The ball pointers point into the records about to go.
-    Ball_Objekt = nullptr;
-    Ball_Auftrag = nullptr;
-    Liste_Delete_All(&Spielfeld_Liste);
-    Spielfeld_Liste = Liste{};
+    Spielfeld_Liste_Freigeben();
     initialisiert = false;
 }
 
@@ -542,10 +538,7 @@ void Spielfeld_Staerke_Ausgleichen(Spielfeld_Record& r)
 
 bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32_t*, int32_t, int32_t)
 {
-    if (!initialisiert) {
-        Print_Fehler("Spielfeld_Record_Anlegen: nicht initialisiert!");
-        return false;
-    }
+    if (!Spielfeld_Initialisiert()) return false;
     if (anzahl_records() >= SPIELFELD_MAX_SPIELE) {
         Print_Fehler("Spielfeld_Record_Anlegen: mehr als %d Spiele an einem Tag!", SPIELFELD_MAX_SPIELE);
         return false;

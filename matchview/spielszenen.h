@@ -15,3 +15,16 @@ void Spielszenen_Run(Spielfeld_Record* r, Spielfeld_Steuerung_Block* st, uint8_t
 // Test hook: answers the load in place of the view (empty function: the view's own answer).
 using Spielszenen_Lade_Hook = bool (*)();
 void Spielszenen_Set_Lade_Hook(Spielszenen_Lade_Hook hook);
+
+// A crowd reaction (kind 0-4) at the given level 0..100.
+void Spielszenen_Sound_Reaktion_Spielen(int32_t art, int32_t pegel);
+// A member of sound group 0-7 at level 1-4.
+void Spielszenen_Sound_Gruppe_Spielen(int32_t gruppe, int32_t pegel);
+// Scene sound 0-34 once, panned by x against the centre.
+void Spielszenen_Sound_Spielen(int32_t nummer, int32_t x, int32_t mitte);
+// The ticker line of the active window; nothing when no window is active.
+void Spielszenen_Ticker_Setzen(const char* text);
+void Spielszenen_Ticker_Loeschen();
+// Test hook: sees every ticker text set.
+using Spielszenen_Ticker_Hook = void (*)(const char* text);
+void Spielszenen_Set_Ticker_Hook(Spielszenen_Ticker_Hook hook);

@@ -99,6 +99,6 @@ void Spielfeld_Debug_Objekt_Ausgeben(const Spielfeld_Record* r, int32_t i)
         Print_Log(KANAL, "Torentf. Spieler:%d.%d M.\n", int(t / 100), int(t % 100));
         Print_Log(KANAL, "Ballentf. Spieler:%d.%d M.\n", int(b / 100), int(b % 100));
     }
-    Print_Log(KANAL, "Eigen im Rad 10M.: %d\n", int(Spielfeld_Umkreis_Suchen(r, i, 1000, 1, 3)));
-    Print_Log(KANAL, "Gegn. im Rad 10M.: %d\n", int(Spielfeld_Umkreis_Suchen(r, i, 1000, 2, 3)));
+    Print_Log(KANAL, "Eigen im Rad 10M.: %d\n", int(Spielfeld_Umkreis_Suchen(r, 1000, 1, 3, i, 0, 0, nullptr, nullptr, nullptr, nullptr, 0)));
+    Print_Log(KANAL, "Gegn. im Rad 10M.: %d\n", int(Spielfeld_Umkreis_Suchen(r, 1000, 2, 3, i, 0, 0, nullptr, nullptr, nullptr, nullptr, 0)));
 }

@@ -13,3 +13,5 @@ void Spielfeld_Verhalten_Nebenobjekt(Spielfeld_Record* r, int32_t objekt, int32_
 void Spielfeld_Kontakte_Aufloesen(Spielfeld_Record* r);
 // The kick-off's special actions.
 void Spielfeld_Sonderaktion(Spielfeld_Record* r);
+// Sets the ball's flight clock to match its present height (a flight that continues).
+void Spielfeld_Ball_Flugdauer();

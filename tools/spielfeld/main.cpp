@@ -2,6 +2,10 @@
 // of a game of the world in DIR (as the data builder writes it) between clubs HOME and AWAY, prints
 // both sides as the pitch sees them and writes the record's saved image (default
 // spielfeld_S_HOME_AWAY.bin). Two runs with the same arguments print and write the same.
+//
+// dorvin_spielfeld schuss --welt DIR --seed S X Y ZIELX ZIELY TEMPO ABSCHUSS: fills the record of
+// clubs 1 and 2, kicks the ball from (X, Y) towards (ZIELX, ZIELY) at TEMPO cm/s with the launch
+// speed ABSCHUSS and prints every 28-ms step of the ball and the contacts until the ball rests.
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -10,7 +14,10 @@
 #include <vector>
 
 #include "bench/spielfeld_welt.h"
+#include "match/pitch/spielfeld_animationen.h"
+#include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_objekt.h"
+#include "match/pitch/spielfeld_verhalten.h"
 #include "match/spielfeld.h"
 #include "platform/os/os_text.h"
 #include "platform/print.h"
@@ -37,7 +44,8 @@ void ausgeben(const char* format, ...)
 
 int nutzung()
 {
-    std::fprintf(stderr, "Aufruf: dorvin_spielfeld aufstellung --welt ORDNER --seed S HEIM GAST [--aus DATEI]\n");
+    std::fprintf(stderr, "Aufruf: dorvin_spielfeld aufstellung --welt ORDNER --seed S HEIM GAST [--aus DATEI]\n"
+                         "       dorvin_spielfeld schuss --welt ORDNER --seed S X Y ZIELX ZIELY TEMPO ABSCHUSS\n");
     return 2;
 }
 
@@ -70,11 +78,51 @@ void seite_ausgeben(const Spielfeld_Record& r, int32_t seite)
     }
 }
 
+constexpr int32_t SCHRITT_MS = 28;
+constexpr int32_t MAX_SCHRITTE = 3000;
+
+// Kicks the ball on the record and steps ball and contacts until it rests.
+int schuss(Spielfeld_Record& r, const std::vector<int32_t>& w)
+{
+    Spielfeld_Objekt& ball = r.objekt[SPIELFELD_BALL];
+    Spielfeld_Objekt_Setzen(&r, SPIELFELD_BALL, w[0], w[1], 0);
+    if (!Spielfeld_Auftrag_Geben(&r, SPIELFELD_BALL, w[2], w[3], 0, w[4], ANIM_BALL, 0, 0, 0, -1, 1, 0, -1, 0)) {
+        std::fprintf(stderr, "dorvin_spielfeld: der Ball nimmt den Schuss nicht an\n");
+        return 1;
+    }
+    Spielfeld_Aktueller_Auftrag(&ball)->start_tempo = float(w[5]);
+    ball.flug_start = ball.flug_uhr = 0.0f;
+    const int32_t global = Zufall_Get_Seed();
+    Zufall_Set_Seed(int32_t(r.seed));
+    ausgeben("Schritt   ms      x      y      z Zone Sit. Halter Ereignis\n");
+    uint32_t letzter_code = r.kopf.code;
+    int32_t k = 0;
+    for (; k < MAX_SCHRITTE; ++k) {
+        Spielfeld_Objekt_Bewegen(&r, SPIELFELD_BALL, &ball, SCHRITT_MS, 1);
+        Spielfeld_Kontakte_Aufloesen(&r);
+        ausgeben("%7d %5d %6.0f %6.0f %6.1f %4u %4u %6d", k + 1, (k + 1) * SCHRITT_MS, double(ball.x), double(ball.y),
+                 double(ball.z), r.ball_zustand, r.situation, int(r.ballhalter));
+        if (r.kopf.code != letzter_code) {
+            ausgeben(" 0x%X (Slot %d, Zweiter %d)", r.kopf.code, int(r.kopf.slot), int(r.kopf.zweiter));
+            letzter_code = r.kopf.code;
+        }
+        ausgeben("\n");
+        const Spielfeld_Auftrag& a = *Spielfeld_Aktueller_Auftrag(&ball);
+        if (ball.vx == 0.0f && ball.vy == 0.0f && ball.z == 0.0f && a.start_tempo == 0.0f) break;
+    }
+    r.seed = uint32_t(Zufall_Get_Seed());
+    Zufall_Set_Seed(global);
+    ausgeben("Ball ruht nach %d Schritten bei (%.0f, %.0f); Tore %d:%d, Ecken %d/%d, Situation %u\n", k + 1,
+             double(ball.x), double(ball.y), r.tore[0], r.tore[1], r.ecken[0], r.ecken[1], r.situation);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2 || std::strcmp(argv[1], "aufstellung") != 0) return nutzung();
+    const bool ist_schuss = argc >= 2 && std::strcmp(argv[1], "schuss") == 0;
+    if (argc < 2 || (!ist_schuss && std::strcmp(argv[1], "aufstellung") != 0)) return nutzung();
     std::string welt, aus;
     int32_t seed = -1;
     std::vector<int32_t> teams;
@@ -88,6 +136,20 @@ int main(int argc, char** argv)
             if (!zahl(argv[i], &t)) return nutzung();
             teams.push_back(t);
         }
+    }
+    if (ist_schuss) {
+        if (welt.empty() || seed < 0 || teams.size() != 6) return nutzung();
+        std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s/config_files", welt.c_str());
+        const int32_t h = Spielfeld_Welt_Spiel(seed, 1, 2);
+        Spielfeld_Init();
+        Zufall_Set_Seed(seed);
+        if (h < 0 || !Spielfeld_Record_Anlegen(h, 0, 0, nullptr, 1, 0)) {
+            std::fprintf(stderr, "dorvin_spielfeld: Welt %s nicht lesbar oder Record nicht angelegt\n", welt.c_str());
+            return 1;
+        }
+        const int rc = schuss(*Spielfeld_Get_Spiel(h), teams);
+        Spielfeld_DeInit();
+        return rc;
     }
     if (welt.empty() || seed < 0 || teams.size() != 2) return nutzung();
     std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s/config_files", welt.c_str());
