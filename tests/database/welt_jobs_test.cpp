@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
 #include "common/capture.h"
+#include "competitions/wettbewerb.h"
 #include "database/assistent.h"
 #include "database/db_hilfe.h"
 #include "database/manager.h"
@@ -15,6 +19,7 @@
 #include "economy/bank.h"
 #include "gameflow/highscore.h"
 #include "gameflow/news.h"
+#include "platform/win95.h"
 #include "platform/zufall.h"
 
 namespace {
@@ -346,6 +351,66 @@ TEST_F(WeltJobs, MarketPlayersOutsideTheSystemsAreReportedAndNotCounted)
     // with no league system the market fill leaves the home systems as they are
     Team_Init_Transfermarkt();
     EXPECT_EQ(Spieler_Egal_Daten[101].heimatsystem, 5);
+}
+
+}  // namespace
+
+namespace {
+
+// A pyramid of two leagues of 18 clubs with 22 players each and 40 market players at home in it:
+// its target is 832 players. A competition that is no base league adds no players and no strength.
+TEST(Zielzahlen, APyramidOfTwoLeaguesCountsItsClubsAndItsMarketPlayers)
+{
+    const std::filesystem::path ordner =
+        std::filesystem::temp_directory_path() / ("zielzahl_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(ordner);
+    char alt[sizeof Pfad_Config_Files];
+    std::memcpy(alt, Pfad_Config_Files, sizeof alt);
+    std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", ordner.c_str());
+    auto teilnehmer = [](int32_t von) {
+        std::string s;
+        for (int32_t t = von; t < von + 18; t += 2) s += "\tSTARTTEILNEHMER " + std::to_string(t) + "," + std::to_string(t + 1) + "\n";
+        return s;
+    };
+    std::ofstream(ordner / "1_wettbewerb_alias.cfg") << "";
+    std::ofstream(ordner / "1_wettbewerb.cfg")
+        << "INFOTEXT \"Test\"\nVERSION \"201\"\n"
+           "NEUER_WETTBEWERB\n\tNAME \"Oben\"\n\tIDENTIFIKATION ALI_1\n\tTEAMS 18\n\tMODUS RUECKSPIELE\n"
+           "\tSUPER_ART LIGA\n\tWOCHENTAG Sonntag\n\tSPIELTAGE 34\n\tVISUELL_NACHFOLGER ALI_2\n"
+        << teilnehmer(0)
+        << "\tBASISLIGA JA\n"
+           "NEUER_WETTBEWERB\n\tNAME \"Unten\"\n\tIDENTIFIKATION ALI_2\n\tTEAMS 18\n\tMODUS RUECKSPIELE\n"
+           "\tSUPER_ART LIGA\n\tWOCHENTAG Sonntag\n\tSPIELTAGE 34\n"
+        << teilnehmer(18)
+        << "\tBASISLIGA\n"
+           "NEUER_WETTBEWERB\n\tNAME \"Freunde\"\n\tIDENTIFIKATION ALI_3\n\tTEAMS 2\n\tSUPER_ART LIGA\n"
+           "\tWOCHENTAG Sonntag\n\tSPIELTAGE 2\n\tSTARTTEILNEHMER 36,37\n";
+    Test_Teams_Anlegen(40);
+    Test_Spieler_Anlegen(36 * 22 + 40 + 2 * 22);
+    Netz_Rolle = 2;
+    Teamspieler_Init_Listen();
+    ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
+    int32_t p = 0;
+    for (int32_t t = 0; t < 38; ++t)
+        for (int32_t k = 0; k < 22; ++k) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, t, p++, 100, 0, 24, -1, false));
+    const int32_t system = Wettbewerb_Hierarchie_Oben(Team_Basisligen().front());
+    ASSERT_GE(system, 1);
+    for (int32_t k = 0; k < 40; ++k, ++p) {
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 0, 0, 12, -1, false));
+        Spieler_Egal_Daten[p].heimatsystem = int8_t(system);
+    }
+    Team_Count_Wettbewerbsstrukturen();
+    const auto* ziel = static_cast<const uint16_t*>(Teamspieler_Zeiger(TEAMSP_SPIELER_WETTBEWERB_LISTE, 0));
+    EXPECT_EQ(ziel[system], 832);
+    int32_t andere = 0;
+    for (int32_t s = 0; s < TEAMSP_SYSTEME; ++s)
+        if (s != system) andere += ziel[s];
+    EXPECT_EQ(andere, 0);
+    EXPECT_GT(Team_Liga_Start_Mittelwerte[system], 0);
+
+    Test_Welt_Aufraeumen();
+    std::memcpy(Pfad_Config_Files, alt, sizeof alt);
+    std::filesystem::remove_all(ordner);
 }
 
 }  // namespace
