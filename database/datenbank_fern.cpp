@@ -18,6 +18,7 @@
 #include "match/spieltag.h"
 #include "network/internet_read.h"
 #include "network/netzuser.h"
+#include "network/server.h"
 #include "network/steuersignal.h"
 #include "platform/bytes.h"
 #include "platform/exit.h"
@@ -458,9 +459,11 @@ void Team_Internet_Client_Get_T_Fix()
     if (!fertig) return;
     Team_Fix& f = T_Fix[Aktuelles_Team];
     Manager_Struktur* manager = f.manager;
+    const int8_t geholt = int8_t(f.netz & 4);
     Team_Fix_Entpacken(bild, f, nullptr);
     f.manager = manager;
-    f.netz = int8_t(f.netz & ~4);
+    // whether the client holds the club's links is its own knowledge: the record leaves them alone
+    f.netz = int8_t((f.netz & ~4) | geholt);
 }
 
 void Manager_Internet_Client_Icon_Status(bool senden)
@@ -772,7 +775,8 @@ void Team_Internet_Server_Refresh()
         int32_t spieler[50];
         const bool alles = gehalten == 0 || Teamspieler_Ins_Array(t, spieler, 50, 0) < 13;
         for (int32_t k = 0; k < (alles ? ASSI_AUFGABEN : 1); ++k) aufgaben[k] = 1;
-    }
+    }    // The marks the next refresh reads: who is connected now.
+    Internet_Server_Mitspieler_Statistik();
 }
 
 void Datenbank_Fern_Registrieren()

@@ -19,6 +19,7 @@
 #include "gameflow/spielstand.h"
 #include "match/spieltag.h"
 #include "matchview/spielbericht.h"
+#include "network/server.h"
 #include "network/steuersignal.h"
 #include "platform/disk.h"
 #include "platform/os/os.h"
@@ -316,7 +317,10 @@ bool Ablauf_Wartet_Auf_Eingabe()
 
 void Ablauf_Hauptschleife()
 {
+    // A server marks the clubs whose clients are connected at the start and on every pass.
+    Internet_Server_Mitspieler_Statistik();
     while (!Programm_Ende && !beendet) {
+        Internet_Server_Mitspieler_Statistik();
         // Outside a turn the loop works on its own: a script's input waits for the next turn.
         const bool wartet = Ablauf_Wartet_Auf_Eingabe();
         Os_Script_Halten(!wartet);

@@ -7,6 +7,7 @@
 #include "match/spieltag.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
+#include "graphics/pic.h"
 #include "network/socket.h"
 #include "platform/read_config.h"
 #include "platform/string_util.h"
@@ -141,6 +142,8 @@ int Init_Game(const char* kommandozeile)
     Spieler_Gesicht_Init(ResFile_Handles[0].handle);
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELER_GESICHT, [] { Spieler_Gesicht_DeInit(); });
     Menue_Init(0);
+    // pictures the user dropped into the picture folders as PCX files since the last start
+    Pic_Import_Beim_Start();
     char name[SPIELSTAND_NAME_LAENGE];
     // A savegame named on the command line loads at once; a refused one leads to the start menu.
     bool laeuft = *Spielstart_Kommandozeile_Spielstand(kommandozeile, name, sizeof name) && Spielstart_Laden(name);
