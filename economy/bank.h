@@ -243,6 +243,12 @@ constexpr const char* BANK_AKTIEN_HILFE = "Dies sind Ihre Aktien";
 // firm is kept (a firm without a name sets the chart back to its first range), a client
 // fetches the exchange, the share count's rocker takes the exchange's limit.
 void Bank_Aktie_Waehlen(int32_t boerse, int32_t firma);
+// The investment page's buttons with the rocker amount and term: a fixed deposit, a credit
+// from the bank (geber -1) or a manager's request, and a share trade of the monitor's firm.
+// Each asks or explains and returns true when the bank took the order.
+bool Bank_Anlegen_Knopf(int32_t team);
+bool Bank_Kredit_Knopf(int32_t team, int32_t geber);
+bool Bank_Aktien_Knopf(int32_t team, int32_t anzahl, bool verkauf);
 // The credit button becomes active.
 void Bank_Kredit_Aktivieren();
 // The tooltip of a share holding.

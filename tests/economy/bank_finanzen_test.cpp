@@ -6,28 +6,7 @@
 
 #include <cstring>
 
-namespace {
-struct BankFinanzen : BankTest {
-    Bank_Konto* k = nullptr;
-    int32_t start = 0;
-    void SetUp() override
-    {
-        BankTest::SetUp();
-        ASSERT_TRUE(Bank_Konto_Einrichten(3, 0, 0));
-        k = Bank_Get_Konto(3);
-        ASSERT_NE(k, nullptr);
-        std::memset(k->buchung, 0, sizeof k->buchung);
-        Aktueller_Tag = 400;
-        start = Kalender_Get_Saisonstart();
-    }
-    void buchen(int32_t i, int32_t tag, uint8_t kategorie, int32_t betrag)
-    {
-        k->buchung[i].tag = uint32_t(tag);
-        k->buchung[i].kategorie = kategorie;
-        k->buchung[i].betrag = betrag;
-    }
-};
-}  // namespace
+using BankFinanzen = BankRingTest;
 
 TEST_F(BankFinanzen, WeeksCoverSevenDaysFromTheSeasonStartAndTheYearRunsFromDayZeroThroughToday)
 {
