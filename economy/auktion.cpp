@@ -189,9 +189,17 @@ int32_t Auktion_Bester_Bieter(int32_t schwelle)
 
 bool Auktion_Init_Check() { return true; }
 
+static bool auktion_starten(int32_t spnr, int32_t verein, int32_t n, Spieler_Angebot* angebote, int32_t beobachtet,
+                            int32_t entscheidet);
+
 bool Auktion_Start(int32_t spnr, int32_t verein, int32_t n, Spieler_Angebot* angebote)
 {
-    const int32_t beobachtet = A.stand.beobachtet, entscheidet = A.stand.verkaeufer_entscheidet;
+    return auktion_starten(spnr, verein, n, angebote, 0, 0);
+}
+
+static bool auktion_starten(int32_t spnr, int32_t verein, int32_t n, Spieler_Angebot* angebote, int32_t beobachtet,
+                            int32_t entscheidet)
+{
     A = Zustand{};
     A.spnr = spnr;
     A.verein = verein;
@@ -392,12 +400,10 @@ int32_t Auktion_Durchfuehren(int32_t spnr, int32_t verein, int32_t n, int32_t, S
     for (int32_t i = 0; i < n; ++i)
         if (mensch(angebote[i].bieter)) beobachtet = 1;
     if (Menue_Automatik_Aktiv()) beobachtet = entscheidet = 0;
-    A.stand.beobachtet = beobachtet;
-    A.stand.verkaeufer_entscheidet = entscheidet;
     // the auction draws on its own run of the game's generator and gives it back untouched
     const int32_t seed = Zufall_Get_Seed();
     int32_t ergebnis = -1;
-    if (Auktion_Start(spnr, verein, n, angebote)) {
+    if (auktion_starten(spnr, verein, n, angebote, beobachtet, entscheidet)) {
         for (;;) {
             const int32_t r = Auktion_Schritt();
             if (r != -1) {

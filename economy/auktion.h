@@ -31,7 +31,7 @@ int32_t Auktion_Bieter_Grenze(const Spieler_Angebot* angebot);
 void Auktion_Erhoehen(Spieler_Angebot* angebot);
 // The column of the strongest bidder above the threshold (level plus a draw up to 10), or -1.
 int32_t Auktion_Bester_Bieter(int32_t schwelle);
-// Sets the state up for the offers; false when the seller refuses to sell.
+// Sets the state up for an unattended auction of the offers; false when it cannot start.
 bool Auktion_Start(int32_t spnr, int32_t verein, int32_t n, Spieler_Angebot* angebote);
 // One pass: the winning offer's index, -1 while running; -2 once finished without winner.
 int32_t Auktion_Schritt();
