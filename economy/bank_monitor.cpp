@@ -61,3 +61,67 @@ std::vector<std::string> Bank_Aktien_Zeilen(int32_t team, int32_t boerse)
     if (v.empty()) v.emplace_back("(keine Aktien vorhanden)");
     return v;
 }
+
+Bank_Zinsen_Tafel Bank_Zinsen_Zeilen()
+{
+    Bank_Zinsen_Tafel t;
+    t.beschriftung = {"Aktuelle Zinssätze:", "Girokonto:", "Festgeld:", "Kredit:", "1 Monat", "3 Monate", "6 Monate",
+                      "1 Jahr", "2 Jahre", "3 Jahre", "4 Jahre", "Aktien:", "RAX", "Dow James", "Teamindex", "1 Dollar:",
+                      "Dispo:", "Überzieh.zins:"};
+    char text[200];
+    for (int32_t i = 0; i < BANK_LAUFZEITEN; ++i) {
+        std::snprintf(text, sizeof text, "^c%#05d^tl0055%2.1f%%^tr0106%1.1f%%", FARBE, double(Bank_Anlage_Zins[i]),
+                      double(Bank_Kredit_Zins[i]));
+        t.werte.emplace_back(text);
+    }
+    for (int32_t b = 0; b < BANK_BOERSEN; ++b) {
+        std::snprintf(text, sizeof text, "^c%#05d^tr0106%d", FARBE, Bank_Boerse[b].index);
+        t.werte.emplace_back(text);
+    }
+    std::snprintf(text, sizeof text, "^c%#05d^tr0106%s", FARBE, Bank_Betrag_String(Bank_Waehrung_Umrechnen(1.0f, 1, 0), -1, 0, 1));
+    t.werte.emplace_back(text);
+    for (float satz : {Bank_Giro_Zins, Bank_Dispo_Zins, Bank_Ueberzieh_Zins}) {
+        std::snprintf(text, sizeof text, "^c%#05d^tr0106%1.1f%%", FARBE, double(satz));
+        t.werte.emplace_back(text);
+    }
+    return t;
+}
+
+std::vector<std::string> Bank_Vermoegen_Zeilen(int32_t team)
+{
+    double anlagen = 0, kredite = 0, wert = 0, kauf = 0;
+    void* cursor = nullptr;
+    while (const Bank_Anlage* a = Bank_Naechste_Anlage(team, &cursor))
+        (a->betrag > 0 ? anlagen : kredite) += std::fabs(double(a->betrag));
+    cursor = nullptr;
+    while (const Bank_Aktienbesitz* a = Bank_Naechster_Aktienbesitz(team, &cursor, -1, -1)) {
+        if (a->boerse < 0 || a->boerse >= BANK_BOERSEN || a->firma < 0 || a->firma >= BANK_FIRMEN) continue;
+        wert += Bank_Waehrung_Umrechnen(float(a->anzahl) * Bank_Boerse[a->boerse].kurs[a->firma], a->boerse, 0);
+        kauf += Bank_Waehrung_Umrechnen(float(a->summe), a->boerse, 0);
+    }
+    const double vermoegen = Bank_Get_Vermoegen(team, -1);
+    // a share of nothing is none, not a division by zero
+    auto anteil = [&](double x) { return vermoegen > 0 ? x / vermoegen * 100.0 : 0.0; };
+    auto geld = [team](double x) { return std::string(Bank_Betrag_String(float(x), team, -1, 0)); };
+    char text[300];
+    std::vector<std::string> v;
+    std::snprintf(text, sizeof text, "^c%#05dIhr Vermögen:^tr0138%s", FARBE, geld(vermoegen).c_str());
+    v.emplace_back(text);
+    std::snprintf(text, sizeof text, "^c%#05dAnlagen:", FARBE);
+    v.emplace_back(text);
+    std::snprintf(text, sizeof text, "^c%#05d^tr0138%s (%1.1f%%)", FARBE, geld(anlagen).c_str(), anteil(anlagen));
+    v.emplace_back(text);
+    std::snprintf(text, sizeof text, "^c%#05dKredite:", FARBE);
+    v.emplace_back(text);
+    std::snprintf(text, sizeof text, "^c%#05d^tr0138%s (%1.1f%%)", FARBE, geld(kredite).c_str(), anteil(kredite));
+    v.emplace_back(text);
+    std::snprintf(text, sizeof text, "^c%#05dIhr Dispo:^tr0138%s", FARBE, geld(Bank_Get_Kreditlinie(team, -1)).c_str());
+    v.emplace_back(text);
+    std::snprintf(text, sizeof text, "^c%#05dAktien:", FARBE);
+    v.emplace_back(text);
+    std::snprintf(text, sizeof text, "^c%#05d^tl0010Wert:^tr0138%s", FARBE, geld(wert).c_str());
+    v.emplace_back(text);
+    std::snprintf(text, sizeof text, "^c%#05d^tl0010Kauf:^tr0138%s", FARBE, geld(kauf).c_str());
+    v.emplace_back(text);
+    return v;
+}

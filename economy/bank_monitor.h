@@ -1,4 +1,5 @@
-// The exchange monitor's texts: the price table of an exchange and the manager's holdings there.
+// The exchange monitor's texts (price table, holdings) and the investment page's rates and
+// wealth panels.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -9,3 +10,15 @@
 std::vector<std::string> Bank_Kurse_Zeilen(int32_t boerse);
 // The club's holdings of the exchange, one row each, or "(keine Aktien vorhanden)".
 std::vector<std::string> Bank_Aktien_Zeilen(int32_t team, int32_t boerse);
+
+// The investment page's rates panel: the 18 labels, then the values (a deposit and a credit rate
+// per term, each exchange's index, one dollar in DM, the account rates: giro, overdraft limit,
+// beyond it).
+struct Bank_Zinsen_Tafel {
+    std::vector<std::string> beschriftung;
+    std::vector<std::string> werte;
+};
+Bank_Zinsen_Tafel Bank_Zinsen_Zeilen();
+// The wealth panel: wealth, deposits and credits with their share of it, the overdraft limit,
+// the shares' current value and purchase total.
+std::vector<std::string> Bank_Vermoegen_Zeilen(int32_t team);
