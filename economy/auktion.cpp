@@ -1,6 +1,7 @@
 #include "economy/auktion.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "database/assistent.h"
@@ -8,6 +9,7 @@
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
+#include "economy/bank.h"
 #include "economy/werbung.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
@@ -447,3 +449,41 @@ bool Auktion_Laden(Disk_Datei* datei, const char*)
 }
 
 void Auktion_Module_Registrieren() { Disk_Block_Registrieren(DISK_POS_AUKTION, Auktion_Speichern, Auktion_Laden); }
+
+std::vector<std::string> Auktion_Spalte_Texte(int32_t c)
+{
+    if (c < 0 || c >= AUKTION_SPALTEN || A.stand.angebot[c] < 0 || !A.angebote) return {};
+    const Spieler_Angebot& a = A.angebote[A.stand.angebot[c]];
+    // a column nobody can win is drawn in the disabled colour
+    const int32_t farbe = A.stand.stufe[c] > 0 ? 0 : 8, x = 4;
+    const auto geld = [&](int64_t dm) { return std::string(Bank_Betrag_String(float(dm), a.bieter, -1, 0)); };
+    std::string abloese;
+    if (a.abloese > 0) abloese = geld(int64_t(a.abloese) * 1000);
+    else if (a.leihgebuehr > 0) abloese = geld(int64_t(a.leihgebuehr) * 1000) + " (leih.)";
+    else if (vereinslos()) abloese = "ablösefrei";
+    else if (a.bieter == A.verein) abloese = "Verlängerung";
+    else abloese = "frei ab Vertragsende";
+    char z[4][200];
+    std::snprintf(z[0], sizeof z[0], "^c%#05d^tz%#04d%s", farbe, 48, team_name(a.bieter));
+    std::snprintf(z[1], sizeof z[1], "^c%#05d^tl%#04d%d Monate", farbe, x, int32_t(a.monate));
+    std::snprintf(z[2], sizeof z[2], "^c%#05d^tl%#04dAblöse:", farbe, x);
+    std::snprintf(z[3], sizeof z[3], "^c%#05d^tl%#04dGehalt/J.:", farbe, x);
+    return {z[0], z[1], z[2], abloese, z[3], geld(int64_t(a.gehalt) * 1000)};
+}
+
+int32_t Auktion_Balken_Hoehe(int32_t c)
+{
+    if (c < 0 || c >= AUKTION_SPALTEN || A.stand.angebot[c] < 0) return 0;
+    const int32_t lo = std::max(0, A.stand.min_stufe - 10), hi = std::max(0, A.stand.max_stufe + 80);
+    if (hi <= lo) return 0;
+    return std::clamp((A.stand.stufe[c] - lo) * 102 / (hi - lo), 0, 102);
+}
+
+std::string Auktion_Uhr_Text()
+{
+    const int64_t rest = std::clamp<int64_t>(DAUER_MS - (A.jetzt - A.start), 0, DAUER_MS);
+    char t[80];
+    std::snprintf(t, sizeof t, "^c%#05d^fb001100:%02d.^fe^c%#05d^fb0009%02d^fe", 0, int32_t(rest / 1000), 0,
+                  int32_t(rest % 1000 / 10));
+    return t;
+}

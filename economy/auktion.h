@@ -3,6 +3,8 @@
 // Without a human taking part the same auction runs on a simulated clock.
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 
 struct Spieler_Angebot;
 struct Disk_Datei;
@@ -72,3 +74,9 @@ using Auktion_Abfrage = int32_t (*)(int32_t spnr, int32_t verein, int32_t n, con
 void Auktion_Set_Abfrage(Auktion_Abfrage abfrage);
 using Auktion_Stufe_Abfrage = int32_t (*)(const Spieler_Angebot* angebot);
 void Auktion_Set_Stufe_Abfrage(Auktion_Stufe_Abfrage abfrage);
+
+// What the screen shows of the running auction: a column's texts (club, months, fee, salary),
+// its bar height in a 102-pixel field and the clock's seconds and hundredths.
+std::vector<std::string> Auktion_Spalte_Texte(int32_t spalte);
+int32_t Auktion_Balken_Hoehe(int32_t spalte);
+std::string Auktion_Uhr_Text();

@@ -194,3 +194,27 @@ TEST_F(Auktion, TheHintsByteRoundTripsThroughTheSavegameBlock)
     Disk_Block_Registrieren(DISK_POS_AUKTION, nullptr, nullptr);
     ordner.entfernen();
 }
+
+TEST_F(Auktion, ColumnsShowTheTermsTheBarsScaleAndTheClockRunsDown)
+{
+    auto v = angebote({100, 0, 150});
+    v[0].abloese = 2500;
+    v[2].leihgebuehr = 40;
+    ASSERT_TRUE(Auktion_Start(5, 1, 3, v.data()));
+    const auto a = Auktion_Spalte_Texte(1);
+    ASSERT_EQ(a.size(), 6u);
+    EXPECT_NE(a[1].find("24 Monate"), std::string::npos);
+    EXPECT_NE(a[3].find("2.500.000"), std::string::npos) << a[3];
+    EXPECT_NE(Auktion_Spalte_Texte(5)[3].find(" (leih.)"), std::string::npos);
+    EXPECT_EQ(Auktion_Spalte_Texte(3)[3], "frei ab Vertragsende");
+    EXPECT_EQ(Auktion_Spalte_Texte(3)[0].rfind("^c00008", 0), 0u);  // level 0: disabled colour
+    EXPECT_TRUE(Auktion_Spalte_Texte(0).empty());
+    // lowest 0 and highest 150: the field spans 0..230
+    EXPECT_EQ(Auktion_Balken_Hoehe(3), 0);
+    EXPECT_EQ(Auktion_Balken_Hoehe(5), 150 * 102 / 230);
+    EXPECT_NE(Auktion_Uhr_Text().find("00:20.^fe"), std::string::npos) << Auktion_Uhr_Text();
+    for (int32_t i = 0; i < 10; ++i) Auktion_Schritt();
+    // two seconds gone, give or take a leader's extension of 15 % of them
+    const std::string uhr = Auktion_Uhr_Text();
+    EXPECT_TRUE(uhr.find("00:17.^fe") != std::string::npos || uhr.find("00:18.^fe") != std::string::npos) << uhr;
+}
