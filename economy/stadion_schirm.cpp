@@ -32,6 +32,15 @@ std::string zustand_zusatz(const Stadion_Daten& d, int32_t slot)
 }
 }  // namespace
 
+const Stadion_Plan_Flaeche Stadion_Plan_Flaechen[STADION_PLAN_FLAECHEN] = {
+    {40, 40, 70, 50, 0},    {120, 25, 150, 50, 1},  {280, 40, 70, 50, 2},   {280, 210, 70, 50, 3},
+    {120, 225, 150, 50, 4}, {40, 210, 70, 50, 5},   {160, 2, 70, 18, 6},    {12, 10, 16, 16, 7},
+    {362, 10, 16, 16, 7},   {362, 274, 16, 16, 7},  {12, 274, 16, 16, 7},   {392, 4, 84, 22, 8},
+    {392, 30, 84, 22, 9},   {392, 56, 84, 22, 10},  {392, 82, 84, 22, 11},  {392, 108, 84, 22, 12},
+    {392, 134, 84, 22, 13}, {392, 160, 84, 22, 14}, {392, 186, 84, 22, 15}, {392, 212, 84, 22, 16},
+    {392, 238, 84, 22, 17}, {392, 264, 84, 22, 18},
+};
+
 Stadion_Auftrag Stadion_Auftrag_Berechnen(const Stadion_Daten& d, int32_t slot, int32_t modell, int32_t firma,
                                           int32_t plaetze)
 {

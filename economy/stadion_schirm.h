@@ -9,6 +9,15 @@
 struct Stadion_Daten;
 struct Stadion_Top;
 
+// The 22 clickable areas of the stadium plan picture (icons 2166..2187): the six stands, the
+// board, the four floodlight masts and the facilities of slots 8..18, in picture pixels.
+struct Stadion_Plan_Flaeche {
+    int16_t x, y, w, h;
+    int8_t slot;
+};
+constexpr int32_t STADION_PLAN_FLAECHEN = 22, STADION_PLAN_BREITE = 480, STADION_PLAN_HOEHE = 300;
+extern const Stadion_Plan_Flaeche Stadion_Plan_Flaechen[STADION_PLAN_FLAECHEN];
+
 // What an order of the building dialog does to a slot.
 struct Stadion_Auftrag {
     bool moeglich = false;  // the firm sells the model

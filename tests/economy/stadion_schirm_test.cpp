@@ -146,3 +146,27 @@ TEST_F(StadionSchirm, SwitchesExcludeEachOtherAndTextsPrintOnePercentSign)
     for (float& x : d->preis) x = 0;
     EXPECT_NE(Stadion_Schnitt_Zeile(3).find("Benötigter Schnitt: noch nicht verfügbar"), std::string::npos);
 }
+
+TEST(StadionPlan, TheTwentyTwoAreasLieInThePictureApartAndCoverEverySlot)
+{
+    bool slot[STADION_SLOTS] = {};
+    int32_t masten = 0;
+    for (int32_t i = 0; i < STADION_PLAN_FLAECHEN; ++i) {
+        const Stadion_Plan_Flaeche& a = Stadion_Plan_Flaechen[i];
+        EXPECT_GE(a.x, 0);
+        EXPECT_GE(a.y, 0);
+        EXPECT_LE(a.x + a.w, STADION_PLAN_BREITE) << i;
+        EXPECT_LE(a.y + a.h, STADION_PLAN_HOEHE) << i;
+        ASSERT_GE(a.slot, 0);
+        ASSERT_LT(a.slot, STADION_SLOTS);
+        slot[a.slot] = true;
+        masten += a.slot == 7;
+        for (int32_t j = 0; j < i; ++j) {
+            const Stadion_Plan_Flaeche& b = Stadion_Plan_Flaechen[j];
+            const bool getrennt = a.x + a.w <= b.x || b.x + b.w <= a.x || a.y + a.h <= b.y || b.y + b.h <= a.y;
+            EXPECT_TRUE(getrennt) << i << " / " << j;
+        }
+    }
+    for (int32_t s = 0; s < STADION_SLOTS; ++s) EXPECT_TRUE(slot[s]) << s;
+    EXPECT_EQ(masten, 4);
+}

@@ -50,6 +50,7 @@ Resf_Bitmap zeiger_bild(const Manifest_Eintrag& e)
 bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Gesicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Suche_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+bool Oekonomie_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 
 namespace {
 
@@ -61,6 +62,7 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
     if (Menue_Bild_Erzeugen && Menue_Bild_Erzeugen(e, b)) return b;
     if (Gesicht_Bild_Erzeugen && Gesicht_Bild_Erzeugen(e, b)) return b;
     if (Suche_Bild_Erzeugen && Suche_Bild_Erzeugen(e, b)) return b;
+    if (Oekonomie_Bild_Erzeugen && Oekonomie_Bild_Erzeugen(e, b)) return b;
     b.width = e.width;
     b.height = e.height;
     b.depth = 16;
