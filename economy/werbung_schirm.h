@@ -5,6 +5,10 @@
 #include <string>
 
 constexpr int32_t WERBUNG_ICON_FLAECHE = 2107;
+// The kind byte of each sponsor picture as the picture file's data entry 20 holds it: boards for
+// sponsors 0-9, equipment for 10-12, the shirt for 13-14, TV rights for 15-19.
+constexpr int32_t WERBUNG_BILD_ARTEN_EINTRAG = 20;
+constexpr uint8_t WERBUNG_BILD_ARTEN[20] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 4, 4, 4, 2, 2, 8, 8, 8, 8, 8};
 // The space of an icon 2107..2123, else -1.
 int32_t Werbung_Icon_Flaeche(int32_t icon);
 // The category a sponsor picture's kind byte advertises for: 1 boards, 2 shirt, 4 equipment,

@@ -8,6 +8,7 @@
 #include "economy/stadion.h"
 #include "economy/stadion_schirm.h"
 #include "economy/stadion_statistik_seite.h"
+#include "economy/werbung_schirm.h"
 #include "toolkit/slave.h"
 #include "tools/datagen/gesicht_bilder.h"
 #include "tools/datagen/oekonomie_bilder.h"
@@ -115,6 +116,8 @@ std::vector<Manifest_Eintrag> aufbauen()
     oekonomie(v);
     // Numbers provisional until the advertising screen is built.
     bereich(v, "werbung.res", 0, 19, BILD, 96, 48, 0, 16, false, "Werbepartner-Bild");
+    v.push_back({"werbung.res", WERBUNG_BILD_ARTEN_EINTRAG, DATEN, 0, 0, sizeof WERBUNG_BILD_ARTEN, 0, false,
+                 "Art je Werbepartner-Bild (1 Bande, 2 Trikot, 4 Ausruestung, 8 TV)"});
     return v;
 }
 
