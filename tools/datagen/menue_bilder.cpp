@@ -1,5 +1,6 @@
 #include "tools/datagen/menue_bilder.h"
 
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "toolkit/slave.h"
+#include "tools/datagen/bild_flaeche.h"
 
 namespace {
 
@@ -49,32 +51,9 @@ const Zeichen* zeichen(char c)
 
 int32_t text_breite(const std::string& t, int s) { return t.empty() ? 0 : int32_t(t.size()) * 6 * s - s; }
 
-struct Bild {
-    int32_t w, h;
-    bool maske;
-    std::vector<uint16_t> px;
+struct Bild : Bild_Flaeche {
+    using Bild_Flaeche::Bild_Flaeche;
 
-    Bild(int32_t breite, int32_t hoehe, bool m, uint16_t grund)
-        : w(breite), h(hoehe), maske(m), px(size_t(breite) * hoehe, m ? 0 : grund)
-    {
-    }
-
-    void setzen(int32_t x, int32_t y, uint16_t c)
-    {
-        if (x >= 0 && y >= 0 && x < w && y < h) px[size_t(y) * w + x] = c ? c : 1;
-    }
-    void rechteck(int32_t x, int32_t y, int32_t bw, int32_t bh, uint16_t c)
-    {
-        for (int32_t yy = y; yy < y + bh; ++yy)
-            for (int32_t xx = x; xx < x + bw; ++xx) setzen(xx, yy, c);
-    }
-    void rahmen(int32_t x, int32_t y, int32_t bw, int32_t bh, uint16_t c)
-    {
-        rechteck(x, y, bw, 1, c);
-        rechteck(x, y + bh - 1, bw, 1, c);
-        rechteck(x, y, 1, bh, c);
-        rechteck(x + bw - 1, y, 1, bh, c);
-    }
     // Lit top and left edges, shaded bottom and right.
     void relief(int32_t x, int32_t y, int32_t bw, int32_t bh, uint16_t hell, uint16_t dunkel)
     {
@@ -115,25 +94,6 @@ struct Bild {
         schrift(x, y, t, c, s);
     }
 
-    Resf_Bitmap fertig(int32_t nummer) const
-    {
-        Resf_Bitmap b;
-        b.width = uint16_t(w);
-        b.height = uint16_t(h);
-        b.depth = 16;
-        b.compression = (nummer % 2) ? 5 : 4;
-        b.pixels.resize(px.size() * 2);
-        for (size_t i = 0; i < px.size(); ++i) {
-            b.pixels[2 * i] = uint8_t(px[i]);
-            b.pixels[2 * i + 1] = uint8_t(px[i] >> 8);
-        }
-        if (maske) {
-            b.mask.assign((px.size() + 7) / 8, 0);
-            for (size_t i = 0; i < px.size(); ++i)
-                if (px[i]) b.mask[i / 8] |= uint8_t(1u << (i % 8));
-        }
-        return b;
-    }
 };
 
 // The menu background: a dark top bar for the club panels, the right column of the main
