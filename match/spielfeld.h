@@ -314,3 +314,7 @@ void Spielfeld_Belastung_Pruefen(int32_t team, int32_t spieler, int32_t alter, i
 // Raises a player's attribute (field id) by `um` as a match does, with the news of a new
 // attribute when it passes 75.
 void Spielfeld_Attribut_Erhoehen(int32_t team, int32_t spnr, int32_t feld, int32_t um);
+
+// The pending change of a side: the live view's change block, applied from the minute in its
+// first bytes. Neutral until the live view's tactics land.
+void Spielfeld_Anweisungen_Einreihen(Spielfeld_Record* r, int32_t seite, const uint8_t* block);
