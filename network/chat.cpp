@@ -13,6 +13,8 @@
 #include "network/middleware.h"
 #include "network/netz.h"
 #include "network/netzuser.h"
+#include "network/server.h"
+#include "network/socket.h"
 #include "network/steuersignal.h"
 #include "platform/bytes.h"
 #include "platform/mem.h"
@@ -72,15 +74,18 @@ void an_alle(const uint8_t* b, uint32_t len)
         Mitspieler_Eintrag* m = Netzuser_Get(i);
         if (!m || !m->in_benutzung) continue;
         if (!Steuersignal_An_Mitspieler(m, b, len)) Print_Fehler("Chat send: Client kann nicht bedient werden");
-        Netz_Server_Pumpe();
+        if (Server_Lauschend) Netz_Server_Pumpe();
     }
 }
 
+// The icon lights up and goes out 50 ms later in the pump: a burst of messages never waits.
+uint32_t blinken_seit = 0;
+bool blinkt = false;
 void icon_blinken()
 {
-    Menue_Chat_Icon_Markieren(1);
-    Os_Sleep(50);
-    Menue_Chat_Icon_Markieren(0);
+    if (!blinkt) Menue_Chat_Icon_Markieren(1);
+    blinkt = true;
+    blinken_seit = Netz_Zeit();
 }
 
 void nachricht_ablegen(const uint8_t* p, uint32_t groesse)
@@ -401,6 +406,13 @@ const uint8_t* Chat_Historie_Nachricht(int32_t k, uint32_t* groesse)
         }
         pos += g;
     }
+}
+
+void Chat_Blinken_Schritt()
+{
+    if (!blinkt || Netz_Zeit() - blinken_seit < 50) return;
+    blinkt = false;
+    Menue_Chat_Icon_Markieren(0);
 }
 
 uint16_t Chat_Nachricht_Farbe(const uint8_t* p) { return p ? von_565(Bytes_Hole16(p + 12)) : 0; }

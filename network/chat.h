@@ -51,6 +51,8 @@ void Chat_Pruefe_Online_Status(uint32_t jetzt);
 // A new block with the status list of every normal club; its size in *groesse.
 uint8_t* Chat_Status_Liste(uint32_t* groesse);
 
+// Puts out the chat icon 50 ms after a message lit it; the pump calls it.
+void Chat_Blinken_Schritt();
 // The history, newest first: the k-th message kept whole, null past the last.
 const uint8_t* Chat_Historie_Nachricht(int32_t k, uint32_t* groesse);
 // The colour a message is drawn in (the render target's pixel format).

@@ -57,15 +57,25 @@ void packen24(uint8_t* b, uint32_t code, int32_t team, uint32_t minute, uint32_t
 
 bool team_im_bereich(int32_t team) { return team >= 0 && team < Team_Anzahl; }
 
+// Without a connection there is nothing to pump (a client's lost one would end the program).
+void client_pumpe()
+{
+    if (Client_Sock) Netz_Client_Pumpe();
+}
+void server_pumpe()
+{
+    if (Server_Lauschend) Netz_Server_Pumpe();
+}
+
 // Up to 30 tries, the client pump after each failed one and once at the end.
 int client_senden(const uint8_t* b, uint32_t len)
 {
     int ok = 0;
     for (int32_t v = 0; v < STEUERSIGNAL_VERSUCHE && !ok; ++v) {
         ok = Steuersignal_An_Server(b, len);
-        if (!ok) Netz_Client_Pumpe();
+        if (!ok) client_pumpe();
     }
-    Netz_Client_Pumpe();
+    client_pumpe();
     return ok;
 }
 
@@ -82,10 +92,10 @@ void server_runden(const uint8_t* b, uint32_t len, const Mitspieler_Eintrag* aus
             if (Steuersignal_An_Mitspieler(m, b, len)) gesendet[i] = true;
             else fehler = true;
         }
-        Netz_Server_Pumpe();
+        server_pumpe();
         if (!fehler) return;
     }
-    Netz_Server_Pumpe();
+    server_pumpe();
 }
 
 const char* team_name(int32_t team)
@@ -200,9 +210,9 @@ int Steuersignal_Server_Senden(uint32_t code, Mitspieler_Eintrag* ziel)
         if (!m || !m->in_benutzung || (ziel && m != ziel)) continue;
         uint8_t b[12];
         packen(b, code, m->team);
-        Netz_Server_Pumpe();
+        server_pumpe();
         const int ok = Steuersignal_An_Mitspieler(m, b, sizeof b);
-        Netz_Server_Pumpe();
+        server_pumpe();
         if (!ok) {
             Print_Log(0xF0000, "FEHLER: SIGNAL NICHT VERSCHICKT !");
             alle_ok = 0;
@@ -237,7 +247,7 @@ void Steuersignal_Server_Sonderaktion(int32_t team, uint32_t aktion)
     Print_Log(0xF0000, "Server sendet eigenes Sondersignal");
     for (int32_t v = 0; v < STEUERSIGNAL_VERSUCHE; ++v) {
         if (Steuersignal_An_Mitspieler(m, b, sizeof b)) break;
-        Netz_Server_Pumpe();
+        server_pumpe();
     }
 }
 
@@ -267,9 +277,9 @@ int Steuersignal_Server_Eigene_Minute(int32_t empfaenger, int32_t team, uint32_t
         len = STEUERSIGNAL_MAX;
     }
     Print_Log(0xF0000, "Server sendet eigenes Minutensignal: %u.Minute", minute);
-    Netz_Server_Pumpe();
+    server_pumpe();
     const int ok = Steuersignal_An_Mitspieler(m, b, len);
-    Netz_Server_Pumpe();
+    server_pumpe();
     if (ok) Print_Log(0xF0000, "MINUTEN-FREI an %d geschickt(%u)", empfaenger, minute);
     else Print_Log(0xF0000, "DATEN NICHT GESENDET 1");
     return ok;
@@ -471,7 +481,7 @@ static void client_pass()
     Steuersignal_Nachholen();
     // No connection, nothing to pump: a lost one ends the program in the client pump.
     if (!Client_Sock && !client_sender) return;
-    if (Client_Sock) Netz_Client_Pumpe();
+    client_pumpe();
     uint32_t laenge = 0;
     int32_t code = NETZ_NICHTS;
     uint8_t* msg = Client_Sock ? Netz_Client_Empfangen(&laenge, &code) : nullptr;
@@ -517,7 +527,7 @@ static void server_pass()
 {
     // A single PC has no server to pump; its window messages belong to the loop that called.
     if (!Server_Lauschend && !server_sender) return;
-    if (Server_Lauschend) Netz_Server_Pumpe();
+    server_pumpe();
     bool fertig = true;
     bool gesehen = false;
 
@@ -533,7 +543,7 @@ static void server_pass()
     }
     if (Ablauf_Zustand == ABLAUF_DATEN_SAMMELN) daten_sammeln();
 
-    if (Server_Lauschend) Netz_Server_Pumpe();
+    server_pumpe();
     for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
         Mitspieler_Eintrag* m = Netzuser_Get(i);
         if (!m || !m->in_benutzung) continue;
@@ -568,13 +578,13 @@ static void server_pass()
 
     if (!Menue_Automatik_Aktiv()) {
         int32_t dran[MANAGER_DRAN_MAX];
-        const int32_t n = Manager_Ist_Dran(dran, false, 0);
+        const int32_t n = Manager_Ist_Dran(dran, false, 1);
         for (int32_t k = 0; k < n; ++k)
             if (!team_fertig(dran[k])) fertig = false;
         if (n <= 0 && !(Netz_Rolle == 2 && gesehen)) fertig = false;
     }
 
-    if (Server_Lauschend) Netz_Server_Pumpe();
+    server_pumpe();
     if (fertig && (Ablauf_Zustand == ABLAUF_MENUERUNDE || Ablauf_Zustand == ABLAUF_SERVER_WARTET)) {
         Ablauf_Zustand = ABLAUF_SPIELTAG_STARTEN;
     }
@@ -583,6 +593,7 @@ static void server_pass()
 
 void Steuersignal_Verarbeiten()
 {
+    Chat_Blinken_Schritt();
     if (Win95_Netz_Modus == 1) client_pass();
     else if (Win95_Netz_Modus == 2) server_pass();
 }
