@@ -8,6 +8,7 @@
 
 #include "common/capture.h"
 #include "common/mutation.h"
+#include "database/manager.h"
 #include "database/team.h"
 #include "gameflow/ablauf.h"
 #include "gameflow/eingang.h"
@@ -115,7 +116,7 @@ struct Signale : ::testing::Test {
     std::vector<Team_Struktur> t = std::vector<Team_Struktur>(ANZAHL);
     std::vector<Team_Fix> t_fix = std::vector<Team_Fix>(ANZAHL);
     std::vector<Team_Own> t_own = std::vector<Team_Own>(ANZAHL);
-    int manager_attrappe = 0;
+    std::unique_ptr<Manager_Struktur> manager_attrappe = std::make_unique<Manager_Struktur>();
     Team_Struktur* alt_t = T;
     Team_Fix* alt_fix = T_Fix;
     Team_Own* alt_own = T_Own;
@@ -130,7 +131,7 @@ struct Signale : ::testing::Test {
         Team_Anzahl = Team_Anzahl_Gelesen = ANZAHL;
         Transfermarkt_Team = Jugend_Team = ANZAHL + 5;
         for (int32_t k = 0; k < ANZAHL; ++k) {
-            t_fix[size_t(k)].manager = reinterpret_cast<Manager_Struktur*>(&manager_attrappe);
+            t_fix[size_t(k)].manager = manager_attrappe.get();
             std::snprintf(t_fix[size_t(k)].name, 24, "Verein %d", k);
         }
         Server_Team = 1;
