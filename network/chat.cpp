@@ -1,4 +1,5 @@
 #include "network/chat.h"
+#include "network/chat_intern.h"
 
 #include <cstdio>
 #include <cstring>
@@ -17,18 +18,24 @@
 #include "network/socket.h"
 #include "network/steuersignal.h"
 #include "platform/bytes.h"
+#include "platform/exit.h"
 #include "platform/mem.h"
 #include "platform/os/os.h"
 #include "platform/print.h"
 #include "platform/win95.h"
 #include "toolkit/hauptmenue.h"
 
+namespace chat_intern {
+bool offen = false;
+bool neue_nachrichten = false;
+}  // namespace chat_intern
+
 namespace {
 
 bool initialisiert = false;
 uint8_t* historie = nullptr;
-bool offen = false;
-bool neue_nachrichten = false;
+using chat_intern::offen;
+using chat_intern::neue_nachrichten;
 uint8_t status_geaendert = 0;
 uint32_t letzte_pruefung = 0;
 bool pruefung_gelaufen = false;
@@ -190,6 +197,7 @@ bool Chat_Init()
         if (!historie) return false;
         std::memset(historie, 0, CHAT_HISTORIE + 32);
         initialisiert = true;
+        Exit_Freigabe_Registrieren(EXIT_FREIGABE_CHAT, Chat_DeInit);
     }
     return initialisiert;
 }
@@ -210,22 +218,6 @@ bool Chat_Screen_Ist_Offen()
 {
     Chat_Init();
     return offen;
-}
-
-void Chat_Screen()
-{
-    Chat_Init();
-    if (!offen) {
-        offen = true;
-        Chat_Betreten();
-    }
-}
-
-void Chat_Screen_Schliessen()
-{
-    if (!offen) return;
-    Chat_Verlassen();
-    offen = false;
 }
 
 void Chat_Betreten() { notiz_senden(CHAT_BETRETEN); }

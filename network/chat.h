@@ -61,3 +61,16 @@ uint16_t Chat_Nachricht_Farbe(const uint8_t* paket);
 void Chat_Set_Farbe(uint16_t farbe);
 // Bit 0: the status list must go to every participant.
 uint8_t Chat_Status_Geaendert();
+
+// The chat's one-line text entry: at most 256 characters, a cursor, a selection made with Shift
+// and Home, End, Left, Right. A key step returns true when Return ended the input.
+struct Chat_Eingabe {
+    char text[CHAT_TEXT_MAX + 1];
+    int32_t cursor;
+    int32_t auswahl_start, auswahl_ende;  // equal: no selection
+    bool waehlt;
+    int32_t anker;
+};
+Chat_Eingabe& Chat_Eingabe_Get();
+void Chat_Eingabe_Leeren();
+bool Chat_Eingabe_Taste(int32_t code, bool shift);
