@@ -374,6 +374,29 @@ TEST_F(Signale, ClientPlantZustaendeNachDenSignalen)
     EXPECT_NE(meldungen[0].find("hat seinen Spielzug soeben beendet !"), std::string::npos);
 }
 
+// A finished turn that comes while a remote call waits for its reply shows once the call is over,
+// so that the replayed click cannot call again inside the wait.
+TEST_F(Signale, ZugMeldungWartetBisDerAufrufZurueckIst)
+{
+    als_client(A);
+    Ablauf_Zustand = ABLAUF_MENUERUNDE;
+    static size_t waehrend = 99;
+    Internet_Set_Client_Austausch([](const std::vector<uint8_t>&, std::vector<uint8_t>*) {
+        Steuersignal_Vom_Server(paket(SIGNAL_ZUG_BEENDET_RELAIS, B, {0, 0, 0}).data(), 24);
+        waehrend = meldungen.size();
+        return false;
+    });
+    int32_t ergebnis = 0;
+    uint8_t fertig = 0;
+    Internet_Client_Read(44, "vI<4i", &ergebnis, &fertig, std::vector<Internet_Arg>{Internet_Zeiger(nullptr, 4), Internet_Wert(A)}.data(), 2);
+    Internet_Set_Client_Austausch(nullptr);
+    EXPECT_EQ(waehrend, 0u);
+    EXPECT_EQ(meldungen.size(), 1u);
+    // Shown once only.
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(meldungen.size(), 1u);
+}
+
 TEST_F(Signale, ClientSenderVersuchtDreissigMal)
 {
     als_client(A);
