@@ -523,27 +523,24 @@ static bool team_fertig(int32_t team)
     return team_im_bereich(team) && (Team_Wert(TEAM_STATUS, team, 0, TEAM_LESEN) & ZUG_BEENDET_BIT);
 }
 
-static void server_pass()
+static bool block_wartet()
 {
-    // A single PC has no server to pump; its window messages belong to the loop that called.
-    if (!Server_Lauschend && !server_sender) return;
-    server_pumpe();
+    for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+        const Mitspieler_Eintrag* m = Netzuser_Get(i);
+        if (m && m->in_benutzung && m->eingang && m->eingang_empfangen && m->eingang_empfangen == m->eingang_erwartet)
+            return true;
+    }
+    return false;
+}
+
+// One walk over the participants: at most one message of each, the walk starting again after a
+// control or chat packet (at most 64 times, so that a flood cannot hold the pass). True when
+// every manager has finished his turn.
+static bool rundgang()
+{
     bool fertig = true;
     bool gesehen = false;
-
-    if (Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT || Ablauf_Zustand == ABLAUF_DATEN_GESAMMELT) {
-        Spielfeld_Netz_Pruefen_Vorher();
-        for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
-            Mitspieler_Eintrag* m = Netzuser_Get(i);
-            if (!m || !m->in_benutzung || m->team < 0) continue;
-            Spielfeld_Netz_Pruefen_Mitspieler(m->team);
-            minuten_freigeben(m);
-        }
-        Spielfeld_Netz_Pruefen_Nachher();
-    }
-    if (Ablauf_Zustand == ABLAUF_DATEN_SAMMELN) daten_sammeln();
-
-    server_pumpe();
+    int32_t neustarts = 0;
     for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
         Mitspieler_Eintrag* m = Netzuser_Get(i);
         if (!m || !m->in_benutzung) continue;
@@ -558,8 +555,7 @@ static void server_pass()
                 Print_Log(0xF0000, "Server: Daten ok: %d Bytes", int(laenge));
                 Internet_Server_Antwort(m, msg, laenge);
             } else if (Steuersignal_Vom_Client(msg, laenge, m)) {
-                fertig = true;
-                nochmal = true;
+                nochmal = neustarts++ < 64;
             } else if (marke == NETZUSER_MARKE) {
                 Netzuser_Stub();
             } else {
@@ -568,6 +564,8 @@ static void server_pass()
             Mem_Free(msg, 0);
             // The walk starts again so that every participant's bit counts after the change.
             if (nochmal) {
+                fertig = true;
+                gesehen = false;
                 i = -1;
                 continue;
             }
@@ -575,7 +573,6 @@ static void server_pass()
         // A participant without a club holds nobody up: its bit can never come.
         if (m->verein_beansprucht && m->team > 0 && !team_fertig(m->team)) fertig = false;
     }
-
     if (!Menue_Automatik_Aktiv()) {
         int32_t dran[MANAGER_DRAN_MAX];
         const int32_t n = Manager_Ist_Dran(dran, false, 1);
@@ -583,8 +580,34 @@ static void server_pass()
             if (!team_fertig(dran[k])) fertig = false;
         if (n <= 0 && !(Netz_Rolle == 2 && gesehen)) fertig = false;
     }
+    return fertig;
+}
+
+static void server_pass()
+{
+    // A single PC has no server to pump; its window messages belong to the loop that called.
+    if (!Server_Lauschend && !server_sender) return;
+    server_pumpe();
+    if (Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT || Ablauf_Zustand == ABLAUF_DATEN_GESAMMELT) {
+        Spielfeld_Netz_Pruefen_Vorher();
+        for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+            Mitspieler_Eintrag* m = Netzuser_Get(i);
+            if (!m || !m->in_benutzung || m->team < 0) continue;
+            Spielfeld_Netz_Pruefen_Mitspieler(m->team);
+            minuten_freigeben(m);
+        }
+        Spielfeld_Netz_Pruefen_Nachher();
+    }
+    if (Ablauf_Zustand == ABLAUF_DATEN_SAMMELN) daten_sammeln();
 
     server_pumpe();
+    bool fertig = rundgang();
+    server_pumpe();
+    // A block that the last pump completed is taken now, not one wait later.
+    for (int32_t r = 0; r < 8 && block_wartet(); ++r) {
+        fertig = rundgang();
+        server_pumpe();
+    }
     if (fertig && (Ablauf_Zustand == ABLAUF_MENUERUNDE || Ablauf_Zustand == ABLAUF_SERVER_WARTET)) {
         Ablauf_Zustand = ABLAUF_SPIELTAG_STARTEN;
     }
