@@ -35,6 +35,8 @@ struct Sync {
 };
 
 std::map<int32_t, Sync> syncs;
+// The client's last minute signal: its minute and club.
+int32_t gesendet_minute = -1, gesendet_team = -1;
 Spielfeld_Netz_Records quelle_hook = nullptr;
 
 int32_t records(Spielfeld_Record** out, int32_t max)
@@ -122,7 +124,11 @@ void je_seite_des_teams(int32_t team, F f)
 }  // namespace
 
 void Spielfeld_Netz_Set_Records(Spielfeld_Netz_Records quelle) { quelle_hook = quelle; }
-void Spielfeld_Netz_Zuruecksetzen() { syncs.clear(); }
+void Spielfeld_Netz_Zuruecksetzen()
+{
+    syncs.clear();
+    gesendet_minute = gesendet_team = -1;
+}
 
 void Spielfeld_Anweisungen_Lesen(const Spielfeld_Record& r, uint8_t* b)
 {
@@ -166,7 +172,12 @@ void Spielfeld_Minute_Ende(Spielfeld_Record* r, int32_t m)
             s.langsam_gemeldet = true;
             Steuersignal_Client_Senden(SIGNAL_LANGSAM);
         }
-        Steuersignal_Client_Minute(uint32_t(m), r->periode, aenderung ? block : nullptr);
+        // One signal a minute for the club: the server frees the minute in all its records.
+        if (gesendet_minute != m || gesendet_team != eigen || aenderung) {
+            gesendet_minute = m;
+            gesendet_team = eigen;
+            Steuersignal_Client_Minute(uint32_t(m), r->periode, aenderung ? block : nullptr);
+        }
     } else {
         int32_t teams[2] = {int32_t(r->team[0]), int32_t(r->team[1])};
         uint8_t lokal[2];

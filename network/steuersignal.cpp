@@ -73,7 +73,10 @@ int client_senden(const uint8_t* b, uint32_t len)
     int ok = 0;
     for (int32_t v = 0; v < STEUERSIGNAL_VERSUCHE && !ok; ++v) {
         ok = Steuersignal_An_Server(b, len);
-        if (!ok) client_pumpe();
+        if (ok) break;
+        client_pumpe();
+        // The block before this one is still going out: a moment for the socket (at most 5 ms).
+        if (Client_Sock) Netz_Warten();
     }
     client_pumpe();
     return ok;

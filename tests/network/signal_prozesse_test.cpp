@@ -7,8 +7,11 @@
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
+#include "match/spielfeld.h"
+#include "match/spielfeld_netz.h"
 #include "network/chat.h"
 #include "network/steuersignal.h"
+#include "platform/print.h"
 
 using namespace netz_test;
 
@@ -45,7 +48,16 @@ bool client_pumpen_bis(const std::function<bool()>& fertig)
     return true;
 }
 
+// Wall-clock milliseconds: a headless process's own clock runs ahead while it pumps, and the
+// waits of the minute sync are measured against the other processes.
+uint32_t wanduhr()
+{
+    using namespace std::chrono;
+    return uint32_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count()) | 1u;
+}
+
 struct Signal_Prozesse : Netz_Test {
+    uint32_t (*uhr)() = nullptr;
     std::vector<Team_Struktur> t = std::vector<Team_Struktur>(ANZAHL);
     std::vector<Team_Fix> t_fix = std::vector<Team_Fix>(ANZAHL);
     std::vector<Team_Own> t_own = std::vector<Team_Own>(ANZAHL);
@@ -106,14 +118,15 @@ struct Signal_Prozesse : Netz_Test {
         if (pid == 0) {
             std::freopen((std::string("client_stderr_") + name + ".txt").c_str(), "w", stderr);
             tabelle_schliessen();
-            Socket_Set_Uhr(nullptr);
+            Socket_Set_Uhr(uhr);
             Win95_Netz_Modus = 1;
             Netz_Rolle = 1;
             Aktuelles_Team = verein;
             Handelndes_Team = uint32_t(verein);
-            Netz_Set_Eigenes_Team(verein);
             int code = 2;
             if (client_anmelden(name) == 1) {
+                // The log-in's reply fills the record the own club is kept in.
+                Netz_Set_Eigenes_Team(verein);
                 Steuersignal_Client_Senden(SIGNAL_TEAM_NR);
                 code = koerper();
             }
@@ -176,6 +189,155 @@ TEST_F(Signal_Prozesse, ChatUndZugendeZwischenDreiProzessen)
         return !(Team_Wert(TEAM_STATUS, 2, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT) &&
                !(Team_Wert(TEAM_STATUS, 3, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT);
     }));
+}
+
+
+// --- minute sync: a test engine that steps each record from its seed ------------------------------
+
+struct Aenderung {
+    int32_t spiel, seite, ab;
+    uint8_t wert;
+};
+std::vector<std::unique_ptr<Spielfeld_Record>> spiele;
+std::vector<Aenderung> aenderungen;
+
+int32_t spiele_geben(Spielfeld_Record** out, int32_t max)
+{
+    int32_t n = 0;
+    for (auto& r : spiele)
+        if (n < max) out[n++] = r.get();
+    return n;
+}
+
+void spiel_anlegen(int32_t nr, int32_t heim, int32_t gast)
+{
+    auto r = std::make_unique<Spielfeld_Record>();
+    std::memset(static_cast<void*>(r.get()), 0, sizeof(Spielfeld_Record));
+    r->spiel = uint32_t(nr);
+    r->team[0] = uint32_t(heim);
+    r->team[1] = uint32_t(gast);
+    r->aktiv = 1;
+    r->seed = uint32_t(1000 + nr);
+    spiele.push_back(std::move(r));
+}
+
+void einreihen(Spielfeld_Record* r, int32_t seite, const uint8_t* block)
+{
+    aenderungen.push_back({int32_t(r->spiel), seite, Bytes_Hole16(block + 2 * seite), block[8]});
+}
+
+// One minute of a record: the changes due now, then the seed moves on with the tactics in it.
+void schritt(Spielfeld_Record* r, int32_t m)
+{
+    for (auto& a : aenderungen)
+        if (a.spiel == int32_t(r->spiel) && a.ab == m) r->taktik[a.seite][0] = a.wert;
+    r->minute = uint16_t(m);
+    r->seed = r->seed * 1103515245u + 12345u + uint32_t(m) + r->taktik[0][0] * 7u + r->taktik[1][0] * 13u;
+}
+
+constexpr int32_t MINUTEN = 50;
+
+// Plays the minutes of the records this PC takes part in, waiting at each minute's end for the
+// sides that are not out; the seeds go to the log file. False when a wait took over 20 s.
+bool spielen(int32_t eigen, int32_t aendern_seite_team, const std::string& log)
+{
+    std::FILE* f = std::fopen(log.c_str(), "w");
+    bool ok = true;
+    for (int32_t m = 0; m < MINUTEN && ok; ++m) {
+        for (auto& r : spiele) {
+            if (eigen >= 0 && int32_t(r->team[0]) != eigen && int32_t(r->team[1]) != eigen) continue;
+            schritt(r.get(), m);
+            // The own side's change taken at minute 40 applies from 42.
+            if (m == 40 && aendern_seite_team >= 0) {
+                for (int32_t s = 0; s < 2; ++s) {
+                    if (int32_t(r->team[s]) != aendern_seite_team) continue;
+                    uint8_t block[STEUERSIGNAL_ANWEISUNGEN];
+                    Spielfeld_Anweisungen_Lesen(*r, block);
+                    Bytes_Setze16(block + 2 * s, uint16_t(m + 2));
+                    block[8] = 77;
+                    Spielfeld_Anweisungen_Schreiben(*r, block);
+                    einreihen(r.get(), s, block);
+                }
+            }
+            Spielfeld_Minute_Ende(r.get(), m);
+            std::fprintf(f, "%d %d %u\n", int(r->spiel), int(m), unsigned(r->seed));
+        }
+        ok = client_pumpen_bis([&] {
+            for (auto& r : spiele)
+                if (Spielfeld_Netz_Wartet(r.get())) return false;
+            return true;
+        });
+    }
+    for (auto& a : aenderungen) std::fprintf(f, "A %d %d %d\n", a.spiel, a.seite, a.ab);
+    std::fclose(f);
+    return ok;
+}
+
+std::vector<std::string> zeilen(const std::string& datei, int32_t spiel)
+{
+    std::vector<std::string> z;
+    std::istringstream in(datei_lesen(datei));
+    for (std::string l; std::getline(in, l);)
+        if (l[0] != 'A' && std::stoi(l) == spiel) z.push_back(l);
+    return z;
+}
+
+TEST_F(Signal_Prozesse, MinutenGleichAufAllenRechnern)
+{
+    uhr = wanduhr;
+    Socket_Set_Uhr(wanduhr);
+    server_starten();
+    spiele.clear();
+    aenderungen.clear();
+    spiel_anlegen(1, 2, 3);
+    spiel_anlegen(2, 2, 6);
+    spiel_anlegen(3, 6, 3);
+    Spielfeld_Netz_Zuruecksetzen();
+    Spielfeld_Netz_Set_Records(spiele_geben);
+    Spielfeld_Set_Einreihen_Hook(einreihen);
+    auto client = [](int32_t eigen, int32_t gegner, bool aendern) {
+        return [=] {
+            Ablauf_Zustand = ABLAUF_CLIENT_SPIEL;
+            Steuersignal_Client_Senden(SIGNAL_AM_SPIEL);
+            // Who else is a client must be known before the first minute.
+            if (!client_pumpen_bis([=] { return (Team_Wert(TEAM_STATUS, gegner, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT) != 0; }))
+                return 3;
+            return spielen(eigen, aendern ? eigen : -1, "log_" + std::to_string(eigen) + ".txt") ? 0 : 4;
+        };
+    };
+    pid_t eins = kind("Eins", 2, client(2, 3, true));
+    pid_t zwei = kind("Zwei", 3, client(3, 2, false));
+    // The server starts once both clubs are connected and at the match.
+    ASSERT_TRUE(pumpen_bis([] {
+        Steuersignal_Verarbeiten();
+        Chat_Pruefe_Online_Status(Netz_Zeit());
+        Chat_Sende_Status_An_Alle();
+        // Both clubs online in the status list that went out, so that each client knows the other.
+        return Netzuser_Anzahl() == 2 && (Team_Wert(TEAM_STATUS, 2, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT) &&
+               (Team_Wert(TEAM_STATUS, 3, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT) && !(Chat_Status_Geaendert() & 1) &&
+               (Spielfeld_Netz_Flags(spiele[0].get(), 0) & SPIELFELD_NETZ_AM_SPIEL) &&
+               (Spielfeld_Netz_Flags(spiele[0].get(), 1) & SPIELFELD_NETZ_AM_SPIEL);
+    }));
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    EXPECT_TRUE(spielen(-1, -1, "log_server.txt"));
+    const auto codes = warten({eins, zwei});
+    EXPECT_EQ(codes[0], 0);
+    EXPECT_EQ(codes[1], 0);
+    // Every record's seed is the same on every PC that plays it, at every minute's end.
+    EXPECT_EQ(zeilen("log_2.txt", 1), zeilen("log_server.txt", 1));
+    EXPECT_EQ(zeilen("log_3.txt", 1), zeilen("log_server.txt", 1));
+    EXPECT_EQ(zeilen("log_2.txt", 2), zeilen("log_server.txt", 2));
+    EXPECT_EQ(zeilen("log_3.txt", 3), zeilen("log_server.txt", 3));
+    EXPECT_EQ(zeilen("log_server.txt", 1).size(), size_t(MINUTEN));
+    // The change sent with minute 40 waits for 42 on every PC that plays its game.
+    for (const char* d : {"log_2.txt", "log_3.txt", "log_server.txt"}) {
+        const std::string inhalt = datei_lesen(d);
+        EXPECT_NE(inhalt.find("A 1 0 42"), std::string::npos) << d;
+    }
+    Spielfeld_Netz_Set_Records(nullptr);
+    Spielfeld_Set_Einreihen_Hook(nullptr);
+    Spielfeld_Netz_Zuruecksetzen();
+    spiele.clear();
 }
 
 }  // namespace
