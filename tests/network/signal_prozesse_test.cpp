@@ -12,6 +12,7 @@
 #include "network/chat.h"
 #include "network/steuersignal.h"
 #include "platform/print.h"
+#include "signal_welt.h"
 
 using namespace netz_test;
 
@@ -58,28 +59,12 @@ uint32_t wanduhr()
 
 struct Signal_Prozesse : Netz_Test {
     uint32_t (*uhr)() = nullptr;
-    std::vector<Team_Struktur> t = std::vector<Team_Struktur>(ANZAHL);
-    std::vector<Team_Fix> t_fix = std::vector<Team_Fix>(ANZAHL);
-    std::vector<Team_Own> t_own = std::vector<Team_Own>(ANZAHL);
-    std::vector<Manager_Struktur> manager = std::vector<Manager_Struktur>(ANZAHL);
-    Team_Struktur* alt_t = T;
-    Team_Fix* alt_fix = T_Fix;
-    Team_Own* alt_own = T_Own;
-    int32_t alt_anzahl = Team_Anzahl, alt_gelesen = Team_Anzahl_Gelesen;
-    int32_t alt_markt = Transfermarkt_Team, alt_jugend = Jugend_Team;
+    std::unique_ptr<signal_welt::Vereine> vereine;
 
     void SetUp() override
     {
         Netz_Test::SetUp();
-        T = t.data();
-        T_Fix = t_fix.data();
-        T_Own = t_own.data();
-        Team_Anzahl = Team_Anzahl_Gelesen = ANZAHL;
-        Transfermarkt_Team = Jugend_Team = ANZAHL + 5;
-        for (int32_t k = 0; k < ANZAHL; ++k) {
-            t_fix[size_t(k)].manager = &manager[size_t(k)];
-            std::snprintf(t_fix[size_t(k)].name, 24, "Verein %d", k);
-        }
+        vereine = std::make_unique<signal_welt::Vereine>(ANZAHL);
         Eingang_Set_Spiel_Gestartet(true);
         Server_Team = 1;
         Aktuelles_Team = 1;
@@ -98,13 +83,7 @@ struct Signal_Prozesse : Netz_Test {
         Team_Requester_Set_Anzeige(nullptr);
         Eingang_Set_Spiel_Gestartet(false);
         Netz_Test::TearDown();
-        T = alt_t;
-        T_Fix = alt_fix;
-        T_Own = alt_own;
-        Team_Anzahl = alt_anzahl;
-        Team_Anzahl_Gelesen = alt_gelesen;
-        Transfermarkt_Team = alt_markt;
-        Jugend_Team = alt_jugend;
+        vereine.reset();
         Netz_Rolle = 0;
         Server_Team = -1;
         Aktuelles_Team = -1;
@@ -198,28 +177,10 @@ struct Aenderung {
     int32_t spiel, seite, ab;
     uint8_t wert;
 };
-std::vector<std::unique_ptr<Spielfeld_Record>> spiele;
+using signal_welt::spiel_anlegen;
+using signal_welt::spiele;
+using signal_welt::spiele_geben;
 std::vector<Aenderung> aenderungen;
-
-int32_t spiele_geben(Spielfeld_Record** out, int32_t max)
-{
-    int32_t n = 0;
-    for (auto& r : spiele)
-        if (n < max) out[n++] = r.get();
-    return n;
-}
-
-void spiel_anlegen(int32_t nr, int32_t heim, int32_t gast)
-{
-    auto r = std::make_unique<Spielfeld_Record>();
-    std::memset(static_cast<void*>(r.get()), 0, sizeof(Spielfeld_Record));
-    r->spiel = uint32_t(nr);
-    r->team[0] = uint32_t(heim);
-    r->team[1] = uint32_t(gast);
-    r->aktiv = 1;
-    r->seed = uint32_t(1000 + nr);
-    spiele.push_back(std::move(r));
-}
 
 void einreihen(Spielfeld_Record* r, int32_t seite, const uint8_t* block)
 {

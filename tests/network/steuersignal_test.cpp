@@ -8,6 +8,7 @@
 
 #include "common/capture.h"
 #include "common/mutation.h"
+#include "signal_welt.h"
 #include "database/manager.h"
 #include "database/team.h"
 #include "gameflow/ablauf.h"
@@ -97,15 +98,8 @@ bool log_hat(const std::string& t)
     return false;
 }
 
-// Live records the sync walks in these tests.
-std::vector<std::unique_ptr<Spielfeld_Record>> spiele;
-int32_t spiele_geben(Spielfeld_Record** out, int32_t max)
-{
-    int32_t n = 0;
-    for (auto& r : spiele)
-        if (n < max) out[n++] = r.get();
-    return n;
-}
+using signal_welt::spiele;
+using signal_welt::spiele_geben;
 struct Eingereiht {
     int32_t spiel, seite;
     std::vector<uint8_t> block;
@@ -113,27 +107,10 @@ struct Eingereiht {
 std::vector<Eingereiht> eingereiht;
 
 struct Signale : ::testing::Test {
-    std::vector<Team_Struktur> t = std::vector<Team_Struktur>(ANZAHL);
-    std::vector<Team_Fix> t_fix = std::vector<Team_Fix>(ANZAHL);
-    std::vector<Team_Own> t_own = std::vector<Team_Own>(ANZAHL);
-    std::unique_ptr<Manager_Struktur> manager_attrappe = std::make_unique<Manager_Struktur>();
-    Team_Struktur* alt_t = T;
-    Team_Fix* alt_fix = T_Fix;
-    Team_Own* alt_own = T_Own;
-    int32_t alt_anzahl = Team_Anzahl, alt_gelesen = Team_Anzahl_Gelesen;
-    int32_t alt_markt = Transfermarkt_Team, alt_jugend = Jugend_Team;
+    signal_welt::Vereine vereine{ANZAHL};
 
     void SetUp() override
     {
-        T = t.data();
-        T_Fix = t_fix.data();
-        T_Own = t_own.data();
-        Team_Anzahl = Team_Anzahl_Gelesen = ANZAHL;
-        Transfermarkt_Team = Jugend_Team = ANZAHL + 5;
-        for (int32_t k = 0; k < ANZAHL; ++k) {
-            t_fix[size_t(k)].manager = manager_attrappe.get();
-            std::snprintf(t_fix[size_t(k)].name, 24, "Verein %d", k);
-        }
         Server_Team = 1;
         Netz_Rolle = 3;
         Win95_Netz_Modus = 2;
@@ -180,13 +157,6 @@ struct Signale : ::testing::Test {
         Socket_Set_Uhr(nullptr);
         for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
         Eingang_Set_Spiel_Gestartet(false);
-        T = alt_t;
-        T_Fix = alt_fix;
-        T_Own = alt_own;
-        Team_Anzahl = alt_anzahl;
-        Team_Anzahl_Gelesen = alt_gelesen;
-        Transfermarkt_Team = alt_markt;
-        Jugend_Team = alt_jugend;
         Netz_Rolle = 0;
         Win95_Netz_Modus = 0;
         Server_Team = -1;
@@ -206,16 +176,7 @@ struct Signale : ::testing::Test {
 
     Spielfeld_Record* spiel(int32_t nr, int32_t heim, int32_t gast, uint16_t minute)
     {
-        auto r = std::make_unique<Spielfeld_Record>();
-        std::memset(static_cast<void*>(r.get()), 0, sizeof(Spielfeld_Record));
-        r->spiel = uint32_t(nr);
-        r->team[0] = uint32_t(heim);
-        r->team[1] = uint32_t(gast);
-        r->aktiv = 1;
-        r->minute = minute;
-        r->periode = 1;
-        spiele.push_back(std::move(r));
-        return spiele.back().get();
+        return signal_welt::spiel_anlegen(nr, heim, gast, minute);
     }
     // Client as a client of its own club.
     void als_client(int32_t team)
