@@ -6,17 +6,13 @@
 #pragma once
 #include <cstdint>
 
-struct Spielfeld_Record;
+#include "match/spielfeld.h"
 
 enum : uint8_t { SPIELFELD_NETZ_AM_SPIEL = 1, SPIELFELD_NETZ_LANGSAM = 2, SPIELFELD_NETZ_RAUS = 4 };
 constexpr int32_t SPIELFELD_NETZ_MINUTEN = 200;
 
-// The frame step calls this when a networked record ends minute m, right after the change
-// block's take: this PC's sides get bit m and the peers are told.
-void Spielfeld_Minute_Ende(Spielfeld_Record* r, int32_t minute);
-// True while the record waits for a side that is not out to play minute m (the frame step's hold
-// flag): no unit of the next minute is played before.
-bool Spielfeld_Netz_Wartet(const Spielfeld_Record* r);
+// Spielfeld_Minute_Ende and Spielfeld_Netz_Wartet, which the frame step calls, are declared in
+// match/spielfeld.h.
 // Whether a side has played a minute.
 bool Spielfeld_Netz_Freigegeben(const Spielfeld_Record* r, int32_t seite, int32_t minute);
 uint8_t Spielfeld_Netz_Flags(const Spielfeld_Record* r, int32_t seite);
