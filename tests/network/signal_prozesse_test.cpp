@@ -301,4 +301,76 @@ TEST_F(Signal_Prozesse, MinutenGleichAufAllenRechnern)
     spiele.clear();
 }
 
+
+// --- a match day's signals with stand-ins for the main loops ---------------------------------------
+
+uint32_t uhr_versatz = 0;
+uint32_t server_uhr() { return wanduhr() + uhr_versatz; }
+
+TEST_F(Signal_Prozesse, SpieltagSignaleUndEinAbgestuerzterClientHaeltNichts)
+{
+    uhr_versatz = 0;
+    uhr = wanduhr;
+    Socket_Set_Uhr(server_uhr);
+    server_starten();
+    // Club 2 plays its round, then waits for the day's data and goes to the match.
+    pid_t eins = kind("Eins", 2, [] {
+        Ablauf_Zustand = ABLAUF_CLIENT_WARTET;
+        int32_t z = -1;
+        if (!client_pumpen_bis([&] { return (z = Ablauf_Naechster_Zustand_Nehmen()) >= 0; }) || z != ABLAUF_CLIENT_NAECHSTER_TAG)
+            return 3;
+        Ablauf_Zustand = ABLAUF_MENUERUNDE;
+        Steuersignal_Client_Senden(SIGNAL_ZUG_BEENDET);
+        Ablauf_Zustand = ABLAUF_CLIENT_WARTET;
+        if (!client_pumpen_bis([] { return Ablauf_Client_Daten_Anforderung_Nehmen(); })) return 4;
+        if (!client_pumpen_bis([&] { return (z = Ablauf_Naechster_Zustand_Nehmen()) >= 0; }) || z != ABLAUF_CLIENT_ZUM_SPIEL)
+            return 5;
+        Steuersignal_Client_Senden(SIGNAL_AM_SPIEL);
+        Ablauf_Zustand = ABLAUF_CLIENT_WARTET_DATEN;
+        if (!client_pumpen_bis([] { return Ablauf_Zustand == ABLAUF_CLIENT_SPIEL; })) return 6;
+        return 0;
+    });
+    // Club 3 goes down in the middle of its round.
+    pid_t zwei = kind("Zwei", 3, [] {
+        if (!client_pumpen_bis([] { return Ablauf_Naechster_Zustand_Nehmen() == ABLAUF_CLIENT_NAECHSTER_TAG; })) return 3;
+        kill(getpid(), SIGKILL);
+        return 0;
+    });
+    ASSERT_TRUE(pumpen_bis([] {
+        Steuersignal_Verarbeiten();
+        return Netzuser_Get_By_Team(2) && Netzuser_Get_By_Team(3);
+    }));
+    Ablauf_Zustand = ABLAUF_MENUERUNDE;
+    Team_Wert(TEAM_STATUS, Server_Team, 4, TEAM_SETZEN);
+    Steuersignal_Server_Senden(SIGNAL_NEUER_SPIELTAG, nullptr);
+    // The round ends with club 2's bit, club 3 being gone.
+    ASSERT_TRUE(pumpen_bis([] {
+        Steuersignal_Verarbeiten();
+        return Ablauf_Zustand == ABLAUF_SPIELTAG_STARTEN;
+    }));
+    EXPECT_TRUE(Team_Wert(TEAM_STATUS, 2, 0, TEAM_LESEN) & 4);
+    EXPECT_EQ(Netzuser_Get_By_Team(3), nullptr);
+    Steuersignal_Server_Senden(SIGNAL_SAMMEL_DATEN, nullptr);
+    Steuersignal_Zeiten_Zuruecksetzen();
+    Ablauf_Zustand = ABLAUF_DATEN_SAMMELN;
+    for (int k = 0; k < 20; ++k) Steuersignal_Verarbeiten();
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_DATEN_SAMMELN);
+    // Club 2's data never come: ten seconds later the day goes on without them.
+    uhr_versatz = STEUERSIGNAL_WARTEZEIT;
+    ASSERT_TRUE(pumpen_bis([] {
+        Steuersignal_Verarbeiten();
+        return Ablauf_Zustand == ABLAUF_DATEN_GESAMMELT;
+    }));
+    Steuersignal_Server_Senden(SIGNAL_SPIELTAG_START, nullptr);
+    pumpen_bis([] {
+        Steuersignal_Verarbeiten();
+        return false;
+    }, 300);
+    Steuersignal_Server_Senden(SIGNAL_DATEN_VERSCHICKT, nullptr);
+    const auto codes = warten({eins, zwei});
+    EXPECT_EQ(codes[0], 0);
+    EXPECT_EQ(codes[1], 100 + SIGKILL);
+    Socket_Set_Uhr(nullptr);
+}
+
 }  // namespace
