@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "database/team.h"
 #include "gameflow/globals.h"
@@ -34,6 +35,9 @@ namespace {
 
 bool initialisiert = false;
 uint8_t* historie = nullptr;
+// The normal clubs and the per-club flags: the buddy selection and two kept for the screen.
+std::vector<int32_t> vereine;
+std::vector<uint8_t> buddy, flags_2, flags_3;
 using chat_intern::offen;
 using chat_intern::neue_nachrichten;
 uint8_t status_geaendert = 0;
@@ -197,6 +201,13 @@ bool Chat_Init()
         if (!historie) return false;
         std::memset(historie, 0, CHAT_HISTORIE + 32);
         initialisiert = true;
+        if (vereine.empty()) {
+            for (int32_t t = 0; t < Team_Anzahl; ++t)
+                if (Team_Ist_Normal(t, 0)) vereine.push_back(t);
+            buddy.assign(vereine.size(), 0);
+            flags_2.assign(vereine.size(), 0);
+            flags_3.assign(vereine.size(), 0);
+        }
         Exit_Freigabe_Registrieren(EXIT_FREIGABE_CHAT, Chat_DeInit);
     }
     return initialisiert;
@@ -207,6 +218,10 @@ void Chat_DeInit()
     if (historie) Mem_Free(historie, 0);
     historie = nullptr;
     initialisiert = false;
+    vereine.clear();
+    buddy.clear();
+    flags_2.clear();
+    flags_3.clear();
     offen = false;
     neue_nachrichten = false;
     status_geaendert = 0;
@@ -408,3 +423,14 @@ void Chat_Blinken_Schritt()
 }
 
 uint16_t Chat_Nachricht_Farbe(const uint8_t* p) { return p ? von_565(Bytes_Hole16(p + 12)) : 0; }
+
+int32_t Chat_Vereine_Anzahl() { return int32_t(vereine.size()); }
+
+int32_t Chat_Verein(int32_t index) { return index >= 0 && index < Chat_Vereine_Anzahl() ? vereine[size_t(index)] : -1; }
+
+bool Chat_Ist_Buddy(int32_t index) { return index >= 0 && index < Chat_Vereine_Anzahl() && buddy[size_t(index)]; }
+
+void Chat_Buddy_Umschalten(int32_t index)
+{
+    if (index >= 0 && index < Chat_Vereine_Anzahl()) buddy[size_t(index)] ^= 1;
+}

@@ -51,6 +51,14 @@ void Chat_Pruefe_Online_Status(uint32_t jetzt);
 // A new block with the status list of every normal club; its size in *groesse.
 uint8_t* Chat_Status_Liste(uint32_t* groesse);
 
+// The normal clubs in team order (made by Chat_Init) and whether each is among the buddies.
+int32_t Chat_Vereine_Anzahl();
+int32_t Chat_Verein(int32_t index);
+bool Chat_Ist_Buddy(int32_t index);
+void Chat_Buddy_Umschalten(int32_t index);
+// The popup "Buddies wählen:" with one entry per 33 clubs, each opening the clubs to tick. The
+// choice does not change whom a message goes to.
+void Chat_Buddies_Waehlen();
 // Puts out the chat icon 50 ms after a message lit it; the pump calls it.
 void Chat_Blinken_Schritt();
 // The history, newest first: the k-th message kept whole, null past the last.

@@ -21,6 +21,8 @@
 #include "platform/timer.h"
 #include "toolkit/hauptmenue.h"
 #include "toolkit/key_input.h"
+#include "toolkit/kontextmenue.h"
+#include "toolkit/popup.h"
 
 namespace {
 
@@ -297,4 +299,49 @@ void Chat_Screen_Schliessen()
     Chat_Verlassen();
     chat_intern::offen = false;
     schliessen();
+}
+
+namespace {
+
+Menue_Kontextmenue buddy_haupt{}, buddy_unter{};
+char haupt_texte[MENUE_KONTEXT_EINTRAEGE][16];
+char unter_titel[16];
+char unter_texte[MENUE_KONTEXT_EINTRAEGE][64];
+
+uint8_t buddy_klick(int32_t, int32_t, int32_t index, int32_t)
+{
+    Chat_Buddy_Umschalten(index);
+    return 1;
+}
+
+// The clubs of one group of 33, ticked when chosen.
+Menue_Kontextmenue* buddy_gruppe(Menue_Kontextmenue*, int32_t gruppe)
+{
+    std::snprintf(unter_titel, sizeof unter_titel, "Vereine %c:", char('A' + gruppe));
+    Menue_Init_Kontextmenue(&buddy_unter, unter_titel, 0, POPUP_WAEHLBAR | POPUP_HAKEN, buddy_klick);
+    for (int32_t k = 0; k < MENUE_KONTEXT_EINTRAEGE; ++k) {
+        const int32_t index = gruppe * MENUE_KONTEXT_EINTRAEGE + k;
+        const int32_t t = Chat_Verein(index);
+        if (t < 0) break;
+        std::snprintf(unter_texte[k], sizeof unter_texte[k], "%s, %s", name(176, t), name(299, t));
+        buddy_unter.texte[k] = unter_texte[k];
+        buddy_unter.wert_a[k] = index;
+        if (Chat_Ist_Buddy(index)) buddy_unter.status[k] |= POPUP_GEWAEHLT;
+    }
+    return &buddy_unter;
+}
+
+}  // namespace
+
+void Chat_Buddies_Waehlen()
+{
+    Chat_Init();
+    Menue_Init_Kontextmenue(&buddy_haupt, "Buddies wählen:", 0, POPUP_WAEHLBAR, nullptr);
+    const int32_t gruppen = (Chat_Vereine_Anzahl() + MENUE_KONTEXT_EINTRAEGE - 1) / MENUE_KONTEXT_EINTRAEGE;
+    for (int32_t g = 0; g < gruppen && g < MENUE_KONTEXT_EINTRAEGE; ++g) {
+        std::snprintf(haupt_texte[g], sizeof haupt_texte[g], "Vereine %c", char('A' + g));
+        buddy_haupt.texte[g] = haupt_texte[g];
+        buddy_haupt.unterlisten[g] = buddy_gruppe;
+    }
+    Popup_Liste_Ausfuehren(&buddy_haupt);
 }

@@ -86,4 +86,21 @@ TEST_F(ChatBild, TippenWaehlenUndLoeschen)
     EXPECT_FALSE(Chat_Screen_Ist_Offen());
 }
 
+TEST_F(ChatBild, BuddiesWaehlen)
+{
+    vereine_anlegen(40, 0);
+    Chat_DeInit();
+    Chat_Init();
+    ASSERT_GT(Chat_Vereine_Anzahl(), 33);
+    maus(200, 120);
+    Os_Script_Load_Text("move 200 120\nwait 50\nmove 240 131\nwait 50\nwait 50\nwait 600\ndump " + ordner +
+                        "/buddies.png\nmove 0 470\nwait 600\nwait 600\n");
+    Chat_Buddies_Waehlen();
+    Os_Script_Stop();
+    Programm_Ende = 0;
+    std::FILE* f = std::fopen((ordner + "/buddies.png").c_str(), "rb");
+    EXPECT_NE(f, nullptr);
+    if (f) std::fclose(f);
+}
+
 }  // namespace
