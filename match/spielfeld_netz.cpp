@@ -32,6 +32,8 @@ struct Sync {
     uint32_t warte_seit = 0;
     uint32_t minute_start = 0;
     bool langsam_gemeldet = false;
+    const Spielfeld_Record* record = nullptr;
+    int32_t letzte_minute = 0;
 };
 
 std::map<int32_t, Sync> syncs;
@@ -59,6 +61,11 @@ bool hat_mitspieler(int32_t team) { return ist_server() && Netzuser_Get_By_Team(
 Sync& sync_von(const Spielfeld_Record* r)
 {
     Sync& s = syncs[int32_t(r->spiel)];
+    // Another record under the game's number, or one whose clock went back (a load, a new day):
+    // its state starts afresh.
+    if (s.bekannt && (s.record != r || r->minute + 1 < s.letzte_minute)) s = Sync{};
+    s.record = r;
+    if (r->minute > s.letzte_minute) s.letzte_minute = r->minute;
     if (!s.bekannt) {
         s.bekannt = true;
         s.anstoss = Netz_Zeit();
@@ -201,7 +208,10 @@ bool Spielfeld_Netz_Wartet(const Spielfeld_Record* r)
 {
     if (!r) return false;
     auto it = syncs.find(int32_t(r->spiel));
-    if (it == syncs.end() || it->second.wartet < 0) return false;
+    // A state left from another record under this number holds nothing.
+    if (it == syncs.end() || it->second.wartet < 0 || it->second.record != r ||
+        r->minute + 1 < it->second.letzte_minute)
+        return false;
     Sync& s = it->second;
     for (const Seite& seite : s.seite)
         if (!(seite.flags & SPIELFELD_NETZ_RAUS) && !bit(seite, s.wartet)) return true;

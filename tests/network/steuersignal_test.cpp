@@ -538,6 +538,23 @@ TEST_F(Signale, ClientSpieltNachDerFreigabeUndMeldetSich)
     EXPECT_FALSE(Spielfeld_Netz_Wartet(gegen_client));
 }
 
+TEST_F(Signale, NachDemLadenGiltAllesBisZurMinuteAlsGespielt)
+{
+    Spielfeld_Record* r = spiel(4, A, B, 30);
+    EXPECT_TRUE(Spielfeld_Netz_Freigegeben(r, 1, 29));
+    EXPECT_FALSE(Spielfeld_Netz_Freigegeben(r, 1, 30));
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    Spielfeld_Minute_Ende(r, 30);
+    EXPECT_TRUE(Spielfeld_Netz_Wartet(r));
+    // The game loaded again at minute 12: nothing of the old state holds it.
+    spiele.clear();
+    Spielfeld_Record* neu = spiel(4, A, B, 12);
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(neu));
+    EXPECT_TRUE(Spielfeld_Netz_Freigegeben(neu, 0, 11));
+    EXPECT_FALSE(Spielfeld_Netz_Freigegeben(neu, 0, 29));
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(neu));
+}
+
 // --- chat --------------------------------------------------------------------------------------------
 
 TEST_F(Signale, ChatTextPaketeDesClients)
