@@ -272,6 +272,29 @@ void Ablauf_Set_Befehl(int32_t b)
 
 bool Ablauf_Beendet() { return beendet; }
 
+namespace {
+int32_t naechster_zustand = -1;
+bool daten_senden = false;
+}  // namespace
+
+void Ablauf_Set_Naechster_Zustand(int32_t zustand) { naechster_zustand = zustand; }
+
+int32_t Ablauf_Naechster_Zustand_Nehmen()
+{
+    const int32_t z = naechster_zustand;
+    naechster_zustand = -1;
+    return z;
+}
+
+void Ablauf_Client_Daten_Senden_Anfordern() { daten_senden = true; }
+
+bool Ablauf_Client_Daten_Anforderung_Nehmen()
+{
+    const bool d = daten_senden;
+    daten_senden = false;
+    return d;
+}
+
 void Ablauf_Spieltag_Abbrechen()
 {
     if (Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT) Ablauf_Zustand = ABLAUF_HALBZEIT;

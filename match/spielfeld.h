@@ -377,3 +377,13 @@ void Spielfeld_Belastung_Pruefen(int32_t team, int32_t spieler, int32_t alter, i
 // Raises a player's attribute (field id) by `um` as a match does, with the news of a new
 // attribute when it passes 75.
 void Spielfeld_Attribut_Erhoehen(int32_t team, int32_t spnr, int32_t feld, int32_t um);
+
+// The pending change of a side: the live view's change block, applied from the minute in its
+// first bytes. Neutral until the live view's tactics land.
+void Spielfeld_Anweisungen_Einreihen(Spielfeld_Record* r, int32_t seite, const uint8_t* block);
+// Network play: the frame step calls Spielfeld_Minute_Ende when a networked record ends minute m,
+// right after the change block's take (this PC's sides get bit m and the peers are told), and
+// holds the record (-1.0) while Spielfeld_Netz_Wartet: no unit of the next minute is played
+// before every side that is not out has played minute m (match/spielfeld_netz.h).
+void Spielfeld_Minute_Ende(Spielfeld_Record* r, int32_t minute);
+bool Spielfeld_Netz_Wartet(const Spielfeld_Record* r);
