@@ -21,3 +21,8 @@ int32_t Statistik_Liga_Text(char* text, int32_t maske, int32_t skala, int32_t te
 // The club before (richtung < 0) or after the given one in the list, wrapping at the ends and
 // skipping clubs that are not normal. After one turn without a normal club the club stays.
 int32_t Statistik_Teaminfo_Nachbar(const int32_t* teams, int32_t anzahl, int32_t team, int32_t richtung);
+
+// Opens the team information screen for the club (from its context menu and the player
+// screens); the club shown until the screen is left.
+void Statistik_Teaminfo_Vor_Spiel(int32_t team);
+int32_t Statistik_Teaminfo_Get_Team();

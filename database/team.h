@@ -240,9 +240,15 @@ void Team_Internet_Client_Refresh();
 // Mouse-over procedure of the club icons: the info text of the club in the icon's tag 1.
 struct Menue_Icon;
 const char* Team_Infotext_Erzeugen(Menue_Icon* icon);
-// The club's context menu (a filled popup list), null on a remote client or when there is none.
+// The club's context menu (a filled popup list): the broadcast choice and the team information;
+// on a remote client only the information. Null for an unknown club.
 struct Menue_Kontextmenue;
 Menue_Kontextmenue* Team_Popup_Menue_Erzeugen(int32_t team);
+// Broadcast choices of a club's matches (flag bits 8 live, 16 conference).
+enum : int32_t { TEAM_UEBERTRAGUNG_LIVE, TEAM_UEBERTRAGUNG_KONFERENZ, TEAM_UEBERTRAGUNG_KEINE, TEAM_UEBERTRAGUNG_ALLE_AUS };
+// Applies a choice. At most 4 clubs are live and 6 in the conference: the club displaces another,
+// a computer club's when one is drawn within 50 tries; a longer list (an old savegame) shrinks.
+void Team_Uebertragung_Setzen(int32_t wahl, int32_t team);
 
 // --- periodic jobs, finances and season data (server only) ---
 
