@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "competitions/knopf_hook.h"
 #include "competitions/ligen_tabelle.h"
 #include "competitions/spiele_welt.h"
 #include "database/manager.h"
@@ -15,24 +16,21 @@ namespace {
 
 using namespace spielwelt;
 
-std::map<std::pair<int32_t, int32_t>, uint32_t> knoepfe;
-uint32_t knopf_lesen(int32_t team, int32_t icon) { return knoepfe[{team, icon}]; }
-void knopf_schreiben(int32_t team, int32_t icon, uint32_t z) { knoepfe[{team, icon}] = z; }
+using knopf_test::knoepfe;
 
 class LigenTabelle : public Spielwelt {
 protected:
     void SetUp() override
     {
         Spielwelt::SetUp();
-        knoepfe.clear();
-        Manager_Icon_Set_Hook(knopf_lesen, knopf_schreiben);
+        knopf_test::anbinden();
         Aktuelles_Team = 1;
         Manager_Neuer_Mitspieler(1, "Abe");
         Manager_Neuer_Mitspieler(2, "Bea");
     }
     void TearDown() override
     {
-        Manager_Icon_Set_Hook(nullptr, nullptr);
+        knopf_test::loesen();
         Spielwelt::TearDown();
     }
     int32_t liga_block(int32_t tage)

@@ -5,6 +5,8 @@
 #include <map>
 
 #include "common/capture.h"
+#include "common/fern_server.h"
+#include "competitions/knopf_hook.h"
 #include "competitions/ligen_teamvergleich.h"
 #include "competitions/spiele_welt.h"
 #include "database/manager.h"
@@ -17,9 +19,7 @@ namespace {
 
 using namespace spielwelt;
 
-std::map<std::pair<int32_t, int32_t>, uint32_t> knoepfe;
-uint32_t knopf_lesen(int32_t team, int32_t icon) { return knoepfe[{team, icon}]; }
-void knopf_schreiben(int32_t team, int32_t icon, uint32_t z) { knoepfe[{team, icon}] = z; }
+using knopf_test::knoepfe;
 
 class Teamvergleich : public Spielwelt {
 protected:
@@ -27,13 +27,12 @@ protected:
     {
         Spielwelt::SetUp();
         Teamspieler_Init_Listen();
-        knoepfe.clear();
-        Manager_Icon_Set_Hook(knopf_lesen, knopf_schreiben);
+        knopf_test::anbinden();
         Aktuelles_Team = 1;
     }
     void TearDown() override
     {
-        Manager_Icon_Set_Hook(nullptr, nullptr);
+        knopf_test::loesen();
         Netz_Rolle = 0;
         Spielwelt::TearDown();
     }
@@ -163,33 +162,9 @@ TEST_F(Teamvergleich, ButtonsKeepOneOfEachPairAndAllPositionsFollow)
     EXPECT_FALSE(an(TV_TABELLE));
 }
 
-// The server's answer to one remote request, laid out as the client expects it.
-std::vector<uint32_t> groessen;
-std::string gesendet;
-bool ueber_den_server(const std::vector<uint8_t>& anfrage, std::vector<uint8_t>* antwort)
-{
-    const uint32_t nr = Bytes_Hole32(anfrage.data() + 4), l = Bytes_Hole32(anfrage.data() + 8);
-    const int32_t team = int32_t(Bytes_Hole32(anfrage.data() + 12));
-    char format[64] = {};
-    std::memcpy(format, anfrage.data() + 16, std::min<uint32_t>(l, 63));
-    gesendet = format;
-    std::vector<uint8_t> block(SENDBLOCK_SIZE, 0);
-    const uint32_t n = uint32_t(anfrage.size()) - 16 - l;
-    std::memcpy(block.data(), anfrage.data() + 16 + l, n);
-    Netz_Rolle = 2;
-    const uint32_t r = Internet_Server_Read_Block(team, int32_t(nr), format, block.data(), n);
-    Netz_Rolle = 1;
-    groessen.push_back(r);
-    if (!r) return false;
-    const uint32_t l2 = uint32_t(std::strlen(format)) + 1;
-    antwort->assign(12 + l2 + r, 0);
-    Bytes_Setze32(antwort->data(), INTERNET_MARKE);
-    Bytes_Setze32(antwort->data() + 4, nr);
-    Bytes_Setze32(antwort->data() + 8, l2);
-    std::memcpy(antwort->data() + 12, format, l2);
-    std::memcpy(antwort->data() + 12 + l2, block.data(), r);
-    return true;
-}
+using fern_test::gesendet;
+using fern_test::groessen;
+using fern_test::ueber_den_server;
 
 TEST_F(Teamvergleich, ARemoteClientSeesWhatTheServerComputes)
 {
