@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cmath>
 #include <cstdlib>
 
 #include "competitions/spiele.h"
@@ -9,6 +10,7 @@
 #include "database/manager.h"
 #include "gameflow/globals.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_zeichnen.h"
 
 namespace {
 
@@ -28,6 +30,23 @@ bool bein_tore(int32_t h, int32_t von, int32_t bis, int32_t tip, int32_t* heim, 
     *heim = s->heim_tore;
     *gast = s->gast_tore;
     return true;
+}
+
+// Rank of a competition in its league hierarchy, top first, parallel leagues by their order;
+// -1 outside it.
+int32_t hierarchie_rang(Wettbewerb_Id oben, Wettbewerb_Id gesucht)
+{
+    int32_t rang = 0;
+    std::vector<Wettbewerb_Id> stufen;
+    for (Wettbewerb_Id s = Wettbewerb_Hierarchie_Oben(oben); s >= 0 && stufen.size() < 64; s = Wettbewerb_Hierarchie_Naechste())
+        stufen.push_back(s);
+    for (Wettbewerb_Id s : stufen) {
+        int32_t n = 0;
+        for (Wettbewerb_Id h = Wettbewerb_Visuell_Horizontal_Erster(s); h >= 0 && n < WETTBEWERB_ANZAHL;
+             h = Wettbewerb_Visuell_Horizontal_Naechster(), ++n, ++rang)
+            if (h == gesucht) return rang;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -236,4 +255,93 @@ int32_t Ligen_Tabelle_Historie_Eintraege(const int32_t* jahre, int32_t anzahl, b
     }
     if (n == 0) eintraege[n++] = ko ? "Wettbewerb wird im KO-Modus ausgetragen" : "Noch keine Abschlußtabelle verfügbar";
     return n;
+}
+
+std::vector<Tabelle_Band> Ligen_Tabelle_Baender(Wettbewerb_Id w)
+{
+    std::vector<Tabelle_Band> baender;
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
+    if (!info || (info->modus & KO_SYSTEM)) return baender;
+    const int32_t teams = info->teams;
+    // One team gives no scale at all.
+    if (teams < 2) return baender;
+    const float schritt = 88.0f / float(teams - 1);
+    const int32_t eigen = hierarchie_rang(w, w);
+    int32_t hoch = 0, runter = 0;
+    for (int32_t p = 0; p < teams; ++p) {
+        const Wettbewerb_Id ziel = Wettbewerb_Get_Quali_Ziel(w, p, 0);
+        if (ziel < 0 || ziel == w) continue;
+        Tabelle_Band b{};
+        b.y0 = p == 0 ? 0 : int32_t(std::lround(float(p) * schritt + 1.0f));
+        b.y1 = p == teams - 1 ? LT_GRAFIK_H : int32_t(std::lround(float(p + 1) * schritt + 1.0f));
+        const int32_t rang = eigen >= 0 ? hierarchie_rang(w, ziel) : -1;
+        const Wettbewerb_Info* zi = Wettbewerb_Get_Info(ziel);
+        if (rang >= 0 && rang > eigen) {
+            b = {b.y0, b.y1, 15, 0, 0, 30 + 10 * runter++};
+        } else if (rang >= 0 && rang < eigen) {
+            b = {b.y0, b.y1, 0, 15, 0, std::max(50 - 15 * hoch++, 0)};
+        } else if (zi && (zi->modus & KO_SYSTEM)) {
+            b = {b.y0, b.y1, 15, 15, 0, 30};
+        } else {
+            continue;
+        }
+        baender.push_back(b);
+    }
+    return baender;
+}
+
+void Ligen_Tabelle_Grafik_Daten(Wettbewerb_Id w, int32_t team, std::vector<int32_t>* plaetze)
+{
+    if (!plaetze) return;
+    plaetze->clear();
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
+    if (!info || !Spiele_Ist_Initialisiert()) return;
+    const int32_t tage = std::clamp(info->spieltag, 0, TABELLE_MAX_TAGE);
+    const int32_t block = info->spiele_block, drei = (info->modus & ENGLISCHE_TABELLE) ? 1 : 0;
+    static Tabelle_Datensatz t;
+    for (int32_t d = 0; d < tage; ++d) {
+        int32_t platz = -1;
+        if (Wettbewerb_Tabelle_Vorbereiten(w, &t)) {
+            Spiele_Tabelle_Berechnen(w, block, 0, d, drei, TAB_NORMAL, &t, 0, 0, -1, -1, 0, 0, -1);
+            for (int32_t p = 0; p < t.anzahl; ++p)
+                if (t.team[t.platz[p]] == team) platz = p;
+        }
+        plaetze->push_back(platz);
+    }
+}
+
+std::vector<Tabelle_Punkt> Ligen_Tabelle_Grafik_Punkte(int32_t teams, int32_t spieltage, const std::vector<int32_t>& plaetze)
+{
+    std::vector<Tabelle_Punkt> punkte;
+    if (teams < 2) return punkte;
+    const float x_schritt = 190.0f / float(std::max(spieltage, 1));
+    const float y_schritt = 88.0f / float(teams - 1);
+    for (size_t d = 0; d < plaetze.size(); ++d)
+        if (plaetze[d] >= 0)
+            punkte.push_back({int32_t(d), int32_t(float(d) * x_schritt), int32_t(float(plaetze[d]) * y_schritt)});
+    return punkte;
+}
+
+void Ligen_Tabelle_Grafik_Malen(Rastport* ziel, int32_t x, int32_t y, Wettbewerb_Id w, const std::vector<int32_t>& plaetze)
+{
+    if (!ziel) return;
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
+    // The bands are mixed over a dark ground of their own.
+    constexpr int32_t GRUND = 3;
+    Grafik_Rechteck_Fuellen(ziel, x, y, 200, LT_GRAFIK_H - 10, Grafik_Farbe(GRUND, GRUND, GRUND + 1));
+    for (const Tabelle_Band& b : Ligen_Tabelle_Baender(w)) {
+        auto mix = [&](int32_t c, int32_t g) { return uint32_t((g * (128 - b.staerke) + c * b.staerke) / 128); };
+        const int32_t y1 = std::min(b.y1, LT_GRAFIK_H - 10);
+        if (y1 > b.y0)
+            Grafik_Rechteck_Fuellen(ziel, x, y + b.y0, 200, y1 - b.y0,
+                                    Grafik_Farbe(mix(b.r, GRUND), mix(b.g, GRUND), mix(b.b, GRUND + 1)));
+    }
+    if (!info) return;
+    const auto punkte = Ligen_Tabelle_Grafik_Punkte(info->teams, info->saison_spieltage, plaetze);
+    const uint16_t linie = Grafik_Farbe(15, 15, 8), punkt = Grafik_Farbe(15, 15, 15);
+    for (size_t i = 0; i < punkte.size(); ++i) {
+        const Tabelle_Punkt& p = punkte[i];
+        if (i > 0) Grafik_Linie(ziel, x + punkte[i - 1].x + 2, y + punkte[i - 1].y + 2, x + p.x + 2, y + p.y + 2, linie);
+        Grafik_Rechteck_Fuellen(ziel, x + p.x, y + p.y, 5, 5, punkt);
+    }
 }

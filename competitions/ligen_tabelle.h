@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "competitions/wettbewerb.h"
 
@@ -39,6 +40,32 @@ Tabelle_Abstand Ligen_Tabelle_Abstand_Zeilen(int32_t benutzt, int32_t plaetze, i
 std::string Ligen_Tabelle_Abstand_Text(int32_t bilder, uint32_t handle);
 // "14:6" form of the points without the three-points rule, else the points alone.
 std::string Ligen_Tabelle_Punkte_Text(int32_t punkte, int32_t spiele, bool drei_punkte);
+
+// The table-position graph (235 x 110): one band per place that leads up (green, strength 50,
+// 35, 20, ...), down (red, 30, 40, 50, ...) or into a knock-out competition (yellow, 30).
+struct Tabelle_Band {
+    int32_t y0, y1;          // rows within the graph
+    uint8_t r, g, b;         // colour 0-15
+    int32_t staerke;         // weight of 128 over the background
+};
+constexpr int32_t LT_GRAFIK_W = 235, LT_GRAFIK_H = 110;
+std::vector<Tabelle_Band> Ligen_Tabelle_Baender(Wettbewerb_Id w);
+// The team's place (0-based, -1 none) after each match day up to the current one.
+void Ligen_Tabelle_Grafik_Daten(Wettbewerb_Id w, int32_t team, std::vector<int32_t>* plaetze);
+// Point positions of the places: x step 190 / match days (at least 1), y step 88 / (teams - 1);
+// fewer than two teams give no points.
+struct Tabelle_Punkt {
+    int32_t tag, x, y;
+};
+std::vector<Tabelle_Punkt> Ligen_Tabelle_Grafik_Punkte(int32_t teams, int32_t spieltage, const std::vector<int32_t>& plaetze);
+// Bands, points and the lines joining them into the bitmap at (x, y).
+struct Rastport;
+void Ligen_Tabelle_Grafik_Malen(Rastport* ziel, int32_t x, int32_t y, Wettbewerb_Id w, const std::vector<int32_t>& plaetze);
+// The competition whose shortcut button is on for the acting manager.
+Wettbewerb_Id Ligen_Tabelle_Get_Aktiven_Wettbewerb();
+// Puts the tables screen (sub-menu 2502, fixtures only 2504) and the comparison (2503) into the
+// sub-menu bar.
+void Ligen_Tabelle_Registrieren();
 
 // Option buttons of the table pane for the acting manager: radio groups that can be all off
 // (sort keys, halves, venue), the views (one stays on), the plain toggles; then the greying.

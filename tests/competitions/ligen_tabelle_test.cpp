@@ -258,3 +258,85 @@ TEST_F(LigenTabelle, ListHoldsEachChainOnceAndTheSeasonMenuSaysWhy)
 }
 
 }  // namespace
+
+namespace {
+
+using namespace spielwelt;
+
+TEST_F(LigenTabelle, BandsMarkPlacesUpDownAndIntoACup)
+{
+    // The top league sends its last place down: one red band at the bottom of the graph.
+    auto b = Ligen_Tabelle_Baender(testwelt::A1 + 1);
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b[0].r, 15);
+    EXPECT_EQ(b[0].g, 0);
+    EXPECT_EQ(b[0].staerke, 30);
+    EXPECT_EQ(b[0].y1, LT_GRAFIK_H);
+    // A lower league's champion goes up: green of strength 50 from the top.
+    b = Ligen_Tabelle_Baender(2);
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b[0].g, 15);
+    EXPECT_EQ(b[0].r, 0);
+    EXPECT_EQ(b[0].staerke, 50);
+    EXPECT_EQ(b[0].y0, 0);
+    // Two places up and two down: green falling, red rising in strength.
+    Wettbewerb_Datensatz* a2 = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(2));
+    a2->ziele.ziel[0][1] = testwelt::A1;
+    Wettbewerb_Datensatz* a1 = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(1));
+    a1->ziele.ziel[0][2] = testwelt::A2;
+    b = Ligen_Tabelle_Baender(2);
+    ASSERT_EQ(b.size(), 2u);
+    EXPECT_GT(b[0].staerke, b[1].staerke);
+    EXPECT_EQ(b[0].y1, b[1].y0);
+    b = Ligen_Tabelle_Baender(1);
+    ASSERT_EQ(b.size(), 2u);
+    EXPECT_EQ(b[0].r, 15);
+    EXPECT_LT(b[0].staerke, b[1].staerke);
+    // A knock-out competition has no graph.
+    EXPECT_TRUE(Ligen_Tabelle_Baender(POKAL_R1).empty());
+}
+
+TEST_F(LigenTabelle, AKnockOutTargetGivesAYellowBand)
+{
+    Wettbewerb_Datensatz* a1 = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(1));
+    a1->ziele.ziel[0][1] = testwelt::POKAL1;  // record numbers
+    const auto b = Ligen_Tabelle_Baender(1);
+    ASSERT_EQ(b.size(), 2u);
+    EXPECT_EQ(b[0].r, 15);
+    EXPECT_EQ(b[0].g, 15);
+    EXPECT_EQ(b[0].staerke, 30);
+}
+
+TEST_F(LigenTabelle, PlacesPerDayAndTheirPoints)
+{
+    const int32_t b = liga_block(6);
+    ergebnis(b, 0, 0, 0, 1, 3, 0);
+    ergebnis(b, 0, 1, 2, 3, 0, 0);
+    ergebnis(b, 1, 0, 1, 2, 2, 0);
+    ergebnis(b, 1, 1, 3, 0, 1, 0);
+    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA))->spieltag = 2;
+    std::vector<int32_t> plaetze;
+    Ligen_Tabelle_Grafik_Daten(LIGA, 0, &plaetze);
+    ASSERT_EQ(plaetze.size(), 2u);
+    EXPECT_EQ(plaetze[0], 0);
+    EXPECT_GT(plaetze[1], 0);
+    Ligen_Tabelle_Grafik_Daten(LIGA, 30, &plaetze);
+    EXPECT_EQ(plaetze, (std::vector<int32_t>{-1, -1}));
+    // Before the first day: no point at all.
+    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA))->spieltag = 0;
+    Ligen_Tabelle_Grafik_Daten(LIGA, 0, &plaetze);
+    EXPECT_TRUE(plaetze.empty());
+
+    const auto p = Ligen_Tabelle_Grafik_Punkte(18, 34, {0, 3, -1, 17});
+    ASSERT_EQ(p.size(), 3u);
+    EXPECT_EQ(p[1].x, 5);   // 190 / 34 per day
+    EXPECT_EQ(p[1].y, 15);  // 88 / 17 per place
+    EXPECT_EQ(p[2].tag, 3);
+    EXPECT_EQ(p[2].x, 16);
+    EXPECT_EQ(p[2].y, 88);
+    // Fewer than two teams or no match days: nothing divides by zero.
+    EXPECT_TRUE(Ligen_Tabelle_Grafik_Punkte(1, 34, {0, 0}).empty());
+    EXPECT_EQ(Ligen_Tabelle_Grafik_Punkte(4, 0, {1, 2}).size(), 2u);
+}
+
+}  // namespace
