@@ -25,9 +25,8 @@
 
 namespace {
 
-constexpr uint32_t AUFBAU = 0x20000000;
-constexpr int32_t ZEILE = 15, TABELLE_ZEILE = 9;
-constexpr int32_t GRAFIK_X = 385, GRAFIK_Y = 151, GRAFIK_W = 235, GRAFIK_H = 110;
+constexpr int32_t ZEILE = 13, TABELLE_ZEILE = 11;
+constexpr int32_t GRAFIK_X = 385, GRAFIK_Y = 108, GRAFIK_W = 205, GRAFIK_H = 110;
 
 enum : int16_t {
     I_SPIELTAG = 2515,
@@ -121,15 +120,15 @@ int32_t paarungen_zeichnen(Menue_Icon* icon, uint32_t)
     auto reihe = [&](int32_t heim, int32_t gast, const Spiele_Spiel& s, const char* datum) {
         if (y > icon->y + icon->hoehe) return;
         const int32_t x = icon->x;
-        if (datum) text(x, y, weiss, datum);
+        if (datum) text(x, y, weiss, datum, 4);
         const int32_t dx = datum ? 50 : 0;
-        std::string h = name(heim), g = "- " + name(gast);
-        text(x + dx, y, s.heim_tore >= 0 && s.heim_tore > s.gast_tore ? gelb : weiss, h);
-        text(x + dx + 130, y, s.heim_tore >= 0 && s.gast_tore > s.heim_tore ? gelb : weiss, g);
+        std::string h = name(heim, 150), g = "- " + name(gast, 150);
+        text(x + dx, y, s.heim_tore >= 0 && s.heim_tore > s.gast_tore ? gelb : weiss, h, 4);
+        text(x + dx + 130, y, s.heim_tore >= 0 && s.gast_tore > s.heim_tore ? gelb : weiss, g, 4);
         char e[24];
         if (s.heim_tore >= 0) std::snprintf(e, sizeof e, "%d:%d", s.heim_tore, s.gast_tore);
         else std::snprintf(e, sizeof e, "-:-");
-        text(x + dx + 270, y, weiss, e);
+        text(x + dx + 270, y, weiss, e, 4);
         if (details) {
             char st[48];
             std::snprintf(st, sizeof st, "Stärke: %d", Team_Wert(TEAM_STAERKE, heim, 0, 0));
@@ -198,12 +197,13 @@ bool tabelle_fuellen(Wettbewerb_Id w, Tabelle_Datensatz& t, int32_t* erster, int
                                                     an(LT_GEGENTORE));
     const bool tip = an(LT_TIP);
     *erster = tip ? 0 : std::max(wort(LT_VON) - 1, 0);
-    *letzter = tip ? info->saison_spieltage : std::max(wort(LT_BIS) - 1, *erster);
+    // Never past the last day played: an unplayed day holds no result.
+    *letzter = tip ? info->saison_spieltage : std::min(wort(LT_BIS) - 1, info->spieltag - 1);
     int32_t von = -1, bis = -1;
     const int32_t halb = info->halbzeit_laenge > 0 ? info->halbzeit_laenge : 45;
     if (an(LT_HALBZEIT_1)) von = 0, bis = halb;
     else if (an(LT_HALBZEIT_2)) von = halb + 1, bis = 200;
-    Spiele_Tabelle_Berechnen(w, info->spiele_block, *erster, *letzter, (info->modus & ENGLISCHE_TABELLE) ? 1 : 0, maske,
+    Spiele_Tabelle_Berechnen(w, info->spiele_block, *erster, std::max(*letzter, 0), (info->modus & ENGLISCHE_TABELLE) ? 1 : 0, maske,
                              &t, 0, von >= 0 ? 1 : 0, von, bis, tip ? 1 : 0, an(LT_EWIG) ? 1 : 0, -1);
     return t.anzahl > 0 && t.team[t.platz[t.anzahl - 1]] >= 0;
 }
@@ -229,7 +229,7 @@ int32_t tabelle_zeichnen(Menue_Icon* icon, uint32_t)
     char kopf[96];
     if (an(LT_TIP)) std::snprintf(kopf, sizeof kopf, "^ubPrognostozierte ENDTABELLE:^ue");
     else if (info->spieltag < 1) std::snprintf(kopf, sizeof kopf, "^ubTabelle vor dem %2d. Spieltag:^ue", 1);
-    else if (erster == letzter) std::snprintf(kopf, sizeof kopf, "^ubTabelle vom %2d. Spieltag:^ue", erster + 1);
+    else if (erster >= letzter) std::snprintf(kopf, sizeof kopf, "^ubTabelle vom %2d. Spieltag:^ue", erster + 1);
     else std::snprintf(kopf, sizeof kopf, "^ubTabelle vom %2d bis %2d. Spieltag:^ue", erster + 1, letzter + 1);
     text(icon->x, icon->y + 10, weiss, kopf, 4);
     const int32_t teil = an(LT_HEIM) ? 1 : an(LT_AUSWAERTS) ? 2 : 0;
@@ -239,34 +239,34 @@ int32_t tabelle_zeichnen(Menue_Icon* icon, uint32_t)
         const int32_t slot = t.platz[p], team = t.team[slot];
         const bool rechts = zwei && p >= halbe;
         const int32_t x = icon->x + (rechts ? 270 : 0);
-        const int32_t y = icon->y + 24 + (rechts ? p - halbe : p) * TABELLE_ZEILE;
+        const int32_t y = icon->y + 22 + (rechts ? p - halbe : p) * TABELLE_ZEILE;
         const uint16_t f = zeilenfarbe[p & 1];
         const int32_t pf = an(LT_EWIG) ? -1 : Wettbewerb_Get_Platz_Farbe(w, p);
         const uint16_t platz_farbe = pf >= 0 ? uint16_t(pf) : f;
         char s[128];
         std::snprintf(s, sizeof s, "%2d.", p + 1);
-        text(x, y, platz_farbe, s);
-        text(x + 18, y, f, name(team, zwei ? 185 : 178));
+        text(x, y, platz_farbe, s, 4);
+        text(x + 18, y, f, name(team, 150), 4);
         std::snprintf(s, sizeof s, "%2d", t.spiele[teil][slot]);
-        text(x + (zwei ? 137 : 174), y, f, s);
+        text(x + (zwei ? 137 : 174), y, f, s, 4);
         const int32_t b = an(LT_TIP) ? 0 : erster, e = an(LT_TIP) ? info->saison_spieltage - 1 : letzter;
         if (!zwei) {
             std::snprintf(s, sizeof s, "%2d %2d %2d", Tabelle_Zaehle_Ergebnisse(&t, slot, 0, b, e, teil),
                           Tabelle_Zaehle_Ergebnisse(&t, slot, 1, b, e, teil),
                           Tabelle_Zaehle_Ergebnisse(&t, slot, 2, b, e, teil));
-            text(x + 214, y, f, s);
+            text(x + 214, y, f, s, 4);
             std::snprintf(s, sizeof s, "%2d:%2d %s", t.tore[teil][slot], t.gegentore[teil][slot],
                           Tabelle_Tordifferenz_Text(t.tore[teil][slot] - t.gegentore[teil][slot]));
         } else {
             std::snprintf(s, sizeof s, "%2d:%2d", t.tore[teil][slot], t.gegentore[teil][slot]);
         }
-        text(x + (zwei ? 180 : 288), y, f, s);
-        text(x + (zwei ? 244 : 400), y, f, Ligen_Tabelle_Punkte_Text(t.punkte[teil][slot], t.spiele[teil][slot], drei));
+        text(x + (zwei ? 180 : 288), y, f, s, 4);
+        text(x + (zwei ? 244 : 400), y, f, Ligen_Tabelle_Punkte_Text(t.punkte[teil][slot], t.spiele[teil][slot], drei), 4);
         if (!zwei && !an(LT_EWIG)) {
             std::string tendenz = Ligen_Tabelle_Tendenz_Text(w, team, an(LT_TIP) ? info->saison_spieltage - 1 : letzter,
                                                             info->saison_spieltage, -1, -1, an(LT_TIP), teil);
             tendenz = tendenz.substr(7, tendenz.size() - 10);
-            text(x + 454, y, f, tendenz);
+            text(x + 454, y, f, tendenz, 4);
         }
     }
     return 0;
@@ -326,10 +326,10 @@ void liste_bauen()
     };
     icon(I_SPIELTAG, 50, 56, 120, 20, spieltag_zeichnen);
     const bool breit = an(2544);
-    icon(I_PAARUNGEN, 13, 82, uint16_t(breit ? 600 : 360), 160, paarungen_zeichnen);
+    icon(I_PAARUNGEN, 13, 78, uint16_t(breit ? 580 : 360), 150, paarungen_zeichnen);
     if (!breit) icon(I_GRAFIK, GRAFIK_X, GRAFIK_Y, GRAFIK_W, GRAFIK_H, grafik_zeichnen);
     if (!an(LT_NUR_PAARUNGEN)) {
-        icon(I_TABELLE, 13, 262, 600, 172, tabelle_zeichnen);
+        icon(I_TABELLE, 13, 232, 580, 204, tabelle_zeichnen);
         for (int32_t k = 0; k < KNOEPFE; ++k) {
             Menue_Icon i = Menue_Icon_Vorlage(TABELLENKNOEPFE[k].nummer, -1, 0, int16_t(13 + (k % 7) * 84),
                                               int16_t(438 + (k / 7) * 20), 80, 17, 21, 255);
@@ -343,13 +343,16 @@ void liste_bauen()
     liste.push_back(Menue_Icon_Listenende());
 }
 
-int32_t screen(Menue_Icon* icon, uint32_t flags, bool nur_paarungen)
+// The bar calls this with its button's click: every call builds the screen (handing the call
+// back to the bar would call here again).
+int32_t screen(bool nur_paarungen)
 {
-    if (!(flags & AUFBAU)) return Menue_Leiste_Untermenue_Klick(icon, flags);
     Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_NUR_PAARUNGEN, nur_paarungen ? 1 : 0);
     Menue_Leiste_Zeigen();
     if (wort(LT_FILTER) == -1 || wort(LT_FILTER) >= Team_Anzahl) wort_setzen(LT_FILTER, Aktuelles_Team);
-    if (!Wettbewerb_Get_Info(Ligen_Tabelle_Get_Aktiven_Wettbewerb()))
+    bool kurzwahl = false;
+    for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) kurzwahl = kurzwahl || an(LT_KURZWAHL + i);
+    if (!kurzwahl || !Wettbewerb_Get_Info(Ligen_Tabelle_Get_Aktiven_Wettbewerb()))
         Ligen_Tabelle_Kurzwahl_Setzen(Wettbewerb_Get_Team_Wettbewerb(Aktuelles_Team, 1));
     // The day after the current one, and the table up to the current one.
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(Ligen_Tabelle_Get_Aktiven_Wettbewerb());
@@ -367,8 +370,8 @@ int32_t screen(Menue_Icon* icon, uint32_t flags, bool nur_paarungen)
     return 0;
 }
 
-int32_t tabellen_screen(Menue_Icon* icon, uint32_t flags) { return screen(icon, flags, false); }
-int32_t paarungen_screen(Menue_Icon* icon, uint32_t flags) { return screen(icon, flags, true); }
+int32_t tabellen_screen(Menue_Icon*, uint32_t) { return screen(false); }
+int32_t paarungen_screen(Menue_Icon*, uint32_t) { return screen(true); }
 
 }  // namespace
 
