@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "competitions/ligen_tabelle.h"
+#include "competitions/ligen_teamvergleich.h"
 #include "competitions/spiele.h"
 #include "competitions/spiele_tabelle.h"
 #include "database/manager.h"
@@ -25,7 +26,7 @@
 
 namespace {
 
-constexpr int32_t ZEILE = 13, TABELLE_ZEILE = 11;
+constexpr int32_t ZEILE = 13, TABELLE_ZEILE = 10;
 constexpr int32_t GRAFIK_X = 385, GRAFIK_Y = 108, GRAFIK_W = 205, GRAFIK_H = 110;
 
 enum : int16_t {
@@ -387,4 +388,5 @@ void Ligen_Tabelle_Registrieren()
 {
     Menue_Leiste_Screens[0] = tabellen_screen;
     Menue_Leiste_Screens[2] = paarungen_screen;
+    Ligen_Teamvergleich_Registrieren();
 }
