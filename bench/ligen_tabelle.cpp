@@ -32,16 +32,23 @@ void aufraeumen(const std::filesystem::path& ordner)
     std::filesystem::remove_all(ordner);
 }
 
-void BM_Tabellenscreen_Klick(benchmark::State& state)
+const Liga* vorbereiten(benchmark::State& state, std::filesystem::path& ordner, std::vector<Liga>& ligen)
 {
-    std::filesystem::path ordner;
-    std::vector<Liga> ligen = saison_vorbereiten(ordner);
+    ligen = saison_vorbereiten(ordner);
     const Liga* l = achtzehner(ligen);
     if (!l) {
         state.SkipWithError("keine Liga mit 18 Vereinen");
         aufraeumen(ordner);
-        return;
     }
+    return l;
+}
+
+void BM_Tabellenscreen_Klick(benchmark::State& state)
+{
+    std::filesystem::path ordner;
+    std::vector<Liga> ligen;
+    const Liga* l = vorbereiten(state, ordner, ligen);
+    if (!l) return;
     static Tabelle_Datensatz t;
     for (auto _ : state) {
         Spiele_Tabellen_Cache_Leeren();
@@ -71,13 +78,9 @@ BENCHMARK(BM_Tabellenscreen_Klick)->Unit(benchmark::kMillisecond);
 void BM_Teamvergleich_Werte(benchmark::State& state)
 {
     std::filesystem::path ordner;
-    std::vector<Liga> ligen = saison_vorbereiten(ordner);
-    const Liga* l = achtzehner(ligen);
-    if (!l) {
-        state.SkipWithError("keine Liga mit 18 Vereinen");
-        aufraeumen(ordner);
-        return;
-    }
+    std::vector<Liga> ligen;
+    const Liga* l = vorbereiten(state, ordner, ligen);
+    if (!l) return;
     Teamvergleich_Ergebnis e;
     for (auto _ : state) {
         Ligen_Teamvergleich_Werte_Berechnen(l->id, 0, 0, 7, 99, false, &e);
