@@ -11,6 +11,7 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_wappen.h"
 #include "platform/resfile.h"
 #include "toolkit/icon.h"
 #include "tools/datagen/resf_writer.cpp"
@@ -76,6 +77,47 @@ TEST(WappenZeichnen, ManagerCrestIsDrawnAtTheIconSizeLessThreeOverItsShadow)
     ResFile_Handles[0].handle = alt_handle;
     Grafik_Screen_Geometrie.depth = alt_tiefe;
     Aktuelles_Team = alt_team;
+}
+
+TEST(WappenZeichnen, ClubCrestTakesTheSameRoutine)
+{
+    Resf_Datei d;
+    Resf_Bitmap b;
+    b.width = 20, b.height = 20, b.depth = 16;
+    b.pixels.resize(size_t(b.width) * b.height * 2);
+    for (size_t i = 0; i < b.pixels.size(); i += 2) b.pixels[i] = KREST & 0xFF, b.pixels[i + 1] = KREST >> 8;
+    Resf_Setzen(d, uint32_t(WAPPEN_BILD_BASIS + 7 - 24), 14, Resf_Bitmap_Daten(b));
+    const std::string pfad = std::string(DORVIN_BINARY_DIR) + "/vereinswappen_zeichnen.res";
+    ASSERT_TRUE(Resf_Schreiben(d, pfad));
+    const int32_t alt_handle = ResFile_Handles[0].handle, alt_tiefe = Grafik_Screen_Geometrie.depth;
+    ResFile_Handles[0].handle = Init_ResFile(pfad.c_str());
+    ASSERT_GE(ResFile_Handles[0].handle, 0);
+    Grafik_Screen_Geometrie.depth = 16;
+    // Club 4 wears crest 7; every other club names one the file does not hold.
+    Grafik_Wappen_Set_Hook([](int32_t team, int32_t* user) {
+        *user = 0;
+        return team == 4 ? 7 : 11;
+    });
+
+    Menue_Icon icon = Menue_Icon_Vorlage(5, -1, 0, 416, 97, 30, 40, 25, 20);
+    icon.bitmap = Grafik_Bitmap_Anlegen(30, 40, 16);
+    icon.kennung_1 = 4;
+    EXPECT_EQ(Statistik_Wappen_Zeichnen(&icon, 0), 1);
+    EXPECT_EQ(pixel(icon.bitmap, 0, 0), KREST);
+    EXPECT_EQ(pixel(icon.bitmap, 26, 36), KREST);
+    EXPECT_NE(pixel(icon.bitmap, 29, 39), 0);  // the shadow
+    EXPECT_EQ(pixel(icon.bitmap, 29, 0), 0);
+    // A club whose crest is missing leaves the icon empty.
+    icon.kennung_1 = 5;
+    EXPECT_EQ(Statistik_Wappen_Zeichnen(&icon, 0), 0);
+    EXPECT_EQ(pixel(icon.bitmap, 0, 0), 0);
+    EXPECT_EQ(Statistik_Wappen_Zeichnen(nullptr, 0), 0);
+
+    Grafik_Wappen_Set_Hook(nullptr);
+    Grafik_Bitmap_Freigeben(icon.bitmap);
+    DeInit_ResFile(ResFile_Handles[0].handle);
+    ResFile_Handles[0].handle = alt_handle;
+    Grafik_Screen_Geometrie.depth = alt_tiefe;
 }
 
 }  // namespace
