@@ -320,7 +320,9 @@ void liste_bauen()
 {
     liste.clear();
     auto icon = [](int16_t nr, int16_t x, int16_t y, uint16_t w, uint16_t h, Menue_Refresh_Prozedur r) {
-        Menue_Icon i = Menue_Icon_Vorlage(nr, -1, 0, x, y, w, h, 20, 255);
+        // Drawn panes only: a right click on them reaches the menu beneath. Priorities above 19
+        // are modal layers.
+        Menue_Icon i = Menue_Icon_Vorlage(nr, -1, ICON_NICHT_TREFFEN, x, y, w, h, 12, 255);
         i.refresh_prozedur = r;
         i.status = ICON_SPAETER_REFRESH;
         liste.push_back(i);
@@ -333,7 +335,7 @@ void liste_bauen()
         icon(I_TABELLE, 13, 232, 580, 204, tabelle_zeichnen);
         for (int32_t k = 0; k < KNOEPFE; ++k) {
             Menue_Icon i = Menue_Icon_Vorlage(TABELLENKNOEPFE[k].nummer, -1, 0, int16_t(13 + (k % 7) * 84),
-                                              int16_t(438 + (k / 7) * 20), 80, 17, 21, 255);
+                                              int16_t(438 + (k / 7) * 20), 80, 17, 13, 255);
             i.refresh_prozedur = knopf_zeichnen;
             i.klick = knopf_klick;
             i.hilfetext = TABELLENKNOEPFE[k].hilfe;

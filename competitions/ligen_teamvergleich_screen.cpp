@@ -112,7 +112,7 @@ int32_t vergleich_screen(Menue_Icon*, uint32_t)
     for (Menue_Icon& i : liste)
         if (i.nummer != -1 && Menue_Screen_Icon_Ist_Vorhanden(i.nummer)) Menue_Screen_Icon_Loeschen(i.nummer, nullptr, 0);
     liste.clear();
-    Menue_Icon i = Menue_Icon_Vorlage(I_VERGLEICH, -1, 0, 0, 72, 597, 390, 20, 255);
+    Menue_Icon i = Menue_Icon_Vorlage(I_VERGLEICH, -1, ICON_NICHT_TREFFEN, 0, 72, 597, 390, 12, 255);
     i.refresh_prozedur = zeichnen;
     i.status = ICON_SPAETER_REFRESH;
     liste.push_back(i);

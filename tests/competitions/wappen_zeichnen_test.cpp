@@ -25,18 +25,24 @@ uint16_t pixel(const Rastport* rp, int32_t x, int32_t y)
     return static_cast<const uint16_t*>(rp->pixels)[size_t(y) * rp->width + size_t(x)];
 }
 
-TEST(WappenZeichnen, ManagerCrestIsDrawnAtTheIconSizeLessThreeOverItsShadow)
+// A resource file of 20 x 20 crests in one colour at the given entries.
+void wappen_datei(const std::string& pfad, std::initializer_list<int32_t> eintraege)
 {
     Resf_Datei d;
-    for (int32_t k = 0; k <= 11; ++k) {
+    for (int32_t e : eintraege) {
         Resf_Bitmap b;
         b.width = 20, b.height = 20, b.depth = 16;
         b.pixels.resize(size_t(b.width) * b.height * 2);
         for (size_t i = 0; i < b.pixels.size(); i += 2) b.pixels[i] = KREST & 0xFF, b.pixels[i + 1] = KREST >> 8;
-        Resf_Setzen(d, uint32_t(1079 + k - 24), 14, Resf_Bitmap_Daten(b));
+        Resf_Setzen(d, uint32_t(e - 24), 14, Resf_Bitmap_Daten(b));
     }
-    const std::string pfad = std::string(DORVIN_BINARY_DIR) + "/wappen_zeichnen.res";
     ASSERT_TRUE(Resf_Schreiben(d, pfad));
+}
+
+TEST(WappenZeichnen, ManagerCrestIsDrawnAtTheIconSizeLessThreeOverItsShadow)
+{
+    const std::string pfad = std::string(DORVIN_BINARY_DIR) + "/wappen_zeichnen.res";
+    wappen_datei(pfad, {1079, 1080, 1081, 1082, 1083, 1084, 1085, 1086, 1087, 1088, 1089, 1090});
     const int32_t alt_handle = ResFile_Handles[0].handle, alt_tiefe = Grafik_Screen_Geometrie.depth;
     ResFile_Handles[0].handle = Init_ResFile(pfad.c_str());
     ASSERT_GE(ResFile_Handles[0].handle, 0);
@@ -81,14 +87,8 @@ TEST(WappenZeichnen, ManagerCrestIsDrawnAtTheIconSizeLessThreeOverItsShadow)
 
 TEST(WappenZeichnen, ClubCrestTakesTheSameRoutine)
 {
-    Resf_Datei d;
-    Resf_Bitmap b;
-    b.width = 20, b.height = 20, b.depth = 16;
-    b.pixels.resize(size_t(b.width) * b.height * 2);
-    for (size_t i = 0; i < b.pixels.size(); i += 2) b.pixels[i] = KREST & 0xFF, b.pixels[i + 1] = KREST >> 8;
-    Resf_Setzen(d, uint32_t(WAPPEN_BILD_BASIS + 7 - 24), 14, Resf_Bitmap_Daten(b));
     const std::string pfad = std::string(DORVIN_BINARY_DIR) + "/vereinswappen_zeichnen.res";
-    ASSERT_TRUE(Resf_Schreiben(d, pfad));
+    wappen_datei(pfad, {WAPPEN_BILD_BASIS + 7});
     const int32_t alt_handle = ResFile_Handles[0].handle, alt_tiefe = Grafik_Screen_Geometrie.depth;
     ResFile_Handles[0].handle = Init_ResFile(pfad.c_str());
     ASSERT_GE(ResFile_Handles[0].handle, 0);
