@@ -63,6 +63,8 @@ struct Rastport;
 void Ligen_Tabelle_Grafik_Malen(Rastport* ziel, int32_t x, int32_t y, Wettbewerb_Id w, const std::vector<int32_t>& plaetze);
 // The competition whose shortcut button is on for the acting manager.
 Wettbewerb_Id Ligen_Tabelle_Get_Aktiven_Wettbewerb();
+// Takes the tables screen's panes off the screen.
+void Ligen_Tabelle_Entfernen();
 // Puts the tables screen (sub-menu 2502, fixtures only 2504) and the comparison (2503) into the
 // sub-menu bar.
 void Ligen_Tabelle_Registrieren();

@@ -365,9 +365,8 @@ int32_t screen(bool nur_paarungen)
     wort_setzen(LT_VON, 1);
     wort_setzen(LT_BIS, std::max(aktuell, 1));
     if (!an(LT_AKTUELL) && !an(LT_EWIG) && !an(LT_HISTORIE)) Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_AKTUELL, 1);
-    if (!liste.empty())
-        for (Menue_Icon& i : liste)
-            if (i.nummer != -1 && Menue_Screen_Icon_Ist_Vorhanden(i.nummer)) Menue_Screen_Icon_Loeschen(i.nummer, nullptr, 0);
+    Ligen_Tabelle_Entfernen();
+    Ligen_Teamvergleich_Entfernen();
     liste_bauen();
     neu_zeichnen();
     return 0;
@@ -384,6 +383,14 @@ Wettbewerb_Id Ligen_Tabelle_Get_Aktiven_Wettbewerb()
         if (an(LT_KURZWAHL + i)) return wort(LT_KURZWAHL_WORT + i);
     Print_Fehler("Ligen_Tabelle_Get_Aktiven_Wettbewerb: kein Button an!");
     return Wettbewerb_Get_Erster();
+}
+
+void Ligen_Tabelle_Entfernen()
+{
+    // The menu background goes back where a pane stood, so the next view starts clean.
+    for (Menue_Icon& i : liste)
+        if (i.nummer != -1 && Menue_Screen_Icon_Ist_Vorhanden(i.nummer)) Menue_Screen_Icon_Loeschen(i.nummer, nullptr, 16);
+    liste.clear();
 }
 
 void Ligen_Tabelle_Registrieren()

@@ -64,6 +64,8 @@ struct Teamvergleich_Skala {
 Teamvergleich_Skala Ligen_Teamvergleich_Skala(int32_t groesster, int32_t kleinster, bool absteigend);
 // The buttons 2575-2588 of the acting manager after a click on `icon`.
 void Ligen_Teamvergleich_Knopf_Klick(int32_t icon);
+// Takes the comparison view off the screen.
+void Ligen_Teamvergleich_Entfernen();
 // Puts the comparison view behind the sub-menu bar's button 2503.
 void Ligen_Teamvergleich_Registrieren();
 // Plugs the server's handler of call 70 into the remote-call registry.

@@ -10,13 +10,13 @@
 #include "database/manager.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
-#include "gameflow/wappen.h"
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_wappen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/resfile.h"
 #include "toolkit/icon.h"
@@ -90,10 +90,11 @@ int32_t zeichnen(Menue_Icon* icon, uint32_t)
     }
     const int32_t resfile = ResFile_Handles[0].handle;
     for (int32_t i = 0; i < e.anzahl; ++i) {
-        const int32_t x = LINKS + e.platz[i] * SPALTE, y = e.hoehe[i] - 120 + 40;
+        // The crest's middle stands level with its value on the scale.
+        const int32_t x = LINKS + e.platz[i] * SPALTE, y = e.hoehe[i] + 20 - WAPPEN / 2;
         Grafik_Rechteck_Fuellen(ziel, x + 4, y + WAPPEN, SPALTE - 10, 423 - (y + WAPPEN), Grafik_Farbe(3, 5, 10));
         if (resfile >= 0)
-            if (Rastport* b = Wappen_Load_Team(resfile, nullptr, 0, 0, e.team[i], 0, WAPPEN, WAPPEN)) {
+            if (Rastport* b = Grafik_Wappen_Laden(resfile, nullptr, int32_t(ziel->depth), e.team[i], 0, 0, 1, WAPPEN, WAPPEN)) {
                 Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), ziel, x, y);
                 Grafik_Bitmap_Freigeben(b);
             }
@@ -109,20 +110,25 @@ int32_t vergleich_screen(Menue_Icon*, uint32_t)
     Menue_Leiste_Zeigen();
     if (!an(TV_STAERKE) && !an(TV_STATISTIK)) Manager_Icon_Button_An_Aus(Aktuelles_Team, TV_STAERKE, 1);
     if (!an(TV_TABELLE) && !an(TV_RANG)) Manager_Icon_Button_An_Aus(Aktuelles_Team, TV_TABELLE, 1);
-    for (Menue_Icon& i : liste)
-        if (i.nummer != -1 && Menue_Screen_Icon_Ist_Vorhanden(i.nummer)) Menue_Screen_Icon_Loeschen(i.nummer, nullptr, 0);
-    liste.clear();
+    Ligen_Tabelle_Entfernen();
+    Ligen_Teamvergleich_Entfernen();
     Menue_Icon i = Menue_Icon_Vorlage(I_VERGLEICH, -1, ICON_NICHT_TREFFEN, 0, 72, 597, 390, 12, 255);
     i.refresh_prozedur = zeichnen;
     i.status = ICON_SPAETER_REFRESH;
     liste.push_back(i);
     liste.push_back(Menue_Icon_Listenende());
-    Menue_Bereich_Loeschen(0x25B, 0, 70, 597, 480);
     Menue_Screen_Icon_Hinzufuegen(&liste[0]);
     Menue_Bereich_Refresh(20, 0, 45, 640, 480);
     return 0;
 }
 
 }  // namespace
+
+void Ligen_Teamvergleich_Entfernen()
+{
+    for (Menue_Icon& i : liste)
+        if (i.nummer != -1 && Menue_Screen_Icon_Ist_Vorhanden(i.nummer)) Menue_Screen_Icon_Loeschen(i.nummer, nullptr, 16);
+    liste.clear();
+}
 
 void Ligen_Teamvergleich_Registrieren() { Menue_Leiste_Screens[1] = vergleich_screen; }
