@@ -339,4 +339,15 @@ TEST_F(LigenTabelle, PlacesPerDayAndTheirPoints)
     EXPECT_EQ(Ligen_Tabelle_Grafik_Punkte(4, 0, {1, 2}).size(), 2u);
 }
 
+TEST_F(Spielwelt, ANewManagerStartsWithTheTablesAndComparisonPresets)
+{
+    Manager_Neuer_Mitspieler(5, "Neu");
+    for (int32_t icon : {int32_t(LT_KURZWAHL), int32_t(LT_AKTUELL), 2579, 2581, 2587}) EXPECT_EQ(Manager_Icon_Button_Lesen(5, icon), 1u) << icon;
+    for (int32_t icon : {int32_t(LT_TIP), int32_t(LT_EWIG), int32_t(LT_SIEGER), 2588, 2582}) EXPECT_EQ(Manager_Icon_Button_Lesen(5, icon), 0u) << icon;
+    EXPECT_EQ(Manager_Icon_Word_Data_Lesen(5, LT_SPIELTAG), 1);
+    EXPECT_EQ(int16_t(Manager_Icon_Word_Data_Lesen(5, LT_FILTER)), -1);
+    EXPECT_EQ(int16_t(Manager_Icon_Word_Data_Lesen(5, LT_KURZWAHL_WORT + 6)), -1);
+    EXPECT_EQ(Manager_Icon_Word_Data_Lesen(5, 2581), 7);
+}
+
 }  // namespace
