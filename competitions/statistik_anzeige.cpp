@@ -6,6 +6,7 @@
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_wappen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/resfile.h"
 #include "toolkit/icon.h"
@@ -41,15 +42,11 @@ int32_t Statistik_Wappen_Bild_Zeichnen(Menue_Icon* icon, Rastport* wappen)
     return gezeichnet ? 1 : 0;
 }
 
-int32_t Statistik_Wappen_Zeichnen(Menue_Icon*, uint32_t) { return 0; }
+namespace {
 
-int32_t Statistik_Manager_Wappen_Zeichnen(Menue_Icon* icon, uint32_t)
+// Both crest forms end here: one with no picture leaves the icon empty.
+int32_t wappen_oder_leer(Menue_Icon* icon, Rastport* wappen)
 {
-    if (!icon || icon->breite <= RAND || icon->hoehe <= RAND) return 0;
-    const int32_t resfile = ResFile_Handles[0].handle;
-    if (resfile < 0) return 0;
-    Rastport* wappen = Wappen_Load_Team(resfile, nullptr, 0, 0, icon->kennung_1, 0, icon->breite - RAND,
-                                        icon->hoehe - RAND);
     if (!wappen) {
         // No crest (or no manager): the icon shows nothing rather than an old crest.
         if (icon->bitmap) Grafik_Rechteck_Fuellen(icon->bitmap, 0, 0, int32_t(icon->bitmap->width),
@@ -57,6 +54,27 @@ int32_t Statistik_Manager_Wappen_Zeichnen(Menue_Icon* icon, uint32_t)
         return 0;
     }
     return Statistik_Wappen_Bild_Zeichnen(icon, wappen);
+}
+
+}  // namespace
+
+int32_t Statistik_Wappen_Zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || icon->breite <= RAND || icon->hoehe <= RAND) return 0;
+    const int32_t resfile = ResFile_Handles[0].handle;
+    if (resfile < 0) return 0;
+    const Rastport* ziel = icon->bitmap ? icon->bitmap : Grafik_Render_Ziel;
+    return wappen_oder_leer(icon, Grafik_Wappen_Laden(resfile, nullptr, ziel ? int32_t(ziel->depth) : 16, icon->kennung_1,
+                                                       0, 0, 1, icon->breite - RAND, icon->hoehe - RAND));
+}
+
+int32_t Statistik_Manager_Wappen_Zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || icon->breite <= RAND || icon->hoehe <= RAND) return 0;
+    const int32_t resfile = ResFile_Handles[0].handle;
+    if (resfile < 0) return 0;
+    return wappen_oder_leer(icon, Wappen_Load_Team(resfile, nullptr, 0, 0, icon->kennung_1, 0, icon->breite - RAND,
+                                                   icon->hoehe - RAND));
 }
 
 void Team_Platz_Info_Zeichnen(Rastport*, int32_t, int32_t, int32_t) {}

@@ -28,6 +28,7 @@
 #include "platform/debug.h"
 #include "platform/disk.h"
 #include "graphics/grafik_bitmap.h"
+#include "competitions/ligen_tabelle.h"
 #include "platform/compress.h"
 #include "platform/resfile.h"
 #include "platform/maus.h"
@@ -61,6 +62,7 @@ static void engine_hooks_registrieren()
     Win95_Set_Socket_Hook(Socket_Window_Message);
     Grafik_Wappen_Set_Hook(Wappen_Team_Nummer);
     Wappen_Spielerfigur_Daten_Registrieren();
+    Ligen_Tabelle_Registrieren();
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELERFIGUR, Grafik_Spielerfigur_Cache_Freigeben);
 }
 static bool debug_console_flag = false;

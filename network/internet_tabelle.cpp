@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "competitions/ligen_teamvergleich.h"
 #include "database/datenbank_fern.h"
 #include "database/team.h"
 #include "economy/bank.h"
@@ -333,6 +334,7 @@ void Internet_Fern_Anbinden()
 {
     Datenbank_Fern_Registrieren();
     Spieler_Einsetzen_Fern_Registrieren();
+    Ligen_Teamvergleich_Fern_Registrieren();
     for (const Fern_Form& f : FORMEN) Internet_Handler_Registrieren(f.nr, fern_server);
 }
 
