@@ -14,17 +14,11 @@
 #include "match/spielfeld.h"
 #include "matchview/lineup/anweisungen.h"
 
+#include "text_merker.h"
+
 namespace {
 
-std::vector<std::string> texte;
-void merken(int32_t, int32_t, const char* t) { texte.emplace_back(t); }
-
-int32_t zaehlen(const std::string& teil)
-{
-    int32_t n = 0;
-    for (const std::string& t : texte) n += t.find(teil) != std::string::npos;
-    return n;
-}
+using namespace text_merker;
 
 // Home slots 0-10 hold players 0-10, player 0 in goal; the away side players 20-30.
 class Anweisungen : public ::testing::Test {

@@ -12,17 +12,11 @@
 #include "match/spielfeld.h"
 #include "matchview/lineup/motivation.h"
 
+#include "text_merker.h"
+
 namespace {
 
-std::vector<std::string> texte;
-void merken(int32_t, int32_t, const char* t) { texte.emplace_back(t); }
-
-int32_t zaehlen(const std::string& teil)
-{
-    int32_t n = 0;
-    for (const std::string& t : texte) n += t.find(teil) != std::string::npos;
-    return n;
-}
+using namespace text_merker;
 
 class Motivation : public ::testing::Test {
 protected:
