@@ -7,3 +7,9 @@ void Spielszenen_Set_Lade_Hook(Spielszenen_Lade_Hook hook) { lade_hook = hook; }
 bool Spielszenen_Grafik_Laden() { return lade_hook ? lade_hook() : false; }
 void Spielszenen_Grafik_Freigeben() {}
 void Spielszenen_Run(Spielfeld_Record*, Spielfeld_Steuerung_Block*, uint8_t) {}
+
+int32_t Spielszenen_Modus = SPIELSZENEN_SCREEN;
+uint8_t Spielszenen_Neu_Zeichnen_Angefordert = 0;
+void Spielszenen_Neu_Zeichnen() { Spielszenen_Neu_Zeichnen_Angefordert = 1; }
+void Spielszenen_Bildschirm_Freigeben() {}
+void Spielszenen_Blinken() {}

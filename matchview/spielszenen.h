@@ -15,3 +15,16 @@ void Spielszenen_Run(Spielfeld_Record* r, Spielfeld_Steuerung_Block* st, uint8_t
 // Test hook: answers the load in place of the view (empty function: the view's own answer).
 using Spielszenen_Lade_Hook = bool (*)();
 void Spielszenen_Set_Lade_Hook(Spielszenen_Lade_Hook hook);
+
+// The view's mode: 4000 a screen is showing, 5001 leaving requested, 5002 the user asked for
+// the next game, 5003 the half-time sequence runs.
+enum : int32_t { SPIELSZENEN_SCREEN = 4000, SPIELSZENEN_VERLASSEN = 5001, SPIELSZENEN_NAECHSTES = 5002,
+                 SPIELSZENEN_HALBZEIT = 5003 };
+extern int32_t Spielszenen_Modus;
+// Asks the view to redraw itself whole at its next frame.
+void Spielszenen_Neu_Zeichnen();
+extern uint8_t Spielszenen_Neu_Zeichnen_Angefordert;
+// Leaves the view's own screen handling (a screen takes over).
+void Spielszenen_Bildschirm_Freigeben();
+// The view's blink timers, run by whatever screen is up.
+void Spielszenen_Blinken();

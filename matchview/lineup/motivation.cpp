@@ -42,6 +42,8 @@ bool seite_gueltig(const Spielfeld_Record* r, int32_t seite) { return r && (seit
 
 }  // namespace
 
+uint8_t Motivation_Kurve_Fertig = 0, Motivation_Naechster_Punkt = 0;
+
 void Motivation_Set_Text_Hook(Motivation_Text_Hook hook) { text_hook = hook; }
 
 void Motivation_Spruch(Spielfeld_Record* r, int32_t seite, int32_t i)

@@ -34,3 +34,7 @@ bool Motivation_Scan_Schritt(int32_t* pos);
 // Test hook: every text the page prints (x, y, text with its codes).
 using Motivation_Text_Hook = void (*)(int32_t x, int32_t y, const char* text);
 void Motivation_Set_Text_Hook(Motivation_Text_Hook hook);
+
+// The curve's state between the page and the report sequence: complete, and the scan bar's
+// request for the next point.
+extern uint8_t Motivation_Kurve_Fertig, Motivation_Naechster_Punkt;
