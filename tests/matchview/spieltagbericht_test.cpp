@@ -143,7 +143,7 @@ std::vector<Zeile> tabellenzeilen(const std::vector<Gezeichnet>& texte, const st
 
 TEST_F(Spieltagbericht, ResultsTablesAndTeamsOfTheDayUntilTwoLeagueDays)
 {
-    int32_t tabellen = 0, gepruefte_pfeile = 0, ergebnisseiten = 0, elf_seiten = 0, breit_geprueft = 0;
+    int32_t tabellen = 0, gepruefte_pfeile = 0, ergebnisseiten = 0, elf_seiten = 0, breit_geprueft = 0, ko_seiten = 0;
     for (int32_t tag = 1; tag <= 12 && tabellen < 2; ++tag) {
         // A home side's 12 goals widen every line of its page.
         ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
@@ -178,6 +178,12 @@ TEST_F(Spieltagbericht, ResultsTablesAndTeamsOfTheDayUntilTwoLeagueDays)
                     tore.push_back(g);
             if (tore.empty()) continue;
             ++ergebnisseiten;
+            // A knock-out's scores stand 20 further left and no table follows its results.
+            const bool ko = tore[0].text.find("^tr0430^fb") != std::string::npos;
+            const auto folgende = seite(int32_t(s + 1));
+            const bool tabelle_folgt = !folgende.empty() && folgende[0].text.find("Die Tabelle:") != std::string::npos;
+            EXPECT_NE(ko, tabelle_folgt) << texte[1].text;
+            ko_seiten += ko;
             const int32_t n = int32_t(tore.size());
             const int32_t zeile = n <= 9 ? 43 : n <= 12 ? 34 : 24;
             for (int32_t i = 1; i < n; ++i) EXPECT_EQ(tore[size_t(i)].y - tore[size_t(i - 1)].y, zeile) << n;
@@ -196,6 +202,7 @@ TEST_F(Spieltagbericht, ResultsTablesAndTeamsOfTheDayUntilTwoLeagueDays)
     EXPECT_GT(ergebnisseiten, 0);
     EXPECT_GT(elf_seiten, 0);
     EXPECT_GT(breit_geprueft, 1);
+    EXPECT_GT(ko_seiten, 0);
 }
 
 TEST_F(Spieltagbericht, NoPageWithoutItsSwitchOrBackground)
