@@ -236,3 +236,5 @@ int32_t Auslosung_Warten(int32_t ms, int32_t ohne_loslassen)
 }
 
 int32_t Wettbewerb_Auslosung_Anzeigen(Wettbewerb_Id, int32_t) { return 0; }
+
+int32_t Statistik_Fakten_Saetze(int32_t, int32_t, int32_t, int32_t, int32_t, char (*)[256], int32_t) { return 0; }

@@ -345,8 +345,26 @@ int32_t Spielfeld_Get_Laufende_Spiele(int32_t* spiele, int32_t max);
 int32_t Spielfeld_Get_Angezeigte_Spiele(int32_t* spiele, int32_t max, bool nur_angezeigte);
 // The live record of a game, null without one.
 Spielfeld_Record* Spielfeld_Get_Spiel(int32_t spiel);
-// A player's mark in tenths; negative when none yet.
+// A player's mark in tenths, 10 best to 60 worst; -1 for none (empty slot, under 20 minutes on).
 int32_t Spielfeld_Get_Spielernote(const Spielfeld_Record* r, int32_t slot);
+
+// The team of the day of one competition (136 bytes a record; competition -1 free). Slot 0 the
+// keeper, 1-3 defence, 4-7 midfield, 8-10 attack; -1 where the day had nobody for the place.
+struct Spielfeld_Nominierung {
+    int32_t wettbewerb;
+    int32_t spieler[11];
+    int32_t team[11];
+    uint8_t frei_92[44];
+};
+static_assert(sizeof(Spielfeld_Nominierung) == 136);
+constexpr int32_t SPIELFELD_MAX_NOMINIERUNGEN = 128;
+// The competition event counter that counts a player's nominations.
+constexpr int32_t SPIELFELD_NOMINIERUNGS_ZAEHLER = 7;
+// Nominates each of today's competitions' team of the day from the marks, counts the
+// nominations and shows the page where the competition asks for it.
+void Spielfeld_Nominierungen_Eintragen();
+// Today's nominations (they live until the next match day's evaluation).
+const Spielfeld_Nominierung* Spielfeld_Get_Nominierungen(int32_t* anzahl);
 // The live view's graphics are loaded (only while the module is initialised).
 bool Spielfeld_Ansicht_Geladen();
 // Closes the overview and unloads the live view when it is loaded.

@@ -104,6 +104,10 @@ std::vector<Manifest_Eintrag> aufbauen()
     v.push_back({scr, 1998, PALETTE, 0, 0, 768, 0, false, "Palette der Trikotfiguren"});
     bereich(v, scr, 6213, 6232, BILD, 32, 32, 0, 16, true, "Mauszeiger");
     bereich(v, scr, 6240, 6240, BILD, 640, 480, 0, 16, false, "Bildschirm-Hintergrund");
+    bereich(v, scr, 6233, 6237, BILD, 8, 14, 0, 16, true, "Tabellenpfeil (6233 tief runter .. 6237 hoch rauf)");
+    bereich(v, scr, 6238, 6238, BILD, 640, 480, 0, 16, false, "Elf des Tages: Spielfeld mit 1-3-4-3");
+    bereich(v, scr, 1382, 1382 + MANIFEST_WETTBEWERBE - 1, BILD, 40, 40, 0, 16, true,
+            "Wettbewerbsbild (Nummer - 1382 = GRAFIK_NUMMER)");
     // The synthesised sounds with their real sizes: effects and menu tunes in the screen file,
     // the spoken help in data.bin.
     for (const Sound_Synth_Eintrag& s : Sound_Synth_Eintraege()) {
