@@ -45,6 +45,11 @@ void spiele_karten_nach_block_loeschen(int32_t wettbewerb);
 int32_t spiele_block_wettbewerb(int32_t block);
 // Calls f(competition id of its records) for every block that has records.
 void spiele_fuer_alle_bloecke(void (*f)(int32_t wettbewerb, void* ctx), void* ctx);
+// Calls f(block id, competition id of its records) for every block that has records.
+void spiele_fuer_alle_bloecke_id(void (*f)(int32_t block, int32_t wettbewerb, void* ctx), void* ctx);
+// The stored events of a record (ereignis_anzahl of them, at most the per-match room), null when
+// none are reserved or the run lies outside the array.
+const Spiele_Ereignis* spiele_ereignisse_von(const Spiele_Spiel& s);
 
 // Bumped by every write to a match record or event, so cached tables go stale at once.
 extern uint32_t spiele_aenderungen;
