@@ -181,6 +181,9 @@ void Spiele_Team_Statistik_Berechnen(int32_t team, int32_t wettbewerb, int32_t e
     }
 }
 
+static Spiele_Statistik_Hook statistik_hook = nullptr;
+void Spiele_Set_Statistik_Hook(Spiele_Statistik_Hook hook) { statistik_hook = hook; }
+
 bool Spiele_Get_Statistik(int32_t pro_spieler, int32_t pro_team, const int32_t* wettbewerbe, int32_t anzahl,
                           const uint32_t* masken, int32_t masken_anzahl, int32_t erster, int32_t letzter,
                           int32_t von_minute, int32_t bis_minute, int32_t seiten, int32_t* zaehler)
@@ -190,6 +193,7 @@ bool Spiele_Get_Statistik(int32_t pro_spieler, int32_t pro_team, const int32_t* 
         return false;
     const int32_t spalten = pro_spieler ? Spieler_Anzahl : Team_Anzahl;
     if (spalten <= 0) return false;
+    if (statistik_hook) statistik_hook(pro_spieler, wettbewerbe, anzahl);
     std::memset(zaehler, 0, size_t(masken_anzahl) * size_t(spalten) * sizeof(int32_t));
     if (anzahl < 1) return true;
 

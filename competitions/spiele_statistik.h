@@ -47,6 +47,10 @@ bool Spiele_Get_Statistik(int32_t pro_spieler, int32_t pro_team, const int32_t* 
                           const uint32_t* masken, int32_t masken_anzahl, int32_t erster, int32_t letzter,
                           int32_t von_minute, int32_t bis_minute, int32_t seiten, int32_t* zaehler);
 
+// Test hook: sees every count that runs (per-player flag, competitions).
+using Spiele_Statistik_Hook = void (*)(int32_t pro_spieler, const int32_t* wettbewerbe, int32_t anzahl);
+void Spiele_Set_Statistik_Hook(Spiele_Statistik_Hook hook);
+
 struct Menue_Icon;
 struct Menue_Kontextmenue;
 // The info lines of the match a result cell stands for (tag 1: fixture block, tag 2:
