@@ -22,6 +22,7 @@
 #include "network/internet_read.h"
 #include "network/netzuser.h"
 #include "platform/bytes.h"
+#include "screens/spielervergleich.h"
 #include "toolkit/icon.h"
 
 namespace {
@@ -361,6 +362,29 @@ TEST_F(StatistikWerteFern, MutatedRequestsAnswerOrRefuseWithoutHarm)
     }
     Spiele_Team_Statistik_Berechnen(1, LIGA, -1, -1, -1, 0, &nachher, -1);
     EXPECT_EQ(std::memcmp(&vorher, &nachher, sizeof vorher), 0);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<int32_t> pokale_gesehen;
+
+TEST(PokaleIcons, OnlyAHumanManagersClubGetsTheComparisonsCupButtons)
+{
+    Test_Teams_Anlegen(8);
+    int platzhalter = 0;
+    T_Fix[3].manager = reinterpret_cast<Manager_Struktur*>(&platzhalter);
+    pokale_gesehen.clear();
+    Spielervergleich_Set_Pokale_Beobachter([](int32_t team) { pokale_gesehen.push_back(team); });
+    Team_Pokale_Icons_Zuordnen(3);
+    Team_Pokale_Icons_Zuordnen(4);
+    Team_Pokale_Icons_Zuordnen(-1);
+    Team_Pokale_Icons_Zuordnen(99);
+    Spielervergleich_Set_Pokale_Beobachter(nullptr);
+    T_Fix[3].manager = nullptr;
+    Test_Aufraeumen();
+    EXPECT_EQ(pokale_gesehen, (std::vector<int32_t>{3}));
 }
 
 }  // namespace
