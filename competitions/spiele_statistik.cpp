@@ -13,6 +13,7 @@
 #include "database/personal.h"
 #include "database/spieler.h"
 #include "database/team.h"
+#include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "platform/print.h"
 #include "toolkit/icon.h"
@@ -103,6 +104,11 @@ void Spiele_Team_Statistik_Berechnen(int32_t team, int32_t wettbewerb, int32_t e
     aus->letzte_niederlage[0] = aus->letzte_niederlage[1] = -1;
     aus->erstes_tor[1] = aus->erstes_gegentor[1] = -1;
     aus->sieg_nach_rueckstand[1] = aus->niederlage_nach_fuehrung[1] = -1;
+    if (Netz_Rolle == 1) {
+        Spiele_Team_Statistik s = *aus;
+        if (spiele_fern_team_statistik(team, wettbewerb, erster, letzter, runde, seiten, &s, spieler)) *aus = s;
+        return;
+    }
     if (!Spiele_Ist_Initialisiert()) return;
 
     const bool positionen = wettbewerb >= 0;

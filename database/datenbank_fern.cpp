@@ -1,6 +1,7 @@
 // Handlers of the database's numbered blocks. Each one answers for Handelndes_Team only; a field
 // whose size does not match the image it should carry is left as the reader laid it out (zeros).
 #include "database/datenbank_fern.h"
+#include "competitions/spiele_netz.h"
 #include "database/spieler_statistik.h"
 
 #include <cmath>
@@ -279,4 +280,5 @@ void Datenbank_Fern_Registrieren()
     Internet_Handler_Registrieren(51, richter_angebot);
     Internet_Handler_Registrieren(52, richter_element);
     Spieler_Statistik_Fern_Registrieren();
+    Spiele_Netz_Registrieren();
 }
