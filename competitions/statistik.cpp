@@ -13,6 +13,7 @@
 #include "platform/mem.h"
 #include "network/internet.h"
 #include "platform/maus.h"
+#include "platform/os/os.h"
 #include "platform/timer.h"
 #include "platform/win95.h"
 #include "toolkit/dienste.h"
@@ -239,6 +240,10 @@ void Auslosung_Set_Warten_Hook(Auslosung_Warten_Hook hook) { warten_hook = hook;
 int32_t Auslosung_Warten(int32_t ms, int32_t ohne_loslassen)
 {
     if (warten_hook) return warten_hook(ms, ohne_loslassen);
+    // A scripted run holds its input during busy stretches: nothing could end the pause there.
+    const bool gehalten = Os_Script_Halten(true);
+    Os_Script_Halten(gehalten);
+    if (gehalten && Os_Headless()) return 1;
     const uint32_t start = Timer_Get_Time();
     const uint32_t dauer = uint32_t(std::max(ms, 0));
     if (Key_Input_Taste_Vorhanden()) Key_Input_Taste_Holen();

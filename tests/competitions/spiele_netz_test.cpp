@@ -6,6 +6,7 @@
 #include <random>
 #include <vector>
 
+#include "common/netz_schleife.h"
 #include "competitions/spiele_ewig.h"
 #include "competitions/spiele_statistik.h"
 #include "competitions/spiele_welt.h"
@@ -20,42 +21,13 @@ namespace {
 
 using namespace spielwelt;
 
-std::vector<uint8_t> antwort;
-std::vector<std::vector<uint8_t>> anfragen;
-int32_t gesendet = 0;
-
-bool ueber_den_server(const std::vector<uint8_t>& anfrage, std::vector<uint8_t>* aus)
-{
-    ++gesendet;
-    anfragen.push_back(anfrage);
-    Netz_Rolle = 2;
-    antwort.clear();
-    Internet_Server_Antwort(&Mitspieler[0], anfrage.data(), uint32_t(anfrage.size()));
-    Netz_Rolle = 1;
-    *aus = antwort;
-    return !aus->empty();
-}
-
 class SpieleNetz : public Spielwelt {
 protected:
     int32_t block = -1;
     void SetUp() override
     {
         Spielwelt::SetUp();
-        Netz_Rolle = 2;
-        Manager_Neuer_Mitspieler(1, "A");
-        Eingang_Set_Spiel_Gestartet(true);
-        for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
-        Mitspieler[0].in_benutzung = 1;
-        ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[0], 1));
-        Internet_Set_Server_Sender([](Mitspieler_Eintrag*, const uint8_t* d, uint32_t n) {
-            antwort.assign(d, d + n);
-            return 1;
-        });
-        Aktuelles_Team = 1;
-        Handelndes_Team = 1;
-        gesendet = 0;
-        anfragen.clear();
+        ASSERT_TRUE(Netz_Schleife_Anlegen(1));
 
         block = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
         const uint32_t ev[][2] = {{SPE_TOR | SPE_HEIM, 12}, {SPE_CHANCE, 20}, {SPE_TOR, 33}, {SPE_TOR | SPE_HEIM, 80}};
@@ -76,19 +48,13 @@ protected:
     }
     void TearDown() override
     {
-        Internet_Set_Client_Austausch(nullptr);
-        Internet_Set_Server_Sender(nullptr);
-        for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
-        Eingang_Set_Spiel_Gestartet(false);
-        Netz_Rolle = 2;
-        Manager_Anzahl = 0;
-        Handelndes_Team = 0;
+        Netz_Schleife_Abbauen();
         Spielwelt::TearDown();
     }
     template <typename F>
     auto als_client(F f)
     {
-        Internet_Set_Client_Austausch(ueber_den_server);
+        Internet_Set_Client_Austausch(Netz_Schleife_Ueber_Den_Server);
         Netz_Rolle = 1;
         auto r = f();
         Netz_Rolle = 2;
@@ -161,8 +127,8 @@ TEST_F(SpieleNetz, MutatedRequestsLeaveTheStoreAlone)
         Spiele_Team_Statistik_Berechnen(1, LIGA, -1, -1, -1, 0, &s, -1);
         return Spiele_Get_Wettbewerb_Sieger(LIGA, 1999, nullptr, nullptr, nullptr);
     });
-    ASSERT_EQ(anfragen.size(), 4u);
-    const auto gut = anfragen;
+    const auto gut = Netz_Schleife_Anfragen;
+    ASSERT_EQ(gut.size(), 4u);
     Spiele_Team_Statistik vorher, nachher;
     Spiele_Team_Statistik_Berechnen(1, LIGA, -1, -1, -1, 0, &vorher, -1);
     int32_t serien_vorher[SERIE_ANZAHL], serien_nachher[SERIE_ANZAHL];

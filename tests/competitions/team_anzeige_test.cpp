@@ -12,6 +12,7 @@
 #include "gameflow/globals.h"
 #include "graphics/grafik_bitmap.h"
 #include "network/internet.h"
+#include "platform/os/os.h"
 #include "platform/timer.h"
 #include "platform/win95.h"
 #include "toolkit/dienste.h"
@@ -127,6 +128,15 @@ TEST_F(Pause, TimeOutKeyAndAutomaticModeEndIt)
     vorher = Timer_Get_Time();
     Auslosung_Warten(600000, 1);
     EXPECT_LT(Timer_Get_Time() - vorher, 1000u);
+}
+
+TEST_F(Pause, AHeldScriptCannotAnswerSoThePagePassesAtOnce)
+{
+    const bool vorher_gehalten = Os_Script_Halten(true);
+    const uint32_t vorher = Timer_Get_Time();
+    EXPECT_EQ(Auslosung_Warten(600000, 0), 1);
+    EXPECT_LT(Timer_Get_Time() - vorher, 10u);
+    Os_Script_Halten(vorher_gehalten);
 }
 
 }  // namespace

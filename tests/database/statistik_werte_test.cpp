@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/capture.h"
+#include "common/netz_schleife.h"
 #include "competitions/spiele_karten.h"
 #include "competitions/spiele_statistik.h"
 #include "competitions/spiele_welt.h"
@@ -245,35 +246,12 @@ TEST_F(StatistikWerte, ClubInfoTextNamesPlaceAndLeague)
 
 // ---- The client's view through requests 76 and 77 ----
 
-std::vector<uint8_t> antwort;
-int fangen(Mitspieler_Eintrag*, const uint8_t* d, uint32_t n)
-{
-    antwort.assign(d, d + n);
-    return 1;
-}
-bool ueber_den_server(const std::vector<uint8_t>& anfrage, std::vector<uint8_t>* aus)
-{
-    Netz_Rolle = 2;
-    antwort.clear();
-    Internet_Server_Antwort(&Mitspieler[0], anfrage.data(), uint32_t(anfrage.size()));
-    Netz_Rolle = 1;
-    *aus = antwort;
-    return !aus->empty();
-}
-
 class StatistikWerteFern : public StatistikWerte {
 protected:
     void SetUp() override
     {
         StatistikWerte::SetUp();
-        Manager_Neuer_Mitspieler(1, "A");
-        Eingang_Set_Spiel_Gestartet(true);
-        for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
-        Mitspieler[0].in_benutzung = 1;
-        ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[0], 1));
-        Internet_Set_Server_Sender(fangen);
-        Aktuelles_Team = 1;
-        Handelndes_Team = 1;
+        ASSERT_TRUE(Netz_Schleife_Anlegen(1));
         std::vector<Ev> ev;
         for (int32_t i = 0; i < 4; ++i) ev.push_back({SPE_TOR | HEIM, 10, 11});
         ev.push_back({SPE_CHANCE | HEIM, 10, 0});
@@ -287,13 +265,7 @@ protected:
     }
     void TearDown() override
     {
-        Internet_Set_Client_Austausch(nullptr);
-        Internet_Set_Server_Sender(nullptr);
-        for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
-        Eingang_Set_Spiel_Gestartet(false);
-        Netz_Rolle = 2;
-        Manager_Anzahl = 0;
-        Handelndes_Team = 0;
+        Netz_Schleife_Abbauen();
         StatistikWerte::TearDown();
     }
 };
@@ -308,7 +280,7 @@ TEST_F(StatistikWerteFern, ClientValuesEqualTheServers)
             const int32_t w = LIGA;
             const int32_t server =
                 Spieler_Get_Spieler_Statistik(modus, &w, 1, 1, sp, -1, -1, -1, -1, nullptr, &m, werte_s, 1, &z_server);
-            Internet_Set_Client_Austausch(ueber_den_server);
+            Internet_Set_Client_Austausch(Netz_Schleife_Ueber_Den_Server);
             Netz_Rolle = 1;
             const int32_t client =
                 Spieler_Get_Spieler_Statistik(modus, &w, 1, 1, sp, -1, -1, -1, -1, nullptr, &m, werte_c, 1, &z_client);
@@ -321,7 +293,7 @@ TEST_F(StatistikWerteFern, ClientValuesEqualTheServers)
     }
     // Sanity: the fetch did move real numbers.
     Netz_Rolle = 1;
-    Internet_Set_Client_Austausch(ueber_den_server);
+    Internet_Set_Client_Austausch(Netz_Schleife_Ueber_Den_Server);
     EXPECT_EQ(spieler(2, 10), 8);
     int32_t zweiter = 0;
     EXPECT_EQ(spieler(12, 10, &zweiter), 1);
@@ -331,18 +303,13 @@ TEST_F(StatistikWerteFern, ClientValuesEqualTheServers)
 TEST_F(StatistikWerteFern, MutatedRequestsAnswerOrRefuseWithoutHarm)
 {
     // Capture a good request of each kind, then feed mutated copies to the server.
-    std::vector<std::vector<uint8_t>> anfragen;
-    static std::vector<std::vector<uint8_t>>* gesammelt;
-    gesammelt = &anfragen;
-    Internet_Set_Client_Austausch([](const std::vector<uint8_t>& a, std::vector<uint8_t>* aus) {
-        gesammelt->push_back(a);
-        return ueber_den_server(a, aus);
-    });
+    Internet_Set_Client_Austausch(Netz_Schleife_Ueber_Den_Server);
     Netz_Rolle = 1;
     spieler(2, 10);
     spieler(13, 10);
     Internet_Set_Client_Austausch(nullptr);
     Netz_Rolle = 2;
+    const auto anfragen = Netz_Schleife_Anfragen;
     ASSERT_EQ(anfragen.size(), 2u);
 
     std::mt19937 rng(4711);
@@ -357,7 +324,6 @@ TEST_F(StatistikWerteFern, MutatedRequestsAnswerOrRefuseWithoutHarm)
             else a[pos] = uint8_t(rng());
         }
         if (rng() % 5 == 0) a.resize(rng() % a.size());
-        antwort.clear();
         Internet_Server_Antwort(&Mitspieler[0], a.data(), uint32_t(a.size()));
     }
     Spiele_Team_Statistik_Berechnen(1, LIGA, -1, -1, -1, 0, &nachher, -1);
