@@ -15,6 +15,7 @@
 #include "database/team.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
+#include "graphics/grafik_farbe.h"
 #include "platform/print.h"
 #include "toolkit/icon.h"
 #include "toolkit/popup.h"
@@ -261,7 +262,6 @@ namespace {
 
 constexpr int32_t INFO_ZEILEN = MENUE_KONTEXT_EINTRAEGE;
 constexpr int32_t INFO_LAENGE = 256;
-constexpr int32_t FARBE_TEXT = 21, FARBE_WERT = 22;
 
 // Colour fields of the text codes are five digits.
 const char* const FORMAT_WETTER =
@@ -314,6 +314,7 @@ Menue_Kontextmenue* Spiele_Info_Kontext_Erzeugen(Menue_Icon* icon)
     info_zuletzt_runde = runde;
 
     const Spiele_Spiel s = *Spiele_Get_Spiel(h, 0);
+    const int32_t FARBE_TEXT = Grafik_Farbe(11, 11, 11), FARBE_WERT = Grafik_Farbe(15, 15, 15);
     std::snprintf(info_titel, sizeof info_titel, "Daten zum Spiel %s gegen %s", team_name(s.heim), team_name(s.gast));
     info_liste.titel = info_titel;
     char z[INFO_LAENGE];

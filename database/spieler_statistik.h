@@ -36,5 +36,21 @@ int32_t Team_Get_Team_Statistik(int32_t modus, const int32_t* wettbewerbe, int32
 // player statistics store; the count runs once per league met in the list.
 void Team_Spieler_Statistik_Auswerten(const int32_t* teams, int32_t anzahl);
 
+// Text record of a team-name icon (its daten): font slot, style bits (1 shadow pass, 2 double
+// pass), text and background colour (UI colour indices), the icon's own text buffer and the
+// Team_String form that made the text. The team is the icon's tag 1.
+struct Team_Icon_Text {
+    int8_t font;
+    uint8_t stil;
+    int8_t textfarbe;
+    int8_t hintergrund;
+    char* text;
+    int32_t form;
+};
+struct Menue_Icon;
+// Refresh procedure of team-name icons: background, then the text; keeps the camera glyph of
+// the camera forms in step with the team's broadcast flag.
+int32_t Team_Universaler_Team_Text_Refresh(Menue_Icon* icon, uint32_t wert);
+
 // Registers the handlers of requests 76 and 77.
 void Spieler_Statistik_Fern_Registrieren();

@@ -16,7 +16,13 @@
 #include "database/teamspieler.h"
 #include "platform/print.h"
 #include "platform/temp.h"
+#include "graphics/font.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/handle.h"
+#include "toolkit/dienste.h"
 #include "toolkit/icon.h"
+#include "toolkit/slave.h"
 
 namespace {
 
@@ -191,4 +197,46 @@ const char* Team_Infotext_Erzeugen(Menue_Icon* icon)
     anhaengen(",Stu=%3d%s", m[3][4], "");
     anhaengen(", Schnitt=%3d%s", m[4][4], "");
     return t;
+}
+
+int32_t Team_Universaler_Team_Text_Refresh(Menue_Icon* icon, uint32_t)
+{
+    auto* t = icon ? static_cast<Team_Icon_Text*>(icon->daten) : nullptr;
+    if (!t) return 0;
+    int32_t hintergrund = t->hintergrund, textfarbe = t->textfarbe;
+    if (hintergrund < 0 || hintergrund >= UI_FARBEN || textfarbe < 0 || textfarbe >= UI_FARBEN) {
+        Print_Fehler("Textfarbe illegal !");
+        // Drawn all the same, in the first colour of the table.
+        if (hintergrund < 0 || hintergrund >= UI_FARBEN) hintergrund = 0;
+        if (textfarbe < 0 || textfarbe >= UI_FARBEN) textfarbe = 0;
+    }
+    Rastport* b = Menue_Screen_Icon_Bitmap(icon);
+    if (b) Grafik_Rechteck_Fuellen(b, 0, 0, icon->breite, icon->hoehe, uint16_t(UI_Farbtabelle[hintergrund].farbe));
+    if (!t->text) return 0;
+    static constexpr int32_t KAMERA_FORMEN[] = {177, 178, 181, 182, 184, 185, 188, 189};
+    if (*t->text && std::find(std::begin(KAMERA_FORMEN), std::end(KAMERA_FORMEN), t->form) != std::end(KAMERA_FORMEN)) {
+        char* code = std::strstr(t->text, "^gnk");
+        // The glyph code keeps its 14 characters, so the text is rewritten in place.
+        if (!code || std::strlen(code) < 14) {
+            Print_Fehler("Team_Universaler_Team_Text_Refresh: gnk not found!");
+        } else {
+            const int32_t team = icon->kennung_1;
+            const bool kamera = team >= 0 && team < Team_Anzahl && (Team_Wert(TEAM_FLAGS, team, 0, 0) & 8);
+            uint32_t bild = 0;
+            if (kamera)
+                if (Rastport* r = Menue_Get_Slave_Rastport(51)) bild = Handle_Registrieren(r, Handle_Art::Bild);
+            char neu[15];
+            std::snprintf(neu, sizeof neu, "^gnk%#010x", bild);
+            std::memcpy(code, neu, 14);
+        }
+    }
+    Font_Record* font = Font(t->font);
+    if (!b || !font) return 0;
+    const int32_t y = int32_t(font->ascent);
+    int32_t x = 0;
+    const int32_t farbe = int32_t(UI_Farbtabelle[textfarbe].farbe);
+    if (t->stil & 1) Grafik_Printf(b, font, "^c%05d%s", x++, y, int32_t(UI_Farbtabelle[1].farbe), t->text);
+    if (t->stil & 2) Grafik_Printf(b, font, "^c%05d%s", x++, y, farbe, t->text);
+    Grafik_Printf(b, font, "^c%05d%s", x, y, farbe, t->text);
+    return 1;
 }

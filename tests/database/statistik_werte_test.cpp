@@ -354,3 +354,59 @@ TEST(PokaleIcons, OnlyAHumanManagersClubGetsTheComparisonsCupButtons)
 }
 
 }  // namespace
+
+namespace {
+
+class TeamTextRefresh : public ::testing::Test {
+protected:
+    char text[64] = {};
+    Team_Icon_Text rec{0, 0, 5, 6, text, TEAM_NAME_KAMERA};
+    Menue_Icon icon = Menue_Icon_Vorlage(2600, -1, 0, 0, 0, 40, 12, 0, 255);
+    void SetUp() override
+    {
+        Test_Teams_Anlegen(8);
+        icon.daten = &rec;
+        icon.kennung_1 = 2;
+    }
+    void TearDown() override { Test_Aufraeumen(); }
+};
+
+TEST_F(TeamTextRefresh, CameraFormsFollowTheBroadcastFlag)
+{
+    std::strcpy(text, "Team 2^gnk0x12345678 (TV)");
+    Team_Wert(TEAM_FLAGS, 2, Team_Wert(TEAM_FLAGS, 2, 0, 0) & ~8, TEAM_SCHREIBEN);
+    Team_Universaler_Team_Text_Refresh(&icon, 0);
+    EXPECT_STREQ(text, "Team 2^gnk0000000000 (TV)");
+    // Another form keeps its text; so does a camera form without the code, with its message.
+    std::strcpy(text, "Team 2^gnk0x12345678");
+    rec.form = TEAM_NAME;
+    Team_Universaler_Team_Text_Refresh(&icon, 0);
+    EXPECT_STREQ(text, "Team 2^gnk0x12345678");
+    rec.form = TEAM_NAME_WAPPEN_KAMERA_LAND;
+    std::strcpy(text, "Team 2 ohne");
+    Fehler_Capture c;
+    Team_Universaler_Team_Text_Refresh(&icon, 0);
+    EXPECT_STREQ(text, "Team 2 ohne");
+    EXPECT_TRUE(c.contains("gnk not found!"));
+    // A code cut short by the end of the text is not a code.
+    std::strcpy(text, "Team 2^gnk0x12");
+    Team_Universaler_Team_Text_Refresh(&icon, 0);
+    EXPECT_STREQ(text, "Team 2^gnk0x12");
+}
+
+TEST_F(TeamTextRefresh, IllegalColoursAreReportedAndNoTextIsNoWork)
+{
+    Fehler_Capture c;
+    rec.textfarbe = 47;
+    rec.form = TEAM_NAME;
+    std::strcpy(text, "Team 2");
+    Team_Universaler_Team_Text_Refresh(&icon, 0);
+    EXPECT_TRUE(c.contains("Textfarbe illegal !"));
+    rec.text = nullptr;
+    EXPECT_EQ(Team_Universaler_Team_Text_Refresh(&icon, 0), 0);
+    icon.daten = nullptr;
+    EXPECT_EQ(Team_Universaler_Team_Text_Refresh(&icon, 0), 0);
+    EXPECT_EQ(Team_Universaler_Team_Text_Refresh(nullptr, 0), 0);
+}
+
+}  // namespace
