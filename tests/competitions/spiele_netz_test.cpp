@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <random>
 #include <vector>
 
 #include "common/netz_schleife.h"
@@ -133,18 +132,7 @@ TEST_F(SpieleNetz, MutatedRequestsLeaveTheStoreAlone)
     Spiele_Team_Statistik_Berechnen(1, LIGA, -1, -1, -1, 0, &vorher, -1);
     int32_t serien_vorher[SERIE_ANZAHL], serien_nachher[SERIE_ANZAHL];
     Spiele_Get_Serien(LIGA, 1, serien_vorher, 2);
-    std::mt19937 rng(99);
-    for (int32_t i = 0; i < 6000; ++i) {
-        std::vector<uint8_t> a = gut[size_t(i) % gut.size()];
-        const int32_t n = 1 + int32_t(rng() % 6);
-        for (int32_t k = 0; k < n; ++k) {
-            const size_t pos = 12 + rng() % (a.size() - 12);
-            if (rng() % 2) a[pos] = uint8_t(rng());
-            else if (pos + 4 <= a.size()) Bytes_Setze32(a.data() + pos, rng() % 2 ? rng() : uint32_t(-1));
-        }
-        if (rng() % 6 == 0) a.resize(rng() % a.size());
-        Internet_Server_Antwort(&Mitspieler[0], a.data(), uint32_t(a.size()));
-    }
+    Netz_Schleife_Mutiert_Senden(gut, 99, Netz_Schleife_Mutationen(6000));
     Spiele_Team_Statistik_Berechnen(1, LIGA, -1, -1, -1, 0, &nachher, -1);
     Spiele_Get_Serien(LIGA, 1, serien_nachher, 2);
     EXPECT_EQ(std::memcmp(&vorher, &nachher, sizeof vorher), 0);

@@ -4,7 +4,6 @@
 
 #include <climits>
 #include <cstring>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -312,20 +311,9 @@ TEST_F(StatistikWerteFern, MutatedRequestsAnswerOrRefuseWithoutHarm)
     const auto anfragen = Netz_Schleife_Anfragen;
     ASSERT_EQ(anfragen.size(), 2u);
 
-    std::mt19937 rng(4711);
     Spiele_Team_Statistik vorher, nachher;
     Spiele_Team_Statistik_Berechnen(1, LIGA, -1, -1, -1, 0, &vorher, -1);
-    for (int32_t i = 0; i < 4000; ++i) {
-        std::vector<uint8_t> a = anfragen[size_t(i) % 2];
-        const int32_t n = 1 + int32_t(rng() % 8);
-        for (int32_t k = 0; k < n; ++k) {
-            const size_t pos = rng() % a.size();
-            if (rng() % 3 == 0) Bytes_Setze32(a.data() + (pos & ~size_t(3)) % (a.size() - 3), rng());
-            else a[pos] = uint8_t(rng());
-        }
-        if (rng() % 5 == 0) a.resize(rng() % a.size());
-        Internet_Server_Antwort(&Mitspieler[0], a.data(), uint32_t(a.size()));
-    }
+    Netz_Schleife_Mutiert_Senden(anfragen, 4711, Netz_Schleife_Mutationen(4000));
     Spiele_Team_Statistik_Berechnen(1, LIGA, -1, -1, -1, 0, &nachher, -1);
     EXPECT_EQ(std::memcmp(&vorher, &nachher, sizeof vorher), 0);
 }
