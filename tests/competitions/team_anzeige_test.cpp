@@ -12,7 +12,12 @@
 #include "gameflow/globals.h"
 #include "graphics/grafik_bitmap.h"
 #include "network/internet.h"
+#include "common/welt_ordner.h"
+#include "graphics/font.h"
+#include "graphics/grafik_screen.h"
 #include "platform/os/os.h"
+#include "platform/os/os_display.h"
+#include "platform/resfile.h"
 #include "platform/timer.h"
 #include "platform/win95.h"
 #include "toolkit/dienste.h"
@@ -73,6 +78,46 @@ TEST_F(TeamAnzeige, MaskMarksEveryNonZeroPixelOfA16BitPicture)
     Grafik_Bitmap_Freigeben(bild);
     Grafik_Bitmap_Freigeben(maske);
     Grafik_Bitmap_Freigeben(anders);
+}
+
+// Three club headers with the built fonts and crests, as a picture to look at: a league club
+// with its place, a club of an amateur league, a club without a league.
+TEST_F(TeamAnzeige, HeadersOfThreeClubsAsAPicture)
+{
+    const auto ordner = Test_Welt_Bauen("kopfzeilen", {"resfiles"});
+    const int32_t alt_handle = ResFile_Handles[0].handle, alt_tiefe = Grafik_Screen_Geometrie.depth;
+    ResFile_Handles[0].handle = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
+    ASSERT_GE(ResFile_Handles[0].handle, 0);
+    Grafik_Screen_Geometrie.depth = 16;
+    Grafik_Init();
+    ASSERT_NE(Font(0), nullptr);
+    const int32_t block = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
+    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA))->spiele_block = block;
+    ergebnis(block, 0, 0, 0, 1, 2, 0);
+    ergebnis(block, 0, 1, 2, 3, 1, 1);
+    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(ANDERE_LIGA))->amateur_liga = 1;
+
+    Rastport* seite = Grafik_Bitmap_Anlegen(320, 150, 16);
+    std::memset(seite->pixels, 0, size_t(320) * 150 * 2);
+    const int32_t teams[3] = {0, 12, 30};
+    for (int32_t i = 0; i < 3; ++i) Team_Platz_Info_Zeichnen(seite, teams[i], 0, 50 * i);
+    const auto* p = static_cast<const uint16_t*>(seite->pixels);
+    for (int32_t i = 0; i < 3; ++i) {
+        EXPECT_NE(p[size_t(50 * i + 44) * 320 + 10], 0) << "line of header " << i;
+        int32_t text = 0;
+        for (int32_t y = 50 * i + 6; y < 50 * i + 34; ++y)
+            for (int32_t x = 120; x < 220; ++x) text += p[size_t(y) * 320 + x] != 0;
+        EXPECT_GT(text, 20) << "name and league of header " << i;
+    }
+    const char* bilder = std::getenv("DORVIN_BILDER");
+    const std::string datei = (bilder ? std::filesystem::path(bilder) : ordner) / "kopfzeilen.png";
+    EXPECT_TRUE(Os_Png_Schreiben(datei.c_str(), p, 320, 150, 320, false));
+    Grafik_Bitmap_Freigeben(seite);
+    Font_Alle_Freigeben();
+    DeInit_ResFile(ResFile_Handles[0].handle);
+    ResFile_Handles[0].handle = alt_handle;
+    Grafik_Screen_Geometrie.depth = alt_tiefe;
+    std::filesystem::remove_all(ordner);
 }
 
 int32_t durchgaenge = 0;
