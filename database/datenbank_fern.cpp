@@ -1,6 +1,8 @@
 // Handlers of the database's numbered blocks. Each one answers for Handelndes_Team only; a field
 // whose size does not match the image it should carry is left as the reader laid it out (zeros).
 #include "database/datenbank_fern.h"
+#include "competitions/spiele_netz.h"
+#include "database/spieler_statistik.h"
 
 #include <cmath>
 #include <cstdio>
@@ -806,4 +808,6 @@ void Datenbank_Fern_Registrieren()
     Internet_Handler_Registrieren(51, richter_angebot);
     Internet_Handler_Registrieren(52, richter_element);
     Internet_Handler_Registrieren(53, richter_set_angebot);
+    Spieler_Statistik_Fern_Registrieren();
+    Spiele_Netz_Registrieren();
 }

@@ -1230,13 +1230,3 @@ void Team_Get_Config_Daten(Team_Config_Daten* daten)
     }
 }
 
-int32_t Team_Get_Team_Statistik(int32_t, const int32_t*, int32_t, int32_t, int32_t, int8_t, int32_t, int32_t, int32_t,
-                                int32_t, int32_t*, int32_t* masken_anzahl, int32_t*, int8_t, int32_t* zweiter)
-{
-    if (masken_anzahl) *masken_anzahl = -1;
-    if (zweiter) *zweiter = -1;
-    return 0;
-}
-
-// Until the statistics services land a client renews nothing and a club icon says nothing.
-const char* Team_Infotext_Erzeugen(Menue_Icon*) { return nullptr; }

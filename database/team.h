@@ -220,8 +220,7 @@ void Team_Aufstellungsarray(int32_t team, int32_t satz, int32_t nummer, uint8_t*
 void Team_Sofort_Neu_Aufstellen(int32_t team, int32_t flags);
 // The automatic line-up before a game, with the match tactic against the opponent.
 void Team_Auto_Aufstellung(int32_t team, int32_t gegner);
-// The cup buttons of the player comparison for a club with a human manager. The comparison screen
-// comes with the statistics services; until then nothing is assigned.
+// The cup buttons of the player comparison for a club with a human manager.
 void Team_Pokale_Icons_Zuordnen(int32_t team);
 // Test hook: sees every call.
 using Team_Pokale_Beobachter = void (*)(int32_t team);

@@ -51,6 +51,7 @@ constexpr Internet_Anfrage_Eintrag TABELLE[] = {
     {70, nullptr, {"vwiiiiC%dI%dI%dI%dI%dW<%dI<%dC<%dI<%d", nullptr}},
     {75, nullptr, {"viiiiiiI<%dW>%dW>%d", nullptr}},
     {76, nullptr, {"vI<%dI<%dI>%diii", nullptr}},
+    {77, nullptr, {"vI<%dI>%diI>%diiiiiiiI<%d", nullptr}},
     {499, "ZERO_SIZE_TEST", {"iC000iwc", nullptr}},
     {1004, nullptr, {"iC000I<%dI<%d", nullptr}},
     {1005, nullptr, {"vC000", nullptr}},

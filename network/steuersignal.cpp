@@ -617,8 +617,12 @@ static void server_pass()
     if (++durchlauf % 2000 == 0) Print_Log(0xF0000, "Server Mode");
 }
 
+static Steuersignal_Beobachter steuersignal_beobachter = nullptr;
+void Steuersignal_Set_Beobachter(Steuersignal_Beobachter b) { steuersignal_beobachter = b; }
+
 void Steuersignal_Verarbeiten()
 {
+    if (steuersignal_beobachter) steuersignal_beobachter();
     Chat_Blinken_Schritt();
     if (Win95_Netz_Modus == 1) client_pass();
     else if (Win95_Netz_Modus == 2) server_pass();

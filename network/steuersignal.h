@@ -54,6 +54,9 @@ bool Steuersignal_Paket_Lesen(const uint8_t* nachricht, uint32_t laenge, Steuers
 // control or chat packet goes to Steuersignal_Vom_Client. Called by the main loop's waiting
 // states, the chat and the modal loops.
 void Steuersignal_Verarbeiten();
+// Test hook: sees every pass.
+using Steuersignal_Beobachter = void (*)();
+void Steuersignal_Set_Beobachter(Steuersignal_Beobachter beobachter);
 // The handlers of the packets; true for one they have handled (control or chat).
 bool Steuersignal_Vom_Server(const uint8_t* nachricht, uint32_t laenge);
 bool Steuersignal_Vom_Client(const uint8_t* nachricht, uint32_t laenge, Mitspieler_Eintrag* m);
