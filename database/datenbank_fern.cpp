@@ -27,7 +27,6 @@
 #include "platform/liste.h"
 #include "platform/mem.h"
 #include "platform/print.h"
-#include "screens/spieler_einsetzen.h"
 #include "screens/spieler_versicherung.h"
 
 namespace {
@@ -303,14 +302,6 @@ bool ts_zurueck(Internet_Aufruf* a)
     const int32_t team = p->ints[0], gegner = p->ints[1];
     if (!team_eigenes(team) || !alle_da(p) || p->groesse[0] % 24 || p->groesse[0] > 24u * TEAM_MAX_START_SPIELER)
         return abgewiesen(a->nr), true;
-    std::vector<Spieler_Aufstellung_Eintrag> e(p->groesse[0] / 24);
-    for (size_t k = 0; k < e.size(); ++k) {
-        const uint8_t* b = p->daten[0] + 24 * k;
-        e[k].spnr = Bytes_Hole16(b + 4);
-        e[k].flags = Bytes_Hole32(b);
-        e[k].deckt = int16_t(Bytes_Hole16(b + 6));
-        for (int z = 0; z < 5; ++z) e[k].zellen[z] = int16_t(Bytes_Hole16(b + 8 + 2 * z));
-    }
     // The opponent's links take only who of the own club marks whom, and only today's opponent's;
     // anything else in that part is left as the server has it.
     std::vector<uint8_t> markierung;
@@ -321,8 +312,8 @@ bool ts_zurueck(Internet_Aufruf* a)
             if (deckt == -1 || Teamspieler_Get_Record(team, deckt))
                 markierung.insert(markierung.end(), p->daten[1] + o, p->daten[1] + o + 4);
         }
-    if (!Spieler_Einsetzen_Aufstellung_Pruefen(team, gegner, e.data(), int32_t(e.size())) ||
-        !Teamspieler_Internet_Server_Get_Data_Back(team, gegner, p->daten[0], p->groesse[0], markierung.data(),
+    // The send-back checks the whole line-up by the line-up rules before it takes anything.
+    if (!Teamspieler_Internet_Server_Get_Data_Back(team, gegner, p->daten[0], p->groesse[0], markierung.data(),
                                                    uint32_t(markierung.size())))
         abgewiesen(a->nr);
     return true;

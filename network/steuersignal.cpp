@@ -181,16 +181,21 @@ int Steuersignal_Client_Senden(uint32_t code)
     return client_senden(b, sizeof b);
 }
 
+// A minute signal: the 24-byte head, and the period's instructions behind it when there are any.
+static uint32_t minute_packen(uint8_t* b, int32_t team, uint32_t minute, uint32_t wert, const uint8_t* anweisungen)
+{
+    std::memset(b, 0, STEUERSIGNAL_MAX);
+    packen24(b, SIGNAL_MINUTE, team, minute, wert, anweisungen ? 1 : 0);
+    if (!anweisungen) return 24;
+    std::memcpy(b + 24, anweisungen, STEUERSIGNAL_ANWEISUNGEN);
+    return STEUERSIGNAL_MAX;
+}
+
 int Steuersignal_Client_Minute(uint32_t minute, uint32_t wert, const uint8_t* anweisungen)
 {
     if (Win95_Netz_Modus == 2) return 0;
-    uint8_t b[STEUERSIGNAL_MAX] = {};
-    packen24(b, SIGNAL_MINUTE, Aktuelles_Team, minute, wert, anweisungen ? 1 : 0);
-    uint32_t len = 24;
-    if (anweisungen) {
-        std::memcpy(b + 24, anweisungen, STEUERSIGNAL_ANWEISUNGEN);
-        len = STEUERSIGNAL_MAX;
-    }
+    uint8_t b[STEUERSIGNAL_MAX];
+    const uint32_t len = minute_packen(b, Aktuelles_Team, minute, wert, anweisungen);
     Print_Log(0xF0000, "Client sendet Minutensignal: %u.Minute", minute);
     return client_senden(b, len);
 }
@@ -272,13 +277,8 @@ int Steuersignal_Server_Eigene_Minute(int32_t empfaenger, int32_t team, uint32_t
 {
     Mitspieler_Eintrag* m = Netzuser_Get_By_Team(empfaenger);
     if (!m) return 0;
-    uint8_t b[STEUERSIGNAL_MAX] = {};
-    packen24(b, SIGNAL_MINUTE, team, minute, wert, anweisungen ? 1 : 0);
-    uint32_t len = 24;
-    if (anweisungen) {
-        std::memcpy(b + 24, anweisungen, STEUERSIGNAL_ANWEISUNGEN);
-        len = STEUERSIGNAL_MAX;
-    }
+    uint8_t b[STEUERSIGNAL_MAX];
+    const uint32_t len = minute_packen(b, team, minute, wert, anweisungen);
     Print_Log(0xF0000, "Server sendet eigenes Minutensignal: %u.Minute", minute);
     server_pumpe();
     const int ok = Steuersignal_An_Mitspieler(m, b, len);
