@@ -1,6 +1,7 @@
 // The report pages after real match days of the small world on the headless screen: results,
 // table and team of the day, each dumped while it waits for a person to look at it.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -33,7 +34,13 @@ public:
         fs::create_directories(ORDNER);
         const std::string daten = ORDNER + "/daten";
         if (!fs::exists(daten + "/resfile/resf_scr.res")) {
-            ASSERT_EQ(std::system((std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen resfiles --ziel " + daten + " > /dev/null").c_str()), 0);
+            // ctest runs the tests in parallel processes: each builds aside and the first one's
+            // folder is moved into place whole, so that nobody reads a half-written file
+            const std::string eigen = ORDNER + "/daten_" + std::to_string(::getpid());
+            ASSERT_EQ(std::system((std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen resfiles --ziel " + eigen + " > /dev/null").c_str()), 0);
+            std::error_code fehler;
+            fs::rename(eigen, daten, fehler);
+            if (fehler) fs::remove_all(eigen);
         }
         std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", daten.c_str());
         std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", daten.c_str());
