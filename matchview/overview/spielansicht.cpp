@@ -52,6 +52,8 @@ constexpr int32_t KLANG_PUBLIKUM = 2512;
 // The games list below its top: the first game's baseline, the header 16 above it, a line's
 // hover rectangle and the marker; placed so that the last game's second line clears the bar.
 constexpr int32_t LISTE_ERSTE = 20, LISTE_KOPF = 12, LISTE_HOVER = 13, LISTE_MARKE = 0;
+// The 10-pixel rows of a long list start higher, so that its last row clears the bar too.
+constexpr int32_t LISTE_ENG = 4;
 // The wait for a released button after a pause click ends at the latest after this many naps.
 constexpr int32_t LOSLASSEN_GRENZE = 3000;
 
@@ -119,7 +121,8 @@ struct Zustand {
     int32_t minute_gezeigt = -1, pause_gezeigt = -1, titel_wettbewerb = -1, tabelle_wettbewerb = -1, radar_spiel = -1;
     int32_t klang = -1;
     int32_t letzte_tasten = 0;
-    bool ueber_knopf = false;  // the pointer is on a button: the games list under it takes no click
+    bool ueber_knopf = false;
+    int32_t ereignisse = -1;  // the game page's game's events when its goals list was drawn  // the pointer is on a button: the games list under it takes no click
 };
 Zustand z;
 
@@ -397,6 +400,8 @@ void loslassen_abwarten()
 // the smallest font for the 10-pixel rows of long lists, and a small one for second lines.
 constexpr int32_t FONT_NAMEN = 7, FONT_WINZIG = 11, FONT_KLEIN = 9;
 int32_t liste_font() { return z.masse.zeile > 14 ? FONT_NAMEN : FONT_WINZIG; }
+constexpr int32_t ZEILE_EREIGNIS = 11;
+int32_t liste_erste() { return z.masse.zeile == 10 ? LISTE_ERSTE - LISTE_ENG : LISTE_ERSTE; }
 
 const Spiele_Spiel* spiel_von(int32_t i) { return Spiele_Get_Spiel(z.spiele[i + 1], 1); }
 
@@ -454,7 +459,7 @@ const char* zweite_zeile(int32_t heim, int32_t gast)
 void spiele_liste(Rastport* feld)
 {
     const int32_t weiss = farbe(15, 15, 15);
-    const int32_t erste = z.masse.oben + LISTE_ERSTE;
+    const int32_t erste = z.masse.oben + liste_erste();
     text(feld, 3, 10, erste - LISTE_KOPF,
          Temp_Sprintf("^c%05d^tl%04d%s^tz%04d%s^tl%04d%s", weiss, 34, "Heim", 186, "Gast", 244, "Spielstand"));
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(z.wettbewerb);
@@ -493,7 +498,8 @@ void textfeld_zeichnen(Rastport* ziel)
     Rastport* feld = bild(O_TEXTFELD);
     kopieren(bild(O_STREIFEN), 0, 0, 320, 480, feld, 0, 0);
     Grafik_Filter_Anwenden(&Filter_Kern_Stark, feld);
-    if (Rastport* kopf = bild(O_KOPF))
+    // From the header's clean copy: its picture holds the title drawn into it.
+    if (Rastport* kopf = z.obj[O_KOPF].kopie)
         Grafik_Blit_Transparent(kopf, 10, 0, 60, int32_t(kopf->height), feld, 0, z.masse.oben - 36);
     if (!tabelle_gezeigt()) spiele_liste(feld);
     const int32_t y = std::max(0, z.masse.oben - 14);
@@ -511,7 +517,7 @@ void tabelle_zeichnen(Rastport* ziel)
     if (!tab) return;
     const int32_t weiss = farbe(15, 15, 15);
     const int32_t oben = z.masse.oben;
-    text_schatten(t, 3, 10, oben + LISTE_ERSTE - LISTE_KOPF,
+    text_schatten(t, FONT_KLEIN, 10, oben + LISTE_ERSTE - LISTE_KOPF,
                   Temp_Sprintf("^c%05d^tl%04d%s^tz%04d%s^tz%04d%s^tz%04d%s", weiss, 34, "Verein", 196, "Spiele", 236,
                                "Punkte", 280, "Tore"));
     const int32_t n = std::min(tab->anzahl, TABELLE_MAX_TEAMS);
@@ -519,7 +525,7 @@ void tabelle_zeichnen(Rastport* ziel)
         const int32_t s = tab->platz[p];
         if (s < 0 || s >= TABELLE_MAX_TEAMS) continue;
         text_schatten(t, FONT_NAMEN, 10, oben + LISTE_ERSTE + p * 14,
-                      Temp_Sprintf("^c%05d^tr0010%d.^tl%04d%s^tr%04d%d^tr%04d%d^tr%04d^fb0005%d:%d^fe", weiss, p + 1, 20,
+                      Temp_Sprintf("^c%05d^tr0010%d.^tl%04d%s^tr%04d%d^tr%04d%d^tr%04d^fb0007%d:%d^fe", weiss, p + 1, 20,
                                    Team_String(TEAM_NAME_WAPPEN, tab->team[s], nullptr, 0), 200, tab->spiele[0][s], 240,
                                    tab->punkte[0][s], 294, tab->tore[0][s], tab->gegentore[0][s]));
     }
@@ -546,7 +552,7 @@ void ergebnisse_zeichnen(Rastport* ziel, Spielfeld_Steuerung_Block* st)
         const Spiele_Spiel* m = spiel_von(i);
         if (!m) continue;
         const int32_t h = std::max(0, int32_t(m->heim_tore)), g = m->gast_tore;
-        const int32_t y = oben + LISTE_ERSTE + 1 + i * z.masse.zeile;
+        const int32_t y = oben + liste_erste() + 1 + i * z.masse.zeile;
         if (t) Grafik_Printf(t, Font(liste_font()), "^ic%05d^tr%04d^fb0007%d:%d^fe", 2, y + 2, 1, 309, h, g);
         text(t, liste_font(), 0, y,
              Temp_Sprintf("^c%05d^tr%04d^fb0007%d^c%05d:^c%05d%d^fe", tor_farbe(m, m->heim), 309, h, weiss,
@@ -604,13 +610,13 @@ int32_t spiel_waehlen(int32_t mx, int32_t my, int32_t tasten, Rastport* ziel)
 {
     int32_t zeile = -1;
     for (int32_t i = 0; i < z.gelistet; ++i) {
-        const int32_t y = z.masse.oben + LISTE_HOVER + i * z.masse.zeile;
+        const int32_t y = z.masse.oben + LISTE_HOVER - (liste_erste() == LISTE_ERSTE ? 0 : LISTE_ENG) + i * z.masse.zeile;
         if (mx >= 160 && mx < 480 && my >= y && my < y + z.masse.zeile - 1) zeile = i;
     }
     if (zeile != z.hover_zeile) {
         const uint16_t weiss = farbe(15, 15, 15), grau = farbe(10, 10, 10);
         auto faerben = [&](int32_t i, uint16_t alt, uint16_t neu) {
-            const int32_t y = z.masse.oben + LISTE_ERSTE + i * z.masse.zeile - 12;
+            const int32_t y = z.masse.oben + liste_erste() + i * z.masse.zeile - (z.masse.zeile == 10 ? 8 : 12);
             if (ziel) {
                 Grafik_Farbe_Ersetzen(ziel, 176, y, 114, 12, alt, neu);
                 Grafik_Farbe_Ersetzen(ziel, 309, y, 114, 12, alt, neu);
@@ -754,6 +760,7 @@ void spiel_text(Rastport* ziel)
     } else {
         Spiele_Ereignis_Info e{};
         int32_t tore[2] = {0, 0}, y = 8;
+        // The lines' tabs leave room for the small font only.
         for (bool da = Spiele_Get_Erstes_Ereignis(Spielansicht_Spiel, &e); da && y < o.v.h;
              da = Spiele_Get_Naechstes_Ereignis(&e)) {
             const bool heim = e.flags & SPE_HEIM;
@@ -763,21 +770,21 @@ void spiel_text(Rastport* ziel)
                 const char* zweiter = e.spieler_2 >= 0 && e.spieler_2 != 0x7FFF && e.spieler_2 != 0xFFFF && e.spieler_2 != 0
                                           ? Temp_Sprintf(" (%s)", spieler_name(e.spieler_2))
                                           : "";
-                text(b, 0, 0, y + 10,
+                text(b, FONT_WINZIG, 0, y + 10,
                      Temp_Sprintf("^c%05d^tr0035%d^tl0037:^tl0041%d^c%05d^tr0068%d^tl0070.Minute%s^c%05d%s^c%05d%s", weiss,
                                   tore[0], tore[1], weiss, e.minute, tab, weiss, spieler_name(e.spieler_1), weiss, zweiter));
             } else if (e.flags & (16 | 32 | 64)) {
                 if (b) {
                     const bool gelb = e.flags & (16 | 32), rot = e.flags & (32 | 64);
-                    if (gelb) Grafik_Rechteck_Fuellen(b, 4, y + 1, 7, 9, farbe(15, 15, 0));
-                    if (rot) Grafik_Rechteck_Fuellen(b, (e.flags & 32) ? 8 : 4, y + 1, 7, 9, farbe(15, 0, 0));
+                    if (gelb) Grafik_Rechteck_Fuellen(b, 4, y + 2, 7, 9, farbe(15, 15, 0));
+                    if (rot) Grafik_Rechteck_Fuellen(b, 4, y + 2, 7, 9, farbe(15, 0, 0));
                 }
-                text(b, 0, 0, y + 10, Temp_Sprintf("^c%05d^tr0068%d^tl0070.Minute%s^c%05d%s", weiss, e.minute, tab, weiss,
+                text(b, FONT_WINZIG, 0, y + 10, Temp_Sprintf("^c%05d^tr0068%d^tl0070.Minute%s^c%05d%s", weiss, e.minute, tab, weiss,
                                                     spieler_name(e.spieler_1)));
             } else {
                 continue;
             }
-            y += 10;
+            y += ZEILE_EREIGNIS;
         }
     }
     kopieren(b, 0, 0, o.v.w, o.v.h, ziel, o.v.x, o.v.y);
@@ -812,6 +819,7 @@ void neu_zeichnen(Spielfeld_Steuerung_Block* st, int32_t minute)
         hintergrund_zurueck(ziel);
         knoepfe_normal(5, 10);
         spiel_text(ziel);
+        z.ereignisse = -1;
         objekte_markieren(1);
         spiel_kopf();
         knoepfe_modus(1);
@@ -1058,8 +1066,13 @@ int32_t Spielansicht_Frame(Spielfeld_Steuerung_Block* st, int32_t minute)
             radar(record_pitch(Spielansicht_Spiel), ziel, 293, 77);
             spielstand_zeigen();
         }
-        if (r && r->kopf.offen) {
-            r->kopf.offen = 0;
+        // A game in the background reports no event on its record: its match record's count
+        // of events tells.
+        const Spiele_Spiel* m = Spiele_Get_Spiel(Spielansicht_Spiel, 1);
+        const int32_t ereignisse = m ? m->ereignis_anzahl : 0;
+        if ((r && r->kopf.offen) || ereignisse != z.ereignisse) {
+            if (r) r->kopf.offen = 0;
+            z.ereignisse = ereignisse;
             if (Spielansicht_Unterseite == 1) spiel_text(ziel);
         }
         objekte_zeichnen(ziel);

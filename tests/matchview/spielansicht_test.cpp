@@ -206,6 +206,33 @@ TEST_F(Uebersicht_Tag, AtTheDaysEndARightClickLeavesAndAnUntouchedOverviewCloses
     EXPECT_EQ(st.uebersicht_verlassen, 1);
 }
 
+TEST_F(Uebersicht_Tag, TheTableButtonShowsTheLiveTableOfALeague)
+{
+    // Play on to the first day with a league, which the overview then shows first.
+    const Wettbewerb_Info* info = nullptr;
+    for (int32_t tag = 0; tag < 40; ++tag) {
+        ASSERT_EQ(frame(), 1);
+        info = Wettbewerb_Get_Info(Spielansicht_Wettbewerb());
+        if (info && !(info->modus & KO_SYSTEM)) break;
+        Spielansicht_Beenden(1);
+        ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
+        ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+        st = Spielfeld_Steuerung_Block{};
+        st.taste = 255;
+    }
+    ASSERT_TRUE(info && !(info->modus & KO_SYSTEM));
+    ASSERT_NE(Spielansicht_Get_Knopf(2)->zustand, SPIELANSICHT_AUS);
+    texte.clear();
+    knopf_klick(2);
+    EXPECT_EQ(std::count_if(texte.begin(), texte.end(), [](const std::string& t) { return t.find("Verein") != std::string::npos; }), 1);
+    // 14-pixel rows for the table's clubs.
+    EXPECT_EQ(Spielansicht_Get_Liste().zeile, 14);
+    frame();
+    dump("uebersicht_tabelle");
+    knopf_klick(2);
+    EXPECT_NE(Spielansicht_Get_Liste().zeile, 14);
+}
+
 TEST_F(Uebersicht_Tag, PopupListHoldsTheDaysCompetitionsWithTheShownOneChosen)
 {
     ASSERT_EQ(frame(), 1);
