@@ -1046,8 +1046,9 @@ int32_t Spielansicht_Frame(Spielfeld_Steuerung_Block* st, int32_t minute)
         else ergebnisse_zeichnen(ziel, st);
         objekte_zeichnen(ziel);
         if (!tabelle_gezeigt()) {
-            spiel_unter_maus(ziel);
+            // The hovered line first: the marker follows the pointer in the same frame.
             const int32_t zeile = spiel_waehlen(mx, my, z.ueber_knopf ? 0 : klick, ziel);
+            spiel_unter_maus(ziel);
             if (zeile >= 0 && zeile < z.spiele[0]) {
                 Spielansicht_Spiel = z.spiele[zeile + 1];
                 Spielansicht_Seite = 1;

@@ -233,6 +233,72 @@ TEST_F(Uebersicht_Tag, TheTableButtonShowsTheLiveTableOfALeague)
     EXPECT_NE(Spielansicht_Get_Liste().zeile, 14);
 }
 
+// The screen's pixels in a rectangle, to see what a frame drew there.
+std::vector<uint16_t> pixel(int32_t x, int32_t y, int32_t w, int32_t h)
+{
+    std::vector<uint16_t> v;
+    const Rastport* s = Grafik_Seite_0;
+    for (int32_t yy = y; yy < y + h; ++yy)
+        for (int32_t xx = x; xx < x + w; ++xx) v.push_back(static_cast<const uint16_t*>(s->pixels)[yy * int32_t(s->width) + xx]);
+    return v;
+}
+
+TEST_F(Uebersicht_Tag, OnlyAGameOnThePitchGetsTheRadarMarkerAndLeavingPutsTheScreenBack)
+{
+    ASSERT_EQ(frame(), 1);
+    const Spielansicht_Liste_Stand l = Spielansicht_Get_Liste();
+    ASSERT_GE(l.spiele, 2);
+    int32_t spiele[SPIELTAG_TAGESLISTE];
+    ASSERT_TRUE(Spieltag_Get_Spiele(Spielansicht_Wettbewerb(), spiele));
+    Spielfeld_Record* r[2] = {Spielfeld_Get_Spiel(spiele[1]), Spielfeld_Get_Spiel(spiele[2])};
+    ASSERT_TRUE(r[0] && r[1]);
+    r[0]->aktiv = 1;
+    r[0]->abgeschlossen = 0;
+    r[1]->aktiv = 0;
+    const int32_t marke_y = l.oben + (l.zeile == 10 ? -2 : 0);
+    maus_x = 600;
+    maus_y = 20;
+    frame();
+    const std::vector<uint16_t> vorher = pixel(480, marke_y, 72, 44);
+    // A game in the background: no marker.
+    maus_x = 300;
+    maus_y = l.oben + 13 + l.zeile + l.zeile / 2;
+    frame();
+    EXPECT_EQ(pixel(480, marke_y, 72, 44), vorher);
+    // The game on the pitch: the marker with its radar beside the line.
+    maus_y = l.oben + 13 + l.zeile / 2;
+    frame();
+    EXPECT_NE(pixel(480, marke_y, 72, 44), vorher);
+    dump("uebersicht_marke");
+    // Away from the list the screen under the marker comes back.
+    maus_x = 600;
+    maus_y = 20;
+    frame();
+    EXPECT_EQ(pixel(480, marke_y, 72, 44), vorher);
+
+    // Its game page offers the statistics and the live view; the latter closes the overview.
+    klick(300, l.oben + 13 + l.zeile / 2);
+    ASSERT_EQ(Spielansicht_Seite, 1);
+    EXPECT_EQ(Spielansicht_Get_Knopf(5)->zustand, SPIELANSICHT_NORMAL);
+    EXPECT_EQ(Spielansicht_Get_Knopf(6)->zustand, SPIELANSICHT_NORMAL);
+    texte.clear();
+    knopf_klick(6);
+    EXPECT_EQ(Spielansicht_Unterseite, 0);
+    EXPECT_EQ(std::count_if(texte.begin(), texte.end(), [](const std::string& t) { return t.find("gezielte Torschüsse") != std::string::npos; }), 2);
+    frame();
+    dump("uebersicht_statistik");
+    const Spielansicht_Knopf* live = Spielansicht_Get_Knopf(5);
+    maus_x = live->x + 4;
+    maus_y = live->y + 4;
+    maus_tasten = 1;
+    EXPECT_EQ(frame(), 1);
+    EXPECT_EQ(Spielansicht_Offen, 0);
+    EXPECT_EQ(r[0]->anzeige, 1);
+    r[0]->aktiv = 0;
+    r[0]->anzeige = 0;
+    Spielansicht_Unterseite = 1;
+}
+
 TEST_F(Uebersicht_Tag, PopupListHoldsTheDaysCompetitionsWithTheShownOneChosen)
 {
     ASSERT_EQ(frame(), 1);
