@@ -1,7 +1,10 @@
 // The default world's first Saturday with games, reached once per process through the main
 // loop, and a way to play all its games in the background.
 #pragma once
+#include <unistd.h>
+
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
@@ -16,7 +19,10 @@
 #include "gameflow/kalender.h"
 #include "gameflow/spielstart.h"
 #include "match/spieltag.h"
+#include "graphics/font.h"
+#include "graphics/grafik_screen.h"
 #include "platform/disk.h"
+#include "platform/resfile.h"
 
 namespace bench_samstag {
 
@@ -92,6 +98,19 @@ inline int64_t tag_spielen(const Samstag& s)
         }
     }
     return frames;
+}
+
+// The resource files the builder wrote for `programm` opened, and a 640 x 480 headless screen.
+inline void bildschirm_oeffnen(const char* programm)
+{
+    const std::filesystem::path ordner =
+        std::filesystem::temp_directory_path() / ("dorvin_bench_" + std::string(programm) + "_" + std::to_string(::getpid()));
+    std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", ordner.c_str());
+    std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", ordner.c_str());
+    for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
+    if (Init_System_Dateien() != 1) Bench_Scheitern(programm, "Ressourcen fehlen");
+    if (Grafik_Screen_Init(640, 480, 16) != 1) Bench_Scheitern(programm, "kein Bildschirm");
+    Grafik_Init();
 }
 
 }  // namespace bench_samstag

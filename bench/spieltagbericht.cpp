@@ -25,14 +25,7 @@ int32_t vorbereitet()
 {
     static const int32_t liga = [] {
         const Samstag& s = samstag(PROGRAMM, {"welt", "wettbewerbe", "resfiles"});
-        const std::filesystem::path ordner =
-            std::filesystem::temp_directory_path() / ("dorvin_bench_" + std::string(PROGRAMM) + "_" + std::to_string(::getpid()));
-        std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", ordner.c_str());
-        std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", ordner.c_str());
-        for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
-        if (Init_System_Dateien() != 1) Bench_Scheitern(PROGRAMM, "Ressourcen fehlen");
-        if (Grafik_Screen_Init(640, 480, 16) != 1) Bench_Scheitern(PROGRAMM, "kein Bildschirm");
-        Grafik_Init();
+        bildschirm_oeffnen(PROGRAMM);
         Auslosung_Set_Warten_Hook([](int32_t, int32_t) { return 1; });
         tag_spielen(s);
         int32_t beste = -1, teams = 0;

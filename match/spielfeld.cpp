@@ -1,5 +1,6 @@
 #include "match/spielfeld.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -621,6 +622,15 @@ float Spielfeld_Run(int32_t, int32_t, int32_t, int32_t, uint8_t*, uint8_t)
         r.seed = uint32_t(Zufall_Get_Seed());
     }
     if (getauscht) Zufall_Set_Seed(global);
+    // The overview runs while the live view is not loaded, on the day's smallest minute.
+    if (!Spielfeld_Ansicht_Geladen()) {
+        int32_t minute = -1;
+        for (Liste_Element* e = erstes(); e; e = e->next) {
+            const Spielfeld_Record& r = *record_von(e);
+            if (minute < 0 || int32_t(r.minute) < minute) minute = r.minute;
+        }
+        Spielansicht_Frame(&Spielfeld_Steuerung, std::max(minute, 0) + 1);
+    }
     return dauer >= LANGER_FRAME_MS ? 2.0f : 1.0f;
 }
 

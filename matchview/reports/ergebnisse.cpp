@@ -117,8 +117,9 @@ void Spieltagbericht_Ergebniszeilen(int32_t wettbewerb)
                 Grafik_Rechteck_Fuellen(bericht::seite(), strich_x + 2, y - 4, 6, 3, 1);
                 Grafik_Rechteck_Fuellen(bericht::seite(), strich_x, y - 6, 6, 3, uint16_t(weiss));
             }
+            // A narrow font: a long away name ends before the scores.
             bericht::text_mit_schatten(
-                7, 120, y,
+                8, 120, y,
                 Temp_Sprintf("^c%05d^tl%04d%s^c%05d^tl%04d%s^tl%04d%s", sieger == s.m.heim ? weiss : grau, 4,
                              Team_String(TEAM_NAME, s.m.heim, nullptr, 0), sieger == s.m.gast ? weiss : grau, 210,
                              Team_String(TEAM_NAME, s.m.gast, nullptr, 0), 0, ""));

@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr int32_t FONT_ZEILE = 7;
+
 enum { SIEGE, REMIS, NIEDERLAGEN };
 
 // Wins, draws and losses of each slot from the played games of the competition's block up to
@@ -101,14 +103,15 @@ void Spieltagbericht_Tabelle(int32_t wettbewerb)
                     hoch = j - i;
                     break;
                 }
+        // The names font is narrower than the titles font: a long name clears the games column.
         bericht::text_mit_schatten(
-            0, 0, y,
+            FONT_ZEILE, 0, y,
             Temp_Sprintf("^c%05d^tr%04d^fb0006%d.^c%05d^tr%04d(%s)^fe^tl%04d%s^tz%04d^fb0006%2d^tz%04d%2d^tz%04d%2d^tz%04d%2d^fe",
                          platzfarbe, 140, i + 1, zeile, 176, vorher, 177, Team_String(TEAM_NAME_WAPPEN, t->team[s], nullptr, 0),
                          330, t->spiele[0][s], 358 + versatz[0], zahl[s][SIEGE], 384 + versatz[1], zahl[s][REMIS],
                          410 + versatz[2], zahl[s][NIEDERLAGEN]));
         bericht::bild(spieltagbericht_pfeil(hoch), 136, y - 7);
-        bericht::text_mit_schatten(0, 0, y, Temp_Sprintf(TORE[klasse - 1], zeile, 460, t->tore[0][s], t->gegentore[0][s], 504,
+        bericht::text_mit_schatten(FONT_ZEILE, 0, y, Temp_Sprintf(TORE[klasse - 1], zeile, 460, t->tore[0][s], t->gegentore[0][s], 504,
                                                          t->punkte[0][s]));
     }
 }

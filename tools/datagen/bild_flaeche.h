@@ -31,5 +31,13 @@ struct Bild_Flaeche {
         rechteck(x, y, 1, bh, c);
         rechteck(x + bw - 1, y, 1, bh, c);
     }
+    // Lit top and left edges, shaded bottom and right.
+    void relief(int32_t x, int32_t y, int32_t bw, int32_t bh, uint16_t hell, uint16_t dunkel)
+    {
+        rechteck(x, y, bw, 1, hell);
+        rechteck(x, y, 1, bh, hell);
+        rechteck(x, y + bh - 1, bw, 1, dunkel);
+        rechteck(x + bw - 1, y, 1, bh, dunkel);
+    }
     Resf_Bitmap fertig(int32_t nummer) const { return Resf_Bitmap_Rgb565(w, h, px, maske, nummer); }
 };

@@ -13,6 +13,7 @@
 #include "tools/datagen/gesicht_bilder.h"
 #include "tools/datagen/oekonomie_bilder.h"
 #include "tools/datagen/sound_synth.h"
+#include "tools/datagen/uebersicht_bilder.h"
 
 namespace {
 
@@ -108,6 +109,15 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 6238, 6238, BILD, 640, 480, 0, 16, false, "Elf des Tages: Spielfeld mit 1-3-4-3");
     bereich(v, scr, 1382, 1382 + MANIFEST_WETTBEWERBE - 1, BILD, 40, 40, 0, 16, true,
             "Wettbewerbsbild (Nummer - 1382 = GRAFIK_NUMMER)");
+    // The match overview's pictures and the line-up pages' frame and gauge.
+    for (int32_t n = UEBERSICHT_BILD_ERSTES; n <= UEBERSICHT_BILD_LETZTES; ++n) {
+        const Uebersicht_Bild_Mass* m = Uebersicht_Bild_Masse(n);
+        v.push_back({scr, n, BILD, m->breite, m->hoehe, 0, 16, m->maske, m->zweck});
+    }
+    for (int32_t n : {AUFSTELLUNG_BILD_SEITE, AUFSTELLUNG_BILD_SKALA_VOLL, AUFSTELLUNG_BILD_SKALA_LEER}) {
+        const Uebersicht_Bild_Mass* m = Uebersicht_Bild_Masse(n);
+        v.push_back({scr, n, BILD, m->breite, m->hoehe, 0, 16, m->maske, m->zweck});
+    }
     // The synthesised sounds with their real sizes: effects and menu tunes in the screen file,
     // the spoken help in data.bin.
     for (const Sound_Synth_Eintrag& s : Sound_Synth_Eintraege()) {

@@ -54,14 +54,6 @@ int32_t text_breite(const std::string& t, int s) { return t.empty() ? 0 : int32_
 struct Bild : Bild_Flaeche {
     using Bild_Flaeche::Bild_Flaeche;
 
-    // Lit top and left edges, shaded bottom and right.
-    void relief(int32_t x, int32_t y, int32_t bw, int32_t bh, uint16_t hell, uint16_t dunkel)
-    {
-        rechteck(x, y, bw, 1, hell);
-        rechteck(x, y, 1, bh, hell);
-        rechteck(x, y + bh - 1, bw, 1, dunkel);
-        rechteck(x + bw - 1, y, 1, bh, dunkel);
-    }
     void scheibe(double cx, double cy, double r, uint16_t c)
     {
         for (int32_t y = 0; y < h; ++y)

@@ -55,6 +55,7 @@ bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribu
 bool Gesicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Suche_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Oekonomie_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+bool Uebersicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 
 namespace {
 
@@ -67,6 +68,7 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
     if (Gesicht_Bild_Erzeugen && Gesicht_Bild_Erzeugen(e, b)) return b;
     if (Suche_Bild_Erzeugen && Suche_Bild_Erzeugen(e, b)) return b;
     if (Oekonomie_Bild_Erzeugen && Oekonomie_Bild_Erzeugen(e, b)) return b;
+    if (Uebersicht_Bild_Erzeugen && Uebersicht_Bild_Erzeugen(e, b)) return b;
     b.width = e.width;
     b.height = e.height;
     b.depth = 16;

@@ -117,6 +117,11 @@ std::vector<double> effekt(int32_t nummer)
     case 1589: pfiff_anhaengen(x, 350, 4); return x;
     case 1590: pfiff_anhaengen(x, 900, 5); return x;
     case 1603: return schleife(menge(ms(3500), 6, 1.0 / 3.0), ms(500));
+    case 2512: {
+        x = schleife(menge(ms(4000), 9, 0.25), ms(500));
+        for (double& v : x) v *= 0.5;
+        return x;
+    }
     case 1604: {
         x = menge(ms(1500), 7, 0.5);
         for (size_t i = 0; i < x.size(); ++i) x[i] *= std::sin(PI * double(i) / x.size());

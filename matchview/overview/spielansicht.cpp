@@ -1,0 +1,1087 @@
+// The match overview: its 53 scene objects (pictures of the main resource file or bitmaps made
+// at a fixed size, children drawn inside their parent's picture), its ten buttons, the frame's
+// input and refresh, and the texts of its two pages. Full redraws go through back page 1 and
+// are shown in one step; a frame draws only what changed, straight onto page 0.
+#include "matchview/spielansicht.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "competitions/spiele.h"
+#include "competitions/spiele_tabelle.h"
+#include "competitions/statistik_anzeige.h"
+#include "competitions/wettbewerb.h"
+#include "database/spieler.h"
+#include "database/team.h"
+#include "database/team_staerke.h"
+#include "graphics/font.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_filter.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_spielerfigur.h"
+#include "graphics/grafik_wappen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "match/spielfeld.h"
+#include "match/spieltag.h"
+#include "matchview/overview/uebersicht_seiten.h"
+#include "platform/maus.h"
+#include "platform/resfile.h"
+#include "platform/sound.h"
+#include "platform/soundeffekt.h"
+#include "platform/temp.h"
+#include "platform/win95.h"
+#include "toolkit/dienste.h"
+#include "toolkit/popup.h"
+
+int32_t Spielansicht_Offen = 0;
+int32_t Spielansicht_Seite = 0;
+int32_t Spielansicht_Unterseite = 1;
+int32_t Spielansicht_Eingabe = 0;
+int32_t Spielansicht_Spiel = 0;
+
+namespace {
+
+constexpr int32_t OBJEKTE = 53;
+constexpr int32_t WETTBEWERBE_MAX = 128;
+constexpr int32_t POPUP_MAX = MENUE_KONTEXT_EINTRAEGE;
+constexpr int32_t KLANG_PUBLIKUM = 2512;
+// The games list below its top: the first game's baseline, the header 16 above it, a line's
+// hover rectangle and the marker; placed so that the last game's second line clears the bar.
+constexpr int32_t LISTE_ERSTE = 20, LISTE_KOPF = 12, LISTE_HOVER = 13, LISTE_MARKE = 0;
+// The 10-pixel rows of a long list start higher, so that its last row clears the bar too.
+constexpr int32_t LISTE_ENG = 4;
+// The wait for a released button after a pause click ends at the latest after this many naps.
+constexpr int32_t LOSLASSEN_GRENZE = 3000;
+
+struct Vorlage {
+    int32_t resource;
+    int16_t x, y, w, h;
+    uint8_t dirty, kopie, transparent;
+    int32_t parent;
+};
+// Resource numbers 0x602-0x62f are the overview's pictures 1538-1583.
+constexpr Vorlage VORLAGEN[OBJEKTE] = {
+    {0x602, 0, 0, 0, 0, 0, 0, 0, -1},       {0x603, 150, 30, 0, 0, 1, 1, 1, -1},  {0x604, 150, 432, 0, 0, 1, 1, 1, -1},
+    {0x605, 7, 0, 0, 0, 0, 0, 0, 2},        {0x606, 7, 0, 0, 0, 0, 0, 0, 2},      {0x607, 7, 0, 0, 0, 1, 0, 0, 2},
+    {0x608, 53, 0, 0, 0, 1, 0, 0, 2},       {0x609, 53, 0, 0, 0, 0, 0, 0, 2},     {0x60a, 53, 0, 0, 0, 0, 0, 0, 2},
+    {0x60b, 100, 0, 0, 0, 1, 0, 0, 2},      {0x60c, 100, 0, 0, 0, 0, 0, 0, 2},    {0x60d, 100, 0, 0, 0, 0, 0, 0, 2},
+    {0x60e, 100, 0, 0, 0, 0, 0, 0, 2},      {0x60f, 100, 0, 0, 0, 0, 0, 0, 2},    {0x610, 100, 0, 0, 0, 0, 0, 0, 2},
+    {0x611, 297, 0, 0, 0, 1, 0, 0, 2},      {0x612, 297, 0, 0, 0, 0, 0, 0, 2},    {0x613, 297, 0, 0, 0, 0, 0, 0, 2},
+    {0x614, 163, 0, 0, 0, 1, 0, 0, 2},      {0x615, 163, 0, 0, 0, 0, 0, 0, 2},    {0x616, 163, 0, 0, 0, 0, 0, 0, 2},
+    {0x617, 288, 2, 0, 0, 1, 1, 0, 1},      {0x618, 0, 0, 0, 0, 1, 1, 1, 1},      {-1, 130, 0, 510, 480, 0, 0, 0, -1},
+    {-1, 160, 0, 320, 480, 0, 0, 0, -1},    {-1, 160, 0, 320, 480, 0, 0, 0, -1},  {-1, 160, 0, 320, 480, 0, 0, 0, -1},
+    {0x619, 0, 0, 0, 0, 0, 0, 0, -1},       {0x619, 0, 0, 0, 0, 0, 0, 0, -1},     {0x61a, 0, 0, 0, 0, 0, 0, 0, -1},
+    {0x61a, 0, 0, 0, 0, 0, 0, 0, -1},       {0x61b, 130, 70, 0, 0, 1, 1, 1, -1},  {0x61c, 130, 352, 0, 0, 1, 1, 1, -1},
+    {0x61d, 4, 0, 0, 0, 0, 0, 0, 32},       {0x61e, 4, 0, 0, 0, 0, 0, 0, 32},     {0x61f, 4, 0, 0, 0, 0, 0, 0, 32},
+    {0x620, 52, 0, 0, 0, 0, 0, 0, 32},      {0x621, 52, 0, 0, 0, 0, 0, 0, 32},    {0x622, 52, 0, 0, 0, 0, 0, 0, 32},
+    {0x623, 94, 0, 0, 0, 0, 0, 0, 32},      {0x624, 94, 0, 0, 0, 0, 0, 0, 32},    {0x625, 94, 0, 0, 0, 0, 0, 0, 32},
+    {0x626, 138, 0, 0, 0, 0, 0, 0, 32},     {0x627, 138, 0, 0, 0, 0, 0, 0, 32},   {0x628, 138, 0, 0, 0, 0, 0, 0, 32},
+    {0x629, 342, 0, 0, 0, 0, 0, 0, 32},     {0x62a, 342, 0, 0, 0, 0, 0, 0, 32},   {0x62b, 342, 0, 0, 0, 0, 0, 0, 32},
+    {0x62c, 222, 6, 0, 0, 1, 1, 0, 31},     {0x62d, 0, 0, 0, 0, 1, 1, 1, 31},     {0x62e, 222, 0, 0, 0, 1, 1, 0, 31},
+    {0x62f, 163, 44, 0, 0, 1, 1, 0, 31},    {-1, 138, 137, 366, 215, 0, 1, 0, -1},
+};
+
+enum : int32_t {
+    O_ZIFFERN = 0, O_KOPF = 1, O_LEISTE = 2, O_UHR = 21, O_TITEL = 22, O_GESICHERT = 23, O_TEXTFELD = 24,
+    O_STREIFEN = 25, O_TABELLE = 26, O_MARKE = 27, O_UNTER_MARKE = 28, O_RADAR_GRUND = 29, O_RADAR = 30,
+    O_SPIEL_KOPF = 31, O_SPIEL_LEISTE = 32, O_SPIEL_UHR = 48, O_HEIM = 49, O_GAST = 50, O_STAND = 51, O_SPIEL_TEXT = 52,
+    FACE_SPIELE = 9, FACE_TABELLE = 12,
+};
+
+struct Objekt {
+    Vorlage v;
+    Rastport* bild = nullptr;
+    Rastport* kopie = nullptr;
+};
+
+struct Knopf_Vorlage {
+    int32_t x, y, bild, art;
+};
+constexpr Knopf_Vorlage KNOPF_VORLAGEN[SPIELANSICHT_KNOEPFE] = {
+    {157, 440, 3, 7}, {203, 440, 6, 7}, {250, 434, 9, 6}, {313, 434, 18, 6}, {447, 434, 15, 6},
+    {134, 355, 33, 6}, {182, 355, 36, 6}, {224, 355, 39, 6}, {268, 355, 42, 6}, {472, 355, 45, 6},
+};
+int32_t erstes_bild(int32_t k) { return KNOPF_VORLAGEN[k].bild; }
+
+struct Zustand {
+    Objekt obj[OBJEKTE];
+    Spielansicht_Knopf knopf[SPIELANSICHT_KNOEPFE] = {};
+    int32_t wettbewerbe[WETTBEWERBE_MAX] = {};
+    int32_t anzahl = 0, index = 0, wettbewerb = -1;
+    Spielansicht_Liste_Masse masse;
+    int32_t spiele[SPIELTAG_TAGESLISTE] = {};
+    int32_t gelistet = 0;
+    bool liste_neu = false;
+    int32_t hover_zeile = -1, marke_zeile = -1;
+    Spielfeld_Record* hover_record = nullptr;
+    int32_t minute_gezeigt = -1, pause_gezeigt = -1, titel_wettbewerb = -1, tabelle_wettbewerb = -1, radar_spiel = -1;
+    int32_t klang = -1;
+    int32_t letzte_tasten = 0;
+    bool ueber_knopf = false;
+    int32_t ereignisse = -1;  // the game page's game's events when its goals list was drawn  // the pointer is on a button: the games list under it takes no click
+};
+Zustand z;
+
+Spielansicht_Maus_Hook maus_hook = nullptr;
+Spielansicht_Text_Hook text_hook = nullptr;
+Spielansicht_Popup_Hook popup_hook = nullptr;
+
+Rastport* bild(int32_t o) { return z.obj[o].bild; }
+bool tabelle_gezeigt() { return z.knopf[2].bild >= FACE_TABELLE && z.knopf[2].bild < FACE_TABELLE + 3; }
+uint16_t farbe(uint32_t r, uint32_t g, uint32_t b) { return Grafik_Farbe(r, g, b); }
+
+// ---- Drawing helpers ----
+
+void text(Rastport* ziel, int32_t font, int32_t x, int32_t y, const char* t)
+{
+    if (text_hook) text_hook(font, x, y, t);
+    if (ziel) Grafik_Printf(ziel, Font(font), "%s", x, y, t);
+}
+
+// The text over its shadow in palette colour 1 two pixels right and down.
+void text_schatten(Rastport* ziel, int32_t font, int32_t x, int32_t y, const char* t)
+{
+    if (ziel) Grafik_Printf(ziel, Font(font), "^ic%05d%s", x + 2, y + 2, 1, t);
+    text(ziel, font, x, y, t);
+}
+
+void kopieren(Rastport* von, int32_t sx, int32_t sy, int32_t w, int32_t h, Rastport* nach, int32_t dx, int32_t dy)
+{
+    if (von && nach) Grafik_Blit(von, sx, sy, w, h, nach, dx, dy);
+}
+
+void objekt_zuruecksetzen(int32_t o)
+{
+    Objekt& ob = z.obj[o];
+    if (ob.bild && ob.kopie) kopieren(ob.kopie, 0, 0, ob.v.w, ob.v.h, ob.bild, 0, 0);
+}
+
+// ---- Scene objects ----
+
+void objekte_freigeben()
+{
+    for (Objekt& o : z.obj) {
+        if (o.bild) Grafik_Bitmap_Freigeben(o.bild);
+        if (o.kopie) Grafik_Bitmap_Freigeben(o.kopie);
+        o.bild = o.kopie = nullptr;
+    }
+}
+
+Rastport* objekt_bild(const Vorlage& v, int32_t tiefe)
+{
+    if (v.resource < 0) return Grafik_Bitmap_Anlegen(v.w, v.h, tiefe);
+    const int32_t handle = ResFile_Handles[0].handle;
+    if (handle < 0) return nullptr;
+    auto* b = static_cast<Rastport*>(Load_Resource(handle, v.resource, tiefe, nullptr));
+    // A packed picture is expanded: the overview draws into its pictures.
+    if (b && b->packed) {
+        Rastport* frei = Unpack_Bitmap(b, tiefe);
+        Grafik_Bitmap_Freigeben(b);
+        b = frei;
+    }
+    return b;
+}
+
+bool objekte_laden(int32_t tiefe)
+{
+    for (int32_t i = 0; i < OBJEKTE; ++i) {
+        Objekt& o = z.obj[i];
+        o.v = VORLAGEN[i];
+        o.bild = objekt_bild(o.v, tiefe);
+        if (o.bild) {
+            o.v.w = int16_t(o.bild->width);
+            o.v.h = int16_t(o.bild->height);
+        }
+        if (o.bild && o.v.kopie) o.kopie = objekt_bild(o.v, tiefe);
+        if (!o.bild || (o.v.kopie && !o.kopie)) {
+            objekte_freigeben();
+            return false;
+        }
+    }
+    return true;
+}
+
+void hintergrund_sichern()
+{
+    Rastport* s = Grafik_Seite_0;
+    kopieren(s, 130, 0, 510, 480, bild(O_GESICHERT), 0, 0);
+    kopieren(s, 160, 0, 320, 480, bild(O_TEXTFELD), 0, 0);
+    kopieren(s, 160, 0, 320, 480, bild(O_STREIFEN), 0, 0);
+    Objekt& t = z.obj[O_SPIEL_TEXT];
+    kopieren(s, 138, 137, 366, 215, t.kopie, 0, 0);
+    Grafik_Filter_Anwenden(&Filter_Kern_Stark, t.kopie);
+}
+
+void hintergrund_zurueck(Rastport* ziel) { kopieren(bild(O_GESICHERT), 0, 0, 510, 480, ziel, 130, 0); }
+
+void objekte_markieren(int32_t seite)
+{
+    for (Objekt& o : z.obj) o.v.dirty = 0;
+    if (seite == 0) {
+        for (int32_t k = 0; k < 5; ++k) z.obj[z.knopf[k].bild].v.dirty = 1;
+        z.obj[O_KOPF].v.dirty = z.obj[O_LEISTE].v.dirty = 1;
+        z.obj[O_KOPF].v.y = int16_t(z.masse.oben - 80 + 30);
+        z.obj[O_LEISTE].v.y = int16_t(z.masse.oben + z.masse.hoehe - 432 + 432);
+    } else {
+        for (int32_t k = 5; k < 10; ++k) z.obj[z.knopf[k].bild].v.dirty = 1;
+        z.obj[O_SPIEL_KOPF].v.dirty = z.obj[O_SPIEL_LEISTE].v.dirty = 1;
+        z.obj[O_SPIEL_KOPF].v.y = 70;
+        z.obj[O_SPIEL_LEISTE].v.y = 352;
+    }
+}
+
+void zeichnen_auf(Rastport* quelle, const Vorlage& v, Rastport* ziel, int32_t x, int32_t y)
+{
+    if (!quelle || !ziel) return;
+    if (v.transparent) Grafik_Blit_Transparent(quelle, 0, 0, v.w, v.h, ziel, x, y);
+    else Grafik_Blit(quelle, 0, 0, v.w, v.h, ziel, x, y);
+}
+
+// Children first into their parent's picture (over the parent's clean copy), then the marked
+// top-level objects and the marked children onto the target.
+void objekte_zeichnen(Rastport* ziel)
+{
+    for (Objekt& o : z.obj) {
+        if (!o.v.dirty || o.v.parent < 0) continue;
+        Objekt& p = z.obj[o.v.parent];
+        if (p.kopie) kopieren(p.kopie, o.v.x, o.v.y, o.v.w, o.v.h, p.bild, o.v.x, o.v.y);
+        zeichnen_auf(o.bild, o.v, p.bild, o.v.x, o.v.y);
+    }
+    for (Objekt& o : z.obj) {
+        if (!o.v.dirty || o.v.parent >= 0) continue;
+        zeichnen_auf(o.bild, o.v, ziel, o.v.x, o.v.y);
+        o.v.dirty = 0;
+    }
+    for (Objekt& o : z.obj) {
+        if (!o.v.dirty || o.v.parent < 0) continue;
+        const Objekt& p = z.obj[o.v.parent];
+        zeichnen_auf(o.bild, o.v, ziel, p.v.x + o.v.x, p.v.y + o.v.y);
+        o.v.dirty = 0;
+    }
+}
+
+// ---- Buttons ----
+
+void knopf_setzen(int32_t k, int32_t zustand)
+{
+    Spielansicht_Knopf& b = z.knopf[k];
+    b.zustand = zustand;
+    b.bild = (k == 2 && tabelle_gezeigt() ? FACE_TABELLE : erstes_bild(k)) + zustand;
+    z.obj[b.bild].v.dirty = 1;
+}
+
+void knoepfe_init(const Spielfeld_Steuerung_Block*)
+{
+    for (int32_t k = 0; k < SPIELANSICHT_KNOEPFE; ++k) {
+        const Knopf_Vorlage& v = KNOPF_VORLAGEN[k];
+        Spielansicht_Knopf& b = z.knopf[k];
+        b = {v.x, v.y, z.obj[v.bild].v.w, z.obj[v.bild].v.h, SPIELANSICHT_NORMAL, v.bild, v.art};
+    }
+    if (z.anzahl <= 1) {
+        knopf_setzen(0, SPIELANSICHT_AUS);
+        knopf_setzen(1, SPIELANSICHT_AUS);
+    }
+    // Decided once: switching competitions leaves the table button as it is.
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(z.wettbewerb);
+    if (!info || (info->modus & KO_SYSTEM)) knopf_setzen(2, SPIELANSICHT_AUS);
+    knopf_setzen(4, SPIELANSICHT_AUS);
+}
+
+Spielfeld_Record* record_pitch(int32_t spiel)
+{
+    Spielfeld_Record* r = Spielfeld_Get_Spiel(spiel);
+    return r && r->aktiv ? r : nullptr;
+}
+
+void knoepfe_modus(int32_t seite)
+{
+    if (seite == 0) {
+        for (int32_t k : {5, 6}) {
+            z.knopf[k].zustand = SPIELANSICHT_NORMAL;
+            z.knopf[k].bild = erstes_bild(k);
+        }
+        return;
+    }
+    // A game not played on the pitch has nothing to show live and no statistics.
+    if (!record_pitch(Spielansicht_Spiel)) {
+        knopf_setzen(5, SPIELANSICHT_AUS);
+        knopf_setzen(6, SPIELANSICHT_AUS);
+    }
+}
+
+void knoepfe_normal(int32_t von, int32_t bis)
+{
+    for (int32_t k = von; k < bis; ++k)
+        if (z.knopf[k].zustand == SPIELANSICHT_UEBER) knopf_setzen(k, SPIELANSICHT_NORMAL);
+}
+
+// The pointer and the button newly pressed this frame: a held button acts once.
+void maus(int32_t* x, int32_t* y, int32_t* klick)
+{
+    int32_t tasten = 0;
+    if (maus_hook) {
+        maus_hook(x, y, &tasten);
+    } else {
+        tasten = Maus_Get_Tasten();
+        *x = Maus_Get_X();
+        *y = Maus_Get_Y();
+    }
+    *klick = tasten != z.letzte_tasten ? tasten : 0;
+    z.letzte_tasten = tasten;
+}
+
+// The buttons of the page under the pointer: hover faces, pointer image and the action clicked
+// (the button, -2 - button for a right click, -1 none).
+int32_t knoepfe_abfragen(const Spielfeld_Steuerung_Block* st, int32_t mx, int32_t my, int32_t tasten)
+{
+    const int32_t von = Spielansicht_Seite == 0 ? 0 : 5;
+    int32_t aktion = -1;
+    bool drueber = false;
+    for (int32_t k = von; k < von + 5; ++k) {
+        Spielansicht_Knopf& b = z.knopf[k];
+        const bool drin = mx >= b.x && mx < b.x + b.breite && my >= b.y && my < b.y + b.hoehe;
+        if (!drin) {
+            if (b.zustand == SPIELANSICHT_UEBER) {
+                b.zustand = SPIELANSICHT_NORMAL;
+                z.obj[b.bild].v.dirty = 1;
+            }
+            continue;
+        }
+        drueber = true;
+        if (b.zustand == SPIELANSICHT_AUS) {
+            Mauszeiger_Select(1);
+            continue;
+        }
+        if (b.zustand == SPIELANSICHT_NORMAL) {
+            b.zustand = SPIELANSICHT_UEBER;
+            z.obj[b.bild + 1].v.dirty = 1;
+        }
+        Mauszeiger_Select(b.art);
+        if (aktion != -1) continue;
+        const bool links = tasten == 1 && (b.art == 6 || b.art == 7);
+        const bool rechts = tasten == 2 && (b.art == 8 || b.art == 7);
+        if (links || rechts) {
+            Soundeffekt_Play_Pos(4, b.x);
+            aktion = links ? k : -2 - k;
+        }
+    }
+    if (!drueber) Mauszeiger_Select(0);
+    z.ueber_knopf = drueber;
+    if (st->spieltag_beendet) {
+        if (Spielansicht_Seite == 0) {
+            if (tasten == 2) aktion = 4;
+            if (z.knopf[4].zustand == SPIELANSICHT_AUS) knopf_setzen(4, SPIELANSICHT_NORMAL);
+        } else {
+            if (tasten == 2) aktion = 9;
+            if (z.knopf[5].zustand != SPIELANSICHT_AUS) knopf_setzen(5, SPIELANSICHT_AUS);
+        }
+    }
+    return aktion;
+}
+
+// The button that paused must be let go first; headless the clock is virtual, and a quit ends
+// the wait.
+void loslassen_abwarten()
+{
+    if (maus_hook) return;
+    for (int32_t i = 0; i < LOSLASSEN_GRENZE && Win95_Maustasten() != 0 && !Programm_Ende; ++i) {
+        Win95_Message_Pump();
+        Win95_Sleep(10);
+    }
+}
+
+// ---- Competition page ----
+
+// Our fonts 0 and 3 are wider than the lines' room: the condensed names font for tall rows,
+// the smallest font for the 10-pixel rows of long lists, and a small one for second lines.
+constexpr int32_t FONT_NAMEN = 7, FONT_WINZIG = 11, FONT_KLEIN = 9;
+int32_t liste_font() { return z.masse.zeile > 14 ? FONT_NAMEN : FONT_WINZIG; }
+constexpr int32_t ZEILE_EREIGNIS = 11;
+int32_t liste_erste() { return z.masse.zeile == 10 ? LISTE_ERSTE - LISTE_ENG : LISTE_ERSTE; }
+
+const Spiele_Spiel* spiel_von(int32_t i) { return Spiele_Get_Spiel(z.spiele[i + 1], 1); }
+
+void liste_masse()
+{
+    if (!Spieltag_Get_Spiele(z.wettbewerb, z.spiele, SPIELTAG_TAGESLISTE)) z.spiele[0] = 0;
+    int32_t zeilen = 0;
+    if (tabelle_gezeigt() && Wettbewerb_Live_Tabelle_Berechnen(z.wettbewerb))
+        if (const Tabelle_Datensatz* t = Wettbewerb_Live_Tabelle()) zeilen = t->anzahl;
+    z.masse = Spielansicht_Liste_Masse_Berechnen(z.spiele[0], tabelle_gezeigt(), zeilen);
+    for (int32_t k = 0; k < 5; ++k) z.knopf[k].y = (k < 2 ? 440 : 434) + z.masse.oben + z.masse.hoehe - 432;
+}
+
+int32_t staerke(int32_t team)
+{
+    int32_t m[5][6] = {};
+    if (team >= 0 && team < Team_Anzahl) Team_Staerke(255, 0, team, m);
+    return m[4][4];
+}
+
+// "(XL), " with the first letter of the club's league, empty without a league.
+const char* liga_kuerzel(int32_t team)
+{
+    const int32_t liga = Wettbewerb_Get_Team_Wettbewerb(team, 1, 0);
+    const char* name = liga >= 0 ? Wettbewerb_Get_Anzeigename(liga, 1) : nullptr;
+    if (!name || !name[0]) return "";
+    return Temp_Sprintf("(%cL), ", name[0]);
+}
+
+const char* zweite_zeile(int32_t heim, int32_t gast)
+{
+    const int32_t weiss = farbe(15, 15, 15);
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(z.wettbewerb);
+    if (info && !(info->modus & KO_SYSTEM)) {
+        const int32_t p1 = Wettbewerb_Get_Tabellenplatz(z.wettbewerb, heim, -1, -1, 31, 0) + 1;
+        const int32_t p2 = Wettbewerb_Get_Tabellenplatz(z.wettbewerb, gast, -1, -1, 31, 0) + 1;
+        return Temp_Sprintf("^c%05d^tl%04dStärke: %d, %d. Platz^tl%04dStärke: %d, %d. Platz", weiss, 17,
+                            staerke(heim), p1, 151, staerke(gast), p2);
+    }
+    if (!Wettbewerb_Ist_International(z.wettbewerb)) {
+        const char* a = liga_kuerzel(heim);
+        const char* b = liga_kuerzel(gast);
+        return Temp_Sprintf("^c%05d^tl%04d%sStärke %d^tl%04d%sStärke %d", weiss, 17, a, staerke(heim), 151, b,
+                            staerke(gast));
+    }
+    const int32_t heimat = Team_Get_Heimatland();
+    const int32_t land[2] = {Team_Wert(TEAM_NATION, heim, 0, TEAM_LESEN), Team_Wert(TEAM_NATION, gast, 0, TEAM_LESEN)};
+    int32_t f[2];
+    for (int32_t s = 0; s < 2; ++s) f[s] = land[s] == heimat ? farbe(15, 15, 15) : farbe(10, 10, 10);
+    return Temp_Sprintf("^tl%04d^c%05d%s, Stärke %d^tl%04d^c%05d%s, Stärke %d", 17, f[0],
+                        Team_String(TEAM_NAME_WAPPEN, land[0], nullptr, 0), staerke(heim), 151, f[1],
+                        Team_String(TEAM_NAME_WAPPEN, land[1], nullptr, 0), staerke(gast));
+}
+
+void spiele_liste(Rastport* feld)
+{
+    const int32_t weiss = farbe(15, 15, 15);
+    const int32_t erste = z.masse.oben + liste_erste();
+    text(feld, 3, 10, erste - LISTE_KOPF,
+         Temp_Sprintf("^c%05d^tl%04d%s^tz%04d%s^tl%04d%s", weiss, 34, "Heim", 186, "Gast", 244, "Spielstand"));
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(z.wettbewerb);
+    const bool rueckspiel = info && info->runde != 0;
+    z.gelistet = 0;
+    for (int32_t i = 0; i < z.spiele[0]; ++i) {
+        const Spiele_Spiel* m = spiel_von(i);
+        if (!m) continue;
+        const int32_t heim = m->heim, gast = m->gast;
+        const int32_t y = erste + i * z.masse.zeile;
+        // The names carry their crests.
+        const char* kopf = Temp_Sprintf("^c%05d^tl%04d%s^tl%04d-  %s", weiss, 2,
+                                        Team_String(TEAM_NAME_WAPPEN, heim, nullptr, 0), 126,
+                                        Team_String(TEAM_NAME_WAPPEN, gast, nullptr, 0));
+        const Spiele_Spiel* hin = nullptr;
+        if (rueckspiel) {
+            const int32_t h = Spiele_Get_Hinspiel(z.spiele[i + 1]);
+            hin = h ? Spiele_Get_Spiel(h, 1) : nullptr;
+        }
+        if (hin && hin->heim_tore >= 0)
+            kopf = Temp_Sprintf("%s^y0003^tr%04d(%d:%d)", kopf, 318, int32_t(hin->gast_tore), int32_t(hin->heim_tore));
+        text_schatten(feld, liste_font(), 0, y, kopf);
+        if (z.masse.zweite_zeile) {
+            const char* zweite = zweite_zeile(heim, gast);
+            if (info && (info->modus & KO_SYSTEM) && Wettbewerb_Ist_International(z.wettbewerb))
+                text(feld, FONT_KLEIN, 0, y + 10, zweite);
+            else
+                text_schatten(feld, FONT_KLEIN, 0, y + 10, zweite);
+        }
+        z.gelistet = i + 1;
+    }
+}
+
+void textfeld_zeichnen(Rastport* ziel)
+{
+    Rastport* feld = bild(O_TEXTFELD);
+    kopieren(bild(O_STREIFEN), 0, 0, 320, 480, feld, 0, 0);
+    Grafik_Filter_Anwenden(&Filter_Kern_Stark, feld);
+    // From the header's clean copy: its picture holds the title drawn into it.
+    if (Rastport* kopf = z.obj[O_KOPF].kopie)
+        Grafik_Blit_Transparent(kopf, 10, 0, 60, int32_t(kopf->height), feld, 0, z.masse.oben - 36);
+    if (!tabelle_gezeigt()) spiele_liste(feld);
+    const int32_t y = std::max(0, z.masse.oben - 14);
+    kopieren(feld, 0, y, 320, z.masse.hoehe + 14, ziel, 160, y);
+}
+
+void tabelle_zeichnen(Rastport* ziel)
+{
+    if (z.tabelle_wettbewerb == z.wettbewerb) return;
+    z.tabelle_wettbewerb = z.wettbewerb;
+    Rastport* t = bild(O_TABELLE);
+    kopieren(bild(O_TEXTFELD), 0, 0, 320, 480, t, 0, 0);
+    if (!Wettbewerb_Live_Tabelle_Berechnen(z.wettbewerb)) return;
+    const Tabelle_Datensatz* tab = Wettbewerb_Live_Tabelle();
+    if (!tab) return;
+    const int32_t weiss = farbe(15, 15, 15);
+    const int32_t oben = z.masse.oben;
+    text_schatten(t, FONT_KLEIN, 10, oben + LISTE_ERSTE - LISTE_KOPF,
+                  Temp_Sprintf("^c%05d^tl%04d%s^tz%04d%s^tz%04d%s^tz%04d%s", weiss, 34, "Verein", 196, "Spiele", 236,
+                               "Punkte", 280, "Tore"));
+    const int32_t n = std::min(tab->anzahl, TABELLE_MAX_TEAMS);
+    for (int32_t p = 0; p < n; ++p) {
+        const int32_t s = tab->platz[p];
+        if (s < 0 || s >= TABELLE_MAX_TEAMS) continue;
+        text_schatten(t, FONT_NAMEN, 10, oben + LISTE_ERSTE + p * 14,
+                      Temp_Sprintf("^c%05d^tr0010%d.^tl%04d%s^tr%04d%d^tr%04d%d^tr%04d^fb0007%d:%d^fe", weiss, p + 1, 20,
+                                   Team_String(TEAM_NAME_WAPPEN, tab->team[s], nullptr, 0), 200, tab->spiele[0][s], 240,
+                                   tab->punkte[0][s], 294, tab->tore[0][s], tab->gegentore[0][s]));
+    }
+    kopieren(t, 0, oben + 1, 320, z.masse.hoehe, ziel, 160, oben + 1);
+}
+
+int32_t tor_farbe(const Spiele_Spiel* m, int32_t team)
+{
+    const int32_t sieger = Wettbewerb_Get_Paarung_Sieger(z.wettbewerb, m->runde, m->slot, -1);
+    return sieger >= 0 && sieger == team ? farbe(14, 14, 10) : farbe(15, 15, 15);
+}
+
+void ergebnisse_zeichnen(Rastport* ziel, Spielfeld_Steuerung_Block* st)
+{
+    const bool laeuft = !st->pause && !st->spieltag_beendet;
+    if (!laeuft && !z.liste_neu && !st->tor) return;
+    st->tor = 0;
+    z.liste_neu = false;
+    Rastport* t = bild(O_TABELLE);
+    const int32_t oben = z.masse.oben;
+    kopieren(bild(O_TEXTFELD), 260, 0, 60, 480, t, 260, 0);
+    const int32_t weiss = farbe(15, 15, 15);
+    for (int32_t i = 0; i < z.gelistet; ++i) {
+        const Spiele_Spiel* m = spiel_von(i);
+        if (!m) continue;
+        const int32_t h = std::max(0, int32_t(m->heim_tore)), g = m->gast_tore;
+        const int32_t y = oben + liste_erste() + 1 + i * z.masse.zeile;
+        if (t) Grafik_Printf(t, Font(liste_font()), "^ic%05d^tr%04d^fb0007%d:%d^fe", 2, y + 2, 1, 309, h, g);
+        text(t, liste_font(), 0, y,
+             Temp_Sprintf("^c%05d^tr%04d^fb0007%d^c%05d:^c%05d%d^fe", tor_farbe(m, m->heim), 309, h, weiss,
+                          tor_farbe(m, m->gast), g));
+    }
+    kopieren(t, 260, std::max(0, oben - 14), 60, z.masse.hoehe + 14, ziel, 420, std::max(0, oben - 14));
+}
+
+void minute_zeigen(int32_t minute, const Spielfeld_Steuerung_Block* st)
+{
+    const int32_t pause = st->pause ? 1 : 0;
+    if (minute == z.minute_gezeigt && pause == z.pause_gezeigt) return;
+    z.minute_gezeigt = minute;
+    z.pause_gezeigt = pause;
+    const int32_t o = Spielansicht_Seite == 0 ? O_UHR : O_SPIEL_UHR;
+    objekt_zuruecksetzen(o);
+    char ziffern[8];
+    std::snprintf(ziffern, sizeof ziffern, "%03d", std::clamp(minute, 0, 999));
+    Rastport* strip = bild(O_ZIFFERN);
+    for (int32_t i = 0; i < 3 && strip; ++i) {
+        const int32_t sx = (ziffern[i] - '0') * 8;
+        const int32_t x = o == O_UHR ? 10 + 12 * i : 12 * i, y = o == O_UHR ? 10 : 0;
+        if (pause) Grafik_Blit_Einfarbig(strip, sx, 0, 8, 12, bild(o), x, y, int16_t(farbe(15, 0, 0)));
+        else Grafik_Blit_Transparent(strip, sx, 0, 8, 12, bild(o), x, y);
+    }
+    z.obj[o].v.dirty = 1;
+}
+
+void wettbewerb_kopf()
+{
+    if (z.titel_wettbewerb == z.wettbewerb) return;
+    z.titel_wettbewerb = z.wettbewerb;
+    objekt_zuruecksetzen(O_TITEL);
+    Rastport* t = bild(O_TITEL);
+    const int32_t handle = ResFile_Handles[0].handle;
+    if (t && handle >= 0) {
+        const int32_t nummer = Wettbewerb_Get_Grafik_Nummer(z.wettbewerb) + 1382;
+        if (auto* b = static_cast<Rastport*>(Load_Resource(handle, nummer, t->depth, nullptr))) {
+            const int32_t w = int32_t(b->width), h = int32_t(b->height);
+            Grafik_Blit_Einfarbig(b, 0, 0, w, h, t, 14, 10, 1);
+            Grafik_Blit_Transparent(b, 0, 0, w, h, t, 12, 8);
+            Grafik_Bitmap_Freigeben(b);
+        }
+    }
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(z.wettbewerb);
+    const int32_t tag = info ? info->spieltag : 0;
+    const char* name = Wettbewerb_Get_Anzeigename(z.wettbewerb, 1);
+    const char* runde = Wettbewerb_Get_Rundentext(z.wettbewerb, tag, 1);
+    text(t, 0, 0, 20, Temp_Sprintf("^c%05d^tl0050%s, %s", farbe(15, 15, 15), name ? name : "", runde ? runde : ""));
+    z.obj[O_TITEL].v.dirty = 1;
+}
+
+// The hovered line of the games list: its text dimmed; a click returns its index.
+int32_t spiel_waehlen(int32_t mx, int32_t my, int32_t tasten, Rastport* ziel)
+{
+    int32_t zeile = -1;
+    for (int32_t i = 0; i < z.gelistet; ++i) {
+        const int32_t y = z.masse.oben + LISTE_HOVER - (liste_erste() == LISTE_ERSTE ? 0 : LISTE_ENG) + i * z.masse.zeile;
+        if (mx >= 160 && mx < 480 && my >= y && my < y + z.masse.zeile - 1) zeile = i;
+    }
+    if (zeile != z.hover_zeile) {
+        const uint16_t weiss = farbe(15, 15, 15), grau = farbe(10, 10, 10);
+        auto faerben = [&](int32_t i, uint16_t alt, uint16_t neu) {
+            const int32_t y = z.masse.oben + liste_erste() + i * z.masse.zeile - (z.masse.zeile == 10 ? 8 : 12);
+            if (ziel) {
+                Grafik_Farbe_Ersetzen(ziel, 176, y, 114, 12, alt, neu);
+                Grafik_Farbe_Ersetzen(ziel, 309, y, 114, 12, alt, neu);
+            }
+        };
+        if (z.hover_zeile >= 0) faerben(z.hover_zeile, grau, weiss);
+        if (zeile >= 0) faerben(zeile, weiss, grau);
+        z.hover_zeile = zeile;
+    }
+    return zeile >= 0 && tasten == 1 ? zeile : -1;
+}
+
+void radar(const Spielfeld_Record* r, Rastport* ziel, int32_t x, int32_t y)
+{
+    Rastport* grund = bild(O_RADAR_GRUND);
+    Rastport* rad = bild(O_RADAR);
+    if (!grund || !rad) return;
+    kopieren(grund, 0, 0, int32_t(grund->width), int32_t(grund->height), rad, 0, 0);
+    Spielansicht_Radar_Zeichnen(r, rad);
+    kopieren(rad, 0, 0, int32_t(rad->width), int32_t(rad->height), ziel, x, y);
+}
+
+void marke_weg(Rastport* ziel)
+{
+    if (z.marke_zeile < 0) return;
+    const Objekt& u = z.obj[O_UNTER_MARKE];
+    kopieren(u.bild, 0, 0, u.v.w, u.v.h, ziel, 480, z.marke_zeile);
+    z.marke_zeile = -1;
+}
+
+void spiel_unter_maus(Rastport* ziel)
+{
+    Spielfeld_Record* r = z.hover_zeile >= 0 ? record_pitch(z.spiele[z.hover_zeile + 1]) : nullptr;
+    if (!r || r->abgeschlossen) {
+        marke_weg(ziel);
+        z.hover_record = nullptr;
+        return;
+    }
+    Objekt& m = z.obj[O_MARKE];
+    Objekt& u = z.obj[O_UNTER_MARKE];
+    radar(r, m.bild, 14, 4);
+    const int32_t y = z.masse.oben + LISTE_MARKE + z.hover_zeile * z.masse.zeile - (z.masse.zeile == 10 ? 2 : 0);
+    if (y != z.marke_zeile) {
+        marke_weg(ziel);
+        kopieren(ziel, 480, y, u.v.w, u.v.h, u.bild, 0, 0);
+        z.marke_zeile = y;
+    }
+    zeichnen_auf(m.bild, {0, 0, 0, m.v.w, m.v.h, 0, 0, 1, -1}, ziel, 480, y);
+    z.hover_record = r;
+}
+
+// ---- Game page ----
+
+Spielfeld_Record* spiel_record() { return Spielfeld_Get_Spiel(Spielansicht_Spiel); }
+
+void spielstand_zeigen()
+{
+    objekt_zuruecksetzen(O_STAND);
+    const Spielfeld_Record* r = record_pitch(Spielansicht_Spiel);
+    const Spiele_Spiel* m = Spiele_Get_Spiel(Spielansicht_Spiel, 1);
+    int32_t h = 0, g = 0;
+    if (r) {
+        h = r->tore[0];
+        g = r->tore[1];
+    } else if (m) {
+        // A game in the background keeps its score in the match record.
+        h = std::max(0, int32_t(m->heim_tore));
+        g = m->gast_tore;
+    }
+    const Objekt& o = z.obj[O_STAND];
+    text(o.bild, 1, 0, 12, Temp_Sprintf("^c%05d^tz%04d%d:%d", farbe(15, 15, 15), o.v.w / 2, h, g));
+    z.obj[O_STAND].v.dirty = 1;
+}
+
+void team_kasten(int32_t o, int32_t team, bool gast, uint32_t zuschauer)
+{
+    objekt_zuruecksetzen(o);
+    Rastport* b = bild(o);
+    if (!b) return;
+    const int32_t grau = farbe(11, 11, 11), w = z.obj[o].v.w;
+    const int32_t handle = ResFile_Handles[0].handle;
+    if (handle >= 0) {
+        if (Rastport* wappen = Grafik_Wappen_Laden(handle, nullptr, b->depth, team, 0, 0, 1, 0, 0)) {
+            const int32_t x = gast ? w - 7 - int32_t(wappen->width) : 7;
+            Grafik_Blit_Transparent(wappen, 0, 0, int32_t(wappen->width), int32_t(wappen->height), b, x, 8);
+            Grafik_Bitmap_Freigeben(wappen);
+        }
+    }
+    const char* name = Team_String(TEAM_NAME, team, nullptr, 0);
+    const char* liga = Team_Liga_Name(team);
+    const char* ort = gast ? "Gast" : "Heim";
+    const char* punkte = gast ? "(gelbe Punkte)" : "(rote Punkte)";
+    if (!gast) {
+        text(b, FONT_NAMEN, 0, 24, Temp_Sprintf("^c%05d^tl0053%s", grau, name));
+        text(b, FONT_KLEIN, 0, 34, Temp_Sprintf("^c%05d^tl0053%s, %u Zuschauer", grau, ort, zuschauer));
+        text(b, FONT_KLEIN, 0, 44, Temp_Sprintf("^c%05d^tl0053%s", grau, punkte));
+        text(b, FONT_KLEIN, 0, 57, Temp_Sprintf("^c%05d^tl0013%s", grau, liga ? liga : ""));
+    } else {
+        text(b, FONT_NAMEN, 0, 24, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 52, name));
+        text(b, FONT_KLEIN, 0, 34, Temp_Sprintf("^c%05d^tr%04d%s, %u Zuschauer", grau, w - 52, ort, zuschauer));
+        text(b, FONT_KLEIN, 0, 44, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 52, punkte));
+        text(b, FONT_KLEIN, 0, 57, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 13, liga ? liga : ""));
+    }
+    z.obj[o].v.dirty = 1;
+}
+
+void spiel_kopf()
+{
+    const Spiele_Spiel* m = Spiele_Get_Spiel(Spielansicht_Spiel, 1);
+    if (!m) return;
+    const int32_t heim = m->heim, gast = m->gast;
+    const uint32_t zuschauer = m->zuschauer;
+    team_kasten(O_HEIM, heim, false, zuschauer);
+    team_kasten(O_GAST, gast, true, zuschauer);
+}
+
+const char* spieler_name(int32_t spnr)
+{
+    if (spnr < 0 || spnr == 0x7FFF || spnr == 0xFFFF) return "";
+    const char* n = Spieler_String(SP_VOLLNAME, spnr, nullptr, 0);
+    return n ? n : "";
+}
+
+void spiel_text(Rastport* ziel)
+{
+    Objekt& o = z.obj[O_SPIEL_TEXT];
+    objekt_zuruecksetzen(O_SPIEL_TEXT);
+    Rastport* b = o.bild;
+    const int32_t weiss = farbe(15, 15, 15);
+    const Spielfeld_Record* r = record_pitch(Spielansicht_Spiel);
+    if (Spielansicht_Unterseite == 0) {
+        if (r) {
+            const Spielansicht_Statistik s = Spielansicht_Statistik_Texte(r);
+            // Lines from the panel's top: passes, tackles, shots on target, ball contacts.
+            static constexpr int32_t ZEILEN[4] = {32, 112, 144, 168};
+            for (int32_t i = 0; i < 4; ++i) {
+                if (!s.heim[i].empty()) text(b, 3, 4, ZEILEN[i], s.heim[i].c_str());
+                if (!s.gast[i].empty()) text(b, 3, o.v.w / 2 + 4, ZEILEN[i], s.gast[i].c_str());
+            }
+        }
+    } else {
+        Spiele_Ereignis_Info e{};
+        int32_t tore[2] = {0, 0}, y = 8;
+        // The lines' tabs leave room for the small font only.
+        for (bool da = Spiele_Get_Erstes_Ereignis(Spielansicht_Spiel, &e); da && y < o.v.h;
+             da = Spiele_Get_Naechstes_Ereignis(&e)) {
+            const bool heim = e.flags & SPE_HEIM;
+            const char* tab = heim ? "^tl0115" : "^tl0230";
+            if (e.flags & 4) {
+                ++tore[heim ? 0 : 1];
+                const char* zweiter = e.spieler_2 >= 0 && e.spieler_2 != 0x7FFF && e.spieler_2 != 0xFFFF && e.spieler_2 != 0
+                                          ? Temp_Sprintf(" (%s)", spieler_name(e.spieler_2))
+                                          : "";
+                text(b, FONT_WINZIG, 0, y + 10,
+                     Temp_Sprintf("^c%05d^tr0035%d^tl0037:^tl0041%d^c%05d^tr0068%d^tl0070.Minute%s^c%05d%s^c%05d%s", weiss,
+                                  tore[0], tore[1], weiss, e.minute, tab, weiss, spieler_name(e.spieler_1), weiss, zweiter));
+            } else if (e.flags & (16 | 32 | 64)) {
+                if (b) {
+                    const bool gelb = e.flags & (16 | 32), rot = e.flags & (32 | 64);
+                    if (gelb) Grafik_Rechteck_Fuellen(b, 4, y + 2, 7, 9, farbe(15, 15, 0));
+                    if (rot) Grafik_Rechteck_Fuellen(b, 4, y + 2, 7, 9, farbe(15, 0, 0));
+                }
+                text(b, FONT_WINZIG, 0, y + 10, Temp_Sprintf("^c%05d^tr0068%d^tl0070.Minute%s^c%05d%s", weiss, e.minute, tab, weiss,
+                                                    spieler_name(e.spieler_1)));
+            } else {
+                continue;
+            }
+            y += ZEILE_EREIGNIS;
+        }
+    }
+    kopieren(b, 0, 0, o.v.w, o.v.h, ziel, o.v.x, o.v.y);
+}
+
+// ---- Full redraw ----
+
+void neu_zeichnen(Spielfeld_Steuerung_Block* st, int32_t minute)
+{
+    Rastport* ziel = Grafik_Seite_1;
+    Grafik_Screen_Seite_Waehlen(1);
+    z.hover_zeile = -1;
+    z.marke_zeile = -1;
+    z.hover_record = nullptr;
+    if (Spielansicht_Seite == 0) {
+        z.liste_neu = true;
+        hintergrund_zurueck(ziel);
+        liste_masse();
+        knoepfe_normal(0, 5);
+        textfeld_zeichnen(ziel);
+        z.tabelle_wettbewerb = -1;
+        if (tabelle_gezeigt()) tabelle_zeichnen(ziel);
+        else ergebnisse_zeichnen(ziel, st);
+        objekte_markieren(0);
+        z.minute_gezeigt = -1;
+        minute_zeigen(minute, st);
+        z.titel_wettbewerb = -1;
+        wettbewerb_kopf();
+        knoepfe_modus(0);
+        objekte_zeichnen(ziel);
+    } else {
+        hintergrund_zurueck(ziel);
+        knoepfe_normal(5, 10);
+        spiel_text(ziel);
+        z.ereignisse = -1;
+        objekte_markieren(1);
+        spiel_kopf();
+        knoepfe_modus(1);
+        objekte_zeichnen(ziel);
+        Spielansicht_Eingabe = 1;
+    }
+    Grafik_Screen_Seite_Zeigen(1);
+    Grafik_Screen_Seite_Waehlen(0);
+}
+
+void wettbewerb_setzen(int32_t i)
+{
+    if (z.anzahl <= 0) return;
+    z.index = ((i % z.anzahl) + z.anzahl) % z.anzahl;
+    z.wettbewerb = z.wettbewerbe[z.index];
+}
+
+// The first competition with a human manager's club in a game on the pitch; else the first.
+void erster_wettbewerb()
+{
+    for (int32_t i = 0; i < z.anzahl; ++i) {
+        int32_t spiele[SPIELTAG_TAGESLISTE];
+        if (!Spieltag_Get_Spiele(z.wettbewerbe[i], spiele, SPIELTAG_TAGESLISTE)) continue;
+        for (int32_t k = 1; k <= spiele[0]; ++k) {
+            const Spielfeld_Record* r = Spielfeld_Get_Spiel(spiele[k]);
+            if (r && (Team_Hat_Manager(int32_t(r->team[0])) || Team_Hat_Manager(int32_t(r->team[1])))) {
+                wettbewerb_setzen(i);
+                return;
+            }
+        }
+    }
+    wettbewerb_setzen(0);
+}
+
+void zustand_reset()
+{
+    Spielansicht_Seite = 0;
+    Spielansicht_Eingabe = 0;
+    Spielansicht_Spiel = 0;
+    z.anzahl = std::clamp(Spieltag_Get_Wettbewerbe(z.wettbewerbe, WETTBEWERBE_MAX), 0, WETTBEWERBE_MAX);
+    z.index = 0;
+    z.wettbewerb = z.anzahl > 0 ? z.wettbewerbe[0] : -1;
+    z.masse = {};
+    z.spiele[0] = 0;
+    z.gelistet = 0;
+    z.liste_neu = true;
+    z.hover_zeile = z.marke_zeile = -1;
+    z.hover_record = nullptr;
+    z.minute_gezeigt = z.pause_gezeigt = z.titel_wettbewerb = z.tabelle_wettbewerb = z.radar_spiel = -1;
+    // A button held while the overview opens is no click.
+    z.letzte_tasten = maus_hook ? 0 : Win95_Maustasten();
+}
+
+void klang_starten()
+{
+    std::vector<uint8_t> wav;
+    const int32_t handle = ResFile_Handles[0].handle;
+    if (handle < 0 || !Soundeffekt_Resource_Holen(handle, KLANG_PUBLIKUM, wav)) return;
+    z.klang = Sound_Load_Sample(wav.data(), uint32_t(wav.size()));
+    if (z.klang >= 0) Sound_Play(z.klang, 1, 0, Sound_Volume_Max(), 0);
+}
+
+bool oeffnen(Spielfeld_Steuerung_Block* st, int32_t minute)
+{
+    if (!Grafik_Seite_0 || !Grafik_Seite_1) return false;
+    Grafik_Screen_Seite_Wechseln(0, 1);
+    if (!objekte_laden(Grafik_Seite_1->depth)) return false;
+    hintergrund_sichern();
+    Spielansicht_Offen = 1;
+    klang_starten();
+    zustand_reset();
+    erster_wettbewerb();
+    knoepfe_init(st);
+    neu_zeichnen(st, minute);
+    Spielansicht_Eingabe = 0;
+    return true;
+}
+
+void pause_umschalten(Spielfeld_Steuerung_Block* st)
+{
+    st->pause = st->pause ? 0 : 1;
+    loslassen_abwarten();
+}
+
+void popup_wettbewerbe()
+{
+    if (z.anzahl <= 1) return;
+    Menue_Kontextmenue liste{};
+    Spielansicht_Wettbewerb_Liste(&liste);
+    if (popup_hook) popup_hook(&liste);
+    else Popup_Liste_Ausfuehren(&liste);
+}
+
+// The leave byte set, the screen behind restored.
+int32_t verlassen(Spielfeld_Steuerung_Block* st)
+{
+    st->uebersicht_verlassen = 1;
+    Spielansicht_Beenden(1);
+    return 1;
+}
+
+}  // namespace
+
+const Spielansicht_Knopf* Spielansicht_Get_Knopf(int32_t i)
+{
+    return i >= 0 && i < SPIELANSICHT_KNOEPFE ? &z.knopf[i] : nullptr;
+}
+
+int32_t Spielansicht_Wettbewerb_Anzahl() { return z.anzahl; }
+int32_t Spielansicht_Wettbewerb() { return z.wettbewerb; }
+
+Spielansicht_Liste_Stand Spielansicht_Get_Liste() { return {z.masse.zeile, z.masse.oben, z.masse.hoehe, z.gelistet}; }
+
+int32_t Spielansicht_Wettbewerb_Liste(Menue_Kontextmenue* liste)
+{
+    if (!liste) return 0;
+    *liste = Menue_Kontextmenue{};
+    liste->titel = "Wettbewerb wählen:";
+    const int32_t n = std::min(z.anzahl, POPUP_MAX);
+    for (int32_t i = 0; i < n; ++i) {
+        const char* name = Wettbewerb_Get_Anzeigename(z.wettbewerbe[i], 1);
+        liste->texte[i] = Temp_Sprintf("%s", name ? name : "");
+        liste->status[i] = POPUP_WAEHLBAR | POPUP_RADIO | (i == z.index ? POPUP_GEWAEHLT : 0);
+        liste->wert_a[i] = i;
+        liste->prozeduren[i] = Spielansicht_Wettbewerb_Setzen;
+    }
+    return n;
+}
+
+uint8_t Spielansicht_Wettbewerb_Setzen(int32_t eintrag, int32_t, int32_t, int32_t)
+{
+    if (eintrag >= 0 && eintrag < std::min(z.anzahl, POPUP_MAX)) wettbewerb_setzen(eintrag);
+    return 1;
+}
+
+void Spielansicht_Set_Maus_Hook(Spielansicht_Maus_Hook hook) { maus_hook = hook; }
+void Spielansicht_Set_Text_Hook(Spielansicht_Text_Hook hook) { text_hook = hook; }
+void Spielansicht_Set_Popup_Hook(Spielansicht_Popup_Hook hook) { popup_hook = hook; }
+
+void Spielansicht_Beenden(uint8_t wiederherstellen)
+{
+    if (!Spielansicht_Offen) return;
+    z.klang = Sound_Free_Sample(z.klang);
+    if (wiederherstellen && Grafik_Seite_0) {
+        // The screen behind goes back on both pages, so that the next full page shows it too.
+        hintergrund_zurueck(Grafik_Seite_1);
+        hintergrund_zurueck(Grafik_Seite_0);
+    }
+    objekte_freigeben();
+    Spielansicht_Offen = 0;
+}
+
+int32_t Spielansicht_Frame(Spielfeld_Steuerung_Block* st, int32_t minute)
+{
+    if (!st) return Spielansicht_Offen;
+    if (!Spielansicht_Offen) {
+        // Once the user left the day the overview stays closed.
+        if (st->uebersicht_verlassen || !oeffnen(st, minute)) return 0;
+        return Spielansicht_Offen;
+    }
+    int32_t mx = 0, my = 0, klick = 0;
+    maus(&mx, &my, &klick);
+    int32_t aktion = knoepfe_abfragen(st, mx, my, klick);
+    if (st->taste == 'g') {
+        aktion = Spielansicht_Seite == 0 ? 3 : 8;
+        st->taste = 255;
+    }
+    if (aktion >= 0) Spielansicht_Eingabe = 1;
+    if (Spielansicht_Seite == 0) {
+        switch (aktion) {
+        case 0:
+        case 1:
+            wettbewerb_setzen(z.index + (aktion == 0 ? -1 : 1));
+            neu_zeichnen(st, minute);
+            break;
+        case 2: {
+            const bool tabelle = tabelle_gezeigt();
+            z.knopf[2].bild = (tabelle ? FACE_SPIELE : FACE_TABELLE) + z.knopf[2].zustand;
+            z.obj[z.knopf[2].bild].v.dirty = 1;
+            neu_zeichnen(st, minute);
+            break;
+        }
+        case 3: pause_umschalten(st); break;
+        case 4:
+            if (st->spieltag_beendet) return verlassen(st);
+            break;
+        case -2:
+        case -3:
+            popup_wettbewerbe();
+            neu_zeichnen(st, minute);
+            break;
+        default: break;
+        }
+    } else {
+        switch (aktion) {
+        case 5: {
+            Spielfeld_Record* r = spiel_record();
+            Spielansicht_Beenden(1);
+            if (r && r->aktiv) r->anzeige = 1;
+            return 1;
+        }
+        case 6:
+        case 7:
+            if (Spielansicht_Unterseite != aktion - 6) {
+                Spielansicht_Unterseite = aktion - 6;
+                spiel_text(Grafik_Seite_0);
+            }
+            break;
+        case 8: pause_umschalten(st); break;
+        case 9:
+            Spielansicht_Seite = 0;
+            neu_zeichnen(st, minute);
+            z.minute_gezeigt = -1;
+            break;
+        default: break;
+        }
+    }
+    Rastport* ziel = Grafik_Seite_0;
+    if (Spielansicht_Seite == 0) {
+        const Spielfeld_Record* h = z.hover_record;
+        minute_zeigen(h ? int32_t(h->minute) : minute, st);
+        wettbewerb_kopf();
+        if (tabelle_gezeigt()) tabelle_zeichnen(ziel);
+        else ergebnisse_zeichnen(ziel, st);
+        objekte_zeichnen(ziel);
+        if (!tabelle_gezeigt()) {
+            // The hovered line first: the marker follows the pointer in the same frame.
+            const int32_t zeile = spiel_waehlen(mx, my, z.ueber_knopf ? 0 : klick, ziel);
+            spiel_unter_maus(ziel);
+            if (zeile >= 0 && zeile < z.spiele[0]) {
+                Spielansicht_Spiel = z.spiele[zeile + 1];
+                Spielansicht_Seite = 1;
+                Spielansicht_Eingabe = 1;
+                z.minute_gezeigt = -1;
+                z.radar_spiel = -1;
+                neu_zeichnen(st, minute);
+            }
+        }
+    } else {
+        Spielfeld_Record* r = spiel_record();
+        minute_zeigen(r ? int32_t(r->minute) : minute, st);
+        const bool laeuft = !st->pause && !st->spieltag_beendet;
+        if (laeuft || z.radar_spiel != Spielansicht_Spiel) {
+            z.radar_spiel = Spielansicht_Spiel;
+            radar(record_pitch(Spielansicht_Spiel), ziel, 293, 77);
+            spielstand_zeigen();
+        }
+        // A game in the background reports no event on its record: its match record's count
+        // of events tells.
+        const Spiele_Spiel* m = Spiele_Get_Spiel(Spielansicht_Spiel, 1);
+        const int32_t ereignisse = m ? m->ereignis_anzahl : 0;
+        if ((r && r->kopf.offen) || ereignisse != z.ereignisse) {
+            if (r) r->kopf.offen = 0;
+            z.ereignisse = ereignisse;
+            if (Spielansicht_Unterseite == 1) spiel_text(ziel);
+        }
+        objekte_zeichnen(ziel);
+    }
+    Win95_Sleep(2);
+    if (st->spieltag_beendet && Spielansicht_Offen) {
+        if (Menue_Automatik_Aktiv()) verlassen(st);
+        else if (!Wettbewerb_Get_Schalter(z.wettbewerb, 4) && !Spielansicht_Eingabe) verlassen(st);
+    }
+    return Spielansicht_Offen;
+}

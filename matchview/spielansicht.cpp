@@ -1,3 +1,0 @@
-#include "matchview/spielansicht.h"
-
-void Spielansicht_Beenden(uint8_t) {}

@@ -1,0 +1,345 @@
+// The match overview on the first match day of the small world, on the headless screen that
+// the report pages' tests set up for this program: opening, the games list and the game page,
+// the buttons' states and actions, the end of the day, and its pictures in the resource file.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "competitions/wettbewerb.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_screen.h"
+#include "match/spieltag_welt.h"
+#include "matchview/spielansicht.h"
+#include "platform/os/os_display.h"
+#include "platform/resfile.h"
+#include "platform/soundeffekt.h"
+#include "toolkit/popup.h"
+#include "tools/datagen/uebersicht_bilder.h"
+
+namespace {
+
+const std::string ORDNER = std::string(DORVIN_BINARY_DIR) + "/spieltagbericht_bilder";
+
+int32_t maus_x = 0, maus_y = 0, maus_tasten = 0;
+void maus(int32_t* x, int32_t* y, int32_t* t)
+{
+    *x = maus_x;
+    *y = maus_y;
+    *t = maus_tasten;
+}
+std::vector<std::string> texte;
+void merken(int32_t, int32_t, int32_t, const char* t) { texte.emplace_back(t ? t : ""); }
+int32_t popups = 0;
+int32_t popup(Menue_Kontextmenue*) { return ++popups, 1; }
+
+class Uebersicht_Tag : public Spieltag_Welt {
+protected:
+    Spielfeld_Steuerung_Block st{};
+
+    void SetUp() override
+    {
+        Spieltag_Welt::SetUp();
+        maus_x = maus_y = maus_tasten = 0;
+        texte.clear();
+        popups = 0;
+        Spielansicht_Set_Maus_Hook(maus);
+        Spielansicht_Set_Text_Hook(merken);
+        Spielansicht_Set_Popup_Hook(popup);
+        ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+        // The frame step drives the overview from here on; the test drives it by hand.
+        Spielansicht_Beenden(0);
+        st.taste = 255;
+    }
+    void TearDown() override
+    {
+        Spielansicht_Beenden(0);
+        Spielansicht_Set_Maus_Hook(nullptr);
+        Spielansicht_Set_Text_Hook(nullptr);
+        Spielansicht_Set_Popup_Hook(nullptr);
+        Spieltag_Welt::TearDown();
+    }
+    int32_t frame(int32_t minute = 10) { return Spielansicht_Frame(&st, minute); }
+    // A click: pressed in one frame, released in the next.
+    int32_t klick(int32_t x, int32_t y, int32_t taste = 1)
+    {
+        maus_x = x;
+        maus_y = y;
+        maus_tasten = taste;
+        const int32_t r = frame();
+        maus_tasten = 0;
+        if (Spielansicht_Offen) frame();
+        return r;
+    }
+    void knopf_klick(int32_t k, int32_t taste = 1)
+    {
+        const Spielansicht_Knopf* b = Spielansicht_Get_Knopf(k);
+        klick(b->x + b->breite / 2, b->y + b->hoehe / 2, taste);
+    }
+    static void dump(const std::string& name) { Os_Display_Dump_Png((ORDNER + "/" + name + ".png").c_str()); }
+};
+
+TEST_F(Uebersicht_Tag, OpensOnTheManagersCompetitionListsItsGamesAndOpensAGame)
+{
+    ASSERT_EQ(frame(), 1);
+    ASSERT_EQ(Spielansicht_Offen, 1);
+    EXPECT_EQ(Spielansicht_Seite, 0);
+    EXPECT_EQ(Spielansicht_Eingabe, 0);
+    // The competition shown first is the one in which the manager's club plays today.
+    const int32_t w = Spielansicht_Wettbewerb();
+    int32_t eigenes = -1;
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        if (Team_Hat_Manager(t)) Spieltag_Get_Gegner(t, nullptr, nullptr, nullptr, &eigenes);
+    EXPECT_EQ(w, eigenes);
+    int32_t spiele[SPIELTAG_TAGESLISTE];
+    ASSERT_TRUE(Spieltag_Get_Spiele(w, spiele));
+    const Spielansicht_Liste_Stand l = Spielansicht_Get_Liste();
+    EXPECT_EQ(l.spiele, spiele[0]);
+    EXPECT_EQ(l.zeile, spiele[0] < 16 ? 24 : spiele[0] == 16 ? 22 : 10);
+    // The list's header and one line per game with both crests.
+    int32_t zeilen = 0;
+    for (const std::string& t : texte) zeilen += t.find("-  ") != std::string::npos;
+    EXPECT_EQ(zeilen, spiele[0]);
+    EXPECT_EQ(std::count_if(texte.begin(), texte.end(), [](const std::string& t) { return t.find("Spielstand") != std::string::npos; }), 1);
+    frame();
+    dump("uebersicht_seite0");
+
+    // Hovering a line and clicking it opens that game's page; the game page counts as a touch.
+    const int32_t zeile_y = l.oben + 13 + l.zeile / 2;
+    maus_x = 300;
+    maus_y = zeile_y;
+    frame();
+    klick(300, zeile_y);
+    EXPECT_EQ(Spielansicht_Seite, 1);
+    EXPECT_EQ(Spielansicht_Spiel, spiele[1]);
+    EXPECT_EQ(Spielansicht_Eingabe, 1);
+    frame();
+    dump("uebersicht_spiel");
+    // A background game: no live view, no statistics.
+    const Spielfeld_Record* r = Spielfeld_Get_Spiel(spiele[1]);
+    if (!r || !r->aktiv) {
+        EXPECT_EQ(Spielansicht_Get_Knopf(5)->zustand, SPIELANSICHT_AUS);
+        EXPECT_EQ(Spielansicht_Get_Knopf(6)->zustand, SPIELANSICHT_AUS);
+    }
+    texte.clear();
+    knopf_klick(9);
+    EXPECT_EQ(Spielansicht_Seite, 0);
+    EXPECT_EQ(Spielansicht_Get_Knopf(5)->zustand, SPIELANSICHT_NORMAL);
+    EXPECT_FALSE(texte.empty());
+}
+
+TEST_F(Uebersicht_Tag, ButtonsFollowTheDayAndTheKeyGPausesOnce)
+{
+    ASSERT_EQ(frame(), 1);
+    const int32_t n = Spielansicht_Wettbewerb_Anzahl();
+    ASSERT_GT(n, 0);
+    EXPECT_EQ(Spielansicht_Get_Knopf(0)->zustand == SPIELANSICHT_AUS, n == 1);
+    EXPECT_EQ(Spielansicht_Get_Knopf(1)->zustand == SPIELANSICHT_AUS, n == 1);
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(Spielansicht_Wettbewerb());
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(Spielansicht_Get_Knopf(2)->zustand == SPIELANSICHT_AUS, (info->modus & KO_SYSTEM) != 0);
+    // Leaving is possible only once the day is over: a click on the disabled button does nothing.
+    EXPECT_EQ(Spielansicht_Get_Knopf(4)->zustand, SPIELANSICHT_AUS);
+    knopf_klick(4);
+    EXPECT_EQ(Spielansicht_Offen, 1);
+    EXPECT_EQ(st.uebersicht_verlassen, 0);
+    EXPECT_EQ(Spielansicht_Eingabe, 0);
+
+    // "g" pauses, the key is consumed, and the minute turns red; a second "g" resumes.
+    st.taste = 'g';
+    frame();
+    EXPECT_EQ(st.pause, 1);
+    EXPECT_EQ(st.taste, 255);
+    EXPECT_EQ(Spielansicht_Eingabe, 1);
+    frame();
+    EXPECT_EQ(st.pause, 1);
+    st.taste = 'g';
+    frame();
+    EXPECT_EQ(st.pause, 0);
+
+    // Next competition cycles through the day's list and back.
+    if (n > 1) {
+        const int32_t erster = Spielansicht_Wettbewerb();
+        knopf_klick(1);
+        EXPECT_NE(Spielansicht_Wettbewerb(), erster);
+        knopf_klick(0);
+        EXPECT_EQ(Spielansicht_Wettbewerb(), erster);
+        knopf_klick(0, 2);
+        EXPECT_EQ(popups, 1);
+    } else {
+        knopf_klick(0, 2);
+        EXPECT_EQ(popups, 0);
+    }
+    // A held button acts once.
+    maus_x = Spielansicht_Get_Knopf(3)->x + 5;
+    maus_y = Spielansicht_Get_Knopf(3)->y + 5;
+    maus_tasten = 1;
+    for (int32_t i = 0; i < 5; ++i) frame();
+    EXPECT_EQ(st.pause, 1);
+}
+
+TEST_F(Uebersicht_Tag, AtTheDaysEndARightClickLeavesAndAnUntouchedOverviewClosesItself)
+{
+    ASSERT_EQ(frame(), 1);
+    const int32_t w = Spielansicht_Wettbewerb();
+    // Untouched, the end of the day closes it unless switch 4 keeps it open.
+    Wettbewerb_Set_Schalter(w, 4, 1);
+    st.spieltag_beendet = 1;
+    EXPECT_EQ(frame(), 1);
+    EXPECT_EQ(Spielansicht_Get_Knopf(4)->zustand, SPIELANSICHT_NORMAL);
+    Wettbewerb_Set_Schalter(w, 4, 0);
+    EXPECT_EQ(frame(), 0);
+    EXPECT_EQ(st.uebersicht_verlassen, 1);
+    // Once left, it stays closed.
+    EXPECT_EQ(frame(), 0);
+
+    // Touched (a pause), it waits for the user: a right click anywhere on the page leaves.
+    st = Spielfeld_Steuerung_Block{};
+    st.taste = 'g';
+    ASSERT_EQ(frame(), 1);
+    frame();
+    st.spieltag_beendet = 1;
+    EXPECT_EQ(frame(), 1);
+    EXPECT_EQ(klick(600, 20, 2), 1);
+    EXPECT_EQ(Spielansicht_Offen, 0);
+    EXPECT_EQ(st.uebersicht_verlassen, 1);
+}
+
+TEST_F(Uebersicht_Tag, TheTableButtonShowsTheLiveTableOfALeague)
+{
+    // Play on to the first day with a league, which the overview then shows first.
+    const Wettbewerb_Info* info = nullptr;
+    for (int32_t tag = 0; tag < 40; ++tag) {
+        ASSERT_EQ(frame(), 1);
+        info = Wettbewerb_Get_Info(Spielansicht_Wettbewerb());
+        if (info && !(info->modus & KO_SYSTEM)) break;
+        Spielansicht_Beenden(1);
+        ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
+        ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+        st = Spielfeld_Steuerung_Block{};
+        st.taste = 255;
+    }
+    ASSERT_TRUE(info && !(info->modus & KO_SYSTEM));
+    ASSERT_NE(Spielansicht_Get_Knopf(2)->zustand, SPIELANSICHT_AUS);
+    texte.clear();
+    knopf_klick(2);
+    EXPECT_EQ(std::count_if(texte.begin(), texte.end(), [](const std::string& t) { return t.find("Verein") != std::string::npos; }), 1);
+    // 14-pixel rows for the table's clubs.
+    EXPECT_EQ(Spielansicht_Get_Liste().zeile, 14);
+    frame();
+    dump("uebersicht_tabelle");
+    knopf_klick(2);
+    EXPECT_NE(Spielansicht_Get_Liste().zeile, 14);
+}
+
+// The screen's pixels in a rectangle, to see what a frame drew there.
+std::vector<uint16_t> pixel(int32_t x, int32_t y, int32_t w, int32_t h)
+{
+    std::vector<uint16_t> v;
+    const Rastport* s = Grafik_Seite_0;
+    for (int32_t yy = y; yy < y + h; ++yy)
+        for (int32_t xx = x; xx < x + w; ++xx) v.push_back(static_cast<const uint16_t*>(s->pixels)[yy * int32_t(s->width) + xx]);
+    return v;
+}
+
+TEST_F(Uebersicht_Tag, OnlyAGameOnThePitchGetsTheRadarMarkerAndLeavingPutsTheScreenBack)
+{
+    ASSERT_EQ(frame(), 1);
+    const Spielansicht_Liste_Stand l = Spielansicht_Get_Liste();
+    ASSERT_GE(l.spiele, 2);
+    int32_t spiele[SPIELTAG_TAGESLISTE];
+    ASSERT_TRUE(Spieltag_Get_Spiele(Spielansicht_Wettbewerb(), spiele));
+    Spielfeld_Record* r[2] = {Spielfeld_Get_Spiel(spiele[1]), Spielfeld_Get_Spiel(spiele[2])};
+    ASSERT_TRUE(r[0] && r[1]);
+    r[0]->aktiv = 1;
+    r[0]->abgeschlossen = 0;
+    r[1]->aktiv = 0;
+    const int32_t marke_y = l.oben + (l.zeile == 10 ? -2 : 0);
+    maus_x = 600;
+    maus_y = 20;
+    frame();
+    const std::vector<uint16_t> vorher = pixel(480, marke_y, 72, 44);
+    // A game in the background: no marker.
+    maus_x = 300;
+    maus_y = l.oben + 13 + l.zeile + l.zeile / 2;
+    frame();
+    EXPECT_EQ(pixel(480, marke_y, 72, 44), vorher);
+    // The game on the pitch: the marker with its radar beside the line.
+    maus_y = l.oben + 13 + l.zeile / 2;
+    frame();
+    EXPECT_NE(pixel(480, marke_y, 72, 44), vorher);
+    dump("uebersicht_marke");
+    // Away from the list the screen under the marker comes back.
+    maus_x = 600;
+    maus_y = 20;
+    frame();
+    EXPECT_EQ(pixel(480, marke_y, 72, 44), vorher);
+
+    // Its game page offers the statistics and the live view; the latter closes the overview.
+    klick(300, l.oben + 13 + l.zeile / 2);
+    ASSERT_EQ(Spielansicht_Seite, 1);
+    EXPECT_EQ(Spielansicht_Get_Knopf(5)->zustand, SPIELANSICHT_NORMAL);
+    EXPECT_EQ(Spielansicht_Get_Knopf(6)->zustand, SPIELANSICHT_NORMAL);
+    texte.clear();
+    knopf_klick(6);
+    EXPECT_EQ(Spielansicht_Unterseite, 0);
+    EXPECT_EQ(std::count_if(texte.begin(), texte.end(), [](const std::string& t) { return t.find("gezielte Torschüsse") != std::string::npos; }), 2);
+    frame();
+    dump("uebersicht_statistik");
+    const Spielansicht_Knopf* live = Spielansicht_Get_Knopf(5);
+    maus_x = live->x + 4;
+    maus_y = live->y + 4;
+    maus_tasten = 1;
+    EXPECT_EQ(frame(), 1);
+    EXPECT_EQ(Spielansicht_Offen, 0);
+    EXPECT_EQ(r[0]->anzeige, 1);
+    r[0]->aktiv = 0;
+    r[0]->anzeige = 0;
+    Spielansicht_Unterseite = 1;
+}
+
+TEST_F(Uebersicht_Tag, PopupListHoldsTheDaysCompetitionsWithTheShownOneChosen)
+{
+    ASSERT_EQ(frame(), 1);
+    Menue_Kontextmenue liste{};
+    const int32_t n = Spielansicht_Wettbewerb_Liste(&liste);
+    EXPECT_EQ(n, std::min(Spielansicht_Wettbewerb_Anzahl(), MENUE_KONTEXT_EINTRAEGE));
+    EXPECT_STREQ(liste.titel, "Wettbewerb wählen:");
+    int32_t gewaehlt = 0;
+    for (int32_t i = 0; i < n; ++i) gewaehlt += (liste.status[i] & POPUP_GEWAEHLT) != 0;
+    EXPECT_EQ(gewaehlt, 1);
+    Spielansicht_Wettbewerb_Setzen(n - 1, 0, 0, 0);
+    int32_t w[128];
+    ASSERT_EQ(Spieltag_Get_Wettbewerbe(w, 128), Spielansicht_Wettbewerb_Anzahl());
+    EXPECT_EQ(Spielansicht_Wettbewerb(), w[n - 1]);
+    // An item beyond the list changes nothing.
+    Spielansicht_Wettbewerb_Setzen(MENUE_KONTEXT_EINTRAEGE, 0, 0, 0);
+    EXPECT_EQ(Spielansicht_Wettbewerb(), w[n - 1]);
+}
+
+TEST_F(Uebersicht_Tag, EveryPictureAndTheCrowdSoundLoadAtTheirSizes)
+{
+    const int32_t handle = ResFile_Handles[0].handle;
+    ASSERT_GE(handle, 0);
+    std::vector<int32_t> nummern;
+    for (int32_t n = UEBERSICHT_BILD_ERSTES; n <= UEBERSICHT_BILD_LETZTES; ++n) nummern.push_back(n);
+    for (int32_t n : {AUFSTELLUNG_BILD_SEITE, AUFSTELLUNG_BILD_SKALA_VOLL, AUFSTELLUNG_BILD_SKALA_LEER}) nummern.push_back(n);
+    for (int32_t n : nummern) {
+        auto* b = static_cast<Rastport*>(Load_Resource(handle, n, 16, nullptr));
+        ASSERT_NE(b, nullptr) << n;
+        EXPECT_EQ(b->width, Uebersicht_Bild_Masse(n)->breite) << n;
+        EXPECT_EQ(b->height, Uebersicht_Bild_Masse(n)->hoehe) << n;
+        Grafik_Bitmap_Freigeben(b);
+    }
+    std::vector<uint8_t> wav;
+    EXPECT_TRUE(Soundeffekt_Resource_Holen(handle, 2512, wav));
+    EXPECT_GT(wav.size(), 44u);
+    // Without the pictures the overview stays closed and tries again in the next frame.
+    ResFile_Handles[0].handle = -1;
+    EXPECT_EQ(frame(), 0);
+    ResFile_Handles[0].handle = handle;
+    EXPECT_EQ(frame(), 1);
+}
+
+}  // namespace
