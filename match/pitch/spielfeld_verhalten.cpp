@@ -1,6 +1,155 @@
 #include "match/pitch/spielfeld_verhalten.h"
 
+#include <cmath>
+
+#include "match/pitch/spielfeld_abfragen.h"
+#include "match/pitch/spielfeld_ball.h"
+#include "match/pitch/spielfeld_objekt.h"
+#include "match/pitch/spielfeld_spieler.h"
+#include "match/pitch/spielfeld_wechsel.h"
+#include "matchview/live/spielszenen_kamera.h"
+
 void Spielfeld_Verhalten_Bank(Spielfeld_Record*, int32_t, int32_t) {}
 void Spielfeld_Verhalten_Nebenobjekt(Spielfeld_Record*, int32_t, int32_t) {}
+void Spielfeld_Verhalten_Zustand(Spielfeld_Record*, int32_t, int32_t) {}
+void Spielfeld_Verhalten_Torwart(Spielfeld_Record*, int32_t, int32_t, int32_t) {}
+void Spielfeld_Verhalten_Ballfuehrer(Spielfeld_Record*, int32_t, int32_t) {}
+void Spielfeld_Verhalten_Angriff(Spielfeld_Record*, int32_t, int32_t) {}
+void Spielfeld_Verhalten_Abwehr(Spielfeld_Record*, int32_t, int32_t) {}
+void Spielfeld_Verhalten_Situation_5(Spielfeld_Record*, int32_t, int32_t) {}
+void Spielfeld_Verhalten_Schiedsrichter(Spielfeld_Record*, int32_t) {}
+void Spielfeld_Verhalten_Linienrichter(Spielfeld_Record*, int32_t) {}
 void Spielfeld_Sonderaktion(Spielfeld_Record*) {}
 void Spielfeld_Ball_Flugdauer() {}
+
+void Spielfeld_Routine_Standard(Spielfeld_Record* r, Spielfeld_Routine routine, int32_t i, int32_t arg)
+{
+    const int32_t seite = i >= 16 ? 1 : 0;
+    switch (routine) {
+    case ROUTINE_BANK: Spielfeld_Verhalten_Bank(r, i, arg); break;
+    case ROUTINE_NEBENOBJEKT: Spielfeld_Verhalten_Nebenobjekt(r, i, arg); break;
+    case ROUTINE_ZUSTAND: Spielfeld_Verhalten_Zustand(r, i, seite); break;
+    case ROUTINE_TORWART: Spielfeld_Verhalten_Torwart(r, i, seite, arg); break;
+    case ROUTINE_BALLFUEHRER: Spielfeld_Verhalten_Ballfuehrer(r, i, seite); break;
+    case ROUTINE_ANGRIFF: Spielfeld_Verhalten_Angriff(r, i, seite); break;
+    case ROUTINE_ABWEHR: Spielfeld_Verhalten_Abwehr(r, i, seite); break;
+    case ROUTINE_SITUATION_5: Spielfeld_Verhalten_Situation_5(r, i, seite); break;
+    case ROUTINE_SCHIEDSRICHTER: Spielfeld_Verhalten_Schiedsrichter(r, i); break;
+    case ROUTINE_LINIENRICHTER: Spielfeld_Verhalten_Linienrichter(r, i); break;
+    }
+}
+
+void (*Spielfeld_Routine_Aufrufen)(Spielfeld_Record*, Spielfeld_Routine, int32_t, int32_t) = Spielfeld_Routine_Standard;
+
+namespace {
+
+// Situations whose players are put on their places at once (the walks of 5 and 9-11 are seen).
+constexpr uint8_t SOFORT_PLATZIEREN[12] = {1, 1, 1, 1, 1, 0, 1, 1, 1, 0, 0, 0};
+constexpr float MITTELKREIS = 915.0f;
+
+void aufrufen(Spielfeld_Record* r, Spielfeld_Routine routine, int32_t i, int32_t arg = 0)
+{
+    Spielfeld_Routine_Aufrufen(r, routine, i, arg);
+}
+
+void spieler_verteilen(Spielfeld_Record* r, int32_t i)
+{
+    const int32_t seite = i >= 16 ? 1 : 0;
+    Spielfeld_Spieler& e = r->spieler[i];
+    Spielfeld_Objekt& o = r->objekt[i];
+    if (!(e.zustand & SPIELFELD_AUF_DEM_PLATZ) && o.zustand == 0) {
+        if (e.zustand == SPIELFELD_ERSATZ) aufrufen(r, ROUTINE_BANK, i, 0);
+        return;
+    }
+    if (r->situation == SITUATION_HALBZEIT) {
+        aufrufen(r, ROUTINE_SITUATION_5, i);
+        return;
+    }
+    Spielfeld_Laufweg_Eintragen(r, &e, std::trunc(o.x), std::trunc(o.y));
+    if (r->situation != SITUATION_SPIEL || o.y < 0.0f) {
+        if (o.zustand != 0) {
+            aufrufen(r, ROUTINE_ZUSTAND, i);
+            return;
+        }
+        o.ballspieler = 0;
+    }
+    if ((o.zustand != 0 && r->situation != SITUATION_SPIEL) || o.countdown_b != 0.0f) return;
+    if (r->ballhalter == i || o.ballspieler) {
+        if (o.torwart && r->ballhalter != i) aufrufen(r, ROUTINE_TORWART, i, 1);
+        else aufrufen(r, ROUTINE_BALLFUEHRER, i);
+        return;
+    }
+    const bool hat_ball = int32_t(Spielfeld_Ballbesitz_Gast(r)) == seite || r->passempfaenger == i;
+    if (o.torwart) aufrufen(r, ROUTINE_TORWART, i, hat_ball ? 1 : 0);
+    else aufrufen(r, hat_ball ? ROUTINE_ANGRIFF : ROUTINE_ABWEHR, i);
+}
+
+bool bewegt(const Spielfeld_Objekt& o) { return o.vx != 0.0f || o.vy != 0.0f; }
+
+}  // namespace
+
+void Spielfeld_Verhalten_Verteilen(Spielfeld_Record* r, int32_t i)
+{
+    if (!r || i < 0 || i >= SPIELFELD_OBJEKTE) return;
+    if (i < SPIELFELD_SLOTS) {
+        spieler_verteilen(r, i);
+        return;
+    }
+    if (i == SPIELFELD_SCHIEDSRICHTER) {
+        aufrufen(r, ROUTINE_SCHIEDSRICHTER, i);
+        return;
+    }
+    if (i == 33 || i == 34 || i == 36) {
+        aufrufen(r, ROUTINE_LINIENRICHTER, i);
+        return;
+    }
+    r->objekt[i].neu_entscheiden = 0;
+    if (i >= SPIELFELD_BANK) aufrufen(r, ROUTINE_NEBENOBJEKT, i, 0);
+}
+
+uint8_t Spielfeld_Situation_Aufstellen(Spielfeld_Record* r)
+{
+    if (!r || r->standard_aufgebaut) return 0;
+    Spielfeld_Objekt& schiri = r->objekt[SPIELFELD_SCHIEDSRICHTER];
+    if (Spielfeld_Aktueller_Auftrag(&schiri)->art != 0) return 0;
+    if (r->situation == SITUATION_HALBZEIT) {
+        r->standard_aufgebaut = 1;
+        return 0;
+    }
+    if (r->situation != SITUATION_VERLETZUNG) Spielfeld_Wechsel_Ausfuehren(r);
+    for (int32_t i = 0; i < SPIELFELD_SLOTS; ++i) {
+        Spielfeld_Objekt& o = r->objekt[i];
+        o.ballspieler = 0;
+        Spielfeld_Aktueller_Auftrag(&o)->art = 0;
+        if (o.zustand == 0) o.countdown_b = 0.0f;
+    }
+    if (r->situation != SITUATION_VERLETZUNG) Spielfeld_Sonderaktion(r);
+
+    const float mitte_x = float(Spielfeld_Masse[0]) / 2, mitte_y = float(Spielfeld_Masse[1]) / 2;
+    const bool sofort = r->laufende_spieler <= 0 && r->situation < 12 && SOFORT_PLATZIEREN[r->situation];
+    uint8_t ergebnis = 0;
+    for (int32_t i = 0; i <= 34; ++i) {
+        Spielfeld_Objekt& o = r->objekt[i];
+        const bool laeuft_wechsel = i < SPIELFELD_SLOTS && (o.zustand == '$' || o.zustand == '&');
+        if (!laeuft_wechsel) {
+            if (o.zustand == 0) {
+                Spielfeld_Auftrag* a = Spielfeld_Aktueller_Auftrag(&o);
+                a->ziel[0] = o.x;
+                a->ziel[1] = o.y;
+            }
+            Spielfeld_Verhalten_Verteilen(r, i);
+        }
+        const Spielfeld_Auftrag* a = Spielfeld_Aktueller_Auftrag(&o);
+        if (i < SPIELFELD_SLOTS && r->spieler[i].zustand == SPIELFELD_AUF_DEM_PLATZ) {
+            const float d = bewegt(o) ? std::hypot(a->ziel[0] - mitte_x, a->ziel[1] - mitte_y)
+                                      : std::hypot(o.x - mitte_x, o.y - mitte_y);
+            if (d > MITTELKREIS) ergebnis = 2;
+        }
+        if (sofort && bewegt(o)) {
+            Spielfeld_Objekt_Setzen(r, i, -1, 0, 0);
+            ergebnis = 1;
+        }
+    }
+    r->standard_aufgebaut = 1;
+    return ergebnis;
+}
