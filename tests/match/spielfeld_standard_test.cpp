@@ -16,6 +16,7 @@
 #include "match/pitch/spielfeld_verhalten.h"
 #include "match/spielfeld.h"
 #include "platform/zufall.h"
+#include "match/spielfeld_szene.h"
 
 namespace {
 
@@ -32,42 +33,18 @@ void aufzeichnen(Spielfeld_Record*, Spielfeld_Routine routine, int32_t objekt, i
     aufrufe.push_back({routine, objekt, arg});
 }
 
-class Standard : public Spielwelt {
+class Standard : public Spielfeld_Szene {
 protected:
-    std::unique_ptr<Spielfeld_Record> r = std::make_unique<Spielfeld_Record>();
-    Spielfeld_Objekt& b() { return r->objekt[SPIELFELD_BALL]; }
     void SetUp() override
     {
-        Spielwelt::SetUp();
-        Spielfeld_Init();
-        *r = Spielfeld_Record{};
-        for (Spielfeld_Spieler& e : r->spieler) e.spnr = -1;
-        for (Spielfeld_Objekt& o : r->objekt)
-            for (Spielfeld_Auftrag& a : o.auftrag) a.animation = -1;
-        for (auto& liste : r->auswechsel)
-            for (int8_t& s : liste) s = -1;
-        r->ballhalter = r->voriger_halter = -1;
-        r->passempfaenger = r->letzter_passgeber = -1;
-        b().aktiv = 1;
-        Spielfeld_Tor_Punkte_Setzen(r.get());
+        Spielfeld_Szene::SetUp();
         aufrufe.clear();
         Spielfeld_Routine_Aufrufen = aufzeichnen;
     }
     void TearDown() override
     {
         Spielfeld_Routine_Aufrufen = Spielfeld_Routine_Standard;
-        Spielfeld_DeInit();
-        Spielwelt::TearDown();
-    }
-    void spieler(int32_t slot, float x, float y, bool torwart = false)
-    {
-        r->spieler[slot].spnr = slot;
-        r->spieler[slot].zustand = SPIELFELD_AUF_DEM_PLATZ;
-        Spielfeld_Objekt& o = r->objekt[slot];
-        o.aktiv = 1;
-        o.x = x;
-        o.y = y;
-        o.torwart = torwart ? 1 : 0;
+        Spielfeld_Szene::TearDown();
     }
     int32_t mauer() const
     {
