@@ -753,8 +753,6 @@ void Spielfeld_Nach_Spiel_Auswerten()
     }
 }
 
-void Spielfeld_Praemie_Strafe_Auszahlen(Spielfeld_Record*, int32_t, int32_t) {}
-
 // ---- Savegame block ----
 //
 //   u32 version (SPIELFELD_BLOCK_VERSION), u8 init flag, u8 view-loaded flag, 2 x f32 thresholds
@@ -864,7 +862,5 @@ void Spielfeld_Disk_Registrieren()
     Disk_Block_Registrieren(DISK_POS_SPIELFELD, Spielfeld_Speichern, Spielfeld_Laden);
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELFELD, Spielfeld_DeInit);
 }
-
-void Spielfeld_Belastung_Pruefen(int32_t, int32_t, int32_t, int32_t, int32_t) {}
 
 void Spielfeld_Attribut_Erhoehen(int32_t, int32_t, int32_t, int32_t) {}
