@@ -19,8 +19,6 @@ void Spielfeld_Verhalten_Abwehr(Spielfeld_Record*, int32_t, int32_t) {}
 void Spielfeld_Verhalten_Situation_5(Spielfeld_Record*, int32_t, int32_t) {}
 void Spielfeld_Verhalten_Schiedsrichter(Spielfeld_Record*, int32_t) {}
 void Spielfeld_Verhalten_Linienrichter(Spielfeld_Record*, int32_t) {}
-void Spielfeld_Sonderaktion(Spielfeld_Record*) {}
-void Spielfeld_Ball_Flugdauer() {}
 
 void Spielfeld_Routine_Standard(Spielfeld_Record* r, Spielfeld_Routine routine, int32_t i, int32_t arg)
 {

@@ -205,9 +205,16 @@ TEST_F(Standard, HalfTimeBenchAndStatesPickTheirOwnRoutines)
 
 TEST_F(Standard, TheRestartPassRunsOnceSkipsWalkersAndPlacesMovingObjects)
 {
-    spieler(1, 1000, 1000);
+    b().x = 0;
+    b().y = 0;
+    spieler(1, 300, 300);  // nearest the corner: the taker, his own order stands
     r->objekt[1].vx = 100;
-    Spielfeld_Aktueller_Auftrag(&r->objekt[1])->ziel[0] = 0;  // the pass resets a standing order
+    Spielfeld_Auftrag* zur_ecke = Spielfeld_Aktueller_Auftrag(&r->objekt[1]);
+    zur_ecke->ziel[0] = 40;
+    zur_ecke->ziel[1] = 30;
+    spieler(2, 3000, 3000);
+    r->objekt[2].vx = 100;
+    Spielfeld_Aktueller_Auftrag(&r->objekt[2])->ziel[0] = 0;  // the pass resets a standing order
     spieler(17, 6000, 3403);
     r->objekt[17].zustand = '&';
     r->objekt[17].vy = 50;
@@ -215,11 +222,14 @@ TEST_F(Standard, TheRestartPassRunsOnceSkipsWalkersAndPlacesMovingObjects)
     weg->ziel[0] = 6000;
     weg->ziel[1] = -300;
     r->situation = SITUATION_ECKE;
+    r->letzte_beruehrung = 1;
     EXPECT_EQ(Spielfeld_Situation_Aufstellen(r.get()), 1);
-    const std::vector<int32_t> zustand = gerufen(ROUTINE_ZUSTAND);
-    EXPECT_TRUE(std::find(zustand.begin(), zustand.end(), 17) == zustand.end());
-    EXPECT_EQ(gerufen(ROUTINE_ANGRIFF), (std::vector<int32_t>{1}));
-    EXPECT_EQ(r->objekt[1].x, 1000);  // its own place was its target
+    EXPECT_EQ(gerufen(ROUTINE_ZUSTAND), (std::vector<int32_t>{1}));  // never the walker
+    EXPECT_EQ(gerufen(ROUTINE_ANGRIFF), (std::vector<int32_t>{2}));
+    EXPECT_EQ(r->objekt[1].zustand, 7);
+    EXPECT_EQ(r->ballhalter, 1);
+    EXPECT_EQ(r->objekt[1].x, 40);
+    EXPECT_EQ(r->objekt[2].x, 3000);  // its own place was its target
     EXPECT_EQ(r->objekt[17].y, -300);  // the walker is put at the end of his walk
     EXPECT_EQ(r->standard_aufgebaut, 1);
     aufrufe.clear();
