@@ -17,6 +17,7 @@
 #include "match/pitch/spielfeld_ansicht.h"
 #include "match/pitch/spielfeld_daten.h"
 #include "match/pitch/spielfeld_objekt.h"
+#include "match/pitch/spielfeld_schritt.h"
 #include "match/pitch/spielfeld_spieler.h"
 #include "match/pitch/spielfeld_verhalten.h"
 #include "match/spieltag.h"
@@ -49,6 +50,9 @@ bool initialisiert = false;
 bool masse_gesetzt = false;
 uint8_t* replay = nullptr;
 uint32_t letzte_zeit = 0;
+// The frame step's flags: the minute sync's hold, the skip, and the frames run since init or load.
+uint8_t halten = 0, ueberspringen = 0;
+int32_t laeufe = 0;
 
 // ---- The record's image: one list of fields in image order serves the writer and the reader ----
 
@@ -182,7 +186,8 @@ void record_felder(R& r, V& v)
     v(20404, r.spiel);
     v(20408, r.minute);
     v(20410, r.sekunden);
-    v(20412, r.frei_20412);
+    v(20412, r.einheiten);
+    v(20414, r.frei_20414);
     v(20416, r.periode);
     v(20420, r.frei_20420);
     v(20428, r.tor_x);
@@ -496,6 +501,8 @@ void Spielfeld_Init()
     Spielansicht_Beenden(0);
     Spielfeld_Ansicht_Flag_Setzen(0);
     letzte_zeit = Timer_Get_Time();
+    laeufe = 0;
+    halten = ueberspringen = 0;
     initialisiert = true;
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELFELD, Spielfeld_DeInit);
 }
@@ -603,25 +610,35 @@ void Spielfeld_Spieloptionen(int32_t tempo_option, uint8_t freistoss, uint8_t el
     Spielfeld_Steuerung.schuetze_waehlen[2] = ecke != 0;
 }
 
+void Spielfeld_Set_Halten(uint8_t an) { halten = an; }
+void Spielfeld_Set_Ueberspringen(uint8_t an) { ueberspringen = an; }
+
 float Spielfeld_Run(int32_t, int32_t, int32_t, int32_t, uint8_t*, uint8_t)
 {
     const uint32_t jetzt = Timer_Get_Time();
     const uint32_t dauer = jetzt - letzte_zeit;
     letzte_zeit = jetzt;
+    if (halten) return -1.0f;
+    if (ueberspringen) return 100000.0f;
+    if (Spielfeld_Steuerung.uebersicht_verlassen) return 1000.0f;
+    const bool erster = laeufe == 0;
+    if (laeufe < 0x7FFFFFFF) ++laeufe;
+    if (erster || Spielfeld_Steuerung.pause || Spielfeld_Replay_Flag()) return 0.0f;
+    const int32_t einheiten = dauer >= LANGER_FRAME_MS ? 2 : 1;
     // Each pitch game draws on its own sequence; the day's draws must not see them.
     bool getauscht = false;
     int32_t global = 0;
     for (Liste_Element* e = erstes(); e; e = e->next) {
         Spielfeld_Record& r = *record_von(e);
-        if (!r.aktiv) continue;
+        if (!r.aktiv || r.abgeschlossen) continue;
         if (!getauscht) global = Zufall_Get_Seed();
         getauscht = true;
         Zufall_Set_Seed(int32_t(r.seed));
-        r.frame_zeit = dauer;
+        for (int32_t k = 0; k < einheiten && !halten; ++k) Spielfeld_Record_Schritt(&r, SPIELFELD_SCHRITT_MS);
         r.seed = uint32_t(Zufall_Get_Seed());
     }
     if (getauscht) Zufall_Set_Seed(global);
-    return dauer >= LANGER_FRAME_MS ? 2.0f : 1.0f;
+    return float(einheiten);
 }
 
 void Spielfeld_Anpfiff_Record(Spielfeld_Record* r, int32_t spaetere_halbzeit)
@@ -795,6 +812,7 @@ static bool ablehnen(Disk_Datei* d, const char* grund)
 
 bool Spielfeld_Laden(Disk_Datei* d, const char*)
 {
+    laeufe = 0;  // the first frame after a load plays nothing
     uint32_t laenge = 0;
     // A savegame from before the block existed holds no match day on the pitch.
     if (!Disk_Naechste_Blocklaenge(d, &laenge)) {

@@ -1,0 +1,154 @@
+// The frame step: what it returns to the match day's clock, how many steps an active record takes,
+// the record's own clock, its generator kept apart, and a foul booked as a set piece.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "database/teamspieler.h"
+#include "match/pitch/spielfeld_ball.h"
+#include "match/pitch/spielfeld_schritt.h"
+#include "match/spieltag.h"
+#include "match/spielfeld_szene.h"
+#include "platform/os/os.h"
+#include "platform/zufall.h"
+
+namespace {
+
+using namespace spielwelt;
+
+class Frame : public Spielwelt {
+protected:
+    int32_t h = 0;
+    Spielfeld_Record* r = nullptr;
+    void SetUp() override
+    {
+        Spielwelt::SetUp();
+        for (int32_t sp = 10; sp < 28; ++sp) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 1, sp, 150, 0, 24, -1, false));
+        for (int32_t sp = 10; sp < 21; ++sp) Teamspieler_Wert(317, 1, sp, TS_STARTELF, 8);
+        const int32_t block = Spiele_Init_Neue_Spiele(1, 4, 20, 1, LIGA, -1);
+        h = Spiele_Lock(block, 0, 0, 0);
+        Spiele_Set_Teams(h, 1, 2);
+        Spielfeld_Init();
+        ASSERT_TRUE(Spielfeld_Record_Anlegen(h, 1, 0, nullptr, 1, 0));
+        r = Spielfeld_Get_Spiel(h);
+    }
+    void TearDown() override
+    {
+        Spielfeld_Set_Halten(0);
+        Spielfeld_Set_Ueberspringen(0);
+        Spielfeld_DeInit();
+        Spielwelt::TearDown();
+    }
+    float run()
+    {
+        uint8_t stopp = 0;
+        const float x = Spielfeld_Run(1, 0, 1, 0, &stopp, 0);
+        EXPECT_EQ(stopp, 0);  // never set: the day's minute always moves on
+        return x;
+    }
+};
+
+TEST_F(Frame, TheReturnsTellTheClockToWaitSkipEndOrCountOneOrTwoUnits)
+{
+    EXPECT_EQ(run(), 0.0f);  // the first frame after init plays nothing
+    EXPECT_EQ(run(), 1.0f);
+    Spielfeld_Steuerung.pause = 1;
+    EXPECT_EQ(run(), 0.0f);
+    Spielfeld_Steuerung.pause = 0;
+    Spielfeld_Set_Ueberspringen(1);
+    EXPECT_EQ(run(), 100000.0f);
+    Spielfeld_Set_Halten(1);
+    EXPECT_EQ(run(), -1.0f);  // the hold comes before everything
+    Spielfeld_Set_Halten(0);
+    Spielfeld_Set_Ueberspringen(0);
+    Spielfeld_Steuerung.uebersicht_verlassen = 1;
+    EXPECT_EQ(run(), 1000.0f);
+    Spielfeld_Steuerung.uebersicht_verlassen = 0;
+    EXPECT_EQ(run(), 1.0f);
+}
+
+TEST_F(Frame, AnActiveRecordStepsOncePerUnitOnItsOwnSequenceAndItsClockStopsInStoppages)
+{
+    r->aktiv = 1;
+    r->situation = SITUATION_SPIEL;
+    r->einheiten = 0;
+    const uint16_t minute = r->minute;
+    run();
+    Zufall_Set_Seed(777);
+    EXPECT_EQ(run(), 1.0f);
+    EXPECT_EQ(r->einheiten, 1);
+    Os_Sleep(60);
+    EXPECT_EQ(run(), 2.0f);
+    EXPECT_EQ(r->einheiten, 3);
+    EXPECT_EQ(Zufall_Get_Seed(), 777);
+    EXPECT_EQ(r->frame_zeit, uint32_t(SPIELFELD_SCHRITT_MS));
+    r->situation = SITUATION_ECKE;
+    r->standard_aufgebaut = 1;
+    run();
+    EXPECT_EQ(r->einheiten, 3);
+    // A full minute of units turns the record's minute.
+    r->situation = SITUATION_SPIEL;
+    r->einheiten = uint16_t(Spielgeschwindigkeit - 1);
+    run();
+    EXPECT_EQ(r->minute, minute + 1);
+    EXPECT_EQ(r->einheiten, 0);
+    // A closed record is left alone.
+    r->abgeschlossen = 1;
+    run();
+    EXPECT_EQ(r->einheiten, 0);
+}
+
+TEST_F(Frame, TheUnitCountIsPartOfTheSavedImage)
+{
+    r->einheiten = 0x1234;
+    std::vector<uint8_t> bild(SPIELFELD_RECORD_BYTES);
+    Spielfeld_Record_Schreiben(*r, bild.data());
+    EXPECT_EQ(bild[20412], 0x34);
+    EXPECT_EQ(bild[20413], 0x12);
+    auto zurueck = std::make_unique<Spielfeld_Record>();
+    Spielfeld_Record_Lesen(bild.data(), *zurueck);
+    EXPECT_EQ(zurueck->einheiten, 0x1234);
+}
+
+class Schritt : public Spielfeld_Szene {};
+
+TEST_F(Schritt, ADueFoulInTheAreaBecomesAPenaltyAndWaitsWhileItCountsDown)
+{
+    spieler(3, 10000, 3000);
+    spieler(20, 10100, 3000);
+    r->objekt[SPIELFELD_BALL].x = 10050;
+    r->objekt[SPIELFELD_BALL].y = 3000;
+    r->foul_x = 10000;
+    r->foul_y = 3000;
+    r->gefoulte_seite = 0;
+    r->gefoulter = 3;
+    r->foul_taeter = 20;
+    r->foul_countdown = 3;
+    r->standard_aufgebaut = 1;
+    Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+    EXPECT_EQ(r->situation, SITUATION_SPIEL);
+    EXPECT_EQ(r->foul_countdown, 2);
+    Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+    Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+    EXPECT_EQ(r->situation, SITUATION_ELFMETER);
+    EXPECT_EQ(r->elfmeter[0], 1);
+    EXPECT_EQ(r->foul_countdown, 0);
+}
+
+TEST_F(Schritt, WalksEndWhenNobodyWalksAndPlayResumes)
+{
+    spieler(3, 5000, 3000);
+    r->objekt[3].zustand = '$';
+    r->laufende_spieler = 1;
+    r->situation = SITUATION_WECHSEL;
+    r->standard_aufgebaut = 1;
+    Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+    EXPECT_EQ(r->situation, SITUATION_WECHSEL);
+    r->objekt[3].zustand = 0;
+    Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+    EXPECT_EQ(r->laufende_spieler, -1);
+    EXPECT_EQ(r->situation, SITUATION_SPIEL);
+}
+
+}  // namespace
