@@ -224,3 +224,49 @@ void Spielfeld_Ball_Flugdauer()
     }
     b->flug_uhr = t;
 }
+
+int32_t Spielfeld_Zuspiel_Gedeckt(const Spielfeld_Record* r, const Spielfeld_Objekt* ball, float x, float y, int32_t seite,
+                                  float* abstand, int32_t* slot, float reichweite, int32_t* nah, int32_t* eng)
+{
+    int32_t n_nah = 0, n_eng = 0, anzahl = 0, bester = -1;
+    float bester_d = 0.0f;
+    bool torwart = false;
+    if (r && ball) {
+        const float bx = ball->x, by = ball->y;
+        if (x == bx) x += 0.001f;
+        if (y == by) y += 0.001f;
+        const float wx = x - bx, wy = y - by;
+        const float weg2 = wx * wx + wy * wy, weg = std::sqrt(weg2);
+        const int32_t erster = seite ? 16 : 0;
+        for (int32_t i = erster; i < erster + 16; ++i) {
+            const Spielfeld_Objekt& o = r->objekt[i];
+            if (!(r->spieler[i].zustand & SPIELFELD_AUF_DEM_PLATZ) || !o.aktiv) continue;
+            const float t = ((o.x - bx) * wx + (o.y - by) * wy) / weg2;
+            const float fx = bx + t * wx, fy = by + t * wy;
+            const float d = std::hypot(o.x - fx, o.y - fy);
+            if (d >= reichweite) continue;
+            const float vom_ball = std::hypot(fx - bx, fy - by);
+            bool deckt = t >= 0.0f && t <= 1.0f;
+            if (!deckt) {
+                if (vom_ball <= 70.0f) {
+                    deckt = true;
+                    ++n_nah;
+                } else deckt = std::hypot(o.x - x, o.y - y) < reichweite;
+            }
+            if (d > reichweite * (vom_ball / weg)) deckt = false;
+            if (!deckt) continue;
+            ++anzahl;
+            if (d < 100.0f) ++n_eng;
+            if (o.torwart || (!torwart && (bester < 0 || d < bester_d))) {
+                bester = i;
+                bester_d = d;
+                torwart = torwart || o.torwart;
+            }
+        }
+    }
+    if (abstand) *abstand = bester_d;
+    if (slot) *slot = bester;
+    if (nah) *nah = n_nah;
+    if (eng) *eng = n_eng;
+    return anzahl;
+}

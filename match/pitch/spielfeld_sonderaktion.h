@@ -17,3 +17,9 @@ enum : uint8_t {
 // held to the pitch, and false.
 bool Spielfeld_Freie_Position_Suchen(Spielfeld_Record* r, int32_t slot, int32_t objekt, int32_t radius, float* x,
                                      float* y, int32_t gerichtet);
+// Players of a side (0 home, 1 away) covering the straight pass from the ball to (x, y) within a
+// corridor of `reichweite` that widens towards the target: their count. The nearest of them (a
+// goalkeeper first) goes to slot with his distance; nah counts those at the ball's start, eng those
+// closer than 100 to the line.
+int32_t Spielfeld_Zuspiel_Gedeckt(const Spielfeld_Record* r, const Spielfeld_Objekt* ball, float x, float y, int32_t seite,
+                                  float* abstand, int32_t* slot, float reichweite, int32_t* nah, int32_t* eng);

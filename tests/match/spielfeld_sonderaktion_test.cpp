@@ -176,3 +176,50 @@ TEST_F(Rollen, TheFlightClockContinuesFromTheBallsHeight)
 }
 
 }  // namespace
+
+namespace {
+
+class Deckung : public Rollen {
+protected:
+    int32_t slot = -2, nah = -1, eng = -1;
+    float d = -1;
+    int32_t gedeckt(float x, float y, int32_t seite, float reichweite = 400)
+    {
+        return Spielfeld_Zuspiel_Gedeckt(r.get(), &b(), x, y, seite, &d, &slot, reichweite, &nah, &eng);
+    }
+};
+
+TEST_F(Deckung, OnlyPlayersInTheWideningCorridorOfTheirSideCoverAPass)
+{
+    ball_bei(2000, 3000);
+    spieler(20, 4000, 3050);  // on the line halfway: covers
+    spieler(21, 3000, 3300);  // 300 off at a quarter of the way: outside the corridor
+    spieler(5, 4000, 3000);   // a team-mate does not count
+    EXPECT_EQ(gedeckt(6000, 3000, 1), 1);
+    EXPECT_EQ(slot, 20);
+    EXPECT_NEAR(d, 50.0f, 0.5f);
+    EXPECT_EQ(eng, 1);
+    // Beyond the target he covers only when he stands within reach of it.
+    r->objekt[21].x = 6300;
+    r->objekt[21].y = 3100;
+    EXPECT_EQ(gedeckt(6000, 3000, 1), 2);
+    r->objekt[21].x = 7000;
+    EXPECT_EQ(gedeckt(6000, 3000, 1), 1);
+    EXPECT_EQ(gedeckt(6000, 3000, 0), 1);
+    EXPECT_EQ(slot, 5);
+}
+
+TEST_F(Deckung, AKeeperOnTheLineIsNamedBeforeANearerFieldPlayer)
+{
+    ball_bei(2000, 3000);
+    spieler(20, 3000, 3010);
+    spieler(16, 5000, 3200, true);
+    EXPECT_EQ(gedeckt(6000, 3000, 1), 2);
+    EXPECT_EQ(slot, 16);
+    EXPECT_NEAR(d, 200.0f, 0.5f);
+    // A pass along a line (equal y) and nobody near it.
+    EXPECT_EQ(gedeckt(2000, 500, 0), 0);
+    EXPECT_EQ(slot, -1);
+}
+
+}  // namespace
