@@ -9,11 +9,13 @@
 #include "match/pitch/spielfeld_standard.h"
 #include "match/pitch/spielfeld_verhalten.h"
 #include "match/spieltag.h"
+#include "platform/zufall.h"
 
 namespace {
 
 constexpr float ENTSCHEIDUNG_S = 1.0f;
 constexpr uint32_t KRAFT_MAX = 10000;
+constexpr uint8_t ZUSTAND_VERLETZT = 44;  // lying hurt after a foul
 
 bool walk_zustand(uint8_t z) { return (z >= 36 && z <= 39) || z == 50; }
 
@@ -67,6 +69,13 @@ void foul_buchen(Spielfeld_Record* r)
     --r->foul_countdown;
     if (!faellig || r->situation == SITUATION_FREISTOSS) return;
     r->foul_countdown = 0;
+    const int32_t g = r->gefoulter;
+    if (r->situation == SITUATION_VERLETZUNG && g >= 0 && g < SPIELFELD_SLOTS && r->objekt[g].zustand == ZUSTAND_VERLETZT) {
+        // the kind stands in the header's second value; the store gets no second player
+        const int32_t art = Zufall(0, 41);
+        Spielfeld_Ereignis_Melden(r, EREIGNIS_VERLETZUNG, g, -1);
+        r->kopf.zweiter = int16_t(art);
+    }
     Spielfeld_Foul_Bewerten(r);
     Spielfeld_Foul_Standard(r, r->foul_x, r->foul_y, r->gefoulte_seite);
 }

@@ -7,6 +7,7 @@
 
 #include "database/teamspieler.h"
 #include "match/pitch/spielfeld_ball.h"
+#include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_schritt.h"
 #include "match/spieltag.h"
 #include "match/spielfeld_szene.h"
@@ -149,6 +150,36 @@ TEST_F(Schritt, WalksEndWhenNobodyWalksAndPlayResumes)
     Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
     EXPECT_EQ(r->laufende_spieler, -1);
     EXPECT_EQ(r->situation, SITUATION_SPIEL);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Frame, AnInjuryIsStoredForTheHurtPlayerAloneBeforeTheFoulIsJudged)
+{
+    Spiele_Ereignis_Speicher_Reservieren(h);
+    const int32_t opfer = 2, taeter = 18;
+    r->objekt[opfer].zustand = 44;
+    r->gefoulter = opfer;
+    r->foul_taeter = taeter;
+    r->foul_x = r->objekt[opfer].x;
+    r->foul_y = r->objekt[opfer].y;
+    r->gefoulte_seite = 0;
+    r->situation = SITUATION_VERLETZUNG;
+    r->standard_aufgebaut = 1;
+    r->foul_countdown = 1;
+    Spielfeld_Record_Schritt(r, SPIELFELD_SCHRITT_MS);
+    EXPECT_TRUE(r->situation == SITUATION_FREISTOSS || r->situation == SITUATION_ELFMETER);
+    bool verletzung = false;
+    Spiele_Ereignis_Info e;
+    for (bool da = Spiele_Get_Erstes_Ereignis(h, &e); da; da = Spiele_Get_Naechstes_Ereignis(&e)) {
+        if (!(e.flags & EREIGNIS_VERLETZUNG)) continue;
+        verletzung = true;
+        EXPECT_EQ(e.spieler_1, r->spieler[opfer].spnr);
+        EXPECT_LT(e.spieler_2, 0);  // the kind is no player
+    }
+    EXPECT_TRUE(verletzung);
 }
 
 }  // namespace
