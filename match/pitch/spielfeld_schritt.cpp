@@ -9,6 +9,7 @@
 #include "match/pitch/spielfeld_standard.h"
 #include "match/pitch/spielfeld_verhalten.h"
 #include "match/spieltag.h"
+#include "matchview/live/spielszenen_kamera.h"
 #include "platform/zufall.h"
 
 namespace {
@@ -80,6 +81,22 @@ void foul_buchen(Spielfeld_Record* r)
     Spielfeld_Foul_Standard(r, r->foul_x, r->foul_y, r->gefoulte_seite);
 }
 
+// After the goal's pause the side that conceded kicks off from the centre spot.
+void nach_tor(Spielfeld_Record* r)
+{
+    if (r->situation != SITUATION_TORJUBEL) return;
+    if (r->tor_pause > 0 && --r->tor_pause > 0) return;
+    Spielfeld_Objekt& b = r->objekt[SPIELFELD_BALL];
+    Spielfeld_Objekt_Setzen(r, SPIELFELD_BALL, Spielfeld_Masse[0] / 2, Spielfeld_Masse[1] / 2, 0);
+    b.vx = b.vy = b.vz = 0.0f;
+    Spielfeld_Auftrag_Tempo_Setzen(r, SPIELFELD_BALL, 0.0f, 0);
+    Spielfeld_Flug_Setzen(r, SPIELFELD_BALL, 0.0f);
+    r->ball_zustand = BALL_IM_SPIEL;
+    r->ballhalter = -1;
+    r->situation = SITUATION_ANSTOSS;
+    r->standard_aufgebaut = 0;
+}
+
 // The record's own clock runs in play only.
 void uhr(Spielfeld_Record* r)
 {
@@ -108,8 +125,14 @@ void Spielfeld_Record_Schritt(Spielfeld_Record* r, int32_t ms)
         if (r->objekt[i].aktiv) objekt_schritt(r, i, ms);
     Spielfeld_Kontakte_Aufloesen(r);
     foul_buchen(r);
+    nach_tor(r);
     if (r->spielende != 2) Spieltag_Halbzeit_Auf_Dem_Platz_Pruefen(r);
+    if (r->spielende == 2 && r->situation != SITUATION_HALBZEIT) Spielfeld_Halbzeit_Beenden(int32_t(r->spiel));
     for (int32_t i = 0; i < SPIELFELD_SLOTS; ++i)
         if (r->objekt[i].aktiv) Spielfeld_Animation_Variieren(&r->objekt[i]);
     uhr(r);
+    const Spielfeld_Objekt& ball = r->objekt[SPIELFELD_BALL];
+    r->kamera_ziel[0] = ball.x;
+    r->kamera_ziel[1] = ball.y;
+    r->kamera_ziel[2] = ball.z;
 }

@@ -183,3 +183,33 @@ TEST_F(Frame, AnInjuryIsStoredForTheHurtPlayerAloneBeforeTheFoulIsJudged)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Schritt, AfterTheGoalsPauseTheConcedingSideKicksOffFromTheCentre)
+{
+    spieler(9, 5000, 3000);
+    spieler(25, 5600, 3200);
+    b().x = 10900;
+    b().y = 3400;
+    r->situation = SITUATION_TORJUBEL;
+    r->tor_pause = 3;
+    r->letzte_beruehrung = 1;  // the away side scored
+    r->ball_zustand = BALL_IM_TOR;
+    Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+    Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+    EXPECT_EQ(r->situation, SITUATION_TORJUBEL);
+    EXPECT_EQ(r->einheiten, 0);  // no clock in the pause
+    Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+    EXPECT_EQ(r->situation, SITUATION_ANSTOSS);
+    EXPECT_EQ(b().x, 5400);
+    EXPECT_EQ(b().y, 3403);
+    EXPECT_EQ(r->ball_zustand, BALL_IM_SPIEL);
+    EXPECT_EQ(r->kamera_ziel[0], 5400.0f);
+    // The next step's restart pass gives the kick-off to the home side.
+    Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+    EXPECT_EQ(r->objekt[9].zustand, 15);
+    EXPECT_NE(r->objekt[25].zustand, 15);
+}
+
+}  // namespace
