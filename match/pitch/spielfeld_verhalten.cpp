@@ -3,14 +3,46 @@
 #include <cmath>
 
 #include "match/pitch/spielfeld_abfragen.h"
+#include "match/pitch/spielfeld_animationen.h"
 #include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_objekt.h"
 #include "match/pitch/spielfeld_spieler.h"
 #include "match/pitch/spielfeld_wechsel.h"
 #include "matchview/live/spielszenen_kamera.h"
 
-void Spielfeld_Verhalten_Bank(Spielfeld_Record*, int32_t, int32_t) {}
-void Spielfeld_Verhalten_Nebenobjekt(Spielfeld_Record*, int32_t, int32_t) {}
+namespace {
+
+constexpr int32_t BANK_FIGUR_X[2] = {4658, 7010};
+constexpr int32_t BANK_FIGUR_Y = -348;
+constexpr int32_t BANK_FIGUR_TEMPO = 430;
+constexpr int32_t ZUR_BANK_TEMPO = 300;
+
+}  // namespace
+
+void Spielfeld_Verhalten_Bank(Spielfeld_Record* r, int32_t slot, int32_t platzieren)
+{
+    if (!r || slot < 0 || slot >= SPIELFELD_SLOTS) return;
+    Spielfeld_Objekt& o = r->objekt[slot];
+    float x = 0, y = 0;
+    Spielfeld_Bank_Position(r, slot, nullptr, &x, &y);
+    // placed with the line-up he stands by the halfway line and walks to his seat from there
+    if (platzieren || o.x != x || o.y != y)
+        Spielfeld_Auftrag_Geben(r, slot, int32_t(x), int32_t(y), 0, ZUR_BANK_TEMPO, ANIM_GEHEN, 0, -1, 0, -1, 1, -1, 0,
+                                AUFTRAG_SUCHEN);
+    o.neu_entscheiden = 0;
+}
+
+void Spielfeld_Verhalten_Nebenobjekt(Spielfeld_Record* r, int32_t objekt, int32_t platzieren)
+{
+    if (!r || objekt < 0 || objekt >= SPIELFELD_OBJEKTE) return;
+    Spielfeld_Objekt& o = r->objekt[objekt];
+    o.neu_entscheiden = 0;
+    if (objekt != SPIELFELD_BANK && objekt != SPIELFELD_BANK + 1) return;
+    const int32_t x = BANK_FIGUR_X[objekt - SPIELFELD_BANK];
+    if (!platzieren && o.x == float(x) && o.y == float(BANK_FIGUR_Y)) return;
+    Spielfeld_Auftrag_Geben(r, objekt, x, BANK_FIGUR_Y, 0, BANK_FIGUR_TEMPO, ANIM_BANK, 0, -1, 0, -1, 1, -1, 0,
+                            AUFTRAG_SUCHEN);
+}
 void Spielfeld_Verhalten_Zustand(Spielfeld_Record*, int32_t, int32_t) {}
 void Spielfeld_Verhalten_Torwart(Spielfeld_Record*, int32_t, int32_t, int32_t) {}
 void Spielfeld_Verhalten_Ballfuehrer(Spielfeld_Record*, int32_t, int32_t) {}

@@ -5,6 +5,7 @@
 #include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_objekt.h"
+#include "match/pitch/spielfeld_verhalten.h"
 #include "match/pitch/spielfeld_wechsel.h"
 #include "match/spielfeld_szene.h"
 #include "platform/zufall.h"
@@ -214,6 +215,37 @@ TEST_F(AutoWechsel, AFullQueueTakesNothingAndAGivenPlayerGoes)
     r->ball_zustand = BALL_SEITENAUS;
     Spielfeld_Auto_Auswechslung(r.get(), 0, 0, -1);
     EXPECT_EQ(r->auswechsel[0][1], -1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Wechsel, SubstitutesWalkToTheirOwnSeatsBesideTheirBenchAndTheFiguresToTheBench)
+{
+    spieler(12, 5200, -100, false, SPIELFELD_ERSATZ);
+    spieler(13, 5200, -100, false, SPIELFELD_ERSATZ);
+    spieler(28, 5600, -100, false, SPIELFELD_ERSATZ);
+    r->spieler[13].bank_nummer = 1;
+    for (int32_t i : {12, 13, 28}) {
+        r->objekt[i].neu_entscheiden = 1;
+        Spielfeld_Verhalten_Verteilen(r.get(), i);
+        EXPECT_EQ(r->objekt[i].neu_entscheiden, 0);
+    }
+    float x12 = 0, x13 = 0, x28 = 0, y = 0;
+    Spielfeld_Bank_Position(r.get(), 12, nullptr, &x12, &y);
+    Spielfeld_Bank_Position(r.get(), 13, nullptr, &x13, &y);
+    Spielfeld_Bank_Position(r.get(), 28, nullptr, &x28, &y);
+    EXPECT_LT(x13, x12);
+    EXPECT_LT(x12, 4658.0f);
+    EXPECT_GT(x28, 7010.0f);
+    EXPECT_LT(y, 0.0f);
+    EXPECT_TRUE(ziel_bei(12, x12, y));
+    EXPECT_TRUE(ziel_bei(13, x13, y));
+    EXPECT_TRUE(ziel_bei(28, x28, y));
+    r->objekt[SPIELFELD_BANK + 1].aktiv = 1;
+    Spielfeld_Verhalten_Nebenobjekt(r.get(), SPIELFELD_BANK + 1, 1);
+    EXPECT_TRUE(ziel_bei(SPIELFELD_BANK + 1, 7010, -348));
 }
 
 }  // namespace
