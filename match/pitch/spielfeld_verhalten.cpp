@@ -1,5 +1,6 @@
 #include "match/pitch/spielfeld_verhalten.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "match/pitch/spielfeld_abfragen.h"
@@ -49,8 +50,58 @@ void Spielfeld_Verhalten_Ballfuehrer(Spielfeld_Record*, int32_t, int32_t) {}
 void Spielfeld_Verhalten_Angriff(Spielfeld_Record*, int32_t, int32_t) {}
 void Spielfeld_Verhalten_Abwehr(Spielfeld_Record*, int32_t, int32_t) {}
 void Spielfeld_Verhalten_Situation_5(Spielfeld_Record*, int32_t, int32_t) {}
-void Spielfeld_Verhalten_Schiedsrichter(Spielfeld_Record*, int32_t) {}
-void Spielfeld_Verhalten_Linienrichter(Spielfeld_Record*, int32_t) {}
+namespace {
+
+constexpr float SCHIRI_ABSTAND = 1500.0f, SCHIRI_RAND = 100.0f, LINIE_AUSSEN = 100.0f;
+constexpr float NEU_AB = 300.0f;  // a new order only when the point has moved this far
+constexpr int32_t SCHIRI_TEMPO = 400;
+
+void folgen(Spielfeld_Record* r, int32_t objekt, float x, float y)
+{
+    Spielfeld_Objekt& o = r->objekt[objekt];
+    o.neu_entscheiden = 0;
+    const Spielfeld_Auftrag* a = Spielfeld_Aktueller_Auftrag(&o);
+    if (std::hypot(a->ziel[0] - x, a->ziel[1] - y) < NEU_AB && std::hypot(o.x - x, o.y - y) < NEU_AB * 2) return;
+    Spielfeld_Auftrag_Geben(r, objekt, int32_t(x), int32_t(y), 0, SCHIRI_TEMPO, ANIM_BEWEGEN, 0, -1, 0, -1, 1, -1, 0,
+                            AUFTRAG_SUCHEN);
+}
+
+}  // namespace
+
+// The referee keeps about 15 m from the ball on the side of the centre, inside the pitch.
+void Spielfeld_Verhalten_Schiedsrichter(Spielfeld_Record* r, int32_t objekt)
+{
+    if (!r) return;
+    const Spielfeld_Objekt& b = r->objekt[SPIELFELD_BALL];
+    const float L = float(Spielfeld_Masse[0]), W = float(Spielfeld_Masse[1]);
+    float dx = L / 2 - b.x, dy = W / 2 - b.y;
+    const float d = std::hypot(dx, dy);
+    if (d < 1.0f) {
+        dx = 0.0f;
+        dy = -1.0f;
+    } else {
+        dx /= d;
+        dy /= d;
+    }
+    const float x = std::clamp(b.x + dx * SCHIRI_ABSTAND, SCHIRI_RAND, L - SCHIRI_RAND);
+    const float y = std::clamp(b.y + dy * SCHIRI_ABSTAND, SCHIRI_RAND, W - SCHIRI_RAND);
+    folgen(r, objekt, x, y);
+}
+
+// Assistants 33 and 34 run their touchline level with the ball within their half; 36 stays.
+void Spielfeld_Verhalten_Linienrichter(Spielfeld_Record* r, int32_t objekt)
+{
+    if (!r) return;
+    if (objekt != 33 && objekt != 34) {
+        r->objekt[objekt].neu_entscheiden = 0;
+        return;
+    }
+    const Spielfeld_Objekt& b = r->objekt[SPIELFELD_BALL];
+    const float L = float(Spielfeld_Masse[0]), W = float(Spielfeld_Masse[1]);
+    const bool oben = objekt == 33;
+    const float x = oben ? std::clamp(b.x, L / 2, L) : std::clamp(b.x, 0.0f, L / 2);
+    folgen(r, objekt, x, oben ? -LINIE_AUSSEN : W + LINIE_AUSSEN);
+}
 
 void Spielfeld_Routine_Standard(Spielfeld_Record* r, Spielfeld_Routine routine, int32_t i, int32_t arg)
 {

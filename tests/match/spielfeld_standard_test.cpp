@@ -302,3 +302,30 @@ TEST_F(Elfmeterschiessen, EveryKickIsAtTheGoalAtZeroAndTheGameWaitsForIt)
 }
 
 }  // namespace
+
+namespace {
+
+class Offizielle : public Spielfeld_Szene {
+protected:
+    const Spielfeld_Auftrag* ziel(int32_t o) { return Spielfeld_Aktueller_Auftrag(&r->objekt[o]); }
+};
+
+TEST_F(Offizielle, TheRefereeKeepsHisDistanceInsideThePitchAndTheAssistantsTheirLinesAndHalves)
+{
+    for (int32_t o : {32, 33, 34}) r->objekt[o].aktiv = 1;
+    for (const auto& [bx, by] : {std::pair{300.0f, 200.0f}, std::pair{10700.0f, 6700.0f}, std::pair{5400.0f, 3403.0f},
+                                 std::pair{8000.0f, 3000.0f}}) {
+        b().x = bx;
+        b().y = by;
+        for (int32_t o : {32, 33, 34}) Spielfeld_Verhalten_Verteilen(r.get(), o);
+        const Spielfeld_Auftrag* s = ziel(32);
+        EXPECT_TRUE(s->ziel[0] >= 100 && s->ziel[0] <= L - 100 && s->ziel[1] >= 100 && s->ziel[1] <= B - 100) << bx;
+        EXPECT_NEAR(std::hypot(s->ziel[0] - bx, s->ziel[1] - by), 1500.0f, 600.0f) << bx;
+        EXPECT_LT(ziel(33)->ziel[1], 0.0f);
+        EXPECT_GT(ziel(34)->ziel[1], B);
+        EXPECT_GE(ziel(33)->ziel[0], L / 2);
+        EXPECT_LE(ziel(34)->ziel[0], L / 2);
+    }
+}
+
+}  // namespace
