@@ -17,6 +17,7 @@ constexpr int32_t BANK_FIGUR_X[2] = {4658, 7010};
 constexpr int32_t BANK_FIGUR_Y = -348;
 constexpr int32_t BANK_FIGUR_TEMPO = 430;
 constexpr int32_t ZUR_BANK_TEMPO = 300;
+constexpr float ANGEKOMMEN = 50.0f;  // a walk ends this near its point
 
 }  // namespace
 
@@ -44,7 +45,27 @@ void Spielfeld_Verhalten_Nebenobjekt(Spielfeld_Record* r, int32_t objekt, int32_
     Spielfeld_Auftrag_Geben(r, objekt, x, BANK_FIGUR_Y, 0, BANK_FIGUR_TEMPO, ANIM_BANK, 0, -1, 0, -1, 1, -1, 0,
                             AUFTRAG_SUCHEN);
 }
-void Spielfeld_Verhalten_Zustand(Spielfeld_Record*, int32_t, int32_t) {}
+// Walks on and off for a substitution end where their order ends: the substitute plays, the
+// replaced player leaves the pitch for his seat as at a kick-off.
+void Spielfeld_Verhalten_Zustand(Spielfeld_Record* r, int32_t slot, int32_t)
+{
+    if (!r || slot < 0 || slot >= SPIELFELD_SLOTS) return;
+    Spielfeld_Objekt& o = r->objekt[slot];
+    if (o.zustand != '$' && o.zustand != '&') return;
+    const Spielfeld_Auftrag* a = Spielfeld_Aktueller_Auftrag(&o);
+    if (std::hypot(o.x - a->ziel[0], o.y - a->ziel[1]) >= ANGEKOMMEN) return;
+    if (o.zustand == '$') {
+        o.zustand = 0;
+        o.neu_entscheiden = 1;
+        return;
+    }
+    Spielfeld_Spieler& e = r->spieler[slot];
+    Spielfeld_Bank_Position(r, slot, &o, nullptr, nullptr);
+    o.aktiv = 0;
+    o.zustand = 0;
+    if (!(e.zustand & (0x40u | SPIELFELD_GELB_ROT | SPIELFELD_ROT))) e.zustand &= ~uint32_t(SPIELFELD_AUF_DEM_PLATZ);
+    e.zustand |= SPIELFELD_AUSGEWECHSELT;
+}
 void Spielfeld_Verhalten_Torwart(Spielfeld_Record*, int32_t, int32_t, int32_t) {}
 void Spielfeld_Verhalten_Ballfuehrer(Spielfeld_Record*, int32_t, int32_t) {}
 void Spielfeld_Verhalten_Angriff(Spielfeld_Record*, int32_t, int32_t) {}

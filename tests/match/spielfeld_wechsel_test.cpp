@@ -249,3 +249,34 @@ TEST_F(Wechsel, SubstitutesWalkToTheirOwnSeatsBesideTheirBenchAndTheFiguresToThe
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Wechsel, WalksEndAtTheTouchlineTheSubstitutePlaysAndTheReplacedManSits)
+{
+    spieler(2, 4000, 3000);
+    spieler(12, 5000, -300, false, SPIELFELD_ERSATZ);
+    paar(0, 0, 12, 2);
+    Spielfeld_Wechsel_Ausfuehren(r.get());
+    // Still on the way: nothing changes.
+    Spielfeld_Verhalten_Verteilen(r.get(), 12);
+    Spielfeld_Verhalten_Verteilen(r.get(), 2);
+    EXPECT_EQ(r->objekt[12].zustand, '$');
+    EXPECT_EQ(r->objekt[2].zustand, '&');
+    // Arrived.
+    for (int32_t i : {2, 12}) {
+        const Spielfeld_Auftrag* a = Spielfeld_Aktueller_Auftrag(&r->objekt[i]);
+        r->objekt[i].x = a->ziel[0];
+        r->objekt[i].y = a->ziel[1] + 20;
+        Spielfeld_Verhalten_Verteilen(r.get(), i);
+    }
+    EXPECT_EQ(r->objekt[12].zustand, 0);
+    EXPECT_EQ(r->objekt[12].neu_entscheiden, 1);
+    EXPECT_EQ(r->objekt[2].aktiv, 0);
+    EXPECT_EQ(r->spieler[2].zustand, SPIELFELD_AUSGEWECHSELT);
+    EXPECT_LT(r->objekt[2].y, 0.0f);
+    // Nobody walks any more: the frame step ends the stoppage.
+    EXPECT_FALSE(Spielfeld_Wechsel_Ist_Aus(r.get(), 2));
+}
+
+}  // namespace
