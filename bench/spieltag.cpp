@@ -13,7 +13,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "bench_welt.h"
+#include "bench_samstag.h"
 #include "competitions/spiele.h"
 #include "gameflow/ablauf.h"
 #include "gameflow/eingang.h"
@@ -26,77 +26,7 @@
 
 namespace {
 
-struct Samstag {
-    int32_t ids[256] = {};
-    int32_t anzahl = 0;   // competitions of the day
-    int32_t spiele = 0;   // their games
-};
-
-// The running day's games, and with `tore` their goals.
-int32_t spiele_des_tages(int32_t* tore = nullptr)
-{
-    int32_t w[256];
-    const int32_t n = Spieltag_Get_Wettbewerbe(w, 256);
-    int32_t summe = 0;
-    for (int32_t i = 0; i < n; ++i) {
-        int32_t s[SPIELTAG_TAGESLISTE];
-        if (!Spieltag_Get_Spiele(w[i], s, SPIELTAG_TAGESLISTE)) continue;
-        summe += s[0];
-        for (int32_t k = 1; tore && k <= s[0]; ++k)
-            if (const Spiele_Spiel* m = Spiele_Get_Spiel(s[k], 0)) *tore += m->heim_tore + m->gast_tore;
-    }
-    return summe;
-}
-
-// The new game, walked by the main loop to the menu round of its first Saturday with games.
-const Samstag& samstag()
-{
-    static Bench_Welt_Ordner daten{"spieltag", {"welt", "wettbewerbe"}};
-    static Samstag tag = [] {
-        Samstag s;
-        const std::string ordner = (daten.ordner / "spielstand").string();
-        std::filesystem::create_directories(ordner);
-        setenv("DORVIN_REGISTRY", (daten.ordner / "registry").c_str(), 1);
-        Disk_Set_Spielstand_Ordner(ordner.c_str());
-        Game_Spielstand_Bloecke_Registrieren();
-        Netz_Rolle = 3;
-        Eingang_Set_Start_Hook([](Eingang_Einstellungen& e, Eingang_Eingabe& m) {
-            e.schwierigkeit = 2;
-            m.starten = true;
-        });
-        if (!Spielstart_Neues_Spiel()) Bench_Scheitern("spieltag", "neues Spiel nicht möglich");
-        Ablauf_Set_Zug_Hook([](int32_t, bool) { return -1; });
-        for (int32_t i = 0; i < 2000000; ++i) {
-            if (Ablauf_Zustand == ABLAUF_SPIELTAG_MENUERUNDE && Kalender_Get_Wochentag(Aktueller_Tag) == 0) break;
-            Ablauf_Schritt();
-        }
-        if (Ablauf_Zustand != ABLAUF_SPIELTAG_MENUERUNDE) Bench_Scheitern("spieltag", "kein Samstag mit Spielen");
-        s.anzahl = Kalender_Get_Anzahl_Spiele(-1, 1, s.ids);
-        s.spiele = spiele_des_tages();
-        Spieltag_DeInit();
-        if (s.spiele <= 0) Bench_Scheitern("spieltag", "Samstag ohne Spiele");
-        return s;
-    }();
-    return tag;
-}
-
-// The day's games from their start to the last frame; the number of frames.
-int64_t tag_spielen(const Samstag& s)
-{
-    Spieltag_Init(s.ids, s.anzahl);
-    Spieltag_Spiele_Anlegen();
-    Spieltag_Nach_Menue_Bekannte_Daten_Eintragen(0);
-    int64_t frames = 0;
-    while (Spieltag_Run(0)) {
-        ++frames;
-        // A single PC waits for the half-time reports here; nothing is shown in this run.
-        if (Ablauf_Zustand == ABLAUF_HALBZEIT) {
-            Spieltag_Naechste_Halbzeit_Anpfeifen();
-            Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
-        }
-    }
-    return frames;
-}
+using namespace bench_samstag;
 
 void Spieltag_Samstag(benchmark::State& state)
 {

@@ -244,6 +244,14 @@ void spiele_fuer_alle_bloecke(void (*f)(int32_t, void*), void* ctx)
         if (kopf_von(e)->anzahl) f(spiele_von(e)[0].wettbewerb, ctx);
 }
 
+void spiele_fuer_alle_bloecke_id(void (*f)(int32_t, int32_t, void*), void* ctx)
+{
+    for (Liste_Element* e = bloecke.next; e; e = e->next)
+        if (kopf_von(e)->anzahl) f(int32_t(e->key), spiele_von(e)[0].wettbewerb, ctx);
+}
+
+const Spiele_Ereignis* spiele_ereignisse_von(const Spiele_Spiel& s) { return lauf_von(&s); }
+
 // ---- Life cycle ----
 
 void Spiele_Init()

@@ -6,6 +6,7 @@
 
 #include "competitions/spiele.h"
 #include "competitions/spiele_intern.h"
+#include "gameflow/globals.h"
 #include "competitions/spiele_tabelle.h"
 #include "competitions/wettbewerb.h"
 #include "database/team.h"
@@ -140,6 +141,7 @@ void Spiele_Set_Serien(int32_t wettbewerb, int32_t team, const int32_t flags[SER
 bool Spiele_Get_Serien(int32_t wettbewerb, int32_t team, int32_t werte[SERIE_ANZAHL], int32_t spalte)
 {
     if (werte) std::fill(werte, werte + SERIE_ANZAHL, 0);
+    if (Netz_Rolle == 1) return spiele_fern_serien(wettbewerb, team, werte, spalte);
     if (!Spiele_Ist_Initialisiert()) return false;
     const int32_t o = wettbewerb == -1 ? SERIE_ALLE : ober(wettbewerb);
     if (o < 0 || !team_ok(team) || spalte < 0 || spalte > 2) return false;
@@ -171,6 +173,8 @@ void Spiele_Set_Spiele_Gegen(int32_t wettbewerb, int32_t team, int32_t gegner, i
 bool Spiele_Get_Spiele_Gegen(int32_t wettbewerb, int32_t team, int32_t gegner, int32_t* siege, int32_t* remis,
                              int32_t* niederlagen, int32_t* ergebnisse, int32_t kapazitaet)
 {
+    if (Netz_Rolle == 1)
+        return spiele_fern_gegen(wettbewerb, team, gegner, siege, remis, niederlagen, ergebnisse, kapazitaet);
     int32_t w = 0, d = 0, l = 0, n = 0;
     bool gefunden = false;
     auto sammeln = [&](int32_t o) {
@@ -229,6 +233,7 @@ int32_t Spiele_Get_Wettbewerb_Sieger(int32_t wettbewerb, int32_t saison, int32_t
     if (zweiter) *zweiter = -1;
     if (wert_1) *wert_1 = 0;
     if (wert_2) *wert_2 = 0;
+    if (Netz_Rolle == 1) return spiele_fern_sieger(wettbewerb, saison);
     if (!Spiele_Ist_Initialisiert()) return -1;
     const int32_t o = ober(wettbewerb);
     if (o < 0 || saison < 0 || saison > 6000000) return -1;

@@ -45,6 +45,11 @@ void spiele_karten_nach_block_loeschen(int32_t wettbewerb);
 int32_t spiele_block_wettbewerb(int32_t block);
 // Calls f(competition id of its records) for every block that has records.
 void spiele_fuer_alle_bloecke(void (*f)(int32_t wettbewerb, void* ctx), void* ctx);
+// Calls f(block id, competition id of its records) for every block that has records.
+void spiele_fuer_alle_bloecke_id(void (*f)(int32_t block, int32_t wettbewerb, void* ctx), void* ctx);
+// The stored events of a record (ereignis_anzahl of them, at most the per-match room), null when
+// none are reserved or the run lies outside the array.
+const Spiele_Ereignis* spiele_ereignisse_von(const Spiele_Spiel& s);
 
 // Bumped by every write to a match record or event, so cached tables go stale at once.
 extern uint32_t spiele_aenderungen;
@@ -60,3 +65,12 @@ bool spiele_tip_ergebnis(const Spiele_Spiel& s, int32_t* heim, int32_t* gast);
 // The eternal table of the block's competition (eternal table module).
 int64_t spiele_ewige_tabelle(int32_t block, int32_t drei_punkte, int32_t optionen, Tabelle_Datensatz* t,
                              int32_t team);
+
+// A client's fetches from the server (network module); false or -1 when the call failed.
+struct Spiele_Team_Statistik;
+bool spiele_fern_serien(int32_t wettbewerb, int32_t team, int32_t* werte, int32_t spalte);
+bool spiele_fern_gegen(int32_t wettbewerb, int32_t team, int32_t gegner, int32_t* siege, int32_t* remis,
+                       int32_t* niederlagen, int32_t* ergebnisse, int32_t kapazitaet);
+bool spiele_fern_team_statistik(int32_t team, int32_t wettbewerb, int32_t erster, int32_t letzter, int32_t runde,
+                                int32_t seiten, Spiele_Team_Statistik* aus, int32_t spieler);
+int32_t spiele_fern_sieger(int32_t wettbewerb, int32_t saison);

@@ -11,6 +11,13 @@
 #include "gameflow/globals.h"
 #include "platform/print.h"
 #include "platform/mem.h"
+#include "network/internet.h"
+#include "platform/maus.h"
+#include "platform/os/os.h"
+#include "platform/timer.h"
+#include "platform/win95.h"
+#include "toolkit/dienste.h"
+#include "toolkit/key_input.h"
 
 namespace {
 
@@ -232,7 +239,33 @@ void Auslosung_Set_Warten_Hook(Auslosung_Warten_Hook hook) { warten_hook = hook;
 
 int32_t Auslosung_Warten(int32_t ms, int32_t ohne_loslassen)
 {
-    return warten_hook ? warten_hook(ms, ohne_loslassen) : 1;
+    if (warten_hook) return warten_hook(ms, ohne_loslassen);
+    // A scripted run holds its input during busy stretches: nothing could end the pause there.
+    const bool gehalten = Os_Script_Halten(true);
+    Os_Script_Halten(gehalten);
+    if (gehalten && Os_Headless()) return 1;
+    const uint32_t start = Timer_Get_Time();
+    const uint32_t dauer = uint32_t(std::max(ms, 0));
+    if (Key_Input_Taste_Vorhanden()) Key_Input_Taste_Holen();
+    // A server keeps serving its clients while a page waits.
+    auto durchgang = [] {
+        if (Netz_Rolle & 2) Steuersignal_Verarbeiten();
+    };
+    if (!ohne_loslassen)
+        while (Maus_Get_Tasten() != 0 && !Programm_Ende) {
+            durchgang();
+            Win95_Message_Pump();
+            Win95_Sleep(1);
+        }
+    for (;;) {
+        durchgang();
+        if (Menue_Automatik_Aktiv() || Timer_Get_Time() - start > dauer || Maus_Get_Tasten() != 0 ||
+            Key_Input_Taste_Vorhanden() || Programm_Ende)
+            return 1;
+        Win95_Sleep(1);
+    }
 }
 
 int32_t Wettbewerb_Auslosung_Anzeigen(Wettbewerb_Id, int32_t) { return 0; }
+
+int32_t Statistik_Fakten_Saetze(int32_t, int32_t, int32_t, int32_t, int32_t, char (*)[256], int32_t) { return 0; }

@@ -1,11 +1,20 @@
 #include "competitions/statistik_anzeige.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 
+#include "competitions/wettbewerb.h"
+#include "database/team.h"
+#include "gameflow/eingang.h"
 #include "gameflow/wappen.h"
+#include "graphics/font.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_wappen.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_wappen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/resfile.h"
 #include "toolkit/icon.h"
@@ -41,15 +50,11 @@ int32_t Statistik_Wappen_Bild_Zeichnen(Menue_Icon* icon, Rastport* wappen)
     return gezeichnet ? 1 : 0;
 }
 
-int32_t Statistik_Wappen_Zeichnen(Menue_Icon*, uint32_t) { return 0; }
+namespace {
 
-int32_t Statistik_Manager_Wappen_Zeichnen(Menue_Icon* icon, uint32_t)
+// Both crest forms end here: one with no picture leaves the icon empty.
+int32_t wappen_oder_leer(Menue_Icon* icon, Rastport* wappen)
 {
-    if (!icon || icon->breite <= RAND || icon->hoehe <= RAND) return 0;
-    const int32_t resfile = ResFile_Handles[0].handle;
-    if (resfile < 0) return 0;
-    Rastport* wappen = Wappen_Load_Team(resfile, nullptr, 0, 0, icon->kennung_1, 0, icon->breite - RAND,
-                                        icon->hoehe - RAND);
     if (!wappen) {
         // No crest (or no manager): the icon shows nothing rather than an old crest.
         if (icon->bitmap) Grafik_Rechteck_Fuellen(icon->bitmap, 0, 0, int32_t(icon->bitmap->width),
@@ -59,4 +64,101 @@ int32_t Statistik_Manager_Wappen_Zeichnen(Menue_Icon* icon, uint32_t)
     return Statistik_Wappen_Bild_Zeichnen(icon, wappen);
 }
 
-void Team_Platz_Info_Zeichnen(Rastport*, int32_t, int32_t, int32_t) {}
+}  // namespace
+
+int32_t Statistik_Wappen_Zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || icon->breite <= RAND || icon->hoehe <= RAND) return 0;
+    const int32_t resfile = ResFile_Handles[0].handle;
+    if (resfile < 0) return 0;
+    const Rastport* ziel = icon->bitmap ? icon->bitmap : Grafik_Render_Ziel;
+    return wappen_oder_leer(icon, Grafik_Wappen_Laden(resfile, nullptr, ziel ? int32_t(ziel->depth) : 16, icon->kennung_1,
+                                                       0, 0, 1, icon->breite - RAND, icon->hoehe - RAND));
+}
+
+int32_t Statistik_Manager_Wappen_Zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || icon->breite <= RAND || icon->hoehe <= RAND) return 0;
+    const int32_t resfile = ResFile_Handles[0].handle;
+    if (resfile < 0) return 0;
+    return wappen_oder_leer(icon, Wappen_Load_Team(resfile, nullptr, 0, 0, icon->kennung_1, 0, icon->breite - RAND,
+                                                   icon->hoehe - RAND));
+}
+
+const char* Team_Liga_Name(int32_t team)
+{
+    static char puffer[96];
+    puffer[0] = 0;
+    if (team < 0 || team >= Team_Anzahl) return puffer;
+    const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
+    const Wettbewerb_Id erster = Wettbewerb_Get_Team_Wettbewerb(team, 0);
+    const int32_t nummer = Wettbewerb_Get_Nummer(erster >= 0 ? erster : liga);
+    const Wettbewerb_Datensatz* w = nummer >= 0 ? Wettbewerb_Zeiger(nummer) : nullptr;
+    const bool amateur = w && w->amateur_liga;
+    if (liga >= 0) {
+        std::snprintf(puffer, sizeof puffer, amateur ? "%s, Amat." : "%s", Wettbewerb_Get_Anzeigename(liga));
+    } else {
+        const int32_t nation = Team_Wert(TEAM_NATION, team, 0, 0);
+        const char* name = nation >= 0 && nation < Team_Anzahl ? Team_String(TEAM_NAME_LAND, nation, nullptr, 0) : "";
+        std::snprintf(puffer, sizeof puffer, amateur ? "%s, Amateur" : "%s", name ? name : "");
+    }
+    return puffer;
+}
+
+void Team_Platz_Info_Zeichnen(Rastport* bitmap, int32_t team, int32_t x, int32_t y)
+{
+    if (!bitmap || team < 0 || team >= Team_Anzahl) return;
+    const int32_t w = int32_t(bitmap->width) - x;
+    const int32_t resfile = ResFile_Handles[0].handle;
+    int32_t c = 0;
+    if (resfile >= 0) {
+        if (Rastport* wappen = Grafik_Wappen_Laden(resfile, nullptr, bitmap->depth, team, 0, 0, 1, 0, 0)) {
+            c = int32_t(wappen->width);
+            Grafik_Blit_Transparent(wappen, 0, 0, c, int32_t(wappen->height), bitmap, x + 2, y + 2);
+            Grafik_Bitmap_Freigeben(wappen);
+        }
+        if (Rastport* klein = Wappen_Load_Team(resfile, nullptr, 0, 0, team, 0, 30, 34)) {
+            Grafik_Blit_Transparent(klein, 0, 0, int32_t(klein->width), int32_t(klein->height), bitmap,
+                                    x + w - 4 - int32_t(klein->width), y + 4);
+            Grafik_Bitmap_Freigeben(klein);
+        }
+    }
+    if (Team_Hat_Manager(team)) c = 0;
+    const int32_t mitte = w / 2 + c / 2;
+    const char* name = Team_String(TEAM_NAME, team, nullptr, 0);
+    Grafik_Printf(bitmap, Font(0), "^c%05d^tz%04d%s", x, y + 18, int32_t(Grafik_Farbe(15, 15, 15)), mitte,
+                  name ? name : "");
+    const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
+    const int32_t platz = liga >= 0 ? Wettbewerb_Get_Tabellenplatz(liga, team) : -1;
+    const int32_t farbe = int32_t(Grafik_Farbe(11, 11, 11));
+    if (platz >= 0)
+        Grafik_Printf(bitmap, Font(3), "^c%05d^tz%04d%d. Platz in %s", x, y + 32, farbe, mitte, platz + 1,
+                      Team_Liga_Name(team));
+    else
+        Grafik_Printf(bitmap, Font(3), "^c%05d^tz%04d(%s)", x, y + 32, farbe, mitte, Team_Liga_Name(team));
+    Grafik_Linie(bitmap, x + 4, y + 44, x + w - 4, y + 44, Grafik_Farbe(10, 10, 10));
+}
+
+void Ligen_Wappen_Zeichnen(Menue_Icon* icon, Rastport* ziel, int32_t team, int32_t x, int32_t y, int32_t w,
+                           int32_t h)
+{
+    if (team == -1 && !Eingang_Get_Spiel_Gestartet()) return;
+    if (!ziel) ziel = icon ? icon->bitmap : nullptr;
+    if (!ziel) return;
+    if (w == -1) w = icon ? icon->breite : -1;
+    if (h == -1) h = icon ? icon->hoehe : -1;
+    const int32_t resfile = ResFile_Handles[0].handle;
+    if (resfile < 0) return;
+    Grafik_Wappen_Laden(resfile, ziel, ziel->depth, team, x, y, 1, std::max(w, 0), std::max(h, 0));
+}
+
+void Ligen_Bild_Maske_Erzeugen(const Rastport* bild, Rastport* maske)
+{
+    if (!bild || !maske || bild->depth != 16 || maske->depth != 16 || bild->width != maske->width ||
+        bild->height != maske->height || !bild->pixels || !maske->pixels)
+        return;
+    const auto* q = static_cast<const uint16_t*>(bild->pixels);
+    auto* z = static_cast<uint16_t*>(maske->pixels);
+    const size_t n = size_t(bild->width) * bild->height;
+    for (size_t i = 0; i < n; ++i) z[i] = q[i] ? 1 : 0;
+}

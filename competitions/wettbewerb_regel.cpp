@@ -2,6 +2,8 @@
 // league screens' match count and the chart points until they land.
 #include <cstdint>
 
+#include "competitions/spiele.h"
+#include "competitions/statistik_teaminfo.h"
 #include "competitions/wettbewerb.h"
 #include "competitions/wettbewerb_intern.h"
 #include "database/team.h"
@@ -116,11 +118,38 @@ void wb_regel_tag()
 
 int32_t Ligen_Tabelle_Paarungen_Ermitteln(Wettbewerb_Id id, int32_t team)
 {
-    return paarungen_abfrage ? paarungen_abfrage(id, team) : 0;
+    if (paarungen_abfrage) return paarungen_abfrage(id, team);
+    if (!Wettbewerb_Bereit() || !Spiele_Ist_Initialisiert()) return 0;
+    const Wettbewerb_Id oben = Wettbewerb_Get_Oberwettbewerb(id);
+    if (oben < 0) return 0;
+    int32_t n = 0;
+    // Rounds of the chain, each with its parallel groups; every lock is released again.
+    for (Wettbewerb_Id runde = Wettbewerb_Get_Erster_Der_Kette(oben); runde >= 0;
+         runde = Wettbewerb_Get_Naechster_Der_Kette(runde))
+        for (Wettbewerb_Id g = Wettbewerb_Get_Erste_Gruppe(runde); g >= 0; g = Wettbewerb_Get_Naechste_Gruppe(g)) {
+            const Wettbewerb_Info* info = Wettbewerb_Get_Info(g);
+            if (!info) continue;
+            const int32_t block = info->spiele_block, tage = info->spieltage;
+            for (int32_t tag = 0; tag < tage; ++tag) {
+                const int32_t paare = Wettbewerb_Get_Paarung(g, tag);
+                for (int32_t p = 0; p < paare; ++p) {
+                    const int32_t h = Spiele_Lock(block, tag, 0, p);
+                    if (!h) continue;
+                    const Spiele_Spiel* s = Spiele_Get_Spiel(h, 1);
+                    if (s && s->heim != SPIELE_KEIN_TEAM && s->gast != SPIELE_KEIN_TEAM &&
+                        (s->heim == team || s->gast == team))
+                        ++n;
+                    Spiele_Unlock(h);
+                }
+            }
+        }
+    return n;
 }
 
-bool Statistik_Sortieren(const int32_t*, int32_t, int32_t*, int32_t*, int32_t, int32_t, int32_t, int32_t, int32_t,
-                         int32_t, int32_t, int32_t, int32_t)
+bool Statistik_Sortieren(const int32_t* werte, int32_t anzahl, int32_t* x, int32_t* y, int32_t links, int32_t oben,
+                         int32_t rechts, int32_t unten, int32_t abstand_1, int32_t abstand_2, int32_t minimum,
+                         int32_t maximum, int32_t orientierung)
 {
-    return false;
+    return Statistik_Graph_Punkte(werte, anzahl, x, y, links, oben, rechts, unten, abstand_1, abstand_2, minimum,
+                                  maximum, orientierung);
 }

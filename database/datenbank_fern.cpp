@@ -1,6 +1,8 @@
 // Handlers of the database's numbered blocks. Each one answers for Handelndes_Team only; a field
 // whose size does not match the image it should carry is left as the reader laid it out (zeros).
 #include "database/datenbank_fern.h"
+#include "competitions/spiele_netz.h"
+#include "database/spieler_statistik.h"
 
 #include <cmath>
 #include <cstdio>
@@ -18,13 +20,13 @@
 #include "match/spieltag.h"
 #include "network/internet_read.h"
 #include "network/netzuser.h"
+#include "network/server.h"
 #include "network/steuersignal.h"
 #include "platform/bytes.h"
 #include "platform/exit.h"
 #include "platform/liste.h"
 #include "platform/mem.h"
 #include "platform/print.h"
-#include "screens/spieler_einsetzen.h"
 #include "screens/spieler_versicherung.h"
 
 namespace {
@@ -300,14 +302,6 @@ bool ts_zurueck(Internet_Aufruf* a)
     const int32_t team = p->ints[0], gegner = p->ints[1];
     if (!team_eigenes(team) || !alle_da(p) || p->groesse[0] % 24 || p->groesse[0] > 24u * TEAM_MAX_START_SPIELER)
         return abgewiesen(a->nr), true;
-    std::vector<Spieler_Aufstellung_Eintrag> e(p->groesse[0] / 24);
-    for (size_t k = 0; k < e.size(); ++k) {
-        const uint8_t* b = p->daten[0] + 24 * k;
-        e[k].spnr = Bytes_Hole16(b + 4);
-        e[k].flags = Bytes_Hole32(b);
-        e[k].deckt = int16_t(Bytes_Hole16(b + 6));
-        for (int z = 0; z < 5; ++z) e[k].zellen[z] = int16_t(Bytes_Hole16(b + 8 + 2 * z));
-    }
     // The opponent's links take only who of the own club marks whom, and only today's opponent's;
     // anything else in that part is left as the server has it.
     std::vector<uint8_t> markierung;
@@ -318,8 +312,8 @@ bool ts_zurueck(Internet_Aufruf* a)
             if (deckt == -1 || Teamspieler_Get_Record(team, deckt))
                 markierung.insert(markierung.end(), p->daten[1] + o, p->daten[1] + o + 4);
         }
-    if (!Spieler_Einsetzen_Aufstellung_Pruefen(team, gegner, e.data(), int32_t(e.size())) ||
-        !Teamspieler_Internet_Server_Get_Data_Back(team, gegner, p->daten[0], p->groesse[0], markierung.data(),
+    // The send-back checks the whole line-up by the line-up rules before it takes anything.
+    if (!Teamspieler_Internet_Server_Get_Data_Back(team, gegner, p->daten[0], p->groesse[0], markierung.data(),
                                                    uint32_t(markierung.size())))
         abgewiesen(a->nr);
     return true;
@@ -458,9 +452,11 @@ void Team_Internet_Client_Get_T_Fix()
     if (!fertig) return;
     Team_Fix& f = T_Fix[Aktuelles_Team];
     Manager_Struktur* manager = f.manager;
+    const int8_t geholt = int8_t(f.netz & 4);
     Team_Fix_Entpacken(bild, f, nullptr);
     f.manager = manager;
-    f.netz = int8_t(f.netz & ~4);
+    // whether the client holds the club's links is its own knowledge: the record leaves them alone
+    f.netz = int8_t((f.netz & ~4) | geholt);
 }
 
 void Manager_Internet_Client_Icon_Status(bool senden)
@@ -772,7 +768,8 @@ void Team_Internet_Server_Refresh()
         int32_t spieler[50];
         const bool alles = gehalten == 0 || Teamspieler_Ins_Array(t, spieler, 50, 0) < 13;
         for (int32_t k = 0; k < (alles ? ASSI_AUFGABEN : 1); ++k) aufgaben[k] = 1;
-    }
+    }    // The marks the next refresh reads: who is connected now.
+    Internet_Server_Mitspieler_Statistik();
 }
 
 void Datenbank_Fern_Registrieren()
@@ -802,4 +799,6 @@ void Datenbank_Fern_Registrieren()
     Internet_Handler_Registrieren(51, richter_angebot);
     Internet_Handler_Registrieren(52, richter_element);
     Internet_Handler_Registrieren(53, richter_set_angebot);
+    Spieler_Statistik_Fern_Registrieren();
+    Spiele_Netz_Registrieren();
 }

@@ -286,6 +286,14 @@ Manager_Zusatzspieler* zusatz_suchen(Manager_Struktur* m, int32_t spnr)
     return nullptr;
 }
 
+// The commitment slider stands where the club's figure (100 - field 152, on 1..99) puts it: the
+// figure itself, or the button's position when the slider is on the screen.
+void einsatz_regler_setzen(int32_t team, Manager_Icon_Zustand* z)
+{
+    const int32_t einsatz = 100 - Team_Wert(TEAM_OPTION, team, 0, TEAM_LESEN);
+    Manager_Icon_Status_Vorbelegen(z, ICON_EINSATZ, uint32_t(std::clamp(einsatz, 1, 99)));
+    Menue_Wert_In_Scrollpos_Umrechnen(team, ICON_EINSATZ, nullptr, einsatz, 1, 1, 99, -1, -1);
+}
 
 }  // namespace
 
@@ -405,7 +413,20 @@ Manager_Struktur* Manager_Freigeben(Manager_Struktur* m)
     return static_cast<Manager_Struktur*>(Mem_Free(m, 0));
 }
 
-void Manager_Internet_Client_Scrollpos_Refresh() {}
+void Manager_Internet_Client_Scrollpos_Refresh()
+{
+    Manager_Struktur* m = ist_client() ? manager_von(Aktuelles_Team) : nullptr;
+    if (!m) return;
+    // The server may have changed the figures behind the option sliders since the client's
+    // record was made: their stored positions follow the figures again.
+    einsatz_regler_setzen(Aktuelles_Team, &m->icons);
+    const auto* feld = static_cast<const uint8_t*>(Team_Zeiger(TEAM_TRAINING, Aktuelles_Team, nullptr, TEAM_LESEN));
+    if (!feld) return;
+    int32_t einheiten = 0;
+    for (int k = 0; k < MANAGER_TRAININGSARTEN; ++k) einheiten += feld[k];
+    Manager_Icon_Status_Vorbelegen(&m->icons, ICON_TRAININGSEINHEITEN, uint32_t(std::clamp(einheiten, 0, 45)));
+    Menue_Wert_In_Scrollpos_Umrechnen(Aktuelles_Team, ICON_TRAININGSEINHEITEN, nullptr, einheiten, 1, 0, 45, -1, -1);
+}
 
 const char* Manager_Standard_Vorname(int32_t index)
 {
@@ -721,11 +742,7 @@ void Manager_Neuer_Mitspieler(int32_t team, const char* name)
         if (v.wort) Manager_Icon_Word_Data_Vorbelegen(&z, v.icon, static_cast<uint16_t>(v.wert));
         else Manager_Icon_Status_Vorbelegen(&z, v.icon, v.wert);
     }
-    // the commitment slider stands where the club's figure (100 - field 152, on 1..99) puts it: the
-    // figure itself, or the button's position when the slider is on the screen
-    Manager_Icon_Status_Vorbelegen(&z, ICON_EINSATZ, uint32_t(std::clamp(100 - Team_Wert(TEAM_OPTION, team, 0, 0), 1, 99)));
-    Menue_Wert_In_Scrollpos_Umrechnen(team, ICON_EINSATZ, nullptr, 100 - Team_Wert(TEAM_OPTION, team, 0, TEAM_LESEN), 1,
-                                      1, 99, -1, -1);
+    einsatz_regler_setzen(team, &z);
     Bank_Manager_Icon_Status_Vorbelegen(&z);
     Menue_Leiste_Icons_Vorbelegen(&z);
 }

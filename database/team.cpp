@@ -1230,8 +1230,3 @@ void Team_Get_Config_Daten(Team_Config_Daten* daten)
     }
 }
 
-// Until the statistics services land a client renews nothing and a club icon says nothing.
-const char* Team_Infotext_Erzeugen(Menue_Icon*) { return nullptr; }
-
-// The club's context menu comes with the club screens.
-Menue_Kontextmenue* Team_Popup_Menue_Erzeugen(int32_t) { return nullptr; }

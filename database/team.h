@@ -220,8 +220,7 @@ void Team_Aufstellungsarray(int32_t team, int32_t satz, int32_t nummer, uint8_t*
 void Team_Sofort_Neu_Aufstellen(int32_t team, int32_t flags);
 // The automatic line-up before a game, with the match tactic against the opponent.
 void Team_Auto_Aufstellung(int32_t team, int32_t gegner);
-// The cup buttons of the player comparison for a club with a human manager. The comparison screen
-// comes with the statistics services; until then nothing is assigned.
+// The cup buttons of the player comparison for a club with a human manager.
 void Team_Pokale_Icons_Zuordnen(int32_t team);
 // Test hook: sees every call.
 using Team_Pokale_Beobachter = void (*)(int32_t team);
@@ -240,9 +239,22 @@ void Team_Internet_Client_Refresh();
 // Mouse-over procedure of the club icons: the info text of the club in the icon's tag 1.
 struct Menue_Icon;
 const char* Team_Infotext_Erzeugen(Menue_Icon* icon);
-// The club's context menu (a filled popup list), null on a remote client or when there is none.
+// The club's context menu (a filled popup list): the broadcast choice and the team information;
+// on a remote client only the information. Null for an unknown club.
 struct Menue_Kontextmenue;
 Menue_Kontextmenue* Team_Popup_Menue_Erzeugen(int32_t team);
+// The club's value of one statistic mode (low 15 bits 0-33; bit 15 counts the opponents) over
+// the competitions; minutes and match days -1 unbounded. Comes with the statistics services;
+// until then 0 and the outs -1.
+int32_t Team_Get_Team_Statistik(int32_t modus, const int32_t* wettbewerbe, int32_t anzahl, int32_t team,
+                                int32_t positionen, int8_t nur_elf, int32_t von_minute, int32_t bis_minute,
+                                int32_t erster, int32_t letzter, int32_t* zaehler, int32_t* masken_anzahl,
+                                int32_t* werte, int8_t zaehlen, int32_t* zweiter);
+// Broadcast choices of a club's matches (flag bits 8 live, 16 conference).
+enum : int32_t { TEAM_UEBERTRAGUNG_LIVE, TEAM_UEBERTRAGUNG_KONFERENZ, TEAM_UEBERTRAGUNG_KEINE, TEAM_UEBERTRAGUNG_ALLE_AUS };
+// Applies a choice. At most 4 clubs are live and 6 in the conference: the club displaces another,
+// a computer club's when one is drawn within 50 tries; a longer list (an old savegame) shrinks.
+void Team_Uebertragung_Setzen(int32_t wahl, int32_t team);
 
 // --- periodic jobs, finances and season data (server only) ---
 

@@ -7,6 +7,7 @@
 #include "match/spieltag.h"
 #include "database/team.h"
 #include "platform/print.h"
+#include "screens/spielervergleich.h"
 
 const Team_Formation Team_Formationen[TEAM_FORMATIONEN] = {
     // 5 - 4 - 1 (extrem defensiv)
@@ -78,6 +79,8 @@ void Team_Set_Pokale_Beobachter(Team_Pokale_Beobachter b) { pokale_beobachter = 
 void Team_Pokale_Icons_Zuordnen(int32_t team)
 {
     if (pokale_beobachter) pokale_beobachter(team);
+    // Only a human manager sees the comparison screen.
+    if (team >= 0 && team < Team_Anzahl && Team_Hat_Manager(team)) Spieler_Spielervergleich_Pokale_Den_Icons_Zuordnen(team);
 }
 
 void Team_Aufstellungsarray(int32_t team, int32_t satz, int32_t nummer, uint8_t* aus, int16_t* spieler,

@@ -100,6 +100,7 @@ bool Teamspieler_Internet_TS_Block_Einlesen(const uint8_t* block, uint32_t laeng
             Liste_Insert_Element(liste, Liste_Get_Last(liste), &ts, TS_BYTES, spnr);
         }
         if (T) T[team].spieleranzahl = static_cast<int16_t>(links);
+        T_Fix[team].netz = static_cast<int8_t>(T_Fix[team].netz | 4);
     }
     return true;
 }
@@ -325,9 +326,11 @@ bool Team_Internet_Client_T_Fix_Block_Einlesen(const uint8_t* block, uint32_t la
     for (int32_t t = 0; t <= Team_Anzahl; ++t) {
         Team_Fix& f = T_Fix[t];
         Manager_Struktur* manager = f.manager;
+        const int8_t geholt = static_cast<int8_t>(f.netz & 4);
         Team_Fix_Entpacken(block + size_t(t) * TEAM_FIX_BYTES, f, nullptr);
         f.manager = manager;
-        f.netz = static_cast<int8_t>(f.netz & ~4);
+        // whether the client holds the club's links is its own knowledge: the records leave them alone
+        f.netz = static_cast<int8_t>((f.netz & ~4) | geholt);
     }
     return true;
 }

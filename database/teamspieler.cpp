@@ -95,8 +95,13 @@ int taktik_bit(int32_t feld)
     }
 }
 
-// A client holds another team's links only after fetching them; that comes with network play.
-void client_liste_sicherstellen(int32_t team) { (void)team; }
+// A client holds a team's links only after fetching them; a fetched list counts as current
+// (team field 197, bit 4) until the next menu round's refresh clears the mark.
+void client_liste_sicherstellen(int32_t team)
+{
+    if (!T_Fix || team < 0 || team >= Team_Anzahl || (T_Fix[team].netz & 4)) return;
+    Teamspieler_Internet_Client_Get_Liste(team);
+}
 
 TS* finde(int32_t team, int32_t spieler)
 {

@@ -243,6 +243,12 @@ constexpr const char* BANK_AKTIEN_HILFE = "Dies sind Ihre Aktien";
 // firm is kept (a firm without a name sets the chart back to its first range), a client
 // fetches the exchange, the share count's rocker takes the exchange's limit.
 void Bank_Aktie_Waehlen(int32_t boerse, int32_t firma);
+// The investment page's buttons with the rocker amount and term: a fixed deposit, a credit
+// from the bank (geber -1) or a manager's request, and a share trade of the monitor's firm.
+// Each asks or explains and returns true when the bank took the order.
+bool Bank_Anlegen_Knopf(int32_t team);
+bool Bank_Kredit_Knopf(int32_t team, int32_t geber);
+bool Bank_Aktien_Knopf(int32_t team, int32_t anzahl, bool verkauf);
 // The credit button becomes active.
 void Bank_Kredit_Aktivieren();
 // The tooltip of a share holding.
@@ -256,8 +262,14 @@ Menue_Kontextmenue* Bank_Kreditgeber_Menue(int32_t laufzeit);
 
 // ---- Weekly forecasts ----
 // The expected amount of one week: category 128 all income, 0 all expenses, otherwise one
-// category (bit 7 set: income). 0 until the finance screens land.
+// category (bit 7 set: income): the bank's, the sponsors', the stadium's and the squad's shares.
 float Bank_Prognose_Kategorie(int32_t team, int32_t kategorie);
+// The bank's own share of a week's forecast (categories 2, 20, 21, 41, 42, 45), teams 0..999.
+float Bank_Prognose_Bank(int32_t team, int32_t kategorie);
+// The sum of |amount| of the club's ring entries of one category and direction (low bits 0: all
+// categories of that direction) in week `woche` from the season start, or from day 0 through
+// today for -1; with `prognose` set the week's forecast. 0 without account.
+float Bank_Summe_Kategorie(int32_t team, int32_t woche, int32_t kategorie, int32_t prognose);
 // Test hook: answers in place of Bank_Prognose_Kategorie.
 using Bank_Prognose_Abfrage = float (*)(int32_t team, int32_t kategorie);
 void Bank_Set_Prognose_Abfrage(Bank_Prognose_Abfrage abfrage);

@@ -425,3 +425,76 @@ Menue_Kontextmenue* Bank_Kreditgeber_Menue(int32_t laufzeit)
     }
     return &Kontext_Menue;
 }
+
+// ---- The investment page's buttons ----
+
+bool Bank_Anlegen_Knopf(int32_t team)
+{
+    const float betrag = std::isfinite(Bank_Wippe_Betrag) ? Bank_Wippe_Betrag : 0.0f;
+    if (betrag < 1.0f) {
+        Team_Requester(0, team, "Wieviel Geld möchten Sie anlegen?\rStellen Sie den Betrag bitte zuerst mit der Wippe ein.");
+        return false;
+    }
+    const int32_t ti = Bank_Wippe_Laufzeit >= 0 && Bank_Wippe_Laufzeit < BANK_LAUFZEITEN ? Bank_Wippe_Laufzeit : 0;
+    if (!Team_Requester(2, team,
+                        "Möchten Sie %s wirklich anlegen?\rVor Ablauf der Laufzeit können Sie nicht über das Geld verfügen.",
+                        Bank_Betrag_String(betrag, team, -1, 0)))
+        return false;
+    if (!Bank_Betrag_Anlegen(team, -1, betrag, Bank_Laufzeit[ti], 1, Bank_Anlage_Zins[ti])) return false;
+    Menue_Screen_Icon_Aktiv_Setzen(1, 2005);
+    return true;
+}
+
+bool Bank_Kredit_Knopf(int32_t team, int32_t geber)
+{
+    const float betrag = std::isfinite(Bank_Wippe_Betrag) ? Bank_Wippe_Betrag : 0.0f;
+    if (betrag < 1.0f) {
+        Team_Requester(0, team, "Wieviel Geld möchten Sie leihen?\rStellen Sie den Betrag bitte zuerst mit der Wippe ein.");
+        return false;
+    }
+    if (geber >= 0) return Bank_Kredit_Anfrage(geber, -1);
+    const int32_t ti = Bank_Wippe_Laufzeit >= 0 && Bank_Wippe_Laufzeit < BANK_LAUFZEITEN ? Bank_Wippe_Laufzeit : 0;
+    const int32_t monate = Bank_Laufzeit[ti];
+    const float rahmen = Bank_Get_Kreditrahmen(team);
+    if (rahmen < betrag) {
+        if (rahmen >= 1.0f) {
+            Team_Requester(0, team, "Die Bank kann Ihnen nur noch %s zur Verfügung stellen.",
+                           Bank_Betrag_String(rahmen, team, -1, 0));
+        } else {
+            Team_Requester(0, team, "Die Bank kann Ihnen leider kein weiteres Geld zur Verfügung stellen.");
+            Bank_Wippe_Betrag = rahmen < 0 ? 0.0f : rahmen;
+        }
+        return false;
+    }
+    if (!Team_Requester(2, team,
+                        "Möchten Sie einen Kredit von der Bank aufnehmen ?\r#l^tl0065Betrag^tl0135:   %s\r^tl0065Zins^tl0135: "
+                        "  %1.1f %%\r^tl0065Laufzeit^tl0135:   %d %s",
+                        Bank_Betrag_String(betrag, team, -1, 0), double(Bank_Kredit_Zins[ti]), monate,
+                        monate == 1 ? "Monat" : "Monate"))
+        return false;
+    if (!Bank_Betrag_Anlegen(-1, team, betrag, monate, 0, Bank_Kredit_Zins[ti])) return false;
+    Menue_Screen_Icon_Aktiv_Setzen(1, 2005);
+    return true;
+}
+
+bool Bank_Aktien_Knopf(int32_t team, int32_t anzahl, bool verkauf)
+{
+    const int32_t boerse = Bank.boerse_wahl < BANK_BOERSEN ? Bank.boerse_wahl : 0;
+    const int32_t firma = int32_t(Bank.firma_wahl);
+    if (anzahl > 0 && Bank_Aktien_Handel(team, verkauf ? -anzahl : anzahl, boerse, firma)) {
+        Menue_Screen_Icon_Aktiv_Setzen(1, 2005);
+        return true;
+    }
+    if (verkauf)
+        Team_Requester(0, team,
+                       "So viele Aktien der im Monitor eingestellten Firma besitzen Sie nicht.\rStellen Sie zunächst die "
+                       "gewünschte Firma im Monitor ein. Dann wählen Sie die Anzahl mit der Wippe.");
+    else if (anzahl > 0)
+        Team_Requester(0, team,
+                       "Die gewünschte Anzahl liegt über dem Maximum.\rSie dürfen höchstens %d Aktien pro Firma kaufen.\r"
+                       "Außerdem sollte genügend Geld auf Ihrem Konto sein.",
+                       Bank_Aktien_Limit[boerse]);
+    else
+        Team_Requester(0, team, "Sie sollten zunächst die gewünschte Anzahl mit der Wippe rechts einstellen.");
+    return false;
+}

@@ -25,6 +25,7 @@
 #include <cstring>
 
 #include "database/team.h"
+#include "economy/auktion.h"
 #include "economy/bank.h"
 #include "economy/bank_intern.h"
 #include "gameflow/globals.h"
@@ -479,6 +480,7 @@ void Bank_Module_Registrieren()
 {
     Disk_Block_Registrieren(DISK_POS_BANK, Bank_Speichern, Bank_Laden);
     Disk_Block_Registrieren(DISK_POS_KREDITSCHIRME, Bank_Kredit_Speichern, Bank_Kredit_Laden);
+    Auktion_Module_Registrieren();
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_BANK, Bank_DeInit);
 }
 

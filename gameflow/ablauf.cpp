@@ -19,6 +19,7 @@
 #include "gameflow/spielstand.h"
 #include "match/spieltag.h"
 #include "matchview/spielbericht.h"
+#include "network/server.h"
 #include "network/steuersignal.h"
 #include "platform/disk.h"
 #include "platform/os/os.h"
@@ -271,6 +272,29 @@ void Ablauf_Set_Befehl(int32_t b)
 
 bool Ablauf_Beendet() { return beendet; }
 
+namespace {
+int32_t naechster_zustand = -1;
+bool daten_senden = false;
+}  // namespace
+
+void Ablauf_Set_Naechster_Zustand(int32_t zustand) { naechster_zustand = zustand; }
+
+int32_t Ablauf_Naechster_Zustand_Nehmen()
+{
+    const int32_t z = naechster_zustand;
+    naechster_zustand = -1;
+    return z;
+}
+
+void Ablauf_Client_Daten_Senden_Anfordern() { daten_senden = true; }
+
+bool Ablauf_Client_Daten_Anforderung_Nehmen()
+{
+    const bool d = daten_senden;
+    daten_senden = false;
+    return d;
+}
+
 void Ablauf_Spieltag_Abbrechen()
 {
     if (Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT) Ablauf_Zustand = ABLAUF_HALBZEIT;
@@ -316,7 +340,10 @@ bool Ablauf_Wartet_Auf_Eingabe()
 
 void Ablauf_Hauptschleife()
 {
+    // A server marks the clubs whose clients are connected at the start and on every pass.
+    Internet_Server_Mitspieler_Statistik();
     while (!Programm_Ende && !beendet) {
+        Internet_Server_Mitspieler_Statistik();
         // Outside a turn the loop works on its own: a script's input waits for the next turn.
         const bool wartet = Ablauf_Wartet_Auf_Eingabe();
         Os_Script_Halten(!wartet);

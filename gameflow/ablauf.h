@@ -18,6 +18,20 @@ enum : int32_t {
     ABLAUF_NACH_SPIEL = 17,
     ABLAUF_HALBZEIT = 18,
 };
+// States of network play: 3 start the match day, 4 client waits, 6 client's match, 8 client waits
+// for the next day, 10 server waits for its clients, 12 server collects their data, 13 data in,
+// 14 client waits for the match data, 15 client goes to the match.
+enum : int32_t {
+    ABLAUF_SPIELTAG_STARTEN = 3,
+    ABLAUF_CLIENT_WARTET = 4,
+    ABLAUF_CLIENT_SPIEL = 6,
+    ABLAUF_CLIENT_NAECHSTER_TAG = 8,
+    ABLAUF_SERVER_WARTET = 10,
+    ABLAUF_DATEN_SAMMELN = 12,
+    ABLAUF_DATEN_GESAMMELT = 13,
+    ABLAUF_CLIENT_WARTET_DATEN = 14,
+    ABLAUF_CLIENT_ZUM_SPIEL = 15,
+};
 
 // Commands carried out by the next pass of the loop.
 enum : int32_t { ABLAUF_LADEN = 1, ABLAUF_SPEICHERN_UNTER = 2, ABLAUF_SPEICHERN = 3, ABLAUF_BEENDEN = 4 };
@@ -47,6 +61,14 @@ bool Ablauf_Wartet_Auf_Eingabe();
 void Ablauf_Tastatur_Auswerten();
 // True once the quit command has been carried out.
 bool Ablauf_Beendet();
+
+// Requests of the control signals on a client, carried out by the loop's network states: the
+// state to go to next (-1 none) and the send of the client's collected data on the next pass.
+// Reading a request takes it.
+void Ablauf_Set_Naechster_Zustand(int32_t zustand);
+int32_t Ablauf_Naechster_Zustand_Nehmen();
+void Ablauf_Client_Daten_Senden_Anfordern();
+bool Ablauf_Client_Daten_Anforderung_Nehmen();
 
 // Test hook: stands in for one pass of a club's turn (Menue_Rein on the first pass, then the
 // event step); returns -1 when the manager ends his turn. Null: the menu itself.

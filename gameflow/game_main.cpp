@@ -7,6 +7,7 @@
 #include "match/spieltag.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
+#include "graphics/pic.h"
 #include "network/socket.h"
 #include "platform/read_config.h"
 #include "platform/string_util.h"
@@ -27,6 +28,7 @@
 #include "platform/debug.h"
 #include "platform/disk.h"
 #include "graphics/grafik_bitmap.h"
+#include "competitions/ligen_tabelle.h"
 #include "platform/compress.h"
 #include "platform/resfile.h"
 #include "platform/maus.h"
@@ -60,6 +62,7 @@ static void engine_hooks_registrieren()
     Win95_Set_Socket_Hook(Socket_Window_Message);
     Grafik_Wappen_Set_Hook(Wappen_Team_Nummer);
     Wappen_Spielerfigur_Daten_Registrieren();
+    Ligen_Tabelle_Registrieren();
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELERFIGUR, Grafik_Spielerfigur_Cache_Freigeben);
 }
 static bool debug_console_flag = false;
@@ -141,6 +144,8 @@ int Init_Game(const char* kommandozeile)
     Spieler_Gesicht_Init(ResFile_Handles[0].handle);
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELER_GESICHT, [] { Spieler_Gesicht_DeInit(); });
     Menue_Init(0);
+    // pictures the user dropped into the picture folders as PCX files since the last start
+    Pic_Import_Beim_Start();
     char name[SPIELSTAND_NAME_LAENGE];
     // A savegame named on the command line loads at once; a refused one leads to the start menu.
     bool laeuft = *Spielstart_Kommandozeile_Spielstand(kommandozeile, name, sizeof name) && Spielstart_Laden(name);

@@ -445,6 +445,12 @@ Rastport* Pic_Konvertieren(const char* pfad, int32_t w, int32_t h, int32_t depth
 
 int32_t Pic_Aus_Zwischenablage() { return 0; }
 
+void Pic_Import_Beim_Start()
+{
+    Pic_Import_Pcx(36, 41, 0, 32000, PIC_SPIELER_BILDER, nullptr, nullptr);
+    Pic_Import_Pcx(40, 40, 0, 32000, PIC_VEREINS_WAPPEN, nullptr, nullptr);
+}
+
 int32_t Pic_Import_Pcx(int32_t w, int32_t h, int32_t min, int32_t max, int32_t art,
                        Pic_Meldung_Proc meldung, void* argument)
 {

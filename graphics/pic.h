@@ -64,6 +64,10 @@ int32_t Pic_Aus_Zwischenablage();
 using Pic_Meldung_Proc = void (*)(const char* text, void* argument);
 int32_t Pic_Import_Pcx(int32_t w, int32_t h, int32_t min, int32_t max, int32_t art,
                        Pic_Meldung_Proc meldung, void* argument);
+// The import at the program's start: player portraits at 36 x 41 and crests at 40 x 40, the sizes
+// the game draws them in, numbered as their fields allow (0..32000). Managers' pictures have no
+// size of their own and are not drawn: their folder is left alone. Messages go to a message box.
+void Pic_Import_Beim_Start();
 
 // Size queries (1 when the file is one of the accepted kinds) and readers into RGB565 pixels of
 // exactly w x h (the file's size; else 0).

@@ -751,8 +751,6 @@ int32_t Spielfeld_Get_Angezeigte_Spiele(int32_t* spiele, int32_t max, bool nur_a
     return einer_angezeigt ? n : 0;
 }
 
-int32_t Spielfeld_Get_Spielernote(const Spielfeld_Record*, int32_t) { return -1; }
-
 void Spielfeld_Nach_Spiel_Auswerten()
 {
     for (Liste_Element* e = erstes(); e; e = e->next) {
@@ -768,6 +766,7 @@ void Spielfeld_Nach_Spiel_Auswerten()
         }
         for (int32_t seite = 0; seite < 2; ++seite) Spielfeld_Praemie_Strafe_Auszahlen(&r, seite, 1);
     }
+    Spielfeld_Nominierungen_Eintragen();
 }
 
 // ---- Savegame block ----

@@ -349,8 +349,26 @@ int32_t Spielfeld_Get_Laufende_Spiele(int32_t* spiele, int32_t max);
 int32_t Spielfeld_Get_Angezeigte_Spiele(int32_t* spiele, int32_t max, bool nur_angezeigte);
 // The live record of a game, null without one.
 Spielfeld_Record* Spielfeld_Get_Spiel(int32_t spiel);
-// A player's mark in tenths; negative when none yet.
+// A player's mark in tenths, 10 best to 60 worst; -1 for none (empty slot, under 20 minutes on).
 int32_t Spielfeld_Get_Spielernote(const Spielfeld_Record* r, int32_t slot);
+
+// The team of the day of one competition (136 bytes a record; competition -1 free). Slot 0 the
+// keeper, 1-3 defence, 4-7 midfield, 8-10 attack; -1 where the day had nobody for the place.
+struct Spielfeld_Nominierung {
+    int32_t wettbewerb;
+    int32_t spieler[11];
+    int32_t team[11];
+    uint8_t frei_92[44];
+};
+static_assert(sizeof(Spielfeld_Nominierung) == 136);
+constexpr int32_t SPIELFELD_MAX_NOMINIERUNGEN = 128;
+// The competition event counter that counts a player's nominations.
+constexpr int32_t SPIELFELD_NOMINIERUNGS_ZAEHLER = 7;
+// Nominates each of today's competitions' team of the day from the marks, counts the
+// nominations and shows the page where the competition asks for it.
+void Spielfeld_Nominierungen_Eintragen();
+// Today's nominations (they live until the next match day's evaluation).
+const Spielfeld_Nominierung* Spielfeld_Get_Nominierungen(int32_t* anzahl);
 // The live view's graphics are loaded (only while the module is initialised).
 bool Spielfeld_Ansicht_Geladen();
 // Closes the overview and unloads the live view when it is loaded.
@@ -381,3 +399,13 @@ void Spielfeld_Belastung_Pruefen(int32_t team, int32_t spieler, int32_t alter, i
 // Raises a player's attribute (field id) by `um` as a match does, with the news of a new
 // attribute when it passes 75.
 void Spielfeld_Attribut_Erhoehen(int32_t team, int32_t spnr, int32_t feld, int32_t um);
+
+// The pending change of a side: the live view's change block, applied from the minute in its
+// first bytes. Neutral until the live view's tactics land.
+void Spielfeld_Anweisungen_Einreihen(Spielfeld_Record* r, int32_t seite, const uint8_t* block);
+// Network play: the frame step calls Spielfeld_Minute_Ende when a networked record ends minute m,
+// right after the change block's take (this PC's sides get bit m and the peers are told), and
+// holds the record (-1.0) while Spielfeld_Netz_Wartet: no unit of the next minute is played
+// before every side that is not out has played minute m (match/spielfeld_netz.h).
+void Spielfeld_Minute_Ende(Spielfeld_Record* r, int32_t minute);
+bool Spielfeld_Netz_Wartet(const Spielfeld_Record* r);

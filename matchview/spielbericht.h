@@ -1,6 +1,7 @@
-// The match reports on a match day: before the kick-off, at half-time and after the games. Each
-// is a start and a step that the main loop calls every frame until it returns 1. Entry points
-// until the match view lands: nothing is shown and every step is over at once.
+// The match reports on a match day: before the kick-off, at half-time and after the games, the
+// human managers' games one after the other on the line-up screen. Each is a start and a step
+// that the main loop calls every frame until it returns 1; the user's back button (view mode
+// 5002) moves on to the next game. Without the screen nothing is shown and every step is over.
 #pragma once
 #include <cstdint>
 
@@ -10,7 +11,7 @@ void Spielbericht_Halbzeit_Starten(int32_t zwingen);
 int32_t Spielbericht_Halbzeit_Schritt();
 void Spielbericht_Nach_Spiel_Starten();
 int32_t Spielbericht_Nach_Spiel_Schritt();
-// True when the live match view was loaded on this match day.
+// True when the live match view was loaded on this match day (until the view lands: false).
 bool Spielszenen_Geladen();
 // Test hook: every call above is reported by its name; the steps and Spielszenen_Geladen
 // answer with the hook's result (null removes it).

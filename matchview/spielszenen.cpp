@@ -18,3 +18,8 @@ void Spielszenen_Ticker_Setzen(const char* text)
     if (ticker_hook) ticker_hook(text);
 }
 void Spielszenen_Ticker_Loeschen() {}
+int32_t Spielszenen_Modus = SPIELSZENEN_SCREEN;
+uint8_t Spielszenen_Neu_Zeichnen_Angefordert = 0;
+void Spielszenen_Neu_Zeichnen() { Spielszenen_Neu_Zeichnen_Angefordert = 1; }
+void Spielszenen_Bildschirm_Freigeben() {}
+void Spielszenen_Blinken() {}

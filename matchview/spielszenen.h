@@ -28,3 +28,15 @@ void Spielszenen_Ticker_Loeschen();
 // Test hook: sees every ticker text set.
 using Spielszenen_Ticker_Hook = void (*)(const char* text);
 void Spielszenen_Set_Ticker_Hook(Spielszenen_Ticker_Hook hook);
+// The view's mode: 4000 a screen is showing, 5001 leaving requested, 5002 the user asked for
+// the next game, 5003 the half-time sequence runs.
+enum : int32_t { SPIELSZENEN_SCREEN = 4000, SPIELSZENEN_VERLASSEN = 5001, SPIELSZENEN_NAECHSTES = 5002,
+                 SPIELSZENEN_HALBZEIT = 5003 };
+extern int32_t Spielszenen_Modus;
+// Asks the view to redraw itself whole at its next frame.
+void Spielszenen_Neu_Zeichnen();
+extern uint8_t Spielszenen_Neu_Zeichnen_Angefordert;
+// Leaves the view's own screen handling (a screen takes over).
+void Spielszenen_Bildschirm_Freigeben();
+// The view's blink timers, run by whatever screen is up.
+void Spielszenen_Blinken();

@@ -529,6 +529,8 @@ int32_t Internet_Client_Send_And_Read_Block(int32_t nr, char* format, uint8_t* b
     }
 }
 
+bool Internet_Client_Wartet() { return client_wartet; }
+
 int32_t Internet_Client_Read(int32_t nr, const char* format, int32_t* ergebnis, uint8_t* fertig,
                              const Internet_Arg* args, int32_t anzahl)
 {
@@ -584,6 +586,8 @@ int32_t Internet_Client_Read(int32_t nr, const char* format, int32_t* ergebnis, 
     client_wartet = true;
     const int32_t n = Internet_Client_Send_And_Read_Block(nr, antwort_format, b, pos);
     client_wartet = false;
+    // A finished turn that came during the call shows now, its click replayed outside the wait.
+    Steuersignal_Nachholen();
     if (n < 0) return 0;
 
     // The reply must be the call that was sent: same fields, the variable count and zeroed '>'

@@ -108,6 +108,8 @@ Internet_Arg Internet_Zeiger_Ref(void** ziel, uint32_t* var_laenge = nullptr);
 // result slot, 0 when refused; *fertig gets bit 0 only when a matching reply was unpacked.
 int32_t Internet_Client_Read(int32_t nr, const char* format, int32_t* ergebnis, uint8_t* fertig,
                              const Internet_Arg* args, int32_t anzahl);
+// True while a client waits for the reply of a remote call.
+bool Internet_Client_Wartet();
 // Sends the packed block and leaves the reply in it with its format in format (64 bytes); returns
 // the reply block's size, or -1 without a matching reply.
 int32_t Internet_Client_Send_And_Read_Block(int32_t nr, char* format, uint8_t* block, uint32_t groesse);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "competitions/ligen_teamvergleich.h"
 #include "database/datenbank_fern.h"
 #include "database/team.h"
 #include "economy/bank.h"
@@ -50,6 +51,7 @@ constexpr Internet_Anfrage_Eintrag TABELLE[] = {
     {70, nullptr, {"vwiiiiC%dI%dI%dI%dI%dW<%dI<%dC<%dI<%d", nullptr}},
     {75, nullptr, {"viiiiiiI<%dW>%dW>%d", nullptr}},
     {76, nullptr, {"vI<%dI<%dI>%diii", nullptr}},
+    {77, nullptr, {"vI<%dI>%diI>%diiiiiiiI<%d", nullptr}},
     {499, "ZERO_SIZE_TEST", {"iC000iwc", nullptr}},
     {1004, nullptr, {"iC000I<%dI<%d", nullptr}},
     {1005, nullptr, {"vC000", nullptr}},
@@ -333,6 +335,7 @@ void Internet_Fern_Anbinden()
 {
     Datenbank_Fern_Registrieren();
     Spieler_Einsetzen_Fern_Registrieren();
+    Ligen_Teamvergleich_Fern_Registrieren();
     for (const Fern_Form& f : FORMEN) Internet_Handler_Registrieren(f.nr, fern_server);
 }
 

@@ -77,6 +77,8 @@ int32_t Server_User_Login(Sock_Info* s);
 void Server_Abweisung_Vorbereiten();
 int32_t Server_Auto_Update(Sock_Info* s);
 int32_t Server_Mitspieler_Statistik();
+// The team-online pass on a serving PC (roles 2 and 3); elsewhere nothing, and 0.
+int32_t Internet_Server_Mitspieler_Statistik();
 // The day's name of a server log: prefix_a.b.c.d_port_day_month_year.log.
 void Server_Log_Name(char* name, uint32_t groesse, const char* praefix);
 

@@ -201,3 +201,10 @@ int32_t Server_Mitspieler_Statistik()
     }
     return Team_Anzahl;
 }
+
+int32_t Internet_Server_Mitspieler_Statistik()
+{
+    // A client's copies of the marks come from the server; a single PC has nobody to mark.
+    if (!(Netz_Rolle & 2) || !T) return 0;
+    return Server_Mitspieler_Statistik();
+}

@@ -14,11 +14,10 @@ static Liste_Element* cursor = nullptr;
 
 // The slot of each registered head: every walk of a list asks for it, and a scan of the table
 // would cost hundreds of comparisons for each of the teams' lists.
-static std::unordered_map<const Liste*, int>& slots()
-{
-    static std::unordered_map<const Liste*, int> s;
-    return s;
-}
+// (A namespace-level object: its destructor is registered before main, so the first game does
+// not leave an exit-table entry behind that looks like memory it kept.)
+static std::unordered_map<const Liste*, int> slot_tabelle;
+static std::unordered_map<const Liste*, int>& slots() { return slot_tabelle; }
 
 static int registry_slot(const Liste* liste)
 {

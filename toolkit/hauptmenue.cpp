@@ -21,7 +21,9 @@
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "network/chat.h"
+#include "network/steuersignal.h"
 #include "platform/maus.h"
+#include "platform/os/os.h"
 #include "platform/print.h"
 #include "platform/temp.h"
 #include "platform/win95.h"
@@ -270,7 +272,13 @@ void Menue_Chat_Icon_Markieren(uint8_t an)
 
 void Menue_Chat_Oeffnen()
 {
+    // The chat is modal over the menu: it runs until its OK button, the network pumped meanwhile.
     Chat_Screen();
+    while (Chat_Screen_Ist_Offen() && !Programm_Ende) {
+        Steuersignal_Verarbeiten();
+        Os_Sleep(10);
+        Chat_Screen();
+    }
     while (Maus_Get_Tasten() != 0 && !Programm_Ende) {
     }
 }

@@ -38,19 +38,23 @@ const char* zeichensatz(uint32_t flags)
     return TEXT;
 }
 
-// The character of a key on a German keyboard, 0 for none.
-char zeichen(int32_t code, bool shift)
+}  // namespace
+
+char Key_Input_Zeichen(int32_t code, bool shift)
 {
     if (code >= 'A' && code <= 'Z') return char(shift ? code : code + 32);
     if (shift) {
         switch (code) {
         case '0': return '=';
         case '1': return '!';
+        case '2': return '"';
         case '3': return '\xA7';
         case '4': return '$';
         case '5': return '%';
         case '6': return '&';
         case '7': return '/';
+        case '8': return '(';
+        case '9': return ')';
         default: break;
         }
     }
@@ -60,13 +64,17 @@ char zeichen(int32_t code, bool shift)
     case 188: return shift ? ';' : ',';
     case 189: return shift ? '_' : '-';
     case 190: return shift ? ':' : '.';
+    case 191: return shift ? '\'' : '#';
     case 192: return shift ? '\xD6' : '\xF6';
     case 219: return shift ? '?' : '\xDF';
     case 222: return shift ? '\xC4' : '\xE4';
+    case 226: return shift ? '>' : '<';
     default: break;
     }
     return code > 0 && code < 256 ? char(code) : 0;
 }
+
+namespace {
 
 struct Feld {
     Font_Record* font;
@@ -313,7 +321,7 @@ int32_t Key_Input_String(Font_Record* font, char* text, int32_t size, int32_t ma
             case VK_UP:
             case VK_DOWN: f.sel_a = f.sel_b = -1; break;
             default: {
-                const char c = zeichen(code, shift);
+                const char c = Key_Input_Zeichen(code, shift);
                 if (c == 0 || !std::strchr(satz, c)) break;
                 std::string vorher = f.text;
                 int32_t cursor = f.cursor;

@@ -30,6 +30,9 @@ int32_t Key_Input_String(Font_Record* font, char* text, int32_t size, int32_t ma
                          int32_t bx, int32_t by, uint32_t* zahl);
 // The key that ended the last entry: 13 Return, 27 Escape, 9 Tab, 0 a click or the window.
 extern int32_t Key_Input_Ende;
+// The character of a virtual-key code on a German keyboard (shifted digits and OEM keys too);
+// 0 for none.
+char Key_Input_Zeichen(int32_t code, bool shift);
 // Width in pixels of the first n characters; 0 for n <= 0, an empty text or no font.
 int32_t Key_Input_Text_Breite(const Font_Record* font, const char* text, int32_t n);
 // Swaps the two so that a <= b.

@@ -68,6 +68,18 @@ void Menue_Leiste_Icons_Vorbelegen(Manager_Icon_Zustand* zustand)
     if (!zustand) return;
     for (int32_t k = 0; k < MENUE_LEISTE_ANZAHL; ++k)
         Manager_Icon_Status_Vorbelegen(zustand, MENUE_LEISTE_ERSTES + k, k == 0 ? 1 : 0);
+    // Tables: the first shortcut, the current season, match day 1, no club filter; the
+    // shortcuts' competitions are taken at the first visit.
+    Manager_Icon_Status_Vorbelegen(zustand, 2533, 1);
+    Manager_Icon_Status_Vorbelegen(zustand, 2529, 1);
+    Manager_Icon_Word_Data_Vorbelegen(zustand, 2510, 1);
+    Manager_Icon_Word_Data_Vorbelegen(zustand, 2517, 0xFFFF);
+    for (int32_t k = 0; k < 7; ++k) Manager_Icon_Word_Data_Vorbelegen(zustand, 1690 + k, 0xFFFF);
+    // Comparison: all positions, strength in fitness, intelligence and technique, table order.
+    Manager_Icon_Status_Vorbelegen(zustand, 2579, 1);
+    Manager_Icon_Status_Vorbelegen(zustand, 2581, 1);
+    Manager_Icon_Word_Data_Vorbelegen(zustand, 2581, 7);
+    Manager_Icon_Status_Vorbelegen(zustand, 2587, 1);
 }
 
 void Menue_Leiste_Zeigen()

@@ -27,6 +27,9 @@ protected:
         Disk_Set_Spielstand_Ordner(ordner.c_str());
         alte_teams = Team_Anzahl;
         Team_Anzahl = testwelt::TEAM_ANZAHL;
+        // only the competitions' block: another test of this process may have registered others
+        for (int pos = 1; pos <= DISK_POSITIONEN; ++pos)
+            if (pos != DISK_POS_FREI) Disk_Block_Registrieren(pos, nullptr, nullptr);
         ASSERT_TRUE(Wettbewerb_Disk_Registrieren());
     }
     void TearDown() override

@@ -2,6 +2,7 @@
 // runs them locally, a participant only for the club it claimed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <cstdlib>
 #include <functional>
@@ -17,6 +18,7 @@
 #include "match/spieltag.h"
 #include "network/internet_read.h"
 #include "network/netzuser.h"
+#include "network/server.h"
 #include "platform/bytes.h"
 #include "economy/bank.h"
 #include "economy/stadion.h"
@@ -524,7 +526,8 @@ bool ueber_den_server(const std::vector<uint8_t>& anfrage, std::vector<uint8_t>*
     return !aus->empty();
 }
 
-TEST_F(Fern, MenuerundeHoltUndSendetZurueck)
+// A game under way whose participant 0 has claimed club 2; the server has no club of its own.
+void teilnehmer_von_2()
 {
     Eingang_Set_Spiel_Gestartet(true);
     for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
@@ -532,6 +535,12 @@ TEST_F(Fern, MenuerundeHoltUndSendetZurueck)
     Server_Team = -1;
     ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[0], 2));
     Internet_Set_Server_Sender(fangen);
+}
+
+TEST_F(Fern, MenuerundeHoltUndSendetZurueck)
+{
+    nummern.clear();  // another test of this process may have made calls before
+    ASSERT_NO_FATAL_FAILURE(teilnehmer_von_2());
     Internet_Set_Client_Austausch(ueber_den_server);
     Aktuelles_Team = 2;
     Netz_Rolle = 1;
@@ -566,6 +575,109 @@ TEST_F(Fern, MenuerundeHoltUndSendetZurueck)
     EXPECT_EQ(nummern, (std::vector<uint32_t>{42, 15, 33}));
     EXPECT_EQ(angekommen, 2);
     Internet_Set_Client_Austausch(nullptr);
+    Netz_Rolle = 3;
+}
+
+}  // namespace
+
+namespace {
+
+// A client reads another club's links only once it holds them: the first read fetches them
+// (request 40), later reads of the round use the copy, the next round's refresh makes them stale.
+TEST_F(Fern, FremdeVerknuepfungenHoltDerClientBeimLesen)
+{
+    ASSERT_NO_FATAL_FAILURE(teilnehmer_von_2());
+    Aktuelles_Team = 2;
+    // What the server holds of player 3 at club 1 while it answers; afterwards the shared list
+    // goes back to 0, so that only the reply can bring another value to the client's copy.
+    static int16_t beim_server;
+    auto setzen = [](int16_t p) {
+        const uint32_t rolle = Netz_Rolle;
+        Netz_Rolle = 2;
+        Teamspieler_Get_Record(1, 3)->position = p;
+        Netz_Rolle = rolle;
+    };
+    setzen(0);
+    T_Fix[1].netz = int8_t(T_Fix[1].netz & ~4);
+    server_stand = [setzen] { setzen(beim_server); };
+    auto position = [] {
+        const TS* ts = Teamspieler_Get_Record(1, 3);
+        return ts ? int32_t(ts->position) : -100;
+    };
+    Netz_Rolle = 1;
+    nummern.clear();
+
+    // A failed fetch leaves the list stale, so that the next read asks again.
+    Internet_Set_Client_Austausch([](const std::vector<uint8_t>& a, std::vector<uint8_t>*) {
+        nummern.push_back(Bytes_Hole32(a.data() + 4));
+        return false;
+    });
+    {
+        Fehler_Capture f;
+        EXPECT_EQ(position(), 0);
+        EXPECT_TRUE(f.contains("Listenfehler"));
+        EXPECT_EQ(position(), 0);
+    }
+    EXPECT_EQ(nummern, (std::vector<uint32_t>{40, 40}));
+
+    nummern.clear();
+    beim_server = 7;
+    Internet_Set_Client_Austausch([](const std::vector<uint8_t>& a, std::vector<uint8_t>* aus) {
+        const bool ok = ueber_den_server(a, aus);
+        const uint32_t rolle = Netz_Rolle;
+        Netz_Rolle = 2;
+        Teamspieler_Get_Record(1, 3)->position = 0;
+        Netz_Rolle = rolle;
+        return ok;
+    });
+    EXPECT_EQ(position(), 7);
+    EXPECT_EQ(position(), 7);
+    EXPECT_EQ(nummern, std::vector<uint32_t>{40});
+
+    // A new round: the refresh marks every list stale, and club 1 comes again on its next read.
+    nummern.clear();
+    beim_server = 9;
+    Team_Internet_Client_Refresh();
+    EXPECT_EQ(position(), 9);
+    EXPECT_EQ(position(), 9);
+    EXPECT_EQ(std::count(nummern.begin(), nummern.end(), 40u), 1);
+    Internet_Set_Client_Austausch(nullptr);
+    Netz_Rolle = 3;
+}
+// The marks of the clubs whose client is connected follow the participants on the serving PC
+// only; the server's team refresh renews them for its next pass.
+TEST_F(Fern, OnlineMarkenFolgenDenTeilnehmern)
+{
+    teilnehmer_von_3();
+    Handelndes_Team = 1;
+    T[0].status = T[2].status = TEAM_VON_CLIENT_GEHALTEN;
+    T[Transfermarkt_Team].status = 0x10;
+    Netz_Rolle = 1;
+    EXPECT_EQ(Internet_Server_Mitspieler_Statistik(), 0);
+    EXPECT_EQ(T[2].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN);
+    Netz_Rolle = 0;
+    EXPECT_EQ(Internet_Server_Mitspieler_Statistik(), 0);
+    EXPECT_EQ(T[3].status & TEAM_VON_CLIENT_GEHALTEN, 0);
+
+    Netz_Rolle = 2;
+    EXPECT_EQ(Internet_Server_Mitspieler_Statistik(), Team_Anzahl);
+    EXPECT_EQ(T[1].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN);
+    EXPECT_EQ(T[3].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN);
+    EXPECT_EQ(T[2].status & TEAM_VON_CLIENT_GEHALTEN, 0);
+    EXPECT_EQ(T[0].status & TEAM_VON_CLIENT_GEHALTEN, 0);
+    EXPECT_EQ(T[Transfermarkt_Team].status, 0x10);
+
+    // Club 3's client goes: this refresh still trusts the old mark, the next hands the club over.
+    auto aufgaben = [] {
+        const auto* b = static_cast<const uint8_t*>(Team_Zeiger(TEAM_ASSISTENTEN, 3, nullptr, TEAM_LESEN));
+        return std::vector<uint8_t>(b + ASSI_OFFSET_AUFGABEN, b + ASSI_OFFSET_AUFGABEN + ASSI_AUFGABEN);
+    };
+    Netzuser_Loeschen(&Mitspieler[0]);
+    Team_Internet_Server_Refresh();
+    EXPECT_EQ(aufgaben(), std::vector<uint8_t>(6, 0));
+    EXPECT_EQ(T[3].status & TEAM_VON_CLIENT_GEHALTEN, 0);
+    Team_Internet_Server_Refresh();
+    EXPECT_EQ(aufgaben(), std::vector<uint8_t>(6, 1));
     Netz_Rolle = 3;
 }
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/capture.h"
@@ -706,3 +707,39 @@ TEST_F(ManagerSpielstand, ImpossibleCountOrLevelIsRefused)
 }
 
 }  // namespace
+
+// A client's option sliders stand where the server's figures put them after a menu round's
+// refresh: the commitment from 100 - field 152 on 1..99, the training knob from the units planned.
+TEST_F(ManagerTest, AClientsSlidersFollowTheServersFigures)
+{
+    Manager_Neuer_Mitspieler(3, "Ingrid");
+    Aktuelles_Team = 3;
+    Handelndes_Team = 3;
+    Team_Wert(TEAM_OPTION, 3, 30, TEAM_SCHREIBEN);
+    uint8_t plan[MANAGER_TRAININGSARTEN] = {5, 5, 5, 5, 5, 5, 5, 4, 1};
+    Team_Zeiger(TEAM_TRAINING, 3, plan, 1);
+    const uint32_t einsatz = Manager_Icon_Button_Lesen(3, 1286), training = Manager_Icon_Button_Lesen(3, 1498);
+    ASSERT_NE(einsatz, 70u);
+    ASSERT_NE(training, 40u);
+    // The server's own copies are the figures already.
+    Netz_Rolle = 3;
+    Manager_Internet_Client_Scrollpos_Refresh();
+    EXPECT_EQ(Manager_Icon_Button_Lesen(3, 1286), einsatz);
+    EXPECT_EQ(Manager_Icon_Button_Lesen(3, 1498), training);
+    Netz_Rolle = 1;
+    Manager_Internet_Client_Scrollpos_Refresh();
+    EXPECT_EQ(Manager_Icon_Button_Lesen(3, 1286), 70u);
+    EXPECT_EQ(Manager_Icon_Button_Lesen(3, 1498), 40u);
+    // Figures beyond a slider's range put its knob at the end.
+    for (auto [figur, knopf, einheiten] : {std::tuple{0, 99u, 5}, std::tuple{100, 1u, 5}}) {
+        Netz_Rolle = 2;
+        Team_Wert(TEAM_OPTION, 3, figur, TEAM_SCHREIBEN);
+        std::fill(std::begin(plan), std::end(plan), uint8_t(einheiten));
+        Team_Zeiger(TEAM_TRAINING, 3, plan, 1);
+        Netz_Rolle = 1;
+        Manager_Internet_Client_Scrollpos_Refresh();
+        EXPECT_EQ(Manager_Icon_Button_Lesen(3, 1286), knopf) << figur;
+        EXPECT_EQ(Manager_Icon_Button_Lesen(3, 1498), 45u) << figur;
+    }
+    Aktuelles_Team = -1;
+}

@@ -470,6 +470,35 @@ TEST_F(SaisonWelt, LeagueMoneyBaseByTierAndDifficulty)
     EXPECT_TRUE(oben && unten);
 }
 
+// The money base by tier in DM (the fourth tier and every deeper one 130,000), and the amount of a
+// club that is not its league's first: rounded down to whole 100,000 at every difficulty.
+TEST_F(SaisonWelt, MoneyBaseInFigures)
+{
+    Bench_Welt_Ordner gross("saison_gross", {"welt", "wettbewerbe"});
+    ASSERT_TRUE(Saison_Neues_Spiel(1999));
+    std::map<int32_t, int32_t> je_stufe;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (!Team_Ist_Normal(t, 0)) continue;
+        int32_t stufe = 0, stufen = 0;
+        ASSERT_TRUE(Wettbewerb_Visuell_Vertikal_Anz_Min(Wettbewerb_Get_Team_Wettbewerb(t, 1), &stufe, &stufen, 4));
+        const int32_t betrag = Team_Get_Liga_Basisbetrag(t);
+        if (je_stufe.count(stufe)) EXPECT_EQ(betrag, je_stufe[stufe]) << t;
+        else je_stufe[stufe] = betrag;
+        int32_t platz = -1;
+        Wettbewerb_Get_Tabellenplatz_Prozent(t, &platz);
+        if (platz == 0) continue;
+        for (uint32_t d = 0; d <= 4; ++d) {
+            Schwierigkeitsstufe = d;
+            EXPECT_EQ(Team_Berechne_Finanzbasis(t, nullptr) % 100000, 0) << "team " << t << ", difficulty " << d;
+        }
+    }
+    Schwierigkeitsstufe = 2;
+    EXPECT_EQ(je_stufe[0], 1050000);
+    EXPECT_EQ(je_stufe[1], 700000);
+    EXPECT_EQ(je_stufe[2], 350000);
+    EXPECT_EQ(je_stufe[3], 130000);
+}
+
 TEST_F(SaisonWelt, AClientsSavegameHoldsItsOwnPartsAndAServerRefusesIt)
 {
     ASSERT_TRUE(Saison_Neues_Spiel(9));

@@ -14,6 +14,7 @@
 #include "economy/bank.h"
 #include "gameflow/highscore.h"
 #include "gameflow/news.h"
+#include "platform/sortiere.h"
 #include "platform/zufall.h"
 
 namespace {
@@ -238,6 +239,54 @@ TEST_F(Suche, WhoIsOfferedAndWhoMayBid)
     b[ASSI_OFFSET_AUFGABEN + ASSI_AUFGABEN * 5 + ASSI_AUFGABE_TRANSFER] = 1;
     suchen({Transfermarkt_Team, 4});
     EXPECT_EQ(angebote().size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+// An offer's figures follow from the draws in their order: a fee ceiling, the contract years,
+// two swings of the price percent, then a floor that replaces the percent only when the percent
+// lies below it (one on the floor stays), then the salary's spread. Seeds are picked so that
+// percents below, on and above the floor all occur.
+TEST_F(Suche, OfferedSalaryKeepsAPercentOnTheFloor)
+{
+    const int32_t p = neu(Transfermarkt_Team, 76);
+    constexpr int32_t PROZENT = 15;
+    int32_t drunter = 0, gleich = 0, drueber = 0;
+    for (int32_t seed = 1; seed < 2000 && gleich < 8; ++seed) {
+        Zufall_Set_Seed(seed);
+        int32_t reihe = p;
+        Mischen_Dword(&reihe, 1);  // the market's squad, shuffled
+        Zufall_Gross(3, 7);        // a free move: never from the market
+        Zufall_Gross(150, 200);    // the ceiling lies above the percent
+        const int32_t monate = 12 * Zufall_Gross(1, 4);
+        const int32_t plus = Zufall_Gross(0, 10);
+        const int32_t minus = Zufall_Gross(0, 10);
+        const int32_t r = PROZENT + plus - minus;
+        const int32_t boden = Zufall_Gross(10, 20);
+        const int32_t neu_gezogen = boden > r ? Zufall_Gross(10, 20) : r;
+        const int64_t streuung = Zufall_Gross(90, 110);
+        if (boden == r) ++gleich;
+        else if (boden > r) ++drunter;
+        else ++drueber;
+        int32_t forderung = 0;
+        Spieler_Bewerte_Marktwert_Gehalt(Transfermarkt_Team, p, -1, -1, monate, &forderung, nullptr, 1);
+        const int64_t s = forderung;
+        const int64_t erwartet = s * 8 / 10 + ((2 * s * streuung) / 10 / 100) * (neu_gezogen + 100) / 100;
+
+        Richter_Init();
+        slot(2, 0, 0, 26 * 17 + 16, false, PROZENT);
+        Zufall_Set_Seed(seed);
+        suchen({Transfermarkt_Team, 2});
+        const std::vector<Spieler_Angebot> a = angebote();
+        ASSERT_EQ(a.size(), 1u) << seed;
+        EXPECT_EQ(a[0].monate, monate) << seed;
+        EXPECT_EQ(a[0].gehalt, erwartet) << "seed " << seed << ", percent " << r << ", floor " << boden;
+    }
+    EXPECT_GE(gleich, 8);
+    EXPECT_GT(drunter, 0);
+    EXPECT_GT(drueber, 0);
 }
 
 }  // namespace

@@ -4,10 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
 #include "common/capture.h"
+#include "competitions/spiele.h"
+#include "competitions/wettbewerb.h"
 #include "database/assistent.h"
 #include "database/db_hilfe.h"
 #include "database/manager.h"
@@ -15,6 +20,7 @@
 #include "economy/bank.h"
 #include "gameflow/highscore.h"
 #include "gameflow/news.h"
+#include "platform/win95.h"
 #include "platform/zufall.h"
 
 namespace {
@@ -346,6 +352,114 @@ TEST_F(WeltJobs, MarketPlayersOutsideTheSystemsAreReportedAndNotCounted)
     // with no league system the market fill leaves the home systems as they are
     Team_Init_Transfermarkt();
     EXPECT_EQ(Spieler_Egal_Daten[101].heimatsystem, 5);
+}
+
+}  // namespace
+
+namespace {
+
+// A pyramid of two leagues of 18 clubs (0..17 above 18..35) with 22 players each, beside a
+// competition of clubs 36 and 37 that is no base league.
+struct Pyramide : ::testing::Test {
+    std::filesystem::path ordner;
+    char alt[sizeof Pfad_Config_Files];
+    int32_t naechster = 0;
+    void SetUp() override
+    {
+        ordner = std::filesystem::temp_directory_path() / ("pyramide_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(ordner);
+        std::memcpy(alt, Pfad_Config_Files, sizeof alt);
+        std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", ordner.c_str());
+        auto teilnehmer = [](int32_t von) {
+            std::string s;
+            for (int32_t t = von; t < von + 18; t += 2)
+                s += "\tSTARTTEILNEHMER " + std::to_string(t) + "," + std::to_string(t + 1) + "\n";
+            return s;
+        };
+        std::ofstream(ordner / "1_wettbewerb_alias.cfg") << "";
+        std::ofstream(ordner / "1_wettbewerb.cfg")
+            << "INFOTEXT \"Test\"\nVERSION \"201\"\n"
+               "NEUER_WETTBEWERB\n\tNAME \"Oben\"\n\tIDENTIFIKATION ALI_1\n\tTEAMS 18\n\tMODUS RUECKSPIELE\n"
+               "\tSUPER_ART LIGA\n\tWOCHENTAG Sonntag\n\tSPIELTAGE 34\n\tVISUELL_NACHFOLGER ALI_2\n"
+            << teilnehmer(0)
+            << "\tBASISLIGA JA\n"
+               "NEUER_WETTBEWERB\n\tNAME \"Unten\"\n\tIDENTIFIKATION ALI_2\n\tTEAMS 18\n\tMODUS RUECKSPIELE\n"
+               "\tSUPER_ART LIGA\n\tWOCHENTAG Sonntag\n\tSPIELTAGE 34\n"
+            << teilnehmer(18)
+            << "\tBASISLIGA\n"
+               "NEUER_WETTBEWERB\n\tNAME \"Freunde\"\n\tIDENTIFIKATION ALI_3\n\tTEAMS 2\n\tSUPER_ART LIGA\n"
+               "\tWOCHENTAG Sonntag\n\tSPIELTAGE 2\n\tSTARTTEILNEHMER 36,37\n";
+        Test_Teams_Anlegen(40);
+        Test_Spieler_Anlegen(36 * 22 + 40 + 2 * 22);
+        Netz_Rolle = 2;
+        Teamspieler_Init_Listen();
+        ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
+        for (int32_t t = 0; t < 38; ++t)
+            for (int32_t k = 0; k < 22; ++k)
+                ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, t, naechster++, 100, 0, 24, -1, false));
+    }
+    void TearDown() override
+    {
+        Spiele_Freigeben();
+        Test_Welt_Aufraeumen();
+        Schwierigkeitsstufe = 2;
+        std::memcpy(Pfad_Config_Files, alt, sizeof alt);
+        std::filesystem::remove_all(ordner);
+    }
+};
+
+// With 40 market players at home in the pyramid its target is 832 players; the competition that is
+// no base league adds no players and no strength.
+TEST_F(Pyramide, ItsTargetCountsItsClubsAndItsMarketPlayers)
+{
+    const int32_t system = Wettbewerb_Hierarchie_Oben(Team_Basisligen().front());
+    ASSERT_GE(system, 1);
+    for (int32_t k = 0; k < 40; ++k, ++naechster) {
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, naechster, 0, 0, 12, -1, false));
+        Spieler_Egal_Daten[naechster].heimatsystem = int8_t(system);
+    }
+    Team_Count_Wettbewerbsstrukturen();
+    const auto* ziel = static_cast<const uint16_t*>(Teamspieler_Zeiger(TEAMSP_SPIELER_WETTBEWERB_LISTE, 0));
+    EXPECT_EQ(ziel[system], 832);
+    int32_t andere = 0;
+    for (int32_t s = 0; s < TEAMSP_SYSTEME; ++s)
+        if (s != system) andere += ziel[s];
+    EXPECT_EQ(andere, 0);
+    EXPECT_GT(Team_Liga_Start_Mittelwerte[system], 0);
+}
+
+// The money of a league's first: the base (its league level times 15,000 DM plus 3,000,000,
+// 2,300,000, 1,500,000, 500,000 or nothing by difficulty) comes on top at difficulty 0 to 2, a
+// quarter of it at 3 and 4; the rest is whole 100,000, which is all the others get.
+TEST_F(Pyramide, TheFirstOfALeagueGetsItsBaseOrAQuarterOnTop)
+{
+    Spiele_Init();
+    const std::vector<int32_t> ligen = Team_Basisligen();
+    ASSERT_EQ(ligen.size(), 2u);
+    for (const int32_t id : ligen) {
+        const int32_t block = Spiele_Init_Neue_Spiele(1, 18, 34, 1, id, 9);
+        ASSERT_GE(block, 0);
+        Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(id))->spiele_block = block;
+    }
+    static const int64_t FEST[5] = {3000000, 2300000, 1500000, 500000, 0};
+    int32_t erste = 0;
+    bool viertel_zaehlt = false;
+    for (int32_t t = 0; t < 36; ++t) {
+        int32_t platz = -1;
+        Wettbewerb_Get_Tabellenplatz_Prozent(t, &platz);
+        ASSERT_GE(platz, 0) << t;
+        const int64_t niveau = Wettbewerb_Get_Liga_Niveau(t);
+        for (uint32_t d = 0; d <= 4; ++d) {
+            Schwierigkeitsstufe = d;
+            const int64_t basis = niveau * 15000 + FEST[d];
+            const int64_t oben = platz != 0 ? 0 : d <= 2 ? basis % 100000 : basis / 4 % 100000;
+            viertel_zaehlt = viertel_zaehlt || (platz == 0 && d >= 3 && basis % 100000 != oben);
+            EXPECT_EQ(Team_Berechne_Finanzbasis(t, nullptr) % 100000, oben) << "team " << t << ", difficulty " << d;
+        }
+        erste += platz == 0;
+    }
+    EXPECT_EQ(erste, 2);
+    EXPECT_TRUE(viertel_zaehlt);
 }
 
 }  // namespace

@@ -2,12 +2,14 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "database/manager.h"
 #include "economy/bank.h"
 #include "gameflow/globals.h"
+#include "gameflow/kalender.h"
 #include "gameflow/team_requester.h"
 #include "platform/zufall.h"
 
@@ -48,4 +50,26 @@ struct BankTest : ::testing::Test {
         Aktueller_Tag = 0;
     }
     static int32_t stand(int32_t team) { return Bank_Get_Kontostand(team, 0, -1); }
+};
+
+// Club 3 with an account of 1,000,000 DM and an empty booking ring on day 400, a season under way.
+struct BankRingTest : BankTest {
+    Bank_Konto* k = nullptr;
+    int32_t start = 0;
+    void SetUp() override
+    {
+        BankTest::SetUp();
+        Aktueller_Tag = 400;
+        ASSERT_TRUE(Bank_Konto_Einrichten(3, 1000000, 0));
+        k = Bank_Get_Konto(3);
+        ASSERT_NE(k, nullptr);
+        std::memset(k->buchung, 0, sizeof k->buchung);
+        start = Kalender_Get_Saisonstart();
+        Bank_Wippe_Betrag = 0;
+        Bank_Wippe_Laufzeit = 0;
+    }
+    void buchen(int32_t i, int32_t tag, uint8_t kategorie, int32_t betrag)
+    {
+        k->buchung[i] = Buchung{betrag, uint32_t(tag), kategorie, {}};
+    }
 };

@@ -441,3 +441,32 @@ TEST_F(Pic, LargeImportShowsItsProgress)
     EXPECT_EQ(Pic_Anzahl(PIC_SPIELER_BILDER), 30);
     Grafik_Screen_DeInit();
 }
+
+namespace {
+
+// At start the portraits and crests dropped in as PCX become pictures of the sizes the game
+// draws; the managers' folder is not read.
+TEST_F(Pic, StartImportTakesPortraitsAndCrestsInTheirSizes)
+{
+    auto farbe = [](int x, int y) { return 1 + (x + y) % 7; };
+    schreiben(datei(1, "0007.pcx"), pcx8(36, 41, farbe));
+    schreiben(datei(2, "0123.pcx"), pcx8(40, 40, farbe));
+    schreiben(datei(0, "0001.pcx"), pcx8(36, 41, farbe));
+    testing::internal::CaptureStderr();
+    Pic_Import_Beim_Start();
+    testing::internal::GetCapturedStderr();
+    int32_t g = 0;
+    Rastport* kopf = Pic_Change_Load_User_Bild(7, nullptr, 16, PIC_SPIELER_BILDER, &g);
+    ASSERT_NE(kopf, nullptr);
+    EXPECT_EQ(kopf->width, 36u);
+    EXPECT_EQ(kopf->height, 41u);
+    Grafik_Bitmap_Freigeben(kopf);
+    Rastport* wappen = Pic_Change_Load_User_Bild(123, nullptr, 16, PIC_VEREINS_WAPPEN, &g);
+    ASSERT_NE(wappen, nullptr);
+    EXPECT_EQ(wappen->width, 40u);
+    EXPECT_EQ(wappen->height, 40u);
+    Grafik_Bitmap_Freigeben(wappen);
+    EXPECT_EQ(Pic_Anzahl(PIC_MANAGER_BILDER), 0);
+}
+
+}  // namespace

@@ -8,8 +8,8 @@
 #include "common/capture.h"
 #include "competitions/spiele_welt.h"
 #include "database/spieler.h"
-#include "economy/stadion.h"
 #include "database/teamspieler.h"
+#include "economy/stadion.h"
 #include "match/pitch/spielfeld_daten.h"
 #include "match/pitch/spielfeld_objekt.h"
 #include "match/pitch/spielfeld_spieler.h"
@@ -29,6 +29,8 @@ protected:
     void SetUp() override
     {
         Spielwelt::SetUp();
+        // no stadium (nor its undersoil heating) that an earlier test of this process built
+        Stadion_DeInit();
         Spielfeld_Init();
         *r = Spielfeld_Record{};
         r->team[0] = 1;

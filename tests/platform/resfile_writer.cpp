@@ -8,3 +8,4 @@
 #include "tools/datagen/gesicht_bilder.cpp"
 #include "tools/datagen/trikotfigur_bilder.cpp"
 #include "tools/datagen/suche_bilder.cpp"
+#include "tools/datagen/oekonomie_bilder.cpp"

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/capture.h"
+#include "common/fern_server.h"
 #include "database/spieler.h"
 #include "network/internet_read.h"
 #include "platform/bytes.h"
@@ -105,32 +106,8 @@ TEST_F(Liste, EntryColumnsFillAtMostFourLines)
     EXPECT_EQ(zeile[5], -1);  // what does not fit on four lines is left out
 }
 
-// The server's answer to one remote request, laid out as the client expects it.
-std::vector<uint32_t> groessen;
-bool ueber_den_server(const std::vector<uint8_t>& anfrage, std::vector<uint8_t>* antwort)
-{
-    const uint32_t nr = Bytes_Hole32(anfrage.data() + 4), l = Bytes_Hole32(anfrage.data() + 8);
-    const int32_t team = int32_t(Bytes_Hole32(anfrage.data() + 12));
-    char format[64] = {};
-    std::memcpy(format, anfrage.data() + 16, std::min<uint32_t>(l, 63));
-    std::vector<uint8_t> block(SENDBLOCK_SIZE, 0);
-    const uint32_t n = uint32_t(anfrage.size()) - 16 - l;
-    groessen.push_back(n);
-    std::memcpy(block.data(), anfrage.data() + 16 + l, n);
-    Netz_Rolle = 2;
-    const uint32_t r = Internet_Server_Read_Block(team, int32_t(nr), format, block.data(), n);
-    Netz_Rolle = 1;
-    groessen.push_back(r);
-    if (!r) return false;
-    const uint32_t l2 = uint32_t(std::strlen(format)) + 1;
-    antwort->assign(12 + l2 + r, 0);
-    Bytes_Setze32(antwort->data(), INTERNET_MARKE);
-    Bytes_Setze32(antwort->data() + 4, nr);
-    Bytes_Setze32(antwort->data() + 8, l2);
-    std::memcpy(antwort->data() + 12, format, l2);
-    std::memcpy(antwort->data() + 12 + l2, block.data(), r);
-    return true;
-}
+using fern_test::groessen;
+using fern_test::ueber_den_server;
 
 TEST_F(Liste, ACountFromAClientNeverWritesPastItsArrays)
 {

@@ -5,8 +5,13 @@
 #include <utility>
 #include <string>
 
+#include "economy/stadion.h"
+#include "economy/stadion_schirm.h"
+#include "economy/stadion_statistik_seite.h"
+#include "economy/werbung_schirm.h"
 #include "toolkit/slave.h"
 #include "tools/datagen/gesicht_bilder.h"
+#include "tools/datagen/oekonomie_bilder.h"
 #include "tools/datagen/sound_synth.h"
 
 namespace {
@@ -17,6 +22,30 @@ void bereich(std::vector<Manifest_Eintrag>& v, const char* datei, int32_t von, i
              uint16_t w, uint16_t h, uint32_t groesse, uint8_t depth, bool maske, const char* zweck)
 {
     for (int32_t n = von; n <= bis; ++n) v.push_back({datei, n, typ, w, h, groesse, depth, maske, zweck});
+}
+
+// The economy screens' pictures (drawn by the builder's oekonomie_bilder.cpp).
+void oekonomie(std::vector<Manifest_Eintrag>& v)
+{
+    const char* scr = "resf_scr.res";
+    v.push_back({scr, 444, BILD, 640, 480, 0, 16, false, "Bank: Finanzseiten"});
+    v.push_back({scr, 445, BILD, 640, 480, 0, 16, false, "Bank: Anlagen und Boerse"});
+    v.push_back({scr, 447, BILD, 640, 480, 0, 16, false, "Stadion: Ausbau"});
+    v.push_back({scr, 448, BILD, 640, 480, 0, 16, false, "Stadion: Statistik"});
+    v.push_back({scr, 449, BILD, 640, 480, 0, 16, false, "Stadion: Ereignisse"});
+    v.push_back({scr, OEKONOMIE_STADION_PLAN, BILD, STADION_PLAN_BREITE, STADION_PLAN_HOEHE, 0, 16, false,
+                 "Stadionplan mit 22 Flaechen (Icon 2165)"});
+    for (int32_t m = 1; m < STADION_MODELLE; ++m)
+        v.push_back({scr, Stadion_Modell[m].bild, BILD, 80, 60, 0, 16, false, "Stadion-Modell (Bildnummer des Modells)"});
+    for (int32_t i = 0; i < 3; ++i)
+        v.push_back({scr, OEKONOMIE_BALKEN + i, BILD, 12, STADION_BALKEN_FELD, 0, 16, true,
+                     "Statistikbalken Zustand, Kosten, Fans"});
+    for (int32_t c = 0; c < 7; ++c) v.push_back({scr, OEKONOMIE_LAGER + c, BILD, 120, 80, 0, 16, false, "Trainingslager"});
+    v.push_back({scr, OEKONOMIE_AUKTION, BILD, 640, 480, 0, 16, false, "Auktion: Hintergrund"});
+    for (int32_t c = 1; c <= 7; ++c)
+        v.push_back({scr, OEKONOMIE_AUKTION + c, BILD, 80, 250, 0, 16, true, "Auktion: Saeule (Spalte = Nummer - 463)"});
+    for (int32_t c = 8; c <= 11; ++c)
+        v.push_back({scr, OEKONOMIE_AUKTION + c, BILD, 16, 102, 0, 16, true, "Auktion: Balken (zwei Paare)"});
 }
 
 std::vector<Manifest_Eintrag> aufbauen()
@@ -75,6 +104,10 @@ std::vector<Manifest_Eintrag> aufbauen()
     v.push_back({scr, 1998, PALETTE, 0, 0, 768, 0, false, "Palette der Trikotfiguren"});
     bereich(v, scr, 6213, 6232, BILD, 32, 32, 0, 16, true, "Mauszeiger");
     bereich(v, scr, 6240, 6240, BILD, 640, 480, 0, 16, false, "Bildschirm-Hintergrund");
+    bereich(v, scr, 6233, 6237, BILD, 8, 14, 0, 16, true, "Tabellenpfeil (6233 tief runter .. 6237 hoch rauf)");
+    bereich(v, scr, 6238, 6238, BILD, 640, 480, 0, 16, false, "Elf des Tages: Spielfeld mit 1-3-4-3");
+    bereich(v, scr, 1382, 1382 + MANIFEST_WETTBEWERBE - 1, BILD, 40, 40, 0, 16, true,
+            "Wettbewerbsbild (Nummer - 1382 = GRAFIK_NUMMER)");
     // The synthesised sounds with their real sizes: effects and menu tunes in the screen file,
     // the spoken help in data.bin.
     for (const Sound_Synth_Eintrag& s : Sound_Synth_Eintraege()) {
@@ -84,8 +117,11 @@ std::vector<Manifest_Eintrag> aufbauen()
         uint32_t groesse = uint32_t(Sound_Synth_Bytes(s.nummer).size());
         v.push_back({s.datei, s.nummer, DATEN, 0, 0, groesse, 0, false, zweck});
     }
+    oekonomie(v);
     // Numbers provisional until the advertising screen is built.
     bereich(v, "werbung.res", 0, 19, BILD, 96, 48, 0, 16, false, "Werbepartner-Bild");
+    v.push_back({"werbung.res", WERBUNG_BILD_ARTEN_EINTRAG, DATEN, 0, 0, sizeof WERBUNG_BILD_ARTEN, 0, false,
+                 "Art je Werbepartner-Bild (1 Bande, 2 Trikot, 4 Ausruestung, 8 TV)"});
     return v;
 }
 

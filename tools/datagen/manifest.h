@@ -8,6 +8,8 @@
 
 // End-of-competition pictures 3695 + GRAFIK_NUMMER: room for this many competitions of a world.
 constexpr int32_t MANIFEST_WETTBEWERBSENDE = 64;
+// Competition badges 1382 + n for the world's competitions 0-138 (fonts follow from 1521).
+constexpr int32_t MANIFEST_WETTBEWERBE = 139;
 
 struct Manifest_Datei {
     const char* name;

@@ -1,5 +1,6 @@
 #include "tools/datagen/menue_bilder.h"
 
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "toolkit/slave.h"
+#include "tools/datagen/bild_flaeche.h"
 
 namespace {
 
@@ -49,32 +51,9 @@ const Zeichen* zeichen(char c)
 
 int32_t text_breite(const std::string& t, int s) { return t.empty() ? 0 : int32_t(t.size()) * 6 * s - s; }
 
-struct Bild {
-    int32_t w, h;
-    bool maske;
-    std::vector<uint16_t> px;
+struct Bild : Bild_Flaeche {
+    using Bild_Flaeche::Bild_Flaeche;
 
-    Bild(int32_t breite, int32_t hoehe, bool m, uint16_t grund)
-        : w(breite), h(hoehe), maske(m), px(size_t(breite) * hoehe, m ? 0 : grund)
-    {
-    }
-
-    void setzen(int32_t x, int32_t y, uint16_t c)
-    {
-        if (x >= 0 && y >= 0 && x < w && y < h) px[size_t(y) * w + x] = c ? c : 1;
-    }
-    void rechteck(int32_t x, int32_t y, int32_t bw, int32_t bh, uint16_t c)
-    {
-        for (int32_t yy = y; yy < y + bh; ++yy)
-            for (int32_t xx = x; xx < x + bw; ++xx) setzen(xx, yy, c);
-    }
-    void rahmen(int32_t x, int32_t y, int32_t bw, int32_t bh, uint16_t c)
-    {
-        rechteck(x, y, bw, 1, c);
-        rechteck(x, y + bh - 1, bw, 1, c);
-        rechteck(x, y, 1, bh, c);
-        rechteck(x + bw - 1, y, 1, bh, c);
-    }
     // Lit top and left edges, shaded bottom and right.
     void relief(int32_t x, int32_t y, int32_t bw, int32_t bh, uint16_t hell, uint16_t dunkel)
     {
@@ -115,25 +94,6 @@ struct Bild {
         schrift(x, y, t, c, s);
     }
 
-    Resf_Bitmap fertig(int32_t nummer) const
-    {
-        Resf_Bitmap b;
-        b.width = uint16_t(w);
-        b.height = uint16_t(h);
-        b.depth = 16;
-        b.compression = (nummer % 2) ? 5 : 4;
-        b.pixels.resize(px.size() * 2);
-        for (size_t i = 0; i < px.size(); ++i) {
-            b.pixels[2 * i] = uint8_t(px[i]);
-            b.pixels[2 * i + 1] = uint8_t(px[i] >> 8);
-        }
-        if (maske) {
-            b.mask.assign((px.size() + 7) / 8, 0);
-            for (size_t i = 0; i < px.size(); ++i)
-                if (px[i]) b.mask[i / 8] |= uint8_t(1u << (i % 8));
-        }
-        return b;
-    }
 };
 
 // The menu background: a dark top bar for the club panels, the right column of the main
@@ -585,8 +545,99 @@ Bild stehend(int32_t nummer, int32_t w, int32_t h)
     return b;
 }
 
+// The table's change arrows, 8 pixels wide: 0 down by 3 or more, 1 down by 1 or 2, 2 level,
+// 3 up by 1 or 2, 4 up by 3 or more.
+Bild tabellen_pfeil(int32_t w, int32_t h, int32_t art)
+{
+    Bild b(w, h, true, 0);
+    if (art == 2) {
+        b.rechteck(0, h / 2 - 1, w, 3, rgb(210, 210, 120));
+        return b;
+    }
+    const bool hoch = art > 2, gross = art == 0 || art == 4;
+    const uint16_t c = hoch ? rgb(80, 220, 90) : rgb(230, 70, 60);
+    const int32_t spitze = gross ? 0 : h / 4, lang = gross ? h : h - h / 4;
+    for (int32_t d = 0; d < w / 2; ++d) {
+        const int32_t y = hoch ? spitze + d : h - 1 - spitze - d;
+        b.rechteck(w / 2 - 1 - d, y, 2 * d + 2, 1, c);
+    }
+    const int32_t schaft = lang - spitze - w / 2;
+    b.rechteck(w / 2 - 1, hoch ? spitze + w / 2 : h - spitze - w / 2 - schaft, 2, schaft, c);
+    return b;
+}
+
+// The team of the day's ground: a pitch from above with the eleven places of a 1-3-4-3.
+Bild elf_des_tages()
+{
+    Bild b(640, 480, false, rgb(22, 86, 34));
+    for (int32_t y = 0; y < 480; y += 60) b.rechteck(0, y, 640, 30, rgb(26, 96, 40));
+    const uint16_t linie = rgb(200, 230, 200);
+    b.rahmen(20, 70, 600, 400, linie);
+    b.rechteck(20, 270, 600, 1, linie);
+    b.ring(320, 270.5, 50, 1.2, linie);
+    b.rahmen(180, 70, 280, 70, linie);
+    b.rahmen(260, 70, 120, 26, linie);
+    b.rahmen(180, 400, 280, 70, linie);
+    b.rechteck(0, 0, 640, 66, rgb(10, 30, 16));
+    static const int32_t PLAETZE[11][2] = {{276, 94},  {134, 190}, {276, 190}, {418, 190}, {54, 286}, {198, 286},
+                                          {342, 286}, {486, 286}, {134, 382}, {276, 382}, {418, 382}};
+    for (const auto& p : PLAETZE) b.scheibe(p[0] + 20, p[1] + 24, 30, rgb(30, 110, 46));
+    return b;
+}
+
+// The full-screen ground of the report pages: a stadium board with a dark panel to write on.
+Bild stadiontafel()
+{
+    Bild b(640, 480, false, rgb(14, 20, 30));
+    for (int32_t y = 0; y < 90; ++y) b.rechteck(0, y, 640, 1, rgb(20 + y / 6, 28 + y / 5, 44 + y / 4));
+    for (int32_t x = 12; x < 640; x += 24) b.scheibe(x, 12, 3, rgb(250, 240, 190));
+    b.relief(24, 24, 592, 432, rgb(120, 130, 150), rgb(4, 6, 10));
+    b.rechteck(26, 26, 588, 428, rgb(18, 26, 38));
+    for (int32_t y = 90; y < 452; y += 32) b.rechteck(28, y, 584, 16, rgb(22, 32, 46));
+    b.rechteck(0, 456, 640, 24, rgb(24, 70, 36));
+    return b;
+}
+
+// A competition's badge: a pennant for a league, a cup for a cup, its short name below.
+Bild wettbewerb_abzeichen(int32_t w, int32_t h, int32_t n)
+{
+    const bool eigenes = size_t(n) < wettbewerbsende_bilder.size();
+    const bool liga = eigenes ? wettbewerbsende_bilder[size_t(n)].liga : n % 2 == 0;
+    std::string name = eigenes ? grossschrift(wettbewerbsende_bilder[size_t(n)].name) : (liga ? "LIGA" : "POKAL");
+    std::string kurz;
+    for (size_t i = 0; i < name.size() && kurz.size() < 4; ++i)
+        if (name[i] != ' ' && (i == 0 || name[i - 1] == ' ')) kurz += name[i];
+    if (kurz.size() < 2) kurz = name.substr(0, 4);
+    Bild b(w, h, true, 0);
+    const uint16_t gold = rgb(240, 196, 60), grund = liga ? rgb(40, 120, 70) : rgb(150, 40, 40);
+    b.scheibe(w / 2.0, h / 2.0 - 4, w / 2.0 - 2, grund);
+    b.ring(w / 2.0, h / 2.0 - 4, w / 2.0 - 2, 2, gold);
+    if (liga) {
+        for (int32_t y = 0; y < 12; ++y) b.rechteck(w / 2 - 6, h / 2 - 16 + y, 14 - (y < 6 ? 6 - y : y - 6) * 2, 1, gold);
+    } else {
+        b.scheibe(w / 2.0, h / 2.0 - 12, 6, gold);
+        b.rechteck(w / 2 - 1, h / 2 - 8, 3, 6, gold);
+    }
+    b.mitte(w / 2, h - 12, kurz, rgb(240, 240, 240));
+    return b;
+}
+
 bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
 {
+    if (std::strcmp(e.datei, "resf_scr.res") == 0) {
+        if (e.nummer >= MENUE_BILD_PFEILE && e.nummer < MENUE_BILD_PFEILE + 5) {
+            bild = tabellen_pfeil(e.width, e.height, e.nummer - MENUE_BILD_PFEILE).fertig(e.nummer);
+            return true;
+        }
+        if (e.nummer == MENUE_BILD_ELF_DES_TAGES || e.nummer == MENUE_BILD_STADIONTAFEL) {
+            bild = (e.nummer == MENUE_BILD_STADIONTAFEL ? stadiontafel() : elf_des_tages()).fertig(e.nummer);
+            return true;
+        }
+        if (e.nummer >= MENUE_BILD_WETTBEWERBE && e.nummer < MENUE_BILD_WETTBEWERBE + MANIFEST_WETTBEWERBE) {
+            bild = wettbewerb_abzeichen(e.width, e.height, e.nummer - MENUE_BILD_WETTBEWERBE).fertig(e.nummer);
+            return true;
+        }
+    }
     if (std::strcmp(e.datei, "resf_scr.res") != 0) return false;
     if (e.nummer >= 3687 && e.nummer <= 3690) {
         bild = intro_knopf(e.width, e.height).fertig(e.nummer);

@@ -16,6 +16,10 @@ constexpr int32_t MENUE_BILD_HINTERGRUND = 971;
 constexpr int32_t MENUE_BILD_TITEL = 1048, MENUE_BILD_CREDITS = 1049, MENUE_BILD_LEISTE = 1050;
 // The standing icons of the main menu: groups 703-707, history back and forward, continue, chat.
 constexpr int32_t MENUE_BILD_STEHEND = 1055, MENUE_BILD_STEHEND_ENDE = 1063;
+// The report pages: table arrows 6233-6237, the team of the day's pitch, the stadium board
+// behind the pages, and one badge per competition (1382 + GRAFIK_NUMMER).
+constexpr int32_t MENUE_BILD_PFEILE = 6233, MENUE_BILD_ELF_DES_TAGES = 6238, MENUE_BILD_STADIONTAFEL = 6240;
+constexpr int32_t MENUE_BILD_WETTBEWERBE = 1382;
 
 // True when the entry is one of these pictures; it is then drawn into `bild`.
 bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild);

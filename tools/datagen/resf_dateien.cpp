@@ -1,4 +1,8 @@
 #include "tools/datagen/resf_dateien.h"
+
+#include <iterator>
+
+#include "economy/werbung_schirm.h"
 #include "tools/datagen/trikot_bilder.h"
 #include "tools/datagen/wappen_bilder.h"
 
@@ -50,6 +54,7 @@ Resf_Bitmap zeiger_bild(const Manifest_Eintrag& e)
 bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Gesicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Suche_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+bool Oekonomie_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 
 namespace {
 
@@ -61,6 +66,7 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
     if (Menue_Bild_Erzeugen && Menue_Bild_Erzeugen(e, b)) return b;
     if (Gesicht_Bild_Erzeugen && Gesicht_Bild_Erzeugen(e, b)) return b;
     if (Suche_Bild_Erzeugen && Suche_Bild_Erzeugen(e, b)) return b;
+    if (Oekonomie_Bild_Erzeugen && Oekonomie_Bild_Erzeugen(e, b)) return b;
     b.width = e.width;
     b.height = e.height;
     b.depth = 16;
@@ -128,7 +134,10 @@ Resf_Bytes Resf_Manifest_Daten(const Manifest_Eintrag& e)
             e.nummer < VEREINS_WAPPEN_BASIS + VEREINS_WAPPEN_ZAHL)
             return Resf_Bitmap_Daten(Vereins_Wappen_Eintrag(e.nummer - VEREINS_WAPPEN_BASIS));
         return Resf_Bitmap_Daten(bild(e));
-    case 16: return Resf_Daten(Sound_Synth_Bytes(e.nummer));
+    case 16:
+        if (std::strcmp(e.datei, "werbung.res") == 0 && e.nummer == WERBUNG_BILD_ARTEN_EINTRAG)
+            return Resf_Daten(Resf_Bytes(std::begin(WERBUNG_BILD_ARTEN), std::end(WERBUNG_BILD_ARTEN)));
+        return Resf_Daten(Sound_Synth_Bytes(e.nummer));
     case 17: return font_eintrag(e.nummer);
     case 40: return e.nummer >= TRIKOT_NUMMER_BASIS && e.nummer < TRIKOT_NUMMER_BASIS + 100
                         ? Trikot_Nummer_Eintrag(e.nummer - TRIKOT_NUMMER_BASIS) : Resf_Bytes{};

@@ -239,3 +239,23 @@ Resf_Bytes Resf_Wav(const std::vector<int16_t>& samples, uint32_t rate)
     for (int16_t s : samples) u16(b, uint16_t(s));
     return b;
 }
+
+Resf_Bitmap Resf_Bitmap_Rgb565(int32_t breite, int32_t hoehe, const std::vector<uint16_t>& px, bool maske, int32_t nummer)
+{
+    Resf_Bitmap b;
+    b.width = uint16_t(breite);
+    b.height = uint16_t(hoehe);
+    b.depth = 16;
+    b.compression = (nummer % 2) ? 5 : 4;
+    b.pixels.resize(px.size() * 2);
+    for (size_t i = 0; i < px.size(); ++i) {
+        b.pixels[2 * i] = uint8_t(px[i]);
+        b.pixels[2 * i + 1] = uint8_t(px[i] >> 8);
+    }
+    if (maske) {
+        b.mask.assign((px.size() + 7) / 8, 0);
+        for (size_t i = 0; i < px.size(); ++i)
+            if (px[i]) b.mask[i / 8] |= uint8_t(1u << (i % 8));
+    }
+    return b;
+}

@@ -38,6 +38,9 @@ bool Resf_Schreiben(const Resf_Datei& datei, const std::string& pfad);
 Resf_Bytes Resf_Packen(const Resf_Bytes& daten, uint32_t compression);
 
 Resf_Bytes Resf_Bitmap_Daten(const Resf_Bitmap& bild);
+// A drawn 16-bit picture (RGB565 pixels, row by row) as a bitmap entry, compressed by the
+// entry's number (odd 5, even 4); with `maske` every pixel but 0 is opaque.
+Resf_Bitmap Resf_Bitmap_Rgb565(int32_t breite, int32_t hoehe, const std::vector<uint16_t>& px, bool maske, int32_t nummer);
 Resf_Bytes Resf_Daten(const Resf_Bytes& daten);
 Resf_Bytes Resf_Palette(const Resf_Bytes& palette);
 Resf_Bytes Resf_Sprite(const Resf_Bytes& block, uint32_t hot_x, uint32_t hot_y);

@@ -1,0 +1,93 @@
+// The tables screen's work for one click on an 18-club league (table with details and
+// tendencies, the day's pairings, the graph's places over 34 days) and the comparison values of
+// its clubs.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "bench/liga_saison.h"
+#include "competitions/ligen_tabelle.h"
+#include "competitions/ligen_teamvergleich.h"
+
+namespace {
+
+// The first league of 18 clubs, at the end of its season.
+const Liga* achtzehner(const std::vector<Liga>& ligen)
+{
+    for (const Liga& l : ligen)
+        if (l.teams.size() == 18) {
+            Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(l.id))->spiele_block = l.block;
+            Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(l.id))->spieltag = l.tage;
+            return &l;
+        }
+    return nullptr;
+}
+
+void aufraeumen(const std::filesystem::path& ordner)
+{
+    Spiele_Freigeben();
+    Wettbewerb_Free();
+    Team_Free_Arrays(true);
+    std::filesystem::remove_all(ordner);
+}
+
+const Liga* vorbereiten(benchmark::State& state, std::filesystem::path& ordner, std::vector<Liga>& ligen)
+{
+    ligen = saison_vorbereiten(ordner);
+    const Liga* l = achtzehner(ligen);
+    if (!l) {
+        state.SkipWithError("keine Liga mit 18 Vereinen");
+        aufraeumen(ordner);
+    }
+    return l;
+}
+
+void BM_Tabellenscreen_Klick(benchmark::State& state)
+{
+    std::filesystem::path ordner;
+    std::vector<Liga> ligen;
+    const Liga* l = vorbereiten(state, ordner, ligen);
+    if (!l) return;
+    static Tabelle_Datensatz t;
+    for (auto _ : state) {
+        Spiele_Tabellen_Cache_Leeren();
+        // Table of the season with every club's tendencies.
+        Wettbewerb_Tabelle_Vorbereiten(l->id, &t);
+        Spiele_Tabelle_Berechnen(l->id, l->block, 0, l->tage - 1, l->drei, TAB_NORMAL, &t, 0, 0, -1, -1, 0, 0, -1);
+        size_t n = 0;
+        for (int32_t p = 0; p < t.anzahl; ++p) {
+            n += Ligen_Tabelle_Tendenz_Text(l->id, t.team[t.platz[p]], l->tage - 1, l->tage, -1, -1, 0, 0).size();
+            n += size_t(Tabelle_Zaehle_Ergebnisse(&t, t.platz[p], 0, 0, l->tage - 1, 0));
+            n += Ligen_Tabelle_Abstand_Text(2, 1).size();
+        }
+        // The day's pairings and the graph's places.
+        for (int32_t p = 0, k = Wettbewerb_Get_Paarung(l->id, l->tage - 1); p < k; ++p) {
+            const int32_t h = Spiele_Lock(l->block, l->tage - 1, 0, p);
+            if (h) Spiele_Unlock(h);
+        }
+        std::vector<int32_t> plaetze;
+        Ligen_Tabelle_Grafik_Daten(l->id, l->teams[0], &plaetze);
+        n += Ligen_Tabelle_Grafik_Punkte(18, l->tage, plaetze).size() + Ligen_Tabelle_Baender(l->id).size();
+        benchmark::DoNotOptimize(n);
+    }
+    aufraeumen(ordner);
+}
+BENCHMARK(BM_Tabellenscreen_Klick)->Unit(benchmark::kMillisecond);
+
+void BM_Teamvergleich_Werte(benchmark::State& state)
+{
+    std::filesystem::path ordner;
+    std::vector<Liga> ligen;
+    const Liga* l = vorbereiten(state, ordner, ligen);
+    if (!l) return;
+    Teamvergleich_Ergebnis e;
+    for (auto _ : state) {
+        Ligen_Teamvergleich_Werte_Berechnen(l->id, 0, 0, 7, 99, false, &e);
+        benchmark::DoNotOptimize(e.hoehe[0]);
+    }
+    aufraeumen(ordner);
+}
+BENCHMARK(BM_Teamvergleich_Werte)->Unit(benchmark::kMillisecond);
+
+}  // namespace

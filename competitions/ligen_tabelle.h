@@ -1,0 +1,112 @@
+// The league tables screen's rules: the table pane's cell texts and tendencies, its view mask and
+// gap rows, the option buttons of the acting manager and the competition list of the screens.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "competitions/wettbewerb.h"
+
+struct Tabelle_Datensatz;
+
+// The signed goal difference right-aligned in four places, "+" just before the first digit:
+// "  +7", "  -3", "   0". Beyond three digits the number with its sign ("+1000", "-1234").
+// A static buffer, valid until the next call.
+const char* Tabelle_Tordifferenz_Text(int32_t differenz);
+// Match days erster (not below 0) to letzter with the given result code (0 win, 1 draw, 2 loss)
+// for the slot; teil 1 only home days, 2 only away days, 0 all.
+int32_t Tabelle_Zaehle_Ergebnisse(const Tabelle_Datensatz* t, int32_t slot, int32_t ergebnis, int32_t erster,
+                                  int32_t letzter, int32_t teil);
+// The team's result on a match day (0-based) of the competition as one letter: home "s", "u", "n",
+// away "S", "U", "N", "-" unplayed or no match; two legs add up crosswise. Minutes von..bis
+// (-1 open); with tip the forecast. The letter's colour goes to *farbe when given.
+char Tabelle_Tendenz_Zeichen(Wettbewerb_Id w, int32_t tag, int32_t team, int32_t von, int32_t bis, int32_t tip,
+                             uint16_t* farbe);
+// The twelve tendency letters of the team's cell between "^fb0008" and "^fe": the window ends
+// behind match day letzter (0-based) and at the season's match days; teil 1 keeps only home
+// letters, 2 only away letters.
+std::string Ligen_Tabelle_Tendenz_Text(Wettbewerb_Id w, int32_t team, int32_t letzter, int32_t spieltage,
+                                       int32_t von, int32_t bis, int32_t tip, int32_t teil);
+// The table computation's view mask of the option buttons.
+int32_t Ligen_Tabelle_Sicht_Maske(bool nur_heim, bool nur_auswaerts, bool tordifferenz, bool tore, bool gegentore);
+// Points-gap rows after a place: `einzeln` rows of one picture each while room is left, then,
+// when the gap did not fit, one row with all d pictures ("(addiert)").
+struct Tabelle_Abstand {
+    int32_t einzeln = 0;
+    bool addiert = false;
+};
+Tabelle_Abstand Ligen_Tabelle_Abstand_Zeilen(int32_t benutzt, int32_t plaetze, int32_t d);
+// The text of a gap row with `bilder` pictures of the handle; grows with the count.
+std::string Ligen_Tabelle_Abstand_Text(int32_t bilder, uint32_t handle);
+// "14:6" form of the points without the three-points rule, else the points alone.
+std::string Ligen_Tabelle_Punkte_Text(int32_t punkte, int32_t spiele, bool drei_punkte);
+
+// The table-position graph (235 x 110): one band per place that leads up (green, strength 50,
+// 35, 20, ...), down (red, 30, 40, 50, ...) or into a knock-out competition (yellow, 30).
+struct Tabelle_Band {
+    int32_t y0, y1;          // rows within the graph
+    uint8_t r, g, b;         // colour 0-15
+    int32_t staerke;         // weight of 128 over the background
+};
+constexpr int32_t LT_GRAFIK_W = 235, LT_GRAFIK_H = 110;
+std::vector<Tabelle_Band> Ligen_Tabelle_Baender(Wettbewerb_Id w);
+// The team's place (0-based, -1 none) after each match day up to the current one.
+void Ligen_Tabelle_Grafik_Daten(Wettbewerb_Id w, int32_t team, std::vector<int32_t>* plaetze);
+// Point positions of the places: x step 190 / match days (at least 1), y step 88 / (teams - 1);
+// fewer than two teams give no points.
+struct Tabelle_Punkt {
+    int32_t tag, x, y;
+};
+std::vector<Tabelle_Punkt> Ligen_Tabelle_Grafik_Punkte(int32_t teams, int32_t spieltage, const std::vector<int32_t>& plaetze);
+// Bands, points and the lines joining them into the bitmap at (x, y).
+struct Rastport;
+void Ligen_Tabelle_Grafik_Malen(Rastport* ziel, int32_t x, int32_t y, Wettbewerb_Id w, const std::vector<int32_t>& plaetze);
+// The competition whose shortcut button is on for the acting manager.
+Wettbewerb_Id Ligen_Tabelle_Get_Aktiven_Wettbewerb();
+// Takes the tables screen's panes off the screen.
+void Ligen_Tabelle_Entfernen();
+// Puts the tables screen (sub-menu 2502, fixtures only 2504) and the comparison (2503) into the
+// sub-menu bar.
+void Ligen_Tabelle_Registrieren();
+
+// Option buttons of the table pane for the acting manager: radio groups that can be all off
+// (sort keys, halves, venue), the views (one stays on), the plain toggles; then the greying.
+void Ligen_Tabelle_Tabellenknopf_Klick(int32_t icon);
+// Whether the table button is usable with the acting manager's view.
+bool Ligen_Tabelle_Tabellenknopf_Frei(int32_t icon);
+// A competition chosen elsewhere: its shortcut button goes on, or the seventh button takes it.
+void Ligen_Tabelle_Kurzwahl_Setzen(Wettbewerb_Id oben);
+// The first competition of every chain, each once, into `ids` (room for WETTBEWERB_ANZAHL,
+// -1 filled). Returns the count.
+int32_t Ligen_Tabelle_Liste_Aufbauen(int32_t* ids);
+// Season menu entries of the history button: "Abschlußtabelle Y-1/Y" per archived year, or the
+// one entry that says why there is none.
+int32_t Ligen_Tabelle_Historie_Eintraege(const int32_t* jahre, int32_t anzahl, bool ko, std::string* eintraege,
+                                         int32_t max);
+
+// Icons of the screen's settings.
+enum : int32_t {
+    LT_NUR_PAARUNGEN = 2504,
+    LT_SPIELTAG = 2510,
+    LT_GRUPPE = 2565,
+    LT_FILTER = 2517,
+    LT_VON = 2520,
+    LT_BIS = 2521,
+    LT_HEIM = 2522,
+    LT_AUSWAERTS = 2523,
+    LT_TORDIFFERENZ = 2524,
+    LT_TORE = 2525,
+    LT_GEGENTORE = 2526,
+    LT_HALBZEIT_1 = 2527,
+    LT_HALBZEIT_2 = 2528,
+    LT_AKTUELL = 2529,
+    LT_EWIG = 2530,
+    LT_TIP = 2531,
+    LT_HISTORIE = 2532,
+    LT_KURZWAHL = 2533,  // 2533-2539, words 1690-1696
+    LT_KURZWAHL_WORT = 1690,
+    LT_SPALTEN = 2541,
+    LT_DETAILS = 2542,
+    LT_SIEGER = 2566,
+};
+constexpr int32_t LT_KURZWAHL_ANZAHL = 7;

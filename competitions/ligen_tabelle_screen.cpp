@@ -1,0 +1,401 @@
+// The league tables screen: the shortcut buttons, the match day's pairings, the table of the
+// chosen range with its tendencies, the table-position graph and the option buttons. Every
+// choice lives in the acting manager's icon states.
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "competitions/ligen_tabelle.h"
+#include "competitions/ligen_teamvergleich.h"
+#include "competitions/spiele.h"
+#include "competitions/spiele_tabelle.h"
+#include "database/manager.h"
+#include "database/team.h"
+#include "gameflow/globals.h"
+#include "gameflow/kalender.h"
+#include "graphics/font.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/print.h"
+#include "toolkit/icon.h"
+#include "toolkit/menueleiste.h"
+#include "toolkit/screen.h"
+
+namespace {
+
+constexpr int32_t ZEILE = 13, TABELLE_ZEILE = 10;
+constexpr int32_t GRAFIK_X = 385, GRAFIK_Y = 108, GRAFIK_W = 205, GRAFIK_H = 110;
+
+enum : int16_t {
+    I_SPIELTAG = 2515,
+    I_PAARUNGEN = 2514,
+    I_TABELLE = 2513,
+    I_GRAFIK = 2540,
+    I_TITEL = 2519,
+};
+
+struct Knopf {
+    int16_t nummer;
+    const char* text;
+    const char* hilfe;
+};
+constexpr Knopf TABELLENKNOEPFE[] = {
+    {LT_HEIM, "Heim", "Nur Heimspiele berücksichtigen"},
+    {LT_AUSWAERTS, "Auswärts", "Nur Auswärtsspiele berücksichtigen"},
+    {LT_TORDIFFERENZ, "Torverhältnis", "Nach Tordifferenz sortieren"},
+    {LT_TORE, "Erzielte Tore", "Nach Toren sortieren"},
+    {LT_GEGENTORE, "Gegentore", "Nach Gegentoren sortieren"},
+    {LT_HALBZEIT_1, "1. Halbzeit", "Nur 1. Halbzeit berücksichtigen"},
+    {LT_HALBZEIT_2, "2. Halbzeit", "Nur 2. Halbzeit berücksichtigen"},
+    {LT_AKTUELL, "Aktuelle Saison", "Tabelle für die aktuelle Saison anzeigen"},
+    {LT_EWIG, "Ewige Tabelle", "\"Ewige\" Tabelle anzeigen"},
+    {LT_SIEGER, "Sieger", "Sieger der Wettbewerbe"},
+    {LT_TIP, "Tip", "Tabelle hochrechnen"},
+    {LT_SPALTEN, "Zwei Spalten", "Tabelle splitten"},
+    {LT_DETAILS, "Details", "Detaillierte Tabelle"},
+};
+constexpr int32_t KNOEPFE = int32_t(sizeof TABELLENKNOEPFE / sizeof TABELLENKNOEPFE[0]);
+
+std::vector<Menue_Icon> liste;
+
+bool an(int32_t icon) { return Manager_Icon_Button_Lesen(Aktuelles_Team, icon) != 0; }
+int32_t wort(int32_t icon) { return int16_t(Manager_Icon_Word_Data_Lesen(Aktuelles_Team, icon)); }
+void wort_setzen(int32_t icon, int32_t w) { Manager_Icon_Word_Data_Schreiben(Aktuelles_Team, icon, uint16_t(w)); }
+
+uint16_t farbe(uint32_t r, uint32_t g, uint32_t b) { return Grafik_Farbe(r, g, b); }
+void text(int32_t x, int32_t y, uint16_t f, const std::string& s, int32_t font = 3)
+{
+    if (Grafik_Render_Ziel) Grafik_Printf(Grafik_Render_Ziel, Font(font), "^c%05d%s", x, y, int(f), s.c_str());
+}
+
+// The chosen round of the active competition and the day inside it (0-based).
+Wettbewerb_Id gewaehlt(int32_t* tag_in_runde)
+{
+    const Wettbewerb_Id aktiv = Ligen_Tabelle_Get_Aktiven_Wettbewerb();
+    int32_t tag = 0;
+    Wettbewerb_Id runde = Wettbewerb_Get_Runden_Wettbewerb(aktiv, std::max(wort(LT_SPIELTAG) - 1, 0), &tag);
+    if (runde < 0) runde = aktiv, tag = std::max(wort(LT_SPIELTAG) - 1, 0);
+    if (tag_in_runde) *tag_in_runde = tag;
+    return runde;
+}
+
+std::string name(int32_t team, int32_t form = 178)
+{
+    const char* n = team >= 0 && team < Team_Anzahl ? Team_String(form, team, nullptr, 0) : nullptr;
+    return n ? n : "?";
+}
+
+int32_t spieltag_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon) return 0;
+    char t[32];
+    std::snprintf(t, sizeof t, "%d. Spieltag", std::max(wort(LT_SPIELTAG), 1));
+    text(icon->x, icon->y + 12, farbe(15, 15, 15), t, 4);
+    return 0;
+}
+
+int32_t paarungen_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Grafik_Render_Ziel) return 0;
+    int32_t tag = 0;
+    const Wettbewerb_Id w = gewaehlt(&tag);
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
+    const bool filter = an(LT_FILTER) && wort(LT_FILTER) >= 0;
+    const bool details = an(2545);
+    const uint16_t weiss = farbe(15, 15, 15), gelb = farbe(15, 15, 6);
+    char kopf[160];
+    if (filter)
+        std::snprintf(kopf, sizeof kopf, "^ubNur Spiele von %s, %s^ue", name(wort(LT_FILTER), 150).c_str(),
+                      Wettbewerb_Get_Anzeigename(w, 1));
+    else
+        std::snprintf(kopf, sizeof kopf, "^ub%s (%s), %s:^ue", Wettbewerb_Get_Anzeigename(w, 1),
+                      Wettbewerb_Get_Rundentext(w, tag),
+                      Kalender_Get_Datum_String_Knapp(Kalender_Get_Spieltag_Tag(w, tag, 0, 0), 0));
+    text(icon->x, icon->y + 10, weiss, kopf, 4);
+    int32_t y = icon->y + 26;
+    int32_t zeilen = 0;
+    const int32_t zeile = details ? 23 : ZEILE;
+    auto reihe = [&](int32_t heim, int32_t gast, const Spiele_Spiel& s, const char* datum) {
+        if (y > icon->y + icon->hoehe) return;
+        const int32_t x = icon->x;
+        if (datum) text(x, y, weiss, datum, 4);
+        const int32_t dx = datum ? 50 : 0;
+        std::string h = name(heim, 150), g = "- " + name(gast, 150);
+        text(x + dx, y, s.heim_tore >= 0 && s.heim_tore > s.gast_tore ? gelb : weiss, h, 4);
+        text(x + dx + 130, y, s.heim_tore >= 0 && s.gast_tore > s.heim_tore ? gelb : weiss, g, 4);
+        char e[24];
+        if (s.heim_tore >= 0) std::snprintf(e, sizeof e, "%d:%d", s.heim_tore, s.gast_tore);
+        else std::snprintf(e, sizeof e, "-:-");
+        text(x + dx + 270, y, weiss, e, 4);
+        if (details) {
+            char st[48];
+            std::snprintf(st, sizeof st, "Stärke: %d", Team_Wert(TEAM_STAERKE, heim, 0, 0));
+            text(x + dx + 10, y + 9, farbe(9, 9, 9), st, 3);
+            std::snprintf(st, sizeof st, "Stärke: %d", Team_Wert(TEAM_STAERKE, gast, 0, 0));
+            text(x + dx + 140, y + 9, farbe(9, 9, 9), st, 3);
+        }
+        y += zeile;
+        ++zeilen;
+    };
+    if (info && Spiele_Ist_Initialisiert()) {
+        const Wettbewerb_Id oben = Wettbewerb_Get_Oberwettbewerb(w);
+        if (filter) {
+            const int32_t club = wort(LT_FILTER);
+            for (Wettbewerb_Id r = Wettbewerb_Get_Erster_Der_Kette(oben); r >= 0; r = Wettbewerb_Get_Naechster_Der_Kette(r))
+                for (Wettbewerb_Id g = Wettbewerb_Get_Erste_Gruppe(r); g >= 0; g = Wettbewerb_Get_Naechste_Gruppe(g)) {
+                    const Wettbewerb_Info* gi = Wettbewerb_Get_Info(g);
+                    if (!gi) continue;
+                    const int32_t block = gi->spiele_block, tage = gi->spieltage;
+                    for (int32_t d = 0; d < tage; ++d)
+                        for (int32_t p = 0, n = Wettbewerb_Get_Paarung(g, d); p < n; ++p) {
+                            const int32_t h = Spiele_Lock(block, d, 0, p);
+                            if (!h) continue;
+                            const Spiele_Spiel s = *Spiele_Get_Spiel(h, 1);
+                            Spiele_Unlock(h);
+                            if (s.heim == SPIELE_KEIN_TEAM || s.gast == SPIELE_KEIN_TEAM) continue;
+                            if (s.heim != club && s.gast != club) continue;
+                            char datum[40];
+                            std::snprintf(datum, sizeof datum, "%s",
+                                          Kalender_Get_Datum_String_Knapp(Kalender_Get_Spieltag_Tag(g, d, 0, 0), 0));
+                            reihe(s.heim, s.gast, s, datum);
+                        }
+                }
+        } else {
+            const int32_t n = Wettbewerb_Get_Paarung(w, tag);
+            std::vector<Spiele_Spiel> spiele;
+            for (int32_t p = 0; p < n; ++p) {
+                const int32_t h = Spiele_Lock(info->spiele_block, tag, 0, p);
+                if (!h) continue;
+                spiele.push_back(*Spiele_Get_Spiel(h, 1));
+                Spiele_Unlock(h);
+            }
+            // The acting manager's nation first, the rest in their order.
+            const int32_t nation = Aktuelles_Team >= 0 ? Team_Wert(TEAM_NATION, Aktuelles_Team, 0, 0) : -1;
+            std::stable_partition(spiele.begin(), spiele.end(), [nation](const Spiele_Spiel& s) {
+                return (s.heim < Team_Anzahl && Team_Wert(TEAM_NATION, s.heim, 0, 0) == nation) ||
+                       (s.gast < Team_Anzahl && Team_Wert(TEAM_NATION, s.gast, 0, 0) == nation);
+            });
+            for (const Spiele_Spiel& s : spiele)
+                if (s.heim != SPIELE_KEIN_TEAM && s.gast != SPIELE_KEIN_TEAM) reihe(s.heim, s.gast, s, nullptr);
+        }
+    }
+    if (!zeilen)
+        text(icon->x + 30, icon->y + 30, weiss,
+             filter ? name(wort(LT_FILTER), 150) + " spielt nicht mit!" : "Noch keine Paarungen an diesem Spieltag!");
+    return 0;
+}
+
+// The table of the chosen view into t; false when there is none.
+bool tabelle_fuellen(Wettbewerb_Id w, Tabelle_Datensatz& t, int32_t* erster, int32_t* letzter)
+{
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
+    if (!info || (info->modus & KO_SYSTEM)) return false;
+    if (!Wettbewerb_Tabelle_Vorbereiten(w, &t)) return false;
+    const int32_t maske = Ligen_Tabelle_Sicht_Maske(an(LT_HEIM), an(LT_AUSWAERTS), an(LT_TORDIFFERENZ), an(LT_TORE),
+                                                    an(LT_GEGENTORE));
+    const bool tip = an(LT_TIP);
+    *erster = tip ? 0 : std::max(wort(LT_VON) - 1, 0);
+    // Never past the last day played: an unplayed day holds no result.
+    *letzter = tip ? info->saison_spieltage : std::min(wort(LT_BIS) - 1, info->spieltag - 1);
+    int32_t von = -1, bis = -1;
+    const int32_t halb = info->halbzeit_laenge > 0 ? info->halbzeit_laenge : 45;
+    if (an(LT_HALBZEIT_1)) von = 0, bis = halb;
+    else if (an(LT_HALBZEIT_2)) von = halb + 1, bis = 200;
+    Spiele_Tabelle_Berechnen(w, info->spiele_block, *erster, std::max(*letzter, 0), (info->modus & ENGLISCHE_TABELLE) ? 1 : 0, maske,
+                             &t, 0, von >= 0 ? 1 : 0, von, bis, tip ? 1 : 0, an(LT_EWIG) ? 1 : 0, -1);
+    return t.anzahl > 0 && t.team[t.platz[t.anzahl - 1]] >= 0;
+}
+
+int32_t tabelle_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Grafik_Render_Ziel) return 0;
+    if (an(LT_NUR_PAARUNGEN)) return 0;
+    int32_t tag = 0;
+    const Wettbewerb_Id w = gewaehlt(&tag);
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
+    static Tabelle_Datensatz t;
+    int32_t erster = 0, letzter = 0;
+    const uint16_t weiss = farbe(15, 15, 15);
+    if (!tabelle_fuellen(w, t, &erster, &letzter)) {
+        text(icon->x + 30, icon->y + 20, weiss,
+             info && !(info->modus & KO_SYSTEM) ? "Für diesen Wettbewerb gibt es noch keine Tabelle."
+                                                : "Für diesen Wettbewerb gibt es keine Tabelle.");
+        return 0;
+    }
+    const bool drei = info->modus & ENGLISCHE_TABELLE;
+    const bool zwei = an(LT_SPALTEN);
+    char kopf[96];
+    if (an(LT_TIP)) std::snprintf(kopf, sizeof kopf, "^ubPrognostozierte ENDTABELLE:^ue");
+    else if (info->spieltag < 1) std::snprintf(kopf, sizeof kopf, "^ubTabelle vor dem %2d. Spieltag:^ue", 1);
+    else if (erster >= letzter) std::snprintf(kopf, sizeof kopf, "^ubTabelle vom %2d. Spieltag:^ue", erster + 1);
+    else std::snprintf(kopf, sizeof kopf, "^ubTabelle vom %2d bis %2d. Spieltag:^ue", erster + 1, letzter + 1);
+    text(icon->x, icon->y + 10, weiss, kopf, 4);
+    const int32_t teil = an(LT_HEIM) ? 1 : an(LT_AUSWAERTS) ? 2 : 0;
+    const int32_t halbe = (t.anzahl + 1) / 2;
+    const uint16_t zeilenfarbe[2] = {farbe(15, 15, 12), farbe(11, 12, 15)};
+    for (int32_t p = 0; p < t.anzahl; ++p) {
+        const int32_t slot = t.platz[p], team = t.team[slot];
+        const bool rechts = zwei && p >= halbe;
+        const int32_t x = icon->x + (rechts ? 270 : 0);
+        const int32_t y = icon->y + 22 + (rechts ? p - halbe : p) * TABELLE_ZEILE;
+        const uint16_t f = zeilenfarbe[p & 1];
+        const int32_t pf = an(LT_EWIG) ? -1 : Wettbewerb_Get_Platz_Farbe(w, p);
+        const uint16_t platz_farbe = pf >= 0 ? uint16_t(pf) : f;
+        char s[128];
+        std::snprintf(s, sizeof s, "%2d.", p + 1);
+        text(x, y, platz_farbe, s, 4);
+        text(x + 18, y, f, name(team, 150), 4);
+        std::snprintf(s, sizeof s, "%2d", t.spiele[teil][slot]);
+        text(x + (zwei ? 137 : 174), y, f, s, 4);
+        const int32_t b = an(LT_TIP) ? 0 : erster, e = an(LT_TIP) ? info->saison_spieltage - 1 : letzter;
+        if (!zwei) {
+            std::snprintf(s, sizeof s, "%2d %2d %2d", Tabelle_Zaehle_Ergebnisse(&t, slot, 0, b, e, teil),
+                          Tabelle_Zaehle_Ergebnisse(&t, slot, 1, b, e, teil),
+                          Tabelle_Zaehle_Ergebnisse(&t, slot, 2, b, e, teil));
+            text(x + 214, y, f, s, 4);
+            std::snprintf(s, sizeof s, "%2d:%2d %s", t.tore[teil][slot], t.gegentore[teil][slot],
+                          Tabelle_Tordifferenz_Text(t.tore[teil][slot] - t.gegentore[teil][slot]));
+        } else {
+            std::snprintf(s, sizeof s, "%2d:%2d", t.tore[teil][slot], t.gegentore[teil][slot]);
+        }
+        text(x + (zwei ? 180 : 288), y, f, s, 4);
+        text(x + (zwei ? 244 : 400), y, f, Ligen_Tabelle_Punkte_Text(t.punkte[teil][slot], t.spiele[teil][slot], drei), 4);
+        if (!zwei && !an(LT_EWIG)) {
+            std::string tendenz = Ligen_Tabelle_Tendenz_Text(w, team, an(LT_TIP) ? info->saison_spieltage - 1 : letzter,
+                                                            info->saison_spieltage, -1, -1, an(LT_TIP), teil);
+            tendenz = tendenz.substr(7, tendenz.size() - 10);
+            text(x + 454, y, f, tendenz, 4);
+        }
+    }
+    return 0;
+}
+
+int32_t grafik_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* ziel = Grafik_Render_Ziel;
+    if (!icon || !ziel) return 0;
+    const Wettbewerb_Id w = gewaehlt(nullptr);
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
+    const int32_t team = an(LT_FILTER) && wort(LT_FILTER) >= 0 ? wort(LT_FILTER) : Aktuelles_Team;
+    if (!info || (info->modus & KO_SYSTEM) || !Wettbewerb_Team_In_Liste(w, team)) return 0;
+    std::vector<int32_t> plaetze;
+    Ligen_Tabelle_Grafik_Daten(w, team, &plaetze);
+    Ligen_Tabelle_Grafik_Malen(ziel, icon->x, icon->y, w, plaetze);
+    return 0;
+}
+
+int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Grafik_Render_Ziel) return 0;
+    const Knopf* k = nullptr;
+    for (const Knopf& kk : TABELLENKNOEPFE)
+        if (kk.nummer == icon->nummer) k = &kk;
+    if (!k) return 0;
+    const bool ein = an(icon->nummer), frei = Ligen_Tabelle_Tabellenknopf_Frei(icon->nummer);
+    Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y, icon->breite, icon->hoehe,
+                            ein ? farbe(4, 6, 12) : farbe(2, 2, 5));
+    text(icon->x + 3, icon->y + 12, frei ? (ein ? farbe(15, 15, 6) : farbe(14, 14, 14)) : farbe(7, 7, 7), k->text);
+    return 0;
+}
+
+void neu_zeichnen()
+{
+    for (Menue_Icon& i : liste)
+        if (i.nummer != -1) Menue_Screen_Icon_Hinzufuegen(&i);
+    Menue_Bereich_Refresh(20, 0, 45, 640, 480);
+}
+
+int32_t knopf_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Ligen_Tabelle_Tabellenknopf_Frei(icon->nummer)) return 0;
+    Ligen_Tabelle_Tabellenknopf_Klick(icon->nummer);
+    neu_zeichnen();
+    return 0;
+}
+
+void liste_bauen()
+{
+    liste.clear();
+    auto icon = [](int16_t nr, int16_t x, int16_t y, uint16_t w, uint16_t h, Menue_Refresh_Prozedur r) {
+        // Drawn panes only: a right click on them reaches the menu beneath. Priorities above 19
+        // are modal layers.
+        Menue_Icon i = Menue_Icon_Vorlage(nr, -1, ICON_NICHT_TREFFEN, x, y, w, h, 12, 255);
+        i.refresh_prozedur = r;
+        i.status = ICON_SPAETER_REFRESH;
+        liste.push_back(i);
+    };
+    icon(I_SPIELTAG, 50, 56, 120, 20, spieltag_zeichnen);
+    const bool breit = an(2544);
+    icon(I_PAARUNGEN, 13, 78, uint16_t(breit ? 580 : 360), 150, paarungen_zeichnen);
+    if (!breit) icon(I_GRAFIK, GRAFIK_X, GRAFIK_Y, GRAFIK_W, GRAFIK_H, grafik_zeichnen);
+    if (!an(LT_NUR_PAARUNGEN)) {
+        icon(I_TABELLE, 13, 232, 580, 204, tabelle_zeichnen);
+        for (int32_t k = 0; k < KNOEPFE; ++k) {
+            Menue_Icon i = Menue_Icon_Vorlage(TABELLENKNOEPFE[k].nummer, -1, 0, int16_t(13 + (k % 7) * 84),
+                                              int16_t(438 + (k / 7) * 20), 80, 17, 13, 255);
+            i.refresh_prozedur = knopf_zeichnen;
+            i.klick = knopf_klick;
+            i.hilfetext = TABELLENKNOEPFE[k].hilfe;
+            i.status = ICON_SPAETER_REFRESH;
+            liste.push_back(i);
+        }
+    }
+    liste.push_back(Menue_Icon_Listenende());
+}
+
+// The bar calls this with its button's click: every call builds the screen (handing the call
+// back to the bar would call here again).
+int32_t screen(bool nur_paarungen)
+{
+    Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_NUR_PAARUNGEN, nur_paarungen ? 1 : 0);
+    Menue_Leiste_Zeigen();
+    if (wort(LT_FILTER) == -1 || wort(LT_FILTER) >= Team_Anzahl) wort_setzen(LT_FILTER, Aktuelles_Team);
+    bool kurzwahl = false;
+    for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) kurzwahl = kurzwahl || an(LT_KURZWAHL + i);
+    if (!kurzwahl || !Wettbewerb_Get_Info(Ligen_Tabelle_Get_Aktiven_Wettbewerb()))
+        Ligen_Tabelle_Kurzwahl_Setzen(Wettbewerb_Get_Team_Wettbewerb(Aktuelles_Team, 1));
+    // The day after the current one, and the table up to the current one.
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(Ligen_Tabelle_Get_Aktiven_Wettbewerb());
+    const int32_t aktuell = info ? info->ketten_offset + info->spieltag : 0;
+    const int32_t tage = info ? std::max(info->saison_spieltage, 1) : 1;
+    if (wort(LT_SPIELTAG) < 1) wort_setzen(LT_SPIELTAG, std::min(aktuell + 1, tage));
+    wort_setzen(LT_VON, 1);
+    wort_setzen(LT_BIS, std::max(aktuell, 1));
+    if (!an(LT_AKTUELL) && !an(LT_EWIG) && !an(LT_HISTORIE)) Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_AKTUELL, 1);
+    Ligen_Tabelle_Entfernen();
+    Ligen_Teamvergleich_Entfernen();
+    liste_bauen();
+    neu_zeichnen();
+    return 0;
+}
+
+int32_t tabellen_screen(Menue_Icon*, uint32_t) { return screen(false); }
+int32_t paarungen_screen(Menue_Icon*, uint32_t) { return screen(true); }
+
+}  // namespace
+
+Wettbewerb_Id Ligen_Tabelle_Get_Aktiven_Wettbewerb()
+{
+    for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i)
+        if (an(LT_KURZWAHL + i)) return wort(LT_KURZWAHL_WORT + i);
+    Print_Fehler("Ligen_Tabelle_Get_Aktiven_Wettbewerb: kein Button an!");
+    return Wettbewerb_Get_Erster();
+}
+
+void Ligen_Tabelle_Entfernen()
+{
+    // The menu background goes back where a pane stood, so the next view starts clean.
+    for (Menue_Icon& i : liste)
+        if (i.nummer != -1 && Menue_Screen_Icon_Ist_Vorhanden(i.nummer)) Menue_Screen_Icon_Loeschen(i.nummer, nullptr, 16);
+    liste.clear();
+}
+
+void Ligen_Tabelle_Registrieren()
+{
+    Menue_Leiste_Screens[0] = tabellen_screen;
+    Menue_Leiste_Screens[2] = paarungen_screen;
+    Ligen_Teamvergleich_Registrieren();
+}

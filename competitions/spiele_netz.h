@@ -1,0 +1,6 @@
+// The match store's statistics requests on the network (series, head-to-head records, team
+// statistics records, past winners).
+#pragma once
+
+// Registers the server's handlers of requests 1033, 1034, 1035 and 1041.
+void Spiele_Netz_Registrieren();

@@ -1,0 +1,379 @@
+#include "match/spielfeld_netz.h"
+
+#include <cstring>
+#include <map>
+
+#include "database/team.h"
+#include "gameflow/globals.h"
+#include "gameflow/team_requester.h"
+#include "match/spielfeld.h"
+#include "network/netz.h"
+#include "network/netzuser.h"
+#include "network/socket.h"
+#include "network/steuersignal.h"
+#include "platform/bytes.h"
+#include "platform/win95.h"
+
+namespace {
+
+struct Seite {
+    uint8_t bits[SPIELFELD_NETZ_MINUTEN / 8] = {};
+    uint8_t flags = 0;
+    bool hatte_mitspieler = false;
+    bool neu_raus = false;
+    uint32_t aktion = 0;
+};
+
+struct Sync {
+    Seite seite[2];
+    bool bekannt = false;
+    uint32_t anstoss = 0;
+    int32_t wartet = -1;         // the minute awaited, -1 none
+    uint32_t warte_seit = 0;
+    uint32_t minute_start = 0;
+    bool langsam_gemeldet = false;
+    const Spielfeld_Record* record = nullptr;
+    int32_t letzte_minute = 0;
+};
+
+std::map<int32_t, Sync> syncs;
+// The client's last minute signal: its minute and club.
+int32_t gesendet_minute = -1, gesendet_team = -1;
+Spielfeld_Netz_Records quelle_hook = nullptr;
+
+int32_t records(Spielfeld_Record** out, int32_t max)
+{
+    if (quelle_hook) return quelle_hook(out, max);
+    if (!Spielfeld_Ist_Initialisiert()) return 0;
+    int32_t n = 0;
+    for (Liste_Element* e = Liste_First_Element(&Spielfeld_Liste); e && n < max;
+         e = Liste_Next_Element(&Spielfeld_Liste, e))
+        out[n++] = static_cast<Spielfeld_Record*>(e->data);
+    return n;
+}
+
+bool ist_server() { return Win95_Netz_Modus == 2; }
+bool ist_client() { return Win95_Netz_Modus == 1; }
+
+bool hat_mitspieler(int32_t team) { return ist_server() && Netzuser_Get_By_Team(team) != nullptr; }
+
+// After a load nothing is known: every side counts as released up to the record's minute.
+Sync& sync_von(const Spielfeld_Record* r)
+{
+    Sync& s = syncs[int32_t(r->spiel)];
+    // Another record under the game's number, or one whose clock went back (a load, a new day):
+    // its state starts afresh.
+    if (s.bekannt && (s.record != r || r->minute + 1 < s.letzte_minute)) s = Sync{};
+    s.record = r;
+    if (r->minute > s.letzte_minute) s.letzte_minute = r->minute;
+    if (!s.bekannt) {
+        s.bekannt = true;
+        s.anstoss = Netz_Zeit();
+        s.minute_start = s.anstoss;
+        for (auto& seite : s.seite)
+            for (int32_t m = 0; m < r->minute && m < SPIELFELD_NETZ_MINUTEN; ++m) seite.bits[m / 8] |= uint8_t(1u << (m % 8));
+    }
+    return s;
+}
+
+void spiegeln(Spielfeld_Record* r, const Sync& s)
+{
+    for (int32_t k = 0; k < 2; ++k) r->netz_seite[k] = s.seite[k].flags;
+}
+
+void bit_setzen(Seite& s, uint32_t m)
+{
+    if (m < uint32_t(SPIELFELD_NETZ_MINUTEN)) s.bits[m / 8] |= uint8_t(1u << (m % 8));
+}
+
+bool bit(const Seite& s, int32_t m)
+{
+    return m >= 0 && m < SPIELFELD_NETZ_MINUTEN && (s.bits[m / 8] >> (m % 8)) & 1;
+}
+
+bool vernetzt(const Spielfeld_Record* r)
+{
+    if (!r->aktiv) return false;
+    if (ist_client()) return int32_t(r->team[0]) == Netz_Get_Eigenes_Team() || int32_t(r->team[1]) == Netz_Get_Eigenes_Team();
+    return hat_mitspieler(int32_t(r->team[0])) || hat_mitspieler(int32_t(r->team[1]));
+}
+
+void raus(Spielfeld_Record* r, int32_t seite)
+{
+    Sync& s = sync_von(r);
+    if (!(s.seite[seite].flags & SPIELFELD_NETZ_RAUS)) s.seite[seite].neu_raus = true;
+    s.seite[seite].flags |= SPIELFELD_NETZ_RAUS;
+    spiegeln(r, s);
+}
+
+// The change block travels whole; the sync's six bytes are written here from what this PC knows.
+void aenderung_einreihen(Spielfeld_Record* r, int32_t seite, uint32_t minute, uint32_t wert, const uint8_t* block)
+{
+    uint8_t b[STEUERSIGNAL_ANWEISUNGEN];
+    std::memcpy(b, block, sizeof b);
+    Bytes_Setze16(b + 2 * seite, uint16_t(minute + 2));
+    b[4 + seite] = uint8_t(wert);
+    Spielfeld_Anweisungen_Einreihen(r, seite, b);
+}
+
+template <typename F>
+void je_seite_des_teams(int32_t team, F f)
+{
+    Spielfeld_Record* rs[SPIELFELD_MAX_SPIELE];
+    const int32_t n = records(rs, SPIELFELD_MAX_SPIELE);
+    for (int32_t i = 0; i < n; ++i) {
+        if (!rs[i]->aktiv) continue;
+        for (int32_t k = 0; k < 2; ++k)
+            if (int32_t(rs[i]->team[k]) == team) f(rs[i], k);
+    }
+}
+
+}  // namespace
+
+void Spielfeld_Netz_Set_Records(Spielfeld_Netz_Records quelle) { quelle_hook = quelle; }
+void Spielfeld_Netz_Zuruecksetzen()
+{
+    syncs.clear();
+    gesendet_minute = gesendet_team = -1;
+}
+
+void Spielfeld_Anweisungen_Lesen(const Spielfeld_Record& r, uint8_t* b)
+{
+    std::memcpy(b, r.anweisungen, sizeof r.anweisungen);
+    std::memcpy(b + 292, r.netz_einwechsel, sizeof r.netz_einwechsel);
+    std::memcpy(b + 306, r.netz_auswechsel, sizeof r.netz_auswechsel);
+}
+
+void Spielfeld_Anweisungen_Schreiben(Spielfeld_Record& r, const uint8_t* b)
+{
+    std::memcpy(r.anweisungen, b, sizeof r.anweisungen);
+    std::memcpy(r.netz_einwechsel, b + 292, sizeof r.netz_einwechsel);
+    std::memcpy(r.netz_auswechsel, b + 306, sizeof r.netz_auswechsel);
+}
+
+bool Spielfeld_Netz_Freigegeben(const Spielfeld_Record* r, int32_t seite, int32_t minute)
+{
+    if (!r || seite < 0 || seite > 1) return false;
+    return bit(sync_von(r).seite[seite], minute);
+}
+
+uint8_t Spielfeld_Netz_Flags(const Spielfeld_Record* r, int32_t seite)
+{
+    return r && seite >= 0 && seite < 2 ? sync_von(r).seite[seite].flags : 0;
+}
+
+void Spielfeld_Minute_Ende(Spielfeld_Record* r, int32_t m)
+{
+    if (!r || m < 0 || m >= SPIELFELD_NETZ_MINUTEN || !vernetzt(r)) return;
+    Sync& s = sync_von(r);
+    uint8_t block[STEUERSIGNAL_ANWEISUNGEN];
+    Spielfeld_Anweisungen_Lesen(*r, block);
+    const uint32_t jetzt = Netz_Zeit();
+    if (ist_client()) {
+        const int32_t eigen = Netz_Get_Eigenes_Team();
+        const int32_t k = int32_t(r->team[0]) == eigen ? 0 : 1;
+        bit_setzen(s.seite[k], uint32_t(m));
+        // A change this minute's take queued for the own side goes with the signal.
+        const bool aenderung = Bytes_Hole16(block + 2 * k) == uint16_t(m + 2);
+        if (!s.langsam_gemeldet && jetzt - s.minute_start > STEUERSIGNAL_WARTEZEIT) {
+            s.langsam_gemeldet = true;
+            Steuersignal_Client_Senden(SIGNAL_LANGSAM);
+        }
+        // One signal a minute for the club: the server frees the minute in all its records.
+        if (gesendet_minute != m || gesendet_team != eigen || aenderung) {
+            gesendet_minute = m;
+            gesendet_team = eigen;
+            Steuersignal_Client_Minute(uint32_t(m), r->periode, aenderung ? block : nullptr);
+        }
+    } else {
+        int32_t teams[2] = {int32_t(r->team[0]), int32_t(r->team[1])};
+        uint8_t lokal[2];
+        for (int32_t k = 0; k < 2; ++k) {
+            lokal[k] = !hat_mitspieler(teams[k]) || (s.seite[k].flags & SPIELFELD_NETZ_RAUS);
+            if (lokal[k]) bit_setzen(s.seite[k], uint32_t(m));
+        }
+        Steuersignal_Minute_Vormerken(teams, lokal, uint32_t(m), r->periode);
+        for (int32_t k = 0; k < 2; ++k) {
+            if (teams[k] != Server_Team || !hat_mitspieler(teams[1 - k])) continue;
+            const bool aenderung = Bytes_Hole16(block + 2 * k) == uint16_t(m + 2);
+            Steuersignal_Server_Eigene_Minute(teams[1 - k], teams[k], uint32_t(m), r->periode, aenderung ? block : nullptr);
+        }
+    }
+    s.wartet = m;
+    s.warte_seit = jetzt;
+    spiegeln(r, s);
+}
+
+bool Spielfeld_Netz_Wartet(const Spielfeld_Record* r)
+{
+    if (!r) return false;
+    auto it = syncs.find(int32_t(r->spiel));
+    // A state left from another record under this number holds nothing.
+    if (it == syncs.end() || it->second.wartet < 0 || it->second.record != r ||
+        r->minute + 1 < it->second.letzte_minute)
+        return false;
+    Sync& s = it->second;
+    for (const Seite& seite : s.seite)
+        if (!(seite.flags & SPIELFELD_NETZ_RAUS) && !bit(seite, s.wartet)) return true;
+    s.wartet = -1;
+    s.minute_start = Netz_Zeit();
+    return false;
+}
+
+int32_t Spielfeld_Server_Freigabe_Empfangen(int32_t team, uint32_t m, uint32_t wert, uint32_t taktik,
+                                            const uint8_t* paket)
+{
+    if (m >= uint32_t(SPIELFELD_NETZ_MINUTEN)) return -1;
+    const uint8_t* block = taktik && paket ? paket + 24 : nullptr;
+    int32_t ergebnis = -1;
+    if (ist_server()) {
+        if (!hat_mitspieler(team)) return -1;
+        je_seite_des_teams(team, [&](Spielfeld_Record* r, int32_t k) {
+            if (m > uint32_t(r->minute) + 1) return;
+            Sync& s = sync_von(r);
+            bit_setzen(s.seite[k], m);
+            if (block) aenderung_einreihen(r, k, m, wert, block);
+            const int32_t gegner = int32_t(r->team[1 - k]);
+            if (hat_mitspieler(gegner)) ergebnis = gegner;
+        });
+        return ergebnis;
+    }
+    const int32_t eigen = Netz_Get_Eigenes_Team();
+    if (team == eigen) {
+        // The server has played minute m for the sides it plays.
+        je_seite_des_teams(team, [&](Spielfeld_Record* r, int32_t k) {
+            const int32_t gegner = int32_t(r->team[1 - k]);
+            if (gegner == Server_Team || !(Team_Wert(TEAM_STATUS, gegner, 0, TEAM_LESEN) & 32))
+                bit_setzen(sync_von(r).seite[1 - k], m);
+        });
+    } else {
+        je_seite_des_teams(team, [&](Spielfeld_Record* r, int32_t k) {
+            bit_setzen(sync_von(r).seite[k], m);
+            if (block) aenderung_einreihen(r, k, m, wert, block);
+        });
+    }
+    return -1;
+}
+
+int32_t Spielfeld_Sonderaktion_Empfangen(int32_t team, uint32_t aktion)
+{
+    int32_t ergebnis = -1;
+    if (ist_server() && !hat_mitspieler(team)) return -1;
+    je_seite_des_teams(team, [&](Spielfeld_Record* r, int32_t k) {
+        sync_von(r).seite[k].aktion = aktion;
+        const int32_t gegner = int32_t(r->team[1 - k]);
+        if (hat_mitspieler(gegner)) ergebnis = gegner;
+    });
+    return ergebnis;
+}
+
+uint32_t Spielfeld_Netz_Sonderaktion_Nehmen(Spielfeld_Record* r, int32_t seite)
+{
+    if (!r || seite < 0 || seite > 1) return 0;
+    Seite& s = sync_von(r).seite[seite];
+    const uint32_t a = s.aktion;
+    s.aktion = 0;
+    return a;
+}
+
+void Spielfeld_Netz_Gegner_Raus(int32_t team)
+{
+    je_seite_des_teams(team, [](Spielfeld_Record* r, int32_t k) { raus(r, 1 - k); });
+}
+
+// This PC plays on without waiting: every side of its club's games counts as out.
+static void alle_raus(int32_t team)
+{
+    je_seite_des_teams(team, [](Spielfeld_Record* r, int32_t) {
+        raus(r, 0);
+        raus(r, 1);
+    });
+}
+
+void Spielfeld_Netz_Zu_Langsam(int32_t team)
+{
+    Team_Requester(0, team,
+                   "Die Verbindung war zu langsam. Der Server musste die synchone Verbindung trennen.");
+    alle_raus(team);
+}
+
+void Spielfeld_Netz_Client_Raus(int32_t team) { alle_raus(team); }
+
+void Spielfeld_Netz_Am_Spiel(int32_t team)
+{
+    je_seite_des_teams(team, [](Spielfeld_Record* r, int32_t k) {
+        Sync& s = sync_von(r);
+        s.seite[k].flags |= SPIELFELD_NETZ_AM_SPIEL;
+        spiegeln(r, s);
+    });
+}
+
+void Spielfeld_Netz_Langsam(int32_t team)
+{
+    je_seite_des_teams(team, [](Spielfeld_Record* r, int32_t k) {
+        Sync& s = sync_von(r);
+        s.seite[k].flags |= SPIELFELD_NETZ_LANGSAM;
+        spiegeln(r, s);
+    });
+}
+
+void Spielfeld_Netz_Pruefen_Vorher()
+{
+    Spielfeld_Record* rs[SPIELFELD_MAX_SPIELE];
+    const int32_t n = records(rs, SPIELFELD_MAX_SPIELE);
+    for (int32_t i = 0; i < n; ++i) {
+        if (!rs[i]->aktiv) continue;
+        Sync& s = sync_von(rs[i]);
+        for (int32_t k = 0; k < 2; ++k) {
+            const bool jetzt = hat_mitspieler(int32_t(rs[i]->team[k]));
+            if (jetzt) s.seite[k].hatte_mitspieler = true;
+            else if (s.seite[k].hatte_mitspieler) raus(rs[i], k);
+        }
+    }
+}
+
+void Spielfeld_Netz_Pruefen_Mitspieler(int32_t team)
+{
+    const uint32_t jetzt = Netz_Zeit();
+    je_seite_des_teams(team, [&](Spielfeld_Record* r, int32_t k) {
+        Sync& s = sync_von(r);
+        Seite& seite = s.seite[k];
+        if (seite.flags & SPIELFELD_NETZ_RAUS) return;
+        if (!(seite.flags & SPIELFELD_NETZ_AM_SPIEL) && jetzt - s.anstoss >= STEUERSIGNAL_WARTEZEIT) {
+            raus(r, k);
+            Steuersignal_Client_Raus(team);
+            return;
+        }
+        const bool wartet = s.wartet >= 0 && !bit(seite, s.wartet) && jetzt - s.warte_seit >= STEUERSIGNAL_WARTEZEIT;
+        if (wartet || (seite.flags & SPIELFELD_NETZ_LANGSAM)) {
+            raus(r, k);
+            Steuersignal_Zu_Langsam(team);
+        }
+    });
+}
+
+void Spielfeld_Netz_Pruefen_Nachher()
+{
+    Spielfeld_Record* rs[SPIELFELD_MAX_SPIELE];
+    const int32_t n = records(rs, SPIELFELD_MAX_SPIELE);
+    for (int32_t i = 0; i < n; ++i) {
+        auto it = syncs.find(int32_t(rs[i]->spiel));
+        if (it == syncs.end()) continue;
+        for (int32_t k = 0; k < 2; ++k) {
+            Seite& seite = it->second.seite[k];
+            if (!seite.neu_raus) continue;
+            seite.neu_raus = false;
+            const int32_t gegner = int32_t(rs[i]->team[1 - k]);
+            if (hat_mitspieler(gegner) && !(it->second.seite[1 - k].flags & SPIELFELD_NETZ_RAUS))
+                Steuersignal_Gegner_Raus(gegner);
+        }
+    }
+}
+
+static Spielfeld_Einreihen_Hook einreihen_hook = nullptr;
+void Spielfeld_Set_Einreihen_Hook(Spielfeld_Einreihen_Hook h) { einreihen_hook = h; }
+
+void Spielfeld_Anweisungen_Einreihen(Spielfeld_Record* r, int32_t seite, const uint8_t* block)
+{
+    if (einreihen_hook) einreihen_hook(r, seite, block);
+}

@@ -1,0 +1,187 @@
+// Player marks of a match day's games and the team of the day drawn from them.
+#include <algorithm>
+#include <vector>
+
+#include "competitions/spiele.h"
+#include "competitions/spiele_karten.h"
+#include "competitions/wettbewerb.h"
+#include "database/teamspieler.h"
+#include "gameflow/globals.h"
+#include "match/pitch/spielfeld_ereignis.h"
+#include "match/spielfeld.h"
+#include "match/spieltag.h"
+#include "matchview/spieltagbericht.h"
+
+namespace {
+
+constexpr int32_t TORWART_POSITION = 459;
+constexpr int32_t MINDEST_MINUTEN = 20;
+constexpr uint32_t WEITERGEGEBEN = 0x100000;  // the slot's substituted-out bit
+
+Spielfeld_Nominierung nominierungen[SPIELFELD_MAX_NOMINIERUNGEN];
+int32_t nominierungen_anzahl = 0;
+
+// What the match store's events tell about one slot.
+struct Slot_Ereignisse {
+    int32_t rein = -1, raus = -1;  // minutes of coming on and going off (substitution or sending-off)
+    int32_t tore = 0, eigentore = 0, vorlagen = 0, gelb = 0, gelb_rot = 0, rot = 0;
+};
+
+Slot_Ereignisse ereignisse_von(const Spielfeld_Record& r, int32_t spnr)
+{
+    Slot_Ereignisse s;
+    Spiele_Ereignis_Info e{};
+    for (bool da = Spiele_Get_Erstes_Ereignis(int32_t(r.spiel), &e); da; da = Spiele_Get_Naechstes_Ereignis(&e)) {
+        if (e.flags & EREIGNIS_WECHSEL) {
+            if (e.spieler_1 == spnr && s.rein < 0) s.rein = e.minute;
+            if (e.spieler_2 == spnr && s.raus < 0) s.raus = e.minute;
+            continue;
+        }
+        if (e.flags & SPE_TOR) {
+            if (e.spieler_1 == spnr) ++((e.flags & EREIGNIS_EIGENTOR) ? s.eigentore : s.tore);
+            else if (e.spieler_2 == spnr && !(e.flags & EREIGNIS_EIGENTOR)) ++s.vorlagen;
+            continue;
+        }
+        if (e.spieler_1 != spnr) continue;
+        const bool platzverweis = e.flags & (SPE_GELBROT | SPE_ROT);
+        if (e.flags & SPE_ROT) ++s.rot;
+        else if (e.flags & SPE_GELBROT) ++s.gelb_rot;
+        else if (e.flags & SPE_GELB) ++s.gelb;
+        if (platzverweis && s.raus < 0) s.raus = e.minute;
+    }
+    return s;
+}
+
+int32_t spielende_minute(const Spielfeld_Record& r)
+{
+    const Spiele_Spiel* m = Spiele_Get_Spiel(int32_t(r.spiel), 0);
+    return std::max<int32_t>(m ? m->minute : 0, r.minute);
+}
+
+int32_t tore_von(const Spielfeld_Record& r, int32_t seite)
+{
+    if (r.aktiv) return r.tore[seite];
+    const Spiele_Spiel* m = Spiele_Get_Spiel(int32_t(r.spiel), 0);
+    if (!m || m->heim_tore < 0) return 0;
+    return seite == 0 ? m->heim_tore : m->gast_tore;
+}
+
+bool ist_torwart(const Spielfeld_Record& r, int32_t slot)
+{
+    if (r.objekt[slot].torwart) return true;
+    const int32_t team = int32_t(r.team[slot / 16]);
+    return Teamspieler_Wert(310, team, r.spieler[slot].spnr, 0, 0) == TORWART_POSITION;
+}
+
+// Position class of a slot: 0 keeper, 1 defence, 2 midfield, 3 attack, from the line-up cell's
+// column (27 along the pitch, own goal first).
+int32_t positionsklasse(const Spielfeld_Record& r, int32_t slot)
+{
+    if (ist_torwart(r, slot)) return 0;
+    const int32_t pos = Teamspieler_Wert(310, int32_t(r.team[slot / 16]), r.spieler[slot].spnr, 0, 0);
+    if (pos < 0 || pos >= TORWART_POSITION) return 2;
+    const int32_t spalte = pos / 17;
+    return spalte <= 8 ? 1 : spalte <= 17 ? 2 : 3;
+}
+
+}  // namespace
+
+// The mark, in tenths from 10 (best) to 60 (worst), starts at 35 and moves by what the player did:
+//   pitch game:      passes   - (good - 2 x bad) / 2, at most 5 either way
+//                    duels    - (won - lost), at most 6 either way
+//                    chances  - chances, at most 5
+//                    keeper   - 3 per save (at most 15), + 5 per goal let in
+//   background game: strength 44 - kraft x 18 / 9999 replaces the 35 (kraft 0..9999)
+//                    result   - 4 won, + 4 lost; keeper - 4 without a goal let in, + 4 per goal
+//   both:            - 8 per goal, - 4 per assist, + 8 per own goal,
+//                    + 3 yellow, + 10 yellow-red, + 15 red
+// Under 20 minutes on the pitch (coming on, going off or sent off by the events) gives no mark.
+int32_t Spielfeld_Get_Spielernote(const Spielfeld_Record* r, int32_t slot)
+{
+    if (!r || slot < 0 || slot >= SPIELFELD_SLOTS) return -1;
+    const Spielfeld_Spieler& sp = r->spieler[slot];
+    if (sp.spnr < 0) return -1;
+    const bool gespielt = sp.zustand & (SPIELFELD_AUF_DEM_PLATZ | SPIELFELD_GELB_ROT | SPIELFELD_ROT | WEITERGEGEBEN);
+    const Slot_Ereignisse e = ereignisse_von(*r, sp.spnr);
+    if (!gespielt && e.rein < 0) return -1;
+    const int32_t ende = spielende_minute(*r);
+    const int32_t von = std::max(e.rein, 0), bis = e.raus >= 0 ? std::min(e.raus, ende) : ende;
+    if (bis - von < MINDEST_MINUTEN) return -1;
+
+    const int32_t seite = slot / 16;
+    const int32_t eigene = tore_von(*r, seite), fremde = tore_von(*r, 1 - seite);
+    const bool torwart = ist_torwart(*r, slot);
+    int32_t note = 35;
+    if (r->aktiv) {
+        const uint8_t* st = r->statistik[slot];
+        note -= std::clamp((int32_t(st[1]) - 2 * int32_t(st[0])) / 2, -5, 5);
+        note -= std::clamp(int32_t(st[4]) - int32_t(st[3]), -6, 6);
+        note -= std::min<int32_t>(st[2], 5);
+        if (torwart) note += 5 * std::max(0, int32_t(st[7]) - int32_t(st[6])) - std::min(3 * int32_t(st[6]), 15);
+    } else {
+        note = 44 - int32_t(std::min<uint32_t>(sp.kraft, 9999)) * 18 / 9999;
+        note += eigene > fremde ? -4 : eigene < fremde ? 4 : 0;
+        if (torwart) note += fremde == 0 ? -4 : 4 * fremde;
+    }
+    note += -8 * e.tore - 4 * e.vorlagen + 8 * e.eigentore;
+    note += 3 * e.gelb + 10 * e.gelb_rot + 15 * e.rot;
+    return std::clamp(note, 10, 60);
+}
+
+void Spielfeld_Nominierungen_Eintragen()
+{
+    struct Kandidat {
+        int32_t note, klasse, kraft, spnr, team;
+    };
+    nominierungen_anzahl = 0;
+    for (Spielfeld_Nominierung& n : nominierungen) n.wettbewerb = -1;
+    if (!Spielfeld_Ist_Initialisiert()) return;
+
+    int32_t wettbewerbe[SPIELFELD_MAX_NOMINIERUNGEN];
+    const int32_t anzahl = std::clamp(Spieltag_Get_Wettbewerbe(wettbewerbe, SPIELFELD_MAX_NOMINIERUNGEN), 0,
+                                      SPIELFELD_MAX_NOMINIERUNGEN);
+    std::vector<Kandidat> kandidaten;
+    std::vector<int32_t> spiele(SPIELFELD_MAX_SPIELE + 1);
+    for (int32_t w = 0; w < anzahl; ++w) {
+        const int32_t c = wettbewerbe[w];
+        kandidaten.clear();
+        if (!Spieltag_Get_Spiele(c, spiele.data(), int32_t(spiele.size()))) continue;
+        for (int32_t i = 1; i <= spiele[0]; ++i) {
+            const Spielfeld_Record* r = Spielfeld_Get_Spiel(spiele[i]);
+            if (!r) continue;
+            for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
+                const int32_t note = Spielfeld_Get_Spielernote(r, slot);
+                if (note < 0) continue;
+                kandidaten.push_back({note, positionsklasse(*r, slot), int32_t(r->spieler[slot].kraft), r->spieler[slot].spnr,
+                                      int32_t(r->team[slot / 16])});
+            }
+        }
+        if (kandidaten.empty()) continue;
+        std::sort(kandidaten.begin(), kandidaten.end(), [](const Kandidat& a, const Kandidat& b) {
+            if (a.note != b.note) return a.note < b.note;
+            if (a.kraft != b.kraft) return a.kraft > b.kraft;
+            return a.spnr < b.spnr;
+        });
+        Spielfeld_Nominierung& n = nominierungen[nominierungen_anzahl++];
+        n.wettbewerb = c;
+        // 1-3-4-3: slot 0 the keeper, 1-3 defence, 4-7 midfield, 8-10 attack.
+        constexpr int32_t ERSTER[4] = {0, 1, 4, 8}, PLAETZE[4] = {1, 3, 4, 3};
+        int32_t belegt[4] = {};
+        for (int32_t i = 0; i < 11; ++i) n.spieler[i] = n.team[i] = -1;
+        for (const Kandidat& k : kandidaten) {
+            if (belegt[k.klasse] == PLAETZE[k.klasse]) continue;
+            const int32_t i = ERSTER[k.klasse] + belegt[k.klasse]++;
+            n.spieler[i] = k.spnr;
+            n.team[i] = k.team;
+        }
+        for (int32_t i = 0; i < 11; ++i)
+            if (n.spieler[i] >= 0) Spiele_Set_Wettbewerb_Ereignis(c, n.spieler[i], SPIELFELD_NOMINIERUNGS_ZAEHLER, -1);
+        if (!Stand_Alone_Server && Wettbewerb_Get_Schalter(c, 2)) Spieltagbericht_Elf_Des_Tages(c, n.spieler, n.team);
+    }
+}
+
+const Spielfeld_Nominierung* Spielfeld_Get_Nominierungen(int32_t* anzahl)
+{
+    if (anzahl) *anzahl = nominierungen_anzahl;
+    return nominierungen;
+}

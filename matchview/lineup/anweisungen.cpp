@@ -1,0 +1,183 @@
+#include "matchview/lineup/anweisungen.h"
+
+#include <algorithm>
+
+#include "database/spieler.h"
+#include "gameflow/globals.h"
+#include "graphics/font.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_printf.h"
+#include "match/spielfeld.h"
+#include "platform/temp.h"
+
+namespace {
+
+constexpr int32_t FONT = 3;
+Anweisung_Text_Hook text_hook = nullptr;
+
+// Where a row lives: offset of its 32-byte array in the change block (record +22752), its byte
+// in the strength entry's instructions (entry +115), its steps and its first text.
+struct Reihe {
+    int32_t block, eintrag, stufen, text;
+};
+constexpr Reihe FELD[ANWEISUNG_REIHEN] = {{36, 0, 5, 0}, {68, 5, 5, 5}, {100, 6, 5, 10}, {132, 3, 5, 15}, {164, 4, 5, 20}};
+constexpr Reihe TORWART[3] = {{228, 8, 3, 25}, {196, 9, 3, 28}, {260, 7, 4, 31}};
+constexpr int32_t AENDERUNGS_FLAG = 7;  // change block byte of the side's flag (record +22759)
+
+constexpr const char* TEXTE[35] = {
+    "Spiele sehr aggressiv", "Spiele verstärkt aggressiv", "Spiele normal agressiv", "Spiele kaum aggressiv", "Spiele nicht aggressiv",
+    "Laufe viel mit dem Ball", "Laufe mit dem Ball", "Passe bei guter Gelegenheit", "Spiele den Ball zügig weiter", "Spiele sofort ab",
+    "Du hast alle Freiheiten", "Du hast gewisse Freiheiten", "Bleibe vorwiegend in deinem Raum", "Bleibe meist in deinem Raum",
+    "Bleibe immer in deinem Raum",
+    "Greife den Gegner sofort an", "Greife den Gegner früh an", "Attackiere den Gegner rechtzeitig", "Ziehe Dich etwas zurück",
+    "Lasse den Gegner kommen",
+    "Schieße bei jeder Gelegenheit", "Schieße frühzeitig", "Schieße bei guter Gelegenheit", "Schieße bei sehr guter Chance",
+    "Schieße nur bei Riesenchancen",
+    "Schlage weit ab", "Schlage kurz ab", "Entscheide je nach Situation",
+    "Laufe früh heraus", "Warte möglichst lange", "Entscheide je nach Situation",
+    "Suche Dir vorher eine Ecke aus", "Versuche eine Ecke zu ahnen", "Springe nach Links", "Springe nach Rechts",
+};
+
+struct Attribut {
+    int32_t id;
+    const char* name;
+};
+constexpr Attribut ATTRIBUTE[21] = {
+    {58, "Kraft"},       {59, "Ausdauer"},   {60, "Zweikampf"},  {61, "Übersicht"}, {62, "Taktik"},       {63, "Teamgeist"},
+    {64, "Spritzigkeit"}, {65, "Dribbling"}, {66, "Torschuss"},  {67, "Flanken"},   {68, "Freistoss"},    {69, "Elfmeter"},
+    {70, "Ecken"},       {71, "Kopfball"},   {72, "Torinstinkt"}, {73, "Robustheit"}, {74, "Nerven"},     {75, "Aggressivität"},
+    {79, "Reflexe"},     {80, "Herauslaufen"}, {81, "Strafraum"},
+};
+constexpr int32_t ERSTER_TORWART_EINTRAG = 18;
+
+bool slot_gueltig(const Spielfeld_Record* r, int32_t slot) { return r && slot >= 0 && slot < SPIELFELD_SLOTS; }
+
+const Reihe* reihe_von(bool torwart, int32_t reihe)
+{
+    if (reihe < 0 || reihe >= ANWEISUNG_REIHEN) return nullptr;
+    if (torwart) return reihe < 3 ? &TORWART[reihe] : nullptr;
+    return &FELD[reihe];
+}
+
+uint8_t& platz(Spielfeld_Record* r, int32_t slot, const Reihe& z)
+{
+    if (Netz_Rolle != 0) return r->anweisungen[z.block + slot];
+    return r->spieler[slot].anweisung[z.eintrag];
+}
+
+void setzen(Spielfeld_Record* r, int32_t slot, const Reihe& z, int32_t wert)
+{
+    platz(r, slot, z) = uint8_t(wert);
+    if (Netz_Rolle != 0) r->anweisungen[AENDERUNGS_FLAG + slot / 16] |= ANWEISUNG_AENDERUNG;
+}
+
+void drucken(Rastport* seite, int32_t x, int32_t y, const char* text)
+{
+    if (text_hook) text_hook(x, y, text);
+    if (seite) Grafik_Printf(seite, Font(FONT), "%s", x, y, text);
+}
+
+}  // namespace
+
+void Anweisung_Set_Text_Hook(Anweisung_Text_Hook hook) { text_hook = hook; }
+
+bool Anweisung_Ist_Torwart(const Spielfeld_Record* r, int32_t slot)
+{
+    if (!slot_gueltig(r, slot)) return false;
+    const int32_t spnr = r->spieler[slot].spnr;
+    return spnr >= 0 && spnr < Spieler_Anzahl && Spieler_Wert(SP_ART, spnr, 0, 0) == 0;
+}
+
+int32_t Anweisung_Wert(const Spielfeld_Record* r, int32_t slot, int32_t reihe)
+{
+    if (!slot_gueltig(r, slot)) return -1;
+    const Reihe* z = reihe_von(Anweisung_Ist_Torwart(r, slot), reihe);
+    if (!z) return -1;
+    return platz(const_cast<Spielfeld_Record*>(r), slot, *z);
+}
+
+bool Anweisung_Schritt(Spielfeld_Record* r, int32_t slot, int32_t reihe, bool vor)
+{
+    if (!slot_gueltig(r, slot)) return false;
+    const Reihe* z = reihe_von(Anweisung_Ist_Torwart(r, slot), reihe);
+    if (!z) return false;
+    // A stored value beyond the row's steps counts as its last step.
+    const int32_t wert = std::min<int32_t>(platz(r, slot, *z), z->stufen - 1);
+    const int32_t neu = vor ? (wert + 1) % z->stufen : (wert + z->stufen - 1) % z->stufen;
+    setzen(r, slot, *z, neu);
+    return true;
+}
+
+void Anweisung_Alle_Uebernehmen(Spielfeld_Record* r, int32_t slot)
+{
+    if (!slot_gueltig(r, slot) || Anweisung_Ist_Torwart(r, slot)) return;
+    const int32_t erster = slot / 16 * 16;
+    for (const Reihe& z : FELD) {
+        const uint8_t wert = platz(r, slot, z);
+        for (int32_t s = erster; s < erster + 16; ++s) setzen(r, s, z, wert);
+    }
+}
+
+const char* Anweisung_Text(bool torwart, int32_t reihe, int32_t wert)
+{
+    const Reihe* z = reihe_von(torwart, reihe);
+    if (!z || wert < 0) return "";
+    return TEXTE[z->text + std::min(wert, z->stufen - 1)];
+}
+
+void Anweisung_Attribut_Spanne(const Spielfeld_Record* r, int32_t erster, int32_t ende, int32_t seite, int32_t* minimum,
+                               int32_t* maximum, int32_t* spanne)
+{
+    for (int32_t k = std::max(erster, 0); k < std::min(ende, 21); ++k) {
+        int32_t mn = 4000, mx = 0;
+        for (int32_t s = 16 * seite; s < 16 * seite + 16 && r; ++s) {
+            const int32_t spnr = r->spieler[s].spnr;
+            if (spnr < 0 || spnr >= Spieler_Anzahl) continue;
+            if (k >= ERSTER_TORWART_EINTRAG && Spieler_Wert(SP_ART, spnr, 0, 0) % 4 != 0) continue;
+            const int32_t v = Spieler_Wert(ATTRIBUTE[k].id, spnr, 0, 0);
+            mn = std::min(mn, v);
+            mx = std::max(mx, v);
+        }
+        minimum[k] = mn;
+        maximum[k] = mx;
+        spanne[k] = mx - mn;
+    }
+}
+
+void Draw_Anweisungen_Seite(Rastport* seite, Spielfeld_Record* r, int32_t slot, bool eigene_seite, bool alle)
+{
+    if (!slot_gueltig(r, slot)) return;
+    const int32_t weiss = Grafik_Farbe(15, 15, 15);
+    const bool torwart = Anweisung_Ist_Torwart(r, slot);
+    static constexpr int32_t ZEILEN_Y[ANWEISUNG_REIHEN] = {116, 135, 154, 173, 192};
+    if (!eigene_seite) {
+        drucken(seite, 0, 98, Temp_Sprintf("^c%05d^tz%04dAnweisungen", weiss, 116));
+        for (int32_t y : ZEILEN_Y) drucken(seite, 0, y, Temp_Sprintf("^c%05d^tz%04d%s", weiss, 136, "-- ??? --"));
+    } else {
+        drucken(seite, 0, 98,
+                torwart ? Temp_Sprintf("^c%05d^tz%04dAnweisungen an den Torwart", weiss, 116)
+                        : Temp_Sprintf("^c%05d^tz%04dAnweisungen an %s Spieler", weiss, 116, alle ? "alle" : "den"));
+        for (int32_t i = 0; i < (torwart ? 3 : ANWEISUNG_REIHEN); ++i)
+            drucken(seite, 0, ZEILEN_Y[i],
+                    Temp_Sprintf("^c%05d^tz%04d%s", weiss, 136, Anweisung_Text(torwart, i, Anweisung_Wert(r, slot, i))));
+    }
+
+    const int32_t erster = torwart ? ERSTER_TORWART_EINTRAG : 0, ende = torwart ? 21 : ERSTER_TORWART_EINTRAG;
+    int32_t mn[21], mx[21], spanne[21];
+    Anweisung_Attribut_Spanne(r, erster, ende, slot / 16, mn, mx, spanne);
+    const int32_t spnr = r->spieler[slot].spnr;
+    for (int32_t k = erster; k < ende && spnr >= 0 && spnr < Spieler_Anzahl; ++k) {
+        const int32_t n = k - erster;
+        const int32_t x = 12 + 133 * (n / 6), y = 24 + 11 * (n % 6);
+        const int32_t wert = Spieler_Wert(ATTRIBUTE[k].id, spnr, 0, 0);
+        // The player's best within his side stand out brightest; equal values all get the darkest.
+        const int32_t g = std::max(3, (wert - mn[k]) * 128 / std::max(1, spanne[k]) / 8);
+        drucken(seite, 0, y, Temp_Sprintf("^c%05d^tl%04d%s", weiss, x, ATTRIBUTE[k].name));
+        drucken(seite, 0, y,
+                Temp_Sprintf("^c%05d^tz%04d%d", int32_t(Grafik_Farbe(uint32_t(std::min(g, 15)), uint32_t(std::min(g, 15)), 15)), x + 114,
+                             wert));
+    }
+    drucken(seite, 238, 182, Temp_Sprintf("^c%05dAnweisung gilt für", weiss));
+    drucken(seite, 253, 192, alle ? Temp_Sprintf("^c%05dalle Spieler", weiss) : Temp_Sprintf("^c%05ddiesen Spieler ->", weiss));
+    if (alle && eigene_seite) Anweisung_Alle_Uebernehmen(r, slot);
+}

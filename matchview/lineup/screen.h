@@ -1,0 +1,30 @@
+// The line-up and match-data screen as the report sequence drives it: the record and side it
+// shows, its phase, its pages. Entry points until the screen lands: it cannot be opened, so the
+// sequence shows nothing.
+#pragma once
+#include <cstdint>
+
+#include "matchview/lineup/spieldaten.h"
+
+struct Spielfeld_Record;
+
+// Pages of the screen.
+enum : int32_t { SCREEN_SEITE_DATEN = 0, SCREEN_SEITE_ANWEISUNGEN = 2, SCREEN_SEITE_MOTIVATION = 3 };
+
+extern Spielfeld_Record* Screen_Record;
+extern int32_t Screen_Seite;  // 0 home, 1 away
+
+// Loads the gadget list and draws the screen for Screen_Record on back page 1; false when it
+// cannot be loaded (nothing is shown then).
+bool Screen_Oeffnen();
+// One frame: the screen's refresh and one step of its gadget list.
+void Screen_Schritt();
+// Shows a page (through its LED) and redraws the header for a new record.
+void Screen_Seite_Zeigen(int32_t seite);
+void Screen_Kopf_Neu();
+// Releases the gadget list and the screen's pictures.
+void Screen_Freigeben();
+
+// Test hook: answers Screen_Oeffnen and sees every call (name, argument).
+using Screen_Hook = bool (*)(const char* aufruf, int32_t wert);
+void Screen_Set_Hook(Screen_Hook hook);

@@ -1,0 +1,272 @@
+#include "matchview/lineup/spieldaten.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "competitions/spiele.h"
+#include "competitions/statistik.h"
+#include "competitions/wettbewerb.h"
+#include "database/personal.h"
+#include "database/spieler.h"
+#include "database/team.h"
+#include "gameflow/kalender.h"
+#include "graphics/font.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_zeichnen.h"
+#include "match/spielfeld.h"
+#include "platform/resfile.h"
+#include "platform/temp.h"
+
+uint8_t Screen_Phase_Vor_Spiel = 0, Screen_Phase_Kabine = 0, Screen_Phase_Nach_Spiel = 0;
+
+namespace {
+
+constexpr int32_t FONT = 3;
+constexpr int32_t ZEILE = 14, LISTE_BREITE = 510, BOX_ZEILEN = 96, SERIEN_ZEILEN = 100;
+constexpr int32_t BILD_UEBERSCHRIFT = 1730, BILD_GELB = 1661, BILD_GELB_ROT = 1662, BILD_ROT = 1660;
+constexpr uint32_t TOR = 4, GELB = 16, GELB_ROT = 32, ROT = 64, ZAEHLT = TOR | GELB | GELB_ROT | ROT;
+constexpr int32_t KEIN_SPIELER = 32767;
+Spieldaten_Text_Hook text_hook = nullptr;
+
+void drucken(Rastport* ziel, int32_t x, int32_t y, const char* text)
+{
+    if (text_hook) text_hook(ziel, x, y, text);
+    if (ziel) Grafik_Printf(ziel, Font(FONT), "%s", x, y, text);
+}
+
+int32_t weiss() { return Grafik_Farbe(15, 15, 15); }
+int32_t grau() { return Grafik_Farbe(10, 10, 10); }
+
+Rastport* bild_laden(int32_t nummer, int32_t tiefe)
+{
+    const int32_t handle = ResFile_Handles[0].handle;
+    return handle >= 0 ? static_cast<Rastport*>(Load_Resource(handle, nummer, tiefe, nullptr)) : nullptr;
+}
+
+const char* name_von(int32_t spieler)
+{
+    if (spieler <= 0 || spieler == KEIN_SPIELER || spieler >= Spieler_Anzahl) return "";
+    const char* n = Spieler_String(SP_NAME, spieler, nullptr, 0);
+    return n ? n : "";
+}
+
+const char* endung(int32_t n, const char* mehrzahl) { return n == 1 ? "" : mehrzahl; }
+
+// The rows of the scrolling list, drawn into a bitmap of their own.
+struct Rollliste {
+    Rastport* bild = nullptr;
+    int32_t hoehe = 0;
+    bool serien = false;
+    ~Rollliste() { Grafik_Bitmap_Freigeben(bild); }
+};
+
+bool liste_anlegen(Rollliste& l, int32_t zeilen, int32_t tiefe)
+{
+    l.hoehe = (zeilen + 1) * ZEILE;
+    l.bild = Grafik_Bitmap_Anlegen(LISTE_BREITE, l.hoehe, tiefe);
+    if (l.bild) Grafik_Rechteck_Fuellen(l.bild, 0, 0, LISTE_BREITE, l.hoehe, 0);
+    return l.bild != nullptr;
+}
+
+void serien_liste(const Spielfeld_Record& r, const Spiele_Spiel* m, Rollliste& l, int32_t tiefe)
+{
+    auto zeilen = std::unique_ptr<char[][256]>(new (std::nothrow) char[SERIEN_ZEILEN][256]);
+    if (!zeilen) return;
+    const int32_t heim = int32_t(r.team[0]), gast = int32_t(r.team[1]), spiel = int32_t(r.spiel);
+    const int32_t c = m ? m->wettbewerb : -1;
+    const struct {
+        int32_t wettbewerb, erster, zweiter, art;
+    } fragen[] = {{-1, heim, gast, 1}, {-1, gast, -1, 2}, {-1, heim, gast, 3}, {-1, gast, -1, 3}, {c, heim, gast, 3}, {c, gast, -1, 3}};
+    int32_t n = 0;
+    for (const auto& f : fragen) {
+        if (n >= SERIEN_ZEILEN) break;
+        const int32_t neu = Statistik_Fakten_Saetze(f.wettbewerb, f.erster, f.zweiter, f.art, spiel, zeilen.get() + n, SERIEN_ZEILEN - n);
+        n += std::clamp(neu, 0, SERIEN_ZEILEN - n);
+    }
+    n = Spieldaten_Doppelte_Entfernen(zeilen.get(), n);
+    if (n == 0 || !liste_anlegen(l, n, tiefe)) return;
+    l.serien = true;
+    drucken(l.bild, 6, 8,
+            Temp_Sprintf("^c%05dSerien und Statistiken von %s und %s", weiss(), Team_String(TEAM_NAME, heim, nullptr, 0),
+                         Team_String(TEAM_NAME, gast, nullptr, 0)));
+    Rastport* kopf = bild_laden(BILD_UEBERSCHRIFT, tiefe);
+    if (kopf) Grafik_Blit_Transparent(kopf, 0, 0, int32_t(kopf->width), int32_t(kopf->height), l.bild, 4, 12);
+    for (int32_t i = 0; i < n; ++i) {
+        drucken(l.bild, 6, ZEILE * (i + 1) + 8, Temp_Sprintf("^c%05d%s", weiss(), zeilen[i]));
+        if (kopf) Grafik_Linie(l.bild, 4, ZEILE * i + 24, 4 + int32_t(kopf->width), ZEILE * i + 24, Grafik_Farbe(0, 0, 14));
+    }
+    Grafik_Bitmap_Freigeben(kopf);
+}
+
+void ereignis_liste(const Spielfeld_Record& r, Rollliste& l, int32_t tiefe)
+{
+    const int32_t spiel = int32_t(r.spiel);
+    const int32_t n = Spiele_Ereignisse_Zaehlen(spiel);
+    if (n <= 0 || !liste_anlegen(l, n, tiefe)) return;
+    drucken(l.bild, 6, 8,
+            Temp_Sprintf("^c%05dEreignisse im Spiel %s gegen %s", weiss(), Team_String(TEAM_NAME, int32_t(r.team[0]), nullptr, 0),
+                         Team_String(TEAM_NAME, int32_t(r.team[1]), nullptr, 0)));
+    Rastport* kopf = bild_laden(BILD_UEBERSCHRIFT, tiefe);
+    if (kopf) Grafik_Blit_Transparent(kopf, 0, 0, int32_t(kopf->width), int32_t(kopf->height), l.bild, 4, 12);
+    Grafik_Bitmap_Freigeben(kopf);
+    Rastport* karten[3] = {bild_laden(BILD_GELB, tiefe), bild_laden(BILD_GELB_ROT, tiefe), bild_laden(BILD_ROT, tiefe)};
+    int32_t tore[2] = {0, 0}, zeile = 0;
+    Spiele_Ereignis_Info e{};
+    for (bool da = Spiele_Get_Erstes_Ereignis(spiel, &e); da; da = Spiele_Get_Naechstes_Ereignis(&e)) {
+        if (!(e.flags & ZAEHLT)) continue;
+        const int32_t y = 24 + 12 * zeile++;
+        const bool heim = e.flags & SPE_HEIM;
+        const char* spalte = heim ? "^tl0115" : "^tl0230";
+        std::string text;
+        if (e.flags & TOR) {
+            ++tore[heim ? 0 : 1];
+            const bool zweiter = e.spieler_2 > 0 && e.spieler_2 != KEIN_SPIELER && e.spieler_2 != 65535;
+            text = Temp_Sprintf("^c%05d^tr0035%d^tl0037:^tl0041%d^c%05d^tr0068%d^tl0070.Minute%s^c%05d%s^c%05d%s", weiss(), tore[0],
+                                tore[1], grau(), e.minute, spalte, weiss(), name_von(e.spieler_1), grau(),
+                                zweiter ? Temp_Sprintf(" (%s)", name_von(e.spieler_2)) : "");
+        } else {
+            const int32_t k = (e.flags & GELB_ROT) ? 1 : (e.flags & ROT) ? 2 : 0;
+            if (karten[k]) Grafik_Blit_Transparent(karten[k], 0, 0, int32_t(karten[k]->width), int32_t(karten[k]->height), l.bild, 10, y - 10);
+            const int32_t farbe = k == 0 ? Grafik_Farbe(15, 15, 0) : Grafik_Farbe(15, 0, 0);
+            text = Temp_Sprintf("^tr0068%d^tl0070.Minute%s^c%05d%s", e.minute, spalte, farbe, name_von(e.spieler_1));
+        }
+        drucken(l.bild, 6, y, Temp_Sprintf("^c%05d^tl%04d%s", weiss(), 0, text.c_str()));
+    }
+    for (Rastport* k : karten) Grafik_Bitmap_Freigeben(k);
+}
+
+}  // namespace
+
+void Spieldaten_Set_Text_Hook(Spieldaten_Text_Hook hook) { text_hook = hook; }
+
+int32_t Spiele_Ereignisse_Zaehlen(int32_t spiel)
+{
+    int32_t n = 0;
+    Spiele_Ereignis_Info e{};
+    for (bool da = Spiele_Get_Erstes_Ereignis(spiel, &e); da; da = Spiele_Get_Naechstes_Ereignis(&e)) n += (e.flags & ZAEHLT) != 0;
+    return n;
+}
+
+int32_t Spieldaten_Doppelte_Entfernen(char (*zeilen)[256], int32_t n)
+{
+    int32_t bleibt = 0;
+    for (int32_t i = 0; i < n; ++i) {
+        bool doppelt = false;
+        for (int32_t k = 0; k < bleibt && !doppelt; ++k) doppelt = std::strncmp(zeilen[k], zeilen[i], 256) == 0;
+        if (doppelt) continue;
+        if (bleibt != i) std::memcpy(zeilen[bleibt], zeilen[i], 256);
+        ++bleibt;
+    }
+    return bleibt;
+}
+
+int32_t Spieldaten_Listen_Versatz(int32_t knopf_y, int32_t schiene_y, int32_t schiene_hoehe, int32_t knopf_hoehe,
+                                  int32_t liste_hoehe, int32_t sichtbar)
+{
+    // A knob as tall as its track leaves nothing to scroll by (and nothing to divide by).
+    const int32_t weg = schiene_hoehe - knopf_hoehe;
+    if (weg < 1 || liste_hoehe <= sichtbar) return 0;
+    const int32_t v = (knopf_y - schiene_y) * (liste_hoehe - sichtbar) / weg;
+    return std::clamp(v, 0, liste_hoehe - sichtbar);
+}
+
+void Screen_Minutenanzeige_Zeichnen(Rastport* box, const Spielfeld_Record* r)
+{
+    if (!r) return;
+    const int32_t mitte = box ? int32_t(box->width) / 2 : 0;
+    drucken(box, 0, 10, Temp_Sprintf("^c%05d^tz%04d%d:%d", weiss(), mitte, r->tore[0], r->tore[1]));
+    const char* phase = Screen_Phase_Kabine       ? "in der Kabine..."
+                        : Screen_Phase_Vor_Spiel  ? "vor dem Spiel..."
+                        : Screen_Phase_Nach_Spiel ? "nach dem Spiel..."
+                                                  : nullptr;
+    drucken(box, 0, 19,
+            phase ? Temp_Sprintf("^c%05d^tz%04d%s", weiss(), mitte, phase)
+                  : Temp_Sprintf("^c%05d^tz%04d%d. Minute", weiss(), mitte, int32_t(r->minute)));
+    if (const Spiele_Spiel* m = Spiele_Get_Spiel(int32_t(r->spiel), 0))
+        drucken(box, 0, 28, Temp_Sprintf("^c%05d^tz%04d%s", weiss(), mitte, Wettbewerb_Get_Anzeigename(m->wettbewerb)));
+}
+
+void Spieldaten_Zeichnen(const Spielfeld_Record* r, Spieldaten_Ziel& z)
+{
+    if (!r) return;
+    const int32_t tiefe = z.unten ? z.unten->depth : z.oben ? z.oben->depth : 16;
+    const Spiele_Spiel* mp = Spiele_Get_Spiel(int32_t(r->spiel), 0);
+    Spiele_Spiel m{};
+    if (mp) m = *mp;
+
+    // 1. Possession and chances per side.
+    int32_t besitz[2] = {0, 0}, chancen[2] = {0, 0};
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
+        besitz[slot / 16] += r->statistik[slot][5];
+        chancen[slot / 16] += r->statistik[slot][2];
+    }
+    int32_t anteil[2] = {-1, -1};
+    if (int32_t(r->minute) * 60 + r->sekunden > 0 && besitz[0] + besitz[1] > 0) {
+        anteil[0] = besitz[0] * 100 / (besitz[0] + besitz[1]);
+        anteil[1] = 100 - anteil[0];
+    }
+
+    // 2.-4. The lower box.
+    Rollliste l;
+    if (Screen_Phase_Vor_Spiel) serien_liste(*r, mp, l, tiefe);
+    else ereignis_liste(*r, l, tiefe);
+    z.liste_hoehe = l.bild ? l.hoehe : 0;
+    z.rollbalken = z.liste_hoehe > 100;
+    if (l.bild && z.unten) {
+        const int32_t versatz = z.rollbalken ? Spieldaten_Listen_Versatz(z.knopf_y, z.schiene_y, z.schiene_hoehe, z.knopf_hoehe, l.hoehe,
+                                                                         l.serien ? BOX_ZEILEN : 100)
+                                             : 0;
+        Grafik_Blit_Transparent(l.bild, 0, versatz, LISTE_BREITE, std::min(BOX_ZEILEN, l.hoehe - versatz), z.unten, 8, 8);
+    }
+
+    // 5. The upper box.
+    Rastport* o = z.oben;
+    int32_t y = 12;
+    const int32_t w = weiss();
+    const int32_t heim = int32_t(r->team[0]), gast = int32_t(r->team[1]);
+    if (mp) {
+        drucken(o, 6, y,
+                Temp_Sprintf("^c%05d%s, %s. %s spielt gegen %s.", w, Wettbewerb_Get_Anzeigename(m.wettbewerb),
+                             Wettbewerb_Get_Rundentext(m.wettbewerb, m.spieltag), Team_String(TEAM_NAME, heim, nullptr, 0),
+                             Team_String(TEAM_NAME, gast, nullptr, 0)));
+        y += ZEILE;
+        drucken(o, 6, y,
+                m.zuschauer > 999 ? Temp_Sprintf("^c%05d Zuschauer: %u.%03u", w, m.zuschauer / 1000, m.zuschauer % 1000)
+                                  : Temp_Sprintf("^c%05d Zuschauer: %u", w, m.zuschauer));
+        drucken(o, 6, y,
+                Temp_Sprintf("^c%05d^tl%04dWetter: %d Grad, %s", w, 134, int32_t(m.temperatur),
+                             Kalender_Get_Wetter_Text(m.temperatur, m.wetter)));
+        y += ZEILE;
+    }
+    const int32_t richter = int32_t(r->schiedsrichter);
+    const char* rn = Personal_Get_Name(richter, PERSONAL_SCHIEDSRICHTER);
+    const char* b1 = Personal_Get_Bewertungstext(richter, 1);
+    const char* b0 = Personal_Get_Bewertungstext(richter, 0);
+    drucken(o, 6, y, Temp_Sprintf("^c%05dSchiedsrichter: %s, %s, %s", w, rn ? rn : "", b1 ? b1 : "", b0 ? b0 : ""));
+    y += 18;
+    drucken(o, 6, y,
+            Temp_Sprintf("^c%05d^tz%04d%s^tz%04d%s", w, 134, Team_String(TEAM_NAME, heim, nullptr, 0), 402,
+                         Team_String(TEAM_NAME, gast, nullptr, 0)));
+    for (int32_t s = 0; s < 2; ++s) {
+        const int32_t x = s ? 268 : 0;
+        const int32_t gelb = r->gelb[s], rot = r->rot[s], gelb_rot = r->gelb_rot[s];
+        const int32_t freistoesse = r->freistoesse[s], fouls = r->fouls[s], elfmeter = r->elfmeter[s], ecken = r->ecken[s];
+        int32_t zy = y + ZEILE;
+        drucken(o, x + 22, zy, Temp_Sprintf("^c%05d%d Gelbe Karte%s", w, gelb, endung(gelb, "n")));
+        drucken(o, x + 128, zy, Temp_Sprintf("^c%05d%d Freist%s", w, freistoesse, freistoesse == 1 ? "oß" : "öße"));
+        drucken(o, x + 194, zy, Temp_Sprintf("^c%05d%d Foul%s", w, fouls, endung(fouls, "s")));
+        zy += ZEILE;
+        drucken(o, x + 22, zy, Temp_Sprintf("^c%05d%d Rote Karte%s", w, rot, endung(rot, "n")));
+        drucken(o, x + 128, zy, Temp_Sprintf("^c%05d%d Elfmeter", w, elfmeter));
+        drucken(o, x + 194, zy, Temp_Sprintf("^c%05d%d Chance%s", w, chancen[s], endung(chancen[s], "n")));
+        zy += ZEILE;
+        drucken(o, x + 22, zy, Temp_Sprintf("^c%05d%d Gelb-Rote Karte%s", w, gelb_rot, endung(gelb_rot, "n")));
+        drucken(o, x + 128, zy, Temp_Sprintf("^c%05d%d Ecke%s", w, ecken, endung(ecken, "n")));
+        if (anteil[s] >= 0) drucken(o, x + 194, zy, Temp_Sprintf("^c%05d%d%c Ballbesitz", w, anteil[s], '%'));
+    }
+}

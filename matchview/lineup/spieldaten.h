@@ -1,0 +1,41 @@
+// The match data page of the line-up screen (what the match is, the crowd, weather, referee and
+// both teams' figures above; the series before the match or the goals and cards after it in a
+// scrolling list below) and the small clock box at the screen's top.
+#pragma once
+#include <cstdint>
+
+struct Rastport;
+struct Spielfeld_Record;
+
+// The line-up screen's phase (all 0 while the match runs); it sets them.
+extern uint8_t Screen_Phase_Vor_Spiel, Screen_Phase_Kabine, Screen_Phase_Nach_Spiel;
+
+// Events of the game that are goals or cards (flag bits 4, 16, 32, 64).
+int32_t Spiele_Ereignisse_Zaehlen(int32_t spiel);
+
+// The clock box drawn into its bitmap (restored from its clean copy by the caller): score,
+// minute or phase, and the competition.
+void Screen_Minutenanzeige_Zeichnen(Rastport* box, const Spielfeld_Record* r);
+
+// Where the page draws and what the scroll bar says.
+struct Spieldaten_Ziel {
+    Rastport* oben = nullptr;    // the upper box, from its clean copy
+    Rastport* unten = nullptr;   // the lower box, from its clean copy
+    int32_t knopf_y = 0, schiene_y = 0, schiene_hoehe = 0, knopf_hoehe = 0;
+    // Results: the list's height and whether the scroll bar shows (then the box is drawn 17
+    // pixels narrower).
+    int32_t liste_hoehe = 0;
+    bool rollbalken = false;
+};
+void Spieldaten_Zeichnen(const Spielfeld_Record* r, Spieldaten_Ziel& ziel);
+
+// The first row of a list taller than the box: the knob's place on its track scaled to the rows
+// the box cannot show (`sichtbar` of them fit); 0 for a track no taller than the knob.
+int32_t Spieldaten_Listen_Versatz(int32_t knopf_y, int32_t schiene_y, int32_t schiene_hoehe, int32_t knopf_hoehe,
+                                  int32_t liste_hoehe, int32_t sichtbar);
+// Removes repeated lines (each line once, the first place kept); the count left.
+int32_t Spieldaten_Doppelte_Entfernen(char (*zeilen)[256], int32_t n);
+
+// Test hook: every text the page and the clock box print (target, x, y, the text with its codes).
+using Spieldaten_Text_Hook = void (*)(const Rastport* ziel, int32_t x, int32_t y, const char* text);
+void Spieldaten_Set_Text_Hook(Spieldaten_Text_Hook hook);

@@ -1,0 +1,347 @@
+// The chat screen: the messages, the crests of the connected clubs, a text entry and an OK button
+// over a copy of the screen that was there.
+#include <cstdio>
+#include <cstring>
+
+#include "database/team.h"
+#include "gameflow/globals.h"
+#include "gameflow/wappen.h"
+#include "graphics/font.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "network/chat.h"
+#include "network/chat_intern.h"
+#include "platform/bytes.h"
+#include "platform/maus.h"
+#include "platform/os/os.h"
+#include "platform/timer.h"
+#include "toolkit/hauptmenue.h"
+#include "toolkit/key_input.h"
+#include "toolkit/kontextmenue.h"
+#include "toolkit/popup.h"
+
+namespace {
+
+constexpr int32_t FONT = 3;
+constexpr int32_t NACHRICHTEN_X = 16, NACHRICHTEN_Y = 36, NACHRICHTEN_W = 448, NACHRICHTEN_H = 380;
+constexpr int32_t WAPPEN_X = 500, WAPPEN_Y = 36, WAPPEN_W = 94, WAPPEN_H = 156;
+constexpr int32_t EINGABE_X = 16, EINGABE_Y = 428, EINGABE_W = 448, EINGABE_H = 18;
+constexpr int32_t OK_X = 500, OK_Y = 424, OK_W = 94, OK_H = 26;
+constexpr int32_t ZEILE_H = 12, ZEILEN_MAX = 30;
+constexpr uint32_t BLINKEN_MS = 350;
+
+Chat_Eingabe eingabe{};
+Rastport* hintergrund = nullptr;
+bool erster_aufruf = true;
+bool cursor_an = true;
+uint32_t blink_zeit = 0;
+bool maus_war_unten = false;
+
+// Page 0 goes through to the display at once, over whatever the menu shows.
+Rastport* ziel() { return Grafik_Seite_0; }
+
+bool hat_auswahl() { return eingabe.auswahl_start != eingabe.auswahl_ende; }
+
+void auswahl_loeschen()
+{
+    int32_t a = eingabe.auswahl_start, b = eingabe.auswahl_ende;
+    Key_Input_Bereich_Ordnen(&a, &b);
+    const int32_t n = int32_t(std::strlen(eingabe.text));
+    if (a < 0 || b > n) a = b = 0;
+    std::memmove(eingabe.text + a, eingabe.text + b, size_t(n - b + 1));
+    eingabe.cursor = a;
+    eingabe.auswahl_start = eingabe.auswahl_ende = 0;
+}
+
+void zeichnen_text(int32_t x, int32_t y, uint16_t farbe, const char* text)
+{
+    Grafik_Printf(ziel(), Font(FONT), "^c%05d%s", x, y, int(farbe), text);
+}
+
+const char* name(int32_t feld, int32_t team)
+{
+    const char* n = team >= 0 && team < Team_Anzahl ? Team_String(feld, team, nullptr, 0) : nullptr;
+    return n ? n : "Server";
+}
+
+void nachrichten_zeichnen()
+{
+    Grafik_Rechteck_Fuellen(ziel(), NACHRICHTEN_X, NACHRICHTEN_Y, NACHRICHTEN_W, NACHRICHTEN_H, Grafik_Farbe(1, 1, 3));
+    int32_t y = NACHRICHTEN_Y + NACHRICHTEN_H - 11;
+    int32_t zeilen = 0;
+    for (int32_t k = 0; zeilen < ZEILEN_MAX && y > NACHRICHTEN_Y; ++k) {
+        uint32_t g = 0;
+        const uint8_t* p = Chat_Historie_Nachricht(k, &g);
+        if (!p) break;
+        const uint32_t n = Bytes_Hole32(p + 24);
+        const uint32_t tl = Bytes_Hole32(p + 20);
+        const char* text = reinterpret_cast<const char*>(p + CHAT_KOPF + 4 * n);
+        const uint16_t farbe = Chat_Nachricht_Farbe(p);
+        for (int32_t z = int32_t(n) - 1; z >= 0 && zeilen < ZEILEN_MAX && y > NACHRICHTEN_Y; --z) {
+            const uint32_t von = Bytes_Hole32(p + CHAT_KOPF + 4 * uint32_t(z));
+            const uint32_t bis = uint32_t(z) + 1 < n ? Bytes_Hole32(p + CHAT_KOPF + 4 * uint32_t(z + 1)) : tl - 1;
+            char zeile[CHAT_TEXT_MAX + 1] = {};
+            if (bis > von) std::memcpy(zeile, text + von, bis - von);
+            zeichnen_text(NACHRICHTEN_X + 4, y, farbe, zeile);
+            y -= ZEILE_H;
+            ++zeilen;
+        }
+        if (zeilen >= ZEILEN_MAX || y <= NACHRICHTEN_Y) break;
+        const int32_t sender = int32_t(Bytes_Hole32(p + 8));
+        char kopf[128];
+        std::snprintf(kopf, sizeof kopf, "%s, %s: ", name(176, sender), name(299, sender));
+        zeichnen_text(NACHRICHTEN_X + 4, y, Grafik_Farbe(10, 10, 10), kopf);
+        y -= ZEILE_H;
+        ++zeilen;
+    }
+}
+
+void wappen_zeichnen()
+{
+    Grafik_Rechteck_Fuellen(ziel(), WAPPEN_X, WAPPEN_Y, WAPPEN_W, WAPPEN_H, Grafik_Farbe(1, 1, 3));
+    int32_t x = WAPPEN_X + 2, y = WAPPEN_Y + 2;
+    for (int32_t t = 0; t < Team_Anzahl && y + 20 <= WAPPEN_Y + WAPPEN_H; ++t) {
+        if (!Team_Ist_Normal(t, 0) || !(Team_Wert(TEAM_STATUS, t, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT)) continue;
+        const bool im_chat = Team_Wert(TEAM_FLAGS, t, 0, TEAM_LESEN) & CHAT_OFFEN_BIT;
+        if (Rastport* w = Wappen_Load_Team(0, nullptr, 0, 0, t, 0, 20, 20)) {
+            if (im_chat) Grafik_Blit(w, 0, 0, 20, 20, ziel(), x, y);
+            else Grafik_Blit_Abdunkeln(w, 0, 0, 20, 20, ziel(), x, y, 60);
+            Grafik_Bitmap_Freigeben(w);
+        } else {
+            Grafik_Rechteck_Fuellen(ziel(), x, y, 20, 20, im_chat ? Grafik_Farbe(12, 12, 4) : Grafik_Farbe(5, 5, 5));
+        }
+        if (im_chat) {
+            const uint16_t f = Grafik_Farbe(15, 15, 15);
+            Grafik_Rechteck_Fuellen(ziel(), x - 1, y - 1, 22, 1, f);
+            Grafik_Rechteck_Fuellen(ziel(), x - 1, y + 20, 22, 1, f);
+            Grafik_Rechteck_Fuellen(ziel(), x - 1, y, 1, 20, f);
+            Grafik_Rechteck_Fuellen(ziel(), x + 20, y, 1, 20, f);
+        }
+        x += 23;
+        if (x > WAPPEN_X + 90 - 20) {
+            x = WAPPEN_X + 2;
+            y += 23;
+        }
+    }
+}
+
+void eingabe_zeichnen()
+{
+    Grafik_Rechteck_Fuellen(ziel(), EINGABE_X, EINGABE_Y, EINGABE_W, EINGABE_H, Grafik_Farbe(0, 0, 1));
+    Font_Record* f = Font(FONT);
+    // Only the end of a long text shows.
+    int32_t anfang = 0;
+    while (Key_Input_Text_Breite(f, eingabe.text + anfang, eingabe.cursor - anfang) > EINGABE_W - 12) ++anfang;
+    if (hat_auswahl()) {
+        int32_t a = eingabe.auswahl_start, b = eingabe.auswahl_ende;
+        Key_Input_Bereich_Ordnen(&a, &b);
+        if (a < anfang) a = anfang;
+        const int32_t x1 = Key_Input_Text_Breite(f, eingabe.text + anfang, a - anfang);
+        const int32_t x2 = Key_Input_Text_Breite(f, eingabe.text + anfang, b - anfang);
+        Grafik_Rechteck_Fuellen(ziel(), EINGABE_X + 4 + x1, EINGABE_Y + 2, x2 - x1, EINGABE_H - 4, Grafik_Farbe(3, 6, 12));
+    }
+    zeichnen_text(EINGABE_X + 4, EINGABE_Y + 13, Grafik_Farbe(15, 15, 15), eingabe.text + anfang);
+    if (cursor_an) {
+        const int32_t x = Key_Input_Text_Breite(f, eingabe.text + anfang, eingabe.cursor - anfang);
+        Grafik_Rechteck_Fuellen(ziel(), EINGABE_X + 4 + x, EINGABE_Y + 2, 1, EINGABE_H - 4, Grafik_Farbe(15, 15, 15));
+    }
+}
+
+void rahmen_zeichnen()
+{
+    Rastport* s = ziel();
+    Grafik_Rechteck_Fuellen(s, 6, 6, 628, 468, Grafik_Farbe(2, 2, 5));
+    Grafik_Rechteck_Fuellen(s, 8, 8, 624, 22, Grafik_Farbe(2, 2, 10));
+    zeichnen_text(16, 24, Grafik_Farbe(15, 15, 15), "Chat");
+    Grafik_Rechteck_Fuellen(s, OK_X, OK_Y, OK_W, OK_H, Grafik_Farbe(6, 6, 9));
+    zeichnen_text(OK_X + 38, OK_Y + 17, Grafik_Farbe(15, 15, 15), "OK");
+}
+
+void zeigen() { Grafik_Screen_Rechteck_Zeigen(0, 0, 640, 480); }
+
+void schliessen()
+{
+    if (hintergrund) {
+        if (ziel()) Grafik_Blit(hintergrund, 0, 0, 640, 480, ziel(), 0, 0);
+        hintergrund = Grafik_Bitmap_Freigeben(hintergrund);
+        zeigen();
+    }
+    erster_aufruf = true;
+}
+
+bool ok_gedrueckt()
+{
+    const bool unten = (Maus_Get_Tasten() & 1) != 0;
+    const int32_t x = Maus_Get_X(), y = Maus_Get_Y();
+    const bool klick = maus_war_unten && !unten && x >= OK_X && x < OK_X + OK_W && y >= OK_Y && y < OK_Y + OK_H;
+    maus_war_unten = unten;
+    return klick;
+}
+
+}  // namespace
+
+Chat_Eingabe& Chat_Eingabe_Get() { return eingabe; }
+
+void Chat_Eingabe_Leeren() { eingabe = Chat_Eingabe{}; }
+
+bool Chat_Eingabe_Taste(int32_t code, bool shift)
+{
+    Chat_Eingabe& e = eingabe;
+    const int32_t n = int32_t(std::strlen(e.text));
+    auto bewegen = [&](int32_t ziel_pos) {
+        if (shift) {
+            if (!hat_auswahl()) e.anker = e.cursor;
+            e.cursor = ziel_pos;
+            e.auswahl_start = e.anker;
+            e.auswahl_ende = e.cursor;
+        } else {
+            e.cursor = ziel_pos;
+            e.auswahl_start = e.auswahl_ende = 0;
+        }
+    };
+    switch (code) {
+    case VK_HOME: bewegen(0); return false;
+    case VK_END: bewegen(n); return false;
+    case VK_LEFT: bewegen(e.cursor > 0 ? e.cursor - 1 : 0); return false;
+    case VK_RIGHT: bewegen(e.cursor < n ? e.cursor + 1 : n); return false;
+    case VK_BACK:
+        if (hat_auswahl()) auswahl_loeschen();
+        else if (e.cursor > 0) {
+            std::memmove(e.text + e.cursor - 1, e.text + e.cursor, size_t(n - e.cursor + 1));
+            --e.cursor;
+        }
+        return false;
+    case VK_DELETE:
+        if (hat_auswahl()) auswahl_loeschen();
+        else if (e.cursor < n) std::memmove(e.text + e.cursor, e.text + e.cursor + 1, size_t(n - e.cursor));
+        return false;
+    case VK_RETURN:
+        e.auswahl_start = e.auswahl_ende = 0;
+        e.cursor = 0;
+        return true;
+    case VK_SHIFT: case VK_CONTROL: case VK_MENU: case VK_ESCAPE: case VK_TAB:
+    case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT: case VK_INSERT:
+        return false;
+    default: break;
+    }
+    if (code >= VK_F1 && code < VK_F1 + 24) return false;
+    const char c = Key_Input_Zeichen(code, shift);
+    if (uint8_t(c) < 32) return false;
+    if (hat_auswahl()) auswahl_loeschen();
+    const int32_t m = int32_t(std::strlen(e.text));
+    // Typing stops at the text's size.
+    if (m >= int32_t(CHAT_TEXT_MAX)) return false;
+    std::memmove(e.text + e.cursor + 1, e.text + e.cursor, size_t(m - e.cursor + 1));
+    e.text[e.cursor++] = c;
+    return false;
+}
+
+void Chat_Screen()
+{
+    chat_intern::offen = true;
+    Chat_Init();
+    if (!ziel()) return;
+    if (erster_aufruf) {
+        erster_aufruf = false;
+        hintergrund = Grafik_Bitmap_Anlegen(640, 480, ziel()->depth);
+        if (hintergrund) Grafik_Blit(ziel(), 0, 0, 640, 480, hintergrund, 0, 0);
+        rahmen_zeichnen();
+        nachrichten_zeichnen();
+        wappen_zeichnen();
+        eingabe_zeichnen();
+        zeigen();
+        maus_war_unten = (Maus_Get_Tasten() & 1) != 0;
+        Chat_Betreten();
+        return;
+    }
+    bool neu_zeichnen = false;
+    if (chat_intern::neue_nachrichten) {
+        chat_intern::neue_nachrichten = false;
+        nachrichten_zeichnen();
+        wappen_zeichnen();
+        neu_zeichnen = true;
+    }
+    const uint32_t jetzt = Timer_Get_Time();
+    if (jetzt - blink_zeit >= BLINKEN_MS) {
+        blink_zeit = jetzt;
+        cursor_an = !cursor_an;
+        neu_zeichnen = true;
+    }
+    while (Key_Input_Taste_Vorhanden()) {
+        const int32_t code = Key_Input_Taste_Holen();
+        if (code < 0) break;
+        cursor_an = true;
+        neu_zeichnen = true;
+        if (Chat_Eingabe_Taste(code, Os_Shift_Held()) && eingabe.text[0]) {
+            Chat_Senden(eingabe.text);
+            Chat_Eingabe_Leeren();
+        }
+    }
+    if (neu_zeichnen) {
+        eingabe_zeichnen();
+        zeigen();
+    }
+    if (ok_gedrueckt()) {
+        Chat_Verlassen();
+        Menue_Chat_Icon_Markieren(0);
+        chat_intern::offen = false;
+        schliessen();
+    }
+}
+
+void Chat_Screen_Schliessen()
+{
+    if (!chat_intern::offen) return;
+    Chat_Verlassen();
+    chat_intern::offen = false;
+    schliessen();
+}
+
+namespace {
+
+Menue_Kontextmenue buddy_haupt{}, buddy_unter{};
+char haupt_texte[MENUE_KONTEXT_EINTRAEGE][16];
+char unter_titel[16];
+char unter_texte[MENUE_KONTEXT_EINTRAEGE][64];
+
+uint8_t buddy_klick(int32_t, int32_t, int32_t index, int32_t)
+{
+    Chat_Buddy_Umschalten(index);
+    return 1;
+}
+
+// The clubs of one group of 33, ticked when chosen.
+Menue_Kontextmenue* buddy_gruppe(Menue_Kontextmenue*, int32_t gruppe)
+{
+    std::snprintf(unter_titel, sizeof unter_titel, "Vereine %c:", char('A' + gruppe));
+    Menue_Init_Kontextmenue(&buddy_unter, unter_titel, 0, POPUP_WAEHLBAR | POPUP_HAKEN, buddy_klick);
+    for (int32_t k = 0; k < MENUE_KONTEXT_EINTRAEGE; ++k) {
+        const int32_t index = gruppe * MENUE_KONTEXT_EINTRAEGE + k;
+        const int32_t t = Chat_Verein(index);
+        if (t < 0) break;
+        std::snprintf(unter_texte[k], sizeof unter_texte[k], "%s, %s", name(176, t), name(299, t));
+        buddy_unter.texte[k] = unter_texte[k];
+        buddy_unter.wert_a[k] = index;
+        if (Chat_Ist_Buddy(index)) buddy_unter.status[k] |= POPUP_GEWAEHLT;
+    }
+    return &buddy_unter;
+}
+
+}  // namespace
+
+void Chat_Buddies_Waehlen()
+{
+    Chat_Init();
+    Menue_Init_Kontextmenue(&buddy_haupt, "Buddies wählen:", 0, POPUP_WAEHLBAR, nullptr);
+    const int32_t gruppen = (Chat_Vereine_Anzahl() + MENUE_KONTEXT_EINTRAEGE - 1) / MENUE_KONTEXT_EINTRAEGE;
+    for (int32_t g = 0; g < gruppen && g < MENUE_KONTEXT_EINTRAEGE; ++g) {
+        std::snprintf(haupt_texte[g], sizeof haupt_texte[g], "Vereine %c", char('A' + g));
+        buddy_haupt.texte[g] = haupt_texte[g];
+        buddy_haupt.unterlisten[g] = buddy_gruppe;
+    }
+    Popup_Liste_Ausfuehren(&buddy_haupt);
+}

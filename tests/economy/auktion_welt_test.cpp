@@ -1,0 +1,97 @@
+// Auctions with human managers taking part: the questions and hints, a bidder's key, a quit.
+#include "database/richter.h"
+#include "economy/auktion.h"
+#include "werbung_hilfe.h"
+
+namespace {
+struct AuktionWelt : WerbungTest {
+    int32_t spnr = -1;
+    void SetUp() override
+    {
+        WerbungTest::SetUp();
+        Teamspieler_Init_Listen();
+        Spieler_Den_Teams_Zuordnen();
+        int32_t kader[64];
+        ASSERT_GT(Teamspieler_Ins_Array(computer, kader, 64, 0), 0);
+        spnr = kader[0];
+        Auktion_Set_Stufe_Abfrage([](const Spieler_Angebot* a) { return a->gehalt > 200 ? 200 : int32_t(a->gehalt); });
+        Auktion_Erste = 0;
+    }
+    void TearDown() override
+    {
+        Auktion_Set_Stufe_Abfrage(nullptr);
+        Auktion_Set_Eingabe(nullptr);
+        Auktion_Set_Uhr(nullptr);
+        WerbungTest::TearDown();
+    }
+    std::vector<Spieler_Angebot> angebote() const
+    {
+        std::vector<Spieler_Angebot> v(3);
+        const int32_t bieter[3] = {manager[0], computer + 1, computer + 2};
+        for (int32_t i = 0; i < 3; ++i) {
+            v[size_t(i)].bieter = uint16_t(bieter[i]);
+            v[size_t(i)].verein = uint16_t(computer);
+            v[size_t(i)].spnr = uint16_t(spnr);
+            v[size_t(i)].abloese = 500;
+            v[size_t(i)].gehalt = uint16_t(100 + 10 * i);
+            v[size_t(i)].monate = 24;
+            v[size_t(i)].bewertung = 100;
+        }
+        return v;
+    }
+};
+}  // namespace
+
+TEST_F(AuktionWelt, AHumanBidderIsAskedOnceForTheHintsAndTheAuctionHasAResult)
+{
+    auto v = angebote();
+    const int32_t r = Auktion_Durchfuehren(spnr, computer, 3, 0, v.data());
+    EXPECT_TRUE(enthaelt(requester, "Dies könnte Ihre erste Auktion sein."));
+    EXPECT_TRUE(enthaelt(requester, "Möchten Sie an der Auktion teilnehmen?"));
+    EXPECT_EQ(Auktion_Erste, 1);
+    EXPECT_TRUE(r >= 0 ? enthaelt(requester, "Die Auktion ist beendet.") : enthaelt(requester, "Leider fand sich kein Käufer"));
+    requester.clear();
+    v = angebote();
+    Auktion_Durchfuehren(spnr, computer, 3, 0, v.data());
+    EXPECT_FALSE(enthaelt(requester, "Dies könnte Ihre erste Auktion sein."));
+}
+
+TEST_F(AuktionWelt, AnswerNoDropsTheHumansOfferAndAQuitEndsWithoutWinner)
+{
+    antwort = 0;
+    Auktion_Erste = 1;
+    auto v = angebote();
+    Auktion_Durchfuehren(spnr, computer, 3, 0, v.data());
+    EXPECT_EQ(v[0].gehalt, 0);
+    EXPECT_EQ(v[0].abloese, 0);
+    antwort = 1;
+    // a watched auction on the screen's clock: the human raises with his key, then quits
+    static uint32_t uhr = 0;
+    static int32_t schritte = 0;
+    Auktion_Set_Uhr([] { return uhr += 150; });
+    Auktion_Set_Eingabe([] {
+        Auktion_Eingabe e;
+        if (++schritte == 3) e.spalte = '2';  // the first of three offers stands in column 1
+        e.ende = schritte == 20;
+        return e;
+    });
+    v = angebote();
+    EXPECT_EQ(Auktion_Durchfuehren(spnr, computer, 3, 0, v.data()), -1);
+    EXPECT_EQ(v[0].gehalt, 102);  // 100 raised by one percent and one
+    EXPECT_EQ(v[0].abloese, 511);
+}
+
+TEST_F(AuktionWelt, OffersCountOnAClientOnlyWithAFee)
+{
+    auto v = angebote();
+    EXPECT_EQ(Auktion_Angebote_Vorhanden(manager[0], v.data(), 3), 1);
+    Netz_Rolle = 1;
+    Aktuelles_Team = manager[0];
+    EXPECT_EQ(Auktion_Angebote_Vorhanden(manager[0], v.data(), 3), 1);
+    for (auto& x : v) x.abloese = x.leihgebuehr = 0;
+    EXPECT_EQ(Auktion_Angebote_Vorhanden(manager[0], v.data(), 3), 0);
+    v[2].leihgebuehr = 5;
+    EXPECT_EQ(Auktion_Angebote_Vorhanden(manager[0], v.data(), 3), 1);
+    Netz_Rolle = 0;
+    Aktuelles_Team = -1;
+}

@@ -1,0 +1,215 @@
+// Player marks from the match store's events and the record's figures, and the team of the day
+// nominated from them over a real match day of the small world.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <set>
+
+#include "competitions/spiele_karten.h"
+#include "competitions/spiele_welt.h"
+#include "database/teamspieler.h"
+#include "match/pitch/spielfeld_ereignis.h"
+#include "match/spielfeld.h"
+#include "match/spieltag_welt.h"
+#include "platform/disk.h"
+
+namespace {
+
+using namespace spielwelt;
+
+// Team 1 with players 10..23 (11 starters, 3 substitutes) against team 2 in one league game.
+class Spielernoten : public Spielwelt {
+protected:
+    int32_t h = 0;
+    Spielfeld_Record* r = nullptr;
+    void SetUp() override
+    {
+        Spielwelt::SetUp();
+        for (int32_t sp = 10; sp < 24; ++sp) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 1, sp, 150, 0, 24, -1, false));
+        for (int32_t sp = 10; sp < 21; ++sp) Teamspieler_Wert(317, 1, sp, TS_STARTELF, 8);
+        for (int32_t sp = 21; sp < 24; ++sp) Teamspieler_Wert(317, 1, sp, TS_ERSATZ, 8);
+        const int32_t block = Spiele_Init_Neue_Spiele(1, 4, 20, 1, LIGA, -1);
+        h = Spiele_Lock(block, 0, 0, 0);
+        Spiele_Set_Teams(h, 1, 2);
+        Spiele_Set_Ergebnis(h, 0, 0, 0);
+        Spiele_Ereignis_Speicher_Reservieren(h);
+        Spielfeld_Init();
+        ASSERT_TRUE(Spielfeld_Record_Anlegen(h, 0, 0, nullptr, 1, 0));
+        r = Spielfeld_Get_Spiel(h);
+        Spiele_Set_Minute(h, 90);
+    }
+    void TearDown() override
+    {
+        Spielfeld_DeInit();
+        Spielwelt::TearDown();
+    }
+    int32_t note(int32_t slot) { return Spielfeld_Get_Spielernote(r, slot); }
+    int32_t slot_von(int32_t spnr)
+    {
+        for (int32_t s = 0; s < SPIELFELD_SLOTS; ++s)
+            if (r->spieler[s].spnr == spnr) return s;
+        return -1;
+    }
+    int32_t feldspieler_slot()
+    {
+        for (int32_t s = 0; s < 11; ++s)
+            if (!r->objekt[s].torwart) return s;
+        return -1;
+    }
+};
+
+TEST_F(Spielernoten, TwentyMinutesOnThePitchEarnAMark)
+{
+    const int32_t s = feldspieler_slot();
+    ASSERT_GE(s, 0);
+    Spiele_Set_Minute(h, 19);
+    EXPECT_EQ(note(s), -1);
+    Spiele_Set_Minute(h, 20);
+    EXPECT_GE(note(s), 10);
+    // Nobody on the bench and an empty slot have none.
+    Spiele_Set_Minute(h, 90);
+    EXPECT_EQ(note(11), -1);
+    EXPECT_EQ(note(15), -1);
+    EXPECT_EQ(note(-1), -1);
+    EXPECT_EQ(note(32), -1);
+    EXPECT_EQ(Spielfeld_Get_Spielernote(nullptr, 0), -1);
+
+    // A substitute on at 75 has none, the man he replaced keeps his; at 60 both have one.
+    const int32_t bank = r->spieler[11].spnr, raus = r->spieler[s].spnr;
+    Spiele_Set_Ereignis(h, uint32_t(EREIGNIS_WECHSEL) | SPE_HEIM, 75, bank, raus);
+    r->spieler[11].zustand = SPIELFELD_AUF_DEM_PLATZ;
+    EXPECT_EQ(note(11), -1);
+    EXPECT_GE(note(s), 10);
+    // Sent off after ten minutes: no mark either.
+    const int32_t t = s + 1;
+    Spiele_Set_Ereignis(h, SPE_ROT | SPE_HEIM, 10, r->spieler[t].spnr, 32767);
+    EXPECT_EQ(note(t), -1);
+}
+
+TEST_F(Spielernoten, GoalsHelpCardsHurtWithinTenAndSixty)
+{
+    const int32_t s = feldspieler_slot();
+    const int32_t spnr = r->spieler[s].spnr;
+    const int32_t ohne = note(s);
+    ASSERT_GE(ohne, 10);
+    Spiele_Set_Ereignis(h, SPE_TOR | SPE_HEIM, 30, spnr, 32767);
+    const int32_t ein_tor = note(s);
+    EXPECT_LT(ein_tor, ohne);
+    // The goal won the game: his team-mates gain too, the keeper on the other side has nobody.
+    EXPECT_LT(note(s == 1 ? 2 : 1), ohne);
+    Spiele_Set_Ereignis(h, SPE_GELB | SPE_HEIM, 40, spnr, 32767);
+    EXPECT_GT(note(s), ein_tor);
+    for (int i = 0; i < 10; ++i) Spiele_Set_Ereignis(h, SPE_TOR | SPE_HEIM, 50 + i, spnr, 32767);
+    EXPECT_EQ(note(s), 10);
+    // An own goal counts against him, not for him.
+    const int32_t u = s + 1;
+    const int32_t vorher = note(u);
+    for (int i = 0; i < 10; ++i) Spiele_Set_Ereignis(h, SPE_TOR | uint32_t(EREIGNIS_EIGENTOR), 60 + i, r->spieler[u].spnr, 32767);
+    EXPECT_GT(note(u), vorher);
+    EXPECT_LE(note(u), 60);
+}
+
+TEST_F(Spielernoten, OnThePitchSavesAndGoalsLetInMoveTheKeepersMark)
+{
+    int32_t tw = -1;
+    for (int32_t s = 0; s < 11; ++s)
+        if (r->objekt[s].torwart) tw = s;
+    ASSERT_GE(tw, 0);
+    r->aktiv = 1;
+    r->minute = 90;
+    const int32_t ruhig = note(tw);
+    r->statistik[tw][6] = 4;
+    r->statistik[tw][7] = 4;
+    const int32_t paraden = note(tw);
+    EXPECT_LT(paraden, ruhig);
+    r->statistik[tw][7] = 7;  // three of seven shots went in
+    EXPECT_GT(note(tw), paraden);
+    // A field player's saves-like bytes mean nothing for him.
+    const int32_t s = feldspieler_slot();
+    const int32_t feld = note(s);
+    r->statistik[s][7] = 9;
+    EXPECT_EQ(note(s), feld);
+    // Duels and passes count on the pitch.
+    r->statistik[s][4] = 6;
+    EXPECT_LT(note(s), feld);
+    r->statistik[s][4] = 0;
+    r->statistik[s][3] = 6;
+    r->statistik[s][0] = 10;
+    EXPECT_GT(note(s), feld);
+}
+
+// A real match day of the small world: the evaluation that closes it nominates per competition.
+class Nominierungen : public Spieltag_Welt {
+protected:
+    struct Tag {
+        std::map<std::pair<int32_t, int32_t>, int32_t> noten;  // (game, slot) -> mark
+        std::set<int32_t> torhueter;
+        std::vector<Spielfeld_Nominierung> elf;
+        std::map<std::pair<int32_t, int32_t>, int32_t> zaehler;  // (competition, player) -> count
+    };
+    static Tag tag_abschliessen()
+    {
+        Tag t;
+        for (Liste_Element* k = Spielfeld_Liste.next; k; k = k->next) {
+            const Spielfeld_Record& rec = *reinterpret_cast<const Spielfeld_Record*>(k->data);
+            for (int32_t s = 0; s < SPIELFELD_SLOTS; ++s) {
+                t.noten[{int32_t(rec.spiel), s}] = Spielfeld_Get_Spielernote(&rec, s);
+                if (rec.objekt[s].torwart && rec.spieler[s].spnr >= 0) t.torhueter.insert(rec.spieler[s].spnr);
+            }
+        }
+        Ablauf_Schritt();
+        int32_t n = 0;
+        const Spielfeld_Nominierung* nom = Spielfeld_Get_Nominierungen(&n);
+        t.elf.assign(nom, nom + n);
+        for (const Spielfeld_Nominierung& e : t.elf)
+            for (int32_t sp : e.spieler)
+                if (sp >= 0)
+                    t.zaehler[{e.wettbewerb, sp}] =
+                        Spiele_Get_Wettbewerb_Ereignis(e.wettbewerb, SPIELFELD_NOMINIERUNGS_ZAEHLER, -1, sp, -1, -1);
+        return t;
+    }
+};
+
+TEST_F(Nominierungen, TheSameDayTwiceGivesTheSameMarksElevenAndCounts)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
+    ASSERT_TRUE(Disk_Spielstand_Speichern("vorher"));
+    const Tag a = tag_abschliessen();
+    ASSERT_FALSE(a.elf.empty());
+    int32_t mit_note = 0;
+    for (const auto& [k, n] : a.noten) {
+        if (n < 0) continue;
+        ++mit_note;
+        EXPECT_GE(n, 10);
+        EXPECT_LE(n, 60);
+    }
+    EXPECT_GT(mit_note, 22);
+    for (const Spielfeld_Nominierung& e : a.elf) {
+        EXPECT_GE(e.wettbewerb, 0);
+        // The keeper's place holds a keeper and only there stands one.
+        if (e.spieler[0] >= 0) {
+            EXPECT_TRUE(a.torhueter.count(e.spieler[0])) << e.wettbewerb;
+        }
+        std::set<int32_t> einmal;
+        for (int32_t i = 0; i < 11; ++i) {
+            if (e.spieler[i] < 0) continue;
+            if (i > 0) {
+                EXPECT_FALSE(a.torhueter.count(e.spieler[i])) << e.wettbewerb << " " << i;
+            }
+            EXPECT_TRUE(einmal.insert(e.spieler[i]).second);
+        }
+        EXPECT_GE(e.spieler[10], 0) << "a whole league day fills all eleven";
+    }
+    for (const auto& [k, n] : a.zaehler) EXPECT_EQ(n, 1);
+
+    ASSERT_TRUE(Disk_Spielstand_Laden("vorher"));
+    const Tag b = tag_abschliessen();
+    EXPECT_EQ(b.noten, a.noten);
+    ASSERT_EQ(b.elf.size(), a.elf.size());
+    for (size_t i = 0; i < a.elf.size(); ++i)
+        EXPECT_EQ(std::memcmp(&a.elf[i], &b.elf[i], 92), 0) << i;
+    EXPECT_EQ(b.zaehler, a.zaehler);
+}
+
+}  // namespace

@@ -1,0 +1,194 @@
+// The report sequence over live records of a small world, with the line-up screen answered by a
+// test hook and the back button played by setting the view mode.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "competitions/spiele_welt.h"
+#include "database/teamspieler.h"
+#include "gameflow/globals.h"
+#include "match/spielfeld.h"
+#include "matchview/lineup/motivation.h"
+#include "matchview/lineup/screen.h"
+#include "matchview/spielbericht.h"
+#include "matchview/spielszenen.h"
+#include "toolkit/optionen.h"
+
+namespace {
+
+using namespace spielwelt;
+
+std::vector<std::string> aufrufe;
+bool oeffnen_gelingt = true;
+bool screen(const char* aufruf, int32_t wert)
+{
+    aufrufe.push_back(std::string(aufruf) + " " + std::to_string(wert));
+    return oeffnen_gelingt;
+}
+int32_t geoeffnet()
+{
+    int32_t n = 0;
+    for (const std::string& a : aufrufe) n += a == "Screen_Oeffnen 0";
+    return n;
+}
+
+// Team 1 (players 10..20) at home to team 2 (players 30..40), shown; a second game 3 - 0.
+class Spielbericht : public Spielwelt {
+protected:
+    uint32_t rolle = 0;
+    std::vector<Spielfeld_Record*> records;
+    void SetUp() override
+    {
+        Spielwelt::SetUp();
+        rolle = Netz_Rolle;
+        for (int32_t sp = 10; sp < 21; ++sp) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 1, sp, 150, 0, 24, -1, false));
+        for (int32_t sp = 10; sp < 21; ++sp) Teamspieler_Wert(317, 1, sp, TS_STARTELF, 8);
+        const int32_t block = Spiele_Init_Neue_Spiele(1, 4, 20, 1, LIGA, -1);
+        Spielfeld_Init();
+        for (const auto& [slot, heim, gast] : std::vector<std::tuple<int32_t, int32_t, int32_t>>{{0, 1, 2}, {1, 3, 0}}) {
+            const int32_t h = Spiele_Lock(block, 0, 0, slot);
+            Spiele_Set_Teams(h, heim, gast);
+            ASSERT_TRUE(Spielfeld_Record_Anlegen(h, 1, 0, nullptr, heim, 0));
+            records.push_back(Spielfeld_Get_Spiel(h));
+        }
+        aufrufe.clear();
+        oeffnen_gelingt = true;
+        Screen_Set_Hook(screen);
+        Spielszenen_Modus = SPIELSZENEN_SCREEN;
+        Spielszenen_Neu_Zeichnen_Angefordert = 0;
+        Netz_Rolle = 0;
+        for (int32_t o : {OPTION_MOTIVATION_VOR, OPTION_MOTIVATION_HALBZEIT, OPTION_STATISTIK}) Globale_Optionen_Setzen(o, 1);
+    }
+    void TearDown() override
+    {
+        Screen_Set_Hook(nullptr);
+        Spielszenen_Modus = SPIELSZENEN_SCREEN;
+        Netz_Rolle = rolle;
+        Globale_Optionen_Vorbelegen();
+        Spielfeld_DeInit();
+        Spielwelt::TearDown();
+    }
+    // Frames until the step reports the end, pressing "back" every third frame; the frames taken.
+    static int32_t durchlaufen(int32_t (*schritt)(), int32_t grenze = 100)
+    {
+        for (int32_t i = 1; i <= grenze; ++i) {
+            if (i % 3 == 0) Spielszenen_Modus = SPIELSZENEN_NAECHSTES;
+            if (schritt()) return i;
+        }
+        return -1;
+    }
+    void beendet_sauber()
+    {
+        EXPECT_EQ(Spielszenen_Modus, SPIELSZENEN_SCREEN);
+        EXPECT_EQ(Spielszenen_Neu_Zeichnen_Angefordert, 1);
+        EXPECT_EQ(Screen_Phase_Vor_Spiel + Screen_Phase_Kabine + Screen_Phase_Nach_Spiel, 0);
+        EXPECT_EQ(aufrufe.back(), "Screen_Freigeben 0");
+    }
+};
+
+TEST_F(Spielbericht, BeforeTheMatchEachGameTakesOneBackPressThenTheViewRedraws)
+{
+    Spielbericht_Vor_Spiel_Starten();
+    EXPECT_EQ(geoeffnet(), 1);
+    EXPECT_EQ(Screen_Phase_Vor_Spiel, 1);
+    EXPECT_EQ(aufrufe[1], "Screen_Seite_Zeigen 3");
+    // Two shown games: the first back press moves on, the second ends.
+    EXPECT_EQ(durchlaufen(Spielbericht_Vor_Spiel_Schritt), 6);
+    beendet_sauber();
+    EXPECT_EQ(Spielbericht_Vor_Spiel_Schritt(), 1);
+
+    // One game left to show: one back press ends it.
+    Spielfeld_Set_Anzeige(int32_t(records[1]->spiel), 0);
+    aufrufe.clear();
+    Spielbericht_Vor_Spiel_Starten();
+    EXPECT_EQ(durchlaufen(Spielbericht_Vor_Spiel_Schritt), 3);
+
+    // Not alone, the option off, or no screen: nothing shows and the step is over at once.
+    for (int32_t fall = 0; fall < 3; ++fall) {
+        Netz_Rolle = fall == 0 ? 3 : 0;
+        Globale_Optionen_Setzen(OPTION_MOTIVATION_VOR, fall == 1 ? 0 : 1);
+        oeffnen_gelingt = fall != 2;
+        aufrufe.clear();
+        Spielbericht_Vor_Spiel_Starten();
+        EXPECT_EQ(Spielbericht_Vor_Spiel_Schritt(), 1) << fall;
+        EXPECT_EQ(Screen_Phase_Vor_Spiel, 0) << fall;
+        EXPECT_EQ(geoeffnet(), fall == 2 ? 1 : 0) << fall;
+    }
+}
+
+TEST_F(Spielbericht, TheDressingRoomAppliesTheCurvesEndOnlyToSidesThatTalked)
+{
+    Spielfeld_Record* r = records[0];
+    for (int8_t& p : r->antwortkurve[0]) p = 40;
+    for (int8_t& p : r->antwortkurve[1]) p = -1;
+    const uint16_t heim = r->spieler[0].faehigkeit[0], gast = r->spieler[16].faehigkeit[0];
+    Spielbericht_Halbzeit_Starten(0);
+    EXPECT_EQ(Spielszenen_Modus, SPIELSZENEN_HALBZEIT);
+    EXPECT_EQ(Screen_Phase_Kabine, 1);
+    // The scan bar asks for a point: the shown side's curve is full, so nothing is written.
+    Motivation_Naechster_Punkt = 1;
+    EXPECT_EQ(Spielbericht_Halbzeit_Schritt(), 0);
+    EXPECT_EQ(Motivation_Naechster_Punkt, 0);
+    EXPECT_EQ(durchlaufen(Spielbericht_Halbzeit_Schritt), 6);
+    beendet_sauber();
+    EXPECT_EQ(Motivation_Kurve_Fertig, 1);
+    // Point 37 of 40 % weakens the talking side; the silent side keeps its values and curve.
+    EXPECT_EQ(r->spieler[0].faehigkeit[0], uint16_t((70 * heim + 30 * (heim * 40 / 100)) / 100));
+    EXPECT_EQ(r->spieler[16].faehigkeit[0], gast);
+    EXPECT_EQ(r->antwortkurve[1][37], -1);
+}
+
+TEST_F(Spielbericht, AFirstPointGrowsTheCurveToItsEnd)
+{
+    Spielfeld_Record* r = records[0];
+    for (int8_t& p : r->antwortkurve[0]) p = -1;
+    for (int8_t& p : r->antwortkurve[1]) p = -1;
+    Spielbericht_Halbzeit_Starten(0);
+    Motivation_Naechster_Punkt = 1;
+    Spielbericht_Halbzeit_Schritt();
+    const int32_t seite = Screen_Seite;
+    EXPECT_GE(r->antwortkurve[seite][0], 0);
+    EXPECT_EQ(r->antwortkurve[seite][1], -1);
+    durchlaufen(Spielbericht_Halbzeit_Schritt);
+    for (int32_t p = 0; p < MOTIVATION_KURVE_PUNKTE; ++p) EXPECT_GE(r->antwortkurve[seite][p], 0) << p;
+    EXPECT_EQ(r->antwortkurve[1 - seite][0], -1);
+}
+
+TEST_F(Spielbericht, NoDressingRoomAfterTheSecondHalfUnlessForcedAndOnTheNetworkRegardlessOfTheOption)
+{
+    for (Spielfeld_Record* r : records) r->periode = 2;
+    Spielbericht_Halbzeit_Starten(0);
+    EXPECT_EQ(geoeffnet(), 0);
+    EXPECT_EQ(Spielbericht_Halbzeit_Schritt(), 1);
+    Spielbericht_Halbzeit_Starten(1);
+    EXPECT_EQ(geoeffnet(), 1);
+    EXPECT_EQ(durchlaufen(Spielbericht_Halbzeit_Schritt), 6);
+    beendet_sauber();
+
+    for (Spielfeld_Record* r : records) r->periode = 1;
+    Globale_Optionen_Setzen(OPTION_MOTIVATION_HALBZEIT, 0);
+    aufrufe.clear();
+    Spielbericht_Halbzeit_Starten(0);
+    EXPECT_EQ(geoeffnet(), 0);
+    Netz_Rolle = 3;
+    Spielbericht_Halbzeit_Starten(0);
+    EXPECT_EQ(geoeffnet(), 1);
+    durchlaufen(Spielbericht_Halbzeit_Schritt);
+}
+
+TEST_F(Spielbericht, AfterTheMatchTheDataPageForEachGame)
+{
+    Spielbericht_Nach_Spiel_Starten();
+    EXPECT_EQ(Screen_Phase_Nach_Spiel, 1);
+    EXPECT_EQ(aufrufe[1], "Screen_Seite_Zeigen 0");
+    EXPECT_EQ(durchlaufen(Spielbericht_Nach_Spiel_Schritt), 6);
+    beendet_sauber();
+    Netz_Rolle = 3;
+    aufrufe.clear();
+    Spielbericht_Nach_Spiel_Starten();
+    EXPECT_EQ(geoeffnet(), 0);
+    EXPECT_EQ(Spielbericht_Nach_Spiel_Schritt(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,177 @@
+// The match data page's texts and list, and the clock box, over a game of the store.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "competitions/spiele_welt.h"
+#include "graphics/grafik_bitmap.h"
+#include "match/spielfeld.h"
+#include "matchview/lineup/spieldaten.h"
+
+namespace {
+
+using namespace spielwelt;
+
+std::vector<std::string> texte;
+void merken(const Rastport*, int32_t, int32_t, const char* t) { texte.emplace_back(t); }
+
+bool gedruckt(const std::string& teil)
+{
+    for (const std::string& t : texte)
+        if (t.find(teil) != std::string::npos) return true;
+    return false;
+}
+
+class Spieldaten : public Spielwelt {
+protected:
+    std::unique_ptr<Spielfeld_Record> r = std::make_unique<Spielfeld_Record>();
+    int32_t h = 0;
+    void SetUp() override
+    {
+        Spielwelt::SetUp();
+        texte.clear();
+        Spieldaten_Set_Text_Hook(merken);
+        Screen_Phase_Vor_Spiel = Screen_Phase_Kabine = Screen_Phase_Nach_Spiel = 0;
+        const int32_t block = Spiele_Init_Neue_Spiele(1, 4, 20, 1, LIGA, -1);
+        h = Spiele_Lock(block, 0, 0, 0);
+        Spiele_Set_Teams(h, 1, 2);
+        Spiele_Ereignis_Speicher_Reservieren(h);
+        r->team[0] = 1;
+        r->team[1] = 2;
+        r->spiel = uint32_t(h);
+    }
+    void TearDown() override
+    {
+        Spieldaten_Set_Text_Hook(nullptr);
+        Screen_Phase_Vor_Spiel = Screen_Phase_Kabine = Screen_Phase_Nach_Spiel = 0;
+        Spielwelt::TearDown();
+    }
+    Spieldaten_Ziel zeichnen()
+    {
+        texte.clear();
+        Spieldaten_Ziel z;
+        Spieldaten_Zeichnen(r.get(), z);
+        return z;
+    }
+};
+
+TEST_F(Spieldaten, CountsTakeSingularOrPluralAndPossessionNeedsPlayedTime)
+{
+    r->freistoesse[0] = 1;
+    r->freistoesse[1] = 2;
+    r->fouls[0] = 1;
+    r->fouls[1] = 4;
+    r->gelb[0] = 1;
+    r->ecken[0] = 1;
+    r->ecken[1] = 3;
+    r->elfmeter[0] = 1;
+    r->statistik[3][2] = 1;   // one home chance
+    r->statistik[20][2] = 2;  // two away chances
+    r->statistik[3][5] = 10;
+    r->statistik[20][5] = 20;
+    zeichnen();
+    for (const char* t : {"1 Freistoß", "2 Freistöße", "1 Foul", "4 Fouls", "1 Gelbe Karte", "0 Gelbe Karten", "1 Ecke",
+                          "3 Ecken", "1 Chance", "2 Chancen", "1 Elfmeter", "0 Elfmeter", "0 Rote Karten", "0 Gelb-Rote Karten"})
+        EXPECT_TRUE(gedruckt(t)) << t;
+    EXPECT_FALSE(gedruckt("1 Fouls"));
+    EXPECT_FALSE(gedruckt("Ballbesitz")) << "nothing played yet";
+    r->sekunden = 1;
+    zeichnen();
+    EXPECT_TRUE(gedruckt("33% Ballbesitz"));
+    EXPECT_TRUE(gedruckt("67% Ballbesitz"));
+}
+
+TEST_F(Spieldaten, SpectatorsGetAThousandsPointOnlyFromAThousand)
+{
+    for (const auto& [zahl, text] : std::vector<std::pair<uint32_t, std::string>>{
+             {12345, "Zuschauer: 12.345"}, {999, "Zuschauer: 999"}, {1000, "Zuschauer: 1.000"}, {100007, "Zuschauer: 100.007"}}) {
+        Spiele_Set_Zuschauer(h, zahl);
+        zeichnen();
+        EXPECT_TRUE(gedruckt(text)) << zahl;
+    }
+    // Without a match record the match line and the crowd are left out, the rest stays.
+    r->spiel = 0;
+    zeichnen();
+    EXPECT_FALSE(gedruckt("Zuschauer"));
+    EXPECT_FALSE(gedruckt("spielt gegen"));
+    EXPECT_TRUE(gedruckt("Schiedsrichter: "));
+}
+
+TEST_F(Spieldaten, EventListCountsGoalsAndCardsAndScrollsOnlyPastAHundredPixels)
+{
+    auto box = Grafik_Bitmap_Anlegen(530, 120, 16);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(Spiele_Ereignisse_Zaehlen(h), 0);
+    Spiele_Set_Ereignis(h, SPE_TOR | SPE_HEIM, 10, 3, 32767);
+    Spiele_Set_Ereignis(h, SPE_CHANCE, 11, 4, 32767);  // a chance alone is no row
+    Spiele_Set_Ereignis(h, SPE_GELB, 20, 5, 32767);
+    Spiele_Set_Ereignis(h, SPE_TOR, 30, 6, 7);
+    EXPECT_EQ(Spiele_Ereignisse_Zaehlen(h), 3);
+    Spieldaten_Ziel z;
+    z.unten = box;
+    texte.clear();
+    Spieldaten_Zeichnen(r.get(), z);
+    EXPECT_EQ(z.liste_hoehe, 4 * 14);
+    EXPECT_FALSE(z.rollbalken);
+    EXPECT_TRUE(gedruckt("1^tl0037:^tl00410"));
+    EXPECT_TRUE(gedruckt("1^tl0037:^tl00411"));
+    EXPECT_TRUE(gedruckt("Ereignisse im Spiel"));
+    // Six rows and the heading fit into 98 pixels; the seventh row needs the scroll bar.
+    Spiele_Set_Ereignis(h, SPE_ROT, 40, 8, 32767);
+    Spiele_Set_Ereignis(h, SPE_GELBROT, 50, 9, 32767);
+    Spiele_Set_Ereignis(h, SPE_GELB | SPE_HEIM, 60, 10, 32767);
+    Spieldaten_Zeichnen(r.get(), z);
+    EXPECT_EQ(z.liste_hoehe, 98);
+    EXPECT_FALSE(z.rollbalken);
+    Spiele_Set_Ereignis(h, SPE_GELB | SPE_HEIM, 70, 11, 32767);
+    Spieldaten_Zeichnen(r.get(), z);
+    EXPECT_TRUE(z.rollbalken);
+    Grafik_Bitmap_Freigeben(box);
+}
+
+TEST(SpieldatenListe, RepeatedLinesGoAndTheOffsetNeverDividesByNothing)
+{
+    char zeilen[6][256] = {"a", "b", "a", "c", "b", "a"};
+    ASSERT_EQ(Spieldaten_Doppelte_Entfernen(zeilen, 6), 3);
+    EXPECT_STREQ(zeilen[0], "a");
+    EXPECT_STREQ(zeilen[1], "b");
+    EXPECT_STREQ(zeilen[2], "c");
+    EXPECT_EQ(Spieldaten_Doppelte_Entfernen(zeilen, 0), 0);
+    // Knob at the bottom of a 100-pixel track with a 20-pixel knob: the last rows show.
+    EXPECT_EQ(Spieldaten_Listen_Versatz(240, 160, 100, 20, 300, 96), 204);
+    EXPECT_EQ(Spieldaten_Listen_Versatz(160, 160, 100, 20, 300, 96), 0);
+    // A knob as tall as its track, or taller, scrolls nothing.
+    EXPECT_EQ(Spieldaten_Listen_Versatz(170, 160, 20, 20, 300, 96), 0);
+    EXPECT_EQ(Spieldaten_Listen_Versatz(170, 160, 10, 20, 300, 96), 0);
+}
+
+TEST_F(Spieldaten, ClockBoxShowsTheMinuteOrThePhase)
+{
+    r->minute = 37;
+    r->tore[0] = 2;
+    r->tore[1] = 1;
+    Screen_Minutenanzeige_Zeichnen(nullptr, r.get());
+    EXPECT_TRUE(gedruckt("2:1"));
+    EXPECT_TRUE(gedruckt("37. Minute"));
+    const std::pair<uint8_t*, const char*> phasen[] = {{&Screen_Phase_Vor_Spiel, "vor dem Spiel..."},
+                                                       {&Screen_Phase_Kabine, "in der Kabine..."},
+                                                       {&Screen_Phase_Nach_Spiel, "nach dem Spiel..."}};
+    for (const auto& [flag, text] : phasen) {
+        *flag = 1;
+        texte.clear();
+        Screen_Minutenanzeige_Zeichnen(nullptr, r.get());
+        EXPECT_TRUE(gedruckt(text)) << text;
+        EXPECT_FALSE(gedruckt("Minute")) << text;
+        *flag = 0;
+    }
+    // The dressing room outranks the other phases.
+    Screen_Phase_Kabine = Screen_Phase_Nach_Spiel = 1;
+    texte.clear();
+    Screen_Minutenanzeige_Zeichnen(nullptr, r.get());
+    EXPECT_TRUE(gedruckt("in der Kabine..."));
+}
+
+}  // namespace

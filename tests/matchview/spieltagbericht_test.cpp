@@ -1,0 +1,232 @@
+// The report pages after real match days of the small world on the headless screen: results,
+// table and team of the day, each dumped while it waits for a person to look at it.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "competitions/statistik.h"
+#include "competitions/wettbewerb.h"
+#include "graphics/font.h"
+#include "graphics/grafik_screen.h"
+#include "match/spieltag_welt.h"
+#include "matchview/spieltagbericht.h"
+#include "platform/os/os_display.h"
+#include "platform/resfile.h"
+#include "screens/spieler_gesicht.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string ORDNER = std::string(DORVIN_BINARY_DIR) + "/spieltagbericht_bilder";
+
+// The builder's resource files and a 640 x 480 screen for the whole program.
+class Bildschirm : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        fs::create_directories(ORDNER);
+        const std::string daten = ORDNER + "/daten";
+        if (!fs::exists(daten + "/resfile/resf_scr.res")) {
+            // ctest runs the tests in parallel processes: each builds aside and the first one's
+            // folder is moved into place whole, so that nobody reads a half-written file
+            const std::string eigen = ORDNER + "/daten_" + std::to_string(::getpid());
+            ASSERT_EQ(std::system((std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen resfiles --ziel " + eigen + " > /dev/null").c_str()), 0);
+            std::error_code fehler;
+            fs::rename(eigen, daten, fehler);
+            if (fehler) fs::remove_all(eigen);
+        }
+        std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", daten.c_str());
+        std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", daten.c_str());
+        for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
+        ASSERT_EQ(Init_System_Dateien(), 1);
+        ASSERT_EQ(Grafik_Screen_Init(640, 480, 16), 1);
+        Grafik_Init();
+        Spieler_Gesicht_Init(ResFile_Handles[0].handle);
+    }
+    void TearDown() override
+    {
+        Spieler_Gesicht_DeInit();
+        Font_Alle_Freigeben();
+        Grafik_Screen_DeInit();
+        DeInit_System_Dateien();
+    }
+};
+[[maybe_unused]] ::testing::Environment* const bildschirm = ::testing::AddGlobalTestEnvironment(new Bildschirm);
+
+struct Gezeichnet {
+    int32_t art, wert, x, y;
+    std::string text;
+    int32_t seite;  // pages shown before it
+};
+std::vector<Gezeichnet> gezeichnet;
+std::vector<std::string> gezeigt;
+std::string name_naechste;
+
+void zeichen(int32_t art, int32_t wert, int32_t x, int32_t y, const char* text)
+{
+    gezeichnet.push_back({art, wert, x, y, text ? text : "", int32_t(gezeigt.size())});
+}
+
+int32_t warten(int32_t, int32_t)
+{
+    const std::string datei = ORDNER + "/" + name_naechste + "_" + std::to_string(gezeigt.size()) + ".png";
+    Os_Display_Dump_Png(datei.c_str());
+    gezeigt.push_back(datei);
+    return 1;
+}
+
+class Spieltagbericht : public Spieltag_Welt {
+protected:
+    void SetUp() override
+    {
+        Spieltag_Welt::SetUp();
+        gezeichnet.clear();
+        gezeigt.clear();
+        Auslosung_Set_Warten_Hook(warten);
+        Spieltagbericht_Set_Zeichen_Hook(zeichen);
+    }
+    void TearDown() override
+    {
+        Spieltagbericht_Set_Zeichen_Hook(nullptr);
+        Auslosung_Set_Warten_Hook(nullptr);
+        Spieltag_Welt::TearDown();
+    }
+    // Plays to the day's close, asks every competition for its pages and closes the day.
+    static std::vector<int32_t> tag_mit_seiten(const std::string& name)
+    {
+        EXPECT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
+        int32_t w[64];
+        const int32_t n = Spieltag_Get_Wettbewerbe(w, 64);
+        for (int32_t i = 0; i < n; ++i) {
+            Wettbewerb_Set_Schalter(w[i], 1, 1);
+            Wettbewerb_Set_Schalter(w[i], 2, 1);
+        }
+        name_naechste = name;
+        gezeichnet.clear();
+        gezeigt.clear();
+        Ablauf_Schritt();
+        return {w, w + n};
+    }
+    // Texts of a page (index of the wait that showed it).
+    static std::vector<Gezeichnet> seite(int32_t s, int32_t art = SPIELTAGBERICHT_TEXT)
+    {
+        std::vector<Gezeichnet> v;
+        for (const Gezeichnet& g : gezeichnet)
+            if (g.seite == s && g.art == art) v.push_back(g);
+        return v;
+    }
+};
+
+// The row text of place i+1 of a table page: "(previous)" and the arrow drawn on that row.
+struct Zeile {
+    int32_t platz = 0;
+    std::string vorher;
+    int32_t pfeil = 0;
+};
+
+std::vector<Zeile> tabellenzeilen(const std::vector<Gezeichnet>& texte, const std::vector<Gezeichnet>& bilder)
+{
+    std::vector<Zeile> z;
+    for (const Gezeichnet& g : texte) {
+        const size_t klammer = g.text.find("^fb0006");
+        const size_t auf = g.text.find('(');
+        if (klammer == std::string::npos || auf == std::string::npos || g.text.find(")^fe") == std::string::npos) continue;
+        Zeile r;
+        r.platz = std::atoi(g.text.c_str() + klammer + 7);
+        r.vorher = g.text.substr(auf + 1, g.text.find(')', auf) - auf - 1);
+        for (const Gezeichnet& b : bilder)
+            if (b.y == g.y - 7 && b.wert >= 6233 && b.wert <= 6237) r.pfeil = b.wert;
+        z.push_back(r);
+    }
+    return z;
+}
+
+TEST_F(Spieltagbericht, ResultsTablesAndTeamsOfTheDayUntilTwoLeagueDays)
+{
+    int32_t tabellen = 0, gepruefte_pfeile = 0, ergebnisseiten = 0, elf_seiten = 0, breit_geprueft = 0, ko_seiten = 0;
+    for (int32_t tag = 1; tag <= 12 && tabellen < 2; ++tag) {
+        // A home side's 12 goals widen every line of its page.
+        ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
+        const auto spiele_heute = spiele();
+        ASSERT_FALSE(spiele_heute.empty());
+        Spiele_Spiel* gross = Spiele_Get_Spiel(spiele_heute.back().second, 1);
+        ASSERT_NE(gross, nullptr);
+        gross->heim_tore = 12;
+        tag_mit_seiten("tag" + std::to_string(tag));
+        for (size_t s = 0; s < gezeigt.size(); ++s) {
+            const auto texte = seite(int32_t(s));
+            if (texte.empty()) continue;
+            elf_seiten += texte[0].text.find("Elf des Tages") != std::string::npos;
+            if (texte[0].text.find("Die Tabelle:") != std::string::npos) {
+                ++tabellen;
+                const auto zeilen = tabellenzeilen(texte, seite(int32_t(s), SPIELTAGBERICHT_BILD));
+                EXPECT_FALSE(zeilen.empty());
+                // The change of places picks the arrow; without a place before, "--" and level.
+                for (const Zeile& z : zeilen) {
+                    const int32_t hoch = z.vorher == "--" ? 0 : std::atoi(z.vorher.c_str()) - z.platz;
+                    const int32_t erwartet = hoch >= 3 ? 6237 : hoch >= 1 ? 6236 : hoch == 0 ? 6235 : hoch >= -2 ? 6234 : 6233;
+                    EXPECT_EQ(z.pfeil, erwartet) << z.platz << " from " << z.vorher;
+                    ++gepruefte_pfeile;
+                }
+                continue;
+            }
+            if (texte[0].text.find("Ergebnisse:") == std::string::npos) continue;
+            // Score lines: a right tab then a fixed advance; rows by the layout of the game count.
+            std::vector<Gezeichnet> tore;
+            for (const Gezeichnet& g : texte)
+                if (g.text.find("^tr0450^fb") != std::string::npos || g.text.find("^tr0430^fb") != std::string::npos)
+                    tore.push_back(g);
+            if (tore.empty()) continue;
+            ++ergebnisseiten;
+            // A knock-out's scores stand 20 further left and no table follows its results.
+            const bool ko = tore[0].text.find("^tr0430^fb") != std::string::npos;
+            const auto folgende = seite(int32_t(s + 1));
+            const bool tabelle_folgt = !folgende.empty() && folgende[0].text.find("Die Tabelle:") != std::string::npos;
+            EXPECT_NE(ko, tabelle_folgt) << texte[1].text;
+            ko_seiten += ko;
+            const int32_t n = int32_t(tore.size());
+            const int32_t zeile = n <= 9 ? 43 : n <= 12 ? 34 : 24;
+            for (int32_t i = 1; i < n; ++i) EXPECT_EQ(tore[size_t(i)].y - tore[size_t(i - 1)].y, zeile) << n;
+            bool mit_zwoelf = false;
+            for (const Gezeichnet& g : tore) mit_zwoelf |= g.text.find("12:") != std::string::npos;
+            if (!mit_zwoelf) continue;
+            for (const Gezeichnet& g : tore) {
+                const size_t fb = g.text.find("^fb");
+                EXPECT_EQ(g.text.find(':', fb) - (fb + 7), 2u) << g.text;
+                ++breit_geprueft;
+            }
+        }
+    }
+    EXPECT_GE(tabellen, 2);
+    EXPECT_GT(gepruefte_pfeile, 0);
+    EXPECT_GT(ergebnisseiten, 0);
+    EXPECT_GT(elf_seiten, 0);
+    EXPECT_GT(breit_geprueft, 1);
+    EXPECT_GT(ko_seiten, 0);
+}
+
+TEST_F(Spieltagbericht, NoPageWithoutItsSwitchOrBackground)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
+    int32_t w[64];
+    const int32_t n = Spieltag_Get_Wettbewerbe(w, 64);
+    ASSERT_GT(n, 0);
+    Wettbewerb_Set_Schalter(w[0], 1, 0);
+    EXPECT_EQ(Spieltagbericht_Ergebnisse_Zeigen(w[0]), 0);
+    EXPECT_TRUE(gezeigt.empty());
+    Wettbewerb_Set_Schalter(w[0], 1, 1);
+    const int32_t handle = ResFile_Handles[0].handle;
+    ResFile_Handles[0].handle = -1;
+    EXPECT_EQ(Spieltagbericht_Ergebnisse_Zeigen(w[0]), 0);
+    ResFile_Handles[0].handle = handle;
+    EXPECT_TRUE(gezeigt.empty());
+}
+
+}  // namespace

@@ -1,0 +1,376 @@
+// Control signals and chat between a server and two client processes on loopback.
+#include "netz_hilfe.h"
+
+#include "database/manager.h"
+#include "database/team.h"
+#include "gameflow/ablauf.h"
+#include "gameflow/eingang.h"
+#include "gameflow/globals.h"
+#include "gameflow/team_requester.h"
+#include "match/spielfeld.h"
+#include "match/spielfeld_netz.h"
+#include "network/chat.h"
+#include "network/steuersignal.h"
+#include "platform/print.h"
+#include "signal_welt.h"
+
+using namespace netz_test;
+
+namespace {
+
+constexpr int32_t ANZAHL = 8;
+std::vector<std::string> meldungen;
+
+bool hat_nachricht(const std::string& text)
+{
+    for (int32_t k = 0; const uint8_t* p = Chat_Historie_Nachricht(k, nullptr); ++k) {
+        const uint32_t n = Bytes_Hole32(p + 24);
+        if (text == reinterpret_cast<const char*>(p + CHAT_KOPF + 4 * n)) return true;
+    }
+    return false;
+}
+
+bool gemeldet(const std::string& teil)
+{
+    for (auto& m : meldungen)
+        if (m.find(teil) != std::string::npos) return true;
+    return false;
+}
+
+// The client's pump until the condition holds; false after 20 s.
+bool client_pumpen_bis(const std::function<bool()>& fertig)
+{
+    auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!fertig()) {
+        if (std::chrono::steady_clock::now() > ende) return false;
+        Steuersignal_Verarbeiten();
+        Netz_Warten();
+    }
+    return true;
+}
+
+// Wall-clock milliseconds: a headless process's own clock runs ahead while it pumps, and the
+// waits of the minute sync are measured against the other processes.
+uint32_t wanduhr()
+{
+    using namespace std::chrono;
+    return uint32_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count()) | 1u;
+}
+
+struct Signal_Prozesse : Netz_Test {
+    uint32_t (*uhr)() = nullptr;
+    std::unique_ptr<signal_welt::Vereine> vereine;
+
+    void SetUp() override
+    {
+        Netz_Test::SetUp();
+        vereine = std::make_unique<signal_welt::Vereine>(ANZAHL);
+        Eingang_Set_Spiel_Gestartet(true);
+        Server_Team = 1;
+        Aktuelles_Team = 1;
+        Netz_Rolle = 3;
+        Ablauf_Zustand = ABLAUF_MENUERUNDE;
+        meldungen.clear();
+        Team_Requester_Set_Anzeige([](int32_t, int32_t, const char* text) -> uint8_t {
+            meldungen.emplace_back(text);
+            return 1;
+        });
+        Chat_DeInit();
+    }
+    void TearDown() override
+    {
+        Chat_DeInit();
+        Team_Requester_Set_Anzeige(nullptr);
+        Eingang_Set_Spiel_Gestartet(false);
+        Netz_Test::TearDown();
+        vereine.reset();
+        Netz_Rolle = 0;
+        Server_Team = -1;
+        Aktuelles_Team = -1;
+        Ablauf_Zustand = 0;
+    }
+
+    pid_t kind(const char* name, int32_t verein, const std::function<int()>& koerper)
+    {
+        std::fflush(nullptr);
+        pid_t pid = fork();
+        if (pid == 0) {
+            std::freopen((std::string("client_stderr_") + name + ".txt").c_str(), "w", stderr);
+            tabelle_schliessen();
+            Socket_Set_Uhr(uhr);
+            Win95_Netz_Modus = 1;
+            Netz_Rolle = 1;
+            Aktuelles_Team = verein;
+            Handelndes_Team = uint32_t(verein);
+            int code = 2;
+            if (client_anmelden(name) == 1) {
+                // The log-in's reply fills the record the own club is kept in.
+                Netz_Set_Eigenes_Team(verein);
+                Steuersignal_Client_Senden(SIGNAL_TEAM_NR);
+                code = koerper();
+            }
+            std::fflush(nullptr);
+            _exit(code);
+        }
+        return pid;
+    }
+
+    // The server's main-loop share while the clients run: the pump and the online status.
+    std::vector<int> warten(std::vector<pid_t> kinder)
+    {
+        std::vector<int> codes(kinder.size(), -1);
+        pumpen_bis([&] {
+            Steuersignal_Verarbeiten();
+            Chat_Pruefe_Online_Status(Netz_Zeit());
+            Chat_Sende_Status_An_Alle();
+            bool alle = true;
+            for (size_t k = 0; k < kinder.size(); ++k) {
+                int status = 0;
+                if (codes[k] < 0 && waitpid(kinder[k], &status, WNOHANG) == kinder[k])
+                    codes[k] = WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
+                alle = alle && codes[k] >= 0;
+            }
+            return alle;
+        }, 60000);
+        return codes;
+    }
+};
+
+TEST_F(Signal_Prozesse, ChatUndZugendeZwischenDreiProzessen)
+{
+    server_starten();
+    // Club 2 speaks once club 3 is online, then ends its turn.
+    pid_t eins = kind("Eins", 2, [] {
+        if (!client_pumpen_bis([] { return (Team_Wert(TEAM_STATUS, 3, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT) != 0; }))
+            return 3;
+        Chat_Senden("Hallo aus Nordstadt");
+        Steuersignal_Client_Senden(SIGNAL_ZUG_BEENDET);
+        // The relay reaches the sender too; the finished turn does not.
+        if (!client_pumpen_bis([] { return hat_nachricht("Hallo aus Nordstadt"); })) return 4;
+        return 0;
+    });
+    pid_t zwei = kind("Zwei", 3, [] {
+        Ablauf_Zustand = ABLAUF_MENUERUNDE;
+        if (!client_pumpen_bis([] { return hat_nachricht("Hallo aus Nordstadt") && gemeldet("hat seinen Spielzug"); }))
+            return 5;
+        return 0;
+    });
+    const auto codes = warten({eins, zwei});
+    EXPECT_EQ(codes[0], 0);
+    EXPECT_EQ(codes[1], 0);
+    EXPECT_TRUE(hat_nachricht("Hallo aus Nordstadt"));
+    EXPECT_TRUE(Team_Wert(TEAM_STATUS, 2, 0, TEAM_LESEN) & 4);
+    EXPECT_FALSE(Team_Wert(TEAM_STATUS, 3, 0, TEAM_LESEN) & 4);
+    EXPECT_TRUE(gemeldet("hat seinen Spielzug soeben beendet !"));
+    // Both are gone: their connected bits go at the next status check.
+    EXPECT_TRUE(pumpen_bis([] {
+        Chat_Pruefe_Online_Status(Netz_Zeit());
+        return !(Team_Wert(TEAM_STATUS, 2, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT) &&
+               !(Team_Wert(TEAM_STATUS, 3, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT);
+    }));
+}
+
+
+// --- minute sync: a test engine that steps each record from its seed ------------------------------
+
+struct Aenderung {
+    int32_t spiel, seite, ab;
+    uint8_t wert;
+};
+using signal_welt::spiel_anlegen;
+using signal_welt::spiele;
+using signal_welt::spiele_geben;
+std::vector<Aenderung> aenderungen;
+
+void einreihen(Spielfeld_Record* r, int32_t seite, const uint8_t* block)
+{
+    aenderungen.push_back({int32_t(r->spiel), seite, Bytes_Hole16(block + 2 * seite), block[8]});
+}
+
+// One minute of a record: the changes due now, then the seed moves on with the tactics in it.
+void schritt(Spielfeld_Record* r, int32_t m)
+{
+    for (auto& a : aenderungen)
+        if (a.spiel == int32_t(r->spiel) && a.ab == m) r->taktik[a.seite][0] = a.wert;
+    r->minute = uint16_t(m);
+    r->seed = r->seed * 1103515245u + 12345u + uint32_t(m) + r->taktik[0][0] * 7u + r->taktik[1][0] * 13u;
+}
+
+constexpr int32_t MINUTEN = 50;
+
+// Plays the minutes of the records this PC takes part in, waiting at each minute's end for the
+// sides that are not out; the seeds go to the log file. False when a wait took over 20 s.
+bool spielen(int32_t eigen, int32_t aendern_seite_team, const std::string& log)
+{
+    std::FILE* f = std::fopen(log.c_str(), "w");
+    bool ok = true;
+    for (int32_t m = 0; m < MINUTEN && ok; ++m) {
+        for (auto& r : spiele) {
+            if (eigen >= 0 && int32_t(r->team[0]) != eigen && int32_t(r->team[1]) != eigen) continue;
+            schritt(r.get(), m);
+            // The own side's change taken at minute 40 applies from 42.
+            if (m == 40 && aendern_seite_team >= 0) {
+                for (int32_t s = 0; s < 2; ++s) {
+                    if (int32_t(r->team[s]) != aendern_seite_team) continue;
+                    uint8_t block[STEUERSIGNAL_ANWEISUNGEN];
+                    Spielfeld_Anweisungen_Lesen(*r, block);
+                    Bytes_Setze16(block + 2 * s, uint16_t(m + 2));
+                    block[8] = 77;
+                    Spielfeld_Anweisungen_Schreiben(*r, block);
+                    einreihen(r.get(), s, block);
+                }
+            }
+            Spielfeld_Minute_Ende(r.get(), m);
+            std::fprintf(f, "%d %d %u\n", int(r->spiel), int(m), unsigned(r->seed));
+        }
+        ok = client_pumpen_bis([&] {
+            for (auto& r : spiele)
+                if (Spielfeld_Netz_Wartet(r.get())) return false;
+            return true;
+        });
+    }
+    for (auto& a : aenderungen) std::fprintf(f, "A %d %d %d\n", a.spiel, a.seite, a.ab);
+    std::fclose(f);
+    return ok;
+}
+
+std::vector<std::string> zeilen(const std::string& datei, int32_t spiel)
+{
+    std::vector<std::string> z;
+    std::istringstream in(datei_lesen(datei));
+    for (std::string l; std::getline(in, l);)
+        if (l[0] != 'A' && std::stoi(l) == spiel) z.push_back(l);
+    return z;
+}
+
+TEST_F(Signal_Prozesse, MinutenGleichAufAllenRechnern)
+{
+    uhr = wanduhr;
+    Socket_Set_Uhr(wanduhr);
+    server_starten();
+    spiele.clear();
+    aenderungen.clear();
+    spiel_anlegen(1, 2, 3);
+    spiel_anlegen(2, 2, 6);
+    spiel_anlegen(3, 6, 3);
+    Spielfeld_Netz_Zuruecksetzen();
+    Spielfeld_Netz_Set_Records(spiele_geben);
+    Spielfeld_Set_Einreihen_Hook(einreihen);
+    auto client = [](int32_t eigen, int32_t gegner, bool aendern) {
+        return [=] {
+            Ablauf_Zustand = ABLAUF_CLIENT_SPIEL;
+            Steuersignal_Client_Senden(SIGNAL_AM_SPIEL);
+            // Who else is a client must be known before the first minute.
+            if (!client_pumpen_bis([=] { return (Team_Wert(TEAM_STATUS, gegner, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT) != 0; }))
+                return 3;
+            return spielen(eigen, aendern ? eigen : -1, "log_" + std::to_string(eigen) + ".txt") ? 0 : 4;
+        };
+    };
+    pid_t eins = kind("Eins", 2, client(2, 3, true));
+    pid_t zwei = kind("Zwei", 3, client(3, 2, false));
+    // The server starts once both clubs are connected and at the match.
+    ASSERT_TRUE(pumpen_bis([] {
+        Steuersignal_Verarbeiten();
+        Chat_Pruefe_Online_Status(Netz_Zeit());
+        Chat_Sende_Status_An_Alle();
+        // Both clubs online in the status list that went out, so that each client knows the other.
+        return Netzuser_Anzahl() == 2 && (Team_Wert(TEAM_STATUS, 2, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT) &&
+               (Team_Wert(TEAM_STATUS, 3, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT) && !(Chat_Status_Geaendert() & 1) &&
+               (Spielfeld_Netz_Flags(spiele[0].get(), 0) & SPIELFELD_NETZ_AM_SPIEL) &&
+               (Spielfeld_Netz_Flags(spiele[0].get(), 1) & SPIELFELD_NETZ_AM_SPIEL);
+    }));
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    EXPECT_TRUE(spielen(-1, -1, "log_server.txt"));
+    const auto codes = warten({eins, zwei});
+    EXPECT_EQ(codes[0], 0);
+    EXPECT_EQ(codes[1], 0);
+    // Every record's seed is the same on every PC that plays it, at every minute's end.
+    EXPECT_EQ(zeilen("log_2.txt", 1), zeilen("log_server.txt", 1));
+    EXPECT_EQ(zeilen("log_3.txt", 1), zeilen("log_server.txt", 1));
+    EXPECT_EQ(zeilen("log_2.txt", 2), zeilen("log_server.txt", 2));
+    EXPECT_EQ(zeilen("log_3.txt", 3), zeilen("log_server.txt", 3));
+    EXPECT_EQ(zeilen("log_server.txt", 1).size(), size_t(MINUTEN));
+    // The change sent with minute 40 waits for 42 on every PC that plays its game.
+    for (const char* d : {"log_2.txt", "log_3.txt", "log_server.txt"}) {
+        const std::string inhalt = datei_lesen(d);
+        EXPECT_NE(inhalt.find("A 1 0 42"), std::string::npos) << d;
+    }
+    Spielfeld_Netz_Set_Records(nullptr);
+    Spielfeld_Set_Einreihen_Hook(nullptr);
+    Spielfeld_Netz_Zuruecksetzen();
+    spiele.clear();
+}
+
+
+// --- a match day's signals with stand-ins for the main loops ---------------------------------------
+
+uint32_t uhr_versatz = 0;
+uint32_t server_uhr() { return wanduhr() + uhr_versatz; }
+
+TEST_F(Signal_Prozesse, SpieltagSignaleUndEinAbgestuerzterClientHaeltNichts)
+{
+    uhr_versatz = 0;
+    uhr = wanduhr;
+    Socket_Set_Uhr(server_uhr);
+    server_starten();
+    // Club 2 plays its round, then waits for the day's data and goes to the match.
+    pid_t eins = kind("Eins", 2, [] {
+        Ablauf_Zustand = ABLAUF_CLIENT_WARTET;
+        int32_t z = -1;
+        if (!client_pumpen_bis([&] { return (z = Ablauf_Naechster_Zustand_Nehmen()) >= 0; }) || z != ABLAUF_CLIENT_NAECHSTER_TAG)
+            return 3;
+        Ablauf_Zustand = ABLAUF_MENUERUNDE;
+        Steuersignal_Client_Senden(SIGNAL_ZUG_BEENDET);
+        Ablauf_Zustand = ABLAUF_CLIENT_WARTET;
+        if (!client_pumpen_bis([] { return Ablauf_Client_Daten_Anforderung_Nehmen(); })) return 4;
+        if (!client_pumpen_bis([&] { return (z = Ablauf_Naechster_Zustand_Nehmen()) >= 0; }) || z != ABLAUF_CLIENT_ZUM_SPIEL)
+            return 5;
+        Steuersignal_Client_Senden(SIGNAL_AM_SPIEL);
+        Ablauf_Zustand = ABLAUF_CLIENT_WARTET_DATEN;
+        if (!client_pumpen_bis([] { return Ablauf_Zustand == ABLAUF_CLIENT_SPIEL; })) return 6;
+        return 0;
+    });
+    // Club 3 goes down in the middle of its round.
+    pid_t zwei = kind("Zwei", 3, [] {
+        if (!client_pumpen_bis([] { return Ablauf_Naechster_Zustand_Nehmen() == ABLAUF_CLIENT_NAECHSTER_TAG; })) return 3;
+        kill(getpid(), SIGKILL);
+        return 0;
+    });
+    ASSERT_TRUE(pumpen_bis([] {
+        Steuersignal_Verarbeiten();
+        return Netzuser_Get_By_Team(2) && Netzuser_Get_By_Team(3);
+    }));
+    Ablauf_Zustand = ABLAUF_MENUERUNDE;
+    Team_Wert(TEAM_STATUS, Server_Team, 4, TEAM_SETZEN);
+    Steuersignal_Server_Senden(SIGNAL_NEUER_SPIELTAG, nullptr);
+    // The round ends with club 2's bit, club 3 being gone.
+    ASSERT_TRUE(pumpen_bis([] {
+        Steuersignal_Verarbeiten();
+        return Ablauf_Zustand == ABLAUF_SPIELTAG_STARTEN;
+    }));
+    EXPECT_TRUE(Team_Wert(TEAM_STATUS, 2, 0, TEAM_LESEN) & 4);
+    EXPECT_EQ(Netzuser_Get_By_Team(3), nullptr);
+    Steuersignal_Server_Senden(SIGNAL_SAMMEL_DATEN, nullptr);
+    Steuersignal_Zeiten_Zuruecksetzen();
+    Ablauf_Zustand = ABLAUF_DATEN_SAMMELN;
+    for (int k = 0; k < 20; ++k) Steuersignal_Verarbeiten();
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_DATEN_SAMMELN);
+    // Club 2's data never come: ten seconds later the day goes on without them.
+    uhr_versatz = STEUERSIGNAL_WARTEZEIT;
+    ASSERT_TRUE(pumpen_bis([] {
+        Steuersignal_Verarbeiten();
+        return Ablauf_Zustand == ABLAUF_DATEN_GESAMMELT;
+    }));
+    Steuersignal_Server_Senden(SIGNAL_SPIELTAG_START, nullptr);
+    pumpen_bis([] {
+        Steuersignal_Verarbeiten();
+        return false;
+    }, 300);
+    Steuersignal_Server_Senden(SIGNAL_DATEN_VERSCHICKT, nullptr);
+    const auto codes = warten({eins, zwei});
+    EXPECT_EQ(codes[0], 0);
+    EXPECT_EQ(codes[1], 100 + SIGKILL);
+    Socket_Set_Uhr(nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,746 @@
+// Control signals between server and clients, the chat's packets and the minute sync of
+// networked live records, with the sends caught in memory.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/capture.h"
+#include "common/mutation.h"
+#include "signal_welt.h"
+#include "database/manager.h"
+#include "database/team.h"
+#include "gameflow/ablauf.h"
+#include "gameflow/eingang.h"
+#include "gameflow/globals.h"
+#include "gameflow/team_requester.h"
+#include "graphics/grafik_farbe.h"
+#include "match/spielfeld.h"
+#include "match/spielfeld_netz.h"
+#include "network/chat.h"
+#include "network/internet_read.h"
+#include "network/netz.h"
+#include "network/netzuser.h"
+#include "network/socket.h"
+#include "network/steuersignal.h"
+#include "platform/bytes.h"
+#include "platform/print.h"
+#include "platform/win95.h"
+
+namespace {
+
+constexpr int32_t ANZAHL = 10;
+// Clubs of the participants 0, 1, 2; the server's own club is 1.
+constexpr int32_t A = 2, B = 3, C = 4;
+
+struct Gesendet {
+    int32_t an;  // participant slot, -1 the server
+    std::vector<uint8_t> daten;
+};
+std::vector<Gesendet> gesendet;
+std::vector<std::string> logzeilen, meldungen;
+int sende_fehler = 0;  // so many sends fail before one goes
+int client_versuche = 0;
+uint32_t uhr = 5000;
+
+int server_fangen(Mitspieler_Eintrag* m, const uint8_t* d, uint32_t n)
+{
+    if (sende_fehler > 0) {
+        --sende_fehler;
+        return 0;
+    }
+    gesendet.push_back({int32_t(m - Mitspieler), std::vector<uint8_t>(d, d + n)});
+    return 1;
+}
+
+int client_fangen(const uint8_t* d, uint32_t n)
+{
+    ++client_versuche;
+    if (sende_fehler > 0) {
+        --sende_fehler;
+        return 0;
+    }
+    gesendet.push_back({-1, std::vector<uint8_t>(d, d + n)});
+    return 1;
+}
+
+std::vector<uint8_t> paket(uint32_t code, int32_t team, std::vector<uint32_t> rest = {})
+{
+    std::vector<uint8_t> b(12 + 4 * rest.size());
+    Bytes_Setze32(b.data(), STEUERSIGNAL_MARKE);
+    Bytes_Setze32(b.data() + 4, code);
+    Bytes_Setze32(b.data() + 8, uint32_t(team));
+    for (size_t k = 0; k < rest.size(); ++k) Bytes_Setze32(b.data() + 12 + 4 * k, rest[k]);
+    return b;
+}
+
+std::vector<uint8_t> minute_paket(int32_t team, uint32_t minute, uint32_t wert, bool mit_block, uint32_t flag = 1)
+{
+    auto b = paket(SIGNAL_MINUTE, team, {minute, wert, flag});
+    if (mit_block)
+        for (uint32_t k = 0; k < STEUERSIGNAL_ANWEISUNGEN; ++k) b.push_back(uint8_t(k * 7 + 1));
+    return b;
+}
+
+std::vector<Gesendet> an(int32_t slot)
+{
+    std::vector<Gesendet> r;
+    for (auto& g : gesendet)
+        if (g.an == slot) r.push_back(g);
+    return r;
+}
+
+bool log_hat(const std::string& t)
+{
+    for (auto& z : logzeilen)
+        if (z.find(t) != std::string::npos) return true;
+    return false;
+}
+
+using signal_welt::spiele;
+using signal_welt::spiele_geben;
+struct Eingereiht {
+    int32_t spiel, seite;
+    std::vector<uint8_t> block;
+};
+std::vector<Eingereiht> eingereiht;
+
+struct Signale : ::testing::Test {
+    signal_welt::Vereine vereine{ANZAHL};
+
+    void SetUp() override
+    {
+        Server_Team = 1;
+        Netz_Rolle = 3;
+        Win95_Netz_Modus = 2;
+        Eingang_Set_Spiel_Gestartet(true);
+        for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
+        const int32_t clubs[3] = {A, B, C};
+        for (int32_t k = 0; k < 3; ++k) {
+            Mitspieler[k].in_benutzung = 1;
+            ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[k], clubs[k]));
+        }
+        gesendet.clear();
+        logzeilen.clear();
+        meldungen.clear();
+        sende_fehler = 0;
+        client_versuche = 0;
+        uhr = 5000;
+        Socket_Set_Uhr([] { return uhr; });
+        Steuersignal_Set_Sender(server_fangen, client_fangen);
+        Print_Log_Set_Sink([](const char* z) { logzeilen.emplace_back(z); });
+        Team_Requester_Set_Anzeige([](int32_t, int32_t, const char* text) -> uint8_t {
+            meldungen.emplace_back(text);
+            return 1;
+        });
+        spiele.clear();
+        eingereiht.clear();
+        Spielfeld_Netz_Set_Records(spiele_geben);
+        Spielfeld_Set_Einreihen_Hook([](Spielfeld_Record* r, int32_t s, const uint8_t* b) {
+            eingereiht.push_back({int32_t(r->spiel), s, std::vector<uint8_t>(b, b + STEUERSIGNAL_ANWEISUNGEN)});
+        });
+        Spielfeld_Netz_Zuruecksetzen();
+        Chat_DeInit();
+        Ablauf_Zustand = ABLAUF_MENUERUNDE;
+    }
+    void TearDown() override
+    {
+        Chat_DeInit();
+        Spielfeld_Netz_Zuruecksetzen();
+        Spielfeld_Netz_Set_Records(nullptr);
+        Spielfeld_Set_Einreihen_Hook(nullptr);
+        spiele.clear();
+        Team_Requester_Set_Anzeige(nullptr);
+        Print_Log_Set_Sink(nullptr);
+        Steuersignal_Set_Sender(nullptr, nullptr);
+        Socket_Set_Uhr(nullptr);
+        for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
+        Eingang_Set_Spiel_Gestartet(false);
+        Netz_Rolle = 0;
+        Win95_Netz_Modus = 0;
+        Server_Team = -1;
+        Aktuelles_Team = -1;
+        Ablauf_Zustand = 0;
+        Ablauf_Naechster_Zustand_Nehmen();
+        Ablauf_Client_Daten_Anforderung_Nehmen();
+        Steuersignal_Daten_Verschickt_Nehmen();
+    }
+
+    bool vom_client(int32_t slot, const std::vector<uint8_t>& p)
+    {
+        return Steuersignal_Vom_Client(p.data(), uint32_t(p.size()), &Mitspieler[slot]);
+    }
+    bool vom_server(const std::vector<uint8_t>& p) { return Steuersignal_Vom_Server(p.data(), uint32_t(p.size())); }
+    int32_t status(int32_t team) { return Team_Wert(TEAM_STATUS, team, 0, TEAM_LESEN); }
+
+    Spielfeld_Record* spiel(int32_t nr, int32_t heim, int32_t gast, uint16_t minute)
+    {
+        return signal_welt::spiel_anlegen(nr, heim, gast, minute);
+    }
+    // Client as a client of its own club.
+    void als_client(int32_t team)
+    {
+        Win95_Netz_Modus = 1;
+        Netz_Rolle = 1;
+        Aktuelles_Team = team;
+        Netz_Set_Eigenes_Team(team);
+    }
+};
+
+// --- the server's handling of a client's signals ---------------------------------------------------
+
+TEST_F(Signale, ZugBeendetGehtAnAlleAnderenUndSetztDasBitDesEigenenVereins)
+{
+    // The packet names another club: the participant's own one counts.
+    EXPECT_TRUE(vom_client(0, paket(SIGNAL_ZUG_BEENDET, C)));
+    EXPECT_TRUE(status(A) & 4);
+    EXPECT_FALSE(status(C) & 4);
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0], std::string(Team_String(299, A, nullptr, 0)) + " hat seinen Spielzug soeben beendet !");
+    EXPECT_TRUE(an(0).empty());
+    const auto erwartet = paket(SIGNAL_ZUG_BEENDET_RELAIS, A, {0, 0, 0});
+    for (int32_t k : {1, 2}) {
+        ASSERT_EQ(an(k).size(), 1u);
+        EXPECT_EQ(an(k)[0].daten, erwartet);
+    }
+    // Outside the menu round the server's manager sees nothing; a failed send is repeated.
+    meldungen.clear();
+    gesendet.clear();
+    Ablauf_Zustand = ABLAUF_SERVER_WARTET;
+    sende_fehler = 1;
+    vom_client(1, paket(SIGNAL_ZUG_BEENDET, B));
+    EXPECT_TRUE(meldungen.empty());
+    EXPECT_EQ(an(0).size(), 1u);
+    EXPECT_EQ(an(2).size(), 1u);
+}
+
+TEST_F(Signale, MinutensignalNurImSpielUndWeitergereichtWieEmpfangen)
+{
+    spiel(7, A, B, 10);
+    Ablauf_Zustand = ABLAUF_MENUERUNDE;
+    EXPECT_TRUE(vom_client(0, minute_paket(A, 10, 1, true)));
+    EXPECT_TRUE(gesendet.empty());
+    EXPECT_FALSE(Spielfeld_Netz_Freigegeben(spiele[0].get(), 0, 10));
+
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    const auto voll = minute_paket(A, 10, 1, true);
+    vom_client(0, voll);
+    ASSERT_EQ(an(1).size(), 1u);
+    EXPECT_EQ(an(1)[0].daten, voll);
+    EXPECT_TRUE(Spielfeld_Netz_Freigegeben(spiele[0].get(), 0, 10));
+    // The change is queued two minutes on, with the sender's period written here.
+    ASSERT_EQ(eingereiht.size(), 1u);
+    EXPECT_EQ(Bytes_Hole16(eingereiht[0].block.data()), 12);
+    EXPECT_EQ(eingereiht[0].block[4], 1);
+    EXPECT_EQ(eingereiht[0].block[10], voll[24 + 10]);
+
+    // A 24-byte signal with the flag is relayed with its value, the flag 0.
+    gesendet.clear();
+    vom_client(0, minute_paket(A, 11, 9, false, 1));
+    ASSERT_EQ(an(1).size(), 1u);
+    EXPECT_EQ(an(1)[0].daten, paket(SIGNAL_MINUTE, A, {11, 9, 0}));
+    EXPECT_EQ(eingereiht.size(), 1u);
+
+    // Past the record's minute + 1, and a block without its flag: not taken.
+    gesendet.clear();
+    vom_client(0, minute_paket(A, 12, 1, false));
+    vom_client(0, minute_paket(A, 11, 1, true, 0));
+    EXPECT_TRUE(gesendet.empty());
+    EXPECT_FALSE(Spielfeld_Netz_Freigegeben(spiele[0].get(), 0, 12));
+}
+
+TEST_F(Signale, UnbekannteUndVerstuemmelteSignale)
+{
+    Fehler_Capture f;
+    for (uint32_t code : {0u, 1u, 2u, 4u, 99u}) EXPECT_TRUE(vom_client(0, paket(code, A)));
+    EXPECT_TRUE(f.contains("Unbekanntes Steuersignal vom Client!"));
+    // A 24-byte code 3, a 16-byte code 6, a club out of range: dropped before they act.
+    f.texts.clear();
+    vom_client(0, paket(SIGNAL_ZUG_BEENDET, A, {0, 0, 0}));
+    vom_client(0, paket(SIGNAL_MINUTE, A, {5}));
+    vom_client(0, paket(SIGNAL_ZUG_BEENDET, ANZAHL));
+    EXPECT_EQ(f.texts.size(), 3u);
+    EXPECT_FALSE(status(A) & 4);
+    EXPECT_TRUE(gesendet.empty());
+    // Other markers are not control signals.
+    auto fremd = paket(1, A);
+    Bytes_Setze32(fremd.data(), 0x12345678);
+    EXPECT_FALSE(vom_client(0, fremd));
+
+    f.texts.clear();
+    EXPECT_EQ(Steuersignal_Menue_Modus(5, 2), 0);
+    EXPECT_TRUE(f.contains("Menuesignal:Falscher Modus"));
+    EXPECT_EQ(Steuersignal_Menue_Modus(3, 1), 3);
+    EXPECT_EQ(Steuersignal_Menue_Modus(0, 0), 3);
+}
+
+TEST_F(Signale, VereinsnummerNurEinmalUndNieFremd)
+{
+    Netzuser_Loeschen(&Mitspieler[2]);
+    Mitspieler[2].in_benutzung = 1;
+    // Without a club the participant's signals act for nobody.
+    vom_client(2, paket(SIGNAL_ZUG_BEENDET, C));
+    EXPECT_FALSE(status(C) & 4);
+    vom_client(2, paket(SIGNAL_TEAM_NR, A));  // held by participant 0
+    vom_client(2, paket(SIGNAL_TEAM_NR, 0));  // "none" on the wire
+    vom_client(2, paket(SIGNAL_TEAM_NR, Server_Team));
+    EXPECT_EQ(Steuersignal_Mitspieler_Team(&Mitspieler[2]), -1);
+    vom_client(2, paket(SIGNAL_TEAM_NR, 6));
+    vom_client(2, paket(SIGNAL_TEAM_NR, 7));
+    EXPECT_EQ(Steuersignal_Mitspieler_Team(&Mitspieler[2]), 6);
+    EXPECT_EQ(Mitspieler[2].team, 6);
+}
+
+// --- the client's handling of the server's signals -------------------------------------------------
+
+TEST_F(Signale, ClientPlantZustaendeNachDenSignalen)
+{
+    als_client(A);
+    Ablauf_Zustand = ABLAUF_CLIENT_WARTET;
+    vom_server(paket(SIGNAL_NEUER_SPIELTAG, A));
+    EXPECT_EQ(Ablauf_Naechster_Zustand_Nehmen(), ABLAUF_CLIENT_NAECHSTER_TAG);
+    EXPECT_EQ(Steuersignal_Menue_Modus(0, 0), 1);
+    vom_server(paket(SIGNAL_SAMMEL_DATEN, A));
+    EXPECT_TRUE(Ablauf_Client_Daten_Anforderung_Nehmen());
+    EXPECT_EQ(Steuersignal_Menue_Modus(0, 0), 0);
+    vom_server(paket(SIGNAL_SPIELTAG_START, A));
+    EXPECT_EQ(Ablauf_Naechster_Zustand_Nehmen(), ABLAUF_CLIENT_ZUM_SPIEL);
+    // In a running match nothing is scheduled.
+    Ablauf_Zustand = ABLAUF_CLIENT_SPIEL;
+    vom_server(paket(SIGNAL_NEUER_SPIELTAG, A));
+    vom_server(paket(SIGNAL_SAMMEL_DATEN, A));
+    EXPECT_EQ(Ablauf_Naechster_Zustand_Nehmen(), -1);
+    EXPECT_FALSE(Ablauf_Client_Daten_Anforderung_Nehmen());
+
+    // Code 11 moves only a client waiting for the data; elsewhere it is logged and kept.
+    Ablauf_Zustand = ABLAUF_CLIENT_WARTET;
+    vom_server(paket(SIGNAL_DATEN_VERSCHICKT, A));
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_CLIENT_WARTET);
+    EXPECT_TRUE(log_hat("SERVER HAT ALLE DATEN VERSCHICKT"));
+    EXPECT_TRUE(Steuersignal_Daten_Verschickt_Nehmen());
+    Ablauf_Zustand = ABLAUF_CLIENT_WARTET_DATEN;
+    vom_server(paket(SIGNAL_DATEN_VERSCHICKT, A));
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_CLIENT_SPIEL);
+
+    Fehler_Capture f;
+    for (uint32_t code : {0u, 3u, 9u, 12u, 14u}) EXPECT_TRUE(vom_server(paket(code, A)));
+    EXPECT_EQ(f.texts.size(), 5u);
+    EXPECT_TRUE(f.contains("Unbekanntes Steuersignal vom Server!"));
+
+    // A finished turn shows only in the menu round.
+    Ablauf_Zustand = ABLAUF_MENUERUNDE;
+    vom_server(paket(SIGNAL_ZUG_BEENDET_RELAIS, B, {0, 0, 0}));
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_NE(meldungen[0].find("hat seinen Spielzug soeben beendet !"), std::string::npos);
+}
+
+// A finished turn that comes while a remote call waits for its reply shows once the call is over,
+// so that the replayed click cannot call again inside the wait.
+TEST_F(Signale, ZugMeldungWartetBisDerAufrufZurueckIst)
+{
+    als_client(A);
+    Ablauf_Zustand = ABLAUF_MENUERUNDE;
+    static size_t waehrend = 99;
+    Internet_Set_Client_Austausch([](const std::vector<uint8_t>&, std::vector<uint8_t>*) {
+        Steuersignal_Vom_Server(paket(SIGNAL_ZUG_BEENDET_RELAIS, B, {0, 0, 0}).data(), 24);
+        waehrend = meldungen.size();
+        return false;
+    });
+    int32_t ergebnis = 0;
+    uint8_t fertig = 0;
+    Internet_Client_Read(44, "vI<4i", &ergebnis, &fertig, std::vector<Internet_Arg>{Internet_Zeiger(nullptr, 4), Internet_Wert(A)}.data(), 2);
+    Internet_Set_Client_Austausch(nullptr);
+    EXPECT_EQ(waehrend, 0u);
+    EXPECT_EQ(meldungen.size(), 1u);
+    // Shown once only.
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(meldungen.size(), 1u);
+}
+
+TEST_F(Signale, ClientSenderVersuchtDreissigMal)
+{
+    als_client(A);
+    sende_fehler = 29;
+    EXPECT_EQ(Steuersignal_Client_Senden(SIGNAL_ZUG_BEENDET), 1);
+    EXPECT_EQ(client_versuche, 30);
+    ASSERT_EQ(gesendet.size(), 1u);
+    EXPECT_EQ(gesendet[0].daten, paket(SIGNAL_ZUG_BEENDET, A));
+    client_versuche = 0;
+    sende_fehler = 1000;
+    EXPECT_EQ(Steuersignal_Client_Minute(3, 1, nullptr), 0);
+    EXPECT_EQ(client_versuche, 30);
+    sende_fehler = 0;
+    uint8_t block[STEUERSIGNAL_ANWEISUNGEN] = {9};
+    Steuersignal_Client_Minute(3, 2, block);
+    EXPECT_EQ(gesendet.back().daten.size(), STEUERSIGNAL_MAX);
+    EXPECT_EQ(Bytes_Hole32(gesendet.back().daten.data() + 20), 1u);
+    Steuersignal_Client_Sonderaktion(4);
+    EXPECT_EQ(gesendet.back().daten, paket(SIGNAL_SONDERAKTION, A, {4}));
+}
+
+// --- the pump's round and data collection ----------------------------------------------------------
+
+TEST_F(Signale, DatenSammelnEndetNachZehnSekunden)
+{
+    Ablauf_Zustand = ABLAUF_DATEN_SAMMELN;
+    Steuersignal_Zeiten_Zuruecksetzen();
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_DATEN_SAMMELN);
+    Steuersignal_Daten_Von_Client(A);
+    Steuersignal_Daten_Von_Client(B);
+    uhr += STEUERSIGNAL_WARTEZEIT - 1;
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_DATEN_SAMMELN);
+    uhr += 1;
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_DATEN_GESAMMELT);
+    EXPECT_TRUE(log_hat("DATEN SAMMELN BEENDET"));
+    EXPECT_EQ(Mitspieler[2].datenanfrage_zeit, 0u);
+}
+
+TEST_F(Signale, RundeEndetWennAlleFertigSind)
+{
+    // Only the server's own manager: his bit ends the round.
+    for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_MENUERUNDE);
+    Team_Wert(TEAM_STATUS, Server_Team, 4, TEAM_SETZEN);
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_SPIELTAG_STARTEN);
+
+    // A client's club holds the round until its bit comes; one without a club or gone does not.
+    Ablauf_Zustand = ABLAUF_MENUERUNDE;
+    Mitspieler[0].in_benutzung = 1;
+    ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[0], A));
+    Mitspieler[1].in_benutzung = 1;
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_MENUERUNDE);
+    vom_client(0, paket(SIGNAL_ZUG_BEENDET, A));
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_SPIELTAG_STARTEN);
+
+    Steuersignal_Setze_Team_Status(TEAM_LOESCHEN);
+    EXPECT_FALSE(status(A) & 4);
+    Ablauf_Zustand = ABLAUF_SERVER_WARTET;
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_SERVER_WARTET);
+    Netzuser_Loeschen(&Mitspieler[0]);
+    Team_Wert(TEAM_STATUS, Server_Team, 4, TEAM_SETZEN);
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_SPIELTAG_STARTEN);
+}
+
+// --- the minute sync ---------------------------------------------------------------------------------
+
+TEST_F(Signale, ServerWartetAufDieMinuteDesClientsUndGibtSieFrei)
+{
+    Spielfeld_Record* r = spiel(1, A, 6, 40);  // client A against a computer side
+    Spielfeld_Record* r2 = spiel(2, A + 0, B, 40);
+    (void)r2;
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    Spielfeld_Minute_Ende(r, 40);
+    EXPECT_TRUE(Spielfeld_Netz_Freigegeben(r, 1, 40));
+    EXPECT_TRUE(Spielfeld_Netz_Wartet(r));
+    EXPECT_EQ(Mitspieler[0].minute_freigabe, 1);
+    vom_client(0, minute_paket(A, 40, 1, true));
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+    // The pump sends the pending release once.
+    Steuersignal_Verarbeiten();
+    ASSERT_EQ(an(0).size(), 1u);
+    EXPECT_EQ(an(0)[0].daten, paket(SIGNAL_MINUTE, A, {40, 1, 0}));
+    EXPECT_EQ(Mitspieler[0].minute_freigabe, 0);
+    // The change came with minute 40 and waits for 42 in both of A's games.
+    ASSERT_EQ(eingereiht.size(), 2u);
+    for (auto& e : eingereiht) EXPECT_EQ(Bytes_Hole16(e.block.data() + 2 * e.seite), 42);
+}
+
+TEST_F(Signale, LangsamerClientWirdGetrenntUndSeinGegnerErfaehrtEs)
+{
+    Spielfeld_Record* r = spiel(1, A, B, 5);
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    vom_client(0, paket(SIGNAL_AM_SPIEL, A));
+    vom_client(1, paket(SIGNAL_AM_SPIEL, B));
+    EXPECT_EQ(r->netz_seite[0] & SPIELFELD_NETZ_AM_SPIEL, SPIELFELD_NETZ_AM_SPIEL);
+    Spielfeld_Minute_Ende(r, 5);
+    vom_client(1, minute_paket(B, 5, 1, false));
+    EXPECT_TRUE(Spielfeld_Netz_Wartet(r));
+    uhr += STEUERSIGNAL_WARTEZEIT - 1;
+    Steuersignal_Verarbeiten();
+    EXPECT_TRUE(Spielfeld_Netz_Wartet(r));
+    gesendet.clear();
+    uhr += 1;
+    Steuersignal_Verarbeiten();
+    // A is out (8), its opponent B hears of it (5), and the server plays on for A.
+    ASSERT_EQ(an(0).size(), 1u);
+    EXPECT_EQ(an(0)[0].daten, paket(SIGNAL_ZU_LANGSAM, A));
+    ASSERT_EQ(an(1).size(), 1u);
+    EXPECT_EQ(an(1)[0].daten, paket(SIGNAL_GEGNER_RAUS, B));
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+    EXPECT_TRUE(r->netz_seite[0] & SPIELFELD_NETZ_RAUS);
+    gesendet.clear();
+    Steuersignal_Verarbeiten();
+    EXPECT_TRUE(gesendet.empty());
+}
+
+TEST_F(Signale, WerNichtAmSpielIstOderGehtIstRaus)
+{
+    Spielfeld_Record* r = spiel(1, A, B, 0);
+    Spielfeld_Record* r2 = spiel(2, C, 6, 0);
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    Steuersignal_Verarbeiten();  // the kick-off is seen
+    vom_client(0, paket(SIGNAL_AM_SPIEL, A));
+    vom_client(2, paket(SIGNAL_AM_SPIEL, C));
+    uhr += STEUERSIGNAL_WARTEZEIT;
+    gesendet.clear();
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(an(1).size(), 1u);
+    EXPECT_EQ(an(1)[0].daten, paket(SIGNAL_CLIENT_RAUS, B));
+    EXPECT_EQ(an(0).size(), 1u);
+    EXPECT_EQ(an(0)[0].daten, paket(SIGNAL_GEGNER_RAUS, A));
+    // A participant that left: its side is out, its opponent has no participant to tell.
+    Netzuser_Loeschen(&Mitspieler[2]);
+    gesendet.clear();
+    Steuersignal_Verarbeiten();
+    EXPECT_TRUE(r2->netz_seite[0] & SPIELFELD_NETZ_RAUS);
+    EXPECT_TRUE(gesendet.empty());
+    (void)r;
+}
+
+TEST_F(Signale, ClientSpieltNachDerFreigabeUndMeldetSich)
+{
+    als_client(A);
+    Team_Wert(TEAM_STATUS, B, 32, TEAM_SETZEN);
+    Spielfeld_Record* gegen_computer = spiel(1, 6, A, 30);
+    Spielfeld_Record* gegen_client = spiel(2, A, B, 30);
+    Ablauf_Zustand = ABLAUF_CLIENT_SPIEL;
+    Bytes_Setze16(gegen_client->anweisungen, 32);  // queued by this minute's take
+    Spielfeld_Minute_Ende(gegen_computer, 30);
+    Spielfeld_Minute_Ende(gegen_client, 30);
+    ASSERT_EQ(gesendet.size(), 2u);
+    EXPECT_EQ(gesendet[0].daten.size(), 24u);
+    EXPECT_EQ(gesendet[1].daten.size(), STEUERSIGNAL_MAX);
+    EXPECT_TRUE(Spielfeld_Netz_Wartet(gegen_computer));
+    // The server's release of A frees the computer's side; B's relayed minute frees B's.
+    vom_server(paket(SIGNAL_MINUTE, A, {30, 1, 0}));
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(gegen_computer));
+    EXPECT_TRUE(Spielfeld_Netz_Wartet(gegen_client));
+    vom_server(minute_paket(B, 30, 1, true));
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(gegen_client));
+    ASSERT_EQ(eingereiht.size(), 1u);
+    EXPECT_EQ(eingereiht[0].seite, 1);
+    EXPECT_EQ(Bytes_Hole16(eingereiht[0].block.data() + 2), 32);
+    // Too slow: the message, and no more waiting.
+    Spielfeld_Minute_Ende(gegen_client, 31);
+    vom_server(paket(SIGNAL_ZU_LANGSAM, A));
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0], "Die Verbindung war zu langsam. Der Server musste die synchone Verbindung trennen.");
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(gegen_client));
+}
+
+TEST_F(Signale, NachDemLadenGiltAllesBisZurMinuteAlsGespielt)
+{
+    Spielfeld_Record* r = spiel(4, A, B, 30);
+    EXPECT_TRUE(Spielfeld_Netz_Freigegeben(r, 1, 29));
+    EXPECT_FALSE(Spielfeld_Netz_Freigegeben(r, 1, 30));
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    Spielfeld_Minute_Ende(r, 30);
+    EXPECT_TRUE(Spielfeld_Netz_Wartet(r));
+    // The game loaded again at minute 12: nothing of the old state holds it.
+    spiele.clear();
+    Spielfeld_Record* neu = spiel(4, A, B, 12);
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(neu));
+    EXPECT_TRUE(Spielfeld_Netz_Freigegeben(neu, 0, 11));
+    EXPECT_FALSE(Spielfeld_Netz_Freigegeben(neu, 0, 29));
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(neu));
+}
+
+// --- chat --------------------------------------------------------------------------------------------
+
+TEST_F(Signale, ChatTextPaketeDesClients)
+{
+    als_client(A);
+    Chat_Senden("Hallo");
+    ASSERT_EQ(gesendet.size(), 1u);
+    EXPECT_EQ(gesendet[0].daten.size(), 50u);
+    EXPECT_TRUE(Chat_Paket_Pruefen(gesendet[0].daten.data(), 50));
+    Chat_Senden(std::string(300, 'x').c_str());
+    EXPECT_EQ(Bytes_Hole32(gesendet[1].daten.data() + 20), 257u);
+    EXPECT_TRUE(Chat_Paket_Pruefen(gesendet[1].daten.data(), uint32_t(gesendet[1].daten.size())));
+    // A long text with blanks wraps into lines that start inside it.
+    std::string lang;
+    for (int k = 0; k < 40; ++k) lang += "Wort ";
+    Chat_Senden(lang.c_str());
+    const auto& w = gesendet[2].daten;
+    EXPECT_GT(Bytes_Hole32(w.data() + 24), 1u);
+    EXPECT_TRUE(Chat_Paket_Pruefen(w.data(), uint32_t(w.size())));
+
+    Chat_Senden("/me jubelt");
+    const auto& p = gesendet[3].daten;
+    const uint32_t n = Bytes_Hole32(p.data() + 24);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(p.data() + 40 + 4 * n)),
+              std::string(Team_String(299, A, nullptr, 0)) + " jubelt");
+    EXPECT_EQ(Chat_Nachricht_Farbe(p.data()), Grafik_Farbe(6, 6, 6));
+    Chat_Senden("danach");
+    EXPECT_NE(Chat_Nachricht_Farbe(gesendet[4].daten.data()), Grafik_Farbe(6, 6, 6));
+}
+
+TEST_F(Signale, ChatServerReichtWeiterUndTrautDemPaketNicht)
+{
+    als_client(A);
+    Chat_Senden("Hallo");
+    auto text = gesendet[0].daten;
+    Win95_Netz_Modus = 2;
+    Netz_Rolle = 3;
+    gesendet.clear();
+    // Participant 1 claims to speak for A: the server sets its own club.
+    EXPECT_TRUE(vom_client(1, text));
+    for (int32_t k : {0, 1, 2}) {
+        ASSERT_EQ(an(k).size(), 1u);
+        EXPECT_EQ(int32_t(Bytes_Hole32(an(k)[0].daten.data() + 8)), B);
+    }
+    uint32_t g = 0;
+    const uint8_t* h = Chat_Historie_Nachricht(0, &g);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(g, 50u);
+
+    // Broken packets: dropped, nothing sent, the history unchanged.
+    gesendet.clear();
+    std::vector<std::vector<uint8_t>> kaputt(6, text);
+    Bytes_Setze32(kaputt[0].data() + 4, 49);                 // size not the block's
+    kaputt[1][49] = 'x';                                    // no closing NUL
+    Bytes_Setze32(kaputt[2].data() + 40, 6);                // line start past the text
+    Bytes_Setze32(kaputt[3].data() + 20, 300000);           // text length
+    Bytes_Setze32(kaputt[4].data() + 16, 9);                // mode
+    Bytes_Setze32(kaputt[5].data() + 24, 41);               // lines
+    for (auto& k : kaputt) EXPECT_TRUE(vom_client(0, k));
+    EXPECT_TRUE(gesendet.empty());
+    EXPECT_EQ(Chat_Historie_Nachricht(1, nullptr), nullptr);
+
+    // Enter: the club's chat bit, and a status list for everyone; a request to its sender only.
+    std::vector<uint8_t> notiz(40, 0);
+    Bytes_Setze32(notiz.data(), CHAT_MARKE);
+    Bytes_Setze32(notiz.data() + 4, 40);
+    Bytes_Setze32(notiz.data() + 16, CHAT_BETRETEN);
+    vom_client(2, notiz);
+    EXPECT_TRUE(Team_Wert(TEAM_FLAGS, C, 0, TEAM_LESEN) & 0x80);
+    EXPECT_FALSE(Team_Wert(TEAM_FLAGS, A, 0, TEAM_LESEN) & 0x80);
+    EXPECT_EQ(gesendet.size(), 3u);
+    EXPECT_EQ(gesendet[0].daten.size(), 40u + 8u * ANZAHL);
+    gesendet.clear();
+    Bytes_Setze32(notiz.data() + 16, CHAT_STATUS);
+    vom_client(2, notiz);
+    ASSERT_EQ(gesendet.size(), 1u);
+    EXPECT_EQ(gesendet[0].an, 2);
+    // A status list naming a club twice is refused.
+    auto liste = gesendet[0].daten;
+    Bytes_Setze32(liste.data() + 48, Bytes_Hole32(liste.data() + 40));
+    EXPECT_FALSE(Chat_Paket_Pruefen(liste.data(), uint32_t(liste.size())));
+}
+
+TEST_F(Signale, ChatVerlaufBehaeltDieNeuesteNachrichtGanz)
+{
+    Chat_Init();
+    auto text = [](uint32_t laenge, char c) {
+        std::vector<uint8_t> p(40 + 4 + laenge, 0);
+        Bytes_Setze32(p.data(), CHAT_MARKE);
+        Bytes_Setze32(p.data() + 4, uint32_t(p.size()));
+        Bytes_Setze32(p.data() + 16, CHAT_TEXT);
+        Bytes_Setze32(p.data() + 20, laenge);
+        Bytes_Setze32(p.data() + 24, 1);
+        std::memset(p.data() + 44, c, laenge - 1);
+        return p;
+    };
+    // 1000 messages of 301 bytes fill the history; the oldest drop off, each kept one is whole.
+    for (int k = 0; k < 1000; ++k) Chat_Empfangen(text(257, char('a' + k % 26)).data(), 301);
+    int32_t ganz = 0;
+    while (Chat_Historie_Nachricht(ganz, nullptr)) ++ganz;
+    EXPECT_EQ(ganz, int32_t(CHAT_HISTORIE / 301));
+    uint32_t g = 0;
+    const uint8_t* neu = Chat_Historie_Nachricht(0, &g);
+    ASSERT_NE(neu, nullptr);
+    EXPECT_EQ(neu[44], uint8_t('a' + 999 % 26));
+    EXPECT_EQ(g, 301u);
+}
+
+TEST_F(Signale, OnlineStatusFolgtDenVerbindungen)
+{
+    Chat_Pruefe_Online_Status(uhr);
+    EXPECT_TRUE(status(A) & 32);
+    EXPECT_TRUE(Chat_Status_Geaendert() & 1);
+    Chat_Sende_Status_An_Alle();
+    EXPECT_EQ(gesendet.size(), 3u);
+    Team_Wert(TEAM_FLAGS, B, 0x80, TEAM_SETZEN);
+    Netzuser_Loeschen(&Mitspieler[1]);
+    Chat_Pruefe_Online_Status(uhr + 999);
+    EXPECT_TRUE(status(B) & 32);
+    Chat_Pruefe_Online_Status(uhr + 1000);
+    EXPECT_FALSE(status(B) & 32);
+    EXPECT_FALSE(Team_Wert(TEAM_FLAGS, B, 0, TEAM_LESEN) & 0x80);
+    gesendet.clear();
+    Chat_Sende_Status_An_Alle();
+    ASSERT_EQ(gesendet.size(), 2u);
+    EXPECT_EQ(gesendet[0].daten.size(), 40u + 8u * ANZAHL);
+    gesendet.clear();
+    Chat_Sende_Status_An_Alle();
+    EXPECT_TRUE(gesendet.empty());
+}
+
+// --- robustness ----------------------------------------------------------------------------------------
+
+TEST_F(Signale, VerstuemmeltePaketeAendernKeinenFremdenVerein)
+{
+    Fehler_Capture f;
+    spiel(1, B, C, 20);
+    spiel(2, A, 6, 20);
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    als_client(A);
+    Chat_Senden("Hallo Welt");
+    const auto chat = gesendet.back().daten;
+    Win95_Netz_Modus = 2;
+    Netz_Rolle = 3;
+    const std::vector<std::vector<uint8_t>> gut = {
+        minute_paket(A, 20, 1, true), minute_paket(A, 20, 1, false), paket(SIGNAL_ZUG_BEENDET, A),
+        paket(SIGNAL_SONDERAKTION, A, {3}), paket(SIGNAL_LANGSAM, A), paket(SIGNAL_AM_SPIEL, A), chat};
+    int32_t vorher[ANZAHL][2];
+    for (int32_t t = 0; t < ANZAHL; ++t) {
+        vorher[t][0] = t == A ? 0 : status(t);
+        vorher[t][1] = t == A ? 0 : Team_Wert(TEAM_FLAGS, t, 0, TEAM_LESEN);
+    }
+    mutation::Folge z(31);
+    for (int runde = 0; runde < 100000; ++runde) {
+        std::vector<uint8_t> m = gut[z.bis(gut.size())];
+        const int aenderungen = 1 + int(z.bis(3));
+        for (int k = 0; k < aenderungen; ++k) {
+            switch (z.bis(4)) {
+            case 0: if (!m.empty()) m[mutation::stelle(z, m.size())] = uint8_t(z()); break;
+            case 1:
+                if (m.size() >= 4) Bytes_Setze32(m.data() + 4 * z.bis(m.size() / 4), mutation::grenzwert(z));
+                break;
+            case 2: m.resize(z.bis(m.size() + 8)); break;
+            default: m.resize(m.size() + z.bis(16), uint8_t(z())); break;
+            }
+        }
+        gesendet.clear();
+        vom_client(0, m);
+        for (auto& g : gesendet) {
+            if (g.daten.size() >= 12 && Bytes_Hole32(g.daten.data()) != CHAT_MARKE) {
+                ASSERT_EQ(int32_t(Bytes_Hole32(g.daten.data() + 8)), A);
+            }
+        }
+    }
+    for (int32_t t = 0; t < ANZAHL; ++t) {
+        if (t == A) continue;
+        EXPECT_EQ(status(t), vorher[t][0]) << t;
+        EXPECT_EQ(Team_Wert(TEAM_FLAGS, t, 0, TEAM_LESEN), vorher[t][1]) << t;
+    }
+    for (int32_t m = 0; m < SPIELFELD_NETZ_MINUTEN; ++m) {
+        EXPECT_FALSE(Spielfeld_Netz_Freigegeben(spiele[0].get(), 0, m) && m >= 20);
+        EXPECT_FALSE(Spielfeld_Netz_Freigegeben(spiele[0].get(), 1, m) && m >= 20);
+    }
+    // Every kept chat message names the sender's club.
+    for (int32_t k = 0; const uint8_t* h = Chat_Historie_Nachricht(k, nullptr); ++k)
+        EXPECT_EQ(int32_t(Bytes_Hole32(h + 8)), A);
+}
+
+}  // namespace
