@@ -23,3 +23,4 @@ uint8_t Spielszenen_Neu_Zeichnen_Angefordert = 0;
 void Spielszenen_Neu_Zeichnen() { Spielszenen_Neu_Zeichnen_Angefordert = 1; }
 void Spielszenen_Bildschirm_Freigeben() {}
 void Spielszenen_Blinken() {}
+void Spielfeld_Replay_Schnappschuss(Spielfeld_Record*) {}

@@ -40,3 +40,6 @@ extern uint8_t Spielszenen_Neu_Zeichnen_Angefordert;
 void Spielszenen_Bildschirm_Freigeben();
 // The view's blink timers, run by whatever screen is up.
 void Spielszenen_Blinken();
+
+// The action replay: the frame step stores a snapshot of each shown record every fourth step.
+void Spielfeld_Replay_Schnappschuss(Spielfeld_Record* r);
