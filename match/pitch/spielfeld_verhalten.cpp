@@ -46,12 +46,16 @@ void Spielfeld_Verhalten_Nebenobjekt(Spielfeld_Record* r, int32_t objekt, int32_
                             AUFTRAG_SUCHEN);
 }
 // Walks on and off for a substitution end where their order ends: the substitute plays, the
-// replaced player leaves the pitch for his seat as at a kick-off.
-void Spielfeld_Verhalten_Zustand(Spielfeld_Record* r, int32_t slot, int32_t)
+// replaced player leaves the pitch for his seat as at a kick-off. Other states are the roles of
+// restarts and the hurt.
+void Spielfeld_Verhalten_Zustand(Spielfeld_Record* r, int32_t slot, int32_t seite)
 {
     if (!r || slot < 0 || slot >= SPIELFELD_SLOTS) return;
     Spielfeld_Objekt& o = r->objekt[slot];
-    if (o.zustand != '$' && o.zustand != '&') return;
+    if (o.zustand != '$' && o.zustand != '&') {
+        Spielfeld_Verhalten_Standard(r, slot, seite);
+        return;
+    }
     const Spielfeld_Auftrag* a = Spielfeld_Aktueller_Auftrag(&o);
     if (std::hypot(o.x - a->ziel[0], o.y - a->ziel[1]) >= ANGEKOMMEN) return;
     if (o.zustand == '$') {
@@ -66,11 +70,6 @@ void Spielfeld_Verhalten_Zustand(Spielfeld_Record* r, int32_t slot, int32_t)
     if (!(e.zustand & (0x40u | SPIELFELD_GELB_ROT | SPIELFELD_ROT))) e.zustand &= ~uint32_t(SPIELFELD_AUF_DEM_PLATZ);
     e.zustand |= SPIELFELD_AUSGEWECHSELT;
 }
-void Spielfeld_Verhalten_Torwart(Spielfeld_Record*, int32_t, int32_t, int32_t) {}
-void Spielfeld_Verhalten_Ballfuehrer(Spielfeld_Record*, int32_t, int32_t) {}
-void Spielfeld_Verhalten_Angriff(Spielfeld_Record*, int32_t, int32_t) {}
-void Spielfeld_Verhalten_Abwehr(Spielfeld_Record*, int32_t, int32_t) {}
-void Spielfeld_Verhalten_Situation_5(Spielfeld_Record*, int32_t, int32_t) {}
 namespace {
 
 constexpr float SCHIRI_ABSTAND = 1500.0f, SCHIRI_RAND = 100.0f, LINIE_AUSSEN = 100.0f;

@@ -10,6 +10,8 @@ void Spielfeld_Verhalten_Bank(Spielfeld_Record* r, int32_t slot, int32_t platzie
 // The bench figures and other side objects.
 void Spielfeld_Verhalten_Nebenobjekt(Spielfeld_Record* r, int32_t objekt, int32_t platzieren);
 void Spielfeld_Verhalten_Zustand(Spielfeld_Record* r, int32_t slot, int32_t seite);
+// A player in a restart role (taker, partner, wall) or lying hurt.
+void Spielfeld_Verhalten_Standard(Spielfeld_Record* r, int32_t slot, int32_t seite);
 // hat_ball 1 when his side has the ball or he is the pass receiver.
 void Spielfeld_Verhalten_Torwart(Spielfeld_Record* r, int32_t slot, int32_t seite, int32_t hat_ball);
 void Spielfeld_Verhalten_Ballfuehrer(Spielfeld_Record* r, int32_t slot, int32_t seite);
