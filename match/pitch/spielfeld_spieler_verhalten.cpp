@@ -644,14 +644,58 @@ void angriff_platz(Spielfeld_Record* r, int32_t i, int32_t s, float* x, float* y
 
 // A set restart whose kicking side has nobody at the ball (the roles of a corner wait for a
 // countdown of decision passes): each decision is such a pass.
+uint8_t taker_rolle(uint32_t sit)
+{
+    switch (sit) {
+    case SITUATION_EINWURF: return ROLLE_EINWURF;
+    case SITUATION_ABSTOSS: return ROLLE_ABSTOSS;
+    case SITUATION_ECKE: return ROLLE_ECKE;
+    case SITUATION_ANSTOSS: return ROLLE_ANSTOSS;
+    case SITUATION_FREISTOSS: return ROLLE_FREISTOSS;
+    default: return ROLLE_STRAFSTOSS;
+    }
+}
+
+bool hat_taker(const Spielfeld_Record* r, int32_t k)
+{
+    for (int32_t i = 16 * k; i < 16 * k + 16; ++i)
+        if (nimmt_standard(r->objekt[i].zustand)) return true;
+    return false;
+}
+
+// A set restart whose kicking side has nobody at the ball: the roles of a corner wait for a
+// countdown of decision passes, and each decision is such a pass; a penalty's single role may
+// have gone to the defending side. Then the designated taker, else the kicking side's man
+// nearest the ball (the keeper at a goal kick) takes it.
 void taker_suchen(Spielfeld_Record* r)
 {
     const uint32_t sit = r->situation;
     if (!r->standard_aufgebaut || sit == SITUATION_SPIEL || sit == SITUATION_HALBZEIT || sit >= SITUATION_WECHSEL) return;
     const int32_t k = 1 - (r->letzte_beruehrung & 1);
-    for (int32_t i = 16 * k; i < 16 * k + 16; ++i)
-        if (nimmt_standard(r->objekt[i].zustand)) return;
-    Spielfeld_Sonderaktion(r);
+    if (hat_taker(r, k)) return;
+    const bool strafstoss = sit == SITUATION_ELFMETER || sit == SITUATION_ELFMETERSCHIESSEN;
+    if (!strafstoss) Spielfeld_Sonderaktion(r);
+    if (hat_taker(r, k) || (!strafstoss && r->torart[0] > 2)) return;
+    int32_t wahl = r->schuetze_bestimmt;
+    if (wahl < 16 * k || wahl >= 16 * k + 16 || !spielt(r, wahl)) {
+        wahl = -1;
+        float best = 0.0f;
+        for (int32_t i = 16 * k; i < 16 * k + 16; ++i) {
+            if (!spielt(r, i)) continue;
+            const bool passt = r->objekt[i].torwart == (sit == SITUATION_ABSTOSS ? 1 : 0);
+            const float d = ball_abstand(r, i) + (passt ? 0.0f : 100000.0f);
+            if (wahl < 0 || d < best) {
+                wahl = i;
+                best = d;
+            }
+        }
+    }
+    if (wahl < 0) return;
+    Spielfeld_Objekt& o = r->objekt[wahl];
+    o.zustand = taker_rolle(sit);
+    o.ballspieler = 1;
+    o.neu_entscheiden = 1;
+    Spielfeld_Ballbesitz_Setzen(r, wahl);
 }
 
 void ruhig_stehen(Spielfeld_Record* r, int32_t i, int32_t s)

@@ -37,7 +37,11 @@ protected:
         r->aktions_sperre = 1;
         r->tempo_faktor = 1.0f;
         r->schiri_wert[0] = r->schiri_wert[1] = 3;
-        for (int32_t s = 0; s < 2; ++s) r->einsatz[s] = 70;
+        for (int32_t s = 0; s < 2; ++s) {
+            r->einsatz[s] = 70;
+            r->freistoss_schuetze[s] = r->elfmeter_schuetze[s] = r->ecken_schuetze[s] = uint32_t(-1);
+        }
+        r->schuetze_bestimmt = r->zweiter_bestimmt = -1;
         Zufall_Set_Seed(4711);
     }
     void feld(int32_t slot, float x, float y, bool torwart = false)
@@ -261,6 +265,43 @@ TEST_F(Verhalten, AThrowInTakerGoesToTheBallAndPlaysItOnceTheRestartIsSet)
     EXPECT_EQ(r->letzte_beruehrung, 0);
     EXPECT_GE(r->passempfaenger, 0);
     EXPECT_LT(r->passempfaenger, 16);
+}
+
+TEST_F(Verhalten, APenaltyAndAShootOutKickAreTakenByTheKickingSide)
+{
+    const float L = float(Spielfeld_Masse[0]), W = float(Spielfeld_Masse[1]);
+    // The defender nearest the spot must not take the home side's penalty.
+    feld(0, 500, W / 2, true);
+    feld(16, L - 60, W / 2, true);
+    feld(17, L - 1000, W / 2 + 150);
+    feld(9, L - 1500, W / 2 - 400);
+    feld(10, L - 2500, W / 2 + 900);
+    ball_bei(L - 900, W / 2);
+    Spielfeld_Elfmeter_Aufstellen(r.get());
+    ASSERT_EQ(r->situation, SITUATION_ELFMETER);
+    int32_t k = 0;
+    for (; k < 400 && !r->schuss_offen && r->ball_zustand != BALL_IM_TOR; ++k) schritte(1);
+    EXPECT_LT(k, 400);
+    EXPECT_TRUE(r->letzter_schuetze == 9 || r->letzter_schuetze == 10);
+    EXPECT_EQ(r->situation, SITUATION_SPIEL);
+    // A shoot-out kick: the designated taker, at the goal at x = 0.
+    SetUp();
+    r->spiel = 77;
+    feld(0, 500, W / 2, true);
+    feld(16, 60, W / 2, true);
+    feld(9, L / 2, W / 2);
+    feld(12, L / 2, W / 2 + 300);
+    r->elfmeter_schuss = 1;
+    r->situation = SITUATION_ELFMETERSCHIESSEN;
+    r->schuetze_bestimmt = 12;
+    r->letzte_beruehrung = 1;
+    r->seiten_getauscht = 1;
+    Spielfeld_Tor_Punkte_Setzen(r.get());
+    ball_bei(1100, W / 2);
+    for (k = 0; k < 400 && !r->schuss_offen && r->ball_zustand != BALL_IM_TOR; ++k) schritte(1);
+    EXPECT_LT(k, 400);
+    EXPECT_EQ(r->letzter_schuetze, 12);
+    EXPECT_LT(b().vx, 0.0f);
 }
 
 TEST_F(Verhalten, AWallStandsNineMetresFromTheBallOnTheWayToItsGoal)
