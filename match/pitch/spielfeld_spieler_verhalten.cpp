@@ -333,7 +333,7 @@ void passen(Spielfeld_Record* r, int32_t i, const Zuspiel& z, int32_t anim = ANI
     const Spielfeld_Objekt& q = r->objekt[z.slot];
     // lead the mate by his run; the less he sees, the wider of the mark
     const float weit = abstand(ball(r).x, ball(r).y, z.x, z.y);
-    const float fehler = (320.0f - float(wert(r, i, UEBERSICHT)) * 0.25f) * std::clamp(weit / 2000.0f, 0.15f, 1.5f);
+    const float fehler = (420.0f - float(wert(r, i, UEBERSICHT)) * 0.3f) * std::clamp(weit / 2000.0f, 0.15f, 1.5f);
     const int32_t fx = Zufall(-100, 100);
     const int32_t fy = Zufall(-100, 100);
     // aimed inside the lines; only the error may carry it out
@@ -764,7 +764,7 @@ void abwehr(Spielfeld_Record* r, int32_t i, int32_t s)
         if (h >= 0 && d < TACKLING_NAH && b.z < 100.0f) {
             // how often he goes to ground: his aggressiveness and the side's effort
             const int32_t zug = Zufall(0, 999);
-            const int32_t neigung = wert(r, i, AGGRESSIV) / 4 + int32_t(r->einsatz[s]) * 2;
+            const int32_t neigung = wert(r, i, AGGRESSIV) / 3 + int32_t(r->einsatz[s]) * 3;
             if (zug < neigung) {
                 const int32_t art = Zufall(0, 1);
                 const int32_t anim = art ? ANIM_TACKLING : ANIM_GRAETSCHE;
@@ -845,7 +845,7 @@ bool torwart_parieren(Spielfeld_Record* r, int32_t i, int32_t s)
     const float reichweite = 90.0f + float(wert(r, i, REFLEXE)) * 0.22f + std::min(t, 0.6f) * 380.0f;
     if (std::fabs(seitlich) > reichweite + 120.0f || b.z > 330.0f) return false;
     const int32_t reaktion = Zufall(0, 999);
-    if (reaktion > 650 + wert(r, i, REFLEXE) / 3) return false;  // beaten: he moves too late
+    if (reaktion > 600 + wert(r, i, REFLEXE) / 3) return false;  // beaten: he moves too late
     const bool fangen = std::fabs(seitlich) < 90.0f && b.z < 220.0f;
     const int32_t anim = fangen ? (seitlich < 0 ? ANIM_FANGEN_LINKS : ANIM_FANGEN_RECHTS)
                                 : (seitlich < 0 ? ANIM_HECHT_LINKS : ANIM_HECHT_RECHTS);
@@ -934,9 +934,10 @@ void Spielfeld_Verhalten_Ballfuehrer(Spielfeld_Record* r, int32_t slot, int32_t 
             return;
         }
     }
-    // deep in his own area with a man at him: cleared first time, at worst over his own line
+    // deep in his own area with a man at him or a ball from the air: cleared first time, at
+    // worst over his own line
     const float tief = std::fabs(o.x - eigenes_tor_x(r, seite));
-    if (tief < 2000.0f && Spielfeld_Gegner_In_Naehe(r, slot, -1, 0, 600) != -1) {
+    if (tief < 2000.0f && (b.z > 80.0f || Spielfeld_Gegner_In_Naehe(r, slot, -1, 0, 600) != -1)) {
         const int32_t sicher = Zufall(0, 99);
         if (sicher < 50) {
             const float y = o.y < breite() / 2 ? 900.0f : breite() - 900.0f;
@@ -950,7 +951,7 @@ void Spielfeld_Verhalten_Ballfuehrer(Spielfeld_Record* r, int32_t slot, int32_t 
     // on the wing near the line he crosses
     if (std::fabs(o.x - gx) < 3500.0f && std::fabs(o.y - breite() / 2) > 1200.0f) {
         const int32_t flanke = Zufall(0, 99);
-        if (flanke < 35 + wert(r, slot, FLANKEN) / 40) {
+        if (flanke < 45 + wert(r, slot, FLANKEN) / 20) {
             flanken(r, slot, seite);
             return;
         }
@@ -992,8 +993,10 @@ void Spielfeld_Verhalten_Ballfuehrer(Spielfeld_Record* r, int32_t slot, int32_t 
     float ziel_y = o.y + (zum_tor < 3200.0f ? std::clamp(gy - o.y, -150.0f, 150.0f) : 0.0f);
     const int32_t g = Spielfeld_Gegner_In_Naehe(r, slot, int32_t(ziel_x), int32_t(ziel_y), 250);
     if (g >= 0) ziel_y += r->objekt[g].y < o.y ? 260.0f : -260.0f;
+    // a touch is never quite exact: near the line it may roll out
+    const int32_t beruehrung = Zufall(-70, 70);
     ziel_x = std::clamp(ziel_x, 50.0f, laenge() - 50.0f);
-    ziel_y = std::clamp(ziel_y, 50.0f, breite() - 50.0f);
+    ziel_y = std::clamp(ziel_y, 50.0f, breite() - 50.0f) + float(beruehrung);
     const float d = abstand(b.x, b.y, ziel_x, ziel_y);
     const float v = std::max(roll_tempo(d, r->boden_faktor), tempo(r, slot) * 1.1f);
     Spielfeld_Auftrag_Geben(r, SPIELFELD_BALL, int32_t(ziel_x), int32_t(ziel_y), 0, int32_t(v), ANIM_BALL_GESPIELT, 0, -1,

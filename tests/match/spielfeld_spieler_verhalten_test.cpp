@@ -405,6 +405,7 @@ Bilanz spielen(Spielfeld_Record* r, int32_t seed)
         for (; n < 45 * 70 * 4 && r->spielende != 2; ++n) {
             const uint8_t frei = uint8_t(r->freistoesse[0] + r->freistoesse[1]);
             Spielfeld_Record_Schritt(r, SPIELFELD_SCHRITT_MS);
+            if (r->objekt[35].y < -10 || r->objekt[35].y > 6816) std::fprintf(stderr, "DBG out y %.0f zone %u sit %u halter %d\n", r->objekt[35].y, r->ball_zustand, r->situation, r->ballhalter);
             auftraege_ablaufen(r);
             ++b.schritte;
             if (r->minute >= ende && r->spielende == 0) r->spielende = 1;
@@ -431,7 +432,7 @@ Bilanz spielen(Spielfeld_Record* r, int32_t seed)
 
 TEST_F(Spiele, SeededGamesEndWithGoalsShotsFoulsAndCornersAtPlausibleRates)
 {
-    constexpr int32_t N = 12;
+    constexpr int32_t N = 24;
     Bilanz summe;
     int32_t beendet = 0, ohne_schuss = 0;
     for (int32_t k = 0; k < N; ++k) {
