@@ -432,7 +432,7 @@ void flanken(Spielfeld_Record* r, int32_t i, int32_t s)
 float schuss_weite(const Spielfeld_Record* r, int32_t i)
 {
     const int32_t anw = std::min<int32_t>(r->spieler[i].anweisung[ANW_SCHIESSEN], 4);
-    return 1800.0f + float(wert(r, i, TORSCHUSS)) + float(2 - anw) * 250.0f;
+    return 1600.0f + float(wert(r, i, TORSCHUSS)) * 0.8f + float(2 - anw) * 150.0f;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -845,7 +845,7 @@ bool torwart_parieren(Spielfeld_Record* r, int32_t i, int32_t s)
     const float reichweite = 90.0f + float(wert(r, i, REFLEXE)) * 0.22f + std::min(t, 0.6f) * 380.0f;
     if (std::fabs(seitlich) > reichweite + 120.0f || b.z > 330.0f) return false;
     const int32_t reaktion = Zufall(0, 999);
-    if (reaktion > 600 + wert(r, i, REFLEXE) / 3) return false;  // beaten: he moves too late
+    if (reaktion > 680 + wert(r, i, REFLEXE) / 3) return false;  // beaten: he moves too late
     const bool fangen = std::fabs(seitlich) < 90.0f && b.z < 220.0f;
     const int32_t anim = fangen ? (seitlich < 0 ? ANIM_FANGEN_LINKS : ANIM_FANGEN_RECHTS)
                                 : (seitlich < 0 ? ANIM_HECHT_LINKS : ANIM_HECHT_RECHTS);
@@ -929,7 +929,7 @@ void Spielfeld_Verhalten_Ballfuehrer(Spielfeld_Record* r, int32_t slot, int32_t 
     if (zum_tor < schuss_weite(r, slot) && std::fabs(o.y - gy) < 2200.0f) {
         const int32_t zug = Zufall(0, 99);
         const float nah = (schuss_weite(r, slot) - zum_tor) / 15.0f;
-        if (float(zug) < 35.0f + nah + (bedraengt ? 25.0f : 0.0f)) {
+        if (float(zug) < 25.0f + nah + (bedraengt ? 20.0f : 0.0f)) {
             schiessen(r, slot, wert(r, slot, TORSCHUSS));
             return;
         }

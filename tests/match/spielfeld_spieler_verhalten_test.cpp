@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <memory>
 
-#include "database/teamspieler.h"
 #include "match/pitch/spielfeld_animationen.h"
 #include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_ereignis.h"
@@ -18,6 +17,7 @@
 #include "match/pitch/spielfeld_standard.h"
 #include "match/pitch/spielfeld_verhalten.h"
 #include "match/spielfeld_szene.h"
+#include "match/spieltag_welt.h"
 #include "matchview/live/spielszenen_kamera.h"
 #include "platform/zufall.h"
 
@@ -326,48 +326,6 @@ TEST_F(Verhalten, AWallStandsNineMetresFromTheBallOnTheWayToItsGoal)
 // ---------------------------------------------------------------------------------------------
 // Whole games.
 
-class Spiele : public Spielwelt {
-protected:
-    int32_t h = 0;
-    Spielfeld_Record* r = nullptr;
-    std::unique_ptr<Spielfeld_Record> anfang = std::make_unique<Spielfeld_Record>();
-    void SetUp() override
-    {
-        Spielwelt::SetUp();
-        // Two sides in a 4-4-2: keeper, four defenders, four in midfield, two up front; the
-        // zone's corners are grid cells (17 x column + row, column 0 at the own goal line).
-        constexpr int32_t SPALTE[11] = {0, 4, 4, 4, 4, 8, 8, 8, 8, 11, 11};
-        constexpr int32_t REIHE[11] = {8, 2, 6, 10, 14, 2, 6, 10, 14, 6, 10};
-        for (int32_t team : {1, 2}) {
-            const int32_t erster = team == 1 ? 10 : 30;
-            for (int32_t k = 0; k < 18; ++k) {
-                const int32_t sp = erster + k;
-                ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, team, sp, 150, 0, 24, -1, false));
-                const int32_t p = k % 11;
-                const int32_t a = 17 * SPALTE[p] + REIHE[p] - 1, b = 17 * (SPALTE[p] + 2) + REIHE[p] + 1;
-                Teamspieler_Wert(310, team, sp, p == 0 ? 459 : a, 1);
-                Teamspieler_Wert(311, team, sp, a, 1);
-                Teamspieler_Wert(312, team, sp, b, 1);
-                Teamspieler_Wert(313, team, sp, a + 17 * 6, 1);
-                Teamspieler_Wert(314, team, sp, b + 17 * 6, 1);
-                Teamspieler_Wert(317, team, sp, k < 11 ? TS_STARTELF : TS_ERSATZ, 8);
-            }
-        }
-        const int32_t block = Spiele_Init_Neue_Spiele(1, 4, 20, 1, LIGA, -1);
-        h = Spiele_Lock(block, 0, 0, 0);
-        Spiele_Set_Teams(h, 1, 2);
-        Spielfeld_Init();
-        ASSERT_TRUE(Spielfeld_Record_Anlegen(h, 1, 0, nullptr, 1, 0));
-        r = Spielfeld_Get_Spiel(h);
-        *anfang = *r;
-    }
-    void TearDown() override
-    {
-        Spielfeld_DeInit();
-        Spielwelt::TearDown();
-    }
-};
-
 // The frame step's order clock as far as the shell lacks it: a timed action whose time is up is
 // over and its object decides again (a whistle or a card would otherwise hold every restart).
 void auftraege_ablaufen(Spielfeld_Record* r)
@@ -384,7 +342,8 @@ void auftraege_ablaufen(Spielfeld_Record* r)
 }
 
 struct Bilanz {
-    int32_t tore = 0, schuesse = 0, fouls = 0, ecken = 0, einwuerfe = 0, abseits = 0, elfmeter = 0, schritte = 0;
+    int32_t tore = 0, schuesse = 0, fouls = 0, ecken = 0, einwuerfe = 0, abseits = 0, elfmeter = 0;
+    int32_t ohne_pfiff = 0;              // halves the match day's clock had to end
     int32_t laengste_unterbrechung = 0;  // steps
     bool beendet = true;
 };
@@ -405,10 +364,14 @@ Bilanz spielen(Spielfeld_Record* r, int32_t seed)
         for (; n < 45 * 70 * 4 && r->spielende != 2; ++n) {
             const uint8_t frei = uint8_t(r->freistoesse[0] + r->freistoesse[1]);
             Spielfeld_Record_Schritt(r, SPIELFELD_SCHRITT_MS);
-            if (r->objekt[35].y < -10 || r->objekt[35].y > 6816) std::fprintf(stderr, "DBG out y %.0f zone %u sit %u halter %d\n", r->objekt[35].y, r->ball_zustand, r->situation, r->ballhalter);
             auftraege_ablaufen(r);
-            ++b.schritte;
             if (r->minute >= ende && r->spielende == 0) r->spielende = 1;
+            // the match day's clock ends a half five minutes after its time at the latest
+            if (r->minute >= ende + 5 && r->spielende == 1) {
+                r->spielende = 2;
+                r->situation = SITUATION_HALBZEIT;
+                ++b.ohne_pfiff;
+            }
             const uint32_t sit = r->situation;
             if (sit != vorher) {
                 if (sit == SITUATION_EINWURF) ++b.einwuerfe;
@@ -430,40 +393,52 @@ Bilanz spielen(Spielfeld_Record* r, int32_t seed)
     return b;
 }
 
-TEST_F(Spiele, SeededGamesEndWithGoalsShotsFoulsAndCornersAtPlausibleRates)
+// The clubs of the generated world on a match day: each of the day's games twice, on a copy of
+// its record that no match day looks after.
+class Welt_Spiele : public Spieltag_Welt {};
+
+TEST_F(Welt_Spiele, SeededGamesEndWithGoalsShotsFoulsAndCornersAndTheStrongerSideAhead)
 {
-    constexpr int32_t N = 24;
+    ASSERT_TRUE(bis_zustand(ABLAUF_VOR_SPIEL));
     Bilanz summe;
-    int32_t beendet = 0, ohne_schuss = 0;
-    for (int32_t k = 0; k < N; ++k) {
-        *r = *anfang;
-        const Bilanz b = spielen(r, (k + 1) * 104729 % ZUFALL_MODUL);
-        beendet += b.beendet;
-        ohne_schuss += b.schuesse == 0;
-        summe.tore += b.tore;
-        summe.schuesse += b.schuesse;
-        summe.fouls += b.fouls;
-        summe.ecken += b.ecken;
-        summe.einwuerfe += b.einwuerfe;
-        summe.abseits += b.abseits;
-        summe.elfmeter += b.elfmeter;
-        summe.laengste_unterbrechung = std::max(summe.laengste_unterbrechung, b.laengste_unterbrechung);
-        std::printf("game %d: %d:%d shots %d fouls %d corners %d throw-ins %d offsides %d steps %d longest stop %d\n", k,
-                    r->tore[0], r->tore[1], b.schuesse, b.fouls, b.ecken, b.einwuerfe, b.abseits, b.schritte,
-                    b.laengste_unterbrechung);
-    }
-    std::printf("per game: goals %.2f shots %.2f fouls %.2f corners %.2f throw-ins %.2f offsides %.2f penalties %.2f\n",
-                double(summe.tore) / N, double(summe.schuesse) / N, double(summe.fouls) / N, double(summe.ecken) / N,
-                double(summe.einwuerfe) / N, double(summe.abseits) / N, double(summe.elfmeter) / N);
-    EXPECT_EQ(beendet, N);
+    int32_t n = 0, beendet = 0, ohne_schuss = 0, vorn = 0, hinten = 0;
+    for (int32_t runde = 0; runde < 2; ++runde)
+        for (const auto& [wettbewerb, spiel] : spiele()) {
+            const Spielfeld_Record* quelle = Spielfeld_Get_Spiel(spiel);
+            if (!quelle) continue;
+            auto r = std::make_unique<Spielfeld_Record>(*quelle);
+            r->spiel = uint32_t(-1);
+            const Bilanz b = spielen(r.get(), (++n) * 104729 % ZUFALL_MODUL);
+            beendet += b.beendet;
+            ohne_schuss += b.schuesse == 0;
+            summe.tore += b.tore;
+            summe.schuesse += b.schuesse;
+            summe.fouls += b.fouls;
+            summe.ecken += b.ecken;
+            summe.einwuerfe += b.einwuerfe;
+            summe.abseits += b.abseits;
+            summe.elfmeter += b.elfmeter;
+            summe.ohne_pfiff += b.ohne_pfiff;
+            summe.laengste_unterbrechung = std::max(summe.laengste_unterbrechung, b.laengste_unterbrechung);
+            // the side with the higher strength byte by ten or more
+            const int32_t staerker = r->staerke[0] - r->staerke[1];
+            const int32_t diff = int32_t(r->tore[0]) - int32_t(r->tore[1]);
+            if (std::abs(staerker) >= 10 && diff != 0) (diff > 0) == (staerker > 0) ? ++vorn : ++hinten;
+        }
+    ASSERT_GE(n, 12);
+    std::printf("%d games, per game: goals %.2f shots %.2f fouls %.2f corners %.2f throw-ins %.2f offsides %.2f "
+                "penalties %.2f; the stronger side won %d, lost %d; halves ended by the clock %d\n",
+                n, double(summe.tore) / n, double(summe.schuesse) / n, double(summe.fouls) / n, double(summe.ecken) / n,
+                double(summe.einwuerfe) / n, double(summe.abseits) / n, double(summe.elfmeter) / n, vorn, hinten, summe.ohne_pfiff);
+    EXPECT_EQ(beendet, n);
     EXPECT_EQ(ohne_schuss, 0);
-    EXPECT_GE(summe.tore, N * 3 / 2);
-    EXPECT_LE(summe.tore, N * 4);
-    EXPECT_GT(summe.schuesse, 8 * N);
+    EXPECT_GE(summe.tore * 2, n * 3);
+    EXPECT_LE(summe.tore, n * 4);
     EXPECT_GT(summe.fouls, 0);
     EXPECT_GT(summe.ecken, 0);
     EXPECT_GT(summe.einwuerfe, 0);
-    // no restart waits longer than ten seconds of pitch time
+    EXPECT_GT(vorn, hinten);
+    // no restart waits longer than ten seconds of pitch time (walks on and off aside)
     EXPECT_LT(summe.laengste_unterbrechung * SPIELFELD_SCHRITT_MS, 10000);
 }
 
