@@ -16,6 +16,7 @@
 #include "match/pitch/spielfeld_spieler.h"
 #include "match/pitch/spielfeld_standard.h"
 #include "match/pitch/spielfeld_verhalten.h"
+#include "match/pitch/spielfeld_wechsel.h"
 #include "match/spielfeld_szene.h"
 #include "match/spieltag_welt.h"
 #include "matchview/live/spielszenen_kamera.h"
@@ -73,7 +74,7 @@ protected:
     }
 };
 
-TEST_F(Verhalten, AKeeperDivesForAShotWithinReachAndKeepsItOut)
+TEST_F(Verhalten, AKeeperDivesForAShotWithinReachAndKeepsMostOutButNotOneOutOfReach)
 {
     // A home striker shoots at the away goal (x = 0 for the away keeper's side when ends are
     // not swapped: home attacks x = length).
@@ -115,11 +116,7 @@ TEST_F(Verhalten, AKeeperDivesForAShotWithinReachAndKeepsItOut)
     // A good keeper stops most of them; not every one, or nobody would score.
     EXPECT_GE(gehalten, 12);
     EXPECT_EQ(gehalten + tore, 20);
-}
-
-TEST_F(Verhalten, AShotOutOfReachIsNotDivedFor)
-{
-    const float L = float(Spielfeld_Masse[0]), W = float(Spielfeld_Masse[1]);
+    // A shot far out of his reach is not dived for.
     feld(16, L - 60, W / 2 - 400, true);
     ball_bei(L - 300, W / 2 + 420);
     Spielfeld_Auftrag_Geben(r.get(), SPIELFELD_BALL, int32_t(L + 300), int32_t(W / 2 + 420), 0, 3000, 10, 0, -1, 0, -1, 1,
@@ -302,6 +299,36 @@ TEST_F(Verhalten, APenaltyAndAShootOutKickAreTakenByTheKickingSide)
     EXPECT_LT(k, 400);
     EXPECT_EQ(r->letzter_schuetze, 12);
     EXPECT_LT(b().vx, 0.0f);
+}
+
+TEST_F(Verhalten, AHurtPlayerIsReplacedByTheAssistantOrGetsUpWhenPlayGoesOn)
+{
+    const float W = float(Spielfeld_Masse[1]);
+    const auto verletzt = [&](uint8_t assistent) {
+        feld(0, 500, W / 2, true);
+        feld(5, 4000, 3000);
+        spieler(6, 4658, -348, false, SPIELFELD_ERSATZ);
+        r->objekt[5].zustand = 44;
+        r->spieler[5].zustand |= 0x40;
+        r->assistent[0] = assistent;
+        r->wechsel_uebrig[0] = 3;
+        r->situation = SITUATION_VERLETZUNG;
+        Spielfeld_Verhalten_Zustand(r.get(), 5, 0);
+    };
+    verletzt(1);
+    EXPECT_TRUE(Spielfeld_Wechsel_Ist_Aus(r.get(), 5));
+    EXPECT_TRUE(Spielfeld_Wechsel_Ist_Ein(r.get(), 6));
+    // Without an assistant he gets up once the restart is set, and plays on (the contacts and
+    // the restarts know him again).
+    SetUp();
+    verletzt(0);
+    EXPECT_FALSE(Spielfeld_Wechsel_Ist_Aus(r.get(), 5));
+    EXPECT_EQ(r->objekt[5].zustand, 44);
+    r->situation = SITUATION_FREISTOSS;
+    r->standard_aufgebaut = 1;
+    Spielfeld_Verhalten_Zustand(r.get(), 5, 0);
+    EXPECT_EQ(r->objekt[5].zustand, 0);
+    EXPECT_EQ(r->spieler[5].zustand, SPIELFELD_AUF_DEM_PLATZ);
 }
 
 TEST_F(Verhalten, AWallStandsNineMetresFromTheBallOnTheWayToItsGoal)
