@@ -329,7 +329,6 @@ void zuspielen(Spielfeld_Record* r, int32_t i, float x, float y, int32_t anim)
 
 void passen(Spielfeld_Record* r, int32_t i, const Zuspiel& z, int32_t anim = ANIM_PASS)
 {
-    const int32_t s = seite_von(i);
     const Spielfeld_Objekt& q = r->objekt[z.slot];
     // lead the mate by his run; the less he sees, the wider of the mark
     const float weit = abstand(ball(r).x, ball(r).y, z.x, z.y);
@@ -340,13 +339,12 @@ void passen(Spielfeld_Record* r, int32_t i, const Zuspiel& z, int32_t anim = ANI
     const float x = std::clamp(z.x + q.vx * 0.4f, 150.0f, laenge() - 150.0f) + float(fx) * fehler * 0.01f;
     const float y = std::clamp(z.y + q.vy * 0.4f, 150.0f, breite() - 150.0f) + float(fy) * fehler * 0.01f;
     zuspielen(r, i, x, y, anim);
-    r->passempfaenger = z.slot;
     r->letzter_passgeber = i;
     Spielfeld_Statistik_Zaehlen(r, i, 1);
     ball_frei(r, i);
+    // after the change of holder, which clears the receiver
     r->passempfaenger = z.slot;
     r->objekt[z.slot].neu_entscheiden = 1;
-    (void)s;
 }
 
 // A long ball upfield when nobody is free.
@@ -391,7 +389,6 @@ void schiessen(Spielfeld_Record* r, int32_t i, int32_t skill)
     r->schuss_offen = 1;
     r->schuetzen_slot = i;
     r->letzter_schuetze = i;
-    r->passempfaenger = -1;
     Spielfeld_Ereignis_Melden(r, SPIELFELD_EREIGNIS_CHANCE, i, -1);
     Spielfeld_Statistik_Zaehlen(r, i, 2);
     ball_frei(r, i);
