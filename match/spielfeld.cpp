@@ -577,8 +577,9 @@ bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32
     r.anzeige = modus == 1 ? 1 : 0;
     const int32_t global = Zufall_Get_Seed();
     Zufall_Set_Seed(int32_t(r.seed));
-    // Nothing plays on the pitch until the frame step does.
-    Spielfeld_Daten_Eintragen(&r, sp, spiel, -1);
+    // The mode is the shown flag: a game with a window or a pitch of its own (or switch 3 of its
+    // competition, or a displayed record) is played on the pitch.
+    Spielfeld_Daten_Eintragen(&r, sp, spiel, modus);
     Spielfeld_Umgebung_Setzen(&r, sp);
     Spielfeld_Kontakte_Aufloesen(&r);
     r.seed = uint32_t(Zufall_Get_Seed());
