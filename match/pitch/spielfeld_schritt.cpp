@@ -1,6 +1,7 @@
 #include "match/pitch/spielfeld_schritt.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "gameflow/globals.h"
 #include "match/pitch/spielfeld_ball.h"
@@ -21,6 +22,8 @@ namespace {
 Spielfeld_Aufruf_Beobachter beobachter = nullptr;
 
 constexpr float ENTSCHEIDUNG_S = 1.0f;
+constexpr float SCHRITT_HINTER_BALL = 150.0f;
+constexpr float ABSTAND_STANDARD = 915.0f;
 constexpr uint32_t KRAFT_MAX = 10000;
 constexpr uint8_t ZUSTAND_VERLETZT = 44;  // lying hurt after a foul
 
@@ -169,7 +172,6 @@ void standard_erzwingen(Spielfeld_Record* r)
         Spielfeld_Objekt& o = r->objekt[s];
         o.zustand = 0;
         o.neu_entscheiden = 1;
-        Spielfeld_Objekt_Setzen(r, s, int32_t(b.x), int32_t(b.y), 0);
         const float tx = float(r->tor_x[seite]);
         float zx = b.x, zy = b.y;
         if (schuss) {
@@ -183,6 +185,23 @@ void standard_erzwingen(Spielfeld_Record* r)
             zx = std::clamp(b.x + (tx > b.x ? 1500.0f : -1500.0f), 0.0f, float(Spielfeld_Masse[0]));
             zy = std::clamp(b.y + (float(Spielfeld_Masse[1]) / 2.0f - b.y) * 0.3f, 0.0f, float(Spielfeld_Masse[1]));
         }
+        // from the spot only the taker and the goalkeepers stay near the ball
+        if (schuss)
+            for (int32_t i = 0; i < SPIELFELD_SLOTS; ++i) {
+                Spielfeld_Objekt& p = r->objekt[i];
+                if (i == s || !spielt(r, i) || p.torwart) continue;
+                const float px = p.x - b.x, py = p.y - b.y;
+                const float pd = std::sqrt(px * px + py * py);
+                if (pd >= ABSTAND_STANDARD) continue;
+                const float nx = pd > 1.0f ? px / pd : 1.0f, ny = pd > 1.0f ? py / pd : 0.0f;
+                const float x = std::clamp(b.x + nx * ABSTAND_STANDARD, 0.0f, float(Spielfeld_Masse[0]));
+                const float y = std::clamp(b.y + ny * ABSTAND_STANDARD, 0.0f, float(Spielfeld_Masse[1]));
+                Spielfeld_Objekt_Setzen(r, i, int32_t(x), int32_t(y), 0);
+            }
+        // he stands a stride behind the ball, so that the kick leaves him at once
+        const float dx = zx - b.x, dy = zy - b.y;
+        const float d = std::max(std::sqrt(dx * dx + dy * dy), 1.0f);
+        Spielfeld_Objekt_Setzen(r, s, int32_t(b.x - dx / d * SCHRITT_HINTER_BALL), int32_t(b.y - dy / d * SCHRITT_HINTER_BALL), 0);
         r->letzte_beruehrung = uint8_t(seite);
         r->ballhalter = -1;
         Spielfeld_Ball_Spielen(r, zx, zy, schuss ? 2200.0f : 1200.0f);
@@ -194,12 +213,15 @@ void standard_erzwingen(Spielfeld_Record* r)
     Spielfeld_Situation_Zuruecksetzen(r);
 }
 
+// A restart set, held by a goalkeeper, or come to rest: the ball step books a goal in the step
+// the ball stops in the net, so a resting ball in the goal has counted.
 bool ball_tot(const Spielfeld_Record* r)
 {
     const Spielfeld_Objekt& b = r->objekt[SPIELFELD_BALL];
-    if (r->ball_zustand != BALL_IM_SPIEL || r->situation != SITUATION_SPIEL) return true;
+    if (r->situation != SITUATION_SPIEL) return true;
     if (r->ballhalter >= 0 && r->ballhalter < SPIELFELD_SLOTS && r->objekt[r->ballhalter].torwart) return true;
-    return b.z <= 0.0f && b.vx * b.vx + b.vy * b.vy < 100.0f * 100.0f;
+    if (r->ball_zustand == BALL_IM_TOR) return b.vx == 0.0f && b.vy == 0.0f;
+    return b.z <= 0.0f && std::fabs(b.vx) + std::fabs(b.vy) <= 50.0f;
 }
 
 // Liveness: a restart ends within its time, a shoot-out kick once its ball is dead (or in time).
@@ -213,7 +235,8 @@ void waechter(Spielfeld_Record* r, int32_t ms)
     if (r->elfmeter_schuss == 1 && r->situation != SITUATION_ELFMETERSCHIESSEN) {
         zaehlen();
         // the ball needs a moment to leave the spot before it can count as dead
-        if ((r->waechter_ms > 4 * SPIELFELD_SCHRITT_MS && ball_tot(r)) || r->waechter_ms >= SPIELFELD_ELFMETER_WAECHTER_MS) {
+        const bool spaet = r->waechter_ms >= SPIELFELD_ELFMETER_WAECHTER_MS;
+        if ((r->waechter_ms > 4 * SPIELFELD_SCHRITT_MS && ball_tot(r)) || spaet) {
             r->elfmeter_schuss = 2;
             r->waechter_ms = 0;
         }
@@ -238,6 +261,8 @@ void Spielfeld_Record_Schritt(Spielfeld_Record* r, int32_t ms)
 {
     if (!r) return;
     r->frame_zeit = uint32_t(ms);
+    // Between two shoot-out kicks the pitch rests until the day sets up the next one.
+    if (r->elfmeter_schuss == 2) return;
     Ball_Objekt = &r->objekt[SPIELFELD_BALL];
     Ball_Auftrag = &Ball_Objekt->auftrag[0];
     for (int32_t i = 0; i < SPIELFELD_OBJEKTE; ++i)
@@ -250,7 +275,8 @@ void Spielfeld_Record_Schritt(Spielfeld_Record* r, int32_t ms)
     foul_buchen(r);
     nach_tor(r);
     waechter(r, ms);
-    if (r->spielende != 2) Spieltag_Halbzeit_Auf_Dem_Platz_Pruefen(r);
+    // a shoot-out kick has no clock: the day decides when the shoot-out ends
+    if (r->spielende != 2 && !r->elfmeter_schuss) Spieltag_Halbzeit_Auf_Dem_Platz_Pruefen(r);
     if (r->spielende == 2 && r->situation != SITUATION_HALBZEIT) Spielfeld_Halbzeit_Beenden(int32_t(r->spiel));
     for (int32_t i = 0; i < SPIELFELD_SLOTS; ++i)
         if (r->objekt[i].aktiv) Spielfeld_Animation_Variieren(&r->objekt[i]);
