@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "bench/spielfeld_spieltag.h"
 #include "common/welt_ordner.h"
 #include "competitions/spiele.h"
 #include "competitions/wettbewerb.h"
-#include "database/assistent.h"
 #include "database/manager.h"
 #include "database/team.h"
 #include "gameflow/ablauf.h"
@@ -53,7 +53,8 @@ protected:
         if (neues_spiel) {
             ASSERT_TRUE(Spielstart_Neues_Spiel());
         }
-        Ablauf_Set_Zug_Hook(zug_aufstellen);
+        // The passive manager still fills the gaps injuries and bans leave in his eleven.
+        Ablauf_Set_Zug_Hook(spielfeld_spieltag::zug);
     }
     void TearDown() override
     {
@@ -76,17 +77,6 @@ protected:
         Spielstand_Ordner::TearDown();
     }
 
-    // A manager without a line-up assistant fills the gaps injuries and bans leave in his eleven
-    // before his game himself: the forced assistant's run stands in for him (it draws from its
-    // own sequence and leaves the game's as it was).
-    static int32_t zug_aufstellen(int32_t team, bool erster)
-    {
-        if (!erster) return -1;
-        int32_t auswaerts = 0, wichtigkeit = 0;
-        const int32_t gegner = Spieltag_Get_Gegner(team, &auswaerts, &wichtigkeit, nullptr, nullptr);
-        if (gegner >= 0) Assi_Mannschaftsaufstellung(team, gegner, 1, auswaerts, wichtigkeit, -1, true);
-        return -1;
-    }
     // The main loop runs until it reaches the state (a match day's state on a day with games).
     static bool bis_zustand(int32_t zustand, int32_t grenze = 400000)
     {
