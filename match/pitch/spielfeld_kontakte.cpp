@@ -434,10 +434,10 @@ void phase_d(Pass& p)
 
 }  // namespace
 
-void Spielfeld_Ball_Spielen(Spielfeld_Record* r, float x, float y, float tempo)
+void Spielfeld_Ball_Spielen(Spielfeld_Record* r, float x, float y, float tempo, int32_t versatz)
 {
     Spielfeld_Auftrag_Geben(r, SPIELFELD_BALL, int32_t(x), int32_t(y), 0, int32_t(tempo), ANIM_BALL_GESPIELT, 0, -1, 0, -1, 1,
-                            -1, 0, AUFTRAG_SUCHEN);
+                            -1, versatz, AUFTRAG_SUCHEN);
 }
 
 int32_t Spielfeld_Zweikampf_Chance(int32_t vc, int32_t vh)

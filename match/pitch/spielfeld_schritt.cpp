@@ -24,6 +24,10 @@ Spielfeld_Aufruf_Beobachter beobachter = nullptr;
 constexpr float ENTSCHEIDUNG_S = 1.0f;
 constexpr float SCHRITT_HINTER_BALL = 150.0f;
 constexpr float ABSTAND_STANDARD = 915.0f;
+// per cent of half the goal's width
+constexpr int32_t ECKE_VON = 40, ECKE_BIS = 125;
+constexpr float NETZ_TIEFE = 1000.0f;
+constexpr float SCHUSS_ABSCHUSS = 650.0f;
 constexpr uint32_t KRAFT_MAX = 10000;
 constexpr uint8_t ZUSTAND_VERLETZT = 44;  // lying hurt after a foul
 
@@ -175,9 +179,17 @@ void standard_erzwingen(Spielfeld_Record* r)
         const float tx = float(r->tor_x[seite]);
         float zx = b.x, zy = b.y;
         if (schuss) {
-            const int32_t versatz = Zufall(-300, 300);
-            zx = tx;
-            zy = float(r->tor_y[seite] + versatz);
+            // at a corner of the goal; now and then wide of the post
+            const int32_t e = tx > float(Spielfeld_Masse[0] / 2) ? 1 : 0;
+            const int32_t halb = (Spielfeld_Masse[4 + e] - Spielfeld_Masse[2 + e]) / 2;
+            const int32_t prozent = Zufall(ECKE_VON, ECKE_BIS);
+            const int32_t versatz = halb * prozent / 100;
+            const int32_t links = Zufall(0, 1);
+            // aimed into the net: a ball played to the line would stop on it
+            zx = tx + (tx < float(Spielfeld_Masse[0] / 2) ? -NETZ_TIEFE : NETZ_TIEFE);
+            // the drawn offset is where it crosses the line
+            const float weit = std::fabs(zx - b.x) / std::max(std::fabs(tx - b.x), 1.0f);
+            zy = b.y + (float(r->tor_y[seite]) + float(links ? -versatz : versatz) - b.y) * weit;
             r->schuss_offen = 1;
             r->letzter_schuetze = s;
             r->schuetzen_slot = s;
@@ -185,18 +197,17 @@ void standard_erzwingen(Spielfeld_Record* r)
             zx = std::clamp(b.x + (tx > b.x ? 1500.0f : -1500.0f), 0.0f, float(Spielfeld_Masse[0]));
             zy = std::clamp(b.y + (float(Spielfeld_Masse[1]) / 2.0f - b.y) * 0.3f, 0.0f, float(Spielfeld_Masse[1]));
         }
-        // from the spot only the taker and the goalkeepers stay near the ball
+        // from the spot only the taker and the defending goalkeeper stay near the ball
         if (schuss)
             for (int32_t i = 0; i < SPIELFELD_SLOTS; ++i) {
                 Spielfeld_Objekt& p = r->objekt[i];
-                if (i == s || !spielt(r, i) || p.torwart) continue;
+                if (i == s || !spielt(r, i) || (p.torwart && i / 16 != seite)) continue;
                 const float px = p.x - b.x, py = p.y - b.y;
-                const float pd = std::sqrt(px * px + py * py);
-                if (pd >= ABSTAND_STANDARD) continue;
-                const float nx = pd > 1.0f ? px / pd : 1.0f, ny = pd > 1.0f ? py / pd : 0.0f;
-                const float x = std::clamp(b.x + nx * ABSTAND_STANDARD, 0.0f, float(Spielfeld_Masse[0]));
-                const float y = std::clamp(b.y + ny * ABSTAND_STANDARD, 0.0f, float(Spielfeld_Masse[1]));
-                Spielfeld_Objekt_Setzen(r, i, int32_t(x), int32_t(y), 0);
+                if (px * px + py * py >= ABSTAND_STANDARD * ABSTAND_STANDARD) continue;
+                // back towards the halfway line, never towards the goal
+                const float mitte = float(Spielfeld_Masse[0] / 2);
+                const float x = std::clamp(b.x + (mitte > b.x ? ABSTAND_STANDARD : -ABSTAND_STANDARD), 0.0f, float(Spielfeld_Masse[0]));
+                Spielfeld_Objekt_Setzen(r, i, int32_t(x), int32_t(p.y), 0);
             }
         // he stands a stride behind the ball, so that the kick leaves him at once
         const float dx = zx - b.x, dy = zy - b.y;
@@ -204,7 +215,12 @@ void standard_erzwingen(Spielfeld_Record* r)
         Spielfeld_Objekt_Setzen(r, s, int32_t(b.x - dx / d * SCHRITT_HINTER_BALL), int32_t(b.y - dy / d * SCHRITT_HINTER_BALL), 0);
         r->letzte_beruehrung = uint8_t(seite);
         r->ballhalter = -1;
-        Spielfeld_Ball_Spielen(r, zx, zy, schuss ? 2200.0f : 1200.0f);
+        Spielfeld_Ball_Spielen(r, zx, zy, schuss ? 2600.0f : 1200.0f, -1);
+        if (schuss) {
+            // lifted a little: heavy ground would stop a ball rolled from the spot
+            Spielfeld_Aktueller_Auftrag(&b)->start_tempo = SCHUSS_ABSCHUSS;
+            b.flug_start = b.flug_uhr = 0.0f;
+        }
     }
     r->freistoss_offen = r->elfmeter_offen = r->ecke_offen = 0;
     r->standard_aufgebaut = 0;
