@@ -36,17 +36,11 @@ struct Auf_Dem_Platz {
 // The day's games on the pitch and their goals.
 void zaehlen(int32_t* platz, int32_t* tore)
 {
-    int32_t w[256];
-    const int32_t n = Spieltag_Get_Wettbewerbe(w, 256);
-    for (int32_t i = 0; i < n; ++i) {
-        int32_t s[SPIELTAG_TAGESLISTE];
-        if (!Spieltag_Get_Spiele(w[i], s, SPIELTAG_TAGESLISTE)) continue;
-        for (int32_t k = 1; k <= s[0]; ++k) {
-            const Spielfeld_Record* r = Spielfeld_Get_Spiel(s[k]);
-            if (r && r->aktiv) ++*platz;
-            if (const Spiele_Spiel* m = Spiele_Get_Spiel(s[k], 0)) *tore += m->heim_tore + m->gast_tore;
-        }
-    }
+    spielfeld_spieltag::jedes_spiel([&](int32_t, int32_t g) {
+        const Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
+        if (r && r->aktiv) ++*platz;
+        if (const Spiele_Spiel* m = Spiele_Get_Spiel(g, 0)) *tore += m->heim_tore + m->gast_tore;
+    });
 }
 
 void tag(benchmark::State& state, bool alle)

@@ -55,6 +55,19 @@ inline bool neues_spiel(const std::filesystem::path& ordner, int32_t seed)
 
 inline void auf_den_platz(int32_t team) { Team_Wert(TEAM_FLAGS, team, AUF_DEM_PLATZ, TEAM_SETZEN); }
 
+// Calls f(competition, game) for each game of the running day, in list order.
+template <typename F>
+void jedes_spiel(F&& f)
+{
+    int32_t w[256];
+    const int32_t n = Spieltag_Get_Wettbewerbe(w, 256);
+    for (int32_t i = 0; i < n; ++i) {
+        int32_t s[SPIELTAG_TAGESLISTE];
+        if (!Spieltag_Get_Spiele(w[i], s, SPIELTAG_TAGESLISTE)) continue;
+        for (int32_t k = 1; k <= s[0]; ++k) f(w[i], s[k]);
+    }
+}
+
 // The loop until it stands in `zustand`; false when it does not within `grenze` passes.
 inline bool bis(int32_t zustand, int64_t grenze)
 {

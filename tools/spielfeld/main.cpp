@@ -185,17 +185,12 @@ Seite_Zahlen seite_zahlen(const Spielfeld_Record& r, int32_t s, int32_t spiel)
 // The game of the two clubs among the running day's games; -1 none.
 int32_t spiel_des_tages(int32_t heim, int32_t gast)
 {
-    int32_t w[256];
-    const int32_t n = Spieltag_Get_Wettbewerbe(w, 256);
-    for (int32_t i = 0; i < n; ++i) {
-        int32_t s[SPIELTAG_TAGESLISTE];
-        if (!Spieltag_Get_Spiele(w[i], s, SPIELTAG_TAGESLISTE)) continue;
-        for (int32_t k = 1; k <= s[0]; ++k) {
-            const Spiele_Spiel* m = Spiele_Get_Spiel(s[k], 1);
-            if (m && m->heim == heim && m->gast == gast) return s[k];
-        }
-    }
-    return -1;
+    int32_t gefunden = -1;
+    sst::jedes_spiel([&](int32_t, int32_t g) {
+        const Spiele_Spiel* m = Spiele_Get_Spiel(g, 1);
+        if (gefunden < 0 && m && m->heim == heim && m->gast == gast) gefunden = g;
+    });
+    return gefunden;
 }
 
 constexpr int64_t MAX_SCHLEIFE = 400000000;
@@ -279,39 +274,33 @@ int saison(const std::string& welt, int32_t seed)
             std::fprintf(stderr, "dorvin_spielfeld: Tag %d endet nicht (%d von %d Spielen)\n", Aktueller_Tag, gespielt, alle);
             return 1;
         }
-        int32_t w[256];
-        const int32_t k = Spieltag_Get_Wettbewerbe(w, 256);
-        for (int32_t i = 0; i < k; ++i) {
-            const Wettbewerb_Info* info = Wettbewerb_Get_Info(w[i]);
-            if (!info || !info->basisliga) continue;
-            int32_t s[SPIELTAG_TAGESLISTE];
-            if (!Spieltag_Get_Spiele(w[i], s, SPIELTAG_TAGESLISTE)) continue;
-            for (int32_t j = 1; j <= s[0]; ++j) {
-                const Spiele_Spiel m = *Spiele_Get_Spiel(s[j], 1);
-                if (!tabelle.count(m.heim) || !tabelle.count(m.gast)) continue;
-                const Spielfeld_Record* r = Spielfeld_Get_Spiel(s[j]);
-                if (!r || !r->aktiv) ++nicht_platz;
-                ++gespielt;
-                tore += m.heim_tore + m.gast_tore;
-                heimsiege += m.heim_tore > m.gast_tore;
-                remis += m.heim_tore == m.gast_tore;
-                Tabellen_Zeile& h = tabelle[m.heim];
-                Tabellen_Zeile& a = tabelle[m.gast];
-                ++h.spiele, ++a.spiele;
-                h.tore += m.heim_tore, h.gegentore += m.gast_tore;
-                a.tore += m.gast_tore, a.gegentore += m.heim_tore;
-                h.punkte += m.heim_tore > m.gast_tore ? 3 : m.heim_tore == m.gast_tore ? 1 : 0;
-                a.punkte += m.gast_tore > m.heim_tore ? 3 : m.heim_tore == m.gast_tore ? 1 : 0;
-                for (int32_t seite = 0; r && seite < 2; ++seite) {
-                    const Seite_Zahlen z = seite_zahlen(*r, seite, s[j]);
-                    summe.schuesse += z.schuesse, summe.ecken += z.ecken, summe.fouls += z.fouls;
-                    summe.gelb += z.gelb, summe.gelb_rot += z.gelb_rot, summe.rot += z.rot;
-                    summe.wechsel += z.wechsel, summe.verletzungen += z.verletzungen, summe.elfmeter += z.elfmeter;
-                }
-                ausgeben("Tag %3d  %-14.14s - %-14.14s %d:%d\n", Aktueller_Tag, name(m.heim), name(m.gast), m.heim_tore,
-                         m.gast_tore);
+        sst::jedes_spiel([&](int32_t c, int32_t g) {
+            const Wettbewerb_Info* info = Wettbewerb_Get_Info(c);
+            if (!info || !info->basisliga) return;
+            const Spiele_Spiel m = *Spiele_Get_Spiel(g, 1);
+            if (!tabelle.count(m.heim) || !tabelle.count(m.gast)) return;
+            const Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
+            if (!r || !r->aktiv) ++nicht_platz;
+            ++gespielt;
+            tore += m.heim_tore + m.gast_tore;
+            heimsiege += m.heim_tore > m.gast_tore;
+            remis += m.heim_tore == m.gast_tore;
+            Tabellen_Zeile& h = tabelle[m.heim];
+            Tabellen_Zeile& a = tabelle[m.gast];
+            ++h.spiele, ++a.spiele;
+            h.tore += m.heim_tore, h.gegentore += m.gast_tore;
+            a.tore += m.gast_tore, a.gegentore += m.heim_tore;
+            h.punkte += m.heim_tore > m.gast_tore ? 3 : m.heim_tore == m.gast_tore ? 1 : 0;
+            a.punkte += m.gast_tore > m.heim_tore ? 3 : m.heim_tore == m.gast_tore ? 1 : 0;
+            for (int32_t seite = 0; r && seite < 2; ++seite) {
+                const Seite_Zahlen z = seite_zahlen(*r, seite, g);
+                summe.schuesse += z.schuesse, summe.ecken += z.ecken, summe.fouls += z.fouls;
+                summe.gelb += z.gelb, summe.gelb_rot += z.gelb_rot, summe.rot += z.rot;
+                summe.wechsel += z.wechsel, summe.verletzungen += z.verletzungen, summe.elfmeter += z.elfmeter;
             }
-        }
+            ausgeben("Tag %3d  %-14.14s - %-14.14s %d:%d\n", Aktueller_Tag, name(m.heim), name(m.gast), m.heim_tore,
+                     m.gast_tore);
+        });
         Ablauf_Schritt();
     }
     std::vector<Tabellen_Zeile> z;
