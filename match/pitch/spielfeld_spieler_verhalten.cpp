@@ -332,7 +332,7 @@ void passen(Spielfeld_Record* r, int32_t i, const Zuspiel& z, int32_t anim = ANI
     const Spielfeld_Objekt& q = r->objekt[z.slot];
     // lead the mate by his run; the less he sees, the wider of the mark
     const float weit = abstand(ball(r).x, ball(r).y, z.x, z.y);
-    const float fehler = (420.0f - float(wert(r, i, UEBERSICHT)) * 0.3f) * std::clamp(weit / 2000.0f, 0.15f, 1.5f);
+    const float fehler = (500.0f - float(wert(r, i, UEBERSICHT)) * 0.5f) * std::clamp(weit / 2000.0f, 0.15f, 1.5f);
     const int32_t fx = Zufall(-100, 100);
     const int32_t fy = Zufall(-100, 100);
     // aimed inside the lines; only the error may carry it out
@@ -373,7 +373,7 @@ void schiessen(Spielfeld_Record* r, int32_t i, int32_t skill)
     const Spielfeld_Objekt& b = ball(r);
     const float gx = tor_x(r, s), gy = tor_y(r, s);
     const float d = std::max(abstand(b.x, b.y, gx, gy), 100.0f);
-    const float streu = (820.0f - float(skill) * 0.4f) * (0.55f + d / 3500.0f);
+    const float streu = (1000.0f - float(skill) * 0.7f) * (0.55f + d / 3500.0f);
     const int32_t zug_y = Zufall(-100, 100);
     const int32_t zug_h = Zufall(10, 250);
     const float ty = gy + float(zug_y) * streu * 0.01f;
@@ -842,7 +842,7 @@ bool torwart_parieren(Spielfeld_Record* r, int32_t i, int32_t s)
     const float reichweite = 90.0f + float(wert(r, i, REFLEXE)) * 0.22f + std::min(t, 0.6f) * 380.0f;
     if (std::fabs(seitlich) > reichweite + 120.0f || b.z > 330.0f) return false;
     const int32_t reaktion = Zufall(0, 999);
-    if (reaktion > 680 + wert(r, i, REFLEXE) / 3) return false;  // beaten: he moves too late
+    if (reaktion > 500 + wert(r, i, REFLEXE) / 2) return false;  // beaten: he moves too late
     const bool fangen = std::fabs(seitlich) < 90.0f && b.z < 220.0f;
     const int32_t anim = fangen ? (seitlich < 0 ? ANIM_FANGEN_LINKS : ANIM_FANGEN_RECHTS)
                                 : (seitlich < 0 ? ANIM_HECHT_LINKS : ANIM_HECHT_RECHTS);
