@@ -321,8 +321,10 @@ void zuspielen(Spielfeld_Record* r, int32_t i, float x, float y, int32_t anim)
         const float v = std::min(roll_tempo(d + 150.0f, r->boden_faktor), 2600.0f);
         ball_spielen(r, i, x, y, v, 0.0f);
     } else {
-        const float t = 0.8f + d / 4000.0f;  // seconds in the air
-        ball_spielen(r, i, x, y, d / t, 981.0f * t * 0.5f);
+        // seconds in the air (the ball's height is u t - 981 t^2, so it lands after u / 981),
+        // no faster than a mate can control it
+        const float t = std::max(0.6f + d / 5000.0f, d / 2400.0f);
+        ball_spielen(r, i, x, y, d / t, 981.0f * t);
     }
     aktion(r, i, anim);
 }
@@ -355,7 +357,7 @@ void befreien(Spielfeld_Record* r, int32_t i, int32_t s)
     // towards the nearer wing, where a miss goes into touch rather than to the middle
     const int32_t quer = Zufall(0, 1500);
     const int32_t ins_aus = Zufall(0, 99);
-    const float x = std::clamp(o.x + dir * 3500.0f, 300.0f, laenge() - 300.0f);
+    const float x = std::clamp(o.x + dir * 2300.0f, 300.0f, laenge() - 300.0f);
     float y = o.y < breite() / 2 ? std::max(o.y - float(quer) * 2.0f, -400.0f)
                                  : std::min(o.y + float(quer) * 2.0f, breite() + 400.0f);
     // in his own half now and then straight into touch
@@ -416,8 +418,8 @@ void flanken(Spielfeld_Record* r, int32_t i, int32_t s)
         }
     }
     const float d = abstand(ball(r).x, ball(r).y, x, y);
-    const float t = 0.9f + d / 5000.0f;
-    ball_spielen(r, i, x, y, d / t, 981.0f * t * 0.5f);
+    const float t = std::max(0.6f + d / 5000.0f, d / 2400.0f);
+    ball_spielen(r, i, x, y, d / t, 981.0f * t);
     aktion(r, i, ANIM_SCHUSS);
     r->letzter_passgeber = i;
     Spielfeld_Statistik_Zaehlen(r, i, 1);
@@ -429,7 +431,7 @@ void flanken(Spielfeld_Record* r, int32_t i, int32_t s)
 float schuss_weite(const Spielfeld_Record* r, int32_t i)
 {
     const int32_t anw = std::min<int32_t>(r->spieler[i].anweisung[ANW_SCHIESSEN], 4);
-    return 1600.0f + float(wert(r, i, TORSCHUSS)) * 0.8f + float(2 - anw) * 150.0f;
+    return 2200.0f + float(wert(r, i, TORSCHUSS)) * 0.8f + float(2 - anw) * 150.0f;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -926,7 +928,7 @@ void Spielfeld_Verhalten_Ballfuehrer(Spielfeld_Record* r, int32_t slot, int32_t 
     if (zum_tor < schuss_weite(r, slot) && std::fabs(o.y - gy) < 2200.0f) {
         const int32_t zug = Zufall(0, 99);
         const float nah = (schuss_weite(r, slot) - zum_tor) / 15.0f;
-        if (float(zug) < 25.0f + nah + (bedraengt ? 20.0f : 0.0f)) {
+        if (float(zug) < 40.0f + nah + (bedraengt ? 20.0f : 0.0f)) {
             schiessen(r, slot, wert(r, slot, TORSCHUSS));
             return;
         }
