@@ -294,7 +294,7 @@ int saison(const std::string& welt, int32_t seed)
             a.punkte += m.gast_tore > m.heim_tore ? 3 : m.heim_tore == m.gast_tore ? 1 : 0;
             for (int32_t seite = 0; r && seite < 2; ++seite) {
                 const Seite_Zahlen z = seite_zahlen(*r, seite, g);
-                summe.schuesse += z.schuesse, summe.ecken += z.ecken, summe.fouls += z.fouls;
+                summe.schuesse += z.schuesse, summe.ecken += z.ecken, summe.fouls += z.fouls, summe.freistoesse += z.freistoesse;
                 summe.gelb += z.gelb, summe.gelb_rot += z.gelb_rot, summe.rot += z.rot;
                 summe.wechsel += z.wechsel, summe.verletzungen += z.verletzungen, summe.elfmeter += z.elfmeter;
             }
@@ -319,9 +319,9 @@ int saison(const std::string& welt, int32_t seed)
     for (size_t i = 0; i < z.size(); ++i) (i < z.size() / 2 ? oben : unten) += z[i].staerke;
     const double g = gespielt > 0 ? double(gespielt) : 1.0;
     ausgeben("\n%d Spiele (%d nicht auf dem Platz), je Spiel: Tore %.2f, Heimsiege %.0f %%, Remis %.0f %%, Schüsse %.1f, "
-             "Ecken %.1f, Fouls %.1f, Elfmeter %.2f, Gelb %.2f, Gelb-Rot %.2f, Rot %.2f, Wechsel %.2f, Verletzungen %.2f\n",
+             "Ecken %.1f, Fouls %.1f, Freistöße %.1f, Elfmeter %.2f, Gelb %.2f, Gelb-Rot %.2f, Rot %.2f, Wechsel %.2f, Verletzungen %.2f\n",
              gespielt, nicht_platz, tore / g, 100.0 * heimsiege / g, 100.0 * remis / g, summe.schuesse / g, summe.ecken / g,
-             summe.fouls / g, summe.elfmeter / g, summe.gelb / g, summe.gelb_rot / g, summe.rot / g, summe.wechsel / g,
+             summe.fouls / g, summe.freistoesse / g, summe.elfmeter / g, summe.gelb / g, summe.gelb_rot / g, summe.rot / g, summe.wechsel / g,
              summe.verletzungen / g);
     const size_t haelfte = std::max<size_t>(z.size() / 2, 1);
     ausgeben("Mittlere Stärke obere Hälfte %.1f, untere Hälfte %.1f\n", double(oben) / double(haelfte),
