@@ -936,7 +936,7 @@ void Spielfeld_Verhalten_Ballfuehrer(Spielfeld_Record* r, int32_t slot, int32_t 
     // deep in his own area with a man at him or a ball from the air: cleared first time, at
     // worst over his own line
     const float tief = std::fabs(o.x - eigenes_tor_x(r, seite));
-    if (tief < 2000.0f && (b.z > 80.0f || Spielfeld_Gegner_In_Naehe(r, slot, -1, 0, 600) != -1)) {
+    if (tief < 2600.0f && (b.z > 80.0f || Spielfeld_Gegner_In_Naehe(r, slot, -1, 0, 800) != -1)) {
         const int32_t sicher = Zufall(0, 99);
         if (sicher < 50) {
             const float y = o.y < breite() / 2 ? 900.0f : breite() - 900.0f;
