@@ -145,7 +145,8 @@ struct Spielfeld_Record {
     uint32_t spiel;                                 // 20404 game number
     uint16_t minute;                                // 20408
     uint16_t sekunden;                              // 20410
-    uint8_t frei_20412[4];
+    uint16_t einheiten;                             // 20412 steps of the running minute
+    uint16_t waechter_ms;                           // 20414 pitch time of a restart or a shoot-out kick
     uint32_t periode;                               // 20416
     uint8_t frei_20420[8];
     int32_t tor_x[2], tor_y[2];                     // 20428, 20436
@@ -327,6 +328,9 @@ void Spielfeld_Spieloptionen(int32_t tempo_option, uint8_t freistoss, uint8_t el
 // The frame step of all live records: the clock units this frame consumed. stopp (may be null)
 // is set when the day's minute must not advance.
 float Spielfeld_Run(int32_t minute, int32_t sekunden, int32_t a, int32_t b, uint8_t* stopp, uint8_t flag);
+// The minute sync holds the clock (-1.0 from the frame step); the skip flag ends the minute at once.
+void Spielfeld_Set_Halten(uint8_t an);
+void Spielfeld_Set_Ueberspringen(uint8_t an);
 // Kicks off a half of the game on the pitch (spaetere_halbzeit 1 for every half after the first).
 void Spielfeld_Anpfiff(int32_t spiel, int32_t spaetere_halbzeit);
 // The same on a record, drawing on the running generator (the fill runs it at creation).
