@@ -73,7 +73,7 @@ constexpr int32_t SZ_SOUND_ERSTER = 2495, SZ_SOUND_LETZTER = 2511;
 
 // Palette indices. The kit ranges are those the slot remap of each figure replaces.
 enum : uint8_t {
-    SZ_WEISS = 15, SZ_SCHWARZ = 16, SZ_HAUT = 162, SZ_HAAR = 216, SZ_STUTZEN = 234, SZ_HEMD = 236, SZ_HOSE = 241,
+    SZ_WEISS = 15, SZ_SCHWARZ = 16, SZ_HAUT = 162, SZ_HAAR = 212, SZ_STUTZEN = 234, SZ_HEMD = 236, SZ_HOSE = 241,
     SZ_BESATZ = 246, SZ_SCHUH = 248, SZ_GRAS = 20, SZ_GRAS_STUFEN = 40, SZ_BAHN = 60, SZ_BODEN = 63, SZ_SCHNEE = 66,
     SZ_LINIE_BLAU = 70, SZ_ERDE = 71, SZ_SCHATTEN = 74, SZ_FAHNE_GELB = 75, SZ_KARTE_ROT = 76, SZ_NETZ = 77,
 };
