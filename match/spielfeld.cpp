@@ -13,6 +13,7 @@
 #include "database/team.h"
 #include "database/team_staerke.h"
 #include "database/teamspieler.h"
+#include "gameflow/globals.h"
 #include "match/pitch/spielfeld_abfragen.h"
 #include "match/pitch/spielfeld_ansicht.h"
 #include "match/pitch/spielfeld_daten.h"
@@ -53,6 +54,8 @@ uint32_t letzte_zeit = 0;
 // The frame step's flags: the minute sync's hold, the skip, and the frames run since init or load.
 uint8_t halten = 0, ueberspringen = 0;
 int32_t laeufe = 0;
+// Steps of the frame step since the start: every fourth one snapshots the shown records.
+uint32_t schritte = 0;
 
 // ---- The record's image: one list of fields in image order serves the writer and the reader ----
 
@@ -187,7 +190,7 @@ void record_felder(R& r, V& v)
     v(20408, r.minute);
     v(20410, r.sekunden);
     v(20412, r.einheiten);
-    v(20414, r.frei_20414);
+    v(20414, r.waechter_ms);
     v(20416, r.periode);
     v(20420, r.frei_20420);
     v(20428, r.tor_x);
@@ -578,8 +581,9 @@ bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32
     r.anzeige = modus == 1 ? 1 : 0;
     const int32_t global = Zufall_Get_Seed();
     Zufall_Set_Seed(int32_t(r.seed));
-    // Nothing plays on the pitch until the frame step does.
-    Spielfeld_Daten_Eintragen(&r, sp, spiel, -1);
+    // The mode is the shown flag: a game with a window or a pitch of its own (or switch 3 of its
+    // competition, or a displayed record) is played on the pitch.
+    Spielfeld_Daten_Eintragen(&r, sp, spiel, modus);
     Spielfeld_Umgebung_Setzen(&r, sp);
     Spielfeld_Kontakte_Aufloesen(&r);
     r.seed = uint32_t(Zufall_Get_Seed());
@@ -614,7 +618,34 @@ void Spielfeld_Spieloptionen(int32_t tempo_option, uint8_t freistoss, uint8_t el
 void Spielfeld_Set_Halten(uint8_t an) { halten = an; }
 void Spielfeld_Set_Ueberspringen(uint8_t an) { ueberspringen = an; }
 
-float Spielfeld_Run(int32_t, int32_t, int32_t, int32_t, uint8_t*, uint8_t)
+namespace {
+
+// Once a frame, also while nothing plays: the live view while a record is shown (it loads on the
+// first such frame), else the match overview with the smallest running minute + 1.
+void frame_ansichten(int32_t tagesminute)
+{
+    Spielfeld_Record* gezeigt = nullptr;
+    int32_t kleinste = tagesminute;
+    for (Liste_Element* e = erstes(); e; e = e->next) {
+        Spielfeld_Record& r = *record_von(e);
+        if (!gezeigt && r.anzeige == 1) gezeigt = &r;
+        if (r.aktiv && !r.abgeschlossen && r.spielende != 2) kleinste = std::min<int32_t>(kleinste, r.minute);
+    }
+    if (gezeigt) {
+        Spielfeld_Ansicht_Laden(gezeigt);
+        if (Spielfeld_Ansicht_Geladen()) {
+            Spielfeld_Aufruf_Melden(AUFRUF_ANSICHT, gezeigt, gezeigt->minute);
+            Spielfeld_Ansicht_Frame(gezeigt);
+        }
+    }
+    if (Spielfeld_Ansicht_Geladen()) return;
+    Spielfeld_Aufruf_Melden(AUFRUF_UEBERSICHT, nullptr, kleinste + 1);
+    Spielansicht_Frame(&Spielfeld_Steuerung, kleinste + 1);
+}
+
+}  // namespace
+
+float Spielfeld_Run(int32_t minute, int32_t, int32_t, int32_t, uint8_t*, uint8_t)
 {
     const uint32_t jetzt = Timer_Get_Time();
     const uint32_t dauer = jetzt - letzte_zeit;
@@ -624,22 +655,38 @@ float Spielfeld_Run(int32_t, int32_t, int32_t, int32_t, uint8_t*, uint8_t)
     if (Spielfeld_Steuerung.uebersicht_verlassen) return 1000.0f;
     const bool erster = laeufe == 0;
     if (laeufe < 0x7FFFFFFF) ++laeufe;
-    if (erster || Spielfeld_Steuerung.pause || Spielfeld_Replay_Flag()) return 0.0f;
-    const int32_t einheiten = dauer >= LANGER_FRAME_MS ? 2 : 1;
-    // Each pitch game draws on its own sequence; the day's draws must not see them.
-    bool getauscht = false;
-    int32_t global = 0;
-    for (Liste_Element* e = erstes(); e; e = e->next) {
-        Spielfeld_Record& r = *record_von(e);
-        if (!r.aktiv || r.abgeschlossen) continue;
-        if (!getauscht) global = Zufall_Get_Seed();
-        getauscht = true;
-        Zufall_Set_Seed(int32_t(r.seed));
-        for (int32_t k = 0; k < einheiten && !halten; ++k) Spielfeld_Record_Schritt(&r, SPIELFELD_SCHRITT_MS);
-        r.seed = uint32_t(Zufall_Get_Seed());
+    if (erster || Spielfeld_Steuerung.pause || Spielfeld_Replay_Flag()) {
+        frame_ansichten(minute);
+        return 0.0f;
     }
-    if (getauscht) Zufall_Set_Seed(global);
-    return float(einheiten);
+    const int32_t einheiten = dauer >= LANGER_FRAME_MS ? 2 : 1;
+    const bool netz = Netz_Rolle != 0;
+    bool gehalten = false;
+    // Each pitch game draws on its own sequence; the day's draws must not see them.
+    const int32_t global = Zufall_Get_Seed();
+    for (int32_t k = 0; k < einheiten && !gehalten; ++k) {
+        ++schritte;
+        for (Liste_Element* e = erstes(); e; e = e->next) {
+            Spielfeld_Record& r = *record_von(e);
+            if (!r.aktiv || r.abgeschlossen) continue;
+            // the minute sync holds a networked record until its peers have played the minute
+            if (netz && Spielfeld_Netz_Wartet(&r)) {
+                gehalten = true;
+                continue;
+            }
+            Zufall_Set_Seed(int32_t(r.seed));
+            Spielfeld_Record_Schritt(&r, SPIELFELD_SCHRITT_MS);
+            r.seed = uint32_t(Zufall_Get_Seed());
+            if (r.anzeige == 1 && schritte % 4 == 0) {
+                Spielfeld_Aufruf_Melden(AUFRUF_SCHNAPPSCHUSS, &r, r.minute);
+                Spielfeld_Replay_Schnappschuss(&r);
+            }
+            if (netz && Spielfeld_Netz_Wartet(&r)) gehalten = true;
+        }
+    }
+    Zufall_Set_Seed(global);
+    frame_ansichten(minute);
+    return gehalten ? -1.0f : float(einheiten);
 }
 
 void Spielfeld_Anpfiff_Record(Spielfeld_Record* r, int32_t spaetere_halbzeit)

@@ -146,7 +146,7 @@ struct Spielfeld_Record {
     uint16_t minute;                                // 20408
     uint16_t sekunden;                              // 20410
     uint16_t einheiten;                             // 20412 steps of the running minute
-    uint8_t frei_20414[2];
+    uint16_t waechter_ms;                           // 20414 pitch time of a restart or a shoot-out kick
     uint32_t periode;                               // 20416
     uint8_t frei_20420[8];
     int32_t tor_x[2], tor_y[2];                     // 20428, 20436

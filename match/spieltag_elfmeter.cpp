@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "competitions/spiele.h"
+#include "match/pitch/spielfeld_standard.h"
 #include "match/spielfeld.h"
 #include "match/spieltag.h"
 #include "match/spieltag_intern.h"
@@ -112,6 +113,18 @@ bool schuss(Spieltag_Elfmeter_Eintrag& x, int32_t spiel, const Spielfeld_Record*
     return false;
 }
 
+// On the pitch the side to kick steps up with its taker at the current index.
+void kick_aufstellen(int32_t spiel, const Spielfeld_Record* r, const Spieltag_Elfmeter_Eintrag& x)
+{
+    if (!r || !r->aktiv) return;
+    const int32_t k = x.am_zug;
+    int32_t slot = -1;
+    if (x.anzahl[k] > 0)
+        for (int32_t s = 16 * k; s < 16 * k + 16 && slot < 0; ++s)
+            if (r->spieler[s].spnr >= 0 && uint32_t(r->spieler[s].spnr) == x.schuetzen[k][x.index[k]]) slot = s;
+    Spielfeld_Elfmeterschiessen_Aufstellen(spiel, k, slot);
+}
+
 // The state of the game: through the cursor when it stands on the game, else by search.
 void zustand_setzen(int32_t spiel, uint32_t zustand)
 {
@@ -153,6 +166,7 @@ void Spieltag_Elfmeterschiessen_Starten(int32_t spiel)
         // Without an entry no step would ever come: the kicks are drawn at once.
         while (!schuss(x, spiel, nullptr)) {}
     } else {
+        kick_aufstellen(spiel, r, x);
         return;
     }
     if (eingefuegt) Liste_Delete_Element(&Spieltag_Elfmeter_Liste, Liste_Find_Key(&Spieltag_Elfmeter_Liste, uint32_t(spiel)));
@@ -172,6 +186,7 @@ bool Spieltag_Elfmeterschiessen_Schritt(int32_t spiel)
     Spielfeld_Record* r = Spielfeld_Get_Spiel(spiel);
     Seed_Tausch tausch(r);
     const bool entschieden = schuss(x, spiel, r);
+    if (!entschieden) kick_aufstellen(spiel, r, x);
     Spieltag_Elfmeter_Packen(x, static_cast<uint8_t*>(e->data));
     return entschieden;
 }

@@ -6,6 +6,7 @@
 #include "competitions/wettbewerb.h"
 #include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
+#include "match/pitch/spielfeld_standard.h"
 #include "match/spielfeld.h"
 #include "match/spieltag.h"
 #include "match/spieltag_intern.h"
@@ -121,7 +122,8 @@ bool Spieltag_Run(uint8_t flag)
                 }
             } else if (e.zustand(i) == SPIELTAG_ELFMETER) {
                 // The pitch shows each kick; a background shoot-out takes one kick a minute.
-                if (Spieltag_Elfmeterschiessen_Schritt(g)) {
+                const bool kick_laeuft = r && r->aktiv && !Spielfeld_Elfmeterschiessen_Wartet(g);
+                if (!kick_laeuft && Spieltag_Elfmeterschiessen_Schritt(g)) {
                     spieltag_spiel_aus(e, i);
                     Spielfeld_Halbzeit_Beenden(g);
                 }

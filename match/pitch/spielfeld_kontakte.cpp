@@ -42,13 +42,6 @@ void stehen(Spielfeld_Record* r, int32_t nr, int32_t anim)
                             int32_t(Spielszenen_Animationstabelle[anim].dauer_faktor), 0, -1, 1, 1, 0, AUFTRAG_SUCHEN);
 }
 
-// The ball is played along the ground to (x, y).
-void ball_spielen(Spielfeld_Record* r, float x, float y, float tempo)
-{
-    Spielfeld_Auftrag_Geben(r, SPIELFELD_BALL, int32_t(x), int32_t(y), 0, int32_t(tempo), ANIM_BALL_GESPIELT, 0, -1, 0, -1, 1,
-                            -1, 0, AUFTRAG_SUCHEN);
-}
-
 bool zwischen(float v, float a, float b) { return (v - a) * (v - b) <= 0.0f; }
 
 // The ball's speed along the new velocity: the mean ratio of the components that moved before.
@@ -206,7 +199,7 @@ void verloren(Pass& p, int32_t s)
     }
     const int32_t tempo = Zufall(1200, 1800);
     const float eigen = Spielfeld_Aktueller_Auftrag(&o)->tempo;
-    ball_spielen(r, zx, p.ball.y, float(tempo) + eigen);
+    Spielfeld_Ball_Spielen(r, zx, p.ball.y, float(tempo) + eigen);
     p.ball.fx *= 20.0f;
     p.ball.fy *= 20.0f;
     const int32_t kippen = Zufall(0, 3);
@@ -441,6 +434,12 @@ void phase_d(Pass& p)
 
 }  // namespace
 
+void Spielfeld_Ball_Spielen(Spielfeld_Record* r, float x, float y, float tempo)
+{
+    Spielfeld_Auftrag_Geben(r, SPIELFELD_BALL, int32_t(x), int32_t(y), 0, int32_t(tempo), ANIM_BALL_GESPIELT, 0, -1, 0, -1, 1,
+                            -1, 0, AUFTRAG_SUCHEN);
+}
+
 int32_t Spielfeld_Zweikampf_Chance(int32_t vc, int32_t vh)
 {
     const int32_t p = 600 + 4 * (vc - vh);
@@ -556,7 +555,7 @@ bool duell(Spielfeld_Record* r, int32_t h, int32_t o)
     laufen(r, o, hx, ty, tempo);
     laufen(r, h, ziel_x, ty, tempo);
     if (r->situation == SITUATION_SPIEL && r->halter_nah && r->ballhalter == h && r->objekt[SPIELFELD_BALL].z < 200.0f)
-        ball_spielen(r, ziel_x, ty, tempo + 16.67f);
+        Spielfeld_Ball_Spielen(r, ziel_x, ty, tempo + 16.67f);
     return false;
 }
 
@@ -602,7 +601,7 @@ bool ball_los(Spielfeld_Record* r, int32_t i, int32_t j, bool i_fiel)
     const int32_t d = Zufall(0, 2);
     const float x = d == 0 ? ball.x + anderer.vx : ball.x;
     const int32_t schuss = Zufall(900, 1200);
-    ball_spielen(r, x, ball.y, float(schuss) + tempo);
+    Spielfeld_Ball_Spielen(r, x, ball.y, float(schuss) + tempo);
     if (i_fiel) {
         ball.fx *= 15.0f;
         ball.fy *= 15.0f;

@@ -10,3 +10,5 @@
 void Spielfeld_Spieler_Kontakte(Spielfeld_Record* r, const int32_t* liste, int32_t anzahl);
 // The challenge chance per 1000 of a challenger with value vc against a holder with vh.
 int32_t Spielfeld_Zweikampf_Chance(int32_t vc, int32_t vh);
+// The ball is played along the ground to (x, y).
+void Spielfeld_Ball_Spielen(Spielfeld_Record* r, float x, float y, float tempo);

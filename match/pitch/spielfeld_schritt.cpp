@@ -1,20 +1,29 @@
 #include "match/pitch/spielfeld_schritt.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "gameflow/globals.h"
 #include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_ereignis.h"
+#include "match/pitch/spielfeld_kontakte.h"
 #include "match/pitch/spielfeld_objekt.h"
 #include "match/pitch/spielfeld_spieler.h"
 #include "match/pitch/spielfeld_standard.h"
 #include "match/pitch/spielfeld_verhalten.h"
+#include "match/pitch/spielfeld_sonderaktion.h"
 #include "match/spieltag.h"
 #include "matchview/live/spielszenen_kamera.h"
+#include "matchview/spielszenen_taktik.h"
 #include "platform/zufall.h"
 
 namespace {
 
+Spielfeld_Aufruf_Beobachter beobachter = nullptr;
+
 constexpr float ENTSCHEIDUNG_S = 1.0f;
+constexpr float SCHRITT_HINTER_BALL = 150.0f;
+constexpr float ABSTAND_STANDARD = 915.0f;
 constexpr uint32_t KRAFT_MAX = 10000;
 constexpr uint8_t ZUSTAND_VERLETZT = 44;  // lying hurt after a foul
 
@@ -97,16 +106,153 @@ void nach_tor(Spielfeld_Record* r)
     r->standard_aufgebaut = 0;
 }
 
-// The record's own clock runs in play only.
+// The record's own clock runs in play only. The change block is applied as a minute starts and
+// takes the manager's changes as it ends; in network play the sync hears of the minute's end.
 void uhr(Spielfeld_Record* r)
 {
     if (r->situation != SITUATION_SPIEL) return;
     const int32_t tempo = std::max(Spielgeschwindigkeit, 1);
+    if (r->einheiten == 0) {
+        Spielfeld_Aufruf_Melden(AUFRUF_ANWENDEN, r, r->minute);
+        Spielfeld_Anweisungen_Anwenden(r, r->minute);
+    }
     if (++r->einheiten >= tempo) {
         r->einheiten = 0;
+        const int32_t m = r->minute;
         ++r->minute;
+        Spielfeld_Aufruf_Melden(AUFRUF_UEBERNEHMEN, r, m);
+        Spielfeld_Anweisungen_Uebernehmen(r, m);
+        if (Netz_Rolle != 0) {
+            Spielfeld_Aufruf_Melden(AUFRUF_MINUTE_ENDE, r, m);
+            Spielfeld_Minute_Ende(r, m);
+        }
     }
     r->sekunden = uint16_t(int32_t(r->einheiten) * 60 / tempo);
+}
+
+bool spielt(const Spielfeld_Record* r, int32_t slot)
+{
+    return r->spieler[slot].spnr >= 0 && r->spieler[slot].zustand == SPIELFELD_AUF_DEM_PLATZ && r->objekt[slot].aktiv;
+}
+
+bool ist_schuetze(uint8_t rolle)
+{
+    return rolle == ROLLE_ABSTOSS || rolle == ROLLE_ECKE || rolle == ROLLE_EINWURF || rolle == ROLLE_ANSTOSS ||
+           rolle == ROLLE_STRAFSTOSS || rolle == ROLLE_FREISTOSS;
+}
+
+// The restart's taker, else the player nearest to the ball; -1 when nobody plays.
+int32_t schuetze_fuer_standard(const Spielfeld_Record* r)
+{
+    if (r->schuetze_bestimmt >= 0 && r->schuetze_bestimmt < SPIELFELD_SLOTS && spielt(r, r->schuetze_bestimmt))
+        return r->schuetze_bestimmt;
+    for (int32_t i = 0; i < SPIELFELD_SLOTS; ++i)
+        if (spielt(r, i) && ist_schuetze(r->objekt[i].zustand)) return i;
+    const Spielfeld_Objekt& b = r->objekt[SPIELFELD_BALL];
+    int32_t best = -1;
+    float d_best = 0.0f;
+    for (int32_t i = 0; i < SPIELFELD_SLOTS; ++i) {
+        if (!spielt(r, i)) continue;
+        const float dx = r->objekt[i].x - b.x, dy = r->objekt[i].y - b.y;
+        const float d = dx * dx + dy * dy;
+        if (best < 0 || d < d_best) best = i, d_best = d;
+    }
+    return best;
+}
+
+// A restart nobody took in time: the taker (or the nearest player) steps up and plays it, at the
+// goal from the spot, else forward along the ground.
+void standard_erzwingen(Spielfeld_Record* r)
+{
+    const int32_t s = schuetze_fuer_standard(r);
+    const bool schuss = r->situation == SITUATION_ELFMETER || r->situation == SITUATION_ELFMETERSCHIESSEN;
+    Spielfeld_Objekt& b = r->objekt[SPIELFELD_BALL];
+    if (s >= 0) {
+        const int32_t seite = s / 16;
+        Spielfeld_Objekt& o = r->objekt[s];
+        o.zustand = 0;
+        o.neu_entscheiden = 1;
+        const float tx = float(r->tor_x[seite]);
+        float zx = b.x, zy = b.y;
+        if (schuss) {
+            const int32_t versatz = Zufall(-300, 300);
+            zx = tx;
+            zy = float(r->tor_y[seite] + versatz);
+            r->schuss_offen = 1;
+            r->letzter_schuetze = s;
+            r->schuetzen_slot = s;
+        } else {
+            zx = std::clamp(b.x + (tx > b.x ? 1500.0f : -1500.0f), 0.0f, float(Spielfeld_Masse[0]));
+            zy = std::clamp(b.y + (float(Spielfeld_Masse[1]) / 2.0f - b.y) * 0.3f, 0.0f, float(Spielfeld_Masse[1]));
+        }
+        // from the spot only the taker and the goalkeepers stay near the ball
+        if (schuss)
+            for (int32_t i = 0; i < SPIELFELD_SLOTS; ++i) {
+                Spielfeld_Objekt& p = r->objekt[i];
+                if (i == s || !spielt(r, i) || p.torwart) continue;
+                const float px = p.x - b.x, py = p.y - b.y;
+                const float pd = std::sqrt(px * px + py * py);
+                if (pd >= ABSTAND_STANDARD) continue;
+                const float nx = pd > 1.0f ? px / pd : 1.0f, ny = pd > 1.0f ? py / pd : 0.0f;
+                const float x = std::clamp(b.x + nx * ABSTAND_STANDARD, 0.0f, float(Spielfeld_Masse[0]));
+                const float y = std::clamp(b.y + ny * ABSTAND_STANDARD, 0.0f, float(Spielfeld_Masse[1]));
+                Spielfeld_Objekt_Setzen(r, i, int32_t(x), int32_t(y), 0);
+            }
+        // he stands a stride behind the ball, so that the kick leaves him at once
+        const float dx = zx - b.x, dy = zy - b.y;
+        const float d = std::max(std::sqrt(dx * dx + dy * dy), 1.0f);
+        Spielfeld_Objekt_Setzen(r, s, int32_t(b.x - dx / d * SCHRITT_HINTER_BALL), int32_t(b.y - dy / d * SCHRITT_HINTER_BALL), 0);
+        r->letzte_beruehrung = uint8_t(seite);
+        r->ballhalter = -1;
+        Spielfeld_Ball_Spielen(r, zx, zy, schuss ? 2200.0f : 1200.0f);
+    }
+    r->freistoss_offen = r->elfmeter_offen = r->ecke_offen = 0;
+    r->standard_aufgebaut = 0;
+    r->nach_standard = 1;
+    if (r->situation == SITUATION_VERLETZUNG || s < 0) r->objekt[SPIELFELD_BALL].vx = r->objekt[SPIELFELD_BALL].vy = 0.0f;
+    Spielfeld_Situation_Zuruecksetzen(r);
+}
+
+// A restart set, held by a goalkeeper, or come to rest: the ball step books a goal in the step
+// the ball stops in the net, so a resting ball in the goal has counted.
+bool ball_tot(const Spielfeld_Record* r)
+{
+    const Spielfeld_Objekt& b = r->objekt[SPIELFELD_BALL];
+    if (r->situation != SITUATION_SPIEL) return true;
+    if (r->ballhalter >= 0 && r->ballhalter < SPIELFELD_SLOTS && r->objekt[r->ballhalter].torwart) return true;
+    if (r->ball_zustand == BALL_IM_TOR) return b.vx == 0.0f && b.vy == 0.0f;
+    return b.z <= 0.0f && std::fabs(b.vx) + std::fabs(b.vy) <= 50.0f;
+}
+
+// Liveness: a restart ends within its time, a shoot-out kick once its ball is dead (or in time).
+void waechter(Spielfeld_Record* r, int32_t ms)
+{
+    const auto zaehlen = [&] { r->waechter_ms = uint16_t(std::min<int32_t>(r->waechter_ms + ms, 0xFFFF)); };
+    if (r->elfmeter_schuss == 2) {
+        r->waechter_ms = 0;
+        return;
+    }
+    if (r->elfmeter_schuss == 1 && r->situation != SITUATION_ELFMETERSCHIESSEN) {
+        zaehlen();
+        // the ball needs a moment to leave the spot before it can count as dead
+        const bool spaet = r->waechter_ms >= SPIELFELD_ELFMETER_WAECHTER_MS;
+        if ((r->waechter_ms > 4 * SPIELFELD_SCHRITT_MS && ball_tot(r)) || spaet) {
+            r->elfmeter_schuss = 2;
+            r->waechter_ms = 0;
+        }
+        return;
+    }
+    switch (r->situation) {
+    case SITUATION_SPIEL:
+    case SITUATION_HALBZEIT:
+    case SITUATION_WECHSEL:
+    case SITUATION_TORJUBEL: r->waechter_ms = 0; return;
+    default: break;
+    }
+    zaehlen();
+    if (r->waechter_ms < SPIELFELD_STANDARD_WAECHTER_MS) return;
+    r->waechter_ms = 0;
+    standard_erzwingen(r);
 }
 
 }  // namespace
@@ -115,6 +261,8 @@ void Spielfeld_Record_Schritt(Spielfeld_Record* r, int32_t ms)
 {
     if (!r) return;
     r->frame_zeit = uint32_t(ms);
+    // Between two shoot-out kicks the pitch rests until the day sets up the next one.
+    if (r->elfmeter_schuss == 2) return;
     Ball_Objekt = &r->objekt[SPIELFELD_BALL];
     Ball_Auftrag = &Ball_Objekt->auftrag[0];
     for (int32_t i = 0; i < SPIELFELD_OBJEKTE; ++i)
@@ -126,7 +274,9 @@ void Spielfeld_Record_Schritt(Spielfeld_Record* r, int32_t ms)
     Spielfeld_Kontakte_Aufloesen(r);
     foul_buchen(r);
     nach_tor(r);
-    if (r->spielende != 2) Spieltag_Halbzeit_Auf_Dem_Platz_Pruefen(r);
+    waechter(r, ms);
+    // a shoot-out kick has no clock: the day decides when the shoot-out ends
+    if (r->spielende != 2 && !r->elfmeter_schuss) Spieltag_Halbzeit_Auf_Dem_Platz_Pruefen(r);
     if (r->spielende == 2 && r->situation != SITUATION_HALBZEIT) Spielfeld_Halbzeit_Beenden(int32_t(r->spiel));
     for (int32_t i = 0; i < SPIELFELD_SLOTS; ++i)
         if (r->objekt[i].aktiv) Spielfeld_Animation_Variieren(&r->objekt[i]);
@@ -135,4 +285,11 @@ void Spielfeld_Record_Schritt(Spielfeld_Record* r, int32_t ms)
     r->kamera_ziel[0] = ball.x;
     r->kamera_ziel[1] = ball.y;
     r->kamera_ziel[2] = ball.z;
+}
+
+void Spielfeld_Set_Aufruf_Beobachter(Spielfeld_Aufruf_Beobachter b) { beobachter = b; }
+
+void Spielfeld_Aufruf_Melden(Spielfeld_Aufruf aufruf, const Spielfeld_Record* r, int32_t minute)
+{
+    if (beobachter) beobachter(aufruf, r, minute);
 }

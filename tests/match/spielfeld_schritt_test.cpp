@@ -9,6 +9,8 @@
 #include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_schritt.h"
+#include "gameflow/globals.h"
+#include "matchview/spielszenen.h"
 #include "match/spieltag.h"
 #include "match/spielfeld_szene.h"
 #include "platform/os/os.h"
@@ -210,6 +212,163 @@ TEST_F(Schritt, AfterTheGoalsPauseTheConcedingSideKicksOffFromTheCentre)
     Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
     EXPECT_EQ(r->objekt[9].zustand, 15);
     EXPECT_NE(r->objekt[25].zustand, 15);
+}
+
+}  // namespace
+
+namespace {
+
+struct Aufruf {
+    Spielfeld_Aufruf art;
+    int32_t minute;
+};
+std::vector<Aufruf> aufrufe;
+void mitschreiben(Spielfeld_Aufruf a, const Spielfeld_Record*, int32_t m) { aufrufe.push_back({a, m}); }
+
+class Aufrufe : public Frame {
+protected:
+    uint32_t rolle = 0;
+    void SetUp() override
+    {
+        Frame::SetUp();
+        rolle = Netz_Rolle;
+        aufrufe.clear();
+        Spielfeld_Set_Aufruf_Beobachter(mitschreiben);
+        r->aktiv = 1;
+        r->situation = SITUATION_SPIEL;
+        r->einheiten = 0;
+        run();  // the first frame plays nothing
+        aufrufe.clear();
+    }
+    void TearDown() override
+    {
+        Spielfeld_Set_Aufruf_Beobachter(nullptr);
+        Spielszenen_Set_Lade_Hook(nullptr);
+        Netz_Rolle = rolle;
+        Frame::TearDown();
+    }
+    int32_t zaehlen(Spielfeld_Aufruf a) const
+    {
+        int32_t n = 0;
+        for (const Aufruf& x : aufrufe) n += x.art == a;
+        return n;
+    }
+};
+
+TEST_F(Aufrufe, AMinuteStartsWithTheApplyAndEndsWithTheTakeBeforeTheSync)
+{
+    Netz_Rolle = 3;
+    const int32_t m = r->minute;
+    for (int32_t i = 0; i < Spielgeschwindigkeit; ++i) run();
+    std::vector<Spielfeld_Aufruf> minute_folge;
+    for (const Aufruf& a : aufrufe)
+        if (a.art == AUFRUF_ANWENDEN || a.art == AUFRUF_UEBERNEHMEN || a.art == AUFRUF_MINUTE_ENDE) minute_folge.push_back(a.art);
+    ASSERT_GE(minute_folge.size(), 3u);
+    EXPECT_EQ(minute_folge[0], AUFRUF_ANWENDEN);
+    EXPECT_EQ(minute_folge[1], AUFRUF_UEBERNEHMEN);
+    EXPECT_EQ(minute_folge[2], AUFRUF_MINUTE_ENDE);
+    for (const Aufruf& a : aufrufe)
+        if (a.art == AUFRUF_UEBERNEHMEN || a.art == AUFRUF_MINUTE_ENDE) {
+            EXPECT_EQ(a.minute, m);
+        }
+    EXPECT_EQ(zaehlen(AUFRUF_ANWENDEN), 1);
+    // The next minute starts with its own apply; a stoppage neither starts nor ends one.
+    r->situation = SITUATION_ECKE;
+    r->standard_aufgebaut = 1;
+    run();
+    EXPECT_EQ(zaehlen(AUFRUF_ANWENDEN), 1);
+    r->situation = SITUATION_SPIEL;
+    run();
+    EXPECT_EQ(zaehlen(AUFRUF_ANWENDEN), 2);
+    EXPECT_EQ(aufrufe.back().art, AUFRUF_UEBERSICHT);
+    // Playing alone without a network role the sync is not called.
+    Netz_Rolle = 0;
+    aufrufe.clear();
+    r->einheiten = uint16_t(Spielgeschwindigkeit - 1);
+    run();
+    EXPECT_EQ(zaehlen(AUFRUF_UEBERNEHMEN), 1);
+    EXPECT_EQ(zaehlen(AUFRUF_MINUTE_ENDE), 0);
+}
+
+TEST_F(Aufrufe, EveryFourthStepSnapshotsAShownRecordAndTheOverviewRunsOnlyWithoutTheView)
+{
+    for (int32_t i = 0; i < 40; ++i) run();
+    EXPECT_EQ(zaehlen(AUFRUF_SCHNAPPSCHUSS), 10);
+    EXPECT_EQ(zaehlen(AUFRUF_UEBERSICHT), 40);
+    EXPECT_EQ(zaehlen(AUFRUF_ANSICHT), 0);
+    // The overview is told the smallest running minute + 1.
+    EXPECT_EQ(aufrufe.back().minute, int32_t(r->minute) + 1);
+    // A record that is not shown is not snapshot.
+    r->anzeige = 0;
+    aufrufe.clear();
+    for (int32_t i = 0; i < 8; ++i) run();
+    EXPECT_EQ(zaehlen(AUFRUF_SCHNAPPSCHUSS), 0);
+    // Once the view loads for a shown record it takes the frames; the overview rests.
+    r->anzeige = 1;
+    Spielszenen_Set_Lade_Hook([] { return true; });
+    aufrufe.clear();
+    for (int32_t i = 0; i < 4; ++i) run();
+    EXPECT_EQ(zaehlen(AUFRUF_ANSICHT), 4);
+    EXPECT_EQ(zaehlen(AUFRUF_UEBERSICHT), 0);
+    // Paused, the hooks still run but nothing plays.
+    Spielfeld_Steuerung.pause = 1;
+    const uint16_t einheiten = r->einheiten;
+    aufrufe.clear();
+    EXPECT_EQ(run(), 0.0f);
+    EXPECT_EQ(zaehlen(AUFRUF_ANSICHT), 1);
+    EXPECT_EQ(r->einheiten, einheiten);
+    Spielfeld_Steuerung.pause = 0;
+    Spielfeld_Ansicht_Freigeben();
+}
+
+// A restart nobody takes is played by force after ten seconds of pitch time; a shoot-out kick
+// ends once its ball is dead, at the latest five seconds after the shot.
+TEST_F(Schritt, RestartsAndShootOutKicksEndWithinTheirWatchdogs)
+{
+    spieler(9, 3000, 3000);
+    spieler(25, 7000, 3000);
+    b().x = 5000;
+    b().y = 3000;
+    r->situation = SITUATION_FREISTOSS;
+    r->standard_aufgebaut = 1;
+    r->freistoss_offen = 1;
+    const int32_t schritte = SPIELFELD_STANDARD_WAECHTER_MS / SPIELFELD_SCHRITT_MS;
+    for (int32_t i = 0; i < schritte - 1; ++i) {
+        Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+        ASSERT_EQ(r->situation, SITUATION_FREISTOSS) << i;
+    }
+    Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+    Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+    EXPECT_EQ(r->situation, SITUATION_SPIEL);
+    EXPECT_EQ(r->freistoss_offen, 0);
+    EXPECT_EQ(r->waechter_ms, 0);
+    // the nearer player played it
+    EXPECT_EQ(r->letzte_beruehrung, 0);
+
+    // The kick: set up, taken by force, then over when the ball stops or after five seconds.
+    r->situation = SITUATION_ELFMETERSCHIESSEN;
+    r->elfmeter_schuss = 1;
+    r->schuetze_bestimmt = 25;
+    r->standard_aufgebaut = 1;
+    int32_t n = 0;
+    while (r->situation == SITUATION_ELFMETERSCHIESSEN && n < 2 * schritte) {
+        Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+        ++n;
+    }
+    EXPECT_LE(n, schritte + 1);
+    EXPECT_EQ(r->letzter_schuetze, 25);
+    n = 0;
+    while (r->elfmeter_schuss == 1 && n < 2 * SPIELFELD_ELFMETER_WAECHTER_MS / SPIELFELD_SCHRITT_MS) {
+        Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+        ++n;
+    }
+    EXPECT_EQ(r->elfmeter_schuss, 2);
+    EXPECT_LE(n, SPIELFELD_ELFMETER_WAECHTER_MS / SPIELFELD_SCHRITT_MS + 1);
+    // Play and the goal's pause are no restart: the watchdog rests.
+    r->situation = SITUATION_SPIEL;
+    r->elfmeter_schuss = 0;
+    for (int32_t i = 0; i < schritte + 5; ++i) Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+    EXPECT_EQ(r->waechter_ms, 0);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "common/capture.h"
 #include "common/spielstand_ordner.h"
 #include "competitions/spiele_welt.h"
+#include "competitions/wettbewerb.h"
 #include "database/teamspieler.h"
 #include "match/spielfeld.h"
 #include "match/spieltag.h"
@@ -157,7 +158,7 @@ TEST_F(SpielfeldWelt, ARecordTakesTeamsLineUpStrengthAndOneGlobalDraw)
     EXPECT_EQ(r->spiel, uint32_t(h));
     EXPECT_EQ(r->team[0], 1u);
     EXPECT_EQ(r->team[1], 2u);
-    EXPECT_EQ(r->aktiv, 0);
+    EXPECT_EQ(r->aktiv, 1);  // a shown game plays on the pitch
     EXPECT_EQ(r->anzeige, 1);
     EXPECT_LT(r->seed, uint32_t(ZUFALL_MODUL));
     for (int32_t i = 0; i < 11; ++i) EXPECT_EQ(r->spieler[i].zustand, uint32_t(SPIELFELD_AUF_DEM_PLATZ)) << i;
@@ -173,6 +174,27 @@ TEST_F(SpielfeldWelt, ARecordTakesTeamsLineUpStrengthAndOneGlobalDraw)
     EXPECT_FALSE(Spielfeld_Record_Anlegen(h, 0, 0, nullptr, 1, 0));
     EXPECT_FALSE(Spielfeld_Record_Anlegen(Spiele_Lock(block, 1, 0, 0), 0, 0, nullptr, 1, 0));  // no teams yet
     EXPECT_EQ(cap.texts.size(), 2u);
+}
+
+TEST_F(SpielfeldWelt, ShownAndPitchModesOrTheCompetitionsSwitchPlayOnThePitch)
+{
+    Spielfeld_Init();
+    const int32_t hinter = spiel(0, 0, 1, 2), fenster = spiel(1, 0, 1, 2), platz = spiel(2, 0, 1, 2);
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(hinter, 0, 0, nullptr, 1, 0));
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(fenster, 1, 0, nullptr, 1, 0));
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(platz, 2, 0, nullptr, 1, 0));
+    EXPECT_EQ(Spielfeld_Get_Spiel(hinter)->aktiv, 0);
+    EXPECT_EQ(Spielfeld_Get_Spiel(fenster)->aktiv, 1);
+    EXPECT_EQ(Spielfeld_Get_Spiel(platz)->aktiv, 1);
+    EXPECT_EQ(Spielfeld_Get_Spiel(platz)->anzeige, 0);  // a pitch without a window
+    // The competition's switch 3 puts its background games on the pitch as well.
+    const int32_t c = Spiele_Get_Spiel(hinter, 0)->wettbewerb;
+    const int32_t vorher = Wettbewerb_Get_Schalter(c, 3);
+    Wettbewerb_Set_Schalter(c, 3, 1);
+    const int32_t noch_eins = spiel(3, 0, 1, 2);
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(noch_eins, 0, 0, nullptr, 1, 0));
+    EXPECT_EQ(Spielfeld_Get_Spiel(noch_eins)->aktiv, 1);
+    Wettbewerb_Set_Schalter(c, 3, vorher ? 1 : 0);
 }
 
 TEST_F(SpielfeldWelt, TheTwoHundredAndFirstGameIsRefused)

@@ -5,7 +5,12 @@
 #include <cstring>
 
 #include "common/capture.h"
+#include "match/pitch/spielfeld_ball.h"
+#include "match/pitch/spielfeld_objekt.h"
+#include "match/pitch/spielfeld_schritt.h"
+#include "match/pitch/spielfeld_standard.h"
 #include "match/spieltag_welt.h"
+#include "matchview/live/spielszenen_kamera.h"
 #include "platform/zufall.h"
 
 namespace {
@@ -168,6 +173,56 @@ TEST_F(Spieltag_Elfmeter, SameSeedSameKicksAndTheTakersOfEachSide)
     Fehler_Capture cap;
     EXPECT_FALSE(Spieltag_Elfmeterschiessen_Schritt(h));
     EXPECT_TRUE(cap.contains("Elferschiessen nicht mehr da??\n"));
+}
+
+}  // namespace
+
+namespace {
+
+// A pitch game's shoot-out: each kick is set up on the pitch at the goal at x = 0 for the side to
+// kick and its taker, ends on the pitch, and only then does the day count it.
+TEST_F(Spieltag_Elfmeter, APitchGamesKicksAreTakenOnThePitchAndEachEnds)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_VOR_SPIEL));
+    const int32_t g = spiele()[0].second;
+    Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
+    ASSERT_NE(r, nullptr);
+    r->aktiv = 1;
+    Spiele_Tore_Nullen(g);
+    Spieltag_Elfmeterschiessen_Starten(g);
+    constexpr int32_t LAENGSTER_KICK = (SPIELFELD_STANDARD_WAECHTER_MS + SPIELFELD_ELFMETER_WAECHTER_MS) / SPIELFELD_SCHRITT_MS + 4;
+    int32_t kicks = 0;
+    bool fertig = false;
+    while (!fertig && kicks < 60) {
+        const Spieltag_Elfmeter_Eintrag x = eintrag(g);
+        ASSERT_EQ(r->situation, SITUATION_ELFMETERSCHIESSEN) << kicks;
+        ASSERT_EQ(r->elfmeter_schuss, 1);
+        EXPECT_EQ(r->objekt[SPIELFELD_BALL].x, float(Spielfeld_Masse[8]));
+        // side k attacks the goal at x = 0
+        EXPECT_EQ(r->tor_x[x.am_zug], 0);
+        ASSERT_GE(r->schuetze_bestimmt, 16 * x.am_zug);
+        ASSERT_LT(r->schuetze_bestimmt, 16 * x.am_zug + 16);
+        EXPECT_EQ(uint32_t(r->spieler[r->schuetze_bestimmt].spnr), x.schuetzen[x.am_zug][x.index[x.am_zug]]);
+        // While the kick runs the day waits.
+        EXPECT_FALSE(Spielfeld_Elfmeterschiessen_Wartet(g));
+        int32_t n = 0;
+        const int32_t global = Zufall_Get_Seed();
+        Zufall_Set_Seed(int32_t(r->seed));
+        while (!Spielfeld_Elfmeterschiessen_Wartet(g) && n < 2 * LAENGSTER_KICK) {
+            Spielfeld_Record_Schritt(r, SPIELFELD_SCHRITT_MS);
+            ++n;
+        }
+        r->seed = uint32_t(Zufall_Get_Seed());
+        Zufall_Set_Seed(global);
+        ASSERT_LE(n, LAENGSTER_KICK) << "kick " << kicks << " never ended";
+        fertig = Spieltag_Elfmeterschiessen_Schritt(g);
+        ++kicks;
+        if (!fertig) {
+            EXPECT_EQ(eintrag(g).am_zug, 1 - x.am_zug);
+        }
+    }
+    EXPECT_GE(kicks, 6);
+    EXPECT_TRUE(fertig) << "the shoot-out was not decided";
 }
 
 }  // namespace

@@ -6,14 +6,31 @@
 // dorvin_spielfeld schuss --welt DIR --seed S X Y ZIELX ZIELY TEMPO ABSCHUSS: fills the record of
 // clubs 1 and 2, kicks the ball from (X, Y) towards (ZIELX, ZIELY) at TEMPO cm/s with the launch
 // speed ABSCHUSS and prints every 28-ms step of the ball and the contacts until the ball rests.
+//
+// dorvin_spielfeld spiel --welt DIR --seed S HOME AWAY: a new game of the world, a friendly of the
+// two clubs on the first free day, played on the pitch through the match day: every event (minute,
+// code, players), the score and both sides' statistics. Two runs print the same.
+//
+// dorvin_spielfeld saison --welt DIR --seed S: the default club's league plays its season on the
+// pitch; the table with each club's strength, and per game goals, home wins, draws, shots,
+// corners, fouls, cards, substitutions and injuries.
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <map>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
+#include "bench/spielfeld_spieltag.h"
 #include "bench/spielfeld_welt.h"
+#include "competitions/spiele.h"
+#include "competitions/wettbewerb.h"
+#include "database/team_staerke.h"
+#include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_animationen.h"
 #include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_objekt.h"
@@ -45,7 +62,9 @@ void ausgeben(const char* format, ...)
 int nutzung()
 {
     std::fprintf(stderr, "Aufruf: dorvin_spielfeld aufstellung --welt ORDNER --seed S HEIM GAST [--aus DATEI]\n"
-                         "       dorvin_spielfeld schuss --welt ORDNER --seed S X Y ZIELX ZIELY TEMPO ABSCHUSS\n");
+                         "       dorvin_spielfeld schuss --welt ORDNER --seed S X Y ZIELX ZIELY TEMPO ABSCHUSS\n"
+                         "       dorvin_spielfeld spiel --welt ORDNER --seed S HEIM GAST\n"
+                         "       dorvin_spielfeld saison --welt ORDNER --seed S\n");
     return 2;
 }
 
@@ -117,12 +136,218 @@ int schuss(Spielfeld_Record& r, const std::vector<int32_t>& w)
     return 0;
 }
 
+
+// ---- games through the match day ----
+
+namespace sst = spielfeld_spieltag;
+
+// The new game's own folder (savegames, settings), gone when the run ends.
+struct Lauf_Ordner {
+    std::filesystem::path ordner;
+    Lauf_Ordner()
+    {
+        std::error_code fehler;
+        ordner = std::filesystem::temp_directory_path(fehler) / ("dorvin_spielfeld_" + std::to_string(::getpid()));
+    }
+    ~Lauf_Ordner()
+    {
+        std::error_code fehler;
+        std::filesystem::remove_all(ordner, fehler);
+    }
+};
+
+const char* name(int32_t team) { return Team_String(TEAM_NAME, team, nullptr, TEAM_LESEN); }
+
+// The figures of one side of a pitch game.
+struct Seite_Zahlen {
+    int32_t schuesse = 0, ecken = 0, fouls = 0, freistoesse = 0, elfmeter = 0, gelb = 0, gelb_rot = 0, rot = 0,
+            wechsel = 0, verletzungen = 0;
+};
+
+Seite_Zahlen seite_zahlen(const Spielfeld_Record& r, int32_t s, int32_t spiel)
+{
+    Seite_Zahlen z;
+    for (int32_t slot = 16 * s; slot < 16 * s + 16; ++slot) z.schuesse += r.statistik[slot][2];
+    z.ecken = r.ecken[s];
+    z.fouls = r.fouls[s];
+    z.freistoesse = r.freistoesse[s];
+    z.elfmeter = r.elfmeter[s];
+    z.gelb = r.gelb[s];
+    z.gelb_rot = r.gelb_rot[s];
+    z.rot = r.rot[s];
+    z.wechsel = r.wechsel[s];
+    Spiele_Ereignis_Info e;
+    for (bool da = Spiele_Get_Erstes_Ereignis(spiel, &e); da; da = Spiele_Get_Naechstes_Ereignis(&e))
+        if ((e.flags & EREIGNIS_VERLETZUNG) && ((e.flags & SPE_HEIM) != 0) == (s == 0)) ++z.verletzungen;
+    return z;
+}
+
+// The game of the two clubs among the running day's games; -1 none.
+int32_t spiel_des_tages(int32_t heim, int32_t gast)
+{
+    int32_t w[256];
+    const int32_t n = Spieltag_Get_Wettbewerbe(w, 256);
+    for (int32_t i = 0; i < n; ++i) {
+        int32_t s[SPIELTAG_TAGESLISTE];
+        if (!Spieltag_Get_Spiele(w[i], s, SPIELTAG_TAGESLISTE)) continue;
+        for (int32_t k = 1; k <= s[0]; ++k) {
+            const Spiele_Spiel* m = Spiele_Get_Spiel(s[k], 1);
+            if (m && m->heim == heim && m->gast == gast) return s[k];
+        }
+    }
+    return -1;
+}
+
+constexpr int64_t MAX_SCHLEIFE = 400000000;
+
+int spiel(const std::string& welt, int32_t seed, int32_t heim, int32_t gast)
+{
+    std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s/config_files", welt.c_str());
+    Lauf_Ordner lauf;
+    if (!sst::neues_spiel(lauf.ordner, seed)) {
+        std::fprintf(stderr, "dorvin_spielfeld: Welt %s nicht lesbar\n", welt.c_str());
+        return 1;
+    }
+    if (heim == gast || !Team_Ist_Normal(heim, 0) || !Team_Ist_Normal(gast, 0)) {
+        std::fprintf(stderr, "dorvin_spielfeld: Teams %d/%d falsch\n", heim, gast);
+        return 1;
+    }
+    int32_t tag = -1;
+    for (int32_t k = 1; k <= 120 && tag < 0; ++k)
+        if (Wettbewerb_Freundschaftsspiel_Einfuegen(Aktueller_Tag + k, heim, gast)) tag = Aktueller_Tag + k;
+    if (tag < 0) {
+        std::fprintf(stderr, "dorvin_spielfeld: kein freier Tag für das Spiel\n");
+        return 1;
+    }
+    sst::auf_den_platz(heim);
+    sst::auf_den_platz(gast);
+    int32_t g = -1;
+    while (g < 0) {
+        if (!sst::bis(ABLAUF_SPIELTAG_SCHLIESSEN, MAX_SCHLEIFE) || Aktueller_Tag > tag) {
+            std::fprintf(stderr, "dorvin_spielfeld: der Spieltag %d endet nicht\n", tag);
+            return 1;
+        }
+        if (Aktueller_Tag == tag) g = spiel_des_tages(heim, gast);
+        if (g < 0) Ablauf_Schritt();
+    }
+    const Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
+    const Spiele_Spiel m = *Spiele_Get_Spiel(g, 1);
+    ausgeben("Freundschaftsspiel %d am Tag %d: %s - %s, Seed %d, %s\n", g, tag, name(heim), name(gast), seed,
+             r && r->aktiv ? "auf dem Platz" : "im Hintergrund");
+    Spiele_Ereignis_Info e;
+    for (bool da = Spiele_Get_Erstes_Ereignis(g, &e); da; da = Spiele_Get_Naechstes_Ereignis(&e))
+        ausgeben("%3d. Minute  Code %7u  Spieler %5d %5d\n", e.minute, e.flags, e.spieler_1, e.spieler_2);
+    if (r) ausgeben("Schlusspfiff in der %d. Minute, %u Halbzeiten\n", int32_t(r->minute), unsigned(r->halbzeiten));
+    ausgeben("Ergebnis %d:%d%s%s\n", m.heim_tore, m.gast_tore, (m.ergebnis_art & SPIELE_ART_NV) ? " n.V." : "",
+             (m.ergebnis_art & SPIELE_ART_NE) ? " i.E." : "");
+    if (!r) return 0;
+    ausgeben("               Schüsse Ecken Fouls Freistöße Elfmeter Gelb Gelb-Rot Rot Wechsel Verletzungen\n");
+    for (int32_t s = 0; s < 2; ++s) {
+        const Seite_Zahlen z = seite_zahlen(*r, s, g);
+        ausgeben("%-14.14s %7d %5d %5d %9d %8d %4d %8d %3d %7d %12d\n", name(s ? gast : heim), z.schuesse, z.ecken, z.fouls,
+                 z.freistoesse, z.elfmeter, z.gelb, z.gelb_rot, z.rot, z.wechsel, z.verletzungen);
+    }
+    return 0;
+}
+
+struct Tabellen_Zeile {
+    int32_t team = 0, spiele = 0, punkte = 0, tore = 0, gegentore = 0, staerke = 0;
+};
+
+int saison(const std::string& welt, int32_t seed)
+{
+    std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s/config_files", welt.c_str());
+    Lauf_Ordner lauf;
+    if (!sst::neues_spiel(lauf.ordner, seed)) {
+        std::fprintf(stderr, "dorvin_spielfeld: Welt %s nicht lesbar\n", welt.c_str());
+        return 1;
+    }
+    const int32_t verein = Aktuelles_Team >= 0 ? Aktuelles_Team : 0;
+    const int32_t liga = Team_Wert(TEAM_LIGA, verein, 0, TEAM_LESEN);
+    std::map<int32_t, Tabellen_Zeile> tabelle;
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        if (Team_Ist_Normal(t, 0) && Team_Wert(TEAM_LIGA, t, 0, TEAM_LESEN) == liga) {
+            sst::auf_den_platz(t);
+            tabelle[t] = {t, 0, 0, 0, 0, Team_Spieler_Summen_Staerke(t, 89, 0)};
+        }
+    const int32_t n = int32_t(tabelle.size());
+    const int32_t alle = n * (n - 1);
+    int32_t gespielt = 0, tore = 0, heimsiege = 0, remis = 0, nicht_platz = 0;
+    Seite_Zahlen summe;
+    while (gespielt < alle) {
+        if (!sst::bis(ABLAUF_SPIELTAG_SCHLIESSEN, MAX_SCHLEIFE) || Aktueller_Tag > 400) {
+            std::fprintf(stderr, "dorvin_spielfeld: Tag %d endet nicht (%d von %d Spielen)\n", Aktueller_Tag, gespielt, alle);
+            return 1;
+        }
+        int32_t w[256];
+        const int32_t k = Spieltag_Get_Wettbewerbe(w, 256);
+        for (int32_t i = 0; i < k; ++i) {
+            const Wettbewerb_Info* info = Wettbewerb_Get_Info(w[i]);
+            if (!info || !info->basisliga) continue;
+            int32_t s[SPIELTAG_TAGESLISTE];
+            if (!Spieltag_Get_Spiele(w[i], s, SPIELTAG_TAGESLISTE)) continue;
+            for (int32_t j = 1; j <= s[0]; ++j) {
+                const Spiele_Spiel m = *Spiele_Get_Spiel(s[j], 1);
+                if (!tabelle.count(m.heim) || !tabelle.count(m.gast)) continue;
+                const Spielfeld_Record* r = Spielfeld_Get_Spiel(s[j]);
+                if (!r || !r->aktiv) ++nicht_platz;
+                ++gespielt;
+                tore += m.heim_tore + m.gast_tore;
+                heimsiege += m.heim_tore > m.gast_tore;
+                remis += m.heim_tore == m.gast_tore;
+                Tabellen_Zeile& h = tabelle[m.heim];
+                Tabellen_Zeile& a = tabelle[m.gast];
+                ++h.spiele, ++a.spiele;
+                h.tore += m.heim_tore, h.gegentore += m.gast_tore;
+                a.tore += m.gast_tore, a.gegentore += m.heim_tore;
+                h.punkte += m.heim_tore > m.gast_tore ? 3 : m.heim_tore == m.gast_tore ? 1 : 0;
+                a.punkte += m.gast_tore > m.heim_tore ? 3 : m.heim_tore == m.gast_tore ? 1 : 0;
+                for (int32_t seite = 0; r && seite < 2; ++seite) {
+                    const Seite_Zahlen z = seite_zahlen(*r, seite, s[j]);
+                    summe.schuesse += z.schuesse, summe.ecken += z.ecken, summe.fouls += z.fouls;
+                    summe.gelb += z.gelb, summe.gelb_rot += z.gelb_rot, summe.rot += z.rot;
+                    summe.wechsel += z.wechsel, summe.verletzungen += z.verletzungen, summe.elfmeter += z.elfmeter;
+                }
+                ausgeben("Tag %3d  %-14.14s - %-14.14s %d:%d\n", Aktueller_Tag, name(m.heim), name(m.gast), m.heim_tore,
+                         m.gast_tore);
+            }
+        }
+        Ablauf_Schritt();
+    }
+    std::vector<Tabellen_Zeile> z;
+    for (const auto& [t, zeile] : tabelle) z.push_back(zeile);
+    std::sort(z.begin(), z.end(), [](const Tabellen_Zeile& a, const Tabellen_Zeile& b) {
+        if (a.punkte != b.punkte) return a.punkte > b.punkte;
+        if (a.tore - a.gegentore != b.tore - b.gegentore) return a.tore - a.gegentore > b.tore - b.gegentore;
+        return a.tore > b.tore;
+    });
+    ausgeben("\nPlatz Verein          Sp. Tore   Pkt. Stärke\n");
+    for (size_t i = 0; i < z.size(); ++i)
+        ausgeben("%5zu %-14.14s %3d %3d:%-3d %4d %6d\n", i + 1, name(z[i].team), z[i].spiele, z[i].tore, z[i].gegentore,
+                 z[i].punkte, z[i].staerke);
+    // Stronger clubs should stand higher: the mean strength of the upper and the lower half.
+    int64_t oben = 0, unten = 0;
+    for (size_t i = 0; i < z.size(); ++i) (i < z.size() / 2 ? oben : unten) += z[i].staerke;
+    const double g = gespielt > 0 ? double(gespielt) : 1.0;
+    ausgeben("\n%d Spiele (%d nicht auf dem Platz), je Spiel: Tore %.2f, Heimsiege %.0f %%, Remis %.0f %%, Schüsse %.1f, "
+             "Ecken %.1f, Fouls %.1f, Elfmeter %.2f, Gelb %.2f, Gelb-Rot %.2f, Rot %.2f, Wechsel %.2f, Verletzungen %.2f\n",
+             gespielt, nicht_platz, tore / g, 100.0 * heimsiege / g, 100.0 * remis / g, summe.schuesse / g, summe.ecken / g,
+             summe.fouls / g, summe.elfmeter / g, summe.gelb / g, summe.gelb_rot / g, summe.rot / g, summe.wechsel / g,
+             summe.verletzungen / g);
+    const size_t haelfte = std::max<size_t>(z.size() / 2, 1);
+    ausgeben("Mittlere Stärke obere Hälfte %.1f, untere Hälfte %.1f\n", double(oben) / double(haelfte),
+             double(unten) / double(std::max<size_t>(z.size() - z.size() / 2, 1)));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     const bool ist_schuss = argc >= 2 && std::strcmp(argv[1], "schuss") == 0;
-    if (argc < 2 || (!ist_schuss && std::strcmp(argv[1], "aufstellung") != 0)) return nutzung();
+    const bool ist_spiel = argc >= 2 && std::strcmp(argv[1], "spiel") == 0;
+    const bool ist_saison = argc >= 2 && std::strcmp(argv[1], "saison") == 0;
+    if (argc < 2 || (!ist_schuss && !ist_spiel && !ist_saison && std::strcmp(argv[1], "aufstellung") != 0)) return nutzung();
     std::string welt, aus;
     int32_t seed = -1;
     std::vector<int32_t> teams;
@@ -136,6 +361,14 @@ int main(int argc, char** argv)
             if (!zahl(argv[i], &t)) return nutzung();
             teams.push_back(t);
         }
+    }
+    if (ist_spiel) {
+        if (welt.empty() || seed < 0 || teams.size() != 2) return nutzung();
+        return spiel(welt, seed, teams[0], teams[1]);
+    }
+    if (ist_saison) {
+        if (welt.empty() || seed < 0 || !teams.empty()) return nutzung();
+        return saison(welt, seed);
     }
     if (ist_schuss) {
         if (welt.empty() || seed < 0 || teams.size() != 6) return nutzung();

@@ -1,0 +1,68 @@
+// Match days of the generated world played through the main loop with clubs on the pitch: a new
+// game, the clubs' pitch flag, the loop to a state. Shared by the pitch tool and the pitch
+// benchmarks; the configuration reader must point at a world folder first.
+#pragma once
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+
+#include "database/assistent.h"
+#include "database/team.h"
+#include "gameflow/ablauf.h"
+#include "gameflow/eingang.h"
+#include "gameflow/game_main.h"
+#include "gameflow/globals.h"
+#include "gameflow/spielstart.h"
+#include "match/spieltag.h"
+#include "platform/disk.h"
+#include "platform/zufall.h"
+
+namespace spielfeld_spieltag {
+
+// Field 169's value that puts a club's games on the pitch without a window.
+constexpr int32_t AUF_DEM_PLATZ = 16;
+
+// The manager's turn: without a line-up assistant he fills the gaps in his eleven before his
+// game himself, then ends it.
+inline int32_t zug(int32_t team, bool erster)
+{
+    if (!erster) return -1;
+    int32_t auswaerts = 0, wichtigkeit = 0;
+    const int32_t gegner = Spieltag_Get_Gegner(team, &auswaerts, &wichtigkeit, nullptr, nullptr);
+    if (gegner >= 0) Assi_Mannschaftsaufstellung(team, gegner, 1, auswaerts, wichtigkeit, -1, true);
+    return -1;
+}
+
+// A new game on seed `seed` with one manager at the default club; savegames and settings go to
+// `ordner`. False when the game does not start.
+inline bool neues_spiel(const std::filesystem::path& ordner, int32_t seed)
+{
+    std::error_code fehler;
+    std::filesystem::create_directories(ordner / "spielstand", fehler);
+    setenv("DORVIN_REGISTRY", (ordner / "registry").c_str(), 1);
+    Disk_Set_Spielstand_Ordner((ordner / "spielstand").c_str());
+    Game_Spielstand_Bloecke_Registrieren();
+    Netz_Rolle = 3;
+    Zufall_Set_Seed(seed);
+    Eingang_Set_Start_Hook([](Eingang_Einstellungen& e, Eingang_Eingabe& m) {
+        e.schwierigkeit = 2;
+        m.starten = true;
+    });
+    if (!Spielstart_Neues_Spiel()) return false;
+    Ablauf_Set_Zug_Hook(zug);
+    return true;
+}
+
+inline void auf_den_platz(int32_t team) { Team_Wert(TEAM_FLAGS, team, AUF_DEM_PLATZ, TEAM_SETZEN); }
+
+// The loop until it stands in `zustand`; false when it does not within `grenze` passes.
+inline bool bis(int32_t zustand, int64_t grenze)
+{
+    for (int64_t i = 0; i < grenze; ++i) {
+        if (Ablauf_Zustand == zustand) return true;
+        Ablauf_Schritt();
+    }
+    return Ablauf_Zustand == zustand;
+}
+
+}  // namespace spielfeld_spieltag
