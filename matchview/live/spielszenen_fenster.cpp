@@ -473,12 +473,9 @@ static void befehle(Spielfeld_Steuerung_Block* st, int32_t replay)
             if (st) st->kamera_glatt_aus ^= 1;
             break;
         case 8:
-            if (st && (st->pause || replay)) {
-                st->pause = 0;
-                if (replay) Spielfeld_Replay_Stoppen(f->record);
-            } else {
-                Spielfeld_Replay_Starten(f->record);
-            }
+            if (st) st->pause = 0;
+            if (replay) Spielfeld_Replay_Stoppen(f->record);
+            else Spielfeld_Replay_Starten(f->record);
             break;
         case 9:  // pause on and off (the icon bar's button)
             if (st) st->pause ^= 1;

@@ -296,7 +296,10 @@ void Spielszenen_Figuren_Zeichnen(Spielfeld_Record* r, const Spielfeld_Steuerung
         const bool figur = o.wert_276 >= 0 && i < 35;
         if (figur) {
             // a figure keeps its picture for 70 ms of match time
-            if (zwischenspeicher && int32_t(w.naechste - r->frame_zeit) > 0 && w.code == code && w.richtung == richtung) {
+            // a change time further ahead than 70 ms is left from another record or a clock that
+            // started again, and is not trusted
+            const int32_t bis = int32_t(w.naechste - r->frame_zeit);
+            if (zwischenspeicher && bis > 0 && bis <= 70 && w.code == code && w.richtung == richtung) {
                 code = w.code, bild = w.bild;
             } else {
                 if (r->anim_remap) code = Spielszenen_Animation_Ebene(code);

@@ -21,6 +21,8 @@
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen.h"
 #include "platform/os/os_display.h"
+#include "platform/os/os_intern.h"
+#include "platform/maus.h"
 #include "platform/print.h"
 #include "platform/resfile.h"
 #include "tests/matchview/spielszenen_probe.h"
@@ -360,6 +362,80 @@ TEST_F(Spielszenen, ScoreLineSpectatorsAndTicker)
     Spielszenen_Fenster_Ticker_Setzen(&f, "Tor!");
     records[0]->frame_zeit = 0x00000100u;
     EXPECT_EQ(Spielszenen_Ticker_Zeilen(&f, eins, zwei), 1);
+}
+
+TEST_F(Spielszenen, ScorePanelClickAreasWithTheirEdges)
+{
+    laden();
+    verteilen(4);
+    zeichnen();
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[1];
+    auto klick = [&](int32_t dx, int32_t dy, bool taste) {
+        Os_Input_Set_Mouse(f.x + dx, f.y + dy);
+        Os_Input_Set_Buttons(taste, false);
+        const int32_t seite = Spielszenen_Spielstand_Zeichnen(Grafik_Seite_1, &f);
+        Os_Input_Set_Buttons(false, false);
+        Maus_Get_Tasten();
+        return seite;
+    };
+    EXPECT_EQ(klick(132, 25, true), 0);
+    EXPECT_EQ(klick(140, 10, true), -1);
+    EXPECT_EQ(klick(164, 0, true), 1);
+    EXPECT_EQ(klick(296, 25, true), 1);
+    EXPECT_EQ(klick(20, 10, false), -1);
+    f.groesse = 0;
+    EXPECT_EQ(klick(160, 10, true), 0);
+    EXPECT_EQ(klick(439, 10, true), 1);
+    EXPECT_EQ(klick(300, 10, true), -1);
+}
+
+TEST_F(Spielszenen, HoveringAFigureWhilePausedAsksForTheLineUpOrTheMenu)
+{
+    laden();
+    verteilen(1);
+    zeichnen();
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
+    Spielfeld_Record& r = *records[0];
+    Spielfeld_Steuerung_Block st{};
+    st.kamera_teiler = 35;
+    st.pause = 1;
+    Spielszenen_Figuren_Zeichnen(&r, &st, &f);
+    // an away player inside the window
+    int32_t slot = -1;
+    for (int32_t s = 16; s < 27 && slot < 0; ++s) {
+        const int32_t x = r.objekt[s].pixel_x - r.ansicht_x, y = r.objekt[s].pixel_y - r.ansicht_y;
+        if (x > 20 && y > 40 && x < f.breite - 20 && y < f.hoehe) slot = s;
+    }
+    ASSERT_GE(slot, 16);
+    const Spielfeld_Objekt& o = r.objekt[slot];
+    Os_Input_Set_Mouse(o.pixel_x - r.ansicht_x + f.x, o.pixel_y - r.ansicht_y + f.y - 10);
+    for (int32_t taste = 0; taste < 2; ++taste) {
+        Spielszenen_Schirm_Befehl = -1;
+        Os_Input_Set_Buttons(taste == 0, taste == 1);
+        Spielszenen_Spieler_Markierung(&f, &r, slot, &st);
+        Os_Input_Set_Buttons(false, false);
+        Maus_Get_Tasten();
+        EXPECT_EQ(Spielszenen_Schirm_Befehl, taste == 0 ? 0 : 2);
+        EXPECT_EQ(Spielszenen_Schirm_Slot, slot);
+        EXPECT_EQ(Spielszenen_Schirm_Seite, 1);
+        EXPECT_EQ(f.schwebe_zeit[slot], r.frame_zeit);
+        EXPECT_EQ(f.markierung[slot] & 4, 0);  // cleared again at the end of the frame
+    }
+    // not paused: hovering marks, but asks for nothing
+    st.pause = 0;
+    Spielszenen_Schirm_Befehl = -1;
+    Os_Input_Set_Buttons(true, false);
+    Spielszenen_Spieler_Markierung(&f, &r, slot, &st);
+    Os_Input_Set_Buttons(false, false);
+    Maus_Get_Tasten();
+    EXPECT_EQ(Spielszenen_Schirm_Befehl, -1);
+    Spielszenen_Schirm_Befehl = -1;
+    // a requested line-up screen that cannot come returns to the view with a full redraw
+    Spielszenen_Modus = SPIELSZENEN_VERLASSEN;
+    Spielszenen_Neu_Zeichnen_Angefordert = 0;
+    Spielszenen_Run(&r, &st, 0);
+    EXPECT_EQ(Spielszenen_Modus, SPIELSZENEN_SCREEN);
+    EXPECT_EQ(Spielszenen_Neu_Zeichnen_Angefordert, 1);
 }
 
 TEST_F(Spielszenen, EventTickerTextsAndTheirOrder)
