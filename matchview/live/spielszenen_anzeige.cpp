@@ -183,7 +183,7 @@ int32_t Spielszenen_Ticker_Zeilen(const Spielszenen_Fenster* f, char* eins, char
 {
     if (!f || !f->record) return 0;
     // shown for 3000 ms of match-frame time (wrap-safe): a paused match keeps its line
-    if (uint32_t(f->record->frame_zeit - f->ticker_zeit) >= 3000u) return 0;
+    if (uint32_t(f->record->frame_zeit - f->ticker_zeit) >= 3000u || !f->ticker[0]) return 0;
     std::string a, b;
     const int32_t n = zeilen(f->ticker, f->breite, &a, &b);
     if (eins) std::snprintf(eins, 256, "%s", a.c_str());

@@ -25,37 +25,12 @@
 #include "platform/maus.h"
 #include "platform/print.h"
 #include "platform/resfile.h"
+#include "tests/matchview/spielszenen_dateien.h"
 #include "tests/matchview/spielszenen_probe.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::string ORDNER = std::string(DORVIN_BINARY_DIR) + "/spielszenen_bilder";
-
-// The scene's resource files, built once aside and moved into place whole (tests run in parallel
-// processes); a folder from a builder without the scene is built again.
-void dateien_bereitstellen()
-{
-    fs::create_directories(ORDNER);
-    const std::string daten = ORDNER + "/daten";
-    for (int versuch = 0; versuch < 2; ++versuch) {
-        std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", daten.c_str());
-        std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", daten.c_str());
-        for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
-        if (fs::exists(daten + "/resfile/resf_scr.res") && Init_System_Dateien() == 1 &&
-            ResFile_Get_Typ(ResFile_Handles[0].handle, Spielszenen_Animation_Erste_Resource(3)) == RES_SPRITE_LISTE)
-            return;
-        DeInit_System_Dateien();
-        const std::string eigen = ORDNER + "/daten_" + std::to_string(::getpid());
-        ASSERT_EQ(std::system((std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen resfiles --ziel " + eigen + " > /dev/null").c_str()), 0);
-        std::error_code fehler;
-        fs::remove_all(daten + "_alt", fehler);
-        fs::rename(daten, daten + "_alt", fehler);
-        fs::rename(eigen, daten, fehler);
-        if (fehler) fs::remove_all(eigen);
-    }
-}
 
 class Spielszenen : public ::testing::Test {
 protected:
@@ -64,7 +39,7 @@ protected:
     {
         ordner_vorher = ResFile_Ordner;
         praefix_vorher = ResFile_Daten_Praefix;
-        dateien_bereitstellen();
+        Spielszenen_Dateien_Bereitstellen();
         if (Grafik_Screen_Geometrie.depth == 0) Grafik_Screen_Init(640, 480, 16);
     }
     static void TearDownTestSuite()
@@ -641,7 +616,7 @@ TEST_F(Spielszenen, PicturesOfAFrame)
 {
     laden();
     records[0]->objekt[SPIELFELD_BALL].z = 150;
-    const std::string ordner = ORDNER + "/bilder_" + std::to_string(::getpid());
+    const std::string ordner = SPIELSZENEN_ORDNER + "/bilder_" + std::to_string(::getpid());
     fs::create_directories(ordner);
     auto bild = [&](const char* name, int32_t n) {
         verteilen(n);
