@@ -22,23 +22,17 @@ namespace {
 
 class Spielszenen_Spieltag : public Spieltag_Welt {
 protected:
+    static inline Spielszenen_Dateien_Sitzung sitzung;
     static void SetUpTestSuite()
     {
         Spieltag_Welt::SetUpTestSuite();
-        ordner_vorher = ResFile_Ordner;
-        praefix_vorher = ResFile_Daten_Praefix;
-        Spielszenen_Dateien_Bereitstellen();
-        if (Grafik_Screen_Geometrie.depth == 0) Grafik_Screen_Init(640, 480, 16);
+        sitzung.oeffnen();
     }
     static void TearDownTestSuite()
     {
-        DeInit_System_Dateien();
-        std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s", ordner_vorher.c_str());
-        std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s", praefix_vorher.c_str());
-        Init_System_Dateien();
+        sitzung.schliessen();
         Spieltag_Welt::TearDownTestSuite();
     }
-    static inline std::string ordner_vorher, praefix_vorher;
 };
 
 // Steps the main loop until the live view is up (or the bound runs out).

@@ -34,21 +34,9 @@ namespace fs = std::filesystem;
 
 class Spielszenen : public ::testing::Test {
 protected:
-    static inline std::string ordner_vorher, praefix_vorher;
-    static void SetUpTestSuite()
-    {
-        ordner_vorher = ResFile_Ordner;
-        praefix_vorher = ResFile_Daten_Praefix;
-        Spielszenen_Dateien_Bereitstellen();
-        if (Grafik_Screen_Geometrie.depth == 0) Grafik_Screen_Init(640, 480, 16);
-    }
-    static void TearDownTestSuite()
-    {
-        DeInit_System_Dateien();
-        std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s", ordner_vorher.c_str());
-        std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s", praefix_vorher.c_str());
-        Init_System_Dateien();
-    }
+    static inline Spielszenen_Dateien_Sitzung sitzung;
+    static void SetUpTestSuite() { sitzung.oeffnen(); }
+    static void TearDownTestSuite() { sitzung.schliessen(); }
     void SetUp() override
     {
         for (int32_t i = 0; i < 4; ++i) records[i] = Spielszenen_Probe_Record(100 + i);
