@@ -2,6 +2,8 @@
 // view's own Spielszenen_Feld_Zu_Bild, so that lines and figures meet), the figures' animations
 // in 8 directions, ball, flags and goals, the frame, side panel and score panel sheets, the small
 // signs of the picture array and the scene sounds.
+#include "tools/datagen/spielszenen_bilder.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
