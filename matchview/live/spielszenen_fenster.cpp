@@ -399,6 +399,7 @@ void Spielszenen_Eigene_Seite_Loeschen(Spielfeld_Steuerung_Block* st, Spielfeld_
 
 void Spielszenen_Bildschirm_Freigeben()
 {
+    // Mauszeiger_Is_Frozen answers 0 while the pointer is frozen
     if (Mauszeiger_Is_Frozen()) return;
     Mauszeiger_Unfreeze();
     if (Grafik_Seite_1 && Grafik_Render_Ziel && Grafik_Render_Ziel != Grafik_Seite_1)

@@ -23,6 +23,8 @@
 #include "platform/os/os_display.h"
 #include "platform/os/os_intern.h"
 #include "platform/maus.h"
+#include "platform/mauszeiger.h"
+#include "platform/soundeffekt.h"
 #include "platform/print.h"
 #include "platform/resfile.h"
 #include "tests/matchview/spielszenen_dateien.h"
@@ -214,8 +216,12 @@ TEST_F(Spielszenen, LoadingOnceAnd8BitScreensAndFreeing)
     // a second load loads nothing
     EXPECT_TRUE(Spielszenen_Grafik_Laden());
     EXPECT_EQ(Spielszenen_Grafik.animation[ANIM_LAUFEN][2][0], lauf);
+    EXPECT_FALSE(Soundeffekt_Geladen());  // the menu's effects make room for the scene's
+    Mauszeiger_Freeze();
     Spielszenen_Grafik_Freigeben();
     EXPECT_FALSE(Spielszenen_Ist_Geladen());
+    EXPECT_TRUE(Soundeffekt_Geladen());
+    EXPECT_EQ(Mauszeiger_Is_Frozen(), 1);  // 1: the pointer moves again
     EXPECT_EQ(Spielszenen_Grafik.animation[ANIM_LAUFEN][2], nullptr);
     EXPECT_EQ(Spielszenen_Bild(SZ_RING), nullptr);
     const int32_t tiefe = Grafik_Screen_Geometrie.depth;
@@ -280,6 +286,17 @@ TEST_F(Spielszenen, SavegameBlockRoundTripsAndRefusesCorruptForms)
     EXPECT_EQ(Spielszenen_Fenster_Liste[0].hintergrund_id, 2001);
     EXPECT_EQ(Spielszenen_Fenster_Liste[2].y, 242);
     EXPECT_EQ(Spielszenen_Fenster_Liste[2].groesse, 2);
+    // read on a screen the scene cannot load on: the windows still take their values
+    Spielszenen_Grafik_Freigeben();
+    const int32_t tiefe = Grafik_Screen_Geometrie.depth;
+    Grafik_Screen_Geometrie.depth = 8;
+    records[0]->spiel = 100;
+    EXPECT_TRUE(Spielszenen_Block_Lesen(gut, 116));
+    Grafik_Screen_Geometrie.depth = tiefe;
+    EXPECT_FALSE(Spielszenen_Ist_Geladen());
+    EXPECT_EQ(Spielszenen_Fenster_Liste[0].spiel, 100);
+    EXPECT_EQ(Spielszenen_Fenster_Liste[3].x, 308);
+    EXPECT_EQ(Spielszenen_Aktives_Fenster(), 0);
 }
 
 TEST_F(Spielszenen, ScoreLineSpectatorsAndTicker)
