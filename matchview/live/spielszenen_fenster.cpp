@@ -584,10 +584,7 @@ void Spielszenen_Run(Spielfeld_Record* r, Spielfeld_Steuerung_Block* st, uint8_t
         Spielszenen_Neu_Zeichnen_Angefordert = 1;
         return;
     }
-    if (Spielszenen_Modus == SPIELSZENEN_NAECHSTES) {
-        Spielszenen_Modus = SPIELSZENEN_SCREEN;
-        Spielszenen_Neu_Zeichnen_Angefordert = 1;
-    }
+    // 5002 and 5003 belong to the screens shown over the view (line-up, match reports)
     if (Spielszenen_Modus != SPIELSZENEN_SCREEN) return;
     Spielszenen_Schwebe_Index = -1;
     Spielszenen_Maus_Genommen_Vorher = Spielszenen_Maus_Genommen;
