@@ -24,6 +24,7 @@
 #include "gameflow/kalender.h"
 #include "gameflow/news.h"
 #include "match/spielfeld.h"
+#include "matchview/live/spielszenen_live.h"
 #include "match/spieltag.h"
 #include "platform/disk.h"
 #include "platform/os/os.h"
@@ -103,6 +104,7 @@ bool Spielstart_Welt_Laden(int32_t konfiguration)
     // The match day and its live records travel with the game, so that a day resumes.
     Spieltag_Disk_Registrieren();
     Spielfeld_Disk_Registrieren();
+    Spielszenen_Disk_Registrieren();
     // Sponsors and camps before the managers come: their clubs get contracts at once.
     Werbung_Init();
     Trainingslager_Init();

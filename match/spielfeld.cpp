@@ -524,6 +524,7 @@ void Spielfeld_DeInit()
 bool Spielfeld_Ist_Initialisiert() { return initialisiert; }
 
 uint8_t Spielfeld_Replay_Flag() { return replay ? replay[REPLAY_FLAG] : 0; }
+uint8_t* Spielfeld_Replay_Puffer() { return replay; }
 
 // ---- Records ----
 

@@ -377,6 +377,9 @@ void Spielfeld_Ansicht_Freigeben();
 void Spielfeld_Animationen_Vorberechnen();
 // The display buffer's replay-running flag.
 uint8_t Spielfeld_Replay_Flag();
+// The display buffer itself (85,612 bytes; the live view's replay reads and writes it), null
+// while the module is not initialised.
+uint8_t* Spielfeld_Replay_Puffer();
 // After-match evaluation of all live records.
 void Spielfeld_Nach_Spiel_Auswerten();
 // Bonus or fine of one side after the match (factor multiplies the amounts).

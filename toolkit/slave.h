@@ -10,7 +10,7 @@ constexpr int32_t MENUE_SLAVE_ANZAHL = 450;
 // A resource code names entry code % 4000 of standard resource file code / 4000 - 1.
 constexpr int32_t MENUE_RESSOURCE_CODE = 4000;
 // The pictures of the slaves lie in the screen resource file at this number plus the slave's.
-constexpr int32_t MENUE_SLAVE_BILD_BASIS = 2000;
+constexpr int32_t MENUE_SLAVE_BILD_BASIS = 3200;  // clear of the match scene's pitches (1999-2118)
 
 // The stored descriptor: 16 bytes each, in three tables (0..207, 208..392, 393..449).
 struct Slave_Rastport {

@@ -1,5 +1,5 @@
-// The 450 slave descriptors as the screens expect them. Pictures are entries 2000 + n of the
-// screen resource file (code 6000 + n); the plain bitmaps are panels and canvases that screens
+// The 450 slave descriptors as the screens expect them. Pictures are entries 3200 + n of the
+// screen resource file (code 7200 + n); the plain bitmaps are panels and canvases that screens
 // draw into. Slaves 1-3 survive the start of a turn.
 #include "toolkit/slave_tabelle.h"
 

@@ -17,6 +17,7 @@
 #include "match/pitch/spielfeld_spieler.h"
 #include "match/pitch/spielfeld_verhalten.h"
 #include "match/spieltag.h"
+#include "matchview/live/spielszenen_grafik.h"
 #include "matchview/live/spielszenen_kamera.h"
 #include "platform/print.h"
 #include "platform/timer.h"
@@ -384,6 +385,10 @@ void Spielfeld_Umgebung_Setzen(Spielfeld_Record* r, const Spiele_Spiel* m)
     }
     r->wetter = wetter;
     r->boden_faktor = wetter ? 1.4f : 1.2f;
+    // the pitch's look and the figures' palette, alike on server and clients
+    r->platz_art = uint8_t(r->team[0] % 5);
+    r->platz_variante = uint8_t((r->team[0] / 5) % 2);
+    Spielszenen_Szenen_Palette(r->palette);
     r->zuschauer_stimmung[0] = r->zuschauer_stimmung[1] = 40;
     r->schiri_wert[0] = r->schiri_wert[1] = 3;
     r->aktions_sperre = 1;

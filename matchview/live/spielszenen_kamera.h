@@ -14,7 +14,9 @@ constexpr int32_t SPIELFELD_MASSE_ANZAHL = 26;
 // Length, width, posts, crossbars, spots, areas and the centre circle (index table in the .cpp).
 extern int32_t Spielfeld_Masse[SPIELFELD_MASSE_ANZAHL];
 
-// One view window. Only the fields the geometry reads; the view's core fills in the rest.
+struct Rastport;
+struct Rle_Sprite;
+// One view window of the live match view.
 struct Spielszenen_Fenster {
     int32_t spiel;              // game shown, -1 empty
     int32_t sichtbar;           // drawn this frame
@@ -22,6 +24,23 @@ struct Spielszenen_Fenster {
     int32_t groesse;            // 0 full, 1 half, 2 quarter
     int32_t seite;              // side controlled at this PC, -1 none
     Spielfeld_Record* record;   // looked up every frame
+    int32_t aktiv;              // takes the user's commands (at most one window)
+    int32_t eingerichtet;       // set-up state: 0 must be set up, 1 set up
+    Rastport* hintergrund;      // the pitch picture at the window's size
+    int32_t hintergrund_id;     // its resource number, -1 none
+    int32_t kopf_zustand;
+    int32_t beide_seiten;       // both sides controlled at this PC
+    int32_t taktik_offen;
+    int32_t anweisungen_erlaubt;
+    int32_t klick_figur;        // pending click on a figure, -1 none
+    uint16_t farben[256];       // the record's palette in screen colours
+    uint16_t figur_farben[32][256];  // per player slot: kit remap, then screen colours
+    Rle_Sprite* kopfzeile;      // score panel picture with crests and names
+    uint8_t markierung[32];     // 1 clicked, 2 marked, 4 under the mouse, 8 and 16 further marks
+    uint32_t schwebe_zeit[32];
+    char ticker[256];
+    uint32_t ticker_zeit;
+    uint8_t standard_offen, tabelle_offen, ereignisse_offen, tabelle_inhalt, tabelle_kompakt;
 };
 constexpr int32_t SPIELSZENEN_FENSTER = 4;
 extern Spielszenen_Fenster Spielszenen_Fenster_Liste[SPIELSZENEN_FENSTER];

@@ -9,3 +9,4 @@
 #include "tools/datagen/trikotfigur_bilder.cpp"
 #include "tools/datagen/suche_bilder.cpp"
 #include "tools/datagen/oekonomie_bilder.cpp"
+#include "tools/datagen/spielszenen_bilder.cpp"

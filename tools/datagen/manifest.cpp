@@ -9,6 +9,8 @@
 #include "economy/stadion_schirm.h"
 #include "economy/stadion_statistik_seite.h"
 #include "economy/werbung_schirm.h"
+#include "match/pitch/spielfeld_animationen.h"
+#include "matchview/live/spielszenen_grafik.h"
 #include "toolkit/slave.h"
 #include "tools/datagen/gesicht_bilder.h"
 #include "tools/datagen/oekonomie_bilder.h"
@@ -47,6 +49,50 @@ void oekonomie(std::vector<Manifest_Eintrag>& v)
         v.push_back({scr, OEKONOMIE_AUKTION + c, BILD, 80, 250, 0, 16, true, "Auktion: Saeule (Spalte = Nummer - 463)"});
     for (int32_t c = 8; c <= 11; ++c)
         v.push_back({scr, OEKONOMIE_AUKTION + c, BILD, 16, 102, 0, 16, true, "Auktion: Balken (zwei Paare)"});
+}
+
+// The live match view's scene: pitches, animations, frame and panels, signs and sounds.
+void spielszenen(std::vector<Manifest_Eintrag>& v)
+{
+    const char* scr = "resf_scr.res";
+    // each look's half-size picture right after its full-size one, so the builder draws it once
+    for (int32_t i = 0; i < 60; ++i) {
+        const int32_t voll = SZ_HINTERGRUND_ERSTES + (i / 12) * 24 + i % 12;
+        v.push_back({scr, voll, BILD, SZ_BILD_BREITE, SZ_BILD_HOEHE, 0, 8, false, "Spielfeld (Art, Wetter, Seite nach Nummer)"});
+        v.push_back({scr, voll + 12, BILD, SZ_BILD_HALB_BREITE, SZ_BILD_HALB_HOEHE, 0, 8, false, "Spielfeld halbe Groesse"});
+    }
+    bereich(v, scr, SZ_RAHMEN, SZ_RAHMEN + 4, BILD, 640, 480, 0, 16, false, "Rahmen der Live-Ansicht (Stil = Nummer - 1735)");
+    for (const Spielszenen_Festbild& f : SZ_FESTBILD)
+        bereich(v, scr, f.erste, f.erste + f.anzahl - 1, BILD, uint16_t(f.breite), uint16_t(f.hoehe), 0, 16, false,
+                "Live-Ansicht: Seitenleiste und Panels");
+    bereich(v, scr, SZ_KOPFZEILE, SZ_KOPFZEILE + 2, BILD, SZ_KOPF_BREITE, SZ_KOPF_HOEHE, 0, 16, false, "Spielstand-Leiste (Seite 0, 1, keine)");
+    bereich(v, scr, SZ_KOPFZEILE + 3, SZ_KOPFZEILE + 5, BILD, SZ_KOPF_HALB_BREITE, SZ_KOPF_HOEHE, 0, 16, false,
+            "Spielstand-Leiste Viertelfenster");
+    for (const Spielszenen_Bildgruppe& g : SZ_BILDGRUPPE) {
+        if (g.anzahl == 0 || g.erste == SZ_RUECKENNUMMER) continue;
+        uint16_t w = 12, h = 12;
+        if (g.erste == SZ_BALKEN_RAHMEN || g.erste == SZ_BALKEN_FUELLUNG) w = SZ_BALKEN_BREITE, h = SZ_BALKEN_HOEHE;
+        else if (g.erste == SZ_ZEIGER) w = h = 32;
+        else if (g.erste == SZ_RING) w = 22, h = 8;
+        else if (g.erste == 1798 || g.erste == 1806) w = h = 16;
+        bereich(v, scr, g.erste, g.erste + g.anzahl - 1, SPRITE, w, h, 0, 16, false, "Live-Ansicht: Zeichen und Symbole");
+    }
+    for (int32_t c = 0; c < SPIELSZENEN_ANIMATIONEN; ++c) {
+        const Spielszenen_Animation& a = SPIELSZENEN_ANIMATIONSDATEN[size_t(c)];
+        uint16_t w = 24, h = 32;
+        if (c >= 9 && c <= 11) w = 8, h = 10;
+        else if (c >= 12 && c <= 15) w = 10, h = 22;
+        else if (c >= 16 && c <= 31) w = (c - 16) % 4 == 0 ? 150 : 1, h = (c - 16) % 4 == 0 ? 56 : 1;
+        const int32_t erste = Spielszenen_Animation_Erste_Resource(c);
+        bereich(v, scr, erste, erste + a.richtungen - 1, SPRITE_LISTE, w, h, uint32_t(a.bilder), 8, false,
+                "Animation (Code = (Nummer - 7000) / 8, Richtung = Rest)");
+    }
+    for (int32_t k = 0; k < SZ_TOR_ANIMATIONEN; ++k) {
+        const bool ganz = k % 4 == 0;
+        const int32_t bilder = k < 8 ? SPIELSZENEN_ANIMATIONSDATEN[size_t(16 + k)].bilder : 1;
+        v.push_back({scr, SZ_TORE_HALB + k, SPRITE_LISTE, uint16_t(ganz ? 80 : 1), uint16_t(ganz ? 30 : 1), uint32_t(bilder), 8,
+                     false, "Torteil halbe Groesse"});
+    }
 }
 
 std::vector<Manifest_Eintrag> aufbauen()
@@ -128,6 +174,7 @@ std::vector<Manifest_Eintrag> aufbauen()
         v.push_back({s.datei, s.nummer, DATEN, 0, 0, groesse, 0, false, zweck});
     }
     oekonomie(v);
+    spielszenen(v);
     // Numbers provisional until the advertising screen is built.
     bereich(v, "werbung.res", 0, 19, BILD, 96, 48, 0, 16, false, "Werbepartner-Bild");
     v.push_back({"werbung.res", WERBUNG_BILD_ARTEN_EINTRAG, DATEN, 0, 0, sizeof WERBUNG_BILD_ARTEN, 0, false,
@@ -204,7 +251,7 @@ const char* Manifest_Slave_Zweck(int32_t n, bool* maske)
     else if (n == 439) z = "Kurvenpunkt (Slave 439)";
     else if (n == 396 || n == 397) z = "Staerkebalken, Segment voll/leer (Slave 396/397, 3 Pixel)";
     else if (n == 398 || n == 399) z = "Staerkebalken, Kappe links/rechts (Slave 398/399)";
-    else z = "Beschriftete Flaeche (Slave = Nummer - 2000)", m = false;
+    else z = "Beschriftete Flaeche (Slave = Nummer - 3200)", m = false;
     if (maske) *maske = m;
     return z;
 }

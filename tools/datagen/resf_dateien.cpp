@@ -122,8 +122,13 @@ static Resf_Bytes font_eintrag(int32_t nummer)
 // The kit figures and their palette of the builder's own drawing code.
 Resf_Bytes Trikotfigur_Resf_Daten(const Manifest_Eintrag& e) __attribute__((weak));
 
+// The live match view's scene of the builder's own drawing code.
+bool Spielszenen_Resf_Daten(const Manifest_Eintrag& e, Resf_Bytes& daten) __attribute__((weak));
+
 Resf_Bytes Resf_Manifest_Daten(const Manifest_Eintrag& e)
 {
+    Resf_Bytes szene;
+    if (Spielszenen_Resf_Daten && Spielszenen_Resf_Daten(e, szene)) return szene;
     if (Trikotfigur_Resf_Daten && (e.typ == 38 || e.typ == 48)) return Trikotfigur_Resf_Daten(e);
     switch (e.typ) {
     case 14:

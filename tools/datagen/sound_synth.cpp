@@ -167,6 +167,32 @@ std::vector<double> effekt(int32_t nummer)
         kanten(x, 4, 64);
         return x;
     }
+    // the live match scene: kicks, post, bar, net, keeper, whistles, cry, clicks, change, button, beam
+    case 2495: case 2496: case 2497: case 2498: case 2499:
+        return klick(90, 80 + 10 * (nummer - 2495), 25, 0.6, uint32_t(nummer));
+    case 2500: case 2501: ton_anhaengen(x, 1700 + 200 * (nummer - 2500), 350, 120); return x;
+    case 2502: x = menge(ms(350), 21, 0.4); kanten(x, ms(5), ms(200)); return x;
+    case 2503: return klick(140, 110, 40, 0.5, 22);
+    case 2504: pfiff_anhaengen(x, 180, 23); return x;
+    case 2505: pfiff_anhaengen(x, 700, 24); return x;
+    case 2506:
+        for (uint32_t k = 0; k < 3; ++k) {
+            pfiff_anhaengen(x, k < 2 ? 300 : 900, 25 + k);
+            x.resize(x.size() + ms(150), 0.0);
+        }
+        return x;
+    case 2507: ton_anhaengen(x, 620, 250, 200); ton_anhaengen(x, 450, 300, 200); return x;
+    case 2508: return klick(25, 2500, 3, 0.3, 28);
+    case 2509: ton_anhaengen(x, 880, 90, 60); ton_anhaengen(x, 1175, 140, 90); return x;
+    case 2510: return klick(30, 1500, 5, 0.3, 29);
+    case 2511:
+        x.resize(ms(320));
+        for (size_t i = 0; i < x.size(); ++i) {
+            const double t = double(i) / RATE, f = 400 + 1200 * t / 0.32;
+            x[i] = 0.5 * std::sin(2 * PI * f * t);
+        }
+        kanten(x, ms(10), ms(80));
+        return x;
     default: return {};
     }
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <vector>
 
+#include "matchview/live/spielszenen_grafik.h"
 #include "tools/datagen/gesicht_bilder.h"
 #include "tools/datagen/manifest.h"
 #include "tools/datagen/resf_writer.h"
@@ -81,8 +82,8 @@ Resf_Bytes palette()
         p[size_t(3 * i + 1)] = uint8_t(std::clamp(g, 0, 63));
         p[size_t(3 * i + 2)] = uint8_t(std::clamp(b, 0, 63));
     };
-    for (int32_t i = 0; i < 256; ++i) setzen(i, i / 4, i / 4, i / 4);
-    setzen(0, 0, 0, 0);
+    // the live scene shares this palette: its colours first, the figures' own on top
+    Spielszenen_Szenen_Palette(p.data());
     setzen(GRUND, 12, 30, 14);
     setzen(WEISS, 63, 63, 63);
     setzen(SCHUH, 6, 6, 7);

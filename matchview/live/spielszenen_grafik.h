@@ -1,0 +1,81 @@
+// The match scene's resource numbers and colour layout, shared by the view that loads them and
+// the data builder that draws them, so that both agree on every id and palette index.
+#pragma once
+#include <cstdint>
+
+// Pitch backgrounds: 60 full-size (2397 x 670) and 60 half-size (1198 x 335) 8-bit pictures,
+// ordered as Spielszenen_Hintergrund_Id picks them; odd offsets are seen from the other side.
+constexpr int32_t SZ_HINTERGRUND_ERSTES = 1999;
+constexpr int32_t SZ_HINTERGRUND_LETZTES = 2118;
+constexpr int32_t SZ_BILD_BREITE = 2397, SZ_BILD_HOEHE = 670;
+constexpr int32_t SZ_BILD_HALB_BREITE = 1198, SZ_BILD_HALB_HOEHE = 335;
+constexpr int32_t SZ_PALETTE = 1998;
+
+// Frame pictures per style 0..4 (640 x 480) and the side panel's sheets (28 x 480).
+constexpr int32_t SZ_RAHMEN = 1735;
+constexpr int32_t SZ_SEITENLEISTE = 1740;
+constexpr int32_t SZ_SEITENLEISTE_BREITE = 28;
+// Score panel bases: sides 0, 1, none at sizes 0 and 1 (603 x 25), then at size 2 (300 x 25).
+constexpr int32_t SZ_KOPFZEILE = 1768;
+constexpr int32_t SZ_KOPF_BREITE = 603, SZ_KOPF_HALB_BREITE = 300, SZ_KOPF_HOEHE = 25;
+
+// The scene's picture array: groups of (first id, count), loaded one after the other.
+struct Spielszenen_Bildgruppe {
+    int32_t erste;
+    int32_t anzahl;
+};
+constexpr int32_t SZ_BILDGRUPPEN = 20;
+constexpr Spielszenen_Bildgruppe SZ_BILDGRUPPE[SZ_BILDGRUPPEN] = {
+    {1814, 1}, {1838, 100}, {1792, 3}, {1795, 3}, {1798, 8}, {1806, 8}, {1815, 5}, {1938, 12}, {1955, 6}, {1961, 16},
+    {1977, 5}, {1820, 1},   {1821, 7}, {1791, 1}, {1832, 6}, {1951, 4}, {0, 0},    {0, 0},     {0, 0},    {0, 0}};
+constexpr int32_t SZ_BILDER = 186;
+constexpr int32_t sz_bilder_summe()
+{
+    int32_t n = 0;
+    for (const Spielszenen_Bildgruppe& g : SZ_BILDGRUPPE) n += g.anzahl;
+    return n;
+}
+// The array is filled from the table at compile time; an overflow cannot reach the program.
+static_assert(sz_bilder_summe() <= SZ_BILDER, "picture groups exceed the scene's picture array");
+// Index of a resource in the picture array, -1 when no group holds it.
+constexpr int32_t Spielszenen_Bild_Index(int32_t id)
+{
+    int32_t i = 0;
+    for (const Spielszenen_Bildgruppe& g : SZ_BILDGRUPPE) {
+        if (g.anzahl > 0 && id >= g.erste && id < g.erste + g.anzahl) return i + id - g.erste;
+        i += g.anzahl;
+    }
+    return -1;
+}
+constexpr int32_t SZ_BALKEN_RAHMEN = 1814, SZ_RUECKENNUMMER = 1838, SZ_GROESSE_SYMBOL = 1792, SZ_ZEIGER = 1938,
+                  SZ_ZEICHEN = 1955, SZ_BALKEN_FUELLUNG = 1961, SZ_RING = 1977, SZ_ZUSTAND = 1951;
+constexpr int32_t SZ_BALKEN_BREITE = 18, SZ_BALKEN_HOEHE = 5;
+
+// Fixed pictures loaded with the scene: (first id, count, width, height).
+struct Spielszenen_Festbild {
+    int32_t erste, anzahl, breite, hoehe;
+};
+constexpr Spielszenen_Festbild SZ_FESTBILD[] = {
+    {1740, 3, 28, 480}, {1743, 2, 160, 20},  {1745, 1, 200, 150}, {1746, 8, 40, 16}, {1754, 1, 16, 16},
+    {1756, 1, 10, 12},  {1755, 1, 220, 20},  {1767, 1, 220, 20},  {1757, 8, 40, 16}};
+constexpr int32_t SZ_FESTBILDER = 26;
+
+// Goals: 16 animations at half size for the goal parts 16..31 of smaller windows.
+constexpr int32_t SZ_TORE_HALB = 1982;
+constexpr int32_t SZ_TOR_ANIMATIONEN = 16;
+
+// The animations' sprite lists: one list per direction at first id + direction.
+constexpr int32_t SZ_ANIMATION_BASIS = 7000;
+constexpr int32_t Spielszenen_Animation_Erste_Resource(int32_t code) { return SZ_ANIMATION_BASIS + 8 * code; }
+
+// Sounds 0..16 of the scene (effects); the crowd's follow from 2512.
+constexpr int32_t SZ_SOUND_ERSTER = 2495, SZ_SOUND_LETZTER = 2511;
+
+// Palette indices. The kit ranges are those the slot remap of each figure replaces.
+enum : uint8_t {
+    SZ_WEISS = 15, SZ_SCHWARZ = 16, SZ_HAUT = 162, SZ_HAAR = 212, SZ_STUTZEN = 234, SZ_HEMD = 236, SZ_HOSE = 241,
+    SZ_BESATZ = 246, SZ_SCHUH = 248, SZ_GRAS = 20, SZ_GRAS_STUFEN = 40, SZ_BAHN = 60, SZ_BODEN = 63, SZ_SCHNEE = 66,
+    SZ_LINIE_BLAU = 70, SZ_ERDE = 71, SZ_SCHATTEN = 74, SZ_FAHNE_GELB = 75, SZ_KARTE_ROT = 76, SZ_NETZ = 77,
+};
+// The scene palette (6-bit components, 768 bytes): greys, then the scene's colours.
+void Spielszenen_Szenen_Palette(uint8_t* palette768);

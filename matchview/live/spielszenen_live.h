@@ -1,0 +1,154 @@
+// The live match view: the loaded scene, the windows' layout and commands, the per-frame run,
+// the sprite blitters and figures, the score panel, ticker line and event ticker, and the
+// action replay. Window thread only.
+#pragma once
+#include <cstdint>
+
+#include "matchview/live/spielszenen_grafik.h"
+#include "matchview/live/spielszenen_kamera.h"
+
+struct Disk_Datei;
+struct Rastport;
+struct Rle_Sprite;
+struct Spielfeld_Record;
+struct Spielfeld_Steuerung_Block;
+
+// ---- the scene's graphics and sounds (loaded from the main resource file) ----
+struct Spielszenen_Grafik_Daten {
+    Rle_Sprite** animation[123][8];  // per code and direction: the frames
+    int32_t bilder[123][8];          // frames loaded
+    Rle_Sprite** tor_halb[SZ_TOR_ANIMATIONEN];
+    int32_t tor_halb_bilder[SZ_TOR_ANIMATIONEN];
+    Rle_Sprite* bild[SZ_BILDER];     // the picture array
+    Rastport* fest[SZ_FESTBILDER];   // side panel and panel sheets
+    Rastport* kopf[6];               // score panel bases
+    Rastport* rahmen;                // frame picture of the current style
+    int32_t rahmen_stil;             // -1 none loaded
+    uint8_t palette[768];
+};
+extern Spielszenen_Grafik_Daten Spielszenen_Grafik;
+// A sprite of the picture array by resource number; null when not loaded or not in the array.
+Rle_Sprite* Spielszenen_Bild(int32_t id);
+
+// One scene sound (35 rows; 0-16 loaded with the scene, 17-34 the crowd's).
+struct Spielszenen_Sound_Eintrag {
+    int32_t resource;
+    int32_t lautstaerke;    // hundredths of a decibel
+    int32_t schleife;
+    uint32_t start;         // ms, set when a continuous sound starts
+    int32_t daempfung;      // fade attenuation
+    uint8_t dauernd;
+    uint8_t spielt;
+    int32_t sample;         // sound layer handle, -1 none
+    const char* name;
+};
+constexpr int32_t SPIELSZENEN_SOUNDS = 35;
+extern Spielszenen_Sound_Eintrag Spielszenen_Sound[SPIELSZENEN_SOUNDS];
+
+// The loaded flag (1 while the scene is up).
+bool Spielszenen_Ist_Geladen();
+// The savegame block: u32 loaded flag; when 1, per window 7 u32 (game, x, y, width, height,
+// size level, background resource). 4 or 116 bytes.
+bool Spielszenen_Speichern(Disk_Datei* datei);
+bool Spielszenen_Laden(Disk_Datei* datei, const char* version);
+void Spielszenen_Disk_Registrieren();
+// The block's bytes: write into out (116 bytes room); the count written.
+uint32_t Spielszenen_Block_Schreiben(uint8_t* out);
+// Checks the whole block first; false for a bad one, nothing changed.
+bool Spielszenen_Block_Lesen(const uint8_t* daten, uint32_t laenge);
+// The per-frame fade of continuous crowd sounds, at the given time.
+void Spielszenen_Sounds_Ausblenden();
+void Spielszenen_Sounds_Ausblenden_Bei(uint32_t jetzt);
+
+// ---- view mode, commands, globals ----
+extern int32_t Spielszenen_Fenster_Befehl;   // 1-3 choose a game, 4 enlarge, 5 shrink or close
+extern int32_t Spielszenen_Ansicht_Befehl;   // 1-12 (see Spielszenen_Run)
+extern int32_t Spielszenen_Panel_Befehl;     // 1 close the tactics panel everywhere
+extern int32_t Spielszenen_Schirm_Befehl;    // 0 line-up screen, 2 player menu
+extern int32_t Spielszenen_Schirm_Slot, Spielszenen_Schirm_Seite;
+extern int32_t Spielszenen_Aufteilung;       // layout mode 0-4
+extern uint8_t Spielszenen_Alles_Zeichnen;   // compose the whole screen again
+extern uint8_t Spielszenen_Maus_Genommen, Spielszenen_Maus_Genommen_Vorher;
+extern uint8_t Spielszenen_Blink_Schnell, Spielszenen_Blink_Normal;
+extern int32_t Spielszenen_Zeiger_Form;
+extern int32_t Spielszenen_Schwebe_Index;
+
+// ---- windows ----
+void Spielszenen_Fenster_Verteilen(Spielfeld_Record** records, int32_t anzahl);
+int32_t Spielszenen_Fenster_Records_Holen();
+void Spielszenen_Fenster_Rechteck_Setzen(int32_t i);
+void Spielszenen_Aufteilung_Berechnen();
+void Spielszenen_Fenster_Vergroessern(int32_t i);
+void Spielszenen_Fenster_Verkleinern(int32_t i);
+void Spielszenen_Sichtbarkeit_Setzen();
+void Spielszenen_Sichtbarkeit_Pruefen();
+void Spielszenen_Fenster_Einrichten();
+int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t optionen);
+// A left click inside a visible inactive window makes it the only active one; 1 when it did.
+int32_t Spielszenen_Klick_Aktivieren();
+int32_t Spielszenen_Klick_Aktivieren_Bei(int32_t mx, int32_t my, int32_t tasten);
+void Spielszenen_Rahmen_Laden();
+int32_t Spielszenen_Rahmen_Stil();
+void Spielszenen_Blinken_Record(const Spielfeld_Record* r);
+int32_t Spielszenen_Aktives_Fenster();
+Spielfeld_Record* Spielszenen_Get_Aktives_Spiel();
+void Spielszenen_Ticker_Setzen_Alle(Spielfeld_Record* r, const char* text);
+void Spielszenen_Eigene_Seite_Loeschen(Spielfeld_Steuerung_Block* st, Spielfeld_Record* r);
+// Test hook: the game a chooser returns for window command 1-3 (-1 keeps the window's game).
+using Spielszenen_Spielwahl_Hook = int32_t (*)(int32_t befehl, int32_t aktuelles_spiel);
+void Spielszenen_Set_Spielwahl_Hook(Spielszenen_Spielwahl_Hook hook);
+// Test hook: looks a window's record up in place of the live list (empty: Spielfeld_Get_Spiel).
+using Spielszenen_Record_Hook = Spielfeld_Record* (*)(int32_t spiel);
+void Spielszenen_Set_Record_Hook(Spielszenen_Record_Hook hook);
+// The score panel picture of a window, rebuilt (crests and names).
+void Spielszenen_Kopfzeile_Erzeugen(Spielszenen_Fenster* f);
+
+// ---- blitters (positions on the full-size pitch picture) ----
+void Spielszenen_Sprite_Zeichnen(Rle_Sprite* s, const Spielszenen_Fenster* f, int32_t x, int32_t y);
+// 8-bit sprites through a 256-colour table, at full size or at half size.
+void Spielszenen_Sprite_Farbe_Zeichnen(Rle_Sprite* s, const Spielszenen_Fenster* f, const uint16_t* farben, int32_t x,
+                                       int32_t y);
+void Spielszenen_Sprite_Farbe_Halb(Rle_Sprite* s, const Spielszenen_Fenster* f, const uint16_t* farben, int32_t x, int32_t y);
+void Spielszenen_Figur_Blit(Rle_Sprite* s, int32_t x, int32_t y, int32_t tabelle, const Spielszenen_Fenster* f);
+void Spielszenen_Objekt_Blit(Rle_Sprite* s, int32_t x, int32_t y, const Spielszenen_Fenster* f);
+void Spielszenen_Zeichen_Blit(const Spielszenen_Fenster* f, Rle_Sprite* s, int32_t x, int32_t y);
+
+// ---- figures ----
+void Spielszenen_Figuren_Zeichnen(Spielfeld_Record* r, const Spielfeld_Steuerung_Block* st, Spielszenen_Fenster* f);
+void Spielszenen_Spieler_Markierung(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t slot,
+                                    const Spielfeld_Steuerung_Block* st);
+void Spielszenen_Kraftbalken_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t slot);
+void Spielszenen_Animation_Ton(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t objekt);
+void Spielszenen_Animation_Spiegeln(Spielfeld_Record* r, int32_t objekt);
+int32_t Spielszenen_Animation_Ebene(int32_t code);
+// The ring picture index (0-4) of marker bits, -1 none; bit 1 ranks highest.
+int32_t Spielszenen_Ring_Index(uint8_t bits);
+// The object order the last Spielszenen_Figuren_Zeichnen drew (tests); the count.
+int32_t Spielszenen_Zeichenfolge(int32_t* objekte, int32_t max);
+// Sprite chosen for an object this frame (tests): code, frame, direction of the last draw.
+void Spielszenen_Figur_Wahl(int32_t fenster, int32_t objekt, int32_t* code, int32_t* bild, int32_t* richtung);
+
+// ---- score panel, ticker line, event ticker ----
+int32_t Spielszenen_Spielstand_Zeichnen(Rastport* seite, Spielszenen_Fenster* f);
+// The score line's text of a window (for tests and the panel).
+void Spielszenen_Spielstand_Text(const Spielszenen_Fenster* f, uint32_t zuschauer, char* out, uint32_t groesse);
+void Spielszenen_Kasten_Abdunkeln(const Spielszenen_Fenster* f, int32_t x, int32_t y, int32_t w, int32_t h);
+void Spielszenen_Fenster_Ticker_Setzen(Spielszenen_Fenster* f, const char* text);
+void Spielszenen_Fenster_Ticker_Loeschen(Spielszenen_Fenster* f);
+void Spielszenen_Ticker_Zeichnen(Spielszenen_Fenster* f);
+// The ticker's lines as drawn: 0 hidden, 1 or 2; the line texts (256 bytes each).
+int32_t Spielszenen_Ticker_Zeilen(const Spielszenen_Fenster* f, char* eins, char* zwei);
+int32_t Spielszenen_Ereignis_Ticker(Spielszenen_Fenster* f);
+const char* Spielszenen_Ticker_Puffer();
+
+// ---- action replay ----
+constexpr uint32_t SPIELSZENEN_REPLAY_BILD = 856;
+// A snapshot of the record's shown state into bytes (856) and back into a copy.
+void Spielszenen_Replay_Packen(const Spielfeld_Record* r, uint8_t* bild);
+void Spielszenen_Replay_Entpacken(const uint8_t* bild, Spielfeld_Record* r);
+void Spielfeld_Replay_Starten(Spielfeld_Record* r);
+void Spielfeld_Replay_Stoppen(Spielfeld_Record* r);
+// The record the view draws this frame: during a replay a copy filled from the next snapshot.
+Spielfeld_Record* Spielszenen_Replay_Record(Spielfeld_Record* r);
+// Moves the replay on to its record's next snapshot (once a frame); ends it at the write index.
+void Spielszenen_Replay_Weiter();
