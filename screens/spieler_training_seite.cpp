@@ -18,6 +18,7 @@
 #include "screens/spieler_detail.h"
 #include "screens/spieler_gesicht.h"
 #include "screens/spieler_hilfetext.h"
+#include "screens/spieler_kontext_menue.h"
 #include "screens/spieler_schirme.h"
 #include "screens/spieler_taktik.h"
 #include "screens/spieler_training.h"
@@ -348,6 +349,7 @@ void liste_bauen()
         f.kennung_2 = int16_t(eigen());
         f.klick = Spieler_Training_Spieler_Klick;
         f.mausover = Spieler_Screen_Hilfetext_Spieler;
+        f.kontext = Spieler_Kontext_Menue_Erzeugen;
         hinzu(f);
     }
     liste[liste_n] = Menue_Icon_Listenende();
