@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "database/assistent.h"
 #include "database/manager.h"
@@ -118,9 +119,8 @@ Menue_Icon* ziel_bei(int32_t x, int32_t y)
 void einheit_gezogen(Menue_Move_Struktur*, Menue_Icon* icon, int32_t x, int32_t y, uint32_t code)
 {
     if (code != 0x80 || !icon) return;
-    Menue_Icon* ziel = ziel_bei(x + icon->breite / 2, y + icon->hoehe / 2);
-    if (ziel) Spieler_Training_Einheit_Move(icon, ziel);
-    else Spieler_Training_Einheit_Zurueck(icon);
+    // beside every kind the unit goes back to the reserve (a ball) or is explained (a glove)
+    Spieler_Training_Einheit_Move(icon, ziel_bei(x + icon->breite / 2, y + icon->hoehe / 2));
 }
 
 void spieler_gezogen(Menue_Move_Struktur*, Menue_Icon* icon, int32_t x, int32_t y, uint32_t code)
@@ -449,6 +449,13 @@ void Spieler_Training_Einheiten_Zeigen(bool verteilen)
     uint8_t feld[FELD_ARTEN], tw[3];
     einheiten_lesen(TEAM_TRAINING, feld, FELD_ARTEN);
     einheiten_lesen(TEAM_TRAINING_BYTES, tw, 3);
+    // the balls leave the screen and come back, so that their new priorities take
+    std::vector<Menue_Icon*> da;
+    for (Menue_Icon* b : baelle)
+        if (b && Menue_Screen_Icon_Aus_Nummer(b->nummer) == b) {
+            Menue_Screen_Icon_Loeschen(-1, b, 0);
+            da.push_back(b);
+        }
     int32_t gesetzt = 0;
     for (int32_t a = 0; a < FELD_ARTEN; ++a)
         for (int32_t i = 0; i < feld[a] && gesetzt < n; ++i) {
@@ -475,6 +482,7 @@ void Spieler_Training_Einheiten_Zeigen(bool verteilen)
             baelle[k]->prioritaet = 2;
             zeigen(baelle[k], true);
         }
+    for (Menue_Icon* b : da) Menue_Screen_Icon_Hinzufuegen(b);
     int32_t g = 0;
     for (int32_t k = 0; k < 3; ++k)
         for (int32_t i = 0; i < tw[k] && g < TRAINING_HANDSCHUHE; ++i) {
@@ -791,6 +799,8 @@ int32_t Spieler_Training_KO_Anzeige(Menue_Icon* icon, uint32_t)
 void Spieler_Training_Aufbauen()
 {
     if (!team_ok()) return;
+    // from here on the slider keeps its value while the manager moves balls off the plan
+    Spieler_Training_Regler_Setzen(Spieler_Training_Regler_Wert());
     Spieler_Einsetzen_Taktik_Icons_Sperren(1612, 1619);
     Spieler_Einsetzen_Taktik_Icons_Sperren(1620, 1627);
     for (int32_t k = 0; k < 3 * SPIELER_TRAININGSARTEN; ++k) Spieler_Training_Slot_Setzen(slots[k], k / 3, k % 3);

@@ -39,49 +39,49 @@ constexpr int32_t KNOPF_ERSTER = 1690, MIN_A = 1698, MIN_B = 1699, TAG_A = 1701,
 constexpr int32_t SPIELE_STAT_WERTE = 10;
 
 constexpr Spielervergleich_Kriterium KRITERIEN[] = {
-    {5, 16, "0265", "Erschöpfung", "^tr0030^fb0007%d^fe", "Erschöpfung"},
-    {6, 15, "0280", "Alter", "^tr0070^fb0007%d^fe Jahre", "Alter"},
-    {7, 13, "0265", "Einsätze", "^tr0030^fb0007%d^fe", "Einsätze"},
-    {8, 20, "0265", "Spielnoten", "^tl0005^fb0007%1d.%02d^fe / %2d^fe Spiel", "Spiel-Noten (alle Spiele)"},
-    {9, 21, "0265", "Nominierungen in die Elf des Tages", "^tr0030^fb0007%d^fe", "Elf des Tages (alle Spiele)"},
-    {10, 25, "0280", "Spiel-Verletzungen", "^tr0030^fb0007%d^fe", "Spiel-Verletzungen"},
-    {11, 27, "0280", "Auswechslungen", "^tr0030^fb0007%d^fe", "Auswechselungen"},
-    {12, 28, "0270", "Vorheriger Verein", "%s", "Transfers"},
-    {13, 12, "0265", "Tore pro Spiel", "^tr0037^fb0007%2d.%02d^fe", "Tore pro Spiel"},
-    {14, 0, "0265", "Erzielte Tore", "^tr0030^fb0007%d^fe", "Tore insgesamt"},
-    {15, 1, "0265", "Gegebene Vorlagen", "^tr0030^fb0007%d^fe", "Vorlagen insgesamt"},
-    {16, 2, nullptr, nullptr, "^tr0030^fb0007^tr0034%d^tr0070%d^tr0100%d^fe", "Scores ingesamt"},
-    {17, 3, "0265", "Freistoßtore", "^tr0030^fb0007%d^fe", "Erzielte Freistoßtore"},
-    {18, 4, "0265", "Elfmetertore", "^tr0030^fb0007%d^fe", "Erzielte Elfmetertore"},
-    {19, 6, "0265", "Direkt verw. Ecken", "^tr0030^fb0007%d^fe", "Verwandelte Eckbälle"},
-    {20, 5, "0265", "Kopfballtore", "^tr0030^fb0007%d^fe", "Erzielte Kopfballtore"},
-    {21, 8, "0265", "Eigentore", "^tr0030^fb0007%d^fe", "Eigentore"},
-    {22, 9, "0265", "Gehaltene Bälle", "^tr0030^fb0007%d^fe", "Gehaltene Bälle"},
-    {23, 10, "0265", "Vorbei geschossen", "^tr0030^fb0007%d^fe", "Vorbei geschossen"},
-    {24, 11, "0265", "Holztreffer", "^tr0030^fb0007%d^fe", "Holztreffer"},
-    {25, 30, "0288", "Chancenverwertung (Ch./To.)", "^fb0007%2d.%02d (%3d/%3d)^fe", "Chancenverwertung"},
-    {26, 22, "0265", "Gelbe Karten", "^tr0030^fb0007%d^fe", "Gelbe Karten"},
-    {27, 23, "0265", "Gelb/Rote Karten", "^tr0030^fb0007%d^fe", "Gelb-Rote Karten"},
-    {28, 24, "0265", "Rote Karten", "^tr0030^fb0007%d^fe", "Rote Karten"},
-    {29, 7, nullptr, nullptr, "^tl0005^fb0007%d (%d/%d/%d)^fe", "Alle Karten"},
-    {30, 14, "0290", "Gehalt / Jahr", "^tr0095^fb0007%s^fe", "Gehalt"},
-    {31, 19, "0300", "Vertragsdauer", "^tr0095^fb0007%d^fe Monate", "Vertragsdauer"},
-    {32, 18, "0280", "Versicherungskosten / Jahr", "^tr0095^fb0007%s^fe", "Versicherungskosten"},
-    {33, 29, "0275", "Versicherungsprämie / Tag", "^tr0095^fb0007%s^fe", "Versicherungsprämie"},
-    {34, 17, "0291", "Versicherungsdauer", "^tr0095^fb0007%d^fe Monate", "Versicherungsdauer"},
-    {35, 31, "0291", "Gesamtstärke", "^tr0063^fb0007%d^fe", "Gesamtstärke (K+I+T)"},
-    {36, 32, "0291", "Kondition", "^tr0063^fb0007%d^fe", "Kondition (ges.)"},
-    {37, 35, "0291", "Kraft", "^tr0063^fb0007%d^fe", "Kraft"},
-    {38, 36, "0291", "Ausdauer", "^tr0063^fb0007%d^fe", "Ausdauer"},
-    {39, 37, "0291", "Zweikampf", "^tr0063^fb0007%d^fe", "Zweikampf"},
-    {40, 33, "0291", "Intelligenz", "^tr0063^fb0007%d^fe", "Intelligenz (ges.)"},
-    {41, 38, "0291", "Übersicht", "^tr0063^fb0007%d^fe", "Übersicht"},
-    {42, 39, "0291", "Takt. Verst.", "^tr0063^fb0007%d^fe", "Takt.Verst."},
-    {43, 40, "0291", "Teamgeist", "^tr0063^fb0007%d^fe", "Teamgeist"},
-    {44, 34, "0291", "Technik", "^tr0063^fb0007%d^fe", "Technik (ges.)"},
-    {45, 41, "0291", "Spritzigkeit", "^tr0063^fb0007%d^fe", "Spritzigkeit"},
-    {46, 42, "0291", "Dribbling", "^tr0063^fb0007%d^fe", "Dribbling"},
-    {47, 43, "0291", "Torschuss", "^tr0063^fb0007%d^fe", "Torschuß"},
+    {5, 16, "0265", "Erschöpfung", "^tr0030^fb0007%d^fe", "Erschöpfung", "Erschöpfung"},
+    {6, 15, "0280", "Alter", "^tr0070^fb0007%d^fe Jahre", "Alter", "Alter"},
+    {7, 13, "0265", "Einsätze", "^tr0030^fb0007%d^fe", "Einsätze", "Einsätze"},
+    {8, 20, "0265", "Spielnoten", "^tl0005^fb0007%1d.%02d^fe / %2d^fe Spiel", "Spiel-Noten (alle Spiele)", "Spiel-Noten (alle Spiele)"},
+    {9, 21, "0265", "Nominierungen in die Elf des Tages", "^tr0030^fb0007%d^fe", "Elf des Tages (alle Spiele)", "Elf des Tages (alle Spiele)"},
+    {10, 25, "0280", "Spiel-Verletzungen", "^tr0030^fb0007%d^fe", "Spiel-Verletzungen", "Spiel-Verletzungen"},
+    {11, 27, "0280", "Auswechslungen", "^tr0030^fb0007%d^fe", "Auswechselungen", "Auswechslungen"},
+    {12, 28, "0270", "Vorheriger Verein", "%s", "Transfers", "Transfers"},
+    {13, 12, "0265", "Tore pro Spiel", "^tr0037^fb0007%2d.%02d^fe", "Tore pro Spiel", "Tore pro Spiel"},
+    {14, 0, "0265", "Erzielte Tore", "^tr0030^fb0007%d^fe", "Tore insgesamt", "Tore insgesamt"},
+    {15, 1, "0265", "Gegebene Vorlagen", "^tr0030^fb0007%d^fe", "Vorlagen insgesamt", "Vorlagen insgesamt"},
+    {16, 2, nullptr, nullptr, "^tr0030^fb0007^tr0034%d^tr0070%d^tr0100%d^fe", "Scores ingesamt", "Scores ingesamt"},
+    {17, 3, "0265", "Freistoßtore", "^tr0030^fb0007%d^fe", "Erzielte Freistoßtore", "Erzielte Freistoßtore"},
+    {18, 4, "0265", "Elfmetertore", "^tr0030^fb0007%d^fe", "Erzielte Elfmetertore", "Erzielte Elfmetertore"},
+    {19, 6, "0265", "Direkt verw. Ecken", "^tr0030^fb0007%d^fe", "Verwandelte Eckbälle", "Direkt verwandelte Ecken"},
+    {20, 5, "0265", "Kopfballtore", "^tr0030^fb0007%d^fe", "Erzielte Kopfballtore", "Erzielte Kopfballtore"},
+    {21, 8, "0265", "Eigentore", "^tr0030^fb0007%d^fe", "Eigentore", "Eigentore"},
+    {22, 9, "0265", "Gehaltene Bälle", "^tr0030^fb0007%d^fe", "Gehaltene Bälle", "Gehaltene Bälle"},
+    {23, 10, "0265", "Vorbei geschossen", "^tr0030^fb0007%d^fe", "Vorbei geschossen", "Vorbei geschossen"},
+    {24, 11, "0265", "Holztreffer", "^tr0030^fb0007%d^fe", "Holztreffer", "Holztreffer"},
+    {25, 30, "0288", "Chancenverwertung (Ch./To.)", "^fb0007%2d.%02d (%3d/%3d)^fe", "Chancenverwertung", "Chancenverwertung"},
+    {26, 22, "0265", "Gelbe Karten", "^tr0030^fb0007%d^fe", "Gelbe Karten", "Gelbe Karten"},
+    {27, 23, "0265", "Gelb/Rote Karten", "^tr0030^fb0007%d^fe", "Gelb-Rote Karten", "Gelb-Rote Karten"},
+    {28, 24, "0265", "Rote Karten", "^tr0030^fb0007%d^fe", "Rote Karten", "Rote Karten"},
+    {29, 7, nullptr, nullptr, "^tl0005^fb0007%d (%d/%d/%d)^fe", "Alle Karten", "Alle Karten"},
+    {30, 14, "0290", "Gehalt / Jahr", "^tr0095^fb0007%s^fe", "Gehalt", "Gehalt"},
+    {31, 19, "0300", "Vertragsdauer", "^tr0095^fb0007%d^fe Monate", "Vertragsdauer", "Vertragsdauer"},
+    {32, 18, "0280", "Versicherungskosten / Jahr", "^tr0095^fb0007%s^fe", "Versicherungskosten", "Versicherungskosten"},
+    {33, 29, "0275", "Versicherungsprämie / Tag", "^tr0095^fb0007%s^fe", "Versicherungsprämie", "Versicherungsprämie"},
+    {34, 17, "0291", "Versicherungsdauer", "^tr0095^fb0007%d^fe Monate", "Versicherungsdauer", "Versicherungsdauer"},
+    {35, 31, "0291", "Gesamtstärke", "^tr0063^fb0007%d^fe", "Gesamtstärke (K+I+T)", "Gesamtstärke (K+I+T)"},
+    {36, 32, "0291", "Kondition", "^tr0063^fb0007%d^fe", "Kondition (ges.)", "Kondition (ges.)"},
+    {37, 35, "0291", "Kraft", "^tr0063^fb0007%d^fe", "Kraft", "- Kraft"},
+    {38, 36, "0291", "Ausdauer", "^tr0063^fb0007%d^fe", "Ausdauer", "- Ausdauer"},
+    {39, 37, "0291", "Zweikampf", "^tr0063^fb0007%d^fe", "Zweikampf", "- Zweikampf"},
+    {40, 33, "0291", "Intelligenz", "^tr0063^fb0007%d^fe", "Intelligenz (ges.)", "Intelligenz (ges.)"},
+    {41, 38, "0291", "Übersicht", "^tr0063^fb0007%d^fe", "Übersicht", "- Übersicht"},
+    {42, 39, "0291", "Takt. Verst.", "^tr0063^fb0007%d^fe", "Takt.Verst.", "- Takt.Verst."},
+    {43, 40, "0291", "Teamgeist", "^tr0063^fb0007%d^fe", "Teamgeist", "- Teamgeist"},
+    {44, 34, "0291", "Technik", "^tr0063^fb0007%d^fe", "Technik (ges.)", "Technik (ges.)"},
+    {45, 41, "0291", "Spritzigkeit", "^tr0063^fb0007%d^fe", "Spritzigkeit", "- Spritzigkeit"},
+    {46, 42, "0291", "Dribbling", "^tr0063^fb0007%d^fe", "Dribbling", "- Dribbling"},
+    {47, 43, "0291", "Torschuss", "^tr0063^fb0007%d^fe", "Torschuß", "- Torschuß"},
 };
 
 Spielervergleich_Pokale_Beobachter pokale_beobachter = nullptr;
@@ -641,23 +641,50 @@ int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+uint8_t sortiert(int32_t, int32_t, int32_t wert, int32_t)
+{
+    Spieler_Spielervergleich_Kriterium_Setzen(wert);
+    Spieler_Spielervergleich_Scrollscreen_Bauen();
+    return 1;
+}
+
+// The groups of the sort menu and the values of their sub-menus.
+constexpr struct {
+    const char* name;
+    int32_t von, bis;
+} GRUPPEN[5] = {{"Tore/Vorlagen", 13, 21}, {"Chancen", 22, 25}, {"Karten", 26, 29}, {"Finanzen", 30, 34}, {"Stärke", 35, 47}};
+
+void eintrag(Menue_Kontextmenue* m, int32_t i, const Spielervergleich_Kriterium& k)
+{
+    m->texte[i] = k.menue;
+    m->wert_a[i] = k.wert;
+    m->status[i] = uint16_t(POPUP_WAEHLBAR | POPUP_RADIO | (k.wert == datum(KRITERIUM) ? POPUP_GEWAEHLT : 0));
+    m->prozeduren[i] = sortiert;
+}
+
+Menue_Kontextmenue* sortier_untermenue(Menue_Kontextmenue*, int32_t gruppe)
+{
+    if (gruppe < 0 || gruppe >= 5) return nullptr;
+    Menue_Kontextmenue* m = &Kontextmenue_Puffer;
+    Menue_Init_Kontextmenue(m, GRUPPEN[gruppe].name, KRITERIUM, 0, nullptr);
+    int32_t i = 0;
+    for (int32_t w = GRUPPEN[gruppe].von; w <= GRUPPEN[gruppe].bis; ++w) eintrag(m, i++, *Spieler_Spielervergleich_Kriterium(w));
+    return m;
+}
+
 Menue_Kontextmenue* sortier_menue(Menue_Icon*)
 {
     Menue_Kontextmenue* m = &Kontext_Menue;
     Menue_Init_Kontextmenue(m, "Sortieren nach:", KRITERIUM, 0, nullptr);
-    int32_t i = 0;
-    for (const auto& k : KRITERIEN) {
-        if (i >= MENUE_KONTEXT_EINTRAEGE) break;
-        m->texte[i] = k.ueberschrift;
-        m->wert_a[i] = k.wert;
-        m->status[i] = uint16_t(POPUP_WAEHLBAR | POPUP_RADIO | (k.wert == datum(KRITERIUM) ? POPUP_GEWAEHLT : 0));
-        m->prozeduren[i] = [](int32_t, int32_t, int32_t wert, int32_t) -> uint8_t {
-            Spieler_Spielervergleich_Kriterium_Setzen(wert);
-            Spieler_Spielervergleich_Scrollscreen_Bauen();
-            return 1;
-        };
-        ++i;
+    for (int32_t g = 0; g < 5; ++g) {
+        m->texte[g] = GRUPPEN[g].name;
+        m->status[g] = POPUP_WAEHLBAR;
+        const int32_t w = datum(KRITERIUM);
+        if (w >= GRUPPEN[g].von && w <= GRUPPEN[g].bis) m->status[g] |= POPUP_GEWAEHLT;
+        m->unterlisten[g] = sortier_untermenue;
     }
+    m->status[4] |= POPUP_TRENNER;
+    for (int32_t w = 5; w <= 12; ++w) eintrag(m, 5 + w - 5, *Spieler_Spielervergleich_Kriterium(w));
     return m;
 }
 
@@ -691,7 +718,9 @@ void liste_bauen()
     k.hilfetext = "Nach diesem Kriterium sortieren";
     k.kontext = sortier_menue;
     liste[liste_n++] = k;
-    liste[liste_n++] = vorlage(UEBERSCHRIFT, 0, 84, 150, 18, 5, text_zeichnen);
+    Menue_Icon u = vorlage(UEBERSCHRIFT, 0, 84, 150, 18, 5, text_zeichnen);
+    u.flags |= ICON_NICHT_TREFFEN;  // the right click reaches the criterion underneath
+    liste[liste_n++] = u;
     liste[liste_n++] = vorlage(KOPF, 150, 92, 440, 14, 4, text_zeichnen);
     liste[liste_n++] = vorlage(LISTE, 150, 108, 440, 13 * SICHTBAR + 6, 4, liste_zeichnen);
     liste[liste_n] = Menue_Icon_Listenende();
@@ -732,6 +761,20 @@ void Spieler_Spielervergleich_Scrollscreen_Bauen()
     Menue_Bereich_Refresh(0, 0, 40, 600, 480);
 }
 
+void Spieler_Spielervergleich_Vorbelegen()
+{
+    if (!mit_manager()) return;
+    bool zugeordnet = true;
+    for (int32_t i = 0; i < VERGLEICH_WETTBEWERBE; ++i) zugeordnet &= Wettbewerb_Get_Info(datum(KNOPF_ERSTER + i)) != nullptr;
+    if (!zugeordnet) Spieler_Spielervergleich_Pokale_Den_Icons_Zuordnen(eigen());
+    int32_t ids[VERGLEICH_WETTBEWERBE];
+    if (Spieler_Spielervergleich_Wettbewerbe(ids) == 0) setzen(KNOPF_ERSTER, true);
+    bool gruppe = false;
+    for (int32_t g = GRUPPE_ERSTE; g < GRUPPE_ERSTE + 4; ++g) gruppe |= knopf(g);
+    setzen(ALLE, !gruppe);
+    if (!Spieler_Spielervergleich_Kriterium(datum(KRITERIUM))) datum_setzen(KRITERIUM, 14);
+}
+
 int32_t Spieler_Spielervergleich_Oeffnen(Menue_Icon*, uint32_t)
 {
     if (!mit_manager()) return 0;
@@ -740,6 +783,7 @@ int32_t Spieler_Spielervergleich_Oeffnen(Menue_Icon*, uint32_t)
         return 0;
     }
     Spieler_Screen_Icons_Zeigen();
+    Spieler_Spielervergleich_Vorbelegen();
     Menue_Bereich_Loeschen(0, 0, 40, 600, 480);
     liste_bauen();
     Menue_Icon_Liste_Hinzufuegen(liste);

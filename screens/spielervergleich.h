@@ -24,6 +24,7 @@ struct Spielervergleich_Kriterium {
     const char* titel;
     const char* format;
     const char* ueberschrift;
+    const char* menue;  // its entry in the sort menu (or sub-menu)
 };
 // The criterion of a stored value; null for another value.
 const Spielervergleich_Kriterium* Spieler_Spielervergleich_Kriterium(int32_t wert);
@@ -86,6 +87,9 @@ void Spielervergleich_Set_Pokale_Beobachter(Spielervergleich_Pokale_Beobachter b
 void Spieler_Spielervergleich_Icons_Positionieren(int32_t x, int32_t y);
 Menue_Icon* Spieler_Spielervergleich_Wettbewerb_Icons();
 
+// A manager's first visit: the buttons get their competitions, the first is on, "Alle
+// einbeziehen" follows the groups, the criterion "Tore insgesamt".
+void Spieler_Spielervergleich_Vorbelegen();
 // The screen (switch button 801) and its list.
 int32_t Spieler_Spielervergleich_Oeffnen(Menue_Icon* icon, uint32_t flags);
 void Spieler_Spielervergleich_Scrollscreen_Bauen();
