@@ -173,7 +173,7 @@ void aufgaben_bauen(const Lage& l)
     const uint32_t f = ts_flags(l.team, l.spnr);
     for (int32_t i = 0; i < 4; ++i) {
         m->texte[i] = texte[i];
-        m->status[i] = CHECK | BLEIBT;
+        m->status[i] = CHECK | BLEIBT | POPUP_NEU_ZEICHNEN;
         if (l.gesperrt) continue;
         if (f & AUFGABEN_FLAGS[i]) m->status[i] |= AN;
         // a goalkeeper takes neither free kicks nor corners
