@@ -432,7 +432,8 @@ int32_t Spieler_Spielervergleich_Max_Spielminute()
             const Wettbewerb_Info* w = Wettbewerb_Get_Info(g);
             if (!w) continue;
             int32_t m = w->anz_halbzeiten * w->halbzeit_laenge;
-            if (w->anz_halbzeiten_verl > 0) m += w->anz_halbzeiten_verl * w->halbzeit_laenge_verl;
+            // only a knock-out round goes into extra time
+            if ((w->modus & KO_SYSTEM) && w->anz_halbzeiten_verl > 0) m += w->anz_halbzeiten_verl * w->halbzeit_laenge_verl;
             laengste = std::max(laengste, m);
         }
     return laengste > 0 ? laengste : 90;
@@ -517,7 +518,7 @@ void Spieler_Spielervergleich_Icons_Positionieren(int32_t x, int32_t y)
 
 namespace {
 
-constexpr int32_t LISTE = 1689, UEBERSCHRIFT = 1668, KOPF = 1669, HINTERGRUND = 1670;
+constexpr int32_t LISTE = 1689, KOPF = 1669, HINTERGRUND = 1670;
 constexpr int32_t SICHTBAR = 26;
 
 Spielervergleich_Zeile zeilen[VERGLEICH_ZEILEN];
@@ -617,7 +618,7 @@ int32_t text_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
-    if (icon->nummer == UEBERSCHRIFT) {
+    if (icon->nummer == KRITERIUM) {
         schreiben(z, 3, 75 - int32_t(std::strlen(ueberschrift)) * 4, icon->y + 14, farbe(15, 15, 0), ueberschrift);
         return 0;
     }
@@ -635,8 +636,8 @@ int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
     for (int32_t r = 0; r < zeilen_anzahl && r < SICHTBAR; ++r) {
         const int32_t y = icon->y + 12 + 13 * r;
         schreiben(z, 4, icon->x + 2, y, farbe(15, 15, 15), zeilen[r].name);
-        schreiben(z, 4, icon->x + 137, y, farbe(12, 12, 15), zeilen[r].verein);
-        Grafik_Printf(z, Font(4), "^c%05d^tl0000%s", icon->x + 265, y, int(farbe(15, 15, 0)), zeilen[r].wert);
+        schreiben(z, 4, icon->x + 130, y, farbe(12, 12, 15), zeilen[r].verein);
+        Grafik_Printf(z, Font(4), "^c%05d^tl0000%s", icon->x + 245, y, int(farbe(15, 15, 0)), zeilen[r].wert);
     }
     return 0;
 }
@@ -714,13 +715,11 @@ void liste_bauen()
     m.klick = Spieler_Spielervergleich_Knopf_Klick;
     m.hilfetext = "Nur Spieler Manager-Vereinen berücksichtigen";
     liste[liste_n++] = m;
-    Menue_Icon k = vorlage(KRITERIUM, 20, 84, 110, 16, 4, schalter_zeichnen);
+    // the criterion's button carries the list's caption
+    Menue_Icon k = vorlage(KRITERIUM, 0, 84, 150, 18, 4, text_zeichnen);
     k.hilfetext = "Nach diesem Kriterium sortieren";
     k.kontext = sortier_menue;
     liste[liste_n++] = k;
-    Menue_Icon u = vorlage(UEBERSCHRIFT, 0, 84, 150, 18, 5, text_zeichnen);
-    u.flags |= ICON_NICHT_TREFFEN;  // the right click reaches the criterion underneath
-    liste[liste_n++] = u;
     liste[liste_n++] = vorlage(KOPF, 150, 92, 440, 14, 4, text_zeichnen);
     liste[liste_n++] = vorlage(LISTE, 150, 108, 440, 13 * SICHTBAR + 6, 4, liste_zeichnen);
     liste[liste_n] = Menue_Icon_Listenende();

@@ -208,7 +208,7 @@ TEST_F(Vergleich, SwitchRulesAndBars)
     const Wettbewerb_Info* w = Wettbewerb_Get_Info(ANDERE_LIGA);
     ASSERT_NE(w, nullptr);
     const int32_t erwartet = w->anz_halbzeiten * w->halbzeit_laenge +
-                             (w->anz_halbzeiten_verl > 0 ? w->anz_halbzeiten_verl * w->halbzeit_laenge_verl : 0);
+                             ((w->modus & KO_SYSTEM) ? w->anz_halbzeiten_verl * w->halbzeit_laenge_verl : 0);
     EXPECT_EQ(Spieler_Spielervergleich_Max_Spielminute(), erwartet > 0 ? erwartet : 90);
 }
 
