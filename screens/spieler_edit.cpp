@@ -31,13 +31,19 @@
 
 namespace {
 
-constexpr int32_t OX = 160, OY = 140, VX = 120, VY = 120;
+constexpr int32_t OX = 160, OY = 140, VX = 120, VY = 120, SP_B = 290, SP_H = 250;
 constexpr int32_t BILD_B = 117, BILD_H = 71;
 constexpr int32_t MITTE = 13 * 17 + 8;
 
 Config_Satz_Aenderung aenderung;
 
-void meldung(const char* text) { Menue_Requester(1, Aktuelles_Team, text, nullptr, nullptr, 0); }
+// A refusal goes to the manager and stays on the editor's bottom line until the next one.
+std::string hinweis;
+void meldung(const char* text)
+{
+    hinweis = text ? text : "";
+    Menue_Requester(1, Aktuelles_Team, text, nullptr, nullptr, 0);
+}
 uint16_t farbe(int r, int g, int b) { return Grafik_Farbe(uint32_t(r), uint32_t(g), uint32_t(b)); }
 void schreiben(Rastport* z, int32_t font, int32_t x, int32_t y, uint16_t f, const char* t)
 {
@@ -150,6 +156,7 @@ void Spieler_Edit_Aenderung_Leeren() { aenderung = Config_Satz_Aenderung{}; }
 bool Spieler_Edit_Start(const int32_t* liste, int32_t anzahl, int32_t start, int32_t team)
 {
     sp = Spieler_Zustand{};
+    hinweis.clear();
     if (!liste || anzahl <= 0 || Spieler_Anzahl <= 0) return false;
     for (int32_t i = 0; i < anzahl; ++i)
         if (liste[i] >= 0 && liste[i] < Spieler_Anzahl) sp.liste.push_back(liste[i]);
@@ -326,6 +333,15 @@ void Spieler_Edit_Blaettern(int32_t schritt)
 
 namespace {
 
+// The leaving click's button goes up before the screen below takes the mouse again.
+void warte_tasten_los()
+{
+    while (Maus_Get_Tasten() && !Programm_Ende) {
+        Win95_Message_Pump();
+        Win95_Sleep(5);
+    }
+}
+
 // The text entry of a field: the typed text, or null when the entry was left with Escape.
 const char* tippen(const char* start, int32_t max, int32_t x, int32_t y, int32_t w)
 {
@@ -394,7 +410,7 @@ bool Spieler_Edit_Klick(int32_t x, int32_t y, int32_t tasten)
         Spieler_Edit_Blaettern(-1);
     } else if (in(rx, ry, 38, 208, 30, 20)) {
         Spieler_Edit_Blaettern(1);
-    } else if (in(rx, ry, 170, 208, 50, 20)) {
+    } else if (in(rx, ry, 226, 208, 50, 20)) {
         return true;
     }
     return false;
@@ -425,7 +441,9 @@ uint16_t haar_farbe(int32_t v)
 void kit_figur(Rastport* z, int32_t x, int32_t y, int32_t p, int32_t team, int32_t team2, int32_t bild)
 {
     int32_t b = 0, h = 0, n = 0;
-    Rastport* streifen = Spieler_Trikotfigur_Bild(nullptr, p, team, team2, 1, -1, &b, &h, &n, nullptr);
+    Rastport* streifen = team2 >= 0
+                             ? Spieler_Trikotfigur_Bild(nullptr, p, team, team2, 1, 2881, &b, &h, &n, nullptr)
+                             : Spieler_Trikotfigur_Laden(p, &b, &h, &n, team, nullptr);
     if (!streifen) return;
     if (n > 0 && b > 0) Grafik_Blit_Transparent(streifen, (bild % n) * b, 0, b, h, z, x, y);
     Grafik_Bitmap_Freigeben(streifen);
@@ -460,7 +478,7 @@ void Spieler_Edit_Zeichnen(Rastport* z, int32_t bild)
 {
     if (!z || !sp.aktiv) return;
     const int32_t p = spnr();
-    Grafik_Rechteck_Fuellen(z, OX, OY, 232, 234, farbe(2, 3, 6));
+    Grafik_Rechteck_Fuellen(z, OX, OY, SP_B, SP_H, farbe(2, 3, 6));
     schreiben(z, 3, OX + 4, OY + 16, farbe(15, 15, 0), "Spieler-Editor");
     for (int32_t i = 0; i < 8; ++i) {
         const int32_t x = OX + 4 + 16 * (i % 2), y = OY + 54 + 16 * (i / 2);
@@ -478,26 +496,27 @@ void Spieler_Edit_Zeichnen(Rastport* z, int32_t bild)
     std::snprintf(t, sizeof t, "Bild Nr.: %05d", wert(SP_BILDNUMMER));
     schreiben(z, 4, OX + 4, OY + 196, farbe(12, 12, 12), t);
     const char* n = Spieler_String(SP_NAME, p, nullptr, 0);
-    feld(z, OX + 98, OY + 54, 130, n ? n : "");
+    feld(z, OX + 98, OY + 54, 88, n ? n : "");
     auto v = aenderung.vornamen.find(p);
     const char* vn = Spieler_String(SP_VORNAME, p, nullptr, 0);
-    feld(z, OX + 98, OY + 70, 130, v != aenderung.vornamen.end() ? v->second.c_str() : vn ? vn : "");
+    feld(z, OX + 98, OY + 70, 88, v != aenderung.vornamen.end() ? v->second.c_str() : vn ? vn : "");
     feld(z, OX + 98, OY + 86, 80, "Hautfarbe");
     Grafik_Rechteck_Fuellen(z, OX + 100 + 70, OY + 88, 10, 10, haut_farbe(wert(SP_HAUTFARBE)));
     feld(z, OX + 98, OY + 102, 80, "Haarfarbe");
     Grafik_Rechteck_Fuellen(z, OX + 100 + 70, OY + 104, 10, 10, haar_farbe(wert(SP_HAARFARBE)));
     const int32_t nation = wert(SP_NATION);
     const char* land = nation >= 0 && nation < Team_Anzahl ? Team_String(TEAM_NAME_ROH, nation, nullptr, 0) : nullptr;
-    Grafik_Rechteck_Fuellen(z, OX + 98, OY + 118, 130, 14, farbe(4, 6, 10));
+    Grafik_Rechteck_Fuellen(z, OX + 98, OY + 118, 100, 14, farbe(4, 6, 10));
     Grafik_Printf(z, Font(4), "^gll%04d ^c%05d%s", OX + 100, OY + 129, nation, int(farbe(15, 15, 15)), land ? land : "");
     std::snprintf(t, sizeof t, "Rückennummer %d", wert(SP_RUECKENNUMMER));
-    feld(z, OX + 98, OY + 134, 110, t);
-    schreiben(z, 4, OX + 150, OY + 147, farbe(12, 12, 12), "Lieblingsposition");
+    feld(z, OX + 98, OY + 134, 88, t);
     pitch(z, OX + 98, OY + 150, sp.pos);
+    schreiben(z, 4, OX + 120, OY + 150 + BILD_H - 8, farbe(15, 15, 15), "Lieblingsposition");
     kit_figur(z, OX + 190, OY + 66, p, sp.team, -1, bild);
     feld(z, OX + 4, OY + 208, 30, "<<");
     feld(z, OX + 38, OY + 208, 30, ">>");
-    feld(z, OX + 170, OY + 208, 50, "Ende");
+    feld(z, OX + 226, OY + 208, 50, "Ende");
+    if (!hinweis.empty()) schreiben(z, 4, OX + 4, OY + SP_H - 6, farbe(15, 6, 4), hinweis.c_str());
 }
 
 void Spieler_Edit(const int32_t* liste, int32_t anzahl, int32_t start, int32_t, int32_t team)
@@ -511,7 +530,7 @@ void Spieler_Edit(const int32_t* liste, int32_t anzahl, int32_t start, int32_t, 
     int32_t bild = 0;
     uint32_t naechstes = Timer_Get_Time() + 100;
     Spieler_Edit_Zeichnen(z, bild);
-    Grafik_Screen_Rechteck_Zeigen(OX, OY, 232, 234);
+    Grafik_Screen_Rechteck_Zeigen(OX, OY, SP_B, SP_H);
     int32_t vorher = Maus_Get_Tasten();
     while (!Programm_Ende) {
         Win95_Message_Pump();
@@ -529,10 +548,11 @@ void Spieler_Edit(const int32_t* liste, int32_t anzahl, int32_t start, int32_t, 
         }
         if (neu) {
             Spieler_Edit_Zeichnen(z, bild);
-            Grafik_Screen_Rechteck_Zeigen(OX, OY, 232, 234);
+            Grafik_Screen_Rechteck_Zeigen(OX, OY, SP_B, SP_H);
         }
         Win95_Sleep(5);
     }
+    warte_tasten_los();
     Spieler_Edit_Ende();
 }
 
@@ -541,6 +561,7 @@ void Spieler_Edit(const int32_t* liste, int32_t anzahl, int32_t start, int32_t, 
 bool Verein_Edit_Start(int32_t team)
 {
     ve = Verein_Zustand{};
+    hinweis.clear();
     if (team < 0 || team >= Team_Anzahl) return false;
     ve.team = team;
     for (int32_t k = 0; k < 4; ++k) {
@@ -657,7 +678,7 @@ bool Verein_Edit_Klick(int32_t x, int32_t y, int32_t)
 void Verein_Edit_Zeichnen(Rastport* z, int32_t zweites)
 {
     if (!z || !ve.aktiv) return;
-    Grafik_Rechteck_Fuellen(z, VX, VY, 400, 234, farbe(2, 3, 6));
+    Grafik_Rechteck_Fuellen(z, VX, VY, 400, 252, farbe(2, 3, 6));
     schreiben(z, 3, VX + 4, VY + 16, farbe(15, 15, 0), "Vereins-Editor");
     static const char* const LABEL[4] = {"Name", "Kurzname", "Stadion", "Stadt"};
     for (int32_t k = 0; k < 4; ++k) {
@@ -689,6 +710,7 @@ void Verein_Edit_Zeichnen(Rastport* z, int32_t zweites)
     }
     kit_figur(z, VX + 300, VY + 100, Spieler_Anzahl > 0 ? 0 : -1, ve.team, zweites, 0);
     feld(z, VX + 330, VY + 208, 50, "Ende");
+    if (!hinweis.empty()) schreiben(z, 4, VX + 4, VY + 246, farbe(15, 6, 4), hinweis.c_str());
 }
 
 void Verein_Edit(int32_t team)
@@ -698,19 +720,22 @@ void Verein_Edit(int32_t team)
         return;
     }
     Rastport* z = Grafik_Seite_0 ? Grafik_Seite_0 : Grafik_Render_Ziel;
-    Verein_Edit_Zeichnen(z, -1);
-    Grafik_Screen_Rechteck_Zeigen(VX, VY, 400, 234);
+    // the kit beside the next club's
+    const int32_t zweites = (team + 1) % std::max(Team_Anzahl, 1);
+    Verein_Edit_Zeichnen(z, zweites);
+    Grafik_Screen_Rechteck_Zeigen(VX, VY, 400, 252);
     int32_t vorher = Maus_Get_Tasten();
     while (!Programm_Ende) {
         Win95_Message_Pump();
         const int32_t tasten = Maus_Get_Tasten();
         if (tasten && !vorher) {
             if (Verein_Edit_Klick(Maus_Get_X(), Maus_Get_Y(), tasten)) break;
-            Verein_Edit_Zeichnen(z, -1);
-            Grafik_Screen_Rechteck_Zeigen(VX, VY, 400, 234);
+            Verein_Edit_Zeichnen(z, zweites);
+            Grafik_Screen_Rechteck_Zeigen(VX, VY, 400, 252);
         }
         vorher = tasten;
         Win95_Sleep(5);
     }
+    warte_tasten_los();
     Verein_Edit_Ende();
 }
