@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/schirm.h"
 #include "common/welt_ordner.h"
 #include "database/db_hilfe.h"
 #include "database/manager.h"
@@ -37,22 +38,14 @@ struct EditorBild : ::testing::Test {
     static void SetUpTestSuite()
     {
         ordner = Test_Welt_Bauen("editorbild", {"welt --world small --seed 5", "resfiles"});
-        std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", ordner.c_str());
-        std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", ordner.c_str());
-        for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
-        ASSERT_EQ(Init_System_Dateien(), 1);
-        Bildschirm_Modus = 101;
-        ASSERT_EQ(Grafik_Screen_Init(640, 480, 16), 1);
-        Grafik_Init();
+        ASSERT_TRUE(Test_Schirm_Oeffnen(ordner.string()));
         ASSERT_EQ(Spieler_Gesicht_Init(ResFile_Handles[0].handle), 1);
         Menue_Init(1);
     }
     static void TearDownTestSuite()
     {
         Spieler_Gesicht_DeInit();
-        Font_Alle_Freigeben();
-        Grafik_Screen_DeInit();
-        DeInit_System_Dateien();
+        Test_Schirm_Schliessen();
         fs::remove_all(ordner);
     }
     std::string bilder;
