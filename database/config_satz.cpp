@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "database/spieler.h"
 #include "database/team.h"
@@ -35,7 +36,7 @@ bool trenner(unsigned char c) { return c == ' ' || c == 0xA0 || c == '\t'; }
 struct Zeile {
     size_t anfang, ende;        // the line without its line end
     size_t ende_mit_umbruch;
-    std::string wort;           // upper-cased keyword, empty for none
+    std::string_view wort;      // the keyword as written, empty for none (compared upper-cased)
     size_t wert_anfang = 0, wert_ende = 0;  // empty span: no value
     bool hat_wert = false;
     size_t wort_ende = 0;
@@ -77,9 +78,7 @@ std::vector<Zeile> zeilen_lesen(const std::string& t)
                         ++k;
                 }
                 if (token == 0) {
-                    z.wort = t.substr(start, k - start);
-                    for (char& ch : z.wort)
-                        if (ch >= 'a' && ch <= 'z') ch = char(ch - 'a' + 'A');
+                    z.wort = std::string_view(t).substr(start, k - start);
                     z.wort_ende = k;
                 } else if (token == 1) {
                     z.wert_anfang = start;
@@ -108,46 +107,72 @@ std::string wert_ohne_zitat(const std::string& v)
     return v;
 }
 
-bool ende_wort(const std::string& w)
+// The reader upper-cases keywords (a-z only).
+bool gleich(std::string_view w, std::string_view soll)
 {
-    return w == "NUMMER" || w == "NEUER_SPIELER" || w == "NEUES_TEAM" || w == "LETZTER_SPIELER" || w == "LETZTES_TEAM";
+    if (w.size() != soll.size()) return false;
+    for (size_t i = 0; i < w.size(); ++i) {
+        const char c = w[i] >= 'a' && w[i] <= 'z' ? char(w[i] - 'a' + 'A') : w[i];
+        if (c != soll[i]) return false;
+    }
+    return true;
 }
 
-// The entries of a text as the reader sees them: per entry its block number (-1 before the
-// first), keyword and value text.
+bool ende_wort(std::string_view w)
+{
+    return gleich(w, "NUMMER") || gleich(w, "NEUER_SPIELER") || gleich(w, "NEUES_TEAM") || gleich(w, "LETZTER_SPIELER") ||
+           gleich(w, "LETZTES_TEAM");
+}
+
+// What the reader sees in a text: its blocks, the last number, its sum, and the last value of
+// each entry of the edited blocks.
 struct Gelesen {
     int32_t bloecke = 0, letzter = -1;
-    std::vector<std::tuple<int32_t, std::string, std::string>> eintraege;
+    uint32_t summe = 0;
+    std::map<std::pair<int32_t, std::string>, std::string> werte;
 };
 
-bool lesen(const std::string& text, Gelesen* g)
+bool lesen(const std::string& text, const std::map<int32_t, Eintraege>* bloecke, Gelesen* g)
 {
     if (!Read_Config_Open_Buffer(text.data(), uint32_t(text.size()), -1, 0, -1)) return false;
     int32_t block = -1;
+    bool gesucht = false;
     for (const char* w = Read_Config_Read_Zeile(nullptr, true); *w; w = Read_Config_Read_Zeile(nullptr, true)) {
-        const std::string wort = w;
-        const char* wt = Read_Config_Get_Wert_Text();
-        const std::string wert = wt ? wt : "";
-        if (wort == "NUMMER") {
+        if (std::strcmp(w, "NUMMER") == 0) {
             block = Read_Config_Get_Wert();
             ++g->bloecke;
+            gesucht = bloecke && bloecke->count(block);
+        } else if (std::strcmp(w, "LETZTER_SPIELER") == 0 || std::strcmp(w, "LETZTES_TEAM") == 0) {
+            g->letzter = Read_Config_Get_Wert();
+        } else if (gesucht) {
+            const char* wt = Read_Config_Get_Wert_Text();
+            g->werte[{block, w}] = wt ? wt : "";
         }
-        if (wort == "LETZTER_SPIELER" || wort == "LETZTES_TEAM") g->letzter = Read_Config_Get_Wert();
-        g->eintraege.emplace_back(block, wort, wert);
     }
+    g->summe = Read_Config_Get_Summe();
     Read_Config_Close();
     return true;
 }
 
-// The body behind the CHECKSUMME line, and that line's end.
+// The body behind the CHECKSUMME line, and that line (only comments and empty lines may stand
+// before it).
 std::string rumpf(const std::string& text, std::string* kopf)
 {
-    const std::vector<Zeile> z = zeilen_lesen(text);
-    for (const Zeile& l : z) {
-        if (l.wort.empty()) continue;
-        if (l.wort != "CHECKSUMME") break;
-        if (kopf) *kopf = text.substr(l.anfang, l.ende_mit_umbruch - l.anfang);
-        return text.substr(0, l.anfang) + text.substr(l.ende_mit_umbruch);
+    size_t i = 0;
+    while (i < text.size()) {
+        size_t e = text.find('\n', i);
+        e = e == std::string::npos ? text.size() : e + 1;
+        size_t k = i;
+        while (k < e && trenner(static_cast<unsigned char>(text[k]))) ++k;
+        const bool leer = k >= e || text[k] == '\r' || text[k] == '\n' || text[k] == ';';
+        if (!leer) {
+            if (text.compare(k, 10, "CHECKSUMME") == 0) {
+                if (kopf) *kopf = text.substr(i, e - i);
+                return text.substr(0, i) + text.substr(e);
+            }
+            break;
+        }
+        i = e;
     }
     if (kopf) kopf->clear();
     return text;
@@ -159,48 +184,37 @@ std::string mit_summe(const std::string& body, const std::string& alter_kopf)
     return Config_Summenzeile(body, 0, crlf ? "\r\n" : "\n") + body;
 }
 
+bool bloecke_aendern(std::string* text, const std::map<int32_t, Eintraege>& bloecke, int32_t* fehlt);
+
 struct Datei_Plan {
     const char* block_wort;
     std::map<int32_t, Eintraege> bloecke;
 };
 
-// Reads the saved text back: its sum, the blocks and the last number as before, every entry of
-// the other blocks as before, and each written value as written.
-bool pruefen(const std::string& gelesen, const std::string& alt_body, const Datei_Plan& plan, std::string* grund)
+// Reads the saved text back: its sum, the blocks and the last number as before, and each
+// written value as written.
+bool pruefen(const std::string& gelesen, const Gelesen& vorher, const Datei_Plan& plan, std::string* grund)
 {
     std::string kopf;
     const std::string body = rumpf(gelesen, &kopf);
-    uint32_t gespeichert = 0;
-    if (std::sscanf(kopf.c_str(), "CHECKSUMME %u", &gespeichert) != 1 || gespeichert != Config_Text_Summe(body)) {
-        *grund = "die Prüfsumme stimmt nicht";
+    Gelesen nachher;
+    if (!lesen(body, &plan.bloecke, &nachher)) {
+        *grund = "die Datei ist nicht lesbar";
         return false;
     }
-    Gelesen vorher, nachher;
-    if (!lesen(alt_body, &vorher) || !lesen(body, &nachher)) {
-        *grund = "die Datei ist nicht lesbar";
+    uint32_t gespeichert = 0;
+    if (std::sscanf(kopf.c_str(), "CHECKSUMME %u", &gespeichert) != 1 || gespeichert != nachher.summe) {
+        *grund = "die Prüfsumme stimmt nicht";
         return false;
     }
     if (vorher.bloecke != nachher.bloecke || vorher.letzter != nachher.letzter) {
         *grund = "die Zahl der Einträge hat sich verändert";
         return false;
     }
-    auto fremd = [&](const Gelesen& g) {
-        std::vector<std::tuple<int32_t, std::string, std::string>> v;
-        for (const auto& e : g.eintraege)
-            if (!plan.bloecke.count(std::get<0>(e))) v.push_back(e);
-        return v;
-    };
-    if (fremd(vorher) != fremd(nachher)) {
-        *grund = "andere Einträge haben sich verändert";
-        return false;
-    }
     for (const auto& [nummer, eintraege] : plan.bloecke)
         for (const auto& [wort, wert] : eintraege) {
-            std::string zuletzt;
-            bool gefunden = false;
-            for (const auto& e : nachher.eintraege)
-                if (std::get<0>(e) == nummer && std::get<1>(e) == wort) zuletzt = std::get<2>(e), gefunden = true;
-            if (!gefunden || zuletzt != wert_ohne_zitat(wert)) {
+            const auto w = nachher.werte.find({nummer, wort});
+            if (w == nachher.werte.end() || w->second != wert_ohne_zitat(wert)) {
                 *grund = "der Eintrag " + wort + " liest sich anders zurück";
                 return false;
             }
@@ -227,17 +241,22 @@ bool datei_speichern(int32_t modus, int32_t satz, const Datei_Plan& plan, std::s
     Mem_Free(roh, 0);
     std::string kopf;
     const std::string alt_body = rumpf(alt, &kopf);
+    Gelesen vorher;
+    if (!lesen(alt_body, nullptr, &vorher)) {
+        *grund = pfad + " ist nicht lesbar";
+        return false;
+    }
     std::string body = alt_body;
-    for (const auto& [nummer, eintraege] : plan.bloecke)
-        if (!Config_Satz_Text_Aendern(&body, plan.block_wort, nummer, eintraege)) {
-            *grund = "Nummer " + std::to_string(nummer) + " fehlt in " + pfad;
-            return false;
-        }
+    int32_t fehlt = -1;
+    if (!bloecke_aendern(&body, plan.bloecke, &fehlt)) {
+        *grund = "Nummer " + std::to_string(fehlt) + " fehlt in " + pfad;
+        return false;
+    }
     // the header comment lines before CHECKSUMME (when any) keep their place
     const std::string inhalt = mit_summe(body, kopf);
     return Config_Datei_Ersetzen(pfad, inhalt,
                                  [&](const std::string& gelesen, std::string* g) {
-                                     return pruefen(gelesen, alt_body, plan, g);
+                                     return pruefen(gelesen, vorher, plan, g);
                                  },
                                  grund);
 }
@@ -288,54 +307,70 @@ Eintraege Config_Satz_Team_Eintraege(int32_t team)
     return e;
 }
 
-bool Config_Satz_Text_Aendern(std::string* text, const char* block_wort, int32_t nummer, const Eintraege& eintraege)
+namespace {
+
+// Every block's entries replaced or added in one walk over the lines; false when a block is
+// missing (the text is then unchanged).
+bool bloecke_aendern(std::string* text, const std::map<int32_t, Eintraege>& bloecke, int32_t* fehlt)
 {
-    if (!text || !block_wort) return false;
-    std::vector<Zeile> z = zeilen_lesen(*text);
-    // the block: from its NUMMER line to the next block's start
-    size_t von = z.size(), bis = z.size();
-    for (size_t i = 0; i < z.size(); ++i) {
-        if (von == z.size()) {
-            if (z[i].wort == "NUMMER" && z[i].hat_wert &&
-                text->substr(z[i].wert_anfang, z[i].wert_ende - z[i].wert_anfang) == std::to_string(nummer))
-                von = i;
-        } else if (ende_wort(z[i].wort)) {
-            bis = i;
-            break;
-        }
-    }
-    if (von == z.size()) return false;
-    size_t letzte = von;
-    for (size_t i = von; i < bis; ++i)
-        if (!z[i].wort.empty()) letzte = i;
-    const Zeile& muster = z[von];
-    const std::string umbruch = text->substr(muster.ende, muster.ende_mit_umbruch - muster.ende);
-    // replacements from the back, so that earlier offsets stay right; additions after the last entry
+    const std::vector<Zeile> z = zeilen_lesen(*text);
     struct Ersatz {
         size_t an, laenge;
         std::string neu;
     };
     std::vector<Ersatz> ersatz;
-    std::string anhang;
-    for (const auto& [wort, wert] : eintraege) {
-        bool da = false;
-        for (size_t i = von; i < bis; ++i) {
-            if (z[i].wort != wort) continue;
-            da = true;
-            if (z[i].hat_wert) ersatz.push_back({z[i].wert_anfang, z[i].wert_ende - z[i].wert_anfang, wert});
-            else ersatz.push_back({z[i].wort_ende, 0, " " + wert});
+    std::map<int32_t, bool> gefunden;
+    for (size_t von = 0; von < z.size(); ++von) {
+        if (!gleich(z[von].wort, "NUMMER") || !z[von].hat_wert) continue;
+        const std::string nr = text->substr(z[von].wert_anfang, z[von].wert_ende - z[von].wert_anfang);
+        char* ende = nullptr;
+        const long nummer = std::strtol(nr.c_str(), &ende, 10);
+        if (!ende || *ende) continue;
+        const auto b = bloecke.find(int32_t(nummer));
+        if (b == bloecke.end() || gefunden[b->first]) continue;
+        gefunden[b->first] = true;
+        size_t bis = von + 1;
+        while (bis < z.size() && !ende_wort(z[bis].wort)) ++bis;
+        size_t letzte = von;
+        for (size_t i = von; i < bis; ++i)
+            if (!z[i].wort.empty()) letzte = i;
+        const std::string umbruch = text->substr(z[von].ende, z[von].ende_mit_umbruch - z[von].ende);
+        const std::string zeilenende = umbruch.empty() ? "\n" : umbruch;
+        std::string anhang;
+        for (const auto& [wort, wert] : b->second) {
+            bool da = false;
+            for (size_t i = von; i < bis; ++i) {
+                if (!gleich(z[i].wort, wort)) continue;
+                da = true;
+                if (z[i].hat_wert) ersatz.push_back({z[i].wert_anfang, z[i].wert_ende - z[i].wert_anfang, wert});
+                else ersatz.push_back({z[i].wort_ende, 0, " " + wert});
+            }
+            if (!da) anhang += wort + " " + wert + zeilenende;
         }
-        if (!da) anhang += wort + " " + wert + (umbruch.empty() ? "\n" : umbruch);
+        if (!anhang.empty()) {
+            const Zeile& l = z[letzte];
+            // a last line without a line end gets one before the additions
+            if (l.ende_mit_umbruch == l.ende) anhang = zeilenende + anhang;
+            ersatz.push_back({l.ende_mit_umbruch, 0, anhang});
+        }
     }
-    if (!anhang.empty()) {
-        const Zeile& l = z[letzte];
-        // a last line without a line end gets one before the additions
-        if (l.ende_mit_umbruch == l.ende) anhang = (umbruch.empty() ? "\n" : umbruch) + anhang;
-        ersatz.push_back({l.ende_mit_umbruch, 0, anhang});
-    }
+    for (const auto& b : bloecke)
+        if (!gefunden[b.first]) {
+            if (fehlt) *fehlt = b.first;
+            return false;
+        }
+    // from the back, so that the earlier offsets stay right
     std::sort(ersatz.begin(), ersatz.end(), [](const Ersatz& a, const Ersatz& b) { return a.an > b.an; });
     for (const Ersatz& e : ersatz) text->replace(e.an, e.laenge, e.neu);
     return true;
+}
+
+}  // namespace
+
+bool Config_Satz_Text_Aendern(std::string* text, const char* block_wort, int32_t nummer, const Eintraege& eintraege)
+{
+    if (!text || !block_wort) return false;
+    return bloecke_aendern(text, {{nummer, eintraege}}, nullptr);
 }
 
 bool Config_Satz_Speichern(int32_t satz, const Config_Satz_Aenderung& a, std::string* grund)
