@@ -2,6 +2,7 @@
 // before, and a failure on the way keeps the old file byte for byte.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -132,6 +133,15 @@ TEST_F(Satz, EditedValuesComeBackAndTheRestStays)
         EXPECT_EQ(std::get<3>(vorher[size_t(p)]), Spieler_Wert(SP_NATION, p, 0, 0)) << p;
     }
     EXPECT_TRUE(meldungen.empty());
+}
+
+TEST_F(Satz, EveryGeneratedPlayerHasHisOwnPicture)
+{
+    std::vector<int32_t> nummern;
+    for (int32_t p = 0; p < Spieler_Anzahl; ++p) nummern.push_back(Spieler_Wert(SP_BILDNUMMER, p, 0, 0));
+    std::sort(nummern.begin(), nummern.end());
+    EXPECT_EQ(std::adjacent_find(nummern.begin(), nummern.end()), nummern.end());
+    EXPECT_GT(nummern.front(), 0);
 }
 
 TEST_F(Satz, AFailureKeepsTheOldFile)
