@@ -795,3 +795,6 @@ int32_t Spieler_Spielervergleich_Oeffnen(Menue_Icon*, uint32_t)
 }
 
 void Spieler_Spielervergleich_Registrieren() { Spieler_Screen_Oeffner_Setzen(0, Spieler_Spielervergleich_Oeffnen); }
+
+void Spieler_Spielervergleich_Titelbild() { Spieler_Screen_Titelbild(1226); }
+void Spieler_Spielervergleich_Titelbild_2() { Spieler_Screen_Titelbild(1228); }

@@ -99,3 +99,6 @@ struct Spielervergleich_Zeile {
 };
 int32_t Spieler_Spielervergleich_Zeilen(const Spielervergleich_Zeile** zeilen);
 void Spieler_Spielervergleich_Registrieren();
+// The title pictures 1226 and 1228, centred, for the start-screen table.
+void Spieler_Spielervergleich_Titelbild();
+void Spieler_Spielervergleich_Titelbild_2();

@@ -18,6 +18,7 @@
 #include "database/team.h"
 #include "gameflow/globals.h"
 #include "graphics/font.h"
+#include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_screen.h"
 #include "platform/display.h"
 #include "platform/os/os.h"
@@ -145,6 +146,17 @@ TEST_F(EditorBild, ClubEditorNamesKitAndCrest)
     Programm_Ende = 0;
     EXPECT_TRUE(Team_Wert(TEAM_STATUS, 3, 0, 0) & TEAM_STATUS_USER_WAPPEN);
     EXPECT_TRUE(fs::exists(bilder + "/verein.png"));
+}
+
+TEST_F(EditorBild, TitlePicturesOfTheComparisonLoad)
+{
+    for (int32_t nummer : {1226, 1228}) {
+        auto* bild = static_cast<Rastport*>(Load_Resource(ResFile_Handles[0].handle, nummer, 16, nullptr));
+        ASSERT_NE(bild, nullptr) << nummer;
+        EXPECT_EQ(bild->width, 320u);
+        EXPECT_EQ(bild->height, 120u);
+        Grafik_Bitmap_Freigeben(bild);
+    }
 }
 
 }  // namespace
