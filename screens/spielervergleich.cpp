@@ -25,6 +25,7 @@
 #include "screens/spieler_hilfetext.h"
 #include "screens/spieler_kontext_menue.h"
 #include "screens/spieler_schirme.h"
+#include "screens/spieler_vereinsauswahl.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/screen.h"
 #include "network/internet_read.h"
@@ -689,6 +690,30 @@ Menue_Kontextmenue* sortier_menue(Menue_Icon*)
     return m;
 }
 
+uint8_t verein_gewaehlt(int32_t, int32_t, int32_t team, int32_t)
+{
+    Spieler_Spielervergleich_Verein_Setzen(team);
+    Spieler_Spielervergleich_Scrollscreen_Bauen();
+    return 1;
+}
+
+// "Verein auswählen:" with the club chosen now, then the club picker.
+Menue_Kontextmenue* verein_menue(Menue_Icon*)
+{
+    if (!mit_manager()) return nullptr;
+    static char momentan[64];
+    const int32_t t = datum(VEREIN);
+    if (t >= 0 && t < Team_Anzahl) std::snprintf(momentan, sizeof momentan, "Momentan: %s", verein_name(t));
+    else std::snprintf(momentan, sizeof momentan, "Momentan: kein Team eingestellt");
+    Menue_Kontextmenue* k = &Kontext_Menue;
+    Menue_Init_Kontextmenue(k, "Verein auswählen:", VEREIN, 0, verein_gewaehlt);
+    k->texte[0] = momentan;
+    k->status[0] = POPUP_KEIN_HOVER | POPUP_TRENNER;
+    Spieler_Einsetzen_Vereinsauswahl_Setzen(t >= 0 ? t : eigen(), false);
+    Spieler_Einsetzen_Vereinsauswahl_Menue(k, 1, verein_gewaehlt, true);
+    return k;
+}
+
 Menue_Icon vorlage(int32_t n, int32_t x, int32_t y, int32_t w, int32_t h, int32_t pri, Menue_Refresh_Prozedur r)
 {
     Menue_Icon i = Menue_Icon_Vorlage(int16_t(n), -1, 0, int16_t(x), int16_t(y), uint16_t(w), uint16_t(h), int8_t(pri), 255);
@@ -709,6 +734,7 @@ void liste_bauen()
         Menue_Icon s = vorlage(ALLE + k, 60, 110 + 28 * k, 14, 14, 4, schalter_zeichnen);
         s.klick = Spieler_Spielervergleich_Knopf_Klick;
         s.hilfetext = HILFE[k];
+        if (ALLE + k == VEREIN) s.kontext = verein_menue;
         liste[liste_n++] = s;
     }
     Menue_Icon m = vorlage(MANAGER, 60, 306, 14, 14, 4, schalter_zeichnen);
