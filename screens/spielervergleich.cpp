@@ -523,7 +523,8 @@ constexpr int32_t LISTE = 1689, KOPF = 1669, HINTERGRUND = 1670;
 constexpr int32_t SICHTBAR = 26;
 
 Spielervergleich_Zeile zeilen[VERGLEICH_ZEILEN];
-int32_t zeilen_anzahl = 0;
+int32_t zeilen_anzahl = 0, erste_zeile = 0;
+constexpr int32_t HOCH = 1678, RUNTER = 1679;
 char ueberschrift[64];
 Menue_Icon liste[40];
 int32_t liste_n = 0;
@@ -634,8 +635,8 @@ int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
     if (!z || !icon) return 0;
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(1, 2, 4));
     if (zeilen_anzahl == 0) schreiben(z, 4, icon->x + 4, icon->y + 12, farbe(15, 15, 15), "Kein Eintrag vorhanden.");
-    for (int32_t r = 0; r < zeilen_anzahl && r < SICHTBAR; ++r) {
-        const int32_t y = icon->y + 12 + 13 * r;
+    for (int32_t r = erste_zeile; r < zeilen_anzahl && r < erste_zeile + SICHTBAR; ++r) {
+        const int32_t y = icon->y + 12 + 13 * (r - erste_zeile);
         schreiben(z, 4, icon->x + 2, y, farbe(15, 15, 15), zeilen[r].name);
         schreiben(z, 4, icon->x + 130, y, farbe(12, 12, 15), zeilen[r].verein);
         Grafik_Printf(z, Font(4), "^c%05d^tl0000%s", icon->x + 245, y, int(farbe(15, 15, 0)), zeilen[r].wert);
@@ -662,6 +663,25 @@ void eintrag(Menue_Kontextmenue* m, int32_t i, const Spielervergleich_Kriterium&
     m->wert_a[i] = k.wert;
     m->status[i] = uint16_t(POPUP_WAEHLBAR | POPUP_RADIO | (k.wert == datum(KRITERIUM) ? POPUP_GEWAEHLT : 0));
     m->prozeduren[i] = sortiert;
+}
+
+// The list pages through its rows, a screenful less one at a time.
+int32_t blaettern(Menue_Icon* icon, uint32_t)
+{
+    if (!icon) return 0;
+    const int32_t schritt = icon->nummer == HOCH ? -(SICHTBAR - 1) : SICHTBAR - 1;
+    erste_zeile = std::clamp(erste_zeile + schritt, 0, std::max(0, zeilen_anzahl - SICHTBAR));
+    if (Menue_Icon* l = Menue_Screen_Icon_Aus_Nummer(LISTE)) l->refresh = 1;
+    return 1;
+}
+
+int32_t pfeil_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon) return 0;
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(4, 6, 10));
+    schreiben(z, 4, icon->x + 3, icon->y + 11, farbe(15, 15, 15), icon->nummer == HOCH ? "-" : "+");
+    return 0;
 }
 
 Menue_Kontextmenue* sortier_untermenue(Menue_Kontextmenue*, int32_t gruppe)
@@ -748,6 +768,12 @@ void liste_bauen()
     liste[liste_n++] = k;
     liste[liste_n++] = vorlage(KOPF, 150, 92, 440, 14, 4, text_zeichnen);
     liste[liste_n++] = vorlage(LISTE, 150, 108, 440, 13 * SICHTBAR + 6, 4, liste_zeichnen);
+    for (int32_t n : {HOCH, RUNTER}) {
+        Menue_Icon p = vorlage(n, n == HOCH ? 540 : 560, 458, 14, 14, 5, pfeil_zeichnen);
+        p.klick = blaettern;
+        p.hilfetext = n == HOCH ? "Nach oben blättern" : "Nach unten blättern";
+        liste[liste_n++] = p;
+    }
     liste[liste_n] = Menue_Icon_Listenende();
 }
 
@@ -783,6 +809,7 @@ void Spieler_Spielervergleich_Scrollscreen_Bauen()
         }
     }
     zeilen_anzahl = e.zeilen;
+    erste_zeile = 0;
     Menue_Bereich_Refresh(0, 0, 40, 600, 480);
 }
 
