@@ -325,10 +325,9 @@ bool Spieler_Spielervergleich_Daten_Holen(Spielervergleich_Ergebnis* aus)
     const bool aufsteigend = Spieler_Spielervergleich_Aufsteigend(k->art);
     const int32_t verein = knopf(VEREIN) ? datum(VEREIN) : -1;
     const Spielervergleich_Spieltage tage = Spieler_Spielervergleich_Spieltag_Bereich();
-    int32_t m_a = datum(MIN_A), m_b = datum(MIN_B), t_a = datum(TAG_A), t_b = datum(TAG_B);
-    if (m_a <= 0) m_a = -1;
-    if (m_b <= 0) m_b = -1;
-    if (!tage.aktiv || t_a <= 0 || t_b <= 0) t_a = t_b = -1;
+    int32_t m_a = Spieler_Spielervergleich_Bereich_Wert(MIN_A), m_b = Spieler_Spielervergleich_Bereich_Wert(MIN_B);
+    int32_t t_a = Spieler_Spielervergleich_Bereich_Wert(TAG_A), t_b = Spieler_Spielervergleich_Bereich_Wert(TAG_B);
+    if (!tage.aktiv) t_a = t_b = -1;
     if (Netz_Rolle != 1)
         return Spieler_Spielervergleich_Spieler_Sammeln(k->art, knopf(MANAGER), knopf(NUR_ELF), verein, gruppen, anzahl,
                                                         ids, m_a, m_b, t_a, t_b, aufsteigend, aus) >= 0;
@@ -460,6 +459,40 @@ Spielervergleich_Spieltage Spieler_Spielervergleich_Spieltag_Bereich()
     return Spielervergleich_Spieltage{1, tage, start, true, "Zieh mich auch!"};
 }
 
+int32_t Spieler_Spielervergleich_Bereich_Wert(int32_t icon)
+{
+    const bool minute = icon == MIN_A || icon == MIN_B;
+    if (!minute && icon != TAG_A && icon != TAG_B) return -1;
+    const Spielervergleich_Spieltage tage = Spieler_Spielervergleich_Spieltag_Bereich();
+    const int32_t hoch = minute ? Spieler_Spielervergleich_Max_Spielminute() : tage.max;
+    const int32_t v = datum(icon);
+    // a value never set (or out of the range now) is the range's end
+    if (v <= 0 || v > hoch) return icon == MIN_A || icon == TAG_A ? 1 : (minute ? hoch : tage.start);
+    return v;
+}
+
+void Spieler_Spielervergleich_Bereich_Setzen(int32_t icon, int32_t wert)
+{
+    const bool minute = icon == MIN_A || icon == MIN_B;
+    if (!mit_manager() || (!minute && icon != TAG_A && icon != TAG_B)) return;
+    const Spielervergleich_Spieltage tage = Spieler_Spielervergleich_Spieltag_Bereich();
+    if (!minute && !tage.aktiv) return;
+    const int32_t hoch = minute ? Spieler_Spielervergleich_Max_Spielminute() : tage.max;
+    const int32_t a = minute ? MIN_A : TAG_A, b = minute ? MIN_B : TAG_B;
+    int32_t von = Spieler_Spielervergleich_Bereich_Wert(a), bis = Spieler_Spielervergleich_Bereich_Wert(b);
+    wert = std::clamp(wert, 1, hoch);
+    // the two handles keep their order: one pushes the other
+    if (icon == a) {
+        von = wert;
+        bis = std::max(bis, von);
+    } else {
+        bis = wert;
+        von = std::min(von, bis);
+    }
+    datum_setzen(a, von);
+    datum_setzen(b, bis);
+}
+
 // ---- competition buttons ----------------------------------------------------------------------
 
 namespace {
@@ -585,15 +618,38 @@ int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
     static const char* const NAMEN[] = {"Alle", "TW", "ABW", "MF", "ST", "Elf", "Club"};
     for (int32_t i = 0; i < 7; ++i) schreiben(z, 4, 8, 120 + 28 * i, farbe(12, 12, 12), NAMEN[i]);
     schreiben(z, 4, 8, 316, farbe(12, 12, 12), "Manager");
-    char t[64];
-    int32_t ids[VERGLEICH_WETTBEWERBE];
-    std::snprintf(t, sizeof t, "Minuten 1-%d", Spieler_Spielervergleich_Max_Spielminute());
-    schreiben(z, 4, 8, 350, farbe(12, 12, 12), t);
-    const Spielervergleich_Spieltage s = Spieler_Spielervergleich_Spieltag_Bereich();
-    if (s.aktiv) std::snprintf(t, sizeof t, "Spieltage 1-%d", s.max);
-    else std::snprintf(t, sizeof t, "Spieltage: alle (%d Wettb.)", Spieler_Spielervergleich_Wettbewerbe(ids));
-    schreiben(z, 4, 8, 366, s.aktiv ? farbe(12, 12, 12) : farbe(8, 8, 8), t);
+    schreiben(z, 4, 8, 350, farbe(12, 12, 12), "Minuten");
+    schreiben(z, 4, 8, 390, farbe(12, 12, 12), "Spieltage");
     return 0;
+}
+
+// A handle of the minute or match-day range: left click one up, right click one down (five for
+// minutes); its value beside it.
+int32_t bereich_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon) return 0;
+    const bool tag = icon->nummer == TAG_A || icon->nummer == TAG_B;
+    const bool aktiv = !tag || Spieler_Spielervergleich_Spieltag_Bereich().aktiv;
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, aktiv ? farbe(4, 6, 10) : farbe(3, 3, 4));
+    char t[32];
+    const bool erster = icon->nummer == MIN_A || icon->nummer == TAG_A;
+    if (aktiv) std::snprintf(t, sizeof t, "%s %d", erster ? "von" : "bis", Spieler_Spielervergleich_Bereich_Wert(icon->nummer));
+    else std::snprintf(t, sizeof t, "%s", erster ? "alle" : "");
+    schreiben(z, 4, icon->x + 3, icon->y + 11, aktiv ? farbe(15, 15, 15) : farbe(8, 8, 8), t);
+    return 0;
+}
+
+int32_t bereich_klick(Menue_Icon* icon, uint32_t flags)
+{
+    if (!icon) return 0;
+    const int32_t schritt = (icon->nummer == MIN_A || icon->nummer == MIN_B) ? 5 : 1;
+    const int32_t v = Spieler_Spielervergleich_Bereich_Wert(icon->nummer);
+    Spieler_Spielervergleich_Bereich_Setzen(icon->nummer, (flags & 8) ? v - schritt : v + schritt);
+    for (int32_t n : {MIN_A, MIN_B, TAG_A, TAG_B})
+        if (Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(n)) i->refresh = 1;
+    Spieler_Spielervergleich_Scrollscreen_Bauen();
+    return 1;
 }
 
 int32_t schalter_zeichnen(Menue_Icon* icon, uint32_t)
@@ -761,6 +817,15 @@ void liste_bauen()
     m.klick = Spieler_Spielervergleich_Knopf_Klick;
     m.hilfetext = "Nur Spieler Manager-Vereinen berücksichtigen";
     liste[liste_n++] = m;
+    for (int32_t n : {MIN_A, MIN_B, TAG_A, TAG_B}) {
+        const bool tag = n == TAG_A || n == TAG_B;
+        Menue_Icon b = vorlage(n, (n == MIN_A || n == TAG_A) ? 8 : 76, tag ? 396 : 356, 64, 14, 4, bereich_zeichnen);
+        b.klick = bereich_klick;
+        b.flags |= ICON_RECHTE_TASTE;
+        b.hilfetext = "Spielminuten";
+        if (tag) b.mausover = [](Menue_Icon*) { return Spieler_Spielervergleich_Spieltag_Bereich().hilfe; };
+        liste[liste_n++] = b;
+    }
     // the criterion's button carries the list's caption
     Menue_Icon k = vorlage(KRITERIUM, 0, 84, 150, 18, 4, text_zeichnen);
     k.hilfetext = "Nach diesem Kriterium sortieren";

@@ -73,6 +73,10 @@ struct Spielervergleich_Spieltage {
     const char* hilfe;
 };
 Spielervergleich_Spieltage Spieler_Spielervergleich_Spieltag_Bereich();
+// The minute and match-day handles (1698, 1699, 1701, 1702): their value (the range's ends when
+// never set), and a new value, clamped to the range, the other handle pushed along.
+int32_t Spieler_Spielervergleich_Bereich_Wert(int32_t icon);
+void Spieler_Spielervergleich_Bereich_Setzen(int32_t icon, int32_t wert);
 // A club chosen in the club menu (-1: none).
 void Spieler_Spielervergleich_Verein_Setzen(int32_t team);
 // A criterion chosen in the sort menu.

@@ -204,12 +204,29 @@ TEST_F(Vergleich, SwitchRulesAndBars)
     EXPECT_EQ(s.max, 99);
     EXPECT_NE(std::string(s.hilfe).find("Nur bei exakt EINER Liga"), std::string::npos);
     EXPECT_EQ(Spieler_Spielervergleich_Max_Spielminute(), 90);
+    Spieler_Spielervergleich_Bereich_Setzen(1701, 3);
+    EXPECT_EQ(Spieler_Spielervergleich_Bereich_Wert(1701), 1) << "no match days with two competitions";
     Spieler_Spielervergleich_Wettbewerb_Schalten(1690);
     const Wettbewerb_Info* w = Wettbewerb_Get_Info(ANDERE_LIGA);
     ASSERT_NE(w, nullptr);
     const int32_t erwartet = w->anz_halbzeiten * w->halbzeit_laenge +
                              ((w->modus & KO_SYSTEM) ? w->anz_halbzeiten_verl * w->halbzeit_laenge_verl : 0);
     EXPECT_EQ(Spieler_Spielervergleich_Max_Spielminute(), erwartet > 0 ? erwartet : 90);
+
+    // the handles keep their order and their range
+    Spieler_Spielervergleich_Wettbewerb_Schalten(1691);
+    Spieler_Spielervergleich_Wettbewerb_Schalten(1690);
+    ASSERT_EQ(Spieler_Spielervergleich_Max_Spielminute(), 90);
+    Spieler_Spielervergleich_Bereich_Setzen(1699, 30);
+    Spieler_Spielervergleich_Bereich_Setzen(1698, 60);
+    EXPECT_EQ(Spieler_Spielervergleich_Bereich_Wert(1698), 60);
+    EXPECT_EQ(Spieler_Spielervergleich_Bereich_Wert(1699), 60) << "the last minute pushed along";
+    Spieler_Spielervergleich_Bereich_Setzen(1699, 500);
+    EXPECT_EQ(Spieler_Spielervergleich_Bereich_Wert(1699), 90);
+    Spieler_Spielervergleich_Bereich_Setzen(1699, 10);
+    EXPECT_EQ(Spieler_Spielervergleich_Bereich_Wert(1698), 10);
+    Spieler_Spielervergleich_Bereich_Setzen(1702, 99);
+    EXPECT_EQ(Spieler_Spielervergleich_Bereich_Wert(1702), s.max);
 }
 
 TEST_F(Vergleich, Request60OnBothSides)
