@@ -2,10 +2,12 @@
 // shared by the season tests and the season benchmark. The configuration reader must point at
 // a world folder first.
 #pragma once
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <vector>
 
+#include "competitions/spiele.h"
 #include "competitions/wettbewerb.h"
 #include "database/assistent.h"
 #include "database/manager.h"
@@ -87,4 +89,46 @@ inline void Saison_Tag(int64_t* zeiten = nullptr)
             Team_Set_Basisdaten(-1, -1);
             Team_Check_Transfermarkt_Nach_Saisonende();
         });
+}
+
+// The drawn matches of the fixtures played with events (the first `prozent` percent of each
+// competition's matches): chances, goals with scorer and assister, cards, each at a drawn minute
+// of the player's side.
+inline void Saison_Spiele_Austragen(int32_t prozent)
+{
+    for (int32_t id = Wettbewerb_Get_Erster(); id >= 0; id = Wettbewerb_Get_Naechster()) {
+        const int32_t block = Wettbewerb_Get_Spiele_Block(id);
+        const int32_t n = Spiele_Get_Anzahl_Spiele(block) * prozent / 100;
+        for (int32_t i = 0; i < n; ++i) {
+            const int32_t h = Spiele_Lock_Index(block, i);
+            if (!h) continue;
+            const Spiele_Spiel s = *Spiele_Get_Spiel(h, 0);
+            if (s.heim == SPIELE_KEIN_TEAM || s.gast == SPIELE_KEIN_TEAM) {
+                Spiele_Unlock(h);
+                continue;
+            }
+            int32_t kader[2][60];
+            const int32_t anzahl[2] = {Teamspieler_Ins_Array(s.heim, kader[0], 60, 0),
+                                       Teamspieler_Ins_Array(s.gast, kader[1], 60, 0)};
+            Spiele_Set_Ergebnis(h, 0, 0, 0);
+            Spiele_Ereignis_Speicher_Reservieren(h);
+            const int32_t ereignisse = Zufall(10, 30);
+            for (int32_t e = 0; e < ereignisse; ++e) {
+                const int32_t seite = Zufall(0, 1);
+                const int32_t art = Zufall(0, 9);
+                const int32_t minute = Zufall(1, 90);
+                const int32_t k = std::max(anzahl[seite], 1);
+                const int32_t a = Zufall(0, k - 1);
+                const int32_t b = Zufall(0, k - 1);
+                const int32_t sp1 = anzahl[seite] ? kader[seite][a] : 0x7FFF;
+                const int32_t sp2 = anzahl[seite] ? kader[seite][b] : 0x7FFF;
+                const uint32_t flags = (art < 6 ? SPE_CHANCE : art < 8 ? SPE_TOR : art < 9 ? SPE_GELB : SPE_ROT) |
+                                       (seite ? 0u : SPE_HEIM);
+                Spiele_Set_Ereignis(h, flags, minute, sp1, flags & SPE_TOR ? sp2 : 0x7FFF);
+            }
+            Spiele_Set_Minute(h, 90);
+            Spiele_Set_Zuschauer(h, uint32_t(Zufall(5000, 60000)));
+            Spiele_Unlock(h);
+        }
+    }
 }

@@ -13,6 +13,7 @@
 #include "competitions/wettbewerb.h"
 #include "competitions/wettbewerb_intern.h"
 #include "database/team.h"
+#include "platform/config_datei.h"
 #include "platform/disk.h"
 #include "platform/mem.h"
 #include "platform/print.h"
@@ -259,44 +260,22 @@ bool texte_pruefen(const char* info, std::string* grund)
 bool ersetzen(const std::string& pfad, const std::string& inhalt, const std::string& soll, int32_t alias_set,
               std::string* grund)
 {
-    const std::string temp = pfad + ".tmp";
-    Disk_Datei* d = Disk_Open_Schreiben(temp.c_str());
-    if (!d) {
-        *grund = pfad + " ist nicht schreibbar";
-        return false;
-    }
-    bool ok = Disk_Schreibe_Block(d, inhalt.data(), static_cast<uint32_t>(inhalt.size()));
-    ok = Disk_Close(d) && ok;
-    if (!ok) *grund = "der Datenträger ist voll oder nicht schreibbar";
-    uint32_t laenge = 0;
-    uint8_t* zurueck = ok ? Disk_Lese_Datei(temp.c_str(), &laenge) : nullptr;
-    if (ok && (!zurueck || laenge != inhalt.size() || std::memcmp(zurueck, inhalt.data(), laenge) != 0)) {
-        *grund = "die geschriebene Datei weicht ab";
-        ok = false;
-    }
-    if (ok) {
+    return Config_Datei_Ersetzen(pfad, inhalt, [&](const std::string& text, std::string* g) {
         // The reader and its checks see exactly the bytes on disk behind the CHECKSUMME line.
-        const std::string text(reinterpret_cast<const char*>(zurueck), laenge);
         const size_t ab = text.find("\r\n", text.find("CHECKSUMME "));
         std::unique_ptr<Wettbewerb_Datensatz[]> recs(new (std::nothrow) Wettbewerb_Datensatz[WETTBEWERB_ANZAHL]);
         uint32_t summe = 0;
         if (!recs || ab == std::string::npos) {
-            *grund = "kein Speicher";
-            ok = false;
-        } else if (!wb_config_text_lesen(text.substr(ab + 2), alias_set, recs.get(), &summe, grund)) {
-            ok = false;
-        } else if (eintraege(recs.get(), nullptr) != soll) {
-            *grund = "die Datei liest sich anders zurück als geschrieben";
-            ok = false;
+            *g = "kein Speicher";
+            return false;
         }
-    }
-    if (zurueck) Mem_Free(zurueck, 0);
-    if (ok && std::rename(temp.c_str(), pfad.c_str()) != 0) {
-        *grund = pfad + " kann nicht ersetzt werden";
-        ok = false;
-    }
-    if (!ok) std::remove(temp.c_str());
-    return ok;
+        if (!wb_config_text_lesen(text.substr(ab + 2), alias_set, recs.get(), &summe, g)) return false;
+        if (eintraege(recs.get(), nullptr) != soll) {
+            *g = "die Datei liest sich anders zurück als geschrieben";
+            return false;
+        }
+        return true;
+    }, grund);
 }
 
 bool pruefen_und_ersetzen(const std::string& pfad, const std::string& text, const std::string& soll,
@@ -351,14 +330,7 @@ bool pruefen_und_ersetzen(const std::string& pfad, const std::string& text, cons
 
 }  // namespace
 
-int32_t wb_text_zeichen_falsch(const char* text, size_t max)
-{
-    for (size_t i = 0; text[i] && i < max; ++i) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c < 0x20 || c == 0x7F || c == '"' || c == '[' || c == ']') return c;
-    }
-    return 0;
-}
+int32_t wb_text_zeichen_falsch(const char* text, size_t max) { return Config_Text_Zeichen_Falsch(text, max); }
 
 bool Wettbewerb_Config_Datei_Schreiben(int32_t set, int32_t alias_set, const char* infotext, std::string* grund)
 {

@@ -19,6 +19,7 @@
 #include "screens/spieler_kontext.h"
 #include "screens/spieler_liste.h"
 #include "screens/spieler_training.h"
+#include "screens/spielervergleich.h"
 #include "toolkit/icon.h"
 #include "toolkit/requester.h"
 
@@ -600,7 +601,11 @@ void Spieler_Einsetzen_Scrollscreen_Werte_Holen(int32_t liste, int32_t a, int32_
     }
 }
 
-void Spieler_Einsetzen_Fern_Registrieren() { Internet_Handler_Registrieren(75, liste_75); }
+void Spieler_Einsetzen_Fern_Registrieren()
+{
+    Internet_Handler_Registrieren(75, liste_75);
+    Spieler_Spielervergleich_Fern_Registrieren();
+}
 
 static Spieler_Einsetzen_Pruef_Hook pruef_hook = nullptr;
 void Spieler_Einsetzen_Set_Pruef_Hook(Spieler_Einsetzen_Pruef_Hook hook) { pruef_hook = hook; }

@@ -28,6 +28,8 @@
 #include "screens/spieler_liste.h"
 #include "screens/spieler_schirme.h"
 #include "screens/spieler_taktik.h"
+#include "screens/spieler_training.h"
+#include "screens/spielervergleich.h"
 #include "toolkit/hauptmenue.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
@@ -366,4 +368,6 @@ void Spieler_Screens_Registrieren()
 {
     Menue_Gruppen_Screens[3] = Spieler_Screens_Gruppe;
     Spieler_Screen_Oeffner_Setzen(3, Spieler_Einsetzen_Screen);
+    Spieler_Training_Registrieren();
+    Spieler_Spielervergleich_Registrieren();
 }

@@ -5,12 +5,15 @@
 #include "database/manager.h"
 #include "gameflow/globals.h"
 #include "graphics/font.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/disk.h"
 #include "platform/print.h"
+#include "platform/resfile.h"
 #include "screens/spieler_einsetzen.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
@@ -82,6 +85,18 @@ int32_t Spieler_Screen_Oeffnen(int32_t nummer)
     if (nummer < SPIELER_SCHALTER_VERGLEICH || nummer > SPIELER_SCHALTER_EINSETZEN) return 0;
     const Spieler_Screen_Oeffner o = oeffner[nummer - SPIELER_SCHALTER_VERGLEICH];
     return o ? o(Menue_Screen_Icon_Aus_Nummer(nummer), 0x20000000) : 0;
+}
+
+void Spieler_Screen_Titelbild(int32_t nummer)
+{
+    const int32_t handle = ResFile_Handles[0].handle;
+    const int32_t tiefe = Grafik_Screen_Geometrie.depth ? Grafik_Screen_Geometrie.depth : 16;
+    auto* bild = handle >= 0 ? static_cast<Rastport*>(Load_Resource(handle, nummer, tiefe, nullptr)) : nullptr;
+    if (!bild) return;
+    if (Grafik_Render_Ziel)
+        Grafik_Blit_Transparent(bild, 0, 0, int32_t(bild->width), int32_t(bild->height), Grafik_Render_Ziel,
+                                (640 - int32_t(bild->width)) / 2, (480 - int32_t(bild->height)) / 2);
+    Grafik_Bitmap_Freigeben(bild);
 }
 
 void Spieler_Screen_Icons_Zeigen()

@@ -24,6 +24,9 @@ void Spieler_Screen_Oeffner_Setzen(int32_t index, Spieler_Screen_Oeffner oeffner
 int32_t Spieler_Screen_Knopf_Klick(Menue_Icon* icon, uint32_t flags);
 // Opens the screen of switch button 801..804 (its opener, when set).
 int32_t Spieler_Screen_Oeffnen(int32_t nummer);
+// A title picture of the player screens (a resource of the main resource file) drawn centred on
+// the 640 x 480 screen with its see-through pixels.
+void Spieler_Screen_Titelbild(int32_t nummer);
 // Called when a player screen opens: shows the switch buttons when they are not on screen.
 void Spieler_Screen_Icons_Zeigen();
 

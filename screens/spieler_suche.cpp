@@ -21,6 +21,7 @@
 #include "platform/resfile.h"
 #include "platform/string_util.h"
 #include "screens/spieler_einsetzen.h"
+#include "screens/spieler_schirme.h"
 #include "screens/spieler_vereinsauswahl.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
@@ -393,16 +394,7 @@ const char* Spieler_Suche_Vertrag_Hilfe(Menue_Icon*)
     return hilfe;
 }
 
-void Spieler_Suche_Titelbild()
-{
-    const int32_t handle = ResFile_Handles[0].handle;
-    auto* bild = handle >= 0 ? static_cast<Rastport*>(Load_Resource(handle, 1227, Grafik_Screen_Geometrie.depth ? Grafik_Screen_Geometrie.depth : 16, nullptr)) : nullptr;
-    if (!bild) return;
-    if (Grafik_Render_Ziel)
-        Grafik_Blit_Transparent(bild, 0, 0, int32_t(bild->width), int32_t(bild->height), Grafik_Render_Ziel,
-                                (640 - int32_t(bild->width)) / 2, (480 - int32_t(bild->height)) / 2);
-    Grafik_Bitmap_Freigeben(bild);
-}
+void Spieler_Suche_Titelbild() { Spieler_Screen_Titelbild(1227); }
 
 int32_t Spieler_Suche_Knopf_Klick(Menue_Icon* icon, uint32_t)
 {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "common/schirm.h"
 #include "database/db_hilfe.h"
 #include "database/manager.h"
 #include "gameflow/eingang.h"
@@ -64,20 +65,9 @@ public:
     void SetUp() override
     {
         daten_erzeugen();
-        std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", daten_ordner.c_str());
-        std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", daten_ordner.c_str());
-        for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
-        ASSERT_EQ(Init_System_Dateien(), 1);
-        Bildschirm_Modus = 101;
-        ASSERT_EQ(Grafik_Screen_Init(640, 480, 16), 1);
-        Grafik_Init();
+        ASSERT_TRUE(Test_Schirm_Oeffnen(daten_ordner));
     }
-    void TearDown() override
-    {
-        Font_Alle_Freigeben();
-        Grafik_Screen_DeInit();
-        DeInit_System_Dateien();
-    }
+    void TearDown() override { Test_Schirm_Schliessen(); }
 };
 
 [[maybe_unused]] ::testing::Environment* const umgebung = ::testing::AddGlobalTestEnvironment(new Umgebung);

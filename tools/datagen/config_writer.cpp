@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/config_datei.h"
 #include "platform/read_config.h"
 
 namespace {
@@ -122,22 +123,12 @@ void Config_Writer_Infotext(Config_Writer& w, std::string_view text)
     Config_Writer_Text(w, "INFOTEXT", text);
 }
 
-uint32_t Config_Writer_Summe(std::string_view text)
-{
-    if (!Read_Config_Open_Buffer(text.data(), uint32_t(text.size()), -1, 0, -1)) return 0;
-    while (*Read_Config_Read_Zeile(nullptr, true)) {
-    }
-    uint32_t summe = Read_Config_Get_Summe();
-    Read_Config_Close();
-    return summe;
-}
+uint32_t Config_Writer_Summe(std::string_view text) { return Config_Text_Summe(text); }
 
 std::string Config_Writer_Inhalt(const Config_Writer& w)
 {
     if (!w.mit_summe) return w.text;
-    char zeile[40];
-    std::snprintf(zeile, sizeof zeile, "CHECKSUMME %u\n", Config_Writer_Summe(w.text));
-    return zeile + w.text;
+    return Config_Summenzeile(w.text, 0, "\n") + w.text;
 }
 
 bool Config_Writer_Speichern(Config_Writer& w, const std::string& pfad)

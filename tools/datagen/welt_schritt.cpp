@@ -99,6 +99,8 @@ Welt_Datei spieler_datei(const Welt& w)
             if (p.unsichtbar[i]) d.zahl(UNSICHTBAR_WOERTER[i], p.unsichtbar[i]);
         }
         if (p.rueckennummer) d.zahl("RUECKENNUMMER", p.rueckennummer);
+        // his own picture number, so that an imported portrait shows on him alone
+        d.zahl("BILDNUMMER", std::min<int32_t>(p.nummer + 1, 32000));
     }
     return d;
 }
