@@ -5,6 +5,7 @@
 #include <map>
 
 #include "database/manager.h"
+#include "economy/auktion.h"
 #include "gameflow/globals.h"
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
@@ -160,7 +161,11 @@ int32_t Oekonomie_Gruppe(Menue_Icon*, uint32_t)
     return Oekonomie_Schirm_Oeffnen(nummer);
 }
 
-void Oekonomie_Schirme_Registrieren() { Menue_Gruppen_Screens[1] = Oekonomie_Gruppe; }
+void Oekonomie_Schirme_Registrieren()
+{
+    Menue_Gruppen_Screens[1] = Oekonomie_Gruppe;
+    Auktion_Schirm_Registrieren();
+}
 
 uint16_t Oek_Farbe(int r, int g, int b) { return Grafik_Farbe(uint32_t(r), uint32_t(g), uint32_t(b)); }
 
