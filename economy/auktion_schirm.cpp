@@ -63,8 +63,12 @@ void zeichnen()
                                                  : "Erhöhen Sie Ihr Angebot mit einem Klick auf Ihr Wappen oder mit Ihrer Taste.");
     // The clock.
     Oek_Kasten(470, 20, 150, 50, Oek_Farbe(1, 1, 2), Oek_Farbe(15, 12, 0));
-    Oek_Zeile(490, 54, Auktion_Uhr_Text(), Oek_Farbe(15, 12, 0));
-    Oek_Zeile(482, 100, Oek_Fmt("Verlängerungen: %d", st.verlaengerungen));
+    // The clock's text falls back to its colour after each part: it is given the clock's own.
+    std::string uhr = Auktion_Uhr_Text();
+    const std::string gelb = Oek_Fmt("^c%05d", int(Oek_Farbe(15, 12, 0)));
+    for (size_t k = uhr.find("^c00000"); k != std::string::npos; k = uhr.find("^c00000", k + gelb.size())) uhr.replace(k, 7, gelb);
+    Oek_Zeile(500, 52, uhr, Oek_Farbe(15, 12, 0));
+    Oek_Zeile(482, 84, Oek_Fmt("Verlängerungen: %d", st.verlaengerungen));
     const int32_t ueber = spalte_unter_zeiger();
     for (int32_t c = 0; c < AUKTION_SPALTEN; ++c) {
         const int32_t i = st.angebot[c];
@@ -99,10 +103,10 @@ void zeichnen()
 Auktion_Eingabe eingabe()
 {
     Auktion_Eingabe e;
-    if (!gesichert && Grafik_Render_Ziel) {
-        Grafik_Screen_Seite_Waehlen(1);
-        gesichert = Grafik_Bitmap_Anlegen(640, 480, Grafik_Render_Ziel->depth);
-        if (gesichert) Grafik_Blit(Grafik_Render_Ziel, 0, 0, 640, 480, gesichert, 0, 0);
+    // The page is drawn where it is shown, on the front page.
+    if (!gesichert && Grafik_Seite_0) {
+        gesichert = Grafik_Bitmap_Anlegen(640, 480, Grafik_Seite_0->depth);
+        if (gesichert) Grafik_Blit(Grafik_Seite_0, 0, 0, 640, 480, gesichert, 0, 0);
         maus_unten = (Maus_Get_Tasten() & 1) != 0;
     }
     Win95_Message_Pump();
@@ -120,17 +124,18 @@ Auktion_Eingabe eingabe()
         if (c >= 0) e.spalte = c;
     }
     maus_unten = unten;
-    Grafik_Screen_Seite_Waehlen(1);
+    Grafik_Screen_Seite_Waehlen(0);
     zeichnen();
     Grafik_Screen_Rechteck_Zeigen(0, 0, 640, 480);
+    Grafik_Screen_Seite_Waehlen(1);
     Os_Sleep(10);
     return e;
 }
 
 void ende()
 {
-    if (gesichert && Grafik_Render_Ziel) {
-        Grafik_Blit(gesichert, 0, 0, 640, 480, Grafik_Render_Ziel, 0, 0);
+    if (gesichert && Grafik_Seite_0) {
+        Grafik_Blit(gesichert, 0, 0, 640, 480, Grafik_Seite_0, 0, 0);
         Grafik_Screen_Rechteck_Zeigen(0, 0, 640, 480);
     }
     gesichert = Grafik_Bitmap_Freigeben(gesichert);

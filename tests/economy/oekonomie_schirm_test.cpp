@@ -1,0 +1,139 @@
+// The economy group's screens as the main menu reaches them: each switch opens its screen and
+// takes the previous one away, and the clicks and drops of the stadium, advertising, camp and
+// events screens reach the rules they stand for.
+#include "schirm_hilfe.h"
+
+#include "economy/ligen.h"
+#include "economy/werbung_schirm.h"
+#include "toolkit/ziehen.h"
+
+namespace {
+
+// One icon that only its own screen shows, per switch.
+constexpr int32_t KENNZEICHEN[OEKONOMIE_SCHALTER][2] = {
+    {OEKONOMIE_FINANZEN, 2135}, {OEKONOMIE_ANLAGEN, 2017}, {OEKONOMIE_BOERSE, 2010}, {OEKONOMIE_STADION, 2162},
+    {OEKONOMIE_WERBUNG, 2107},  {OEKONOMIE_LAGER, 2410},   {OEKONOMIE_VEREIN, 2248},
+};
+
+}  // namespace
+
+TEST_F(SchirmTest, EachSwitchOpensItsScreenAloneAndTheGroupReturnsToTheLastChoice)
+{
+    ASSERT_NE(Menue_Gruppen_Screens[1], nullptr);
+    EXPECT_EQ(Menue_Gruppen_Screens[1](nullptr, 0), 1);
+    EXPECT_TRUE(da(2135));  // a new manager starts on the finances
+    for (const auto& s : KENNZEICHEN) {
+        ASSERT_EQ(Oekonomie_Schirm_Oeffnen(s[0]), 1) << s[0];
+        EXPECT_EQ(Oekonomie_Aktueller_Schirm(), s[0]);
+        for (const auto& t : KENNZEICHEN) EXPECT_EQ(da(t[1]), t[0] == s[0]) << s[0] << " zeigt " << t[1];
+        for (const auto& t : KENNZEICHEN) EXPECT_TRUE(da(t[0]));  // the switch row stays
+    }
+    EXPECT_EQ(Oekonomie_Schirm_Oeffnen(1061), 0);
+    Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG);
+    Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN);
+    Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG);
+    EXPECT_EQ(Menue_Gruppen_Screens[1](nullptr, 0), 1);
+    EXPECT_TRUE(da(2107));
+    // Without an acting club nothing opens.
+    Aktuelles_Team = -1;
+    EXPECT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 0);
+}
+
+TEST_F(SchirmTest, StadiumPriceButtonsMoveTheirOwnStandAndTheAverageMovesAll)
+{
+    Stadion_Daten v = *Stadion_Zeiger(manager[0], 1);
+    for (int32_t k = 0; k < STADION_TRIBUENEN; ++k) v.preis[k] = float(10 + k);
+    v.preis[5] = 50;
+    v.hat_top = 1;
+    ASSERT_TRUE(Stadion_Neu(manager[0], &v));
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
+    klick(2252 + 2);  // the third stand's plus
+    const Stadion_Daten* d = Stadion_Zeiger(manager[0], 1);
+    EXPECT_FLOAT_EQ(d->preis[2], 13);
+    EXPECT_FLOAT_EQ(d->preis[1], 11);
+    klick(2252 + 5);  // at 50 DM the last stand stays
+    EXPECT_FLOAT_EQ(d->preis[5], 50);
+    klick(2148 + 0, 8);  // a right click takes five
+    EXPECT_FLOAT_EQ(d->preis[0], 5);
+    // The average's plus: every stand below 50 moves.
+    float vorher[STADION_TRIBUENEN];
+    for (int32_t k = 0; k < STADION_TRIBUENEN; ++k) vorher[k] = d->preis[k];
+    klick(2258);
+    for (int32_t k = 0; k < 5; ++k) EXPECT_GT(d->preis[k], vorher[k]) << k;
+    // The surcharge switches exclude each other through their buttons.
+    klick(2160);
+    klick(2158);
+    EXPECT_EQ(d->top.immer, 0);
+    EXPECT_EQ(d->top.top_teams, 1);
+    klick(2160);
+    EXPECT_EQ(d->top.immer, 1);
+    EXPECT_EQ(d->top.top_teams, 0);
+}
+
+TEST_F(SchirmTest, StadiumAreaOpensTheModelViewAndItsNewBuildingTheDialogWithFiveFirms)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
+    ASSERT_TRUE(da(2166));
+    klick(2166);  // stand 0
+    EXPECT_TRUE(da(2236));
+    EXPECT_FALSE(da(2166));  // the plan's areas wait under the open view
+    klick(2235);
+    for (int32_t f = 0; f < STADION_FIRMEN; ++f) EXPECT_TRUE(da(2189 + f));
+    klick(2200);  // "Lieber nicht bauen..."
+    EXPECT_FALSE(da(2189));
+    EXPECT_TRUE(da(2166));
+    EXPECT_TRUE(requester.empty());
+}
+
+TEST_F(SchirmTest, ASponsorDroppedOnTheWrongSpaceSignsNothingAndOnAFreeBoardSigns)
+{
+    angebot(13, 3);  // a shirt sponsor
+    angebot(0, 0);   // a board sponsor
+    Werbung_Team_Daten leer = daten(manager[0]);
+    for (auto& s : leer.sponsor) s = -1;
+    ASSERT_TRUE(Werbung_Team_Ablegen(manager[0], leer));
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG), 1);
+    const Menue_Icon* bande = Menue_Screen_Icon_Aus_Nummer(WERBUNG_ICON_FLAECHE);
+    ASSERT_NE(bande, nullptr);
+    ablegen(2340 + 13, bande->x + 2, bande->y + 2);
+    EXPECT_TRUE(enthaelt(requester, "das Trikot auf die Brust des Spielers."));
+    EXPECT_EQ(daten(manager[0]).sponsor[0], -1);
+    // Dropped outside the stadium: nothing at all.
+    requester.clear();
+    ablegen(2340 + 13, 300, 470);
+    EXPECT_TRUE(requester.empty());
+    ablegen(2340 + 0, bande->x + 2, bande->y + 2);
+    EXPECT_EQ(daten(manager[0]).sponsor[0], 0);
+}
+
+TEST_F(SchirmTest, ACampOnACalendarDayOpensTheBookingAndBesideTheCalendarItScolds)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_LAGER), 1);
+    ablegen(2410, 200, 300);
+    EXPECT_TRUE(enthaelt(requester, "Sie Schlingel!"));
+    EXPECT_FALSE(da(2420));
+    // A day of the shown month far enough ahead: the last cell that holds a day (its help names
+    // the date; an empty cell has none).
+    Menue_Icon* tag = nullptr;
+    for (int32_t z = 41; z >= 0 && !tag; --z)
+        if (Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(2362 + z); i && i->mausover && i->mausover(i)) tag = i;
+    ASSERT_NE(tag, nullptr);
+    requester.clear();
+    ablegen(2410, tag->x + 3, tag->y + 3);
+    EXPECT_TRUE(da(2420)) << (requester.empty() ? "" : requester.back());
+    klick(2424);  // cancel
+    EXPECT_FALSE(da(2420));
+}
+
+TEST_F(SchirmTest, BonusButtonsNeverGoBelowTheAgreedAmount)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_VEREIN), 1);
+    Ligen_Motivation_Praemie_Setzen(7, 5000);
+    ASSERT_TRUE(Ligen_Motivation_Praemien_Uebernehmen(manager[0], true));
+    klick(2450 + 7);
+    EXPECT_EQ(Ligen_Praemien_Arbeit.wert[7], 5000);
+    klick(2458 + 7);
+    EXPECT_EQ(Ligen_Praemien_Arbeit.wert[7], 5100);
+    klick(2450 + 7);
+    EXPECT_EQ(Ligen_Praemien_Arbeit.wert[7], 5000);
+}
