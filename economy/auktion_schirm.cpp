@@ -92,10 +92,9 @@ void zeichnen()
         Oek_Zeile(x + 30, SAEULE_Y + 66, Oek_Fmt("Taste %d", c + 1), farbe);
         // The bar of the bid level; the leader's in its own picture.
         const int32_t h = Auktion_Balken_Hoehe(c);
-        Rastport* b = Oek_Bild_Laden(BILD_BALKEN + (st.fuehrend[c] ? 2 : 0));
         Grafik_Rechteck_Fuellen(z, x + 34, BALKEN_UNTEN - 104, 18, 104, Oek_Farbe(2, 2, 3));
-        if (b && h > 0) Grafik_Blit(b, 0, int32_t(b->height) - h, int32_t(b->width), h, z, x + 35, BALKEN_UNTEN - 1 - h);
-        else if (h > 0) Grafik_Rechteck_Fuellen(z, x + 35, BALKEN_UNTEN - 1 - h, 16, h, st.fuehrend[c] ? Oek_Farbe(15, 12, 0) : Oek_Farbe(3, 9, 15));
+        if (h > 0 && !Oek_Bild_Ausschnitt(BILD_BALKEN + (st.fuehrend[c] ? 2 : 0), x + 35, BALKEN_UNTEN - 1 - h, h, true))
+            Grafik_Rechteck_Fuellen(z, x + 35, BALKEN_UNTEN - 1 - h, 16, h, st.fuehrend[c] ? Oek_Farbe(15, 12, 0) : Oek_Farbe(3, 9, 15));
         if (st.fuehrend[c]) Oek_Zeile(x + 8, BALKEN_UNTEN - 110, "führt", Oek_Farbe(15, 12, 0));
     }
 }

@@ -186,9 +186,7 @@ int32_t lager_zeichnen(Menue_Icon* icon, uint32_t)
     const Trainingslager_Daten* d = Trainingslager_Lesen(c);
     Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, Oek_Papier(), Oek_Farbe(6, 6, 8));
     // The camp's picture, cut to the row.
-    if (Rastport* b = Oek_Bild_Laden(455 + c); b && Grafik_Render_Ziel)
-        Grafik_Blit(b, 0, 0, std::min<int32_t>(int32_t(b->width), 120), std::min<int32_t>(int32_t(b->height), icon->hoehe - 4),
-                    Grafik_Render_Ziel, icon->x + 2, icon->y + 2);
+    Oek_Bild_Ausschnitt(455 + c, icon->x + 2, icon->y + 2, icon->hoehe - 4, false);
     if (!d) return 0;
     const int32_t x = icon->x + 128;
     Oek_Zeile(x, icon->y + 13, Oek_Fmt("%s, %s", d->name, d->ort), Oek_Farbe(9, 2, 0));

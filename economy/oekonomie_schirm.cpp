@@ -2,7 +2,7 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <map>
+#include <algorithm>
 
 #include "database/manager.h"
 #include "economy/auktion.h"
@@ -88,8 +88,6 @@ Menue_Icon schalter_liste[OEKONOMIE_SCHALTER + 1] = {
     schalter_vorlage(4), schalter_vorlage(5), schalter_vorlage(6), Menue_Icon_Listenende(),
 };
 
-// Pictures are loaded once per run of the program; the files do not change meanwhile.
-std::map<int64_t, Rastport*> bilder;
 
 }  // namespace
 
@@ -186,24 +184,33 @@ void Oek_Kasten(int32_t x, int32_t y, int32_t b, int32_t h, uint16_t fuellung, u
     Grafik_Linie(z, x + b - 1, y, x + b - 1, y + h - 1, rahmen);
 }
 
-Rastport* Oek_Bild_Laden(int32_t nummer, int32_t datei)
+namespace {
+// Pictures are loaded for each drawing and freed again: the screens keep no memory of their own.
+Rastport* bild_laden(int32_t nummer, int32_t datei)
 {
     if (datei < 0 || datei >= RESFILE_STANDARD || ResFile_Handles[datei].handle < 0) return nullptr;
     const int32_t tiefe = Grafik_Render_Ziel ? Grafik_Render_Ziel->depth : 16;
-    const int64_t schluessel = int64_t(datei) << 40 | int64_t(tiefe) << 32 | uint32_t(nummer);
-    auto it = bilder.find(schluessel);
-    if (it != bilder.end()) return it->second;
-    auto* b = static_cast<Rastport*>(Load_Resource(ResFile_Handles[datei].handle, nummer, tiefe, nullptr));
-    bilder[schluessel] = b;
-    return b;
+    return static_cast<Rastport*>(Load_Resource(ResFile_Handles[datei].handle, nummer, tiefe, nullptr));
 }
+}  // namespace
 
 bool Oek_Bild(int32_t nummer, int32_t x, int32_t y, bool transparent, int32_t datei)
 {
-    Rastport* b = Oek_Bild_Laden(nummer, datei);
-    if (!b || !Grafik_Render_Ziel) return false;
+    Rastport* b = Grafik_Render_Ziel ? bild_laden(nummer, datei) : nullptr;
+    if (!b) return false;
     if (transparent) Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), Grafik_Render_Ziel, x, y);
     else Grafik_Blit(b, 0, 0, int32_t(b->width), int32_t(b->height), Grafik_Render_Ziel, x, y);
+    Grafik_Bitmap_Freigeben(b);
+    return true;
+}
+
+bool Oek_Bild_Ausschnitt(int32_t nummer, int32_t x, int32_t y, int32_t hoehe, bool unten, int32_t datei)
+{
+    Rastport* b = Grafik_Render_Ziel ? bild_laden(nummer, datei) : nullptr;
+    if (!b) return false;
+    const int32_t h = std::clamp(hoehe, 0, int32_t(b->height));
+    if (h > 0) Grafik_Blit(b, 0, unten ? int32_t(b->height) - h : 0, int32_t(b->width), h, Grafik_Render_Ziel, x, y);
+    Grafik_Bitmap_Freigeben(b);
     return true;
 }
 
@@ -211,11 +218,12 @@ void Oek_Hintergrund(int32_t bild, const char* titel)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z) return;
-    Rastport* b = bild >= 0 ? Oek_Bild_Laden(bild) : nullptr;
+    Rastport* b = bild >= 0 ? bild_laden(bild, 0) : nullptr;
     if (b && b->width >= uint32_t(OEK_B) && b->height >= uint32_t(OEK_Y + OEK_H))
         Grafik_Blit(b, 0, OEK_Y, OEK_B, OEK_H, z, 0, OEK_Y);
     else
         Grafik_Rechteck_Fuellen(z, 0, OEK_Y, OEK_B, OEK_H, Oek_Farbe(2, 3, 5));
+    Grafik_Bitmap_Freigeben(b);
     if (titel) Oek_Text(10, OEK_Y + 16, Oek_Farbe(15, 15, 8), titel, 3);
 }
 

@@ -562,8 +562,7 @@ int32_t statistik_zeichnen(Menue_Icon* icon, uint32_t)
         const int32_t x = icon->x + 14 + k * 56, unten = icon->y + 90;
         const int32_t h = std::clamp(Stadion_Statistik_Balken(team(), k), 0, STADION_BALKEN_FELD);
         Grafik_Rechteck_Fuellen(z, x, unten - STADION_BALKEN_FELD, 12, STADION_BALKEN_FELD, Oek_Farbe(10, 10, 10));
-        if (Rastport* b = Oek_Bild_Laden(452 + k))
-            Grafik_Blit(b, 0, int32_t(b->height) - h, int32_t(b->width), h, z, x, unten - h);
+        Oek_Bild_Ausschnitt(452 + k, x, unten - h, h, true);
         Oek_Zeile(x - 6, unten + 14, Oek_Fmt("%d %%", Stadion_Wert(team(), k)));
         Oek_Zeile(x - 6, unten + 28, NAME[k]);
     }

@@ -84,9 +84,9 @@ int32_t stadion_zeichnen(Menue_Icon* icon, uint32_t)
             Oek_Zeile(icon->x + r.x + 2, icon->y + r.y + 10, n);
         }
     }
-    Oek_Zeile(icon->x + 322, icon->y + 36, "TV");
-    Oek_Zeile(icon->x + 314, icon->y + 186, "Tasche");
-    Oek_Zeile(icon->x + 314, icon->y + 120, "Trikot");
+    Oek_Zeile(icon->x + 366, icon->y + 36, "TV", Oek_Farbe(15, 15, 15));
+    Oek_Zeile(icon->x + 358, icon->y + 118, "Trikot", Oek_Farbe(15, 15, 15));
+    Oek_Zeile(icon->x + 356, icon->y + 186, "Tasche", Oek_Farbe(15, 15, 15));
     return 0;
 }
 
@@ -119,15 +119,12 @@ int32_t info_zeichnen(Menue_Icon* icon, uint32_t)
         const int32_t s = sponsor_gewaehlt, kat = Werbung_Bild_Kategorie(WERBUNG_BILD_ARTEN[s]);
         Oek_Zeile(x, y, Oek_Fmt("Angebote %s", Werbepartner_Name(s)), Oek_Farbe(9, 2, 0));
         const Werbepartner& p = Werbepartner_Tabelle[s];
+        // One line per category with offers, then why it would sign or not; above the image bar.
         for (int32_t k = 0; k < WERBUNG_KATEGORIEN; ++k)
             if (p.angebote[k])
-                y = Oek_Umbruch(x, y + 13, icon->breite - 8,
-                                Oek_Fmt("%d mal %s: %2.0f Monate, %s / Monat", p.angebote[k], Werbung_Kategorie_Name(k),
-                                    double(p.laufzeit[k]), Bank_Betrag_String(p.preis[k], team(), -1, 0)),
-                                Oek_Tinte(), 2) - 13;
-        if (kat >= 0) {
-            y = Oek_Umbruch(x, y + 16, icon->breite - 8, Werbung_Sponsor_Hilfe(team(), s, kat), Oek_Tinte(), 3);
-        }
+                Oek_Zeile(x, y += 13, Oek_Fmt("%d mal %s / Monat", p.angebote[k], Bank_Betrag_String(p.preis[k], team(), -1, 0)),
+                          k == kat ? Oek_Farbe(9, 2, 0) : Oek_Tinte());
+        if (kat >= 0) Oek_Umbruch(x, y + 16, icon->breite - 8, Werbung_Sponsor_Hilfe(team(), s, kat), Oek_Tinte(), 2);
     } else {
         Oek_Umbruch(x, y, icon->breite - 8,
                     "Ziehen Sie das Bild eines Werbepartners auf eine passende, freie Stelle in Ihrem Stadion.^lEin Klick "
@@ -260,7 +257,11 @@ void ablegen(Menue_Move_Struktur*, Menue_Icon* icon, int32_t, int32_t, uint32_t 
         if (mx >= ST_X + r.x && mx < ST_X + r.x + r.b && my >= ST_Y + r.y && my < ST_Y + r.y + r.h) ziel = WERBUNG_ICON_FLAECHE + k;
     }
     if (ziel < 0 && mx >= ST_X && mx < ST_X + ST_B && my >= ST_Y && my < ST_Y + ST_H) ziel = STADION;
-    if (ziel < 0) return;
+    // Let go off the stadium: a click on the picture, which chooses its sponsor.
+    if (ziel < 0) {
+        sponsor_klick(icon, 0);
+        return;
+    }
     sponsor_gewaehlt = s;
     Werbung_Schirm_Ablegen(team(), s, WERBUNG_BILD_ARTEN[s], ziel);
     holen();
