@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "database/spieler.h"
 #include "database/team.h"
@@ -20,6 +21,9 @@
 #include "graphics/grafik_zeichnen.h"
 #include "platform/maus.h"
 #include "platform/os/os.h"
+#include "platform/resfile.h"
+#include "platform/sound.h"
+#include "platform/soundeffekt.h"
 #include "platform/win95.h"
 #include "screens/spieler_gesicht.h"
 #include "toolkit/key_input.h"
@@ -29,9 +33,32 @@ namespace {
 constexpr int32_t BILD_GRUND = 462, BILD_SAEULE = 463, BILD_BALKEN = 470;
 constexpr int32_t SPALTE_X = 8, SPALTE_ABSTAND = 90, SAEULE_Y = 200, BALKEN_UNTEN = 470;
 
+constexpr int32_t KLANG_MURMELN = 474, KLANG_GONG = 475;
+
 Rastport* gesichert = nullptr;
 bool maus_unten = false;
 int32_t spnr = -1;
+int murmeln = -1, gong = -1;
+int32_t letzter_fuehrender = -1;
+
+int klang_laden(int32_t nummer)
+{
+    std::vector<uint8_t> wav;
+    if (ResFile_Handles[0].handle < 0 || !Soundeffekt_Resource_Holen(ResFile_Handles[0].handle, nummer, wav)) return -1;
+    return Sound_Load_Sample(wav.data(), uint32_t(wav.size()));
+}
+
+// The gong sounds from the new leader's side of the screen.
+void gong_bei_neuem_fuehrenden()
+{
+    const Auktion_Stand& st = Auktion_Get_Stand();
+    int32_t c = -1;
+    for (int32_t k = 0; k < AUKTION_SPALTEN; ++k)
+        if (st.fuehrend[k]) c = k;
+    if (c >= 0 && c != letzter_fuehrender && gong >= 0)
+        Sound_Play(gong, 0, 0, Sound_Volume_Max(), Sound_Pan_Links() + (Sound_Pan_Rechts() - Sound_Pan_Links()) * c / 6);
+    letzter_fuehrender = c;
+}
 
 int32_t spalte_x(int32_t c) { return SPALTE_X + c * SPALTE_ABSTAND; }
 
@@ -123,6 +150,7 @@ Auktion_Eingabe eingabe()
         if (c >= 0) e.spalte = c;
     }
     maus_unten = unten;
+    gong_bei_neuem_fuehrenden();
     Grafik_Screen_Seite_Waehlen(0);
     zeichnen();
     Grafik_Screen_Rechteck_Zeigen(0, 0, 640, 480);
@@ -139,9 +167,19 @@ void ende()
     }
     gesichert = Grafik_Bitmap_Freigeben(gesichert);
     spnr = -1;
+    if (murmeln >= 0) Sound_Stop(murmeln);
+    murmeln = Sound_Free_Sample(murmeln);
+    gong = Sound_Free_Sample(gong);
 }
 
-void anfang(int32_t spieler) { spnr = spieler; }
+void anfang(int32_t spieler)
+{
+    spnr = spieler;
+    letzter_fuehrender = -1;
+    murmeln = klang_laden(KLANG_MURMELN);
+    gong = klang_laden(KLANG_GONG);
+    if (murmeln >= 0) Sound_Play(murmeln, 1, 0, Sound_Volume_Max(), (Sound_Pan_Links() + Sound_Pan_Rechts()) / 2);
+}
 
 }  // namespace
 

@@ -7,9 +7,10 @@
 #include <vector>
 
 // Effect sounds of the screen resource file: 1584-1590 (clicks, requester sounds, whistles),
-// 1603 (crowd, looping) and 1604-1608.
-constexpr int32_t SOUND_SYNTH_EFFEKTE[] = {1584, 1585, 1586, 1587, 1588, 1589, 1590,
-                                           1603, 1604, 1605, 1606, 1607, 1608};
+// 1603 (crowd, looping) and 1604-1608; the auction's murmur (474, looping) and leader gong (475).
+constexpr int32_t SOUND_SYNTH_EFFEKTE[] = {1584, 1585, 1586, 1587, 1588, 1589, 1590, 1603,
+                                           1604, 1605, 1606, 1607, 1608, 474,  475};
+constexpr int32_t SOUND_SYNTH_AUKTION_MURMELN = 474, SOUND_SYNTH_AUKTION_GONG = 475;
 // Menu sounds of the screen resource file: seven looping tunes.
 constexpr int32_t SOUND_SYNTH_MENUE_BASIS = 1609;
 constexpr int SOUND_SYNTH_MENUE_ANZAHL = 7;
