@@ -365,6 +365,8 @@ void anlagen_bauen()
 
 // ---- Exchange monitor ----
 
+// Firm 0 of an exchange is its index, not a firm: the lists start at 1.
+
 // A price line: the firm's name, shortened to its column, and the prices behind it.
 void kurs_zeile(int32_t x, int32_t y, const std::string& text)
 {
@@ -391,7 +393,7 @@ int32_t boerse_hintergrund(Menue_Icon*, uint32_t)
     if (!k.empty()) Oek_Zeile(124, KURS_Y - 14, k[0]);
     // The chosen firm's line is marked; a click on a line chooses its firm.
     int32_t zeile_nr = 0;
-    for (int32_t f = 0; f < BANK_FIRMEN; ++f) {
+    for (int32_t f = 1; f < BANK_FIRMEN; ++f) {
         if (!Bank_Boerse[b].firma[f][0]) continue;
         if (Bank.firma_wahl == uint32_t(f))
             Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, 10, KURS_Y + zeile_nr * KURS_ZEILE - 10, 578, KURS_ZEILE,
@@ -414,9 +416,9 @@ int32_t boerse_knopf_zeichnen(Menue_Icon* icon, uint32_t)
 
 int32_t firma_erste(int32_t b)
 {
-    for (int32_t f = 0; f < BANK_FIRMEN; ++f)
+    for (int32_t f = 1; f < BANK_FIRMEN; ++f)
         if (Bank_Boerse[b].firma[f][0]) return f;
-    return 0;
+    return 1;
 }
 
 void boerse_liste_bauen();
@@ -475,7 +477,7 @@ void boerse_liste_bauen()
     }
     const int32_t b = Bank.boerse_wahl < BANK_BOERSEN ? Bank.boerse_wahl : 0;
     int32_t zeile_nr = 0;
-    for (int32_t f = 0; f < BANK_FIRMEN; ++f) {
+    for (int32_t f = 1; f < BANK_FIRMEN; ++f) {
         if (!Bank_Boerse[b].firma[f][0]) continue;
         Menue_Icon& i = liste.neu(int16_t(FIRMA_ERSTE + f), 10, int16_t(KURS_Y + zeile_nr * KURS_ZEILE - 10), 578,
                                   KURS_ZEILE, 5, nullptr);

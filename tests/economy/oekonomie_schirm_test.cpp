@@ -3,6 +3,8 @@
 // events screens reach the rules they stand for.
 #include "schirm_hilfe.h"
 
+#include "economy/bank_intern.h"
+#include "economy/bank_monitor.h"
 #include "economy/ligen.h"
 #include "economy/werbung_schirm.h"
 #include "toolkit/ziehen.h"
@@ -135,4 +137,22 @@ TEST_F(SchirmTest, BonusButtonsNeverGoBelowTheAgreedAmount)
     EXPECT_EQ(Ligen_Praemien_Arbeit.wert[7], 5100);
     klick(2450 + 7);
     EXPECT_EQ(Ligen_Praemien_Arbeit.wert[7], 5000);
+}
+
+TEST_F(SchirmTest, APriceLineChoosesTheFirmItNames)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_BOERSE), 1);
+    const std::vector<std::string> zeilen = Bank_Kurse_Zeilen(0);
+    ASSERT_GT(zeilen.size(), 3u);
+    // The hit areas lie over the lines in order: the k-th from the top chooses the k-th line.
+    std::vector<const Menue_Icon*> zeilen_icons;
+    for (int32_t f = 0; f < BANK_FIRMEN; ++f)
+        if (const Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(2320 + f)) zeilen_icons.push_back(i);
+    ASSERT_EQ(zeilen_icons.size(), zeilen.size() - 1);
+    for (size_t k = 0; k < zeilen_icons.size(); ++k) {
+        klick(zeilen_icons[k]->nummer);
+        const uint32_t f = Bank.firma_wahl;
+        ASSERT_LT(f, uint32_t(BANK_FIRMEN));
+        EXPECT_EQ(zeilen[k + 1].rfind(Bank_Boerse[0].firma[f], 0), 0u) << k;
+    }
 }
