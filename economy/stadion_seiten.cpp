@@ -25,6 +25,7 @@
 #include "graphics/grafik_zeichnen.h"
 #include "platform/wert.h"
 #include "toolkit/kontextmenue.h"
+#include "toolkit/slave.h"
 
 int32_t Stadion_Screen_Oeffnen(Menue_Icon* icon, uint32_t flags);
 
@@ -570,12 +571,13 @@ int32_t statistik_zeichnen(Menue_Icon* icon, uint32_t)
     const Stadion_Statistik& st = d->statistik;
     for (int32_t r = 0; r < 2; ++r) {
         const int32_t spalte = r == 0 ? 0 : std::max<int32_t>(1, st.cup_spalte);
-        const int32_t x = icon->x + 150, y = icon->y + 8 + r * 68;
+        const int32_t x = icon->x + 150, y = icon->y + 14 + r * 64;
         const int32_t w = d->hat_statistik ? int32_t(uint8_t(st.wettbewerb[spalte])) : 255;
-        if (w != 255) {
-            const int32_t g = std::clamp(Wettbewerb_Get_Grafik_Nummer(w), 0, 17);
-            Oek_Bild(393 + g, x, y);
-        }
+        // The competition's picture is one of the menu's slave pictures 393..410.
+        if (w != 255)
+            if (Rastport* b = Menue_Get_Slave_Rastport(393 + std::clamp(Wettbewerb_Get_Grafik_Nummer(w), 0, 17)))
+                Grafik_Blit_Transparent(b, 0, 0, std::min<int32_t>(int32_t(b->width), 48), std::min<int32_t>(int32_t(b->height), 34),
+                                        z, x, y - 2);
         Oek_Zeile(x + 56, y + 12, r == 0 ? "Liga" : "Pokal", Oek_Farbe(9, 2, 0));
         if (!d->hat_statistik || w == 255) {
             Oek_Zeile(x + 56, y + 26, r == 0 ? "Für Ihr Team sind leider keine Statistiken verfügbar."
@@ -587,8 +589,9 @@ int32_t statistik_zeichnen(Menue_Icon* icon, uint32_t)
         Oek_Zeile(x + 56, y + 26, spiele > 0 ? Oek_Fmt("Zuschauer:%d^tl0105Einnahmen:%s", st.summe_zuschauer[spalte] / spiele,
                                                Bank_Betrag_String(float(st.summe_einnahme[spalte]), team(), -1, 0))
                                          : std::string("Noch keine Heimspiele in dieser Saison"));
-        Oek_Zeile(x + 56, y + 40, Stadion_Statistik_Rekord(team(), spalte, false));
-        Oek_Zeile(x + 56, y + 54, Stadion_Statistik_Rekord(team(), spalte, true));
+        // The record lines run the whole width under the picture: the result stands 300 pixels in.
+        Oek_Zeile(x + 4, y + 40, Stadion_Statistik_Rekord(team(), spalte, false));
+        Oek_Zeile(x + 4, y + 53, Stadion_Statistik_Rekord(team(), spalte, true));
     }
     return 0;
 }
