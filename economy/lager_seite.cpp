@@ -77,6 +77,13 @@ int32_t monat_erster(int32_t* laenge)
     return erster;
 }
 
+// The calendar opens on today's month of the season.
+int32_t monat_von_heute()
+{
+    const Kalender_Datum s = Kalender_Get_Datum(Kalender_Get_Saisonstart(), 0), h = Kalender_Get_Datum(Kalender_Get_Heute(), 0);
+    return std::clamp((h.jahr - s.jahr) * 12 + h.monat - s.monat, 0, 11);
+}
+
 int32_t spalte(int32_t tag) { return (Kalender_Get_Wochentag(tag) + 5) % 7; }
 
 // The day of a cell, -1 outside the month.
@@ -560,6 +567,7 @@ int32_t Trainingslager_Screen(Menue_Icon*, uint32_t)
     if (team() < 0) return 0;
     lager_schirm = true;
     buchung_camp = -1;
+    monat = monat_von_heute();
     zeigen();
     return 1;
 }
@@ -570,6 +578,7 @@ int32_t Ligen_Motivation(Menue_Icon*, uint32_t)
     // A page left without taking over starts again from the agreed amounts.
     Ligen_Motivation_Praemien_Check(team());
     lager_schirm = false;
+    monat = monat_von_heute();
     zeigen();
     return 1;
 }
