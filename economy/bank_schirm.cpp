@@ -19,10 +19,11 @@
 #include "graphics/grafik_zeichnen.h"
 #include "platform/maus.h"
 #include "toolkit/icon.h"
+#include "toolkit/screen.h"
 
-int32_t Bank_Finanzen_Screen(Menue_Icon* icon, uint32_t flags);
-int32_t Bank_Anlagen_Screen(Menue_Icon* icon, uint32_t flags);
-int32_t Bank_Boerse_Screen(Menue_Icon* icon, uint32_t flags);
+int32_t Bank_Finanzen_Seite(Menue_Icon* icon, uint32_t flags);
+int32_t Bank_Anlage_Seite(Menue_Icon* icon, uint32_t flags);
+int32_t Bank_Boerse_Seite(Menue_Icon* icon, uint32_t flags);
 
 namespace {
 
@@ -35,6 +36,8 @@ constexpr int16_t BOERSE_SEITE = 2006, BOERSE_ERSTE = 2010, KURS_GRAFIK = 2007, 
 
 Oek_Liste liste;
 Bank_Finanz_Zustand finanz;
+// What the pointer shows while it rests: a page button's panel, or a week of the list.
+int32_t zeige_panel = -1, zeige_woche = -2;
 int32_t aktien_zahl = 0;
 int32_t kreditgeber = -1;
 
@@ -100,8 +103,18 @@ const char* woche_text()
 int32_t zeilen_zeichnen(Menue_Icon* icon, uint32_t)
 {
     papier_kasten(icon);
-    const std::vector<std::string> z = Bank_Finanz_Zeilen(team(), finanz);
+    if (zeige_panel >= 0) {
+        // The page button's panel: per line income, expense and balance, then the tax line.
+        const std::vector<std::string> p = Bank_Finanz_Panel(team(), zeige_panel, finanz);
+        for (size_t k = 0; k < p.size(); ++k) Oek_Zeile(icon->x + 10, icon->y + 14 + int32_t(k) * 15, p[k]);
+        return 0;
+    }
+    Bank_Finanz_Zustand z_zustand = finanz;
+    if (zeige_woche >= -1) z_zustand.woche = zeige_woche;
+    const std::vector<std::string> z = Bank_Finanz_Zeilen(team(), z_zustand);
+    std::swap(finanz, z_zustand);
     Oek_Text(icon->x + 8, icon->y + 12, Oek_Farbe(9, 2, 0), woche_text());
+    std::swap(finanz, z_zustand);
     for (size_t k = 0; k < z.size(); ++k) Oek_Zeile(icon->x + 4, icon->y + 28 + int32_t(k) * 15, z[k]);
     return 0;
 }
@@ -175,9 +188,34 @@ const char* seite_hilfe(Menue_Icon* icon)
     return t;
 }
 
+// Each pass of the menu: the page button or week under the pointer is shown while it rests
+// there; when the pointer leaves, the chosen page and week come back.
+void zeiger_verfolgen(int32_t x, int32_t y, int32_t)
+{
+    if (!Menue_Screen_Icon_Ist_Vorhanden(ZEILEN)) {
+        Menue_Hook_Registrieren(zeiger_verfolgen, 1);
+        zeige_panel = -1, zeige_woche = -2;
+        return;
+    }
+    int32_t panel = -1, woche = -2;
+    for (int32_t k = 0; k < BANK_FINANZ_SEITEN; ++k)
+        if (const Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(SEITE_ERSTE + k))
+            if (x >= i->x && x < i->x + i->breite && y >= i->y && y < i->y + i->hoehe) panel = k;
+    if (!finanz.jahr && !finanz.prognose)
+        for (int32_t w = 0; w <= 52; ++w)
+            if (const Menue_Icon* i = Menue_Screen_Icon_Ist_Vorhanden(WOCHE_ERSTE + w) ? Menue_Screen_Icon_Aus_Nummer(WOCHE_ERSTE + w) : nullptr)
+                if (x >= i->x && x < i->x + i->breite && y >= i->y && y < i->y + i->hoehe) woche = w;
+    if (panel == zeige_panel && woche == zeige_woche) return;
+    zeige_panel = panel;
+    zeige_woche = woche;
+    Menue_Screen_Icon_Aktiv_Setzen(1, ZEILEN);
+}
+
 void finanzen_bauen()
 {
     liste.leeren();
+    zeige_panel = -1, zeige_woche = -2;
+    if (Menue_Hook != zeiger_verfolgen && !Menue_Hook) Menue_Hook_Registrieren(zeiger_verfolgen, 0);
     liste.neu(PANEL + 1, 0, OEK_Y, OEK_B, OEK_H, 1, finanz_hintergrund).flags |= ICON_NICHT_TREFFEN;
     for (int32_t k = 0; k < BANK_FINANZ_SEITEN; ++k) {
         Menue_Icon& i = liste.neu(int16_t(SEITE_ERSTE + k), int16_t(10 + 96 * k), 70, 90, 18, 5, seite_zeichnen);
@@ -491,7 +529,7 @@ void boerse_liste_bauen()
 
 }  // namespace
 
-int32_t Bank_Finanzen_Screen(Menue_Icon*, uint32_t)
+int32_t Bank_Finanzen_Seite(Menue_Icon*, uint32_t)
 {
     if (team() < 0) return 0;
     if (Bank_Ist_Client()) Bank_Client_Buchungen_Holen(team());
@@ -500,7 +538,7 @@ int32_t Bank_Finanzen_Screen(Menue_Icon*, uint32_t)
     return 1;
 }
 
-int32_t Bank_Anlagen_Screen(Menue_Icon*, uint32_t)
+int32_t Bank_Anlage_Seite(Menue_Icon*, uint32_t)
 {
     if (team() < 0) return 0;
     if (Bank_Ist_Client()) Bank_Client_Refresh(team());
@@ -509,7 +547,7 @@ int32_t Bank_Anlagen_Screen(Menue_Icon*, uint32_t)
     return 1;
 }
 
-int32_t Bank_Boerse_Screen(Menue_Icon*, uint32_t)
+int32_t Bank_Boerse_Seite(Menue_Icon*, uint32_t)
 {
     if (team() < 0) return 0;
     if (Bank_Ist_Client()) Bank_Client_Boersen_Holen(team());

@@ -21,9 +21,9 @@
 #include "toolkit/screen.h"
 
 // The screens of the group (each in its own file).
-int32_t Bank_Finanzen_Screen(Menue_Icon* icon, uint32_t flags);
-int32_t Bank_Anlagen_Screen(Menue_Icon* icon, uint32_t flags);
-int32_t Bank_Boerse_Screen(Menue_Icon* icon, uint32_t flags);
+int32_t Bank_Finanzen_Seite(Menue_Icon* icon, uint32_t flags);
+int32_t Bank_Anlage_Seite(Menue_Icon* icon, uint32_t flags);
+int32_t Bank_Boerse_Seite(Menue_Icon* icon, uint32_t flags);
 int32_t Stadion_Screen_Oeffnen(Menue_Icon* icon, uint32_t flags);
 int32_t Werbung_Screen(Menue_Icon* icon, uint32_t flags);
 int32_t Trainingslager_Screen(Menue_Icon* icon, uint32_t flags);
@@ -38,9 +38,9 @@ struct Schalter {
     Oekonomie_Schirm schirm;
 };
 const Schalter SCHALTER[OEKONOMIE_SCHALTER] = {
-    {OEKONOMIE_FINANZEN, "Finanzen", "Einnahmen und Ausgaben Ihres Vereins", Bank_Finanzen_Screen},
-    {OEKONOMIE_ANLAGEN, "Anlagen", "Festgeld, Kredite und Aktienhandel", Bank_Anlagen_Screen},
-    {OEKONOMIE_BOERSE, "Börse", "Der Börsenmonitor: Kurse, Firmen und Ihre Aktien", Bank_Boerse_Screen},
+    {OEKONOMIE_FINANZEN, "Finanzen", "Einnahmen und Ausgaben Ihres Vereins", Bank_Finanzen_Seite},
+    {OEKONOMIE_ANLAGEN, "Anlagen", "Festgeld, Kredite und Aktienhandel", Bank_Anlage_Seite},
+    {OEKONOMIE_BOERSE, "Börse", "Der Börsenmonitor: Kurse, Firmen und Ihre Aktien", Bank_Boerse_Seite},
     {OEKONOMIE_STADION, "Stadion", "Stadionausbau, Statistik und Ereignisse", Stadion_Screen_Oeffnen},
     {OEKONOMIE_WERBUNG, "Werbung", "Werbeverträge für Banden, Trikot, Ausrüstung und Fernsehen", Werbung_Screen},
     {OEKONOMIE_LAGER, "Trainingslager", "Buchen Sie ein Trainingslager für Ihre Mannschaft", Trainingslager_Screen},
@@ -150,7 +150,7 @@ int32_t Oekonomie_Schirm_Oeffnen(int32_t nummer)
     return SCHALTER[k].schirm(Menue_Icon_Liste_Suchen(nummer, schalter_liste), 0);
 }
 
-int32_t Oekonomie_Gruppe(Menue_Icon*, uint32_t)
+int32_t Bank_Screen(Menue_Icon*, uint32_t)
 {
     if (Aktuelles_Team < 0) return 0;
     int32_t nummer = OEKONOMIE_FINANZEN;
@@ -161,7 +161,7 @@ int32_t Oekonomie_Gruppe(Menue_Icon*, uint32_t)
 
 void Oekonomie_Schirme_Registrieren()
 {
-    Menue_Gruppen_Screens[1] = Oekonomie_Gruppe;
+    Menue_Gruppen_Screens[1] = Bank_Screen;
     Auktion_Schirm_Registrieren();
 }
 

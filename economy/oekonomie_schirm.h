@@ -20,7 +20,7 @@ constexpr int32_t OEK_X = 0, OEK_Y = 66, OEK_B = 598, OEK_H = 414;
 using Oekonomie_Schirm = int32_t (*)(Menue_Icon* icon, uint32_t flags);
 
 // The group procedure of 705: shows the switch row and the screen chosen last (finances first).
-int32_t Oekonomie_Gruppe(Menue_Icon* icon, uint32_t flags);
+int32_t Bank_Screen(Menue_Icon* icon, uint32_t flags);
 // Opens one screen of the group by its switch number; 0 for a number outside the group.
 int32_t Oekonomie_Schirm_Oeffnen(int32_t nummer);
 // Registers the group with the main menu.

@@ -156,3 +156,25 @@ TEST_F(SchirmTest, APriceLineChoosesTheFirmItNames)
         EXPECT_EQ(zeilen[k + 1].rfind(Bank_Boerse[0].firma[f], 0), 0u) << k;
     }
 }
+
+TEST_F(SchirmTest, TheFinancePagesFollowThePointerOnlyWhileTheyAreShown)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN), 1);
+    ASSERT_NE(Menue_Hook, nullptr);
+    Menue_Icon* zeilen = Menue_Screen_Icon_Aus_Nummer(2130);
+    ASSERT_NE(zeilen, nullptr);
+    // Resting on the "Team" button asks for the rows to be drawn again (as its panel).
+    const Menue_Icon* team = Menue_Screen_Icon_Aus_Nummer(2137);
+    zeilen->refresh = 0;
+    Menue_Hook(team->x + 2, team->y + 2, 0);
+    EXPECT_NE(zeilen->refresh, 0);
+    zeilen->refresh = 0;
+    Menue_Hook(team->x + 3, team->y + 2, 0);
+    EXPECT_EQ(zeilen->refresh, 0);  // still there: nothing new to draw
+    Menue_Hook(300, 300, 0);
+    EXPECT_NE(zeilen->refresh, 0);
+    // Another screen: the hook lets go at its next pass and leaves the slot free.
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
+    Menue_Hook(0, 0, 0);
+    EXPECT_EQ(Menue_Hook, nullptr);
+}

@@ -64,6 +64,8 @@ struct SchirmTest : WerbungTest {
     void TearDown() override
     {
         Menue_Bereich_Loeschen(0x45, -9999, -9999, 9999, 9999);
+        // A screen's per-pass hook lets go once its screen is gone.
+        if (Menue_Hook) Menue_Hook(0, 0, 0);
         Menue_Gruppen_Screens[1] = nullptr;
         Aktuelles_Team = -1;
         Stadion_DeInit();
