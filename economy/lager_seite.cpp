@@ -20,6 +20,7 @@
 #include "gameflow/team_requester.h"
 #include "graphics/font.h"
 #include "graphics/grafik_blit.h"
+#include "graphics/grafik_wappen.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
@@ -384,6 +385,10 @@ int32_t ereignis_zeichnen(Menue_Icon* icon, uint32_t)
     const uint16_t w = aus ? Oek_Farbe(13, 13, 13) : Oek_Farbe(15, 15, 15);
     switch (icon->nummer) {
     case LIGEN_ICON_FREUNDSCHAFTSSPIEL:
+        // The chosen opponent's crest at the right end.
+        if (gegner >= 0 && Grafik_Render_Ziel)
+            Grafik_Wappen_Laden(0, Grafik_Render_Ziel, Grafik_Render_Ziel->depth, gegner, icon->x + icon->breite - 30, icon->y + 4, 1,
+                                28, 28);
         Oek_Text(icon->x + 4, icon->y + 14, w, "Freundschaftsspiel");
         Oek_Text(icon->x + 4, icon->y + 28, w,
                  gegner >= 0 ? Oek_Fmt("gegen %s", Team_String(194, gegner, nullptr, 0)).c_str() : "(kein Gegner gewählt)");
