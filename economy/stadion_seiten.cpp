@@ -717,17 +717,10 @@ int32_t ereignisse_zeichnen(Menue_Icon* icon, uint32_t)
         std::string t = Oek_Fmt("%s: %s", Kalender_Get_Datum_String_Knapp(n->tag, 0), n->text);
         for (char& c : t)
             if (c == '\r' || c == '\n') c = ' ';
-        // Long messages wrap over up to three lines.
-        for (int32_t l = 0; l < 3 && !t.empty(); ++l) {
-            size_t k = t.size();
-            while (k > 1 && Font_Text_Breite(Font(11), t.substr(0, k).c_str()) > icon->breite - 16) {
-                const size_t leer = t.rfind(' ', k - 1);
-                k = leer == std::string::npos || leer == 0 ? k - 1 : leer;
-            }
-            Oek_Zeile(icon->x + 8 + (l ? 12 : 0), y, t.substr(0, k));
-            t = k < t.size() ? t.substr(k + (t[k] == ' ' ? 1 : 0)) : "";
-            y += 13;
-        }
+        // Long messages wrap over up to four lines, their own breaks kept.
+        const int32_t platz = (icon->y + icon->hoehe - 4 - y) / 13 + 1;
+        if (platz <= 0) break;
+        y = Oek_Umbruch(icon->x + 8, y, icon->breite - 16, t, Oek_Tinte(), std::min(4, platz));
         y += 4;
     }
     return 0;
