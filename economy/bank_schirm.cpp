@@ -529,6 +529,8 @@ void boerse_liste_bauen()
 
 }  // namespace
 
+const Bank_Finanz_Zustand& Bank_Finanzen_Zustand() { return finanz; }
+
 int32_t Bank_Finanzen_Seite(Menue_Icon*, uint32_t)
 {
     if (team() < 0) return 0;

@@ -28,6 +28,10 @@ void Oekonomie_Schirme_Registrieren();
 // The switch number of the screen shown, -1 none.
 int32_t Oekonomie_Aktueller_Schirm();
 
+// The finance pages' state as the screen keeps it (page, week, toggles).
+struct Bank_Finanz_Zustand;
+const Bank_Finanz_Zustand& Bank_Finanzen_Zustand();
+
 // The screens' icon lists live in fixed storage: the toolkit keeps pointers into them.
 struct Oek_Liste {
     static constexpr int32_t MAX = 200;

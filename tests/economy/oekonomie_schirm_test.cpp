@@ -3,7 +3,9 @@
 // events screens reach the rules they stand for.
 #include "schirm_hilfe.h"
 
+#include "economy/bank_finanzen.h"
 #include "economy/bank_intern.h"
+#include "economy/trainingslager.h"
 #include "economy/bank_monitor.h"
 #include "economy/ligen.h"
 #include "economy/werbung_schirm.h"
@@ -177,4 +179,116 @@ TEST_F(SchirmTest, TheFinancePagesFollowThePointerOnlyWhileTheyAreShown)
     ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
     Menue_Hook(0, 0, 0);
     EXPECT_EQ(Menue_Hook, nullptr);
+}
+
+TEST_F(SchirmTest, AWeekIsChosenOnlyWhileNeitherToggleIsOnAndComesBackAfterThem)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN), 1);
+    ASSERT_TRUE(da(2041));  // week 1: the season's first day is today
+    klick(2041);
+    EXPECT_EQ(Bank_Finanzen_Zustand().woche, 0);
+    klick(2127);  // "Gesamtes Jahr"
+    EXPECT_EQ(Bank_Finanzen_Zustand().woche, -1);
+    klick(2041);  // the list waits meanwhile
+    EXPECT_EQ(Bank_Finanzen_Zustand().woche, -1);
+    klick(2140);  // "Aktuelle Bilanz" takes over from it
+    EXPECT_FALSE(Bank_Finanzen_Zustand().jahr);
+    EXPECT_TRUE(Bank_Finanzen_Zustand().prognose);
+    klick(2140);
+    EXPECT_EQ(Bank_Finanzen_Zustand().woche, 0);
+    klick(2137);
+    EXPECT_EQ(Bank_Finanzen_Zustand().seite, 2);
+}
+
+TEST_F(SchirmTest, InvestmentAmountAndTermStayInTheirRangesAndNoAmountAsksForOne)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_ANLAGEN), 1);
+    Bank_Wippe_Betrag = 0;
+    klick(2094);
+    EXPECT_EQ(Bank_Wippe_Betrag, 0.0f);
+    const float maximum =
+        std::max(Bank_Get_Kreditrahmen(manager[0]), float(Bank_Get_Kontostand(manager[0], 0, -1)));
+    for (int k = 0; k < 40; ++k) klick(2095, 8);
+    EXPECT_GT(Bank_Wippe_Betrag, 0.0f);
+    EXPECT_LE(Bank_Wippe_Betrag, maximum);
+    for (int k = 0; k < 9; ++k) klick(2097);
+    EXPECT_EQ(Bank_Wippe_Laufzeit, BANK_LAUFZEITEN - 1);
+    for (int k = 0; k < 9; ++k) klick(2096);
+    EXPECT_EQ(Bank_Wippe_Laufzeit, 0);
+    Bank_Wippe_Betrag = 0;
+    requester.clear();
+    klick(2098);  // a deposit of nothing
+    EXPECT_FALSE(requester.empty());
+}
+
+TEST_F(SchirmTest, TheBuildingDialogsPullDownComesRoundAndLeavingItOrdersNothing)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
+    klick(2166);
+    klick(2235);
+    ASSERT_TRUE(da(2195));
+    const Stadion_Daten* d = Stadion_Zeiger(manager[0], 1);
+    const int32_t vorher = d->slot[0].plaetze;
+    klick(2197);
+    klick(2197);
+    int32_t anzahl = 0, erstes = 0;
+    Stadion_Slot_Modelle(0, &anzahl, &erstes);
+    ASSERT_GT(anzahl, 1);
+    // Past the first model the pull-down comes round to the last one.
+    for (int32_t k = 0; k < anzahl; ++k) klick(2194);
+    EXPECT_TRUE(da(2189));
+    klick(2200);
+    EXPECT_EQ(d->slot[0].plaetze, vorher);  // nothing ordered
+}
+
+TEST_F(SchirmTest, AgenciesGoRoundAndTheEuropeanPromiseFlips)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG), 1);
+    const int32_t a0 = daten(manager[0]).agentur[1];
+    for (int k = 0; k < 5; ++k) klick(2103);
+    EXPECT_EQ(daten(manager[0]).agentur[1], a0);
+    klick(2103);
+    EXPECT_EQ(daten(manager[0]).agentur[1], (a0 + 1) % 5);
+    const uint8_t e = daten(manager[0]).europa_flag;
+    klick(2105);
+    EXPECT_NE(daten(manager[0]).europa_flag, e);
+}
+
+TEST_F(SchirmTest, TheBookingTakesTheDaysAndProgrammeChosenOnTheRequester)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_LAGER), 1);
+    // A day of the shown month that a camp takes: the first cell, from the last back, that opens it.
+    const Menue_Icon* tag = nullptr;
+    int32_t camp = -1;
+    for (int32_t z = 41; z >= 0 && !tag; --z) {
+        Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(2362 + z);
+        if (!i || !i->mausover || !i->mausover(i)) continue;
+        for (int32_t c = 0; c < TRAININGSLAGER_ANZAHL && !tag; ++c) {
+            ablegen(2410 + c, i->x + 3, i->y + 3);
+            if (da(2420)) tag = i, camp = c;
+        }
+    }
+    ASSERT_NE(tag, nullptr);
+    ASSERT_GE(camp, 0);
+    // Down to one day (never below), then the first row of the programme on the first line.
+    for (int k = 0; k < 400; ++k) ASSERT_EQ(klick(2421), 1) << k;
+    ASSERT_EQ(klick(2422), 1);
+    ASSERT_EQ(klick(2421), 1);
+    const Menue_Icon* p = Menue_Screen_Icon_Aus_Nummer(2425);
+    ASSERT_NE(p, nullptr);
+    Os_Input_Set_Mouse(p->x + 4 + 5, p->y + 4 + 2);
+    Win95_Message_Pump();
+    Menue_Screen_Icon_Aus_Nummer(2425)->klick(Menue_Screen_Icon_Aus_Nummer(2425), 4);
+    klick(2423);
+    EXPECT_FALSE(da(2420));
+    Trainingslager_Termin t[TRAININGSLAGER_BUCHUNGEN];
+    ASSERT_TRUE(Trainingslager_Buchungen(manager[0], t));
+    int32_t gebucht = -1;
+    for (int32_t k = 0; k < TRAININGSLAGER_BUCHUNGEN; ++k)
+        if (t[k].belegt && t[k].art == 1) gebucht = k;
+    ASSERT_GE(gebucht, 0) << (requester.empty() ? "" : requester.back());
+
+    EXPECT_EQ(t[gebucht].letzter_tag, t[gebucht].erster_tag);
+    EXPECT_EQ(Trainingslager_Get_Programm(manager[0], gebucht, 0), Trainingslager_Attribut_Id[0]);
+    EXPECT_EQ(Trainingslager_Get_Programm(manager[0], gebucht, 1), -1);
 }
