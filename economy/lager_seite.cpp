@@ -423,11 +423,11 @@ Menue_Kontextmenue* gegner_menue(Menue_Icon*)
     namen.clear();
     for (int32_t t = 0; t < Team_Anzahl && int32_t(gegner_liste.size()) < MENUE_KONTEXT_EINTRAEGE - 1; ++t)
         if (t != team() && Team_Wert(167, t, 0, 0) == land) gegner_liste.push_back(t);
-    momentan = gegner >= 0 ? Oek_Fmt("Momentan: %s", Team_String(194, gegner, nullptr, 0)) : std::string("Momentan: Kein Gegner");
+    momentan = gegner >= 0 ? Oek_Fmt("Momentan: %s", Team_String(TEAM_NAME, gegner, nullptr, 0)) : std::string("Momentan: Kein Gegner");
     Menue_Init_Kontextmenue(&Kontext_Menue, "Freundschaftsspiel gegen:", 0, POPUP_WAEHLBAR, gegner_gewaehlt);
     Kontext_Menue.texte[0] = momentan.c_str();
     Kontext_Menue.status[0] = POPUP_KEIN_HOVER | POPUP_TRENNER;
-    for (size_t k = 0; k < gegner_liste.size(); ++k) namen.push_back(Team_String(194, gegner_liste[k], nullptr, 0));
+    for (size_t k = 0; k < gegner_liste.size(); ++k) namen.push_back(Team_String(TEAM_NAME, gegner_liste[k], nullptr, 0));
     for (size_t k = 0; k < gegner_liste.size(); ++k) {
         Kontext_Menue.texte[k + 1] = namen[k].c_str();
         Kontext_Menue.wert_a[k + 1] = gegner_liste[k];
