@@ -179,7 +179,10 @@ int32_t knopf_klick(Menue_Icon* icon, uint32_t)
     if (icon->nummer == EUROPA) Werbung_Schirm_Europa_Schalten(team());
     else if (icon->nummer == PLATZ_MINUS || icon->nummer == PLATZ_PLUS) {
         holen();
-        block.erwartet = uint8_t(std::clamp(int32_t(block.erwartet) + (icon->nummer == PLATZ_PLUS ? 1 : -1), 1, 20));
+        // From first place to the league's last; a client sends it with its next contract.
+        const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team(), 1);
+        const int32_t letzter = std::max(1, liga >= 0 ? Wettbewerb_Get_Teams(liga, nullptr) : 1);
+        block.erwartet = uint8_t(std::clamp(int32_t(block.erwartet) + (icon->nummer == PLATZ_PLUS ? 1 : -1), 1, letzter));
         Werbung_Team_Ablegen(team(), block);
     } else Werbung_Schirm_Agentur_Weiter(team(), icon->nummer - AGENTUR_ERSTE);
     holen();
