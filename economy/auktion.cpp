@@ -26,6 +26,11 @@ namespace {
 Auktion_Abfrage abfrage = nullptr;
 Auktion_Stufe_Abfrage stufe_abfrage = nullptr;
 Auktion_Eingabe_Quelle eingabe_quelle = nullptr;
+Auktion_Eingabe_Quelle schirm_quelle = nullptr;
+void (*schirm_anfang)(int32_t) = nullptr;
+void (*schirm_ende)() = nullptr;
+
+Auktion_Eingabe_Quelle quelle() { return eingabe_quelle ? eingabe_quelle : schirm_quelle; }
 uint32_t (*uhr)() = nullptr;
 
 constexpr int32_t DAUER_MS = 20000, TICK_MS = 100, SCHRITT_MS = 201, VERLAENGERUNGEN = 6;
@@ -60,7 +65,7 @@ bool vereinslos() { return A.verein < 0 || A.verein == Transfermarkt_Team; }
 uint32_t uhr_jetzt() { return uhr ? uhr() : Os_Time_Ms(); }
 
 // Real time only while someone can act on the screen; otherwise the simulated clock.
-bool echtzeit() { return A.stand.beobachtet && eingabe_quelle; }
+bool echtzeit() { return A.stand.beobachtet && quelle(); }
 
 // Every human bidder and the selling manager hear the auction's messages.
 uint8_t allen_sagen(int32_t modus, const char* text)
@@ -118,6 +123,18 @@ void Auktion_Set_Abfrage(Auktion_Abfrage a) { abfrage = a; }
 void Auktion_Set_Stufe_Abfrage(Auktion_Stufe_Abfrage a) { stufe_abfrage = a; }
 void Auktion_Set_Eingabe(Auktion_Eingabe_Quelle q) { eingabe_quelle = q; }
 void Auktion_Set_Uhr(uint32_t (*u)()) { uhr = u; }
+void Auktion_Set_Schirm(Auktion_Eingabe_Quelle q, void (*anfang)(int32_t), void (*ende)())
+{
+    schirm_quelle = q;
+    schirm_anfang = anfang;
+    schirm_ende = ende;
+}
+
+int32_t Auktion_Spalte_Bieter(int32_t c)
+{
+    if (c < 0 || c >= AUKTION_SPALTEN || !A.angebote || A.stand.angebot[c] < 0 || A.stand.angebot[c] >= A.n) return -1;
+    return A.angebote[A.stand.angebot[c]].bieter;
+}
 const Auktion_Stand& Auktion_Get_Stand() { return A.stand; }
 
 bool Auktion_Spalten(int32_t n, int32_t* spalte)
@@ -305,7 +322,7 @@ int32_t Auktion_Schritt()
 {
     if (A.fertig) return A.ergebnis < 0 ? -2 : A.ergebnis;
     Auktion_Eingabe e{};
-    if (A.stand.beobachtet && eingabe_quelle) e = eingabe_quelle();
+    if (A.stand.beobachtet && quelle()) e = quelle()();
     if (e.ende) {
         A.fertig = true;
         A.ergebnis = -1;
@@ -406,6 +423,8 @@ int32_t Auktion_Durchfuehren(int32_t spnr, int32_t verein, int32_t n, int32_t, S
     const int32_t seed = Zufall_Get_Seed();
     int32_t ergebnis = -1;
     if (auktion_starten(spnr, verein, n, angebote, beobachtet, entscheidet)) {
+        const bool schirm = A.stand.beobachtet && !eingabe_quelle && schirm_quelle;
+        if (schirm && schirm_anfang) schirm_anfang(spnr);
         for (;;) {
             const int32_t r = Auktion_Schritt();
             if (r != -1) {
@@ -413,6 +432,7 @@ int32_t Auktion_Durchfuehren(int32_t spnr, int32_t verein, int32_t n, int32_t, S
                 break;
             }
         }
+        if (schirm && schirm_ende) schirm_ende();
     }
     Zufall_Set_Seed(seed);
     char text[400];
@@ -464,10 +484,10 @@ std::vector<std::string> Auktion_Spalte_Texte(int32_t c)
     else if (a.bieter == A.verein) abloese = "Verlängerung";
     else abloese = "frei ab Vertragsende";
     char z[4][200];
-    std::snprintf(z[0], sizeof z[0], "^c%#05d^tz%#04d%s", farbe, 48, team_name(a.bieter));
-    std::snprintf(z[1], sizeof z[1], "^c%#05d^tl%#04d%d Monate", farbe, x, int32_t(a.monate));
-    std::snprintf(z[2], sizeof z[2], "^c%#05d^tl%#04dAblöse:", farbe, x);
-    std::snprintf(z[3], sizeof z[3], "^c%#05d^tl%#04dGehalt/J.:", farbe, x);
+    std::snprintf(z[0], sizeof z[0], "^c%05d^tz%04d%s", farbe, 48, team_name(a.bieter));
+    std::snprintf(z[1], sizeof z[1], "^c%05d^tl%04d%d Monate", farbe, x, int32_t(a.monate));
+    std::snprintf(z[2], sizeof z[2], "^c%05d^tl%04dAblöse:", farbe, x);
+    std::snprintf(z[3], sizeof z[3], "^c%05d^tl%04dGehalt/J.:", farbe, x);
     return {z[0], z[1], z[2], abloese, z[3], geld(int64_t(a.gehalt) * 1000)};
 }
 
@@ -483,7 +503,7 @@ std::string Auktion_Uhr_Text()
 {
     const int64_t rest = std::clamp<int64_t>(DAUER_MS - (A.jetzt - A.start), 0, DAUER_MS);
     char t[80];
-    std::snprintf(t, sizeof t, "^c%#05d^fb001100:%02d.^fe^c%#05d^fb0009%02d^fe", 0, int32_t(rest / 1000), 0,
+    std::snprintf(t, sizeof t, "^c%05d^fb001100:%02d.^fe^c%05d^fb0009%02d^fe", 0, int32_t(rest / 1000), 0,
                   int32_t(rest % 1000 / 10));
     return t;
 }

@@ -66,6 +66,13 @@ struct Auktion_Eingabe {
 };
 using Auktion_Eingabe_Quelle = Auktion_Eingabe (*)();
 void Auktion_Set_Eingabe(Auktion_Eingabe_Quelle quelle);
+// The watched auction's screen: its input source (drawing the page each pass), and what opens
+// and closes it around an auction that someone watches. The test hook above comes first.
+void Auktion_Set_Schirm(Auktion_Eingabe_Quelle quelle, void (*anfang)(int32_t spnr), void (*ende)());
+// The screen module registers itself here (economy/auktion_schirm.cpp).
+void Auktion_Schirm_Registrieren();
+// The club bidding in a column of the running auction, -1 none.
+int32_t Auktion_Spalte_Bieter(int32_t spalte);
 // The watched auction's millisecond clock (the operating system's without one).
 void Auktion_Set_Uhr(uint32_t (*uhr)());
 

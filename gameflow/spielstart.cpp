@@ -14,6 +14,7 @@
 #include "database/team.h"
 #include "database/teamspieler.h"
 #include "economy/bank.h"
+#include "economy/oekonomie_schirm.h"
 #include "economy/stadion.h"
 #include "economy/trainingslager.h"
 #include "economy/werbung.h"
@@ -110,6 +111,7 @@ bool Spielstart_Welt_Laden(int32_t konfiguration)
     Trainingslager_Init();
     Spieler_Screen_Disk_Registrieren();
     Spieler_Screens_Registrieren();
+    Oekonomie_Schirme_Registrieren();
     welt_geladen = true;
     return true;
 }

@@ -177,7 +177,7 @@ std::vector<Manifest_Eintrag> aufbauen()
     }
     oekonomie(v);
     spielszenen(v);
-    // Numbers provisional until the advertising screen is built.
+    // The sponsors' logos; the advertising screen shows them in this order.
     bereich(v, "werbung.res", 0, 19, BILD, 96, 48, 0, 16, false, "Werbepartner-Bild");
     v.push_back({"werbung.res", WERBUNG_BILD_ARTEN_EINTRAG, DATEN, 0, 0, sizeof WERBUNG_BILD_ARTEN, 0, false,
                  "Art je Werbepartner-Bild (1 Bande, 2 Trikot, 4 Ausruestung, 8 TV)"});

@@ -1,5 +1,6 @@
 #include "tools/datagen/oekonomie_bilder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -153,11 +154,47 @@ Flaeche auktion(int32_t n)
     return b;
 }
 
+// A sponsor's logo, 96 x 48: its colour in a gradient, a white emblem of one of five shapes at
+// the top and a band of the colour of its kind (boards, equipment, shirt, TV) at the foot; the
+// screen writes the name over the middle.
+Flaeche werbepartner(int32_t s)
+{
+    static const int FARBE[10][3] = {{46, 125, 50},  {21, 101, 192}, {198, 40, 40}, {230, 110, 0},  {106, 27, 154},
+                                     {0, 131, 143},  {200, 150, 20}, {93, 64, 55},  {60, 60, 140},  {150, 30, 90}};
+    const int* f = FARBE[s % 10];
+    Flaeche b(96, 48, false, rgb(f[0], f[1], f[2]));
+    b.verlauf(0, 0, 96, 48, std::min(255, f[0] + 50), std::min(255, f[1] + 50), std::min(255, f[2] + 50), f[0] / 2, f[1] / 2,
+              f[2] / 2);
+    const uint16_t weiss = rgb(245, 245, 240);
+    switch (s % 5) {
+    case 0: b.scheibe(48, 8, 5, weiss); break;
+    case 1:
+        for (int32_t d = 0; d <= 5; ++d) b.rechteck(48 - d, 3 + d, 2 * d + 1, 1, weiss), b.rechteck(48 - d, 13 - d, 2 * d + 1, 1, weiss);
+        break;
+    case 2:
+        for (int32_t d = 0; d < 10; ++d) b.rechteck(48 - d / 2, 3 + d, d + 1, 1, weiss);
+        break;
+    case 3:
+        for (int32_t k = 0; k < 3; ++k) b.rechteck(40 + 6 * k, 3, 4, 10, weiss);
+        break;
+    default: b.rechteck(42, 3, 12, 10, weiss), b.rechteck(45, 6, 6, 4, rgb(f[0], f[1], f[2])); break;
+    }
+    static const int ART[4][3] = {{250, 220, 60}, {120, 200, 250}, {250, 120, 120}, {200, 250, 160}};
+    const int art = s < 10 ? 0 : s < 13 ? 1 : s < 15 ? 2 : 3;
+    b.rechteck(0, 42, 96, 6, rgb(ART[art][0], ART[art][1], ART[art][2]));
+    b.rahmen(0, 0, 96, 48, weiss);
+    return b;
+}
+
 }  // namespace oekonomie_bild
 
 bool Oekonomie_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
 {
     using namespace oekonomie_bild;
+    if (std::strcmp(e.datei, "werbung.res") == 0 && std::strcmp(e.zweck, "Werbepartner-Bild") == 0) {
+        bild = werbepartner(e.nummer).fertig(e.nummer);
+        return true;
+    }
     if (std::strcmp(e.datei, "resf_scr.res") != 0) return false;
     const int32_t n = e.nummer;
     if (n == 444 || n == 445) bild = seite(n - 444).fertig(n);

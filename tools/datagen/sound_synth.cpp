@@ -122,6 +122,23 @@ std::vector<double> effekt(int32_t nummer)
         for (double& v : x) v *= 0.5;
         return x;
     }
+    case SOUND_SYNTH_AUKTION_MURMELN: {
+        // A hall of quiet voices: the crowd's noise, softer and livelier.
+        x = menge(ms(3000), 13, 2.0);
+        for (double& v : x) v *= 0.45;
+        return schleife(x, ms(400));
+    }
+    case SOUND_SYNTH_AUKTION_GONG: {
+        // A struck metal plate: inharmonic partials that die away.
+        x.resize(ms(1600));
+        for (size_t i = 0; i < x.size(); ++i) {
+            const double t = double(i) / RATE;
+            x[i] = 0.45 * std::exp(-t * 2.5) * std::sin(2 * PI * 196 * t) + 0.25 * std::exp(-t * 4) * std::sin(2 * PI * 431 * t) +
+                   0.15 * std::exp(-t * 7) * std::sin(2 * PI * 742 * t);
+        }
+        kanten(x, 8, ms(100));
+        return x;
+    }
     case 1604: {
         x = menge(ms(1500), 7, 0.5);
         for (size_t i = 0; i < x.size(); ++i) x[i] *= std::sin(PI * double(i) / x.size());

@@ -1,0 +1,186 @@
+// The watched auction's screen: each pass of the running auction it pumps the window, reads a
+// click on a column or a key '1'-'7', and draws the whole page (background, the player at the
+// top, per used column the club's crest, the terms and the bar of the bid level, the clock).
+// The screen under it is kept and put back when the auction ends.
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "database/spieler.h"
+#include "database/team.h"
+#include "economy/auktion.h"
+#include "economy/oekonomie_schirm.h"
+#include "gameflow/globals.h"
+#include "graphics/font.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_wappen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/maus.h"
+#include "platform/os/os.h"
+#include "platform/resfile.h"
+#include "platform/sound.h"
+#include "platform/soundeffekt.h"
+#include "platform/win95.h"
+#include "screens/spieler_gesicht.h"
+#include "toolkit/key_input.h"
+
+namespace {
+
+constexpr int32_t BILD_GRUND = 462, BILD_SAEULE = 463, BILD_BALKEN = 470;
+constexpr int32_t SPALTE_X = 8, SPALTE_ABSTAND = 90, SAEULE_Y = 200, BALKEN_UNTEN = 470;
+
+constexpr int32_t KLANG_MURMELN = 474, KLANG_GONG = 475;
+
+Rastport* gesichert = nullptr;
+bool maus_unten = false;
+int32_t spnr = -1;
+int murmeln = -1, gong = -1;
+int32_t letzter_fuehrender = -1;
+
+int klang_laden(int32_t nummer)
+{
+    std::vector<uint8_t> wav;
+    if (ResFile_Handles[0].handle < 0 || !Soundeffekt_Resource_Holen(ResFile_Handles[0].handle, nummer, wav)) return -1;
+    return Sound_Load_Sample(wav.data(), uint32_t(wav.size()));
+}
+
+// The gong sounds from the new leader's side of the screen.
+void gong_bei_neuem_fuehrenden()
+{
+    const Auktion_Stand& st = Auktion_Get_Stand();
+    int32_t c = -1;
+    for (int32_t k = 0; k < AUKTION_SPALTEN; ++k)
+        if (st.fuehrend[k]) c = k;
+    if (c >= 0 && c != letzter_fuehrender && gong >= 0)
+        Sound_Play(gong, 0, 0, Sound_Volume_Max(), Sound_Pan_Links() + (Sound_Pan_Rechts() - Sound_Pan_Links()) * c / 6);
+    letzter_fuehrender = c;
+}
+
+int32_t spalte_x(int32_t c) { return SPALTE_X + c * SPALTE_ABSTAND; }
+
+// The column under the pointer: its crest, terms or bar.
+int32_t spalte_unter_zeiger()
+{
+    const int32_t x = Maus_Get_X(), y = Maus_Get_Y();
+    if (y < 120 || y > 478) return -1;
+    for (int32_t c = 0; c < AUKTION_SPALTEN; ++c)
+        if (x >= spalte_x(c) && x < spalte_x(c) + 84 && Auktion_Get_Stand().angebot[c] >= 0) return c;
+    return -1;
+}
+
+void zeichnen()
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z) return;
+    if (!Oek_Bild(BILD_GRUND, 0, 0)) Grafik_Rechteck_Fuellen(z, 0, 0, 640, 480, Oek_Farbe(2, 2, 5));
+    const Auktion_Stand& st = Auktion_Get_Stand();
+    // The player: portrait (empty until the portraits are there), name, strength, age.
+    Oek_Kasten(8, 8, 624, 100, Oek_Farbe(14, 14, 12), Oek_Farbe(9, 2, 0));
+    if (spnr >= 0) {
+        Spieler_Gesicht_Bauen(z, 16, 14, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, 0)), nullptr);
+        Oek_Zeile(100, 30, Spieler_String(SP_VOLLNAME, spnr, nullptr, 0), Oek_Farbe(9, 2, 0));
+        Oek_Zeile(100, 46, Oek_Fmt("Stärke: %d", Spieler_Wert(SP_K_I_T, spnr, 0, 0)));
+        Oek_Zeile(100, 62, Oek_Fmt("%d Jahre", Spieler_Wert(SP_ALTER, spnr, 0, 0)));
+    }
+    Oek_Zeile(100, 92, st.verkaeufer_entscheidet ? "Klicken Sie auf eine Säule, um den Zuschlag zu erteilen."
+                                                 : "Erhöhen Sie Ihr Angebot mit einem Klick auf Ihr Wappen oder mit Ihrer Taste.");
+    // The clock.
+    Oek_Kasten(470, 20, 150, 50, Oek_Farbe(1, 1, 2), Oek_Farbe(15, 12, 0));
+    // The clock's text falls back to its colour after each part: it is given the clock's own.
+    std::string uhr = Auktion_Uhr_Text();
+    const std::string gelb = Oek_Fmt("^c%05d", int(Oek_Farbe(15, 12, 0)));
+    for (size_t k = uhr.find("^c00000"); k != std::string::npos; k = uhr.find("^c00000", k + gelb.size())) uhr.replace(k, 7, gelb);
+    Oek_Zeile(500, 52, uhr, Oek_Farbe(15, 12, 0));
+    Oek_Zeile(482, 84, Oek_Fmt("Verlängerungen: %d", st.verlaengerungen));
+    const int32_t ueber = spalte_unter_zeiger();
+    for (int32_t c = 0; c < AUKTION_SPALTEN; ++c) {
+        const int32_t i = st.angebot[c];
+        if (i < 0) continue;
+        const int32_t x = spalte_x(c);
+        if (!Oek_Bild(BILD_SAEULE + c, x, SAEULE_Y - 80, true))
+            Oek_Kasten(x, SAEULE_Y - 80, 84, 250, Oek_Farbe(4, 5, 9), Oek_Farbe(8, 9, 13));
+        if (c == ueber) Oek_Kasten(x, SAEULE_Y - 80, 84, 3, Oek_Farbe(15, 15, 0), Oek_Farbe(15, 15, 0));
+        const std::vector<std::string> t = Auktion_Spalte_Texte(c);
+        const uint16_t farbe = st.stufe[c] > 0 ? Oek_Farbe(15, 15, 15) : Oek_Farbe(8, 8, 8);
+        if (t.size() >= 6) {
+            // The club and its crest over the terms.
+            Oek_Zeile(x - 4, SAEULE_Y - 66, t[0], farbe);
+            Oek_Zeile(x, SAEULE_Y - 10, t[1], farbe);
+            Oek_Zeile(x, SAEULE_Y + 4, t[2], farbe);
+            Oek_Zeile(x + 4, SAEULE_Y + 18, t[3], farbe);
+            Oek_Zeile(x, SAEULE_Y + 32, t[4], farbe);
+            Oek_Zeile(x + 4, SAEULE_Y + 46, t[5], farbe);
+        }
+        Grafik_Wappen_Laden(0, z, z->depth, Auktion_Spalte_Bieter(c), x + 26, SAEULE_Y - 58, 1, 32, 32);
+        Oek_Zeile(x + 30, SAEULE_Y + 66, Oek_Fmt("Taste %d", c + 1), farbe);
+        // The bar of the bid level; the leader's in its own picture.
+        const int32_t h = Auktion_Balken_Hoehe(c);
+        Grafik_Rechteck_Fuellen(z, x + 34, BALKEN_UNTEN - 104, 18, 104, Oek_Farbe(2, 2, 3));
+        if (h > 0 && !Oek_Bild_Ausschnitt(BILD_BALKEN + (st.fuehrend[c] ? 2 : 0), x + 35, BALKEN_UNTEN - 1 - h, h, true))
+            Grafik_Rechteck_Fuellen(z, x + 35, BALKEN_UNTEN - 1 - h, 16, h, st.fuehrend[c] ? Oek_Farbe(15, 12, 0) : Oek_Farbe(3, 9, 15));
+        if (st.fuehrend[c]) Oek_Zeile(x + 8, BALKEN_UNTEN - 110, "führt", Oek_Farbe(15, 12, 0));
+    }
+}
+
+Auktion_Eingabe eingabe()
+{
+    Auktion_Eingabe e;
+    // The page is drawn where it is shown, on the front page.
+    if (!gesichert && Grafik_Seite_0) {
+        gesichert = Grafik_Bitmap_Anlegen(640, 480, Grafik_Seite_0->depth);
+        if (gesichert) Grafik_Blit(Grafik_Seite_0, 0, 0, 640, 480, gesichert, 0, 0);
+        maus_unten = (Maus_Get_Tasten() & 1) != 0;
+    }
+    Win95_Message_Pump();
+    if (Programm_Ende) {
+        e.ende = true;
+        return e;
+    }
+    while (Key_Input_Taste_Vorhanden()) {
+        const int32_t code = Key_Input_Taste_Holen();
+        if (code >= '1' && code <= '7') e.spalte = code;
+    }
+    const bool unten = (Maus_Get_Tasten() & 1) != 0;
+    if (unten && !maus_unten) {
+        const int32_t c = spalte_unter_zeiger();
+        if (c >= 0) e.spalte = c;
+    }
+    maus_unten = unten;
+    gong_bei_neuem_fuehrenden();
+    Grafik_Screen_Seite_Waehlen(0);
+    zeichnen();
+    Grafik_Screen_Rechteck_Zeigen(0, 0, 640, 480);
+    Grafik_Screen_Seite_Waehlen(1);
+    Os_Sleep(10);
+    return e;
+}
+
+void ende()
+{
+    if (gesichert && Grafik_Seite_0) {
+        Grafik_Blit(gesichert, 0, 0, 640, 480, Grafik_Seite_0, 0, 0);
+        Grafik_Screen_Rechteck_Zeigen(0, 0, 640, 480);
+    }
+    gesichert = Grafik_Bitmap_Freigeben(gesichert);
+    spnr = -1;
+    if (murmeln >= 0) Sound_Stop(murmeln);
+    murmeln = Sound_Free_Sample(murmeln);
+    gong = Sound_Free_Sample(gong);
+}
+
+void anfang(int32_t spieler)
+{
+    spnr = spieler;
+    letzter_fuehrender = -1;
+    murmeln = klang_laden(KLANG_MURMELN);
+    gong = klang_laden(KLANG_GONG);
+    if (murmeln >= 0) Sound_Play(murmeln, 1, 0, Sound_Volume_Max(), (Sound_Pan_Links() + Sound_Pan_Rechts()) / 2);
+}
+
+}  // namespace
+
+void Auktion_Schirm_Registrieren() { Auktion_Set_Schirm(eingabe, anfang, ende); }

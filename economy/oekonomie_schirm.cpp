@@ -1,0 +1,288 @@
+#include "economy/oekonomie_schirm.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <algorithm>
+
+#include "database/manager.h"
+#include "economy/auktion.h"
+#include "gameflow/globals.h"
+#include "graphics/font.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/resfile.h"
+#include "toolkit/hauptmenue.h"
+#include "toolkit/icon.h"
+#include "toolkit/kontextmenue.h"
+#include "toolkit/screen.h"
+
+// The screens of the group (each in its own file).
+int32_t Bank_Finanzen_Seite(Menue_Icon* icon, uint32_t flags);
+int32_t Bank_Anlage_Seite(Menue_Icon* icon, uint32_t flags);
+int32_t Bank_Boerse_Seite(Menue_Icon* icon, uint32_t flags);
+int32_t Stadion_Screen_Oeffnen(Menue_Icon* icon, uint32_t flags);
+int32_t Werbung_Screen(Menue_Icon* icon, uint32_t flags);
+int32_t Trainingslager_Screen(Menue_Icon* icon, uint32_t flags);
+int32_t Ligen_Motivation(Menue_Icon* icon, uint32_t flags);
+
+namespace {
+
+struct Schalter {
+    int16_t nummer;
+    const char* name;
+    const char* hilfe;
+    Oekonomie_Schirm schirm;
+};
+const Schalter SCHALTER[OEKONOMIE_SCHALTER] = {
+    {OEKONOMIE_FINANZEN, "Finanzen", "Einnahmen und Ausgaben Ihres Vereins", Bank_Finanzen_Seite},
+    {OEKONOMIE_ANLAGEN, "Anlagen", "Festgeld, Kredite und Aktienhandel", Bank_Anlage_Seite},
+    {OEKONOMIE_BOERSE, "Börse", "Der Börsenmonitor: Kurse, Firmen und Ihre Aktien", Bank_Boerse_Seite},
+    {OEKONOMIE_STADION, "Stadion", "Stadionausbau, Statistik und Ereignisse", Stadion_Screen_Oeffnen},
+    {OEKONOMIE_WERBUNG, "Werbung", "Werbeverträge für Banden, Trikot, Ausrüstung und Fernsehen", Werbung_Screen},
+    {OEKONOMIE_LAGER, "Trainingslager", "Buchen Sie ein Trainingslager für Ihre Mannschaft", Trainingslager_Screen},
+    {OEKONOMIE_VEREIN, "Verein", "Freundschaftsspiele, Vereinsfeiern, Dr. Hypno und die Prämien", Ligen_Motivation},
+};
+constexpr int32_t SCHALTER_X = 4, SCHALTER_Y = 44, SCHALTER_B = 82, SCHALTER_H = 19, SCHALTER_ABSTAND = 85;
+
+int32_t gezeigt = -1;
+Oek_Liste* gezeigte_liste = nullptr;
+
+int32_t schalter_index(int32_t nummer)
+{
+    for (int32_t k = 0; k < OEKONOMIE_SCHALTER; ++k)
+        if (SCHALTER[k].nummer == nummer) return k;
+    return -1;
+}
+
+int32_t schalter_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    const int32_t k = icon ? schalter_index(icon->nummer) : -1;
+    if (k < 0) return 0;
+    Oek_Knopf(icon, SCHALTER[k].name, gezeigt == icon->nummer);
+    return 0;
+}
+
+int32_t schalter_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon) return 0;
+    return Oekonomie_Schirm_Oeffnen(icon->nummer);
+}
+
+Menue_Icon schalter_vorlage(int32_t k)
+{
+    Menue_Icon i = Menue_Icon_Vorlage(SCHALTER[k].nummer, -1, 0, int16_t(SCHALTER_X + k * SCHALTER_ABSTAND), SCHALTER_Y,
+                                      SCHALTER_B, SCHALTER_H, 10, 255);
+    i.hilfetext = SCHALTER[k].hilfe;
+    i.klick = schalter_klick;
+    i.refresh_prozedur = schalter_zeichnen;
+    i.status = ICON_SPAETER_REFRESH;
+    return i;
+}
+
+Menue_Icon schalter_liste[OEKONOMIE_SCHALTER + 1] = {
+    schalter_vorlage(0), schalter_vorlage(1), schalter_vorlage(2), schalter_vorlage(3),
+    schalter_vorlage(4), schalter_vorlage(5), schalter_vorlage(6), Menue_Icon_Listenende(),
+};
+
+
+}  // namespace
+
+void Oek_Liste::leeren()
+{
+    if (gezeigte_liste == this && n > 0) Menue_Icon_Liste_Entfernen(feld, 0);
+    if (gezeigte_liste == this) gezeigte_liste = nullptr;
+    n = 0;
+    feld[0] = Menue_Icon_Listenende();
+}
+
+Menue_Icon& Oek_Liste::neu(int16_t nummer, int16_t x, int16_t y, uint16_t b, uint16_t h, int8_t prioritaet,
+                           Menue_Refresh_Prozedur zeichnen)
+{
+    // A full list keeps its last record as the end mark; the extra icon is dropped.
+    static Menue_Icon verworfen;
+    if (n >= MAX) return verworfen = Menue_Icon_Vorlage(nummer, -1, 0, x, y, b, h, prioritaet, 255);
+    Menue_Icon& i = feld[n++];
+    i = Menue_Icon_Vorlage(nummer, -1, zeichnen ? 0u : uint32_t(ICON_NIE_ZEICHNEN), x, y, b, h, prioritaet, 255);
+    i.refresh_prozedur = zeichnen;
+    i.status = ICON_SPAETER_REFRESH;
+    feld[n] = Menue_Icon_Listenende();
+    return i;
+}
+
+Menue_Icon& Oek_Liste::knopf(int16_t nummer, int16_t x, int16_t y, uint16_t b, uint16_t h, int8_t prioritaet,
+                             Menue_Refresh_Prozedur zeichnen, Menue_Klick_Prozedur klick, const char* hilfe)
+{
+    Menue_Icon& i = neu(nummer, x, y, b, h, prioritaet, zeichnen);
+    i.klick = klick;
+    i.hilfetext = hilfe;
+    return i;
+}
+
+int32_t Oekonomie_Aktueller_Schirm() { return gezeigt; }
+
+void Oekonomie_Liste_Zeigen(Oek_Liste* liste)
+{
+    Grafik_Screen_Seite_Waehlen(1);
+    if (gezeigte_liste && gezeigte_liste->n > 0) Menue_Icon_Liste_Entfernen(gezeigte_liste->icons(), 0);
+    // Whatever another group left in the work area goes too; the right-hand column stays.
+    Menue_Bereich_Loeschen(0x25B, 0, 40, 598, 480);
+    Menue_Icon_Liste_Hinzufuegen(schalter_liste);
+    gezeigte_liste = liste;
+    if (liste && liste->n > 0) Menue_Icon_Liste_Hinzufuegen(liste->icons());
+    Menue_Screen_Icon_Aktiv_Setzen(1, 701);
+    Menue_Screen_Icon_Aktiv_Setzen(1, 702);
+    Oekonomie_Neu_Zeichnen();
+}
+
+void Oekonomie_Neu_Zeichnen() { Menue_Bereich_Refresh(20, 0, 40, 598, 480); }
+
+int32_t Oekonomie_Schirm_Oeffnen(int32_t nummer)
+{
+    const int32_t k = schalter_index(nummer);
+    if (k < 0 || Aktuelles_Team < 0) return 0;
+    for (int32_t j = 0; j < OEKONOMIE_SCHALTER; ++j)
+        Manager_Icon_Button_An_Aus(Aktuelles_Team, SCHALTER[j].nummer, j == k ? 1 : 0);
+    gezeigt = nummer;
+    return SCHALTER[k].schirm(Menue_Icon_Liste_Suchen(nummer, schalter_liste), 0);
+}
+
+int32_t Bank_Screen(Menue_Icon*, uint32_t)
+{
+    if (Aktuelles_Team < 0) return 0;
+    int32_t nummer = OEKONOMIE_FINANZEN;
+    for (const Schalter& s : SCHALTER)
+        if (Manager_Icon_Button_Lesen(Aktuelles_Team, s.nummer)) nummer = s.nummer;
+    return Oekonomie_Schirm_Oeffnen(nummer);
+}
+
+void Oekonomie_Schirme_Registrieren()
+{
+    Menue_Gruppen_Screens[1] = Bank_Screen;
+    Auktion_Schirm_Registrieren();
+}
+
+uint16_t Oek_Farbe(int r, int g, int b) { return Grafik_Farbe(uint32_t(r), uint32_t(g), uint32_t(b)); }
+
+void Oek_Text(int32_t x, int32_t y, uint16_t farbe, const char* text, int32_t font)
+{
+    if (!Grafik_Render_Ziel || !text) return;
+    Grafik_Printf(Grafik_Render_Ziel, Font(font), "^c%05d%s", x, y, int(farbe), text);
+}
+
+void Oek_Kasten(int32_t x, int32_t y, int32_t b, int32_t h, uint16_t fuellung, uint16_t rahmen)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || b <= 0 || h <= 0) return;
+    Grafik_Rechteck_Fuellen(z, x, y, b, h, fuellung);
+    Grafik_Linie(z, x, y, x + b - 1, y, rahmen);
+    Grafik_Linie(z, x, y + h - 1, x + b - 1, y + h - 1, rahmen);
+    Grafik_Linie(z, x, y, x, y + h - 1, rahmen);
+    Grafik_Linie(z, x + b - 1, y, x + b - 1, y + h - 1, rahmen);
+}
+
+namespace {
+// Pictures are loaded for each drawing and freed again: the screens keep no memory of their own.
+Rastport* bild_laden(int32_t nummer, int32_t datei)
+{
+    if (datei < 0 || datei >= RESFILE_STANDARD || ResFile_Handles[datei].handle < 0) return nullptr;
+    const int32_t tiefe = Grafik_Render_Ziel ? Grafik_Render_Ziel->depth : 16;
+    return static_cast<Rastport*>(Load_Resource(ResFile_Handles[datei].handle, nummer, tiefe, nullptr));
+}
+}  // namespace
+
+bool Oek_Bild(int32_t nummer, int32_t x, int32_t y, bool transparent, int32_t datei)
+{
+    Rastport* b = Grafik_Render_Ziel ? bild_laden(nummer, datei) : nullptr;
+    if (!b) return false;
+    if (transparent) Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), Grafik_Render_Ziel, x, y);
+    else Grafik_Blit(b, 0, 0, int32_t(b->width), int32_t(b->height), Grafik_Render_Ziel, x, y);
+    Grafik_Bitmap_Freigeben(b);
+    return true;
+}
+
+bool Oek_Bild_Ausschnitt(int32_t nummer, int32_t x, int32_t y, int32_t hoehe, bool unten, int32_t datei)
+{
+    Rastport* b = Grafik_Render_Ziel ? bild_laden(nummer, datei) : nullptr;
+    if (!b) return false;
+    const int32_t h = std::clamp(hoehe, 0, int32_t(b->height));
+    if (h > 0) Grafik_Blit(b, 0, unten ? int32_t(b->height) - h : 0, int32_t(b->width), h, Grafik_Render_Ziel, x, y);
+    Grafik_Bitmap_Freigeben(b);
+    return true;
+}
+
+void Oek_Hintergrund(int32_t bild, const char* titel)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z) return;
+    Rastport* b = bild >= 0 ? bild_laden(bild, 0) : nullptr;
+    if (b && b->width >= uint32_t(OEK_B) && b->height >= uint32_t(OEK_Y + OEK_H))
+        Grafik_Blit(b, 0, OEK_Y, OEK_B, OEK_H, z, 0, OEK_Y);
+    else
+        Grafik_Rechteck_Fuellen(z, 0, OEK_Y, OEK_B, OEK_H, Oek_Farbe(2, 3, 5));
+    Grafik_Bitmap_Freigeben(b);
+    if (titel) Oek_Text(10, OEK_Y + 16, Oek_Farbe(15, 15, 8), titel, 3);
+}
+
+void Oek_Knopf(const Menue_Icon* icon, const char* text, bool an)
+{
+    if (!icon || !Grafik_Render_Ziel) return;
+    Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, an ? Oek_Farbe(12, 7, 0) : Oek_Farbe(3, 4, 9),
+               an ? Oek_Farbe(15, 13, 6) : Oek_Farbe(8, 9, 13));
+    Font_Record* f = Font(11);
+    const int32_t b = Font_Text_Breite(f, text);
+    Grafik_Printf(Grafik_Render_Ziel, f, "^c%05d%s", icon->x + (icon->breite - b) / 2, icon->y + icon->hoehe / 2 + 4,
+                  int(Oek_Farbe(15, 15, 15)), text);
+}
+
+int32_t Oek_Umbruch(int32_t x, int32_t y, int32_t breite, const std::string& text, uint16_t farbe, int32_t zeilen)
+{
+    Font_Record* f = Font(11);
+    size_t a = 0;
+    int32_t n = 0;
+    while (a <= text.size() && n < zeilen) {
+        const size_t e = text.find("^l", a);
+        std::string teil = text.substr(a, e == std::string::npos ? std::string::npos : e - a);
+        do {
+            size_t k = teil.size();
+            while (k > 1 && Font_Text_Breite(f, teil.substr(0, k).c_str()) > breite) {
+                const size_t leer = teil.rfind(' ', k - 1);
+                k = leer == std::string::npos || leer == 0 ? k - 1 : leer;
+            }
+            Oek_Text(x, y, farbe, teil.substr(0, k).c_str());
+            teil = k < teil.size() ? teil.substr(teil[k] == ' ' ? k + 1 : k) : "";
+            y += 13;
+            ++n;
+        } while (!teil.empty() && n < zeilen);
+        if (e == std::string::npos) break;
+        a = e + 2;
+    }
+    return y;
+}
+
+uint16_t Oek_Tinte() { return Oek_Farbe(1, 1, 3); }
+uint16_t Oek_Papier() { return Oek_Farbe(14, 14, 12); }
+
+void Oek_Zeile(int32_t x, int32_t y, const std::string& text, uint16_t farbe)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z) return;
+    Font_Record* f = Font(11);
+    const uint32_t alt = f->colour;
+    f->colour = farbe ? farbe : Oek_Tinte();
+    Grafik_Printf(z, f, "%s", x, y, text.c_str());
+    f->colour = alt;
+}
+
+std::string Oek_Fmt(const char* format, ...)
+{
+    char t[2048];
+    va_list a;
+    va_start(a, format);
+    std::vsnprintf(t, sizeof t, format, a);
+    va_end(a);
+    return t;
+}

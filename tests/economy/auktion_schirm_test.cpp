@@ -1,0 +1,68 @@
+// A watched auction on its screen under a headless script: the manager's key raises his offer,
+// the page is drawn while it runs (DORVIN_AUKTION_BILD=DIR keeps its picture there), the screen
+// under it comes back, and closing the program ends it without a winner.
+#include <unistd.h>
+
+#include "database/teamspieler.h"
+#include "economy/auktion.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/os/os.h"
+#include "schirm_hilfe.h"
+
+namespace {
+
+struct AuktionSchirm : SchirmTest {
+    int32_t spnr = -1;
+    std::vector<Spieler_Angebot> v;
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(SchirmTest::SetUp());
+        Teamspieler_Init_Listen();
+        Spieler_Den_Teams_Zuordnen();
+        int32_t kader[64];
+        ASSERT_GT(Teamspieler_Ins_Array(computer, kader, 64, 0), 0);
+        spnr = kader[0];
+        Auktion_Erste = 1;
+        const int32_t bieter[3] = {manager[0], computer + 1, computer + 2};
+        v.assign(3, Spieler_Angebot{});
+        for (int32_t i = 0; i < 3; ++i) {
+            v[size_t(i)].bieter = uint16_t(bieter[i]);
+            v[size_t(i)].verein = uint16_t(computer);
+            v[size_t(i)].spnr = uint16_t(spnr);
+            v[size_t(i)].abloese = 500;
+            v[size_t(i)].gehalt = uint16_t(100 + 10 * i);
+            v[size_t(i)].monate = 24;
+            v[size_t(i)].bewertung = 100;
+        }
+    }
+    void TearDown() override
+    {
+        Os_Script_Stop();
+        Programm_Ende = 0;
+        SchirmTest::TearDown();
+    }
+};
+
+}  // namespace
+
+TEST_F(AuktionSchirm, TheKeyRaisesTheOfferThePageIsDrawnAndTheScreenUnderItReturns)
+{
+    const char* gewuenscht = std::getenv("DORVIN_AUKTION_BILD");
+    const std::string ordner = gewuenscht ? gewuenscht : (res_ordner / ("bild_" + std::to_string(getpid()))).string();
+    std::filesystem::create_directories(ordner);
+    Grafik_Rechteck_Fuellen(Grafik_Seite_0, 300, 200, 40, 40, 0x1234);
+    // Three offers use the columns 1, 3 and 5: the manager's own is raised by '2'.
+    Os_Script_Load_Text("wait 1500\nkey 50\nwait 3000\ndump " + ordner + "/auktion.png\n");
+    const uint16_t gehalt = v[0].gehalt, abloese = v[0].abloese;
+    const int32_t r = Auktion_Durchfuehren(spnr, computer, 3, 0, v.data());
+    EXPECT_TRUE(r >= -1 && r <= 2);
+    EXPECT_GT(v[0].gehalt, gehalt);
+    EXPECT_GT(v[0].abloese, abloese);
+    EXPECT_GT(std::filesystem::file_size(ordner + "/auktion.png"), 1000u);
+    EXPECT_EQ(Grafik_Pixel_Lesen(Grafik_Seite_0, 320, 220), 0x1234);
+    // Closing the program in the middle: nobody gets him, and the screen is back as well.
+    Os_Script_Load_Text("wait 800\nquit\n");
+    EXPECT_EQ(Auktion_Durchfuehren(spnr, computer, 3, 0, v.data()), -1);
+    EXPECT_EQ(Grafik_Pixel_Lesen(Grafik_Seite_0, 320, 220), 0x1234);
+    if (!gewuenscht) std::filesystem::remove_all(ordner);
+}

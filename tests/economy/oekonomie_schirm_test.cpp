@@ -1,0 +1,294 @@
+// The economy group's screens as the main menu reaches them: each switch opens its screen and
+// takes the previous one away, and the clicks and drops of the stadium, advertising, camp and
+// events screens reach the rules they stand for.
+#include "schirm_hilfe.h"
+
+#include "economy/bank_finanzen.h"
+#include "economy/bank_intern.h"
+#include "economy/trainingslager.h"
+#include "economy/bank_monitor.h"
+#include "economy/ligen.h"
+#include "economy/werbung_schirm.h"
+#include "toolkit/ziehen.h"
+
+namespace {
+
+// One icon that only its own screen shows, per switch.
+constexpr int32_t KENNZEICHEN[OEKONOMIE_SCHALTER][2] = {
+    {OEKONOMIE_FINANZEN, 2135}, {OEKONOMIE_ANLAGEN, 2017}, {OEKONOMIE_BOERSE, 2010}, {OEKONOMIE_STADION, 2162},
+    {OEKONOMIE_WERBUNG, 2107},  {OEKONOMIE_LAGER, 2410},   {OEKONOMIE_VEREIN, 2248},
+};
+
+}  // namespace
+
+TEST_F(SchirmTest, EachSwitchOpensItsScreenAloneAndTheGroupReturnsToTheLastChoice)
+{
+    ASSERT_NE(Menue_Gruppen_Screens[1], nullptr);
+    EXPECT_EQ(Menue_Gruppen_Screens[1](nullptr, 0), 1);
+    EXPECT_TRUE(da(2135));  // a new manager starts on the finances
+    for (const auto& s : KENNZEICHEN) {
+        ASSERT_EQ(Oekonomie_Schirm_Oeffnen(s[0]), 1) << s[0];
+        EXPECT_EQ(Oekonomie_Aktueller_Schirm(), s[0]);
+        for (const auto& t : KENNZEICHEN) EXPECT_EQ(da(t[1]), t[0] == s[0]) << s[0] << " zeigt " << t[1];
+        for (const auto& t : KENNZEICHEN) EXPECT_TRUE(da(t[0]));  // the switch row stays
+    }
+    EXPECT_EQ(Oekonomie_Schirm_Oeffnen(1061), 0);
+    Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG);
+    Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN);
+    Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG);
+    EXPECT_EQ(Menue_Gruppen_Screens[1](nullptr, 0), 1);
+    EXPECT_TRUE(da(2107));
+    // Without an acting club nothing opens.
+    Aktuelles_Team = -1;
+    EXPECT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 0);
+}
+
+TEST_F(SchirmTest, StadiumPriceButtonsMoveTheirOwnStandAndTheAverageMovesAll)
+{
+    Stadion_Daten v = *Stadion_Zeiger(manager[0], 1);
+    for (int32_t k = 0; k < STADION_TRIBUENEN; ++k) v.preis[k] = float(10 + k);
+    v.preis[5] = 50;
+    v.hat_top = 1;
+    ASSERT_TRUE(Stadion_Neu(manager[0], &v));
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
+    klick(2252 + 2);  // the third stand's plus
+    const Stadion_Daten* d = Stadion_Zeiger(manager[0], 1);
+    EXPECT_FLOAT_EQ(d->preis[2], 13);
+    EXPECT_FLOAT_EQ(d->preis[1], 11);
+    klick(2252 + 5);  // at 50 DM the last stand stays
+    EXPECT_FLOAT_EQ(d->preis[5], 50);
+    klick(2148 + 0, 8);  // a right click takes five
+    EXPECT_FLOAT_EQ(d->preis[0], 5);
+    // The average's plus: every stand below 50 moves.
+    float vorher[STADION_TRIBUENEN];
+    for (int32_t k = 0; k < STADION_TRIBUENEN; ++k) vorher[k] = d->preis[k];
+    klick(2258);
+    for (int32_t k = 0; k < 5; ++k) EXPECT_GT(d->preis[k], vorher[k]) << k;
+    // The surcharge switches exclude each other through their buttons.
+    klick(2160);
+    klick(2158);
+    EXPECT_EQ(d->top.immer, 0);
+    EXPECT_EQ(d->top.top_teams, 1);
+    klick(2160);
+    EXPECT_EQ(d->top.immer, 1);
+    EXPECT_EQ(d->top.top_teams, 0);
+}
+
+TEST_F(SchirmTest, StadiumAreaOpensTheModelViewAndItsNewBuildingTheDialogWithFiveFirms)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
+    ASSERT_TRUE(da(2166));
+    klick(2166);  // stand 0
+    EXPECT_TRUE(da(2236));
+    EXPECT_FALSE(da(2166));  // the plan's areas wait under the open view
+    klick(2235);
+    for (int32_t f = 0; f < STADION_FIRMEN; ++f) EXPECT_TRUE(da(2189 + f));
+    klick(2200);  // "Lieber nicht bauen..."
+    EXPECT_FALSE(da(2189));
+    EXPECT_TRUE(da(2166));
+    EXPECT_TRUE(requester.empty());
+}
+
+TEST_F(SchirmTest, ASponsorDroppedOnTheWrongSpaceSignsNothingAndOnAFreeBoardSigns)
+{
+    angebot(13, 3);  // a shirt sponsor
+    angebot(0, 0);   // a board sponsor
+    Werbung_Team_Daten leer = daten(manager[0]);
+    for (auto& s : leer.sponsor) s = -1;
+    ASSERT_TRUE(Werbung_Team_Ablegen(manager[0], leer));
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG), 1);
+    const Menue_Icon* bande = Menue_Screen_Icon_Aus_Nummer(WERBUNG_ICON_FLAECHE);
+    ASSERT_NE(bande, nullptr);
+    ablegen(2340 + 13, bande->x + 2, bande->y + 2);
+    EXPECT_TRUE(enthaelt(requester, "das Trikot auf die Brust des Spielers."));
+    EXPECT_EQ(daten(manager[0]).sponsor[0], -1);
+    // Let go outside the stadium: a click, which signs nothing.
+    ablegen(2340 + 13, 300, 470);
+    for (int8_t s : daten(manager[0]).sponsor) EXPECT_NE(s, 13);
+    ablegen(2340 + 0, bande->x + 2, bande->y + 2);
+    EXPECT_EQ(daten(manager[0]).sponsor[0], 0);
+}
+
+TEST_F(SchirmTest, ACampOnACalendarDayOpensTheBookingAndBesideTheCalendarItScolds)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_LAGER), 1);
+    ablegen(2410, 200, 300);
+    EXPECT_TRUE(enthaelt(requester, "Sie Schlingel!"));
+    EXPECT_FALSE(da(2420));
+    // A day of the shown month far enough ahead: the last cell that holds a day (its help names
+    // the date; an empty cell has none).
+    Menue_Icon* tag = nullptr;
+    for (int32_t z = 41; z >= 0 && !tag; --z)
+        if (Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(2362 + z); i && i->mausover && i->mausover(i)) tag = i;
+    ASSERT_NE(tag, nullptr);
+    requester.clear();
+    ablegen(2410, tag->x + 3, tag->y + 3);
+    EXPECT_TRUE(da(2420)) << (requester.empty() ? "" : requester.back());
+    klick(2424);  // cancel
+    EXPECT_FALSE(da(2420));
+}
+
+TEST_F(SchirmTest, BonusButtonsNeverGoBelowTheAgreedAmount)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_VEREIN), 1);
+    Ligen_Motivation_Praemie_Setzen(7, 5000);
+    ASSERT_TRUE(Ligen_Motivation_Praemien_Uebernehmen(manager[0], true));
+    klick(2450 + 7);
+    EXPECT_EQ(Ligen_Praemien_Arbeit.wert[7], 5000);
+    klick(2458 + 7);
+    EXPECT_EQ(Ligen_Praemien_Arbeit.wert[7], 5100);
+    klick(2450 + 7);
+    EXPECT_EQ(Ligen_Praemien_Arbeit.wert[7], 5000);
+}
+
+TEST_F(SchirmTest, APriceLineChoosesTheFirmItNames)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_BOERSE), 1);
+    const std::vector<std::string> zeilen = Bank_Kurse_Zeilen(0);
+    ASSERT_GT(zeilen.size(), 3u);
+    // The hit areas lie over the lines in order: the k-th from the top chooses the k-th line.
+    std::vector<const Menue_Icon*> zeilen_icons;
+    for (int32_t f = 0; f < BANK_FIRMEN; ++f)
+        if (const Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(2320 + f)) zeilen_icons.push_back(i);
+    ASSERT_EQ(zeilen_icons.size(), zeilen.size() - 1);
+    for (size_t k = 0; k < zeilen_icons.size(); ++k) {
+        klick(zeilen_icons[k]->nummer);
+        const uint32_t f = Bank.firma_wahl;
+        ASSERT_LT(f, uint32_t(BANK_FIRMEN));
+        EXPECT_EQ(zeilen[k + 1].rfind(Bank_Boerse[0].firma[f], 0), 0u) << k;
+    }
+}
+
+TEST_F(SchirmTest, TheFinancePagesFollowThePointerOnlyWhileTheyAreShown)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN), 1);
+    ASSERT_NE(Menue_Hook, nullptr);
+    Menue_Icon* zeilen = Menue_Screen_Icon_Aus_Nummer(2130);
+    ASSERT_NE(zeilen, nullptr);
+    // Resting on the "Team" button asks for the rows to be drawn again (as its panel).
+    const Menue_Icon* team = Menue_Screen_Icon_Aus_Nummer(2137);
+    zeilen->refresh = 0;
+    Menue_Hook(team->x + 2, team->y + 2, 0);
+    EXPECT_NE(zeilen->refresh, 0);
+    zeilen->refresh = 0;
+    Menue_Hook(team->x + 3, team->y + 2, 0);
+    EXPECT_EQ(zeilen->refresh, 0);  // still there: nothing new to draw
+    Menue_Hook(300, 300, 0);
+    EXPECT_NE(zeilen->refresh, 0);
+    // Another screen: the hook lets go at its next pass and leaves the slot free.
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
+    Menue_Hook(0, 0, 0);
+    EXPECT_EQ(Menue_Hook, nullptr);
+}
+
+TEST_F(SchirmTest, AWeekIsChosenOnlyWhileNeitherToggleIsOnAndComesBackAfterThem)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN), 1);
+    ASSERT_TRUE(da(2041));  // week 1: the season's first day is today
+    klick(2041);
+    EXPECT_EQ(Bank_Finanzen_Zustand().woche, 0);
+    klick(2127);  // "Gesamtes Jahr"
+    EXPECT_EQ(Bank_Finanzen_Zustand().woche, -1);
+    klick(2041);  // the list waits meanwhile
+    EXPECT_EQ(Bank_Finanzen_Zustand().woche, -1);
+    klick(2140);  // "Aktuelle Bilanz" takes over from it
+    EXPECT_FALSE(Bank_Finanzen_Zustand().jahr);
+    EXPECT_TRUE(Bank_Finanzen_Zustand().prognose);
+    klick(2140);
+    EXPECT_EQ(Bank_Finanzen_Zustand().woche, 0);
+    klick(2137);
+    EXPECT_EQ(Bank_Finanzen_Zustand().seite, 2);
+}
+
+TEST_F(SchirmTest, InvestmentAmountAndTermStayInTheirRangesAndNoAmountAsksForOne)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_ANLAGEN), 1);
+    Bank_Wippe_Betrag = 0;
+    klick(2094);
+    EXPECT_EQ(Bank_Wippe_Betrag, 0.0f);
+    const float maximum =
+        std::max(Bank_Get_Kreditrahmen(manager[0]), float(Bank_Get_Kontostand(manager[0], 0, -1)));
+    for (int k = 0; k < 40; ++k) klick(2095, 8);
+    EXPECT_GT(Bank_Wippe_Betrag, 0.0f);
+    EXPECT_LE(Bank_Wippe_Betrag, maximum);
+    for (int k = 0; k < 9; ++k) klick(2097);
+    EXPECT_EQ(Bank_Wippe_Laufzeit, BANK_LAUFZEITEN - 1);
+    for (int k = 0; k < 9; ++k) klick(2096);
+    EXPECT_EQ(Bank_Wippe_Laufzeit, 0);
+    Bank_Wippe_Betrag = 0;
+    requester.clear();
+    klick(2098);  // a deposit of nothing
+    EXPECT_FALSE(requester.empty());
+}
+
+TEST_F(SchirmTest, TheBuildingDialogsPullDownComesRoundAndLeavingItOrdersNothing)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
+    klick(2166);
+    klick(2235);
+    ASSERT_TRUE(da(2195));
+    const Stadion_Daten* d = Stadion_Zeiger(manager[0], 1);
+    const int32_t vorher = d->slot[0].plaetze;
+    klick(2197);
+    klick(2197);
+    int32_t anzahl = 0, erstes = 0;
+    Stadion_Slot_Modelle(0, &anzahl, &erstes);
+    ASSERT_GT(anzahl, 1);
+    // Past the first model the pull-down comes round to the last one.
+    for (int32_t k = 0; k < anzahl; ++k) klick(2194);
+    EXPECT_TRUE(da(2189));
+    klick(2200);
+    EXPECT_EQ(d->slot[0].plaetze, vorher);  // nothing ordered
+}
+
+TEST_F(SchirmTest, AgenciesGoRoundAndTheEuropeanPromiseFlips)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG), 1);
+    const int32_t a0 = daten(manager[0]).agentur[1];
+    for (int k = 0; k < 5; ++k) klick(2103);
+    EXPECT_EQ(daten(manager[0]).agentur[1], a0);
+    klick(2103);
+    EXPECT_EQ(daten(manager[0]).agentur[1], (a0 + 1) % 5);
+    const uint8_t e = daten(manager[0]).europa_flag;
+    klick(2105);
+    EXPECT_NE(daten(manager[0]).europa_flag, e);
+}
+
+TEST_F(SchirmTest, TheBookingTakesTheDaysAndProgrammeChosenOnTheRequester)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_LAGER), 1);
+    // A day of the shown month that a camp takes: the first cell, from the last back, that opens it.
+    const Menue_Icon* tag = nullptr;
+    int32_t camp = -1;
+    for (int32_t z = 41; z >= 0 && !tag; --z) {
+        Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(2362 + z);
+        if (!i || !i->mausover || !i->mausover(i)) continue;
+        for (int32_t c = 0; c < TRAININGSLAGER_ANZAHL && !tag; ++c) {
+            ablegen(2410 + c, i->x + 3, i->y + 3);
+            if (da(2420)) tag = i, camp = c;
+        }
+    }
+    ASSERT_NE(tag, nullptr);
+    ASSERT_GE(camp, 0);
+    // Down to one day (never below), then the first row of the programme on the first line.
+    for (int k = 0; k < 400; ++k) ASSERT_EQ(klick(2421), 1) << k;
+    ASSERT_EQ(klick(2422), 1);
+    ASSERT_EQ(klick(2421), 1);
+    const Menue_Icon* p = Menue_Screen_Icon_Aus_Nummer(2425);
+    ASSERT_NE(p, nullptr);
+    Os_Input_Set_Mouse(p->x + 4 + 5, p->y + 4 + 2);
+    Win95_Message_Pump();
+    Menue_Screen_Icon_Aus_Nummer(2425)->klick(Menue_Screen_Icon_Aus_Nummer(2425), 4);
+    klick(2423);
+    EXPECT_FALSE(da(2420));
+    Trainingslager_Termin t[TRAININGSLAGER_BUCHUNGEN];
+    ASSERT_TRUE(Trainingslager_Buchungen(manager[0], t));
+    int32_t gebucht = -1;
+    for (int32_t k = 0; k < TRAININGSLAGER_BUCHUNGEN; ++k)
+        if (t[k].belegt && t[k].art == 1) gebucht = k;
+    ASSERT_GE(gebucht, 0) << (requester.empty() ? "" : requester.back());
+
+    EXPECT_EQ(t[gebucht].letzter_tag, t[gebucht].erster_tag);
+    EXPECT_EQ(Trainingslager_Get_Programm(manager[0], gebucht, 0), Trainingslager_Attribut_Id[0]);
+    EXPECT_EQ(Trainingslager_Get_Programm(manager[0], gebucht, 1), -1);
+}

@@ -1,0 +1,94 @@
+// The economy screens on the generated small world: the builder's resource files of this
+// process, a headless screen with the fonts, the menu's icon registry, and the economy group
+// registered with the main menu; the advertising world's two human managers, the first acting.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "economy/bank.h"
+#include "economy/oekonomie_schirm.h"
+#include "economy/stadion.h"
+#include "graphics/font.h"
+#include "graphics/grafik_screen.h"
+#include "platform/display.h"
+#include "platform/os/os_intern.h"
+#include "platform/resfile.h"
+#include "platform/win95.h"
+#include "toolkit/hauptmenue.h"
+#include "toolkit/icon.h"
+#include "toolkit/screen.h"
+#include "toolkit/ziehen.h"
+#include "werbung_hilfe.h"
+
+struct SchirmTest : WerbungTest {
+    static inline std::filesystem::path res_ordner;
+
+    static void SetUpTestSuite()
+    {
+        res_ordner = std::filesystem::temp_directory_path() / ("dorvin_schirm_" + std::to_string(::getpid()));
+        const std::string befehl =
+            std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen resfiles --ziel " + res_ordner.string() + " > /dev/null";
+        ASSERT_EQ(std::system(befehl.c_str()), 0);
+        std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", res_ordner.c_str());
+        std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", res_ordner.c_str());
+        for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
+        ASSERT_EQ(Init_System_Dateien(), 1);
+        Bildschirm_Modus = 101;
+        ASSERT_EQ(Grafik_Screen_Init(640, 480, 16), 1);
+        Grafik_Init();
+    }
+    static void TearDownTestSuite()
+    {
+        Font_Alle_Freigeben();
+        Grafik_Screen_DeInit();
+        DeInit_System_Dateien();
+        std::filesystem::remove_all(res_ordner);
+    }
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(WerbungTest::SetUp());
+        Bank_Init();
+        Stadion_Init();
+        for (int32_t m : manager) Stadion_Neu(m, nullptr);
+        Programm_Ende = 0;
+        Os_Input_Set_Mouse(0, 0);
+        Os_Input_Set_Buttons(false, false);
+        Menue_Register_Leeren();
+        Menue_Init(1);
+        Oekonomie_Schirme_Registrieren();
+        Aktuelles_Team = manager[0];
+    }
+    void TearDown() override
+    {
+        Menue_Bereich_Loeschen(0x45, -9999, -9999, 9999, 9999);
+        // A screen's per-pass hook lets go once its screen is gone.
+        if (Menue_Hook) Menue_Hook(0, 0, 0);
+        Menue_Gruppen_Screens[1] = nullptr;
+        Aktuelles_Team = -1;
+        Stadion_DeInit();
+        Bank_DeInit();
+        WerbungTest::TearDown();
+    }
+    static bool da(int32_t nummer) { return Menue_Screen_Icon_Ist_Vorhanden(nummer) != 0; }
+    // Clicks an icon of the screen through its own procedure, the pointer on its middle.
+    static int32_t klick(int32_t nummer, uint32_t flags = 4)
+    {
+        Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(nummer);
+        if (!i || !i->klick) return -1;
+        Os_Input_Set_Mouse(i->x + i->breite / 2, i->y + i->hoehe / 2);
+        Win95_Message_Pump();
+        return i->klick(i, flags);
+    }
+    // Drops a draggable icon with the pointer at (x, y).
+    static void ablegen(int32_t nummer, int32_t x, int32_t y)
+    {
+        Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(nummer);
+        ASSERT_TRUE(i && i->move && i->move->bedienen);
+        Os_Input_Set_Mouse(x, y);
+        Win95_Message_Pump();
+        i->move->bedienen(i->move, i, x, y, 0x80);
+    }
+};
