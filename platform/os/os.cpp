@@ -4,7 +4,8 @@
 // Script (--script FILE): one event per line, blank lines and lines starting with '#' are
 // skipped; a line that does not read (unknown command, arguments missing, extra or out of
 // range) is reported on standard error and skipped whole:
-//   move X Y | left down | left up | right down | right up | click X Y (move, down, up)
+//   move X Y | left down | left up | right down | right up
+//   click X Y          move, left down, 50 ms held, left up
 //   key CODE (down and up) | key_down CODE | key_up CODE      virtual-key codes 1-255; 16 Shift
 //   wheel up | wheel down | wait MS | activate 0|1 | dump FILE.png | quit
 //   answer TEXT        the answer of the next dialog (a file name, a list index, a text,
@@ -574,8 +575,12 @@ static bool script_step()
         Os_Post_Message(WM_MOUSEMOVE, 0, pos);
         break;
     case Befehl::click:
+        // As a hand clicks: the pointer arrives, then the button is held over a few passes of
+        // the program. A press and release in one poll is reported once, and a loop that only
+        // peeks at the buttons (a hover glow, a fade) would take it from the menu's event step.
         Os_Input_Set_Mouse(x, y);
-        script.lines.insert(script.lines.begin() + long(script.next), {"left down", "left up"});
+        Os_Post_Message(WM_MOUSEMOVE, 0, pos);
+        script.lines.insert(script.lines.begin() + long(script.next), {"left down", "wait 50", "left up"});
         break;
     case Befehl::left:
         if (z.a) {

@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include "platform/maus.h"
+#include "platform/os/os.h"
+#include "platform/os/os_intern.h"
+#include "platform/win95.h"
+
+// A script's click must reach a menu whose hover glow peeks at the buttons before the event step
+// reads them: the press has to be there for both.
+TEST(SkriptKlick, AClickHoldsTheButtonAtItsPointForMoreThanOnePoll)
+{
+    Os_Script_Stop();
+    Os_Clear_Messages();
+    Os_Input_Set_Buttons(false, false);
+    Maus_Get_Tasten();
+    Maus_Neue_Tasten();
+    Os_Script_Load_Text("click 30 40\n");
+    int beide = 0, gepollt = 0;
+    const uint32_t start = Os_Time_Ms();
+    while (!Os_Script_Finished() && Os_Time_Ms() - start < 5000) {
+        ++gepollt;
+        const int spaehen = Maus_Get_Tasten();
+        const int schritt = Maus_Get_Tasten();
+        if (spaehen == 1 && schritt == 1) {
+            ++beide;
+            EXPECT_EQ(Win95_Get_Cursor_X(), 30) << "pressed where it points";
+            EXPECT_EQ(Win95_Get_Cursor_Y(), 40);
+        }
+    }
+    EXPECT_GE(beide, 2) << "after " << gepollt << " polls";
+    EXPECT_GE(Os_Time_Ms() - start, 50u);
+    EXPECT_EQ(Maus_Get_Tasten(), 0) << "released at the end";
+    Os_Script_Stop();
+    Os_Clear_Messages();
+}
