@@ -22,6 +22,7 @@
 #include "platform/maus.h"
 #include "screens/spieler_detail.h"
 #include "screens/spieler_einsetzen.h"
+#include "screens/spieler_einsetzen_feld.h"
 #include "screens/spieler_einsetzen_figuren.h"
 #include "screens/spieler_gesicht.h"
 #include "screens/spieler_hilfetext.h"
@@ -101,11 +102,6 @@ void raeume_malen(Rastport* z)
         Grafik_Linie(z, l, u, r, u, f);
         Grafik_Linie(z, l, o, l, u, f);
         Grafik_Linie(z, r, o, r, u, f);
-        if (p == gewaehlt) {
-            int32_t griffe[6][2];
-            if (Spieler_Einsetzen_Griffe(p, griffe))
-                for (const auto& g : griffe) Grafik_Rechteck_Fuellen(z, g[0] - 3, g[1] - 3, 6, 6, farbe(15, 8, 0));
-        }
     }
 }
 
@@ -117,24 +113,6 @@ int32_t feld_zeichnen(Menue_Icon* icon, uint32_t)
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, FELD_X - icon->x, icon->hoehe, farbe(1, 3, 2));
     feld_malen(z);
     raeume_malen(z);
-    Spieler_Figur f[SPIELER_FIGUREN];
-    const int32_t n = Spieler_Einsetzen_Figuren_Bauen(f);
-    const bool koepfe = Manager_Icon_Button_Lesen(Aktuelles_Team, SE_KOEPFE) != 0;
-    for (int32_t k = 0; k < n; ++k) {
-        if (koepfe) {
-            Spieler_Gesicht_Bauen_Skaliert(z, f[k].x, f[k].y - 6, f[k].spnr, uint32_t(Spieler_Wert(SP_GESICHT, f[k].spnr, 0, 0)),
-                                           static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, f[k].team, nullptr, 0)),
-                                           19, 22);
-            char nr[8];
-            std::snprintf(nr, sizeof nr, "%d", Teamspieler_Wert(300, f[k].team, f[k].spnr, 0, 0));
-            text(z, 4, f[k].x + 5, f[k].y + 17, farbe(15, 15, 15), nr);
-            continue;
-        }
-        Rastport* b = Grafik_Spielerfigur_Erzeugen(nullptr, f[k].spnr, f[k].team, FIGUR_STIL_A, 0);
-        if (!b) continue;
-        Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), z, f[k].x, f[k].y);
-        Grafik_Bitmap_Freigeben(b);
-    }
     return 0;
 }
 
@@ -169,7 +147,7 @@ int32_t feld_klick(Menue_Icon* icon, uint32_t)
 {
     if (!icon) return 0;
     Spieler_Einsetzen_Spielfeld_Klick(Maus_Get_X(), Maus_Get_Y());
-    Menue_Screen_Icon_Hinzufuegen(icon);
+    Spieler_Einsetzen_Feld_Neu_Zeichnen();
     return 1;
 }
 
@@ -239,7 +217,7 @@ int32_t aufstellung_klick(Menue_Icon* icon, uint32_t)
 {
     if (!icon) return 0;
     Spieler_Einsetzen_Aufstellung_Klick(icon->nummer - SE_AUFSTELLUNG_1);
-    Menue_Screen_Icon_Hinzufuegen(Menue_Screen_Icon_Aus_Nummer(SE_FELD));
+    Spieler_Einsetzen_Feld_Neu_Zeichnen();
     return 0;
 }
 
@@ -266,8 +244,7 @@ int32_t knopf_klick(Menue_Icon* icon, uint32_t)
             Manager_Icon_Button_An_Aus(Aktuelles_Team, SE_FIGUREN, bits ^ 2);
         }
     }
-    for (int32_t n : {1291, 1292, 1293, 1294, 1295, 1302, int32_t(SE_FELD), int32_t(SE_STAERKE)})
-        if (Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(n)) Menue_Screen_Icon_Hinzufuegen(i);
+    Spieler_Einsetzen_Feld_Neu_Zeichnen();
     return 0;
 }
 
@@ -292,9 +269,11 @@ void liste_bauen()
         i.status = ICON_SPAETER_REFRESH;
         return i;
     };
-    liste.push_back(icon(SE_HINTERGRUND, 0, 40, 600, 440, 1, hintergrund_zeichnen));
-    Menue_Icon feld = icon(SE_FELD, FELD_X - 24, FELD_Y, FELD_W + 24, FELD_H, 4, feld_zeichnen);
+    liste.push_back(icon(SE_HINTERGRUND, 0, 40, 600, 440, 0, hintergrund_zeichnen));
+    // Below the figures (priorities 2 and 3), which stand on it.
+    Menue_Icon feld = icon(SE_FELD, FELD_X - 24, FELD_Y, FELD_W + 24, FELD_H, 1, feld_zeichnen);
     feld.klick = feld_klick;
+    feld.kontext = Spieler_Einsetzen_Feld_Menue;
     liste.push_back(feld);
     Menue_Icon eigene = icon(SE_EIGENE_LISTE, 4, 96, 160, 340, 4, liste_zeichnen);
     eigene.klick = liste_klick;
@@ -349,6 +328,7 @@ int32_t Spieler_Einsetzen_Screen(Menue_Icon*, uint32_t)
     if (liste.n > 0) Menue_Icon_Liste_Entfernen(liste.data(), 0);
     liste_bauen();
     Menue_Icon_Liste_Hinzufuegen(liste.data());
+    Spieler_Aufs_Spielfeld_Setzen(false);
     Menue_Screen_Refresh(1, -1, -1, -1, -1);
     return 1;
 }
