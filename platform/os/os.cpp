@@ -5,7 +5,7 @@
 // skipped; a line that does not read (unknown command, arguments missing, extra or out of
 // range) is reported on standard error and skipped whole:
 //   move X Y | left down | left up | right down | right up
-//   click X Y          move, left down, 50 ms held, left up
+//   click X Y          move, left down, 100 ms held, left up
 //   key CODE (down and up) | key_down CODE | key_up CODE      virtual-key codes 1-255; 16 Shift
 //   wheel up | wheel down | wait MS | activate 0|1 | dump FILE.png | quit
 //   answer TEXT        the answer of the next dialog (a file name, a list index, a text,
@@ -98,6 +98,8 @@ struct Script {
     size_t next = 0;
     bool waiting = false;
     uint32_t wait_until = 0;
+    // Passes the waiting program made (its idle waits) and feeds asked for, since the wait began.
+    uint32_t wait_passes = 0, wait_feeds = 0;
     bool closed = false;
     uint32_t last_left_down = 0;
     int last_left_x = -100, last_left_y = -100;
@@ -332,7 +334,14 @@ int Os_Mouse_X() { return mouse_x; }
 int Os_Mouse_Y() { return mouse_y; }
 bool Os_Mouse_Left() { return mouse_left; }
 bool Os_Mouse_Right() { return mouse_right; }
-uint32_t Os_Mouse_Presses(int button) { return button == 2 ? presses_right.load() : presses_left.load(); }
+// A program that asks for the buttons watches its input (a menu, a fade a click may end): a
+// script's wait lets it come to rest before the clock jumps.
+static std::atomic<bool> tasten_gefragt{false};
+uint32_t Os_Mouse_Presses(int button)
+{
+    tasten_gefragt = true;
+    return button == 2 ? presses_right.load() : presses_left.load();
+}
 
 bool Os_Shift_Held()
 {
@@ -554,12 +563,23 @@ static bool script_step()
         if (!script.waiting) {
             script.waiting = true;
             script.wait_until = Os_Time_Ms() + uint32_t(z.a);
+            script.wait_passes = script.wait_feeds = 0;
+            tasten_gefragt = false;
         }
         // Headless, with no input queued and nothing playing, only the timers can act before
         // the wait ends: the clock runs there at once, each timer pass still at its own time.
+        // First the program comes to rest a few times (its main loop waits for input) at the
+        // present time, as it would in the window: a menu needs one pass to leave the icon the
+        // pointer left and one to take the new one, and a fade or glow that polls the buttons
+        // meanwhile must not take the whole wait. A program that only pumps, asking for no
+        // buttons, gets the jump soon; one in a loop of its own, after a while.
         // A held button is input the program polls pass by pass, as in the window: no jump.
+        ++script.wait_feeds;
         int32_t rest = int32_t(script.wait_until - Os_Time_Ms());
-        if (rest > 0 && Os_Headless() && queue_empty() && Os_Sound_Alle_Still() && !mouse_left && !mouse_right)
+        const bool nur_pumpen = script.wait_feeds >= 64 && !tasten_gefragt;
+        const bool eingeschwungen = script.wait_passes >= 3 || script.wait_feeds >= 2000 || nur_pumpen;
+        if (rest > 0 && eingeschwungen && Os_Headless() && queue_empty() && Os_Sound_Alle_Still() && !mouse_left &&
+            !mouse_right)
             Os_Clock_Advance(uint32_t(rest));
         if (int32_t(Os_Time_Ms() - script.wait_until) < 0) return false;
         script.waiting = false;
@@ -580,7 +600,7 @@ static bool script_step()
         // peeks at the buttons (a hover glow, a fade) would take it from the menu's event step.
         Os_Input_Set_Mouse(x, y);
         Os_Post_Message(WM_MOUSEMOVE, 0, pos);
-        script.lines.insert(script.lines.begin() + long(script.next), {"left down", "wait 50", "left up"});
+        script.lines.insert(script.lines.begin() + long(script.next), {"left down", "wait 100", "left up"});
         break;
     case Befehl::left:
         if (z.a) {
@@ -652,6 +672,7 @@ void Os_Wait_Input(uint32_t ms)
         return;
     }
     if (script_line_ready()) return;
+    if (script.waiting) ++script.wait_passes;
     Os_Sleep(ms);
 }
 
