@@ -185,7 +185,7 @@ void Spieler_Aufs_Spielfeld_Setzen(bool nur_zeichnen)
 void Spieler_Einsetzen_Feld_Neu_Zeichnen()
 {
     Spieler_Aufs_Spielfeld_Setzen(false);
-    Menue_Bereich_Refresh(0, 0, 40, 600, 480);
+    Menue_Bereich_Refresh(0, 0, 40, 598, 480);
 }
 
 bool Spieler_Einsetzen_Figur_Abgelegt(Menue_Icon* icon, int32_t x, int32_t y)

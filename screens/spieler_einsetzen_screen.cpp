@@ -28,6 +28,7 @@
 #include "screens/spieler_hilfetext.h"
 #include "screens/spieler_liste.h"
 #include "screens/spieler_schirme.h"
+#include "screens/spieler_suche_screen.h"
 #include "screens/spieler_taktik.h"
 #include "toolkit/hauptmenue.h"
 #include "toolkit/icon.h"
@@ -325,6 +326,7 @@ int32_t Spieler_Einsetzen_Screen(Menue_Icon*, uint32_t)
 {
     if (Aktuelles_Team < 0) return 0;
     Spieler_Screen_Icons_Zeigen();
+    Spieler_Suche_Seite_Entfernen();
     if (liste.n > 0) Menue_Icon_Liste_Entfernen(liste.data(), 0);
     liste_bauen();
     Menue_Icon_Liste_Hinzufuegen(liste.data());
@@ -345,5 +347,6 @@ int32_t Spieler_Screens_Gruppe(Menue_Icon*, uint32_t)
 void Spieler_Screens_Registrieren()
 {
     Menue_Gruppen_Screens[3] = Spieler_Screens_Gruppe;
+    Spieler_Screen_Oeffner_Setzen(2, Spieler_Suche_Oeffnen);
     Spieler_Screen_Oeffner_Setzen(3, Spieler_Einsetzen_Screen);
 }
