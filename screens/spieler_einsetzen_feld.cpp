@@ -25,6 +25,7 @@
 #include "screens/spieler_vereinsauswahl.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
+#include "toolkit/mausover.h"
 #include "toolkit/screen.h"
 #include "toolkit/ziehen.h"
 
@@ -72,11 +73,24 @@ int32_t figur_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
-// A click on a figure without a drag: the room edit of Spieler_Einsetzen_Spielfeld_Klick, which
-// looks the figure up by its place.
-int32_t figur_klick(Menue_Icon* icon, uint32_t)
+// The player whose figure the mouse rests on (his favourite position is shown), -1 none.
+int32_t lieblings_team = -1, lieblings_spieler = -1;
+
+// The mouse coming onto a figure or leaving it shows or hides his favourite position; a click
+// without a drag edits rooms as Spieler_Einsetzen_Spielfeld_Klick does, which looks the figure up
+// by its place.
+int32_t figur_klick(Menue_Icon* icon, uint32_t flags)
 {
     if (!icon) return 0;
+    if (flags & (MAUSOVER_START | MAUSOVER_ENDE)) {
+        const bool drauf = flags == MAUSOVER_START;
+        lieblings_team = drauf ? icon->kennung_2 : -1;
+        lieblings_spieler = drauf ? icon->kennung_1 : -1;
+        // the pitch with what stands wholly on it; the background and the lists stay
+        Menue_Bereich_Aktiv_Setzen(0x2, 1, 202, 112, 434, 481);
+        Menue_Screen_Refresh(1, 202, 112, 434, 481);
+        return 0;
+    }
     Spieler_Einsetzen_Spielfeld_Klick(icon->x, icon->y);
     Spieler_Einsetzen_Feld_Neu_Zeichnen();
     return 1;
@@ -116,7 +130,7 @@ void figuren_bauen()
             i = Menue_Icon_Listenende();
             break;
         }
-        const uint32_t flags = f[k].ziehbar ? ICON_ZIEHBAR | ICON_PIXELGENAU : ICON_PIXELGENAU;
+        const uint32_t flags = (f[k].ziehbar ? ICON_ZIEHBAR : 0u) | ICON_PIXELGENAU | ICON_MAUSOVER_KLICK;
         i = Menue_Icon_Vorlage(int16_t(SE_FIGUR_ERSTE + k), -1, flags, int16_t(f[k].x), int16_t(f[k].y), FIGUR_W, FIGUR_H,
                                int8_t(f[k].prioritaet), 255);
         i.refresh_prozedur = figur_zeichnen;
@@ -159,8 +173,22 @@ char feld_titel[200];
 
 }  // namespace
 
+void Spieler_Einsetzen_Lieblingsbox_Malen(Rastport* z)
+{
+    int32_t b[4];
+    if (!z || lieblings_spieler < 0 || !Spieler_Einsetzen_Lieblingsbox(lieblings_team, lieblings_spieler, b)) return;
+    const uint16_t f = farbe(15, 12, 0);
+    const int32_t l = 226 + b[0], o = 114 + b[1], r = 226 + b[2], u = 114 + b[3];
+    // a frame two pixels wide, corners included
+    Grafik_Rechteck_Fuellen(z, l, o, r - l + 1, 2, f);
+    Grafik_Rechteck_Fuellen(z, l, u - 1, r - l + 1, 2, f);
+    Grafik_Rechteck_Fuellen(z, l, o, 2, u - o + 1, f);
+    Grafik_Rechteck_Fuellen(z, r - 1, o, 2, u - o + 1, f);
+}
+
 void Spieler_Einsetzen_Feld_Entfernen()
 {
+    lieblings_team = lieblings_spieler = -1;
     if (!auf_dem_schirm) return;
     Menue_Icon_Liste_Entfernen(figuren, 0);
     Menue_Icon_Liste_Entfernen(griffe, 0);

@@ -14,6 +14,10 @@ constexpr int32_t SE_GRIFF_ERSTER = 1341;
 // Rebuilds the figure and handle icons from the line-up and puts them on the screen; with
 // `nur_zeichnen` they are only marked for redraw.
 void Spieler_Aufs_Spielfeld_Setzen(bool nur_zeichnen);
+// While the mouse rests on a figure, his favourite position as a box on the pitch (drawn before
+// the rooms).
+struct Rastport;
+void Spieler_Einsetzen_Lieblingsbox_Malen(Rastport* ziel);
 // Takes the figure and handle icons off the screen.
 void Spieler_Einsetzen_Feld_Entfernen();
 // The pitch icon's place on screen is redrawn with everything on it (after a change).

@@ -120,6 +120,7 @@ int32_t feld_zeichnen(Menue_Icon* icon, uint32_t)
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, FELD_X - icon->x, icon->hoehe, farbe(1, 3, 2));
     Grafik_Rechteck_Fuellen(z, EINSATZ_X + 6, EINSATZ_OBEN, 3, EINSATZ_LAENGE + 8, farbe(6, 6, 7));
     feld_malen(z);
+    Spieler_Einsetzen_Lieblingsbox_Malen(z);
     raeume_malen(z);
     return 0;
 }

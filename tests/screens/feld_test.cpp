@@ -9,7 +9,11 @@
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_einsetzen_feld.h"
 #include "screens/spieler_kontext.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_farbe.h"
+#include "screens/spieler_einsetzen_figuren.h"
 #include "toolkit/icon.h"
+#include "toolkit/mausover.h"
 #include "toolkit/kontextmenue.h"
 
 using namespace screens_test;
@@ -109,6 +113,36 @@ TEST_F(Feld, ABenchFigureDroppedOnAStarterTakesHisPlaceAndHandlesReshapeTheRoom)
     EXPECT_FALSE(Spieler_Einsetzen_Griff_Abgelegt(nullptr, 0, 0));
     EXPECT_TRUE(fehler.contains("Spieler_Einsetzen_Move: s_icon==NULL!"));
     EXPECT_TRUE(fehler.contains("Spieler_Einsetzen_Move_Spielfeld: s_icon==NULL!"));
+}
+
+// The mouse resting on a figure shows the player's favourite position; leaving it hides the box.
+TEST_F(Feld, TheFavouriteBoxComesWithTheMouseOnAFigureAndGoesWithIt)
+{
+    Spieler_Fix_Daten[2].lieblingspos = int16_t(20 * 17 + 14);
+    Spieler_Aufs_Spielfeld_Setzen(false);
+    Menue_Icon* i = figur(EIGEN, 2);
+    ASSERT_TRUE(i && i->klick);
+    EXPECT_TRUE(i->flags & ICON_MAUSOVER_KLICK);
+    int32_t box[4];
+    ASSERT_TRUE(Spieler_Einsetzen_Lieblingsbox(EIGEN, 2, box));
+    Rastport* b = Grafik_Bitmap_Anlegen(640, 480, 16);
+    ASSERT_NE(b, nullptr);
+    auto punkt = [b](int32_t x, int32_t y) { return static_cast<const uint16_t*>(b->pixels)[y * 640 + x]; };
+    const uint16_t ecke_x = uint16_t(226 + box[0]), ecke_y = uint16_t(114 + box[1]);
+    Spieler_Einsetzen_Lieblingsbox_Malen(b);
+    EXPECT_EQ(punkt(ecke_x, ecke_y), 0) << "nothing before the mouse comes";
+    i->klick(i, MAUSOVER_START);
+    Spieler_Einsetzen_Lieblingsbox_Malen(b);
+    EXPECT_EQ(punkt(ecke_x, ecke_y), Grafik_Farbe(15, 12, 0));
+    EXPECT_EQ(punkt(226 + box[2], 114 + box[3]), Grafik_Farbe(15, 12, 0));
+    EXPECT_EQ(punkt((ecke_x + 226 + box[2]) / 2, (ecke_y + 114 + box[3]) / 2), 0) << "a frame, not a filled box";
+    EXPECT_FALSE(flags(EIGEN, 2) & 0x1000) << "a mouse-over is no click";
+    std::fill_n(static_cast<uint16_t*>(b->pixels), 640 * 480, uint16_t(0));
+    i->klick(i, MAUSOVER_ENDE);
+    Spieler_Einsetzen_Lieblingsbox_Malen(b);
+    EXPECT_EQ(punkt(ecke_x, ecke_y), 0);
+    EXPECT_EQ(int16_t(Manager_Icon_Word_Data_Lesen(EIGEN, SE_RAUM_SPIELER)), -1) << "and selects no room";
+    Grafik_Bitmap_Freigeben(b);
 }
 
 TEST_F(Feld, ThePitchMenuShowsTheFigureSwitchesAndChoosesTheOtherClub)
