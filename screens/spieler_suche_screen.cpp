@@ -16,6 +16,7 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "platform/resfile.h"
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_einsetzen_feld.h"
 #include "screens/spieler_liste.h"
@@ -105,7 +106,20 @@ int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
-// A switch: a small framed square, lit while on; 1357-1360 with a pictogram of what they keep.
+// The picture of the same number as the icon (the switches' signs, the assistants), drawn with
+// its see-through pixels at (x, y); false when it is missing.
+bool bild_zeichnen(int32_t nummer, int32_t x, int32_t y)
+{
+    const int32_t handle = ResFile_Handles[0].handle;
+    if (handle < 0 || !ziel()) return false;
+    auto* b = static_cast<Rastport*>(Load_Resource(handle, nummer, ziel()->depth, nullptr));
+    if (!b) return false;
+    Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), ziel(), x, y);
+    Grafik_Bitmap_Freigeben(b);
+    return true;
+}
+
+// A switch: a small framed face, lit while on, with its sign.
 int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!ziel() || !icon) return 0;
@@ -113,33 +127,14 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
     const int32_t x = icon->x, y = icon->y, w = icon->breite, h = icon->hoehe;
     Grafik_Rechteck_Fuellen(ziel(), x, y, w, h, farbe(0, 0, 0));
     Grafik_Rechteck_Fuellen(ziel(), x + 1, y + 1, w - 2, h - 2, an ? farbe(15, 9, 0) : farbe(5, 6, 8));
-    const uint16_t z = an ? farbe(0, 0, 0) : farbe(12, 12, 12);
-    switch (icon->nummer) {
-    case 1357:  // released: a tick
-        Grafik_Linie(ziel(), x + 3, y + 6, x + 5, y + 9, z);
-        Grafik_Linie(ziel(), x + 5, y + 9, x + 10, y + 3, z);
-        break;
-    case 1358:  // an offer: a sheet
-    case 1359:  // an own offer: a sheet with a mark
-        Grafik_Rechteck_Fuellen(ziel(), x + 4, y + 2, 6, 9, z);
-        if (icon->nummer == 1359) Grafik_Rechteck_Fuellen(ziel(), x + 2, y + 8, 4, 4, farbe(15, 0, 0));
-        break;
-    case 1360:  // watched: an eye
-        Grafik_Linie(ziel(), x + 2, y + 6, x + 7, y + 3, z);
-        Grafik_Linie(ziel(), x + 7, y + 3, x + 11, y + 6, z);
-        Grafik_Linie(ziel(), x + 2, y + 6, x + 7, y + 9, z);
-        Grafik_Linie(ziel(), x + 7, y + 9, x + 11, y + 6, z);
-        Grafik_Rechteck_Fuellen(ziel(), x + 6, y + 5, 2, 2, z);
-        break;
-    default:
-        break;
-    }
+    bild_zeichnen(icon->nummer, x, y);
     return 0;
 }
 
 int32_t assi_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!ziel() || !icon || icon->kennung_1 < 0 || icon->kennung_1 >= ASSI_SLOTS) return 0;
+    if (bild_zeichnen(icon->nummer, icon->x, icon->y)) return 0;
     Grafik_Rechteck_Fuellen(ziel(), icon->x, icon->y, icon->breite, icon->hoehe, farbe(3, 3, 6));
     const char* name = Assistenten_Tabelle[icon->kennung_1].name;
     char kurz[4] = {name && name[0] ? name[0] : '?', 0};
