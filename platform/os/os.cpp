@@ -98,8 +98,12 @@ struct Script {
     size_t next = 0;
     bool waiting = false;
     uint32_t wait_until = 0;
-    // Passes the waiting program made (its idle waits) and feeds asked for, since the wait began.
+    // Passes the waiting program made (its idle waits) and feeds asked for, since the wait began;
+    // whether the program has come to rest at all while the script runs (a driver that only
+    // pumps never does).
     uint32_t wait_passes = 0, wait_feeds = 0;
+    bool geruht = false;
+    bool links_gedrueckt = false, rechts_gedrueckt = false;  // held by the script's own lines
     bool closed = false;
     uint32_t last_left_down = 0;
     int last_left_x = -100, last_left_y = -100;
@@ -334,14 +338,7 @@ int Os_Mouse_X() { return mouse_x; }
 int Os_Mouse_Y() { return mouse_y; }
 bool Os_Mouse_Left() { return mouse_left; }
 bool Os_Mouse_Right() { return mouse_right; }
-// A program that asks for the buttons watches its input (a menu, a fade a click may end): a
-// script's wait lets it come to rest before the clock jumps.
-static std::atomic<bool> tasten_gefragt{false};
-uint32_t Os_Mouse_Presses(int button)
-{
-    tasten_gefragt = true;
-    return button == 2 ? presses_right.load() : presses_left.load();
-}
+uint32_t Os_Mouse_Presses(int button) { return button == 2 ? presses_right.load() : presses_left.load(); }
 
 bool Os_Shift_Held()
 {
@@ -358,8 +355,17 @@ int Os_Cursor_Count(int delta)
 
 // ---- Script ----
 
+// A script stopped or replaced in the middle of a click leaves no button held.
+static void script_loslassen()
+{
+    if (script.links_gedrueckt || script.rechts_gedrueckt)
+        Os_Input_Set_Buttons(mouse_left && !script.links_gedrueckt, mouse_right && !script.rechts_gedrueckt);
+    script.links_gedrueckt = script.rechts_gedrueckt = false;
+}
+
 void Os_Script_Load_Text(const std::string& text)
 {
+    script_loslassen();
     script = Script();
     script.active = true;
     std::istringstream in(text);
@@ -391,6 +397,7 @@ bool Os_Script_Finished()
 
 void Os_Script_Stop()
 {
+    script_loslassen();
     script = Script();
     script_gehalten = false;
     answers.clear();
@@ -564,20 +571,18 @@ static bool script_step()
             script.waiting = true;
             script.wait_until = Os_Time_Ms() + uint32_t(z.a);
             script.wait_passes = script.wait_feeds = 0;
-            tasten_gefragt = false;
         }
         // Headless, with no input queued and nothing playing, only the timers can act before
         // the wait ends: the clock runs there at once, each timer pass still at its own time.
         // First the program comes to rest a few times (its main loop waits for input) at the
         // present time, as it would in the window: a menu needs one pass to leave the icon the
         // pointer left and one to take the new one, and a fade or glow that polls the buttons
-        // meanwhile must not take the whole wait. A program that only pumps, asking for no
-        // buttons, gets the jump soon; one in a loop of its own, after a while.
+        // meanwhile must not take the whole wait. A program that never rests gets the jump at
+        // once; one in a loop of its own for a while, after a while.
         // A held button is input the program polls pass by pass, as in the window: no jump.
         ++script.wait_feeds;
         int32_t rest = int32_t(script.wait_until - Os_Time_Ms());
-        const bool nur_pumpen = script.wait_feeds >= 64 && !tasten_gefragt;
-        const bool eingeschwungen = script.wait_passes >= 3 || script.wait_feeds >= 2000 || nur_pumpen;
+        const bool eingeschwungen = !script.geruht || script.wait_passes >= 3 || script.wait_feeds >= 2000;
         if (rest > 0 && eingeschwungen && Os_Headless() && queue_empty() && Os_Sound_Alle_Still() && !mouse_left &&
             !mouse_right)
             Os_Clock_Advance(uint32_t(rest));
@@ -603,6 +608,7 @@ static bool script_step()
         script.lines.insert(script.lines.begin() + long(script.next), {"left down", "wait 100", "left up"});
         break;
     case Befehl::left:
+        script.links_gedrueckt = z.a != 0;
         if (z.a) {
             script_left_down();
         } else {
@@ -611,6 +617,7 @@ static bool script_step()
         }
         break;
     case Befehl::right:
+        script.rechts_gedrueckt = z.a != 0;
         Os_Input_Set_Buttons(mouse_left, z.a != 0);
         Os_Post_Message(z.a ? WM_RBUTTONDOWN : WM_RBUTTONUP, z.a ? 2 : 0, 0);
         break;
@@ -671,6 +678,7 @@ void Os_Wait_Input(uint32_t ms)
         else Os_Sleep(ms);
         return;
     }
+    if (script.active) script.geruht = true;
     if (script_line_ready()) return;
     if (script.waiting) ++script.wait_passes;
     Os_Sleep(ms);
