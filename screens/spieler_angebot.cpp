@@ -16,6 +16,7 @@
 #include "gameflow/kalender.h"
 #include "graphics/grafik_farbe.h"
 #include "screens/spieler_hilfetext.h"
+#include "screens/spieler_liga_zahlen.h"
 #include "screens/spieler_training.h"
 #include "screens/spieler_versicherung.h"
 #include "toolkit/requester.h"
@@ -171,19 +172,17 @@ void seite_allgemein(int32_t team, int32_t spnr, std::vector<std::string>* z)
                             Spieler_Wert(SP_IN, spnr, 0, 0), Spieler_Wert(SP_TE, spnr, 0, 0)));
     z->push_back(format("Form^tl0190: %d %%", Spieler_Wert(SP_FORM, spnr, 0, SP_LESEN)));
     z->push_back(format("Spiel-Erschöpfung^tl0190: %d", Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, spnr, 0, SP_LESEN)));
-    int32_t tore = 0, einsaetze = 0, vorlagen = 0;
-    Statistik_Spieler_Liga_Werte(spnr, &tore, &einsaetze, &vorlagen);
+    const Spieler_Liga_Zahlen liga = Spieler_Liga_Zahlen_Holen(team, spnr);
     z->push_back(format("Karten^tl0190: ^gnk%#010x = %d  /  ^gnk%#010x = %d  /  ^gnk%#010x = %d%s", 57u, 0, 58u, 0, 59u,
                         0, fl & 0x80000 ? " (Sperre droht!)" : ""));
-    z->push_back(format("Einsätze (Liga)^tl0190: %d", einsaetze));
+    z->push_back(format("Einsätze (Liga)^tl0190: %d", liga.einsaetze));
     if (torwart) {
-        z->push_back(format("Gehaltene Bälle (Liga)^tl0190: %d", 0));
+        z->push_back(format("Gehaltene Bälle (Liga)^tl0190: %d", liga.paraden));
     } else {
-        const int32_t zehntel = einsaetze > 0 ? tore * 10 / einsaetze : 0;
-        z->push_back(format("Tore (Liga)^tl0190: %d", tore));
-        z->push_back(format("Vorlagen (Liga)^tl0190: %d", vorlagen));
-        z->push_back(format("Scores (Liga)^tl0190: %d", tore + vorlagen));
-        z->push_back(format("Tore pro Spiel (Liga)^tl0190: %d.%d", zehntel / 10, zehntel % 10));
+        z->push_back(format("Tore (Liga)^tl0190: %d", liga.tore));
+        z->push_back(format("Vorlagen (Liga)^tl0190: %d", liga.vorlagen));
+        z->push_back(format("Scores (Liga)^tl0190: %d", liga.tore + liga.vorlagen));
+        z->push_back(format("Tore pro Spiel (Liga)^tl0190: %d.%d", liga.pro_spiel, liga.pro_spiel_zehntel));
     }
 }
 

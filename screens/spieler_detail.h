@@ -53,6 +53,12 @@ int32_t Spieler_Detail_Saison_Staerken(int32_t spnr, int32_t werte[8]);
 int32_t Spieler_Detail_Saison_Tore(int32_t spnr, int32_t werte[8]);
 // The six minute ranges of the minute chart: first and last minute of range k.
 extern const int8_t Spieler_Minuten_Bereiche[6][2];
+// The team's goals (or chances) on each played match day of its league, from the first one up to
+// the current match day or the first day without a figure; the count.
+constexpr int32_t SPIELER_DETAIL_SPIELTAGE = 64;
+int32_t Spieler_Detail_Spieltag_Werte(int32_t team, bool chancen, int32_t werte[SPIELER_DETAIL_SPIELTAGE]);
+// The team's league goals (or chances) of the season summed over the six minute ranges.
+void Spieler_Detail_Minuten_Werte(int32_t team, bool chancen, int32_t werte[6]);
 
 // The curve pickers: strength categories (13) and property categories (15).
 extern const char* const Spieler_Staerke_Kategorien[13];

@@ -165,7 +165,7 @@ int32_t seite_zeichnen(Menue_Icon* icon, uint32_t)
         }
         return 0;
     }
-    int32_t w[52] = {}, n = 0, max = 0;
+    int32_t w[SPIELER_DETAIL_SPIELTAGE] = {}, n = 0, max = 0;
     if (seite == 910) {
         int32_t slot = 0, ohne = 0;
         bool kopf = false;
@@ -199,7 +199,22 @@ int32_t seite_zeichnen(Menue_Icon* icon, uint32_t)
         }
         return 0;
     }
-    if (seite == 917) {
+    if (seite == 915 || seite == 916) {
+        // the minute chart: six ranges, every second label a little higher
+        Spieler_Detail_Minuten_Werte(team(), seite == 916, w);
+        for (int32_t k = 0; k < 6; ++k) max = std::max(max, w[k]);
+        Grafik_Rechteck_Fuellen(z, 45, 162, 380, 278, farbe(1, 1, 3));
+        kurve(z, w, 6, 45 + 20, 162 + 20, 380 - 40, 278 - 60, std::max(max, 1), farbe(4, 12, 15));
+        for (int32_t k = 0; k < 6; ++k) {
+            char t[24];
+            std::snprintf(t, sizeof t, "%d.-%d.", Spieler_Minuten_Bereiche[k][0], Spieler_Minuten_Bereiche[k][1]);
+            text(z, 4, 45 + 20 + k * (380 - 40) / 5 - 12, 432 - 4 * (k % 2), farbe(15, 15, 15), t);
+        }
+        return 0;
+    }
+    if (seite == 913 || seite == 914) {
+        n = Spieler_Detail_Spieltag_Werte(team(), seite == 914, w);
+    } else if (seite == 917) {
         n = Spieler_Detail_Noten(spnr(), w);
         max = 6;
         const char* name = Spieler_String(SP_VOLLNAME, spnr(), nullptr, 0);

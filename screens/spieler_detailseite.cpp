@@ -1,7 +1,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "competitions/spiele_statistik.h"
 #include "competitions/statistik.h"
+#include "competitions/wettbewerb.h"
 #include "database/manager.h"
 #include "database/spieler.h"
 #include "database/team.h"
@@ -206,6 +208,41 @@ int32_t Spieler_Detail_Saison_Tore(int32_t spnr, int32_t werte[8])
     bool da = false;
     const Statistik_Spieler s = statistik(spnr, &da);
     return da ? rueckwaerts<uint8_t>(s.saison_werte, 8, 0xFF, 120, 0xFF, werte) : 0;
+}
+
+int32_t Spieler_Detail_Spieltag_Werte(int32_t team, bool chancen, int32_t werte[SPIELER_DETAIL_SPIELTAGE])
+{
+    if (!werte || team < 0 || team >= Team_Anzahl) return 0;
+    const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
+    const Wettbewerb_Info* info = liga >= 0 ? Wettbewerb_Get_Info(liga) : nullptr;
+    if (!info) return 0;
+    const int32_t bis = std::min(info->spieltag, SPIELER_DETAIL_SPIELTAGE);
+    int32_t n = 0;
+    for (int32_t tag = 0; tag <= bis && n < SPIELER_DETAIL_SPIELTAGE; ++tag) {
+        Spiele_Team_Statistik st;
+        Spiele_Team_Statistik_Berechnen(team, liga, tag, tag, -1, 0, &st, -1);
+        // the match days played so far: the first one without a figure ends the chart
+        if (st.spiele == 0) {
+            if (n > 0) break;
+            continue;
+        }
+        werte[n++] = chancen ? st.chancen : st.tore;
+    }
+    return n;
+}
+
+void Spieler_Detail_Minuten_Werte(int32_t team, bool chancen, int32_t werte[6])
+{
+    if (!werte) return;
+    std::fill(werte, werte + 6, 0);
+    if (team < 0 || team >= Team_Anzahl) return;
+    const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
+    if (liga < 0) return;
+    Spiele_Team_Statistik st;
+    Spiele_Team_Statistik_Berechnen(team, liga, -1, -1, -1, 0, &st, -1);
+    for (int32_t b = 0; b < 6; ++b)
+        for (int32_t m = Spieler_Minuten_Bereiche[b][0]; m <= Spieler_Minuten_Bereiche[b][1]; ++m)
+            werte[b] += chancen ? st.chancen_minute[m] : st.tore_minute[m];
 }
 
 bool Spieler_Detail_Kurve(int32_t team, int32_t spnr, bool eigenschaft, int32_t kategorie, int32_t werte[52])

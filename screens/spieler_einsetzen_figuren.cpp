@@ -8,6 +8,7 @@
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
+#include "competitions/statistik_teaminfo.h"
 #include "gameflow/globals.h"
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_schirme.h"
@@ -158,4 +159,50 @@ std::string Spieler_Einsetzen_Echte_Warnung()
 int32_t Spieler_Einsetzen_Staerke_Farbe(int32_t team)
 {
     return team >= 0 && Teamspieler_Zaehle_Startelf(team, nullptr, nullptr, true) == 11 ? 6 : 8;
+}
+
+namespace {
+
+// The league strength text of a line-up: its league, then the fitness, intelligence and
+// technique of the eleven and their mean.
+std::string liga_text(int32_t team)
+{
+    char t[STATISTIK_LIGA_TEXT_LAENGE];
+    Statistik_Liga_Text(t, 32 | 64 | 128, 11, team);
+    return t;
+}
+
+}  // namespace
+
+std::string Spieler_Einsetzen_Staerke_Text(int32_t team, int32_t zeile)
+{
+    if (team < 0 || team >= Team_Anzahl || zeile < 0 || zeile > 1) return "";
+    const std::string t = liga_text(team);
+    const size_t komma = t.find(", ");
+    if (komma == std::string::npos) return zeile == 0 ? t : "";
+    return zeile == 0 ? t.substr(0, komma) : t.substr(komma + 2);
+}
+
+std::string Spieler_Einsetzen_Staerke_Tooltip()
+{
+    const int32_t eigen = Aktuelles_Team;
+    if (eigen < 0 || eigen >= Team_Anzahl) return "";
+    const int32_t gegner = Gegner_Team;
+    std::string t;
+    if (gegner < 0 || gegner >= Team_Anzahl || gegner == eigen) {
+        t = "Liga / Stärke der eingesetzten Spieler:^l" + liga_text(eigen);
+    } else {
+        const char* heim = Aktuelles_Team_Seite == 0 ? "Heimspiel" : "Auswärtsspiel";
+        const char* gast = Aktuelles_Team_Seite == 0 ? "Auswärtsspiel" : "Heimspiel";
+        char kopf[400];
+        const char* name = Team_String(TEAM_NAME, eigen, nullptr, 0);
+        std::snprintf(kopf, sizeof kopf, "Ihr Team, %s (unten) hat ein %s^lLiga / Stärke der eingesetzten Spieler:^l",
+                      name ? name : "", heim);
+        t = kopf + liga_text(eigen);
+        name = Team_String(TEAM_NAME, gegner, nullptr, 0);
+        std::snprintf(kopf, sizeof kopf, "^lIhr Gegner, %s (oben) hat ein %s^lLiga / Stärke der eingesetzten Spieler:^l",
+                      name ? name : "", gast);
+        t += kopf + liga_text(gegner);
+    }
+    return t + Spieler_Einsetzen_Echte_Warnung();
 }

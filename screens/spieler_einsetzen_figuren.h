@@ -37,3 +37,9 @@ std::string Spieler_Einsetzen_Menue_Titel();
 std::string Spieler_Einsetzen_Echte_Warnung();
 // Colour of a club's strength texts: 6, or 8 when it has not exactly eleven on the pitch.
 int32_t Spieler_Einsetzen_Staerke_Farbe(int32_t team);
+// The two league strength texts of a club's line-up beside the pitch: 0 its league, 1 the strength
+// parts and their mean; "" for no club.
+std::string Spieler_Einsetzen_Staerke_Text(int32_t team, int32_t zeile);
+// The strength box's tooltip: the own line-up's league strength, with an opponent today both
+// clubs' (own first, home or away as today's side says), then the warning of too few real players.
+std::string Spieler_Einsetzen_Staerke_Tooltip();

@@ -22,18 +22,23 @@
 #include "platform/maus.h"
 #include "screens/spieler_detail.h"
 #include "screens/spieler_einsetzen.h"
+#include "screens/spieler_einsetzen_feld.h"
 #include "screens/spieler_einsetzen_figuren.h"
 #include "screens/spieler_gesicht.h"
 #include "screens/spieler_hilfetext.h"
 #include "screens/spieler_liste.h"
 #include "screens/spieler_schirme.h"
+#include "screens/spieler_suche_screen.h"
 #include "screens/spieler_taktik.h"
 #include "screens/spieler_training.h"
 #include "screens/spielervergleich.h"
+#include "platform/string_util.h"
+#include "toolkit/dienste.h"
 #include "toolkit/hauptmenue.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/screen.h"
+#include "toolkit/ziehen.h"
 
 namespace {
 
@@ -42,6 +47,9 @@ enum : int16_t {
     SE_FELD = 1290, SE_TAKTIK_ERSTE = 1261,
 };
 constexpr int16_t FELD_X = 226, FELD_Y = 114, FELD_W = 207, FELD_H = 337;
+// The commitment slider: a handle on a track left of the pitch, above the strength box; the top
+// is the value 1 of the slider (the club's commitment 99).
+constexpr int16_t EINSATZ_X = 209, EINSATZ_OBEN = 120, EINSATZ_LAENGE = 126;
 
 uint16_t farbe(int r, int g, int b) { return Grafik_Farbe(uint32_t(r), uint32_t(g), uint32_t(b)); }
 
@@ -103,11 +111,6 @@ void raeume_malen(Rastport* z)
         Grafik_Linie(z, l, u, r, u, f);
         Grafik_Linie(z, l, o, l, u, f);
         Grafik_Linie(z, r, o, r, u, f);
-        if (p == gewaehlt) {
-            int32_t griffe[6][2];
-            if (Spieler_Einsetzen_Griffe(p, griffe))
-                for (const auto& g : griffe) Grafik_Rechteck_Fuellen(z, g[0] - 3, g[1] - 3, 6, 6, farbe(15, 8, 0));
-        }
     }
 }
 
@@ -117,26 +120,10 @@ int32_t feld_zeichnen(Menue_Icon* icon, uint32_t)
     if (!z || !icon) return 0;
     // The bench strip left of the pitch belongs to this icon too.
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, FELD_X - icon->x, icon->hoehe, farbe(1, 3, 2));
+    Grafik_Rechteck_Fuellen(z, EINSATZ_X + 6, EINSATZ_OBEN, 3, EINSATZ_LAENGE + 8, farbe(6, 6, 7));
     feld_malen(z);
+    Spieler_Einsetzen_Lieblingsbox_Malen(z);
     raeume_malen(z);
-    Spieler_Figur f[SPIELER_FIGUREN];
-    const int32_t n = Spieler_Einsetzen_Figuren_Bauen(f);
-    const bool koepfe = Manager_Icon_Button_Lesen(Aktuelles_Team, SE_KOEPFE) != 0;
-    for (int32_t k = 0; k < n; ++k) {
-        if (koepfe) {
-            Spieler_Gesicht_Bauen_Skaliert(z, f[k].x, f[k].y - 6, f[k].spnr, uint32_t(Spieler_Wert(SP_GESICHT, f[k].spnr, 0, 0)),
-                                           static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, f[k].team, nullptr, 0)),
-                                           19, 22);
-            char nr[8];
-            std::snprintf(nr, sizeof nr, "%d", Teamspieler_Wert(300, f[k].team, f[k].spnr, 0, 0));
-            text(z, 4, f[k].x + 5, f[k].y + 17, farbe(15, 15, 15), nr);
-            continue;
-        }
-        Rastport* b = Grafik_Spielerfigur_Erzeugen(nullptr, f[k].spnr, f[k].team, FIGUR_STIL_A, 0);
-        if (!b) continue;
-        Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), z, f[k].x, f[k].y);
-        Grafik_Bitmap_Freigeben(b);
-    }
     return 0;
 }
 
@@ -171,7 +158,7 @@ int32_t feld_klick(Menue_Icon* icon, uint32_t)
 {
     if (!icon) return 0;
     Spieler_Einsetzen_Spielfeld_Klick(Maus_Get_X(), Maus_Get_Y());
-    Menue_Screen_Icon_Hinzufuegen(icon);
+    Spieler_Einsetzen_Feld_Neu_Zeichnen();
     return 1;
 }
 
@@ -190,19 +177,32 @@ int32_t liste_klick(Menue_Icon* icon, uint32_t)
     return 1;
 }
 
+// Both clubs' two strength texts, the other club above the own: colour 6, or 8 without exactly
+// eleven on the pitch.
 int32_t staerke_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(0, 2, 5));
+    const int32_t gezeigt = (Manager_Icon_Button_Lesen(Aktuelles_Team, SE_FIGUREN) & 2) && Anzeige_Gegner_Team != Aktuelles_Team
+                                ? Anzeige_Gegner_Team
+                                : -1;
     int32_t zeile = 0;
-    for (int32_t team : {Anzeige_Gegner_Team, Aktuelles_Team}) {
-        if (team < 0) continue;
-        const int32_t auf_dem_platz = Teamspieler_Zaehle_Startelf(team, nullptr, nullptr, true);
-        char t[40];
-        std::snprintf(t, sizeof t, "%d Sp.", auf_dem_platz);
-        const uint16_t f = Spieler_Einsetzen_Staerke_Farbe(team) == 6 ? farbe(15, 15, 15) : farbe(15, 5, 5);
-        text(z, 4, icon->x + 3, icon->y + 14 + 18 * zeile++, f, t);
+    for (int32_t team : {gezeigt, Aktuelles_Team}) {
+        const uint16_t f = uint16_t(UI_Farbtabelle[Spieler_Einsetzen_Staerke_Farbe(team)].farbe);
+        for (int32_t k = 0; k < 2; ++k) {
+            // the other club's texts stay empty while none is shown
+            std::string t = team >= 0 ? Spieler_Einsetzen_Staerke_Text(team, k) : "";
+            if (k == 1) {
+                // the box holds the mean; the tooltip gives the parts
+                const size_t s = t.rfind('='), a = s != std::string::npos ? t.find_first_not_of(' ', s + 1) : s;
+                if (s != std::string::npos) t = a != std::string::npos ? t.substr(a) : "";
+            }
+            char kurz[64];
+            std::snprintf(kurz, sizeof kurz, "%s", t.c_str());
+            String_Kuerzen_Pixel(kurz, nullptr, 4, icon->breite - 4);
+            text(z, 4, icon->x + 2, icon->y + 10 + 11 * zeile++, f, kurz);
+        }
     }
     return 0;
 }
@@ -241,7 +241,7 @@ int32_t aufstellung_klick(Menue_Icon* icon, uint32_t)
 {
     if (!icon) return 0;
     Spieler_Einsetzen_Aufstellung_Klick(icon->nummer - SE_AUFSTELLUNG_1);
-    Menue_Screen_Icon_Hinzufuegen(Menue_Screen_Icon_Aus_Nummer(SE_FELD));
+    Spieler_Einsetzen_Feld_Neu_Zeichnen();
     return 0;
 }
 
@@ -268,10 +268,39 @@ int32_t knopf_klick(Menue_Icon* icon, uint32_t)
             Manager_Icon_Button_An_Aus(Aktuelles_Team, SE_FIGUREN, bits ^ 2);
         }
     }
-    for (int32_t n : {1291, 1292, 1293, 1294, 1295, 1302, int32_t(SE_FELD), int32_t(SE_STAERKE)})
-        if (Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(n)) Menue_Screen_Icon_Hinzufuegen(i);
+    Spieler_Einsetzen_Feld_Neu_Zeichnen();
     return 0;
 }
+
+
+int32_t einsatz_y()
+{
+    const int32_t wert = Aktuelles_Team >= 0 ? Team_Wert(TEAM_OPTION, Aktuelles_Team, 0, 0) : 50;
+    const int32_t v = 100 - std::clamp(wert, 1, 99);
+    return EINSATZ_OBEN + (v - 1) * EINSATZ_LAENGE / 98;
+}
+
+int32_t einsatz_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon) return 0;
+    icon->y = int16_t(einsatz_y());
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(1, 1, 1));
+    Grafik_Rechteck_Fuellen(z, icon->x + 1, icon->y + 1, icon->breite - 2, icon->hoehe - 2, farbe(15, 11, 2));
+    return 0;
+}
+
+void einsatz_abgelegt(Menue_Move_Struktur*, Menue_Icon* icon, int32_t, int32_t y, uint32_t code)
+{
+    if (code != 0x80 || !icon) return;
+    Spieler_Einsetzen_Einsatz_Abgelegt(y);
+    icon->y = int16_t(einsatz_y());
+    Spieler_Einsetzen_Feld_Neu_Zeichnen();
+}
+
+Menue_Move_Struktur einsatz_move{-1, 0, einsatz_abgelegt, nullptr,
+                                 {EINSATZ_X, EINSATZ_OBEN, int16_t(EINSATZ_X + 14), int16_t(EINSATZ_OBEN + EINSATZ_LAENGE + 7)},
+                                 nullptr, -1};
 
 // Fixed storage: the toolkit keeps pointers into it.
 struct Liste {
@@ -294,9 +323,11 @@ void liste_bauen()
         i.status = ICON_SPAETER_REFRESH;
         return i;
     };
-    liste.push_back(icon(SE_HINTERGRUND, 0, 40, 600, 440, 1, hintergrund_zeichnen));
-    Menue_Icon feld = icon(SE_FELD, FELD_X - 24, FELD_Y, FELD_W + 24, FELD_H, 4, feld_zeichnen);
+    liste.push_back(icon(SE_HINTERGRUND, 0, 40, 600, 440, 0, hintergrund_zeichnen));
+    // Below the figures (priorities 2 and 3), which stand on it.
+    Menue_Icon feld = icon(SE_FELD, FELD_X - 24, FELD_Y, FELD_W + 24, FELD_H, 1, feld_zeichnen);
     feld.klick = feld_klick;
+    feld.kontext = Spieler_Einsetzen_Feld_Menue;
     liste.push_back(feld);
     Menue_Icon eigene = icon(SE_EIGENE_LISTE, 4, 96, 160, 340, 4, liste_zeichnen);
     eigene.klick = liste_klick;
@@ -306,6 +337,11 @@ void liste_bauen()
     st.mausover = Spieler_Einsetzen_Staerke_Hilfe;
     st.hilfetext = "Stärke, Form und Erschöpfung beider Teams^l(nur eingesetzte Spieler)";
     liste.push_back(st);
+    Menue_Icon einsatz = icon(1286, EINSATZ_X, int16_t(einsatz_y()), 15, 8, 6, einsatz_zeichnen);
+    einsatz.flags |= ICON_ZIEHBAR;
+    einsatz.move = &einsatz_move;
+    einsatz.mausover = Spieler_Einsetzen_Einsatz_Hilfe;
+    liste.push_back(einsatz);
     for (int32_t k = 0; k < 8; ++k) {
         Menue_Icon t = icon(int16_t(SE_TAKTIK_ERSTE + k), int16_t(226 + 70 * (k % 3) - (k >= 6 ? 0 : 0)),
                             int16_t(k < 4 ? 76 : 92), 68, 12, 5, taktik_zeichnen);
@@ -336,11 +372,19 @@ void liste_bauen()
 
 }  // namespace
 
+int32_t Spieler_Einsetzen_Einsatz_Y() { return einsatz_y(); }
+
+void Spieler_Einsetzen_Einsatz_Abgelegt(int32_t y)
+{
+    // the first value whose place is at or below the drop, so that the handle stays where it was left
+    const int32_t d = std::clamp<int32_t>(y - EINSATZ_OBEN, 0, EINSATZ_LAENGE);
+    Spieler_Einsetzen_Einsatz_Regler(1 + (d * 98 + EINSATZ_LAENGE - 1) / EINSATZ_LAENGE);
+}
+
 const char* Spieler_Einsetzen_Staerke_Hilfe(Menue_Icon*)
 {
     static std::string t;
-    t = "Liga / Stärke der eingesetzten Spieler:^l";
-    t += Spieler_Einsetzen_Echte_Warnung();
+    t = Spieler_Einsetzen_Staerke_Tooltip();
     return t.c_str();
 }
 
@@ -348,9 +392,11 @@ int32_t Spieler_Einsetzen_Screen(Menue_Icon*, uint32_t)
 {
     if (Aktuelles_Team < 0) return 0;
     Spieler_Screen_Icons_Zeigen();
+    Spieler_Suche_Seite_Entfernen();
     if (liste.n > 0) Menue_Icon_Liste_Entfernen(liste.data(), 0);
     liste_bauen();
     Menue_Icon_Liste_Hinzufuegen(liste.data());
+    Spieler_Aufs_Spielfeld_Setzen(false);
     Menue_Screen_Refresh(1, -1, -1, -1, -1);
     return 1;
 }
@@ -367,6 +413,7 @@ int32_t Spieler_Screens_Gruppe(Menue_Icon*, uint32_t)
 void Spieler_Screens_Registrieren()
 {
     Menue_Gruppen_Screens[3] = Spieler_Screens_Gruppe;
+    Spieler_Screen_Oeffner_Setzen(2, Spieler_Suche_Oeffnen);
     Spieler_Screen_Oeffner_Setzen(3, Spieler_Einsetzen_Screen);
     Spieler_Training_Registrieren();
     Spieler_Spielervergleich_Registrieren();

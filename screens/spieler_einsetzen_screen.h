@@ -13,3 +13,7 @@ int32_t Spieler_Screens_Gruppe(Menue_Icon* icon, uint32_t flags);
 void Spieler_Screens_Registrieren();
 // The strength box's tooltip.
 const char* Spieler_Einsetzen_Staerke_Hilfe(Menue_Icon* icon);
+// The commitment slider's handle: its screen y from the club's commitment (team field 152), and
+// the commitment it writes when dropped at y.
+int32_t Spieler_Einsetzen_Einsatz_Y();
+void Spieler_Einsetzen_Einsatz_Abgelegt(int32_t y);

@@ -16,6 +16,7 @@
 #include "gameflow/globals.h"
 #include "match/spieltag.h"
 #include "platform/print.h"
+#include "screens/spieler_liga_zahlen.h"
 #include "screens/spieler_training.h"
 #include "screens/spieler_versicherung.h"
 #include "toolkit/dienste.h"
@@ -166,15 +167,11 @@ const char* Spieler_Screen_Hilfetext_Spieler(int32_t spnr, int32_t team)
     s("%s ist %s%s von %s%s^l%d Jahre", spieler_text(SP_NAME_LAND, spnr), mittlerweile,
       POSITIONEN[art >= 0 && art < 4 ? art : 1], team_name(team), leihe, Spieler_Wert(SP_ALTER, spnr, 0, SP_LESEN));
 
-    int32_t tore = 0, einsaetze = 0, vorlagen = 0;
-    Statistik_Spieler_Liga_Werte(spnr, &tore, &einsaetze, &vorlagen);
-    s(", %s: %d%s", "Einsätze (nur Liga)", einsaetze, "");
-    if (torwart) {
-        s(", %s: %d%s", "Gehaltene Bälle (nur Liga)", 0, "");
-    } else {
-        const int32_t zehntel = einsaetze > 0 ? tore * 10 / einsaetze : 0;
-        s(", %s: %d.%d%s", "Tore pro Spiel (nur Liga)", zehntel / 10, zehntel % 10, "");
-    }
+    const Spieler_Liga_Zahlen liga = Spieler_Liga_Zahlen_Holen(team, spnr);
+    s(", %s: %d%s", "Einsätze (nur Liga)", liga.einsaetze, "");
+    if (torwart) s(", %s: %d%s", "Gehaltene Bälle (nur Liga)", liga.paraden, "");
+    else if (liga.pro_spiel_zehntel) s(", %s: %d.%d%s", "Tore pro Spiel (nur Liga)", liga.pro_spiel, liga.pro_spiel_zehntel, "");
+    else s(", %s: %d%s", "Tore pro Spiel (nur Liga)", liga.pro_spiel, "");
 
     if (im_team && team != Transfermarkt_Team) {
         const int32_t vertrag_team = (fl & TS_PROBE) && herkunft >= 0 ? herkunft : team;

@@ -4,7 +4,8 @@
 // Script (--script FILE): one event per line, blank lines and lines starting with '#' are
 // skipped; a line that does not read (unknown command, arguments missing, extra or out of
 // range) is reported on standard error and skipped whole:
-//   move X Y | left down | left up | right down | right up | click X Y (move, down, up)
+//   move X Y | left down | left up | right down | right up
+//   click X Y          move, left down, 100 ms held, left up
 //   key CODE (down and up) | key_down CODE | key_up CODE      virtual-key codes 1-255; 16 Shift
 //   wheel up | wheel down | wait MS | activate 0|1 | dump FILE.png | quit
 //   answer TEXT        the answer of the next dialog (a file name, a list index, a text,
@@ -97,6 +98,12 @@ struct Script {
     size_t next = 0;
     bool waiting = false;
     uint32_t wait_until = 0;
+    // Passes the waiting program made (its idle waits) and feeds asked for, since the wait began;
+    // whether the program has come to rest at all while the script runs (a driver that only
+    // pumps never does).
+    uint32_t wait_passes = 0, wait_feeds = 0;
+    bool geruht = false;
+    bool links_gedrueckt = false, rechts_gedrueckt = false;  // held by the script's own lines
     bool closed = false;
     uint32_t last_left_down = 0;
     int last_left_x = -100, last_left_y = -100;
@@ -348,8 +355,17 @@ int Os_Cursor_Count(int delta)
 
 // ---- Script ----
 
+// A script stopped or replaced in the middle of a click leaves no button held.
+static void script_loslassen()
+{
+    if (script.links_gedrueckt || script.rechts_gedrueckt)
+        Os_Input_Set_Buttons(mouse_left && !script.links_gedrueckt, mouse_right && !script.rechts_gedrueckt);
+    script.links_gedrueckt = script.rechts_gedrueckt = false;
+}
+
 void Os_Script_Load_Text(const std::string& text)
 {
+    script_loslassen();
     script = Script();
     script.active = true;
     std::istringstream in(text);
@@ -381,6 +397,7 @@ bool Os_Script_Finished()
 
 void Os_Script_Stop()
 {
+    script_loslassen();
     script = Script();
     script_gehalten = false;
     answers.clear();
@@ -553,12 +570,21 @@ static bool script_step()
         if (!script.waiting) {
             script.waiting = true;
             script.wait_until = Os_Time_Ms() + uint32_t(z.a);
+            script.wait_passes = script.wait_feeds = 0;
         }
         // Headless, with no input queued and nothing playing, only the timers can act before
         // the wait ends: the clock runs there at once, each timer pass still at its own time.
+        // First the program comes to rest a few times (its main loop waits for input) at the
+        // present time, as it would in the window: a menu needs one pass to leave the icon the
+        // pointer left and one to take the new one, and a fade or glow that polls the buttons
+        // meanwhile must not take the whole wait. A program that never rests gets the jump at
+        // once; one in a loop of its own for a while, after a while.
         // A held button is input the program polls pass by pass, as in the window: no jump.
+        ++script.wait_feeds;
         int32_t rest = int32_t(script.wait_until - Os_Time_Ms());
-        if (rest > 0 && Os_Headless() && queue_empty() && Os_Sound_Alle_Still() && !mouse_left && !mouse_right)
+        const bool eingeschwungen = !script.geruht || script.wait_passes >= 3 || script.wait_feeds >= 2000;
+        if (rest > 0 && eingeschwungen && Os_Headless() && queue_empty() && Os_Sound_Alle_Still() && !mouse_left &&
+            !mouse_right)
             Os_Clock_Advance(uint32_t(rest));
         if (int32_t(Os_Time_Ms() - script.wait_until) < 0) return false;
         script.waiting = false;
@@ -574,10 +600,15 @@ static bool script_step()
         Os_Post_Message(WM_MOUSEMOVE, 0, pos);
         break;
     case Befehl::click:
+        // As a hand clicks: the pointer arrives, then the button is held over a few passes of
+        // the program. A press and release in one poll is reported once, and a loop that only
+        // peeks at the buttons (a hover glow, a fade) would take it from the menu's event step.
         Os_Input_Set_Mouse(x, y);
-        script.lines.insert(script.lines.begin() + long(script.next), {"left down", "left up"});
+        Os_Post_Message(WM_MOUSEMOVE, 0, pos);
+        script.lines.insert(script.lines.begin() + long(script.next), {"left down", "wait 100", "left up"});
         break;
     case Befehl::left:
+        script.links_gedrueckt = z.a != 0;
         if (z.a) {
             script_left_down();
         } else {
@@ -586,6 +617,7 @@ static bool script_step()
         }
         break;
     case Befehl::right:
+        script.rechts_gedrueckt = z.a != 0;
         Os_Input_Set_Buttons(mouse_left, z.a != 0);
         Os_Post_Message(z.a ? WM_RBUTTONDOWN : WM_RBUTTONUP, z.a ? 2 : 0, 0);
         break;
@@ -646,7 +678,9 @@ void Os_Wait_Input(uint32_t ms)
         else Os_Sleep(ms);
         return;
     }
+    if (script.active) script.geruht = true;
     if (script_line_ready()) return;
+    if (script.waiting) ++script.wait_passes;
     Os_Sleep(ms);
 }
 

@@ -147,6 +147,8 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 1227, 1227, BILD, 320, 120, 0, 16, true, "Titelbild der Transfersuche");
     bereich(v, scr, 1226, 1226, BILD, 320, 120, 0, 16, true, "Titelbild des Spielervergleichs");
     bereich(v, scr, 1228, 1228, BILD, 320, 120, 0, 16, true, "Zweites Titelbild des Spielervergleichs");
+    bereich(v, scr, 1347, 1350, BILD, 30, 30, 0, 16, true, "Transfersuche: Assistent (Icon gleicher Nummer)");
+    bereich(v, scr, 1351, 1362, BILD, 13, 12, 0, 16, true, "Transfersuche: Zeichen der Schalter (Icon gleicher Nummer)");
     // The kit figures of the player editors: eight 8-bit frames each, and the figures' palette.
     v.push_back({scr, 2881, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Feldspieler (8 Bilder)"});
     v.push_back({scr, 3170, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Torwart mit Handschuhen (8 Bilder)"});

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include "platform/maus.h"
+#include "platform/os/os.h"
+#include "platform/os/os_intern.h"
+#include "platform/win95.h"
+
+// A script's click must reach a menu whose hover glow peeks at the buttons before the event step
+// reads them: the press has to be there for both.
+TEST(SkriptKlick, AClickHoldsTheButtonAtItsPointForMoreThanOnePoll)
+{
+    Os_Script_Stop();
+    Os_Clear_Messages();
+    Os_Input_Set_Buttons(false, false);
+    Maus_Get_Tasten();
+    Maus_Neue_Tasten();
+    Os_Script_Load_Text("click 30 40\n");
+    int beide = 0, gepollt = 0;
+    const uint32_t start = Os_Time_Ms();
+    while (!Os_Script_Finished() && Os_Time_Ms() - start < 5000) {
+        ++gepollt;
+        const int spaehen = Maus_Get_Tasten();
+        const int schritt = Maus_Get_Tasten();
+        if (spaehen == 1 && schritt == 1) {
+            ++beide;
+            EXPECT_EQ(Win95_Get_Cursor_X(), 30) << "pressed where it points";
+            EXPECT_EQ(Win95_Get_Cursor_Y(), 40);
+        }
+    }
+    EXPECT_GE(beide, 2) << "after " << gepollt << " polls";
+    EXPECT_GE(Os_Time_Ms() - start, 100u);
+    EXPECT_EQ(Maus_Get_Tasten(), 0) << "released at the end";
+    Os_Script_Stop();
+    Os_Clear_Messages();
+}
+
+// A wait lets the waiting program come to rest at the pointer before the next line: a menu needs
+// a pass to leave the icon the pointer left and one to take the new one, or a right click there
+// opens the menu of no icon.
+TEST(SkriptKlick, AWaitGivesTheRestingProgramPassesAtThePointerBeforeItsTimeRunsOut)
+{
+    Os_Script_Stop();
+    Os_Clear_Messages();
+    Os_Input_Set_Buttons(false, false);
+    Maus_Get_Tasten();
+    Os_Script_Load_Text("move 30 40\nwait 1000\nright down\nwait 50\nright up\n");
+    Os_Wait_Input(10);  // the program rests, waiting for input, when the script begins
+    const uint32_t start = Os_Time_Ms();
+    int ruhig = 0;
+    bool gedrueckt = false;
+    for (int pass = 0; pass < 100000 && !Os_Script_Finished(); ++pass) {
+        Win95_Message_Pump();
+        if (Maus_Get_Tasten() == 2) {
+            gedrueckt = true;
+            break;
+        }
+        if (Win95_Get_Cursor_X() == 30 && Win95_Get_Cursor_Y() == 40) ++ruhig;
+        Os_Wait_Input(10);
+    }
+    EXPECT_TRUE(gedrueckt);
+    EXPECT_GE(ruhig, 2) << "passes at rest before the press";
+    EXPECT_GE(Os_Time_Ms() - start, 1000u) << "the wait still lasts its time";
+    EXPECT_LT(Os_Time_Ms() - start, 1200u) << "and the clock jumps once the program rested";
+    // Stopped before its release, the script leaves the button up.
+    Os_Script_Stop();
+    EXPECT_EQ(Maus_Get_Tasten(), 0);
+    Os_Clear_Messages();
+}
