@@ -78,6 +78,14 @@ float platz_tempo(const Spielfeld_Record* r, int32_t i, float weg)
     if (weg < 1500.0f) return std::min(v * RAUM_TEMPO, 540.0f);
     return v;
 }
+// The frame an action starts with so that its contact frame comes in the given seconds.
+int32_t anlauf_bild(int32_t anim, float sekunden)
+{
+    const Spielszenen_Animation& t = Spielszenen_Animationstabelle[anim];
+    const int32_t vorlauf = t.ms_pro_bild > 0.0f ? int32_t(sekunden * 1000.0f / t.ms_pro_bild) : 0;
+    return std::max(int32_t(t.kontakt_bild) - vorlauf, 0);
+}
+
 float ball_abstand(Spielfeld_Record* r, int32_t i)
 {
     const Spielfeld_Objekt& o = r->objekt[i];
@@ -767,9 +775,10 @@ void abwehr(Spielfeld_Record* r, int32_t i, int32_t s)
             if (zug < neigung) {
                 const int32_t art = Zufall(0, 1);
                 const int32_t anim = art ? ANIM_TACKLING : ANIM_GRAETSCHE;
-                const int32_t bild = Spielszenen_Animationstabelle[anim].kontakt_bild;
-                Spielfeld_Auftrag_Geben(r, i, int32_t(b.x + b.vx * 0.2f), int32_t(b.y + b.vy * 0.2f), 0,
-                                        int32_t(tempo(r, i) * 1.2f), anim, bild, 600, 0, -1, 1, -1, -1, 0);
+                const float v = tempo(r, i) * 1.2f;
+                const int32_t bild = anlauf_bild(anim, d / std::max(v, 1.0f));
+                Spielfeld_Auftrag_Geben(r, i, int32_t(b.x + b.vx * 0.2f), int32_t(b.y + b.vy * 0.2f), 0, int32_t(v),
+                                        anim, bild, 600, 0, -1, 1, -1, -1, 0);
                 o.neu_entscheiden = 0;
                 return;
             }
@@ -832,7 +841,7 @@ void torwart_platz(Spielfeld_Record* r, int32_t i, int32_t s, int32_t hat_ball)
 }
 
 // The goalkeeper meets a shot: a catch when it comes at him, a dive when it is within his
-// reach; the contact frame is set so that it meets the ball.
+// reach; the action starts so that its contact frame comes with the ball.
 bool torwart_parieren(Spielfeld_Record* r, int32_t i, int32_t s)
 {
     Spielfeld_Objekt& o = r->objekt[i];
@@ -848,7 +857,7 @@ bool torwart_parieren(Spielfeld_Record* r, int32_t i, int32_t s)
     const bool fangen = std::fabs(seitlich) < 90.0f && b.z < 220.0f;
     const int32_t anim = fangen ? (seitlich < 0 ? ANIM_FANGEN_LINKS : ANIM_FANGEN_RECHTS)
                                 : (seitlich < 0 ? ANIM_HECHT_LINKS : ANIM_HECHT_RECHTS);
-    const int32_t bild = Spielszenen_Animationstabelle[anim].kontakt_bild;
+    const int32_t bild = anlauf_bild(anim, t);
     // the target lies towards the ball on both axes and stops short of its line, so that the
     // ball comes from the side he dives to
     const float zx = px + (b.x < o.x ? -1.0f : 1.0f);

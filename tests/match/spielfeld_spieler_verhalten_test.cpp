@@ -338,21 +338,6 @@ TEST_F(Verhalten, AHurtPlayerIsReplacedByTheAssistantOrGetsUpWhenPlayGoesOn)
 // ---------------------------------------------------------------------------------------------
 // Whole games.
 
-// The frame step's order clock as far as the shell lacks it: a timed action whose time is up is
-// over and its object decides again (a whistle or a card would otherwise hold every restart).
-void auftraege_ablaufen(Spielfeld_Record* r)
-{
-    for (int32_t i = 0; i < SPIELFELD_OBJEKTE; ++i) {
-        Spielfeld_Objekt& o = r->objekt[i];
-        Spielfeld_Auftrag* a = Spielfeld_Aktueller_Auftrag(&o);
-        if (o.aktiv && a->art != 0 && a->dauer > 0.0f && o.auftrag_zeit <= 0.0f) {
-            a->art = 0;
-            a->dauer = 0.0f;
-            o.neu_entscheiden = 1;
-        }
-    }
-}
-
 struct Bilanz {
     int32_t tore = 0, schuesse = 0, fouls = 0, ecken = 0, einwuerfe = 0, abseits = 0, elfmeter = 0;
     int32_t ohne_pfiff = 0;              // halves the match day's clock had to end
@@ -380,7 +365,6 @@ Bilanz spielen(Spielfeld_Record* r, int32_t seed)
         while (r->spielende != 2) {
             const uint8_t frei = uint8_t(r->freistoesse[0] + r->freistoesse[1]);
             Spielfeld_Record_Schritt(r, SPIELFELD_SCHRITT_MS);
-            auftraege_ablaufen(r);
             if (r->minute >= ende && r->spielende == 0) r->spielende = 1;
             // the match day's clock ends a half five minutes after its time at the latest
             if (r->minute >= ende + 5 && r->spielende == 1) {
@@ -433,9 +417,10 @@ TEST_F(Welt_Spiele, SeededGamesHaveGoalsShotsFoulsAndCornersAndTheStrongerSideAh
         }
     ASSERT_GE(n, 12);
     std::printf("%d games, per game: goals %.2f shots %.2f fouls %.2f corners %.2f throw-ins %.2f offsides %.2f "
-                "penalties %.2f; the stronger side won %d, lost %d; halves ended by the clock %d\n",
+                "penalties %.2f; the stronger side won %d, lost %d; halves ended by the clock %d; longest stoppage %d ms\n",
                 n, double(summe.tore) / n, double(summe.schuesse) / n, double(summe.fouls) / n, double(summe.ecken) / n,
-                double(summe.einwuerfe) / n, double(summe.abseits) / n, double(summe.elfmeter) / n, vorn, hinten, summe.ohne_pfiff);
+                double(summe.einwuerfe) / n, double(summe.abseits) / n, double(summe.elfmeter) / n, vorn, hinten, summe.ohne_pfiff,
+                summe.laengste_unterbrechung * SPIELFELD_SCHRITT_MS);
     EXPECT_EQ(ohne_schuss, 0);
     EXPECT_GE(summe.tore * 2, n * 3);
     EXPECT_LE(summe.tore, n * 4);
