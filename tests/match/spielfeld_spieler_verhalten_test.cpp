@@ -339,13 +339,13 @@ TEST_F(Verhalten, AHurtPlayerIsReplacedByTheAssistantOrGetsUpWhenPlayGoesOn)
 // Whole games.
 
 struct Bilanz {
-    int32_t tore = 0, schuesse = 0, fouls = 0, ecken = 0, einwuerfe = 0, abseits = 0, elfmeter = 0;
+    int32_t tore = 0, schuesse = 0, fouls = 0, ecken = 0, einwuerfe = 0, abseits = 0, elfmeter = 0, wechsel = 0;
     int32_t ohne_pfiff = 0;              // halves the match day's clock had to end
     int32_t laengste_unterbrechung = 0;  // steps
     void dazu(const Bilanz& b)
     {
         tore += b.tore, schuesse += b.schuesse, fouls += b.fouls, ecken += b.ecken, einwuerfe += b.einwuerfe;
-        abseits += b.abseits, elfmeter += b.elfmeter, ohne_pfiff += b.ohne_pfiff;
+        abseits += b.abseits, elfmeter += b.elfmeter, ohne_pfiff += b.ohne_pfiff, wechsel += b.wechsel;
         laengste_unterbrechung = std::max(laengste_unterbrechung, b.laengste_unterbrechung);
     }
 };
@@ -389,6 +389,7 @@ Bilanz spielen(Spielfeld_Record* r, int32_t seed)
     b.fouls = r->freistoesse[0] + r->freistoesse[1] + r->elfmeter[0] + r->elfmeter[1];
     b.elfmeter = r->elfmeter[0] + r->elfmeter[1];
     b.ecken = r->ecken[0] + r->ecken[1];
+    b.wechsel = r->wechsel[0] + r->wechsel[1];
     return b;
 }
 
@@ -417,9 +418,9 @@ TEST_F(Welt_Spiele, SeededGamesHaveGoalsShotsFoulsAndCornersAndTheStrongerSideAh
         }
     ASSERT_GE(n, 12);
     std::printf("%d games, per game: goals %.2f shots %.2f fouls %.2f corners %.2f throw-ins %.2f offsides %.2f "
-                "penalties %.2f; the stronger side won %d, lost %d; halves ended by the clock %d; longest stoppage %d ms\n",
+                "penalties %.2f substitutions %.2f; the stronger side won %d, lost %d; halves ended by the clock %d; longest stoppage %d ms\n",
                 n, double(summe.tore) / n, double(summe.schuesse) / n, double(summe.fouls) / n, double(summe.ecken) / n,
-                double(summe.einwuerfe) / n, double(summe.abseits) / n, double(summe.elfmeter) / n, vorn, hinten, summe.ohne_pfiff,
+                double(summe.einwuerfe) / n, double(summe.abseits) / n, double(summe.elfmeter) / n, double(summe.wechsel) / n, vorn, hinten, summe.ohne_pfiff,
                 summe.laengste_unterbrechung * SPIELFELD_SCHRITT_MS);
     EXPECT_EQ(ohne_schuss, 0);
     EXPECT_GE(summe.tore * 2, n * 3);
@@ -427,6 +428,8 @@ TEST_F(Welt_Spiele, SeededGamesHaveGoalsShotsFoulsAndCornersAndTheStrongerSideAh
     EXPECT_GT(summe.fouls, 0);
     EXPECT_GT(summe.ecken, 0);
     EXPECT_GT(summe.einwuerfe, 0);
+    // the clubs' assistants bring on fresh legs for the tired late on
+    EXPECT_GE(summe.wechsel, n);
     EXPECT_GT(vorn, hinten);
     // no restart waits longer than ten seconds of pitch time (walks on and off aside)
     EXPECT_LT(summe.laengste_unterbrechung * SPIELFELD_SCHRITT_MS, 10000);
