@@ -35,6 +35,7 @@ constexpr float STANDARD_ABSTAND = 915.0f;
 constexpr float NEU_AB = 120.0f;         // a new run only when the point moved this far
 constexpr float AM_BALL = 60.0f;         // the ball is at his feet
 constexpr float BEDRAENGT = 250.0f;      // an opponent this near presses the man on the ball
+constexpr float VOR_DEM_STRAFRAUM = 3000.0f;  // from the goal line
 constexpr float FREILAUFEN = 200.0f;     // an opponent this near makes an attacker seek room
 constexpr float TACKLING_NAH = 260.0f;
 constexpr float ROLLEN_BIS = 1500.0f;    // passes up to this length roll, longer ones fly
@@ -937,7 +938,11 @@ void Spielfeld_Verhalten_Ballfuehrer(Spielfeld_Record* r, int32_t slot, int32_t 
     if (zum_tor < schuss_weite(r, slot) && std::fabs(o.y - gy) < 2200.0f) {
         const int32_t zug = Zufall(0, 99);
         const float nah = (schuss_weite(r, slot) - zum_tor) / 15.0f;
-        if (float(zug) < 40.0f + nah + (bedraengt ? 20.0f : 0.0f)) {
+        // from distance now and then, as a rule from the area; there a man at him makes him try
+        // to go round first as often as not
+        const bool im_strafraum = std::fabs(o.x - gx) <= float(Spielfeld_Masse[16]);
+        const float neigung = !im_strafraum ? 25.0f + nah / 2.0f : bedraengt ? 40.0f : 40.0f + nah;
+        if (float(zug) < neigung) {
             schiessen(r, slot, wert(r, slot, TORSCHUSS));
             return;
         }
@@ -965,7 +970,9 @@ void Spielfeld_Verhalten_Ballfuehrer(Spielfeld_Record* r, int32_t slot, int32_t 
         }
     }
     const int32_t blick = Zufall(0, 999);
-    if (bedraengt || blick < 120 + wert(r, slot, UEBERSICHT) / 4) {
+    // in front of the area he mostly takes his man on rather than look for a pass
+    const bool durch = std::fabs(o.x - gx) < VOR_DEM_STRAFRAUM && blick < 700;
+    if (!durch && (bedraengt || blick < 120 + wert(r, slot, UEBERSICHT) / 4)) {
         Zuspiel z = anspielstation(r, slot, seite, 3000.0f, true);
         const bool eigene_haelfte = std::fabs(o.x - eigenes_tor_x(r, seite)) < laenge() / 2;
         if (z.slot < 0 && bedraengt && eigene_haelfte) {

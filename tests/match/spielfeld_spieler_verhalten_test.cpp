@@ -162,6 +162,35 @@ TEST_F(Verhalten, APressedHolderPassesToAFreeMateNotToACoveredOne)
     EXPECT_TRUE(angekommen);
 }
 
+// Box entries are what fouls in the area, and so penalties, come from: from distance a striker
+// shoots only now and then, in the area as a rule, unless a man is at him.
+TEST_F(Verhalten, AStrikerShootsFromTheAreaRatherThanFromDistanceAndTakesOnAManInIt)
+{
+    const float L = float(Spielfeld_Masse[0]), W = float(Spielfeld_Masse[1]);
+    const auto schuesse = [&](float vor_dem_tor, bool bedraengt) {
+        int32_t n = 0;
+        for (int32_t seed = 1; seed <= 100; ++seed) {
+            SetUp();
+            feld(16, L - 60, W / 2, true);
+            feld(9, L - vor_dem_tor, W / 2);
+            if (bedraengt) feld(20, L - vor_dem_tor + 150, W / 2 + 100);
+            ball_bei(L - vor_dem_tor + 20, W / 2);
+            Spielfeld_Ballbesitz_Setzen(r.get(), 9);
+            Zufall_Set_Seed(seed * 7919);
+            Spielfeld_Verhalten_Ballfuehrer(r.get(), 9, 0);
+            n += r->schuss_offen != 0;
+            TearDown();
+        }
+        SetUp();
+        return n;
+    };
+    EXPECT_LT(schuesse(1700.0f, false), 75);  // just outside the area
+    EXPECT_GT(schuesse(1200.0f, false), 95);
+    const int32_t gedraengt = schuesse(1200.0f, true);
+    EXPECT_LT(gedraengt, 60);
+    EXPECT_GT(gedraengt, 20);
+}
+
 TEST_F(Verhalten, AReceiverBeyondTheLastDefenderGivesTheOtherSideAFreeKick)
 {
     const float W = float(Spielfeld_Masse[1]);
