@@ -107,7 +107,7 @@ void auftrag_felder(A& a, uint32_t p, V& v)
     v(p + 33, a.frei_33);
     v(p + 36, a.animation);
     v(p + 40, a.wert_40);
-    v(p + 41, a.frei_41);
+    v(p + 41, a.bild_ms);
     v(p + 42, a.richtung);
 }
 

@@ -73,7 +73,7 @@ struct Spielfeld_Auftrag {
     uint8_t frei_33[3];
     int32_t animation;            // -1 empty
     uint8_t wert_40;              // frame counter
-    uint8_t frei_41;
+    uint8_t bild_ms;              // ms the current frame has shown
     int16_t richtung;             // -1, or 35: face the ball
 };
 constexpr int32_t SPIELFELD_AUFTRAEGE = 4;

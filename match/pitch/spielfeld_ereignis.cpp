@@ -174,6 +174,8 @@ void Spielfeld_Foul_Bewerten(Spielfeld_Record* r)
     if (!r) return;
     const int32_t f = r->foul_taeter, v = r->gefoulter;
     bool entscheiden = slot_gueltig(f);
+    // the side's foul count; a decision reversed as a dive is none
+    if (entscheiden && v != -1 && r->fouls[f < 16 ? 0 : 1] < 255) ++r->fouls[f < 16 ? 0 : 1];
     if (entscheiden) {
         const int32_t toleranz = Zufall(0, 1 + int32_t(std::lround(r->tempo_faktor)));
         entscheiden = toleranz < 3;

@@ -202,6 +202,7 @@ void Spielfeld_Auftrag_Animation_Setzen(Spielfeld_Record* r, int32_t nr, int32_t
     const bool behalten = relativ == 0 && (anim == a.animation || o.zielpunkt);
     if (!behalten) {
         a.wert_40 = uint8_t(wert_40);
+        a.bild_ms = 0;
         if (relativ == 0) o.auftrag_zeit = d;
     }
     if ((o.x != o.letzte_x || o.y != o.letzte_y)) {

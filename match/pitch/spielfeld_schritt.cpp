@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "gameflow/globals.h"
+#include "match/pitch/spielfeld_animationen.h"
 #include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_kontakte.h"
@@ -46,12 +47,72 @@ void kraft_fuehren(Spielfeld_Record* r, int32_t i, const Spielfeld_Auftrag* a)
     e.kraft = uint32_t(std::clamp(k, 0, int32_t(KRAFT_MAX)));
 }
 
+// The animation runs at its own rate from the frame its order began with: moves and idles
+// loop, anything else stops on its end frame. True when such an action has played out.
+bool bilder_laufen(Spielfeld_Auftrag& a, int32_t ms)
+{
+    if (!Spielszenen_Animation_Gueltig(a.animation)) return false;
+    const Spielszenen_Animation& t = Spielszenen_Animationstabelle[a.animation];
+    if (t.bilder <= 1 || t.ms_pro_bild <= 0.0f) return a.art != 0;
+    // the carry is a byte: slower animations step at most every 255 ms
+    const int32_t pro_bild = std::clamp(int32_t(t.ms_pro_bild), 1, 255);
+    const int32_t letztes = std::min<int32_t>(a.wert_6, t.bilder - 1);
+    int32_t zeit = int32_t(a.bild_ms) + ms;
+    int32_t bild = a.wert_40;
+    for (; zeit >= pro_bild; zeit -= pro_bild) ++bild;
+    bool aus = false;
+    if (a.art == 0) bild %= t.bilder;
+    else if (bild > letztes) {
+        bild = std::max<int32_t>(letztes, a.wert_40);
+        zeit = 0;
+        aus = true;
+    }
+    a.wert_40 = uint8_t(bild);
+    a.bild_ms = uint8_t(zeit);
+    return aus;
+}
+
+// The next order of the ring, when one was queued, becomes current with its own time.
+void ring_weiter(Spielfeld_Objekt& o)
+{
+    const int32_t n = (o.ring + 1) & 3;
+    Spielfeld_Auftrag& na = o.auftrag[n];
+    if (na.animation == -1) return;
+    o.ring = int8_t(n);
+    o.auftrag_fertig = 0;
+    o.neuer_auftrag = 1;
+    o.auftrag_zeit = na.dauer;
+    const bool am_ziel = o.x == na.ziel[0] && o.y == na.ziel[1] && o.z == na.ziel[2];
+    if (am_ziel) na.tempo = 0.0f;
+    Spielfeld_Objekt_Richtung_Setzen(&o, na.tempo);
+}
+
+// An action is over when its time is up, or, without a time, when it has played out standing;
+// it then frees the object for its next order or a new decision.
+void auftrag_schritt(Spielfeld_Objekt& o, int32_t ms)
+{
+    Spielfeld_Auftrag& a = *Spielfeld_Aktueller_Auftrag(&o);
+    const bool ausgespielt = bilder_laufen(a, ms);
+    o.auftrag_zeit = std::max(o.auftrag_zeit - float(ms), 0.0f);
+    // an order given again with its animation keeps the time it had, which may be none left
+    const bool steht = a.tempo == 0.0f && a.start_tempo == 0.0f;
+    const bool vorbei = a.dauer > 0.0f ? o.auftrag_zeit == 0.0f && (a.art != 0 || steht) : ausgespielt && steht;
+    if (vorbei) {
+        a.art = 0;
+        a.dauer = 0.0f;
+        a.wartend = 0;
+        o.auftrag_fertig = 1;
+        if (o.auftrag[(o.ring + 1) & 3].animation == -1) o.neu_entscheiden = 1;
+    }
+    if (o.auftrag_fertig) ring_weiter(o);
+}
+
 void objekt_schritt(Spielfeld_Record* r, int32_t i, int32_t ms)
 {
     Spielfeld_Objekt& o = r->objekt[i];
-    Spielfeld_Auftrag* a = Spielfeld_Aktueller_Auftrag(&o);
     const float dt = float(ms);
-    if (o.auftrag_zeit > 0.0f) o.auftrag_zeit = std::max(o.auftrag_zeit - dt, 0.0f);
+    auftrag_schritt(o, ms);
+    Spielfeld_Auftrag* a = Spielfeld_Aktueller_Auftrag(&o);
     if (i < SPIELFELD_SLOTS) kraft_fuehren(r, i, a);
     o.countdown_a = std::max(o.countdown_a - dt, 0.0f);
     o.countdown_b = std::max(o.countdown_b - dt, 0.0f);
@@ -276,7 +337,8 @@ void waechter(Spielfeld_Record* r, int32_t ms)
 void Spielfeld_Record_Schritt(Spielfeld_Record* r, int32_t ms)
 {
     if (!r) return;
-    r->frame_zeit = uint32_t(ms);
+    // the record's millisecond clock: the view's tickers, blinks and figures run on it
+    r->frame_zeit += uint32_t(ms);
     // Between two shoot-out kicks the pitch rests until the day sets up the next one.
     if (r->elfmeter_schuss == 2) return;
     Ball_Objekt = &r->objekt[SPIELFELD_BALL];

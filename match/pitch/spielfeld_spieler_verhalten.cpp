@@ -35,6 +35,7 @@ constexpr float STANDARD_ABSTAND = 915.0f;
 constexpr float NEU_AB = 120.0f;         // a new run only when the point moved this far
 constexpr float AM_BALL = 60.0f;         // the ball is at his feet
 constexpr float BEDRAENGT = 250.0f;      // an opponent this near presses the man on the ball
+constexpr float VOR_DEM_STRAFRAUM = 3000.0f;  // from the goal line
 constexpr float FREILAUFEN = 200.0f;     // an opponent this near makes an attacker seek room
 constexpr float TACKLING_NAH = 260.0f;
 constexpr float ROLLEN_BIS = 1500.0f;    // passes up to this length roll, longer ones fly
@@ -78,6 +79,14 @@ float platz_tempo(const Spielfeld_Record* r, int32_t i, float weg)
     if (weg < 1500.0f) return std::min(v * RAUM_TEMPO, 540.0f);
     return v;
 }
+// The frame an action starts with so that its contact frame comes in the given seconds.
+int32_t anlauf_bild(int32_t anim, float sekunden)
+{
+    const Spielszenen_Animation& t = Spielszenen_Animationstabelle[anim];
+    const int32_t vorlauf = t.ms_pro_bild > 0.0f ? int32_t(sekunden * 1000.0f / t.ms_pro_bild) : 0;
+    return std::max(int32_t(t.kontakt_bild) - vorlauf, 0);
+}
+
 float ball_abstand(Spielfeld_Record* r, int32_t i)
 {
     const Spielfeld_Objekt& o = r->objekt[i];
@@ -767,9 +776,10 @@ void abwehr(Spielfeld_Record* r, int32_t i, int32_t s)
             if (zug < neigung) {
                 const int32_t art = Zufall(0, 1);
                 const int32_t anim = art ? ANIM_TACKLING : ANIM_GRAETSCHE;
-                const int32_t bild = Spielszenen_Animationstabelle[anim].kontakt_bild;
-                Spielfeld_Auftrag_Geben(r, i, int32_t(b.x + b.vx * 0.2f), int32_t(b.y + b.vy * 0.2f), 0,
-                                        int32_t(tempo(r, i) * 1.2f), anim, bild, 600, 0, -1, 1, -1, -1, 0);
+                const float v = tempo(r, i) * 1.2f;
+                const int32_t bild = anlauf_bild(anim, d / std::max(v, 1.0f));
+                Spielfeld_Auftrag_Geben(r, i, int32_t(b.x + b.vx * 0.2f), int32_t(b.y + b.vy * 0.2f), 0, int32_t(v),
+                                        anim, bild, 600, 0, -1, 1, -1, -1, 0);
                 o.neu_entscheiden = 0;
                 return;
             }
@@ -832,7 +842,7 @@ void torwart_platz(Spielfeld_Record* r, int32_t i, int32_t s, int32_t hat_ball)
 }
 
 // The goalkeeper meets a shot: a catch when it comes at him, a dive when it is within his
-// reach; the contact frame is set so that it meets the ball.
+// reach; the action starts so that its contact frame comes with the ball.
 bool torwart_parieren(Spielfeld_Record* r, int32_t i, int32_t s)
 {
     Spielfeld_Objekt& o = r->objekt[i];
@@ -848,7 +858,7 @@ bool torwart_parieren(Spielfeld_Record* r, int32_t i, int32_t s)
     const bool fangen = std::fabs(seitlich) < 90.0f && b.z < 220.0f;
     const int32_t anim = fangen ? (seitlich < 0 ? ANIM_FANGEN_LINKS : ANIM_FANGEN_RECHTS)
                                 : (seitlich < 0 ? ANIM_HECHT_LINKS : ANIM_HECHT_RECHTS);
-    const int32_t bild = Spielszenen_Animationstabelle[anim].kontakt_bild;
+    const int32_t bild = anlauf_bild(anim, t);
     // the target lies towards the ball on both axes and stops short of its line, so that the
     // ball comes from the side he dives to
     const float zx = px + (b.x < o.x ? -1.0f : 1.0f);
@@ -928,7 +938,11 @@ void Spielfeld_Verhalten_Ballfuehrer(Spielfeld_Record* r, int32_t slot, int32_t 
     if (zum_tor < schuss_weite(r, slot) && std::fabs(o.y - gy) < 2200.0f) {
         const int32_t zug = Zufall(0, 99);
         const float nah = (schuss_weite(r, slot) - zum_tor) / 15.0f;
-        if (float(zug) < 40.0f + nah + (bedraengt ? 20.0f : 0.0f)) {
+        // from distance now and then, as a rule from the area; there a man at him makes him try
+        // to go round first as often as not
+        const bool im_strafraum = std::fabs(o.x - gx) <= float(Spielfeld_Masse[16]);
+        const float neigung = !im_strafraum ? 25.0f + nah / 2.0f : bedraengt ? 40.0f : 40.0f + nah;
+        if (float(zug) < neigung) {
             schiessen(r, slot, wert(r, slot, TORSCHUSS));
             return;
         }
@@ -956,7 +970,9 @@ void Spielfeld_Verhalten_Ballfuehrer(Spielfeld_Record* r, int32_t slot, int32_t 
         }
     }
     const int32_t blick = Zufall(0, 999);
-    if (bedraengt || blick < 120 + wert(r, slot, UEBERSICHT) / 4) {
+    // in front of the area he mostly takes his man on rather than look for a pass
+    const bool durch = std::fabs(o.x - gx) < VOR_DEM_STRAFRAUM && blick < 700;
+    if (!durch && (bedraengt || blick < 120 + wert(r, slot, UEBERSICHT) / 4)) {
         Zuspiel z = anspielstation(r, slot, seite, 3000.0f, true);
         const bool eigene_haelfte = std::fabs(o.x - eigenes_tor_x(r, seite)) < laenge() / 2;
         if (z.slot < 0 && bedraengt && eigene_haelfte) {

@@ -182,6 +182,16 @@ TEST_F(Rekorder, SentOffWithAFullListAndAWildStrictness)
     }
 }
 
+TEST_F(Rekorder, EveryJudgedFoulCountsForTheOffendersSideButADiveDoesNot)
+{
+    foul(3, 0);
+    foul(20, 16);  // sent off: still one foul
+    r->gefoulter = -1;
+    Spielfeld_Foul_Bewerten(r.get());
+    EXPECT_EQ(r->fouls[0], 1);
+    EXPECT_EQ(r->fouls[1], 1);
+}
+
 TEST_F(Rekorder, StatisticsCountersRefuseBadSlotsAndElements)
 {
     Spielfeld_Statistik_Zaehlen(r.get(), 31, 7);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "database/teamspieler.h"
+#include "match/pitch/spielfeld_animationen.h"
 #include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_schritt.h"
@@ -79,6 +80,7 @@ TEST_F(Frame, AnActiveRecordStepsOncePerUnitOnItsOwnSequenceAndItsClockStopsInSt
     r->einheiten = 0;
     const uint16_t minute = r->minute;
     run();
+    const uint32_t uhr = r->frame_zeit;
     Zufall_Set_Seed(777);
     EXPECT_EQ(run(), 1.0f);
     EXPECT_EQ(r->einheiten, 1);
@@ -86,11 +88,13 @@ TEST_F(Frame, AnActiveRecordStepsOncePerUnitOnItsOwnSequenceAndItsClockStopsInSt
     EXPECT_EQ(run(), 2.0f);
     EXPECT_EQ(r->einheiten, 3);
     EXPECT_EQ(Zufall_Get_Seed(), 777);
-    EXPECT_EQ(r->frame_zeit, uint32_t(SPIELFELD_SCHRITT_MS));
+    // the record's millisecond clock moves by every step, in play as in stoppages
+    EXPECT_EQ(r->frame_zeit, uhr + 3 * SPIELFELD_SCHRITT_MS);
     r->situation = SITUATION_ECKE;
     r->standard_aufgebaut = 1;
     run();
     EXPECT_EQ(r->einheiten, 3);
+    EXPECT_EQ(r->frame_zeit, uhr + 4 * SPIELFELD_SCHRITT_MS);
     // A full minute of units turns the record's minute.
     r->situation = SITUATION_SPIEL;
     r->einheiten = uint16_t(Spielgeschwindigkeit - 1);
@@ -324,13 +328,15 @@ TEST_F(Aufrufe, EveryFourthStepSnapshotsAShownRecordAndTheOverviewRunsOnlyWithou
 
 // A restart nobody takes is played by force after ten seconds of pitch time; a shoot-out kick
 // ends once its ball is dead, at the latest five seconds after the shot.
+// Silences the behaviour routines for a scope: nobody gives new orders or takes restarts.
+struct Stumm {
+    Stumm() { Spielfeld_Routine_Aufrufen = [](Spielfeld_Record*, Spielfeld_Routine, int32_t, int32_t) {}; }
+    ~Stumm() { Spielfeld_Routine_Aufrufen = Spielfeld_Routine_Standard; }
+};
+
 TEST_F(Schritt, RestartsAndShootOutKicksEndWithinTheirWatchdogs)
 {
-    // nobody takes the restarts: the players' routines are silenced
-    struct Stumm {
-        Stumm() { Spielfeld_Routine_Aufrufen = [](Spielfeld_Record*, Spielfeld_Routine, int32_t, int32_t) {}; }
-        ~Stumm() { Spielfeld_Routine_Aufrufen = Spielfeld_Routine_Standard; }
-    } stumm;
+    Stumm stumm;
     spieler(9, 3000, 3000);
     spieler(25, 7000, 3000);
     b().x = 5000;
@@ -375,6 +381,73 @@ TEST_F(Schritt, RestartsAndShootOutKicksEndWithinTheirWatchdogs)
     r->elfmeter_schuss = 0;
     for (int32_t i = 0; i < schritte + 5; ++i) Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
     EXPECT_EQ(r->waechter_ms, 0);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The objects' order clock: order time, animation frames, the ring.
+
+class Auftragsuhr : public Schritt {
+protected:
+    Stumm stumm;
+    const Spielfeld_Auftrag& aktuell(int32_t nr) { return *Spielfeld_Aktueller_Auftrag(&r->objekt[nr]); }
+    void schritte(int32_t n)
+    {
+        for (int32_t i = 0; i < n; ++i) Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+    }
+    // the referee's signs: 12 frames of 125 ms where he stands
+    void zeigen(int32_t anim, int32_t dauer, int32_t versatz = 0)
+    {
+        r->objekt[SPIELFELD_SCHIEDSRICHTER].aktiv = 1;
+        Spielfeld_Auftrag_Geben(r.get(), SPIELFELD_SCHIEDSRICHTER, 0, 0, 0, 0, anim, 0, dauer, 0, -1, 1, 0, versatz, AUFTRAG_SUCHEN);
+    }
+};
+
+TEST_F(Auftragsuhr, TimedOrdersEndWithTheirTimeUntimedActionsOnceTheyHavePlayedOut)
+{
+    const Spielfeld_Objekt& schiri = r->objekt[SPIELFELD_SCHIEDSRICHTER];
+    zeigen(ANIM_GELB, 500);
+    schritte(17);  // 476 ms
+    EXPECT_NE(aktuell(32).art, 0);
+    EXPECT_EQ(aktuell(32).wert_40, 3);
+    r->objekt[SPIELFELD_SCHIEDSRICHTER].neu_entscheiden = 0;
+    schritte(1);
+    EXPECT_EQ(aktuell(32).art, 0);  // the restarts wait for this
+    EXPECT_EQ(schiri.neu_entscheiden, 1);
+    // given again with its animation the order keeps its spent time and ends at once
+    zeigen(ANIM_GELB, 500);
+    schritte(1);
+    EXPECT_EQ(aktuell(32).art, 0);
+    zeigen(ANIM_PFIFF, 0);
+    schritte(53);  // 1484 ms: the last of its twelve frames
+    EXPECT_NE(aktuell(32).art, 0);
+    schritte(1);
+    EXPECT_EQ(aktuell(32).art, 0);
+    EXPECT_EQ(aktuell(32).wert_40, 11);
+    // a red card queued behind a yellow one follows it with its own time
+    zeigen(ANIM_GELB, 200);
+    zeigen(ANIM_ROT, 300, 1);
+    schritte(8);  // 224 ms
+    EXPECT_EQ(aktuell(32).animation, ANIM_ROT);
+    EXPECT_FLOAT_EQ(schiri.auftrag_zeit, 300.0f);
+}
+
+TEST_F(Auftragsuhr, ARunLoopsItsFramesAndATackleMeetsTheBallWithItsContactFrame)
+{
+    spieler(5, 2000, 3000);
+    Spielfeld_Auftrag_Geben(r.get(), 5, 9000, 3000, 0, 400, ANIM_LAUFEN, 0, 0, 0, -1, 1, -1, -1, 0);
+    schritte(12);  // 336 ms at 12 frames a second
+    EXPECT_EQ(aktuell(5).wert_40, 4);
+    schritte(12);
+    EXPECT_EQ(aktuell(5).wert_40, 0);  // eight frames, round again
+    // started two frames early, the contact frame comes 167 ms later; the last one holds
+    const Spielszenen_Animation& t = Spielszenen_Animationstabelle[ANIM_TACKLING_GEFALLEN];
+    Spielfeld_Auftrag_Geben(r.get(), 5, int32_t(r->objekt[5].x), 3000, 0, 0, ANIM_TACKLING_GEFALLEN, t.kontakt_bild - 2, 0,
+                            0, -1, 1, -1, -1, 0);
+    schritte(6);
+    EXPECT_EQ(aktuell(5).wert_40, t.kontakt_bild);
+    schritte(15);  // 588 ms
+    EXPECT_EQ(aktuell(5).wert_40, t.bilder - 1);
+    EXPECT_NE(aktuell(5).art, 0);
 }
 
 }  // namespace

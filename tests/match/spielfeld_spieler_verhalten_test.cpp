@@ -162,6 +162,35 @@ TEST_F(Verhalten, APressedHolderPassesToAFreeMateNotToACoveredOne)
     EXPECT_TRUE(angekommen);
 }
 
+// Box entries are what fouls in the area, and so penalties, come from: from distance a striker
+// shoots only now and then, in the area as a rule, unless a man is at him.
+TEST_F(Verhalten, AStrikerShootsFromTheAreaRatherThanFromDistanceAndTakesOnAManInIt)
+{
+    const float L = float(Spielfeld_Masse[0]), W = float(Spielfeld_Masse[1]);
+    const auto schuesse = [&](float vor_dem_tor, bool bedraengt) {
+        int32_t n = 0;
+        for (int32_t seed = 1; seed <= 100; ++seed) {
+            SetUp();
+            feld(16, L - 60, W / 2, true);
+            feld(9, L - vor_dem_tor, W / 2);
+            if (bedraengt) feld(20, L - vor_dem_tor + 150, W / 2 + 100);
+            ball_bei(L - vor_dem_tor + 20, W / 2);
+            Spielfeld_Ballbesitz_Setzen(r.get(), 9);
+            Zufall_Set_Seed(seed * 7919);
+            Spielfeld_Verhalten_Ballfuehrer(r.get(), 9, 0);
+            n += r->schuss_offen != 0;
+            TearDown();
+        }
+        SetUp();
+        return n;
+    };
+    EXPECT_LT(schuesse(1700.0f, false), 75);  // just outside the area
+    EXPECT_GT(schuesse(1200.0f, false), 95);
+    const int32_t gedraengt = schuesse(1200.0f, true);
+    EXPECT_LT(gedraengt, 60);
+    EXPECT_GT(gedraengt, 20);
+}
+
 TEST_F(Verhalten, AReceiverBeyondTheLastDefenderGivesTheOtherSideAFreeKick)
 {
     const float W = float(Spielfeld_Masse[1]);
@@ -338,29 +367,14 @@ TEST_F(Verhalten, AHurtPlayerIsReplacedByTheAssistantOrGetsUpWhenPlayGoesOn)
 // ---------------------------------------------------------------------------------------------
 // Whole games.
 
-// The frame step's order clock as far as the shell lacks it: a timed action whose time is up is
-// over and its object decides again (a whistle or a card would otherwise hold every restart).
-void auftraege_ablaufen(Spielfeld_Record* r)
-{
-    for (int32_t i = 0; i < SPIELFELD_OBJEKTE; ++i) {
-        Spielfeld_Objekt& o = r->objekt[i];
-        Spielfeld_Auftrag* a = Spielfeld_Aktueller_Auftrag(&o);
-        if (o.aktiv && a->art != 0 && a->dauer > 0.0f && o.auftrag_zeit <= 0.0f) {
-            a->art = 0;
-            a->dauer = 0.0f;
-            o.neu_entscheiden = 1;
-        }
-    }
-}
-
 struct Bilanz {
-    int32_t tore = 0, schuesse = 0, fouls = 0, ecken = 0, einwuerfe = 0, abseits = 0, elfmeter = 0;
+    int32_t tore = 0, schuesse = 0, fouls = 0, ecken = 0, einwuerfe = 0, abseits = 0, elfmeter = 0, wechsel = 0;
     int32_t ohne_pfiff = 0;              // halves the match day's clock had to end
     int32_t laengste_unterbrechung = 0;  // steps
     void dazu(const Bilanz& b)
     {
         tore += b.tore, schuesse += b.schuesse, fouls += b.fouls, ecken += b.ecken, einwuerfe += b.einwuerfe;
-        abseits += b.abseits, elfmeter += b.elfmeter, ohne_pfiff += b.ohne_pfiff;
+        abseits += b.abseits, elfmeter += b.elfmeter, ohne_pfiff += b.ohne_pfiff, wechsel += b.wechsel;
         laengste_unterbrechung = std::max(laengste_unterbrechung, b.laengste_unterbrechung);
     }
 };
@@ -380,7 +394,6 @@ Bilanz spielen(Spielfeld_Record* r, int32_t seed)
         while (r->spielende != 2) {
             const uint8_t frei = uint8_t(r->freistoesse[0] + r->freistoesse[1]);
             Spielfeld_Record_Schritt(r, SPIELFELD_SCHRITT_MS);
-            auftraege_ablaufen(r);
             if (r->minute >= ende && r->spielende == 0) r->spielende = 1;
             // the match day's clock ends a half five minutes after its time at the latest
             if (r->minute >= ende + 5 && r->spielende == 1) {
@@ -405,6 +418,7 @@ Bilanz spielen(Spielfeld_Record* r, int32_t seed)
     b.fouls = r->freistoesse[0] + r->freistoesse[1] + r->elfmeter[0] + r->elfmeter[1];
     b.elfmeter = r->elfmeter[0] + r->elfmeter[1];
     b.ecken = r->ecken[0] + r->ecken[1];
+    b.wechsel = r->wechsel[0] + r->wechsel[1];
     return b;
 }
 
@@ -433,15 +447,18 @@ TEST_F(Welt_Spiele, SeededGamesHaveGoalsShotsFoulsAndCornersAndTheStrongerSideAh
         }
     ASSERT_GE(n, 12);
     std::printf("%d games, per game: goals %.2f shots %.2f fouls %.2f corners %.2f throw-ins %.2f offsides %.2f "
-                "penalties %.2f; the stronger side won %d, lost %d; halves ended by the clock %d\n",
+                "penalties %.2f substitutions %.2f; the stronger side won %d, lost %d; halves ended by the clock %d; longest stoppage %d ms\n",
                 n, double(summe.tore) / n, double(summe.schuesse) / n, double(summe.fouls) / n, double(summe.ecken) / n,
-                double(summe.einwuerfe) / n, double(summe.abseits) / n, double(summe.elfmeter) / n, vorn, hinten, summe.ohne_pfiff);
+                double(summe.einwuerfe) / n, double(summe.abseits) / n, double(summe.elfmeter) / n, double(summe.wechsel) / n, vorn, hinten, summe.ohne_pfiff,
+                summe.laengste_unterbrechung * SPIELFELD_SCHRITT_MS);
     EXPECT_EQ(ohne_schuss, 0);
     EXPECT_GE(summe.tore * 2, n * 3);
     EXPECT_LE(summe.tore, n * 4);
     EXPECT_GT(summe.fouls, 0);
     EXPECT_GT(summe.ecken, 0);
     EXPECT_GT(summe.einwuerfe, 0);
+    // the clubs' assistants bring on fresh legs for the tired late on
+    EXPECT_GE(summe.wechsel, n);
     EXPECT_GT(vorn, hinten);
     // no restart waits longer than ten seconds of pitch time (walks on and off aside)
     EXPECT_LT(summe.laengste_unterbrechung * SPIELFELD_SCHRITT_MS, 10000);
