@@ -104,10 +104,11 @@ void auftrag_felder(A& a, uint32_t p, V& v)
     v(p + 30, a.wartend);
     v(p + 31, a.x_unter);
     v(p + 32, a.y_unter);
-    v(p + 33, a.frei_33);
+    v(p + 33, a.bild_ms);
+    v(p + 34, a.frei_34);
     v(p + 36, a.animation);
     v(p + 40, a.wert_40);
-    v(p + 41, a.bild_ms);
+    v(p + 41, a.blickrichtung);
     v(p + 42, a.richtung);
 }
 

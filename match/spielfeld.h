@@ -70,10 +70,11 @@ struct Spielfeld_Auftrag {
     uint8_t art;                  // 0 free, else the animation's kind (8 and 10 while entered)
     uint8_t wartend;
     uint8_t x_unter, y_unter;     // target below the position when given (players)
-    uint8_t frei_33[3];
+    uint8_t bild_ms;              // ms the current frame has shown
+    uint8_t frei_34[2];
     int32_t animation;            // -1 empty
     uint8_t wert_40;              // frame counter
-    uint8_t bild_ms;              // ms the current frame has shown
+    uint8_t blickrichtung;        // the view's direction of the figure, 0-7
     int16_t richtung;             // -1, or 35: face the ball
 };
 constexpr int32_t SPIELFELD_AUFTRAEGE = 4;

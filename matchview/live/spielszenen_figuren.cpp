@@ -180,7 +180,7 @@ void Spielszenen_Animation_Spiegeln(Spielfeld_Record* r, int32_t objekt)
     if (!r) return;
     Spielfeld_Auftrag& a = r->objekt[objekt].auftrag[std::clamp(int32_t(r->objekt[objekt].ring), 0, 3)];
     const int32_t c = a.animation;
-    if ((c >= 97 && c <= 99) || c == 113 || c == 114 || (c >= 117 && c <= 120)) a.frei_41 = r->gespiegelt ? 0 : 1;
+    if ((c >= 97 && c <= 99) || c == 113 || c == 114 || (c >= 117 && c <= 120)) a.blickrichtung = r->gespiegelt ? 0 : 1;
 }
 
 void Spielszenen_Kraftbalken_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t slot)
@@ -256,7 +256,7 @@ void Spielszenen_Figuren_Zeichnen(Spielfeld_Record* r, const Spielfeld_Steuerung
         }
         Spielszenen_Feld_Zu_Bild(r, ball.x, ball.y, ball.z, &ball.pixel_x, &ball.pixel_y);
         const int32_t w = Spielszenen_Winkel_Berechnen(a.ziel[0] - ball.x, a.ziel[1] - ball.y);
-        a.frei_41 = uint8_t((w / 40) & 7);
+        a.blickrichtung = uint8_t((w / 40) & 7);
     }
     int32_t liste[SPIELFELD_OBJEKTE];
     int32_t n = 0;
@@ -276,7 +276,7 @@ void Spielszenen_Figuren_Zeichnen(Spielfeld_Record* r, const Spielfeld_Steuerung
             int32_t px = 0, py = 0;
             Spielszenen_Feld_Zu_Bild(r, zx, zy, 0, &px, &py);
             if (std::abs(px - o.pixel_x) + std::abs(py - o.pixel_y) > 10)
-                a.frei_41 = uint8_t(Spielszenen_Richtung_Berechnen(o.x, o.y, zx, zy));
+                a.blickrichtung = uint8_t(Spielszenen_Richtung_Berechnen(o.x, o.y, zx, zy));
             if (i < 32) Spielszenen_Spieler_Markierung(f, r, i, st);
             Spielszenen_Animation_Spiegeln(r, i);
         }
@@ -292,7 +292,7 @@ void Spielszenen_Figuren_Zeichnen(Spielfeld_Record* r, const Spielfeld_Steuerung
         Spielfeld_Objekt& o = r->objekt[i];
         const Spielfeld_Auftrag& a = eintrag(o);
         Wahl& w = wahl[fi][i];
-        int32_t code = a.animation, bild = a.wert_40, richtung = a.frei_41;
+        int32_t code = a.animation, bild = a.wert_40, richtung = a.blickrichtung;
         const bool figur = o.wert_276 >= 0 && i < 35;
         if (figur) {
             // a figure keeps its picture for 70 ms of match time

@@ -55,7 +55,7 @@ void Spielszenen_Replay_Packen(const Spielfeld_Record* r, uint8_t* b)
         f32_setzen(p + 8, o.z);
         p[12] = uint8_t(std::clamp(a.animation, 0, 255));
         p[13] = a.wert_40;
-        p[14] = a.frei_41;
+        p[14] = a.blickrichtung;
         p[15] = o.aktiv ? 1 : 0;
     }
     Bytes_Setze32(b + 816, r->spiel);
@@ -81,7 +81,7 @@ void Spielszenen_Replay_Entpacken(const uint8_t* b, Spielfeld_Record* r)
         o.ring = 0;
         o.auftrag[0].animation = p[12];
         o.auftrag[0].wert_40 = p[13];
-        o.auftrag[0].frei_41 = p[14];
+        o.auftrag[0].blickrichtung = p[14];
         o.auftrag[0].richtung = -1;
         o.aktiv = p[15] & 1;
     }

@@ -30,7 +30,7 @@ inline std::unique_ptr<Spielfeld_Record> Spielszenen_Probe_Record(int32_t spiel)
         o.ring = 0;
         o.auftrag[0].animation = anim;
         o.auftrag[0].wert_40 = uint8_t(bild);
-        o.auftrag[0].frei_41 = uint8_t(richtung);
+        o.auftrag[0].blickrichtung = uint8_t(richtung);
         o.auftrag[0].richtung = -1;
         o.auftrag[0].ziel[0] = x;
         o.auftrag[0].ziel[1] = y;
