@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "gameflow/ablauf_anfrage.h"
 #include "gameflow/globals.h"
 #include "graphics/font.h"
 #include "graphics/grafik_printf.h"
@@ -241,6 +242,8 @@ static void standard_anbinden()
 void Internet_Handler_Registrieren(int32_t nr, Internet_Handler handler)
 {
     standard_anbinden();
+    // The game flow's dispatcher owns these numbers.
+    if (nr >= ANFRAGE_ERSTE && nr <= ANFRAGE_LETZTE) return Ablauf_Anfrage_Registrieren(nr, handler);
     if (nr < 0 || nr >= int32_t(sizeof handler_tabelle / sizeof handler_tabelle[0])) return;
     handler_tabelle[nr] = handler;
 }
@@ -249,6 +252,7 @@ static Internet_Handler handler_von(int32_t nr)
 {
     standard_anbinden();
     if (nr == 499) return handler_tabelle[nr] ? handler_tabelle[nr] : Internet_Server_Zero_Size_Test;
+    if (nr >= ANFRAGE_ERSTE && nr <= ANFRAGE_LETZTE) return Ablauf_Server_Anfrage_Ausfuehren;
     if (nr < 0 || nr >= int32_t(sizeof handler_tabelle / sizeof handler_tabelle[0])) return nullptr;
     return handler_tabelle[nr];
 }
