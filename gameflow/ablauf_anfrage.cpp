@@ -25,6 +25,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <set>
 
 #include "competitions/spiele.h"
 #include "competitions/spiele_tabelle.h"
@@ -57,6 +58,8 @@ constexpr uint32_t TABELLE_PUFFER = 2 * sizeof(Tabelle_Datensatz);
 std::vector<Ablauf_Tagesspiel> client_heute, client_letzter_spieltag;
 bool client_hat_tag = false;
 std::vector<std::pair<int32_t, std::vector<uint8_t>>> client_records;
+// The clubs whose client has fetched its live records since the match day's start signal.
+std::set<int32_t> records_geholt;
 // The server's games of the last match day, kept when it closes.
 std::vector<Ablauf_Tagesspiel> server_letzter_spieltag;
 
@@ -116,6 +119,7 @@ bool tagesdaten(Internet_Aufruf* a) { return var_zurueck(a, Ablauf_Tagesdaten_Bi
 
 bool spielfeld_records(Internet_Aufruf* a)
 {
+    records_geholt.insert(int32_t(Handelndes_Team));
     return var_zurueck(a, Ablauf_Spielfeld_Records_Bild(int32_t(Handelndes_Team)));
 }
 
@@ -397,6 +401,10 @@ std::vector<uint8_t> Ablauf_Spielfeld_Records_Bild(int32_t team)
     Bytes_Setze32(v.data(), n);
     return v;
 }
+
+void Ablauf_Spielfeld_Abrufe_Vergessen() { records_geholt.clear(); }
+
+bool Ablauf_Spielfeld_Abgerufen(int32_t team) { return records_geholt.count(team) > 0; }
 
 // ---- Client fetches ----
 

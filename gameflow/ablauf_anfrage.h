@@ -31,6 +31,9 @@ void Ablauf_Spieltag_Merken();
 // The images of the club's live records (request 1001): u32 count, then per record u32 game,
 // u32 packed length and the packed 25,120-byte image.
 std::vector<uint8_t> Ablauf_Spielfeld_Records_Bild(int32_t team);
+// The server notes which clubs' clients have fetched them since the match day's start signal.
+void Ablauf_Spielfeld_Abrufe_Vergessen();
+bool Ablauf_Spielfeld_Abgerufen(int32_t team);
 
 // A client's fetches: the day (1000, then the match store's and the competitions' client parts),
 // the club's live records (1001, handed to the match day in place of its own), the club's

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "database/manager.h"
+#include "database/datenbank_fern.h"
 #include "database/team.h"
 #include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
@@ -375,6 +376,8 @@ bool Steuersignal_Vom_Server(const uint8_t* msg, uint32_t len)
     case SIGNAL_SPIELTAG_START:
         Print_Log(0xF0000, ">> Client erhält SPIELTAG_START-Befehl!");
         menue_modus = 0;
+        // Only a "data sent" after this start lets the client through to the match.
+        daten_verschickt = false;
         if (!im_spiel) Ablauf_Set_Naechster_Zustand(ABLAUF_CLIENT_ZUM_SPIEL);
         break;
     case SIGNAL_ZUG_BEENDET_RELAIS:
@@ -548,6 +551,9 @@ static bool rundgang()
         Mitspieler_Eintrag* m = Netzuser_Get(i);
         if (!m || !m->in_benutzung) continue;
         gesehen = true;
+        // One who logs in during a round joins it.
+        if (m->neu && (Ablauf_Lokale_Runde_Offen() || Ablauf_Zustand == ABLAUF_SERVER_WARTET))
+            Steuersignal_Server_Senden(SIGNAL_NEUER_SPIELTAG, m);
         m->neu = 0;
         uint32_t laenge = 0;
         uint8_t* msg = m->sock_info ? Netz_Server_Empfangen(m, &laenge) : nullptr;
@@ -583,6 +589,8 @@ static bool rundgang()
             if (!team_fertig(dran[k])) fertig = false;
         if (n <= 0 && !(Netz_Rolle == 2 && gesehen)) fertig = false;
     }
+    // The managers who play at the server take their turns one after the other first.
+    if (Ablauf_Lokale_Runde_Offen()) fertig = false;
     return fertig;
 }
 
@@ -612,6 +620,7 @@ static void server_pass()
         server_pumpe();
     }
     if (fertig && (Ablauf_Zustand == ABLAUF_MENUERUNDE || Ablauf_Zustand == ABLAUF_SERVER_WARTET)) {
+        Team_Internet_Server_Refresh();
         Ablauf_Zustand = ABLAUF_SPIELTAG_STARTEN;
     }
     if (++durchlauf % 2000 == 0) Print_Log(0xF0000, "Server Mode");
