@@ -502,7 +502,12 @@ bool Ablauf_Verein_Gehalten(int32_t team)
     return false;
 }
 
-bool Ablauf_Lokale_Runde_Offen() { return lokale_runde_offen && Ablauf_Netz_Aktiv(); }
+bool Ablauf_Lokale_Runde_Offen()
+{
+    // A round the loop has begun ends in the loop, hot-seat or networked.
+    const bool runde = Ablauf_Zustand == ABLAUF_MENUERUNDE || Ablauf_Zustand == ABLAUF_SPIELTAG_MENUERUNDE;
+    return (lokale_runde_offen && Ablauf_Netz_Aktiv()) || (runde && zug_anzahl >= 0);
+}
 
 bool Ablauf_Netz_Wartet()
 {

@@ -196,7 +196,8 @@ bool felder_da(Internet_Aufruf* a, int32_t erstes, int32_t anzahl, int32_t max)
     const Internet_Positionen* p = a->p;
     if (max < 0 || erstes + anzahl > p->zeiger_anzahl) return false;
     for (int32_t k = erstes; k < erstes + anzahl; ++k) {
-        if (p->groesse[k] != uint32_t(max) * 4u || (max && !p->daten[k])) return false;
+        // Counted in 64 bits: a count near 2^30 must not wrap onto a small field.
+        if (uint64_t(p->groesse[k]) != uint64_t(max) * 4u || (max && !p->daten[k])) return false;
         if (max) std::memset(p->daten[k], 0, p->groesse[k]);
     }
     return true;

@@ -19,6 +19,7 @@
 #include "network/socket.h"
 #include "platform/bytes.h"
 #include "platform/mem.h"
+#include "platform/os/os.h"
 #include "platform/print.h"
 #include "platform/win95.h"
 #include "toolkit/dienste.h"
@@ -551,10 +552,11 @@ static bool rundgang()
         Mitspieler_Eintrag* m = Netzuser_Get(i);
         if (!m || !m->in_benutzung) continue;
         gesehen = true;
-        // One who logs in during a round joins it.
+        // One who logs in during a round joins it; one who comes before the game runs is called
+        // with the first day.
         if (m->neu && (Ablauf_Lokale_Runde_Offen() || Ablauf_Zustand == ABLAUF_SERVER_WARTET))
             Steuersignal_Server_Senden(SIGNAL_NEUER_SPIELTAG, m);
-        m->neu = 0;
+        if (!m->neu || Internet_Spiel_Laeuft()) m->neu = 0;
         uint32_t laenge = 0;
         uint8_t* msg = m->sock_info ? Netz_Server_Empfangen(m, &laenge) : nullptr;
         if (msg) {
@@ -633,6 +635,10 @@ void Steuersignal_Verarbeiten()
 {
     if (steuersignal_beobachter) steuersignal_beobachter();
     Chat_Blinken_Schritt();
+    // The pump's own message pumps serve the sockets: a script's input is for the loop that
+    // called, which takes it at its own pace.
+    const bool gehalten = Os_Script_Halten(true);
     if (Win95_Netz_Modus == 1) client_pass();
     else if (Win95_Netz_Modus == 2) server_pass();
+    Os_Script_Halten(gehalten);
 }

@@ -2,11 +2,14 @@
 // one process: a stand-in transport hands each request to the server's answer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 #include <functional>
 #include <vector>
 
 #include "common/capture.h"
+#include "common/mutation.h"
 #include "competitions/spiele_welt.h"
 #include "competitions/statistik_archiv.h"
 #include "database/personal.h"
@@ -39,8 +42,11 @@ int antwort_fangen(Mitspieler_Eintrag*, const uint8_t* d, uint32_t n)
     return 1;
 }
 
+std::vector<std::vector<uint8_t>>* mitschnitt = nullptr;
+
 bool ueber_server(const std::vector<uint8_t>& anfrage, std::vector<uint8_t>* antwort)
 {
+    if (mitschnitt) mitschnitt->push_back(anfrage);
     antwort_puffer.clear();
     // The server computes for itself: a client's role would send the query on again.
     Netz_Rolle = 2;
@@ -287,6 +293,105 @@ TEST_F(Verteiler, DayImageHoldsTogetherOrIsRefused)
     EXPECT_FALSE(kaputt(12, 0xFFFFFFFFu));
     EXPECT_FALSE(kaputt(16 + 20, 4));
     EXPECT_FALSE(kaputt(0, uint32_t(KALENDER_TAG_MAX) + 1));
+}
+
+// Seeded mutations of every request the game flow answers, sent as the participant of club A:
+// nothing may crash or read outside the message, and nothing of another club changes but the
+// plain news A may send it.
+TEST_F(Verteiler, MutatedRequestsChangeNothingOfAnotherClub)
+{
+    Personal_Init();
+    Netz_Rolle = 2;
+    News_Frage f{};
+    const int32_t frage_b = News_Senden(-1, B, A, NEWS_ART_FRAGE, &f, "Frage an B");
+    ASSERT_GE(News_Senden(-1, B, -1, NEWS_ART_TEXT, nullptr, "an B"), 0);
+    Netz_Rolle = 1;
+
+    auto fremde_news = [] {
+        std::vector<std::string> v;
+        for (int32_t i = 0; i < NEWS_MAX; ++i) {
+            const News_Nachricht* n = News_Get_Nachricht(i);
+            if (n && (n->team != A || n->sender_team != A))
+                v.push_back(std::to_string(i) + ":" + std::to_string(n->flags) + ":" + std::to_string(n->frage.wort[7]) +
+                            ":" + std::to_string(n->sender_team) + ":" + n->text);
+        }
+        return v;
+    };
+    auto nur_eigene_dazu = [&](const std::vector<std::string>& vorher) {
+        // What is new was sent by A; what was there stays as it was.
+        const std::vector<std::string> jetzt = fremde_news();
+        for (const std::string& e : vorher)
+            if (std::find(jetzt.begin(), jetzt.end(), e) == jetzt.end()) return false;
+        for (const std::string& e : jetzt)
+            if (std::find(vorher.begin(), vorher.end(), e) == vorher.end() &&
+                e.find(":" + std::to_string(A) + ":") == std::string::npos)
+                return false;
+        return true;
+    };
+    const std::vector<std::string> vorher = fremde_news();
+
+    // The good requests, as the client sends them.
+    std::vector<std::vector<uint8_t>> gut;
+    mitschnitt = &gut;
+    Ablauf_Client_Tagesdaten_Holen();
+    Ablauf_Client_Spielfeld_Records_Holen();
+    Ablauf_Client_Nachrichten_Holen();
+    Ablauf_Client_News_Senden(B, "Hallo");
+    Ablauf_Client_Frage_Beantworten(frage_b, 1);
+    Ablauf_Client_Highscore();
+    Personal_Internet_Client_Get_Liste();
+    Tabelle_Datensatz t{};
+    Statistik_Suche_Tabelle(&t, LIGA, 2005);
+    int32_t w[4][8];
+    Statistik_Tabellen_In_Array(LIGA, w[0], 8);
+    Statistik_Tabellen_Suche_Team(A, w[0], w[1], w[2], w[3], w[0], w[1], w[2], 8);
+    Statistik_Titel_Suchen(A, -1, w[0], w[1], w[2], w[3], w[0], 8);
+    mitschnitt = nullptr;
+    ASSERT_EQ(gut.size(), 11u);
+    // One of the numbers that run nothing: marker, number, format length, club, "v".
+    std::vector<uint8_t> leer(18, 0);
+    Bytes_Setze32(leer.data(), INTERNET_MARKE);
+    Bytes_Setze32(leer.data() + 4, ABLAUF_LEER_1014);
+    Bytes_Setze32(leer.data() + 8, 2);
+    Bytes_Setze32(leer.data() + 12, uint32_t(A));
+    leer[16] = 'v';
+    gut.push_back(leer);
+
+    std::vector<uint8_t> t_vorher(sizeof(Team_Struktur) * size_t(Team_Anzahl));
+    std::memcpy(t_vorher.data(), T, t_vorher.size());
+
+    Fehler_Capture c;
+    mutation::Folge z(32032);
+    Netz_Rolle = 2;
+    for (int runde = 0; runde < 100000; ++runde) {
+        std::vector<std::vector<uint8_t>> m{gut[z.bis(gut.size())]};
+        const int aenderungen = 1 + int(z.bis(3));
+        for (int k = 0; k < aenderungen && !m.empty(); ++k) {
+            if (z.bis(4) == 0 && m[0].size() >= 16) {
+                // The request's number, among the dispatcher's and its neighbours.
+                Bytes_Setze32(m[0].data() + 4, 998 + z.bis(48));
+                continue;
+            }
+            mutation::einmal(m, z);
+        }
+        if (m.empty()) continue;
+        // The claimed club always speaks: a request for another is refused before it runs.
+        if (m[0].size() >= 16 && z.bis(8)) Bytes_Setze32(m[0].data() + 12, uint32_t(A));
+        antwort_puffer.clear();
+        Internet_Server_Antwort(&Mitspieler[0], m[0].data(), uint32_t(m[0].size()));
+        if (runde % 1000 == 0) {
+            ASSERT_TRUE(nur_eigene_dazu(vorher)) << runde;
+            // The store's room is kept for the checks: A's own news go again.
+            for (int32_t i = 0; i < NEWS_MAX; ++i) {
+                const News_Nachricht* n = News_Get_Nachricht(i);
+                if (n && n->sender_team == A && i != frage_b) News_Set(i, -1, -1, 4);
+            }
+        }
+    }
+    EXPECT_TRUE(nur_eigene_dazu(vorher));
+    EXPECT_EQ(std::memcmp(t_vorher.data(), T, t_vorher.size()), 0);
+    EXPECT_TRUE(News_Get_Nachricht(frage_b)->flags & NEWS_FLAG_OFFEN);
+    EXPECT_EQ(Handelndes_Team, uint32_t(A));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "database/manager.h"
 #include "gameflow/ablauf.h"
 #include "gameflow/ablauf_anfrage.h"
+#include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "gameflow/news.h"
@@ -86,6 +87,7 @@ protected:
         Ablauf_Set_Zug_Hook(zug);
         Socket_Set_Uhr([] { return uhr; });
         Ablauf_Anfragen_Anbinden();
+        Eingang_Set_Spiel_Gestartet(true);
         for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
         Aktueller_Tag = 0;
         gesendet.clear();
@@ -101,6 +103,7 @@ protected:
         Ablauf_Set_Zug_Hook(nullptr);
         Kalender_Set_Autosave_Hook(nullptr);
         Steuersignal_Set_Sender(nullptr, nullptr);
+        Eingang_Set_Spiel_Gestartet(false);
         Internet_Set_Client_Austausch(nullptr);
         Socket_Set_Uhr(nullptr);
         for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
