@@ -62,6 +62,7 @@ static void engine_hooks_registrieren()
         [](int32_t modus, int32_t team, const char* text) { return Menue_Requester(modus, team, text, nullptr, nullptr, 0); });
     Read_Config_Set_Start_Option_Abfrage(Eingang_Get_Start_Option_Byte);
     Win95_Set_Socket_Hook(Socket_Window_Message);
+    Os_Set_Script_Game_Hook(Ablauf_Skript_Zeile);
     Grafik_Wappen_Set_Hook(Wappen_Team_Nummer);
     Wappen_Spielerfigur_Daten_Registrieren();
     Ligen_Tabelle_Registrieren();

@@ -1,5 +1,6 @@
 #include "gameflow/netz_start.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -10,11 +11,14 @@
 #include "economy/trainingslager.h"
 #include "economy/werbung.h"
 #include "gameflow/ablauf.h"
+#include "gameflow/ablauf_anfrage.h"
+#include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
 #include "network/internet_read.h"
 #include "network/middleware.h"
 #include "network/netz.h"
+#include "network/netzuser.h"
 #include "network/server.h"
 #include "network/steuersignal.h"
 #include "platform/bytes.h"
@@ -100,7 +104,18 @@ void Ablauf_Client_Verein_Nehmen(int32_t team)
     Steuersignal_Client_Senden(SIGNAL_TEAM_NR);
 }
 
+static bool client_start();
+
 bool Ablauf_Client_Start()
+{
+    // The start only waits and fetches: a script's input is for the first round.
+    const bool gehalten = Os_Script_Halten(true);
+    const bool ok = client_start();
+    Os_Script_Halten(gehalten);
+    return ok;
+}
+
+static bool client_start()
 {
     if (Netz_Rolle != 1) return false;
     Ablauf_Zustand = ABLAUF_CLIENT_NAECHSTER_TAG;
@@ -127,6 +142,8 @@ bool Ablauf_Client_Start()
     Spiele_Client_Start();
     Werbung_Client_Partner_Neu_Holen();
     Trainingslager_Client_Neu_Holen();
+    // The client plays in the server's game from here on.
+    Eingang_Set_Spiel_Gestartet(true);
     return true;
 }
 
@@ -140,5 +157,26 @@ bool Ablauf_Client_Verein_Aus_Spielstand(int32_t team)
         return false;
     }
     Ablauf_Client_Verein_Nehmen(team);
+    return true;
+}
+
+bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
+{
+    int32_t angemeldet = 0, mit_verein = 0;
+    for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+        const Mitspieler_Eintrag* m = Netzuser_Get(i);
+        if (!m || !m->in_benutzung) continue;
+        ++angemeldet;
+        mit_verein += m->verein_beansprucht ? 1 : 0;
+    }
+    if (name == "vereine") return mit_verein >= zahl;
+    if (name == "allein") return angemeldet == 0;
+    if (name == "pruefsumme") {
+        const int32_t team = zahl > 0 ? zahl : Netz_Rolle == 1 ? int32_t(Handelndes_Team) : Server_Team;
+        std::printf("Pruefsumme %d %08X\n", team, Ablauf_Pruefsumme(team));
+        std::fflush(stdout);
+        return true;
+    }
+    Print_Fehler("Skript: \"game %s\" kennt das Spiel nicht", name.c_str());
     return true;
 }

@@ -19,6 +19,7 @@
 #include "network/steuersignal.h"
 #include "platform/bytes.h"
 #include "platform/mem.h"
+#include "platform/os/os.h"
 #include "platform/print.h"
 #include "platform/win95.h"
 #include "screens/spieler_einsetzen.h"
@@ -513,6 +514,11 @@ int32_t Internet_Client_Send_And_Read_Block(int32_t nr, char* format, uint8_t* b
         return -1;
     }
     if (!Netz_Client_Senden(anfrage.data(), uint32_t(anfrage.size()))) return -1;
+    // The wait only pumps: a script's next input is for the screen once the call has returned.
+    struct Halten {
+        bool alt = Os_Script_Halten(true);
+        ~Halten() { Os_Script_Halten(alt); }
+    } halten;
     for (;;) {
         uint32_t len = 0;
         int32_t code = NETZ_NICHTS;

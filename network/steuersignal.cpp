@@ -169,7 +169,10 @@ bool Steuersignal_Paket_Lesen(const uint8_t* b, uint32_t len, Steuersignal_Paket
         if (len != 12) return false;
         break;
     }
-    if (!team_im_bereich(q.team) && q.team != -1) return false;
+    // The day's signals name only their receiver, whom a client knows before it has the clubs.
+    const bool ohne_verein = q.code == SIGNAL_NEUER_SPIELTAG || q.code == SIGNAL_SPIELTAG_START ||
+                             q.code == SIGNAL_SAMMEL_DATEN || q.code == SIGNAL_DATEN_VERSCHICKT;
+    if (!team_im_bereich(q.team) && q.team != -1 && !ohne_verein) return false;
     *p = q;
     return true;
 }
