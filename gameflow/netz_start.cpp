@@ -171,6 +171,14 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
     }
     if (name == "vereine") return mit_verein >= zahl;
     if (name == "allein") return angemeldet == 0;
+    if (name == "pruefsumme" && zahl < 0) {
+        // Every club a participant holds, as the server computes it.
+        for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+            const Mitspieler_Eintrag* m = Netzuser_Get(i);
+            if (m && m->verein_beansprucht) Ablauf_Skript_Zeile(name, m->verein);
+        }
+        return true;
+    }
     if (name == "pruefsumme") {
         const int32_t team = zahl > 0 ? zahl : Netz_Rolle == 1 ? int32_t(Handelndes_Team) : Server_Team;
         std::printf("Pruefsumme %d %08X\n", team, Ablauf_Pruefsumme(team));

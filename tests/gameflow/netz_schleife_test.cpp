@@ -285,6 +285,10 @@ TEST_F(Netzschleife, ClientWalksItsDayOnTheServersSignals)
     signal(SIGNAL_NEUER_SPIELTAG);
     z = client_walk(2, z);
     EXPECT_EQ(z, (std::vector<int32_t>{8, 1, 4, 15, 14, 6, 8, 1}));
+    // The new day's turn is played again, not taken as done by the last one's mark.
+    z = client_walk(3, z);
+    EXPECT_EQ(gespielt, (std::vector<int32_t>{A, A}));
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_CLIENT_WARTET);
 }
 
 TEST_F(Netzschleife, ClientLosesNoSignalThatCameAtTheWrongMoment)
