@@ -202,7 +202,11 @@ void Game_Main(const char* kommandozeile)
         EIGENER_CLIENT = 1;
         Win95_Netz_Modus = 1;
     }
-    if (!netzwerk_starten()) return;
+    // Connecting only waits: a script's input is for the game's screens.
+    const bool gehalten = Os_Script_Halten(true);
+    const bool netz = netzwerk_starten();
+    Os_Script_Halten(gehalten);
+    if (!netz) return;
     erledigt("Rollen_Dialog");
     schritt("Init_System_Dateien");
     if (!system_dateien_starten()) return;
