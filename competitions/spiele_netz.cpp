@@ -173,3 +173,7 @@ int32_t spiele_fern_sieger(int32_t wettbewerb, int32_t saison)
     Internet_Client_Read(1041, "iii", &ergebnis, &fertig, args, 2);
     return (fertig & 1) ? ergebnis : -1;
 }
+
+void Spiele_Client_Start() {}
+
+void Spiele_Client_Ereignisse_Abgleichen() {}

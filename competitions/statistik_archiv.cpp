@@ -11,6 +11,7 @@
 #include "competitions/wettbewerb.h"
 #include "database/spieler.h"
 #include "database/teamspieler.h"
+#include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "platform/compress.h"
 #include "platform/liste.h"
@@ -153,6 +154,7 @@ bool Statistik_Tabelle_Archivieren(const Tabelle_Datensatz* t)
 
 bool Statistik_Suche_Tabelle(Tabelle_Datensatz* t, int32_t wettbewerb, int32_t jahr)
 {
+    if (Netz_Rolle == 1) return Statistik_Internet_Client_Suche_Tabelle(t, wettbewerb, jahr);
     Liste* l = archiv();
     if (!l || !t || wettbewerb < 0 || wettbewerb >= ARCHIV_MODUL || jahr < 0) return false;
     Entpackt x(Liste_Find_Key(l, Statistik_Archiv_Schluessel(wettbewerb, jahr)));
@@ -161,6 +163,7 @@ bool Statistik_Suche_Tabelle(Tabelle_Datensatz* t, int32_t wettbewerb, int32_t j
 
 int32_t Statistik_Tabellen_In_Array(int32_t wettbewerb, int32_t* jahre, int32_t max)
 {
+    if (Netz_Rolle == 1) return Statistik_Internet_Client_Tabellen_In_Array(wettbewerb, jahre, max);
     Liste* l = archiv();
     if (!l || wettbewerb < 0 || wettbewerb >= ARCHIV_MODUL) return 0;
     int32_t n = 0;
@@ -202,6 +205,9 @@ int32_t Statistik_Tabellen_Suche_Team(int32_t team, int32_t* jahre, int32_t* wet
                                       int32_t* punkte, int32_t* minuspunkte, int32_t* tore, int32_t* gegentore,
                                       int32_t max)
 {
+    if (Netz_Rolle == 1)
+        return Statistik_Internet_Client_Tabellen_Suche_Team(team, jahre, wettbewerbe, plaetze, punkte, minuspunkte,
+                                                             tore, gegentore, max);
     Liste* l = archiv();
     if (!l || team < 0) return 0;
     int32_t n = 0;
@@ -224,6 +230,7 @@ int32_t Statistik_Tabellen_Suche_Team(int32_t team, int32_t* jahre, int32_t* wet
 int32_t Statistik_Titel_Suchen(int32_t team, int32_t wettbewerb, int32_t* wettbewerbe, int32_t* jahre, int32_t* a,
                                int32_t* b, int32_t* c, int32_t max)
 {
+    if (Netz_Rolle == 1) return Statistik_Internet_Client_Titel_Suchen(team, wettbewerb, wettbewerbe, jahre, a, b, c, max);
     if (!Statistik_Ist_Initialisiert() || team < 0) return 0;
     int32_t ids[WETTBEWERB_ANZAHL * 2];
     const int32_t anzahl = Wettbewerb_Get_Land_Wettbewerbe(-1, ids);

@@ -36,6 +36,14 @@ bool Statistik_Tabelle_Team_Finden(int32_t team, const uint8_t* woerter, uint32_
 // Titles of a team from the winners records, newest year first.
 int32_t Statistik_Titel_Suchen(int32_t team, int32_t wettbewerb, int32_t* wettbewerbe, int32_t* jahre, int32_t* a,
                                int32_t* b, int32_t* c, int32_t max);
+// The four queries above on a remote client: requests 1037-1040 to the server.
+bool Statistik_Internet_Client_Suche_Tabelle(Tabelle_Datensatz* t, int32_t wettbewerb, int32_t jahr);
+int32_t Statistik_Internet_Client_Tabellen_In_Array(int32_t wettbewerb, int32_t* jahre, int32_t max);
+int32_t Statistik_Internet_Client_Tabellen_Suche_Team(int32_t team, int32_t* jahre, int32_t* wettbewerbe,
+                                                      int32_t* plaetze, int32_t* punkte, int32_t* minuspunkte,
+                                                      int32_t* tore, int32_t* gegentore, int32_t max);
+int32_t Statistik_Internet_Client_Titel_Suchen(int32_t team, int32_t wettbewerb, int32_t* wettbewerbe, int32_t* jahre,
+                                               int32_t* a, int32_t* b, int32_t* c, int32_t max);
 // The team's matches (team -1: all) from today to the end of the season.
 int32_t Statistik_Team_Spiele_Im_Jahr(int32_t team, int32_t wettbewerb, int32_t* gegner, int32_t* tage,
                                       int32_t* wettbewerbe, int32_t* seiten, int32_t max, int32_t seiten_filter);

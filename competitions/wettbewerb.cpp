@@ -417,3 +417,7 @@ void Wettbewerb_Verknuepfungen_Verschieben(int32_t nummer, int32_t einfuegen)
             for (auto& z : liste) schiebe(z);
     }
 }
+
+void Wettbewerb_Client_Config_Komplett_Holen() {}
+
+void Wettbewerb_Client_Config_Holen() {}

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "gameflow/globals.h"
+#include "network/internet_read.h"
 #include "platform/bytes.h"
 #include "platform/disk.h"
 #include "platform/exit.h"
@@ -249,6 +251,22 @@ uint32_t Personal_Liste_Serialisieren(uint8_t** buffer)
     if (buffer) *buffer = nullptr;
     if (!buffer || !Personal_Check_Init()) return 0;
     return Liste_Save_Buffer(buffer, &personal_liste, -1);
+}
+
+bool Personal_Liste_Einlesen(const uint8_t* daten, uint32_t laenge)
+{
+    return daten && Personal_Check_Init() && Liste_Load_Buffer(daten, laenge, &personal_liste);
+}
+
+int32_t Personal_Internet_Client_Get_Liste()
+{
+    if (Netz_Rolle != 1) return 0;
+    void* daten = nullptr;
+    uint32_t laenge = 0;
+    const Internet_Arg args[] = {Internet_Zeiger_Ref(&daten, &laenge), Internet_Wert(0)};
+    uint8_t fertig = 0;
+    Internet_Client_Read(PERSONAL_GET_LISTE, "iC<=0i", nullptr, &fertig, args, 2);
+    return (fertig & 1) && daten && Personal_Liste_Einlesen(static_cast<const uint8_t*>(daten), laenge) ? 1 : 0;
 }
 
 bool Personal_Write_Liste(Disk_Datei* datei)

@@ -12,15 +12,23 @@
 #include "economy/stadion.h"
 #include "economy/trainingslager.h"
 #include "economy/werbung.h"
+#include "competitions/spiele_netz.h"
+#include "gameflow/ablauf_anfrage.h"
 #include "gameflow/globals.h"
 #include "gameflow/highscore.h"
 #include "gameflow/kalender.h"
 #include "gameflow/news.h"
 #include "gameflow/spielstand.h"
+#include "match/spielfeld.h"
 #include "match/spieltag.h"
 #include "matchview/spielbericht.h"
+#include "network/chat.h"
+#include "network/internet_read.h"
+#include "network/netzuser.h"
 #include "network/server.h"
+#include "network/socket.h"
 #include "network/steuersignal.h"
+#include "platform/os/os_socket.h"
 #include "platform/disk.h"
 #include "platform/os/os.h"
 #include "platform/print.h"
@@ -99,8 +107,10 @@ bool runde_schritt()
     }
     while (zug_index < zug_anzahl) {
         const int32_t team = zug_teams[zug_index];
-        // After a load in the middle of a round the clubs that had their turn are not asked again.
-        if (Team_Wert(TEAM_STATUS, team, 0, TEAM_LESEN) & TEAM_STATUS_ZUG_BEENDET) {
+        // After a load in the middle of a round the clubs that had their turn are not asked again;
+        // a club whose client plays it has its turn there.
+        if ((Team_Wert(TEAM_STATUS, team, 0, TEAM_LESEN) & TEAM_STATUS_ZUG_BEENDET) ||
+            (zug_erster && (Netz_Rolle & 2) && Ablauf_Verein_Gehalten(team))) {
             ++zug_index;
             zug_erster = true;
             continue;
@@ -110,6 +120,7 @@ bool runde_schritt()
         if (zug_schritt(team, erster) != -1) return false;
         if (!zug_hook) Menue_Raus();
         Team_Wert(TEAM_STATUS, team, TEAM_STATUS_ZUG_BEENDET, TEAM_SETZEN);
+        if (team == Server_Team && Ablauf_Netz_Aktiv()) Steuersignal_Zug_Beendet_Melden();
         ++zug_index;
         zug_erster = true;
         return false;
@@ -145,7 +156,9 @@ bool bericht(void (*starten)(), int32_t (*schritt)())
     return true;
 }
 
-void zustand_schritt()
+void spieltag_schliessen();
+
+void einzel_schritt()
 {
     switch (Ablauf_Zustand) {
     case ABLAUF_TAG_ENDE: neuer_tag(); break;
@@ -176,17 +189,204 @@ void zustand_schritt()
         if (bericht(Spielbericht_Nach_Spiel_Starten, Spielbericht_Nach_Spiel_Schritt))
             Ablauf_Zustand = ABLAUF_SPIELTAG_SCHLIESSEN;
         break;
-    case ABLAUF_SPIELTAG_SCHLIESSEN:
-        Spieltag_Weiterschalten();
-        Spieltag_DeInit();
-        Ablauf_Zustand = ABLAUF_TAG_ENDE;
-        break;
+    case ABLAUF_SPIELTAG_SCHLIESSEN: spieltag_schliessen(); break;
     default:
         // States of the network loop; alone the day simply ends.
         Print_Fehler("Ablauf: Zustand %d gibt es auf einem PC allein nicht", Ablauf_Zustand);
         Ablauf_Zustand = ABLAUF_TAG_ENDE;
         break;
     }
+}
+
+// ---- Network play ----
+
+bool ist_spieltag() { return Kalender_Get_Anzahl_Spiele(-1, 1) > 0; }
+
+// Server: the turns of the managers at the server are still under way today.
+bool lokale_runde_offen = false;
+// Server, state 13: the start signal went out (and when), so that it goes once.
+bool start_gesendet = false;
+uint32_t start_zeit = 0;
+
+bool alle_records_geholt()
+{
+    for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+        const Mitspieler_Eintrag* m = Netzuser_Get(i);
+        if (m && m->in_benutzung && m->verein_beansprucht && !Ablauf_Spielfeld_Abgerufen(m->verein)) return false;
+    }
+    return true;
+}
+
+void server_daten_gesammelt()
+{
+    const bool spieltag = ist_spieltag();
+    if (!start_gesendet) {
+        if (spieltag) Spieltag_Nach_Menue_Bekannte_Daten_Eintragen(0);
+        Ablauf_Spielfeld_Abrufe_Vergessen();
+        Steuersignal_Server_Senden(SIGNAL_SPIELTAG_START, nullptr);
+        start_gesendet = true;
+        start_zeit = Netz_Zeit();
+        if (spieltag) return;
+    } else if (!alle_records_geholt() && Netz_Zeit() - start_zeit < STEUERSIGNAL_WARTEZEIT) {
+        return;
+    }
+    Steuersignal_Server_Senden(SIGNAL_DATEN_VERSCHICKT, nullptr);
+    start_gesendet = false;
+    Ablauf_Zustand = spieltag ? ABLAUF_VOR_SPIEL : ABLAUF_SPIELTAG_SCHLIESSEN;
+}
+
+void spieltag_schliessen()
+{
+    // A networked day without a match passes here too; it has nothing to close.
+    if (ist_spieltag()) {
+        Ablauf_Spieltag_Merken();
+        Spieltag_Weiterschalten();
+        Spieltag_DeInit();
+    }
+    Ablauf_Zustand = ABLAUF_TAG_ENDE;
+}
+
+// The server's day advance with participants: every day has a round (the clients' turns) and
+// takes the collecting states, match day or not.
+void server_neuer_tag()
+{
+    neuer_tag();
+    Steuersignal_Setze_Team_Status(TEAM_LOESCHEN);
+    if (Ablauf_Zustand == ABLAUF_TAG_ENDE) {
+        Ablauf_Zustand = ABLAUF_MENUERUNDE;
+        zug_anzahl = 0;
+    }
+    lokale_runde_offen = true;
+    Steuersignal_Server_Senden(SIGNAL_NEUER_SPIELTAG, nullptr);
+}
+
+void server_schritt()
+{
+    switch (Ablauf_Zustand) {
+    case ABLAUF_TAG_ENDE: server_neuer_tag(); break;
+    case ABLAUF_MENUERUNDE:
+    case ABLAUF_SPIELTAG_MENUERUNDE:
+        if (zug_anzahl < 0 && Ablauf_Zustand == ABLAUF_SPIELTAG_MENUERUNDE && !runde_faellig(true)) zug_anzahl = 0;
+        if (!runde_schritt()) break;
+        // The server's own manager counts as done when his turn did not come today.
+        if (Server_Team >= 0 && Server_Team < Team_Anzahl)
+            Team_Wert(TEAM_STATUS, Server_Team, TEAM_STATUS_ZUG_BEENDET, TEAM_SETZEN);
+        lokale_runde_offen = false;
+        Ablauf_Zustand = ABLAUF_SERVER_WARTET;
+        break;
+    case ABLAUF_SERVER_WARTET:
+        // The pump moves on to 3 once every participant has ended its turn.
+        Chat_Sende_Status_An_Alle();
+        break;
+    case ABLAUF_SPIELTAG_STARTEN:
+        // The pump may have ended the round before its last step did.
+        zug_anzahl = -1;
+        Steuersignal_Server_Senden(SIGNAL_SAMMEL_DATEN, nullptr);
+        Steuersignal_Zeiten_Zuruecksetzen();
+        Ablauf_Zustand = ABLAUF_DATEN_SAMMELN;
+        break;
+    case ABLAUF_DATEN_SAMMELN: break;  // the pump moves on to 13
+    case ABLAUF_DATEN_GESAMMELT: server_daten_gesammelt(); break;
+    case ABLAUF_SPIELTAG_SCHLIESSEN: spieltag_schliessen(); break;
+    default: einzel_schritt(); break;
+    }
+}
+
+// A remote client's loop: it waits for the server's signals, plays its manager's round and the
+// match day's games of its club.
+bool eigenes_spiel_laeuft()
+{
+    int32_t spiele[200];
+    const int32_t n = Spielfeld_Get_Laufende_Spiele(spiele, 200);
+    for (int32_t i = 0; i < n; ++i) {
+        const Spielfeld_Record* r = Spielfeld_Get_Spiel(spiele[i]);
+        if (r && (int32_t(r->team[0]) == int32_t(Handelndes_Team) || int32_t(r->team[1]) == int32_t(Handelndes_Team)))
+            return true;
+    }
+    return false;
+}
+
+void client_spieltag_starten()
+{
+    int32_t ids[SPIELTAG_TAGESLISTE];
+    int32_t n = 0;
+    for (const Ablauf_Tagesspiel& s : Ablauf_Tagesspiele())
+        if (std::find(ids, ids + n, s.wettbewerb) == ids + n && n < SPIELTAG_TAGESLISTE) ids[n++] = s.wettbewerb;
+    if (!n) return;
+    Spieltag_Init(ids, n);
+    // The server's records stand in for the client's own: the same seed, the same game.
+    for (const auto& [spiel, bild] : Ablauf_Client_Spielfeld_Records()) {
+        if (!Spielfeld_Get_Spiel(spiel)) Spielfeld_Record_Anlegen(spiel, 1, 0, nullptr, -1, 1);
+        Spielfeld_Record* r = Spielfeld_Get_Spiel(spiel);
+        if (r) Spielfeld_Record_Lesen(bild.data(), *r);
+        else Print_Fehler("Ablauf: Spiel %d des Servers hat hier keinen Platz", spiel);
+    }
+}
+
+void client_schritt()
+{
+    // What the server's signals asked for; a turn under way ends first.
+    const int32_t geplant = Ablauf_Naechster_Zustand_Nehmen();
+    if (geplant >= 0) {
+        if (Ablauf_Zustand == ABLAUF_MENUERUNDE && zug_anzahl > 0) {
+            Ablauf_Set_Naechster_Zustand(geplant);
+        } else {
+            Ablauf_Zustand = geplant;
+            return;
+        }
+    }
+    switch (Ablauf_Zustand) {
+    case ABLAUF_CLIENT_NAECHSTER_TAG:
+        // The new day's signal may have come while a match ran here: its mode says so.
+        if (Steuersignal_Menue_Modus(0, 0) != 1) break;
+        Steuersignal_Menue_Modus(0, 1);
+        Ablauf_Client_Tagesdaten_Holen();
+        Spiele_Client_Ereignisse_Abgleichen();
+        Wettbewerb_Client_Config_Holen();
+        // A new day's turn: the mark of the last one goes (the server's day advance cleared its own).
+        if (int32_t(Handelndes_Team) >= 0 && int32_t(Handelndes_Team) < Team_Anzahl)
+            Team_Wert(TEAM_STATUS, int32_t(Handelndes_Team), TEAM_STATUS_ZUG_BEENDET, TEAM_LOESCHEN);
+        Ablauf_Zustand = ABLAUF_MENUERUNDE;
+        break;
+    case ABLAUF_MENUERUNDE:
+        if (!runde_schritt()) break;
+        Internet_Client_Refresh();
+        Steuersignal_Client_Senden(SIGNAL_ZUG_BEENDET);
+        Ablauf_Zustand = ABLAUF_CLIENT_WARTET;
+        break;
+    case ABLAUF_CLIENT_WARTET:
+        if (Ablauf_Client_Daten_Anforderung_Nehmen()) Internet_Client_Refresh();
+        break;
+    case ABLAUF_CLIENT_ZUM_SPIEL:
+        Steuersignal_Client_Senden(SIGNAL_AM_SPIEL);
+        Ablauf_Client_Tagesdaten_Holen();
+        Ablauf_Client_Spielfeld_Records_Holen();
+        client_spieltag_starten();
+        Ablauf_Zustand = ABLAUF_CLIENT_WARTET_DATEN;
+        [[fallthrough]];
+    case ABLAUF_CLIENT_WARTET_DATEN:
+        // The server's last signal may have come before this state: it was kept.
+        if (Steuersignal_Daten_Verschickt_Nehmen()) Ablauf_Zustand = ABLAUF_CLIENT_SPIEL;
+        break;
+    case ABLAUF_CLIENT_SPIEL:
+        // The client's pitch ends no day: its own games over, the day is over here.
+        if (!Spieltag_Run(0) || !eigenes_spiel_laeuft()) {
+            Spieltag_DeInit();
+            Ablauf_Zustand = ABLAUF_CLIENT_NAECHSTER_TAG;
+        }
+        break;
+    default:
+        Print_Fehler("Ablauf: Zustand %d gibt es auf einem Client nicht", Ablauf_Zustand);
+        Ablauf_Zustand = ABLAUF_CLIENT_NAECHSTER_TAG;
+        break;
+    }
+}
+
+void zustand_schritt()
+{
+    if (Netz_Rolle == 1) client_schritt();
+    else if (Ablauf_Netz_Aktiv()) server_schritt();
+    else einzel_schritt();
 }
 
 // The clubs' season change: leagues and the market's systems. The finances of the season gone
@@ -200,6 +400,7 @@ void teams_jedes_jahr()
 void runde_vergessen()
 {
     zug_anzahl = -1;
+    lokale_runde_offen = false;
     bericht_laeuft = false;
 }
 
@@ -295,6 +496,55 @@ bool Ablauf_Client_Daten_Anforderung_Nehmen()
     return d;
 }
 
+bool Ablauf_Verein_Gehalten(int32_t team)
+{
+    for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+        const Mitspieler_Eintrag* m = Netzuser_Get(i);
+        if (m && m->in_benutzung && m->verein_beansprucht && m->verein == team) return true;
+    }
+    return false;
+}
+
+bool Ablauf_Lokale_Runde_Offen()
+{
+    // A round the loop has begun ends in the loop, hot-seat or networked.
+    const bool runde = Ablauf_Zustand == ABLAUF_MENUERUNDE || Ablauf_Zustand == ABLAUF_SPIELTAG_MENUERUNDE;
+    return (lokale_runde_offen && Ablauf_Netz_Aktiv()) || (runde && zug_anzahl >= 0);
+}
+
+bool Ablauf_Netz_Wartet()
+{
+    if (!Ablauf_Netz_Aktiv()) return false;
+    switch (Ablauf_Zustand) {
+    case ABLAUF_CLIENT_WARTET:
+    case ABLAUF_CLIENT_NAECHSTER_TAG:
+    case ABLAUF_CLIENT_WARTET_DATEN:
+    case ABLAUF_SERVER_WARTET:
+    case ABLAUF_DATEN_SAMMELN:
+    case ABLAUF_DATEN_GESAMMELT: return true;
+    default: return false;
+    }
+}
+
+bool Ablauf_Netz_Aktiv()
+{
+    if (Netz_Rolle == 1) return true;
+    if (!(Netz_Rolle & 2)) return false;
+    // A day that has begun collecting goes on as it began.
+    switch (Ablauf_Zustand) {
+    case ABLAUF_SPIELTAG_STARTEN:
+    case ABLAUF_SERVER_WARTET:
+    case ABLAUF_DATEN_SAMMELN:
+    case ABLAUF_DATEN_GESAMMELT: return true;
+    default: break;
+    }
+    for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+        const Mitspieler_Eintrag* m = Netzuser_Get(i);
+        if (m && m->in_benutzung) return true;
+    }
+    return false;
+}
+
 void Ablauf_Spieltag_Abbrechen()
 {
     if (Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT) Ablauf_Zustand = ABLAUF_HALBZEIT;
@@ -307,6 +557,15 @@ bool Ablauf_Ist_Menuerunde()
 
 void Ablauf_Tastatur_Auswerten()
 {
+    // The chat opens in a network game by its key; a stand-alone server saves on 's'.
+    const int32_t taste = Win95_Eingabe.taste;
+    if (taste == ABLAUF_CHAT_TASTE && Ablauf_Netz_Aktiv() && !Chat_Screen_Ist_Offen()) {
+        Win95_Eingabe.taste = -1;
+        Chat_Screen();
+    } else if (taste == ABLAUF_SPEICHERN_TASTE && Netz_Rolle == 2 && !Ablauf_Wartet_Auf_Eingabe()) {
+        Win95_Eingabe.taste = -1;
+        befehl = befehl ? befehl : ABLAUF_SPEICHERN;
+    }
     const int32_t b = befehl;
     befehl = 0;
     if (!b) return;
@@ -350,9 +609,16 @@ void Ablauf_Hauptschleife()
         Win95_Message_Pump();
         // A server answers its clients' remote calls, a client takes the server's signals.
         Steuersignal_Verarbeiten();
+        if ((Netz_Rolle & 2) && Server_Lauschend) Chat_Pruefe_Online_Status(Netz_Zeit());
+        if (Chat_Screen_Ist_Offen()) {
+            Chat_Screen();
+            continue;
+        }
         Ablauf_Schritt();
-        // A turn that waits for the player sleeps until input comes, not on a busy core.
+        // A turn that waits for the player sleeps until input comes, not on a busy core; a
+        // networked wait sleeps on the sockets.
         if (wartet && Ablauf_Wartet_Auf_Eingabe()) Os_Wait_Input(ABLAUF_WARTE_MS);
+        else if (Ablauf_Netz_Wartet()) Os_Socket_Wait(ABLAUF_NETZ_WARTE_MS);
     }
     Os_Script_Halten(false);
 }

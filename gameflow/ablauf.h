@@ -57,7 +57,11 @@ void Ablauf_Spieltag_Abbrechen();
 bool Ablauf_Ist_Menuerunde();
 // True while a manager's turn is under way (entered, not yet ended): the loop waits for him.
 bool Ablauf_Wartet_Auf_Eingabe();
-// Carries out the pending command (load, save, save under a new name, quit).
+// Keys the loop takes itself: F12 opens the chat in a network game, 'S' saves on a stand-alone
+// server.
+constexpr int32_t ABLAUF_CHAT_TASTE = 0x7B;
+constexpr int32_t ABLAUF_SPEICHERN_TASTE = 'S';
+// Takes those keys, then carries out the pending command (load, save, save under a new name, quit).
 void Ablauf_Tastatur_Auswerten();
 // True once the quit command has been carried out.
 bool Ablauf_Beendet();
@@ -69,6 +73,18 @@ void Ablauf_Set_Naechster_Zustand(int32_t zustand);
 int32_t Ablauf_Naechster_Zustand_Nehmen();
 void Ablauf_Client_Daten_Senden_Anfordern();
 bool Ablauf_Client_Daten_Anforderung_Nehmen();
+
+// Whether the loop runs its network states: on a remote client, and on a server while a
+// participant is logged in (or a collecting day is under way).
+bool Ablauf_Netz_Aktiv();
+// A waiting state of network play: its pass sleeps on the sockets up to ABLAUF_NETZ_WARTE_MS.
+bool Ablauf_Netz_Wartet();
+constexpr uint32_t ABLAUF_NETZ_WARTE_MS = 5;
+// Server: the turns of the managers who play at the server are not yet over today, or a round
+// the loop has begun is under way (the pump does not start the match day before).
+bool Ablauf_Lokale_Runde_Offen();
+// True when a logged-in participant has claimed the club: its turns are played there.
+bool Ablauf_Verein_Gehalten(int32_t team);
 
 // Test hook: stands in for one pass of a club's turn (Menue_Rein on the first pass, then the
 // event step); returns -1 when the manager ends his turn. Null: the menu itself.

@@ -2,12 +2,14 @@
 
 #include "gameflow/ablauf.h"
 #include "gameflow/eingang.h"
+#include "gameflow/netz_start.h"
 #include "gameflow/spielstand.h"
 #include "gameflow/spielstart.h"
 #include "match/spieltag.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
 #include "graphics/pic.h"
+#include "network/netz.h"
 #include "network/socket.h"
 #include "platform/read_config.h"
 #include "platform/string_util.h"
@@ -60,6 +62,7 @@ static void engine_hooks_registrieren()
         [](int32_t modus, int32_t team, const char* text) { return Menue_Requester(modus, team, text, nullptr, nullptr, 0); });
     Read_Config_Set_Start_Option_Abfrage(Eingang_Get_Start_Option_Byte);
     Win95_Set_Socket_Hook(Socket_Window_Message);
+    Os_Set_Script_Game_Hook(Ablauf_Skript_Zeile);
     Grafik_Wappen_Set_Hook(Wappen_Team_Nummer);
     Wappen_Spielerfigur_Daten_Registrieren();
     Ligen_Tabelle_Registrieren();
@@ -79,8 +82,19 @@ static void erledigt(const char* name)
 // Start order: network, system files, compression, graphics option, debug console, display,
 // timer thread, sound, debug font, pointer, random numbers, fonts. Stop order: the reverse.
 
-// Network side of the chosen role: the server listens, the client connects and logs in.
-static bool netzwerk_starten() { return true; }
+// Network side of the chosen role: the server listens, the client connects and logs in. A
+// failed start has shown its "Error: %s" and ends the program.
+static bool netzwerk_starten()
+{
+    if (EIGENER_SERVER) {
+        if (!Netz_Server_Starten("")) return false;
+        Netz_Rolle = 3;
+        return true;
+    }
+    if (!Netz_Client_Starten(nullptr, nullptr)) return false;
+    Netz_Rolle = 1;
+    return true;
+}
 // Init_System_Dateien(): resource files; the program ends when it returns 0.
 static bool system_dateien_starten() { return Init_System_Dateien() != 0; }
 // Compress_LZW_Init(): the LZW tables, released with the game's other services at exit.
@@ -146,6 +160,12 @@ int Init_Game(const char* kommandozeile)
     Menue_Init(0);
     // pictures the user dropped into the picture folders as PCX files since the last start
     Pic_Import_Beim_Start();
+    // A remote client has no game of its own: it joins the server's.
+    if (Netz_Rolle == 1) {
+        if (!Ablauf_Client_Start()) return -1;
+        Ablauf_Hauptschleife();
+        return 0;
+    }
     char name[SPIELSTAND_NAME_LAENGE];
     // A savegame named on the command line loads at once; a refused one leads to the start menu.
     bool laeuft = *Spielstart_Kommandozeile_Spielstand(kommandozeile, name, sizeof name) && Spielstart_Laden(name);
@@ -163,6 +183,7 @@ int Init_Game(const char* kommandozeile)
         }
     }
     if (!laeuft) return -1;
+    Ablauf_Server_Netz_Start();
     Ablauf_Hauptschleife();
     return 0;
 }
@@ -177,13 +198,15 @@ void Game_Main(const char* kommandozeile)
     if (Win95_Rollen_Dialog()) {
         EIGENER_SERVER = 1;
         Win95_Netz_Modus = 2;
-        Netz_Rolle = 3;
     } else {
         EIGENER_CLIENT = 1;
         Win95_Netz_Modus = 1;
-        Netz_Rolle = 1;
     }
-    if (!netzwerk_starten()) return;
+    // Connecting only waits: a script's input is for the game's screens.
+    const bool gehalten = Os_Script_Halten(true);
+    const bool netz = netzwerk_starten();
+    Os_Script_Halten(gehalten);
+    if (!netz) return;
     erledigt("Rollen_Dialog");
     schritt("Init_System_Dateien");
     if (!system_dateien_starten()) return;

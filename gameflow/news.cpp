@@ -7,6 +7,7 @@
 
 #include "database/manager.h"
 #include "database/team.h"
+#include "gameflow/ablauf_anfrage.h"
 #include "platform/disk.h"
 #include "gameflow/globals.h"
 #include "platform/print.h"
@@ -23,8 +24,19 @@ int News_Senden(int32_t sender, int32_t team, int32_t sender_team, int32_t kind,
                 const char* format, ...)
 {
     if (Netz_Rolle == 1) {
-        Print_Fehler("Client-Zugriff: News_Senden");
-        return -1;
+        // A client's plain news travels to the server's store; it sends in its own club's name.
+        if ((kind != -1 && kind != NEWS_ART_TEXT) || !format) {
+            Print_Fehler("Client-Zugriff: News_Senden");
+            return -1;
+        }
+        char text[NEWS_TEXT_LAENGE];
+        va_list args;
+        va_start(args, format);
+        std::vsnprintf(text, sizeof text, format, args);
+        va_end(args);
+        const int r = Ablauf_Client_News_Senden(team, text);
+        if (r < 0) Print_Fehler("Client-Zugriff: News_Senden");
+        return r;
     }
     if (kind == -1) kind = NEWS_ART_TEXT;
     if (team < -1 || !format || (kind == NEWS_ART_FRAGE && !frage)) {

@@ -21,8 +21,10 @@ constexpr uint32_t EINTRAG = 46;
 
 }  // namespace
 
-int32_t Internet_Team_Hat_Manager(int32_t team)
+bool Internet_Client_Freie_Vereine(std::vector<uint8_t>* liste)
 {
+    if (!liste) return false;
+    liste->clear();
     int32_t anzahl = 0, normal = 0, markt = 0;
     uint16_t heimat = 0, zaehler = 0;
     const Internet_Arg start[] = {Internet_Zeiger(&anzahl, 4), Internet_Zeiger(&normal, 4), Internet_Zeiger(&markt, 4),
@@ -30,18 +32,26 @@ int32_t Internet_Team_Hat_Manager(int32_t team)
     uint8_t fertig = 0;
     Internet_Client_Read(16, "vI4I4I4W2W2", nullptr, &fertig, start, 5);
     anzahl = std::min(anzahl, TEAMS_MAX);
-    if (!fertig || anzahl <= 0) return 0;
-    std::vector<uint8_t> liste(size_t(anzahl) * EINTRAG);
+    if (!fertig || anzahl <= 0) return false;
+    std::vector<uint8_t> puffer(size_t(anzahl) * EINTRAG);
     int32_t n = 0;
     char format[32];
-    std::snprintf(format, sizeof format, "vC<%uI<4", uint32_t(liste.size()));
-    const Internet_Arg args[] = {Internet_Zeiger(liste.data(), uint32_t(liste.size())), Internet_Zeiger(&n, 4)};
+    std::snprintf(format, sizeof format, "vC<%uI<4", uint32_t(puffer.size()));
+    const Internet_Arg args[] = {Internet_Zeiger(puffer.data(), uint32_t(puffer.size())), Internet_Zeiger(&n, 4)};
     fertig = 0;
     Internet_Client_Read(17, format, nullptr, &fertig, args, 2);
-    if (!fertig) return 0;
+    if (!fertig) return false;
     n = std::clamp(n, 0, anzahl);
-    for (int32_t i = 0; i < n; ++i)
-        if (Bytes_Hole16(liste.data() + size_t(i) * EINTRAG) == uint16_t(team)) return 1;
+    liste->assign(puffer.begin(), puffer.begin() + size_t(n) * EINTRAG);
+    return true;
+}
+
+int32_t Internet_Team_Hat_Manager(int32_t team)
+{
+    std::vector<uint8_t> liste;
+    if (!Internet_Client_Freie_Vereine(&liste)) return 0;
+    for (size_t o = 0; o + EINTRAG <= liste.size(); o += EINTRAG)
+        if (Bytes_Hole16(liste.data() + o) == uint16_t(team)) return 1;
     return 0;
 }
 

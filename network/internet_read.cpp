@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "gameflow/ablauf_anfrage.h"
 #include "gameflow/globals.h"
 #include "graphics/font.h"
 #include "graphics/grafik_printf.h"
@@ -18,6 +19,7 @@
 #include "network/steuersignal.h"
 #include "platform/bytes.h"
 #include "platform/mem.h"
+#include "platform/os/os.h"
 #include "platform/print.h"
 #include "platform/win95.h"
 #include "screens/spieler_einsetzen.h"
@@ -241,6 +243,8 @@ static void standard_anbinden()
 void Internet_Handler_Registrieren(int32_t nr, Internet_Handler handler)
 {
     standard_anbinden();
+    // The game flow's dispatcher owns these numbers.
+    if (nr >= ANFRAGE_ERSTE && nr <= ANFRAGE_LETZTE) return Ablauf_Anfrage_Registrieren(nr, handler);
     if (nr < 0 || nr >= int32_t(sizeof handler_tabelle / sizeof handler_tabelle[0])) return;
     handler_tabelle[nr] = handler;
 }
@@ -249,6 +253,7 @@ static Internet_Handler handler_von(int32_t nr)
 {
     standard_anbinden();
     if (nr == 499) return handler_tabelle[nr] ? handler_tabelle[nr] : Internet_Server_Zero_Size_Test;
+    if (nr >= ANFRAGE_ERSTE && nr <= ANFRAGE_LETZTE) return Ablauf_Server_Anfrage_Ausfuehren;
     if (nr < 0 || nr >= int32_t(sizeof handler_tabelle / sizeof handler_tabelle[0])) return nullptr;
     return handler_tabelle[nr];
 }
@@ -509,6 +514,11 @@ int32_t Internet_Client_Send_And_Read_Block(int32_t nr, char* format, uint8_t* b
         return -1;
     }
     if (!Netz_Client_Senden(anfrage.data(), uint32_t(anfrage.size()))) return -1;
+    // The wait only pumps: a script's next input is for the screen once the call has returned.
+    struct Halten {
+        bool alt = Os_Script_Halten(true);
+        ~Halten() { Os_Script_Halten(alt); }
+    } halten;
     for (;;) {
         uint32_t len = 0;
         int32_t code = NETZ_NICHTS;

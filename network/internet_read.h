@@ -125,6 +125,9 @@ void Internet_Client_Init();
 // A remote client sends its changed data back: the line-up (42), the own team (15), the manager
 // record (33).
 void Internet_Client_Refresh();
+// The server's list of the clubs a client may take (request 17): 46 bytes each, u16 club first,
+// then its name (24 bytes) and its manager's name; at most 1,000 clubs. False without an answer.
+bool Internet_Client_Freie_Vereine(std::vector<uint8_t>* liste);
 // 1 when the server's list of clubs held by a manager names the team; at most 1,000 clubs are read.
 int32_t Internet_Team_Hat_Manager(int32_t team);
 

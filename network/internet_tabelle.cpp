@@ -10,6 +10,7 @@
 #include "database/team.h"
 #include "economy/bank.h"
 #include "economy/stadion.h"
+#include "gameflow/ablauf_anfrage.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "network/internet_read.h"
@@ -53,6 +54,10 @@ constexpr Internet_Anfrage_Eintrag TABELLE[] = {
     {76, nullptr, {"vI<%dI<%dI>%diii", nullptr}},
     {77, nullptr, {"vI<%dI>%diI>%diiiiiiiI<%d", nullptr}},
     {499, "ZERO_SIZE_TEST", {"iC000iwc", nullptr}},
+    {1000, "ABLAUF_TAGESDATEN", {"iC<=0", nullptr}},
+    {1001, "ABLAUF_SPIELFELD_RECORDS", {"iC<=0", nullptr}},
+    {1002, "ABLAUF_NACHRICHTEN", {"iC<=0", nullptr}},
+    {1003, "ABLAUF_NEWS_SENDEN", {"iiC%d", nullptr}},
     {1004, nullptr, {"iC000I<%dI<%d", nullptr}},
     {1005, nullptr, {"vC000", nullptr}},
     {1006, nullptr, {"iC000C<%diiii", nullptr}},
@@ -60,11 +65,15 @@ constexpr Internet_Anfrage_Eintrag TABELLE[] = {
     {1009, nullptr, {"vC<%dii", nullptr}},
     {1010, nullptr, {"iC000iiiiciiciicciI%d", nullptr}},
     {1011, nullptr, {"iC<=0iiiiI<%d", nullptr}},
+    {1012, "ABLAUF_FRAGE_BEANTWORTEN", {"iii", nullptr}},
+    {1013, "ABLAUF_HIGHSCORE", {"i", nullptr}},
+    {1014, nullptr, {"v", nullptr}},
     {1015, nullptr, {"iC<=0i", nullptr}},
     {1016, nullptr, {"viiiiiC%d", nullptr}},
     {1017, nullptr, {"viC%d", nullptr}},
     {1018, nullptr, {"cF4iiiii", nullptr}},
     {1019, nullptr, {"cF4ii", nullptr}},
+    {1020, nullptr, {"v", nullptr}},
     {1021, "WERBUNG_GET_WERBEFIRMEN", {"cC<%d", nullptr}},
     {1022, "WERBUNG_VERTRAG_ABSCHLIESSEN", {"ciii", nullptr}},
     {1023, "WERBUNG_SCHREIBE_WERTE", {"iC<%diiiii", nullptr}},
@@ -75,7 +84,8 @@ constexpr Internet_Anfrage_Eintrag TABELLE[] = {
     {1028, "BANK_ANLAGEN_TRANSFER", {"iF4F4iiic", nullptr}},
     {1029, "BANK_AKTIEN_TRANSFER", {"iiiii", nullptr}},
     {1030, "TRAININGSLAGER_TRAININGSLAGER", {"vC<%d", nullptr}},
-    {1031, nullptr, {"iC<=0i", nullptr}},
+    {1031, "PERSONAL_GET_LISTE", {"iC<=0i", nullptr}},
+    {1032, nullptr, {"v", nullptr}},
     {1033, nullptr, {"iiiI<%dI<%dI<%dI<%dI<%dI<%dI<%di", nullptr}},
     {1034, nullptr, {"iiiiI<%dI<%dI<%dI<%di", nullptr}},
     {1035, nullptr, {"iiiiiiiiC<%d", nullptr}},
@@ -86,6 +96,7 @@ constexpr Internet_Anfrage_Eintrag TABELLE[] = {
     {1040, nullptr, {"iiiC<%dC<%dC<%dC<%dC<%di", nullptr}},
     {1041, nullptr, {"iii", nullptr}},
     {1042, nullptr, {"iC<=0C<%di", nullptr}},
+    {1043, nullptr, {"v", nullptr}},
 };
 
 // Numbers a participant may call before it has claimed its club.
@@ -337,6 +348,7 @@ void Internet_Fern_Anbinden()
     Spieler_Einsetzen_Fern_Registrieren();
     Ligen_Teamvergleich_Fern_Registrieren();
     for (const Fern_Form& f : FORMEN) Internet_Handler_Registrieren(f.nr, fern_server);
+    Ablauf_Anfragen_Anbinden();
 }
 
 void Internet_Fern_Client_Anbinden()

@@ -9,6 +9,7 @@
 #include "network/netz.h"
 #include "network/netzuser.h"
 #include "network/socket.h"
+#include "platform/os/os.h"
 #include "platform/bytes.h"
 #include "platform/win95.h"
 
@@ -197,8 +198,15 @@ int Server_Start(Os_Window* fenster, void* instanz, const char* option)
     Server_Lauschend = Socket_Get_Socket_Info();
     if (!Server_Lauschend) return start_fehler("Internal fatal error, step 1.");
     if (!Socket_Create(Server_Lauschend)) return start_fehler("Socket create failed.");
-    if (!Socket_Bind_Socket(Server_Lauschend, Server_Settings.port, Server_Settings.ip))
-        return start_fehler("Bind socket failed.");
+    bool gebunden = Socket_Bind_Socket(Server_Lauschend, Server_Settings.port, Server_Settings.ip);
+    // A headless server (tests, scripted runs side by side) whose port is taken looks for a free
+    // one from the standard port on; with a window the user chooses again.
+    for (int k = 1; !gebunden && Os_Headless() && k < 1000; ++k) {
+        const uint16_t tcp = uint16_t(((NETZ_STANDARD_PORT >> 8) | (NETZ_STANDARD_PORT << 8)) + k);
+        Server_Settings.port = uint16_t((tcp >> 8) | (tcp << 8));
+        gebunden = Socket_Bind_Socket(Server_Lauschend, Server_Settings.port, Server_Settings.ip);
+    }
+    if (!gebunden) return start_fehler("Bind socket failed.");
     Socket_Option(Server_Lauschend, 302, 1);
     Socket_Option(Server_Lauschend, 304, 1);
     if (!Socket_Server_Listen(Server_Lauschend)) return start_fehler("Listen on server socket failed.");

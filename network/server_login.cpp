@@ -195,7 +195,8 @@ int32_t Server_Mitspieler_Statistik()
 {
     for (int32_t team = 0; team < Team_Anzahl; ++team) {
         if (team == Transfermarkt_Team) continue;
-        const bool eigenes = !Stand_Alone_Server && team == int32_t(Handelndes_Team);
+        // The server's own club is played here: no client may take it.
+        const bool eigenes = !Stand_Alone_Server && (team == Server_Team || team == int32_t(Handelndes_Team));
         const bool online = eigenes || Mitspieler_Team_Ist_Online(team);
         Team_Wert(TEAM_STATUS, team, 16 | 32, online ? TEAM_SETZEN : TEAM_LOESCHEN);
     }

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "database/manager.h"
+#include "database/datenbank_fern.h"
 #include "database/team.h"
 #include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
@@ -18,6 +19,7 @@
 #include "network/socket.h"
 #include "platform/bytes.h"
 #include "platform/mem.h"
+#include "platform/os/os.h"
 #include "platform/print.h"
 #include "platform/win95.h"
 #include "toolkit/dienste.h"
@@ -167,7 +169,10 @@ bool Steuersignal_Paket_Lesen(const uint8_t* b, uint32_t len, Steuersignal_Paket
         if (len != 12) return false;
         break;
     }
-    if (!team_im_bereich(q.team) && q.team != -1) return false;
+    // The day's signals name only their receiver, whom a client knows before it has the clubs.
+    const bool ohne_verein = q.code == SIGNAL_NEUER_SPIELTAG || q.code == SIGNAL_SPIELTAG_START ||
+                             q.code == SIGNAL_SAMMEL_DATEN || q.code == SIGNAL_DATEN_VERSCHICKT;
+    if (!team_im_bereich(q.team) && q.team != -1 && !ohne_verein) return false;
     *p = q;
     return true;
 }
@@ -375,6 +380,8 @@ bool Steuersignal_Vom_Server(const uint8_t* msg, uint32_t len)
     case SIGNAL_SPIELTAG_START:
         Print_Log(0xF0000, ">> Client erhält SPIELTAG_START-Befehl!");
         menue_modus = 0;
+        // Only a "data sent" after this start lets the client through to the match.
+        daten_verschickt = false;
         if (!im_spiel) Ablauf_Set_Naechster_Zustand(ABLAUF_CLIENT_ZUM_SPIEL);
         break;
     case SIGNAL_ZUG_BEENDET_RELAIS:
@@ -548,7 +555,11 @@ static bool rundgang()
         Mitspieler_Eintrag* m = Netzuser_Get(i);
         if (!m || !m->in_benutzung) continue;
         gesehen = true;
-        m->neu = 0;
+        // One who logs in during a round joins it; one who comes before the game runs is called
+        // with the first day.
+        if (m->neu && (Ablauf_Lokale_Runde_Offen() || Ablauf_Zustand == ABLAUF_SERVER_WARTET))
+            Steuersignal_Server_Senden(SIGNAL_NEUER_SPIELTAG, m);
+        if (!m->neu || Internet_Spiel_Laeuft()) m->neu = 0;
         uint32_t laenge = 0;
         uint8_t* msg = m->sock_info ? Netz_Server_Empfangen(m, &laenge) : nullptr;
         if (msg) {
@@ -583,6 +594,8 @@ static bool rundgang()
             if (!team_fertig(dran[k])) fertig = false;
         if (n <= 0 && !(Netz_Rolle == 2 && gesehen)) fertig = false;
     }
+    // The managers who play at the server take their turns one after the other first.
+    if (Ablauf_Lokale_Runde_Offen()) fertig = false;
     return fertig;
 }
 
@@ -612,6 +625,7 @@ static void server_pass()
         server_pumpe();
     }
     if (fertig && (Ablauf_Zustand == ABLAUF_MENUERUNDE || Ablauf_Zustand == ABLAUF_SERVER_WARTET)) {
+        Team_Internet_Server_Refresh();
         Ablauf_Zustand = ABLAUF_SPIELTAG_STARTEN;
     }
     if (++durchlauf % 2000 == 0) Print_Log(0xF0000, "Server Mode");
@@ -624,6 +638,10 @@ void Steuersignal_Verarbeiten()
 {
     if (steuersignal_beobachter) steuersignal_beobachter();
     Chat_Blinken_Schritt();
+    // The pump's own message pumps serve the sockets: a script's input is for the loop that
+    // called, which takes it at its own pace.
+    const bool gehalten = Os_Script_Halten(true);
     if (Win95_Netz_Modus == 1) client_pass();
     else if (Win95_Netz_Modus == 2) server_pass();
+    Os_Script_Halten(gehalten);
 }

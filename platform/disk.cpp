@@ -151,6 +151,8 @@ bool endet_mit(const char* s, const char* ende)
 
 }  // namespace
 
+uint32_t Disk_Crc32(uint32_t crc, const uint8_t* daten, size_t laenge) { return crc32_weiter(crc, daten, laenge); }
+
 struct Disk_Datei {
     FILE* datei = nullptr;
     std::vector<uint8_t>* speicher = nullptr;  // written to memory instead of a file

@@ -34,6 +34,9 @@ constexpr char SPIELSTAND_VERSION_ALT[] = "2.00";
 
 struct Disk_Datei;
 
+// CRC-32 (reflected, 0xEDB88320) continued over more bytes; start with 0.
+uint32_t Disk_Crc32(uint32_t crc, const uint8_t* daten, size_t laenge);
+
 // Opens a plain file for binary writing ("wb+"), null on failure. Its blocks go out as they are.
 Disk_Datei* Disk_Open_Schreiben(const char* name);
 // Closes and frees the stream (null is fine); false when buffered data could not be written.

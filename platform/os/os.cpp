@@ -51,6 +51,7 @@ namespace {
 std::atomic<int> headless_flag{-1};  // -1: not yet decided
 std::string start_dir;
 int role_answer = 1;
+Os_Script_Game_Hook spiel_hook = nullptr;
 // --role was given: it answers the role question in the window too.
 bool role_given = false;
 
@@ -380,6 +381,8 @@ void Os_Script_Load_Text(const std::string& text)
 
 void Os_Set_Role_Answer(int server) { role_answer = server ? 1 : 0; }
 
+void Os_Set_Script_Game_Hook(Os_Script_Game_Hook hook) { spiel_hook = hook; }
+
 // The program is busy: the script gives nothing.
 static bool script_gehalten = false;
 
@@ -426,7 +429,7 @@ static std::string script_path(const std::string& name)
 
 namespace {
 
-enum class Befehl { move, click, left, right, key, key_down, key_up, wheel, wait, activate, dump, quit, answer, clipboard };
+enum class Befehl { move, click, left, right, key, key_down, key_up, wheel, wait, activate, dump, quit, answer, clipboard, spiel };
 enum class Zeilen_Fehler { keiner, unbekannt, ungueltig, tastencode };
 
 struct Skript_Zeile {
@@ -476,7 +479,7 @@ Zeilen_Fehler zeile_lesen(const std::string& line, Skript_Zeile* z)
         {"right", Befehl::right},       {"key", Befehl::key},         {"key_down", Befehl::key_down},
         {"key_up", Befehl::key_up},     {"wheel", Befehl::wheel},     {"wait", Befehl::wait},
         {"activate", Befehl::activate}, {"dump", Befehl::dump},       {"quit", Befehl::quit},
-        {"answer", Befehl::answer},     {"clipboard", Befehl::clipboard}};
+        {"answer", Befehl::answer},     {"clipboard", Befehl::clipboard}, {"game", Befehl::spiel}};
     bool bekannt = false;
     for (const auto& [name, befehl] : namen)
         if (t[0] == name) {
@@ -525,6 +528,11 @@ Zeilen_Fehler zeile_lesen(const std::string& line, Skript_Zeile* z)
     }
     case Befehl::quit:
         return ok(args == 0);
+    case Befehl::spiel:
+        // A name the game knows and an optional number.
+        if (args < 1 || args > 2) return Zeilen_Fehler::ungueltig;
+        z->datei = t[1];
+        return ok(args == 1 || zahl_lesen(t[2], INT32_MIN, INT32_MAX, &a));
     case Befehl::answer:
     case Befehl::clipboard: {
         // The text is the rest of the line (it may be empty).
@@ -565,6 +573,11 @@ static bool script_step()
                                                            : "dorvin: ungültige Skriptzeile",
                      line);
         return true;
+    }
+    if (z.befehl == Befehl::spiel && spiel_hook && !spiel_hook(z.datei, z.a)) {
+        // The game is not there yet: the line waits, in real time, for other processes.
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        return false;
     }
     if (z.befehl == Befehl::wait) {
         if (!script.waiting) {
@@ -657,6 +670,9 @@ static bool script_step()
         clipboard_set = true;
         break;
     case Befehl::wait:
+        break;
+    case Befehl::spiel:
+        if (!spiel_hook) zeile_melden("dorvin: Skriptzeile ohne Spiel", "game " + z.datei);
         break;
     }
     return true;

@@ -114,6 +114,10 @@ bool Os_Clipboard_Set_Text(const std::string& text);
 // Headless test hooks: feed a script from text, set the role answer.
 void Os_Script_Load_Text(const std::string& text);
 void Os_Set_Role_Answer(int server);
+// The script line "game NAME [N]" asks the game (a hook it registers): true when the line is done,
+// false to keep it waiting (in real time, so that other processes can act meanwhile).
+using Os_Script_Game_Hook = bool (*)(const std::string& name, int32_t zahl);
+void Os_Set_Script_Game_Hook(Os_Script_Game_Hook hook);
 // True once the script has been read to its end (or there never was one) and nothing waits.
 bool Os_Script_Finished();
 // Busy stretches (reading the world, the day advance, a match day) pump only to keep the

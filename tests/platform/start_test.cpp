@@ -142,7 +142,7 @@ TEST(Start, InstallationChecksInOrder)
     // and the game says so and ends cleanly.
     write_file(prog + "/config_files/1_team.cfg", "");
     write_file(dir + "/skript", "wait 500\nmove 10 10\nkey 65\nquit\nwait 100000000\n");
-    l = run(reg, {dorvin, "--headless", "--role", "client", "--script", dir + "/skript"});
+    l = run(reg, {dorvin, "--headless", "--role", "server", "--script", dir + "/skript"});
     EXPECT_EQ(l.code, 0);
     EXPECT_EQ(l.err, "Meldung: Das Startmen\xC3\xBC kann nicht angezeigt werden.\n"
                      "Bitte starten Sie die Installation nochmals.\n");
@@ -260,14 +260,15 @@ TEST(Start, GameMainRunsTheServicesInOrderUntilQuit)
     ASSERT_EQ(zustand(), "");
 
     Programm_Ende = 0;
-    Os_Set_Role_Answer(0);
+    // The server role: a client would end the start without a server to connect to.
+    Os_Set_Role_Answer(1);
     Os_Script_Load_Text("wait 200\nquit\n");
     Win95_Eingabe.aktiv = 1;
     const uint32_t start = Os_Time_Ms();
     Game_Main_Set_Schritt_Hook(nach_schritt);
     Game_Main("");
     Game_Main_Set_Schritt_Hook(nullptr);
-    EXPECT_EQ(Win95_Netz_Modus, 1u) << "Client";
+    EXPECT_EQ(Win95_Netz_Modus, 2u) << "Server";
     EXPECT_EQ(Programm_Ende, 1u);
     EXPECT_GE(Os_Time_Ms() - start, 200u) << "the game ran until the script quit";
 

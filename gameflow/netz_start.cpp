@@ -1,0 +1,190 @@
+#include "gameflow/netz_start.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "competitions/spiele_netz.h"
+#include "competitions/wettbewerb.h"
+#include "database/manager.h"
+#include "database/team.h"
+#include "economy/trainingslager.h"
+#include "economy/werbung.h"
+#include "gameflow/ablauf.h"
+#include "gameflow/ablauf_anfrage.h"
+#include "gameflow/eingang.h"
+#include "gameflow/globals.h"
+#include "gameflow/team_requester.h"
+#include "network/internet_read.h"
+#include "network/middleware.h"
+#include "network/netz.h"
+#include "network/netzuser.h"
+#include "network/server.h"
+#include "network/steuersignal.h"
+#include "platform/bytes.h"
+#include "platform/os/os.h"
+#include "platform/os/os_socket.h"
+#include "platform/print.h"
+#include "platform/win95.h"
+#include "toolkit/popup.h"
+
+namespace {
+
+constexpr uint32_t EINTRAG = 46;
+
+int32_t gewaehlt = -1;
+
+uint8_t waehlen(int32_t eintrag, int32_t, int32_t, int32_t)
+{
+    gewaehlt = eintrag;
+    return 1;
+}
+
+}  // namespace
+
+void Ablauf_Server_Netz_Start()
+{
+    if (!(Netz_Rolle & 2)) return;
+    // The log-in database's answers do not matter to the game.
+    Middleware_Init_Stub_A();
+    Middleware_Init_Stub_C();
+    int32_t teams[MANAGER_DRAN_MAX];
+    const int32_t n = Manager_Ist_Dran(teams, false, 0);
+    for (int32_t i = 0; i < n; ++i) Middleware_Init_Stub_B(teams[i]);
+    Internet_Server_Mitspieler_Statistik();
+}
+
+std::vector<Ablauf_Freier_Verein> Ablauf_Client_Freie_Vereine_Lesen(const std::vector<uint8_t>& liste)
+{
+    std::vector<Ablauf_Freier_Verein> v;
+    for (size_t o = 0; o + EINTRAG <= liste.size(); o += EINTRAG) {
+        const int32_t team = Bytes_Hole16(liste.data() + o);
+        // Club 0 is "none" on the wire: no client can hold it.
+        if (team <= 0) continue;
+        const char* name = reinterpret_cast<const char*>(liste.data() + o + 2);
+        v.push_back({team, std::string(name, strnlen(name, 24))});
+    }
+    return v;
+}
+
+int32_t Ablauf_Client_Verein_Auswaehlen(const std::vector<Ablauf_Freier_Verein>& vereine)
+{
+    if (vereine.empty()) return -1;
+    if (Os_Headless()) {
+        std::string antwort;
+        if (Os_Dialog_Answer(&antwort)) {
+            char* ende = nullptr;
+            const long i = std::strtol(antwort.c_str(), &ende, 10);
+            if (ende != antwort.c_str() && i >= 0 && size_t(i) < vereine.size()) return vereine[size_t(i)].team;
+            Print_Fehler("Ablauf_Client_Verein_Auswaehlen: Antwort \"%s\" ist kein Verein der Liste", antwort.c_str());
+        }
+        return vereine.front().team;
+    }
+    // The popup shows at most 33 clubs: the first ones the server offers.
+    Menue_Kontextmenue liste{};
+    liste.titel = "Ihr Verein:";
+    const size_t n = std::min<size_t>(vereine.size(), MENUE_KONTEXT_EINTRAEGE);
+    for (size_t i = 0; i < n; ++i) {
+        liste.texte[i] = vereine[i].name.c_str();
+        liste.status[i] = POPUP_WAEHLBAR;
+        liste.prozeduren[i] = waehlen;
+    }
+    gewaehlt = -1;
+    // A list closed without a choice comes again: a client cannot play without a club.
+    while (gewaehlt < 0 && !Programm_Ende)
+        if (Popup_Liste_Ausfuehren(&liste) == 0) break;
+    return gewaehlt >= 0 && size_t(gewaehlt) < n ? vereine[size_t(gewaehlt)].team : -1;
+}
+
+void Ablauf_Client_Verein_Nehmen(int32_t team)
+{
+    Aktuelles_Team = team;
+    Handelndes_Team = uint32_t(team);
+    Netz_Set_Eigenes_Team(team);
+    Steuersignal_Client_Senden(SIGNAL_TEAM_NR);
+}
+
+static bool client_start();
+
+bool Ablauf_Client_Start()
+{
+    // The start only waits and fetches: a script's input is for the first round.
+    const bool gehalten = Os_Script_Halten(true);
+    const bool ok = client_start();
+    Os_Script_Halten(gehalten);
+    return ok;
+}
+
+static bool client_start()
+{
+    if (Netz_Rolle != 1) return false;
+    Ablauf_Zustand = ABLAUF_CLIENT_NAECHSTER_TAG;
+    Steuersignal_Menue_Modus(0, 1);
+    // The server's game runs once it calls its clients into a day.
+    while (Steuersignal_Menue_Modus(0, 0) != 1 && !Programm_Ende) {
+        Steuersignal_Verarbeiten();
+        Os_Socket_Wait(ABLAUF_NETZ_WARTE_MS);
+    }
+    while (Ablauf_Naechster_Zustand_Nehmen() >= 0) {}
+    if (Programm_Ende) return false;
+    std::vector<uint8_t> liste;
+    const std::vector<Ablauf_Freier_Verein> vereine =
+        Internet_Client_Freie_Vereine(&liste) ? Ablauf_Client_Freie_Vereine_Lesen(liste) : std::vector<Ablauf_Freier_Verein>{};
+    const int32_t team = Ablauf_Client_Verein_Auswaehlen(vereine);
+    if (team < 0) {
+        Win95_Meldung("Auf dem Server ist kein Verein mehr frei.");
+        return false;
+    }
+    Ablauf_Client_Verein_Nehmen(team);
+    Internet_Client_Init();
+    Wettbewerb_Client_Config_Komplett_Holen();
+    Wettbewerb_Client_Config_Holen();
+    Spiele_Client_Start();
+    Werbung_Client_Partner_Neu_Holen();
+    Trainingslager_Client_Neu_Holen();
+    // The client plays in the server's game from here on.
+    Eingang_Set_Spiel_Gestartet(true);
+    return true;
+}
+
+bool Ablauf_Client_Verein_Aus_Spielstand(int32_t team)
+{
+    if (Netz_Rolle != 1) return false;
+    Netz_Set_Eigenes_Team(team);
+    if (team <= 0 || !Internet_Team_Hat_Manager(team)) {
+        Win95_Meldung("Der Verein dieses Spielstands ist auf dem Server nicht mehr frei.\n"
+                      "Der Spielstand wird nicht geladen.");
+        return false;
+    }
+    Ablauf_Client_Verein_Nehmen(team);
+    return true;
+}
+
+bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
+{
+    int32_t angemeldet = 0, mit_verein = 0;
+    for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+        const Mitspieler_Eintrag* m = Netzuser_Get(i);
+        if (!m || !m->in_benutzung) continue;
+        ++angemeldet;
+        mit_verein += m->verein_beansprucht ? 1 : 0;
+    }
+    if (name == "vereine") return mit_verein >= zahl;
+    if (name == "allein") return angemeldet == 0;
+    if (name == "pruefsumme" && zahl < 0) {
+        // Every club a participant holds, as the server computes it.
+        for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+            const Mitspieler_Eintrag* m = Netzuser_Get(i);
+            if (m && m->verein_beansprucht) Ablauf_Skript_Zeile(name, m->verein);
+        }
+        return true;
+    }
+    if (name == "pruefsumme") {
+        const int32_t team = zahl > 0 ? zahl : Netz_Rolle == 1 ? int32_t(Handelndes_Team) : Server_Team;
+        std::printf("Pruefsumme %d %08X\n", team, Ablauf_Pruefsumme(team));
+        std::fflush(stdout);
+        return true;
+    }
+    Print_Fehler("Skript: \"game %s\" kennt das Spiel nicht", name.c_str());
+    return true;
+}

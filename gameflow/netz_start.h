@@ -1,0 +1,35 @@
+// The network side of a game's start: the server's start-up of its participants' services, and
+// a remote client's wait for the server's game and its choice of club.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The server, once its game runs: the log-in database's start for every manager club, then the
+// participants' statistics pass.
+void Ablauf_Server_Netz_Start();
+
+// A club a client may take: its number and its name.
+struct Ablauf_Freier_Verein {
+    int32_t team;
+    std::string name;
+};
+// The server's list (request 17) read: club 0 is never offered.
+std::vector<Ablauf_Freier_Verein> Ablauf_Client_Freie_Vereine_Lesen(const std::vector<uint8_t>& liste);
+// The manager picks one in the popup list "Ihr Verein:" (headless: the script's answer, an index
+// into the list, else the first). -1 for an empty list or when the program ends.
+int32_t Ablauf_Client_Verein_Auswaehlen(const std::vector<Ablauf_Freier_Verein>& vereine);
+// Takes the club as this client's own and claims it at the server (code 14).
+void Ablauf_Client_Verein_Nehmen(int32_t team);
+// A remote client's game start: waits (pumping) for the server's game, lets the manager choose,
+// claims the club and fetches its data. False when there is no club to take or the program ends.
+bool Ablauf_Client_Start();
+// A client's savegame names its club: taken only while the server still offers it; else the
+// German message and false.
+bool Ablauf_Client_Verein_Aus_Spielstand(int32_t team);
+
+// The script's "game" lines of network play: "vereine N" waits until N participants have claimed
+// their clubs, "allein" until none is logged in, "pruefsumme [CLUB]" prints "Pruefsumme CLUB
+// CRC" (Ablauf_Pruefsumme; without a club the own one, -1 every club a participant holds) on
+// standard output.
+bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl);

@@ -1,0 +1,322 @@
+// The main loop's states with participants: the server's walk through a day and the remote
+// client's, with recording stand-ins for the network.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/capture.h"
+#include "database/db_hilfe.h"
+#include "database/manager.h"
+#include "gameflow/ablauf.h"
+#include "gameflow/ablauf_anfrage.h"
+#include "gameflow/eingang.h"
+#include "gameflow/globals.h"
+#include "gameflow/kalender.h"
+#include "gameflow/news.h"
+#include "match/spieltag.h"
+#include "matchview/spielbericht.h"
+#include "network/internet_read.h"
+#include "network/netzuser.h"
+#include "network/socket.h"
+#include "network/steuersignal.h"
+#include "platform/bytes.h"
+#include "platform/mem.h"
+#include "platform/win95.h"
+
+namespace {
+
+constexpr int32_t SERVER = 1, A = 2, B = 3;
+
+std::vector<uint32_t> gesendet;  // codes of the 12-byte signals, in order
+std::vector<uint32_t> an_neuen;  // those to the participant in slot 2
+std::vector<int32_t> gespielt;   // clubs whose turn ran at this PC
+std::vector<int32_t> anfragen;   // remote calls of the client
+uint32_t uhr = 1000;
+int32_t spieltag_run = 0;
+
+int server_sender(Mitspieler_Eintrag* m, const uint8_t* d, uint32_t n)
+{
+    // What goes to everybody is counted once.
+    if (n == 12 && m == &Mitspieler[0]) gesendet.push_back(Bytes_Hole32(d + 4));
+    if (n == 12 && m == &Mitspieler[2]) an_neuen.push_back(Bytes_Hole32(d + 4));
+    return 1;
+}
+
+int client_sender(const uint8_t* d, uint32_t n)
+{
+    if (n == 12) gesendet.push_back(Bytes_Hole32(d + 4));
+    return 1;
+}
+
+bool client_austausch(const std::vector<uint8_t>& anfrage, std::vector<uint8_t>*)
+{
+    anfragen.push_back(int32_t(Bytes_Hole32(anfrage.data() + 4)));
+    return false;
+}
+
+int32_t zug(int32_t team, bool erster)
+{
+    if (erster) gespielt.push_back(team);
+    return erster ? 0 : -1;
+}
+
+int32_t spieltag_hook(const char* aufruf) { return std::string(aufruf) == "Spieltag_Run" ? spieltag_run : 1; }
+int32_t bericht_hook(const char* aufruf) { return std::string(aufruf) == "Spielszenen_Geladen" ? 0 : 1; }
+
+void signal(uint32_t code)
+{
+    uint8_t p[12];
+    Bytes_Setze32(p, STEUERSIGNAL_MARKE);
+    Bytes_Setze32(p + 4, code);
+    Bytes_Setze32(p + 8, uint32_t(A));
+    ASSERT_TRUE(Steuersignal_Vom_Server(p, sizeof p));
+}
+
+class Netzschleife : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Test_Teams_Anlegen(10);
+        News_Init();
+        Ablauf_Init(0);
+        Kalender_Spielplan_Leeren();
+        Spieltag_Set_Ablauf_Hook(spieltag_hook);
+        Spielbericht_Set_Hook(bericht_hook);
+        Kalender_Set_Autosave_Hook([](const char*) {});
+        Ablauf_Set_Zug_Hook(zug);
+        Socket_Set_Uhr([] { return uhr; });
+        Ablauf_Anfragen_Anbinden();
+        Eingang_Set_Spiel_Gestartet(true);
+        for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
+        Aktueller_Tag = 0;
+        gesendet.clear();
+        gespielt.clear();
+        anfragen.clear();
+        spieltag_run = 0;
+        Steuersignal_Menue_Modus(0, 1);
+    }
+    void TearDown() override
+    {
+        Spieltag_Set_Ablauf_Hook(nullptr);
+        Spielbericht_Set_Hook(nullptr);
+        Ablauf_Set_Zug_Hook(nullptr);
+        Kalender_Set_Autosave_Hook(nullptr);
+        Steuersignal_Set_Sender(nullptr, nullptr);
+        Eingang_Set_Spiel_Gestartet(false);
+        Internet_Set_Client_Austausch(nullptr);
+        Socket_Set_Uhr(nullptr);
+        for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
+        while (Ablauf_Naechster_Zustand_Nehmen() >= 0) {}
+        Ablauf_Client_Daten_Anforderung_Nehmen();
+        Steuersignal_Daten_Verschickt_Nehmen();
+        Steuersignal_Menue_Modus(0, 1);
+        Ablauf_DeInit();
+        News_Init();
+        for (int32_t t = 0; t < Team_Anzahl; ++t)
+            if (Team_Hat_Manager(t)) Manager_Mitspieler_Killen(t);
+        Test_Aufraeumen();
+        Win95_Netz_Modus = 0;
+        Netz_Rolle = 0;
+        Server_Team = -1;
+        Handelndes_Team = 0;
+        Aktuelles_Team = -1;
+        Aktueller_Tag = 0;
+        Ablauf_Zustand = 0;
+    }
+
+    void server_aufbauen()
+    {
+        Manager_Neuer_Mitspieler(SERVER, "Server");
+        Manager_Neuer_Mitspieler(A, "Eins");
+        Manager_Neuer_Mitspieler(B, "Zwei");
+        Server_Team = SERVER;
+        Netz_Rolle = 3;
+        Win95_Netz_Modus = 2;
+        Steuersignal_Set_Sender(server_sender, nullptr);
+        for (int32_t i : {0, 1}) {
+            Mitspieler[i].in_benutzung = 1;
+            Mitspieler[i].verein_beansprucht = 1;
+            Mitspieler[i].verein = Mitspieler[i].team = i ? B : A;
+        }
+    }
+
+    // One pass of the loop as the server runs it; the clients answer last, each when the server
+    // waits for it.
+    // One pass of the loop as the server runs it (the states after the pump and after the step
+    // noted); the clients answer last, each when the server waits for it.
+    void server_pass(std::vector<int32_t>* z = nullptr)
+    {
+        auto notieren = [z] {
+            if (z && Ablauf_Zustand != z->back()) z->push_back(Ablauf_Zustand);
+        };
+        Steuersignal_Verarbeiten();
+        notieren();
+        Ablauf_Schritt();
+        notieren();
+        if (Ablauf_Zustand == ABLAUF_SERVER_WARTET)
+            for (int32_t t : {A, B}) Team_Wert(TEAM_STATUS, t, 4, TEAM_SETZEN);
+        if (Ablauf_Zustand == ABLAUF_DATEN_SAMMELN)
+            for (int32_t t : {A, B}) Steuersignal_Daten_Von_Client(t);
+        if (Ablauf_Zustand == ABLAUF_DATEN_GESAMMELT && !gesendet.empty() && gesendet.back() == SIGNAL_SPIELTAG_START)
+            for (int32_t t : {A, B}) {
+                Internet_Positionen p{};
+                uint8_t* var = nullptr;
+                Internet_Aufruf a{ABLAUF_SPIELFELD_RECORDS, &p, &var, 0};
+                Handelndes_Team = uint32_t(t);
+                ASSERT_TRUE(Ablauf_Server_Anfrage_Ausfuehren(&a));
+                Mem_Free(var, 0);
+            }
+    }
+
+    std::vector<int32_t> server_tag()
+    {
+        std::vector<int32_t> z{Ablauf_Zustand};
+        for (int i = 0; i < 60; ++i) {
+            server_pass(&z);
+            if (Ablauf_Zustand == ABLAUF_TAG_ENDE) break;
+        }
+        return z;
+    }
+
+    std::vector<int32_t> client_walk(int passes, std::vector<int32_t> z = {})
+    {
+        if (z.empty() || z.back() != Ablauf_Zustand) z.push_back(Ablauf_Zustand);
+        for (int i = 0; i < passes; ++i) {
+            Steuersignal_Verarbeiten();
+            Ablauf_Schritt();
+            if (Ablauf_Zustand != z.back()) z.push_back(Ablauf_Zustand);
+        }
+        return z;
+    }
+};
+
+TEST_F(Netzschleife, ServerWalksMatchDayAndQuietDayWithItsClients)
+{
+    server_aufbauen();
+    ASSERT_TRUE(Kalender_Spieltag_Einfuegen(7, 0, 1));
+    Ablauf_Zustand = ABLAUF_TAG_ENDE;
+    EXPECT_EQ(server_tag(), (std::vector<int32_t>{0, 2, 10, 3, 12, 13, 16, 5, 7, 0}));
+    EXPECT_EQ(gesendet, (std::vector<uint32_t>{1, 10, 2, 11}));
+    // The clients' clubs have their turns at the clients; the server plays its own manager's.
+    EXPECT_EQ(gespielt, std::vector<int32_t>{SERVER});
+
+    gesendet.clear();
+    server_pass();
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_MENUERUNDE);
+    EXPECT_EQ(gesendet, std::vector<uint32_t>{1});
+    gesendet.clear();
+    EXPECT_EQ(server_tag(), (std::vector<int32_t>{1, 10, 3, 12, 13, 7, 0}));
+    EXPECT_EQ(gesendet, (std::vector<uint32_t>{10, 2, 11}));
+    EXPECT_EQ(Aktueller_Tag, 2);
+
+    // Without a participant the lone game's walk comes back.
+    for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
+    ASSERT_TRUE(Kalender_Spieltag_Einfuegen(7, 1, 3));
+    gesendet.clear();
+    EXPECT_EQ(server_tag(), (std::vector<int32_t>{0, 2, 16, 5, 7, 0}));
+    EXPECT_TRUE(gesendet.empty());
+}
+
+TEST_F(Netzschleife, ServerWaitsForTheRecordsOrTenSeconds)
+{
+    server_aufbauen();
+    ASSERT_TRUE(Kalender_Spieltag_Einfuegen(7, 0, 1));
+    Ablauf_Zustand = ABLAUF_DATEN_GESAMMELT;
+    Aktueller_Tag = 1;
+    Steuersignal_Verarbeiten();
+    Ablauf_Schritt();
+    EXPECT_EQ(gesendet, std::vector<uint32_t>{SIGNAL_SPIELTAG_START});
+    // Nobody fetched: the day waits, then goes on after ten seconds.
+    for (int i = 0; i < 5; ++i) Ablauf_Schritt();
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_DATEN_GESAMMELT);
+    uhr += STEUERSIGNAL_WARTEZEIT;
+    Ablauf_Schritt();
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_VOR_SPIEL);
+    EXPECT_EQ(gesendet, (std::vector<uint32_t>{SIGNAL_SPIELTAG_START, SIGNAL_DATEN_VERSCHICKT}));
+
+    // One who logs in during the round is called into it once; one that came before is not.
+    gesendet.clear();
+    Ablauf_Zustand = ABLAUF_TAG_ENDE;
+    server_pass();
+    ASSERT_EQ(Ablauf_Zustand, ABLAUF_MENUERUNDE);
+    an_neuen.clear();
+    Mitspieler[2].in_benutzung = 1;
+    Mitspieler[2].neu = 1;
+    Steuersignal_Verarbeiten();
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(an_neuen, std::vector<uint32_t>{SIGNAL_NEUER_SPIELTAG});
+}
+
+TEST_F(Netzschleife, ClientWalksItsDayOnTheServersSignals)
+{
+    Netz_Rolle = 1;
+    Win95_Netz_Modus = 1;
+    Handelndes_Team = A;
+    Aktuelles_Team = A;
+    Steuersignal_Set_Sender(nullptr, client_sender);
+    Internet_Set_Client_Austausch(client_austausch);
+    spieltag_run = 1;
+    Ablauf_Zustand = ABLAUF_CLIENT_NAECHSTER_TAG;
+    Steuersignal_Menue_Modus(0, 1);
+
+    std::vector<int32_t> z = client_walk(3);
+    EXPECT_EQ(z, (std::vector<int32_t>{8}));
+    signal(SIGNAL_NEUER_SPIELTAG);
+    z = client_walk(5, z);
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_CLIENT_WARTET);
+    EXPECT_EQ(gespielt, std::vector<int32_t>{A});
+    EXPECT_EQ(gesendet, std::vector<uint32_t>{SIGNAL_ZUG_BEENDET});
+    // The day came first (1000); the line-up went back at the turn's end (42).
+    ASSERT_FALSE(anfragen.empty());
+    EXPECT_EQ(anfragen.front(), ABLAUF_TAGESDATEN);
+    EXPECT_NE(std::find(anfragen.begin(), anfragen.end(), 42), anfragen.end());
+    anfragen.clear();
+    signal(SIGNAL_SAMMEL_DATEN);
+    z = client_walk(2, z);
+    EXPECT_NE(std::find(anfragen.begin(), anfragen.end(), 42), anfragen.end());
+    signal(SIGNAL_SPIELTAG_START);
+    z = client_walk(3, z);
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_CLIENT_WARTET_DATEN);
+    EXPECT_EQ(gesendet.back(), SIGNAL_AM_SPIEL);
+    signal(SIGNAL_DATEN_VERSCHICKT);
+    // The engine would run on, but no game of this club is on its pitch: the day ends here.
+    z = client_walk(3, z);
+    signal(SIGNAL_NEUER_SPIELTAG);
+    z = client_walk(2, z);
+    EXPECT_EQ(z, (std::vector<int32_t>{8, 1, 4, 15, 14, 6, 8, 1}));
+    // The new day's turn is played again, not taken as done by the last one's mark.
+    z = client_walk(3, z);
+    EXPECT_EQ(gespielt, (std::vector<int32_t>{A, A}));
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_CLIENT_WARTET);
+}
+
+TEST_F(Netzschleife, ClientLosesNoSignalThatCameAtTheWrongMoment)
+{
+    Netz_Rolle = 1;
+    Win95_Netz_Modus = 1;
+    Handelndes_Team = A;
+    Steuersignal_Set_Sender(nullptr, client_sender);
+    Internet_Set_Client_Austausch(client_austausch);
+    spieltag_run = 1;
+
+    // The new day's signal during the client's match: it goes to 8 and on to its round.
+    Steuersignal_Menue_Modus(0, 1);
+    Ablauf_Zustand = ABLAUF_CLIENT_SPIEL;
+    signal(SIGNAL_NEUER_SPIELTAG);
+    EXPECT_EQ(client_walk(4), (std::vector<int32_t>{6, 8, 1}));
+
+    // A day without a match: start and "sent" back to back, before the client waits.
+    Ablauf_Zustand = ABLAUF_CLIENT_WARTET;
+    signal(SIGNAL_SPIELTAG_START);
+    signal(SIGNAL_DATEN_VERSCHICKT);
+    EXPECT_EQ(client_walk(3), (std::vector<int32_t>{4, 15, 6, 8}));
+
+    // A "sent" from before the last start does not let the client through.
+    Ablauf_Zustand = ABLAUF_CLIENT_WARTET;
+    signal(SIGNAL_DATEN_VERSCHICKT);
+    signal(SIGNAL_SPIELTAG_START);
+    EXPECT_EQ(client_walk(4), (std::vector<int32_t>{4, 15, 14}));
+}
+
+}  // namespace
