@@ -10,6 +10,7 @@
 #include "competitions/ligen_teamvergleich.h"
 #include "competitions/spiele.h"
 #include "competitions/spiele_tabelle.h"
+#include "competitions/team_hilfetext.h"
 #include "database/manager.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
@@ -353,7 +354,8 @@ void namen_bauen()
         i.kennung_1 = int16_t(t.team[slot]);
         i.klick = team_klick;
         i.kontext = team_kontext;
-        i.mausover = Team_Infotext_Erzeugen;
+        // A pure client has no match store to draw the course from.
+        i.mausover = Netz_Rolle == 1 ? Team_Infotext_Erzeugen : Team_Hilfetext_Team_Sefo;
         liste.push_back(i);
     }
 }
