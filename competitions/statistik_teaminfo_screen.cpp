@@ -252,21 +252,47 @@ Menue_Kontextmenue* liga_menue(Menue_Icon*)
 
 // ---- pages -----------------------------------------------------------------------------------
 
+// A sentence wider than the pane goes on in indented lines (continuations start with a blank).
+std::vector<std::string> umbrechen(const char* satz, int32_t breite, int32_t font)
+{
+    std::vector<std::string> aus;
+    std::string zeile, rest = satz;
+    while (!rest.empty()) {
+        const size_t ende = rest.find(' ', 1);
+        std::string wort = rest.substr(0, ende);
+        rest = ende == std::string::npos ? "" : rest.substr(ende);
+        if (!zeile.empty() && Font_Text_Breite(Font(font), (zeile + wort).c_str()) > breite) {
+            aus.push_back(zeile);
+            zeile = "  ";
+            while (!wort.empty() && wort[0] == ' ') wort.erase(0, 1);
+        }
+        zeile += wort;
+    }
+    if (!zeile.empty()) aus.push_back(zeile);
+    return aus;
+}
+
 int32_t fakten_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!icon) return 0;
-    static char zeilen[20][256];
-    const int32_t n = Statistik_Teaminfo_Fakten(zeilen, 20);
-    if (!n) {
+    static char saetze[20][256];
+    const int32_t m = Statistik_Teaminfo_Fakten(saetze, 20);
+    if (!m) {
         text(icon->x + 10, icon->y + icon->hoehe / 2, weiss(), "Keine bemerkenswerte Serie vorhanden");
         return 0;
     }
-    const int32_t hoehe = n > 7 ? std::max(icon->hoehe / n, 12) : 24;
+    const int32_t font = m > 7 ? 3 : 4;
+    std::vector<std::string> zeilen;
+    for (int32_t i = 0; i < m; ++i)
+        for (std::string& z : umbrechen(saetze[i], icon->breite - 20, font)) zeilen.push_back(std::move(z));
+    const int32_t n = int32_t(zeilen.size());
+    // Many lines share the pane's height.
+    const int32_t hoehe = n > 7 ? std::clamp(icon->hoehe / n, 15, 24) : 24;
     int32_t y = icon->y + std::max((icon->hoehe - n * hoehe) / 2, 0);
-    for (int32_t i = 0; i < n; ++i, y += hoehe) {
-        text(icon->x + 10, y, weiss(), zeilen[i]);
+    for (int32_t i = 0; i < n && y + hoehe <= icon->y + icon->hoehe + 4; ++i, y += hoehe) {
+        text(icon->x + 10, y, weiss(), zeilen[size_t(i)], font);
         // Continuation lines (starting with a blank) stay with their sentence.
-        if (i + 1 < n && zeilen[i + 1][0] != ' ') trenner(icon->x, y + hoehe - 6, icon->breite);
+        if (i + 1 < n && zeilen[size_t(i + 1)][0] != ' ') trenner(icon->x, y + std::max(hoehe - 6, 13), icon->breite);
     }
     return 0;
 }

@@ -173,7 +173,12 @@ void Statistik_Teaminfo_Zeigen(int32_t team, int32_t flag)
     if (flag && (team != gezeigtes_team || !Menue_Screen_Icon_Ist_Vorhanden(TI_MARKE))) return;
     gezeigtes_team = team;
     int32_t auswaerts = 0;
-    const int32_t gegner = Spieltag_Get_Gegner(team, &auswaerts, nullptr, nullptr, nullptr);
+    int32_t gegner = Spieltag_Get_Gegner(team, &auswaerts, nullptr, nullptr, nullptr);
+    if (gegner < 0) {
+        // No game today: the season's next match gives the partner, so the page still compares.
+        int32_t g = -1, tag = 0, w = -1, seite = 0;
+        if (Statistik_Team_Spiele_Im_Jahr(team, -1, &g, &tag, &w, &seite, 1, 0) == 1) gegner = g, auswaerts = seite != 0;
+    }
     vergleich_heim = team, vergleich_gast = -1;
     if (gegner >= 0 && gegner < Team_Anzahl) {
         vergleich_heim = auswaerts ? gegner : team;
