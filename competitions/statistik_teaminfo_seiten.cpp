@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -18,10 +19,13 @@
 #include "competitions/wettbewerb.h"
 #include "database/manager.h"
 #include "database/spieler.h"
+#include "database/spieler_statistik.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
 #include "gameflow/globals.h"
 #include "match/spieltag.h"
+#include "network/internet_read.h"
+#include "screens/spielervergleich.h"
 #include "toolkit/screen.h"
 
 namespace {
@@ -108,6 +112,66 @@ void gespielte_spiele(int32_t team, int32_t gast, int32_t wahl, F&& f)
             f(sp);
         }
     }
+}
+
+// A client's rows: scorers and cards by the player comparison's request 60 for the club, over the
+// competitions it has reached (at most seven, the request's room); fouls, which that request
+// does not carry, by each player's count (request 77). Neither knows the home/away choice. Rows
+// with a value come first, the rest of the squad follows with zeros. False when the server did
+// not answer.
+bool fern_zeilen(int32_t seite, int32_t team, const int32_t* kader, int32_t n, std::vector<Teaminfo_Spielerzeile>* aus)
+{
+    int32_t ids[128] = {};
+    int32_t anzahl = 0;
+    for (int32_t w : wettbewerbe(Statistik_Teaminfo_Wettbewerb_Option()))
+        if (anzahl < VERGLEICH_WETTBEWERBE && Wettbewerb_Team_Erreicht(w, team)) ids[anzahl++] = w;
+    if (seite == 1177) {
+        for (int32_t i = 0; i < n; ++i) {
+            if (kader[i] < 0 || kader[i] >= Spieler_Anzahl) continue;
+            int32_t masken = -1, zweiter = -1, werte[SPIELE_STAT_MASKEN] = {};
+            const int32_t f = Spieler_Get_Spieler_Statistik(26, ids, anzahl, team, kader[i], -1, -1, -1, -1, nullptr,
+                                                            &masken, werte, 1, &zweiter);
+            aus->push_back({kader[i], {std::max(f, 0), 0, 0, 0}, std::max(f, 0)});
+        }
+        return true;
+    }
+    const int32_t art = seite == 1178 ? 2 : 7;
+    uint8_t gruppen[4] = {1, 1, 1, 1};
+    int32_t icons = 3, zeilen = 0, modus = -1;
+    uint16_t sp[VERGLEICH_ZEILEN] = {}, te[VERGLEICH_ZEILEN] = {};
+    static Spielervergleich_Ergebnis e;
+    const Internet_Arg args[] = {
+        Internet_Wert(art),        Internet_Wert(0),           Internet_Wert(0),           Internet_Wert(team),
+        Internet_Zeiger(gruppen, 4), Internet_Wert(anzahl),     Internet_Zeiger(ids, 512),  Internet_Wert(-1),
+        Internet_Wert(-1),         Internet_Wert(-1),          Internet_Wert(-1),          Internet_Wert(1),
+        Internet_Zeiger(&icons, 4), Internet_Zeiger(&zeilen, 4), Internet_Zeiger(&modus, 4), Internet_Zeiger(sp, 198),
+        Internet_Zeiger(te, 198),  Internet_Zeiger(e.wert[0], 396), Internet_Zeiger(e.wert[1], 396),
+        Internet_Zeiger(e.wert[2], 396), Internet_Zeiger(e.wert[3], 396)};
+    uint8_t fertig = 0;
+    Internet_Client_Read(60, VERGLEICH_FORMAT, nullptr, &fertig, args, int32_t(std::size(args)));
+    if (!(fertig & 1)) return false;
+    std::vector<uint8_t> gesehen(size_t(std::max(Spieler_Anzahl, 0)), 0);
+    for (int32_t z = 0; z < std::clamp(zeilen, 0, VERGLEICH_ZEILEN); ++z) {
+        const int32_t p = sp[z];
+        // the server's rows are checked like any other input: the club's own players only
+        if (p >= Spieler_Anzahl || te[z] != team || gesehen[size_t(p)] || std::find(kader, kader + n, p) == kader + n)
+            continue;
+        gesehen[size_t(p)] = 1;
+        Teaminfo_Spielerzeile r{p, {0, 0, 0, 0}, 0};
+        if (art == 2) {
+            r.wert[0] = e.wert[1][z], r.wert[1] = e.wert[2][z], r.wert[2] = 2 * r.wert[0] + r.wert[1];
+            r.schluessel = r.wert[2];
+        } else {
+            r.wert[0] = e.wert[3][z], r.wert[1] = e.wert[2][z], r.wert[2] = e.wert[1][z];
+            r.wert[3] = r.wert[0] + r.wert[1] + r.wert[2];
+            r.schluessel = r.wert[0] + 2 * int64_t(r.wert[1]) + 3 * int64_t(r.wert[2]);
+        }
+        aus->push_back(r);
+    }
+    for (int32_t i = 0; i < n; ++i)
+        if (kader[i] >= 0 && kader[i] < Spieler_Anzahl && !gesehen[size_t(kader[i])])
+            aus->push_back({kader[i], {0, 0, 0, 0}, 0});
+    return true;
 }
 
 }  // namespace
@@ -249,9 +313,11 @@ int32_t Statistik_Teaminfo_Spielerliste(int32_t seite, int32_t team, Teaminfo_Sp
     int32_t kader[50];
     const int32_t n = std::clamp(Teamspieler_Ins_Array(team, kader, 50, 0), 0, 50);
     std::vector<Teaminfo_Spielerzeile> zeilen;
+    const bool fern = Netz_Rolle == 1 && seite != 1176;
+    if (fern && !fern_zeilen(seite, team, kader, n, &zeilen)) return 0;
     std::vector<int32_t> zaehler;
     int32_t masken_anzahl = 0;
-    if (seite != 1176 && Spieler_Anzahl > 0) {
+    if (!fern && seite != 1176 && Spieler_Anzahl > 0) {
         static const uint32_t MASKEN[3][3] = {
             {0x10000u, 0, 0}, {SPE_TOR, SPE_TOR | SPST_ZWEITER_SPIELER, 0}, {SPE_GELB, SPE_GELBROT, SPE_ROT}};
         const int32_t art = seite - 1177;
@@ -263,7 +329,7 @@ int32_t Statistik_Teaminfo_Spielerliste(int32_t seite, int32_t team, Teaminfo_Sp
             zaehler.assign(zaehler.size(), 0);
     }
     auto zahl = [&](int32_t m, int32_t p) { return zaehler[size_t(m) * size_t(Spieler_Anzahl) + size_t(p)]; };
-    for (int32_t i = 0; i < n; ++i) {
+    for (int32_t i = 0; i < n && !fern; ++i) {
         const int32_t p = kader[i];
         if (p < 0 || p >= Spieler_Anzahl) continue;
         Teaminfo_Spielerzeile z{p, {0, 0, 0, 0}, 0};

@@ -7,13 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "common/fern_server.h"
 #include "competitions/knopf_hook.h"
 #include "competitions/spiele_welt.h"
 #include "competitions/statistik_archiv.h"
 #include "competitions/statistik_teaminfo.h"
+#include "database/spieler_statistik.h"
 #include "database/teamspieler.h"
 #include "gameflow/globals.h"
+#include "network/internet_read.h"
 #include "platform/compress.h"
+#include "screens/spielervergleich.h"
 
 namespace {
 
@@ -126,6 +130,37 @@ TEST_F(TeaminfoSeiten, ScorersAndCardsRankByTheirKeysAndFollowTheSideOption)
     Teaminfo_Spielerzeile z[4];
     EXPECT_EQ(Statistik_Teaminfo_Spielerliste(1175, 0, z, 4), 0);
     EXPECT_EQ(Statistik_Teaminfo_Spielerliste(1178, -1, z, 4), 0);
+}
+
+TEST_F(TeaminfoSeiten, AClientsListsEqualTheServers)
+{
+    ASSERT_GE(kader.size(), 3u);
+    const int32_t a = kader[0], b = kader[1], c = kader[2];
+    spiel(0, 0, 0, 1, 2, 0, {{SPE_TOR | SPE_HEIM, a, b}, {SPE_TOR | SPE_HEIM, a, b}, {SPE_GELB | SPE_HEIM, a, -1},
+                             {0x10000 | SPE_HEIM, b, -1}, {0x10000 | SPE_HEIM, b, -1}});
+    spiel(1, 0, 2, 0, 0, 2, {{SPE_TOR, b, -1}, {SPE_TOR, b, -1}, {SPE_GELBROT, c, -1}, {SPE_ROT, c, -1},
+                             {0x10000, b, -1}, {0x10000, c, -1}});
+    Spieler_Spielervergleich_Fern_Registrieren();
+    Spieler_Statistik_Fern_Registrieren();
+    for (int32_t seite : {1177, 1178, 1179}) {
+        const auto lokal = liste(seite);
+        Internet_Set_Client_Austausch(fern_test::ueber_den_server);
+        fern_test::gesendet.clear();
+        Netz_Rolle = 1;
+        const auto fern = liste(seite);
+        Netz_Rolle = 0;
+        Internet_Set_Client_Austausch(nullptr);
+        // The figures came from the server, not from the client's own store.
+        EXPECT_EQ(fern_test::gesendet, seite == 1177 ? "vI<4I>40iI>512iiiiiiiI<40" : VERGLEICH_FORMAT) << seite;
+        ASSERT_EQ(fern.size(), lokal.size()) << seite;
+        for (size_t i = 0; i < lokal.size(); ++i) {
+            EXPECT_EQ(fern[i].spieler, lokal[i].spieler) << seite << " " << i;
+            EXPECT_EQ(fern[i].schluessel, lokal[i].schluessel) << seite << " " << i;
+            for (int32_t k = 0; k < 4; ++k) EXPECT_EQ(fern[i].wert[k], lokal[i].wert[k]) << seite << " " << i;
+        }
+    }
+    EXPECT_EQ(liste(1177)[0].spieler, b);
+    EXPECT_EQ(liste(1177)[0].wert[0], 3);
 }
 
 TEST_F(TeaminfoSeiten, MoreThanTenPlacingsPutTheNewerInTheRightColumn)
