@@ -37,6 +37,9 @@ void Statistik_Teaminfo_Zeigen(int32_t team, int32_t flag);
 // with a manager at this PC.
 void Statistik_Teaminfo_Vor_Spiel(int32_t team);
 int32_t Statistik_Teaminfo_Get_Team();
+// The club's place (0-based) in the league's table up to the current match day, as the tables
+// screen shows it; -1 without one.
+int32_t Statistik_Teaminfo_Platz(int32_t team, int32_t wettbewerb);
 // The comparison page's two clubs, the home club first.
 void Statistik_Teaminfo_Vergleich_Teams(int32_t* heim, int32_t* gast);
 // A club chosen for one side of the comparison (-1 keeps that side).

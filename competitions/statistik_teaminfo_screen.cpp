@@ -116,7 +116,7 @@ int32_t wettbewerb_zeichnen(Menue_Icon* icon, uint32_t)
     if (!icon) return 0;
     const int32_t team = Statistik_Teaminfo_Get_Team();
     const Wettbewerb_Id w = seiten_wettbewerb();
-    const int32_t platz = w >= 0 ? Wettbewerb_Get_Tabellenplatz(w, team) : -1;
+    const int32_t platz = Statistik_Teaminfo_Platz(team, w);
     char t[160];
     if (platz >= 0) std::snprintf(t, sizeof t, "%d. Platz, %s", platz + 1, Wettbewerb_Get_Anzeigename(w));
     else std::snprintf(t, sizeof t, "%s", w >= 0 ? Wettbewerb_Get_Anzeigename(w) : "");
@@ -146,7 +146,7 @@ int32_t prognose_zeichnen(Menue_Icon* icon, uint32_t)
     static Tabelle_Datensatz t;
     if (!info || (info->modus & KO_SYSTEM) || !Wettbewerb_Tabelle_Vorbereiten(w, &t)) return 0;
     Spiele_Tabelle_Berechnen(w, info->spiele_block, 0, info->saison_spieltage, (info->modus & ENGLISCHE_TABELLE) ? 1 : 0,
-                             0, &t, 0, 0, -1, -1, 1, 0, -1);
+                             TAB_NORMAL, &t, 0, 0, -1, -1, 1, 0, -1);
     for (int32_t p = 0; p < t.anzahl && p < TABELLE_MAX_TEAMS; ++p)
         if (t.platz[p] >= 0 && t.platz[p] < TABELLE_MAX_TEAMS && t.team[t.platz[p]] == team) {
             char s[64];

@@ -55,24 +55,28 @@ int32_t team_wettbewerb(int32_t team)
     return alle.empty() ? -1 : alle[0];
 }
 
-// The clubs of the competition in table order; all clubs by number when it has no table.
-std::vector<int32_t> reihenfolge(int32_t team)
+// The clubs of a league in the order of its table up to the current match day, as the tables
+// screen shows it; empty without a table.
+std::vector<int32_t> tabellen_reihenfolge(Wettbewerb_Id w)
 {
     std::vector<int32_t> teams;
-    const Wettbewerb_Id w = Wettbewerb_Get_Team_Wettbewerb(team, 0);
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
-    if (info && !(info->modus & KO_SYSTEM)) {
-        static Tabelle_Datensatz t;
-        if (Wettbewerb_Tabelle_Vorbereiten(w, &t)) {
-            Spiele_Tabelle_Berechnen(w, info->spiele_block, 0, std::max(info->spieltag - 1, 0),
-                                     (info->modus & ENGLISCHE_TABELLE) ? 1 : 0, 0, &t, 0, 0, -1, -1, 0, 0, -1);
-            for (int32_t p = 0; p < t.anzahl && p < TABELLE_MAX_TEAMS; ++p) {
-                const int32_t slot = t.platz[p];
-                if (slot >= 0 && slot < TABELLE_MAX_TEAMS && t.team[slot] >= 0 && t.team[slot] < Team_Anzahl)
-                    teams.push_back(t.team[slot]);
-            }
-        }
+    static Tabelle_Datensatz t;
+    if (!info || (info->modus & KO_SYSTEM) || !Wettbewerb_Tabelle_Vorbereiten(w, &t)) return teams;
+    Spiele_Tabelle_Berechnen(w, info->spiele_block, 0, std::max(info->spieltag - 1, 0),
+                             (info->modus & ENGLISCHE_TABELLE) ? 1 : 0, TAB_NORMAL, &t, 0, 0, -1, -1, 0, 0, -1);
+    for (int32_t p = 0; p < t.anzahl && p < TABELLE_MAX_TEAMS; ++p) {
+        const int32_t slot = t.platz[p];
+        if (slot >= 0 && slot < TABELLE_MAX_TEAMS && t.team[slot] >= 0 && t.team[slot] < Team_Anzahl)
+            teams.push_back(t.team[slot]);
     }
+    return teams;
+}
+
+// The clubs of the club's competition in table order; all clubs by number when it has none.
+std::vector<int32_t> reihenfolge(int32_t team)
+{
+    std::vector<int32_t> teams = tabellen_reihenfolge(Wettbewerb_Get_Team_Wettbewerb(team, 0));
     if (teams.empty()) {
         teams.resize(size_t(std::max(Team_Anzahl, 0)));
         std::iota(teams.begin(), teams.end(), 0);
@@ -177,6 +181,13 @@ bool fern_zeilen(int32_t seite, int32_t team, const int32_t* kader, int32_t n, s
 }  // namespace
 
 int32_t Statistik_Teaminfo_Get_Team() { return gezeigtes_team; }
+
+int32_t Statistik_Teaminfo_Platz(int32_t team, int32_t wettbewerb)
+{
+    const std::vector<int32_t> t = tabellen_reihenfolge(wettbewerb);
+    const auto i = std::find(t.begin(), t.end(), team);
+    return i == t.end() ? -1 : int32_t(i - t.begin());
+}
 
 void Statistik_Teaminfo_Vergleich_Teams(int32_t* heim, int32_t* gast)
 {
