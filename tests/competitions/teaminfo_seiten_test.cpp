@@ -190,6 +190,24 @@ TEST_F(TeaminfoSeiten, MoreThanTenPlacingsPutTheNewerInTheRightColumn)
     EXPECT_EQ(Statistik_Teaminfo_Platzierungen(0, nullptr, 20), 0);
 }
 
+TEST_F(TeaminfoSeiten, PlacesFollowTheTableUpToTheCurrentDay)
+{
+    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA))->spiele_block = block;
+    spiel(0, 0, 0, 1, 0, 2);
+    spiel(0, 1, 2, 3, 1, 0);
+    spiel(1, 0, 3, 1, 0, 3);  // not yet counted on day 1
+    spiel(1, 1, 2, 0, 0, 0);
+    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA))->spieltag = 1;
+    EXPECT_EQ(Statistik_Teaminfo_Platz(1, LIGA), 0);  // 2:0 before 1:0
+    EXPECT_EQ(Statistik_Teaminfo_Platz(2, LIGA), 1);
+    EXPECT_EQ(Statistik_Teaminfo_Platz(0, LIGA), 3);
+    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA))->spieltag = 2;
+    EXPECT_EQ(Statistik_Teaminfo_Platz(1, LIGA), 0);
+    EXPECT_EQ(Statistik_Teaminfo_Platz(2, LIGA), 1);  // 4 points
+    EXPECT_EQ(Statistik_Teaminfo_Platz(30, LIGA), -1);
+    EXPECT_EQ(Statistik_Teaminfo_Platz(1, -1), -1);
+}
+
 TEST_F(TeaminfoSeiten, HeadToHeadCountsFromTheFirstClubsSide)
 {
     spiel(0, 0, 0, 1, 2, 1);
