@@ -9,6 +9,8 @@
 #include "bench/liga_saison.h"
 #include "competitions/ligen_tabelle.h"
 #include "competitions/ligen_teamvergleich.h"
+#include "competitions/statistik_teaminfo.h"
+#include "competitions/team_hilfetext.h"
 
 namespace {
 
@@ -89,5 +91,42 @@ void BM_Teamvergleich_Werte(benchmark::State& state)
     aufraeumen(ordner);
 }
 BENCHMARK(BM_Teamvergleich_Werte)->Unit(benchmark::kMillisecond);
+
+// The team information's table-places page: a table per match day played and the chart's points.
+void BM_Teaminfo_Tabellenplaetze(benchmark::State& state)
+{
+    std::filesystem::path ordner;
+    std::vector<Liga> ligen;
+    const Liga* l = vorbereiten(state, ordner, ligen);
+    if (!l) return;
+    for (auto _ : state) {
+        Spiele_Tabellen_Cache_Leeren();
+        std::vector<int32_t> plaetze;
+        Ligen_Tabelle_Grafik_Daten(l->id, l->teams[0], &plaetze);
+        std::vector<int32_t> werte, x(plaetze.size()), y(plaetze.size());
+        for (int32_t p : plaetze) werte.push_back(p + 1);
+        benchmark::DoNotOptimize(Statistik_Graph_Punkte(werte.data(), int32_t(werte.size()), x.data(), y.data(), 10,
+                                                        30, 410, 310, 100, 12, 0, -1, 0));
+    }
+    aufraeumen(ordner);
+}
+BENCHMARK(BM_Teaminfo_Tabellenplaetze)->Unit(benchmark::kMillisecond);
+
+// The course behind a club's picture in the tables: balances and places over the season.
+void BM_Team_Hilfetext_Verlauf(benchmark::State& state)
+{
+    std::filesystem::path ordner;
+    std::vector<Liga> ligen;
+    const Liga* l = vorbereiten(state, ordner, ligen);
+    if (!l) return;
+    Team_Verlauf v;
+    for (auto _ : state) {
+        Spiele_Tabellen_Cache_Leeren();
+        benchmark::DoNotOptimize(Team_Hilfetext_Verlauf(l->teams[0], &v));
+    }
+    state.counters["tage"] = double(v.platz.size());
+    aufraeumen(ordner);
+}
+BENCHMARK(BM_Team_Hilfetext_Verlauf)->Unit(benchmark::kMillisecond);
 
 }  // namespace

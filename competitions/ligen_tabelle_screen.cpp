@@ -10,6 +10,7 @@
 #include "competitions/ligen_teamvergleich.h"
 #include "competitions/spiele.h"
 #include "competitions/spiele_tabelle.h"
+#include "competitions/team_hilfetext.h"
 #include "database/manager.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
@@ -35,6 +36,7 @@ enum : int16_t {
     I_TABELLE = 2513,
     I_GRAFIK = 2540,
     I_TITEL = 2519,
+    I_NAMEN = 2610,  // 2610-2633, one per table row
 };
 
 struct Knopf {
@@ -316,9 +318,53 @@ int32_t knopf_klick(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+Menue_Kontextmenue* team_kontext(Menue_Icon* icon)
+{
+    return icon ? Team_Popup_Menue_Erzeugen(icon->kennung_1) : nullptr;
+}
+
+// A click on a club's name filters the fixtures to its matches.
+int32_t team_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || icon->kennung_1 < 0 || icon->kennung_1 >= Team_Anzahl) return 0;
+    wort_setzen(LT_FILTER, icon->kennung_1);
+    Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_FILTER, 1);
+    neu_zeichnen();
+    return 0;
+}
+
+// One hit icon over each club name of the table: its click, context menu and help.
+void namen_bauen()
+{
+    int32_t tag = 0;
+    const Wettbewerb_Id w = gewaehlt(&tag);
+    static Tabelle_Datensatz t;
+    int32_t erster = 0, letzter = 0;
+    if (!tabelle_fuellen(w, t, &erster, &letzter)) return;
+    const bool zwei = an(LT_SPALTEN);
+    const int32_t halbe = (t.anzahl + 1) / 2;
+    for (int32_t p = 0; p < t.anzahl && p < TABELLE_MAX_TEAMS; ++p) {
+        const int32_t slot = t.platz[p];
+        if (slot < 0 || slot >= TABELLE_MAX_TEAMS) continue;
+        const bool rechts = zwei && p >= halbe;
+        const int32_t x = 13 + (rechts ? 270 : 0) + 18, y = 232 + 22 + (rechts ? p - halbe : p) * TABELLE_ZEILE;
+        Menue_Icon i = Menue_Icon_Vorlage(int16_t(I_NAMEN + p), -1, 0, int16_t(x), int16_t(y), uint16_t(zwei ? 115 : 150),
+                                          uint16_t(TABELLE_ZEILE), 13, 255);
+        i.flags |= ICON_NIE_ZEICHNEN;
+        i.kennung_1 = int16_t(t.team[slot]);
+        i.klick = team_klick;
+        i.kontext = team_kontext;
+        // A pure client has no match store to draw the course from.
+        i.mausover = Netz_Rolle == 1 ? Team_Infotext_Erzeugen : Team_Hilfetext_Team_Sefo;
+        liste.push_back(i);
+    }
+}
+
 void liste_bauen()
 {
     liste.clear();
+    // The toolkit keeps pointers to the records: one buffer that never moves.
+    liste.reserve(96);
     auto icon = [](int16_t nr, int16_t x, int16_t y, uint16_t w, uint16_t h, Menue_Refresh_Prozedur r) {
         // Drawn panes only: a right click on them reaches the menu beneath. Priorities above 19
         // are modal layers.
@@ -333,6 +379,7 @@ void liste_bauen()
     if (!breit) icon(I_GRAFIK, GRAFIK_X, GRAFIK_Y, GRAFIK_W, GRAFIK_H, grafik_zeichnen);
     if (!an(LT_NUR_PAARUNGEN)) {
         icon(I_TABELLE, 13, 232, 580, 204, tabelle_zeichnen);
+        namen_bauen();
         for (int32_t k = 0; k < KNOEPFE; ++k) {
             Menue_Icon i = Menue_Icon_Vorlage(TABELLENKNOEPFE[k].nummer, -1, 0, int16_t(13 + (k % 7) * 84),
                                               int16_t(438 + (k / 7) * 20), 80, 17, 13, 255);
@@ -344,6 +391,7 @@ void liste_bauen()
         }
     }
     liste.push_back(Menue_Icon_Listenende());
+    Menue_Icon_Liste_Registrieren(liste.data());
 }
 
 // The bar calls this with its button's click: every call builds the screen (handing the call

@@ -8,12 +8,6 @@
 #include "database/team.h"
 #include "database/team_staerke.h"
 
-namespace {
-
-int32_t gezeigtes_team = -1;
-
-}  // namespace
-
 bool Statistik_Graph_Punkte(const int32_t* werte, int32_t anzahl, int32_t* x, int32_t* y, int32_t links,
                             int32_t oben, int32_t rechts, int32_t unten, int32_t schritt_x, int32_t schritt_y,
                             int32_t minimum, int32_t maximum, int32_t umkehren)
@@ -101,11 +95,3 @@ int32_t Statistik_Teaminfo_Nachbar(const int32_t* teams, int32_t anzahl, int32_t
     }
     return team;
 }
-
-void Statistik_Teaminfo_Vor_Spiel(int32_t team)
-{
-    if (team < 0 || team >= Team_Anzahl) return;
-    gezeigtes_team = team;
-}
-
-int32_t Statistik_Teaminfo_Get_Team() { return gezeigtes_team; }
