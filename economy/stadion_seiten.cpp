@@ -628,6 +628,18 @@ Menue_Kontextmenue* pokal_menue(Menue_Icon*)
     return &Kontext_Menue;
 }
 
+// A click on the cup records steps to the next cup played, from the last back to the first.
+int32_t pokal_klick(Menue_Icon*, uint32_t)
+{
+    Stadion_Daten* d = daten();
+    if (!d || !d->hat_statistik) return 0;
+    const int32_t naechster = Stadion_Statistik_Naechster_Pokal(d->statistik, std::max<int32_t>(1, d->statistik.cup_spalte));
+    if (naechster < 1) return 0;
+    d->statistik.cup_spalte = int8_t(naechster);
+    Oekonomie_Neu_Zeichnen();
+    return 1;
+}
+
 std::string rekord_hilfe_text;
 const char* rekord_hilfe(Menue_Icon* icon)
 {
@@ -827,6 +839,7 @@ void bauen()
         Menue_Icon& p = liste.neu(REKORD_POKAL, 154, 146, 330, 60, 4, nullptr);
         p.mausover = rekord_hilfe;
         p.kontext = pokal_menue;
+        p.klick = pokal_klick;
         static constexpr const char* HILFE[5] = {
             "Anzahl der Zuschauer in allen Blöcken je Spiel", "Erwirtschaftete Einnahmen je Spiel",
             "Durchschnittlicher Eintrittspreis", "Kosten, das Stadion im aktuellen Zustand zu halten.",

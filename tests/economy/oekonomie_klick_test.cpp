@@ -332,6 +332,88 @@ TEST_F(SchirmTest, TheStadiumPagesShowTheirOwnParts)
     EXPECT_TRUE(da(2166));
 }
 
+namespace {
+
+// The club's stadium with its statistics part, every cup column free.
+Stadion_Statistik* statistik_anlegen(int32_t team)
+{
+    Stadion_Daten* d = Stadion_Zeiger(team, 1);
+    if (!d) return nullptr;
+    if (!d->hat_statistik) Stadion_Optionale_Teile_Setzen(d, true);
+    d = Stadion_Zeiger(team, 1);
+    if (!d || !d->hat_statistik) return nullptr;
+    for (int8_t& w : d->statistik.wettbewerb) w = -1;
+    d->statistik.cup_spalte = 1;
+    return &d->statistik;
+}
+
+int32_t punkte()
+{
+    int32_t n = 0;
+    for (int32_t i = 0; i < 40; ++i) n += SchirmTest::da(2272 + i);
+    return n;
+}
+
+}  // namespace
+
+TEST_F(SchirmTest, TheCupRecordsStepThroughTheCupsPlayedAndTheMenuChoosesOne)
+{
+    Stadion_Statistik* st = statistik_anlegen(manager[0]);
+    ASSERT_NE(st, nullptr);
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
+    klick(2163);
+    // No cup played: the click changes nothing, the menu has only its disabled entry, the help
+    // says why.
+    EXPECT_EQ(klick(2213), 0);
+    EXPECT_EQ(std::string(hilfe(2213)), "Sie haben noch in keinem Pokalwettbewerb gespielt.");
+    Menue_Kontextmenue* m = kontext(2213);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(eintraege(m), 1);
+    EXPECT_EQ(std::string(m->texte[0]), "Kein Eintrag vorhanden");
+    // Two cups in columns 2 and 4: the click goes 2, 4 and round to 2.
+    const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(manager[0], 1);
+    ASSERT_GE(liga, 0);
+    st->wettbewerb[2] = int8_t(liga);
+    st->wettbewerb[4] = int8_t(liga);
+    klick(2213);
+    EXPECT_EQ(st->cup_spalte, 2);
+    klick(2213);
+    EXPECT_EQ(st->cup_spalte, 4);
+    klick(2213);
+    EXPECT_EQ(st->cup_spalte, 2);
+    m = kontext(2213);
+    ASSERT_EQ(eintraege(m), 2);
+    EXPECT_TRUE(m->status[0] & POPUP_HAKEN);
+    waehlen(m, 1);
+    EXPECT_EQ(st->cup_spalte, 4);
+    EXPECT_EQ(std::string(hilfe(2213)), Wettbewerb_Get_Anzeigename(liga));
+}
+
+TEST_F(SchirmTest, TheCurveHasAPointPerLeagueHomeGameFromTheSecondOnAndItsButtonsChooseTheSeries)
+{
+    Stadion_Statistik* st = statistik_anlegen(manager[0]);
+    ASSERT_NE(st, nullptr);
+    st->eintraege = 1;
+    st->reihe[0][0] = 20000;
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
+    klick(2163);
+    EXPECT_EQ(punkte(), 0);
+    st->eintraege = 3;
+    for (int32_t r = 0; r < 5; ++r)
+        for (int32_t i = 0; i < 3; ++i) st->reihe[r][i] = 1000 * (r + 1) + 10 * i;
+    klick(2201);
+    EXPECT_EQ(punkte(), 3);
+    // The points stand where their values are: the largest highest.
+    const Menue_Icon* a = Menue_Screen_Icon_Aus_Nummer(2272);
+    const Menue_Icon* c = Menue_Screen_Icon_Aus_Nummer(2274);
+    EXPECT_GT(a->y, c->y);
+    EXPECT_LT(a->x, c->x);
+    // The condition series, falling: now the first is highest.
+    for (int32_t i = 0; i < 3; ++i) st->reihe[4][i] = 90 - 10 * i;
+    klick(2205);
+    EXPECT_LT(Menue_Screen_Icon_Aus_Nummer(2272)->y, Menue_Screen_Icon_Aus_Nummer(2274)->y);
+}
+
 // ---- Advertising ----
 
 TEST_F(SchirmTest, ASponsorWithoutOffersSaysSoOnItsClickAndHelp)
