@@ -589,6 +589,18 @@ TEST_F(SchirmTest, AFriendlyNeedsAnOpponentChosenFromTheMenuAndThenFillsTheList)
     ASSERT_EQ(v.size(), 1u) << (requester.empty() ? "" : requester.back());
     EXPECT_EQ(v[0].tag, tag);
     EXPECT_NE(v[0].text.find(Team_String(194, gegner, nullptr, 0)), std::string::npos) << v[0].text;
+    EXPECT_TRUE(da(2470));
+    // A second friendly earlier on: the numbers follow the dates.
+    const int32_t frueher = tag - 3;
+    z = zelle(frueher);
+    ASSERT_NE(z, nullptr);
+    ablegen(LIGEN_ICON_FREUNDSCHAFTSSPIEL, z->x + 3, z->y + 3);
+    const std::vector<std::string> f = Ligen_Motivation_Freundschaftsspiele(manager[0]);
+    ASSERT_EQ(f.size(), 4u) << (requester.empty() ? "" : requester.back());
+    EXPECT_EQ(f[0], "Freundschaftsspiel Nr. 1");
+    EXPECT_EQ(f[2], "Freundschaftsspiel Nr. 2");
+    EXPECT_NE(f[1].find(Kalender_Get_Datum_String_Knapp(frueher, 0)), std::string::npos) << f[1];
+    EXPECT_NE(f[3].find(Kalender_Get_Datum_String_Knapp(tag, 0)), std::string::npos) << f[3];
 }
 
 TEST_F(SchirmTest, BonusesTakenOverOnlyWithYesAndLeavingRestoresTheAgreedAmounts)
