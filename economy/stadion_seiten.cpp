@@ -871,6 +871,8 @@ int32_t Stadion_Screen_Oeffnen(Menue_Icon*, uint32_t)
     if (team() < 0) return 0;
     if (Netz_Rolle == 1) Stadion_Client_Neu_Holen(team());
     if (!daten()) return 0;
+    // The screen opens on its building page, whichever page was left.
+    seite = SEITE_AUSBAU;
     modell_slot = -2;
     dialog_slot = -1;
     punkt_info = -1;

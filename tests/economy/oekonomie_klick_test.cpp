@@ -330,6 +330,12 @@ TEST_F(SchirmTest, TheStadiumPagesShowTheirOwnParts)
     klick(2164);
     EXPECT_FALSE(da(2189));
     EXPECT_TRUE(da(2166));
+    // Left on another page, the screen opens again on its building page.
+    klick(2162);
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN), 1);
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
+    EXPECT_TRUE(da(2166));
+    EXPECT_FALSE(da(2271));
 }
 
 namespace {
