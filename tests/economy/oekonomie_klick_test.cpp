@@ -2,15 +2,20 @@
 // the investment page's deposits, credits and shares, the exchange buttons, the stadium's
 // menus, building dialog and list, the advertising screen's sponsors and placing, the camp
 // booking's days, and the events page's opponent, appointments and bonuses.
+#include <set>
+
 #include "schirm_hilfe.h"
 
 #include "competitions/wettbewerb.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_zeichnen.h"
 #include "economy/bank_finanzen.h"
 #include "economy/bank_intern.h"
 #include "economy/bank_monitor.h"
 #include "economy/ligen.h"
 #include "economy/stadion_schirm.h"
 #include "economy/trainingslager_schirm.h"
+#include "economy/werbung.h"
 #include "economy/werbung_schirm.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/popup.h"
@@ -467,6 +472,38 @@ TEST_F(SchirmTest, ASponsorDroppedOnASignedBoardDoesNotTakeItOver)
     EXPECT_EQ(daten(manager[0]).sponsor[0], 0);
     // The board's help says it is let.
     EXPECT_NE(std::string(hilfe(WERBUNG_ICON_FLAECHE)).find("vermietet"), std::string::npos);
+}
+
+TEST_F(SchirmTest, TheLiveViewsBoardsShowTheSponsorOfTheirValueAndFillTheFreeOnes)
+{
+    ASSERT_GE(ResFile_Handles[2].handle, 0);
+    // Board value v shows sponsor v - 1 on either side; free boards take the twelve fillers in turn.
+    EXPECT_EQ(Werbung_Banden_Bild(1, false, 3), 47);
+    EXPECT_EQ(Werbung_Banden_Bild(20, true, 3), 98);
+    std::set<int32_t> fueller;
+    for (int32_t b = 0; b < 14; ++b) {
+        const int32_t n = Werbung_Banden_Bild(0, false, b);
+        EXPECT_GE(n, 67);
+        EXPECT_LE(n, 78);
+        fueller.insert(n);
+    }
+    EXPECT_EQ(fueller.size(), 12u);
+    EXPECT_STREQ(Werbung_Banden_Name(0), Werbepartner_Name(0));
+    // Every picture loads at its side's size; neighbours differ.
+    std::vector<uint16_t> vorher;
+    for (int32_t n = 47; n <= 110; ++n) {
+        auto* r = static_cast<Rastport*>(Load_Resource(ResFile_Handles[2].handle, n, 16, nullptr));
+        ASSERT_NE(r, nullptr) << n;
+        EXPECT_EQ(r->width, n < 79 ? 112u : 80u) << n;
+        EXPECT_EQ(r->height, n < 79 ? 16u : 12u) << n;
+        std::vector<uint16_t> px;
+        for (int32_t y = 0; y < int32_t(r->height); ++y)
+            for (int32_t x = 0; x < int32_t(r->width); ++x) px.push_back(Grafik_Pixel_Lesen(r, x, y));
+        EXPECT_GT(std::set<uint16_t>(px.begin(), px.end()).size(), 2u) << n;  // lettering on the ground
+        if (n != 79) EXPECT_NE(px, vorher) << n;
+        vorher = px;
+        Grafik_Bitmap_Freigeben(r);
+    }
 }
 
 // ---- Camps and events ----
