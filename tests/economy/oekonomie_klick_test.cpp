@@ -165,6 +165,28 @@ TEST_F(SchirmTest, AnExchangeButtonChoosesItsFirstFirmAndBuildsItsLines)
     }
 }
 
+TEST_F(SchirmTest, TheChartsRangeButtonsChooseOneRangePerManagerAndAFirmWithoutChartResetsIt)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_BOERSE), 1);
+    EXPECT_EQ(Bank_Kurs_Zeitraum(), 30);
+    for (int32_t k = 0; k < 12; ++k) ASSERT_TRUE(da(2026 + k)) << k;
+    klick(2037);
+    EXPECT_EQ(Bank_Kurs_Zeitraum(), 3);
+    klick(2031);
+    EXPECT_EQ(Bank_Kurs_Zeitraum(), 18);
+    // Another manager keeps his own range.
+    Aktuelles_Team = manager[1];
+    EXPECT_EQ(Bank_Kurs_Zeitraum(), 30);
+    Aktuelles_Team = manager[0];
+    EXPECT_EQ(Bank_Kurs_Zeitraum(), 18);
+    // A firm without a name: the whole history again.
+    const char erster = Bank_Boerse[2].firma[BANK_FIRMEN - 1][0];
+    Bank_Boerse[2].firma[BANK_FIRMEN - 1][0] = 0;
+    Bank_Aktie_Waehlen(2, BANK_FIRMEN - 1);
+    Bank_Boerse[2].firma[BANK_FIRMEN - 1][0] = erster;
+    EXPECT_EQ(Bank_Kurs_Zeitraum(), 30);
+}
+
 TEST_F(SchirmTest, TheWeekListHoldsTheWeeksUpToTodayAndEveryPageButtonChoosesItsPage)
 {
     Aktueller_Tag = 20;
