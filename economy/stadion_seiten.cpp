@@ -366,16 +366,19 @@ int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
         const int32_t zeile_nr = liste_anfang + r;
         if (zeile_nr > STADION_SLOTS - STADION_TRIBUENEN) break;
         const int32_t y = icon->y + 4 + r * 16;
+        // Each row starts with its model's picture, a quarter of its size.
+        const int32_t modell = d->slot[zeile_nr == 0 ? 0 : STADION_TRIBUENEN + zeile_nr - 1].modell;
+        if (modell > 0) Oek_Bild_Verkleinert(Stadion_Modell[modell].bild, icon->x + 3, y, 4);
         if (zeile_nr == 0) {
-            Oek_Zeile(icon->x + 4, y + 11, Oek_Fmt("Tribünen: %s", slot_text(-1).c_str()));
+            Oek_Zeile(icon->x + 28, y + 11, Oek_Fmt("Tribünen: %s", slot_text(-1).c_str()));
             continue;
         }
         const int32_t slot = STADION_TRIBUENEN + zeile_nr - 1;
         const Stadion_Slot& s = d->slot[slot];
         std::string t = s.modell ? Oek_Fmt("%s, %s", Stadion_Slot_Name[slot], Stadion_Modell[s.modell].name)
                                  : Oek_Fmt("%s: Leider in Ihrem Stadion nicht vorhanden.", Stadion_Slot_Name[slot]);
-        while (t.size() > 1 && Font_Text_Breite(Font(11), t.c_str()) > 260) t.pop_back();
-        Oek_Zeile(icon->x + 4, y + 11, t);
+        while (t.size() > 1 && Font_Text_Breite(Font(11), t.c_str()) > 236) t.pop_back();
+        Oek_Zeile(icon->x + 28, y + 11, t);
         if (!s.modell) continue;
         // The bar: the condition, and what work is left or what a renovation costs.
         const int32_t bx = icon->x + 270, bw = 200;

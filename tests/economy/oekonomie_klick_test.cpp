@@ -285,6 +285,33 @@ TEST_F(SchirmTest, ThePlanAreasMenuExplainsAnEmptySlotAndAsksForOneStandBeforeBu
     EXPECT_EQ(Menue_Screen_Icon_Aus_Nummer(2260)->kennung_1, -1);
 }
 
+TEST_F(SchirmTest, TheBlockListsPicturesAreTheModelsShrunkToAQuarterInPlace)
+{
+    Rastport* ziel = Grafik_Bitmap_Anlegen(64, 32, 16);
+    ASSERT_NE(ziel, nullptr);
+    Rastport* vorher = Grafik_Render_Ziel;
+    Grafik_Render_Ziel = ziel;
+    Grafik_Rechteck_Fuellen(ziel, 0, 0, 64, 32, 0x1234);
+    const int32_t nummer = Stadion_Modell[4].bild;
+    const bool gezeichnet = Oek_Bild_Verkleinert(nummer, 10, 5, 4);
+    const bool unbekannt = Oek_Bild_Verkleinert(29999, 0, 0, 4);
+    Grafik_Render_Ziel = vorher;
+    EXPECT_TRUE(gezeichnet);
+    EXPECT_FALSE(unbekannt);
+    auto* q = static_cast<Rastport*>(Load_Resource(ResFile_Handles[0].handle, nummer, 16, nullptr));
+    ASSERT_NE(q, nullptr);
+    ASSERT_EQ(q->width, 80u);
+    for (int32_t y = 0; y < 15; ++y)
+        for (int32_t x = 0; x < 20; ++x)
+            ASSERT_EQ(Grafik_Pixel_Lesen(ziel, 10 + x, 5 + y), Grafik_Pixel_Lesen(q, 4 * x, 4 * y)) << x << "," << y;
+    // Nothing beside it.
+    EXPECT_EQ(Grafik_Pixel_Lesen(ziel, 9, 5), 0x1234);
+    EXPECT_EQ(Grafik_Pixel_Lesen(ziel, 30, 5), 0x1234);
+    EXPECT_EQ(Grafik_Pixel_Lesen(ziel, 10, 20), 0x1234);
+    Grafik_Bitmap_Freigeben(q);
+    Grafik_Bitmap_Freigeben(ziel);
+}
+
 TEST_F(SchirmTest, AStandUnderConstructionTakesNoNewOrder)
 {
     Stadion_Daten v = *Stadion_Zeiger(manager[0], 1);
