@@ -2,6 +2,7 @@
 // the investment page's deposits, credits and shares, the exchange buttons, the stadium's
 // menus, building dialog and list, the advertising screen's sponsors and placing, the camp
 // booking's days, and the events page's opponent, appointments and bonuses.
+#include <algorithm>
 #include <set>
 
 #include "schirm_hilfe.h"
@@ -724,4 +725,77 @@ TEST_F(SchirmTest, BonusesTakenOverOnlyWithYesAndLeavingRestoresTheAgreedAmounts
     Ligen_Motivation_Praemie_Setzen(0, 200000);
     klick(2458 + 0);
     EXPECT_EQ(Ligen_Praemien_Arbeit.wert[0], 210000);
+}
+
+// ---- On a network client ----
+
+namespace {
+
+std::vector<int32_t> anfragen;
+
+// The server in the same process: each request goes to its server side as the network would
+// carry it, the reply comes back in the block.
+template <int32_t (*Server)(int32_t, const uint8_t*, uint32_t, std::vector<uint8_t>*)>
+int32_t schleife(int32_t anfrage, std::vector<uint8_t>* block)
+{
+    anfragen.push_back(anfrage);
+    std::vector<uint8_t> antwort;
+    Netz_Rolle = 0;
+    const int32_t r = Server(anfrage, block->data(), uint32_t(block->size()), &antwort);
+    Netz_Rolle = 1;
+    *block = antwort;
+    return r;
+}
+
+size_t gesendet(int32_t anfrage) { return size_t(std::count(anfragen.begin(), anfragen.end(), anfrage)); }
+
+}  // namespace
+
+TEST_F(SchirmTest, OnAClientTheScreensFetchTheirDataAndSendTheirChanges)
+{
+    anfragen.clear();
+    Handelndes_Team = uint32_t(manager[0]);
+    if (!Bank_Get_Konto(manager[0])) ASSERT_TRUE(Bank_Konto_Einrichten(manager[0], 100000, 0));
+    Bank_Set_Fernaufruf(schleife<Bank_Server_Anfrage>);
+    Stadion_Set_Fernaufruf(schleife<Stadion_Server_Anfrage>);
+    Netz_Rolle = 1;
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN), 1);
+    EXPECT_EQ(gesendet(BANK_GET_BUCHUNG), 1u);
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_BOERSE), 1);
+    EXPECT_GE(gesendet(BANK_GET_BOERSE), 1u);
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
+    EXPECT_EQ(gesendet(STADION_GET_LISTE), 1u);
+    // A price change goes to the server at once.
+    klick(2252);
+    EXPECT_GE(gesendet(STADION_PREISE_SETZEN) + gesendet(STADION_TOP_SETZEN), 1u);
+    Netz_Rolle = 0;
+}
+
+TEST_F(SchirmTest, OnAClientTheAdvertisingScreenFetchesTheSponsorsAndARefusalTakesTheOfferAway)
+{
+    anfragen.clear();
+    Handelndes_Team = uint32_t(manager[0]);
+    angebot(0, 0);
+    Werbung_Team_Daten frei = daten(manager[0]);
+    frei.sponsor[0] = -1;
+    ASSERT_TRUE(Werbung_Team_Ablegen(manager[0], frei));
+    // The server refuses everything.
+    Werbung_Set_Fernaufruf([](int32_t anfrage, std::vector<uint8_t>*) {
+        anfragen.push_back(anfrage);
+        return int32_t(0);
+    });
+    Netz_Rolle = 1;
+    Werbung_Client_Partner_Ungueltig();
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG), 1);
+    EXPECT_EQ(gesendet(WERBUNG_GET_WERBEFIRMEN), 1u);
+    const Menue_Icon* bande = Menue_Screen_Icon_Aus_Nummer(WERBUNG_ICON_FLAECHE);
+    ASSERT_NE(bande, nullptr);
+    ablegen(2340, bande->x + 2, bande->y + 2);
+    EXPECT_TRUE(enthaelt(requester, "weggeschnappt"));
+    EXPECT_EQ(daten(manager[0]).sponsor[0], -1);
+    EXPECT_EQ(Werbepartner_Tabelle[0].angebote[0], 0);
+    const uint8_t europa = daten(manager[0]).europa_flag;
+    klick(2105);
+    EXPECT_EQ(daten(manager[0]).europa_flag, europa);
+    Netz_Rolle = 0;
 }
