@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "database/manager.h"
 #include "database/team.h"
 #include "economy/bank.h"
 #include "economy/bank_finanzen.h"
@@ -32,7 +33,13 @@ constexpr int16_t SEITE_ERSTE = 2135, JAHR = 2127, PROGNOSE = 2140, WOCHEN = 212
 constexpr int16_t ANLAGE_SEITE = 2040, BETRAG_MINUS = 2094, BETRAG_PLUS = 2095, LAUFZEIT_MINUS = 2096,
                   LAUFZEIT_PLUS = 2097, KREDITGEBER = 2017, ANLEGEN = 2098, KREDIT = 2099, ZAHL_MINUS = 2013,
                   ZAHL_PLUS = 2014, KAUFEN = 2019, VERKAUFEN = 2020, ANLAGEN_LISTE = 2005;
-constexpr int16_t BOERSE_SEITE = 2006, BOERSE_ERSTE = 2010, KURS_GRAFIK = 2007, BESITZ = 2008, FIRMA_ERSTE = 2320;
+constexpr int16_t BOERSE_SEITE = 2006, BOERSE_ERSTE = 2010, KURS_GRAFIK = 2007, BESITZ = 2008, FIRMA_ERSTE = 2320,
+                  ZEITRAUM_ERSTER = 2026;
+// The chart's twelve ranges share the 30 days of history evenly, the whole first: 30, 28, 25
+// ... 3 days. The manager's icon states keep the choice (a firm without a chart resets it to
+// the first).
+constexpr int32_t ZEITRAEUME = 12, VERLAUF_TAGE = 30;
+int32_t zeitraum_tage(int32_t k) { return (VERLAUF_TAGE * (ZEITRAEUME - k) + ZEITRAEUME - 1) / ZEITRAEUME; }
 
 Oek_Liste liste;
 Bank_Finanz_Zustand finanz;
@@ -44,6 +51,15 @@ int32_t kreditgeber = -1;
 
 
 int32_t team() { return Aktuelles_Team; }
+
+int32_t zeitraum()
+{
+    constexpr int32_t e = ZEITRAUM_ERSTER;
+    const int32_t an = team() < 0 ? -1
+                                  : Manager_Icon_Welcher_Togglebutton_Ist_An(team(), ZEITRAEUME, e, e + 1, e + 2, e + 3, e + 4, e + 5,
+                                                                             e + 6, e + 7, e + 8, e + 9, e + 10, e + 11);
+    return an >= e && an < e + ZEITRAEUME ? an - e : 0;
+}
 
 void neu_zeichnen() { Oekonomie_Neu_Zeichnen(); }
 
@@ -485,23 +501,43 @@ int32_t kurs_grafik(Menue_Icon* icon, uint32_t)
     if (!z) return 0;
     papier_kasten(icon);
     if (f >= uint32_t(BANK_FIRMEN) || !Bank_Boerse[b].firma[f][0]) return 0;
-    const float* v = Bank_Boerse[b].verlauf[f];
+    // The newest day last: the chosen range is the end of the history.
+    const int32_t tage = zeitraum_tage(zeitraum());
+    const float* v = Bank_Boerse[b].verlauf[f] + (VERLAUF_TAGE - tage);
     float lo = v[0], hi = v[0];
-    for (int32_t k = 0; k < 30; ++k) lo = std::min(lo, v[k]), hi = std::max(hi, v[k]);
+    for (int32_t k = 0; k < tage; ++k) lo = std::min(lo, v[k]), hi = std::max(hi, v[k]);
     if (hi - lo < 0.01f) hi = lo + 1.0f;
     char t[120];
-    std::snprintf(t, sizeof t, "%s: 30 Tage, %.2f bis %.2f", Bank_Boerse[b].firma[f], double(lo), double(hi));
+    std::snprintf(t, sizeof t, "%s: %d Tage, %.2f bis %.2f", Bank_Boerse[b].firma[f], tage, double(lo), double(hi));
     Oek_Text(icon->x + 4, icon->y + 12, Oek_Tinte(), t);
-    const int32_t x0 = icon->x + 10, y0 = icon->y + 22, w = icon->breite - 20, h = icon->hoehe - 30;
+    // Below the curve stands the row of range buttons.
+    const int32_t x0 = icon->x + 10, y0 = icon->y + 22, w = icon->breite - 20, h = icon->hoehe - 48;
     Grafik_Linie(z, x0, y0 + h, x0 + w, y0 + h, Oek_Farbe(6, 6, 8));
     Grafik_Linie(z, x0, y0, x0, y0 + h, Oek_Farbe(6, 6, 8));
     int32_t px = 0, py = 0;
-    for (int32_t k = 0; k < 30; ++k) {
-        const int32_t x = x0 + k * w / 29, y = y0 + h - int32_t((v[k] - lo) / (hi - lo) * float(h));
-        if (k > 0) Grafik_Linie(z, px, py, x, y, v[29] >= v[0] ? Oek_Farbe(1, 9, 2) : Oek_Farbe(12, 1, 1));
+    for (int32_t k = 0; k < tage; ++k) {
+        const int32_t x = x0 + k * w / std::max(1, tage - 1), y = y0 + h - int32_t((v[k] - lo) / (hi - lo) * float(h));
+        if (k > 0) Grafik_Linie(z, px, py, x, y, v[tage - 1] >= v[0] ? Oek_Farbe(1, 9, 2) : Oek_Farbe(12, 1, 1));
         px = x, py = y;
     }
     return 0;
+}
+
+int32_t zeitraum_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    const int32_t k = icon->nummer - ZEITRAUM_ERSTER;
+    Oek_Knopf(icon, Oek_Fmt("%d", zeitraum_tage(k)).c_str(), k == zeitraum());
+    return 0;
+}
+
+int32_t zeitraum_klick(Menue_Icon* icon, uint32_t)
+{
+    constexpr int32_t e = ZEITRAUM_ERSTER;
+    if (team() >= 0)
+        Manager_Icon_Togglebutton_An_Aus(team(), ZEITRAEUME, icon->nummer, e, e + 1, e + 2, e + 3, e + 4, e + 5, e + 6, e + 7,
+                                         e + 8, e + 9, e + 10, e + 11);
+    neu_zeichnen();
+    return 1;
 }
 
 void boerse_liste_bauen()
@@ -525,11 +561,17 @@ void boerse_liste_bauen()
         ++zeile_nr;
     }
     liste.neu(KURS_GRAFIK, 8, 310, 314, 166, 3, kurs_grafik).flags |= ICON_NICHT_TREFFEN;
+    for (int32_t k = 0; k < ZEITRAEUME; ++k) {
+        Menue_Icon& i = liste.neu(int16_t(ZEITRAUM_ERSTER + k), int16_t(12 + 25 * k), 454, 24, 18, 5, zeitraum_zeichnen);
+        i.klick = zeitraum_klick;
+        i.hilfetext = "Wählen Sie, wie viele Tage der Kursverlauf zeigt";
+    }
 }
 
 }  // namespace
 
 const Bank_Finanz_Zustand& Bank_Finanzen_Zustand() { return finanz; }
+int32_t Bank_Kurs_Zeitraum() { return zeitraum_tage(zeitraum()); }
 
 int32_t Bank_Finanzen_Seite(Menue_Icon*, uint32_t)
 {

@@ -37,7 +37,7 @@ namespace {
 enum : int16_t {
     MONAT_ZURUECK = 2360, MONAT_VOR = 2361, TAG_ERSTER = 2362, KALENDER = 2404, GRUND = 2405, LAGER_ERSTES = 2410,
     BUCHUNG = 2420, TAGE_MINUS = 2421, TAGE_PLUS = 2422, BUCHEN = 2423, ABBRECHEN = 2424, PROGRAMM = 2425,
-    TERMINE = 2430, PRAEMIE_MINUS = 2450, PRAEMIE_PLUS = 2458, VORSCHLAG = 2466, UEBERNEHMEN = 2467, PRAEMIEN = 2468,
+    TERMINE = 2430, FREUNDSCHAFTSSPIELE = 2470, PRAEMIE_MINUS = 2450, PRAEMIE_PLUS = 2458, VORSCHLAG = 2466, UEBERNEHMEN = 2467, PRAEMIEN = 2468,
     GEGNER = 2469,
 };
 constexpr int32_t KAL_X = 404, KAL_Y = 70, ZELLE_B = 26, ZELLE_H = 18;
@@ -465,6 +465,17 @@ const char* termin_hilfe(Menue_Icon* icon)
     return k < v.size() ? v[k].hilfe : nullptr;
 }
 
+int32_t freundschaftsspiele_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, Oek_Papier(), Oek_Farbe(6, 6, 8));
+    const std::vector<std::string> v = Ligen_Motivation_Freundschaftsspiele(team());
+    if (v.empty()) Oek_Zeile(icon->x + 6, icon->y + 13, "Kein Freundschaftsspiel vereinbart.");
+    const int32_t zeilen = (icon->hoehe - 4) / 13;
+    for (int32_t k = 0; k < int32_t(v.size()) && k < zeilen; ++k)
+        Oek_Zeile(icon->x + 6, icon->y + 13 + k * 13, v[size_t(k)], k % 2 ? Oek_Tinte() : Oek_Farbe(9, 2, 0));
+    return 0;
+}
+
 int32_t praemien_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, Oek_Papier(), Oek_Farbe(6, 6, 8));
@@ -543,6 +554,7 @@ void verein_bauen()
         i.klick = termin_klick;
         i.mausover = termin_hilfe;
     }
+    liste.neu(FREUNDSCHAFTSSPIELE, 404, 380, 190, 96, 3, freundschaftsspiele_zeichnen).flags |= ICON_NICHT_TREFFEN;
     liste.neu(PRAEMIEN, 4, 240, 396, 236, 3, praemien_zeichnen).flags |= ICON_NICHT_TREFFEN;
     for (int32_t p = 0; p < LIGEN_PRAEMIEN; ++p) {
         for (const bool plus : {false, true}) {

@@ -214,6 +214,18 @@ bool Oek_Bild_Ausschnitt(int32_t nummer, int32_t x, int32_t y, int32_t hoehe, bo
     return true;
 }
 
+bool Oek_Bild_Verkleinert(int32_t nummer, int32_t x, int32_t y, int32_t teiler, int32_t datei)
+{
+    Rastport* b = Grafik_Render_Ziel && teiler > 0 ? bild_laden(nummer, datei) : nullptr;
+    if (!b) return false;
+    // Every teiler-th pixel of every teiler-th row.
+    for (int32_t yy = 0; yy * teiler < int32_t(b->height); ++yy)
+        for (int32_t xx = 0; xx * teiler < int32_t(b->width); ++xx)
+            Grafik_Pixel_Setzen(Grafik_Render_Ziel, x + xx, y + yy, Grafik_Pixel_Lesen(b, xx * teiler, yy * teiler));
+    Grafik_Bitmap_Freigeben(b);
+    return true;
+}
+
 void Oek_Hintergrund(int32_t bild, const char* titel)
 {
     Rastport* z = Grafik_Render_Ziel;

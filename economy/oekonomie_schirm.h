@@ -31,6 +31,8 @@ int32_t Oekonomie_Aktueller_Schirm();
 // The finance pages' state as the screen keeps it (page, week, toggles).
 struct Bank_Finanz_Zustand;
 const Bank_Finanz_Zustand& Bank_Finanzen_Zustand();
+// The days of history the exchange monitor's chart shows (its range buttons 2026..2037).
+int32_t Bank_Kurs_Zeitraum();
 
 // The screens' icon lists live in fixed storage: the toolkit keeps pointers into them.
 struct Oek_Liste {
@@ -66,6 +68,8 @@ void Oek_Kasten(int32_t x, int32_t y, int32_t b, int32_t h, uint16_t fuellung, u
 bool Oek_Bild(int32_t nummer, int32_t x, int32_t y, bool transparent = false, int32_t datei = 0);
 // At most `hoehe` rows of a picture at (x, y): its top rows, or with `unten` its bottom rows.
 bool Oek_Bild_Ausschnitt(int32_t nummer, int32_t x, int32_t y, int32_t hoehe, bool unten, int32_t datei = 0);
+// A picture shrunk by a whole factor (every teiler-th pixel), for small pictures in a list.
+bool Oek_Bild_Verkleinert(int32_t nummer, int32_t x, int32_t y, int32_t teiler, int32_t datei = 0);
 void Oek_Hintergrund(int32_t bild, const char* titel);
 uint16_t Oek_Farbe(int r, int g, int b);
 // Prints `text` (inline codes allowed, "^l" breaks a line) wrapped at word boundaries into

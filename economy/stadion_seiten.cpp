@@ -366,16 +366,19 @@ int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
         const int32_t zeile_nr = liste_anfang + r;
         if (zeile_nr > STADION_SLOTS - STADION_TRIBUENEN) break;
         const int32_t y = icon->y + 4 + r * 16;
+        // Each row starts with its model's picture, a quarter of its size.
+        const int32_t modell = d->slot[zeile_nr == 0 ? 0 : STADION_TRIBUENEN + zeile_nr - 1].modell;
+        if (modell > 0) Oek_Bild_Verkleinert(Stadion_Modell[modell].bild, icon->x + 3, y, 4);
         if (zeile_nr == 0) {
-            Oek_Zeile(icon->x + 4, y + 11, Oek_Fmt("Tribünen: %s", slot_text(-1).c_str()));
+            Oek_Zeile(icon->x + 28, y + 11, Oek_Fmt("Tribünen: %s", slot_text(-1).c_str()));
             continue;
         }
         const int32_t slot = STADION_TRIBUENEN + zeile_nr - 1;
         const Stadion_Slot& s = d->slot[slot];
         std::string t = s.modell ? Oek_Fmt("%s, %s", Stadion_Slot_Name[slot], Stadion_Modell[s.modell].name)
                                  : Oek_Fmt("%s: Leider in Ihrem Stadion nicht vorhanden.", Stadion_Slot_Name[slot]);
-        while (t.size() > 1 && Font_Text_Breite(Font(11), t.c_str()) > 260) t.pop_back();
-        Oek_Zeile(icon->x + 4, y + 11, t);
+        while (t.size() > 1 && Font_Text_Breite(Font(11), t.c_str()) > 236) t.pop_back();
+        Oek_Zeile(icon->x + 28, y + 11, t);
         if (!s.modell) continue;
         // The bar: the condition, and what work is left or what a renovation costs.
         const int32_t bx = icon->x + 270, bw = 200;
@@ -628,6 +631,18 @@ Menue_Kontextmenue* pokal_menue(Menue_Icon*)
     return &Kontext_Menue;
 }
 
+// A click on the cup records steps to the next cup played, from the last back to the first.
+int32_t pokal_klick(Menue_Icon*, uint32_t)
+{
+    Stadion_Daten* d = daten();
+    if (!d || !d->hat_statistik) return 0;
+    const int32_t naechster = Stadion_Statistik_Naechster_Pokal(d->statistik, std::max<int32_t>(1, d->statistik.cup_spalte));
+    if (naechster < 1) return 0;
+    d->statistik.cup_spalte = int8_t(naechster);
+    Oekonomie_Neu_Zeichnen();
+    return 1;
+}
+
 std::string rekord_hilfe_text;
 const char* rekord_hilfe(Menue_Icon* icon)
 {
@@ -827,6 +842,7 @@ void bauen()
         Menue_Icon& p = liste.neu(REKORD_POKAL, 154, 146, 330, 60, 4, nullptr);
         p.mausover = rekord_hilfe;
         p.kontext = pokal_menue;
+        p.klick = pokal_klick;
         static constexpr const char* HILFE[5] = {
             "Anzahl der Zuschauer in allen Blöcken je Spiel", "Erwirtschaftete Einnahmen je Spiel",
             "Durchschnittlicher Eintrittspreis", "Kosten, das Stadion im aktuellen Zustand zu halten.",
@@ -858,6 +874,8 @@ int32_t Stadion_Screen_Oeffnen(Menue_Icon*, uint32_t)
     if (team() < 0) return 0;
     if (Netz_Rolle == 1) Stadion_Client_Neu_Holen(team());
     if (!daten()) return 0;
+    // The screen opens on its building page, whichever page was left.
+    seite = SEITE_AUSBAU;
     modell_slot = -2;
     dialog_slot = -1;
     punkt_info = -1;

@@ -1,5 +1,6 @@
 #include "economy/trainingslager_schirm.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "competitions/wettbewerb.h"
@@ -96,6 +97,26 @@ bool Ligen_Motivation_Ablegen(int32_t team, int32_t icon, int32_t tag, int32_t g
                                "insgesamt %s.^lIst Ihnen der mentale Zustand Ihres Teams soviel wert ?");
     default: return false;
     }
+}
+
+std::vector<std::string> Ligen_Motivation_Freundschaftsspiele(int32_t team)
+{
+    std::vector<std::string> v;
+    Trainingslager_Termin t[TRAININGSLAGER_BUCHUNGEN];
+    if (!Trainingslager_Buchungen(team, t)) return v;
+    std::vector<const Trainingslager_Termin*> spiele;
+    for (const Trainingslager_Termin& e : t)
+        if (e.belegt && e.art == 2) spiele.push_back(&e);
+    std::stable_sort(spiele.begin(), spiele.end(), [](auto* a, auto* b) { return a->erster_tag < b->erster_tag; });
+    char text[200];
+    for (size_t k = 0; k < spiele.size(); ++k) {
+        std::snprintf(text, sizeof text, "Freundschaftsspiel Nr. %d", int(k + 1));
+        v.emplace_back(text);
+        std::snprintf(text, sizeof text, "^tl0010%s gegen %s", Kalender_Get_Datum_String_Knapp(spiele[k]->erster_tag, 0),
+                      Team_String(194, spiele[k]->ziel, nullptr, 0));
+        v.emplace_back(text);
+    }
+    return v;
 }
 
 std::vector<Ligen_Termin_Zeile> Ligen_Motivation_Terminliste_Bauen(int32_t team)

@@ -29,3 +29,6 @@ struct Ligen_Termin_Zeile {
     int32_t tag;
 };
 std::vector<Ligen_Termin_Zeile> Ligen_Motivation_Terminliste_Bauen(int32_t team);
+// The club's friendlies in date order: per match "Freundschaftsspiel Nr. %d" and a line with its
+// date and opponent.
+std::vector<std::string> Ligen_Motivation_Freundschaftsspiele(int32_t team);

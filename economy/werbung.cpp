@@ -544,6 +544,26 @@ bool Werbung_Banden_Sponsoren(int32_t team, int32_t* sponsoren, int32_t anzahl)
 
 // ---- Texts ----
 
+int32_t Werbung_Banden_Bild(int32_t wert, bool fern, int32_t bande)
+{
+    const int32_t basis = fern ? WERBUNG_BANDE_FERN : WERBUNG_BANDE_NAH;
+    if (wert >= 1 && wert <= WERBEPARTNER_ANZAHL) return basis + wert - 1;
+    // A free board: the fillers in turn along the side.
+    const int32_t fueller = WERBUNG_BANDE_BILDER - WERBEPARTNER_ANZAHL;
+    return basis + WERBEPARTNER_ANZAHL + (bande % fueller + fueller) % fueller;
+}
+
+const char* Werbung_Banden_Name(int32_t k)
+{
+    static constexpr const char* FUELLER[WERBUNG_BANDE_BILDER - WERBEPARTNER_ANZAHL] = {
+        "Mühle Kornfeld",       "Schreinerei Hobelspan", "Optik Scharfblick",   "Gärtnerei Blattgrün",
+        "Druckerei Tintenklecks", "Fahrräder Speichenglanz", "Metzgerei Landschmaus", "Reisebüro Fernweh",
+        "Spedition Kilometerfix", "Sparkasse Münzturm",  "Bäder Wellenschlag",  "Eiscafé Frostzapfen"};
+    if (k >= 0 && k < WERBEPARTNER_ANZAHL) return PARTNER_NAMEN[k];
+    if (k >= WERBEPARTNER_ANZAHL && k < WERBUNG_BANDE_BILDER) return FUELLER[k - WERBEPARTNER_ANZAHL];
+    return "";
+}
+
 const char* Werbepartner_Name(int32_t nummer)
 {
     return nummer >= 0 && nummer < WERBEPARTNER_ANZAHL ? Werbepartner_Tabelle[nummer].name : "";

@@ -106,6 +106,14 @@ void Werbung_Team_Vorbelegen(int32_t team, int32_t flag);
 // The sponsors on the 14 boards of a live match (sponsor + 1, 0 free): true for a human
 // manager's club; a computer club gets the same draw all season and false.
 bool Werbung_Banden_Sponsoren(int32_t team, int32_t* sponsoren, int32_t anzahl);
+// The live view's board pictures in werbung.res: two sets of 32, the near side (112 x 16) from
+// 47 and the far side (80 x 12) from 79. Board value v (1..20) shows sponsor v - 1; the last
+// twelve of a set carry invented local firms that fill the free boards.
+constexpr int32_t WERBUNG_BANDE_NAH = 47, WERBUNG_BANDE_FERN = 79, WERBUNG_BANDE_BILDER = 32;
+// The picture of board `bande` (0..13) with value `wert` on the near or far side.
+int32_t Werbung_Banden_Bild(int32_t wert, bool fern, int32_t bande);
+// The firm on board picture k (0..31) of a set: the sponsors' own names, then the fillers.
+const char* Werbung_Banden_Name(int32_t k);
 
 // ---- Texts ----
 const char* Werbepartner_Name(int32_t nummer);

@@ -66,3 +66,55 @@ TEST_F(AuktionSchirm, TheKeyRaisesTheOfferThePageIsDrawnAndTheScreenUnderItRetur
     EXPECT_EQ(Grafik_Pixel_Lesen(Grafik_Seite_0, 320, 220), 0x1234);
     if (!gewuenscht) std::filesystem::remove_all(ordner);
 }
+
+namespace {
+
+// Every offer at one bid level, so that no computer bidder raises on its own.
+struct Feste_Stufe {
+    explicit Feste_Stufe(int32_t (*stufe)(const Spieler_Angebot*)) { Auktion_Set_Stufe_Abfrage(stufe); }
+    ~Feste_Stufe() { Auktion_Set_Stufe_Abfrage(nullptr); }
+};
+
+// The middle of column c's terms on the auction page.
+std::string spalte(int32_t c) { return std::to_string(8 + c * 90 + 42) + " 300"; }
+
+}  // namespace
+
+TEST_F(AuktionSchirm, EachPressOnTheOwnCrestRaisesOnceAndOtherColumnsRaiseNothing)
+{
+    Feste_Stufe f([](const Spieler_Angebot*) { return 200; });
+    Spieler_Angebot einmal = v[0], zweimal = v[0];
+    Auktion_Erhoehen(&einmal);
+    zweimal = einmal;
+    Auktion_Erhoehen(&zweimal);
+    const Spieler_Angebot computer_vorher = v[1];
+    // A held button raises once; a fast click once more; the empty first column and the key of a
+    // computer's column ('4') nothing.
+    Os_Script_Load_Text("wait 300\nmove " + spalte(1) + "\nleft down\nwait 400\nleft up\nwait 200\nclick " + spalte(1) +
+                        "\nwait 200\nclick " + spalte(0) + "\nwait 200\nkey 52\nwait 200\n");
+    Auktion_Durchfuehren(spnr, computer, 3, 0, v.data());
+    EXPECT_EQ(v[0].gehalt, zweimal.gehalt);
+    EXPECT_EQ(v[0].abloese, zweimal.abloese);
+    EXPECT_EQ(v[1].gehalt, computer_vorher.gehalt);
+    EXPECT_EQ(v[1].abloese, computer_vorher.abloese);
+}
+
+TEST_F(AuktionSchirm, TheSellerPicksTheWinnerWithAClickOnItsColumn)
+{
+    Feste_Stufe f([](const Spieler_Angebot*) { return 120; });
+    // The manager's own player, three computer offers.
+    int32_t kader[64];
+    ASSERT_GT(Teamspieler_Ins_Array(manager[0], kader, 64, 0), 0);
+    for (int32_t i = 0; i < 3; ++i) {
+        v[size_t(i)].bieter = uint16_t(computer + i);
+        v[size_t(i)].verein = uint16_t(manager[0]);
+        v[size_t(i)].spnr = uint16_t(kader[0]);
+    }
+    // Offer 2 stands in column 5; a click on an empty column leaves the choice as it is. The
+    // script's end would close the program: it waits out the clock.
+    Os_Script_Load_Text("wait 300\nclick " + spalte(5) + "\nwait 300\nclick " + spalte(6) + "\nwait 30000\n");
+    EXPECT_EQ(Auktion_Durchfuehren(kader[0], manager[0], 3, 0, v.data()), 2) << Auktion_Get_Stand().prozent;
+    // Without a click nobody is chosen.
+    Os_Script_Load_Text("wait 30000\n");
+    EXPECT_EQ(Auktion_Durchfuehren(kader[0], manager[0], 3, 0, v.data()), -1);
+}

@@ -68,6 +68,8 @@ TEST_F(AuktionWelt, AnswerNoDropsTheHumansOfferAndAQuitEndsWithoutWinner)
     // a watched auction on the screen's clock: the human raises with his key, then quits
     static uint32_t uhr = 0;
     static int32_t schritte = 0;
+    uhr = 0;
+    schritte = 0;  // a repeated run starts the count again
     Auktion_Set_Uhr([] { return uhr += 150; });
     Auktion_Set_Eingabe([] {
         Auktion_Eingabe e;

@@ -68,6 +68,8 @@ struct SchirmTest : WerbungTest {
         if (Menue_Hook) Menue_Hook(0, 0, 0);
         Menue_Gruppen_Screens[1] = nullptr;
         Aktuelles_Team = -1;
+        Bank_Set_Fernaufruf(nullptr);
+        Stadion_Set_Fernaufruf(nullptr);
         Stadion_DeInit();
         Bank_DeInit();
         WerbungTest::TearDown();

@@ -8,7 +8,9 @@
 #include "economy/stadion.h"
 #include "economy/stadion_schirm.h"
 #include "economy/stadion_statistik_seite.h"
+#include "economy/werbung.h"
 #include "economy/werbung_schirm.h"
+#include "tools/datagen/werbung_banden.h"
 #include "match/pitch/spielfeld_animationen.h"
 #include "matchview/live/spielszenen_grafik.h"
 #include "toolkit/slave.h"
@@ -183,6 +185,11 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, "werbung.res", 0, 19, BILD, 96, 48, 0, 16, false, "Werbepartner-Bild");
     v.push_back({"werbung.res", WERBUNG_BILD_ARTEN_EINTRAG, DATEN, 0, 0, sizeof WERBUNG_BILD_ARTEN, 0, false,
                  "Art je Werbepartner-Bild (1 Bande, 2 Trikot, 4 Ausruestung, 8 TV)"});
+    // The live view's boards: near and far side, board value v shows sponsor v - 1.
+    bereich(v, "werbung.res", WERBUNG_BANDE_NAH, WERBUNG_BANDE_NAH + WERBUNG_BANDE_BILDER - 1, BILD, WERBUNG_BANDE_NAH_B,
+            WERBUNG_BANDE_NAH_H, 0, 16, false, "Live-Bande nah");
+    bereich(v, "werbung.res", WERBUNG_BANDE_FERN, WERBUNG_BANDE_FERN + WERBUNG_BANDE_BILDER - 1, BILD, WERBUNG_BANDE_FERN_B,
+            WERBUNG_BANDE_FERN_H, 0, 16, false, "Live-Bande fern");
     return v;
 }
 

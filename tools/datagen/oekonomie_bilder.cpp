@@ -188,6 +188,10 @@ Flaeche werbepartner(int32_t s)
 
 }  // namespace oekonomie_bild
 
+// The boards with their lettering; programs that do not link the font rasteriser (the tests)
+// keep the placeholders.
+bool Werbung_Banden_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+
 bool Oekonomie_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
 {
     using namespace oekonomie_bild;
@@ -195,6 +199,7 @@ bool Oekonomie_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
         bild = werbepartner(e.nummer).fertig(e.nummer);
         return true;
     }
+    if (Werbung_Banden_Erzeugen && Werbung_Banden_Erzeugen(e, bild)) return true;
     if (std::strcmp(e.datei, "resf_scr.res") != 0) return false;
     const int32_t n = e.nummer;
     if (n == 444 || n == 445) bild = seite(n - 444).fertig(n);

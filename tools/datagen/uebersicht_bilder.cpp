@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tools/datagen/bild_flaeche.h"
+#include "tools/datagen/bild_schrift.h"
 #include "tools/datagen/font_raster.h"
 
 namespace {
@@ -29,24 +30,8 @@ const Font_Bild* schrift(bool klein)
 struct Bild : Bild_Flaeche {
     using Bild_Flaeche::Bild_Flaeche;
 
-    static int32_t breite(const Font_Bild* f, const std::string& t)
-    {
-        int32_t b = 0;
-        for (unsigned char c : t) b += c >= 32 ? int32_t(f->glyph_width[c - 32]) + 1 : 0;
-        return b > 0 ? b - 1 : 0;
-    }
-    void schrift_an(const Font_Bild* f, int32_t x, int32_t y, const std::string& t, uint16_t c)
-    {
-        // The strip holds the characters from 32 on.
-        for (unsigned char ch : t) {
-            if (ch < 32) continue;
-            const int32_t i = ch - 32;
-            for (uint32_t yy = 0; yy < f->height; ++yy)
-                for (uint32_t xx = 0; xx < f->glyph_width[i]; ++xx)
-                    if (f->pixels[size_t(yy) * f->width + f->strip_x[i] + xx]) setzen(x + int32_t(xx), y + int32_t(yy), c);
-            x += int32_t(f->glyph_width[i]) + 1;
-        }
-    }
+    static int32_t breite(const Font_Bild* f, const std::string& t) { return Bild_Schrift_Breite(f, t); }
+    void schrift_an(const Font_Bild* f, int32_t x, int32_t y, const std::string& t, uint16_t c) { Bild_Schrift(*this, f, x, y, t, c); }
     // Centred in the box (x, y, bw, bh), with a dark shadow one pixel down and right.
     void mitte(int32_t x, int32_t y, int32_t bw, int32_t bh, const std::string& t, uint16_t c, bool klein)
     {
