@@ -562,6 +562,8 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
             Spielszenen_Kopfzeile_Erzeugen(&f);
         }
     }
+    for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
+        if (f.sichtbar && f.record && f.taktik_offen && f.seite >= 0) Spielszenen_Taktik_Einstellungen_Zeichnen(ziel, &f);
     return sichtbar;
 }
 

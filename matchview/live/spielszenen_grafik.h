@@ -56,9 +56,21 @@ struct Spielszenen_Festbild {
     int32_t erste, anzahl, breite, hoehe;
 };
 constexpr Spielszenen_Festbild SZ_FESTBILD[] = {
-    {1740, 3, 28, 480}, {1743, 2, 160, 20},  {1745, 1, 200, 150}, {1746, 8, 40, 16}, {1754, 1, 16, 16},
-    {1756, 1, 10, 12},  {1755, 1, 220, 20},  {1767, 1, 220, 20},  {1757, 8, 40, 16}};
+    {1740, 3, 28, 480}, {1743, 2, 160, 20},  {1745, 1, 310, 138}, {1746, 8, 72, 21}, {1754, 1, 16, 16},
+    {1756, 1, 23, 11},  {1755, 1, 220, 20},  {1767, 1, 220, 20},  {1757, 8, 40, 16}};
 constexpr int32_t SZ_FESTBILDER = 26;
+// The tactics panel's pictures: background, eight button highlights, close button, slider knob.
+constexpr int32_t SZ_TAKTIK_PANEL = 1745, SZ_TAKTIK_KNOPF = 1746, SZ_TAKTIK_SCHLIESSEN = 1754, SZ_TAKTIK_REGLER = 1756;
+// Slot of a fixed picture in the loaded array, -1 when no entry holds it.
+constexpr int32_t Spielszenen_Festbild_Index(int32_t id)
+{
+    int32_t i = 0;
+    for (const Spielszenen_Festbild& f : SZ_FESTBILD) {
+        if (id >= f.erste && id < f.erste + f.anzahl) return i + id - f.erste;
+        i += f.anzahl;
+    }
+    return -1;
+}
 
 // Goals: 16 animations at half size for the goal parts 16..31 of smaller windows.
 constexpr int32_t SZ_TORE_HALB = 1982;

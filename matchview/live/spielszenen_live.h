@@ -141,6 +141,16 @@ int32_t Spielszenen_Ticker_Zeilen(const Spielszenen_Fenster* f, char* eins, char
 int32_t Spielszenen_Ereignis_Ticker(Spielszenen_Fenster* f);
 const char* Spielszenen_Ticker_Puffer();
 
+// ---- tactics panel (matchview/spielszenen_taktik.h holds the change block) ----
+// Panel position on the page, -1 until first placed; shared by all windows.
+extern int32_t Spielszenen_Taktik_Panel_X, Spielszenen_Taktik_Panel_Y;
+// One frame of the panel for the window's own side: draws it and handles the mouse.
+void Spielszenen_Taktik_Einstellungen_Zeichnen(Rastport* seite, Spielszenen_Fenster* f);
+// The same with the mouse at (mx, my) and its buttons (1 left).
+void Spielszenen_Taktik_Einstellungen_Bei(Rastport* seite, Spielszenen_Fenster* f, int32_t mx, int32_t my, int32_t tasten);
+// Unplaced again, no click or drag pending (tests).
+void Spielszenen_Taktik_Panel_Zuruecksetzen();
+
 // ---- action replay ----
 constexpr uint32_t SPIELSZENEN_REPLAY_BILD = 856;
 // A snapshot of the record's shown state into bytes (856) and back into a copy.

@@ -15,6 +15,7 @@
 #include "matchview/spielszenen.h"
 #include "platform/disk.h"
 #include "platform/os/os_display.h"
+#include "platform/os/os_intern.h"
 #include "platform/timer.h"
 #include "tests/matchview/spielszenen_dateien.h"
 
@@ -62,6 +63,9 @@ TEST_F(Spielszenen_Spieltag, TheOwnClubsFirstMatchDayIsShownLive)
     ASSERT_GE(a, 0);
     Spielfeld_Record* r = Spielszenen_Fenster_Liste[a].record;
     ASSERT_NE(r, nullptr);
+    // entering the view chose the stadium's sounds and loops the crowd's background
+    EXPECT_EQ(Spielszenen_Sound_Satz, 0);
+    EXPECT_EQ(Spielszenen_Sound[17].spielt, 1);
     EXPECT_TRUE(int32_t(r->team[0]) == verein || int32_t(r->team[1]) == verein);
     // the test's clock runs 2 ms a pass of the main loop: 10 s of it are some 20 match minutes
     laufen(10000);
@@ -93,6 +97,43 @@ TEST_F(Spielszenen_Spieltag, TheOwnClubsFirstMatchDayIsShownLive)
     EXPECT_EQ(Spielszenen_Aktives_Fenster(), a);
     laufen(500);
     EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_geladen.png").c_str()));
+
+    // the tactics panel over the play: one tactic and the effort raised, closed again, and the
+    // ticker tells it when the change applies two minutes later
+    Spielszenen_Fenster& fa = Spielszenen_Fenster_Liste[a];
+    ASSERT_GE(fa.seite, 0);
+    r = fa.record;
+    const int32_t s = fa.seite;
+    Spielszenen_Ansicht_Befehl = 6;
+    laufen(100);
+    ASSERT_EQ(fa.taktik_offen, 1);
+    const int32_t px = Spielszenen_Taktik_Panel_X, py = Spielszenen_Taktik_Panel_Y;
+    ASSERT_GE(px, 5);
+    auto druecken = [](int32_t x, int32_t y, bool unten) {
+        Os_Input_Set_Mouse(x, y);
+        Os_Input_Set_Buttons(unten, false);
+        laufen(40);
+    };
+    const uint8_t taktik = r->taktik[s][7], einsatz = r->einsatz[s];
+    druecken(px + 225 + 10, py + 76 + 10, true);  // attitude
+    druecken(px + 225 + 10, py + 76 + 10, false);
+    const int32_t k = int32_t(einsatz) * 189 / 100;
+    druecken(px + 7 + k + 2, py + 127, true);
+    druecken(px + 180, py + 127, true);
+    EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_taktik.png").c_str()));
+    druecken(px + 180, py + 127, false);
+    druecken(px + 288 + 5, py + 109 + 5, true);
+    druecken(px + 288 + 5, py + 109 + 5, false);
+    EXPECT_EQ(fa.taktik_offen, 0);
+    const uint8_t neue_taktik = uint8_t((taktik + 1) % 3);
+    for (int32_t i = 0; i < 400 && r->taktik[s][7] != neue_taktik; ++i) laufen(20);
+    EXPECT_EQ(r->taktik[s][7], neue_taktik);
+    EXPECT_GT(r->einsatz[s], einsatz);
+    laufen(40);
+    char eins[256] = {}, zwei[256] = {};
+    Spielszenen_Ticker_Zeilen(&fa, eins, zwei);
+    EXPECT_NE((std::string(eins) + " " + zwei).find("erhöht den Einsatz"), std::string::npos) << eins << zwei;
+    EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_taktik_ticker.png").c_str()));
 }
 
 }  // namespace

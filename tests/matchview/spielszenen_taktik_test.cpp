@@ -1,5 +1,6 @@
 // The live record's change block: what the panel writes is taken at a minute's end, merged,
-// checked and applied two minutes later with the ticker's event.
+// checked and applied two minutes later with the ticker's event; the panel's buttons, slider and
+// dragging.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -166,6 +167,90 @@ TEST(Aenderungsblock, ValuesOutOfRangeFromAPeerAreDroppedWithAReport)
     a[141] = 16;
     EXPECT_FALSE(Spielfeld_Aenderung_Gueltig(a, 0));
     EXPECT_TRUE(Spielfeld_Aenderung_Gueltig(a, 1));
+}
+
+// A full-size window of the home side with the panel placed afresh.
+class TaktikPanel : public ::testing::Test {
+protected:
+    std::unique_ptr<Spielfeld_Record> r = neuer_record();
+    Spielszenen_Fenster f{};
+    int32_t x = 0, y = 0;
+    void SetUp() override
+    {
+        Spielszenen_Taktik_Panel_Zuruecksetzen();
+        f.record = r.get();
+        f.seite = 0;
+        f.breite = 603;
+        f.hoehe = 471;
+        r->assistent[0] = 1;
+        frame(0, 0, 0);
+        x = Spielszenen_Taktik_Panel_X;
+        y = Spielszenen_Taktik_Panel_Y;
+    }
+    void TearDown() override { Spielszenen_Taktik_Panel_Zuruecksetzen(); }
+    void frame(int32_t mx, int32_t my, int32_t tasten) { Spielszenen_Taktik_Einstellungen_Bei(nullptr, &f, mx, my, tasten); }
+    uint32_t einsatz() const { return Bytes_Hole32(r->anweisungen + ANW_EINSATZ); }
+};
+
+TEST_F(TaktikPanel, APressStepsATacticOnceAndWrapsAfterTwo)
+{
+    EXPECT_EQ(x, (603 + 5) / 2 - 310 / 2);
+    EXPECT_EQ(y, (471 + 5) / 2 - 138 / 2);
+    const int32_t bx = x + 159 + 10, by = y + 54 + 10;  // button 2
+    std::vector<int> werte;
+    for (int32_t i = 0; i < 3; ++i) {
+        frame(bx, by, 1);
+        frame(bx, by, 1);  // held: no second step
+        werte.push_back(r->anweisungen[ANW_TAKTIK + 2]);
+        frame(bx, by, 0);
+    }
+    EXPECT_EQ(werte, (std::vector<int>{2, 0, 1}));
+    EXPECT_EQ(r->anweisungen[ANW_FLAGS], ANWEISUNG_TAKTIK);
+    EXPECT_EQ(r->assistent[0], 0);
+    EXPECT_EQ(r->anweisungen[ANW_TAKTIK + 8 + 2], 1);  // the other side's values stay
+    EXPECT_EQ(Spielszenen_Maus_Genommen, 2);
+}
+
+TEST_F(TaktikPanel, TheKnobCommitsOnReleaseAnywhereFromNinetyNineToZero)
+{
+    const int32_t k = 50 * 189 / 100;
+    frame(x + 7 + k + 4, y + 127, 1);  // grabbed 4 pixels into the knob
+    frame(x + 400, y + 127, 1);
+    EXPECT_EQ(einsatz(), 50u);         // not before the release
+    EXPECT_EQ(r->anweisungen[ANW_FLAGS], 0);
+    frame(639, 2, 0);                  // let go far outside the panel
+    EXPECT_EQ(einsatz(), 99u);
+    EXPECT_EQ(r->anweisungen[ANW_FLAGS], ANWEISUNG_EINSATZ);
+    EXPECT_EQ(r->assistent[0], 0);
+    frame(x + 7 + 99 * 189 / 100 + 1, y + 127, 1);
+    frame(0, y + 127, 1);
+    frame(0, y + 127, 0);
+    EXPECT_EQ(einsatz(), 0u);
+    // a press on the track beside the knob drags at once with the last grab
+    frame(x + 7 + 100, y + 127, 1);
+    frame(x + 7 + 100, y + 127, 0);
+    EXPECT_EQ(einsatz(), uint32_t((100 - 1) * 100 / 189));
+}
+
+TEST_F(TaktikPanel, DraggingKeepsThePanelInsideThePageAndCloseIsPosted)
+{
+    frame(x + 50, y + 5, 1);
+    frame(0, 0, 1);
+    EXPECT_EQ(Spielszenen_Taktik_Panel_X, 5);
+    EXPECT_EQ(Spielszenen_Taktik_Panel_Y, 5);
+    frame(639, 479, 1);
+    EXPECT_EQ(Spielszenen_Taktik_Panel_X, 606 - 310);
+    EXPECT_EQ(Spielszenen_Taktik_Panel_Y, 475 - 138);
+    frame(639, 479, 0);
+    EXPECT_EQ(r->anweisungen[ANW_FLAGS], 0);  // a panel drag changes nothing
+    x = Spielszenen_Taktik_Panel_X, y = Spielszenen_Taktik_Panel_Y;
+    Spielszenen_Panel_Befehl = -1;
+    frame(x + 288 + 4, y + 109 + 4, 1);
+    EXPECT_EQ(Spielszenen_Panel_Befehl, 1);
+    Spielszenen_Panel_Befehl = -1;
+    // the position holds for the next opening
+    frame(0, 0, 0);
+    EXPECT_EQ(Spielszenen_Taktik_Panel_X, x);
 }
 
 }  // namespace

@@ -62,8 +62,8 @@ void spielszenen(std::vector<Manifest_Eintrag>& v)
     }
     bereich(v, scr, SZ_RAHMEN, SZ_RAHMEN + 4, BILD, 640, 480, 0, 16, false, "Rahmen der Live-Ansicht (Stil = Nummer - 1735)");
     for (const Spielszenen_Festbild& f : SZ_FESTBILD)
-        bereich(v, scr, f.erste, f.erste + f.anzahl - 1, BILD, uint16_t(f.breite), uint16_t(f.hoehe), 0, 16, false,
-                "Live-Ansicht: Seitenleiste und Panels");
+        bereich(v, scr, f.erste, f.erste + f.anzahl - 1, BILD, uint16_t(f.breite), uint16_t(f.hoehe), 0, 16,
+                f.erste == SZ_TAKTIK_SCHLIESSEN || f.erste == SZ_TAKTIK_REGLER, "Live-Ansicht: Seitenleiste und Panels");
     bereich(v, scr, SZ_KOPFZEILE, SZ_KOPFZEILE + 2, BILD, SZ_KOPF_BREITE, SZ_KOPF_HOEHE, 0, 16, false, "Spielstand-Leiste (Seite 0, 1, keine)");
     bereich(v, scr, SZ_KOPFZEILE + 3, SZ_KOPFZEILE + 5, BILD, SZ_KOPF_HALB_BREITE, SZ_KOPF_HOEHE, 0, 16, false,
             "Spielstand-Leiste Viertelfenster");

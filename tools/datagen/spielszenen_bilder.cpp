@@ -605,8 +605,44 @@ Resf_Bitmap kopfzeile(int32_t id)
     return b.fertig(id);
 }
 
+// The tactics panel: title strip, two rows of four tactic buttons, the effort track, and its
+// highlights, close button and knob (the panel places them at these offsets).
+Resf_Bitmap taktik_bild(const Manifest_Eintrag& e)
+{
+    static constexpr int32_t KNOPF_X[8] = {2, 85, 159, 232, 2, 79, 152, 225};
+    const int32_t n = e.nummer, w = e.width, h = e.height;
+    if (n == SZ_TAKTIK_PANEL) {
+        Bild_Flaeche b(w, h, false, rgb(30, 40, 60));
+        b.rechteck(0, 0, w, 14, rgb(60, 80, 120));
+        b.rechteck(0, 44, w, 1, rgb(70, 86, 112));
+        for (int32_t k = 0; k < 8; ++k) b.rahmen(KNOPF_X[k], k < 4 ? 54 : 76, 72, 21, rgb(90, 110, 150));
+        b.rechteck(7, 122, 211, 11, rgb(14, 18, 28));
+        b.rahmen(7, 122, 211, 11, rgb(90, 110, 150));
+        b.rahmen(288, 109, 16, 16, rgb(150, 60, 60));
+        for (int32_t i = 4; i < 12; ++i) b.setzen(288 + i, 109 + i, rgb(200, 200, 200)), b.setzen(303 - i, 109 + i, rgb(200, 200, 200));
+        relief(b, 0, 0, w, h);
+        return b.fertig(n);
+    }
+    if (n >= SZ_TAKTIK_KNOPF && n < SZ_TAKTIK_KNOPF + 8) {
+        Bild_Flaeche b(w, h, false, rgb(60, 90, 150));
+        b.rahmen(0, 0, w, h, rgb(230, 230, 120));
+        return b.fertig(n);
+    }
+    Bild_Flaeche b(w, h, true, 0);
+    if (n == SZ_TAKTIK_SCHLIESSEN) {
+        b.rechteck(0, 0, w, h, rgb(150, 40, 40));
+        for (int32_t i = 3; i < w - 3; ++i) b.setzen(i, i, rgb(255, 255, 255)), b.setzen(w - 1 - i, i, rgb(255, 255, 255));
+    } else {
+        b.rechteck(0, 0, w, h, rgb(200, 200, 210));
+        b.rahmen(0, 0, w, h, rgb(60, 60, 70));
+        b.rechteck(w / 2, 2, 1, h - 4, rgb(60, 60, 70));
+    }
+    return b.fertig(n);
+}
+
 Resf_Bitmap festbild(const Manifest_Eintrag& e)
 {
+    if ((e.nummer >= SZ_TAKTIK_PANEL && e.nummer <= SZ_TAKTIK_SCHLIESSEN) || e.nummer == SZ_TAKTIK_REGLER) return taktik_bild(e);
     if (e.nummer >= SZ_RAHMEN && e.nummer < SZ_RAHMEN + 5) return rahmen(e.nummer - SZ_RAHMEN, e.nummer);
     if (e.nummer >= SZ_SEITENLEISTE && e.nummer < SZ_SEITENLEISTE + 3) return seitenleiste(e.nummer - SZ_SEITENLEISTE, e.nummer);
     if (e.nummer >= SZ_KOPFZEILE && e.nummer < SZ_KOPFZEILE + 6) return kopfzeile(e.nummer);
