@@ -431,7 +431,11 @@ static void befehle(Spielfeld_Steuerung_Block* st, int32_t replay)
     const int32_t a = Spielszenen_Aktives_Fenster();
     Spielszenen_Fenster* f = a >= 0 ? F(a) : nullptr;
     if (f && Spielszenen_Fenster_Befehl >= 1 && Spielszenen_Fenster_Befehl <= 3) {
-        const int32_t neu = spielwahl_hook ? spielwahl_hook(Spielszenen_Fenster_Befehl, f->spiel) : -1;
+        const int32_t b = Spielszenen_Fenster_Befehl;
+        const int32_t neu = spielwahl_hook ? spielwahl_hook(b, f->spiel)
+                            : b == 1      ? Spielszenen_Start_Spiel_Waehlen()
+                            : b == 2      ? Spielszenen_Naechstes_Spiel(f->spiel)
+                                          : Spielszenen_Voriges_Spiel(f->spiel);
         // a chooser that finds nothing leaves the window's game as it was
         if (neu >= 0 && neu != f->spiel) {
             if (f->eingerichtet && f->record) f->record->anzeige = 0;
@@ -549,14 +553,21 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
         if (f.groesse == 2) sx = r->ansicht_x / 2, sy = r->ansicht_y / 2;
         Grafik_Blit(f.hintergrund, sx, sy, f.breite, f.hoehe, ziel, f.x, f.y);
         Spielszenen_Figuren_Zeichnen(r, &Spielfeld_Steuerung, &f);
+        Spielszenen_Nummern_Zeichnen(&f, r);
+        Spielszenen_Spieler_Zeichen(&f, r);
         if (Spielszenen_Ereignis_Ticker(&f)) Spielszenen_Fenster_Ticker_Setzen(&f, Spielszenen_Ticker_Puffer());
         Spielszenen_Ticker_Zeichnen(&f);
         f.anweisungen_erlaubt = f.seite >= 0 && Spielfeld_Steuerung.anweisungen_erlaubt ? 1 : 0;
     }
     rahmen_zeichnen(ziel);
+    const uint8_t* puffer = Spielfeld_Replay_Puffer();
+    const int32_t replay = puffer ? puffer[SPIELSZENEN_REPLAY_FLAG] : 0;
+    Spielszenen_Knopfleiste_Zeichnen(ziel, &Spielfeld_Steuerung, replay);
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste) {
         if (!f.sichtbar || !f.record) continue;
         const int32_t seite = Spielszenen_Spielstand_Zeichnen(ziel, &f);
+        Spielszenen_Seiten_Zeichen(ziel, &f, f.record);
+        Spielszenen_Status_Zeichen(ziel, &f, &Spielfeld_Steuerung, replay);
         if (seite >= 0 && int32_t(f.record->team[0]) == Netz_Get_Eigenes_Team() && seite != f.seite) {
             f.seite = seite;
             Spielszenen_Kopfzeile_Erzeugen(&f);

@@ -15,6 +15,10 @@ constexpr int32_t SZ_PALETTE = 1998;
 constexpr int32_t SZ_RAHMEN = 1735;
 constexpr int32_t SZ_SEITENLEISTE = 1740;
 constexpr int32_t SZ_SEITENLEISTE_BREITE = 28;
+// The icon bar on the side panel: twelve buttons at these top edges (the sheets 1740-1742 hold
+// them at the same places: plain, pressed, highlighted).
+constexpr int32_t SZ_KNOEPFE = 12, SZ_KNOPF_X = 612, SZ_KNOPF_B = 28, SZ_KNOPF_H = 29;
+constexpr int32_t SZ_KNOPF_Y[SZ_KNOEPFE] = {17, 52, 87, 122, 157, 191, 227, 262, 297, 365, 400, 445};
 // Score panel bases: sides 0, 1, none at sizes 0 and 1 (603 x 25), then at size 2 (300 x 25).
 constexpr int32_t SZ_KOPFZEILE = 1768;
 constexpr int32_t SZ_KOPF_BREITE = 603, SZ_KOPF_HALB_BREITE = 300, SZ_KOPF_HOEHE = 25;

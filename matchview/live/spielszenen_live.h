@@ -141,6 +141,41 @@ int32_t Spielszenen_Ticker_Zeilen(const Spielszenen_Fenster* f, char* eins, char
 int32_t Spielszenen_Ereignis_Ticker(Spielszenen_Fenster* f);
 const char* Spielszenen_Ticker_Puffer();
 
+// ---- labels, signs and the icon bar ----
+// A back number's picture: the value modulo 100, 0 when negative.
+int32_t Spielszenen_Rueckennummer(int32_t wert);
+// Prints a formatted text at a pitch-picture position of the window; only when it lies wholly
+// inside the window (1 drawn, 0 not).
+int32_t Spielszenen_Text_Im_Feld(const Spielszenen_Fenster* f, int32_t font, const char* format, int32_t x, int32_t y, ...);
+void Spielszenen_Spieler_Beschriften(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t slot);
+// Numbers and labels by the record's label setting, then the ball's and the highlighted players'.
+void Spielszenen_Nummern_Zeichnen(const Spielszenen_Fenster* f, const Spielfeld_Record* r);
+void Spielszenen_Spieler_Zeichen(const Spielszenen_Fenster* f, const Spielfeld_Record* r);
+void Spielszenen_Seiten_Zeichen(Rastport* seite, const Spielszenen_Fenster* f, const Spielfeld_Record* r);
+void Spielszenen_Status_Zeichen(Rastport* seite, const Spielszenen_Fenster* f, const Spielfeld_Steuerung_Block* st, int32_t replay);
+// Icons a network role leaves inert (a client's 8-11, a server with its own manager's 8-10).
+bool Spielszenen_Knopf_Gesperrt(int32_t knopf);
+// The icon bar: pressed states, the highlight under the mouse, one command per press.
+void Spielszenen_Knopfleiste_Zeichnen(Rastport* seite, const Spielfeld_Steuerung_Block* st, int32_t replay);
+void Spielszenen_Knopfleiste_Bei(Rastport* seite, const Spielfeld_Steuerung_Block* st, int32_t replay, int32_t mx, int32_t my,
+                                 int32_t tasten);
+
+// ---- choosing a window's game (window commands 1 start, 2 next, 3 previous) ----
+struct Spielszenen_Spielwahl_Eintrag {
+    int32_t spiel;
+    int32_t wettbewerb;   // its competition's place in the day
+    bool aktiv, geschlossen, angezeigt, eigen;
+};
+// The choice over the day's games in order: the start command takes this PC's own game, else the
+// last shown, else the last active one; next and previous step through the active games that
+// are not closed, wrapping round. -1 for none.
+int32_t Spielszenen_Spielwahl(const Spielszenen_Spielwahl_Eintrag* e, int32_t n, int32_t befehl, int32_t spiel);
+int32_t Spielszenen_Start_Spiel_Waehlen();
+int32_t Spielszenen_Naechstes_Spiel(int32_t spiel);
+int32_t Spielszenen_Voriges_Spiel(int32_t spiel);
+// The scene loader's memory probe: 1 always.
+int32_t Spielszenen_Speicher_Pruefen();
+
 // ---- tactics panel (matchview/spielszenen_taktik.h holds the change block) ----
 // Panel position on the page, -1 until first placed; shared by all windows.
 extern int32_t Spielszenen_Taktik_Panel_X, Spielszenen_Taktik_Panel_Y;
@@ -153,6 +188,7 @@ void Spielszenen_Taktik_Panel_Zuruecksetzen();
 
 // ---- action replay ----
 constexpr uint32_t SPIELSZENEN_REPLAY_BILD = 856;
+constexpr uint32_t SPIELSZENEN_REPLAY_FLAG = 85608;  // in the display buffer: a replay runs
 // A snapshot of the record's shown state into bytes (856) and back into a copy.
 void Spielszenen_Replay_Packen(const Spielfeld_Record* r, uint8_t* bild);
 void Spielszenen_Replay_Entpacken(const uint8_t* bild, Spielfeld_Record* r);

@@ -569,11 +569,11 @@ Resf_Bitmap seitenleiste(int32_t zustand, int32_t nummer)
     const uint16_t grund = zustand == 1 ? rgb(20, 26, 40) : zustand == 2 ? rgb(60, 76, 110) : rgb(38, 48, 70);
     Bild_Flaeche b(SZ_SEITENLEISTE_BREITE, 480, false, grund);
     const uint16_t s = zustand == 2 ? rgb(255, 230, 120) : rgb(220, 226, 236);
-    for (int32_t k = 0; k < 12; ++k) {
-        const int32_t y = k * 40;
-        if (zustand == 1) relief(b, 1, y + 1, 26, 38);
-        else b.rahmen(1, y + 1, 26, 38, RAHMEN_HELL);
-        const int32_t cx = 14, cy = y + 20;
+    for (int32_t k = 0; k < SZ_KNOEPFE; ++k) {
+        const int32_t y = SZ_KNOPF_Y[k];
+        if (zustand == 1) relief(b, 0, y, SZ_KNOPF_B, SZ_KNOPF_H);
+        else b.rahmen(0, y, SZ_KNOPF_B, SZ_KNOPF_H, RAHMEN_HELL);
+        const int32_t cx = 14, cy = y + 14;
         switch (k) {
         case 0: for (int32_t i = 0; i < 4; ++i) b.rechteck(6, cy - 8 + 4 * i, 16, 2, s); break;           // table
         case 1: for (int32_t i = 0; i < 3; ++i) b.rechteck(6, cy - 6 + 5 * i, 3, 3, s), b.rechteck(11, cy - 6 + 5 * i, 11, 2, s); break;
