@@ -575,6 +575,11 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
     }
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
         if (f.sichtbar && f.record && f.taktik_offen && f.seite >= 0) Spielszenen_Taktik_Einstellungen_Zeichnen(ziel, &f);
+    for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
+        if (f.sichtbar && f.record && f.standard_offen) {
+            Spielszenen_Schuetze_Waehlen(&f, &Spielfeld_Steuerung, replay);
+            break;
+        }
     return sichtbar;
 }
 
@@ -604,6 +609,7 @@ void Spielszenen_Run(Spielfeld_Record* r, Spielfeld_Steuerung_Block* st, uint8_t
     Spielszenen_Maus_Genommen = 0;
     Spielszenen_Blinken_Record(r);
     befehle(st, replay);
+    if (const int32_t a = Spielszenen_Aktives_Fenster(); a >= 0) Spielszenen_Standard_Pruefen(F(a), st, replay);
     Spielszenen_Sichtbarkeit_Setzen();
     Spielszenen_Fenster_Einrichten();
     Spielszenen_Sichtbarkeit_Pruefen();

@@ -65,6 +65,8 @@ constexpr Spielszenen_Festbild SZ_FESTBILD[] = {
 constexpr int32_t SZ_FESTBILDER = 26;
 // The tactics panel's pictures: background, eight button highlights, close button, slider knob.
 constexpr int32_t SZ_TAKTIK_PANEL = 1745, SZ_TAKTIK_KNOPF = 1746, SZ_TAKTIK_SCHLIESSEN = 1754, SZ_TAKTIK_REGLER = 1756;
+// Value bars of the taker panel (30 x 5): background and fill.
+constexpr int32_t SZ_BALKEN_GRUND = 1713, SZ_BALKEN_VOLL = 1714;
 // Slot of a fixed picture in the loaded array, -1 when no entry holds it.
 constexpr int32_t Spielszenen_Festbild_Index(int32_t id)
 {

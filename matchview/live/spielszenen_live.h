@@ -160,6 +160,32 @@ void Spielszenen_Knopfleiste_Zeichnen(Rastport* seite, const Spielfeld_Steuerung
 void Spielszenen_Knopfleiste_Bei(Rastport* seite, const Spielfeld_Steuerung_Block* st, int32_t replay, int32_t mx, int32_t my,
                                  int32_t tasten);
 
+// ---- the taker of a set piece ----
+// Panel position (100, 100 at start; survives between set pieces).
+extern int32_t Spielszenen_Schuetze_X, Spielszenen_Schuetze_Y;
+// Minimum, maximum and range (at least 1) over the side's players on the pitch of strength and
+// the bytes free kick, penalty, corner, nerves.
+struct Spielszenen_Schuetzen_Spanne {
+    int32_t minimum[5], maximum[5], spanne[5];
+};
+// The panel's kind: 0 penalty, 1 free kick, 2 corner (a free kick before a penalty before a
+// corner), -1 none pending.
+int32_t Spielszenen_Standard_Art(const Spielfeld_Record* r);
+// The side's players on the pitch as the panel lists them, by position group; their count.
+int32_t Spielszenen_Schuetzen_Zeilen(const Spielfeld_Record* r, int32_t seite, int32_t* slots);
+void Spielszenen_Schuetzen_Spannen(const Spielfeld_Record* r, int32_t seite, Spielszenen_Schuetzen_Spanne* sp);
+// A row's colour: red under the mouse, grey for a flagged player, yellow for the chosen taker.
+int32_t Spielszenen_Schuetze_Farbe(Spielfeld_Record* r, int32_t slot, int32_t art, bool unter_maus);
+// The per-frame check of the window: opens the panel for a set piece of the own side (at once
+// with the option or in network play, else after a left press has ended). Nothing with flag.
+void Spielszenen_Standard_Pruefen(Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st, int32_t flag);
+// Draws the open panel; a left press on a row stores the taker, lifts the pause and clears the
+// pending set pieces. The chosen slot or -1.
+int32_t Spielszenen_Schuetze_Waehlen(Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st, int32_t flag);
+int32_t Spielszenen_Schuetze_Waehlen_Bei(Rastport* seite, Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st, int32_t flag,
+                                         int32_t mx, int32_t my, int32_t tasten);
+void Spielszenen_Schuetze_Freigeben();
+
 // ---- choosing a window's game (window commands 1 start, 2 next, 3 previous) ----
 struct Spielszenen_Spielwahl_Eintrag {
     int32_t spiel;

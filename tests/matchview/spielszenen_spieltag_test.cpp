@@ -10,6 +10,7 @@
 #include "database/team.h"
 #include "gameflow/ablauf.h"
 #include "graphics/grafik_screen.h"
+#include "match/spielfeld.h"
 #include "match/spieltag_welt.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen.h"
@@ -134,6 +135,24 @@ TEST_F(Spielszenen_Spieltag, TheOwnClubsFirstMatchDayIsShownLive)
     Spielszenen_Ticker_Zeilen(&fa, eins, zwei);
     EXPECT_NE((std::string(eins) + " " + zwei).find("erhöht den Einsatz"), std::string::npos) << eins << zwei;
     EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_taktik_ticker.png").c_str()));
+
+    // a corner of the own side with the option to choose its taker: the panel holds the match
+    // until a row is clicked
+    Spielfeld_Steuerung.schuetze_waehlen[2] = 1;
+    r->ecke_offen = 1;
+    r->standard_seite = uint8_t(s);
+    laufen(40);
+    ASSERT_EQ(fa.standard_offen, 1);
+    EXPECT_EQ(Spielfeld_Steuerung.pause, 1);
+    EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_schuetze.png").c_str()));
+    druecken(Spielszenen_Schuetze_X + 20, Spielszenen_Schuetze_Y + 24 + 5, true);
+    druecken(Spielszenen_Schuetze_X + 20, Spielszenen_Schuetze_Y + 24 + 5, false);
+    EXPECT_EQ(fa.standard_offen, 0);
+    EXPECT_EQ(Spielfeld_Steuerung.pause, 0);
+    int32_t zeilen[16];
+    ASSERT_GT(Spielszenen_Schuetzen_Zeilen(r, s, zeilen), 0);
+    EXPECT_EQ(r->ecken_schuetze[s], uint32_t(r->spieler[zeilen[0]].spnr));
+    Spielfeld_Steuerung.schuetze_waehlen[2] = 0;
 }
 
 }  // namespace

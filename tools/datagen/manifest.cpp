@@ -64,6 +64,7 @@ void spielszenen(std::vector<Manifest_Eintrag>& v)
     for (const Spielszenen_Festbild& f : SZ_FESTBILD)
         bereich(v, scr, f.erste, f.erste + f.anzahl - 1, BILD, uint16_t(f.breite), uint16_t(f.hoehe), 0, 16,
                 f.erste == SZ_TAKTIK_SCHLIESSEN || f.erste == SZ_TAKTIK_REGLER, "Live-Ansicht: Seitenleiste und Panels");
+    bereich(v, scr, SZ_BALKEN_GRUND, SZ_BALKEN_VOLL, BILD, 30, 5, 0, 16, false, "Live-Ansicht: Werte-Balken (Grund, Fuellung)");
     bereich(v, scr, SZ_KOPFZEILE, SZ_KOPFZEILE + 2, BILD, SZ_KOPF_BREITE, SZ_KOPF_HOEHE, 0, 16, false, "Spielstand-Leiste (Seite 0, 1, keine)");
     bereich(v, scr, SZ_KOPFZEILE + 3, SZ_KOPFZEILE + 5, BILD, SZ_KOPF_HALB_BREITE, SZ_KOPF_HOEHE, 0, 16, false,
             "Spielstand-Leiste Viertelfenster");

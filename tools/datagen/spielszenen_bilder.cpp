@@ -643,6 +643,12 @@ Resf_Bitmap taktik_bild(const Manifest_Eintrag& e)
 Resf_Bitmap festbild(const Manifest_Eintrag& e)
 {
     if ((e.nummer >= SZ_TAKTIK_PANEL && e.nummer <= SZ_TAKTIK_SCHLIESSEN) || e.nummer == SZ_TAKTIK_REGLER) return taktik_bild(e);
+    if (e.nummer == SZ_BALKEN_GRUND || e.nummer == SZ_BALKEN_VOLL) {
+        const bool voll = e.nummer == SZ_BALKEN_VOLL;
+        Bild_Flaeche b(e.width, e.height, false, voll ? rgb(60, 190, 70) : rgb(20, 24, 34));
+        b.rahmen(0, 0, e.width, e.height, voll ? rgb(30, 120, 40) : rgb(70, 86, 112));
+        return b.fertig(e.nummer);
+    }
     if (e.nummer >= SZ_RAHMEN && e.nummer < SZ_RAHMEN + 5) return rahmen(e.nummer - SZ_RAHMEN, e.nummer);
     if (e.nummer >= SZ_SEITENLEISTE && e.nummer < SZ_SEITENLEISTE + 3) return seitenleiste(e.nummer - SZ_SEITENLEISTE, e.nummer);
     if (e.nummer >= SZ_KOPFZEILE && e.nummer < SZ_KOPFZEILE + 6) return kopfzeile(e.nummer);
@@ -719,7 +725,8 @@ bool Spielszenen_Resf_Daten(const Manifest_Eintrag& e, Resf_Bytes& daten)
     if (std::strcmp(e.datei, "resf_scr.res") != 0) return false;
     const int32_t n = e.nummer;
     if (e.typ == 14 && n >= SZ_HINTERGRUND_ERSTES && n <= SZ_HINTERGRUND_LETZTES) return daten = hintergrund(n), true;
-    if (e.typ == 14 && ((n >= SZ_RAHMEN && n <= 1767) || (n >= SZ_KOPFZEILE && n < SZ_KOPFZEILE + 6)))
+    if (e.typ == 14 && ((n >= SZ_RAHMEN && n <= 1767) || (n >= SZ_KOPFZEILE && n < SZ_KOPFZEILE + 6) || n == SZ_BALKEN_GRUND ||
+                        n == SZ_BALKEN_VOLL))
         return daten = Resf_Bitmap_Daten(festbild(e)), true;
     if (e.typ == 38 && n >= SZ_ANIMATION_BASIS && n < Spielszenen_Animation_Erste_Resource(SPIELSZENEN_ANIMATIONEN))
         return daten = animation((n - SZ_ANIMATION_BASIS) / 8, (n - SZ_ANIMATION_BASIS) % 8), true;
