@@ -576,6 +576,13 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
         if (f.sichtbar && f.record && f.taktik_offen && f.seite >= 0) Spielszenen_Taktik_Einstellungen_Zeichnen(ziel, &f);
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
+        if (f.sichtbar && f.record && f.ereignisse_offen) {
+            Spielszenen_Ereignisliste_Zeichnen(&f, f.record);
+            break;
+        }
+    for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
+        if (f.sichtbar && f.record) Spielszenen_Spieler_Statistik_Zeichnen(&f, f.record);
+    for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
         if (f.sichtbar && f.record && f.standard_offen) {
             Spielszenen_Schuetze_Waehlen(&f, &Spielfeld_Steuerung, replay);
             break;

@@ -67,6 +67,10 @@ constexpr int32_t SZ_FESTBILDER = 26;
 constexpr int32_t SZ_TAKTIK_PANEL = 1745, SZ_TAKTIK_KNOPF = 1746, SZ_TAKTIK_SCHLIESSEN = 1754, SZ_TAKTIK_REGLER = 1756;
 // Value bars of the taker panel (30 x 5): background and fill.
 constexpr int32_t SZ_BALKEN_GRUND = 1713, SZ_BALKEN_VOLL = 1714;
+// Marks 1658-1663 (12 x 12; cards: 1660 red, 1661 yellow, 1662 yellow-red) and the events
+// list's head (292 x 30), foot (292 x 18) and highlighted close button (16 x 16).
+constexpr int32_t SZ_MARKEN_ERSTE = 1658, SZ_MARKEN = 6, SZ_MARKE_ROT = 1660, SZ_MARKE_GELB = 1661, SZ_MARKE_GELB_ROT = 1662;
+constexpr int32_t SZ_EREIGNIS_KOPF = 1788, SZ_EREIGNIS_FUSS = 1790, SZ_EREIGNIS_SCHLIESSEN = 1779;
 // Slot of a fixed picture in the loaded array, -1 when no entry holds it.
 constexpr int32_t Spielszenen_Festbild_Index(int32_t id)
 {

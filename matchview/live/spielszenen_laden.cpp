@@ -222,6 +222,8 @@ void Spielszenen_Grafik_Freigeben()
         sound_daten[i].shrink_to_fit();
     }
     Spielszenen_Sound_Satz = -1;
+    Spielszenen_Ereignisliste_Freigeben();
+    Spielszenen_Schuetze_Freigeben();
     const bool war_geladen = geladen != 0;
     geladen = 0;
     Spielszenen_Modus = SPIELSZENEN_SCREEN;

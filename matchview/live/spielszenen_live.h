@@ -12,6 +12,7 @@ struct Rastport;
 struct Rle_Sprite;
 struct Spielfeld_Record;
 struct Spielfeld_Steuerung_Block;
+struct Spiele_Ereignis_Info;
 
 // ---- the scene's graphics and sounds (loaded from the main resource file) ----
 struct Spielszenen_Grafik_Daten {
@@ -185,6 +186,25 @@ int32_t Spielszenen_Schuetze_Waehlen(Spielszenen_Fenster* f, Spielfeld_Steuerung
 int32_t Spielszenen_Schuetze_Waehlen_Bei(Rastport* seite, Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st, int32_t flag,
                                          int32_t mx, int32_t my, int32_t tasten);
 void Spielszenen_Schuetze_Freigeben();
+
+// ---- events list and statistics lines ----
+// Position of the events list (100, 100 at start).
+extern int32_t Spielszenen_Ereignisliste_X, Spielszenen_Ereignisliste_Y;
+// One row of the list for a goal or card, counting the score on (heim, gast); *karte the card's
+// picture or -1. 1 when written.
+int32_t Spielszenen_Ereignis_Zeile(const Spiele_Ereignis_Info& e, int32_t* heim, int32_t* gast, char* out, uint32_t groesse,
+                                   int32_t* karte);
+// The list of the window's game: dragged by its head, closed by its foot's button; a list taller
+// than the page shows its latest rows.
+void Spielszenen_Ereignisliste_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r);
+void Spielszenen_Ereignisliste_Bei(Rastport* seite, Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t mx, int32_t my,
+                                   int32_t tasten);
+void Spielszenen_Ereignisliste_Freigeben();
+// A line for each marked player from window y + 54, 16 apart, down to the window's foot.
+void Spielszenen_Spieler_Statistik_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r);
+// Test hook: every text the list and the lines print (x, y, text with its codes).
+using Spielszenen_Text_Hook = void (*)(int32_t x, int32_t y, const char* text);
+void Spielszenen_Set_Text_Hook(Spielszenen_Text_Hook hook);
 
 // ---- choosing a window's game (window commands 1 start, 2 next, 3 previous) ----
 struct Spielszenen_Spielwahl_Eintrag {

@@ -153,6 +153,15 @@ TEST_F(Spielszenen_Spieltag, TheOwnClubsFirstMatchDayIsShownLive)
     ASSERT_GT(Spielszenen_Schuetzen_Zeilen(r, s, zeilen), 0);
     EXPECT_EQ(r->ecken_schuetze[s], uint32_t(r->spieler[zeilen[0]].spnr));
     Spielfeld_Steuerung.schuetze_waehlen[2] = 0;
+
+    // the events list over the play, and closed again by its foot's button
+    Spielszenen_Ansicht_Befehl = 2;
+    laufen(40);
+    ASSERT_EQ(fa.ereignisse_offen, 1);
+    EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_ereignisse.png").c_str()));
+    druecken(Spielszenen_Ereignisliste_X + 292 - 12, Spielszenen_Ereignisliste_Y + 12 + 4 + 8, true);
+    druecken(Spielszenen_Ereignisliste_X + 292 - 12, Spielszenen_Ereignisliste_Y + 12 + 4 + 8, false);
+    EXPECT_EQ(fa.ereignisse_offen, 0);
 }
 
 }  // namespace

@@ -643,6 +643,30 @@ Resf_Bitmap taktik_bild(const Manifest_Eintrag& e)
 Resf_Bitmap festbild(const Manifest_Eintrag& e)
 {
     if ((e.nummer >= SZ_TAKTIK_PANEL && e.nummer <= SZ_TAKTIK_SCHLIESSEN) || e.nummer == SZ_TAKTIK_REGLER) return taktik_bild(e);
+    if (e.nummer == SZ_EREIGNIS_KOPF || e.nummer == SZ_EREIGNIS_FUSS) {
+        Bild_Flaeche b(e.width, e.height, false, rgb(40, 52, 80));
+        b.rechteck(0, 0, e.width, 2, rgb(90, 110, 150));
+        relief(b, 0, 0, e.width, e.height);
+        if (e.nummer == SZ_EREIGNIS_FUSS) b.rahmen(e.width - 20, 1, 16, 16, rgb(150, 60, 60));
+        return b.fertig(e.nummer);
+    }
+    if (e.nummer == SZ_EREIGNIS_SCHLIESSEN || (e.nummer >= SZ_MARKEN_ERSTE && e.nummer < SZ_MARKEN_ERSTE + SZ_MARKEN)) {
+        Bild_Flaeche b(e.width, e.height, true, 0);
+        const int32_t k = e.nummer - SZ_MARKEN_ERSTE;
+        if (e.nummer == SZ_EREIGNIS_SCHLIESSEN) {
+            b.rechteck(0, 0, e.width, e.height, rgb(200, 50, 50));
+            for (int32_t i = 3; i < e.width - 3; ++i) b.setzen(i, i, rgb(255, 255, 255)), b.setzen(e.width - 1 - i, i, rgb(255, 255, 255));
+        } else if (e.nummer == SZ_MARKE_GELB_ROT) {
+            b.rechteck(2, 0, 6, 10, rgb(250, 220, 0)), b.rechteck(5, 2, 6, 10, rgb(220, 30, 30));
+        } else if (e.nummer == SZ_MARKE_ROT || e.nummer == SZ_MARKE_GELB) {
+            b.rechteck(3, 1, 7, 10, e.nummer == SZ_MARKE_ROT ? rgb(220, 30, 30) : rgb(250, 220, 0));
+        } else {
+            // the goal and further marks: a ball and small signs
+            b.rechteck(3, 3, 6, 6, k == 0 ? rgb(255, 255, 255) : rgb(120, 200, 255));
+            b.rahmen(2, 2, 8, 8, rgb(30, 30, 30));
+        }
+        return b.fertig(e.nummer);
+    }
     if (e.nummer == SZ_BALKEN_GRUND || e.nummer == SZ_BALKEN_VOLL) {
         const bool voll = e.nummer == SZ_BALKEN_VOLL;
         Bild_Flaeche b(e.width, e.height, false, voll ? rgb(60, 190, 70) : rgb(20, 24, 34));
@@ -726,7 +750,8 @@ bool Spielszenen_Resf_Daten(const Manifest_Eintrag& e, Resf_Bytes& daten)
     const int32_t n = e.nummer;
     if (e.typ == 14 && n >= SZ_HINTERGRUND_ERSTES && n <= SZ_HINTERGRUND_LETZTES) return daten = hintergrund(n), true;
     if (e.typ == 14 && ((n >= SZ_RAHMEN && n <= 1767) || (n >= SZ_KOPFZEILE && n < SZ_KOPFZEILE + 6) || n == SZ_BALKEN_GRUND ||
-                        n == SZ_BALKEN_VOLL))
+                        n == SZ_BALKEN_VOLL || n == SZ_EREIGNIS_KOPF || n == SZ_EREIGNIS_FUSS || n == SZ_EREIGNIS_SCHLIESSEN ||
+                        (n >= SZ_MARKEN_ERSTE && n < SZ_MARKEN_ERSTE + SZ_MARKEN)))
         return daten = Resf_Bitmap_Daten(festbild(e)), true;
     if (e.typ == 38 && n >= SZ_ANIMATION_BASIS && n < Spielszenen_Animation_Erste_Resource(SPIELSZENEN_ANIMATIONEN))
         return daten = animation((n - SZ_ANIMATION_BASIS) / 8, (n - SZ_ANIMATION_BASIS) % 8), true;
