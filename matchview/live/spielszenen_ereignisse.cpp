@@ -67,6 +67,10 @@ bool gelistet(const Spiele_Ereignis_Info& e) { return e.flags & (TOR | GELB | GE
 }  // namespace
 
 void Spielszenen_Set_Text_Hook(Spielszenen_Text_Hook hook) { text_hook = hook; }
+void Spielszenen_Text_Melden(int32_t x, int32_t y, const char* text)
+{
+    if (text_hook) text_hook(x, y, text);
+}
 
 int32_t Spielszenen_Ereignis_Zeile(const Spiele_Ereignis_Info& e, int32_t* heim, int32_t* gast, char* out, uint32_t groesse,
                                    int32_t* karte)

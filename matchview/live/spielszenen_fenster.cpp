@@ -164,6 +164,7 @@ void hintergrund_laden(Spielszenen_Fenster& f, Spielfeld_Record* r)
 
 void Spielszenen_Set_Spielwahl_Hook(Spielszenen_Spielwahl_Hook hook) { spielwahl_hook = hook; }
 void Spielszenen_Set_Record_Hook(Spielszenen_Record_Hook hook) { record_hook = hook; }
+Spielfeld_Record* Spielszenen_Record_Von(int32_t spiel) { return record_von(spiel); }
 
 void Spielszenen_Fenster_Verteilen(Spielfeld_Record** records, int32_t anzahl)
 {
@@ -575,6 +576,10 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
     }
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
         if (f.sichtbar && f.record && f.taktik_offen && f.seite >= 0) Spielszenen_Taktik_Einstellungen_Zeichnen(ziel, &f);
+    // the table panels, compact ones first
+    for (int32_t kompakt = 1; kompakt >= 0; --kompakt)
+        for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
+            if (f.sichtbar && f.record && f.tabelle_offen && f.tabelle_kompakt == kompakt) Spielszenen_Tabelle_Zeichnen(&f, f.record);
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
         if (f.sichtbar && f.record && f.ereignisse_offen) {
             Spielszenen_Ereignisliste_Zeichnen(&f, f.record);

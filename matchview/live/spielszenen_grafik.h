@@ -71,6 +71,8 @@ constexpr int32_t SZ_BALKEN_GRUND = 1713, SZ_BALKEN_VOLL = 1714;
 // list's head (292 x 30), foot (292 x 18) and highlighted close button (16 x 16).
 constexpr int32_t SZ_MARKEN_ERSTE = 1658, SZ_MARKEN = 6, SZ_MARKE_ROT = 1660, SZ_MARKE_GELB = 1661, SZ_MARKE_GELB_ROT = 1662;
 constexpr int32_t SZ_EREIGNIS_KOPF = 1788, SZ_EREIGNIS_FUSS = 1790, SZ_EREIGNIS_SCHLIESSEN = 1779;
+// The table panel: head (284 x 36), foot (284 x 38), highlighted content and variant buttons.
+constexpr int32_t SZ_TABELLE_KOPF = 1777, SZ_TABELLE_FUSS = 1778, SZ_TABELLE_INHALT = 1780, SZ_TABELLE_ART = 1789;
 // Slot of a fixed picture in the loaded array, -1 when no entry holds it.
 constexpr int32_t Spielszenen_Festbild_Index(int32_t id)
 {

@@ -223,6 +223,7 @@ void Spielszenen_Grafik_Freigeben()
     }
     Spielszenen_Sound_Satz = -1;
     Spielszenen_Ereignisliste_Freigeben();
+    Spielszenen_Tabelle_Freigeben();
     Spielszenen_Schuetze_Freigeben();
     const bool war_geladen = geladen != 0;
     geladen = 0;

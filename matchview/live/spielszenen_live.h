@@ -202,9 +202,31 @@ void Spielszenen_Ereignisliste_Bei(Rastport* seite, Spielszenen_Fenster* f, Spie
 void Spielszenen_Ereignisliste_Freigeben();
 // A line for each marked player from window y + 54, 16 apart, down to the window's foot.
 void Spielszenen_Spieler_Statistik_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r);
-// Test hook: every text the list and the lines print (x, y, text with its codes).
+// Test hook: every text the list, the lines and the table panel print (x, y, text with codes).
 using Spielszenen_Text_Hook = void (*)(int32_t x, int32_t y, const char* text);
 void Spielszenen_Set_Text_Hook(Spielszenen_Text_Hook hook);
+void Spielszenen_Text_Melden(int32_t x, int32_t y, const char* text);
+
+// ---- table and results panel ----
+struct Tabelle_Datensatz;
+extern int32_t Spielszenen_Tabelle_X, Spielszenen_Tabelle_Y;  // 100, 100 at start
+// A team's 12 x 12 crest on page 1 from the cache of 128 (a new team in a full cache empties it
+// first); the slot used.
+int32_t Spielszenen_Wappen_Klein_Zeichnen(int32_t team, int32_t x, int32_t y);
+int32_t Spielszenen_Wappen_Belegt();
+// Whether the table is fetched again at this minute (each fourth, or more than 4 since).
+bool Spielszenen_Tabelle_Auffrischen(int32_t minute);
+// The panel of the window with the table t (null or empty: the results) and the day's games
+// (count first); a click on another running game's row switches the window. 1 when it drew
+// the floating table.
+int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const Tabelle_Datensatz* t, const int32_t* tagesspiele,
+                                int32_t mx, int32_t my, int32_t tasten);
+void Spielszenen_Tabelle_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r);
+void Spielszenen_Tabelle_Freigeben();
+// Freed, unplaced and not refreshed (tests).
+void Spielszenen_Tabelle_Zuruecksetzen();
+// The live record of a game as the windows look it up.
+Spielfeld_Record* Spielszenen_Record_Von(int32_t spiel);
 
 // ---- choosing a window's game (window commands 1 start, 2 next, 3 previous) ----
 struct Spielszenen_Spielwahl_Eintrag {

@@ -162,6 +162,21 @@ TEST_F(Spielszenen_Spieltag, TheOwnClubsFirstMatchDayIsShownLive)
     druecken(Spielszenen_Ereignisliste_X + 292 - 12, Spielszenen_Ereignisliste_Y + 12 + 4 + 8, true);
     druecken(Spielszenen_Ereignisliste_X + 292 - 12, Spielszenen_Ereignisliste_Y + 12 + 4 + 8, false);
     EXPECT_EQ(fa.ereignisse_offen, 0);
+
+    // the table panel over the play (the club's first match is a cup's: its results), with the
+    // events list below it
+    Spielszenen_Ansicht_Befehl = 1;
+    laufen(40);
+    Spielszenen_Ansicht_Befehl = 2;
+    Spielszenen_Ereignisliste_Y = 330;
+    laufen(40);
+    ASSERT_EQ(fa.tabelle_offen, 1);
+    EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_tabelle.png").c_str()));
+    Spielszenen_Ansicht_Befehl = 1;
+    laufen(40);
+    Spielszenen_Ansicht_Befehl = 2;
+    laufen(40);
+    EXPECT_EQ(fa.tabelle_offen + fa.ereignisse_offen, 0);
 }
 
 }  // namespace

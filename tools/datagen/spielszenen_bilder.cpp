@@ -5,6 +5,7 @@
 #include "tools/datagen/spielszenen_bilder.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -643,11 +644,19 @@ Resf_Bitmap taktik_bild(const Manifest_Eintrag& e)
 Resf_Bitmap festbild(const Manifest_Eintrag& e)
 {
     if ((e.nummer >= SZ_TAKTIK_PANEL && e.nummer <= SZ_TAKTIK_SCHLIESSEN) || e.nummer == SZ_TAKTIK_REGLER) return taktik_bild(e);
-    if (e.nummer == SZ_EREIGNIS_KOPF || e.nummer == SZ_EREIGNIS_FUSS) {
+    if (e.nummer == SZ_EREIGNIS_KOPF || e.nummer == SZ_EREIGNIS_FUSS || e.nummer == SZ_TABELLE_KOPF || e.nummer == SZ_TABELLE_FUSS) {
         Bild_Flaeche b(e.width, e.height, false, rgb(40, 52, 80));
         b.rechteck(0, 0, e.width, 2, rgb(90, 110, 150));
         relief(b, 0, 0, e.width, e.height);
         if (e.nummer == SZ_EREIGNIS_FUSS) b.rahmen(e.width - 20, 1, 16, 16, rgb(150, 60, 60));
+        if (e.nummer == SZ_TABELLE_FUSS)  // close, content and variant buttons
+            for (const auto& k : {std::array<int32_t, 2>{242, 32}, std::array<int32_t, 2>{116, 42}, std::array<int32_t, 2>{167, 30}})
+                b.rahmen(k[0], 8, k[1], 24, rgb(90, 110, 150));
+        return b.fertig(e.nummer);
+    }
+    if (e.nummer == SZ_TABELLE_INHALT || e.nummer == SZ_TABELLE_ART) {
+        Bild_Flaeche b(e.width, e.height, true, 0);
+        b.rahmen(0, 0, e.width, e.height, rgb(230, 230, 120));
         return b.fertig(e.nummer);
     }
     if (e.nummer == SZ_EREIGNIS_SCHLIESSEN || (e.nummer >= SZ_MARKEN_ERSTE && e.nummer < SZ_MARKEN_ERSTE + SZ_MARKEN)) {
@@ -751,6 +760,7 @@ bool Spielszenen_Resf_Daten(const Manifest_Eintrag& e, Resf_Bytes& daten)
     if (e.typ == 14 && n >= SZ_HINTERGRUND_ERSTES && n <= SZ_HINTERGRUND_LETZTES) return daten = hintergrund(n), true;
     if (e.typ == 14 && ((n >= SZ_RAHMEN && n <= 1767) || (n >= SZ_KOPFZEILE && n < SZ_KOPFZEILE + 6) || n == SZ_BALKEN_GRUND ||
                         n == SZ_BALKEN_VOLL || n == SZ_EREIGNIS_KOPF || n == SZ_EREIGNIS_FUSS || n == SZ_EREIGNIS_SCHLIESSEN ||
+                        n == SZ_TABELLE_KOPF || n == SZ_TABELLE_FUSS || n == SZ_TABELLE_INHALT || n == SZ_TABELLE_ART ||
                         (n >= SZ_MARKEN_ERSTE && n < SZ_MARKEN_ERSTE + SZ_MARKEN)))
         return daten = Resf_Bitmap_Daten(festbild(e)), true;
     if (e.typ == 38 && n >= SZ_ANIMATION_BASIS && n < Spielszenen_Animation_Erste_Resource(SPIELSZENEN_ANIMATIONEN))
