@@ -2,6 +2,7 @@
 // reactions, single panned sounds and the choice of the sound set.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "matchview/live/spielszenen_live.h"
@@ -17,8 +18,15 @@ std::vector<Ton> toene;
 
 class Szenen_Sounds : public ::testing::Test {
 protected:
+    // what a scene loaded earlier in the process holds, kept aside for the test
+    Spielszenen_Sound_Eintrag vorher[SPIELSZENEN_SOUNDS];
+    int32_t satz_vorher = -1;
     void SetUp() override
     {
+        std::copy(Spielszenen_Sound, Spielszenen_Sound + SPIELSZENEN_SOUNDS, vorher);
+        satz_vorher = Spielszenen_Sound_Satz;
+        for (Spielszenen_Sound_Eintrag& e : Spielszenen_Sound) e.sample = -1, e.spielt = 0;
+        Spielszenen_Sound_Satz = -1;
         toene.clear();
         Spielszenen_Set_Ton_Hook([](int32_t art, int32_t zeile, int32_t schleife, int32_t lautstaerke, int32_t pan) {
             toene.push_back({art, zeile, schleife, lautstaerke, pan});
@@ -27,8 +35,8 @@ protected:
     void TearDown() override
     {
         Spielszenen_Set_Ton_Hook(nullptr);
-        for (int32_t i = 17; i < SPIELSZENEN_SOUNDS; ++i) Spielszenen_Sound[i].sample = -1, Spielszenen_Sound[i].spielt = 0;
-        Spielszenen_Sound_Satz = -1;
+        std::copy(vorher, vorher + SPIELSZENEN_SOUNDS, Spielszenen_Sound);
+        Spielszenen_Sound_Satz = satz_vorher;
     }
     static std::vector<Ton> gespielt()
     {

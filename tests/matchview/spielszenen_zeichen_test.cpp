@@ -6,6 +6,7 @@
 #include "gameflow/globals.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
+#include "matchview/spielszenen.h"
 
 namespace {
 
@@ -64,6 +65,18 @@ TEST_F(Knopfleiste, AHeldButtonPostsItsCommandOnce)
     EXPECT_EQ(druecken(2, 1), -1);  // still held, on another icon
     EXPECT_EQ(druecken(2, 0), -1);
     EXPECT_EQ(druecken(11, 1), 12);
+    // each post clicks, panned to the right as the bar stands there
+    static int32_t pan = 0;
+    Spielszenen_Set_Ton_Hook([](int32_t art, int32_t, int32_t, int32_t, int32_t p) {
+        if (art == SPIELSZENEN_TON_SPIELEN) pan = p;
+    });
+    const int32_t satz = Spielszenen_Sound_Satz;
+    if (satz < 0) Spielszenen_Sound_Satz = 0;  // a set chosen: the click is heard
+    druecken(0, 0);
+    EXPECT_EQ(druecken(3, 1), 4);
+    EXPECT_EQ(pan, 4800);
+    Spielszenen_Set_Ton_Hook(nullptr);
+    Spielszenen_Sound_Satz = satz;
     // between the icons nothing
     druecken(0, 0);
     Spielszenen_Knopfleiste_Bei(nullptr, nullptr, 0, SZ_KNOPF_X + 5, SZ_KNOPF_Y[9] - 2, 1);
