@@ -24,6 +24,7 @@
 #include "match/spieltag.h"
 #include "matchview/spielansicht.h"
 #include "matchview/live/spielszenen_kamera.h"
+#include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen.h"
 #include "matchview/spielszenen_taktik.h"
 #include "platform/bytes.h"
@@ -587,6 +588,7 @@ bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32
     // competition, or a displayed record) is played on the pitch.
     Spielfeld_Daten_Eintragen(&r, sp, spiel, modus);
     Spielfeld_Umgebung_Setzen(&r, sp);
+    Spielszenen_Stadion_Eintragen(&r, int32_t(sp->zuschauer));
     Spielfeld_Kontakte_Aufloesen(&r);
     r.seed = uint32_t(Zufall_Get_Seed());
     Zufall_Set_Seed(global);

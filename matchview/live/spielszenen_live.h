@@ -228,6 +228,19 @@ void Spielszenen_Tabelle_Zuruecksetzen();
 // The live record of a game as the windows look it up.
 Spielfeld_Record* Spielszenen_Record_Von(int32_t spiel);
 
+// ---- the stadium of a game ----
+constexpr int32_t SPIELSZENEN_BANDEN = 15;  // advertising slots of a record
+// Fills the record's stand kinds and fills and board slots from the stadium's and the sponsors'
+// answers (placeholders while they answer false; slot 14 is always the placeholder).
+void Spielszenen_Stadion_Eintragen(Spielfeld_Record* r, int32_t zuschauer);
+// Stand kind of section 0-5 (-1 open ground, also for a kind outside -1..6) and its fill in
+// percent (0 for open ground).
+int32_t Spielszenen_Tribuene_Art(const Spielfeld_Record* r, int32_t abschnitt);
+int32_t Spielszenen_Tribuene_Fuellung(const Spielfeld_Record* r, int32_t abschnitt);
+// The advertising picture of a board slot: 46 + v along the touchlines, 78 + v behind the goals
+// (an empty slot shows board 2).
+int32_t Spielszenen_Banden_Bild(const Spielfeld_Record* r, int32_t slot, bool hinter_tor);
+
 // ---- choosing a window's game (window commands 1 start, 2 next, 3 previous) ----
 struct Spielszenen_Spielwahl_Eintrag {
     int32_t spiel;
