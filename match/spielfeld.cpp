@@ -25,7 +25,9 @@
 #include "match/spieltag.h"
 #include "matchview/spielansicht.h"
 #include "matchview/live/spielszenen_kamera.h"
+#include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen.h"
+#include "matchview/spielszenen_taktik.h"
 #include "platform/bytes.h"
 #include "platform/disk.h"
 #include "platform/exit.h"
@@ -45,6 +47,7 @@ constexpr uint32_t REPLAY_BYTES = 85612;
 constexpr uint32_t REPLAY_FLAG = 85608;
 constexpr uint32_t BLOCK_KOPF_BYTES = 14;
 constexpr uint32_t EINTRAG_KOPF_BYTES = 8;
+constexpr uint32_t ENDE_BYTES = 2 * SPIELFELD_AENDERUNG_BYTES;  // a record's pending changes
 // A frame that took this long consumes two clock units.
 constexpr uint32_t LANGER_FRAME_MS = 56;
 
@@ -587,6 +590,7 @@ bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32
     // competition, or a displayed record) is played on the pitch.
     Spielfeld_Daten_Eintragen(&r, sp, spiel, modus);
     Spielfeld_Umgebung_Setzen(&r, sp);
+    Spielszenen_Stadion_Eintragen(&r, int32_t(sp->zuschauer));
     Spielfeld_Kontakte_Aufloesen(&r);
     r.seed = uint32_t(Zufall_Get_Seed());
     Zufall_Set_Seed(global);
@@ -823,7 +827,8 @@ void Spielfeld_Nach_Spiel_Auswerten()
 //
 //   u32 version (SPIELFELD_BLOCK_VERSION), u8 init flag, u8 view-loaded flag, 2 x f32 thresholds
 //   when initialised: u32 count (at most 200), then one block per record:
-//     u32 game number, u32 packed length, the packed image of SPIELFELD_RECORD_BYTES
+//     u32 game number, u32 packed length, the packed image of SPIELFELD_RECORD_BYTES,
+//     from version 2 the two sides' pending changes (2 x SPIELFELD_AENDERUNG_BYTES, unpacked)
 
 bool Spielfeld_Speichern(Disk_Datei* d)
 {
@@ -839,15 +844,17 @@ bool Spielfeld_Speichern(Disk_Datei* d)
     Bytes_Setze32(anzahl, uint32_t(anzahl_records()));
     if (!Disk_Schreibe_Block(d, anzahl, sizeof anzahl)) return false;
     std::vector<uint8_t> bild(SPIELFELD_RECORD_BYTES);
-    std::vector<uint8_t> eintrag(EINTRAG_KOPF_BYTES + Spielfeld_Packen_Grenze(SPIELFELD_RECORD_BYTES));
+    std::vector<uint8_t> eintrag(EINTRAG_KOPF_BYTES + Spielfeld_Packen_Grenze(SPIELFELD_RECORD_BYTES) + ENDE_BYTES);
     for (Liste_Element* e = erstes(); e; e = e->next) {
-        Spielfeld_Record_Schreiben(*record_von(e), bild.data());
+        const Spielfeld_Record& r = *record_von(e);
+        Spielfeld_Record_Schreiben(r, bild.data());
         const int32_t n = Spielfeld_Speicher_Packen(bild.data(), eintrag.data() + EINTRAG_KOPF_BYTES, SPIELFELD_RECORD_BYTES,
-                                                     uint32_t(eintrag.size()) - EINTRAG_KOPF_BYTES);
+                                                     uint32_t(eintrag.size()) - EINTRAG_KOPF_BYTES - ENDE_BYTES);
         if (n < 0) return false;
         Bytes_Setze32(eintrag.data(), e->key);
         Bytes_Setze32(eintrag.data() + 4, uint32_t(n));
-        if (!Disk_Schreibe_Block(d, eintrag.data(), EINTRAG_KOPF_BYTES + uint32_t(n))) return false;
+        std::memcpy(eintrag.data() + EINTRAG_KOPF_BYTES + n, r.aenderung, ENDE_BYTES);
+        if (!Disk_Schreibe_Block(d, eintrag.data(), EINTRAG_KOPF_BYTES + uint32_t(n) + ENDE_BYTES)) return false;
     }
     return true;
 }
@@ -870,7 +877,10 @@ bool Spielfeld_Laden(Disk_Datei* d, const char*)
     }
     uint8_t kopf[BLOCK_KOPF_BYTES];
     if (laenge != sizeof kopf || !Disk_Lese_Block(d, kopf, sizeof kopf)) return ablehnen(d, "Kopf falsch!");
-    if (Bytes_Hole32(kopf) != SPIELFELD_BLOCK_VERSION) return ablehnen(d, "unbekannte Version!");
+    const uint32_t version = Bytes_Hole32(kopf);
+    if (version != 1 && version != SPIELFELD_BLOCK_VERSION) return ablehnen(d, "unbekannte Version!");
+    // A version-1 block has no pending changes after its records.
+    const uint32_t ende = version == 1 ? 0 : ENDE_BYTES;
     if (kopf[4] > 1 || kopf[5] > 1) return ablehnen(d, "Schalter falsch!");
     const float schwellen[2] = {std::bit_cast<float>(Bytes_Hole32(kopf + 6)), std::bit_cast<float>(Bytes_Hole32(kopf + 10))};
     if (!std::isfinite(schwellen[0]) || !std::isfinite(schwellen[1])) return ablehnen(d, "Schwellen falsch!");
@@ -883,18 +893,26 @@ bool Spielfeld_Laden(Disk_Datei* d, const char*)
         if (anzahl > uint32_t(SPIELFELD_MAX_SPIELE)) return ablehnen(d, "zu viele Spiele!");
         neu.resize(anzahl);
         constexpr uint32_t MAX_GEPACKT = Spielfeld_Packen_Grenze(SPIELFELD_RECORD_BYTES);
-        std::vector<uint8_t> eintrag(EINTRAG_KOPF_BYTES + MAX_GEPACKT);
+        std::vector<uint8_t> eintrag(EINTRAG_KOPF_BYTES + MAX_GEPACKT + ende);
         std::vector<uint8_t> bild(SPIELFELD_RECORD_BYTES);
         for (uint32_t i = 0; i < anzahl; ++i) {
-            if (!Disk_Naechste_Blocklaenge(d, &laenge) || laenge < EINTRAG_KOPF_BYTES || laenge > eintrag.size())
+            if (!Disk_Naechste_Blocklaenge(d, &laenge) || laenge < EINTRAG_KOPF_BYTES + ende || laenge > eintrag.size())
                 return ablehnen(d, "Record fehlt oder ist zu lang!");
             if (!Disk_Lese_Block(d, eintrag.data(), laenge)) return ablehnen(d, "Record unlesbar!");
             const uint32_t spiel = Bytes_Hole32(eintrag.data());
-            if (Bytes_Hole32(eintrag.data() + 4) != laenge - EINTRAG_KOPF_BYTES) return ablehnen(d, "Record-Länge falsch!");
+            const uint32_t gepackt = laenge - EINTRAG_KOPF_BYTES - ende;
+            if (Bytes_Hole32(eintrag.data() + 4) != gepackt) return ablehnen(d, "Record-Länge falsch!");
             const int32_t n = Spielfeld_Speicher_Entpacken(bild.data(), SPIELFELD_RECORD_BYTES, eintrag.data() + EINTRAG_KOPF_BYTES,
-                                                           laenge - EINTRAG_KOPF_BYTES);
+                                                           gepackt);
             if (n != int32_t(SPIELFELD_RECORD_BYTES)) return ablehnen(d, "Record beschädigt!");
             Spielfeld_Record_Lesen(bild.data(), neu[i]);
+            if (ende) {
+                const uint8_t* t = eintrag.data() + EINTRAG_KOPF_BYTES + gepackt;
+                for (int32_t s = 0; s < 2; ++s)
+                    if (!Spielfeld_Aenderung_Gueltig(t + s * SPIELFELD_AENDERUNG_BYTES, s))
+                        return ablehnen(d, "ausstehende Änderung beschädigt!");
+                std::memcpy(neu[i].aenderung, t, ENDE_BYTES);
+            }
             if (neu[i].spiel != spiel) return ablehnen(d, "Record gehört zu einem anderen Spiel!");
             // Game numbers are the match store's lock handles, read back before this block.
             if (!Spiele_Get_Spiel(int32_t(spiel), 0)) return ablehnen(d, "Spiel ohne Datensatz!");

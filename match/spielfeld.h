@@ -17,7 +17,9 @@ constexpr uint32_t SPIELFELD_RECORD_BYTES = 25120;  // the saved image of one re
 constexpr int32_t SPIELFELD_SLOTS = 32;             // 16 per side
 constexpr int32_t SPIELFELD_OBJEKTE = 51;
 constexpr uint32_t SPIELFELD_OBJEKT_BYTES = 292;
-constexpr uint32_t SPIELFELD_BLOCK_VERSION = 1;
+constexpr uint32_t SPIELFELD_BLOCK_VERSION = 2;
+// A side's pending change of tactics, effort, instructions and lists (the savegame block's tail).
+constexpr uint32_t SPIELFELD_AENDERUNG_BYTES = 155;
 // Bound of a packed length: any input fits into length + length / 128 + 4 bytes.
 constexpr uint32_t Spielfeld_Packen_Grenze(uint32_t laenge) { return laenge + laenge / 128 + 4; }
 
@@ -280,6 +282,8 @@ struct Spielfeld_Record {
     int8_t antwortkurve[2][38];                     // 25023
     uint8_t ansprache_druecke[2][10];               // 25099
     uint8_t frei_25119;
+    // Not in the image: each side's pending change, saved after it (matchview/spielszenen_taktik.h).
+    uint8_t aenderung[2][SPIELFELD_AENDERUNG_BYTES];
 };
 
 // The record as its saved image and back (exactly SPIELFELD_RECORD_BYTES, little-endian).
@@ -405,7 +409,7 @@ void Spielfeld_Belastung_Pruefen(int32_t team, int32_t spieler, int32_t alter, i
 void Spielfeld_Attribut_Erhoehen(int32_t team, int32_t spnr, int32_t feld, int32_t um);
 
 // The pending change of a side: the live view's change block, applied from the minute in its
-// first bytes. Neutral until the live view's tactics land.
+// first bytes (Spielfeld_Anweisungen_Vormerken, matchview/spielszenen_taktik.h).
 void Spielfeld_Anweisungen_Einreihen(Spielfeld_Record* r, int32_t seite, const uint8_t* block);
 // Network play: the frame step calls Spielfeld_Minute_Ende when a networked record ends minute m,
 // right after the change block's take (this PC's sides get bit m and the peers are told), and

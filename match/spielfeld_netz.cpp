@@ -7,6 +7,7 @@
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
 #include "match/spielfeld.h"
+#include "matchview/spielszenen_taktik.h"
 #include "network/netz.h"
 #include "network/netzuser.h"
 #include "network/socket.h"
@@ -376,4 +377,5 @@ void Spielfeld_Set_Einreihen_Hook(Spielfeld_Einreihen_Hook h) { einreihen_hook =
 void Spielfeld_Anweisungen_Einreihen(Spielfeld_Record* r, int32_t seite, const uint8_t* block)
 {
     if (einreihen_hook) einreihen_hook(r, seite, block);
+    else Spielfeld_Anweisungen_Vormerken(r, seite, block);
 }

@@ -16,12 +16,25 @@ void Spielszenen_Run(Spielfeld_Record* r, Spielfeld_Steuerung_Block* st, uint8_t
 using Spielszenen_Lade_Hook = bool (*)();
 void Spielszenen_Set_Lade_Hook(Spielszenen_Lade_Hook hook);
 
-// A crowd reaction (kind 0-4) at the given level 0..100.
+// The stadium's sound set 0-2 (-1 none: every request below does nothing). Choosing another set
+// frees the old set's samples and loads the new one's; the view chooses set 0 when entered.
+extern int32_t Spielszenen_Sound_Satz;
+int32_t Spielszenen_Sound_Satz_Waehlen(int32_t satz);
+// Level 0-4: 4 is the row's own volume, each step below one decibel quieter (above 4 counts as 4).
+// A crowd reaction (kind 0-4): a reduced and a full sound, once each.
 void Spielszenen_Sound_Reaktion_Spielen(int32_t art, int32_t pegel);
-// A member of sound group 0-7 at level 1-4.
+// A member of sound group 0-8 (variant -1 or an empty slot: a random one), centred; with the
+// start flag a continuous row loops (once playing, left alone) and fades 5 s later.
+void Spielszenen_Sound_Gruppe_Spielen(int32_t gruppe, int32_t start, int32_t position, int32_t pegel, int32_t variante);
+// The engine's form: started, a random member.
 void Spielszenen_Sound_Gruppe_Spielen(int32_t gruppe, int32_t pegel);
-// Scene sound 0-34 once, panned by x against the centre.
+// Scene sound 0-34 once, panned (x - centre) x 15.
 void Spielszenen_Sound_Spielen(int32_t nummer, int32_t x, int32_t mitte);
+// Test hook: sees each load, play and free in place of the sound layer (a load gives the row's
+// number as its sample).
+enum : int32_t { SPIELSZENEN_TON_LADEN = 0, SPIELSZENEN_TON_SPIELEN = 1, SPIELSZENEN_TON_FREI = 2 };
+using Spielszenen_Ton_Hook = void (*)(int32_t art, int32_t zeile, int32_t schleife, int32_t lautstaerke, int32_t pan);
+void Spielszenen_Set_Ton_Hook(Spielszenen_Ton_Hook hook);
 // The ticker line of the active window; nothing when no window is active.
 void Spielszenen_Ticker_Setzen(const char* text);
 void Spielszenen_Ticker_Loeschen();

@@ -164,6 +164,7 @@ void hintergrund_laden(Spielszenen_Fenster& f, Spielfeld_Record* r)
 
 void Spielszenen_Set_Spielwahl_Hook(Spielszenen_Spielwahl_Hook hook) { spielwahl_hook = hook; }
 void Spielszenen_Set_Record_Hook(Spielszenen_Record_Hook hook) { record_hook = hook; }
+Spielfeld_Record* Spielszenen_Record_Von(int32_t spiel) { return record_von(spiel); }
 
 void Spielszenen_Fenster_Verteilen(Spielfeld_Record** records, int32_t anzahl)
 {
@@ -431,7 +432,11 @@ static void befehle(Spielfeld_Steuerung_Block* st, int32_t replay)
     const int32_t a = Spielszenen_Aktives_Fenster();
     Spielszenen_Fenster* f = a >= 0 ? F(a) : nullptr;
     if (f && Spielszenen_Fenster_Befehl >= 1 && Spielszenen_Fenster_Befehl <= 3) {
-        const int32_t neu = spielwahl_hook ? spielwahl_hook(Spielszenen_Fenster_Befehl, f->spiel) : -1;
+        const int32_t b = Spielszenen_Fenster_Befehl;
+        const int32_t neu = spielwahl_hook ? spielwahl_hook(b, f->spiel)
+                            : b == 1      ? Spielszenen_Start_Spiel_Waehlen()
+                            : b == 2      ? Spielszenen_Naechstes_Spiel(f->spiel)
+                                          : Spielszenen_Voriges_Spiel(f->spiel);
         // a chooser that finds nothing leaves the window's game as it was
         if (neu >= 0 && neu != f->spiel) {
             if (f->eingerichtet && f->record) f->record->anzeige = 0;
@@ -549,19 +554,44 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
         if (f.groesse == 2) sx = r->ansicht_x / 2, sy = r->ansicht_y / 2;
         Grafik_Blit(f.hintergrund, sx, sy, f.breite, f.hoehe, ziel, f.x, f.y);
         Spielszenen_Figuren_Zeichnen(r, &Spielfeld_Steuerung, &f);
+        Spielszenen_Nummern_Zeichnen(&f, r);
+        Spielszenen_Spieler_Zeichen(&f, r);
         if (Spielszenen_Ereignis_Ticker(&f)) Spielszenen_Fenster_Ticker_Setzen(&f, Spielszenen_Ticker_Puffer());
         Spielszenen_Ticker_Zeichnen(&f);
         f.anweisungen_erlaubt = f.seite >= 0 && Spielfeld_Steuerung.anweisungen_erlaubt ? 1 : 0;
     }
     rahmen_zeichnen(ziel);
+    const uint8_t* puffer = Spielfeld_Replay_Puffer();
+    const int32_t replay = puffer ? puffer[SPIELSZENEN_REPLAY_FLAG] : 0;
+    Spielszenen_Knopfleiste_Zeichnen(ziel, &Spielfeld_Steuerung, replay);
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste) {
         if (!f.sichtbar || !f.record) continue;
         const int32_t seite = Spielszenen_Spielstand_Zeichnen(ziel, &f);
+        Spielszenen_Seiten_Zeichen(ziel, &f, f.record);
+        Spielszenen_Status_Zeichen(ziel, &f, &Spielfeld_Steuerung, replay);
         if (seite >= 0 && int32_t(f.record->team[0]) == Netz_Get_Eigenes_Team() && seite != f.seite) {
             f.seite = seite;
             Spielszenen_Kopfzeile_Erzeugen(&f);
         }
     }
+    for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
+        if (f.sichtbar && f.record && f.taktik_offen && f.seite >= 0) Spielszenen_Taktik_Einstellungen_Zeichnen(ziel, &f);
+    // the table panels, compact ones first
+    for (int32_t kompakt = 1; kompakt >= 0; --kompakt)
+        for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
+            if (f.sichtbar && f.record && f.tabelle_offen && f.tabelle_kompakt == kompakt) Spielszenen_Tabelle_Zeichnen(&f, f.record);
+    for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
+        if (f.sichtbar && f.record && f.ereignisse_offen) {
+            Spielszenen_Ereignisliste_Zeichnen(&f, f.record);
+            break;
+        }
+    for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
+        if (f.sichtbar && f.record) Spielszenen_Spieler_Statistik_Zeichnen(&f, f.record);
+    for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
+        if (f.sichtbar && f.record && f.standard_offen) {
+            Spielszenen_Schuetze_Waehlen(&f, &Spielfeld_Steuerung, replay);
+            break;
+        }
     return sichtbar;
 }
 
@@ -591,6 +621,7 @@ void Spielszenen_Run(Spielfeld_Record* r, Spielfeld_Steuerung_Block* st, uint8_t
     Spielszenen_Maus_Genommen = 0;
     Spielszenen_Blinken_Record(r);
     befehle(st, replay);
+    if (const int32_t a = Spielszenen_Aktives_Fenster(); a >= 0) Spielszenen_Standard_Pruefen(F(a), st, replay);
     Spielszenen_Sichtbarkeit_Setzen();
     Spielszenen_Fenster_Einrichten();
     Spielszenen_Sichtbarkeit_Pruefen();

@@ -15,6 +15,10 @@ constexpr int32_t SZ_PALETTE = 1998;
 constexpr int32_t SZ_RAHMEN = 1735;
 constexpr int32_t SZ_SEITENLEISTE = 1740;
 constexpr int32_t SZ_SEITENLEISTE_BREITE = 28;
+// The icon bar on the side panel: twelve buttons at these top edges (the sheets 1740-1742 hold
+// them at the same places: plain, pressed, highlighted).
+constexpr int32_t SZ_KNOEPFE = 12, SZ_KNOPF_X = 612, SZ_KNOPF_B = 28, SZ_KNOPF_H = 29;
+constexpr int32_t SZ_KNOPF_Y[SZ_KNOEPFE] = {17, 52, 87, 122, 157, 191, 227, 262, 297, 365, 400, 445};
 // Score panel bases: sides 0, 1, none at sizes 0 and 1 (603 x 25), then at size 2 (300 x 25).
 constexpr int32_t SZ_KOPFZEILE = 1768;
 constexpr int32_t SZ_KOPF_BREITE = 603, SZ_KOPF_HALB_BREITE = 300, SZ_KOPF_HOEHE = 25;
@@ -56,9 +60,29 @@ struct Spielszenen_Festbild {
     int32_t erste, anzahl, breite, hoehe;
 };
 constexpr Spielszenen_Festbild SZ_FESTBILD[] = {
-    {1740, 3, 28, 480}, {1743, 2, 160, 20},  {1745, 1, 200, 150}, {1746, 8, 40, 16}, {1754, 1, 16, 16},
-    {1756, 1, 10, 12},  {1755, 1, 220, 20},  {1767, 1, 220, 20},  {1757, 8, 40, 16}};
+    {1740, 3, 28, 480}, {1743, 2, 160, 20},  {1745, 1, 310, 138}, {1746, 8, 72, 21}, {1754, 1, 16, 16},
+    {1756, 1, 23, 11},  {1755, 1, 220, 20},  {1767, 1, 220, 20},  {1757, 8, 40, 16}};
 constexpr int32_t SZ_FESTBILDER = 26;
+// The tactics panel's pictures: background, eight button highlights, close button, slider knob.
+constexpr int32_t SZ_TAKTIK_PANEL = 1745, SZ_TAKTIK_KNOPF = 1746, SZ_TAKTIK_SCHLIESSEN = 1754, SZ_TAKTIK_REGLER = 1756;
+// Value bars of the taker panel (30 x 5): background and fill.
+constexpr int32_t SZ_BALKEN_GRUND = 1713, SZ_BALKEN_VOLL = 1714;
+// Marks 1658-1663 (12 x 12; cards: 1660 red, 1661 yellow, 1662 yellow-red) and the events
+// list's head (292 x 30), foot (292 x 18) and highlighted close button (16 x 16).
+constexpr int32_t SZ_MARKEN_ERSTE = 1658, SZ_MARKEN = 6, SZ_MARKE_ROT = 1660, SZ_MARKE_GELB = 1661, SZ_MARKE_GELB_ROT = 1662;
+constexpr int32_t SZ_EREIGNIS_KOPF = 1788, SZ_EREIGNIS_FUSS = 1790, SZ_EREIGNIS_SCHLIESSEN = 1779;
+// The table panel: head (284 x 36), foot (284 x 38), highlighted content and variant buttons.
+constexpr int32_t SZ_TABELLE_KOPF = 1777, SZ_TABELLE_FUSS = 1778, SZ_TABELLE_INHALT = 1780, SZ_TABELLE_ART = 1789;
+// Slot of a fixed picture in the loaded array, -1 when no entry holds it.
+constexpr int32_t Spielszenen_Festbild_Index(int32_t id)
+{
+    int32_t i = 0;
+    for (const Spielszenen_Festbild& f : SZ_FESTBILD) {
+        if (id >= f.erste && id < f.erste + f.anzahl) return i + id - f.erste;
+        i += f.anzahl;
+    }
+    return -1;
+}
 
 // Goals: 16 animations at half size for the goal parts 16..31 of smaller windows.
 constexpr int32_t SZ_TORE_HALB = 1982;

@@ -181,11 +181,14 @@ bool Spielszenen_Grafik_Laden()
     animationen_laden();
     bilder_laden();
     sounds_laden();
+    Spielszenen_Sound_Satz_Waehlen(0);
     Grafik_Fortschritt_Schliessen();
     Grafik_Screen_Seite_Waehlen(1);
     geladen = 1;
     Spielszenen_Neu_Zeichnen_Angefordert = 1;
     Spielszenen_Grafik.rahmen_stil = -1;
+    // the crowd's background loop at full volume
+    Spielszenen_Sound_Gruppe_Spielen(0, 1, 0, 4, 0);
     return true;
 }
 
@@ -218,6 +221,10 @@ void Spielszenen_Grafik_Freigeben()
         sound_daten[i].clear();
         sound_daten[i].shrink_to_fit();
     }
+    Spielszenen_Sound_Satz = -1;
+    Spielszenen_Ereignisliste_Freigeben();
+    Spielszenen_Tabelle_Freigeben();
+    Spielszenen_Schuetze_Freigeben();
     const bool war_geladen = geladen != 0;
     geladen = 0;
     Spielszenen_Modus = SPIELSZENEN_SCREEN;

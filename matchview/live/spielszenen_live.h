@@ -12,6 +12,7 @@ struct Rastport;
 struct Rle_Sprite;
 struct Spielfeld_Record;
 struct Spielfeld_Steuerung_Block;
+struct Spiele_Ereignis_Info;
 
 // ---- the scene's graphics and sounds (loaded from the main resource file) ----
 struct Spielszenen_Grafik_Daten {
@@ -141,8 +142,134 @@ int32_t Spielszenen_Ticker_Zeilen(const Spielszenen_Fenster* f, char* eins, char
 int32_t Spielszenen_Ereignis_Ticker(Spielszenen_Fenster* f);
 const char* Spielszenen_Ticker_Puffer();
 
+// ---- labels, signs and the icon bar ----
+// A back number's picture: the value modulo 100, 0 when negative.
+int32_t Spielszenen_Rueckennummer(int32_t wert);
+// Prints a formatted text at a pitch-picture position of the window; only when it lies wholly
+// inside the window (1 drawn, 0 not).
+int32_t Spielszenen_Text_Im_Feld(const Spielszenen_Fenster* f, int32_t font, const char* format, int32_t x, int32_t y, ...);
+void Spielszenen_Spieler_Beschriften(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t slot);
+// Numbers and labels by the record's label setting, then the ball's and the highlighted players'.
+void Spielszenen_Nummern_Zeichnen(const Spielszenen_Fenster* f, const Spielfeld_Record* r);
+void Spielszenen_Spieler_Zeichen(const Spielszenen_Fenster* f, const Spielfeld_Record* r);
+void Spielszenen_Seiten_Zeichen(Rastport* seite, const Spielszenen_Fenster* f, const Spielfeld_Record* r);
+void Spielszenen_Status_Zeichen(Rastport* seite, const Spielszenen_Fenster* f, const Spielfeld_Steuerung_Block* st, int32_t replay);
+// Icons a network role leaves inert (a client's 8-11, a server with its own manager's 8-10).
+bool Spielszenen_Knopf_Gesperrt(int32_t knopf);
+// The icon bar: pressed states, the highlight under the mouse, one command per press.
+void Spielszenen_Knopfleiste_Zeichnen(Rastport* seite, const Spielfeld_Steuerung_Block* st, int32_t replay);
+void Spielszenen_Knopfleiste_Bei(Rastport* seite, const Spielfeld_Steuerung_Block* st, int32_t replay, int32_t mx, int32_t my,
+                                 int32_t tasten);
+
+// ---- the taker of a set piece ----
+// Panel position (100, 100 at start; survives between set pieces).
+extern int32_t Spielszenen_Schuetze_X, Spielszenen_Schuetze_Y;
+// Minimum, maximum and range (at least 1) over the side's players on the pitch of strength and
+// the bytes free kick, penalty, corner, nerves.
+struct Spielszenen_Schuetzen_Spanne {
+    int32_t minimum[5], maximum[5], spanne[5];
+};
+// The panel's kind: 0 penalty, 1 free kick, 2 corner (a free kick before a penalty before a
+// corner), -1 none pending.
+int32_t Spielszenen_Standard_Art(const Spielfeld_Record* r);
+// The side's players on the pitch as the panel lists them, by position group; their count.
+int32_t Spielszenen_Schuetzen_Zeilen(const Spielfeld_Record* r, int32_t seite, int32_t* slots);
+void Spielszenen_Schuetzen_Spannen(const Spielfeld_Record* r, int32_t seite, Spielszenen_Schuetzen_Spanne* sp);
+// A row's colour: red under the mouse, grey for a flagged player, yellow for the chosen taker.
+int32_t Spielszenen_Schuetze_Farbe(Spielfeld_Record* r, int32_t slot, int32_t art, bool unter_maus);
+// The per-frame check of the window: opens the panel for a set piece of the own side (at once
+// with the option or in network play, else after a left press has ended). Nothing with flag.
+void Spielszenen_Standard_Pruefen(Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st, int32_t flag);
+// Draws the open panel; a left press on a row stores the taker, lifts the pause and clears the
+// pending set pieces. The chosen slot or -1.
+int32_t Spielszenen_Schuetze_Waehlen(Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st, int32_t flag);
+int32_t Spielszenen_Schuetze_Waehlen_Bei(Rastport* seite, Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st, int32_t flag,
+                                         int32_t mx, int32_t my, int32_t tasten);
+void Spielszenen_Schuetze_Freigeben();
+
+// ---- events list and statistics lines ----
+// Position of the events list (100, 100 at start).
+extern int32_t Spielszenen_Ereignisliste_X, Spielszenen_Ereignisliste_Y;
+// One row of the list for a goal or card, counting the score on (heim, gast); *karte the card's
+// picture or -1. 1 when written.
+int32_t Spielszenen_Ereignis_Zeile(const Spiele_Ereignis_Info& e, int32_t* heim, int32_t* gast, char* out, uint32_t groesse,
+                                   int32_t* karte);
+// The list of the window's game: dragged by its head, closed by its foot's button; a list taller
+// than the page shows its latest rows.
+void Spielszenen_Ereignisliste_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r);
+void Spielszenen_Ereignisliste_Bei(Rastport* seite, Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t mx, int32_t my,
+                                   int32_t tasten);
+void Spielszenen_Ereignisliste_Freigeben();
+// A line for each marked player from window y + 54, 16 apart, down to the window's foot.
+void Spielszenen_Spieler_Statistik_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r);
+// Test hook: every text the list, the lines and the table panel print (x, y, text with codes).
+using Spielszenen_Text_Hook = void (*)(int32_t x, int32_t y, const char* text);
+void Spielszenen_Set_Text_Hook(Spielszenen_Text_Hook hook);
+void Spielszenen_Text_Melden(int32_t x, int32_t y, const char* text);
+
+// ---- table and results panel ----
+struct Tabelle_Datensatz;
+extern int32_t Spielszenen_Tabelle_X, Spielszenen_Tabelle_Y;  // 100, 100 at start
+// A team's 12 x 12 crest on page 1 from the cache of 128 (a new team in a full cache empties it
+// first); the slot used.
+int32_t Spielszenen_Wappen_Klein_Zeichnen(int32_t team, int32_t x, int32_t y);
+int32_t Spielszenen_Wappen_Belegt();
+// Whether the table is fetched again at this minute (each fourth, or more than 4 since).
+bool Spielszenen_Tabelle_Auffrischen(int32_t minute);
+// The panel of the window with the table t (null or empty: the results) and the day's games
+// (count first); a click on another running game's row switches the window. 1 when it drew
+// the floating table.
+int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const Tabelle_Datensatz* t, const int32_t* tagesspiele,
+                                int32_t mx, int32_t my, int32_t tasten);
+void Spielszenen_Tabelle_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r);
+void Spielszenen_Tabelle_Freigeben();
+// Freed, unplaced and not refreshed (tests).
+void Spielszenen_Tabelle_Zuruecksetzen();
+// The live record of a game as the windows look it up.
+Spielfeld_Record* Spielszenen_Record_Von(int32_t spiel);
+
+// ---- the stadium of a game ----
+constexpr int32_t SPIELSZENEN_BANDEN = 15;  // advertising slots of a record
+// Fills the record's stand kinds and fills and board slots from the stadium's and the sponsors'
+// answers (placeholders while they answer false; slot 14 is always the placeholder).
+void Spielszenen_Stadion_Eintragen(Spielfeld_Record* r, int32_t zuschauer);
+// Stand kind of section 0-5 (-1 open ground, also for a kind outside -1..6) and its fill in
+// percent (0 for open ground).
+int32_t Spielszenen_Tribuene_Art(const Spielfeld_Record* r, int32_t abschnitt);
+int32_t Spielszenen_Tribuene_Fuellung(const Spielfeld_Record* r, int32_t abschnitt);
+// The advertising picture of a board slot: 46 + v along the touchlines, 78 + v behind the goals
+// (an empty slot shows board 2).
+int32_t Spielszenen_Banden_Bild(const Spielfeld_Record* r, int32_t slot, bool hinter_tor);
+
+// ---- choosing a window's game (window commands 1 start, 2 next, 3 previous) ----
+struct Spielszenen_Spielwahl_Eintrag {
+    int32_t spiel;
+    int32_t wettbewerb;   // its competition's place in the day
+    bool aktiv, geschlossen, angezeigt, eigen;
+};
+// The choice over the day's games in order: the start command takes this PC's own game, else the
+// last shown, else the last active one; next and previous step through the active games that
+// are not closed, wrapping round. -1 for none.
+int32_t Spielszenen_Spielwahl(const Spielszenen_Spielwahl_Eintrag* e, int32_t n, int32_t befehl, int32_t spiel);
+int32_t Spielszenen_Start_Spiel_Waehlen();
+int32_t Spielszenen_Naechstes_Spiel(int32_t spiel);
+int32_t Spielszenen_Voriges_Spiel(int32_t spiel);
+// The scene loader's memory probe: 1 always.
+int32_t Spielszenen_Speicher_Pruefen();
+
+// ---- tactics panel (matchview/spielszenen_taktik.h holds the change block) ----
+// Panel position on the page, -1 until first placed; shared by all windows.
+extern int32_t Spielszenen_Taktik_Panel_X, Spielszenen_Taktik_Panel_Y;
+// One frame of the panel for the window's own side: draws it and handles the mouse.
+void Spielszenen_Taktik_Einstellungen_Zeichnen(Rastport* seite, Spielszenen_Fenster* f);
+// The same with the mouse at (mx, my) and its buttons (1 left).
+void Spielszenen_Taktik_Einstellungen_Bei(Rastport* seite, Spielszenen_Fenster* f, int32_t mx, int32_t my, int32_t tasten);
+// Unplaced again, no click or drag pending (tests).
+void Spielszenen_Taktik_Panel_Zuruecksetzen();
+
 // ---- action replay ----
 constexpr uint32_t SPIELSZENEN_REPLAY_BILD = 856;
+constexpr uint32_t SPIELSZENEN_REPLAY_FLAG = 85608;  // in the display buffer: a replay runs
 // A snapshot of the record's shown state into bytes (856) and back into a copy.
 void Spielszenen_Replay_Packen(const Spielfeld_Record* r, uint8_t* bild);
 void Spielszenen_Replay_Entpacken(const uint8_t* bild, Spielfeld_Record* r);

@@ -14,6 +14,7 @@
 #include "database/teamspieler.h"
 #include "match/spielfeld.h"
 #include "match/spieltag.h"
+#include "matchview/spielszenen_taktik.h"
 #include "platform/disk.h"
 #include "platform/os/os.h"
 #include "platform/zufall.h"
@@ -321,6 +322,13 @@ Bytes eintrag(uint32_t spiel, uint32_t bild_spiel, uint32_t bild_laenge = SPIELF
     return e;
 }
 
+// The same entry as a version-2 block holds it: nothing pending after the image.
+Bytes mit_ende(Bytes e)
+{
+    e.resize(e.size() + 2 * SPIELFELD_AENDERUNG_BYTES, 0);
+    return e;
+}
+
 Bytes u32(uint32_t v)
 {
     Bytes b(4);
@@ -381,7 +389,9 @@ TEST_F(SpielfeldBlock, BlockRoundTripsByteForByteAlsoUninitialised)
     EXPECT_TRUE(Spielfeld_Ansicht_Geladen());
     ASSERT_NE(Spielfeld_Get_Spiel(4), nullptr);
     EXPECT_EQ(Spielfeld_Get_Spiel(4)->minute, 45);
-    EXPECT_EQ(gespeichert(), voll);
+    EXPECT_EQ(gespeichert(), (Disk_Bereich{kopf(SPIELFELD_BLOCK_VERSION, 1, 1), u32(2), mit_ende(eintrag(3, 3)), mit_ende(eintrag(4, 4))}));
+    ASSERT_TRUE(laden(gespeichert()));
+    EXPECT_EQ(Spielfeld_Get_Spiel(4)->minute, 45);
 
     // A savegame without a running match day ends the running one.
     ASSERT_TRUE(laden({leer}));
@@ -398,7 +408,7 @@ TEST_F(SpielfeldBlock, DamagedBlocksAreRefusedAndTheRunningDayStays)
     Bytes abgeschnitten = eintrag(2, 2);
     abgeschnitten.pop_back();
     const std::vector<Disk_Bereich> schlecht = {
-        {kopf(2, 1, 0), u32(0)},                                 // unknown version
+        {kopf(3, 1, 0), u32(0)},                                 // unknown version
         {kopf(1, 2, 0)},                                         // flag out of range
         {kopf(1, 1, 0), u32(201)},                               // too many games
         {kopf(1, 1, 0), u32(2), eintrag(2, 2)},                  // a record missing
@@ -417,7 +427,51 @@ TEST_F(SpielfeldBlock, DamagedBlocksAreRefusedAndTheRunningDayStays)
         EXPECT_TRUE(cap.contains("Spielfeld_Laden")) << i;
         EXPECT_NE(Spielfeld_Get_Spiel(1), nullptr) << i;
         EXPECT_EQ(Spielfeld_Get_Spiel(2), nullptr) << i;
-        EXPECT_EQ(gespeichert(), gut) << i;
+        EXPECT_EQ(gespeichert(), (Disk_Bereich{kopf(SPIELFELD_BLOCK_VERSION, 1, 0), u32(1), mit_ende(eintrag(1, 1))})) << i;
+    }
+}
+
+TEST_F(SpielfeldBlock, PendingChangesTravelWithTheRecordsAndAreCheckedWhole)
+{
+    ASSERT_TRUE(laden({kopf(1, 1, 0), u32(2), eintrag(1, 1), eintrag(2, 2)}));
+    Spielfeld_Record* r = Spielfeld_Get_Spiel(2);
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(Spielfeld_Aenderung_Minute(r, 0), -1);  // a version-1 block: nothing pending
+    Spielfeld_Anweisungen_Fuellen(r);
+    r->anweisungen[ANW_TAKTIK + 6] = 2;
+    r->anweisungen[ANW_FLAGS] = ANWEISUNG_TAKTIK;
+    r->minute = 40;
+    Spielfeld_Anweisungen_Uebernehmen(r, 40);
+    Spielfeld_Anweisungen_Anwenden(r, 41);
+    const Disk_Bereich mitten = gespeichert();
+    ASSERT_EQ(mitten.size(), 4u);
+    // the tail sits after the packed image: flags, minute 42, the tactic
+    const Bytes& e = mitten[3];
+    const size_t ende = e.size() - 2 * SPIELFELD_AENDERUNG_BYTES;
+    EXPECT_EQ(Disk_LE32_Lesen(e.data() + 4), ende - 8);
+    EXPECT_EQ(e[ende], ANWEISUNG_TAKTIK);
+    EXPECT_EQ(Disk_LE16_Lesen(e.data() + ende + 1), 42);
+    EXPECT_EQ(e[ende + 4 + 6], 2);
+    EXPECT_EQ(e[ende + SPIELFELD_AENDERUNG_BYTES], 0);
+
+    ASSERT_TRUE(laden(mitten));
+    r = Spielfeld_Get_Spiel(2);
+    EXPECT_EQ(Spielfeld_Aenderung_Minute(r, 0), 42);
+    Spielfeld_Anweisungen_Anwenden(r, 42);
+    EXPECT_EQ(r->taktik[0][6], 2);
+    EXPECT_EQ(Spielfeld_Aenderung_Minute(r, 0), -1);
+
+    // a tail out of range or cut short is refused and the loaded day stays
+    const Disk_Bereich gut = gespeichert();
+    Disk_Bereich schlecht = mitten;
+    schlecht[3][ende] = 16;
+    Disk_Bereich kurz = mitten;
+    kurz[3].pop_back();
+    for (const Disk_Bereich& b : {schlecht, kurz}) {
+        Fehler_Capture cap;
+        EXPECT_FALSE(laden(b));
+        EXPECT_TRUE(cap.contains("Spielfeld_Laden"));
+        EXPECT_EQ(gespeichert(), gut);
     }
 }
 

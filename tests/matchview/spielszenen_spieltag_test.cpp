@@ -10,11 +10,13 @@
 #include "database/team.h"
 #include "gameflow/ablauf.h"
 #include "graphics/grafik_screen.h"
+#include "match/spielfeld.h"
 #include "match/spieltag_welt.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen.h"
 #include "platform/disk.h"
 #include "platform/os/os_display.h"
+#include "platform/os/os_intern.h"
 #include "platform/timer.h"
 #include "tests/matchview/spielszenen_dateien.h"
 
@@ -62,6 +64,9 @@ TEST_F(Spielszenen_Spieltag, TheOwnClubsFirstMatchDayIsShownLive)
     ASSERT_GE(a, 0);
     Spielfeld_Record* r = Spielszenen_Fenster_Liste[a].record;
     ASSERT_NE(r, nullptr);
+    // entering the view chose the stadium's sounds and loops the crowd's background
+    EXPECT_EQ(Spielszenen_Sound_Satz, 0);
+    EXPECT_EQ(Spielszenen_Sound[17].spielt, 1);
     EXPECT_TRUE(int32_t(r->team[0]) == verein || int32_t(r->team[1]) == verein);
     // the test's clock runs 2 ms a pass of the main loop: 10 s of it are some 20 match minutes
     laufen(10000);
@@ -93,6 +98,85 @@ TEST_F(Spielszenen_Spieltag, TheOwnClubsFirstMatchDayIsShownLive)
     EXPECT_EQ(Spielszenen_Aktives_Fenster(), a);
     laufen(500);
     EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_geladen.png").c_str()));
+
+    // the tactics panel over the play: one tactic and the effort raised, closed again, and the
+    // ticker tells it when the change applies two minutes later
+    Spielszenen_Fenster& fa = Spielszenen_Fenster_Liste[a];
+    ASSERT_GE(fa.seite, 0);
+    r = fa.record;
+    const int32_t s = fa.seite;
+    Spielszenen_Ansicht_Befehl = 6;
+    laufen(100);
+    ASSERT_EQ(fa.taktik_offen, 1);
+    const int32_t px = Spielszenen_Taktik_Panel_X, py = Spielszenen_Taktik_Panel_Y;
+    ASSERT_GE(px, 5);
+    auto druecken = [](int32_t x, int32_t y, bool unten) {
+        Os_Input_Set_Mouse(x, y);
+        Os_Input_Set_Buttons(unten, false);
+        laufen(40);
+    };
+    const uint8_t taktik = r->taktik[s][7], einsatz = r->einsatz[s];
+    druecken(px + 225 + 10, py + 76 + 10, true);  // attitude
+    druecken(px + 225 + 10, py + 76 + 10, false);
+    const int32_t k = int32_t(einsatz) * 189 / 100;
+    druecken(px + 7 + k + 2, py + 127, true);
+    druecken(px + 180, py + 127, true);
+    EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_taktik.png").c_str()));
+    druecken(px + 180, py + 127, false);
+    druecken(px + 288 + 5, py + 109 + 5, true);
+    druecken(px + 288 + 5, py + 109 + 5, false);
+    EXPECT_EQ(fa.taktik_offen, 0);
+    const uint8_t neue_taktik = uint8_t((taktik + 1) % 3);
+    for (int32_t i = 0; i < 400 && r->taktik[s][7] != neue_taktik; ++i) laufen(20);
+    EXPECT_EQ(r->taktik[s][7], neue_taktik);
+    EXPECT_GT(r->einsatz[s], einsatz);
+    laufen(40);
+    char eins[256] = {}, zwei[256] = {};
+    Spielszenen_Ticker_Zeilen(&fa, eins, zwei);
+    EXPECT_NE((std::string(eins) + " " + zwei).find("erhöht den Einsatz"), std::string::npos) << eins << zwei;
+    EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_taktik_ticker.png").c_str()));
+
+    // a corner of the own side with the option to choose its taker: the panel holds the match
+    // until a row is clicked
+    Spielfeld_Steuerung.schuetze_waehlen[2] = 1;
+    r->ecke_offen = 1;
+    r->standard_seite = uint8_t(s);
+    laufen(40);
+    ASSERT_EQ(fa.standard_offen, 1);
+    EXPECT_EQ(Spielfeld_Steuerung.pause, 1);
+    EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_schuetze.png").c_str()));
+    druecken(Spielszenen_Schuetze_X + 20, Spielszenen_Schuetze_Y + 24 + 5, true);
+    druecken(Spielszenen_Schuetze_X + 20, Spielszenen_Schuetze_Y + 24 + 5, false);
+    EXPECT_EQ(fa.standard_offen, 0);
+    EXPECT_EQ(Spielfeld_Steuerung.pause, 0);
+    int32_t zeilen[16];
+    ASSERT_GT(Spielszenen_Schuetzen_Zeilen(r, s, zeilen), 0);
+    EXPECT_EQ(r->ecken_schuetze[s], uint32_t(r->spieler[zeilen[0]].spnr));
+    Spielfeld_Steuerung.schuetze_waehlen[2] = 0;
+
+    // the events list over the play, and closed again by its foot's button
+    Spielszenen_Ansicht_Befehl = 2;
+    laufen(40);
+    ASSERT_EQ(fa.ereignisse_offen, 1);
+    EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_ereignisse.png").c_str()));
+    druecken(Spielszenen_Ereignisliste_X + 292 - 12, Spielszenen_Ereignisliste_Y + 12 + 4 + 8, true);
+    druecken(Spielszenen_Ereignisliste_X + 292 - 12, Spielszenen_Ereignisliste_Y + 12 + 4 + 8, false);
+    EXPECT_EQ(fa.ereignisse_offen, 0);
+
+    // the table panel over the play (the club's first match is a cup's: its results), with the
+    // events list below it
+    Spielszenen_Ansicht_Befehl = 1;
+    laufen(40);
+    Spielszenen_Ansicht_Befehl = 2;
+    Spielszenen_Ereignisliste_Y = 330;
+    laufen(40);
+    ASSERT_EQ(fa.tabelle_offen, 1);
+    EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_tabelle.png").c_str()));
+    Spielszenen_Ansicht_Befehl = 1;
+    laufen(40);
+    Spielszenen_Ansicht_Befehl = 2;
+    laufen(40);
+    EXPECT_EQ(fa.tabelle_offen + fa.ereignisse_offen, 0);
 }
 
 }  // namespace

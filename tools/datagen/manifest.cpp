@@ -65,8 +65,18 @@ void spielszenen(std::vector<Manifest_Eintrag>& v)
     }
     bereich(v, scr, SZ_RAHMEN, SZ_RAHMEN + 4, BILD, 640, 480, 0, 16, false, "Rahmen der Live-Ansicht (Stil = Nummer - 1735)");
     for (const Spielszenen_Festbild& f : SZ_FESTBILD)
-        bereich(v, scr, f.erste, f.erste + f.anzahl - 1, BILD, uint16_t(f.breite), uint16_t(f.hoehe), 0, 16, false,
-                "Live-Ansicht: Seitenleiste und Panels");
+        bereich(v, scr, f.erste, f.erste + f.anzahl - 1, BILD, uint16_t(f.breite), uint16_t(f.hoehe), 0, 16,
+                f.erste == SZ_TAKTIK_SCHLIESSEN || f.erste == SZ_TAKTIK_REGLER, "Live-Ansicht: Seitenleiste und Panels");
+    bereich(v, scr, SZ_BALKEN_GRUND, SZ_BALKEN_VOLL, BILD, 30, 5, 0, 16, false, "Live-Ansicht: Werte-Balken (Grund, Fuellung)");
+    bereich(v, scr, SZ_MARKEN_ERSTE, SZ_MARKEN_ERSTE + SZ_MARKEN - 1, BILD, 12, 12, 0, 16, true,
+            "Live-Ansicht: Zeichen (Tor, weitere, Rot, Gelb, Gelb-Rot, weitere)");
+    bereich(v, scr, SZ_EREIGNIS_SCHLIESSEN, SZ_EREIGNIS_SCHLIESSEN, BILD, 16, 16, 0, 16, true, "Ereignisliste: Schliessen hell");
+    bereich(v, scr, SZ_EREIGNIS_KOPF, SZ_EREIGNIS_KOPF, BILD, 292, 30, 0, 16, false, "Ereignisliste: Kopf");
+    bereich(v, scr, SZ_TABELLE_KOPF, SZ_TABELLE_KOPF, BILD, 284, 36, 0, 16, false, "Tabelle: Kopf");
+    bereich(v, scr, SZ_TABELLE_FUSS, SZ_TABELLE_FUSS, BILD, 284, 38, 0, 16, false, "Tabelle: Fuss mit Knoepfen");
+    bereich(v, scr, SZ_TABELLE_INHALT, SZ_TABELLE_INHALT, BILD, 42, 24, 0, 16, true, "Tabelle: Knopf Inhalt hell");
+    bereich(v, scr, SZ_TABELLE_ART, SZ_TABELLE_ART, BILD, 30, 24, 0, 16, true, "Tabelle: Knopf Darstellung hell");
+    bereich(v, scr, SZ_EREIGNIS_FUSS, SZ_EREIGNIS_FUSS, BILD, 292, 18, 0, 16, false, "Ereignisliste: Fuss");
     bereich(v, scr, SZ_KOPFZEILE, SZ_KOPFZEILE + 2, BILD, SZ_KOPF_BREITE, SZ_KOPF_HOEHE, 0, 16, false, "Spielstand-Leiste (Seite 0, 1, keine)");
     bereich(v, scr, SZ_KOPFZEILE + 3, SZ_KOPFZEILE + 5, BILD, SZ_KOPF_HALB_BREITE, SZ_KOPF_HOEHE, 0, 16, false,
             "Spielstand-Leiste Viertelfenster");

@@ -5,6 +5,7 @@
 #include "tools/datagen/spielszenen_bilder.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -569,11 +570,11 @@ Resf_Bitmap seitenleiste(int32_t zustand, int32_t nummer)
     const uint16_t grund = zustand == 1 ? rgb(20, 26, 40) : zustand == 2 ? rgb(60, 76, 110) : rgb(38, 48, 70);
     Bild_Flaeche b(SZ_SEITENLEISTE_BREITE, 480, false, grund);
     const uint16_t s = zustand == 2 ? rgb(255, 230, 120) : rgb(220, 226, 236);
-    for (int32_t k = 0; k < 12; ++k) {
-        const int32_t y = k * 40;
-        if (zustand == 1) relief(b, 1, y + 1, 26, 38);
-        else b.rahmen(1, y + 1, 26, 38, RAHMEN_HELL);
-        const int32_t cx = 14, cy = y + 20;
+    for (int32_t k = 0; k < SZ_KNOEPFE; ++k) {
+        const int32_t y = SZ_KNOPF_Y[k];
+        if (zustand == 1) relief(b, 0, y, SZ_KNOPF_B, SZ_KNOPF_H);
+        else b.rahmen(0, y, SZ_KNOPF_B, SZ_KNOPF_H, RAHMEN_HELL);
+        const int32_t cx = 14, cy = y + 14;
         switch (k) {
         case 0: for (int32_t i = 0; i < 4; ++i) b.rechteck(6, cy - 8 + 4 * i, 16, 2, s); break;           // table
         case 1: for (int32_t i = 0; i < 3; ++i) b.rechteck(6, cy - 6 + 5 * i, 3, 3, s), b.rechteck(11, cy - 6 + 5 * i, 11, 2, s); break;
@@ -605,8 +606,82 @@ Resf_Bitmap kopfzeile(int32_t id)
     return b.fertig(id);
 }
 
+// The tactics panel: title strip, two rows of four tactic buttons, the effort track, and its
+// highlights, close button and knob (the panel places them at these offsets).
+Resf_Bitmap taktik_bild(const Manifest_Eintrag& e)
+{
+    static constexpr int32_t KNOPF_X[8] = {2, 85, 159, 232, 2, 79, 152, 225};
+    const int32_t n = e.nummer, w = e.width, h = e.height;
+    if (n == SZ_TAKTIK_PANEL) {
+        Bild_Flaeche b(w, h, false, rgb(30, 40, 60));
+        b.rechteck(0, 0, w, 14, rgb(60, 80, 120));
+        b.rechteck(0, 44, w, 1, rgb(70, 86, 112));
+        for (int32_t k = 0; k < 8; ++k) b.rahmen(KNOPF_X[k], k < 4 ? 54 : 76, 72, 21, rgb(90, 110, 150));
+        b.rechteck(7, 122, 211, 11, rgb(14, 18, 28));
+        b.rahmen(7, 122, 211, 11, rgb(90, 110, 150));
+        b.rahmen(288, 109, 16, 16, rgb(150, 60, 60));
+        for (int32_t i = 4; i < 12; ++i) b.setzen(288 + i, 109 + i, rgb(200, 200, 200)), b.setzen(303 - i, 109 + i, rgb(200, 200, 200));
+        relief(b, 0, 0, w, h);
+        return b.fertig(n);
+    }
+    if (n >= SZ_TAKTIK_KNOPF && n < SZ_TAKTIK_KNOPF + 8) {
+        Bild_Flaeche b(w, h, false, rgb(60, 90, 150));
+        b.rahmen(0, 0, w, h, rgb(230, 230, 120));
+        return b.fertig(n);
+    }
+    Bild_Flaeche b(w, h, true, 0);
+    if (n == SZ_TAKTIK_SCHLIESSEN) {
+        b.rechteck(0, 0, w, h, rgb(150, 40, 40));
+        for (int32_t i = 3; i < w - 3; ++i) b.setzen(i, i, rgb(255, 255, 255)), b.setzen(w - 1 - i, i, rgb(255, 255, 255));
+    } else {
+        b.rechteck(0, 0, w, h, rgb(200, 200, 210));
+        b.rahmen(0, 0, w, h, rgb(60, 60, 70));
+        b.rechteck(w / 2, 2, 1, h - 4, rgb(60, 60, 70));
+    }
+    return b.fertig(n);
+}
+
 Resf_Bitmap festbild(const Manifest_Eintrag& e)
 {
+    if ((e.nummer >= SZ_TAKTIK_PANEL && e.nummer <= SZ_TAKTIK_SCHLIESSEN) || e.nummer == SZ_TAKTIK_REGLER) return taktik_bild(e);
+    if (e.nummer == SZ_EREIGNIS_KOPF || e.nummer == SZ_EREIGNIS_FUSS || e.nummer == SZ_TABELLE_KOPF || e.nummer == SZ_TABELLE_FUSS) {
+        Bild_Flaeche b(e.width, e.height, false, rgb(40, 52, 80));
+        b.rechteck(0, 0, e.width, 2, rgb(90, 110, 150));
+        relief(b, 0, 0, e.width, e.height);
+        if (e.nummer == SZ_EREIGNIS_FUSS) b.rahmen(e.width - 20, 1, 16, 16, rgb(150, 60, 60));
+        if (e.nummer == SZ_TABELLE_FUSS)  // close, content and variant buttons
+            for (const auto& k : {std::array<int32_t, 2>{242, 32}, std::array<int32_t, 2>{116, 42}, std::array<int32_t, 2>{167, 30}})
+                b.rahmen(k[0], 8, k[1], 24, rgb(90, 110, 150));
+        return b.fertig(e.nummer);
+    }
+    if (e.nummer == SZ_TABELLE_INHALT || e.nummer == SZ_TABELLE_ART) {
+        Bild_Flaeche b(e.width, e.height, true, 0);
+        b.rahmen(0, 0, e.width, e.height, rgb(230, 230, 120));
+        return b.fertig(e.nummer);
+    }
+    if (e.nummer == SZ_EREIGNIS_SCHLIESSEN || (e.nummer >= SZ_MARKEN_ERSTE && e.nummer < SZ_MARKEN_ERSTE + SZ_MARKEN)) {
+        Bild_Flaeche b(e.width, e.height, true, 0);
+        const int32_t k = e.nummer - SZ_MARKEN_ERSTE;
+        if (e.nummer == SZ_EREIGNIS_SCHLIESSEN) {
+            b.rechteck(0, 0, e.width, e.height, rgb(200, 50, 50));
+            for (int32_t i = 3; i < e.width - 3; ++i) b.setzen(i, i, rgb(255, 255, 255)), b.setzen(e.width - 1 - i, i, rgb(255, 255, 255));
+        } else if (e.nummer == SZ_MARKE_GELB_ROT) {
+            b.rechteck(2, 0, 6, 10, rgb(250, 220, 0)), b.rechteck(5, 2, 6, 10, rgb(220, 30, 30));
+        } else if (e.nummer == SZ_MARKE_ROT || e.nummer == SZ_MARKE_GELB) {
+            b.rechteck(3, 1, 7, 10, e.nummer == SZ_MARKE_ROT ? rgb(220, 30, 30) : rgb(250, 220, 0));
+        } else {
+            // the goal and further marks: a ball and small signs
+            b.rechteck(3, 3, 6, 6, k == 0 ? rgb(255, 255, 255) : rgb(120, 200, 255));
+            b.rahmen(2, 2, 8, 8, rgb(30, 30, 30));
+        }
+        return b.fertig(e.nummer);
+    }
+    if (e.nummer == SZ_BALKEN_GRUND || e.nummer == SZ_BALKEN_VOLL) {
+        const bool voll = e.nummer == SZ_BALKEN_VOLL;
+        Bild_Flaeche b(e.width, e.height, false, voll ? rgb(60, 190, 70) : rgb(20, 24, 34));
+        b.rahmen(0, 0, e.width, e.height, voll ? rgb(30, 120, 40) : rgb(70, 86, 112));
+        return b.fertig(e.nummer);
+    }
     if (e.nummer >= SZ_RAHMEN && e.nummer < SZ_RAHMEN + 5) return rahmen(e.nummer - SZ_RAHMEN, e.nummer);
     if (e.nummer >= SZ_SEITENLEISTE && e.nummer < SZ_SEITENLEISTE + 3) return seitenleiste(e.nummer - SZ_SEITENLEISTE, e.nummer);
     if (e.nummer >= SZ_KOPFZEILE && e.nummer < SZ_KOPFZEILE + 6) return kopfzeile(e.nummer);
@@ -683,7 +758,10 @@ bool Spielszenen_Resf_Daten(const Manifest_Eintrag& e, Resf_Bytes& daten)
     if (std::strcmp(e.datei, "resf_scr.res") != 0) return false;
     const int32_t n = e.nummer;
     if (e.typ == 14 && n >= SZ_HINTERGRUND_ERSTES && n <= SZ_HINTERGRUND_LETZTES) return daten = hintergrund(n), true;
-    if (e.typ == 14 && ((n >= SZ_RAHMEN && n <= 1767) || (n >= SZ_KOPFZEILE && n < SZ_KOPFZEILE + 6)))
+    if (e.typ == 14 && ((n >= SZ_RAHMEN && n <= 1767) || (n >= SZ_KOPFZEILE && n < SZ_KOPFZEILE + 6) || n == SZ_BALKEN_GRUND ||
+                        n == SZ_BALKEN_VOLL || n == SZ_EREIGNIS_KOPF || n == SZ_EREIGNIS_FUSS || n == SZ_EREIGNIS_SCHLIESSEN ||
+                        n == SZ_TABELLE_KOPF || n == SZ_TABELLE_FUSS || n == SZ_TABELLE_INHALT || n == SZ_TABELLE_ART ||
+                        (n >= SZ_MARKEN_ERSTE && n < SZ_MARKEN_ERSTE + SZ_MARKEN)))
         return daten = Resf_Bitmap_Daten(festbild(e)), true;
     if (e.typ == 38 && n >= SZ_ANIMATION_BASIS && n < Spielszenen_Animation_Erste_Resource(SPIELSZENEN_ANIMATIONEN))
         return daten = animation((n - SZ_ANIMATION_BASIS) / 8, (n - SZ_ANIMATION_BASIS) % 8), true;

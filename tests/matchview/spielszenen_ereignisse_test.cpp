@@ -1,0 +1,124 @@
+// The events list of a game and the statistics lines of marked players, read through the texts
+// they print.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "competitions/spiele_welt.h"
+#include "match/spielfeld.h"
+#include "matchview/live/spielszenen_live.h"
+
+namespace {
+
+using namespace spielwelt;
+
+struct Text {
+    int32_t x, y;
+    std::string text;
+};
+std::vector<Text> texte;
+
+bool enthaelt(const std::string& teil)
+{
+    for (const Text& t : texte)
+        if (t.text.find(teil) != std::string::npos) return true;
+    return false;
+}
+
+// Game 1 of the small world's league in the match store, its live record shown in a full window.
+class Ereignisliste : public Spielwelt {
+protected:
+    std::unique_ptr<Spielfeld_Record> r = std::make_unique<Spielfeld_Record>();
+    Spielszenen_Fenster f{};
+    int32_t h = -1;
+    void SetUp() override
+    {
+        Spielwelt::SetUp();
+        const int32_t block = Spiele_Init_Neue_Spiele(1, 4, 20, 1, LIGA, -1);
+        h = Spiele_Lock(block, 0, 0, 0);
+        ASSERT_GE(h, 0);
+        Spiele_Set_Teams(h, 1, 2);
+        Spiele_Ereignis_Speicher_Reservieren(h);
+        r->spiel = uint32_t(h);
+        r->team[0] = 1;
+        r->team[1] = 2;
+        f.record = r.get();
+        f.x = 5, f.y = 4, f.breite = 603, f.hoehe = 471;
+        f.ereignisse_offen = 1;
+        Spielszenen_Ereignisliste_X = Spielszenen_Ereignisliste_Y = 100;
+        texte.clear();
+        Spielszenen_Set_Text_Hook([](int32_t x, int32_t y, const char* t) { texte.push_back({x, y, t}); });
+    }
+    void TearDown() override
+    {
+        Spielszenen_Set_Text_Hook(nullptr);
+        Spielszenen_Ereignisliste_Freigeben();
+        Spiele_Ereignisse_Zuruecksetzen();
+        Spielwelt::TearDown();
+    }
+    void zeichnen() { Spielszenen_Ereignisliste_Bei(nullptr, &f, r.get(), 0, 0, 0); }
+};
+
+TEST_F(Ereignisliste, EmptyFirstMinuteGoalsCountTheScoreAndCards)
+{
+    zeichnen();
+    EXPECT_TRUE(enthaelt("Noch keine Ereignisse..."));
+    Spiele_Set_Ereignis(h, 4 | 1, 1, 10, 32767);
+    Spiele_Set_Ereignis(h, 2, 5, 11, 32767);  // a chance: not listed
+    Spiele_Set_Ereignis(h, 4, 30, 31, 32);
+    Spiele_Set_Ereignis(h, 16, 44, 33, 32767);
+    texte.clear();
+    zeichnen();
+    EXPECT_FALSE(enthaelt("Noch keine Ereignisse..."));
+    std::vector<std::string> zeilen;
+    for (const Text& t : texte)
+        if (t.text.find("Minute") != std::string::npos) zeilen.push_back(t.text);
+    ASSERT_EQ(zeilen.size(), 3u);
+    EXPECT_NE(zeilen[0].find("^tr00351^tl0037:^tl00410"), std::string::npos) << zeilen[0];
+    EXPECT_NE(zeilen[0].find("^tr00681^tl0070.Minute^tl0115"), std::string::npos) << zeilen[0];
+    EXPECT_NE(zeilen[1].find("^tr00351^tl0037:^tl00411"), std::string::npos) << zeilen[1];
+    EXPECT_NE(zeilen[1].find("^tl0230"), std::string::npos);
+    EXPECT_NE(zeilen[2].find("44^tl0070.Minute^tl0230"), std::string::npos) << zeilen[2];
+}
+
+TEST_F(Ereignisliste, ALongListShowsItsLatestRowsInsideThePage)
+{
+    for (int32_t m = 1; m <= 60; ++m) Spiele_Set_Ereignis(h, 16 | 1, m, 10, 32767);
+    zeichnen();
+    int32_t zeilen = 0, unten = 0;
+    for (const Text& t : texte)
+        if (t.text.find("Minute") != std::string::npos) ++zeilen, unten = std::max(unten, t.y);
+    EXPECT_GT(zeilen, 10);
+    EXPECT_LT(zeilen, 60);
+    EXPECT_LE(unten, 475);
+    EXPECT_TRUE(enthaelt("^tr006860^tl0070"));  // the latest
+    EXPECT_FALSE(enthaelt("^tr00681^tl0070"));   // the first is cut
+    EXPECT_GE(Spielszenen_Ereignisliste_Y, 35);
+}
+
+TEST_F(Ereignisliste, StatisticsLinesOfMarkedPlayers)
+{
+    r->objekt[3].distanz = 123456;
+    r->objekt[20].distanz = 99;
+    r->statistik[3][1] = 7;
+    r->statistik[3][4] = 2;
+    for (int32_t slot : {3, 9, 20, 25}) f.markierung[slot] = 4;
+    f.markierung[12] = 1;  // clicked only: no line
+    Spielszenen_Spieler_Statistik_Zeichnen(&f, r.get());
+    std::vector<int32_t> ys;
+    for (const Text& t : texte) ys.push_back(t.y - f.y);
+    EXPECT_EQ(ys, (std::vector<int32_t>{56, 72, 88, 104}));
+    ASSERT_EQ(texte.size(), 4u);
+    EXPECT_NE(texte[0].text.find("^tr020412.3^tl0215Pässe:^tl02557"), std::string::npos) << texte[0].text;
+    EXPECT_NE(texte[0].text.find("^tl04382"), std::string::npos);
+    EXPECT_NE(texte[2].text.find("^tr02040.0"), std::string::npos) << texte[2].text;
+    // lines stop at the window's foot
+    texte.clear();
+    f.hoehe = 80;
+    Spielszenen_Spieler_Statistik_Zeichnen(&f, r.get());
+    EXPECT_EQ(texte.size(), 2u);
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+// The table panel: results for a competition without a table, which rows switch the window,
+// the crest cache, the refresh minutes and the drag limits.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "competitions/spiele_tabelle.h"
+#include "match/spielfeld.h"
+#include "matchview/live/spielszenen_live.h"
+
+namespace {
+
+// Games 11 (the window's), 12 (on the pitch) and 13 (in the background) of clubs 1, 2 and 3.
+std::unique_ptr<Spielfeld_Record> rec[3];
+
+class Tabellenpanel : public ::testing::Test {
+protected:
+    std::unique_ptr<Tabelle_Datensatz> t = std::make_unique<Tabelle_Datensatz>();
+    Spielszenen_Fenster f{};
+    void SetUp() override
+    {
+        for (int32_t i = 0; i < 3; ++i) {
+            rec[i] = std::make_unique<Spielfeld_Record>();
+            rec[i]->spiel = uint32_t(11 + i);
+            rec[i]->aktiv = i < 2;
+            t->platz[i] = i;
+            t->vorher[i] = -1;
+            t->team[i] = i + 1;
+            t->tagesspiel[i] = 11 + i;
+        }
+        t->anzahl = 3;
+        Spielszenen_Set_Record_Hook([](int32_t spiel) { return spiel >= 11 && spiel <= 13 ? rec[spiel - 11].get() : nullptr; });
+        Spielszenen_Tabelle_Zuruecksetzen();
+        f.spiel = 11;
+        f.record = rec[0].get();
+        f.eingerichtet = 1;
+        f.tabelle_offen = 1;
+        rec[0]->anzeige = 1;
+    }
+    void TearDown() override
+    {
+        Spielszenen_Set_Record_Hook(nullptr);
+        Spielszenen_Tabelle_Zuruecksetzen();
+        for (auto& r : rec) r.reset();
+    }
+    int32_t bild(int32_t mx, int32_t my, int32_t tasten) { return Spielszenen_Tabelle_Bei(nullptr, &f, t.get(), nullptr, mx, my, tasten); }
+    void zeile_klicken(int32_t k)
+    {
+        const int32_t x = Spielszenen_Tabelle_X, y = Spielszenen_Tabelle_Y;
+        bild(x + 20, y + 18 + 12 * (k + 1) - 5, 1);
+        bild(0, 0, 0);
+    }
+};
+
+TEST_F(Tabellenpanel, OnlyAnotherGameOnThePitchSwitchesTheWindow)
+{
+    EXPECT_EQ(bild(0, 0, 0), 1);
+    zeile_klicken(0);  // the window's own game
+    zeile_klicken(2);  // played in the background
+    EXPECT_EQ(f.spiel, 11);
+    EXPECT_EQ(f.eingerichtet, 1);
+    zeile_klicken(1);
+    EXPECT_EQ(f.spiel, 12);
+    EXPECT_EQ(f.record, rec[1].get());
+    EXPECT_EQ(rec[1]->anzeige, 1);
+    EXPECT_EQ(rec[0]->anzeige, 0);
+    EXPECT_EQ(f.eingerichtet, 0);
+    // a closed game is not switched to
+    rec[0]->abgeschlossen = 1;
+    zeile_klicken(0);
+    EXPECT_EQ(f.spiel, 12);
+}
+
+TEST_F(Tabellenpanel, ACupWithoutTableOpensInResults)
+{
+    t->anzahl = 0;
+    EXPECT_EQ(bild(0, 0, 0), 0);
+    EXPECT_EQ(f.tabelle_inhalt, 1);
+    EXPECT_EQ(Spielszenen_Tabelle_Bei(nullptr, &f, nullptr, nullptr, 0, 0, 0), 0);
+}
+
+TEST_F(Tabellenpanel, CrestsRefreshAndDragLimits)
+{
+    for (int32_t team = 0; team < 128; ++team) EXPECT_EQ(Spielszenen_Wappen_Klein_Zeichnen(team, 0, 0), team);
+    EXPECT_EQ(Spielszenen_Wappen_Klein_Zeichnen(5, 0, 0), 5);  // cached
+    EXPECT_EQ(Spielszenen_Wappen_Klein_Zeichnen(500, 0, 0), 0);
+    EXPECT_EQ(Spielszenen_Wappen_Belegt(), 1);
+
+    std::vector<int> auf;
+    for (int32_t m : {0, 1, 3, 4, 4, 9, 10, 12}) auf.push_back(Spielszenen_Tabelle_Auffrischen(m));
+    EXPECT_EQ(auf, (std::vector<int>{1, 0, 0, 1, 0, 1, 0, 1}));
+
+    const int32_t x = Spielszenen_Tabelle_X, y = Spielszenen_Tabelle_Y;
+    bild(x, y - 20, 1);
+    bild(-100, -100, 1);
+    EXPECT_EQ(Spielszenen_Tabelle_X, 12);
+    EXPECT_EQ(Spielszenen_Tabelle_Y, 36 + 5);
+    bild(900, 900, 1);
+    EXPECT_EQ(Spielszenen_Tabelle_Y, 475 - (3 * 12 + 18) - 38);
+    EXPECT_LE(Spielszenen_Tabelle_X - 7 + 284, 606);
+    bild(900, 900, 0);
+    EXPECT_EQ(f.spiel, 11);
+}
+
+}  // namespace
