@@ -2,5 +2,5 @@
 // statistics records, past winners).
 #pragma once
 
-// Registers the server's handlers of requests 1033, 1034, 1035 and 1041.
+// Registers the server's handlers of requests 1006, 1007, 1009, 1010, 1011, 1033-1036 and 1041.
 void Spiele_Netz_Registrieren();
