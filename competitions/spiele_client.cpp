@@ -8,8 +8,10 @@
 
 #include "competitions/spiele.h"
 #include "competitions/spiele_intern.h"
+#include "competitions/spiele_karten.h"
 #include "competitions/spiele_tabelle.h"
 #include "competitions/wettbewerb.h"
+#include "database/spieler.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
@@ -311,4 +313,37 @@ int32_t Spiele_Client_Tabellenverlauf(int32_t wettbewerb, int32_t block, int32_t
     if (!(fertig & 1) || n < 0 || n > 92) return 0;
     for (int32_t i = 0; i < n; ++i) plaetze[i] = std::clamp(p[i], -1, TABELLE_MAX_TEAMS - 1);
     return n;
+}
+
+bool spiele_fern_wettbewerb_ereignisse(uint32_t key)
+{
+    constexpr int32_t KEYS = 100;
+    Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
+    if (Netz_Rolle != 1 || !a.daten || !key || Spieler_Anzahl <= 0) return false;
+    uint8_t daten[KEYS * 16] = {};
+    uint32_t laenge = 0;
+    int32_t n = 0;
+    Internet_Arg var = Internet_Zeiger(daten, sizeof daten);
+    var.var_laenge = &laenge;
+    const Internet_Arg args[] = {var, Internet_Zeiger(&n, 4), Internet_Wert(int32_t(key))};
+    uint8_t fertig = 0;
+    Internet_Client_Read(1042, "iC<=0C<4i", nullptr, &fertig, args, 3);
+    if (!(fertig & 1) || n < 0 || n > KEYS || uint64_t(n) * 16u > laenge) return false;
+    // Every entry must be one of the asked keys: owning competition and player in range.
+    uint32_t keys[KEYS];
+    for (int32_t i = 0; i < n; ++i) {
+        uint32_t wettbewerb, spieler;
+        std::memcpy(&wettbewerb, daten + 16 * i, 4);
+        std::memcpy(&spieler, daten + 16 * i + 4, 4);
+        const uint64_t k = uint64_t(wettbewerb) * uint64_t(Spieler_Anzahl) + spieler + 1u;
+        if (spieler >= uint32_t(Spieler_Anzahl) || k < key || k >= uint64_t(key) + KEYS) {
+            Print_Fehler("Spiele: Wettbewerbszähler des Servers unbrauchbar\n");
+            return false;
+        }
+        keys[i] = uint32_t(k);
+    }
+    for (uint64_t k = key; k < uint64_t(key) + KEYS && k <= 0xFFFFFFFFu; ++k) spiele_array_holen(a, uint32_t(k), true);
+    for (int32_t i = 0; i < n; ++i)
+        if (uint8_t* e = spiele_array_holen(a, keys[i], true)) std::memcpy(e + 4, daten + 16 * i + 8, 8);
+    return true;
 }

@@ -95,3 +95,6 @@ void spiele_spiegel_freigeben();
 bool spiele_fern_tabelle(int32_t wettbewerb, int32_t block, int32_t erster, int32_t letzter, int32_t drei_punkte,
                          int32_t optionen, Tabelle_Datensatz* t, int32_t team, int32_t minuten_flag, int32_t von,
                          int32_t bis, int32_t live, int32_t ewig, int32_t limit, int64_t* ergebnis);
+// Request 1042: the server's counters of the 100 keys from `key` on; keys it does not hold are
+// kept as zeros so that they are not asked again. False when the call failed.
+bool spiele_fern_wettbewerb_ereignisse(uint32_t key);

@@ -21,6 +21,8 @@
 //      away; 255 unplayed), n x u32 home teams, n.
 // 1036 "iiiiiciiciicciC<368": the table arguments -> the team's place index after each match day
 //      (-1 none), at most 92; the count.
+// 1042 "iC<=0C<4i": a key of the per-competition player counters -> n entries of the 100 keys
+//      from it on that exist: u32 owning competition, u32 player, the 8 counter bytes; n.
 #include "competitions/spiele_netz.h"
 
 #include <algorithm>
@@ -33,6 +35,7 @@
 #include "competitions/spiele_statistik.h"
 #include "competitions/spiele_tabelle.h"
 #include "competitions/wettbewerb.h"
+#include "database/spieler.h"
 #include "match/spielfeld.h"
 #include "platform/mem.h"
 #include "network/internet_read.h"
@@ -280,10 +283,35 @@ bool verlauf_1036(Internet_Aufruf* a)
     return true;
 }
 
+bool zaehler_1042(Internet_Aufruf* a)
+{
+    const Internet_Positionen* p = a->p;
+    if (p->zeiger_anzahl != 2 || p->anzahl_i != 1 || !p->daten[1] || p->groesse[1] < 4 || !a->var) return false;
+    constexpr int32_t KEYS = 100;
+    const uint32_t key = uint32_t(p->ints[0]);
+    auto* b = static_cast<uint8_t*>(Mem_Alloc_Clear(KEYS * 16, 0, 0));
+    if (!b) return false;
+    int32_t n = 0;
+    const Spiele_Array& feld = spiele_arrays[SPA_WETTBEWERB];
+    for (uint64_t k = key; key && Spieler_Anzahl > 0 && k < uint64_t(key) + KEYS && k <= 0xFFFFFFFFu; ++k) {
+        const int32_t i = spiele_array_suchen(feld, uint32_t(k));
+        if (i < 0) continue;
+        Bytes_Setze32(b + 16 * n, uint32_t((k - 1) / uint64_t(Spieler_Anzahl)));
+        Bytes_Setze32(b + 16 * n + 4, uint32_t((k - 1) % uint64_t(Spieler_Anzahl)));
+        std::memcpy(b + 16 * n + 8, feld.daten + size_t(i) * feld.groesse + 4, 8);
+        ++n;
+    }
+    Bytes_Setze32(p->daten[1], uint32_t(n));
+    *a->var = b;
+    a->ergebnis = n * 16;
+    return true;
+}
+
 }  // namespace
 
 void Spiele_Netz_Registrieren()
 {
+    Internet_Handler_Registrieren(1042, zaehler_1042);
     Internet_Handler_Registrieren(1006, lock_1006);
     Internet_Handler_Registrieren(1007, ereignis_anzahl_1007);
     Internet_Handler_Registrieren(1009, ereignisse_1009);

@@ -8,6 +8,7 @@
 
 #include "common/netz_schleife.h"
 #include "competitions/spiele_intern.h"
+#include "competitions/spiele_karten.h"
 #include "competitions/spiele_netz.h"
 #include "competitions/spiele_welt.h"
 #include "network/internet_read.h"
@@ -192,13 +193,50 @@ TEST_F(SpieleClient, TablesDayGoalsAndPlaceCoursesEqualTheServers)
     client_aus();
 }
 
-// Everything the server holds, as a savegame block would carry it.
-std::vector<uint8_t> abbild()
+std::vector<uint8_t> aufgezeichnet;
+int32_t wiederholt = 0;
+
+TEST_F(SpieleClient, CountersComeForAHundredKeysAndEqualTheServers)
+{
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 5, KARTE_GELB, 3);
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 7, KARTE_ROT, 1);
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 150, KARTE_ROT, 1);  // beyond the hundred keys asked
+    const uint32_t key = uint32_t(Wettbewerb_Get_Oberwettbewerb(LIGA) * Spieler_Anzahl + 1);
+
+    // The server's answer, recorded; the client's own array then starts empty, as after a sync.
+    Internet_Set_Client_Austausch([](const std::vector<uint8_t>& q, std::vector<uint8_t>* aus) {
+        const bool ok = Netz_Schleife_Ueber_Den_Server(q, aus);
+        aufgezeichnet = *aus;
+        return ok;
+    });
+    Netz_Rolle = 1;
+    ASSERT_TRUE(spiele_fern_wettbewerb_ereignisse(key));
+    spiele_arrays[SPA_WETTBEWERB].anzahl = 0;
+    wiederholt = 0;
+    Internet_Set_Client_Austausch([](const std::vector<uint8_t>&, std::vector<uint8_t>* aus) {
+        ++wiederholt;
+        *aus = aufgezeichnet;
+        return true;
+    });
+    EXPECT_EQ(Spiele_Get_Wettbewerb_Ereignis(LIGA, KARTE_GELB, -1, 5, 0, -1), 3);
+    EXPECT_EQ(Spiele_Get_Wettbewerb_Ereignis(LIGA, KARTE_ROT, -1, 7, 0, -1), 1);
+    EXPECT_EQ(Spiele_Get_Wettbewerb_Ereignis(LIGA, KARTE_ROT, -1, 9, 0, -1), 0);
+    EXPECT_EQ(wiederholt, 1);  // one answer covers the hundred keys, held ones and absent ones
+    EXPECT_EQ(Spiele_Get_Wettbewerb_Ereignis(LIGA, KARTE_ROT, -1, 150, 0, -1), 0);
+    EXPECT_EQ(wiederholt, 2);
+    client_aus();
+}
+
+// Everything the server holds, as a savegame block would carry it; the counters only on request,
+// for in this one process the client keeps its copies in the same array.
+std::vector<uint8_t> abbild(bool zaehler = true)
 {
     std::vector<uint8_t> v;
     int32_t kap = 0;
     const Spiele_Ereignis* e = spiele_ereignis_feld(&kap);
     v.assign(reinterpret_cast<const uint8_t*>(e), reinterpret_cast<const uint8_t*>(e) + size_t(kap) * 9u);
+    const Spiele_Array& z = spiele_arrays[SPA_WETTBEWERB];
+    if (zaehler) v.insert(v.end(), z.daten, z.daten + size_t(z.anzahl) * z.groesse);
     for (int32_t b = 0; b < 4; ++b) {
         uint32_t n = 0;
         const Spiele_Spiel* s = spiele_block_spiele(b, &n);
@@ -234,14 +272,17 @@ TEST_F(SpieleClient, DamagedRequestsAndRepliesChangeNothing)
     Spiele_Client_Spiele_Holen(h, 30);
     int32_t plaetze[92];
     Spiele_Client_Tabellenverlauf(LIGA, block, -1, 2, 1, TAB_NORMAL, 2, plaetze);
+    Spiele_Get_Wettbewerb_Ereignis(LIGA, KARTE_GELB, -1, 5, 0, -1);
     client_aus();
     const auto gut = Netz_Schleife_Anfragen;
-    ASSERT_EQ(gut.size(), 7u);  // 1007, 1006, two 1009, 1010, 1011, 1036
+    ASSERT_EQ(gut.size(), 8u);  // 1007, 1006, two 1009, 1010, 1011, 1036, 1042
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 5, KARTE_GELB, 2);
 
     const auto vorher = abbild();
     const int32_t runden = Netz_Schleife_Mutationen(3000);
     Netz_Schleife_Mutiert_Senden(gut, 7, runden);
     EXPECT_EQ(abbild(), vorher);
+    const auto ohne_zaehler = abbild(false);
 
     // Replies: the client keeps only what holds together and never reads past its arrays.
     mutation::Folge f(11);
@@ -263,9 +304,10 @@ TEST_F(SpieleClient, DamagedRequestsAndRepliesChangeNothing)
         EXPECT_LE(x.anzahl, TABELLE_MAX_TEAMS);
         int32_t p[92];
         EXPECT_LE(Spiele_Client_Tabellenverlauf(LIGA, block, -1, 2, 1, TAB_NORMAL, 2, p), 92);
+        Spiele_Get_Wettbewerb_Ereignis(LIGA, KARTE_GELB, -1, i % 200, 0, -1);
     }
     client_aus();
-    EXPECT_EQ(abbild(), vorher);
+    EXPECT_EQ(abbild(false), ohne_zaehler);
 }
 
 }  // namespace
