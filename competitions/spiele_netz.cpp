@@ -311,6 +311,7 @@ bool zaehler_1042(Internet_Aufruf* a)
 
 void Spiele_Netz_Registrieren()
 {
+    Wettbewerb_Netz_Registrieren();
     Internet_Handler_Registrieren(1042, zaehler_1042);
     Internet_Handler_Registrieren(1006, lock_1006);
     Internet_Handler_Registrieren(1007, ereignis_anzahl_1007);
