@@ -54,6 +54,15 @@ Spiele_Ereignis* ereignisse = nullptr;
 int32_t ereignis_kap = 0;
 int32_t ereignis_benutzt = 1;
 
+// A client's mirror of the server's event array, at the same indices; an event whose flag word is
+// 0 has not been fetched yet.
+Spiele_Ereignis* spiegel = nullptr;
+int32_t spiegel_kap = 0;
+
+// The event array the readers use: the mirror on a client.
+Spiele_Ereignis* ev_feld() { return Netz_Rolle == 1 ? spiegel : ereignisse; }
+int32_t ev_kap() { return Netz_Rolle == 1 ? spiegel_kap : ereignis_kap; }
+
 // Event cursor.
 int32_t cursor_index = 0;  // 0 = none
 int32_t cursor_position = 0;
@@ -93,7 +102,9 @@ Spiele_Spiel* gelockt(int32_t h)
     return locks[h - 1];
 }
 
-int32_t lock_nehmen(Spiele_Spiel* s)
+}  // namespace
+
+int32_t spiele_lock_nehmen(Spiele_Spiel* s)
 {
     for (int32_t i = 0; i < SPIELE_LOCKS; ++i)
         if (!locks[i]) {
@@ -103,6 +114,10 @@ int32_t lock_nehmen(Spiele_Spiel* s)
     Print_Fehler("Spiele_Lock: Kein Lock mehr frei!\n");
     return 0;
 }
+
+namespace {
+
+int32_t lock_nehmen(Spiele_Spiel* s) { return spiele_lock_nehmen(s); }
 
 void neuer_datensatz(Spiele_Spiel& s, int32_t wettbewerb, int32_t tag, int32_t runde, int32_t slot)
 {
@@ -116,12 +131,14 @@ void neuer_datensatz(Spiele_Spiel& s, int32_t wettbewerb, int32_t tag, int32_t r
     s.slot = int8_t(slot);
 }
 
-// The event run of a record, null when none is reserved or it lies outside the array.
+// The event run of a record, null when none is reserved or it lies outside the array. A client
+// fetches the run's missing events first.
 Spiele_Ereignis* lauf_von(const Spiele_Spiel* s)
 {
     if (!s->erstes_ereignis) return nullptr;
-    if (uint64_t(s->erstes_ereignis) + SPIELE_EREIGNISSE_PRO_SPIEL > uint64_t(ereignis_kap)) return nullptr;
-    return ereignisse + s->erstes_ereignis;
+    if (uint64_t(s->erstes_ereignis) + SPIELE_EREIGNISSE_PRO_SPIEL > uint64_t(ev_kap())) return nullptr;
+    if (Netz_Rolle == 1) spiele_client_ereignisse_holen(int32_t(s->erstes_ereignis), s->ereignis_anzahl);
+    return ev_feld() + s->erstes_ereignis;
 }
 
 bool im_bereich(int32_t minute, int32_t von, int32_t bis)
@@ -252,6 +269,37 @@ void spiele_fuer_alle_bloecke_id(void (*f)(int32_t, int32_t, void*), void* ctx)
 
 const Spiele_Ereignis* spiele_ereignisse_von(const Spiele_Spiel& s) { return lauf_von(&s); }
 
+const Spiele_Ereignis* spiele_ereignis_feld(int32_t* kap)
+{
+    if (kap) *kap = ereignis_kap;
+    return ereignisse;
+}
+
+Spiele_Ereignis* spiele_spiegel(int32_t* kap)
+{
+    if (kap) *kap = spiegel_kap;
+    return spiegel;
+}
+
+bool spiele_spiegel_vergroessern(int32_t kap)
+{
+    if (kap <= spiegel_kap) return true;
+    auto* neu = static_cast<Spiele_Ereignis*>(Mem_Alloc_Clear(uint32_t(kap) * 9u, 0, 0));
+    if (!neu) return false;
+    if (spiegel) std::memcpy(neu, spiegel, size_t(spiegel_kap) * 9u);
+    Mem_Free(spiegel, 0);
+    spiegel = neu;
+    spiegel_kap = kap;
+    return true;
+}
+
+void spiele_spiegel_freigeben()
+{
+    spiegel = static_cast<Spiele_Ereignis*>(Mem_Free(spiegel, 0));
+    spiegel_kap = 0;
+    cursor_loeschen();
+}
+
 // ---- Life cycle ----
 
 void Spiele_Init()
@@ -277,6 +325,7 @@ void Spiele_Init()
     }
     Liste_Init(&bloecke);
     std::fill(std::begin(locks), std::end(locks), nullptr);
+    spiele_client_zuruecksetzen();
     ereignis_benutzt = 1;
     block_zaehler = 0;
     cursor_loeschen();
@@ -300,6 +349,7 @@ void Spiele_Freigeben()
     }
     cursor_loeschen();
     std::fill(std::begin(locks), std::end(locks), nullptr);
+    spiele_client_zuruecksetzen();
     initialisiert = false;
     ++spiele_aenderungen;
     Spiele_Tabellen_Cache_Leeren();
@@ -506,6 +556,13 @@ void Spiele_Ergebnisse_Loeschen(int32_t block)
 // ---- Locks ----
 
 int32_t Spiele_Lock(int32_t block, int32_t spieltag, int32_t runde, int32_t slot)
+{
+    if (!Spiele_Ist_Initialisiert()) return 0;
+    if (Netz_Rolle == 1) return spiele_client_lock(block, spieltag, runde, slot);
+    return Spiele_Lock_Lokal(block, spieltag, runde, slot);
+}
+
+int32_t Spiele_Lock_Lokal(int32_t block, int32_t spieltag, int32_t runde, int32_t slot)
 {
     if (!Spiele_Ist_Initialisiert()) return 0;
     Liste_Element* e = block_element(block);
@@ -772,8 +829,8 @@ void Spiele_Set_Ereignis(int32_t h, uint32_t flags, int32_t minute, int32_t spie
 
 bool Spiele_Ereignis_Lesen(Spiele_Ereignis_Info* info)
 {
-    if (!info || !Spiele_Ist_Initialisiert() || !cursor_index || cursor_index >= ereignis_kap) return false;
-    const Spiele_Ereignis& e = ereignisse[cursor_index];
+    if (!info || !Spiele_Ist_Initialisiert() || !cursor_index || cursor_index >= ev_kap()) return false;
+    const Spiele_Ereignis& e = ev_feld()[cursor_index];
     info->spieler_1 = e.spieler_1;
     info->spieler_2 = e.spieler_2;
     info->flags = e.flags;

@@ -110,7 +110,10 @@ void Spiele_Ergebnisse_Loeschen(int32_t block);
 
 // ---- Lock handles ----
 
+// On a network client the record comes from the server (see below).
 int32_t Spiele_Lock(int32_t block, int32_t spieltag, int32_t runde, int32_t slot);
+// The store's own record, on a client too: the fixtures it rebuilds from the server's pairings.
+int32_t Spiele_Lock_Lokal(int32_t block, int32_t spieltag, int32_t runde, int32_t slot);
 int32_t Spiele_Lock_Index(int32_t block, int32_t position);
 int32_t Spiele_Get_Hinspiel(int32_t h);
 // -1 releases every slot.
@@ -146,6 +149,25 @@ bool Spiele_Ereignis_Lesen(Spiele_Ereignis_Info* info);
 uint32_t Spiele_Ereignis_Speicher_Packen(int32_t h);
 void Spiele_Ereignisse_Zuruecksetzen();
 void Spiele_Get_Ereignis_Anzahl(int32_t* kapazitaet, int32_t* benutzt);
+
+// ---- A network client ----
+
+constexpr int32_t SPIELE_CLIENT_CACHE = 5000;  // fetched records kept by a client
+constexpr int32_t SPIELE_NETZ_GRUPPE = 50;     // records of one lock reply
+constexpr int32_t SPIELE_NETZ_EREIGNISSE = 100;  // events of one fetch
+
+// A client's start: its copies follow the server's store.
+void Spiele_Client_Start();
+// Empties the client's cached records and tables, asks the server's event counts and grows the
+// mirror to them; also run from the main loop after the server moved on.
+void Spiele_Client_Ereignisse_Abgleichen();
+// Goals of the day of the locked match (live minute of a running match, -1 final) into every
+// record of that day the client holds; the asking match's own record stays when it runs.
+void Spiele_Client_Spiele_Holen(int32_t h, int32_t minute);
+// The team's place after each match day erster..letzter (-1 first / current), at most 92; the
+// number of places written, 0 when the call failed.
+int32_t Spiele_Client_Tabellenverlauf(int32_t wettbewerb, int32_t block, int32_t erster, int32_t letzter,
+                                      int32_t drei_punkte, int32_t optionen, int32_t team, int32_t* plaetze);
 
 // ---- Savegame block (position 7) ----
 

@@ -74,3 +74,27 @@ bool spiele_fern_gegen(int32_t wettbewerb, int32_t team, int32_t gegner, int32_t
 bool spiele_fern_team_statistik(int32_t team, int32_t wettbewerb, int32_t erster, int32_t letzter, int32_t runde,
                                 int32_t seiten, Spiele_Team_Statistik* aus, int32_t spieler);
 int32_t spiele_fern_sieger(int32_t wettbewerb, int32_t saison);
+
+// ---- A network client's copies (client module) ----
+
+// A lock slot for a record; 0 with the no-lock message when none is free.
+int32_t spiele_lock_nehmen(Spiele_Spiel* s);
+// Lock on a client: the record from the cache, fetched from the server when missing.
+int32_t spiele_client_lock(int32_t block, int32_t spieltag, int32_t runde, int32_t slot);
+// Fetches the missing events of the run first..first+anzahl into the mirror.
+void spiele_client_ereignisse_holen(int32_t erstes, int32_t anzahl);
+// Forgets every fetched record and event (store set-up and release).
+void spiele_client_zuruecksetzen();
+// The store's own event array and its capacity (what a server sends).
+const Spiele_Ereignis* spiele_ereignis_feld(int32_t* kap);
+// The client's event mirror and its capacity; growing keeps what it holds and zeroes the rest.
+Spiele_Ereignis* spiele_spiegel(int32_t* kap);
+bool spiele_spiegel_vergroessern(int32_t kap);
+void spiele_spiegel_freigeben();
+// A client's table from the server (false when the call failed; the record is then untouched).
+bool spiele_fern_tabelle(int32_t wettbewerb, int32_t block, int32_t erster, int32_t letzter, int32_t drei_punkte,
+                         int32_t optionen, Tabelle_Datensatz* t, int32_t team, int32_t minuten_flag, int32_t von,
+                         int32_t bis, int32_t live, int32_t ewig, int32_t limit, int64_t* ergebnis);
+// Request 1042: the server's counters of the 100 keys from `key` on; keys it does not hold are
+// kept as zeros so that they are not asked again. False when the call failed.
+bool spiele_fern_wettbewerb_ereignisse(uint32_t key);

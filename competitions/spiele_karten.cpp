@@ -7,6 +7,7 @@
 #include "competitions/spiele_intern.h"
 #include "competitions/statistik.h"
 #include "competitions/wettbewerb.h"
+#include "gameflow/globals.h"
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
@@ -39,6 +40,11 @@ Spiele_Wettbewerb_Ereignis* eintrag(int32_t wettbewerb, int32_t spieler, bool an
 uint8_t roh(int32_t wettbewerb, int32_t spieler, int32_t art)
 {
     const Spiele_Wettbewerb_Ereignis* e = eintrag(wettbewerb, spieler, false);
+    if (!e && Netz_Rolle == 1) {
+        const int32_t o = ober(wettbewerb);
+        const uint32_t key = o < 0 || spieler < 0 || spieler >= Spieler_Anzahl ? 0 : karten_key(o, spieler);
+        if (key && spiele_fern_wettbewerb_ereignisse(key)) e = eintrag(wettbewerb, spieler, false);
+    }
     return e ? e->zaehler[art - 1] : 0;
 }
 

@@ -2,7 +2,8 @@
 // statistics records, past winners).
 #pragma once
 
-// Registers the server's handlers of requests 1033, 1034, 1035 and 1041.
+// Registers the server's handlers of requests 1006, 1007, 1009, 1010, 1011, 1033-1036, 1041 and
+// 1042, and the competition records' 1004 and 1005.
 void Spiele_Netz_Registrieren();
 
 // A remote client's side of the match store: its start (the store's records of the season) and

@@ -10,6 +10,7 @@
 #include "competitions/spiele.h"
 #include "competitions/spiele_intern.h"
 #include "competitions/wettbewerb.h"
+#include "gameflow/globals.h"
 #include "platform/print.h"
 
 namespace {
@@ -34,6 +35,15 @@ void cache_leeren_alle()
     for (Cache_Eintrag& c : cache) c.key.block = -1;
     cache_naechster = 0;
     cache_leer_gesetzt = true;
+}
+
+void cache_ablegen(const Cache_Key& ck, int64_t ergebnis, const Tabelle_Datensatz& t)
+{
+    Cache_Eintrag& c = cache[cache_naechster];
+    c.key = ck;
+    c.ergebnis = ergebnis;
+    c.tabelle = t;
+    cache_naechster = (cache_naechster + 1) % CACHE_GROESSE;
 }
 
 // The result of one counted record, seen from its home side.
@@ -160,6 +170,25 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
 {
     if (!t || !Spiele_Ist_Initialisiert()) return -1;
     if (!cache_leer_gesetzt) cache_leeren_alle();
+    if (Netz_Rolle == 1) {
+        // A client has no records to count: the server's table, kept until the next sync.
+        const Cache_Key ck{block, wettbewerb, erster, letzter, drei, optionen, team, minuten_flag,
+                           von, bis, live, limit, 0};
+        if (!ewig)
+            for (const Cache_Eintrag& c : cache)
+                if (c.key == ck) {
+                    *t = c.tabelle;
+                    return c.ergebnis;
+                }
+        int64_t ergebnis = -1;
+        if (!spiele_fern_tabelle(wettbewerb, block, erster, letzter, drei, optionen, t, team, minuten_flag, von, bis,
+                                 live, ewig, limit, &ergebnis))
+            return -1;
+        if (!ewig) {
+            cache_ablegen(ck, ergebnis, *t);
+        }
+        return ergebnis;
+    }
     if (ewig) return spiele_ewige_tabelle(block, drei, optionen, t, team);
     if (block == -1) return -1;
     if (letzter >= 576) letzter = -1;
@@ -285,11 +314,7 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
     t->wettbewerb = wettbewerb;
 
     if (cachebar) {
-        Cache_Eintrag& c = cache[cache_naechster];
-        c.key = ck;
-        c.ergebnis = ergebnis;
-        c.tabelle = *t;
-        cache_naechster = (cache_naechster + 1) % CACHE_GROESSE;
+        cache_ablegen(ck, ergebnis, *t);
     }
     return ergebnis;
 }

@@ -11,12 +11,14 @@
 #include "graphics/font.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_wappen.h"
+#include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_wappen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/resfile.h"
+#include "toolkit/dienste.h"
 #include "toolkit/icon.h"
 
 namespace {
@@ -161,4 +163,33 @@ void Ligen_Bild_Maske_Erzeugen(const Rastport* bild, Rastport* maske)
     auto* z = static_cast<uint16_t*>(maske->pixels);
     const size_t n = size_t(bild->width) * bild->height;
     for (size_t i = 0; i < n; ++i) z[i] = q[i] ? 1 : 0;
+}
+
+int32_t Rahmen_Wappen_Zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !icon->bitmap || !Eingang_Get_Spiel_Gestartet()) return 0;
+    Rastport* bm = icon->bitmap;
+    Rastport* seite = Grafik_Render_Ziel;
+    const int32_t w = int32_t(bm->width), h = int32_t(bm->height), team = icon->kennung_1;
+    // The old shadow goes with the page behind the icon.
+    Rastport* hg = Menue_Get_Hintergrund();
+    if (seite && hg) Grafik_Blit(hg, icon->x, icon->y, w + 3, h + 3, seite, icon->x, icon->y);
+    Grafik_Rechteck_Fuellen(bm, 0, 0, w, h, 0);
+    if (icon->kennung_2 != -1) {
+        if (ResFile_Handles[0].handle >= 0) Wappen_Load_Team(ResFile_Handles[0].handle, bm, 6, 3, team, WAPPEN_RAHMEN, 27, 34);
+    } else {
+        Ligen_Wappen_Zeichnen(icon, bm, team, 0, 0, 40, 40);
+    }
+    if (!seite || bm->depth != 16) return 1;
+    Rastport* maske = Grafik_Bitmap_Anlegen(w, h, 16);
+    if (!maske) return 1;
+    Ligen_Bild_Maske_Erzeugen(bm, maske);
+    // Soft: faint far out, stronger close to the crest.
+    static constexpr struct {
+        int8_t dx, dy, staerke;
+    } SCHATTEN_WEICH[] = {{3, 3, 5}, {1, 3, 5}, {3, 1, 5}, {2, 2, 15}, {1, 1, 25}};
+    for (const auto& s : SCHATTEN_WEICH)
+        Grafik_Blit_Ueberblenden_Maske(maske, 0, 0, w, h, seite, icon->x + s.dx, icon->y + s.dy, s.staerke, nullptr, 0, 0);
+    Grafik_Bitmap_Freigeben(maske);
+    return 1;
 }

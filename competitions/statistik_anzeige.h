@@ -24,6 +24,11 @@ const char* Team_Liga_Name(int32_t team);
 // icon's bitmap). Nothing for team -1 while no game is under way.
 void Ligen_Wappen_Zeichnen(Menue_Icon* icon, Rastport* ziel, int32_t team, int32_t x, int32_t y, int32_t w,
                            int32_t h);
+// Draw procedure of the screen frame's crest icons, once a game is under way: the crest of the
+// club in tag 1 into the icon's bitmap (27 x 34 framed at (6, 3) when tag 2 is not -1, else
+// 40 x 40) and its soft shadow onto the page behind the icon, restored from the menu background
+// first. 1 when drawn.
+int32_t Rahmen_Wappen_Zeichnen(Menue_Icon* icon, uint32_t wert);
 // A 16-bit picture's mask of the same size: 1 for every non-zero pixel, 0 else. Other depths
 // and a mask of another size are left alone.
 void Ligen_Bild_Maske_Erzeugen(const Rastport* bild, Rastport* maske);

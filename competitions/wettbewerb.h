@@ -379,6 +379,29 @@ void Ligen_Set_Paarungen_Abfrage(Ligen_Paarungen_Abfrage abfrage);
 bool Wettbewerb_Gibt_Es_International();
 void Wettbewerb_Platz_Ziele_Marken_Loeschen();
 
+// ---- The records for a remote client (requests 1004, 1005) ----
+
+// Appends record `nummer`'s full form; the new length, 0 for a bad number or before the
+// records are ready.
+size_t Wettbewerb_Datensatz_Packen(int32_t nummer, std::vector<uint8_t>* aus);
+// Server: all 128 records' full forms, run-length packed into a Mem_Alloc'd *block; the packed
+// length (0 on failure), the friendly competition's id and the number of such competitions.
+int32_t Wettbewerb_Server_Config_Senden(uint8_t** block, int32_t* dummy_id, int32_t* dummy_anzahl);
+// Server: the short form of every record in use, packed likewise.
+int32_t Wettbewerb_Server_Stand_Senden(uint8_t** block);
+// Client: installs a packed set of full forms (checked whole through Wettbewerb_Uebernehmen) and
+// rebuilds the fixtures from the server's pairings; false and nothing changed on a damaged set.
+bool Wettbewerb_Config_Einlesen(const uint8_t* strom, uint32_t laenge);
+// Client: the short forms onto the records in use, in order; false and nothing changed unless
+// every record takes its own.
+bool Wettbewerb_Stand_Einlesen(const uint8_t* strom, uint32_t laenge);
+// A remote client's fetches (role 1 only): the whole set at the start, the state at the start
+// and on every refresh. True when every record took its form.
+bool Wettbewerb_Client_Config_Komplett_Holen();
+bool Wettbewerb_Client_Config_Holen();
+// Registers the server's handlers of 1004 and 1005.
+void Wettbewerb_Netz_Registrieren();
+
 // ---- Savegame block (position 6) ----
 
 constexpr uint32_t WETTBEWERB_BLOCK_VERSION = 3;

@@ -46,7 +46,7 @@ void paar_setzen(int32_t block, int32_t tag, int32_t runde, int32_t slot, int32_
     int32_t heim = team_von_slot(w, heim_slot), gast = team_von_slot(w, gast_slot);
     if (heim < 0) std::swap(heim, gast);
     if (heim < 0 || (gast < 0 && !(w.modus & KO_SYSTEM))) return;
-    const int32_t h = Spiele_Lock(block, tag, runde, slot);
+    const int32_t h = Spiele_Lock_Lokal(block, tag, runde, slot);
     if (!h) return;
     Spiele_Set_Teams(h, heim, gast < 0 ? SPIELE_KEIN_TEAM : gast);
     Spiele_Unlock(h);

@@ -3,6 +3,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <map>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "competitions/spiele.h"
@@ -69,6 +72,22 @@ inline void tabelle_vorbereiten(Tabelle_Datensatz& t, const std::vector<int32_t>
     t = Tabelle_Datensatz{};
     t.anzahl = int32_t(teams.size());
     for (size_t i = 0; i < teams.size(); ++i) t.team[i] = teams[i];
+}
+
+// (match day, leg, slot) -> (home, away), 0xFFFF for a bye or an undrawn side.
+using Plan = std::map<std::tuple<int, int, int>, std::pair<int, int>>;
+
+inline Plan plan_lesen(Wettbewerb_Id id)
+{
+    Plan p;
+    const int32_t block = Wettbewerb_Get_Spiele_Block(id);
+    for (int32_t i = 0; i < Spiele_Get_Anzahl_Spiele(block); ++i) {
+        const int32_t h = Spiele_Lock_Index(block, i);
+        const Spiele_Spiel s = *Spiele_Get_Spiel(h, 1);
+        Spiele_Unlock(h);
+        p[{s.spieltag, s.runde, s.slot}] = {s.heim, s.heim == SPIELE_KEIN_TEAM ? SPIELE_KEIN_TEAM : s.gast};
+    }
+    return p;
 }
 
 // Place of a team (0 first), -1 none.

@@ -19,21 +19,8 @@ namespace {
 
 using Spielplan = spielwelt::Spielwelt;
 
-// (match day, leg, slot) -> (home, away), 0xFFFF for a bye or an undrawn side.
-using Plan = std::map<std::tuple<int, int, int>, std::pair<int, int>>;
-
-Plan plan_lesen(Wettbewerb_Id id)
-{
-    Plan p;
-    const int32_t block = Wettbewerb_Get_Spiele_Block(id);
-    for (int32_t i = 0; i < Spiele_Get_Anzahl_Spiele(block); ++i) {
-        const int32_t h = Spiele_Lock_Index(block, i);
-        const Spiele_Spiel s = *Spiele_Get_Spiel(h, 1);
-        Spiele_Unlock(h);
-        p[{s.spieltag, s.runde, s.slot}] = {s.heim, s.heim == SPIELE_KEIN_TEAM ? SPIELE_KEIN_TEAM : s.gast};
-    }
-    return p;
-}
+using spielwelt::Plan;
+using spielwelt::plan_lesen;
 
 // Every ordered pair of the list once over the season, each club at most once a match day and,
 // with an odd list, exactly one club idle each day.

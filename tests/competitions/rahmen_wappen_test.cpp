@@ -1,0 +1,75 @@
+// The screen frame's crest icon: nothing before a game runs; afterwards the crest in the icon's
+// bitmap and a soft shadow on the page, darkest close to the crest; a picture to look at.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "common/welt_ordner.h"
+#include "competitions/spiele_welt.h"
+#include "competitions/statistik_anzeige.h"
+#include "gameflow/eingang.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_screen.h"
+#include "platform/os/os_display.h"
+#include "platform/resfile.h"
+#include "toolkit/icon.h"
+
+namespace {
+
+class RahmenWappen : public spielwelt::Spielwelt {};
+
+TEST_F(RahmenWappen, CrestWithASoftShadowOnlyOnceAGameRuns)
+{
+    const auto ordner = Test_Welt_Bauen("rahmenwappen", {"resfiles"});
+    const int32_t alt_handle = ResFile_Handles[0].handle;
+    Rastport* alt_ziel = Grafik_Render_Ziel;
+    ResFile_Handles[0].handle = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
+    ASSERT_GE(ResFile_Handles[0].handle, 0);
+
+    constexpr uint16_t GRAU = 0xBDF7;
+    Rastport* seite = Grafik_Bitmap_Anlegen(120, 60, 16);
+    auto* p = static_cast<uint16_t*>(seite->pixels);
+    for (size_t i = 0; i < size_t(120) * 60; ++i) p[i] = GRAU;
+    Grafik_Render_Ziel = seite;
+    Menue_Icon icon = Menue_Icon_Vorlage(759, -1, 0, 10, 8, 40, 40, 20, 20);
+    icon.bitmap = Grafik_Bitmap_Anlegen(40, 40, 16);
+    icon.kennung_1 = 0;
+
+    Eingang_Set_Spiel_Gestartet(false);
+    EXPECT_EQ(Rahmen_Wappen_Zeichnen(&icon, 0), 0);
+    Eingang_Set_Spiel_Gestartet(true);
+    EXPECT_EQ(Rahmen_Wappen_Zeichnen(&icon, 0), 1);
+    const auto* b = static_cast<const uint16_t*>(icon.bitmap->pixels);
+    int32_t wappen = 0, dunkler = 0, am_dunkelsten = 0;
+    for (int32_t y = 0; y < 40; ++y)
+        for (int32_t x = 0; x < 40; ++x) wappen += b[y * 40 + x] != 0;
+    EXPECT_GT(wappen, 400);
+    for (size_t i = 0; i < size_t(120) * 60; ++i) dunkler += p[i] != GRAU;
+    EXPECT_GT(dunkler, 400);
+    // Right below the crest's bottom-right the shadow is laid most often.
+    for (int32_t y = 8; y < 8 + 43; ++y)
+        for (int32_t x = 10; x < 10 + 43; ++x) am_dunkelsten = std::max(am_dunkelsten, GRAU - int32_t(p[y * 120 + x] & 0x1F));
+    EXPECT_GT(am_dunkelsten, 0);
+    EXPECT_EQ(p[2 * 120 + 100], GRAU);  // far from the icon nothing changed
+
+    // The picture: the page with the crest put on its shadow.
+    for (int32_t y = 0; y < 40; ++y)
+        for (int32_t x = 0; x < 40; ++x)
+            if (b[y * 40 + x]) p[(8 + y) * 120 + 10 + x] = b[y * 40 + x];
+    const char* bilder = std::getenv("DORVIN_BILDER");
+    const std::string datei = (bilder ? std::filesystem::path(bilder) : ordner) / "rahmenwappen.png";
+    EXPECT_TRUE(Os_Png_Schreiben(datei.c_str(), p, 120, 60, 120, false));
+
+    Eingang_Set_Spiel_Gestartet(false);
+    Grafik_Bitmap_Freigeben(icon.bitmap);
+    Grafik_Bitmap_Freigeben(seite);
+    Grafik_Render_Ziel = alt_ziel;
+    DeInit_ResFile(ResFile_Handles[0].handle);
+    ResFile_Handles[0].handle = alt_handle;
+    if (!bilder) std::filesystem::remove_all(ordner);
+}
+
+}  // namespace
