@@ -20,6 +20,7 @@
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_einsetzen_feld.h"
 #include "screens/spieler_liste.h"
+#include "screens/spieler_schirme.h"
 #include "screens/spieler_suche.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
@@ -108,16 +109,7 @@ int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
 
 // The picture of the same number as the icon (the switches' signs, the assistants), drawn with
 // its see-through pixels at (x, y); false when it is missing.
-bool bild_zeichnen(int32_t nummer, int32_t x, int32_t y)
-{
-    const int32_t handle = ResFile_Handles[0].handle;
-    if (handle < 0 || !ziel()) return false;
-    auto* b = static_cast<Rastport*>(Load_Resource(handle, nummer, ziel()->depth, nullptr));
-    if (!b) return false;
-    Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), ziel(), x, y);
-    Grafik_Bitmap_Freigeben(b);
-    return true;
-}
+bool bild_zeichnen(int32_t nummer, int32_t x, int32_t y) { return Spieler_Screen_Bild(nummer, ziel(), x, y); }
 
 // A switch: a small framed face, lit while on, with its sign.
 int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)

@@ -149,6 +149,16 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 1228, 1228, BILD, 320, 120, 0, 16, true, "Zweites Titelbild des Spielervergleichs");
     bereich(v, scr, 1347, 1350, BILD, 30, 30, 0, 16, true, "Transfersuche: Assistent (Icon gleicher Nummer)");
     bereich(v, scr, 1351, 1362, BILD, 13, 12, 0, 16, true, "Transfersuche: Zeichen der Schalter (Icon gleicher Nummer)");
+    // The line-up screen: background with the pitch, tactic faces, stored line-ups, slider,
+    // the buttons' signs and the room handles.
+    bereich(v, scr, 1330, 1330, BILD, 640, 480, 0, 16, false, "Mannschaftsaufstellung: Hintergrund, Spielfeld bei 226, 114");
+    bereich(v, scr, 1261, 1269, BILD, 68, 12, 0, 16, false, "Mannschaftsaufstellung: Taktik-Schalter (Icon gleicher Nummer)");
+    bereich(v, scr, 1271, 1276, BILD, 35, 23, 0, 16, false, "Mannschaftsaufstellung: gespeicherte Aufstellung (Feld quer)");
+    bereich(v, scr, 1286, 1286, BILD, 15, 8, 0, 16, true, "Mannschaftsaufstellung: Einsatz-Regler");
+    bereich(v, scr, 1288, 1289, BILD, 8, 8, 0, 16, true, "Mannschaftsaufstellung: Satz A/B");
+    bereich(v, scr, 1291, 1295, BILD, 8, 8, 0, 16, true, "Mannschaftsaufstellung: Zeichen der Knoepfe (Icon gleicher Nummer)");
+    bereich(v, scr, 1302, 1302, BILD, 8, 8, 0, 16, true, "Mannschaftsaufstellung: Koeppe an/aus");
+    bereich(v, scr, 1341, 1346, BILD, 7, 7, 0, 16, true, "Mannschaftsaufstellung: Raum-Griffe (Ecken, Positionen)");
     // The kit figures of the player editors: eight 8-bit frames each, and the figures' palette.
     v.push_back({scr, 2881, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Feldspieler (8 Bilder)"});
     v.push_back({scr, 3170, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Torwart mit Handschuhen (8 Bilder)"});

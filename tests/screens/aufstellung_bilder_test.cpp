@@ -1,0 +1,113 @@
+// The line-up screen's pictures as the data builder writes them and the screen loads them: sizes,
+// the pitch under every grid cell, the arrowheads' directions and the handles' see-through edges.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "common/welt_ordner.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/resfile.h"
+#include "screens/spieler_einsetzen.h"
+
+namespace {
+
+// One world for the suite: building it takes seconds, and the tests only read it.
+struct AufstellungBilder : ::testing::Test {
+    static inline std::filesystem::path ordner;
+    static inline int32_t handle = -1;
+    static void SetUpTestSuite()
+    {
+        ordner = Test_Welt_Bauen("aufstellung_bilder", {"resfiles"});
+        handle = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
+    }
+    static void TearDownTestSuite()
+    {
+        if (handle >= 0) DeInit_ResFile(handle);
+        handle = -1;
+        std::filesystem::remove_all(ordner);
+    }
+    void SetUp() override { ASSERT_GE(handle, 0); }
+    Rastport* laden(int32_t n) { return static_cast<Rastport*>(Load_Resource(handle, n, 16, nullptr)); }
+};
+
+int32_t gruen(Rastport* b, int32_t x, int32_t y) { return ((Grafik_Pixel_Lesen(b, x, y) >> 5) & 63) << 2; }
+
+TEST_F(AufstellungBilder, EveryPictureLoadsAtItsSizeAndMaskedOnesLeaveTheFaceShowing)
+{
+    struct Soll {
+        int32_t von, bis, w, h;
+        bool maske;
+    } const soll[] = {{1330, 1330, 640, 480, false}, {1261, 1269, 68, 12, false}, {1271, 1276, 35, 23, false},
+                      {1286, 1286, 15, 8, true},     {1288, 1289, 8, 8, true},     {1291, 1295, 8, 8, true},
+                      {1302, 1302, 8, 8, true},      {1341, 1346, 7, 7, true}};
+    std::set<std::vector<uint16_t>> zeichen;
+    for (const Soll& s : soll)
+        for (int32_t n = s.von; n <= s.bis; ++n) {
+            Rastport* b = laden(n);
+            ASSERT_NE(b, nullptr) << n;
+            EXPECT_EQ(int32_t(b->width), s.w) << n;
+            EXPECT_EQ(int32_t(b->height), s.h) << n;
+            std::vector<uint16_t> px;
+            int32_t leer = 0;
+            for (int32_t y = 0; y < int32_t(b->height); ++y)
+                for (int32_t x = 0; x < int32_t(b->width); ++x) {
+                    px.push_back(Grafik_Pixel_Lesen(b, x, y));
+                    leer += px.back() == 0;
+                }
+            if (s.maske && n != 1286 && (n < 1341 || n > 1344)) {
+                EXPECT_GT(leer, 0) << n;
+                EXPECT_LT(leer, s.w * s.h - 4) << n;
+            } else if (!s.maske) {
+                EXPECT_EQ(leer, 0) << n;
+            }
+            if (s.w == 8) zeichen.insert(px);
+            Grafik_Bitmap_Freigeben(b);
+        }
+    EXPECT_EQ(zeichen.size(), 8u) << "every button has a sign of its own";
+}
+
+TEST_F(AufstellungBilder, ThePitchLiesUnderEveryGridCellOfBothClubsAndBothGoalkeepers)
+{
+    Rastport* b = laden(1330);
+    ASSERT_NE(b, nullptr);
+    for (int32_t team : {-1, 0})
+        for (int32_t zeile = 0; zeile < 27; ++zeile)
+            for (int32_t spalte = 0; spalte < 17; ++spalte) {
+                int32_t x = 0, y = 0;
+                Spieler_Einsetzen_Raster_Zu_Screen(1, zeile, spalte, team, -1, &x, &y);
+                // a figure stands on its cell's corner and spreads right and down
+                EXPECT_GE(gruen(b, x + 3, y + 3), 100) << zeile << "/" << spalte << " at " << x << "," << y;
+            }
+    for (const int32_t y : {117, 430}) EXPECT_GE(gruen(b, 321 + 3, y + 3), 100) << y;
+    // left of the pitch is the bench, not grass
+    EXPECT_LT(gruen(b, 210, 300), 100);
+    Grafik_Bitmap_Freigeben(b);
+}
+
+TEST_F(AufstellungBilder, StoredLineUpDotsFallOnTheSmallPitchAndArrowsPointTheirWay)
+{
+    Rastport* feld = laden(1271);
+    ASSERT_NE(feld, nullptr);
+    for (int32_t zeile = 0; zeile < 27; ++zeile)
+        for (int32_t spalte = 0; spalte < 17; ++spalte)
+            EXPECT_GE(gruen(feld, zeile + 3, spalte + 3), 100) << zeile << "/" << spalte;
+    Grafik_Bitmap_Freigeben(feld);
+    // the widest row of an arrowhead is its base: OFFENSIV points up, DEFENSIV down
+    auto breiteste_zeile = [&](int32_t n) {
+        Rastport* b = laden(n);
+        int32_t beste = -1, max = 0;
+        for (int32_t y = 0; b && y < 8; ++y) {
+            int32_t k = 0;
+            for (int32_t x = 0; x < 8; ++x) k += Grafik_Pixel_Lesen(b, x, y) != 0;
+            if (k > max) max = k, beste = y;
+        }
+        if (b) Grafik_Bitmap_Freigeben(b);
+        return beste;
+    };
+    EXPECT_GT(breiteste_zeile(1292), 4);
+    EXPECT_LT(breiteste_zeile(1291), 3);
+}
+
+}  // namespace
