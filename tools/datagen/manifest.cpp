@@ -9,6 +9,7 @@
 #include "economy/stadion_schirm.h"
 #include "economy/stadion_statistik_seite.h"
 #include "economy/werbung_schirm.h"
+#include "screens/spieler_bilder.h"
 #include "match/pitch/spielfeld_animationen.h"
 #include "matchview/live/spielszenen_grafik.h"
 #include "toolkit/slave.h"
@@ -159,6 +160,14 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 1291, 1295, BILD, 8, 8, 0, 16, true, "Mannschaftsaufstellung: Zeichen der Knoepfe (Icon gleicher Nummer)");
     bereich(v, scr, 1302, 1302, BILD, 8, 8, 0, 16, true, "Mannschaftsaufstellung: Koeppe an/aus");
     bereich(v, scr, 1341, 1346, BILD, 7, 7, 0, 16, true, "Mannschaftsaufstellung: Raum-Griffe (Ecken, Positionen)");
+    // The player detail window: the window, its buttons' signs, the page toggles' frames, the
+    // favourite-position pitch and the insurance companies' logos.
+    bereich(v, scr, DETAIL_BILD_FENSTER, DETAIL_BILD_FENSTER, BILD, 600, 440, 0, 16, false, "Spieler-Detailfenster (Icon 923, bei 1, 40)");
+    bereich(v, scr, DETAIL_BILD_KNOPF, DETAIL_BILD_KNOPF + 1, BILD, 36, 20, 0, 16, true, "Spieler-Detailfenster: zurueck/vor (Icons 905/906)");
+    bereich(v, scr, DETAIL_BILD_KNOPF + 2, DETAIL_BILD_KNOPF + 2, BILD, 45, 20, 0, 16, true, "Spieler-Detailfenster: Fertig (Icon 907)");
+    bereich(v, scr, DETAIL_BILD_SEITE, DETAIL_BILD_SEITE + 12, BILD, 140, 20, 0, 16, true, "Spieler-Detailfenster: Seitenschalter (Icon 908 + Nummer - 734)");
+    bereich(v, scr, DETAIL_BILD_LIEBLINGSFELD, DETAIL_BILD_LIEBLINGSFELD, BILD, 75, 123, 0, 16, false, "Spieler-Detailfenster: Feld der Lieblingsposition");
+    bereich(v, scr, VERSICHERUNG_BILD_LOGO, VERSICHERUNG_BILD_LOGO + 5, BILD, 90, 55, 0, 16, true, "Versicherungsgesellschaft: Logo (Nummer - 748)");
     // The kit figures of the player editors: eight 8-bit frames each, and the figures' palette.
     v.push_back({scr, 2881, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Feldspieler (8 Bilder)"});
     v.push_back({scr, 3170, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Torwart mit Handschuhen (8 Bilder)"});

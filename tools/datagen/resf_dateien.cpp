@@ -57,6 +57,7 @@ bool Suche_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribu
 bool Oekonomie_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Uebersicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Aufstellung_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+bool Detail_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 
 namespace {
 
@@ -71,6 +72,7 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
     if (Oekonomie_Bild_Erzeugen && Oekonomie_Bild_Erzeugen(e, b)) return b;
     if (Uebersicht_Bild_Erzeugen && Uebersicht_Bild_Erzeugen(e, b)) return b;
     if (Aufstellung_Bild_Erzeugen && Aufstellung_Bild_Erzeugen(e, b)) return b;
+    if (Detail_Bild_Erzeugen && Detail_Bild_Erzeugen(e, b)) return b;
     b.width = e.width;
     b.height = e.height;
     b.depth = 16;

@@ -1,5 +1,6 @@
-// The line-up screen's pictures as the data builder writes them and the screen loads them: sizes,
-// the pitch under every grid cell, the arrowheads' directions and the handles' see-through edges.
+// The line-up screen's and the detail window's pictures as the data builder writes them and the
+// screens load them: sizes, the pitch under every grid cell, the arrowheads' directions, the
+// see-through parts where the screens write their texts.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,17 +10,18 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/resfile.h"
+#include "screens/spieler_bilder.h"
 #include "screens/spieler_einsetzen.h"
 
 namespace {
 
 // One world for the suite: building it takes seconds, and the tests only read it.
-struct AufstellungBilder : ::testing::Test {
+struct SpielerBilder : ::testing::Test {
     static inline std::filesystem::path ordner;
     static inline int32_t handle = -1;
     static void SetUpTestSuite()
     {
-        ordner = Test_Welt_Bauen("aufstellung_bilder", {"resfiles"});
+        ordner = Test_Welt_Bauen("spieler_bilder", {"resfiles"});
         handle = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
     }
     static void TearDownTestSuite()
@@ -34,7 +36,7 @@ struct AufstellungBilder : ::testing::Test {
 
 int32_t gruen(Rastport* b, int32_t x, int32_t y) { return ((Grafik_Pixel_Lesen(b, x, y) >> 5) & 63) << 2; }
 
-TEST_F(AufstellungBilder, EveryPictureLoadsAtItsSizeAndMaskedOnesLeaveTheFaceShowing)
+TEST_F(SpielerBilder, EveryPictureLoadsAtItsSizeAndMaskedOnesLeaveTheFaceShowing)
 {
     struct Soll {
         int32_t von, bis, w, h;
@@ -68,7 +70,7 @@ TEST_F(AufstellungBilder, EveryPictureLoadsAtItsSizeAndMaskedOnesLeaveTheFaceSho
     EXPECT_EQ(zeichen.size(), 8u) << "every button has a sign of its own";
 }
 
-TEST_F(AufstellungBilder, ThePitchLiesUnderEveryGridCellOfBothClubsAndBothGoalkeepers)
+TEST_F(SpielerBilder, ThePitchLiesUnderEveryGridCellOfBothClubsAndBothGoalkeepers)
 {
     Rastport* b = laden(1330);
     ASSERT_NE(b, nullptr);
@@ -86,7 +88,7 @@ TEST_F(AufstellungBilder, ThePitchLiesUnderEveryGridCellOfBothClubsAndBothGoalke
     Grafik_Bitmap_Freigeben(b);
 }
 
-TEST_F(AufstellungBilder, StoredLineUpDotsFallOnTheSmallPitchAndArrowsPointTheirWay)
+TEST_F(SpielerBilder, StoredLineUpDotsFallOnTheSmallPitchAndArrowsPointTheirWay)
 {
     Rastport* feld = laden(1271);
     ASSERT_NE(feld, nullptr);
@@ -108,6 +110,55 @@ TEST_F(AufstellungBilder, StoredLineUpDotsFallOnTheSmallPitchAndArrowsPointTheir
     };
     EXPECT_GT(breiteste_zeile(1292), 4);
     EXPECT_LT(breiteste_zeile(1291), 3);
+}
+
+TEST_F(SpielerBilder, DetailWindowPicturesLeaveRoomForTheTextsDrawnOverThem)
+{
+    struct Soll {
+        int32_t von, bis, w, h;
+    } const soll[] = {{DETAIL_BILD_FENSTER, DETAIL_BILD_FENSTER, 600, 440},
+                      {DETAIL_BILD_KNOPF, DETAIL_BILD_KNOPF + 1, 36, 20},
+                      {DETAIL_BILD_KNOPF + 2, DETAIL_BILD_KNOPF + 2, 45, 20},
+                      {DETAIL_BILD_SEITE, DETAIL_BILD_SEITE + 12, 140, 20},
+                      {DETAIL_BILD_LIEBLINGSFELD, DETAIL_BILD_LIEBLINGSFELD, 75, 123},
+                      {VERSICHERUNG_BILD_LOGO, VERSICHERUNG_BILD_LOGO + 5, 90, 55}};
+    std::set<std::vector<uint16_t>> logos;
+    for (const Soll& s : soll)
+        for (int32_t n = s.von; n <= s.bis; ++n) {
+            Rastport* b = laden(n);
+            ASSERT_NE(b, nullptr) << n;
+            EXPECT_EQ(int32_t(b->width), s.w) << n;
+            EXPECT_EQ(int32_t(b->height), s.h) << n;
+            std::vector<uint16_t> px;
+            for (int32_t y = 0; y < s.h; ++y)
+                for (int32_t x = 0; x < s.w; ++x) px.push_back(Grafik_Pixel_Lesen(b, x, y));
+            auto frei = [&](int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+                for (int32_t y = y0; y < y1; ++y)
+                    for (int32_t x = x0; x < x1; ++x)
+                        if (px[size_t(y * s.w + x)]) return false;
+                return true;
+            };
+            if (n >= VERSICHERUNG_BILD_LOGO) {
+                // the company's name above, "Zahlt ... pro Verletzungstag" below
+                EXPECT_TRUE(frei(0, 0, 90, 14)) << n;
+                EXPECT_TRUE(frei(0, 40, 90, 55)) << n;
+                logos.insert(px);
+            }
+            if (n >= DETAIL_BILD_SEITE && n <= DETAIL_BILD_SEITE + 12) {
+                EXPECT_TRUE(frei(2, 2, 120, 18)) << n << ": the toggle's text";
+            }
+            if (n == DETAIL_BILD_KNOPF + 2) {
+                EXPECT_TRUE(frei(2, 2, 34, 18)) << "\"Fertig\"";
+            }
+            Grafik_Bitmap_Freigeben(b);
+        }
+    EXPECT_EQ(logos.size(), 6u) << "six companies, six logos";
+    // the favourite-position box of any cell lies on grass or lines of the small pitch
+    Rastport* feld = laden(DETAIL_BILD_LIEBLINGSFELD);
+    ASSERT_NE(feld, nullptr);
+    for (int32_t y = 5; y < 118; y += 4)
+        for (int32_t x = 5; x < 70; x += 4) EXPECT_GE(gruen(feld, x, y), 100) << x << "," << y;
+    Grafik_Bitmap_Freigeben(feld);
 }
 
 }  // namespace
