@@ -161,4 +161,40 @@ TEST_F(SpielerBilder, DetailWindowPicturesLeaveRoomForTheTextsDrawnOverThem)
     Grafik_Bitmap_Freigeben(feld);
 }
 
+TEST_F(SpielerBilder, SearchSlotPicturesShowTheirStateAndTheBarsTracks)
+{
+    auto pixel = [&](int32_t n, std::vector<uint16_t>* px, int32_t* w, int32_t* h) {
+        Rastport* b = laden(n);
+        ASSERT_NE(b, nullptr) << n;
+        *w = int32_t(b->width), *h = int32_t(b->height);
+        px->clear();
+        for (int32_t y = 0; y < *h; ++y)
+            for (int32_t x = 0; x < *w; ++x) px->push_back(Grafik_Pixel_Lesen(b, x, y));
+        Grafik_Bitmap_Freigeben(b);
+    };
+    std::vector<uint16_t> aus, an;
+    int32_t w = 0, h = 0;
+    const struct {
+        int32_t n, w, h;
+    } paare[] = {{SUCHE_BILD_RAHMEN, 111, 140}, {SUCHE_BILD_TOR, 22, 8}, {SUCHE_BILD_AKTIV, 10, 10}};
+    for (const auto& p : paare) {
+        pixel(p.n, &aus, &w, &h);
+        EXPECT_EQ(w, p.w) << p.n;
+        EXPECT_EQ(h, p.h) << p.n;
+        pixel(p.n + 1, &an, &w, &h);
+        EXPECT_EQ(w, p.w) << p.n;
+        EXPECT_NE(aus, an) << p.n << ": on and off look alike";
+    }
+    // the bars' handles run at 2 pixels into their 8-pixel icons, 93 and 106 into the frame
+    for (int32_t art = 0; art < 2; ++art)
+        for (int32_t y = 6; y < 129; ++y) EXPECT_NE(an[size_t(y * 111 + 93 + 13 * art)], an[size_t(y * 111 + 50)]) << y;
+    pixel(SUCHE_BILD_FELD, &an, &w, &h);
+    EXPECT_EQ(w, 72);
+    EXPECT_EQ(h, 108);
+    for (const int32_t n : {SUCHE_BILD_REGLER, SUCHE_BILD_ECKE}) {
+        pixel(n, &an, &w, &h);
+        EXPECT_EQ(w, n == SUCHE_BILD_ECKE ? 7 : 8);
+    }
+}
+
 }  // namespace

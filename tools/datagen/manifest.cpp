@@ -168,6 +168,12 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, DETAIL_BILD_SEITE, DETAIL_BILD_SEITE + 12, BILD, 140, 20, 0, 16, true, "Spieler-Detailfenster: Seitenschalter (Icon 908 + Nummer - 734)");
     bereich(v, scr, DETAIL_BILD_LIEBLINGSFELD, DETAIL_BILD_LIEBLINGSFELD, BILD, 75, 123, 0, 16, false, "Spieler-Detailfenster: Feld der Lieblingsposition");
     bereich(v, scr, VERSICHERUNG_BILD_LOGO, VERSICHERUNG_BILD_LOGO + 5, BILD, 90, 55, 0, 16, true, "Versicherungsgesellschaft: Logo (Nummer - 748)");
+    bereich(v, scr, SUCHE_BILD_FELD, SUCHE_BILD_FELD, BILD, 72, 108, 0, 16, false, "Transfersuche: Feld eines Suchplatzes");
+    bereich(v, scr, SUCHE_BILD_RAHMEN, SUCHE_BILD_RAHMEN + 1, BILD, 111, 140, 0, 16, false, "Transfersuche: Rahmen eines Suchplatzes (+1 aktiv)");
+    bereich(v, scr, SUCHE_BILD_TOR, SUCHE_BILD_TOR + 1, BILD, 22, 8, 0, 16, true, "Transfersuche: Tor-Schalter (+1 an)");
+    bereich(v, scr, SUCHE_BILD_AKTIV, SUCHE_BILD_AKTIV + 1, BILD, 10, 10, 0, 16, false, "Transfersuche: Aktiv-Schalter (+1 an)");
+    bereich(v, scr, SUCHE_BILD_REGLER, SUCHE_BILD_REGLER, BILD, 8, 8, 0, 16, false, "Transfersuche: Griff eines Balkens");
+    bereich(v, scr, SUCHE_BILD_ECKE, SUCHE_BILD_ECKE, BILD, 7, 7, 0, 16, false, "Transfersuche: Raum-Ecke");
     // The kit figures of the player editors: eight 8-bit frames each, and the figures' palette.
     v.push_back({scr, 2881, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Feldspieler (8 Bilder)"});
     v.push_back({scr, 3170, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Torwart mit Handschuhen (8 Bilder)"});
