@@ -3,6 +3,7 @@
 // see-through parts where the screens write their texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -14,6 +15,22 @@
 #include "screens/spieler_einsetzen.h"
 
 namespace {
+
+// A loaded picture's pixels, row by row; empty when it is missing.
+struct Bild {
+    int32_t w = 0, h = 0;
+    std::vector<uint16_t> px;
+    uint16_t at(int32_t x, int32_t y) const { return px[size_t(y * w + x)]; }
+    int32_t gruen(int32_t x, int32_t y) const { return ((at(x, y) >> 5) & 63) << 2; }
+    // true when nothing is drawn in [x0, x1) x [y0, y1)
+    bool frei(int32_t x0, int32_t y0, int32_t x1, int32_t y1) const
+    {
+        for (int32_t y = y0; y < y1; ++y)
+            for (int32_t x = x0; x < x1; ++x)
+                if (at(x, y)) return false;
+        return true;
+    }
+};
 
 // One world for the suite: building it takes seconds, and the tests only read it.
 struct SpielerBilder : ::testing::Test {
@@ -31,10 +48,22 @@ struct SpielerBilder : ::testing::Test {
         std::filesystem::remove_all(ordner);
     }
     void SetUp() override { ASSERT_GE(handle, 0); }
-    Rastport* laden(int32_t n) { return static_cast<Rastport*>(Load_Resource(handle, n, 16, nullptr)); }
+    Bild lesen(int32_t n, int32_t w, int32_t h)
+    {
+        Bild b;
+        auto* rp = static_cast<Rastport*>(Load_Resource(handle, n, 16, nullptr));
+        EXPECT_NE(rp, nullptr) << n;
+        if (!rp) return b;
+        b.w = int32_t(rp->width), b.h = int32_t(rp->height);
+        EXPECT_EQ(b.w, w) << n;
+        EXPECT_EQ(b.h, h) << n;
+        for (int32_t y = 0; y < b.h; ++y)
+            for (int32_t x = 0; x < b.w; ++x) b.px.push_back(Grafik_Pixel_Lesen(rp, x, y));
+        Grafik_Bitmap_Freigeben(rp);
+        if (b.w != w || b.h != h) b = Bild{};
+        return b;
+    }
 };
-
-int32_t gruen(Rastport* b, int32_t x, int32_t y) { return ((Grafik_Pixel_Lesen(b, x, y) >> 5) & 63) << 2; }
 
 TEST_F(SpielerBilder, EveryPictureLoadsAtItsSizeAndMaskedOnesLeaveTheFaceShowing)
 {
@@ -47,65 +76,52 @@ TEST_F(SpielerBilder, EveryPictureLoadsAtItsSizeAndMaskedOnesLeaveTheFaceShowing
     std::set<std::vector<uint16_t>> zeichen;
     for (const Soll& s : soll)
         for (int32_t n = s.von; n <= s.bis; ++n) {
-            Rastport* b = laden(n);
-            ASSERT_NE(b, nullptr) << n;
-            EXPECT_EQ(int32_t(b->width), s.w) << n;
-            EXPECT_EQ(int32_t(b->height), s.h) << n;
-            std::vector<uint16_t> px;
-            int32_t leer = 0;
-            for (int32_t y = 0; y < int32_t(b->height); ++y)
-                for (int32_t x = 0; x < int32_t(b->width); ++x) {
-                    px.push_back(Grafik_Pixel_Lesen(b, x, y));
-                    leer += px.back() == 0;
-                }
+            const Bild b = lesen(n, s.w, s.h);
+            const int32_t leer = int32_t(std::count(b.px.begin(), b.px.end(), 0));
             if (s.maske && n != 1286 && (n < 1341 || n > 1344)) {
                 EXPECT_GT(leer, 0) << n;
                 EXPECT_LT(leer, s.w * s.h - 4) << n;
             } else if (!s.maske) {
                 EXPECT_EQ(leer, 0) << n;
             }
-            if (s.w == 8) zeichen.insert(px);
-            Grafik_Bitmap_Freigeben(b);
+            if (s.w == 8) zeichen.insert(b.px);
         }
     EXPECT_EQ(zeichen.size(), 8u) << "every button has a sign of its own";
 }
 
 TEST_F(SpielerBilder, ThePitchLiesUnderEveryGridCellOfBothClubsAndBothGoalkeepers)
 {
-    Rastport* b = laden(1330);
-    ASSERT_NE(b, nullptr);
+    const Bild b = lesen(1330, 640, 480);
+    ASSERT_FALSE(b.px.empty());
     for (int32_t team : {-1, 0})
         for (int32_t zeile = 0; zeile < 27; ++zeile)
             for (int32_t spalte = 0; spalte < 17; ++spalte) {
                 int32_t x = 0, y = 0;
                 Spieler_Einsetzen_Raster_Zu_Screen(1, zeile, spalte, team, -1, &x, &y);
                 // a figure stands on its cell's corner and spreads right and down
-                EXPECT_GE(gruen(b, x + 3, y + 3), 100) << zeile << "/" << spalte << " at " << x << "," << y;
+                EXPECT_GE(b.gruen(x + 3, y + 3), 100) << zeile << "/" << spalte << " at " << x << "," << y;
             }
-    for (const int32_t y : {117, 430}) EXPECT_GE(gruen(b, 321 + 3, y + 3), 100) << y;
+    for (const int32_t y : {117, 430}) EXPECT_GE(b.gruen(321 + 3, y + 3), 100) << y;
     // left of the pitch is the bench, not grass
-    EXPECT_LT(gruen(b, 210, 300), 100);
-    Grafik_Bitmap_Freigeben(b);
+    EXPECT_LT(b.gruen(210, 300), 100);
 }
 
 TEST_F(SpielerBilder, StoredLineUpDotsFallOnTheSmallPitchAndArrowsPointTheirWay)
 {
-    Rastport* feld = laden(1271);
-    ASSERT_NE(feld, nullptr);
+    const Bild feld = lesen(1271, 35, 23);
+    ASSERT_FALSE(feld.px.empty());
     for (int32_t zeile = 0; zeile < 27; ++zeile)
         for (int32_t spalte = 0; spalte < 17; ++spalte)
-            EXPECT_GE(gruen(feld, zeile + 3, spalte + 3), 100) << zeile << "/" << spalte;
-    Grafik_Bitmap_Freigeben(feld);
+            EXPECT_GE(feld.gruen(zeile + 3, spalte + 3), 100) << zeile << "/" << spalte;
     // the widest row of an arrowhead is its base: OFFENSIV points up, DEFENSIV down
     auto breiteste_zeile = [&](int32_t n) {
-        Rastport* b = laden(n);
+        const Bild b = lesen(n, 8, 8);
         int32_t beste = -1, max = 0;
-        for (int32_t y = 0; b && y < 8; ++y) {
+        for (int32_t y = 0; !b.px.empty() && y < 8; ++y) {
             int32_t k = 0;
-            for (int32_t x = 0; x < 8; ++x) k += Grafik_Pixel_Lesen(b, x, y) != 0;
+            for (int32_t x = 0; x < 8; ++x) k += b.at(x, y) != 0;
             if (k > max) max = k, beste = y;
         }
-        if (b) Grafik_Bitmap_Freigeben(b);
         return beste;
     };
     EXPECT_GT(breiteste_zeile(1292), 4);
@@ -120,81 +136,47 @@ TEST_F(SpielerBilder, DetailWindowPicturesLeaveRoomForTheTextsDrawnOverThem)
                       {DETAIL_BILD_KNOPF, DETAIL_BILD_KNOPF + 1, 36, 20},
                       {DETAIL_BILD_KNOPF + 2, DETAIL_BILD_KNOPF + 2, 45, 20},
                       {DETAIL_BILD_SEITE, DETAIL_BILD_SEITE + 12, 140, 20},
-                      {DETAIL_BILD_LIEBLINGSFELD, DETAIL_BILD_LIEBLINGSFELD, 75, 123},
                       {VERSICHERUNG_BILD_LOGO, VERSICHERUNG_BILD_LOGO + 5, 90, 55}};
     std::set<std::vector<uint16_t>> logos;
     for (const Soll& s : soll)
         for (int32_t n = s.von; n <= s.bis; ++n) {
-            Rastport* b = laden(n);
-            ASSERT_NE(b, nullptr) << n;
-            EXPECT_EQ(int32_t(b->width), s.w) << n;
-            EXPECT_EQ(int32_t(b->height), s.h) << n;
-            std::vector<uint16_t> px;
-            for (int32_t y = 0; y < s.h; ++y)
-                for (int32_t x = 0; x < s.w; ++x) px.push_back(Grafik_Pixel_Lesen(b, x, y));
-            auto frei = [&](int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
-                for (int32_t y = y0; y < y1; ++y)
-                    for (int32_t x = x0; x < x1; ++x)
-                        if (px[size_t(y * s.w + x)]) return false;
-                return true;
-            };
+            const Bild b = lesen(n, s.w, s.h);
+            if (b.px.empty()) continue;
             if (n >= VERSICHERUNG_BILD_LOGO) {
                 // the company's name above, "Zahlt ... pro Verletzungstag" below
-                EXPECT_TRUE(frei(0, 0, 90, 14)) << n;
-                EXPECT_TRUE(frei(0, 40, 90, 55)) << n;
-                logos.insert(px);
+                EXPECT_TRUE(b.frei(0, 0, 90, 14)) << n;
+                EXPECT_TRUE(b.frei(0, 40, 90, 55)) << n;
+                logos.insert(b.px);
             }
             if (n >= DETAIL_BILD_SEITE && n <= DETAIL_BILD_SEITE + 12) {
-                EXPECT_TRUE(frei(2, 2, 120, 18)) << n << ": the toggle's text";
+                EXPECT_TRUE(b.frei(2, 2, 120, 18)) << n << ": the toggle's text";
             }
             if (n == DETAIL_BILD_KNOPF + 2) {
-                EXPECT_TRUE(frei(2, 2, 34, 18)) << "\"Fertig\"";
+                EXPECT_TRUE(b.frei(2, 2, 34, 18)) << "\"Fertig\"";
             }
-            Grafik_Bitmap_Freigeben(b);
         }
     EXPECT_EQ(logos.size(), 6u) << "six companies, six logos";
     // the favourite-position box of any cell lies on grass or lines of the small pitch
-    Rastport* feld = laden(DETAIL_BILD_LIEBLINGSFELD);
-    ASSERT_NE(feld, nullptr);
+    const Bild feld = lesen(DETAIL_BILD_LIEBLINGSFELD, 75, 123);
+    ASSERT_FALSE(feld.px.empty());
     for (int32_t y = 5; y < 118; y += 4)
-        for (int32_t x = 5; x < 70; x += 4) EXPECT_GE(gruen(feld, x, y), 100) << x << "," << y;
-    Grafik_Bitmap_Freigeben(feld);
+        for (int32_t x = 5; x < 70; x += 4) EXPECT_GE(feld.gruen(x, y), 100) << x << "," << y;
 }
 
 TEST_F(SpielerBilder, SearchSlotPicturesShowTheirStateAndTheBarsTracks)
 {
-    auto pixel = [&](int32_t n, std::vector<uint16_t>* px, int32_t* w, int32_t* h) {
-        Rastport* b = laden(n);
-        ASSERT_NE(b, nullptr) << n;
-        *w = int32_t(b->width), *h = int32_t(b->height);
-        px->clear();
-        for (int32_t y = 0; y < *h; ++y)
-            for (int32_t x = 0; x < *w; ++x) px->push_back(Grafik_Pixel_Lesen(b, x, y));
-        Grafik_Bitmap_Freigeben(b);
-    };
-    std::vector<uint16_t> aus, an;
-    int32_t w = 0, h = 0;
     const struct {
         int32_t n, w, h;
     } paare[] = {{SUCHE_BILD_RAHMEN, 111, 140}, {SUCHE_BILD_TOR, 22, 8}, {SUCHE_BILD_AKTIV, 10, 10}};
-    for (const auto& p : paare) {
-        pixel(p.n, &aus, &w, &h);
-        EXPECT_EQ(w, p.w) << p.n;
-        EXPECT_EQ(h, p.h) << p.n;
-        pixel(p.n + 1, &an, &w, &h);
-        EXPECT_EQ(w, p.w) << p.n;
-        EXPECT_NE(aus, an) << p.n << ": on and off look alike";
-    }
-    // the bars' handles run at 2 pixels into their 8-pixel icons, 93 and 106 into the frame
+    for (const auto& p : paare) EXPECT_NE(lesen(p.n, p.w, p.h).px, lesen(p.n + 1, p.w, p.h).px) << p.n << ": on and off alike";
+    // the bars' handles run 2 pixels into their 8-pixel icons: 93 and 106 into the frame
+    const Bild rahmen = lesen(SUCHE_BILD_RAHMEN + 1, 111, 140);
+    ASSERT_FALSE(rahmen.px.empty());
     for (int32_t art = 0; art < 2; ++art)
-        for (int32_t y = 6; y < 129; ++y) EXPECT_NE(an[size_t(y * 111 + 93 + 13 * art)], an[size_t(y * 111 + 50)]) << y;
-    pixel(SUCHE_BILD_FELD, &an, &w, &h);
-    EXPECT_EQ(w, 72);
-    EXPECT_EQ(h, 108);
-    for (const int32_t n : {SUCHE_BILD_REGLER, SUCHE_BILD_ECKE}) {
-        pixel(n, &an, &w, &h);
-        EXPECT_EQ(w, n == SUCHE_BILD_ECKE ? 7 : 8);
-    }
+        for (int32_t y = 6; y < 129; ++y) EXPECT_NE(rahmen.at(93 + 13 * art, y), rahmen.at(50, y)) << y;
+    lesen(SUCHE_BILD_FELD, 72, 108);
+    lesen(SUCHE_BILD_REGLER, 8, 8);
+    lesen(SUCHE_BILD_ECKE, 7, 7);
 }
 
 }  // namespace
