@@ -21,6 +21,8 @@
 #include "platform/maus.h"
 #include "screens/spieler_angebot.h"
 #include "screens/spieler_detail.h"
+#include "screens/spieler_bilder.h"
+#include "screens/spieler_schirme.h"
 #include "screens/spieler_gesicht.h"
 #include "screens/spieler_versicherung.h"
 #include "toolkit/icon.h"
@@ -64,12 +66,14 @@ int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon || spnr() < 0) return 0;
-    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 2, 5));
-    const uint16_t rand = farbe(8, 8, 13);
-    Grafik_Linie(z, icon->x, icon->y, icon->x + icon->breite - 1, icon->y, rand);
-    Grafik_Linie(z, icon->x, icon->y + icon->hoehe - 1, icon->x + icon->breite - 1, icon->y + icon->hoehe - 1, rand);
-    Grafik_Linie(z, icon->x, icon->y, icon->x, icon->y + icon->hoehe - 1, rand);
-    Grafik_Linie(z, icon->x + icon->breite - 1, icon->y, icon->x + icon->breite - 1, icon->y + icon->hoehe - 1, rand);
+    if (!Spieler_Screen_Bild(DETAIL_BILD_FENSTER, z, icon->x, icon->y, true)) {
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 2, 5));
+        const uint16_t rand = farbe(8, 8, 13);
+        Grafik_Linie(z, icon->x, icon->y, icon->x + icon->breite - 1, icon->y, rand);
+        Grafik_Linie(z, icon->x, icon->y + icon->hoehe - 1, icon->x + icon->breite - 1, icon->y + icon->hoehe - 1, rand);
+        Grafik_Linie(z, icon->x, icon->y, icon->x, icon->y + icon->hoehe - 1, rand);
+        Grafik_Linie(z, icon->x + icon->breite - 1, icon->y, icon->x + icon->breite - 1, icon->y + icon->hoehe - 1, rand);
+    }
     Grafik_Printf(z, Font(11), "%s", 1, 58, Spieler_Info_Titel(spnr()).c_str());
     portrait(z, 12, 70);
     char profil[6][120];
@@ -135,13 +139,15 @@ int32_t seite_zeichnen(Menue_Icon* icon, uint32_t)
             if (wert >= 75) text(z, 3, 11 + 195, y, f, "GELERNT!");
         }
         // The favourite position on a small pitch (75 x 123 at 310, 305).
-        Grafik_Rechteck_Fuellen(z, 310, 305, 75, 123, farbe(2, 8, 3));
-        const uint16_t w = farbe(12, 14, 12);
-        Grafik_Linie(z, 314, 309, 380, 309, w);
-        Grafik_Linie(z, 314, 423, 380, 423, w);
-        Grafik_Linie(z, 314, 309, 314, 423, w);
-        Grafik_Linie(z, 380, 309, 380, 423, w);
-        Grafik_Linie(z, 314, 366, 380, 366, w);
+        if (!Spieler_Screen_Bild(DETAIL_BILD_LIEBLINGSFELD, z, 310, 305, true)) {
+            Grafik_Rechteck_Fuellen(z, 310, 305, 75, 123, farbe(2, 8, 3));
+            const uint16_t w = farbe(12, 14, 12);
+            Grafik_Linie(z, 314, 309, 380, 309, w);
+            Grafik_Linie(z, 314, 423, 380, 423, w);
+            Grafik_Linie(z, 314, 309, 314, 423, w);
+            Grafik_Linie(z, 380, 309, 380, 423, w);
+            Grafik_Linie(z, 314, 366, 380, 366, w);
+        }
         int32_t x = 0, y = 0;
         if (Spieler_Info_Lieblingsposition(spnr(), 315, 310, 65, 113, &x, &y)) {
             Grafik_Rechteck_Fuellen(z, x - 5, y - 8, 10, 8, farbe(2, 10, 2));
@@ -247,6 +253,7 @@ int32_t firma_zeichnen(Menue_Icon* icon, uint32_t)
     bool grau = false;
     Spieler_Versicherung_Knopf_Aktiv(icon->kennung_2, icon->kennung_1, f, &grau);
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, grau ? farbe(5, 5, 5) : farbe(3, 6, 12));
+    Spieler_Screen_Bild(VERSICHERUNG_BILD_LOGO + f, z, icon->x, icon->y);
     text(z, 4, icon->x + 3, icon->y + 12, farbe(15, 15, 15), Versicherung_Gesellschaften[f].name);
     text(z, 4, icon->x + 5, icon->y + 47, farbe(15, 15, 8),
          std::string("Zahlt ") + Bank_Betrag_String(float(Versicherung_Angebot[f].praemie), icon->kennung_2, -1, 0) +
@@ -348,6 +355,7 @@ int32_t toggle_zeichnen(Menue_Icon* icon, uint32_t)
     const bool an = Spieler_Detailseite_Toggle() == icon->nummer, grau = Spieler_Detailseite_Toggle_Grau(icon->nummer);
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe,
                             an ? farbe(12, 8, 0) : grau ? farbe(4, 4, 4) : farbe(3, 5, 10));
+    Spieler_Screen_Bild(DETAIL_BILD_SEITE + icon->nummer - 908, z, icon->x, icon->y);
     text(z, 4, icon->x + 4, icon->y + 13, grau ? farbe(8, 8, 8) : farbe(15, 15, 15),
          Spieler_Detailseite_Toggle_Text(icon->nummer));
     return 0;
@@ -358,6 +366,9 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(3, 7, 3));
+    // the arrows' pictures say "<" and ">" themselves
+    if (Spieler_Screen_Bild(DETAIL_BILD_KNOPF + icon->nummer - DF_ZURUECK, z, icon->x, icon->y) && icon->nummer != DF_FERTIG)
+        return 0;
     text(z, 4, icon->x + 4, icon->y + 13, farbe(15, 15, 15),
          icon->nummer == DF_FERTIG ? "Fertig" : icon->nummer == DF_ZURUECK ? "<" : ">");
     return 0;

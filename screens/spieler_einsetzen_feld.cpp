@@ -22,6 +22,7 @@
 #include "screens/spieler_einsetzen_figuren.h"
 #include "screens/spieler_gesicht.h"
 #include "screens/spieler_hilfetext.h"
+#include "screens/spieler_schirme.h"
 #include "screens/spieler_vereinsauswahl.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
@@ -100,6 +101,8 @@ int32_t griff_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* b = icon ? Menue_Screen_Icon_Bitmap(icon) : nullptr;
     if (!b) return 0;
+    Grafik_Rechteck_Fuellen(b, 0, 0, GRIFF_W, GRIFF_H, 0);
+    if (Spieler_Screen_Bild(icon->nummer, b, 0, 0)) return 0;
     const bool position = icon->nummer >= SE_GRIFF_ERSTER + 4;
     Grafik_Rechteck_Fuellen(b, 0, 0, GRIFF_W, GRIFF_H, farbe(1, 1, 1));
     Grafik_Rechteck_Fuellen(b, 1, 1, GRIFF_W - 2, GRIFF_H - 2, position ? farbe(15, 4, 4) : farbe(15, 9, 0));

@@ -62,7 +62,8 @@ int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
-    Grafik_Rechteck_Fuellen(z, 0, 40, 600, 440, farbe(1, 3, 2));
+    if (!Spieler_Screen_Bild(SE_HINTERGRUND, z, icon->x, icon->y, true, icon->x, icon->y, icon->breite, icon->hoehe))
+        Grafik_Rechteck_Fuellen(z, 0, 40, 600, 440, farbe(1, 3, 2));
     text(z, 3, 170, 60, farbe(15, 15, 0), "Mannschaftsaufstellung");
     return 0;
 }
@@ -118,10 +119,12 @@ int32_t feld_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
-    // The bench strip left of the pitch belongs to this icon too.
-    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, FELD_X - icon->x, icon->hoehe, farbe(1, 3, 2));
-    Grafik_Rechteck_Fuellen(z, EINSATZ_X + 6, EINSATZ_OBEN, 3, EINSATZ_LAENGE + 8, farbe(6, 6, 7));
-    feld_malen(z);
+    // The bench strip left of the pitch belongs to this icon too; the background holds both.
+    if (!Spieler_Screen_Bild(SE_HINTERGRUND, z, icon->x, icon->y, true, icon->x, icon->y, icon->breite, icon->hoehe)) {
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, FELD_X - icon->x, icon->hoehe, farbe(1, 3, 2));
+        Grafik_Rechteck_Fuellen(z, EINSATZ_X + 6, EINSATZ_OBEN, 3, EINSATZ_LAENGE + 8, farbe(6, 6, 7));
+        feld_malen(z);
+    }
     Spieler_Einsetzen_Lieblingsbox_Malen(z);
     raeume_malen(z);
     return 0;
@@ -213,7 +216,8 @@ int32_t taktik_zeichnen(Menue_Icon* icon, uint32_t)
     if (!z || !icon) return 0;
     const int32_t e = icon->nummer - SE_TAKTIK_ERSTE;
     const int32_t stufe = int32_t(Manager_Icon_Button_Lesen(Aktuelles_Team, icon->nummer)) % 3;
-    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 4, 8));
+    if (!Spieler_Screen_Bild(icon->nummer, z, icon->x, icon->y, true))
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 4, 8));
     const char* l = Spieler_Einsetzen_Taktik_Label(e, stufe);
     text(z, 4, icon->x + 2, icon->y + 10, farbe(15, 15, 15), l ? l : "");
     return 0;
@@ -231,6 +235,7 @@ int32_t aufstellung_zeichnen(Menue_Icon* icon, uint32_t)
     if (!z || !icon) return 0;
     Rastport* b = Grafik_Bitmap_Anlegen(icon->breite, icon->hoehe, z->depth);
     if (!b) return 0;
+    Spieler_Screen_Bild(icon->nummer, b, 0, 0, true);
     Spieler_Einsetzen_Aufstellung_Bild(b, icon->nummer - SE_AUFSTELLUNG_1);
     Grafik_Blit(b, 0, 0, icon->breite, icon->hoehe, z, icon->x, icon->y);
     Grafik_Bitmap_Freigeben(b);
@@ -251,6 +256,7 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
     if (!z || !icon) return 0;
     const bool an = Manager_Icon_Button_Lesen(Aktuelles_Team, icon->nummer) != 0;
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, an ? farbe(15, 9, 0) : farbe(6, 6, 6));
+    Spieler_Screen_Bild(icon->nummer, z, icon->x, icon->y);
     return 0;
 }
 
@@ -285,6 +291,7 @@ int32_t einsatz_zeichnen(Menue_Icon* icon, uint32_t)
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
     icon->y = int16_t(einsatz_y());
+    if (Spieler_Screen_Bild(icon->nummer, z, icon->x, icon->y)) return 0;
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(1, 1, 1));
     Grafik_Rechteck_Fuellen(z, icon->x + 1, icon->y + 1, icon->breite - 2, icon->hoehe - 2, farbe(15, 11, 2));
     return 0;

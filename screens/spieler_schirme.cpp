@@ -87,6 +87,20 @@ int32_t Spieler_Screen_Oeffnen(int32_t nummer)
     return o ? o(Menue_Screen_Icon_Aus_Nummer(nummer), 0x20000000) : 0;
 }
 
+bool Spieler_Screen_Bild(int32_t nummer, Rastport* ziel, int32_t x, int32_t y, bool deckend, int32_t sx, int32_t sy,
+                         int32_t w, int32_t h)
+{
+    const int32_t handle = ResFile_Handles[0].handle;
+    if (handle < 0 || !ziel) return false;
+    auto* bild = static_cast<Rastport*>(Load_Resource(handle, nummer, ziel->depth, nullptr));
+    if (!bild) return false;
+    if (w < 0) w = int32_t(bild->width), h = int32_t(bild->height);
+    if (deckend) Grafik_Blit(bild, sx, sy, w, h, ziel, x, y);
+    else Grafik_Blit_Transparent(bild, sx, sy, w, h, ziel, x, y);
+    Grafik_Bitmap_Freigeben(bild);
+    return true;
+}
+
 void Spieler_Screen_Titelbild(int32_t nummer)
 {
     const int32_t handle = ResFile_Handles[0].handle;

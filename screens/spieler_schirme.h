@@ -7,6 +7,8 @@
 #pragma once
 #include <cstdint>
 
+#include "graphics/grafik_bitmap.h"
+
 struct Disk_Datei;
 struct Menue_Icon;
 
@@ -27,6 +29,11 @@ int32_t Spieler_Screen_Oeffnen(int32_t nummer);
 // A title picture of the player screens (a resource of the main resource file) drawn centred on
 // the 640 x 480 screen with its see-through pixels.
 void Spieler_Screen_Titelbild(int32_t nummer);
+// The screen file's picture of that number, its part (sx, sy, w, h; w < 0 the whole) at (x, y)
+// in `ziel`, see-through pixels kept unless `deckend`; false when it is missing, so that the
+// caller draws its stand-in.
+bool Spieler_Screen_Bild(int32_t nummer, Rastport* ziel, int32_t x, int32_t y, bool deckend = false, int32_t sx = 0,
+                         int32_t sy = 0, int32_t w = -1, int32_t h = -1);
 // Called when a player screen opens: shows the switch buttons when they are not on screen.
 void Spieler_Screen_Icons_Zeigen();
 

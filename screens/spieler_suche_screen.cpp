@@ -19,7 +19,9 @@
 #include "platform/resfile.h"
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_einsetzen_feld.h"
+#include "screens/spieler_bilder.h"
 #include "screens/spieler_liste.h"
+#include "screens/spieler_schirme.h"
 #include "screens/spieler_suche.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
@@ -108,16 +110,7 @@ int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
 
 // The picture of the same number as the icon (the switches' signs, the assistants), drawn with
 // its see-through pixels at (x, y); false when it is missing.
-bool bild_zeichnen(int32_t nummer, int32_t x, int32_t y)
-{
-    const int32_t handle = ResFile_Handles[0].handle;
-    if (handle < 0 || !ziel()) return false;
-    auto* b = static_cast<Rastport*>(Load_Resource(handle, nummer, ziel()->depth, nullptr));
-    if (!b) return false;
-    Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), ziel(), x, y);
-    Grafik_Bitmap_Freigeben(b);
-    return true;
-}
+bool bild_zeichnen(int32_t nummer, int32_t x, int32_t y) { return Spieler_Screen_Bild(nummer, ziel(), x, y); }
 
 // A switch: a small framed face, lit while on, with its sign.
 int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
@@ -177,17 +170,19 @@ void feld_malen(int32_t slot)
         Grafik_Bitmap_Freigeben(b);
         return;
     }
-    for (int32_t k = 0; k < 6; ++k)
-        Grafik_Rechteck_Fuellen(b, 0, k * FELD_H / 6, FELD_W, FELD_H / 6 + 1, k % 2 ? farbe(2, 9, 3) : farbe(2, 10, 3));
-    const uint16_t w = farbe(13, 15, 13);
-    Grafik_Linie(b, 0, 0, FELD_W - 1, 0, w);
-    Grafik_Linie(b, 0, FELD_H - 1, FELD_W - 1, FELD_H - 1, w);
-    Grafik_Linie(b, 0, 0, 0, FELD_H - 1, w);
-    Grafik_Linie(b, FELD_W - 1, 0, FELD_W - 1, FELD_H - 1, w);
-    Grafik_Linie(b, 0, FELD_H / 2, FELD_W - 1, FELD_H / 2, w);
-    Grafik_Linie(b, 18, FELD_H - 1, 18, FELD_H - 15, w);
-    Grafik_Linie(b, FELD_W - 19, FELD_H - 1, FELD_W - 19, FELD_H - 15, w);
-    Grafik_Linie(b, 18, FELD_H - 15, FELD_W - 19, FELD_H - 15, w);
+    if (!Spieler_Screen_Bild(SUCHE_BILD_FELD, b, 0, 0, true)) {
+        for (int32_t k = 0; k < 6; ++k)
+            Grafik_Rechteck_Fuellen(b, 0, k * FELD_H / 6, FELD_W, FELD_H / 6 + 1, k % 2 ? farbe(2, 9, 3) : farbe(2, 10, 3));
+        const uint16_t w = farbe(13, 15, 13);
+        Grafik_Linie(b, 0, 0, FELD_W - 1, 0, w);
+        Grafik_Linie(b, 0, FELD_H - 1, FELD_W - 1, FELD_H - 1, w);
+        Grafik_Linie(b, 0, 0, 0, FELD_H - 1, w);
+        Grafik_Linie(b, FELD_W - 1, 0, FELD_W - 1, FELD_H - 1, w);
+        Grafik_Linie(b, 0, FELD_H / 2, FELD_W - 1, FELD_H / 2, w);
+        Grafik_Linie(b, 18, FELD_H - 1, 18, FELD_H - 15, w);
+        Grafik_Linie(b, FELD_W - 19, FELD_H - 1, FELD_W - 19, FELD_H - 15, w);
+        Grafik_Linie(b, 18, FELD_H - 15, FELD_W - 19, FELD_H - 15, w);
+    }
     const bool aktiv = s->aktiv[slot] != 0;
     if (!s->torwart[slot]) {
         int32_t r[4];
@@ -207,10 +202,14 @@ int32_t rahmen_zeichnen(Menue_Icon* icon, uint32_t)
     if (!ziel() || slot < 0) return 0;
     const Transfer_Suchblock* s = suchblock();
     const bool aktiv = s && s->aktiv[slot];
+    // the frame's picture holds the two bars' tracks
+    if (Spieler_Screen_Bild(SUCHE_BILD_RAHMEN + (aktiv ? 1 : 0), ziel(), icon->x, icon->y, true)) {
+        feld_malen(slot);
+        return 0;
+    }
     Grafik_Rechteck_Fuellen(ziel(), icon->x, icon->y, icon->breite, icon->hoehe, aktiv ? farbe(6, 6, 1) : farbe(3, 3, 4));
     Grafik_Rechteck_Fuellen(ziel(), icon->x + 1, icon->y + 1, icon->breite - 2, icon->hoehe - 2, farbe(1, 2, 3));
     feld_malen(slot);
-    // the two bars' tracks
     int32_t fx, fy;
     feld_ursprung(slot, &fx, &fy);
     for (int32_t art = 0; art < 2; ++art)
@@ -223,6 +222,7 @@ int32_t tor_zeichnen(Menue_Icon* icon, uint32_t)
     const int32_t slot = slot_von(icon);
     const Transfer_Suchblock* s = suchblock();
     if (!ziel() || slot < 0 || !s) return 0;
+    if (Spieler_Screen_Bild(SUCHE_BILD_TOR + (s->torwart[slot] ? 1 : 0), ziel(), icon->x, icon->y)) return 0;
     const uint16_t f = s->torwart[slot] ? farbe(15, 9, 0) : farbe(14, 14, 14);
     Grafik_Rechteck_Fuellen(ziel(), icon->x, icon->y, icon->breite, 2, f);
     Grafik_Rechteck_Fuellen(ziel(), icon->x, icon->y, 2, icon->hoehe, f);
@@ -236,6 +236,7 @@ int32_t aktiv_zeichnen(Menue_Icon* icon, uint32_t)
     const int32_t slot = slot_von(icon);
     const Transfer_Suchblock* s = suchblock();
     if (!ziel() || slot < 0 || !s) return 0;
+    if (Spieler_Screen_Bild(SUCHE_BILD_AKTIV + (s->aktiv[slot] ? 1 : 0), ziel(), icon->x, icon->y, true)) return 0;
     Grafik_Rechteck_Fuellen(ziel(), icon->x, icon->y, icon->breite, icon->hoehe, farbe(0, 0, 0));
     Grafik_Rechteck_Fuellen(ziel(), icon->x + 1, icon->y + 1, icon->breite - 2, icon->hoehe - 2,
                             s->aktiv[slot] ? farbe(4, 15, 4) : farbe(6, 6, 6));
@@ -247,6 +248,7 @@ int32_t griff_zeichnen(Menue_Icon* icon, uint32_t)
     Rastport* b = icon ? Menue_Screen_Icon_Bitmap(icon) : nullptr;
     if (!b) return 0;
     const bool ecke = rolle_von(icon) >= 19;
+    if (Spieler_Screen_Bild(ecke ? SUCHE_BILD_ECKE : SUCHE_BILD_REGLER, b, 0, 0, true)) return 0;
     Grafik_Rechteck_Fuellen(b, 0, 0, icon->breite, icon->hoehe, farbe(1, 1, 1));
     Grafik_Rechteck_Fuellen(b, 1, 1, icon->breite - 2, icon->hoehe - 2, ecke ? farbe(15, 15, 0) : farbe(13, 13, 15));
     return 0;

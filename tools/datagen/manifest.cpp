@@ -11,6 +11,7 @@
 #include "economy/werbung.h"
 #include "economy/werbung_schirm.h"
 #include "tools/datagen/werbung_banden.h"
+#include "screens/spieler_bilder.h"
 #include "match/pitch/spielfeld_animationen.h"
 #include "matchview/live/spielszenen_grafik.h"
 #include "toolkit/slave.h"
@@ -161,6 +162,30 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 1228, 1228, BILD, 320, 120, 0, 16, true, "Zweites Titelbild des Spielervergleichs");
     bereich(v, scr, 1347, 1350, BILD, 30, 30, 0, 16, true, "Transfersuche: Assistent (Icon gleicher Nummer)");
     bereich(v, scr, 1351, 1362, BILD, 13, 12, 0, 16, true, "Transfersuche: Zeichen der Schalter (Icon gleicher Nummer)");
+    // The line-up screen: background with the pitch, tactic faces, stored line-ups, slider,
+    // the buttons' signs and the room handles.
+    bereich(v, scr, 1330, 1330, BILD, 640, 480, 0, 16, false, "Mannschaftsaufstellung: Hintergrund, Spielfeld bei 226, 114");
+    bereich(v, scr, 1261, 1269, BILD, 68, 12, 0, 16, false, "Mannschaftsaufstellung: Taktik-Schalter (Icon gleicher Nummer)");
+    bereich(v, scr, 1271, 1276, BILD, 35, 23, 0, 16, false, "Mannschaftsaufstellung: gespeicherte Aufstellung (Feld quer)");
+    bereich(v, scr, 1286, 1286, BILD, 15, 8, 0, 16, true, "Mannschaftsaufstellung: Einsatz-Regler");
+    bereich(v, scr, 1288, 1289, BILD, 8, 8, 0, 16, true, "Mannschaftsaufstellung: Satz A/B");
+    bereich(v, scr, 1291, 1295, BILD, 8, 8, 0, 16, true, "Mannschaftsaufstellung: Zeichen der Knoepfe (Icon gleicher Nummer)");
+    bereich(v, scr, 1302, 1302, BILD, 8, 8, 0, 16, true, "Mannschaftsaufstellung: Koeppe an/aus");
+    bereich(v, scr, 1341, 1346, BILD, 7, 7, 0, 16, true, "Mannschaftsaufstellung: Raum-Griffe (Ecken, Positionen)");
+    // The player detail window: the window, its buttons' signs, the page toggles' frames, the
+    // favourite-position pitch and the insurance companies' logos.
+    bereich(v, scr, DETAIL_BILD_FENSTER, DETAIL_BILD_FENSTER, BILD, 600, 440, 0, 16, false, "Spieler-Detailfenster (Icon 923, bei 1, 40)");
+    bereich(v, scr, DETAIL_BILD_KNOPF, DETAIL_BILD_KNOPF + 1, BILD, 36, 20, 0, 16, true, "Spieler-Detailfenster: zurueck/vor (Icons 905/906)");
+    bereich(v, scr, DETAIL_BILD_KNOPF + 2, DETAIL_BILD_KNOPF + 2, BILD, 45, 20, 0, 16, true, "Spieler-Detailfenster: Fertig (Icon 907)");
+    bereich(v, scr, DETAIL_BILD_SEITE, DETAIL_BILD_SEITE + 12, BILD, 140, 20, 0, 16, true, "Spieler-Detailfenster: Seitenschalter (Icon 908 + Nummer - 734)");
+    bereich(v, scr, DETAIL_BILD_LIEBLINGSFELD, DETAIL_BILD_LIEBLINGSFELD, BILD, 75, 123, 0, 16, false, "Spieler-Detailfenster: Feld der Lieblingsposition");
+    bereich(v, scr, VERSICHERUNG_BILD_LOGO, VERSICHERUNG_BILD_LOGO + 5, BILD, 90, 55, 0, 16, true, "Versicherungsgesellschaft: Logo (Nummer - 748)");
+    bereich(v, scr, SUCHE_BILD_FELD, SUCHE_BILD_FELD, BILD, 72, 108, 0, 16, false, "Transfersuche: Feld eines Suchplatzes");
+    bereich(v, scr, SUCHE_BILD_RAHMEN, SUCHE_BILD_RAHMEN + 1, BILD, 111, 140, 0, 16, false, "Transfersuche: Rahmen eines Suchplatzes (+1 aktiv)");
+    bereich(v, scr, SUCHE_BILD_TOR, SUCHE_BILD_TOR + 1, BILD, 22, 8, 0, 16, true, "Transfersuche: Tor-Schalter (+1 an)");
+    bereich(v, scr, SUCHE_BILD_AKTIV, SUCHE_BILD_AKTIV + 1, BILD, 10, 10, 0, 16, false, "Transfersuche: Aktiv-Schalter (+1 an)");
+    bereich(v, scr, SUCHE_BILD_REGLER, SUCHE_BILD_REGLER, BILD, 8, 8, 0, 16, false, "Transfersuche: Griff eines Balkens");
+    bereich(v, scr, SUCHE_BILD_ECKE, SUCHE_BILD_ECKE, BILD, 7, 7, 0, 16, false, "Transfersuche: Raum-Ecke");
     // The kit figures of the player editors: eight 8-bit frames each, and the figures' palette.
     v.push_back({scr, 2881, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Feldspieler (8 Bilder)"});
     v.push_back({scr, 3170, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Torwart mit Handschuhen (8 Bilder)"});

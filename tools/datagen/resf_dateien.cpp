@@ -56,6 +56,8 @@ bool Gesicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attri
 bool Suche_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Oekonomie_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Uebersicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+bool Aufstellung_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+bool Detail_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 
 namespace {
 
@@ -69,6 +71,8 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
     if (Suche_Bild_Erzeugen && Suche_Bild_Erzeugen(e, b)) return b;
     if (Oekonomie_Bild_Erzeugen && Oekonomie_Bild_Erzeugen(e, b)) return b;
     if (Uebersicht_Bild_Erzeugen && Uebersicht_Bild_Erzeugen(e, b)) return b;
+    if (Aufstellung_Bild_Erzeugen && Aufstellung_Bild_Erzeugen(e, b)) return b;
+    if (Detail_Bild_Erzeugen && Detail_Bild_Erzeugen(e, b)) return b;
     b.width = e.width;
     b.height = e.height;
     b.depth = 16;

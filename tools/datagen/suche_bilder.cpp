@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "screens/spieler_bilder.h"
+#include "tools/datagen/bild_flaeche.h"
 #include "tools/datagen/manifest.h"
 #include "tools/datagen/resf_writer.h"
 
@@ -118,12 +120,79 @@ void zeichen(Leinwand& l, int32_t nummer)
     }
 }
 
+// A slot's small pitch, the own goal below: lines on its edge, the halfway line, the penalty area.
+Bild_Flaeche slot_feld()
+{
+    const uint16_t weiss = rgb(210, 240, 210);
+    Bild_Flaeche f(72, 108, false, rgb(16, 160, 24));
+    for (int32_t k = 1; k < 6; k += 2) f.rechteck(0, k * 18, 72, 18, rgb(16, 144, 24));
+    f.rahmen(0, 0, 72, 108, weiss);
+    f.rechteck(0, 54, 72, 1, weiss);
+    f.rahmen(18, 93, 36, 15, weiss);
+    f.rahmen(18, 0, 36, 15, weiss);
+    return f;
+}
+
+// A slot's frame with the two bars' tracks right of the pitch; lit while the slot is active.
+Bild_Flaeche slot_rahmen(bool aktiv)
+{
+    Bild_Flaeche f(111, 140, false, rgb(8, 16, 24));
+    const uint16_t rand = aktiv ? rgb(200, 200, 40) : rgb(90, 90, 110);
+    f.relief(0, 0, 111, 140, rand, aktiv ? rgb(120, 120, 20) : rgb(40, 40, 50));
+    for (int32_t art = 0; art < 2; ++art) {
+        f.rechteck(93 + 13 * art, 6, 4, 123, rgb(90, 90, 100));
+        f.rechteck(93 + 13 * art, 6, 1, 123, rgb(50, 50, 60));
+    }
+    return f;
+}
+
+// The goal toggle: the goal's frame, filled orange while goalkeepers are searched.
+Bild_Flaeche slot_tor(bool an)
+{
+    Bild_Flaeche f(22, 8, true, 0);
+    const uint16_t s = an ? rgb(250, 150, 0) : rgb(230, 230, 230);
+    f.rechteck(0, 0, 22, 2, s);
+    f.rechteck(0, 0, 2, 8, s);
+    f.rechteck(20, 0, 2, 8, s);
+    if (an) f.rechteck(2, 2, 18, 6, rgb(200, 100, 0));
+    else
+        for (int32_t x = 3; x < 20; x += 3) f.rechteck(x, 2, 1, 6, rgb(170, 170, 170));  // the net
+    return f;
+}
+
+Bild_Flaeche slot_aktiv(bool an)
+{
+    Bild_Flaeche f(10, 10, false, rgb(0, 0, 0));
+    f.rechteck(1, 1, 8, 8, an ? rgb(32, 240, 32) : rgb(96, 96, 96));
+    f.relief(1, 1, 8, 8, an ? rgb(180, 255, 180) : rgb(150, 150, 150), an ? rgb(0, 120, 0) : rgb(50, 50, 50));
+    return f;
+}
+
+Bild_Flaeche slot_griff(int32_t w, uint16_t farbe)
+{
+    Bild_Flaeche f(w, w, false, rgb(16, 16, 16));
+    f.rechteck(1, 1, w - 2, w - 2, farbe);
+    f.rechteck(1, 1, w - 2, 1, rgb(255, 255, 255));
+    return f;
+}
+
 }  // namespace suche_bild
 
 bool Suche_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& b)
 {
     using suche_bild::rgb;
     if (std::strcmp(e.datei, "resf_scr.res") != 0) return false;
+    const int32_t n = e.nummer;
+    if (n >= SUCHE_BILD_FELD && n <= SUCHE_BILD_ECKE) {
+        using namespace suche_bild;
+        if (n == SUCHE_BILD_FELD) b = slot_feld().fertig(n);
+        else if (n < SUCHE_BILD_TOR) b = slot_rahmen(n == SUCHE_BILD_RAHMEN + 1).fertig(n);
+        else if (n < SUCHE_BILD_AKTIV) b = slot_tor(n == SUCHE_BILD_TOR + 1).fertig(n);
+        else if (n < SUCHE_BILD_REGLER) b = slot_aktiv(n == SUCHE_BILD_AKTIV + 1).fertig(n);
+        else if (n == SUCHE_BILD_REGLER) b = slot_griff(8, rgb(208, 208, 240)).fertig(n);
+        else b = slot_griff(7, rgb(240, 240, 0)).fertig(n);
+        return true;
+    }
     if (e.nummer >= 1347 && e.nummer <= 1362) {
         b.width = e.width;
         b.height = e.height;
