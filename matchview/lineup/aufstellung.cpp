@@ -301,6 +301,35 @@ void Aufstellung_Liste_Bauen()
         G(n)->flag_a |= BTN_A_INIT;
     for (int32_t n : {AG_HEIM_BANK_TAFEL, AG_GAST_BANK_TAFEL}) G(n)->hilfetext = kein_text;
     G(AG_GEGNER)->benutzer[0] = 1;
+    G(AG_FELD)->links = LB_Feld_Func;
+    for (int32_t i = 0; i < 6; ++i) {
+        G(AG_GRIFF + i)->zieh_start = Feld_Drag_Start;
+        G(AG_GRIFF + i)->zieh_bedienen = Feld_Drag_Serve;
+        G(AG_GRIFF + i)->zieh_stop = Feld_Drag_Stop;
+    }
+    for (int32_t i = 0; i < 22; ++i) {
+        Btnscreen_Gadget* g = G(AG_HEIM_ICON + i);
+        g->zieh_start = Feld_Drag_Start;
+        g->zieh_bedienen = Feld_Drag_Serve;
+        g->zieh_stop = Feld_Drag_Stop;
+        g->mausover_start = Start_Lieblings_Pos;
+        g->mausover_stop = Stop_Lieblings_Pos;
+    }
+    for (int32_t i = 0; i < 12; ++i) {
+        Btnscreen_Gadget* g = G(AG_HEIM_BANK + i);
+        if (i == 5 || i == 11) continue;
+        g->zieh_start = Auswechsel_Drag_Start;
+        g->zieh_bedienen = Auswechsel_Drag_Serve;
+        g->zieh_stop = Auswechsel_Drag_Stop;
+        g->mausover_start = Start_Lieblings_Pos;
+        g->mausover_stop = Stop_Lieblings_Pos;
+    }
+    G(AG_RAUM_LINKS)->links = Raum_Links_LB;
+    G(AG_RAUM_RECHTS)->links = Raum_Rechts_LB;
+    G(AG_GEGNER)->links = Gegner_Trikots_LB;
+    G(AG_PORTRAIT)->links = Portrait_LB;
+    G(AG_DEFENSIV)->links = Defensiv_LB;
+    G(AG_OFFENSIV)->links = Offensiv_LB;
     G(AG_OHR_LINKS)->links = Ohr_Links_LB;
     G(AG_OHR_RECHTS)->links = Ohr_Rechts_LB;
     G(AG_ZURUECK)->links = Zurueck_LB;
@@ -493,6 +522,7 @@ void Screen_Refresh(Spielfeld_Steuerung_Block* st)
 
 void Screen_Bilder_Freigeben()
 {
+    Auswechsel_Zug_Freigeben();
     for (Rastport*& b : Screen_Markenbilder) b = Grafik_Bitmap_Freigeben(b);
     for (Rastport*& b : Screen_Energie_Bilder) b = Grafik_Bitmap_Freigeben(b);
     for (Rastport*& b : Screen_Motivation_Bilder) b = Grafik_Bitmap_Freigeben(b);

@@ -78,10 +78,71 @@ void Screen_Daten_Seite();
 bool Ereignis_Neu(const Spielfeld_Record* r, uint32_t maske);
 void Ereignis_Quittieren(Spielfeld_Record* r);
 
-// The pitch, the substitutes and the player list, redrawn by the page switch and the refresh.
+// ---- the pitch ----
+// Tests on a slot of the record.
+bool Spieler_Ist_Auf_Feld(const Spielfeld_Record* r, int32_t slot);
+bool Spieler_Ist_Aufgestellt(const Spielfeld_Record* r, int32_t slot);
+bool Spieler_Ist_Torwart(const Spielfeld_Record* r, int32_t slot);
+// The slot's area (left, top, width, height), defensive and offensive points and area centre in
+// screen pixels; each output may be null.
+void Feld_Koordinaten_Lesen(const Spielfeld_Record* r, int32_t slot, int32_t* links, int32_t* oben, int32_t* breite,
+                            int32_t* hoehe, int32_t* def_x, int32_t* def_y, int32_t* off_x, int32_t* off_y,
+                            int32_t* mitte_x, int32_t* mitte_y);
+// The shade an area adds: small areas and good players weigh more (factor 15-100 by size).
+int32_t Feld_Raum_Gewicht(int32_t spnr, int32_t breite, int32_t hoehe);
+// Adds the value to the signed 16-bit map in the rectangle, clipped to the map.
+void Feld_Raum_Aufhellen(Rastport* karte, int32_t x, int32_t y, int32_t w, int32_t h, int32_t wert);
+// The hovered icon's favourite position in pitch-bitmap pixels as (x << 16) | y; -1 for none
+// (no icon, a goalkeeper).
+int32_t Feld_Lieblings_Pos(const Spielfeld_Record* r, const Btnscreen_Gadget* icon);
+// Mode bits: 1 marks, 2 transparent, 4 plain, 8 cross-faded, 16 the man-marker's figure.
+void Feld_Spieler_Zeichnen(Btnscreen_Gadget* g, int32_t x, int32_t y, int32_t modus);
+void Feld_Markierung_Zeichnen(Btnscreen_Gadget* g, int32_t art, int32_t bild);
 void Feld_Aufbauen();
 void Update_Feld();
+void Update_Feld_Mit(Btnscreen_Gadget* icon);
+void Draw_Feld(Btnscreen_Gadget* g);
+void LB_Feld_Func(Btnscreen_Gadget* g);
+void Start_Lieblings_Pos(Btnscreen_Gadget* g);
+void Stop_Lieblings_Pos(Btnscreen_Gadget* g);
+void Raum_Links_LB(Btnscreen_Gadget* g);
+void Raum_Rechts_LB(Btnscreen_Gadget* g);
+void Offensiv_LB(Btnscreen_Gadget* g);
+void Defensiv_LB(Btnscreen_Gadget* g);
+void Portrait_LB(Btnscreen_Gadget* g);
+void Gegner_Trikots_LB(Btnscreen_Gadget* g);
+void Feld_Drag_Start(Btnscreen_Gadget* g);
+void Feld_Drag_Serve(Btnscreen_Gadget* g, int32_t x, int32_t y);
+void Feld_Drag_Stop(Btnscreen_Gadget* g);
+
+// ---- substitutes ----
+// A slot with a player on the bench whose object is active.
+bool Spieler_Ist_Ersatz(const Spielfeld_Record* r, int32_t slot);
+int32_t Spieler_Positionsklasse(int32_t spnr);
+// The side's substitution list (the change block's in network play): whether the slot stands
+// in it, how many come on, the slot's partner (-1 none or at rest), removing its pair, and
+// recording a pair in the first free one (aus -1: on without a partner).
+bool Auswechsel_Beteiligt(const Spielfeld_Record* r, int32_t slot);
+int32_t Auswechsel_Anzahl(const Spielfeld_Record* r, int32_t seite);
+int32_t Auswechsel_Partner(const Spielfeld_Record* r, int32_t slot);
+int32_t Auswechsel_Stoppen(Spielfeld_Record* r, int32_t slot);
+bool Auswechsel_Eintragen(Spielfeld_Record* r, int32_t seite, int32_t ein, int32_t aus);
+int32_t Aufgestellte_Zaehlen(const Spielfeld_Record* r, int32_t seite);
+uint16_t Staerke_Farbe(const Spielfeld_Record* r, int32_t slot);
+// The panel's line for the substitutions left.
+const char* Auswechsel_Zeile_Text(int32_t uebrig);
+// Both substitutes panels again.
+void Auswechsel_Zeichnen();
+void Auswechsel_Drag_Start(Btnscreen_Gadget* g);
+void Auswechsel_Drag_Serve(Btnscreen_Gadget* g, int32_t x, int32_t y);
+void Auswechsel_Drag_Stop(Btnscreen_Gadget* g);
+bool Auswechsel_Zieht();
+void Auswechsel_Zug_Freigeben();
+// Test hook: the line each panel prints (side, text).
+extern void (*Auswechsel_Text_Hook)(int32_t seite, const char* text);
+
+// ---- the player list and the context menu ----
 void Update_Liste();
 void Update_Liste_Variabel();
-void Auswechsel_Zeichnen();
-void Draw_Feld(Btnscreen_Gadget* g);
+// The opponent whom the slot man-marks (his entry's byte 14 names the slot), -1 none.
+int32_t Manndeckung_Suchen(const Spielfeld_Record* r, int32_t slot);

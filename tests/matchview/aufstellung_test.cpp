@@ -106,8 +106,15 @@ TEST_F(Aufstellung, BeforeTheKickOffTheBackButtonFirstShowsTheAwaySideOfThisPcsC
 TEST_F(Aufstellung, EachPageMakesExactlyItsGroupsUsable)
 {
     Netz_Set_Eigenes_Team(HEIM);
-    for (int32_t i = 0; i < 22; ++i) Aufstellung_Liste[AG_HEIM_ICON + i].benutzer[2] = i == 21 ? 0u : uint32_t(TYP_ICON);
-    const std::set<int32_t> feld = spanne({{1, 7}, {8, 28}, {30, 35}});
+    // 11 home and 10 away players on the pitch.
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
+        r->spieler[slot].spnr = -1;
+        if (slot % 16 >= (slot < 16 ? 11 : 10)) continue;
+        r->spieler[slot].zustand = SPIELFELD_AUF_DEM_PLATZ;
+        r->objekt[slot].aktiv = 1;
+    }
+    // The area handles stay unusable: nothing starts editing an area.
+    const std::set<int32_t> feld = spanne({{1, 1}, {8, 28}, {30, 35}});
     auto led = [](int32_t i) { return &Aufstellung_Liste[AG_DIODE + i]; };
 
     Screen_Diode_LB(led(0));
