@@ -314,6 +314,7 @@ void Aufstellung_Liste_Bauen()
         g->zieh_stop = Feld_Drag_Stop;
         g->mausover_start = Start_Lieblings_Pos;
         g->mausover_stop = Stop_Lieblings_Pos;
+        g->rechts = Spieler_Kontext_Menue;
     }
     for (int32_t i = 0; i < 12; ++i) {
         Btnscreen_Gadget* g = G(AG_HEIM_BANK + i);
@@ -323,7 +324,16 @@ void Aufstellung_Liste_Bauen()
         g->zieh_stop = Auswechsel_Drag_Stop;
         g->mausover_start = Start_Lieblings_Pos;
         g->mausover_stop = Stop_Lieblings_Pos;
+        g->rechts = Spieler_Kontext_Menue;
     }
+    for (int32_t i = 0; i < 11; ++i) {
+        Btnscreen_Gadget* g = G(AG_LISTE + i);
+        g->links = Liste_LB;
+        g->rechts = Spieler_Kontext_Menue;
+        g->mausover_start = Liste_Mouse_Over_Start;
+        g->mausover_stop = Liste_Mouse_Over_Stop;
+    }
+    Aufstellung_Hilfetexte_Setzen();
     G(AG_RAUM_LINKS)->links = Raum_Links_LB;
     G(AG_RAUM_RECHTS)->links = Raum_Rechts_LB;
     G(AG_GEGNER)->links = Gegner_Trikots_LB;

@@ -142,7 +142,33 @@ void Auswechsel_Zug_Freigeben();
 extern void (*Auswechsel_Text_Hook)(int32_t seite, const char* text);
 
 // ---- the player list and the context menu ----
+// The fielded players of the side in list order (class, then slot), at most 11; the count.
+int32_t Liste_Spieler(const Spielfeld_Record* r, int32_t seite, int32_t* slots);
 void Update_Liste();
 void Update_Liste_Variabel();
+void Liste_LB(Btnscreen_Gadget* g);
+void Liste_Mouse_Over_Start(Btnscreen_Gadget* g);
+void Liste_Mouse_Over_Stop(Btnscreen_Gadget* g);
+// The widths of the energy (0-10000) and distance (tenths of a metre) bars, 0-30 pixels.
+int32_t Liste_Energie_Breite(int32_t energie);
+int32_t Liste_Strecke_Breite(int32_t distanz);
+// Test hook: every text the list prints (x, y, text with its codes).
+extern void (*Liste_Text_Hook)(int32_t x, int32_t y, const char* text);
+int32_t Manndeckung_Aufheben(Spielfeld_Record* r, int32_t slot);
+
+// The player's context menu (right click on an icon, a substitute or a row of his own side) and
+// its two sub-menus; the choices of the last run (-1 none).
+struct Menue_Kontextmenue;
+extern int32_t Kontext_Auswahl_Status, Kontext_Auswahl_Aufgaben;
+void Spieler_Kontext_Menue(Btnscreen_Gadget* g);
+// Fills the main menu for player p in slot t; false (nothing to open) unless the slot is on the
+// shown side and that side is this PC's club.
+bool Kontext_Menue_Bauen(Menue_Kontextmenue* m, int32_t p, int32_t t);
+Menue_Kontextmenue* Kontext_Status_Menue(Menue_Kontextmenue* haupt, int32_t item);
+Menue_Kontextmenue* Kontext_Aufgaben_Menue(Menue_Kontextmenue* haupt, int32_t item);
+int32_t Kontext_Status_Item(int32_t item, Menue_Kontextmenue* haupt, int32_t p, int32_t t);
+int32_t Kontext_Aufgaben_Item(int32_t item, Menue_Kontextmenue* haupt, int32_t p, int32_t t);
+// The help texts of the list's gadgets.
+void Aufstellung_Hilfetexte_Setzen();
 // The opponent whom the slot man-marks (his entry's byte 14 names the slot), -1 none.
 int32_t Manndeckung_Suchen(const Spielfeld_Record* r, int32_t slot);

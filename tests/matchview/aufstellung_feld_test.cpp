@@ -18,11 +18,13 @@
 #include "network/netz.h"
 #include "platform/os/os_intern.h"
 #include "toolkit/btnscreen.h"
+#include "toolkit/popup.h"
 
 namespace {
 
 constexpr int32_t HEIM = 0, GAST = 1;
 std::vector<std::string> zeilen;
+std::vector<std::string> texte;
 
 // Home slots 0-10 on the pitch, 11-15 on the bench; the same for the away side; player = slot.
 class AufstellungFeld : public ::testing::Test {
@@ -260,6 +262,7 @@ TEST_F(AufstellungFeld, DropsRecordNothingOutsideTheMatchAndOnARedCardedRow)
     ziehen(1, 13, zeile->x + 5, zeile->y + 5);
     EXPECT_FALSE(Auswechsel_Beteiligt(r.get(), 6));
     r->spieler[6].zustand = SPIELFELD_AUF_DEM_PLATZ;
+    zeile->benutzer[1] = 6;  // the drop rebuilt the list
     ziehen(1, 13, zeile->x + 5, zeile->y + 5);
     EXPECT_EQ(Auswechsel_Partner(r.get(), 13), 6);
 
@@ -297,6 +300,99 @@ TEST_F(AufstellungFeld, ListsReadFromARecordAreBoundedAndTheRestByteOnlyHoldsWhe
     trikot();
     ziehen(0, 12, 210, 313);
     EXPECT_FALSE(Auswechsel_Beteiligt(r.get(), 12));
+}
+
+TEST_F(AufstellungFeld, TheListShowsElevenFieldedByClassWithTheirFigures)
+{
+    // Slot 4 a keeper, slot 9 a defender; the rest strikers; slot 11 sent off (stays listed).
+    for (int32_t p = 0; p < 16; ++p) Spieler_Fix_Daten[p].lieblingspos = 2 * 153 + 5;
+    Spieler_Fix_Daten[4].lieblingspos = 459;
+    Spieler_Fix_Daten[9].lieblingspos = 10;
+    r->spieler[11].zustand = SPIELFELD_AUF_DEM_PLATZ | SPIELFELD_ROT;
+    r->objekt[11].aktiv = 0;
+    int32_t slots[11];
+    ASSERT_EQ(Liste_Spieler(r.get(), 0, slots), 11);
+    EXPECT_EQ(slots[0], 4);
+    EXPECT_EQ(slots[1], 9);
+    EXPECT_EQ(slots[2], 0);
+    EXPECT_EQ(slots[10], 10) << "the twelfth fielded (slot 11) is left out";
+    r->spieler[0].zustand = 0;
+    ASSERT_EQ(Liste_Spieler(r.get(), 0, slots), 11);
+    EXPECT_EQ(slots[10], 11) << "a sent-off player keeps his row";
+
+    // Resting on the sent-off player's row lights no pitch icon.
+    Feld_Aufbauen();
+    Btnscreen_Gadget* zeile = G(AG_LISTE + 10);
+    zeile->benutzer[1] = 11;
+    Liste_Mouse_Over_Start(zeile);
+    EXPECT_EQ(Screen_Hover_Icon, nullptr);
+    zeile->benutzer[1] = 10;
+    Liste_Mouse_Over_Start(zeile);
+    ASSERT_NE(Screen_Hover_Icon, nullptr);
+    EXPECT_EQ(Screen_Hover_Icon->benutzer[1], 10u);
+
+    EXPECT_EQ(Liste_Strecke_Breite(120000), 30);
+    EXPECT_EQ(Liste_Strecke_Breite(500000), 30);
+    EXPECT_EQ(Liste_Strecke_Breite(60000), 15);
+    EXPECT_EQ(Liste_Energie_Breite(0), 0);
+    EXPECT_EQ(Liste_Energie_Breite(10000), 30);
+
+    texte.clear();
+    Liste_Text_Hook = [](int32_t, int32_t, const char* t) { texte.emplace_back(t); };
+    r->spieler[10].kraft = 0;
+    r->objekt[10].distanz = 123456;  // 12.3 km
+    Update_Liste_Variabel();
+    Liste_Text_Hook = nullptr;
+    auto hat = [](const std::string& teil) {
+        for (const std::string& t : texte)
+            if (t.find(teil) != std::string::npos) return true;
+        return false;
+    };
+    EXPECT_TRUE(hat("^tr02290")) << "energy 0 prints 0";
+    EXPECT_TRUE(hat("^tr028712.3"));
+    EXPECT_TRUE(hat("^tz0511-")) << "no mark yet";
+}
+
+TEST_F(AufstellungFeld, TheContextMenuOpensOnlyForHisSideAndGuardsItsItemsByRole)
+{
+    Menue_Kontextmenue m;
+    EXPECT_FALSE(Kontext_Menue_Bauen(&m, 20, 20)) << "an opponent";
+    Netz_Set_Eigenes_Team(7);
+    EXPECT_FALSE(Kontext_Menue_Bauen(&m, 3, 3)) << "a side not his";
+    Netz_Set_Eigenes_Team(HEIM);
+    ASSERT_TRUE(Kontext_Menue_Bauen(&m, 3, 3));
+    EXPECT_STREQ(m.texte[0], "Status");
+
+    // Slot 3 is man-marked by away slot 18; 3 goes off for 12.
+    r->spieler[18].zustand = SPIELFELD_AUF_DEM_PLATZ;
+    r->spieler[18].partner[2] = 3;
+    Auswechsel_Eintragen(r.get(), 0, 12, 3);
+    Auswechsel_Eintragen(r.get(), 0, 13, -1);
+    Menue_Kontextmenue* s = Kontext_Status_Menue(&m, 0);
+    EXPECT_EQ(s->status[0], 1);
+    EXPECT_EQ(s->status[1], 0);
+    EXPECT_EQ(s->status[2], 1);
+    EXPECT_EQ(s->status[3], 17);
+    m.wert_b[0] = 13;
+    EXPECT_EQ(Kontext_Status_Menue(&m, 0)->status[2], 0) << "on without a partner: nothing to stop";
+    m.wert_b[0] = 3;
+    Kontext_Status_Item(3, nullptr, 3, 3);
+    EXPECT_EQ(Kontext_Status_Menue(&m, 0)->status[3], 81);
+    Kontext_Status_Item(0, nullptr, 3, 3);
+    EXPECT_EQ(r->spieler[18].partner[2], 255);
+    // Stopping works after an earlier substitution was carried out (rest byte back at -1).
+    r->laufende_spieler = -1;
+    Kontext_Status_Item(2, nullptr, 3, 3);
+    EXPECT_FALSE(Auswechsel_Beteiligt(r.get(), 12));
+
+    Netz_Rolle = 3;
+    Auswechsel_Eintragen(r.get(), 0, 12, 3);
+    r->spieler[18].partner[2] = 3;
+    s = Kontext_Status_Menue(&m, 0);
+    EXPECT_EQ(s->status[0], 0);
+    EXPECT_EQ(s->status[2], 0);
+    Menue_Kontextmenue* a = Kontext_Aufgaben_Menue(&m, 0);
+    for (int32_t i = 0; i < 4; ++i) EXPECT_EQ(a->status[i] & 1, 0) << i;
 }
 
 }  // namespace
