@@ -424,6 +424,8 @@ void Aufstellung_Kopf_Neu()
     }
 }
 
+void Aufstellung_Ohren_Zeigen() { ohren_zeigen(); }
+
 void Ohr_Links_LB(Btnscreen_Gadget*) { ohr_waehlen(0); }
 void Ohr_Rechts_LB(Btnscreen_Gadget*) { ohr_waehlen(1); }
 
@@ -516,12 +518,13 @@ void Screen_Refresh(Spielfeld_Steuerung_Block* st)
         if (Screen_Page == PAGE_AUFSTELLUNG) {
             Feld_Aufbauen();
             Update_Feld();
-            Update_Liste();
         } else if (Screen_Page == PAGE_STATISTIK) {
             Draw_Anweisungen_Seite(nullptr, r, Screen_Auswahl_Slot, Screen_Eigene_Seite(), false);
+        }
+        if (Screen_Page != PAGE_DATEN) {
+            // The list's rebuild clears its columns: they come back with it, not a blink later.
             Update_Liste();
-        } else if (Screen_Page == PAGE_MOTIVATION) {
-            Update_Liste();
+            Update_Liste_Variabel();
         }
     }
     if (Screen_Page != PAGE_DATEN && Spielszenen_Blink_Normal != letzter_blink) Update_Liste_Variabel();

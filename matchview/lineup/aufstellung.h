@@ -58,6 +58,8 @@ void Screen_Minikarte();
 // The screen's own bitmaps (not the gadgets').
 void Screen_Bilder_Freigeben();
 
+// Both ears on the screen, the shown side's highlighted.
+void Aufstellung_Ohren_Zeigen();
 // The header again for a new record in Screen_Record (side, ears, strength strips).
 void Aufstellung_Kopf_Neu();
 

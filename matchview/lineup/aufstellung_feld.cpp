@@ -89,7 +89,7 @@ void kopie(Rastport* quelle, Rastport* ziel, int32_t x, int32_t y, int32_t modus
     if (!quelle || !ziel) return;
     const int32_t w = int32_t(quelle->width), h = int32_t(quelle->height);
     if (modus & 4) Grafik_Blit(quelle, 0, 0, w, h, ziel, x, y);
-    else if (modus & 8) Grafik_Blit_Ueberblenden(quelle, 0, 0, w, h, ziel, x, y, 80, nullptr, 0, 0);
+    else if (modus & 8) Grafik_Blit_Ueberblenden_Maske(quelle, 0, 0, w, h, ziel, x, y, 80, nullptr, 0, 0);
     else Grafik_Blit_Transparent(quelle, 0, 0, w, h, ziel, x, y);
 }
 
@@ -204,7 +204,7 @@ void Feld_Markierung_Zeichnen(Btnscreen_Gadget* g, int32_t art, int32_t bild)
     Btnscreen_Gadget* f = G(AG_FELD);
     Rastport* b = bild == 1003 ? g->bitmap2 : g->bitmap1;
     if (!b || !f->bitmap1) return;
-    if (art == 1000) Grafik_Blit_Ueberblenden(b, 0, 0, g->w, g->h, f->bitmap1, g->x - f->x, g->y - f->y, 80, nullptr, 0, 0);
+    if (art == 1000) Grafik_Blit_Ueberblenden_Maske(b, 0, 0, g->w, g->h, f->bitmap1, g->x - f->x, g->y - f->y, 80, nullptr, 0, 0);
     else Grafik_Blit_Transparent(b, 0, 0, g->w, g->h, f->bitmap1, g->x - f->x, g->y - f->y);
 }
 

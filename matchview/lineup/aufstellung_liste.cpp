@@ -26,16 +26,16 @@ void (*Liste_Text_Hook)(int32_t x, int32_t y, const char* text) = nullptr;
 
 namespace {
 
-constexpr int32_t ZEILEN = 11, FONT = 9, KEIN_SPIELER = 32767, SPALTEN_X = 153;
+constexpr int32_t ZEILEN = 11, FONT = 11, FONT_KOPF = 9, KEIN_SPIELER = 32767, SPALTEN_X = 153;
 
 Btnscreen_Gadget* G(int32_t n) { return &Aufstellung_Liste[n]; }
 Rastport* schirm() { return Grafik_Seite_0 ? Grafik_Seite_0 : Grafik_Render_Ziel; }
 int32_t weiss() { return Grafik_Farbe(15, 15, 15); }
 
-void drucken(Rastport* ziel, int32_t x, int32_t y, const char* text)
+void drucken(Rastport* ziel, int32_t x, int32_t y, const char* text, int32_t font = FONT)
 {
     if (Liste_Text_Hook) Liste_Text_Hook(x, y, text);
-    if (ziel) Grafik_Printf(ziel, Font(FONT), "%s", x, y, text);
+    if (ziel) Grafik_Printf(ziel, Font(font), "%s", x, y, text);
 }
 
 void blit_t(Rastport* b, Rastport* ziel, int32_t x, int32_t y, int32_t w = -1)
@@ -75,7 +75,7 @@ void Liste_Kopf_Init(Btnscreen_Gadget* g)
     static constexpr const char* koepfe[9] = {
         "^tl0007Spieler in der Aufstellung", "^tl0150Manndeckung", "^tz0240Energie", "^tz0293Laufpensum", "^tz0348Pass",
         "^tz0389Zweik.", "^tz0428Ballk.", "^tz0468Torschuß", "^tz0508Note"};
-    for (const char* k : koepfe) drucken(b, 0, 15, Temp_Sprintf("^c%05d%s", weiss(), k));
+    for (const char* k : koepfe) drucken(b, 0, 15, Temp_Sprintf("^c%05d%s", weiss(), k), FONT_KOPF);
     // The surface starts as the picture with its headers.
     if (g->bitmap1 && g->bitmap2) Grafik_Blit(g->bitmap2, 0, 0, g->w, g->h, g->bitmap1, 0, 0);
 }
@@ -85,7 +85,8 @@ void Update_Liste()
     const Spielfeld_Record* r = Screen_Record;
     Btnscreen_Gadget* tafel = G(AG_LISTE_TAFEL);
     Rastport* flaeche = tafel->bitmap2;
-    if (flaeche && tafel->bitmap1) Grafik_Blit(tafel->bitmap1, 0, 0, tafel->w, tafel->h, flaeche, 0, 0);
+    // Only the rows' part: the columns beside them keep their figures until they are redrawn.
+    if (flaeche && tafel->bitmap1) Grafik_Blit(tafel->bitmap1, 0, 0, std::min(tafel->w, SPALTEN_X), tafel->h, flaeche, 0, 0);
     for (int32_t i = 0; i < ZEILEN; ++i) {
         Btnscreen_Gadget* z = G(AG_LISTE + i);
         z->benutzer[0] = z->benutzer[1] = z->benutzer[2] = 0;

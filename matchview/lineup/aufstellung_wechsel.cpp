@@ -241,9 +241,9 @@ void Auswechsel_Zeichnen()
             Feld_Spieler_Zeichnen(e, 0, 0, s == Screen_Seite ? 3 : 9);
             if (Rastport* b = e->bitmap1) {
                 const char* name = spnr >= 0 && spnr < Spieler_Anzahl ? Spieler_String(SP_NAME, spnr, nullptr, 0) : "";
-                Grafik_Printf(b, Font(9), "^c%05d^tl%04d%s", 0, 7, farbe, 20, name ? name : "");
-                Grafik_Printf(b, Font(9), "^c%05d^tr%04d%s", 0, 5, farbe, e->w, klasse_text(k));
-                Grafik_Printf(b, Font(9), "^c%05d^tl%04dStärke: %d", 0, 14, farbe, 20, int32_t(r->spieler[slot].wert_89));
+                Grafik_Printf(b, Font(11), "^c%05d^tl%04d%s", 0, 7, farbe, 20, name ? name : "");
+                Grafik_Printf(b, Font(11), "^c%05d^tr%04d%s", 0, 5, farbe, e->w, klasse_text(k));
+                Grafik_Printf(b, Font(11), "^c%05d^tl%04dStärke: %d", 0, 14, farbe, 20, int32_t(r->spieler[slot].wert_89));
                 Btnscreen_Gadget* t = G(s ? AG_GAST_BANK_TAFEL : AG_HEIM_BANK_TAFEL);
                 if (t->bitmap1) Grafik_Blit_Transparent(b, 0, 0, e->w, e->h, t->bitmap1, e->x - t->x, e->y - t->y);
             }
@@ -254,7 +254,7 @@ void Auswechsel_Zeichnen()
         const char* text = Auswechsel_Zeile_Text(rechte_seite(r, s) - Auswechsel_Anzahl(r, s));
         if (Auswechsel_Text_Hook) Auswechsel_Text_Hook(s, text);
         if (z->bitmap1) {
-            Grafik_Printf(z->bitmap1, Font(9), "^c%05d^tl%04d%s", 0, 7, Grafik_Farbe(15, 15, 15), 4, text);
+            Grafik_Printf(z->bitmap1, Font(11), "^c%05d^tl%04d%s", 0, 7, Grafik_Farbe(15, 15, 15), 4, text);
             if (t->bitmap1) Grafik_Blit_Transparent(z->bitmap1, 0, 0, z->w, z->h, t->bitmap1, z->x - t->x, z->y - t->y);
         }
     }

@@ -31,6 +31,8 @@ bool Screen_Oeffnen()
     Btnscreen_Init_Callbacks(Aufstellung_Liste);
     Btnscreen_Zeichnen(Aufstellung_Liste, 1);
     Grafik_Screen_Seite_Zeigen(1);
+    // The ears are the screen's own drawing: on the page now shown.
+    Aufstellung_Ohren_Zeigen();
     return true;
 }
 
