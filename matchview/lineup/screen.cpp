@@ -85,6 +85,7 @@ void Screen_Ansicht(Spielfeld_Steuerung_Block* st)
     case SPIELSZENEN_VERLASSEN: {
         Spielfeld_Record* r = Spielszenen_Get_Aktives_Spiel();
         Screen_Record = r;
+        Spielszenen_Bildschirm_Freigeben();
         if (!r || !Screen_Oeffnen()) {
             // Without the screen the view stays as it was.
             Screen_Record = nullptr;
