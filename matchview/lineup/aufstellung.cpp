@@ -347,6 +347,13 @@ void Aufstellung_Liste_Bauen()
     G(AG_ZURUECK)->mausover_stop = Zurueck_Mouse_Over_Stop;
     for (int32_t i = 0; i < 4; ++i) G(AG_DIODE + i)->links = Screen_Diode_LB;
     G(AG_PAUSE)->links = Pause_Schalter_LB;
+    for (int32_t i = 0; i < 5; ++i) {
+        G(AG_ANWEISUNG + i)->links = Anweisung_LB;
+        G(AG_ANWEISUNG + i)->rechts = Anweisung_RB;
+        G(AG_VORGABE + i)->links = Team_Motivation_vs_LB;
+    }
+    for (int32_t i = 0; i < 12; ++i) G(AG_KABINE + i)->links = Kabine_LB;
+    G(AG_GILT_FUER)->links = Gilt_Fuer_LB;
     G(AG_KNOPF)->zieh_start = Scroll_Start;
     G(AG_KNOPF)->zieh_bedienen = Scroll_Serve;
     G(AG_KNOPF)->zieh_stop = Scroll_Stop;
@@ -519,7 +526,7 @@ void Screen_Refresh(Spielfeld_Steuerung_Block* st)
             Feld_Aufbauen();
             Update_Feld();
         } else if (Screen_Page == PAGE_STATISTIK) {
-            Draw_Anweisungen_Seite(nullptr, r, Screen_Auswahl_Slot, Screen_Eigene_Seite(), false);
+            Screen_Anweisungen_Seite();
         }
         if (Screen_Page != PAGE_DATEN) {
             // The list's rebuild clears its columns: they come back with it, not a blink later.

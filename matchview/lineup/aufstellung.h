@@ -73,6 +73,15 @@ void Pause_Schalter_LB(Btnscreen_Gadget* g);
 void Liste_Slot_Waehlen(int32_t slot);
 // The match-data list's height at its last draw and the first row it shows.
 extern int32_t Screen_Daten_Liste_Hoehe, Screen_Scroll_Versatz;
+// The instructions and team-talk pages into their frames, with their usable buttons, and the
+// buttons' callbacks (each needs the shown side to be this PC's club).
+void Screen_Anweisungen_Seite();
+void Screen_Motivation_Seite();
+void Anweisung_LB(Btnscreen_Gadget* g);
+void Anweisung_RB(Btnscreen_Gadget* g);
+void Gilt_Fuer_LB(Btnscreen_Gadget* g);
+void Kabine_LB(Btnscreen_Gadget* g);
+void Team_Motivation_vs_LB(Btnscreen_Gadget* g);
 // The match-data page into its boxes and onto the screen (the scroll bar's offset included).
 void Screen_Daten_Seite();
 

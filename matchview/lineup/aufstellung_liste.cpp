@@ -188,10 +188,8 @@ void Liste_LB(Btnscreen_Gadget* g)
     if (!g || g->benutzer[2] != TYP_ZEILE) return;
     if (Screen_Page == PAGE_STATISTIK || Screen_Page == PAGE_MOTIVATION) {
         Screen_Auswahl_Slot = int32_t(g->benutzer[1]);
-        if (Screen_Page == PAGE_STATISTIK)
-            Draw_Anweisungen_Seite(nullptr, Screen_Record, Screen_Auswahl_Slot, Screen_Eigene_Seite(), false);
-        else if (Screen_Record)
-            Draw_Motivation_Seite(nullptr, Screen_Record, Screen_Seite, Screen_Eigene_Seite(), Screen_Phase_Vor_Spiel != 0);
+        if (Screen_Page == PAGE_STATISTIK) Screen_Anweisungen_Seite();
+        else Screen_Motivation_Seite();
     }
     Update_Liste();
 }

@@ -92,7 +92,83 @@ void daten_zeichnen(bool oben)
     if (u->bitmap1) Grafik_Blit(u->bitmap1, 0, 0, u->w - (z.rollbalken ? STREIFEN : 0), u->h, sch, u->x, u->y);
 }
 
+// A page's frame from its clean copy with the page drawn into it, and its usable buttons.
+Rastport* rahmen_auf(int32_t n)
+{
+    Btnscreen_Gadget* f = G(n);
+    if (f->bitmap1 && f->bitmap2) Grafik_Blit(f->bitmap2, 0, 0, f->w, f->h, f->bitmap1, 0, 0);
+    return f->bitmap1;
+}
+
+void rahmen_zeigen(int32_t n, int32_t erster, int32_t anzahl)
+{
+    zeigen(G(n), G(n)->bitmap1);
+    for (int32_t i = 0; i < anzahl; ++i) {
+        Btnscreen_Gadget* k = G(erster + i);
+        if (!(k->zustand & BTN_INAKTIV)) zeigen(k, (k->benutzer[0] & 1) && k->bitmap2 ? k->bitmap2 : k->bitmap1);
+    }
+}
+
 }  // namespace
+
+void Screen_Anweisungen_Seite()
+{
+    if (!Screen_Record) return;
+    Draw_Anweisungen_Seite(rahmen_auf(AG_ANWEISUNG_RAHMEN), Screen_Record, Screen_Auswahl_Slot, Screen_Eigene_Seite(),
+                           (G(AG_GILT_FUER)->benutzer[0] & 1) != 0);
+    rahmen_zeigen(AG_ANWEISUNG_RAHMEN, AG_ANWEISUNG, 5);
+    if (Screen_Eigene_Seite()) zeigen(G(AG_GILT_FUER), (G(AG_GILT_FUER)->benutzer[0] & 1) ? G(AG_GILT_FUER)->bitmap2 : G(AG_GILT_FUER)->bitmap1);
+}
+
+void Screen_Motivation_Seite()
+{
+    if (!Screen_Record) return;
+    const bool vor = Screen_Phase_Vor_Spiel != 0;
+    const int32_t rahmen = vor ? AG_VORGABE_RAHMEN : AG_KABINE_RAHMEN;
+    if (vor)
+        for (int32_t i = 0; i < 5; ++i)
+            G(AG_VORGABE + i)->benutzer[0] = Motivation_Gewaehlter_Knopf(Screen_Record, Screen_Seite) == i ? 1u : 0u;
+    Draw_Motivation_Seite(rahmen_auf(rahmen), Screen_Record, Screen_Seite, Screen_Eigene_Seite(), vor);
+    if (vor) rahmen_zeigen(rahmen, AG_VORGABE, 5);
+    else rahmen_zeigen(rahmen, AG_KABINE, 12);
+}
+
+void Anweisung_LB(Btnscreen_Gadget* g)
+{
+    if (!g || !Screen_Record || !Screen_Eigene_Seite()) return;
+    Anweisung_Schritt(Screen_Record, Screen_Auswahl_Slot, int32_t(g - G(AG_ANWEISUNG)), true);
+    Screen_Anweisungen_Seite();
+}
+
+void Anweisung_RB(Btnscreen_Gadget* g)
+{
+    if (!g || !Screen_Record || !Screen_Eigene_Seite()) return;
+    Anweisung_Schritt(Screen_Record, Screen_Auswahl_Slot, int32_t(g - G(AG_ANWEISUNG)), false);
+    Screen_Anweisungen_Seite();
+}
+
+void Gilt_Fuer_LB(Btnscreen_Gadget* g)
+{
+    if (!g || !Screen_Eigene_Seite()) return;
+    g->benutzer[0] ^= 1u;
+    Screen_Anweisungen_Seite();
+}
+
+void Kabine_LB(Btnscreen_Gadget* g)
+{
+    if (!g || !Screen_Record || !Screen_Eigene_Seite()) return;
+    const int32_t n = int32_t(g - G(AG_KABINE));
+    if (n < 10) Motivation_Spruch(Screen_Record, Screen_Seite, n);
+    else Motivation_Lob(Screen_Record, Screen_Auswahl_Slot, g == G(AG_LOB));
+    Screen_Motivation_Seite();
+}
+
+void Team_Motivation_vs_LB(Btnscreen_Gadget* g)
+{
+    if (!g || !Screen_Record || !Screen_Eigene_Seite()) return;
+    Motivation_Vorgabe(Screen_Record, Screen_Seite, int32_t(g - G(AG_VORGABE)));
+    Screen_Motivation_Seite();
+}
 
 void Screen_Daten_Seite()
 {
@@ -154,7 +230,7 @@ void Screen_Diode_LB(Btnscreen_Gadget* g)
         Auswechsel_Zeichnen();
         Update_Liste();
         Update_Liste_Variabel();
-        Draw_Anweisungen_Seite(nullptr, Screen_Record, Screen_Auswahl_Slot, eigen, false);
+        Screen_Anweisungen_Seite();
         break;
     default:
         aktiv(AG_KABINE, 12, eigen && Screen_Phase_Kabine);
@@ -163,8 +239,7 @@ void Screen_Diode_LB(Btnscreen_Gadget* g)
         Update_Liste();
         Update_Liste_Variabel();
         Auswechsel_Zeichnen();
-        if (Screen_Record)
-            Draw_Motivation_Seite(nullptr, Screen_Record, Screen_Seite, eigen, Screen_Phase_Vor_Spiel != 0);
+        Screen_Motivation_Seite();
         break;
     }
 }

@@ -274,8 +274,8 @@ void Auswechsel_Drag_Start(Btnscreen_Gadget* g)
     const int32_t slot = int32_t(g->benutzer[1]);
     if (Screen_Page == PAGE_STATISTIK || Screen_Page == PAGE_MOTIVATION) {
         Screen_Auswahl_Slot = slot;
-        if (Screen_Page == PAGE_STATISTIK) Draw_Anweisungen_Seite(nullptr, r, slot, Screen_Eigene_Seite(), false);
-        else Draw_Motivation_Seite(nullptr, r, Screen_Seite, Screen_Eigene_Seite(), Screen_Phase_Vor_Spiel != 0);
+        if (Screen_Page == PAGE_STATISTIK) Screen_Anweisungen_Seite();
+        else Screen_Motivation_Seite();
     }
     if (g->benutzer[2] != TYP_BANK || slot < 0 || slot >= SPIELFELD_SLOTS) return;
     const int32_t s = slot / 16;
@@ -305,9 +305,11 @@ void Auswechsel_Drag_Start(Btnscreen_Gadget* g)
     zug_zeigen(Maus_Get_X() - w / 2, Maus_Get_Y() - h / 2);
 }
 
-void Auswechsel_Drag_Serve(Btnscreen_Gadget*, int32_t mx, int32_t my)
+void Auswechsel_Drag_Serve(Btnscreen_Gadget*, int32_t, int32_t)
 {
     if (!zug.bild) return;
+    // The driver hands over the entry's dragged corner; the image follows the pointer itself.
+    const int32_t mx = Maus_Get_X(), my = Maus_Get_Y();
     const int32_t x = mx - int32_t(zug.bild->width) / 2, y = my - int32_t(zug.bild->height) / 2;
     if (x == zug.x && y == zug.y) return;
     Rastport* s = schirm();

@@ -12,7 +12,9 @@
 #include "gameflow/globals.h"
 #include "graphics/grafik_bitmap.h"
 #include "match/spielfeld.h"
+#include "matchview/lineup/anweisungen.h"
 #include "matchview/lineup/aufstellung.h"
+#include "matchview/lineup/motivation.h"
 #include "matchview/lineup/screen.h"
 #include "matchview/lineup/spieldaten.h"
 #include "network/netz.h"
@@ -393,6 +395,29 @@ TEST_F(AufstellungFeld, TheContextMenuOpensOnlyForHisSideAndGuardsItsItemsByRole
     EXPECT_EQ(s->status[2], 0);
     Menue_Kontextmenue* a = Kontext_Aufgaben_Menue(&m, 0);
     for (int32_t i = 0; i < 4; ++i) EXPECT_EQ(a->status[i] & 1, 0) << i;
+}
+
+TEST_F(AufstellungFeld, PageButtonsChangeOnlyThisPcsSideAndPraiseIsTheUpperButton)
+{
+    Screen_Auswahl_Slot = 3;
+    const int32_t vorher = Anweisung_Wert(r.get(), 3, 1);
+    Screen_Seite = 1;
+    Anweisung_LB(G(AG_ANWEISUNG + 1));
+    Kabine_LB(G(AG_LOB));
+    EXPECT_EQ(Anweisung_Wert(r.get(), 3, 1), vorher) << "the opponent's side";
+    EXPECT_EQ(Motivation_Lob_Wert(r.get(), 3), 0);
+    Screen_Seite = 0;
+    Anweisung_LB(G(AG_ANWEISUNG + 1));
+    EXPECT_EQ(Anweisung_Wert(r.get(), 3, 1), (vorher + 1) % 5);
+    Anweisung_RB(G(AG_ANWEISUNG + 1));
+    EXPECT_EQ(Anweisung_Wert(r.get(), 3, 1), vorher);
+    Kabine_LB(G(AG_LOB));
+    EXPECT_EQ(Motivation_Lob_Wert(r.get(), 3), -1);
+    Kabine_LB(G(AG_TADEL));
+    Kabine_LB(G(AG_TADEL));
+    EXPECT_EQ(Motivation_Lob_Wert(r.get(), 3), 1);
+    Kabine_LB(G(AG_KABINE + 2));
+    EXPECT_EQ(r->ansprache_druecke[0][2], 1);
 }
 
 }  // namespace
