@@ -1,12 +1,12 @@
-// The line-up and match-data screen as the report sequence drives it: the record and side it
-// shows, its phase, its pages. Entry points until the screen lands: it cannot be opened, so the
-// sequence shows nothing.
+// The line-up and match-data screen as its openers drive it (the report sequence and the live
+// view): the record and side it shows, its phase, its pages.
 #pragma once
 #include <cstdint>
 
 #include "matchview/lineup/spieldaten.h"
 
 struct Spielfeld_Record;
+struct Spielfeld_Steuerung_Block;
 
 // Pages of the screen.
 enum : int32_t { SCREEN_SEITE_DATEN = 0, SCREEN_SEITE_ANWEISUNGEN = 2, SCREEN_SEITE_MOTIVATION = 3 };
@@ -24,6 +24,10 @@ void Screen_Seite_Zeigen(int32_t seite);
 void Screen_Kopf_Neu();
 // Releases the gadget list and the screen's pictures.
 void Screen_Freigeben();
+bool Screen_Geladen();
+// The live view's modes while the screen is over it: 5001 opens it on page 1 (the view stays
+// as it was when it cannot load), 5003 runs a frame, 5002 closes it and has the view redrawn.
+void Screen_Ansicht(Spielfeld_Steuerung_Block* st);
 
 // Test hook: answers Screen_Oeffnen and sees every call (name, argument).
 using Screen_Hook = bool (*)(const char* aufruf, int32_t wert);

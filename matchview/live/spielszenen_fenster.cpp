@@ -13,6 +13,7 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/font.h"
 #include "match/spielfeld.h"
+#include "matchview/lineup/screen.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen.h"
 #include "network/netz.h"
@@ -607,15 +608,11 @@ static void groessen_symbole(Rastport* ziel)
 void Spielszenen_Run(Spielfeld_Record* r, Spielfeld_Steuerung_Block* st, uint8_t replay)
 {
     if (!Spielszenen_Ist_Geladen()) return;
-    if (Spielszenen_Modus == SPIELSZENEN_VERLASSEN) {
-        // The line-up screen comes with its own issue; until it loads, the view goes back to
-        // itself and redraws rather than waiting for ever.
-        Spielszenen_Modus = SPIELSZENEN_SCREEN;
-        Spielszenen_Neu_Zeichnen_Angefordert = 1;
+    // 5001-5003: the line-up screen over the view (it leaves the report sequence's alone)
+    if (Spielszenen_Modus != SPIELSZENEN_SCREEN) {
+        Screen_Ansicht(st);
         return;
     }
-    // 5002 and 5003 belong to the screens shown over the view (line-up, match reports)
-    if (Spielszenen_Modus != SPIELSZENEN_SCREEN) return;
     Spielszenen_Schwebe_Index = -1;
     Spielszenen_Maus_Genommen_Vorher = Spielszenen_Maus_Genommen;
     Spielszenen_Maus_Genommen = 0;

@@ -19,40 +19,14 @@
 #include "platform/os/os_intern.h"
 #include "platform/timer.h"
 #include "tests/matchview/spielszenen_dateien.h"
+#include "tests/matchview/spieltag_live.h"
 
 namespace {
 
-class Spielszenen_Spieltag : public Spieltag_Welt {
-protected:
-    static inline Spielszenen_Dateien_Sitzung sitzung;
-    static void SetUpTestSuite()
-    {
-        Spieltag_Welt::SetUpTestSuite();
-        sitzung.oeffnen();
-    }
-    static void TearDownTestSuite()
-    {
-        sitzung.schliessen();
-        Spieltag_Welt::TearDownTestSuite();
-    }
-};
+class Spielszenen_Spieltag : public Spieltag_Live_Welt {};
 
-// Steps the main loop until the live view is up (or the bound runs out).
-bool bis_live(int32_t grenze = 400000)
-{
-    for (int32_t i = 0; i < grenze; ++i) {
-        if (Spielfeld_Ansicht_Geladen() && Spielszenen_Ist_Geladen()) return true;
-        Ablauf_Schritt();
-    }
-    return false;
-}
-
-// Runs the main loop for ms of the program's clock while the view stays up.
-void laufen(uint32_t ms)
-{
-    const uint32_t start = Timer_Get_Time();
-    for (int32_t i = 0; i < 200000 && uint32_t(Timer_Get_Time() - start) < ms && Spielszenen_Ist_Geladen(); ++i) Ablauf_Schritt();
-}
+bool bis_live() { return Spieltag_Bis_Live(); }
+void laufen(uint32_t ms) { Spieltag_Laufen(ms); }
 
 TEST_F(Spielszenen_Spieltag, TheOwnClubsFirstMatchDayIsShownLive)
 {

@@ -18,6 +18,7 @@
 #include "match/pitch/spielfeld_animationen.h"
 #include "match/pitch/spielfeld_objekt.h"
 #include "match/spielfeld.h"
+#include "matchview/lineup/screen.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen.h"
 #include "platform/os/os_display.h"
@@ -413,7 +414,9 @@ TEST_F(Spielszenen, HoveringAFigureWhilePausedAsksForTheLineUpOrTheMenu)
     // a requested line-up screen that cannot come returns to the view with a full redraw
     Spielszenen_Modus = SPIELSZENEN_VERLASSEN;
     Spielszenen_Neu_Zeichnen_Angefordert = 0;
+    Screen_Set_Hook([](const char*, int32_t) { return false; });
     Spielszenen_Run(&r, &st, 0);
+    Screen_Set_Hook(nullptr);
     EXPECT_EQ(Spielszenen_Modus, SPIELSZENEN_SCREEN);
     EXPECT_EQ(Spielszenen_Neu_Zeichnen_Angefordert, 1);
 }

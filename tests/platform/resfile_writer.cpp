@@ -10,3 +10,4 @@
 #include "tools/datagen/suche_bilder.cpp"
 #include "tools/datagen/oekonomie_bilder.cpp"
 #include "tools/datagen/spielszenen_bilder.cpp"
+#include "tools/datagen/spielschirm_bilder.cpp"

@@ -15,6 +15,7 @@
 #include "match/pitch/spielfeld_animationen.h"
 #include "matchview/live/spielszenen_grafik.h"
 #include "toolkit/slave.h"
+#include "tools/datagen/spielschirm_bilder.h"
 #include "tools/datagen/gesicht_bilder.h"
 #include "tools/datagen/oekonomie_bilder.h"
 #include "tools/datagen/sound_synth.h"
@@ -216,6 +217,7 @@ std::vector<Manifest_Eintrag> aufbauen()
     }
     oekonomie(v);
     spielszenen(v);
+    Aufstellung_Manifest(v);
     // The sponsors' logos; the advertising screen shows them in this order.
     bereich(v, "werbung.res", 0, 19, BILD, 96, 48, 0, 16, false, "Werbepartner-Bild");
     v.push_back({"werbung.res", WERBUNG_BILD_ARTEN_EINTRAG, DATEN, 0, 0, sizeof WERBUNG_BILD_ARTEN, 0, false,

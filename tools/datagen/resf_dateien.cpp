@@ -129,10 +129,14 @@ Resf_Bytes Trikotfigur_Resf_Daten(const Manifest_Eintrag& e) __attribute__((weak
 // The live match view's scene of the builder's own drawing code.
 bool Spielszenen_Resf_Daten(const Manifest_Eintrag& e, Resf_Bytes& daten) __attribute__((weak));
 
+// The line-up screen's pictures and spoken help of the builder's own drawing code.
+bool Aufstellung_Resf_Daten(const Manifest_Eintrag& e, Resf_Bytes& daten) __attribute__((weak));
+
 Resf_Bytes Resf_Manifest_Daten(const Manifest_Eintrag& e)
 {
     Resf_Bytes szene;
     if (Spielszenen_Resf_Daten && Spielszenen_Resf_Daten(e, szene)) return szene;
+    if (Aufstellung_Resf_Daten && Aufstellung_Resf_Daten(e, szene)) return szene;
     if (Trikotfigur_Resf_Daten && (e.typ == 38 || e.typ == 48)) return Trikotfigur_Resf_Daten(e);
     switch (e.typ) {
     case 14:

@@ -1,0 +1,288 @@
+#include <algorithm>
+
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_screen.h"
+#include "match/spielfeld.h"
+#include "matchview/lineup/anweisungen.h"
+#include "matchview/lineup/aufstellung.h"
+#include "matchview/lineup/motivation.h"
+#include "matchview/lineup/screen.h"
+#include "matchview/lineup/spieldaten.h"
+#include "platform/maus.h"
+#include "toolkit/btnscreen.h"
+
+int32_t Screen_Daten_Liste_Hoehe = 0;
+int32_t Screen_Scroll_Versatz = 0;
+
+namespace {
+
+constexpr int32_t SICHTBAR = 100, STREIFEN = 17;
+
+struct {
+    int32_t greif = 0, gezeichnet = 0;
+    float weg = 0;
+} rollen;
+
+Btnscreen_Gadget* G(int32_t n) { return &Aufstellung_Liste[n]; }
+Rastport* schirm() { return Grafik_Seite_0 ? Grafik_Seite_0 : Grafik_Render_Ziel; }
+
+void aktiv(int32_t erstes, int32_t n, bool an)
+{
+    for (int32_t i = 0; i < n; ++i) {
+        Btnscreen_Gadget* g = G(erstes + i);
+        if (an) g->zustand &= ~BTN_INAKTIV;
+        else g->zustand |= BTN_INAKTIV;
+    }
+}
+
+void zeigen(Btnscreen_Gadget* g, Rastport* b)
+{
+    Rastport* s = schirm();
+    if (b && s) Grafik_Blit(b, 0, 0, g->w, g->h, s, g->x, g->y);
+}
+
+void icons_aktiv()
+{
+    for (int32_t i = 0; i < 22; ++i)
+        if (G(AG_HEIM_ICON + i)->benutzer[2] == TYP_ICON) aktiv(AG_HEIM_ICON + i, 1, true);
+}
+
+bool rollbar() { return Screen_Daten_Liste_Hoehe > SICHTBAR; }
+
+int32_t knopf_grenzen(int32_t y)
+{
+    const Btnscreen_Gadget* s = G(AG_SCHIENE);
+    const Btnscreen_Gadget* k = G(AG_KNOPF);
+    return std::clamp(y, s->y, std::max(s->y, s->y + s->h - k->h));
+}
+
+// Saves what lies under the knob at y and draws it there.
+void knopf_setzen(int32_t y)
+{
+    Btnscreen_Gadget* k = G(AG_KNOPF);
+    Rastport* s = schirm();
+    k->y = y;
+    if (s && k->bitmap2) Grafik_Blit(s, k->x, y, k->w, k->h, k->bitmap2, 0, 0);
+    if (s && k->bitmap1) Grafik_Blit_Transparent(k->bitmap1, 0, 0, k->w, k->h, s, k->x, y);
+    rollen.gezeichnet = y;
+}
+
+// The match-data boxes from their clean copies, with the list from the knob's place.
+void daten_zeichnen(bool oben)
+{
+    Btnscreen_Gadget *o = G(AG_DATEN_OBEN), *u = G(AG_DATEN_UNTEN), *s = G(AG_SCHIENE), *k = G(AG_KNOPF);
+    for (Btnscreen_Gadget* b : {o, u})
+        if (b->bitmap1 && b->bitmap2 && (oben || b == u)) Grafik_Blit(b->bitmap2, 0, 0, b->w, b->h, b->bitmap1, 0, 0);
+    Spieldaten_Ziel z;
+    z.oben = oben ? o->bitmap1 : nullptr;
+    z.unten = u->bitmap1;
+    z.knopf_y = k->y;
+    z.schiene_y = s->y;
+    z.schiene_hoehe = s->h;
+    z.knopf_hoehe = k->h;
+    if (Screen_Record) {
+        Spieldaten_Zeichnen(Screen_Record, z);
+        Screen_Daten_Liste_Hoehe = z.liste_hoehe;
+    }
+    z.rollbalken = rollbar();
+    Screen_Scroll_Versatz = z.rollbalken ? Spieldaten_Listen_Versatz(k->y, s->y, s->h, k->h, Screen_Daten_Liste_Hoehe, SICHTBAR) : 0;
+    Rastport* sch = schirm();
+    if (!sch) return;
+    if (oben && o->bitmap1) Grafik_Blit(o->bitmap1, 0, 0, o->w, o->h, sch, o->x, o->y);
+    if (u->bitmap1) Grafik_Blit(u->bitmap1, 0, 0, u->w - (z.rollbalken ? STREIFEN : 0), u->h, sch, u->x, u->y);
+}
+
+// A page's frame from its clean copy with the page drawn into it, and its usable buttons.
+Rastport* rahmen_auf(int32_t n)
+{
+    Btnscreen_Gadget* f = G(n);
+    if (f->bitmap1 && f->bitmap2) Grafik_Blit(f->bitmap2, 0, 0, f->w, f->h, f->bitmap1, 0, 0);
+    return f->bitmap1;
+}
+
+void rahmen_zeigen(int32_t n, int32_t erster, int32_t anzahl)
+{
+    zeigen(G(n), G(n)->bitmap1);
+    for (int32_t i = 0; i < anzahl; ++i) {
+        Btnscreen_Gadget* k = G(erster + i);
+        if (!(k->zustand & BTN_INAKTIV)) zeigen(k, (k->benutzer[0] & 1) && k->bitmap2 ? k->bitmap2 : k->bitmap1);
+    }
+}
+
+}  // namespace
+
+void Screen_Anweisungen_Seite()
+{
+    if (!Screen_Record) return;
+    Draw_Anweisungen_Seite(rahmen_auf(AG_ANWEISUNG_RAHMEN), Screen_Record, Screen_Auswahl_Slot, Screen_Eigene_Seite(),
+                           (G(AG_GILT_FUER)->benutzer[0] & 1) != 0);
+    rahmen_zeigen(AG_ANWEISUNG_RAHMEN, AG_ANWEISUNG, 5);
+    if (Screen_Eigene_Seite()) zeigen(G(AG_GILT_FUER), (G(AG_GILT_FUER)->benutzer[0] & 1) ? G(AG_GILT_FUER)->bitmap2 : G(AG_GILT_FUER)->bitmap1);
+}
+
+void Screen_Motivation_Seite()
+{
+    if (!Screen_Record) return;
+    const bool vor = Screen_Phase_Vor_Spiel != 0;
+    const int32_t rahmen = vor ? AG_VORGABE_RAHMEN : AG_KABINE_RAHMEN;
+    if (vor)
+        for (int32_t i = 0; i < 5; ++i)
+            G(AG_VORGABE + i)->benutzer[0] = Motivation_Gewaehlter_Knopf(Screen_Record, Screen_Seite) == i ? 1u : 0u;
+    Draw_Motivation_Seite(rahmen_auf(rahmen), Screen_Record, Screen_Seite, Screen_Eigene_Seite(), vor);
+    if (vor) rahmen_zeigen(rahmen, AG_VORGABE, 5);
+    else rahmen_zeigen(rahmen, AG_KABINE, 12);
+}
+
+void Anweisung_LB(Btnscreen_Gadget* g)
+{
+    if (!g || !Screen_Record || !Screen_Eigene_Seite()) return;
+    Anweisung_Schritt(Screen_Record, Screen_Auswahl_Slot, int32_t(g - G(AG_ANWEISUNG)), true);
+    Screen_Anweisungen_Seite();
+}
+
+void Anweisung_RB(Btnscreen_Gadget* g)
+{
+    if (!g || !Screen_Record || !Screen_Eigene_Seite()) return;
+    Anweisung_Schritt(Screen_Record, Screen_Auswahl_Slot, int32_t(g - G(AG_ANWEISUNG)), false);
+    Screen_Anweisungen_Seite();
+}
+
+void Gilt_Fuer_LB(Btnscreen_Gadget* g)
+{
+    if (!g || !Screen_Eigene_Seite()) return;
+    g->benutzer[0] ^= 1u;
+    Screen_Anweisungen_Seite();
+}
+
+void Kabine_LB(Btnscreen_Gadget* g)
+{
+    if (!g || !Screen_Record || !Screen_Eigene_Seite()) return;
+    const int32_t n = int32_t(g - G(AG_KABINE));
+    if (n < 10) Motivation_Spruch(Screen_Record, Screen_Seite, n);
+    else Motivation_Lob(Screen_Record, Screen_Auswahl_Slot, g == G(AG_LOB));
+    Screen_Motivation_Seite();
+}
+
+void Team_Motivation_vs_LB(Btnscreen_Gadget* g)
+{
+    if (!g || !Screen_Record || !Screen_Eigene_Seite()) return;
+    Motivation_Vorgabe(Screen_Record, Screen_Seite, int32_t(g - G(AG_VORGABE)));
+    Screen_Motivation_Seite();
+}
+
+void Screen_Daten_Seite()
+{
+    daten_zeichnen(true);
+    if (rollbar()) {
+        Btnscreen_Gadget* s = G(AG_SCHIENE);
+        zeigen(s, s->bitmap1);
+        knopf_setzen(knopf_grenzen(G(AG_KNOPF)->y));
+    }
+}
+
+void Screen_Diode_Update()
+{
+    for (uint32_t i = 0; i < 4; ++i) {
+        Btnscreen_Gadget* led = G(AG_DIODE + int32_t(i));
+        zeigen(led, i == Screen_Page && led->bitmap2 ? led->bitmap2 : led->bitmap1);
+    }
+}
+
+void Screen_Diode_LB(Btnscreen_Gadget* g)
+{
+    for (int32_t i = 0; i < 4; ++i)
+        if (g == G(AG_DIODE + i)) Screen_Page = uint32_t(i);
+    Screen_Diode_Update();
+    aktiv(AG_HEIM_ICON, 22, false);
+    aktiv(AG_RAUM_LINKS, 6, false);
+    aktiv(AG_FELD, 7, false);
+    aktiv(AG_KNOPF, 1, false);
+    aktiv(AG_LISTE, 11, false);
+    aktiv(AG_ANWEISUNG, 5, false);
+    aktiv(AG_KABINE, 12, false);
+    aktiv(AG_VORGABE, 5, false);
+    const bool eigen = Screen_Eigene_Seite();
+    switch (Screen_Page) {
+    case PAGE_DATEN:
+        icons_aktiv();
+        aktiv(AG_RAUM_LINKS, 6, true);
+        aktiv(AG_FELD, 7, true);
+        aktiv(AG_KNOPF, 1, true);
+        Feld_Aufbauen();
+        Auswechsel_Zeichnen();
+        Update_Feld();
+        Screen_Daten_Seite();
+        break;
+    case PAGE_AUFSTELLUNG:
+        icons_aktiv();
+        aktiv(AG_RAUM_LINKS, 6, true);
+        aktiv(AG_FELD, 7, true);
+        aktiv(AG_LISTE, 11, true);
+        Feld_Aufbauen();
+        Auswechsel_Zeichnen();
+        Update_Liste();
+        Update_Liste_Variabel();
+        Update_Feld();
+        break;
+    case PAGE_STATISTIK:
+        aktiv(AG_ANWEISUNG, 5, eigen);
+        aktiv(AG_LISTE, 11, true);
+        Auswechsel_Zeichnen();
+        Update_Liste();
+        Update_Liste_Variabel();
+        Screen_Anweisungen_Seite();
+        break;
+    default:
+        aktiv(AG_KABINE, 12, eigen && Screen_Phase_Kabine);
+        aktiv(AG_VORGABE, 5, eigen && Screen_Phase_Vor_Spiel);
+        aktiv(AG_LISTE, 11, true);
+        Update_Liste();
+        Update_Liste_Variabel();
+        Auswechsel_Zeichnen();
+        Screen_Motivation_Seite();
+        break;
+    }
+}
+
+void Scroll_Start(Btnscreen_Gadget* k)
+{
+    if (!rollbar() || !k) return;
+    Btnscreen_Gadget* s = G(AG_SCHIENE);
+    zeigen(s, s->bitmap1);
+    const int32_t maus = Maus_Get_Y();
+    rollen.greif = maus - k->y;
+    rollen.weg = float(s->h - k->h);
+    knopf_setzen(knopf_grenzen(maus - rollen.greif));
+}
+
+void Scroll_Serve(Btnscreen_Gadget* k, int32_t, int32_t)
+{
+    if (!rollbar() || !k) return;
+    const int32_t y = knopf_grenzen(Maus_Get_Y() - rollen.greif);
+    if (y != rollen.gezeichnet) {
+        Rastport* s = schirm();
+        if (s && k->bitmap2) Grafik_Blit(k->bitmap2, 0, 0, k->w, k->h, s, k->x, rollen.gezeichnet);
+        knopf_setzen(y);
+    }
+    daten_zeichnen(false);
+}
+
+void Scroll_Stop(Btnscreen_Gadget*) {}
+
+void Pause_Schalter_LB(Btnscreen_Gadget* g)
+{
+    if (!g) return;
+    g->benutzer[0] ^= 1u;
+    zeigen(g, (g->benutzer[0] & 1) && g->bitmap2 ? g->bitmap2 : g->bitmap1);
+}
+
+void Liste_Slot_Waehlen(int32_t slot)
+{
+    for (int32_t i = 0; i < 11; ++i) {
+        Btnscreen_Gadget* z = G(AG_LISTE + i);
+        if (int32_t(z->benutzer[1]) == slot) {
+            if (z->links) z->links(z);
+            return;
+        }
+    }
+}

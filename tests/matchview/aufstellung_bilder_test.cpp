@@ -1,0 +1,103 @@
+// Pictures of the line-up screen to look at, drawn from the builder's resource files: page 1
+// with both sides, the left area view, a favourite-position square and a drag in flight.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "database/db_hilfe.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_screen.h"
+#include "matchview/lineup/aufstellung.h"
+#include "matchview/lineup/screen.h"
+#include "network/netz.h"
+#include "platform/os/os_display.h"
+#include "platform/os/os_intern.h"
+#include "platform/resfile.h"
+#include "tests/matchview/spielszenen_dateien.h"
+#include "tests/matchview/spielszenen_probe.h"
+#include "toolkit/btnscreen.h"
+
+namespace {
+
+class AufstellungBilder : public ::testing::Test {
+protected:
+    static inline Spielszenen_Dateien_Sitzung sitzung;
+    static void SetUpTestSuite()
+    {
+        sitzung.oeffnen();
+        // Files of a builder from before the screen's pictures are built again.
+        auto* hg = static_cast<Rastport*>(Load_Resource(ResFile_Handles[0].handle, 1616, 16, nullptr));
+        const bool da = hg != nullptr;
+        Grafik_Bitmap_Freigeben(hg);
+        if (!da) {
+            DeInit_System_Dateien();
+            std::filesystem::remove_all(SPIELSZENEN_ORDNER + "/daten");
+            Spielszenen_Dateien_Bereitstellen();
+        }
+    }
+    static void TearDownTestSuite() { sitzung.schliessen(); }
+    int32_t eigen = 0;
+    void SetUp() override { eigen = Netz_Get_Eigenes_Team(); }
+    void TearDown() override
+    {
+        Screen_Freigeben();
+        Screen_Record = nullptr;
+        Netz_Set_Eigenes_Team(eigen);
+        Os_Input_Set_Buttons(false, false);
+        Test_Aufraeumen();
+    }
+};
+
+TEST_F(AufstellungBilder, PageOneWithAreasAFavouritePositionAndADrag)
+{
+    Test_Teams_Anlegen(4);
+    Test_Spieler_Anlegen(40);
+    auto r = Spielszenen_Probe_Record(100);
+    r->team[0] = 0;
+    r->team[1] = 1;
+    r->team_wert[0] = 1000;
+    r->team_wert[1] = 420;
+    r->wechsel_uebrig[0] = r->wechsel_uebrig[1] = 3;
+    r->statistik[1][0] = 12, r->statistik[1][1] = 9, r->objekt[1].distanz = 83000;
+    for (auto* l : {&r->einwechsel, &r->auswechsel})
+        for (auto& s : *l)
+            for (auto& b : s) b = -1;
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
+        Spielfeld_Spieler& s = r->spieler[slot];
+        const int32_t k = slot % 16;
+        s.spnr = slot < 16 ? k : 20 + k;
+        s.zustand = k < 11 ? SPIELFELD_AUF_DEM_PLATZ : SPIELFELD_ERSATZ;
+        r->objekt[slot].aktiv = 1;
+        s.wert_89 = uint16_t(500 + 37 * k);
+        s.partner[2] = slot == 18 ? 3 : 255;  // home 3 man-marks away 18
+        s.kraft = uint32_t(10000 - 700 * k);
+        const float x = r->objekt[slot < 16 ? k : 16 + k].x, y = r->objekt[slot < 16 ? k : 16 + k].y;
+        const int32_t t[8] = {int32_t(x) - 900, int32_t(x) + 900, int32_t(y) - 700, int32_t(y) + 700,
+                              int32_t(x) - 600, int32_t(x) + 600, int32_t(y), int32_t(y)};
+        std::copy(t, t + 8, s.taktik_punkte);
+        Spieler_Fix_Daten[s.spnr].lieblingspos = int16_t(k == 0 ? 459 : (k % 3) * 153 + 40 + k);
+    }
+    Netz_Set_Eigenes_Team(0);
+    Screen_Record = r.get();
+    Screen_Seite = -1;
+    ASSERT_TRUE(Screen_Oeffnen());
+    Screen_Seite_Zeigen(1);
+    Raum_Links_LB(&Aufstellung_Liste[AG_RAUM_LINKS]);
+    Screen_Refresh(nullptr);
+    Start_Lieblings_Pos(&Aufstellung_Liste[AG_HEIM_ICON + 5]);
+    Btnscreen_Gadget* bank = &Aufstellung_Liste[AG_HEIM_BANK];
+    ASSERT_EQ(bank->benutzer[2], uint32_t(TYP_BANK));
+    Os_Input_Set_Mouse(bank->x + 40, bank->y + 8);
+    Auswechsel_Drag_Start(bank);
+    Auswechsel_Drag_Serve(bank, 300, 330);
+    EXPECT_TRUE(Auswechsel_Zieht());
+    const std::string ordner = SPIELSZENEN_ORDNER + "/aufstellung_" + std::to_string(::getpid());
+    std::filesystem::create_directories(ordner);
+    EXPECT_TRUE(Os_Display_Dump_Png((ordner + "/seite1.png").c_str()));
+    std::printf("%s/seite1.png\n", ordner.c_str());
+    Auswechsel_Zug_Freigeben();
+}
+
+}  // namespace

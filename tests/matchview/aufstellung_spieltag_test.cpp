@@ -1,0 +1,94 @@
+// The line-up screen over the live view of a new game's first match day: opened from the view,
+// a substitute dragged onto a shirt with the mouse into the side's list, and back to the view.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <string>
+
+#include "database/team.h"
+#include "gameflow/ablauf.h"
+#include "gameflow/globals.h"
+#include "match/spieltag_welt.h"
+#include "matchview/lineup/aufstellung.h"
+#include "matchview/lineup/screen.h"
+#include "matchview/live/spielszenen_live.h"
+#include "matchview/spielszenen.h"
+#include "network/netz.h"
+#include "platform/os/os_display.h"
+#include "platform/os/os_intern.h"
+#include "platform/timer.h"
+#include "tests/matchview/spieltag_live.h"
+#include "toolkit/btnscreen.h"
+
+namespace {
+
+class Aufstellung_Spieltag : public Spieltag_Live_Welt {};
+
+void schritte(int32_t n)
+{
+    for (int32_t i = 0; i < n && Spielszenen_Ist_Geladen(); ++i) Ablauf_Schritt();
+}
+
+TEST_F(Aufstellung_Spieltag, ASubstituteDraggedOntoAShirtIsListedAndTheViewComesBack)
+{
+    const int32_t verein = Aktuelles_Team >= 0 ? Aktuelles_Team : 0;
+    Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_LIVE, verein);
+    ASSERT_TRUE(Spieltag_Bis_Live());
+    Spieltag_Laufen(3000);
+    const std::string bilder = SPIELSZENEN_ORDNER + "/aufstellung_spieltag_" + std::to_string(::getpid());
+    std::filesystem::create_directories(bilder);
+    EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live.png").c_str()));
+
+    // The line-up button of the view.
+    Spielszenen_Schirm_Befehl = 0;
+    schritte(20);
+    ASSERT_TRUE(Screen_Geladen());
+    ASSERT_EQ(Spielszenen_Modus, SPIELSZENEN_HALBZEIT);
+    Spielfeld_Record* r = Screen_Record;
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(int32_t(r->team[Screen_Seite]), Netz_Get_Eigenes_Team());
+    EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/aufstellung.png").c_str()));
+
+    // Drag the first substitute onto the fourth shirt of his side (with substitutions left: the
+    // club's assistant may have used them by now).
+    if (r->wechsel_uebrig[Screen_Seite] == 0) r->wechsel_uebrig[Screen_Seite] = 3;
+    // The change block's lists as its owner fills them from the record's (empty pairs 255).
+    if (Netz_Rolle != 0) {
+        std::memcpy(r->netz_einwechsel, r->einwechsel, sizeof r->netz_einwechsel);
+        std::memcpy(r->netz_auswechsel, r->auswechsel, sizeof r->netz_auswechsel);
+    }
+    Screen_Refresh(nullptr);
+    Auswechsel_Zeichnen();
+    Btnscreen_Gadget* bank = &Aufstellung_Liste[Screen_Seite ? AG_GAST_BANK : AG_HEIM_BANK];
+    Btnscreen_Gadget* trikot = &Aufstellung_Liste[(Screen_Seite ? AG_GAST_ICON : AG_HEIM_ICON) + 3];
+    ASSERT_EQ(bank->benutzer[2], uint32_t(TYP_BANK));
+    ASSERT_EQ(trikot->benutzer[2], uint32_t(TYP_ICON));
+    const int32_t ein = int32_t(bank->benutzer[1]), aus = int32_t(trikot->benutzer[1]);
+    Os_Input_Set_Mouse(bank->x + 30, bank->y + 8);
+    schritte(3);
+    Os_Input_Set_Buttons(true, false);
+    schritte(3);
+    for (int32_t k = 1; k <= 8; ++k) {
+        Os_Input_Set_Mouse(bank->x + 30 + (trikot->x + trikot->w / 2 - bank->x - 30) * k / 8,
+                           bank->y + 8 + (trikot->y + trikot->h / 2 - bank->y - 8) * k / 8);
+        schritte(2);
+    }
+    EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/ziehen.png").c_str()));
+    Os_Input_Set_Buttons(false, false);
+    schritte(3);
+    EXPECT_TRUE(Auswechsel_Beteiligt(r, ein));
+    EXPECT_EQ(Auswechsel_Partner(r, aus), ein);
+    EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/eingetragen.png").c_str()));
+
+    // Back to the view (the button's own wait for the release needs a real hand on the mouse).
+    Zurueck_LB(&Aufstellung_Liste[AG_ZURUECK]);
+    schritte(5);
+    EXPECT_EQ(Spielszenen_Modus, SPIELSZENEN_SCREEN);
+    EXPECT_FALSE(Screen_Geladen());
+    Spieltag_Laufen(500);
+    EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/danach.png").c_str()));
+    std::printf("%s\n", bilder.c_str());
+}
+
+}  // namespace
