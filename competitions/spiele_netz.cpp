@@ -389,6 +389,4 @@ int32_t spiele_fern_sieger(int32_t wettbewerb, int32_t saison)
     return (fertig & 1) ? ergebnis : -1;
 }
 
-void Spiele_Client_Start() {}
 
-void Spiele_Client_Ereignisse_Abgleichen() {}

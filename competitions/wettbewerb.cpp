@@ -418,6 +418,3 @@ void Wettbewerb_Verknuepfungen_Verschieben(int32_t nummer, int32_t einfuegen)
     }
 }
 
-void Wettbewerb_Client_Config_Komplett_Holen() {}
-
-void Wettbewerb_Client_Config_Holen() {}

@@ -223,10 +223,6 @@ extern const Wettbewerb_Datensatz Wettbewerb_Leerer_Datensatz;
 
 // True when the competitions are loaded and ready.
 bool Wettbewerb_Bereit();
-// A remote client fetches the competitions' configuration from the server: whole at its start,
-// the day's changes each day. Neutral until the store's network part lands.
-void Wettbewerb_Client_Config_Komplett_Holen();
-void Wettbewerb_Client_Config_Holen();
 // Pointer to record `nummer` (0..127), null outside or before the records exist.
 Wettbewerb_Datensatz* Wettbewerb_Zeiger(int32_t nummer);
 // Refills record `nummer` from the template, -1 all; place targets and round texts -1.

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "competitions/spiele.h"
 #include "competitions/spiele_netz.h"
 #include "competitions/wettbewerb.h"
 #include "database/manager.h"
