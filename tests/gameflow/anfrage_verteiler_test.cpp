@@ -54,7 +54,9 @@ bool ueber_server(const std::vector<uint8_t>& anfrage, std::vector<uint8_t>* ant
     Internet_Server_Antwort(&Mitspieler[0], anfrage.data(), uint32_t(anfrage.size()));
     if (nach_server) nach_server();
     Netz_Rolle = 1;
-    ++antworten;
+    // The statistics archive's own requests; a client's match store asks the server on its own.
+    const uint32_t nr = anfrage.size() >= 8 ? Bytes_Hole32(anfrage.data() + 4) : 0;
+    if (nr < 1006 || nr > 1011) ++antworten;
     *antwort = antwort_puffer;
     return !antwort->empty();
 }

@@ -324,7 +324,6 @@ TEST_F(Uebersicht_Tag, EveryPictureAndTheCrowdSoundLoadAtTheirSizes)
     ASSERT_GE(handle, 0);
     std::vector<int32_t> nummern;
     for (int32_t n = UEBERSICHT_BILD_ERSTES; n <= UEBERSICHT_BILD_LETZTES; ++n) nummern.push_back(n);
-    for (int32_t n : {AUFSTELLUNG_BILD_SEITE, AUFSTELLUNG_BILD_SKALA_VOLL, AUFSTELLUNG_BILD_SKALA_LEER}) nummern.push_back(n);
     for (int32_t n : nummern) {
         auto* b = static_cast<Rastport*>(Load_Resource(handle, n, 16, nullptr));
         ASSERT_NE(b, nullptr) << n;

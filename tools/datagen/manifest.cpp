@@ -197,12 +197,8 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 6238, 6238, BILD, 640, 480, 0, 16, false, "Elf des Tages: Spielfeld mit 1-3-4-3");
     bereich(v, scr, 1382, 1382 + MANIFEST_WETTBEWERBE - 1, BILD, 40, 40, 0, 16, true,
             "Wettbewerbsbild (Nummer - 1382 = GRAFIK_NUMMER)");
-    // The match overview's pictures and the line-up pages' frame and gauge.
+    // The match overview's pictures.
     for (int32_t n = UEBERSICHT_BILD_ERSTES; n <= UEBERSICHT_BILD_LETZTES; ++n) {
-        const Uebersicht_Bild_Mass* m = Uebersicht_Bild_Masse(n);
-        v.push_back({scr, n, BILD, m->breite, m->hoehe, 0, 16, m->maske, m->zweck});
-    }
-    for (int32_t n : {AUFSTELLUNG_BILD_SEITE, AUFSTELLUNG_BILD_SKALA_VOLL, AUFSTELLUNG_BILD_SKALA_LEER}) {
         const Uebersicht_Bild_Mass* m = Uebersicht_Bild_Masse(n);
         v.push_back({scr, n, BILD, m->breite, m->hoehe, 0, 16, m->maske, m->zweck});
     }

@@ -159,27 +159,6 @@ Bild ueberblick(int32_t n, const Uebersicht_Bild_Mass& m)
     }
 }
 
-// The line-up page's frame: a dark panel with a mini pitch at (257, 90).
-Bild aufstellung_seite(const Uebersicht_Bild_Mass& m)
-{
-    Bild b = tafel(m.breite, m.hoehe, false);
-    b.rechteck(255, 88, 127, 80, rgb(190, 226, 190));
-    spielfeld(b, 257, 90, 123, 76);
-    return b;
-}
-
-// The praise gauge: full is a ramp from green (praise) down to red (blame), empty is dark.
-Bild skala(const Uebersicht_Bild_Mass& m, bool voll)
-{
-    Bild b(m.breite, m.hoehe, false, rgb(20, 24, 30));
-    for (int32_t y = 1; y < m.hoehe - 1; ++y) {
-        const int32_t t = y * 255 / m.hoehe;
-        b.rechteck(1, y, m.breite - 2, 1, voll ? rgb(t, 255 - t, 40) : rgb(30, 34, 40));
-    }
-    b.rahmen(0, 0, m.breite, m.hoehe, rgb(160, 170, 180));
-    return b;
-}
-
 }  // namespace
 
 bool Uebersicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
@@ -187,9 +166,6 @@ bool Uebersicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
     if (std::strcmp(e.datei, "resf_scr.res") != 0) return false;
     const Uebersicht_Bild_Mass* m = Uebersicht_Bild_Masse(e.nummer);
     if (!m) return false;
-    if (e.nummer == AUFSTELLUNG_BILD_SEITE) bild = aufstellung_seite(*m).fertig(e.nummer);
-    else if (e.nummer == AUFSTELLUNG_BILD_SKALA_VOLL || e.nummer == AUFSTELLUNG_BILD_SKALA_LEER)
-        bild = skala(*m, e.nummer == AUFSTELLUNG_BILD_SKALA_VOLL).fertig(e.nummer);
-    else bild = ueberblick(e.nummer, *m).fertig(e.nummer);
+    bild = ueberblick(e.nummer, *m).fertig(e.nummer);
     return true;
 }

@@ -1,8 +1,7 @@
 // Pictures of the match overview (1538-1583): the digit strip of its minute clock, the header
 // panels and button bars of its two pages, three faces per button (normal, hovered, disabled)
 // with their labels, the clock, title, team and score boxes, the games-list marker with room
-// for the radar and the radar's tiny pitch; and the line-up pages' page frame with its mini
-// pitch (1667) and the praise gauge, full and empty (1731, 1732). RGB565.
+// for the radar and the radar's tiny pitch. RGB565.
 #pragma once
 #include <cstdint>
 
@@ -10,7 +9,6 @@
 #include "tools/datagen/resf_writer.h"
 
 constexpr int32_t UEBERSICHT_BILD_ERSTES = 1538, UEBERSICHT_BILD_LETZTES = 1583;
-constexpr int32_t AUFSTELLUNG_BILD_SEITE = 1667, AUFSTELLUNG_BILD_SKALA_VOLL = 1731, AUFSTELLUNG_BILD_SKALA_LEER = 1732;
 
 struct Uebersicht_Bild_Mass {
     uint16_t breite, hoehe;
@@ -56,16 +54,10 @@ constexpr Uebersicht_Bild_Mass UEBERSICHT_BILD_MASSE[UEBERSICHT_BILD_LETZTES - U
     {158, 67, false, "Uebersicht: Kasten der Gastmannschaft"},
     {55, 20, false, "Uebersicht: Spielstand"},
 };
-constexpr Uebersicht_Bild_Mass AUFSTELLUNG_SEITE_MASS = {420, 209, false, "Aufstellung: Seitenrahmen mit Mini-Spielfeld bei 257, 90"};
-constexpr Uebersicht_Bild_Mass AUFSTELLUNG_SKALA_MASS[2] = {{12, 40, false, "Aufstellung: Lob-Skala voll"},
-                                                             {12, 40, false, "Aufstellung: Lob-Skala leer"}};
-// Size and purpose of picture n (1538-1583, 1667, 1731, 1732); null for others.
+// Size and purpose of picture n (1538-1583); null for others.
 inline const Uebersicht_Bild_Mass* Uebersicht_Bild_Masse(int32_t n)
 {
     if (n >= UEBERSICHT_BILD_ERSTES && n <= UEBERSICHT_BILD_LETZTES) return &UEBERSICHT_BILD_MASSE[n - UEBERSICHT_BILD_ERSTES];
-    if (n == AUFSTELLUNG_BILD_SEITE) return &AUFSTELLUNG_SEITE_MASS;
-    if (n == AUFSTELLUNG_BILD_SKALA_VOLL || n == AUFSTELLUNG_BILD_SKALA_LEER)
-        return &AUFSTELLUNG_SKALA_MASS[n - AUFSTELLUNG_BILD_SKALA_VOLL];
     return nullptr;
 }
 
