@@ -46,7 +46,7 @@ const Schalter SCHALTER[OEKONOMIE_SCHALTER] = {
     {OEKONOMIE_LAGER, "Trainingslager", "Buchen Sie ein Trainingslager für Ihre Mannschaft", Trainingslager_Screen},
     {OEKONOMIE_VEREIN, "Verein", "Freundschaftsspiele, Vereinsfeiern, Dr. Hypno und die Prämien", Ligen_Motivation},
 };
-constexpr int32_t SCHALTER_X = 4, SCHALTER_Y = 44, SCHALTER_B = 82, SCHALTER_H = 19, SCHALTER_ABSTAND = 85;
+constexpr int32_t SCHALTER_X = 4, SCHALTER_Y = 45, SCHALTER_B = 82, SCHALTER_H = 19, SCHALTER_ABSTAND = 85;
 
 int32_t gezeigt = -1;
 Oek_Liste* gezeigte_liste = nullptr;

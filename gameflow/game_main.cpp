@@ -87,7 +87,9 @@ static void erledigt(const char* name)
 static bool netzwerk_starten()
 {
     if (EIGENER_SERVER) {
-        if (!Netz_Server_Starten("")) return false;
+        // A role given on the command line answers the server's start dialog as well: the stored
+        // settings are taken, so that a scripted run of the window is not held up.
+        if (!Netz_Server_Starten(Os_Role_Given() ? "-q" : "")) return false;
         Netz_Rolle = 3;
         return true;
     }

@@ -36,8 +36,8 @@ constexpr int32_t SPALTE_X = 597;
 }  // namespace
 
 Menue_Icon Menue_Leiste[MENUE_LEISTE_ANZAHL + 1] = {
-    knopf(2502, 140, "Verein"),       knopf(2503, 240, "Finanzen"), knopf(2504, 340, "Stadion"),
-    knopf(2505, 440, "Personal"),     knopf(2506, 540, "Werbung"),  Menue_Icon_Listenende(),
+    knopf(2502, 140, "Tabellen"),     knopf(2503, 240, "Teamvergleich"), knopf(2504, 340, "Spielplan"),
+    knopf(2505, 440, nullptr),        knopf(2506, 540, nullptr),         Menue_Icon_Listenende(),
 };
 int32_t (*Menue_Leiste_Screens[MENUE_LEISTE_ANZAHL])(Menue_Icon* icon, uint32_t flags) = {};
 

@@ -381,6 +381,8 @@ void Os_Script_Load_Text(const std::string& text)
 
 void Os_Set_Role_Answer(int server) { role_answer = server ? 1 : 0; }
 
+bool Os_Role_Given() { return role_given; }
+
 void Os_Set_Script_Game_Hook(Os_Script_Game_Hook hook) { spiel_hook = hook; }
 
 // The program is busy: the script gives nothing.

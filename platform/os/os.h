@@ -114,6 +114,8 @@ bool Os_Clipboard_Set_Text(const std::string& text);
 // Headless test hooks: feed a script from text, set the role answer.
 void Os_Script_Load_Text(const std::string& text);
 void Os_Set_Role_Answer(int server);
+// True when the command line answered the role dialog (--role).
+bool Os_Role_Given();
 // The script line "game NAME [N]" asks the game (a hook it registers): true when the line is done,
 // false to keep it waiting (in real time, so that other processes can act meanwhile).
 using Os_Script_Game_Hook = bool (*)(const std::string& name, int32_t zahl);

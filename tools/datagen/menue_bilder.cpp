@@ -468,10 +468,11 @@ Bild wettbewerbsende(int32_t n)
     return b;
 }
 
-// The buttons of the sub-menu bar (icons 2502-2506).
+// The buttons of the sub-menu bar (icons 2502-2506) under the league group: the tables, the team
+// comparison, the fixtures; the last two open no screen.
 Bild leisten_knopf(int32_t w, int32_t h, int32_t k)
 {
-    static const char* const TEXTE[5] = {"VEREIN", "FINANZEN", "STADION", "PERSONAL", "WERBUNG"};
+    static const char* const TEXTE[5] = {"TABELLEN", "VERGLEICH", "SPIELPLAN", "", ""};
     Bild b(w, h, false, rgb(24, 60, 76));
     b.relief(0, 0, w, h, rgb(120, 170, 180), rgb(4, 8, 12));
     b.mitte(w / 2, (h - 7) / 2, TEXTE[k % 5], rgb(240, 240, 240));
@@ -511,7 +512,8 @@ void pfeil(Bild& b, int32_t cx, int32_t cy, int32_t r, int richtung, uint16_t c)
 
 Bild stehend(int32_t nummer, int32_t w, int32_t h)
 {
-    static const char* const GRUPPEN[5] = {"MENUE", "TEAM", "LIGA", "VEREIN", "EXTRA"};
+    // The menu, then the groups 704-707: staff, club (finances, stadium, sponsors), league, team.
+    static const char* const GRUPPEN[5] = {"MENUE", "STAB", "VEREIN", "LIGA", "TEAM"};
     static const uint16_t FARBEN[5] = {rgb(40, 80, 96), rgb(30, 120, 50), rgb(40, 70, 170), rgb(170, 120, 30), rgb(140, 50, 120)};
     const int32_t k = nummer - MENUE_BILD_STEHEND;
     if (k < 5) {
