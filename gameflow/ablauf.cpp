@@ -17,7 +17,9 @@
 #include "gameflow/kalender.h"
 #include "gameflow/news.h"
 #include "gameflow/spielstand.h"
+#include "match/spielfeld.h"
 #include "match/spieltag.h"
+#include "matchview/spielansicht.h"
 #include "matchview/spielbericht.h"
 #include "network/server.h"
 #include "network/steuersignal.h"
@@ -344,9 +346,12 @@ void Ablauf_Hauptschleife()
     Internet_Server_Mitspieler_Statistik();
     while (!Programm_Ende && !beendet) {
         Internet_Server_Mitspieler_Statistik();
-        // Outside a turn the loop works on its own: a script's input waits for the next turn.
+        // Outside a turn the loop works on its own: a script's input waits for the next turn or
+        // for the match day's screens, which take it as a user's.
         const bool wartet = Ablauf_Wartet_Auf_Eingabe();
-        Os_Script_Halten(!wartet);
+        const bool spieltag_schirm = Spielansicht_Offen || Spielfeld_Ansicht_Geladen();
+        Os_Script_Halten(!wartet && !spieltag_schirm);
+        Os_Script_Laufender_Schirm(spieltag_schirm);
         Win95_Message_Pump();
         // A server answers its clients' remote calls, a client takes the server's signals.
         Steuersignal_Verarbeiten();
@@ -355,4 +360,5 @@ void Ablauf_Hauptschleife()
         if (wartet && Ablauf_Wartet_Auf_Eingabe()) Os_Wait_Input(ABLAUF_WARTE_MS);
     }
     Os_Script_Halten(false);
+    Os_Script_Laufender_Schirm(false);
 }

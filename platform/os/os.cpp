@@ -18,6 +18,8 @@
 // pump, as a fast click's two events come in one poll of the window. At the end of the script the window is closed (WM_CLOSE).
 // While the program holds the script (Os_Script_Halten: busy work that only pumps to stay
 // alive) no line is fed, so that a script's clicks reach the screens that wait for them.
+// A screen that plays on its own while it takes input (Os_Script_Laufender_Schirm: a match day)
+// gets its lines a frame at a time, and a "wait" there lasts its time without the clock's jump.
 #include "platform/os/os.h"
 #include "platform/os/os_sound.h"
 
@@ -382,6 +384,15 @@ void Os_Set_Role_Answer(int server) { role_answer = server ? 1 : 0; }
 
 // The program is busy: the script gives nothing.
 static bool script_gehalten = false;
+// A screen runs on its own: a wait is not cut short.
+static bool laufender_schirm = false;
+
+bool Os_Script_Laufender_Schirm(bool an)
+{
+    const bool vorher = laufender_schirm;
+    laufender_schirm = an;
+    return vorher;
+}
 
 bool Os_Script_Halten(bool halten)
 {
@@ -400,6 +411,7 @@ void Os_Script_Stop()
     script_loslassen();
     script = Script();
     script_gehalten = false;
+    laufender_schirm = false;
     answers.clear();
 }
 
@@ -579,11 +591,12 @@ static bool script_step()
         // pointer left and one to take the new one, and a fade or glow that polls the buttons
         // meanwhile must not take the whole wait. A program that never rests gets the jump at
         // once; one in a loop of its own for a while, after a while.
+        // A screen that plays on its own (a match day) shows the wait's time frame by frame.
         // A held button is input the program polls pass by pass, as in the window: no jump.
         ++script.wait_feeds;
         int32_t rest = int32_t(script.wait_until - Os_Time_Ms());
         const bool eingeschwungen = !script.geruht || script.wait_passes >= 3 || script.wait_feeds >= 2000;
-        if (rest > 0 && eingeschwungen && Os_Headless() && queue_empty() && Os_Sound_Alle_Still() && !mouse_left &&
+        if (rest > 0 && eingeschwungen && !laufender_schirm && Os_Headless() && queue_empty() && Os_Sound_Alle_Still() && !mouse_left &&
             !mouse_right)
             Os_Clock_Advance(uint32_t(rest));
         if (int32_t(Os_Time_Ms() - script.wait_until) < 0) return false;

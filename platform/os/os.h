@@ -116,9 +116,13 @@ void Os_Script_Load_Text(const std::string& text);
 void Os_Set_Role_Answer(int server);
 // True once the script has been read to its end (or there never was one) and nothing waits.
 bool Os_Script_Finished();
-// Busy stretches (reading the world, the day advance, a match day) pump only to keep the
-// window alive: while held, the script's lines wait, so that a script clicks where the program
-// asks for input however many pumps the work takes. Returns the state before, for restoring.
+// Busy stretches (reading the world, the day advance) pump only to keep the window alive: while
+// held, the script's lines wait, so that a script clicks where the program asks for input
+// however many pumps the work takes. Returns the state before, for restoring.
 bool Os_Script_Halten(bool halten);
+// A screen that plays on its own while it takes input (the match day's overview and live view):
+// a script's wait lasts that long on the screen, frame by frame, instead of jumping the clock.
+// Returns the state before.
+bool Os_Script_Laufender_Schirm(bool an);
 // Drops the script without the closing message its end would post.
 void Os_Script_Stop();

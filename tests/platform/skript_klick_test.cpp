@@ -66,3 +66,33 @@ TEST(SkriptKlick, AWaitGivesTheRestingProgramPassesAtThePointerBeforeItsTimeRuns
     EXPECT_EQ(Maus_Get_Tasten(), 0);
     Os_Clear_Messages();
 }
+
+// A match day's screen plays on its own while it takes input: a wait there lasts its time frame
+// by frame (the games go on meanwhile), where a busy loop elsewhere gets the clock's jump.
+TEST(SkriptKlick, AWaitOnAScreenThatPlaysOnItsOwnIsNotCutShort)
+{
+    for (const bool laufend : {true, false}) {
+        Os_Script_Stop();
+        Os_Clear_Messages();
+        Os_Input_Set_Mouse(1, 1);
+        Os_Script_Load_Text("wait 10000\nmove 5 6\n");
+        Os_Wait_Input(10);  // the program has rested before
+        EXPECT_FALSE(Os_Script_Laufender_Schirm(laufend));
+        const uint32_t start = Os_Time_Ms();
+        int bilder = 0;
+        for (; bilder < 8000 && Win95_Get_Cursor_X() != 5; ++bilder) {
+            Win95_Message_Pump();
+            Os_Sleep(2);
+        }
+        EXPECT_EQ(Win95_Get_Cursor_Y(), 6) << laufend;
+        if (laufend) {
+            EXPECT_GE(bilder, 3333) << "every frame of the wait shown (3 ms a frame)";
+        } else {
+            EXPECT_LT(bilder, 2100) << "the busy loop's wait jumps";
+        }
+        EXPECT_GE(Os_Time_Ms() - start, 10000u);
+        EXPECT_EQ(Os_Script_Laufender_Schirm(false), laufend);
+    }
+    Os_Script_Stop();
+    Os_Clear_Messages();
+}
