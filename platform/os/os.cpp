@@ -8,6 +8,7 @@
 //   click X Y          move, left down, 100 ms held, left up
 //   key CODE (down and up) | key_down CODE | key_up CODE      virtual-key codes 1-255; 16 Shift
 //   wheel up | wheel down | wait MS | activate 0|1 | dump FILE.png | quit
+//   wait input         holds the lines until the program rests waiting for input again
 //   answer TEXT        the answer of the next dialog (a file name, a list index, a text,
 //                      48 colour bytes, "ok" or "cancel"); a dialog takes the waiting answers
 //                      and the answer lines that follow directly in the script
@@ -438,7 +439,7 @@ static std::string script_path(const std::string& name)
 
 namespace {
 
-enum class Befehl { move, click, left, right, key, key_down, key_up, wheel, wait, activate, dump, quit, answer, clipboard };
+enum class Befehl { move, click, left, right, key, key_down, key_up, wheel, wait, wait_input, activate, dump, quit, answer, clipboard };
 enum class Zeilen_Fehler { keiner, unbekannt, ungueltig, tastencode };
 
 struct Skript_Zeile {
@@ -523,6 +524,10 @@ Zeilen_Fehler zeile_lesen(const std::string& line, Skript_Zeile* z)
         z->a = int32_t(a);
         return a >= 1 && a <= 255 ? Zeilen_Fehler::keiner : Zeilen_Fehler::tastencode;
     case Befehl::wait:
+        if (args == 1 && t[1] == "input") {
+            z->befehl = Befehl::wait_input;
+            return Zeilen_Fehler::keiner;
+        }
         // Longer waits would not compare on the 32-bit clock.
         return ok(args == 1 && zahl_lesen(t[1], 0, INT32_MAX, &a));
     case Befehl::activate:
@@ -576,6 +581,18 @@ static bool script_step()
                      : fehler == Zeilen_Fehler::tastencode ? "dorvin: ungültiger Tastencode in Skriptzeile"
                                                            : "dorvin: ungültige Skriptzeile",
                      line);
+        return true;
+    }
+    // Until the program rests waiting for input again: the clock is left alone, however long
+    // the work or the match day in between lasts.
+    if (z.befehl == Befehl::wait_input) {
+        if (!script.waiting) {
+            script.waiting = true;
+            script.wait_passes = script.wait_feeds = 0;
+        }
+        if (script.wait_passes == 0) return false;
+        script.waiting = false;
+        ++script.next;
         return true;
     }
     if (z.befehl == Befehl::wait) {
@@ -670,6 +687,7 @@ static bool script_step()
         clipboard_set = true;
         break;
     case Befehl::wait:
+    case Befehl::wait_input:
         break;
     }
     return true;
@@ -680,13 +698,15 @@ static bool script_line_ready()
 {
     if (!script.active || script_gehalten || script.next >= script.lines.size()) return false;
     Skript_Zeile z;
-    return zeile_lesen(script.lines[script.next], &z) != Zeilen_Fehler::keiner || z.befehl != Befehl::wait;
+    return zeile_lesen(script.lines[script.next], &z) != Zeilen_Fehler::keiner ||
+           (z.befehl != Befehl::wait && z.befehl != Befehl::wait_input);
 }
 
 void Os_Wait_Input(uint32_t ms)
 {
     if (!queue_empty()) return;
     if (!Os_Headless()) {
+        if (script.waiting) ++script.wait_passes;  // a "wait input" ends at the window's rest too
         if (window.open) Os_Sdl_Wait(ms);
         else Os_Sleep(ms);
         return;

@@ -96,3 +96,27 @@ TEST(SkriptKlick, AWaitOnAScreenThatPlaysOnItsOwnIsNotCutShort)
     Os_Script_Stop();
     Os_Clear_Messages();
 }
+
+// "wait input" outlasts any stretch without rest (a match day of frames) and ends at the next
+// rest without jumping the clock, so that a script's next click reaches the next turn.
+TEST(SkriptKlick, AWaitForInputEndsWhereTheProgramRestsAgain)
+{
+    Os_Script_Stop();
+    Os_Clear_Messages();
+    Os_Input_Set_Mouse(1, 1);
+    Os_Script_Load_Text("wait input\nmove 5 6\n");
+    const uint32_t start = Os_Time_Ms();
+    for (int bild = 0; bild < 5000; ++bild) {
+        Win95_Message_Pump();
+        Os_Sleep(2);
+    }
+    EXPECT_EQ(Win95_Get_Cursor_X(), 1) << "no line while the program never rests";
+    EXPECT_FALSE(Os_Script_Finished());
+    Os_Wait_Input(10);
+    Win95_Message_Pump();  // the wait ends
+    Win95_Message_Pump();
+    EXPECT_EQ(Win95_Get_Cursor_X(), 5);
+    EXPECT_LT(Os_Time_Ms() - start, 15100u) << "the clock only ran with the program";
+    Os_Script_Stop();
+    Os_Clear_Messages();
+}
