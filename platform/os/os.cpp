@@ -8,7 +8,7 @@
 //   click X Y          move, left down, 100 ms held, left up
 //   key CODE (down and up) | key_down CODE | key_up CODE      virtual-key codes 1-255; 16 Shift
 //   wheel up | wheel down | wait MS | activate 0|1 | dump FILE.png | quit
-//   wait input         holds the lines until the program rests waiting for input again
+//   wait input         holds the lines while a match day's screen is up
 //   answer TEXT        the answer of the next dialog (a file name, a list index, a text,
 //                      48 colour bytes, "ok" or "cancel"); a dialog takes the waiting answers
 //                      and the answer lines that follow directly in the script
@@ -19,8 +19,9 @@
 // pump, as a fast click's two events come in one poll of the window. At the end of the script the window is closed (WM_CLOSE).
 // While the program holds the script (Os_Script_Halten: busy work that only pumps to stay
 // alive) no line is fed, so that a script's clicks reach the screens that wait for them.
-// A screen that plays on its own while it takes input (Os_Script_Laufender_Schirm: a match day)
-// gets its lines a frame at a time, and a "wait" there lasts its time without the clock's jump.
+// A screen that plays on its own while it takes input (Os_Script_Laufender_Schirm: the match
+// day's) gets its lines a frame at a time, a "wait" there lasts its time without the clock's
+// jump, and "wait input" holds the lines until the program takes input elsewhere again.
 #include "platform/os/os.h"
 #include "platform/os/os_sound.h"
 
@@ -583,15 +584,11 @@ static bool script_step()
                      line);
         return true;
     }
-    // Until the program rests waiting for input again: the clock is left alone, however long
-    // the work or the match day in between lasts.
+    // Until the program takes input off the match day's screens again (a turn, a dialog): the
+    // clock is left alone, however long the day lasts.
     if (z.befehl == Befehl::wait_input) {
-        if (!script.waiting) {
-            script.waiting = true;
-            script.wait_passes = script.wait_feeds = 0;
-        }
-        if (script.wait_passes == 0) return false;
-        script.waiting = false;
+        script.waiting = laufender_schirm;
+        if (laufender_schirm) return false;
         ++script.next;
         return true;
     }
@@ -699,14 +696,13 @@ static bool script_line_ready()
     if (!script.active || script_gehalten || script.next >= script.lines.size()) return false;
     Skript_Zeile z;
     return zeile_lesen(script.lines[script.next], &z) != Zeilen_Fehler::keiner ||
-           (z.befehl != Befehl::wait && z.befehl != Befehl::wait_input);
+           (z.befehl != Befehl::wait && (z.befehl != Befehl::wait_input || !laufender_schirm));
 }
 
 void Os_Wait_Input(uint32_t ms)
 {
     if (!queue_empty()) return;
     if (!Os_Headless()) {
-        if (script.waiting) ++script.wait_passes;  // a "wait input" ends at the window's rest too
         if (window.open) Os_Sdl_Wait(ms);
         else Os_Sleep(ms);
         return;

@@ -120,8 +120,9 @@ bool Os_Script_Finished();
 // held, the script's lines wait, so that a script clicks where the program asks for input
 // however many pumps the work takes. Returns the state before, for restoring.
 bool Os_Script_Halten(bool halten);
-// A screen that plays on its own while it takes input (the match day's overview and live view):
-// a script's wait lasts that long on the screen, frame by frame, instead of jumping the clock.
+// A screen of the match day that takes input while it plays or waits on its own (overview, live
+// view, report pages): a script's wait lasts that long on the screen, frame by frame, instead
+// of jumping the clock, and "wait input" holds the lines until the program takes input elsewhere.
 // Returns the state before.
 bool Os_Script_Laufender_Schirm(bool an);
 // Drops the script without the closing message its end would post.

@@ -97,21 +97,23 @@ TEST(SkriptKlick, AWaitOnAScreenThatPlaysOnItsOwnIsNotCutShort)
     Os_Clear_Messages();
 }
 
-// "wait input" outlasts any stretch without rest (a match day of frames) and ends at the next
-// rest without jumping the clock, so that a script's next click reaches the next turn.
-TEST(SkriptKlick, AWaitForInputEndsWhereTheProgramRestsAgain)
+// "wait input" outlasts a match day's screens however many frames they take, and ends once
+// the program takes input elsewhere, without jumping the clock: the next click reaches the turn.
+TEST(SkriptKlick, AWaitForInputOutlastsTheMatchDaysScreens)
 {
     Os_Script_Stop();
     Os_Clear_Messages();
     Os_Input_Set_Mouse(1, 1);
     Os_Script_Load_Text("wait input\nmove 5 6\n");
     const uint32_t start = Os_Time_Ms();
+    Os_Script_Laufender_Schirm(true);
     for (int bild = 0; bild < 5000; ++bild) {
         Win95_Message_Pump();
         Os_Sleep(2);
     }
-    EXPECT_EQ(Win95_Get_Cursor_X(), 1) << "no line while the program never rests";
+    EXPECT_EQ(Win95_Get_Cursor_X(), 1) << "no line while the day's screen is up";
     EXPECT_FALSE(Os_Script_Finished());
+    Os_Script_Laufender_Schirm(false);
     Os_Wait_Input(10);
     Win95_Message_Pump();  // the wait ends
     Win95_Message_Pump();
