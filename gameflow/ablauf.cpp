@@ -21,6 +21,7 @@
 #include "gameflow/spielstand.h"
 #include "match/spielfeld.h"
 #include "match/spieltag.h"
+#include "matchview/spielansicht.h"
 #include "matchview/spielbericht.h"
 #include "network/chat.h"
 #include "network/internet_read.h"
@@ -603,9 +604,12 @@ void Ablauf_Hauptschleife()
     Internet_Server_Mitspieler_Statistik();
     while (!Programm_Ende && !beendet) {
         Internet_Server_Mitspieler_Statistik();
-        // Outside a turn the loop works on its own: a script's input waits for the next turn.
+        // Outside a turn the loop works on its own: a script's input waits for the next turn or
+        // for the match day's screens, which take it as a user's.
         const bool wartet = Ablauf_Wartet_Auf_Eingabe();
-        Os_Script_Halten(!wartet);
+        const bool spieltag_schirm = Spielansicht_Offen || Spielfeld_Ansicht_Geladen();
+        Os_Script_Halten(!wartet && !spieltag_schirm);
+        Os_Script_Laufender_Schirm(spieltag_schirm);
         Win95_Message_Pump();
         // A server answers its clients' remote calls, a client takes the server's signals.
         Steuersignal_Verarbeiten();
@@ -621,4 +625,5 @@ void Ablauf_Hauptschleife()
         else if (Ablauf_Netz_Wartet()) Os_Socket_Wait(ABLAUF_NETZ_WARTE_MS);
     }
     Os_Script_Halten(false);
+    Os_Script_Laufender_Schirm(false);
 }

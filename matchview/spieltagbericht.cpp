@@ -7,6 +7,7 @@
 #include "graphics/grafik_screen.h"
 #include "matchview/reports/bericht_seite.h"
 #include "platform/debug.h"
+#include "platform/os/os.h"
 #include "platform/resfile.h"
 
 namespace {
@@ -15,12 +16,17 @@ Spieltagbericht_Beobachter beobachter = nullptr;
 Spieltagbericht_Elf_Beobachter elf_beobachter = nullptr;
 Rastport* hintergrund = nullptr;
 
-// Page 1 shown whole, then held.
+// Page 1 shown whole, then held: the page waits for the user, a script's lines reach it as on
+// the other screens of the match day.
 void zeigen_und_warten()
 {
     if (Grafik_Seite_0 && Grafik_Seite_1)
         Grafik_Blit(Grafik_Seite_1, 0, 0, bericht::BREITE, bericht::HOEHE, Grafik_Seite_0, 0, 0);
+    const bool gehalten = Os_Script_Halten(false);
+    const bool laufend = Os_Script_Laufender_Schirm(true);
     Auslosung_Warten(bericht::WARTEN_MS, 0);
+    Os_Script_Halten(gehalten);
+    Os_Script_Laufender_Schirm(laufend);
 }
 
 void grund_legen()

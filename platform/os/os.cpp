@@ -8,6 +8,7 @@
 //   click X Y          move, left down, 100 ms held, left up
 //   key CODE (down and up) | key_down CODE | key_up CODE      virtual-key codes 1-255; 16 Shift
 //   wheel up | wheel down | wait MS | activate 0|1 | dump FILE.png | quit
+//   wait input         holds the lines while a match day's screen is up
 //   answer TEXT        the answer of the next dialog (a file name, a list index, a text,
 //                      48 colour bytes, "ok" or "cancel"); a dialog takes the waiting answers
 //                      and the answer lines that follow directly in the script
@@ -18,6 +19,9 @@
 // pump, as a fast click's two events come in one poll of the window. At the end of the script the window is closed (WM_CLOSE).
 // While the program holds the script (Os_Script_Halten: busy work that only pumps to stay
 // alive) no line is fed, so that a script's clicks reach the screens that wait for them.
+// A screen that plays on its own while it takes input (Os_Script_Laufender_Schirm: the match
+// day's) gets its lines a frame at a time, a "wait" there lasts its time without the clock's
+// jump, and "wait input" holds the lines until the program takes input elsewhere again.
 #include "platform/os/os.h"
 #include "platform/os/os_sound.h"
 
@@ -387,6 +391,15 @@ void Os_Set_Script_Game_Hook(Os_Script_Game_Hook hook) { spiel_hook = hook; }
 
 // The program is busy: the script gives nothing.
 static bool script_gehalten = false;
+// A screen runs on its own: a wait is not cut short.
+static bool laufender_schirm = false;
+
+bool Os_Script_Laufender_Schirm(bool an)
+{
+    const bool vorher = laufender_schirm;
+    laufender_schirm = an;
+    return vorher;
+}
 
 bool Os_Script_Halten(bool halten)
 {
@@ -405,6 +418,7 @@ void Os_Script_Stop()
     script_loslassen();
     script = Script();
     script_gehalten = false;
+    laufender_schirm = false;
     answers.clear();
 }
 
@@ -431,7 +445,7 @@ static std::string script_path(const std::string& name)
 
 namespace {
 
-enum class Befehl { move, click, left, right, key, key_down, key_up, wheel, wait, activate, dump, quit, answer, clipboard, spiel };
+enum class Befehl { move, click, left, right, key, key_down, key_up, wheel, wait, wait_input, activate, dump, quit, answer, clipboard, spiel };
 enum class Zeilen_Fehler { keiner, unbekannt, ungueltig, tastencode };
 
 struct Skript_Zeile {
@@ -516,6 +530,10 @@ Zeilen_Fehler zeile_lesen(const std::string& line, Skript_Zeile* z)
         z->a = int32_t(a);
         return a >= 1 && a <= 255 ? Zeilen_Fehler::keiner : Zeilen_Fehler::tastencode;
     case Befehl::wait:
+        if (args == 1 && t[1] == "input") {
+            z->befehl = Befehl::wait_input;
+            return Zeilen_Fehler::keiner;
+        }
         // Longer waits would not compare on the 32-bit clock.
         return ok(args == 1 && zahl_lesen(t[1], 0, INT32_MAX, &a));
     case Befehl::activate:
@@ -581,6 +599,14 @@ static bool script_step()
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
         return false;
     }
+    // Until the program takes input off the match day's screens again (a turn, a dialog): the
+    // clock is left alone, however long the day lasts.
+    if (z.befehl == Befehl::wait_input) {
+        script.waiting = laufender_schirm;
+        if (laufender_schirm) return false;
+        ++script.next;
+        return true;
+    }
     if (z.befehl == Befehl::wait) {
         if (!script.waiting) {
             script.waiting = true;
@@ -594,11 +620,12 @@ static bool script_step()
         // pointer left and one to take the new one, and a fade or glow that polls the buttons
         // meanwhile must not take the whole wait. A program that never rests gets the jump at
         // once; one in a loop of its own for a while, after a while.
+        // A screen that plays on its own (a match day) shows the wait's time frame by frame.
         // A held button is input the program polls pass by pass, as in the window: no jump.
         ++script.wait_feeds;
         int32_t rest = int32_t(script.wait_until - Os_Time_Ms());
         const bool eingeschwungen = !script.geruht || script.wait_passes >= 3 || script.wait_feeds >= 2000;
-        if (rest > 0 && eingeschwungen && Os_Headless() && queue_empty() && Os_Sound_Alle_Still() && !mouse_left &&
+        if (rest > 0 && eingeschwungen && !laufender_schirm && Os_Headless() && queue_empty() && Os_Sound_Alle_Still() && !mouse_left &&
             !mouse_right)
             Os_Clock_Advance(uint32_t(rest));
         if (int32_t(Os_Time_Ms() - script.wait_until) < 0) return false;
@@ -672,6 +699,7 @@ static bool script_step()
         clipboard_set = true;
         break;
     case Befehl::wait:
+    case Befehl::wait_input:
         break;
     case Befehl::spiel:
         if (!spiel_hook) zeile_melden("dorvin: Skriptzeile ohne Spiel", "game " + z.datei);
@@ -685,7 +713,8 @@ static bool script_line_ready()
 {
     if (!script.active || script_gehalten || script.next >= script.lines.size()) return false;
     Skript_Zeile z;
-    return zeile_lesen(script.lines[script.next], &z) != Zeilen_Fehler::keiner || z.befehl != Befehl::wait;
+    return zeile_lesen(script.lines[script.next], &z) != Zeilen_Fehler::keiner ||
+           (z.befehl != Befehl::wait && (z.befehl != Befehl::wait_input || !laufender_schirm));
 }
 
 void Os_Wait_Input(uint32_t ms)

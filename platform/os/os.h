@@ -122,9 +122,14 @@ using Os_Script_Game_Hook = bool (*)(const std::string& name, int32_t zahl);
 void Os_Set_Script_Game_Hook(Os_Script_Game_Hook hook);
 // True once the script has been read to its end (or there never was one) and nothing waits.
 bool Os_Script_Finished();
-// Busy stretches (reading the world, the day advance, a match day) pump only to keep the
-// window alive: while held, the script's lines wait, so that a script clicks where the program
-// asks for input however many pumps the work takes. Returns the state before, for restoring.
+// Busy stretches (reading the world, the day advance) pump only to keep the window alive: while
+// held, the script's lines wait, so that a script clicks where the program asks for input
+// however many pumps the work takes. Returns the state before, for restoring.
 bool Os_Script_Halten(bool halten);
+// A screen of the match day that takes input while it plays or waits on its own (overview, live
+// view, report pages): a script's wait lasts that long on the screen, frame by frame, instead
+// of jumping the clock, and "wait input" holds the lines until the program takes input elsewhere.
+// Returns the state before.
+bool Os_Script_Laufender_Schirm(bool an);
 // Drops the script without the closing message its end would post.
 void Os_Script_Stop();

@@ -59,7 +59,7 @@ TEST_F(Fenster_Klick, AHeldPressDoesNotEndTheNextManagersTurn)
 // set up stays set but for a starter who gets injured or banned; then the turn asks about playing
 // short-handed, and "JA" is the answer ("NEIN" would hold the day). On a match day the box that
 // names the captain follows with its "OK". Where neither comes, both clicks land on the empty
-// pitch (or on the captain box's idle left button).
+// pitch (or on the captain box's idle left button). A match day then plays out untouched.
 TEST_F(Fenster_Klick, TheLineUpOfANewGameHoldsForAMonth)
 {
     Skript s = neues_spiel({"Anna"});
@@ -68,6 +68,7 @@ TEST_F(Fenster_Klick, TheLineUpOfANewGameHoldsForAMonth)
         dazu(s, klick(WEITER_X, WEITER_Y, -1));
         dazu(s, klick(150, 292));  // "JA"
         dazu(s, klick(470, 292));  // "OK"
+        s.push_back(SPIELTAG_ABWARTEN);
     }
     optionen(s, SPEICHERN_NEU, "monat");
     s.push_back("quit");
@@ -75,6 +76,34 @@ TEST_F(Fenster_Klick, TheLineUpOfANewGameHoldsForAMonth)
     const int32_t start = tag("start");
     ASSERT_GE(start, 0);
     EXPECT_EQ(tag("monat"), start + 30);
+}
+
+// The first match day (the cup's first round, two weeks in) is the club's and shown live, as its
+// manager's club is: a picture taken while it plays shows it, not the turn before or after, and
+// the script goes on with the next day's turn once the day has played out.
+TEST_F(Fenster_Klick, AScriptPicturesTheMatchDayWhileItPlays)
+{
+    Skript s = neues_spiel({"Anna"});
+    optionen(s, SPEICHERN_NEU, "start");
+    const std::string ordner = inst.ordner.string();
+    for (int t = 0; t < 14; ++t) {
+        if (t == 13) s.push_back("dump " + ordner + "/zug.png");
+        dazu(s, klick(WEITER_X, WEITER_Y, -1));
+        dazu(s, klick(150, 292));
+        dazu(s, klick(470, 292));
+        if (t == 13) dazu(s, {"wait 8000", "dump " + ordner + "/spieltag.png"});
+        s.push_back(SPIELTAG_ABWARTEN);
+    }
+    s.push_back("dump " + ordner + "/danach.png");
+    optionen(s, SPEICHERN_NEU, "danach");
+    s.push_back("quit");
+    ASSERT_EQ(inst.spielen(s, "spieltag"), 0);
+    const std::vector<uint8_t> zug = lesen(inst.ordner / "zug.png"), spieltag = lesen(inst.ordner / "spieltag.png"),
+                               danach = lesen(inst.ordner / "danach.png");
+    ASSERT_FALSE(spieltag.empty());
+    EXPECT_TRUE(spieltag != zug) << "the turn before";
+    EXPECT_TRUE(spieltag != danach) << "the turn after";
+    EXPECT_EQ(tag("danach"), tag("start") + 14);
 }
 
 // The club group's menu bar, the options menu opened over it and closed with a click on the

@@ -46,6 +46,11 @@ inline void tippen(Skript& s, const std::string& wort)
 
 constexpr int WEITER_X = 618, WEITER_Y = 444;
 
+// After a turn's last click: a match day's overview or live view takes the script's lines as it
+// plays, so a turn that may lead into one lets the day play out untouched (it closes on its own)
+// until the next turn waits for input.
+constexpr const char* SPIELTAG_ABWARTEN = "wait input";
+
 // From the start menu to the first turn of a new game with these managers, each at the next
 // club of the league.
 inline Skript neues_spiel(const std::vector<std::string>& manager)

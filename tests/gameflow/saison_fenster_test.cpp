@@ -28,12 +28,13 @@ constexpr int MITTE = 2 * 183;
 
 // A turn: the continue icon, then "Ja" where the turn asks about a line-up short of eleven, and
 // "OK" where a match day's turn names a captain (clicks on the empty pitch of the next turn when
-// it does not).
+// it does not), then a match day played out untouched.
 void zug(std::vector<std::string>& s)
 {
     dazu(s, klick(618, 444));
     dazu(s, klick(150, 292));
     dazu(s, klick(470, 292));
+    s.push_back(SPIELTAG_ABWARTEN);
 }
 
 std::string skript(bool ganz, const std::string& bilder)

@@ -66,3 +66,59 @@ TEST(SkriptKlick, AWaitGivesTheRestingProgramPassesAtThePointerBeforeItsTimeRuns
     EXPECT_EQ(Maus_Get_Tasten(), 0);
     Os_Clear_Messages();
 }
+
+// A match day's screen plays on its own while it takes input: a wait there lasts its time frame
+// by frame (the games go on meanwhile), where a busy loop elsewhere gets the clock's jump.
+TEST(SkriptKlick, AWaitOnAScreenThatPlaysOnItsOwnIsNotCutShort)
+{
+    for (const bool laufend : {true, false}) {
+        Os_Script_Stop();
+        Os_Clear_Messages();
+        Os_Input_Set_Mouse(1, 1);
+        Os_Script_Load_Text("wait 10000\nmove 5 6\n");
+        Os_Wait_Input(10);  // the program has rested before
+        EXPECT_FALSE(Os_Script_Laufender_Schirm(laufend));
+        const uint32_t start = Os_Time_Ms();
+        int bilder = 0;
+        for (; bilder < 8000 && Win95_Get_Cursor_X() != 5; ++bilder) {
+            Win95_Message_Pump();
+            Os_Sleep(2);
+        }
+        EXPECT_EQ(Win95_Get_Cursor_Y(), 6) << laufend;
+        if (laufend) {
+            EXPECT_GE(bilder, 3333) << "every frame of the wait shown (3 ms a frame)";
+        } else {
+            EXPECT_LT(bilder, 2100) << "the busy loop's wait jumps";
+        }
+        EXPECT_GE(Os_Time_Ms() - start, 10000u);
+        EXPECT_EQ(Os_Script_Laufender_Schirm(false), laufend);
+    }
+    Os_Script_Stop();
+    Os_Clear_Messages();
+}
+
+// "wait input" outlasts a match day's screens however many frames they take, and ends once
+// the program takes input elsewhere, without jumping the clock: the next click reaches the turn.
+TEST(SkriptKlick, AWaitForInputOutlastsTheMatchDaysScreens)
+{
+    Os_Script_Stop();
+    Os_Clear_Messages();
+    Os_Input_Set_Mouse(1, 1);
+    Os_Script_Load_Text("wait input\nmove 5 6\n");
+    const uint32_t start = Os_Time_Ms();
+    Os_Script_Laufender_Schirm(true);
+    for (int bild = 0; bild < 5000; ++bild) {
+        Win95_Message_Pump();
+        Os_Sleep(2);
+    }
+    EXPECT_EQ(Win95_Get_Cursor_X(), 1) << "no line while the day's screen is up";
+    EXPECT_FALSE(Os_Script_Finished());
+    Os_Script_Laufender_Schirm(false);
+    Os_Wait_Input(10);
+    Win95_Message_Pump();  // the wait ends
+    Win95_Message_Pump();
+    EXPECT_EQ(Win95_Get_Cursor_X(), 5);
+    EXPECT_LT(Os_Time_Ms() - start, 15100u) << "the clock only ran with the program";
+    Os_Script_Stop();
+    Os_Clear_Messages();
+}
