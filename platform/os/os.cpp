@@ -548,6 +548,8 @@ Zeilen_Fehler zeile_lesen(const std::string& line, Skript_Zeile* z)
     }
     case Befehl::quit:
         return ok(args == 0);
+    case Befehl::wait_input:  // read from "wait input" above; no word of its own
+        return Zeilen_Fehler::unbekannt;
     case Befehl::spiel:
         // A name the game knows and an optional number.
         if (args < 1 || args > 2) return Zeilen_Fehler::ungueltig;
