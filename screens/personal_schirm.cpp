@@ -301,7 +301,8 @@ bool liste_gezeigt = false;
 void bauen()
 {
     Grafik_Screen_Seite_Waehlen(1);
-    if (liste_gezeigt) Menue_Icon_Liste_Entfernen(liste.icons(), 0);
+    // Removed with the menu background drawn back: the other list's labels sit elsewhere.
+    if (liste_gezeigt) Menue_Icon_Liste_Entfernen(liste.icons(), 16);
     liste_gezeigt = false;
     liste.leeren();
     const bool arzt = aerzte_aktiv;
