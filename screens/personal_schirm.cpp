@@ -306,11 +306,7 @@ void bauen()
     liste_gezeigt = false;
     liste.leeren();
     const bool arzt = aerzte_aktiv;
-    for (int32_t k = 0; k < (arzt ? ARZT_FACHGEBIETE : ASSI_AUFGABEN); ++k) {
-        const int32_t h = arzt ? 36 : 40;
-        liste.neu(int16_t((arzt ? PERSONAL_FACH_ICON : PERSONAL_BEREICH_ICON) + k), LABEL_X,
-                  int16_t(LABEL_Y - 24 + k * (h + (arzt ? 0 : 4))), LABEL_B, uint16_t(h - 2), 10, label_zeichnen);
-    }
+    // The icons both lists show come first: they keep their places in the list.
     liste.knopf(PERSONAL_LISTE_ASSIS, LABEL_X, 444, LABEL_B, 17, 10, reiter_zeichnen, reiter_klick,
                 "Die Assistenten und ihre Aufgaben");
     liste.knopf(PERSONAL_LISTE_AERZTE, LABEL_X, 463, LABEL_B, 17, 10, reiter_zeichnen, reiter_klick,
@@ -318,6 +314,11 @@ void bauen()
     liste.neu(1060, PANEL_X, PANEL_Y, PANEL_B, PANEL_H, 8, panel_zeichnen);
     liste.knopf(PERSONAL_ZURUECK, PANEL_X + PANEL_B - 56, PANEL_Y + 4, 24, 19, 10, pfeil_zeichnen, pfeil_klick, "Zurück");
     liste.knopf(PERSONAL_VOR, PANEL_X + PANEL_B - 28, PANEL_Y + 4, 24, 19, 10, pfeil_zeichnen, pfeil_klick, "Weiter");
+    for (int32_t k = 0; k < (arzt ? ARZT_FACHGEBIETE : ASSI_AUFGABEN); ++k) {
+        const int32_t h = arzt ? 36 : 40;
+        liste.neu(int16_t((arzt ? PERSONAL_FACH_ICON : PERSONAL_BEREICH_ICON) + k), LABEL_X,
+                  int16_t(LABEL_Y - 24 + k * (h + (arzt ? 0 : 4))), LABEL_B, uint16_t(h - 2), 10, label_zeichnen);
+    }
     for (int32_t i = 0; i < ASSI_SLOTS; ++i) {
         const int16_t y = int16_t(LISTE_Y + i * ZEILE_H);
         Menue_Icon& b = liste.knopf(int16_t((arzt ? PERSONAL_ICON_ARZT : PERSONAL_ICON_ASSI) + i), PANEL_X, y, 28, 28,

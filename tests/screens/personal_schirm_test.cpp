@@ -54,6 +54,12 @@ TEST_F(Personal, TheGroupOpensTheStaffScreenAndItsListsSwitchAndStep)
 {
     ASSERT_EQ(Menue_Gruppen_Screens[0], Personal_Menue);
     ASSERT_EQ(Menue_Gruppen_Screens[0](nullptr, 0), 1);
+    // The screen keeps its list and selection from an earlier visit: start from the assistants' first.
+    klick(PERSONAL_LISTE_ASSIS);
+    klick(1115);
+    klick(PERSONAL_LISTE_AERZTE);
+    klick(1123);
+    klick(PERSONAL_LISTE_ASSIS);
     for (int32_t n : {1061, 1062, 1063, 1064, 1136, 1060, 1132, 1133}) EXPECT_TRUE(da(n)) << n;
     for (int32_t k = 0; k < 8; ++k) EXPECT_TRUE(da(1065 + k) && da(1115 + k)) << k;
     for (int32_t k = 0; k < 6; ++k) EXPECT_TRUE(da(1097 + k)) << k;
