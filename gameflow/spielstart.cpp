@@ -33,6 +33,7 @@
 #include "platform/win95.h"
 #include "platform/zufall.h"
 #include "screens/spieler_einsetzen_screen.h"
+#include "screens/personal_schirm.h"
 #include "screens/spieler_schirme.h"
 
 namespace {
@@ -112,6 +113,7 @@ bool Spielstart_Welt_Laden(int32_t konfiguration)
     Spieler_Screen_Disk_Registrieren();
     Spieler_Screens_Registrieren();
     Oekonomie_Schirme_Registrieren();
+    Personal_Schirme_Registrieren();
     welt_geladen = true;
     return true;
 }
