@@ -15,6 +15,7 @@
 #include "match/spielfeld.h"
 #include "matchview/lineup/screen.h"
 #include "matchview/live/spielszenen_live.h"
+#include "matchview/live/spielszenen_szenerie.h"
 #include "matchview/spielszenen.h"
 #include "network/netz.h"
 #include "platform/maus.h"
@@ -159,6 +160,7 @@ void hintergrund_laden(Spielszenen_Fenster& f, Spielfeld_Record* r)
     const int32_t id = Spielszenen_Hintergrund_Id(&f, r);
     Load_Resource_Buffer(f.hintergrund, ResFile_Handles[0].handle, id, tiefe, nullptr);
     f.hintergrund_id = id;
+    Spielszenen_Tribuenen_Laden(&f, r);
 }
 
 }  // namespace
@@ -554,7 +556,10 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
         if (f.groesse == 1) sx = std::max(0, r->ansicht_x / 2 - 160), sy = r->ansicht_y / 2;
         if (f.groesse == 2) sx = r->ansicht_x / 2, sy = r->ansicht_y / 2;
         Grafik_Blit(f.hintergrund, sx, sy, f.breite, f.hoehe, ziel, f.x, f.y);
+        Spielszenen_Szenerie_Zeichnen(&f, r, 0);
+        Spielszenen_Tore_Platzieren(&f, r);
         Spielszenen_Figuren_Zeichnen(r, &Spielfeld_Steuerung, &f);
+        Spielszenen_Szenerie_Zeichnen(&f, r, 1);
         Spielszenen_Nummern_Zeichnen(&f, r);
         Spielszenen_Spieler_Zeichen(&f, r);
         if (Spielszenen_Ereignis_Ticker(&f)) Spielszenen_Fenster_Ticker_Setzen(&f, Spielszenen_Ticker_Puffer());
