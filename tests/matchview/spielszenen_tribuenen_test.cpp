@@ -8,7 +8,9 @@
 #include <set>
 #include <vector>
 
+#include "database/team.h"
 #include "graphics/grafik_blit.h"
+#include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
@@ -199,29 +201,69 @@ TEST_F(Spielszenen_Tribuenen_Bild, StandsFansBoardsAndBenchesInAFullSizeWindow)
     const std::string ordner = SPIELSZENEN_ORDNER + "/tribuenen_" + std::to_string(::getpid());
     std::filesystem::create_directories(ordner);
     int32_t vorher = 0;
-    for (int32_t sicht = 0; sicht < 3; ++sicht) {
+    for (int32_t sicht = 0; sicht < 4; ++sicht) {
         f = Spielszenen_Fenster{};
         f.spiel = 100, f.record = r.get(), f.x = 5, f.y = 27, f.breite = 603, f.hoehe = 450, f.sichtbar = 1;
         r->gespiegelt = sicht == 2;
-        r->ansicht_x = sicht == 1 ? 1400 : 0, r->ansicht_y = sicht == 1 ? 0 : 190;
+        r->ansicht_x = sicht == 1 ? 1400 : sicht == 3 ? 0 : 0, r->ansicht_y = sicht == 1 ? 0 : sicht == 3 ? 60 : 190;
+        // the last one with the players and their back numbers
+        r->beschriftung = sicht == 3 ? -3 : 0;
         Spielszenen_Fenster_Einrichten();
         ASSERT_TRUE(f.hintergrund);
-        Grafik_Blit(f.hintergrund, r->ansicht_x, r->ansicht_y, f.breite, f.hoehe, Grafik_Seite_1, f.x, f.y);
-        // the painted stands differ from the bare pitch, and fans are drawn over them
-        Spielszenen_Szenerie_Zeichnen(&f, r.get(), 0);
-        Spielszenen_Szenerie_Zeichnen(&f, r.get(), 1);
+        Spielszenen_Fenster_Zeichnen(Grafik_Seite_1, 0);
         Grafik_Screen_Direkt_Kopieren();
         EXPECT_TRUE(Os_Display_Dump_Png((ordner + "/stadion_" + std::to_string(sicht) + ".png").c_str()));
         int32_t n = 0;
         Spielszenen_Zuschauer_Liste(&f, &n);
         EXPECT_GT(n, 2000);
-        if (sicht == 1) EXPECT_EQ(n, vorher);  // the same crowd wherever the camera looks
+        if (sicht == 1 || sicht == 3) EXPECT_EQ(n, vorher);  // the same crowd wherever the camera looks
         vorher = n;
         f.hintergrund = Grafik_Bitmap_Freigeben(f.hintergrund);
     }
     f = Spielszenen_Fenster{};
     f.spiel = -1;
     Spielszenen_Szenerie_Freigeben();
+    Spielszenen_Grafik_Freigeben();
+}
+
+TEST_F(Spielszenen_Tribuenen_Bild, KitsComeFromTheClubsColoursAndTheAwaySideChangesWhenAlike)
+{
+    ASSERT_TRUE(Spielszenen_Grafik_Laden());
+    std::vector<Team_Fix> teams(2);
+    const uint8_t farben[2][12][3] = {
+        {{200, 0, 0}, {0, 0, 200}, {0, 200, 0}, {250, 250, 250}, {10, 10, 10}, {0, 0, 0}, {250, 250, 0}, {0, 250, 250},
+         {100, 100, 100}, {50, 0, 50}, {0, 0, 0}, {0, 0, 0}},
+        {{210, 10, 10}, {200, 20, 20}, {0, 0, 250}, {0, 0, 0}, {0, 0, 0}, {250, 250, 250}, {0, 0, 0}, {0, 0, 0},
+         {250, 120, 0}, {0, 120, 0}, {0, 0, 0}, {0, 0, 0}}};
+    for (int32_t t = 0; t < 2; ++t) std::memcpy(teams[size_t(t)].farben, farben[t], sizeof farben[t]);
+    Team_Fix* alt = T_Fix;
+    const int32_t alt_anzahl = Team_Anzahl;
+    T_Fix = teams.data();
+    Team_Anzahl = 2;
+    auto r = Spielszenen_Probe_Record(100);
+    r->team[0] = 0, r->team[1] = 1;
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
+    f = Spielszenen_Fenster{};
+    f.spiel = 100, f.record = r.get(), f.breite = 603, f.hoehe = 450;
+    Spielszenen_Fenster_Einrichten();
+    T_Fix = alt;
+    Team_Anzahl = alt_anzahl;
+    const int32_t d = Grafik_Screen_Geometrie.depth == 15 ? 15 : 16;
+    auto farbe = [&](const uint8_t* c) { return Grafik_RGB_Zu_Pixel(d, c[0] + 8, c[1] + 8, c[2] + 8); };
+    int32_t feld = 1, tor = 0;
+    while (feld < 16 && r->objekt[feld].torwart) ++feld;
+    while (tor < 16 && !r->objekt[tor].torwart) ++tor;
+    ASSERT_LT(feld, 16);
+    EXPECT_EQ(f.figur_farben[feld][SZ_HEMD], farbe(farben[0][0]));
+    EXPECT_EQ(f.figur_farben[feld][SZ_HOSE], farbe(farben[0][3]));
+    EXPECT_EQ(f.figur_farben[feld][SZ_BESATZ], farbe(farben[0][6]));
+    // the away shirt (1) is close to the home shirt: the other kit (2 and 5)
+    EXPECT_EQ(f.figur_farben[16 + feld][SZ_HEMD], farbe(farben[1][2]));
+    EXPECT_EQ(f.figur_farben[16 + feld][SZ_HOSE], farbe(farben[1][5]));
+    if (tor < 16) EXPECT_EQ(f.figur_farben[16 + tor][SZ_HEMD], farbe(farben[1][8]));
+    f.hintergrund = Grafik_Bitmap_Freigeben(f.hintergrund);
+    f = Spielszenen_Fenster{};
+    f.spiel = -1;
     Spielszenen_Grafik_Freigeben();
 }
 
