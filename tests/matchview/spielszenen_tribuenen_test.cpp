@@ -12,6 +12,7 @@
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_sprite.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/live/spielszenen_szenerie.h"
@@ -221,6 +222,7 @@ TEST_F(Spielszenen_Tribuenen_Bild, StandsFansBoardsAndBenchesInAFullSizeWindow)
         if (sicht == 4) EXPECT_EQ(Spielszenen_Tribuene_Geladen(&f, 0), Spielszenen_Tribuene_Id(5, 0, false, false, false, false));  // the same crowd wherever the camera looks
         vorher = n;
         f.hintergrund = Grafik_Bitmap_Freigeben(f.hintergrund);
+        Grafik_Sprite_Freigeben(f.kopfzeile);
     }
     f = Spielszenen_Fenster{};
     f.spiel = -1;
@@ -264,6 +266,7 @@ TEST_F(Spielszenen_Tribuenen_Bild, KitsComeFromTheClubsColoursAndTheAwaySideChan
     EXPECT_EQ(f.figur_farben[16 + feld][SZ_HOSE], farbe(farben[1][5]));
     if (tor < 16) EXPECT_EQ(f.figur_farben[16 + tor][SZ_HEMD], farbe(farben[1][8]));
     f.hintergrund = Grafik_Bitmap_Freigeben(f.hintergrund);
+    Grafik_Sprite_Freigeben(f.kopfzeile);
     f = Spielszenen_Fenster{};
     f.spiel = -1;
     Spielszenen_Grafik_Freigeben();
