@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "database/spieler.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
 #include "graphics/grafik_blit.h"
@@ -133,6 +134,13 @@ void figur_farben(Spielszenen_Fenster& f, const Spielfeld_Record* r)
         rampe(t, SZ_HOSE, 5, k[torwart ? 5 : 1]);
         rampe(t, SZ_BESATZ, 2, k[2]);
         rampe(t, SZ_STUTZEN, 2, k[3]);
+        // skin and hair from the player's colour byte: hair in the high, skin in the low nibble
+        const int32_t spnr = r->spieler[slot].spnr;
+        if (spnr < 0 || spnr >= Spieler_Anzahl) continue;
+        const int32_t haar = Spieler_Wert(SP_HAARFARBE, spnr, 0, 0), haut = Spieler_Wert(SP_HAUTFARBE, spnr, 0, 0);
+        const int32_t byte = ((haar * 16 + haut) % 256 + 256) % 256;
+        t[SZ_HAUT] = f.farben[SZ_HAUT + (byte & 15) % 13];
+        t[SZ_HAAR] = f.farben[SZ_HAAR + (byte >> 4) % 8];
     }
 }
 

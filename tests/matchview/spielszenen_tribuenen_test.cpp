@@ -8,6 +8,8 @@
 #include <set>
 #include <vector>
 
+#include "database/db_hilfe.h"
+#include "database/spieler.h"
 #include "database/team.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
@@ -246,6 +248,14 @@ TEST_F(Spielszenen_Tribuenen_Bild, KitsComeFromTheClubsColoursAndTheAwaySideChan
     Team_Anzahl = 2;
     auto r = Spielszenen_Probe_Record(100);
     r->team[0] = 0, r->team[1] = 1;
+    // players with their own hair and skin: the colour byte hair * 16 + skin
+    Test_Spieler_Anlegen(32);
+    for (int32_t slot = 0; slot < 32; ++slot) r->spieler[slot].spnr = -1;
+    r->spieler[1].spnr = 5, r->spieler[2].spnr = 6;
+    Spieler_Wert(SP_HAARFARBE, 5, 3, SP_SCHREIBEN);
+    Spieler_Wert(SP_HAUTFARBE, 5, 6, SP_SCHREIBEN);
+    Spieler_Wert(SP_HAARFARBE, 6, 7, SP_SCHREIBEN);
+    Spieler_Wert(SP_HAUTFARBE, 6, 2, SP_SCHREIBEN);
     Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
     f = Spielszenen_Fenster{};
     f.spiel = 100, f.record = r.get(), f.breite = 603, f.hoehe = 450;
@@ -265,6 +275,12 @@ TEST_F(Spielszenen_Tribuenen_Bild, KitsComeFromTheClubsColoursAndTheAwaySideChan
     EXPECT_EQ(f.figur_farben[16 + feld][SZ_HEMD], farbe(farben[1][2]));
     EXPECT_EQ(f.figur_farben[16 + feld][SZ_HOSE], farbe(farben[1][5]));
     if (tor < 16) EXPECT_EQ(f.figur_farben[16 + tor][SZ_HEMD], farbe(farben[1][8]));
+    EXPECT_EQ(f.figur_farben[1][SZ_HAUT], f.farben[SZ_HAUT + 6]);
+    EXPECT_EQ(f.figur_farben[1][SZ_HAAR], f.farben[SZ_HAAR + 3]);
+    EXPECT_EQ(f.figur_farben[2][SZ_HAUT], f.farben[SZ_HAUT + 2]);
+    EXPECT_EQ(f.figur_farben[2][SZ_HAAR], f.farben[SZ_HAAR + 7]);
+    EXPECT_EQ(f.figur_farben[3][SZ_HAUT], f.farben[SZ_HAUT]);  // no player: the picture's own
+    Spieler_DeInit();
     f.hintergrund = Grafik_Bitmap_Freigeben(f.hintergrund);
     Grafik_Sprite_Freigeben(f.kopfzeile);
     f = Spielszenen_Fenster{};
