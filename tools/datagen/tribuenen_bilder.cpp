@@ -9,7 +9,7 @@
 #include "tools/datagen/manifest.h"
 #include "tools/datagen/resf_writer.h"
 
-namespace {
+namespace tribuenen_bild {
 
 uint16_t rgb(int r, int g, int b)
 {
@@ -57,7 +57,8 @@ Resf_Bytes tribuene(int32_t id)
         }
     const int32_t ya = std::clamp(int32_t(y0), 0, bh - 1), ye = std::clamp(int32_t(y1) + 1, ya + 1, bh);
     const int32_t xe = std::clamp(int32_t(x1) + 1, 1, bw), xa = std::clamp(int32_t(x0), 0, xe - 1);
-    const int32_t w = xe, h = ye - ya;
+    // the picture is as large as the pitch picture, so that it lies at its place when drawn at 0, 0
+    const int32_t w = bw, h = bh;
     std::vector<uint8_t> px(size_t(w) * size_t(h) * 2, 0);
     const Farben f = farben(t.gruppe, t.form);
     for (int32_t y = ya; y < ye; ++y)
@@ -80,10 +81,10 @@ Resf_Bytes tribuene(int32_t id)
                 c = rgb(f.dach[0] + hell, f.dach[1] + hell, f.dach[2] + hell);
             }
             if (!c) continue;
-            const size_t i = (size_t(y - ya) * size_t(w) + size_t(x)) * 2;
+            const size_t i = (size_t(y) * size_t(w) + size_t(x)) * 2;
             px[i] = uint8_t(c), px[i + 1] = uint8_t(c >> 8);
         }
-    return Resf_Sprite(Resf_Sprite_Block(int16_t(w), int16_t(h), 16, px), 0, uint32_t(-ya));
+    return Resf_Sprite(Resf_Sprite_Block(int16_t(w), int16_t(h), 16, px), 0, 0);
 }
 
 // A dugout: a grey shell with a dark opening and a clear roof, its open side towards the pitch.
@@ -107,10 +108,11 @@ Resf_Bytes bank(int32_t id)
     return Resf_Sprite(Resf_Sprite_Block(int16_t(w), int16_t(h), 16, px), 0, 0);
 }
 
-}  // namespace
+}  // namespace tribuenen_bild
 
 bool Tribuenen_Resf_Daten(const Manifest_Eintrag& e, Resf_Bytes& daten)
 {
+    using namespace tribuenen_bild;
     if (std::strcmp(e.datei, "resf_scr.res") != 0 || e.typ != 40) return false;
     if (e.nummer >= SZ_TRIBUENE_ERSTE && e.nummer <= SZ_TRIBUENE_LETZTE) return daten = tribuene(e.nummer), true;
     if (e.nummer >= SZ_BANK && e.nummer < SZ_BANK + 4) return daten = bank(e.nummer), true;
