@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "database/spieler.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
 #include "graphics/grafik_blit.h"
@@ -15,6 +16,7 @@
 #include "match/spielfeld.h"
 #include "matchview/lineup/screen.h"
 #include "matchview/live/spielszenen_live.h"
+#include "matchview/live/spielszenen_szenerie.h"
 #include "matchview/spielszenen.h"
 #include "network/netz.h"
 #include "platform/maus.h"
@@ -99,35 +101,46 @@ int32_t farb_abstand(const uint8_t* a, const uint8_t* b)
     return std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]);
 }
 
-// The figure colour tables of a window: the window's colours with each slot's kit put in.
+// The figure colour tables of a window: the window's colours with each slot's kit put in. A
+// club's twelve colours: shirts home, away, other (0-2), their shorts (3-5), trim, stripe,
+// goalkeeper's shirt and shorts, bench staff's shirt and shorts.
 void figur_farben(Spielszenen_Fenster& f, const Spielfeld_Record* r)
 {
-    static const uint8_t STANDARD[2][3][3] = {{{200, 30, 30}, {255, 255, 255}, {200, 30, 30}},
-                                              {{240, 240, 240}, {30, 30, 120}, {30, 30, 120}}};
-    static const uint8_t TORWART[2][3][3] = {{{40, 160, 60}, {20, 20, 20}, {40, 160, 60}},
-                                             {{230, 200, 30}, {20, 20, 20}, {230, 200, 30}}};
-    uint8_t kit[2][3][3];
+    // per side: shirt, shorts, trim, stripe, keeper's shirt and shorts (clubs outside the table)
+    static const uint8_t STANDARD[2][6][3] = {
+        {{200, 30, 30}, {255, 255, 255}, {255, 255, 255}, {200, 30, 30}, {40, 160, 60}, {20, 20, 20}},
+        {{240, 240, 240}, {30, 30, 120}, {30, 30, 120}, {240, 240, 240}, {230, 200, 30}, {20, 20, 20}}};
+    uint8_t kit[2][6][3];
     for (int32_t s = 0; s < 2; ++s) {
         const int32_t team = int32_t(r->team[s]);
         const bool da = T_Fix && team >= 0 && team < Team_Anzahl;
-        for (int32_t k = 0; k < 3; ++k) std::memcpy(kit[s][k], da ? T_Fix[team].farben[k] : STANDARD[s][k], 3);
-        // the away side changes into its second kit when the shirts would be mistaken
-        if (s == 1 && farb_abstand(kit[1][0], kit[0][0]) < 120) {
-            for (int32_t k = 0; k < 3; ++k) std::memcpy(kit[1][k], da ? T_Fix[team].farben[3 + k] : STANDARD[1][k], 3);
-            if (farb_abstand(kit[1][0], kit[0][0]) < 120)
-                for (int32_t k = 0; k < 3; ++k) std::memcpy(kit[1][k], STANDARD[kit[0][0][0] > 128 ? 1 : 0][k], 3);
+        if (!da) {
+            std::memcpy(kit[s], STANDARD[s], sizeof kit[s]);
+            continue;
         }
+        const uint8_t(*c)[3] = T_Fix[team].farben;
+        int32_t hemd = s, hose = 3 + s;
+        // the away side wears its other kit when its shirt would be mistaken for the home shirt
+        if (s == 1 && farb_abstand(c[1], kit[0][0]) < 120) hemd = 2, hose = 5;
+        const int32_t wahl[6] = {hemd, hose, 6, 7, 8, 9};
+        for (int32_t k = 0; k < 6; ++k) std::memcpy(kit[s][k], c[wahl[k]], 3);
     }
     for (int32_t slot = 0; slot < 32; ++slot) {
         uint16_t* t = f.figur_farben[slot];
         std::memcpy(t, f.farben, sizeof f.farben);
-        const int32_t s = slot / 16;
+        const uint8_t(*k)[3] = kit[slot / 16];
         const bool torwart = r->objekt[slot].torwart != 0;
-        const uint8_t(*k)[3] = torwart ? TORWART[s] : kit[s];
-        rampe(t, SZ_HEMD, 5, k[0]);
-        rampe(t, SZ_BESATZ, 2, k[1]);
-        rampe(t, SZ_HOSE, 5, k[1]);
-        rampe(t, SZ_STUTZEN, 2, k[2]);
+        rampe(t, SZ_HEMD, 5, k[torwart ? 4 : 0]);
+        rampe(t, SZ_HOSE, 5, k[torwart ? 5 : 1]);
+        rampe(t, SZ_BESATZ, 2, k[2]);
+        rampe(t, SZ_STUTZEN, 2, k[3]);
+        // skin and hair from the player's colour byte: hair in the high, skin in the low nibble
+        const int32_t spnr = r->spieler[slot].spnr;
+        if (spnr < 0 || spnr >= Spieler_Anzahl) continue;
+        const int32_t haar = Spieler_Wert(SP_HAARFARBE, spnr, 0, 0), haut = Spieler_Wert(SP_HAUTFARBE, spnr, 0, 0);
+        const int32_t byte = ((haar * 16 + haut) % 256 + 256) % 256;
+        t[SZ_HAUT] = f.farben[SZ_HAUT + (byte & 15) % 13];
+        t[SZ_HAAR] = f.farben[SZ_HAAR + (byte >> 4) % 8];
     }
 }
 
@@ -159,6 +172,7 @@ void hintergrund_laden(Spielszenen_Fenster& f, Spielfeld_Record* r)
     const int32_t id = Spielszenen_Hintergrund_Id(&f, r);
     Load_Resource_Buffer(f.hintergrund, ResFile_Handles[0].handle, id, tiefe, nullptr);
     f.hintergrund_id = id;
+    Spielszenen_Tribuenen_Laden(&f, r);
 }
 
 }  // namespace
@@ -554,7 +568,10 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
         if (f.groesse == 1) sx = std::max(0, r->ansicht_x / 2 - 160), sy = r->ansicht_y / 2;
         if (f.groesse == 2) sx = r->ansicht_x / 2, sy = r->ansicht_y / 2;
         Grafik_Blit(f.hintergrund, sx, sy, f.breite, f.hoehe, ziel, f.x, f.y);
+        Spielszenen_Szenerie_Zeichnen(&f, r, 0);
+        Spielszenen_Tore_Platzieren(&f, r);
         Spielszenen_Figuren_Zeichnen(r, &Spielfeld_Steuerung, &f);
+        Spielszenen_Szenerie_Zeichnen(&f, r, 1);
         Spielszenen_Nummern_Zeichnen(&f, r);
         Spielszenen_Spieler_Zeichen(&f, r);
         if (Spielszenen_Ereignis_Ticker(&f)) Spielszenen_Fenster_Ticker_Setzen(&f, Spielszenen_Ticker_Puffer());

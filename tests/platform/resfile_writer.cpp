@@ -11,3 +11,4 @@
 #include "tools/datagen/oekonomie_bilder.cpp"
 #include "tools/datagen/spielszenen_bilder.cpp"
 #include "tools/datagen/spielschirm_bilder.cpp"
+#include "tools/datagen/tribuenen_bilder.cpp"

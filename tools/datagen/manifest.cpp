@@ -14,6 +14,7 @@
 #include "screens/spieler_bilder.h"
 #include "match/pitch/spielfeld_animationen.h"
 #include "matchview/live/spielszenen_grafik.h"
+#include "matchview/live/spielszenen_szenerie.h"
 #include "toolkit/slave.h"
 #include "tools/datagen/spielschirm_bilder.h"
 #include "tools/datagen/gesicht_bilder.h"
@@ -101,6 +102,13 @@ void spielszenen(std::vector<Manifest_Eintrag>& v)
         bereich(v, scr, erste, erste + a.richtungen - 1, SPRITE_LISTE, w, h, uint32_t(a.bilder), 8, false,
                 "Animation (Code = (Nummer - 7000) / 8, Richtung = Rest)");
     }
+    bereich(v, scr, SZ_TRIBUENE_ERSTE, SZ_TRIBUENE_HALB - 1, SPRITE, SZ_BILD_BREITE, SZ_BILD_HOEHE, 0, 16, false,
+            "Tribuene (Art, Form, Seite, Abschnitt; liegt an ihrem Platz im Spielfeld)");
+    bereich(v, scr, SZ_TRIBUENE_HALB, SZ_TRIBUENE_LETZTE, SPRITE, SZ_BILD_HALB_BREITE, SZ_BILD_HALB_HOEHE, 0, 16, false,
+            "Tribuene halbe Groesse");
+    bereich(v, scr, SZ_BANK, SZ_BANK + 1, SPRITE, SZ_BANK_BREITE, SZ_BANK_HOEHE, 0, 16, false, "Trainerbank (gespiegelt +1)");
+    bereich(v, scr, SZ_BANK + 2, SZ_BANK + 3, SPRITE, SZ_BANK_BREITE / 2, SZ_BANK_HOEHE / 2, 0, 16, false,
+            "Trainerbank halbe Groesse (gespiegelt +1)");
     for (int32_t k = 0; k < SZ_TOR_ANIMATIONEN; ++k) {
         const bool ganz = k % 4 == 0;
         const int32_t bilder = k < 8 ? SPIELSZENEN_ANIMATIONSDATEN[size_t(16 + k)].bilder : 1;

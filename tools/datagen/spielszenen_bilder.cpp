@@ -756,6 +756,7 @@ bool Spielszenen_Resf_Daten(const Manifest_Eintrag& e, Resf_Bytes& daten)
 {
     using namespace spielszenen_bild;
     if (std::strcmp(e.datei, "resf_scr.res") != 0) return false;
+    if (Tribuenen_Resf_Daten && Tribuenen_Resf_Daten(e, daten)) return true;
     const int32_t n = e.nummer;
     if (e.typ == 14 && n >= SZ_HINTERGRUND_ERSTES && n <= SZ_HINTERGRUND_LETZTES) return daten = hintergrund(n), true;
     if (e.typ == 14 && ((n >= SZ_RAHMEN && n <= 1767) || (n >= SZ_KOPFZEILE && n < SZ_KOPFZEILE + 6) || n == SZ_BALKEN_GRUND ||

@@ -1,0 +1,509 @@
+// The stadium of a view window: stands and benches painted into the background picture once per
+// set-up, the crowd placed from the record's view seed and stepped and drawn every frame, the
+// advertising boards along the lines.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <iterator>
+
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_sprite.h"
+#include "match/spielfeld.h"
+#include "matchview/live/spielszenen_live.h"
+#include "match/pitch/spielfeld_daten.h"
+#include "match/pitch/spielfeld_objekt.h"
+#include "matchview/live/spielszenen_szenerie.h"
+#include "platform/resfile.h"
+
+namespace {
+
+constexpr float L = 108.0f, W = 68.06f;
+constexpr int32_t BILD_B = SZ_BILD_BREITE;
+
+struct Szenerie {
+    Spielszenen_Zuschauer zuschauer[SZ_ZUSCHAUER_MAX];
+    int32_t anzahl = 0;
+    int32_t erste[SZ_BLOECKE] = {}, ende[SZ_BLOECKE] = {};
+    int32_t art[SZ_BLOECKE] = {};
+    int32_t tribuene[SZ_ABSCHNITTE] = {-1, -1, -1, -1, -1, -1};
+};
+Szenerie szenerie[SPIELSZENEN_FENSTER];
+
+int32_t fenster_index(const Spielszenen_Fenster* f)
+{
+    const int32_t i = int32_t(f - Spielszenen_Fenster_Liste);
+    return i >= 0 && i < SPIELSZENEN_FENSTER ? i : 0;
+}
+Szenerie& von(const Spielszenen_Fenster* f) { return szenerie[fenster_index(f)]; }
+
+Rastport* seite() { return Grafik_Seite_1 ? Grafik_Seite_1 : Grafik_Render_Ziel; }
+
+// The section's line: from (x0, y0) to (x1, y1) in metres, the outward step of a row and its rise.
+struct Abschnitt_Linie {
+    float x0, y0, x1, y1, aus_x, aus_y, steigung;
+    int32_t blick;
+};
+constexpr float ABSTAND = 5.0f, REIHE = 0.8f, SITZ = 0.6f;
+constexpr Abschnitt_Linie LINIE[SZ_ABSCHNITTE] = {
+    {-ABSTAND, -4.0f, -ABSTAND, W + 4.0f, -REIHE, 0, 0.5f, 1},        // behind the home goal
+    {-2.0f, -ABSTAND, L + 2.0f, -ABSTAND, 0, -REIHE, 0.5f, 0},       // far touchline
+    {L + ABSTAND, -4.0f, L + ABSTAND, W + 4.0f, REIHE, 0, 0.0f, 2},   // behind the away goal
+    {-4.0f, W + ABSTAND, 36.0f, W + ABSTAND, 0, REIHE, 0.0f, 3},     // near touchline, three parts
+    {36.0f, W + ABSTAND, 72.0f, W + ABSTAND, 0, REIHE, 0.0f, 3},
+    {72.0f, W + ABSTAND, L + 4.0f, W + ABSTAND, 0, REIHE, 0.0f, 3},
+};
+
+// Per depth section: the stand blocks and board places of each pass (normal, mirrored)
+struct Teil {
+    int8_t bloecke[2][3], banden[2][3];
+};
+constexpr Teil ERSTER[SZ_ABSCHNITTE] = {
+    {{{0, 1, -1}, {16, 17, -1}}, {{0, 1, -1}, {16, 17, -1}}}, {{{2, 3, -1}, {14, 15, -1}}, {{2, 3, -1}, {14, 15, -1}}},
+    {{{-1, -1, -1}, {13, -1, -1}}, {{5, 4, -1}, {12, 13, -1}}}, {{{6, -1, -1}, {23, -1, -1}}, {{6, 7, -1}, {23, -1, -1}}},
+    {{{-1, -1, -1}, {-1, -1, -1}}, {{8, 9, -1}, {20, 21, -1}}}, {{{-1, -1, -1}, {-1, -1, -1}}, {{10, 11, -1}, {18, 19, -1}}}};
+constexpr int8_t ZWEITER[SZ_ABSCHNITTE][2][2] = {{{-1, -1}, {-1, -1}}, {{-1, -1}, {-1, -1}}, {{4, 5}, {12, -1}},
+                                                        {{7, -1}, {22, -1}},   {{8, 9}, {20, 21}},   {{10, 11}, {18, 19}}};
+
+int32_t gross(float v) { return int32_t(std::lround(v)); }
+
+// Per block: how its fans choose a pose from r (0-100): below `a` pose p, below `b` a random
+// pose 0-5, below 100 pose q.
+struct Pose_Regel {
+    int32_t a, b, p, q;
+};
+Pose_Regel pose_regel(int32_t block)
+{
+    switch (block) {
+    case 0: case 1: case 7: case 12: case 13: case 19: return {30, 85, 11, 7};
+    case 4: case 16: return {3, 95, 10, 6};
+    case 5: case 10: case 11: case 17: case 22: case 23: return {30, 85, 10, 6};
+    default: return {3, 95, 11, 7};
+    }
+}
+
+int32_t reihe_von(int32_t pose, int32_t art)
+{
+    if (art <= 2) {
+        if (pose <= 5) return 12 + pose;
+        if (pose <= 7) return 80 + pose - 6;
+        if (pose <= 9) return 82 + pose - 8;
+        return 50 + pose - 10;
+    }
+    if (pose <= 5) return pose;
+    if (pose <= 7) return 78 + pose - 6;
+    if (pose <= 9) return 82 + pose - 8;
+    return 48 + pose - 10;
+}
+
+// Frames of an animation row: resting rows hold one, gestures run four.
+int32_t bilder_von(int32_t reihe)
+{
+    if (reihe < 6 || (reihe >= 12 && reihe < 18)) return 1;
+    return 4;
+}
+bool ruhend(int32_t reihe) { return reihe < 6 || (reihe >= 12 && reihe < 18); }
+
+// The shirt colours of the crowd (RGB).
+constexpr uint8_t HEMD[8][3] = {{200, 30, 30}, {240, 240, 240}, {40, 70, 190}, {230, 200, 40},
+                                {60, 60, 60},  {30, 140, 60},  {210, 110, 30}, {130, 40, 130}};
+
+// Board pictures of werbung.res, loaded once: touchline and behind-goal sets.
+Rastport* bande_bild[2][33];
+
+Rastport* bande(int32_t id)
+{
+    const bool tor = id >= 79;
+    const int32_t k = std::clamp(id - (tor ? 78 : 46), 0, 32);
+    Rastport*& b = bande_bild[tor][k];
+    if (b) return b;
+    const int32_t tiefe = Grafik_Screen_Geometrie.depth == 15 ? 15 : 16;
+    b = Grafik_Bitmap_Anlegen(tor ? 80 : 112, tor ? 12 : 16, tiefe);
+    if (b) Load_Resource_Buffer(b, ResFile_Handles[2].handle, id, tiefe, nullptr);
+    return b;
+}
+
+// A window-relative pixel of the page for a picture position at the window's size.
+bool fenster_pixel(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t px, int32_t py, int32_t* sx, int32_t* sy)
+{
+    int32_t ox = r->ansicht_x, oy = r->ansicht_y;
+    if (f->groesse == 1) ox = std::max(0, r->ansicht_x / 2 - 160), oy = r->ansicht_y / 2;
+    if (f->groesse == 2) ox = r->ansicht_x / 2, oy = r->ansicht_y / 2;
+    *sx = px - ox;
+    *sy = py - oy;
+    return *sx >= 0 && *sy >= 0 && *sx < f->breite && *sy < f->hoehe;
+}
+
+void punkt(Rastport* z, const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t px, int32_t py, uint16_t c)
+{
+    int32_t sx, sy;
+    if (!fenster_pixel(f, r, px, py, &sx, &sy)) return;
+    sx += f->x, sy += f->y;
+    if (sx < 0 || sy < 0 || sx >= int32_t(z->width) || sy >= int32_t(z->height)) return;
+    static_cast<uint16_t*>(z->pixels)[size_t(sy) * z->width + size_t(sx)] = c;
+}
+
+}  // namespace
+
+void Spielszenen_Szene_Punkt(float x, float y, float z, float* px, float* py)
+{
+    const float a = x * 357.0f / 108.0f, b = (W - y) * 225.0f / W;
+    *px = 4.0f * (a + b) + 33.0f;
+    *py = a - b - 4.0f * z * 225.0f / W + 292.0f;
+}
+
+Spielszenen_Block Spielszenen_Block_Geometrie(int32_t block)
+{
+    Spielszenen_Block b{};
+    const bool gespiegelt = block >= 12;
+    const int32_t n = std::clamp(block, 0, SZ_BLOECKE - 1) % 12;
+    const Abschnitt_Linie& l = LINIE[n / 2];
+    const float laenge = std::hypot(l.x1 - l.x0, l.y1 - l.y0), ux = (l.x1 - l.x0) / laenge, uy = (l.y1 - l.y0) / laenge;
+    const float halb = laenge / 2, start = n % 2 ? halb : 0.0f;
+    float x0, y0, x1, y1, x2, y2;
+    Spielszenen_Szene_Punkt(l.x0 + ux * start, l.y0 + uy * start, 0, &x0, &y0);
+    Spielszenen_Szene_Punkt(l.x0 + ux * (start + SITZ), l.y0 + uy * (start + SITZ), 0, &x1, &y1);
+    Spielszenen_Szene_Punkt(l.x0 + ux * start + l.aus_x, l.y0 + uy * start + l.aus_y, l.steigung, &x2, &y2);
+    b = {x0, y0, x1 - x0, y1 - y0, x2 - x0, y2 - y0, int32_t(halb / SITZ), SZ_BLOCK_REIHEN, n / 2, l.blick};
+    if (gespiegelt) {
+        b.x = float(BILD_B) - b.x, b.sitz_dx = -b.sitz_dx, b.reihe_dx = -b.reihe_dx;
+        if (b.blick == 1 || b.blick == 2) b.blick = 3 - b.blick;
+    }
+    return b;
+}
+
+Spielszenen_Bandenplatz Spielszenen_Banden_Platz(int32_t position)
+{
+    const bool gespiegelt = position >= 12;
+    const int32_t n = std::clamp(position, 0, SZ_BLOECKE - 1) % 12;
+    const Abschnitt_Linie& l = LINIE[n / 2];
+    const bool tor = n / 2 == 0 || n / 2 == 2;
+    // the boards stand halfway between the line and the stand
+    const float ab = tor ? 2.5f : 2.0f, sx = l.aus_x / REIHE * ab - l.aus_x / REIHE * ABSTAND,
+                sy = l.aus_y / REIHE * ab - l.aus_y / REIHE * ABSTAND;
+    const float laenge = std::hypot(l.x1 - l.x0, l.y1 - l.y0), ux = (l.x1 - l.x0) / laenge, uy = (l.y1 - l.y0) / laenge;
+    const float start = n % 2 ? laenge / 2 : 0.0f;
+    float x0, y0, x1, y1;
+    Spielszenen_Szene_Punkt(l.x0 + sx + ux * start, l.y0 + sy + uy * start, 0, &x0, &y0);
+    Spielszenen_Szene_Punkt(l.x0 + sx + ux * (start + 1), l.y0 + sy + uy * (start + 1), 0, &x1, &y1);
+    const float breite = tor ? 80.0f : 112.0f, meter = std::fabs(x1 - x0);
+    Spielszenen_Bandenplatz p{x0, y0, x1 - x0, y1 - y0, 0, tor};
+    const float s = breite / meter;
+    p.dx *= s, p.dy *= s;
+    p.anzahl = int32_t(laenge / 2 / s);
+    if (gespiegelt) p.x = float(BILD_B) - p.x, p.dx = -p.dx;
+    return p;
+}
+
+void Spielszenen_Bank_Platz(int32_t k, int32_t* x, int32_t* y)
+{
+    float px, py;
+    Spielszenen_Szene_Punkt(k ? 62.0f : 40.0f, W + 2.5f, 0, &px, &py);
+    *x = int32_t(px) - SZ_BANK_BREITE / 2;
+    *y = int32_t(py) - SZ_BANK_HOEHE + 6;
+}
+
+// ---- set-up ----
+
+void Spielszenen_Bank_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r)
+{
+    if (!f || !r || !f->hintergrund) return;
+    const bool voll = f->groesse == 0, gespiegelt = r->gespiegelt != 0;
+    const int32_t id = SZ_BANK + (voll ? 0 : 2) + (gespiegelt ? 1 : 0);
+    const int32_t tiefe = Grafik_Screen_Geometrie.depth == 15 ? 15 : 16;
+    auto* s = static_cast<Rle_Sprite*>(Load_Resource(ResFile_Handles[0].handle, id, tiefe, nullptr));
+    if (!s) return;
+    for (int32_t k = 0; k < 2; ++k) {
+        int32_t x, y;
+        Spielszenen_Bank_Platz(k, &x, &y);
+        if (gespiegelt) x = BILD_B - x - SZ_BANK_BREITE;
+        // the sprite's own offset is 0: it is drawn at the place's corner
+        Grafik_Sprite_Blit(s, f->hintergrund, voll ? x : x / 2, voll ? y : y / 2);
+    }
+    Grafik_Sprite_Freigeben(s);
+}
+
+void Spielszenen_Tribuenen_Laden(Spielszenen_Fenster* f, Spielfeld_Record* r)
+{
+    if (!f || !r) return;
+    Szenerie& sz = von(f);
+    const bool voll = f->groesse == 0, gespiegelt = r->gespiegelt != 0;
+    const bool schnee = r->wetter >= 2, variante = r->platz_variante != 0;
+    const int32_t tiefe = Grafik_Screen_Geometrie.depth == 15 ? 15 : 16;
+    for (int32_t k = 0; k < SZ_ABSCHNITTE; ++k) {
+        const int32_t art = Spielszenen_Tribuene_Art(r, k);
+        sz.art[(gespiegelt ? 12 : 0) + 2 * k] = sz.art[(gespiegelt ? 12 : 0) + 2 * k + 1] = art;
+        if (k == 3) Spielszenen_Bank_Zeichnen(f, r);
+        const int32_t id = Spielszenen_Tribuene_Id(art, k, voll, gespiegelt, variante, schnee);
+        sz.tribuene[k] = id;
+        if (!f->hintergrund) continue;
+        // the picture carries its own place; painted once and freed at once
+        if (auto* s = static_cast<Rle_Sprite*>(Load_Resource(ResFile_Handles[0].handle, id, tiefe, nullptr))) {
+            Grafik_Sprite_Blit(s, f->hintergrund, 0, 0);
+            Grafik_Sprite_Freigeben(s);
+        }
+    }
+    Spielszenen_Zuschauer_Verteilen(f, r);
+}
+
+void Spielszenen_Zuschauer_Setzen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t block, int32_t sitz, int32_t reihe)
+{
+    Szenerie& sz = von(f);
+    if (sz.anzahl >= SZ_ZUSCHAUER_MAX || block < 0 || block >= SZ_BLOECKE) return;
+    const Spielszenen_Block g = Spielszenen_Block_Geometrie(block);
+    const float fx = g.x + g.sitz_dx * float(sitz) + g.reihe_dx * float(reihe);
+    const float fy = g.y + g.sitz_dy * float(sitz) + g.reihe_dy * float(reihe);
+    const int32_t teil = f->groesse == 0 ? 1 : 2;
+    const int32_t x = gross(fx) / teil, y = gross(fy) / teil;
+    // seats the picture cuts off hold nobody
+    if (x < 0 || y < 4 / teil || x >= BILD_B / teil || y >= SZ_BILD_HOEHE / teil) return;
+    const Pose_Regel p = pose_regel(block);
+    const int32_t zahl = Spielszenen_Zufall(0, 100);
+    int32_t pose = 0;
+    if (zahl < p.a) pose = p.p;
+    else if (zahl < p.b) {
+        const int32_t wahl = Spielszenen_Zufall(0, 5);
+        pose = wahl;
+    } else if (zahl < 100) pose = p.q;
+    const int32_t rate = Spielszenen_Zufall(0, 100);
+    Spielszenen_Zuschauer& z = sz.zuschauer[sz.anzahl++];
+    z = {};
+    z.pose = uint8_t(pose);
+    z.reihe = uint8_t(reihe_von(pose, sz.art[block]));
+    z.blick = uint8_t(g.blick);
+    z.ueberlagerung = 1;
+    z.block = uint8_t(block);
+    z.naechste = z.letzte = r->frame_zeit;
+    z.rate = 2 * rate + 50;
+    z.x = int16_t(x), z.y = int16_t(y);
+}
+
+void Spielszenen_Zuschauer_Verteilen(Spielszenen_Fenster* f, Spielfeld_Record* r)
+{
+    if (!f || !r) return;
+    Szenerie& sz = von(f);
+    sz.anzahl = 0;
+    std::fill(std::begin(sz.erste), std::end(sz.erste), 0);
+    std::fill(std::begin(sz.ende), std::end(sz.ende), 0);
+    // the same game shows the same crowd on every set-up and every PC
+    Spielszenen_Zufall_Starten(r);
+    const int32_t erster = r->gespiegelt ? 12 : 0;
+    for (int32_t b = erster; b < erster + 12; ++b) {
+        sz.erste[b] = sz.anzahl;
+        const int32_t stand = (b % 12) / 2;
+        const int32_t prozent = sz.art[b] < 0 ? 0 : Spielszenen_Tribuene_Fuellung(r, stand);
+        const Spielszenen_Block g = Spielszenen_Block_Geometrie(b);
+        for (int32_t reihe = 0; reihe < g.reihen && prozent > 0; ++reihe)
+            for (int32_t sitz = 0; sitz < g.sitze; ++sitz) {
+                const int32_t zahl = Spielszenen_Zufall(0, 100);
+                if (zahl < prozent) Spielszenen_Zuschauer_Setzen(f, r, b, sitz, reihe);
+            }
+        sz.ende[b] = sz.anzahl;
+    }
+}
+
+// ---- every frame ----
+
+void Spielszenen_Zuschauer_Bewegen(Spielszenen_Fenster*, Spielfeld_Record* r, Spielszenen_Zuschauer* z)
+{
+    if (!r || !z) return;
+    const uint32_t jetzt = r->frame_zeit;
+    const int32_t stimmung = r->zuschauer_reaktion[0] & 7;
+    if (bilder_von(z->reihe) > 1 && z->letzte + uint32_t(z->rate) < jetzt) {
+        z->letzte = jetzt;
+        if (++z->bild >= bilder_von(z->reihe)) {
+            z->bild = 0;
+            if (z->schleifen < 255) ++z->schleifen;
+            if (z->reihe >= 68 && z->reihe <= 73) {
+                z->reihe = uint8_t(z->reihe - (z->blick == 1 || z->blick == 2 ? 6 : 12));
+                const int32_t pause = Spielszenen_Zufall(0, 75);
+                z->naechste = jetzt + 1500 + 10 * uint32_t(pause);
+                z->schleifen = 0;
+            }
+        }
+    }
+    const int32_t reihe = z->reihe;
+    const bool erregt = (reihe >= 6 && reihe < 12) || (reihe >= 24 && reihe < 30) || (reihe >= 36 && reihe < 42) ||
+                        (reihe >= 56 && reihe < 62);
+    if (erregt) {
+        const int32_t mehr = Spielszenen_Zufall(0, 10);
+        if (z->schleifen >= 4 + mehr && z->naechste <= jetzt) {
+            z->reihe = uint8_t(reihe < 12 ? reihe - 6 : reihe < 30 ? reihe - 24 : reihe < 42 ? reihe - 36 : reihe - 56);
+            z->bild = 0, z->schleifen = 0;
+        }
+        return;
+    }
+    if (reihe >= 6) return;  // only resting fans start something new
+    if (stimmung == 0) {
+        const int32_t warte = Spielszenen_Zufall(0, 100);
+        if (z->letzte + 800 + 3 * uint32_t(warte) >= jetzt) return;
+        const int32_t los = Spielszenen_Zufall(0, 100);
+        if (los >= 2) return;
+        const int32_t wahl = Spielszenen_Zufall(0, 4);
+        static constexpr int32_t PLUS[4] = {24, 6, 36, 56};
+        z->reihe = uint8_t(wahl < 4 ? reihe + PLUS[wahl] : 68 + std::min<int32_t>(z->blick, 3));
+    } else {
+        const int32_t zahl = Spielszenen_Zufall(0, 100);
+        if (zahl >= std::abs(r->zuschauer_stimmung[0])) return;
+        // cheering, whistling and lamenting rows per facing
+        z->reihe = uint8_t(stimmung & 1 ? 68 + std::min<int32_t>(z->blick, 5) : stimmung & 2 ? reihe + 36 : reihe + 56);
+    }
+    z->bild = 0, z->schleifen = 0, z->letzte = jetzt;
+}
+
+bool Spielszenen_Zuschauer_Sichtbar(const Spielszenen_Fenster* f, const Spielfeld_Record* r, const Spielszenen_Zuschauer* z)
+{
+    if (!f || !r || !z) return false;
+    int32_t sx, sy;
+    fenster_pixel(f, r, z->x, z->y, &sx, &sy);
+    const int32_t rand = f->groesse == 1 ? 320 : 0;
+    return sx >= -4 - rand && sx < f->breite + rand + 4 && sy >= -8 && sy < f->hoehe + 2;
+}
+
+void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t block)
+{
+    Rastport* ziel = seite();
+    if (!f || !r || block < 0 || block >= SZ_BLOECKE) return;
+    Szenerie& sz = von(f);
+    const int32_t tiefe = Grafik_Screen_Geometrie.depth == 15 ? 15 : 16;
+    uint16_t hemd[8];
+    for (int32_t i = 0; i < 8; ++i) hemd[i] = Grafik_RGB_Zu_Pixel(tiefe, HEMD[i][0], HEMD[i][1], HEMD[i][2]);
+    const uint16_t haut = Grafik_RGB_Zu_Pixel(tiefe, 230, 180, 140), haar = Grafik_RGB_Zu_Pixel(tiefe, 70, 45, 25);
+    const bool voll = f->groesse == 0;
+    for (int32_t i = sz.erste[block]; i < sz.ende[block]; ++i) {
+        Spielszenen_Zuschauer& z = sz.zuschauer[i];
+        if (ziel && ziel->pixels && ziel->depth != 8 && Spielszenen_Zuschauer_Sichtbar(f, r, &z)) {
+            // a small figure: head, shirt, arms up in the gestures' odd frames
+            const uint16_t c = hemd[(i * 7 + z.pose) % 8];
+            const bool arme = !ruhend(z.reihe) && (z.bild & 1);
+            const int32_t hop = !ruhend(z.reihe) && z.bild == 2 ? 1 : 0;
+            const int32_t x = z.x, y = z.y - hop;
+            if (voll) {
+                punkt(ziel, f, r, x, y - 5, z.blick == 3 ? haar : haut);
+                punkt(ziel, f, r, x + 1, y - 5, z.blick == 3 ? haar : haut);
+                for (int32_t dy = -4; dy <= -2; ++dy)
+                    for (int32_t dx = -1; dx <= 2; ++dx) punkt(ziel, f, r, x + dx, y + dy, c);
+                if (arme) punkt(ziel, f, r, x - 1, y - 6, haut), punkt(ziel, f, r, x + 2, y - 6, haut);
+            } else {
+                punkt(ziel, f, r, x, y - 3, haut);
+                punkt(ziel, f, r, x, y - 2, c);
+                punkt(ziel, f, r, x + 1, y - 2, c);
+                if (arme) punkt(ziel, f, r, x + 1, y - 4, haut);
+            }
+        }
+        Spielszenen_Zuschauer_Bewegen(f, r, &z);
+    }
+}
+
+void Spielszenen_Werbung_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t position)
+{
+    Rastport* ziel = seite();
+    if (!f || !r || !ziel || !ziel->pixels || ziel->depth == 8 || position < 0 || position >= SZ_BLOECKE) return;
+    const Spielszenen_Bandenplatz p = Spielszenen_Banden_Platz(position);
+    const int32_t teil = f->groesse == 0 ? 1 : 2;
+    for (int32_t k = 0; k < p.anzahl; ++k) {
+        Rastport* b = bande(Spielszenen_Banden_Bild(r, (position % 12 * 3 + k) % SPIELSZENEN_BANDEN, p.hinter_tor));
+        if (!b || !b->pixels || b->packed || b->depth == 8) continue;
+        const float x0 = p.x + p.dx * float(k), y0 = p.y + p.dy * float(k);
+        const int32_t bw = int32_t(b->width), bh = int32_t(b->height);
+        // cull the whole board first: a board outside the view costs nothing
+        int32_t sx, sy;
+        fenster_pixel(f, r, gross(std::min(x0, x0 + p.dx)) / teil, gross(y0) / teil, &sx, &sy);
+        if (sx > f->breite || sx + (bw + 4) / teil < 0 || sy - (bh + 40) / teil > f->hoehe || sy + (bh + 40) / teil < 0) continue;
+        const auto* q = static_cast<const uint16_t*>(b->pixels);
+        // each column sheared along the line
+        for (int32_t c = 0; c < bw; c += teil) {
+            const float t = float(c) / float(bw);
+            const int32_t cx = gross(x0 + p.dx * t) / teil, cy = gross(y0 + p.dy * t) / teil;
+            const int32_t spalte = p.dx < 0 ? bw - 1 - c : c;
+            for (int32_t z = 0; z < bh; z += teil)
+                punkt(ziel, f, r, cx, cy - (bh - z) / teil, q[size_t(z) * size_t(bw) + size_t(spalte)]);
+        }
+    }
+}
+
+bool Spielszenen_Abschnitt_Sichtbar(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t abschnitt)
+{
+    if (!f || !r || abschnitt < 0 || abschnitt >= SZ_ABSCHNITTE) return false;
+    if (f->groesse == 1) return true;
+    // the boxes of the blocks and board places the section draws in this orientation
+    const int32_t teil = f->groesse == 0 ? 1 : 2, m = r->gespiegelt ? 1 : 0;
+    float x0 = 1e9f, x1 = -1e9f, y0 = 1e9f, y1 = -1e9f;
+    auto dazu = [&](float x, float y) { x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y); };
+    auto block = [&](int32_t b) {
+        if (b < 0) return;
+        const Spielszenen_Block g = Spielszenen_Block_Geometrie(b);
+        for (int32_t e = 0; e < 4; ++e)
+            dazu(g.x + (e & 1 ? g.sitz_dx * float(g.sitze) : 0) + (e & 2 ? g.reihe_dx * float(g.reihen) : 0),
+                 g.y + (e & 1 ? g.sitz_dy * float(g.sitze) : 0) + (e & 2 ? g.reihe_dy * float(g.reihen) : 0));
+    };
+    for (int8_t b : ERSTER[abschnitt].bloecke[m]) block(b);
+    for (int8_t b : ZWEITER[abschnitt][m]) block(b);
+    for (int8_t b : ERSTER[abschnitt].banden[m]) {
+        if (b < 0) continue;
+        const Spielszenen_Bandenplatz p = Spielszenen_Banden_Platz(b);
+        dazu(p.x, p.y);
+        dazu(p.x + p.dx * float(p.anzahl + 1), p.y + p.dy * float(p.anzahl + 1));
+    }
+    if (x0 > x1) return false;
+    int32_t ax, ay, bx, by;
+    fenster_pixel(f, r, gross(x0) / teil, gross(y0 - 40) / teil, &ax, &ay);
+    fenster_pixel(f, r, gross(x1) / teil, gross(y1 + 10) / teil, &bx, &by);
+    return bx >= 0 && ax < f->breite && by >= 0 && ay < f->hoehe;
+}
+
+void Spielszenen_Szenerie_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t durchgang)
+{
+    if (!f || !r) return;
+    const int32_t m = r->gespiegelt ? 1 : 0;
+    for (int32_t s = 0; s < SZ_ABSCHNITTE; ++s) {
+        if (f->groesse != 1 && !Spielszenen_Abschnitt_Sichtbar(f, r, s)) continue;
+        if (durchgang == 0) {
+            for (int8_t b : ERSTER[s].bloecke[m])
+                if (b >= 0) Spielszenen_Zuschauer_Zeichnen(f, r, b);
+            for (int8_t b : ERSTER[s].banden[m])
+                if (b >= 0) Spielszenen_Werbung_Zeichnen(f, r, b);
+        } else {
+            for (int8_t b : ZWEITER[s][m])
+                if (b >= 0) Spielszenen_Zuschauer_Zeichnen(f, r, b);
+        }
+    }
+}
+
+void Spielszenen_Tore_Platzieren(Spielszenen_Fenster* f, Spielfeld_Record* r)
+{
+    if (!f || !r) return;
+    // set up only when missing: setting them up again every frame would cut a net's movement
+    // short and change the record the other PCs share
+    for (int32_t i = 0; i < 8; ++i)
+        if (!r->objekt[SPIELFELD_TORTEILE + i].aktiv) {
+            Spielfeld_Torteile_Aufstellen_Start(r);
+            return;
+        }
+}
+
+const Spielszenen_Zuschauer* Spielszenen_Zuschauer_Liste(const Spielszenen_Fenster* f, int32_t* anzahl)
+{
+    const Szenerie& sz = von(f);
+    if (anzahl) *anzahl = sz.anzahl;
+    return sz.zuschauer;
+}
+
+void Spielszenen_Block_Spanne(const Spielszenen_Fenster* f, int32_t block, int32_t* erste, int32_t* ende)
+{
+    const Szenerie& sz = von(f);
+    const int32_t b = std::clamp(block, 0, SZ_BLOECKE - 1);
+    *erste = sz.erste[b], *ende = sz.ende[b];
+}
+
+int32_t Spielszenen_Tribuene_Geladen(const Spielszenen_Fenster* f, int32_t abschnitt)
+{
+    return von(f).tribuene[std::clamp(abschnitt, 0, SZ_ABSCHNITTE - 1)];
+}
+
+void Spielszenen_Szenerie_Freigeben()
+{
+    for (auto& satz : bande_bild)
+        for (Rastport*& b : satz) b = Grafik_Bitmap_Freigeben(b);
+}

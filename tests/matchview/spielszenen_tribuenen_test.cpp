@@ -1,0 +1,291 @@
+// The stadium around a view window: which stand picture each section gets, the crowd placed from
+// the view's own seed, its steps with and without a crowd mood, and a full-size window drawn.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <vector>
+
+#include "database/db_hilfe.h"
+#include "database/spieler.h"
+#include "database/team.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_sprite.h"
+#include "match/spielfeld.h"
+#include "matchview/live/spielszenen_live.h"
+#include "matchview/live/spielszenen_szenerie.h"
+#include "matchview/spielszenen.h"
+#include "platform/os/os_display.h"
+#include "tests/matchview/spielszenen_dateien.h"
+#include "tests/matchview/spielszenen_probe.h"
+
+namespace {
+
+void stadion(Spielfeld_Record* r, const int32_t (&arten)[6], int32_t fuellung)
+{
+    for (int32_t k = 0; k < 6; ++k) {
+        r->frei_22115[k] = uint8_t(int8_t(arten[k]));
+        std::memcpy(r->frei_22115 + 9 + 4 * k, &fuellung, 4);
+    }
+}
+
+std::vector<Spielszenen_Zuschauer> menge(const Spielszenen_Fenster* f)
+{
+    int32_t n = 0;
+    const Spielszenen_Zuschauer* z = Spielszenen_Zuschauer_Liste(f, &n);
+    return {z, z + n};
+}
+
+TEST(Spielszenen_Tribuenen, PictureNumbersCoverEveryFormOnceAndReadBack)
+{
+    std::set<int32_t> ids;
+    for (bool voll : {true, false})
+        for (bool sp : {false, true})
+            for (int32_t a = -1; a <= 6; ++a)
+                for (int32_t form = 0; form < 3; ++form)
+                    for (int32_t k = 0; k < 6; ++k) {
+                        const int32_t id = Spielszenen_Tribuene_Id(a, k, voll, sp, form == 1, form == 2);
+                        ASSERT_GE(id, SZ_TRIBUENE_ERSTE);
+                        ASSERT_LE(id, SZ_TRIBUENE_LETZTE);
+                        ids.insert(id);
+                        const Spielszenen_Tribuene_Bild b = Spielszenen_Tribuene_Zerlegen(id);
+                        EXPECT_EQ(b.voll, voll) << id;
+                        EXPECT_EQ(b.gespiegelt, sp) << id;
+                        EXPECT_EQ(b.abschnitt, k) << id;
+                        EXPECT_EQ(b.gruppe, a < 0 ? -1 : a <= 2 ? 0 : a <= 4 ? 1 : a - 3) << id;
+                    }
+    EXPECT_EQ(ids.size(), size_t(SZ_TRIBUENE_LETZTE - SZ_TRIBUENE_ERSTE + 1));
+    // snow wins over the variant; a kind no picture exists for is open ground
+    EXPECT_EQ(Spielszenen_Tribuene_Id(0, 0, true, false, true, true), 2279);
+    EXPECT_EQ(Spielszenen_Tribuene_Id(5, 2, false, true, false, false), 2429 + 2);
+    EXPECT_EQ(Spielszenen_Tribuene_Id(9, 1, true, false, false, false), 2327 + 1);
+}
+
+class Spielszenen_Tribuenen_Fenster : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        r = Spielszenen_Probe_Record(100);
+        r->ansicht_seed = 4711;
+        f = &Spielszenen_Fenster_Liste[0];
+        *f = Spielszenen_Fenster{};
+        f->spiel = 100, f->record = r.get(), f->breite = 603, f->hoehe = 450;
+    }
+    void TearDown() override
+    {
+        *f = Spielszenen_Fenster{};
+        f->spiel = -1;
+    }
+    std::unique_ptr<Spielfeld_Record> r;
+    Spielszenen_Fenster* f = nullptr;
+};
+
+TEST_F(Spielszenen_Tribuenen_Fenster, OpenGroundHasNoFansAndAFullStadiumStopsAt4000)
+{
+    stadion(r.get(), {-1, 3, 0, 5, 6, 2}, 60);
+    Spielszenen_Tribuenen_Laden(f, r.get());
+    EXPECT_EQ(Spielszenen_Tribuene_Geladen(f, 0), 2327);
+    EXPECT_EQ(Spielszenen_Tribuene_Geladen(f, 1), 2231 + 12 + 1);
+    int32_t a, e;
+    for (int32_t b : {0, 1}) {
+        Spielszenen_Block_Spanne(f, b, &a, &e);
+        EXPECT_EQ(a, e) << b;
+    }
+    Spielszenen_Block_Spanne(f, 2, &a, &e);
+    EXPECT_GT(e, a);
+    const auto teil = menge(f);
+    EXPECT_GT(teil.size(), 500u);
+    stadion(r.get(), {0, 1, 2, 3, 4, 5}, 100);
+    Spielszenen_Tribuenen_Laden(f, r.get());
+    EXPECT_EQ(menge(f).size(), size_t(SZ_ZUSCHAUER_MAX));
+    // every fan sits inside the picture, facing its block's way
+    for (const Spielszenen_Zuschauer& z : menge(f)) {
+        ASSERT_LT(z.block, 12);
+        EXPECT_GE(z.x, 0);
+        EXPECT_LT(z.x, SZ_BILD_BREITE);
+        EXPECT_GE(z.y, 0);
+        EXPECT_LT(z.y, SZ_BILD_HOEHE);
+        EXPECT_EQ(z.blick, Spielszenen_Block_Geometrie(z.block).blick);
+    }
+}
+
+TEST_F(Spielszenen_Tribuenen_Fenster, SameGameSameCrowdAndMirroringSwapsTheBlocks)
+{
+    stadion(r.get(), {0, 3, 5, 6, 4, 1}, 40);
+    Spielszenen_Tribuenen_Laden(f, r.get());
+    const auto erst = menge(f);
+    // other draws of the view between set-ups change nothing
+    for (int32_t i = 0; i < 17; ++i) (void)Spielszenen_Zufall(0, 100);
+    Spielszenen_Tribuenen_Laden(f, r.get());
+    const auto wieder = menge(f);
+    ASSERT_EQ(erst.size(), wieder.size());
+    for (size_t i = 0; i < erst.size(); ++i) {
+        EXPECT_EQ(erst[i].x, wieder[i].x);
+        EXPECT_EQ(erst[i].pose, wieder[i].pose);
+        EXPECT_EQ(erst[i].rate, wieder[i].rate);
+    }
+    r->gespiegelt = 1;
+    Spielszenen_Tribuenen_Laden(f, r.get());
+    EXPECT_EQ(Spielszenen_Tribuene_Geladen(f, 0), 2237);
+    for (const Spielszenen_Zuschauer& z : menge(f)) ASSERT_GE(z.block, 12);
+    const Spielszenen_Block n = Spielszenen_Block_Geometrie(3), m = Spielszenen_Block_Geometrie(15);
+    EXPECT_FLOAT_EQ(n.x + m.x, float(SZ_BILD_BREITE));
+    EXPECT_FLOAT_EQ(n.sitz_dx, -m.sitz_dx);
+    EXPECT_FLOAT_EQ(n.y, m.y);
+    const Spielszenen_Bandenplatz bn = Spielszenen_Banden_Platz(2), bm = Spielszenen_Banden_Platz(14);
+    EXPECT_FLOAT_EQ(bn.x + bm.x, float(SZ_BILD_BREITE));
+    EXPECT_EQ(bn.anzahl, bm.anzahl);
+}
+
+TEST_F(Spielszenen_Tribuenen_Fenster, FansGestureAloneAndReactToTheMoodByItsIntensity)
+{
+    stadion(r.get(), {3, 3, 3, 3, 3, 3}, 100);
+    Spielszenen_Tribuenen_Laden(f, r.get());
+    auto ruhend = [](const Spielszenen_Zuschauer& z) { return z.reihe < 6; };
+    std::vector<Spielszenen_Zuschauer> fans = menge(f);
+    fans.resize(300);
+    for (auto& z : fans) ASSERT_TRUE(z.reihe < 6 || z.reihe >= 48) << int(z.reihe);
+    // without a mood some begin a gesture now and then, and all come back to rest
+    r->zuschauer_reaktion[0] = 0;
+    int32_t gesten = 0;
+    for (int32_t t = 0; t < 400; ++t) {
+        r->frame_zeit += 40;
+        for (auto& z : fans) {
+            const bool vorher = ruhend(z);
+            Spielszenen_Zuschauer_Bewegen(f, r.get(), &z);
+            gesten += vorher && !ruhend(z);
+        }
+    }
+    EXPECT_GT(gesten, 0);
+    for (int32_t t = 0; t < 3000; ++t) {
+        r->frame_zeit += 40;
+        for (auto& z : fans)
+            if (!ruhend(z) && z.reihe < 48) Spielszenen_Zuschauer_Bewegen(f, r.get(), &z);
+    }
+    for (auto& z : fans) EXPECT_TRUE(ruhend(z) || z.reihe >= 48) << int(z.reihe);
+    // a mood with intensity 0 moves nobody at once; with -100 every resting fan
+    std::vector<Spielszenen_Zuschauer> ruhige;
+    for (auto& z : fans)
+        if (ruhend(z)) ruhige.push_back(z);
+    ASSERT_FALSE(ruhige.empty());
+    r->zuschauer_reaktion[0] = 1;
+    r->zuschauer_stimmung[0] = 0;
+    auto kopie = ruhige;
+    for (auto& z : kopie) Spielszenen_Zuschauer_Bewegen(f, r.get(), &z);
+    for (auto& z : kopie) EXPECT_TRUE(ruhend(z));
+    r->zuschauer_stimmung[0] = -100;
+    int32_t jubeln = 0;
+    for (auto& z : ruhige) Spielszenen_Zuschauer_Bewegen(f, r.get(), &z), jubeln += z.reihe >= 68;
+    EXPECT_GE(jubeln * 100, int32_t(ruhige.size()) * 95);
+}
+
+class Spielszenen_Tribuenen_Bild : public ::testing::Test {
+protected:
+    static inline Spielszenen_Dateien_Sitzung sitzung;
+    static void SetUpTestSuite() { sitzung.oeffnen(); }
+    static void TearDownTestSuite() { sitzung.schliessen(); }
+};
+
+TEST_F(Spielszenen_Tribuenen_Bild, StandsFansBoardsAndBenchesInAFullSizeWindow)
+{
+    ASSERT_TRUE(Spielszenen_Grafik_Laden());
+    auto r = Spielszenen_Probe_Record(100);
+    r->ansicht_seed = 99;
+    stadion(r.get(), {5, 3, 6, 0, 4, 2}, 90);
+    for (int32_t k = 0; k < SPIELSZENEN_BANDEN; ++k) {
+        const int32_t v = k + 1;
+        std::memcpy(r->frei_22115 + 33 + 4 * k, &v, 4);
+    }
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
+    const std::string ordner = SPIELSZENEN_ORDNER + "/tribuenen_" + std::to_string(::getpid());
+    std::filesystem::create_directories(ordner);
+    int32_t vorher = 0;
+    for (int32_t sicht = 0; sicht < 5; ++sicht) {
+        f = Spielszenen_Fenster{};
+        f.spiel = 100, f.record = r.get(), f.x = 5, f.y = 27, f.breite = 603, f.hoehe = 450, f.sichtbar = 1;
+        if (sicht == 4) f.groesse = 2, f.breite = 300, f.hoehe = 222;  // a quarter window: half-size pictures
+        r->gespiegelt = sicht == 2;
+        r->ansicht_x = sicht == 1 ? 1400 : sicht == 3 ? 0 : 0, r->ansicht_y = sicht == 1 ? 0 : sicht == 3 ? 60 : 190;
+        // the last one with the players and their back numbers
+        r->beschriftung = sicht == 3 ? -3 : 0;
+        Spielszenen_Fenster_Einrichten();
+        ASSERT_TRUE(f.hintergrund);
+        Spielszenen_Fenster_Zeichnen(Grafik_Seite_1, 0);
+        Grafik_Screen_Direkt_Kopieren();
+        EXPECT_TRUE(Os_Display_Dump_Png((ordner + "/stadion_" + std::to_string(sicht) + ".png").c_str()));
+        int32_t n = 0;
+        Spielszenen_Zuschauer_Liste(&f, &n);
+        EXPECT_GT(n, 2000);
+        if (sicht == 1 || sicht == 3) EXPECT_EQ(n, vorher);
+        if (sicht == 4) EXPECT_EQ(Spielszenen_Tribuene_Geladen(&f, 0), Spielszenen_Tribuene_Id(5, 0, false, false, false, false));  // the same crowd wherever the camera looks
+        vorher = n;
+        f.hintergrund = Grafik_Bitmap_Freigeben(f.hintergrund);
+        Grafik_Sprite_Freigeben(f.kopfzeile);
+    }
+    f = Spielszenen_Fenster{};
+    f.spiel = -1;
+    Spielszenen_Szenerie_Freigeben();
+    Spielszenen_Grafik_Freigeben();
+}
+
+TEST_F(Spielszenen_Tribuenen_Bild, KitsComeFromTheClubsColoursAndTheAwaySideChangesWhenAlike)
+{
+    ASSERT_TRUE(Spielszenen_Grafik_Laden());
+    std::vector<Team_Fix> teams(2);
+    const uint8_t farben[2][12][3] = {
+        {{200, 0, 0}, {0, 0, 200}, {0, 200, 0}, {250, 250, 250}, {10, 10, 10}, {0, 0, 0}, {250, 250, 0}, {0, 250, 250},
+         {100, 100, 100}, {50, 0, 50}, {0, 0, 0}, {0, 0, 0}},
+        {{210, 10, 10}, {200, 20, 20}, {0, 0, 250}, {0, 0, 0}, {0, 0, 0}, {250, 250, 250}, {0, 0, 0}, {0, 0, 0},
+         {250, 120, 0}, {0, 120, 0}, {0, 0, 0}, {0, 0, 0}}};
+    for (int32_t t = 0; t < 2; ++t) std::memcpy(teams[size_t(t)].farben, farben[t], sizeof farben[t]);
+    Team_Fix* alt = T_Fix;
+    const int32_t alt_anzahl = Team_Anzahl;
+    T_Fix = teams.data();
+    Team_Anzahl = 2;
+    auto r = Spielszenen_Probe_Record(100);
+    r->team[0] = 0, r->team[1] = 1;
+    // players with their own hair and skin: the colour byte hair * 16 + skin
+    Test_Spieler_Anlegen(32);
+    for (int32_t slot = 0; slot < 32; ++slot) r->spieler[slot].spnr = -1;
+    r->spieler[1].spnr = 5, r->spieler[2].spnr = 6;
+    Spieler_Wert(SP_HAARFARBE, 5, 3, SP_SCHREIBEN);
+    Spieler_Wert(SP_HAUTFARBE, 5, 6, SP_SCHREIBEN);
+    Spieler_Wert(SP_HAARFARBE, 6, 7, SP_SCHREIBEN);
+    Spieler_Wert(SP_HAUTFARBE, 6, 2, SP_SCHREIBEN);
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
+    f = Spielszenen_Fenster{};
+    f.spiel = 100, f.record = r.get(), f.breite = 603, f.hoehe = 450;
+    Spielszenen_Fenster_Einrichten();
+    T_Fix = alt;
+    Team_Anzahl = alt_anzahl;
+    const int32_t d = Grafik_Screen_Geometrie.depth == 15 ? 15 : 16;
+    auto farbe = [&](const uint8_t* c) { return Grafik_RGB_Zu_Pixel(d, c[0] + 8, c[1] + 8, c[2] + 8); };
+    int32_t feld = 1, tor = 0;
+    while (feld < 16 && r->objekt[feld].torwart) ++feld;
+    while (tor < 16 && !r->objekt[tor].torwart) ++tor;
+    ASSERT_LT(feld, 16);
+    EXPECT_EQ(f.figur_farben[feld][SZ_HEMD], farbe(farben[0][0]));
+    EXPECT_EQ(f.figur_farben[feld][SZ_HOSE], farbe(farben[0][3]));
+    EXPECT_EQ(f.figur_farben[feld][SZ_BESATZ], farbe(farben[0][6]));
+    // the away shirt (1) is close to the home shirt: the other kit (2 and 5)
+    EXPECT_EQ(f.figur_farben[16 + feld][SZ_HEMD], farbe(farben[1][2]));
+    EXPECT_EQ(f.figur_farben[16 + feld][SZ_HOSE], farbe(farben[1][5]));
+    if (tor < 16) EXPECT_EQ(f.figur_farben[16 + tor][SZ_HEMD], farbe(farben[1][8]));
+    EXPECT_EQ(f.figur_farben[1][SZ_HAUT], f.farben[SZ_HAUT + 6]);
+    EXPECT_EQ(f.figur_farben[1][SZ_HAAR], f.farben[SZ_HAAR + 3]);
+    EXPECT_EQ(f.figur_farben[2][SZ_HAUT], f.farben[SZ_HAUT + 2]);
+    EXPECT_EQ(f.figur_farben[2][SZ_HAAR], f.farben[SZ_HAAR + 7]);
+    EXPECT_EQ(f.figur_farben[3][SZ_HAUT], f.farben[SZ_HAUT]);  // no player: the picture's own
+    Spieler_DeInit();
+    f.hintergrund = Grafik_Bitmap_Freigeben(f.hintergrund);
+    Grafik_Sprite_Freigeben(f.kopfzeile);
+    f = Spielszenen_Fenster{};
+    f.spiel = -1;
+    Spielszenen_Grafik_Freigeben();
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+// The stands around the live view's pitch (2183-2494) and the benches (1828-1831): painted along
+// the seat blocks the view places its fans on, so that they sit on the steps.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "matchview/live/spielszenen_grafik.h"
+#include "matchview/live/spielszenen_szenerie.h"
+#include "tools/datagen/manifest.h"
+#include "tools/datagen/resf_writer.h"
+
+namespace tribuenen_bild {
+
+uint16_t rgb(int r, int g, int b)
+{
+    const uint16_t c = uint16_t((std::clamp(r, 0, 255) >> 3) << 11 | (std::clamp(g, 0, 255) >> 2) << 5 | (std::clamp(b, 0, 255) >> 3));
+    return c ? c : 1;
+}
+
+struct Farben {
+    int sitz[3], stufe[3], dach[3];
+};
+
+Farben farben(int32_t gruppe, int32_t form)
+{
+    Farben f{};
+    switch (gruppe) {
+    case 0: f = {{150, 150, 145}, {110, 110, 105}, {0, 0, 0}}; break;       // concrete terraces
+    case 1: f = {{40, 80, 170}, {70, 70, 80}, {150, 155, 165}}; break;      // covered seats
+    case 2: f = {{180, 40, 40}, {70, 60, 60}, {120, 120, 130}}; break;      // two tiers
+    case 3: f = {{230, 180, 30}, {70, 70, 60}, {100, 110, 120}}; break;
+    default: f = {{70, 120, 50}, {95, 80, 50}, {0, 0, 0}}; break;          // grass bank
+    }
+    if (form == 0)
+        for (int& c : f.sitz) c = c * 4 / 5 + 20;
+    if (form == 2) f.sitz[0] = f.sitz[1] = f.sitz[2] = 235, f.dach[0] = f.dach[1] = f.dach[2] = 245;
+    return f;
+}
+
+Resf_Bytes tribuene(int32_t id)
+{
+    const Spielszenen_Tribuene_Bild t = Spielszenen_Tribuene_Zerlegen(id);
+    const float teil = t.voll ? 1.0f : 0.5f;
+    const int32_t bw = t.voll ? SZ_BILD_BREITE : SZ_BILD_HALB_BREITE, bh = t.voll ? SZ_BILD_HOEHE : SZ_BILD_HALB_HOEHE;
+    const Spielszenen_Block g = Spielszenen_Block_Geometrie((t.gespiegelt ? 12 : 0) + 2 * t.abschnitt);
+    const float sitze = float(2 * g.sitze), reihen = t.gruppe < 0 ? 3.0f : float(g.reihen);
+    const float dach = t.gruppe >= 1 ? 2.0f : 0.0f;
+    const float ox = g.x * teil, oy = g.y * teil, sx = g.sitz_dx * teil, sy = g.sitz_dy * teil, rx = g.reihe_dx * teil,
+                ry = g.reihe_dy * teil;
+    const float det = sx * ry - sy * rx;
+    // bounding box over the block's corners, with its front wall and roof
+    float x0 = 1e9f, x1 = -1e9f, y0 = 1e9f, y1 = -1e9f;
+    for (float s : {0.0f, sitze})
+        for (float r : {-1.0f, reihen + dach}) {
+            const float x = ox + s * sx + r * rx, y = oy + s * sy + r * ry;
+            x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y - 8 * teil), y1 = std::max(y1, y + 2);
+        }
+    const int32_t ya = std::clamp(int32_t(y0), 0, bh - 1), ye = std::clamp(int32_t(y1) + 1, ya + 1, bh);
+    const int32_t xe = std::clamp(int32_t(x1) + 1, 1, bw), xa = std::clamp(int32_t(x0), 0, xe - 1);
+    // the picture is as large as the pitch picture, so that it lies at its place when drawn at 0, 0
+    const int32_t w = bw, h = bh;
+    std::vector<uint8_t> px(size_t(w) * size_t(h) * 2, 0);
+    const Farben f = farben(t.gruppe, t.form);
+    for (int32_t y = ya; y < ye; ++y)
+        for (int32_t x = xa; x < xe; ++x) {
+            const float dx = float(x) - ox, dy = float(y) - oy;
+            const float s = (dx * ry - dy * rx) / det, r = (sx * dy - sy * dx) / det;
+            if (s < 0 || s >= sitze || det == 0) continue;
+            uint16_t c = 0;
+            if (r >= -0.7f && r < 0) c = rgb(80, 80, 85);  // front wall
+            else if (r >= 0 && r < reihen) {
+                const float frac = r - std::floor(r);
+                const int32_t reihe = int32_t(r);
+                const bool zweite = t.gruppe >= 2 && reihe == int32_t(reihen) / 2 && frac < 0.5f;
+                const int shade = (int32_t(s) % 2) * 10 - (reihe % 2) * 6;
+                if (zweite) c = rgb(f.dach[0] - 40, f.dach[1] - 40, f.dach[2] - 40);  // the upper tier's edge
+                else if (frac < 0.45f) c = rgb(f.stufe[0] + shade, f.stufe[1] + shade, f.stufe[2] + shade);
+                else c = rgb(f.sitz[0] + shade, f.sitz[1] + shade, f.sitz[2] + shade);
+            } else if (dach > 0 && r >= reihen && r < reihen + dach) {
+                const int hell = r < reihen + 0.5f ? -30 : 0;
+                c = rgb(f.dach[0] + hell, f.dach[1] + hell, f.dach[2] + hell);
+            }
+            if (!c) continue;
+            const size_t i = (size_t(y) * size_t(w) + size_t(x)) * 2;
+            px[i] = uint8_t(c), px[i + 1] = uint8_t(c >> 8);
+        }
+    return Resf_Sprite(Resf_Sprite_Block(int16_t(w), int16_t(h), 16, px), 0, 0);
+}
+
+// A dugout: a grey shell with a dark opening and a clear roof, its open side towards the pitch.
+Resf_Bytes bank(int32_t id)
+{
+    const bool halb = id >= SZ_BANK + 2, gespiegelt = (id - SZ_BANK) % 2 == 1;
+    const int32_t w = halb ? SZ_BANK_BREITE / 2 : SZ_BANK_BREITE, h = halb ? SZ_BANK_HOEHE / 2 : SZ_BANK_HOEHE;
+    std::vector<uint8_t> px(size_t(w) * size_t(h) * 2, 0);
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w; ++x) {
+            const int32_t u = gespiegelt ? w - 1 - x : x;
+            // sheared along the touchline: a quarter pixel down per pixel across
+            const int32_t oben = u / 4 * (halb ? 1 : 1) / (halb ? 2 : 1), v = y - oben;
+            if (v < 0 || v >= h - (halb ? 4 : 8)) continue;
+            uint16_t c = rgb(170, 175, 180);
+            if (v < (halb ? 2 : 4)) c = rgb(200, 220, 235);
+            else if (v < h - (halb ? 7 : 14) && u > 2 && u < w - 3) c = rgb(35, 35, 45);
+            const size_t i = (size_t(y) * size_t(w) + size_t(x)) * 2;
+            px[i] = uint8_t(c), px[i + 1] = uint8_t(c >> 8);
+        }
+    return Resf_Sprite(Resf_Sprite_Block(int16_t(w), int16_t(h), 16, px), 0, 0);
+}
+
+}  // namespace tribuenen_bild
+
+bool Tribuenen_Resf_Daten(const Manifest_Eintrag& e, Resf_Bytes& daten)
+{
+    using namespace tribuenen_bild;
+    if (std::strcmp(e.datei, "resf_scr.res") != 0 || e.typ != 40) return false;
+    if (e.nummer >= SZ_TRIBUENE_ERSTE && e.nummer <= SZ_TRIBUENE_LETZTE) return daten = tribuene(e.nummer), true;
+    if (e.nummer >= SZ_BANK && e.nummer < SZ_BANK + 4) return daten = bank(e.nummer), true;
+    return false;
+}
