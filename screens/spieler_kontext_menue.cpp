@@ -15,6 +15,7 @@
 #include "screens/spieler_angebot.h"
 #include "screens/spieler_detail.h"
 #include "screens/spieler_einsetzen.h"
+#include "screens/spieler_einsetzen_feld.h"
 #include "screens/spieler_kontext.h"
 #include "screens/spieler_suche.h"
 #include "screens/spieler_taktik.h"
@@ -98,11 +99,13 @@ void spieler_neu_zeichnen(int32_t spnr, int32_t team)
 void figuren_neu()
 {
     if (Menue_Icon* feld = Menue_Screen_Icon_Aus_Nummer(1290)) feld->refresh = 1;
+    // the figures are icons of their own, built from the line-up: a squad change rebuilds them
+    if (Menue_Screen_Icon_Ist_Vorhanden(SE_FIGUR_ERSTE)) Spieler_Einsetzen_Feld_Neu_Zeichnen();
 }
 
 void nach_listenaktion()
 {
-    if (Spieler_Einsetzen_Modus_804_Aktiv()) figuren_neu();
+    if (Spieler_Einsetzen_Modus_804_Aktiv() || Menue_Screen_Icon_Ist_Vorhanden(SE_FIGUR_ERSTE)) figuren_neu();
     if (Spieler_Training_Seite_Aktiv() && Menue_Screen_Icon_Ist_Vorhanden(1480)) Spieler_Training_Aufbauen();
 }
 
