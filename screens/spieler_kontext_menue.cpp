@@ -99,13 +99,11 @@ void spieler_neu_zeichnen(int32_t spnr, int32_t team)
 void figuren_neu()
 {
     if (Menue_Icon* feld = Menue_Screen_Icon_Aus_Nummer(1290)) feld->refresh = 1;
-    // the figures are icons of their own, built from the line-up: a squad change rebuilds them
-    if (Menue_Screen_Icon_Ist_Vorhanden(SE_FIGUR_ERSTE)) Spieler_Einsetzen_Feld_Neu_Zeichnen();
 }
 
 void nach_listenaktion()
 {
-    if (Spieler_Einsetzen_Modus_804_Aktiv() || Menue_Screen_Icon_Ist_Vorhanden(SE_FIGUR_ERSTE)) figuren_neu();
+    if (Spieler_Einsetzen_Modus_804_Aktiv()) figuren_neu();
     if (Spieler_Training_Seite_Aktiv() && Menue_Screen_Icon_Ist_Vorhanden(1480)) Spieler_Training_Aufbauen();
 }
 
@@ -342,6 +340,9 @@ uint8_t Spieler_Kontext_Kader_Call(int32_t eintrag, int32_t, int32_t spnr, int32
     if (ok) {
         Spieler_Einsetzen_Nach_Kaderaktion();
         nach_listenaktion();
+        // The figures are icons built from the line-up. The squad items close the menu before
+        // they act, so rebuilding here paints over no open menu.
+        if (Menue_Screen_Icon_Ist_Vorhanden(SE_FIGUR_ERSTE)) Spieler_Einsetzen_Feld_Neu_Zeichnen();
     }
     spieler_neu_zeichnen(spnr, team);
     return ok;
