@@ -12,6 +12,7 @@
 #include "economy/werbung_schirm.h"
 #include "tools/datagen/werbung_banden.h"
 #include "screens/spieler_bilder.h"
+#include "screens/spieler_training_bilder.h"
 #include "match/pitch/spielfeld_animationen.h"
 #include "matchview/live/spielszenen_grafik.h"
 #include "toolkit/slave.h"
@@ -187,6 +188,14 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, SUCHE_BILD_AKTIV, SUCHE_BILD_AKTIV + 1, BILD, 10, 10, 0, 16, false, "Transfersuche: Aktiv-Schalter (+1 an)");
     bereich(v, scr, SUCHE_BILD_REGLER, SUCHE_BILD_REGLER, BILD, 8, 8, 0, 16, false, "Transfersuche: Griff eines Balkens");
     bereich(v, scr, SUCHE_BILD_ECKE, SUCHE_BILD_ECKE, BILD, 7, 7, 0, 16, false, "Transfersuche: Raum-Ecke");
+    // The training page: background with the kind areas, slider handle, ball, glove, the
+    // highlight frames, the K.O. bar and the trained tactic's switches (3 x switch + state).
+    bereich(v, scr, TRAINING_BILD_HINTERGRUND, TRAINING_BILD_HINTERGRUND, BILD, 600, 440, 0, 16, false, "Training: Hintergrund mit 17 Trainingsarten (bei 0, 40)");
+    bereich(v, scr, TRAINING_BILD_GRIFF, TRAINING_BILD_GRIFF, BILD, TRAINING_GRIFF_B, TRAINING_GRIFF_H, 0, 16, true, "Training: Griff des Reglers (Icon 1498)");
+    bereich(v, scr, TRAINING_BILD_BALL, TRAINING_BILD_HANDSCHUH, BILD, 12, 12, 0, 16, true, "Training: Ball, Handschuh");
+    bereich(v, scr, TRAINING_BILD_RAHMEN, TRAINING_BILD_RAHMEN_TW, BILD, TRAINING_FLAECHE_B, TRAINING_FLAECHE_H, 0, 16, true, "Training: Rahmen Feldspieler-/Torwart-Art (Icons 1628-1642)");
+    bereich(v, scr, TRAINING_BILD_KO, TRAINING_BILD_KO, BILD, TRAINING_KO_B, TRAINING_KO_H, 0, 16, false, "Training: K.O.-Balken (16 Segmente)");
+    bereich(v, scr, TRAINING_BILD_SCHALTER, TRAINING_BILD_SCHALTER + 23, BILD, TRAINING_SCHALTER_B, TRAINING_SCHALTER_H, 0, 16, false, "Training: Taktik-Schalter (3 x Schalter + Stufe)");
     // The kit figures of the player editors: eight 8-bit frames each, and the figures' palette.
     v.push_back({scr, 2881, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Feldspieler (8 Bilder)"});
     v.push_back({scr, 3170, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Torwart mit Handschuhen (8 Bilder)"});
