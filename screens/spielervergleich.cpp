@@ -26,6 +26,7 @@
 #include "screens/spieler_kontext_menue.h"
 #include "screens/spieler_schirme.h"
 #include "screens/spieler_vereinsauswahl.h"
+#include "screens/spielervergleich_bilder.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/screen.h"
 #include "network/internet_read.h"
@@ -613,7 +614,8 @@ int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
-    Grafik_Rechteck_Fuellen(z, 0, 40, 600, 440, farbe(2, 3, 6));
+    if (!Spieler_Screen_Bild(VERGLEICH_BILD_HINTERGRUND, z, 0, 40, true))
+        Grafik_Rechteck_Fuellen(z, 0, 40, 600, 440, farbe(2, 3, 6));
     schreiben(z, 3, 330, 70, farbe(15, 15, 0), "Spielervergleich");
     static const char* const NAMEN[] = {"Alle", "TW", "ABW", "MF", "ST", "Elf", "Club"};
     for (int32_t i = 0; i < 7; ++i) schreiben(z, 4, 8, 120 + 28 * i, farbe(12, 12, 12), NAMEN[i]);
@@ -631,7 +633,8 @@ int32_t bereich_zeichnen(Menue_Icon* icon, uint32_t)
     if (!z || !icon) return 0;
     const bool tag = icon->nummer == TAG_A || icon->nummer == TAG_B;
     const bool aktiv = !tag || Spieler_Spielervergleich_Spieltag_Bereich().aktiv;
-    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, aktiv ? farbe(4, 6, 10) : farbe(3, 3, 4));
+    if (!Spieler_Screen_Bild(VERGLEICH_BILD_GRIFF + (aktiv ? 0 : 1), z, icon->x, icon->y, true))
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, aktiv ? farbe(4, 6, 10) : farbe(3, 3, 4));
     char t[32];
     const bool erster = icon->nummer == MIN_A || icon->nummer == TAG_A;
     if (aktiv) std::snprintf(t, sizeof t, "%s %d", erster ? "von" : "bis", Spieler_Spielervergleich_Bereich_Wert(icon->nummer));
@@ -656,7 +659,9 @@ int32_t schalter_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
-    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, knopf(icon->nummer) ? farbe(15, 9, 0) : farbe(5, 5, 6));
+    const bool an = knopf(icon->nummer);
+    if (!Spieler_Screen_Bild(VERGLEICH_BILD_SCHALTER + (an ? 1 : 0), z, icon->x, icon->y, true))
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, an ? farbe(15, 9, 0) : farbe(5, 5, 6));
     return 0;
 }
 
@@ -664,7 +669,9 @@ int32_t wettbewerb_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
-    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, knopf(icon->nummer) ? farbe(15, 12, 2) : farbe(4, 5, 8));
+    const bool an = knopf(icon->nummer);
+    if (!Spieler_Screen_Bild(VERGLEICH_BILD_WETTBEWERB + (an ? 1 : 0), z, icon->x, icon->y))
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, an ? farbe(15, 12, 2) : farbe(4, 5, 8));
     const char* n = icon->hilfetext ? icon->hilfetext : "";
     char kurz[6] = {};
     std::snprintf(kurz, sizeof kurz, "%.4s", n);
@@ -677,6 +684,7 @@ int32_t text_zeichnen(Menue_Icon* icon, uint32_t)
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
     if (icon->nummer == KRITERIUM) {
+        Spieler_Screen_Bild(VERGLEICH_BILD_KRITERIUM, z, icon->x, icon->y, true);
         schreiben(z, 3, 75 - int32_t(std::strlen(ueberschrift)) * 4, icon->y + 14, farbe(15, 15, 0), ueberschrift);
         return 0;
     }
@@ -735,6 +743,7 @@ int32_t pfeil_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
+    if (Spieler_Screen_Bild(VERGLEICH_BILD_PFEIL + (icon->nummer == HOCH ? 0 : 1), z, icon->x, icon->y, true)) return 0;
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(4, 6, 10));
     schreiben(z, 4, icon->x + 3, icon->y + 11, farbe(15, 15, 15), icon->nummer == HOCH ? "-" : "+");
     return 0;
@@ -914,5 +923,5 @@ int32_t Spieler_Spielervergleich_Oeffnen(Menue_Icon*, uint32_t)
 
 void Spieler_Spielervergleich_Registrieren() { Spieler_Screen_Oeffner_Setzen(0, Spieler_Spielervergleich_Oeffnen); }
 
-void Spieler_Spielervergleich_Titelbild() { Spieler_Screen_Titelbild(1226); }
-void Spieler_Spielervergleich_Titelbild_2() { Spieler_Screen_Titelbild(1228); }
+void Spieler_Spielervergleich_Titelbild() { Spieler_Screen_Titelbild(VERGLEICH_BILD_TITEL); }
+void Spieler_Spielervergleich_Titelbild_2() { Spieler_Screen_Titelbild(VERGLEICH_BILD_TITEL_2); }

@@ -13,6 +13,7 @@
 #include "tools/datagen/werbung_banden.h"
 #include "screens/spieler_bilder.h"
 #include "screens/spieler_training_bilder.h"
+#include "screens/spielervergleich_bilder.h"
 #include "match/pitch/spielfeld_animationen.h"
 #include "matchview/live/spielszenen_grafik.h"
 #include "toolkit/slave.h"
@@ -162,6 +163,14 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 1227, 1227, BILD, 320, 120, 0, 16, true, "Titelbild der Transfersuche");
     bereich(v, scr, 1226, 1226, BILD, 320, 120, 0, 16, true, "Titelbild des Spielervergleichs");
     bereich(v, scr, 1228, 1228, BILD, 320, 120, 0, 16, true, "Zweites Titelbild des Spielervergleichs");
+    // The player comparison: background, toggles, criterion button, competition buttons, range
+    // handles and paging arrows.
+    bereich(v, scr, VERGLEICH_BILD_HINTERGRUND, VERGLEICH_BILD_HINTERGRUND, BILD, 600, 440, 0, 16, false, "Spielervergleich: Hintergrund (bei 0, 40)");
+    bereich(v, scr, VERGLEICH_BILD_SCHALTER, VERGLEICH_BILD_SCHALTER + 1, BILD, 14, 14, 0, 16, false, "Spielervergleich: Schalter aus/an (Icons 1671-1677, 1712)");
+    bereich(v, scr, VERGLEICH_BILD_KRITERIUM, VERGLEICH_BILD_KRITERIUM, BILD, 150, 18, 0, 16, false, "Spielervergleich: Kriterium-Knopf (Icon 1713)");
+    bereich(v, scr, VERGLEICH_BILD_WETTBEWERB, VERGLEICH_BILD_WETTBEWERB + 1, BILD, 32, 32, 0, 16, true, "Spielervergleich: Wettbewerbsknopf aus/an");
+    bereich(v, scr, VERGLEICH_BILD_GRIFF, VERGLEICH_BILD_GRIFF + 1, BILD, 64, 14, 0, 16, false, "Spielervergleich: Griff Minuten/Spieltage (+1 inaktiv)");
+    bereich(v, scr, VERGLEICH_BILD_PFEIL, VERGLEICH_BILD_PFEIL + 1, BILD, 14, 14, 0, 16, false, "Spielervergleich: Blaettern hoch/runter");
     bereich(v, scr, 1347, 1350, BILD, 30, 30, 0, 16, true, "Transfersuche: Assistent (Icon gleicher Nummer)");
     bereich(v, scr, 1351, 1362, BILD, 13, 12, 0, 16, true, "Transfersuche: Zeichen der Schalter (Icon gleicher Nummer)");
     // The line-up screen: background with the pitch, tactic faces, stored line-ups, slider,

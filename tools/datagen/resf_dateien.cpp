@@ -59,6 +59,7 @@ bool Uebersicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __at
 bool Aufstellung_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Detail_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Training_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+bool Vergleich_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 
 namespace {
 
@@ -75,6 +76,7 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
     if (Aufstellung_Bild_Erzeugen && Aufstellung_Bild_Erzeugen(e, b)) return b;
     if (Detail_Bild_Erzeugen && Detail_Bild_Erzeugen(e, b)) return b;
     if (Training_Bild_Erzeugen && Training_Bild_Erzeugen(e, b)) return b;
+    if (Vergleich_Bild_Erzeugen && Vergleich_Bild_Erzeugen(e, b)) return b;
     b.width = e.width;
     b.height = e.height;
     b.depth = 16;

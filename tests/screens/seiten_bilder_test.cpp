@@ -1,10 +1,12 @@
-// The training page's pictures as the data builder writes them and the page loads them: sizes,
-// every kind's area with its name where the page puts its icon, see-through units and frames, a
-// picture of its own for every switch state, the K.O. bar's segments.
+// The pictures of the training page, the player comparison and the editors as the data builder
+// writes them and the pages load them. Training: every kind's area with its name where the page
+// puts its icon, see-through units and frames, a picture of its own for every switch state, the
+// K.O. bar's segments. Comparison: on and off tell apart, the arrows point their way.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "common/welt_ordner.h"
@@ -12,15 +14,16 @@
 #include "graphics/grafik_zeichnen.h"
 #include "platform/resfile.h"
 #include "screens/spieler_training_bilder.h"
+#include "screens/spielervergleich_bilder.h"
 
 namespace {
 
-struct TrainingBilder : ::testing::Test {
+struct SeitenBilder : ::testing::Test {
     static inline std::filesystem::path ordner;
     static inline int32_t datei = -1;
     static void SetUpTestSuite()
     {
-        ordner = Test_Welt_Bauen("training_bilder", {"resfiles"});
+        ordner = Test_Welt_Bauen("seiten_bilder", {"resfiles"});
         datei = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
     }
     static void TearDownTestSuite()
@@ -44,7 +47,7 @@ struct TrainingBilder : ::testing::Test {
     static int32_t gruen(uint16_t p) { return ((p >> 5) & 63) << 2; }
 };
 
-TEST_F(TrainingBilder, TheBackgroundHasEveryKindWithItsNameWhereThePageLaysItOut)
+TEST_F(SeitenBilder, TheBackgroundHasEveryKindWithItsNameWhereThePageLaysItOut)
 {
     ASSERT_GE(datei, 0);
     const std::vector<uint16_t> b = pixel(TRAINING_BILD_HINTERGRUND, 600, 440);
@@ -71,7 +74,7 @@ TEST_F(TrainingBilder, TheBackgroundHasEveryKindWithItsNameWhereThePageLaysItOut
     }
 }
 
-TEST_F(TrainingBilder, UnitsAndFramesLetThePageShowThroughAndEverySwitchStateHasItsPicture)
+TEST_F(SeitenBilder, UnitsAndFramesLetThePageShowThroughAndEverySwitchStateHasItsPicture)
 {
     ASSERT_GE(datei, 0);
     for (int32_t n : {TRAINING_BILD_BALL, TRAINING_BILD_HANDSCHUH}) {
@@ -97,7 +100,7 @@ TEST_F(TrainingBilder, UnitsAndFramesLetThePageShowThroughAndEverySwitchStateHas
     EXPECT_EQ(schalter.size(), 24u) << "each switch shows its own label at each level";
 }
 
-TEST_F(TrainingBilder, TheKOBarLightsGreenThenYellowThenRedFromBelow)
+TEST_F(SeitenBilder, TheKOBarLightsGreenThenYellowThenRedFromBelow)
 {
     ASSERT_GE(datei, 0);
     const std::vector<uint16_t> p = pixel(TRAINING_BILD_KO, TRAINING_KO_B, TRAINING_KO_H);
@@ -111,6 +114,32 @@ TEST_F(TrainingBilder, TheKOBarLightsGreenThenYellowThenRedFromBelow)
         else if (s < 12) EXPECT_TRUE(rot(c) > 150 && gruen(c) > 150) << s;
         else EXPECT_GT(rot(c), 2 * gruen(c)) << s;
     }
+}
+
+TEST_F(SeitenBilder, TheComparisonsTogglesButtonsAndArrowsShowTheirState)
+{
+    ASSERT_GE(datei, 0);
+    EXPECT_EQ(pixel(VERGLEICH_BILD_HINTERGRUND, 600, 440).size(), 600u * 440u);
+    EXPECT_EQ(pixel(VERGLEICH_BILD_KRITERIUM, 150, 18).size(), 150u * 18u);
+    for (const auto& [n, w, h] : {std::tuple{VERGLEICH_BILD_SCHALTER, 14, 14}, std::tuple{VERGLEICH_BILD_WETTBEWERB, 32, 32},
+                                  std::tuple{VERGLEICH_BILD_GRIFF, 64, 14}, std::tuple{VERGLEICH_BILD_PFEIL, 14, 14}}) {
+        const std::vector<uint16_t> a = pixel(n, w, h), b = pixel(n + 1, w, h);
+        EXPECT_FALSE(a.empty()) << n;
+        EXPECT_FALSE(b.empty()) << n;
+        EXPECT_NE(a, b) << n;
+    }
+    EXPECT_EQ(pixel(VERGLEICH_BILD_WETTBEWERB, 32, 32)[0], 0) << "the button's corner shows the panel";
+    // up: the narrow row of the arrow above its wide row; down the other way
+    auto breite = [](const std::vector<uint16_t>& p, int32_t y) {
+        int32_t n = 0;
+        for (int32_t x = 2; x < 12; ++x) n += gruen(p[size_t(y * 14 + x)]) > 200;
+        return n;
+    };
+    const std::vector<uint16_t> hoch = pixel(VERGLEICH_BILD_PFEIL, 14, 14), runter = pixel(VERGLEICH_BILD_PFEIL + 1, 14, 14);
+    ASSERT_FALSE(hoch.empty() || runter.empty());
+    EXPECT_LT(breite(hoch, 5), breite(hoch, 8));
+    EXPECT_GT(breite(runter, 5), breite(runter, 8));
+    for (int32_t n : {VERGLEICH_BILD_TITEL, VERGLEICH_BILD_TITEL_2}) EXPECT_FALSE(pixel(n, 320, 120).empty()) << n;
 }
 
 }  // namespace
