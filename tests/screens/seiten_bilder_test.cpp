@@ -1,7 +1,8 @@
 // The pictures of the training page, the player comparison and the editors as the data builder
 // writes them and the pages load them. Training: every kind's area with its name where the page
 // puts its icon, see-through units and frames, a picture of its own for every switch state, the
-// K.O. bar's segments. Comparison: on and off tell apart, the arrows point their way.
+// K.O. bar's segments. Comparison: on and off tell apart, the arrows point their way. Editors:
+// the perspective pitch is grass under every cell the editor maps.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,6 +14,8 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/resfile.h"
+#include "screens/spieler_edit.h"
+#include "screens/spieler_edit_bilder.h"
 #include "screens/spieler_training_bilder.h"
 #include "screens/spielervergleich_bilder.h"
 
@@ -140,6 +143,31 @@ TEST_F(SeitenBilder, TheComparisonsTogglesButtonsAndArrowsShowTheirState)
     EXPECT_LT(breite(hoch, 5), breite(hoch, 8));
     EXPECT_GT(breite(runter, 5), breite(runter, 8));
     for (int32_t n : {VERGLEICH_BILD_TITEL, VERGLEICH_BILD_TITEL_2}) EXPECT_FALSE(pixel(n, 320, 120).empty()) << n;
+}
+
+TEST_F(SeitenBilder, TheEditorsPitchHasGrassUnderEveryCellItsHandleCanTake)
+{
+    ASSERT_GE(datei, 0);
+    const std::vector<uint16_t> p = pixel(EDIT_BILD_SPIELFELD, 117, 71);
+    ASSERT_EQ(p.size(), 117u * 71u);
+    for (int32_t zeile = 0; zeile < 27; ++zeile)
+        for (int32_t spalte = 0; spalte < 17; ++spalte) {
+            int32_t x = 0, y = 0;
+            Spieler_Edit_Raster_Zu_Bild(zeile, spalte, &x, &y);
+            const uint16_t c = p[size_t(y * 117 + x)];
+            EXPECT_GT(gruen(c), 100) << zeile << "/" << spalte;
+        }
+    // beside the narrow far end there is no grass
+    EXPECT_LT(gruen(p[2 * 117 + 2]), 100);
+    EXPECT_EQ(pixel(EDIT_BILD_SPIELER, 290, 250).size(), 290u * 250u);
+    EXPECT_EQ(pixel(EDIT_BILD_VEREIN, 400, 252).size(), 400u * 252u);
+    EXPECT_EQ(pixel(EDIT_BILD_WAPPEN, 40, 40).size(), 1600u);
+    for (const auto& [n, w, h] : {std::tuple{EDIT_BILD_FELD, EDIT_FELD_B, EDIT_FELD_H}, std::tuple{EDIT_BILD_KATEGORIE, 14, 14},
+                                  std::tuple{EDIT_BILD_GRIFF, 7, 7}, std::tuple{EDIT_BILD_TORGRIFF, 12, 4}}) {
+        const std::vector<uint16_t> a = pixel(n, w, h), b = pixel(n + 1, w, h);
+        EXPECT_FALSE(a.empty() || b.empty()) << n;
+        EXPECT_NE(a, b) << n;
+    }
 }
 
 }  // namespace

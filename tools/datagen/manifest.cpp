@@ -13,6 +13,7 @@
 #include "tools/datagen/werbung_banden.h"
 #include "screens/spieler_bilder.h"
 #include "screens/spieler_training_bilder.h"
+#include "screens/spieler_edit_bilder.h"
 #include "screens/spielervergleich_bilder.h"
 #include "match/pitch/spielfeld_animationen.h"
 #include "matchview/live/spielszenen_grafik.h"
@@ -205,6 +206,16 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, TRAINING_BILD_RAHMEN, TRAINING_BILD_RAHMEN_TW, BILD, TRAINING_FLAECHE_B, TRAINING_FLAECHE_H, 0, 16, true, "Training: Rahmen Feldspieler-/Torwart-Art (Icons 1628-1642)");
     bereich(v, scr, TRAINING_BILD_KO, TRAINING_BILD_KO, BILD, TRAINING_KO_B, TRAINING_KO_H, 0, 16, false, "Training: K.O.-Balken (16 Segmente)");
     bereich(v, scr, TRAINING_BILD_SCHALTER, TRAINING_BILD_SCHALTER + 23, BILD, TRAINING_SCHALTER_B, TRAINING_SCHALTER_H, 0, 16, false, "Training: Taktik-Schalter (3 x Schalter + Stufe)");
+    // The player and club editors: windows, field faces, category buttons, the perspective pitch
+    // and its handles, an empty crest's place.
+    bereich(v, scr, EDIT_BILD_SPIELER, EDIT_BILD_SPIELER, BILD, 290, 250, 0, 16, false, "Spieler-Editor: Fenster");
+    bereich(v, scr, EDIT_BILD_VEREIN, EDIT_BILD_VEREIN, BILD, 400, 252, 0, 16, false, "Vereins-Editor: Fenster");
+    bereich(v, scr, EDIT_BILD_FELD, EDIT_BILD_FELD + 1, BILD, EDIT_FELD_B, EDIT_FELD_H, 0, 16, false, "Editoren: Feld (+1 nicht waehlbar)");
+    bereich(v, scr, EDIT_BILD_KATEGORIE, EDIT_BILD_KATEGORIE + 1, BILD, 14, 14, 0, 16, false, "Spieler-Editor: Gesichtskategorie (+1 leer)");
+    bereich(v, scr, EDIT_BILD_SPIELFELD, EDIT_BILD_SPIELFELD, BILD, 117, 71, 0, 16, false, "Spieler-Editor: Spielfeld in Perspektive");
+    bereich(v, scr, EDIT_BILD_GRIFF, EDIT_BILD_GRIFF + 1, BILD, 7, 7, 0, 16, true, "Spieler-Editor: Positionsgriff (+1 im Tor)");
+    bereich(v, scr, EDIT_BILD_TORGRIFF, EDIT_BILD_TORGRIFF + 1, BILD, 12, 4, 0, 16, false, "Spieler-Editor: Torgriff (+1 an)");
+    bereich(v, scr, EDIT_BILD_WAPPEN, EDIT_BILD_WAPPEN, BILD, 40, 40, 0, 16, false, "Vereins-Editor: Platz des Wappens");
     // The kit figures of the player editors: eight 8-bit frames each, and the figures' palette.
     v.push_back({scr, 2881, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Feldspieler (8 Bilder)"});
     v.push_back({scr, 3170, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Torwart mit Handschuhen (8 Bilder)"});

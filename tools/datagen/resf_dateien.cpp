@@ -60,6 +60,7 @@ bool Aufstellung_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __a
 bool Detail_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Training_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Vergleich_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+bool Edit_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 
 namespace {
 
@@ -77,6 +78,7 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
     if (Detail_Bild_Erzeugen && Detail_Bild_Erzeugen(e, b)) return b;
     if (Training_Bild_Erzeugen && Training_Bild_Erzeugen(e, b)) return b;
     if (Vergleich_Bild_Erzeugen && Vergleich_Bild_Erzeugen(e, b)) return b;
+    if (Edit_Bild_Erzeugen && Edit_Bild_Erzeugen(e, b)) return b;
     b.width = e.width;
     b.height = e.height;
     b.depth = 16;
