@@ -224,6 +224,30 @@ int32_t schalter_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// The current (match) tactic, block 807, as on the line-up screen: its control pictures and the
+// label of each setting's level.
+int32_t taktik_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon || !team_ok()) return 0;
+    const int32_t k = icon->nummer - TRAINING_TAKTIK_ERSTE;
+    const auto* b = static_cast<const uint8_t*>(Team_Zeiger(TEAM_TAKTIK, eigen(), nullptr, 0));
+    if (k < 0 || k >= 8 || !b) return 0;
+    if (!Spieler_Screen_Bild(1261 + k, z, icon->x, icon->y, true))
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 4, 8));
+    const char* l = Spieler_Einsetzen_Taktik_Label(k, b[k] % 3);
+    schreiben(z, 4, icon->x + 2, icon->y + 10, farbe(15, 15, 15), l ? l : "");
+    return 0;
+}
+
+int32_t taktik_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Spieler_Einsetzen_Taktik_Klick(icon->nummer)) return 0;
+    for (int32_t k = 0; k < 8; ++k)
+        if (Menue_Icon* i = icon_nr(TRAINING_TAKTIK_ERSTE + k)) i->refresh = 1;
+    return 1;
+}
+
 int32_t text_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
@@ -335,6 +359,13 @@ void liste_bauen()
         s.klick = schalter_klick;
         s.hilfetext = "Trainierte Taktik";
         hinzu(s);
+    }
+    // the current tactic, two columns of four on the left; the trained one beside it (the switches)
+    for (int32_t k = 0; k < 8; ++k) {
+        Menue_Icon t = vorlage(TRAINING_TAKTIK_ERSTE + k, 20 + 70 * (k % 2), 64 + 16 * (k / 2), 68, 12, 4, taktik_zeichnen);
+        t.klick = taktik_klick;
+        t.hilfetext = "Aktuelle (Spiel-)Taktik";
+        hinzu(t);
     }
     for (int32_t k = 0; k < TRAINING_HANDSCHUHE; ++k) {
         Menue_Icon g = vorlage(TRAINING_HANDSCHUH_ERSTER + k, TRAINING_RESERVE_X, TRAINING_RESERVE_Y, 12, 12, 5,

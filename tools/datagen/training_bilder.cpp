@@ -81,6 +81,7 @@ Bild_Flaeche hintergrund()
     Bild_Flaeche b(600, 440, false, rgb(16, 24, 48));
     for (int32_t y = 0; y < 440; y += 4) b.rechteck(0, y, 600, 1, rgb(18, 28, 54));
     kasten(b, 196, 66 - oy, 396, 52, rgb(22, 32, 64));          // the switches
+    kasten(b, 16, 60 - oy, 144, 72, rgb(22, 32, 64));           // the current tactic
     kasten(b, 18, 138 - oy, 142, 310, rgb(22, 32, 64));         // the squad
     kasten(b, 156, 296 - oy, 44, 118, rgb(22, 32, 64));         // K.O. bar
     kasten(b, 196, 160 - oy, 396, 306, rgb(20, 40, 36));        // the kinds
