@@ -125,7 +125,7 @@ TEST_F(SeitenBilder, TheComparisonsTogglesButtonsAndArrowsShowTheirState)
     EXPECT_EQ(pixel(VERGLEICH_BILD_HINTERGRUND, 600, 440).size(), 600u * 440u);
     EXPECT_EQ(pixel(VERGLEICH_BILD_KRITERIUM, 150, 18).size(), 150u * 18u);
     for (const auto& [n, w, h] : {std::tuple{VERGLEICH_BILD_SCHALTER, 14, 14}, std::tuple{VERGLEICH_BILD_WETTBEWERB, 32, 32},
-                                  std::tuple{VERGLEICH_BILD_GRIFF, 64, 14}, std::tuple{VERGLEICH_BILD_PFEIL, 14, 14}}) {
+                                  std::tuple{VERGLEICH_BILD_GRIFF, 16, 10}, std::tuple{VERGLEICH_BILD_PFEIL, 14, 14}}) {
         const std::vector<uint16_t> a = pixel(n, w, h), b = pixel(n + 1, w, h);
         EXPECT_FALSE(a.empty()) << n;
         EXPECT_FALSE(b.empty()) << n;

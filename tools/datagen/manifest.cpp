@@ -170,7 +170,7 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, VERGLEICH_BILD_SCHALTER, VERGLEICH_BILD_SCHALTER + 1, BILD, 14, 14, 0, 16, false, "Spielervergleich: Schalter aus/an (Icons 1671-1677, 1712)");
     bereich(v, scr, VERGLEICH_BILD_KRITERIUM, VERGLEICH_BILD_KRITERIUM, BILD, 150, 18, 0, 16, false, "Spielervergleich: Kriterium-Knopf (Icon 1713)");
     bereich(v, scr, VERGLEICH_BILD_WETTBEWERB, VERGLEICH_BILD_WETTBEWERB + 1, BILD, 32, 32, 0, 16, true, "Spielervergleich: Wettbewerbsknopf aus/an");
-    bereich(v, scr, VERGLEICH_BILD_GRIFF, VERGLEICH_BILD_GRIFF + 1, BILD, 64, 14, 0, 16, false, "Spielervergleich: Griff Minuten/Spieltage (+1 inaktiv)");
+    bereich(v, scr, VERGLEICH_BILD_GRIFF, VERGLEICH_BILD_GRIFF + 1, BILD, 16, 10, 0, 16, false, "Spielervergleich: Griff Minuten/Spieltage (+1 inaktiv)");
     bereich(v, scr, VERGLEICH_BILD_PFEIL, VERGLEICH_BILD_PFEIL + 1, BILD, 14, 14, 0, 16, false, "Spielervergleich: Blaettern hoch/runter");
     bereich(v, scr, 1347, 1350, BILD, 30, 30, 0, 16, true, "Transfersuche: Assistent (Icon gleicher Nummer)");
     bereich(v, scr, 1351, 1362, BILD, 13, 12, 0, 16, true, "Transfersuche: Zeichen der Schalter (Icon gleicher Nummer)");

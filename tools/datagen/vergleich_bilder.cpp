@@ -35,8 +35,12 @@ Bild_Flaeche hintergrund()
     kasten(148, 90, 446, 18, rgb(30, 44, 84));   // the header
     kasten(148, 106, 446, 352, rgb(8, 16, 32));  // the rows
     kasten(56, 48, 270, 38, rgb(22, 32, 64));    // the competition buttons
-    // the ranges' tracks under their handles
-    for (int32_t y : {356 + 6, 396 + 6}) b.rechteck(8, y - oy, 132, 2, rgb(70, 80, 110));
+    // the two bars' grooves, each between its pair of handle columns (80/96 and 114/130), the
+    // handles' tops running from 232 to 436
+    for (int32_t x : {95, 129}) {
+        b.rechteck(x, 232 - oy, 2, 214, DUNKEL);
+        b.rechteck(x + 2, 232 - oy, 1, 214, HELL);
+    }
     return b;
 }
 
@@ -74,12 +78,11 @@ Bild_Flaeche wettbewerb(bool an)
     return b;
 }
 
+// A handle: the screen writes its value on it.
 Bild_Flaeche griff(bool aktiv)
 {
-    Bild_Flaeche b(64, 14, false, aktiv ? rgb(40, 64, 120) : rgb(40, 40, 48));
-    b.relief(0, 0, 64, 14, aktiv ? HELL : rgb(80, 80, 90), DUNKEL);
-    // grooves on the right: the handle is dragged or clicked
-    for (int32_t x = 54; x <= 60; x += 3) b.rechteck(x, 3, 1, 8, aktiv ? rgb(160, 180, 230) : rgb(90, 90, 100));
+    Bild_Flaeche b(16, 10, false, aktiv ? rgb(200, 120, 20) : rgb(56, 56, 64));
+    b.relief(0, 0, 16, 10, aktiv ? rgb(255, 210, 120) : rgb(90, 90, 100), DUNKEL);
     return b;
 }
 
