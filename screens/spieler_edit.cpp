@@ -25,7 +25,9 @@
 #include "platform/timer.h"
 #include "platform/win95.h"
 #include "platform/win95_dialog.h"
+#include "screens/spieler_edit_bilder.h"
 #include "screens/spieler_gesicht.h"
+#include "screens/spieler_schirme.h"
 #include "toolkit/key_input.h"
 #include "toolkit/requester.h"
 
@@ -418,9 +420,20 @@ bool Spieler_Edit_Klick(int32_t x, int32_t y, int32_t tasten)
 
 namespace {
 
+// A field's face, the picture cut to the width with its right edge kept.
+void flaeche(Rastport* z, int32_t x, int32_t y, int32_t w, bool an)
+{
+    const int32_t nr = EDIT_BILD_FELD + (an ? 0 : 1);
+    w = std::clamp(w, 2, EDIT_FELD_B);
+    if (Spieler_Screen_Bild(nr, z, x, y, true, 0, 0, w - 1, EDIT_FELD_H) &&
+        Spieler_Screen_Bild(nr, z, x + w - 1, y, true, EDIT_FELD_B - 1, 0, 1, EDIT_FELD_H))
+        return;
+    Grafik_Rechteck_Fuellen(z, x, y, w, 14, an ? farbe(4, 6, 10) : farbe(3, 3, 4));
+}
+
 void feld(Rastport* z, int32_t x, int32_t y, int32_t w, const char* text, bool an = true)
 {
-    Grafik_Rechteck_Fuellen(z, x, y, w, 14, an ? farbe(4, 6, 10) : farbe(3, 3, 4));
+    flaeche(z, x, y, w, an);
     schreiben(z, 4, x + 2, y + 11, an ? farbe(15, 15, 15) : farbe(8, 8, 8), text);
 }
 
@@ -451,6 +464,14 @@ void kit_figur(Rastport* z, int32_t x, int32_t y, int32_t p, int32_t team, int32
 
 void pitch(Rastport* z, int32_t x, int32_t y, int32_t pos)
 {
+    const int32_t zelle = pos == 459 || pos < 0 ? MITTE : pos;
+    int32_t hx, hy;
+    Spieler_Edit_Raster_Zu_Bild(zelle / 17, zelle % 17, &hx, &hy);
+    if (Spieler_Screen_Bild(EDIT_BILD_SPIELFELD, z, x, y, true)) {
+        Spieler_Screen_Bild(EDIT_BILD_GRIFF + (pos == 459 ? 1 : 0), z, x + hx - 3, y + hy - 3);
+        Spieler_Screen_Bild(EDIT_BILD_TORGRIFF + (pos == 459 ? 1 : 0), z, x + 52, y + BILD_H - 6, true);
+        return;
+    }
     Grafik_Rechteck_Fuellen(z, x, y, BILD_B, BILD_H, farbe(2, 9, 3));
     for (int32_t zeile : {0, 26}) {
         int32_t x1, y1, x2, y2;
@@ -464,9 +485,6 @@ void pitch(Rastport* z, int32_t x, int32_t y, int32_t pos)
         Spieler_Edit_Raster_Zu_Bild(26, spalte, &x2, &y2);
         Grafik_Linie(z, x + x1, y + y1, x + x2, y + y2, farbe(14, 15, 14));
     }
-    const int32_t zelle = pos == 459 || pos < 0 ? MITTE : pos;
-    int32_t hx, hy;
-    Spieler_Edit_Raster_Zu_Bild(zelle / 17, zelle % 17, &hx, &hy);
     Grafik_Rechteck_Fuellen(z, x + hx - 3, y + hy - 3, 7, 7, pos == 459 ? farbe(15, 8, 0) : farbe(15, 15, 0));
     // the goal handle at the near end
     Grafik_Rechteck_Fuellen(z, x + 52, y + BILD_H - 6, 12, 4, pos == 459 ? farbe(15, 8, 0) : farbe(9, 9, 9));
@@ -478,11 +496,12 @@ void Spieler_Edit_Zeichnen(Rastport* z, int32_t bild)
 {
     if (!z || !sp.aktiv) return;
     const int32_t p = spnr();
-    Grafik_Rechteck_Fuellen(z, OX, OY, SP_B, SP_H, farbe(2, 3, 6));
+    if (!Spieler_Screen_Bild(EDIT_BILD_SPIELER, z, OX, OY, true)) Grafik_Rechteck_Fuellen(z, OX, OY, SP_B, SP_H, farbe(2, 3, 6));
     schreiben(z, 3, OX + 4, OY + 16, farbe(15, 15, 0), "Spieler-Editor");
     for (int32_t i = 0; i < 8; ++i) {
         const int32_t x = OX + 4 + 16 * (i % 2), y = OY + 54 + 16 * (i / 2);
-        Grafik_Rechteck_Fuellen(z, x, y, 14, 14, i < 7 ? farbe(6, 8, 12) : farbe(3, 3, 4));
+        if (!Spieler_Screen_Bild(EDIT_BILD_KATEGORIE + (i < 7 ? 0 : 1), z, x, y, true))
+            Grafik_Rechteck_Fuellen(z, x, y, 14, 14, i < 7 ? farbe(6, 8, 12) : farbe(3, 3, 4));
         char t[4];
         std::snprintf(t, sizeof t, "%d", i + 1);
         if (i < 7) schreiben(z, 4, x + 4, y + 11, farbe(15, 15, 15), t);
@@ -506,7 +525,7 @@ void Spieler_Edit_Zeichnen(Rastport* z, int32_t bild)
     Grafik_Rechteck_Fuellen(z, OX + 100 + 70, OY + 104, 10, 10, haar_farbe(wert(SP_HAARFARBE)));
     const int32_t nation = wert(SP_NATION);
     const char* land = nation >= 0 && nation < Team_Anzahl ? Team_String(TEAM_NAME_ROH, nation, nullptr, 0) : nullptr;
-    Grafik_Rechteck_Fuellen(z, OX + 98, OY + 118, 100, 14, farbe(4, 6, 10));
+    flaeche(z, OX + 98, OY + 118, 100, true);
     Grafik_Printf(z, Font(4), "^gll%04d ^c%05d%s", OX + 100, OY + 129, nation, int(farbe(15, 15, 15)), land ? land : "");
     std::snprintf(t, sizeof t, "Rückennummer %d", wert(SP_RUECKENNUMMER));
     feld(z, OX + 98, OY + 134, 88, t);
@@ -678,7 +697,7 @@ bool Verein_Edit_Klick(int32_t x, int32_t y, int32_t)
 void Verein_Edit_Zeichnen(Rastport* z, int32_t zweites)
 {
     if (!z || !ve.aktiv) return;
-    Grafik_Rechteck_Fuellen(z, VX, VY, 400, 252, farbe(2, 3, 6));
+    if (!Spieler_Screen_Bild(EDIT_BILD_VEREIN, z, VX, VY, true)) Grafik_Rechteck_Fuellen(z, VX, VY, 400, 252, farbe(2, 3, 6));
     schreiben(z, 3, VX + 4, VY + 16, farbe(15, 15, 0), "Vereins-Editor");
     static const char* const LABEL[4] = {"Name", "Kurzname", "Stadion", "Stadt"};
     for (int32_t k = 0; k < 4; ++k) {
@@ -688,7 +707,7 @@ void Verein_Edit_Zeichnen(Rastport* z, int32_t zweites)
     const int32_t nation = Team_Wert(TEAM_NATION, ve.team, 0, 0);
     const char* land = nation >= 0 && nation < Team_Anzahl ? Team_String(TEAM_NAME_ROH, nation, nullptr, 0) : nullptr;
     schreiben(z, 4, VX + 4, VY + 123, farbe(12, 12, 12), "Nation");
-    Grafik_Rechteck_Fuellen(z, VX + 90, VY + 112, 200, 14, farbe(4, 6, 10));
+    flaeche(z, VX + 90, VY + 112, 200, true);
     Grafik_Printf(z, Font(4), "^gll%04d ^c%05d%s", VX + 92, VY + 123, nation, int(farbe(15, 15, 15)), land ? land : "");
     schreiben(z, 4, VX + 4, VY + 147, farbe(12, 12, 12), "Farben");
     const uint8_t* f = static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, ve.team, nullptr, 0));
@@ -705,7 +724,7 @@ void Verein_Edit_Zeichnen(Rastport* z, int32_t zweites)
                           : nullptr) {
         Grafik_Blit_Transparent(w, 0, 0, int32_t(w->width), int32_t(w->height), z, VX + 320, VY + 40);
         Grafik_Bitmap_Freigeben(w);
-    } else {
+    } else if (!Spieler_Screen_Bild(EDIT_BILD_WAPPEN, z, VX + 320, VY + 40, true)) {
         Grafik_Rechteck_Fuellen(z, VX + 320, VY + 40, 40, 40, farbe(6, 6, 6));
     }
     kit_figur(z, VX + 300, VY + 100, Spieler_Anzahl > 0 ? 0 : -1, ve.team, zweites, 0);

@@ -22,6 +22,7 @@
 #include "screens/spieler_einsetzen_figuren.h"
 #include "screens/spieler_gesicht.h"
 #include "screens/spieler_hilfetext.h"
+#include "screens/spieler_kontext_menue.h"
 #include "screens/spieler_schirme.h"
 #include "screens/spieler_vereinsauswahl.h"
 #include "toolkit/icon.h"
@@ -139,6 +140,8 @@ void figuren_bauen()
         i.refresh_prozedur = figur_zeichnen;
         i.klick = figur_klick;
         i.mausover = Spieler_Screen_Hilfetext_Spieler;
+        // a right click on a figure opens his player menu, as on the squad lists
+        i.kontext = Spieler_Kontext_Menue_Erzeugen;
         i.move = f[k].ziehbar ? &figur_move : nullptr;
         i.drop_typ = 1;
         i.kennung_1 = int16_t(f[k].spnr);

@@ -15,6 +15,7 @@
 #include "screens/spieler_angebot.h"
 #include "screens/spieler_detail.h"
 #include "screens/spieler_einsetzen.h"
+#include "screens/spieler_einsetzen_feld.h"
 #include "screens/spieler_kontext.h"
 #include "screens/spieler_suche.h"
 #include "screens/spieler_taktik.h"
@@ -339,6 +340,9 @@ uint8_t Spieler_Kontext_Kader_Call(int32_t eintrag, int32_t, int32_t spnr, int32
     if (ok) {
         Spieler_Einsetzen_Nach_Kaderaktion();
         nach_listenaktion();
+        // The figures are icons built from the line-up. The squad items close the menu before
+        // they act, so rebuilding here paints over no open menu.
+        if (Menue_Screen_Icon_Ist_Vorhanden(SE_FIGUR_ERSTE)) Spieler_Einsetzen_Feld_Neu_Zeichnen();
     }
     spieler_neu_zeichnen(spnr, team);
     return ok;

@@ -23,6 +23,7 @@
 #include "screens/spieler_schirme.h"
 #include "screens/spieler_taktik.h"
 #include "screens/spieler_training.h"
+#include "screens/spieler_training_bilder.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/requester.h"
@@ -34,13 +35,10 @@ namespace {
 constexpr int32_t FELD_ARTEN = 14, MAX_EINHEITEN = 5, SLOTS = 3;
 constexpr int32_t FLAECHE_ERSTE = 1480, FLAECHE_LETZTE = 1497, HINTERGRUND = 1499, KO_ICON = 1500, TEXT_ICON = 1501;
 constexpr int32_t RAHMEN_ERSTER = 1628, RAHMEN_TORWART = 1642, KADER_ERSTER = 1643, KADER_ANZAHL = 24;
-constexpr int32_t FLAECHE_B = 75, FLAECHE_H = 50;
+constexpr int32_t FLAECHE_B = TRAINING_FLAECHE_B, FLAECHE_H = TRAINING_FLAECHE_H;
 constexpr uint32_t NICHT_VERFUEGBAR = 0xFC0;
 
-constexpr int16_t ORT[SPIELER_TRAININGSARTEN][2] = {
-    {255, 356}, {207, 407}, {311, 407}, {453, 231}, {405, 282}, {509, 282}, {255, 231}, {207, 282}, {311, 282},
-    {205, 169}, {282, 169}, {359, 169}, {436, 169}, {513, 169}, {405, 407}, {509, 407}, {453, 356},
-};
+constexpr const int16_t (&ORT)[SPIELER_TRAININGSARTEN][2] = TRAINING_ORT;
 
 int32_t eigen() { return Aktuelles_Team; }
 bool team_ok() { return eigen() >= 0 && eigen() < Team_Anzahl; }
@@ -136,17 +134,25 @@ int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
-    Grafik_Rechteck_Fuellen(z, 0, 40, 600, 440, farbe(2, 3, 6));
+    if (!Spieler_Screen_Bild(TRAINING_BILD_HINTERGRUND, z, 0, 40, true)) {
+        Grafik_Rechteck_Fuellen(z, 0, 40, 600, 440, farbe(2, 3, 6));
+        // the goalkeepers' region in orange, as the messages describe it
+        const uint16_t o = farbe(15, 8, 0);
+        const int32_t l = TRAINING_TW_L, t = TRAINING_TW_O, r = TRAINING_TW_R, u = TRAINING_TW_U;
+        Grafik_Linie(z, l, t, r, t, o);
+        Grafik_Linie(z, l, u, r, u, o);
+        Grafik_Linie(z, l, t, l, u, o);
+        Grafik_Linie(z, r, t, r, u, o);
+    }
     schreiben(z, 3, 200, 56, farbe(15, 15, 0), "Training");
     schreiben(z, 4, 24, 150, farbe(15, 15, 0), "Kader (Einzeltraining)");
-    // the goalkeepers' region in orange, as the messages describe it
-    const uint16_t o = farbe(15, 8, 0);
-    const int32_t l = 400, t = 351, r = 590, u = 462;
-    Grafik_Linie(z, l, t, r, t, o);
-    Grafik_Linie(z, l, u, r, u, o);
-    Grafik_Linie(z, l, t, l, u, o);
-    Grafik_Linie(z, r, t, r, u, o);
     return 0;
+}
+
+// An icon's place painted from the page's background picture; false without it.
+bool grund(Rastport* z, const Menue_Icon* i)
+{
+    return Spieler_Screen_Bild(TRAINING_BILD_HINTERGRUND, z, i->x, i->y, true, i->x, i->y - 40, i->breite, i->hoehe);
 }
 
 void rahmen(Rastport* z, int32_t x, int32_t y, int32_t w, int32_t h, uint16_t f)
@@ -164,9 +170,13 @@ int32_t flaeche_zeichnen(Menue_Icon* icon, uint32_t)
     const int32_t a = icon->nummer - FLAECHE_ERSTE;
     if (a < 0 || a >= SPIELER_TRAININGSARTEN) return 0;
     const bool tw = a >= FELD_ARTEN;
-    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, tw ? farbe(6, 4, 2) : farbe(2, 7, 3));
     const int32_t frame = a < FELD_ARTEN ? RAHMEN_ERSTER + a : RAHMEN_TORWART;
     const bool hell = rahmen_an[frame - RAHMEN_ERSTER];
+    if (grund(z, icon)) {
+        if (hell) Spieler_Screen_Bild(tw ? TRAINING_BILD_RAHMEN_TW : TRAINING_BILD_RAHMEN, z, icon->x, icon->y);
+        return 0;
+    }
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, tw ? farbe(6, 4, 2) : farbe(2, 7, 3));
     rahmen(z, icon->x, icon->y, icon->breite, icon->hoehe, hell ? farbe(15, 15, 0) : farbe(9, 12, 9));
     // the kind's symbol: a small ball or glove in the corner, then its name
     Grafik_Rechteck_Fuellen(z, icon->x + icon->breite - 8, icon->y + 3, 5, 5, tw ? farbe(15, 8, 0) : farbe(15, 15, 15));
@@ -179,10 +189,12 @@ int32_t einheit_zeichnen(Menue_Icon* icon, uint32_t)
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon || (icon->status & ICON_VERSTECKT)) return 0;
     const bool ball = ist_ball(icon);
-    const uint16_t f = ball ? farbe(15, 15, 15) : farbe(15, 8, 0);
-    Grafik_Rechteck_Fuellen(z, icon->x + 2, icon->y, 8, 12, f);
-    Grafik_Rechteck_Fuellen(z, icon->x, icon->y + 2, 12, 8, f);
-    Grafik_Rechteck_Fuellen(z, icon->x + 4, icon->y + 4, 4, 4, ball ? farbe(0, 0, 0) : farbe(8, 3, 0));
+    if (!Spieler_Screen_Bild(ball ? TRAINING_BILD_BALL : TRAINING_BILD_HANDSCHUH, z, icon->x, icon->y)) {
+        const uint16_t f = ball ? farbe(15, 15, 15) : farbe(15, 8, 0);
+        Grafik_Rechteck_Fuellen(z, icon->x + 2, icon->y, 8, 12, f);
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y + 2, 12, 8, f);
+        Grafik_Rechteck_Fuellen(z, icon->x + 4, icon->y + 4, 4, 4, ball ? farbe(0, 0, 0) : farbe(8, 3, 0));
+    }
     if (assistiert) Grafik_Linie(z, icon->x, icon->y + 11, icon->x + 11, icon->y, farbe(12, 0, 0));
     return 0;
 }
@@ -204,7 +216,7 @@ int32_t schalter_zeichnen(Menue_Icon* icon, uint32_t)
     if (!z || !icon) return 0;
     const int32_t k = icon->nummer - TRAINING_SCHALTER_ERSTER;
     const int32_t bild = Spieler_Training_Schalter_Bild(k);
-    if (bild < 0) return 0;
+    if (bild < 0 || Spieler_Screen_Bild(TRAINING_BILD_SCHALTER + bild, z, icon->x, icon->y, true)) return 0;
     const uint16_t stufe_farbe[3] = {farbe(3, 5, 10), farbe(5, 9, 4), farbe(12, 7, 1)};
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, stufe_farbe[bild % 3]);
     const char* l = Spieler_Einsetzen_Taktik_Label(bild / 3, bild % 3);
@@ -212,11 +224,35 @@ int32_t schalter_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// The current (match) tactic, block 807, as on the line-up screen: its control pictures and the
+// label of each setting's level.
+int32_t taktik_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon || !team_ok()) return 0;
+    const int32_t k = icon->nummer - TRAINING_TAKTIK_ERSTE;
+    const auto* b = static_cast<const uint8_t*>(Team_Zeiger(TEAM_TAKTIK, eigen(), nullptr, 0));
+    if (k < 0 || k >= 8 || !b) return 0;
+    if (!Spieler_Screen_Bild(1261 + k, z, icon->x, icon->y, true))
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 4, 8));
+    const char* l = Spieler_Einsetzen_Taktik_Label(k, b[k] % 3);
+    schreiben(z, 4, icon->x + 2, icon->y + 10, farbe(15, 15, 15), l ? l : "");
+    return 0;
+}
+
+int32_t taktik_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Spieler_Einsetzen_Taktik_Klick(icon->nummer)) return 0;
+    for (int32_t k = 0; k < 8; ++k)
+        if (Menue_Icon* i = icon_nr(TRAINING_TAKTIK_ERSTE + k)) i->refresh = 1;
+    return 1;
+}
+
 int32_t text_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
-    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 3, 6));
+    if (!grund(z, icon)) Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 3, 6));
     schreiben(z, 4, icon->x, icon->y + 11, farbe(15, 15, 15), icon->hilfetext ? icon->hilfetext : "");
     return 0;
 }
@@ -225,9 +261,14 @@ int32_t regler_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
-    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(4, 4, 6));
     const int32_t w = Spieler_Training_Regler_Wert() * (icon->breite - 6) / TRAINING_BAELLE;
-    Grafik_Rechteck_Fuellen(z, icon->x + 1, icon->y + 4, w, icon->hoehe - 8, farbe(10, 12, 15));
+    if (grund(z, icon)) {
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y + 5, w, 4, farbe(10, 12, 15));
+        if (Spieler_Screen_Bild(TRAINING_BILD_GRIFF, z, icon->x + w, icon->y)) return 0;
+    } else {
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(4, 4, 6));
+        Grafik_Rechteck_Fuellen(z, icon->x + 1, icon->y + 4, w, icon->hoehe - 8, farbe(10, 12, 15));
+    }
     Grafik_Rechteck_Fuellen(z, icon->x + w, icon->y, 6, icon->hoehe, farbe(15, 15, 15));
     return 0;
 }
@@ -318,6 +359,13 @@ void liste_bauen()
         s.klick = schalter_klick;
         s.hilfetext = "Trainierte Taktik";
         hinzu(s);
+    }
+    // the current tactic, two columns of four on the left; the trained one beside it (the switches)
+    for (int32_t k = 0; k < 8; ++k) {
+        Menue_Icon t = vorlage(TRAINING_TAKTIK_ERSTE + k, 20 + 70 * (k % 2), 64 + 16 * (k / 2), 68, 12, 4, taktik_zeichnen);
+        t.klick = taktik_klick;
+        t.hilfetext = "Aktuelle (Spiel-)Taktik";
+        hinzu(t);
     }
     for (int32_t k = 0; k < TRAINING_HANDSCHUHE; ++k) {
         Menue_Icon g = vorlage(TRAINING_HANDSCHUH_ERSTER + k, TRAINING_RESERVE_X, TRAINING_RESERVE_Y, 12, 12, 5,
@@ -786,10 +834,17 @@ int32_t Spieler_Training_KO_Anzeige(Menue_Icon* icon, uint32_t)
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
     const int32_t w = std::clamp(Spieler_Training_KO_Wert(), 0, 99);
-    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 3, 6));
+    const bool bilder = grund(z, icon);
+    if (!bilder) Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 3, 6));
     Grafik_Printf(z, Font(4), "^c%05d%2d", icon->x + 8, icon->y + 12, int(farbe(15, 15, 15)), w);
     Grafik_Printf(z, Font(4), "^c%05dK.O.", icon->x + 4, icon->y + icon->hoehe - 2, int(farbe(15, 15, 0)));
     const int32_t segmente = w * 16 / 100;
+    // the bar's lit part from below: segment s on the picture's rows 48 - 3 (s + 1) and the next
+    const int32_t fuss = icon->y + icon->hoehe - 16;
+    if (bilder && segmente > 0 &&
+        Spieler_Screen_Bild(TRAINING_BILD_KO, z, icon->x + 10, fuss - 3 * segmente, true, 0, TRAINING_KO_H - 3 * segmente,
+                            TRAINING_KO_B, 3 * segmente))
+        return 0;
     for (int32_t s = 0; s < segmente; ++s)
         Grafik_Rechteck_Fuellen(z, icon->x + 10, icon->y + icon->hoehe - 16 - 3 * (s + 1), 16, 2,
                                 s < 8 ? farbe(4, 13, 4) : s < 12 ? farbe(15, 12, 0) : farbe(15, 3, 2));

@@ -26,8 +26,11 @@
 #include "screens/spieler_kontext_menue.h"
 #include "screens/spieler_schirme.h"
 #include "screens/spieler_vereinsauswahl.h"
+#include "screens/spielervergleich_bilder.h"
+#include "toolkit/event.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/screen.h"
+#include "toolkit/ziehen.h"
 #include "network/internet_read.h"
 #include "platform/bytes.h"
 #include "platform/print.h"
@@ -493,6 +496,23 @@ void Spieler_Spielervergleich_Bereich_Setzen(int32_t icon, int32_t wert)
     datum_setzen(b, bis);
 }
 
+int32_t Spieler_Spielervergleich_Griff_Wert(int32_t y, int32_t hoch)
+{
+    if (hoch <= 1) return 1;
+    const int32_t spur = VERGLEICH_SPUR_UNTEN - VERGLEICH_SPUR_OBEN;
+    const int32_t stelle = std::clamp(y, VERGLEICH_SPUR_OBEN, VERGLEICH_SPUR_UNTEN) - VERGLEICH_SPUR_OBEN;
+    // position value 1 at the top .. hoch at the foot; the value runs the other way
+    const int32_t q = 1 + (stelle * (hoch - 1) + spur / 2) / spur;
+    return hoch + 1 - q;
+}
+
+int32_t Spieler_Spielervergleich_Griff_Y(int32_t wert, int32_t hoch)
+{
+    if (hoch <= 1) return VERGLEICH_SPUR_UNTEN;
+    const int32_t spur = VERGLEICH_SPUR_UNTEN - VERGLEICH_SPUR_OBEN;
+    return VERGLEICH_SPUR_OBEN + ((hoch - std::clamp(wert, 1, hoch)) * spur + (hoch - 1) / 2) / (hoch - 1);
+}
+
 // ---- competition buttons ----------------------------------------------------------------------
 
 namespace {
@@ -613,13 +633,14 @@ int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
-    Grafik_Rechteck_Fuellen(z, 0, 40, 600, 440, farbe(2, 3, 6));
+    if (!Spieler_Screen_Bild(VERGLEICH_BILD_HINTERGRUND, z, 0, 40, true))
+        Grafik_Rechteck_Fuellen(z, 0, 40, 600, 440, farbe(2, 3, 6));
     schreiben(z, 3, 330, 70, farbe(15, 15, 0), "Spielervergleich");
     static const char* const NAMEN[] = {"Alle", "TW", "ABW", "MF", "ST", "Elf", "Club"};
     for (int32_t i = 0; i < 7; ++i) schreiben(z, 4, 8, 120 + 28 * i, farbe(12, 12, 12), NAMEN[i]);
     schreiben(z, 4, 8, 316, farbe(12, 12, 12), "Manager");
-    schreiben(z, 4, 8, 350, farbe(12, 12, 12), "Minuten");
-    schreiben(z, 4, 8, 390, farbe(12, 12, 12), "Spieltage");
+    schreiben(z, 4, 82, 228, farbe(12, 12, 12), "Min.");
+    schreiben(z, 4, 116, 228, farbe(12, 12, 12), "Tag");
     return 0;
 }
 
@@ -631,32 +652,52 @@ int32_t bereich_zeichnen(Menue_Icon* icon, uint32_t)
     if (!z || !icon) return 0;
     const bool tag = icon->nummer == TAG_A || icon->nummer == TAG_B;
     const bool aktiv = !tag || Spieler_Spielervergleich_Spieltag_Bereich().aktiv;
-    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, aktiv ? farbe(4, 6, 10) : farbe(3, 3, 4));
-    char t[32];
-    const bool erster = icon->nummer == MIN_A || icon->nummer == TAG_A;
-    if (aktiv) std::snprintf(t, sizeof t, "%s %d", erster ? "von" : "bis", Spieler_Spielervergleich_Bereich_Wert(icon->nummer));
-    else std::snprintf(t, sizeof t, "%s", erster ? "alle" : "");
-    schreiben(z, 4, icon->x + 3, icon->y + 11, aktiv ? farbe(15, 15, 15) : farbe(8, 8, 8), t);
+    if (!Spieler_Screen_Bild(VERGLEICH_BILD_GRIFF + (aktiv ? 0 : 1), z, icon->x, icon->y, true))
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, aktiv ? farbe(4, 6, 10) : farbe(3, 3, 4));
+    char t[8] = "-";
+    if (aktiv) std::snprintf(t, sizeof t, "%d", Spieler_Spielervergleich_Bereich_Wert(icon->nummer));
+    Grafik_Printf(z, Font(4), "^c%05d^tz%04d%s", icon->x, icon->y + 9, int(aktiv ? farbe(15, 15, 15) : farbe(8, 8, 8)),
+                  icon->breite, t);
     return 0;
 }
 
-int32_t bereich_klick(Menue_Icon* icon, uint32_t flags)
+int32_t griff_hoch(int32_t nummer)
+{
+    return nummer == MIN_A || nummer == MIN_B ? Spieler_Spielervergleich_Max_Spielminute()
+                                              : Spieler_Spielervergleich_Spieltag_Bereich().max;
+}
+
+// A handle dropped: its top gives the value; the list is built again, which puts the handles.
+void griff_abgelegt(Menue_Move_Struktur*, Menue_Icon* icon, int32_t, int32_t y, uint32_t code)
+{
+    if (code != 0x80 || !icon) return;
+    Spieler_Spielervergleich_Bereich_Setzen(icon->nummer, Spieler_Spielervergleich_Griff_Wert(y, griff_hoch(icon->nummer)));
+    Spieler_Spielervergleich_Scrollscreen_Bauen();
+}
+
+// A click without a drag steps the handle: left one up, right one down (five for minutes).
+int32_t griff_klick(Menue_Icon* icon, uint32_t flags)
 {
     if (!icon) return 0;
     const int32_t schritt = (icon->nummer == MIN_A || icon->nummer == MIN_B) ? 5 : 1;
     const int32_t v = Spieler_Spielervergleich_Bereich_Wert(icon->nummer);
-    Spieler_Spielervergleich_Bereich_Setzen(icon->nummer, (flags & 8) ? v - schritt : v + schritt);
-    for (int32_t n : {MIN_A, MIN_B, TAG_A, TAG_B})
-        if (Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(n)) i->refresh = 1;
+    Spieler_Spielervergleich_Bereich_Setzen(icon->nummer, (flags & KLICK_RECHTS) ? v - schritt : v + schritt);
     Spieler_Spielervergleich_Scrollscreen_Bauen();
     return 1;
 }
+
+// The bars' columns: first and last minute, first and last match day.
+constexpr int32_t GRIFF_B = 16, GRIFF_H = 10;
+int16_t griff_x(int32_t nummer) { return nummer == MIN_A ? 80 : nummer == MIN_B ? 96 : nummer == TAG_A ? 114 : 130; }
+Menue_Move_Struktur griff_move[4];
 
 int32_t schalter_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
-    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, knopf(icon->nummer) ? farbe(15, 9, 0) : farbe(5, 5, 6));
+    const bool an = knopf(icon->nummer);
+    if (!Spieler_Screen_Bild(VERGLEICH_BILD_SCHALTER + (an ? 1 : 0), z, icon->x, icon->y, true))
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, an ? farbe(15, 9, 0) : farbe(5, 5, 6));
     return 0;
 }
 
@@ -664,7 +705,9 @@ int32_t wettbewerb_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
-    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, knopf(icon->nummer) ? farbe(15, 12, 2) : farbe(4, 5, 8));
+    const bool an = knopf(icon->nummer);
+    if (!Spieler_Screen_Bild(VERGLEICH_BILD_WETTBEWERB + (an ? 1 : 0), z, icon->x, icon->y))
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, an ? farbe(15, 12, 2) : farbe(4, 5, 8));
     const char* n = icon->hilfetext ? icon->hilfetext : "";
     char kurz[6] = {};
     std::snprintf(kurz, sizeof kurz, "%.4s", n);
@@ -677,6 +720,7 @@ int32_t text_zeichnen(Menue_Icon* icon, uint32_t)
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
     if (icon->nummer == KRITERIUM) {
+        Spieler_Screen_Bild(VERGLEICH_BILD_KRITERIUM, z, icon->x, icon->y, true);
         schreiben(z, 3, 75 - int32_t(std::strlen(ueberschrift)) * 4, icon->y + 14, farbe(15, 15, 0), ueberschrift);
         return 0;
     }
@@ -735,6 +779,7 @@ int32_t pfeil_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
+    if (Spieler_Screen_Bild(VERGLEICH_BILD_PFEIL + (icon->nummer == HOCH ? 0 : 1), z, icon->x, icon->y, true)) return 0;
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(4, 6, 10));
     schreiben(z, 4, icon->x + 3, icon->y + 11, farbe(15, 15, 15), icon->nummer == HOCH ? "-" : "+");
     return 0;
@@ -817,10 +862,15 @@ void liste_bauen()
     m.klick = Spieler_Spielervergleich_Knopf_Klick;
     m.hilfetext = "Nur Spieler Manager-Vereinen berücksichtigen";
     liste[liste_n++] = m;
-    for (int32_t n : {MIN_A, MIN_B, TAG_A, TAG_B}) {
+    for (int32_t k = 0; const int32_t n : {MIN_A, MIN_B, TAG_A, TAG_B}) {
         const bool tag = n == TAG_A || n == TAG_B;
-        Menue_Icon b = vorlage(n, (n == MIN_A || n == TAG_A) ? 8 : 76, tag ? 396 : 356, 64, 14, 4, bereich_zeichnen);
-        b.klick = bereich_klick;
+        const int16_t x = griff_x(n);
+        griff_move[k] = Menue_Move_Struktur{-1, 0, griff_abgelegt, nullptr,
+                                            {x, int16_t(VERGLEICH_SPUR_OBEN), int16_t(x + GRIFF_B), int16_t(VERGLEICH_SPUR_UNTEN + GRIFF_H)},
+                                            nullptr, -1};
+        Menue_Icon b = vorlage(n, x, VERGLEICH_SPUR_UNTEN, GRIFF_B, GRIFF_H, 5, bereich_zeichnen);
+        b.move = &griff_move[k++];
+        b.klick = griff_klick;
         b.flags |= ICON_RECHTE_TASTE;
         b.hilfetext = "Spielminuten";
         if (tag) b.mausover = [](Menue_Icon*) { return Spieler_Spielervergleich_Spieltag_Bereich().hilfe; };
@@ -840,6 +890,21 @@ void liste_bauen()
         liste[liste_n++] = p;
     }
     liste[liste_n] = Menue_Icon_Listenende();
+}
+
+// Each handle at its value's place; the match-day handles drag only while their bar is usable.
+void griffe_setzen()
+{
+    const bool tage = Spieler_Spielervergleich_Spieltag_Bereich().aktiv;
+    for (int32_t n : {MIN_A, MIN_B, TAG_A, TAG_B}) {
+        Menue_Icon* i = Menue_Screen_Icon_Ist_Vorhanden(n) ? Menue_Screen_Icon_Aus_Nummer(n) : nullptr;
+        if (!i) continue;
+        const bool ziehbar = (n != TAG_A && n != TAG_B) || tage;
+        i->y = int16_t(ziehbar ? Spieler_Spielervergleich_Griff_Y(Spieler_Spielervergleich_Bereich_Wert(n), griff_hoch(n))
+                               : VERGLEICH_SPUR_UNTEN);
+        i->flags = ziehbar ? (i->flags | ICON_ZIEHBAR) : (i->flags & ~uint32_t(ICON_ZIEHBAR));
+        i->refresh = 1;
+    }
 }
 
 }  // namespace
@@ -875,6 +940,7 @@ void Spieler_Spielervergleich_Scrollscreen_Bauen()
     }
     zeilen_anzahl = e.zeilen;
     erste_zeile = 0;
+    griffe_setzen();
     Menue_Bereich_Refresh(0, 0, 40, 600, 480);
 }
 
@@ -914,5 +980,5 @@ int32_t Spieler_Spielervergleich_Oeffnen(Menue_Icon*, uint32_t)
 
 void Spieler_Spielervergleich_Registrieren() { Spieler_Screen_Oeffner_Setzen(0, Spieler_Spielervergleich_Oeffnen); }
 
-void Spieler_Spielervergleich_Titelbild() { Spieler_Screen_Titelbild(1226); }
-void Spieler_Spielervergleich_Titelbild_2() { Spieler_Screen_Titelbild(1228); }
+void Spieler_Spielervergleich_Titelbild() { Spieler_Screen_Titelbild(VERGLEICH_BILD_TITEL); }
+void Spieler_Spielervergleich_Titelbild_2() { Spieler_Screen_Titelbild(VERGLEICH_BILD_TITEL_2); }

@@ -77,6 +77,11 @@ Spielervergleich_Spieltage Spieler_Spielervergleich_Spieltag_Bereich();
 // never set), and a new value, clamped to the range, the other handle pushed along.
 int32_t Spieler_Spielervergleich_Bereich_Wert(int32_t icon);
 void Spieler_Spielervergleich_Bereich_Setzen(int32_t icon, int32_t wert);
+// The handles are dragged on a track from y 232 to 436 (their tops), the range's top at the top:
+// a handle's top to its value in 1..hoch and back.
+constexpr int32_t VERGLEICH_SPUR_OBEN = 232, VERGLEICH_SPUR_UNTEN = 436;
+int32_t Spieler_Spielervergleich_Griff_Wert(int32_t y, int32_t hoch);
+int32_t Spieler_Spielervergleich_Griff_Y(int32_t wert, int32_t hoch);
 // A club chosen in the club menu (-1: none).
 void Spieler_Spielervergleich_Verein_Setzen(int32_t team);
 // A criterion chosen in the sort menu.

@@ -12,6 +12,9 @@
 #include "economy/werbung_schirm.h"
 #include "tools/datagen/werbung_banden.h"
 #include "screens/spieler_bilder.h"
+#include "screens/spieler_training_bilder.h"
+#include "screens/spieler_edit_bilder.h"
+#include "screens/spielervergleich_bilder.h"
 #include "match/pitch/spielfeld_animationen.h"
 #include "matchview/live/spielszenen_grafik.h"
 #include "matchview/live/spielszenen_szenerie.h"
@@ -169,6 +172,14 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 1227, 1227, BILD, 320, 120, 0, 16, true, "Titelbild der Transfersuche");
     bereich(v, scr, 1226, 1226, BILD, 320, 120, 0, 16, true, "Titelbild des Spielervergleichs");
     bereich(v, scr, 1228, 1228, BILD, 320, 120, 0, 16, true, "Zweites Titelbild des Spielervergleichs");
+    // The player comparison: background, toggles, criterion button, competition buttons, range
+    // handles and paging arrows.
+    bereich(v, scr, VERGLEICH_BILD_HINTERGRUND, VERGLEICH_BILD_HINTERGRUND, BILD, 600, 440, 0, 16, false, "Spielervergleich: Hintergrund (bei 0, 40)");
+    bereich(v, scr, VERGLEICH_BILD_SCHALTER, VERGLEICH_BILD_SCHALTER + 1, BILD, 14, 14, 0, 16, false, "Spielervergleich: Schalter aus/an (Icons 1671-1677, 1712)");
+    bereich(v, scr, VERGLEICH_BILD_KRITERIUM, VERGLEICH_BILD_KRITERIUM, BILD, 150, 18, 0, 16, false, "Spielervergleich: Kriterium-Knopf (Icon 1713)");
+    bereich(v, scr, VERGLEICH_BILD_WETTBEWERB, VERGLEICH_BILD_WETTBEWERB + 1, BILD, 32, 32, 0, 16, true, "Spielervergleich: Wettbewerbsknopf aus/an");
+    bereich(v, scr, VERGLEICH_BILD_GRIFF, VERGLEICH_BILD_GRIFF + 1, BILD, 16, 10, 0, 16, false, "Spielervergleich: Griff Minuten/Spieltage (+1 inaktiv)");
+    bereich(v, scr, VERGLEICH_BILD_PFEIL, VERGLEICH_BILD_PFEIL + 1, BILD, 14, 14, 0, 16, false, "Spielervergleich: Blaettern hoch/runter");
     bereich(v, scr, 1347, 1350, BILD, 30, 30, 0, 16, true, "Transfersuche: Assistent (Icon gleicher Nummer)");
     bereich(v, scr, 1351, 1362, BILD, 13, 12, 0, 16, true, "Transfersuche: Zeichen der Schalter (Icon gleicher Nummer)");
     // The line-up screen: background with the pitch, tactic faces, stored line-ups, slider,
@@ -195,6 +206,24 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, SUCHE_BILD_AKTIV, SUCHE_BILD_AKTIV + 1, BILD, 10, 10, 0, 16, false, "Transfersuche: Aktiv-Schalter (+1 an)");
     bereich(v, scr, SUCHE_BILD_REGLER, SUCHE_BILD_REGLER, BILD, 8, 8, 0, 16, false, "Transfersuche: Griff eines Balkens");
     bereich(v, scr, SUCHE_BILD_ECKE, SUCHE_BILD_ECKE, BILD, 7, 7, 0, 16, false, "Transfersuche: Raum-Ecke");
+    // The training page: background with the kind areas, slider handle, ball, glove, the
+    // highlight frames, the K.O. bar and the trained tactic's switches (3 x switch + state).
+    bereich(v, scr, TRAINING_BILD_HINTERGRUND, TRAINING_BILD_HINTERGRUND, BILD, 600, 440, 0, 16, false, "Training: Hintergrund mit 17 Trainingsarten (bei 0, 40)");
+    bereich(v, scr, TRAINING_BILD_GRIFF, TRAINING_BILD_GRIFF, BILD, TRAINING_GRIFF_B, TRAINING_GRIFF_H, 0, 16, true, "Training: Griff des Reglers (Icon 1498)");
+    bereich(v, scr, TRAINING_BILD_BALL, TRAINING_BILD_HANDSCHUH, BILD, 12, 12, 0, 16, true, "Training: Ball, Handschuh");
+    bereich(v, scr, TRAINING_BILD_RAHMEN, TRAINING_BILD_RAHMEN_TW, BILD, TRAINING_FLAECHE_B, TRAINING_FLAECHE_H, 0, 16, true, "Training: Rahmen Feldspieler-/Torwart-Art (Icons 1628-1642)");
+    bereich(v, scr, TRAINING_BILD_KO, TRAINING_BILD_KO, BILD, TRAINING_KO_B, TRAINING_KO_H, 0, 16, false, "Training: K.O.-Balken (16 Segmente)");
+    bereich(v, scr, TRAINING_BILD_SCHALTER, TRAINING_BILD_SCHALTER + 23, BILD, TRAINING_SCHALTER_B, TRAINING_SCHALTER_H, 0, 16, false, "Training: Taktik-Schalter (3 x Schalter + Stufe)");
+    // The player and club editors: windows, field faces, category buttons, the perspective pitch
+    // and its handles, an empty crest's place.
+    bereich(v, scr, EDIT_BILD_SPIELER, EDIT_BILD_SPIELER, BILD, 290, 250, 0, 16, false, "Spieler-Editor: Fenster");
+    bereich(v, scr, EDIT_BILD_VEREIN, EDIT_BILD_VEREIN, BILD, 400, 252, 0, 16, false, "Vereins-Editor: Fenster");
+    bereich(v, scr, EDIT_BILD_FELD, EDIT_BILD_FELD + 1, BILD, EDIT_FELD_B, EDIT_FELD_H, 0, 16, false, "Editoren: Feld (+1 nicht waehlbar)");
+    bereich(v, scr, EDIT_BILD_KATEGORIE, EDIT_BILD_KATEGORIE + 1, BILD, 14, 14, 0, 16, false, "Spieler-Editor: Gesichtskategorie (+1 leer)");
+    bereich(v, scr, EDIT_BILD_SPIELFELD, EDIT_BILD_SPIELFELD, BILD, 117, 71, 0, 16, false, "Spieler-Editor: Spielfeld in Perspektive");
+    bereich(v, scr, EDIT_BILD_GRIFF, EDIT_BILD_GRIFF + 1, BILD, 7, 7, 0, 16, true, "Spieler-Editor: Positionsgriff (+1 im Tor)");
+    bereich(v, scr, EDIT_BILD_TORGRIFF, EDIT_BILD_TORGRIFF + 1, BILD, 12, 4, 0, 16, false, "Spieler-Editor: Torgriff (+1 an)");
+    bereich(v, scr, EDIT_BILD_WAPPEN, EDIT_BILD_WAPPEN, BILD, 40, 40, 0, 16, false, "Vereins-Editor: Platz des Wappens");
     // The kit figures of the player editors: eight 8-bit frames each, and the figures' palette.
     v.push_back({scr, 2881, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Feldspieler (8 Bilder)"});
     v.push_back({scr, 3170, SPRITE_LISTE, 24, 40, 8, 8, false, "Trikotfigur Torwart mit Handschuhen (8 Bilder)"});

@@ -58,6 +58,9 @@ bool Oekonomie_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __att
 bool Uebersicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Aufstellung_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Detail_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+bool Training_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+bool Vergleich_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+bool Edit_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 
 namespace {
 
@@ -73,6 +76,9 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
     if (Uebersicht_Bild_Erzeugen && Uebersicht_Bild_Erzeugen(e, b)) return b;
     if (Aufstellung_Bild_Erzeugen && Aufstellung_Bild_Erzeugen(e, b)) return b;
     if (Detail_Bild_Erzeugen && Detail_Bild_Erzeugen(e, b)) return b;
+    if (Training_Bild_Erzeugen && Training_Bild_Erzeugen(e, b)) return b;
+    if (Vergleich_Bild_Erzeugen && Vergleich_Bild_Erzeugen(e, b)) return b;
+    if (Edit_Bild_Erzeugen && Edit_Bild_Erzeugen(e, b)) return b;
     b.width = e.width;
     b.height = e.height;
     b.depth = 16;
