@@ -23,6 +23,9 @@ struct Seite {
     bool hatte_mitspieler = false;
     bool neu_raus = false;
     uint32_t aktion = 0;
+    // Signals of the side's latest minute: each shoot-out kick repeats the minute.
+    int32_t zahl_minute = -1;
+    int32_t zahl = 0;
 };
 
 struct Sync {
@@ -35,6 +38,7 @@ struct Sync {
     bool langsam_gemeldet = false;
     const Spielfeld_Record* record = nullptr;
     int32_t letzte_minute = 0;
+    int32_t kicks = 0;  // shoot-out kicks set up here; the record waits until every side has signalled them
 };
 
 std::map<int32_t, Sync> syncs;
@@ -82,10 +86,20 @@ void spiegeln(Spielfeld_Record* r, const Sync& s)
     for (int32_t k = 0; k < 2; ++k) r->netz_seite[k] = s.seite[k].flags;
 }
 
-void bit_setzen(Seite& s, uint32_t m)
+void bit_setzen(Seite& s, uint32_t m, bool zaehlen = true)
 {
-    if (m < uint32_t(SPIELFELD_NETZ_MINUTEN)) s.bits[m / 8] |= uint8_t(1u << (m % 8));
+    if (m >= uint32_t(SPIELFELD_NETZ_MINUTEN)) return;
+    s.bits[m / 8] |= uint8_t(1u << (m % 8));
+    if (!zaehlen) return;
+    if (int32_t(m) > s.zahl_minute) {
+        s.zahl_minute = int32_t(m);
+        s.zahl = 0;
+    }
+    if (int32_t(m) == s.zahl_minute) ++s.zahl;
 }
+
+// The kicks a side has signalled at the record's minute.
+int32_t kicks_gemeldet(const Seite& s, const Spielfeld_Record* r) { return s.zahl_minute == r->minute ? s.zahl : 0; }
 
 bool bit(const Seite& s, int32_t m)
 {
@@ -163,25 +177,28 @@ uint8_t Spielfeld_Netz_Flags(const Spielfeld_Record* r, int32_t seite)
     return r && seite >= 0 && seite < 2 ? sync_von(r).seite[seite].flags : 0;
 }
 
-void Spielfeld_Minute_Ende(Spielfeld_Record* r, int32_t m)
+// This PC's sides have played minute m (or, kick = true, set up a shoot-out kick at minute m):
+// they take it and the peers hear of it; the record then waits for the other sides.
+static void melden(Spielfeld_Record* r, int32_t m, bool kick)
 {
-    if (!r || m < 0 || m >= SPIELFELD_NETZ_MINUTEN || !vernetzt(r)) return;
     Sync& s = sync_von(r);
     uint8_t block[STEUERSIGNAL_ANWEISUNGEN];
     Spielfeld_Anweisungen_Lesen(*r, block);
     const uint32_t jetzt = Netz_Zeit();
+    if (kick) ++s.kicks;
     if (ist_client()) {
         const int32_t eigen = Netz_Get_Eigenes_Team();
         const int32_t k = int32_t(r->team[0]) == eigen ? 0 : 1;
         bit_setzen(s.seite[k], uint32_t(m));
         // A change this minute's take queued for the own side goes with the signal.
-        const bool aenderung = Bytes_Hole16(block + 2 * k) == uint16_t(m + 2);
-        if (!s.langsam_gemeldet && jetzt - s.minute_start > STEUERSIGNAL_WARTEZEIT) {
+        const bool aenderung = !kick && Bytes_Hole16(block + 2 * k) == uint16_t(m + 2);
+        if (!kick && !s.langsam_gemeldet && jetzt - s.minute_start > STEUERSIGNAL_WARTEZEIT) {
             s.langsam_gemeldet = true;
             Steuersignal_Client_Senden(SIGNAL_LANGSAM);
         }
-        // One signal a minute for the club: the server frees the minute in all its records.
-        if (gesendet_minute != m || gesendet_team != eigen || aenderung) {
+        // One signal a minute for the club: the server frees the minute in all its records. Each
+        // kick repeats the minute and is signalled on its own.
+        if (kick || gesendet_minute != m || gesendet_team != eigen || aenderung) {
             gesendet_minute = m;
             gesendet_team = eigen;
             Steuersignal_Client_Minute(uint32_t(m), r->periode, aenderung ? block : nullptr);
@@ -196,13 +213,25 @@ void Spielfeld_Minute_Ende(Spielfeld_Record* r, int32_t m)
         Steuersignal_Minute_Vormerken(teams, lokal, uint32_t(m), r->periode);
         for (int32_t k = 0; k < 2; ++k) {
             if (teams[k] != Server_Team || !hat_mitspieler(teams[1 - k])) continue;
-            const bool aenderung = Bytes_Hole16(block + 2 * k) == uint16_t(m + 2);
+            const bool aenderung = !kick && Bytes_Hole16(block + 2 * k) == uint16_t(m + 2);
             Steuersignal_Server_Eigene_Minute(teams[1 - k], teams[k], uint32_t(m), r->periode, aenderung ? block : nullptr);
         }
     }
     s.wartet = m;
     s.warte_seit = jetzt;
     spiegeln(r, s);
+}
+
+void Spielfeld_Minute_Ende(Spielfeld_Record* r, int32_t m)
+{
+    if (!r || m < 0 || m >= SPIELFELD_NETZ_MINUTEN || !vernetzt(r)) return;
+    melden(r, m, false);
+}
+
+void Spielfeld_Netz_Elfmeter(Spielfeld_Record* r)
+{
+    if (!r || r->minute >= SPIELFELD_NETZ_MINUTEN || !vernetzt(r)) return;
+    melden(r, r->minute, true);
 }
 
 bool Spielfeld_Netz_Wartet(const Spielfeld_Record* r)
@@ -215,7 +244,8 @@ bool Spielfeld_Netz_Wartet(const Spielfeld_Record* r)
         return false;
     Sync& s = it->second;
     for (const Seite& seite : s.seite)
-        if (!(seite.flags & SPIELFELD_NETZ_RAUS) && !bit(seite, s.wartet)) return true;
+        if (!(seite.flags & SPIELFELD_NETZ_RAUS) && (!bit(seite, s.wartet) || kicks_gemeldet(seite, r) < s.kicks))
+            return true;
     s.wartet = -1;
     s.minute_start = Netz_Zeit();
     return false;
@@ -244,8 +274,12 @@ int32_t Spielfeld_Server_Freigabe_Empfangen(int32_t team, uint32_t m, uint32_t w
         // The server has played minute m for the sides it plays.
         je_seite_des_teams(team, [&](Spielfeld_Record* r, int32_t k) {
             const int32_t gegner = int32_t(r->team[1 - k]);
-            if (gegner == Server_Team || !(Team_Wert(TEAM_STATUS, gegner, 0, TEAM_LESEN) & 32))
+            // The server's own manager's side comes with a message of its own.
+            if (gegner == Server_Team) {
+                bit_setzen(sync_von(r).seite[1 - k], m, false);
+            } else if (!(Team_Wert(TEAM_STATUS, gegner, 0, TEAM_LESEN) & 32)) {
                 bit_setzen(sync_von(r).seite[1 - k], m);
+            }
         });
     } else {
         je_seite_des_teams(team, [&](Spielfeld_Record* r, int32_t k) {
@@ -345,7 +379,8 @@ void Spielfeld_Netz_Pruefen_Mitspieler(int32_t team)
             Steuersignal_Client_Raus(team);
             return;
         }
-        const bool wartet = s.wartet >= 0 && !bit(seite, s.wartet) && jetzt - s.warte_seit >= STEUERSIGNAL_WARTEZEIT;
+        const bool offen = !bit(seite, s.wartet) || kicks_gemeldet(seite, r) < s.kicks;
+        const bool wartet = s.wartet >= 0 && offen && jetzt - s.warte_seit >= STEUERSIGNAL_WARTEZEIT;
         if (wartet || (seite.flags & SPIELFELD_NETZ_LANGSAM)) {
             raus(r, k);
             Steuersignal_Zu_Langsam(team);

@@ -13,6 +13,10 @@ constexpr int32_t SPIELFELD_NETZ_MINUTEN = 200;
 
 // Spielfeld_Minute_Ende and Spielfeld_Netz_Wartet, which the frame step calls, are declared in
 // match/spielfeld.h.
+// A shoot-out kick set up on a networked record: a client signals the record's minute again, the
+// server releases it for its sides, and the record waits until every side that is not out has
+// set up this kick, so that no PC takes a kick ahead of the others.
+void Spielfeld_Netz_Elfmeter(Spielfeld_Record* r);
 // Whether a side has played a minute.
 bool Spielfeld_Netz_Freigegeben(const Spielfeld_Record* r, int32_t seite, int32_t minute);
 uint8_t Spielfeld_Netz_Flags(const Spielfeld_Record* r, int32_t seite);

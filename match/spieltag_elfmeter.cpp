@@ -7,6 +7,7 @@
 #include "competitions/spiele.h"
 #include "match/pitch/spielfeld_standard.h"
 #include "match/spielfeld.h"
+#include "match/spielfeld_netz.h"
 #include "match/spieltag.h"
 #include "match/spieltag_intern.h"
 #include "platform/print.h"
@@ -123,6 +124,7 @@ void kick_aufstellen(int32_t spiel, const Spielfeld_Record* r, const Spieltag_El
         for (int32_t s = 16 * k; s < 16 * k + 16 && slot < 0; ++s)
             if (r->spieler[s].spnr >= 0 && uint32_t(r->spieler[s].spnr) == x.schuetzen[k][x.index[k]]) slot = s;
     Spielfeld_Elfmeterschiessen_Aufstellen(spiel, k, slot);
+    Spielfeld_Netz_Elfmeter(Spielfeld_Get_Spiel(spiel));
 }
 
 // The state of the game: through the cursor when it stands on the game, else by search.

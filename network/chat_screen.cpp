@@ -1,5 +1,5 @@
-// The chat screen: the messages, the crests of the connected clubs, a text entry and an OK button
-// over a copy of the screen that was there.
+// The chat screen, a gadget-list screen: the messages, the crests of the connected clubs, a text
+// entry and an OK button over a copy of the screen that was there.
 #include <cstdio>
 #include <cstring>
 
@@ -16,9 +16,12 @@
 #include "network/chat.h"
 #include "network/chat_intern.h"
 #include "platform/bytes.h"
-#include "platform/maus.h"
 #include "platform/os/os.h"
 #include "platform/timer.h"
+#include "platform/maus.h"
+#include "platform/print.h"
+#include "platform/win95.h"
+#include "toolkit/btnscreen.h"
 #include "toolkit/hauptmenue.h"
 #include "toolkit/key_input.h"
 #include "toolkit/kontextmenue.h"
@@ -33,16 +36,58 @@ constexpr int32_t EINGABE_X = 16, EINGABE_Y = 428, EINGABE_W = 448, EINGABE_H = 
 constexpr int32_t OK_X = 500, OK_Y = 424, OK_W = 94, OK_H = 26;
 constexpr int32_t ZEILE_H = 12, ZEILEN_MAX = 30;
 constexpr uint32_t BLINKEN_MS = 350;
+constexpr uint32_t LOSLASSEN_MS = 2000;
 
 Chat_Eingabe eingabe{};
-Rastport* hintergrund = nullptr;
+Rastport* vorher = nullptr;  // the screen the chat opened over, back when it closes
 bool erster_aufruf = true;
 bool cursor_an = true;
 uint32_t blink_zeit = 0;
-bool maus_war_unten = false;
+bool ok_gedrueckt = false;
 
-// Page 0 goes through to the display at once, over whatever the menu shows.
-Rastport* ziel() { return Grafik_Seite_0; }
+const char* hilfe_nachrichten(Btnscreen_Gadget*, int32_t) { return "Die letzten Nachrichten der Mitspieler."; }
+const char* hilfe_wappen(Btnscreen_Gadget*, int32_t)
+{
+    return "Die Vereine der Mitspieler im Netz; hervorgehoben, wer gerade im Chat ist.";
+}
+const char* hilfe_eingabe(Btnscreen_Gadget*, int32_t)
+{
+    return "Hier tippen Sie Ihre Nachricht; Enter schickt sie an alle. \"/me\" spricht für Ihren Verein.";
+}
+const char* hilfe_ok(Btnscreen_Gadget*, int32_t) { return "Chat verlassen"; }
+void ok_klick(Btnscreen_Gadget*) { ok_gedrueckt = true; }
+
+// The screen's gadgets draw into bitmaps of their own; the driver shows them on page 0.
+Btnscreen_Gadget gadget(int32_t x, int32_t y, int32_t w, int32_t h, int32_t prioritaet, Btnscreen_Text_Prozedur hilfe,
+                        Btnscreen_Gadget* next)
+{
+    Btnscreen_Gadget g{};
+    g.x = x;
+    g.y = y;
+    g.w = w;
+    g.h = h;
+    g.resfile = g.resource = -1;
+    g.flag_a = BTN_A_SICHTBAR | (hilfe ? BTN_A_HILFE : 0);
+    g.klick_sound = -1;
+    g.modus = 1;
+    g.prioritaet = prioritaet;
+    g.hilfetext = hilfe;
+    g.next = next;
+    return g;
+}
+
+Btnscreen_Gadget chat_screen_ok_lb = [] {
+    Btnscreen_Gadget g = gadget(OK_X, OK_Y, OK_W, OK_H, 2, hilfe_ok, nullptr);
+    g.flag_a |= BTN_A_GLUEHT;
+    g.links = ok_klick;
+    return g;
+}();
+Btnscreen_Gadget chat_eingabe = gadget(EINGABE_X, EINGABE_Y, EINGABE_W, EINGABE_H, 1, hilfe_eingabe, &chat_screen_ok_lb);
+Btnscreen_Gadget chat_wappen = gadget(WAPPEN_X, WAPPEN_Y, WAPPEN_W, WAPPEN_H, 1, hilfe_wappen, &chat_eingabe);
+Btnscreen_Gadget chat_nachrichten =
+    gadget(NACHRICHTEN_X, NACHRICHTEN_Y, NACHRICHTEN_W, NACHRICHTEN_H, 1, hilfe_nachrichten, &chat_wappen);
+Btnscreen_Gadget chat_grund = gadget(0, 0, 640, 480, 0, nullptr, &chat_nachrichten);
+Btnscreen_Gadget* const liste = &chat_grund;
 
 bool hat_auswahl() { return eingabe.auswahl_start != eingabe.auswahl_ende; }
 
@@ -57,9 +102,9 @@ void auswahl_loeschen()
     eingabe.auswahl_start = eingabe.auswahl_ende = 0;
 }
 
-void zeichnen_text(int32_t x, int32_t y, uint16_t farbe, const char* text)
+void zeichnen_text(Rastport* z, int32_t x, int32_t y, uint16_t farbe, const char* text)
 {
-    Grafik_Printf(ziel(), Font(FONT), "^c%05d%s", x, y, int(farbe), text);
+    Grafik_Printf(z, Font(FONT), "^c%05d%s", x, y, int(farbe), text);
 }
 
 const char* name(int32_t feld, int32_t team)
@@ -68,12 +113,22 @@ const char* name(int32_t feld, int32_t team)
     return n ? n : "Server";
 }
 
+// Drawn in the gadget's own coordinates, then shown on the screen.
+void zeigen(const Btnscreen_Gadget& g)
+{
+    if (!g.bitmap1 || !Grafik_Seite_0) return;
+    Grafik_Blit(g.bitmap1, 0, 0, g.w, g.h, Grafik_Seite_0, g.x, g.y);
+    Grafik_Screen_Rechteck_Zeigen(g.x, g.y, g.w, g.h);
+}
+
 void nachrichten_zeichnen()
 {
-    Grafik_Rechteck_Fuellen(ziel(), NACHRICHTEN_X, NACHRICHTEN_Y, NACHRICHTEN_W, NACHRICHTEN_H, Grafik_Farbe(1, 1, 3));
-    int32_t y = NACHRICHTEN_Y + NACHRICHTEN_H - 11;
+    Rastport* z = chat_nachrichten.bitmap1;
+    if (!z) return;
+    Grafik_Rechteck_Fuellen(z, 0, 0, NACHRICHTEN_W, NACHRICHTEN_H, Grafik_Farbe(1, 1, 3));
+    int32_t y = NACHRICHTEN_H - 11;
     int32_t zeilen = 0;
-    for (int32_t k = 0; zeilen < ZEILEN_MAX && y > NACHRICHTEN_Y; ++k) {
+    for (int32_t k = 0; zeilen < ZEILEN_MAX && y > 0; ++k) {
         uint32_t g = 0;
         const uint8_t* p = Chat_Historie_Nachricht(k, &g);
         if (!p) break;
@@ -81,20 +136,20 @@ void nachrichten_zeichnen()
         const uint32_t tl = Bytes_Hole32(p + 20);
         const char* text = reinterpret_cast<const char*>(p + CHAT_KOPF + 4 * n);
         const uint16_t farbe = Chat_Nachricht_Farbe(p);
-        for (int32_t z = int32_t(n) - 1; z >= 0 && zeilen < ZEILEN_MAX && y > NACHRICHTEN_Y; --z) {
-            const uint32_t von = Bytes_Hole32(p + CHAT_KOPF + 4 * uint32_t(z));
-            const uint32_t bis = uint32_t(z) + 1 < n ? Bytes_Hole32(p + CHAT_KOPF + 4 * uint32_t(z + 1)) : tl - 1;
+        for (int32_t zl = int32_t(n) - 1; zl >= 0 && zeilen < ZEILEN_MAX && y > 0; --zl) {
+            const uint32_t von = Bytes_Hole32(p + CHAT_KOPF + 4 * uint32_t(zl));
+            const uint32_t bis = uint32_t(zl) + 1 < n ? Bytes_Hole32(p + CHAT_KOPF + 4 * uint32_t(zl + 1)) : tl - 1;
             char zeile[CHAT_TEXT_MAX + 1] = {};
             if (bis > von) std::memcpy(zeile, text + von, bis - von);
-            zeichnen_text(NACHRICHTEN_X + 4, y, farbe, zeile);
+            zeichnen_text(z, 4, y, farbe, zeile);
             y -= ZEILE_H;
             ++zeilen;
         }
-        if (zeilen >= ZEILEN_MAX || y <= NACHRICHTEN_Y) break;
+        if (zeilen >= ZEILEN_MAX || y <= 0) break;
         const int32_t sender = int32_t(Bytes_Hole32(p + 8));
         char kopf[128];
         std::snprintf(kopf, sizeof kopf, "%s, %s: ", name(176, sender), name(299, sender));
-        zeichnen_text(NACHRICHTEN_X + 4, y, Grafik_Farbe(10, 10, 10), kopf);
+        zeichnen_text(z, 4, y, Grafik_Farbe(10, 10, 10), kopf);
         y -= ZEILE_H;
         ++zeilen;
     }
@@ -102,28 +157,30 @@ void nachrichten_zeichnen()
 
 void wappen_zeichnen()
 {
-    Grafik_Rechteck_Fuellen(ziel(), WAPPEN_X, WAPPEN_Y, WAPPEN_W, WAPPEN_H, Grafik_Farbe(1, 1, 3));
-    int32_t x = WAPPEN_X + 2, y = WAPPEN_Y + 2;
-    for (int32_t t = 0; t < Team_Anzahl && y + 20 <= WAPPEN_Y + WAPPEN_H; ++t) {
+    Rastport* z = chat_wappen.bitmap1;
+    if (!z) return;
+    Grafik_Rechteck_Fuellen(z, 0, 0, WAPPEN_W, WAPPEN_H, Grafik_Farbe(1, 1, 3));
+    int32_t x = 2, y = 2;
+    for (int32_t t = 0; t < Team_Anzahl && y + 20 <= WAPPEN_H; ++t) {
         if (!Team_Ist_Normal(t, 0) || !(Team_Wert(TEAM_STATUS, t, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT)) continue;
         const bool im_chat = Team_Wert(TEAM_FLAGS, t, 0, TEAM_LESEN) & CHAT_OFFEN_BIT;
         if (Rastport* w = Wappen_Load_Team(0, nullptr, 0, 0, t, 0, 20, 20)) {
-            if (im_chat) Grafik_Blit(w, 0, 0, 20, 20, ziel(), x, y);
-            else Grafik_Blit_Abdunkeln(w, 0, 0, 20, 20, ziel(), x, y, 60);
+            if (im_chat) Grafik_Blit(w, 0, 0, 20, 20, z, x, y);
+            else Grafik_Blit_Abdunkeln(w, 0, 0, 20, 20, z, x, y, 60);
             Grafik_Bitmap_Freigeben(w);
         } else {
-            Grafik_Rechteck_Fuellen(ziel(), x, y, 20, 20, im_chat ? Grafik_Farbe(12, 12, 4) : Grafik_Farbe(5, 5, 5));
+            Grafik_Rechteck_Fuellen(z, x, y, 20, 20, im_chat ? Grafik_Farbe(12, 12, 4) : Grafik_Farbe(5, 5, 5));
         }
         if (im_chat) {
             const uint16_t f = Grafik_Farbe(15, 15, 15);
-            Grafik_Rechteck_Fuellen(ziel(), x - 1, y - 1, 22, 1, f);
-            Grafik_Rechteck_Fuellen(ziel(), x - 1, y + 20, 22, 1, f);
-            Grafik_Rechteck_Fuellen(ziel(), x - 1, y, 1, 20, f);
-            Grafik_Rechteck_Fuellen(ziel(), x + 20, y, 1, 20, f);
+            Grafik_Rechteck_Fuellen(z, x - 1, y - 1, 22, 1, f);
+            Grafik_Rechteck_Fuellen(z, x - 1, y + 20, 22, 1, f);
+            Grafik_Rechteck_Fuellen(z, x - 1, y, 1, 20, f);
+            Grafik_Rechteck_Fuellen(z, x + 20, y, 1, 20, f);
         }
         x += 23;
-        if (x > WAPPEN_X + 90 - 20) {
-            x = WAPPEN_X + 2;
+        if (x > 90 - 20) {
+            x = 2;
             y += 23;
         }
     }
@@ -131,7 +188,9 @@ void wappen_zeichnen()
 
 void eingabe_zeichnen()
 {
-    Grafik_Rechteck_Fuellen(ziel(), EINGABE_X, EINGABE_Y, EINGABE_W, EINGABE_H, Grafik_Farbe(0, 0, 1));
+    Rastport* z = chat_eingabe.bitmap1;
+    if (!z) return;
+    Grafik_Rechteck_Fuellen(z, 0, 0, EINGABE_W, EINGABE_H, Grafik_Farbe(0, 0, 1));
     Font_Record* f = Font(FONT);
     // Only the end of a long text shows.
     int32_t anfang = 0;
@@ -142,44 +201,44 @@ void eingabe_zeichnen()
         if (a < anfang) a = anfang;
         const int32_t x1 = Key_Input_Text_Breite(f, eingabe.text + anfang, a - anfang);
         const int32_t x2 = Key_Input_Text_Breite(f, eingabe.text + anfang, b - anfang);
-        Grafik_Rechteck_Fuellen(ziel(), EINGABE_X + 4 + x1, EINGABE_Y + 2, x2 - x1, EINGABE_H - 4, Grafik_Farbe(3, 6, 12));
+        Grafik_Rechteck_Fuellen(z, 4 + x1, 2, x2 - x1, EINGABE_H - 4, Grafik_Farbe(3, 6, 12));
     }
-    zeichnen_text(EINGABE_X + 4, EINGABE_Y + 13, Grafik_Farbe(15, 15, 15), eingabe.text + anfang);
+    zeichnen_text(z, 4, 13, Grafik_Farbe(15, 15, 15), eingabe.text + anfang);
     if (cursor_an) {
         const int32_t x = Key_Input_Text_Breite(f, eingabe.text + anfang, eingabe.cursor - anfang);
-        Grafik_Rechteck_Fuellen(ziel(), EINGABE_X + 4 + x, EINGABE_Y + 2, 1, EINGABE_H - 4, Grafik_Farbe(15, 15, 15));
+        Grafik_Rechteck_Fuellen(z, 4 + x, 2, 1, EINGABE_H - 4, Grafik_Farbe(15, 15, 15));
     }
 }
 
-void rahmen_zeichnen()
+// The chat's background over the copy of the screen it opened on.
+void grund_zeichnen()
 {
-    Rastport* s = ziel();
-    Grafik_Rechteck_Fuellen(s, 6, 6, 628, 468, Grafik_Farbe(2, 2, 5));
-    Grafik_Rechteck_Fuellen(s, 8, 8, 624, 22, Grafik_Farbe(2, 2, 10));
-    zeichnen_text(16, 24, Grafik_Farbe(15, 15, 15), "Chat");
-    Grafik_Rechteck_Fuellen(s, OK_X, OK_Y, OK_W, OK_H, Grafik_Farbe(6, 6, 9));
-    zeichnen_text(OK_X + 38, OK_Y + 17, Grafik_Farbe(15, 15, 15), "OK");
+    Rastport* z = chat_grund.bitmap1;
+    if (!z) return;
+    if (vorher) Grafik_Blit(vorher, 0, 0, 640, 480, z, 0, 0);
+    Grafik_Rechteck_Fuellen(z, 6, 6, 628, 468, Grafik_Farbe(2, 2, 5));
+    Grafik_Rechteck_Fuellen(z, 8, 8, 624, 22, Grafik_Farbe(2, 2, 10));
+    zeichnen_text(z, 16, 24, Grafik_Farbe(15, 15, 15), "Chat");
 }
 
-void zeigen() { Grafik_Screen_Rechteck_Zeigen(0, 0, 640, 480); }
+void ok_zeichnen()
+{
+    Rastport* z = chat_screen_ok_lb.bitmap1;
+    if (!z) return;
+    Grafik_Rechteck_Fuellen(z, 0, 0, OK_W, OK_H, Grafik_Farbe(6, 6, 9));
+    zeichnen_text(z, 38, 17, Grafik_Farbe(15, 15, 15), "OK");
+}
 
 void schliessen()
 {
-    if (hintergrund) {
-        if (ziel()) Grafik_Blit(hintergrund, 0, 0, 640, 480, ziel(), 0, 0);
-        hintergrund = Grafik_Bitmap_Freigeben(hintergrund);
-        zeigen();
+    if (!erster_aufruf) Btnscreen_Freigeben(liste, 1);
+    if (vorher) {
+        if (Grafik_Seite_0) Grafik_Blit(vorher, 0, 0, 640, 480, Grafik_Seite_0, 0, 0);
+        vorher = Grafik_Bitmap_Freigeben(vorher);
+        Grafik_Screen_Rechteck_Zeigen(0, 0, 640, 480);
     }
     erster_aufruf = true;
-}
-
-bool ok_gedrueckt()
-{
-    const bool unten = (Maus_Get_Tasten() & 1) != 0;
-    const int32_t x = Maus_Get_X(), y = Maus_Get_Y();
-    const bool klick = maus_war_unten && !unten && x >= OK_X && x < OK_X + OK_W && y >= OK_Y && y < OK_Y + OK_H;
-    maus_war_unten = unten;
-    return klick;
+    ok_gedrueckt = false;
 }
 
 }  // namespace
@@ -244,27 +303,37 @@ void Chat_Screen()
 {
     chat_intern::offen = true;
     Chat_Init();
-    if (!ziel()) return;
+    if (!Grafik_Seite_0) return;
     if (erster_aufruf) {
+        vorher = Grafik_Bitmap_Anlegen(640, 480, Grafik_Seite_0->depth);
+        if (vorher) Grafik_Blit(Grafik_Seite_0, 0, 0, 640, 480, vorher, 0, 0);
+        if (!Btnscreen_Laden(liste, 1)) {
+            // Without its bitmaps the chat cannot show: it stays shut.
+            vorher = Grafik_Bitmap_Freigeben(vorher);
+            chat_intern::offen = false;
+            Print_Fehler("Der Chat kann nicht angezeigt werden.");
+            return;
+        }
         erster_aufruf = false;
-        hintergrund = Grafik_Bitmap_Anlegen(640, 480, ziel()->depth);
-        if (hintergrund) Grafik_Blit(ziel(), 0, 0, 640, 480, hintergrund, 0, 0);
-        rahmen_zeichnen();
+        ok_gedrueckt = false;
+        grund_zeichnen();
         nachrichten_zeichnen();
         wappen_zeichnen();
         eingabe_zeichnen();
-        zeigen();
-        maus_war_unten = (Maus_Get_Tasten() & 1) != 0;
+        ok_zeichnen();
+        Btnscreen_Zeichnen(liste, 0);
+        Grafik_Screen_Rechteck_Zeigen(0, 0, 640, 480);
         Chat_Betreten();
         return;
     }
-    bool neu_zeichnen = false;
     if (chat_intern::neue_nachrichten) {
         chat_intern::neue_nachrichten = false;
         nachrichten_zeichnen();
         wappen_zeichnen();
-        neu_zeichnen = true;
+        zeigen(chat_nachrichten);
+        zeigen(chat_wappen);
     }
+    bool neu_zeichnen = false;
     const uint32_t jetzt = Timer_Get_Time();
     if (jetzt - blink_zeit >= BLINKEN_MS) {
         blink_zeit = jetzt;
@@ -283,13 +352,22 @@ void Chat_Screen()
     }
     if (neu_zeichnen) {
         eingabe_zeichnen();
-        zeigen();
+        zeigen(chat_eingabe);
     }
-    if (ok_gedrueckt()) {
+    Screen_Frame_Zeit = jetzt;
+    Btnscreen_Schritt(liste);
+    if (ok_gedrueckt) {
         Chat_Verlassen();
         Menue_Chat_Icon_Markieren(0);
         chat_intern::offen = false;
         schliessen();
+        // The press that closed the chat must not reach the screen beneath; a button held down
+        // for good does not hold the game.
+        const uint32_t seit = Timer_Get_Time();
+        while (Maus_Get_Tasten() != 0 && !Programm_Ende && Timer_Get_Time() - seit < LOSLASSEN_MS) {
+            Win95_Message_Pump();
+            Win95_Sleep(5);
+        }
     }
 }
 

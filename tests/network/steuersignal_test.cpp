@@ -555,6 +555,55 @@ TEST_F(Signale, NachDemLadenGiltAllesBisZurMinuteAlsGespielt)
     EXPECT_FALSE(Spielfeld_Netz_Wartet(neu));
 }
 
+// Each shoot-out kick repeats the record's minute; the record waits for every side's kick.
+TEST_F(Signale, ElfmeterKickWartetAufJedeSeiteUndWirdWeitergereicht)
+{
+    Spielfeld_Record* r = spiel(1, A, B, 120);
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    vom_client(0, paket(SIGNAL_AM_SPIEL, A));
+    vom_client(1, paket(SIGNAL_AM_SPIEL, B));
+    for (int32_t kick = 1; kick <= 2; ++kick) {
+        gesendet.clear();
+        Spielfeld_Netz_Elfmeter(r);
+        EXPECT_TRUE(Spielfeld_Netz_Wartet(r)) << kick;
+        vom_client(0, minute_paket(A, 120, 1, false, 0));
+        EXPECT_TRUE(Spielfeld_Netz_Wartet(r)) << kick;  // B has not taken this kick yet
+        ASSERT_EQ(an(1).size(), 1u);
+        EXPECT_EQ(an(1)[0].daten, paket(SIGNAL_MINUTE, A, {120, 1, 0}));
+        vom_client(1, minute_paket(B, 120, 1, false, 0));
+        EXPECT_FALSE(Spielfeld_Netz_Wartet(r)) << kick;
+    }
+    // A client that stops signalling its kicks is dropped like one that stops playing minutes.
+    Spielfeld_Netz_Elfmeter(r);
+    vom_client(1, minute_paket(B, 120, 1, false, 0));
+    uhr += STEUERSIGNAL_WARTEZEIT;
+    gesendet.clear();
+    Steuersignal_Verarbeiten();
+    ASSERT_FALSE(an(0).empty());
+    EXPECT_EQ(an(0)[0].daten, paket(SIGNAL_ZU_LANGSAM, A));
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+}
+
+TEST_F(Signale, ClientMeldetJedenKickUndZaehltDenServerVereinEinmal)
+{
+    als_client(A);
+    Spielfeld_Record* r = spiel(1, A, 1, 120);  // against the server's own manager
+    Ablauf_Zustand = ABLAUF_CLIENT_SPIEL;
+    Spielfeld_Netz_Elfmeter(r);
+    Spielfeld_Netz_Elfmeter(r);  // only the second waits for nothing more than the first
+    ASSERT_EQ(gesendet.size(), 2u);
+    for (auto& g : gesendet) EXPECT_EQ(g.daten, paket(SIGNAL_MINUTE, A, {120, 1, 0}));
+    // The server sends the release of A's club and its own manager's minute for every kick: two
+    // messages, one kick.
+    vom_server(paket(SIGNAL_MINUTE, A, {120, 1, 0}));
+    vom_server(paket(SIGNAL_MINUTE, 1, {120, 1, 0}));
+    EXPECT_TRUE(Spielfeld_Netz_Wartet(r));
+    vom_server(paket(SIGNAL_MINUTE, A, {120, 1, 0}));
+    EXPECT_TRUE(Spielfeld_Netz_Wartet(r));
+    vom_server(paket(SIGNAL_MINUTE, 1, {120, 1, 0}));
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+}
+
 // --- chat --------------------------------------------------------------------------------------------
 
 TEST_F(Signale, ChatTextPaketeDesClients)

@@ -8,11 +8,13 @@
 
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
+#include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "network/chat.h"
 #include "platform/bytes.h"
+#include "platform/maus.h"
 #include "platform/os/os.h"
 #include "platform/win95.h"
 #include "toolkit/screen.h"
@@ -84,6 +86,32 @@ TEST_F(ChatBild, TippenWaehlenUndLoeschen)
     if (f) std::fclose(f);
     Chat_Screen_Schliessen();
     EXPECT_FALSE(Chat_Screen_Ist_Offen());
+}
+
+// The OK button of the gadget list closes the chat: the leave notice goes, the screen beneath
+// comes back, and the held button has been let go before the game goes on.
+TEST_F(ChatBild, OkSchliesstUndStelltDenSchirmWiederHer)
+{
+    const auto seite = [] {
+        const auto* p = static_cast<const uint8_t*>(Grafik_Seite_0->pixels);
+        return std::vector<uint8_t>(p, p + Grafik_Seite_0->width * Grafik_Seite_0->height *
+                                                 Grafik_Bytes_Pro_Pixel(Grafik_Seite_0->depth));
+    };
+    const std::vector<uint8_t> vorher = seite();
+    Chat_Init();
+    Chat_Screen();
+    ASSERT_TRUE(Chat_Screen_Ist_Offen());
+    EXPECT_NE(seite(), vorher);
+    Os_Script_Load_Text("wait 20\nmove 540 437\nwait 50\nclick 540 437\nwait 300\n");
+    for (int k = 0; k < 100000 && !Os_Script_Finished() && Chat_Screen_Ist_Offen(); ++k) {
+        Chat_Screen();
+        Os_Sleep(5);
+    }
+    EXPECT_FALSE(Chat_Screen_Ist_Offen());
+    EXPECT_EQ(Maus_Get_Tasten(), 0);
+    Os_Script_Stop();
+    Programm_Ende = 0;
+    EXPECT_EQ(seite(), vorher);
 }
 
 TEST_F(ChatBild, BuddiesWaehlen)
