@@ -2,6 +2,7 @@
 // their own, the port they share, and the check sums they print.
 #pragma once
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,7 +14,7 @@
 #include <vector>
 
 #include "network/client.h"
-#include "network/netz_hilfe.h"
+#include "../network/netz_hilfe.h"
 #include "network/server.h"
 #include "programm_lauf.h"
 
@@ -28,6 +29,8 @@ inline pid_t starten_im_hintergrund(const Installation& inst, const std::string&
     const std::string fehler = (inst.ordner / (name + "_fehler.txt")).string();
     const pid_t pid = fork();
     if (pid == 0) {
+        // a test or benchmark that dies leaves no program behind
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
         setenv("DORVIN_REGISTRY", inst.registry.c_str(), 1);
         unsetenv("DORVIN_DEBUG");
         if (!std::freopen(fehler.c_str(), "w", stderr) || !std::freopen(aus.c_str(), "w", stdout)) _exit(126);
