@@ -532,7 +532,8 @@ bool Team_Internet_Client_Init()
             return false;
         }
         for (uint32_t t = 0; t < n; ++t) Liste_Init(&T_Fix[t].liste);
-        Team_Anzahl = anzahl;
+        // every record the server holds was read there: the client's count of normal clubs needs it
+        Team_Anzahl = Team_Anzahl_Gelesen = anzahl;
         Exit_Freigabe_Registrieren(EXIT_FREIGABE_TEAM, team_copies_freigeben);
     }
     Print_Log(0xF0000, "Team-Struktur: %d Bytes, Team_Fix: %d Bytes, Team_Own=%d Bytes.\n", int(TEAM_STRUKTUR_BYTES),

@@ -341,6 +341,8 @@ bool Team_Internet_Client_T_Block_Einlesen(const uint8_t* block, uint32_t laenge
 // Request 14: every T_Fix image (team count + 1); the client keeps its lists and manager record.
 void Team_Internet_Server_Send_T_Fix_Block(std::vector<uint8_t>* aus);
 bool Team_Internet_Client_T_Fix_Block_Einlesen(const uint8_t* block, uint32_t laenge);
+// Transfermarkt_Team and Jugend_Team from the names of the first n fixed records.
+void Team_Pseudo_Teams_Suchen(int32_t n);
 // Request 15: the client's T_Own and its two line-up system bytes; the server takes them for
 // Handelndes_Team only when every player and grid cell they name exists.
 bool Team_Internet_Client_Send_Own_Packen(std::vector<uint8_t>* own, std::vector<uint8_t>* t2);

@@ -218,12 +218,7 @@ bool Team_Read_Bin_Block(Disk_Datei* d, const char*)
     }
     if (!ist_client()) {
         // the pseudo-teams are found by name, whatever number the block gave
-        Transfermarkt_Team = Jugend_Team = -1;
-        for (uint32_t t = 0; t < n; ++t) {
-            if (std::strcmp(T_Fix[t].name, "TRANSFERMARKT") == 0 && Transfermarkt_Team < 0)
-                Transfermarkt_Team = static_cast<int32_t>(t);
-            if (std::strcmp(T_Fix[t].name, "JUGENDTEAM") == 0 && Jugend_Team < 0) Jugend_Team = static_cast<int32_t>(t);
-        }
+        Team_Pseudo_Teams_Suchen(int32_t(n));
         if (Transfermarkt_Team < 0) Print_Fehler("Team_Read_Bin_Block: TRANSFERMARKT nicht gefunden!");
     }
     return true;

@@ -332,7 +332,21 @@ bool Team_Internet_Client_T_Fix_Block_Einlesen(const uint8_t* block, uint32_t la
         // whether the client holds the club's links is its own knowledge: the records leave them alone
         f.netz = static_cast<int8_t>((f.netz & ~4) | geholt);
     }
+    // the youth team is not a normal club: without it the client would count one club more than
+    // the server and every fetch of the normal clubs' records would be refused
+    const int32_t markt = Transfermarkt_Team;
+    Team_Pseudo_Teams_Suchen(Team_Anzahl);
+    if (Transfermarkt_Team < 0) Transfermarkt_Team = markt;
     return true;
+}
+
+void Team_Pseudo_Teams_Suchen(int32_t n)
+{
+    Transfermarkt_Team = Jugend_Team = -1;
+    for (int32_t t = 0; T_Fix && t < n; ++t) {
+        if (std::strcmp(T_Fix[t].name, "TRANSFERMARKT") == 0 && Transfermarkt_Team < 0) Transfermarkt_Team = t;
+        if (std::strcmp(T_Fix[t].name, "JUGENDTEAM") == 0 && Jugend_Team < 0) Jugend_Team = t;
+    }
 }
 
 bool Team_Internet_Client_Send_Own_Packen(std::vector<uint8_t>* own, std::vector<uint8_t>* t2)

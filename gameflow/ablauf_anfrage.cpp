@@ -577,6 +577,8 @@ uint32_t Ablauf_Pruefsumme(int32_t team)
     if (T_Fix) {
         uint8_t b[TEAM_FIX_BYTES];
         Team_Fix_Packen(T_Fix[team], b);
+        // bit 4 of the network byte only tells whether this PC has fetched the club's links
+        b[24] = uint8_t(b[24] & ~4);
         crc = Disk_Crc32(crc, b, sizeof b);
     }
     std::vector<uint8_t> ts;

@@ -1,0 +1,88 @@
+// A networked day goes on without the clients that leave it: a client killed in its round, and a
+// connection that logs in and then sends garbage, leave the server and the remaining client to
+// finish the day and reach the next round.
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
+#include "netz_lauf.h"
+
+namespace {
+
+using namespace programm_lauf;
+using namespace netz_lauf;
+
+bool zeile_da(const Installation& inst, const std::string& name, int sekunden)
+{
+    for (int i = 0; i < sekunden * 10; ++i) {
+        if (!pruefsummen(inst, name).empty()) return true;
+        usleep(100000);
+    }
+    return false;
+}
+
+// A log-in, then bytes that make no request; the connection stays open a moment.
+void muell_senden(uint16_t port)
+{
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(port);
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0) {
+        const std::vector<uint8_t> login = netz_test::login_bytes("Muell", 2, 2);
+        (void)!send(fd, login.data(), login.size(), MSG_NOSIGNAL);
+        usleep(300000);
+        for (uint32_t seed = 1; seed <= 8; ++seed) {
+            const std::vector<uint8_t> m = netz_test::zufall_bytes(512, seed);
+            (void)!send(fd, m.data(), m.size(), MSG_NOSIGNAL);
+        }
+        usleep(500000);
+    }
+    close(fd);
+}
+
+TEST(Netz_Abbruch, KilledClientAndGarbageLeaveTheDayToTheOthers)
+{
+    Installation server, eins, zwei;
+    ASSERT_TRUE(server.anlegen("dorvin_abbruch_server"));
+    ASSERT_TRUE(eins.anlegen("dorvin_abbruch_eins"));
+    ASSERT_TRUE(zwei.anlegen("dorvin_abbruch_zwei"));
+    const uint16_t port = port_einrichten(server, {&eins, &zwei});
+
+    Skript s = neues_spiel({"Anna", "Bernd", "Carl"});
+    dazu(s, {"game vereine 2", "game pruefsumme -1"});
+    dazu(s, klick(470, 292));
+    dazu(s, klick(470, 292));
+    dazu(s, klick(WEITER_X, WEITER_Y));
+    dazu(s, {"game pruefsumme -1", "game allein", "quit"});
+    std::ofstream(server.ordner / "server.txt") << text(s);
+    // The first client stays in its round (no club count ever reaches 99 on a client) until killed.
+    std::ofstream(eins.ordner / "client.txt") << text({"answer 0", "wait 1000", "game pruefsumme", "game vereine 99"});
+    Skript k{"answer 1", "wait 1000", "game pruefsumme"};
+    dazu(k, klick(WEITER_X, WEITER_Y));
+    dazu(k, {"wait 1000", "game pruefsumme", "quit"});
+    std::ofstream(zwei.ordner / "client.txt") << text(k);
+
+    const pid_t s_pid = starten_im_hintergrund(server, "server", "server");
+    usleep(2000000);
+    const pid_t e_pid = starten_im_hintergrund(eins, "client", "client");
+    const pid_t z_pid = starten_im_hintergrund(zwei, "client", "client");
+    EXPECT_TRUE(zeile_da(eins, "client", 120));
+    kill(e_pid, SIGKILL);
+    waitpid(e_pid, nullptr, 0);
+    muell_senden(port);
+    EXPECT_EQ(warten(z_pid, 240), 0) << netz_test::datei_lesen((zwei.ordner / "client_fehler.txt").string());
+    EXPECT_EQ(warten(s_pid, 60), 0) << netz_test::datei_lesen((server.ordner / "server_fehler.txt").string());
+
+    // The remaining client reached the next round; the server went on with it.
+    const auto b = pruefsummen(zwei, "client");
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b.begin()->second.size(), 2u);
+    EXPECT_EQ(pruefsummen(server, "server").count(b.begin()->first), 1u);
+    for (const Installation* i : {&server, &eins, &zwei}) fs::remove_all(i->ordner);
+}
+
+}  // namespace
