@@ -298,6 +298,19 @@ void Ligen_Tabelle_Grafik_Daten(Wettbewerb_Id w, int32_t team, std::vector<int32
     if (!info || !Spiele_Ist_Initialisiert()) return;
     const int32_t tage = std::clamp(info->spieltag, 0, TABELLE_MAX_TAGE);
     const int32_t block = info->spiele_block, drei = (info->modus & ENGLISCHE_TABELLE) ? 1 : 0;
+    if (Netz_Rolle == 1) {
+        // A client holds no records to count: the server sends the course, 92 days a call, and
+        // a failed call ends it where it stands.
+        int32_t p[92];
+        for (int32_t d = 0; d < tage;) {
+            const int32_t bis = std::min(d + 91, tage - 1);
+            const int32_t n = Spiele_Client_Tabellenverlauf(w, block, d, bis, drei, TAB_NORMAL, team, p);
+            if (n <= 0) return;
+            plaetze->insert(plaetze->end(), p, p + std::min(n, bis - d + 1));
+            d += n;
+        }
+        return;
+    }
     static Tabelle_Datensatz t;
     for (int32_t d = 0; d < tage; ++d) {
         int32_t platz = -1;
