@@ -11,6 +11,7 @@
 #include "gameflow/globals.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_zeichnen.h"
+#include "toolkit/scroll.h"
 
 namespace {
 
@@ -357,4 +358,28 @@ void Ligen_Tabelle_Grafik_Malen(Rastport* ziel, int32_t x, int32_t y, Wettbewerb
         if (i > 0) Grafik_Linie(ziel, x + punkte[i - 1].x + 2, y + punkte[i - 1].y + 2, x + p.x + 2, y + p.y + 2, linie);
         Grafik_Rechteck_Fuellen(ziel, x + p.x, y + p.y, 5, 5, punkt);
     }
+}
+
+Tabelle_Von_Bis_Spuren Ligen_Tabelle_Von_Bis_Spuren(int32_t von_x, int32_t bis_x, int32_t aktuell, int32_t tage)
+{
+    Tabelle_Von_Bis_Spuren s{};
+    tage = std::max(tage, 1);
+    aktuell = std::clamp(aktuell, 1, tage);
+    const int32_t heute = Menue_Position_In_Prozent(aktuell, 1, 1, tage, LT_BIS_X0, LT_BIS_X1);
+    s.bis_start = std::clamp(von_x + LT_KNOPF_ABSTAND, LT_BIS_X0, LT_BIS_X1);
+    s.bis_ende = std::max(heute, s.bis_start);
+    s.von_start = LT_VON_X0;
+    s.von_ende = std::clamp(bis_x - LT_KNOPF_ABSTAND, LT_VON_X0, LT_VON_X1);
+    return s;
+}
+
+std::string Ligen_Tabelle_Filter_Text(const char* name, int32_t (*breite)(const char*), int32_t max)
+{
+    std::string n = name ? name : "";
+    std::string text = "nur " + n;
+    while (!n.empty() && breite && breite(text.c_str()) > max) {
+        n.pop_back();
+        text = "nur " + n;
+    }
+    return text;
 }

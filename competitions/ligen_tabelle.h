@@ -84,6 +84,18 @@ int32_t Ligen_Tabelle_Liste_Aufbauen(int32_t* ids);
 int32_t Ligen_Tabelle_Historie_Eintraege(const int32_t* jahre, int32_t anzahl, bool ko, std::string* eintraege,
                                          int32_t max);
 
+// Tracks of the table range's knobs: the from knob on x 380..566, the to knob on x 390..576;
+// each stops 8 pixels before the other, and the to knob at the current match day's place on the
+// scale 1..tage. An end never lies before its start.
+struct Tabelle_Von_Bis_Spuren {
+    int32_t von_start, von_ende, bis_start, bis_ende;
+};
+constexpr int32_t LT_VON_X0 = 380, LT_VON_X1 = 566, LT_BIS_X0 = 390, LT_BIS_X1 = 576, LT_KNOPF_ABSTAND = 8;
+Tabelle_Von_Bis_Spuren Ligen_Tabelle_Von_Bis_Spuren(int32_t von_x, int32_t bis_x, int32_t aktuell, int32_t tage);
+// The filter button's label "nur %s", the name shortened one character at a time until the
+// label measures at most `max` pixels.
+std::string Ligen_Tabelle_Filter_Text(const char* name, int32_t (*breite)(const char*), int32_t max);
+
 // Icons of the screen's settings.
 enum : int32_t {
     LT_NUR_PAARUNGEN = 2504,
@@ -108,5 +120,8 @@ enum : int32_t {
     LT_SPALTEN = 2541,
     LT_DETAILS = 2542,
     LT_SIEGER = 2566,
+    LT_SPIELTAG_BALKEN = 2509,
+    LT_PAARUNGEN_BREIT = 2544,
+    LT_PAARUNGEN_DETAILS = 2545,
 };
 constexpr int32_t LT_KURZWAHL_ANZAHL = 7;
