@@ -22,10 +22,13 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "platform/maus.h"
 #include "platform/print.h"
+#include "toolkit/event.h"
 #include "toolkit/icon.h"
 #include "toolkit/menueleiste.h"
 #include "toolkit/scroll.h"
+#include "toolkit/slave.h"
 #include "toolkit/screen.h"
 
 namespace {
@@ -35,7 +38,7 @@ constexpr int32_t ZEILE = 13, TABELLE_ZEILE = 10;
 // over the graph.
 constexpr int32_t BALKEN_X = 13, BALKEN_Y = 220, BALKEN_H = 9, KNOPF_W = 16;
 constexpr int32_t BALKEN_W_SCHMAL = 340, BALKEN_W_BREIT = 580;
-constexpr int32_t VON_BIS_Y = 98, VON_BIS_W = 10, VON_BIS_H = 8;
+constexpr int32_t VON_BIS_Y = 98, VON_BIS_W = LT_BEREICHKNOPF_BREITE, VON_BIS_H = LT_BEREICHKNOPF_HOEHE;
 constexpr int32_t GRAFIK_X = 385, GRAFIK_Y = 108, GRAFIK_W = 205, GRAFIK_H = 110;
 
 enum : int16_t {
@@ -47,32 +50,11 @@ enum : int16_t {
     I_NAMEN = 2610,  // 2610-2633, one per table row
 };
 
-struct Knopf {
-    int16_t nummer;
-    const char* text;
-    const char* hilfe;
-};
-// The fixtures pane's own toggles.
-constexpr Knopf PAARUNGSKNOEPFE[] = {
-    {LT_PAARUNGEN_BREIT, "Zwei Spalten", "Paarungen splitten"},
-    {LT_PAARUNGEN_DETAILS, "Details", "Detaillierte Paarungen"},
-};
-constexpr Knopf TABELLENKNOEPFE[] = {
-    {LT_HEIM, "Heim", "Nur Heimspiele berücksichtigen"},
-    {LT_AUSWAERTS, "Auswärts", "Nur Auswärtsspiele berücksichtigen"},
-    {LT_TORDIFFERENZ, "Torverhältnis", "Nach Tordifferenz sortieren"},
-    {LT_TORE, "Erzielte Tore", "Nach Toren sortieren"},
-    {LT_GEGENTORE, "Gegentore", "Nach Gegentoren sortieren"},
-    {LT_HALBZEIT_1, "1. Halbzeit", "Nur 1. Halbzeit berücksichtigen"},
-    {LT_HALBZEIT_2, "2. Halbzeit", "Nur 2. Halbzeit berücksichtigen"},
-    {LT_AKTUELL, "Aktuelle Saison", "Tabelle für die aktuelle Saison anzeigen"},
-    {LT_EWIG, "Ewige Tabelle", "\"Ewige\" Tabelle anzeigen"},
-    {LT_SIEGER, "Sieger", "Sieger der Wettbewerbe"},
-    {LT_TIP, "Tip", "Tabelle hochrechnen"},
-    {LT_SPALTEN, "Zwei Spalten", "Tabelle splitten"},
-    {LT_DETAILS, "Details", "Detaillierte Tabelle"},
-};
-constexpr int32_t KNOEPFE = int32_t(sizeof TABELLENKNOEPFE / sizeof TABELLENKNOEPFE[0]);
+using Knopf = Ligen_Tabelle_Knopf;
+constexpr const Knopf* TABELLENKNOEPFE = LT_TABELLENKNOEPFE;
+constexpr const Knopf* PAARUNGSKNOEPFE = LT_PAARUNGSKNOEPFE;
+constexpr int32_t PAARUNGSKNOEPFE_ANZAHL = int32_t(std::size(LT_PAARUNGSKNOEPFE));
+constexpr int32_t KNOEPFE = int32_t(std::size(LT_TABELLENKNOEPFE));
 
 std::vector<Menue_Icon> liste;
 
@@ -302,21 +284,26 @@ int32_t grafik_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
-const Knopf* knopf_suchen(int32_t nummer)
-{
-    for (const Knopf& k : TABELLENKNOEPFE)
-        if (k.nummer == nummer) return &k;
-    for (const Knopf& k : PAARUNGSKNOEPFE)
-        if (k.nummer == nummer) return &k;
-    return nullptr;
-}
+const Knopf* knopf_suchen(int32_t nummer) { return Ligen_Tabelle_Knopf_Suchen(nummer); }
 
+// Over the face from the screen file a frame marks the button that is on; the toolkit greys a
+// locked one. Without its face the button is drawn as a plain field with its label.
 int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!icon || !Grafik_Render_Ziel) return 0;
     const Knopf* k = knopf_suchen(icon->nummer);
     if (!k) return 0;
     const bool ein = an(icon->nummer), frei = Ligen_Tabelle_Tabellenknopf_Frei(icon->nummer);
+    if (Menue_Screen_Icon_Bitmap(icon)) {
+        if (ein) {
+            const uint16_t gelb = farbe(15, 14, 4);
+            Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y, icon->breite, 2, gelb);
+            Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y + icon->hoehe - 2, icon->breite, 2, gelb);
+            Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y, 2, icon->hoehe, gelb);
+            Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x + icon->breite - 2, icon->y, 2, icon->hoehe, gelb);
+        }
+        return 0;
+    }
     Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y, icon->breite, icon->hoehe,
                             ein ? farbe(4, 6, 12) : farbe(2, 2, 5));
     text(icon->x + 3, icon->y + 12, frei ? (ein ? farbe(15, 15, 6) : farbe(14, 14, 14)) : farbe(7, 7, 7), k->text);
@@ -347,8 +334,14 @@ Menue_Icon* aus_liste(int32_t nummer)
 }
 
 // The panes again after a knob moved; the list stays, for the toolkit holds the knob it drags.
-void panes_auffrischen()
+// While the knob is dragged the panes wait for its drop: a refresh under the dragged picture
+// would keep a copy of it on the screen.
+bool auffrischen_offen = false;
+void panes_auffrischen(bool geaendert)
 {
+    auffrischen_offen = auffrischen_offen || geaendert;
+    if (!auffrischen_offen || (Menue_Gezogenes_Icon && Maus_Get_Tasten() != 0)) return;
+    auffrischen_offen = false;
     namen_bauen(true);
     for (Menue_Icon& i : liste)
         if (i.nummer != -1 && !(i.flags & ICON_SCROLLBUTTON)) Menue_Screen_Icon_Hinzufuegen(&i);
@@ -357,14 +350,23 @@ void panes_auffrischen()
 
 Menue_Scrollbar_Daten tag_daten{}, von_daten{}, bis_daten{};
 
+// The refresh of a knob's area calls its bar's procedure again: once is enough.
+bool im_knopf = false;
+struct Knopf_Sperre {
+    bool frei = !im_knopf;
+    Knopf_Sperre() { im_knopf = true; }
+    ~Knopf_Sperre() { im_knopf = !frei; }
+};
+
 int32_t spieltag_knopf(Menue_Icon* icon, int32_t)
 {
-    if (!icon) return 0;
+    const Knopf_Sperre sperre;
+    if (!icon || !sperre.frei) return 0;
     const int32_t tage = ketten_tage();
     const int32_t tag = std::clamp(Menue_Scrollpos_In_Wert_Umrechnen(0, -1, icon, 1, tage, -1, -1), 1, tage);
-    if (tag == wort(LT_SPIELTAG)) return 0;
+    const bool neu = tag != wort(LT_SPIELTAG);
     wort_setzen(LT_SPIELTAG, tag);
-    panes_auffrischen();
+    panes_auffrischen(neu);
     return 0;
 }
 
@@ -381,28 +383,18 @@ void spuren_setzen(int32_t von_x, int32_t bis_x)
 // fixed scales and the table is counted again when it changed.
 int32_t von_bis_knopf(Menue_Icon*, int32_t)
 {
+    const Knopf_Sperre sperre;
     Menue_Icon *von = aus_liste(LT_VON), *bis = aus_liste(LT_BIS);
-    if (!von || !bis) return 0;
+    if (!von || !bis || !sperre.frei) return 0;
     spuren_setzen(von->x, bis->x);
     int32_t aktuell = 1, tage = 1;
     runden_tage(&aktuell, &tage);
     const int32_t v = std::clamp(Menue_Scrollpos_In_Wert_Umrechnen(0, -1, von, 1, tage, LT_VON_X0, LT_VON_X1), 1, tage);
     const int32_t b = std::clamp(Menue_Scrollpos_In_Wert_Umrechnen(0, -1, bis, 1, tage, LT_BIS_X0, LT_BIS_X1), v, aktuell);
-    if (v == wort(LT_VON) && b == wort(LT_BIS)) return 0;
+    const bool neu = v != wort(LT_VON) || b != wort(LT_BIS);
     wort_setzen(LT_VON, v);
     wort_setzen(LT_BIS, b);
-    panes_auffrischen();
-    return 0;
-}
-
-int32_t knauf_zeichnen(Menue_Icon* icon, uint32_t)
-{
-    if (!icon || !Grafik_Render_Ziel) return 0;
-    const bool grau = icon->status & ICON_GESPERRT;
-    Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y, icon->breite, icon->hoehe,
-                            grau ? farbe(6, 6, 6) : farbe(13, 13, 6));
-    Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x + 1, icon->y + 1, icon->breite - 2, icon->hoehe - 2,
-                            grau ? farbe(4, 4, 4) : farbe(10, 10, 3));
+    panes_auffrischen(neu);
     return 0;
 }
 
@@ -427,6 +419,11 @@ int32_t filter_zeichnen(Menue_Icon* icon, uint32_t)
 
 void neu_zeichnen()
 {
+    for (Menue_Icon& i : liste)
+        if (knopf_suchen(i.nummer)) {
+            const bool frei = Ligen_Tabelle_Tabellenknopf_Frei(i.nummer);
+            i.status = uint16_t(frei ? i.status & ~ICON_GESPERRT : i.status | ICON_GESPERRT);
+        }
     for (Menue_Icon& i : liste)
         if (i.nummer != -1) Menue_Screen_Icon_Hinzufuegen(&i);
     Menue_Bereich_Refresh(20, 0, 45, 640, 480);
@@ -532,7 +529,8 @@ void liste_bauen()
     if (!breit) icon(I_GRAFIK, GRAFIK_X, GRAFIK_Y, GRAFIK_W, GRAFIK_H, grafik_zeichnen);
     auto knopf = [](int16_t nr, int16_t x, int16_t y, uint16_t w, uint16_t h, Menue_Refresh_Prozedur r,
                     Menue_Klick_Prozedur k, const char* hilfe) {
-        Menue_Icon i = Menue_Icon_Vorlage(nr, -1, 0, x, y, w, h, 13, 255);
+        Menue_Icon i = Menue_Icon_Vorlage(nr, r == knopf_zeichnen ? int32_t(MENUE_RESSOURCE_CODE + nr) : -1, 0, x, y, w, h,
+                                          13, 255);
         i.refresh_prozedur = r;
         i.klick = k;
         i.hilfetext = hilfe;
@@ -541,7 +539,7 @@ void liste_bauen()
     };
     knopf(int16_t(LT_FILTER), 180, 56, 110, 17, filter_zeichnen, filter_klick,
           "Nur die Spiele eines bestimmten Vereins anzeigen");
-    for (int32_t k = 0; k < int32_t(std::size(PAARUNGSKNOEPFE)); ++k)
+    for (int32_t k = 0; k < PAARUNGSKNOEPFE_ANZAHL; ++k)
         knopf(PAARUNGSKNOEPFE[k].nummer, int16_t(435 + k * 84), 56, 80, 17, knopf_zeichnen, paarungsknopf_klick,
               PAARUNGSKNOEPFE[k].hilfe);
 
@@ -558,10 +556,9 @@ void liste_bauen()
     liste.push_back(rinne);
     tag_daten = {spieltag_knopf, 0, int16_t(BALKEN_X), int16_t(BALKEN_X + balken_w - KNOPF_W), 0,
                  int16_t(BALKEN_Y), int16_t(BALKEN_Y), -1, 0.0f, -1};
-    Menue_Icon tk = Menue_Icon_Vorlage(int16_t(LT_SPIELTAG), -1, ICON_SCROLLBUTTON, BALKEN_X, BALKEN_Y, KNOPF_W,
-                                       BALKEN_H, 14, 255);
+    Menue_Icon tk = Menue_Icon_Vorlage(int16_t(LT_SPIELTAG), int32_t(MENUE_RESSOURCE_CODE + LT_BILD_TAGKNOPF),
+                                       ICON_SCROLLBUTTON | ICON_ZIEHBAR, BALKEN_X, BALKEN_Y, KNOPF_W, BALKEN_H, 14, 255);
     tk.daten = &tag_daten;
-    tk.refresh_prozedur = knauf_zeichnen;
     tk.hilfetext = "Hier können Sie den Spieltag einstellen";
     tk.status = uint16_t(ICON_SPAETER_REFRESH | (filter ? ICON_GESPERRT : 0));
     Menue_Wert_In_Scrollpos_Umrechnen(Aktuelles_Team, -1, &tk, std::max(wort(LT_SPIELTAG), 1), 1, 1, ketten_tage(),
@@ -579,12 +576,13 @@ void liste_bauen()
         von_daten = {von_bis_knopf, 0, 0, 0, 0, int16_t(VON_BIS_Y), int16_t(VON_BIS_Y), -1, 0.0f, -1};
         bis_daten = von_daten;
         spuren_setzen(vx, bx);
-        for (auto [nr, x, d, hilfe] : {std::tuple{LT_VON, vx, &von_daten, "Tabelle berechnen von Spieltag..."},
-                                      std::tuple{LT_BIS, bx, &bis_daten, "Tabelle berechnen bis Spieltag..."}}) {
-            Menue_Icon k = Menue_Icon_Vorlage(int16_t(nr), -1, ICON_SCROLLBUTTON, int16_t(x), VON_BIS_Y, VON_BIS_W,
+        for (auto [nr, bild, x, d, hilfe] :
+             {std::tuple{LT_VON, LT_BILD_VONKNOPF, vx, &von_daten, "Tabelle berechnen von Spieltag..."},
+              std::tuple{LT_BIS, LT_BILD_BISKNOPF, bx, &bis_daten, "Tabelle berechnen bis Spieltag..."}}) {
+            Menue_Icon k = Menue_Icon_Vorlage(int16_t(nr), int32_t(MENUE_RESSOURCE_CODE + bild),
+                                              ICON_SCROLLBUTTON | ICON_ZIEHBAR, int16_t(x), VON_BIS_Y, VON_BIS_W,
                                               VON_BIS_H, 14, 255);
             k.daten = d;
-            k.refresh_prozedur = knauf_zeichnen;
             k.hilfetext = hilfe;
             k.status = ICON_SPAETER_REFRESH;
             Manager_Icon_Button_An_Aus(Aktuelles_Team, nr, uint32_t(x));
@@ -595,7 +593,7 @@ void liste_bauen()
         icon(I_TABELLE, 13, 232, 580, 204, tabelle_zeichnen);
         namen_bauen(false);
         for (int32_t k = 0; k < KNOEPFE; ++k) {
-            Menue_Icon i = Menue_Icon_Vorlage(TABELLENKNOEPFE[k].nummer, -1, 0, int16_t(13 + (k % 7) * 84),
+            Menue_Icon i = Menue_Icon_Vorlage(TABELLENKNOEPFE[k].nummer, int32_t(MENUE_RESSOURCE_CODE + TABELLENKNOEPFE[k].nummer), 0, int16_t(13 + (k % 7) * 84),
                                               int16_t(438 + (k / 7) * 20), 80, 17, 13, 255);
             i.refresh_prozedur = knopf_zeichnen;
             i.klick = knopf_klick;
