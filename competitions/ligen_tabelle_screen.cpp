@@ -18,12 +18,15 @@
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "graphics/font.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/maus.h"
 #include "platform/print.h"
+#include "platform/resfile.h"
 #include "toolkit/event.h"
 #include "toolkit/icon.h"
 #include "toolkit/menueleiste.h"
@@ -468,6 +471,67 @@ int32_t paarungsknopf_klick(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// The shortcut buttons: the competition's picture (the middle of its 40 x 40), a frame on the one
+// that is on; without the picture its name's first letters.
+constexpr int32_t KURZWAHL_X = 385, KURZWAHL_Y = 78, KURZWAHL_W = 28, KURZWAHL_H = 18, WETTBEWERB_BILD = 1382;
+std::string kurzwahl_namen[LT_KURZWAHL_ANZAHL];
+
+int32_t kurzwahl_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* ziel = Grafik_Render_Ziel;
+    if (!icon || !ziel) return 0;
+    const int32_t i = icon->nummer - LT_KURZWAHL;
+    const Wettbewerb_Id w = wort(LT_KURZWAHL_WORT + i);
+    const int32_t handle = ResFile_Handles[0].handle;
+    auto* bild = handle >= 0 && Wettbewerb_Get_Info(w)
+                     ? static_cast<Rastport*>(Load_Resource(handle, WETTBEWERB_BILD + Wettbewerb_Get_Grafik_Nummer(w),
+                                                            ziel->depth, nullptr))
+                     : nullptr;
+    Grafik_Rechteck_Fuellen(ziel, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 2, 5));
+    if (bild) {
+        const int32_t bw = std::min<int32_t>(icon->breite, int32_t(bild->width));
+        const int32_t bh = std::min<int32_t>(icon->hoehe, int32_t(bild->height));
+        Grafik_Blit(bild, (int32_t(bild->width) - bw) / 2, (int32_t(bild->height) - bh) / 2, bw, bh, ziel, icon->x, icon->y);
+        Grafik_Bitmap_Freigeben(bild);
+    } else if (Wettbewerb_Get_Info(w)) {
+        text(icon->x + 2, icon->y + 12, farbe(14, 14, 14), std::string(Wettbewerb_Get_Anzeigename(w)).substr(0, 4), 3);
+    }
+    if (an(icon->nummer)) {
+        const uint16_t gelb = farbe(15, 14, 4);
+        Grafik_Rechteck_Fuellen(ziel, icon->x, icon->y, icon->breite, 1, gelb);
+        Grafik_Rechteck_Fuellen(ziel, icon->x, icon->y + icon->hoehe - 1, icon->breite, 1, gelb);
+        Grafik_Rechteck_Fuellen(ziel, icon->x, icon->y, 1, icon->hoehe, gelb);
+        Grafik_Rechteck_Fuellen(ziel, icon->x + icon->breite - 1, icon->y, 1, icon->hoehe, gelb);
+    }
+    return 0;
+}
+
+// The current match day of the active competition's chain and its count.
+void ketten_stand(int32_t* aktuell, int32_t* tage)
+{
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(Ligen_Tabelle_Get_Aktiven_Wettbewerb());
+    *aktuell = info ? info->ketten_offset + info->spieltag : 0;
+    *tage = info ? std::max(info->saison_spieltage, 1) : 1;
+}
+
+// A shortcut goes on, the others off; the screen moves to that competition's next match day
+// with the table up to the current one.
+int32_t kurzwahl_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon) return 0;
+    for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i)
+        Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_KURZWAHL + i, LT_KURZWAHL + i == icon->nummer ? 1 : 0);
+    int32_t aktuell = 0, tage = 1;
+    ketten_stand(&aktuell, &tage);
+    wort_setzen(LT_SPIELTAG, std::min(aktuell + 1, tage));
+    wort_setzen(LT_VON, 1);
+    wort_setzen(LT_BIS, std::max(aktuell, 1));
+    Ligen_Tabelle_Entfernen();
+    liste_bauen();
+    neu_zeichnen();
+    return 0;
+}
+
 // A click on a club's name filters the fixtures to its matches.
 int32_t team_klick(Menue_Icon* icon, uint32_t)
 {
@@ -539,6 +603,14 @@ void liste_bauen()
     };
     knopf(int16_t(LT_FILTER), 180, 56, 110, 17, filter_zeichnen, filter_klick,
           "Nur die Spiele eines bestimmten Vereins anzeigen");
+    if (!breit)
+        for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) {
+            Wettbewerb_Id w = wort(LT_KURZWAHL_WORT + i);
+            if (w < 0) wort_setzen(LT_KURZWAHL_WORT + i, w = Wettbewerb_Get_Erster());
+            kurzwahl_namen[i] = Wettbewerb_Get_Info(w) ? Wettbewerb_Get_Anzeigename(w) : "";
+            knopf(int16_t(LT_KURZWAHL + i), int16_t(KURZWAHL_X + i * (KURZWAHL_W + 2)), KURZWAHL_Y, KURZWAHL_W, KURZWAHL_H,
+                  kurzwahl_zeichnen, kurzwahl_klick, kurzwahl_namen[i].c_str());
+        }
     for (int32_t k = 0; k < PAARUNGSKNOEPFE_ANZAHL; ++k)
         knopf(PAARUNGSKNOEPFE[k].nummer, int16_t(435 + k * 84), 56, 80, 17, knopf_zeichnen, paarungsknopf_klick,
               PAARUNGSKNOEPFE[k].hilfe);
