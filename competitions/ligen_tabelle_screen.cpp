@@ -287,6 +287,17 @@ int32_t grafik_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// The yellow frame of a button that is on.
+void an_rahmen(const Menue_Icon* icon, int32_t d)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    const uint16_t gelb = farbe(15, 14, 4);
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, d, gelb);
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y + icon->hoehe - d, icon->breite, d, gelb);
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, d, icon->hoehe, gelb);
+    Grafik_Rechteck_Fuellen(z, icon->x + icon->breite - d, icon->y, d, icon->hoehe, gelb);
+}
+
 const Knopf* knopf_suchen(int32_t nummer) { return Ligen_Tabelle_Knopf_Suchen(nummer); }
 
 // Over the face from the screen file a frame marks the button that is on; the toolkit greys a
@@ -298,13 +309,7 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
     if (!k) return 0;
     const bool ein = an(icon->nummer), frei = Ligen_Tabelle_Tabellenknopf_Frei(icon->nummer);
     if (Menue_Screen_Icon_Bitmap(icon)) {
-        if (ein) {
-            const uint16_t gelb = farbe(15, 14, 4);
-            Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y, icon->breite, 2, gelb);
-            Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y + icon->hoehe - 2, icon->breite, 2, gelb);
-            Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y, 2, icon->hoehe, gelb);
-            Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x + icon->breite - 2, icon->y, 2, icon->hoehe, gelb);
-        }
+        if (ein) an_rahmen(icon, 2);
         return 0;
     }
     Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y, icon->breite, icon->hoehe,
@@ -496,13 +501,7 @@ int32_t kurzwahl_zeichnen(Menue_Icon* icon, uint32_t)
     } else if (Wettbewerb_Get_Info(w)) {
         text(icon->x + 2, icon->y + 12, farbe(14, 14, 14), std::string(Wettbewerb_Get_Anzeigename(w)).substr(0, 4), 3);
     }
-    if (an(icon->nummer)) {
-        const uint16_t gelb = farbe(15, 14, 4);
-        Grafik_Rechteck_Fuellen(ziel, icon->x, icon->y, icon->breite, 1, gelb);
-        Grafik_Rechteck_Fuellen(ziel, icon->x, icon->y + icon->hoehe - 1, icon->breite, 1, gelb);
-        Grafik_Rechteck_Fuellen(ziel, icon->x, icon->y, 1, icon->hoehe, gelb);
-        Grafik_Rechteck_Fuellen(ziel, icon->x + icon->breite - 1, icon->y, 1, icon->hoehe, gelb);
-    }
+    if (an(icon->nummer)) an_rahmen(icon, 1);
     return 0;
 }
 
