@@ -51,6 +51,7 @@ Resf_Bitmap zeiger_bild(const Manifest_Eintrag& e)
 
 // The menu pictures of the builder's own drawing code; programs that do not link it (the
 // tests) keep the placeholders below.
+bool Tabellen_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Gesicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Suche_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
@@ -58,7 +59,6 @@ bool Oekonomie_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __att
 bool Uebersicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Aufstellung_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Detail_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
-bool Tabellen_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 
 namespace {
 
@@ -67,6 +67,7 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
 {
     if (std::strcmp(e.zweck, "Mauszeiger") == 0) return zeiger_bild(e);
     Resf_Bitmap b;
+    if (Tabellen_Bild_Erzeugen && Tabellen_Bild_Erzeugen(e, b)) return b;
     if (Menue_Bild_Erzeugen && Menue_Bild_Erzeugen(e, b)) return b;
     if (Gesicht_Bild_Erzeugen && Gesicht_Bild_Erzeugen(e, b)) return b;
     if (Suche_Bild_Erzeugen && Suche_Bild_Erzeugen(e, b)) return b;
@@ -74,7 +75,6 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
     if (Uebersicht_Bild_Erzeugen && Uebersicht_Bild_Erzeugen(e, b)) return b;
     if (Aufstellung_Bild_Erzeugen && Aufstellung_Bild_Erzeugen(e, b)) return b;
     if (Detail_Bild_Erzeugen && Detail_Bild_Erzeugen(e, b)) return b;
-    if (Tabellen_Bild_Erzeugen && Tabellen_Bild_Erzeugen(e, b)) return b;
     b.width = e.width;
     b.height = e.height;
     b.depth = 16;
