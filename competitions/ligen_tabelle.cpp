@@ -11,6 +11,7 @@
 #include "gameflow/globals.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_zeichnen.h"
+#include "toolkit/scroll.h"
 
 namespace {
 
@@ -298,6 +299,19 @@ void Ligen_Tabelle_Grafik_Daten(Wettbewerb_Id w, int32_t team, std::vector<int32
     if (!info || !Spiele_Ist_Initialisiert()) return;
     const int32_t tage = std::clamp(info->spieltag, 0, TABELLE_MAX_TAGE);
     const int32_t block = info->spiele_block, drei = (info->modus & ENGLISCHE_TABELLE) ? 1 : 0;
+    if (Netz_Rolle == 1) {
+        // A client holds no records to count: the server sends the course, 92 days a call, and
+        // a failed call ends it where it stands.
+        int32_t p[92];
+        for (int32_t d = 0; d < tage;) {
+            const int32_t bis = std::min(d + 91, tage - 1);
+            const int32_t n = Spiele_Client_Tabellenverlauf(w, block, d, bis, drei, TAB_NORMAL, team, p);
+            if (n <= 0) return;
+            plaetze->insert(plaetze->end(), p, p + std::min(n, bis - d + 1));
+            d += n;
+        }
+        return;
+    }
     static Tabelle_Datensatz t;
     for (int32_t d = 0; d < tage; ++d) {
         int32_t platz = -1;
@@ -344,4 +358,28 @@ void Ligen_Tabelle_Grafik_Malen(Rastport* ziel, int32_t x, int32_t y, Wettbewerb
         if (i > 0) Grafik_Linie(ziel, x + punkte[i - 1].x + 2, y + punkte[i - 1].y + 2, x + p.x + 2, y + p.y + 2, linie);
         Grafik_Rechteck_Fuellen(ziel, x + p.x, y + p.y, 5, 5, punkt);
     }
+}
+
+Tabelle_Von_Bis_Spuren Ligen_Tabelle_Von_Bis_Spuren(int32_t von_x, int32_t bis_x, int32_t aktuell, int32_t tage)
+{
+    Tabelle_Von_Bis_Spuren s{};
+    tage = std::max(tage, 1);
+    aktuell = std::clamp(aktuell, 1, tage);
+    const int32_t heute = Menue_Position_In_Prozent(aktuell, 1, 1, tage, LT_BIS_X0, LT_BIS_X1);
+    s.bis_start = std::clamp(von_x + LT_KNOPF_ABSTAND, LT_BIS_X0, LT_BIS_X1);
+    s.bis_ende = std::max(heute, s.bis_start);
+    s.von_start = LT_VON_X0;
+    s.von_ende = std::clamp(bis_x - LT_KNOPF_ABSTAND, LT_VON_X0, LT_VON_X1);
+    return s;
+}
+
+std::string Ligen_Tabelle_Filter_Text(const char* name, int32_t (*breite)(const char*), int32_t max)
+{
+    std::string n = name ? name : "";
+    std::string text = "nur " + n;
+    while (!n.empty() && breite && breite(text.c_str()) > max) {
+        n.pop_back();
+        text = "nur " + n;
+    }
+    return text;
 }

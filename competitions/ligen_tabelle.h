@@ -84,6 +84,59 @@ int32_t Ligen_Tabelle_Liste_Aufbauen(int32_t* ids);
 int32_t Ligen_Tabelle_Historie_Eintraege(const int32_t* jahre, int32_t anzahl, bool ko, std::string* eintraege,
                                          int32_t max);
 
+// Tracks of the table range's knobs: the from knob on x 380..566, the to knob on x 390..576;
+// each stops 8 pixels before the other, and the to knob at the current match day's place on the
+// scale 1..tage. An end never lies before its start.
+struct Tabelle_Von_Bis_Spuren {
+    int32_t von_start, von_ende, bis_start, bis_ende;
+};
+constexpr int32_t LT_VON_X0 = 380, LT_VON_X1 = 566, LT_BIS_X0 = 390, LT_BIS_X1 = 576, LT_KNOPF_ABSTAND = 8;
+Tabelle_Von_Bis_Spuren Ligen_Tabelle_Von_Bis_Spuren(int32_t von_x, int32_t bis_x, int32_t aktuell, int32_t tage);
+// The filter button's label "nur %s", the name shortened one character at a time until the
+// label measures at most `max` pixels.
+std::string Ligen_Tabelle_Filter_Text(const char* name, int32_t (*breite)(const char*), int32_t max);
+
+// The option buttons' labels and help texts; the data builder draws the labels into the faces
+// of the same numbers in the screen file.
+struct Ligen_Tabelle_Knopf {
+    int16_t nummer;
+    const char* text;
+    const char* hilfe;
+};
+inline constexpr Ligen_Tabelle_Knopf LT_TABELLENKNOEPFE[] = {
+    {2522, "Heim", "Nur Heimspiele berücksichtigen"},
+    {2523, "Auswärts", "Nur Auswärtsspiele berücksichtigen"},
+    {2524, "Torverhältnis", "Nach Tordifferenz sortieren"},
+    {2525, "Erzielte Tore", "Nach Toren sortieren"},
+    {2526, "Gegentore", "Nach Gegentoren sortieren"},
+    {2527, "1. Halbzeit", "Nur 1. Halbzeit berücksichtigen"},
+    {2528, "2. Halbzeit", "Nur 2. Halbzeit berücksichtigen"},
+    {2529, "Aktuelle Saison", "Tabelle für die aktuelle Saison anzeigen"},
+    {2530, "Ewige Tabelle", "\"Ewige\" Tabelle anzeigen"},
+    {2566, "Sieger", "Sieger der Wettbewerbe"},
+    {2531, "Tip", "Tabelle hochrechnen"},
+    {2541, "Zwei Spalten", "Tabelle splitten"},
+    {2542, "Details", "Detaillierte Tabelle"},
+};
+inline constexpr Ligen_Tabelle_Knopf LT_PAARUNGSKNOEPFE[] = {
+    {2544, "Zwei Spalten", "Paarungen splitten"},
+    {2545, "Details", "Detaillierte Paarungen"},
+};
+// The label and help of a table or fixtures button, null for another number.
+inline const Ligen_Tabelle_Knopf* Ligen_Tabelle_Knopf_Suchen(int32_t nummer)
+{
+    for (const Ligen_Tabelle_Knopf& k : LT_TABELLENKNOEPFE)
+        if (k.nummer == nummer) return &k;
+    for (const Ligen_Tabelle_Knopf& k : LT_PAARUNGSKNOEPFE)
+        if (k.nummer == nummer) return &k;
+    return nullptr;
+}
+// Faces of the option buttons in the screen file under the icons' numbers; the knobs of the
+// match-day bar and of the table range (from, to) under numbers of their own.
+constexpr int32_t LT_KNOPF_BREITE = 80, LT_KNOPF_HOEHE = 17;
+constexpr int32_t LT_BILD_TAGKNOPF = 2590, LT_BILD_VONKNOPF = 2591, LT_BILD_BISKNOPF = 2592;
+constexpr int32_t LT_TAGKNOPF_BREITE = 16, LT_TAGKNOPF_HOEHE = 9, LT_BEREICHKNOPF_BREITE = 8, LT_BEREICHKNOPF_HOEHE = 8;
+
 // Icons of the screen's settings.
 enum : int32_t {
     LT_NUR_PAARUNGEN = 2504,
@@ -108,5 +161,8 @@ enum : int32_t {
     LT_SPALTEN = 2541,
     LT_DETAILS = 2542,
     LT_SIEGER = 2566,
+    LT_SPIELTAG_BALKEN = 2509,
+    LT_PAARUNGEN_BREIT = 2544,
+    LT_PAARUNGEN_DETAILS = 2545,
 };
 constexpr int32_t LT_KURZWAHL_ANZAHL = 7;

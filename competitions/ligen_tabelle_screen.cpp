@@ -3,7 +3,9 @@
 // choice lives in the acting manager's icon states.
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "competitions/ligen_tabelle.h"
@@ -16,18 +18,30 @@
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "graphics/font.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "platform/maus.h"
 #include "platform/print.h"
+#include "platform/resfile.h"
+#include "toolkit/event.h"
 #include "toolkit/icon.h"
 #include "toolkit/menueleiste.h"
+#include "toolkit/scroll.h"
+#include "toolkit/slave.h"
 #include "toolkit/screen.h"
 
 namespace {
 
 constexpr int32_t ZEILE = 13, TABELLE_ZEILE = 10;
+// The match-day bar under the fixtures, its knob's travel narrow and wide; the range knobs sit
+// over the graph.
+constexpr int32_t BALKEN_X = 13, BALKEN_Y = 220, BALKEN_H = 9, KNOPF_W = 16;
+constexpr int32_t BALKEN_W_SCHMAL = 340, BALKEN_W_BREIT = 580;
+constexpr int32_t VON_BIS_Y = 98, VON_BIS_W = LT_BEREICHKNOPF_BREITE, VON_BIS_H = LT_BEREICHKNOPF_HOEHE;
 constexpr int32_t GRAFIK_X = 385, GRAFIK_Y = 108, GRAFIK_W = 205, GRAFIK_H = 110;
 
 enum : int16_t {
@@ -39,27 +53,11 @@ enum : int16_t {
     I_NAMEN = 2610,  // 2610-2633, one per table row
 };
 
-struct Knopf {
-    int16_t nummer;
-    const char* text;
-    const char* hilfe;
-};
-constexpr Knopf TABELLENKNOEPFE[] = {
-    {LT_HEIM, "Heim", "Nur Heimspiele berücksichtigen"},
-    {LT_AUSWAERTS, "Auswärts", "Nur Auswärtsspiele berücksichtigen"},
-    {LT_TORDIFFERENZ, "Torverhältnis", "Nach Tordifferenz sortieren"},
-    {LT_TORE, "Erzielte Tore", "Nach Toren sortieren"},
-    {LT_GEGENTORE, "Gegentore", "Nach Gegentoren sortieren"},
-    {LT_HALBZEIT_1, "1. Halbzeit", "Nur 1. Halbzeit berücksichtigen"},
-    {LT_HALBZEIT_2, "2. Halbzeit", "Nur 2. Halbzeit berücksichtigen"},
-    {LT_AKTUELL, "Aktuelle Saison", "Tabelle für die aktuelle Saison anzeigen"},
-    {LT_EWIG, "Ewige Tabelle", "\"Ewige\" Tabelle anzeigen"},
-    {LT_SIEGER, "Sieger", "Sieger der Wettbewerbe"},
-    {LT_TIP, "Tip", "Tabelle hochrechnen"},
-    {LT_SPALTEN, "Zwei Spalten", "Tabelle splitten"},
-    {LT_DETAILS, "Details", "Detaillierte Tabelle"},
-};
-constexpr int32_t KNOEPFE = int32_t(sizeof TABELLENKNOEPFE / sizeof TABELLENKNOEPFE[0]);
+using Knopf = Ligen_Tabelle_Knopf;
+constexpr const Knopf* TABELLENKNOEPFE = LT_TABELLENKNOEPFE;
+constexpr const Knopf* PAARUNGSKNOEPFE = LT_PAARUNGSKNOEPFE;
+constexpr int32_t PAARUNGSKNOEPFE_ANZAHL = int32_t(std::size(LT_PAARUNGSKNOEPFE));
+constexpr int32_t KNOEPFE = int32_t(std::size(LT_TABELLENKNOEPFE));
 
 std::vector<Menue_Icon> liste;
 
@@ -106,7 +104,7 @@ int32_t paarungen_zeichnen(Menue_Icon* icon, uint32_t)
     const Wettbewerb_Id w = gewaehlt(&tag);
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
     const bool filter = an(LT_FILTER) && wort(LT_FILTER) >= 0;
-    const bool details = an(2545);
+    const bool details = an(LT_PAARUNGEN_DETAILS);
     const uint16_t weiss = farbe(15, 15, 15), gelb = farbe(15, 15, 6);
     char kopf[160];
     if (filter)
@@ -124,7 +122,7 @@ int32_t paarungen_zeichnen(Menue_Icon* icon, uint32_t)
         if (y > icon->y + icon->hoehe) return;
         const int32_t x = icon->x;
         if (datum) text(x, y, weiss, datum, 4);
-        const int32_t dx = datum ? 50 : 0;
+        const int32_t dx = datum ? 58 : 0;
         std::string h = name(heim, 150), g = "- " + name(gast, 150);
         text(x + dx, y, s.heim_tore >= 0 && s.heim_tore > s.gast_tore ? gelb : weiss, h, 4);
         text(x + dx + 130, y, s.heim_tore >= 0 && s.gast_tore > s.heim_tore ? gelb : weiss, g, 4);
@@ -289,22 +287,151 @@ int32_t grafik_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// The yellow frame of a button that is on.
+void an_rahmen(const Menue_Icon* icon, int32_t d)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    const uint16_t gelb = farbe(15, 14, 4);
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, d, gelb);
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y + icon->hoehe - d, icon->breite, d, gelb);
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, d, icon->hoehe, gelb);
+    Grafik_Rechteck_Fuellen(z, icon->x + icon->breite - d, icon->y, d, icon->hoehe, gelb);
+}
+
+const Knopf* knopf_suchen(int32_t nummer) { return Ligen_Tabelle_Knopf_Suchen(nummer); }
+
+// Over the face from the screen file a frame marks the button that is on; the toolkit greys a
+// locked one. Without its face the button is drawn as a plain field with its label.
 int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!icon || !Grafik_Render_Ziel) return 0;
-    const Knopf* k = nullptr;
-    for (const Knopf& kk : TABELLENKNOEPFE)
-        if (kk.nummer == icon->nummer) k = &kk;
+    const Knopf* k = knopf_suchen(icon->nummer);
     if (!k) return 0;
     const bool ein = an(icon->nummer), frei = Ligen_Tabelle_Tabellenknopf_Frei(icon->nummer);
+    if (Menue_Screen_Icon_Bitmap(icon)) {
+        if (ein) an_rahmen(icon, 2);
+        return 0;
+    }
     Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y, icon->breite, icon->hoehe,
                             ein ? farbe(4, 6, 12) : farbe(2, 2, 5));
     text(icon->x + 3, icon->y + 12, frei ? (ein ? farbe(15, 15, 6) : farbe(14, 14, 14)) : farbe(7, 7, 7), k->text);
     return 0;
 }
 
+void namen_bauen(bool nur_auffrischen);
+
+// The chosen round's current match day and match-day count, 1 and 1 without info.
+void runden_tage(int32_t* aktuell, int32_t* tage)
+{
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(gewaehlt(nullptr));
+    *aktuell = info ? std::max(info->spieltag, 1) : 1;
+    *tage = info ? std::max(info->saison_spieltage, 1) : 1;
+}
+
+int32_t ketten_tage()
+{
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(Ligen_Tabelle_Get_Aktiven_Wettbewerb());
+    return info ? std::max(info->saison_spieltage, 1) : 1;
+}
+
+Menue_Icon* aus_liste(int32_t nummer)
+{
+    for (Menue_Icon& i : liste)
+        if (i.nummer == nummer) return &i;
+    return nullptr;
+}
+
+// The panes again after a knob moved; the list stays, for the toolkit holds the knob it drags.
+// While the knob is dragged the panes wait for its drop: a refresh under the dragged picture
+// would keep a copy of it on the screen.
+bool auffrischen_offen = false;
+void panes_auffrischen(bool geaendert)
+{
+    auffrischen_offen = auffrischen_offen || geaendert;
+    if (!auffrischen_offen || (Menue_Gezogenes_Icon && Maus_Get_Tasten() != 0)) return;
+    auffrischen_offen = false;
+    namen_bauen(true);
+    for (Menue_Icon& i : liste)
+        if (i.nummer != -1 && !(i.flags & ICON_SCROLLBUTTON)) Menue_Screen_Icon_Hinzufuegen(&i);
+    Menue_Bereich_Refresh(20, 0, 45, 640, 480);
+}
+
+Menue_Scrollbar_Daten tag_daten{}, von_daten{}, bis_daten{};
+
+// The refresh of a knob's area calls its bar's procedure again: once is enough.
+bool im_knopf = false;
+struct Knopf_Sperre {
+    bool frei = !im_knopf;
+    Knopf_Sperre() { im_knopf = true; }
+    ~Knopf_Sperre() { im_knopf = !frei; }
+};
+
+int32_t spieltag_knopf(Menue_Icon* icon, int32_t)
+{
+    const Knopf_Sperre sperre;
+    if (!icon || !sperre.frei) return 0;
+    const int32_t tage = ketten_tage();
+    const int32_t tag = std::clamp(Menue_Scrollpos_In_Wert_Umrechnen(0, -1, icon, 1, tage, -1, -1), 1, tage);
+    const bool neu = tag != wort(LT_SPIELTAG);
+    wort_setzen(LT_SPIELTAG, tag);
+    panes_auffrischen(neu);
+    return 0;
+}
+
+void spuren_setzen(int32_t von_x, int32_t bis_x)
+{
+    int32_t aktuell = 1, tage = 1;
+    runden_tage(&aktuell, &tage);
+    const Tabelle_Von_Bis_Spuren s = Ligen_Tabelle_Von_Bis_Spuren(von_x, bis_x, aktuell, tage);
+    von_daten.x_start = int16_t(s.von_start), von_daten.x_ende = int16_t(s.von_ende);
+    bis_daten.x_start = int16_t(s.bis_start), bis_daten.x_ende = int16_t(s.bis_ende);
+}
+
+// Either knob of the table range moved: the other's track follows, the range is read off the
+// fixed scales and the table is counted again when it changed.
+int32_t von_bis_knopf(Menue_Icon*, int32_t)
+{
+    const Knopf_Sperre sperre;
+    Menue_Icon *von = aus_liste(LT_VON), *bis = aus_liste(LT_BIS);
+    if (!von || !bis || !sperre.frei) return 0;
+    spuren_setzen(von->x, bis->x);
+    int32_t aktuell = 1, tage = 1;
+    runden_tage(&aktuell, &tage);
+    const int32_t v = std::clamp(Menue_Scrollpos_In_Wert_Umrechnen(0, -1, von, 1, tage, LT_VON_X0, LT_VON_X1), 1, tage);
+    const int32_t b = std::clamp(Menue_Scrollpos_In_Wert_Umrechnen(0, -1, bis, 1, tage, LT_BIS_X0, LT_BIS_X1), v, aktuell);
+    const bool neu = v != wort(LT_VON) || b != wort(LT_BIS);
+    wort_setzen(LT_VON, v);
+    wort_setzen(LT_BIS, b);
+    panes_auffrischen(neu);
+    return 0;
+}
+
+int32_t rinne_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Grafik_Render_Ziel) return 0;
+    Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y + icon->hoehe / 2 - 1, icon->breite, 3, farbe(5, 5, 8));
+    return 0;
+}
+
+int32_t filter_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Grafik_Render_Ziel) return 0;
+    const bool ein = an(LT_FILTER);
+    Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y, icon->breite, icon->hoehe,
+                            ein ? farbe(4, 6, 12) : farbe(2, 2, 5));
+    const std::string t = Ligen_Tabelle_Filter_Text(
+        name(wort(LT_FILTER), 193).c_str(), [](const char* s) { return Font_Text_Breite(Font(9), s); }, 92);
+    text(icon->x + 3, icon->y + 12, ein ? farbe(15, 15, 6) : farbe(14, 14, 14), t, 9);
+    return 0;
+}
+
 void neu_zeichnen()
 {
+    for (Menue_Icon& i : liste)
+        if (knopf_suchen(i.nummer)) {
+            const bool frei = Ligen_Tabelle_Tabellenknopf_Frei(i.nummer);
+            i.status = uint16_t(frei ? i.status & ~ICON_GESPERRT : i.status | ICON_GESPERRT);
+        }
     for (Menue_Icon& i : liste)
         if (i.nummer != -1) Menue_Screen_Icon_Hinzufuegen(&i);
     Menue_Bereich_Refresh(20, 0, 45, 640, 480);
@@ -323,6 +450,87 @@ Menue_Kontextmenue* team_kontext(Menue_Icon* icon)
     return icon ? Team_Popup_Menue_Erzeugen(icon->kennung_1) : nullptr;
 }
 
+void liste_bauen();
+
+// The club filter goes on and off; the layout follows it (the knobs grey while it is on).
+int32_t filter_klick(Menue_Icon*, uint32_t)
+{
+    Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_FILTER, an(LT_FILTER) ? 0 : 1);
+    Ligen_Tabelle_Entfernen();
+    liste_bauen();
+    neu_zeichnen();
+    return 0;
+}
+
+// The fixtures' toggles; two columns change the layout.
+int32_t paarungsknopf_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon) return 0;
+    const int32_t nummer = icon->nummer;
+    Manager_Icon_Button_An_Aus(Aktuelles_Team, nummer, an(nummer) ? 0 : 1);
+    if (nummer == LT_PAARUNGEN_BREIT) {
+        Ligen_Tabelle_Entfernen();
+        liste_bauen();
+    }
+    neu_zeichnen();
+    return 0;
+}
+
+// The shortcut buttons: the competition's picture (the middle of its 40 x 40), a frame on the one
+// that is on; without the picture its name's first letters.
+constexpr int32_t KURZWAHL_X = 385, KURZWAHL_Y = 78, KURZWAHL_W = 28, KURZWAHL_H = 18, WETTBEWERB_BILD = 1382;
+std::string kurzwahl_namen[LT_KURZWAHL_ANZAHL];
+
+int32_t kurzwahl_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* ziel = Grafik_Render_Ziel;
+    if (!icon || !ziel) return 0;
+    const int32_t i = icon->nummer - LT_KURZWAHL;
+    const Wettbewerb_Id w = wort(LT_KURZWAHL_WORT + i);
+    const int32_t handle = ResFile_Handles[0].handle;
+    auto* bild = handle >= 0 && Wettbewerb_Get_Info(w)
+                     ? static_cast<Rastport*>(Load_Resource(handle, WETTBEWERB_BILD + Wettbewerb_Get_Grafik_Nummer(w),
+                                                            ziel->depth, nullptr))
+                     : nullptr;
+    Grafik_Rechteck_Fuellen(ziel, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 2, 5));
+    if (bild) {
+        const int32_t bw = std::min<int32_t>(icon->breite, int32_t(bild->width));
+        const int32_t bh = std::min<int32_t>(icon->hoehe, int32_t(bild->height));
+        Grafik_Blit(bild, (int32_t(bild->width) - bw) / 2, (int32_t(bild->height) - bh) / 2, bw, bh, ziel, icon->x, icon->y);
+        Grafik_Bitmap_Freigeben(bild);
+    } else if (Wettbewerb_Get_Info(w)) {
+        text(icon->x + 2, icon->y + 12, farbe(14, 14, 14), std::string(Wettbewerb_Get_Anzeigename(w)).substr(0, 4), 3);
+    }
+    if (an(icon->nummer)) an_rahmen(icon, 1);
+    return 0;
+}
+
+// The current match day of the active competition's chain and its count.
+void ketten_stand(int32_t* aktuell, int32_t* tage)
+{
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(Ligen_Tabelle_Get_Aktiven_Wettbewerb());
+    *aktuell = info ? info->ketten_offset + info->spieltag : 0;
+    *tage = info ? std::max(info->saison_spieltage, 1) : 1;
+}
+
+// A shortcut goes on, the others off; the screen moves to that competition's next match day
+// with the table up to the current one.
+int32_t kurzwahl_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon) return 0;
+    for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i)
+        Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_KURZWAHL + i, LT_KURZWAHL + i == icon->nummer ? 1 : 0);
+    int32_t aktuell = 0, tage = 1;
+    ketten_stand(&aktuell, &tage);
+    wort_setzen(LT_SPIELTAG, std::min(aktuell + 1, tage));
+    wort_setzen(LT_VON, 1);
+    wort_setzen(LT_BIS, std::max(aktuell, 1));
+    Ligen_Tabelle_Entfernen();
+    liste_bauen();
+    neu_zeichnen();
+    return 0;
+}
+
 // A click on a club's name filters the fixtures to its matches.
 int32_t team_klick(Menue_Icon* icon, uint32_t)
 {
@@ -334,18 +542,23 @@ int32_t team_klick(Menue_Icon* icon, uint32_t)
 }
 
 // One hit icon over each club name of the table: its click, context menu and help.
-void namen_bauen()
+void namen_bauen(bool nur_auffrischen)
 {
     int32_t tag = 0;
     const Wettbewerb_Id w = gewaehlt(&tag);
     static Tabelle_Datensatz t;
     int32_t erster = 0, letzter = 0;
-    if (!tabelle_fuellen(w, t, &erster, &letzter)) return;
+    if (an(LT_NUR_PAARUNGEN) || !tabelle_fuellen(w, t, &erster, &letzter)) return;
     const bool zwei = an(LT_SPALTEN);
     const int32_t halbe = (t.anzahl + 1) / 2;
     for (int32_t p = 0; p < t.anzahl && p < TABELLE_MAX_TEAMS; ++p) {
         const int32_t slot = t.platz[p];
         if (slot < 0 || slot >= TABELLE_MAX_TEAMS) continue;
+        if (nur_auffrischen) {
+            // Another range orders the same clubs anew.
+            if (Menue_Icon* i = aus_liste(I_NAMEN + p)) i->kennung_1 = int16_t(t.team[slot]);
+            continue;
+        }
         const bool rechts = zwei && p >= halbe;
         const int32_t x = 13 + (rechts ? 270 : 0) + 18, y = 232 + 22 + (rechts ? p - halbe : p) * TABELLE_ZEILE;
         Menue_Icon i = Menue_Icon_Vorlage(int16_t(I_NAMEN + p), -1, 0, int16_t(x), int16_t(y), uint16_t(zwei ? 115 : 150),
@@ -374,14 +587,84 @@ void liste_bauen()
         liste.push_back(i);
     };
     icon(I_SPIELTAG, 50, 56, 120, 20, spieltag_zeichnen);
-    const bool breit = an(2544);
-    icon(I_PAARUNGEN, 13, 78, uint16_t(breit ? 580 : 360), 150, paarungen_zeichnen);
+    const bool breit = an(LT_PAARUNGEN_BREIT);
+    icon(I_PAARUNGEN, 13, 78, uint16_t(breit ? 580 : 360), 140, paarungen_zeichnen);
     if (!breit) icon(I_GRAFIK, GRAFIK_X, GRAFIK_Y, GRAFIK_W, GRAFIK_H, grafik_zeichnen);
+    auto knopf = [](int16_t nr, int16_t x, int16_t y, uint16_t w, uint16_t h, Menue_Refresh_Prozedur r,
+                    Menue_Klick_Prozedur k, const char* hilfe) {
+        Menue_Icon i = Menue_Icon_Vorlage(nr, r == knopf_zeichnen ? int32_t(MENUE_RESSOURCE_CODE + nr) : -1, 0, x, y, w, h,
+                                          13, 255);
+        i.refresh_prozedur = r;
+        i.klick = k;
+        i.hilfetext = hilfe;
+        i.status = ICON_SPAETER_REFRESH;
+        liste.push_back(i);
+    };
+    knopf(int16_t(LT_FILTER), 180, 56, 110, 17, filter_zeichnen, filter_klick,
+          "Nur die Spiele eines bestimmten Vereins anzeigen");
+    if (!breit)
+        for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) {
+            Wettbewerb_Id w = wort(LT_KURZWAHL_WORT + i);
+            if (w < 0) wort_setzen(LT_KURZWAHL_WORT + i, w = Wettbewerb_Get_Erster());
+            kurzwahl_namen[i] = Wettbewerb_Get_Info(w) ? Wettbewerb_Get_Anzeigename(w) : "";
+            knopf(int16_t(LT_KURZWAHL + i), int16_t(KURZWAHL_X + i * (KURZWAHL_W + 2)), KURZWAHL_Y, KURZWAHL_W, KURZWAHL_H,
+                  kurzwahl_zeichnen, kurzwahl_klick, kurzwahl_namen[i].c_str());
+        }
+    for (int32_t k = 0; k < PAARUNGSKNOEPFE_ANZAHL; ++k)
+        knopf(PAARUNGSKNOEPFE[k].nummer, int16_t(435 + k * 84), 56, 80, 17, knopf_zeichnen, paarungsknopf_klick,
+              PAARUNGSKNOEPFE[k].hilfe);
+
+    // The match-day bar: its knob stands on the chosen day of the chain, greyed under the filter.
+    const bool filter = an(LT_FILTER);
+    const int32_t balken_w = breit ? BALKEN_W_BREIT : BALKEN_W_SCHMAL;
+    Menue_Icon rinne = Menue_Icon_Vorlage(int16_t(LT_SPIELTAG_BALKEN), -1, 0, BALKEN_X, BALKEN_Y, uint16_t(balken_w),
+                                          BALKEN_H, 13, 255);
+    rinne.refresh_prozedur = rinne_zeichnen;
+    rinne.klick = Menue_Scrollbar_Klick;
+    rinne.verknuepft = int16_t(LT_SPIELTAG);
+    rinne.hilfetext = "Spieltag anzeigen";
+    rinne.status = ICON_SPAETER_REFRESH;
+    liste.push_back(rinne);
+    tag_daten = {spieltag_knopf, 0, int16_t(BALKEN_X), int16_t(BALKEN_X + balken_w - KNOPF_W), 0,
+                 int16_t(BALKEN_Y), int16_t(BALKEN_Y), -1, 0.0f, -1};
+    Menue_Icon tk = Menue_Icon_Vorlage(int16_t(LT_SPIELTAG), int32_t(MENUE_RESSOURCE_CODE + LT_BILD_TAGKNOPF),
+                                       ICON_SCROLLBUTTON | ICON_ZIEHBAR, BALKEN_X, BALKEN_Y, KNOPF_W, BALKEN_H, 14, 255);
+    tk.daten = &tag_daten;
+    tk.hilfetext = "Hier können Sie den Spieltag einstellen";
+    tk.status = uint16_t(ICON_SPAETER_REFRESH | (filter ? ICON_GESPERRT : 0));
+    Menue_Wert_In_Scrollpos_Umrechnen(Aktuelles_Team, -1, &tk, std::max(wort(LT_SPIELTAG), 1), 1, 1, ketten_tage(),
+                                      -1, -1);
+    liste.push_back(tk);
+
+    // The table range's knobs, in the narrow layout of a table that has played days.
+    int32_t aktuell = 1, tage = 1;
+    runden_tage(&aktuell, &tage);
+    const Wettbewerb_Info* ri = Wettbewerb_Get_Info(gewaehlt(nullptr));
+    if (!breit && !an(LT_NUR_PAARUNGEN) && ri && !(ri->modus & KO_SYSTEM) && ri->spieltag >= 1) {
+        const int32_t v = std::clamp(wort(LT_VON), 1, tage), b = std::clamp(wort(LT_BIS), v, aktuell);
+        const int32_t vx = Menue_Position_In_Prozent(v, 1, 1, tage, LT_VON_X0, LT_VON_X1);
+        const int32_t bx = Menue_Position_In_Prozent(b, 1, 1, tage, LT_BIS_X0, LT_BIS_X1);
+        von_daten = {von_bis_knopf, 0, 0, 0, 0, int16_t(VON_BIS_Y), int16_t(VON_BIS_Y), -1, 0.0f, -1};
+        bis_daten = von_daten;
+        spuren_setzen(vx, bx);
+        for (auto [nr, bild, x, d, hilfe] :
+             {std::tuple{LT_VON, LT_BILD_VONKNOPF, vx, &von_daten, "Tabelle berechnen von Spieltag..."},
+              std::tuple{LT_BIS, LT_BILD_BISKNOPF, bx, &bis_daten, "Tabelle berechnen bis Spieltag..."}}) {
+            Menue_Icon k = Menue_Icon_Vorlage(int16_t(nr), int32_t(MENUE_RESSOURCE_CODE + bild),
+                                              ICON_SCROLLBUTTON | ICON_ZIEHBAR, int16_t(x), VON_BIS_Y, VON_BIS_W,
+                                              VON_BIS_H, 14, 255);
+            k.daten = d;
+            k.hilfetext = hilfe;
+            k.status = ICON_SPAETER_REFRESH;
+            Manager_Icon_Button_An_Aus(Aktuelles_Team, nr, uint32_t(x));
+            liste.push_back(k);
+        }
+    }
     if (!an(LT_NUR_PAARUNGEN)) {
         icon(I_TABELLE, 13, 232, 580, 204, tabelle_zeichnen);
-        namen_bauen();
+        namen_bauen(false);
         for (int32_t k = 0; k < KNOEPFE; ++k) {
-            Menue_Icon i = Menue_Icon_Vorlage(TABELLENKNOEPFE[k].nummer, -1, 0, int16_t(13 + (k % 7) * 84),
+            Menue_Icon i = Menue_Icon_Vorlage(TABELLENKNOEPFE[k].nummer, int32_t(MENUE_RESSOURCE_CODE + TABELLENKNOEPFE[k].nummer), 0, int16_t(13 + (k % 7) * 84),
                                               int16_t(438 + (k / 7) * 20), 80, 17, 13, 255);
             i.refresh_prozedur = knopf_zeichnen;
             i.klick = knopf_klick;

@@ -16,6 +16,15 @@
 inline std::vector<uint8_t> Netz_Schleife_Antwort;
 inline std::vector<std::vector<uint8_t>> Netz_Schleife_Anfragen;
 
+// How many of the recorded requests asked call nr.
+inline int32_t Netz_Schleife_Anfragen_Zaehlen(int32_t nr)
+{
+    int32_t n = 0;
+    for (const auto& a : Netz_Schleife_Anfragen)
+        if (a.size() >= 8 && int32_t(Bytes_Hole32(a.data() + 4)) == nr) ++n;
+    return n;
+}
+
 inline bool Netz_Schleife_Ueber_Den_Server(const std::vector<uint8_t>& anfrage, std::vector<uint8_t>* aus)
 {
     Netz_Schleife_Anfragen.push_back(anfrage);

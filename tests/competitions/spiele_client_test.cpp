@@ -17,13 +17,7 @@ namespace {
 
 using namespace spielwelt;
 
-int32_t anfragen(int32_t nr)
-{
-    int32_t n = 0;
-    for (const auto& a : Netz_Schleife_Anfragen)
-        if (a.size() >= 8 && int32_t(Bytes_Hole32(a.data() + 4)) == nr) ++n;
-    return n;
-}
+int32_t anfragen(int32_t nr) { return Netz_Schleife_Anfragen_Zaehlen(nr); }
 
 class SpieleClient : public Spielwelt {
 protected:

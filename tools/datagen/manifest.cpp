@@ -24,6 +24,7 @@
 #include "tools/datagen/oekonomie_bilder.h"
 #include "tools/datagen/sound_synth.h"
 #include "tools/datagen/uebersicht_bilder.h"
+#include "competitions/ligen_tabelle.h"
 
 namespace {
 
@@ -234,6 +235,14 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 6238, 6238, BILD, 640, 480, 0, 16, false, "Elf des Tages: Spielfeld mit 1-3-4-3");
     bereich(v, scr, 1382, 1382 + MANIFEST_WETTBEWERBE - 1, BILD, 40, 40, 0, 16, true,
             "Wettbewerbsbild (Nummer - 1382 = GRAFIK_NUMMER)");
+    // The league tables screen: option faces with their labels (icons of the same number), the knobs.
+    for (const Ligen_Tabelle_Knopf& k : LT_TABELLENKNOEPFE)
+        v.push_back({scr, k.nummer, BILD, LT_KNOPF_BREITE, LT_KNOPF_HOEHE, 0, 16, false, "Tabellen: Optionsknopf"});
+    for (const Ligen_Tabelle_Knopf& k : LT_PAARUNGSKNOEPFE)
+        v.push_back({scr, k.nummer, BILD, LT_KNOPF_BREITE, LT_KNOPF_HOEHE, 0, 16, false, "Tabellen: Paarungsknopf"});
+    bereich(v, scr, LT_BILD_TAGKNOPF, LT_BILD_TAGKNOPF, BILD, LT_TAGKNOPF_BREITE, LT_TAGKNOPF_HOEHE, 0, 16, true, "Tabellen: Griff des Spieltags");
+    bereich(v, scr, LT_BILD_VONKNOPF, LT_BILD_BISKNOPF, BILD, LT_BEREICHKNOPF_BREITE, LT_BEREICHKNOPF_HOEHE, 0, 16, true,
+            "Tabellen: Griffe von/bis Spieltag");
     // The match overview's pictures.
     for (int32_t n = UEBERSICHT_BILD_ERSTES; n <= UEBERSICHT_BILD_LETZTES; ++n) {
         const Uebersicht_Bild_Mass* m = Uebersicht_Bild_Masse(n);

@@ -51,6 +51,7 @@ Resf_Bitmap zeiger_bild(const Manifest_Eintrag& e)
 
 // The menu pictures of the builder's own drawing code; programs that do not link it (the
 // tests) keep the placeholders below.
+bool Tabellen_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Menue_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Gesicht_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Suche_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
@@ -69,6 +70,7 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
 {
     if (std::strcmp(e.zweck, "Mauszeiger") == 0) return zeiger_bild(e);
     Resf_Bitmap b;
+    if (Tabellen_Bild_Erzeugen && Tabellen_Bild_Erzeugen(e, b)) return b;
     if (Menue_Bild_Erzeugen && Menue_Bild_Erzeugen(e, b)) return b;
     if (Gesicht_Bild_Erzeugen && Gesicht_Bild_Erzeugen(e, b)) return b;
     if (Suche_Bild_Erzeugen && Suche_Bild_Erzeugen(e, b)) return b;

@@ -1,0 +1,42 @@
+// The tables screen's controls: the table range's knobs keep apart and stop at the current match
+// day; the club filter's label fits its button.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "competitions/ligen_tabelle.h"
+
+namespace {
+
+TEST(TabellenKnoepfe, RangeKnobsKeepEightPixelsApartAndStopAtTheCurrentDay)
+{
+    for (int32_t von = LT_VON_X0; von <= LT_VON_X1; von += 7)
+        for (int32_t bis = LT_BIS_X0; bis <= LT_BIS_X1; bis += 11) {
+            const Tabelle_Von_Bis_Spuren s = Ligen_Tabelle_Von_Bis_Spuren(von, bis, 5, 34);
+            EXPECT_EQ(s.von_start, LT_VON_X0);
+            EXPECT_LE(s.von_ende, std::max(bis - LT_KNOPF_ABSTAND, LT_VON_X0));
+            EXPECT_GE(s.bis_start, von + LT_KNOPF_ABSTAND);
+            EXPECT_GE(s.bis_ende, s.bis_start);
+            EXPECT_GE(s.von_ende, s.von_start);
+        }
+    // Day 5 of 34 lies at 390 + 186 * 4 / 33: the to knob goes no further.
+    EXPECT_EQ(Ligen_Tabelle_Von_Bis_Spuren(LT_VON_X0, 420, 5, 34).bis_ende, 413);
+    EXPECT_EQ(Ligen_Tabelle_Von_Bis_Spuren(LT_VON_X0, 420, 34, 34).bis_ende, LT_BIS_X1);
+    // Before the first day and without match days the track is one point, nothing divides by 0.
+    EXPECT_EQ(Ligen_Tabelle_Von_Bis_Spuren(LT_VON_X0, LT_BIS_X0, 0, 34).bis_ende, LT_BIS_X0);
+    const Tabelle_Von_Bis_Spuren leer = Ligen_Tabelle_Von_Bis_Spuren(LT_VON_X0, LT_BIS_X0, 0, 0);
+    EXPECT_EQ(leer.bis_start, LT_BIS_X0);
+    EXPECT_EQ(leer.bis_ende, LT_BIS_X0);
+}
+
+TEST(TabellenKnoepfe, FilterLabelIsShortenedToItsWidth)
+{
+    auto sechs = [](const char* s) { return int32_t(std::strlen(s)) * 6; };
+    EXPECT_EQ(Ligen_Tabelle_Filter_Text("Borussia Moenchengladbach", sechs, 92), "nur Borussia Mo");
+    EXPECT_EQ(Ligen_Tabelle_Filter_Text("Aachen", sechs, 92), "nur Aachen");
+    // Not even "nur " fits: the name goes, never the loop's end.
+    EXPECT_EQ(Ligen_Tabelle_Filter_Text("Aachen", sechs, 10), "nur ");
+    EXPECT_EQ(Ligen_Tabelle_Filter_Text(nullptr, sechs, 92), "nur ");
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+// The tables screen's pictures as the data builder writes them and the screen loads them: each
+// face at the button's size with its label on it, the knobs at their sizes, see-through round
+// the edge.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <vector>
+
+#include "common/welt_ordner.h"
+#include "competitions/ligen_tabelle.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_zeichnen.h"
+#include "platform/resfile.h"
+
+namespace {
+
+std::vector<uint16_t> pixel(const Rastport* b)
+{
+    std::vector<uint16_t> px;
+    for (uint32_t y = 0; y < b->height; ++y)
+        for (uint32_t x = 0; x < b->width; ++x) px.push_back(Grafik_Pixel_Lesen(b, int32_t(x), int32_t(y)));
+    return px;
+}
+
+TEST(TabellenBilder, FacesAndKnobsLoadAtTheirSizesAndTheFacesDiffer)
+{
+    const std::filesystem::path ordner = Test_Welt_Bauen("tabellen_bilder", {"resfiles"});
+    const int32_t handle = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
+    ASSERT_GE(handle, 0);
+    std::set<std::vector<uint16_t>> gesichter;
+    std::vector<int32_t> nummern;
+    for (const Ligen_Tabelle_Knopf& k : LT_TABELLENKNOEPFE) nummern.push_back(k.nummer);
+    for (const Ligen_Tabelle_Knopf& k : LT_PAARUNGSKNOEPFE) nummern.push_back(k.nummer);
+    for (int32_t n : nummern) {
+        auto* b = static_cast<Rastport*>(Load_Resource(handle, n, 16, nullptr));
+        ASSERT_NE(b, nullptr) << n;
+        EXPECT_EQ(b->width, uint32_t(LT_KNOPF_BREITE)) << n;
+        EXPECT_EQ(b->height, uint32_t(LT_KNOPF_HOEHE)) << n;
+        gesichter.insert(pixel(b));
+        Grafik_Bitmap_Freigeben(b);
+    }
+    // "Zwei Spalten" and "Details" stand on both rows with the same label.
+    EXPECT_EQ(gesichter.size(), nummern.size() - 2) << "every label its own face";
+
+    for (int32_t n : {LT_BILD_TAGKNOPF, LT_BILD_VONKNOPF, LT_BILD_BISKNOPF}) {
+        auto* b = static_cast<Rastport*>(Load_Resource(handle, n, 16, nullptr));
+        ASSERT_NE(b, nullptr) << n;
+        EXPECT_EQ(b->width, uint32_t(n == LT_BILD_TAGKNOPF ? LT_TAGKNOPF_BREITE : LT_BEREICHKNOPF_BREITE)) << n;
+        EXPECT_EQ(b->height, uint32_t(n == LT_BILD_TAGKNOPF ? LT_TAGKNOPF_HOEHE : LT_BEREICHKNOPF_HOEHE)) << n;
+        const std::vector<uint16_t> px = pixel(b);
+        EXPECT_EQ(px.front(), 0) << n;  // the corner shows what lies under the knob
+        EXPECT_NE(px[px.size() / 2], 0) << n;
+        Grafik_Bitmap_Freigeben(b);
+    }
+    DeInit_ResFile(handle);
+    std::filesystem::remove_all(ordner);
+}
+
+}  // namespace
