@@ -87,9 +87,10 @@ static void erledigt(const char* name)
 static bool netzwerk_starten()
 {
     if (EIGENER_SERVER) {
-        // A role given on the command line answers the server's start dialog as well: the stored
-        // settings are taken, so that a scripted run of the window is not held up.
-        if (!Netz_Server_Starten(Os_Role_Given() ? "-q" : "")) return false;
+        // In the window a role given on the command line answers the server's start dialog as
+        // well: the stored settings are taken, so that a scripted run is not held up. Headless
+        // the dialog answers for itself.
+        if (!Netz_Server_Starten(Os_Role_Given() && !Os_Headless() ? "-q" : "")) return false;
         Netz_Rolle = 3;
         return true;
     }
