@@ -49,6 +49,8 @@ class Hauptschleife : public testing::Test {
 protected:
     void SetUp() override
     {
+        // A script an earlier test left running would close the window at its end.
+        Os_Script_Stop();
         Test_Teams_Anlegen(10);
         News_Init();
         Ablauf_Init(0);
@@ -186,6 +188,9 @@ TEST_F(Hauptschleife, AWaitingTurnSleepsBetweenItsPasses)
     Aktueller_Tag = 0;
     Ablauf_Zustand = ABLAUF_TAG_ENDE;
     warte_paesse = 0;
+    // The turn's first pass starts the two seconds; until then they count from here, so that a
+    // clock left far on by an earlier test cannot end the wait at once.
+    warte_start = Os_Time_Ms();
     Ablauf_Hauptschleife();
     Programm_Ende = 0;
     // Two seconds of waiting: a busy loop would make thousands of passes.
