@@ -67,7 +67,7 @@ TEST(Netz_Abbruch, KilledClientAndGarbageLeaveTheDayToTheOthers)
     std::ofstream(zwei.ordner / "client.txt") << text(k);
 
     const pid_t s_pid = starten_im_hintergrund(server, "server", "server");
-    usleep(2000000);
+    ASSERT_TRUE(server_lauscht(port, 60));
     const pid_t e_pid = starten_im_hintergrund(eins, "client", "client");
     const pid_t z_pid = starten_im_hintergrund(zwei, "client", "client");
     EXPECT_TRUE(zeile_da(eins, "client", 120));

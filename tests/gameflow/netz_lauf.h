@@ -1,7 +1,10 @@
 // Networked runs of the installed program on loopback: a server and its clients in processes of
 // their own, the port they share, and the check sums they print.
 #pragma once
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -40,6 +43,25 @@ inline pid_t starten_im_hintergrund(const Installation& inst, const std::string&
         _exit(127);
     }
     return pid;
+}
+
+// True once a server listens on the port of the loopback address, within the time: clients
+// started earlier would find no server and end, on a busy machine too. The probing connection
+// closes before it logs in.
+inline bool server_lauscht(uint16_t port, int sekunden)
+{
+    for (int i = 0; i < sekunden * 10; ++i) {
+        const int fd = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_port = htons(port);
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        const bool offen = fd >= 0 && connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+        if (fd >= 0) close(fd);
+        if (offen) return true;
+        usleep(100000);
+    }
+    return false;
 }
 
 // The exit code, or 200 when the process had to be stopped after the time.

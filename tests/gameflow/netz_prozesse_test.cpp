@@ -27,7 +27,7 @@ TEST(Netz_Prozesse, ServerAndTwoClientsPlayADayAndReachTheNextRound)
     ASSERT_TRUE(server.anlegen("dorvin_netz_server"));
     ASSERT_TRUE(eins.anlegen("dorvin_netz_eins"));
     ASSERT_TRUE(zwei.anlegen("dorvin_netz_zwei"));
-    port_einrichten(server, {&eins, &zwei});
+    const uint16_t port = port_einrichten(server, {&eins, &zwei});
 
     // The server: a new game with three managers, then the round of its own once both clients
     // hold their clubs (their finished turns may show a message: it is acknowledged).
@@ -50,7 +50,7 @@ TEST(Netz_Prozesse, ServerAndTwoClientsPlayADayAndReachTheNextRound)
     }
     const pid_t s_pid = starten_im_hintergrund(server, "server", "server");
     // The clients come once the server listens (its start takes a moment).
-    usleep(2000000);
+    ASSERT_TRUE(server_lauscht(port, 60));
     const pid_t e_pid = starten_im_hintergrund(eins, "client", "client");
     const pid_t z_pid = starten_im_hintergrund(zwei, "client", "client");
     EXPECT_EQ(warten(e_pid, 240), 0) << netz_test::datei_lesen((eins.ordner / "client_fehler.txt").string());
