@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "common/builder_daten.h"
 #include "database/db_hilfe.h"
 #include "database/personal.h"
 #include "graphics/font.h"
@@ -74,9 +75,8 @@ protected:
     {
         alt_handle = ResFile_Handles[0].handle;
         alt_tiefe = Grafik_Screen_Geometrie.depth;
-        ordner = temp_ordner("fonts");
-        std::string befehl = std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen resfiles --ziel " + ordner.string();
-        ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
+        ordner = Test_Resfiles_Ordner();
+        ASSERT_FALSE(ordner.empty());
         handle = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
         ASSERT_GE(handle, 0);
         ResFile_Handles[0].handle = handle;
@@ -90,7 +90,6 @@ protected:
         if (handle >= 0) DeInit_ResFile(handle);
         ResFile_Handles[0].handle = alt_handle;
         Grafik_Screen_Geometrie.depth = alt_tiefe;
-        fs::remove_all(ordner);
     }
     void SetUp() override { ASSERT_NE(Font(3), nullptr); }
     void TearDown() override { Test_Aufraeumen(); }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "common/builder_daten.h"
 #include "economy/bank.h"
 #include "economy/oekonomie_schirm.h"
 #include "economy/stadion.h"
@@ -24,18 +25,13 @@
 #include "werbung_hilfe.h"
 
 struct SchirmTest : WerbungTest {
+    // Where a test dumps its pictures.
     static inline std::filesystem::path res_ordner;
 
     static void SetUpTestSuite()
     {
         res_ordner = std::filesystem::temp_directory_path() / ("dorvin_schirm_" + std::to_string(::getpid()));
-        const std::string befehl =
-            std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen resfiles --ziel " + res_ordner.string() + " > /dev/null";
-        ASSERT_EQ(std::system(befehl.c_str()), 0);
-        std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", res_ordner.c_str());
-        std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", res_ordner.c_str());
-        for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
-        ASSERT_EQ(Init_System_Dateien(), 1);
+        ASSERT_TRUE(Test_Resfiles_Oeffnen());
         Bildschirm_Modus = 101;
         ASSERT_EQ(Grafik_Screen_Init(640, 480, 16), 1);
         Grafik_Init();

@@ -27,15 +27,6 @@ protected:
     static void SetUpTestSuite()
     {
         sitzung.oeffnen();
-        // Files of a builder from before the screen's pictures are built again.
-        auto* hg = static_cast<Rastport*>(Load_Resource(ResFile_Handles[0].handle, 1616, 16, nullptr));
-        const bool da = hg != nullptr;
-        Grafik_Bitmap_Freigeben(hg);
-        if (!da) {
-            DeInit_System_Dateien();
-            std::filesystem::remove_all(SPIELSZENEN_ORDNER + "/daten");
-            Spielszenen_Dateien_Bereitstellen();
-        }
     }
     static void TearDownTestSuite() { sitzung.schliessen(); }
     int32_t eigen = 0;

@@ -9,34 +9,18 @@
 #include <filesystem>
 #include <string>
 
+#include "common/builder_daten.h"
 #include "matchview/live/spielszenen_grafik.h"
 #include "graphics/grafik_screen.h"
 #include "platform/resfile.h"
 
 inline const std::string SPIELSZENEN_ORDNER = std::string(DORVIN_BINARY_DIR) + "/spielszenen_bilder";
 
-// The scene's resource files, built once aside and moved into place whole (tests run in parallel
-// processes); a folder from a builder without the scene is built again.
+// The scene's resource files: the builder's, shared by the test processes of this build.
 inline void Spielszenen_Dateien_Bereitstellen()
 {
     std::filesystem::create_directories(SPIELSZENEN_ORDNER);
-    const std::string daten = SPIELSZENEN_ORDNER + "/daten";
-    for (int versuch = 0; versuch < 2; ++versuch) {
-        std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", daten.c_str());
-        std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", daten.c_str());
-        for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
-        if (std::filesystem::exists(daten + "/resfile/resf_scr.res") && Init_System_Dateien() == 1 &&
-            ResFile_Get_Typ(ResFile_Handles[0].handle, Spielszenen_Animation_Erste_Resource(3)) == RES_SPRITE_LISTE)
-            return;
-        DeInit_System_Dateien();
-        const std::string eigen = SPIELSZENEN_ORDNER + "/daten_" + std::to_string(::getpid());
-        ASSERT_EQ(std::system((std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen resfiles --ziel " + eigen + " > /dev/null").c_str()), 0);
-        std::error_code fehler;
-        std::filesystem::remove_all(daten + "_alt", fehler);
-        std::filesystem::rename(daten, daten + "_alt", fehler);
-        std::filesystem::rename(eigen, daten, fehler);
-        if (fehler) std::filesystem::remove_all(eigen);
-    }
+    ASSERT_TRUE(Test_Resfiles_Oeffnen());
 }
 
 

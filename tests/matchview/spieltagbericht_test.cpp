@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/builder_daten.h"
 #include "competitions/statistik.h"
 #include "competitions/wettbewerb.h"
 #include "graphics/font.h"
@@ -32,20 +33,7 @@ public:
     void SetUp() override
     {
         fs::create_directories(ORDNER);
-        const std::string daten = ORDNER + "/daten";
-        if (!fs::exists(daten + "/resfile/resf_scr.res")) {
-            // ctest runs the tests in parallel processes: each builds aside and the first one's
-            // folder is moved into place whole, so that nobody reads a half-written file
-            const std::string eigen = ORDNER + "/daten_" + std::to_string(::getpid());
-            ASSERT_EQ(std::system((std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen resfiles --ziel " + eigen + " > /dev/null").c_str()), 0);
-            std::error_code fehler;
-            fs::rename(eigen, daten, fehler);
-            if (fehler) fs::remove_all(eigen);
-        }
-        std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", daten.c_str());
-        std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", daten.c_str());
-        for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
-        ASSERT_EQ(Init_System_Dateien(), 1);
+        ASSERT_TRUE(Test_Resfiles_Oeffnen());
         ASSERT_EQ(Grafik_Screen_Init(640, 480, 16), 1);
         Grafik_Init();
         Spieler_Gesicht_Init(ResFile_Handles[0].handle);

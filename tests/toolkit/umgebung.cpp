@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "common/builder_daten.h"
 #include "common/schirm.h"
 #include "database/db_hilfe.h"
 #include "database/manager.h"
@@ -36,35 +37,12 @@ namespace {
 
 std::string daten_ordner;
 
-// The builder's files, once per build of the builder: a folder named after its binary's time.
-void daten_erzeugen()
-{
-    std::string builder = std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen";
-    auto zeit = fs::last_write_time(builder).time_since_epoch().count();
-    daten_ordner = std::string(DORVIN_BINARY_DIR) + "/toolkit_test_daten_" + std::to_string(zeit);
-    // Folders of earlier builds of the builder are of no use any more.
-    std::error_code alt;
-    for (const auto& e : fs::directory_iterator(DORVIN_BINARY_DIR, alt)) {
-        std::string name = e.path().string();
-        if (e.path().filename().string().rfind("toolkit_test_daten_", 0) == 0 && name.rfind(daten_ordner, 0) != 0)
-            fs::remove_all(e.path(), alt);
-    }
-    if (fs::exists(daten_ordner + "/resfile/resf_scr.res")) return;
-    // Tests run in parallel processes: each builds its own copy and the first to finish wins.
-    std::string eigen = daten_ordner + ".tmp" + std::to_string(getpid());
-    std::string befehl = builder + " resfiles --ziel " + eigen + " > /dev/null";
-    ASSERT_EQ(std::system(befehl.c_str()), 0);
-    std::error_code fehler;
-    fs::rename(eigen, daten_ordner, fehler);
-    if (fehler) fs::remove_all(eigen, fehler);
-    ASSERT_TRUE(fs::exists(daten_ordner + "/resfile/resf_scr.res"));
-}
-
 class Umgebung : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        daten_erzeugen();
+        daten_ordner = Test_Resfiles_Ordner().string();
+        ASSERT_FALSE(daten_ordner.empty());
         ASSERT_TRUE(Test_Schirm_Oeffnen(daten_ordner));
     }
     void TearDown() override { Test_Schirm_Schliessen(); }
