@@ -169,13 +169,27 @@ void hintergrund_laden(Spielszenen_Fenster& f, Spielfeld_Record* r)
     f.hintergrund = Grafik_Bitmap_Anlegen(voll ? SZ_BILD_BREITE : SZ_BILD_HALB_BREITE, voll ? SZ_BILD_HOEHE : SZ_BILD_HALB_HOEHE,
                                           tiefe);
     if (!f.hintergrund) return;
-    const int32_t id = Spielszenen_Hintergrund_Id(&f, r);
-    Load_Resource_Buffer(f.hintergrund, ResFile_Handles[0].handle, id, tiefe, nullptr);
-    f.hintergrund_id = id;
-    Spielszenen_Tribuenen_Laden(&f, r);
+    // a new bitmap holds no picture yet
+    f.hintergrund_id = -1;
+    Spielszenen_Seitenwechsel_Setzen(&f, r, r->gespiegelt);
 }
 
 }  // namespace
+
+void Spielszenen_Seitenwechsel_Setzen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t gespiegelt)
+{
+    if (!f || !r) return;
+    // the picture is chosen for the new side, so the flag is stored first
+    r->gespiegelt = gespiegelt ? 1 : 0;
+    const int32_t id = Spielszenen_Hintergrund_Id(f, r);
+    if (f->hintergrund && id != f->hintergrund_id) {
+        const int32_t tiefe = Grafik_Screen_Geometrie.depth == 15 ? 15 : 16;
+        Load_Resource_Buffer(f->hintergrund, ResFile_Handles[0].handle, id, tiefe, nullptr);
+        f->hintergrund_id = id;
+    }
+    // stands, benches and crowd follow the side; the same crowd, drawn from the view seed
+    Spielszenen_Tribuenen_Laden(f, r);
+}
 
 void Spielszenen_Set_Spielwahl_Hook(Spielszenen_Spielwahl_Hook hook) { spielwahl_hook = hook; }
 void Spielszenen_Set_Record_Hook(Spielszenen_Record_Hook hook) { record_hook = hook; }
@@ -468,11 +482,10 @@ static void befehle(Spielfeld_Steuerung_Block* st, int32_t replay)
         case 2: f->ereignisse_offen ^= 1; break;
         case 3:
             if (!replay && f->record) {
-                f->record->gespiegelt = f->record->gespiegelt ? 0 : 1;
+                const int32_t spiegel = f->record->gespiegelt ? 0 : 1;
                 for (Spielszenen_Fenster& g : Spielszenen_Fenster_Liste)
                     if (g.record == f->record && (&g == f || g.sichtbar)) {
-                        g.record->gespiegelt = f->record->gespiegelt;
-                        hintergrund_laden(g, g.record);
+                        Spielszenen_Seitenwechsel_Setzen(&g, g.record, spiegel);
                         Spielszenen_Alles_Zeichnen = 1;
                     }
             }

@@ -3,6 +3,7 @@
 // Savegame block (position 27), little-endian u32 values, one 4-byte block each:
 //   loaded flag (0 or 1); when 1, per window 0..3: game number (-1 empty), x, y, width, height,
 //   size level (0..2), background resource number (1999..2118 or -1). 4 or 116 bytes.
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -50,6 +51,14 @@ Spielszenen_Sound_Eintrag Spielszenen_Sound[SPIELSZENEN_SOUNDS] = {
 namespace {
 
 uint8_t geladen = 0;
+// Each animation's last frame index as the scene loaded it; a new match starts from these.
+constexpr std::array<uint8_t, SPIELSZENEN_ANIMATIONEN> letzte_bilder_daten()
+{
+    std::array<uint8_t, SPIELSZENEN_ANIMATIONEN> a{};
+    for (size_t c = 0; c < a.size(); ++c) a[c] = SPIELSZENEN_ANIMATIONSDATEN[c].letztes_bild;
+    return a;
+}
+std::array<uint8_t, SPIELSZENEN_ANIMATIONEN> letzte_bilder = letzte_bilder_daten();
 std::vector<uint8_t> sound_daten[SPIELSZENEN_SOUNDS];
 
 int32_t handle() { return ResFile_Handles[0].handle; }
@@ -78,6 +87,7 @@ void animationen_laden()
 {
     for (int32_t c = 0; c < SPIELSZENEN_ANIMATIONEN; ++c) {
         const Spielszenen_Animation& a = SPIELSZENEN_ANIMATIONSDATEN[size_t(c)];
+        letzte_bilder[size_t(c)] = Spielszenen_Animationstabelle[c].letztes_bild;
         const int32_t richtungen = a.richtungen > 8 ? 8 : a.richtungen;
         for (int32_t d = 0; d < richtungen; ++d) {
             Spielszenen_Grafik.animation[c][d] =
@@ -137,6 +147,11 @@ bool rechteck_gueltig(int32_t fenster, const uint32_t* w)
 }  // namespace
 
 bool Spielszenen_Ist_Geladen() { return geladen != 0; }
+
+void Spielszenen_Animationen_Zuruecksetzen()
+{
+    for (int32_t c = 0; c < SPIELSZENEN_ANIMATIONEN; ++c) Spielszenen_Animationstabelle[c].letztes_bild = letzte_bilder[size_t(c)];
+}
 
 Rle_Sprite* Spielszenen_Bild(int32_t id)
 {

@@ -101,6 +101,9 @@ void Spielszenen_Set_Spielwahl_Hook(Spielszenen_Spielwahl_Hook hook);
 // Test hook: looks a window's record up in place of the live list (empty: Spielfeld_Get_Spiel).
 using Spielszenen_Record_Hook = Spielfeld_Record* (*)(int32_t spiel);
 void Spielszenen_Set_Record_Hook(Spielszenen_Record_Hook hook);
+// Shows the window's game from the side given: the pitch picture of that side loaded when it
+// differs from the window's, the record's mirror flag stored, the stadium placed again.
+void Spielszenen_Seitenwechsel_Setzen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t gespiegelt);
 // The score panel picture of a window, rebuilt (crests and names).
 void Spielszenen_Kopfzeile_Erzeugen(Spielszenen_Fenster* f);
 

@@ -20,6 +20,7 @@
 #include "match/spielfeld.h"
 #include "matchview/lineup/screen.h"
 #include "matchview/live/spielszenen_live.h"
+#include "matchview/live/spielszenen_szenerie.h"
 #include "matchview/spielszenen.h"
 #include "platform/os/os_display.h"
 #include "platform/os/os_intern.h"
@@ -230,6 +231,50 @@ TEST_F(Spielszenen, LoadingOnceAnd8BitScreensAndFreeing)
     EXPECT_FALSE(Spielszenen_Grafik_Laden());
     EXPECT_FALSE(Spielszenen_Ist_Geladen());
     Grafik_Screen_Geometrie.depth = tiefe;
+}
+
+TEST_F(Spielszenen, ASideChangeRepaintsThatSideAndANewMatchGetsItsFramesBack)
+{
+    Spielfeld_Animationen_Vorberechnen();
+    laden();
+    verteilen(1);
+    zeichnen();
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
+    Spielfeld_Record& r = *records[0];
+    ASSERT_NE(f.hintergrund, nullptr);
+    const int32_t id = f.hintergrund_id, stand = Spielszenen_Tribuene_Geladen(&f, 0);
+    const size_t n = size_t(f.hintergrund->width) * f.hintergrund->height;
+    auto bild = [&] {
+        const auto* p = static_cast<const uint16_t*>(f.hintergrund->pixels);
+        return std::vector<uint16_t>(p, p + n);
+    };
+    auto menge = [&] {
+        int32_t k = 0;
+        const Spielszenen_Zuschauer* z = Spielszenen_Zuschauer_Liste(&f, &k);
+        std::vector<int32_t> v;
+        for (int32_t i = 0; i < k; ++i) v.push_back(z[i].x * 1000 + z[i].y);
+        return v;
+    };
+    const std::vector<uint16_t> vorher = bild();
+    const std::vector<int32_t> leute = menge();
+    Spielszenen_Seitenwechsel_Setzen(&f, &r, 1);
+    EXPECT_EQ(r.gespiegelt, 1);
+    EXPECT_EQ(f.hintergrund_id, id + 1);
+    EXPECT_NE(Spielszenen_Tribuene_Geladen(&f, 0), stand);
+    EXPECT_NE(bild(), vorher);
+    // back again: the same picture and the same crowd, nothing of the other side left over
+    Spielszenen_Seitenwechsel_Setzen(&f, &r, 0);
+    EXPECT_EQ(r.gespiegelt, 0);
+    EXPECT_EQ(f.hintergrund_id, id);
+    EXPECT_TRUE(bild() == vorher);
+    EXPECT_EQ(menge(), leute);
+
+    // a new match starts from the frame counts the scene was loaded with
+    Spielszenen_Animationstabelle[ANIM_LAUFEN].letztes_bild = 2;
+    Spielszenen_Animationstabelle[ANIM_BALL].letztes_bild = 0;
+    Spielszenen_Animationen_Zuruecksetzen();
+    EXPECT_EQ(Spielszenen_Animationstabelle[ANIM_LAUFEN].letztes_bild, SPIELSZENEN_ANIMATIONSDATEN[ANIM_LAUFEN].letztes_bild);
+    EXPECT_EQ(Spielszenen_Animationstabelle[ANIM_BALL].letztes_bild, SPIELSZENEN_ANIMATIONSDATEN[ANIM_BALL].letztes_bild);
 }
 
 TEST_F(Spielszenen, ContinuousCrowdSoundFadesAfterFiveSeconds)
