@@ -141,7 +141,7 @@ void Spielszenen_Sprite_Farbe_Halb(Rle_Sprite* s, const Spielszenen_Fenster* f, 
 void Spielszenen_Figur_Blit(Rle_Sprite* s, int32_t x, int32_t y, int32_t tabelle, const Spielszenen_Fenster* f)
 {
     if (!s || !f) return;
-    const uint16_t* farben = tabelle >= 0 && tabelle < 32 ? f->figur_farben[tabelle] : f->farben;
+    const uint16_t* farben = tabelle >= 0 && tabelle < SZ_FIGUR_FARBEN ? f->figur_farben[tabelle] : f->farben;
     zeichnen(s, f, farben, x, y, f->groesse != 0, false, f->groesse != 0);
 }
 
@@ -316,7 +316,9 @@ void Spielszenen_Figuren_Zeichnen(Spielfeld_Record* r, const Spielfeld_Steuerung
                 spiegeln = true;
             }
             Rle_Sprite* s = sprite_von(code, richtung, bild, f->groesse != 0);
-            if (f->groesse != 0 && code >= 16 && code <= 31)
+            if (i == SPIELFELD_BANK || i == SPIELFELD_BANK + 1)
+                Spielszenen_Figur_Blit(s, o.pixel_x, o.pixel_y, SZ_STAB_FARBEN + i - SPIELFELD_BANK, f);
+            else if (f->groesse != 0 && code >= 16 && code <= 31)
                 zeichnen(s, f, f->farben, o.pixel_x, o.pixel_y, false, spiegeln, true);
             else if (spiegeln)
                 zeichnen(s, f, f->farben, o.pixel_x, o.pixel_y, false, true, false);

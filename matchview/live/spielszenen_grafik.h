@@ -104,6 +104,8 @@ enum : uint8_t {
     SZ_WEISS = 15, SZ_SCHWARZ = 16, SZ_HAUT = 162, SZ_HAAR = 212, SZ_STUTZEN = 234, SZ_HEMD = 236, SZ_HOSE = 241,
     SZ_BESATZ = 246, SZ_SCHUH = 248, SZ_GRAS = 20, SZ_GRAS_STUFEN = 40, SZ_BAHN = 60, SZ_BODEN = 63, SZ_SCHNEE = 66,
     SZ_LINIE_BLAU = 70, SZ_ERDE = 71, SZ_SCHATTEN = 74, SZ_FAHNE_GELB = 75, SZ_KARTE_ROT = 76, SZ_NETZ = 77,
+    // the fans' shirt (three shades) and scarf or flag, replaced per fan; their trousers
+    SZ_FAN_HEMD = 80, SZ_FAN_SCHAL = 83, SZ_FAN_HOSE = 84,
 };
 // The scene palette (6-bit components, 768 bytes): greys, then the scene's colours.
 void Spielszenen_Szenen_Palette(uint8_t* palette768);

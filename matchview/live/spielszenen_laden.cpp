@@ -14,6 +14,7 @@
 #include "match/pitch/spielfeld_animationen.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
+#include "matchview/live/spielszenen_szenerie.h"
 #include "matchview/spielszenen.h"
 #include "platform/bytes.h"
 #include "platform/disk.h"
@@ -119,6 +120,14 @@ void bilder_laden()
         Spielszenen_Grafik.kopf[k] = static_cast<Rastport*>(Load_Resource(handle(), SZ_KOPFZEILE + k, tiefe(), nullptr));
 }
 
+void zuschauer_laden()
+{
+    for (int32_t i = 0; i < SZ_ZUSCHAUER_REIHEN; ++i)
+        Spielszenen_Grafik.zuschauer[i] = liste_laden(SZ_ZUSCHAUER_ERSTE + i, &Spielszenen_Grafik.zuschauer_bilder[i]);
+    for (int32_t k = 0; k < 8; ++k)
+        Spielszenen_Grafik.ueberlagerung[k] = static_cast<Rle_Sprite*>(Load_Resource(handle(), SZ_UEBERLAGERUNG + k, tiefe(), nullptr));
+}
+
 void sounds_laden()
 {
     for (int32_t i = 0; i <= 16; ++i) {
@@ -194,6 +203,7 @@ bool Spielszenen_Grafik_Laden()
     Spielszenen_Grafik.palette[0] = Spielszenen_Grafik.palette[1] = Spielszenen_Grafik.palette[2] = 0;
     Grafik_Fortschritt_Setzen(100, "Lade Hintergrundgrafik...");
     animationen_laden();
+    zuschauer_laden();
     bilder_laden();
     sounds_laden();
     Spielszenen_Sound_Satz_Waehlen(0);
@@ -213,6 +223,12 @@ void Spielszenen_Grafik_Freigeben()
         for (int32_t d = 0; d < 8; ++d) liste_freigeben(Spielszenen_Grafik.animation[c][d], Spielszenen_Grafik.bilder[c][d]);
     for (int32_t k = 0; k < SZ_TOR_ANIMATIONEN; ++k)
         liste_freigeben(Spielszenen_Grafik.tor_halb[k], Spielszenen_Grafik.tor_halb_bilder[k]);
+    for (int32_t i = 0; i < SZ_ZUSCHAUER_REIHEN; ++i)
+        liste_freigeben(Spielszenen_Grafik.zuschauer[i], Spielszenen_Grafik.zuschauer_bilder[i]);
+    for (Rle_Sprite*& s : Spielszenen_Grafik.ueberlagerung) {
+        Grafik_Sprite_Freigeben(s);
+        s = nullptr;
+    }
     for (Rle_Sprite*& s : Spielszenen_Grafik.bild) {
         Grafik_Sprite_Freigeben(s);
         s = nullptr;

@@ -6,6 +6,7 @@
 
 #include "matchview/live/spielszenen_grafik.h"
 #include "matchview/live/spielszenen_kamera.h"
+#include "matchview/live/spielszenen_szenerie.h"
 
 struct Disk_Datei;
 struct Rastport;
@@ -21,6 +22,9 @@ struct Spielszenen_Grafik_Daten {
     Rle_Sprite** tor_halb[SZ_TOR_ANIMATIONEN];
     int32_t tor_halb_bilder[SZ_TOR_ANIMATIONEN];
     Rle_Sprite* bild[SZ_BILDER];     // the picture array
+    Rle_Sprite** zuschauer[SZ_ZUSCHAUER_REIHEN];  // the fans' rows: frames facing by facing
+    int32_t zuschauer_bilder[SZ_ZUSCHAUER_REIHEN];  // frames loaded (all facings)
+    Rle_Sprite* ueberlagerung[8];    // seat backs of the two-tier stands
     Rastport* fest[SZ_FESTBILDER];   // side panel and panel sheets
     Rastport* kopf[6];               // score panel bases
     Rastport* rahmen;                // frame picture of the current style

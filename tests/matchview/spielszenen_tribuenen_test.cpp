@@ -220,8 +220,13 @@ TEST_F(Spielszenen_Tribuenen_Bild, StandsFansBoardsAndBenchesInAFullSizeWindow)
         int32_t n = 0;
         Spielszenen_Zuschauer_Liste(&f, &n);
         EXPECT_GT(n, 2000);
-        if (sicht == 1 || sicht == 3) EXPECT_EQ(n, vorher);
-        if (sicht == 4) EXPECT_EQ(Spielszenen_Tribuene_Geladen(&f, 0), Spielszenen_Tribuene_Id(5, 0, false, false, false, false));  // the same crowd wherever the camera looks
+        // the same crowd wherever the camera looks
+        if (sicht == 1 || sicht == 3) {
+            EXPECT_EQ(n, vorher);
+        }
+        if (sicht == 4) {
+            EXPECT_EQ(Spielszenen_Tribuene_Geladen(&f, 0), Spielszenen_Tribuene_Id(5, 0, false, false, false, false));
+        }
         vorher = n;
         f.hintergrund = Grafik_Bitmap_Freigeben(f.hintergrund);
         Grafik_Sprite_Freigeben(f.kopfzeile);
@@ -232,15 +237,30 @@ TEST_F(Spielszenen_Tribuenen_Bild, StandsFansBoardsAndBenchesInAFullSizeWindow)
     Spielszenen_Grafik_Freigeben();
 }
 
+TEST_F(Spielszenen_Tribuenen_Bild, EveryFanRowHoldsItsFramesForAllFourFacingsAndTheSeatBacksLoad)
+{
+    ASSERT_TRUE(Spielszenen_Grafik_Laden());
+    for (int32_t reihe = 0; reihe < SZ_ZUSCHAUER_REIHEN; ++reihe) {
+        ASSERT_EQ(Spielszenen_Grafik.zuschauer_bilder[reihe], SZ_ZUSCHAUER_BLICKE * Spielszenen_Zuschauer_Bilder(reihe)) << reihe;
+        // feet on the seat: every frame's hot spot at its bottom centre
+        const Rle_Sprite* s = Spielszenen_Grafik.zuschauer[reihe][0];
+        EXPECT_EQ(s->y_offset + s->height, 1) << reihe;
+    }
+    for (const Rle_Sprite* s : Spielszenen_Grafik.ueberlagerung) EXPECT_NE(s, nullptr);
+    Spielszenen_Grafik_Freigeben();
+    EXPECT_EQ(Spielszenen_Grafik.zuschauer[0], nullptr);
+    EXPECT_EQ(Spielszenen_Grafik.ueberlagerung[0], nullptr);
+}
+
 TEST_F(Spielszenen_Tribuenen_Bild, KitsComeFromTheClubsColoursAndTheAwaySideChangesWhenAlike)
 {
     ASSERT_TRUE(Spielszenen_Grafik_Laden());
     std::vector<Team_Fix> teams(2);
     const uint8_t farben[2][12][3] = {
         {{200, 0, 0}, {0, 0, 200}, {0, 200, 0}, {250, 250, 250}, {10, 10, 10}, {0, 0, 0}, {250, 250, 0}, {0, 250, 250},
-         {100, 100, 100}, {50, 0, 50}, {0, 0, 0}, {0, 0, 0}},
+         {100, 100, 100}, {50, 0, 50}, {120, 60, 0}, {30, 30, 30}},
         {{210, 10, 10}, {200, 20, 20}, {0, 0, 250}, {0, 0, 0}, {0, 0, 0}, {250, 250, 250}, {0, 0, 0}, {0, 0, 0},
-         {250, 120, 0}, {0, 120, 0}, {0, 0, 0}, {0, 0, 0}}};
+         {250, 120, 0}, {0, 120, 0}, {60, 0, 120}, {200, 200, 200}}};
     for (int32_t t = 0; t < 2; ++t) std::memcpy(teams[size_t(t)].farben, farben[t], sizeof farben[t]);
     Team_Fix* alt = T_Fix;
     const int32_t alt_anzahl = Team_Anzahl;
@@ -274,12 +294,19 @@ TEST_F(Spielszenen_Tribuenen_Bild, KitsComeFromTheClubsColoursAndTheAwaySideChan
     // the away shirt (1) is close to the home shirt: the other kit (2 and 5)
     EXPECT_EQ(f.figur_farben[16 + feld][SZ_HEMD], farbe(farben[1][2]));
     EXPECT_EQ(f.figur_farben[16 + feld][SZ_HOSE], farbe(farben[1][5]));
-    if (tor < 16) EXPECT_EQ(f.figur_farben[16 + tor][SZ_HEMD], farbe(farben[1][8]));
+    if (tor < 16) {
+        EXPECT_EQ(f.figur_farben[16 + tor][SZ_HEMD], farbe(farben[1][8]));
+    }
     EXPECT_EQ(f.figur_farben[1][SZ_HAUT], f.farben[SZ_HAUT + 6]);
     EXPECT_EQ(f.figur_farben[1][SZ_HAAR], f.farben[SZ_HAAR + 3]);
     EXPECT_EQ(f.figur_farben[2][SZ_HAUT], f.farben[SZ_HAUT + 2]);
     EXPECT_EQ(f.figur_farben[2][SZ_HAAR], f.farben[SZ_HAAR + 7]);
     EXPECT_EQ(f.figur_farben[3][SZ_HAUT], f.farben[SZ_HAUT]);  // no player: the picture's own
+    // each bench's staff in its club's colours 10 and 11, whichever kit the players wear
+    for (int32_t s = 0; s < 2; ++s) {
+        EXPECT_EQ(f.figur_farben[SZ_STAB_FARBEN + s][SZ_HEMD], farbe(farben[s][10])) << s;
+        EXPECT_EQ(f.figur_farben[SZ_STAB_FARBEN + s][SZ_HOSE], farbe(farben[s][11])) << s;
+    }
     Spieler_DeInit();
     f.hintergrund = Grafik_Bitmap_Freigeben(f.hintergrund);
     Grafik_Sprite_Freigeben(f.kopfzeile);
