@@ -84,6 +84,16 @@ protected:
         Spielszenen_Fenster_Zeichnen(Grafik_Seite_1, 0);
         Grafik_Screen_Direkt_Kopieren();
     }
+    // One full-size window over record 0, drawn once, and the control block as the engine hands it.
+    Spielfeld_Steuerung_Block ein_fenster()
+    {
+        laden();
+        verteilen(1);
+        zeichnen();
+        Spielfeld_Steuerung_Block st{};
+        st.kamera_teiler = 35;
+        return st;
+    }
     std::unique_ptr<Spielfeld_Record> records[4];
 };
 
@@ -236,9 +246,7 @@ TEST_F(Spielszenen, LoadingOnceAnd8BitScreensAndFreeing)
 TEST_F(Spielszenen, ASideChangeRepaintsThatSideAndANewMatchGetsItsFramesBack)
 {
     Spielfeld_Animationen_Vorberechnen();
-    laden();
-    verteilen(1);
-    zeichnen();
+    ein_fenster();
     Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
     Spielfeld_Record& r = *records[0];
     ASSERT_NE(f.hintergrund, nullptr);
@@ -417,13 +425,9 @@ TEST_F(Spielszenen, ScorePanelClickAreasWithTheirEdges)
 
 TEST_F(Spielszenen, HoveringAFigureWhilePausedAsksForTheLineUpOrTheMenu)
 {
-    laden();
-    verteilen(1);
-    zeichnen();
+    Spielfeld_Steuerung_Block st = ein_fenster();
     Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
     Spielfeld_Record& r = *records[0];
-    Spielfeld_Steuerung_Block st{};
-    st.kamera_teiler = 35;
     st.pause = 1;
     Spielszenen_Figuren_Zeichnen(&r, &st, &f);
     // an away player inside the window
@@ -507,9 +511,7 @@ uint16_t pixel(int32_t x, int32_t y) { return static_cast<uint16_t*>(Grafik_Seit
 
 TEST_F(Spielszenen, BlittersCutAtTheWindowAndKeepFeetOnThePoint)
 {
-    laden();
-    verteilen(1);
-    zeichnen();
+    ein_fenster();
     Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
     Rle_Sprite* s = Spielszenen_Grafik.animation[ANIM_STEHEN][2][0];
     ASSERT_NE(s, nullptr);
@@ -564,13 +566,9 @@ TEST_F(Spielszenen, BlittersCutAtTheWindowAndKeepFeetOnThePoint)
 
 TEST_F(Spielszenen, FiguresBallShadowOrderAndFrameCache)
 {
-    laden();
-    verteilen(1);
-    zeichnen();
+    Spielfeld_Steuerung_Block st = ein_fenster();
     Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
     Spielfeld_Record& r = *records[0];
-    Spielfeld_Steuerung_Block st{};
-    st.kamera_teiler = 35;
     r.objekt[SPIELFELD_BALL].z = 20.0f;
     Spielszenen_Figuren_Zeichnen(&r, &st, &f);
     EXPECT_EQ(r.objekt[SPIELFELD_BALL].auftrag[0].animation, 10);
