@@ -80,8 +80,13 @@ struct Spielszenen_Bandenplatz {
     bool hinter_tor;
 };
 Spielszenen_Bandenplatz Spielszenen_Banden_Platz(int32_t position);
-// The two places of the benches (top left corner, full size, normal).
-void Spielszenen_Bank_Platz(int32_t k, int32_t* x, int32_t* y);
+// The benches stand where the engine seats each side's staff and substitutes: along the far
+// touchline, 3.48 m beyond it, the home bench around 44.3 m and the away bench around 72.4 m.
+constexpr float SZ_BANK_MITTE_X[2] = {44.3f, 72.4f}, SZ_BANK_Y = -3.48f;
+// The dugout's floor in the middle of its picture (full size), where the seated sit.
+constexpr int32_t SZ_BANK_BODEN_Y = 21;
+// The place of bench k's picture (top left corner, full size) in the orientation given.
+void Spielszenen_Bank_Platz(int32_t k, bool gespiegelt, int32_t* x, int32_t* y);
 
 // ---- the view's scenery (window thread) ----
 struct Spielszenen_Zuschauer {

@@ -70,6 +70,18 @@ constexpr int8_t ZWEITER[SZ_ABSCHNITTE][2][2] = {{{-1, -1}, {-1, -1}}, {{-1, -1}
 
 int32_t gross(float v) { return int32_t(std::lround(v)); }
 
+// Whether a full-size picture box (x0 .. x1, y0 .. y1, inclusive) meets one of the dugouts of the
+// orientation: no fan sits in front of them and no board stands before them.
+bool an_der_bank(bool gespiegelt, int32_t x0, int32_t y0, int32_t x1, int32_t y1)
+{
+    for (int32_t k = 0; k < 2; ++k) {
+        int32_t bx, by;
+        Spielszenen_Bank_Platz(k, gespiegelt, &bx, &by);
+        if (x1 >= bx && x0 < bx + SZ_BANK_BREITE && y1 >= by && y0 < by + SZ_BANK_HOEHE) return true;
+    }
+    return false;
+}
+
 // Per block: how its fans choose a pose from r (0-100): below `a` pose p, below `b` a random
 // pose 0-5, below 100 pose q.
 struct Pose_Regel {
@@ -213,12 +225,16 @@ Spielszenen_Bandenplatz Spielszenen_Banden_Platz(int32_t position)
     return p;
 }
 
-void Spielszenen_Bank_Platz(int32_t k, int32_t* x, int32_t* y)
+void Spielszenen_Bank_Platz(int32_t k, bool gespiegelt, int32_t* x, int32_t* y)
 {
+    // the mirrored picture shows the pitch's length the other way round: the place of the
+    // mirrored length, turned over
+    const float mitte = SZ_BANK_MITTE_X[k ? 1 : 0];
     float px, py;
-    Spielszenen_Szene_Punkt(k ? 62.0f : 40.0f, W + 2.5f, 0, &px, &py);
-    *x = int32_t(px) - SZ_BANK_BREITE / 2;
-    *y = int32_t(py) - SZ_BANK_HOEHE + 6;
+    Spielszenen_Szene_Punkt(gespiegelt ? L - mitte : mitte, SZ_BANK_Y, 0, &px, &py);
+    if (gespiegelt) px = float(BILD_B) - px;
+    *x = gross(px) - SZ_BANK_BREITE / 2;
+    *y = gross(py) - SZ_BANK_BODEN_Y;
 }
 
 // ---- set-up ----
@@ -233,8 +249,7 @@ void Spielszenen_Bank_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r)
     if (!s) return;
     for (int32_t k = 0; k < 2; ++k) {
         int32_t x, y;
-        Spielszenen_Bank_Platz(k, &x, &y);
-        if (gespiegelt) x = BILD_B - x - SZ_BANK_BREITE;
+        Spielszenen_Bank_Platz(k, gespiegelt, &x, &y);
         // the sprite's own offset is 0: it is drawn at the place's corner
         Grafik_Sprite_Blit(s, f->hintergrund, voll ? x : x / 2, voll ? y : y / 2);
     }
@@ -274,8 +289,11 @@ void Spielszenen_Zuschauer_Setzen(Spielszenen_Fenster* f, Spielfeld_Record* r, i
     const float fy = g.y + g.sitz_dy * float(sitz) + g.reihe_dy * float(reihe);
     const int32_t teil = f->groesse == 0 ? 1 : 2;
     const int32_t x = gross(fx) / teil, y = gross(fy) / teil;
-    // seats the picture cuts off hold nobody
+    // seats the picture cuts off hold nobody, nor those a dugout stands in front of
     if (x < 0 || y < 4 / teil || x >= BILD_B / teil || y >= SZ_BILD_HOEHE / teil) return;
+    if (an_der_bank(block >= 12, gross(fx) - SZ_ZUSCHAUER_FUSS_X, gross(fy) - SZ_ZUSCHAUER_FUSS_Y,
+                    gross(fx) + SZ_ZUSCHAUER_BREITE - SZ_ZUSCHAUER_FUSS_X, gross(fy)))
+        return;
     const Pose_Regel p = pose_regel(block);
     const int32_t zahl = Spielszenen_Zufall(0, 100);
     int32_t pose = 0;
@@ -425,6 +443,10 @@ void Spielszenen_Werbung_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, i
         if (!b || !b->pixels || b->packed || b->depth == 8) continue;
         const float x0 = p.x + p.dx * float(k), y0 = p.y + p.dy * float(k);
         const int32_t bw = int32_t(b->width), bh = int32_t(b->height);
+        // the boards leave a gap before the dugouts along the far touchline
+        if (!p.hinter_tor && position % 12 / 2 == 1 &&
+            an_der_bank(position >= 12, gross(std::min(x0, x0 + p.dx)), gross(y0) - bh, gross(std::max(x0, x0 + p.dx)), gross(y0 + p.dy)))
+            continue;
         // cull the whole board first: a board outside the view costs nothing
         int32_t sx, sy;
         fenster_pixel(f, r, gross(std::min(x0, x0 + p.dx)) / teil, gross(y0) / teil, &sx, &sy);

@@ -15,6 +15,7 @@
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_sprite.h"
+#include "match/pitch/spielfeld_wechsel.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/live/spielszenen_szenerie.h"
@@ -63,6 +64,26 @@ TEST(Spielszenen_Tribuenen, PictureNumbersCoverEveryFormOnceAndReadBack)
     EXPECT_EQ(Spielszenen_Tribuene_Id(0, 0, true, false, true, true), 2279);
     EXPECT_EQ(Spielszenen_Tribuene_Id(5, 2, false, true, false, false), 2429 + 2);
     EXPECT_EQ(Spielszenen_Tribuene_Id(9, 1, true, false, false, false), 2327 + 1);
+}
+
+TEST(Spielszenen_Tribuenen, TheBenchesStandWhereTheEngineSeatsTheSubstitutes)
+{
+    auto r = Spielszenen_Probe_Record(100);
+    for (int32_t spiegel = 0; spiegel < 2; ++spiegel) {
+        r->gespiegelt = spiegel;
+        for (int32_t slot : {11, 12, 13, 14, 15, 27, 28, 29, 30, 31}) {
+            r->spieler[slot].bank_nummer = uint8_t(slot % 16 - 11);
+            float x = 0, y = 0;
+            Spielfeld_Bank_Position(r.get(), slot, nullptr, &x, &y);
+            int32_t px = 0, py = 0, bx = 0, by = 0;
+            Spielszenen_Feld_Zu_Bild(r.get(), x, y, 0, &px, &py);
+            Spielszenen_Bank_Platz(slot / 16, spiegel != 0, &bx, &by);
+            // the seat lies inside the dugout's picture, its feet near the dugout's floor
+            EXPECT_GE(px, bx) << slot << " " << spiegel;
+            EXPECT_LT(px, bx + SZ_BANK_BREITE) << slot << " " << spiegel;
+            EXPECT_NEAR(py, by + SZ_BANK_BODEN_Y + (px - bx - SZ_BANK_BREITE / 2) / 4 * (spiegel ? -1 : 1), 3) << slot << " " << spiegel;
+        }
+    }
 }
 
 class Spielszenen_Tribuenen_Fenster : public ::testing::Test {

@@ -88,21 +88,24 @@ Resf_Bytes tribuene(int32_t id)
     return Resf_Sprite(Resf_Sprite_Block(int16_t(w), int16_t(h), 16, px), 0, 0);
 }
 
-// A dugout: a grey shell with a dark opening and a clear roof, its open side towards the pitch.
+// A dugout: a grey shell with a dark opening and a clear roof, open towards the pitch, sheared
+// along the far touchline (a quarter pixel down per pixel across), its floor at SZ_BANK_BODEN_Y
+// in the middle.
 Resf_Bytes bank(int32_t id)
 {
     const bool halb = id >= SZ_BANK + 2, gespiegelt = (id - SZ_BANK) % 2 == 1;
     const int32_t w = halb ? SZ_BANK_BREITE / 2 : SZ_BANK_BREITE, h = halb ? SZ_BANK_HOEHE / 2 : SZ_BANK_HOEHE;
+    const int32_t teil = halb ? 2 : 1, mitte = (w / 2) / 4;
+    // the shell's rows so that its floor lies at the floor line in the middle
+    const int32_t hoch = SZ_BANK_BODEN_Y / teil - mitte + 1;
     std::vector<uint8_t> px(size_t(w) * size_t(h) * 2, 0);
     for (int32_t y = 0; y < h; ++y)
         for (int32_t x = 0; x < w; ++x) {
-            const int32_t u = gespiegelt ? w - 1 - x : x;
-            // sheared along the touchline: a quarter pixel down per pixel across
-            const int32_t oben = u / 4 * (halb ? 1 : 1) / (halb ? 2 : 1), v = y - oben;
-            if (v < 0 || v >= h - (halb ? 4 : 8)) continue;
+            const int32_t u = gespiegelt ? w - 1 - x : x, v = y - u / 4;
+            if (v < 0 || v >= hoch) continue;
             uint16_t c = rgb(170, 175, 180);
-            if (v < (halb ? 2 : 4)) c = rgb(200, 220, 235);
-            else if (v < h - (halb ? 7 : 14) && u > 2 && u < w - 3) c = rgb(35, 35, 45);
+            if (v < 3 / teil + 1) c = rgb(200, 220, 235);
+            else if (v < hoch - 3 / teil - 1 && x > 2 / teil && x < w - 3 / teil) c = rgb(35, 35, 45);
             const size_t i = (size_t(y) * size_t(w) + size_t(x)) * 2;
             px[i] = uint8_t(c), px[i + 1] = uint8_t(c >> 8);
         }
