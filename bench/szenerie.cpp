@@ -9,6 +9,7 @@
 
 #include "bench_welt.h"
 #include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
@@ -54,7 +55,12 @@ void BM_Szenerie_Frame_Voll(benchmark::State& state)
 {
     Stadion& s = stadion();
     Grafik_Screen_Init(640, 480, 16);
+    // the fans' pictures come with the scene; the window's colours as its set-up makes them
+    if (!Spielszenen_Grafik_Laden()) Bench_Scheitern("szenerie", "Szene nicht geladen");
     Spielszenen_Fenster* f = s.fenster();
+    uint8_t pal[768];
+    Spielszenen_Szenen_Palette(pal);
+    for (int32_t i = 1; i < 256; ++i) f->farben[i] = Grafik_RGB_Zu_Pixel(16, pal[3 * i] * 4, pal[3 * i + 1] * 4, pal[3 * i + 2] * 4) | 1;
     Spielszenen_Tribuenen_Laden(f, s.r.get());
     int32_t n = 0;
     Spielszenen_Zuschauer_Liste(f, &n);
@@ -68,6 +74,7 @@ void BM_Szenerie_Frame_Voll(benchmark::State& state)
     }
     f->hintergrund = Grafik_Bitmap_Freigeben(f->hintergrund);
     Spielszenen_Szenerie_Freigeben();
+    Spielszenen_Grafik_Freigeben();
     Grafik_Screen_DeInit();
 }
 

@@ -106,11 +106,12 @@ int32_t farb_abstand(const uint8_t* a, const uint8_t* b)
 // goalkeeper's shirt and shorts, bench staff's shirt and shorts.
 void figur_farben(Spielszenen_Fenster& f, const Spielfeld_Record* r)
 {
-    // per side: shirt, shorts, trim, stripe, keeper's shirt and shorts (clubs outside the table)
-    static const uint8_t STANDARD[2][6][3] = {
-        {{200, 30, 30}, {255, 255, 255}, {255, 255, 255}, {200, 30, 30}, {40, 160, 60}, {20, 20, 20}},
-        {{240, 240, 240}, {30, 30, 120}, {30, 30, 120}, {240, 240, 240}, {230, 200, 30}, {20, 20, 20}}};
-    uint8_t kit[2][6][3];
+    // per side: shirt, shorts, trim, stripe, keeper's shirt and shorts, the bench staff's shirt
+    // and trousers (clubs outside the table)
+    static const uint8_t STANDARD[2][8][3] = {
+        {{200, 30, 30}, {255, 255, 255}, {255, 255, 255}, {200, 30, 30}, {40, 160, 60}, {20, 20, 20}, {40, 40, 70}, {40, 40, 70}},
+        {{240, 240, 240}, {30, 30, 120}, {30, 30, 120}, {240, 240, 240}, {230, 200, 30}, {20, 20, 20}, {60, 60, 60}, {60, 60, 60}}};
+    uint8_t kit[2][8][3];
     for (int32_t s = 0; s < 2; ++s) {
         const int32_t team = int32_t(r->team[s]);
         const bool da = T_Fix && team >= 0 && team < Team_Anzahl;
@@ -122,18 +123,21 @@ void figur_farben(Spielszenen_Fenster& f, const Spielfeld_Record* r)
         int32_t hemd = s, hose = 3 + s;
         // the away side wears its other kit when its shirt would be mistaken for the home shirt
         if (s == 1 && farb_abstand(c[1], kit[0][0]) < 120) hemd = 2, hose = 5;
-        const int32_t wahl[6] = {hemd, hose, 6, 7, 8, 9};
-        for (int32_t k = 0; k < 6; ++k) std::memcpy(kit[s][k], c[wahl[k]], 3);
+        const int32_t wahl[8] = {hemd, hose, 6, 7, 8, 9, 10, 11};
+        for (int32_t k = 0; k < 8; ++k) std::memcpy(kit[s][k], c[wahl[k]], 3);
     }
-    for (int32_t slot = 0; slot < 32; ++slot) {
+    for (int32_t slot = 0; slot < SZ_FIGUR_FARBEN; ++slot) {
         uint16_t* t = f.figur_farben[slot];
         std::memcpy(t, f.farben, sizeof f.farben);
-        const uint8_t(*k)[3] = kit[slot / 16];
-        const bool torwart = r->objekt[slot].torwart != 0;
-        rampe(t, SZ_HEMD, 5, k[torwart ? 4 : 0]);
-        rampe(t, SZ_HOSE, 5, k[torwart ? 5 : 1]);
-        rampe(t, SZ_BESATZ, 2, k[2]);
-        rampe(t, SZ_STUTZEN, 2, k[3]);
+        // the staff on the benches wear their club's tracksuit: shirt and trousers, socks alike
+        const bool stab = slot >= SZ_STAB_FARBEN;
+        const uint8_t(*k)[3] = kit[stab ? slot - SZ_STAB_FARBEN : slot / 16];
+        const bool torwart = !stab && r->objekt[slot].torwart != 0;
+        rampe(t, SZ_HEMD, 5, k[stab ? 6 : torwart ? 4 : 0]);
+        rampe(t, SZ_HOSE, 5, k[stab ? 7 : torwart ? 5 : 1]);
+        rampe(t, SZ_BESATZ, 2, k[stab ? 6 : 2]);
+        rampe(t, SZ_STUTZEN, 2, k[stab ? 7 : 3]);
+        if (stab) continue;
         // skin and hair from the player's colour byte: hair in the high, skin in the low nibble
         const int32_t spnr = r->spieler[slot].spnr;
         if (spnr < 0 || spnr >= Spieler_Anzahl) continue;
@@ -169,13 +173,27 @@ void hintergrund_laden(Spielszenen_Fenster& f, Spielfeld_Record* r)
     f.hintergrund = Grafik_Bitmap_Anlegen(voll ? SZ_BILD_BREITE : SZ_BILD_HALB_BREITE, voll ? SZ_BILD_HOEHE : SZ_BILD_HALB_HOEHE,
                                           tiefe);
     if (!f.hintergrund) return;
-    const int32_t id = Spielszenen_Hintergrund_Id(&f, r);
-    Load_Resource_Buffer(f.hintergrund, ResFile_Handles[0].handle, id, tiefe, nullptr);
-    f.hintergrund_id = id;
-    Spielszenen_Tribuenen_Laden(&f, r);
+    // a new bitmap holds no picture yet
+    f.hintergrund_id = -1;
+    Spielszenen_Seitenwechsel_Setzen(&f, r, r->gespiegelt);
 }
 
 }  // namespace
+
+void Spielszenen_Seitenwechsel_Setzen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t gespiegelt)
+{
+    if (!f || !r) return;
+    // the picture is chosen for the new side, so the flag is stored first
+    r->gespiegelt = gespiegelt ? 1 : 0;
+    const int32_t id = Spielszenen_Hintergrund_Id(f, r);
+    if (f->hintergrund && id != f->hintergrund_id) {
+        const int32_t tiefe = Grafik_Screen_Geometrie.depth == 15 ? 15 : 16;
+        Load_Resource_Buffer(f->hintergrund, ResFile_Handles[0].handle, id, tiefe, nullptr);
+        f->hintergrund_id = id;
+    }
+    // stands, benches and crowd follow the side; the same crowd, drawn from the view seed
+    Spielszenen_Tribuenen_Laden(f, r);
+}
 
 void Spielszenen_Set_Spielwahl_Hook(Spielszenen_Spielwahl_Hook hook) { spielwahl_hook = hook; }
 void Spielszenen_Set_Record_Hook(Spielszenen_Record_Hook hook) { record_hook = hook; }
@@ -468,11 +486,10 @@ static void befehle(Spielfeld_Steuerung_Block* st, int32_t replay)
         case 2: f->ereignisse_offen ^= 1; break;
         case 3:
             if (!replay && f->record) {
-                f->record->gespiegelt = f->record->gespiegelt ? 0 : 1;
+                const int32_t spiegel = f->record->gespiegelt ? 0 : 1;
                 for (Spielszenen_Fenster& g : Spielszenen_Fenster_Liste)
                     if (g.record == f->record && (&g == f || g.sichtbar)) {
-                        g.record->gespiegelt = f->record->gespiegelt;
-                        hintergrund_laden(g, g.record);
+                        Spielszenen_Seitenwechsel_Setzen(&g, g.record, spiegel);
                         Spielszenen_Alles_Zeichnen = 1;
                     }
             }

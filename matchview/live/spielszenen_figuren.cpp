@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <vector>
 
+#include "graphics/grafik_blit_hilfe.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_sprite.h"
 #include "match/pitch/spielfeld_animationen.h"
@@ -16,10 +16,6 @@
 #include "platform/maus.h"
 
 namespace {
-
-// The sprites decoded once per draw: 8-bit indices or 16-bit pixels, 0 transparent.
-std::vector<uint8_t> puffer8;
-std::vector<uint16_t> puffer16;
 
 int32_t zeichenfolge[SPIELFELD_OBJEKTE];
 int32_t zeichenfolge_anzahl = 0;
@@ -47,55 +43,28 @@ void fenster_position(const Spielszenen_Fenster* f, int32_t x, int32_t y, bool h
     *wy = y / 2 - cy / 2;
 }
 
-// The model of all view blitters: the sprite decoded, hot spot and mirroring applied, cut to the
-// window and put onto page 1 through the colour table (none: 16-bit sprites as they are).
+// The model of all view blitters: hot spot and mirroring applied, the sprite cut to the window
+// and put onto page 1 through the colour table (none: 16-bit sprites as they are).
 void zeichnen(Rle_Sprite* s, const Spielszenen_Fenster* f, const uint16_t* farben, int32_t x, int32_t y, bool halb,
               bool spiegeln, bool pos_halb)
 {
     Rastport* ziel = seite();
-    if (!s || !f || !ziel || s->width <= 0 || s->height <= 0) return;
+    if (!s || !f || !ziel || !ziel->pixels || ziel->depth == 8 || s->width <= 0 || s->height <= 0) return;
     const bool gespiegelt = (s->mirrored != 0) != spiegeln;
-    const int32_t sw = s->width, sh = s->height;
     int32_t wx, wy;
     fenster_position(f, x, y, pos_halb, &wx, &wy);
     const int32_t teil = halb ? 2 : 1;
-    const int32_t w = sw / teil, h = sh / teil, hx = s->x_offset / teil, hy = s->y_offset / teil;
+    const int32_t w = s->width / teil, h = s->height / teil, hx = s->x_offset / teil, hy = s->y_offset / teil;
     wx += gespiegelt ? -(w + hx) : hx;
     wy += hy;
     // nothing wholly outside the window
     if (wx >= f->breite || wy >= f->hoehe || wx + w <= 0 || wy + h <= 0 || w <= 0 || h <= 0) return;
-    const bool acht = s->depth == 8;
-    if (acht) {
-        if (!farben) return;
-        puffer8.assign(size_t(sw) * size_t(sh), 0);
-        Pixel_Sprite_8(s->data, s->wide, sw, sh, puffer8.data(), sw, 0, gespiegelt);
-    } else {
-        puffer16.assign(size_t(sw) * size_t(sh), 0);
-        Pixel_Sprite_16(s->data, sw, sh, puffer16.data(), sw, 0, gespiegelt);
-    }
-    const int32_t x0 = std::max(0, -wx), y0 = std::max(0, -wy);
-    const int32_t x1 = std::min(w, f->breite - wx), y1 = std::min(h, f->hoehe - wy);
-    auto* px = static_cast<uint16_t*>(ziel->pixels);
-    const int32_t zb = int32_t(ziel->width), zh = int32_t(ziel->height);
-    for (int32_t yy = y0; yy < y1; ++yy) {
-        const int32_t zy = f->y + wy + yy;
-        if (zy < 0 || zy >= zh) continue;
-        const size_t zeile = size_t(yy * teil) * size_t(sw);
-        for (int32_t xx = x0; xx < x1; ++xx) {
-            const int32_t zx = f->x + wx + xx;
-            if (zx < 0 || zx >= zb) continue;
-            const size_t q = zeile + size_t(xx * teil);
-            uint16_t v;
-            if (acht) {
-                const uint8_t i = puffer8[q];
-                if (!i) continue;
-                v = farben[i];
-            } else {
-                v = puffer16[q];
-            }
-            if (v) px[size_t(zy) * size_t(zb) + size_t(zx)] = v;
-        }
-    }
+    if (s->depth == 8 && !farben) return;
+    const Grafik_Clip fenster{std::max(f->x, 0), std::max(f->y, 0), std::min(f->x + f->breite, int32_t(ziel->width)),
+                              std::min(f->y + f->hoehe, int32_t(ziel->height))};
+    const Grafik_Sprite_Daten d{s->data, s->data_size, s->width, s->height, s->depth, s->wide, 0};
+    Grafik_Sprite_Seite(d, static_cast<uint16_t*>(ziel->pixels), int32_t(ziel->width), f->x + wx, f->y + wy, fenster, gespiegelt, halb,
+                        s->depth == 8 ? farben : nullptr, nullptr);
 }
 
 Rle_Sprite* sprite_von(int32_t code, int32_t richtung, int32_t bild, bool halb_tor)
@@ -141,7 +110,7 @@ void Spielszenen_Sprite_Farbe_Halb(Rle_Sprite* s, const Spielszenen_Fenster* f, 
 void Spielszenen_Figur_Blit(Rle_Sprite* s, int32_t x, int32_t y, int32_t tabelle, const Spielszenen_Fenster* f)
 {
     if (!s || !f) return;
-    const uint16_t* farben = tabelle >= 0 && tabelle < 32 ? f->figur_farben[tabelle] : f->farben;
+    const uint16_t* farben = tabelle >= 0 && tabelle < SZ_FIGUR_FARBEN ? f->figur_farben[tabelle] : f->farben;
     zeichnen(s, f, farben, x, y, f->groesse != 0, false, f->groesse != 0);
 }
 
@@ -316,7 +285,9 @@ void Spielszenen_Figuren_Zeichnen(Spielfeld_Record* r, const Spielfeld_Steuerung
                 spiegeln = true;
             }
             Rle_Sprite* s = sprite_von(code, richtung, bild, f->groesse != 0);
-            if (f->groesse != 0 && code >= 16 && code <= 31)
+            if (i == SPIELFELD_BANK || i == SPIELFELD_BANK + 1)
+                Spielszenen_Figur_Blit(s, o.pixel_x, o.pixel_y, SZ_STAB_FARBEN + i - SPIELFELD_BANK, f);
+            else if (f->groesse != 0 && code >= 16 && code <= 31)
                 zeichnen(s, f, f->farben, o.pixel_x, o.pixel_y, false, spiegeln, true);
             else if (spiegeln)
                 zeichnen(s, f, f->farben, o.pixel_x, o.pixel_y, false, true, false);

@@ -40,6 +40,11 @@ void Spielszenen_Szenen_Palette(uint8_t* p)
     setzen(p, SZ_FAHNE_GELB, 63, 56, 5);
     setzen(p, SZ_KARTE_ROT, 58, 6, 6);
     setzen(p, SZ_NETZ, 56, 56, 58);
+    setzen(p, SZ_FAN_HEMD, 52, 10, 10);
+    setzen(p, SZ_FAN_HEMD + 1, 42, 8, 8);
+    setzen(p, SZ_FAN_HEMD + 2, 30, 5, 5);
+    setzen(p, SZ_FAN_SCHAL, 62, 62, 62);
+    setzen(p, SZ_FAN_HOSE, 12, 12, 16);
     // skin from light to dark, hair colours, then the kit ramps the slot remap replaces
     for (int32_t i = 0; i <= 12; ++i) setzen(p, SZ_HAUT + i, 62 - 3 * i, 55 - 3 * i, 48 - 3 * i);
     static constexpr uint8_t HAAR[8][3] = {{10, 7, 4}, {30, 20, 8}, {50, 40, 18}, {40, 14, 6},

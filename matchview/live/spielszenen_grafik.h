@@ -61,7 +61,7 @@ struct Spielszenen_Festbild {
 };
 constexpr Spielszenen_Festbild SZ_FESTBILD[] = {
     {1740, 3, 28, 480}, {1743, 2, 160, 20},  {1745, 1, 310, 138}, {1746, 8, 72, 21}, {1754, 1, 16, 16},
-    {1756, 1, 23, 11},  {1755, 1, 220, 20},  {1767, 1, 220, 20},  {1757, 8, 40, 16}};
+    {1756, 1, 23, 11},  {1755, 1, 360, 36},  {1767, 1, 360, 38},  {1757, 8, 42, 24}};
 constexpr int32_t SZ_FESTBILDER = 26;
 // The tactics panel's pictures: background, eight button highlights, close button, slider knob.
 constexpr int32_t SZ_TAKTIK_PANEL = 1745, SZ_TAKTIK_KNOPF = 1746, SZ_TAKTIK_SCHLIESSEN = 1754, SZ_TAKTIK_REGLER = 1756;
@@ -73,6 +73,10 @@ constexpr int32_t SZ_MARKEN_ERSTE = 1658, SZ_MARKEN = 6, SZ_MARKE_ROT = 1660, SZ
 constexpr int32_t SZ_EREIGNIS_KOPF = 1788, SZ_EREIGNIS_FUSS = 1790, SZ_EREIGNIS_SCHLIESSEN = 1779;
 // The table panel: head (284 x 36), foot (284 x 38), highlighted content and variant buttons.
 constexpr int32_t SZ_TABELLE_KOPF = 1777, SZ_TABELLE_FUSS = 1778, SZ_TABELLE_INHALT = 1780, SZ_TABELLE_ART = 1789;
+// The results content's own head (360 x 36), foot (360 x 38) and highlighted close, content and
+// variant buttons; the foot's close button stands at its right end.
+constexpr int32_t SZ_ERGEBNIS_KOPF = 1755, SZ_ERGEBNIS_FUSS = 1767, SZ_ERGEBNIS_KNOPF = 1757;
+constexpr int32_t SZ_ERGEBNIS_SCHLIESSEN_X = 313;
 // Slot of a fixed picture in the loaded array, -1 when no entry holds it.
 constexpr int32_t Spielszenen_Festbild_Index(int32_t id)
 {
@@ -100,6 +104,8 @@ enum : uint8_t {
     SZ_WEISS = 15, SZ_SCHWARZ = 16, SZ_HAUT = 162, SZ_HAAR = 212, SZ_STUTZEN = 234, SZ_HEMD = 236, SZ_HOSE = 241,
     SZ_BESATZ = 246, SZ_SCHUH = 248, SZ_GRAS = 20, SZ_GRAS_STUFEN = 40, SZ_BAHN = 60, SZ_BODEN = 63, SZ_SCHNEE = 66,
     SZ_LINIE_BLAU = 70, SZ_ERDE = 71, SZ_SCHATTEN = 74, SZ_FAHNE_GELB = 75, SZ_KARTE_ROT = 76, SZ_NETZ = 77,
+    // the fans' shirt (three shades) and scarf or flag, replaced per fan; their trousers
+    SZ_FAN_HEMD = 80, SZ_FAN_SCHAL = 83, SZ_FAN_HOSE = 84,
 };
 // The scene palette (6-bit components, 768 bytes): greys, then the scene's colours.
 void Spielszenen_Szenen_Palette(uint8_t* palette768);

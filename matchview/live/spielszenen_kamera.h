@@ -34,7 +34,7 @@ struct Spielszenen_Fenster {
     int32_t anweisungen_erlaubt;
     int32_t klick_figur;        // pending click on a figure, -1 none
     uint16_t farben[256];       // the record's palette in screen colours
-    uint16_t figur_farben[32][256];  // per player slot: kit remap, then screen colours
+    uint16_t figur_farben[34][256];  // per player slot, then the benches' staff: kit remap, then screen colours
     Rle_Sprite* kopfzeile;      // score panel picture with crests and names
     uint8_t markierung[32];     // 1 clicked, 2 marked, 4 under the mouse, 8 and 16 further marks
     uint32_t schwebe_zeit[32];
@@ -43,6 +43,8 @@ struct Spielszenen_Fenster {
     uint8_t standard_offen, tabelle_offen, ereignisse_offen, tabelle_inhalt, tabelle_kompakt;
 };
 constexpr int32_t SPIELSZENEN_FENSTER = 4;
+// The figure colour table of a side's bench staff (home 32, away 33).
+constexpr int32_t SZ_STAB_FARBEN = 32, SZ_FIGUR_FARBEN = 34;
 extern Spielszenen_Fenster Spielszenen_Fenster_Liste[SPIELSZENEN_FENSTER];
 
 constexpr int32_t SPIELSZENEN_ANSICHT_MAX_X = 1757;  // picture width minus the screen

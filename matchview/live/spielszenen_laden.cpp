@@ -3,6 +3,7 @@
 // Savegame block (position 27), little-endian u32 values, one 4-byte block each:
 //   loaded flag (0 or 1); when 1, per window 0..3: game number (-1 empty), x, y, width, height,
 //   size level (0..2), background resource number (1999..2118 or -1). 4 or 116 bytes.
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "match/pitch/spielfeld_animationen.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
+#include "matchview/live/spielszenen_szenerie.h"
 #include "matchview/spielszenen.h"
 #include "platform/bytes.h"
 #include "platform/disk.h"
@@ -50,6 +52,14 @@ Spielszenen_Sound_Eintrag Spielszenen_Sound[SPIELSZENEN_SOUNDS] = {
 namespace {
 
 uint8_t geladen = 0;
+// Each animation's last frame index as the scene loaded it; a new match starts from these.
+constexpr std::array<uint8_t, SPIELSZENEN_ANIMATIONEN> letzte_bilder_daten()
+{
+    std::array<uint8_t, SPIELSZENEN_ANIMATIONEN> a{};
+    for (size_t c = 0; c < a.size(); ++c) a[c] = SPIELSZENEN_ANIMATIONSDATEN[c].letztes_bild;
+    return a;
+}
+std::array<uint8_t, SPIELSZENEN_ANIMATIONEN> letzte_bilder = letzte_bilder_daten();
 std::vector<uint8_t> sound_daten[SPIELSZENEN_SOUNDS];
 
 int32_t handle() { return ResFile_Handles[0].handle; }
@@ -78,6 +88,7 @@ void animationen_laden()
 {
     for (int32_t c = 0; c < SPIELSZENEN_ANIMATIONEN; ++c) {
         const Spielszenen_Animation& a = SPIELSZENEN_ANIMATIONSDATEN[size_t(c)];
+        letzte_bilder[size_t(c)] = Spielszenen_Animationstabelle[c].letztes_bild;
         const int32_t richtungen = a.richtungen > 8 ? 8 : a.richtungen;
         for (int32_t d = 0; d < richtungen; ++d) {
             Spielszenen_Grafik.animation[c][d] =
@@ -109,6 +120,14 @@ void bilder_laden()
         Spielszenen_Grafik.kopf[k] = static_cast<Rastport*>(Load_Resource(handle(), SZ_KOPFZEILE + k, tiefe(), nullptr));
 }
 
+void zuschauer_laden()
+{
+    for (int32_t i = 0; i < SZ_ZUSCHAUER_REIHEN; ++i)
+        Spielszenen_Grafik.zuschauer[i] = liste_laden(SZ_ZUSCHAUER_ERSTE + i, &Spielszenen_Grafik.zuschauer_bilder[i]);
+    for (int32_t k = 0; k < 8; ++k)
+        Spielszenen_Grafik.ueberlagerung[k] = static_cast<Rle_Sprite*>(Load_Resource(handle(), SZ_UEBERLAGERUNG + k, tiefe(), nullptr));
+}
+
 void sounds_laden()
 {
     for (int32_t i = 0; i <= 16; ++i) {
@@ -137,6 +156,11 @@ bool rechteck_gueltig(int32_t fenster, const uint32_t* w)
 }  // namespace
 
 bool Spielszenen_Ist_Geladen() { return geladen != 0; }
+
+void Spielszenen_Animationen_Zuruecksetzen()
+{
+    for (int32_t c = 0; c < SPIELSZENEN_ANIMATIONEN; ++c) Spielszenen_Animationstabelle[c].letztes_bild = letzte_bilder[size_t(c)];
+}
 
 Rle_Sprite* Spielszenen_Bild(int32_t id)
 {
@@ -179,6 +203,7 @@ bool Spielszenen_Grafik_Laden()
     Spielszenen_Grafik.palette[0] = Spielszenen_Grafik.palette[1] = Spielszenen_Grafik.palette[2] = 0;
     Grafik_Fortschritt_Setzen(100, "Lade Hintergrundgrafik...");
     animationen_laden();
+    zuschauer_laden();
     bilder_laden();
     sounds_laden();
     Spielszenen_Sound_Satz_Waehlen(0);
@@ -198,6 +223,12 @@ void Spielszenen_Grafik_Freigeben()
         for (int32_t d = 0; d < 8; ++d) liste_freigeben(Spielszenen_Grafik.animation[c][d], Spielszenen_Grafik.bilder[c][d]);
     for (int32_t k = 0; k < SZ_TOR_ANIMATIONEN; ++k)
         liste_freigeben(Spielszenen_Grafik.tor_halb[k], Spielszenen_Grafik.tor_halb_bilder[k]);
+    for (int32_t i = 0; i < SZ_ZUSCHAUER_REIHEN; ++i)
+        liste_freigeben(Spielszenen_Grafik.zuschauer[i], Spielszenen_Grafik.zuschauer_bilder[i]);
+    for (Rle_Sprite*& s : Spielszenen_Grafik.ueberlagerung) {
+        Grafik_Sprite_Freigeben(s);
+        s = nullptr;
+    }
     for (Rle_Sprite*& s : Spielszenen_Grafik.bild) {
         Grafik_Sprite_Freigeben(s);
         s = nullptr;

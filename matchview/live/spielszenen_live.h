@@ -6,6 +6,7 @@
 
 #include "matchview/live/spielszenen_grafik.h"
 #include "matchview/live/spielszenen_kamera.h"
+#include "matchview/live/spielszenen_szenerie.h"
 
 struct Disk_Datei;
 struct Rastport;
@@ -21,6 +22,9 @@ struct Spielszenen_Grafik_Daten {
     Rle_Sprite** tor_halb[SZ_TOR_ANIMATIONEN];
     int32_t tor_halb_bilder[SZ_TOR_ANIMATIONEN];
     Rle_Sprite* bild[SZ_BILDER];     // the picture array
+    Rle_Sprite** zuschauer[SZ_ZUSCHAUER_REIHEN];  // the fans' rows: frames facing by facing
+    int32_t zuschauer_bilder[SZ_ZUSCHAUER_REIHEN];  // frames loaded (all facings)
+    Rle_Sprite* ueberlagerung[8];    // seat backs of the two-tier stands
     Rastport* fest[SZ_FESTBILDER];   // side panel and panel sheets
     Rastport* kopf[6];               // score panel bases
     Rastport* rahmen;                // frame picture of the current style
@@ -101,6 +105,9 @@ void Spielszenen_Set_Spielwahl_Hook(Spielszenen_Spielwahl_Hook hook);
 // Test hook: looks a window's record up in place of the live list (empty: Spielfeld_Get_Spiel).
 using Spielszenen_Record_Hook = Spielfeld_Record* (*)(int32_t spiel);
 void Spielszenen_Set_Record_Hook(Spielszenen_Record_Hook hook);
+// Shows the window's game from the side given: the pitch picture of that side loaded when it
+// differs from the window's, the record's mirror flag stored, the stadium placed again.
+void Spielszenen_Seitenwechsel_Setzen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t gespiegelt);
 // The score panel picture of a window, rebuilt (crests and names).
 void Spielszenen_Kopfzeile_Erzeugen(Spielszenen_Fenster* f);
 

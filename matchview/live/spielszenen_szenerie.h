@@ -15,6 +15,20 @@ constexpr int32_t SZ_BANK_BREITE = 64, SZ_BANK_HOEHE = 30;
 constexpr int32_t SZ_ABSCHNITTE = 6, SZ_BLOECKE = 24, SZ_BLOCK_REIHEN = 12;
 constexpr int32_t SZ_ZUSCHAUER_MAX = 4000;
 
+// The fans' animation rows: 84 sprite lists from 2593 (the numbers below are the league
+// table's buttons), each holding the row's frames for facing 0 (towards the camera), 1 (to the
+// right), 2 (to the left) and 3 (away), one facing after the other. Resting rows (0-5 seated,
+// 12-17 standing) hold one frame a facing, the others four.
+constexpr int32_t SZ_ZUSCHAUER_ERSTE = 2593, SZ_ZUSCHAUER_REIHEN = 84, SZ_ZUSCHAUER_BLICKE = 4;
+constexpr int32_t SZ_ZUSCHAUER_BREITE = 9, SZ_ZUSCHAUER_HOEHE = 14, SZ_ZUSCHAUER_FUSS_X = 4, SZ_ZUSCHAUER_FUSS_Y = 13;
+constexpr bool Spielszenen_Zuschauer_Ruhend(int32_t reihe) { return reihe < 6 || (reihe >= 12 && reihe < 18); }
+constexpr int32_t Spielszenen_Zuschauer_Bilder(int32_t reihe) { return Spielszenen_Zuschauer_Ruhend(reihe) ? 1 : 4; }
+// Seat backs in front of the fans of two-tier stands (kinds 5 and 6), by facing: 2862 + 4 x
+// (kind - 5) + facing; their feet at the fan's.
+constexpr int32_t SZ_UEBERLAGERUNG = 2862, SZ_UEBERLAGERUNG_BREITE = 12, SZ_UEBERLAGERUNG_HOEHE = 6;
+constexpr int32_t Spielszenen_Ueberlagerung_Id(int32_t art, int32_t blick) { return SZ_UEBERLAGERUNG + 4 * (art - 5) + (blick & 3); }
+static_assert(SZ_ZUSCHAUER_ERSTE + SZ_ZUSCHAUER_REIHEN <= SZ_UEBERLAGERUNG, "fan rows overlap the seat backs");
+
 // The picture of window section `abschnitt` (0-5) for a stand kind -1..6.
 constexpr int32_t Spielszenen_Tribuene_Id(int32_t art, int32_t abschnitt, bool voll, bool gespiegelt, bool variante, bool schnee)
 {
@@ -66,8 +80,13 @@ struct Spielszenen_Bandenplatz {
     bool hinter_tor;
 };
 Spielszenen_Bandenplatz Spielszenen_Banden_Platz(int32_t position);
-// The two places of the benches (top left corner, full size, normal).
-void Spielszenen_Bank_Platz(int32_t k, int32_t* x, int32_t* y);
+// The benches stand where the engine seats each side's staff and substitutes: along the far
+// touchline, 3.48 m beyond it, the home bench around 44.3 m and the away bench around 72.4 m.
+constexpr float SZ_BANK_MITTE_X[2] = {44.3f, 72.4f}, SZ_BANK_Y = -3.48f;
+// The dugout's floor in the middle of its picture (full size), where the seated sit.
+constexpr int32_t SZ_BANK_BODEN_Y = 21;
+// The place of bench k's picture (top left corner, full size) in the orientation given.
+void Spielszenen_Bank_Platz(int32_t k, bool gespiegelt, int32_t* x, int32_t* y);
 
 // ---- the view's scenery (window thread) ----
 struct Spielszenen_Zuschauer {

@@ -34,13 +34,15 @@ struct Panel {
     bool zieht = false;
     int32_t griff_x = 0, griff_y = 0;
     int32_t letzte_minute = -1;
-    Rastport* bild[5] = {};  // head, foot, close, content, variant (highlighted)
+    Rastport* bild[10] = {};  // table, then results: head, foot, close, content, variant (highlighted)
     Rastport* wappen[WAPPEN_SLOTS] = {};
     int32_t wappen_team[WAPPEN_SLOTS];
     int32_t wappen_belegt = 0;
 };
 Panel p;
-constexpr int32_t BILD_ID[5] = {SZ_TABELLE_KOPF, SZ_TABELLE_FUSS, SZ_EREIGNIS_SCHLIESSEN, SZ_TABELLE_INHALT, SZ_TABELLE_ART};
+constexpr int32_t BILD_ID[10] = {SZ_TABELLE_KOPF,   SZ_TABELLE_FUSS,       SZ_EREIGNIS_SCHLIESSEN, SZ_TABELLE_INHALT,
+                                  SZ_TABELLE_ART,    SZ_ERGEBNIS_KOPF,      SZ_ERGEBNIS_FUSS,       SZ_ERGEBNIS_KNOPF,
+                                  SZ_ERGEBNIS_KNOPF + 1, SZ_ERGEBNIS_KNOPF + 2};
 
 Rastport* bild(int32_t k)
 {
@@ -194,7 +196,10 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
     int32_t& x = Spielszenen_Tabelle_X;
     int32_t& y = Spielszenen_Tabelle_Y;
     const int32_t body = n * zeile + 18;
-    const int32_t kopf_w = bild(0) ? int32_t(p.bild[0]->width) : tab_w + 10;
+    // the results come with their own, wider head and foot
+    const int32_t satz = tabelle ? 0 : 5;
+    Rastport* const kopf = bild(satz), *const fuss = bild(satz + 1);
+    const int32_t kopf_w = kopf ? int32_t(kopf->width) : tab_w + 10;
     if (!tasten) p.zieht = false;
     const bool ueber_kopf = mx >= x - 7 && mx < x - 7 + kopf_w && my >= y - KOPF_H && my < y;
     if (ueber_kopf) Spielszenen_Zeiger_Form = 6;
@@ -209,7 +214,7 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
     if (mx >= x - 7 && mx < x - 7 + kopf_w && my >= y - KOPF_H && my < y + body + FUSS_H) Spielszenen_Maus_Genommen = 2;
 
     Spielszenen_Kasten_Abdunkeln(f, x, y, tab_w, body);
-    if (seite && bild(0)) Grafik_Blit_Transparent(p.bild[0], 0, 0, int32_t(p.bild[0]->width), int32_t(p.bild[0]->height), seite, x - 5, y - KOPF_H);
+    if (seite && kopf) Grafik_Blit_Transparent(kopf, 0, 0, int32_t(kopf->width), int32_t(kopf->height), seite, x - 5, y - KOPF_H);
     const Spiele_Spiel* eigen = Spiele_Get_Spiel(f->spiel, 0);
     const int32_t wb = eigen ? int32_t(eigen->wettbewerb) : -1;
     const char* name = wb >= 0 ? Wettbewerb_Get_Anzeigename(wb) : nullptr;
@@ -217,7 +222,7 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
     std::snprintf(text, sizeof text, tabelle ? "^c%05d%s, %s." : "^c%05d%s, %s", int(Grafik_Farbe(15, 15, 15)), name ? name : "",
                   runde ? runde : "");
     drucken(seite, text, x + 50, y - KOPF_H + 24);
-    if (seite && bild(1)) Grafik_Blit_Transparent(p.bild[1], 0, 0, int32_t(p.bild[1]->width), int32_t(p.bild[1]->height), seite, x - 5, y + body);
+    if (seite && fuss) Grafik_Blit_Transparent(fuss, 0, 0, int32_t(fuss->width), int32_t(fuss->height), seite, x - 5, y + body);
 
     if (tabelle) {
         std::snprintf(text, sizeof text, "^c%05d^tl%04d%s^tl%04d%s^tz%04d%s^tz%04d%s^tz%04d%s", int(Grafik_Farbe(15, 15, 15)), 44, "", 62,
@@ -277,12 +282,12 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
     const struct {
         int32_t dx, w, bild;
         Aktion a;
-    } knopf[3] = {{237, 32, 2, SCHLIESSEN}, {111, 42, 3, INHALT}, {162, 30, 4, ART}};
+    } knopf[3] = {{tabelle ? 237 : SZ_ERGEBNIS_SCHLIESSEN_X, 32, 2, SCHLIESSEN}, {111, 42, 3, INHALT}, {162, 30, 4, ART}};
     for (const auto& k : knopf) {
         if (mx < x + k.dx || mx >= x + k.dx + k.w || my < fy || my >= fy + FUSS_H) continue;
         Spielszenen_Zeiger_Form = 6;
-        if (seite && bild(k.bild)) Grafik_Blit_Transparent(p.bild[k.bild], 0, 0, std::min<int32_t>(k.w, int32_t(p.bild[k.bild]->width)),
-                                                           int32_t(p.bild[k.bild]->height), seite, x + k.dx, fy + 8);
+        if (Rastport* hell = bild(satz + k.bild); seite && hell)
+            Grafik_Blit_Transparent(hell, 0, 0, std::min<int32_t>(k.w, int32_t(hell->width)), int32_t(hell->height), seite, x + k.dx, fy + 8);
         if ((tasten & 1) && aktion == KEINE) aktion = k.a;
     }
     ausfuehren(f, aktion, ziel);
@@ -294,8 +299,9 @@ void Spielszenen_Tabelle_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r)
     if (!f || !r) return;
     static Tabelle_Datensatz t;
     static int32_t tagesspiele[WETTBEWERB_TAGESLISTE];
-    // the table is rebuilt every 4 match minutes (the client fetches the day's results first)
-    Spielszenen_Tabelle_Auffrischen(r->minute);
+    // every 4 match minutes a client fetches the day's goals from the server before the table
+    // is built (the call does nothing elsewhere)
+    if (Spielszenen_Tabelle_Auffrischen(r->minute)) Spiele_Client_Spiele_Holen(f->spiel, r->minute);
     if (!Wettbewerb_Spiel_Tabelle(int32_t(r->spiel), &t, -1, -1, -1, r->minute)) t.anzahl = 0;
     if (!Wettbewerb_Spiel_Tagesspiele(int32_t(r->spiel), tagesspiele)) tagesspiele[0] = 0;
     Spielszenen_Tabelle_Bei(Grafik_Seite_1 ? Grafik_Seite_1 : Grafik_Render_Ziel, f, &t, tagesspiele, Maus_Get_X(), Maus_Get_Y(),

@@ -28,6 +28,8 @@ struct Szenerie {
     int32_t erste[SZ_BLOECKE] = {}, ende[SZ_BLOECKE] = {};
     int32_t art[SZ_BLOECKE] = {};
     int32_t tribuene[SZ_ABSCHNITTE] = {-1, -1, -1, -1, -1, -1};
+    uint16_t farben[8][256];
+    bool farben_fertig = false;
 };
 Szenerie szenerie[SPIELSZENEN_FENSTER];
 
@@ -68,6 +70,18 @@ constexpr int8_t ZWEITER[SZ_ABSCHNITTE][2][2] = {{{-1, -1}, {-1, -1}}, {{-1, -1}
 
 int32_t gross(float v) { return int32_t(std::lround(v)); }
 
+// Whether a full-size picture box (x0 .. x1, y0 .. y1, inclusive) meets one of the dugouts of the
+// orientation: no fan sits in front of them and no board stands before them.
+bool an_der_bank(bool gespiegelt, int32_t x0, int32_t y0, int32_t x1, int32_t y1)
+{
+    for (int32_t k = 0; k < 2; ++k) {
+        int32_t bx, by;
+        Spielszenen_Bank_Platz(k, gespiegelt, &bx, &by);
+        if (x1 >= bx && x0 < bx + SZ_BANK_BREITE && y1 >= by && y0 < by + SZ_BANK_HOEHE) return true;
+    }
+    return false;
+}
+
 // Per block: how its fans choose a pose from r (0-100): below `a` pose p, below `b` a random
 // pose 0-5, below 100 pose q.
 struct Pose_Regel {
@@ -97,17 +111,32 @@ int32_t reihe_von(int32_t pose, int32_t art)
     return 48 + pose - 10;
 }
 
-// Frames of an animation row: resting rows hold one, gestures run four.
+// Frames a facing of an animation row as loaded (the builder's count when the scene is not up).
 int32_t bilder_von(int32_t reihe)
 {
-    if (reihe < 6 || (reihe >= 12 && reihe < 18)) return 1;
-    return 4;
+    const int32_t i = std::clamp(reihe, 0, SZ_ZUSCHAUER_REIHEN - 1);
+    const int32_t n = Spielszenen_Grafik.zuschauer[i] ? Spielszenen_Grafik.zuschauer_bilder[i] / SZ_ZUSCHAUER_BLICKE : 0;
+    return n > 0 ? n : Spielszenen_Zuschauer_Bilder(i);
 }
-bool ruhend(int32_t reihe) { return reihe < 6 || (reihe >= 12 && reihe < 18); }
 
 // The shirt colours of the crowd (RGB).
 constexpr uint8_t HEMD[8][3] = {{200, 30, 30}, {240, 240, 240}, {40, 70, 190}, {230, 200, 40},
                                 {60, 60, 60},  {30, 140, 60},  {210, 110, 30}, {130, 40, 130}};
+
+// The window's colours with a fan's shirt and scarf put in, one table per shirt colour.
+void fan_farben(Spielszenen_Fenster* f, uint16_t (*t)[256])
+{
+    const int32_t tiefe = Grafik_Screen_Geometrie.depth == 15 ? 15 : 16;
+    for (int32_t k = 0; k < 8; ++k) {
+        std::memcpy(t[k], f->farben, sizeof f->farben);
+        for (int32_t s = 0; s < 3; ++s) {
+            const int32_t m = 256 - 52 * s;
+            t[k][SZ_FAN_HEMD + s] = Grafik_RGB_Zu_Pixel(tiefe, HEMD[k][0] * m / 256 + 4, HEMD[k][1] * m / 256 + 4, HEMD[k][2] * m / 256 + 4);
+        }
+        const uint8_t* schal = HEMD[(k + 3) % 8];
+        t[k][SZ_FAN_SCHAL] = Grafik_RGB_Zu_Pixel(tiefe, schal[0] + 4, schal[1] + 4, schal[2] + 4);
+    }
+}
 
 // Board pictures of werbung.res, loaded once: touchline and behind-goal sets.
 Rastport* bande_bild[2][33];
@@ -196,12 +225,16 @@ Spielszenen_Bandenplatz Spielszenen_Banden_Platz(int32_t position)
     return p;
 }
 
-void Spielszenen_Bank_Platz(int32_t k, int32_t* x, int32_t* y)
+void Spielszenen_Bank_Platz(int32_t k, bool gespiegelt, int32_t* x, int32_t* y)
 {
+    // the mirrored picture shows the pitch's length the other way round: the place of the
+    // mirrored length, turned over
+    const float mitte = SZ_BANK_MITTE_X[k ? 1 : 0];
     float px, py;
-    Spielszenen_Szene_Punkt(k ? 62.0f : 40.0f, W + 2.5f, 0, &px, &py);
-    *x = int32_t(px) - SZ_BANK_BREITE / 2;
-    *y = int32_t(py) - SZ_BANK_HOEHE + 6;
+    Spielszenen_Szene_Punkt(gespiegelt ? L - mitte : mitte, SZ_BANK_Y, 0, &px, &py);
+    if (gespiegelt) px = float(BILD_B) - px;
+    *x = gross(px) - SZ_BANK_BREITE / 2;
+    *y = gross(py) - SZ_BANK_BODEN_Y;
 }
 
 // ---- set-up ----
@@ -216,8 +249,7 @@ void Spielszenen_Bank_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r)
     if (!s) return;
     for (int32_t k = 0; k < 2; ++k) {
         int32_t x, y;
-        Spielszenen_Bank_Platz(k, &x, &y);
-        if (gespiegelt) x = BILD_B - x - SZ_BANK_BREITE;
+        Spielszenen_Bank_Platz(k, gespiegelt, &x, &y);
         // the sprite's own offset is 0: it is drawn at the place's corner
         Grafik_Sprite_Blit(s, f->hintergrund, voll ? x : x / 2, voll ? y : y / 2);
     }
@@ -228,6 +260,7 @@ void Spielszenen_Tribuenen_Laden(Spielszenen_Fenster* f, Spielfeld_Record* r)
 {
     if (!f || !r) return;
     Szenerie& sz = von(f);
+    sz.farben_fertig = false;
     const bool voll = f->groesse == 0, gespiegelt = r->gespiegelt != 0;
     const bool schnee = r->wetter >= 2, variante = r->platz_variante != 0;
     const int32_t tiefe = Grafik_Screen_Geometrie.depth == 15 ? 15 : 16;
@@ -256,8 +289,11 @@ void Spielszenen_Zuschauer_Setzen(Spielszenen_Fenster* f, Spielfeld_Record* r, i
     const float fy = g.y + g.sitz_dy * float(sitz) + g.reihe_dy * float(reihe);
     const int32_t teil = f->groesse == 0 ? 1 : 2;
     const int32_t x = gross(fx) / teil, y = gross(fy) / teil;
-    // seats the picture cuts off hold nobody
+    // seats the picture cuts off hold nobody, nor those a dugout stands in front of
     if (x < 0 || y < 4 / teil || x >= BILD_B / teil || y >= SZ_BILD_HOEHE / teil) return;
+    if (an_der_bank(block >= 12, gross(fx) - SZ_ZUSCHAUER_FUSS_X, gross(fy) - SZ_ZUSCHAUER_FUSS_Y,
+                    gross(fx) + SZ_ZUSCHAUER_BREITE - SZ_ZUSCHAUER_FUSS_X, gross(fy)))
+        return;
     const Pose_Regel p = pose_regel(block);
     const int32_t zahl = Spielszenen_Zufall(0, 100);
     int32_t pose = 0;
@@ -294,8 +330,9 @@ void Spielszenen_Zuschauer_Verteilen(Spielszenen_Fenster* f, Spielfeld_Record* r
         const int32_t stand = (b % 12) / 2;
         const int32_t prozent = sz.art[b] < 0 ? 0 : Spielszenen_Tribuene_Fuellung(r, stand);
         const Spielszenen_Block g = Spielszenen_Block_Geometrie(b);
-        for (int32_t reihe = 0; reihe < g.reihen && prozent > 0; ++reihe)
-            for (int32_t sitz = 0; sitz < g.sitze; ++sitz) {
+        // the rows higher on the picture first, so that nearer fans stand in front of them
+        for (int32_t k = 0; k < g.reihen && prozent > 0; ++k)
+            for (int32_t sitz = 0, reihe = g.reihe_dy < 0 ? g.reihen - 1 - k : k; sitz < g.sitze; ++sitz) {
                 const int32_t zahl = Spielszenen_Zufall(0, 100);
                 if (zahl < prozent) Spielszenen_Zuschauer_Setzen(f, r, b, sitz, reihe);
             }
@@ -310,9 +347,10 @@ void Spielszenen_Zuschauer_Bewegen(Spielszenen_Fenster*, Spielfeld_Record* r, Sp
     if (!r || !z) return;
     const uint32_t jetzt = r->frame_zeit;
     const int32_t stimmung = r->zuschauer_reaktion[0] & 7;
-    if (bilder_von(z->reihe) > 1 && z->letzte + uint32_t(z->rate) < jetzt) {
+    const int32_t bilder = bilder_von(z->reihe);
+    if (bilder > 1 && z->letzte + uint32_t(z->rate) < jetzt) {
         z->letzte = jetzt;
-        if (++z->bild >= bilder_von(z->reihe)) {
+        if (++z->bild >= bilder) {
             z->bild = 0;
             if (z->schleifen < 255) ++z->schleifen;
             if (z->reihe >= 68 && z->reihe <= 73) {
@@ -363,34 +401,32 @@ bool Spielszenen_Zuschauer_Sichtbar(const Spielszenen_Fenster* f, const Spielfel
 
 void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t block)
 {
-    Rastport* ziel = seite();
     if (!f || !r || block < 0 || block >= SZ_BLOECKE) return;
     Szenerie& sz = von(f);
-    const int32_t tiefe = Grafik_Screen_Geometrie.depth == 15 ? 15 : 16;
-    uint16_t hemd[8];
-    for (int32_t i = 0; i < 8; ++i) hemd[i] = Grafik_RGB_Zu_Pixel(tiefe, HEMD[i][0], HEMD[i][1], HEMD[i][2]);
-    const uint16_t haut = Grafik_RGB_Zu_Pixel(tiefe, 230, 180, 140), haar = Grafik_RGB_Zu_Pixel(tiefe, 70, 45, 25);
+    if (!sz.farben_fertig) fan_farben(f, sz.farben), sz.farben_fertig = true;
     const bool voll = f->groesse == 0;
+    const int32_t teil = voll ? 1 : 2, art = sz.art[block];
+    // the seat backs of two-tier stands, a seat further on along the block's row
+    const bool lehne = voll && (art == 5 || art == 6);
+    const Spielszenen_Block g = lehne ? Spielszenen_Block_Geometrie(block) : Spielszenen_Block{};
     for (int32_t i = sz.erste[block]; i < sz.ende[block]; ++i) {
         Spielszenen_Zuschauer& z = sz.zuschauer[i];
-        if (ziel && ziel->pixels && ziel->depth != 8 && Spielszenen_Zuschauer_Sichtbar(f, r, &z)) {
-            // a small figure: head, shirt, arms up in the gestures' odd frames
-            const uint16_t c = hemd[(i * 7 + z.pose) % 8];
-            const bool arme = !ruhend(z.reihe) && (z.bild & 1);
-            const int32_t hop = !ruhend(z.reihe) && z.bild == 2 ? 1 : 0;
-            const int32_t x = z.x, y = z.y - hop;
-            if (voll) {
-                punkt(ziel, f, r, x, y - 5, z.blick == 3 ? haar : haut);
-                punkt(ziel, f, r, x + 1, y - 5, z.blick == 3 ? haar : haut);
-                for (int32_t dy = -4; dy <= -2; ++dy)
-                    for (int32_t dx = -1; dx <= 2; ++dx) punkt(ziel, f, r, x + dx, y + dy, c);
-                if (arme) punkt(ziel, f, r, x - 1, y - 6, haut), punkt(ziel, f, r, x + 2, y - 6, haut);
-            } else {
-                punkt(ziel, f, r, x, y - 3, haut);
-                punkt(ziel, f, r, x, y - 2, c);
-                punkt(ziel, f, r, x + 1, y - 2, c);
-                if (arme) punkt(ziel, f, r, x + 1, y - 4, haut);
+        if (Spielszenen_Zuschauer_Sichtbar(f, r, &z)) {
+            const int32_t reihe = std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1);
+            const int32_t n = bilder_von(reihe), alle = Spielszenen_Grafik.zuschauer_bilder[reihe];
+            Rle_Sprite** bilder = Spielszenen_Grafik.zuschauer[reihe];
+            const uint16_t* farben = sz.farben[(i * 7 + z.pose) % 8];
+            // positions are kept at the window's size; the blitters take the full-size picture's
+            const int32_t k = (z.blick & 3) * n + std::min<int32_t>(z.bild, n - 1);
+            if (bilder && k < alle) {
+                Rle_Sprite* s = bilder[k];
+                if (voll) Spielszenen_Sprite_Farbe_Zeichnen(s, f, farben, z.x, z.y);
+                else Spielszenen_Sprite_Farbe_Halb(s, f, farben, z.x * teil, z.y * teil);
             }
+            if (lehne)
+                for (int32_t k = 1; k <= z.ueberlagerung; ++k)
+                    Spielszenen_Sprite_Zeichnen(Spielszenen_Grafik.ueberlagerung[(art - 5) * 4 + (z.blick & 3)], f,
+                                                z.x + gross(g.sitz_dx * float(k - 1)), z.y + gross(g.sitz_dy * float(k - 1)));
         }
         Spielszenen_Zuschauer_Bewegen(f, r, &z);
     }
@@ -407,6 +443,10 @@ void Spielszenen_Werbung_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, i
         if (!b || !b->pixels || b->packed || b->depth == 8) continue;
         const float x0 = p.x + p.dx * float(k), y0 = p.y + p.dy * float(k);
         const int32_t bw = int32_t(b->width), bh = int32_t(b->height);
+        // the boards leave a gap before the dugouts along the far touchline
+        if (!p.hinter_tor && position % 12 / 2 == 1 &&
+            an_der_bank(position >= 12, gross(std::min(x0, x0 + p.dx)), gross(y0) - bh, gross(std::max(x0, x0 + p.dx)), gross(y0 + p.dy)))
+            continue;
         // cull the whole board first: a board outside the view costs nothing
         int32_t sx, sy;
         fenster_pixel(f, r, gross(std::min(x0, x0 + p.dx)) / teil, gross(y0) / teil, &sx, &sy);

@@ -8,7 +8,7 @@
 #include "match/spielfeld.h"
 
 // A record as the engine would show it: two sides in their formations, referee and assistants,
-// the ball in the air, flags and goals, 2:1 in minute 67.
+// the ball in the air, flags and goals, the benches' staff, 2:1 in minute 67.
 inline std::unique_ptr<Spielfeld_Record> Spielszenen_Probe_Record(int32_t spiel)
 {
     auto r = std::make_unique<Spielfeld_Record>();
@@ -55,6 +55,9 @@ inline std::unique_ptr<Spielfeld_Record> Spielszenen_Probe_Record(int32_t spiel)
         setzen(37 + i, i % 2 ? 10800 : 0, i < 2 ? 0 : 6806, 0, ANIM_ECKFAHNE + i, 0, 0);
         r->objekt[37 + i].wert_276 = -1;
     }
+    // the benches' staff, where the engine seats them
+    setzen(SPIELFELD_BANK, 4658, -348, 0, ANIM_BANK, 0, 2);
+    setzen(SPIELFELD_BANK + 1, 7010, -348, 0, ANIM_BANK, 3, 2);
     for (int32_t k = 0; k < 8; ++k) {
         const float* t = spielfeld_anim_detail::TORTEIL[k];
         setzen(41 + k, t[0], t[1], t[2], ANIM_TOR_RUHE + k, 0, 0);

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "database/team.h"
 #include "gameflow/ablauf.h"
@@ -14,6 +16,9 @@
 #include "match/spieltag_welt.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen.h"
+#include "network/internet_read.h"
+#include "network/netz.h"
+#include "platform/bytes.h"
 #include "platform/disk.h"
 #include "platform/os/os_display.h"
 #include "platform/os/os_intern.h"
@@ -24,6 +29,8 @@
 namespace {
 
 class Spielszenen_Spieltag : public Spieltag_Live_Welt {};
+
+std::vector<int32_t> client_anfragen;
 
 bool bis_live() { return Spieltag_Bis_Live(); }
 void laufen(uint32_t ms) { Spieltag_Laufen(ms); }
@@ -146,6 +153,28 @@ TEST_F(Spielszenen_Spieltag, TheOwnClubsFirstMatchDayIsShownLive)
     laufen(40);
     ASSERT_EQ(fa.tabelle_offen, 1);
     EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_tabelle.png").c_str()));
+    // on a client the open panel asks the server for the day's goals at its refresh minutes only
+    {
+        const int32_t rolle = Netz_Rolle;
+        const uint16_t minute = r->minute;
+        Internet_Set_Client_Austausch([](const std::vector<uint8_t>& a, std::vector<uint8_t>*) {
+            if (a.size() >= 8) client_anfragen.push_back(int32_t(Bytes_Hole32(a.data() + 4)));
+            return false;
+        });
+        Netz_Rolle = 1;
+        Spielszenen_Tabelle_Zuruecksetzen();
+        std::vector<int32_t> geholt;
+        for (uint16_t m : {8, 9, 11, 12, 17}) {
+            r->minute = m;
+            client_anfragen.clear();
+            Spielszenen_Tabelle_Zeichnen(&fa, r);
+            geholt.push_back(int32_t(std::count(client_anfragen.begin(), client_anfragen.end(), 1011)));
+        }
+        Netz_Rolle = rolle;
+        Internet_Set_Client_Austausch(nullptr);
+        r->minute = minute;
+        EXPECT_EQ(geholt, (std::vector<int32_t>{1, 0, 0, 1, 1}));
+    }
     Spielszenen_Ansicht_Befehl = 1;
     laufen(40);
     Spielszenen_Ansicht_Befehl = 2;

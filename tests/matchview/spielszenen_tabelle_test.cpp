@@ -79,6 +79,30 @@ TEST_F(Tabellenpanel, ACupWithoutTableOpensInResults)
     EXPECT_EQ(Spielszenen_Tabelle_Bei(nullptr, &f, nullptr, nullptr, 0, 0, 0), 0);
 }
 
+TEST_F(Tabellenpanel, TheResultsFootClosesAtItsOwnRightEnd)
+{
+    // the day's results of three games: the wider foot has its close button further right
+    const int32_t tage[4] = {3, 11, 12, 13};
+    f.tabelle_inhalt = 1;
+    Spielszenen_Tabelle_X = 100, Spielszenen_Tabelle_Y = 100;
+    auto klick = [&](int32_t dx) {
+        const int32_t fy = Spielszenen_Tabelle_Y + 3 * 12 + 18 + 10;
+        Spielszenen_Tabelle_Bei(nullptr, &f, t.get(), tage, Spielszenen_Tabelle_X + dx, fy, 1);
+        Spielszenen_Tabelle_Bei(nullptr, &f, t.get(), tage, 0, 0, 0);
+    };
+    klick(237 + 5);  // where the table's close button lies
+    EXPECT_EQ(f.tabelle_offen, 1);
+    klick(SZ_ERGEBNIS_SCHLIESSEN_X + 5);
+    EXPECT_EQ(f.tabelle_offen, 0);
+    // in the table the close button stays where its foot has it
+    f.tabelle_offen = 1;
+    f.tabelle_inhalt = 0;
+    klick(SZ_ERGEBNIS_SCHLIESSEN_X + 5);
+    EXPECT_EQ(f.tabelle_offen, 1);
+    klick(237 + 5);
+    EXPECT_EQ(f.tabelle_offen, 0);
+}
+
 TEST_F(Tabellenpanel, CrestsRefreshAndDragLimits)
 {
     for (int32_t team = 0; team < 128; ++team) EXPECT_EQ(Spielszenen_Wappen_Klein_Zeichnen(team, 0, 0), team);

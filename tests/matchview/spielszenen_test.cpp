@@ -20,6 +20,7 @@
 #include "match/spielfeld.h"
 #include "matchview/lineup/screen.h"
 #include "matchview/live/spielszenen_live.h"
+#include "matchview/live/spielszenen_szenerie.h"
 #include "matchview/spielszenen.h"
 #include "platform/os/os_display.h"
 #include "platform/os/os_intern.h"
@@ -82,6 +83,16 @@ protected:
         Grafik_Blit(Spielszenen_Grafik.rahmen, 0, 0, 640, 480, Grafik_Seite_1, 0, 0);
         Spielszenen_Fenster_Zeichnen(Grafik_Seite_1, 0);
         Grafik_Screen_Direkt_Kopieren();
+    }
+    // One full-size window over record 0, drawn once, and the control block as the engine hands it.
+    Spielfeld_Steuerung_Block ein_fenster()
+    {
+        laden();
+        verteilen(1);
+        zeichnen();
+        Spielfeld_Steuerung_Block st{};
+        st.kamera_teiler = 35;
+        return st;
     }
     std::unique_ptr<Spielfeld_Record> records[4];
 };
@@ -232,6 +243,48 @@ TEST_F(Spielszenen, LoadingOnceAnd8BitScreensAndFreeing)
     Grafik_Screen_Geometrie.depth = tiefe;
 }
 
+TEST_F(Spielszenen, ASideChangeRepaintsThatSideAndANewMatchGetsItsFramesBack)
+{
+    Spielfeld_Animationen_Vorberechnen();
+    ein_fenster();
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
+    Spielfeld_Record& r = *records[0];
+    ASSERT_NE(f.hintergrund, nullptr);
+    const int32_t id = f.hintergrund_id, stand = Spielszenen_Tribuene_Geladen(&f, 0);
+    const size_t n = size_t(f.hintergrund->width) * f.hintergrund->height;
+    auto bild = [&] {
+        const auto* p = static_cast<const uint16_t*>(f.hintergrund->pixels);
+        return std::vector<uint16_t>(p, p + n);
+    };
+    auto menge = [&] {
+        int32_t k = 0;
+        const Spielszenen_Zuschauer* z = Spielszenen_Zuschauer_Liste(&f, &k);
+        std::vector<int32_t> v;
+        for (int32_t i = 0; i < k; ++i) v.push_back(z[i].x * 1000 + z[i].y);
+        return v;
+    };
+    const std::vector<uint16_t> vorher = bild();
+    const std::vector<int32_t> leute = menge();
+    Spielszenen_Seitenwechsel_Setzen(&f, &r, 1);
+    EXPECT_EQ(r.gespiegelt, 1);
+    EXPECT_EQ(f.hintergrund_id, id + 1);
+    EXPECT_NE(Spielszenen_Tribuene_Geladen(&f, 0), stand);
+    EXPECT_NE(bild(), vorher);
+    // back again: the same picture and the same crowd, nothing of the other side left over
+    Spielszenen_Seitenwechsel_Setzen(&f, &r, 0);
+    EXPECT_EQ(r.gespiegelt, 0);
+    EXPECT_EQ(f.hintergrund_id, id);
+    EXPECT_TRUE(bild() == vorher);
+    EXPECT_EQ(menge(), leute);
+
+    // a new match starts from the frame counts the scene was loaded with
+    Spielszenen_Animationstabelle[ANIM_LAUFEN].letztes_bild = 2;
+    Spielszenen_Animationstabelle[ANIM_BALL].letztes_bild = 0;
+    Spielszenen_Animationen_Zuruecksetzen();
+    EXPECT_EQ(Spielszenen_Animationstabelle[ANIM_LAUFEN].letztes_bild, SPIELSZENEN_ANIMATIONSDATEN[ANIM_LAUFEN].letztes_bild);
+    EXPECT_EQ(Spielszenen_Animationstabelle[ANIM_BALL].letztes_bild, SPIELSZENEN_ANIMATIONSDATEN[ANIM_BALL].letztes_bild);
+}
+
 TEST_F(Spielszenen, ContinuousCrowdSoundFadesAfterFiveSeconds)
 {
     Spielszenen_Sound_Eintrag& s = Spielszenen_Sound[19];
@@ -372,13 +425,9 @@ TEST_F(Spielszenen, ScorePanelClickAreasWithTheirEdges)
 
 TEST_F(Spielszenen, HoveringAFigureWhilePausedAsksForTheLineUpOrTheMenu)
 {
-    laden();
-    verteilen(1);
-    zeichnen();
+    Spielfeld_Steuerung_Block st = ein_fenster();
     Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
     Spielfeld_Record& r = *records[0];
-    Spielfeld_Steuerung_Block st{};
-    st.kamera_teiler = 35;
     st.pause = 1;
     Spielszenen_Figuren_Zeichnen(&r, &st, &f);
     // an away player inside the window
@@ -462,9 +511,7 @@ uint16_t pixel(int32_t x, int32_t y) { return static_cast<uint16_t*>(Grafik_Seit
 
 TEST_F(Spielszenen, BlittersCutAtTheWindowAndKeepFeetOnThePoint)
 {
-    laden();
-    verteilen(1);
-    zeichnen();
+    ein_fenster();
     Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
     Rle_Sprite* s = Spielszenen_Grafik.animation[ANIM_STEHEN][2][0];
     ASSERT_NE(s, nullptr);
@@ -519,13 +566,9 @@ TEST_F(Spielszenen, BlittersCutAtTheWindowAndKeepFeetOnThePoint)
 
 TEST_F(Spielszenen, FiguresBallShadowOrderAndFrameCache)
 {
-    laden();
-    verteilen(1);
-    zeichnen();
+    Spielfeld_Steuerung_Block st = ein_fenster();
     Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
     Spielfeld_Record& r = *records[0];
-    Spielfeld_Steuerung_Block st{};
-    st.kamera_teiler = 35;
     r.objekt[SPIELFELD_BALL].z = 20.0f;
     Spielszenen_Figuren_Zeichnen(&r, &st, &f);
     EXPECT_EQ(r.objekt[SPIELFELD_BALL].auftrag[0].animation, 10);

@@ -15,6 +15,7 @@
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_sprite.h"
+#include "match/pitch/spielfeld_wechsel.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/live/spielszenen_szenerie.h"
@@ -63,6 +64,26 @@ TEST(Spielszenen_Tribuenen, PictureNumbersCoverEveryFormOnceAndReadBack)
     EXPECT_EQ(Spielszenen_Tribuene_Id(0, 0, true, false, true, true), 2279);
     EXPECT_EQ(Spielszenen_Tribuene_Id(5, 2, false, true, false, false), 2429 + 2);
     EXPECT_EQ(Spielszenen_Tribuene_Id(9, 1, true, false, false, false), 2327 + 1);
+}
+
+TEST(Spielszenen_Tribuenen, TheBenchesStandWhereTheEngineSeatsTheSubstitutes)
+{
+    auto r = Spielszenen_Probe_Record(100);
+    for (int32_t spiegel = 0; spiegel < 2; ++spiegel) {
+        r->gespiegelt = spiegel;
+        for (int32_t slot : {11, 12, 13, 14, 15, 27, 28, 29, 30, 31}) {
+            r->spieler[slot].bank_nummer = uint8_t(slot % 16 - 11);
+            float x = 0, y = 0;
+            Spielfeld_Bank_Position(r.get(), slot, nullptr, &x, &y);
+            int32_t px = 0, py = 0, bx = 0, by = 0;
+            Spielszenen_Feld_Zu_Bild(r.get(), x, y, 0, &px, &py);
+            Spielszenen_Bank_Platz(slot / 16, spiegel != 0, &bx, &by);
+            // the seat lies inside the dugout's picture, its feet near the dugout's floor
+            EXPECT_GE(px, bx) << slot << " " << spiegel;
+            EXPECT_LT(px, bx + SZ_BANK_BREITE) << slot << " " << spiegel;
+            EXPECT_NEAR(py, by + SZ_BANK_BODEN_Y + (px - bx - SZ_BANK_BREITE / 2) / 4 * (spiegel ? -1 : 1), 3) << slot << " " << spiegel;
+        }
+    }
 }
 
 class Spielszenen_Tribuenen_Fenster : public ::testing::Test {
@@ -220,8 +241,13 @@ TEST_F(Spielszenen_Tribuenen_Bild, StandsFansBoardsAndBenchesInAFullSizeWindow)
         int32_t n = 0;
         Spielszenen_Zuschauer_Liste(&f, &n);
         EXPECT_GT(n, 2000);
-        if (sicht == 1 || sicht == 3) EXPECT_EQ(n, vorher);
-        if (sicht == 4) EXPECT_EQ(Spielszenen_Tribuene_Geladen(&f, 0), Spielszenen_Tribuene_Id(5, 0, false, false, false, false));  // the same crowd wherever the camera looks
+        // the same crowd wherever the camera looks
+        if (sicht == 1 || sicht == 3) {
+            EXPECT_EQ(n, vorher);
+        }
+        if (sicht == 4) {
+            EXPECT_EQ(Spielszenen_Tribuene_Geladen(&f, 0), Spielszenen_Tribuene_Id(5, 0, false, false, false, false));
+        }
         vorher = n;
         f.hintergrund = Grafik_Bitmap_Freigeben(f.hintergrund);
         Grafik_Sprite_Freigeben(f.kopfzeile);
@@ -232,15 +258,30 @@ TEST_F(Spielszenen_Tribuenen_Bild, StandsFansBoardsAndBenchesInAFullSizeWindow)
     Spielszenen_Grafik_Freigeben();
 }
 
+TEST_F(Spielszenen_Tribuenen_Bild, EveryFanRowHoldsItsFramesForAllFourFacingsAndTheSeatBacksLoad)
+{
+    ASSERT_TRUE(Spielszenen_Grafik_Laden());
+    for (int32_t reihe = 0; reihe < SZ_ZUSCHAUER_REIHEN; ++reihe) {
+        ASSERT_EQ(Spielszenen_Grafik.zuschauer_bilder[reihe], SZ_ZUSCHAUER_BLICKE * Spielszenen_Zuschauer_Bilder(reihe)) << reihe;
+        // feet on the seat: every frame's hot spot at its bottom centre
+        const Rle_Sprite* s = Spielszenen_Grafik.zuschauer[reihe][0];
+        EXPECT_EQ(s->y_offset + s->height, 1) << reihe;
+    }
+    for (const Rle_Sprite* s : Spielszenen_Grafik.ueberlagerung) EXPECT_NE(s, nullptr);
+    Spielszenen_Grafik_Freigeben();
+    EXPECT_EQ(Spielszenen_Grafik.zuschauer[0], nullptr);
+    EXPECT_EQ(Spielszenen_Grafik.ueberlagerung[0], nullptr);
+}
+
 TEST_F(Spielszenen_Tribuenen_Bild, KitsComeFromTheClubsColoursAndTheAwaySideChangesWhenAlike)
 {
     ASSERT_TRUE(Spielszenen_Grafik_Laden());
     std::vector<Team_Fix> teams(2);
     const uint8_t farben[2][12][3] = {
         {{200, 0, 0}, {0, 0, 200}, {0, 200, 0}, {250, 250, 250}, {10, 10, 10}, {0, 0, 0}, {250, 250, 0}, {0, 250, 250},
-         {100, 100, 100}, {50, 0, 50}, {0, 0, 0}, {0, 0, 0}},
+         {100, 100, 100}, {50, 0, 50}, {120, 60, 0}, {30, 30, 30}},
         {{210, 10, 10}, {200, 20, 20}, {0, 0, 250}, {0, 0, 0}, {0, 0, 0}, {250, 250, 250}, {0, 0, 0}, {0, 0, 0},
-         {250, 120, 0}, {0, 120, 0}, {0, 0, 0}, {0, 0, 0}}};
+         {250, 120, 0}, {0, 120, 0}, {60, 0, 120}, {200, 200, 200}}};
     for (int32_t t = 0; t < 2; ++t) std::memcpy(teams[size_t(t)].farben, farben[t], sizeof farben[t]);
     Team_Fix* alt = T_Fix;
     const int32_t alt_anzahl = Team_Anzahl;
@@ -274,12 +315,19 @@ TEST_F(Spielszenen_Tribuenen_Bild, KitsComeFromTheClubsColoursAndTheAwaySideChan
     // the away shirt (1) is close to the home shirt: the other kit (2 and 5)
     EXPECT_EQ(f.figur_farben[16 + feld][SZ_HEMD], farbe(farben[1][2]));
     EXPECT_EQ(f.figur_farben[16 + feld][SZ_HOSE], farbe(farben[1][5]));
-    if (tor < 16) EXPECT_EQ(f.figur_farben[16 + tor][SZ_HEMD], farbe(farben[1][8]));
+    if (tor < 16) {
+        EXPECT_EQ(f.figur_farben[16 + tor][SZ_HEMD], farbe(farben[1][8]));
+    }
     EXPECT_EQ(f.figur_farben[1][SZ_HAUT], f.farben[SZ_HAUT + 6]);
     EXPECT_EQ(f.figur_farben[1][SZ_HAAR], f.farben[SZ_HAAR + 3]);
     EXPECT_EQ(f.figur_farben[2][SZ_HAUT], f.farben[SZ_HAUT + 2]);
     EXPECT_EQ(f.figur_farben[2][SZ_HAAR], f.farben[SZ_HAAR + 7]);
     EXPECT_EQ(f.figur_farben[3][SZ_HAUT], f.farben[SZ_HAUT]);  // no player: the picture's own
+    // each bench's staff in its club's colours 10 and 11, whichever kit the players wear
+    for (int32_t s = 0; s < 2; ++s) {
+        EXPECT_EQ(f.figur_farben[SZ_STAB_FARBEN + s][SZ_HEMD], farbe(farben[s][10])) << s;
+        EXPECT_EQ(f.figur_farben[SZ_STAB_FARBEN + s][SZ_HOSE], farbe(farben[s][11])) << s;
+    }
     Spieler_DeInit();
     f.hintergrund = Grafik_Bitmap_Freigeben(f.hintergrund);
     Grafik_Sprite_Freigeben(f.kopfzeile);

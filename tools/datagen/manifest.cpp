@@ -72,8 +72,10 @@ void spielszenen(std::vector<Manifest_Eintrag>& v)
     }
     bereich(v, scr, SZ_RAHMEN, SZ_RAHMEN + 4, BILD, 640, 480, 0, 16, false, "Rahmen der Live-Ansicht (Stil = Nummer - 1735)");
     for (const Spielszenen_Festbild& f : SZ_FESTBILD)
-        bereich(v, scr, f.erste, f.erste + f.anzahl - 1, BILD, uint16_t(f.breite), uint16_t(f.hoehe), 0, 16,
-                f.erste == SZ_TAKTIK_SCHLIESSEN || f.erste == SZ_TAKTIK_REGLER, "Live-Ansicht: Seitenleiste und Panels");
+        for (int32_t n = f.erste; n < f.erste + f.anzahl; ++n)
+            bereich(v, scr, n, n, BILD, uint16_t(f.breite), uint16_t(f.hoehe), 0, 16,
+                    n == SZ_TAKTIK_SCHLIESSEN || n == SZ_TAKTIK_REGLER || (n >= SZ_ERGEBNIS_KNOPF && n < SZ_ERGEBNIS_KNOPF + 3),
+                    "Live-Ansicht: Seitenleiste und Panels");
     bereich(v, scr, SZ_BALKEN_GRUND, SZ_BALKEN_VOLL, BILD, 30, 5, 0, 16, false, "Live-Ansicht: Werte-Balken (Grund, Fuellung)");
     bereich(v, scr, SZ_MARKEN_ERSTE, SZ_MARKEN_ERSTE + SZ_MARKEN - 1, BILD, 12, 12, 0, 16, true,
             "Live-Ansicht: Zeichen (Tor, weitere, Rot, Gelb, Gelb-Rot, weitere)");
@@ -110,6 +112,12 @@ void spielszenen(std::vector<Manifest_Eintrag>& v)
             "Tribuene (Art, Form, Seite, Abschnitt; liegt an ihrem Platz im Spielfeld)");
     bereich(v, scr, SZ_TRIBUENE_HALB, SZ_TRIBUENE_LETZTE, SPRITE, SZ_BILD_HALB_BREITE, SZ_BILD_HALB_HOEHE, 0, 16, false,
             "Tribuene halbe Groesse");
+    for (int32_t reihe = 0; reihe < SZ_ZUSCHAUER_REIHEN; ++reihe)
+        v.push_back({scr, SZ_ZUSCHAUER_ERSTE + reihe, SPRITE_LISTE, SZ_ZUSCHAUER_BREITE, SZ_ZUSCHAUER_HOEHE,
+                     uint32_t(SZ_ZUSCHAUER_BLICKE * Spielszenen_Zuschauer_Bilder(reihe)), 8, false,
+                     "Zuschauer-Reihe (Bilder je Blickrichtung 0-3 nacheinander)"});
+    bereich(v, scr, SZ_UEBERLAGERUNG, SZ_UEBERLAGERUNG + 7, SPRITE, SZ_UEBERLAGERUNG_BREITE, SZ_UEBERLAGERUNG_HOEHE, 0, 16, false,
+            "Sitzlehne vor Zuschauern zweistoeckiger Tribuenen (Art 5, 6; Blickrichtung)");
     bereich(v, scr, SZ_BANK, SZ_BANK + 1, SPRITE, SZ_BANK_BREITE, SZ_BANK_HOEHE, 0, 16, false, "Trainerbank (gespiegelt +1)");
     bereich(v, scr, SZ_BANK + 2, SZ_BANK + 3, SPRITE, SZ_BANK_BREITE / 2, SZ_BANK_HOEHE / 2, 0, 16, false,
             "Trainerbank halbe Groesse (gespiegelt +1)");

@@ -644,19 +644,29 @@ Resf_Bitmap taktik_bild(const Manifest_Eintrag& e)
 Resf_Bitmap festbild(const Manifest_Eintrag& e)
 {
     if ((e.nummer >= SZ_TAKTIK_PANEL && e.nummer <= SZ_TAKTIK_SCHLIESSEN) || e.nummer == SZ_TAKTIK_REGLER) return taktik_bild(e);
-    if (e.nummer == SZ_EREIGNIS_KOPF || e.nummer == SZ_EREIGNIS_FUSS || e.nummer == SZ_TABELLE_KOPF || e.nummer == SZ_TABELLE_FUSS) {
-        Bild_Flaeche b(e.width, e.height, false, rgb(40, 52, 80));
+    const bool ergebnis = e.nummer == SZ_ERGEBNIS_KOPF || e.nummer == SZ_ERGEBNIS_FUSS;
+    if (e.nummer == SZ_EREIGNIS_KOPF || e.nummer == SZ_EREIGNIS_FUSS || e.nummer == SZ_TABELLE_KOPF || e.nummer == SZ_TABELLE_FUSS ||
+        ergebnis) {
+        // the results' head and foot a shade greener than the table's, so the two are told apart
+        Bild_Flaeche b(e.width, e.height, false, ergebnis ? rgb(34, 62, 66) : rgb(40, 52, 80));
         b.rechteck(0, 0, e.width, 2, rgb(90, 110, 150));
         relief(b, 0, 0, e.width, e.height);
         if (e.nummer == SZ_EREIGNIS_FUSS) b.rahmen(e.width - 20, 1, 16, 16, rgb(150, 60, 60));
-        if (e.nummer == SZ_TABELLE_FUSS)  // close, content and variant buttons
-            for (const auto& k : {std::array<int32_t, 2>{242, 32}, std::array<int32_t, 2>{116, 42}, std::array<int32_t, 2>{167, 30}})
+        if (e.nummer == SZ_TABELLE_FUSS || e.nummer == SZ_ERGEBNIS_FUSS) {  // close, content and variant buttons
+            const int32_t zu = e.nummer == SZ_TABELLE_FUSS ? 242 : SZ_ERGEBNIS_SCHLIESSEN_X + 5;
+            for (const auto& k : {std::array<int32_t, 2>{zu, 32}, std::array<int32_t, 2>{116, 42}, std::array<int32_t, 2>{167, 30}})
                 b.rahmen(k[0], 8, k[1], 24, rgb(90, 110, 150));
+            for (int32_t i = 4; i < 16; ++i) b.setzen(zu + 10 + i - 4, 14 + i - 4, rgb(220, 220, 220)), b.setzen(zu + 21 - i + 4, 14 + i - 4, rgb(220, 220, 220));
+            for (int32_t i = 0; i < 4; ++i) b.rechteck(116 + 8, 12 + 4 * i, 26, 2, rgb(200, 200, 210));
+            b.rahmen(167 + 6, 12, 18, 16, rgb(200, 200, 210));
+        }
         return b.fertig(e.nummer);
     }
-    if (e.nummer == SZ_TABELLE_INHALT || e.nummer == SZ_TABELLE_ART) {
+    if (e.nummer == SZ_TABELLE_INHALT || e.nummer == SZ_TABELLE_ART || (e.nummer >= SZ_ERGEBNIS_KNOPF && e.nummer < SZ_ERGEBNIS_KNOPF + 3)) {
         Bild_Flaeche b(e.width, e.height, true, 0);
-        b.rahmen(0, 0, e.width, e.height, rgb(230, 230, 120));
+        // the results' close and variant highlights are narrower than their sheet
+        const int32_t k = e.nummer - SZ_ERGEBNIS_KNOPF, w = k == 0 ? 32 : k == 2 ? 30 : e.width;
+        b.rahmen(0, 0, w, e.height, rgb(230, 230, 120));
         return b.fertig(e.nummer);
     }
     if (e.nummer == SZ_EREIGNIS_SCHLIESSEN || (e.nummer >= SZ_MARKEN_ERSTE && e.nummer < SZ_MARKEN_ERSTE + SZ_MARKEN)) {

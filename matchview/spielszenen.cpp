@@ -1,4 +1,0 @@
-#include "matchview/spielszenen.h"
-
-void Spielszenen_Animationen_Zuruecksetzen() {}
-
