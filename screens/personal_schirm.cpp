@@ -19,6 +19,7 @@
 #include "platform/disk.h"
 #include "platform/print.h"
 #include "platform/resfile.h"
+#include "screens/personal_bilder.h"
 #include "screens/spieler_einsetzen.h"
 #include "toolkit/hauptmenue.h"
 #include "toolkit/icon.h"
@@ -79,7 +80,7 @@ int32_t halter(bool arzt, int32_t index)
 std::string preis_text(int32_t tausend) { return tausend ? Oek_Fmt("%d.000 DM", tausend) : std::string("0 DM"); }
 
 // An applicant's picture of the screen file; only a picture of the portrait's size counts.
-constexpr int32_t PORTRAIT_X = 135, PORTRAIT_Y = 55, PORTRAIT_B = 80, PORTRAIT_H = 100;
+constexpr int32_t PORTRAIT_X = 135, PORTRAIT_Y = 55, PORTRAIT_B = PERSONAL_BILD_B, PORTRAIT_H = PERSONAL_BILD_H;
 bool portrait(int32_t nummer)
 {
     const int32_t handle = ResFile_Handles[0].handle;
@@ -134,7 +135,7 @@ int32_t panel_zeichnen(Menue_Icon* icon, uint32_t)
     const int32_t i = auswahl[arzt ? 1 : 0];
     Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, Oek_Papier(), Oek_Tinte());
     Oek_Kasten(PORTRAIT_X - 1, PORTRAIT_Y - 1, PORTRAIT_B + 2, PORTRAIT_H + 2, Oek_Farbe(2, 2, 3), farbe(i));
-    if (!portrait((arzt ? 1436 : 1428) + i)) {
+    if (!portrait((arzt ? PERSONAL_BILD_ARZT : PERSONAL_BILD_ASSI) + i)) {
         // The stand-in: head and shoulders in his colour.
         Oek_Kasten(PORTRAIT_X + 12, PORTRAIT_Y + 66, PORTRAIT_B - 24, PORTRAIT_H - 66, farbe(i), farbe(i));
         Oek_Kasten(PORTRAIT_X + 24, PORTRAIT_Y + 18, PORTRAIT_B - 48, 42, Oek_Farbe(13, 10, 8), Oek_Farbe(6, 4, 3));
@@ -184,9 +185,9 @@ int32_t zeile_zeichnen(Menue_Icon* icon, uint32_t)
         uint32_t gehalt = 0;
         std::memcpy(&gehalt, b + ASSI_OFFSET_KOSTEN + 4 * i, 4);
         Oek_Text(icon->x + 4, icon->y + 25, Oek_Tinte(),
-                 Oek_Fmt("^c%#05d^tz0040Vertrag: %d M.", int(Oek_Tinte()), int(b[ASSI_OFFSET_MONATE + i])).c_str());
+                 Oek_Fmt("^c%05d^tz0040Vertrag: %d M.", int(Oek_Tinte()), int(b[ASSI_OFFSET_MONATE + i])).c_str());
         Oek_Text(rechts - 150, icon->y + 25, Oek_Tinte(),
-                 Oek_Fmt("^c%#05d^tz0040%s / Jahr", int(Oek_Tinte()), preis_text(int32_t(gehalt)).c_str()).c_str());
+                 Oek_Fmt("^c%05d^tz0040%s / Jahr", int(Oek_Tinte()), preis_text(int32_t(gehalt)).c_str()).c_str());
     } else {
         const int32_t jahre = arzt ? Personal_Angebot.arzt_jahre[i] : Personal_Angebot.assi_jahre[i];
         Oek_Text(rechts - 150, icon->y + 25, Oek_Tinte(),
@@ -266,9 +267,13 @@ uint8_t arzt_eintrag(int32_t eintrag, int32_t slot, int32_t, int32_t)
 // Labels without the line breaks, for the menu entries.
 std::string flach(const char* text)
 {
-    std::string s = text;
-    for (size_t p; (p = s.find("^l")) != std::string::npos;) s.replace(p, 2, " ");
-    for (size_t p; (p = s.find("  ")) != std::string::npos;) s.erase(p, 1);
+    std::string s;
+    for (const char* c = text; *c; ++c) {
+        const bool umbruch = c[0] == '^' && c[1] == 'l';
+        if (umbruch) ++c;
+        const char z = umbruch ? ' ' : *c;
+        if (z != ' ' || s.empty() || s.back() != ' ') s += z;
+    }
     return s;
 }
 

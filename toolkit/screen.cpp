@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "competitions/spiele.h"
+#include "competitions/statistik_anzeige.h"
 #include "database/manager.h"
 #include "database/richter.h"
 #include "database/spieler.h"
@@ -61,6 +62,12 @@ Menue_Icon panel(Menue_Icon i)
     i.refresh_prozedur = Menue_Info_Panel_Refresh;
     return i;
 }
+// The frame's crests: the club of the panel beside them, 40 x 40 with a soft shadow.
+Menue_Icon wappen(Menue_Icon i)
+{
+    i.refresh_prozedur = Rahmen_Wappen_Zeichnen;
+    return i;
+}
 Menue_Icon serien(Menue_Icon i)
 {
     i.flags |= ICON_WERTTEXT;
@@ -116,8 +123,8 @@ Menue_Icon* registriert(int32_t nummer) { return Menue_Nummer_Gueltig(nummer) ? 
 Menue_Icon Menue_Basis_Liste[MENUE_BASIS_ANZAHL + 1] = {
     panel(basis(701, -1, 0, 40, 3, 176, 32, 28)),   // own (home) club
     panel(basis(702, -1, 0, 424, 3, 176, 32, 28)),  // away club
-    basis(759, -1, 0, 4, 3, 32, 32, 20),          // crest of 701
-    basis(760, -1, 0, 604, 3, 32, 32, 20),        // crest of 702
+    wappen(basis(759, -1, 0, 0, 0, 40, 40, 20)),   // crest of 701, in the corner beside it
+    wappen(basis(760, -1, 0, 600, 0, 40, 40, 20)), // crest of 702
     basis(703, 5055, 0, 599, 44, 40, 40, 27),     // main groups; faces 1055-1063 of the screen file
     mit(basis(704, 5056, 0, 599, 88, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
     mit(basis(705, 5057, 0, 599, 132, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
@@ -192,6 +199,8 @@ void Menue_Rein(int32_t team, uint8_t zwingen)
         v.kennung_2 = -1;
         v.kontext = Menue_Einblenden_Kontextmenue;
         v.mausover = v.kennung_1 >= 0 ? Team_Infotext_Erzeugen : nullptr;
+        Menue_Basis_Liste[2 + i].kennung_1 = v.kennung_1;
+        Menue_Basis_Liste[2 + i].kennung_2 = -1;
     }
     // A turn starts with fresh slaves; the kept ones stay.
     Menue_Speicher_Befreien(2);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "competitions/statistik_anzeige.h"
 #include "database/db_hilfe.h"
 #include "database/manager.h"
 #include "gameflow/eingang.h"
@@ -113,6 +114,27 @@ TEST_F(MenueSzene, MainMenuOfATurn)
         Programm_Ende = 0;
     }
     Menue_Raus();
+}
+
+// The corner crests show the clubs of the panels beside them, whichever side the acting club
+// plays, and draw themselves as the frame's crest.
+TEST_F(MenueSzene, TheCornerCrestsFollowTheClubPanels)
+{
+    const int32_t seite = Aktuelles_Team_Seite;
+    for (int32_t s : {0, 1}) {
+        Aktuelles_Team_Seite = s;
+        Menue_Rein(s == 0 ? 1 : 2, 1);
+        const Menue_Icon *heim = Menue_Screen_Icon_Aus_Nummer(701), *gast = Menue_Screen_Icon_Aus_Nummer(702);
+        const Menue_Icon *links = Menue_Screen_Icon_Aus_Nummer(759), *rechts = Menue_Screen_Icon_Aus_Nummer(760);
+        ASSERT_TRUE(heim && gast && links && rechts);
+        EXPECT_EQ(heim->kennung_1, s == 0 ? 1 : Gegner_Team) << s;
+        EXPECT_EQ(links->kennung_1, heim->kennung_1) << s;
+        EXPECT_EQ(rechts->kennung_1, gast->kennung_1) << s;
+        EXPECT_EQ(links->refresh_prozedur, Rahmen_Wappen_Zeichnen);
+        EXPECT_EQ(rechts->refresh_prozedur, Rahmen_Wappen_Zeichnen);
+        Menue_Raus();
+    }
+    Aktuelles_Team_Seite = seite;
 }
 
 }  // namespace

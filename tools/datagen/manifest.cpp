@@ -12,6 +12,7 @@
 #include "economy/werbung_schirm.h"
 #include "tools/datagen/werbung_banden.h"
 #include "screens/spieler_bilder.h"
+#include "screens/personal_bilder.h"
 #include "screens/spieler_training_bilder.h"
 #include "screens/spieler_edit_bilder.h"
 #include "screens/spielervergleich_bilder.h"
@@ -223,6 +224,9 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, TRAINING_BILD_RAHMEN, TRAINING_BILD_RAHMEN_TW, BILD, TRAINING_FLAECHE_B, TRAINING_FLAECHE_H, 0, 16, true, "Training: Rahmen Feldspieler-/Torwart-Art (Icons 1628-1642)");
     bereich(v, scr, TRAINING_BILD_KO, TRAINING_BILD_KO, BILD, TRAINING_KO_B, TRAINING_KO_H, 0, 16, false, "Training: K.O.-Balken (16 Segmente)");
     bereich(v, scr, TRAINING_BILD_SCHALTER, TRAINING_BILD_SCHALTER + 23, BILD, TRAINING_SCHALTER_B, TRAINING_SCHALTER_H, 0, 16, false, "Training: Taktik-Schalter (3 x Schalter + Stufe)");
+    // The staff screen's applicants: invented faces, head and shoulders.
+    bereich(v, scr, PERSONAL_BILD_ASSI, PERSONAL_BILD_ASSI + 7, BILD, PERSONAL_BILD_B, PERSONAL_BILD_H, 0, 16, false, "Personal: Bild eines Assistenten (Nummer - 3111)");
+    bereich(v, scr, PERSONAL_BILD_ARZT, PERSONAL_BILD_ARZT + 7, BILD, PERSONAL_BILD_B, PERSONAL_BILD_H, 0, 16, false, "Personal: Bild eines Arztes (Nummer - 3119)");
     // The player and club editors: windows, field faces, category buttons, the perspective pitch
     // and its handles, an empty crest's place.
     bereich(v, scr, EDIT_BILD_SPIELER, EDIT_BILD_SPIELER, BILD, 290, 250, 0, 16, false, "Spieler-Editor: Fenster");
