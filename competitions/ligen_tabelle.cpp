@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int32_t TENDENZ_FENSTER = 12;
-constexpr int32_t ZEILEN_MAX = 130;
+constexpr int32_t ZEILEN_MAX = LT_ZEILEN_MAX;
 
 bool an(int32_t icon) { return Manager_Icon_Button_Lesen(Aktuelles_Team, icon) != 0; }
 void setzen(int32_t icon, bool ein) { Manager_Icon_Button_An_Aus(Aktuelles_Team, icon, ein ? 1 : 0); }

@@ -119,6 +119,7 @@ inline constexpr Ligen_Tabelle_Knopf LT_TABELLENKNOEPFE[] = {
     {2542, "Details", "Detaillierte Tabelle"},
 };
 inline constexpr Ligen_Tabelle_Knopf LT_PAARUNGSKNOEPFE[] = {
+    {2516, "Spieltag-Tip", "Spieltag-TIP anzeigen"},
     {2544, "Zwei Spalten", "Paarungen splitten"},
     {2545, "Details", "Detaillierte Paarungen"},
 };
@@ -164,5 +165,8 @@ enum : int32_t {
     LT_SPIELTAG_BALKEN = 2509,
     LT_PAARUNGEN_BREIT = 2544,
     LT_PAARUNGEN_DETAILS = 2545,
+    LT_PAARUNGEN_TIP = 2516,
 };
 constexpr int32_t LT_KURZWAHL_ANZAHL = 7;
+// Rows of the table pane, gap rows included.
+constexpr int32_t LT_ZEILEN_MAX = 130;
