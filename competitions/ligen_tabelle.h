@@ -79,6 +79,14 @@ void Ligen_Tabelle_Kurzwahl_Setzen(Wettbewerb_Id oben);
 // The first competition of every chain, each once, into `ids` (room for WETTBEWERB_ANZAHL,
 // -1 filled). Returns the count.
 int32_t Ligen_Tabelle_Liste_Aufbauen(int32_t* ids);
+// Groups of a round (1 without groups), and its group of that index (the round itself without
+// groups, the last group for an index past the end).
+int32_t Ligen_Tabelle_Gruppen_Anzahl(Wettbewerb_Id runde);
+Wettbewerb_Id Ligen_Tabelle_Gruppe(Wettbewerb_Id runde, int32_t index);
+// The selector's competitions: the top competitions the team still takes part in, at most max.
+int32_t Ligen_Tabelle_Auswahl_Fuellen(int32_t team, int32_t* ids, int32_t max);
+// A reachable place's marker: its height below the graph's top on the graph's place scale.
+int32_t Ligen_Tabelle_Marke_Y(int32_t platz, int32_t teams);
 // Season menu entries of the history button: "Abschlußtabelle Y-1/Y" per archived year, or the
 // one entry that says why there is none.
 int32_t Ligen_Tabelle_Historie_Eintraege(const int32_t* jahre, int32_t anzahl, bool ko, std::string* eintraege,

@@ -42,11 +42,16 @@ constexpr int32_t ZEILE = 13, TABELLE_ZEILE = 10;
 // over the graph.
 constexpr int32_t BALKEN_X = 13, BALKEN_Y = 220, BALKEN_H = 9, KNOPF_W = 16;
 constexpr int32_t BALKEN_W_SCHMAL = 340, BALKEN_W_BREIT = 580;
-constexpr int32_t VON_BIS_Y = 98, VON_BIS_W = LT_BEREICHKNOPF_BREITE, VON_BIS_H = LT_BEREICHKNOPF_HOEHE;
-constexpr int32_t GRAFIK_X = 385, GRAFIK_Y = 108, GRAFIK_W = 205, GRAFIK_H = 110;
+constexpr int32_t VON_BIS_Y = 114, VON_BIS_W = LT_BEREICHKNOPF_BREITE, VON_BIS_H = LT_BEREICHKNOPF_HOEHE;
+constexpr int32_t GRAFIK_X = 385, GRAFIK_Y = 123, GRAFIK_W = 205, GRAFIK_H = 110;
 // The panes' windows below their header lines.
 constexpr int32_t PAARUNGEN_X = 13, PAARUNGEN_Y = 92, PAARUNGEN_H = 126;
-constexpr int32_t TABELLE_X = 13, TABELLE_Y = 246, TABELLE_H = 188;
+constexpr int32_t TABELLE_X = 13, TABELLE_Y = 248, TABELLE_H = 186;
+// The selector of the competitions the club is still in, over the range knobs; the group bar
+// at the match-day bar's end; the reachable places' markers left of the graph.
+constexpr int32_t AUSWAHL_X = 385, AUSWAHL_Y = 97, AUSWAHL_W = 30, AUSWAHL_H = 16, AUSWAHL_ANZAHL = 6;
+constexpr int32_t GRUPPEN_W = 64, MARKE_X = 366, MARKE_W = 18, MARKE_H = 9;
+enum : int16_t { I_AUSWAHL = 2558, I_GRUPPEN_BALKEN = 2564, I_GRUPPE = 2565, I_MARKE_OBEN = 2518, I_MARKE_UNTEN = 2570 };
 
 enum : int16_t {
     I_SPIELTAG = 2515,
@@ -83,6 +88,8 @@ Wettbewerb_Id gewaehlt(int32_t* tag_in_runde)
     Wettbewerb_Id runde = Wettbewerb_Get_Runden_Wettbewerb(aktiv, std::max(wort(LT_SPIELTAG) - 1, 0), &tag);
     if (runde < 0) runde = aktiv, tag = std::max(wort(LT_SPIELTAG) - 1, 0);
     if (tag_in_runde) *tag_in_runde = tag;
+    // A round of groups shows the chosen one.
+    if (Ligen_Tabelle_Gruppen_Anzahl(runde) > 1) runde = Ligen_Tabelle_Gruppe(runde, std::max(wort(LT_GRUPPE), 0));
     return runde;
 }
 
@@ -554,6 +561,24 @@ int32_t spieltag_knopf(Menue_Icon* icon, int32_t)
     const int32_t tag = std::clamp(Menue_Scrollpos_In_Wert_Umrechnen(0, -1, icon, 1, tage, -1, -1), 1, tage);
     const bool neu = tag != wort(LT_SPIELTAG);
     wort_setzen(LT_SPIELTAG, tag);
+    // Another round may have fewer groups.
+    int32_t tag_in_runde = 0;
+    const Wettbewerb_Id runde = Wettbewerb_Get_Runden_Wettbewerb(Ligen_Tabelle_Get_Aktiven_Wettbewerb(), tag - 1, &tag_in_runde);
+    if (runde >= 0) wort_setzen(LT_GRUPPE, std::clamp(wort(LT_GRUPPE), 0, Ligen_Tabelle_Gruppen_Anzahl(runde) - 1));
+    panes_auffrischen(neu);
+    return 0;
+}
+
+// The group knob: the group of the chosen round.
+Menue_Scrollbar_Daten gruppe_daten{};
+int32_t gruppen_jetzt = 1;
+int32_t gruppe_knopf(Menue_Icon* icon, int32_t)
+{
+    const Knopf_Sperre sperre;
+    if (!icon || !sperre.frei) return 0;
+    const int32_t g = std::clamp(Menue_Scrollpos_In_Wert_Umrechnen(0, -1, icon, 1, gruppen_jetzt, -1, -1), 1, gruppen_jetzt) - 1;
+    const bool neu = g != wort(LT_GRUPPE);
+    wort_setzen(LT_GRUPPE, g);
     panes_auffrischen(neu);
     return 0;
 }
@@ -694,6 +719,20 @@ void ketten_stand(int32_t* aktuell, int32_t* tage)
     *tage = info ? std::max(info->saison_spieltage, 1) : 1;
 }
 
+// The active competition's next match day, the table up to the current one, its first group.
+void zum_aktuellen_tag()
+{
+    int32_t aktuell = 0, tage = 1;
+    ketten_stand(&aktuell, &tage);
+    wort_setzen(LT_SPIELTAG, std::min(aktuell + 1, tage));
+    wort_setzen(LT_VON, 1);
+    wort_setzen(LT_BIS, std::max(aktuell, 1));
+    wort_setzen(LT_GRUPPE, 0);
+    Ligen_Tabelle_Entfernen();
+    liste_bauen();
+    neu_zeichnen();
+}
+
 // A shortcut goes on, the others off; the screen moves to that competition's next match day
 // with the table up to the current one.
 int32_t kurzwahl_klick(Menue_Icon* icon, uint32_t)
@@ -701,14 +740,50 @@ int32_t kurzwahl_klick(Menue_Icon* icon, uint32_t)
     if (!icon) return 0;
     for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i)
         Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_KURZWAHL + i, LT_KURZWAHL + i == icon->nummer ? 1 : 0);
-    int32_t aktuell = 0, tage = 1;
-    ketten_stand(&aktuell, &tage);
-    wort_setzen(LT_SPIELTAG, std::min(aktuell + 1, tage));
-    wort_setzen(LT_VON, 1);
-    wort_setzen(LT_BIS, std::max(aktuell, 1));
-    Ligen_Tabelle_Entfernen();
-    liste_bauen();
-    neu_zeichnen();
+    zum_aktuellen_tag();
+    return 0;
+}
+
+// The selector: a competition the club is still in; its picture, framed when it is shown.
+char auswahl_hilfe[AUSWAHL_ANZAHL][128];
+int32_t auswahl_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* ziel = Grafik_Render_Ziel;
+    if (!icon || !ziel) return 0;
+    const Wettbewerb_Id w = icon->kennung_1;
+    const int32_t handle = ResFile_Handles[0].handle;
+    auto* bild = handle >= 0 && Wettbewerb_Get_Info(w)
+                     ? static_cast<Rastport*>(Load_Resource(handle, WETTBEWERB_BILD + Wettbewerb_Get_Grafik_Nummer(w),
+                                                            ziel->depth, nullptr))
+                     : nullptr;
+    Grafik_Rechteck_Fuellen(ziel, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 4, 2));
+    if (bild) {
+        const int32_t bw = std::min<int32_t>(icon->breite, int32_t(bild->width));
+        const int32_t bh = std::min<int32_t>(icon->hoehe, int32_t(bild->height));
+        Grafik_Blit(bild, (int32_t(bild->width) - bw) / 2, (int32_t(bild->height) - bh) / 2, bw, bh, ziel, icon->x, icon->y);
+        Grafik_Bitmap_Freigeben(bild);
+    } else if (Wettbewerb_Get_Info(w)) {
+        text(icon->x + 2, icon->y + 11, farbe(14, 14, 14), std::string(Wettbewerb_Get_Anzeigename(w)).substr(0, 4), 3);
+    }
+    if (Wettbewerb_Get_Oberwettbewerb(gewaehlt(nullptr)) == w) an_rahmen(icon, 1);
+    return 0;
+}
+
+int32_t auswahl_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Wettbewerb_Get_Info(icon->kennung_1)) return 0;
+    Ligen_Tabelle_Kurzwahl_Setzen(icon->kennung_1);
+    zum_aktuellen_tag();
+    return 0;
+}
+
+// The best and worst place the club can still reach, beside the graph at their heights.
+int32_t marke_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Grafik_Render_Ziel || icon->kennung_1 < 1) return 0;
+    char t[16];
+    std::snprintf(t, sizeof t, "%2d.", icon->kennung_1);
+    text(icon->x, icon->y + 8, farbe(9, 9, 15), t, 3);
     return 0;
 }
 
@@ -815,7 +890,22 @@ void liste_bauen()
     icon(I_SPIELTAG, 50, 56, 120, 20, spieltag_zeichnen);
     const bool breit = an(LT_PAARUNGEN_BREIT);
     icon(I_PAARUNGEN, PAARUNGEN_X, PAARUNGEN_Y - 14, uint16_t(breit ? 580 : 360), 14, kopf_zeichnen);
-    if (!breit) icon(I_GRAFIK, GRAFIK_X, GRAFIK_Y, GRAFIK_W, GRAFIK_H, grafik_zeichnen);
+    if (!breit) {
+        icon(I_GRAFIK, GRAFIK_X, GRAFIK_Y, GRAFIK_W, GRAFIK_H, grafik_zeichnen);
+        // The places still reachable for the filter club, on the graph's place scale.
+        const Wettbewerb_Id w = gewaehlt(nullptr);
+        const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
+        const int32_t club = wort(LT_FILTER) >= 0 && wort(LT_FILTER) < Team_Anzahl ? wort(LT_FILTER) : Aktuelles_Team;
+        int32_t beste = 0, schlechteste = 0;
+        if (info && !(info->modus & KO_SYSTEM) && Wettbewerb_Erreichbare_Plaetze(w, club, &beste, &schlechteste) >= 0 && beste >= 1)
+            for (auto [nr, platz, dy] : {std::tuple{I_MARKE_OBEN, beste, 0}, std::tuple{I_MARKE_UNTEN, schlechteste, 1}}) {
+                icon(nr, MARKE_X, int16_t(GRAFIK_Y + Ligen_Tabelle_Marke_Y(platz, info->teams) + dy * MARKE_H / 2), MARKE_W,
+                     MARKE_H, marke_zeichnen);
+                liste.back().kennung_1 = int16_t(platz);
+                liste.back().flags &= ~uint32_t(ICON_NICHT_TREFFEN);
+                liste.back().hilfetext = "Noch erreichbare Tabellenplätze";
+            }
+    }
     auto knopf = [](int16_t nr, int16_t x, int16_t y, uint16_t w, uint16_t h, Menue_Refresh_Prozedur r,
                     Menue_Klick_Prozedur k, const char* hilfe) {
         Menue_Icon i = Menue_Icon_Vorlage(nr, r == knopf_zeichnen ? int32_t(MENUE_RESSOURCE_CODE + nr) : -1, 0, x, y, w, h,
@@ -836,13 +926,30 @@ void liste_bauen()
             knopf(int16_t(LT_KURZWAHL + i), int16_t(KURZWAHL_X + i * (KURZWAHL_W + 2)), KURZWAHL_Y, KURZWAHL_W, KURZWAHL_H,
                   kurzwahl_zeichnen, kurzwahl_klick, kurzwahl_namen[i].c_str());
         }
+    if (!breit) {
+        int32_t ids[AUSWAHL_ANZAHL];
+        const int32_t n = Ligen_Tabelle_Auswahl_Fuellen(Aktuelles_Team, ids, AUSWAHL_ANZAHL);
+        // Filled from the last button down, as many as the club is in.
+        for (int32_t k = 0; k < n; ++k) {
+            const int32_t nr = I_AUSWAHL + AUSWAHL_ANZAHL - 1 - k;
+            std::snprintf(auswahl_hilfe[k], sizeof auswahl_hilfe[k], "Sie sind noch im Wettbewerb \"%s\".",
+                          Wettbewerb_Get_Anzeigename(ids[k]));
+            knopf(int16_t(nr), int16_t(AUSWAHL_X + (nr - I_AUSWAHL) * 35), AUSWAHL_Y, AUSWAHL_W, AUSWAHL_H, auswahl_zeichnen,
+                  auswahl_klick, auswahl_hilfe[k]);
+            liste.back().kennung_1 = int16_t(ids[k]);
+        }
+    }
     for (int32_t k = 0; k < PAARUNGSKNOEPFE_ANZAHL; ++k)
         knopf(PAARUNGSKNOEPFE[k].nummer, int16_t(300 + k * 84), 56, 80, 17, knopf_zeichnen, paarungsknopf_klick,
               PAARUNGSKNOEPFE[k].hilfe);
 
     // The match-day bar: its knob stands on the chosen day of the chain, greyed under the filter.
     const bool filter = an(LT_FILTER);
-    const int32_t balken_w = breit ? BALKEN_W_BREIT : BALKEN_W_SCHMAL;
+    int32_t tag_in_runde = 0;
+    const Wettbewerb_Id runde = Wettbewerb_Get_Runden_Wettbewerb(Ligen_Tabelle_Get_Aktiven_Wettbewerb(),
+                                                                 std::max(wort(LT_SPIELTAG) - 1, 0), &tag_in_runde);
+    gruppen_jetzt = runde >= 0 ? Ligen_Tabelle_Gruppen_Anzahl(runde) : 1;
+    const int32_t balken_w = (breit ? BALKEN_W_BREIT : BALKEN_W_SCHMAL) - (gruppen_jetzt > 1 ? GRUPPEN_W + 6 : 0);
     Menue_Icon rinne = Menue_Icon_Vorlage(int16_t(LT_SPIELTAG_BALKEN), -1, 0, BALKEN_X, BALKEN_Y, uint16_t(balken_w),
                                           BALKEN_H, 13, 255);
     rinne.refresh_prozedur = rinne_zeichnen;
@@ -861,6 +968,22 @@ void liste_bauen()
     Menue_Wert_In_Scrollpos_Umrechnen(Aktuelles_Team, -1, &tk, std::max(wort(LT_SPIELTAG), 1), 1, 1, ketten_tage(),
                                       -1, -1);
     liste.push_back(tk);
+    // The group bar of a round of groups, greyed under the filter as the day's.
+    if (gruppen_jetzt > 1) {
+        const int32_t gx = BALKEN_X + balken_w + 6;
+        Menue_Icon gr = rinne;
+        gr.nummer = I_GRUPPEN_BALKEN, gr.x = int16_t(gx), gr.breite = GRUPPEN_W, gr.verknuepft = I_GRUPPE;
+        gr.hilfetext = "Gruppen anzeigen";
+        liste.push_back(gr);
+        gruppe_daten = {gruppe_knopf, 0, int16_t(gx), int16_t(gx + GRUPPEN_W - KNOPF_W), 0, int16_t(BALKEN_Y), int16_t(BALKEN_Y),
+                        -1, 0.0f, -1};
+        Menue_Icon gk = tk;
+        gk.nummer = I_GRUPPE, gk.x = int16_t(gx), gk.daten = &gruppe_daten;
+        gk.hilfetext = "Hier können Sie die Gruppe einstellen";
+        wort_setzen(LT_GRUPPE, std::clamp(wort(LT_GRUPPE), 0, gruppen_jetzt - 1));
+        Menue_Wert_In_Scrollpos_Umrechnen(Aktuelles_Team, -1, &gk, wort(LT_GRUPPE) + 1, 1, 1, gruppen_jetzt, -1, -1);
+        liste.push_back(gk);
+    }
 
     // The table range's knobs, in the narrow layout of a table that has played days.
     int32_t aktuell = 1, tage = 1;
