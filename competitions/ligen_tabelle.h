@@ -121,6 +121,7 @@ inline constexpr Ligen_Tabelle_Knopf LT_TABELLENKNOEPFE[] = {
     {2528, "2. Halbzeit", "Nur 2. Halbzeit berücksichtigen"},
     {2529, "Aktuelle Saison", "Tabelle für die aktuelle Saison anzeigen"},
     {2530, "Ewige Tabelle", "\"Ewige\" Tabelle anzeigen"},
+    {2532, "Endtabellen", "Endtabellen der vergangenen Jahre anzeigen"},
     {2566, "Sieger", "Sieger der Wettbewerbe"},
     {2531, "Tip", "Tabelle hochrechnen"},
     {2541, "Zwei Spalten", "Tabelle splitten"},

@@ -13,6 +13,7 @@
 #include "competitions/ligen_teamvergleich.h"
 #include "competitions/spiele.h"
 #include "competitions/spiele_tabelle.h"
+#include "competitions/statistik_archiv.h"
 #include "competitions/team_hilfetext.h"
 #include "database/manager.h"
 #include "database/team.h"
@@ -29,6 +30,8 @@
 #include "platform/print.h"
 #include "platform/resfile.h"
 #include "toolkit/event.h"
+#include "toolkit/kontextmenue.h"
+#include "screens/spieler_vereinsauswahl.h"
 #include "toolkit/icon.h"
 #include "toolkit/menueleiste.h"
 #include "toolkit/scroll.h"
@@ -285,6 +288,7 @@ void paarungen_fuellen(Pane& p, bool breit)
 }
 
 // The table of the chosen view into t; false when there is none.
+bool historie_gefunden = false;
 bool tabelle_fuellen(Wettbewerb_Id w, Tabelle_Datensatz& t, int32_t* erster, int32_t* letzter)
 {
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
@@ -300,8 +304,16 @@ bool tabelle_fuellen(Wettbewerb_Id w, Tabelle_Datensatz& t, int32_t* erster, int
     const int32_t halb = info->halbzeit_laenge > 0 ? info->halbzeit_laenge : 45;
     if (an(LT_HALBZEIT_1)) von = 0, bis = halb;
     else if (an(LT_HALBZEIT_2)) von = halb + 1, bis = 200;
+    // A season without an archived table shows the eternal one.
+    historie_gefunden = an(LT_HISTORIE) && Statistik_Suche_Tabelle(&t, Wettbewerb_Get_Oberwettbewerb(w), wort(LT_HISTORIE));
+    if (historie_gefunden) {
+        Spiele_Tabelle_Umsortieren(&t, maske, (info->modus & ENGLISCHE_TABELLE) ? 1 : 0);
+        *erster = 0, *letzter = info->spieltage - 1;
+        return t.anzahl > 0 && t.anzahl <= TABELLE_MAX_TEAMS && t.team[t.platz[t.anzahl - 1]] >= 0;
+    }
+    if (an(LT_HISTORIE) && !Wettbewerb_Tabelle_Vorbereiten(w, &t)) return false;
     Spiele_Tabelle_Berechnen(w, info->spiele_block, *erster, std::max(*letzter, 0), (info->modus & ENGLISCHE_TABELLE) ? 1 : 0, maske,
-                             &t, 0, von >= 0 ? 1 : 0, von, bis, tip ? 1 : 0, an(LT_EWIG) ? 1 : 0, -1);
+                             &t, 0, von >= 0 ? 1 : 0, von, bis, tip ? 1 : 0, an(LT_EWIG) || an(LT_HISTORIE) ? 1 : 0, -1);
     return t.anzahl > 0 && t.anzahl <= TABELLE_MAX_TEAMS && t.team[t.platz[t.anzahl - 1]] >= 0;
 }
 
@@ -328,7 +340,10 @@ void tabelle_pane_fuellen(Pane& p)
     const bool drei = info->modus & ENGLISCHE_TABELLE;
     const bool zwei = an(LT_SPALTEN), details = an(LT_DETAILS);
     char kopf[96];
-    if (an(LT_TIP)) std::snprintf(kopf, sizeof kopf, "^ubPrognostozierte ENDTABELLE:^ue");
+    if (historie_gefunden)
+        std::snprintf(kopf, sizeof kopf, "^ubAbschlußtabelle %d/%d:^ue", wort(LT_HISTORIE) - 1, wort(LT_HISTORIE));
+    else if (an(LT_EWIG) || an(LT_HISTORIE)) std::snprintf(kopf, sizeof kopf, "^ubEwige Tabelle:^ue");
+    else if (an(LT_TIP)) std::snprintf(kopf, sizeof kopf, "^ubPrognostozierte ENDTABELLE:^ue");
     else if (info->spieltag < 1) std::snprintf(kopf, sizeof kopf, "^ubTabelle vor dem %2d. Spieltag:^ue", 1);
     else if (erster >= letzter) std::snprintf(kopf, sizeof kopf, "^ubTabelle vom %2d. Spieltag:^ue", erster + 1);
     else std::snprintf(kopf, sizeof kopf, "^ubTabelle vom %2d bis %2d. Spieltag:^ue", erster + 1, letzter + 1);
@@ -386,7 +401,7 @@ void tabelle_pane_fuellen(Pane& p)
         p.zellen.push_back({x + (zwei ? 180 : 288), y, f, 4, s});
         p.zellen.push_back({x + (zwei ? 232 : 400), y, f, 4,
                             Ligen_Tabelle_Punkte_Text(t.punkte[teil][slot], t.spiele[teil][slot], drei)});
-        if (!zwei && !an(LT_EWIG)) {
+        if (!zwei && !an(LT_EWIG) && !an(LT_HISTORIE)) {
             std::string tendenz = Ligen_Tabelle_Tendenz_Text(w, team, an(LT_TIP) ? info->saison_spieltage - 1 : letzter,
                                                             info->saison_spieltage, -1, -1, an(LT_TIP), teil);
             tendenz = tendenz.substr(7, tendenz.size() - 10);
@@ -657,6 +672,86 @@ Menue_Kontextmenue* team_kontext(Menue_Icon* icon)
 }
 
 void liste_bauen();
+void zum_aktuellen_tag();
+
+// The club picker of the filter: the club's league becomes the competition, the filter goes on.
+uint8_t verein_gewaehlt(int32_t, int32_t, int32_t team, int32_t)
+{
+    if (team < 0 || team >= Team_Anzahl) return 1;
+    wort_setzen(LT_FILTER, team);
+    Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_FILTER, 1);
+    const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
+    if (Wettbewerb_Get_Info(liga)) Ligen_Tabelle_Kurzwahl_Setzen(Wettbewerb_Get_Oberwettbewerb(liga));
+    zum_aktuellen_tag();
+    return 1;
+}
+
+Menue_Kontextmenue* filter_menue(Menue_Icon*)
+{
+    Menue_Kontextmenue* k = &Kontext_Menue;
+    Menue_Init_Kontextmenue(k, "Verein auswählen:", -1, POPUP_WAEHLBAR, verein_gewaehlt);
+    Spieler_Einsetzen_Vereinsauswahl_Setzen(wort(LT_FILTER), false);
+    Spieler_Einsetzen_Vereinsauswahl_Menue(k, 0, verein_gewaehlt, true);
+    return k;
+}
+
+// The competition picker of a shortcut button (value C its index): the button takes the
+// competition and shows it.
+int32_t kurzwahl_liste[WETTBEWERB_ANZAHL + 1];
+uint8_t wettbewerb_gewaehlt(int32_t, int32_t knopf, int32_t w, int32_t)
+{
+    if (knopf < 0 || knopf >= LT_KURZWAHL_ANZAHL || !Wettbewerb_Get_Info(w)) return 1;
+    wort_setzen(LT_KURZWAHL_WORT + knopf, w);
+    for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i)
+        Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_KURZWAHL + i, i == knopf ? 1 : 0);
+    zum_aktuellen_tag();
+    return 1;
+}
+
+Menue_Kontextmenue* kurzwahl_menue(Menue_Icon* icon)
+{
+    if (!icon) return nullptr;
+    const int32_t knopf = icon->nummer - LT_KURZWAHL;
+    Menue_Kontextmenue* k = &Kontext_Menue;
+    Menue_Init_Kontextmenue(k, "Wettbewerb auswählen:", knopf, POPUP_WAEHLBAR | POPUP_RADIO, wettbewerb_gewaehlt);
+    const int32_t n = std::clamp(Ligen_Tabelle_Liste_Aufbauen(kurzwahl_liste), 0, int32_t(MENUE_KONTEXT_EINTRAEGE));
+    for (int32_t i = 0; i < n; ++i) {
+        k->texte[i] = Wettbewerb_Get_Anzeigename(kurzwahl_liste[i]);
+        k->wert_a[i] = kurzwahl_liste[i];
+        if (kurzwahl_liste[i] == wort(LT_KURZWAHL_WORT + knopf)) k->status[i] |= POPUP_GEWAEHLT;
+    }
+    return k;
+}
+
+// The season menu of the history button: the archived final tables of the competition.
+std::string historie_texte[MENUE_KONTEXT_EINTRAEGE];
+int32_t historie_jahre[20];
+uint8_t historie_gewaehlt(int32_t eintrag, int32_t, int32_t jahr, int32_t)
+{
+    if (jahr <= 0) return 1;
+    (void)eintrag;
+    wort_setzen(LT_HISTORIE, jahr);
+    if (!an(LT_HISTORIE)) Ligen_Tabelle_Tabellenknopf_Klick(LT_HISTORIE);
+    neu_zeichnen();
+    return 1;
+}
+
+Menue_Kontextmenue* historie_menue(Menue_Icon*)
+{
+    const Wettbewerb_Id w = Wettbewerb_Get_Oberwettbewerb(gewaehlt(nullptr));
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
+    const int32_t n = std::clamp(Statistik_Tabellen_In_Array(w, historie_jahre, 20), 0, 20);
+    const int32_t m = Ligen_Tabelle_Historie_Eintraege(historie_jahre, n, info && (info->modus & KO_SYSTEM), historie_texte,
+                                                      MENUE_KONTEXT_EINTRAEGE);
+    Menue_Kontextmenue* k = &Kontext_Menue;
+    Menue_Init_Kontextmenue(k, "Wählen Sie eine historische Tabelle:", -1, n > 0 ? POPUP_WAEHLBAR : POPUP_KEIN_HOVER,
+                            historie_gewaehlt);
+    for (int32_t i = 0; i < m; ++i) {
+        k->texte[i] = historie_texte[i].c_str();
+        k->wert_a[i] = i < n ? historie_jahre[i] : -1;
+    }
+    return k;
+}
 
 // The club filter goes on and off; the layout follows it (the knobs grey while it is on).
 int32_t filter_klick(Menue_Icon*, uint32_t)
@@ -918,6 +1013,7 @@ void liste_bauen()
     };
     knopf(int16_t(LT_FILTER), 180, 56, 110, 17, filter_zeichnen, filter_klick,
           "Nur die Spiele eines bestimmten Vereins anzeigen");
+    liste.back().kontext = filter_menue;
     if (!breit)
         for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) {
             Wettbewerb_Id w = wort(LT_KURZWAHL_WORT + i);
@@ -925,6 +1021,7 @@ void liste_bauen()
             kurzwahl_namen[i] = Wettbewerb_Get_Info(w) ? Wettbewerb_Get_Anzeigename(w) : "";
             knopf(int16_t(LT_KURZWAHL + i), int16_t(KURZWAHL_X + i * (KURZWAHL_W + 2)), KURZWAHL_Y, KURZWAHL_W, KURZWAHL_H,
                   kurzwahl_zeichnen, kurzwahl_klick, kurzwahl_namen[i].c_str());
+            liste.back().kontext = kurzwahl_menue;
         }
     if (!breit) {
         int32_t ids[AUSWAHL_ANZAHL];
@@ -1016,6 +1113,7 @@ void liste_bauen()
                                               int16_t(438 + (k / 7) * 20), 80, 17, 13, 255);
             i.refresh_prozedur = knopf_zeichnen;
             i.klick = knopf_klick;
+            if (i.nummer == LT_HISTORIE) i.kontext = historie_menue;
             i.hilfetext = TABELLENKNOEPFE[k].hilfe;
             i.status = ICON_SPAETER_REFRESH;
             liste.push_back(i);
