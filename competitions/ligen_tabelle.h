@@ -61,6 +61,28 @@ std::vector<Tabelle_Punkt> Ligen_Tabelle_Grafik_Punkte(int32_t teams, int32_t sp
 // Bands, points and the lines joining them into the bitmap at (x, y).
 struct Rastport;
 void Ligen_Tabelle_Grafik_Malen(Rastport* ziel, int32_t x, int32_t y, Wettbewerb_Id w, const std::vector<int32_t>& plaetze);
+// The panes of the tables screen: their texts in the content's coordinates (y the base line; a
+// cell with `bilder` draws that many points-gap marks instead), the club names' hit areas, the
+// header line and the content's height. Built from the acting manager's choices.
+struct Ligen_Tabelle_Zelle {
+    int32_t x, y;
+    uint16_t farbe;
+    int32_t font;
+    std::string text;
+    int32_t bilder = 0;
+};
+struct Ligen_Tabelle_Treffer {
+    int32_t team, x, y, w, h;
+};
+struct Ligen_Tabelle_Inhalt {
+    std::string kopf;
+    std::vector<Ligen_Tabelle_Zelle> zellen;
+    std::vector<Ligen_Tabelle_Treffer> treffer;
+    int32_t laenge = 0;
+};
+// The fixtures (breit: the wide layout, pairings in two columns) and the table.
+void Ligen_Tabelle_Paarungen_Inhalt(Ligen_Tabelle_Inhalt* p, bool breit);
+void Ligen_Tabelle_Tabelle_Inhalt(Ligen_Tabelle_Inhalt* p);
 // The competition whose shortcut button is on for the acting manager.
 Wettbewerb_Id Ligen_Tabelle_Get_Aktiven_Wettbewerb();
 // Takes the tables screen's panes off the screen.

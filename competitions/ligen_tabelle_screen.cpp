@@ -113,21 +113,11 @@ int32_t spieltag_zeichnen(Menue_Icon* icon, uint32_t)
 
 // ---- the panes: scroll screens of drawn rows, hit icons over the club names ----------------
 
-// One text of a pane, in the content's coordinates (y the base line); `bilder` draws that many
-// points-gap marks instead.
-struct Zelle {
-    int32_t x, y;
-    uint16_t farbe;
-    int32_t font;
-    std::string text;
-    int32_t bilder = 0;
-};
-struct Treffer {
-    int32_t team, x, y, w, h;
-};
+using Zelle = Ligen_Tabelle_Zelle;
+using Treffer = Ligen_Tabelle_Treffer;
 constexpr int32_t FENSTER = 0, SPUR = 1, KNOPF = 2, TREFFER_ERSTES = 3, TREFFER_MAX = 40;
 constexpr int32_t SPUR_W = 10, SCROLLKNOPF_H = 16;
-struct Pane {
+struct Pane : Ligen_Tabelle_Inhalt {
     Pane(int32_t ss, int16_t f, int16_t sp, int16_t k, int16_t t, int16_t tm, const char* sh, const char* kh)
         : scrollscreen(ss), fenster(f), spur(sp), knopf(k), erster_treffer(t), treffer_max(tm), spur_hilfe(sh), knopf_hilfe(kh)
     {
@@ -137,10 +127,6 @@ struct Pane {
     const char* spur_hilfe;
     const char* knopf_hilfe;
     int32_t x = 0, y = 0, w = 0, h = 0, spur_x = 0;
-    std::string kopf;
-    std::vector<Zelle> zellen;
-    std::vector<Treffer> treffer;
-    int32_t laenge = 0;
     bool neu = true;
     Menue_Scrollbar_Daten daten{};
     // The toolkit keeps pointers to the records: a fixed array.
@@ -164,7 +150,7 @@ bool tore_holen(int32_t h, bool tip, int32_t* heim, int32_t* gast)
 }
 
 // The chosen day's pairings (or the filter club's matches of every round) into the pane.
-void paarungen_fuellen(Pane& p, bool breit)
+void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
 {
     p.zellen.clear();
     p.treffer.clear();
@@ -319,7 +305,7 @@ bool tabelle_fuellen(Wettbewerb_Id w, Tabelle_Datensatz& t, int32_t* erster, int
 
 // The table rows (two columns side by side when asked), with the points-gap rows of the
 // details view, into the pane.
-void tabelle_pane_fuellen(Pane& p)
+void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
 {
     p.zellen.clear();
     p.treffer.clear();
@@ -1160,6 +1146,16 @@ Wettbewerb_Id Ligen_Tabelle_Get_Aktiven_Wettbewerb()
         if (an(LT_KURZWAHL + i)) return wort(LT_KURZWAHL_WORT + i);
     Print_Fehler("Ligen_Tabelle_Get_Aktiven_Wettbewerb: kein Button an!");
     return Wettbewerb_Get_Erster();
+}
+
+void Ligen_Tabelle_Paarungen_Inhalt(Ligen_Tabelle_Inhalt* p, bool breit)
+{
+    if (p) paarungen_fuellen(*p, breit);
+}
+
+void Ligen_Tabelle_Tabelle_Inhalt(Ligen_Tabelle_Inhalt* p)
+{
+    if (p) tabelle_pane_fuellen(*p);
 }
 
 void Ligen_Tabelle_Entfernen()
