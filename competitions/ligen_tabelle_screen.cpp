@@ -768,12 +768,10 @@ int32_t paarungsknopf_klick(Menue_Icon* icon, uint32_t)
 constexpr int32_t KURZWAHL_X = 385, KURZWAHL_Y = 78, KURZWAHL_W = 28, KURZWAHL_H = 18, WETTBEWERB_BILD = 1382;
 std::string kurzwahl_namen[LT_KURZWAHL_ANZAHL];
 
-int32_t kurzwahl_zeichnen(Menue_Icon* icon, uint32_t)
+void wettbewerb_zeichnen(Menue_Icon* icon, Wettbewerb_Id w, bool rahmen)
 {
     Rastport* ziel = Grafik_Render_Ziel;
-    if (!icon || !ziel) return 0;
-    const int32_t i = icon->nummer - LT_KURZWAHL;
-    const Wettbewerb_Id w = wort(LT_KURZWAHL_WORT + i);
+    if (!icon || !ziel) return;
     const int32_t handle = ResFile_Handles[0].handle;
     auto* bild = handle >= 0 && Wettbewerb_Get_Info(w)
                      ? static_cast<Rastport*>(Load_Resource(handle, WETTBEWERB_BILD + Wettbewerb_Get_Grafik_Nummer(w),
@@ -788,7 +786,12 @@ int32_t kurzwahl_zeichnen(Menue_Icon* icon, uint32_t)
     } else if (Wettbewerb_Get_Info(w)) {
         text(icon->x + 2, icon->y + 12, farbe(14, 14, 14), std::string(Wettbewerb_Get_Anzeigename(w)).substr(0, 4), 3);
     }
-    if (an(icon->nummer)) an_rahmen(icon, 1);
+    if (rahmen) an_rahmen(icon, 1);
+}
+
+int32_t kurzwahl_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (icon) wettbewerb_zeichnen(icon, wort(LT_KURZWAHL_WORT + icon->nummer - LT_KURZWAHL), an(icon->nummer));
     return 0;
 }
 
@@ -829,24 +832,8 @@ int32_t kurzwahl_klick(Menue_Icon* icon, uint32_t)
 char auswahl_hilfe[AUSWAHL_ANZAHL][128];
 int32_t auswahl_zeichnen(Menue_Icon* icon, uint32_t)
 {
-    Rastport* ziel = Grafik_Render_Ziel;
-    if (!icon || !ziel) return 0;
-    const Wettbewerb_Id w = icon->kennung_1;
-    const int32_t handle = ResFile_Handles[0].handle;
-    auto* bild = handle >= 0 && Wettbewerb_Get_Info(w)
-                     ? static_cast<Rastport*>(Load_Resource(handle, WETTBEWERB_BILD + Wettbewerb_Get_Grafik_Nummer(w),
-                                                            ziel->depth, nullptr))
-                     : nullptr;
-    Grafik_Rechteck_Fuellen(ziel, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 4, 2));
-    if (bild) {
-        const int32_t bw = std::min<int32_t>(icon->breite, int32_t(bild->width));
-        const int32_t bh = std::min<int32_t>(icon->hoehe, int32_t(bild->height));
-        Grafik_Blit(bild, (int32_t(bild->width) - bw) / 2, (int32_t(bild->height) - bh) / 2, bw, bh, ziel, icon->x, icon->y);
-        Grafik_Bitmap_Freigeben(bild);
-    } else if (Wettbewerb_Get_Info(w)) {
-        text(icon->x + 2, icon->y + 11, farbe(14, 14, 14), std::string(Wettbewerb_Get_Anzeigename(w)).substr(0, 4), 3);
-    }
-    if (Wettbewerb_Get_Oberwettbewerb(gewaehlt(nullptr)) == w) an_rahmen(icon, 1);
+    if (icon)
+        wettbewerb_zeichnen(icon, icon->kennung_1, Wettbewerb_Get_Oberwettbewerb(gewaehlt(nullptr)) == icon->kennung_1);
     return 0;
 }
 
