@@ -1,6 +1,7 @@
 // The league tables screen's rules: the table pane's cell texts and tendencies, its view mask and
 // gap rows, the option buttons of the acting manager and the competition list of the screens.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -83,6 +84,9 @@ struct Ligen_Tabelle_Inhalt {
 // The fixtures (breit: the wide layout, pairings in two columns) and the table.
 void Ligen_Tabelle_Paarungen_Inhalt(Ligen_Tabelle_Inhalt* p, bool breit);
 void Ligen_Tabelle_Tabelle_Inhalt(Ligen_Tabelle_Inhalt* p);
+// The next build of the tables screen follows the day: the competition of the acting manager's
+// match and its next match day, the table up to the current one.
+void Ligen_Tabelle_Get_Wettbewerb();
 // The competition whose shortcut button is on for the acting manager.
 Wettbewerb_Id Ligen_Tabelle_Get_Aktiven_Wettbewerb();
 // Takes the tables screen's panes off the screen.
@@ -154,14 +158,19 @@ inline constexpr Ligen_Tabelle_Knopf LT_PAARUNGSKNOEPFE[] = {
     {2544, "Zwei Spalten", "Paarungen splitten"},
     {2545, "Details", "Detaillierte Paarungen"},
 };
+// The entry of a button table with that number, null for none.
+template <size_t N>
+inline const Ligen_Tabelle_Knopf* Ligen_Tabelle_Knopf_In(const Ligen_Tabelle_Knopf (&tabelle)[N], int32_t nummer)
+{
+    for (const Ligen_Tabelle_Knopf& k : tabelle)
+        if (k.nummer == nummer) return &k;
+    return nullptr;
+}
 // The label and help of a table or fixtures button, null for another number.
 inline const Ligen_Tabelle_Knopf* Ligen_Tabelle_Knopf_Suchen(int32_t nummer)
 {
-    for (const Ligen_Tabelle_Knopf& k : LT_TABELLENKNOEPFE)
-        if (k.nummer == nummer) return &k;
-    for (const Ligen_Tabelle_Knopf& k : LT_PAARUNGSKNOEPFE)
-        if (k.nummer == nummer) return &k;
-    return nullptr;
+    const Ligen_Tabelle_Knopf* k = Ligen_Tabelle_Knopf_In(LT_TABELLENKNOEPFE, nummer);
+    return k ? k : Ligen_Tabelle_Knopf_In(LT_PAARUNGSKNOEPFE, nummer);
 }
 // Faces of the option buttons in the screen file under the icons' numbers; the knobs of the
 // match-day bar and of the table range (from, to) under numbers of their own.
@@ -197,6 +206,7 @@ enum : int32_t {
     LT_PAARUNGEN_BREIT = 2544,
     LT_PAARUNGEN_DETAILS = 2545,
     LT_PAARUNGEN_TIP = 2516,
+    LT_FOLGEN = 2550,
 };
 constexpr int32_t LT_KURZWAHL_ANZAHL = 7;
 // Rows of the table pane, gap rows included.
