@@ -19,6 +19,7 @@
 #include "database/team.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
+#include "match/spieltag.h"
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
@@ -869,9 +870,13 @@ int32_t team_klick(Menue_Icon* icon, uint32_t)
 void pane_entfernen(Pane& p)
 {
     for (int32_t k = 0; k < p.icon_anzahl; ++k) {
+        // By the record: the number's register may still name a record of an earlier visit. The
+        // back page gets the background too: the next refresh draws there and shows it.
         Menue_Icon& i = p.icons[size_t(k)];
-        if (Menue_Screen_Icon_Ist_Vorhanden(i.nummer) && Menue_Screen_Icon_Aus_Nummer(i.nummer) == &i)
-            Menue_Screen_Icon_Loeschen(i.nummer, nullptr, 16);
+        if (Grafik_Seite_1 && Menue_Screen_Icon_Ist_Vorhanden(i.nummer) && !(i.status & ICON_VERSTECKT) &&
+            !(i.flags & ICON_NIE_ZEICHNEN))
+            Menue_Hintergrund_Kopieren(Grafik_Seite_1, i.x, i.y, i.breite, i.hoehe, 0, 0);
+        Menue_Screen_Icon_Loeschen(-1, &i, 16);
     }
     p.icon_anzahl = 0;
 }
@@ -1101,8 +1106,18 @@ void liste_bauen()
 int32_t screen(bool nur_paarungen)
 {
     Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_NUR_PAARUNGEN, nur_paarungen ? 1 : 0);
+    // Coming from another screen the tables follow the day: the competition of today's match
+    // and its next match day.
+    if (!Menue_Screen_Icon_Ist_Vorhanden(I_PAARUNGEN)) Ligen_Tabelle_Get_Wettbewerb();
     Menue_Leiste_Zeigen();
     if (wort(LT_FILTER) == -1 || wort(LT_FILTER) >= Team_Anzahl) wort_setzen(LT_FILTER, Aktuelles_Team);
+    const bool folgen = an(LT_FOLGEN);
+    if (folgen) {
+        int32_t wb = -1;
+        if (Spieltag_Get_Gegner(Aktuelles_Team, nullptr, nullptr, &wb) >= 0 && Wettbewerb_Get_Info(wb))
+            Ligen_Tabelle_Kurzwahl_Setzen(Wettbewerb_Get_Oberwettbewerb(wb));
+        Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_FOLGEN, 0);
+    }
     bool kurzwahl = false;
     for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) kurzwahl = kurzwahl || an(LT_KURZWAHL + i);
     if (!kurzwahl || !Wettbewerb_Get_Info(Ligen_Tabelle_Get_Aktiven_Wettbewerb()))
@@ -1111,7 +1126,10 @@ int32_t screen(bool nur_paarungen)
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(Ligen_Tabelle_Get_Aktiven_Wettbewerb());
     const int32_t aktuell = info ? info->ketten_offset + info->spieltag : 0;
     const int32_t tage = info ? std::max(info->saison_spieltage, 1) : 1;
-    if (wort(LT_SPIELTAG) < 1) wort_setzen(LT_SPIELTAG, std::min(aktuell + 1, tage));
+    if (folgen || wort(LT_SPIELTAG) < 1) {
+        wort_setzen(LT_SPIELTAG, std::min(aktuell + 1, tage));
+        wort_setzen(LT_GRUPPE, 0);
+    }
     wort_setzen(LT_VON, 1);
     wort_setzen(LT_BIS, std::max(aktuell, 1));
     if (!an(LT_AKTUELL) && !an(LT_EWIG) && !an(LT_HISTORIE)) Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_AKTUELL, 1);
@@ -1126,6 +1144,11 @@ int32_t tabellen_screen(Menue_Icon*, uint32_t) { return screen(false); }
 int32_t paarungen_screen(Menue_Icon*, uint32_t) { return screen(true); }
 
 }  // namespace
+
+void Ligen_Tabelle_Get_Wettbewerb()
+{
+    if (Aktuelles_Team >= 0) Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_FOLGEN, 1);
+}
 
 Wettbewerb_Id Ligen_Tabelle_Get_Aktiven_Wettbewerb()
 {
