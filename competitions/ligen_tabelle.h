@@ -72,8 +72,12 @@ struct Ligen_Tabelle_Zelle {
     std::string text;
     int32_t bilder = 0;
 };
+// A club name's hit area (team), or a result's (team -1): its fixture block and (day x 256 +
+// slot) for the match's information menu, and whether it was played.
 struct Ligen_Tabelle_Treffer {
     int32_t team, x, y, w, h;
+    int32_t block = -1, kennung = -1;
+    bool gespielt = false;
 };
 struct Ligen_Tabelle_Inhalt {
     std::string kopf;

@@ -12,6 +12,7 @@
 #include "competitions/ligen_tabelle.h"
 #include "competitions/ligen_teamvergleich.h"
 #include "competitions/spiele.h"
+#include "competitions/spiele_statistik.h"
 #include "competitions/spiele_tabelle.h"
 #include "competitions/statistik_archiv.h"
 #include "competitions/team_hilfetext.h"
@@ -178,6 +179,7 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
     struct Reihe {
         int32_t heim, gast, h_tore = -1, g_tore = -1, h_hin = -1, g_hin = -1;
         std::string datum;
+        int32_t kennung = -1;
     };
     std::vector<Reihe> reihen;
     const bool zwei_spiele = info && info->best_of_x > 1;
@@ -229,6 +231,7 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
                 if (rueck && leg(info->spiele_block, tag, 0, slot, &hin, &r.g_hin, &r.h_hin) && hin.heim != s.gast)
                     std::swap(r.g_hin, r.h_hin);
                 r.heim = s.heim, r.gast = s.gast;
+                r.kennung = tag * 256 + slot;
                 reihen.push_back(r);
             }
             // The acting manager's nation first, the rest in their order.
@@ -266,6 +269,8 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
         }
         p.treffer.push_back({r.heim, x + dx, top, namen_w, zeile});
         p.treffer.push_back({r.gast, gast_x, top, namen_w, zeile});
+        if (r.kennung >= 0)
+            p.treffer.push_back({-1, ergebnis_x, top, spalten ? 70 : 80, zeile, info->spiele_block, r.kennung, r.h_tore >= 0});
         ++zeilen;
     }
     if (reihen.empty())
@@ -924,12 +929,20 @@ void pane_bauen(Pane& p, int32_t x, int32_t y, int32_t w, int32_t h, int32_t spu
                                           int16_t(x + t.x), int16_t(y + t.y), uint16_t(t.w), uint16_t(t.h), 13, 255);
         i.bereich[0] = int16_t(x), i.bereich[1] = int16_t(y), i.bereich[2] = int16_t(x + w - 1), i.bereich[3] = int16_t(y + h - 1);
         i.scrollscreen = uint8_t(p.scrollscreen);
-        i.kennung_1 = int16_t(t.team);
-        i.klick = team_klick;
-        i.kontext = team_kontext;
-        // A pure client has no match store to draw the course from.
-        i.mausover = &p == &tabelle_pane && Netz_Rolle != 1 ? Team_Hilfetext_Team_Sefo : Team_Infotext_Erzeugen;
-        i.hilfetext = "";
+        if (t.team < 0) {
+            // A result: its match's information on a right click.
+            i.kennung_1 = int16_t(t.block), i.kennung_2 = int16_t(t.kennung);
+            i.kontext = Spiele_Info_Kontext_Erzeugen;
+            i.hilfetext = t.gespielt ? "Sie können Informationen zu diesem Spiel^lmit der rechten Taste abrufen."
+                                     : "Dieses Spiel hat noch nicht stattgefunden.";
+        } else {
+            i.kennung_1 = int16_t(t.team);
+            i.klick = team_klick;
+            i.kontext = team_kontext;
+            // A pure client has no match store to draw the course from.
+            i.mausover = &p == &tabelle_pane && Netz_Rolle != 1 ? Team_Hilfetext_Team_Sefo : Team_Infotext_Erzeugen;
+            i.hilfetext = "";
+        }
         p.icons[size_t(p.icon_anzahl++)] = i;
     }
     for (int32_t n = 0; n < p.icon_anzahl; ++n) Menue_Screen_Icon_Hinzufuegen(&p.icons[size_t(n)]);

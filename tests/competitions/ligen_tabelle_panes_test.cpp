@@ -67,8 +67,13 @@ TEST_F(TabellenPanes, ATwoLeggedRoundShowsItsSecondLegsOnceAFirstLegHasAResult)
     std::string t = texte(p);
     EXPECT_EQ(std::count(t.begin(), t.end(), '('), 0) << t;
     EXPECT_NE(t.find("-:-"), std::string::npos) << t;
-    ASSERT_EQ(p.treffer.size(), 4u);
+    // Per pairing home, away and the result, which names its match for the information menu.
+    ASSERT_EQ(p.treffer.size(), 6u);
     EXPECT_EQ(p.treffer[0].team, 5);  // first legs: 5 at home
+    EXPECT_EQ(p.treffer[2].team, -1);
+    EXPECT_EQ(p.treffer[2].block, b);
+    EXPECT_EQ(p.treffer[5].kennung, 1);  // day 0, slot 1
+    EXPECT_FALSE(p.treffer[2].gespielt);
 
     // One first leg played: both pairings turn to their second legs, the first in brackets
     // seen from the second leg's home side.
@@ -81,6 +86,7 @@ TEST_F(TabellenPanes, ATwoLeggedRoundShowsItsSecondLegsOnceAFirstLegHasAResult)
     Ligen_Tabelle_Paarungen_Inhalt(&p, false);
     t = texte(p);
     EXPECT_NE(t.find("3:0 (0:2)"), std::string::npos) << t;
+    EXPECT_TRUE(p.treffer[2].gespielt);
     EXPECT_NE(t.find("-:-|"), std::string::npos) << t;  // 8 - 7 still open, no first leg
 }
 
