@@ -974,6 +974,13 @@ void liste_bauen()
         liste.push_back(i);
     };
     icon(I_SPIELTAG, 50, 56, 120, 20, spieltag_zeichnen);
+    // A click goes back to the next match day of the competition.
+    liste.back().flags &= ~uint32_t(ICON_NICHT_TREFFEN);
+    liste.back().klick = [](Menue_Icon*, uint32_t) {
+        zum_aktuellen_tag();
+        return int32_t(0);
+    };
+    liste.back().hilfetext = "Auf aktuellen Spieltag schalten";
     const bool breit = an(LT_PAARUNGEN_BREIT);
     icon(I_PAARUNGEN, PAARUNGEN_X, PAARUNGEN_Y - 14, uint16_t(breit ? 580 : 360), 14, kopf_zeichnen);
     if (!breit) {
