@@ -11,6 +11,8 @@
 #include "competitions/ligen_teamvergleich.h"
 #include "competitions/statistik_teaminfo.h"
 #include "competitions/team_hilfetext.h"
+#include "database/manager.h"
+#include "gameflow/globals.h"
 
 namespace {
 
@@ -76,6 +78,36 @@ void BM_Tabellenscreen_Klick(benchmark::State& state)
     aufraeumen(ordner);
 }
 BENCHMARK(BM_Tabellenscreen_Klick)->Unit(benchmark::kMillisecond);
+
+// The screen's two panes as a click builds them: the last day's pairings with strengths and the
+// table with details and tendencies, in the acting manager's view.
+void BM_Tabellenscreen_Panes(benchmark::State& state)
+{
+    std::filesystem::path ordner;
+    std::vector<Liga> ligen;
+    const Liga* l = vorbereiten(state, ordner, ligen);
+    if (!l) return;
+    Aktuelles_Team = l->teams[0];
+    Manager_Neuer_Mitspieler(Aktuelles_Team, "Bank");
+    for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_KURZWAHL + i, i == 0);
+    Manager_Icon_Word_Data_Schreiben(Aktuelles_Team, LT_KURZWAHL_WORT, uint16_t(l->id));
+    Manager_Icon_Word_Data_Schreiben(Aktuelles_Team, LT_SPIELTAG, uint16_t(l->tage));
+    Manager_Icon_Word_Data_Schreiben(Aktuelles_Team, LT_VON, 1);
+    Manager_Icon_Word_Data_Schreiben(Aktuelles_Team, LT_BIS, uint16_t(l->tage));
+    Manager_Icon_Word_Data_Schreiben(Aktuelles_Team, LT_FILTER, uint16_t(-1));
+    for (int32_t b : {LT_AKTUELL, LT_DETAILS, LT_PAARUNGEN_DETAILS}) Manager_Icon_Button_An_Aus(Aktuelles_Team, b, 1);
+    Ligen_Tabelle_Inhalt paarungen, tabelle;
+    for (auto _ : state) {
+        Spiele_Tabellen_Cache_Leeren();
+        Ligen_Tabelle_Paarungen_Inhalt(&paarungen, false);
+        Ligen_Tabelle_Tabelle_Inhalt(&tabelle);
+        benchmark::DoNotOptimize(paarungen.zellen.size() + tabelle.zellen.size());
+    }
+    if (tabelle.treffer.size() != 18) state.SkipWithError("die Tabelle hat nicht 18 Zeilen");
+    Aktuelles_Team = -1;
+    aufraeumen(ordner);
+}
+BENCHMARK(BM_Tabellenscreen_Panes)->Unit(benchmark::kMillisecond);
 
 void BM_Teamvergleich_Werte(benchmark::State& state)
 {

@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int32_t TENDENZ_FENSTER = 12;
-constexpr int32_t ZEILEN_MAX = 130;
+constexpr int32_t ZEILEN_MAX = LT_ZEILEN_MAX;
 
 bool an(int32_t icon) { return Manager_Icon_Button_Lesen(Aktuelles_Team, icon) != 0; }
 void setzen(int32_t icon, bool ein) { Manager_Icon_Button_An_Aus(Aktuelles_Team, icon, ein ? 1 : 0); }
@@ -382,4 +382,43 @@ std::string Ligen_Tabelle_Filter_Text(const char* name, int32_t (*breite)(const 
         text = "nur " + n;
     }
     return text;
+}
+
+int32_t Ligen_Tabelle_Gruppen_Anzahl(Wettbewerb_Id runde)
+{
+    int32_t n = 0;
+    for (Wettbewerb_Id g = Wettbewerb_Get_Erste_Gruppe(runde); g >= 0 && n < WETTBEWERB_ANZAHL;
+         g = Wettbewerb_Get_Naechste_Gruppe(g))
+        ++n;
+    return std::max(n, 1);
+}
+
+Wettbewerb_Id Ligen_Tabelle_Gruppe(Wettbewerb_Id runde, int32_t index)
+{
+    Wettbewerb_Id g = Wettbewerb_Get_Erste_Gruppe(runde);
+    if (g < 0) return runde;
+    for (int32_t i = 0; i < index && i < WETTBEWERB_ANZAHL; ++i) {
+        const Wettbewerb_Id n = Wettbewerb_Get_Naechste_Gruppe(g);
+        if (n < 0) break;
+        g = n;
+    }
+    return g;
+}
+
+int32_t Ligen_Tabelle_Auswahl_Fuellen(int32_t team, int32_t* ids, int32_t max)
+{
+    std::vector<int32_t> liste(size_t(WETTBEWERB_ANZAHL) + 1, -1);
+    const int32_t n = std::clamp(Ligen_Tabelle_Liste_Aufbauen(liste.data()), 0, int32_t(WETTBEWERB_ANZAHL));
+    int32_t k = 0;
+    for (int32_t i = 0; i < n && k < max; ++i) {
+        const Wettbewerb_Id w = liste[size_t(i)];
+        if (Wettbewerb_Get_Oberwettbewerb(w) == w && Wettbewerb_Team_Erreicht(w, team)) ids[k++] = w;
+    }
+    return k;
+}
+
+int32_t Ligen_Tabelle_Marke_Y(int32_t platz, int32_t teams)
+{
+    if (teams < 2) return 0;
+    return (std::clamp(platz, 1, teams) - 1) * 88 / (teams - 1);
 }

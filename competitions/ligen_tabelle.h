@@ -1,6 +1,7 @@
 // The league tables screen's rules: the table pane's cell texts and tendencies, its view mask and
 // gap rows, the option buttons of the acting manager and the competition list of the screens.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -61,6 +62,35 @@ std::vector<Tabelle_Punkt> Ligen_Tabelle_Grafik_Punkte(int32_t teams, int32_t sp
 // Bands, points and the lines joining them into the bitmap at (x, y).
 struct Rastport;
 void Ligen_Tabelle_Grafik_Malen(Rastport* ziel, int32_t x, int32_t y, Wettbewerb_Id w, const std::vector<int32_t>& plaetze);
+// The panes of the tables screen: their texts in the content's coordinates (y the base line; a
+// cell with `bilder` draws that many points-gap marks instead), the club names' hit areas, the
+// header line and the content's height. Built from the acting manager's choices.
+struct Ligen_Tabelle_Zelle {
+    int32_t x, y;
+    uint16_t farbe;
+    int32_t font;
+    std::string text;
+    int32_t bilder = 0;
+};
+// A club name's hit area (team), or a result's (team -1): its fixture block and (day x 256 +
+// slot) for the match's information menu, and whether it was played.
+struct Ligen_Tabelle_Treffer {
+    int32_t team, x, y, w, h;
+    int32_t block = -1, kennung = -1;
+    bool gespielt = false;
+};
+struct Ligen_Tabelle_Inhalt {
+    std::string kopf;
+    std::vector<Ligen_Tabelle_Zelle> zellen;
+    std::vector<Ligen_Tabelle_Treffer> treffer;
+    int32_t laenge = 0;
+};
+// The fixtures (breit: the wide layout, pairings in two columns) and the table.
+void Ligen_Tabelle_Paarungen_Inhalt(Ligen_Tabelle_Inhalt* p, bool breit);
+void Ligen_Tabelle_Tabelle_Inhalt(Ligen_Tabelle_Inhalt* p);
+// The next build of the tables screen follows the day: the competition of the acting manager's
+// match and its next match day, the table up to the current one.
+void Ligen_Tabelle_Get_Wettbewerb();
 // The competition whose shortcut button is on for the acting manager.
 Wettbewerb_Id Ligen_Tabelle_Get_Aktiven_Wettbewerb();
 // Takes the tables screen's panes off the screen.
@@ -79,6 +109,14 @@ void Ligen_Tabelle_Kurzwahl_Setzen(Wettbewerb_Id oben);
 // The first competition of every chain, each once, into `ids` (room for WETTBEWERB_ANZAHL,
 // -1 filled). Returns the count.
 int32_t Ligen_Tabelle_Liste_Aufbauen(int32_t* ids);
+// Groups of a round (1 without groups), and its group of that index (the round itself without
+// groups, the last group for an index past the end).
+int32_t Ligen_Tabelle_Gruppen_Anzahl(Wettbewerb_Id runde);
+Wettbewerb_Id Ligen_Tabelle_Gruppe(Wettbewerb_Id runde, int32_t index);
+// The selector's competitions: the top competitions the team still takes part in, at most max.
+int32_t Ligen_Tabelle_Auswahl_Fuellen(int32_t team, int32_t* ids, int32_t max);
+// A reachable place's marker: its height below the graph's top on the graph's place scale.
+int32_t Ligen_Tabelle_Marke_Y(int32_t platz, int32_t teams);
 // Season menu entries of the history button: "Abschlußtabelle Y-1/Y" per archived year, or the
 // one entry that says why there is none.
 int32_t Ligen_Tabelle_Historie_Eintraege(const int32_t* jahre, int32_t anzahl, bool ko, std::string* eintraege,
@@ -113,23 +151,30 @@ inline constexpr Ligen_Tabelle_Knopf LT_TABELLENKNOEPFE[] = {
     {2528, "2. Halbzeit", "Nur 2. Halbzeit berücksichtigen"},
     {2529, "Aktuelle Saison", "Tabelle für die aktuelle Saison anzeigen"},
     {2530, "Ewige Tabelle", "\"Ewige\" Tabelle anzeigen"},
+    {2532, "Endtabellen", "Endtabellen der vergangenen Jahre anzeigen"},
     {2566, "Sieger", "Sieger der Wettbewerbe"},
     {2531, "Tip", "Tabelle hochrechnen"},
     {2541, "Zwei Spalten", "Tabelle splitten"},
     {2542, "Details", "Detaillierte Tabelle"},
 };
 inline constexpr Ligen_Tabelle_Knopf LT_PAARUNGSKNOEPFE[] = {
+    {2516, "Spieltag-Tip", "Spieltag-TIP anzeigen"},
     {2544, "Zwei Spalten", "Paarungen splitten"},
     {2545, "Details", "Detaillierte Paarungen"},
 };
+// The entry of a button table with that number, null for none.
+template <size_t N>
+inline const Ligen_Tabelle_Knopf* Ligen_Tabelle_Knopf_In(const Ligen_Tabelle_Knopf (&tabelle)[N], int32_t nummer)
+{
+    for (const Ligen_Tabelle_Knopf& k : tabelle)
+        if (k.nummer == nummer) return &k;
+    return nullptr;
+}
 // The label and help of a table or fixtures button, null for another number.
 inline const Ligen_Tabelle_Knopf* Ligen_Tabelle_Knopf_Suchen(int32_t nummer)
 {
-    for (const Ligen_Tabelle_Knopf& k : LT_TABELLENKNOEPFE)
-        if (k.nummer == nummer) return &k;
-    for (const Ligen_Tabelle_Knopf& k : LT_PAARUNGSKNOEPFE)
-        if (k.nummer == nummer) return &k;
-    return nullptr;
+    const Ligen_Tabelle_Knopf* k = Ligen_Tabelle_Knopf_In(LT_TABELLENKNOEPFE, nummer);
+    return k ? k : Ligen_Tabelle_Knopf_In(LT_PAARUNGSKNOEPFE, nummer);
 }
 // Faces of the option buttons in the screen file under the icons' numbers; the knobs of the
 // match-day bar and of the table range (from, to) under numbers of their own.
@@ -164,5 +209,9 @@ enum : int32_t {
     LT_SPIELTAG_BALKEN = 2509,
     LT_PAARUNGEN_BREIT = 2544,
     LT_PAARUNGEN_DETAILS = 2545,
+    LT_PAARUNGEN_TIP = 2516,
+    LT_FOLGEN = 2550,
 };
 constexpr int32_t LT_KURZWAHL_ANZAHL = 7;
+// Rows of the table pane, gap rows included.
+constexpr int32_t LT_ZEILEN_MAX = 130;

@@ -2,6 +2,7 @@
 // chosen range with its tendencies, the table-position graph and the option buttons. Every
 // choice lives in the acting manager's icon states.
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <iterator>
 #include <string>
@@ -11,12 +12,15 @@
 #include "competitions/ligen_tabelle.h"
 #include "competitions/ligen_teamvergleich.h"
 #include "competitions/spiele.h"
+#include "competitions/spiele_statistik.h"
 #include "competitions/spiele_tabelle.h"
+#include "competitions/statistik_archiv.h"
 #include "competitions/team_hilfetext.h"
 #include "database/manager.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
+#include "match/spieltag.h"
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
@@ -28,6 +32,8 @@
 #include "platform/print.h"
 #include "platform/resfile.h"
 #include "toolkit/event.h"
+#include "toolkit/kontextmenue.h"
+#include "screens/spieler_vereinsauswahl.h"
 #include "toolkit/icon.h"
 #include "toolkit/menueleiste.h"
 #include "toolkit/scroll.h"
@@ -41,8 +47,16 @@ constexpr int32_t ZEILE = 13, TABELLE_ZEILE = 10;
 // over the graph.
 constexpr int32_t BALKEN_X = 13, BALKEN_Y = 220, BALKEN_H = 9, KNOPF_W = 16;
 constexpr int32_t BALKEN_W_SCHMAL = 340, BALKEN_W_BREIT = 580;
-constexpr int32_t VON_BIS_Y = 98, VON_BIS_W = LT_BEREICHKNOPF_BREITE, VON_BIS_H = LT_BEREICHKNOPF_HOEHE;
-constexpr int32_t GRAFIK_X = 385, GRAFIK_Y = 108, GRAFIK_W = 205, GRAFIK_H = 110;
+constexpr int32_t VON_BIS_Y = 114, VON_BIS_W = LT_BEREICHKNOPF_BREITE, VON_BIS_H = LT_BEREICHKNOPF_HOEHE;
+constexpr int32_t GRAFIK_X = 385, GRAFIK_Y = 123, GRAFIK_W = 205, GRAFIK_H = 110;
+// The panes' windows below their header lines.
+constexpr int32_t PAARUNGEN_X = 13, PAARUNGEN_Y = 92, PAARUNGEN_H = 126;
+constexpr int32_t TABELLE_X = 13, TABELLE_Y = 248, TABELLE_H = 186;
+// The selector of the competitions the club is still in, over the range knobs; the group bar
+// at the match-day bar's end; the reachable places' markers left of the graph.
+constexpr int32_t AUSWAHL_X = 385, AUSWAHL_Y = 97, AUSWAHL_W = 30, AUSWAHL_H = 16, AUSWAHL_ANZAHL = 6;
+constexpr int32_t GRUPPEN_W = 64, MARKE_X = 366, MARKE_W = 18, MARKE_H = 9;
+enum : int16_t { I_AUSWAHL = 2558, I_GRUPPEN_BALKEN = 2564, I_GRUPPE = 2565, I_MARKE_OBEN = 2518, I_MARKE_UNTEN = 2570 };
 
 enum : int16_t {
     I_SPIELTAG = 2515,
@@ -79,6 +93,8 @@ Wettbewerb_Id gewaehlt(int32_t* tag_in_runde)
     Wettbewerb_Id runde = Wettbewerb_Get_Runden_Wettbewerb(aktiv, std::max(wort(LT_SPIELTAG) - 1, 0), &tag);
     if (runde < 0) runde = aktiv, tag = std::max(wort(LT_SPIELTAG) - 1, 0);
     if (tag_in_runde) *tag_in_runde = tag;
+    // A round of groups shows the chosen one.
+    if (Ligen_Tabelle_Gruppen_Anzahl(runde) > 1) runde = Ligen_Tabelle_Gruppe(runde, std::max(wort(LT_GRUPPE), 0));
     return runde;
 }
 
@@ -97,48 +113,83 @@ int32_t spieltag_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
-int32_t paarungen_zeichnen(Menue_Icon* icon, uint32_t)
+// ---- the panes: scroll screens of drawn rows, hit icons over the club names ----------------
+
+using Zelle = Ligen_Tabelle_Zelle;
+using Treffer = Ligen_Tabelle_Treffer;
+constexpr int32_t FENSTER = 0, SPUR = 1, KNOPF = 2, TREFFER_ERSTES = 3, TREFFER_MAX = 40;
+constexpr int32_t SPUR_W = 10, SCROLLKNOPF_H = 16;
+struct Pane : Ligen_Tabelle_Inhalt {
+    Pane(int32_t ss, int16_t f, int16_t sp, int16_t k, int16_t t, int16_t tm, const char* sh, const char* kh)
+        : scrollscreen(ss), fenster(f), spur(sp), knopf(k), erster_treffer(t), treffer_max(tm), spur_hilfe(sh), knopf_hilfe(kh)
+    {
+    }
+    int32_t scrollscreen;
+    int16_t fenster, spur, knopf, erster_treffer, treffer_max;
+    const char* spur_hilfe;
+    const char* knopf_hilfe;
+    int32_t x = 0, y = 0, w = 0, h = 0, spur_x = 0;
+    bool neu = true;
+    Menue_Scrollbar_Daten daten{};
+    // The toolkit keeps pointers to the records: a fixed array.
+    std::array<Menue_Icon, TREFFER_ERSTES + TREFFER_MAX> icons{};
+    int32_t icon_anzahl = 0;
+};
+Pane paarungen_pane{21, 2634, 2507, 2508, 2640, TREFFER_MAX, "Paarungen anzeigen", "Paarungen anzeigen"};
+Pane tabelle_pane{20, 2635, 2511, 2512, I_NAMEN, 24, "Tabelle anzeigen", "Hiermit können Sie die Tabelle bewegen"};
+
+// The shown leg's goals of a match, the forecast's for an unplayed one when asked; false when
+// there are none.
+bool tore_holen(int32_t h, bool tip, int32_t* heim, int32_t* gast)
 {
-    if (!icon || !Grafik_Render_Ziel) return 0;
+    const Spiele_Spiel* s = h ? Spiele_Get_Spiel(h, 1) : nullptr;
+    if (!s) return false;
+    if (s->heim_tore >= 0) {
+        *heim = s->heim_tore, *gast = s->gast_tore;
+        return true;
+    }
+    return tip && Spiele_Get_Tip(h, heim, gast, 0);
+}
+
+// The chosen day's pairings (or the filter club's matches of every round) into the pane.
+void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
+{
+    p.zellen.clear();
+    p.treffer.clear();
     int32_t tag = 0;
     const Wettbewerb_Id w = gewaehlt(&tag);
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
-    const bool filter = an(LT_FILTER) && wort(LT_FILTER) >= 0;
-    const bool details = an(LT_PAARUNGEN_DETAILS);
-    const uint16_t weiss = farbe(15, 15, 15), gelb = farbe(15, 15, 6);
-    char kopf[160];
+    const bool filter = an(LT_FILTER) && wort(LT_FILTER) >= 0 && wort(LT_FILTER) < Team_Anzahl;
+    const bool details = an(LT_PAARUNGEN_DETAILS), tip = an(LT_PAARUNGEN_TIP);
+    const uint16_t weiss = farbe(15, 15, 15), gelb = farbe(15, 15, 6), grau = farbe(9, 9, 9);
+    char kopf[200];
     if (filter)
         std::snprintf(kopf, sizeof kopf, "^ubNur Spiele von %s, %s^ue", name(wort(LT_FILTER), 150).c_str(),
                       Wettbewerb_Get_Anzeigename(w, 1));
+    else if (an(LT_NUR_PAARUNGEN))
+        std::snprintf(kopf, sizeof kopf, "^ub%s (%s)^ue", Wettbewerb_Get_Anzeigename(w, 1), Wettbewerb_Get_Rundentext(w, tag));
     else
         std::snprintf(kopf, sizeof kopf, "^ub%s (%s), %s:^ue", Wettbewerb_Get_Anzeigename(w, 1),
                       Wettbewerb_Get_Rundentext(w, tag),
                       Kalender_Get_Datum_String_Knapp(Kalender_Get_Spieltag_Tag(w, tag, 0, 0), 0));
-    text(icon->x, icon->y + 10, weiss, kopf, 4);
-    int32_t y = icon->y + 26;
-    int32_t zeilen = 0;
+    p.kopf = kopf;
     const int32_t zeile = details ? 23 : ZEILE;
-    auto reihe = [&](int32_t heim, int32_t gast, const Spiele_Spiel& s, const char* datum) {
-        if (y > icon->y + icon->hoehe) return;
-        const int32_t x = icon->x;
-        if (datum) text(x, y, weiss, datum, 4);
-        const int32_t dx = datum ? 58 : 0;
-        std::string h = name(heim, 150), g = "- " + name(gast, 150);
-        text(x + dx, y, s.heim_tore >= 0 && s.heim_tore > s.gast_tore ? gelb : weiss, h, 4);
-        text(x + dx + 130, y, s.heim_tore >= 0 && s.gast_tore > s.heim_tore ? gelb : weiss, g, 4);
-        char e[24];
-        if (s.heim_tore >= 0) std::snprintf(e, sizeof e, "%d:%d", s.heim_tore, s.gast_tore);
-        else std::snprintf(e, sizeof e, "-:-");
-        text(x + dx + 270, y, weiss, e, 4);
-        if (details) {
-            char st[48];
-            std::snprintf(st, sizeof st, "Stärke: %d", Team_Wert(TEAM_STAERKE, heim, 0, 0));
-            text(x + dx + 10, y + 9, farbe(9, 9, 9), st, 3);
-            std::snprintf(st, sizeof st, "Stärke: %d", Team_Wert(TEAM_STAERKE, gast, 0, 0));
-            text(x + dx + 140, y + 9, farbe(9, 9, 9), st, 3);
-        }
-        y += zeile;
-        ++zeilen;
+    int32_t zeilen = 0;
+    // One pairing: the shown leg, and with two legs the first in brackets seen from this row.
+    struct Reihe {
+        int32_t heim, gast, h_tore = -1, g_tore = -1, h_hin = -1, g_hin = -1;
+        std::string datum;
+        int32_t kennung = -1;
+    };
+    std::vector<Reihe> reihen;
+    const bool zwei_spiele = info && info->best_of_x > 1;
+    auto leg = [&](int32_t block, int32_t d, int32_t runde, int32_t slot, Spiele_Spiel* s, int32_t* ht, int32_t* gt) {
+        const int32_t h = Spiele_Lock(block, d, runde, slot);
+        if (!h) return false;
+        *s = *Spiele_Get_Spiel(h, 1);
+        if (!tore_holen(h, tip, ht, gt)) *ht = *gt = -1;
+        Spiele_Unlock(h);
+        return true;
     };
     if (info && Spiele_Ist_Initialisiert()) {
         const Wettbewerb_Id oben = Wettbewerb_Get_Oberwettbewerb(w);
@@ -148,47 +199,88 @@ int32_t paarungen_zeichnen(Menue_Icon* icon, uint32_t)
                 for (Wettbewerb_Id g = Wettbewerb_Get_Erste_Gruppe(r); g >= 0; g = Wettbewerb_Get_Naechste_Gruppe(g)) {
                     const Wettbewerb_Info* gi = Wettbewerb_Get_Info(g);
                     if (!gi) continue;
-                    const int32_t block = gi->spiele_block, tage = gi->spieltage;
-                    for (int32_t d = 0; d < tage; ++d)
-                        for (int32_t p = 0, n = Wettbewerb_Get_Paarung(g, d); p < n; ++p) {
-                            const int32_t h = Spiele_Lock(block, d, 0, p);
-                            if (!h) continue;
-                            const Spiele_Spiel s = *Spiele_Get_Spiel(h, 1);
-                            Spiele_Unlock(h);
-                            if (s.heim == SPIELE_KEIN_TEAM || s.gast == SPIELE_KEIN_TEAM) continue;
-                            if (s.heim != club && s.gast != club) continue;
-                            char datum[40];
-                            std::snprintf(datum, sizeof datum, "%s",
-                                          Kalender_Get_Datum_String_Knapp(Kalender_Get_Spieltag_Tag(g, d, 0, 0), 0));
-                            reihe(s.heim, s.gast, s, datum);
-                        }
+                    const int32_t legs = gi->best_of_x > 1 ? 2 : 1;
+                    for (int32_t d = 0; d < gi->spieltage; ++d)
+                        for (int32_t slot = 0, n = Wettbewerb_Get_Paarung(g, d); slot < n; ++slot)
+                            for (int32_t runde = 0; runde < legs; ++runde) {
+                                Spiele_Spiel s{};
+                                Reihe r{};
+                                if (!leg(gi->spiele_block, d, runde, slot, &s, &r.h_tore, &r.g_tore)) continue;
+                                if (s.heim == SPIELE_KEIN_TEAM || s.gast == SPIELE_KEIN_TEAM) continue;
+                                if (s.heim != club && s.gast != club) continue;
+                                r.heim = s.heim, r.gast = s.gast;
+                                r.datum = Kalender_Get_Datum_String_Knapp(Kalender_Get_Spieltag_Tag(g, d, runde, 0), 0);
+                                reihen.push_back(r);
+                            }
                 }
         } else {
             const int32_t n = Wettbewerb_Get_Paarung(w, tag);
-            std::vector<Spiele_Spiel> spiele;
-            for (int32_t p = 0; p < n; ++p) {
-                const int32_t h = Spiele_Lock(info->spiele_block, tag, 0, p);
-                if (!h) continue;
-                spiele.push_back(*Spiele_Get_Spiel(h, 1));
-                Spiele_Unlock(h);
+            // The second legs once a first leg has a result.
+            bool rueck = false;
+            for (int32_t slot = 0; zwei_spiele && slot < n && !rueck; ++slot) {
+                Spiele_Spiel s{};
+                int32_t ht = -1, gt = -1;
+                rueck = leg(info->spiele_block, tag, 0, slot, &s, &ht, &gt) && s.heim != SPIELE_KEIN_TEAM &&
+                        s.gast != SPIELE_KEIN_TEAM && ht >= 0;
+            }
+            for (int32_t slot = 0; slot < n; ++slot) {
+                Spiele_Spiel s{}, hin{};
+                Reihe r{};
+                if (!leg(info->spiele_block, tag, rueck ? 1 : 0, slot, &s, &r.h_tore, &r.g_tore)) continue;
+                if (s.heim == SPIELE_KEIN_TEAM || s.gast == SPIELE_KEIN_TEAM) continue;
+                if (rueck && leg(info->spiele_block, tag, 0, slot, &hin, &r.g_hin, &r.h_hin) && hin.heim != s.gast)
+                    std::swap(r.g_hin, r.h_hin);
+                r.heim = s.heim, r.gast = s.gast;
+                r.kennung = tag * 256 + slot;
+                reihen.push_back(r);
             }
             // The acting manager's nation first, the rest in their order.
             const int32_t nation = Aktuelles_Team >= 0 ? Team_Wert(TEAM_NATION, Aktuelles_Team, 0, 0) : -1;
-            std::stable_partition(spiele.begin(), spiele.end(), [nation](const Spiele_Spiel& s) {
-                return (s.heim < Team_Anzahl && Team_Wert(TEAM_NATION, s.heim, 0, 0) == nation) ||
-                       (s.gast < Team_Anzahl && Team_Wert(TEAM_NATION, s.gast, 0, 0) == nation);
+            std::stable_partition(reihen.begin(), reihen.end(), [nation](const Reihe& r) {
+                return (r.heim < Team_Anzahl && Team_Wert(TEAM_NATION, r.heim, 0, 0) == nation) ||
+                       (r.gast < Team_Anzahl && Team_Wert(TEAM_NATION, r.gast, 0, 0) == nation);
             });
-            for (const Spiele_Spiel& s : spiele)
-                if (s.heim != SPIELE_KEIN_TEAM && s.gast != SPIELE_KEIN_TEAM) reihe(s.heim, s.gast, s, nullptr);
         }
     }
-    if (!zeilen)
-        text(icon->x + 30, icon->y + 30, weiss,
-             filter ? name(wort(LT_FILTER), 150) + " spielt nicht mit!" : "Noch keine Paarungen an diesem Spieltag!");
-    return 0;
+    const bool spalten = breit && !filter;
+    const int32_t haelfte = spalten ? (int32_t(reihen.size()) + 1) / 2 : int32_t(reihen.size());
+    for (const Reihe& r : reihen) {
+        const bool rechts = spalten && zeilen >= haelfte;
+        const int32_t x = rechts ? 290 : 0, top = (rechts ? zeilen - haelfte : zeilen) * zeile;
+        const int32_t dx = r.datum.empty() ? 0 : 58, form = spalten ? 185 : 150;
+        const int32_t namen_w = spalten ? 100 : 125, gast_x = x + dx + (spalten ? 105 : 130);
+        const int32_t ergebnis_x = x + dx + (spalten ? 215 : 262);
+        if (!r.datum.empty()) p.zellen.push_back({x, top + 10, weiss, 4, r.datum});
+        const bool h_sieg = r.h_tore >= 0 && r.h_tore > r.g_tore, g_sieg = r.h_tore >= 0 && r.g_tore > r.h_tore;
+        p.zellen.push_back({x + dx, top + 10, h_sieg ? gelb : weiss, 4, name(r.heim, form)});
+        p.zellen.push_back({gast_x, top + 10, g_sieg ? gelb : weiss, 4, "- " + name(r.gast, form)});
+        char e[32];
+        if (r.h_tore < 0 && r.g_hin < 0) std::snprintf(e, sizeof e, "-:-");
+        else if (r.h_tore < 0) std::snprintf(e, sizeof e, "-:- (%d:%d)", r.h_hin, r.g_hin);
+        else if (r.h_hin >= 0) std::snprintf(e, sizeof e, "%d:%d (%d:%d)", r.h_tore, r.g_tore, r.h_hin, r.g_hin);
+        else std::snprintf(e, sizeof e, "%d:%d", r.h_tore, r.g_tore);
+        p.zellen.push_back({ergebnis_x, top + 10, weiss, 4, e});
+        if (details) {
+            char st[48];
+            std::snprintf(st, sizeof st, "Stärke: %d", Team_Wert(TEAM_STAERKE, r.heim, 0, 0));
+            p.zellen.push_back({x + dx + 10, top + 19, grau, 3, st});
+            std::snprintf(st, sizeof st, "Stärke: %d", Team_Wert(TEAM_STAERKE, r.gast, 0, 0));
+            p.zellen.push_back({gast_x + 10, top + 19, grau, 3, st});
+        }
+        p.treffer.push_back({r.heim, x + dx, top, namen_w, zeile});
+        p.treffer.push_back({r.gast, gast_x, top, namen_w, zeile});
+        if (r.kennung >= 0)
+            p.treffer.push_back({-1, ergebnis_x, top, spalten ? 70 : 80, zeile, info->spiele_block, r.kennung, r.h_tore >= 0});
+        ++zeilen;
+    }
+    if (reihen.empty())
+        p.zellen.push_back({30, 16, weiss, 4,
+                            filter ? name(wort(LT_FILTER), 150) + " spielt nicht mit!" : "Noch keine Paarungen an diesem Spieltag!"});
+    p.laenge = std::max(haelfte, 1) * zeile + 4;
 }
 
 // The table of the chosen view into t; false when there is none.
+bool historie_gefunden = false;
 bool tabelle_fuellen(Wettbewerb_Id w, Tabelle_Datensatz& t, int32_t* erster, int32_t* letzter)
 {
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
@@ -204,72 +296,174 @@ bool tabelle_fuellen(Wettbewerb_Id w, Tabelle_Datensatz& t, int32_t* erster, int
     const int32_t halb = info->halbzeit_laenge > 0 ? info->halbzeit_laenge : 45;
     if (an(LT_HALBZEIT_1)) von = 0, bis = halb;
     else if (an(LT_HALBZEIT_2)) von = halb + 1, bis = 200;
+    // A season without an archived table shows the eternal one.
+    historie_gefunden = an(LT_HISTORIE) && Statistik_Suche_Tabelle(&t, Wettbewerb_Get_Oberwettbewerb(w), wort(LT_HISTORIE));
+    if (historie_gefunden) {
+        Spiele_Tabelle_Umsortieren(&t, maske, (info->modus & ENGLISCHE_TABELLE) ? 1 : 0);
+        *erster = 0, *letzter = info->spieltage - 1;
+        return t.anzahl > 0 && t.anzahl <= TABELLE_MAX_TEAMS && t.team[t.platz[t.anzahl - 1]] >= 0;
+    }
+    if (an(LT_HISTORIE) && !Wettbewerb_Tabelle_Vorbereiten(w, &t)) return false;
     Spiele_Tabelle_Berechnen(w, info->spiele_block, *erster, std::max(*letzter, 0), (info->modus & ENGLISCHE_TABELLE) ? 1 : 0, maske,
-                             &t, 0, von >= 0 ? 1 : 0, von, bis, tip ? 1 : 0, an(LT_EWIG) ? 1 : 0, -1);
-    return t.anzahl > 0 && t.team[t.platz[t.anzahl - 1]] >= 0;
+                             &t, 0, von >= 0 ? 1 : 0, von, bis, tip ? 1 : 0, an(LT_EWIG) || an(LT_HISTORIE) ? 1 : 0, -1);
+    return t.anzahl > 0 && t.anzahl <= TABELLE_MAX_TEAMS && t.team[t.platz[t.anzahl - 1]] >= 0;
 }
 
-int32_t tabelle_zeichnen(Menue_Icon* icon, uint32_t)
+// The table rows (two columns side by side when asked), with the points-gap rows of the
+// details view, into the pane.
+void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
 {
-    if (!icon || !Grafik_Render_Ziel) return 0;
-    if (an(LT_NUR_PAARUNGEN)) return 0;
+    p.zellen.clear();
+    p.treffer.clear();
+    p.kopf.clear();
     int32_t tag = 0;
     const Wettbewerb_Id w = gewaehlt(&tag);
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
     static Tabelle_Datensatz t;
     int32_t erster = 0, letzter = 0;
     const uint16_t weiss = farbe(15, 15, 15);
-    if (!tabelle_fuellen(w, t, &erster, &letzter)) {
-        text(icon->x + 30, icon->y + 20, weiss,
-             info && !(info->modus & KO_SYSTEM) ? "Für diesen Wettbewerb gibt es noch keine Tabelle."
-                                                : "Für diesen Wettbewerb gibt es keine Tabelle.");
-        return 0;
+    if (an(LT_NUR_PAARUNGEN) || !tabelle_fuellen(w, t, &erster, &letzter)) {
+        p.zellen.push_back({30, 12, weiss, 4,
+                            info && !(info->modus & KO_SYSTEM) ? "Für diesen Wettbewerb gibt es noch keine Tabelle."
+                                                               : "Für diesen Wettbewerb gibt es keine Tabelle."});
+        p.laenge = TABELLE_ZEILE * 2;
+        return;
     }
     const bool drei = info->modus & ENGLISCHE_TABELLE;
-    const bool zwei = an(LT_SPALTEN);
+    const bool zwei = an(LT_SPALTEN), details = an(LT_DETAILS);
     char kopf[96];
-    if (an(LT_TIP)) std::snprintf(kopf, sizeof kopf, "^ubPrognostozierte ENDTABELLE:^ue");
+    if (historie_gefunden)
+        std::snprintf(kopf, sizeof kopf, "^ubAbschlußtabelle %d/%d:^ue", wort(LT_HISTORIE) - 1, wort(LT_HISTORIE));
+    else if (an(LT_EWIG) || an(LT_HISTORIE)) std::snprintf(kopf, sizeof kopf, "^ubEwige Tabelle:^ue");
+    else if (an(LT_TIP)) std::snprintf(kopf, sizeof kopf, "^ubPrognostozierte ENDTABELLE:^ue");
     else if (info->spieltag < 1) std::snprintf(kopf, sizeof kopf, "^ubTabelle vor dem %2d. Spieltag:^ue", 1);
     else if (erster >= letzter) std::snprintf(kopf, sizeof kopf, "^ubTabelle vom %2d. Spieltag:^ue", erster + 1);
     else std::snprintf(kopf, sizeof kopf, "^ubTabelle vom %2d bis %2d. Spieltag:^ue", erster + 1, letzter + 1);
-    text(icon->x, icon->y + 10, weiss, kopf, 4);
+    p.kopf = kopf;
     const int32_t teil = an(LT_HEIM) ? 1 : an(LT_AUSWAERTS) ? 2 : 0;
-    const int32_t halbe = (t.anzahl + 1) / 2;
     const uint16_t zeilenfarbe[2] = {farbe(15, 15, 12), farbe(11, 12, 15)};
-    for (int32_t p = 0; p < t.anzahl; ++p) {
-        const int32_t slot = t.platz[p], team = t.team[slot];
-        const bool rechts = zwei && p >= halbe;
-        const int32_t x = icon->x + (rechts ? 270 : 0);
-        const int32_t y = icon->y + 22 + (rechts ? p - halbe : p) * TABELLE_ZEILE;
-        const uint16_t f = zeilenfarbe[p & 1];
-        const int32_t pf = an(LT_EWIG) ? -1 : Wettbewerb_Get_Platz_Farbe(w, p);
+    // Rows in content order: each place, then its gap rows; the second column starts at the row
+    // where half of them are used.
+    struct Zeile {
+        int32_t platz, bilder;
+    };
+    std::vector<Zeile> zeilen;
+    int32_t benutzt = 0;
+    for (int32_t pl = 0; pl < t.anzahl && benutzt < LT_ZEILEN_MAX; ++pl) {
+        zeilen.push_back({pl, 0});
+        ++benutzt;
+        if (!details) continue;
+        const int32_t slot = t.platz[pl];
+        const int32_t d = pl + 1 < t.anzahl ? t.punkte[teil][slot] - t.punkte[teil][t.platz[pl + 1]] : 0;
+        if (d <= 0) continue;
+        const Tabelle_Abstand a = Ligen_Tabelle_Abstand_Zeilen(benutzt, t.anzahl, d);
+        for (int32_t k = 0; k < a.einzeln; ++k) zeilen.push_back({-1, 1});
+        benutzt += a.einzeln;
+        if (a.addiert) zeilen.push_back({-1, d}), ++benutzt;
+    }
+    const int32_t haelfte = zwei ? (int32_t(zeilen.size()) + 1) / 2 : int32_t(zeilen.size());
+    for (int32_t z = 0; z < int32_t(zeilen.size()); ++z) {
+        const bool rechts = zwei && z >= haelfte;
+        const int32_t x = rechts ? 270 : 0, top = (rechts ? z - haelfte : z) * TABELLE_ZEILE, y = top + 9;
+        if (zeilen[size_t(z)].platz < 0) {
+            p.zellen.push_back({x + (zwei ? 38 : 44), top, 0, 0, {}, zeilen[size_t(z)].bilder});
+            continue;
+        }
+        const int32_t pl = zeilen[size_t(z)].platz, slot = t.platz[pl], team = t.team[slot];
+        const uint16_t f = zeilenfarbe[pl & 1];
+        const int32_t pf = an(LT_EWIG) ? -1 : Wettbewerb_Get_Platz_Farbe(w, pl);
         const uint16_t platz_farbe = pf >= 0 ? uint16_t(pf) : f;
         char s[128];
-        std::snprintf(s, sizeof s, "%2d.", p + 1);
-        text(x, y, platz_farbe, s, 4);
-        text(x + 18, y, f, name(team, 150), 4);
+        std::snprintf(s, sizeof s, "%2d.", pl + 1);
+        p.zellen.push_back({x, y, platz_farbe, 4, s});
+        p.zellen.push_back({x + 18, y, f, 4, name(team, zwei ? 185 : 150)});
+        p.treffer.push_back({team, x + 18, top, zwei ? 115 : 150, TABELLE_ZEILE});
         std::snprintf(s, sizeof s, "%2d", t.spiele[teil][slot]);
-        text(x + (zwei ? 137 : 174), y, f, s, 4);
+        p.zellen.push_back({x + (zwei ? 137 : 174), y, f, 4, s});
         const int32_t b = an(LT_TIP) ? 0 : erster, e = an(LT_TIP) ? info->saison_spieltage - 1 : letzter;
         if (!zwei) {
             std::snprintf(s, sizeof s, "%2d %2d %2d", Tabelle_Zaehle_Ergebnisse(&t, slot, 0, b, e, teil),
-                          Tabelle_Zaehle_Ergebnisse(&t, slot, 1, b, e, teil),
-                          Tabelle_Zaehle_Ergebnisse(&t, slot, 2, b, e, teil));
-            text(x + 214, y, f, s, 4);
+                          Tabelle_Zaehle_Ergebnisse(&t, slot, 1, b, e, teil), Tabelle_Zaehle_Ergebnisse(&t, slot, 2, b, e, teil));
+            p.zellen.push_back({x + 214, y, f, 4, s});
             std::snprintf(s, sizeof s, "%2d:%2d %s", t.tore[teil][slot], t.gegentore[teil][slot],
                           Tabelle_Tordifferenz_Text(t.tore[teil][slot] - t.gegentore[teil][slot]));
         } else {
             std::snprintf(s, sizeof s, "%2d:%2d", t.tore[teil][slot], t.gegentore[teil][slot]);
         }
-        text(x + (zwei ? 180 : 288), y, f, s, 4);
-        text(x + (zwei ? 244 : 400), y, f, Ligen_Tabelle_Punkte_Text(t.punkte[teil][slot], t.spiele[teil][slot], drei), 4);
-        if (!zwei && !an(LT_EWIG)) {
+        p.zellen.push_back({x + (zwei ? 180 : 288), y, f, 4, s});
+        p.zellen.push_back({x + (zwei ? 232 : 400), y, f, 4,
+                            Ligen_Tabelle_Punkte_Text(t.punkte[teil][slot], t.spiele[teil][slot], drei)});
+        if (!zwei && !an(LT_EWIG) && !an(LT_HISTORIE)) {
             std::string tendenz = Ligen_Tabelle_Tendenz_Text(w, team, an(LT_TIP) ? info->saison_spieltage - 1 : letzter,
                                                             info->saison_spieltage, -1, -1, an(LT_TIP), teil);
             tendenz = tendenz.substr(7, tendenz.size() - 10);
-            text(x + 454, y, f, tendenz, 4);
+            p.zellen.push_back({x + 454, y, f, 4, tendenz});
         }
     }
+    p.laenge = std::max(haelfte, 1) * TABELLE_ZEILE + 2;
+}
+
+// The content of a pane into its scroll screen's bitmap: texts, and the gap rows' marks.
+void pane_malen(Pane& p)
+{
+    Rastport* rp = Menue_Screen_Icon_Scroll_Bitmap(p.scrollscreen);
+    if (!rp) return;
+    Menue_Scrollscreen_Leeren(p.scrollscreen);
+    const uint16_t marke = farbe(12, 12, 4);
+    for (const Zelle& z : p.zellen) {
+        if (z.bilder > 0) {
+            // Marks that no longer fit the row are left out; the row's count stays in the help.
+            for (int32_t k = 0; k < z.bilder && z.x + k * 10 + 8 <= p.w; ++k)
+                Grafik_Rechteck_Fuellen(rp, z.x + k * 10, z.y + 3, 8, 4, marke);
+            continue;
+        }
+        Grafik_Printf(rp, Font(z.font), "^c%05d%s", z.x, z.y, int(z.farbe), z.text.c_str());
+    }
+    p.neu = false;
+}
+
+Pane* pane_von(int32_t nummer)
+{
+    if (nummer == paarungen_pane.fenster) return &paarungen_pane;
+    if (nummer == tabelle_pane.fenster) return &tabelle_pane;
+    return nullptr;
+}
+
+// The window of a pane: the menu background, then the content at the bar's place.
+int32_t fenster_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Pane* p = icon ? pane_von(icon->nummer) : nullptr;
+    Scrollscreen* s = p ? Menue_Get_Scrollscreen(p->scrollscreen) : nullptr;
+    if (!s || !Grafik_Render_Ziel) return 0;
+    if (p->neu) pane_malen(*p);
+    if (!s->bitmap) return 0;
+    Menue_Hintergrund_Kopieren(Grafik_Render_Ziel, s->x, s->y, s->sicht_breite, s->sicht_hoehe, 0, 0);
+    const int32_t h = std::min(s->sicht_hoehe, int32_t(s->bitmap->height) - s->position);
+    if (h > 0) Grafik_Blit_Transparent(s->bitmap, 0, s->position, s->sicht_breite, h, Grafik_Render_Ziel, s->x, s->y);
+    return 0;
+}
+
+int32_t spur_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Grafik_Render_Ziel) return 0;
+    Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x + icon->breite / 2 - 1, icon->y, 3, icon->hoehe, farbe(5, 5, 8));
+    return 0;
+}
+
+int32_t scrollknopf_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Grafik_Render_Ziel) return 0;
+    Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y, icon->breite, icon->hoehe, farbe(12, 10, 3));
+    Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x + 2, icon->y + icon->hoehe / 2 - 1, icon->breite - 4, 2, farbe(7, 5, 1));
+    return 0;
+}
+
+// The header line over a pane.
+int32_t kopf_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Grafik_Render_Ziel) return 0;
+    const Pane& p = icon->nummer == I_PAARUNGEN ? paarungen_pane : tabelle_pane;
+    text(icon->x, icon->y + 10, farbe(15, 15, 15), p.kopf, 4);
     return 0;
 }
 
@@ -318,7 +512,7 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
-void namen_bauen(bool nur_auffrischen);
+void panes_bauen();
 
 // The chosen round's current match day and match-day count, 1 and 1 without info.
 void runden_tage(int32_t* aktuell, int32_t* tage)
@@ -350,7 +544,7 @@ void panes_auffrischen(bool geaendert)
     auffrischen_offen = auffrischen_offen || geaendert;
     if (!auffrischen_offen || (Menue_Gezogenes_Icon && Maus_Get_Tasten() != 0)) return;
     auffrischen_offen = false;
-    namen_bauen(true);
+    panes_bauen();
     for (Menue_Icon& i : liste)
         if (i.nummer != -1 && !(i.flags & ICON_SCROLLBUTTON)) Menue_Screen_Icon_Hinzufuegen(&i);
     Menue_Bereich_Refresh(20, 0, 45, 640, 480);
@@ -374,6 +568,24 @@ int32_t spieltag_knopf(Menue_Icon* icon, int32_t)
     const int32_t tag = std::clamp(Menue_Scrollpos_In_Wert_Umrechnen(0, -1, icon, 1, tage, -1, -1), 1, tage);
     const bool neu = tag != wort(LT_SPIELTAG);
     wort_setzen(LT_SPIELTAG, tag);
+    // Another round may have fewer groups.
+    int32_t tag_in_runde = 0;
+    const Wettbewerb_Id runde = Wettbewerb_Get_Runden_Wettbewerb(Ligen_Tabelle_Get_Aktiven_Wettbewerb(), tag - 1, &tag_in_runde);
+    if (runde >= 0) wort_setzen(LT_GRUPPE, std::clamp(wort(LT_GRUPPE), 0, Ligen_Tabelle_Gruppen_Anzahl(runde) - 1));
+    panes_auffrischen(neu);
+    return 0;
+}
+
+// The group knob: the group of the chosen round.
+Menue_Scrollbar_Daten gruppe_daten{};
+int32_t gruppen_jetzt = 1;
+int32_t gruppe_knopf(Menue_Icon* icon, int32_t)
+{
+    const Knopf_Sperre sperre;
+    if (!icon || !sperre.frei) return 0;
+    const int32_t g = std::clamp(Menue_Scrollpos_In_Wert_Umrechnen(0, -1, icon, 1, gruppen_jetzt, -1, -1), 1, gruppen_jetzt) - 1;
+    const bool neu = g != wort(LT_GRUPPE);
+    wort_setzen(LT_GRUPPE, g);
     panes_auffrischen(neu);
     return 0;
 }
@@ -434,6 +646,7 @@ void neu_zeichnen()
         }
     for (Menue_Icon& i : liste)
         if (i.nummer != -1) Menue_Screen_Icon_Hinzufuegen(&i);
+    panes_bauen();
     Menue_Bereich_Refresh(20, 0, 45, 640, 480);
 }
 
@@ -451,6 +664,86 @@ Menue_Kontextmenue* team_kontext(Menue_Icon* icon)
 }
 
 void liste_bauen();
+void zum_aktuellen_tag();
+
+// The club picker of the filter: the club's league becomes the competition, the filter goes on.
+uint8_t verein_gewaehlt(int32_t, int32_t, int32_t team, int32_t)
+{
+    if (team < 0 || team >= Team_Anzahl) return 1;
+    wort_setzen(LT_FILTER, team);
+    Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_FILTER, 1);
+    const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
+    if (Wettbewerb_Get_Info(liga)) Ligen_Tabelle_Kurzwahl_Setzen(Wettbewerb_Get_Oberwettbewerb(liga));
+    zum_aktuellen_tag();
+    return 1;
+}
+
+Menue_Kontextmenue* filter_menue(Menue_Icon*)
+{
+    Menue_Kontextmenue* k = &Kontext_Menue;
+    Menue_Init_Kontextmenue(k, "Verein auswählen:", -1, POPUP_WAEHLBAR, verein_gewaehlt);
+    Spieler_Einsetzen_Vereinsauswahl_Setzen(wort(LT_FILTER), false);
+    Spieler_Einsetzen_Vereinsauswahl_Menue(k, 0, verein_gewaehlt, true);
+    return k;
+}
+
+// The competition picker of a shortcut button (value C its index): the button takes the
+// competition and shows it.
+int32_t kurzwahl_liste[WETTBEWERB_ANZAHL + 1];
+uint8_t wettbewerb_gewaehlt(int32_t, int32_t knopf, int32_t w, int32_t)
+{
+    if (knopf < 0 || knopf >= LT_KURZWAHL_ANZAHL || !Wettbewerb_Get_Info(w)) return 1;
+    wort_setzen(LT_KURZWAHL_WORT + knopf, w);
+    for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i)
+        Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_KURZWAHL + i, i == knopf ? 1 : 0);
+    zum_aktuellen_tag();
+    return 1;
+}
+
+Menue_Kontextmenue* kurzwahl_menue(Menue_Icon* icon)
+{
+    if (!icon) return nullptr;
+    const int32_t knopf = icon->nummer - LT_KURZWAHL;
+    Menue_Kontextmenue* k = &Kontext_Menue;
+    Menue_Init_Kontextmenue(k, "Wettbewerb auswählen:", knopf, POPUP_WAEHLBAR | POPUP_RADIO, wettbewerb_gewaehlt);
+    const int32_t n = std::clamp(Ligen_Tabelle_Liste_Aufbauen(kurzwahl_liste), 0, int32_t(MENUE_KONTEXT_EINTRAEGE));
+    for (int32_t i = 0; i < n; ++i) {
+        k->texte[i] = Wettbewerb_Get_Anzeigename(kurzwahl_liste[i]);
+        k->wert_a[i] = kurzwahl_liste[i];
+        if (kurzwahl_liste[i] == wort(LT_KURZWAHL_WORT + knopf)) k->status[i] |= POPUP_GEWAEHLT;
+    }
+    return k;
+}
+
+// The season menu of the history button: the archived final tables of the competition.
+std::string historie_texte[MENUE_KONTEXT_EINTRAEGE];
+int32_t historie_jahre[20];
+uint8_t historie_gewaehlt(int32_t eintrag, int32_t, int32_t jahr, int32_t)
+{
+    if (jahr <= 0) return 1;
+    (void)eintrag;
+    wort_setzen(LT_HISTORIE, jahr);
+    if (!an(LT_HISTORIE)) Ligen_Tabelle_Tabellenknopf_Klick(LT_HISTORIE);
+    neu_zeichnen();
+    return 1;
+}
+
+Menue_Kontextmenue* historie_menue(Menue_Icon*)
+{
+    const Wettbewerb_Id w = Wettbewerb_Get_Oberwettbewerb(gewaehlt(nullptr));
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
+    const int32_t n = std::clamp(Statistik_Tabellen_In_Array(w, historie_jahre, 20), 0, 20);
+    const int32_t m = Ligen_Tabelle_Historie_Eintraege(historie_jahre, n, info && (info->modus & KO_SYSTEM), historie_texte,
+                                                      MENUE_KONTEXT_EINTRAEGE);
+    Menue_Kontextmenue* k = &Kontext_Menue;
+    Menue_Init_Kontextmenue(k, "Wählen Sie eine historische Tabelle:", -1, n > 0 ? POPUP_WAEHLBAR : POPUP_KEIN_HOVER,
+                            historie_gewaehlt);
+    for (int32_t i = 0; i < m; ++i) {
+        k->texte[i] = historie_texte[i].c_str();
+        k->wert_a[i] = i < n ? historie_jahre[i] : -1;
+    }
+    return k;
+}
 
 // The club filter goes on and off; the layout follows it (the knobs grey while it is on).
 int32_t filter_klick(Menue_Icon*, uint32_t)
@@ -481,12 +774,10 @@ int32_t paarungsknopf_klick(Menue_Icon* icon, uint32_t)
 constexpr int32_t KURZWAHL_X = 385, KURZWAHL_Y = 78, KURZWAHL_W = 28, KURZWAHL_H = 18, WETTBEWERB_BILD = 1382;
 std::string kurzwahl_namen[LT_KURZWAHL_ANZAHL];
 
-int32_t kurzwahl_zeichnen(Menue_Icon* icon, uint32_t)
+void wettbewerb_zeichnen(Menue_Icon* icon, Wettbewerb_Id w, bool rahmen)
 {
     Rastport* ziel = Grafik_Render_Ziel;
-    if (!icon || !ziel) return 0;
-    const int32_t i = icon->nummer - LT_KURZWAHL;
-    const Wettbewerb_Id w = wort(LT_KURZWAHL_WORT + i);
+    if (!icon || !ziel) return;
     const int32_t handle = ResFile_Handles[0].handle;
     auto* bild = handle >= 0 && Wettbewerb_Get_Info(w)
                      ? static_cast<Rastport*>(Load_Resource(handle, WETTBEWERB_BILD + Wettbewerb_Get_Grafik_Nummer(w),
@@ -501,7 +792,12 @@ int32_t kurzwahl_zeichnen(Menue_Icon* icon, uint32_t)
     } else if (Wettbewerb_Get_Info(w)) {
         text(icon->x + 2, icon->y + 12, farbe(14, 14, 14), std::string(Wettbewerb_Get_Anzeigename(w)).substr(0, 4), 3);
     }
-    if (an(icon->nummer)) an_rahmen(icon, 1);
+    if (rahmen) an_rahmen(icon, 1);
+}
+
+int32_t kurzwahl_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (icon) wettbewerb_zeichnen(icon, wort(LT_KURZWAHL_WORT + icon->nummer - LT_KURZWAHL), an(icon->nummer));
     return 0;
 }
 
@@ -513,6 +809,20 @@ void ketten_stand(int32_t* aktuell, int32_t* tage)
     *tage = info ? std::max(info->saison_spieltage, 1) : 1;
 }
 
+// The active competition's next match day, the table up to the current one, its first group.
+void zum_aktuellen_tag()
+{
+    int32_t aktuell = 0, tage = 1;
+    ketten_stand(&aktuell, &tage);
+    wort_setzen(LT_SPIELTAG, std::min(aktuell + 1, tage));
+    wort_setzen(LT_VON, 1);
+    wort_setzen(LT_BIS, std::max(aktuell, 1));
+    wort_setzen(LT_GRUPPE, 0);
+    Ligen_Tabelle_Entfernen();
+    liste_bauen();
+    neu_zeichnen();
+}
+
 // A shortcut goes on, the others off; the screen moves to that competition's next match day
 // with the table up to the current one.
 int32_t kurzwahl_klick(Menue_Icon* icon, uint32_t)
@@ -520,14 +830,34 @@ int32_t kurzwahl_klick(Menue_Icon* icon, uint32_t)
     if (!icon) return 0;
     for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i)
         Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_KURZWAHL + i, LT_KURZWAHL + i == icon->nummer ? 1 : 0);
-    int32_t aktuell = 0, tage = 1;
-    ketten_stand(&aktuell, &tage);
-    wort_setzen(LT_SPIELTAG, std::min(aktuell + 1, tage));
-    wort_setzen(LT_VON, 1);
-    wort_setzen(LT_BIS, std::max(aktuell, 1));
-    Ligen_Tabelle_Entfernen();
-    liste_bauen();
-    neu_zeichnen();
+    zum_aktuellen_tag();
+    return 0;
+}
+
+// The selector: a competition the club is still in; its picture, framed when it is shown.
+char auswahl_hilfe[AUSWAHL_ANZAHL][128];
+int32_t auswahl_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (icon)
+        wettbewerb_zeichnen(icon, icon->kennung_1, Wettbewerb_Get_Oberwettbewerb(gewaehlt(nullptr)) == icon->kennung_1);
+    return 0;
+}
+
+int32_t auswahl_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Wettbewerb_Get_Info(icon->kennung_1)) return 0;
+    Ligen_Tabelle_Kurzwahl_Setzen(icon->kennung_1);
+    zum_aktuellen_tag();
+    return 0;
+}
+
+// The best and worst place the club can still reach, beside the graph at their heights.
+int32_t marke_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Grafik_Render_Ziel || icon->kennung_1 < 1) return 0;
+    char t[16];
+    std::snprintf(t, sizeof t, "%2d.", icon->kennung_1);
+    text(icon->x, icon->y + 8, farbe(9, 9, 15), t, 3);
     return 0;
 }
 
@@ -541,36 +871,93 @@ int32_t team_klick(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
-// One hit icon over each club name of the table: its click, context menu and help.
-void namen_bauen(bool nur_auffrischen)
+// Takes a pane's icons off the screen (the background goes back where they stood).
+void pane_entfernen(Pane& p)
 {
-    int32_t tag = 0;
-    const Wettbewerb_Id w = gewaehlt(&tag);
-    static Tabelle_Datensatz t;
-    int32_t erster = 0, letzter = 0;
-    if (an(LT_NUR_PAARUNGEN) || !tabelle_fuellen(w, t, &erster, &letzter)) return;
-    const bool zwei = an(LT_SPALTEN);
-    const int32_t halbe = (t.anzahl + 1) / 2;
-    for (int32_t p = 0; p < t.anzahl && p < TABELLE_MAX_TEAMS; ++p) {
-        const int32_t slot = t.platz[p];
-        if (slot < 0 || slot >= TABELLE_MAX_TEAMS) continue;
-        if (nur_auffrischen) {
-            // Another range orders the same clubs anew.
-            if (Menue_Icon* i = aus_liste(I_NAMEN + p)) i->kennung_1 = int16_t(t.team[slot]);
-            continue;
-        }
-        const bool rechts = zwei && p >= halbe;
-        const int32_t x = 13 + (rechts ? 270 : 0) + 18, y = 232 + 22 + (rechts ? p - halbe : p) * TABELLE_ZEILE;
-        Menue_Icon i = Menue_Icon_Vorlage(int16_t(I_NAMEN + p), -1, 0, int16_t(x), int16_t(y), uint16_t(zwei ? 115 : 150),
-                                          uint16_t(TABELLE_ZEILE), 13, 255);
-        i.flags |= ICON_NIE_ZEICHNEN;
-        i.kennung_1 = int16_t(t.team[slot]);
-        i.klick = team_klick;
-        i.kontext = team_kontext;
-        // A pure client has no match store to draw the course from.
-        i.mausover = Netz_Rolle == 1 ? Team_Infotext_Erzeugen : Team_Hilfetext_Team_Sefo;
-        liste.push_back(i);
+    for (int32_t k = 0; k < p.icon_anzahl; ++k) {
+        // By the record: the number's register may still name a record of an earlier visit. The
+        // back page gets the background too: the next refresh draws there and shows it.
+        Menue_Icon& i = p.icons[size_t(k)];
+        if (Grafik_Seite_1 && Menue_Screen_Icon_Ist_Vorhanden(i.nummer) && !(i.status & ICON_VERSTECKT) &&
+            !(i.flags & ICON_NIE_ZEICHNEN))
+            Menue_Hintergrund_Kopieren(Grafik_Seite_1, i.x, i.y, i.breite, i.hoehe, 0, 0);
+        Menue_Screen_Icon_Loeschen(-1, &i, 16);
     }
+    p.icon_anzahl = 0;
+}
+
+// A pane as a scroll screen: its window at (x, y), w x h, the bar at spur_x; the content is
+// counted anew, the bar goes back to the top and hides when the content fits.
+void pane_bauen(Pane& p, int32_t x, int32_t y, int32_t w, int32_t h, int32_t spur_x)
+{
+    pane_entfernen(p);
+    p.x = x, p.y = y, p.w = w, p.h = h, p.spur_x = spur_x;
+    Scrollscreen* s = Menue_Get_Scrollscreen(p.scrollscreen);
+    if (!s) return;
+    const int32_t hoehe = std::max(p.laenge, h);
+    if (s->bitmap && (int32_t(s->bitmap->width) != w || int32_t(s->bitmap->height) != hoehe))
+        s->bitmap = Grafik_Bitmap_Freigeben(s->bitmap);
+    *s = Scrollscreen{s->bitmap, w, hoehe, w, h, x, y, {0, 0}, nullptr, p.spur, -1, 0, 0, 0, 0, p.laenge, {}};
+    p.neu = true;
+    Menue_Icon f = Menue_Icon_Vorlage(p.fenster, -1, ICON_NICHT_TREFFEN, int16_t(x), int16_t(y), uint16_t(w),
+                                      uint16_t(h), 12, 255);
+    f.refresh_prozedur = fenster_zeichnen;
+    f.status = ICON_SPAETER_REFRESH;
+    p.icons[FENSTER] = f;
+    Menue_Icon sp = Menue_Icon_Vorlage(p.spur, -1, 0, int16_t(spur_x), int16_t(y), SPUR_W, uint16_t(h), 13, 255);
+    sp.refresh_prozedur = spur_zeichnen;
+    sp.klick = Menue_Scrollbar_Klick;
+    sp.verknuepft = p.knopf;
+    sp.hilfetext = p.spur_hilfe;
+    sp.status = ICON_SPAETER_REFRESH;
+    p.icons[SPUR] = sp;
+    p.daten = {Menue_Universale_Scroll_Prozedur, 0, int16_t(spur_x), int16_t(spur_x), -1, int16_t(y),
+               int16_t(y + h - SCROLLKNOPF_H), 0, 0.0f, int8_t(p.scrollscreen)};
+    Menue_Icon k = Menue_Icon_Vorlage(p.knopf, -1, ICON_SCROLLBUTTON | ICON_ZIEHBAR, int16_t(spur_x), int16_t(y), SPUR_W,
+                                      SCROLLKNOPF_H, 14, 255);
+    k.daten = &p.daten;
+    k.refresh_prozedur = scrollknopf_zeichnen;
+    k.hilfetext = p.knopf_hilfe;
+    k.status = ICON_SPAETER_REFRESH;
+    p.icons[KNOPF] = k;
+    if (Aktuelles_Team >= 0) Manager_Icon_Button_An_Aus(Aktuelles_Team, p.knopf, uint32_t(y));
+    p.icon_anzahl = TREFFER_ERSTES;
+    // Hit icons over the club names; they move with the content and count only inside the window.
+    for (const Treffer& t : p.treffer) {
+        if (p.icon_anzahl - TREFFER_ERSTES >= p.treffer_max) break;
+        Menue_Icon i = Menue_Icon_Vorlage(int16_t(p.erster_treffer + p.icon_anzahl - TREFFER_ERSTES), -1, ICON_NIE_ZEICHNEN,
+                                          int16_t(x + t.x), int16_t(y + t.y), uint16_t(t.w), uint16_t(t.h), 13, 255);
+        i.bereich[0] = int16_t(x), i.bereich[1] = int16_t(y), i.bereich[2] = int16_t(x + w - 1), i.bereich[3] = int16_t(y + h - 1);
+        i.scrollscreen = uint8_t(p.scrollscreen);
+        if (t.team < 0) {
+            // A result: its match's information on a right click.
+            i.kennung_1 = int16_t(t.block), i.kennung_2 = int16_t(t.kennung);
+            i.kontext = Spiele_Info_Kontext_Erzeugen;
+            i.hilfetext = t.gespielt ? "Sie können Informationen zu diesem Spiel^lmit der rechten Taste abrufen."
+                                     : "Dieses Spiel hat noch nicht stattgefunden.";
+        } else {
+            i.kennung_1 = int16_t(t.team);
+            i.klick = team_klick;
+            i.kontext = team_kontext;
+            // A pure client has no match store to draw the course from.
+            i.mausover = &p == &tabelle_pane && Netz_Rolle != 1 ? Team_Hilfetext_Team_Sefo : Team_Infotext_Erzeugen;
+            i.hilfetext = "";
+        }
+        p.icons[size_t(p.icon_anzahl++)] = i;
+    }
+    for (int32_t n = 0; n < p.icon_anzahl; ++n) Menue_Screen_Icon_Hinzufuegen(&p.icons[size_t(n)]);
+    Menue_Scrollscreen_Rasterbreite_Festlegen(p.scrollscreen);
+}
+
+// Both panes anew from the acting manager's choices, in the layout of the fixtures' width.
+void panes_bauen()
+{
+    const bool breit = an(LT_PAARUNGEN_BREIT);
+    paarungen_fuellen(paarungen_pane, breit);
+    pane_bauen(paarungen_pane, PAARUNGEN_X, PAARUNGEN_Y, breit ? 560 : 340, PAARUNGEN_H, breit ? 585 : 355);
+    tabelle_pane_fuellen(tabelle_pane);
+    if (an(LT_NUR_PAARUNGEN)) pane_entfernen(tabelle_pane);
+    else pane_bauen(tabelle_pane, TABELLE_X, TABELLE_Y, 570, TABELLE_H, 585);
 }
 
 void liste_bauen()
@@ -587,9 +974,31 @@ void liste_bauen()
         liste.push_back(i);
     };
     icon(I_SPIELTAG, 50, 56, 120, 20, spieltag_zeichnen);
+    // A click goes back to the next match day of the competition.
+    liste.back().flags &= ~uint32_t(ICON_NICHT_TREFFEN);
+    liste.back().klick = [](Menue_Icon*, uint32_t) {
+        zum_aktuellen_tag();
+        return int32_t(0);
+    };
+    liste.back().hilfetext = "Auf aktuellen Spieltag schalten";
     const bool breit = an(LT_PAARUNGEN_BREIT);
-    icon(I_PAARUNGEN, 13, 78, uint16_t(breit ? 580 : 360), 140, paarungen_zeichnen);
-    if (!breit) icon(I_GRAFIK, GRAFIK_X, GRAFIK_Y, GRAFIK_W, GRAFIK_H, grafik_zeichnen);
+    icon(I_PAARUNGEN, PAARUNGEN_X, PAARUNGEN_Y - 14, uint16_t(breit ? 580 : 360), 14, kopf_zeichnen);
+    if (!breit) {
+        icon(I_GRAFIK, GRAFIK_X, GRAFIK_Y, GRAFIK_W, GRAFIK_H, grafik_zeichnen);
+        // The places still reachable for the filter club, on the graph's place scale.
+        const Wettbewerb_Id w = gewaehlt(nullptr);
+        const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
+        const int32_t club = wort(LT_FILTER) >= 0 && wort(LT_FILTER) < Team_Anzahl ? wort(LT_FILTER) : Aktuelles_Team;
+        int32_t beste = 0, schlechteste = 0;
+        if (info && !(info->modus & KO_SYSTEM) && Wettbewerb_Erreichbare_Plaetze(w, club, &beste, &schlechteste) >= 0 && beste >= 1)
+            for (auto [nr, platz, dy] : {std::tuple{I_MARKE_OBEN, beste, 0}, std::tuple{I_MARKE_UNTEN, schlechteste, 1}}) {
+                icon(nr, MARKE_X, int16_t(GRAFIK_Y + Ligen_Tabelle_Marke_Y(platz, info->teams) + dy * MARKE_H / 2), MARKE_W,
+                     MARKE_H, marke_zeichnen);
+                liste.back().kennung_1 = int16_t(platz);
+                liste.back().flags &= ~uint32_t(ICON_NICHT_TREFFEN);
+                liste.back().hilfetext = "Noch erreichbare Tabellenplätze";
+            }
+    }
     auto knopf = [](int16_t nr, int16_t x, int16_t y, uint16_t w, uint16_t h, Menue_Refresh_Prozedur r,
                     Menue_Klick_Prozedur k, const char* hilfe) {
         Menue_Icon i = Menue_Icon_Vorlage(nr, r == knopf_zeichnen ? int32_t(MENUE_RESSOURCE_CODE + nr) : -1, 0, x, y, w, h,
@@ -602,6 +1011,7 @@ void liste_bauen()
     };
     knopf(int16_t(LT_FILTER), 180, 56, 110, 17, filter_zeichnen, filter_klick,
           "Nur die Spiele eines bestimmten Vereins anzeigen");
+    liste.back().kontext = filter_menue;
     if (!breit)
         for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) {
             Wettbewerb_Id w = wort(LT_KURZWAHL_WORT + i);
@@ -609,14 +1019,32 @@ void liste_bauen()
             kurzwahl_namen[i] = Wettbewerb_Get_Info(w) ? Wettbewerb_Get_Anzeigename(w) : "";
             knopf(int16_t(LT_KURZWAHL + i), int16_t(KURZWAHL_X + i * (KURZWAHL_W + 2)), KURZWAHL_Y, KURZWAHL_W, KURZWAHL_H,
                   kurzwahl_zeichnen, kurzwahl_klick, kurzwahl_namen[i].c_str());
+            liste.back().kontext = kurzwahl_menue;
         }
+    if (!breit) {
+        int32_t ids[AUSWAHL_ANZAHL];
+        const int32_t n = Ligen_Tabelle_Auswahl_Fuellen(Aktuelles_Team, ids, AUSWAHL_ANZAHL);
+        // Filled from the last button down, as many as the club is in.
+        for (int32_t k = 0; k < n; ++k) {
+            const int32_t nr = I_AUSWAHL + AUSWAHL_ANZAHL - 1 - k;
+            std::snprintf(auswahl_hilfe[k], sizeof auswahl_hilfe[k], "Sie sind noch im Wettbewerb \"%s\".",
+                          Wettbewerb_Get_Anzeigename(ids[k]));
+            knopf(int16_t(nr), int16_t(AUSWAHL_X + (nr - I_AUSWAHL) * 35), AUSWAHL_Y, AUSWAHL_W, AUSWAHL_H, auswahl_zeichnen,
+                  auswahl_klick, auswahl_hilfe[k]);
+            liste.back().kennung_1 = int16_t(ids[k]);
+        }
+    }
     for (int32_t k = 0; k < PAARUNGSKNOEPFE_ANZAHL; ++k)
-        knopf(PAARUNGSKNOEPFE[k].nummer, int16_t(435 + k * 84), 56, 80, 17, knopf_zeichnen, paarungsknopf_klick,
+        knopf(PAARUNGSKNOEPFE[k].nummer, int16_t(300 + k * 84), 56, 80, 17, knopf_zeichnen, paarungsknopf_klick,
               PAARUNGSKNOEPFE[k].hilfe);
 
     // The match-day bar: its knob stands on the chosen day of the chain, greyed under the filter.
     const bool filter = an(LT_FILTER);
-    const int32_t balken_w = breit ? BALKEN_W_BREIT : BALKEN_W_SCHMAL;
+    int32_t tag_in_runde = 0;
+    const Wettbewerb_Id runde = Wettbewerb_Get_Runden_Wettbewerb(Ligen_Tabelle_Get_Aktiven_Wettbewerb(),
+                                                                 std::max(wort(LT_SPIELTAG) - 1, 0), &tag_in_runde);
+    gruppen_jetzt = runde >= 0 ? Ligen_Tabelle_Gruppen_Anzahl(runde) : 1;
+    const int32_t balken_w = (breit ? BALKEN_W_BREIT : BALKEN_W_SCHMAL) - (gruppen_jetzt > 1 ? GRUPPEN_W + 6 : 0);
     Menue_Icon rinne = Menue_Icon_Vorlage(int16_t(LT_SPIELTAG_BALKEN), -1, 0, BALKEN_X, BALKEN_Y, uint16_t(balken_w),
                                           BALKEN_H, 13, 255);
     rinne.refresh_prozedur = rinne_zeichnen;
@@ -635,6 +1063,22 @@ void liste_bauen()
     Menue_Wert_In_Scrollpos_Umrechnen(Aktuelles_Team, -1, &tk, std::max(wort(LT_SPIELTAG), 1), 1, 1, ketten_tage(),
                                       -1, -1);
     liste.push_back(tk);
+    // The group bar of a round of groups, greyed under the filter as the day's.
+    if (gruppen_jetzt > 1) {
+        const int32_t gx = BALKEN_X + balken_w + 6;
+        Menue_Icon gr = rinne;
+        gr.nummer = I_GRUPPEN_BALKEN, gr.x = int16_t(gx), gr.breite = GRUPPEN_W, gr.verknuepft = I_GRUPPE;
+        gr.hilfetext = "Gruppen anzeigen";
+        liste.push_back(gr);
+        gruppe_daten = {gruppe_knopf, 0, int16_t(gx), int16_t(gx + GRUPPEN_W - KNOPF_W), 0, int16_t(BALKEN_Y), int16_t(BALKEN_Y),
+                        -1, 0.0f, -1};
+        Menue_Icon gk = tk;
+        gk.nummer = I_GRUPPE, gk.x = int16_t(gx), gk.daten = &gruppe_daten;
+        gk.hilfetext = "Hier können Sie die Gruppe einstellen";
+        wort_setzen(LT_GRUPPE, std::clamp(wort(LT_GRUPPE), 0, gruppen_jetzt - 1));
+        Menue_Wert_In_Scrollpos_Umrechnen(Aktuelles_Team, -1, &gk, wort(LT_GRUPPE) + 1, 1, 1, gruppen_jetzt, -1, -1);
+        liste.push_back(gk);
+    }
 
     // The table range's knobs, in the narrow layout of a table that has played days.
     int32_t aktuell = 1, tage = 1;
@@ -661,13 +1105,13 @@ void liste_bauen()
         }
     }
     if (!an(LT_NUR_PAARUNGEN)) {
-        icon(I_TABELLE, 13, 232, 580, 204, tabelle_zeichnen);
-        namen_bauen(false);
+        icon(I_TABELLE, TABELLE_X, TABELLE_Y - 14, 570, 14, kopf_zeichnen);
         for (int32_t k = 0; k < KNOEPFE; ++k) {
             Menue_Icon i = Menue_Icon_Vorlage(TABELLENKNOEPFE[k].nummer, int32_t(MENUE_RESSOURCE_CODE + TABELLENKNOEPFE[k].nummer), 0, int16_t(13 + (k % 7) * 84),
                                               int16_t(438 + (k / 7) * 20), 80, 17, 13, 255);
             i.refresh_prozedur = knopf_zeichnen;
             i.klick = knopf_klick;
+            if (i.nummer == LT_HISTORIE) i.kontext = historie_menue;
             i.hilfetext = TABELLENKNOEPFE[k].hilfe;
             i.status = ICON_SPAETER_REFRESH;
             liste.push_back(i);
@@ -682,8 +1126,18 @@ void liste_bauen()
 int32_t screen(bool nur_paarungen)
 {
     Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_NUR_PAARUNGEN, nur_paarungen ? 1 : 0);
+    // Coming from another screen the tables follow the day: the competition of today's match
+    // and its next match day.
+    if (!Menue_Screen_Icon_Ist_Vorhanden(I_PAARUNGEN)) Ligen_Tabelle_Get_Wettbewerb();
     Menue_Leiste_Zeigen();
     if (wort(LT_FILTER) == -1 || wort(LT_FILTER) >= Team_Anzahl) wort_setzen(LT_FILTER, Aktuelles_Team);
+    const bool folgen = an(LT_FOLGEN);
+    if (folgen) {
+        int32_t wb = -1;
+        if (Spieltag_Get_Gegner(Aktuelles_Team, nullptr, nullptr, &wb) >= 0 && Wettbewerb_Get_Info(wb))
+            Ligen_Tabelle_Kurzwahl_Setzen(Wettbewerb_Get_Oberwettbewerb(wb));
+        Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_FOLGEN, 0);
+    }
     bool kurzwahl = false;
     for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) kurzwahl = kurzwahl || an(LT_KURZWAHL + i);
     if (!kurzwahl || !Wettbewerb_Get_Info(Ligen_Tabelle_Get_Aktiven_Wettbewerb()))
@@ -692,7 +1146,10 @@ int32_t screen(bool nur_paarungen)
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(Ligen_Tabelle_Get_Aktiven_Wettbewerb());
     const int32_t aktuell = info ? info->ketten_offset + info->spieltag : 0;
     const int32_t tage = info ? std::max(info->saison_spieltage, 1) : 1;
-    if (wort(LT_SPIELTAG) < 1) wort_setzen(LT_SPIELTAG, std::min(aktuell + 1, tage));
+    if (folgen || wort(LT_SPIELTAG) < 1) {
+        wort_setzen(LT_SPIELTAG, std::min(aktuell + 1, tage));
+        wort_setzen(LT_GRUPPE, 0);
+    }
     wort_setzen(LT_VON, 1);
     wort_setzen(LT_BIS, std::max(aktuell, 1));
     if (!an(LT_AKTUELL) && !an(LT_EWIG) && !an(LT_HISTORIE)) Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_AKTUELL, 1);
@@ -708,6 +1165,11 @@ int32_t paarungen_screen(Menue_Icon*, uint32_t) { return screen(true); }
 
 }  // namespace
 
+void Ligen_Tabelle_Get_Wettbewerb()
+{
+    if (Aktuelles_Team >= 0) Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_FOLGEN, 1);
+}
+
 Wettbewerb_Id Ligen_Tabelle_Get_Aktiven_Wettbewerb()
 {
     for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i)
@@ -716,12 +1178,26 @@ Wettbewerb_Id Ligen_Tabelle_Get_Aktiven_Wettbewerb()
     return Wettbewerb_Get_Erster();
 }
 
+void Ligen_Tabelle_Paarungen_Inhalt(Ligen_Tabelle_Inhalt* p, bool breit)
+{
+    if (p) paarungen_fuellen(*p, breit);
+}
+
+void Ligen_Tabelle_Tabelle_Inhalt(Ligen_Tabelle_Inhalt* p)
+{
+    if (p) tabelle_pane_fuellen(*p);
+}
+
 void Ligen_Tabelle_Entfernen()
 {
     // The menu background goes back where a pane stood, so the next view starts clean.
     for (Menue_Icon& i : liste)
         if (i.nummer != -1 && Menue_Screen_Icon_Ist_Vorhanden(i.nummer)) Menue_Screen_Icon_Loeschen(i.nummer, nullptr, 16);
     liste.clear();
+    for (Pane* p : {&paarungen_pane, &tabelle_pane}) {
+        pane_entfernen(*p);
+        Menue_Kill_Scrollscreen(p->scrollscreen, 0);
+    }
 }
 
 void Ligen_Tabelle_Registrieren()

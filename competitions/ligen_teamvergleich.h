@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "competitions/ligen_tabelle.h"
 #include "competitions/wettbewerb.h"
 
 // Results of one computation; arrays of WETTBEWERB_MAX_TEAMS entries, `anzahl` of them used.
@@ -30,6 +31,25 @@ enum : int32_t {
     TV_TABELLE = 2587,
     TV_RANG = 2588,
 };
+// The view's buttons with their labels and help texts; the data builder draws the labels into
+// faces of the same numbers in the screen file, beside the view's background.
+inline constexpr Ligen_Tabelle_Knopf TV_KNOEPFE[] = {
+    {2575, "Torwart", "Nur die Torhüter vergleichen"},
+    {2576, "Abwehr", "Nur die Abwehrspieler vergleichen"},
+    {2577, "Mittelf.", "Nur die Mittelfeldspieler vergleichen"},
+    {2578, "Sturm", "Nur die Stürmer vergleichen"},
+    {2579, "Alle", "Alle Spieler einbeziehen"},
+    {2580, "Nur Elf", "Nur die Spieler der Elf vergleichen"},
+    {2581, "Stärke", "Die Stärke vergleichen (rechte Taste: Bereiche)"},
+    {2582, "Statistik", "Eine Statistik vergleichen (rechte Taste: Auswahl)"},
+    {2587, "Tabelle", "Nach Tabellenplatz ordnen"},
+    {2588, "Rang", "Nach dem Wert ordnen"},
+};
+inline const Ligen_Tabelle_Knopf* Ligen_Teamvergleich_Knopf_Suchen(int32_t nummer)
+{
+    return Ligen_Tabelle_Knopf_In(TV_KNOEPFE, nummer);
+}
+constexpr int32_t TV_KNOPF_BREITE = 56, TV_KNOPF_HOEHE = 17, TV_HINTERGRUND = 1232;
 constexpr int32_t TV_STATISTIKEN = 32;
 // Headline and statistic mode of each index (-1 strength; + 32768 counted for the opponents).
 struct Teamvergleich_Statistik {

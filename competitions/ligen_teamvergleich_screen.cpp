@@ -1,6 +1,7 @@
 // The team comparison view of the tables screen: one column per club of the chosen competition,
 // its crest at the height of its value, the scale on both sides, headline and subtitle.
 #include <algorithm>
+#include <iterator>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -20,6 +21,8 @@
 #include "graphics/grafik_zeichnen.h"
 #include "platform/resfile.h"
 #include "toolkit/icon.h"
+#include "toolkit/kontextmenue.h"
+#include "toolkit/slave.h"
 #include "toolkit/menueleiste.h"
 #include "toolkit/screen.h"
 
@@ -62,7 +65,15 @@ int32_t zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* ziel = Grafik_Render_Ziel;
     if (!icon || !ziel) return 0;
-    Grafik_Rechteck_Fuellen(ziel, icon->x, icon->y, icon->breite, icon->hoehe, Grafik_Farbe(1, 2, 5));
+    // The background picture stands centred on the page; without it a plain field.
+    Rastport* grund = ResFile_Handles[0].handle >= 0
+                          ? static_cast<Rastport*>(Load_Resource(ResFile_Handles[0].handle, TV_HINTERGRUND, ziel->depth, nullptr))
+                          : nullptr;
+    if (grund && grund->width == 640 && grund->height == 480)
+        Grafik_Blit(grund, icon->x, icon->y, icon->breite, icon->hoehe, ziel, icon->x, icon->y);
+    else
+        Grafik_Rechteck_Fuellen(ziel, icon->x, icon->y, icon->breite, icon->hoehe, Grafik_Farbe(1, 2, 5));
+    Grafik_Bitmap_Freigeben(grund);
     const Wettbewerb_Id w = Ligen_Tabelle_Get_Aktiven_Wettbewerb();
     const int32_t m = modus();
     int32_t gruppen = wort(TV_STAERKE) & 15;
@@ -105,20 +116,146 @@ int32_t zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// ---- buttons and menus ----------------------------------------------------------------------
+
+void aufbauen();
+
+// The face from the screen file with a yellow frame when the button is on.
+int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!icon || !z) return 0;
+    const bool ein = an(icon->nummer);
+    if (!Menue_Screen_Icon_Bitmap(icon)) {
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, ein ? Grafik_Farbe(4, 6, 12) : Grafik_Farbe(2, 2, 5));
+        if (const Ligen_Tabelle_Knopf* k = Ligen_Teamvergleich_Knopf_Suchen(icon->nummer))
+            text(icon->x + 3, icon->y + 12, Grafik_Farbe(14, 14, 14), k->text, 3);
+    }
+    if (ein) {
+        const uint16_t gelb = Grafik_Farbe(15, 14, 4);
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, 1, gelb);
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y + icon->hoehe - 1, icon->breite, 1, gelb);
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, 1, icon->hoehe, gelb);
+        Grafik_Rechteck_Fuellen(z, icon->x + icon->breite - 1, icon->y, 1, icon->hoehe, gelb);
+    }
+    return 0;
+}
+
+int32_t knopf_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon) return 0;
+    Ligen_Teamvergleich_Knopf_Klick(icon->nummer);
+    aufbauen();
+    return 0;
+}
+
+// "Sortieren nach:" the attribute groups: the chosen one alone.
+uint8_t gruppe_gewaehlt(int32_t, int32_t, int32_t gruppe, int32_t)
+{
+    if (gruppe < 1 || gruppe > 8) return 1;
+    Manager_Icon_Word_Data_Schreiben(Aktuelles_Team, TV_STAERKE, uint16_t(gruppe));
+    if (!an(TV_STAERKE)) Ligen_Teamvergleich_Knopf_Klick(TV_STAERKE);
+    aufbauen();
+    return 1;
+}
+
+Menue_Kontextmenue* gruppen_menue(Menue_Icon*)
+{
+    static const char* const NAMEN[4] = {"Kondition", "Intelligenz", "Technik", "Form"};
+    Menue_Kontextmenue* k = &Kontext_Menue;
+    Menue_Init_Kontextmenue(k, "Sortieren nach:", -1, POPUP_WAEHLBAR | POPUP_HAKEN, gruppe_gewaehlt);
+    const int32_t gruppen = wort(TV_STAERKE);
+    for (int32_t i = 0; i < 4; ++i) {
+        k->texte[i] = NAMEN[i];
+        k->wert_a[i] = 1 << i;
+        if (gruppen & (1 << i)) k->status[i] |= POPUP_GEWAEHLT;
+    }
+    return k;
+}
+
+// "Sortieren nach:" the statistics, by kind in sub-menus; the club's own figures first.
+constexpr const char* STATISTIK_MENUE[TV_STATISTIKEN] = {
+    "", "", "", "Erschöpfung", "Alter", "Gehalt", "Spiel-Noten", "Elf des Tages", "Zuschauer", "Transfers", "Moral",
+    "Spielerzahl", "Erzielte Freistoßtore", "Erzielte Elfmetertore", "Direkt verwandelte Ecken", "Erzielte Kopfballtore",
+    "Eigene Eigentore", "Kassierte Freistoßtore", "Kassierte Elfmetertore", "Direkt kassierte Ecken",
+    "Kassierte Kopfballtore", "Eigentore des Gegners", "Selbst gehaltene Bälle", "Selbst vorbei geschossen",
+    "Eigene Holztreffer", "Vom Gegner gehaltene Bälle", "Vom Gegner vorbei geschossen", "Gegnerische Holztreffer",
+    "Gelbe Karten", "Gelb-Rote Karten", "Rote Karten", "Alle Karten"};
+constexpr int32_t STATISTIK_BEREICHE[4][2] = {{3, 11}, {12, 21}, {22, 27}, {28, 31}};
+
+uint8_t statistik_gewaehlt(int32_t, int32_t, int32_t index, int32_t)
+{
+    if (index < 3 || index >= TV_STATISTIKEN) return 1;
+    Manager_Icon_Word_Data_Schreiben(Aktuelles_Team, TV_STATISTIK, uint16_t(index));
+    if (!an(TV_STATISTIK)) Ligen_Teamvergleich_Knopf_Klick(TV_STATISTIK);
+    aufbauen();
+    return 1;
+}
+
+Menue_Kontextmenue* statistik_unterliste(Menue_Kontextmenue*, int32_t eintrag)
+{
+    if (eintrag < 0 || eintrag > 3) return nullptr;
+    Menue_Kontextmenue* k = &Kontextmenue_Puffer;
+    Menue_Init_Kontextmenue(k, nullptr, -1, POPUP_WAEHLBAR | POPUP_RADIO, statistik_gewaehlt);
+    const int32_t aktuell = an(TV_STATISTIK) ? wort(TV_STATISTIK) : -1;
+    for (int32_t i = STATISTIK_BEREICHE[eintrag][0], j = 0; i <= STATISTIK_BEREICHE[eintrag][1]; ++i, ++j) {
+        k->texte[j] = STATISTIK_MENUE[i];
+        k->wert_a[j] = i;
+        if (i == aktuell) k->status[j] |= POPUP_GEWAEHLT;
+    }
+    return k;
+}
+
+Menue_Kontextmenue* statistik_menue(Menue_Icon*)
+{
+    static const char* const BEREICH[4] = {"Verein", "Tore", "Chancen", "Karten"};
+    Menue_Kontextmenue* k = &Kontext_Menue;
+    Menue_Init_Kontextmenue(k, "Sortieren nach:", -1, POPUP_WAEHLBAR, nullptr);
+    for (int32_t i = 0; i < 4; ++i) {
+        k->texte[i] = BEREICH[i];
+        k->unterlisten[i] = statistik_unterliste;
+    }
+    return k;
+}
+
+// The view with its buttons along the foot, anew from the manager's settings.
+void aufbauen()
+{
+    Ligen_Teamvergleich_Entfernen();
+    // The toolkit keeps pointers to the records: room for all before the first goes in.
+    liste.reserve(std::size(TV_KNOEPFE) + 2);
+    Menue_Icon i = Menue_Icon_Vorlage(I_VERGLEICH, -1, ICON_NICHT_TREFFEN, 0, 72, 597, 390, 12, 255);
+    i.refresh_prozedur = zeichnen;
+    i.status = ICON_SPAETER_REFRESH;
+    liste.push_back(i);
+    int32_t x = 4;
+    for (const Ligen_Tabelle_Knopf& k : TV_KNOEPFE) {
+        Menue_Icon b = Menue_Icon_Vorlage(k.nummer, int32_t(MENUE_RESSOURCE_CODE + k.nummer), 0, int16_t(x), 462, TV_KNOPF_BREITE,
+                                          TV_KNOPF_HOEHE, 13, 255);
+        b.refresh_prozedur = knopf_zeichnen;
+        b.klick = knopf_klick;
+        b.hilfetext = k.hilfe;
+        b.status = ICON_SPAETER_REFRESH;
+        if (k.nummer == TV_STAERKE) b.kontext = gruppen_menue;
+        if (k.nummer == TV_STATISTIK) b.kontext = statistik_menue;
+        liste.push_back(b);
+        x += TV_KNOPF_BREITE + 3;
+    }
+    liste.push_back(Menue_Icon_Listenende());
+    for (Menue_Icon& e : liste)
+        if (e.nummer != -1) Menue_Screen_Icon_Hinzufuegen(&e);
+    Menue_Bereich_Refresh(20, 0, 45, 640, 480);
+}
+
 int32_t vergleich_screen(Menue_Icon*, uint32_t)
 {
     Menue_Leiste_Zeigen();
     if (!an(TV_STAERKE) && !an(TV_STATISTIK)) Manager_Icon_Button_An_Aus(Aktuelles_Team, TV_STAERKE, 1);
     if (!an(TV_TABELLE) && !an(TV_RANG)) Manager_Icon_Button_An_Aus(Aktuelles_Team, TV_TABELLE, 1);
+    if (!an(TV_ALLE) && !an(TV_POSITION) && !an(TV_POSITION + 1) && !an(TV_POSITION + 2) && !an(TV_POSITION + 3))
+        Manager_Icon_Button_An_Aus(Aktuelles_Team, TV_ALLE, 1);
     Ligen_Tabelle_Entfernen();
-    Ligen_Teamvergleich_Entfernen();
-    Menue_Icon i = Menue_Icon_Vorlage(I_VERGLEICH, -1, ICON_NICHT_TREFFEN, 0, 72, 597, 390, 12, 255);
-    i.refresh_prozedur = zeichnen;
-    i.status = ICON_SPAETER_REFRESH;
-    liste.push_back(i);
-    liste.push_back(Menue_Icon_Listenende());
-    Menue_Screen_Icon_Hinzufuegen(&liste[0]);
-    Menue_Bereich_Refresh(20, 0, 45, 640, 480);
+    aufbauen();
     return 0;
 }
 

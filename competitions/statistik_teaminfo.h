@@ -30,6 +30,27 @@ enum : int32_t {
 };
 constexpr int32_t TI_SEITEN = TI_LETZTE_SEITE - TI_ERSTE_SEITE + 1;
 
+// The faces of the screen's buttons in the screen file under their icons' numbers (the page
+// buttons with a small drawing of their subject), and the frame's picture.
+struct Teaminfo_Knopf {
+    int16_t nummer, breite, hoehe;
+    const char* text;
+};
+inline constexpr Teaminfo_Knopf TI_KNOEPFE[] = {
+    {1166, 86, 20, "Fakten"},    {1167, 86, 20, "Spiele"},  {1168, 86, 20, "Historie"},   {1169, 86, 20, "Vergleich"},
+    {1170, 86, 20, "Kader"},     {1171, 86, 20, "Tabelle"}, {1172, 86, 20, "Tore"},       {1173, 86, 20, "Chancen"},
+    {1174, 86, 20, "Gegentore"}, {1175, 86, 20, "Geg.Chancen"}, {1176, 86, 20, "Zweikampf"}, {1177, 86, 20, "Fouls"},
+    {1178, 86, 20, "Torjäger"},  {1179, 86, 20, "Karten"},  {1157, 88, 20, "Nur Heim"},   {1158, 88, 20, "Nur Auswärts"},
+    {1159, 88, 20, "Wettbewerb"}, {1212, 40, 24, "<"},      {1213, 40, 24, ">"},          {1138, 88, 24, "Fertig"},
+};
+inline const Teaminfo_Knopf* Statistik_Teaminfo_Knopf_Suchen(int32_t nummer)
+{
+    for (const Teaminfo_Knopf& k : TI_KNOEPFE)
+        if (k.nummer == nummer) return &k;
+    return nullptr;
+}
+constexpr int32_t TI_RAHMEN_BREITE = 640, TI_RAHMEN_HOEHE = 435;
+
 // Opens the screen for the club (from its context menu and the player screens). With `flag` the
 // call only refreshes a screen already open.
 void Statistik_Teaminfo_Zeigen(int32_t team, int32_t flag);

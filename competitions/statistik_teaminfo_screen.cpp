@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "competitions/ligen_tabelle.h"
@@ -29,6 +30,7 @@
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_wappen.h"
 #include "platform/resfile.h"
+#include "toolkit/slave.h"
 #include "graphics/grafik_zeichnen.h"
 #include "screens/spieler_detail.h"
 #include "screens/spieler_gesicht.h"
@@ -92,8 +94,11 @@ int32_t seiten_wettbewerb()
 int32_t rahmen_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!icon || !Grafik_Render_Ziel) return 0;
-    Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y, icon->breite, icon->hoehe, farbe(1, 2, 5));
-    Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, SX, SY, SW, SH, farbe(2, 3, 7));
+    // Without its picture from the screen file the frame is two plain fields.
+    if (!Menue_Screen_Icon_Bitmap(icon)) {
+        Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y, icon->breite, icon->hoehe, farbe(1, 2, 5));
+        Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, SX, SY, SW, SH, farbe(2, 3, 7));
+    }
     char t[160];
     std::snprintf(t, sizeof t, "Informationen %s", name(Statistik_Teaminfo_Get_Team()).c_str());
     text(icon->x + 200, icon->y + 6, weiss(), t, 9);
@@ -168,6 +173,14 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
                     : n == TI_VOR                              ? ">"
                                                                : "Fertig";
     const bool ein = an(n) && n != TI_ZURUECK && n != TI_VOR && n != TI_FERTIG;
+    // Over the face from the screen file a yellow frame marks the button that is on.
+    if (Menue_Screen_Icon_Bitmap(icon)) {
+        if (ein)
+            for (auto [x, y, w, h] : {std::tuple{0, 0, int32_t(icon->breite), 2}, std::tuple{0, icon->hoehe - 2, int32_t(icon->breite), 2},
+                                      std::tuple{0, 0, 2, int32_t(icon->hoehe)}, std::tuple{icon->breite - 2, 0, 2, int32_t(icon->hoehe)}})
+                Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x + x, icon->y + y, w, h, farbe(15, 14, 4));
+        return 0;
+    }
     Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y, icon->breite, icon->hoehe, ein ? farbe(4, 6, 12) : farbe(2, 2, 5));
     text(icon->x + 4, icon->y + 4, ein ? farbe(15, 15, 6) : farbe(14, 14, 14), t);
     return 0;
@@ -583,7 +596,8 @@ Menue_Icon pane(int16_t nr, int32_t x, int32_t y, int32_t w, int32_t h, Menue_Re
 
 Menue_Icon knopf(int16_t nr, int32_t x, int32_t y, int32_t w, int32_t h, const char* hilfe)
 {
-    Menue_Icon i = Menue_Icon_Vorlage(nr, -1, 0, int16_t(x), int16_t(y), uint16_t(w), uint16_t(h), 14, 255);
+    const int32_t quelle = Statistik_Teaminfo_Knopf_Suchen(nr) ? int32_t(MENUE_RESSOURCE_CODE + nr) : -1;
+    Menue_Icon i = Menue_Icon_Vorlage(nr, quelle, 0, int16_t(x), int16_t(y), uint16_t(w), uint16_t(h), 14, 255);
     i.refresh_prozedur = knopf_zeichnen;
     i.klick = knopf_klick;
     i.hilfetext = hilfe;
@@ -621,7 +635,8 @@ void rahmen_bauen(int32_t team)
     rahmen.clear();
     // The toolkit keeps pointers to the records: one buffer for the program's life.
     rahmen.reserve(48);
-    rahmen.push_back(pane(TI_RAHMEN, 0, 45, 640, 435, rahmen_zeichnen));
+    rahmen.push_back(pane(TI_RAHMEN, 0, 45, TI_RAHMEN_BREITE, TI_RAHMEN_HOEHE, rahmen_zeichnen));
+    rahmen.back().bitmap_quelle = int32_t(MENUE_RESSOURCE_CODE + TI_RAHMEN);
     rahmen.back().prioritaet = 12;
     Menue_Icon w = wappen(TI_WAPPEN, 14, 52, 62, team);
     w.hilfetext = "Das Wappen in seiner vollen Pracht";

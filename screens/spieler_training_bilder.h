@@ -1,13 +1,13 @@
 // The training page's pictures in the screen file and the places of its kind areas, which the
 // page and the data builder share. Other pictures use the icons' numbers, so the page has a
-// block of its own.
+// block of its own; ball and glove stand apart, for 1232 is the team comparison's background.
 #pragma once
 #include <cstdint>
 
 constexpr int32_t TRAINING_BILD_HINTERGRUND = 1230;  // 600 x 440 at (0, 40): areas, names, symbols
 constexpr int32_t TRAINING_BILD_GRIFF = 1231;        // the slider's handle (icon 1498)
-constexpr int32_t TRAINING_BILD_BALL = 1232;         // a ball (icons 1510-1558)
-constexpr int32_t TRAINING_BILD_HANDSCHUH = 1233;    // a glove (icons 1502-1509)
+constexpr int32_t TRAINING_BILD_BALL = 3972;         // a ball (icons 1510-1558)
+constexpr int32_t TRAINING_BILD_HANDSCHUH = 3973;    // a glove (icons 1502-1509)
 constexpr int32_t TRAINING_BILD_RAHMEN = 1234;       // highlight of a field kind (frames 1628-1641)
 constexpr int32_t TRAINING_BILD_RAHMEN_TW = 1235;    // of a goalkeeper kind (frame 1642)
 constexpr int32_t TRAINING_BILD_KO = 1236;           // the K.O. bar, 16 segments from below

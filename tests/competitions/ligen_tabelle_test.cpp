@@ -143,17 +143,13 @@ TEST_F(LigenTabelle, TwoLegsAddCrosswiseAndAnOpenSecondLegIsUnplayed)
     const int32_t b = Spiele_Init_Neue_Spiele(0, 4, 1, 2, GRUPPE, -1);
     ASSERT_GE(b, 0);
     Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(GRUPPE))->spiele_block = b;
-    auto bein = [&](int32_t runde, int32_t slot, int32_t heim, int32_t gast, int32_t ht, int32_t gt) {
-        const int32_t h = Spiele_Lock(b, 0, runde, slot);
-        ASSERT_NE(h, 0);
-        Spiele_Set_Teams(h, heim, gast);
-        if (ht >= 0) Spiele_Set_Ergebnis(h, ht, gt, 0);
-        Spiele_Unlock(h);
+    auto leg = [&](int32_t runde, int32_t slot, int32_t heim, int32_t gast, int32_t ht, int32_t gt) {
+        bein(b, 0, runde, slot, heim, gast, ht, gt);
     };
-    bein(0, 0, 5, 6, 2, 0);
-    bein(1, 0, 6, 5, 3, 0);  // 6 wins the tie 3:2
-    bein(0, 1, 7, 8, 1, 0);
-    bein(1, 1, 8, 7, -1, 0);
+    leg(0, 0, 5, 6, 2, 0);
+    leg(1, 0, 6, 5, 3, 0);  // 6 wins the tie 3:2
+    leg(0, 1, 7, 8, 1, 0);
+    leg(1, 1, 8, 7, -1, 0);
     EXPECT_EQ(Tabelle_Tendenz_Zeichen(GRUPPE, 0, 5, -1, -1, 0, nullptr), 'n');
     EXPECT_EQ(Tabelle_Tendenz_Zeichen(GRUPPE, 0, 6, -1, -1, 0, nullptr), 'S');
     EXPECT_EQ(Tabelle_Tendenz_Zeichen(GRUPPE, 0, 7, -1, -1, 0, nullptr), '-');

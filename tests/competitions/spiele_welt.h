@@ -67,6 +67,17 @@ inline void ergebnis(int32_t block, int32_t tag, int32_t slot, int32_t heim, int
     Spiele_Unlock(h);
 }
 
+// One leg (0 first, 1 second) of a pairing on (day, slot); ht -1 leaves it unplayed.
+inline void bein(int32_t block, int32_t tag, int32_t runde, int32_t slot, int32_t heim, int32_t gast, int32_t ht,
+                 int32_t gt)
+{
+    const int32_t h = Spiele_Lock(block, tag, runde, slot);
+    ASSERT_NE(h, 0);
+    Spiele_Set_Teams(h, heim, gast);
+    if (ht >= 0) Spiele_Set_Ergebnis(h, ht, gt, 0);
+    Spiele_Unlock(h);
+}
+
 inline void tabelle_vorbereiten(Tabelle_Datensatz& t, const std::vector<int32_t>& teams)
 {
     t = Tabelle_Datensatz{};

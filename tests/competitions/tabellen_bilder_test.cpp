@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 #include <set>
 #include <vector>
 
 #include "common/welt_ordner.h"
 #include "competitions/ligen_tabelle.h"
+#include "competitions/ligen_teamvergleich.h"
+#include "competitions/statistik_teaminfo.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/resfile.h"
@@ -53,6 +56,40 @@ TEST(TabellenBilder, FacesAndKnobsLoadAtTheirSizesAndTheFacesDiffer)
         EXPECT_NE(px[px.size() / 2], 0) << n;
         Grafik_Bitmap_Freigeben(b);
     }
+    DeInit_ResFile(handle);
+    std::filesystem::remove_all(ordner);
+}
+
+// The information screen's and the comparison's pictures: every face at its button's size, the
+// fourteen pages' faces each their own (their drawings differ even where labels are alike), the
+// frame and the background whole.
+TEST(TabellenBilder, InformationAndComparisonPicturesLoadAtTheirSizes)
+{
+    const std::filesystem::path ordner = Test_Welt_Bauen("teaminfo_bilder", {"resfiles"});
+    const int32_t handle = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
+    ASSERT_GE(handle, 0);
+    auto laden = [&](int32_t n, uint32_t w, uint32_t h) {
+        auto* b = static_cast<Rastport*>(Load_Resource(handle, n, 16, nullptr));
+        EXPECT_NE(b, nullptr) << n;
+        std::vector<uint16_t> px;
+        if (!b) return px;
+        EXPECT_EQ(b->width, w) << n;
+        EXPECT_EQ(b->height, h) << n;
+        px = pixel(b);
+        Grafik_Bitmap_Freigeben(b);
+        return px;
+    };
+    std::set<std::vector<uint16_t>> seiten;
+    for (const Teaminfo_Knopf& k : TI_KNOEPFE) {
+        const std::vector<uint16_t> px = laden(k.nummer, uint32_t(k.breite), uint32_t(k.hoehe));
+        if (k.nummer >= TI_ERSTE_SEITE && k.nummer <= TI_LETZTE_SEITE) seiten.insert(px);
+    }
+    EXPECT_EQ(seiten.size(), size_t(TI_SEITEN));
+    std::set<std::vector<uint16_t>> vergleich;
+    for (const Ligen_Tabelle_Knopf& k : TV_KNOEPFE) vergleich.insert(laden(k.nummer, TV_KNOPF_BREITE, TV_KNOPF_HOEHE));
+    EXPECT_EQ(vergleich.size(), std::size(TV_KNOEPFE));
+    laden(TI_RAHMEN, TI_RAHMEN_BREITE, TI_RAHMEN_HOEHE);
+    laden(TV_HINTERGRUND, 640, 480);
     DeInit_ResFile(handle);
     std::filesystem::remove_all(ordner);
 }

@@ -26,6 +26,8 @@
 #include "tools/datagen/sound_synth.h"
 #include "tools/datagen/uebersicht_bilder.h"
 #include "competitions/ligen_tabelle.h"
+#include "competitions/ligen_teamvergleich.h"
+#include "competitions/statistik_teaminfo.h"
 
 namespace {
 
@@ -252,6 +254,14 @@ std::vector<Manifest_Eintrag> aufbauen()
         v.push_back({scr, k.nummer, BILD, LT_KNOPF_BREITE, LT_KNOPF_HOEHE, 0, 16, false, "Tabellen: Optionsknopf"});
     for (const Ligen_Tabelle_Knopf& k : LT_PAARUNGSKNOEPFE)
         v.push_back({scr, k.nummer, BILD, LT_KNOPF_BREITE, LT_KNOPF_HOEHE, 0, 16, false, "Tabellen: Paarungsknopf"});
+    // The team information screen: the buttons' faces and the frame; the team comparison: its
+    // buttons and background.
+    for (const Teaminfo_Knopf& k : TI_KNOEPFE)
+        v.push_back({scr, k.nummer, BILD, uint16_t(k.breite), uint16_t(k.hoehe), 0, 16, false, "Teaminformation: Knopf"});
+    bereich(v, scr, TI_RAHMEN, TI_RAHMEN, BILD, TI_RAHMEN_BREITE, TI_RAHMEN_HOEHE, 0, 16, false, "Teaminformation: Rahmen");
+    for (const Ligen_Tabelle_Knopf& k : TV_KNOEPFE)
+        v.push_back({scr, k.nummer, BILD, TV_KNOPF_BREITE, TV_KNOPF_HOEHE, 0, 16, false, "Teamvergleich: Knopf"});
+    bereich(v, scr, TV_HINTERGRUND, TV_HINTERGRUND, BILD, 640, 480, 0, 16, false, "Teamvergleich: Hintergrund");
     bereich(v, scr, LT_BILD_TAGKNOPF, LT_BILD_TAGKNOPF, BILD, LT_TAGKNOPF_BREITE, LT_TAGKNOPF_HOEHE, 0, 16, true, "Tabellen: Griff des Spieltags");
     bereich(v, scr, LT_BILD_VONKNOPF, LT_BILD_BISKNOPF, BILD, LT_BEREICHKNOPF_BREITE, LT_BEREICHKNOPF_HOEHE, 0, 16, true,
             "Tabellen: Griffe von/bis Spieltag");

@@ -1,0 +1,189 @@
+// The tables screen's panes as the manager's choices build them: legs of a two-legged round,
+// gap rows and columns of the table, the final-table view without an archive, and the groups,
+// selector and place markers around them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <tuple>
+
+#include "competitions/knopf_hook.h"
+#include "competitions/ligen_tabelle.h"
+#include "competitions/spiele_ewig.h"
+#include "competitions/spiele_welt.h"
+#include "database/manager.h"
+#include "gameflow/globals.h"
+
+namespace {
+
+using namespace spielwelt;
+using knopf_test::knoepfe;
+
+class TabellenPanes : public Spielwelt {
+protected:
+    void SetUp() override
+    {
+        Spielwelt::SetUp();
+        knopf_test::anbinden();
+        Aktuelles_Team = 1;
+        Manager_Neuer_Mitspieler(1, "Abe");
+    }
+    void TearDown() override
+    {
+        knopf_test::loesen();
+        Spielwelt::TearDown();
+    }
+    // The first shortcut shows the competition on match day `tag` (1-based).
+    void zeigen(Wettbewerb_Id w, int32_t tag)
+    {
+        for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) knoepfe[{1, LT_KURZWAHL + i}] = i == 0;
+        Manager_Icon_Word_Data_Schreiben(1, LT_KURZWAHL_WORT, uint16_t(w));
+        Manager_Icon_Word_Data_Schreiben(1, LT_SPIELTAG, uint16_t(tag));
+        Manager_Icon_Word_Data_Schreiben(1, LT_FILTER, uint16_t(-1));
+    }
+    static std::string texte(const Ligen_Tabelle_Inhalt& p)
+    {
+        std::string s;
+        for (const Ligen_Tabelle_Zelle& z : p.zellen) s += z.text + "|";
+        return s;
+    }
+};
+
+TEST_F(TabellenPanes, ATwoLeggedRoundShowsItsSecondLegsOnceAFirstLegHasAResult)
+{
+    const int32_t b = Spiele_Init_Neue_Spiele(0, 4, 1, 2, GRUPPE, -1);
+    ASSERT_GE(b, 0);
+    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(GRUPPE))->spiele_block = b;
+    auto leg = [&](int32_t runde, int32_t slot, int32_t heim, int32_t gast, int32_t ht, int32_t gt) {
+        bein(b, 0, runde, slot, heim, gast, ht, gt);
+    };
+    leg(0, 0, 5, 6, -1, 0);
+    leg(1, 0, 6, 5, -1, 0);
+    leg(0, 1, 7, 8, -1, 0);
+    leg(1, 1, 8, 7, -1, 0);
+    zeigen(GRUPPE, 1);
+    Ligen_Tabelle_Inhalt p;
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    std::string t = texte(p);
+    EXPECT_EQ(std::count(t.begin(), t.end(), '('), 0) << t;
+    EXPECT_NE(t.find("-:-"), std::string::npos) << t;
+    // Per pairing home, away and the result, which names its match for the information menu.
+    ASSERT_EQ(p.treffer.size(), 6u);
+    EXPECT_EQ(p.treffer[0].team, 5);  // first legs: 5 at home
+    EXPECT_EQ(p.treffer[2].team, -1);
+    EXPECT_EQ(p.treffer[2].block, b);
+    EXPECT_EQ(p.treffer[5].kennung, 1);  // day 0, slot 1
+    EXPECT_FALSE(p.treffer[2].gespielt);
+
+    // One first leg played: both pairings turn to their second legs, the first in brackets
+    // seen from the second leg's home side.
+    leg(0, 0, 5, 6, 2, 0);
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    t = texte(p);
+    EXPECT_NE(t.find("-:- (0:2)"), std::string::npos) << t;
+    EXPECT_EQ(p.treffer[0].team, 6);
+    leg(1, 0, 6, 5, 3, 0);
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    t = texte(p);
+    EXPECT_NE(t.find("3:0 (0:2)"), std::string::npos) << t;
+    EXPECT_TRUE(p.treffer[2].gespielt);
+    EXPECT_NE(t.find("-:-|"), std::string::npos) << t;  // 8 - 7 still open, no first leg
+}
+
+TEST_F(TabellenPanes, DetailsAddGapRowsAndTwoColumnsSplitTheRows)
+{
+    const int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
+    Wettbewerb_Datensatz* d = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA));
+    d->spiele_block = b;
+    d->spieltag = 2;
+    // Team 0 wins both, 1 one, 2 draws once, 3 loses twice: points 6, 3, 1, 1.
+    ergebnis(b, 0, 0, 0, 1, 2, 0);
+    ergebnis(b, 0, 1, 2, 3, 1, 1);
+    ergebnis(b, 1, 0, 1, 3, 1, 0);
+    ergebnis(b, 1, 1, 0, 2, 3, 1);
+    zeigen(LIGA, 3);
+    Manager_Icon_Word_Data_Schreiben(1, LT_VON, 1);
+    Manager_Icon_Word_Data_Schreiben(1, LT_BIS, 2);
+    knoepfe[{1, LT_AKTUELL}] = 1;
+    Ligen_Tabelle_Inhalt p;
+    Ligen_Tabelle_Tabelle_Inhalt(&p);
+    EXPECT_NE(p.kopf.find("Tabelle vom  1 bis  2. Spieltag"), std::string::npos) << p.kopf;
+    ASSERT_EQ(p.treffer.size(), 4u);
+    EXPECT_EQ(p.treffer[0].team, 0);
+    const int32_t ohne = p.laenge;
+    auto marken = [](const Ligen_Tabelle_Inhalt& q) {
+        int32_t n = 0;
+        for (const Ligen_Tabelle_Zelle& z : q.zellen) n += z.bilder;
+        return n;
+    };
+    EXPECT_EQ(marken(p), 0);
+
+    // Gaps of 3 and 2 points: five single gap rows.
+    knoepfe[{1, LT_DETAILS}] = 1;
+    Ligen_Tabelle_Tabelle_Inhalt(&p);
+    EXPECT_EQ(marken(p), 5);
+    EXPECT_GT(p.laenge, ohne);
+
+    // Two columns: the later rows 270 pixels to the right, starting again at the top.
+    knoepfe[{1, LT_SPALTEN}] = 1;
+    knoepfe[{1, LT_DETAILS}] = 0;
+    Ligen_Tabelle_Tabelle_Inhalt(&p);
+    ASSERT_EQ(p.treffer.size(), 4u);
+    EXPECT_LT(p.treffer[1].x, 270);
+    EXPECT_GE(p.treffer[2].x, 270);
+    EXPECT_EQ(p.treffer[2].y, p.treffer[0].y);
+    EXPECT_LT(p.laenge, ohne);
+}
+
+TEST_F(TabellenPanes, AFinalTableViewWithoutArchiveShowsTheEternalTable)
+{
+    const int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
+    Wettbewerb_Datensatz* d = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA));
+    d->spiele_block = b;
+    d->spieltag = 1;
+    // Counted into the eternal table as a played day is.
+    for (auto [slot, heim, gast, ht] : {std::tuple{0, 0, 1, 2}, std::tuple{1, 2, 3, 1}}) {
+        ergebnis(b, 0, slot, heim, gast, ht, 1);
+        const int32_t h = Spiele_Lock(b, 0, 0, slot);
+        Spiele_Set_Nachspiel_Statistik(h);
+        Spiele_Unlock(h);
+    }
+    zeigen(LIGA, 2);
+    Manager_Icon_Word_Data_Schreiben(1, LT_HISTORIE, 1999);
+    knoepfe[{1, LT_AKTUELL}] = 1;
+    Ligen_Tabelle_Tabellenknopf_Klick(LT_HISTORIE);
+    Ligen_Tabelle_Inhalt p;
+    Ligen_Tabelle_Tabelle_Inhalt(&p);
+    EXPECT_NE(p.kopf.find("Ewige Tabelle"), std::string::npos) << p.kopf;
+    EXPECT_EQ(p.treffer.size(), 4u);
+}
+
+TEST_F(TabellenPanes, GroupsSelectorAndPlaceMarkers)
+{
+    int32_t tag = 0;
+    const Wettbewerb_Id runde = Wettbewerb_Get_Runden_Wettbewerb(GRUPPE, 0, &tag);
+    ASSERT_GE(runde, 0);
+    EXPECT_EQ(Ligen_Tabelle_Gruppen_Anzahl(runde), 2);
+    EXPECT_EQ(Ligen_Tabelle_Gruppe(runde, 0), GRUPPE);
+    EXPECT_EQ(Ligen_Tabelle_Gruppe(runde, 1), GRUPPE + 1);
+    EXPECT_EQ(Ligen_Tabelle_Gruppe(runde, 9), GRUPPE + 1);  // past the end: the last
+    EXPECT_EQ(Ligen_Tabelle_Gruppen_Anzahl(LIGA), 1);
+    EXPECT_EQ(Ligen_Tabelle_Gruppe(LIGA, 3), LIGA);
+
+    // Only top competitions the club is in, at most as many as asked.
+    int32_t ids[6] = {-1, -1, -1, -1, -1, -1};
+    const int32_t n = Ligen_Tabelle_Auswahl_Fuellen(0, ids, 6);
+    ASSERT_GE(n, 1);
+    for (int32_t i = 0; i < n; ++i) EXPECT_EQ(Wettbewerb_Get_Oberwettbewerb(ids[i]), ids[i]);
+    EXPECT_NE(std::find(ids, ids + n, LIGA), ids + n);
+    EXPECT_EQ(std::find(ids, ids + n, ANDERE_LIGA), ids + n);
+    EXPECT_EQ(Ligen_Tabelle_Auswahl_Fuellen(0, ids, 1), 1);
+
+    // The markers sit on the graph's place scale; one team gives no scale.
+    EXPECT_EQ(Ligen_Tabelle_Marke_Y(1, 18), 0);
+    EXPECT_EQ(Ligen_Tabelle_Marke_Y(18, 18), 88);
+    EXPECT_EQ(Ligen_Tabelle_Marke_Y(30, 18), 88);
+    EXPECT_EQ(Ligen_Tabelle_Marke_Y(1, 1), 0);
+}
+
+}  // namespace
