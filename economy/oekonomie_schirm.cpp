@@ -19,6 +19,7 @@
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/screen.h"
+#include "toolkit/wippe.h"
 
 // The screens of the group (each in its own file).
 int32_t Bank_Finanzen_Seite(Menue_Icon* icon, uint32_t flags);
@@ -119,6 +120,15 @@ Menue_Icon& Oek_Liste::knopf(int16_t nummer, int16_t x, int16_t y, uint16_t b, u
     Menue_Icon& i = neu(nummer, x, y, b, h, prioritaet, zeichnen);
     i.klick = klick;
     i.hilfetext = hilfe;
+    return i;
+}
+
+Menue_Icon& Oek_Liste::wippe(int16_t nummer, int16_t x, int16_t y, uint16_t breite, int8_t prioritaet,
+                             Menue_Wert_Beschreibung* wert, Menue_Klick_Prozedur klick, Menue_Refresh_Prozedur zeichnen,
+                             const char* hilfe)
+{
+    Menue_Icon& i = neu(nummer, x, y, WIPPE_BREITE, WIPPE_HOEHE, prioritaet, nullptr);
+    i = Menue_Wippe_Vorlage(nummer, x, y, breite, prioritaet, wert, klick, zeichnen, hilfe);
     return i;
 }
 

@@ -45,6 +45,9 @@ struct Oek_Liste {
     // A button: drawn by `zeichnen`, clicked by `klick`, with its help text.
     Menue_Icon& knopf(int16_t nummer, int16_t x, int16_t y, uint16_t b, uint16_t h, int8_t prioritaet,
                       Menue_Refresh_Prozedur zeichnen, Menue_Klick_Prozedur klick, const char* hilfe);
+    // A rocker of the toolkit (toolkit/wippe.h) bound by `wert`, which must outlive the list.
+    Menue_Icon& wippe(int16_t nummer, int16_t x, int16_t y, uint16_t breite, int8_t prioritaet, Menue_Wert_Beschreibung* wert,
+                      Menue_Klick_Prozedur klick, Menue_Refresh_Prozedur zeichnen, const char* hilfe);
     // A new icon drawn by `zeichnen` after the toolkit's own face (or never drawn when null).
     Menue_Icon& neu(int16_t nummer, int16_t x, int16_t y, uint16_t b, uint16_t h, int8_t prioritaet,
                     Menue_Refresh_Prozedur zeichnen);

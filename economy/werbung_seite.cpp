@@ -21,6 +21,7 @@
 #include "graphics/grafik_zeichnen.h"
 #include "platform/maus.h"
 #include "toolkit/slave.h"
+#include "toolkit/wippe.h"
 #include "toolkit/ziehen.h"
 
 int32_t Werbung_Screen(Menue_Icon* icon, uint32_t flags);
@@ -28,8 +29,8 @@ int32_t Werbung_Screen(Menue_Icon* icon, uint32_t flags);
 namespace {
 
 enum : int16_t {
-    GRUND = 2100, EINNAHMEN = 2124, STADION = 2125, INFO = 2126, AGENTUR_ERSTE = 2102, EUROPA = 2105, PLATZ_MINUS = 2106,
-    PLATZ_PLUS = 2101, SPONSOR_ERSTE = 2340,
+    GRUND = 2100, EINNAHMEN = 2124, STADION = 2125, INFO = 2126, AGENTUR_ERSTE = 2102, EUROPA = 2105, PLATZ = 2106,
+    SPONSOR_ERSTE = 2340,
 };
 constexpr int32_t ST_X = 8, ST_Y = 70, ST_B = 388, ST_H = 196;
 constexpr int32_t WERBUNG_DATEI = 2;  // werbung.res among the standard resource files
@@ -51,6 +52,8 @@ Werbung_Team_Daten block;
 int32_t sponsor_gewaehlt = -1;
 int32_t flaeche_gewaehlt = -1;
 Menue_Move_Struktur ziehen{};
+int32_t platz = 1;
+Menue_Wert_Beschreibung platz_wert;
 
 int32_t team() { return Aktuelles_Team; }
 
@@ -139,7 +142,6 @@ int32_t info_zeichnen(Menue_Icon* icon, uint32_t)
     Grafik_Rechteck_Fuellen(z, x + 80, by - 9, 99, 10, Oek_Farbe(9, 9, 9));
     Grafik_Rechteck_Fuellen(z, x + 80, by - 9, ansehen, 10, Oek_Farbe(2, 6, 13));
     Oek_Zeile(x, by + 16, "Erwartete Platzierung");
-    Oek_Zeile(x, by + 30, Oek_Fmt("%d.Platz", std::max<int32_t>(1, block.erwartet)));
     return 0;
 }
 
@@ -154,8 +156,6 @@ int32_t einnahmen_zeichnen(Menue_Icon* icon, uint32_t)
 int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (icon->nummer == EUROPA) Oek_Knopf(icon, "Europapokal", block.europa_flag != 0);
-    else if (icon->nummer == PLATZ_MINUS) Oek_Knopf(icon, "-", false);
-    else if (icon->nummer == PLATZ_PLUS) Oek_Knopf(icon, "+", false);
     else {
         const int32_t a = icon->nummer - AGENTUR_ERSTE;
         static constexpr const char* AUFGABE[WERBUNG_AUFGABEN] = {"Banden", "Fernsehen", "Trikot"};
@@ -168,6 +168,21 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// The promise runs from first place to the league's last.
+int32_t letzter_platz()
+{
+    const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team(), 1);
+    return std::clamp(liga >= 0 ? Wettbewerb_Get_Teams(liga, nullptr) : 1, 1, 255);
+}
+
+int32_t platz_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    platz = std::clamp<int32_t>(block.erwartet, 1, letzter_platz());
+    platz_wert.maximum = letzter_platz();
+    Menue_Wippe_Zeichnen(icon, Oek_Fmt("%d.Platz", platz).c_str());
+    return 0;
+}
+
 const char* agentur_hilfe(Menue_Icon* icon)
 {
     const int32_t a = icon->nummer - AGENTUR_ERSTE;
@@ -177,12 +192,10 @@ const char* agentur_hilfe(Menue_Icon* icon)
 int32_t knopf_klick(Menue_Icon* icon, uint32_t)
 {
     if (icon->nummer == EUROPA) Werbung_Schirm_Europa_Schalten(team());
-    else if (icon->nummer == PLATZ_MINUS || icon->nummer == PLATZ_PLUS) {
+    else if (icon->nummer == PLATZ) {
+        // The rocker moved the promise; a client sends it with its next contract.
         holen();
-        // From first place to the league's last; a client sends it with its next contract.
-        const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team(), 1);
-        const int32_t letzter = std::max(1, liga >= 0 ? Wettbewerb_Get_Teams(liga, nullptr) : 1);
-        block.erwartet = uint8_t(std::clamp(int32_t(block.erwartet) + (icon->nummer == PLATZ_PLUS ? 1 : -1), 1, letzter));
+        block.erwartet = uint8_t(std::clamp(platz, 1, letzter_platz()));
         Werbung_Team_Ablegen(team(), block);
     } else Werbung_Schirm_Agentur_Weiter(team(), icon->nummer - AGENTUR_ERSTE);
     holen();
@@ -297,9 +310,11 @@ void bauen()
         i.hilfetext = hilfe;
         return i;
     };
-    knopf(PLATZ_MINUS, 548, 194, 20, "Welchen Tabellenplatz versprechen Sie Ihren Werbepartnern?");
-    knopf(PLATZ_PLUS, 572, 194, 20, "Welchen Tabellenplatz versprechen Sie Ihren Werbepartnern?");
-    knopf(EUROPA, 400, 226, 194, "Versprechen Sie Ihren Werbepartnern die Teilnahme an einem europäischen Wettbewerb?");
+    platz = std::clamp<int32_t>(block.erwartet, 1, letzter_platz());
+    platz_wert = Menue_Wippe_Wert(&platz, 1, letzter_platz(), 1);
+    liste.wippe(PLATZ, 514, 224, 0, 5, &platz_wert, knopf_klick, platz_zeichnen,
+                "Welchen Tabellenplatz versprechen Sie Ihren Werbepartnern?");
+    knopf(EUROPA, 400, 229, 110, "Versprechen Sie Ihren Werbepartnern die Teilnahme an einem europäischen Wettbewerb?");
     for (int32_t a = 0; a < WERBUNG_AUFGABEN; ++a) {
         Menue_Icon& i = liste.neu(int16_t(AGENTUR_ERSTE + a), 500, int16_t(288 + 48 * a), 94, 44, 5, knopf_zeichnen);
         i.klick = knopf_klick;

@@ -43,7 +43,7 @@ TEST_F(SchirmTest, EachSwitchOpensItsScreenAloneAndTheGroupReturnsToTheLastChoic
     EXPECT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 0);
 }
 
-TEST_F(SchirmTest, StadiumPriceButtonsMoveTheirOwnStandAndTheAverageMovesAll)
+TEST_F(SchirmTest, StadiumPriceRockersMoveTheirOwnStandAndTheAverageMovesAll)
 {
     Stadion_Daten v = *Stadion_Zeiger(manager[0], 1);
     for (int32_t k = 0; k < STADION_TRIBUENEN; ++k) v.preis[k] = float(10 + k);
@@ -51,18 +51,18 @@ TEST_F(SchirmTest, StadiumPriceButtonsMoveTheirOwnStandAndTheAverageMovesAll)
     v.hat_top = 1;
     ASSERT_TRUE(Stadion_Neu(manager[0], &v));
     ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
-    klick(2252 + 2);  // the third stand's plus
+    wippe(2148 + 2, 3);  // the third stand's rocker, one up
     const Stadion_Daten* d = Stadion_Zeiger(manager[0], 1);
     EXPECT_FLOAT_EQ(d->preis[2], 13);
     EXPECT_FLOAT_EQ(d->preis[1], 11);
-    klick(2252 + 5);  // at 50 DM the last stand stays
+    wippe(2148 + 5, 3);  // at 50 DM the last stand stays
     EXPECT_FLOAT_EQ(d->preis[5], 50);
-    klick(2148 + 0, 8);  // a right click takes five
-    EXPECT_FLOAT_EQ(d->preis[0], 5);
+    wippe(2148 + 0, 1);  // the second button from the left takes ten
+    EXPECT_FLOAT_EQ(d->preis[0], 0);
     // The average's plus: every stand below 50 moves.
     float vorher[STADION_TRIBUENEN];
     for (int32_t k = 0; k < STADION_TRIBUENEN; ++k) vorher[k] = d->preis[k];
-    klick(2258);
+    wippe(2157, 3);
     for (int32_t k = 0; k < 5; ++k) EXPECT_GT(d->preis[k], vorher[k]) << k;
     // The surcharge switches exclude each other through their buttons.
     klick(2160);
@@ -128,16 +128,16 @@ TEST_F(SchirmTest, ACampOnACalendarDayOpensTheBookingAndBesideTheCalendarItScold
     EXPECT_FALSE(da(2420));
 }
 
-TEST_F(SchirmTest, BonusButtonsNeverGoBelowTheAgreedAmount)
+TEST_F(SchirmTest, BonusRockersNeverGoBelowTheAgreedAmount)
 {
     ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_VEREIN), 1);
     Ligen_Motivation_Praemie_Setzen(7, 5000);
     ASSERT_TRUE(Ligen_Motivation_Praemien_Uebernehmen(manager[0], true));
-    klick(2450 + 7);
+    wippe(2450 + 7, 2);
     EXPECT_EQ(Ligen_Praemien_Arbeit.wert[7], 5000);
-    klick(2458 + 7);
+    wippe(2450 + 7, 3);
     EXPECT_EQ(Ligen_Praemien_Arbeit.wert[7], 5100);
-    klick(2450 + 7);
+    wippe(2450 + 7, 0);
     EXPECT_EQ(Ligen_Praemien_Arbeit.wert[7], 5000);
 }
 
@@ -204,16 +204,16 @@ TEST_F(SchirmTest, InvestmentAmountAndTermStayInTheirRangesAndNoAmountAsksForOne
 {
     ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_ANLAGEN), 1);
     Bank_Wippe_Betrag = 0;
-    klick(2094);
+    wippe(2094, 2);
     EXPECT_EQ(Bank_Wippe_Betrag, 0.0f);
     const float maximum =
         std::max(Bank_Get_Kreditrahmen(manager[0]), float(Bank_Get_Kontostand(manager[0], 0, -1)));
-    for (int k = 0; k < 40; ++k) klick(2095, 8);
+    for (int k = 0; k < 40; ++k) wippe(2094, 5);
     EXPECT_GT(Bank_Wippe_Betrag, 0.0f);
     EXPECT_LE(Bank_Wippe_Betrag, maximum);
-    for (int k = 0; k < 9; ++k) klick(2097);
+    for (int k = 0; k < 9; ++k) wippe(2096, 3);
     EXPECT_EQ(Bank_Wippe_Laufzeit, BANK_LAUFZEITEN - 1);
-    for (int k = 0; k < 9; ++k) klick(2096);
+    for (int k = 0; k < 9; ++k) wippe(2096, 2);
     EXPECT_EQ(Bank_Wippe_Laufzeit, 0);
     Bank_Wippe_Betrag = 0;
     requester.clear();
@@ -229,8 +229,8 @@ TEST_F(SchirmTest, TheBuildingDialogsPullDownComesRoundAndLeavingItOrdersNothing
     ASSERT_TRUE(da(2195));
     const Stadion_Daten* d = Stadion_Zeiger(manager[0], 1);
     const int32_t vorher = d->slot[0].plaetze;
-    klick(2197);
-    klick(2197);
+    wippe(2195, 3);
+    wippe(2195, 3);
     int32_t anzahl = 0, erstes = 0;
     Stadion_Slot_Modelle(0, &anzahl, &erstes);
     ASSERT_GT(anzahl, 1);
@@ -271,9 +271,9 @@ TEST_F(SchirmTest, TheBookingTakesTheDaysAndProgrammeChosenOnTheRequester)
     ASSERT_NE(tag, nullptr);
     ASSERT_GE(camp, 0);
     // Down to one day (never below), then the first row of the programme on the first line.
-    for (int k = 0; k < 400; ++k) ASSERT_EQ(klick(2421), 1) << k;
-    ASSERT_EQ(klick(2422), 1);
-    ASSERT_EQ(klick(2421), 1);
+    for (int k = 0; k < 400; ++k) ASSERT_EQ(wippe(2421, 2), 1) << k;
+    ASSERT_EQ(wippe(2421, 3), 1);
+    ASSERT_EQ(wippe(2421, 2), 1);
     const Menue_Icon* p = Menue_Screen_Icon_Aus_Nummer(2425);
     ASSERT_NE(p, nullptr);
     Os_Input_Set_Mouse(p->x + 4 + 5, p->y + 4 + 2);
