@@ -84,9 +84,7 @@ void figur_zeichnen(Rastport* z, int32_t verein, int32_t x, int32_t y)
 {
     Rastport* f = Grafik_Spielerfigur_Erzeugen(nullptr, spnr, verein, FIGUR_STIL_B | FIGUR_OHNE_NUMMER, 0);
     if (!f) return;
-    for (int32_t yy = 0; yy < int32_t(f->height) * 3 / 2; ++yy)
-        for (int32_t xx = 0; xx < int32_t(f->width) * 3 / 2; ++xx)
-            if (const uint16_t p = Grafik_Pixel_Lesen(f, xx * 2 / 3, yy * 2 / 3)) Grafik_Pixel_Setzen(z, x + xx, y + yy, p);
+    if (z) Oek_Rastport_Skaliert(f, x, y, int32_t(f->width) * 3 / 2, int32_t(f->height) * 3 / 2, false);
     Grafik_Bitmap_Freigeben(f);
 }
 

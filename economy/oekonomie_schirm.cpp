@@ -228,11 +228,30 @@ bool Oek_Bild_Verkleinert(int32_t nummer, int32_t x, int32_t y, int32_t teiler, 
 {
     Rastport* b = Grafik_Render_Ziel && teiler > 0 ? bild_laden(nummer, datei) : nullptr;
     if (!b) return false;
-    // Every teiler-th pixel of every teiler-th row.
-    for (int32_t yy = 0; yy * teiler < int32_t(b->height); ++yy)
-        for (int32_t xx = 0; xx * teiler < int32_t(b->width); ++xx)
-            Grafik_Pixel_Setzen(Grafik_Render_Ziel, x + xx, y + yy, Grafik_Pixel_Lesen(b, xx * teiler, yy * teiler));
+    Oek_Rastport_Skaliert(b, x, y, (int32_t(b->width) + teiler - 1) / teiler, (int32_t(b->height) + teiler - 1) / teiler, false);
     Grafik_Bitmap_Freigeben(b);
+    return true;
+}
+
+void Oek_Rastport_Skaliert(const Rastport* q, int32_t x, int32_t y, int32_t b, int32_t h, bool drehen)
+{
+    if (!q || !Grafik_Render_Ziel || b <= 0 || h <= 0) return;
+    const int32_t qb = int32_t(q->width), qh = int32_t(q->height);
+    // Each target pixel takes the source pixel it falls on.
+    for (int32_t yy = 0; yy < h; ++yy)
+        for (int32_t xx = 0; xx < b; ++xx) {
+            const int32_t sx = drehen ? yy * qb / h : xx * qb / b;
+            const int32_t sy = drehen ? (b - 1 - xx) * qh / b : yy * qh / h;
+            if (const uint16_t p = Grafik_Pixel_Lesen(q, sx, sy)) Grafik_Pixel_Setzen(Grafik_Render_Ziel, x + xx, y + yy, p);
+        }
+}
+
+bool Oek_Bild_Skaliert(int32_t nummer, int32_t x, int32_t y, int32_t b, int32_t h, bool drehen, int32_t datei)
+{
+    Rastport* q = Grafik_Render_Ziel && b > 0 && h > 0 ? bild_laden(nummer, datei) : nullptr;
+    if (!q) return false;
+    Oek_Rastport_Skaliert(q, x, y, b, h, drehen);
+    Grafik_Bitmap_Freigeben(q);
     return true;
 }
 

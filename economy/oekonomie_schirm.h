@@ -71,6 +71,11 @@ void Oek_Kasten(int32_t x, int32_t y, int32_t b, int32_t h, uint16_t fuellung, u
 bool Oek_Bild(int32_t nummer, int32_t x, int32_t y, bool transparent = false, int32_t datei = 0);
 // At most `hoehe` rows of a picture at (x, y): its top rows, or with `unten` its bottom rows.
 bool Oek_Bild_Ausschnitt(int32_t nummer, int32_t x, int32_t y, int32_t hoehe, bool unten, int32_t datei = 0);
+// A picture stretched or shrunk into b x h at (x, y), see-through pixels kept; with `drehen`
+// turned a quarter (its top to the right), for a board standing upright.
+bool Oek_Bild_Skaliert(int32_t nummer, int32_t x, int32_t y, int32_t b, int32_t h, bool drehen, int32_t datei = 0);
+// The same for a picture in memory.
+void Oek_Rastport_Skaliert(const Rastport* bild, int32_t x, int32_t y, int32_t b, int32_t h, bool drehen);
 // A picture shrunk by a whole factor (every teiler-th pixel), for small pictures in a list.
 bool Oek_Bild_Verkleinert(int32_t nummer, int32_t x, int32_t y, int32_t teiler, int32_t datei = 0);
 void Oek_Hintergrund(int32_t bild, const char* titel);

@@ -9,6 +9,8 @@
 #include "economy/bank_monitor.h"
 #include "economy/ligen.h"
 #include "economy/werbung_schirm.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_zeichnen.h"
 #include "toolkit/ziehen.h"
 
 namespace {
@@ -291,4 +293,57 @@ TEST_F(SchirmTest, TheBookingTakesTheDaysAndProgrammeChosenOnTheRequester)
     EXPECT_EQ(t[gebucht].letzter_tag, t[gebucht].erster_tag);
     EXPECT_EQ(Trainingslager_Get_Programm(manager[0], gebucht, 0), Trainingslager_Attribut_Id[0]);
     EXPECT_EQ(Trainingslager_Get_Programm(manager[0], gebucht, 1), -1);
+}
+
+namespace {
+
+Rastport* werbung_bild(int32_t nummer)
+{
+    return static_cast<Rastport*>(Load_Resource(ResFile_Handles[2].handle, nummer, 16, nullptr));
+}
+
+}  // namespace
+
+TEST_F(SchirmTest, TheAdvertisingStadiumShowsRentedSpacesWithTheirSponsorAndLightsWhereTheChosenOneWouldSign)
+{
+    Rastport* stadion = werbung_bild(WERBUNG_STADION_BILD);
+    ASSERT_NE(stadion, nullptr);
+    EXPECT_EQ(stadion->width, uint32_t(WERBUNG_STADION_B));
+    EXPECT_EQ(stadion->height, uint32_t(WERBUNG_STADION_H));
+    angebot(0, 0);  // a board sponsor
+    Werbung_Team_Daten d = daten(manager[0]);
+    for (auto& s : d.sponsor) s = -1;
+    d.sponsor[1] = 3;
+    ASSERT_TRUE(Werbung_Team_Ablegen(manager[0], d));
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG), 1);
+    klick(2340);  // the board sponsor is chosen
+    Menue_Icon* bild = Menue_Screen_Icon_Aus_Nummer(2125);
+    ASSERT_TRUE(bild && bild->refresh_prozedur);
+    Grafik_Screen_Seite_Waehlen(1);
+    bild->refresh_prozedur(bild, 0);
+    auto schirm = [&](int32_t k, int32_t dx, int32_t dy) {
+        return Grafik_Pixel_Lesen(Grafik_Render_Ziel, bild->x + WERBUNG_FLAECHE_ORT[k].x + dx, bild->y + WERBUNG_FLAECHE_ORT[k].y + dy);
+    };
+    // Each lit picture has its space's size and lies exactly on it, upright boards included.
+    for (int32_t k : {0, 10}) {
+        Rastport* hell = werbung_bild(WERBUNG_FLAECHE_BILD + k);
+        ASSERT_NE(hell, nullptr) << k;
+        const Werbung_Rechteck& r = WERBUNG_FLAECHE_ORT[k];
+        ASSERT_EQ(hell->width, uint32_t(r.b)) << k;
+        ASSERT_EQ(hell->height, uint32_t(r.h)) << k;
+        for (int32_t y = 0; y < r.h; y += 3)
+            for (int32_t x = 0; x < r.b; x += 3) ASSERT_EQ(schirm(k, x, y), Grafik_Pixel_Lesen(hell, x, y)) << k << ": " << x << "," << y;
+        Grafik_Bitmap_Freigeben(hell);
+    }
+    // The camera takes no board sponsor: it stays as the stadium shows it.
+    const Werbung_Rechteck& kamera = WERBUNG_FLAECHE_ORT[14];
+    for (int32_t y = 0; y < kamera.h; y += 2)
+        for (int32_t x = 0; x < kamera.b; x += 2)
+            ASSERT_EQ(schirm(14, x, y), Grafik_Pixel_Lesen(stadion, kamera.x + x, kamera.y + y)) << x << "," << y;
+    // The rented board carries its sponsor's lettering, not the empty board.
+    int32_t anders = 0;
+    for (int32_t x = 0; x < WERBUNG_FLAECHE_ORT[1].b; ++x)
+        anders += schirm(1, x, 6) != Grafik_Pixel_Lesen(stadion, WERBUNG_FLAECHE_ORT[1].x + x, WERBUNG_FLAECHE_ORT[1].y + 6);
+    EXPECT_GT(anders, 20);
+    Grafik_Bitmap_Freigeben(stadion);
 }
