@@ -142,7 +142,12 @@ void Oekonomie_Liste_Zeigen(Oek_Liste* liste)
     Menue_Bereich_Loeschen(0x25B, 0, 40, 598, 480);
     Menue_Icon_Liste_Hinzufuegen(schalter_liste);
     gezeigte_liste = liste;
-    if (liste && liste->n > 0) Menue_Icon_Liste_Hinzufuegen(liste->icons());
+    if (liste && liste->n > 0) {
+        Menue_Icon_Liste_Hinzufuegen(liste->icons());
+        // A rebuilt list may hold a number in another record than before: the registry names the
+        // one on screen (the input-field menu of a rocker finds its value through it).
+        Menue_Icon_Liste_Registrieren(liste->icons());
+    }
     Menue_Screen_Icon_Aktiv_Setzen(1, 701);
     Menue_Screen_Icon_Aktiv_Setzen(1, 702);
     Oekonomie_Neu_Zeichnen();

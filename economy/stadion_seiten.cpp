@@ -51,6 +51,9 @@ int32_t liste_anfang = 0;
 int32_t kurve_reihe = 0;
 int32_t punkt_info = -1;    // the curve point whose information is shown
 float schnitt_preis = 0;
+// The price rockers step these copies, never the record: a client's record is replaced by
+// every fetch, which a rocker's value pointer would outlive.
+float preis_wippe[STADION_TRIBUENEN] = {};
 Menue_Wert_Beschreibung preis_wert[STADION_TRIBUENEN], schnitt_wert, plaetze_wert;
 
 int32_t team() { return Aktuelles_Team; }
@@ -150,19 +153,28 @@ int32_t seite_klick(Menue_Icon* icon, uint32_t)
     return 1;
 }
 
-// A stand's price rocker has moved its price: the average follows, a client sends the prices.
-int32_t preis_klick(Menue_Icon*, uint32_t)
+// A stand's price rocker has moved its price: the record takes it, the average follows, a
+// client sends the prices.
+int32_t preis_klick(Menue_Icon* icon, uint32_t)
 {
+    Stadion_Daten* d = daten();
+    const int32_t k = icon ? icon->nummer - PREIS_WIPPE : -1;
+    if (!d || k < 0 || k >= STADION_TRIBUENEN) return 0;
+    d->preis[k] = std::clamp(preis_wippe[k], 0.0f, 50.0f);
     schnitt_neu();
     senden();
     Oekonomie_Neu_Zeichnen();
     return 1;
 }
 
+// A price rocker shows its stand's price (the average rocker the average) and takes it up.
 int32_t preis_zeichnen(Menue_Icon* icon, uint32_t)
 {
-    const float* wert = static_cast<const Menue_Wert_Beschreibung*>(icon->daten)->wert_f32;
-    Menue_Wippe_Zeichnen(icon, Bank_Betrag_String(wert ? *wert : 0.0f, team(), -1, 0));
+    const Stadion_Daten* d = daten();
+    const int32_t k = icon->nummer - PREIS_WIPPE;
+    if (d && k >= 0 && k < STADION_TRIBUENEN) preis_wippe[k] = d->preis[k];
+    const float wert = k >= 0 && k < STADION_TRIBUENEN ? preis_wippe[k] : schnitt_preis;
+    Menue_Wippe_Zeichnen(icon, Bank_Betrag_String(wert, team(), -1, 0));
     return 0;
 }
 
@@ -769,7 +781,8 @@ void bauen()
             const int16_t y = int16_t(132 + PREIS_Y + 30 * k);
             const bool schnitt = k == STADION_TRIBUENEN;
             Menue_Wert_Beschreibung& w = schnitt ? schnitt_wert : preis_wert[k];
-            w = Menue_Wippe_Wert(schnitt ? &schnitt_preis : &d->preis[k], 0, 50, 1);
+            if (!schnitt) preis_wippe[k] = d->preis[k];
+            w = Menue_Wippe_Wert(schnitt ? &schnitt_preis : &preis_wippe[k], 0, 50, 1);
             liste.wippe(int16_t(schnitt ? SCHNITT_WIPPE : PREIS_WIPPE + k), RECHTS_X + 22, y, 0, 6, &w,
                         schnitt ? schnitt_klick : preis_klick, preis_zeichnen,
                         schnitt ? "Stellen Sie mit der Wippe rechts den durchschnittlichen Eintrittspreis ein."

@@ -347,3 +347,22 @@ TEST_F(SchirmTest, TheAdvertisingStadiumShowsRentedSpacesWithTheirSponsorAndLigh
     EXPECT_GT(anders, 20);
     Grafik_Bitmap_Freigeben(stadion);
 }
+
+TEST_F(SchirmTest, AfterAnotherExchangeTheNumbersNameTheIconsOnScreenAndTheRockerMenuSetsItsOwnValue)
+{
+    for (int32_t f = 5; f < BANK_FIRMEN; ++f) Bank_Boerse[2].firma[f][0] = 0;  // few clubs went public
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_BOERSE), 1);
+    klick(2010);
+    klick(2012);  // another count of firms: the chart and its range buttons stand elsewhere in the list
+    for (int32_t n : {2007, 2026, 2037}) {
+        const Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(n);
+        ASSERT_NE(i, nullptr) << n;
+        EXPECT_EQ(i->nummer, n);
+    }
+    // The term rocker's menu: "Zurücksetzen auf Maximalwert" reaches the longest term.
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN), 1);
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_ANLAGEN), 1);
+    Bank_Wippe_Laufzeit = 0;
+    EXPECT_EQ(Menue_Kontext_Eingabefeld_Jump_Call(2, 2096, 0, 0), 1);
+    EXPECT_EQ(Bank_Wippe_Laufzeit, BANK_LAUFZEITEN - 1);
+}
