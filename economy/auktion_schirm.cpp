@@ -17,14 +17,18 @@
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_spielerfigur.h"
 #include "graphics/grafik_wappen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/maus.h"
+#include "platform/mauszeiger.h"
 #include "platform/os/os.h"
 #include "platform/resfile.h"
 #include "platform/sound.h"
 #include "platform/soundeffekt.h"
 #include "platform/win95.h"
+#include "database/teamspieler.h"
+#include "screens/spieler_detail.h"
 #include "screens/spieler_gesicht.h"
 #include "toolkit/key_input.h"
 
@@ -40,6 +44,9 @@ bool maus_unten = false;
 int32_t spnr = -1;
 int murmeln = -1, gong = -1;
 int32_t letzter_fuehrender = -1;
+// The pointer before the auction, and the hand's: the pointer that says "click here".
+int32_t zeiger_vorher = 0;
+constexpr int32_t ZEIGER_HAND = 6;
 
 int klang_laden(int32_t nummer)
 {
@@ -72,19 +79,42 @@ int32_t spalte_unter_zeiger()
     return -1;
 }
 
+// The player's kit figure, half as large again, in his club's colours (red without club).
+void figur_zeichnen(Rastport* z, int32_t verein, int32_t x, int32_t y)
+{
+    Rastport* f = Grafik_Spielerfigur_Erzeugen(nullptr, spnr, verein, FIGUR_STIL_B | FIGUR_OHNE_NUMMER, 0);
+    if (!f) return;
+    if (z) Oek_Rastport_Skaliert(f, x, y, int32_t(f->width) * 3 / 2, int32_t(f->height) * 3 / 2, false);
+    Grafik_Bitmap_Freigeben(f);
+}
+
 void zeichnen()
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z) return;
     if (!Oek_Bild(BILD_GRUND, 0, 0)) Grafik_Rechteck_Fuellen(z, 0, 0, 640, 480, Oek_Farbe(2, 2, 5));
     const Auktion_Stand& st = Auktion_Get_Stand();
-    // The player: portrait (empty until the portraits are there), name, strength, age.
+    // The player: his portrait on his figure in his club's colours, name, strength, age and his
+    // best attributes.
     Oek_Kasten(8, 8, 624, 100, Oek_Farbe(14, 14, 12), Oek_Farbe(9, 2, 0));
     if (spnr >= 0) {
-        Spieler_Gesicht_Bauen(z, 16, 14, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, 0)), nullptr);
+        const int32_t verein = Teamspieler_Get_Team_Des_Spielers(-1, spnr, -1);
+        const auto* farben = verein >= 0 ? static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, verein, nullptr, 0)) : nullptr;
+        figur_zeichnen(z, verein, 22, 34);
+        Spieler_Gesicht_Bauen(z, 28, 12, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, 0)), farben);
         Oek_Zeile(100, 30, Spieler_String(SP_VOLLNAME, spnr, nullptr, 0), Oek_Farbe(9, 2, 0));
         Oek_Zeile(100, 46, Oek_Fmt("Stärke: %d", Spieler_Wert(SP_K_I_T, spnr, 0, 0)));
         Oek_Zeile(100, 62, Oek_Fmt("%d Jahre", Spieler_Wert(SP_ALTER, spnr, 0, 0)));
+        int32_t beste[4];
+        Spieler_Herausragende_Attribute(spnr, 0, 0, beste);
+        int32_t ax = 250;
+        for (int32_t a : beste) {
+            if (a < 0) continue;
+            int32_t b = 0, h = 0;
+            if (!Sp_Attribute_Blit(z, a, ax, 24, false, &b, &h)) continue;
+            Oek_Zeile(ax + b + 4, 24 + h / 2 + 4, Spieler_Attribut_Namen[a]);
+            ax += b + 8 + Font_Text_Breite(Font(11), Spieler_Attribut_Namen[a]) + 14;
+        }
     }
     Oek_Zeile(100, 92, st.verkaeufer_entscheidet ? "Klicken Sie auf eine Säule, um den Zuschlag zu erteilen."
                                                  : "Erhöhen Sie Ihr Angebot mit einem Klick auf Ihr Wappen oder mit Ihrer Taste.");
@@ -150,6 +180,9 @@ Auktion_Eingabe eingabe()
         if (c >= 0) e.spalte = c;
     }
     maus_unten = unten;
+    // Over a column the pointer becomes the hand.
+    const int32_t zeiger = spalte_unter_zeiger() >= 0 ? ZEIGER_HAND : zeiger_vorher;
+    if (zeiger != Mauszeiger_Get_Selected()) Mauszeiger_Select(zeiger);
     gong_bei_neuem_fuehrenden();
     Grafik_Screen_Seite_Waehlen(0);
     zeichnen();
@@ -166,6 +199,7 @@ void ende()
         Grafik_Screen_Rechteck_Zeigen(0, 0, 640, 480);
     }
     gesichert = Grafik_Bitmap_Freigeben(gesichert);
+    if (Mauszeiger_Get_Selected() != zeiger_vorher) Mauszeiger_Select(zeiger_vorher);
     spnr = -1;
     if (murmeln >= 0) Sound_Stop(murmeln);
     murmeln = Sound_Free_Sample(murmeln);
@@ -176,6 +210,7 @@ void anfang(int32_t spieler)
 {
     spnr = spieler;
     letzter_fuehrender = -1;
+    zeiger_vorher = std::max(0, Mauszeiger_Get_Selected());
     murmeln = klang_laden(KLANG_MURMELN);
     gong = klang_laden(KLANG_GONG);
     if (murmeln >= 0) Sound_Play(murmeln, 1, 0, Sound_Volume_Max(), (Sound_Pan_Links() + Sound_Pan_Rechts()) / 2);

@@ -21,6 +21,7 @@
 #include "platform/maus.h"
 #include "toolkit/icon.h"
 #include "toolkit/screen.h"
+#include "toolkit/wippe.h"
 
 int32_t Bank_Finanzen_Seite(Menue_Icon* icon, uint32_t flags);
 int32_t Bank_Anlage_Seite(Menue_Icon* icon, uint32_t flags);
@@ -30,9 +31,8 @@ namespace {
 
 constexpr int16_t SEITE_ERSTE = 2135, JAHR = 2127, PROGNOSE = 2140, WOCHEN = 2129, ZEILEN = 2130, GRAFIK = 2131,
                   PANEL = 2132, WOCHE_ERSTE = 2041;
-constexpr int16_t ANLAGE_SEITE = 2040, BETRAG_MINUS = 2094, BETRAG_PLUS = 2095, LAUFZEIT_MINUS = 2096,
-                  LAUFZEIT_PLUS = 2097, KREDITGEBER = 2017, ANLEGEN = 2098, KREDIT = 2099, ZAHL_MINUS = 2013,
-                  ZAHL_PLUS = 2014, KAUFEN = 2019, VERKAUFEN = 2020, ANLAGEN_LISTE = 2005;
+constexpr int16_t ANLAGE_SEITE = 2040, BETRAG = 2094, LAUFZEIT = 2096, KREDITGEBER = 2017, ANLEGEN = 2098, KREDIT = 2099,
+                  ZAHL = 2013, KAUFEN = 2019, VERKAUFEN = 2020, ANLAGEN_LISTE = 2005;
 constexpr int16_t BOERSE_SEITE = 2006, BOERSE_ERSTE = 2010, KURS_GRAFIK = 2007, BESITZ = 2008, FIRMA_ERSTE = 2320,
                   ZEITRAUM_ERSTER = 2026;
 // The chart's twelve ranges share the 30 days of history evenly, the whole first: 30, 28, 25
@@ -47,6 +47,7 @@ Bank_Finanz_Zustand finanz;
 int32_t zeige_panel = -1, zeige_woche = -2;
 int32_t aktien_zahl = 0;
 int32_t kreditgeber = -1;
+Menue_Wert_Beschreibung betrag_wert{}, laufzeit_wert{}, zahl_wert{};
 
 
 
@@ -266,16 +267,10 @@ int32_t anlage_hintergrund(Menue_Icon*, uint32_t)
     Oek_Kasten(300, 324, 290, 152, Oek_Papier(), Oek_Farbe(6, 6, 8));
     const int32_t t = team();
     char s[200];
-    Oek_Text(16, 88, Oek_Tinte(), "Betrag:");
-    Oek_Zeile(90, 88, Bank_Betrag_String(Bank_Wippe_Betrag, t, -1, 0));
-    Oek_Text(16, 112, Oek_Tinte(), "Laufzeit:");
-    const int32_t m = Bank_Laufzeit[std::clamp(Bank_Wippe_Laufzeit, 0, BANK_LAUFZEITEN - 1)];
-    std::snprintf(s, sizeof s, m == 1 ? "%d Monat" : "%d Monate", m);
-    Oek_Text(90, 112, Oek_Tinte(), s);
-    Oek_Text(16, 136, Oek_Tinte(), "Kreditgeber:");
+    Oek_Text(16, 92, Oek_Tinte(), "Betrag:");
+    Oek_Text(16, 122, Oek_Tinte(), "Laufzeit:");
+    Oek_Text(16, 148, Oek_Tinte(), "Kreditgeber:");
     Oek_Text(16, 214, Oek_Tinte(), "Aktien:");
-    std::snprintf(s, sizeof s, aktien_zahl == 1 ? "%d Aktie" : "%d Aktien", aktien_zahl);
-    Oek_Text(90, 214, Oek_Tinte(), s);
     const int32_t b = Bank.boerse_wahl < BANK_BOERSEN ? Bank.boerse_wahl : 0;
     const uint32_t f = Bank.firma_wahl < uint32_t(BANK_FIRMEN) ? Bank.firma_wahl : 0;
     std::snprintf(s, sizeof s, "Firma im Monitor: %s", Bank_Boerse[b].firma[f][0] ? Bank_Boerse[b].firma[f] : "keine");
@@ -323,8 +318,6 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
 {
     const char* t = "";
     switch (icon->nummer) {
-    case BETRAG_MINUS: case LAUFZEIT_MINUS: case ZAHL_MINUS: t = "-"; break;
-    case BETRAG_PLUS: case LAUFZEIT_PLUS: case ZAHL_PLUS: t = "+"; break;
     case ANLEGEN: t = "Festgeld anlegen"; break;
     case KREDIT: t = "Kredit aufnehmen"; break;
     case KAUFEN: t = "Kaufen"; break;
@@ -335,33 +328,42 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
-// The amount rocker: its maximum is the credit line or, when larger, the balance; its step
-// maximum / 20000 x 10000 (at least 10,000); a right click moves ten steps.
-int32_t betrag_klick(Menue_Icon* icon, uint32_t flags)
+// The amount rocker reaches the credit line or, when larger, the balance. Its outermost buttons
+// step by maximum / 20000 x 10000; the inner ones by a tenth and a hundredth of that, in whole
+// 10,000 DM, so that every amount of the range can be set.
+void betrag_grenzen()
 {
     const int32_t t = team();
-    const float maximum = std::max(Bank_Get_Kreditrahmen(t), float(Bank_Get_Kontostand(t, 0, -1)));
-    const float schritt = std::max(10000.0f, std::floor(maximum / 20000.0f) * 10000.0f) * ((flags & 8) ? 10.0f : 1.0f);
-    const float neu = Bank_Wippe_Betrag + (icon->nummer == BETRAG_PLUS ? schritt : -schritt);
-    Bank_Wippe_Betrag = std::clamp(neu, 0.0f, std::max(0.0f, maximum));
-    neu_zeichnen();
-    return 1;
+    const float maximum = std::max({Bank_Get_Kreditrahmen(t), float(Bank_Get_Kontostand(t, 0, -1)), 0.0f});
+    const double grob = std::floor(double(maximum) / 20000.0) * 10000.0;
+    betrag_wert.maximum = int32_t(std::min(double(maximum), 2.0e9));
+    betrag_wert.schritt = int32_t(std::max(10000.0, std::floor(grob / 100.0 / 10000.0) * 10000.0));
+    if (Bank_Wippe_Betrag > float(betrag_wert.maximum)) Bank_Wippe_Betrag = float(betrag_wert.maximum);
+    if (!(Bank_Wippe_Betrag >= 0.0f)) Bank_Wippe_Betrag = 0.0f;
 }
 
-int32_t laufzeit_klick(Menue_Icon* icon, uint32_t)
+int32_t betrag_zeichnen(Menue_Icon* icon, uint32_t)
 {
-    Bank_Wippe_Laufzeit = std::clamp(Bank_Wippe_Laufzeit + (icon->nummer == LAUFZEIT_PLUS ? 1 : -1), 0, BANK_LAUFZEITEN - 1);
-    neu_zeichnen();
-    return 1;
+    betrag_grenzen();
+    Menue_Wippe_Zeichnen(icon, Bank_Betrag_String(Bank_Wippe_Betrag, team(), -1, 0));
+    return 0;
 }
 
-int32_t zahl_klick(Menue_Icon* icon, uint32_t flags)
+int32_t laufzeit_zeichnen(Menue_Icon* icon, uint32_t)
 {
-    const int32_t schritt = (flags & 8) ? 100 : 10;
+    const int32_t m = Bank_Laufzeit[std::clamp(Bank_Wippe_Laufzeit, 0, BANK_LAUFZEITEN - 1)];
+    Menue_Wippe_Zeichnen(icon, Oek_Fmt(m == 1 ? "%d Monat" : "%d Monate", m).c_str());
+    return 0;
+}
+
+// The share count reaches the limit of the exchange chosen in the monitor.
+int32_t zahl_zeichnen(Menue_Icon* icon, uint32_t)
+{
     const int32_t b = Bank.boerse_wahl < BANK_BOERSEN ? Bank.boerse_wahl : 0;
-    aktien_zahl = std::clamp(aktien_zahl + (icon->nummer == ZAHL_PLUS ? schritt : -schritt), 0, Bank_Aktien_Limit[b]);
-    neu_zeichnen();
-    return 1;
+    zahl_wert.maximum = std::max(0, Bank_Aktien_Limit[b]);
+    aktien_zahl = std::clamp(aktien_zahl, 0, zahl_wert.maximum);
+    Menue_Wippe_Zeichnen(icon, Oek_Fmt(aktien_zahl == 1 ? "%d Aktie" : "%d Aktien", aktien_zahl).c_str());
+    return 0;
 }
 
 int32_t geber_zeichnen(Menue_Icon* icon, uint32_t)
@@ -402,19 +404,21 @@ void anlagen_bauen()
         i.flags |= ICON_RECHTE_TASTE;
         i.hilfetext = hilfe;
     };
-    knopf(BETRAG_MINUS, 230, 76, 24, betrag_klick, "Betrag einstellen");
-    knopf(BETRAG_PLUS, 258, 76, 24, betrag_klick, "Betrag einstellen");
-    knopf(LAUFZEIT_MINUS, 230, 100, 24, laufzeit_klick, "Laufzeit einstellen");
-    knopf(LAUFZEIT_PLUS, 258, 100, 24, laufzeit_klick, "Laufzeit einstellen");
-    Menue_Icon& g = liste.neu(KREDITGEBER, 100, 124, 182, 18, 5, geber_zeichnen);
+    Bank_Wippe_Laufzeit = std::clamp(Bank_Wippe_Laufzeit, 0, BANK_LAUFZEITEN - 1);
+    betrag_wert = Menue_Wippe_Wert(&Bank_Wippe_Betrag, 0, 0, 10000);
+    betrag_grenzen();
+    laufzeit_wert = Menue_Wippe_Wert(&Bank_Wippe_Laufzeit, 0, BANK_LAUFZEITEN - 1, 1);
+    zahl_wert = Menue_Wippe_Wert(&aktien_zahl, 0, 0, 1);
+    liste.wippe(BETRAG, 154, 76, 130, 5, &betrag_wert, nullptr, betrag_zeichnen, "Betrag einstellen");
+    liste.wippe(LAUFZEIT, 204, 106, 0, 5, &laufzeit_wert, nullptr, laufzeit_zeichnen, "Laufzeit einstellen");
+    liste.wippe(ZAHL, 204, 196, 0, 5, &zahl_wert, nullptr, zahl_zeichnen, "Anzahl der Aktien einstellen");
+    Menue_Icon& g = liste.neu(KREDITGEBER, 100, 136, 182, 18, 5, geber_zeichnen);
     g.kontext = geber_menue;
     g.hilfetext = "Von wem möchten Sie das Geld leihen? (rechte Maustaste)";
-    knopf(ANLEGEN, 16, 152, 130, aktion_klick, "Legen Sie den Betrag als Festgeld an");
-    knopf(KREDIT, 152, 152, 130, aktion_klick, "Nehmen Sie einen Kredit über den Betrag auf");
-    knopf(ZAHL_MINUS, 230, 202, 24, zahl_klick, "Anzahl der Aktien einstellen");
-    knopf(ZAHL_PLUS, 258, 202, 24, zahl_klick, "Anzahl der Aktien einstellen");
-    knopf(KAUFEN, 16, 228, 130, aktion_klick, "Aktien der im Monitor eingestellten Firma kaufen");
-    knopf(VERKAUFEN, 152, 228, 130, aktion_klick, "Aktien der im Monitor eingestellten Firma verkaufen");
+    knopf(ANLEGEN, 16, 162, 130, aktion_klick, "Legen Sie den Betrag als Festgeld an");
+    knopf(KREDIT, 152, 162, 130, aktion_klick, "Nehmen Sie einen Kredit über den Betrag auf");
+    knopf(KAUFEN, 16, 230, 130, aktion_klick, "Aktien der im Monitor eingestellten Firma kaufen");
+    knopf(VERKAUFEN, 152, 230, 130, aktion_klick, "Aktien der im Monitor eingestellten Firma verkaufen");
 }
 
 // ---- Exchange monitor ----

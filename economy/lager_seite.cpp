@@ -27,6 +27,7 @@
 #include "platform/maus.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/slave.h"
+#include "toolkit/wippe.h"
 #include "toolkit/ziehen.h"
 
 int32_t Trainingslager_Screen(Menue_Icon* icon, uint32_t flags);
@@ -36,8 +37,8 @@ namespace {
 
 enum : int16_t {
     MONAT_ZURUECK = 2360, MONAT_VOR = 2361, TAG_ERSTER = 2362, KALENDER = 2404, GRUND = 2405, LAGER_ERSTES = 2410,
-    BUCHUNG = 2420, TAGE_MINUS = 2421, TAGE_PLUS = 2422, BUCHEN = 2423, ABBRECHEN = 2424, PROGRAMM = 2425,
-    TERMINE = 2430, FREUNDSCHAFTSSPIELE = 2470, PRAEMIE_MINUS = 2450, PRAEMIE_PLUS = 2458, VORSCHLAG = 2466, UEBERNEHMEN = 2467, PRAEMIEN = 2468,
+    BUCHUNG = 2420, TAGE = 2421, BUCHEN = 2423, ABBRECHEN = 2424, PROGRAMM = 2425,
+    TERMINE = 2430, FREUNDSCHAFTSSPIELE = 2470, PRAEMIE_WIPPE = 2450, VORSCHLAG = 2466, UEBERNEHMEN = 2467, PRAEMIEN = 2468,
     GEGNER = 2469,
 };
 constexpr int32_t KAL_X = 404, KAL_Y = 70, ZELLE_B = 26, ZELLE_H = 18;
@@ -53,6 +54,7 @@ Menue_Move_Struktur ziehen{};
 int32_t buchung_camp = -1, buchung_tag = -1, buchung_erlaubt = 0, buchung_tage = 0;
 int32_t programm[TRAININGSLAGER_ZEILEN] = {-1, -1, -1, -1, -1};
 int32_t gegner = -1;
+Menue_Wert_Beschreibung tage_wert, praemie_wert[LIGEN_PRAEMIEN];
 
 int32_t team() { return Aktuelles_Team; }
 
@@ -288,8 +290,10 @@ int32_t programm_klick(Menue_Icon* icon, uint32_t)
 int32_t buchung_klick(Menue_Icon* icon, uint32_t)
 {
     switch (icon->nummer) {
-    case TAGE_MINUS: buchung_tage = std::max(1, buchung_tage - 1); break;
-    case TAGE_PLUS: buchung_tage = std::min(buchung_erlaubt, buchung_tage + 1); break;
+    case TAGE:
+        // The rocker moved the stay's length: the cost line follows.
+        Oekonomie_Neu_Zeichnen();
+        return 1;
     case BUCHEN:
         if (Trainingslager_Schirm_Bestaetigen(team(), buchung_camp, buchung_tag, buchung_tage, programm) < 0) {
             // Without a programme he may have gone back to choose one; a refused booking closes.
@@ -308,16 +312,11 @@ int32_t buchung_klick(Menue_Icon* icon, uint32_t)
 int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
 {
     switch (icon->nummer) {
-    case TAGE_MINUS: Oek_Knopf(icon, "-", false); break;
-    case TAGE_PLUS: Oek_Knopf(icon, "+", false); break;
     case BUCHEN: Oek_Knopf(icon, "Buchen", false); break;
     case ABBRECHEN: Oek_Knopf(icon, "Abbrechen", false); break;
     case VORSCHLAG: Oek_Knopf(icon, "Prämien-Vorschlag", false); break;
     case UEBERNEHMEN: Oek_Knopf(icon, "Prämien übernehmen", false); break;
-    default:
-        if (icon->nummer >= PRAEMIE_MINUS && icon->nummer < PRAEMIE_MINUS + LIGEN_PRAEMIEN) Oek_Knopf(icon, "-", false);
-        else if (icon->nummer >= PRAEMIE_PLUS && icon->nummer < PRAEMIE_PLUS + LIGEN_PRAEMIEN) Oek_Knopf(icon, "+", false);
-        break;
+    default: break;
     }
     return 0;
 }
@@ -354,8 +353,9 @@ void lager_bauen()
         Menue_Icon& i = liste.neu(n, x, y, b, 18, 9, knopf_zeichnen);
         i.klick = buchung_klick;
     };
-    knopf(TAGE_MINUS, 460, 150, 24);
-    knopf(TAGE_PLUS, 488, 150, 24);
+    buchung_tage = std::clamp(buchung_tage, 1, std::max(1, buchung_erlaubt));
+    tage_wert = Menue_Wippe_Wert(&buchung_tage, 1, std::max(1, buchung_erlaubt), 1);
+    liste.wippe(TAGE, 490, 138, 0, 9, &tage_wert, buchung_klick, nullptr, "Wie viele Tage soll das Trainingslager dauern?");
     Menue_Icon& p = liste.neu(PROGRAMM, PROG_X, PROG_Y, 320, (TRAININGSLAGER_ATTRIBUTE + 1) * PROG_ZEILE + 6, 9, programm_zeichnen);
     p.klick = programm_klick;
     p.hilfetext = "Bestimmen Sie die Programme durch Klick auf die blauen Bälle der entsprechenden Zeile.";
@@ -476,32 +476,45 @@ int32_t freundschaftsspiele_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// The bonuses in two columns of four: name, rocker and the rating's bar.
+constexpr int32_t PRAEMIEN_X = 4, PRAEMIEN_Y = 240, PRAEMIE_B = 198, PRAEMIE_H = 54;
+int32_t praemie_x(int32_t p) { return PRAEMIEN_X + (p / 4) * PRAEMIE_B; }
+int32_t praemie_y(int32_t p) { return PRAEMIEN_Y + 18 + (p % 4) * PRAEMIE_H; }
+
 int32_t praemien_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, Oek_Papier(), Oek_Farbe(6, 6, 8));
     Oek_Zeile(icon->x + 6, icon->y + 13, "Prämien der Saison:", Oek_Farbe(9, 2, 0));
+    Rastport* z = Grafik_Render_Ziel;
     for (int32_t p = 0; p < LIGEN_PRAEMIEN; ++p) {
-        const int32_t y = icon->y + 32 + p * 20;
+        const int32_t x = praemie_x(p), y = praemie_y(p);
         const bool anders = Ligen_Praemien_Arbeit.wert[p] != Ligen_Praemien_Arbeit.vereinbart[p] ||
                             Ligen_Praemien_Arbeit.vereinbart[p] == 0;
-        Oek_Zeile(icon->x + 6, y, PRAEMIE_NAME[p], anders ? Oek_Farbe(12, 2, 0) : Oek_Tinte());
-        Oek_Zeile(icon->x + 150, y, Bank_Betrag_String(float(Ligen_Praemien_Arbeit.wert[p]), team(), -1, 0));
+        Oek_Zeile(x + 6, y + 10, PRAEMIE_NAME[p], anders ? Oek_Farbe(12, 2, 0) : Oek_Tinte());
         int32_t erwartet = 0;
         const int32_t note = Ligen_Motivation_Bewerte_Praemie(team(), p, Ligen_Praemien_Arbeit.wert[p], 0, &erwartet);
-        Rastport* z = Grafik_Render_Ziel;
-        Grafik_Rechteck_Fuellen(z, icon->x + 300, y - 9, 60, 9, Oek_Farbe(10, 10, 10));
-        Grafik_Rechteck_Fuellen(z, icon->x + 300, y - 9, std::min(60, note * 60 / 100), 9, Oek_Farbe(2, 10, 3));
+        Grafik_Rechteck_Fuellen(z, x + 124, y + 24, 66, 9, Oek_Farbe(10, 10, 10));
+        Grafik_Rechteck_Fuellen(z, x + 124, y + 24, std::min(66, note * 66 / 100), 9, Oek_Farbe(2, 10, 3));
     }
     return 0;
 }
 
-int32_t praemie_klick(Menue_Icon* icon, uint32_t flags)
+// A bonus rocker: its floor is the agreed amount, which a take-over may have raised.
+int32_t praemie_wippe_zeichnen(Menue_Icon* icon, uint32_t)
 {
-    const bool plus = icon->nummer >= PRAEMIE_PLUS;
-    const int32_t p = icon->nummer - (plus ? PRAEMIE_PLUS : PRAEMIE_MINUS);
-    const int32_t wert = Ligen_Praemien_Arbeit.wert[p];
-    const int32_t schritt = (p >= 6 ? 100 : wert >= 100000 ? 10000 : 1000) * ((flags & 8) ? 10 : 1);
-    Ligen_Motivation_Praemie_Setzen(p, plus ? wert + schritt : wert - schritt);
+    const int32_t p = icon->nummer - PRAEMIE_WIPPE;
+    if (p < 0 || p >= LIGEN_PRAEMIEN) return 0;
+    praemie_wert[p].minimum = Ligen_Praemien_Arbeit.vereinbart[p];
+    Ligen_Motivation_Praemie_Setzen(p, Ligen_Praemien_Arbeit.wert[p]);
+    Menue_Wippe_Zeichnen(icon, Bank_Betrag_String(float(Ligen_Praemien_Arbeit.wert[p]), team(), -1, 0));
+    return 0;
+}
+
+int32_t praemie_klick(Menue_Icon* icon, uint32_t)
+{
+    const int32_t p = icon->nummer - PRAEMIE_WIPPE;
+    if (p < 0 || p >= LIGEN_PRAEMIEN) return 0;
+    Ligen_Motivation_Praemie_Setzen(p, Ligen_Praemien_Arbeit.wert[p]);
     Oekonomie_Neu_Zeichnen();
     return 1;
 }
@@ -556,14 +569,12 @@ void verein_bauen()
     }
     liste.neu(FREUNDSCHAFTSSPIELE, 404, 380, 190, 96, 3, freundschaftsspiele_zeichnen).flags |= ICON_NICHT_TREFFEN;
     liste.neu(PRAEMIEN, 4, 240, 396, 236, 3, praemien_zeichnen).flags |= ICON_NICHT_TREFFEN;
+    // Season bonuses in steps of 1,000 DM, those per point and per win of 100 DM.
     for (int32_t p = 0; p < LIGEN_PRAEMIEN; ++p) {
-        for (const bool plus : {false, true}) {
-            Menue_Icon& i = liste.neu(int16_t((plus ? PRAEMIE_PLUS : PRAEMIE_MINUS) + p), int16_t(plus ? 272 : 248),
-                                      int16_t(240 + 32 + p * 20 - 12), 20, 15, 5, knopf_zeichnen);
-            i.klick = praemie_klick;
-            i.flags |= ICON_RECHTE_TASTE;
-            i.hilfetext = PRAEMIE_HILFE[p];
-        }
+        praemie_wert[p] = Menue_Wippe_Wert(&Ligen_Praemien_Arbeit.wert[p], Ligen_Praemien_Arbeit.vereinbart[p], 50000000,
+                                           p >= 6 ? 100 : 1000);
+        liste.wippe(int16_t(PRAEMIE_WIPPE + p), int16_t(praemie_x(p) + 6), int16_t(praemie_y(p) + 14), 112, 5, &praemie_wert[p],
+                    praemie_klick, praemie_wippe_zeichnen, PRAEMIE_HILFE[p]);
     }
     liste.knopf(VORSCHLAG, 404, 332, 190, 20, 5, knopf_zeichnen, praemien_knopf, "Die Prämien, die Ihre Spieler erwarten");
     liste.knopf(UEBERNEHMEN, 404, 356, 190, 20, 5, knopf_zeichnen, praemien_knopf,

@@ -19,6 +19,7 @@
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/screen.h"
+#include "toolkit/wippe.h"
 
 // The screens of the group (each in its own file).
 int32_t Bank_Finanzen_Seite(Menue_Icon* icon, uint32_t flags);
@@ -122,6 +123,15 @@ Menue_Icon& Oek_Liste::knopf(int16_t nummer, int16_t x, int16_t y, uint16_t b, u
     return i;
 }
 
+Menue_Icon& Oek_Liste::wippe(int16_t nummer, int16_t x, int16_t y, uint16_t breite, int8_t prioritaet,
+                             Menue_Wert_Beschreibung* wert, Menue_Klick_Prozedur klick, Menue_Refresh_Prozedur zeichnen,
+                             const char* hilfe)
+{
+    Menue_Icon& i = neu(nummer, x, y, WIPPE_BREITE, WIPPE_HOEHE, prioritaet, nullptr);
+    i = Menue_Wippe_Vorlage(nummer, x, y, breite, prioritaet, wert, klick, zeichnen, hilfe);
+    return i;
+}
+
 int32_t Oekonomie_Aktueller_Schirm() { return gezeigt; }
 
 void Oekonomie_Liste_Zeigen(Oek_Liste* liste)
@@ -132,7 +142,12 @@ void Oekonomie_Liste_Zeigen(Oek_Liste* liste)
     Menue_Bereich_Loeschen(0x25B, 0, 40, 598, 480);
     Menue_Icon_Liste_Hinzufuegen(schalter_liste);
     gezeigte_liste = liste;
-    if (liste && liste->n > 0) Menue_Icon_Liste_Hinzufuegen(liste->icons());
+    if (liste && liste->n > 0) {
+        Menue_Icon_Liste_Hinzufuegen(liste->icons());
+        // A rebuilt list may hold a number in another record than before: the registry names the
+        // one on screen (the input-field menu of a rocker finds its value through it).
+        Menue_Icon_Liste_Registrieren(liste->icons());
+    }
     Menue_Screen_Icon_Aktiv_Setzen(1, 701);
     Menue_Screen_Icon_Aktiv_Setzen(1, 702);
     Oekonomie_Neu_Zeichnen();
@@ -218,11 +233,30 @@ bool Oek_Bild_Verkleinert(int32_t nummer, int32_t x, int32_t y, int32_t teiler, 
 {
     Rastport* b = Grafik_Render_Ziel && teiler > 0 ? bild_laden(nummer, datei) : nullptr;
     if (!b) return false;
-    // Every teiler-th pixel of every teiler-th row.
-    for (int32_t yy = 0; yy * teiler < int32_t(b->height); ++yy)
-        for (int32_t xx = 0; xx * teiler < int32_t(b->width); ++xx)
-            Grafik_Pixel_Setzen(Grafik_Render_Ziel, x + xx, y + yy, Grafik_Pixel_Lesen(b, xx * teiler, yy * teiler));
+    Oek_Rastport_Skaliert(b, x, y, (int32_t(b->width) + teiler - 1) / teiler, (int32_t(b->height) + teiler - 1) / teiler, false);
     Grafik_Bitmap_Freigeben(b);
+    return true;
+}
+
+void Oek_Rastport_Skaliert(const Rastport* q, int32_t x, int32_t y, int32_t b, int32_t h, bool drehen)
+{
+    if (!q || !Grafik_Render_Ziel || b <= 0 || h <= 0) return;
+    const int32_t qb = int32_t(q->width), qh = int32_t(q->height);
+    // Each target pixel takes the source pixel it falls on.
+    for (int32_t yy = 0; yy < h; ++yy)
+        for (int32_t xx = 0; xx < b; ++xx) {
+            const int32_t sx = drehen ? yy * qb / h : xx * qb / b;
+            const int32_t sy = drehen ? (b - 1 - xx) * qh / b : yy * qh / h;
+            if (const uint16_t p = Grafik_Pixel_Lesen(q, sx, sy)) Grafik_Pixel_Setzen(Grafik_Render_Ziel, x + xx, y + yy, p);
+        }
+}
+
+bool Oek_Bild_Skaliert(int32_t nummer, int32_t x, int32_t y, int32_t b, int32_t h, bool drehen, int32_t datei)
+{
+    Rastport* q = Grafik_Render_Ziel && b > 0 && h > 0 ? bild_laden(nummer, datei) : nullptr;
+    if (!q) return false;
+    Oek_Rastport_Skaliert(q, x, y, b, h, drehen);
+    Grafik_Bitmap_Freigeben(q);
     return true;
 }
 

@@ -45,6 +45,9 @@ struct Oek_Liste {
     // A button: drawn by `zeichnen`, clicked by `klick`, with its help text.
     Menue_Icon& knopf(int16_t nummer, int16_t x, int16_t y, uint16_t b, uint16_t h, int8_t prioritaet,
                       Menue_Refresh_Prozedur zeichnen, Menue_Klick_Prozedur klick, const char* hilfe);
+    // A rocker of the toolkit (toolkit/wippe.h) bound by `wert`, which must outlive the list.
+    Menue_Icon& wippe(int16_t nummer, int16_t x, int16_t y, uint16_t breite, int8_t prioritaet, Menue_Wert_Beschreibung* wert,
+                      Menue_Klick_Prozedur klick, Menue_Refresh_Prozedur zeichnen, const char* hilfe);
     // A new icon drawn by `zeichnen` after the toolkit's own face (or never drawn when null).
     Menue_Icon& neu(int16_t nummer, int16_t x, int16_t y, uint16_t b, uint16_t h, int8_t prioritaet,
                     Menue_Refresh_Prozedur zeichnen);
@@ -68,6 +71,11 @@ void Oek_Kasten(int32_t x, int32_t y, int32_t b, int32_t h, uint16_t fuellung, u
 bool Oek_Bild(int32_t nummer, int32_t x, int32_t y, bool transparent = false, int32_t datei = 0);
 // At most `hoehe` rows of a picture at (x, y): its top rows, or with `unten` its bottom rows.
 bool Oek_Bild_Ausschnitt(int32_t nummer, int32_t x, int32_t y, int32_t hoehe, bool unten, int32_t datei = 0);
+// A picture stretched or shrunk into b x h at (x, y), see-through pixels kept; with `drehen`
+// turned a quarter (its top to the right), for a board standing upright.
+bool Oek_Bild_Skaliert(int32_t nummer, int32_t x, int32_t y, int32_t b, int32_t h, bool drehen, int32_t datei = 0);
+// The same for a picture in memory.
+void Oek_Rastport_Skaliert(const Rastport* bild, int32_t x, int32_t y, int32_t b, int32_t h, bool drehen);
 // A picture shrunk by a whole factor (every teiler-th pixel), for small pictures in a list.
 bool Oek_Bild_Verkleinert(int32_t nummer, int32_t x, int32_t y, int32_t teiler, int32_t datei = 0);
 void Oek_Hintergrund(int32_t bild, const char* titel);

@@ -26,6 +26,7 @@
 #include "platform/wert.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/slave.h"
+#include "toolkit/wippe.h"
 
 int32_t Stadion_Screen_Oeffnen(Menue_Icon* icon, uint32_t flags);
 
@@ -33,12 +34,11 @@ namespace {
 
 enum : int16_t {
     SEITE_EREIGNISSE = 2162, SEITE_STATISTIK = 2163, SEITE_AUSBAU = 2164, PLAN = 2165, FLAECHE_ERSTE = 2166,
-    SCHNITT_ZEILE = 2188, FIRMA_ERSTE = 2189, MODELL_KNOPF = 2194, PLAETZE_MINUS = 2195, PLAETZE_PLUS = 2197,
+    SCHNITT_ZEILE = 2188, FIRMA_ERSTE = 2189, MODELL_KNOPF = 2194, PLAETZE = 2195,
     DIALOG_KOPF = 2196, NICHT_BAUEN = 2200, MODELL_ZU = 2234, MODELL_NEUBAU = 2235, MODELL_BILD = 2236,
-    PREIS_FELD = 2142, PREIS_MINUS = 2148, PREIS_PLUS = 2252, SCHNITT_FELD = 2156, SCHNITT_MINUS = 2157,
-    SCHNITT_PLUS = 2258, IMMER = 2160, TOP_TEAMS = 2158, ZUSCHLAG = 2161, PLATZ_GRENZE = 2159, LISTE_ZEILE = 2259,
+    PREIS_FELD = 2142, PREIS_WIPPE = 2148, SCHNITT_FELD = 2156, SCHNITT_WIPPE = 2157, IMMER = 2160, TOP_TEAMS = 2158, ZUSCHLAG = 2161, PLATZ_GRENZE = 2159, LISTE_ZEILE = 2259,
     LISTE_HOCH = 2232, LISTE_RUNTER = 2233, BALKEN_ERSTE = 2209, REKORD_LIGA = 2212, REKORD_POKAL = 2213,
-    KURVE_KNOPF = 2201, KURVE = 2206, PUNKT_ERSTE = 2272, SEITE_GRUND = 2270, EREIGNIS_LISTE = 2271,
+    KURVE_KNOPF = 2201, KURVE = 2206, PUNKT_ERSTE = 2272, SEITE_GRUND = 2270, EREIGNIS_LISTE = 2271, SCHNITT_ZEICHEN = 2252,
 };
 constexpr int32_t PLAN_X = 4, PLAN_Y = 70, RECHTS_X = 488, LISTE_ZEILEN = 5;
 
@@ -51,6 +51,10 @@ int32_t liste_anfang = 0;
 int32_t kurve_reihe = 0;
 int32_t punkt_info = -1;    // the curve point whose information is shown
 float schnitt_preis = 0;
+// The price rockers step these copies, never the record: a client's record is replaced by
+// every fetch, which a rocker's value pointer would outlive.
+float preis_wippe[STADION_TRIBUENEN] = {};
+Menue_Wert_Beschreibung preis_wert[STADION_TRIBUENEN], schnitt_wert, plaetze_wert;
 
 int32_t team() { return Aktuelles_Team; }
 Stadion_Daten* daten() { return team() >= 0 ? Stadion_Zeiger(team(), 1) : nullptr; }
@@ -102,12 +106,8 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
     case NICHT_BAUEN: Oek_Knopf(icon, "Lieber nicht bauen...", false); break;
     case LISTE_HOCH: Oek_Knopf(icon, "^", false); break;
     case LISTE_RUNTER: Oek_Knopf(icon, "v", false); break;
-    case PLAETZE_MINUS: case SCHNITT_MINUS: Oek_Knopf(icon, "-", false); break;
-    case PLAETZE_PLUS: case SCHNITT_PLUS: Oek_Knopf(icon, "+", false); break;
     default:
-        if (icon->nummer >= PREIS_MINUS && icon->nummer < PREIS_MINUS + STADION_TRIBUENEN) Oek_Knopf(icon, "-", false);
-        else if (icon->nummer >= PREIS_PLUS && icon->nummer < PREIS_PLUS + STADION_TRIBUENEN) Oek_Knopf(icon, "+", false);
-        else if (icon->nummer >= KURVE_KNOPF && icon->nummer < KURVE_KNOPF + 5) {
+        if (icon->nummer >= KURVE_KNOPF && icon->nummer < KURVE_KNOPF + 5) {
             static constexpr const char* NAME[5] = {"Zuschauer", "Einnahmen", "Preis", "Kosten", "Zustand"};
             Oek_Knopf(icon, NAME[icon->nummer - KURVE_KNOPF], kurve_reihe == icon->nummer - KURVE_KNOPF);
         }
@@ -116,18 +116,21 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// Rows of the panel (from its top): the seven price rockers, then the top surcharge.
+constexpr int32_t PREIS_Y = 16, TOP_Y = PREIS_Y + 7 * 30 + 2;
+
 int32_t panel_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, Oek_Papier(), Oek_Farbe(6, 6, 8));
     const Stadion_Daten* d = daten();
     if (!d) return 0;
     Oek_Text(icon->x + 4, icon->y + 12, Oek_Farbe(9, 2, 0), "Eintrittspreise:");
-    for (int32_t k = 0; k < STADION_TRIBUENEN; ++k)
-        Oek_Zeile(icon->x + 4, icon->y + 30 + 18 * k, Oek_Fmt("%d: %s", k + 1, Bank_Betrag_String(d->preis[k], team(), -1, 0)));
-    Oek_Zeile(icon->x + 4, icon->y + 30 + 18 * 6, Oek_Fmt("ø %s", Bank_Betrag_String(schnitt_preis, team(), -1, 0)));
+    // Each stand's number before its rocker, the average's sign before the last.
+    for (int32_t k = 0; k <= STADION_TRIBUENEN; ++k)
+        Oek_Zeile(icon->x + 6, icon->y + PREIS_Y + 30 * k + 18, k < STADION_TRIBUENEN ? Oek_Fmt("%d:", k + 1) : std::string("ø"));
     if (d->hat_top) {
-        Oek_Zeile(icon->x + 4, icon->y + 214, Oek_Fmt("Topzuschlag %2.0f %%", double(d->top.zuschlag)));
-        Oek_Zeile(icon->x + 4, icon->y + 232, Oek_Fmt("Ab Platz %2d", d->top.platz_grenze));
+        Oek_Zeile(icon->x + 4, icon->y + TOP_Y + 52, Oek_Fmt("Topzuschlag %2.0f %%", double(d->top.zuschlag)));
+        Oek_Zeile(icon->x + 4, icon->y + TOP_Y + 70, Oek_Fmt("Ab Platz %2d", d->top.platz_grenze));
     }
     return 0;
 }
@@ -150,27 +153,37 @@ int32_t seite_klick(Menue_Icon* icon, uint32_t)
     return 1;
 }
 
-int32_t preis_klick(Menue_Icon* icon, uint32_t flags)
+// A stand's price rocker has moved its price: the record takes it, the average follows, a
+// client sends the prices.
+int32_t preis_klick(Menue_Icon* icon, uint32_t)
 {
     Stadion_Daten* d = daten();
-    if (!d) return 0;
-    const bool plus = icon->nummer >= PREIS_PLUS;
-    const int32_t k = icon->nummer - (plus ? PREIS_PLUS : PREIS_MINUS);
-    const float schritt = (flags & 8) ? 5.0f : 1.0f;
-    d->preis[k] = std::clamp(d->preis[k] + (plus ? schritt : -schritt), 0.0f, 50.0f);
+    const int32_t k = icon ? icon->nummer - PREIS_WIPPE : -1;
+    if (!d || k < 0 || k >= STADION_TRIBUENEN) return 0;
+    d->preis[k] = std::clamp(preis_wippe[k], 0.0f, 50.0f);
     schnitt_neu();
     senden();
     Oekonomie_Neu_Zeichnen();
     return 1;
 }
 
-int32_t schnitt_klick(Menue_Icon* icon, uint32_t flags)
+// A price rocker shows its stand's price (the average rocker the average) and takes it up.
+int32_t preis_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    const Stadion_Daten* d = daten();
+    const int32_t k = icon->nummer - PREIS_WIPPE;
+    if (d && k >= 0 && k < STADION_TRIBUENEN) preis_wippe[k] = d->preis[k];
+    const float wert = k >= 0 && k < STADION_TRIBUENEN ? preis_wippe[k] : schnitt_preis;
+    Menue_Wippe_Zeichnen(icon, Bank_Betrag_String(wert, team(), -1, 0));
+    return 0;
+}
+
+// The average rocker has moved the target: all six prices follow it.
+int32_t schnitt_klick(Menue_Icon*, uint32_t)
 {
     Stadion_Daten* d = daten();
     if (!d) return 0;
-    const float schritt = (flags & 8) ? 5.0f : 1.0f;
-    const float ziel = std::clamp(schnitt_preis + (icon->nummer == SCHNITT_PLUS ? schritt : -schritt), 0.0f, 50.0f);
-    Stadion_Preise_Auf_Schnitt(d->preis, ziel);
+    Stadion_Preise_Auf_Schnitt(d->preis, std::clamp(schnitt_preis, 0.0f, 50.0f));
     schnitt_neu();
     senden();
     Oekonomie_Neu_Zeichnen();
@@ -523,7 +536,7 @@ int32_t firma_klick(Menue_Icon* icon, uint32_t)
     return 1;
 }
 
-int32_t dialog_klick(Menue_Icon* icon, uint32_t flags)
+int32_t dialog_klick(Menue_Icon* icon, uint32_t)
 {
     if (icon->nummer == NICHT_BAUEN) {
         dialog_slot = -1;
@@ -538,10 +551,9 @@ int32_t dialog_klick(Menue_Icon* icon, uint32_t flags)
         const int32_t maximum = Stadion_Modell_Max_Plaetze(dialog_modell);
         dialog_plaetze = maximum <= 1 ? 1 : std::min(dialog_plaetze, maximum);
     } else {
-        const bool zaehlt = dialog_slot < STADION_TRIBUENEN || dialog_slot == STADION_ANLAGE_PARKPLATZ;
-        const int32_t schritt = (zaehlt ? 500 : 1) * ((flags & 8) ? 10 : 1);
-        dialog_plaetze = std::clamp(dialog_plaetze + (icon->nummer == PLAETZE_PLUS ? schritt : -schritt), 0,
-                                    Stadion_Modell_Max_Plaetze(dialog_modell));
+        // The seat rocker moved the count: the firm cards show the new costs.
+        Oekonomie_Neu_Zeichnen();
+        return 1;
     }
     zeigen();
     return 1;
@@ -763,21 +775,34 @@ void bauen()
     knopf(SEITE_STATISTIK, RECHTS_X, 90, 106, 18, seite_klick, "Stadion Statistik");
     knopf(SEITE_EREIGNISSE, RECHTS_X, 110, 106, 18, seite_klick, "Ereignisse");
     liste.neu(SCHNITT_FELD, RECHTS_X, 132, 106, 344, 3, panel_zeichnen).flags |= ICON_NICHT_TREFFEN;
-    for (int32_t k = 0; k < STADION_TRIBUENEN; ++k) {
-        knopf(int16_t(PREIS_MINUS + k), RECHTS_X + 62, int16_t(132 + 19 + 18 * k), 18, 15, preis_klick, "Betrag einstellen");
-        knopf(int16_t(PREIS_PLUS + k), RECHTS_X + 84, int16_t(132 + 19 + 18 * k), 18, 15, preis_klick, "Betrag einstellen");
+    // Prices from 0 to 50 DM in whole DM; the fields before the rockers carry the slot menu.
+    if (Stadion_Daten* d = daten()) {
+        for (int32_t k = 0; k <= STADION_TRIBUENEN; ++k) {
+            const int16_t y = int16_t(132 + PREIS_Y + 30 * k);
+            const bool schnitt = k == STADION_TRIBUENEN;
+            Menue_Wert_Beschreibung& w = schnitt ? schnitt_wert : preis_wert[k];
+            if (!schnitt) preis_wippe[k] = d->preis[k];
+            w = Menue_Wippe_Wert(schnitt ? &schnitt_preis : &preis_wippe[k], 0, 50, 1);
+            liste.wippe(int16_t(schnitt ? SCHNITT_WIPPE : PREIS_WIPPE + k), RECHTS_X + 22, y, 0, 6, &w,
+                        schnitt ? schnitt_klick : preis_klick, preis_zeichnen,
+                        schnitt ? "Stellen Sie mit der Wippe rechts den durchschnittlichen Eintrittspreis ein."
+                                : "Betrag einstellen");
+            if (schnitt) continue;
+            Menue_Icon& f = liste.neu(int16_t(PREIS_FELD + k), RECHTS_X + 2, y, 20, WIPPE_HOEHE, 6, nullptr);
+            f.kennung_1 = int16_t(k);
+            f.kontext = slot_menue;
+            f.hilfetext = "Mit der Wippe rechts können Sie den Eintrittspreis für diesen Block festlegen.";
+        }
+        Menue_Icon& f = liste.neu(SCHNITT_ZEICHEN, RECHTS_X + 2, int16_t(132 + PREIS_Y + 180), 20, WIPPE_HOEHE, 6, nullptr);
+        f.hilfetext = "Stellen Sie mit der Wippe rechts den durchschnittlichen Eintrittspreis ein.";
     }
-    knopf(SCHNITT_MINUS, RECHTS_X + 62, 132 + 19 + 108, 18, 15, schnitt_klick,
-          "Stellen Sie mit der Wippe rechts den durchschnittlichen Eintrittspreis ein.");
-    knopf(SCHNITT_PLUS, RECHTS_X + 84, 132 + 19 + 108, 18, 15, schnitt_klick,
-          "Stellen Sie mit der Wippe rechts den durchschnittlichen Eintrittspreis ein.");
     if (const Stadion_Daten* d = daten(); d && d->hat_top) {
-        knopf(IMMER, RECHTS_X + 2, 132 + 150, 102, 18, top_klick, "Aktivieren oder deaktivieren Sie hier den Topzuschlag manuell.");
-        knopf(TOP_TEAMS, RECHTS_X + 2, 132 + 172, 102, 18, top_klick, "Tabellenplatzabhängige Topzuschlagautomatik.");
-        Menue_Icon& z = liste.neu(ZUSCHLAG, RECHTS_X + 2, 132 + 202, 102, 16, 6, nullptr);
+        knopf(IMMER, RECHTS_X + 2, 132 + TOP_Y, 102, 18, top_klick, "Aktivieren oder deaktivieren Sie hier den Topzuschlag manuell.");
+        knopf(TOP_TEAMS, RECHTS_X + 2, 132 + TOP_Y + 20, 102, 18, top_klick, "Tabellenplatzabhängige Topzuschlagautomatik.");
+        Menue_Icon& z = liste.neu(ZUSCHLAG, RECHTS_X + 2, 132 + TOP_Y + 40, 102, 16, 6, nullptr);
         z.kontext = zuschlag_menue;
         z.hilfetext = "Topzuschlag in Prozent";
-        Menue_Icon& p = liste.neu(PLATZ_GRENZE, RECHTS_X + 2, 132 + 220, 102, 16, 6, nullptr);
+        Menue_Icon& p = liste.neu(PLATZ_GRENZE, RECHTS_X + 2, 132 + TOP_Y + 58, 102, 16, 6, nullptr);
         p.kontext = platz_menue;
         p.hilfetext = "Tabellenplatz des Gegners, ab dem ein Topzuschlag erhoben wird";
     }
@@ -817,13 +842,14 @@ void bauen()
             Menue_Icon& m = liste.neu(MODELL_KNOPF, 300, 104, 120, 18, 9, modell_knopf_zeichnen);
             m.klick = dialog_klick;
             m.hilfetext = "Eine mögliche Alternative für den Ausbau";
-            if (Stadion_Modell_Max_Plaetze(dialog_modell) > 1) {
-                Menue_Icon& a = knopf(PLAETZE_MINUS, 300, 132, 24, 18, dialog_klick,
-                                      "Stellen Sie die Anzahl ein. Sie können auch weniger^lals die bisherige Zahl einstellen. "
-                                      "Dann wird der Rest abgerissen.");
-                a.prioritaet = 9;
-                Menue_Icon& b = knopf(PLAETZE_PLUS, 328, 132, 24, 18, dialog_klick, a.hilfetext);
-                b.prioritaet = 9;
+            if (const int32_t maximum = Stadion_Modell_Max_Plaetze(dialog_modell); maximum > 1) {
+                // Stands and parking in steps of 500 seats, everything else one by one.
+                const bool zaehlt = dialog_slot < STADION_TRIBUENEN || dialog_slot == STADION_ANLAGE_PARKPLATZ;
+                dialog_plaetze = std::clamp(dialog_plaetze, 0, maximum);
+                plaetze_wert = Menue_Wippe_Wert(&dialog_plaetze, 0, maximum, zaehlt ? 500 : 1);
+                liste.wippe(PLAETZE, 300, 128, 0, 9, &plaetze_wert, dialog_klick, nullptr,
+                            "Stellen Sie die Anzahl ein. Sie können auch weniger^lals die bisherige Zahl einstellen. "
+                            "Dann wird der Rest abgerissen.");
             }
             for (int32_t f = 0; f < STADION_FIRMEN; ++f) {
                 Menue_Icon& i = liste.neu(int16_t(FIRMA_ERSTE + f), int16_t(16 + (f % 3) * 154), int16_t(166 + (f / 3) * 64),

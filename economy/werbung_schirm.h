@@ -9,6 +9,21 @@ constexpr int32_t WERBUNG_ICON_FLAECHE = 2107;
 // sponsors 0-9, equipment for 10-12, the shirt for 13-14, TV rights for 15-19.
 constexpr int32_t WERBUNG_BILD_ARTEN_EINTRAG = 20;
 constexpr uint8_t WERBUNG_BILD_ARTEN[20] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 4, 4, 4, 2, 2, 8, 8, 8, 8, 8};
+// The stadium of the advertising screen in the picture file: the whole view with its 17 spaces
+// empty (21), then each space as it lights for a sponsor that would sign there (22 + space).
+constexpr int32_t WERBUNG_STADION_BILD = 21, WERBUNG_FLAECHE_BILD = 22;
+constexpr int32_t WERBUNG_STADION_B = 388, WERBUNG_STADION_H = 196;
+// The spaces in the stadium picture: 14 boards round the pitch, the camera (TV rights), the bag
+// (equipment) and the player's chest (shirt).
+struct Werbung_Rechteck {
+    int16_t x, y, b, h;
+};
+constexpr Werbung_Rechteck WERBUNG_FLAECHE_ORT[17] = {
+    {40, 8, 56, 12},   {100, 8, 56, 12},  {160, 8, 56, 12},   {220, 8, 56, 12},  {280, 8, 56, 12},
+    {40, 176, 56, 12}, {100, 176, 56, 12}, {160, 176, 56, 12}, {220, 176, 56, 12}, {280, 176, 56, 12},
+    {8, 40, 12, 56},   {8, 100, 12, 56},  {344, 40, 12, 56},  {344, 100, 12, 56}, {360, 8, 26, 22},
+    {362, 150, 22, 22}, {362, 70, 22, 34},
+};
 // The space of an icon 2107..2123, else -1.
 int32_t Werbung_Icon_Flaeche(int32_t icon);
 // The category a sponsor picture's kind byte advertises for: 1 boards, 2 shirt, 4 equipment,

@@ -21,6 +21,7 @@
 #include "graphics/grafik_zeichnen.h"
 #include "platform/maus.h"
 #include "toolkit/slave.h"
+#include "toolkit/wippe.h"
 #include "toolkit/ziehen.h"
 
 int32_t Werbung_Screen(Menue_Icon* icon, uint32_t flags);
@@ -28,29 +29,21 @@ int32_t Werbung_Screen(Menue_Icon* icon, uint32_t flags);
 namespace {
 
 enum : int16_t {
-    GRUND = 2100, EINNAHMEN = 2124, STADION = 2125, INFO = 2126, AGENTUR_ERSTE = 2102, EUROPA = 2105, PLATZ_MINUS = 2106,
-    PLATZ_PLUS = 2101, SPONSOR_ERSTE = 2340,
+    GRUND = 2100, EINNAHMEN = 2124, STADION = 2125, INFO = 2126, AGENTUR_ERSTE = 2102, EUROPA = 2105, PLATZ = 2106,
+    SPONSOR_ERSTE = 2340,
 };
-constexpr int32_t ST_X = 8, ST_Y = 70, ST_B = 388, ST_H = 196;
+constexpr int32_t ST_X = 8, ST_Y = 70, ST_B = WERBUNG_STADION_B, ST_H = WERBUNG_STADION_H;
 constexpr int32_t WERBUNG_DATEI = 2;  // werbung.res among the standard resource files
 
-struct Rechteck {
-    int16_t x, y, b, h;
-};
-// The spaces in the stadium picture: 14 boards round the pitch, the camera (TV rights), the bag
-// (equipment) and the player's chest (shirt).
-constexpr Rechteck FLAECHE[WERBUNG_FLAECHEN] = {
-    {40, 8, 56, 12},   {100, 8, 56, 12},  {160, 8, 56, 12},   {220, 8, 56, 12},  {280, 8, 56, 12},
-    {40, 176, 56, 12}, {100, 176, 56, 12}, {160, 176, 56, 12}, {220, 176, 56, 12}, {280, 176, 56, 12},
-    {8, 40, 12, 56},   {8, 100, 12, 56},  {344, 40, 12, 56},  {344, 100, 12, 56}, {362, 6, 22, 18},
-    {362, 150, 22, 22}, {362, 70, 22, 34},
-};
+constexpr const Werbung_Rechteck* FLAECHE = WERBUNG_FLAECHE_ORT;
 
 Oek_Liste liste;
 Werbung_Team_Daten block;
 int32_t sponsor_gewaehlt = -1;
 int32_t flaeche_gewaehlt = -1;
 Menue_Move_Struktur ziehen{};
+int32_t platz = 1;
+Menue_Wert_Beschreibung platz_wert;
 
 int32_t team() { return Aktuelles_Team; }
 
@@ -65,27 +58,48 @@ int32_t stadion_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z) return 0;
-    Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, Oek_Farbe(3, 5, 3), Oek_Farbe(6, 6, 8));
-    // The pitch inside the boards.
-    Oek_Kasten(icon->x + 30, icon->y + 28, 306, 140, Oek_Farbe(2, 10, 3), Oek_Farbe(14, 15, 14));
-    Grafik_Linie(z, icon->x + 183, icon->y + 28, icon->x + 183, icon->y + 167, Oek_Farbe(14, 15, 14));
+    const bool bild = Oek_Bild(WERBUNG_STADION_BILD, icon->x, icon->y, false, WERBUNG_DATEI);
+    if (!bild) {
+        // Without the picture file: the pitch inside the boards, plainly.
+        Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, Oek_Farbe(3, 5, 3), Oek_Farbe(6, 6, 8));
+        Oek_Kasten(icon->x + 30, icon->y + 28, 306, 140, Oek_Farbe(2, 10, 3), Oek_Farbe(14, 15, 14));
+    }
     bool marker[WERBUNG_KATEGORIEN] = {};
     if (sponsor_gewaehlt >= 0) Werbung_Sponsor_Marker(team(), sponsor_gewaehlt, marker);
     for (int32_t k = 0; k < WERBUNG_FLAECHEN; ++k) {
-        const Rechteck& r = FLAECHE[k];
-        const int32_t kat = Werbung_Flaeche_Kategorie(k);
-        const bool vermietet = block.sponsor[k] >= 0;
-        uint16_t f = vermietet ? Oek_Farbe(15, 13, 4) : Oek_Farbe(12, 12, 12);
-        if (!vermietet && sponsor_gewaehlt >= 0 && marker[kat]) f = Oek_Farbe(6, 15, 6);
-        Oek_Kasten(icon->x + r.x, icon->y + r.y, r.b, r.h, f, k == flaeche_gewaehlt ? Oek_Farbe(15, 2, 2) : Oek_Farbe(2, 2, 2));
-        if (vermietet && r.b > 30) {
-            std::string n = Werbepartner_Name(block.sponsor[k]);
-            while (n.size() > 1 && Font_Text_Breite(Font(11), n.c_str()) > r.b - 4) n.pop_back();
-            Oek_Zeile(icon->x + r.x + 2, icon->y + r.y + 10, n);
+        const Werbung_Rechteck& r = FLAECHE[k];
+        const int32_t x = icon->x + r.x, y = icon->y + r.y, kat = Werbung_Flaeche_Kategorie(k);
+        const int32_t s = block.sponsor[k];
+        // A rented board carries its sponsor's board, any other space its logo; a free space
+        // lights where the chosen sponsor would sign.
+        bool gezeigt = false;
+        if (s >= 0 && s < WERBEPARTNER_ANZAHL) {
+            gezeigt = kat == 0 ? Oek_Bild_Skaliert(WERBUNG_BANDE_FERN + s, x, y, r.b, r.h, r.h > r.b, WERBUNG_DATEI)
+                               : Oek_Bild_Skaliert(s, x, y, r.b, r.h, false, WERBUNG_DATEI);
+        } else if (sponsor_gewaehlt >= 0 && kat >= 0 && marker[kat]) {
+            gezeigt = Oek_Bild(WERBUNG_FLAECHE_BILD + k, x, y, false, WERBUNG_DATEI);
+        } else {
+            gezeigt = bild;
+        }
+        if (!gezeigt) {
+            uint16_t f = s >= 0 ? Oek_Farbe(15, 13, 4) : Oek_Farbe(12, 12, 12);
+            if (s < 0 && sponsor_gewaehlt >= 0 && kat >= 0 && marker[kat]) f = Oek_Farbe(6, 15, 6);
+            Oek_Kasten(x, y, r.b, r.h, f, Oek_Farbe(2, 2, 2));
+            if (s >= 0 && r.b > 30) {
+                std::string n = Werbepartner_Name(s);
+                while (n.size() > 1 && Font_Text_Breite(Font(11), n.c_str()) > r.b - 4) n.pop_back();
+                Oek_Zeile(x + 2, y + 10, n);
+            }
+        }
+        if (k == flaeche_gewaehlt) {
+            Grafik_Linie(z, x - 1, y - 1, x + r.b, y - 1, Oek_Farbe(15, 2, 2));
+            Grafik_Linie(z, x - 1, y + r.h, x + r.b, y + r.h, Oek_Farbe(15, 2, 2));
+            Grafik_Linie(z, x - 1, y - 1, x - 1, y + r.h, Oek_Farbe(15, 2, 2));
+            Grafik_Linie(z, x + r.b, y - 1, x + r.b, y + r.h, Oek_Farbe(15, 2, 2));
         }
     }
-    Oek_Zeile(icon->x + 366, icon->y + 36, "TV", Oek_Farbe(15, 15, 15));
-    Oek_Zeile(icon->x + 358, icon->y + 118, "Trikot", Oek_Farbe(15, 15, 15));
+    Oek_Zeile(icon->x + 366, icon->y + 52, "TV", Oek_Farbe(15, 15, 15));
+    Oek_Zeile(icon->x + 358, icon->y + 144, "Trikot", Oek_Farbe(15, 15, 15));
     Oek_Zeile(icon->x + 356, icon->y + 186, "Tasche", Oek_Farbe(15, 15, 15));
     return 0;
 }
@@ -139,7 +153,6 @@ int32_t info_zeichnen(Menue_Icon* icon, uint32_t)
     Grafik_Rechteck_Fuellen(z, x + 80, by - 9, 99, 10, Oek_Farbe(9, 9, 9));
     Grafik_Rechteck_Fuellen(z, x + 80, by - 9, ansehen, 10, Oek_Farbe(2, 6, 13));
     Oek_Zeile(x, by + 16, "Erwartete Platzierung");
-    Oek_Zeile(x, by + 30, Oek_Fmt("%d.Platz", std::max<int32_t>(1, block.erwartet)));
     return 0;
 }
 
@@ -154,8 +167,6 @@ int32_t einnahmen_zeichnen(Menue_Icon* icon, uint32_t)
 int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (icon->nummer == EUROPA) Oek_Knopf(icon, "Europapokal", block.europa_flag != 0);
-    else if (icon->nummer == PLATZ_MINUS) Oek_Knopf(icon, "-", false);
-    else if (icon->nummer == PLATZ_PLUS) Oek_Knopf(icon, "+", false);
     else {
         const int32_t a = icon->nummer - AGENTUR_ERSTE;
         static constexpr const char* AUFGABE[WERBUNG_AUFGABEN] = {"Banden", "Fernsehen", "Trikot"};
@@ -168,6 +179,21 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// The promise runs from first place to the league's last.
+int32_t letzter_platz()
+{
+    const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team(), 1);
+    return std::clamp(liga >= 0 ? Wettbewerb_Get_Teams(liga, nullptr) : 1, 1, 255);
+}
+
+int32_t platz_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    platz = std::clamp<int32_t>(block.erwartet, 1, letzter_platz());
+    platz_wert.maximum = letzter_platz();
+    Menue_Wippe_Zeichnen(icon, Oek_Fmt("%d.Platz", platz).c_str());
+    return 0;
+}
+
 const char* agentur_hilfe(Menue_Icon* icon)
 {
     const int32_t a = icon->nummer - AGENTUR_ERSTE;
@@ -177,12 +203,10 @@ const char* agentur_hilfe(Menue_Icon* icon)
 int32_t knopf_klick(Menue_Icon* icon, uint32_t)
 {
     if (icon->nummer == EUROPA) Werbung_Schirm_Europa_Schalten(team());
-    else if (icon->nummer == PLATZ_MINUS || icon->nummer == PLATZ_PLUS) {
+    else if (icon->nummer == PLATZ) {
+        // The rocker moved the promise; a client sends it with its next contract.
         holen();
-        // From first place to the league's last; a client sends it with its next contract.
-        const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team(), 1);
-        const int32_t letzter = std::max(1, liga >= 0 ? Wettbewerb_Get_Teams(liga, nullptr) : 1);
-        block.erwartet = uint8_t(std::clamp(int32_t(block.erwartet) + (icon->nummer == PLATZ_PLUS ? 1 : -1), 1, letzter));
+        block.erwartet = uint8_t(std::clamp(platz, 1, letzter_platz()));
         Werbung_Team_Ablegen(team(), block);
     } else Werbung_Schirm_Agentur_Weiter(team(), icon->nummer - AGENTUR_ERSTE);
     holen();
@@ -256,7 +280,7 @@ void ablegen(Menue_Move_Struktur*, Menue_Icon* icon, int32_t, int32_t, uint32_t 
     const int32_t mx = Maus_Get_X(), my = Maus_Get_Y();
     int32_t ziel = -1;
     for (int32_t k = 0; k < WERBUNG_FLAECHEN; ++k) {
-        const Rechteck& r = FLAECHE[k];
+        const Werbung_Rechteck& r = FLAECHE[k];
         if (mx >= ST_X + r.x && mx < ST_X + r.x + r.b && my >= ST_Y + r.y && my < ST_Y + r.y + r.h) ziel = WERBUNG_ICON_FLAECHE + k;
     }
     if (ziel < 0 && mx >= ST_X && mx < ST_X + ST_B && my >= ST_Y && my < ST_Y + ST_H) ziel = STADION;
@@ -284,7 +308,7 @@ void bauen()
     liste.neu(GRUND, 0, OEK_Y, OEK_B, OEK_H, 1, grund_zeichnen).flags |= ICON_NICHT_TREFFEN;
     liste.neu(STADION, ST_X, ST_Y, ST_B, ST_H, 3, stadion_zeichnen).flags |= ICON_NICHT_TREFFEN;
     for (int32_t k = 0; k < WERBUNG_FLAECHEN; ++k) {
-        const Rechteck& r = FLAECHE[k];
+        const Werbung_Rechteck& r = FLAECHE[k];
         Menue_Icon& i = liste.neu(int16_t(WERBUNG_ICON_FLAECHE + k), int16_t(ST_X + r.x), int16_t(ST_Y + r.y), uint16_t(r.b),
                                   uint16_t(r.h), 4, nullptr);
         i.klick = flaeche_klick;
@@ -297,9 +321,11 @@ void bauen()
         i.hilfetext = hilfe;
         return i;
     };
-    knopf(PLATZ_MINUS, 548, 194, 20, "Welchen Tabellenplatz versprechen Sie Ihren Werbepartnern?");
-    knopf(PLATZ_PLUS, 572, 194, 20, "Welchen Tabellenplatz versprechen Sie Ihren Werbepartnern?");
-    knopf(EUROPA, 400, 226, 194, "Versprechen Sie Ihren Werbepartnern die Teilnahme an einem europäischen Wettbewerb?");
+    platz = std::clamp<int32_t>(block.erwartet, 1, letzter_platz());
+    platz_wert = Menue_Wippe_Wert(&platz, 1, letzter_platz(), 1);
+    liste.wippe(PLATZ, 514, 224, 0, 5, &platz_wert, knopf_klick, platz_zeichnen,
+                "Welchen Tabellenplatz versprechen Sie Ihren Werbepartnern?");
+    knopf(EUROPA, 400, 229, 110, "Versprechen Sie Ihren Werbepartnern die Teilnahme an einem europäischen Wettbewerb?");
     for (int32_t a = 0; a < WERBUNG_AUFGABEN; ++a) {
         Menue_Icon& i = liste.neu(int16_t(AGENTUR_ERSTE + a), 500, int16_t(288 + 48 * a), 94, 44, 5, knopf_zeichnen);
         i.klick = knopf_klick;

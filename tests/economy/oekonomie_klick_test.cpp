@@ -75,7 +75,7 @@ TEST_F(SchirmTest, ADepositAndACreditAreBookedOnlyAfterTheManagerSaysYes)
     ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_ANLAGEN), 1);
     Bank_Wippe_Betrag = 0;
     Bank_Wippe_Laufzeit = 0;
-    klick(2095);
+    wippe(2094, 3);
     ASSERT_GT(Bank_Wippe_Betrag, 0.0f);
     const size_t vorher = anlagen();
     antwort = 0;
@@ -108,37 +108,37 @@ TEST_F(SchirmTest, ADepositAndACreditAreBookedOnlyAfterTheManagerSaysYes)
     EXPECT_TRUE(enthaelt(requester, "Die Bank kann Ihnen")) << (requester.empty() ? "" : requester.back());
 }
 
-TEST_F(SchirmTest, ShareCountStepsByTenOrAHundredWithinTheLimitAndTradesAskFirst)
+TEST_F(SchirmTest, ShareCountRockerStepsWithinTheLimitAndTradesAskFirst)
 {
     ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_ANLAGEN), 1);
     // The count stays between visits: down to nothing, buying asks for a number.
-    for (int k = 0; k < 400; ++k) klick(2013, 8);
+    for (int k = 0; k < 400; ++k) wippe(2013, 0);
     klick(2019);
     EXPECT_TRUE(enthaelt(requester, "mit der Wippe rechts einstellen"));
     requester.clear();
     // Selling what he does not hold points to the monitor.
-    klick(2014);
+    wippe(2013, 4);
     klick(2020);
     EXPECT_TRUE(enthaelt(requester, "So viele Aktien der im Monitor eingestellten Firma besitzen Sie nicht."));
     // The count never goes past the exchange's limit nor below 0.
-    for (int k = 0; k < 200; ++k) klick(2014, 8);
-    klick(2013);
-    klick(2014);
-    klick(2013, 8);
-    klick(2014, 8);
+    for (int k = 0; k < 200; ++k) wippe(2013, 5);
+    wippe(2013, 1);
+    wippe(2013, 4);
+    wippe(2013, 0);
+    wippe(2013, 5);
     const int32_t b = Bank.boerse_wahl;
     requester.clear();
     antwort = 0;
     klick(2019);
     ASSERT_FALSE(requester.empty());
     EXPECT_NE(requester.back().find(std::to_string(Bank_Aktien_Limit[b])), std::string::npos) << requester.back();
-    for (int k = 0; k < 400; ++k) klick(2013, 8);
+    for (int k = 0; k < 400; ++k) wippe(2013, 0);
     requester.clear();
     klick(2019);
     EXPECT_TRUE(enthaelt(requester, "mit der Wippe rechts einstellen"));
     // Ten shares bought with yes show in the holdings.
     antwort = 1;
-    klick(2014);
+    wippe(2013, 4);
     requester.clear();
     const std::string firma = Bank_Boerse[b].firma[Bank.firma_wahl];
     ASSERT_FALSE(enthaelt(Bank_Aktien_Zeilen(manager[0], b), firma));
@@ -340,8 +340,8 @@ TEST_F(SchirmTest, TheDialogsSeatsStepByFiveHundredWithinTheModelAndAFirmTakesTh
     Stadion_Slot_Modelle(0, &anzahl, &modell);
     ASSERT_GT(Stadion_Modell_Max_Plaetze(modell), 500);
     // Down to 0 at most, then one step of 500 up; a firm with the model builds them.
-    for (int k = 0; k < 200; ++k) klick(2195, 8);
-    klick(2197);
+    for (int k = 0; k < 200; ++k) wippe(2195, 1);
+    wippe(2195, 3);
     const Stadion_Daten* d = Stadion_Zeiger(manager[0], 1);
     int32_t firma = -1;
     for (int32_t f = 0; f < STADION_FIRMEN && firma < 0; ++f)
@@ -494,11 +494,11 @@ TEST_F(SchirmTest, ASponsorWithoutOffersSaysSoOnItsClickAndHelp)
 TEST_F(SchirmTest, ThePromisedPlacingStaysBetweenFirstAndTheLeaguesLast)
 {
     ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG), 1);
-    for (int k = 0; k < 60; ++k) klick(2106);
+    for (int k = 0; k < 60; ++k) wippe(2106, 2);
     EXPECT_EQ(daten(manager[0]).erwartet, 1);
-    klick(2101);
+    wippe(2106, 3);
     EXPECT_EQ(daten(manager[0]).erwartet, 2);
-    for (int k = 0; k < 60; ++k) klick(2101);
+    for (int k = 0; k < 60; ++k) wippe(2106, 3);
     const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(manager[0], 1);
     EXPECT_EQ(daten(manager[0]).erwartet, Wettbewerb_Get_Teams(liga, nullptr));
     // The other manager's promise is his own.
@@ -625,7 +625,7 @@ TEST_F(SchirmTest, TheBookingsDaysNeverPassWhatTheCampAllows)
         requester = kopie;
     }
     ASSERT_GT(erlaubt, 0);
-    for (int k = 0; k < erlaubt + 20; ++k) klick(2422);
+    for (int k = 0; k < erlaubt + 20; ++k) wippe(2421, 3);
     const Menue_Icon* p = Menue_Screen_Icon_Aus_Nummer(2425);
     ASSERT_NE(p, nullptr);
     Os_Input_Set_Mouse(p->x + 4 + 5, p->y + 4 + 2);
@@ -700,8 +700,8 @@ TEST_F(SchirmTest, BonusesTakenOverOnlyWithYesAndLeavingRestoresTheAgreedAmounts
 {
     ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_VEREIN), 1);
     const int32_t vorher = Ligen_Praemien_Arbeit.vereinbart[6];
-    klick(2458 + 6);
-    klick(2458 + 6, 8);
+    wippe(2450 + 6, 3);
+    wippe(2450 + 6, 4);
     EXPECT_EQ(Ligen_Praemien_Arbeit.wert[6], vorher + 1100);
     antwort = 0;
     klick(2467);
@@ -711,7 +711,7 @@ TEST_F(SchirmTest, BonusesTakenOverOnlyWithYesAndLeavingRestoresTheAgreedAmounts
     ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_VEREIN), 1);
     EXPECT_EQ(Ligen_Praemien_Arbeit.wert[6], vorher);
     // With yes the new amount is agreed and stays after leaving.
-    klick(2458 + 6);
+    wippe(2450 + 6, 3);
     antwort = 1;
     klick(2467);
     ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
@@ -723,7 +723,7 @@ TEST_F(SchirmTest, BonusesTakenOverOnlyWithYesAndLeavingRestoresTheAgreedAmounts
     for (int32_t p = 0; p < LIGEN_PRAEMIEN; ++p) EXPECT_GE(Ligen_Praemien_Arbeit.wert[p], Ligen_Praemien_Arbeit.vereinbart[p]) << p;
     // A large amount moves in steps of ten thousand.
     Ligen_Motivation_Praemie_Setzen(0, 200000);
-    klick(2458 + 0);
+    wippe(2450 + 0, 4);
     EXPECT_EQ(Ligen_Praemien_Arbeit.wert[0], 210000);
 }
 
@@ -766,7 +766,7 @@ TEST_F(SchirmTest, OnAClientTheScreensFetchTheirDataAndSendTheirChanges)
     ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
     EXPECT_EQ(gesendet(STADION_GET_LISTE), 1u);
     // A price change goes to the server at once.
-    klick(2252);
+    wippe(2148, 3);
     EXPECT_GE(gesendet(STADION_PREISE_SETZEN) + gesendet(STADION_TOP_SETZEN), 1u);
     Netz_Rolle = 0;
 }

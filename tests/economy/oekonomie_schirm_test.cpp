@@ -9,6 +9,8 @@
 #include "economy/bank_monitor.h"
 #include "economy/ligen.h"
 #include "economy/werbung_schirm.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_zeichnen.h"
 #include "toolkit/ziehen.h"
 
 namespace {
@@ -43,7 +45,7 @@ TEST_F(SchirmTest, EachSwitchOpensItsScreenAloneAndTheGroupReturnsToTheLastChoic
     EXPECT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 0);
 }
 
-TEST_F(SchirmTest, StadiumPriceButtonsMoveTheirOwnStandAndTheAverageMovesAll)
+TEST_F(SchirmTest, StadiumPriceRockersMoveTheirOwnStandAndTheAverageMovesAll)
 {
     Stadion_Daten v = *Stadion_Zeiger(manager[0], 1);
     for (int32_t k = 0; k < STADION_TRIBUENEN; ++k) v.preis[k] = float(10 + k);
@@ -51,18 +53,18 @@ TEST_F(SchirmTest, StadiumPriceButtonsMoveTheirOwnStandAndTheAverageMovesAll)
     v.hat_top = 1;
     ASSERT_TRUE(Stadion_Neu(manager[0], &v));
     ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
-    klick(2252 + 2);  // the third stand's plus
+    wippe(2148 + 2, 3);  // the third stand's rocker, one up
     const Stadion_Daten* d = Stadion_Zeiger(manager[0], 1);
     EXPECT_FLOAT_EQ(d->preis[2], 13);
     EXPECT_FLOAT_EQ(d->preis[1], 11);
-    klick(2252 + 5);  // at 50 DM the last stand stays
+    wippe(2148 + 5, 3);  // at 50 DM the last stand stays
     EXPECT_FLOAT_EQ(d->preis[5], 50);
-    klick(2148 + 0, 8);  // a right click takes five
-    EXPECT_FLOAT_EQ(d->preis[0], 5);
+    wippe(2148 + 0, 1);  // the second button from the left takes ten
+    EXPECT_FLOAT_EQ(d->preis[0], 0);
     // The average's plus: every stand below 50 moves.
     float vorher[STADION_TRIBUENEN];
     for (int32_t k = 0; k < STADION_TRIBUENEN; ++k) vorher[k] = d->preis[k];
-    klick(2258);
+    wippe(2157, 3);
     for (int32_t k = 0; k < 5; ++k) EXPECT_GT(d->preis[k], vorher[k]) << k;
     // The surcharge switches exclude each other through their buttons.
     klick(2160);
@@ -128,16 +130,16 @@ TEST_F(SchirmTest, ACampOnACalendarDayOpensTheBookingAndBesideTheCalendarItScold
     EXPECT_FALSE(da(2420));
 }
 
-TEST_F(SchirmTest, BonusButtonsNeverGoBelowTheAgreedAmount)
+TEST_F(SchirmTest, BonusRockersNeverGoBelowTheAgreedAmount)
 {
     ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_VEREIN), 1);
     Ligen_Motivation_Praemie_Setzen(7, 5000);
     ASSERT_TRUE(Ligen_Motivation_Praemien_Uebernehmen(manager[0], true));
-    klick(2450 + 7);
+    wippe(2450 + 7, 2);
     EXPECT_EQ(Ligen_Praemien_Arbeit.wert[7], 5000);
-    klick(2458 + 7);
+    wippe(2450 + 7, 3);
     EXPECT_EQ(Ligen_Praemien_Arbeit.wert[7], 5100);
-    klick(2450 + 7);
+    wippe(2450 + 7, 0);
     EXPECT_EQ(Ligen_Praemien_Arbeit.wert[7], 5000);
 }
 
@@ -204,16 +206,16 @@ TEST_F(SchirmTest, InvestmentAmountAndTermStayInTheirRangesAndNoAmountAsksForOne
 {
     ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_ANLAGEN), 1);
     Bank_Wippe_Betrag = 0;
-    klick(2094);
+    wippe(2094, 2);
     EXPECT_EQ(Bank_Wippe_Betrag, 0.0f);
     const float maximum =
         std::max(Bank_Get_Kreditrahmen(manager[0]), float(Bank_Get_Kontostand(manager[0], 0, -1)));
-    for (int k = 0; k < 40; ++k) klick(2095, 8);
+    for (int k = 0; k < 40; ++k) wippe(2094, 5);
     EXPECT_GT(Bank_Wippe_Betrag, 0.0f);
     EXPECT_LE(Bank_Wippe_Betrag, maximum);
-    for (int k = 0; k < 9; ++k) klick(2097);
+    for (int k = 0; k < 9; ++k) wippe(2096, 3);
     EXPECT_EQ(Bank_Wippe_Laufzeit, BANK_LAUFZEITEN - 1);
-    for (int k = 0; k < 9; ++k) klick(2096);
+    for (int k = 0; k < 9; ++k) wippe(2096, 2);
     EXPECT_EQ(Bank_Wippe_Laufzeit, 0);
     Bank_Wippe_Betrag = 0;
     requester.clear();
@@ -229,8 +231,8 @@ TEST_F(SchirmTest, TheBuildingDialogsPullDownComesRoundAndLeavingItOrdersNothing
     ASSERT_TRUE(da(2195));
     const Stadion_Daten* d = Stadion_Zeiger(manager[0], 1);
     const int32_t vorher = d->slot[0].plaetze;
-    klick(2197);
-    klick(2197);
+    wippe(2195, 3);
+    wippe(2195, 3);
     int32_t anzahl = 0, erstes = 0;
     Stadion_Slot_Modelle(0, &anzahl, &erstes);
     ASSERT_GT(anzahl, 1);
@@ -271,9 +273,9 @@ TEST_F(SchirmTest, TheBookingTakesTheDaysAndProgrammeChosenOnTheRequester)
     ASSERT_NE(tag, nullptr);
     ASSERT_GE(camp, 0);
     // Down to one day (never below), then the first row of the programme on the first line.
-    for (int k = 0; k < 400; ++k) ASSERT_EQ(klick(2421), 1) << k;
-    ASSERT_EQ(klick(2422), 1);
-    ASSERT_EQ(klick(2421), 1);
+    for (int k = 0; k < 400; ++k) ASSERT_EQ(wippe(2421, 2), 1) << k;
+    ASSERT_EQ(wippe(2421, 3), 1);
+    ASSERT_EQ(wippe(2421, 2), 1);
     const Menue_Icon* p = Menue_Screen_Icon_Aus_Nummer(2425);
     ASSERT_NE(p, nullptr);
     Os_Input_Set_Mouse(p->x + 4 + 5, p->y + 4 + 2);
@@ -291,4 +293,76 @@ TEST_F(SchirmTest, TheBookingTakesTheDaysAndProgrammeChosenOnTheRequester)
     EXPECT_EQ(t[gebucht].letzter_tag, t[gebucht].erster_tag);
     EXPECT_EQ(Trainingslager_Get_Programm(manager[0], gebucht, 0), Trainingslager_Attribut_Id[0]);
     EXPECT_EQ(Trainingslager_Get_Programm(manager[0], gebucht, 1), -1);
+}
+
+namespace {
+
+Rastport* werbung_bild(int32_t nummer)
+{
+    return static_cast<Rastport*>(Load_Resource(ResFile_Handles[2].handle, nummer, 16, nullptr));
+}
+
+}  // namespace
+
+TEST_F(SchirmTest, TheAdvertisingStadiumShowsRentedSpacesWithTheirSponsorAndLightsWhereTheChosenOneWouldSign)
+{
+    Rastport* stadion = werbung_bild(WERBUNG_STADION_BILD);
+    ASSERT_NE(stadion, nullptr);
+    EXPECT_EQ(stadion->width, uint32_t(WERBUNG_STADION_B));
+    EXPECT_EQ(stadion->height, uint32_t(WERBUNG_STADION_H));
+    angebot(0, 0);  // a board sponsor
+    Werbung_Team_Daten d = daten(manager[0]);
+    for (auto& s : d.sponsor) s = -1;
+    d.sponsor[1] = 3;
+    ASSERT_TRUE(Werbung_Team_Ablegen(manager[0], d));
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG), 1);
+    klick(2340);  // the board sponsor is chosen
+    Menue_Icon* bild = Menue_Screen_Icon_Aus_Nummer(2125);
+    ASSERT_TRUE(bild && bild->refresh_prozedur);
+    Grafik_Screen_Seite_Waehlen(1);
+    bild->refresh_prozedur(bild, 0);
+    auto schirm = [&](int32_t k, int32_t dx, int32_t dy) {
+        return Grafik_Pixel_Lesen(Grafik_Render_Ziel, bild->x + WERBUNG_FLAECHE_ORT[k].x + dx, bild->y + WERBUNG_FLAECHE_ORT[k].y + dy);
+    };
+    // Each lit picture has its space's size and lies exactly on it, upright boards included.
+    for (int32_t k : {0, 10}) {
+        Rastport* hell = werbung_bild(WERBUNG_FLAECHE_BILD + k);
+        ASSERT_NE(hell, nullptr) << k;
+        const Werbung_Rechteck& r = WERBUNG_FLAECHE_ORT[k];
+        ASSERT_EQ(hell->width, uint32_t(r.b)) << k;
+        ASSERT_EQ(hell->height, uint32_t(r.h)) << k;
+        for (int32_t y = 0; y < r.h; y += 3)
+            for (int32_t x = 0; x < r.b; x += 3) ASSERT_EQ(schirm(k, x, y), Grafik_Pixel_Lesen(hell, x, y)) << k << ": " << x << "," << y;
+        Grafik_Bitmap_Freigeben(hell);
+    }
+    // The camera takes no board sponsor: it stays as the stadium shows it.
+    const Werbung_Rechteck& kamera = WERBUNG_FLAECHE_ORT[14];
+    for (int32_t y = 0; y < kamera.h; y += 2)
+        for (int32_t x = 0; x < kamera.b; x += 2)
+            ASSERT_EQ(schirm(14, x, y), Grafik_Pixel_Lesen(stadion, kamera.x + x, kamera.y + y)) << x << "," << y;
+    // The rented board carries its sponsor's lettering, not the empty board.
+    int32_t anders = 0;
+    for (int32_t x = 0; x < WERBUNG_FLAECHE_ORT[1].b; ++x)
+        anders += schirm(1, x, 6) != Grafik_Pixel_Lesen(stadion, WERBUNG_FLAECHE_ORT[1].x + x, WERBUNG_FLAECHE_ORT[1].y + 6);
+    EXPECT_GT(anders, 20);
+    Grafik_Bitmap_Freigeben(stadion);
+}
+
+TEST_F(SchirmTest, AfterAnotherExchangeTheNumbersNameTheIconsOnScreenAndTheRockerMenuSetsItsOwnValue)
+{
+    for (int32_t f = 5; f < BANK_FIRMEN; ++f) Bank_Boerse[2].firma[f][0] = 0;  // few clubs went public
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_BOERSE), 1);
+    klick(2010);
+    klick(2012);  // another count of firms: the chart and its range buttons stand elsewhere in the list
+    for (int32_t n : {2007, 2026, 2037}) {
+        const Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(n);
+        ASSERT_NE(i, nullptr) << n;
+        EXPECT_EQ(i->nummer, n);
+    }
+    // The term rocker's menu: "Zurücksetzen auf Maximalwert" reaches the longest term.
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN), 1);
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_ANLAGEN), 1);
+    Bank_Wippe_Laufzeit = 0;
+    EXPECT_EQ(Menue_Kontext_Eingabefeld_Jump_Call(2, 2096, 0, 0), 1);
+    EXPECT_EQ(Bank_Wippe_Laufzeit, BANK_LAUFZEITEN - 1);
 }

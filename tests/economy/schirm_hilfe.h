@@ -80,6 +80,21 @@ struct SchirmTest : WerbungTest {
         Win95_Message_Pump();
         return i->klick(i, flags);
     }
+    // Clicks a rocker on one of its six buttons as the event step does: the standard handler
+    // steps the value (zones 0-2 down, 3-5 up; the outer ones ten and a hundred steps), then the
+    // rocker's own procedure runs.
+    static int32_t wippe(int32_t nummer, int32_t zone)
+    {
+        Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(nummer);
+        if (!i || !i->klick || !(i->flags & ICON_WERTFELD) || zone < 0 || zone > 5) return -1;
+        const auto* w = static_cast<const Menue_Wert_Beschreibung*>(i->daten);
+        static constexpr int16_t X[6] = {5, 20, 32, 44, 55, 67}, Y[6] = {14, 15, 16, 16, 15, 14};
+        Os_Input_Set_Mouse(i->x + (w && w->zone_x[zone] != -1 ? w->zone_x[zone] : X[zone]) + 5, i->y + Y[zone] + 5);
+        Win95_Message_Pump();
+        const uint32_t flags = 4u | (zone < 3 ? 1u : 2u);
+        if (i->flags & ICON_WIPPE_STANDARD) Menue_Wippe_Standard(i, flags);
+        return i->klick(i, flags);
+    }
     // Drops a draggable icon with the pointer at (x, y).
     static void ablegen(int32_t nummer, int32_t x, int32_t y)
     {

@@ -286,6 +286,12 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, "werbung.res", 0, 19, BILD, 96, 48, 0, 16, false, "Werbepartner-Bild");
     v.push_back({"werbung.res", WERBUNG_BILD_ARTEN_EINTRAG, DATEN, 0, 0, sizeof WERBUNG_BILD_ARTEN, 0, false,
                  "Art je Werbepartner-Bild (1 Bande, 2 Trikot, 4 Ausruestung, 8 TV)"});
+    // The advertising screen's stadium and each of its spaces lit.
+    v.push_back({"werbung.res", WERBUNG_STADION_BILD, BILD, WERBUNG_STADION_B, WERBUNG_STADION_H, 0, 16, false,
+                 "Werbung: Stadion mit 14 Banden, Kamera, Tasche und Spielerbrust"});
+    for (int32_t k = 0; k < WERBUNG_FLAECHEN; ++k)
+        v.push_back({"werbung.res", WERBUNG_FLAECHE_BILD + k, BILD, uint16_t(WERBUNG_FLAECHE_ORT[k].b),
+                     uint16_t(WERBUNG_FLAECHE_ORT[k].h), 0, 16, false, "Werbung: Werbeflaeche leuchtend (Nummer - 22)"});
     // The live view's boards: near and far side, board value v shows sponsor v - 1.
     bereich(v, "werbung.res", WERBUNG_BANDE_NAH, WERBUNG_BANDE_NAH + WERBUNG_BANDE_BILDER - 1, BILD, WERBUNG_BANDE_NAH_B,
             WERBUNG_BANDE_NAH_H, 0, 16, false, "Live-Bande nah");

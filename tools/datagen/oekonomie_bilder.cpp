@@ -8,6 +8,8 @@
 #include "tools/datagen/bild_flaeche.h"
 #include "economy/stadion_schirm.h"
 #include "economy/stadion_statistik_seite.h"
+#include "economy/werbung.h"
+#include "economy/werbung_schirm.h"
 
 namespace oekonomie_bild {
 
@@ -186,6 +188,77 @@ Flaeche werbepartner(int32_t s)
     return b;
 }
 
+// The advertising screen's stadium seen from above: the crowd on the stands, the striped pitch
+// with its lines, the 14 empty boards round it, and at the right the TV camera, a player whose
+// chest carries the shirt sponsor, and the team's bag.
+Flaeche werbung_stadion()
+{
+    Flaeche b(WERBUNG_STADION_B, WERBUNG_STADION_H, false, rgb(70, 72, 84));
+    static const int PUBLIKUM[6][3] = {{200, 60, 60}, {230, 210, 80}, {80, 120, 210}, {235, 235, 235}, {60, 160, 90}, {140, 90, 60}};
+    for (int32_t y = 2; y < WERBUNG_STADION_H; y += 4)
+        for (int32_t x = 2 + (y / 4) % 2 * 2; x < 350; x += 4) {
+            const int* f = PUBLIKUM[uint32_t(x * 7 + y * 13 + x * y) % 6];
+            b.rechteck(x, y, 2, 2, rgb(f[0], f[1], f[2]));
+        }
+    // The pitch, its stripes and lines.
+    constexpr int32_t PX = 30, PY = 28, PB = 306, PH = 140;
+    for (int32_t s = 0; s < PB; s += 18) b.rechteck(PX + s, PY, std::min(18, PB - s), PH, (s / 18) % 2 ? rgb(46, 150, 56) : rgb(38, 132, 48));
+    const uint16_t linie = rgb(240, 240, 240);
+    b.rahmen(PX + 6, PY + 6, PB - 12, PH - 12, linie);
+    b.rechteck(PX + PB / 2, PY + 6, 1, PH - 12, linie);
+    for (int32_t w = 0; w < 360; ++w) {
+        const double r = 3.14159265358979 * w / 180;
+        b.punkt(PX + PB / 2 + int32_t(std::lround(22 * std::cos(r))), PY + PH / 2 + int32_t(std::lround(22 * std::sin(r))), linie);
+    }
+    b.rahmen(PX + 6, PY + PH / 2 - 30, 36, 60, linie);
+    b.rahmen(PX + PB - 42, PY + PH / 2 - 30, 36, 60, linie);
+    b.rechteck(PX + 2, PY + PH / 2 - 10, 4, 20, rgb(250, 250, 250));
+    b.rechteck(PX + PB - 6, PY + PH / 2 - 10, 4, 20, rgb(250, 250, 250));
+    // The empty boards.
+    for (int32_t k = 0; k < 14; ++k) {
+        const Werbung_Rechteck& r = WERBUNG_FLAECHE_ORT[k];
+        b.rechteck(r.x, r.y, r.b, r.h, rgb(214, 216, 220));
+        b.relief(r.x, r.y, r.b, r.h, rgb(250, 250, 250), rgb(110, 110, 120));
+    }
+    // The side strip with camera, player and bag.
+    b.rechteck(354, 0, WERBUNG_STADION_B - 354, WERBUNG_STADION_H, rgb(40, 44, 56));
+    const Werbung_Rechteck& k = WERBUNG_FLAECHE_ORT[14];
+    b.rechteck(k.x + 1, k.y + 4, k.b - 9, k.h - 8, rgb(60, 60, 66));
+    b.rahmen(k.x + 1, k.y + 4, k.b - 9, k.h - 8, rgb(150, 150, 160));
+    b.scheibe(k.x + k.b - 5, k.y + k.h / 2, 4.5, rgb(20, 20, 24));
+    b.scheibe(k.x + k.b - 5, k.y + k.h / 2, 2, rgb(90, 140, 210));
+    for (int32_t d = 0; d < 10; ++d) b.punkt(k.x + 8 - d / 2, k.y + k.h - 4 + d, rgb(150, 150, 160)), b.punkt(k.x + 10 + d / 2, k.y + k.h - 4 + d, rgb(150, 150, 160));
+    const Werbung_Rechteck& c = WERBUNG_FLAECHE_ORT[16];
+    const uint16_t haut = rgb(236, 190, 150);
+    b.scheibe(c.x + c.b / 2.0, c.y - 7, 6, haut);
+    b.rechteck(c.x, c.y, c.b, c.h, rgb(245, 245, 245));
+    b.rahmen(c.x, c.y, c.b, c.h, rgb(150, 150, 160));
+    b.rechteck(c.x - 5, c.y + 2, 5, 20, rgb(245, 245, 245));
+    b.rechteck(c.x + c.b, c.y + 2, 5, 20, rgb(245, 245, 245));
+    b.rechteck(c.x - 5, c.y + 22, 5, 5, haut);
+    b.rechteck(c.x + c.b, c.y + 22, 5, 5, haut);
+    b.rechteck(c.x + 1, c.y + c.h, c.b - 2, 10, rgb(20, 20, 30));
+    b.rechteck(c.x + 3, c.y + c.h + 10, 6, 12, haut);
+    b.rechteck(c.x + c.b - 9, c.y + c.h + 10, 6, 12, haut);
+    const Werbung_Rechteck& t = WERBUNG_FLAECHE_ORT[15];
+    b.rechteck(t.x, t.y + 6, t.b, t.h - 6, rgb(30, 70, 160));
+    b.rahmen(t.x, t.y + 6, t.b, t.h - 6, rgb(140, 170, 230));
+    b.rahmen(t.x + 5, t.y, t.b - 10, 7, rgb(20, 40, 100));
+    return b;
+}
+
+// A space lit for a sponsor that would sign there: light green, hatched, in a green frame.
+Flaeche werbung_flaeche(int32_t k)
+{
+    const Werbung_Rechteck& r = WERBUNG_FLAECHE_ORT[k];
+    Flaeche b(r.b, r.h, false, rgb(160, 240, 160));
+    for (int32_t y = 0; y < r.h; ++y)
+        for (int32_t x = 0; x < r.b; ++x)
+            if ((x + y) % 4 == 0) b.punkt(x, y, rgb(110, 210, 110));
+    b.rahmen(0, 0, r.b, r.h, rgb(20, 150, 40));
+    return b;
+}
+
 }  // namespace oekonomie_bild
 
 // The boards with their lettering; programs that do not link the font rasteriser (the tests)
@@ -197,6 +270,14 @@ bool Oekonomie_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
     using namespace oekonomie_bild;
     if (std::strcmp(e.datei, "werbung.res") == 0 && std::strcmp(e.zweck, "Werbepartner-Bild") == 0) {
         bild = werbepartner(e.nummer).fertig(e.nummer);
+        return true;
+    }
+    if (std::strcmp(e.datei, "werbung.res") == 0 && e.nummer == WERBUNG_STADION_BILD) {
+        bild = werbung_stadion().fertig(e.nummer);
+        return true;
+    }
+    if (std::strcmp(e.datei, "werbung.res") == 0 && e.nummer >= WERBUNG_FLAECHE_BILD && e.nummer < WERBUNG_FLAECHE_BILD + WERBUNG_FLAECHEN) {
+        bild = werbung_flaeche(e.nummer - WERBUNG_FLAECHE_BILD).fertig(e.nummer);
         return true;
     }
     if (Werbung_Banden_Erzeugen && Werbung_Banden_Erzeugen(e, bild)) return true;
