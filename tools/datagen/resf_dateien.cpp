@@ -62,6 +62,7 @@ bool Detail_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attrib
 bool Training_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Vergleich_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Edit_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+bool Spielerliste_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 
 namespace {
 
@@ -81,6 +82,7 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
     if (Training_Bild_Erzeugen && Training_Bild_Erzeugen(e, b)) return b;
     if (Vergleich_Bild_Erzeugen && Vergleich_Bild_Erzeugen(e, b)) return b;
     if (Edit_Bild_Erzeugen && Edit_Bild_Erzeugen(e, b)) return b;
+    if (Spielerliste_Bild_Erzeugen && Spielerliste_Bild_Erzeugen(e, b)) return b;
     b.width = e.width;
     b.height = e.height;
     b.depth = 16;
