@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "database/assistent.h"
 #include "database/manager.h"
 #include "database/spieler.h"
 #include "database/team.h"
@@ -20,6 +21,7 @@
 #include "graphics/grafik_spielerfigur.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/maus.h"
+#include "screens/spieler_bilder.h"
 #include "screens/spieler_detail.h"
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_einsetzen_feld.h"
@@ -309,6 +311,36 @@ Menue_Move_Struktur einsatz_move{-1, 0, einsatz_abgelegt, nullptr,
                                  {EINSATZ_X, EINSATZ_OBEN, int16_t(EINSATZ_X + 14), int16_t(EINSATZ_OBEN + EINSATZ_LAENGE + 7)},
                                  nullptr, -1};
 
+// The assistants' and doctors' marks: one per employed person in slot order, the assistants above
+// the strength box, the doctors below it.
+constexpr int16_t PERSONAL_ORT[4][2] = {{171, 0}, {191, 0}, {171, 20}, {191, 20}};
+constexpr int16_t ASSI_Y = 120, ARZT_Y = 315;
+
+// The k-th employed person's slot of the team's staff block, -1 none.
+int32_t personal_slot(int32_t feld, int32_t k)
+{
+    const auto* b = Aktuelles_Team >= 0 ? static_cast<const uint8_t*>(Team_Zeiger(feld, Aktuelles_Team, nullptr, 0)) : nullptr;
+    for (int32_t s = 0; b && s < ASSI_SLOTS; ++s)
+        if (b[s] && k-- == 0) return s;
+    return -1;
+}
+
+int32_t personal_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon || icon->kennung_1 < 0) return 0;
+    const bool arzt = icon->nummer >= AUFSTELLUNG_BILD_ARZT;
+    if (!Spieler_Screen_Bild(arzt ? AUFSTELLUNG_BILD_ARZT : AUFSTELLUNG_BILD_ASSI, z, icon->x, icon->y))
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, arzt ? farbe(15, 15, 15) : farbe(3, 4, 9));
+    return 0;
+}
+
+const char* personal_hilfe(Menue_Icon* icon)
+{
+    if (!icon || icon->kennung_1 < 0 || icon->kennung_1 >= ASSI_SLOTS) return "";
+    return icon->nummer >= AUFSTELLUNG_BILD_ARZT ? Aerzte_Tabelle[icon->kennung_1].name : Assistenten_Tabelle[icon->kennung_1].name;
+}
+
 // Fixed storage: the toolkit keeps pointers into it.
 struct Liste {
     Menue_Icon icons[40];
@@ -355,6 +387,16 @@ void liste_bauen()
         t.x = int16_t(k < 4 ? 170 + 70 * k : 170 + 70 * (k - 4));
         t.klick = taktik_klick;
         liste.push_back(t);
+    }
+    for (int32_t k = 0; k < 8; ++k) {
+        const bool arzt = k >= 4;
+        const int32_t slot = personal_slot(arzt ? TEAM_AERZTE : TEAM_ASSISTENTEN, k % 4);
+        Menue_Icon p = icon(int16_t(AUFSTELLUNG_BILD_ASSI + k), PERSONAL_ORT[k % 4][0],
+                            int16_t((arzt ? ARZT_Y : ASSI_Y) + PERSONAL_ORT[k % 4][1]), 10, 15, 6, personal_zeichnen);
+        p.kennung_1 = int16_t(slot);
+        p.mausover = personal_hilfe;
+        if (slot < 0) p.status = ICON_VERSTECKT;
+        liste.push_back(p);
     }
     for (int32_t k = 0; k < 6; ++k) {
         Menue_Icon a = icon(int16_t(SE_AUFSTELLUNG_1 + k), int16_t(215 + 38 * k), 455, 35, 23, 5, aufstellung_zeichnen);

@@ -21,8 +21,10 @@
 #include "screens/screens_hilfe.h"
 #include "screens/spieler_bilder.h"
 #include "screens/spieler_detail.h"
+#include "screens/spieler_figur.h"
 #include "screens/spieler_liste.h"
 #include "screens/spieler_training.h"
+#include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/slave.h"
 
@@ -190,6 +192,88 @@ TEST_F(ListeBilder, ColumnsMenusAndTrainingTogglesShowTheAttributesOwnSymbol)
     char t[80];
     EXPECT_EQ(bild_im_text(Spieler_Training_Toggle_Text(1481, t, sizeof t)), Menue_Get_Slave_Rastport(368 + Sp_Attribut_Bilder[1]));
     EXPECT_EQ(bild_im_text(Spieler_Training_Toggle_Text(1496, t, sizeof t)), Menue_Get_Slave_Rastport(368 + Sp_Attribut_Bilder[23]));
+}
+
+// Counts the drawn pixels of a bitmap inside and outside a rectangle.
+struct Gezaehlt {
+    int32_t innen = 0, aussen = 0;
+};
+Gezaehlt zaehlen(const Rastport* rp, int32_t x0, int32_t y0, int32_t w, int32_t h)
+{
+    Gezaehlt g;
+    for (int32_t y = 0; y < int32_t(rp->height); ++y)
+        for (int32_t x = 0; x < int32_t(rp->width); ++x)
+            if (Grafik_Pixel_Lesen(const_cast<Rastport*>(rp), x, y)) {
+                const bool drin = x >= x0 && x < x0 + w && y >= y0 && y < y0 + h;
+                (drin ? g.innen : g.aussen)++;
+            }
+    return g;
+}
+
+TEST_F(ListeBilder, AFigureTakesItsColourAndItsMarkerStaysOnIt)
+{
+    for (int32_t art = 0; art < 4; ++art)
+        for (int32_t i = 0; i < 28; ++i) {
+            int32_t x = -1, y = -1;
+            ASSERT_TRUE(Spieler_Figur_Marke_Ort(art, i, &x, &y));
+            EXPECT_TRUE(x >= 0 && x + 7 <= FIGUR_B && y >= 0 && y + 7 <= FIGUR_H) << art << "/" << i;
+        }
+    int32_t x = 0, y = 0;
+    EXPECT_FALSE(Spieler_Figur_Marke_Ort(0, 28, &x, &y));
+
+    Rastport* z = Grafik_Bitmap_Anlegen(40, 50, 16);
+    ASSERT_NE(z, nullptr);
+    Grafik_Rechteck_Fuellen(z, 0, 0, 40, 50, 0);
+    Spieler_Figur_Zeichnen_Rgb(0, -1, z, 8, 6, 0xF800);
+    const Gezaehlt g = zaehlen(z, 8, 6, FIGUR_B, FIGUR_H);
+    EXPECT_GT(g.innen, 100);
+    EXPECT_EQ(g.aussen, 0);
+    // tinted pure red: no green, no blue anywhere
+    for (int32_t yy = 0; yy < 50; ++yy)
+        for (int32_t xx = 0; xx < 40; ++xx) EXPECT_EQ(Grafik_Pixel_Lesen(z, xx, yy) & 0x07FF, 0) << xx << "," << yy;
+    // the marker of Kopfball lies on the jumping figure where its place says
+    Spieler_Figur_Zeichnen_Rgb(2, 13, z, 8, 6, 0xF800);
+    ASSERT_TRUE(Spieler_Figur_Marke_Ort(2, 13, &x, &y));
+    int32_t gruen = 0;
+    for (int32_t yy = 0; yy < 7; ++yy)
+        for (int32_t xx = 0; xx < 7; ++xx) gruen += (Grafik_Pixel_Lesen(z, 8 + x + xx, 6 + y + yy) & 0x07E0) != 0;
+    EXPECT_GT(gruen, 4);
+    // no fifth kind
+    Grafik_Rechteck_Fuellen(z, 0, 0, 40, 50, 0);
+    Spieler_Figur_Zeichnen(4, 0, z, 0, 0, 1);
+    EXPECT_EQ(zaehlen(z, 0, 0, 0, 0).aussen, 0);
+    Grafik_Bitmap_Freigeben(z);
+}
+
+TEST_F(ListeBilder, ACardStaysInsideItsIconAndAnEmptyIconDrawsNothing)
+{
+    Rastport* z = Grafik_Bitmap_Anlegen(200, 120, 16);
+    ASSERT_NE(z, nullptr);
+    Grafik_Rechteck_Fuellen(z, 0, 0, 200, 120, 0);
+    Menue_Icon i = Menue_Icon_Vorlage(1, -1, 0, 10, 20, KARTE_B, KARTE_H, 3, 3);
+    i.kennung_1 = -1;
+    i.kennung_2 = EIGEN;
+    Spieler_Einsetzen_Spielerliste_Zeichnen(&i, z);
+    EXPECT_EQ(zaehlen(z, 0, 0, 0, 0).aussen, 0);
+    Teamspieler_Wert(317, EIGEN, 5, TS_PROBE | 0x200, 8);
+    i.kennung_1 = 5;
+    Spieler_Einsetzen_Spielerliste_Zeichnen(&i, z);
+    Gezaehlt g = zaehlen(z, 10, 20, KARTE_B, KARTE_H);
+    EXPECT_EQ(g.innen, KARTE_B * KARTE_H) << "the card is solid";
+    if (const char* ordner_bilder = std::getenv("DORVIN_TEST_BILDER")) {
+        const std::string datei_name = std::string(ordner_bilder) + "/karte.png";
+        EXPECT_TRUE(Os_Png_Schreiben(datei_name.c_str(), static_cast<const uint16_t*>(z->pixels), 200, 120, 200, false));
+    }
+    EXPECT_EQ(g.aussen, 0);
+    // a smaller icon gets the card scaled into its own size
+    Grafik_Rechteck_Fuellen(z, 0, 0, 200, 120, 0);
+    i.breite = KARTE_B / 2;
+    i.hoehe = KARTE_H / 2;
+    Spieler_Einsetzen_Spielerliste_Zeichnen(&i, z);
+    g = zaehlen(z, 10, 20, KARTE_B / 2, KARTE_H / 2);
+    EXPECT_GT(g.innen, 0);
+    EXPECT_EQ(g.aussen, 0);
+    Grafik_Bitmap_Freigeben(z);
 }
 
 }  // namespace
