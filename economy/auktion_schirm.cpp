@@ -85,13 +85,11 @@ void zeichnen()
     if (spnr >= 0) {
         // the portrait stands on his figure in his club's shirt; his best attributes beside
         const int32_t verein = Teamspieler_Get_Team_Des_Spielers(-1, spnr, -1);
-        Spieler_Figur_Zeichnen_Rgb(0, -1, z, 22, 46, Spieler_Figur_Trikotfarbe(verein));
-        const auto* farben = verein >= 0 ? static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, verein, nullptr, 0)) : nullptr;
-        Spieler_Gesicht_Bauen(z, 16, 10, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, 0)), farben);
+        Spieler_Figur_Mit_Gesicht(z, 30, 10, spnr, verein);
         int32_t beste[4] = {-1, -1, -1, -1};
         Spieler_Herausragende_Attribute(spnr, 0, 0, beste);
         for (int32_t k = 0; k < 4; ++k)
-            if (beste[k] >= 0) Spieler_Figur_Zeichnen_Rgb(Spieler_Figur_Art(beste[k]), beste[k], z, 300 + 30 * k, 40, Spieler_Figur_Trikotfarbe(verein));
+            if (beste[k] >= 0) Spieler_Figur_Zeichnen_Rgb(Spieler_Figur_Art(beste[k]), beste[k], z, 320 + 30 * k, 30, Spieler_Figur_Trikotfarbe(verein));
         Oek_Zeile(100, 30, Spieler_String(SP_VOLLNAME, spnr, nullptr, 0), Oek_Farbe(9, 2, 0));
         Oek_Zeile(100, 46, Oek_Fmt("Stärke: %d", Spieler_Wert(SP_K_I_T, spnr, 0, 0)));
         Oek_Zeile(100, 62, Oek_Fmt("%d Jahre", Spieler_Wert(SP_ALTER, spnr, 0, 0)));

@@ -130,6 +130,23 @@ void Spieler_Figur_Zeichnen_Rgb(int32_t art, int32_t index, Rastport* ziel, int3
     zeichnen(art, index, ziel, x, y, rgb);
 }
 
+void Spieler_Figur_Mit_Gesicht(Rastport* ziel, int32_t x, int32_t y, int32_t spnr, int32_t team)
+{
+    if (!ziel || spnr < 0 || spnr >= Spieler_Anzahl) return;
+    if (team < 0) team = Teamspieler_Get_Team_Des_Spielers(-1, spnr, -1);
+    if (Rastport* f = laden(LISTE_BILD_FIGUR, ziel->depth)) {
+        toenen(f, Spieler_Figur_Trikotfarbe(team));
+        // doubled pixel by pixel, the figure's own head left out: the portrait stands there
+        for (int32_t yy = 10; yy < int32_t(f->height); ++yy)
+            for (int32_t xx = 0; xx < int32_t(f->width); ++xx)
+                if (const uint16_t p = Grafik_Pixel_Lesen(f, xx, yy))
+                    Grafik_Rechteck_Fuellen(ziel, x + 2 * xx, y + 40 + 2 * (yy - 10), 2, 2, p);
+        Grafik_Bitmap_Freigeben(f);
+    }
+    const auto* farben = team >= 0 && team < Team_Anzahl ? static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, 0)) : nullptr;
+    Spieler_Gesicht_Bauen(ziel, x + 6, y, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, SP_LESEN)), farben);
+}
+
 uint16_t Spieler_Figur_Trikotfarbe(int32_t team)
 {
     const auto* f = team >= 0 && team < Team_Anzahl ? static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, 0)) : nullptr;

@@ -18,6 +18,9 @@ bool Spieler_Figur_Marke_Ort(int32_t art, int32_t index, int32_t* x, int32_t* y)
 void Spieler_Figur_Zeichnen(int32_t art, int32_t index, Rastport* ziel, int32_t x, int32_t y, int32_t farbe);
 // The same in a colour of its own (RGB565), as a club's kit gives it.
 void Spieler_Figur_Zeichnen_Rgb(int32_t art, int32_t index, Rastport* ziel, int32_t x, int32_t y, uint16_t rgb);
+// The player's portrait standing on his figure (twice the small size) in his club's shirt, the
+// whole 48 x 96 from (x, y); the club -1 finds his club.
+void Spieler_Figur_Mit_Gesicht(Rastport* ziel, int32_t x, int32_t y, int32_t spnr, int32_t team);
 // A club's shirt colour (its first kit colour) as RGB565; a light grey without a club.
 uint16_t Spieler_Figur_Trikotfarbe(int32_t team);
 
