@@ -132,29 +132,21 @@ int32_t feld_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
-void kader_zeichnen(Rastport* z, int32_t team, int32_t x, int32_t y, const char* titel)
-{
-    text(z, 3, x, y, farbe(15, 15, 0), titel);
-    int32_t liste[500];
-    const int32_t n = team >= 0 ? Teamspieler_Ins_Array(team, liste, 500, 0) : 0;
-    for (int32_t k = 0; k < n && k < 24; ++k) {
-        const int32_t p = liste[k];
-        const uint32_t fl = uint32_t(Teamspieler_Wert(317, team, p, 0, 0));
-        const uint16_t f = fl & TS_STARTELF ? farbe(15, 15, 15) : fl & TS_ERSATZ ? farbe(12, 12, 15) : farbe(9, 9, 9);
-        char zeile[80];
-        const char* name = Spieler_String(SP_NAME, p, nullptr, 0);
-        std::snprintf(zeile, sizeof zeile, "%2d %s%s", Teamspieler_Wert(300, team, p, 0, 0), name ? name : "",
-                      fl & TS_KAPITAEN ? " (K)" : "");
-        text(z, 4, x, y + 14 + k * 13, f, zeile);
-    }
-}
+// The squads beside the pitch: list 0 the own players, list 1 the shown other club's, each
+// entry with its marks and chosen columns. The tops of the own entries are kept for the click.
+std::vector<int32_t> eigene_oben;
+std::vector<Spieler_Listen_Eintrag> eigene_eintraege;
 
 int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
-    if (icon->nummer == SE_EIGENE_LISTE) kader_zeichnen(z, Aktuelles_Team, icon->x, icon->y, "Eigener Kader");
-    else kader_zeichnen(z, Anzeige_Gegner_Team, icon->x, icon->y, "Gegner");
+    const bool eigen = icon->nummer == SE_EIGENE_LISTE;
+    text(z, 3, icon->x, icon->y, farbe(15, 15, 0), eigen ? "Eigener Kader" : "Gegner");
+    std::vector<Spieler_Listen_Eintrag> e;
+    Spieler_Einsetzen_Liste_Bauen(eigen ? 0 : 1, &e);
+    Spieler_Einsetzen_Liste_Malen(z, eigen ? 0 : 1, e, icon->x, icon->y + 4, icon->hoehe - 4, eigen ? &eigene_oben : nullptr);
+    if (eigen) eigene_eintraege = e;
     return 0;
 }
 
@@ -171,11 +163,12 @@ int32_t feld_klick(Menue_Icon* icon, uint32_t)
 int32_t liste_klick(Menue_Icon* icon, uint32_t)
 {
     if (!icon || icon->nummer != SE_EIGENE_LISTE) return 0;
-    const int32_t zeile = (Maus_Get_Y() - (icon->y + 14) + 11) / 13;
-    int32_t liste[500];
-    const int32_t n = Teamspieler_Ins_Array(Aktuelles_Team, liste, 500, 0);
-    if (zeile < 0 || zeile >= n || zeile >= 24) return 0;
-    if (Spieler_Detailseite_Oeffnen(Aktuelles_Team, liste[zeile], -1, false)) {
+    const int32_t y = Maus_Get_Y();
+    int32_t k = -1;
+    for (size_t i = 0; i < eigene_oben.size() && i < eigene_eintraege.size(); ++i)
+        if (eigene_oben[i] <= y) k = int32_t(i);
+    if (k < 0 || eigene_eintraege[size_t(k)].spnr < 0) return 0;
+    if (Spieler_Detailseite_Oeffnen(Aktuelles_Team, eigene_eintraege[size_t(k)].spnr, -1, false)) {
         Spieler_Detail_Fenster_Zeigen();
         Menue_Screen_Refresh(1, -1, -1, -1, -1);
     }

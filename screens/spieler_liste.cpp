@@ -614,8 +614,9 @@ void Spieler_Einsetzen_Eintrag_Text(int32_t liste, int32_t team, int32_t spnr, c
 }
 
 int32_t Spieler_Einsetzen_Liste_Malen(Rastport* ziel, int32_t liste, const std::vector<Spieler_Listen_Eintrag>& eintraege,
-                                      int32_t x, int32_t y, int32_t h)
+                                      int32_t x, int32_t y, int32_t h, std::vector<int32_t>* oben_aus)
 {
+    if (oben_aus) oben_aus->clear();
     if (!ziel) return 0;
     constexpr int32_t ZEILE = 10;
     int32_t breiten[30];
@@ -638,6 +639,7 @@ int32_t Spieler_Einsetzen_Liste_Malen(Rastport* ziel, int32_t liste, const std::
         // brighter is better: the colour value picks the shade
         const int32_t hell = farbig ? 6 + std::clamp(e.farbwert, 0, 100) * 9 / 100 : 15;
         Grafik_Printf(ziel, Font(LISTEN_FONT), "^c%05d%s", x, oben + 8, int(Grafik_Farbe(uint32_t(hell), uint32_t(hell), uint32_t(hell))), text);
+        if (oben_aus) oben_aus->push_back(oben);
         zeilen += n;
     }
     if (eintraege.empty()) Grafik_Printf(ziel, Font(LISTEN_FONT), "^c%05d%s", x, y + 8, int(Grafik_Farbe(10, 10, 10)), "Kein Eintrag vorhanden.");
