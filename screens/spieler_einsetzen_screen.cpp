@@ -29,6 +29,7 @@
 #include "screens/spieler_gesicht.h"
 #include "screens/spieler_hilfetext.h"
 #include "screens/spieler_liste.h"
+#include "screens/spieler_liste_knoepfe.h"
 #include "screens/spieler_schirme.h"
 #include "screens/spieler_suche_screen.h"
 #include "screens/spieler_taktik.h"
@@ -336,12 +337,12 @@ const char* personal_hilfe(Menue_Icon* icon)
 
 // Fixed storage: the toolkit keeps pointers into it.
 struct Liste {
-    Menue_Icon icons[40];
+    Menue_Icon icons[64];
     int32_t n = 0;
     void clear() { n = 0; }
     void push_back(const Menue_Icon& i)
     {
-        if (n < 39) icons[n++] = i;
+        if (n < 63) icons[n++] = i;
     }
     Menue_Icon* data() { return icons; }
 } liste;
@@ -365,6 +366,12 @@ void liste_bauen()
     eigene.klick = liste_klick;
     liste.push_back(eigene);
     liste.push_back(icon(SE_FREMDE_LISTE, 452, 96, 145, 340, 4, liste_zeichnen));
+    // the lists' controls underneath
+    Menue_Icon steuer[16];
+    for (int32_t l = 0; l < 2; ++l) {
+        const int32_t n = Spieler_Einsetzen_Listen_Knoepfe(steuer, 16, l, l == 0 ? 4 : 452, 440);
+        for (int32_t k = 0; k < n; ++k) liste.push_back(steuer[k]);
+    }
     Menue_Icon st = icon(SE_STAERKE, 166, 258, 53, 47, 5, staerke_zeichnen);
     st.mausover = Spieler_Einsetzen_Staerke_Hilfe;
     st.hilfetext = "Stärke, Form und Erschöpfung beider Teams^l(nur eingesetzte Spieler)";

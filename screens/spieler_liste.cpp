@@ -171,6 +171,11 @@ int32_t Spieler_Einsetzen_Typ_Klick(int32_t icon)
     }
     const int32_t* ende = TYP_ICON + 4;
     if (std::find(TYP_ICON, ende, icon) == ende) return Spieler_Einsetzen_Typ_Maske();
+    // none on shows all types: the click takes its one away from all, as it looks
+    bool irgendeine = false;
+    for (int32_t i : TYP_ICON) irgendeine = irgendeine || Manager_Icon_Button_Lesen(eigen(), i);
+    if (!irgendeine)
+        for (int32_t i : TYP_ICON) Manager_Icon_Button_An_Aus(eigen(), i, 1);
     Manager_Icon_Button_An_Aus(eigen(), icon, Manager_Icon_Button_Lesen(eigen(), icon) ? 0 : 1);
     bool eine = false;
     for (int32_t i : TYP_ICON) eine = eine || Manager_Icon_Button_Lesen(eigen(), i);
@@ -530,12 +535,17 @@ namespace {
 
 constexpr int32_t SPALTEN_ABSTAND = 4, LISTEN_FONT = 4;
 
-// The list font's width of a text, pictures counted; six pixels a character while no font is
-// loaded.
+// The list font's width of a text, pictures and bold letters counted; six pixels a character
+// while no font is loaded.
 int32_t text_breite(const char* t)
 {
     if (Font_Record* f = Font(LISTEN_FONT)) return Font_Text_Breite_Mit_Tabs(f, t);
-    return int32_t(std::strlen(t)) * 6;
+    int32_t n = 0;
+    for (const char* c = t; *c; ++c) {
+        if (c[0] == '^' && c[1] == 'b' && c[2]) c += 2;  // bold on or off takes no room
+        else ++n;
+    }
+    return n * 6;
 }
 
 }  // namespace
@@ -595,7 +605,10 @@ void Spieler_Einsetzen_Eintrag_Text(int32_t liste, int32_t team, int32_t spnr, c
             weiten[n++] = breiten[s] + SPALTEN_ABSTAND;
         }
     if (!n) return;
-    const int32_t name_breite = text_breite(name ? name : "") + (marken_breite ? text_breite(" ") + marken_breite : 0);
+    // measured as printed: a bold name is a pixel wider for each letter
+    char gedruckt[120];
+    std::snprintf(gedruckt, sizeof gedruckt, spielt ? "^bb%s^be" : "%s", name ? name : "");
+    const int32_t name_breite = text_breite(gedruckt) + (marken_breite ? text_breite(" ") + marken_breite : 0);
     Spieler_Einsetzen_Spalten_Umbrechen(name_breite + SPALTEN_ABSTAND, weiten, n, zeilen);
     char text[200];
     for (int32_t z = 0; z < 4 && l + 1 < size_t(groesse); ++z) {
@@ -621,7 +634,7 @@ int32_t Spieler_Einsetzen_Liste_Malen(Rastport* ziel, int32_t liste, const std::
     constexpr int32_t ZEILE = 10;
     int32_t breiten[30];
     Spieler_Einsetzen_Set_View_Text_Max_Breite(liste, eintraege, breiten);
-    const bool farbig = liste != 0 && Spieler_Einsetzen_Farb_Bits(liste) != 0;
+    const bool farbig = Spieler_Einsetzen_Farb_Bits(liste) != 0;
     int32_t zeilen = 0;
     char text[1024];
     for (const Spieler_Listen_Eintrag& e : eintraege) {

@@ -92,8 +92,8 @@ uint32_t Spieler_Einsetzen_Attribut_Bild(int32_t attribut);
 
 struct Rastport;
 // Draws a list's entries from (x, y) downward within h pixels: each entry's text (name with its
-// marks, then the chosen columns over up to four lines), the own list in white, the others in
-// shades of their colour value, the notice of a full list in red. Returns the lines drawn; with
+// marks, then the chosen columns over up to four lines), in white, or in shades of their colour
+// value while the list sorts by colour, the notice of a full list in red. Returns the lines drawn; with
 // `oben`, the top of each entry drawn, for finding the entry under the pointer.
 int32_t Spieler_Einsetzen_Liste_Malen(Rastport* ziel, int32_t liste, const std::vector<Spieler_Listen_Eintrag>& eintraege,
                                       int32_t x, int32_t y, int32_t h, std::vector<int32_t>* oben = nullptr);
