@@ -1,7 +1,8 @@
 // The line-up screen's player lists over the default world: the right-hand list with one active
 // search slot (every player of every club through the search test, at most 200 entries with
 // colour values; goal under 5 ms on one core) and the own squad of 30 with colour sorting and
-// the column layout of four extra columns (goal under 1 ms).
+// the column layout of four extra columns (goal under 1 ms), and that squad's entry texts as the
+// line-up screen draws them.
 //
 // The world is built once per process and removed when it ends; a set-up that fails ends the run
 // with status 1.
@@ -110,5 +111,27 @@ void BM_Kaderliste_Farben_Spalten(benchmark::State& state)
     state.counters["eintraege"] = double(e.size());
 }
 BENCHMARK(BM_Kaderliste_Farben_Spalten)->Unit(benchmark::kMicrosecond);
+
+// The own squad's entry texts as the line-up screen draws them after a change: the list built,
+// four extra columns measured once, each entry's name with its marks and the columns laid out.
+void BM_Kaderliste_Eintragstexte(benchmark::State& state)
+{
+    const Welt& w = welt();
+    for (int32_t spalte : {1, 18, 20, 26})
+        if (!(Spieler_Einsetzen_Spalten(0) & (1u << spalte))) Spieler_Einsetzen_Anzeige_Gewaehlt(0, 0, spalte, 0);
+    std::vector<Spieler_Listen_Eintrag> e;
+    int32_t breiten[30];
+    char text[1024];
+    for (auto _ : state) {
+        Spieler_Einsetzen_Liste_Bauen(0, &e);
+        Spieler_Einsetzen_Set_View_Text_Max_Breite(0, e, breiten);
+        for (const Spieler_Listen_Eintrag& x : e) {
+            Spieler_Einsetzen_Eintrag_Text(0, w.team, x.spnr, breiten, text, sizeof text);
+            benchmark::DoNotOptimize(text[0]);
+        }
+    }
+    state.counters["eintraege"] = double(e.size());
+}
+BENCHMARK(BM_Kaderliste_Eintragstexte)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

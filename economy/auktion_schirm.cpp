@@ -29,6 +29,7 @@
 #include "platform/win95.h"
 #include "database/teamspieler.h"
 #include "screens/spieler_detail.h"
+#include "screens/spieler_figur.h"
 #include "screens/spieler_gesicht.h"
 #include "toolkit/key_input.h"
 
@@ -79,15 +80,6 @@ int32_t spalte_unter_zeiger()
     return -1;
 }
 
-// The player's kit figure, half as large again, in his club's colours (red without club).
-void figur_zeichnen(Rastport* z, int32_t verein, int32_t x, int32_t y)
-{
-    Rastport* f = Grafik_Spielerfigur_Erzeugen(nullptr, spnr, verein, FIGUR_STIL_B | FIGUR_OHNE_NUMMER, 0);
-    if (!f) return;
-    if (z) Oek_Rastport_Skaliert(f, x, y, int32_t(f->width) * 3 / 2, int32_t(f->height) * 3 / 2, false);
-    Grafik_Bitmap_Freigeben(f);
-}
-
 void zeichnen()
 {
     Rastport* z = Grafik_Render_Ziel;
@@ -98,10 +90,8 @@ void zeichnen()
     // best attributes.
     Oek_Kasten(8, 8, 624, 100, Oek_Farbe(14, 14, 12), Oek_Farbe(9, 2, 0));
     if (spnr >= 0) {
-        const int32_t verein = Teamspieler_Get_Team_Des_Spielers(-1, spnr, -1);
-        const auto* farben = verein >= 0 ? static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, verein, nullptr, 0)) : nullptr;
-        figur_zeichnen(z, verein, 22, 34);
-        Spieler_Gesicht_Bauen(z, 28, 12, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, 0)), farben);
+        // the portrait stands on his figure in his club's shirt
+        Spieler_Figur_Mit_Gesicht(z, 30, 10, spnr, Teamspieler_Get_Team_Des_Spielers(-1, spnr, -1));
         Oek_Zeile(100, 30, Spieler_String(SP_VOLLNAME, spnr, nullptr, 0), Oek_Farbe(9, 2, 0));
         Oek_Zeile(100, 46, Oek_Fmt("Stärke: %d", Spieler_Wert(SP_K_I_T, spnr, 0, 0)));
         Oek_Zeile(100, 62, Oek_Fmt("%d Jahre", Spieler_Wert(SP_ALTER, spnr, 0, 0)));

@@ -17,6 +17,7 @@
 #include "graphics/grafik_farbe.h"
 #include "screens/spieler_hilfetext.h"
 #include "screens/spieler_liga_zahlen.h"
+#include "screens/spieler_liste.h"
 #include "screens/spieler_training.h"
 #include "screens/spieler_versicherung.h"
 #include "toolkit/requester.h"
@@ -173,8 +174,11 @@ void seite_allgemein(int32_t team, int32_t spnr, std::vector<std::string>* z)
     z->push_back(format("Form^tl0190: %d %%", Spieler_Wert(SP_FORM, spnr, 0, SP_LESEN)));
     z->push_back(format("Spiel-Erschöpfung^tl0190: %d", Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, spnr, 0, SP_LESEN)));
     const Spieler_Liga_Zahlen liga = Spieler_Liga_Zahlen_Holen(team, spnr);
-    z->push_back(format("Karten^tl0190: ^gnk%#010x = %d  /  ^gnk%#010x = %d  /  ^gnk%#010x = %d%s", 57u, 0, 58u, 0, 59u,
-                        0, fl & 0x80000 ? " (Sperre droht!)" : ""));
+    // the card glyphs are slave pictures, named in the text by their handles
+    const uint32_t gelb = Spieler_Einsetzen_Marken_Handle({57, true}), gelb_rot = Spieler_Einsetzen_Marken_Handle({58, true}),
+                   rot = Spieler_Einsetzen_Marken_Handle({59, true});
+    z->push_back(format("Karten^tl0190: ^gnk%#010x = %d  /  ^gnk%#010x = %d  /  ^gnk%#010x = %d%s", gelb, liga.gelb,
+                        gelb_rot, liga.gelb_rot, rot, liga.rot, fl & 0x80000 ? " (Sperre droht!)" : ""));
     z->push_back(format("Einsätze (Liga)^tl0190: %d", liga.einsaetze));
     if (torwart) {
         z->push_back(format("Gehaltene Bälle (Liga)^tl0190: %d", liga.paraden));

@@ -12,6 +12,7 @@
 #include "gameflow/kalender.h"
 #include "screens/spieler_angebot.h"
 #include "screens/spieler_detail.h"
+#include "screens/spieler_liste.h"
 #include "screens/spieler_training.h"
 #include "screens/spieler_versicherung.h"
 #include "toolkit/icon.h"
@@ -309,9 +310,11 @@ const char* Spieler_Training_Toggle_Text(int32_t icon, char* text, uint32_t groe
     static const char* const TOR[3] = {"Reflexe", "Herauslaufen", "Strafraumbeherrsch."};
     if (!text || groesse == 0) return "";
     text[0] = 0;
+    // the kinds are the attributes 0..13 and 21..23; their pictures come through the attribute
+    // table, by handle
     if (icon >= 1480 && icon < 1494)
-        std::snprintf(text, groesse, "^guk%#010x %s", unsigned(368 + icon - 1480), FELD[icon - 1480]);
+        std::snprintf(text, groesse, "^guk%#010x %s", Spieler_Einsetzen_Attribut_Bild(icon - 1480), FELD[icon - 1480]);
     else if (icon >= 1494 && icon <= 1496)
-        std::snprintf(text, groesse, "^guk%#010x %s", unsigned(389 + icon - 1494), TOR[icon - 1494]);
+        std::snprintf(text, groesse, "^guk%#010x %s", Spieler_Einsetzen_Attribut_Bild(21 + icon - 1494), TOR[icon - 1494]);
     return text;
 }

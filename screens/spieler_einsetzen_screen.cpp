@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "database/assistent.h"
 #include "database/manager.h"
 #include "database/spieler.h"
 #include "database/team.h"
@@ -20,6 +21,7 @@
 #include "graphics/grafik_spielerfigur.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/maus.h"
+#include "screens/spieler_bilder.h"
 #include "screens/spieler_detail.h"
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_einsetzen_feld.h"
@@ -27,6 +29,7 @@
 #include "screens/spieler_gesicht.h"
 #include "screens/spieler_hilfetext.h"
 #include "screens/spieler_liste.h"
+#include "screens/spieler_liste_knoepfe.h"
 #include "screens/spieler_schirme.h"
 #include "screens/spieler_suche_screen.h"
 #include "screens/spieler_taktik.h"
@@ -130,29 +133,21 @@ int32_t feld_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
-void kader_zeichnen(Rastport* z, int32_t team, int32_t x, int32_t y, const char* titel)
-{
-    text(z, 3, x, y, farbe(15, 15, 0), titel);
-    int32_t liste[500];
-    const int32_t n = team >= 0 ? Teamspieler_Ins_Array(team, liste, 500, 0) : 0;
-    for (int32_t k = 0; k < n && k < 24; ++k) {
-        const int32_t p = liste[k];
-        const uint32_t fl = uint32_t(Teamspieler_Wert(317, team, p, 0, 0));
-        const uint16_t f = fl & TS_STARTELF ? farbe(15, 15, 15) : fl & TS_ERSATZ ? farbe(12, 12, 15) : farbe(9, 9, 9);
-        char zeile[80];
-        const char* name = Spieler_String(SP_NAME, p, nullptr, 0);
-        std::snprintf(zeile, sizeof zeile, "%2d %s%s", Teamspieler_Wert(300, team, p, 0, 0), name ? name : "",
-                      fl & TS_KAPITAEN ? " (K)" : "");
-        text(z, 4, x, y + 14 + k * 13, f, zeile);
-    }
-}
+// The squads beside the pitch: list 0 the own players, list 1 the shown other club's, each
+// entry with its marks and chosen columns. The tops of the own entries are kept for the click.
+std::vector<int32_t> eigene_oben;
+std::vector<Spieler_Listen_Eintrag> eigene_eintraege;
 
 int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
-    if (icon->nummer == SE_EIGENE_LISTE) kader_zeichnen(z, Aktuelles_Team, icon->x, icon->y, "Eigener Kader");
-    else kader_zeichnen(z, Anzeige_Gegner_Team, icon->x, icon->y, "Gegner");
+    const bool eigen = icon->nummer == SE_EIGENE_LISTE;
+    text(z, 3, icon->x, icon->y, farbe(15, 15, 0), eigen ? "Eigener Kader" : "Gegner");
+    std::vector<Spieler_Listen_Eintrag> e;
+    Spieler_Einsetzen_Liste_Bauen(eigen ? 0 : 1, &e);
+    Spieler_Einsetzen_Liste_Malen(z, eigen ? 0 : 1, e, icon->x, icon->y + 4, icon->hoehe - 4, eigen ? &eigene_oben : nullptr);
+    if (eigen) eigene_eintraege = e;
     return 0;
 }
 
@@ -169,11 +164,12 @@ int32_t feld_klick(Menue_Icon* icon, uint32_t)
 int32_t liste_klick(Menue_Icon* icon, uint32_t)
 {
     if (!icon || icon->nummer != SE_EIGENE_LISTE) return 0;
-    const int32_t zeile = (Maus_Get_Y() - (icon->y + 14) + 11) / 13;
-    int32_t liste[500];
-    const int32_t n = Teamspieler_Ins_Array(Aktuelles_Team, liste, 500, 0);
-    if (zeile < 0 || zeile >= n || zeile >= 24) return 0;
-    if (Spieler_Detailseite_Oeffnen(Aktuelles_Team, liste[zeile], -1, false)) {
+    const int32_t y = Maus_Get_Y();
+    int32_t k = -1;
+    for (size_t i = 0; i < eigene_oben.size() && i < eigene_eintraege.size(); ++i)
+        if (eigene_oben[i] <= y) k = int32_t(i);
+    if (k < 0 || eigene_eintraege[size_t(k)].spnr < 0) return 0;
+    if (Spieler_Detailseite_Oeffnen(Aktuelles_Team, eigene_eintraege[size_t(k)].spnr, -1, false)) {
         Spieler_Detail_Fenster_Zeigen();
         Menue_Screen_Refresh(1, -1, -1, -1, -1);
     }
@@ -309,14 +305,44 @@ Menue_Move_Struktur einsatz_move{-1, 0, einsatz_abgelegt, nullptr,
                                  {EINSATZ_X, EINSATZ_OBEN, int16_t(EINSATZ_X + 14), int16_t(EINSATZ_OBEN + EINSATZ_LAENGE + 7)},
                                  nullptr, -1};
 
+// The assistants' and doctors' marks: one per employed person in slot order, the assistants above
+// the strength box, the doctors below it.
+constexpr int16_t PERSONAL_ORT[4][2] = {{171, 0}, {191, 0}, {171, 20}, {191, 20}};
+constexpr int16_t ASSI_Y = 120, ARZT_Y = 315;
+
+// The k-th employed person's slot of the team's staff block, -1 none.
+int32_t personal_slot(int32_t feld, int32_t k)
+{
+    const auto* b = Aktuelles_Team >= 0 ? static_cast<const uint8_t*>(Team_Zeiger(feld, Aktuelles_Team, nullptr, 0)) : nullptr;
+    for (int32_t s = 0; b && s < ASSI_SLOTS; ++s)
+        if (b[s] && k-- == 0) return s;
+    return -1;
+}
+
+int32_t personal_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon || icon->kennung_1 < 0) return 0;
+    const bool arzt = icon->nummer >= AUFSTELLUNG_BILD_ARZT;
+    if (!Spieler_Screen_Bild(arzt ? AUFSTELLUNG_BILD_ARZT : AUFSTELLUNG_BILD_ASSI, z, icon->x, icon->y))
+        Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, arzt ? farbe(15, 15, 15) : farbe(3, 4, 9));
+    return 0;
+}
+
+const char* personal_hilfe(Menue_Icon* icon)
+{
+    if (!icon || icon->kennung_1 < 0 || icon->kennung_1 >= ASSI_SLOTS) return "";
+    return icon->nummer >= AUFSTELLUNG_BILD_ARZT ? Aerzte_Tabelle[icon->kennung_1].name : Assistenten_Tabelle[icon->kennung_1].name;
+}
+
 // Fixed storage: the toolkit keeps pointers into it.
 struct Liste {
-    Menue_Icon icons[40];
+    Menue_Icon icons[64];
     int32_t n = 0;
     void clear() { n = 0; }
     void push_back(const Menue_Icon& i)
     {
-        if (n < 39) icons[n++] = i;
+        if (n < 63) icons[n++] = i;
     }
     Menue_Icon* data() { return icons; }
 } liste;
@@ -340,6 +366,12 @@ void liste_bauen()
     eigene.klick = liste_klick;
     liste.push_back(eigene);
     liste.push_back(icon(SE_FREMDE_LISTE, 452, 96, 145, 340, 4, liste_zeichnen));
+    // the lists' controls underneath
+    Menue_Icon steuer[16];
+    for (int32_t l = 0; l < 2; ++l) {
+        const int32_t n = Spieler_Einsetzen_Listen_Knoepfe(steuer, 16, l, l == 0 ? 4 : 452, 440);
+        for (int32_t k = 0; k < n; ++k) liste.push_back(steuer[k]);
+    }
     Menue_Icon st = icon(SE_STAERKE, 166, 258, 53, 47, 5, staerke_zeichnen);
     st.mausover = Spieler_Einsetzen_Staerke_Hilfe;
     st.hilfetext = "Stärke, Form und Erschöpfung beider Teams^l(nur eingesetzte Spieler)";
@@ -355,6 +387,16 @@ void liste_bauen()
         t.x = int16_t(k < 4 ? 170 + 70 * k : 170 + 70 * (k - 4));
         t.klick = taktik_klick;
         liste.push_back(t);
+    }
+    for (int32_t k = 0; k < 8; ++k) {
+        const bool arzt = k >= 4;
+        const int32_t slot = personal_slot(arzt ? TEAM_AERZTE : TEAM_ASSISTENTEN, k % 4);
+        Menue_Icon p = icon(int16_t(AUFSTELLUNG_BILD_ASSI + k), PERSONAL_ORT[k % 4][0],
+                            int16_t((arzt ? ARZT_Y : ASSI_Y) + PERSONAL_ORT[k % 4][1]), 10, 15, 6, personal_zeichnen);
+        p.kennung_1 = int16_t(slot);
+        p.mausover = personal_hilfe;
+        if (slot < 0) p.status = ICON_VERSTECKT;
+        liste.push_back(p);
     }
     for (int32_t k = 0; k < 6; ++k) {
         Menue_Icon a = icon(int16_t(SE_AUFSTELLUNG_1 + k), int16_t(215 + 38 * k), 455, 35, 23, 5, aufstellung_zeichnen);

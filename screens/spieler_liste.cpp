@@ -5,17 +5,28 @@
 #include <cstring>
 
 #include "competitions/statistik.h"
+#include "database/assistent.h"
 #include "database/manager.h"
+#include "database/richter.h"
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
 #include "gameflow/globals.h"
 #include "graphics/font.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_farbe.h"
 #include "graphics/grafik_printf.h"
+#include "graphics/grafik_screen.h"
+#include "platform/handle.h"
 #include "platform/print.h"
+#include "platform/resfile.h"
+#include "screens/spieler_bilder.h"
+#include "screens/spieler_detail.h"
+#include "screens/spieler_liga_zahlen.h"
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_suche.h"
 #include "toolkit/kontextmenue.h"
+#include "toolkit/slave.h"
 
 namespace {
 
@@ -160,6 +171,11 @@ int32_t Spieler_Einsetzen_Typ_Klick(int32_t icon)
     }
     const int32_t* ende = TYP_ICON + 4;
     if (std::find(TYP_ICON, ende, icon) == ende) return Spieler_Einsetzen_Typ_Maske();
+    // none on shows all types: the click takes its one away from all, as it looks
+    bool irgendeine = false;
+    for (int32_t i : TYP_ICON) irgendeine = irgendeine || Manager_Icon_Button_Lesen(eigen(), i);
+    if (!irgendeine)
+        for (int32_t i : TYP_ICON) Manager_Icon_Button_An_Aus(eigen(), i, 1);
     Manager_Icon_Button_An_Aus(eigen(), icon, Manager_Icon_Button_Lesen(eigen(), icon) ? 0 : 1);
     bool eine = false;
     for (int32_t i : TYP_ICON) eine = eine || Manager_Icon_Button_Lesen(eigen(), i);
@@ -300,14 +316,33 @@ void satz_schreiben(int32_t icon, uint32_t satz)
     Manager_Icon_Word_Data_Schreiben(eigen(), icon, uint16_t(satz >> 16));
 }
 
+// The attribute of an "Anzeige von:" column whose picture its entry shows, -1 none.
+int32_t spalten_attribut(int32_t spalte)
+{
+    static const int8_t ATTRIBUT[30] = {-1, -1, -1, 0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1,
+                                        -1, -1, -1, 27, 26, 25, 24, -1, -1, -1, -1, -1, -1, -1, -1};
+    return spalte >= 0 && spalte < 30 ? ATTRIBUT[spalte] : -1;
+}
+
+// The menu's texts: an entry whose attribute has a picture shows it in front. One menu is open
+// at a time, so one set of buffers serves all three.
+char menue_texte[MENUE_KONTEXT_EINTRAEGE][64];
+
 template <size_t N>
 Menue_Kontextmenue* menue_fuellen(const char* titel, const Menue_Eintrag (&e)[N], int32_t liste, uint16_t art,
-                                  Popup_Eintrag_Prozedur prozedur, bool (*gewaehlt)(int32_t liste, int32_t wert))
+                                  Popup_Eintrag_Prozedur prozedur, bool (*gewaehlt)(int32_t liste, int32_t wert),
+                                  bool spalten = false)
 {
     Menue_Kontextmenue* k = &Kontext_Menue;
     Menue_Init_Kontextmenue(k, titel, liste, 0, prozedur);
     for (size_t i = 0; i < N && i < size_t(MENUE_KONTEXT_EINTRAEGE); ++i) {
+        const int32_t attribut = e[i].wert < 0 ? -1 : spalten ? spalten_attribut(e[i].wert) : e[i].wert;
+        const uint32_t bild = Spieler_Einsetzen_Attribut_Bild(attribut);
         k->texte[i] = e[i].text;
+        if (bild) {
+            std::snprintf(menue_texte[i], sizeof menue_texte[i], "^gnk%#010x^tl0035%s", bild, e[i].text);
+            k->texte[i] = menue_texte[i];
+        }
         k->wert_a[i] = e[i].wert;
         k->wert_c[i] = liste;
         k->prozeduren[i] = prozedur;
@@ -334,7 +369,7 @@ uint32_t Spieler_Einsetzen_Spalten(int32_t liste) { return liste_gueltig(liste) 
 Menue_Kontextmenue* Spieler_Einsetzen_Anzeige_Menue(int32_t liste)
 {
     if (!liste_gueltig(liste)) return nullptr;
-    return menue_fuellen("Anzeige von:", ANZEIGE, liste, POPUP_HAKEN, Spieler_Einsetzen_Anzeige_Gewaehlt, spalte_an);
+    return menue_fuellen("Anzeige von:", ANZEIGE, liste, POPUP_HAKEN, Spieler_Einsetzen_Anzeige_Gewaehlt, spalte_an, true);
 }
 
 Menue_Kontextmenue* Spieler_Einsetzen_Farb_Menue(int32_t liste)
@@ -404,7 +439,11 @@ void Spieler_Einsetzen_Spalte_Text(int32_t spalte, int32_t team, int32_t spnr, c
     case 22: std::snprintf(aus, n, "Scrs %d", tore + vorlagen); break;
     case 23: std::snprintf(aus, n, "Tore %d", tore); break;
     case 24: std::snprintf(aus, n, "Eins. %d", einsaetze); break;
-    case 25: std::snprintf(aus, n, "%d GK,%d GRK,%d RK", 0, 0, 0); break;
+    case 25: {
+        const Spieler_Liga_Zahlen z = Spieler_Liga_Zahlen_Holen(team, spnr);
+        std::snprintf(aus, n, "%d GK,%d GRK,%d RK", z.gelb, z.gelb_rot, z.rot);
+        break;
+    }
     case 26:
         std::snprintf(aus, n, "%d TDM",
                       team >= 0 && Teamspieler_Get_Record(team, spnr) ? Teamspieler_Wert(301, team, spnr, 0, 0) / 1000 : 0);
@@ -423,21 +462,90 @@ void Spieler_Einsetzen_Spalte_Text(int32_t spalte, int32_t team, int32_t spnr, c
         break;
     }
     case 29: break;  // the extra category of the list's button comes with its page
-    default:
-        if (spalte >= 1 && spalte <= 14) std::snprintf(aus, n, FORMAT[spalte - 1], wert(FELD[spalte - 1]));
+    default: {
+        if (spalte < 1 || spalte > 14) break;
+        // the single attributes show their picture in place of the caption, where it is there
+        static const int8_t ATTRIBUT[14] = {-1, -1, 0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1};
+        const uint32_t bild = ATTRIBUT[spalte - 1] >= 0 ? Spieler_Einsetzen_Attribut_Bild(ATTRIBUT[spalte - 1]) : 0;
+        if (bild) std::snprintf(aus, n, "^gnk%#010x%d", bild, wert(FELD[spalte - 1]));
+        else std::snprintf(aus, n, FORMAT[spalte - 1], wert(FELD[spalte - 1]));
         break;
+    }
     }
 }
 
 namespace {
 
-constexpr int32_t SPALTEN_ABSTAND = 4;
+// Pictures of the screen file that texts name by handle: loaded on first use and kept, so that
+// a handle stays good while the texts live.
+Rastport* bild_behalten(int32_t nummer)
+{
+    static Rastport* geladen[MARKE_ANZAHL] = {};
+    const int32_t k = nummer - LISTE_BILD_MARKE;
+    if (k < 0 || k >= MARKE_ANZAHL || ResFile_Handles[0].handle < 0) return nullptr;
+    if (!geladen[k]) {
+        const int32_t tiefe = Grafik_Screen_Geometrie.depth ? Grafik_Screen_Geometrie.depth : 16;
+        geladen[k] = static_cast<Rastport*>(Load_Resource(ResFile_Handles[0].handle, nummer, tiefe, nullptr));
+    }
+    return geladen[k];
+}
 
-// The list font's width of a text; six pixels a character while no font is loaded.
+}  // namespace
+
+int32_t Spieler_Einsetzen_Marken(int32_t liste, int32_t team, int32_t spnr, Spieler_Marken_Bild aus[SPIELER_MARKEN_MAX])
+{
+    if (!aus || spnr < 0 || spnr >= Spieler_Anzahl) return 0;
+    int32_t n = 0;
+    auto bild = [&](int32_t nummer, bool slave) {
+        if (n < SPIELER_MARKEN_MAX) aus[n++] = {nummer, slave};
+    };
+    const uint32_t fl = team >= 0 && Teamspieler_Get_Record(team, spnr) ? uint32_t(Teamspieler_Wert(317, team, spnr, 0, 0)) : 0;
+    if (fl & TS_KAPITAEN) bild(LISTE_BILD_MARKE + MARKE_KAPITAEN, false);
+    if (fl & TS_PROBE) bild(LISTE_BILD_MARKE + MARKE_PROBE, false);
+    if (fl & TS_ARZT) {
+        // in a doctor's care only when one of the club's doctors treats this injury
+        const bool behandelt = Team_Hat_Manager(team) && Assistent_Arzt_Fuer_Verletzung(team, spnr, nullptr) >= 0;
+        bild(LISTE_BILD_MARKE + (behandelt ? MARKE_BEHANDLUNG : MARKE_VERLETZT), false);
+    }
+    if (fl & 0x200) bild(59, true);
+    else if (fl & 0x100) bild(58, true);
+    else if (fl & 0x80) bild(57, true);
+    else if (fl & 0x80000) bild(LISTE_BILD_MARKE + MARKE_SPERRE_DROHT, false);
+    if (fl & TS_TRANSFERLISTE) bild(LISTE_BILD_MARKE + MARKE_FREIGABE, false);
+    if (eigen() >= 0 && team != eigen() && Spieler_Ist_Beobachtet(eigen(), spnr)) bild(55, true);
+    if (liste == 2 && Richter_Spieler_Angebot_Vorhanden(spnr, -1, -1)) bild(LISTE_BILD_MARKE + MARKE_ANGEBOT, false);
+    return n;
+}
+
+uint32_t Spieler_Einsetzen_Marken_Handle(const Spieler_Marken_Bild& b)
+{
+    if (ResFile_Handles[0].handle < 0) return 0;
+    Rastport* r = b.slave ? Menue_Get_Slave_Rastport(b.nummer) : bild_behalten(b.nummer);
+    return r ? Handle_Registrieren(r, Handle_Art::Bild) : 0;
+}
+
+uint32_t Spieler_Einsetzen_Attribut_Bild(int32_t attribut)
+{
+    if (attribut < 0 || attribut >= 28 || Sp_Attribut_Bilder[attribut] < 0) return 0;
+    Rastport* r = ResFile_Handles[0].handle >= 0 ? Menue_Get_Slave_Rastport(368 + Sp_Attribut_Bilder[attribut]) : nullptr;
+    return r ? Handle_Registrieren(r, Handle_Art::Bild) : 0;
+}
+
+namespace {
+
+constexpr int32_t SPALTEN_ABSTAND = 4, LISTEN_FONT = 4;
+
+// The list font's width of a text, pictures and bold letters counted; six pixels a character
+// while no font is loaded.
 int32_t text_breite(const char* t)
 {
-    if (Font_Record* f = Font(0)) return Font_Text_Breite(f, t);
-    return int32_t(std::strlen(t)) * 6;
+    if (Font_Record* f = Font(LISTEN_FONT)) return Font_Text_Breite_Mit_Tabs(f, t);
+    int32_t n = 0;
+    for (const char* c = t; *c; ++c) {
+        if (c[0] == '^' && c[1] == 'b' && c[2]) c += 2;  // bold on or off takes no room
+        else ++n;
+    }
+    return n * 6;
 }
 
 }  // namespace
@@ -474,6 +582,21 @@ void Spieler_Einsetzen_Eintrag_Text(int32_t liste, int32_t team, int32_t spnr, c
     const char* name = Spieler_String(SP_NAME, spnr, nullptr, 0);
     const bool spielt = team >= 0 && Teamspieler_Get_Record(team, spnr) && (Teamspieler_Wert(317, team, spnr, 0, 0) & TS_STARTELF);
     size_t l = size_t(std::snprintf(aus, size_t(groesse), spielt ? "^bb%s^be" : "%s", name ? name : ""));
+    // the marks follow the name; each takes its picture's width and a gap, as the printer moves on
+    int32_t marken_breite = 0;
+    Spieler_Marken_Bild marken[SPIELER_MARKEN_MAX];
+    const int32_t m = Spieler_Einsetzen_Marken(liste, team, spnr, marken);
+    for (int32_t k = 0; k < m && l + 1 < size_t(groesse); ++k) {
+        const uint32_t h = Spieler_Einsetzen_Marken_Handle(marken[k]);
+        const auto* r = static_cast<const Rastport*>(Handle_Aufloesen(h, Handle_Art::Bild));
+        if (!r) continue;
+        l += size_t(std::snprintf(aus + l, size_t(groesse) - l, "%s^gnk%#010x", k ? "" : " ", h));
+        marken_breite += int32_t(r->width) + 3;
+    }
+    if (l >= size_t(groesse)) {
+        aus[groesse - 1] = 0;
+        return;
+    }
     const uint32_t spalten = Spieler_Einsetzen_Spalten(liste);
     int32_t nummern[29], weiten[29], zeilen[29], n = 0;
     for (int32_t s = 1; s < 30; ++s)
@@ -482,10 +605,14 @@ void Spieler_Einsetzen_Eintrag_Text(int32_t liste, int32_t team, int32_t spnr, c
             weiten[n++] = breiten[s] + SPALTEN_ABSTAND;
         }
     if (!n) return;
-    Spieler_Einsetzen_Spalten_Umbrechen(text_breite(name ? name : "") + SPALTEN_ABSTAND, weiten, n, zeilen);
+    // measured as printed: a bold name is a pixel wider for each letter
+    char gedruckt[120];
+    std::snprintf(gedruckt, sizeof gedruckt, spielt ? "^bb%s^be" : "%s", name ? name : "");
+    const int32_t name_breite = text_breite(gedruckt) + (marken_breite ? text_breite(" ") + marken_breite : 0);
+    Spieler_Einsetzen_Spalten_Umbrechen(name_breite + SPALTEN_ABSTAND, weiten, n, zeilen);
     char text[200];
     for (int32_t z = 0; z < 4 && l + 1 < size_t(groesse); ++z) {
-        int32_t x = z == 0 ? text_breite(name ? name : "") + SPALTEN_ABSTAND : 0;
+        int32_t x = z == 0 ? name_breite + SPALTEN_ABSTAND : 0;
         bool erste = true;
         for (int32_t i = 0; i < n && l + 1 < size_t(groesse); ++i) {
             if (zeilen[i] != z) continue;
@@ -497,4 +624,37 @@ void Spieler_Einsetzen_Eintrag_Text(int32_t liste, int32_t team, int32_t spnr, c
         }
     }
     if (l >= size_t(groesse)) aus[groesse - 1] = 0;
+}
+
+int32_t Spieler_Einsetzen_Liste_Malen(Rastport* ziel, int32_t liste, const std::vector<Spieler_Listen_Eintrag>& eintraege,
+                                      int32_t x, int32_t y, int32_t h, std::vector<int32_t>* oben_aus)
+{
+    if (oben_aus) oben_aus->clear();
+    if (!ziel) return 0;
+    constexpr int32_t ZEILE = 10;
+    int32_t breiten[30];
+    Spieler_Einsetzen_Set_View_Text_Max_Breite(liste, eintraege, breiten);
+    const bool farbig = Spieler_Einsetzen_Farb_Bits(liste) != 0;
+    int32_t zeilen = 0;
+    char text[1024];
+    for (const Spieler_Listen_Eintrag& e : eintraege) {
+        const int32_t oben = y + ZEILE * zeilen;
+        if (oben + ZEILE > y + h) break;
+        if (e.spnr < 0) {
+            Grafik_Printf(ziel, Font(LISTEN_FONT), "^c%05d%s", x, oben + 8, int(Grafik_Farbe(15, 6, 6)), Spieler_Einsetzen_Liste_Voll_Text(liste));
+            zeilen += 2;
+            break;
+        }
+        Spieler_Einsetzen_Eintrag_Text(liste, e.team, e.spnr, breiten, text, sizeof text);
+        int32_t n = 1;
+        for (const char* c = text; (c = std::strstr(c, "^l")); c += 2) ++n;
+        if (oben + ZEILE * n > y + h) break;
+        // brighter is better: the colour value picks the shade
+        const int32_t hell = farbig ? 6 + std::clamp(e.farbwert, 0, 100) * 9 / 100 : 15;
+        Grafik_Printf(ziel, Font(LISTEN_FONT), "^c%05d%s", x, oben + 8, int(Grafik_Farbe(uint32_t(hell), uint32_t(hell), uint32_t(hell))), text);
+        if (oben_aus) oben_aus->push_back(oben);
+        zeilen += n;
+    }
+    if (eintraege.empty()) Grafik_Printf(ziel, Font(LISTEN_FONT), "^c%05d%s", x, y + 8, int(Grafik_Farbe(10, 10, 10)), "Kein Eintrag vorhanden.");
+    return zeilen;
 }

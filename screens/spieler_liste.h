@@ -74,3 +74,26 @@ void Spieler_Einsetzen_Set_View_Text_Max_Breite(int32_t liste, const std::vector
 // each at its tab, over at most four lines of 118 pixels.
 void Spieler_Einsetzen_Eintrag_Text(int32_t liste, int32_t team, int32_t spnr, const int32_t breiten[30], char* aus,
                                     int32_t groesse);
+
+// The small pictures an entry's name carries: captain, trial player, injured or treated, the
+// suspension's card, a ban one yellow card away, released for transfer, watched by the acting
+// club, and in list 2 a pending offer. A picture of the screen file, or a slave picture.
+struct Spieler_Marken_Bild {
+    int32_t nummer;
+    bool slave;
+};
+constexpr int32_t SPIELER_MARKEN_MAX = 8;
+int32_t Spieler_Einsetzen_Marken(int32_t liste, int32_t team, int32_t spnr, Spieler_Marken_Bild aus[SPIELER_MARKEN_MAX]);
+// The handle of a mark's picture for a text (loaded once and kept); 0 when it is missing.
+uint32_t Spieler_Einsetzen_Marken_Handle(const Spieler_Marken_Bild& bild);
+// The handle of an attribute's picture (attribute numbers as the colour bits: 0..23 the player
+// attributes, 27 form); 0 for an attribute without one or a missing picture.
+uint32_t Spieler_Einsetzen_Attribut_Bild(int32_t attribut);
+
+struct Rastport;
+// Draws a list's entries from (x, y) downward within h pixels: each entry's text (name with its
+// marks, then the chosen columns over up to four lines), in white, or in shades of their colour
+// value while the list sorts by colour, the notice of a full list in red. Returns the lines drawn; with
+// `oben`, the top of each entry drawn, for finding the entry under the pointer.
+int32_t Spieler_Einsetzen_Liste_Malen(Rastport* ziel, int32_t liste, const std::vector<Spieler_Listen_Eintrag>& eintraege,
+                                      int32_t x, int32_t y, int32_t h, std::vector<int32_t>* oben = nullptr);

@@ -275,37 +275,11 @@ int32_t wert_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
-// The two lists: the own squad with its extra columns, the matches in shades of their colour value.
-void liste_malen(const Menue_Icon* icon, const std::vector<Spieler_Listen_Eintrag>& eintraege, int32_t liste)
-{
-    const uint32_t spalten = Spieler_Einsetzen_Spalten(liste);
-    int32_t zeile = 0;
-    for (const Spieler_Listen_Eintrag& e : eintraege) {
-        const int32_t y = icon->y + 11 + 12 * zeile;
-        if (y > icon->y + icon->hoehe - 2) break;
-        ++zeile;
-        if (e.spnr < 0) {
-            text(4, icon->x + 2, y, farbe(15, 6, 6), Spieler_Einsetzen_Liste_Voll_Text(liste));
-            break;
-        }
-        const char* name = Spieler_String(SP_NAME, e.spnr, nullptr, 0);
-        const int32_t hell = 6 + std::clamp(e.farbwert, 0, 100) * 9 / 100;
-        text(4, icon->x + 2, y, liste == 0 ? farbe(15, 15, 15) : farbe(hell, hell, hell), name ? name : "");
-        int32_t x = icon->x + 92;
-        for (int32_t sp = 1; sp < 30 && x < icon->x + icon->breite - 20; ++sp) {
-            if (!(spalten & (1u << sp))) continue;
-            char t[24] = "";
-            Spieler_Einsetzen_Spalte_Text(sp, e.team, e.spnr, t, sizeof t);
-            text(4, x, y, farbe(12, 14, 15), t);
-            x += 32;
-        }
-    }
-}
-
 int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!ziel() || !icon) return 0;
-    liste_malen(icon, icon->nummer == SEITE_LINKS ? links : rechts, icon->nummer == SEITE_LINKS ? 0 : 2);
+    const bool linke = icon->nummer == SEITE_LINKS;
+    Spieler_Einsetzen_Liste_Malen(ziel(), linke ? 0 : 2, linke ? links : rechts, icon->x + 2, icon->y + 2, icon->hoehe - 4);
     return 0;
 }
 

@@ -25,8 +25,6 @@ int32_t aktuell = -1;
 bool manager_markieren = false;
 bool gemeldet = false;
 
-int32_t flaggen_code(int32_t land) { return Team_Wert(TEAM_GRAFIK_NR, land, 0, 0); }
-
 const char* landname(int32_t land)
 {
     const char* n = Team_String(TEAM_NAME, land, nullptr, 0);
@@ -64,11 +62,12 @@ void Spieler_Einsetzen_Vereinsauswahl_Menue(Menue_Kontextmenue* menue, int32_t e
             if (alle || Wettbewerb_Team_Noch_Dabei(alle_ids[j], Aktuelles_Team)) ids[k++] = alle_ids[j];
         if (k == 0) continue;
         const bool heimat = land == int32_t(Team_Heimatland);
+        // The crest code takes a team: the country's own team, whose crest is its flag.
         if (heimat || !ausland) {
             if (!platz()) break;
             if (heimat)
-                std::snprintf(haupt_texte[i], sizeof haupt_texte[i], "Ligen und Vereine von ^gll%04d %s:",
-                              flaggen_code(land), landname(land));
+                std::snprintf(haupt_texte[i], sizeof haupt_texte[i], "Ligen und Vereine von ^gll%04d %s:", land,
+                              landname(land));
             else
                 std::snprintf(haupt_texte[i], sizeof haupt_texte[i], "Ausländische Ligen und Vereine");
             ausland = ausland || !heimat;
@@ -83,8 +82,8 @@ void Spieler_Einsetzen_Vereinsauswahl_Menue(Menue_Kontextmenue* menue, int32_t e
             if (heimat)
                 std::snprintf(haupt_texte[i], sizeof haupt_texte[i], "%s", name ? name : "");
             else
-                std::snprintf(haupt_texte[i], sizeof haupt_texte[i], "%s (^gll%04d %s)", name ? name : "",
-                              flaggen_code(land), landname(land));
+                std::snprintf(haupt_texte[i], sizeof haupt_texte[i], "%s (^gll%04d %s)", name ? name : "", land,
+                              landname(land));
             menue->texte[i] = haupt_texte[i];
             menue->status[i] = STATUS_LIGA;
             menue->wert_a[i] = ids[j];

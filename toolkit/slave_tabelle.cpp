@@ -39,6 +39,7 @@ constexpr void bild_groesse(int32_t n, int32_t& w, int32_t& h)
     else if (n == 358) w = 220, h = 2;                         // separator line
     else if (n == 359) w = 7, h = 7;                           // chart marker
     else if (n >= 368 && n <= 395) w = 16, h = 16;             // attribute pictures
+    else if (n >= 162 && n <= 165) w = 16, h = 12;             // quick-sort faces
     else if (n >= 411 && n <= 435) w = 120 + 20 * ((n - 411) % 5), h = 60 + 20 * ((n - 411) / 5);  // frames
     else if (n == 445) w = 235, h = 110;                       // frame of the graph
     else if (n == 437) w = 10, h = 12;                         // points gap

@@ -8,6 +8,7 @@
 #include "graphics/grafik_zeichnen.h"
 #include "platform/os/os.h"
 #include "schirm_hilfe.h"
+#include "screens/spieler_gesicht.h"
 
 namespace {
 
@@ -17,6 +18,8 @@ struct AuktionSchirm : SchirmTest {
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(SchirmTest::SetUp());
+        // the portrait on the figure at the top
+        Spieler_Gesicht_Init(ResFile_Handles[0].handle);
         Teamspieler_Init_Listen();
         Spieler_Den_Teams_Zuordnen();
         int32_t kader[64];
@@ -39,6 +42,7 @@ struct AuktionSchirm : SchirmTest {
     {
         Os_Script_Stop();
         Programm_Ende = 0;
+        Spieler_Gesicht_DeInit();
         SchirmTest::TearDown();
     }
 };

@@ -174,8 +174,9 @@ TEST_F(Detailseite, LetzterPickerBleibtAn)
     EXPECT_FALSE(Spieler_Detail_Picker_Klick(880)) << "the last one on";
     EXPECT_EQ(Manager_Icon_Button_Lesen(EIGEN, 880), 1u);
     char t[80];
-    EXPECT_STREQ(Spieler_Training_Toggle_Text(1481, t, sizeof t), "^guk0x00000171 Ausdauer");
-    EXPECT_STREQ(Spieler_Training_Toggle_Text(1496, t, sizeof t), "^guk0x00000187 Strafraumbeherrsch.");
+    // the picture goes by handle (none loaded here), never by a slave number read as an address
+    EXPECT_STREQ(Spieler_Training_Toggle_Text(1481, t, sizeof t), "^guk0000000000 Ausdauer");
+    EXPECT_STREQ(Spieler_Training_Toggle_Text(1496, t, sizeof t), "^guk0000000000 Strafraumbeherrsch.");
     EXPECT_STREQ(Spieler_Training_Toggle_Text(1497, t, sizeof t), "");
 }
 

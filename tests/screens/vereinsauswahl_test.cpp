@@ -1,6 +1,7 @@
 // The club and league picker over a generated world.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -84,6 +85,17 @@ TEST_F(Auswahl, LeaguesByCountryWithHeadingsAndOnlyTheOwnUnlessAllAreAsked)
     EXPECT_GT(n, eigene);
     EXPECT_TRUE(hat(alle, "Ausländische Ligen und Vereine"));
     EXPECT_TRUE(hat(alle, " (^gll"));
+    // every flag names the country's own team, whose crest is the flag: the nation of the league's clubs
+    EXPECT_EQ(std::atoi(std::strstr(k.texte[0], "^gll") + 4), int32_t(Team_Heimatland));
+    int32_t fahnen = 0;
+    for (int32_t i = 0; i < n; ++i) {
+        const char* f = std::strstr(alle.texte[i], " (^gll");
+        int16_t teams[TEAM_MAX_ANZAHL];
+        if (!f || Wettbewerb_Get_Teams(alle.wert_a[i], teams) < 1) continue;
+        EXPECT_EQ(std::atoi(f + 6), Team_Wert(TEAM_NATION, teams[0], 0, 0)) << alle.texte[i];
+        ++fahnen;
+    }
+    EXPECT_GT(fahnen, 0);
     // a league without the acting club only with all asked
     bool fremde = false;
     for (int32_t i = 0; i < n; ++i)

@@ -218,6 +218,15 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, SUCHE_BILD_AKTIV, SUCHE_BILD_AKTIV + 1, BILD, 10, 10, 0, 16, false, "Transfersuche: Aktiv-Schalter (+1 an)");
     bereich(v, scr, SUCHE_BILD_REGLER, SUCHE_BILD_REGLER, BILD, 8, 8, 0, 16, false, "Transfersuche: Griff eines Balkens");
     bereich(v, scr, SUCHE_BILD_ECKE, SUCHE_BILD_ECKE, BILD, 7, 7, 0, 16, false, "Transfersuche: Raum-Ecke");
+    // The player lists and cards: flag marks, small figures and their marker, the card, the
+    // player types; the line-up screen's assistant and doctor marks.
+    bereich(v, scr, LISTE_BILD_MARKE, LISTE_BILD_MARKE + MARKE_ANZAHL - 1, BILD, 9, 9, 0, 16, true, "Spielerliste: Marke (verletzt, Behandlung, Sperre droht, Probe, Kapitaen, Freigabe, Angebot)");
+    bereich(v, scr, LISTE_BILD_FIGUR, LISTE_BILD_FIGUR + 3, BILD, FIGUR_B, FIGUR_H, 0, 16, true, "Spielerkarte: kleine Figur (Art 0-3, grau, wird getoent)");
+    bereich(v, scr, LISTE_BILD_FIGUR_MARKE, LISTE_BILD_FIGUR_MARKE, BILD, 7, 7, 0, 16, true, "Spielerkarte: Marke auf der Figur");
+    bereich(v, scr, LISTE_BILD_KARTE, LISTE_BILD_KARTE, BILD, KARTE_B, KARTE_H, 0, 16, false, "Spielerkarte: Hintergrund (wird getoent)");
+    bereich(v, scr, LISTE_BILD_TYP, LISTE_BILD_TYP + 3, BILD, 14, 14, 0, 16, true, "Spielerkarte: Spielertyp (Torwart .. Sturm, grau)");
+    bereich(v, scr, AUFSTELLUNG_BILD_ASSI, AUFSTELLUNG_BILD_ASSI + 3, BILD, 10, 15, 0, 16, true, "Mannschaftsaufstellung: Assistent (Icons 1277-1280)");
+    bereich(v, scr, AUFSTELLUNG_BILD_ARZT, AUFSTELLUNG_BILD_ARZT + 3, BILD, 10, 15, 0, 16, true, "Mannschaftsaufstellung: Arzt (Icons 1281-1284)");
     // The training page: background with the kind areas, slider handle, ball, glove, the
     // highlight frames, the K.O. bar and the trained tactic's switches (3 x switch + state).
     bereich(v, scr, TRAINING_BILD_HINTERGRUND, TRAINING_BILD_HINTERGRUND, BILD, 600, 440, 0, 16, false, "Training: Hintergrund mit 17 Trainingsarten (bei 0, 40)");
@@ -364,6 +373,7 @@ const char* Manifest_Slave_Zweck(int32_t n, bool* maske)
     else if (n == 358) z = "Trennlinie (Slave 358)", m = false;
     else if (n == 359) z = "Kurvenmarke (Slave 359)";
     else if (n >= 368 && n <= 395) z = "Attributbild (Slave 368 + Index)";
+    else if (n >= 162 && n <= 165) z = "Schnellsortierung aus/an, links/rechts (Slave 162-165)", m = false;
     else if ((n >= 411 && n <= 435) || n == 445) z = "Rahmen (Slave 411-435, 445)";
     else if (n == 437) z = "Punkteabstand (Slave 437)";
     else if (n == 439) z = "Kurvenpunkt (Slave 439)";

@@ -200,15 +200,46 @@ Bild wippe(int32_t w, int32_t h, int32_t zone)
     return b;
 }
 
+// An attribute's symbol: its two-letter short name on a plate in the colour of its group
+// (condition red, intelligence blue, technique green, the hidden ones orange, the goalkeeper's
+// yellow, the rest grey), so that it reads at 12 x 12 and beside its neighbours in a column.
+// Indexes as the attribute table of the player screens lays them out.
 Bild attribut(int32_t w, int32_t h, int32_t index)
 {
-    static const uint16_t farben[7] = {rgb(198, 40, 40), rgb(46, 125, 50), rgb(21, 101, 192), rgb(245, 124, 0),
-                                       rgb(106, 27, 154), rgb(0, 131, 143), rgb(130, 110, 30)};
+    static const char* const KURZ[28] = {"AG", "AR", "AU", "DR", "EC", "ER", "FL", "FS", "KB", "KR",
+                                         "NS", "SP", "TV", "TG", "TI", "TS", "UE", "VT", "RO", "ZK",
+                                         "EL", "RF", "HL", "SR", "GR", "AL", "ES", "FO"};
+    enum { KON, INT, TEC, VER, TOR, SON };
+    static const int8_t GRUPPE[28] = {VER, VER, KON, TEC, VER, VER, VER, VER, VER, KON, VER, TEC, INT, INT,
+                                      VER, TEC, INT, VER, VER, KON, VER, TOR, TOR, TOR, SON, SON, SON, SON};
+    static const uint16_t GRUND[6] = {rgb(190, 36, 36), rgb(28, 84, 190), rgb(30, 130, 50),
+                                      rgb(196, 110, 20), rgb(240, 200, 40), rgb(96, 96, 110)};
+    const int32_t i = std::clamp(index, 0, 27);
+    const int g = GRUPPE[i];
     Bild b(w, h, true, 0);
-    b.scheibe(w / 2.0, h / 2.0, w / 2.0, farben[index % 7]);
-    b.ring(w / 2.0, h / 2.0, w / 2.0, 1, rgb(240, 240, 240));
-    std::string t = std::to_string(index + 1);
-    b.schrift(w / 2 - text_breite(t, 1) / 2, h / 2 - 3, t, rgb(255, 255, 255));
+    b.rechteck(1, 0, w - 2, h, GRUND[g]);
+    b.rechteck(0, 1, w, h - 2, GRUND[g]);
+    b.relief(1, 1, w - 2, h - 2, rgb(250, 250, 250), rgb(20, 20, 20));
+    const uint16_t tinte = g == TOR ? rgb(20, 20, 20) : rgb(255, 255, 255);
+    b.schrift(w / 2 - text_breite(KURZ[i], 1) / 2, (h - 7) / 2, KURZ[i], tinte);
+    return b;
+}
+
+// The quick-sort control's face (slaves 162, 163 off; 164, 165 on): a lightning bolt, and an
+// arrowhead toward the list it sorts (162/164 the left list, 163/165 the right ones).
+Bild schnellsortierung(int32_t w, int32_t h, int32_t slave)
+{
+    const bool an = slave >= 164, rechts = slave == 163 || slave == 165;
+    Bild b(w, h, false, an ? rgb(230, 140, 20) : rgb(40, 48, 60));
+    b.relief(0, 0, w, h, rgb(200, 210, 220), rgb(8, 10, 14));
+    const uint16_t blitz = an ? rgb(255, 255, 255) : rgb(250, 214, 40);
+    // the bolt: down to the right, a step back, down to the right again
+    const int32_t mx = w / 2;
+    for (int32_t k = 0; k < h / 2 - 1; ++k) b.rechteck(mx - 1 + k / 2, 2 + k, 2, 1, blitz);
+    b.rechteck(mx - 2, h / 2, 4, 1, blitz);
+    for (int32_t k = 0; k < h / 2 - 2; ++k) b.rechteck(mx - 1 + k / 2, h / 2 + 1 + k, 2, 1, blitz);
+    const int32_t sx = rechts ? w - 4 : 3, r = rechts ? 1 : -1;
+    for (int32_t d = 0; d < 3; ++d) b.rechteck(sx + r * d, h / 2 - 2 + d, 1, 5 - 2 * d, rgb(240, 240, 240));
     return b;
 }
 
@@ -257,6 +288,7 @@ Bild slave_bild(int32_t n, int32_t w, int32_t h)
         return b;
     }
     if (n >= 368 && n <= 395) return attribut(w, h, n - 368);
+    if (n >= 162 && n <= 165) return schnellsortierung(w, h, n);
     if ((n >= 411 && n <= 435) || n == 445) return rahmen(w, h);
     if (n == 437) {
         Bild b(w, h, true, 0);

@@ -63,6 +63,7 @@ bool Training_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attr
 bool Vergleich_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Edit_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 bool Personal_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
+bool Spielerliste_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild) __attribute__((weak));
 
 namespace {
 
@@ -83,6 +84,7 @@ Resf_Bitmap bild(const Manifest_Eintrag& e)
     if (Vergleich_Bild_Erzeugen && Vergleich_Bild_Erzeugen(e, b)) return b;
     if (Edit_Bild_Erzeugen && Edit_Bild_Erzeugen(e, b)) return b;
     if (Personal_Bild_Erzeugen && Personal_Bild_Erzeugen(e, b)) return b;
+    if (Spielerliste_Bild_Erzeugen && Spielerliste_Bild_Erzeugen(e, b)) return b;
     b.width = e.width;
     b.height = e.height;
     b.depth = 16;
