@@ -117,3 +117,48 @@ TEST_F(Spielerschirme_Im_Programm, TheTransferSearchTakesASlotByHandAndOpensTheC
 }
 
 }  // namespace
+
+// After two league days the line-up screen faces today's opponent: the eleven and the bench, the
+// heads with their numbers, the rooms, a figure's menu and
+// his detail pages.
+TEST_F(Spielerschirme_Im_Programm, TheLineUpScreenOnALeagueDay)
+{
+    Skript s = neues_spiel({"Anna"});
+    // Each press ends one day; the third league day is the 52nd.
+    for (int t = 0; t < 51; ++t) {
+        dazu(s, klick(WEITER_X, WEITER_Y, -1));
+        dazu(s, klick(150, 292));  // "JA"
+        dazu(s, klick(470, 292));  // "OK"
+        s.push_back(SPIELTAG_ABWARTEN);
+    }
+    dazu(s, klick(GRUPPE_X, GRUPPE_Y));
+    dazu(s, klick(SCHALTER_X, EINSETZEN_Y));
+    s.push_back("move 520 470");
+    s.push_back("wait 500");
+    s.push_back("dump " + pfad("aufstellung"));
+    dazu(s, klick(438, 299));  // "Köppe an/aus"
+    s.push_back("move 520 470");
+    s.push_back("wait 500");
+    s.push_back("dump " + pfad("koeppe"));
+    dazu(s, klick(438, 299));
+    dazu(s, klick(422, 444));  // the own rooms
+    dazu(s, klick(338, 386));  // a figure of the back line
+    s.push_back("dump " + pfad("raeume"));
+    dazu(s, klick(422, 444));
+    dazu(s, rechtsklick(280, 217));  // the figure with number 24
+    s.push_back("dump " + pfad("kontextmenue"));
+    dazu(s, klick(340, 330));  // "Spieler-Informationen"
+    s.push_back("dump " + pfad("detail"));
+    s.push_back("quit");
+    ASSERT_EQ(inst.spielen(s, "aufstellung"), 0);
+
+    const Bild auf = lesen("aufstellung"), koeppe = lesen("koeppe"), raeume = lesen("raeume"),
+               menue = lesen("kontextmenue"), detail = lesen("detail");
+    // Both squads are listed, the other club's on the right.
+    EXPECT_GT(auf.farben(452, 100, 598, 300), 2u) << "no opponent listed";
+    // Heads replace the shirts on the pitch.
+    EXPECT_GT(koeppe.anders(auf, 230, 120, 420, 440), 500);
+    EXPECT_GT(raeume.anders(auf, 230, 120, 420, 440), 500) << "no rooms shaded";
+    EXPECT_GT(menue.anders(auf, 280, 100, 600, 480), 2000) << "no context menu";
+    EXPECT_GT(detail.anders(menue, 20, 60, 580, 460), 20000) << "no detail window";
+}
