@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <unordered_map>
 
 #include "competitions/statistik.h"
 #include "database/assistent.h"
@@ -24,6 +25,7 @@
 #include "screens/spieler_detail.h"
 #include "screens/spieler_liga_zahlen.h"
 #include "screens/spieler_einsetzen.h"
+#include "screens/spieler_gesicht.h"
 #include "screens/spieler_suche.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/slave.h"
@@ -409,7 +411,79 @@ uint8_t Spieler_Einsetzen_Schnell_Gewaehlt(int32_t, int32_t liste, int32_t bit, 
     return 1;
 }
 
-void Spieler_Einsetzen_Spalte_Text(int32_t spalte, int32_t team, int32_t spnr, char* aus, int32_t groesse)
+namespace {
+
+// Column 15's heads, one per player while his face and club stay; the texts name them by handle.
+struct Kopf {
+    Rastport* bild = nullptr;
+    uint32_t handle = 0, code = 0;
+    int32_t team = -1;
+};
+std::unordered_map<int32_t, Kopf> koepfe;
+constexpr int32_t KOPF_BREITE = 9, KOPF_HOEHE = 10;
+// More than a few lists' worth of heads start the store afresh: a text is printed as soon as it
+// is built, so no handle of a printed text is let go under it.
+constexpr size_t KOEPFE_MAX = 1000;
+
+uint32_t kopf_handle(int32_t team, int32_t spnr)
+{
+    const uint32_t code = uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, 0));
+    auto it = koepfe.find(spnr);
+    if (it != koepfe.end() && it->second.code == code && it->second.team == team) return it->second.handle;
+    if (it != koepfe.end()) {
+        Handle_Objekt_Freigeben(it->second.bild);
+        Grafik_Bitmap_Freigeben(it->second.bild);
+        koepfe.erase(it);
+    }
+    if (koepfe.size() >= KOEPFE_MAX) Spieler_Einsetzen_Koepfe_Freigeben();
+    const auto* farben = team >= 0 ? static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, 0)) : nullptr;
+    Rastport* b = Spieler_Gesicht_Bauen_Skaliert(nullptr, 0, 0, spnr, code, farben, KOPF_BREITE, KOPF_HOEHE);
+    if (!b) return 0;
+    const uint32_t h = Handle_Registrieren(b, Handle_Art::Bild);
+    koepfe[spnr] = Kopf{b, h, code, team};
+    return h;
+}
+
+// Column 29: the quick-sort button's attribute, named short, with the player's own value.
+void extra_kategorie(int32_t liste, int32_t team, int32_t spnr, char* aus, size_t n)
+{
+    if (liste < 0 || liste > 2 || !mit_manager()) return;
+    const int32_t bit = Manager_Icon_Word_Data_Lesen(eigen(), SCHNELL_ICON[liste]);
+    auto wert = [&](int32_t feld) { return Spieler_Wert(feld, spnr, 0, 0); };
+    if (bit >= 9 && bit < 24) {
+        if (Spieler_Attribut_Vorhanden(spnr, bit, -1))
+            std::snprintf(aus, n, "%s %d", Spieler_Attribut_Namen[bit], wert(SP_FLANKEN + bit - 9));
+        else std::snprintf(aus, n, "%s -", Spieler_Attribut_Namen[bit]);
+        return;
+    }
+    int32_t tore = 0, einsaetze = 0, vorlagen = 0;
+    if (bit == 28 || bit == 29 || bit == 31) Statistik_Spieler_Liga_Werte(spnr, &tore, &einsaetze, &vorlagen);
+    switch (bit) {
+    case 24: std::snprintf(aus, n, "%d cm", wert(SP_GROESSE)); break;
+    case 25: std::snprintf(aus, n, "%d J.", wert(SP_ALTER)); break;
+    case 28: std::snprintf(aus, n, "Tore %d", tore); break;
+    case 29: std::snprintf(aus, n, "Eins. %d", einsaetze); break;
+    case 30:
+        std::snprintf(aus, n, "%d TDM",
+                      team >= 0 && Teamspieler_Get_Record(team, spnr) ? Teamspieler_Wert(301, team, spnr, 0, 0) / 1000 : 0);
+        break;
+    case 31: std::snprintf(aus, n, "Scrs %d", tore + vorlagen); break;
+    default: break;
+    }
+}
+
+}  // namespace
+
+void Spieler_Einsetzen_Koepfe_Freigeben()
+{
+    for (auto& [spnr, k] : koepfe) {
+        Handle_Objekt_Freigeben(k.bild);
+        Grafik_Bitmap_Freigeben(k.bild);
+    }
+    koepfe.clear();
+}
+
+void Spieler_Einsetzen_Spalte_Text(int32_t spalte, int32_t team, int32_t spnr, char* aus, int32_t groesse, int32_t liste)
 {
     if (!aus || groesse <= 0) return;
     aus[0] = 0;
@@ -427,7 +501,11 @@ void Spieler_Einsetzen_Spalte_Text(int32_t spalte, int32_t team, int32_t spnr, c
     int32_t tore = 0, einsaetze = 0, vorlagen = 0;
     if (spalte >= 22 && spalte <= 24) Statistik_Spieler_Liga_Werte(spnr, &tore, &einsaetze, &vorlagen);
     switch (spalte) {
-    case 15: std::snprintf(aus, n, "%s", ""); break;  // the face is a picture of the entry
+    case 15: {
+        const uint32_t h = kopf_handle(team, spnr);
+        if (h) std::snprintf(aus, n, "^gnk%#010x", h);
+        break;
+    }
     case 16: std::snprintf(aus, n, "%s", Spieler_String(SP_VORNAME, spnr, nullptr, 0)); break;
     case 17:
         std::snprintf(aus, n, "%d", team >= 0 && Teamspieler_Get_Record(team, spnr) ? Teamspieler_Wert(300, team, spnr, 0, 0) : 0);
@@ -461,7 +539,7 @@ void Spieler_Einsetzen_Spalte_Text(int32_t spalte, int32_t team, int32_t spnr, c
                 l += size_t(std::snprintf(aus + l, std::min<size_t>(n, 187) - l, "%s%s", l ? ", " : "", Spieler_Attribut_Namen[a]));
         break;
     }
-    case 29: break;  // the extra category of the list's button comes with its page
+    case 29: extra_kategorie(liste, team, spnr, aus, std::min<size_t>(n, 93)); break;
     default: {
         if (spalte < 1 || spalte > 14) break;
         // the single attributes show their picture in place of the caption, where it is there
@@ -564,7 +642,7 @@ void Spieler_Einsetzen_Set_View_Text_Max_Breite(int32_t liste, const std::vector
         if (e.spnr < 0) continue;
         for (int32_t s = 1; s < 30; ++s) {
             if (!(spalten & (1u << s))) continue;
-            Spieler_Einsetzen_Spalte_Text(s, e.team, e.spnr, text, sizeof text);
+            Spieler_Einsetzen_Spalte_Text(s, e.team, e.spnr, text, sizeof text, liste);
             breiten[s] = std::max(breiten[s], text_breite(text));
         }
     }
@@ -618,7 +696,7 @@ void Spieler_Einsetzen_Eintrag_Text(int32_t liste, int32_t team, int32_t spnr, c
             if (zeilen[i] != z) continue;
             if (z > 0 && erste) l += size_t(std::snprintf(aus + l, size_t(groesse) - l, "^l"));
             erste = false;
-            Spieler_Einsetzen_Spalte_Text(nummern[i], team, spnr, text, sizeof text);
+            Spieler_Einsetzen_Spalte_Text(nummern[i], team, spnr, text, sizeof text, liste);
             if (l + 1 < size_t(groesse)) l += size_t(std::snprintf(aus + l, size_t(groesse) - l, "^tl%04d%s", x, text));
             x += weiten[i];
         }

@@ -64,8 +64,13 @@ uint8_t Spieler_Einsetzen_Schnell_Gewaehlt(int32_t eintrag, int32_t liste, int32
 // The extra columns a list shows (bit = column 1..29).
 uint32_t Spieler_Einsetzen_Spalten(int32_t liste);
 // The text of extra column 1..29 for a player of a club; a goalkeeper shows "TW %d" in place of
-// the columns 1..13. Empty for another column.
-void Spieler_Einsetzen_Spalte_Text(int32_t spalte, int32_t team, int32_t spnr, char* aus, int32_t groesse);
+// the columns 1..13. The face (15) is a small head picture; the extra category (29) names the
+// attribute chosen on the list's quick-sort button with his value, so it needs the list. Empty for
+// another column.
+void Spieler_Einsetzen_Spalte_Text(int32_t spalte, int32_t team, int32_t spnr, char* aus, int32_t groesse,
+                                   int32_t liste = -1);
+// The small heads of column 15 are kept per player; this lets them all go.
+void Spieler_Einsetzen_Koepfe_Freigeben();
 
 // The widest text of each extra column (index 1..29) over a list's entries, measured once per list.
 void Spieler_Einsetzen_Set_View_Text_Max_Breite(int32_t liste, const std::vector<Spieler_Listen_Eintrag>& eintraege,

@@ -22,6 +22,7 @@
 #include "screens/spieler_bilder.h"
 #include "screens/spieler_detail.h"
 #include "screens/spieler_figur.h"
+#include "screens/spieler_gesicht.h"
 #include "screens/spieler_liste.h"
 #include "screens/spieler_training.h"
 #include "toolkit/icon.h"
@@ -274,6 +275,36 @@ TEST_F(ListeBilder, ACardStaysInsideItsIconAndAnEmptyIconDrawsNothing)
     EXPECT_GT(g.innen, 0);
     EXPECT_EQ(g.aussen, 0);
     Grafik_Bitmap_Freigeben(z);
+}
+
+// Column 15 is the player's head, small enough for a line: kept while his face stays, made anew
+// when it changes, and let go with the store.
+TEST_F(ListeBilder, TheFaceColumnIsASmallHeadOfHisOwnFace)
+{
+    ASSERT_EQ(Spieler_Gesicht_Init(datei), 1);
+    char text[200];
+    Spieler_Wert(SP_GESICHT, 5, 0, 1);
+    Spieler_Einsetzen_Spalte_Text(15, EIGEN, 5, text, sizeof text);
+    const std::string erster = text;
+    const Rastport* kopf = bild_im_text(erster);
+    const std::vector<uint16_t> px = pixel(kopf, 9, 10);
+    ASSERT_FALSE(px.empty()) << erster;
+    EXPECT_GT(std::set<uint16_t>(px.begin(), px.end()).size(), 3u) << "a head has more than a colour or two";
+    Spieler_Einsetzen_Spalte_Text(15, EIGEN, 5, text, sizeof text);
+    EXPECT_EQ(text, erster) << "the same face is kept, not made again";
+    Spieler_Wert(SP_GESICHT, 5, int32_t((7u << 13) | (12u << 8)), 1);
+    Spieler_Einsetzen_Spalte_Text(15, EIGEN, 5, text, sizeof text);
+    EXPECT_NE(pixel(bild_im_text(text), 9, 10), px) << "a new face, a new head";
+    // the column's width is the head's, so the next column stands clear of it
+    Spieler_Einsetzen_Anzeige_Gewaehlt(0, 0, 15, 0);
+    std::vector<Spieler_Listen_Eintrag> e{{5, EIGEN, 0}};
+    int32_t breiten[30];
+    Spieler_Einsetzen_Set_View_Text_Max_Breite(0, e, breiten);
+    EXPECT_GE(breiten[15], 9);
+    const uint32_t h = uint32_t(std::strtoul(std::string(text).substr(4, 10).c_str(), nullptr, 16));
+    Spieler_Einsetzen_Koepfe_Freigeben();
+    EXPECT_EQ(Handle_Aufloesen(h, Handle_Art::Bild), nullptr);
+    Spieler_Gesicht_DeInit();
 }
 
 }  // namespace

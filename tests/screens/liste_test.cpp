@@ -223,6 +223,35 @@ TEST_F(Liste, ColumnsPrintTheirValuesAndAGoalkeeperHisStrength)
     EXPECT_STREQ(text, "");
 }
 
+// The extra category is the attribute on the list's own quick-sort button, with his own value.
+TEST_F(Liste, TheExtraCategoryFollowsTheListsQuickSortButton)
+{
+    char text[200];
+    Spieler_Wert(SP_FLANKEN, 5, 73, 1);
+    Teamspieler_Wert(301, EIGEN, 5, 12000, 1);
+    Spieler_Einsetzen_Schnell_Gewaehlt(0, 0, 9, 0);   // list 0: Flanken
+    Spieler_Einsetzen_Schnell_Gewaehlt(0, 1, 30, 0);  // list 1: Gehalt
+    Spieler_Einsetzen_Spalte_Text(29, EIGEN, 5, text, sizeof text, 0);
+    EXPECT_STREQ(text, "Flanken 73");
+    Spieler_Einsetzen_Spalte_Text(29, EIGEN, 5, text, sizeof text, 1);
+    EXPECT_STREQ(text, "12 TDM");
+    // an attribute his type lacks shows no number of it
+    Spieler_Einsetzen_Schnell_Gewaehlt(0, 0, 21, 0);
+    Spieler_Einsetzen_Spalte_Text(29, EIGEN, 5, text, sizeof text, 0);
+    EXPECT_STREQ(text, "Reflexe (TW) -");
+    Spieler_Einsetzen_Spalte_Text(29, EIGEN, 5, text, sizeof text);
+    EXPECT_STREQ(text, "") << "no list, no button";
+    // the entry carries it among its columns
+    Spieler_Einsetzen_Anzeige_Gewaehlt(0, 0, 29, 0);
+    std::vector<Spieler_Listen_Eintrag> e{{5, EIGEN, 0}};
+    int32_t breiten[30];
+    Spieler_Einsetzen_Set_View_Text_Max_Breite(0, e, breiten);
+    EXPECT_GT(breiten[29], 0);
+    char eintrag[1024];
+    Spieler_Einsetzen_Eintrag_Text(0, EIGEN, 5, breiten, eintrag, sizeof eintrag);
+    EXPECT_NE(std::string(eintrag).find("Reflexe (TW) -"), std::string::npos) << eintrag;
+}
+
 }  // namespace
 
 namespace {
