@@ -21,8 +21,10 @@
 
 namespace {
 
-// Per list: colour sorting, extra columns, quick sort, only on the pitch.
-constexpr int32_t FARBE[2] = {1241, 1253}, ANZEIGE[2] = {1243, 1255}, SCHNELL[2] = {1244, 1256}, NUR_PLATZ[2] = {1245, 1257};
+// Per list (own, other club, the search's matches): colour sorting, extra columns, quick sort,
+// only on the pitch.
+constexpr int32_t FARBE[3] = {1241, 1253, 1333}, ANZEIGE[3] = {1243, 1255, 1335}, SCHNELL[3] = {1244, 1256, 1336},
+                  NUR_PLATZ[3] = {1245, 1257, 1337};
 // The own list's types: forwards, midfield, all, defence, goalkeepers.
 constexpr int32_t TYPEN[5] = {1248, 1249, 1250, 1251, 1252};
 constexpr const char* TYP_ZEICHEN[5] = {"S", "M", "*", "A", "T"};
@@ -33,7 +35,7 @@ bool mit_manager() { return Aktuelles_Team >= 0 && Aktuelles_Team < Team_Anzahl 
 
 int32_t liste_von(int32_t icon)
 {
-    for (int32_t l = 0; l < 2; ++l)
+    for (int32_t l = 0; l < 3; ++l)
         if (icon == FARBE[l] || icon == ANZEIGE[l] || icon == SCHNELL[l] || icon == NUR_PLATZ[l]) return l;
     return std::find(TYPEN, TYPEN + 5, icon) != TYPEN + 5 ? 0 : -1;
 }
@@ -147,7 +149,7 @@ bool Spieler_Einsetzen_Listen_Knopf_Klick(int32_t icon)
 
 int32_t Spieler_Einsetzen_Listen_Knoepfe(Menue_Icon* aus, int32_t max, int32_t liste, int32_t x, int32_t y)
 {
-    if (!aus || liste < 0 || liste > 1) return 0;
+    if (!aus || liste < 0 || liste > 2) return 0;
     int32_t n = 0;
     auto hinzu = [&](int32_t nummer, int32_t dx, int32_t dy, int32_t w, const char* hilfe, Menue_Kontext_Prozedur kontext) {
         if (n >= max) return;

@@ -21,6 +21,7 @@
 #include "screens/spieler_einsetzen_feld.h"
 #include "screens/spieler_bilder.h"
 #include "screens/spieler_liste.h"
+#include "screens/spieler_liste_knoepfe.h"
 #include "screens/spieler_schirme.h"
 #include "screens/spieler_suche.h"
 #include "toolkit/icon.h"
@@ -279,6 +280,8 @@ int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!ziel() || !icon) return 0;
     const bool linke = icon->nummer == SEITE_LINKS;
+    // built as drawn, so that the controls under the lists take effect at once
+    Spieler_Einsetzen_Liste_Bauen(linke ? 0 : 2, linke ? &links : &rechts);
     Spieler_Einsetzen_Liste_Malen(ziel(), linke ? 0 : 2, linke ? links : rechts, icon->x + 2, icon->y + 2, icon->hoehe - 4);
     return 0;
 }
@@ -438,10 +441,16 @@ void seite_bauen()
 {
     seite_n = 0;
     hinzu(vorlage(SEITE_HINTERGRUND, 0, 40, 600, 440, 0, hintergrund_zeichnen));
-    Menue_Icon l = vorlage(SEITE_LINKS, 4, 96, 160, 376, 3, liste_zeichnen);
+    Menue_Icon l = vorlage(SEITE_LINKS, 4, 96, 160, 340, 3, liste_zeichnen);
     hinzu(l);
-    Menue_Icon r = vorlage(SEITE_RECHTS, 452, 96, 145, 376, 3, liste_zeichnen);
+    Menue_Icon r = vorlage(SEITE_RECHTS, 452, 96, 145, 340, 3, liste_zeichnen);
     hinzu(r);
+    // the lists' controls underneath, as on the line-up screen
+    Menue_Icon steuer[16];
+    for (const int32_t liste : {0, 2}) {
+        const int32_t n = Spieler_Einsetzen_Listen_Knoepfe(steuer, 16, liste, liste == 0 ? 4 : 452, 440);
+        for (int32_t k = 0; k < n; ++k) hinzu(steuer[k]);
+    }
     // the team's assistants, in slot order
     const auto* assis = mit_manager() ? static_cast<const uint8_t*>(Team_Zeiger(TEAM_ASSISTENTEN, Aktuelles_Team, nullptr, 0)) : nullptr;
     int32_t k = 0;

@@ -72,7 +72,9 @@ TEST_F(ListenKnoepfe, TheOwnListHasTheTypesTheOtherOnlyItsFour)
     EXPECT_EQ(Spieler_Einsetzen_Listen_Knoepfe(i, 16, 1, 452, 440), 4);
     EXPECT_EQ(i[0].nummer, 1253);
     EXPECT_EQ(Spieler_Einsetzen_Listen_Knoepfe(i, 3, 0, 4, 440), 3) << "never more than the room given";
-    EXPECT_EQ(Spieler_Einsetzen_Listen_Knoepfe(i, 16, 2, 4, 440), 0);
+    EXPECT_EQ(Spieler_Einsetzen_Listen_Knoepfe(i, 16, 2, 452, 440), 4) << "the search's matches have the other's four";
+    EXPECT_EQ(i[0].nummer, 1333);
+    EXPECT_EQ(Spieler_Einsetzen_Listen_Knoepfe(i, 16, 3, 4, 440), 0);
 }
 
 }  // namespace

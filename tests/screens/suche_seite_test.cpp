@@ -6,6 +6,7 @@
 #include "database/spieler.h"
 #include "screens/screens_hilfe.h"
 #include "screens/spieler_einsetzen.h"
+#include "screens/spieler_liste_knoepfe.h"
 #include "screens/spieler_suche.h"
 #include "screens/spieler_suche_screen.h"
 #include "toolkit/icon.h"
@@ -132,6 +133,33 @@ TEST_F(SucheSeite, ThePageListsTheMatchesOfTheActiveSlotsOnly)
     EXPECT_EQ(Spieler_Suche_Oeffnen(nullptr, 0x20000000), 0);
     EXPECT_NE(icon(1388), nullptr);
     EXPECT_NE(icon(1479), nullptr) << "slot 3's last corner";
+}
+
+// The page's two lists keep their controls underneath, and the right one's act on the matches'
+// list, not on the other club's list of the line-up screen.
+TEST_F(SucheSeite, TheListsHaveTheirControlsUnderneathAndTheRightOnesActOnTheMatches)
+{
+    Spieler_Suche_Seite_Zeigen();
+    const Menue_Icon* links = icon(1381);
+    const Menue_Icon* rechts = icon(1382);
+    ASSERT_TRUE(links && rechts);
+    for (int32_t n : {1241, 1243, 1244, 1245, 1248, 1249, 1250, 1251, 1252, 1333, 1335, 1336, 1337}) {
+        const Menue_Icon* k = icon(n);
+        ASSERT_NE(k, nullptr) << n;
+        EXPECT_GE(k->y, links->y + links->hoehe) << n << " lies over a list";
+        EXPECT_LE(k->y + k->hoehe, 480) << n;
+        EXPECT_EQ(k->x >= rechts->x, n >= 1333) << n << " under the wrong list";
+    }
+    EXPECT_EQ(icon(1253), nullptr) << "the other club's list has no place here";
+    // the colour sorting's click hands over to the quick sort of its own list
+    ASSERT_TRUE(Spieler_Einsetzen_Listen_Knopf_Klick(1333));
+    EXPECT_TRUE(Spieler_Einsetzen_Listen_Knopf_An(1336));
+    EXPECT_FALSE(Spieler_Einsetzen_Listen_Knopf_An(1256));
+    ASSERT_TRUE(Spieler_Einsetzen_Listen_Knopf_Klick(1337));
+    EXPECT_TRUE(Spieler_Einsetzen_Listen_Knopf_An(1337));
+    EXPECT_FALSE(Spieler_Einsetzen_Listen_Knopf_An(1257));
+    EXPECT_NE(icon(1336)->kontext, nullptr) << "the quick sort's menu";
+    EXPECT_NE(icon(1335)->kontext, nullptr) << "the columns' menu";
 }
 
 }  // namespace
