@@ -83,7 +83,8 @@ protected:
 };
 
 // Slot 0 of the transfer search: ages 20 to 28, strength from 500, the room in midfield; the
-// right-hand list follows the slot, and the club menu opens over the page.
+// right-hand list follows the slot in shades of strength, the own list shows the heads and ages,
+// and the club menu opens over the page.
 TEST_F(Spielerschirme_Im_Programm, TheTransferSearchTakesASlotByHandAndOpensTheClubMenu)
 {
     Skript s = neues_spiel({"Anna"});
@@ -97,6 +98,15 @@ TEST_F(Spielerschirme_Im_Programm, TheTransferSearchTakesASlotByHandAndOpensTheC
     // The room's corners: left bottom and right top onto the small pitch's midfield.
     dazu(s, ziehen(212, 280, 225, 244));
     dazu(s, ziehen(270, 187, 258, 226));
+    // Two extra columns for the own list (its "+" menu, one choice each time), the matches
+    // coloured by Kraft (its colour menu).
+    for (const int zeile_y : {284, 349}) {  // " -Gesicht", " -Alter"
+        dazu(s, rechtsklick(106, 446));
+        dazu(s, klick(140, zeile_y));
+    }
+    dazu(s, rechtsklick(490, 446));
+    dazu(s, klick(480, 284));  // " -Kraft"
+    s.push_back("move 380 470");
     s.push_back("wait 1000");
     s.push_back("dump " + pfad("transfersuche"));
     dazu(s, klick(236, 54));  // the club switch on first
@@ -109,9 +119,11 @@ TEST_F(Spielerschirme_Im_Programm, TheTransferSearchTakesASlotByHandAndOpensTheC
     // The handles moved on their bars and the corners on the small pitch.
     EXPECT_GT(nachher.anders(vorher, 278, 178, 302, 310), 40) << "no handle moved";
     EXPECT_GT(nachher.anders(vorher, 204, 178, 276, 290), 200) << "the room stayed";
-    // The matches on the right are another list now, in more than one shade.
-    EXPECT_GT(nachher.anders(vorher, 452, 96, 598, 470), 200) << "the list did not follow the slot";
-    EXPECT_GT(nachher.farben(452, 96, 598, 470), 3u);
+    // The own list has its new columns; the matches on the right are another list now, in
+    // shades of their strength.
+    EXPECT_GT(nachher.anders(vorher, 4, 96, 164, 436), 1000) << "no columns added";
+    EXPECT_GT(nachher.anders(vorher, 452, 96, 598, 436), 200) << "the list did not follow the slot";
+    EXPECT_GT(nachher.farben(452, 96, 598, 436), 3u) << "one shade only";
     // The menu lies over the page.
     EXPECT_GT(menue.anders(nachher, 150, 60, 450, 400), 2000) << "no club menu";
 }
