@@ -154,8 +154,13 @@ TEST_F(Spielerschirme_Im_Programm, TheLineUpScreenOnALeagueDay)
     s.push_back("dump " + pfad("koeppe"));
     dazu(s, klick(438, 299));
     dazu(s, klick(422, 444));  // the own rooms
-    dazu(s, klick(338, 386));  // a figure of the back line
+    dazu(s, klick(300, 330));  // a free spot: the nearest figure's room is edited
+    s.push_back("move 520 470");
+    s.push_back("wait 500");
     s.push_back("dump " + pfad("raeume"));
+    s.push_back("move 190 285");  // the strength box, the pointer resting on it
+    for (int k = 0; k < 10; ++k) s.push_back("wait 300");
+    s.push_back("dump " + pfad("staerke_hilfe"));
     dazu(s, klick(422, 444));
     dazu(s, rechtsklick(280, 217));  // the figure with number 24
     s.push_back("dump " + pfad("kontextmenue"));
@@ -165,12 +170,13 @@ TEST_F(Spielerschirme_Im_Programm, TheLineUpScreenOnALeagueDay)
     ASSERT_EQ(inst.spielen(s, "aufstellung"), 0);
 
     const Bild auf = lesen("aufstellung"), koeppe = lesen("koeppe"), raeume = lesen("raeume"),
-               menue = lesen("kontextmenue"), detail = lesen("detail");
+               hilfe = lesen("staerke_hilfe"), menue = lesen("kontextmenue"), detail = lesen("detail");
     // Both squads are listed, the other club's on the right.
     EXPECT_GT(auf.farben(452, 100, 598, 300), 2u) << "no opponent listed";
     // Heads replace the shirts on the pitch.
     EXPECT_GT(koeppe.anders(auf, 230, 120, 420, 440), 500);
     EXPECT_GT(raeume.anders(auf, 230, 120, 420, 440), 500) << "no rooms shaded";
+    EXPECT_GT(hilfe.anders(raeume, 0, 40, 598, 480), 1500) << "no tooltip";
     EXPECT_GT(menue.anders(auf, 280, 100, 600, 480), 2000) << "no context menu";
     EXPECT_GT(detail.anders(menue, 20, 60, 580, 460), 20000) << "no detail window";
 }
