@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <utility>
 
 #include <algorithm>
 
@@ -19,6 +21,8 @@ using namespace programm_lauf;
 constexpr int GRUPPE_X = 618, GRUPPE_Y = 240;        // group 707
 constexpr int SCHALTER_X = 622, TRANSFER_Y = 184;    // switch 803
 constexpr int EINSETZEN_Y = 219;                      // switch 804
+const std::pair<std::string, int> SEITEN[5] = {
+    {"detail_info", 161}, {"versicherung", 184}, {"vertrag", 207}, {"staerke", 230}, {"noten", 345}};
 
 struct Bild {
     std::vector<uint16_t> px;
@@ -166,6 +170,14 @@ TEST_F(Spielerschirme_Im_Programm, TheLineUpScreenOnALeagueDay)
     s.push_back("dump " + pfad("kontextmenue"));
     dazu(s, klick(340, 330));  // "Spieler-Informationen"
     s.push_back("dump " + pfad("detail"));
+    // The page toggles on the window's right: "Detail-Info", "Versicherung",
+    // "Vertragsverhandlung", "Stärke-Entwicklung", "Noten".
+    for (const auto& [name, y] : SEITEN) {
+        dazu(s, klick(520, y));
+        s.push_back("move 560 470");
+        s.push_back("wait 300");
+        s.push_back("dump " + pfad(name));
+    }
     s.push_back("quit");
     ASSERT_EQ(inst.spielen(s, "aufstellung"), 0);
 
@@ -179,4 +191,11 @@ TEST_F(Spielerschirme_Im_Programm, TheLineUpScreenOnALeagueDay)
     EXPECT_GT(hilfe.anders(raeume, 0, 40, 598, 480), 1500) << "no tooltip";
     EXPECT_GT(menue.anders(auf, 280, 100, 600, 480), 2000) << "no context menu";
     EXPECT_GT(detail.anders(menue, 20, 60, 580, 460), 20000) << "no detail window";
+    // each page shows something of its own in the window's body
+    Bild vorher = detail;
+    for (const auto& [name, y] : SEITEN) {
+        const Bild seite = lesen(name);
+        EXPECT_GT(seite.anders(vorher, 10, 125, 450, 440), 1000) << name << " looks like the page before";
+        vorher = seite;
+    }
 }
