@@ -19,6 +19,7 @@
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/maus.h"
+#include "platform/string_util.h"
 #include "screens/spieler_angebot.h"
 #include "screens/spieler_detail.h"
 #include "screens/spieler_bilder.h"
@@ -254,7 +255,11 @@ int32_t firma_zeichnen(Menue_Icon* icon, uint32_t)
     Spieler_Versicherung_Knopf_Aktiv(icon->kennung_2, icon->kennung_1, f, &grau);
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, grau ? farbe(5, 5, 5) : farbe(3, 6, 12));
     Spieler_Screen_Bild(VERSICHERUNG_BILD_LOGO + f, z, icon->x, icon->y);
-    text(z, 4, icon->x + 3, icon->y + 12, farbe(15, 15, 15), Versicherung_Gesellschaften[f].name);
+    // the name stays on the button: the duration rocker stands close beside it
+    char name[64], kurz[64];
+    std::snprintf(name, sizeof name, "%s", Versicherung_Gesellschaften[f].name);
+    String_Kuerzen_Pixel(name, kurz, 4, icon->breite - 6);
+    text(z, 4, icon->x + 3, icon->y + 12, farbe(15, 15, 15), kurz);
     text(z, 4, icon->x + 5, icon->y + 47, farbe(15, 15, 8),
          std::string("Zahlt ") + Bank_Betrag_String(float(Versicherung_Angebot[f].praemie), icon->kennung_2, -1, 0) +
              " pro Verletzungstag");
