@@ -5,11 +5,10 @@
 // checks what the clicks did on screen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <utility>
-
-#include <algorithm>
 
 #include "graphics/png_bild.h"
 #include "programm_lauf.h"
@@ -132,11 +131,9 @@ TEST_F(Spielerschirme_Im_Programm, TheTransferSearchTakesASlotByHandAndOpensTheC
     EXPECT_GT(menue.anders(nachher, 150, 60, 450, 400), 2000) << "no club menu";
 }
 
-}  // namespace
-
 // After two league days the line-up screen faces today's opponent: the eleven and the bench, the
-// heads with their numbers, the rooms, a figure's menu and
-// his detail pages.
+// heads with their numbers, the rooms, the strength box's tooltip, a figure's menu and his
+// detail pages.
 TEST_F(Spielerschirme_Im_Programm, TheLineUpScreenOnALeagueDay)
 {
     Skript s = neues_spiel({"Anna"});
@@ -199,3 +196,5 @@ TEST_F(Spielerschirme_Im_Programm, TheLineUpScreenOnALeagueDay)
         vorher = seite;
     }
 }
+
+}  // namespace
