@@ -65,6 +65,6 @@ void Auslosung_Set_Warten_Hook(Auslosung_Warten_Hook hook);
 int32_t Statistik_Fakten_Saetze(int32_t wettbewerb, int32_t team, int32_t gegner, int32_t seite, int32_t spiel,
                                 char (*saetze)[256], int32_t max);
 
-// A player's figures of the current league season: goals, appearances and assists. Zero until the
-// league statistics keep them per season.
+// A player's figures of the current league season in his club's league: goals, appearances and
+// assists; zeros for a player without a club in a league.
 void Statistik_Spieler_Liga_Werte(int32_t spieler, int32_t* tore, int32_t* einsaetze, int32_t* vorlagen);
