@@ -1,10 +1,12 @@
 // Player statistics store and its savegame block.
 #include "competitions/statistik.h"
 
+#include "competitions/statistik_saetze.h"
 #include "competitions/wettbewerb.h"
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "platform/disk.h"
 #include "platform/exit.h"
@@ -268,4 +270,11 @@ int32_t Auslosung_Warten(int32_t ms, int32_t ohne_loslassen)
 
 int32_t Wettbewerb_Auslosung_Anzeigen(Wettbewerb_Id, int32_t) { return 0; }
 
-int32_t Statistik_Fakten_Saetze(int32_t, int32_t, int32_t, int32_t, int32_t, char (*)[256], int32_t) { return 0; }
+int32_t Statistik_Fakten_Saetze(int32_t wettbewerb, int32_t team, int32_t gegner, int32_t seite, int32_t spiel,
+                                char (*saetze)[256], int32_t max)
+{
+    if (!saetze || max <= 0) return 0;
+    std::vector<char*> zeilen(static_cast<size_t>(max));
+    for (int32_t i = 0; i < max; ++i) zeilen[size_t(i)] = saetze[i];
+    return Statistik_Fakten_Saetze(wettbewerb, team, gegner, seite, spiel, zeilen.data(), max, 256);
+}

@@ -61,10 +61,10 @@ using Auslosung_Warten_Hook = int32_t (*)(int32_t ms, int32_t ohne_loslassen);
 void Auslosung_Set_Warten_Hook(Auslosung_Warten_Hook hook);
 
 // Remarkable facts about a team (and its meetings with the opponent) in German sentences, at
-// most `max` into 256-byte buffers; the count written. Until the sentences are built: none.
+// most `max` into 256-byte buffers; the count written (the sentences of statistik_saetze.h).
 int32_t Statistik_Fakten_Saetze(int32_t wettbewerb, int32_t team, int32_t gegner, int32_t seite, int32_t spiel,
                                 char (*saetze)[256], int32_t max);
 
-// A player's figures of the current league season: goals, appearances and assists. Zero until the
-// league statistics keep them per season.
+// A player's figures of the current league season in his club's league: goals, appearances and
+// assists; zeros for a player without a club in a league.
 void Statistik_Spieler_Liga_Werte(int32_t spieler, int32_t* tore, int32_t* einsaetze, int32_t* vorlagen);

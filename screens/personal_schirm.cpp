@@ -21,6 +21,7 @@
 #include "platform/resfile.h"
 #include "screens/personal_bilder.h"
 #include "screens/spieler_einsetzen.h"
+#include "screens/spieler_schirme.h"
 #include "toolkit/hauptmenue.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
@@ -42,9 +43,6 @@ const char* const FACH_NAME[ARZT_FACHGEBIETE] = {
     "Wehwehchen", "Virus-^lErkrankungen", "Vergiftungen", "Leichte^lWunden", "Schwere^lWunden", "Leichte^l Brüche",
     "Schwere^l  Brüche", "Leichte^lMuskelprobleme", "Schwere^lMuskelschäden", "Leichte^lBänderprobleme",
     "Schwere^lBänderschäden"};
-// Each applicant's colour: his icon and the area or specialty labels he holds.
-constexpr uint8_t FARBE[ASSI_SLOTS][3] = {{12, 3, 3}, {3, 10, 3}, {3, 5, 13}, {13, 11, 2},
-                                          {11, 4, 12}, {2, 11, 11}, {14, 7, 2}, {8, 8, 8}};
 
 int32_t auswahl[2] = {0, 0};
 bool aerzte_aktiv = false;
@@ -64,7 +62,7 @@ const uint8_t* tabelle(bool arzt)
 }
 
 const char* name(bool arzt, int32_t i) { return arzt ? Aerzte_Tabelle[i].name : Assistenten_Tabelle[i].name; }
-uint16_t farbe(int32_t i) { return Oek_Farbe(FARBE[i][0], FARBE[i][1], FARBE[i][2]); }
+uint16_t farbe(int32_t i) { return Oek_Farbe(PERSONAL_FARBE[i][0], PERSONAL_FARBE[i][1], PERSONAL_FARBE[i][2]); }
 
 // The slot holding flag `index`, -1 nobody.
 int32_t halter(bool arzt, int32_t index)
@@ -112,6 +110,8 @@ int32_t label_zeichnen(Menue_Icon* icon, uint32_t)
     const int32_t index = icon->nummer - (arzt ? PERSONAL_FACH_ICON : PERSONAL_BEREICH_ICON);
     const int32_t h = halter(arzt, index);
     Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, h >= 0 ? farbe(h) : Oek_Papier(), Oek_Tinte());
+    Spieler_Screen_Bild((arzt ? PERSONAL_BILD_FACH : PERSONAL_BILD_BEREICH) + index, Grafik_Render_Ziel, icon->x + 4,
+                        icon->y + 4);
     const std::string text = arzt ? FACH_NAME[index] : BEREICH_NAME[index];
     // Right-aligned, line by line.
     size_t a = 0;
@@ -155,7 +155,9 @@ int32_t reiter_zeichnen(Menue_Icon* icon, uint32_t)
 
 int32_t pfeil_zeichnen(Menue_Icon* icon, uint32_t)
 {
-    Oek_Knopf(icon, icon->nummer == PERSONAL_ZURUECK ? "<" : ">", false);
+    const bool vor = icon->nummer == PERSONAL_VOR;
+    if (!Spieler_Screen_Bild(PERSONAL_BILD_PFEIL + vor, Grafik_Render_Ziel, icon->x, icon->y, true))
+        Oek_Knopf(icon, vor ? ">" : "<", false);
     return 0;
 }
 
@@ -165,7 +167,11 @@ int32_t bewerber_zeichnen(Menue_Icon* icon, uint32_t)
     const int32_t i = icon->nummer - (arzt ? PERSONAL_ICON_ARZT : PERSONAL_ICON_ASSI);
     const uint8_t* b = tabelle(arzt);
     const bool angestellt = b && b[i];
-    // Hired: filled in his colour; an applicant: a frame in it.
+    // Hired: filled in his colour; an applicant: a frame in it. The stand-in without the picture
+    // says the same.
+    if (Spieler_Screen_Bild(PERSONAL_BILD_BEWERBER + 16 * arzt + 8 * angestellt + i, Grafik_Render_Ziel, icon->x,
+                            icon->y, true))
+        return 0;
     Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, angestellt ? farbe(i) : Oek_Papier(), farbe(i));
     Oek_Text(icon->x + 10, icon->y + 19, angestellt ? Oek_Farbe(15, 15, 15) : Oek_Tinte(), angestellt ? "*" : "+", 3);
     return 0;

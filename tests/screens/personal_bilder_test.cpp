@@ -1,5 +1,6 @@
-// The staff screen's portraits as the data builder writes them and the screen loads them: one
-// face of its own per applicant, the doctors in white coats and the assistants not.
+// The staff screen's pictures as the data builder writes them and the screen loads them: one
+// face of its own per applicant, the doctors in white coats and the assistants not; the icons in
+// the colours the screen gives the labels.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,6 +9,7 @@
 
 #include "common/welt_ordner.h"
 #include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_farbe.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/resfile.h"
 #include "screens/personal_bilder.h"
@@ -28,14 +30,14 @@ struct PersonalBilder : ::testing::Test {
         datei = -1;
         std::filesystem::remove_all(ordner);
     }
-    // The picture's pixels row by row, empty unless it loads at the portrait's size.
-    static std::vector<uint16_t> pixel(int32_t n)
+    // The picture's pixels row by row, empty unless it loads at the given size.
+    static std::vector<uint16_t> pixel(int32_t n, int32_t w = PERSONAL_BILD_B, int32_t h = PERSONAL_BILD_H)
     {
         std::vector<uint16_t> px;
         auto* rp = static_cast<Rastport*>(Load_Resource(datei, n, 16, nullptr));
-        if (rp && rp->width == PERSONAL_BILD_B && rp->height == PERSONAL_BILD_H)
-            for (int32_t y = 0; y < PERSONAL_BILD_H; ++y)
-                for (int32_t x = 0; x < PERSONAL_BILD_B; ++x) px.push_back(Grafik_Pixel_Lesen(rp, x, y));
+        if (rp && int32_t(rp->width) == w && int32_t(rp->height) == h)
+            for (int32_t y = 0; y < h; ++y)
+                for (int32_t x = 0; x < w; ++x) px.push_back(Grafik_Pixel_Lesen(rp, x, y));
         if (rp) Grafik_Bitmap_Freigeben(rp);
         return px;
     }
@@ -62,6 +64,43 @@ TEST_F(PersonalBilder, EveryApplicantHasAFaceOfHisOwnAndTheDoctorsWearWhite)
         const bool weiss = rot(schulter) > 200 && gruen(schulter) > 200 && blau(schulter) > 200;
         EXPECT_EQ(weiss, arzt) << k;
     }
+}
+
+uint16_t vier_bit(const uint8_t c[3]) { return Grafik_Farbe(c[0], c[1], c[2]); }
+
+TEST_F(PersonalBilder, ApplicantIconsShowHiredInTheColourTheirLabelsTake)
+{
+    ASSERT_GE(datei, 0);
+    constexpr int32_t B = PERSONAL_BEWERBER_B;
+    std::set<std::vector<uint16_t>> gesehen;
+    for (int32_t k = 0; k < 32; ++k) {
+        const std::vector<uint16_t> b = pixel(PERSONAL_BILD_BEWERBER + k, B, B);
+        ASSERT_EQ(b.size(), size_t(B * B)) << k;
+        EXPECT_TRUE(gesehen.insert(b).second) << k << " looks like another icon";
+        // Beside the figure: his own colour once hired (the labels he holds are filled with
+        // it), the paper while he is free.
+        const bool angestellt = k % 16 >= 8;
+        const uint16_t grund = b[size_t(24 * B + 4)];
+        EXPECT_EQ(grund, angestellt ? vier_bit(PERSONAL_FARBE[k % 8]) : vier_bit(PERSONAL_PAPIER)) << k;
+    }
+}
+
+TEST_F(PersonalBilder, SymbolsAndArrowsLoadAndDifferAndTheSymbolsLetTheLabelShowRound)
+{
+    ASSERT_GE(datei, 0);
+    std::set<std::vector<uint16_t>> gesehen;
+    for (int32_t n = PERSONAL_BILD_BEREICH; n < PERSONAL_BILD_FACH + 11; ++n) {
+        const std::vector<uint16_t> b = pixel(n, PERSONAL_SYMBOL_B, PERSONAL_SYMBOL_B);
+        ASSERT_EQ(b.size(), size_t(PERSONAL_SYMBOL_B * PERSONAL_SYMBOL_B)) << n;
+        EXPECT_TRUE(gesehen.insert(b).second) << n << " looks like another symbol";
+        EXPECT_EQ(b[0], 0) << n << ": the corner hides the holder's colour";
+        EXPECT_NE(b[size_t((PERSONAL_SYMBOL_B + 1) * (PERSONAL_SYMBOL_B / 2))], 0) << n;  // the middle
+    }
+    const std::vector<uint16_t> zurueck = pixel(PERSONAL_BILD_PFEIL, PERSONAL_PFEIL_B, PERSONAL_PFEIL_H),
+                                vor = pixel(PERSONAL_BILD_PFEIL + 1, PERSONAL_PFEIL_B, PERSONAL_PFEIL_H);
+    ASSERT_FALSE(zurueck.empty());
+    ASSERT_FALSE(vor.empty());
+    EXPECT_NE(zurueck, vor);
 }
 
 }  // namespace

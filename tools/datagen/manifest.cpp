@@ -238,6 +238,10 @@ std::vector<Manifest_Eintrag> aufbauen()
     // The staff screen's applicants: invented faces, head and shoulders.
     bereich(v, scr, PERSONAL_BILD_ASSI, PERSONAL_BILD_ASSI + 7, BILD, PERSONAL_BILD_B, PERSONAL_BILD_H, 0, 16, false, "Personal: Bild eines Assistenten (Nummer - 3111)");
     bereich(v, scr, PERSONAL_BILD_ARZT, PERSONAL_BILD_ARZT + 7, BILD, PERSONAL_BILD_B, PERSONAL_BILD_H, 0, 16, false, "Personal: Bild eines Arztes (Nummer - 3119)");
+    bereich(v, scr, PERSONAL_BILD_BEWERBER, PERSONAL_BILD_BEWERBER + 31, BILD, PERSONAL_BEWERBER_B, PERSONAL_BEWERBER_B, 0, 16, false, "Personal: Bewerber-Icon (+16 Arzt, +8 angestellt, + Bewerber)");
+    bereich(v, scr, PERSONAL_BILD_PFEIL, PERSONAL_BILD_PFEIL + 1, BILD, PERSONAL_PFEIL_B, PERSONAL_PFEIL_H, 0, 16, false, "Personal: Blaettern zurueck, vor (Icons 1132, 1133)");
+    bereich(v, scr, PERSONAL_BILD_BEREICH, PERSONAL_BILD_BEREICH + 5, BILD, PERSONAL_SYMBOL_B, PERSONAL_SYMBOL_B, 0, 16, true, "Personal: Symbol eines Aufgabenbereichs (Icons 1097-1102)");
+    bereich(v, scr, PERSONAL_BILD_FACH, PERSONAL_BILD_FACH + 10, BILD, PERSONAL_SYMBOL_B, PERSONAL_SYMBOL_B, 0, 16, true, "Personal: Symbol eines Fachgebiets (Icons 1104-1114)");
     // The player and club editors: windows, field faces, category buttons, the perspective pitch
     // and its handles, an empty crest's place.
     bereich(v, scr, EDIT_BILD_SPIELER, EDIT_BILD_SPIELER, BILD, 290, 250, 0, 16, false, "Spieler-Editor: Fenster");
