@@ -78,7 +78,13 @@ struct Ligen_Tabelle_Treffer {
     int32_t team, x, y, w, h;
     int32_t block = -1, kennung = -1;
     bool gespielt = false;
+    // A whole row of the club view (team the opponent): from ergebnis_x on it is the result,
+    // whose click shows the match's calendar day (-1 unscheduled) in the magnifier.
+    bool zeile = false;
+    int32_t ergebnis_x = 0, kalendertag = -1;
 };
+// Icon numbers for the fixtures' hit areas (2640-2700).
+constexpr int32_t LT_PAARUNGEN_TREFFER = 61;
 struct Ligen_Tabelle_Inhalt {
     std::string kopf;
     std::vector<Ligen_Tabelle_Zelle> zellen;
@@ -211,7 +217,19 @@ enum : int32_t {
     LT_PAARUNGEN_DETAILS = 2545,
     LT_PAARUNGEN_TIP = 2516,
     LT_FOLGEN = 2550,
+    LT_HINSPIEL = 2568,
+    LT_RUECKSPIEL = 2567,
 };
 constexpr int32_t LT_KURZWAHL_ANZAHL = 7;
 // Rows of the table pane, gap rows included.
 constexpr int32_t LT_ZEILEN_MAX = 130;
+
+// The leg-date buttons over the fixtures: true when the chosen round plays two legs a pairing.
+bool Ligen_Tabelle_Hat_Rueckspiele();
+// The calendar day of the chosen match day's first leg (LT_HINSPIEL) or second leg
+// (LT_RUECKSPIEL), -1 when it is not scheduled; and the button's text, the short date after
+// "H: " or "R: " in a two-legged round ("" without a day).
+int32_t Ligen_Tabelle_Termin_Tag(int32_t icon);
+std::string Ligen_Tabelle_Termin_Texte(int32_t icon);
+// The magnifier on a calendar day, when it is switched on; an unscheduled day (-1) shows nothing.
+void Ligen_Tabelle_Kalender_Anzeigen(int32_t kalendertag);

@@ -117,7 +117,8 @@ int32_t spieltag_zeichnen(Menue_Icon* icon, uint32_t)
 
 using Zelle = Ligen_Tabelle_Zelle;
 using Treffer = Ligen_Tabelle_Treffer;
-constexpr int32_t FENSTER = 0, SPUR = 1, KNOPF = 2, TREFFER_ERSTES = 3, TREFFER_MAX = 40;
+// The fixtures' hit icons take 2640 up to the last icon number, 2700.
+constexpr int32_t FENSTER = 0, SPUR = 1, KNOPF = 2, TREFFER_ERSTES = 3, TREFFER_MAX = LT_PAARUNGEN_TREFFER;
 constexpr int32_t SPUR_W = 10, SCROLLKNOPF_H = 16;
 struct Pane : Ligen_Tabelle_Inhalt {
     Pane(int32_t ss, int16_t f, int16_t sp, int16_t k, int16_t t, int16_t tm, const char* sh, const char* kh)
@@ -179,7 +180,7 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
     struct Reihe {
         int32_t heim, gast, h_tore = -1, g_tore = -1, h_hin = -1, g_hin = -1;
         std::string datum;
-        int32_t kennung = -1;
+        int32_t kennung = -1, kalendertag = -1;
     };
     std::vector<Reihe> reihen;
     const bool zwei_spiele = info && info->best_of_x > 1;
@@ -209,7 +210,8 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
                                 if (s.heim == SPIELE_KEIN_TEAM || s.gast == SPIELE_KEIN_TEAM) continue;
                                 if (s.heim != club && s.gast != club) continue;
                                 r.heim = s.heim, r.gast = s.gast;
-                                r.datum = Kalender_Get_Datum_String_Knapp(Kalender_Get_Spieltag_Tag(g, d, runde, 0), 0);
+                                r.kalendertag = Kalender_Get_Spieltag_Tag(g, d, runde, 0);
+                                r.datum = Kalender_Get_Datum_String_Knapp(r.kalendertag, 0);
                                 reihen.push_back(r);
                             }
                 }
@@ -267,8 +269,16 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
             std::snprintf(st, sizeof st, "Stärke: %d", Team_Wert(TEAM_STAERKE, r.gast, 0, 0));
             p.zellen.push_back({gast_x + 10, top + 19, grau, 3, st});
         }
-        p.treffer.push_back({r.heim, x + dx, top, namen_w, zeile});
-        p.treffer.push_back({r.gast, gast_x, top, namen_w, zeile});
+        if (filter) {
+            // One hit area a row, so that every match of a season finds an icon number: the
+            // filter club plays in each, the row stands for the opponent and its result.
+            Treffer t{r.heim == wort(LT_FILTER) ? r.gast : r.heim, x, top, ergebnis_x - x + 80, zeile};
+            t.zeile = true, t.ergebnis_x = ergebnis_x - x, t.kalendertag = r.kalendertag;
+            p.treffer.push_back(t);
+        } else {
+            p.treffer.push_back({r.heim, x + dx, top, namen_w, zeile});
+            p.treffer.push_back({r.gast, gast_x, top, namen_w, zeile});
+        }
         if (r.kennung >= 0)
             p.treffer.push_back({-1, ergebnis_x, top, spalten ? 70 : 80, zeile, info->spiele_block, r.kennung, r.h_tore >= 0});
         ++zeilen;
@@ -818,6 +828,7 @@ void zum_aktuellen_tag()
     wort_setzen(LT_VON, 1);
     wort_setzen(LT_BIS, std::max(aktuell, 1));
     wort_setzen(LT_GRUPPE, 0);
+    Ligen_Tabelle_Kalender_Anzeigen(Ligen_Tabelle_Termin_Tag(LT_HINSPIEL));
     Ligen_Tabelle_Entfernen();
     liste_bauen();
     neu_zeichnen();
@@ -869,6 +880,19 @@ int32_t team_klick(Menue_Icon* icon, uint32_t)
     Manager_Icon_Button_An_Aus(Aktuelles_Team, LT_FILTER, 1);
     neu_zeichnen();
     return 0;
+}
+
+// A row of the club view: on the result its calendar day, elsewhere the opponent's matches.
+int32_t zeilen_klick(Menue_Icon* icon, uint32_t f)
+{
+    const int32_t k = icon ? icon->nummer - paarungen_pane.erster_treffer : -1;
+    if (k < 0 || k >= int32_t(paarungen_pane.treffer.size())) return 0;
+    const Treffer& t = paarungen_pane.treffer[size_t(k)];
+    if (Maus_Get_X() - icon->x >= t.ergebnis_x) {
+        Ligen_Tabelle_Kalender_Anzeigen(t.kalendertag);
+        return 0;
+    }
+    return team_klick(icon, f);
 }
 
 // Takes a pane's icons off the screen (the background goes back where they stood).
@@ -937,7 +961,7 @@ void pane_bauen(Pane& p, int32_t x, int32_t y, int32_t w, int32_t h, int32_t spu
                                      : "Dieses Spiel hat noch nicht stattgefunden.";
         } else {
             i.kennung_1 = int16_t(t.team);
-            i.klick = team_klick;
+            i.klick = t.zeile ? zeilen_klick : team_klick;
             i.kontext = team_kontext;
             // A pure client has no match store to draw the course from.
             i.mausover = &p == &tabelle_pane && Netz_Rolle != 1 ? Team_Hilfetext_Team_Sefo : Team_Infotext_Erzeugen;
@@ -958,6 +982,23 @@ void panes_bauen()
     tabelle_pane_fuellen(tabelle_pane);
     if (an(LT_NUR_PAARUNGEN)) pane_entfernen(tabelle_pane);
     else pane_bauen(tabelle_pane, TABELLE_X, TABELLE_Y, 570, TABELLE_H, 585);
+}
+
+// The leg-date buttons: the date with the calendar picture; a click shows the day in the
+// magnifier.
+constexpr int32_t TERMIN_W = 72;
+int32_t termin_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Grafik_Render_Ziel) return 0;
+    text(icon->x + 2, icon->y + 10, farbe(14, 14, 14), Ligen_Tabelle_Termin_Texte(icon->nummer), 4);
+    return 0;
+}
+
+int32_t termin_klick(Menue_Icon* icon, uint32_t)
+{
+    const int32_t tag = icon ? Ligen_Tabelle_Termin_Tag(icon->nummer) : -1;
+    if (tag >= 0) Kalender_Lupe_Auf_Tag(tag);
+    return 0;
 }
 
 void liste_bauen()
@@ -982,7 +1023,20 @@ void liste_bauen()
     };
     liste.back().hilfetext = "Auf aktuellen Spieltag schalten";
     const bool breit = an(LT_PAARUNGEN_BREIT);
-    icon(I_PAARUNGEN, PAARUNGEN_X, PAARUNGEN_Y - 14, uint16_t(breit ? 580 : 360), 14, kopf_zeichnen);
+    // The leg dates at the header's right end: the first leg's unless only fixtures are shown,
+    // the second leg's of a two-legged round.
+    const bool hin = !an(LT_NUR_PAARUNGEN), rueck = hin && Ligen_Tabelle_Hat_Rueckspiele();
+    const int32_t termin_x = PAARUNGEN_X + (breit ? 580 : 360) - TERMIN_W;
+    icon(I_PAARUNGEN, PAARUNGEN_X, PAARUNGEN_Y - 14,
+         uint16_t(hin ? termin_x - (rueck ? TERMIN_W + 2 : 0) - PAARUNGEN_X : breit ? 580 : 360), 14, kopf_zeichnen);
+    for (auto [nr, x, h] : {std::tuple{LT_HINSPIEL, termin_x - (rueck ? TERMIN_W + 2 : 0), "Hinspiel im Kalender anzeigen"},
+                            std::tuple{LT_RUECKSPIEL, termin_x, "Rückspiel im Kalender anzeigen"}}) {
+        if (nr == LT_HINSPIEL ? !hin : !rueck) continue;
+        icon(int16_t(nr), int16_t(x), PAARUNGEN_Y - 14, TERMIN_W, 14, termin_zeichnen);
+        liste.back().flags &= ~uint32_t(ICON_NICHT_TREFFEN);
+        liste.back().klick = termin_klick;
+        liste.back().hilfetext = h;
+    }
     if (!breit) {
         icon(I_GRAFIK, GRAFIK_X, GRAFIK_Y, GRAFIK_W, GRAFIK_H, grafik_zeichnen);
         // The places still reachable for the filter club, on the graph's place scale.
@@ -1164,6 +1218,39 @@ int32_t tabellen_screen(Menue_Icon*, uint32_t) { return screen(false); }
 int32_t paarungen_screen(Menue_Icon*, uint32_t) { return screen(true); }
 
 }  // namespace
+
+bool Ligen_Tabelle_Hat_Rueckspiele()
+{
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(gewaehlt(nullptr));
+    return info && info->best_of_x > 1;
+}
+
+int32_t Ligen_Tabelle_Termin_Tag(int32_t icon)
+{
+    if (icon != LT_HINSPIEL && icon != LT_RUECKSPIEL) return -1;
+    if (icon == LT_RUECKSPIEL && !Ligen_Tabelle_Hat_Rueckspiele()) return -1;
+    int32_t tag = 0;
+    const Wettbewerb_Id w = gewaehlt(&tag);
+    if (!Wettbewerb_Get_Info(w)) return -1;
+    return Kalender_Get_Spieltag_Tag(w, tag, icon == LT_RUECKSPIEL ? 1 : 0, 0);
+}
+
+std::string Ligen_Tabelle_Termin_Texte(int32_t icon)
+{
+    const int32_t tag = Ligen_Tabelle_Termin_Tag(icon);
+    if (tag < 0) return "";
+    // No picture before the date: the shared slot meant for it is a bare 100 x 14 canvas that
+    // nothing draws, and it would push the date out of the button.
+    std::string t;
+    if (icon == LT_RUECKSPIEL) t += "R: ";
+    else if (Ligen_Tabelle_Hat_Rueckspiele()) t += "H: ";
+    return t + Kalender_Get_Datum_String_Knapp(tag, 0);
+}
+
+void Ligen_Tabelle_Kalender_Anzeigen(int32_t kalendertag)
+{
+    if (kalendertag >= 0 && Kalender_Lupe_Aktiv()) Kalender_Lupe_Auf_Tag(kalendertag);
+}
 
 void Ligen_Tabelle_Get_Wettbewerb()
 {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <tuple>
 
@@ -12,7 +13,9 @@
 #include "competitions/spiele_ewig.h"
 #include "competitions/spiele_welt.h"
 #include "database/manager.h"
+#include "database/team.h"
 #include "gameflow/globals.h"
+#include "gameflow/kalender.h"
 
 namespace {
 
@@ -30,16 +33,18 @@ protected:
     }
     void TearDown() override
     {
+        Kalender_Spielplan_Leeren();
         knopf_test::loesen();
         Spielwelt::TearDown();
     }
-    // The first shortcut shows the competition on match day `tag` (1-based).
+    // The acting manager's first shortcut shows the competition on match day `tag` (1-based).
     void zeigen(Wettbewerb_Id w, int32_t tag)
     {
-        for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) knoepfe[{1, LT_KURZWAHL + i}] = i == 0;
-        Manager_Icon_Word_Data_Schreiben(1, LT_KURZWAHL_WORT, uint16_t(w));
-        Manager_Icon_Word_Data_Schreiben(1, LT_SPIELTAG, uint16_t(tag));
-        Manager_Icon_Word_Data_Schreiben(1, LT_FILTER, uint16_t(-1));
+        const int32_t m = Aktuelles_Team;
+        for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) knoepfe[{m, LT_KURZWAHL + i}] = i == 0;
+        Manager_Icon_Word_Data_Schreiben(m, LT_KURZWAHL_WORT, uint16_t(w));
+        Manager_Icon_Word_Data_Schreiben(m, LT_SPIELTAG, uint16_t(tag));
+        Manager_Icon_Word_Data_Schreiben(m, LT_FILTER, uint16_t(-1));
     }
     static std::string texte(const Ligen_Tabelle_Inhalt& p)
     {
@@ -184,6 +189,166 @@ TEST_F(TabellenPanes, GroupsSelectorAndPlaceMarkers)
     EXPECT_EQ(Ligen_Tabelle_Marke_Y(18, 18), 88);
     EXPECT_EQ(Ligen_Tabelle_Marke_Y(30, 18), 88);
     EXPECT_EQ(Ligen_Tabelle_Marke_Y(1, 1), 0);
+}
+
+TEST_F(TabellenPanes, TheClubViewGivesEveryMatchOfALongSeasonAHitRowWithItsDate)
+{
+    // 34 match days: three areas a row would need more icon numbers than the screen has.
+    Wettbewerb_Datensatz* d = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA));
+    d->spieltage = 34;
+    const int32_t b = Spiele_Init_Neue_Spiele(1, 4, 34, 1, LIGA, -1);
+    ASSERT_GE(b, 0);
+    d->spiele_block = b;
+    d->spieltag = 5;
+    for (int32_t tag = 0; tag < 34; ++tag) {
+        const int32_t gegner = 1 + tag % 3;
+        const bool heim = tag % 2 == 0;
+        ergebnis(b, tag, 0, heim ? 0 : gegner, heim ? gegner : 0, tag < 5 ? 1 : -1, 0);
+    }
+    zeigen(LIGA, 6);
+    Manager_Icon_Word_Data_Schreiben(1, LT_FILTER, 0);
+    knoepfe[{1, LT_FILTER}] = 1;
+    Ligen_Tabelle_Inhalt p;
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    EXPECT_NE(p.kopf.find("Nur Spiele von"), std::string::npos) << p.kopf;
+    ASSERT_EQ(p.treffer.size(), 34u);
+    EXPECT_LE(int32_t(p.treffer.size()), LT_PAARUNGEN_TREFFER);
+    for (int32_t tag = 0; tag < 34; ++tag) {
+        const Ligen_Tabelle_Treffer& t = p.treffer[size_t(tag)];
+        EXPECT_TRUE(t.zeile);
+        // The row stands for the opponent; its result part lies right of both names.
+        EXPECT_EQ(t.team, 1 + tag % 3) << tag;
+        EXPECT_GT(t.ergebnis_x, 150);
+        EXPECT_LT(t.ergebnis_x, t.w);
+        EXPECT_EQ(t.y, tag * 13);
+    }
+    const std::string t = texte(p);
+    auto anzahl = [&t](const std::string& w) {
+        int32_t n = 0;
+        for (size_t i = t.find(w); i != std::string::npos; i = t.find(w, i + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(anzahl("|1:0|"), 5) << t;
+    EXPECT_EQ(anzahl("|-:-|"), 29) << t;
+}
+
+TEST_F(TabellenPanes, LegDatesFollowTheChosenRoundAndItsLegs)
+{
+    // A cup round of two legs; without a schedule there is no date to show or to look up.
+    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(POKAL_R1))->best_of_x = 2;
+    zeigen(POKAL_R1, 1);
+    EXPECT_TRUE(Ligen_Tabelle_Hat_Rueckspiele());
+    EXPECT_EQ(Ligen_Tabelle_Termin_Tag(LT_HINSPIEL), -1);
+    EXPECT_EQ(Ligen_Tabelle_Termin_Texte(LT_HINSPIEL), "");
+    EXPECT_EQ(Ligen_Tabelle_Termin_Tag(LT_GRUPPE), -1);
+
+    // Every competition of the small world gets the whole season to be placed in.
+    for (Wettbewerb_Id w = Wettbewerb_Get_Erster(); w >= 0; w = Wettbewerb_Get_Naechster())
+        if (Wettbewerb_Datensatz* r = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(w))) r->startwoche = 1, r->endwoche = 50;
+    ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+    ASSERT_TRUE(Kalender_Spielplan_Anlegen(Kalender_Get_Tagnummer(1, 7, 1999))) << Kalender_Spielplan_Fehler();
+    const int32_t hin = Ligen_Tabelle_Termin_Tag(LT_HINSPIEL), rueck = Ligen_Tabelle_Termin_Tag(LT_RUECKSPIEL);
+    EXPECT_EQ(hin, Kalender_Get_Spieltag_Tag(POKAL_R1, 0, 0, 0));
+    EXPECT_EQ(rueck, Kalender_Get_Spieltag_Tag(POKAL_R1, 0, 1, 0));
+    ASSERT_GE(hin, 0);
+    EXPECT_GT(rueck, hin);
+    const std::string h = Ligen_Tabelle_Termin_Texte(LT_HINSPIEL), r = Ligen_Tabelle_Termin_Texte(LT_RUECKSPIEL);
+    EXPECT_NE(h.find(std::string("H: ") + Kalender_Get_Datum_String_Knapp(hin, 0)), std::string::npos) << h;
+    EXPECT_NE(r.find(std::string("R: ") + Kalender_Get_Datum_String_Knapp(rueck, 0)), std::string::npos) << r;
+
+    // A league plays one leg a pairing: its date alone, and no second-leg date.
+    zeigen(LIGA, 2);
+    EXPECT_FALSE(Ligen_Tabelle_Hat_Rueckspiele());
+    EXPECT_EQ(Ligen_Tabelle_Termin_Tag(LT_RUECKSPIEL), -1);
+    const int32_t liga = Ligen_Tabelle_Termin_Tag(LT_HINSPIEL);
+    ASSERT_GE(liga, 0);
+    EXPECT_EQ(liga, Kalender_Get_Spieltag_Tag(LIGA, 1, 0, 0));
+    EXPECT_EQ(Ligen_Tabelle_Termin_Texte(LT_HINSPIEL).find("H: "), std::string::npos);
+}
+
+TEST_F(TabellenPanes, ForecastNationOrderAndCompetitionsWithoutTable)
+{
+    // A two-legged round, nothing played: the forecast fills the first legs, so the second legs
+    // show with the forecast first leg in brackets and no "-:-" is left.
+    const int32_t b = Spiele_Init_Neue_Spiele(0, 4, 1, 2, GRUPPE, -1);
+    ASSERT_GE(b, 0);
+    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(GRUPPE))->spiele_block = b;
+    for (auto [runde, slot, heim, gast] : {std::tuple{0, 0, 5, 6}, std::tuple{1, 0, 6, 5}, std::tuple{0, 1, 7, 8},
+                                           std::tuple{1, 1, 8, 7}})
+        bein(b, 0, runde, slot, heim, gast, -1, 0);
+    zeigen(GRUPPE, 1);
+    knoepfe[{1, LT_PAARUNGEN_TIP}] = 1;
+    Ligen_Tabelle_Inhalt p;
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    std::string t = texte(p);
+    EXPECT_EQ(t.find("-:-"), std::string::npos) << t;
+    EXPECT_EQ(std::count(t.begin(), t.end(), '('), 2) << t;
+    EXPECT_EQ(p.treffer[0].team, 6);  // the second legs: 6 at home
+
+    // The acting manager's nation comes first, the others keep their order.
+    knoepfe[{1, LT_PAARUNGEN_TIP}] = 0;
+    const int32_t lb = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
+    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA))->spiele_block = lb;
+    ergebnis(lb, 0, 0, 0, 2, -1, 0);
+    ergebnis(lb, 0, 1, 3, 1, -1, 0);
+    for (int32_t team = 0; team < 4; ++team) Team_Wert(TEAM_NATION, team, team % 2 ? 7 : 5, TEAM_SCHREIBEN);
+    zeigen(LIGA, 1);
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    ASSERT_EQ(p.treffer.size(), 6u);
+    EXPECT_EQ(p.treffer[0].team, 3);
+    EXPECT_EQ(p.treffer[3].team, 0);
+    EXPECT_EQ(p.treffer[5].kennung, 0);  // slot 0 moved behind
+
+    // The forecast table counts wins, draws and losses over the whole season, whatever the
+    // range: six days of team 0 though the range holds day 1 only.
+    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA))->spieltag = 1;
+    ergebnis(lb, 0, 0, 0, 2, 2, 0);
+    for (int32_t tag = 1; tag < 6; ++tag) {
+        const int32_t o = 1 + tag % 3;
+        ergebnis(lb, tag, 0, 0, o, -1, 0);
+        ergebnis(lb, tag, 1, o == 1 ? 2 : 1, o == 3 ? 2 : 3, -1, 0);
+    }
+    Manager_Icon_Word_Data_Schreiben(1, LT_VON, 1);
+    Manager_Icon_Word_Data_Schreiben(1, LT_BIS, 1);
+    knoepfe[{1, LT_TIP}] = 1;
+    Ligen_Tabelle_Tabelle_Inhalt(&p);
+    int32_t gefunden = 0;
+    for (size_t k = 0; k + 4 < p.zellen.size(); ++k)
+        if (p.zellen[k].text == "Team 0" && ++gefunden) {
+            int32_t s = 0, u = 0, n = 0;
+            ASSERT_EQ(std::sscanf(p.zellen[k + 2].text.c_str(), "%d %d %d", &s, &u, &n), 3) << p.zellen[k + 2].text;
+            EXPECT_EQ(s + u + n, 6) << p.zellen[k + 2].text;
+        }
+    EXPECT_EQ(gefunden, 1) << texte(p);
+    knoepfe[{1, LT_TIP}] = 0;
+
+    // A knock-out round and a competition without information have no table.
+    for (Wettbewerb_Id w : {Wettbewerb_Id(POKAL_R1), Wettbewerb_Id(250)}) {
+        zeigen(w, 1);
+        knoepfe[{1, LT_AKTUELL}] = 1;
+        Ligen_Tabelle_Tabelle_Inhalt(&p);
+        EXPECT_EQ(texte(p), "Für diesen Wettbewerb gibt es keine Tabelle.|") << w;
+        EXPECT_TRUE(p.treffer.empty());
+    }
+}
+
+TEST_F(TabellenPanes, EachManagerAtThePcFindsHisOwnCompetitionAndDay)
+{
+    Manager_Neuer_Mitspieler(2, "Bea");
+    zeigen(LIGA, 3);
+    Aktuelles_Team = 2;
+    zeigen(GRUPPE, 1);
+    Manager_Icon_Word_Data_Schreiben(2, LT_KURZWAHL_WORT, uint16_t(POKAL_R1));
+    Aktuelles_Team = 1;
+    EXPECT_EQ(Ligen_Tabelle_Get_Aktiven_Wettbewerb(), LIGA);
+    Ligen_Tabelle_Inhalt p;
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    EXPECT_NE(p.kopf.find(Wettbewerb_Get_Rundentext(LIGA, 2)), std::string::npos) << p.kopf;
+    Aktuelles_Team = 2;
+    EXPECT_EQ(Ligen_Tabelle_Get_Aktiven_Wettbewerb(), POKAL_R1);
+    EXPECT_EQ(Manager_Icon_Word_Data_Lesen(2, LT_SPIELTAG), 1);
+    Aktuelles_Team = 1;
+    EXPECT_EQ(Manager_Icon_Word_Data_Lesen(1, LT_SPIELTAG), 3);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/welt_ordner.h"
+#include "competitions/ligen_tabelle.h"
 #include "competitions/spiele.h"
 #include "competitions/spiele_ewig.h"
 #include "competitions/statistik.h"
@@ -203,6 +204,32 @@ TEST_F(Saison_Welt, EveryCompetitionIsDecidedAndASecondSeasonRuns)
     const std::map<int32_t, int32_t> spiele_2 = saison_spielen(zweite);
     EXPECT_EQ(spiele_2.at(MEISTER_KO), spiele_1.at(MEISTER_KO));
     sieger_pruefen(spiele_2, zweite);
+}
+
+// The table graph's bands: the first target list decides, so the first division marks only the
+// places that go down (its cup places lie in the second list), the second division both ways.
+TEST_F(Saison_Welt, TableGraphBandsOfTheFirstAndSecondDivision)
+{
+    auto zaehlen = [](Wettbewerb_Id w, int* gruen, int* rot) {
+        *gruen = *rot = 0;
+        for (const Tabelle_Band& b : Ligen_Tabelle_Baender(w)) {
+            *gruen += b.g > 0 && b.r == 0;
+            *rot += b.r > 0 && b.g == 0;
+        }
+    };
+    ASSERT_STREQ(Wettbewerb_Get_Anzeigename(1), "1. Liga");
+    int gruen = 0, rot = 0;
+    zaehlen(1, &gruen, &rot);
+    EXPECT_EQ(gruen, 0);
+    EXPECT_EQ(rot, 3);
+    // The lowest places carry the red bands, each stronger than the one above.
+    const auto erste = Ligen_Tabelle_Baender(1);
+    ASSERT_EQ(erste.size(), 3u);
+    EXPECT_EQ(erste.back().y1, LT_GRAFIK_H);
+    EXPECT_LT(erste[0].staerke, erste[2].staerke);
+    zaehlen(2, &gruen, &rot);
+    EXPECT_EQ(gruen, 3);
+    EXPECT_EQ(rot, 3);
 }
 
 }  // namespace

@@ -1,0 +1,142 @@
+// The competition screens in the installed program under a headless script: a new game played
+// on until five league days are done, then the tables screen (two columns and details, the club
+// view, a club's mouse-over picture, its popup), the fourteen pages of the team information and
+// the team comparison. The pictures stay in DORVIN_BILDER=DIR when it is set, to be looked at;
+// the test checks that each click changed what it should on screen.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "graphics/png_bild.h"
+#include "programm_lauf.h"
+
+namespace {
+
+using namespace programm_lauf;
+
+// The graph of table places and its bottom band (the places that go down), the leg-date
+// button at the fixtures' header, the two panes and the information screen's page area.
+constexpr int GRAFIK_X = 385, GRAFIK_UNTEN = 216, TERMIN_X0 = 301, TERMIN_X1 = 373, TERMIN_Y0 = 79, TERMIN_Y1 = 92;
+
+struct Bild {
+    std::vector<uint16_t> px;
+    int w = 0, h = 0;
+    uint16_t at(int x, int y) const { return px[size_t(y * w + x)]; }
+    int rot(int x, int y) const { return at(x, y) >> 11; }
+    int gruen(int x, int y) const { return (at(x, y) >> 6) & 31; }
+    int blau(int x, int y) const { return at(x, y) & 31; }
+    // Pixels of the rectangle that differ from the other picture.
+    int unterschiede(const Bild& o, int x0, int y0, int x1, int y1) const
+    {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) n += at(x, y) != o.at(x, y);
+        return n;
+    }
+};
+
+// The dumped pictures of one run, kept in DORVIN_BILDER when it is set; the folder goes when
+// every check held.
+struct Bilder {
+    Installation inst;
+    bool gelesen = true;
+    std::string pfad(const std::string& name) const { return (inst.ordner / (name + ".png")).string(); }
+    Bild operator[](const std::string& name)
+    {
+        Bild b;
+        gelesen = Png_Lesen(pfad(name), b.px, b.w, b.h, false) && gelesen;
+        if (b.w != 640 || b.h != 480) b = {std::vector<uint16_t>(640 * 480), 640, 480}, gelesen = false;
+        if (const char* ziel = std::getenv("DORVIN_BILDER"); ziel && fs::exists(pfad(name)))
+            fs::copy_file(pfad(name), fs::path(ziel) / ("wettbewerbe_" + name + ".png"), fs::copy_options::overwrite_existing);
+        return b;
+    }
+    ~Bilder()
+    {
+        if (!testing::Test::HasFailure()) fs::remove_all(inst.ordner);
+    }
+};
+
+// The pointer rests on a spot: the help bubble waits for a still pointer after a move.
+void ruhen(Skript& s, int x, int y)
+{
+    s.push_back("move " + std::to_string(x) + " " + std::to_string(y));
+    for (int i = 0; i < 20; ++i) s.push_back("wait 100");
+    for (int d = 1; d <= 2; ++d) {
+        s.push_back("move " + std::to_string(x + d) + " " + std::to_string(y + 1));
+        s.push_back("wait 2000");
+    }
+}
+
+void rechtsklick(Skript& s, int x, int y)
+{
+    dazu(s, {"move " + std::to_string(x) + " " + std::to_string(y), "wait 300", "wait 50", "right down", "wait 100",
+             "right up", "wait 700"});
+}
+
+TEST(Wettbewerbe_Im_Programm, TablesInformationAndComparisonAfterFiveLeagueDays)
+{
+    Bilder bilder;
+    ASSERT_TRUE(bilder.inst.anlegen("dorvin_wettbewerbe"));
+    auto pfad = [&bilder](const std::string& name) { return bilder.pfad(name); };
+    auto lesen = [&bilder](const std::string& name) { return bilder[name]; };
+    Skript s = neues_spiel({"Anna"});
+    s.push_back("wait 5000");
+    // Each turn: on, then the day's message box; a match day plays out by itself.
+    for (int tag = 0; tag < 70; ++tag)
+        dazu(s, {"click " + std::to_string(WEITER_X) + " " + std::to_string(WEITER_Y), SPIELTAG_ABWARTEN,
+                 "click 470 292", SPIELTAG_ABWARTEN});
+    dazu(s, {"wait 2000", "click 618 195", "wait 2000"});  // the league group: the tables
+    s.push_back("dump " + pfad("a_tabellen"));
+    dazu(s, {"click 470 466", "wait 500", "click 555 466", "wait 500", "click 508 64", "wait 1000"});
+    s.push_back("dump " + pfad("b_spalten_details"));
+    dazu(s, {"click 470 466", "wait 500", "click 555 466", "wait 500", "click 508 64", "wait 500", "click 235 64",
+             "wait 1000"});
+    s.push_back("dump " + pfad("c_vereinsansicht"));
+    dazu(s, {"click 235 64", "wait 1000"});
+    ruhen(s, 80, 253);
+    s.push_back("dump " + pfad("d_mausover"));
+    dazu(s, {"move 300 20", "wait 1000"});
+    rechtsklick(s, 80, 263);
+    ruhen(s, 150, 274);
+    s.push_back("dump " + pfad("e_popup"));
+    dazu(s, {"move 130 288", "wait 500", "click 130 288", "wait 2000"});
+    for (int seite = 0; seite < 14; ++seite) {
+        dazu(s, {"click 51 " + std::to_string(170 + 22 * seite), "wait 1500"});
+        s.push_back("dump " + pfad("f" + std::to_string(seite)));
+    }
+    dazu(s, {"click 584 458", "wait 1500", "click 260 50", "wait 2000"});
+    s.push_back("dump " + pfad("g_staerke"));
+    rechtsklick(s, 445, 470);
+    dazu(s, {"move 470 420", "wait 1000", "move 340 426", "wait 500", "click 340 426", "wait 2000"});
+    s.push_back("dump " + pfad("g_zuschauer"));
+    s.push_back("quit");
+    ASSERT_EQ(bilder.inst.spielen(s, "wettbewerbe"), 0);
+
+    const Bild a = lesen("a_tabellen"), b = lesen("b_spalten_details"), c = lesen("c_vereinsansicht"),
+               d = lesen("d_mausover"), e = lesen("e_popup");
+    // The places that go down lie under a red band at the graph's foot.
+    EXPECT_GT(a.rot(GRAFIK_X + 100, GRAFIK_UNTEN), a.gruen(GRAFIK_X + 100, GRAFIK_UNTEN));
+    EXPECT_GT(a.rot(GRAFIK_X + 100, GRAFIK_UNTEN), a.blau(GRAFIK_X + 100, GRAFIK_UNTEN));
+    // The first leg's date stands in its button at the header's end.
+    int hell = 0;
+    for (int y = TERMIN_Y0; y < TERMIN_Y1; ++y)
+        for (int x = TERMIN_X0; x < TERMIN_X1; ++x) hell += a.rot(x, y) > 24 && a.gruen(x, y) > 24 && a.blau(x, y) > 24;
+    EXPECT_GT(hell, 20) << "no date in the leg-date button";
+    EXPECT_GT(b.unterschiede(a, 13, 250, 580, 430), 2000) << "two columns and details did not change the table";
+    EXPECT_GT(c.unterschiede(a, 13, 92, 350, 218), 2000) << "the club view did not change the fixtures";
+    EXPECT_GT(d.unterschiede(a, 60, 260, 300, 440), 5000) << "no mouse-over picture";
+    EXPECT_GT(e.unterschiede(a, 60, 250, 400, 440), 2000) << "no popup";
+    Bild vorher = e;
+    for (int seite = 0; seite < 14; ++seite) {
+        const Bild f = lesen("f" + std::to_string(seite));
+        EXPECT_GT(f.unterschiede(vorher, 100, 60, 600, 430), 150) << "page " << seite << " did not change";
+        vorher = f;
+    }
+    // The comparison opens by strength; the statistic menu turns it to the spectators.
+    const Bild g1 = lesen("g_staerke"), g2 = lesen("g_zuschauer");
+    EXPECT_GT(g1.unterschiede(vorher, 0, 60, 600, 430), 5000) << "no comparison screen";
+    EXPECT_GT(g2.unterschiede(g1, 0, 60, 600, 430), 500) << "the comparison kept its statistic";
+    EXPECT_TRUE(bilder.gelesen) << "a picture is missing";
+}
+
+}  // namespace
