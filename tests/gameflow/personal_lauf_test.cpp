@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "graphics/png_bild.cpp"
-#include "programm_lauf.h"
+#include "programm_bilder.h"
 
 namespace {
 
@@ -19,29 +19,9 @@ constexpr int JA_X = 150, OK_X = 470, KNOPF_Y = 292;
 constexpr int BEWERBER_X = 130, BEWERBER_Y = 212, ZEILE_H = 32;
 constexpr int BEREICH_Y = 44, BEREICH_H = 44, FACH_H = 36;
 
-struct Bild {
-    std::vector<uint16_t> px;
-    int w = 0, h = 0;
-    uint16_t at(int x, int y) const { return px[size_t(y * w + x)]; }
-};
-
-class Personal_Im_Programm : public testing::Test {
+class Personal_Im_Programm : public Programm_Bilder_Test {
 protected:
-    Installation inst;
-    void SetUp() override { ASSERT_TRUE(inst.anlegen("dorvin_personal")); }
-    void TearDown() override
-    {
-        if (!HasFailure()) fs::remove_all(inst.ordner);
-    }
-    std::string pfad(const std::string& name) const { return (inst.ordner / (name + ".png")).string(); }
-    Bild lesen(const std::string& name) const
-    {
-        Bild b;
-        EXPECT_TRUE(Png_Lesen(pfad(name), b.px, b.w, b.h, false)) << name;
-        if (b.w != 640 || b.h != 480) b = {std::vector<uint16_t>(640 * 480), 640, 480};
-        if (const char* ziel = std::getenv("DORVIN_BILDER")) fs::copy_file(pfad(name), fs::path(ziel) / ("personal_" + name + ".png"), fs::copy_options::overwrite_existing);
-        return b;
-    }
+    Personal_Im_Programm() : Programm_Bilder_Test("personal") {}
 };
 
 TEST_F(Personal_Im_Programm, HireAnAssistantGiveHimTheTacticsAndLookAtTheDoctors)

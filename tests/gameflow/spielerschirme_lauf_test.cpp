@@ -10,8 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "graphics/png_bild.h"
-#include "programm_lauf.h"
+#include "programm_bilder.h"
 
 namespace {
 
@@ -22,29 +21,6 @@ constexpr int SCHALTER_X = 622, TRANSFER_Y = 184;    // switch 803
 constexpr int EINSETZEN_Y = 219;                      // switch 804
 const std::pair<std::string, int> SEITEN[5] = {
     {"detail_info", 161}, {"versicherung", 184}, {"vertrag", 207}, {"staerke", 230}, {"noten", 345}};
-
-struct Bild {
-    std::vector<uint16_t> px;
-    int w = 0, h = 0;
-    uint16_t at(int x, int y) const { return px[size_t(y * w + x)]; }
-    // Pixels of the rectangle that differ from the other picture's.
-    int anders(const Bild& b, int x1, int y1, int x2, int y2) const
-    {
-        int n = 0;
-        for (int y = y1; y < y2; ++y)
-            for (int x = x1; x < x2; ++x) n += at(x, y) != b.at(x, y);
-        return n;
-    }
-    // Distinct colours in the rectangle.
-    size_t farben(int x1, int y1, int x2, int y2) const
-    {
-        std::vector<uint16_t> f;
-        for (int y = y1; y < y2; ++y)
-            for (int x = x1; x < x2; ++x) f.push_back(at(x, y));
-        std::sort(f.begin(), f.end());
-        return size_t(std::unique(f.begin(), f.end()) - f.begin());
-    }
-};
 
 // The pointer takes hold at (x, y), moves in steps and lets go at (zx, zy).
 Skript ziehen(int x, int y, int zx, int zy)
@@ -65,24 +41,9 @@ Skript rechtsklick(int x, int y)
             "wait 700"};
 }
 
-class Spielerschirme_Im_Programm : public testing::Test {
+class Spielerschirme_Im_Programm : public Programm_Bilder_Test {
 protected:
-    Installation inst;
-    void SetUp() override { ASSERT_TRUE(inst.anlegen("dorvin_spielerschirme")); }
-    void TearDown() override
-    {
-        if (!HasFailure()) fs::remove_all(inst.ordner);
-    }
-    std::string pfad(const std::string& name) const { return (inst.ordner / (name + ".png")).string(); }
-    Bild lesen(const std::string& name) const
-    {
-        Bild b;
-        EXPECT_TRUE(Png_Lesen(pfad(name), b.px, b.w, b.h, false)) << name;
-        if (b.w != 640 || b.h != 480) b = {std::vector<uint16_t>(640 * 480), 640, 480};
-        if (const char* ziel = std::getenv("DORVIN_BILDER"))
-            fs::copy_file(pfad(name), fs::path(ziel) / ("spieler_" + name + ".png"), fs::copy_options::overwrite_existing);
-        return b;
-    }
+    Spielerschirme_Im_Programm() : Programm_Bilder_Test("spieler") {}
 };
 
 // Slot 0 of the transfer search: ages 20 to 28, strength from 500, the room in midfield; the

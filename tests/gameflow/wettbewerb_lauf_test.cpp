@@ -7,8 +7,7 @@
 
 #include <cstdlib>
 
-#include "graphics/png_bild.h"
-#include "programm_lauf.h"
+#include "programm_bilder.h"
 
 namespace {
 
@@ -18,42 +17,12 @@ using namespace programm_lauf;
 // button at the fixtures' header, the two panes and the information screen's page area.
 constexpr int GRAFIK_X = 385, GRAFIK_UNTEN = 216, TERMIN_X0 = 301, TERMIN_X1 = 373, TERMIN_Y0 = 79, TERMIN_Y1 = 92;
 
-struct Bild {
-    std::vector<uint16_t> px;
-    int w = 0, h = 0;
-    uint16_t at(int x, int y) const { return px[size_t(y * w + x)]; }
-    int rot(int x, int y) const { return at(x, y) >> 11; }
-    int gruen(int x, int y) const { return (at(x, y) >> 6) & 31; }
-    int blau(int x, int y) const { return at(x, y) & 31; }
-    // Pixels of the rectangle that differ from the other picture.
-    int unterschiede(const Bild& o, int x0, int y0, int x1, int y1) const
-    {
-        int n = 0;
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x) n += at(x, y) != o.at(x, y);
-        return n;
-    }
-};
-
-// The dumped pictures of one run, kept in DORVIN_BILDER when it is set; the folder goes when
-// every check held.
-struct Bilder {
-    Installation inst;
-    bool gelesen = true;
-    std::string pfad(const std::string& name) const { return (inst.ordner / (name + ".png")).string(); }
-    Bild operator[](const std::string& name)
-    {
-        Bild b;
-        gelesen = Png_Lesen(pfad(name), b.px, b.w, b.h, false) && gelesen;
-        if (b.w != 640 || b.h != 480) b = {std::vector<uint16_t>(640 * 480), 640, 480}, gelesen = false;
-        if (const char* ziel = std::getenv("DORVIN_BILDER"); ziel && fs::exists(pfad(name)))
-            fs::copy_file(pfad(name), fs::path(ziel) / ("wettbewerbe_" + name + ".png"), fs::copy_options::overwrite_existing);
-        return b;
-    }
-    ~Bilder()
-    {
-        if (!testing::Test::HasFailure()) fs::remove_all(inst.ordner);
-    }
+class Wettbewerbe_Im_Programm : public Programm_Bilder_Test {
+protected:
+    Wettbewerbe_Im_Programm() : Programm_Bilder_Test("wettbewerbe") {}
+    static int rot(const Bild& b, int x, int y) { return b.at(x, y) >> 11; }
+    static int gruen(const Bild& b, int x, int y) { return (b.at(x, y) >> 6) & 31; }
+    static int blau(const Bild& b, int x, int y) { return b.at(x, y) & 31; }
 };
 
 // The pointer rests on a spot: the help bubble waits for a still pointer after a move.
@@ -73,12 +42,8 @@ void rechtsklick(Skript& s, int x, int y)
              "right up", "wait 700"});
 }
 
-TEST(Wettbewerbe_Im_Programm, TablesInformationAndComparisonAfterFiveLeagueDays)
+TEST_F(Wettbewerbe_Im_Programm, TablesInformationAndComparisonAfterFiveLeagueDays)
 {
-    Bilder bilder;
-    ASSERT_TRUE(bilder.inst.anlegen("dorvin_wettbewerbe"));
-    auto pfad = [&bilder](const std::string& name) { return bilder.pfad(name); };
-    auto lesen = [&bilder](const std::string& name) { return bilder[name]; };
     Skript s = neues_spiel({"Anna"});
     s.push_back("wait 5000");
     // Each turn: on, then the day's message box; a match day plays out by itself.
@@ -110,33 +75,32 @@ TEST(Wettbewerbe_Im_Programm, TablesInformationAndComparisonAfterFiveLeagueDays)
     dazu(s, {"move 470 420", "wait 1000", "move 340 426", "wait 500", "click 340 426", "wait 2000"});
     s.push_back("dump " + pfad("g_zuschauer"));
     s.push_back("quit");
-    ASSERT_EQ(bilder.inst.spielen(s, "wettbewerbe"), 0);
+    ASSERT_EQ(inst.spielen(s, "wettbewerbe"), 0);
 
     const Bild a = lesen("a_tabellen"), b = lesen("b_spalten_details"), c = lesen("c_vereinsansicht"),
                d = lesen("d_mausover"), e = lesen("e_popup");
     // The places that go down lie under a red band at the graph's foot.
-    EXPECT_GT(a.rot(GRAFIK_X + 100, GRAFIK_UNTEN), a.gruen(GRAFIK_X + 100, GRAFIK_UNTEN));
-    EXPECT_GT(a.rot(GRAFIK_X + 100, GRAFIK_UNTEN), a.blau(GRAFIK_X + 100, GRAFIK_UNTEN));
+    EXPECT_GT(rot(a, GRAFIK_X + 100, GRAFIK_UNTEN), gruen(a, GRAFIK_X + 100, GRAFIK_UNTEN));
+    EXPECT_GT(rot(a, GRAFIK_X + 100, GRAFIK_UNTEN), blau(a, GRAFIK_X + 100, GRAFIK_UNTEN));
     // The first leg's date stands in its button at the header's end.
     int hell = 0;
     for (int y = TERMIN_Y0; y < TERMIN_Y1; ++y)
-        for (int x = TERMIN_X0; x < TERMIN_X1; ++x) hell += a.rot(x, y) > 24 && a.gruen(x, y) > 24 && a.blau(x, y) > 24;
+        for (int x = TERMIN_X0; x < TERMIN_X1; ++x) hell += rot(a, x, y) > 24 && gruen(a, x, y) > 24 && blau(a, x, y) > 24;
     EXPECT_GT(hell, 20) << "no date in the leg-date button";
-    EXPECT_GT(b.unterschiede(a, 13, 250, 580, 430), 2000) << "two columns and details did not change the table";
-    EXPECT_GT(c.unterschiede(a, 13, 92, 350, 218), 2000) << "the club view did not change the fixtures";
-    EXPECT_GT(d.unterschiede(a, 60, 260, 300, 440), 5000) << "no mouse-over picture";
-    EXPECT_GT(e.unterschiede(a, 60, 250, 400, 440), 2000) << "no popup";
+    EXPECT_GT(b.anders(a, 13, 250, 580, 430), 2000) << "two columns and details did not change the table";
+    EXPECT_GT(c.anders(a, 13, 92, 350, 218), 2000) << "the club view did not change the fixtures";
+    EXPECT_GT(d.anders(a, 60, 260, 300, 440), 5000) << "no mouse-over picture";
+    EXPECT_GT(e.anders(a, 60, 250, 400, 440), 2000) << "no popup";
     Bild vorher = e;
     for (int seite = 0; seite < 14; ++seite) {
         const Bild f = lesen("f" + std::to_string(seite));
-        EXPECT_GT(f.unterschiede(vorher, 100, 60, 600, 430), 150) << "page " << seite << " did not change";
+        EXPECT_GT(f.anders(vorher, 100, 60, 600, 430), 150) << "page " << seite << " did not change";
         vorher = f;
     }
     // The comparison opens by strength; the statistic menu turns it to the spectators.
     const Bild g1 = lesen("g_staerke"), g2 = lesen("g_zuschauer");
-    EXPECT_GT(g1.unterschiede(vorher, 0, 60, 600, 430), 5000) << "no comparison screen";
-    EXPECT_GT(g2.unterschiede(g1, 0, 60, 600, 430), 500) << "the comparison kept its statistic";
-    EXPECT_TRUE(bilder.gelesen) << "a picture is missing";
+    EXPECT_GT(g1.anders(vorher, 0, 60, 600, 430), 5000) << "no comparison screen";
+    EXPECT_GT(g2.anders(g1, 0, 60, 600, 430), 500) << "the comparison kept its statistic";
 }
 
 }  // namespace
