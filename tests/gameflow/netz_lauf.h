@@ -92,7 +92,7 @@ inline std::map<int, std::vector<std::string>> pruefsummen(const Installation& i
 // The server listens on a free port of its own; the clients' start dialogs hold it. The port.
 inline uint16_t port_einrichten(const Installation& server, std::initializer_list<const Installation*> clients)
 {
-    const uint16_t port = netz_test::freier_port(), wort = netz_test::port_wort(port);
+    const uint16_t port = netz_test::freier_port(), wort = port;
     Server_Einstellungen_Standard();
     Server_Settings.port = wort;
     uint8_t ini[SERVER_EINSTELLUNGEN_GROESSE];
