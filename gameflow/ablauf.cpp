@@ -508,9 +508,10 @@ bool Ablauf_Verein_Gehalten(int32_t team)
 
 bool Ablauf_Lokale_Runde_Offen()
 {
-    // A round the loop has begun ends in the loop, hot-seat or networked.
+    // A round the loop has begun ends in the loop, hot-seat or networked; so does the round a
+    // loaded game stands in before its first step (participants who log in meanwhile join it).
     const bool runde = Ablauf_Zustand == ABLAUF_MENUERUNDE || Ablauf_Zustand == ABLAUF_SPIELTAG_MENUERUNDE;
-    return (lokale_runde_offen && Ablauf_Netz_Aktiv()) || (runde && zug_anzahl >= 0);
+    return (lokale_runde_offen && Ablauf_Netz_Aktiv()) || runde;
 }
 
 bool Ablauf_Netz_Wartet()
