@@ -52,7 +52,7 @@ bool zug_erster = true;
 // A report (before, at half-time, after) has been started and runs its steps.
 bool bericht_laeuft = false;
 
-constexpr uint8_t TEAM_STATUS_ZUG_BEENDET = 4;
+constexpr uint8_t TEAM_STATUS_ZUG_BEENDET = ZUG_BEENDET_BIT;
 
 bool hat_ungeoeffnete_nachricht(int32_t team)
 {
@@ -508,10 +508,9 @@ bool Ablauf_Verein_Gehalten(int32_t team)
 
 bool Ablauf_Lokale_Runde_Offen()
 {
-    // A round the loop has begun ends in the loop, hot-seat or networked; so does the round a
-    // loaded game stands in before its first step (participants who log in meanwhile join it).
+    // A round the loop has begun ends in the loop, hot-seat or networked.
     const bool runde = Ablauf_Zustand == ABLAUF_MENUERUNDE || Ablauf_Zustand == ABLAUF_SPIELTAG_MENUERUNDE;
-    return (lokale_runde_offen && Ablauf_Netz_Aktiv()) || runde;
+    return (lokale_runde_offen && Ablauf_Netz_Aktiv()) || (runde && zug_anzahl >= 0);
 }
 
 bool Ablauf_Netz_Wartet()

@@ -81,8 +81,7 @@ bool Ablauf_Netz_Aktiv();
 bool Ablauf_Netz_Wartet();
 constexpr uint32_t ABLAUF_NETZ_WARTE_MS = 5;
 // Server: the turns of the managers who play at the server are not yet over today, or a round
-// the loop has begun or is about to begin is under way (the pump does not start the match day
-// before).
+// the loop has begun is under way (the pump does not start the match day before).
 bool Ablauf_Lokale_Runde_Offen();
 // True when a logged-in participant has claimed the club: its turns are played there.
 bool Ablauf_Verein_Gehalten(int32_t team);

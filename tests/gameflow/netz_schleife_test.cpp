@@ -232,11 +232,14 @@ TEST_F(Netzschleife, ServerWaitsForTheRecordsOrTenSeconds)
     EXPECT_EQ(an_neuen, std::vector<uint32_t>{SIGNAL_NEUER_SPIELTAG});
 
     // A loaded game stands in its round before the loop's first step: one who logged in while
-    // it loaded is called into that round, or it would wait for a day that never comes.
+    // it loaded is called into that round once the step has begun it, or it would wait for a
+    // day that never comes.
     Ablauf_Init(0);
     Ablauf_Zustand = ABLAUF_SPIELTAG_MENUERUNDE;
     an_neuen.clear();
     Mitspieler[2].neu = 1;
+    Steuersignal_Verarbeiten();
+    Ablauf_Schritt();
     Steuersignal_Verarbeiten();
     EXPECT_EQ(an_neuen, std::vector<uint32_t>{SIGNAL_NEUER_SPIELTAG});
 }
