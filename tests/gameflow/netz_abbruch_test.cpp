@@ -66,8 +66,8 @@ TEST(Netz_Abbruch, KilledClientAndGarbageLeaveTheDayToTheOthers)
     kill(e_pid, SIGKILL);
     waitpid(e_pid, nullptr, 0);
     muell_senden(r.port);
-    EXPECT_EQ(warten(z_pid, 240), 0) << netz_test::datei_lesen((zwei.ordner / "client_fehler.txt").string());
-    EXPECT_EQ(warten(s_pid, 60), 0) << netz_test::datei_lesen((server.ordner / "server_fehler.txt").string());
+    EXPECT_TRUE(gut_beendet(z_pid, zwei, "client", 240));
+    EXPECT_TRUE(gut_beendet(s_pid, server, "server", 60));
 
     // The remaining client reached the next round; the server went on with it.
     const auto b = pruefsummen(zwei, "client");

@@ -1,6 +1,8 @@
 // Networked runs of the installed program on loopback: a server and its clients in processes of
 // their own, the port they share, and the check sums they print.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <signal.h>
@@ -82,6 +84,15 @@ inline int warten(pid_t pid, int sekunden)
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
     return 200;
+}
+
+// The program under NAME.txt ended with 0 within the time; else its code and standard error.
+inline testing::AssertionResult gut_beendet(pid_t pid, const Installation& inst, const std::string& name, int sekunden)
+{
+    const int code = warten(pid, sekunden);
+    if (code == 0) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << name << " endete mit " << code << "\n"
+                                       << netz_test::datei_lesen((inst.ordner / (name + "_fehler.txt")).string());
 }
 
 // "Pruefsumme CLUB CRC" lines of a process: club -> the CRCs in order.

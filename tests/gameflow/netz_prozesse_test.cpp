@@ -42,9 +42,9 @@ TEST(Netz_Prozesse, ServerAndTwoClientsPlayADayAndReachTheNextRound)
     }
     pid_t s_pid, e_pid, z_pid;
     ASSERT_TRUE(r.starten(&s_pid, &e_pid, &z_pid));
-    EXPECT_EQ(warten(e_pid, 240), 0) << netz_test::datei_lesen((eins.ordner / "client_fehler.txt").string());
-    EXPECT_EQ(warten(z_pid, 60), 0) << netz_test::datei_lesen((zwei.ordner / "client_fehler.txt").string());
-    EXPECT_EQ(warten(s_pid, 60), 0) << netz_test::datei_lesen((server.ordner / "server_fehler.txt").string());
+    EXPECT_TRUE(gut_beendet(e_pid, eins, "client", 240));
+    EXPECT_TRUE(gut_beendet(z_pid, zwei, "client", 60));
+    EXPECT_TRUE(gut_beendet(s_pid, server, "server", 60));
 
     // Two different clubs, each printed in both rounds; the server computed both clubs.
     const auto a = pruefsummen(eins, "client"), b = pruefsummen(zwei, "client"), srv = pruefsummen(server, "server");
