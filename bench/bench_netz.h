@@ -42,9 +42,8 @@ struct Bench_Netz_Verbindung {
             std::fclose(f);
         }
         Win95_Set_Socket_Hook(Socket_Window_Message);
-        // A port of the process id's range, printed with four hex digits either way.
-        const uint16_t tcp = uint16_t(20000 + getpid() % 20000) | 0x10;
-        const uint16_t wort = uint16_t((tcp >> 8) | (tcp << 8));
+        // A port of the process id's range.
+        const uint16_t wort = uint16_t(20000 + getpid() % 20000);
         Server_Einstellungen_Standard();
         Server_Settings.port = wort;
         Server_Einstellungen_Schreiben();

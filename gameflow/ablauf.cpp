@@ -52,7 +52,7 @@ bool zug_erster = true;
 // A report (before, at half-time, after) has been started and runs its steps.
 bool bericht_laeuft = false;
 
-constexpr uint8_t TEAM_STATUS_ZUG_BEENDET = 4;
+constexpr uint8_t TEAM_STATUS_ZUG_BEENDET = ZUG_BEENDET_BIT;
 
 bool hat_ungeoeffnete_nachricht(int32_t team)
 {

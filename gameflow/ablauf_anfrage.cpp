@@ -572,6 +572,8 @@ uint32_t Ablauf_Pruefsumme(int32_t team)
     if (T) {
         uint8_t b[TEAM_STRUKTUR_BYTES];
         Team_Struktur_Packen(T[team], b);
+        // bits 16 and 32 of the status only tell whether the club's manager is connected
+        b[0] = uint8_t(b[0] & ~(16 | 32));
         crc = Disk_Crc32(crc, b, sizeof b);
     }
     if (T_Fix) {

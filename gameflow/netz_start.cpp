@@ -15,6 +15,7 @@
 #include "gameflow/ablauf_anfrage.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
+#include "gameflow/kalender.h"
 #include "gameflow/team_requester.h"
 #include "network/internet_read.h"
 #include "network/middleware.h"
@@ -161,6 +162,20 @@ bool Ablauf_Client_Verein_Aus_Spielstand(int32_t team)
     return true;
 }
 
+// A league plays all its clubs on each of its days.
+static bool spielt_am(int32_t team, int32_t tag)
+{
+    int32_t ids[256];
+    for (int32_t i = 0, n = Kalender_Get_Anzahl_Spiele(tag, 1, ids); i < n; ++i) {
+        const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(ids[i]));
+        if (!w || !w->basisliga) continue;
+        int16_t teams[WETTBEWERB_MAX_TEAMS];
+        for (int32_t k = 0, m = Wettbewerb_Get_Teams(ids[i], teams); k < m; ++k)
+            if (teams[k] == team) return true;
+    }
+    return false;
+}
+
 bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
 {
     int32_t angemeldet = 0, mit_verein = 0;
@@ -172,12 +187,35 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
     }
     if (name == "vereine") return mit_verein >= zahl;
     if (name == "allein") return angemeldet == 0;
+    if (name == "pruefsumme" && zahl == -2) {
+        // Every manager's club, connected or not.
+        for (int32_t t = 0; t < Team_Anzahl; ++t)
+            if (Team_Hat_Manager(t)) Ablauf_Skript_Zeile(name, t);
+        return true;
+    }
     if (name == "pruefsumme" && zahl < 0) {
         // Every club a participant holds, as the server computes it.
         for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
             const Mitspieler_Eintrag* m = Netzuser_Get(i);
             if (m && m->verein_beansprucht) Ablauf_Skript_Zeile(name, m->verein);
         }
+        return true;
+    }
+    if (name == "spieltag") {
+        // The next day from today on with a game of the club's league (without a club: of every
+        // manager's club's league).
+        const int32_t heute = Kalender_Get_Heute();
+        auto alle_spielen = [&](int32_t tag) {
+            if (zahl > 0) return spielt_am(zahl, tag);
+            bool alle = true;
+            for (int32_t t = 0; t < Team_Anzahl && alle; ++t)
+                if (Team_Hat_Manager(t)) alle = spielt_am(t, tag);
+            return alle;
+        };
+        int32_t tag = heute;
+        while (tag < heute + 366 && !alle_spielen(tag)) ++tag;
+        std::printf("Spieltag %d %d %d\n", zahl > 0 ? zahl : -1, heute, tag);
+        std::fflush(stdout);
         return true;
     }
     if (name == "pruefsumme") {

@@ -30,6 +30,9 @@ bool Ablauf_Client_Verein_Aus_Spielstand(int32_t team);
 
 // The script's "game" lines of network play: "vereine N" waits until N participants have claimed
 // their clubs, "allein" until none is logged in, "pruefsumme [CLUB]" prints "Pruefsumme CLUB
-// CRC" (Ablauf_Pruefsumme; without a club the own one, -1 every club a participant holds) on
-// standard output.
+// CRC" (Ablauf_Pruefsumme; without a club the own one, -1 every club a participant holds, -2 every
+// manager's club) on
+// standard output; "spieltag [CLUB]" prints "Spieltag CLUB TODAY DAY", DAY the next day from today
+// on with a game of the club's league (without a club: of every manager's club's league; CLUB
+// is then -1).
 bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl);

@@ -202,8 +202,7 @@ int Server_Start(Os_Window* fenster, void* instanz, const char* option)
     // A headless server (tests, scripted runs side by side) whose port is taken looks for a free
     // one from the standard port on; with a window the user chooses again.
     for (int k = 1; !gebunden && Os_Headless() && k < 1000; ++k) {
-        const uint16_t tcp = uint16_t(((NETZ_STANDARD_PORT >> 8) | (NETZ_STANDARD_PORT << 8)) + k);
-        Server_Settings.port = uint16_t((tcp >> 8) | (tcp << 8));
+        Server_Settings.port = uint16_t(NETZ_STANDARD_PORT + k);
         gebunden = Socket_Bind_Socket(Server_Lauschend, Server_Settings.port, Server_Settings.ip);
     }
     if (!gebunden) return start_fehler("Bind socket failed.");

@@ -303,7 +303,7 @@ Sock_Info* Socket_Accept_Connection(Sock_Info* lauschend)
     neu->sock = h;
     const uint8_t* a = neu->peer_adresse;
     Socket_Log(SOCKET_LOG_INFO, "Socket_Accept_Connet() OK! IP-Adr: %d.%d.%d.%d, Port: %#06x", a[4], a[5], a[6], a[7],
-               unsigned(a[2] | a[3] << 8));
+               unsigned(a[2] << 8 | a[3]));
     return neu;
 }
 

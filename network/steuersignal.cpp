@@ -32,8 +32,6 @@
 
 namespace {
 
-constexpr int32_t ZUG_BEENDET_BIT = 4;
-
 Steuersignal_Server_Sender server_sender = nullptr;
 Steuersignal_Client_Sender client_sender = nullptr;
 uint8_t menue_modus = 0;
@@ -556,10 +554,12 @@ static bool rundgang()
         if (!m || !m->in_benutzung) continue;
         gesehen = true;
         // One who logs in during a round joins it; one who comes before the game runs is called
-        // with the first day.
-        if (m->neu && (Ablauf_Lokale_Runde_Offen() || Ablauf_Zustand == ABLAUF_SERVER_WARTET))
-            Steuersignal_Server_Senden(SIGNAL_NEUER_SPIELTAG, m);
-        if (!m->neu || Internet_Spiel_Laeuft()) m->neu = 0;
+        // with the first day. A loaded game stands in a round its first step has not begun yet:
+        // one who logged in while it loaded waits for that step, or no day would ever call it.
+        const bool rufen = m->neu && (Ablauf_Lokale_Runde_Offen() || Ablauf_Zustand == ABLAUF_SERVER_WARTET);
+        if (rufen) Steuersignal_Server_Senden(SIGNAL_NEUER_SPIELTAG, m);
+        const bool runde_kommt = Ablauf_Zustand == ABLAUF_MENUERUNDE || Ablauf_Zustand == ABLAUF_SPIELTAG_MENUERUNDE;
+        if (rufen || (Internet_Spiel_Laeuft() && !runde_kommt)) m->neu = 0;
         uint32_t laenge = 0;
         uint8_t* msg = m->sock_info ? Netz_Server_Empfangen(m, &laenge) : nullptr;
         if (msg) {

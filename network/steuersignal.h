@@ -15,6 +15,8 @@ constexpr uint32_t STEUERSIGNAL_MAX = 24 + STEUERSIGNAL_ANWEISUNGEN;
 // Waits of the network clock: a client's data, a side's minute, a side at the match.
 constexpr uint32_t STEUERSIGNAL_WARTEZEIT = 10000;
 constexpr int32_t STEUERSIGNAL_VERSUCHE = 30;
+// The bit of a club's status byte that its manager has ended today's turn.
+constexpr int32_t ZUG_BEENDET_BIT = 4;
 
 enum : uint32_t {
     SIGNAL_NEUER_SPIELTAG = 1,

@@ -80,6 +80,14 @@ std::mutex advance_mutex;
 std::mutex queue_mutex;
 std::deque<Os_Message> queue;
 std::map<std::string, uint32_t> registered;
+// A key's release that came in the same poll as its press (a script's "key", a quick hand
+// between two polls) waits until the press is OS_TASTE_HALTEN_MS old or more keys or buttons
+// come: a loop that pumps again before it reads the key (a network pump) would lose it.
+constexpr uint32_t OS_TASTE_HALTEN_MS = 50;
+bool loslassen_gehalten = false;
+Os_Message gehaltenes_loslassen{};
+int64_t zusammen_gedrueckt = -1;  // the key whose release was queued behind its press
+uint32_t gedrueckt_um = 0;
 
 // Input state (the timer thread may read it).
 std::atomic<int> mouse_x{0}, mouse_y{0};
@@ -306,6 +314,7 @@ void Os_Post_Message(uint32_t message, uint64_t wparam, int64_t lparam)
 bool Os_Message_Waiting(uint32_t message)
 {
     std::lock_guard<std::mutex> lock(queue_mutex);
+    if (loslassen_gehalten && gehaltenes_loslassen.message == message) return true;
     return std::any_of(queue.begin(), queue.end(), [&](const Os_Message& m) { return m.message == message; });
 }
 
@@ -319,6 +328,8 @@ void Os_Clear_Messages()
 {
     std::lock_guard<std::mutex> lock(queue_mutex);
     queue.clear();
+    loslassen_gehalten = false;
+    zusammen_gedrueckt = -1;
 }
 
 // ---- Input state ----
@@ -787,6 +798,48 @@ static void script_feed()
     }
 }
 
+static bool ist_taste_oder_knopf(const Os_Message& m)
+{
+    switch (m.message) {
+    case WM_KEYDOWN: case WM_KEYUP: case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN: case WM_RBUTTONUP: return true;
+    default: return false;
+    }
+}
+
+// The queue's next message, with a quick press's release held back (queue_mutex held).
+static bool naechste_nachricht(Os_Message* out)
+{
+    const uint32_t jetzt = Os_Time_Ms();
+    if (loslassen_gehalten && (jetzt - gedrueckt_um >= OS_TASTE_HALTEN_MS ||
+                               std::any_of(queue.begin(), queue.end(), ist_taste_oder_knopf))) {
+        loslassen_gehalten = false;
+        if (out) *out = gehaltenes_loslassen;
+        return true;
+    }
+    while (!queue.empty()) {
+        const Os_Message m = queue.front();
+        queue.pop_front();
+        if (m.message == WM_KEYDOWN) {
+            const bool los_dahinter = std::any_of(queue.begin(), queue.end(), [&](const Os_Message& q) {
+                return q.message == WM_KEYUP && q.wparam == m.wparam;
+            });
+            zusammen_gedrueckt = los_dahinter ? int64_t(m.wparam) : -1;
+            gedrueckt_um = jetzt;
+        } else if (m.message == WM_KEYUP && int64_t(m.wparam) == zusammen_gedrueckt) {
+            zusammen_gedrueckt = -1;
+            if (jetzt - gedrueckt_um < OS_TASTE_HALTEN_MS && !loslassen_gehalten) {
+                loslassen_gehalten = true;
+                gehaltenes_loslassen = m;
+                continue;
+            }
+        }
+        if (out) *out = m;
+        return true;
+    }
+    return false;
+}
+
 bool Os_Take_Message(Os_Message* out)
 {
     Os_Socket_Poll();
@@ -809,10 +862,7 @@ bool Os_Take_Message(Os_Message* out)
         if (empty) script_feed();
     }
     std::lock_guard<std::mutex> lock(queue_mutex);
-    if (queue.empty()) return false;
-    if (out) *out = queue.front();
-    queue.pop_front();
-    return true;
+    return naechste_nachricht(out);
 }
 
 // ---- Window and dialogs ----

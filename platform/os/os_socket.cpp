@@ -56,8 +56,8 @@ sockaddr_in adresse(uint16_t port_word, const uint8_t ip[4])
 {
     sockaddr_in a{};
     a.sin_family = AF_INET;
-    // The word's bytes as they lie in memory, as the program has always written them.
-    std::memcpy(&a.sin_port, &port_word, 2);
+    // The word is the port the user typed: a peer of any program reaches it.
+    a.sin_port = htons(port_word);
     std::memcpy(&a.sin_addr, ip, 4);
     return a;
 }

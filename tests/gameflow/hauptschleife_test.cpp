@@ -17,6 +17,7 @@
 #include "matchview/spielbericht.h"
 #include "platform/os/os.h"
 #include "platform/win95.h"
+#include "schleife_welt.h"
 
 namespace {
 
@@ -45,38 +46,15 @@ int32_t bericht_hook(const char* aufruf)
     return std::string(aufruf) == "Spielszenen_Geladen" ? ansicht_geladen : 1;
 }
 
-class Hauptschleife : public testing::Test {
+class Hauptschleife : public Schleife_Welt {
 protected:
     void SetUp() override
     {
-        // A script an earlier test left running would close the window at its end.
-        Os_Script_Stop();
-        Test_Teams_Anlegen(10);
-        News_Init();
-        Ablauf_Init(0);
-        Kalender_Spielplan_Leeren();
-        Spieltag_Set_Ablauf_Hook(spieltag_hook);
-        Spielbericht_Set_Hook(bericht_hook);
-        Kalender_Set_Autosave_Hook([](const char*) {});
-        Aktueller_Tag = 0;
+        schleife_aufbauen(spieltag_hook, bericht_hook);
         Ablauf_Zustand = ABLAUF_TAG_ENDE;
         aufrufe.clear();
     }
-    void TearDown() override
-    {
-        Spieltag_Set_Ablauf_Hook(nullptr);
-        Spieltag_Set_Gegner_Hook(nullptr);
-        Spielbericht_Set_Hook(nullptr);
-        Ablauf_Set_Zug_Hook(nullptr);
-        Kalender_Set_Autosave_Hook(nullptr);
-        Ablauf_DeInit();
-        News_Init();
-        for (int32_t t = 0; t < Team_Anzahl; ++t)
-            if (Team_Hat_Manager(t)) Manager_Mitspieler_Killen(t);
-        Test_Aufraeumen();
-        Aktueller_Tag = 0;
-        Ablauf_Zustand = 0;
-    }
+    void TearDown() override { schleife_abbauen(); }
     std::vector<int32_t> zustaende_bis_tagesende()
     {
         std::vector<int32_t> z{Ablauf_Zustand};

@@ -46,17 +46,11 @@ void muell_senden(uint16_t port)
 
 TEST(Netz_Abbruch, KilledClientAndGarbageLeaveTheDayToTheOthers)
 {
-    Installation server, eins, zwei;
-    ASSERT_TRUE(server.anlegen("dorvin_abbruch_server"));
-    ASSERT_TRUE(eins.anlegen("dorvin_abbruch_eins"));
-    ASSERT_TRUE(zwei.anlegen("dorvin_abbruch_zwei"));
-    const uint16_t port = port_einrichten(server, {&eins, &zwei});
+    Drei_Rechner r;
+    ASSERT_TRUE(r.anlegen("abbruch"));
+    Installation &server = r.server, &eins = r.eins, &zwei = r.zwei;
 
-    Skript s = neues_spiel({"Anna", "Bernd", "Carl"});
-    dazu(s, {"game vereine 2", "game pruefsumme -1"});
-    dazu(s, klick(470, 292));
-    dazu(s, klick(470, 292));
-    dazu(s, klick(WEITER_X, WEITER_Y));
+    Skript s = server_erste_runde();
     dazu(s, {"game pruefsumme -1", "game allein", "quit"});
     std::ofstream(server.ordner / "server.txt") << text(s);
     // The first client stays in its round (no club count ever reaches 99 on a client) until killed.
@@ -66,23 +60,21 @@ TEST(Netz_Abbruch, KilledClientAndGarbageLeaveTheDayToTheOthers)
     dazu(k, {"wait 1000", "game pruefsumme", "quit"});
     std::ofstream(zwei.ordner / "client.txt") << text(k);
 
-    const pid_t s_pid = starten_im_hintergrund(server, "server", "server");
-    ASSERT_TRUE(server_lauscht(port, 60));
-    const pid_t e_pid = starten_im_hintergrund(eins, "client", "client");
-    const pid_t z_pid = starten_im_hintergrund(zwei, "client", "client");
+    pid_t s_pid, e_pid, z_pid;
+    ASSERT_TRUE(r.starten(&s_pid, &e_pid, &z_pid));
     EXPECT_TRUE(zeile_da(eins, "client", 120));
     kill(e_pid, SIGKILL);
     waitpid(e_pid, nullptr, 0);
-    muell_senden(port);
-    EXPECT_EQ(warten(z_pid, 240), 0) << netz_test::datei_lesen((zwei.ordner / "client_fehler.txt").string());
-    EXPECT_EQ(warten(s_pid, 60), 0) << netz_test::datei_lesen((server.ordner / "server_fehler.txt").string());
+    muell_senden(r.port);
+    EXPECT_TRUE(gut_beendet(z_pid, zwei, "client", 240));
+    EXPECT_TRUE(gut_beendet(s_pid, server, "server", 60));
 
     // The remaining client reached the next round; the server went on with it.
     const auto b = pruefsummen(zwei, "client");
     ASSERT_EQ(b.size(), 1u);
     EXPECT_EQ(b.begin()->second.size(), 2u);
     EXPECT_EQ(pruefsummen(server, "server").count(b.begin()->first), 1u);
-    for (const Installation* i : {&server, &eins, &zwei}) fs::remove_all(i->ordner);
+    r.aufraeumen();
 }
 
 }  // namespace

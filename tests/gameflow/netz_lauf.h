@@ -1,6 +1,8 @@
 // Networked runs of the installed program on loopback: a server and its clients in processes of
 // their own, the port they share, and the check sums they print.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <signal.h>
@@ -25,7 +27,10 @@ namespace netz_lauf {
 
 using namespace programm_lauf;
 
-inline pid_t starten_im_hintergrund(const Installation& inst, const std::string& name, const std::string& rolle)
+// The program under the script NAME.txt of the installation's folder in the role given; `spielstand`
+// a savegame to load from the command line.
+inline pid_t starten_im_hintergrund(const Installation& inst, const std::string& name, const std::string& rolle,
+                                    const std::string& spielstand = "")
 {
     const std::string skript = (inst.ordner / (name + ".txt")).string();
     const std::string aus = (inst.ordner / (name + "_aus.txt")).string();
@@ -38,8 +43,12 @@ inline pid_t starten_im_hintergrund(const Installation& inst, const std::string&
         unsetenv("DORVIN_DEBUG");
         if (!std::freopen(fehler.c_str(), "w", stderr) || !std::freopen(aus.c_str(), "w", stdout)) _exit(126);
         const std::string bin = inst.bin + "/dorvin";
-        execl(bin.c_str(), bin.c_str(), "--headless", "--nosound", "--role", rolle.c_str(), "--script", skript.c_str(),
-              static_cast<char*>(nullptr));
+        if (spielstand.empty())
+            execl(bin.c_str(), bin.c_str(), "--headless", "--nosound", "--role", rolle.c_str(), "--script", skript.c_str(),
+                  static_cast<char*>(nullptr));
+        else
+            execl(bin.c_str(), bin.c_str(), "--headless", "--nosound", "--role", rolle.c_str(), "--script", skript.c_str(),
+                  spielstand.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     return pid;
@@ -77,6 +86,15 @@ inline int warten(pid_t pid, int sekunden)
     return 200;
 }
 
+// The program under NAME.txt ended with 0 within the time; else its code and standard error.
+inline testing::AssertionResult gut_beendet(pid_t pid, const Installation& inst, const std::string& name, int sekunden)
+{
+    const int code = warten(pid, sekunden);
+    if (code == 0) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << name << " endete mit " << code << "\n"
+                                       << netz_test::datei_lesen((inst.ordner / (name + "_fehler.txt")).string());
+}
+
 // "Pruefsumme CLUB CRC" lines of a process: club -> the CRCs in order.
 inline std::map<int, std::vector<std::string>> pruefsummen(const Installation& inst, const std::string& name)
 {
@@ -92,7 +110,7 @@ inline std::map<int, std::vector<std::string>> pruefsummen(const Installation& i
 // The server listens on a free port of its own; the clients' start dialogs hold it. The port.
 inline uint16_t port_einrichten(const Installation& server, std::initializer_list<const Installation*> clients)
 {
-    const uint16_t port = netz_test::freier_port(), wort = netz_test::port_wort(port);
+    const uint16_t port = netz_test::freier_port(), wort = port;
     Server_Einstellungen_Standard();
     Server_Settings.port = wort;
     uint8_t ini[SERVER_EINSTELLUNGEN_GROESSE];
@@ -107,6 +125,66 @@ inline uint16_t port_einrichten(const Installation& server, std::initializer_lis
         std::ofstream(fs::path(c->programm) / "dorvin_client_dialog_ini.bin", std::ios::binary)
             .write(reinterpret_cast<const char*>(client_ini), sizeof client_ini);
     return port;
+}
+
+// A server's and two clients' program folders and the port they share.
+struct Drei_Rechner {
+    Installation server, eins, zwei;
+    uint16_t port = 0;
+    std::vector<pid_t> gestartet;
+
+    // A test that stops early leaves no program running and no folder behind.
+    ~Drei_Rechner()
+    {
+        for (pid_t pid : gestartet)
+            if (pid > 0 && waitpid(pid, nullptr, WNOHANG) == 0) {
+                kill(pid, SIGKILL);
+                waitpid(pid, nullptr, 0);
+            }
+        aufraeumen();
+    }
+
+    // Folders named after the test; false when the data builder or the installer failed.
+    bool anlegen(const std::string& name)
+    {
+        if (!server.anlegen("dorvin_" + name + "_server") || !eins.anlegen("dorvin_" + name + "_eins") ||
+            !zwei.anlegen("dorvin_" + name + "_zwei"))
+            return false;
+        port = port_einrichten(server, {&eins, &zwei});
+        return true;
+    }
+    // The server under server.txt (loading `spielstand` when given), then, once it listens, the
+    // clients under their client.txt; false when the server never listened.
+    bool starten(pid_t* s, pid_t* e, pid_t* z, const std::string& spielstand = "")
+    {
+        *s = starten_im_hintergrund(server, "server", "server", spielstand);
+        gestartet.push_back(*s);
+        // The clients come once the server listens (its start takes a moment).
+        *e = *z = -1;
+        if (!server_lauscht(port, 60)) return false;
+        *e = starten_im_hintergrund(eins, "client", "client");
+        *z = starten_im_hintergrund(zwei, "client", "client");
+        gestartet.insert(gestartet.end(), {*e, *z});
+        return true;
+    }
+    void aufraeumen()
+    {
+        for (const Installation* i : {&server, &eins, &zwei})
+            if (!i->ordner.empty()) fs::remove_all(i->ordner);
+    }
+};
+
+// The server's first round of a new game of three managers once both clients hold their clubs:
+// every club is printed while both are still there (a client may leave the next day before the
+// server's own round begins), its finished turns' messages are acknowledged, its turn ends.
+inline Skript server_erste_runde()
+{
+    Skript s = neues_spiel({"Anna", "Bernd", "Carl"});
+    dazu(s, {"game vereine 2", "game pruefsumme -1"});
+    dazu(s, klick(470, 292));
+    dazu(s, klick(470, 292));
+    dazu(s, klick(WEITER_X, WEITER_Y));
+    return s;
 }
 
 }  // namespace netz_lauf

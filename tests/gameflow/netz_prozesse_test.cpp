@@ -23,21 +23,13 @@ using namespace netz_lauf;
 
 TEST(Netz_Prozesse, ServerAndTwoClientsPlayADayAndReachTheNextRound)
 {
-    Installation server, eins, zwei;
-    ASSERT_TRUE(server.anlegen("dorvin_netz_server"));
-    ASSERT_TRUE(eins.anlegen("dorvin_netz_eins"));
-    ASSERT_TRUE(zwei.anlegen("dorvin_netz_zwei"));
-    const uint16_t port = port_einrichten(server, {&eins, &zwei});
+    Drei_Rechner r;
+    ASSERT_TRUE(r.anlegen("netz"));
+    Installation &server = r.server, &eins = r.eins, &zwei = r.zwei;
 
     // The server: a new game with three managers, then the round of its own once both clients
-    // hold their clubs (their finished turns may show a message: it is acknowledged).
-    Skript s = neues_spiel({"Anna", "Bernd", "Carl"});
-    // Every club is printed while both clients are still there: a client may leave the next day
-    // before the server's own round begins.
-    dazu(s, {"game vereine 2", "game pruefsumme -1"});
-    dazu(s, klick(470, 292));
-    dazu(s, klick(470, 292));
-    dazu(s, klick(WEITER_X, WEITER_Y));
+    // hold their clubs.
+    Skript s = server_erste_runde();
     dazu(s, {"dump " + (server.ordner / "server_tag2.png").string(), "game pruefsumme -1", "game allein", "quit"});
     std::ofstream(server.ordner / "server.txt") << text(s);
     // Each client: its club from the list, its turn ended, the next day's round.
@@ -48,14 +40,11 @@ TEST(Netz_Prozesse, ServerAndTwoClientsPlayADayAndReachTheNextRound)
         dazu(k, {"wait 1000", "dump " + (c->ordner / "client_tag2.png").string(), "game pruefsumme", "quit"});
         std::ofstream(c->ordner / "client.txt") << text(k);
     }
-    const pid_t s_pid = starten_im_hintergrund(server, "server", "server");
-    // The clients come once the server listens (its start takes a moment).
-    ASSERT_TRUE(server_lauscht(port, 60));
-    const pid_t e_pid = starten_im_hintergrund(eins, "client", "client");
-    const pid_t z_pid = starten_im_hintergrund(zwei, "client", "client");
-    EXPECT_EQ(warten(e_pid, 240), 0) << netz_test::datei_lesen((eins.ordner / "client_fehler.txt").string());
-    EXPECT_EQ(warten(z_pid, 60), 0) << netz_test::datei_lesen((zwei.ordner / "client_fehler.txt").string());
-    EXPECT_EQ(warten(s_pid, 60), 0) << netz_test::datei_lesen((server.ordner / "server_fehler.txt").string());
+    pid_t s_pid, e_pid, z_pid;
+    ASSERT_TRUE(r.starten(&s_pid, &e_pid, &z_pid));
+    EXPECT_TRUE(gut_beendet(e_pid, eins, "client", 240));
+    EXPECT_TRUE(gut_beendet(z_pid, zwei, "client", 60));
+    EXPECT_TRUE(gut_beendet(s_pid, server, "server", 60));
 
     // Two different clubs, each printed in both rounds; the server computed both clubs.
     const auto a = pruefsummen(eins, "client"), b = pruefsummen(zwei, "client"), srv = pruefsummen(server, "server");
@@ -68,7 +57,7 @@ TEST(Netz_Prozesse, ServerAndTwoClientsPlayADayAndReachTheNextRound)
     EXPECT_EQ(srv.count(b.begin()->first), 1u);
     EXPECT_TRUE(fs::exists(eins.ordner / "client_tag2.png"));
     EXPECT_TRUE(fs::exists(server.ordner / "server_tag2.png"));
-    for (const Installation* i : {&server, &eins, &zwei}) fs::remove_all(i->ordner);
+    r.aufraeumen();
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "platform/bytes.h"
 #include "platform/mem.h"
 #include "platform/win95.h"
+#include "schleife_welt.h"
 
 namespace {
 
@@ -73,23 +74,16 @@ void signal(uint32_t code)
     ASSERT_TRUE(Steuersignal_Vom_Server(p, sizeof p));
 }
 
-class Netzschleife : public testing::Test {
+class Netzschleife : public Schleife_Welt {
 protected:
     void SetUp() override
     {
-        Test_Teams_Anlegen(10);
-        News_Init();
-        Ablauf_Init(0);
-        Kalender_Spielplan_Leeren();
-        Spieltag_Set_Ablauf_Hook(spieltag_hook);
-        Spielbericht_Set_Hook(bericht_hook);
-        Kalender_Set_Autosave_Hook([](const char*) {});
+        schleife_aufbauen(spieltag_hook, bericht_hook);
         Ablauf_Set_Zug_Hook(zug);
         Socket_Set_Uhr([] { return uhr; });
         Ablauf_Anfragen_Anbinden();
         Eingang_Set_Spiel_Gestartet(true);
         for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
-        Aktueller_Tag = 0;
         gesendet.clear();
         gespielt.clear();
         anfragen.clear();
@@ -98,10 +92,6 @@ protected:
     }
     void TearDown() override
     {
-        Spieltag_Set_Ablauf_Hook(nullptr);
-        Spielbericht_Set_Hook(nullptr);
-        Ablauf_Set_Zug_Hook(nullptr);
-        Kalender_Set_Autosave_Hook(nullptr);
         Steuersignal_Set_Sender(nullptr, nullptr);
         Eingang_Set_Spiel_Gestartet(false);
         Internet_Set_Client_Austausch(nullptr);
@@ -111,18 +101,12 @@ protected:
         Ablauf_Client_Daten_Anforderung_Nehmen();
         Steuersignal_Daten_Verschickt_Nehmen();
         Steuersignal_Menue_Modus(0, 1);
-        Ablauf_DeInit();
-        News_Init();
-        for (int32_t t = 0; t < Team_Anzahl; ++t)
-            if (Team_Hat_Manager(t)) Manager_Mitspieler_Killen(t);
-        Test_Aufraeumen();
+        schleife_abbauen();
         Win95_Netz_Modus = 0;
         Netz_Rolle = 0;
         Server_Team = -1;
         Handelndes_Team = 0;
         Aktuelles_Team = -1;
-        Aktueller_Tag = 0;
-        Ablauf_Zustand = 0;
     }
 
     void server_aufbauen()
@@ -244,6 +228,18 @@ TEST_F(Netzschleife, ServerWaitsForTheRecordsOrTenSeconds)
     Mitspieler[2].in_benutzung = 1;
     Mitspieler[2].neu = 1;
     Steuersignal_Verarbeiten();
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(an_neuen, std::vector<uint32_t>{SIGNAL_NEUER_SPIELTAG});
+
+    // A loaded game stands in its round before the loop's first step: one who logged in while
+    // it loaded is called into that round once the step has begun it, or it would wait for a
+    // day that never comes.
+    Ablauf_Init(0);
+    Ablauf_Zustand = ABLAUF_SPIELTAG_MENUERUNDE;
+    an_neuen.clear();
+    Mitspieler[2].neu = 1;
+    Steuersignal_Verarbeiten();
+    Ablauf_Schritt();
     Steuersignal_Verarbeiten();
     EXPECT_EQ(an_neuen, std::vector<uint32_t>{SIGNAL_NEUER_SPIELTAG});
 }

@@ -40,6 +40,14 @@ TEST(Client_Kopie, ChecksumIgnoresOnlyTheFetchedLinksMark)
     EXPECT_EQ(Ablauf_Pruefsumme(2), vorher);
     T_Fix[2].netz = int8_t(T_Fix[2].netz | 2);
     EXPECT_NE(Ablauf_Pruefsumme(2), vorher);
+
+    // Nor does whether the club's manager is connected here: a client's club is online at the
+    // server and not in the same game played at one PC. Its other status bits still count.
+    T_Fix[2].netz = int8_t(T_Fix[2].netz & ~2);
+    T[2].status = uint8_t(T[2].status | 16 | 32);
+    EXPECT_EQ(Ablauf_Pruefsumme(2), vorher);
+    T[2].status = uint8_t(T[2].status | 2);
+    EXPECT_NE(Ablauf_Pruefsumme(2), vorher);
     Test_Welt_Aufraeumen();
 }
 

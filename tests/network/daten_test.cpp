@@ -211,7 +211,7 @@ TEST_F(Netz_Test, ClientDropsOtherTypesWhileWaitingAndPingsWhenSilent)
     Client_Sock = Socket_Get_Socket_Info();
     const uint8_t ip[4] = {127, 0, 0, 1};
     ASSERT_TRUE(Socket_Create(Client_Sock));
-    ASSERT_TRUE(Socket_Connect_Socket(Client_Sock, port_wort(tcp_port), ip));
+    ASSERT_TRUE(Socket_Connect_Socket(Client_Sock, tcp_port, ip));
     ASSERT_TRUE(Socket_Async_Select_Event(Client_Sock, nullptr, FD_READ | FD_WRITE | FD_CLOSE));
     Roh server(accept(lausch, nullptr, nullptr));
     close(lausch);

@@ -84,9 +84,6 @@ inline uint16_t freier_port()
     }
 }
 
-// The program's port word for a TCP port: its bytes swapped.
-inline uint16_t port_wort(uint16_t tcp) { return uint16_t((tcp >> 8) | (tcp << 8)); }
-
 struct Netz_Test : ::testing::Test {
     std::string ordner;
     std::string alt_ordner;
@@ -137,7 +134,7 @@ struct Netz_Test : ::testing::Test {
     void server_starten()
     {
         Server_Einstellungen_Standard();
-        Server_Settings.port = port_wort(tcp_port);
+        Server_Settings.port = tcp_port;
         ASSERT_TRUE(Server_Einstellungen_Schreiben());
         Win95_Netz_Modus = 2;
         ASSERT_EQ(Server_Start(nullptr, nullptr, ""), 1) << Server_Settings.fehler_text;
@@ -182,7 +179,7 @@ struct Netz_Test : ::testing::Test {
     int client_anmelden(const char* name = "Tester")
     {
         const uint8_t ip[4] = {127, 0, 0, 1};
-        return Client_Connect(nullptr, nullptr, name, "geheim", ip, port_wort(tcp_port));
+        return Client_Connect(nullptr, nullptr, name, "geheim", ip, tcp_port);
     }
 };
 

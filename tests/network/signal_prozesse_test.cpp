@@ -11,6 +11,7 @@
 #include "match/spielfeld_netz.h"
 #include "network/chat.h"
 #include "network/steuersignal.h"
+#include "platform/disk.h"
 #include "platform/print.h"
 #include "signal_welt.h"
 
@@ -182,9 +183,12 @@ using signal_welt::spiele;
 using signal_welt::spiele_geben;
 std::vector<Aenderung> aenderungen;
 
+// The test engine's pending change: the record holds the block as its sender's does, the
+// tactics follow at the minute the block names.
 void einreihen(Spielfeld_Record* r, int32_t seite, const uint8_t* block)
 {
     aenderungen.push_back({int32_t(r->spiel), seite, Bytes_Hole16(block + 2 * seite), block[8]});
+    Spielfeld_Anweisungen_Schreiben(*r, block);
 }
 
 // One minute of a record: the changes due now, then the seed moves on with the tactics in it.
@@ -194,40 +198,65 @@ void schritt(Spielfeld_Record* r, int32_t m)
         if (a.spiel == int32_t(r->spiel) && a.ab == m) r->taktik[a.seite][0] = a.wert;
     r->minute = uint16_t(m);
     r->seed = r->seed * 1103515245u + 12345u + uint32_t(m) + r->taktik[0][0] * 7u + r->taktik[1][0] * 13u;
+    r->sekunden = uint16_t(r->seed % 60);
+}
+
+// CRC of the record's whole saved image; the two network side bytes are each PC's own view of
+// its connections and are left out.
+uint32_t bild_crc(const Spielfeld_Record& r)
+{
+    std::vector<uint8_t> bild(SPIELFELD_RECORD_BYTES);
+    Spielfeld_Record_Schreiben(r, bild.data());
+    bild[22674] = bild[22675] = 0;
+    return Disk_Crc32(0, bild.data(), bild.size());
 }
 
 constexpr int32_t MINUTEN = 50;
 
+struct Spielweise {
+    int32_t eigen = -1;            // the client's club, -1 the server (every record)
+    int32_t aendern_team = -1;     // the club whose change goes with minute 40
+    std::function<void(int32_t)> vor_minute;   // before a minute is played
+    std::function<void(int32_t)> beim_warten;  // each pass of a minute's wait
+};
+
 // Plays the minutes of the records this PC takes part in, waiting at each minute's end for the
-// sides that are not out; the seeds go to the log file. False when a wait took over 20 s.
-bool spielen(int32_t eigen, int32_t aendern_seite_team, const std::string& log)
+// sides that are not out; each record's image goes to the log once every side has released the
+// minute. False when a wait took over 20 s.
+bool spielen(const Spielweise& w, const std::string& log)
 {
     std::FILE* f = std::fopen(log.c_str(), "w");
     bool ok = true;
+    auto spielt = [&](const Spielfeld_Record& r) {
+        return w.eigen < 0 || int32_t(r.team[0]) == w.eigen || int32_t(r.team[1]) == w.eigen;
+    };
     for (int32_t m = 0; m < MINUTEN && ok; ++m) {
+        if (w.vor_minute) w.vor_minute(m);
         for (auto& r : spiele) {
-            if (eigen >= 0 && int32_t(r->team[0]) != eigen && int32_t(r->team[1]) != eigen) continue;
+            if (!spielt(*r)) continue;
             schritt(r.get(), m);
             // The own side's change taken at minute 40 applies from 42.
-            if (m == 40 && aendern_seite_team >= 0) {
+            if (m == 40 && w.aendern_team >= 0) {
                 for (int32_t s = 0; s < 2; ++s) {
-                    if (int32_t(r->team[s]) != aendern_seite_team) continue;
+                    if (int32_t(r->team[s]) != w.aendern_team) continue;
                     uint8_t block[STEUERSIGNAL_ANWEISUNGEN];
                     Spielfeld_Anweisungen_Lesen(*r, block);
                     Bytes_Setze16(block + 2 * s, uint16_t(m + 2));
+                    block[4 + s] = uint8_t(r->periode);
                     block[8] = 77;
-                    Spielfeld_Anweisungen_Schreiben(*r, block);
                     einreihen(r.get(), s, block);
                 }
             }
             Spielfeld_Minute_Ende(r.get(), m);
-            std::fprintf(f, "%d %d %u\n", int(r->spiel), int(m), unsigned(r->seed));
         }
         ok = client_pumpen_bis([&] {
+            if (w.beim_warten) w.beim_warten(m);
             for (auto& r : spiele)
                 if (Spielfeld_Netz_Wartet(r.get())) return false;
             return true;
         });
+        for (auto& r : spiele)
+            if (spielt(*r)) std::fprintf(f, "%d %d %08x\n", int(r->spiel), int(m), unsigned(bild_crc(*r)));
     }
     for (auto& a : aenderungen) std::fprintf(f, "A %d %d %d\n", a.spiel, a.seite, a.ab);
     std::fclose(f);
@@ -243,48 +272,81 @@ std::vector<std::string> zeilen(const std::string& datei, int32_t spiel)
     return z;
 }
 
-TEST_F(Signal_Prozesse, MinutenGleichAufAllenRechnern)
-{
-    uhr = wanduhr;
-    Socket_Set_Uhr(wanduhr);
-    server_starten();
-    spiele.clear();
-    aenderungen.clear();
-    spiel_anlegen(1, 2, 3);
-    spiel_anlegen(2, 2, 6);
-    spiel_anlegen(3, 6, 3);
-    Spielfeld_Netz_Zuruecksetzen();
-    Spielfeld_Netz_Set_Records(spiele_geben);
-    Spielfeld_Set_Einreihen_Hook(einreihen);
-    auto client = [](int32_t eigen, int32_t gegner, bool aendern) {
+// Three games: the clients' clubs 2 and 3 against each other and each against computer club 6.
+struct Minuten_Prozesse : Signal_Prozesse {
+    void SetUp() override
+    {
+        Signal_Prozesse::SetUp();
+        uhr = wanduhr;
+        uhr_versatz = 0;
+        Socket_Set_Uhr(server_uhr);
+        spiele.clear();
+        aenderungen.clear();
+        spiel_anlegen(1, 2, 3);
+        spiel_anlegen(2, 2, 6);
+        spiel_anlegen(3, 6, 3);
+        Spielfeld_Netz_Zuruecksetzen();
+        Spielfeld_Netz_Set_Records(spiele_geben);
+        Spielfeld_Set_Einreihen_Hook(einreihen);
+    }
+    void TearDown() override
+    {
+        Spielfeld_Netz_Set_Records(nullptr);
+        Spielfeld_Set_Einreihen_Hook(nullptr);
+        Spielfeld_Netz_Zuruecksetzen();
+        spiele.clear();
+        Socket_Set_Uhr(nullptr);
+        uhr_versatz = 0;
+        Signal_Prozesse::TearDown();
+    }
+
+    static uint32_t uhr_versatz;
+    static uint32_t server_uhr() { return wanduhr() + uhr_versatz; }
+
+    // A client at the match that plays its minutes as the game says; 0 when it got through.
+    static std::function<int()> client(int32_t eigen, int32_t gegner, Spielweise w, std::function<int()> danach = {})
+    {
         return [=] {
             Ablauf_Zustand = ABLAUF_CLIENT_SPIEL;
             Steuersignal_Client_Senden(SIGNAL_AM_SPIEL);
             // Who else is a client must be known before the first minute.
             if (!client_pumpen_bis([=] { return (Team_Wert(TEAM_STATUS, gegner, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT) != 0; }))
                 return 3;
-            return spielen(eigen, aendern ? eigen : -1, "log_" + std::to_string(eigen) + ".txt") ? 0 : 4;
+            Spielweise s = w;
+            s.eigen = eigen;
+            if (!spielen(s, "log_" + std::to_string(eigen) + ".txt")) return 4;
+            return danach ? danach() : 0;
         };
-    };
-    pid_t eins = kind("Eins", 2, client(2, 3, true));
-    pid_t zwei = kind("Zwei", 3, client(3, 2, false));
-    // The server starts once both clubs are connected and at the match.
-    ASSERT_TRUE(pumpen_bis([] {
-        Steuersignal_Verarbeiten();
-        Chat_Pruefe_Online_Status(Netz_Zeit());
-        Chat_Sende_Status_An_Alle();
-        // Both clubs online in the status list that went out, so that each client knows the other.
-        return Netzuser_Anzahl() == 2 && (Team_Wert(TEAM_STATUS, 2, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT) &&
-               (Team_Wert(TEAM_STATUS, 3, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT) && !(Chat_Status_Geaendert() & 1) &&
-               (Spielfeld_Netz_Flags(spiele[0].get(), 0) & SPIELFELD_NETZ_AM_SPIEL) &&
-               (Spielfeld_Netz_Flags(spiele[0].get(), 1) & SPIELFELD_NETZ_AM_SPIEL);
-    }));
-    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
-    EXPECT_TRUE(spielen(-1, -1, "log_server.txt"));
+    }
+
+    // The server's kick-off once both clubs are connected, at the match and known to each other.
+    void anstoss_abwarten()
+    {
+        ASSERT_TRUE(pumpen_bis([] {
+            Steuersignal_Verarbeiten();
+            Chat_Pruefe_Online_Status(Netz_Zeit());
+            Chat_Sende_Status_An_Alle();
+            return Netzuser_Anzahl() == 2 && (Team_Wert(TEAM_STATUS, 2, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT) &&
+                   (Team_Wert(TEAM_STATUS, 3, 0, TEAM_LESEN) & CHAT_VERBUNDEN_BIT) && !(Chat_Status_Geaendert() & 1) &&
+                   (Spielfeld_Netz_Flags(spiele[0].get(), 0) & SPIELFELD_NETZ_AM_SPIEL) &&
+                   (Spielfeld_Netz_Flags(spiele[0].get(), 1) & SPIELFELD_NETZ_AM_SPIEL);
+        }));
+        Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    }
+};
+uint32_t Minuten_Prozesse::uhr_versatz = 0;
+
+TEST_F(Minuten_Prozesse, MinutenGleichAufAllenRechnern)
+{
+    server_starten();
+    pid_t eins = kind("Eins", 2, client(2, 3, Spielweise{-1, 2, {}, {}}));
+    pid_t zwei = kind("Zwei", 3, client(3, 2, Spielweise{}));
+    anstoss_abwarten();
+    EXPECT_TRUE(spielen(Spielweise{}, "log_server.txt"));
     const auto codes = warten({eins, zwei});
     EXPECT_EQ(codes[0], 0);
     EXPECT_EQ(codes[1], 0);
-    // Every record's seed is the same on every PC that plays it, at every minute's end.
+    // Every record's image is the same on every PC that plays it, at every minute's end.
     EXPECT_EQ(zeilen("log_2.txt", 1), zeilen("log_server.txt", 1));
     EXPECT_EQ(zeilen("log_3.txt", 1), zeilen("log_server.txt", 1));
     EXPECT_EQ(zeilen("log_2.txt", 2), zeilen("log_server.txt", 2));
@@ -295,10 +357,69 @@ TEST_F(Signal_Prozesse, MinutenGleichAufAllenRechnern)
         const std::string inhalt = datei_lesen(d);
         EXPECT_NE(inhalt.find("A 1 0 42"), std::string::npos) << d;
     }
-    Spielfeld_Netz_Set_Records(nullptr);
-    Spielfeld_Set_Einreihen_Hook(nullptr);
-    Spielfeld_Netz_Zuruecksetzen();
-    spiele.clear();
+    EXPECT_NE(datei_lesen("log_server.txt").find("A 2 0 42"), std::string::npos);
+}
+
+// Client 2 stops before its minute 20 until the server has waited ten seconds for it: it gets
+// code 8 with the message and plays on alone, its opponent gets 5, and the server plays club 2's
+// sides itself to the end of the day.
+TEST_F(Minuten_Prozesse, EinAngehaltenerClientWirdGetrenntUndDerTagEndet)
+{
+    constexpr int32_t HALT = 20;
+    server_starten();
+    Spielweise langsam;
+    langsam.vor_minute = [](int32_t m) {
+        if (m != HALT) return;
+        datei_schreiben("angehalten", "1");
+        // Stopped: no pump at all until the server has given up on this client.
+        for (int i = 0; i < 600 && !std::ifstream("weiter"); ++i) usleep(50000);
+    };
+    pid_t eins = kind("Eins", 2, client(2, 3, langsam, [] {
+        return gemeldet("Die Verbindung war zu langsam. Der Server musste die synchone Verbindung trennen.") ? 0 : 5;
+    }));
+    pid_t zwei = kind("Zwei", 3, client(3, 2, Spielweise{}, [] {
+        return (Spielfeld_Netz_Flags(spiele[0].get(), 0) & SPIELFELD_NETZ_RAUS) ? 0 : 5;
+    }));
+    anstoss_abwarten();
+    Spielweise s;
+    // Ten seconds pass on the server's clock once it waits for club 2 alone at that minute.
+    s.beim_warten = [](int32_t m) {
+        const Spielfeld_Record* r = spiele[0].get();
+        if (m == HALT && !uhr_versatz && std::ifstream("angehalten") && Spielfeld_Netz_Freigegeben(r, 1, HALT) &&
+            !Spielfeld_Netz_Freigegeben(r, 0, HALT))
+            uhr_versatz = STEUERSIGNAL_WARTEZEIT + 1000;
+        if (uhr_versatz && (Spielfeld_Netz_Flags(r, 0) & SPIELFELD_NETZ_RAUS)) datei_schreiben("weiter", "1");
+    };
+    EXPECT_TRUE(spielen(s, "log_server.txt")) << "the server finishes the day";
+    const auto codes = warten({eins, zwei});
+    EXPECT_EQ(codes[0], 0) << "the stopped client saw the message and played on";
+    EXPECT_EQ(codes[1], 0) << "its opponent stopped waiting for it";
+    EXPECT_TRUE(Spielfeld_Netz_Flags(spiele[0].get(), 0) & SPIELFELD_NETZ_RAUS);
+    EXPECT_EQ(zeilen("log_server.txt", 1).size(), size_t(MINUTEN));
+    // Up to the stop the images agree.
+    const auto srv = zeilen("log_server.txt", 1), b = zeilen("log_3.txt", 1);
+    ASSERT_GE(b.size(), size_t(HALT));
+    EXPECT_EQ(std::vector<std::string>(b.begin(), b.begin() + HALT), std::vector<std::string>(srv.begin(), srv.begin() + HALT));
+}
+
+// Client 3 goes down in the middle of the day: its opponent gets 5 and both others finish.
+TEST_F(Minuten_Prozesse, EinAbgestuerzterClientGibtSeinemGegnerDieFuenf)
+{
+    server_starten();
+    Spielweise absturz;
+    absturz.vor_minute = [](int32_t m) {
+        if (m == 25) kill(getpid(), SIGKILL);
+    };
+    pid_t eins = kind("Eins", 2, client(2, 3, Spielweise{}, [] {
+        return (Spielfeld_Netz_Flags(spiele[0].get(), 1) & SPIELFELD_NETZ_RAUS) ? 0 : 5;
+    }));
+    pid_t zwei = kind("Zwei", 3, client(3, 2, absturz));
+    anstoss_abwarten();
+    EXPECT_TRUE(spielen(Spielweise{}, "log_server.txt"));
+    const auto codes = warten({eins, zwei});
+    EXPECT_EQ(codes[0], 0) << "the opponent of the lost client was told and played on";
+    EXPECT_EQ(codes[1], 100 + SIGKILL);
+    EXPECT_EQ(zeilen("log_2.txt", 2), zeilen("log_server.txt", 2)) << "the game against the computer stays in step";
 }
 
 

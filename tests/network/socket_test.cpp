@@ -119,7 +119,7 @@ TEST_F(Netz_Test, LoopbackSendsResumeAndNotificationsFollowTheData)
     Sock_Info* lauschend = Socket_Get_Socket_Info();
     const uint8_t ip[4] = {127, 0, 0, 1};
     ASSERT_TRUE(Socket_Create(lauschend));
-    ASSERT_TRUE(Socket_Bind_Socket(lauschend, port_wort(tcp_port), ip));
+    ASSERT_TRUE(Socket_Bind_Socket(lauschend, tcp_port, ip));
     ASSERT_TRUE(Socket_Server_Listen(lauschend));
     Roh peer(tcp_port);
     uint32_t h = Os_Socket_Accept(lauschend->sock, nullptr);

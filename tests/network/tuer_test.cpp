@@ -245,9 +245,9 @@ TEST_F(Tuer, EveryPortWordRoundTripsThroughTheStartDialog)
     }
     EXPECT_EQ(falsch, 0);
 
-    // A free TCP port whose low byte is below 0x10: its word prints with a leading zero.
+    // A free TCP port below 0x1000 (above the privileged ones): its word prints with a leading zero.
     uint16_t tcp = 0;
-    for (uint32_t hoch = 0xC0; !tcp && hoch < 0xF0; ++hoch) {
+    for (uint32_t hoch = 0x04; !tcp && hoch < 0x10; ++hoch) {
         int fd = socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in a{};
         a.sin_family = AF_INET;
@@ -257,7 +257,7 @@ TEST_F(Tuer, EveryPortWordRoundTripsThroughTheStartDialog)
         close(fd);
     }
     ASSERT_NE(tcp, 0);
-    ASSERT_LT(port_wort(tcp), 0x1000);
+    ASSERT_LT(tcp, 0x1000);
     tcp_port = tcp;
     server_starten();
     Roh peer(tcp_port);
@@ -304,4 +304,39 @@ TEST_F(Tuer, AnnouncedSizeIsBoundedByTheLargestClientBlock)
     std::vector<uint8_t> block(4 + 100000);
     EXPECT_EQ(Internet_Client_Send_And_Read_Block(34, format, block.data(), uint32_t(block.size())), -1);
     Netz_Rolle = 0;
+}
+
+// The port word is the port the user typed in hexadecimal: a peer that knows nothing of the
+// program reaches the server there, and a headless server whose port is taken listens on the
+// next port up, which the settings then hold.
+TEST_F(Tuer, TheServerListensOnThePortTyped)
+{
+    server_starten();
+    EXPECT_EQ(Server_Settings.port, tcp_port);
+    Roh peer(tcp_port);
+    peer.nachricht(NETZ_TYP_LOGIN, login_bytes("Getippt", 2, 2));
+    uint32_t typ = 0;
+    EXPECT_EQ(antwort_lesen(peer, &typ).middle_ware_response, MW_ANTWORT_ANGENOMMEN);
+    tabelle_schliessen();
+
+    // The standard port held by someone else: the next free one above it.
+    const int besetzt = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(NETZ_STANDARD_PORT);
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const int setzen = 1;
+    setsockopt(besetzt, SOL_SOCKET, SO_REUSEADDR, &setzen, sizeof setzen);
+    if (bind(besetzt, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || listen(besetzt, 1) != 0) {
+        close(besetzt);
+        GTEST_SKIP() << "the standard port is in use by another program";
+    }
+    tcp_port = NETZ_STANDARD_PORT;
+    server_starten();
+    close(besetzt);
+    EXPECT_GT(Server_Settings.port, NETZ_STANDARD_PORT);
+    EXPECT_LT(Server_Settings.port, NETZ_STANDARD_PORT + 1000);
+    Roh naechster(Server_Settings.port);
+    naechster.nachricht(NETZ_TYP_LOGIN, login_bytes("Daneben", 2, 2));
+    EXPECT_EQ(antwort_lesen(naechster, &typ).middle_ware_response, MW_ANTWORT_ANGENOMMEN);
 }

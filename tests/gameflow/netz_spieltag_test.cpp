@@ -1,0 +1,152 @@
+// A match day of a prepared savegame played by three PCs on loopback: a server with its own
+// manager and two clients holding the other managers' clubs play it and reach the next day's
+// round; a client that goes down during the match day leaves it to the others.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "netz_lauf.h"
+
+namespace {
+
+using namespace programm_lauf;
+using namespace netz_lauf;
+
+// A turn: the continue icon, "Ja" where the line-up is short of eleven, "OK" where a captain is
+// named, then the match day played out untouched.
+Skript zug()
+{
+    Skript s = klick(WEITER_X, WEITER_Y);
+    dazu(s, klick(150, 292));
+    dazu(s, klick(470, 292));
+    s.push_back(SPIELTAG_ABWARTEN);
+    return s;
+}
+
+// "Spieltag CLUB TODAY DAY" of a run: today and the club's next day with a game.
+bool spieltag_lesen(const Installation& inst, const std::string& name, int* heute, int* tag)
+{
+    std::ifstream in(inst.ordner / (name + "_aus.txt"));
+    std::string wort;
+    int team = 0;
+    while (in >> wort)
+        if (wort == "Spieltag" && in >> team >> *heute >> *tag) return true;
+    return false;
+}
+
+// Three program folders; the server's holds a game of three managers saved in the round of the
+// day on which their clubs play next.
+class Netz_Spieltag : public testing::Test {
+protected:
+    static inline Drei_Rechner r;
+    static inline Installation &server = r.server, &eins = r.eins, &zwei = r.zwei;
+    static inline bool vorbereitet = false;
+
+    static void SetUpTestSuite()
+    {
+        if (!r.anlegen("ntag")) return;
+        // A new game, saved at once; its first manager's next match day.
+        Skript s = neues_spiel({"Anna", "Bernd", "Carl"});
+        s.push_back("game spieltag");
+        optionen(s, SPEICHERN_NEU, "anfang");
+        s.push_back("quit");
+        std::ofstream(server.ordner / "anfang.txt") << text(s);
+        if (warten(starten_im_hintergrund(server, "anfang", "server"), 240) != 0) return;
+        int heute = -1, tag = -1;
+        if (!spieltag_lesen(server, "anfang", &heute, &tag) || tag < heute || tag - heute > 60) return;
+        // Every manager's turn up to that day, then the save in its first turn.
+        Skript w{"wait 1000"};
+        for (int t = 0; t < 3 * (tag - heute); ++t) dazu(w, zug());
+        w.push_back("game spieltag");
+        optionen(w, SPEICHERN_NEU, "vorbereitet");
+        w.push_back("quit");
+        std::ofstream(server.ordner / "vorbereiten.txt") << text(w);
+        if (warten(starten_im_hintergrund(server, "vorbereiten", "server", "anfang"), 600) != 0) return;
+        int h2 = -1, t2 = -1;
+        vorbereitet = spieltag_lesen(server, "vorbereiten", &h2, &t2) && h2 == tag && t2 == tag &&
+                      fs::exists(server.spielstand("vorbereitet"));
+    }
+    static void TearDownTestSuite() { r.aufraeumen(); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(vorbereitet) << "the savegame could not be prepared\n" << netz_test::datei_lesen((server.ordner / "vorbereiten_fehler.txt").string());
+    }
+
+    // A client's script: the club offered at `index`, its turn, the match day; in the next day's
+    // round its sum, then it leaves.
+    static void client_skript(const Installation& c, int index, const Skript& am_spieltag)
+    {
+        Skript k{"answer " + std::to_string(index), "wait 1000"};
+        dazu(k, zug());
+        dazu(k, am_spieltag);
+        dazu(k, {"game pruefsumme", "quit"});
+        std::ofstream(c.ordner / "client.txt") << text(k);
+    }
+};
+
+TEST_F(Netz_Spieltag, ThreePcsPlayThePreparedMatchDayAndReachTheNextRound)
+{
+    // The server's own manager takes his turn once both clients hold their clubs; in the next
+    // day's round it prints every manager's club.
+    Skript s{"game vereine 2"};
+    dazu(s, zug());
+    dazu(s, {"game pruefsumme -2", "game allein", "quit"});
+    std::ofstream(server.ordner / "server.txt") << text(s);
+    client_skript(eins, 0, {});
+    client_skript(zwei, 1, {});
+    pid_t s_pid, e_pid, z_pid;
+    ASSERT_TRUE(r.starten(&s_pid, &e_pid, &z_pid, "vorbereitet"));
+    EXPECT_TRUE(gut_beendet(e_pid, eins, "client", 300));
+    EXPECT_TRUE(gut_beendet(z_pid, zwei, "client", 120));
+    EXPECT_TRUE(gut_beendet(s_pid, server, "server", 120));
+
+    const auto a = pruefsummen(eins, "client"), b = pruefsummen(zwei, "client"), srv = pruefsummen(server, "server");
+    ASSERT_EQ(a.size(), 1u);
+    ASSERT_EQ(b.size(), 1u);
+    const int ta = a.begin()->first, tb = b.begin()->first;
+    EXPECT_NE(ta, tb);
+    ASSERT_EQ(srv.count(ta), 1u);
+    ASSERT_EQ(srv.count(tb), 1u);
+    // The server's own manager kept his club: three managers' clubs, each printed once.
+    EXPECT_EQ(srv.size(), 3u);
+    for (const auto& [team, crc] : srv) EXPECT_EQ(crc.size(), 1u) << team;
+}
+
+// One client goes down while the match day plays: the server and the other client finish the
+// day and reach the next day's round.
+TEST_F(Netz_Spieltag, AClientKilledDuringTheMatchDayLeavesItToTheOthers)
+{
+    Skript s{"game vereine 2"};
+    dazu(s, zug());
+    dazu(s, {"game pruefsumme", "game allein", "quit"});
+    std::ofstream(server.ordner / "server.txt") << text(s);
+    // The first client's picture is taken once the match day's screen takes its lines.
+    const fs::path am_spiel = eins.ordner / "am_spiel.png";
+    fs::remove(am_spiel);
+    client_skript(eins, 0, {"wait 200", "dump " + am_spiel.string(), "game vereine 99"});
+    client_skript(zwei, 1, {});
+    pid_t s_pid, e_pid, z_pid;
+    ASSERT_TRUE(r.starten(&s_pid, &e_pid, &z_pid, "vorbereitet"));
+    bool gesehen = false;
+    for (int i = 0; i < 3000 && !gesehen; ++i) {
+        gesehen = fs::exists(am_spiel);
+        if (!gesehen) usleep(100000);
+    }
+    EXPECT_TRUE(gesehen) << "the first client never reached the match day";
+    kill(e_pid, SIGKILL);
+    waitpid(e_pid, nullptr, 0);
+    EXPECT_TRUE(gut_beendet(z_pid, zwei, "client", 300));
+    EXPECT_TRUE(gut_beendet(s_pid, server, "server", 120));
+    const auto b = pruefsummen(zwei, "client"), srv = pruefsummen(server, "server");
+    ASSERT_EQ(b.size(), 1u) << "the remaining client reached the next round";
+    EXPECT_EQ(srv.size(), 1u) << "the server reached the next round";
+}
+
+}  // namespace
