@@ -112,7 +112,12 @@ TEST_F(Oekonomie_Im_Programm, EveryPageOfTheGroupOpensFromTheMenuBarAfterTheFirs
     dazu(s, {"move 200 98", "wait 300", "left down", "wait 500", "move 300 150", "wait 100", "move 496 150", "wait 100",
              "move 496 151", "wait 100", "left up", "wait 1000"});
     dump(s, "buchung");
-    dazu(s, klick(OK_X, KNOPF_Y));
+    dazu(s, klick(438, 449));  // "Buchen", without a programme: only free time?
+    dump(s, "ohne_programm");
+    dazu(s, klick(JA_X, 318));
+    dump(s, "wirklich");
+    dazu(s, klick(JA_X, KNOPF_Y));
+    dump(s, "gebucht");
     dazu(s, klick(VEREIN_X, REITER_Y));
     dump(s, "verein");
     dazu(s, klick(111, 291, -1));  // a bonus rocker's plus
@@ -126,6 +131,15 @@ TEST_F(Oekonomie_Im_Programm, EveryPageOfTheGroupOpensFromTheMenuBarAfterTheFirs
     auto bild = [&](const std::string& n) -> const Bild& {
         return b[size_t(std::find(namen.begin(), namen.end(), n) - namen.begin())];
     };
+    // Each page's tab in the menu bar is lit on its own picture and only there (the pointer
+    // rests on the tab's middle, the probe lies left of it).
+    const std::pair<const char*, int> reiter[] = {{"finanzen", FINANZEN_X}, {"anlagen", ANLAGEN_X}, {"boerse", BOERSE_X},
+                                                  {"stadion", STADION_X},   {"werbung", WERBUNG_X}, {"lager", LAGER_X},
+                                                  {"verein", VEREIN_X}};
+    const uint16_t an = bild("finanzen").at(FINANZEN_X - 35, 50), aus = bild("anlagen").at(FINANZEN_X - 35, 50);
+    EXPECT_NE(an, aus);
+    for (const auto& [seite, x] : reiter)
+        for (const auto& [andere, _] : reiter) EXPECT_EQ(bild(andere).at(x - 35, 50), seite == std::string(andere) ? an : aus) << seite << " on " << andere;
     // The season's chart of the finance page, the exchange's price table, the stadium plan, the
     // sponsors' pictures and the camps: each a field of many colours, not an empty panel.
     EXPECT_GT(bild("finanzen").farben(12, 290, 560, 60), 3u) << "no weekly balances";
@@ -133,6 +147,10 @@ TEST_F(Oekonomie_Im_Programm, EveryPageOfTheGroupOpensFromTheMenuBarAfterTheFirs
     EXPECT_GT(bild("stadion").farben(10, 80, 470, 300), 8u) << "no stadium plan";
     EXPECT_GT(bild("werbung").farben(10, 80, 580, 300), 8u) << "no sponsors";
     EXPECT_GT(bild("lager").farben(10, 80, 580, 300), 8u) << "no camps";
+    // The booked days take the camps' colour of the calendar's legend.
+    const Bild& gebucht = bild("gebucht");
+    EXPECT_EQ(gebucht.at(490, 146), gebucht.at(414, 222)) << "the camp was not booked";
+    EXPECT_NE(bild("lager").at(490, 146), gebucht.at(414, 222));
     // The statistics page's three bars (condition, costs, fans) stand whatever the games were.
     EXPECT_GT(bild("statistik").farben(10, 90, 140, 70), 4u) << "no bars";
 }
