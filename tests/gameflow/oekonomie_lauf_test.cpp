@@ -139,7 +139,8 @@ TEST_F(Oekonomie_Im_Programm, EveryPageOfTheGroupOpensFromTheMenuBarAfterTheFirs
     const uint16_t an = bild("finanzen").at(FINANZEN_X - 35, 50), aus = bild("anlagen").at(FINANZEN_X - 35, 50);
     EXPECT_NE(an, aus);
     for (const auto& [seite, x] : reiter)
-        for (const auto& [andere, _] : reiter) EXPECT_EQ(bild(andere).at(x - 35, 50), seite == std::string(andere) ? an : aus) << seite << " on " << andere;
+        for (const auto& [andere, _] : reiter)
+            EXPECT_EQ(bild(andere).at(x - 35, 50), seite == std::string(andere) ? an : aus) << seite << " on " << andere;
     // The season's chart of the finance page, the exchange's price table, the stadium plan, the
     // sponsors' pictures and the camps: each a field of many colours, not an empty panel.
     EXPECT_GT(bild("finanzen").farben(12, 290, 560, 60), 3u) << "no weekly balances";
