@@ -48,6 +48,9 @@ int32_t letzter_fuehrender = -1;
 // The pointer before the auction, and the hand's: the pointer that says "click here".
 int32_t zeiger_vorher = 0;
 constexpr int32_t ZEIGER_HAND = 6;
+// The auction plays on by itself while it shows: a script's wait lasts its time frame by frame
+// instead of leaping the clock past a page that is never drawn.
+bool laufend_vorher = false;
 
 int klang_laden(int32_t nummer)
 {
@@ -160,11 +163,16 @@ Auktion_Eingabe eingabe()
         e.ende = true;
         return e;
     }
-    while (Key_Input_Taste_Vorhanden()) {
-        const int32_t code = Key_Input_Taste_Holen();
-        if (code >= '1' && code <= '7') e.spalte = code;
-    }
+    // A key is read after every pump of the pass: the next pump may take its release.
+    auto tasten = [&e] {
+        while (Key_Input_Taste_Vorhanden()) {
+            const int32_t code = Key_Input_Taste_Holen();
+            if (code >= '1' && code <= '7') e.spalte = code;
+        }
+    };
+    tasten();
     const bool unten = (Maus_Get_Tasten() & 1) != 0;
+    tasten();
     if (unten && !maus_unten) {
         const int32_t c = spalte_unter_zeiger();
         if (c >= 0) e.spalte = c;
@@ -191,6 +199,7 @@ void ende()
     gesichert = Grafik_Bitmap_Freigeben(gesichert);
     if (Mauszeiger_Get_Selected() != zeiger_vorher) Mauszeiger_Select(zeiger_vorher);
     spnr = -1;
+    Os_Script_Laufender_Schirm(laufend_vorher);
     if (murmeln >= 0) Sound_Stop(murmeln);
     murmeln = Sound_Free_Sample(murmeln);
     gong = Sound_Free_Sample(gong);
@@ -201,6 +210,7 @@ void anfang(int32_t spieler)
     spnr = spieler;
     letzter_fuehrender = -1;
     zeiger_vorher = std::max(0, Mauszeiger_Get_Selected());
+    laufend_vorher = Os_Script_Laufender_Schirm(true);
     murmeln = klang_laden(KLANG_MURMELN);
     gong = klang_laden(KLANG_GONG);
     if (murmeln >= 0) Sound_Play(murmeln, 1, 0, Sound_Volume_Max(), (Sound_Pan_Links() + Sound_Pan_Rechts()) / 2);

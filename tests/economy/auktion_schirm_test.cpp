@@ -55,10 +55,14 @@ TEST_F(AuktionSchirm, TheKeyRaisesTheOfferThePageIsDrawnAndTheScreenUnderItRetur
     const std::string ordner = gewuenscht ? gewuenscht : (res_ordner / ("bild_" + std::to_string(getpid()))).string();
     std::filesystem::create_directories(ordner);
     Grafik_Rechteck_Fuellen(Grafik_Seite_0, 300, 200, 40, 40, 0x1234);
-    // Three offers use the columns 1, 3 and 5: the manager's own is raised by '2'.
-    Os_Script_Load_Text("wait 1500\nkey 50\nwait 3000\ndump " + ordner + "/auktion.png\n");
+    // Levels that follow the salary, so that the bars differ and a leader may come.
+    Auktion_Set_Stufe_Abfrage([](const Spieler_Angebot* a) { return int32_t(a->gehalt) * 3 / 4; });
+    // Three offers use the columns 1, 3 and 5: the manager's own is raised by '2' while the
+    // auction runs on screen (its key's release comes a pass later).
+    Os_Script_Load_Text("wait 1500\nkey 50\nwait 6000\ndump " + ordner + "/auktion.png\n");
     const uint16_t gehalt = v[0].gehalt, abloese = v[0].abloese;
     const int32_t r = Auktion_Durchfuehren(spnr, computer, 3, 0, v.data());
+    Auktion_Set_Stufe_Abfrage(nullptr);
     EXPECT_TRUE(r >= -1 && r <= 2);
     EXPECT_GT(v[0].gehalt, gehalt);
     EXPECT_GT(v[0].abloese, abloese);
