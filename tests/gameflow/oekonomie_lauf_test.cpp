@@ -8,10 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <algorithm>
-#include <set>
 
-#include "graphics/png_bild.h"
-#include "programm_lauf.h"
+#include "programm_bilder.h"
 
 namespace {
 
@@ -26,43 +24,17 @@ constexpr int REITER_Y = 54;  // the menu bar of the group's pages
 constexpr int FINANZEN_X = 45, ANLAGEN_X = 130, BOERSE_X = 215, STADION_X = 300, WERBUNG_X = 385, LAGER_X = 470,
               VEREIN_X = 555;
 
-struct Bild {
-    std::vector<uint16_t> px;
-    int w = 0, h = 0;
-    uint16_t at(int x, int y) const { return px[size_t(y * w + x)]; }
-    // The colours in a rectangle: a page that draws nothing there shows one or two.
-    size_t farben(int x, int y, int bw, int bh) const
-    {
-        std::set<uint16_t> f;
-        for (int j = y; j < y + bh; ++j)
-            for (int i = x; i < x + bw; ++i) f.insert(at(i, j));
-        return f.size();
-    }
-};
-
-class Oekonomie_Im_Programm : public testing::Test {
+class Oekonomie_Im_Programm : public Programm_Bilder_Test {
 protected:
-    Installation inst;
+    Oekonomie_Im_Programm() : Programm_Bilder_Test("oekonomie") {}
     std::vector<std::string> namen;
-    void SetUp() override { ASSERT_TRUE(inst.anlegen("dorvin_oekonomie")); }
-    void TearDown() override
-    {
-        if (!HasFailure()) fs::remove_all(inst.ordner);
-    }
-    std::string pfad(const std::string& name) const { return (inst.ordner / (name + ".png")).string(); }
     void dump(Skript& s, const std::string& name)
     {
         s.push_back("dump " + pfad(name));
         namen.push_back(name);
     }
-    Bild lesen(const std::string& name) const
-    {
-        Bild b;
-        EXPECT_TRUE(Png_Lesen(pfad(name), b.px, b.w, b.h, false)) << name;
-        if (b.w != 640 || b.h != 480) b = {std::vector<uint16_t>(640 * 480), 640, 480};
-        if (const char* ziel = std::getenv("DORVIN_BILDER")) fs::copy_file(pfad(name), fs::path(ziel) / ("oekonomie_" + name + ".png"), fs::copy_options::overwrite_existing);
-        return b;
-    }
+    // The colours in a rectangle of the size given: a page that draws nothing there shows one or two.
+    static size_t farben(const Bild& b, int x, int y, int bw, int bh) { return b.farben(x, y, x + bw, y + bh); }
 };
 
 TEST_F(Oekonomie_Im_Programm, EveryPageOfTheGroupOpensFromTheMenuBarAfterTheFirstMatchDay)
@@ -147,11 +119,11 @@ TEST_F(Oekonomie_Im_Programm, EveryPageOfTheGroupOpensFromTheMenuBarAfterTheFirs
             EXPECT_EQ(bild(andere).at(x - 35, 50), seite == std::string(andere) ? an : aus) << seite << " on " << andere;
     // The season's chart of the finance page, the exchange's price table, the stadium plan, the
     // sponsors' pictures and the camps: each a field of many colours, not an empty panel.
-    EXPECT_GT(bild("finanzen").farben(12, 290, 560, 60), 2u) << "no weekly balances";
-    EXPECT_GT(bild("boerse").farben(10, 80, 580, 300), 8u) << "no prices";
-    EXPECT_GT(bild("stadion").farben(10, 80, 470, 300), 8u) << "no stadium plan";
-    EXPECT_GT(bild("werbung").farben(10, 80, 580, 300), 8u) << "no sponsors";
-    EXPECT_GT(bild("lager").farben(10, 80, 580, 300), 8u) << "no camps";
+    EXPECT_GT(farben(bild("finanzen"), 12, 290, 560, 60), 2u) << "no weekly balances";
+    EXPECT_GT(farben(bild("boerse"), 10, 80, 580, 300), 8u) << "no prices";
+    EXPECT_GT(farben(bild("stadion"), 10, 80, 470, 300), 8u) << "no stadium plan";
+    EXPECT_GT(farben(bild("werbung"), 10, 80, 580, 300), 8u) << "no sponsors";
+    EXPECT_GT(farben(bild("lager"), 10, 80, 580, 300), 8u) << "no camps";
     // The booked days take the camps' colour of the calendar's legend.
     const Bild& gebucht = bild("gebucht");
     if (gebucht.at(490, 146) == gebucht.at(414, 222))
@@ -159,7 +131,7 @@ TEST_F(Oekonomie_Im_Programm, EveryPageOfTheGroupOpensFromTheMenuBarAfterTheFirs
     else
         std::printf("The camp was closed on the day chosen: nothing booked.\n");
     // The statistics page's three bars (condition, costs, fans) stand whatever the games were.
-    EXPECT_GT(bild("statistik").farben(10, 90, 140, 70), 4u) << "no bars";
+    EXPECT_GT(farben(bild("statistik"), 10, 90, 140, 70), 4u) << "no bars";
 }
 
 }  // namespace
