@@ -727,6 +727,9 @@ void Manager_Neuer_Mitspieler(int32_t team, const char* name)
         Team_Wert(TEAM_SYSTEM_2, team, 4, TEAM_SCHREIBEN);
         Manager_Trainingsverteilung_Vorbelegen(team, 28);
         Highscore_Manager_Anlegen(team);
+        // A human manager follows his club's games live, not in the conference.
+        Team_Wert(TEAM_FLAGS, team, 16, TEAM_LOESCHEN);
+        Team_Wert(TEAM_FLAGS, team, 8, TEAM_SETZEN);
     }
 
     Manager_Icon_Zustand& z = m->icons;

@@ -218,6 +218,15 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
         std::fflush(stdout);
         return true;
     }
+    if (name == "uebertragung") {
+        // The broadcast choice of the club's menu for the club of this PC's manager: a script
+        // that lets the match days pass unseen chooses "Keine Übertragung" (2) or "Alle
+        // Übertragungen aus" (3) as a user would.
+        if (zahl < TEAM_UEBERTRAGUNG_LIVE || zahl > TEAM_UEBERTRAGUNG_ALLE_AUS)
+            Print_Fehler("Skript: \"game uebertragung %d\": erwartet 0 bis 3", zahl);
+        else Team_Uebertragung_Setzen(zahl, Aktuelles_Team);
+        return true;
+    }
     if (name == "pruefsumme") {
         const int32_t team = zahl > 0 ? zahl : Netz_Rolle == 1 ? int32_t(Handelndes_Team) : Server_Team;
         std::printf("Pruefsumme %d %08X\n", team, Ablauf_Pruefsumme(team));

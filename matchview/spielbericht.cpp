@@ -6,6 +6,7 @@
 #include "gameflow/highscore.h"
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/spielfeld.h"
+#include "matchview/lineup/aufstellung.h"
 #include "matchview/lineup/motivation.h"
 #include "matchview/lineup/screen.h"
 #include "matchview/spielszenen.h"
@@ -42,7 +43,7 @@ void seite_waehlen()
 {
     Screen_Seite = 0;
     if (!Screen_Record) return;
-    const int32_t eigen = Netz_Get_Eigenes_Team();
+    const int32_t eigen = Screen_Eigenes_Team();
     if (int32_t(Screen_Record->team[0]) != eigen && int32_t(Screen_Record->team[1]) == eigen) Screen_Seite = 1;
 }
 

@@ -120,6 +120,8 @@ void Timer_Thread_Stop()
         quit.store(1);
     }
     suspend_cv.notify_all();
+    // Headless the thread may sleep towards a time of the virtual clock that nobody advances now.
+    Os_Thread_Wake_Followers();
     if (timer_thread.joinable()) timer_thread.join();
     suspended = 0;
     started = false;

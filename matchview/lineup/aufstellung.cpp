@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "database/team.h"
+#include "gameflow/globals.h"
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
@@ -362,7 +363,7 @@ void Aufstellung_Liste_Bauen()
 int32_t Screen_Seite_Entscheiden(const Spielfeld_Record* r, int32_t seite)
 {
     if (!r) return 0;
-    const int32_t eigen = Netz_Get_Eigenes_Team();
+    const int32_t eigen = Screen_Eigenes_Team();
     if ((seite == 0 || seite == 1) && int32_t(r->team[seite]) != eigen) seite = -1;
     if (seite != 0 && seite != 1) {
         seite = -1;
@@ -373,10 +374,12 @@ int32_t Screen_Seite_Entscheiden(const Spielfeld_Record* r, int32_t seite)
     return seite;
 }
 
+int32_t Screen_Eigenes_Team() { return Netz_Rolle == 3 ? Server_Team : Netz_Get_Eigenes_Team(); }
+
 bool Screen_Eigene_Seite()
 {
     const Spielfeld_Record* r = R();
-    return r && (Screen_Seite == 0 || Screen_Seite == 1) && int32_t(r->team[Screen_Seite]) == Netz_Get_Eigenes_Team();
+    return r && (Screen_Seite == 0 || Screen_Seite == 1) && int32_t(r->team[Screen_Seite]) == Screen_Eigenes_Team();
 }
 
 void Draw_HG_Func(Btnscreen_Gadget* g)
@@ -445,7 +448,7 @@ void Zurueck_LB(Btnscreen_Gadget* g)
     while (Maus_Get_Tasten() != 0 && !Programm_Ende) Win95_Message_Pump();
     const Spielfeld_Record* r = R();
     if ((Screen_Phase_Kabine || Screen_Phase_Vor_Spiel) && Screen_Seite == 0 && r &&
-        int32_t(r->team[1]) == Netz_Get_Eigenes_Team()) {
+        int32_t(r->team[1]) == Screen_Eigenes_Team()) {
         Screen_Seite = 1;
         Ohr_Rechts_LB(nullptr);
         if (Screen_Phase_Kabine) Motivation_Kurve_Fertig = 0;

@@ -41,6 +41,9 @@ void Aufstellung_Liste_Bauen();
 // The side to show: a preset side (0, 1) only when it is this PC's club, else this PC's club's
 // side (away when both), else home.
 int32_t Screen_Seite_Entscheiden(const Spielfeld_Record* r, int32_t seite);
+// This PC's own club: the client's, or on a server with its own manager (the lone game too)
+// the server's manager's club, as the live view takes it.
+int32_t Screen_Eigenes_Team();
 // Whether the shown side is this PC's club (every change on the screen needs it).
 bool Screen_Eigene_Seite();
 

@@ -217,7 +217,7 @@ void Feld_Aufbauen()
         g->zustand |= BTN_INAKTIV;
     }
     if (!r) return;
-    const int32_t eigen = Netz_Get_Eigenes_Team();
+    const int32_t eigen = Screen_Eigenes_Team();
     for (int32_t seite : {1, 0}) {
         int32_t n = 0;
         const bool eigene = int32_t(r->team[seite]) == eigen;

@@ -102,7 +102,7 @@ void Aufstellung_Hilfetexte_Setzen()
 bool Kontext_Menue_Bauen(Menue_Kontextmenue* m, int32_t p, int32_t t)
 {
     const Spielfeld_Record* r = Screen_Record;
-    if (!m || !r || !slot_ok(t) || t / 16 != Screen_Seite || team_von(r, t) != Netz_Get_Eigenes_Team()) return false;
+    if (!m || !r || !slot_ok(t) || t / 16 != Screen_Seite || team_von(r, t) != Screen_Eigenes_Team()) return false;
     Kontext_Auswahl_Status = Kontext_Auswahl_Aufgaben = -1;
     const char* name = p >= 0 && p < Spieler_Anzahl ? Spieler_String(SP_NAME, p, nullptr, 0) : "";
     menue_leeren(m, Temp_Sprintf("Spieler %s", name ? name : ""));

@@ -226,7 +226,7 @@ void Auswechsel_Zeichnen()
         e->zeiger = 0;
     }
     if (!r) return;
-    const int32_t eigen = Netz_Get_Eigenes_Team();
+    const int32_t eigen = Screen_Eigenes_Team();
     int32_t gezeigt[2] = {0, 0};
     for (int32_t k = 0; k < 4; ++k)
         for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
@@ -280,7 +280,7 @@ void Auswechsel_Drag_Start(Btnscreen_Gadget* g)
     if (g->benutzer[2] != TYP_BANK || slot < 0 || slot >= SPIELFELD_SLOTS) return;
     const int32_t s = slot / 16;
     if (Netz_Rolle != 0 && (r->anweisungen[AENDERUNGS_FLAG + Screen_Seite] & WECHSEL_GEAENDERT)) return;
-    if (s != Screen_Seite || int32_t(r->team[s]) != Netz_Get_Eigenes_Team() || rechte_seite(r, s) == 0) return;
+    if (s != Screen_Seite || int32_t(r->team[s]) != Screen_Eigenes_Team() || rechte_seite(r, s) == 0) return;
     zug_weg();
     Rastport* ikone = G(AG_HEIM_ICON)->bitmap1;
     const int32_t w = ikone ? int32_t(ikone->width) : 20, h = ikone ? int32_t(ikone->height) : 26;

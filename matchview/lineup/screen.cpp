@@ -6,6 +6,7 @@
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen.h"
 #include "platform/maus.h"
+#include "platform/mauszeiger.h"
 #include "platform/timer.h"
 #include "platform/win95.h"
 #include "toolkit/btnscreen.h"
@@ -78,6 +79,27 @@ void Screen_Kopf_Neu()
 }
 
 bool Screen_Geladen() { return geladen; }
+
+void Screen_Spieler_Menue(Spielfeld_Record* r, int32_t slot)
+{
+    if (hook) {
+        hook("Screen_Spieler_Menue", slot);
+        return;
+    }
+    if (!r || slot < 0 || slot >= SPIELFELD_SLOTS || r->spieler[slot].spnr < 0) return;
+    // The menu reads player and slot from the gadget it was opened on: a stand-in for the
+    // figure. The screen itself stays closed, so the menu redraws none of its parts.
+    Btnscreen_Gadget figur{};
+    figur.benutzer[0] = uint32_t(r->spieler[slot].spnr);
+    figur.benutzer[1] = uint32_t(slot);
+    Screen_Record = r;
+    Screen_Seite = slot / 16;
+    Spielszenen_Bildschirm_Freigeben();
+    Spieler_Kontext_Menue(&figur);
+    Screen_Record = nullptr;
+    Mauszeiger_Freeze();
+    Spielszenen_Neu_Zeichnen();
+}
 
 void Screen_Ansicht(Spielfeld_Steuerung_Block* st)
 {

@@ -29,6 +29,11 @@ bool Screen_Geladen();
 // as it was when it cannot load), 5003 runs a frame, 5002 closes it and has the view redrawn.
 void Screen_Ansicht(Spielfeld_Steuerung_Block* st);
 
+// The live view's right click on a player while the match day pauses: the line-up screen takes
+// the record and the player's side and opens his context menu over the view (nothing for a
+// player not this PC's); the view is redrawn whole afterwards.
+void Screen_Spieler_Menue(Spielfeld_Record* r, int32_t slot);
+
 // Test hook: answers Screen_Oeffnen and sees every call (name, argument).
 using Screen_Hook = bool (*)(const char* aufruf, int32_t wert);
 void Screen_Set_Hook(Screen_Hook hook);

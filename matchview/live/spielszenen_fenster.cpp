@@ -679,6 +679,8 @@ void Spielszenen_Run(Spielfeld_Record* r, Spielfeld_Steuerung_Block* st, uint8_t
         Spielszenen_Modus = SPIELSZENEN_VERLASSEN;
         Spielszenen_Sound_Spielen(15, 320, 320);
     }
+    if (!Spielszenen_Maus_Genommen_Vorher && Spielszenen_Schirm_Befehl == 2)
+        Screen_Spieler_Menue(Spielszenen_Get_Aktives_Spiel(), Spielszenen_Schirm_Slot);
     Spielszenen_Schirm_Befehl = -1;
     if (!Spielszenen_Maus_Genommen_Vorher) Spielszenen_Klick_Aktivieren();
 }

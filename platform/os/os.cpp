@@ -75,6 +75,10 @@ bool clock_advancing = false;
 uint32_t clock_horizon = 0;
 // One advance at a time.
 std::mutex advance_mutex;
+// Raised to end every follower's sleep at once (guarded by clock_mutex).
+uint32_t follower_wake = 0;
+// A follower whose clock stands still this long in real time goes on all the same.
+constexpr uint32_t FOLLOWER_STILLSTAND_MS = 1000;
 
 // Queue.
 std::mutex queue_mutex;
@@ -217,8 +221,14 @@ static void clock_step_locked()
         for (uint32_t t : follower_targets)
             if (int32_t(t - next) < 0) next = t;
         virtual_ms.store(next);
-        // A follower stepping to its own wake time wakes nobody; anything else may.
-        if (next == clock_horizon || !follows_clock || follower_sleeping > 1) clock_cv.notify_all();
+        // Only a follower whose time has come needs waking: waking the others at every
+        // millisecond would cost a thread switch per pump of a busy screen.
+        if (!follows_clock || follower_sleeping > 1)
+            for (uint32_t t : follower_targets)
+                if (reached(next, t)) {
+                    clock_cv.notify_all();
+                    break;
+                }
     }
 }
 
@@ -259,20 +269,37 @@ void Os_Sleep(uint32_t ms)
         Os_Clock_Advance(ms);
         return;
     }
-    // A follower waits until the clock has moved on, but never longer than the same time in
-    // real milliseconds, so that it cannot hang when nobody advances.
+    // A follower waits until the clock has moved on: its pass runs at the virtual time it slept
+    // until, however long the window thread takes in real time for a frame. Only a clock that
+    // nobody advances for a long while lets it go on (a window thread blocked elsewhere), and a
+    // wake call (the thread is told to end) ends the wait at once.
     std::unique_lock<std::mutex> lock(clock_mutex);
     uint32_t target = virtual_ms.load() + ms;
+    const uint32_t weckruf = follower_wake;
     follower_targets.push_back(target);
     ++follower_sleeping;
     clock_step_locked();
     if (!reached(virtual_ms.load(), target)) {
         clock_cv.notify_all();  // the advancing thread may wait for this follower to sleep
-        clock_cv.wait_for(lock, std::chrono::milliseconds(ms ? ms : 1),
-                          [&] { return reached(virtual_ms.load(), target); });
+        for (;;) {
+            const uint32_t vorher = virtual_ms.load();
+            const bool wach = clock_cv.wait_for(lock, std::chrono::milliseconds(FOLLOWER_STILLSTAND_MS), [&] {
+                return reached(virtual_ms.load(), target) || follower_wake != weckruf;
+            });
+            if (wach || virtual_ms.load() == vorher) break;
+        }
     }
     --follower_sleeping;
     follower_targets.erase(std::find(follower_targets.begin(), follower_targets.end(), target));
+}
+
+void Os_Thread_Wake_Followers()
+{
+    {
+        std::lock_guard<std::mutex> lock(clock_mutex);
+        ++follower_wake;
+    }
+    clock_cv.notify_all();
 }
 
 void Os_Thread_Follows_Clock()

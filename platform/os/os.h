@@ -51,13 +51,15 @@ bool Os_Headless();
 void Os_Shutdown();
 
 // Milliseconds since start. Headless: a virtual clock that only the window thread advances
-// (by sleeping and by pumping an empty queue); other threads wait for it.
+// (by sleeping and by pumping an empty queue); other threads wait for it, not for real time.
 uint32_t Os_Time_Ms();
 void Os_Sleep(uint32_t ms);
 // Marks the calling thread as one that never advances the virtual clock (the timer thread).
 void Os_Thread_Follows_Clock();
 // Ends following at the end of such a thread.
 void Os_Thread_Stops_Following();
+// Ends the sleep of every follower now (a thread told to end need not wait for the clock).
+void Os_Thread_Wake_Followers();
 // Headless only: advances the virtual clock (the window thread's idle pump and sleeps use it).
 // It stops at every follower's wake time on the way, so that each pass of a follower runs at
 // exactly the time it slept until; a follower that makes no progress for 200 ms of real time

@@ -337,6 +337,17 @@ TEST_F(ManagerTest, NewManagerStartsWithPresetLineUpsAndPlan)
     EXPECT_EQ(T_Fix[3].manager, m);
 }
 
+// The club a manager takes is followed live (a conference choice gives way), the other bits stay.
+TEST_F(ManagerTest, ANewManagersClubIsBroadcastLive)
+{
+    Team_Wert(TEAM_FLAGS, 4, 16 | 2, TEAM_SETZEN);
+    Manager_Neuer_Mitspieler(4, "Vera");
+    EXPECT_EQ(Team_Wert(TEAM_FLAGS, 4, 0, TEAM_LESEN), 8 | 2);
+    EXPECT_EQ(Team_Wert(TEAM_FLAGS, 5, 0, TEAM_LESEN) & (8 | 16), 0) << "a club without manager is left alone";
+    Manager_Mitspieler_Killen(4);
+    EXPECT_EQ(Team_Wert(TEAM_FLAGS, 4, 0, TEAM_LESEN), 2);
+}
+
 TEST_F(ManagerTest, HeadsAreHandedOutUntilTheyRunOut)
 {
     Fehler_Capture cap;

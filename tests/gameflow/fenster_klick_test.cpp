@@ -63,6 +63,7 @@ TEST_F(Fenster_Klick, AHeldPressDoesNotEndTheNextManagersTurn)
 TEST_F(Fenster_Klick, TheLineUpOfANewGameHoldsForAMonth)
 {
     Skript s = neues_spiel({"Anna"});
+    s.push_back(UEBERTRAGUNG_AUS);
     optionen(s, SPEICHERN_NEU, "start");
     for (int t = 0; t < 30; ++t) {
         dazu(s, klick(WEITER_X, WEITER_Y, -1));
@@ -91,7 +92,10 @@ TEST_F(Fenster_Klick, AScriptPicturesTheMatchDayWhileItPlays)
         dazu(s, klick(WEITER_X, WEITER_Y, -1));
         dazu(s, klick(150, 292));
         dazu(s, klick(470, 292));
-        if (t == 13) dazu(s, {"wait 8000", "dump " + ordner + "/spieltag.png"});
+        if (t == 13) {
+            dazu(s, {"wait 8000", "dump " + ordner + "/spieltag.png"});
+            live_spieltag(s);
+        }
         s.push_back(SPIELTAG_ABWARTEN);
     }
     s.push_back("dump " + ordner + "/danach.png");

@@ -53,6 +53,7 @@ std::string skript(bool ganz, const std::string& bilder)
         tippen(s, "Bernd");
         dazu(s, klick(300, 310));  // the next club of the league
         dazu(s, klick(450, 385));  // "Spiel starten"
+        s.push_back(UEBERTRAGUNG_AUS);
     } else {
         s = {"wait 1000"};
     }

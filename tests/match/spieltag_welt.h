@@ -52,6 +52,9 @@ protected:
         });
         if (neues_spiel) {
             ASSERT_TRUE(Spielstart_Neues_Spiel());
+            // The games are followed in the background: the manager's club is not shown live.
+            for (int32_t t = 0; t < Team_Anzahl; ++t)
+                if (Team_Hat_Manager(t)) Team_Wert(TEAM_FLAGS, t, 8, TEAM_LOESCHEN);
         }
         // The passive manager still fills the gaps injuries and bans leave in his eleven.
         Ablauf_Set_Zug_Hook(spielfeld_spieltag::zug);

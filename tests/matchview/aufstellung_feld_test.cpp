@@ -17,6 +17,7 @@
 #include "matchview/lineup/motivation.h"
 #include "matchview/lineup/screen.h"
 #include "matchview/lineup/spieldaten.h"
+#include "matchview/spielszenen.h"
 #include "network/netz.h"
 #include "platform/os/os_intern.h"
 #include "toolkit/btnscreen.h"
@@ -32,11 +33,12 @@ std::vector<std::string> texte;
 class AufstellungFeld : public ::testing::Test {
 protected:
     std::unique_ptr<Spielfeld_Record> r = std::make_unique<Spielfeld_Record>();
-    int32_t eigen = 0;
+    int32_t eigen = 0, server_team = -1;
     uint32_t rolle = 0;
     void SetUp() override
     {
         eigen = Netz_Get_Eigenes_Team();
+        server_team = Server_Team;
         rolle = Netz_Rolle;
         Test_Spieler_Anlegen(40);
         Aufstellung_Liste_Bauen();
@@ -59,7 +61,9 @@ protected:
         Screen_Seite = 0;
         Screen_Page = PAGE_AUFSTELLUNG;
         Screen_Phase_Vor_Spiel = Screen_Phase_Kabine = Screen_Phase_Nach_Spiel = 0;
+        // This PC's club in either role: a client's login, a server's own manager.
         Netz_Set_Eigenes_Team(HEIM);
+        Server_Team = HEIM;
         Netz_Rolle = 0;
         zeilen.clear();
         Auswechsel_Text_Hook = [](int32_t seite, const char* t) { zeilen.push_back(std::to_string(seite) + t); };
@@ -69,6 +73,7 @@ protected:
         Auswechsel_Text_Hook = nullptr;
         Auswechsel_Zug_Freigeben();
         Netz_Set_Eigenes_Team(eigen);
+        Server_Team = server_team;
         Netz_Rolle = rolle;
         Screen_Record = nullptr;
         Screen_Phase_Vor_Spiel = Screen_Phase_Kabine = Screen_Phase_Nach_Spiel = 0;
@@ -418,6 +423,52 @@ TEST_F(AufstellungFeld, PageButtonsChangeOnlyThisPcsSideAndPraiseIsTheUpperButto
     EXPECT_EQ(Motivation_Lob_Wert(r.get(), 3), 1);
     Kabine_LB(G(AG_KABINE + 2));
     EXPECT_EQ(r->ansprache_druecke[0][2], 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The live view's right click on a figure: an opponent, a slot out of range or an empty one open
+// no menu (the menu's builder never runs: its choice words keep their values), and the screen
+// keeps no record afterwards; the view is asked to redraw whole where the menu could have drawn.
+TEST_F(AufstellungFeld, TheViewsPlayerMenuOpensForNoOpponentAndNoBadSlot)
+{
+    r->spieler[5].spnr = -1;
+    for (int32_t slot : {20, -1, SPIELFELD_SLOTS, 255, 5}) {
+        Kontext_Auswahl_Status = 7;
+        Spielszenen_Neu_Zeichnen_Angefordert = 0;
+        Screen_Spieler_Menue(r.get(), slot);
+        EXPECT_EQ(Kontext_Auswahl_Status, 7) << slot;
+        if (slot == 20) {
+            EXPECT_EQ(Screen_Record, nullptr);
+            EXPECT_EQ(Spielszenen_Neu_Zeichnen_Angefordert, 1);
+        }
+        Screen_Record = r.get();
+    }
+    Screen_Spieler_Menue(nullptr, 3);
+    EXPECT_EQ(Kontext_Auswahl_Status, 7);
+}
+
+}  // namespace
+
+namespace {
+
+// A server with its own manager (the lone game too) holds no client login: its own club is the
+// manager's, as the live view takes it, so the screen shows his side and his menu opens.
+TEST_F(AufstellungFeld, OnAServerWithItsOwnManagerHisClubIsThisPCs)
+{
+    Netz_Rolle = 3;
+    Netz_Set_Eigenes_Team(-1);
+    Server_Team = GAST;
+    EXPECT_EQ(Screen_Seite_Entscheiden(r.get(), 0), 1);
+    Screen_Seite = 1;
+    Menue_Kontextmenue m;
+    EXPECT_TRUE(Kontext_Menue_Bauen(&m, 20, 20));
+    EXPECT_FALSE(Kontext_Menue_Bauen(&m, 3, 3)) << "the home side is the opponent";
+    Netz_Rolle = 0;
+    Netz_Set_Eigenes_Team(HEIM);
+    EXPECT_EQ(Screen_Seite_Entscheiden(r.get(), 1), 0) << "alone on role 0 the login's club";
 }
 
 }  // namespace

@@ -192,3 +192,24 @@ TEST_F(Timer_Fixture, LongAdvancesRunEveryDuePassAtItsTime)
     Os_Script_Stop();
     Os_Clear_Messages();
 }
+
+// A window thread that takes long real time between its small advances (a busy match-day frame)
+// moves the timer thread's passes not at all: each runs at its own virtual time, not when the
+// real time of its sleep has run out.
+TEST_F(Timer_Fixture, SlowFramesInRealTimeLeaveEveryPassAtItsVirtualTime)
+{
+    {
+        std::lock_guard<std::mutex> lock(log_mutex);
+        run_log.clear();
+    }
+    Timer_Add(record_a, 30);
+    for (int ms = 0; ms < 240; ++ms) {
+        Os_Clock_Advance(1);
+        if (ms % 8 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    }
+    const std::vector<uint32_t> a = gaps(0);
+    EXPECT_GE(a.size(), 3u);
+    for (uint32_t g : a) EXPECT_EQ(g, 48u);
+    std::lock_guard<std::mutex> lock(log_mutex);
+    run_log.clear();
+}
