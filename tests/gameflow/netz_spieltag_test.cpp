@@ -54,6 +54,7 @@ protected:
         if (!r.anlegen("ntag")) return;
         // A new game, saved at once; its first manager's next match day.
         Skript s = neues_spiel({"Anna", "Bernd", "Carl"});
+        s.push_back(UEBERTRAGUNG_AUS);
         s.push_back("game spieltag");
         optionen(s, SPEICHERN_NEU, "anfang");
         s.push_back("quit");

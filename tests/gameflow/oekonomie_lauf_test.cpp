@@ -40,6 +40,7 @@ protected:
 TEST_F(Oekonomie_Im_Programm, EveryPageOfTheGroupOpensFromTheMenuBarAfterTheFirstMatchDay)
 {
     Skript s = neues_spiel({"Anna"});
+    s.push_back(UEBERTRAGUNG_AUS);
     s.push_back("wait 30000");
     for (int t = 0; t < RUNDEN; ++t) {
         dazu(s, klick(WEITER_X, WEITER_Y));

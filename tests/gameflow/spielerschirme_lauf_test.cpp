@@ -52,6 +52,7 @@ protected:
 TEST_F(Spielerschirme_Im_Programm, TheTransferSearchTakesASlotByHandAndOpensTheClubMenu)
 {
     Skript s = neues_spiel({"Anna"});
+    s.push_back(UEBERTRAGUNG_AUS);
     dazu(s, klick(GRUPPE_X, GRUPPE_Y));
     dazu(s, klick(SCHALTER_X, TRANSFER_Y));
     s.push_back("dump " + pfad("suche_vorher"));
@@ -98,6 +99,7 @@ TEST_F(Spielerschirme_Im_Programm, TheTransferSearchTakesASlotByHandAndOpensTheC
 TEST_F(Spielerschirme_Im_Programm, TheLineUpScreenOnALeagueDay)
 {
     Skript s = neues_spiel({"Anna"});
+    s.push_back(UEBERTRAGUNG_AUS);
     // Each press ends one day; the third league day is the 52nd.
     for (int t = 0; t < 51; ++t) {
         dazu(s, klick(WEITER_X, WEITER_Y, -1));

@@ -45,6 +45,7 @@ void rechtsklick(Skript& s, int x, int y)
 TEST_F(Wettbewerbe_Im_Programm, TablesInformationAndComparisonAfterFiveLeagueDays)
 {
     Skript s = neues_spiel({"Anna"});
+    s.push_back(UEBERTRAGUNG_AUS);
     s.push_back("wait 5000");
     // Each turn: on, then the day's message box; a match day plays out by itself.
     for (int tag = 0; tag < 70; ++tag)

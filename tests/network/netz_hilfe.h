@@ -18,6 +18,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -67,21 +68,40 @@ inline void tabelle_schliessen()
     Os_Clear_Messages();
 }
 
-// A TCP port the system just gave out, whose port word prints with four hex digits.
+// A free TCP port whose port word prints with four hex digits. It is drawn at random below the
+// system's range for outgoing connections: a port the system just gave out and took back may go
+// to another test's client a moment later, and parallel tests must not meet on one port.
 inline uint16_t freier_port()
 {
-    for (;;) {
+    int unten = 32768;
+    if (FILE* f = std::fopen("/proc/sys/net/ipv4/ip_local_port_range", "r")) {
+        if (std::fscanf(f, "%d", &unten) != 1) unten = 32768;
+        std::fclose(f);
+    }
+    std::random_device quelle;
+    for (int versuch = 0; versuch < 1000; ++versuch) {
+        const uint32_t oben = unten > 12000 ? uint32_t(unten) : 65536u;
+        const uint16_t port = uint16_t(10000 + quelle() % (oben - 10000));
+        if ((port & 0xFF) < 0x10) continue;
         int fd = socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in a{};
         a.sin_family = AF_INET;
         a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        socklen_t n = sizeof a;
-        getsockname(fd, reinterpret_cast<sockaddr*>(&a), &n);
+        a.sin_port = htons(port);
+        const bool frei = bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
         close(fd);
-        uint16_t port = ntohs(a.sin_port);
-        if ((port & 0xFF) >= 0x10) return port;
+        if (frei) return port;
     }
+    // Nothing free down there: one the system gives out.
+    int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    socklen_t n = sizeof a;
+    getsockname(fd, reinterpret_cast<sockaddr*>(&a), &n);
+    close(fd);
+    return ntohs(a.sin_port);
 }
 
 struct Netz_Test : ::testing::Test {
