@@ -12,6 +12,7 @@
 
 #include "bench_welt.h"
 #include "competitions/spiele.h"
+#include "database/team.h"
 #include "gameflow/ablauf.h"
 #include "gameflow/eingang.h"
 #include "gameflow/game_main.h"
@@ -67,6 +68,10 @@ inline const Samstag& samstag(const char* programm = "spieltag",
             m.starten = true;
         });
         if (!Spielstart_Neues_Spiel()) Bench_Scheitern(programm, "neues Spiel nicht möglich");
+        // The new manager's club would be broadcast live, its games drawn frame by frame and
+        // waiting for his set-piece takers: the day is measured unseen, as after "Alle
+        // Übertragungen aus".
+        Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_ALLE_AUS, 0);
         Ablauf_Set_Zug_Hook([](int32_t, bool) { return -1; });
         for (int32_t i = 0; i < 2000000; ++i) {
             if (Ablauf_Zustand == ABLAUF_SPIELTAG_MENUERUNDE && Kalender_Get_Wochentag(Aktueller_Tag) == 0) break;
