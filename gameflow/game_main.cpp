@@ -38,6 +38,7 @@
 #include "platform/sound.h"
 #include "platform/soundeffekt.h"
 #include "screens/spieler_gesicht.h"
+#include "screens/spieler_liste.h"
 #include "platform/zufall.h"
 
 static Game_Main_Schritt_Hook schritt_hook = nullptr;
@@ -159,7 +160,11 @@ int Init_Game(const char* kommandozeile)
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELTAG, Spieltag_DeInit);
     // the game goes on without faces when a part is missing
     Spieler_Gesicht_Init(ResFile_Handles[0].handle);
-    Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELER_GESICHT, [] { Spieler_Gesicht_DeInit(); });
+    // the player lists' small heads are made from the faces: they go first
+    Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELER_GESICHT, [] {
+        Spieler_Einsetzen_Koepfe_Freigeben();
+        Spieler_Gesicht_DeInit();
+    });
     Menue_Init(0);
     // pictures the user dropped into the picture folders as PCX files since the last start
     Pic_Import_Beim_Start();
