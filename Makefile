@@ -36,7 +36,7 @@ test: build build-asan install-programm
 test-gemischt:
 	@fehler=""; wackelig=""; anzahl=0; for t in $(abspath $(BUILD))/test_*; do \
 	  case "$$t" in *.cmake) continue ;; esac; \
-	  [ -x "$$t" ] || continue; \
+	  [ -f "$$t" ] && [ -x "$$t" ] || continue; \
 	  anzahl=$$((anzahl + 1)); \
 	  seed=$${MISCH_SEED:-1}; \
 	  echo "== $$(basename $$t) --gtest_shuffle --gtest_random_seed=$$seed"; \

@@ -80,11 +80,12 @@ TEST_F(Wippe, HeldDownItRepeatsFasterUntilItSettles)
     for (int i = 0; i < 16; ++i) Menue_Icons_Check(-1);
     ASSERT_GE(zeiten.size(), 15u);
     const std::vector<uint32_t> erwartet = {250, 240, 229, 217, 204, 190, 175, 159, 142, 124, 105, 85, 64, 64};
-    // Each step also spends its own fixed time; the differences between the gaps are the
-    // rocker's.
+    // Each step also spends its own fixed time, a millisecond more or less as the clock's ticks
+    // fall; the differences between the gaps are the rocker's.
     const uint32_t eigen = zeiten[1] - zeiten[0] - 250;
     EXPECT_LE(eigen, 5u);
-    for (size_t i = 0; i < erwartet.size(); ++i) EXPECT_EQ(zeiten[i + 1] - zeiten[i] - eigen, erwartet[i]) << i;
+    for (size_t i = 0; i < erwartet.size(); ++i)
+        EXPECT_NEAR(double(zeiten[i + 1] - zeiten[i] - eigen), double(erwartet[i]), 1.0) << i;
     for (uint32_t f : flaggen) EXPECT_EQ(f & 3u, 2u);
 }
 
