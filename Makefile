@@ -1,7 +1,9 @@
 # Two commands for a fresh Debian 12 machine:
 #   make run    set up, build, generate the data, install the program folder, start the game
-#   make test   set up, build, run every test (plain build, then AddressSanitizer + UBSan, then
-#               each test program whole in a random order)
+#   make test   set up, build, install the program folder and run every test and benchmark once
+#   make test-asan      the tests again in a build with AddressSanitizer and UBSan
+#   make test-gemischt  each test program whole, its tests in a random order
+#   make test-alles     all three
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -11,21 +13,25 @@ JOBS       ?= $(shell nproc)
 PACKAGES = cmake ninja-build g++ pkg-config libsdl2-dev libpng-dev libfreetype-dev \
            fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
 
-.PHONY: run test test-gemischt deps build build-asan install-programm
+.PHONY: run test test-asan test-alles test-gemischt deps build build-asan install-programm
 
 run: install-programm
 	$(BUILD)/dorvin
 
-test: build build-asan install-programm
+test: build install-programm
 	# A failed test runs once more (the programs' network games run three processes against the
 	# clock on a busy machine); a test that fails twice fails the run.
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --repeat until-pass:2
-	# The season played through the whole program and the network games of three program
-	# processes run in the plain build and shuffled only: under the sanitizers the season alone
-	# would take longer than all the rest, and three sanitized processes outwait the network's
-	# time limits on a busy machine (each of their parts has its own tests that do run there).
+
+# The season played through the whole program and the network games of three program processes
+# run in the plain build and shuffled only: under the sanitizers the season alone would take
+# longer than all the rest, and three sanitized processes outwait the network's time limits on a
+# busy machine (each of their parts has its own tests that do run here).
+test-asan: build-asan
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) --repeat until-pass:2 -LE bench \
 	  -E '^(Saison_Im_Programm|Netz_Prozesse|Netz_Abbruch)\.'
+
+test-alles: test test-asan
 	$(MAKE) --no-print-directory test-gemischt
 
 # ctest runs every test in a process of its own; here each test program runs whole, in a random
