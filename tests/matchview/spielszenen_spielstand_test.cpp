@@ -9,6 +9,7 @@
 
 #include "database/team.h"
 #include "gameflow/ablauf.h"
+#include "gameflow/globals.h"
 #include "gameflow/spielstand.h"
 #include "matchview/live/spielszenen_live.h"
 #include "platform/disk.h"
@@ -64,6 +65,14 @@ TEST_F(Spielszenen_Spielstand, TheKeySavesTheLiveMatchAndTheLoadBringsItsLaidOut
     ASSERT_EQ(f.groesse, 1);
     ASSERT_EQ(Spielszenen_Aufteilung, 3);
     const int32_t spiel = f.spiel;
+    // nor in the report sequence between the halves, the view up as it is
+    ASSERT_EQ(Ablauf_Zustand, ABLAUF_SPIEL_LAEUFT);
+    Ablauf_Zustand = ABLAUF_HALBZEIT;
+    taste_s(true);
+    Ablauf_Tastatur_Auswerten();
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    EXPECT_EQ(dialoge, 0);
+    Win95_Eingabe.taste = -1;
 
     // Shift+S asks for the name; S alone saves under the last one without asking
     taste_s(true);
