@@ -23,6 +23,7 @@
 #include "match/spieltag.h"
 #include "matchview/spielansicht.h"
 #include "matchview/spielbericht.h"
+#include "matchview/spielszenen.h"
 #include "network/chat.h"
 #include "network/internet_read.h"
 #include "network/netzuser.h"
@@ -566,6 +567,14 @@ void Ablauf_Tastatur_Auswerten()
     } else if (taste == ABLAUF_SPEICHERN_TASTE && Netz_Rolle == 2 && !Ablauf_Wartet_Auf_Eingabe()) {
         Win95_Eingabe.taste = -1;
         befehl = befehl ? befehl : ABLAUF_SPEICHERN;
+    } else if (taste == ABLAUF_SPEICHERN_TASTE && Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT && !Ablauf_Netz_Aktiv() &&
+               Spielszenen_Speichern_Moeglich()) {
+        // The options menu is away while a match is watched live: its key saves the running day
+        // as the menu's first row would, with Shift under a new name. Not in the report sequences
+        // around the play, whose own state no savegame holds.
+        Win95_Eingabe.taste = -1;
+        const bool shift = Win95_Eingabe.shift != 0 && Win95_Eingabe.shift != -1;
+        befehl = befehl ? befehl : shift ? ABLAUF_SPEICHERN_UNTER : ABLAUF_SPEICHERN;
     }
     const int32_t b = befehl;
     befehl = 0;

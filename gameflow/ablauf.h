@@ -58,7 +58,7 @@ bool Ablauf_Ist_Menuerunde();
 // True while a manager's turn is under way (entered, not yet ended): the loop waits for him.
 bool Ablauf_Wartet_Auf_Eingabe();
 // Keys the loop takes itself: F12 opens the chat in a network game, 'S' saves on a stand-alone
-// server.
+// server and, outside a network game, in a match watched live (with Shift under a new name).
 constexpr int32_t ABLAUF_CHAT_TASTE = 0x7B;
 constexpr int32_t ABLAUF_SPEICHERN_TASTE = 'S';
 // Takes those keys, then carries out the pending command (load, save, save under a new name, quit).

@@ -46,6 +46,8 @@ void Spielszenen_Set_Ticker_Hook(Spielszenen_Ticker_Hook hook);
 enum : int32_t { SPIELSZENEN_SCREEN = 4000, SPIELSZENEN_VERLASSEN = 5001, SPIELSZENEN_NAECHSTES = 5002,
                  SPIELSZENEN_HALBZEIT = 5003 };
 extern int32_t Spielszenen_Modus;
+// The running match day may be saved from here: the scene is up and the live view shows.
+bool Spielszenen_Speichern_Moeglich();
 // Asks the view to redraw itself whole at its next frame.
 void Spielszenen_Neu_Zeichnen();
 extern uint8_t Spielszenen_Neu_Zeichnen_Angefordert;

@@ -157,6 +157,8 @@ bool rechteck_gueltig(int32_t fenster, const uint32_t* w)
 
 bool Spielszenen_Ist_Geladen() { return geladen != 0; }
 
+bool Spielszenen_Speichern_Moeglich() { return geladen && Spielszenen_Modus == SPIELSZENEN_SCREEN; }
+
 void Spielszenen_Animationen_Zuruecksetzen()
 {
     for (int32_t c = 0; c < SPIELSZENEN_ANIMATIONEN; ++c) Spielszenen_Animationstabelle[c].letztes_bild = letzte_bilder[size_t(c)];
