@@ -266,7 +266,7 @@ std::vector<Manifest_Eintrag> aufbauen()
     for (const Ligen_Tabelle_Knopf& k : LT_TABELLENKNOEPFE)
         v.push_back({scr, k.nummer, BILD, LT_KNOPF_BREITE, LT_KNOPF_HOEHE, 0, 16, false, "Tabellen: Optionsknopf"});
     for (const Ligen_Tabelle_Knopf& k : LT_PAARUNGSKNOEPFE)
-        v.push_back({scr, k.nummer, BILD, LT_KNOPF_BREITE, LT_KNOPF_HOEHE, 0, 16, false, "Tabellen: Paarungsknopf"});
+        v.push_back({scr, k.nummer, BILD, LT_KNOPF_BREITE, LT_PAARUNGSKNOPF_HOEHE, 0, 16, false, "Tabellen: Paarungsknopf"});
     // The team information screen: the buttons' faces and the frame; the team comparison: its
     // buttons and background.
     for (const Teaminfo_Knopf& k : TI_KNOEPFE)
