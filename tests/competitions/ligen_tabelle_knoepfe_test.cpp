@@ -6,6 +6,8 @@
 #include <set>
 
 #include "competitions/ligen_tabelle.h"
+#include "toolkit/icon.h"
+#include "toolkit/menueleiste.h"
 
 namespace {
 
@@ -45,7 +47,11 @@ TEST(TabellenKnoepfe, NoIconCoversAnotherInAnyLayoutAndAllStayBetweenTheBars)
     for (bool breit : {false, true})
         for (bool nur : {false, true})
             for (bool rueck : {false, true}) {
-                const std::vector<Ligen_Tabelle_Platz> v = Ligen_Tabelle_Kopf_Plaetze(breit, nur, rueck);
+                std::vector<Ligen_Tabelle_Platz> v = Ligen_Tabelle_Kopf_Plaetze(breit, nur, rueck);
+                // The sub-menu bar stands on the screen with them.
+                for (int32_t k = 0; k < MENUE_LEISTE_ANZAHL; ++k)
+                    if (const Menue_Icon& i = Menue_Leiste[k]; !(i.status & ICON_VERSTECKT))
+                        v.push_back({i.nummer, i.x, i.y, i.breite, i.hoehe});
                 std::set<int32_t> nummern;
                 for (const Ligen_Tabelle_Platz& a : v) {
                     EXPECT_TRUE(nummern.insert(a.nummer).second) << a.nummer;

@@ -80,7 +80,7 @@ TEST_F(Wettbewerbe_Im_Programm, TablesInformationAndComparisonAfterFiveLeagueDay
         dazu(s, {"click 51 " + std::to_string(170 + 22 * seite), "wait 1500"});
         s.push_back("dump " + pfad("f" + std::to_string(seite)));
     }
-    dazu(s, {"click 584 458", "wait 1500", "click 260 50", "wait 2000"});
+    dazu(s, {"click 584 458", "wait 1500", "click 556 69", "wait 2000"});
     s.push_back("dump " + pfad("g_staerke"));
     rechtsklick(s, 445, 470);
     dazu(s, {"move 470 420", "wait 1000", "move 340 426", "wait 500", "click 340 426", "wait 2000"});
