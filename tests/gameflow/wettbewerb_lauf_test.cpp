@@ -1,7 +1,7 @@
 // The competition screens in the installed program under a headless script: a new game played
 // on until five league days are done, then the tables screen (two columns and details, the club
-// view, a club's mouse-over picture, its popup), the fourteen pages of the team information and
-// the team comparison. The pictures stay in DORVIN_BILDER=DIR when it is set, to be looked at;
+// view), two days on to the next league match a club's mouse-over picture with its next opponent
+// and its popup, the fourteen pages of the team information and the team comparison. The pictures stay in DORVIN_BILDER=DIR when it is set, to be looked at;
 // the test checks that each click changed what it should on screen.
 #include <gtest/gtest.h>
 
