@@ -185,6 +185,12 @@ inline const Ligen_Tabelle_Knopf* Ligen_Tabelle_Knopf_Suchen(int32_t nummer)
 // Faces of the option buttons in the screen file under the icons' numbers; the knobs of the
 // match-day bar and of the table range (from, to) under numbers of their own.
 constexpr int32_t LT_KNOPF_BREITE = 80, LT_KNOPF_HOEHE = 17;
+// The fixtures' three toggles stand one above the other beside the shortcuts: lower faces.
+constexpr int32_t LT_PAARUNGSKNOPF_HOEHE = 14;
+inline int32_t Ligen_Tabelle_Knopf_Hoehe(int32_t nummer)
+{
+    return Ligen_Tabelle_Knopf_In(LT_PAARUNGSKNOEPFE, nummer) ? LT_PAARUNGSKNOPF_HOEHE : LT_KNOPF_HOEHE;
+}
 constexpr int32_t LT_BILD_TAGKNOPF = 2590, LT_BILD_VONKNOPF = 2591, LT_BILD_BISKNOPF = 2592;
 constexpr int32_t LT_TAGKNOPF_BREITE = 16, LT_TAGKNOPF_HOEHE = 9, LT_BEREICHKNOPF_BREITE = 8, LT_BEREICHKNOPF_HOEHE = 8;
 
@@ -221,6 +227,14 @@ enum : int32_t {
     LT_RUECKSPIEL = 2567,
 };
 constexpr int32_t LT_KURZWAHL_ANZAHL = 7;
+
+// Where the screen's head icons stand: the match-day label, the club filter, the seven
+// shortcuts, the fixtures' toggles, the fixtures' header with its leg-date buttons, and in the
+// narrow layout the selector, the graph and the range knobs' band. None covers another.
+struct Ligen_Tabelle_Platz {
+    int32_t nummer, x, y, w, h;
+};
+std::vector<Ligen_Tabelle_Platz> Ligen_Tabelle_Kopf_Plaetze(bool breit, bool nur_paarungen, bool rueckspiele);
 // Rows of the table pane, gap rows included.
 constexpr int32_t LT_ZEILEN_MAX = 130;
 

@@ -45,16 +45,24 @@ namespace {
 constexpr int32_t ZEILE = 13, TABELLE_ZEILE = 10;
 // The match-day bar under the fixtures, its knob's travel narrow and wide; the range knobs sit
 // over the graph.
-constexpr int32_t BALKEN_X = 13, BALKEN_Y = 220, BALKEN_H = 9, KNOPF_W = 16;
+constexpr int32_t BALKEN_X = 13, BALKEN_Y = 251, BALKEN_H = 9, KNOPF_W = 16;
 constexpr int32_t BALKEN_W_SCHMAL = 340, BALKEN_W_BREIT = 580;
-constexpr int32_t VON_BIS_Y = 114, VON_BIS_W = LT_BEREICHKNOPF_BREITE, VON_BIS_H = LT_BEREICHKNOPF_HOEHE;
-constexpr int32_t GRAFIK_X = 385, GRAFIK_Y = 123, GRAFIK_W = 205, GRAFIK_H = 110;
-// The panes' windows below their header lines.
-constexpr int32_t PAARUNGEN_X = 13, PAARUNGEN_Y = 92, PAARUNGEN_H = 126;
-constexpr int32_t TABELLE_X = 13, TABELLE_Y = 248, TABELLE_H = 186;
+constexpr int32_t VON_BIS_Y = 142, VON_BIS_W = LT_BEREICHKNOPF_BREITE, VON_BIS_H = LT_BEREICHKNOPF_HOEHE;
+constexpr int32_t GRAFIK_X = 385, GRAFIK_Y = 151, GRAFIK_W = 205, GRAFIK_H = 110;
+// The panes' windows below their header lines; the scroll bars' tracks right of them.
+constexpr int32_t PAARUNGEN_X = 13, PAARUNGEN_Y = 110, PAARUNGEN_H = 139;
+constexpr int32_t TABELLE_X = 13, TABELLE_Y = 286, TABELLE_H = 150;
+constexpr int32_t PAARUNGEN_W_SCHMAL = 340, PAARUNGEN_W_BREIT = 560, SPUR_X_SCHMAL = 355, SPUR_X_BREIT = 585;
+// The head: the match-day label over the club filter, the shortcuts beside them, the fixtures'
+// toggles one above the other right of the shortcuts.
+constexpr int32_t KURZWAHL_X[] = {187, 223, 258, 293, 329, 364, 397};
+constexpr int32_t KURZWAHL_Y = 52, KURZWAHL_W = 30, KURZWAHL_H = 25;
+constexpr int32_t PAARUNGSKNOPF_X = 435, PAARUNGSKNOPF_Y[] = {46, 62, 76};
+// The option buttons' two rows under the table.
+constexpr int32_t OPTIONEN_Y = 438, OPTIONEN_ZEILE = 20, OPTIONEN_SCHRITT = 84;
 // The selector of the competitions the club is still in, over the range knobs; the group bar
 // at the match-day bar's end; the reachable places' markers left of the graph.
-constexpr int32_t AUSWAHL_X = 385, AUSWAHL_Y = 97, AUSWAHL_W = 30, AUSWAHL_H = 16, AUSWAHL_ANZAHL = 6;
+constexpr int32_t AUSWAHL_X = 375, AUSWAHL_Y = 93, AUSWAHL_W = 30, AUSWAHL_H = 25, AUSWAHL_ANZAHL = 6;
 constexpr int32_t GRUPPEN_W = 64, MARKE_X = 366, MARKE_W = 18, MARKE_H = 9;
 enum : int16_t { I_AUSWAHL = 2558, I_GRUPPEN_BALKEN = 2564, I_GRUPPE = 2565, I_MARKE_OBEN = 2518, I_MARKE_UNTEN = 2570 };
 
@@ -781,7 +789,7 @@ int32_t paarungsknopf_klick(Menue_Icon* icon, uint32_t)
 
 // The shortcut buttons: the competition's picture (the middle of its 40 x 40), a frame on the one
 // that is on; without the picture its name's first letters.
-constexpr int32_t KURZWAHL_X = 385, KURZWAHL_Y = 78, KURZWAHL_W = 28, KURZWAHL_H = 18, WETTBEWERB_BILD = 1382;
+constexpr int32_t WETTBEWERB_BILD = 1382;
 std::string kurzwahl_namen[LT_KURZWAHL_ANZAHL];
 
 void wettbewerb_zeichnen(Menue_Icon* icon, Wettbewerb_Id w, bool rahmen)
@@ -978,10 +986,11 @@ void panes_bauen()
 {
     const bool breit = an(LT_PAARUNGEN_BREIT);
     paarungen_fuellen(paarungen_pane, breit);
-    pane_bauen(paarungen_pane, PAARUNGEN_X, PAARUNGEN_Y, breit ? 560 : 340, PAARUNGEN_H, breit ? 585 : 355);
+    pane_bauen(paarungen_pane, PAARUNGEN_X, PAARUNGEN_Y, breit ? PAARUNGEN_W_BREIT : PAARUNGEN_W_SCHMAL, PAARUNGEN_H,
+               breit ? SPUR_X_BREIT : SPUR_X_SCHMAL);
     tabelle_pane_fuellen(tabelle_pane);
     if (an(LT_NUR_PAARUNGEN)) pane_entfernen(tabelle_pane);
-    else pane_bauen(tabelle_pane, TABELLE_X, TABELLE_Y, 570, TABELLE_H, 585);
+    else pane_bauen(tabelle_pane, TABELLE_X, TABELLE_Y, 570, TABELLE_H, SPUR_X_BREIT);
 }
 
 // The leg-date buttons: the date with the calendar picture; a click shows the day in the
@@ -1014,7 +1023,21 @@ void liste_bauen()
         i.status = ICON_SPAETER_REFRESH;
         liste.push_back(i);
     };
-    icon(I_SPIELTAG, 50, 56, 120, 20, spieltag_zeichnen);
+    const bool breit = an(LT_PAARUNGEN_BREIT);
+    // The leg dates at the header's right end: the first leg's unless only fixtures are shown,
+    // the second leg's of a two-legged round.
+    const bool hin = !an(LT_NUR_PAARUNGEN), rueck = hin && Ligen_Tabelle_Hat_Rueckspiele();
+    const std::vector<Ligen_Tabelle_Platz> plaetze = Ligen_Tabelle_Kopf_Plaetze(breit, !hin, rueck);
+    auto platz = [&](int32_t nr) {
+        for (const Ligen_Tabelle_Platz& p : plaetze)
+            if (p.nummer == nr) return p;
+        return Ligen_Tabelle_Platz{nr, 0, 0, 0, 0};
+    };
+    auto an_platz = [&](int32_t nr, Menue_Refresh_Prozedur r) {
+        const Ligen_Tabelle_Platz p = platz(nr);
+        icon(int16_t(nr), int16_t(p.x), int16_t(p.y), uint16_t(p.w), uint16_t(p.h), r);
+    };
+    an_platz(I_SPIELTAG, spieltag_zeichnen);
     // A click goes back to the next match day of the competition.
     liste.back().flags &= ~uint32_t(ICON_NICHT_TREFFEN);
     liste.back().klick = [](Menue_Icon*, uint32_t) {
@@ -1022,23 +1045,16 @@ void liste_bauen()
         return int32_t(0);
     };
     liste.back().hilfetext = "Auf aktuellen Spieltag schalten";
-    const bool breit = an(LT_PAARUNGEN_BREIT);
-    // The leg dates at the header's right end: the first leg's unless only fixtures are shown,
-    // the second leg's of a two-legged round.
-    const bool hin = !an(LT_NUR_PAARUNGEN), rueck = hin && Ligen_Tabelle_Hat_Rueckspiele();
-    const int32_t termin_x = PAARUNGEN_X + (breit ? 580 : 360) - TERMIN_W;
-    icon(I_PAARUNGEN, PAARUNGEN_X, PAARUNGEN_Y - 14,
-         uint16_t(hin ? termin_x - (rueck ? TERMIN_W + 2 : 0) - PAARUNGEN_X : breit ? 580 : 360), 14, kopf_zeichnen);
-    for (auto [nr, x, h] : {std::tuple{LT_HINSPIEL, termin_x - (rueck ? TERMIN_W + 2 : 0), "Hinspiel im Kalender anzeigen"},
-                            std::tuple{LT_RUECKSPIEL, termin_x, "Rückspiel im Kalender anzeigen"}}) {
+    an_platz(I_PAARUNGEN, kopf_zeichnen);
+    for (auto [nr, h] : {std::pair{LT_HINSPIEL, "Hinspiel im Kalender anzeigen"}, std::pair{LT_RUECKSPIEL, "Rückspiel im Kalender anzeigen"}}) {
         if (nr == LT_HINSPIEL ? !hin : !rueck) continue;
-        icon(int16_t(nr), int16_t(x), PAARUNGEN_Y - 14, TERMIN_W, 14, termin_zeichnen);
+        an_platz(nr, termin_zeichnen);
         liste.back().flags &= ~uint32_t(ICON_NICHT_TREFFEN);
         liste.back().klick = termin_klick;
         liste.back().hilfetext = h;
     }
     if (!breit) {
-        icon(I_GRAFIK, GRAFIK_X, GRAFIK_Y, GRAFIK_W, GRAFIK_H, grafik_zeichnen);
+        an_platz(I_GRAFIK, grafik_zeichnen);
         // The places still reachable for the filter club, on the graph's place scale.
         const Wettbewerb_Id w = gewaehlt(nullptr);
         const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
@@ -1053,28 +1069,25 @@ void liste_bauen()
                 liste.back().hilfetext = "Noch erreichbare Tabellenplätze";
             }
     }
-    auto knopf = [](int16_t nr, int16_t x, int16_t y, uint16_t w, uint16_t h, Menue_Refresh_Prozedur r,
-                    Menue_Klick_Prozedur k, const char* hilfe) {
-        Menue_Icon i = Menue_Icon_Vorlage(nr, r == knopf_zeichnen ? int32_t(MENUE_RESSOURCE_CODE + nr) : -1, 0, x, y, w, h,
-                                          13, 255);
+    auto knopf = [&](int32_t nr, Menue_Refresh_Prozedur r, Menue_Klick_Prozedur k, const char* hilfe) {
+        const Ligen_Tabelle_Platz p = platz(nr);
+        Menue_Icon i = Menue_Icon_Vorlage(int16_t(nr), r == knopf_zeichnen ? int32_t(MENUE_RESSOURCE_CODE + nr) : -1, 0,
+                                          int16_t(p.x), int16_t(p.y), uint16_t(p.w), uint16_t(p.h), 13, 255);
         i.refresh_prozedur = r;
         i.klick = k;
         i.hilfetext = hilfe;
         i.status = ICON_SPAETER_REFRESH;
         liste.push_back(i);
     };
-    knopf(int16_t(LT_FILTER), 180, 56, 110, 17, filter_zeichnen, filter_klick,
-          "Nur die Spiele eines bestimmten Vereins anzeigen");
+    knopf(LT_FILTER, filter_zeichnen, filter_klick, "Nur die Spiele eines bestimmten Vereins anzeigen");
     liste.back().kontext = filter_menue;
-    if (!breit)
-        for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) {
-            Wettbewerb_Id w = wort(LT_KURZWAHL_WORT + i);
-            if (w < 0) wort_setzen(LT_KURZWAHL_WORT + i, w = Wettbewerb_Get_Erster());
-            kurzwahl_namen[i] = Wettbewerb_Get_Info(w) ? Wettbewerb_Get_Anzeigename(w) : "";
-            knopf(int16_t(LT_KURZWAHL + i), int16_t(KURZWAHL_X + i * (KURZWAHL_W + 2)), KURZWAHL_Y, KURZWAHL_W, KURZWAHL_H,
-                  kurzwahl_zeichnen, kurzwahl_klick, kurzwahl_namen[i].c_str());
-            liste.back().kontext = kurzwahl_menue;
-        }
+    for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) {
+        Wettbewerb_Id w = wort(LT_KURZWAHL_WORT + i);
+        if (w < 0) wort_setzen(LT_KURZWAHL_WORT + i, w = Wettbewerb_Get_Erster());
+        kurzwahl_namen[i] = Wettbewerb_Get_Info(w) ? Wettbewerb_Get_Anzeigename(w) : "";
+        knopf(LT_KURZWAHL + i, kurzwahl_zeichnen, kurzwahl_klick, kurzwahl_namen[i].c_str());
+        liste.back().kontext = kurzwahl_menue;
+    }
     if (!breit) {
         int32_t ids[AUSWAHL_ANZAHL];
         const int32_t n = Ligen_Tabelle_Auswahl_Fuellen(Aktuelles_Team, ids, AUSWAHL_ANZAHL);
@@ -1083,14 +1096,12 @@ void liste_bauen()
             const int32_t nr = I_AUSWAHL + AUSWAHL_ANZAHL - 1 - k;
             std::snprintf(auswahl_hilfe[k], sizeof auswahl_hilfe[k], "Sie sind noch im Wettbewerb \"%s\".",
                           Wettbewerb_Get_Anzeigename(ids[k]));
-            knopf(int16_t(nr), int16_t(AUSWAHL_X + (nr - I_AUSWAHL) * 35), AUSWAHL_Y, AUSWAHL_W, AUSWAHL_H, auswahl_zeichnen,
-                  auswahl_klick, auswahl_hilfe[k]);
+            knopf(nr, auswahl_zeichnen, auswahl_klick, auswahl_hilfe[k]);
             liste.back().kennung_1 = int16_t(ids[k]);
         }
     }
     for (int32_t k = 0; k < PAARUNGSKNOEPFE_ANZAHL; ++k)
-        knopf(PAARUNGSKNOEPFE[k].nummer, int16_t(300 + k * 84), 56, 80, 17, knopf_zeichnen, paarungsknopf_klick,
-              PAARUNGSKNOEPFE[k].hilfe);
+        knopf(PAARUNGSKNOEPFE[k].nummer, knopf_zeichnen, paarungsknopf_klick, PAARUNGSKNOEPFE[k].hilfe);
 
     // The match-day bar: its knob stands on the chosen day of the chain, greyed under the filter.
     const bool filter = an(LT_FILTER);
@@ -1159,10 +1170,11 @@ void liste_bauen()
         }
     }
     if (!an(LT_NUR_PAARUNGEN)) {
-        icon(I_TABELLE, TABELLE_X, TABELLE_Y - 14, 570, 14, kopf_zeichnen);
+        an_platz(I_TABELLE, kopf_zeichnen);
         for (int32_t k = 0; k < KNOEPFE; ++k) {
-            Menue_Icon i = Menue_Icon_Vorlage(TABELLENKNOEPFE[k].nummer, int32_t(MENUE_RESSOURCE_CODE + TABELLENKNOEPFE[k].nummer), 0, int16_t(13 + (k % 7) * 84),
-                                              int16_t(438 + (k / 7) * 20), 80, 17, 13, 255);
+            const Ligen_Tabelle_Platz p = platz(TABELLENKNOEPFE[k].nummer);
+            Menue_Icon i = Menue_Icon_Vorlage(TABELLENKNOEPFE[k].nummer, int32_t(MENUE_RESSOURCE_CODE + TABELLENKNOEPFE[k].nummer), 0,
+                                              int16_t(p.x), int16_t(p.y), uint16_t(p.w), uint16_t(p.h), 13, 255);
             i.refresh_prozedur = knopf_zeichnen;
             i.klick = knopf_klick;
             if (i.nummer == LT_HISTORIE) i.kontext = historie_menue;
@@ -1218,6 +1230,39 @@ int32_t tabellen_screen(Menue_Icon*, uint32_t) { return screen(false); }
 int32_t paarungen_screen(Menue_Icon*, uint32_t) { return screen(true); }
 
 }  // namespace
+
+std::vector<Ligen_Tabelle_Platz> Ligen_Tabelle_Kopf_Plaetze(bool breit, bool nur_paarungen, bool rueckspiele)
+{
+    std::vector<Ligen_Tabelle_Platz> v = {{I_SPIELTAG, 50, 46, 110, 20}, {LT_FILTER, 50, 69, 100, 20}};
+    for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) v.push_back({LT_KURZWAHL + i, KURZWAHL_X[i], KURZWAHL_Y, KURZWAHL_W, KURZWAHL_H});
+    for (int32_t k = 0; k < PAARUNGSKNOEPFE_ANZAHL; ++k)
+        v.push_back({PAARUNGSKNOEPFE[k].nummer, PAARUNGSKNOPF_X, PAARUNGSKNOPF_Y[k], LT_KNOPF_BREITE, LT_PAARUNGSKNOPF_HOEHE});
+    // The fixtures' header ends where the leg dates begin; the pane's window and bar below it,
+    // the match-day bar under them.
+    const int32_t breite = breit ? PAARUNGEN_W_BREIT + 20 : PAARUNGEN_W_SCHMAL + 20;
+    const bool hin = !nur_paarungen, rueck = hin && rueckspiele;
+    const int32_t termin_x = PAARUNGEN_X + breite - TERMIN_W;
+    const int32_t kopf_w = hin ? termin_x - (rueck ? TERMIN_W + 2 : 0) - PAARUNGEN_X : breite;
+    v.push_back({I_PAARUNGEN, PAARUNGEN_X, PAARUNGEN_Y - 14, kopf_w, 14});
+    if (hin) v.push_back({LT_HINSPIEL, termin_x - (rueck ? TERMIN_W + 2 : 0), PAARUNGEN_Y - 14, TERMIN_W, 14});
+    if (rueck) v.push_back({LT_RUECKSPIEL, termin_x, PAARUNGEN_Y - 14, TERMIN_W, 14});
+    const int32_t spur_x = breit ? SPUR_X_BREIT : SPUR_X_SCHMAL;
+    v.push_back({paarungen_pane.fenster, PAARUNGEN_X, PAARUNGEN_Y, spur_x + SPUR_W - PAARUNGEN_X, PAARUNGEN_H});
+    v.push_back({LT_SPIELTAG_BALKEN, BALKEN_X, BALKEN_Y, breit ? BALKEN_W_BREIT : BALKEN_W_SCHMAL, BALKEN_H});
+    if (!breit) {
+        for (int32_t k = 0; k < AUSWAHL_ANZAHL; ++k) v.push_back({I_AUSWAHL + k, AUSWAHL_X + k * 35, AUSWAHL_Y, AUSWAHL_W, AUSWAHL_H});
+        v.push_back({I_GRAFIK, GRAFIK_X, GRAFIK_Y, GRAFIK_W, GRAFIK_H});
+        // The range knobs' common track.
+        v.push_back({LT_VON, LT_VON_X0, VON_BIS_Y, LT_BIS_X1 + VON_BIS_W - LT_VON_X0, VON_BIS_H});
+    }
+    if (nur_paarungen) return v;
+    v.push_back({I_TABELLE, TABELLE_X, TABELLE_Y - 14, 570, 14});
+    v.push_back({tabelle_pane.fenster, TABELLE_X, TABELLE_Y, SPUR_X_BREIT + SPUR_W - TABELLE_X, TABELLE_H});
+    for (int32_t k = 0; k < KNOEPFE; ++k)
+        v.push_back({TABELLENKNOEPFE[k].nummer, 13 + (k % 7) * OPTIONEN_SCHRITT, OPTIONEN_Y + (k / 7) * OPTIONEN_ZEILE,
+                     LT_KNOPF_BREITE, LT_KNOPF_HOEHE});
+    return v;
+}
 
 bool Ligen_Tabelle_Hat_Rueckspiele()
 {

@@ -224,7 +224,8 @@ void aufbauen()
     Ligen_Teamvergleich_Entfernen();
     // The toolkit keeps pointers to the records: room for all before the first goes in.
     liste.reserve(std::size(TV_KNOEPFE) + 2);
-    Menue_Icon i = Menue_Icon_Vorlage(I_VERGLEICH, -1, ICON_NICHT_TREFFEN, 0, 72, 597, 390, 12, 255);
+    // Under the sub-menu bar's buttons at the top right.
+    Menue_Icon i = Menue_Icon_Vorlage(I_VERGLEICH, -1, ICON_NICHT_TREFFEN, 0, 94, 597, 368, 12, 255);
     i.refresh_prozedur = zeichnen;
     i.status = ICON_SPAETER_REFRESH;
     liste.push_back(i);

@@ -19,13 +19,16 @@
 
 namespace {
 
-// The button faces are entries 1050-1054 of the screen resource file.
-constexpr Menue_Icon knopf(int16_t nummer, int16_t x, const char* text)
+// The button faces are entries 1050-1054 of the screen resource file. The buttons stand one
+// above the other at the top right: the tables screen's head fills the row left of them. The
+// last two open no screen and stay hidden.
+constexpr Menue_Icon knopf(int16_t nummer, int16_t y, const char* text)
 {
-    Menue_Icon i = Menue_Icon_Vorlage(nummer, 5050 + (nummer - 2502), 0, x, 48, 96, 20, 10, 12);
+    Menue_Icon i = Menue_Icon_Vorlage(nummer, 5050 + (nummer - 2502), 0, MENUE_LEISTE_X, y, MENUE_LEISTE_BREITE,
+                                      MENUE_LEISTE_HOEHE, 10, 12);
     i.hilfetext = text;
     i.klick = Menue_Leiste_Untermenue_Klick;
-    i.status = ICON_GLUEHT;
+    i.status = uint16_t(text ? ICON_GLUEHT : ICON_VERSTECKT);
     return i;
 }
 
@@ -36,8 +39,8 @@ constexpr int32_t SPALTE_X = 597;
 }  // namespace
 
 Menue_Icon Menue_Leiste[MENUE_LEISTE_ANZAHL + 1] = {
-    knopf(2502, 140, "Tabellen"),     knopf(2503, 240, "Teamvergleich"), knopf(2504, 340, "Spielplan"),
-    knopf(2505, 440, nullptr),        knopf(2506, 540, nullptr),         Menue_Icon_Listenende(),
+    knopf(2502, 46, "Tabellen"), knopf(2503, 62, "Teamvergleich"), knopf(2504, 78, "Spielplan"),
+    knopf(2505, 46, nullptr),    knopf(2506, 46, nullptr),         Menue_Icon_Listenende(),
 };
 int32_t (*Menue_Leiste_Screens[MENUE_LEISTE_ANZAHL])(Menue_Icon* icon, uint32_t flags) = {};
 

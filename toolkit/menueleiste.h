@@ -8,6 +8,8 @@ struct Menue_Icon;
 
 constexpr int32_t MENUE_LEISTE_ERSTES = 2502;
 constexpr int32_t MENUE_LEISTE_ANZAHL = 5;
+// Where the bar's buttons stand (one above the other from y 46, 16 apart) and their faces' size.
+constexpr int32_t MENUE_LEISTE_X = 517, MENUE_LEISTE_BREITE = 78, MENUE_LEISTE_HOEHE = 14;
 // The bar's icon list (five buttons and the end record).
 extern Menue_Icon Menue_Leiste[MENUE_LEISTE_ANZAHL + 1];
 // The screen procedures behind 2502-2506; the screens' modules put theirs here (null: none).

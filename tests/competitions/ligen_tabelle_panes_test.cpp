@@ -8,35 +8,18 @@
 #include <string>
 #include <tuple>
 
-#include "competitions/knopf_hook.h"
 #include "competitions/ligen_tabelle.h"
 #include "competitions/spiele_ewig.h"
-#include "competitions/spiele_welt.h"
-#include "database/manager.h"
+#include "competitions/tabellen_welt.h"
 #include "database/team.h"
-#include "gameflow/globals.h"
-#include "gameflow/kalender.h"
 
 namespace {
 
 using namespace spielwelt;
 using knopf_test::knoepfe;
 
-class TabellenPanes : public Spielwelt {
+class TabellenPanes : public Tabellen_Welt {
 protected:
-    void SetUp() override
-    {
-        Spielwelt::SetUp();
-        knopf_test::anbinden();
-        Aktuelles_Team = 1;
-        Manager_Neuer_Mitspieler(1, "Abe");
-    }
-    void TearDown() override
-    {
-        Kalender_Spielplan_Leeren();
-        knopf_test::loesen();
-        Spielwelt::TearDown();
-    }
     // The acting manager's first shortcut shows the competition on match day `tag` (1-based).
     void zeigen(Wettbewerb_Id w, int32_t tag)
     {

@@ -5,11 +5,8 @@
 #include <map>
 #include <string>
 
-#include "competitions/knopf_hook.h"
 #include "competitions/ligen_tabelle.h"
-#include "competitions/spiele_welt.h"
-#include "database/manager.h"
-#include "gameflow/globals.h"
+#include "competitions/tabellen_welt.h"
 #include "graphics/grafik_farbe.h"
 
 namespace {
@@ -18,20 +15,12 @@ using namespace spielwelt;
 
 using knopf_test::knoepfe;
 
-class LigenTabelle : public Spielwelt {
+class LigenTabelle : public Tabellen_Welt {
 protected:
     void SetUp() override
     {
-        Spielwelt::SetUp();
-        knopf_test::anbinden();
-        Aktuelles_Team = 1;
-        Manager_Neuer_Mitspieler(1, "Abe");
+        Tabellen_Welt::SetUp();
         Manager_Neuer_Mitspieler(2, "Bea");
-    }
-    void TearDown() override
-    {
-        knopf_test::loesen();
-        Spielwelt::TearDown();
     }
     int32_t liga_block(int32_t tage)
     {

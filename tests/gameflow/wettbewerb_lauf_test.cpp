@@ -1,7 +1,7 @@
 // The competition screens in the installed program under a headless script: a new game played
 // on until five league days are done, then the tables screen (two columns and details, the club
-// view, a club's mouse-over picture, its popup), the fourteen pages of the team information and
-// the team comparison. The pictures stay in DORVIN_BILDER=DIR when it is set, to be looked at;
+// view), two days on to the next league match a club's mouse-over picture with its next opponent
+// and its popup, the fourteen pages of the team information and the team comparison. The pictures stay in DORVIN_BILDER=DIR when it is set, to be looked at;
 // the test checks that each click changed what it should on screen.
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ using namespace programm_lauf;
 
 // The graph of table places and its bottom band (the places that go down), the leg-date
 // button at the fixtures' header, the two panes and the information screen's page area.
-constexpr int GRAFIK_X = 385, GRAFIK_UNTEN = 216, TERMIN_X0 = 301, TERMIN_X1 = 373, TERMIN_Y0 = 79, TERMIN_Y1 = 92;
+constexpr int GRAFIK_X = 385, GRAFIK_UNTEN = 244, TERMIN_X0 = 301, TERMIN_X1 = 373, TERMIN_Y0 = 97, TERMIN_Y1 = 110;
 
 class Wettbewerbe_Im_Programm : public Programm_Bilder_Test {
 protected:
@@ -36,6 +36,11 @@ void ruhen(Skript& s, int x, int y)
     }
 }
 
+// Turns from the start to the last free day before the sixth league match (five league days
+// played, the sixth's pairings open), and on to that match's day, when the club has its next
+// opponent.
+constexpr int TAGE = 70, BIS_ZUM_SPIEL = 2;
+
 void rechtsklick(Skript& s, int x, int y)
 {
     dazu(s, {"move " + std::to_string(x) + " " + std::to_string(y), "wait 300", "wait 50", "right down", "wait 100",
@@ -48,29 +53,34 @@ TEST_F(Wettbewerbe_Im_Programm, TablesInformationAndComparisonAfterFiveLeagueDay
     s.push_back(UEBERTRAGUNG_AUS);
     s.push_back("wait 5000");
     // Each turn: on, then the day's message box; a match day plays out by itself.
-    for (int tag = 0; tag < 70; ++tag)
-        dazu(s, {"click " + std::to_string(WEITER_X) + " " + std::to_string(WEITER_Y), SPIELTAG_ABWARTEN,
-                 "click 470 292", SPIELTAG_ABWARTEN});
+    auto tage = [&](int n) {
+        for (int tag = 0; tag < n; ++tag)
+            dazu(s, {"click " + std::to_string(WEITER_X) + " " + std::to_string(WEITER_Y), SPIELTAG_ABWARTEN,
+                     "click 470 292", SPIELTAG_ABWARTEN});
+    };
+    tage(TAGE);
     dazu(s, {"wait 2000", "click 618 195", "wait 2000"});  // the league group: the tables
     s.push_back("dump " + pfad("a_tabellen"));
-    dazu(s, {"click 470 466", "wait 500", "click 555 466", "wait 500", "click 508 64", "wait 1000"});
+    dazu(s, {"click 470 466", "wait 500", "click 555 466", "wait 500", "click 470 83", "wait 1000"});
     s.push_back("dump " + pfad("b_spalten_details"));
-    dazu(s, {"click 470 466", "wait 500", "click 555 466", "wait 500", "click 508 64", "wait 500", "click 235 64",
+    dazu(s, {"click 470 466", "wait 500", "click 555 466", "wait 500", "click 470 83", "wait 500", "click 100 79",
              "wait 1000"});
     s.push_back("dump " + pfad("c_vereinsansicht"));
-    dazu(s, {"click 235 64", "wait 1000"});
-    ruhen(s, 80, 253);
+    dazu(s, {"click 100 79", "wait 1000"});
+    tage(BIS_ZUM_SPIEL);
+    dazu(s, {"wait 2000", "click 618 195", "wait 2000"});
+    ruhen(s, 80, 291);
     s.push_back("dump " + pfad("d_mausover"));
     dazu(s, {"move 300 20", "wait 1000"});
-    rechtsklick(s, 80, 263);
-    ruhen(s, 150, 274);
+    rechtsklick(s, 80, 301);
+    ruhen(s, 150, 312);
     s.push_back("dump " + pfad("e_popup"));
-    dazu(s, {"move 130 288", "wait 500", "click 130 288", "wait 2000"});
+    dazu(s, {"move 130 326", "wait 500", "click 130 326", "wait 2000"});
     for (int seite = 0; seite < 14; ++seite) {
         dazu(s, {"click 51 " + std::to_string(170 + 22 * seite), "wait 1500"});
         s.push_back("dump " + pfad("f" + std::to_string(seite)));
     }
-    dazu(s, {"click 584 458", "wait 1500", "click 260 50", "wait 2000"});
+    dazu(s, {"click 584 458", "wait 1500", "click 556 69", "wait 2000"});
     s.push_back("dump " + pfad("g_staerke"));
     rechtsklick(s, 445, 470);
     dazu(s, {"move 470 420", "wait 1000", "move 340 426", "wait 500", "click 340 426", "wait 2000"});
@@ -88,8 +98,8 @@ TEST_F(Wettbewerbe_Im_Programm, TablesInformationAndComparisonAfterFiveLeagueDay
     for (int y = TERMIN_Y0; y < TERMIN_Y1; ++y)
         for (int x = TERMIN_X0; x < TERMIN_X1; ++x) hell += rot(a, x, y) > 24 && gruen(a, x, y) > 24 && blau(a, x, y) > 24;
     EXPECT_GT(hell, 20) << "no date in the leg-date button";
-    EXPECT_GT(b.anders(a, 13, 250, 580, 430), 2000) << "two columns and details did not change the table";
-    EXPECT_GT(c.anders(a, 13, 92, 350, 218), 2000) << "the club view did not change the fixtures";
+    EXPECT_GT(b.anders(a, 13, 288, 580, 436), 2000) << "two columns and details did not change the table";
+    EXPECT_GT(c.anders(a, 13, 110, 350, 249), 2000) << "the club view did not change the fixtures";
     EXPECT_GT(d.anders(a, 60, 260, 300, 440), 5000) << "no mouse-over picture";
     EXPECT_GT(e.anders(a, 60, 250, 400, 440), 2000) << "no popup";
     Bild vorher = e;

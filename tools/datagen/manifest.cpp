@@ -19,6 +19,7 @@
 #include "match/pitch/spielfeld_animationen.h"
 #include "matchview/live/spielszenen_grafik.h"
 #include "matchview/live/spielszenen_szenerie.h"
+#include "toolkit/menueleiste.h"
 #include "toolkit/slave.h"
 #include "tools/datagen/spielschirm_bilder.h"
 #include "tools/datagen/gesicht_bilder.h"
@@ -155,7 +156,7 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 1061, 1061, BILD, 19, 20, 0, 16, true, "Verlauf vor (Icon 721)");
     bereich(v, scr, 1062, 1062, BILD, 42, 48, 0, 16, true, "Weiter (Icon 723)");
     bereich(v, scr, 1063, 1063, BILD, 40, 24, 0, 16, true, "Chat (Icon 762)");
-    bereich(v, scr, 1050, 1054, BILD, 96, 20, 0, 16, false, "Untermenue-Leiste, Knopf (Icon 2502 + Nummer - 1050)");
+    bereich(v, scr, 1050, 1054, BILD, MENUE_LEISTE_BREITE, MENUE_LEISTE_HOEHE, 0, 16, false, "Untermenue-Leiste, Knopf (Icon 2502 + Nummer - 1050)");
     bereich(v, scr, 1079, 1090, BILD, 48, 48, 0, 16, true, "Managerwappen (Nummer - 1079)");
     bereich(v, scr, 1229, 1229, BILD, 320, 200, 0, 16, true, "Bild in der Bildschirmmitte");
     bereich(v, scr, 1521, 1537, FONT, 0, 0, 0, 8, false, "Schrift der Grafikbibliothek (Slot = Nummer - 1521)");
@@ -266,7 +267,7 @@ std::vector<Manifest_Eintrag> aufbauen()
     for (const Ligen_Tabelle_Knopf& k : LT_TABELLENKNOEPFE)
         v.push_back({scr, k.nummer, BILD, LT_KNOPF_BREITE, LT_KNOPF_HOEHE, 0, 16, false, "Tabellen: Optionsknopf"});
     for (const Ligen_Tabelle_Knopf& k : LT_PAARUNGSKNOEPFE)
-        v.push_back({scr, k.nummer, BILD, LT_KNOPF_BREITE, LT_KNOPF_HOEHE, 0, 16, false, "Tabellen: Paarungsknopf"});
+        v.push_back({scr, k.nummer, BILD, LT_KNOPF_BREITE, LT_PAARUNGSKNOPF_HOEHE, 0, 16, false, "Tabellen: Paarungsknopf"});
     // The team information screen: the buttons' faces and the frame; the team comparison: its
     // buttons and background.
     for (const Teaminfo_Knopf& k : TI_KNOEPFE)
