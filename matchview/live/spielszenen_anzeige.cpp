@@ -48,12 +48,10 @@ bool pruefen(const Spielfeld_Record* r, uint32_t maske)
     return r->kopf.offen && (r->kopf.code & maske) == maske;
 }
 
+int32_t breite_in(Font_Record* f, const char* text) { return f ? Font_Text_Breite_Mit_Tabs(f, text) : int32_t(std::strlen(text)) * 7; }
+
 // The text width of the ticker font, tabs included.
-int32_t breite(const char* text)
-{
-    Font_Record* f = schrift();
-    return f ? Font_Text_Breite_Mit_Tabs(f, text) : int32_t(std::strlen(text)) * 7;
-}
+int32_t breite(const char* text) { return breite_in(schrift(), text); }
 
 // The lines of a ticker text in a window of the given width.
 int32_t zeilen(const char* text, int32_t fenster_breite, std::string* eins, std::string* zwei)
@@ -80,6 +78,20 @@ int32_t zeilen(const char* text, int32_t fenster_breite, std::string* eins, std:
 
 const char* Spielszenen_Ticker_Puffer() { return ticker_puffer; }
 
+int32_t Spielszenen_Text_Kuerzen(char* out, uint32_t groesse, const char* text, int32_t font, int32_t max)
+{
+    if (!out || groesse == 0) return 0;
+    std::snprintf(out, groesse, "%s", text ? text : "");
+    Font_Record* f = font >= 0 && font < FONT_SLOTS ? Font_Slots[font] : nullptr;
+    size_t n = std::strlen(out);
+    int32_t w = breite_in(f, out);
+    while (n > 0 && w > max) {
+        out[--n] = 0;
+        w = breite_in(f, out);
+    }
+    return w;
+}
+
 void Spielszenen_Kasten_Abdunkeln(const Spielszenen_Fenster*, int32_t x, int32_t y, int32_t w, int32_t h)
 {
     Rastport* p = seite();
@@ -99,11 +111,7 @@ void Spielszenen_Kopfzeile_Erzeugen(Spielszenen_Fenster* f)
     Grafik_Blit(basis, 0, 0, int32_t(basis->width), int32_t(basis->height), b, 0, 0);
     const int32_t w = int32_t(b->width);
     char name[2][64];
-    for (int32_t s = 0; s < 2; ++s) {
-        std::snprintf(name[s], sizeof name[s], "%s", team_name(f->record, s));
-        // cut to 70 pixels
-        while (std::strlen(name[s]) > 1 && breite(name[s]) > 70) name[s][std::strlen(name[s]) - 1] = 0;
-    }
+    for (int32_t s = 0; s < 2; ++s) Spielszenen_Text_Kuerzen(name[s], sizeof name[s], team_name(f->record, s), 9, 70);
     if (Font_Record* fo = schrift()) {
         Grafik_Printf(b, fo, "^c%05d%s", 47, 12, int(weiss()), name[0]);
         Grafik_Printf(b, fo, "^c%05d^tr%04d%s", 0, 12, int(weiss()), int(w - 47), name[1]);

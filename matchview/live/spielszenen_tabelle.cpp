@@ -29,6 +29,8 @@ namespace {
 
 constexpr int32_t WAPPEN_SLOTS = 128, KOPF_H = 36, FUSS_H = 38;
 constexpr int32_t RECHTS = 606, UNTEN = 475;
+// the compact block's small font; the ticker line's box and a gap above it
+constexpr int32_t KLEIN = 11, TICKER_FREI = 18 + 2;
 
 struct Panel {
     bool zieht = false;
@@ -52,10 +54,10 @@ Rastport* bild(int32_t k)
     return p.bild[k];
 }
 
-void drucken(Rastport* seite, const char* text, int32_t x, int32_t y)
+void drucken(Rastport* seite, const char* text, int32_t x, int32_t y, int32_t font = 9)
 {
     Spielszenen_Text_Melden(x, y, text);
-    if (Font_Record* fo = Font(9); seite && fo) Grafik_Printf(seite, fo, "%s", x, y, text);
+    if (Font_Record* fo = Font(font); seite && fo) Grafik_Printf(seite, fo, "%s", x, y, text);
 }
 
 const char* team_name(int32_t team)
@@ -166,23 +168,44 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
     if (f->tabelle_kompakt) {
         // the compact block in the window's corner: left click floats it, right click closes
         const int32_t h = (n + 1) * 8 + 4, w = 146;
-        const int32_t kx = f->x + 2, ky = f->groesse == 0 ? f->y + 470 - h : f->y + f->hoehe - 2 - h;
+        // the results end above the ticker line at the window's foot, where the table has its place
+        const int32_t kx = f->x + 2;
+        const int32_t ky = !tabelle           ? f->y + f->hoehe - TICKER_FREI - h
+                           : f->groesse == 0 ? f->y + 470 - h
+                                             : f->y + f->hoehe - 2 - h;
+        // small text, each name cut to its column so that the columns stay apart
+        const int32_t klein = Font(KLEIN) ? KLEIN : 9;
+        char a[64], b[64];
         Spielszenen_Kasten_Abdunkeln(f, kx, ky, w, h);
+        const Spiele_Spiel* eigen = Spiele_Get_Spiel(f->spiel, 0);
+        const int32_t wb = eigen ? int32_t(eigen->wettbewerb) : -1;
+        const char* name = wb >= 0 ? Wettbewerb_Get_Anzeigename(wb) : nullptr;
+        const char* runde = wb >= 0 && !tabelle ? Wettbewerb_Get_Rundentext(wb, eigen->spieltag) : nullptr;
+        std::snprintf(text, sizeof text, runde ? "%s, %s" : "%s", name ? name : "", runde ? runde : "");
+        Spielszenen_Text_Kuerzen(a, sizeof a, text, klein, w - 4);
+        std::snprintf(text, sizeof text, "^c%05d^tz%04d%s", int(Grafik_Farbe(15, 15, 15)), int(w / 2), a);
+        drucken(seite, text, kx, ky + 8, klein);
         for (int32_t k = 0; k < n; ++k) {
             const int32_t by = ky + 8 * (k + 2);
             if (tabelle) {
                 const int32_t s = t->platz[k];
+                Spielszenen_Text_Kuerzen(a, sizeof a, team_name(t->team[s]), klein, 88 - 14 - 4);
                 std::snprintf(text, sizeof text, "^c%05d%d.^tl%04d%s^tl%04d%d^tr%04d^fb0004%d:%d^fe",
-                              int(zeilen_farbe(f, t->team[s], t->tagesspiel[s])), int(k + 1), 14, team_name(t->team[s]), 88,
-                              int(t->punkte[0][s]), 136, int(t->tore[0][s]), int(t->gegentore[0][s]));
+                              int(zeilen_farbe(f, t->team[s], t->tagesspiel[s])), int(k + 1), 14, a, 88, int(t->punkte[0][s]), 136,
+                              int(t->tore[0][s]), int(t->gegentore[0][s]));
             } else {
                 const Spiele_Spiel* sp = Spiele_Get_Spiel(tagesspiele[k + 1], 0);
                 if (!sp) continue;
                 const int32_t c = zeilen_farbe(f, -1, tagesspiele[k + 1]);
-                std::snprintf(text, sizeof text, "^c%05d^tl%04d%s^c%05d^tl%04d-  %s^tr%04d^fb0004%d:%d^fe", int(c), 2,
-                              team_name(sp->heim), int(c), 70, team_name(sp->gast), 136, int(sp->heim_tore), int(sp->gast_tore));
+                char stand[24];
+                const int32_t stand_w = 4 * std::snprintf(stand, sizeof stand, "%d:%d", int(sp->heim_tore), int(sp->gast_tore));
+                Spielszenen_Text_Kuerzen(a, sizeof a, team_name(sp->heim), klein, 70 - 2 - 3);
+                const int32_t strich = Spielszenen_Text_Kuerzen(b, sizeof b, "-  ", klein, w);
+                Spielszenen_Text_Kuerzen(b, sizeof b, team_name(sp->gast), klein, 136 - stand_w - 3 - 70 - strich);
+                std::snprintf(text, sizeof text, "^c%05d^tl%04d%s^c%05d^tl%04d-  %s^tr%04d^fb0004%s^fe", int(c), 2, a, int(c), 70, b, 136,
+                              stand);
             }
-            drucken(seite, text, kx, by);
+            drucken(seite, text, kx, by, klein);
         }
         if (mx >= kx && mx < kx + w && my >= ky && my < ky + h) {
             Spielszenen_Maus_Genommen = 2;

@@ -1,6 +1,7 @@
 // The floating tactics panel of a view window: eight tactic buttons, the effort slider and the
 // close button. It edits the live record's change block only; the engine takes it later.
 #include <algorithm>
+#include <cstdio>
 
 #include "graphics/font.h"
 #include "graphics/grafik_blit.h"
@@ -35,7 +36,7 @@ constexpr int32_t KNOPF_Y[8] = {54, 54, 54, 54, 76, 76, 76, 76};
 constexpr int32_t TAB[8] = {49, 128, 203, 279, 46, 121, 196, 274};
 constexpr int32_t SPUR_X = 7, SPUR_Y = 122, SPUR_B = 211, SPUR_H = 11, REGLER_WEG = 189;
 constexpr int32_t SCHLIESSEN_X = 288, SCHLIESSEN_Y = 109, TITEL_H = 14;
-constexpr int32_t RAND = 5, RECHTS = 606, UNTEN = 475;
+constexpr int32_t RAND = 5, RECHTS = 606, UNTEN = 475, TITEL_FONT = 10;
 
 Rastport* bild(int32_t id)
 {
@@ -66,9 +67,12 @@ void zeigen(Rastport* seite, int32_t id, int32_t x, int32_t y, bool transparent)
 
 void drucken(Rastport* seite, int32_t font, const char* format, int32_t x, int32_t y, int32_t farbe, const char* text = "")
 {
+    char zeile[256];
+    std::snprintf(zeile, sizeof zeile, format, int(farbe), text);
+    Spielszenen_Text_Melden(x, y, zeile);
     Font_Record* fo = Font(font);
     if (!seite || !fo) return;
-    Grafik_Printf(seite, fo, format, x, y, int(farbe), text);
+    Grafik_Printf(seite, fo, "%s", x, y, zeile);
 }
 
 }  // namespace
@@ -104,7 +108,16 @@ void Spielszenen_Taktik_Einstellungen_Bei(Rastport* seite, Spielszenen_Fenster* 
 
     const int32_t weiss = Grafik_Farbe(15, 15, 15);
     const char* verein = int32_t(r->team[s]) < Team_Anzahl ? Team_String(TEAM_NAME, int32_t(r->team[s]), nullptr, 0) : nullptr;
-    drucken(seite, 10, "^c%05d%s: Taktik-Einstellungen", x + 54, y + 26, weiss, verein ? verein : "");
+    // the title ends inside the panel: a long club name takes the smaller font, and is cut only
+    // where even that is too wide
+    char titel[96], ganz[96], name[64];
+    std::snprintf(titel, sizeof titel, "%s: Taktik-Einstellungen", verein ? verein : "");
+    const int32_t platz = pw - 54 - 6;
+    int32_t font = TITEL_FONT;
+    if (Spielszenen_Text_Kuerzen(ganz, sizeof ganz, titel, font, 1 << 20) > platz) font = 9;
+    const int32_t rest = Spielszenen_Text_Kuerzen(titel, sizeof titel, ": Taktik-Einstellungen", font, pw);
+    Spielszenen_Text_Kuerzen(name, sizeof name, verein ? verein : "", font, platz - rest);
+    drucken(seite, font, "^c%05d%s: Taktik-Einstellungen", x + 54, y + 26, weiss, name);
     drucken(seite, 4, "^c%05d^tz00180^tz006425^tz011150^tz015775^tz0205100", x + 1, y + 115, weiss);
     drucken(seite, 9, "^c%05d^tl0227Einsatz", x, y + 130, weiss);
     drucken(seite, 9, "^c%05d^tl0072%s", x, y + 52, Grafik_Farbe(8, 8, 8), "(Direkte Wechsel nicht im Netzwerk)");

@@ -71,6 +71,28 @@ inline void live_spieltag(Skript& s, int sekunden = 150)
                  "wait 100", "left up"});
 }
 
+// The buttons of the live view's side bar (their middles) and the line-up screen's way back.
+constexpr int LEISTE_X = 625, TABELLE_Y = 31, EREIGNISSE_Y = 66, SPIEGELN_Y = 101, AUFSTELLUNG_Y = 171, TAKTIK_Y = 206;
+constexpr int ZURUECK_X = 615, ZURUECK_Y = 455;
+
+// A press in the live view, taken frame by frame.
+inline Skript druecken(int x, int y)
+{
+    return {"move " + std::to_string(x) + " " + std::to_string(y), "wait 100", "left down", "wait 100", "left up", "wait 400"};
+}
+
+// From the first turn to a new manager's first match day (the cup's first round, fourteen turns
+// in), which starts to play in the live view with the last turn's lines.
+inline void bis_zum_ersten_spieltag(Skript& s)
+{
+    for (int t = 0; t < 14; ++t) {
+        dazu(s, klick(WEITER_X, WEITER_Y, -1));
+        dazu(s, klick(150, 292));  // "JA" where a turn asks, else the empty pitch
+        dazu(s, klick(470, 292));  // the captain's "OK"
+        if (t < 13) s.push_back(SPIELTAG_ABWARTEN);
+    }
+}
+
 // From the start menu to the first turn of a new game with these managers, each at the next
 // club of the league.
 inline Skript neues_spiel(const std::vector<std::string>& manager)

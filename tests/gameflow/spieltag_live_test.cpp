@@ -11,15 +11,6 @@ namespace {
 
 using namespace programm_lauf;
 
-// The buttons of the view's side bar and of the line-up screen.
-constexpr int LEISTE_X = 625, SPIEGELN_Y = 101, AUFSTELLUNG_Y = 171, TAKTIK_Y = 206;
-constexpr int ZURUECK_X = 615, ZURUECK_Y = 455;
-
-Skript druecken(int x, int y)
-{
-    return {"move " + std::to_string(x) + " " + std::to_string(y), "wait 100", "left down", "wait 100", "left up", "wait 400"};
-}
-
 std::vector<uint8_t> bild(const Installation& inst, const char* name) { return lesen(inst.ordner / (std::string(name) + ".png")); }
 
 // Shift+S: the running match day saved under a new name (the file dialog takes the script's answer).
@@ -64,12 +55,7 @@ TEST(Spieltag_Live, TheFirstMatchDayOfANewManagersClubIsWatchedLiveFromKickOffTo
     const std::string o = inst.ordner.string() + "/";
     Skript s = neues_spiel({"Anna"});
     optionen(s, SPEICHERN_NEU, "start");
-    for (int t = 0; t < 14; ++t) {
-        dazu(s, klick(WEITER_X, WEITER_Y, -1));
-        dazu(s, klick(150, 292));  // "JA" where a turn asks, else the empty pitch
-        dazu(s, klick(470, 292));  // the captain's "OK"
-        if (t < 13) s.push_back(SPIELTAG_ABWARTEN);
-    }
+    bis_zum_ersten_spieltag(s);
     // Some ten match minutes of the first half, then the view turned round and back.
     live_spieltag(s, 6);
     s.push_back("dump " + o + "live.png");

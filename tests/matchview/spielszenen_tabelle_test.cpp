@@ -2,11 +2,16 @@
 // the crest cache, the refresh minutes and the drag limits.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "competitions/spiele_tabelle.h"
+#include "graphics/font.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
+#include "network/signal_welt.h"
 
 namespace {
 
@@ -124,6 +129,50 @@ TEST_F(Tabellenpanel, CrestsRefreshAndDragLimits)
     EXPECT_LE(Spielszenen_Tabelle_X - 7 + 284, 606);
     bild(900, 900, 0);
     EXPECT_EQ(f.spiel, 11);
+}
+
+TEST_F(Tabellenpanel, TheCompactBlocksNamesEndBeforeTheirNextColumn)
+{
+    static std::vector<std::string> texte;
+    Spielszenen_Set_Text_Hook([](int32_t, int32_t, const char* t) { texte.emplace_back(t); });
+    signal_welt::Vereine vereine(4);
+    const std::string lang = "Borussia Oberkirchhause";
+    std::snprintf(vereine.fix[1].name, sizeof vereine.fix[1].name, "%s", lang.c_str());
+    std::snprintf(vereine.fix[2].name, sizeof vereine.fix[2].name, "%s", "FC Ost");
+    f.tabelle_kompakt = 1;
+    bild(0, 0, 0);
+    Spielszenen_Set_Text_Hook(nullptr);
+    ASSERT_EQ(texte.size(), 4u);  // the title, then a row per place
+    // the name between its tab and the points' tab, as wide as the small font draws it
+    auto name = [](const std::string& zeile) {
+        const size_t a = zeile.find("^tl0014") + 7, b = zeile.find("^tl0088");
+        return a < b && b != std::string::npos ? zeile.substr(a, b - a) : std::string("?");
+    };
+    char puffer[64];
+    const int32_t font = Font(11) ? 11 : 9;
+    const std::string gekuerzt = name(texte[1]);
+    EXPECT_EQ(lang.rfind(gekuerzt, 0), 0u) << texte[1];
+    EXPECT_LT(gekuerzt.size(), lang.size());
+    EXPECT_LE(Spielszenen_Text_Kuerzen(puffer, sizeof puffer, gekuerzt.c_str(), font, 1 << 20), 88 - 14 - 4);
+    EXPECT_EQ(name(texte[2]), "FC Ost");
+    texte.clear();
+}
+
+TEST_F(Tabellenpanel, TheCompactResultsLeaveTheTickerLineFree)
+{
+    static std::vector<int32_t> ys;
+    Spielszenen_Set_Text_Hook([](int32_t, int32_t y, const char*) { ys.push_back(y); });
+    const int32_t tage[4] = {3, 11, 12, 13};
+    f.tabelle_inhalt = 1;
+    f.tabelle_kompakt = 1;
+    f.y = 4, f.hoehe = 471;
+    Spielszenen_Tabelle_Bei(nullptr, &f, t.get(), tage, 0, 0, 0);
+    Spielszenen_Set_Text_Hook(nullptr);
+    ASSERT_FALSE(ys.empty());
+    // the title stands 8 above the first of three rows, 8 apart, and the block ends 4 below them
+    EXPECT_LE(ys[0] + 3 * 8 + 4, f.y + f.hoehe - 18);
+    EXPECT_GE(ys[0], f.y + 26) << "below the score panel";
+    ys.clear();
 }
 
 }  // namespace

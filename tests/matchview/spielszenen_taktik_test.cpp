@@ -3,6 +3,7 @@
 // dragging.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -14,6 +15,7 @@
 #include "match/spielfeld_netz.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen_taktik.h"
+#include "network/signal_welt.h"
 #include "platform/bytes.h"
 
 namespace {
@@ -251,6 +253,32 @@ TEST_F(TaktikPanel, DraggingKeepsThePanelInsideThePageAndCloseIsPosted)
     // the position holds for the next opening
     frame(0, 0, 0);
     EXPECT_EQ(Spielszenen_Taktik_Panel_X, x);
+}
+
+TEST_F(TaktikPanel, TheTitleEndsInsideThePanelWhateverTheClubsName)
+{
+    static std::vector<std::string> titel;
+    Spielszenen_Set_Text_Hook([](int32_t, int32_t, const char* t) {
+        if (std::strstr(t, ": Taktik-Einstellungen")) titel.emplace_back(t);
+    });
+    signal_welt::Vereine vereine(2);
+    const std::string lang = "WWWWWWWWWWWWWWWWWWWWWWW";
+    std::snprintf(vereine.fix[0].name, sizeof vereine.fix[0].name, "%s", lang.c_str());
+    std::snprintf(vereine.fix[1].name, sizeof vereine.fix[1].name, "%s", "FC Ost");
+    frame(0, 0, 0);
+    r->team[0] = 1;
+    frame(0, 0, 0);
+    Spielszenen_Set_Text_Hook(nullptr);
+    ASSERT_EQ(titel.size(), 2u);
+    // the whole title, colour code aside, fits between x + 54 and the panel's right edge in the
+    // smaller of its two fonts, and keeps the start of the name
+    const std::string t = titel[0].substr(titel[0].find_first_of('W'));
+    char puffer[96];
+    EXPECT_LE(Spielszenen_Text_Kuerzen(puffer, sizeof puffer, t.c_str(), 9, 1 << 20), 310 - 54 - 6) << t;
+    EXPECT_EQ(t.find("WWW"), 0u) << t;
+    EXPECT_LT(t.find(':'), lang.size());
+    EXPECT_NE(titel[1].find("FC Ost: Taktik-Einstellungen"), std::string::npos) << titel[1];
+    titel.clear();
 }
 
 }  // namespace
