@@ -520,14 +520,9 @@ bool Personal_Block_Entpacken(const uint8_t* bytes, uint32_t laenge)
         Print_Fehler("Personal_Read_Bin_Block: %u statt %u Bytes", laenge, PERSONAL_SCHIRME_BYTES);
         return false;
     }
-    for (int32_t k = 0; k <= PERSONAL_MENUE_EINTRAEGE; ++k) {
-        Menue_Icon_Abbild a;
-        if (!Menue_Icon_Abbild_Lesen(bytes + k * MENUE_ICON_BYTES, MENUE_ICON_BYTES, &a) ||
-            a.icon.nummer != Personal_Menue_Knoepfe[k].nummer) {
-            Print_Fehler("Personal_Read_Bin_Block: Icon %d falsch!", k);
-            return false;
-        }
-    }
+    if (!Spieler_Screen_Icons_Bestaetigt(bytes, Personal_Menue_Knoepfe, PERSONAL_MENUE_EINTRAEGE + 1,
+                                         "Personal_Read_Bin_Block"))
+        return false;
     Personal_Angebote neu{};
     const uint8_t* p = bytes + ANGEBOTE_AB;
     u16_lesen(p, neu.assi_jahre);
@@ -554,12 +549,6 @@ bool Personal_Write_Bin_Block(Disk_Datei* datei)
 
 bool Personal_Read_Bin_Block(Disk_Datei* datei, const char*)
 {
-    uint32_t n = 0;
-    if (!Disk_Naechste_Blocklaenge(datei, &n) || n != PERSONAL_SCHIRME_BYTES) {
-        Print_Fehler("Personal_Read_Bin_Block: %u statt %u Bytes", n, PERSONAL_SCHIRME_BYTES);
-        Disk_Block_Ablehnen(datei);
-        return false;
-    }
     uint8_t b[PERSONAL_SCHIRME_BYTES];
-    return Disk_Lese_Block(datei, b, n) && Personal_Block_Entpacken(b, n);
+    return Disk_Lese_Block_Genau(datei, b, sizeof b, "Personal_Read_Bin_Block") && Personal_Block_Entpacken(b, sizeof b);
 }
