@@ -30,7 +30,7 @@
 
 namespace {
 
-constexpr int32_t SCHALTER[PERSONAL_MENUE_EINTRAEGE] = {1061, 1062, 1063, 1064, 1136};
+constexpr int32_t SCHALTER[PERSONAL_MENUE_EINTRAEGE] = {PERSONAL_SCHALTER_PERSONAL, 1062, 1063, 1064, 1136};
 constexpr const char* SCHALTER_TEXT[PERSONAL_MENUE_EINTRAEGE] = {"Pers.", "Man.", "Verein", "Ziele", "Info"};
 constexpr const char* SCHALTER_HILFE[PERSONAL_MENUE_EINTRAEGE] = {
     "Assistenten und Ärzte anheuern", "Der Manager", "Der Verein", "Die Ziele", "Informationen"};
@@ -49,7 +49,7 @@ bool aerzte_aktiv = false;
 Oek_Liste liste;
 
 // Screen geometry: the labels on the left, the detail panel above the list on the right.
-constexpr int32_t LABEL_X = 4, LABEL_Y = 68, LABEL_B = 122, LABEL_H = 34;
+constexpr int32_t LABEL_X = 4, LABEL_Y = 68, LABEL_B = 122;
 constexpr int32_t PANEL_X = 130, PANEL_Y = 50, PANEL_B = 456, PANEL_H = 156;
 constexpr int32_t LISTE_Y = 212, ZEILE_H = 32;
 
@@ -378,12 +378,19 @@ int32_t index_von(int32_t nummer)
     return -1;
 }
 
+// The group's choice among the switch buttons: `icon` clicked, or with UNTERMENUE_WIEDERHERSTELLEN
+// the stored one.
+int32_t untermenue(Menue_Icon* icon, uint32_t flags)
+{
+    return Menue_Untermenue_Registrieren(icon, flags, 704, Personal_Menue_Knoepfe, PERSONAL_MENUE_EINTRAEGE, SCHALTER[0],
+                                         SCHALTER[1], SCHALTER[2], SCHALTER[3], SCHALTER[4]);
+}
+
 int32_t knopf_klick(Menue_Icon* icon, uint32_t)
 {
     const int32_t k = icon ? index_von(icon->nummer) : -1;
     if (k < 0 || !oeffner[k]) return 0;
-    if (Menue_Untermenue_Registrieren(icon, 0, 704, Personal_Menue_Knoepfe, 5, 1061, 1062, 1063, 1064, 1136) < 0)
-        return 0;
+    if (untermenue(icon, 0) < 0) return 0;
     return oeffner[k](icon, 0x20000000);
 }
 
@@ -402,8 +409,7 @@ int32_t Personal_Menue(Menue_Icon*, uint32_t)
 {
     if (team() < 0) return 0;
     Personal_Screen_Icons_Setzen();
-    int32_t punkt = Menue_Untermenue_Registrieren(nullptr, UNTERMENUE_WIEDERHERSTELLEN, 704, Personal_Menue_Knoepfe, 5,
-                                                  1061, 1062, 1063, 1064, 1136);
+    int32_t punkt = untermenue(nullptr, UNTERMENUE_WIEDERHERSTELLEN);
     int32_t k = index_von(punkt);
     if (k < 0 || !oeffner[k]) k = 0;
     return oeffner[k](Menue_Icon_Liste_Suchen(SCHALTER[k], Personal_Menue_Knoepfe), 0x20000000);

@@ -543,8 +543,7 @@ void Spieler_Einsetzen_Spalte_Text(int32_t spalte, int32_t team, int32_t spnr, c
     default: {
         if (spalte < 1 || spalte > 14) break;
         // the single attributes show their picture in place of the caption, where it is there
-        static const int8_t ATTRIBUT[14] = {-1, -1, 0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1};
-        const uint32_t bild = ATTRIBUT[spalte - 1] >= 0 ? Spieler_Einsetzen_Attribut_Bild(ATTRIBUT[spalte - 1]) : 0;
+        const uint32_t bild = Spieler_Einsetzen_Attribut_Bild(spalten_attribut(spalte));
         if (bild) std::snprintf(aus, n, "^gnk%#010x%d", bild, wert(FELD[spalte - 1]));
         else std::snprintf(aus, n, FORMAT[spalte - 1], wert(FELD[spalte - 1]));
         break;
@@ -713,13 +712,16 @@ int32_t Spieler_Einsetzen_Liste_Malen(Rastport* ziel, int32_t liste, const std::
     int32_t breiten[30];
     Spieler_Einsetzen_Set_View_Text_Max_Breite(liste, eintraege, breiten);
     const bool farbig = Spieler_Einsetzen_Farb_Bits(liste) != 0;
+    auto drucken = [&](int32_t oben, uint16_t farbe, const char* t) {
+        Grafik_Printf(ziel, Font(LISTEN_FONT), "^c%05d%s", x, oben + 8, int(farbe), t);
+    };
     int32_t zeilen = 0;
     char text[1024];
     for (const Spieler_Listen_Eintrag& e : eintraege) {
         const int32_t oben = y + ZEILE * zeilen;
         if (oben + ZEILE > y + h) break;
         if (e.spnr < 0) {
-            Grafik_Printf(ziel, Font(LISTEN_FONT), "^c%05d%s", x, oben + 8, int(Grafik_Farbe(15, 6, 6)), Spieler_Einsetzen_Liste_Voll_Text(liste));
+            drucken(oben, Grafik_Farbe(15, 6, 6), Spieler_Einsetzen_Liste_Voll_Text(liste));
             zeilen += 2;
             break;
         }
@@ -729,10 +731,10 @@ int32_t Spieler_Einsetzen_Liste_Malen(Rastport* ziel, int32_t liste, const std::
         if (oben + ZEILE * n > y + h) break;
         // brighter is better: the colour value picks the shade
         const int32_t hell = farbig ? 6 + std::clamp(e.farbwert, 0, 100) * 9 / 100 : 15;
-        Grafik_Printf(ziel, Font(LISTEN_FONT), "^c%05d%s", x, oben + 8, int(Grafik_Farbe(uint32_t(hell), uint32_t(hell), uint32_t(hell))), text);
+        drucken(oben, Grafik_Farbe(uint32_t(hell), uint32_t(hell), uint32_t(hell)), text);
         if (oben_aus) oben_aus->push_back(oben);
         zeilen += n;
     }
-    if (eintraege.empty()) Grafik_Printf(ziel, Font(LISTEN_FONT), "^c%05d%s", x, y + 8, int(Grafik_Farbe(10, 10, 10)), "Kein Eintrag vorhanden.");
+    if (eintraege.empty()) drucken(y, Grafik_Farbe(10, 10, 10), "Kein Eintrag vorhanden.");
     return zeilen;
 }
