@@ -170,17 +170,18 @@ int32_t Spieler_Einsetzen_Typ_Klick(int32_t icon)
     }
     const int32_t* ende = TYP_ICON + 4;
     if (std::find(TYP_ICON, ende, icon) == ende) return Spieler_Einsetzen_Typ_Maske();
-    // none on shows all types: the click takes its one away from all, as it looks
-    bool irgendeine = false;
-    for (int32_t i : TYP_ICON) irgendeine = irgendeine || Manager_Icon_Button_Lesen(eigen(), i);
-    if (!irgendeine)
-        for (int32_t i : TYP_ICON) Manager_Icon_Button_An_Aus(eigen(), i, 1);
+    // none on shows all types, and is made so
+    auto keine_heisst_alle = [] {
+        bool eine = false;
+        for (int32_t i : TYP_ICON) eine = eine || Manager_Icon_Button_Lesen(eigen(), i);
+        if (!eine)
+            for (int32_t i : TYP_ICON) Manager_Icon_Button_An_Aus(eigen(), i, 1);
+    };
+    // the click takes its one away from all, as it looks; the last type switched off brings all
+    // back
+    keine_heisst_alle();
     Manager_Icon_Button_An_Aus(eigen(), icon, Manager_Icon_Button_Lesen(eigen(), icon) ? 0 : 1);
-    bool eine = false;
-    for (int32_t i : TYP_ICON) eine = eine || Manager_Icon_Button_Lesen(eigen(), i);
-    // the last type switched off brings all back
-    if (!eine)
-        for (int32_t i : TYP_ICON) Manager_Icon_Button_An_Aus(eigen(), i, 1);
+    keine_heisst_alle();
     return Spieler_Einsetzen_Typ_Maske();
 }
 
