@@ -17,7 +17,6 @@
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
-#include "graphics/grafik_spielerfigur.h"
 #include "graphics/grafik_wappen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/maus.h"
@@ -93,7 +92,6 @@ void zeichnen()
     // best attributes.
     Oek_Kasten(8, 8, 624, 100, Oek_Farbe(14, 14, 12), Oek_Farbe(9, 2, 0));
     if (spnr >= 0) {
-        // the portrait stands on his figure in his club's shirt
         Spieler_Figur_Mit_Gesicht(z, 30, 10, spnr, Teamspieler_Get_Team_Des_Spielers(-1, spnr, -1));
         Oek_Zeile(100, 30, Spieler_String(SP_VOLLNAME, spnr, nullptr, 0), Oek_Farbe(9, 2, 0));
         Oek_Zeile(100, 46, Oek_Fmt("Stärke: %d", Spieler_Wert(SP_K_I_T, spnr, 0, 0)));

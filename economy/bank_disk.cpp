@@ -467,13 +467,8 @@ bool Bank_Kredit_Speichern(Disk_Datei* datei) { return Disk_Schreibe_Block(datei
 
 bool Bank_Kredit_Laden(Disk_Datei* datei, const char*)
 {
-    uint32_t n = 0;
-    if (!Disk_Naechste_Blocklaenge(datei, &n) || n != BANK_KREDIT_BLOCK_BYTES) {
-        Disk_Block_Ablehnen(datei);
-        return false;
-    }
     uint8_t b[BANK_KREDIT_BLOCK_BYTES];
-    return Disk_Lese_Block(datei, b, n) && Bank_Kredit_Block_Lesen(b, n);
+    return Disk_Lese_Block_Genau(datei, b, sizeof b, nullptr) && Bank_Kredit_Block_Lesen(b, sizeof b);
 }
 
 void Bank_Module_Registrieren()

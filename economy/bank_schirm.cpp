@@ -32,7 +32,7 @@ namespace {
 constexpr int16_t SEITE_ERSTE = 2135, JAHR = 2127, PROGNOSE = 2140, WOCHEN = 2129, ZEILEN = 2130, GRAFIK = 2131,
                   PANEL = 2132, WOCHE_ERSTE = 2041;
 constexpr int16_t ANLAGE_SEITE = 2040, BETRAG = 2094, LAUFZEIT = 2096, KREDITGEBER = 2017, ANLEGEN = 2098, KREDIT = 2099,
-                  ZAHL = 2013, KAUFEN = 2019, VERKAUFEN = 2020, ANLAGEN_LISTE = 2005;
+                  ZAHL = 2013, KAUFEN = 2019, VERKAUFEN = 2020;
 constexpr int16_t BOERSE_SEITE = 2006, BOERSE_ERSTE = 2010, KURS_GRAFIK = 2007, BESITZ = 2008, FIRMA_ERSTE = 2320,
                   ZEITRAUM_ERSTER = 2026;
 // The chart's twelve ranges share the 30 days of history evenly, the whole first: 30, 28, 25

@@ -193,10 +193,19 @@ void Oek_Kasten(int32_t x, int32_t y, int32_t b, int32_t h, uint16_t fuellung, u
     Rastport* z = Grafik_Render_Ziel;
     if (!z || b <= 0 || h <= 0) return;
     Grafik_Rechteck_Fuellen(z, x, y, b, h, fuellung);
-    Grafik_Linie(z, x, y, x + b - 1, y, rahmen);
-    Grafik_Linie(z, x, y + h - 1, x + b - 1, y + h - 1, rahmen);
-    Grafik_Linie(z, x, y, x, y + h - 1, rahmen);
-    Grafik_Linie(z, x + b - 1, y, x + b - 1, y + h - 1, rahmen);
+    Oek_Rahmen(x, y, b, h, rahmen);
+}
+
+void Oek_Rahmen(int32_t x, int32_t y, int32_t b, int32_t h, uint16_t farbe)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || b <= 0 || h <= 0) return;
+    // Filled strips, not lines: a line along an axis stops short of its end point, which left
+    // the bottom right corner open.
+    Grafik_Rechteck_Fuellen(z, x, y, b, 1, farbe);
+    Grafik_Rechteck_Fuellen(z, x, y + h - 1, b, 1, farbe);
+    Grafik_Rechteck_Fuellen(z, x, y, 1, h, farbe);
+    Grafik_Rechteck_Fuellen(z, x + b - 1, y, 1, h, farbe);
 }
 
 namespace {

@@ -68,6 +68,8 @@ uint16_t Oek_Tinte();
 uint16_t Oek_Papier();
 void Oek_Text(int32_t x, int32_t y, uint16_t farbe, const char* text, int32_t font = 11);
 void Oek_Kasten(int32_t x, int32_t y, int32_t b, int32_t h, uint16_t fuellung, uint16_t rahmen);
+// Only the frame of such a box.
+void Oek_Rahmen(int32_t x, int32_t y, int32_t b, int32_t h, uint16_t farbe);
 bool Oek_Bild(int32_t nummer, int32_t x, int32_t y, bool transparent = false, int32_t datei = 0);
 // At most `hoehe` rows of a picture at (x, y): its top rows, or with `unten` its bottom rows.
 bool Oek_Bild_Ausschnitt(int32_t nummer, int32_t x, int32_t y, int32_t hoehe, bool unten, int32_t datei = 0);

@@ -91,12 +91,7 @@ int32_t stadion_zeichnen(Menue_Icon* icon, uint32_t)
                 Oek_Zeile(x + 2, y + 10, n);
             }
         }
-        if (k == flaeche_gewaehlt) {
-            Grafik_Linie(z, x - 1, y - 1, x + r.b, y - 1, Oek_Farbe(15, 2, 2));
-            Grafik_Linie(z, x - 1, y + r.h, x + r.b, y + r.h, Oek_Farbe(15, 2, 2));
-            Grafik_Linie(z, x - 1, y - 1, x - 1, y + r.h, Oek_Farbe(15, 2, 2));
-            Grafik_Linie(z, x + r.b, y - 1, x + r.b, y + r.h, Oek_Farbe(15, 2, 2));
-        }
+        if (k == flaeche_gewaehlt) Oek_Rahmen(x - 1, y - 1, r.b + 2, r.h + 2, Oek_Farbe(15, 2, 2));
     }
     Oek_Zeile(icon->x + 366, icon->y + 52, "TV", Oek_Farbe(15, 15, 15));
     Oek_Zeile(icon->x + 358, icon->y + 144, "Trikot", Oek_Farbe(15, 15, 15));

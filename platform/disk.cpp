@@ -286,6 +286,17 @@ void Disk_Block_Ablehnen(Disk_Datei* datei)
     if (datei) datei->fehler = true;
 }
 
+bool Disk_Lese_Block_Genau(Disk_Datei* datei, void* buffer, uint32_t count, const char* wer)
+{
+    uint32_t n = 0;
+    if (!Disk_Naechste_Blocklaenge(datei, &n) || n != count) {
+        if (wer) Print_Fehler("%s: %u statt %u Bytes", wer, n, count);
+        Disk_Block_Ablehnen(datei);
+        return false;
+    }
+    return Disk_Lese_Block(datei, buffer, count);
+}
+
 uint8_t* Disk_Lese_Datei(const char* name, uint32_t* size)
 {
     constexpr long DISK_STUECK_AB = 1000000;

@@ -59,6 +59,9 @@ bool Disk_Fehler(const Disk_Datei* datei);
 bool Disk_Naechste_Blocklaenge(const Disk_Datei* datei, uint32_t* laenge);
 // Sets the error flag: a reader without a result of its own refuses its block this way.
 void Disk_Block_Ablehnen(Disk_Datei* datei);
+// Reads the next block, which must hold exactly count bytes, into buffer. Another length (or no
+// block) refuses it; with `wer`, under that name: "<wer>: <n> statt <count> Bytes".
+bool Disk_Lese_Block_Genau(Disk_Datei* datei, void* buffer, uint32_t count, const char* wer);
 
 // Reads a whole file into a new buffer from Mem_Alloc (one zero byte behind the data, not
 // counted) and stores its length. Null when the file does not open, cannot be read or is too

@@ -30,7 +30,7 @@
 
 namespace {
 
-constexpr int32_t SCHALTER[PERSONAL_MENUE_EINTRAEGE] = {1061, 1062, 1063, 1064, 1136};
+constexpr int32_t SCHALTER[PERSONAL_MENUE_EINTRAEGE] = {PERSONAL_SCHALTER_PERSONAL, 1062, 1063, 1064, 1136};
 constexpr const char* SCHALTER_TEXT[PERSONAL_MENUE_EINTRAEGE] = {"Pers.", "Man.", "Verein", "Ziele", "Info"};
 constexpr const char* SCHALTER_HILFE[PERSONAL_MENUE_EINTRAEGE] = {
     "Assistenten und Ärzte anheuern", "Der Manager", "Der Verein", "Die Ziele", "Informationen"};
@@ -49,7 +49,7 @@ bool aerzte_aktiv = false;
 Oek_Liste liste;
 
 // Screen geometry: the labels on the left, the detail panel above the list on the right.
-constexpr int32_t LABEL_X = 4, LABEL_Y = 68, LABEL_B = 122, LABEL_H = 34;
+constexpr int32_t LABEL_X = 4, LABEL_Y = 68, LABEL_B = 122;
 constexpr int32_t PANEL_X = 130, PANEL_Y = 50, PANEL_B = 456, PANEL_H = 156;
 constexpr int32_t LISTE_Y = 212, ZEILE_H = 32;
 
@@ -378,12 +378,19 @@ int32_t index_von(int32_t nummer)
     return -1;
 }
 
+// The group's choice among the switch buttons: `icon` clicked, or with UNTERMENUE_WIEDERHERSTELLEN
+// the stored one.
+int32_t untermenue(Menue_Icon* icon, uint32_t flags)
+{
+    return Menue_Untermenue_Registrieren(icon, flags, 704, Personal_Menue_Knoepfe, PERSONAL_MENUE_EINTRAEGE, SCHALTER[0],
+                                         SCHALTER[1], SCHALTER[2], SCHALTER[3], SCHALTER[4]);
+}
+
 int32_t knopf_klick(Menue_Icon* icon, uint32_t)
 {
     const int32_t k = icon ? index_von(icon->nummer) : -1;
     if (k < 0 || !oeffner[k]) return 0;
-    if (Menue_Untermenue_Registrieren(icon, 0, 704, Personal_Menue_Knoepfe, 5, 1061, 1062, 1063, 1064, 1136) < 0)
-        return 0;
+    if (untermenue(icon, 0) < 0) return 0;
     return oeffner[k](icon, 0x20000000);
 }
 
@@ -402,8 +409,7 @@ int32_t Personal_Menue(Menue_Icon*, uint32_t)
 {
     if (team() < 0) return 0;
     Personal_Screen_Icons_Setzen();
-    int32_t punkt = Menue_Untermenue_Registrieren(nullptr, UNTERMENUE_WIEDERHERSTELLEN, 704, Personal_Menue_Knoepfe, 5,
-                                                  1061, 1062, 1063, 1064, 1136);
+    int32_t punkt = untermenue(nullptr, UNTERMENUE_WIEDERHERSTELLEN);
     int32_t k = index_von(punkt);
     if (k < 0 || !oeffner[k]) k = 0;
     return oeffner[k](Menue_Icon_Liste_Suchen(SCHALTER[k], Personal_Menue_Knoepfe), 0x20000000);
@@ -520,14 +526,9 @@ bool Personal_Block_Entpacken(const uint8_t* bytes, uint32_t laenge)
         Print_Fehler("Personal_Read_Bin_Block: %u statt %u Bytes", laenge, PERSONAL_SCHIRME_BYTES);
         return false;
     }
-    for (int32_t k = 0; k <= PERSONAL_MENUE_EINTRAEGE; ++k) {
-        Menue_Icon_Abbild a;
-        if (!Menue_Icon_Abbild_Lesen(bytes + k * MENUE_ICON_BYTES, MENUE_ICON_BYTES, &a) ||
-            a.icon.nummer != Personal_Menue_Knoepfe[k].nummer) {
-            Print_Fehler("Personal_Read_Bin_Block: Icon %d falsch!", k);
-            return false;
-        }
-    }
+    if (!Spieler_Screen_Icons_Bestaetigt(bytes, Personal_Menue_Knoepfe, PERSONAL_MENUE_EINTRAEGE + 1,
+                                         "Personal_Read_Bin_Block"))
+        return false;
     Personal_Angebote neu{};
     const uint8_t* p = bytes + ANGEBOTE_AB;
     u16_lesen(p, neu.assi_jahre);
@@ -554,12 +555,6 @@ bool Personal_Write_Bin_Block(Disk_Datei* datei)
 
 bool Personal_Read_Bin_Block(Disk_Datei* datei, const char*)
 {
-    uint32_t n = 0;
-    if (!Disk_Naechste_Blocklaenge(datei, &n) || n != PERSONAL_SCHIRME_BYTES) {
-        Print_Fehler("Personal_Read_Bin_Block: %u statt %u Bytes", n, PERSONAL_SCHIRME_BYTES);
-        Disk_Block_Ablehnen(datei);
-        return false;
-    }
     uint8_t b[PERSONAL_SCHIRME_BYTES];
-    return Disk_Lese_Block(datei, b, n) && Personal_Block_Entpacken(b, n);
+    return Disk_Lese_Block_Genau(datei, b, sizeof b, "Personal_Read_Bin_Block") && Personal_Block_Entpacken(b, sizeof b);
 }

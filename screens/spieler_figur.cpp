@@ -44,6 +44,23 @@ uint16_t bauen(int32_t r, int32_t g, int32_t b, int32_t tiefe)
     return p ? p : 1;  // 0 is see-through
 }
 
+// A figure without a colour of its own: light grey.
+constexpr uint16_t GRAU = 0xC618;
+
+// Entry `farbe` of the pitch figures' colour table (kind x 3 + variant), grey outside it.
+uint16_t tabellen_farbe(int32_t farbe)
+{
+    uint16_t rgb = GRAU;
+    if (farbe >= 0 && farbe < SPIELER_FIGUR_ARTEN * 3) Spieler_Figur_Get_Farbe(farbe / 3, farbe % 3 == 1 ? 0x10 : farbe % 3 == 2 ? 0x20 : 0, &rgb);
+    return rgb;
+}
+
+// A club's kit colours, null for no club.
+const uint8_t* trikot(int32_t team)
+{
+    return team >= 0 && team < Team_Anzahl ? static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, 0)) : nullptr;
+}
+
 // Every visible pixel times the colour: the grey pictures take the colour's shades.
 void toenen(Rastport* bild, uint16_t rgb)
 {
@@ -120,9 +137,7 @@ bool Spieler_Figur_Marke_Ort(int32_t art, int32_t index, int32_t* x, int32_t* y)
 
 void Spieler_Figur_Zeichnen(int32_t art, int32_t index, Rastport* ziel, int32_t x, int32_t y, int32_t farbe)
 {
-    uint16_t rgb = 0xC618;
-    if (farbe >= 0 && farbe < SPIELER_FIGUR_ARTEN * 3) Spieler_Figur_Get_Farbe(farbe / 3, farbe % 3 == 1 ? 0x10 : farbe % 3 == 2 ? 0x20 : 0, &rgb);
-    zeichnen(art, index, ziel, x, y, rgb);
+    zeichnen(art, index, ziel, x, y, tabellen_farbe(farbe));
 }
 
 void Spieler_Figur_Zeichnen_Rgb(int32_t art, int32_t index, Rastport* ziel, int32_t x, int32_t y, uint16_t rgb)
@@ -143,14 +158,13 @@ void Spieler_Figur_Mit_Gesicht(Rastport* ziel, int32_t x, int32_t y, int32_t spn
                     Grafik_Rechteck_Fuellen(ziel, x + 2 * xx, y + 40 + 2 * (yy - 10), 2, 2, p);
         Grafik_Bitmap_Freigeben(f);
     }
-    const auto* farben = team >= 0 && team < Team_Anzahl ? static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, 0)) : nullptr;
-    Spieler_Gesicht_Bauen(ziel, x + 6, y, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, SP_LESEN)), farben);
+    Spieler_Gesicht_Bauen(ziel, x + 6, y, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, SP_LESEN)), trikot(team));
 }
 
 uint16_t Spieler_Figur_Trikotfarbe(int32_t team)
 {
-    const auto* f = team >= 0 && team < Team_Anzahl ? static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, 0)) : nullptr;
-    if (!f) return 0xC618;
+    const uint8_t* f = trikot(team);
+    if (!f) return GRAU;
     const uint16_t p = uint16_t((f[0] >> 3) << 11 | (f[1] >> 2) << 5 | (f[2] >> 3));
     return p ? p : 1;
 }
@@ -167,8 +181,7 @@ void marke(Rastport* karte, int32_t nummer, bool slave, int32_t x, int32_t y)
 
 void karte_malen(Rastport* k, int32_t spnr, int32_t team, int32_t farbe)
 {
-    uint16_t rgb = 0xC618;
-    if (farbe >= 0 && farbe < SPIELER_FIGUR_ARTEN * 3) Spieler_Figur_Get_Farbe(farbe / 3, farbe % 3 == 1 ? 0x10 : farbe % 3 == 2 ? 0x20 : 0, &rgb);
+    const uint16_t rgb = tabellen_farbe(farbe);
     if (Rastport* grund = laden(LISTE_BILD_KARTE, k->depth)) {
         toenen(grund, rgb);
         Grafik_Blit(grund, 0, 0, KARTE_B, KARTE_H, k, 0, 0);
@@ -177,8 +190,7 @@ void karte_malen(Rastport* k, int32_t spnr, int32_t team, int32_t farbe)
         Grafik_Rechteck_Fuellen(k, 0, 0, KARTE_B, KARTE_H, Grafik_Farbe(10, 10, 10));
     }
     const bool markt = team == Transfermarkt_Team;
-    const auto* farben = team >= 0 && !markt ? static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, 0)) : nullptr;
-    Spieler_Gesicht_Bauen(k, 4, 4, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, SP_LESEN)), farben);
+    Spieler_Gesicht_Bauen(k, 4, 4, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, SP_LESEN)), markt ? nullptr : trikot(team));
     const int32_t typ = std::clamp(Spieler_Wert(SP_ART, spnr, 0, SP_LESEN), 0, 3);
     if (Rastport* t = laden(LISTE_BILD_TYP + typ, k->depth)) {
         toenen(t, rgb);

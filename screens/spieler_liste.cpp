@@ -32,9 +32,6 @@
 
 namespace {
 
-constexpr int32_t ERSTES_ICON[3] = {1241, 1253, 1333};
-constexpr int32_t SCHNELL_ICON[3] = {1244, 1256, 1336};
-constexpr int32_t NUR_PLATZ_ICON[3] = {1245, 1257, 1337};
 constexpr int32_t TYP_ICON[4] = {1252, 1251, 1249, 1248};  // goalkeepers, defence, midfield, forwards
 
 int32_t eigen() { return Aktuelles_Team; }
@@ -147,12 +144,12 @@ void Spieler_Einsetzen_Skala(int32_t liste, int32_t* min, int32_t* max)
 uint32_t Spieler_Einsetzen_Farb_Bits(int32_t liste)
 {
     if (liste < 0 || liste > 2 || !mit_manager()) return 0;
-    if (Manager_Icon_Button_Lesen(eigen(), SCHNELL_ICON[liste])) {
-        const uint16_t b = Manager_Icon_Word_Data_Lesen(eigen(), SCHNELL_ICON[liste]);
+    if (Manager_Icon_Button_Lesen(eigen(), LISTE_KNOPF_SCHNELL[liste])) {
+        const uint16_t b = Manager_Icon_Word_Data_Lesen(eigen(), LISTE_KNOPF_SCHNELL[liste]);
         return b < 32 ? 1u << b : 0;
     }
-    return (Manager_Icon_Button_Lesen(eigen(), ERSTES_ICON[liste]) & 0xFFFFu) |
-           uint32_t(Manager_Icon_Word_Data_Lesen(eigen(), ERSTES_ICON[liste])) << 16;
+    return (Manager_Icon_Button_Lesen(eigen(), LISTE_KNOPF_FARBE[liste]) & 0xFFFFu) |
+           uint32_t(Manager_Icon_Word_Data_Lesen(eigen(), LISTE_KNOPF_FARBE[liste])) << 16;
 }
 
 int32_t Spieler_Einsetzen_Typ_Maske()
@@ -173,17 +170,18 @@ int32_t Spieler_Einsetzen_Typ_Klick(int32_t icon)
     }
     const int32_t* ende = TYP_ICON + 4;
     if (std::find(TYP_ICON, ende, icon) == ende) return Spieler_Einsetzen_Typ_Maske();
-    // none on shows all types: the click takes its one away from all, as it looks
-    bool irgendeine = false;
-    for (int32_t i : TYP_ICON) irgendeine = irgendeine || Manager_Icon_Button_Lesen(eigen(), i);
-    if (!irgendeine)
-        for (int32_t i : TYP_ICON) Manager_Icon_Button_An_Aus(eigen(), i, 1);
+    // none on shows all types, and is made so
+    auto keine_heisst_alle = [] {
+        bool eine = false;
+        for (int32_t i : TYP_ICON) eine = eine || Manager_Icon_Button_Lesen(eigen(), i);
+        if (!eine)
+            for (int32_t i : TYP_ICON) Manager_Icon_Button_An_Aus(eigen(), i, 1);
+    };
+    // the click takes its one away from all, as it looks; the last type switched off brings all
+    // back
+    keine_heisst_alle();
     Manager_Icon_Button_An_Aus(eigen(), icon, Manager_Icon_Button_Lesen(eigen(), icon) ? 0 : 1);
-    bool eine = false;
-    for (int32_t i : TYP_ICON) eine = eine || Manager_Icon_Button_Lesen(eigen(), i);
-    // the last type switched off brings all back
-    if (!eine)
-        for (int32_t i : TYP_ICON) Manager_Icon_Button_An_Aus(eigen(), i, 1);
+    keine_heisst_alle();
     return Spieler_Einsetzen_Typ_Maske();
 }
 
@@ -203,7 +201,7 @@ void Spieler_Einsetzen_Liste_Bauen(int32_t liste, std::vector<Spieler_Listen_Ein
     std::vector<uint8_t> teams(size_t(Team_Anzahl), 0);
     if (!Spieler_Einsetzen_Get_Teamliste(liste, teams.data())) return;
     const size_t kapazitaet = size_t(liste == 2 ? SPIELER_LISTE_GROSS : SPIELER_LISTE_KLEIN);
-    const bool nur_platz = mit_manager() && Manager_Icon_Button_Lesen(eigen(), NUR_PLATZ_ICON[liste]);
+    const bool nur_platz = mit_manager() && Manager_Icon_Button_Lesen(eigen(), LISTE_KNOPF_NUR_PLATZ[liste]);
     const int32_t maske = Spieler_Einsetzen_Typ_Maske();
     bool voll = false;
     for (int32_t t = 0; t < Team_Anzahl && !voll; ++t) {
@@ -271,7 +269,6 @@ int32_t Spieler_Einsetzen_Spalten_Umbrechen(int32_t name_breite, const int32_t* 
 
 namespace {
 
-constexpr int32_t SPALTEN_ICON[3] = {1243, 1255, 1335};
 constexpr int32_t KOPF = -1, ALLE_AUS = -2;
 
 struct Menue_Eintrag {
@@ -356,17 +353,17 @@ Menue_Kontextmenue* menue_fuellen(const char* titel, const Menue_Eintrag (&e)[N]
 }
 
 bool spalte_an(int32_t liste, int32_t spalte) { return Spieler_Einsetzen_Spalten(liste) & (1u << spalte); }
-bool farbe_an(int32_t liste, int32_t bit) { return satz_lesen(ERSTES_ICON[liste]) & (1u << bit); }
+bool farbe_an(int32_t liste, int32_t bit) { return satz_lesen(LISTE_KNOPF_FARBE[liste]) & (1u << bit); }
 bool schnell_an(int32_t liste, int32_t bit)
 {
-    return mit_manager() && Manager_Icon_Word_Data_Lesen(eigen(), SCHNELL_ICON[liste]) == bit;
+    return mit_manager() && Manager_Icon_Word_Data_Lesen(eigen(), LISTE_KNOPF_SCHNELL[liste]) == bit;
 }
 
 bool liste_gueltig(int32_t liste) { return liste >= 0 && liste <= 2 && mit_manager(); }
 
 }  // namespace
 
-uint32_t Spieler_Einsetzen_Spalten(int32_t liste) { return liste_gueltig(liste) ? satz_lesen(SPALTEN_ICON[liste]) : 0; }
+uint32_t Spieler_Einsetzen_Spalten(int32_t liste) { return liste_gueltig(liste) ? satz_lesen(LISTE_KNOPF_ANZEIGE[liste]) : 0; }
 
 Menue_Kontextmenue* Spieler_Einsetzen_Anzeige_Menue(int32_t liste)
 {
@@ -391,23 +388,23 @@ Menue_Kontextmenue* Spieler_Einsetzen_Schnell_Menue(int32_t liste)
 uint8_t Spieler_Einsetzen_Anzeige_Gewaehlt(int32_t, int32_t liste, int32_t spalte, int32_t)
 {
     if (!liste_gueltig(liste) || spalte < 1 || spalte > 29) return 0;
-    satz_schreiben(SPALTEN_ICON[liste], satz_lesen(SPALTEN_ICON[liste]) ^ (1u << spalte));
+    satz_schreiben(LISTE_KNOPF_ANZEIGE[liste], satz_lesen(LISTE_KNOPF_ANZEIGE[liste]) ^ (1u << spalte));
     return 1;
 }
 
 uint8_t Spieler_Einsetzen_Farbe_Gewaehlt(int32_t, int32_t liste, int32_t bit, int32_t)
 {
     if (!liste_gueltig(liste)) return 0;
-    if (bit == ALLE_AUS) satz_schreiben(ERSTES_ICON[liste], 0);
-    else if (bit >= 0 && bit < 32) satz_schreiben(ERSTES_ICON[liste], satz_lesen(ERSTES_ICON[liste]) ^ (1u << bit));
+    if (bit == ALLE_AUS) satz_schreiben(LISTE_KNOPF_FARBE[liste], 0);
+    else if (bit >= 0 && bit < 32) satz_schreiben(LISTE_KNOPF_FARBE[liste], satz_lesen(LISTE_KNOPF_FARBE[liste]) ^ (1u << bit));
     return 1;
 }
 
 uint8_t Spieler_Einsetzen_Schnell_Gewaehlt(int32_t, int32_t liste, int32_t bit, int32_t)
 {
     if (!liste_gueltig(liste) || bit < 0 || bit > 31) return 0;
-    Manager_Icon_Word_Data_Schreiben(eigen(), SCHNELL_ICON[liste], uint16_t(bit));
-    Manager_Icon_Button_An_Aus(eigen(), SCHNELL_ICON[liste], 1);
+    Manager_Icon_Word_Data_Schreiben(eigen(), LISTE_KNOPF_SCHNELL[liste], uint16_t(bit));
+    Manager_Icon_Button_An_Aus(eigen(), LISTE_KNOPF_SCHNELL[liste], 1);
     return 1;
 }
 
@@ -448,7 +445,7 @@ uint32_t kopf_handle(int32_t team, int32_t spnr)
 void extra_kategorie(int32_t liste, int32_t team, int32_t spnr, char* aus, size_t n)
 {
     if (liste < 0 || liste > 2 || !mit_manager()) return;
-    const int32_t bit = Manager_Icon_Word_Data_Lesen(eigen(), SCHNELL_ICON[liste]);
+    const int32_t bit = Manager_Icon_Word_Data_Lesen(eigen(), LISTE_KNOPF_SCHNELL[liste]);
     auto wert = [&](int32_t feld) { return Spieler_Wert(feld, spnr, 0, 0); };
     if (bit >= 9 && bit < 24) {
         if (Spieler_Attribut_Vorhanden(spnr, bit, -1))
@@ -543,8 +540,7 @@ void Spieler_Einsetzen_Spalte_Text(int32_t spalte, int32_t team, int32_t spnr, c
     default: {
         if (spalte < 1 || spalte > 14) break;
         // the single attributes show their picture in place of the caption, where it is there
-        static const int8_t ATTRIBUT[14] = {-1, -1, 0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1};
-        const uint32_t bild = ATTRIBUT[spalte - 1] >= 0 ? Spieler_Einsetzen_Attribut_Bild(ATTRIBUT[spalte - 1]) : 0;
+        const uint32_t bild = Spieler_Einsetzen_Attribut_Bild(spalten_attribut(spalte));
         if (bild) std::snprintf(aus, n, "^gnk%#010x%d", bild, wert(FELD[spalte - 1]));
         else std::snprintf(aus, n, FORMAT[spalte - 1], wert(FELD[spalte - 1]));
         break;
@@ -713,13 +709,16 @@ int32_t Spieler_Einsetzen_Liste_Malen(Rastport* ziel, int32_t liste, const std::
     int32_t breiten[30];
     Spieler_Einsetzen_Set_View_Text_Max_Breite(liste, eintraege, breiten);
     const bool farbig = Spieler_Einsetzen_Farb_Bits(liste) != 0;
+    auto drucken = [&](int32_t oben, uint16_t farbe, const char* t) {
+        Grafik_Printf(ziel, Font(LISTEN_FONT), "^c%05d%s", x, oben + 8, int(farbe), t);
+    };
     int32_t zeilen = 0;
     char text[1024];
     for (const Spieler_Listen_Eintrag& e : eintraege) {
         const int32_t oben = y + ZEILE * zeilen;
         if (oben + ZEILE > y + h) break;
         if (e.spnr < 0) {
-            Grafik_Printf(ziel, Font(LISTEN_FONT), "^c%05d%s", x, oben + 8, int(Grafik_Farbe(15, 6, 6)), Spieler_Einsetzen_Liste_Voll_Text(liste));
+            drucken(oben, Grafik_Farbe(15, 6, 6), Spieler_Einsetzen_Liste_Voll_Text(liste));
             zeilen += 2;
             break;
         }
@@ -729,10 +728,10 @@ int32_t Spieler_Einsetzen_Liste_Malen(Rastport* ziel, int32_t liste, const std::
         if (oben + ZEILE * n > y + h) break;
         // brighter is better: the colour value picks the shade
         const int32_t hell = farbig ? 6 + std::clamp(e.farbwert, 0, 100) * 9 / 100 : 15;
-        Grafik_Printf(ziel, Font(LISTEN_FONT), "^c%05d%s", x, oben + 8, int(Grafik_Farbe(uint32_t(hell), uint32_t(hell), uint32_t(hell))), text);
+        drucken(oben, Grafik_Farbe(uint32_t(hell), uint32_t(hell), uint32_t(hell)), text);
         if (oben_aus) oben_aus->push_back(oben);
         zeilen += n;
     }
-    if (eintraege.empty()) Grafik_Printf(ziel, Font(LISTEN_FONT), "^c%05d%s", x, y + 8, int(Grafik_Farbe(10, 10, 10)), "Kein Eintrag vorhanden.");
+    if (eintraege.empty()) drucken(y, Grafik_Farbe(10, 10, 10), "Kein Eintrag vorhanden.");
     return zeilen;
 }

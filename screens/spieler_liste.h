@@ -49,6 +49,11 @@ int32_t Spieler_Einsetzen_Typ_Maske();
 // zeile[i] gets the line of column i, -1 where it is left out. Returns the lines used (1..4).
 int32_t Spieler_Einsetzen_Spalten_Umbrechen(int32_t name_breite, const int32_t* breiten, int32_t anzahl, int32_t* zeile);
 
+// The controls of each list (own, other club, the search's matches) whose states the manager
+// keeps: colour sorting, extra columns, quick sort, only the players on the pitch.
+constexpr int32_t LISTE_KNOPF_FARBE[3] = {1241, 1253, 1333}, LISTE_KNOPF_ANZEIGE[3] = {1243, 1255, 1335},
+                  LISTE_KNOPF_SCHNELL[3] = {1244, 1256, 1336}, LISTE_KNOPF_NUR_PLATZ[3] = {1245, 1257, 1337};
+
 struct Menue_Kontextmenue;
 // The three context menus of a list's controls: "Anzeige von:" (extra columns, kept as a set in
 // control 1243/1255/1335), "Farbliche Sortierung nach:" (the colour attributes, kept in

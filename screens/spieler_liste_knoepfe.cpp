@@ -21,10 +21,6 @@
 
 namespace {
 
-// Per list (own, other club, the search's matches): colour sorting, extra columns, quick sort,
-// only on the pitch.
-constexpr int32_t FARBE[3] = {1241, 1253, 1333}, ANZEIGE[3] = {1243, 1255, 1335}, SCHNELL[3] = {1244, 1256, 1336},
-                  NUR_PLATZ[3] = {1245, 1257, 1337};
 // The own list's types: forwards, midfield, all, defence, goalkeepers.
 constexpr int32_t TYPEN[5] = {1248, 1249, 1250, 1251, 1252};
 constexpr const char* TYP_ZEICHEN[5] = {"S", "M", "*", "A", "T"};
@@ -36,7 +32,9 @@ bool mit_manager() { return Aktuelles_Team >= 0 && Aktuelles_Team < Team_Anzahl 
 int32_t liste_von(int32_t icon)
 {
     for (int32_t l = 0; l < 3; ++l)
-        if (icon == FARBE[l] || icon == ANZEIGE[l] || icon == SCHNELL[l] || icon == NUR_PLATZ[l]) return l;
+        if (icon == LISTE_KNOPF_FARBE[l] || icon == LISTE_KNOPF_ANZEIGE[l] || icon == LISTE_KNOPF_SCHNELL[l] ||
+            icon == LISTE_KNOPF_NUR_PLATZ[l])
+            return l;
     return std::find(TYPEN, TYPEN + 5, icon) != TYPEN + 5 ? 0 : -1;
 }
 
@@ -52,7 +50,7 @@ int32_t zeichnen(Menue_Icon* icon, uint32_t)
     const int32_t l = liste_von(icon->nummer);
     if (l < 0) return 0;
     const bool an = Spieler_Einsetzen_Listen_Knopf_An(icon->nummer);
-    if (icon->nummer == SCHNELL[l]) {
+    if (icon->nummer == LISTE_KNOPF_SCHNELL[l]) {
         // the quick sort's face: 162/164 under the own list, 163/165 under the other
         Rastport* b = Menue_Get_Slave_Rastport((l == 0 ? 162 : 163) + (an ? 2 : 0));
         if (b) {
@@ -64,15 +62,15 @@ int32_t zeichnen(Menue_Icon* icon, uint32_t)
     Grafik_Rechteck_Fuellen(z, icon->x + 1, icon->y + 1, icon->breite - 2, icon->hoehe - 2, an ? farbe(15, 9, 0) : farbe(3, 5, 9));
     const char* t = "";
     int32_t tinte = int32_t(farbe(15, 15, 15));
-    if (icon->nummer == FARBE[l]) {
+    if (icon->nummer == LISTE_KNOPF_FARBE[l]) {
         // lit while the chosen attributes colour the list, dim while the quick sort does
         t = "lt. Kontextm.";
-        tinte = int32_t(UI_Farbtabelle[Spieler_Einsetzen_Listen_Knopf_An(SCHNELL[l]) ? 42 : 41].farbe);
-    } else if (icon->nummer == ANZEIGE[l]) {
+        tinte = int32_t(UI_Farbtabelle[Spieler_Einsetzen_Listen_Knopf_An(LISTE_KNOPF_SCHNELL[l]) ? 42 : 41].farbe);
+    } else if (icon->nummer == LISTE_KNOPF_ANZEIGE[l]) {
         t = "+";
-    } else if (icon->nummer == NUR_PLATZ[l]) {
+    } else if (icon->nummer == LISTE_KNOPF_NUR_PLATZ[l]) {
         t = "E";
-    } else if (icon->nummer == SCHNELL[l]) {
+    } else if (icon->nummer == LISTE_KNOPF_SCHNELL[l]) {
         t = "!";
     } else {
         t = TYP_ZEICHEN[std::find(TYPEN, TYPEN + 5, icon->nummer) - TYPEN];
@@ -124,7 +122,7 @@ bool Spieler_Einsetzen_Listen_Knopf_An(int32_t icon)
         return (Spieler_Einsetzen_Typ_Maske() & bit) == bit;
     }
     const int32_t l = liste_von(icon);
-    if (icon == FARBE[l] || icon == ANZEIGE[l]) return false;
+    if (icon == LISTE_KNOPF_FARBE[l] || icon == LISTE_KNOPF_ANZEIGE[l]) return false;
     return Manager_Icon_Button_Lesen(Aktuelles_Team, icon) != 0;
 }
 
@@ -136,13 +134,13 @@ bool Spieler_Einsetzen_Listen_Knopf_Klick(int32_t icon)
         Spieler_Einsetzen_Typ_Klick(icon);
         return true;
     }
-    if (icon == ANZEIGE[l]) {
+    if (icon == LISTE_KNOPF_ANZEIGE[l]) {
         Menue_Requester(1, Aktuelles_Team, "Dieser Knopf reagiert nur auf die rechte Maustaste:^ldort wählen Sie, was die Liste anzeigt.",
                         nullptr, nullptr, 0);
         return false;
     }
     // the colour sorting and the quick sort take turns: either click switches between them
-    if (icon == FARBE[l]) icon = SCHNELL[l];
+    if (icon == LISTE_KNOPF_FARBE[l]) icon = LISTE_KNOPF_SCHNELL[l];
     Manager_Icon_Button_An_Aus(Aktuelles_Team, icon, Manager_Icon_Button_Lesen(Aktuelles_Team, icon) ? 0 : 1);
     return true;
 }
@@ -161,11 +159,11 @@ int32_t Spieler_Einsetzen_Listen_Knoepfe(Menue_Icon* aus, int32_t max, int32_t l
         i.status = ICON_SPAETER_REFRESH;
         aus[n++] = i;
     };
-    hinzu(FARBE[liste], 0, 0, 76, "Eigenschaften, nach denen farblich SORTIERT wird^l(je heller die Schriftfarbe ist, desto besser ist der Spieler)",
+    hinzu(LISTE_KNOPF_FARBE[liste], 0, 0, 76, "Eigenschaften, nach denen farblich SORTIERT wird^l(je heller die Schriftfarbe ist, desto besser ist der Spieler)",
           farb_menue);
-    hinzu(SCHNELL[liste], 78, 0, 16, "\"Nur mal schnell\"^lnach dieser Eigenschaft sortieren", schnell_menue);
-    hinzu(ANZEIGE[liste], 96, 0, 13, "Eigenschaften, die in der Spieler-Liste angezeigt werden", anzeige_menue);
-    hinzu(NUR_PLATZ[liste], 111, 0, 13, "Nur die eingesetzten Spieler anzeigen", nullptr);
+    hinzu(LISTE_KNOPF_SCHNELL[liste], 78, 0, 16, "\"Nur mal schnell\"^lnach dieser Eigenschaft sortieren", schnell_menue);
+    hinzu(LISTE_KNOPF_ANZEIGE[liste], 96, 0, 13, "Eigenschaften, die in der Spieler-Liste angezeigt werden", anzeige_menue);
+    hinzu(LISTE_KNOPF_NUR_PLATZ[liste], 111, 0, 13, "Nur die eingesetzten Spieler anzeigen", nullptr);
     if (liste == 0)
         for (int32_t k = 0; k < 5; ++k) hinzu(TYPEN[k], 15 * k, 14, 13, TYP_HILFE[k], nullptr);
     return n;

@@ -140,20 +140,25 @@ void Spieler_Screen_Block_Packen(uint8_t bytes[SPIELER_SCHIRME_BYTES])
     bytes[5 * MENUE_ICON_BYTES] = Spieler_Screen_Hinweis_Gezeigt ? 1 : 0;
 }
 
+bool Spieler_Screen_Icons_Bestaetigt(const uint8_t* bytes, const Menue_Icon* liste, int32_t anzahl, const char* wer)
+{
+    for (int32_t k = 0; k < anzahl; ++k) {
+        Menue_Icon_Abbild a;
+        if (!Menue_Icon_Abbild_Lesen(bytes + k * MENUE_ICON_BYTES, MENUE_ICON_BYTES, &a) || a.icon.nummer != liste[k].nummer) {
+            Print_Fehler("%s: Icon %d falsch!", wer, k);
+            return false;
+        }
+    }
+    return true;
+}
+
 bool Spieler_Screen_Block_Entpacken(const uint8_t* bytes, uint32_t laenge)
 {
     if (!bytes || laenge != SPIELER_SCHIRME_BYTES) {
         Print_Fehler("Spieler_Screen_Read_Bin_Block: %u statt %u Bytes", laenge, SPIELER_SCHIRME_BYTES);
         return false;
     }
-    for (int32_t k = 0; k < 5; ++k) {
-        Menue_Icon_Abbild a;
-        if (!Menue_Icon_Abbild_Lesen(bytes + k * MENUE_ICON_BYTES, MENUE_ICON_BYTES, &a) ||
-            a.icon.nummer != Spieler_Screen_Knoepfe[k].nummer) {
-            Print_Fehler("Spieler_Screen_Read_Bin_Block: Icon %d falsch!", k);
-            return false;
-        }
-    }
+    if (!Spieler_Screen_Icons_Bestaetigt(bytes, Spieler_Screen_Knoepfe, 5, "Spieler_Screen_Read_Bin_Block")) return false;
     // The templates are the program's own; the stored records only confirm the list.
     Menue_Icon_Liste_Registrieren(Spieler_Screen_Knoepfe);
     Spieler_Screen_Hinweis_Gezeigt = bytes[5 * MENUE_ICON_BYTES] != 0 ? 1 : 0;
@@ -169,14 +174,9 @@ bool Spieler_Screen_Write_Bin_Block(Disk_Datei* datei)
 
 bool Spieler_Screen_Read_Bin_Block(Disk_Datei* datei, const char*)
 {
-    uint32_t n = 0;
-    if (!Disk_Naechste_Blocklaenge(datei, &n) || n != SPIELER_SCHIRME_BYTES) {
-        Print_Fehler("Spieler_Screen_Read_Bin_Block: %u statt %u Bytes", n, SPIELER_SCHIRME_BYTES);
-        Disk_Block_Ablehnen(datei);
-        return false;
-    }
     uint8_t b[SPIELER_SCHIRME_BYTES];
-    return Disk_Lese_Block(datei, b, n) && Spieler_Screen_Block_Entpacken(b, n);
+    return Disk_Lese_Block_Genau(datei, b, sizeof b, "Spieler_Screen_Read_Bin_Block") &&
+           Spieler_Screen_Block_Entpacken(b, sizeof b);
 }
 
 void Spieler_Screen_Disk_Registrieren()

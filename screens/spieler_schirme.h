@@ -45,6 +45,9 @@ int32_t Spieler_Figur_Get_Farbe(int32_t art, uint32_t flags, uint16_t* farbe);
 // The block in memory form and back; the reader refuses anything but five records whose
 // numbers are 801..804 and the closing record, and takes a hint byte other than 0 as 1.
 void Spieler_Screen_Block_Packen(uint8_t bytes[SPIELER_SCHIRME_BYTES]);
+// True when the icon records stored at `bytes` confirm the first `anzahl` templates of `liste`,
+// each in its place with the template's number; the first that does not is reported under `wer`.
+bool Spieler_Screen_Icons_Bestaetigt(const uint8_t* bytes, const Menue_Icon* liste, int32_t anzahl, const char* wer);
 bool Spieler_Screen_Block_Entpacken(const uint8_t* bytes, uint32_t laenge);
 bool Spieler_Screen_Write_Bin_Block(Disk_Datei* datei);
 bool Spieler_Screen_Read_Bin_Block(Disk_Datei* datei, const char* version);

@@ -348,6 +348,31 @@ TEST_F(SchirmTest, TheAdvertisingStadiumShowsRentedSpacesWithTheirSponsorAndLigh
     Grafik_Bitmap_Freigeben(stadion);
 }
 
+// The frame is closed all round, its bottom right corner too.
+TEST_F(SchirmTest, AChosenSpaceIsFramedJustOutsideItAndNoOtherIs)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG), 1);
+    ASSERT_EQ(klick(WERBUNG_ICON_FLAECHE + 2), 1);
+    Menue_Icon* bild = Menue_Screen_Icon_Aus_Nummer(2125);
+    ASSERT_TRUE(bild && bild->refresh_prozedur);
+    Grafik_Screen_Seite_Waehlen(1);
+    bild->refresh_prozedur(bild, 0);
+    const uint16_t rot = Oek_Farbe(15, 2, 2);
+    auto gerahmt = [&](int32_t k) {
+        const Werbung_Rechteck& r = WERBUNG_FLAECHE_ORT[k];
+        const int32_t x0 = bild->x + r.x - 1, y0 = bild->y + r.y - 1, x1 = bild->x + r.x + r.b, y1 = bild->y + r.y + r.h;
+        int32_t rote = 0;
+        for (int32_t x = x0; x <= x1; ++x)
+            rote += (Grafik_Pixel_Lesen(Grafik_Render_Ziel, x, y0) == rot) + (Grafik_Pixel_Lesen(Grafik_Render_Ziel, x, y1) == rot);
+        for (int32_t y = y0 + 1; y < y1; ++y)
+            rote += (Grafik_Pixel_Lesen(Grafik_Render_Ziel, x0, y) == rot) + (Grafik_Pixel_Lesen(Grafik_Render_Ziel, x1, y) == rot);
+        return rote == 2 * (x1 - x0 + 1) + 2 * (y1 - y0 - 1);
+    };
+    EXPECT_TRUE(gerahmt(2));
+    EXPECT_FALSE(gerahmt(3));
+    EXPECT_FALSE(gerahmt(10));
+}
+
 TEST_F(SchirmTest, AfterAnotherExchangeTheNumbersNameTheIconsOnScreenAndTheRockerMenuSetsItsOwnValue)
 {
     for (int32_t f = 5; f < BANK_FIRMEN; ++f) Bank_Boerse[2].firma[f][0] = 0;  // few clubs went public

@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "common/welt_ordner.h"
+#include "bilder_datei.h"
 #include "database/db_hilfe.h"
 #include "database/spieler.h"
 #include "graphics/grafik_bitmap.h"
@@ -23,20 +22,17 @@
 namespace {
 
 struct Gesicht : ::testing::Test {
-    static inline std::filesystem::path ordner;
     static inline int32_t handle = -1, leer = -1;
     static void SetUpTestSuite()
     {
-        ordner = Test_Welt_Bauen("gesicht", {"resfiles"});
-        handle = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
-        leer = Init_ResFile((ordner / "resfile" / "werbung.res").c_str());
+        handle = Test_Bilddatei_Oeffnen();
+        leer = Test_Bilddatei_Oeffnen("werbung.res");
     }
     static void TearDownTestSuite()
     {
         Spieler_Gesicht_DeInit();
         if (handle >= 0) DeInit_ResFile(handle);
         if (leer >= 0) DeInit_ResFile(leer);
-        std::filesystem::remove_all(ordner);
     }
     void SetUp() override
     {

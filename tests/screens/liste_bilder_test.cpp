@@ -7,12 +7,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "common/welt_ordner.h"
+#include "bilder_datei.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/handle.h"
@@ -34,7 +33,7 @@ namespace {
 using namespace screens_test;
 
 // The pixels of a loaded picture; empty when it is missing or not of the size asked.
-std::vector<uint16_t> pixel(const Rastport* rp, int32_t w, int32_t h)
+std::vector<uint16_t> bild_pixel(const Rastport* rp, int32_t w, int32_t h)
 {
     std::vector<uint16_t> px;
     if (!rp || int32_t(rp->width) != w || int32_t(rp->height) != h) return px;
@@ -52,21 +51,8 @@ const Rastport* bild_im_text(const std::string& t, size_t ab = 0)
     return static_cast<const Rastport*>(Handle_Aufloesen(h, Handle_Art::Bild));
 }
 
-struct ListeBilder : Welt {
-    static inline std::filesystem::path ordner;
-    static inline int32_t datei = -1;
+struct ListeBilder : Mit_Bilddatei<Welt> {
     int32_t alt = -1;
-    static void SetUpTestSuite()
-    {
-        ordner = Test_Welt_Bauen("liste_bilder", {"resfiles"});
-        datei = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
-    }
-    static void TearDownTestSuite()
-    {
-        if (datei >= 0) DeInit_ResFile(datei);
-        datei = -1;
-        std::filesystem::remove_all(ordner);
-    }
     void SetUp() override
     {
         ASSERT_GE(datei, 0);
@@ -87,9 +73,7 @@ struct ListeBilder : Welt {
     int32_t bogen_x = 4, bogen_y = 4, bogen_zeile = 0;
     void bogen_legen(int32_t n, int32_t w, int32_t h)
     {
-        auto* rp = static_cast<Rastport*>(Load_Resource(datei, n, 16, nullptr));
-        const std::vector<uint16_t> px = pixel(rp, w, h);
-        Grafik_Bitmap_Freigeben(rp);
+        const std::vector<uint16_t> px = pixel(n, w, h);
         if (bogen_x + 2 * w > BOGEN_B) bogen_x = 4, bogen_y += bogen_zeile + 4, bogen_zeile = 0;
         for (int32_t y = 0; !px.empty() && y < 2 * h && bogen_y + y < BOGEN_H; ++y)
             for (int32_t x = 0; x < 2 * w; ++x)
@@ -99,10 +83,8 @@ struct ListeBilder : Welt {
     }
     std::vector<uint16_t> lesen(int32_t n, int32_t w, int32_t h)
     {
-        auto* rp = static_cast<Rastport*>(Load_Resource(datei, n, 16, nullptr));
-        std::vector<uint16_t> px = pixel(rp, w, h);
+        std::vector<uint16_t> px = pixel(n, w, h);
         EXPECT_FALSE(px.empty()) << n;
-        Grafik_Bitmap_Freigeben(rp);
         return px;
     }
 };
@@ -287,14 +269,14 @@ TEST_F(ListeBilder, TheFaceColumnIsASmallHeadOfHisOwnFace)
     Spieler_Einsetzen_Spalte_Text(15, EIGEN, 5, text, sizeof text);
     const std::string erster = text;
     const Rastport* kopf = bild_im_text(erster);
-    const std::vector<uint16_t> px = pixel(kopf, 9, 10);
+    const std::vector<uint16_t> px = bild_pixel(kopf, 9, 10);
     ASSERT_FALSE(px.empty()) << erster;
     EXPECT_GT(std::set<uint16_t>(px.begin(), px.end()).size(), 3u) << "a head has more than a colour or two";
     Spieler_Einsetzen_Spalte_Text(15, EIGEN, 5, text, sizeof text);
     EXPECT_EQ(text, erster) << "the same face is kept, not made again";
     Spieler_Wert(SP_GESICHT, 5, int32_t((7u << 13) | (12u << 8)), 1);
     Spieler_Einsetzen_Spalte_Text(15, EIGEN, 5, text, sizeof text);
-    EXPECT_NE(pixel(bild_im_text(text), 9, 10), px) << "a new face, a new head";
+    EXPECT_NE(bild_pixel(bild_im_text(text), 9, 10), px) << "a new face, a new head";
     // the column's width is the head's, so the next column stands clear of it
     Spieler_Einsetzen_Anzeige_Gewaehlt(0, 0, 15, 0);
     std::vector<Spieler_Listen_Eintrag> e{{5, EIGEN, 0}};

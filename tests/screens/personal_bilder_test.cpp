@@ -3,43 +3,20 @@
 // the colours the screen gives the labels.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 #include <vector>
 
-#include "common/welt_ordner.h"
-#include "graphics/grafik_bitmap.h"
+#include "bilder_datei.h"
 #include "graphics/grafik_farbe.h"
-#include "graphics/grafik_zeichnen.h"
-#include "platform/resfile.h"
 #include "screens/personal_bilder.h"
 
 namespace {
 
-struct PersonalBilder : ::testing::Test {
-    static inline std::filesystem::path ordner;
-    static inline int32_t datei = -1;
-    static void SetUpTestSuite()
-    {
-        ordner = Test_Welt_Bauen("personal_bilder", {"resfiles"});
-        datei = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
-    }
-    static void TearDownTestSuite()
-    {
-        if (datei >= 0) DeInit_ResFile(datei);
-        datei = -1;
-        std::filesystem::remove_all(ordner);
-    }
+struct PersonalBilder : Mit_Bilddatei<> {
     // The picture's pixels row by row, empty unless it loads at the given size.
     static std::vector<uint16_t> pixel(int32_t n, int32_t w = PERSONAL_BILD_B, int32_t h = PERSONAL_BILD_H)
     {
-        std::vector<uint16_t> px;
-        auto* rp = static_cast<Rastport*>(Load_Resource(datei, n, 16, nullptr));
-        if (rp && int32_t(rp->width) == w && int32_t(rp->height) == h)
-            for (int32_t y = 0; y < h; ++y)
-                for (int32_t x = 0; x < w; ++x) px.push_back(Grafik_Pixel_Lesen(rp, x, y));
-        if (rp) Grafik_Bitmap_Freigeben(rp);
-        return px;
+        return Test_Bild_Pixel(datei, n, w, h);
     }
     static int32_t rot(uint16_t p) { return (p >> 11) << 3; }
     static int32_t gruen(uint16_t p) { return ((p >> 5) & 63) << 2; }

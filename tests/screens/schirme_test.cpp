@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 #include "common/capture.h"
+#include "common/spielstand_ordner.h"
 #include "platform/bytes.h"
+#include "platform/disk.h"
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_schirme.h"
 #include "toolkit/icon.h"
@@ -60,6 +65,41 @@ TEST_F(Schirme, FremderBlockWirdAbgewiesenUndLaesstDenStand)
     ASSERT_TRUE(Spieler_Screen_Block_Entpacken(b.data(), 461));
     EXPECT_EQ(Spieler_Screen_Hinweis_Gezeigt, 1);
     EXPECT_EQ(block()[460], 1) << "written back as 1";
+}
+
+// Through the savegame: the block comes back, and one of another length is refused by name with
+// the running state kept.
+TEST_F(Schirme, SpielstandNimmtNurDenBlockSeinerLaenge)
+{
+    Test_Spielstand_Ordner ordner;
+    ordner.anlegen("dorvin_schirme", true);
+    Spieler_Screen_Disk_Registrieren();
+    Spieler_Screen_Hinweis_Gezeigt = 1;
+    ASSERT_TRUE(Disk_Spielstand_Speichern("schirme"));
+    Spieler_Screen_Hinweis_Gezeigt = 0;
+    ASSERT_TRUE(Disk_Spielstand_Laden("schirme"));
+    EXPECT_EQ(Spieler_Screen_Hinweis_Gezeigt, 1);
+
+    std::ifstream f(ordner.pfad + "/schirme.sgv", std::ios::binary);
+    const std::vector<uint8_t> datei{std::istreambuf_iterator<char>(f), {}};
+    std::string version;
+    Disk_Bereiche bereiche;
+    ASSERT_TRUE(Disk_Spielstand_Zerlegen(datei.data(), datei.size(), &version, &bereiche));
+    Disk_Bereich& block = bereiche[DISK_POS_SPIELERSCHIRME - 1];
+    ASSERT_EQ(block.size(), 1u);
+    for (const size_t laenge : {size_t(SPIELER_SCHIRME_BYTES - 1), size_t(SPIELER_SCHIRME_BYTES + 1)}) {
+        block[0].resize(laenge, 1);
+        const std::vector<uint8_t> kaputt = Disk_Spielstand_Bauen("2.01", bereiche);
+        std::ofstream(ordner.pfad + "/kaputt.sgv", std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(kaputt.data()), std::streamsize(kaputt.size()));
+        Spieler_Screen_Hinweis_Gezeigt = 0;
+        Fehler_Capture cap;
+        EXPECT_FALSE(Disk_Spielstand_Laden("kaputt")) << laenge;
+        EXPECT_TRUE(cap.contains("Spieler_Screen_Read_Bin_Block: " + std::to_string(laenge) + " statt 461 Bytes")) << laenge;
+        EXPECT_EQ(Spieler_Screen_Hinweis_Gezeigt, 0) << laenge;
+    }
+    Disk_Block_Registrieren(DISK_POS_SPIELERSCHIRME, nullptr, nullptr);
+    ordner.entfernen();
 }
 
 TEST_F(Schirme, FigurFarbeNachArtUndAufstellung)

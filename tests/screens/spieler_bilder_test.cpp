@@ -4,13 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <set>
 
-#include "common/welt_ordner.h"
-#include "graphics/grafik_bitmap.h"
-#include "graphics/grafik_zeichnen.h"
-#include "platform/resfile.h"
+#include "bilder_datei.h"
 #include "screens/spieler_bilder.h"
 #include "screens/spieler_einsetzen.h"
 
@@ -32,26 +28,12 @@ struct Bild {
     }
 };
 
-// One world for the suite: building it takes seconds, and the tests only read it.
-struct SpielerBilder : ::testing::Test {
-    static inline std::filesystem::path ordner;
-    static inline int32_t handle = -1;
-    static void SetUpTestSuite()
-    {
-        ordner = Test_Welt_Bauen("spieler_bilder", {"resfiles"});
-        handle = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
-    }
-    static void TearDownTestSuite()
-    {
-        if (handle >= 0) DeInit_ResFile(handle);
-        handle = -1;
-        std::filesystem::remove_all(ordner);
-    }
-    void SetUp() override { ASSERT_GE(handle, 0); }
+struct SpielerBilder : Mit_Bilddatei<> {
+    void SetUp() override { ASSERT_GE(datei, 0); }
     Bild lesen(int32_t n, int32_t w, int32_t h)
     {
         Bild b;
-        auto* rp = static_cast<Rastport*>(Load_Resource(handle, n, 16, nullptr));
+        auto* rp = static_cast<Rastport*>(Load_Resource(datei, n, 16, nullptr));
         EXPECT_NE(rp, nullptr) << n;
         if (!rp) return b;
         b.w = int32_t(rp->width), b.h = int32_t(rp->height);

@@ -2,20 +2,15 @@
 // assistants' frames and the switches' signs, each of its size, with something to see.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 
-#include "common/welt_ordner.h"
-#include "graphics/grafik_bitmap.h"
-#include "graphics/grafik_zeichnen.h"
-#include "platform/resfile.h"
+#include "bilder_datei.h"
 
 namespace {
 
 TEST(SucheBilder, EverySignAndAssistantLoadsAtItsSizeAndTheyDiffer)
 {
-    const std::filesystem::path ordner = Test_Welt_Bauen("suche_bilder", {"resfiles"});
-    const int32_t handle = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
+    const int32_t handle = Test_Bilddatei_Oeffnen();
     ASSERT_GE(handle, 0);
     std::set<std::vector<uint16_t>> verschieden;
     for (int32_t n = 1347; n <= 1362; ++n) {
@@ -39,7 +34,6 @@ TEST(SucheBilder, EverySignAndAssistantLoadsAtItsSizeAndTheyDiffer)
     }
     EXPECT_EQ(verschieden.size(), 14u) << "four assistants and ten signs, no two alike";
     DeInit_ResFile(handle);
-    std::filesystem::remove_all(ordner);
 }
 
 }  // namespace

@@ -1,9 +1,5 @@
 #include "umgebung.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "common/builder_daten.h"
@@ -28,8 +24,6 @@
 #include "toolkit/mausover.h"
 #include "toolkit/screen.h"
 #include "toolkit/slave.h"
-
-namespace fs = std::filesystem;
 
 std::map<std::pair<int32_t, int32_t>, uint32_t> Toolkit_Test::knoepfe;
 
