@@ -71,6 +71,18 @@ inline void live_spieltag(Skript& s, int sekunden = 150)
                  "wait 100", "left up"});
 }
 
+// From a new game's first turn, fourteen turns on to the first match day of a new manager's
+// club (the cup's first round), broadcast live: the script stands where the view comes up.
+inline void bis_zum_ersten_spieltag(Skript& s)
+{
+    for (int t = 0; t < 14; ++t) {
+        dazu(s, klick(WEITER_X, WEITER_Y, -1));
+        dazu(s, klick(150, 292));  // "JA" where a turn asks, else the empty pitch
+        dazu(s, klick(470, 292));  // the captain's "OK"
+        if (t < 13) s.push_back(SPIELTAG_ABWARTEN);
+    }
+}
+
 // From the start menu to the first turn of a new game with these managers, each at the next
 // club of the league.
 inline Skript neues_spiel(const std::vector<std::string>& manager)

@@ -28,12 +28,7 @@ TEST(Spieltag_Live, TheFirstMatchDayOfANewManagersClubIsWatchedLiveFromKickOffTo
     const std::string o = inst.ordner.string() + "/";
     Skript s = neues_spiel({"Anna"});
     optionen(s, SPEICHERN_NEU, "start");
-    for (int t = 0; t < 14; ++t) {
-        dazu(s, klick(WEITER_X, WEITER_Y, -1));
-        dazu(s, klick(150, 292));  // "JA" where a turn asks, else the empty pitch
-        dazu(s, klick(470, 292));  // the captain's "OK"
-        if (t < 13) s.push_back(SPIELTAG_ABWARTEN);
-    }
+    bis_zum_ersten_spieltag(s);
     // Some ten match minutes of the first half, then the view turned round and back.
     live_spieltag(s, 6);
     s.push_back("dump " + o + "live.png");
