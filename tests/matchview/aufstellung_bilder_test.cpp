@@ -40,15 +40,21 @@ protected:
         Os_Input_Set_Buttons(false, false);
         Test_Aufraeumen();
     }
+    // A record of clubs 0 (home) and 1 with the database's test clubs and 40 players.
+    static std::unique_ptr<Spielfeld_Record> probe(int32_t teams)
+    {
+        Test_Teams_Anlegen(teams);
+        Test_Spieler_Anlegen(40);
+        auto r = Spielszenen_Probe_Record(100);
+        r->team[0] = 0;
+        r->team[1] = 1;
+        return r;
+    }
 };
 
 TEST_F(AufstellungBilder, PageOneWithAreasAFavouritePositionAndADrag)
 {
-    Test_Teams_Anlegen(4);
-    Test_Spieler_Anlegen(40);
-    auto r = Spielszenen_Probe_Record(100);
-    r->team[0] = 0;
-    r->team[1] = 1;
+    auto r = probe(4);
     r->team_wert[0] = 1000;
     r->team_wert[1] = 420;
     r->wechsel_uebrig[0] = r->wechsel_uebrig[1] = 3;
@@ -100,11 +106,7 @@ namespace {
 // still wear the kit, as the figure made on its own does, not the base picture's key colour.
 TEST_F(AufstellungBilder, TheListsShirtFiguresWearTheKitBesideThePortrait)
 {
-    Test_Teams_Anlegen(2);
-    Test_Spieler_Anlegen(40);
-    auto r = Spielszenen_Probe_Record(100);
-    r->team[0] = 0;
-    r->team[1] = 1;
+    auto r = probe(2);
     for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
         r->spieler[slot].spnr = slot < 16 ? slot : 4 + slot;
         r->spieler[slot].zustand = slot % 16 < 11 ? SPIELFELD_AUF_DEM_PLATZ : SPIELFELD_ERSATZ;
