@@ -108,7 +108,11 @@ void Update_Liste()
             Spieler_Gesicht_Bauen_Skaliert(b, 2, 0, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, 0)),
                                            static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, 0)), 20, 16);
             Grafik_Spielerfigur_Sprite_Zeichnen(b, spnr, team, 2, 0);
-            Grafik_Spielerfigur_Erzeugen(b, spnr, team, FIGUR_STIL_A, 0);
+            // Made on its own and put beside the portrait: the kit colour replaces the base
+            // picture's key only in a bitmap the whole picture fits, and the row is lower.
+            Rastport* figur = Grafik_Spielerfigur_Erzeugen(nullptr, spnr, team, FIGUR_STIL_A, 0);
+            blit_t(figur, b, 26, 2);
+            Grafik_Bitmap_Freigeben(figur);
         }
         const int32_t farbe = Spieler_Ist_Auf_Feld(r, slot) ? Staerke_Farbe(r, slot) : Grafik_Farbe(10, 4, 4);
         const char* name = gueltig ? Spieler_String(SP_NAME, spnr, nullptr, 0) : "";

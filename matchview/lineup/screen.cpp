@@ -1,10 +1,12 @@
 #include "matchview/lineup/screen.h"
 
+#include "gameflow/globals.h"
 #include "graphics/grafik_screen.h"
 #include "match/spielfeld.h"
 #include "matchview/lineup/aufstellung.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen.h"
+#include "matchview/spielszenen_taktik.h"
 #include "platform/maus.h"
 #include "platform/mauszeiger.h"
 #include "platform/timer.h"
@@ -21,8 +23,17 @@ static bool aus_ansicht = false;
 
 void Screen_Set_Hook(Screen_Hook h) { hook = h; }
 
+// Away from role 0 the screen's changes go through the record's change block. Until its first
+// fill from the record (the tactics panel's or this) its lists read as pairs of the home slot 0 and
+// its values as zeros, which the engine would take with the first change.
+static void aenderungen_bereit(Spielfeld_Record* r)
+{
+    if (r && Netz_Rolle != 0 && !r->anweisungen[ANW_INITIALISIERT]) Spielfeld_Anweisungen_Fuellen(r);
+}
+
 bool Screen_Oeffnen()
 {
+    aenderungen_bereit(Screen_Record);
     if (hook) return hook("Screen_Oeffnen", 0);
     if (!gebaut) Aufstellung_Liste_Bauen();
     gebaut = true;
@@ -92,6 +103,7 @@ void Screen_Spieler_Menue(Spielfeld_Record* r, int32_t slot)
     Btnscreen_Gadget figur{};
     figur.benutzer[0] = uint32_t(r->spieler[slot].spnr);
     figur.benutzer[1] = uint32_t(slot);
+    aenderungen_bereit(r);
     Screen_Record = r;
     Screen_Seite = slot / 16;
     Spielszenen_Bildschirm_Freigeben();

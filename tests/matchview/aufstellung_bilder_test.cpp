@@ -9,6 +9,7 @@
 #include "database/db_hilfe.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_spielerfigur.h"
 #include "matchview/lineup/aufstellung.h"
 #include "matchview/lineup/screen.h"
 #include "network/netz.h"
@@ -39,15 +40,21 @@ protected:
         Os_Input_Set_Buttons(false, false);
         Test_Aufraeumen();
     }
+    // A record of clubs 0 (home) and 1 with the database's test clubs and 40 players.
+    static std::unique_ptr<Spielfeld_Record> probe(int32_t teams)
+    {
+        Test_Teams_Anlegen(teams);
+        Test_Spieler_Anlegen(40);
+        auto r = Spielszenen_Probe_Record(100);
+        r->team[0] = 0;
+        r->team[1] = 1;
+        return r;
+    }
 };
 
 TEST_F(AufstellungBilder, PageOneWithAreasAFavouritePositionAndADrag)
 {
-    Test_Teams_Anlegen(4);
-    Test_Spieler_Anlegen(40);
-    auto r = Spielszenen_Probe_Record(100);
-    r->team[0] = 0;
-    r->team[1] = 1;
+    auto r = probe(4);
     r->team_wert[0] = 1000;
     r->team_wert[1] = 420;
     r->wechsel_uebrig[0] = r->wechsel_uebrig[1] = 3;
@@ -89,6 +96,45 @@ TEST_F(AufstellungBilder, PageOneWithAreasAFavouritePositionAndADrag)
     EXPECT_TRUE(Os_Display_Dump_Png((ordner + "/seite1.png").c_str()));
     std::printf("%s/seite1.png\n", ordner.c_str());
     Auswechsel_Zug_Freigeben();
+}
+
+}  // namespace
+
+namespace {
+
+// The list's rows are lower than the shirt's base picture: the figure beside the portrait must
+// still wear the kit, as the figure made on its own does, not the base picture's key colour.
+TEST_F(AufstellungBilder, TheListsShirtFiguresWearTheKitBesideThePortrait)
+{
+    auto r = probe(2);
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
+        r->spieler[slot].spnr = slot < 16 ? slot : 4 + slot;
+        r->spieler[slot].zustand = slot % 16 < 11 ? SPIELFELD_AUF_DEM_PLATZ : SPIELFELD_ERSATZ;
+        r->objekt[slot].aktiv = 1;
+    }
+    Netz_Set_Eigenes_Team(0);
+    Screen_Record = r.get();
+    Screen_Seite = -1;
+    ASSERT_TRUE(Screen_Oeffnen());
+    Screen_Seite_Zeigen(1);
+    const Btnscreen_Gadget* z = &Aufstellung_Liste[AG_LISTE];
+    ASSERT_EQ(z->benutzer[2], uint32_t(TYP_ZEILE));
+    ASSERT_NE(z->bitmap1, nullptr);
+    Rastport* figur = Grafik_Spielerfigur_Erzeugen(nullptr, int32_t(z->benutzer[0]), 0, FIGUR_STIL_A, 0);
+    ASSERT_NE(figur, nullptr);
+    auto px = [](const Rastport* b, int32_t x, int32_t y) { return static_cast<const uint16_t*>(b->pixels)[y * b->width + x]; };
+    int32_t gezeigt = 0, gleich = 0;
+    // Up to the name at x 48, down to the row's foot.
+    for (int32_t y = 2; y < z->h && y - 2 < int32_t(figur->height); ++y)
+        for (int32_t x = 26; x < 48 && x - 26 < int32_t(figur->width); ++x) {
+            const uint16_t f = px(figur, x - 26, y - 2);
+            if (!f) continue;
+            ++gezeigt;
+            gleich += px(z->bitmap1, x, y) == f;
+        }
+    Grafik_Bitmap_Freigeben(figur);
+    EXPECT_GT(gezeigt, 100);
+    EXPECT_EQ(gleich, gezeigt);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "matchview/lineup/screen.h"
 #include "matchview/lineup/spieldaten.h"
 #include "matchview/spielszenen.h"
+#include "matchview/spielszenen_taktik.h"
 #include "network/netz.h"
 #include "platform/os/os_intern.h"
 #include "toolkit/btnscreen.h"
@@ -469,6 +470,50 @@ TEST_F(AufstellungFeld, OnAServerWithItsOwnManagerHisClubIsThisPCs)
     Netz_Rolle = 0;
     Netz_Set_Eigenes_Team(HEIM);
     EXPECT_EQ(Screen_Seite_Entscheiden(r.get(), 1), 0) << "alone on role 0 the login's club";
+}
+
+}  // namespace
+
+namespace {
+
+// A record whose change block nobody filled yet (the tactics panel never opened): the screen
+// opened over it on role 3 fills it first, so the opponent's panel counts no pairs of slot 0 and
+// the engine takes the dropped pair alone, every tactic and instruction as it was.
+TEST_F(AufstellungFeld, OnRoleThreeTheScreenFillsAnUnfilledChangeBlockBeforeItsFirstChange)
+{
+    Netz_Rolle = 3;
+    std::memset(r->anweisungen, 0, sizeof r->anweisungen);
+    std::memset(r->netz_einwechsel, 0, sizeof r->netz_einwechsel);
+    std::memset(r->netz_auswechsel, 0, sizeof r->netz_auswechsel);
+    r->taktik[0][3] = 2;
+    r->einsatz[0] = 70;
+    r->spieler[5].anweisung[ANWEISUNG_EINTRAG[0]] = 3;
+    Screen_Set_Hook([](const char*, int32_t) { return true; });
+    EXPECT_TRUE(Screen_Oeffnen());
+    Screen_Set_Hook(nullptr);
+    Auswechsel_Zeichnen();
+    ASSERT_EQ(zeilen.size(), 2u);
+    EXPECT_EQ(zeilen[0], "03 Einwechslungen^z0008^tl0004möglich");
+    EXPECT_EQ(zeilen[1], "13 Einwechslungen^z0008^tl0004möglich") << "the opponent's panel too";
+
+    Screen_Page = PAGE_DATEN;
+    trikot();
+    ziehen(0, 12, 210, 313);
+    EXPECT_EQ(Auswechsel_Anzahl(r.get(), 0), 1);
+    Spielfeld_Anweisungen_Uebernehmen(r.get(), 20);
+    Spielfeld_Anweisungen_Anwenden(r.get(), 22);
+    EXPECT_EQ(r->einwechsel[0][0], 12);
+    EXPECT_EQ(r->auswechsel[0][0], 3);
+    for (int32_t k = 1; k < 7; ++k) EXPECT_EQ(r->einwechsel[0][k], -1) << k;
+    EXPECT_EQ(r->taktik[0][3], 2);
+    EXPECT_EQ(r->einsatz[0], 70);
+    EXPECT_EQ(r->spieler[5].anweisung[ANWEISUNG_EINTRAG[0]], 3);
+
+    // The view's player menu over an unfilled block fills it the same way.
+    std::memset(r->anweisungen, 0, sizeof r->anweisungen);
+    Screen_Spieler_Menue(r.get(), 20);
+    EXPECT_EQ(r->anweisungen[ANW_INITIALISIERT], 1);
+    EXPECT_EQ(r->netz_einwechsel[0][0], 255);
 }
 
 }  // namespace
