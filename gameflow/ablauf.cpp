@@ -607,6 +607,21 @@ bool Ablauf_Wartet_Auf_Eingabe()
            zug_index < zug_anzahl && !zug_erster;
 }
 
+// The match day's screens draw a frame a pass. In the window a pass takes at least a display
+// frame, as a page flip on the screen's refresh would: without it a fast machine runs the match
+// at hundreds of frames a second (a minute of play in a fraction of a second) on a busy core.
+// Headless the virtual clock stays where the scripts expect it.
+static void bild_takt_abwarten()
+{
+    static uint32_t letzter = 0;
+    const uint32_t jetzt = Os_Time_Ms();
+    const uint32_t vergangen = jetzt - letzter;
+    if (vergangen < ABLAUF_BILD_MS) {
+        Os_Sleep(ABLAUF_BILD_MS - vergangen);
+        letzter += ABLAUF_BILD_MS;
+    } else letzter = jetzt;
+}
+
 void Ablauf_Hauptschleife()
 {
     // A server marks the clubs whose clients are connected at the start and on every pass.
@@ -632,6 +647,7 @@ void Ablauf_Hauptschleife()
         // networked wait sleeps on the sockets.
         if (wartet && Ablauf_Wartet_Auf_Eingabe()) Os_Wait_Input(ABLAUF_WARTE_MS);
         else if (Ablauf_Netz_Wartet()) Os_Socket_Wait(ABLAUF_NETZ_WARTE_MS);
+        else if (spieltag_schirm && !Os_Headless()) bild_takt_abwarten();
     }
     Os_Script_Halten(false);
     Os_Script_Laufender_Schirm(false);

@@ -80,6 +80,8 @@ bool Ablauf_Netz_Aktiv();
 // A waiting state of network play: its pass sleeps on the sockets up to ABLAUF_NETZ_WARTE_MS.
 bool Ablauf_Netz_Wartet();
 constexpr uint32_t ABLAUF_NETZ_WARTE_MS = 5;
+// A pass of the match day's screens in the window lasts at least this long (60 frames a second).
+constexpr uint32_t ABLAUF_BILD_MS = 16;
 // Server: the turns of the managers who play at the server are not yet over today, or a round
 // the loop has begun is under way (the pump does not start the match day before).
 bool Ablauf_Lokale_Runde_Offen();
