@@ -71,6 +71,10 @@ inline void live_spieltag(Skript& s, int sekunden = 150)
                  "wait 100", "left up"});
 }
 
+// The line-up screen's back button: a live match day of the manager's club shows the team talk
+// before the kick-off and the dressing room at half-time there, each waiting for it.
+inline Skript kabine_verlassen() { return klick(615, 455); }
+
 // From the start menu to the first turn of a new game with these managers, each at the next
 // club of the league.
 inline Skript neues_spiel(const std::vector<std::string>& manager)

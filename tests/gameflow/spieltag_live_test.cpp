@@ -34,6 +34,7 @@ TEST(Spieltag_Live, TheFirstMatchDayOfANewManagersClubIsWatchedLiveFromKickOffTo
         dazu(s, klick(470, 292));  // the captain's "OK"
         if (t < 13) s.push_back(SPIELTAG_ABWARTEN);
     }
+    dazu(s, kabine_verlassen());
     // Some ten match minutes of the first half, then the view turned round and back.
     live_spieltag(s, 6);
     s.push_back("dump " + o + "live.png");
@@ -51,8 +52,11 @@ TEST(Spieltag_Live, TheFirstMatchDayOfANewManagersClubIsWatchedLiveFromKickOffTo
     s.push_back("dump " + o + "zurueck.png");
     live_spieltag(s, 9);
     s.push_back("dump " + o + "weiter.png");
-    // The second half, extra time and penalties where the cup needs them, the report pages.
-    live_spieltag(s, 150);
+    // The second half after the break, extra time and penalties where the cup needs them, the
+    // report pages.
+    live_spieltag(s, 45);
+    dazu(s, kabine_verlassen());
+    live_spieltag(s, 105);
     s.push_back(SPIELTAG_ABWARTEN);
     optionen(s, SPEICHERN_NEU, "danach");
     s.push_back("quit");
