@@ -547,6 +547,8 @@ bool Ablauf_Netz_Aktiv()
     return false;
 }
 
+bool Ablauf_Allein() { return Netz_Rolle == 0 || (Netz_Rolle == 3 && !Ablauf_Netz_Aktiv()); }
+
 void Ablauf_Spieltag_Abbrechen()
 {
     if (Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT) Ablauf_Zustand = ABLAUF_HALBZEIT;
@@ -631,7 +633,7 @@ void Ablauf_Hauptschleife()
         // Outside a turn the loop works on its own: a script's input waits for the next turn or
         // for the match day's screens, which take it as a user's.
         const bool wartet = Ablauf_Wartet_Auf_Eingabe();
-        const bool spieltag_schirm = Spielansicht_Offen || Spielfeld_Ansicht_Geladen();
+        const bool spieltag_schirm = Spielansicht_Offen || Spielfeld_Ansicht_Geladen() || Spielbericht_Zeigt();
         Os_Script_Halten(!wartet && !spieltag_schirm);
         Os_Script_Laufender_Schirm(spieltag_schirm);
         Win95_Message_Pump();

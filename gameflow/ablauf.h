@@ -77,6 +77,9 @@ bool Ablauf_Client_Daten_Anforderung_Nehmen();
 // Whether the loop runs its network states: on a remote client, and on a server while a
 // participant is logged in (or a collecting day is under way).
 bool Ablauf_Netz_Aktiv();
+// One PC on its own: no network role, or a server with its own manager and no participant
+// logged in (the lone game). Its match day shows the reports and takes the half-time break.
+bool Ablauf_Allein();
 // A waiting state of network play: its pass sleeps on the sockets up to ABLAUF_NETZ_WARTE_MS.
 bool Ablauf_Netz_Wartet();
 constexpr uint32_t ABLAUF_NETZ_WARTE_MS = 5;

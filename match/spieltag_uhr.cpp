@@ -47,6 +47,15 @@ bool halbzeit_hat_ende(int32_t wettbewerb, int32_t h)
 // A game followed live on this PC plays its stoppage time.
 bool live_verfolgt(const Spielfeld_Record* r) { return r && r->aktiv && (Netz_Rolle != 0 || r->gezeichnet); }
 
+// Whether the main loop takes the break between halves (the dressing room) and kicks off the
+// next itself. A networked PC kicks off at once, in step with its peers; so does a lone game
+// that nobody watches live, or whose loop is not running the match.
+bool pause_hier()
+{
+    if (Netz_Rolle == 0) return true;
+    return Ablauf_Allein() && Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT && Spielfeld_Ansicht_Geladen();
+}
+
 }  // namespace
 
 bool Spieltag_Run(uint8_t flag)
@@ -139,7 +148,7 @@ bool Spieltag_Run(uint8_t flag)
 
     bool weiter = spielt_noch;
     if (!spielt_noch && halbzeit_vorbei) {
-        if (Netz_Rolle != 0) {
+        if (!pause_hier()) {
             if (Spieltag_Naechste_Halbzeit_Anpfeifen()) weiter = true;
         } else if (Spieltag_Halbzeit_Wartet()) {
             Ablauf_Spieltag_Abbrechen();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
 #include "gameflow/highscore.h"
 #include "match/pitch/spielfeld_ereignis.h"
@@ -11,6 +12,7 @@
 #include "matchview/lineup/screen.h"
 #include "matchview/spielszenen.h"
 #include "network/netz.h"
+#include "platform/os/os.h"
 #include "platform/win95.h"
 #include "toolkit/optionen.h"
 
@@ -81,6 +83,9 @@ void frame()
 {
     Spielszenen_Blinken();
     Screen_Schritt();
+    // A script that lets the day play out untouched never clicks "back": the screen goes on as
+    // if it had.
+    if (Os_Script_Laesst_Laufen()) Spielszenen_Modus = SPIELSZENEN_NAECHSTES;
 }
 
 // The button that asked for the next game must be let go first; headless the clock is virtual,
@@ -93,7 +98,7 @@ void loslassen_abwarten()
     }
 }
 
-bool einzelplatz_mit(int32_t option) { return Netz_Rolle == 0 && Globale_Optionen(option) != 0; }
+bool einzelplatz_mit(int32_t option) { return Ablauf_Allein() && Globale_Optionen(option) != 0; }
 
 // A side's next response value, into its first point not yet reached; false when all are set.
 bool kurvenpunkt(Spielfeld_Record* r, int32_t seite)
@@ -153,6 +158,8 @@ int32_t schritt(bool& aktiv, uint8_t& phase, int32_t seite)
 
 void Spielbericht_Set_Hook(Spielbericht_Hook h) { hook = h; }
 
+bool Spielbericht_Zeigt() { return !hook && (ablauf.vor_spiel || ablauf.halbzeit || ablauf.nach_spiel); }
+
 bool Spielszenen_Geladen() { return melden("Spielszenen_Geladen", 0) != 0; }
 
 void Spielbericht_Vor_Spiel_Starten()
@@ -176,7 +183,7 @@ void Spielbericht_Halbzeit_Starten(int32_t zwingen)
         melden("Spielbericht_Halbzeit_Starten", 0);
         return;
     }
-    if (Netz_Rolle == 0 && !zwingen && !Globale_Optionen(OPTION_MOTIVATION_HALBZEIT)) return;
+    if (Ablauf_Allein() && !zwingen && !Globale_Optionen(OPTION_MOTIVATION_HALBZEIT)) return;
     const int32_t modus = Spielszenen_Modus;
     if (modus == SPIELSZENEN_SCREEN || modus == SPIELSZENEN_VERLASSEN) {
         liste_fuellen();

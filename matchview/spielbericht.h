@@ -11,6 +11,8 @@ void Spielbericht_Halbzeit_Starten(int32_t zwingen);
 int32_t Spielbericht_Halbzeit_Schritt();
 void Spielbericht_Nach_Spiel_Starten();
 int32_t Spielbericht_Nach_Spiel_Schritt();
+// True while one of them shows its screen (it takes the user's input).
+bool Spielbericht_Zeigt();
 // True when the live match view was loaded on this match day (until the view lands: false).
 bool Spielszenen_Geladen();
 // Test hook: every call above is reported by its name; the steps and Spielszenen_Geladen

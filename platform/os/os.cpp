@@ -757,6 +757,13 @@ static bool script_line_ready()
            (z.befehl != Befehl::wait && (z.befehl != Befehl::wait_input || !laufender_schirm));
 }
 
+bool Os_Script_Laesst_Laufen()
+{
+    if (!script.active || !script.waiting || !laufender_schirm || script.next >= script.lines.size()) return false;
+    Skript_Zeile z;
+    return zeile_lesen(script.lines[script.next], &z) == Zeilen_Fehler::keiner && z.befehl == Befehl::wait_input;
+}
+
 void Os_Wait_Input(uint32_t ms)
 {
     if (!queue_empty()) return;

@@ -133,5 +133,8 @@ bool Os_Script_Halten(bool halten);
 // of jumping the clock, and "wait input" holds the lines until the program takes input elsewhere.
 // Returns the state before.
 bool Os_Script_Laufender_Schirm(bool an);
+// True while the script stands at a "wait input" that holds on such a screen: the user lets the
+// day play out untouched, so a screen that would wait for his click goes on by itself.
+bool Os_Script_Laesst_Laufen();
 // Drops the script without the closing message its end would post.
 void Os_Script_Stop();

@@ -93,8 +93,11 @@ TEST_F(Fenster_Klick, AScriptPicturesTheMatchDayWhileItPlays)
         dazu(s, klick(150, 292));
         dazu(s, klick(470, 292));
         if (t == 13) {
+            dazu(s, kabine_verlassen());
             dazu(s, {"wait 8000", "dump " + ordner + "/spieltag.png"});
-            live_spieltag(s);
+            live_spieltag(s, 40);
+            dazu(s, kabine_verlassen());
+            live_spieltag(s, 110);
         }
         s.push_back(SPIELTAG_ABWARTEN);
     }

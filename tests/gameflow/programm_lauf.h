@@ -71,6 +71,10 @@ inline void live_spieltag(Skript& s, int sekunden = 150)
                  "wait 100", "left up"});
 }
 
+// The line-up screen's back button: a live match day of the manager's club shows the team talk
+// before the kick-off and the dressing room at half-time there, each waiting for it.
+inline Skript kabine_verlassen() { return klick(615, 455); }
+
 // The buttons of the live view's side bar (their middles) and the line-up screen's way back.
 constexpr int LEISTE_X = 625, TABELLE_Y = 31, EREIGNISSE_Y = 66, SPIEGELN_Y = 101, AUFSTELLUNG_Y = 171, TAKTIK_Y = 206;
 constexpr int ZURUECK_X = 615, ZURUECK_Y = 455;
@@ -82,8 +86,8 @@ inline Skript druecken(int x, int y)
 }
 
 // From the first turn to a new manager's first match day (the cup's first round, fourteen turns
-// in), which starts to play in the live view with the last turn's lines.
-inline void bis_zum_ersten_spieltag(Skript& s)
+// in): the last turn ended, the team talk before the kick-off comes up.
+inline void bis_zur_ansprache(Skript& s)
 {
     for (int t = 0; t < 14; ++t) {
         dazu(s, klick(WEITER_X, WEITER_Y, -1));
@@ -91,6 +95,13 @@ inline void bis_zum_ersten_spieltag(Skript& s)
         dazu(s, klick(470, 292));  // the captain's "OK"
         if (t < 13) s.push_back(SPIELTAG_ABWARTEN);
     }
+}
+
+// The same, the talk left: the match starts to play in the live view.
+inline void bis_zum_ersten_spieltag(Skript& s)
+{
+    bis_zur_ansprache(s);
+    dazu(s, kabine_verlassen());
 }
 
 // From the start menu to the first turn of a new game with these managers, each at the next

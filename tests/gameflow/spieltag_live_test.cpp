@@ -77,7 +77,9 @@ TEST(Spieltag_Live, TheFirstMatchDayOfANewManagersClubIsWatchedLiveFromKickOffTo
     dazu(s, im_spiel_speichern("im_spiel"));
     s.push_back("dump " + o + "gespeichert.png");
     // The second half, extra time and penalties where the cup needs them, the report pages.
-    live_spieltag(s, 150);
+    live_spieltag(s, 45);
+    dazu(s, kabine_verlassen());
+    live_spieltag(s, 105);
     s.push_back(SPIELTAG_ABWARTEN);
     optionen(s, SPEICHERN_NEU, "danach");
     // The save of the match loaded in that turn: the match day resumes in the live view, is saved
@@ -86,7 +88,9 @@ TEST(Spieltag_Live, TheFirstMatchDayOfANewManagersClubIsWatchedLiveFromKickOffTo
     dazu(s, {"move 300 250", "wait 500"});
     s.push_back("dump " + o + "geladen.png");
     dazu(s, im_spiel_speichern("wieder"));
-    live_spieltag(s, 150);
+    live_spieltag(s, 45);
+    dazu(s, kabine_verlassen());
+    live_spieltag(s, 105);
     s.push_back(SPIELTAG_ABWARTEN);
     optionen(s, SPEICHERN_NEU, "zuletzt");
     s.push_back("quit");

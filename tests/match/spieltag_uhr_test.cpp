@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "common/capture.h"
+#include "match/pitch/spielfeld_ansicht.h"
 #include "match/spieltag_welt.h"
+#include "network/netzuser.h"
 
 namespace {
 
@@ -53,6 +55,44 @@ TEST_F(Spieltag_Uhr_Test, SpeedAndTheClockOfAMinute)
         (void)c;
         EXPECT_GE(Spiele_Get_Spiel(g, 1)->heim_tore, 0);
     }
+}
+
+// The first half of a day whose games are watched live (the view loaded), run to its end: the
+// main loop's state and the day's minute then.
+std::pair<int32_t, int32_t> erste_halbzeit_beenden()
+{
+    Spielfeld_Ansicht_Flag_Setzen(1);
+    for (int32_t i = 0; i < 200000 && Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT && Spieltag_Uhr.minute < 50; ++i)
+        if (!Spieltag_Run(0)) break;
+    Spielfeld_Ansicht_Flag_Setzen(0);
+    return {Ablauf_Zustand, Spieltag_Uhr.minute};
+}
+
+// Alone, the main loop takes the break (the dressing room) and kicks off the second half itself;
+// a server in network play kicks off at once, in step with its clients.
+TEST_F(Spieltag_Uhr_Test, AWatchedLoneDayBreaksAtHalfTime)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+    const auto [zustand, minute] = erste_halbzeit_beenden();
+    EXPECT_EQ(zustand, ABLAUF_HALBZEIT);
+    EXPECT_LT(minute, 50);
+    EXPECT_TRUE(Spieltag_Halbzeit_Wartet());
+    // The break over, the loop kicks off and the second half runs.
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+    EXPECT_FALSE(Spieltag_Halbzeit_Wartet());
+    for (int32_t i = 0; i < 2000; ++i) ASSERT_TRUE(Spieltag_Run(0));
+    EXPECT_GT(Spieltag_Uhr.minute, minute);
+}
+
+TEST_F(Spieltag_Uhr_Test, ANetworkedDayKicksOffTheSecondHalfAtOnce)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+    Mitspieler[0].in_benutzung = 1;
+    const auto [zustand, minute] = erste_halbzeit_beenden();
+    Mitspieler[0].in_benutzung = 0;
+    EXPECT_EQ(zustand, ABLAUF_SPIEL_LAEUFT);
+    EXPECT_EQ(minute, 50);
+    EXPECT_FALSE(Spieltag_Halbzeit_Wartet());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "competitions/spiele_welt.h"
@@ -13,6 +14,9 @@
 #include "matchview/lineup/screen.h"
 #include "matchview/spielbericht.h"
 #include "matchview/spielszenen.h"
+#include "network/netzuser.h"
+#include "platform/os/os.h"
+#include "platform/win95.h"
 #include "toolkit/optionen.h"
 
 namespace {
@@ -62,6 +66,9 @@ protected:
     }
     void TearDown() override
     {
+        Mitspieler[0].in_benutzung = 0;
+        Os_Script_Stop();
+        Os_Script_Laufender_Schirm(false);
         Screen_Set_Hook(nullptr);
         Spielszenen_Modus = SPIELSZENEN_SCREEN;
         Netz_Rolle = rolle;
@@ -77,6 +84,12 @@ protected:
             if (schritt()) return i;
         }
         return -1;
+    }
+    // A server with its own manager and a participant logged in: network play.
+    static void im_netz()
+    {
+        Netz_Rolle = 3;
+        Mitspieler[0].in_benutzung = 1;
     }
     void beendet_sauber()
     {
@@ -104,9 +117,11 @@ TEST_F(Spielbericht, BeforeTheMatchEachGameTakesOneBackPressThenTheViewRedraws)
     Spielbericht_Vor_Spiel_Starten();
     EXPECT_EQ(durchlaufen(Spielbericht_Vor_Spiel_Schritt), 3);
 
-    // Not alone, the option off, or no screen: nothing shows and the step is over at once.
-    for (int32_t fall = 0; fall < 3; ++fall) {
-        Netz_Rolle = fall == 0 ? 3 : 0;
+    // Not alone (a client, a server in network play), the option off, or no screen: nothing
+    // shows and the step is over at once.
+    for (int32_t fall = -1; fall < 3; ++fall) {
+        Netz_Rolle = fall == -1 ? 1 : 0;
+        if (fall == 0) im_netz();
         Globale_Optionen_Setzen(OPTION_MOTIVATION_VOR, fall == 1 ? 0 : 1);
         oeffnen_gelingt = fall != 2;
         aufrufe.clear();
@@ -171,7 +186,7 @@ TEST_F(Spielbericht, NoDressingRoomAfterTheSecondHalfUnlessForcedAndOnTheNetwork
     aufrufe.clear();
     Spielbericht_Halbzeit_Starten(0);
     EXPECT_EQ(geoeffnet(), 0);
-    Netz_Rolle = 3;
+    im_netz();
     Spielbericht_Halbzeit_Starten(0);
     EXPECT_EQ(geoeffnet(), 1);
     durchlaufen(Spielbericht_Halbzeit_Schritt);
@@ -184,11 +199,53 @@ TEST_F(Spielbericht, AfterTheMatchTheDataPageForEachGame)
     EXPECT_EQ(aufrufe[1], "Screen_Seite_Zeigen 0");
     EXPECT_EQ(durchlaufen(Spielbericht_Nach_Spiel_Schritt), 6);
     beendet_sauber();
-    Netz_Rolle = 3;
+    im_netz();
     aufrufe.clear();
     Spielbericht_Nach_Spiel_Starten();
     EXPECT_EQ(geoeffnet(), 0);
     EXPECT_EQ(Spielbericht_Nach_Spiel_Schritt(), 1);
+}
+
+// The lone game (a server with its own manager and nobody logged in) is a single PC: the talk
+// before the match shows, and the dressing room keeps to its option.
+TEST_F(Spielbericht, TheLoneGameShowsTheTalksAsASinglePCDoes)
+{
+    Netz_Rolle = 3;
+    Spielbericht_Vor_Spiel_Starten();
+    EXPECT_EQ(Screen_Phase_Vor_Spiel, 1);
+    EXPECT_TRUE(Spielbericht_Zeigt());
+    EXPECT_EQ(durchlaufen(Spielbericht_Vor_Spiel_Schritt), 6);
+    EXPECT_FALSE(Spielbericht_Zeigt());
+    Globale_Optionen_Setzen(OPTION_MOTIVATION_HALBZEIT, 0);
+    aufrufe.clear();
+    Spielbericht_Halbzeit_Starten(0);
+    EXPECT_EQ(geoeffnet(), 0);
+    EXPECT_EQ(Spielbericht_Halbzeit_Schritt(), 1);
+}
+
+// A script that lets the day play out untouched ("wait input") never clicks "back": each
+// screen goes on by itself, one game a frame; without the script it waits for the click.
+TEST_F(Spielbericht, AScriptThatWaitsForTheNextTurnLeavesEveryScreen)
+{
+    Spielbericht_Halbzeit_Starten(0);
+    for (int32_t i = 0; i < 50; ++i) ASSERT_EQ(Spielbericht_Halbzeit_Schritt(), 0);
+    EXPECT_TRUE(Spielbericht_Zeigt());
+
+    Os_Script_Load_Text("wait input\nmove 5 6\n");
+    Os_Script_Laufender_Schirm(true);
+    Win95_Message_Pump();
+    int32_t frames = 0;
+    while (frames < 10 && !Spielbericht_Halbzeit_Schritt()) ++frames;
+    EXPECT_EQ(frames, 1) << "two games, a frame each";
+    beendet_sauber();
+    using Paar = std::pair<void (*)(), int32_t (*)()>;
+    for (auto [starten, schritt] : {Paar{Spielbericht_Vor_Spiel_Starten, Spielbericht_Vor_Spiel_Schritt},
+                                    Paar{Spielbericht_Nach_Spiel_Starten, Spielbericht_Nach_Spiel_Schritt}}) {
+        starten();
+        EXPECT_EQ(schritt(), 0);
+        EXPECT_EQ(schritt(), 1);
+    }
+    EXPECT_FALSE(Os_Script_Finished()) << "the script's wait is left to the turn";
 }
 
 }  // namespace

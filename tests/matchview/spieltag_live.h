@@ -7,6 +7,7 @@
 #include "match/spielfeld.h"
 #include "match/spieltag_welt.h"
 #include "matchview/live/spielszenen_live.h"
+#include "matchview/spielbericht.h"
 #include "matchview/spielszenen.h"
 #include "platform/timer.h"
 #include "tests/matchview/spielszenen_dateien.h"
@@ -26,11 +27,13 @@ protected:
     }
 };
 
-// Steps the main loop until the live view is up (or the bound runs out).
+// Steps the main loop until the live view is up (or the bound runs out); the talk before the
+// match is left by its back button.
 inline bool Spieltag_Bis_Live(int32_t grenze = 400000)
 {
     for (int32_t i = 0; i < grenze; ++i) {
         if (Spielfeld_Ansicht_Geladen() && Spielszenen_Ist_Geladen()) return true;
+        if (Spielbericht_Zeigt()) Spielszenen_Modus = SPIELSZENEN_NAECHSTES;
         Ablauf_Schritt();
     }
     return false;

@@ -1,0 +1,58 @@
+// A lone manager's first match day watched live in the installed program: the team talk before
+// the kick-off, the dressing room at half-time and the second half after it, each left by the
+// line-up screen's back button; and a day let play out untouched, whose screens go on by
+// themselves.
+#include <gtest/gtest.h>
+
+#include "programm_bilder.h"
+
+namespace {
+
+using namespace programm_lauf;
+
+// The first half-time talk item ("Siegprämie") on the dressing room's page.
+constexpr int ANSPRACHE_X = 150, ANSPRACHE_Y = 296;
+
+class Kabine : public Programm_Bilder_Test {
+protected:
+    Kabine() : Programm_Bilder_Test("kabine") {}
+    // A new game, the turns up to the club's first match day, the team talk up.
+    Skript bis_zum_spieltag()
+    {
+        Skript s = neues_spiel({"Anna"});
+        bis_zur_ansprache(s);
+        return s;
+    }
+};
+
+TEST_F(Kabine, TheTalkBeforeTheMatchAndTheDressingRoomAtHalfTimeAreLeftByTheirBackButton)
+{
+    Skript s = bis_zum_spieltag();
+    dazu(s, {"wait 1000", "dump " + pfad("vor_spiel")});
+    dazu(s, kabine_verlassen());
+    live_spieltag(s, 6);
+    s.push_back("dump " + pfad("erste_halbzeit"));
+    // On to the break: the room waits for its back button however long the clicks go on.
+    live_spieltag(s, 45);
+    s.push_back("dump " + pfad("kabine"));
+    dazu(s, druecken(ANSPRACHE_X, ANSPRACHE_Y));
+    dazu(s, druecken(ANSPRACHE_X, ANSPRACHE_Y));
+    dazu(s, {"wait 2000", "dump " + pfad("ansprache")});
+    dazu(s, kabine_verlassen());
+    live_spieltag(s, 9);
+    s.push_back("dump " + pfad("zweite_halbzeit"));
+    s.push_back("quit");
+    ASSERT_EQ(inst.spielen(s, "kabine"), 0);
+
+    const Bild vor = lesen("vor_spiel"), erste = lesen("erste_halbzeit"), kabine = lesen("kabine"),
+               ansprache = lesen("ansprache"), zweite = lesen("zweite_halbzeit");
+    EXPECT_GT(vor.anders(erste, 0, 0, 640, 480), 100000) << "the talk before the match is not the match";
+    EXPECT_GT(kabine.anders(erste, 0, 0, 640, 480), 100000) << "the dressing room is not the match";
+    EXPECT_LT(kabine.anders(vor, 0, 0, 640, 480), 100000) << "both talks stand on the line-up screen";
+    // The win bonus's amount grows with the presses, its centred line with it.
+    EXPECT_GT(ansprache.anders(kabine, 296, 288, 363, 306), 0) << "the presses count on the talk page";
+    EXPECT_GT(zweite.anders(kabine, 0, 0, 640, 480), 100000) << "the back button leaves the room";
+    EXPECT_GT(zweite.anders(erste, 0, 0, 640, 480), 0);
+}
+
+}  // namespace
