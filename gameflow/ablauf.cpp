@@ -414,6 +414,7 @@ void Ablauf_Init(int32_t)
     befehl = 0;
     beendet = false;
     runde_vergessen();
+    Ablauf_Tagesdaten_Vergessen();
     Kalender_Jobs_Leeren();
     Kalender_Job_Registrieren(KALENDER_TAEGLICH, KJ_TAG_RICHTER, Richter_Jeden_Tag);
     Kalender_Job_Registrieren(KALENDER_TAEGLICH, KJ_TAG_SPIELER, Spieler_Jeden_Tag);
@@ -447,6 +448,7 @@ void Ablauf_DeInit()
     menue_modus = -1;
     befehl = 0;
     runde_vergessen();
+    Ablauf_Tagesdaten_Vergessen();
     Kalender_Spielplan_Leeren();
 }
 

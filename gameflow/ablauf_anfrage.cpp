@@ -380,6 +380,16 @@ std::vector<Ablauf_Tagesspiel> Ablauf_Tagesspiele()
 
 void Ablauf_Spieltag_Merken() { server_letzter_spieltag = spiele_des_tages(); }
 
+void Ablauf_Tagesdaten_Vergessen()
+{
+    server_letzter_spieltag.clear();
+    client_heute.clear();
+    client_letzter_spieltag.clear();
+    client_hat_tag = false;
+    client_records.clear();
+    records_geholt.clear();
+}
+
 std::vector<uint8_t> Ablauf_Spielfeld_Records_Bild(int32_t team)
 {
     std::vector<uint8_t> v(4, 0);

@@ -27,6 +27,8 @@ bool Ablauf_Tagesdaten_Lesen(const uint8_t* bild, uint32_t laenge, int32_t* tag,
 std::vector<Ablauf_Tagesspiel> Ablauf_Tagesspiele();
 // The server keeps the games of the match day that closes now (for the next day's image).
 void Ablauf_Spieltag_Merken();
+// A new game begins without the day and the last match day of the game before, on either side.
+void Ablauf_Tagesdaten_Vergessen();
 
 // The images of the club's live records (request 1001): u32 count, then per record u32 game,
 // u32 packed length and the packed 25,120-byte image.

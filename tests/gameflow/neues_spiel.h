@@ -17,6 +17,7 @@
 #include "gameflow/spielstand.h"
 #include "gameflow/spielstart.h"
 #include "platform/disk.h"
+#include "platform/exit.h"
 
 // Builds the world with the data builder's steps; the game plays as a server with its own
 // client. A savegame holds the random numbers too: without them a loaded season would draw
@@ -41,6 +42,8 @@ inline void Neues_Spiel_Abbauen(const std::filesystem::path& welt, int32_t& alte
     Spiele_Freigeben();
     Statistik_Deinit();
     Ablauf_DeInit();
+    // The reset starts the bank afresh; bank, stadiums, sponsors and camps go as at the game's end.
+    DeInit_Game();
     Wettbewerb_Free();
     Test_Aufraeumen();
     Server_Team = -1;

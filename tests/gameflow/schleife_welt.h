@@ -1,5 +1,5 @@
-// The main loop's tests: ten clubs, an empty calendar, no autosave, and stand-ins for the match
-// day's engine and report. Everything set up here is taken down again, so that the next test
+// The main loop's tests: ten clubs, an empty calendar, no autosave, no module of an earlier
+// world, and stand-ins for the match day's engine and report. Everything set up here is taken down again, so that the next test
 // starts clean.
 #pragma once
 #include <gtest/gtest.h>
@@ -13,6 +13,7 @@
 #include "gameflow/news.h"
 #include "match/spieltag.h"
 #include "matchview/spielbericht.h"
+#include "platform/exit.h"
 #include "platform/os/os.h"
 
 class Schleife_Welt : public testing::Test {
@@ -23,6 +24,10 @@ protected:
     {
         // A script an earlier test left running would close the window at its end.
         Os_Script_Stop();
+        // The day's jobs of bank, stadiums, sponsors, camps and arbiter work on whatever world is
+        // loaded: one an earlier test left would send the clubs its news and questions, and a
+        // club with unread news has a turn on days that otherwise have none.
+        DeInit_Game();
         Test_Teams_Anlegen(10);
         News_Init();
         Ablauf_Init(0);

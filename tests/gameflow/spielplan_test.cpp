@@ -14,6 +14,7 @@
 #include "competitions/wettbewerb.h"
 #include "database/db_hilfe.h"
 #include "database/team.h"
+#include "economy/stadion.h"
 #include "gameflow/globals.h"
 #include "gameflow/eingang.h"
 #include "gameflow/kalender.h"
@@ -61,6 +62,8 @@ protected:
         Kalender_Spielplan_Leeren();
         Wettbewerb_Free();
         Test_Aufraeumen();
+        // Team() started the stadiums too.
+        Stadion_DeInit();
     }
 };
 

@@ -20,6 +20,7 @@
 #include "economy/stadion.h"
 #include "economy/werbung.h"
 #include "gameflow/ablauf.h"
+#include "gameflow/ablauf_anfrage.h"
 #include "gameflow/eingang.h"
 #include "gameflow/game_main.h"
 #include "gameflow/globals.h"
@@ -179,6 +180,19 @@ TEST_F(Spielstart, SeasonResumedFromItsMiddleEndsAsTheUninterruptedOne)
     EXPECT_EQ(Aktueller_Tag, 183);
     spielen_bis(366);
     EXPECT_EQ(Disk_Spielstand_Abbild(), ende);
+}
+
+// A second game in the same program: its clients are not sent the last match day of the first.
+TEST_F(Spielstart, ASecondGameBeginsWithoutTheLastMatchDayOfTheFirst)
+{
+    ASSERT_TRUE(Spielstart_Neues_Spiel());
+    spielen_bis(40);
+    // The leagues' first weekend has closed: the day's image carries its games.
+    const size_t ohne_spiele = 16;
+    EXPECT_GT(Ablauf_Tagesdaten_Bild().size(), ohne_spiele);
+    // What every new game does first.
+    Spielstart_Module_Zuruecksetzen();
+    EXPECT_EQ(Ablauf_Tagesdaten_Bild().size(), ohne_spiele);
 }
 
 // The default world through a season with two managers: the news of the clubs nobody manages

@@ -69,6 +69,8 @@ protected:
     }
     void TearDown() override
     {
+        // Gone, not emptied: an empty script would close the window when a later test waits for input.
+        Os_Script_Stop();
         Internet_Set_Server_Sender(nullptr);
         Internet_Set_Client_Austausch(nullptr);
         Steuersignal_Set_Sender(nullptr, nullptr);
@@ -107,7 +109,6 @@ TEST_F(Vereinswahl, OnlyFreeClubsAreOfferedAndTheScriptedOneIsTaken)
     EXPECT_EQ(Ablauf_Client_Verein_Auswaehlen(frei), 1);
     EXPECT_EQ(f.texts.size(), 1u);
     EXPECT_EQ(Ablauf_Client_Verein_Auswaehlen({}), -1);
-    Os_Script_Load_Text("");
 }
 
 TEST_F(Vereinswahl, SavegameOfAClubAnotherClientHoldsIsRefused)
