@@ -160,7 +160,9 @@ void Spielbericht_Set_Hook(Spielbericht_Hook h) { hook = h; }
 
 bool Spielbericht_Zeigt() { return !hook && (ablauf.vor_spiel || ablauf.halbzeit || ablauf.nach_spiel); }
 
-bool Spielszenen_Geladen() { return melden("Spielszenen_Geladen", 0) != 0; }
+// The view stays loaded until the day is closed: the games over, it is still up when the live
+// view showed this day.
+bool Spielszenen_Geladen() { return hook ? hook("Spielszenen_Geladen") != 0 : Spielfeld_Ansicht_Geladen(); }
 
 void Spielbericht_Vor_Spiel_Starten()
 {

@@ -13,7 +13,7 @@ void Spielbericht_Nach_Spiel_Starten();
 int32_t Spielbericht_Nach_Spiel_Schritt();
 // True while one of them shows its screen (it takes the user's input).
 bool Spielbericht_Zeigt();
-// True when the live match view was loaded on this match day (until the view lands: false).
+// True when the live match view was loaded on this match day and is still up.
 bool Spielszenen_Geladen();
 // Test hook: every call above is reported by its name; the steps and Spielszenen_Geladen
 // answer with the hook's result (null removes it).
