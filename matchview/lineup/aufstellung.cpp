@@ -109,7 +109,8 @@ Zeile zeile(int32_t n)
     if (n == 71) return bild(113, 271, 1667, KOPIE, 0, 1, 0);
     if (n >= 72 && n <= 76) return bild(119, 376 + 19 * (n - 72), 1669 + (n - 72), INAKTIV, 7, 3, 2020);
     if (n == 77) return bild(113, 271, 1700, KOPIE, 6, 1, 0);
-    if (n >= 78 && n <= 87) return bild(117, 288 + 18 * (n - 78), 1701 + (n - 78), INAKTIV, 6, 3, 2021);
+    // The talk items frame their texts, which the page prints under them.
+    if (n >= 78 && n <= 87) return bild(117, 288 + 18 * (n - 78), 1701 + (n - 78), INAKTIV | TRANSPARENT, 6, 3, 2021);
     if (n == 88) return bild(363, 453, 1711, INAKTIV, 6, 3, 2022);
     if (n == 89) return bild(363, 434, 1712, INAKTIV, 6, 3, 2023);
     if (n == 90) return bild(113, 271, 1717, KOPIE, 6, 1, 0);
@@ -161,7 +162,9 @@ void zeigen(Btnscreen_Gadget* g, bool zweites)
 {
     Rastport* b = zweites && g->bitmap2 ? g->bitmap2 : g->bitmap1;
     Rastport* s = schirm();
-    if (b && s) Grafik_Blit(b, 0, 0, g->w, g->h, s, g->x, g->y);
+    if (!b || !s) return;
+    if (g->flag_b & BTN_B_TRANSPARENT) Grafik_Blit_Transparent(b, 0, 0, g->w, g->h, s, g->x, g->y);
+    else Grafik_Blit(b, 0, 0, g->w, g->h, s, g->x, g->y);
 }
 
 void aktiv(Btnscreen_Gadget* g, bool an)

@@ -38,7 +38,10 @@ void aktiv(int32_t erstes, int32_t n, bool an)
 void zeigen(Btnscreen_Gadget* g, Rastport* b)
 {
     Rastport* s = schirm();
-    if (b && s) Grafik_Blit(b, 0, 0, g->w, g->h, s, g->x, g->y);
+    if (!b || !s) return;
+    // A transparent button (the talk items) frames what the page printed under it.
+    if (g->flag_b & BTN_B_TRANSPARENT) Grafik_Blit_Transparent(b, 0, 0, g->w, g->h, s, g->x, g->y);
+    else Grafik_Blit(b, 0, 0, g->w, g->h, s, g->x, g->y);
 }
 
 void icons_aktiv()

@@ -51,6 +51,13 @@ TEST_F(Kabine, TheTalkBeforeTheMatchAndTheDressingRoomAtHalfTimeAreLeftByTheirBa
     EXPECT_LT(kabine.anders(vor, 0, 0, 640, 480), 100000) << "both talks stand on the line-up screen";
     // The win bonus's amount grows with the presses, its centred line with it.
     EXPECT_GT(ansprache.anders(kabine, 296, 288, 363, 306), 0) << "the presses count on the talk page";
+    // Each talk item frames its own line: the text shows inside every button.
+    for (int i = 0; i < 10; ++i) {
+        int weiss = 0;
+        for (int y = 290 + 18 * i; y < 302 + 18 * i; ++y)
+            for (int x = 180; x < 280; ++x) weiss += kabine.at(x, y) == 0xFFFF;
+        EXPECT_GT(weiss, 20) << "talk item " << i << " hides its text";
+    }
     EXPECT_GT(zweite.anders(kabine, 0, 0, 640, 480), 100000) << "the back button leaves the room";
     EXPECT_GT(zweite.anders(erste, 0, 0, 640, 480), 0);
 }

@@ -57,13 +57,18 @@ void brett(Bild_Flaeche& f)
     for (int32_t x = 0; x < f.w; x += 160) f.rechteck(x, 0, 1, f.h, rgb(24, 14, 8));
 }
 
-void flaeche_rahmen(Bild_Flaeche& f, uint16_t grund, uint16_t hell, uint16_t dunkel)
+void kanten(Bild_Flaeche& f, uint16_t hell, uint16_t dunkel)
 {
-    f.rechteck(0, 0, f.w, f.h, grund);
     f.rechteck(0, 0, f.w, 1, hell);
     f.rechteck(0, 0, 1, f.h, hell);
     f.rechteck(0, f.h - 1, f.w, 1, dunkel);
     f.rechteck(f.w - 1, 0, 1, f.h, dunkel);
+}
+
+void flaeche_rahmen(Bild_Flaeche& f, uint16_t grund, uint16_t hell, uint16_t dunkel)
+{
+    f.rechteck(0, 0, f.w, f.h, grund);
+    kanten(f, hell, dunkel);
 }
 
 Resf_Bitmap malen(const Bild& b, bool zweites, int32_t nummer)
@@ -111,7 +116,11 @@ Resf_Bitmap malen(const Bild& b, bool zweites, int32_t nummer)
         break;
     case Art::TAFEL: flaeche_rahmen(f, rgb(22, 26, 34), rgb(90, 100, 120), rgb(8, 10, 14)); break;
     case Art::UHR: flaeche_rahmen(f, rgb(12, 12, 16), rgb(140, 140, 150), rgb(4, 4, 6)); break;
-    case Art::ZEILE: flaeche_rahmen(f, rgb(40, 44, 56), rgb(110, 120, 140), rgb(14, 16, 20)); break;
+    case Art::ZEILE:
+        // A masked row is only its frame: the page's own text stands inside it.
+        if (!b.maske) f.rechteck(0, 0, f.w, f.h, rgb(40, 44, 56));
+        kanten(f, rgb(110, 120, 140), rgb(14, 16, 20));
+        break;
     case Art::STUFEN: {
         const int32_t stufe = (nummer - 1674) % 5;
         for (int32_t i = 0; i < 5; ++i)

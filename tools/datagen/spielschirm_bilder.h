@@ -73,7 +73,7 @@ inline const std::vector<Bild>& Aufstellung_Bilder()
         };
         for (int32_t i = 0; i < 5; ++i) v.push_back({1669 + i, 230, 17, Art::ZEILE, false, false, "Anweisungen: Knopfreihe"});
         for (int32_t i = 0; i < 25; ++i) v.push_back({1674 + i, 50, 12, Art::STUFEN, true, false, "Anweisungen: Stufe (5 je Reihe)"});
-        for (int32_t i = 0; i < 10; ++i) v.push_back({1701 + i, 180, 16, Art::ZEILE, false, false, "Halbzeit-Ansprache: Punkt"});
+        for (int32_t i = 0; i < 10; ++i) v.push_back({1701 + i, 224, 16, Art::ZEILE, true, false, "Halbzeit-Ansprache: Punkt"});
         for (int32_t i = 0; i < 5; ++i) v.push_back({1718 + 2 * i, 20, 20, Art::RADIO, true, true, "Ansprache: Knopf"});
         for (int32_t i = 0; i < 6; ++i)
             v.push_back({197 + i, i < 4 ? 7 : 9, i < 4 ? 7 : 9, Art::GRIFF, true, false, "Aufstellung: Raum-Griff"});
