@@ -308,6 +308,8 @@ void Spielfeld_Daten_Eintragen(Spielfeld_Record* r, const Spiele_Spiel* spiel, i
         for (Spielfeld_Auftrag& a : o.auftrag) a.animation = -1;
     std::memset(r->einwechsel, 255, sizeof r->einwechsel);
     std::memset(r->auswechsel, 255, sizeof r->auswechsel);
+    // No point of either side's half-time response curve is reached yet.
+    std::memset(r->antwortkurve, 0xFF, sizeof r->antwortkurve);
 
     const int32_t teams[2] = {spiel->heim, spiel->gast};
     for (int32_t s = 0; s < 2; ++s) {

@@ -509,7 +509,7 @@ void Screen_Refresh(Spielfeld_Steuerung_Block* st)
         Screen_Minutenanzeige_Zeichnen(uhr->bitmap1, r);
         zeigen(uhr, false);
     }
-    if (Screen_Page == PAGE_MOTIVATION && !Screen_Phase_Vor_Spiel) Motivation_Kurve_Zeichnen(Screen_Motivation_Bilder[0], r, Screen_Seite);
+    if (Screen_Page == PAGE_MOTIVATION && !Screen_Phase_Vor_Spiel) Screen_Motivation_Kurve(r);
     bool neu = false;
     for (uint32_t bit : {131072u, 262144u, 32u, 16u, 64u})
         if (Ereignis_Neu(r, bit)) neu = true;
@@ -552,4 +552,5 @@ void Screen_Bilder_Freigeben()
     for (Rastport*& b : Screen_Markenbilder) b = Grafik_Bitmap_Freigeben(b);
     for (Rastport*& b : Screen_Energie_Bilder) b = Grafik_Bitmap_Freigeben(b);
     for (Rastport*& b : Screen_Motivation_Bilder) b = Grafik_Bitmap_Freigeben(b);
+    Screen_Motivation_Kurve_Freigeben();
 }

@@ -80,6 +80,9 @@ extern int32_t Screen_Daten_Liste_Hoehe, Screen_Scroll_Versatz;
 // buttons' callbacks (each needs the shown side to be this PC's club).
 void Screen_Anweisungen_Seite();
 void Screen_Motivation_Seite();
+// The half-time response curve's box, each frame of the dressing room.
+void Screen_Motivation_Kurve(const Spielfeld_Record* r);
+void Screen_Motivation_Kurve_Freigeben();
 void Anweisung_LB(Btnscreen_Gadget* g);
 void Anweisung_RB(Btnscreen_Gadget* g);
 void Gilt_Fuer_LB(Btnscreen_Gadget* g);

@@ -1,7 +1,10 @@
 #include <algorithm>
 
+#include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
+#include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
 #include "match/spielfeld.h"
 #include "matchview/lineup/anweisungen.h"
 #include "matchview/lineup/aufstellung.h"
@@ -9,6 +12,7 @@
 #include "matchview/lineup/screen.h"
 #include "matchview/lineup/spieldaten.h"
 #include "platform/maus.h"
+#include "platform/timer.h"
 #include "toolkit/btnscreen.h"
 
 int32_t Screen_Daten_Liste_Hoehe = 0;
@@ -121,6 +125,59 @@ void Screen_Anweisungen_Seite()
                            (G(AG_GILT_FUER)->benutzer[0] & 1) != 0);
     rahmen_zeigen(AG_ANWEISUNG_RAHMEN, AG_ANWEISUNG, 5);
     if (Screen_Eigene_Seite()) zeigen(G(AG_GILT_FUER), (G(AG_GILT_FUER)->benutzer[0] & 1) ? G(AG_GILT_FUER)->bitmap2 : G(AG_GILT_FUER)->bitmap1);
+}
+
+// The response curve's box at (363, 285): the curve with its shadow over the page picture's
+// own background, and, while the own side's curve grows, the scan bar sweeping across it;
+// redrawn at most every 20 ms. The bar's pass over the middle asks the sequence for the next
+// point.
+namespace {
+struct {
+    Rastport *kurve = nullptr, *kasten = nullptr;
+    uint32_t zuletzt = 0;
+    int32_t pos = 0;
+} kurven_kasten;
+}  // namespace
+
+void Screen_Motivation_Kurve_Freigeben()
+{
+    kurven_kasten.kurve = Grafik_Bitmap_Freigeben(kurven_kasten.kurve);
+    kurven_kasten.kasten = Grafik_Bitmap_Freigeben(kurven_kasten.kasten);
+}
+
+void Screen_Motivation_Kurve(const Spielfeld_Record* r)
+{
+    Rastport*& kurve = kurven_kasten.kurve;
+    Rastport*& kasten = kurven_kasten.kasten;
+    uint32_t& zuletzt = kurven_kasten.zuletzt;
+    int32_t& pos = kurven_kasten.pos;
+    Rastport* s = schirm();
+    Btnscreen_Gadget* rahmen = G(AG_KABINE_RAHMEN);
+    if (!r || !s || !rahmen->bitmap1) return;
+    const uint32_t jetzt = Timer_Get_Time();
+    if (jetzt - zuletzt < 20) return;
+    if (!kurve || !kasten || kurve->depth != s->depth) {
+        Screen_Motivation_Kurve_Freigeben();
+        kurve = Grafik_Bitmap_Anlegen(MOTIVATION_KURVE_BREITE, MOTIVATION_KURVE_HOEHE, s->depth);
+        kasten = Grafik_Bitmap_Anlegen(158, 147, s->depth);
+        if (!kurve || !kasten) return;
+    }
+    Grafik_Rechteck_Fuellen(kurve, 0, 0, MOTIVATION_KURVE_BREITE, MOTIVATION_KURVE_HOEHE, 0);
+    const bool fertig = Motivation_Kurve_Zeichnen(kurve, r, Screen_Seite);
+    Motivation_Kurve_Fertig = fertig ? 1 : 0;
+    Grafik_Blit(rahmen->bitmap1, 250, 14, 158, 147, kasten, 0, 0);
+    Grafik_Blit_Einfarbig(kurve, 0, 0, MOTIVATION_KURVE_BREITE, MOTIVATION_KURVE_HOEHE, kasten, 12, 10, 1);
+    Grafik_Blit_Transparent(kurve, 0, 0, MOTIVATION_KURVE_BREITE, MOTIVATION_KURVE_HOEHE, kasten, 10, 8);
+    if (!fertig && Screen_Eigene_Seite()) {
+        // Five bluish shades across the bar's six columns, brightest in columns 2 and 3.
+        static constexpr uint8_t HELL[6] = {4, 8, 14, 14, 10, 6};
+        for (int32_t x = 0; x < 6; ++x)
+            Grafik_Rechteck_Fuellen(kasten, pos + 10 + x, 7, 1, MOTIVATION_KURVE_HOEHE,
+                                    Grafik_Farbe(HELL[x] / 3, HELL[x] / 2, HELL[x]));
+        if (Motivation_Scan_Schritt(&pos)) Motivation_Naechster_Punkt = 1;
+    }
+    Grafik_Blit(kasten, 0, 0, 158, 147, s, 363, 285);
+    zuletzt = jetzt;
 }
 
 void Screen_Motivation_Seite()

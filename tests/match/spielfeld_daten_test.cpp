@@ -190,6 +190,9 @@ TEST_F(Aufstellung, FilledRecordHasItsSurroundingsAndIsDeterministic)
     EXPECT_EQ(f->aktions_sperre, 1);
     EXPECT_EQ(f->periode, 1u);
     EXPECT_EQ(f->wechsel_uebrig[1], 3);
+    // A dressing room starts with an empty response curve, not a complete one of zeros.
+    EXPECT_EQ(f->antwortkurve[0][0], -1);
+    EXPECT_EQ(f->antwortkurve[1][37], -1);
     EXPECT_GE(f->tempo_faktor, 1.0f);
     EXPECT_EQ(f->objekt[32].aktiv, 1);
     EXPECT_EQ(f->objekt[32].x, float(L / 2));
