@@ -99,7 +99,9 @@ protected:
             k.push_back("game zuege " + std::to_string(n));
             dazu(k, klick(470, 292));
         }
-        k.push_back("game zug");
+        // A pause before the turn's end leaves the next client the time to acknowledge the
+        // notice before, so that two never come over each other.
+        dazu(k, {"game zug", "wait 3000"});
         dazu(k, zug());
         dazu(k, am_spieltag);
         dazu(k, {"game pruefsumme", "quit"});
