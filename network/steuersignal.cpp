@@ -107,12 +107,8 @@ const char* team_name(int32_t team)
     return n ? n : "";
 }
 
-// The notices "... hat seinen Spielzug soeben beendet !" this PC has shown.
-int32_t zugenden_gezeigt = 0;
-
 void zug_beendet_zeigen(int32_t team)
 {
-    ++zugenden_gezeigt;
     Team_Requester(0, int32_t(Handelndes_Team), "%s hat seinen Spielzug soeben beendet !", team_name(team));
 }
 
@@ -349,8 +345,6 @@ void Steuersignal_Statuszeile(const char* text)
         Grafik_Printf(ziel, Font(9), "^c%05d^tz0320Sie verlassen das Programm mit 'ALT'+'F4'", 0, 240, farbe);
     }
 }
-
-int32_t Steuersignal_Zugenden_Gezeigt() { return zugenden_gezeigt; }
 
 void Steuersignal_Nachholen()
 {
