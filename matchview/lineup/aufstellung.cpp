@@ -158,14 +158,7 @@ void drucken(Rastport* ziel, int32_t font, int32_t y, const char* text)
 }
 
 // A gadget's picture (the second when `zweites`) at its place on the screen.
-void zeigen(Btnscreen_Gadget* g, bool zweites)
-{
-    Rastport* b = zweites && g->bitmap2 ? g->bitmap2 : g->bitmap1;
-    Rastport* s = schirm();
-    if (!b || !s) return;
-    if (g->flag_b & BTN_B_TRANSPARENT) Grafik_Blit_Transparent(b, 0, 0, g->w, g->h, s, g->x, g->y);
-    else Grafik_Blit(b, 0, 0, g->w, g->h, s, g->x, g->y);
-}
+void zeigen(Btnscreen_Gadget* g, bool zweites) { Screen_Gadget_Zeigen(g, zweites && g->bitmap2 ? g->bitmap2 : g->bitmap1); }
 
 void aktiv(Btnscreen_Gadget* g, bool an)
 {
@@ -553,4 +546,13 @@ void Screen_Bilder_Freigeben()
     for (Rastport*& b : Screen_Energie_Bilder) b = Grafik_Bitmap_Freigeben(b);
     for (Rastport*& b : Screen_Motivation_Bilder) b = Grafik_Bitmap_Freigeben(b);
     Screen_Motivation_Kurve_Freigeben();
+}
+
+void Screen_Gadget_Zeigen(Btnscreen_Gadget* g, Rastport* b)
+{
+    Rastport* s = schirm();
+    if (!g || !b || !s) return;
+    // A transparent button (the talk items) frames what the page printed under it.
+    if (g->flag_b & BTN_B_TRANSPARENT) Grafik_Blit_Transparent(b, 0, 0, g->w, g->h, s, g->x, g->y);
+    else Grafik_Blit(b, 0, 0, g->w, g->h, s, g->x, g->y);
 }

@@ -80,6 +80,8 @@ extern int32_t Screen_Daten_Liste_Hoehe, Screen_Scroll_Versatz;
 // buttons' callbacks (each needs the shown side to be this PC's club).
 void Screen_Anweisungen_Seite();
 void Screen_Motivation_Seite();
+// A gadget's picture b at its place on the screen (transparently where its flag says so).
+void Screen_Gadget_Zeigen(Btnscreen_Gadget* g, Rastport* b);
 // The half-time response curve's box, each frame of the dressing room.
 void Screen_Motivation_Kurve(const Spielfeld_Record* r);
 void Screen_Motivation_Kurve_Freigeben();

@@ -39,15 +39,6 @@ void aktiv(int32_t erstes, int32_t n, bool an)
     }
 }
 
-void zeigen(Btnscreen_Gadget* g, Rastport* b)
-{
-    Rastport* s = schirm();
-    if (!b || !s) return;
-    // A transparent button (the talk items) frames what the page printed under it.
-    if (g->flag_b & BTN_B_TRANSPARENT) Grafik_Blit_Transparent(b, 0, 0, g->w, g->h, s, g->x, g->y);
-    else Grafik_Blit(b, 0, 0, g->w, g->h, s, g->x, g->y);
-}
-
 void icons_aktiv()
 {
     for (int32_t i = 0; i < 22; ++i)
@@ -109,10 +100,10 @@ Rastport* rahmen_auf(int32_t n)
 
 void rahmen_zeigen(int32_t n, int32_t erster, int32_t anzahl)
 {
-    zeigen(G(n), G(n)->bitmap1);
+    Screen_Gadget_Zeigen(G(n), G(n)->bitmap1);
     for (int32_t i = 0; i < anzahl; ++i) {
         Btnscreen_Gadget* k = G(erster + i);
-        if (!(k->zustand & BTN_INAKTIV)) zeigen(k, (k->benutzer[0] & 1) && k->bitmap2 ? k->bitmap2 : k->bitmap1);
+        if (!(k->zustand & BTN_INAKTIV)) Screen_Gadget_Zeigen(k, (k->benutzer[0] & 1) && k->bitmap2 ? k->bitmap2 : k->bitmap1);
     }
 }
 
@@ -124,7 +115,7 @@ void Screen_Anweisungen_Seite()
     Draw_Anweisungen_Seite(rahmen_auf(AG_ANWEISUNG_RAHMEN), Screen_Record, Screen_Auswahl_Slot, Screen_Eigene_Seite(),
                            (G(AG_GILT_FUER)->benutzer[0] & 1) != 0);
     rahmen_zeigen(AG_ANWEISUNG_RAHMEN, AG_ANWEISUNG, 5);
-    if (Screen_Eigene_Seite()) zeigen(G(AG_GILT_FUER), (G(AG_GILT_FUER)->benutzer[0] & 1) ? G(AG_GILT_FUER)->bitmap2 : G(AG_GILT_FUER)->bitmap1);
+    if (Screen_Eigene_Seite()) Screen_Gadget_Zeigen(G(AG_GILT_FUER), (G(AG_GILT_FUER)->benutzer[0] & 1) ? G(AG_GILT_FUER)->bitmap2 : G(AG_GILT_FUER)->bitmap1);
 }
 
 // The response curve's box at (363, 285): the curve with its shadow over the page picture's
@@ -235,7 +226,7 @@ void Screen_Daten_Seite()
     daten_zeichnen(true);
     if (rollbar()) {
         Btnscreen_Gadget* s = G(AG_SCHIENE);
-        zeigen(s, s->bitmap1);
+        Screen_Gadget_Zeigen(s, s->bitmap1);
         knopf_setzen(knopf_grenzen(G(AG_KNOPF)->y));
     }
 }
@@ -244,7 +235,7 @@ void Screen_Diode_Update()
 {
     for (uint32_t i = 0; i < 4; ++i) {
         Btnscreen_Gadget* led = G(AG_DIODE + int32_t(i));
-        zeigen(led, i == Screen_Page && led->bitmap2 ? led->bitmap2 : led->bitmap1);
+        Screen_Gadget_Zeigen(led, i == Screen_Page && led->bitmap2 ? led->bitmap2 : led->bitmap1);
     }
 }
 
@@ -308,7 +299,7 @@ void Scroll_Start(Btnscreen_Gadget* k)
 {
     if (!rollbar() || !k) return;
     Btnscreen_Gadget* s = G(AG_SCHIENE);
-    zeigen(s, s->bitmap1);
+    Screen_Gadget_Zeigen(s, s->bitmap1);
     const int32_t maus = Maus_Get_Y();
     rollen.greif = maus - k->y;
     rollen.weg = float(s->h - k->h);
@@ -333,7 +324,7 @@ void Pause_Schalter_LB(Btnscreen_Gadget* g)
 {
     if (!g) return;
     g->benutzer[0] ^= 1u;
-    zeigen(g, (g->benutzer[0] & 1) && g->bitmap2 ? g->bitmap2 : g->bitmap1);
+    Screen_Gadget_Zeigen(g, (g->benutzer[0] & 1) && g->bitmap2 ? g->bitmap2 : g->bitmap1);
 }
 
 void Liste_Slot_Waehlen(int32_t slot)
