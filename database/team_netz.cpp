@@ -159,11 +159,15 @@ bool Teamspieler_Internet_Server_Get_Data_Back(int32_t team, int32_t gegner, con
         if (!Teamspieler_Get_Record(gegner, Bytes_Hole16(fremde + o)) || deckt < -1 || deckt >= Spieler_Anzahl)
             return melden_falsch(name);
     }
-    // the line-up as a whole must be one the line-up screen could have made
+    // the line-up as a whole must be one the line-up screen could have made; a mark of no player
+    // of today's opponent is never read (the match looks for the marked player on the pitch), so
+    // a mark left from an earlier match day does not make it wrong
     std::vector<Spieler_Aufstellung_Eintrag> aufstellung;
     for (uint32_t o = 0; o < laenge; o += 24) {
+        const int16_t deckt = static_cast<int16_t>(Bytes_Hole16(eigene + o + 6));
+        const bool gelesen = deckt >= 0 && team_gueltig(gegner) && Teamspieler_Get_Record(gegner, deckt);
         Spieler_Aufstellung_Eintrag a{Bytes_Hole16(eigene + o + 4), Bytes_Hole32(eigene + o), {},
-                                      static_cast<int16_t>(Bytes_Hole16(eigene + o + 6))};
+                                      gelesen ? deckt : int16_t(-1)};
         for (int k = 0; k < 5; ++k) a.zellen[k] = static_cast<int16_t>(Bytes_Hole16(eigene + o + 8 + 2 * k));
         aufstellung.push_back(a);
     }

@@ -60,6 +60,9 @@ bool client_hat_tag = false;
 std::vector<std::pair<int32_t, std::vector<uint8_t>>> client_records;
 // The clubs whose client has fetched its live records since the match day's start signal.
 std::set<int32_t> records_geholt;
+// The own club's records as the client's last refresh brought them, the club and the day.
+std::vector<uint8_t> client_abzug;
+int32_t client_abzug_team = -1, client_abzug_tag = -1;
 // The server's games of the last match day, kept when it closes.
 std::vector<Ablauf_Tagesspiel> server_letzter_spieltag;
 
@@ -432,6 +435,7 @@ bool Ablauf_Client_Tagesdaten_Holen()
     Aktueller_Tag = tag;
     client_heute = heute;
     client_hat_tag = true;
+    client_abzug.clear();
     return true;
 }
 
@@ -568,6 +572,54 @@ int32_t Statistik_Internet_Client_Titel_Suchen(int32_t team, int32_t wettbewerb,
 
 // ---- Checksum ----
 
+namespace {
+
+// The club's records as a client's refresh brings them: team, fixed team, links.
+std::vector<uint8_t> records_bild(int32_t team)
+{
+    std::vector<uint8_t> v;
+    if (team < 0 || team >= Team_Anzahl) return v;
+    if (T) {
+        uint8_t b[TEAM_STRUKTUR_BYTES];
+        Team_Struktur_Packen(T[team], b);
+        // bits 16 and 32 of the status only tell whether the club's manager is connected
+        b[0] = uint8_t(b[0] & ~(16 | 32));
+        v.insert(v.end(), b, b + sizeof b);
+    }
+    if (T_Fix) {
+        uint8_t b[TEAM_FIX_BYTES];
+        Team_Fix_Packen(T_Fix[team], b);
+        // bit 4 of the network byte only tells whether this PC has fetched the club's links
+        b[24] = uint8_t(b[24] & ~4);
+        v.insert(v.end(), b, b + sizeof b);
+    }
+    std::vector<uint8_t> ts;
+    if (Teamspieler_Internet_TS_Block_Packen(&team, 1, &ts)) v.insert(v.end(), ts.begin(), ts.end());
+    return v;
+}
+
+}  // namespace
+
+void Ablauf_Client_Abzug_Merken()
+{
+    client_abzug.clear();
+    if (Netz_Rolle != 1 || Aktuelles_Team < 0 || Aktuelles_Team >= Team_Anzahl) return;
+    client_abzug_team = Aktuelles_Team;
+    client_abzug_tag = Kalender_Get_Heute();
+    client_abzug = records_bild(Aktuelles_Team);
+}
+
+int32_t Ablauf_Gegner_Heute(int32_t team)
+{
+    const int32_t gegner = Spieltag_Get_Gegner(team, nullptr, nullptr, nullptr, nullptr);
+    if (gegner >= 0 || Netz_Rolle != 1 || !client_hat_tag || team < 0) return gegner;
+    for (const Ablauf_Tagesspiel& s : client_heute) {
+        if (s.heim == team && s.gast >= 0 && s.gast < Team_Anzahl) return s.gast;
+        if (s.gast == team && s.heim >= 0 && s.heim < Team_Anzahl) return s.heim;
+    }
+    return -1;
+}
+
 uint32_t Ablauf_Pruefsumme(int32_t team)
 {
     uint32_t crc = 0;
@@ -579,21 +631,10 @@ uint32_t Ablauf_Pruefsumme(int32_t team)
         crc = Disk_Crc32(crc, v.data(), v.size());
     }
     if (team < 0 || team >= Team_Anzahl) return crc;
-    if (T) {
-        uint8_t b[TEAM_STRUKTUR_BYTES];
-        Team_Struktur_Packen(T[team], b);
-        // bits 16 and 32 of the status only tell whether the club's manager is connected
-        b[0] = uint8_t(b[0] & ~(16 | 32));
-        crc = Disk_Crc32(crc, b, sizeof b);
-    }
-    if (T_Fix) {
-        uint8_t b[TEAM_FIX_BYTES];
-        Team_Fix_Packen(T_Fix[team], b);
-        // bit 4 of the network byte only tells whether this PC has fetched the club's links
-        b[24] = uint8_t(b[24] & ~4);
-        crc = Disk_Crc32(crc, b, sizeof b);
-    }
-    std::vector<uint8_t> ts;
-    if (Teamspieler_Internet_TS_Block_Packen(&team, 1, &ts)) crc = Disk_Crc32(crc, ts.data(), ts.size());
-    return crc;
+    // A client's round changes its copies before its turn's end sends them back (the line-up's
+    // tactics at the round's start): until then the server holds what the refresh brought.
+    const bool abzug = Netz_Rolle == 1 && !client_abzug.empty() && team == client_abzug_team &&
+                       client_abzug_tag == Kalender_Get_Heute();
+    const std::vector<uint8_t> bild = abzug ? client_abzug : records_bild(team);
+    return bild.empty() ? crc : Disk_Crc32(crc, bild.data(), bild.size());
 }

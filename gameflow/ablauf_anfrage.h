@@ -53,5 +53,11 @@ bool Ablauf_Client_Frage_Beantworten(int32_t index, int32_t antwort);
 int32_t Ablauf_Client_Highscore();
 
 // A CRC-32 over the day, every game of the day with its result, and the club's records that a
-// client's refresh fetches (team, fixed team, links). Equal on a client and its server.
+// client's refresh fetches (team, fixed team, links). Equal on a client and its server: a client
+// takes its own club's records as its round's refresh brought them (Ablauf_Client_Abzug_Merken).
 uint32_t Ablauf_Pruefsumme(int32_t team);
+// A client keeps its own club's records as the refresh at its round's start brought them.
+void Ablauf_Client_Abzug_Merken();
+// Today's opponent of the club: the running match day's, else on a client the day's games that
+// the day data brought (a client's match day runs only while the games play); -1 none.
+int32_t Ablauf_Gegner_Heute(int32_t team);

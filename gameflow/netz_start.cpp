@@ -28,7 +28,9 @@
 #include "platform/os/os_socket.h"
 #include "platform/print.h"
 #include "platform/win95.h"
+#include "toolkit/icon.h"
 #include "toolkit/popup.h"
+#include "toolkit/requester.h"
 
 namespace {
 
@@ -186,6 +188,19 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
         mit_verein += m->verein_beansprucht ? 1 : 0;
     }
     if (name == "vereine") return mit_verein >= zahl;
+    // A script that clicks through a turn starts once the turn waits for the player with no
+    // requester over it; networked PCs that end their turns one after the other wait for the
+    // notices of the turns ended before (each shown notice wants its "OK").
+    if (name == "zug") return Ablauf_Wartet_Auf_Eingabe() && !Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN);
+    if (name == "zuege") return Steuersignal_Zugenden_Gezeigt() >= zahl;
+    if (name == "runden") {
+        int32_t in_runde = 0;
+        for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+            const Mitspieler_Eintrag* m = Netzuser_Get(i);
+            if (m && m->in_benutzung && m->verein_beansprucht && Internet_Server_Runde_Begonnen(m->verein)) ++in_runde;
+        }
+        return in_runde >= zahl;
+    }
     if (name == "allein") return angemeldet == 0;
     if (name == "pruefsumme" && zahl == -2) {
         // Every manager's club, connected or not.

@@ -29,7 +29,9 @@ bool Ablauf_Client_Start();
 bool Ablauf_Client_Verein_Aus_Spielstand(int32_t team);
 
 // The script's "game" lines of network play: "vereine N" waits until N participants have claimed
-// their clubs, "allein" until none is logged in, "pruefsumme [CLUB]" prints "Pruefsumme CLUB
+// their clubs, "allein" until none is logged in, "zug" until this PC's turn waits for the player
+// with no requester open, "zuege N" until this PC has shown N notices of ended turns, "runden N" (a server) until
+// N participants' clients have begun today's round, "pruefsumme [CLUB]" prints "Pruefsumme CLUB
 // CRC" (Ablauf_Pruefsumme; without a club the own one, -1 every club a participant holds, -2 every
 // manager's club) on
 // standard output; "spieltag [CLUB]" prints "Spieltag CLUB TODAY DAY", DAY the next day from today

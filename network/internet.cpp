@@ -1,4 +1,7 @@
 #include "network/internet.h"
 
-// Nothing to tell the network until network play lands.
-void Internet_Menue_Rein_Hook() {}
+#include "gameflow/ablauf_anfrage.h"
+
+// A client notes its club's records as the round's refresh brought them, before the round
+// changes them.
+void Internet_Menue_Rein_Hook() { Ablauf_Client_Abzug_Merken(); }

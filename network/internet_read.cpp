@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <vector>
 
 #include "gameflow/ablauf_anfrage.h"
@@ -72,6 +73,8 @@ bool felder_lesen(const char* format, std::vector<Feld>* felder, const char* feh
 Internet_Handler handler_tabelle[2048] = {};
 Internet_Server_Sender server_sender = nullptr;
 bool client_wartet = false;
+// Club -> the day on which its client last began a round.
+std::map<int32_t, int32_t> rundenbeginn;
 bool server_antwortet = false;
 
 }  // namespace
@@ -317,6 +320,7 @@ uint32_t Internet_Server_Read_Block(int32_t team, int32_t nr, char* format, uint
     const Internet_Handler h = eintrag ? handler_von(nr) : nullptr;
     const bool gelaufen = h && h(&a);
     Handelndes_Team = alt;
+    if (gelaufen && nr == INTERNET_RUNDENBEGINN_ANFRAGE && team >= 0) rundenbeginn[team] = Aktueller_Tag;
     if (gelaufen && eintrag->name) Print_Log(0xF0000, "%s", eintrag->name);
 
     uint32_t gesamt = p.gesamt;
@@ -540,6 +544,12 @@ int32_t Internet_Client_Send_And_Read_Block(int32_t nr, char* format, uint8_t* b
 }
 
 bool Internet_Client_Wartet() { return client_wartet; }
+
+bool Internet_Server_Runde_Begonnen(int32_t team)
+{
+    const auto i = rundenbeginn.find(team);
+    return i != rundenbeginn.end() && i->second == Aktueller_Tag;
+}
 
 int32_t Internet_Client_Read(int32_t nr, const char* format, int32_t* ergebnis, uint8_t* fertig,
                              const Internet_Arg* args, int32_t anzahl)

@@ -86,6 +86,10 @@ void Internet_Fern_Client_Anbinden();
 // Server side: lays the block out, runs the handler with Handelndes_Team set to the caller's club
 // and writes the reply in place; the format is rewritten. Returns the reply size (0 refused).
 uint32_t Internet_Server_Read_Block(int32_t team, int32_t nr, char* format, uint8_t* block, uint32_t groesse);
+// A client's round begins with its refresh of the players (request 3): the server notes the day
+// on which each club's client began one, which tells a script that the client is in its round.
+constexpr int32_t INTERNET_RUNDENBEGINN_ANFRAGE = 3;
+bool Internet_Server_Runde_Begonnen(int32_t team);
 // Answers one request message of a participant; 1 after answering, 0 on a null argument.
 int Internet_Server_Antwort(struct Mitspieler_Eintrag* m, const uint8_t* nachricht, uint32_t laenge);
 

@@ -1,6 +1,7 @@
 #include "network/steuersignal.h"
 
 #include <cstring>
+#include <deque>
 
 #include "database/manager.h"
 #include "database/datenbank_fern.h"
@@ -36,8 +37,10 @@ Steuersignal_Server_Sender server_sender = nullptr;
 Steuersignal_Client_Sender client_sender = nullptr;
 uint8_t menue_modus = 0;
 bool daten_verschickt = false;
-// A finished turn that came while a remote call waited: its club, -1 none.
-int32_t nachholen_team = -1;
+// Turn-end notices that came while the client waited for a reply or showed another notice:
+// each is shown in its turn, none lost and none opened inside another.
+std::deque<int32_t> nachholen;
+bool notiz_offen = false;
 uint32_t durchlauf = 0;
 
 void packen(uint8_t* b, uint32_t code, int32_t team)
@@ -107,8 +110,12 @@ const char* team_name(int32_t team)
     return n ? n : "";
 }
 
+// The notices "... hat seinen Spielzug soeben beendet !" this PC has shown.
+int32_t zugenden_gezeigt = 0;
+
 void zug_beendet_zeigen(int32_t team)
 {
+    ++zugenden_gezeigt;
     Team_Requester(0, int32_t(Handelndes_Team), "%s hat seinen Spielzug soeben beendet !", team_name(team));
 }
 
@@ -346,15 +353,24 @@ void Steuersignal_Statuszeile(const char* text)
     }
 }
 
+int32_t Steuersignal_Zugenden_Gezeigt() { return zugenden_gezeigt; }
+
 void Steuersignal_Nachholen()
 {
-    if (nachholen_team < 0 || Internet_Client_Wartet()) return;
-    const int32_t team = nachholen_team;
-    nachholen_team = -1;
-    if (Ablauf_Zustand != ABLAUF_MENUERUNDE) return;
-    Menue_Hilfe_Schliessen();
-    Menue_Icon_Prozedur_Nachholen();
-    zug_beendet_zeigen(team);
+    while (!nachholen.empty() && !notiz_offen && !Internet_Client_Wartet()) {
+        const int32_t team = nachholen.front();
+        nachholen.pop_front();
+        // Outside the menu round a notice has nothing left to tell.
+        if (Ablauf_Zustand != ABLAUF_MENUERUNDE) {
+            nachholen.clear();
+            return;
+        }
+        Menue_Hilfe_Schliessen();
+        Menue_Icon_Prozedur_Nachholen();
+        notiz_offen = true;
+        zug_beendet_zeigen(team);
+        notiz_offen = false;
+    }
 }
 
 // --- handlers ------------------------------------------------------------------------------------
@@ -385,7 +401,7 @@ bool Steuersignal_Vom_Server(const uint8_t* msg, uint32_t len)
     case SIGNAL_ZUG_BEENDET_RELAIS:
         if (Ablauf_Zustand != ABLAUF_MENUERUNDE) break;
         // A click replayed inside a remote call could call again: it waits for the reply.
-        nachholen_team = p.team;
+        nachholen.push_back(p.team);
         Steuersignal_Nachholen();
         break;
     case SIGNAL_GEGNER_RAUS: Spielfeld_Netz_Gegner_Raus(p.team); break;

@@ -95,6 +95,8 @@ void Steuersignal_Statuszeile(const char* text);
 bool Steuersignal_Daten_Verschickt_Nehmen();
 // A manager's finished turn that came during a remote call: shown once the call has returned.
 void Steuersignal_Nachholen();
+// How many notices that a manager has ended his turn this PC has shown since its start.
+int32_t Steuersignal_Zugenden_Gezeigt();
 
 // Test hooks: the sends to a participant and to the server (1 sent, 0 failed). Null: the network.
 using Steuersignal_Server_Sender = int (*)(Mitspieler_Eintrag* m, const uint8_t* daten, uint32_t len);

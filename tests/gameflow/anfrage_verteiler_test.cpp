@@ -297,6 +297,73 @@ TEST_F(Verteiler, DayImageHoldsTogetherOrIsRefused)
     EXPECT_FALSE(kaputt(0, uint32_t(KALENDER_TAG_MAX) + 1));
 }
 
+// The day's data as a server with a match day sends them: club B at home to A, and a game whose
+// away side names no club.
+std::vector<uint8_t> tag_mit_spiel()
+{
+    std::vector<uint8_t> v(16 + 2 * ABLAUF_TAGESSPIEL_BYTES, 0);
+    Bytes_Setze32(v.data(), 40);
+    Bytes_Setze32(v.data() + 8, 2);
+    const int32_t spiele[2][3] = {{1, B, A}, {1, 1, 5000}};
+    for (int k = 0; k < 2; ++k)
+        for (int i = 0; i < 3; ++i) Bytes_Setze32(v.data() + 16 + k * ABLAUF_TAGESSPIEL_BYTES + 4 * i, uint32_t(spiele[k][i]));
+    return v;
+}
+
+bool tag_mit_spiel_senden(Internet_Aufruf* a)
+{
+    const std::vector<uint8_t> v = tag_mit_spiel();
+    uint8_t* b = static_cast<uint8_t*>(Mem_Alloc(uint32_t(v.size()), 0));
+    std::memcpy(b, v.data(), v.size());
+    *a->var = b;
+    a->ergebnis = int32_t(v.size());
+    return true;
+}
+
+// A client's match day runs only while the games play: in its round it knows today's opponent
+// from the day's data, which its line-up's send-back names.
+TEST_F(Verteiler, AClientTakesTodaysOpponentFromTheDaysData)
+{
+    const Internet_Handler alt = Ablauf_Anfrage_Handler(ABLAUF_TAGESDATEN);
+    Internet_Handler_Registrieren(ABLAUF_TAGESDATEN, tag_mit_spiel_senden);
+    const bool geholt = Ablauf_Client_Tagesdaten_Holen();
+    Internet_Handler_Registrieren(ABLAUF_TAGESDATEN, alt);
+    ASSERT_TRUE(geholt);
+    EXPECT_EQ(Ablauf_Gegner_Heute(A), B);
+    EXPECT_EQ(Ablauf_Gegner_Heute(B), A);
+    EXPECT_EQ(Ablauf_Gegner_Heute(1), -1) << "an opponent that is no club";
+    EXPECT_EQ(Ablauf_Gegner_Heute(4), -1);
+    // The server asks its running match day only.
+    Netz_Rolle = 2;
+    EXPECT_EQ(Ablauf_Gegner_Heute(A), -1);
+    // The next day's data replace the games.
+    Netz_Rolle = 1;
+    ASSERT_TRUE(Ablauf_Client_Tagesdaten_Holen());
+    EXPECT_EQ(Ablauf_Gegner_Heute(A), -1);
+}
+
+// The round changes a client's own club before its turn's end sends the changes back (the
+// line-up's tactics at the round's start): until then its sum is that of the records the round's
+// refresh brought, which the server holds; the next day's fetch ends that.
+TEST_F(Verteiler, AClientsSumOfItsClubIsThatOfTheRecordsItsRefreshBrought)
+{
+    ASSERT_TRUE(Ablauf_Client_Tagesdaten_Holen());
+    Ablauf_Client_Abzug_Merken();
+    const uint32_t geholt = Ablauf_Pruefsumme(A), anderer = Ablauf_Pruefsumme(B);
+    T[A].status = uint8_t(T[A].status ^ 2);
+    T[B].status = uint8_t(T[B].status ^ 2);
+    EXPECT_EQ(Ablauf_Pruefsumme(A), geholt);
+    EXPECT_NE(Ablauf_Pruefsumme(B), anderer) << "another club's records count as they stand";
+    ASSERT_TRUE(Ablauf_Client_Tagesdaten_Holen());
+    EXPECT_NE(Ablauf_Pruefsumme(A), geholt);
+    // A PC that is no client computes from the records as they stand.
+    Ablauf_Client_Abzug_Merken();
+    Netz_Rolle = 2;
+    const uint32_t server = Ablauf_Pruefsumme(A);
+    T[A].status = uint8_t(T[A].status ^ 2);
+    EXPECT_NE(Ablauf_Pruefsumme(A), server);
+}
+
 // Seeded mutations of every request the game flow answers, sent as the participant of club A:
 // nothing may crash or read outside the message, and nothing of another club changes but the
 // plain news A may send it.

@@ -16,6 +16,7 @@
 #include <initializer_list>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "network/client.h"
@@ -166,6 +167,31 @@ struct Drei_Rechner {
         *z = starten_im_hintergrund(zwei, "client", "client");
         gestartet.insert(gestartet.end(), {*e, *z});
         return true;
+    }
+    // What the three printed: club -> its sums, and the clubs the clients hold.
+    struct Summen {
+        std::map<int, std::vector<std::string>> eins, zwei, server;
+        int team_eins = -1, team_zwei = -1;
+    };
+    // Waits for the three to end well (the first client up to `sekunden_eins`, the others up to
+    // `sekunden` after it) and reads their sums: each client printed its club, the two clubs
+    // differ, and the server printed both.
+    testing::AssertionResult beendet(pid_t s, pid_t e, pid_t z, int sekunden_eins, int sekunden, Summen* d)
+    {
+        for (auto [pid, inst, name, zeit] : {std::tuple{e, &eins, "client", sekunden_eins}, std::tuple{z, &zwei, "client", sekunden},
+                                            std::tuple{s, &server, "server", sekunden}})
+            if (auto gut = gut_beendet(pid, *inst, name, zeit); !gut) return gut;
+        d->eins = pruefsummen(eins, "client");
+        d->zwei = pruefsummen(zwei, "client");
+        d->server = pruefsummen(server, "server");
+        if (d->eins.size() != 1 || d->zwei.size() != 1)
+            return testing::AssertionFailure() << "Vereine der Clients: " << d->eins.size() << ", " << d->zwei.size();
+        d->team_eins = d->eins.begin()->first;
+        d->team_zwei = d->zwei.begin()->first;
+        if (d->team_eins == d->team_zwei) return testing::AssertionFailure() << "beide Clients halten " << d->team_eins;
+        if (!d->server.count(d->team_eins) || !d->server.count(d->team_zwei))
+            return testing::AssertionFailure() << "der Server nennt nicht beide Vereine der Clients";
+        return testing::AssertionSuccess();
     }
     void aufraeumen()
     {

@@ -6,6 +6,9 @@
 
 #include "common/capture.h"
 #include "database/db_hilfe.h"
+#include "database/spieler.h"
+#include "database/teamspieler.h"
+#include "platform/bytes.h"
 #include "gameflow/ablauf_anfrage.h"
 
 namespace {
@@ -48,6 +51,35 @@ TEST(Client_Kopie, ChecksumIgnoresOnlyTheFetchedLinksMark)
     EXPECT_EQ(Ablauf_Pruefsumme(2), vorher);
     T[2].status = uint8_t(T[2].status | 2);
     EXPECT_NE(Ablauf_Pruefsumme(2), vorher);
+    Test_Welt_Aufraeumen();
+}
+
+// Players of a client's club may still hold marks from an earlier match day. The match never
+// reads them (it looks for the marked player on the pitch), so the server takes the line-up with
+// them, as the same day played at one PC keeps them; a mark of today's opponent is still checked.
+TEST(Client_Kopie, ALineUpWithMarksLeftFromAnEarlierMatchDayIsTaken)
+{
+    Test_Netz_Welt_Anlegen();
+    for (int32_t p : {3, 4}) Teamspieler_Get_Record(1, p)->flags = TS_STARTELF;
+    Teamspieler_Get_Record(1, 3)->deckt = 60;
+    Teamspieler_Get_Record(1, 4)->deckt = 21;
+    std::vector<uint8_t> eigene, fremde;
+    ASSERT_TRUE(Teamspieler_Internet_Aufstellung_Packen(1, 2, &eigene, &fremde));
+    auto zurueck = [&](int32_t gegner, int16_t position) {
+        Bytes_Setze16(eigene.data() + 3 * 24 + 8, uint16_t(position));
+        return Teamspieler_Internet_Server_Get_Data_Back(1, gegner, eigene.data(), uint32_t(eigene.size()), nullptr, 0);
+    };
+    ASSERT_TRUE(zurueck(2, 100));
+    EXPECT_EQ(Teamspieler_Get_Record(1, 3)->position, 100);
+    EXPECT_EQ(Teamspieler_Get_Record(1, 3)->deckt, 60);
+    EXPECT_EQ(Teamspieler_Get_Record(1, 4)->deckt, 21);
+    // A day without a match: every mark is an old one.
+    ASSERT_TRUE(zurueck(-1, 101));
+    EXPECT_EQ(Teamspieler_Get_Record(1, 3)->position, 101);
+    // Today's opponent's keeper is marked by nobody.
+    Spieler_Fix_Daten[21].lieblingspos = SP_POS_TORWART;
+    EXPECT_FALSE(zurueck(2, 102));
+    EXPECT_EQ(Teamspieler_Get_Record(1, 3)->position, 101);
     Test_Welt_Aufraeumen();
 }
 
