@@ -159,15 +159,16 @@ bool Teamspieler_Internet_Server_Get_Data_Back(int32_t team, int32_t gegner, con
         if (!Teamspieler_Get_Record(gegner, Bytes_Hole16(fremde + o)) || deckt < -1 || deckt >= Spieler_Anzahl)
             return melden_falsch(name);
     }
-    // the line-up as a whole must be one the line-up screen could have made; a mark of no player
-    // of today's opponent is never read (the match looks for the marked player on the pitch), so
-    // a mark left from an earlier match day does not make it wrong
+    // the line-up as a whole must be one the line-up screen could have made; a mark left from an
+    // earlier match day (the one this server holds, of no player of today's opponent) is never
+    // read, as the match looks for the marked player on the pitch, and does not make it wrong
     std::vector<Spieler_Aufstellung_Eintrag> aufstellung;
     for (uint32_t o = 0; o < laenge; o += 24) {
+        const uint16_t spnr = Bytes_Hole16(eigene + o + 4);
         const int16_t deckt = static_cast<int16_t>(Bytes_Hole16(eigene + o + 6));
-        const bool gelesen = deckt >= 0 && team_gueltig(gegner) && Teamspieler_Get_Record(gegner, deckt);
-        Spieler_Aufstellung_Eintrag a{Bytes_Hole16(eigene + o + 4), Bytes_Hole32(eigene + o), {},
-                                      gelesen ? deckt : int16_t(-1)};
+        const bool heute = deckt >= 0 && team_gueltig(gegner) && Teamspieler_Get_Record(gegner, deckt);
+        const bool alt = !heute && deckt >= 0 && Teamspieler_Get_Record(team, spnr)->deckt == deckt;
+        Spieler_Aufstellung_Eintrag a{spnr, Bytes_Hole32(eigene + o), {}, alt ? int16_t(-1) : deckt};
         for (int k = 0; k < 5; ++k) a.zellen[k] = static_cast<int16_t>(Bytes_Hole16(eigene + o + 8 + 2 * k));
         aufstellung.push_back(a);
     }

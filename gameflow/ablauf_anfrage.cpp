@@ -609,17 +609,6 @@ void Ablauf_Client_Abzug_Merken()
     client_abzug = records_bild(Aktuelles_Team);
 }
 
-int32_t Ablauf_Gegner_Heute(int32_t team)
-{
-    const int32_t gegner = Spieltag_Get_Gegner(team, nullptr, nullptr, nullptr, nullptr);
-    if (gegner >= 0 || Netz_Rolle != 1 || !client_hat_tag || team < 0) return gegner;
-    for (const Ablauf_Tagesspiel& s : client_heute) {
-        if (s.heim == team && s.gast >= 0 && s.gast < Team_Anzahl) return s.gast;
-        if (s.gast == team && s.heim >= 0 && s.heim < Team_Anzahl) return s.heim;
-    }
-    return -1;
-}
-
 uint32_t Ablauf_Pruefsumme(int32_t team)
 {
     uint32_t crc = 0;

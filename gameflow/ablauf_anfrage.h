@@ -58,6 +58,3 @@ int32_t Ablauf_Client_Highscore();
 uint32_t Ablauf_Pruefsumme(int32_t team);
 // A client keeps its own club's records as the refresh at its round's start brought them.
 void Ablauf_Client_Abzug_Merken();
-// Today's opponent of the club: the running match day's, else on a client the day's games that
-// the day data brought (a client's match day runs only while the games play); -1 none.
-int32_t Ablauf_Gegner_Heute(int32_t team);

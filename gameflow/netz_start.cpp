@@ -202,17 +202,21 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
         return in_runde >= zahl;
     }
     if (name == "allein") return angemeldet == 0;
+    auto summe_drucken = [](int32_t team) {
+        std::printf("Pruefsumme %d %08X\n", team, Ablauf_Pruefsumme(team));
+        std::fflush(stdout);
+    };
     if (name == "pruefsumme" && zahl == -2) {
-        // Every manager's club, connected or not.
+        // Every manager's club, connected or not (club 0 too).
         for (int32_t t = 0; t < Team_Anzahl; ++t)
-            if (Team_Hat_Manager(t)) Ablauf_Skript_Zeile(name, t);
+            if (Team_Hat_Manager(t)) summe_drucken(t);
         return true;
     }
     if (name == "pruefsumme" && zahl < 0) {
         // Every club a participant holds, as the server computes it.
         for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
             const Mitspieler_Eintrag* m = Netzuser_Get(i);
-            if (m && m->verein_beansprucht) Ablauf_Skript_Zeile(name, m->verein);
+            if (m && m->verein_beansprucht) summe_drucken(m->verein);
         }
         return true;
     }
@@ -243,9 +247,7 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
         return true;
     }
     if (name == "pruefsumme") {
-        const int32_t team = zahl > 0 ? zahl : Netz_Rolle == 1 ? int32_t(Handelndes_Team) : Server_Team;
-        std::printf("Pruefsumme %d %08X\n", team, Ablauf_Pruefsumme(team));
-        std::fflush(stdout);
+        summe_drucken(zahl > 0 ? zahl : Netz_Rolle == 1 ? int32_t(Handelndes_Team) : Server_Team);
         return true;
     }
     Print_Fehler("Skript: \"game %s\" kennt das Spiel nicht", name.c_str());

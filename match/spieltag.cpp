@@ -7,6 +7,8 @@
 
 #include "competitions/spiele.h"
 #include "competitions/wettbewerb.h"
+#include "database/team.h"
+#include "gameflow/ablauf_anfrage.h"
 #include "gameflow/globals.h"
 #include "match/spielfeld.h"
 #include "match/spieltag_intern.h"
@@ -338,13 +340,37 @@ void Spieltag_Set_Spiele_Hook(Spieltag_Spiele_Hook hook) { spiele_hook = hook; }
 
 void Spieltag_Set_Gegner_Hook(Spieltag_Gegner_Hook hook) { gegner_hook = hook; }
 
+namespace {
+
+// A client's match day runs only while its games play; in its round it knows today's games from
+// the day's data the server sent, so that its line-up is made against the same opponent as on
+// the server (no game number: the client holds no record of the game then).
+int32_t client_gegner(int32_t team, int32_t* auswaerts, int32_t* wichtigkeit, int32_t* wettbewerb)
+{
+    if (Netz_Rolle != 1) return -1;
+    for (const Ablauf_Tagesspiel& s : Ablauf_Tagesspiele()) {
+        if (s.heim != team && s.gast != team) continue;
+        const bool weg = s.gast == team;
+        const int32_t gegner = weg ? s.heim : s.gast;
+        if (gegner < 0 || gegner >= Team_Anzahl) return -1;
+        if (wettbewerb) *wettbewerb = s.wettbewerb;
+        if (auswaerts) *auswaerts = weg && Wettbewerb_Ist_Heimrecht(s.wettbewerb) ? 1 : 0;
+        if (wichtigkeit) *wichtigkeit = Wettbewerb_Get_Spieltag_Gesamt(s.wettbewerb, -1);
+        return gegner;
+    }
+    return -1;
+}
+
+}  // namespace
+
 int32_t Spieltag_Get_Gegner(int32_t team, int32_t* auswaerts, int32_t* wichtigkeit, int32_t* spiel,
                             int32_t* wettbewerb)
 {
     if (gegner_hook) return gegner_hook(team, auswaerts, wichtigkeit, spiel, wettbewerb);
     if (wichtigkeit) *wichtigkeit = 0;
     if (spiel) *spiel = -1;
-    if (!spieltag_laeuft() || team < 0) return -1;
+    if (team < 0) return -1;
+    if (!spieltag_laeuft()) return client_gegner(team, auswaerts, wichtigkeit, wettbewerb);
     for (Liste_Element* e = Spieltag_Wettbewerbe.next; e; e = e->next) {
         const Spieltag_Eintrag s = spieltag_eintrag(e);
         for (uint32_t i = 0; i < s.n; ++i) {

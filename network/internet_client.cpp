@@ -8,8 +8,8 @@
 #include "database/manager.h"
 #include "database/teamspieler.h"
 #include "database/team.h"
-#include "gameflow/ablauf_anfrage.h"
 #include "gameflow/globals.h"
+#include "match/spieltag.h"
 #include "network/internet_read.h"
 #include "platform/bytes.h"
 
@@ -71,9 +71,8 @@ void Internet_Client_Init()
 void Internet_Client_Refresh()
 {
     if (Netz_Rolle != 1) return;
-    // The players send nothing back; then the line-up, with the marking of today's opponent (a
-    // client knows him from the day's data: its match day runs only while the games play).
-    const int32_t gegner = Ablauf_Gegner_Heute(Aktuelles_Team);
+    // The players send nothing back; then the line-up, with the marking of today's opponent.
+    const int32_t gegner = Spieltag_Get_Gegner(Aktuelles_Team, nullptr, nullptr, nullptr, nullptr);
     Teamspieler_Internet_Client_Send_Aufstellung(gegner >= 0 && gegner < Team_Anzahl ? gegner : -1);
     // The own team: its T_Own and the two line-up system bytes.
     std::vector<uint8_t> own, t2;

@@ -92,9 +92,18 @@ int32_t Menue_Optionen_Wert(int32_t welcher)
     return e ? e[welcher - 1] : 0;
 }
 
+namespace {
+// The competition of the turn club's game today as the match day names it, -1 none.
+int32_t heutiger_wettbewerb = -1;
+}  // namespace
+
+void Menue_Set_Heutiger_Wettbewerb(int32_t wettbewerb) { heutiger_wettbewerb = wettbewerb; }
+
 int32_t Menue_Heutiges_Spiel_Wert()
 {
-    return Menue_Status.spiel_gueltig ? int32_t(Menue_Status.heutiges_spiel.wettbewerb) : -1;
+    // A client knows today's game from the day's data only, without its record: the competition
+    // still tells that the club plays (the turn's end names a captain as on the server).
+    return Menue_Status.spiel_gueltig ? int32_t(Menue_Status.heutiges_spiel.wettbewerb) : heutiger_wettbewerb;
 }
 
 void Menue_Merker_Setzen(uint8_t wert) { merker = wert; }

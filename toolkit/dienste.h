@@ -33,6 +33,8 @@ uint8_t Menue_Automatik_Setzen(uint8_t an);
 int32_t Menue_Optionen_Wert(int32_t welcher);
 // The competition of the acting club's match today, -1 without one.
 int32_t Menue_Heutiges_Spiel_Wert();
+// Menue_Rein notes the competition of the turn club's game today (-1 none).
+void Menue_Set_Heutiger_Wettbewerb(int32_t wettbewerb);
 // The menu mark: the turn ends at the next continue, as in automatic mode.
 void Menue_Merker_Setzen(uint8_t wert);
 uint8_t Menue_Merker();

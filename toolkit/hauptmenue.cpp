@@ -141,11 +141,14 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
     const int32_t wettbewerb = Menue_Heutiges_Spiel_Wert();
     const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
     const int32_t platz = liga >= 0 ? Wettbewerb_Get_Tabellenplatz(liga, team) : -1;
-    if (wettbewerb >= 0)
+    // A client knows the competition of today's game but not its record (nor its round).
+    if (wettbewerb >= 0 && Menue_Status.spiel_gueltig)
         zeile(b, ZEILE_2, farbe,
               Temp_Sprintf("%s %s", Wettbewerb_Get_Anzeigename(wettbewerb),
                            Wettbewerb_Get_Rundentext(wettbewerb, Menue_Status.heutiges_spiel.spieltag)),
               KLEIN);
+    else if (wettbewerb >= 0)
+        zeile(b, ZEILE_2, farbe, Wettbewerb_Get_Anzeigename(wettbewerb), KLEIN);
     else if (platz > 0)
         zeile(b, ZEILE_2, farbe, Temp_Sprintf("%d. Platz, %s", platz, Wettbewerb_Get_Anzeigename(liga)), KLEIN);
     else

@@ -42,7 +42,14 @@ void kapitaen_bestimmen(int32_t team, bool assistent)
     int32_t feld[MAX_SPIELER];
     const int32_t n = Teamspieler_Ins_Array(team, feld, MAX_SPIELER, TS_STARTELF);
     if (n <= 0) return;
+    // The captain comes from a sequence of the day and the club, and the game's sequence goes on
+    // where it stood: a client drawing for its manager's club draws what the server would, and
+    // the match day that follows is the same whichever PC the turn was played on.
+    Zufall_Push_Seed();
+    const int32_t tag = ((Aktueller_Tag % 4000) + 4000) % 4000;
+    Zufall_Set_Seed(int32_t((int64_t(tag) * 7919 + int64_t(team) * 104729) % ZUFALL_MODUL));
     const int32_t gezogen = Zufall_Gross(0, (n < MAX_SPIELER ? n : MAX_SPIELER) - 1);
+    Zufall_Pop_Seed();
     int32_t alle[MAX_SPIELER];
     const int32_t m = Teamspieler_Ins_Array(team, alle, MAX_SPIELER, 0);
     for (int32_t i = 0; i < m && i < MAX_SPIELER; ++i) Teamspieler_Wert(317, team, alle[i], TS_KAPITAEN, 4);

@@ -182,8 +182,9 @@ void Menue_Rein(int32_t team, uint8_t zwingen)
     Aktuelles_Team = team;
     Menue_Status.team = team;
     if (EIGENER_SERVER) Handelndes_Team = uint32_t(team);
-    int32_t spiel = -1;
-    Gegner_Team = Spieltag_Get_Gegner(team, nullptr, nullptr, &spiel, nullptr);
+    int32_t spiel = -1, wettbewerb = -1;
+    Gegner_Team = Spieltag_Get_Gegner(team, nullptr, nullptr, &spiel, &wettbewerb);
+    Menue_Set_Heutiger_Wettbewerb(Gegner_Team >= 0 ? wettbewerb : -1);
     Menue_Status.spiel_gueltig = 0;
     if (spiel >= 0)
         if (const Spiele_Spiel* s = Spiele_Get_Spiel(spiel, 0)) {

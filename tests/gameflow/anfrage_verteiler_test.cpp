@@ -14,6 +14,7 @@
 #include "competitions/statistik_archiv.h"
 #include "database/personal.h"
 #include "gameflow/ablauf_anfrage.h"
+#include "match/spieltag.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
@@ -321,25 +322,29 @@ bool tag_mit_spiel_senden(Internet_Aufruf* a)
 }
 
 // A client's match day runs only while the games play: in its round it knows today's opponent
-// from the day's data, which its line-up's send-back names.
+// from the day's data, so that its line-up and its send-back name him.
 TEST_F(Verteiler, AClientTakesTodaysOpponentFromTheDaysData)
 {
+    Ablauf_Anfragen_Anbinden();
     const Internet_Handler alt = Ablauf_Anfrage_Handler(ABLAUF_TAGESDATEN);
     Internet_Handler_Registrieren(ABLAUF_TAGESDATEN, tag_mit_spiel_senden);
     const bool geholt = Ablauf_Client_Tagesdaten_Holen();
     Internet_Handler_Registrieren(ABLAUF_TAGESDATEN, alt);
     ASSERT_TRUE(geholt);
-    EXPECT_EQ(Ablauf_Gegner_Heute(A), B);
-    EXPECT_EQ(Ablauf_Gegner_Heute(B), A);
-    EXPECT_EQ(Ablauf_Gegner_Heute(1), -1) << "an opponent that is no club";
-    EXPECT_EQ(Ablauf_Gegner_Heute(4), -1);
+    int32_t spiel = 7, wettbewerb = -1;
+    EXPECT_EQ(Spieltag_Get_Gegner(A, nullptr, nullptr, &spiel, &wettbewerb), B);
+    EXPECT_EQ(spiel, -1) << "a client holds no record of the game in its round";
+    EXPECT_EQ(wettbewerb, 1);
+    EXPECT_EQ(Spieltag_Get_Gegner(B, nullptr), A);
+    EXPECT_EQ(Spieltag_Get_Gegner(1, nullptr), -1) << "an opponent that is no club";
+    EXPECT_EQ(Spieltag_Get_Gegner(4, nullptr), -1);
     // The server asks its running match day only.
     Netz_Rolle = 2;
-    EXPECT_EQ(Ablauf_Gegner_Heute(A), -1);
+    EXPECT_EQ(Spieltag_Get_Gegner(A, nullptr), -1);
     // The next day's data replace the games.
     Netz_Rolle = 1;
     ASSERT_TRUE(Ablauf_Client_Tagesdaten_Holen());
-    EXPECT_EQ(Ablauf_Gegner_Heute(A), -1);
+    EXPECT_EQ(Spieltag_Get_Gegner(A, nullptr), -1);
 }
 
 // The round changes a client's own club before its turn's end sends the changes back (the

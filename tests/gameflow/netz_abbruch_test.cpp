@@ -61,7 +61,7 @@ TEST(Netz_Abbruch, KilledClientAndGarbageLeaveTheDayToTheOthers)
     std::ofstream(zwei.ordner / "client.txt") << text(k);
 
     pid_t s_pid, e_pid, z_pid;
-    ASSERT_TRUE(r.starten(&s_pid, &e_pid, &z_pid));
+    ASSERT_TRUE(r.neu_starten(&s_pid, &e_pid, &z_pid));
     EXPECT_TRUE(zeile_da(eins, "client", 120));
     kill(e_pid, SIGKILL);
     waitpid(e_pid, nullptr, 0);

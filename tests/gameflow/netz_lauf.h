@@ -168,6 +168,28 @@ struct Drei_Rechner {
         gestartet.insert(gestartet.end(), {*e, *z});
         return true;
     }
+    // As starten, on the new game that server_erste_runde makes. Its managers draw their clubs,
+    // and club 0 is no club a client can hold: a game in which a manager drew it is made again,
+    // a second later (other clubs) and on a new port.
+    bool neu_starten(pid_t* s, pid_t* e, pid_t* z)
+    {
+        for (int versuch = 0; versuch < 4; ++versuch) {
+            if (!starten(s, e, z)) return false;
+            std::map<int, std::vector<std::string>> vereine;
+            for (int i = 0; i < 1200 && vereine.size() < 3 && waitpid(*s, nullptr, WNOHANG) == 0; ++i) {
+                usleep(100000);
+                vereine = pruefsummen(server, "server");
+            }
+            if (vereine.size() == 3 && !vereine.count(0)) return true;
+            for (pid_t pid : {*s, *e, *z}) {
+                kill(pid, SIGKILL);
+                waitpid(pid, nullptr, 0);
+            }
+            sleep(1);
+            port = port_einrichten(server, {&eins, &zwei});
+        }
+        return false;
+    }
     // What the three printed: club -> its sums, and the clubs the clients hold.
     struct Summen {
         std::map<int, std::vector<std::string>> eins, zwei, server;
@@ -206,7 +228,7 @@ struct Drei_Rechner {
 inline Skript server_erste_runde()
 {
     Skript s = neues_spiel({"Anna", "Bernd", "Carl"});
-    dazu(s, {"game vereine 2", "game pruefsumme -1"});
+    dazu(s, {"game pruefsumme -2", "game vereine 2", "game pruefsumme -1"});
     dazu(s, klick(470, 292));
     dazu(s, klick(470, 292));
     dazu(s, klick(WEITER_X, WEITER_Y));

@@ -41,7 +41,7 @@ TEST(Netz_Prozesse, ServerAndTwoClientsPlayADayAndReachTheNextRound)
         std::ofstream(c->ordner / "client.txt") << text(k);
     }
     pid_t s_pid, e_pid, z_pid;
-    ASSERT_TRUE(r.starten(&s_pid, &e_pid, &z_pid));
+    ASSERT_TRUE(r.neu_starten(&s_pid, &e_pid, &z_pid));
     // Two different clubs, each printed in both rounds; the server computed both clubs.
     Drei_Rechner::Summen d;
     ASSERT_TRUE(r.beendet(s_pid, e_pid, z_pid, 240, 60, &d));

@@ -12,6 +12,7 @@
 #include "database/manager.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
+#include "match/spieltag.h"
 #include "graphics/font.h"
 #include "platform/mem.h"
 #include "platform/os/os.h"
@@ -114,6 +115,27 @@ TEST_F(MenueSzene, MainMenuOfATurn)
         Programm_Ende = 0;
     }
     Menue_Raus();
+}
+
+// A client's match day runs only while the games play: in its round the match day names the
+// opponent and the competition but no game record. The turn still knows that its club plays
+// (its end names a captain, as the server's would).
+TEST_F(MenueSzene, AClubWhoseGameHasNoRecordStillPlaysToday)
+{
+    Spieltag_Set_Gegner_Hook([](int32_t team, int32_t*, int32_t*, int32_t* spiel, int32_t* wettbewerb) {
+        if (spiel) *spiel = -1;
+        if (wettbewerb) *wettbewerb = team == 1 ? 3 : -1;
+        return team == 1 ? 2 : -1;
+    });
+    Menue_Rein(1, 1);
+    EXPECT_EQ(Gegner_Team, 2);
+    EXPECT_EQ(Menue_Heutiges_Spiel_Wert(), 3);
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    Menue_Raus();
+    Menue_Rein(2, 1);
+    EXPECT_EQ(Menue_Heutiges_Spiel_Wert(), -1) << "a club without a game today";
+    Menue_Raus();
+    Spieltag_Set_Gegner_Hook(nullptr);
 }
 
 // The corner crests show the clubs of the panels beside them, whichever side the acting club

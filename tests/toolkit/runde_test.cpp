@@ -1,4 +1,5 @@
 // The checks at the end of a manager's turn, on a small club database.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "database/teamspieler.h"
 #include "gameflow/globals.h"
 #include "platform/mem.h"
+#include "platform/zufall.h"
 #include "screens/spieler_training.h"
 #include "toolkit/dienste.h"
 #include "toolkit/requester.h"
@@ -105,6 +107,33 @@ TEST_F(RundeEnde, TrialPlayerLeavesObservedAndCaptainIsNamed)
     EXPECT_EQ(kapitaene(), 1);
     ASSERT_FALSE(meldungen.empty());
     EXPECT_NE(meldungen.back().find("Da Sie keinen Kapitän eingesetzt haben, wurde Spieler"), std::string::npos);
+}
+
+// A client plays its manager's turn with its own generator: the captain it draws must be the
+// server's, and the draw must leave the game's sequence (the match day's) where it stood.
+TEST_F(RundeEnde, TheDrawnCaptainDependsOnTheDayAndTheClubOnly)
+{
+    kader(11, 11);
+    spielt_heute();
+    auto gezogen = [](int32_t seed) {
+        Zufall_Set_Seed(seed);
+        for (int32_t sp = 0; sp < 11; ++sp) Teamspieler_Wert(317, 0, sp, TS_KAPITAEN, 4);
+        EXPECT_EQ(Menue_Runde_Beenden_Pruefen(), 1);
+        EXPECT_EQ(Zufall_Get_Seed(), seed) << "the game's sequence moved";
+        for (int32_t sp = 0; sp < 11; ++sp)
+            if (Teamspieler_Wert(317, 0, sp, 0, 0) & TS_KAPITAEN) return sp;
+        return -1;
+    };
+    Aktueller_Tag = 40;
+    const int32_t erster = gezogen(12345);
+    ASSERT_GE(erster, 0);
+    EXPECT_EQ(gezogen(3000001), erster);
+    // Over a few days every player can be named.
+    std::vector<int32_t> namen;
+    for (Aktueller_Tag = 41; Aktueller_Tag < 71; ++Aktueller_Tag) namen.push_back(gezogen(777));
+    std::sort(namen.begin(), namen.end());
+    EXPECT_GE(std::unique(namen.begin(), namen.end()) - namen.begin(), 5);
+    Aktueller_Tag = 0;
 }
 
 TEST_F(RundeEnde, NobodyInTheLineUpGetsNoCaptainAndTrainingWarnsOnce)
