@@ -421,7 +421,8 @@ bool strom_holen(int32_t nr, const char* format, Internet_Arg* args, int32_t anz
 
 bool Wettbewerb_Client_Config_Komplett_Holen()
 {
-    if (Netz_Rolle != 1 || !Wettbewerb_Bereit()) return false;
+    // A client reads no competitions of its own: this call brings them.
+    if (Netz_Rolle != 1) return false;
     int32_t dummy_id = -1, dummy_anzahl = 0;
     Internet_Arg args[] = {Internet_Arg{}, Internet_Zeiger(&dummy_id, 4), Internet_Zeiger(&dummy_anzahl, 4)};
     std::vector<uint8_t> strom;

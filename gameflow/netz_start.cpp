@@ -6,6 +6,7 @@
 
 #include "competitions/spiele.h"
 #include "competitions/spiele_netz.h"
+#include "competitions/statistik.h"
 #include "competitions/wettbewerb.h"
 #include "database/manager.h"
 #include "database/team.h"
@@ -140,6 +141,11 @@ static bool client_start()
         return false;
     }
     Ablauf_Client_Verein_Nehmen(team);
+    // The modules that hold the server's data here start empty: no world is read on a client.
+    Spiele_Init();
+    Statistik_Init();
+    Werbung_Init();
+    Trainingslager_Init();
     Internet_Client_Init();
     Wettbewerb_Client_Config_Komplett_Holen();
     Wettbewerb_Client_Config_Holen();
