@@ -282,6 +282,27 @@ TEST_F(Hilfe, PictureFormsResolveHandlesOnly)
     Hilfe_Schliessen(1);
 }
 
+// The club's info text puts the name right behind the four-digit number: a name that begins with
+// a digit stays the text and does not make the number another club's (5 "1. FC" is not 51).
+TEST_F(Hilfe, AClubNameBeginningWithADigitKeepsItsClub)
+{
+    vereine_anlegen(40, 0);
+    Font_Record* f = Font(3);
+    int32_t w = 0, h = 0;
+    Hilfe_Text_Ausgabe("\xB0vh00051. FC Nordstadt, 6. Platz der 1. Liga^lSt\xE4rken: Tor=553^l", 10, 10, 0, 1);
+    ASSERT_TRUE(Hilfe_Offen(nullptr, nullptr, &w, &h));
+    // Club 5's head above two lines, as wide as its first line from the "1." on.
+    EXPECT_EQ(h, 60 + 2 * 10);
+    EXPECT_EQ(w, std::max(200, Font_Text_Breite_Mit_Tabs(f, "1. FC Nordstadt, 6. Platz der 1. Liga^lSt\xE4rken: Tor=553^l") + 8));
+    Hilfe_Schliessen(1);
+    // Club 51 does not exist here: the text alone, which the number's fifth digit begins.
+    Hilfe_Text_Ausgabe("\xB0vh00519 Info^l", 10, 10, 0, 1);
+    ASSERT_TRUE(Hilfe_Offen(nullptr, nullptr, &w, &h));
+    EXPECT_EQ(h, 14 + 10);
+    EXPECT_EQ(w, Font_Text_Breite_Mit_Tabs(f, "9 Info^l") + 8);
+    Hilfe_Schliessen(1);
+}
+
 TEST_F(Hilfe, SoundAndGlowSlots)
 {
     EXPECT_EQ(Hilfe_Sound_Play(100000), -1);
