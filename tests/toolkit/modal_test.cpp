@@ -109,6 +109,32 @@ TEST_F(Requester, ClubQuestionIsAnsweredByTheScript)
     Programm_Ende = 0;
 }
 
+// Answered, the box gives back the screen it came over on both pages, also where long labels
+// widened the buttons; not the bare menu background.
+TEST_F(Requester, TheScreenBeneathComesBackWhole)
+{
+    Aktuelles_Team = 0;
+    const auto muster = [](int32_t x, int32_t y) { return uint16_t((x * 7 + y * 13) | 1); };
+    const auto abweichend = [&] {
+        int32_t n = 0;
+        for (int32_t y = 0; y < 480; ++y)
+            for (int32_t x = 0; x < 640; ++x) n += (seite0(x, y) != muster(x, y)) + (seite1(x, y) != muster(x, y));
+        return n;
+    };
+    for (int32_t typ : {2, 0}) {
+        for (Rastport* s : {Grafik_Seite_0, Grafik_Seite_1})
+            for (int32_t y = 0; y < 480; ++y)
+                for (int32_t x = 0; x < 640; ++x) Grafik_Pixel_Setzen(s, x, y, muster(x, y));
+        Os_Script_Load_Text("wait 20\nclick 490 293\nwait 20\n");
+        Menue_Requester(typ, -1, "M\xF6chten Sie wirklich gehen?", "Ja, mu\xDF leider sein...",
+                        "Ich kann es einfach nicht !!!", 0);
+        Os_Script_Stop();
+        EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN)) << typ;
+        EXPECT_EQ(abweichend(), 0) << typ;
+    }
+    EXPECT_EQ(Programm_Ende, 0) << "answered by the click";
+}
+
 TEST_F(Requester, LayoutOfFrameAndButtons)
 {
     Aktuelles_Team = 0;
@@ -432,3 +458,4 @@ TEST_F(Fortschritt, LargeFilesAreReadInPiecesUnderTheBox)
 }
 
 }  // namespace
+
