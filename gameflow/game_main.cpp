@@ -170,6 +170,7 @@ int Init_Game(const char* kommandozeile)
     Pic_Import_Beim_Start();
     // A remote client has no game of its own: it joins the server's.
     if (Netz_Rolle == 1) {
+        Spielstart_Schirme_Registrieren();
         if (!Ablauf_Client_Start()) return -1;
         Ablauf_Hauptschleife();
         return 0;

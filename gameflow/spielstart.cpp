@@ -111,11 +111,17 @@ bool Spielstart_Welt_Laden(int32_t konfiguration)
     Werbung_Init();
     Trainingslager_Init();
     Spieler_Screen_Disk_Registrieren();
-    Spieler_Screens_Registrieren();
-    Oekonomie_Schirme_Registrieren();
+    Spielstart_Schirme_Registrieren();
     Personal_Schirme_Registrieren();
     welt_geladen = true;
     return true;
+}
+
+void Spielstart_Schirme_Registrieren()
+{
+    Spieler_Screens_Registrieren();
+    Oekonomie_Schirme_Registrieren();
+    Personal_Menue_Registrieren();
 }
 
 bool Spielstart_Manager_Hinzufuegen(int32_t team, const char* name)

@@ -8,6 +8,9 @@ void Spielstart_Module_Zuruecksetzen();
 // Reads the teams, the players and the competitions of a configuration set; false with a
 // message when one of them cannot be read.
 bool Spielstart_Welt_Laden(int32_t konfiguration);
+// The screens of the menu's groups (staff, club, team): a remote client, which reads no world of
+// its own, opens them as well.
+void Spielstart_Schirme_Registrieren();
 // A new game in its fixed order: world, fixtures, schedule, squads, the start screen (which adds
 // the managers), then the bank's and the stadiums' start. False, with the reason shown, when the
 // game cannot begin.

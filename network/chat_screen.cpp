@@ -23,6 +23,7 @@
 #include "platform/win95.h"
 #include "toolkit/btnscreen.h"
 #include "toolkit/hauptmenue.h"
+#include "toolkit/hilfe.h"
 #include "toolkit/key_input.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/popup.h"
@@ -113,10 +114,20 @@ const char* name(int32_t feld, int32_t team)
     return n ? n : "Server";
 }
 
-// Drawn in the gadget's own coordinates, then shown on the screen.
+// An open help bubble covers part of the gadget.
+bool unter_hilfe(const Btnscreen_Gadget& g)
+{
+    int32_t hx = 0, hy = 0, hw = 0, hh = 0;
+    return Hilfe_Offen(&hx, &hy, &hw, &hh) && hx < g.x + g.w && g.x < hx + hw && hy < g.y + g.h && g.y < hy + hh;
+}
+
+// Drawn in the gadget's own coordinates, then shown on the screen. A help bubble over the gadget
+// goes first: drawn over, half of it would stay, and closing it later would put the old picture
+// of the gadget back. The driver shows it again while the pointer rests.
 void zeigen(const Btnscreen_Gadget& g)
 {
     if (!g.bitmap1 || !Grafik_Seite_0) return;
+    if (unter_hilfe(g)) Btnscreen_Hilfe_Schliessen();
     Grafik_Blit(g.bitmap1, 0, 0, g.w, g.h, Grafik_Seite_0, g.x, g.y);
     Grafik_Screen_Rechteck_Zeigen(g.x, g.y, g.w, g.h);
 }
@@ -335,7 +346,8 @@ void Chat_Screen()
     }
     bool neu_zeichnen = false;
     const uint32_t jetzt = Timer_Get_Time();
-    if (jetzt - blink_zeit >= BLINKEN_MS) {
+    // The cursor does not blink under a bubble, which would close at each blink.
+    if (jetzt - blink_zeit >= BLINKEN_MS && !unter_hilfe(chat_eingabe)) {
         blink_zeit = jetzt;
         cursor_an = !cursor_an;
         neu_zeichnen = true;

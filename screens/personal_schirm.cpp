@@ -436,9 +436,11 @@ int32_t Personal_Screen_Oeffnen(Menue_Icon*, uint32_t)
     return 1;
 }
 
+void Personal_Menue_Registrieren() { Menue_Gruppen_Screens[0] = Personal_Menue; }
+
 void Personal_Schirme_Registrieren()
 {
-    Menue_Gruppen_Screens[0] = Personal_Menue;
+    Personal_Menue_Registrieren();
     // A game saved before the screen was ever opened still holds offers of one year.
     Personal_Angebote_Auffrischen(-1);
     Disk_Block_Registrieren(DISK_POS_PERSONALSCHIRME, Personal_Write_Bin_Block, Personal_Read_Bin_Block);

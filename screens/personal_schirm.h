@@ -32,6 +32,8 @@ void Personal_Menue_Oeffner_Setzen(int32_t nummer, int32_t (*oeffner)(Menue_Icon
 void Personal_Screen_Icons_Setzen();
 // Opens the staff screen with its lists; 0 without an acting club with a manager.
 int32_t Personal_Screen_Oeffnen(Menue_Icon* icon, uint32_t flags);
+// Registers the group with the main menu.
+void Personal_Menue_Registrieren();
 // Registers the group with the main menu and the block with the savegame.
 void Personal_Schirme_Registrieren();
 

@@ -101,10 +101,13 @@ Form form_lesen(const char* text)
         if (f.bild && (f.bild->packed || (f.bild->depth != 15 && f.bild->depth != 16))) f.bild = nullptr;
         f.text = text + 13;
     } else if (t[1] == 'v' && t[2] == 'h') {
-        char* ende = nullptr;
-        const long team = std::strtol(text + 3, &ende, 10);
-        f.text = ende;
-        if (ende != text + 3 && team >= 0 && team < Team_Anzahl) f.team = int32_t(team);
+        // The club's number has four digits and the name follows at once: a name that begins
+        // with a digit ("1. FC ...") must not run into the number.
+        const char* p = text + 3;
+        int32_t team = 0, ziffern = 0;
+        for (; ziffern < 4 && *p >= '0' && *p <= '9'; ++p, ++ziffern) team = team * 10 + (*p - '0');
+        f.text = p;
+        if (ziffern > 0 && team < Team_Anzahl) f.team = team;
     }
     return f;
 }

@@ -434,11 +434,19 @@ void Menue_Screen_Icon_Orig_Anlegen(Menue_Icon* icon)
     if (r.hintergrund) return;
     int32_t x, y, w, h;
     Menue_Icon_Flaeche(icon, &x, &y, &w, &h);
+    // As large as the picture, and as the icon where it is larger (a button widened for its label).
     if (!(icon->flags & ICON_EBENE) && icon->bitmap) {
-        w = int32_t(icon->bitmap->width);
-        h = int32_t(icon->bitmap->height);
+        w = std::max(w, int32_t(icon->bitmap->width));
+        h = std::max(h, int32_t(icon->bitmap->height));
     }
     r.hintergrund = Grafik_Bitmap_Anlegen(w, h, tiefe());
+}
+
+void Menue_Screen_Icon_Orig_Neu(Menue_Icon* icon)
+{
+    if (!icon || !Menue_Nummer_Gueltig(icon->nummer)) return;
+    hintergrund_freigeben(icon->nummer);
+    Menue_Screen_Icon_Orig_Anlegen(icon);
 }
 
 void Menue_Screen_Icon_Hintergrund_Sichern(Menue_Icon* icon)

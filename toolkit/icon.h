@@ -189,6 +189,8 @@ void Menue_Icon_Blit_Effekt(Menue_Icon* icon, Rastport* bm, Rastport* ziel, int3
 Rastport* Menue_Screen_Icon_Slave_Rastport(Menue_Icon* icon);
 Rastport* Menue_Screen_Icon_Orig_Bitmap(Menue_Icon* icon);
 void Menue_Screen_Icon_Orig_Anlegen(Menue_Icon* icon);
+// Its kept background made afresh at the icon's present size.
+void Menue_Screen_Icon_Orig_Neu(Menue_Icon* icon);
 void Menue_Screen_Icon_Hintergrund_Sichern(Menue_Icon* icon);
 uint8_t Menue_Screen_Icon_Hintergrund_Wurde_Gesichert(Menue_Icon* icon);
 void Menue_Screen_Icon_Hintergrund_Freigeben(Menue_Icon* icon);

@@ -43,13 +43,16 @@ const char* beschriftung[3] = {};
 
 int32_t knopf_text(Menue_Icon* icon, uint32_t);
 
+// Every part of the box keeps the screen it covers, so that its removal gives back the screen it
+// came over, not the bare menu background.
 Menue_Icon knopf(int16_t nummer, int32_t quelle, int16_t x, int8_t pri, bool klick)
 {
     Menue_Icon i = Menue_Icon_Vorlage(nummer, quelle, 0, x, KNOPF_Y, KNOPF_B, KNOPF_H, pri, 255);
+    i.status = ICON_HINTERGRUND_BEHALTEN;
     if (klick) {
         i.klick = Menue_Requester_Klick;
         i.refresh_prozedur = knopf_text;
-        i.status = ICON_SPAETER_REFRESH;  // the label goes over the face
+        i.status |= ICON_SPAETER_REFRESH;  // the label goes over the face
     }
     return i;
 }
@@ -59,6 +62,7 @@ Menue_Icon bild(int16_t nummer, int16_t x, int16_t y, uint16_t w, uint16_t h, Me
     // Own bitmaps that their refresh procedures draw into; see-through until then.
     Menue_Icon i = Menue_Icon_Vorlage(nummer, -1, 0, x, y, w, h, 25, 20);
     i.refresh_prozedur = p;
+    i.status = ICON_HINTERGRUND_BEHALTEN;
     return i;
 }
 
@@ -66,7 +70,7 @@ Menue_Icon rahmen()
 {
     Menue_Icon i = Menue_Icon_Vorlage(REQ_RAHMEN, -1, 0, 97, RAHMEN_Y, 354, RAHMEN_H, 24, 24);
     i.refresh_prozedur = Menue_Requester_Zeichnen;
-    i.status = ICON_SPAETER_REFRESH;  // the texts go over the frame
+    i.status = ICON_HINTERGRUND_BEHALTEN | ICON_SPAETER_REFRESH;  // the texts go over the frame
     return i;
 }
 
@@ -138,8 +142,11 @@ void knopf_breite(int16_t nummer)
     const int32_t k = beschriftung_index(i);
     int32_t breite = 0;
     if (beschriftung[k]) knopf_font(beschriftung[k], &breite);
+    const uint16_t alt = i->breite;
     i->breite = uint16_t(std::max<int32_t>(KNOPF_B, breite + 12));
     i->x = int16_t(nummer == REQ_JA ? 110 : NEIN_RECHTS - i->breite);
+    // A button on the screen keeps what it covers at its new width.
+    if (i->breite != alt && Menue_Screen_Icon_Ist_Vorhanden(nummer)) Menue_Screen_Icon_Orig_Neu(i);
 }
 
 // The frame grows downwards to hold the whole message (and the buttons move below it).

@@ -17,6 +17,7 @@
 #include "platform/maus.h"
 #include "platform/os/os.h"
 #include "platform/win95.h"
+#include "toolkit/hilfe.h"
 #include "toolkit/screen.h"
 #include "umgebung.h"
 
@@ -112,6 +113,41 @@ TEST_F(ChatBild, OkSchliesstUndStelltDenSchirmWiederHer)
     Os_Script_Stop();
     Programm_Ende = 0;
     EXPECT_EQ(seite(), vorher);
+}
+
+// A message that comes while the pane's help bubble covers its last line: once the pointer has
+// gone and the bubble with it, the line is on the screen, not the empty pane from before.
+TEST_F(ChatBild, EineNachrichtUnterDerHilfeBleibtNachDerBlase)
+{
+    const auto lauf = [](const std::string& s) {
+        Os_Script_Load_Text(s);
+        for (int k = 0; k < 100000 && !Os_Script_Finished(); ++k) {
+            Chat_Screen();
+            Os_Sleep(5);
+        }
+        Os_Script_Stop();
+    };
+    constexpr uint16_t GELB = 0xFFE0;
+    Chat_Init();
+    Chat_Screen();
+    ASSERT_TRUE(Chat_Screen_Ist_Offen());
+    lauf("move 20 366\nwait 50\nwait 50\nwait 2600\nwait 50\nwait 400\n");
+    int32_t x = 0, y = 0, w = 0, h = 0;
+    ASSERT_TRUE(Hilfe_Offen(&x, &y, &w, &h));
+    const auto nachricht_pixel = [&] {
+        int32_t n = 0;
+        for (int32_t j = y; j < y + h; ++j)
+            for (int32_t i = x; i < x + w && i < 464; ++i) n += seite0(i, j) == GELB;
+        return n;
+    };
+    EXPECT_EQ(nachricht_pixel(), 0);
+    const auto a = nachricht("Anpfiff in zwei Minuten", GELB);
+    Chat_Empfangen(a.data(), uint32_t(a.size()));
+    lauf("wait 100\nmove 560 300\nwait 600\n");
+    EXPECT_FALSE(Hilfe_Offen(nullptr, nullptr, nullptr, nullptr));
+    EXPECT_GT(nachricht_pixel(), 0);
+    Programm_Ende = 0;
+    Chat_Screen_Schliessen();
 }
 
 TEST_F(ChatBild, BuddiesWaehlen)

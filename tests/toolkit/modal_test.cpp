@@ -109,6 +109,32 @@ TEST_F(Requester, ClubQuestionIsAnsweredByTheScript)
     Programm_Ende = 0;
 }
 
+// Answered, the box gives back the screen it came over on both pages, also where long labels
+// widened the buttons; not the bare menu background.
+TEST_F(Requester, TheScreenBeneathComesBackWhole)
+{
+    Aktuelles_Team = 0;
+    const auto muster = [](int32_t x, int32_t y) { return uint16_t((x * 7 + y * 13) | 1); };
+    const auto abweichend = [&] {
+        int32_t n = 0;
+        for (int32_t y = 0; y < 480; ++y)
+            for (int32_t x = 0; x < 640; ++x) n += (seite0(x, y) != muster(x, y)) + (seite1(x, y) != muster(x, y));
+        return n;
+    };
+    for (int32_t typ : {2, 0}) {
+        for (Rastport* s : {Grafik_Seite_0, Grafik_Seite_1})
+            for (int32_t y = 0; y < 480; ++y)
+                for (int32_t x = 0; x < 640; ++x) Grafik_Pixel_Setzen(s, x, y, muster(x, y));
+        Os_Script_Load_Text("wait 20\nclick 490 293\nwait 20\n");
+        Menue_Requester(typ, -1, "M\xF6chten Sie wirklich gehen?", "Ja, mu\xDF leider sein...",
+                        "Ich kann es einfach nicht !!!", 0);
+        Os_Script_Stop();
+        EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN)) << typ;
+        EXPECT_EQ(abweichend(), 0) << typ;
+    }
+    EXPECT_EQ(Programm_Ende, 0) << "answered by the click";
+}
+
 TEST_F(Requester, LayoutOfFrameAndButtons)
 {
     Aktuelles_Team = 0;
@@ -282,6 +308,27 @@ TEST_F(Hilfe, PictureFormsResolveHandlesOnly)
     Hilfe_Schliessen(1);
 }
 
+// The club's info text puts the name right behind the four-digit number: a name that begins with
+// a digit stays the text and does not make the number another club's (5 "1. FC" is not 51).
+TEST_F(Hilfe, AClubNameBeginningWithADigitKeepsItsClub)
+{
+    vereine_anlegen(40, 0);
+    Font_Record* f = Font(3);
+    int32_t w = 0, h = 0;
+    Hilfe_Text_Ausgabe("\xB0vh00051. FC Nordstadt, 6. Platz der 1. Liga^lSt\xE4rken: Tor=553^l", 10, 10, 0, 1);
+    ASSERT_TRUE(Hilfe_Offen(nullptr, nullptr, &w, &h));
+    // Club 5's head above two lines, as wide as its first line from the "1." on.
+    EXPECT_EQ(h, 60 + 2 * 10);
+    EXPECT_EQ(w, std::max(200, Font_Text_Breite_Mit_Tabs(f, "1. FC Nordstadt, 6. Platz der 1. Liga^lSt\xE4rken: Tor=553^l") + 8));
+    Hilfe_Schliessen(1);
+    // Club 51 does not exist here: the text alone, which the number's fifth digit begins.
+    Hilfe_Text_Ausgabe("\xB0vh00519 Info^l", 10, 10, 0, 1);
+    ASSERT_TRUE(Hilfe_Offen(nullptr, nullptr, &w, &h));
+    EXPECT_EQ(h, 14 + 10);
+    EXPECT_EQ(w, Font_Text_Breite_Mit_Tabs(f, "9 Info^l") + 8);
+    Hilfe_Schliessen(1);
+}
+
 TEST_F(Hilfe, SoundAndGlowSlots)
 {
     EXPECT_EQ(Hilfe_Sound_Play(100000), -1);
@@ -411,3 +458,4 @@ TEST_F(Fortschritt, LargeFilesAreReadInPiecesUnderTheBox)
 }
 
 }  // namespace
+
