@@ -630,10 +630,11 @@ bool Team_Ist_Lokal(int32_t team)
     // A server plays the turns of every manager's club that no participant holds (its own and
     // the hot-seat managers'); a stand-alone server has nobody at the PC.
     const bool server = (Netz_Rolle & 2) && !Stand_Alone_Server;
+    if (server && team == Server_Team) return true;
     int32_t dran[MANAGER_DRAN_MAX];
     int32_t n = Manager_Ist_Dran(dran, false, server ? 0 : 1);
     for (int32_t i = 0; i < n; ++i)
-        if (dran[i] == team) return !server || team == Server_Team || !Ablauf_Verein_Gehalten(team);
+        if (dran[i] == team) return !server || !Ablauf_Verein_Gehalten(team);
     return false;
 }
 

@@ -126,7 +126,7 @@ TEST_F(Requester, TheScreenBeneathComesBackWhole)
             for (int32_t y = 0; y < 480; ++y)
                 for (int32_t x = 0; x < 640; ++x) Grafik_Pixel_Setzen(s, x, y, muster(x, y));
         Os_Script_Load_Text("wait 20\nclick 490 293\nwait 20\n");
-        Menue_Requester(typ, -1, "M\xF6chten Sie wirklich gehen?", "Ja, mu\xDF leider sein...",
+        Menue_Requester(typ, -1, "Möchten Sie wirklich gehen?", "Ja, muß leider sein...",
                         "Ich kann es einfach nicht !!!", 0);
         Os_Script_Stop();
         EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN)) << typ;
