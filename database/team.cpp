@@ -13,6 +13,7 @@
 //     740 variance; 744-759 strengths (i32); 760-771 fitness, technique, intelligence (i32);
 //     772 u16 configured number
 #include "database/team.h"
+#include "gameflow/ablauf.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -626,10 +627,14 @@ bool Team_Ist_Lokal(int32_t team)
         Print_Fehler("Team_Ist_Lokal: ERROR - teamnr=%d\n", team);
         return false;
     }
+    // A server plays the turns of every manager's club that no participant holds (its own and
+    // the hot-seat managers'); a stand-alone server has nobody at the PC.
+    const bool server = (Netz_Rolle & 2) && !Stand_Alone_Server;
+    if (server && team == Server_Team) return true;
     int32_t dran[MANAGER_DRAN_MAX];
-    int32_t n = Manager_Ist_Dran(dran, false, 1);
+    int32_t n = Manager_Ist_Dran(dran, false, server ? 0 : 1);
     for (int32_t i = 0; i < n; ++i)
-        if (dran[i] == team) return true;
+        if (dran[i] == team) return !server || !Ablauf_Verein_Gehalten(team);
     return false;
 }
 

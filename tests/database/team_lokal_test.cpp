@@ -7,6 +7,7 @@
 #include "common/capture.h"
 #include "database/db_hilfe.h"
 #include "database/manager.h"
+#include "network/netzuser.h"
 
 namespace {
 
@@ -49,15 +50,20 @@ TEST_F(LokalTest, EachRoleHasItsOwnLocalClubs)
     Netz_Rolle = 0;
     EXPECT_EQ(lokal(), (std::vector<int32_t>{1, 4}));
 
-    // The server: only its own manager; the clients' managers play elsewhere.
+    // The server: its own manager and every other manager whose club no participant holds (they
+    // take their turns at the server); a participant's club is played at its client.
     Netz_Rolle = 3;
     Server_Team = 4;
+    EXPECT_EQ(lokal(), (std::vector<int32_t>{1, 4}));
+    Mitspieler[0].in_benutzung = 1;
+    Mitspieler[0].verein_beansprucht = 1;
+    Mitspieler[0].verein = 1;
     EXPECT_EQ(lokal(), (std::vector<int32_t>{4}));
+    Netzuser_Loeschen(&Mitspieler[0]);
+    EXPECT_EQ(lokal(), (std::vector<int32_t>{1, 4})) << "a club whose client has gone is played here again";
     Stand_Alone_Server = 1;
     EXPECT_TRUE(lokal().empty());
     Stand_Alone_Server = 0;
-    Server_Team = -1;
-    EXPECT_TRUE(lokal().empty());
 
     // A remote client: its own club only.
     Netz_Rolle = 1;

@@ -67,8 +67,9 @@ std::string skript(bool ganz, const std::string& bilder)
         }
         zug(s);
     }
-    // The season change brings each manager his prize money in a message.
-    for (int i = 0; i < 4; ++i) dazu(s, klick(470, 292));
+    // The season change brings each manager his prize money in a message (extra clicks land on
+    // the empty pitch of the next turn).
+    for (int i = 0; i < 8; ++i) dazu(s, klick(470, 292));
     optionen(s, SPEICHERN_NEU, ganz ? "ende" : "ende_fortgesetzt");
     s.push_back("quit");
     return text(s);
