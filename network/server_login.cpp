@@ -140,7 +140,10 @@ int32_t Server_User_Login(Sock_Info* s)
         m->db_ergebnis = uint32_t(ergebnis);
         for (int i = 0; i < 6; ++i) m->login_zeit[i] = uint16_t(t[i]);
         m->user_id = r.user_id;
-        m->team = int32_t(r.team_nr);
+        // The answer's club number is the middleware's and names no club: a participant holds a
+        // club only once it has claimed one (a club of the number would count as held and no
+        // longer be offered to anyone).
+        m->team = -1;
     }
     antwort_senden(s, r);
     if (m && Server_Settings.user_log_an) {

@@ -55,9 +55,11 @@ TEST_F(Login, AcceptedVersionMismatchAndTheUserLog)
     EXPECT_EQ(r.port_addr, Server_Settings.port) << "the answer carries the server's port";
     EXPECT_EQ(std::memcmp(r.ip_addr, Server_Settings.ip, 4), 0);
     ASSERT_NE(a->mitspieler, nullptr);
-    EXPECT_EQ(a->mitspieler->team, int32_t(r.team_nr));
+    EXPECT_EQ(a->mitspieler->team, -1) << "no club until the participant claims one";
     EXPECT_GE(r.team_nr, 1u);
     EXPECT_LE(r.team_nr, 4u);
+    // The answer's number makes no club look held.
+    EXPECT_EQ(Mitspieler_Team_Ist_Online(int32_t(r.team_nr)), 0);
 
     Sock_Info* b = verbindung();
     ASSERT_TRUE(senden(b, NETZ_TYP_LOGIN, login_bytes("Bert", 2, 1), &r));
