@@ -101,12 +101,17 @@ int32_t Ablauf_Client_Verein_Auswaehlen(const std::vector<Ablauf_Freier_Verein>&
     return gewaehlt >= 0 && size_t(gewaehlt) < n ? vereine[size_t(gewaehlt)].team : -1;
 }
 
-void Ablauf_Client_Verein_Nehmen(int32_t team)
+bool Ablauf_Client_Verein_Nehmen(int32_t team)
 {
     Aktuelles_Team = team;
     Handelndes_Team = uint32_t(team);
     Netz_Set_Eigenes_Team(team);
     Steuersignal_Client_Senden(SIGNAL_TEAM_NR);
+    // The server reads the claim before the next request on the one connection, and answers a
+    // request for a club only to the participant that holds it.
+    uint8_t fertig = 0;
+    Internet_Client_Read(ABLAUF_HIGHSCORE, "i", nullptr, &fertig, nullptr, 0);
+    return (fertig & 1) != 0;
 }
 
 static bool client_start();
@@ -132,15 +137,20 @@ static bool client_start()
     }
     while (Ablauf_Naechster_Zustand_Nehmen() >= 0) {}
     if (Programm_Ende) return false;
-    std::vector<uint8_t> liste;
-    const std::vector<Ablauf_Freier_Verein> vereine =
-        Internet_Client_Freie_Vereine(&liste) ? Ablauf_Client_Freie_Vereine_Lesen(liste) : std::vector<Ablauf_Freier_Verein>{};
-    const int32_t team = Ablauf_Client_Verein_Auswaehlen(vereine);
-    if (team < 0) {
-        Win95_Meldung("Auf dem Server ist kein Verein mehr frei.");
-        return false;
+    // Two managers may choose one club at the same moment: the server takes the first claim, and
+    // the other chooses again from the clubs still free.
+    for (;;) {
+        std::vector<uint8_t> liste;
+        const std::vector<Ablauf_Freier_Verein> vereine =
+            Internet_Client_Freie_Vereine(&liste) ? Ablauf_Client_Freie_Vereine_Lesen(liste) : std::vector<Ablauf_Freier_Verein>{};
+        const int32_t team = Ablauf_Client_Verein_Auswaehlen(vereine);
+        if (team < 0 || Programm_Ende) {
+            Win95_Meldung("Auf dem Server ist kein Verein mehr frei.");
+            return false;
+        }
+        if (Ablauf_Client_Verein_Nehmen(team)) break;
+        Win95_Meldung("Dieser Verein wurde soeben von einem anderen Mitspieler gewählt.\nBitte wählen Sie einen anderen.");
     }
-    Ablauf_Client_Verein_Nehmen(team);
     // The modules that hold the server's data here start empty: no world is read on a client.
     Spiele_Init();
     Statistik_Init();
@@ -166,7 +176,11 @@ bool Ablauf_Client_Verein_Aus_Spielstand(int32_t team)
                       "Der Spielstand wird nicht geladen.");
         return false;
     }
-    Ablauf_Client_Verein_Nehmen(team);
+    if (!Ablauf_Client_Verein_Nehmen(team)) {
+        Win95_Meldung("Der Verein dieses Spielstands ist auf dem Server nicht mehr frei.\n"
+                      "Der Spielstand wird nicht geladen.");
+        return false;
+    }
     return true;
 }
 

@@ -19,8 +19,9 @@ std::vector<Ablauf_Freier_Verein> Ablauf_Client_Freie_Vereine_Lesen(const std::v
 // The manager picks one in the popup list "Ihr Verein:" (headless: the script's answer, an index
 // into the list, else the first). -1 for an empty list or when the program ends.
 int32_t Ablauf_Client_Verein_Auswaehlen(const std::vector<Ablauf_Freier_Verein>& vereine);
-// Takes the club as this client's own and claims it at the server (code 14).
-void Ablauf_Client_Verein_Nehmen(int32_t team);
+// Takes the club as this client's own and claims it at the server (code 14). False when the
+// server did not take the claim (another participant was quicker).
+bool Ablauf_Client_Verein_Nehmen(int32_t team);
 // A remote client's game start: waits (pumping) for the server's game, lets the manager choose,
 // claims the club and fetches its data. False when there is no club to take or the program ends.
 bool Ablauf_Client_Start();

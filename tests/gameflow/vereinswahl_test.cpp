@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/capture.h"
+#include "gameflow/ablauf_anfrage.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "gameflow/netz_start.h"
@@ -38,9 +39,13 @@ bool ueber_server(const std::vector<uint8_t>& anfrage, std::vector<uint8_t>* a)
     return !a->empty();
 }
 
+// Signals are noted, and the server takes them as they come (a claim before the next request).
 int an_server(const uint8_t* d, uint32_t n)
 {
     if (n >= 12) signale.push_back(Bytes_Hole32(d + 4));
+    Netz_Rolle = 3;
+    Steuersignal_Vom_Client(d, n, &Mitspieler[0]);
+    Netz_Rolle = 1;
     return 1;
 }
 
@@ -61,6 +66,7 @@ protected:
         Handelndes_Team = 2;
         Netz_Rolle = 3;
         Internet_Server_Mitspieler_Statistik();
+        Ablauf_Anfragen_Anbinden();
         Internet_Set_Server_Sender(antwort_fangen);
         Internet_Set_Client_Austausch(ueber_server);
         Steuersignal_Set_Sender(nullptr, an_server);
@@ -109,6 +115,17 @@ TEST_F(Vereinswahl, OnlyFreeClubsAreOfferedAndTheScriptedOneIsTaken)
     EXPECT_EQ(Ablauf_Client_Verein_Auswaehlen(frei), 1);
     EXPECT_EQ(f.texts.size(), 1u);
     EXPECT_EQ(Ablauf_Client_Verein_Auswaehlen({}), -1);
+}
+
+// Two managers choosing one club at the same moment: the server takes the first claim only, and
+// the other client learns it instead of playing on with a club it does not hold.
+TEST_F(Vereinswahl, AClaimTheServerRefusesLeavesTheClientWithoutTheClub)
+{
+    Fehler_Capture f;
+    EXPECT_FALSE(Ablauf_Client_Verein_Nehmen(4)) << "another client holds it";
+    EXPECT_FALSE(Mitspieler[0].verein_beansprucht);
+    EXPECT_TRUE(Ablauf_Client_Verein_Nehmen(3));
+    EXPECT_EQ(Mitspieler[0].verein, 3);
 }
 
 TEST_F(Vereinswahl, SavegameOfAClubAnotherClientHoldsIsRefused)
