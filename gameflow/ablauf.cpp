@@ -345,6 +345,8 @@ void client_schritt()
         Ablauf_Client_Tagesdaten_Holen();
         Spiele_Client_Ereignisse_Abgleichen();
         Wettbewerb_Client_Config_Holen();
+        // The club's account as the server's day left it.
+        Bank_Client_Refresh(int32_t(Handelndes_Team));
         // A new day's turn: the mark of the last one goes (the server's day advance cleared its own).
         if (int32_t(Handelndes_Team) >= 0 && int32_t(Handelndes_Team) < Team_Anzahl)
             Team_Wert(TEAM_STATUS, int32_t(Handelndes_Team), TEAM_STATUS_ZUG_BEENDET, TEAM_LOESCHEN);

@@ -10,6 +10,7 @@
 #include "competitions/wettbewerb.h"
 #include "database/manager.h"
 #include "database/team.h"
+#include "economy/bank.h"
 #include "economy/trainingslager.h"
 #include "economy/werbung.h"
 #include "gameflow/ablauf.h"
@@ -157,6 +158,7 @@ static bool client_start()
     Werbung_Init();
     Trainingslager_Init();
     Internet_Client_Init();
+    Bank_Client_Init(Aktuelles_Team);
     Wettbewerb_Client_Config_Komplett_Holen();
     Wettbewerb_Client_Config_Holen();
     Spiele_Client_Start();
