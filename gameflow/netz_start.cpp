@@ -139,13 +139,14 @@ static bool client_start()
     while (Ablauf_Naechster_Zustand_Nehmen() >= 0) {}
     if (Programm_Ende) return false;
     // Two managers may choose one club at the same moment: the server takes the first claim, and
-    // the other chooses again from the clubs still free.
-    for (;;) {
+    // the other chooses again from the clubs still free (a few times; a server that refuses every
+    // claim ends the start).
+    for (int32_t versuch = 0;; ++versuch) {
         std::vector<uint8_t> liste;
         const std::vector<Ablauf_Freier_Verein> vereine =
             Internet_Client_Freie_Vereine(&liste) ? Ablauf_Client_Freie_Vereine_Lesen(liste) : std::vector<Ablauf_Freier_Verein>{};
         const int32_t team = Ablauf_Client_Verein_Auswaehlen(vereine);
-        if (team < 0 || Programm_Ende) {
+        if (team < 0 || Programm_Ende || versuch == 5) {
             Win95_Meldung("Auf dem Server ist kein Verein mehr frei.");
             return false;
         }
