@@ -168,14 +168,15 @@ int Init_Game(const char* kommandozeile)
     Menue_Init(0);
     // pictures the user dropped into the picture folders as PCX files since the last start
     Pic_Import_Beim_Start();
-    // A remote client has no game of its own: it joins the server's.
+    char name[SPIELSTAND_NAME_LAENGE];
+    // A remote client has no game of its own: it joins the server's, as the club of the savegame
+    // named on the command line when the server still offers it.
     if (Netz_Rolle == 1) {
         Spielstart_Schirme_Registrieren();
-        if (!Ablauf_Client_Start()) return -1;
+        if (!Ablauf_Client_Start(Spielstart_Kommandozeile_Spielstand(kommandozeile, name, sizeof name))) return -1;
         Ablauf_Hauptschleife();
         return 0;
     }
-    char name[SPIELSTAND_NAME_LAENGE];
     // A savegame named on the command line loads at once; a refused one leads to the start menu.
     bool laeuft = *Spielstart_Kommandozeile_Spielstand(kommandozeile, name, sizeof name) && Spielstart_Laden(name);
     while (!laeuft && !Programm_Ende) {

@@ -18,6 +18,7 @@
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
+#include "gameflow/spielstand.h"
 #include "gameflow/team_requester.h"
 #include "network/internet_read.h"
 #include "network/middleware.h"
@@ -104,6 +105,8 @@ int32_t Ablauf_Client_Verein_Auswaehlen(const std::vector<Ablauf_Freier_Verein>&
 
 bool Ablauf_Client_Verein_Nehmen(int32_t team)
 {
+    const int32_t aktuell = Aktuelles_Team, eigenes = Netz_Get_Eigenes_Team();
+    const uint32_t handelnd = Handelndes_Team;
     Aktuelles_Team = team;
     Handelndes_Team = uint32_t(team);
     Netz_Set_Eigenes_Team(team);
@@ -112,23 +115,31 @@ bool Ablauf_Client_Verein_Nehmen(int32_t team)
     // request for a club only to the participant that holds it.
     uint8_t fertig = 0;
     Internet_Client_Read(ABLAUF_HIGHSCORE, "i", nullptr, &fertig, nullptr, 0);
-    return (fertig & 1) != 0;
+    if (fertig & 1) return true;
+    // A club the server did not give is not this client's.
+    Aktuelles_Team = aktuell;
+    Handelndes_Team = handelnd;
+    Netz_Set_Eigenes_Team(eigenes);
+    return false;
 }
 
-static bool client_start();
+static bool client_start(const char* spielstand);
 
-bool Ablauf_Client_Start()
+bool Ablauf_Client_Start(const char* spielstand)
 {
     // The start only waits and fetches: a script's input is for the first round.
     const bool gehalten = Os_Script_Halten(true);
-    const bool ok = client_start();
+    const bool ok = client_start(spielstand);
     Os_Script_Halten(gehalten);
     return ok;
 }
 
-static bool client_start()
+static bool client_start(const char* spielstand)
 {
     if (Netz_Rolle != 1) return false;
+    // A savegame named at the start is read at once, so that a file that names no club says so
+    // before the wait; its club is claimed once the server's game runs.
+    const int32_t gespeichert = spielstand && *spielstand ? Spielstand_Client_Verein(spielstand) : -1;
     Ablauf_Zustand = ABLAUF_CLIENT_NAECHSTER_TAG;
     Steuersignal_Menue_Modus(0, 1);
     // The server's game runs once it calls its clients into a day.
@@ -138,10 +149,12 @@ static bool client_start()
     }
     while (Ablauf_Naechster_Zustand_Nehmen() >= 0) {}
     if (Programm_Ende) return false;
+    // The savegame's club takes the place of the choice; a club no longer free leads to it.
+    const bool genommen = gespeichert > 0 && Ablauf_Client_Verein_Aus_Spielstand(gespeichert);
     // Two managers may choose one club at the same moment: the server takes the first claim, and
     // the other chooses again from the clubs still free (a few times; a server that refuses every
     // claim ends the start).
-    for (int32_t versuch = 0;; ++versuch) {
+    for (int32_t versuch = 0; !genommen; ++versuch) {
         std::vector<uint8_t> liste;
         const std::vector<Ablauf_Freier_Verein> vereine =
             Internet_Client_Freie_Vereine(&liste) ? Ablauf_Client_Freie_Vereine_Lesen(liste) : std::vector<Ablauf_Freier_Verein>{};
@@ -159,6 +172,9 @@ static bool client_start()
     Werbung_Init();
     Trainingslager_Init();
     Internet_Client_Init();
+    // A client's savegame names its club: the team area in a client's form holds it with the club
+    // records' fixed parts and the own manager.
+    Team_Disk_Registrieren();
     Bank_Client_Init(Aktuelles_Team);
     Wettbewerb_Client_Config_Komplett_Holen();
     Wettbewerb_Client_Config_Holen();
@@ -173,13 +189,17 @@ static bool client_start()
 bool Ablauf_Client_Verein_Aus_Spielstand(int32_t team)
 {
     if (Netz_Rolle != 1) return false;
-    Netz_Set_Eigenes_Team(team);
-    if (team <= 0 || !Internet_Team_Hat_Manager(team)) {
-        Win95_Meldung("Der Verein dieses Spielstands ist auf dem Server nicht mehr frei.\n"
-                      "Der Spielstand wird nicht geladen.");
-        return false;
+    // A client whose game runs holds its club: the server gives no participant a second one.
+    if (Eingang_Get_Spiel_Gestartet() && Aktuelles_Team > 0) {
+        if (team == Aktuelles_Team)
+            Win95_Meldung("Der Verein dieses Spielstands ist bereits Ihr Verein.\n"
+                          "Das Spiel läuft auf dem Server unverändert weiter.");
+        else
+            Win95_Meldung("Dieser Spielstand gehört zu einem anderen Verein. Sie spielen bereits mit Ihrem "
+                          "Verein.\nDer Spielstand wird nicht geladen.");
+        return team == Aktuelles_Team;
     }
-    if (!Ablauf_Client_Verein_Nehmen(team)) {
+    if (team <= 0 || !Internet_Team_Hat_Manager(team) || !Ablauf_Client_Verein_Nehmen(team)) {
         Win95_Meldung("Der Verein dieses Spielstands ist auf dem Server nicht mehr frei.\n"
                       "Der Spielstand wird nicht geladen.");
         return false;

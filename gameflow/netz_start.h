@@ -20,13 +20,16 @@ std::vector<Ablauf_Freier_Verein> Ablauf_Client_Freie_Vereine_Lesen(const std::v
 // into the list, else the first). -1 for an empty list or when the program ends.
 int32_t Ablauf_Client_Verein_Auswaehlen(const std::vector<Ablauf_Freier_Verein>& vereine);
 // Takes the club as this client's own and claims it at the server (code 14). False when the
-// server did not take the claim (another participant was quicker).
+// server did not take the claim (another participant was quicker); the client's club is then
+// what it was.
 bool Ablauf_Client_Verein_Nehmen(int32_t team);
-// A remote client's game start: waits (pumping) for the server's game, lets the manager choose,
-// claims the club and fetches its data. False when there is no club to take or the program ends.
-bool Ablauf_Client_Start();
+// A remote client's game start: waits (pumping) for the server's game, takes the club of the
+// client's savegame `spielstand` (may be null) or else lets the manager choose, claims the club
+// and fetches its data. False when there is no club to take or the program ends.
+bool Ablauf_Client_Start(const char* spielstand = nullptr);
 // A client's savegame names its club: taken only while the server still offers it; else the
-// German message and false.
+// German message, false and the client's club as it was. A client whose game runs keeps its
+// club: true (with a word) for the same club, else the message and false.
 bool Ablauf_Client_Verein_Aus_Spielstand(int32_t team);
 
 // The script's "game" lines of network play: "vereine N" waits until N participants have claimed

@@ -84,8 +84,9 @@ int Client_Einstellungen_Schreiben()
     return Netz_Datei_Schreiben(EINSTELLUNGEN_DATEI, b, sizeof b);
 }
 
-int Client_Server_Adresse_Lesen(const char* datei, uint8_t ip[4], uint16_t* port)
+int Client_Server_Adresse_Lesen(const char* datei, uint8_t ip[4], uint16_t* port, bool* gelesen)
 {
+    if (gelesen) *gelesen = false;
     if (!datei || !ip || !port) return 0;
     FILE* f = std::fopen(datei, "rb");
     if (!f) return 1;
@@ -104,20 +105,28 @@ int Client_Server_Adresse_Lesen(const char* datei, uint8_t ip[4], uint16_t* port
     }
     if (ziffern && anzahl < 5) ++anzahl;
     std::fclose(f);
-    // Values that do not fit their field are as wrong as overlong numbers.
+    // Values that do not fit their field are as wrong as overlong numbers, and an address cut
+    // short would connect to a mix of the file's and another address.
     for (int i = 0; i < anzahl && !kaputt; ++i) kaputt = zahlen[i] > (i < 4 ? 255u : 65535u);
+    if (anzahl < 4 || (anzahl == 5 && zahlen[4] == 0)) kaputt = true;
     if (kaputt) {
         Win95_Meldung("Fehler in %s.", datei);
         return 0;
     }
-    for (int i = 0; i < anzahl && i < 4; ++i) ip[i] = uint8_t(zahlen[i]);
+    for (int i = 0; i < 4; ++i) ip[i] = uint8_t(zahlen[i]);
     if (anzahl == 5) *port = uint16_t(zahlen[4]);
+    if (gelesen) *gelesen = true;
     return 1;
 }
 
-int Client_Dialog(Os_Window*, void*, const char* option)
+// The dialog's fields: the settings file's, or the given address in their place.
+static int dialog(const char* option, const uint8_t* ip, uint16_t port)
 {
     Client_Einstellungen_Lesen();
+    if (ip) {
+        std::memcpy(Client_Settings.ip, ip, 4);
+        Client_Settings.port = port;
+    }
     if (Netz_Ohne_Dialog(option)) return 1;
     static const Netz_Dialog_Texte texte{"Dorvin Client Anmeldung ", "Verbinden", "Abbruch", nullptr,
                                          "Fehler: IP-Adresse, falsches Format",
@@ -131,6 +140,8 @@ int Client_Dialog(Os_Window*, void*, const char* option)
     Client_Einstellungen_Schreiben();
     return 1;
 }
+
+int Client_Dialog(Os_Window*, void*, const char* option) { return dialog(option, nullptr, 0); }
 
 // ---- Connect and log-in ----
 
@@ -149,7 +160,7 @@ static void schritt(int position, const char* name)
     Os_Status_Fenster("Moment bitte...", "Verbindung zum Spiele Server wird hergestellt...", name, position);
 }
 
-int Client_Connect(Os_Window* fenster, void* instanz, const char* user_name, const char* pass_word, const uint8_t* ip,
+int Client_Connect(Os_Window* fenster, void*, const char* user_name, const char* pass_word, const uint8_t* ip,
                    uint16_t port)
 {
     Client_Einstellungen_Standard();
@@ -159,7 +170,8 @@ int Client_Connect(Os_Window* fenster, void* instanz, const char* user_name, con
         Mw_Text_Kopieren(Client_Settings.pass_word, 40, pass_word, 40);
         std::memcpy(Client_Settings.ip, ip, 4);
         Client_Settings.port = port;
-    } else if (!Client_Dialog(fenster, instanz, "")) {
+    } else if (!dialog("", ip, port)) {
+        // Without a user the dialog asks; an address given (the server address file's) fills it.
         return connect_fehler("Abbruch von Benutzer.");
     }
     Win95_Message_Pump();

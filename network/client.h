@@ -6,7 +6,7 @@
 // 88 u32 dialog number, 92 u32 don't store the pass word, 96 u32 dialog flag, 100 u32 save,
 // 104 error text[256].
 // Server address file "dorvin_server.cfg": five decimal numbers (address bytes, port) between
-// any other characters.
+// any other characters; four give the address alone.
 #pragma once
 #include <cstdint>
 
@@ -32,11 +32,16 @@ extern Client_Einstellungen Client_Settings;
 extern Sock_Info* Client_Sock;
 extern Mw_User_Login Client_Login;
 
+// With a user name, a pass word and an address these are taken; otherwise the connect dialog
+// asks, showing the address given (else the settings file's).
 int Client_Connect(Os_Window* fenster, void* instanz, const char* user_name, const char* pass_word, const uint8_t* ip,
                    uint16_t port);
 int Client_Dialog(Os_Window* fenster, void* instanz, const char* option);
 int Client_User_Registration(const char* user_name, const char* pass_word, uint32_t hardware_id);
-int Client_Server_Adresse_Lesen(const char* datei, uint8_t ip[4], uint16_t* port);
+// Reads the server address file: 1 with the address (and the port when the file has one) taken
+// and `gelesen` set; 1 with nothing taken for a missing file; 0 after "Fehler in <file>." for a
+// damaged one (a number too long or too large, fewer than four numbers, port 0), nothing taken.
+int Client_Server_Adresse_Lesen(const char* datei, uint8_t ip[4], uint16_t* port, bool* gelesen = nullptr);
 void Client_Einstellungen_Standard();
 int Client_Einstellungen_Lesen();
 int Client_Einstellungen_Schreiben();

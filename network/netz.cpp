@@ -262,10 +262,15 @@ int Netz_Client_Starten(const char* user_name, const char* pass_word)
     Server_Registry_Pfade(WIN95_PRODUKT);
     char datei[300];
     Netz_Pfad(datei, sizeof datei, Server_Pfad_Config, "dorvin_server.cfg");
+    // The file is the explicit configuration: its address fills the connect dialog in place of
+    // the one the dialog saved last, and the user may still change it there. Without a good file
+    // the dialog's saved address (else 127.0.0.1, the standard port) stands.
     uint8_t ip[4] = {127, 0, 0, 1};
     uint16_t port = NETZ_STANDARD_PORT;
-    Client_Server_Adresse_Lesen(datei, ip, &port);
-    if (!im_dialog([&] { return Client_Connect(Win95_Fenster, Win95_Instanz, user_name, pass_word, ip, port); })) {
+    bool gelesen = false;
+    Client_Server_Adresse_Lesen(datei, ip, &port, &gelesen);
+    const uint8_t* adresse = gelesen ? ip : nullptr;
+    if (!im_dialog([&] { return Client_Connect(Win95_Fenster, Win95_Instanz, user_name, pass_word, adresse, port); })) {
         Win95_Meldung("Error: %s", Client_Settings.fehler_text);
         return 0;
     }

@@ -5,10 +5,13 @@
 #include <vector>
 
 #include "common/capture.h"
+#include "common/spielstand_ordner.h"
+#include "database/team.h"
 #include "gameflow/ablauf_anfrage.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "gameflow/netz_start.h"
+#include "gameflow/spielstand.h"
 #include "network/internet_read.h"
 #include "network/netz.h"
 #include "network/netzuser.h"
@@ -16,6 +19,7 @@
 #include "network/signal_welt.h"
 #include "network/steuersignal.h"
 #include "platform/bytes.h"
+#include "platform/disk.h"
 #include "platform/os/os.h"
 
 namespace {
@@ -140,6 +144,131 @@ TEST_F(Vereinswahl, SavegameOfAClubAnotherClientHoldsIsRefused)
     EXPECT_TRUE(Ablauf_Client_Verein_Aus_Spielstand(5));
     EXPECT_EQ(signale, std::vector<uint32_t>{SIGNAL_TEAM_NR});
     EXPECT_EQ(Aktuelles_Team, 5);
+}
+
+// A client's savegames, written as a client writes them (the game flow's and the team areas in
+// a client's form), in a folder of their own.
+class Client_Spielstand : public Vereinswahl {
+protected:
+    Test_Spielstand_Ordner ordner;
+    void SetUp() override
+    {
+        Vereinswahl::SetUp();
+        ordner.anlegen("dorvin_client_sgv", true);
+        Globals_Module_Registrieren();
+        Team_Disk_Registrieren();
+        Aktueller_Tag = 400;
+        Netz_Set_Eigenes_Team(-1);
+    }
+    void TearDown() override
+    {
+        for (int pos : {DISK_POS_ABLAUF, DISK_POS_NEWS, DISK_POS_HIGHSCORE, DISK_POS_TEAMS, DISK_POS_MANAGER,
+                        DISK_POS_TEAMSPIELER})
+            Disk_Block_Registrieren(pos, nullptr, nullptr);
+        ordner.entfernen();
+        Aktueller_Tag = 0;
+        Vereinswahl::TearDown();
+    }
+    // Saved by the client that holds the club.
+    void speichern(const char* name, int32_t team, uint32_t rolle = 1)
+    {
+        Netz_Rolle = rolle;
+        Aktuelles_Team = team;
+        ASSERT_TRUE(Disk_Spielstand_Speichern(name));
+        Netz_Rolle = 1;
+        Aktuelles_Team = -1;
+    }
+};
+
+// A client that starts anew names its club by its savegame: a free club is claimed (and the
+// server counts it held); a club another participant holds is refused with nothing changed; the
+// file's day and data never replace what the client has from the server; a client that plays
+// already keeps its club.
+TEST_F(Client_Spielstand, TheSavegamesClubIsTakenOnlyWhileItIsFree)
+{
+    speichern("carl1", 5);
+    speichern("carl2", 4);
+    Aktueller_Tag = 10;
+
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(Spielstand_Client_Laden("carl2"));
+    std::string meldung = testing::internal::GetCapturedStderr();
+    EXPECT_NE(meldung.find("nicht mehr frei"), std::string::npos) << meldung;
+    EXPECT_TRUE(signale.empty());
+    EXPECT_FALSE(Mitspieler[0].verein_beansprucht);
+    EXPECT_EQ(Aktuelles_Team, -1);
+    EXPECT_EQ(Netz_Get_Eigenes_Team(), -1);
+
+    EXPECT_TRUE(Spielstand_Client_Laden("carl1"));
+    EXPECT_TRUE(Mitspieler[0].verein_beansprucht);
+    EXPECT_EQ(Mitspieler[0].verein, 5);
+    EXPECT_EQ(Aktuelles_Team, 5);
+    EXPECT_EQ(int32_t(Handelndes_Team), 5);
+    EXPECT_EQ(Netz_Get_Eigenes_Team(), 5);
+    EXPECT_EQ(signale, std::vector<uint32_t>{SIGNAL_TEAM_NR});
+    EXPECT_EQ(Aktueller_Tag, 10) << "the world stays the server's";
+
+    // Later, from the options menu: another club's file is refused, the own club's changes nothing.
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(Spielstand_Client_Laden("carl2"));
+    EXPECT_TRUE(Spielstand_Client_Laden("carl1"));
+    meldung = testing::internal::GetCapturedStderr();
+    EXPECT_NE(meldung.find("anderen Verein"), std::string::npos) << meldung;
+    EXPECT_NE(meldung.find("bereits Ihr Verein"), std::string::npos) << meldung;
+    EXPECT_EQ(Aktuelles_Team, 5);
+    EXPECT_EQ(Mitspieler[0].verein, 5);
+    EXPECT_EQ(signale.size(), 1u);
+}
+
+// A claim the server refuses leaves the client's club as it was, so that a refused file changes
+// nothing.
+TEST_F(Client_Spielstand, ARefusedClaimGivesTheClubBack)
+{
+    Aktuelles_Team = 3;
+    Handelndes_Team = 3;
+    Netz_Set_Eigenes_Team(3);
+    EXPECT_FALSE(Ablauf_Client_Verein_Nehmen(4));
+    EXPECT_EQ(Aktuelles_Team, 3);
+    EXPECT_EQ(int32_t(Handelndes_Team), 3);
+    EXPECT_EQ(Netz_Get_Eigenes_Team(), 3);
+}
+
+// Files that name no club are refused with a German message before anything is asked of the
+// server: a server's game, a client's file without its club, a damaged file and none at all.
+TEST_F(Client_Spielstand, FilesThatNameNoClubAreRefusedBeforeAnyClaim)
+{
+    speichern("server", 5, 3);
+    speichern("carl1", 5);
+    std::vector<uint8_t> bild;
+    {
+        std::FILE* f = std::fopen((ordner.pfad + "/carl1.sgv").c_str(), "rb");
+        ASSERT_NE(f, nullptr);
+        for (int c; (c = std::fgetc(f)) != EOF;) bild.push_back(uint8_t(c));
+        std::fclose(f);
+    }
+    bild[bild.size() / 2] ^= 0x5A;
+    std::FILE* f = std::fopen((ordner.pfad + "/kaputt.sgv").c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(bild.data(), 1, bild.size(), f);
+    std::fclose(f);
+    Disk_Block_Registrieren(DISK_POS_TEAMS, nullptr, nullptr);
+    speichern("ohne_verein", 5);
+
+    Fehler_Capture fehler;
+    for (const auto& [name, meldung] : std::vector<std::pair<const char*, const char*>>{
+             {"server", "das ganze Spiel"},
+             {"ohne_verein", "nennt keinen Verein"},
+             {"kaputt", "unbekannte Version"},
+             {"fehlt", "konnte nicht ge"}}) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(Spielstand_Client_Verein(name), -1) << name;
+        EXPECT_FALSE(Spielstand_Client_Laden(name)) << name;
+        const std::string aus = testing::internal::GetCapturedStderr();
+        EXPECT_NE(aus.find(meldung), std::string::npos) << name << ": " << aus;
+    }
+    EXPECT_TRUE(signale.empty());
+    EXPECT_FALSE(Mitspieler[0].verein_beansprucht);
+    EXPECT_EQ(Spielstand_Client_Verein("carl1"), 5) << "the sound file still names its club";
 }
 
 }  // namespace

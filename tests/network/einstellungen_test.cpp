@@ -195,11 +195,42 @@ TEST_F(Einstellungen, ServerAddressFile)
     EXPECT_EQ(ip[0], 10);
     EXPECT_EQ(ip[3], 42);
     EXPECT_EQ(port, 30584);
-    for (const char* falsch : {"10.0.0.123456789 1", "10.0.0.300 1"}) {
+    bool gelesen = true;
+    EXPECT_EQ(Client_Server_Adresse_Lesen("fehlt.cfg", ip, &port, &gelesen), 1);
+    EXPECT_FALSE(gelesen) << "a missing file is no configuration";
+    for (const char* falsch : {"10.0.0.123456789 1", "10.0.0.300 1", "10.0.7", "10.0.0.7 0", ""}) {
         datei_schreiben("dorvin_server.cfg", falsch);
         Stderr_Fang fang;
         EXPECT_EQ(Client_Server_Adresse_Lesen("dorvin_server.cfg", ip, &port), 0) << falsch;
         EXPECT_NE(fang.text().find("Fehler in dorvin_server.cfg."), std::string::npos) << falsch;
         EXPECT_EQ(ip[3], 42) << "nothing taken";
+        EXPECT_EQ(port, 30584) << "nothing taken";
     }
+}
+
+// The client connects to the address of the server address file, which fills its connect dialog
+// in place of the address the dialog saved last; a damaged file is reported and the dialog's
+// address stands.
+TEST_F(Einstellungen, TheServerAddressFileOutranksTheDialogsSavedAddress)
+{
+    server_starten();
+    auto dialog_port = [](uint16_t p) {
+        Client_Einstellungen_Standard();
+        Client_Settings.port = p;
+        ASSERT_TRUE(Client_Einstellungen_Schreiben());
+    };
+    auto verbinden = [this] {
+        return client_prozess([this] {
+            if (!Netz_Client_Starten(nullptr, nullptr)) return 1;
+            return Client_Settings.port == tcp_port ? 0 : 2;
+        });
+    };
+    dialog_port(uint16_t(tcp_port ^ 0x0101));
+    datei_schreiben("config_files/dorvin_server.cfg", "127.0.0.1:" + std::to_string(tcp_port) + "\n");
+    EXPECT_EQ(verbinden(), 0) << datei_lesen("client_stderr.txt");
+
+    dialog_port(tcp_port);
+    datei_schreiben("config_files/dorvin_server.cfg", "127.0.0.1:99999\n");
+    EXPECT_EQ(verbinden(), 0) << datei_lesen("client_stderr.txt");
+    EXPECT_NE(datei_lesen("client_stderr.txt").find("Fehler in"), std::string::npos);
 }
