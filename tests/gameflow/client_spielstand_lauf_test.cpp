@@ -49,13 +49,17 @@ TEST(Netz_Prozesse, AClientStartedWithItsSavegamePlaysItsClubAgain)
     dazu(s, {"game pruefsumme -2", "game vereine 1", "game allein", "game vereine 1", "game pruefsumme -1", "game allein",
              "game vereine 1", "game pruefsumme -1", "game allein", "quit"});
     std::ofstream(server.ordner / "server.txt") << text(s);
-    // The first start chooses from the list and saves; the second names its savegame and is asked
-    // nothing (an answer for a club choice would take the list's second club).
-    Skript k{"answer 0", "wait 1000", "game pruefsumme"};
+    // The first start chooses the list's second club and saves; the second names its savegame (a
+    // choice would take the list's first club) and loads it again from the options menu, which
+    // leaves its game as it is.
+    Skript k{"answer 1", "wait 1000", "game pruefsumme"};
     optionen(k, SPEICHERN_NEU, "carl1");
     dazu(k, {"quit"});
     std::ofstream(eins.ordner / "client.txt") << text(k);
-    std::ofstream(eins.ordner / "wieder.txt") << text({"answer 1", "wait 1000", "game pruefsumme", "quit"});
+    Skript wieder_skript{"wait 1000", "game pruefsumme"};
+    optionen(wieder_skript, LADEN, "carl1");
+    dazu(wieder_skript, {"wait 1000", "game pruefsumme", "quit"});
+    std::ofstream(eins.ordner / "wieder.txt") << text(wieder_skript);
 
     const pid_t s_pid = starten_im_hintergrund(server, "server", "server");
     weg.pids.push_back(s_pid);
@@ -72,6 +76,9 @@ TEST(Netz_Prozesse, AClientStartedWithItsSavegamePlaysItsClubAgain)
     ASSERT_EQ(wieder.size(), 1u);
     const int verein = erst.begin()->first;
     EXPECT_EQ(wieder.begin()->first, verein) << "the savegame's club, not the list's";
+    EXPECT_EQ(wieder.begin()->second.size(), 2u);
+    const std::string wieder_meldung = netz_test::datei_lesen((eins.ordner / "wieder_fehler.txt").string());
+    EXPECT_NE(wieder_meldung.find("bereits Ihr Verein"), std::string::npos) << wieder_meldung;
 
     // The same file naming a club that no manager runs: refused with the message, then the choice.
     const auto manager = pruefsummen(server, "server");
