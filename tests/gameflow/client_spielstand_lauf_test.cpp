@@ -42,6 +42,14 @@ TEST(Netz_Prozesse, AClientStartedWithItsSavegamePlaysItsClubAgain)
     ASSERT_TRUE(server.anlegen("dorvin_csgv_server"));
     ASSERT_TRUE(eins.anlegen("dorvin_csgv_eins"));
     const uint16_t port = port_einrichten(server, {&eins});
+    // The client finds the server by its server address file, whatever its dialog saved last.
+    Client_Einstellungen_Standard();
+    Client_Settings.port = uint16_t(port ^ 0x0101);
+    uint8_t ini[CLIENT_EINSTELLUNGEN_GROESSE];
+    Client_Einstellungen_Bytes(Client_Settings, ini);
+    std::ofstream(fs::path(eins.programm) / "dorvin_client_dialog_ini.bin", std::ios::binary)
+        .write(reinterpret_cast<const char*>(ini), sizeof ini);
+    std::ofstream(fs::path(eins.programm) / "config_files" / "dorvin_server.cfg") << "127.0.0.1 " << port << "\n";
 
     // The server waits in its round for each client's claim and end; it prints every manager's club
     // and the club each client holds.
