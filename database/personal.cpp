@@ -261,6 +261,8 @@ bool Personal_Liste_Einlesen(const uint8_t* daten, uint32_t laenge)
 int32_t Personal_Internet_Client_Get_Liste()
 {
     if (Netz_Rolle != 1) return 0;
+    // A client reads no world of its own: the server's list is the only one it gets.
+    if (!initialisiert) Personal_Init();
     void* daten = nullptr;
     uint32_t laenge = 0;
     const Internet_Arg args[] = {Internet_Zeiger_Ref(&daten, &laenge), Internet_Wert(0)};

@@ -42,5 +42,6 @@ bool Personal_Read_Liste(Disk_Datei* datei);
 uint32_t Personal_Liste_Serialisieren(uint8_t** buffer);
 // Replaces the list by one in that form; false (the list unchanged) for a bad image.
 bool Personal_Liste_Einlesen(const uint8_t* daten, uint32_t laenge);
-// A remote client fetches the server's list (request 1031); 1 when it was taken.
+// A remote client fetches the server's list (request 1031), its module started first when it was
+// not; 1 when it was taken.
 int32_t Personal_Internet_Client_Get_Liste();

@@ -6,8 +6,10 @@
 
 #include "database/datenbank_fern.h"
 #include "database/manager.h"
+#include "database/personal.h"
 #include "database/teamspieler.h"
 #include "database/team.h"
+#include "economy/stadion.h"
 #include "gameflow/globals.h"
 #include "match/spieltag.h"
 #include "network/internet_read.h"
@@ -59,11 +61,15 @@ void Internet_Client_Init()
 {
     if (Netz_Rolle != 1) return;
     Internet_Fern_Client_Anbinden();
+    // the stadium's copy takes the server's lists only into a started module
+    Stadion_Client_Init();
     Manager_Internet_Client_Get_Startinfo_1();
     if (!Team_Internet_Client_Init()) return;
     if (Aktuelles_Team >= 0 && Aktuelles_Team < Team_Anzahl && !T_Fix[Aktuelles_Team].manager)
         Manager_Neuer_Mitspieler(Aktuelles_Team, "Mitspieler");
     Spieler_Internet_Client_Init();
+    // the referees the match days name
+    Personal_Internet_Client_Get_Liste();
     Teamspieler_Internet_Client_Refresh();
     Manager_Internet_Client_Get_Startinfo_2();
 }

@@ -13,6 +13,7 @@
 #include "database/db_hilfe.h"
 #include "database/assistent.h"
 #include "database/datenbank_fern.h"
+#include "database/personal.h"
 #include "database/teamspieler.h"
 #include "gameflow/eingang.h"
 #include "match/spieltag.h"
@@ -679,6 +680,106 @@ TEST_F(Fern, OnlineMarkenFolgenDenTeilnehmern)
     Team_Internet_Server_Refresh();
     EXPECT_EQ(aufgaben(), std::vector<uint8_t>(6, 1));
     Netz_Rolle = 3;
+}
+
+}  // namespace
+
+namespace {
+
+// The staff pool: the server holds `server_personal` (empty: its module not started), the
+// client's module stays as it was around the server's answer.
+std::vector<uint8_t> server_personal;
+int personal_anfragen = 0;
+
+std::vector<uint8_t> personal_bild()
+{
+    uint8_t* b = nullptr;
+    const uint32_t n = Personal_Liste_Serialisieren(&b);
+    std::vector<uint8_t> v(b, b + n);
+    Mem_Free(b, 0);
+    return v;
+}
+
+bool personal_ueber_den_server(const std::vector<uint8_t>& anfrage, std::vector<uint8_t>* aus)
+{
+    ++personal_anfragen;
+    const bool client_hat_liste = Personal_Check_Init();
+    const std::vector<uint8_t> client_liste = client_hat_liste ? personal_bild() : std::vector<uint8_t>{};
+    Personal_DeInit();
+    if (!server_personal.empty()) {
+        Personal_Init();
+        Personal_Liste_Einlesen(server_personal.data(), uint32_t(server_personal.size()));
+    }
+    Netz_Rolle = 2;
+    antwort.clear();
+    Internet_Server_Antwort(&Mitspieler[0], anfrage.data(), uint32_t(anfrage.size()));
+    Netz_Rolle = 1;
+    Personal_DeInit();
+    if (client_hat_liste) {
+        Personal_Init();
+        Personal_Liste_Einlesen(client_liste.data(), uint32_t(client_liste.size()));
+    }
+    *aus = antwort;
+    return !aus->empty();
+}
+
+std::vector<uint8_t> schiedsrichter(std::initializer_list<int16_t> ids)
+{
+    Personal_Init();
+    Liste quelle;
+    Liste_Init(&quelle);
+    for (int16_t id : ids) {
+        Personal_Eintrag e{};
+        e.typ = PERSONAL_SCHIEDSRICHTER;
+        e.id = id;
+        std::snprintf(e.name, sizeof e.name, "Pfeife %d", id);
+        e.haerte = 5;
+        e.aufmerksamkeit = 2;
+        uint8_t b[PERSONAL_SCHIEDSRICHTER_BYTES];
+        Liste_Insert_Element(&quelle, Liste_Get_Last(&quelle), b, Personal_Packen(e, b), uint32_t(id));
+    }
+    uint8_t* bild = nullptr;
+    const uint32_t n = Liste_Save_Buffer(&bild, &quelle, -1);
+    Liste_Delete_All(&quelle);
+    std::vector<uint8_t> v(bild, bild + n);
+    Mem_Free(bild, 0);
+    Personal_DeInit();
+    return v;
+}
+
+// The referees a client's match days name are the server's, though the client reads no staff
+// file and never started the module; a later fetch replaces the list, and a server without one
+// leaves the client's as it was.
+TEST_F(Fern, DerClientHoltDieSchiedsrichterDesServers)
+{
+    ASSERT_NO_FATAL_FAILURE(teilnehmer_von_2());
+    Internet_Set_Client_Austausch(personal_ueber_den_server);
+    Personal_DeInit();
+    personal_anfragen = 0;
+    Aktuelles_Team = 2;
+    Netz_Rolle = 1;
+    server_personal = schiedsrichter({4, 7, 12});
+    ASSERT_EQ(Personal_Internet_Client_Get_Liste(), 1);
+    EXPECT_EQ(personal_anfragen, 1);
+    EXPECT_EQ(Personal_Anzahl(PERSONAL_SCHIEDSRICHTER), 3);
+    EXPECT_STREQ(Personal_Get_Name(12, PERSONAL_SCHIEDSRICHTER), "Pfeife 12");
+    EXPECT_STREQ(Personal_Get_Bewertungstext(7, 0), "pfeift streng");
+    EXPECT_STREQ(Personal_Get_Bewertungstext(7, 1), "übersieht einiges");
+
+    server_personal = schiedsrichter({9});
+    ASSERT_EQ(Personal_Internet_Client_Get_Liste(), 1);
+    EXPECT_EQ(Personal_Anzahl(PERSONAL_SCHIEDSRICHTER), 1);
+    EXPECT_STREQ(Personal_Get_Name(4, PERSONAL_SCHIEDSRICHTER), "unbekannt");
+
+    server_personal.clear();
+    EXPECT_EQ(Personal_Internet_Client_Get_Liste(), 0);
+    EXPECT_STREQ(Personal_Get_Name(9, PERSONAL_SCHIEDSRICHTER), "Pfeife 9");
+    // Not a client: nothing is asked.
+    Netz_Rolle = 3;
+    EXPECT_EQ(Personal_Internet_Client_Get_Liste(), 0);
+    EXPECT_EQ(personal_anfragen, 3);
+    Internet_Set_Client_Austausch(nullptr);
+    Personal_DeInit();
 }
 
 }  // namespace

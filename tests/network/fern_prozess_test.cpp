@@ -180,7 +180,7 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
                 gast->datenanfrage_zeit = 5000;
             }
             // A day passes on the server between the client's start and its first menu round.
-            if (beantwortet.size() == 10 && !tag_vergangen) {
+            if (beantwortet.size() == 11 && !tag_vergangen) {
                 tag_vergangen = true;
                 ++Team_Aenderungszaehler;
                 std::snprintf(T_Fix[3].name, 24, "Neu Hausen");
@@ -190,8 +190,8 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
     ASSERT_EQ(code, 0) << datei_lesen("client_stderr.txt");
 
     // Start-up in its order, then the menu round, the manager-team look-ups and the send-back.
-    const std::vector<uint32_t> erwartet = {31, 16, 14, 2, 0, 0, 40, 40, 41, 32, 3, 0, 0, 13, 12, 14, 40, 40, 41, 30,
-                                            0, 0, 16, 17, 16, 17, 10, 11, 34, 34, 43, 44, 51, 50, 52, 42, 15, 33};
+    const std::vector<uint32_t> erwartet = {31, 16, 14, 2, 0, 0, 1031, 40, 40, 41, 32, 3, 0, 0, 13, 12, 14, 40, 40, 41,
+                                            30, 0, 0, 16, 17, 16, 17, 10, 11, 34, 34, 43, 44, 51, 50, 52, 42, 15, 33};
     EXPECT_EQ(beantwortet, erwartet);
     // T as the server has it, the client's club marked as held by a connected client.
     EXPECT_EQ(lesen("t.bin"), abbild().t);
