@@ -172,6 +172,16 @@ protected:
         return z;
     }
 
+    // A client of club A whose signals and requests are recorded; its match day runs.
+    static void client_aufbauen()
+    {
+        Netz_Rolle = 1;
+        Win95_Netz_Modus = 1;
+        Handelndes_Team = A;
+        Steuersignal_Set_Sender(nullptr, client_sender);
+        Internet_Set_Client_Austausch(client_austausch);
+        spieltag_run = 1;
+    }
     std::vector<int32_t> client_walk(int passes, std::vector<int32_t> z = {})
     {
         if (z.empty() || z.back() != Ablauf_Zustand) z.push_back(Ablauf_Zustand);
@@ -298,12 +308,7 @@ TEST_F(Netzschleife, ClientWalksItsDayOnTheServersSignals)
 
 TEST_F(Netzschleife, ClientLosesNoSignalThatCameAtTheWrongMoment)
 {
-    Netz_Rolle = 1;
-    Win95_Netz_Modus = 1;
-    Handelndes_Team = A;
-    Steuersignal_Set_Sender(nullptr, client_sender);
-    Internet_Set_Client_Austausch(client_austausch);
-    spieltag_run = 1;
+    client_aufbauen();
 
     // The new day's signal during the client's match: it goes to 8 and on to its round.
     Steuersignal_Menue_Modus(0, 1);
@@ -329,12 +334,7 @@ TEST_F(Netzschleife, ClientLosesNoSignalThatCameAtTheWrongMoment)
 // server's game no longer plays.
 TEST_F(Netzschleife, AClientsMatchEndsWithItsGameOrTheServersNextDay)
 {
-    Netz_Rolle = 1;
-    Win95_Netz_Modus = 1;
-    Handelndes_Team = A;
-    Steuersignal_Set_Sender(nullptr, client_sender);
-    Internet_Set_Client_Austausch(client_austausch);
-    spieltag_run = 1;
+    client_aufbauen();
     auf_dem_platz = 1;
 
     Ablauf_Zustand = ABLAUF_CLIENT_WARTET;
