@@ -296,18 +296,6 @@ void server_schritt()
 
 // A remote client's loop: it waits for the server's signals, plays its manager's round and the
 // match day's games of its club.
-bool eigenes_spiel_laeuft()
-{
-    int32_t spiele[200];
-    const int32_t n = Spielfeld_Get_Laufende_Spiele(spiele, 200);
-    for (int32_t i = 0; i < n; ++i) {
-        const Spielfeld_Record* r = Spielfeld_Get_Spiel(spiele[i]);
-        if (r && (int32_t(r->team[0]) == int32_t(Handelndes_Team) || int32_t(r->team[1]) == int32_t(Handelndes_Team)))
-            return true;
-    }
-    return false;
-}
-
 void client_spieltag_starten()
 {
     int32_t ids[SPIELTAG_TAGESLISTE];
@@ -373,8 +361,11 @@ void client_schritt()
         if (Steuersignal_Daten_Verschickt_Nehmen()) Ablauf_Zustand = ABLAUF_CLIENT_SPIEL;
         break;
     case ABLAUF_CLIENT_SPIEL:
-        // The client's pitch ends no day: its own games over, the day is over here.
-        if (!Spieltag_Run(0) || !eigenes_spiel_laeuft()) {
+        // The client's pitch ends no day: its own game over, the day is over here. Between the
+        // halves its record rests, and the game still plays. Once the server has begun the next
+        // day its game is over there, whatever minute this pitch still waits for.
+        if (Steuersignal_Menue_Modus(0, 0) == 1 || !Spieltag_Run(0) ||
+            !Spieltag_Team_Spielt_Auf_Dem_Platz(int32_t(Handelndes_Team))) {
             Spieltag_DeInit();
             Ablauf_Zustand = ABLAUF_CLIENT_NAECHSTER_TAG;
         }

@@ -213,6 +213,23 @@ bool Spieltag_Team_Spielt(int32_t team)
     return false;
 }
 
+bool Spieltag_Team_Spielt_Auf_Dem_Platz(int32_t team)
+{
+    int32_t antwort = 0;
+    if (spieltag_gemeldet("Spieltag_Team_Spielt_Auf_Dem_Platz", &antwort)) return antwort != 0;
+    if (!spieltag_laeuft() || team < 0) return false;
+    for (Liste_Element* e = Spieltag_Wettbewerbe.next; e; e = e->next) {
+        const Spieltag_Eintrag s = spieltag_eintrag(e);
+        for (uint32_t i = 0; i < s.n; ++i) {
+            const Spielfeld_Record* r = Spielfeld_Get_Spiel(s.spiel(i));
+            if (r && r->aktiv && (int32_t(r->team[0]) == team || int32_t(r->team[1]) == team) &&
+                s.zustand(i) != SPIELTAG_AUS)
+                return true;
+        }
+    }
+    return false;
+}
+
 // ---- Cursor ----
 
 Liste_Element* Spieltag_Get_Wettbewerbe_Liste() { return spieltag_laeuft() ? &Spieltag_Wettbewerbe : nullptr; }

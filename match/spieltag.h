@@ -84,6 +84,9 @@ int32_t Spieltag_Set_Geschwindigkeit(int32_t tempo);
 int32_t Spieltag_Get_Geschwindigkeit(int32_t* minimum, int32_t* maximum);
 // Whether the club plays today.
 bool Spieltag_Team_Spielt(int32_t team);
+// True while a game of the club is played on the pitch here (its live record active) and is not
+// over; a game between two halves or in its shoot-out still plays.
+bool Spieltag_Team_Spielt_Auf_Dem_Platz(int32_t team);
 
 // ---- Background events and shoot-outs ----
 

@@ -62,7 +62,15 @@ int32_t zug(int32_t team, bool erster)
     return erster ? 0 : -1;
 }
 
-int32_t spieltag_hook(const char* aufruf) { return std::string(aufruf) == "Spieltag_Run" ? spieltag_run : 1; }
+// Whether the client's own game is still on its pitch.
+int32_t auf_dem_platz = 0;
+int32_t spieltag_hook(const char* aufruf)
+{
+    const std::string a(aufruf);
+    if (a == "Spieltag_Run") return spieltag_run;
+    if (a == "Spieltag_Team_Spielt_Auf_Dem_Platz") return auf_dem_platz;
+    return 1;
+}
 int32_t bericht_hook(const char* aufruf) { return std::string(aufruf) == "Spielszenen_Geladen" ? 0 : 1; }
 
 void signal(uint32_t code)
@@ -88,6 +96,7 @@ protected:
         gespielt.clear();
         anfragen.clear();
         spieltag_run = 0;
+        auf_dem_platz = 0;
         Steuersignal_Menue_Modus(0, 1);
     }
     void TearDown() override
@@ -163,6 +172,16 @@ protected:
         return z;
     }
 
+    // A client of club A whose signals and requests are recorded; its match day runs.
+    static void client_aufbauen()
+    {
+        Netz_Rolle = 1;
+        Win95_Netz_Modus = 1;
+        Handelndes_Team = A;
+        Steuersignal_Set_Sender(nullptr, client_sender);
+        Internet_Set_Client_Austausch(client_austausch);
+        spieltag_run = 1;
+    }
     std::vector<int32_t> client_walk(int passes, std::vector<int32_t> z = {})
     {
         if (z.empty() || z.back() != Ablauf_Zustand) z.push_back(Ablauf_Zustand);
@@ -289,12 +308,7 @@ TEST_F(Netzschleife, ClientWalksItsDayOnTheServersSignals)
 
 TEST_F(Netzschleife, ClientLosesNoSignalThatCameAtTheWrongMoment)
 {
-    Netz_Rolle = 1;
-    Win95_Netz_Modus = 1;
-    Handelndes_Team = A;
-    Steuersignal_Set_Sender(nullptr, client_sender);
-    Internet_Set_Client_Austausch(client_austausch);
-    spieltag_run = 1;
+    client_aufbauen();
 
     // The new day's signal during the client's match: it goes to 8 and on to its round.
     Steuersignal_Menue_Modus(0, 1);
@@ -313,6 +327,31 @@ TEST_F(Netzschleife, ClientLosesNoSignalThatCameAtTheWrongMoment)
     signal(SIGNAL_DATEN_VERSCHICKT);
     signal(SIGNAL_SPIELTAG_START);
     EXPECT_EQ(client_walk(4), (std::vector<int32_t>{4, 15, 14}));
+}
+
+// The client's own game plays on its pitch through the server's signals of the match; once the
+// server has begun the next day it ends there too, though this pitch still waits for a minute the
+// server's game no longer plays.
+TEST_F(Netzschleife, AClientsMatchEndsWithItsGameOrTheServersNextDay)
+{
+    client_aufbauen();
+    auf_dem_platz = 1;
+
+    Ablauf_Zustand = ABLAUF_CLIENT_WARTET;
+    signal(SIGNAL_SPIELTAG_START);
+    signal(SIGNAL_DATEN_VERSCHICKT);
+    EXPECT_EQ(client_walk(20), (std::vector<int32_t>{4, 15, 6}));
+    // Its game over, the day is over here.
+    auf_dem_platz = 0;
+    EXPECT_EQ(client_walk(2), (std::vector<int32_t>{6, 8}));
+
+    Ablauf_Zustand = ABLAUF_CLIENT_WARTET;
+    signal(SIGNAL_SPIELTAG_START);
+    signal(SIGNAL_DATEN_VERSCHICKT);
+    auf_dem_platz = 1;
+    EXPECT_EQ(client_walk(20), (std::vector<int32_t>{4, 15, 6}));
+    signal(SIGNAL_NEUER_SPIELTAG);
+    EXPECT_EQ(client_walk(3), (std::vector<int32_t>{6, 8, 1}));
 }
 
 }  // namespace

@@ -95,4 +95,40 @@ TEST_F(Spieltag_Uhr_Test, ANetworkedDayKicksOffTheSecondHalfAtOnce)
     EXPECT_FALSE(Spieltag_Halbzeit_Wartet());
 }
 
+// A club plays on the pitch from the kick-off to the final whistle, the break included (its record
+// rests then); a club whose game is not on the pitch does not. A remote client's match day ends on it.
+TEST_F(Spieltag_Uhr_Test, AClubPlaysOnThePitchUntilTheFinalWhistle)
+{
+    // The manager's club is broadcast live: its game is played on the pitch.
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        if (Team_Hat_Manager(t)) Team_Wert(TEAM_FLAGS, t, 8, TEAM_SETZEN);
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+    Spielfeld_Record* r = nullptr;
+    int32_t ohne = -1;
+    for (const auto& [c, g] : spiele()) {
+        (void)c;
+        Spielfeld_Record* x = Spielfeld_Get_Spiel(g);
+        if (x && x->aktiv && !r) r = x;
+        else if (x && !x->aktiv && ohne < 0) ohne = int32_t(x->team[1]);
+    }
+    ASSERT_NE(r, nullptr);
+    const int32_t team = int32_t(r->team[0]);
+    EXPECT_TRUE(Spieltag_Team_Spielt_Auf_Dem_Platz(team));
+    if (ohne >= 0) EXPECT_FALSE(Spieltag_Team_Spielt_Auf_Dem_Platz(ohne));
+    EXPECT_FALSE(Spieltag_Team_Spielt_Auf_Dem_Platz(-1));
+
+    // Networked, the second half kicks off at once.
+    Mitspieler[0].in_benutzung = 1;
+    bool pause = false;
+    for (int32_t i = 0; i < 400000 && Spieltag_Team_Spielt_Auf_Dem_Platz(team); ++i) {
+        if (r->spielende == 2) pause = true;
+        if (!Spieltag_Run(0)) break;
+    }
+    Mitspieler[0].in_benutzung = 0;
+    EXPECT_TRUE(pause) << "the record never rested between the halves";
+    EXPECT_FALSE(Spieltag_Team_Spielt_Auf_Dem_Platz(team));
+    EXPECT_GE(r->minute, 90);
+    EXPECT_EQ(r->spielende, 2);
+}
+
 }  // namespace
