@@ -87,10 +87,11 @@ TEST_F(BankClient, TheRefreshGivesTheClubAnAccountWithTheServersLimitProfitCredi
     EXPECT_EQ(n, 2);
     // the finance page fetches the ring into that account
     Bank_Client_Buchungen_Holen(CLUB);
+    const uint32_t ring_index = beim_server([] { return Bank_Get_Konto(CLUB)->index; });
     const Bank_Konto* c = Bank_Get_Konto(CLUB);
     EXPECT_EQ(c->buchung[0].betrag, 4339);
     EXPECT_EQ(c->buchung[1].kategorie, 26);
-    EXPECT_EQ(c->index, beim_server([] { return Bank_Get_Konto(CLUB)->index; }));
+    EXPECT_EQ(c->index, ring_index);
     // a second refresh keeps the one account and fetches its figures again
     const int32_t vorher = anfragen;
     Bank_Client_Refresh(CLUB);
