@@ -134,6 +134,14 @@ TEST_F(BankClient, AFetchedExchangeShowsTheServersIndex)
         Bank_Client_Boerse_Holen(CLUB, e);
         EXPECT_EQ(Bank_Boerse[e].index, dort) << e;
     }
+    // the day's index: today's prices of firms 1-12, each added as a whole number, weighted
+    // 4.5, 10 and 1.25 by exchange
+    const int32_t gewicht[BANK_BOERSEN] = {450, 1000, 125};
+    for (int32_t e = 0; e < BANK_BOERSEN; ++e) {
+        int64_t summe = 0;
+        for (int32_t i = 1; i < BANK_FIRMEN; ++i) summe = int64_t(double(summe) + double(Bank_Boerse[e].kurs[i]));
+        EXPECT_EQ(Bank_Boerse[e].index, summe * gewicht[e] / 100) << e;
+    }
     // a reply with prices no day gives leaves a number, not an overflow
     for (auto& v : Bank_Boerse[1].verlauf) v[29] = 3.0e38f;
     EXPECT_EQ(Bank_Boerse_Index(1), 2000000000);
