@@ -1,4 +1,5 @@
 // The three stock exchanges and the bank's daily, monthly and yearly jobs.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -145,7 +146,22 @@ static void firma_tag(int32_t e, int32_t i)
     }
     std::memmove(&b.verlauf[i][0], &b.verlauf[i][1], 29 * sizeof(float));
     b.verlauf[i][29] = b.kurs[i];
-    if (i > 0) b.index = int32_t(double(b.index) + b.kurs[i]);
+}
+
+int32_t Bank_Boerse_Index(int32_t e)
+{
+    static const int32_t K[BANK_BOERSEN] = {350, 900, 25};
+    if (e < 0 || e >= BANK_BOERSEN) return 0;
+    const Boerse& b = Bank_Boerse[e];
+    // each firm's price is added to a whole number, as the day's prices come in
+    double index = 0;
+    for (int32_t i = 1; i < BANK_FIRMEN; ++i) {
+        const double kurs = b.verlauf[i][29];
+        index = std::trunc(index + (std::isfinite(kurs) ? kurs : 0.0));
+    }
+    // a client's copy may hold what no day's job gives: the figure stays a number
+    index = std::clamp(index * (K[e] + 100) / 100, -2e9, 2e9);
+    return int32_t(std::trunc(index));
 }
 
 static void leitzins()
@@ -186,15 +202,12 @@ static void leitzins()
 void Bank_Boerse_Tag()
 {
     if (Bank_Ist_Client() || !Bank_Init_Check()) return;
-    for (int32_t e = 0; e < BANK_BOERSEN; ++e) {
-        Bank_Boerse[e].index = 0;
+    for (int32_t e = 0; e < BANK_BOERSEN; ++e)
         for (int32_t i = 0; i < BANK_FIRMEN; ++i) firma_tag(e, i);
-    }
-    static const int32_t K[BANK_BOERSEN] = {350, 900, 25};
     for (int32_t e = 0; e < BANK_BOERSEN; ++e) {
         if (Bank_Boerse[0].kurs[0] > 0)
             Bank_Waehrungsfaktor[e] = e == 0 ? 100.0f : float(double(Bank_Boerse[e].kurs[0]) * 100.0 / Bank_Boerse[0].kurs[0]);
-        Bank_Boerse[e].index = int32_t(int64_t(Bank_Boerse[e].index) * (K[e] + 100) / 100);
+        Bank_Boerse[e].index = Bank_Boerse_Index(e);
     }
     if (Bank.ohne_faelligkeit) return;
     leitzins();

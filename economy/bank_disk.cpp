@@ -613,14 +613,17 @@ int32_t Bank_Client_Aktien_Transfer(int32_t team, int32_t anzahl, int32_t boerse
 
 static void anlagen_holen(int32_t team)
 {
-    Bank_Konto* k = Bank_Get_Konto(team);
-    if (!k) return;
+    const Bank_Konto* vorher = Bank_Get_Konto(team);
+    if (!vorher) return;
     std::vector<uint8_t> block;
     Schreiber s{&block};
     s.i32(team);
-    s.u8(uint8_t(k->waehrung));
+    s.u8(uint8_t(vorher->waehrung));
     s.ausrichten();
     senden(BANK_GET_DATEN_2, &block);
+    // the wait for the reply serves the message loop: the record is looked up afresh
+    Bank_Konto* k = Bank_Get_Konto(team);
+    if (!k) return;
     Leser l{block.data(), uint32_t(block.size())};
     Liste neu{};
     Liste_Init(&neu);
@@ -727,9 +730,12 @@ void Bank_Client_Refresh(int32_t team)
 {
     Bank.client_konto = Bank.client_buchungen = 0;
     std::memset(Bank.client_boerse, 0, sizeof Bank.client_boerse);
-    if (Bank_Ist_Client()) {
+    if (Bank_Ist_Client() && Bank_Init_Check()) {
         Liste_Init(&Bank.aktien);
         kurse_holen(team, true);
+        // A client reads no savegame of the server's: its own club's account is made here, and
+        // the server's figures fill it (the ring when a page asks for it).
+        if (!Bank_Get_Konto(team) && team_ist_aufrufer(team)) Bank_Konto_Einrichten(team, -1, int8_t(Bank_Standard_Waehrung));
         if (Bank_Get_Konto(team)) anlagen_holen(team);
     }
     Bank.client_konto = 1;
@@ -756,6 +762,8 @@ void Bank_Client_Boerse_Holen(int32_t team, int32_t boerse)
     Boerse& b = Bank_Boerse[boerse];
     std::memcpy(b.kurs, werte, sizeof b.kurs);
     std::memcpy(b.verlauf, werte + BANK_FIRMEN, sizeof b.verlauf);
+    // The reply carries no index: the history's newest prices are those the server's index sums.
+    b.index = Bank_Boerse_Index(boerse);
     Bank.client_boerse[boerse] = 1;
 }
 
@@ -769,13 +777,13 @@ void Bank_Client_Boersen_Holen(int32_t team)
 
 void Bank_Client_Buchungen_Holen(int32_t team)
 {
-    Bank_Konto* k = Bank_Get_Konto(team);
-    if (!Bank_Ist_Client() || team != Aktuelles_Team || Bank.client_buchungen || !k) return;
+    if (!Bank_Ist_Client() || team != Aktuelles_Team || Bank.client_buchungen || !Bank_Get_Konto(team)) return;
     std::vector<uint8_t> block;
     Schreiber s{&block};
     s.i32(team);
     senden(BANK_GET_BUCHUNG, &block);
-    if (block.size() != BANK_RING * 12 + 4) return;
+    Bank_Konto* k = Bank_Get_Konto(team);
+    if (!k || block.size() != BANK_RING * 12 + 4) return;
     const uint32_t index = Bytes_Hole32(block.data() + BANK_RING * 12);
     if (index >= uint32_t(BANK_RING)) return;
     for (int32_t i = 0; i < BANK_RING; ++i) {

@@ -35,6 +35,8 @@ void Bank_Boersen_Vorbelegen();
 // Exchange record as bytes and back.
 void Bank_Boerse_Schreiben(const Boerse& b, uint8_t* ziel);
 void Bank_Boerse_Lesen(Boerse* b, const uint8_t* quelle);
+// The exchange's index: the newest prices of firms 1-12 summed, weighted by the exchange.
+int32_t Bank_Boerse_Index(int32_t e);
 int32_t Bank_Runden(double x);
 // The callers' test hook of credits: true when it answered (result in *ergebnis).
 bool Bank_Kredit_Beobachtet(int32_t geber, int32_t nehmer, float betrag, int32_t laufzeit, float zins, bool* ergebnis);

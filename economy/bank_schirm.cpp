@@ -589,7 +589,11 @@ int32_t Bank_Finanzen_Seite(Menue_Icon*, uint32_t)
 int32_t Bank_Anlage_Seite(Menue_Icon*, uint32_t)
 {
     if (team() < 0) return 0;
-    if (Bank_Ist_Client()) Bank_Client_Refresh(team());
+    if (Bank_Ist_Client()) {
+        Bank_Client_Refresh(team());
+        // the rates panel shows the index of every exchange
+        for (int32_t e = 0; e < BANK_BOERSEN; ++e) Bank_Client_Boerse_Holen(team(), e);
+    }
     anlagen_bauen();
     Oekonomie_Liste_Zeigen(&liste);
     return 1;
