@@ -15,6 +15,8 @@
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "gameflow/team_requester.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
 #include "gameflow/news.h"
 #include "match/spieltag.h"
 #include "matchview/spielbericht.h"
@@ -23,6 +25,7 @@
 #include "network/socket.h"
 #include "network/steuersignal.h"
 #include "platform/bytes.h"
+#include "platform/display.h"
 #include "platform/mem.h"
 #include "platform/win95.h"
 #include "schleife_welt.h"
@@ -408,6 +411,45 @@ TEST_F(Netzschleife, ClientShowsTheOthersTurnsOverItsMenuAndEndsItsTurnWithOneCl
     EXPECT_EQ(notizen[1].klicks, 1) << "no click of the ended turn runs again";
     EXPECT_EQ(std::count(gesendet.begin(), gesendet.end(), SIGNAL_ZUG_BEENDET), 1);
     EXPECT_EQ(gespielt, std::vector<int32_t>{A});
+}
+
+// After the match day a waiting client shows its menu as the turn left it, not what the match
+// day's screens left behind; the picture goes with it.
+TEST_F(Netzschleife, AClientWaitingForTheNextDayShowsItsMenuAgain)
+{
+    struct Schirm {
+        const decltype(Bildschirm_Modus) modus = Bildschirm_Modus;
+        bool offen = (Bildschirm_Modus = 101, Grafik_Screen_Init(640, 480, 16) == 1);
+        ~Schirm()
+        {
+            if (offen) Grafik_Screen_DeInit();
+            Bildschirm_Modus = modus;
+        }
+    } schirm;
+    ASSERT_TRUE(schirm.offen);
+    constexpr uint16_t MENUE = 0x1235, SPIELTAG = 0x0F0F;
+    const auto fuellen = [](Rastport* s, uint16_t farbe) { Grafik_Rechteck_Fuellen(s, 0, 0, 640, 480, farbe); };
+    client_aufbauen();
+    Internet_Set_Client_Austausch(client_austausch);
+    Ablauf_Set_Zug_Hook([](int32_t, bool erster) {
+        if (erster) Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 0, 640, 480, MENUE);
+        return erster ? 0 : -1;
+    });
+    spieltag_run = 1;
+    Ablauf_Zustand = ABLAUF_CLIENT_NAECHSTER_TAG;
+    signal(SIGNAL_NEUER_SPIELTAG);
+    client_walk(5);
+    ASSERT_EQ(Ablauf_Zustand, ABLAUF_CLIENT_WARTET);
+    signal(SIGNAL_SPIELTAG_START);
+    client_walk(2);
+    signal(SIGNAL_DATEN_VERSCHICKT);
+    fuellen(Grafik_Seite_0, SPIELTAG);
+    fuellen(Grafik_Seite_1, SPIELTAG);
+    const std::vector<int32_t> z = client_walk(3);
+    EXPECT_EQ(z.back(), ABLAUF_CLIENT_NAECHSTER_TAG);
+    EXPECT_EQ(Grafik_Pixel_Lesen(Grafik_Seite_0, 5, 470), MENUE);
+    EXPECT_EQ(Grafik_Pixel_Lesen(Grafik_Seite_1, 320, 240), MENUE);
+    EXPECT_FALSE(Menue_Bild_Zeigen()) << "kept no longer";
 }
 
 }  // namespace
