@@ -313,6 +313,9 @@ void client_spieltag_starten()
     }
 }
 
+// Client: its turn of today has ended.
+bool client_zug_vorbei = false;
+
 void client_schritt()
 {
     // What the server's signals asked for; a turn under way ends first.
@@ -327,8 +330,11 @@ void client_schritt()
     }
     switch (Ablauf_Zustand) {
     case ABLAUF_CLIENT_NAECHSTER_TAG:
+        // The match day's screens give way to the menu as the turn left it.
+        Menue_Bild_Zurueck();
         // The new day's signal may have come while a match ran here: its mode says so.
         if (Steuersignal_Menue_Modus(0, 0) != 1) break;
+        client_zug_vorbei = false;
         Steuersignal_Menue_Modus(0, 1);
         Ablauf_Client_Tagesdaten_Holen();
         Spiele_Client_Ereignisse_Abgleichen();
@@ -342,6 +348,9 @@ void client_schritt()
         break;
     case ABLAUF_MENUERUNDE:
         if (!runde_schritt()) break;
+        // The menu's picture stays while the client waits, beneath the notices of the others.
+        client_zug_vorbei = true;
+        Menue_Bild_Merken();
         Internet_Client_Refresh();
         Steuersignal_Client_Senden(SIGNAL_ZUG_BEENDET);
         Ablauf_Zustand = ABLAUF_CLIENT_WARTET;
@@ -395,6 +404,7 @@ void teams_jedes_jahr()
 void runde_vergessen()
 {
     zug_anzahl = -1;
+    client_zug_vorbei = false;
     lokale_runde_offen = false;
     bericht_laeuft = false;
 }
@@ -508,6 +518,8 @@ bool Ablauf_Lokale_Runde_Offen()
     const bool runde = Ablauf_Zustand == ABLAUF_MENUERUNDE || Ablauf_Zustand == ABLAUF_SPIELTAG_MENUERUNDE;
     return (lokale_runde_offen && Ablauf_Netz_Aktiv()) || (runde && zug_anzahl >= 0);
 }
+
+bool Ablauf_Client_Zug_Vorbei() { return Netz_Rolle == 1 && client_zug_vorbei; }
 
 bool Ablauf_Netz_Wartet()
 {

@@ -82,6 +82,8 @@ bool Ablauf_Netz_Aktiv();
 bool Ablauf_Allein();
 // A waiting state of network play: its pass sleeps on the sockets up to ABLAUF_NETZ_WARTE_MS.
 bool Ablauf_Netz_Wartet();
+// A remote client's turn of today has ended (from its end in the menu round to the next day).
+bool Ablauf_Client_Zug_Vorbei();
 constexpr uint32_t ABLAUF_NETZ_WARTE_MS = 5;
 // A pass of the match day's screens in the window lasts at least this long (60 frames a second).
 constexpr uint32_t ABLAUF_BILD_MS = 16;

@@ -11,6 +11,8 @@
 #include "gameflow/ablauf_anfrage.h"
 #include "gameflow/globals.h"
 #include "graphics/font.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
@@ -604,7 +606,11 @@ int32_t Internet_Client_Read(int32_t nr, const char* format, int32_t* ergebnis, 
     char antwort_format[INTERNET_FORMAT_MAX + 1];
     std::snprintf(antwort_format, sizeof antwort_format, "%s", format);
     client_wartet = true;
+    // The line stands while the call runs and gives the screen beneath back after it, before a
+    // notice that came meanwhile opens over that screen.
+    Internet_Transferzeile_Zeigen();
     const int32_t n = Internet_Client_Send_And_Read_Block(nr, antwort_format, b, pos);
+    Internet_Transferzeile_Entfernen();
     client_wartet = false;
     // A finished turn that came during the call shows now, its click replayed outside the wait.
     Steuersignal_Nachholen();
@@ -644,7 +650,6 @@ int32_t Internet_Client_Read(int32_t nr, const char* format, int32_t* ergebnis, 
         }
     }
     Internet_Bytes_Gesamt += uint32_t(n);
-    Internet_Transferzeile_Zeigen();
     if (ergebnis) *ergebnis = r;
     if (fertig) *fertig |= 1;
     return r;
@@ -652,18 +657,62 @@ int32_t Internet_Client_Read(int32_t nr, const char* format, int32_t* ergebnis, 
 
 // ---- The transfer line at the bottom of the screen ----
 
+namespace {
+
+constexpr int32_t ZEILE_Y = 462, ZEILE_B = 640, ZEILE_H = 18;
+// What the line covers, and the line as drawn: the strip goes back only where the line still
+// stands, so that a screen drawn over it during the call keeps its own pixels.
+Rastport* zeile_darunter = nullptr;
+Rastport* zeile_gezeichnet = nullptr;
+
+// The line's pixels that still stand as drawn get the screen beneath back; the rest keep what a
+// screen drew over them meanwhile.
+void zeile_zuruecknehmen()
+{
+    Rastport* s = Grafik_Seite_0;
+    Rastport *unter = zeile_darunter, *linie = zeile_gezeichnet;
+    if (!s || !unter || !linie || s->depth != linie->depth || s->width < uint32_t(ZEILE_B) ||
+        s->height < uint32_t(ZEILE_Y + ZEILE_H))
+        return;
+    const size_t bpp = Grafik_Bytes_Pro_Pixel(s->depth);
+    for (int32_t y = 0; y < ZEILE_H; ++y) {
+        const auto* schirm = static_cast<const uint8_t*>(s->pixels) + size_t(ZEILE_Y + y) * s->width * bpp;
+        const auto* vorher = static_cast<const uint8_t*>(unter->pixels) + size_t(y) * ZEILE_B * bpp;
+        auto* neu = static_cast<uint8_t*>(linie->pixels) + size_t(y) * ZEILE_B * bpp;
+        for (size_t o = 0; o < ZEILE_B * bpp; o += bpp)
+            std::memcpy(neu + o, std::memcmp(schirm + o, neu + o, bpp) ? schirm + o : vorher + o, bpp);
+    }
+    Grafik_Blit(linie, 0, 0, ZEILE_B, ZEILE_H, s, 0, ZEILE_Y);
+}
+
+}  // namespace
+
 void Internet_Transferzeile_Zeigen()
 {
     // Not over a screen whose bottom row holds icon 703.
     if (!Grafik_Seite_0 || Menue_Screen_Icon_Ist_Vorhanden(703)) return;
     constexpr uint16_t DUNKEL = 0x18C3, HELL = 0xC618;
     Rastport* rp = Grafik_Seite_0;
-    Grafik_Rechteck_Fuellen(rp, 0, 462, 640, 18, DUNKEL);
-    Grafik_Linie(rp, 0, 462, 639, 462, HELL);
-    Grafik_Linie(rp, 0, 479, 639, 479, HELL);
+    // A line still standing keeps the screen it covered first.
+    if (!zeile_darunter) {
+        zeile_darunter = Grafik_Bitmap_Anlegen(ZEILE_B, ZEILE_H, int32_t(rp->depth));
+        if (zeile_darunter) Grafik_Blit(rp, 0, ZEILE_Y, ZEILE_B, ZEILE_H, zeile_darunter, 0, 0);
+    }
+    Grafik_Rechteck_Fuellen(rp, 0, ZEILE_Y, ZEILE_B, ZEILE_H, DUNKEL);
+    Grafik_Linie(rp, 0, ZEILE_Y, ZEILE_B - 1, ZEILE_Y, HELL);
+    Grafik_Linie(rp, 0, ZEILE_Y + ZEILE_H - 1, ZEILE_B - 1, ZEILE_Y + ZEILE_H - 1, HELL);
     if (Font_Slots[10])
         Grafik_Printf(rp, Font_Slots[10], "^c%05d^tz0320Datenübertragung: %d Bytes...", 0, 474, int(HELL),
                       int(Internet_Bytes_Gesamt));
+    if (!zeile_gezeichnet) zeile_gezeichnet = Grafik_Bitmap_Anlegen(ZEILE_B, ZEILE_H, int32_t(rp->depth));
+    if (zeile_gezeichnet) Grafik_Blit(rp, 0, ZEILE_Y, ZEILE_B, ZEILE_H, zeile_gezeichnet, 0, 0);
+}
+
+void Internet_Transferzeile_Entfernen()
+{
+    zeile_zuruecknehmen();
+    zeile_darunter = Grafik_Bitmap_Freigeben(zeile_darunter);
+    zeile_gezeichnet = Grafik_Bitmap_Freigeben(zeile_gezeichnet);
 }
 
 // ---- The variable-field test, call 499 ----

@@ -118,9 +118,11 @@ bool Internet_Client_Wartet();
 // the reply block's size, or -1 without a matching reply.
 int32_t Internet_Client_Send_And_Read_Block(int32_t nr, char* format, uint8_t* block, uint32_t groesse);
 
-// The strip at rows 462-479 with the running total of the transferred bytes; drawn after each
-// client call unless icon 703 is on the screen.
+// The strip at rows 462-479 with the running total of the transferred bytes: it stands while a
+// client call runs (not while icon 703 is on the screen), and Entfernen gives back the screen it
+// covered where nothing was drawn over the line meanwhile.
 void Internet_Transferzeile_Zeigen();
+void Internet_Transferzeile_Entfernen();
 
 // A remote client's start-up (role 1 only): manager start info (31), the team copies (16, 14),
 // its manager record "Mitspieler", the player copies (2, 0), the links (40, 41), the manager's

@@ -26,6 +26,7 @@
 #include "toolkit/dienste.h"
 #include "toolkit/event.h"
 #include "toolkit/mausover.h"
+#include "toolkit/screen.h"
 #include "graphics/font.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
@@ -358,15 +359,26 @@ int32_t Steuersignal_Zugenden_Gezeigt() { return zugenden_gezeigt; }
 void Steuersignal_Nachholen()
 {
     while (!nachholen.empty() && !notiz_offen && !Internet_Client_Wartet()) {
-        const int32_t team = nachholen.front();
-        nachholen.pop_front();
-        // Outside the menu round a notice has nothing left to tell.
-        if (Ablauf_Zustand != ABLAUF_MENUERUNDE) {
-            nachholen.clear();
+        // A notice comes over the client's own menu: while its turn runs, or over the menu's
+        // picture once the turn has ended today (a notice that came with the turn's last data
+        // still wants its "OK"). Before the turn has drawn the menu it waits; once the day has
+        // gone on it has nothing left to tell.
+        const bool zug = Ablauf_Zustand == ABLAUF_MENUERUNDE && Menue_Status.aktiv;
+        const bool danach = (Ablauf_Zustand == ABLAUF_MENUERUNDE || Ablauf_Zustand == ABLAUF_CLIENT_WARTET) &&
+                            Ablauf_Client_Zug_Vorbei();
+        if (!zug && !danach) {
+            if (Ablauf_Zustand != ABLAUF_MENUERUNDE) nachholen.clear();
             return;
         }
-        Menue_Hilfe_Schliessen();
-        Menue_Icon_Prozedur_Nachholen();
+        const int32_t team = nachholen.front();
+        nachholen.pop_front();
+        if (zug) {
+            Menue_Hilfe_Schliessen();
+            Menue_Icon_Prozedur_Nachholen();
+        } else {
+            // No click of an ended turn runs again.
+            Menue_Bild_Zeigen();
+        }
         notiz_offen = true;
         zug_beendet_zeigen(team);
         notiz_offen = false;

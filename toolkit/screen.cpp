@@ -171,6 +171,38 @@ void Menue_Client_Aktualisieren()
     }
 }
 
+namespace {
+Rastport* menue_bild = nullptr;
+}  // namespace
+
+void Menue_Bild_Merken()
+{
+    Rastport* s = Grafik_Seite_0;
+    if (!s) return;
+    if (menue_bild && (menue_bild->width != s->width || menue_bild->height != s->height || menue_bild->depth != s->depth))
+        menue_bild = Grafik_Bitmap_Freigeben(menue_bild);
+    if (!menue_bild) menue_bild = Grafik_Bitmap_Anlegen(int32_t(s->width), int32_t(s->height), s->depth);
+    if (menue_bild) Grafik_Blit(s, 0, 0, int32_t(s->width), int32_t(s->height), menue_bild, 0, 0);
+}
+
+bool Menue_Bild_Zeigen()
+{
+    if (!menue_bild) return false;
+    const int32_t w = int32_t(menue_bild->width), h = int32_t(menue_bild->height);
+    if (Grafik_Seite_1) Grafik_Blit(menue_bild, 0, 0, w, h, Grafik_Seite_1, 0, 0);
+    if (Grafik_Seite_0) Grafik_Blit(menue_bild, 0, 0, w, h, Grafik_Seite_0, 0, 0);
+    return true;
+}
+
+bool Menue_Bild_Zurueck()
+{
+    const bool da = Menue_Bild_Zeigen();
+    Menue_Bild_Vergessen();
+    return da;
+}
+
+void Menue_Bild_Vergessen() { menue_bild = Grafik_Bitmap_Freigeben(menue_bild); }
+
 void Menue_Rein(int32_t team, uint8_t zwingen)
 {
     if (Menue_Status.aktiv && !zwingen) return;
@@ -273,6 +305,7 @@ void Menue_Beenden()
     Soundeffekt_Free_All();
     Menue_Raus();
     Menue_Speicher_Befreien(7);
+    Menue_Bild_Vergessen();
 }
 
 void Menue_Bereich_Loeschen(uint32_t flags, int32_t x1, int32_t y1, int32_t x2, int32_t y2)

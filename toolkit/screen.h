@@ -81,6 +81,14 @@ void Menue_Screen_Reset(uint8_t hintergrund_zeichnen);
 void Menue_Raus();
 void Menue_Beenden();
 void Menue_Client_Aktualisieren();
+// The picture of the screen at a turn's end (a remote client's menu): it stands in for the menu
+// while the client waits for the others and for the next day, and beneath the notices that come
+// meanwhile. Zeigen puts it on the back page and the screen (false when none is kept); Zurueck
+// does so once and lets it go.
+void Menue_Bild_Merken();
+bool Menue_Bild_Zeigen();
+bool Menue_Bild_Zurueck();
+void Menue_Bild_Vergessen();
 
 // Redraws every icon whose refresh request is set; (1, -1, -1, -1, -1) is the whole screen.
 // Flag 0x2 waits until the mouse buttons are released.

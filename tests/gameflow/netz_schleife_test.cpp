@@ -2,6 +2,7 @@
 // client's, with recording stand-ins for the network.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
+#include "gameflow/team_requester.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
 #include "gameflow/news.h"
 #include "match/spieltag.h"
 #include "matchview/spielbericht.h"
@@ -21,9 +25,13 @@
 #include "network/socket.h"
 #include "network/steuersignal.h"
 #include "platform/bytes.h"
+#include "platform/display.h"
 #include "platform/mem.h"
 #include "platform/win95.h"
 #include "schleife_welt.h"
+#include "toolkit/event.h"
+#include "toolkit/icon.h"
+#include "toolkit/screen.h"
 
 namespace {
 
@@ -110,6 +118,9 @@ protected:
         Ablauf_Client_Daten_Anforderung_Nehmen();
         Steuersignal_Daten_Verschickt_Nehmen();
         Steuersignal_Menue_Modus(0, 1);
+        Team_Requester_Set_Anzeige(nullptr);
+        if (Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(950)) Menue_Icon_Entfernen(i);
+        Menue_Status.aktiv = 0;
         schleife_abbauen();
         Win95_Netz_Modus = 0;
         Netz_Rolle = 0;
@@ -261,6 +272,125 @@ TEST_F(Netzschleife, ServerWaitsForTheRecordsOrTenSeconds)
     Ablauf_Schritt();
     Steuersignal_Verarbeiten();
     EXPECT_EQ(an_neuen, std::vector<uint32_t>{SIGNAL_NEUER_SPIELTAG});
+}
+
+// Notices of the others' finished turns on a client: one that comes before its turn has drawn
+// the menu waits for it (not over the title picture); one that comes with the data the turn's
+// end sends shows after it over the menu's picture, wants its one "OK", runs no click of the
+// ended turn again, and the one click on the continue icon has ended the turn.
+struct Notiz {
+    bool menue;
+    int32_t klicks;  // clicks run again before it
+};
+std::vector<Notiz> notizen;
+int32_t weiter_klicks = 0, nachgeholte_klicks = 0;
+bool relais_beim_austausch = false;
+
+int32_t zug_mit_menue(int32_t team, bool erster)
+{
+    // As Menue_Rein and Menue_Raus around the turn: the menu stands, a click on one of its
+    // icons is the last one, then the continue icon ends the turn.
+    static Menue_Icon knopf = Menue_Icon_Vorlage(950, -1, 0, 10, 10, 40, 20, 5, 255);
+    if (erster) {
+        gespielt.push_back(team);
+        Menue_Status.aktiv = 1;
+        knopf.klick = [](Menue_Icon*, uint32_t) { return ++nachgeholte_klicks, int32_t(0); };
+        Menue_Screen_Icon_Hinzufuegen(&knopf);
+        Menue_Icons_Check(950);
+        nachgeholte_klicks = 0;
+        return 0;
+    }
+    ++weiter_klicks;
+    Menue_Status.aktiv = 0;
+    return -1;
+}
+
+void relais(int32_t team)
+{
+    uint8_t p[24] = {};
+    Bytes_Setze32(p, STEUERSIGNAL_MARKE);
+    Bytes_Setze32(p + 4, SIGNAL_ZUG_BEENDET_RELAIS);
+    Bytes_Setze32(p + 8, uint32_t(team));
+    Steuersignal_Vom_Server(p, sizeof p);
+}
+
+TEST_F(Netzschleife, ClientShowsTheOthersTurnsOverItsMenuAndEndsItsTurnWithOneClick)
+{
+    client_aufbauen();
+    Aktuelles_Team = A;
+    Ablauf_Set_Zug_Hook(zug_mit_menue);
+    notizen.clear();
+    weiter_klicks = nachgeholte_klicks = 0;
+    Team_Requester_Set_Anzeige([](int32_t, int32_t, const char*) {
+        notizen.push_back({Menue_Status.aktiv != 0, nachgeholte_klicks});
+        return uint8_t(1);
+    });
+    Internet_Set_Client_Austausch([](const std::vector<uint8_t>& anfrage, std::vector<uint8_t>* antwort) {
+        if (relais_beim_austausch) relais(SERVER);
+        relais_beim_austausch = false;
+        return client_austausch(anfrage, antwort);
+    });
+    Ablauf_Zustand = ABLAUF_CLIENT_NAECHSTER_TAG;
+    signal(SIGNAL_NEUER_SPIELTAG);
+    client_walk(2);
+    ASSERT_EQ(Ablauf_Zustand, ABLAUF_MENUERUNDE);
+    // The server's manager ends his turn before this one's menu is there.
+    relais(SERVER);
+    client_walk(1);
+    EXPECT_TRUE(notizen.empty()) << "no notice before the menu";
+    client_walk(1);
+    ASSERT_EQ(notizen.size(), 1u);
+    EXPECT_TRUE(notizen[0].menue);
+    // The continue icon ended the turn in that pass; B's end comes with the data sent now.
+    EXPECT_EQ(weiter_klicks, 1);
+    relais_beim_austausch = true;
+    client_walk(3);
+    EXPECT_FALSE(relais_beim_austausch);
+    ASSERT_EQ(notizen.size(), 2u) << "the notice that came with the turn's data is shown";
+    EXPECT_FALSE(notizen[1].menue);
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_CLIENT_WARTET);
+    EXPECT_EQ(weiter_klicks, 1) << "one click ended the turn";
+    EXPECT_EQ(notizen[0].klicks, 1) << "the notice inside the turn runs its pending click again";
+    EXPECT_EQ(notizen[1].klicks, 1) << "no click of the ended turn runs again";
+    EXPECT_EQ(std::count(gesendet.begin(), gesendet.end(), SIGNAL_ZUG_BEENDET), 1);
+    EXPECT_EQ(gespielt, std::vector<int32_t>{A});
+}
+
+// After the match day a waiting client shows its menu as the turn left it, not what the match
+// day's screens left behind; the picture goes with it.
+TEST_F(Netzschleife, AClientWaitingForTheNextDayShowsItsMenuAgain)
+{
+    struct Schirm {
+        const decltype(Bildschirm_Modus) modus = Bildschirm_Modus;
+        bool offen = (Bildschirm_Modus = 101, Grafik_Screen_Init(640, 480, 16) == 1);
+        ~Schirm()
+        {
+            if (offen) Grafik_Screen_DeInit();
+            Bildschirm_Modus = modus;
+        }
+    } schirm;
+    ASSERT_TRUE(schirm.offen);
+    constexpr uint16_t MENUE = 0x1235, SPIELTAG = 0x0F0F;
+    const auto fuellen = [](Rastport* s, uint16_t farbe) { Grafik_Rechteck_Fuellen(s, 0, 0, 640, 480, farbe); };
+    client_aufbauen();
+    Ablauf_Set_Zug_Hook([](int32_t, bool erster) {
+        if (erster) Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 0, 640, 480, MENUE);
+        return erster ? 0 : -1;
+    });
+    Ablauf_Zustand = ABLAUF_CLIENT_NAECHSTER_TAG;
+    signal(SIGNAL_NEUER_SPIELTAG);
+    client_walk(5);
+    ASSERT_EQ(Ablauf_Zustand, ABLAUF_CLIENT_WARTET);
+    signal(SIGNAL_SPIELTAG_START);
+    client_walk(2);
+    signal(SIGNAL_DATEN_VERSCHICKT);
+    fuellen(Grafik_Seite_0, SPIELTAG);
+    fuellen(Grafik_Seite_1, SPIELTAG);
+    const std::vector<int32_t> z = client_walk(3);
+    EXPECT_EQ(z.back(), ABLAUF_CLIENT_NAECHSTER_TAG);
+    EXPECT_EQ(Grafik_Pixel_Lesen(Grafik_Seite_0, 5, 470), MENUE);
+    EXPECT_EQ(Grafik_Pixel_Lesen(Grafik_Seite_1, 320, 240), MENUE);
+    EXPECT_FALSE(Menue_Bild_Zeigen()) << "kept no longer";
 }
 
 TEST_F(Netzschleife, ClientWalksItsDayOnTheServersSignals)

@@ -13,6 +13,7 @@
 #include "network/steuersignal.h"
 #include "platform/disk.h"
 #include "platform/print.h"
+#include "toolkit/screen.h"
 #include "signal_welt.h"
 
 using namespace netz_test;
@@ -151,7 +152,9 @@ TEST_F(Signal_Prozesse, ChatUndZugendeZwischenDreiProzessen)
         return 0;
     });
     pid_t zwei = kind("Zwei", 3, [] {
+        // Its turn is under way, its menu on the screen.
         Ablauf_Zustand = ABLAUF_MENUERUNDE;
+        Menue_Status.aktiv = 1;
         if (!client_pumpen_bis([] { return hat_nachricht("Hallo aus Nordstadt") && gemeldet("hat seinen Spielzug"); }))
             return 5;
         return 0;

@@ -27,6 +27,7 @@
 #include "platform/bytes.h"
 #include "platform/print.h"
 #include "platform/win95.h"
+#include "toolkit/screen.h"
 
 namespace {
 
@@ -162,6 +163,7 @@ struct Signale : ::testing::Test {
         Server_Team = -1;
         Aktuelles_Team = -1;
         Ablauf_Zustand = 0;
+        Menue_Status.aktiv = 0;
         Ablauf_Naechster_Zustand_Nehmen();
         Ablauf_Client_Daten_Anforderung_Nehmen();
         Steuersignal_Daten_Verschickt_Nehmen();
@@ -328,8 +330,9 @@ TEST_F(Signale, ClientPlantZustaendeNachDenSignalen)
     EXPECT_EQ(f.texts.size(), 5u);
     EXPECT_TRUE(f.contains("Unbekanntes Steuersignal vom Server!"));
 
-    // A finished turn shows only in the menu round.
+    // A finished turn shows only in the menu round, over the menu of the turn under way.
     Ablauf_Zustand = ABLAUF_MENUERUNDE;
+    Menue_Status.aktiv = 1;
     vom_server(paket(SIGNAL_ZUG_BEENDET_RELAIS, B, {0, 0, 0}));
     ASSERT_EQ(meldungen.size(), 1u);
     EXPECT_NE(meldungen[0].find("hat seinen Spielzug soeben beendet !"), std::string::npos);
@@ -341,6 +344,7 @@ TEST_F(Signale, ZugMeldungWartetBisDerAufrufZurueckIst)
 {
     als_client(A);
     Ablauf_Zustand = ABLAUF_MENUERUNDE;
+    Menue_Status.aktiv = 1;
     static size_t waehrend = 99;
     // Two managers end their turns during the one call: neither notice is lost.
     Internet_Set_Client_Austausch([](const std::vector<uint8_t>&, std::vector<uint8_t>*) {

@@ -135,6 +135,33 @@ TEST_F(Requester, TheScreenBeneathComesBackWhole)
     EXPECT_EQ(Programm_Ende, 0) << "answered by the click";
 }
 
+// A client's menu as its turn left it comes back beneath a notice that comes after the turn, on
+// both pages, so that the notice's removal leaves it too.
+TEST_F(Requester, TheKeptMenuPictureComesBackBeneathANotice)
+{
+    Menue_Bild_Vergessen();
+    Aktuelles_Team = 0;
+    const auto muster = [](int32_t x, int32_t y) { return uint16_t((x * 7 + y * 13) | 1); };
+    const auto fuellen = [](Rastport* s, uint16_t farbe) { Grafik_Rechteck_Fuellen(s, 0, 0, 640, 480, farbe); };
+    const auto abweichend = [&] {
+        int32_t n = 0;
+        for (int32_t y = 0; y < 480; ++y)
+            for (int32_t x = 0; x < 640; ++x) n += (seite0(x, y) != muster(x, y)) + (seite1(x, y) != muster(x, y));
+        return n;
+    };
+    for (int32_t y = 0; y < 480; ++y)
+        for (int32_t x = 0; x < 640; ++x) Grafik_Pixel_Setzen(Grafik_Seite_0, x, y, muster(x, y));
+    fuellen(Grafik_Seite_1, 1);  // the turn's end cleared the back page
+    Menue_Bild_Merken();
+    fuellen(Grafik_Seite_0, 0x001F);
+    ASSERT_TRUE(Menue_Bild_Zeigen());
+    Os_Script_Load_Text("wait 20\nclick 470 293\nwait 20\n");
+    Menue_Requester(0, -1, "Carl hat seinen Spielzug soeben beendet !", nullptr, nullptr, 0);
+    Os_Script_Stop();
+    EXPECT_EQ(abweichend(), 0);
+    Menue_Bild_Vergessen();
+}
+
 TEST_F(Requester, LayoutOfFrameAndButtons)
 {
     Aktuelles_Team = 0;

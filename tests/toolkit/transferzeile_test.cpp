@@ -2,6 +2,7 @@
 // the running byte total, left out while icon 703 stands on the screen.
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "gameflow/globals.h"
 #include "graphics/grafik_screen.h"
@@ -57,12 +58,50 @@ TEST_F(Transferzeile, NachEinemAufrufMitDerLaufendenSumme)
     EXPECT_EQ(Internet_Bytes_Gesamt, 240u);
     Internet_Client_Zero_Size_Test();
     EXPECT_EQ(Internet_Bytes_Gesamt, 480u);
-    EXPECT_NE(seite0(5, 470), 0xF800) << "the strip is drawn after the call";
+    // The line stood during the call only: the screen beneath is back.
+    EXPECT_EQ(seite0(5, 470), 0xF800) << "the strip is gone after the call";
+    EXPECT_EQ(seite0(320, 474), 0xF800);
     EXPECT_EQ(seite0(5, 461), 0xF800);
     if (const char* ziel = std::getenv("TRANSFERZEILE_AUFRUF_PNG")) {
         const auto* p = static_cast<const uint16_t*>(Grafik_Seite_0->pixels);
         Os_Png_Schreiben(ziel, p, 640, 480, int(Grafik_Seite_0->width), false);
     }
+    Netz_Rolle = rolle;
+    Internet_Bytes_Gesamt = alt;
+}
+
+// A client's call: the line stands while the reply is awaited, with the total so far, and the
+// bottom buttons beneath come back whole after it; what a screen drew over the line meanwhile
+// stays, and a line left by nobody never comes back.
+TEST_F(Transferzeile, StehtNurWaehrendDesAufrufsUndGibtDenSchirmZurueck)
+{
+    const uint32_t alt = Internet_Bytes_Gesamt, rolle = Netz_Rolle;
+    Netz_Rolle = 1;
+    static uint16_t waehrend_rand, waehrend_mitte;
+    static bool uebermalen = false;
+    Internet_Set_Client_Austausch([](const std::vector<uint8_t>&, std::vector<uint8_t>*) {
+        waehrend_rand = seite0(5, 462);
+        waehrend_mitte = seite0(5, 470);
+        if (uebermalen) Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 450, 100, 30, 0x07E0);
+        return false;
+    });
+    for (int32_t y = 440; y < 480; ++y)
+        Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, y, 640, 1, uint16_t(0xF800 | y));
+    Internet_Client_Zero_Size_Test();
+    EXPECT_NE(waehrend_rand, uint16_t(0xF800 | 462)) << "the line stands during the call";
+    EXPECT_NE(waehrend_mitte, uint16_t(0xF800 | 470));
+    for (int32_t y = 440; y < 480; ++y)
+        for (int32_t x : {0, 5, 320, 639}) ASSERT_EQ(seite0(x, y), uint16_t(0xF800 | y)) << x << "," << y;
+
+    // A screen that drew over the line during the call keeps its pixels; the rest of the line goes.
+    uebermalen = true;
+    Internet_Client_Zero_Size_Test();
+    uebermalen = false;
+    EXPECT_EQ(seite0(5, 470), 0x07E0);
+    Internet_Client_Zero_Size_Test();
+    EXPECT_EQ(seite0(5, 470), 0x07E0) << "nothing of an earlier call comes back";
+    EXPECT_EQ(seite0(320, 470), uint16_t(0xF800 | 470));
+    Internet_Set_Client_Austausch(nullptr);
     Netz_Rolle = rolle;
     Internet_Bytes_Gesamt = alt;
 }
