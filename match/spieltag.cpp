@@ -99,6 +99,7 @@ bool spieltag_laeuft() { return Spieltag_Uhr.initialisiert != 0; }
 
 void spieltag_beenden(bool locks_freigeben)
 {
+    spieltag_nachspielzeit_vergessen();
     if (Spieltag_Uhr.initialisiert) {
         if (locks_freigeben)
             for (Liste_Element* e = Spieltag_Wettbewerbe.next; e; e = e->next) {

@@ -32,6 +32,8 @@ bool spieltag_gemeldet(const char* aufruf, int32_t* antwort);
 bool spieltag_laeuft();
 // Ends the module without releasing the games' locks (they belong to a store read afresh).
 void spieltag_beenden(bool locks_freigeben);
+// The stoppage times the games on the pitch drew in network play go with their match day.
+void spieltag_nachspielzeit_vergessen();
 
 // The game is over: state 2, and for a game without play on the pitch the after-game figures of
 // both sides (once per game: only here).

@@ -1,6 +1,8 @@
 // The match day's clock: one shared minute for every game, the ends of halves, kick-offs of the
 // next half and the run-out after the last game.
 #include <algorithm>
+#include <map>
+#include <utility>
 
 #include "competitions/spiele.h"
 #include "competitions/wettbewerb.h"
@@ -11,6 +13,7 @@
 #include "match/spieltag.h"
 #include "match/spieltag_intern.h"
 #include "platform/print.h"
+#include "platform/zufall.h"
 
 namespace {
 
@@ -46,6 +49,14 @@ bool halbzeit_hat_ende(int32_t wettbewerb, int32_t h)
 
 // A game followed live on this PC plays its stoppage time.
 bool live_verfolgt(const Spielfeld_Record* r) { return r && r->aktiv && (Netz_Rolle != 0 || r->gezeichnet); }
+
+// In network play each game on the pitch keeps its own stoppage time per half, drawn on the
+// game's own sequence inside the frame step. Every PC that plays the game on its pitch then ends
+// its halves at the same minute; one memo for the whole competition, drawn on whichever PC's
+// sequence came first, let a client's half outlast the server's.
+std::map<std::pair<int32_t, int32_t>, int32_t> nachspielzeit;
+
+bool halbzeit_auf_dem_platz(const Spielfeld_Record* r) { return r && r->aktiv && !Ablauf_Allein(); }
 
 // Whether the main loop takes the break between halves (the dressing room) and kicks off the
 // next itself. A networked PC kicks off at once, in step with its peers; so does a lone game
@@ -115,7 +126,10 @@ bool Spieltag_Run(uint8_t flag)
                 fertig = ende != -1;
             }
             if (e.zustand(i) == SPIELTAG_SPIELT && (ende != -1 || fertig)) {
-                const int32_t res = Wettbewerb_Halbzeit_Ende_Pruefen(c, minute, h, fertig, !live_verfolgt(r));
+                // In network play a game on the pitch ends its halves there.
+                const int32_t res = halbzeit_auf_dem_platz(r) && !fertig
+                                        ? 0
+                                        : Wettbewerb_Halbzeit_Ende_Pruefen(c, minute, h, fertig, !live_verfolgt(r));
                 if (res != 0) {
                     ende_gesehen = true;
                     if (r && !fertig) Spielfeld_Halbzeit_Beenden(g);
@@ -266,9 +280,22 @@ bool Spieltag_Halbzeit_Auf_Dem_Platz_Pruefen(Spielfeld_Record* r)
     if (r->spielende == 2) return true;
     if (ende != -1 && minute - int32_t(r->pfiffe) + 1 >= ende) r->spielende = 1;
     if (ende == -1 && r->spielende == 1) return false;
+    if (halbzeit_auf_dem_platz(r)) {
+        if (ende <= 0) return false;
+        auto [it, neu] = nachspielzeit.try_emplace({g, h}, 0);
+        if (neu) {
+            const int32_t z = Zufall(0, 5);
+            it->second = z;
+        }
+        if (minute < ende + it->second) return false;
+        Spielfeld_Halbzeit_Beenden(g);
+        return true;
+    }
     if (Wettbewerb_Halbzeit_Ende_Pruefen(c, minute, h, 0, 0) != 0) {
         Spielfeld_Halbzeit_Beenden(g);
         return true;
     }
     return false;
 }
+
+void spieltag_nachspielzeit_vergessen() { nachspielzeit.clear(); }

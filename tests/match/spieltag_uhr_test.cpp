@@ -131,4 +131,51 @@ TEST_F(Spieltag_Uhr_Test, AClubPlaysOnThePitchUntilTheFinalWhistle)
     EXPECT_EQ(r->spielende, 2);
 }
 
+// In network play each game on the pitch draws its own stoppage time on its own sequence: the PCs
+// that play a game on their pitches end its half at the same minute, whichever other games of the
+// competition are on a pitch there too.
+TEST_F(Spieltag_Uhr_Test, ANetworkedGameOnThePitchKeepsItsOwnStoppageTime)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+    // Two games of one competition, both on the pitch.
+    std::vector<Spielfeld_Record*> rs;
+    int32_t wettbewerb = -1;
+    for (const auto& [c, g] : spiele()) {
+        if (rs.size() == 2 || (wettbewerb >= 0 && c != wettbewerb)) continue;
+        if (Spielfeld_Record* r = Spielfeld_Get_Spiel(g)) {
+            wettbewerb = c;
+            rs.push_back(r);
+        }
+    }
+    ASSERT_EQ(rs.size(), 2u);
+    const int32_t ende = Wettbewerb_Get_Halbzeit_Ende(wettbewerb, 0x7FFF, 0);
+    ASSERT_GT(ende, 0);
+    // Sequences whose first stoppage draws differ, the first game's longer.
+    std::vector<int32_t> erwartet;
+    for (uint32_t seed = 4711u; erwartet.size() < 2; ++seed) {
+        Zufall_Set_Seed(int32_t(seed));
+        const int32_t z = Zufall(0, 5);
+        if (erwartet.empty() ? z < 2 : ende + z >= erwartet[0]) continue;
+        Spielfeld_Record* r = rs[erwartet.size()];
+        r->aktiv = 1;
+        r->spielende = 0;
+        r->seed = seed;
+        erwartet.push_back(ende + z);
+    }
+    Mitspieler[0].in_benutzung = 1;
+    std::vector<int32_t> beendet(2, -1);
+    // Minute by minute, each record's check on its own sequence, as the frame step makes it.
+    for (int32_t minute = ende; minute <= ende + 6; ++minute)
+        for (size_t k = 0; k < 2; ++k) {
+            if (beendet[k] >= 0) continue;
+            rs[k]->minute = uint16_t(minute);
+            Zufall_Set_Seed(int32_t(rs[k]->seed));
+            if (Spieltag_Halbzeit_Auf_Dem_Platz_Pruefen(rs[k])) beendet[k] = minute;
+            rs[k]->seed = uint32_t(Zufall_Get_Seed());
+        }
+    Mitspieler[0].in_benutzung = 0;
+    EXPECT_EQ(beendet, erwartet);
+    for (Spielfeld_Record* r : rs) EXPECT_EQ(r->spielende, 2);
+}
+
 }  // namespace
