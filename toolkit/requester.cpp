@@ -188,6 +188,8 @@ Menue_Icon Menue_Requester_Liste[8] = {
 
 void Menue_Requester_Set_Anzeige(Menue_Requester_Anzeige a) { anzeige = a; }
 
+constexpr uint32_t MODAL_WARTE_MS = 10;
+
 static bool modal_schleife(int32_t nummer)
 {
     uint8_t refresh = 1;
@@ -211,6 +213,9 @@ static bool modal_schleife(int32_t nummer)
             warte_tasten_los();
             return true;
         }
+        // Waiting for the player sleeps until input comes, a few milliseconds at most so that a
+        // networked PC still takes the server's signals, not on a busy core.
+        if (!refresh) Os_Wait_Input(MODAL_WARTE_MS);
     }
 }
 

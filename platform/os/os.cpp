@@ -764,8 +764,12 @@ bool Os_Script_Laesst_Laufen()
     return zeile_lesen(script.lines[script.next], &z) == Zeilen_Fehler::keiner && z.befehl == Befehl::wait_input;
 }
 
+static Os_Warte_Hook warte_hook = nullptr;
+void Os_Set_Warte_Hook(Os_Warte_Hook hook) { warte_hook = hook; }
+
 void Os_Wait_Input(uint32_t ms)
 {
+    if (warte_hook) warte_hook(ms);
     if (!queue_empty()) return;
     if (!Os_Headless()) {
         if (window.open) Os_Sdl_Wait(ms);

@@ -69,6 +69,9 @@ void Os_Clock_Advance(uint32_t ms);
 // A loop that waits for the user sleeps here: until input arrives (a window event, a queued
 // message, the script's next input line) or ms pass.
 void Os_Wait_Input(uint32_t ms);
+// Test hook: told of every such wait (null removes it).
+using Os_Warte_Hook = void (*)(uint32_t ms);
+void Os_Set_Warte_Hook(Os_Warte_Hook hook);
 
 // Registers a named message and returns its number (the same name gives the same number).
 uint32_t Os_Register_Message(const char* name);

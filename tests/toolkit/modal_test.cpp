@@ -73,6 +73,18 @@ TEST_F(Requester, QuestionIsAnsweredByTheScriptEvenWhileTheProgramIsBusy)
     EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN));
 }
 
+// A question that waits for the player sleeps between its passes instead of keeping a core busy.
+TEST_F(Requester, AnOpenQuestionWaitsForInputWithoutSpinning)
+{
+    static uint32_t geschlafen;
+    geschlafen = 0;
+    Os_Set_Warte_Hook([](uint32_t ms) { geschlafen += ms; });
+    Aktuelles_Team = 0;
+    EXPECT_EQ(frage(-1, "wait 200\nclick 150 293\nwait 20\n"), 1);
+    Os_Set_Warte_Hook(nullptr);
+    EXPECT_GT(geschlafen, 0u);
+}
+
 TEST_F(Requester, NobodyHereToAnswerGivesYesWithoutShowing)
 {
     Menue_Automatik_Bytes[1] = 1;
