@@ -11,6 +11,7 @@
 #include "database/team.h"
 #include "database/team_staerke.h"
 #include "economy/bank.h"
+#include "gameflow/ablauf.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
@@ -271,6 +272,13 @@ void Menue_Chat_Icon_Markieren(uint8_t an)
     if (!icon || Menue_Ist_Modal()) return;
     icon->farbe = an ? 9 : 255;
     Menue_Screen_Icon_Zeichnen(icon);
+}
+
+int32_t Menue_Chat_Klick(Menue_Icon*, uint32_t)
+{
+    // The chat talks to the other PCs of a network game; alone there is nobody to talk to.
+    if (Ablauf_Netz_Aktiv() && !Chat_Screen_Ist_Offen()) Menue_Chat_Oeffnen();
+    return 0;
 }
 
 void Menue_Chat_Oeffnen()

@@ -41,3 +41,5 @@ bool Menue_Basis_Vorhanden();
 void Menue_Basisicons_Pruefen(int32_t flag);
 void Menue_Chat_Icon_Markieren(uint8_t an);
 void Menue_Chat_Oeffnen();
+// Click procedure of the chat icon: the chat in a network game.
+int32_t Menue_Chat_Klick(Menue_Icon* icon, uint32_t flags);

@@ -139,7 +139,7 @@ Menue_Icon Menue_Basis_Liste[MENUE_BASIS_ANZAHL + 1] = {
     mit(basis(722, 5060, 0, 599, 268, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // back
     mit(basis(721, 5061, 0, 620, 268, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // forward
     mit(basis(761, 49, ICON_SLAVE, 599, 296, 40, 32, 255), Menue_Briefkasten_Oeffnen, Menue_Briefkasten_Kontextmenue),
-    basis(762, 5063, 0, 599, 336, 40, 24, 27),    // chat
+    mit(basis(762, 5063, 0, 599, 336, 40, 24, 27), Menue_Chat_Klick, nullptr),  // chat
     basis(723, 5062, 0, 597, 420, 42, 48, 26),    // continue
     Menue_Icon_Listenende(),
 };
