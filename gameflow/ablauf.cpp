@@ -568,9 +568,12 @@ bool Ablauf_Ist_Menuerunde()
 
 void Ablauf_Tastatur_Auswerten()
 {
-    // The chat opens in a network game by its key; a stand-alone server saves on 's'.
+    // The chat opens in a network game by its key, not over a match watched here: while it is
+    // open the loop runs only the chat, and a pitch that stops is cut off by the server. A
+    // stand-alone server saves on 's'.
     const int32_t taste = Win95_Eingabe.taste;
-    if (taste == ABLAUF_CHAT_TASTE && Ablauf_Netz_Aktiv() && !Chat_Screen_Ist_Offen()) {
+    const bool spiel_schirm = Spielansicht_Offen || Spielfeld_Ansicht_Geladen();
+    if (taste == ABLAUF_CHAT_TASTE && Ablauf_Netz_Aktiv() && !Chat_Screen_Ist_Offen() && !spiel_schirm) {
         Win95_Eingabe.taste = -1;
         Chat_Screen();
     } else if (taste == ABLAUF_SPEICHERN_TASTE && Netz_Rolle == 2 && !Ablauf_Wartet_Auf_Eingabe()) {

@@ -28,6 +28,8 @@
 #include "platform/display.h"
 #include "platform/mem.h"
 #include "platform/win95.h"
+#include "matchview/spielansicht.h"
+#include "network/chat.h"
 #include "schleife_welt.h"
 #include "toolkit/event.h"
 #include "toolkit/icon.h"
@@ -482,6 +484,21 @@ TEST_F(Netzschleife, AClientsMatchEndsWithItsGameOrTheServersNextDay)
     EXPECT_EQ(client_walk(20), (std::vector<int32_t>{4, 15, 6}));
     signal(SIGNAL_NEUER_SPIELTAG);
     EXPECT_EQ(client_walk(3), (std::vector<int32_t>{6, 8, 1}));
+}
+
+// The chat key opens the chat in a network game, but not over a match watched here: the loop would
+// run only the chat and stop the pitch.
+TEST_F(Netzschleife, TheChatKeyLeavesAWatchedMatchAlone)
+{
+    client_aufbauen();
+    for (const int32_t offen : {1, 0}) {
+        Spielansicht_Offen = offen;
+        Win95_Eingabe.taste = ABLAUF_CHAT_TASTE;
+        Ablauf_Tastatur_Auswerten();
+        EXPECT_EQ(Chat_Screen_Ist_Offen(), offen == 0) << offen;
+        Chat_Screen_Schliessen();
+    }
+    Win95_Eingabe.taste = -1;
 }
 
 }  // namespace
