@@ -16,6 +16,7 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "matchview/live/spielszenen_live.h"
 #include "network/netz.h"
 #include "network/netzuser.h"
 #include "network/socket.h"
@@ -689,8 +690,8 @@ void zeile_zuruecknehmen()
 
 void Internet_Transferzeile_Zeigen()
 {
-    // Not over a screen whose bottom row holds icon 703.
-    if (!Grafik_Seite_0 || Menue_Screen_Icon_Ist_Vorhanden(703)) return;
+    // Not over a screen whose bottom row holds icon 703, nor over the live match view.
+    if (!Grafik_Seite_0 || Menue_Screen_Icon_Ist_Vorhanden(703) || Spielszenen_Ist_Geladen()) return;
     constexpr uint16_t DUNKEL = 0x18C3, HELL = 0xC618;
     Rastport* rp = Grafik_Seite_0;
     // A line still standing keeps the screen it covered first.

@@ -69,12 +69,8 @@ TEST(Client_Personal, AClientSeesTheStaffTheServerHiredAndItsClubsStadium)
                               {&boerse, c_bild("boerse"), "boerse"},
                               {&stadion, c_bild("stadion"), "stadion"},
                               {&personal, c_bild("personal"), "personal"}}) {
-        ASSERT_TRUE(Png_Lesen(pfad, b->px, b->w, b->h, false)) << n;
+        ASSERT_TRUE(bild_lesen(pfad, "client_personal_" + std::string(n), b)) << n;
         ASSERT_EQ(b->w * b->h, 640 * 480) << n;
-        // DORVIN_BILDER=DIR keeps the frames to be looked at.
-        if (const char* ziel = std::getenv("DORVIN_BILDER"))
-            fs::copy_file(pfad, fs::path(ziel) / ("client_personal_" + std::string(n) + ".png"),
-                          fs::copy_options::overwrite_existing);
     }
     // The stadium tab opens its screen over the stock market's.
     EXPECT_GT(stadion.anders(boerse, 0, 65, 597, 480), 20000);

@@ -38,6 +38,15 @@ struct Bild {
     }
 };
 
+// Reads a dumped frame; DORVIN_BILDER=DIR keeps a copy named `behalten` to be looked at.
+inline bool bild_lesen(const std::string& pfad, const std::string& behalten, Bild* b)
+{
+    const bool gelesen = Png_Lesen(pfad, b->px, b->w, b->h, false);
+    if (const char* ziel = std::getenv("DORVIN_BILDER"); ziel && gelesen)
+        fs::copy_file(pfad, fs::path(ziel) / (behalten + ".png"), fs::copy_options::overwrite_existing);
+    return gelesen;
+}
+
 class Programm_Bilder_Test : public testing::Test {
 protected:
     explicit Programm_Bilder_Test(std::string name) : name_(std::move(name)) {}
@@ -51,10 +60,8 @@ protected:
     Bild lesen(const std::string& name) const
     {
         Bild b;
-        EXPECT_TRUE(Png_Lesen(pfad(name), b.px, b.w, b.h, false)) << name;
+        EXPECT_TRUE(bild_lesen(pfad(name), name_ + "_" + name, &b)) << name;
         if (b.w != 640 || b.h != 480) b = {std::vector<uint16_t>(640 * 480), 640, 480};
-        if (const char* ziel = std::getenv("DORVIN_BILDER"))
-            fs::copy_file(pfad(name), fs::path(ziel) / (name_ + "_" + name + ".png"), fs::copy_options::overwrite_existing);
         return b;
     }
 

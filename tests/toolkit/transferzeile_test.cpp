@@ -1,5 +1,6 @@
 // The transfer line of the remote calls: a dark strip with light edges at the screen's bottom and
-// the running byte total, left out while icon 703 stands on the screen.
+// the running byte total, left out while icon 703 stands on the screen or the live match view is
+// loaded.
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "gameflow/globals.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "matchview/spielszenen.h"
 #include "network/internet_read.h"
 #include "platform/os/os_display.h"
 #include "toolkit/icon.h"
@@ -35,6 +37,14 @@ TEST_F(Transferzeile, StreifenMitSummeNurOhneIcon703)
         const auto* p = static_cast<const uint16_t*>(Grafik_Seite_0->pixels);
         Os_Png_Schreiben(ziel, p, 640, 480, int(Grafik_Seite_0->width), false);
     }
+
+    // Nor over the live match view.
+    Internet_Transferzeile_Entfernen();
+    Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 440, 640, 40, 0xF800);
+    ASSERT_TRUE(Spielszenen_Grafik_Laden());
+    Internet_Transferzeile_Zeigen();
+    EXPECT_EQ(seite0(5, 462), 0xF800);
+    Spielszenen_Grafik_Freigeben();
 
     Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 440, 640, 40, 0xF800);
     Menue_Screen_Icon_Hinzufuegen(flaeche(703, 600, 10, 20, 20, 1));
