@@ -621,6 +621,12 @@ void Spielfeld_Spieloptionen(int32_t tempo_option, uint8_t freistoss, uint8_t el
     Spielfeld_Steuerung.schuetze_waehlen[2] = ecke != 0;
 }
 
+uint32_t& Spielfeld_Gewaehlter_Schuetze(Spielfeld_Record* r, int32_t art, int32_t seite)
+{
+    seite &= 1;
+    return art == 0 ? r->elfmeter_schuetze[seite] : art == 1 ? r->freistoss_schuetze[seite] : r->ecken_schuetze[seite];
+}
+
 void Spielfeld_Set_Halten(uint8_t an) { halten = an; }
 void Spielfeld_Set_Ueberspringen(uint8_t an) { ueberspringen = an; }
 
@@ -662,6 +668,8 @@ float Spielfeld_Run(int32_t minute, int32_t, int32_t, int32_t, uint8_t*, uint8_t
     const bool erster = laeufe == 0;
     if (laeufe < 0x7FFFFFFF) ++laeufe;
     if (erster || Spielfeld_Steuerung.pause || Spielfeld_Replay_Flag()) {
+        // a manager's pause (a taker to choose) is no slow line
+        if (!erster && Netz_Rolle != 0) Spielfeld_Netz_Angehalten(dauer);
         frame_ansichten(minute);
         return 0.0f;
     }

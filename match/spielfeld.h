@@ -417,3 +417,11 @@ void Spielfeld_Anweisungen_Einreihen(Spielfeld_Record* r, int32_t seite, const u
 // before every side that is not out has played minute m (match/spielfeld_netz.h).
 void Spielfeld_Minute_Ende(Spielfeld_Record* r, int32_t minute);
 bool Spielfeld_Netz_Wartet(const Spielfeld_Record* r);
+// The set-piece decision pass of a networked record: the taker chosen on the PC whose club takes a
+// corner, a penalty or a free kick near the goal goes to the other PCs, which take it here
+// before the pass fills the designated taker (match/spielfeld_netz.h).
+void Spielfeld_Netz_Standard(Spielfeld_Record* r);
+// This PC's pitch stood still for ms (paused by its manager): not counted against its minute.
+void Spielfeld_Netz_Angehalten(uint32_t ms);
+// The stored taker choice of a side for a set-piece kind (0 penalty, 1 free kick, 2 corner).
+uint32_t& Spielfeld_Gewaehlter_Schuetze(Spielfeld_Record* r, int32_t art, int32_t seite);

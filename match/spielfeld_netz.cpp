@@ -1,11 +1,15 @@
 #include "match/spielfeld_netz.h"
 
+#include <cmath>
 #include <cstring>
+#include <deque>
 #include <map>
 
 #include "database/team.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
+#include "match/pitch/spielfeld_ball.h"
+#include "match/pitch/spielfeld_objekt.h"
 #include "match/spielfeld.h"
 #include "matchview/spielszenen_taktik.h"
 #include "network/netz.h"
@@ -13,6 +17,7 @@
 #include "network/socket.h"
 #include "network/steuersignal.h"
 #include "platform/bytes.h"
+#include "platform/print.h"
 #include "platform/win95.h"
 
 namespace {
@@ -22,7 +27,10 @@ struct Seite {
     uint8_t flags = 0;
     bool hatte_mitspieler = false;
     bool neu_raus = false;
-    uint32_t aktion = 0;
+    // Takers the side's PC signalled for its set pieces, oldest first, and the count of the
+    // side's set pieces whose taker went over the network.
+    std::deque<uint32_t> aktionen;
+    uint32_t standards = 0;
     // Signals of the side's latest minute: each shoot-out kick repeats the minute.
     int32_t zahl_minute = -1;
     int32_t zahl = 0;
@@ -39,7 +47,12 @@ struct Sync {
     const Spielfeld_Record* record = nullptr;
     int32_t letzte_minute = 0;
     int32_t kicks = 0;  // shoot-out kicks set up here; the record waits until every side has signalled them
+    uint32_t standard_seit = 0;  // held for a set piece's taker since then, 0 not held
 };
+
+// A manager may take his time over a taker; a PC that sends none for a minute is cut off.
+constexpr uint32_t WAHLZEIT = 60000;
+constexpr size_t AKTIONEN_HOECHSTENS = 32;
 
 std::map<int32_t, Sync> syncs;
 // The client's last minute signal: its minute and club.
@@ -106,11 +119,83 @@ bool bit(const Seite& s, int32_t m)
     return m >= 0 && m < SPIELFELD_NETZ_MINUTEN && (s.bits[m / 8] >> (m % 8)) & 1;
 }
 
+// The club whose set-piece takers this PC chooses: its own manager's (network role bit 0).
+int32_t eigener_verein()
+{
+    if (Netz_Rolle == 3) return Server_Team;
+    if (Netz_Rolle == 1) return Aktuelles_Team;
+    return -1;
+}
+
+// The side of a set piece whose taker goes over the network: a corner, a penalty or a free kick
+// near the goal the side attacks (art 2, 0, 1); -1 for any other situation.
+int32_t standard_von(const Spielfeld_Record* r, int32_t* art)
+{
+    const int32_t k = r->standard_seite;
+    if (k > 1) return -1;
+    switch (r->situation) {
+    case SITUATION_ELFMETER: *art = 0; break;
+    case SITUATION_ECKE: *art = 2; break;
+    case SITUATION_FREISTOSS:
+        if (std::fabs(r->objekt[SPIELFELD_BALL].x - float(r->tor_x[k])) >= 3100.0f) return -1;
+        *art = 1;
+        break;
+    default: return -1;
+    }
+    return k;
+}
+
+// A taker signal: the side's count of such set pieces (8 bits), the kind (2 bits) and the chosen
+// player's number + 1 (22 bits, 0 none chosen).
+uint32_t aktion_packen(uint32_t zahl, int32_t art, uint32_t spnr)
+{
+    return (zahl & 0xFFu) << 24 | uint32_t(art & 3) << 22 | ((spnr + 1u) & 0x3FFFFFu);
+}
+
 bool vernetzt(const Spielfeld_Record* r)
 {
     if (!r->aktiv) return false;
     if (ist_client()) return int32_t(r->team[0]) == Netz_Get_Eigenes_Team() || int32_t(r->team[1]) == Netz_Get_Eigenes_Team();
     return hat_mitspieler(int32_t(r->team[0])) || hat_mitspieler(int32_t(r->team[1]));
+}
+
+// A side whose PC chooses its takers elsewhere and signals them: a participant's on the server; on
+// a client the server's own manager's or another client's.
+bool entfernt(const Spielfeld_Record* r, int32_t k)
+{
+    const int32_t team = int32_t(r->team[k]);
+    if (ist_server()) return hat_mitspieler(team);
+    if (team == Netz_Get_Eigenes_Team()) return false;
+    return team == Server_Team || (Team_Wert(TEAM_STATUS, team, 0, TEAM_LESEN) & 32);
+}
+
+// A set piece of a remote side is set up and its taker has not come: the pass must wait for it.
+// Once that side has played past this minute its pass lies in a later minute, and the record
+// plays on to it.
+bool standard_offen(const Sync& s, const Spielfeld_Record* r)
+{
+    int32_t art = 0;
+    const int32_t k = standard_von(r, &art);
+    if (k < 0 || r->sync_standard[k] || !entfernt(r, k)) return false;
+    const Seite& seite = s.seite[k];
+    if ((seite.flags & SPIELFELD_NETZ_RAUS) || bit(seite, r->minute)) return false;
+    const uint32_t naechste = (seite.standards + 1) & 0xFFu;
+    for (uint32_t a : seite.aktionen)
+        if (a >> 24 == naechste) return false;
+    return true;
+}
+
+// The time a record stood for a taker is no time of its minute.
+bool standard_halten(Sync& s, const Spielfeld_Record* r)
+{
+    const uint32_t jetzt = Netz_Zeit();
+    if (standard_offen(s, r)) {
+        if (!s.standard_seit) s.standard_seit = jetzt | 1;
+        return true;
+    }
+    if (s.standard_seit) s.minute_start += jetzt - s.standard_seit;
+    s.standard_seit = 0;
+    return false;
 }
 
 void raus(Spielfeld_Record* r, int32_t seite)
@@ -237,6 +322,7 @@ void Spielfeld_Netz_Elfmeter(Spielfeld_Record* r)
 bool Spielfeld_Netz_Wartet(const Spielfeld_Record* r)
 {
     if (!r) return false;
+    if (vernetzt(r) && standard_halten(sync_von(r), r)) return true;
     auto it = syncs.find(int32_t(r->spiel));
     // A state left from another record under this number holds nothing.
     if (it == syncs.end() || it->second.wartet < 0 || it->second.record != r ||
@@ -294,21 +380,53 @@ int32_t Spielfeld_Sonderaktion_Empfangen(int32_t team, uint32_t aktion)
 {
     int32_t ergebnis = -1;
     if (ist_server() && !hat_mitspieler(team)) return -1;
+    // The server's own manager's signals name the receiving client's club.
+    const bool vom_server = ist_client() && team == Netz_Get_Eigenes_Team();
     je_seite_des_teams(team, [&](Spielfeld_Record* r, int32_t k) {
-        sync_von(r).seite[k].aktion = aktion;
+        const int32_t seite = vom_server ? 1 - k : k;
+        if (vom_server && int32_t(r->team[seite]) != Server_Team) return;
+        std::deque<uint32_t>& q = sync_von(r).seite[seite].aktionen;
+        q.push_back(aktion);
+        if (q.size() > AKTIONEN_HOECHSTENS) q.pop_front();
         const int32_t gegner = int32_t(r->team[1 - k]);
         if (hat_mitspieler(gegner)) ergebnis = gegner;
     });
     return ergebnis;
 }
 
-uint32_t Spielfeld_Netz_Sonderaktion_Nehmen(Spielfeld_Record* r, int32_t seite)
+void Spielfeld_Netz_Standard(Spielfeld_Record* r)
 {
-    if (!r || seite < 0 || seite > 1) return 0;
-    Seite& s = sync_von(r).seite[seite];
-    const uint32_t a = s.aktion;
-    s.aktion = 0;
-    return a;
+    if (!r || Netz_Rolle == 0) return;
+    int32_t art = 0;
+    const int32_t k = standard_von(r, &art);
+    if (k < 0 || r->sync_standard[k]) return;
+    r->sync_standard[k] = 1;
+    if (!vernetzt(r)) return;
+    Seite& seite = sync_von(r).seite[k];
+    const uint32_t zahl = ++seite.standards & 0xFFu;
+    if (int32_t(r->team[k]) == eigener_verein()) {
+        Print_Log(0xF0000, "Sende Sonderaktion Signal !");
+        const uint32_t a = aktion_packen(zahl, art, Spielfeld_Gewaehlter_Schuetze(r, art, k));
+        if (ist_client()) Steuersignal_Client_Sonderaktion(a);
+        else Steuersignal_Server_Sonderaktion(int32_t(r->team[1 - k]), a);
+        return;
+    }
+    // The side's PC chose: its signal for this set piece, older ones are of set pieces gone by.
+    while (!seite.aktionen.empty()) {
+        const uint32_t a = seite.aktionen.front();
+        const int8_t abstand = int8_t(uint8_t((a >> 24) - zahl));
+        if (abstand > 0) break;
+        seite.aktionen.pop_front();
+        if (abstand < 0) continue;
+        const uint32_t nr = a & 0x3FFFFFu;
+        Spielfeld_Gewaehlter_Schuetze(r, int32_t(a >> 22 & 3u), k) = nr ? nr - 1 : uint32_t(-1);
+        break;
+    }
+}
+
+void Spielfeld_Netz_Angehalten(uint32_t ms)
+{
+    for (auto& [spiel, s] : syncs) s.minute_start += ms;
 }
 
 void Spielfeld_Netz_Gegner_Raus(int32_t team)
@@ -377,6 +495,12 @@ void Spielfeld_Netz_Pruefen_Mitspieler(int32_t team)
         if (!(seite.flags & SPIELFELD_NETZ_AM_SPIEL) && jetzt - s.anstoss >= STEUERSIGNAL_WARTEZEIT) {
             raus(r, k);
             Steuersignal_Client_Raus(team);
+            return;
+        }
+        int32_t art = 0;
+        if (s.standard_seit && standard_von(r, &art) == k && jetzt - s.standard_seit >= WAHLZEIT) {
+            raus(r, k);
+            Steuersignal_Zu_Langsam(team);
             return;
         }
         const bool offen = !bit(seite, s.wartet) || kicks_gemeldet(seite, r) < s.kicks;

@@ -28,10 +28,10 @@ uint8_t Spielfeld_Netz_Flags(const Spielfeld_Record* r, int32_t seite);
 // change (packet + 24) is queued for minute + 2 with the sender's period.
 int32_t Spielfeld_Server_Freigabe_Empfangen(int32_t team, uint32_t minute, uint32_t wert, uint32_t taktik,
                                             const uint8_t* paket);
-// A special action waits for the side's next kick-off; the server returns the club to relay to.
+// A special action: the taker a club's PC chose for one of its set pieces (Spielfeld_Netz_Standard,
+// declared in match/spielfeld.h). It waits for that set piece's pass; a client takes one naming
+// its own club as the server's own manager's. The server returns the club to relay to, or -1.
 int32_t Spielfeld_Sonderaktion_Empfangen(int32_t team, uint32_t aktion);
-// The waiting special action of a side (taken), 0 none; the kick-off asks.
-uint32_t Spielfeld_Netz_Sonderaktion_Nehmen(Spielfeld_Record* r, int32_t seite);
 
 // Signal handlers: opponent out (5), too slow (8, with the message), client out (13), the side's
 // client at the match (9), slow (12).
@@ -41,8 +41,8 @@ void Spielfeld_Netz_Client_Raus(int32_t team);
 void Spielfeld_Netz_Am_Spiel(int32_t team);
 void Spielfeld_Netz_Langsam(int32_t team);
 // The server pump's checks in the match states: before (sides whose participant has gone), per
-// participant (not at the match 10,000 ms after kick-off: 13; a minute awaited 10,000 ms or
-// slow: 8), after (a remote opponent of a side made out in this pass gets 5).
+// participant (not at the match 10,000 ms after kick-off: 13; a minute awaited 10,000 ms, a
+// taker 60,000 ms, or slow: 8), after (a remote opponent of a side made out in this pass gets 5).
 void Spielfeld_Netz_Pruefen_Vorher();
 void Spielfeld_Netz_Pruefen_Mitspieler(int32_t team);
 void Spielfeld_Netz_Pruefen_Nachher();

@@ -143,6 +143,8 @@ void Spielfeld_Sonderaktion(Spielfeld_Record* r)
         if (--r->torart[0] == 2) r->standard_aufgebaut = 0;
         return;
     }
+    // in network play the taker of a set piece is the choice of the PC whose club takes it
+    Spielfeld_Netz_Standard(r);
     bestimmte_setzen(r);
     r->freistoss_offen = r->elfmeter_offen = 0;
 

@@ -41,10 +41,7 @@ Panel p;
 int32_t fertigkeit(const Spielfeld_Spieler& s, int32_t art) { return s.roh[art == 0 ? 1 : art == 1 ? 0 : 2]; }
 int32_t nerven(const Spielfeld_Spieler& s) { return s.roh[3]; }
 
-uint32_t& gewaehlt(Spielfeld_Record* r, int32_t art, int32_t seite)
-{
-    return art == 0 ? r->elfmeter_schuetze[seite] : art == 1 ? r->freistoss_schuetze[seite] : r->ecken_schuetze[seite];
-}
+uint32_t& gewaehlt(Spielfeld_Record* r, int32_t art, int32_t seite) { return Spielfeld_Gewaehlter_Schuetze(r, art, seite); }
 
 int32_t gruppe(const Spielfeld_Spieler& s)
 {

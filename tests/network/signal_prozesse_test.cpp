@@ -8,6 +8,7 @@
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
 #include "match/spielfeld.h"
+#include "match/pitch/spielfeld_ball.h"
 #include "match/spielfeld_netz.h"
 #include "network/chat.h"
 #include "network/steuersignal.h"
@@ -221,6 +222,7 @@ struct Spielweise {
     int32_t aendern_team = -1;     // the club whose change goes with minute 40
     std::function<void(int32_t)> vor_minute;   // before a minute is played
     std::function<void(int32_t)> beim_warten;  // each pass of a minute's wait
+    std::function<void(Spielfeld_Record*, int32_t)> im_spiel;  // in a record's minute, before its end
 };
 
 // Plays the minutes of the records this PC takes part in, waiting at each minute's end for the
@@ -238,6 +240,7 @@ bool spielen(const Spielweise& w, const std::string& log)
         for (auto& r : spiele) {
             if (!spielt(*r)) continue;
             schritt(r.get(), m);
+            if (w.im_spiel) w.im_spiel(r.get(), m);
             // The own side's change taken at minute 40 applies from 42.
             if (m == 40 && w.aendern_team >= 0) {
                 for (int32_t s = 0; s < 2; ++s) {
@@ -425,6 +428,69 @@ TEST_F(Minuten_Prozesse, EinAbgestuerzterClientGibtSeinemGegnerDieFuenf)
     EXPECT_EQ(zeilen("log_2.txt", 2), zeilen("log_server.txt", 2)) << "the game against the computer stays in step";
 }
 
+
+// A set piece of side k: the PC of the side's club chooses the taker after a while (and, on a
+// client, its manager's pause is no slow minute); every other PC holds the record until the
+// choice has come, then the pass takes it.
+void standard(Spielfeld_Record* r, int32_t k, uint32_t situation, uint32_t schuetze, uint32_t* pause_versatz)
+{
+    r->situation = situation;
+    r->standard_seite = uint8_t(k);
+    r->letzte_beruehrung = uint8_t(1 - k);
+    r->sync_standard[0] = r->sync_standard[1] = 0;
+    const int32_t art = situation == SITUATION_ELFMETER ? 0 : 2;
+    const int32_t eigen = Netz_Rolle == 3 ? Server_Team : Aktuelles_Team;
+    if (int32_t(r->team[k]) == eigen) {
+        usleep(1000000);
+        if (pause_versatz) {
+            // fifteen seconds over the panel, the pitch standing still
+            *pause_versatz += 15000;
+            Spielfeld_Netz_Angehalten(15000);
+        }
+        Spielfeld_Gewaehlter_Schuetze(r, art, k) = schuetze;
+    } else {
+        client_pumpen_bis([&] { return !Spielfeld_Netz_Wartet(r); });
+    }
+    Spielfeld_Netz_Standard(r);
+    r->situation = SITUATION_SPIEL;
+    r->standard_seite = 255;
+}
+
+uint32_t client_versatz = 0;
+uint32_t client_uhr() { return wanduhr() + client_versatz; }
+
+// Club 2's manager takes a corner's taker at his client, the server's own manager a penalty's:
+// every PC of the game plays on with the same taker, none is cut off.
+TEST_F(Minuten_Prozesse, TheTakerChosenAtOnePcIsTheTakerOnEveryPc)
+{
+    spiel_anlegen(4, 1, 2);
+    uhr = client_uhr;
+    server_starten();
+    Spielweise w;
+    w.im_spiel = [](Spielfeld_Record* r, int32_t m) {
+        if (r->spiel == 1 && m == 10) standard(r, 0, SITUATION_ECKE, 777, Netz_Rolle == 1 ? &client_versatz : nullptr);
+        if (r->spiel == 4 && m == 12) standard(r, 0, SITUATION_ELFMETER, 555, nullptr);
+        if (r->spiel == 2 && m == 14) standard(r, 1, SITUATION_ECKE, 999, nullptr);
+    };
+    pid_t eins = kind("Eins", 2, client(2, 3, w, [] {
+        if (gemeldet("Die Verbindung war zu langsam")) return 5;
+        return spiele[3]->elfmeter_schuetze[0] == 555 ? 0 : 6;
+    }));
+    pid_t zwei = kind("Zwei", 3, client(3, 2, w, [] { return spiele[0]->ecken_schuetze[0] == 777 ? 0 : 6; }));
+    anstoss_abwarten();
+    EXPECT_TRUE(spielen(w, "log_server.txt"));
+    for (int32_t k = 0; k < 2; ++k) EXPECT_FALSE(Spielfeld_Netz_Flags(spiele[0].get(), k) & SPIELFELD_NETZ_RAUS) << k;
+    const auto codes = warten({eins, zwei});
+    EXPECT_EQ(codes[0], 0) << "client 2 took the server's penalty taker and stayed in the game";
+    EXPECT_EQ(codes[1], 0) << "client 3 took client 2's corner taker";
+    EXPECT_EQ(spiele[0]->ecken_schuetze[0], 777u);
+    for (int32_t spiel : {1, 2, 3, 4}) {
+        const auto srv = zeilen("log_server.txt", spiel);
+        EXPECT_EQ(srv.size(), size_t(MINUTEN)) << spiel;
+        if (spiel != 3) EXPECT_EQ(zeilen("log_2.txt", spiel), srv) << spiel;
+        if (spiel == 1 || spiel == 3) EXPECT_EQ(zeilen("log_3.txt", spiel), srv) << spiel;
+    }
+}
 
 // --- a match day's signals with stand-ins for the main loops ---------------------------------------
 
