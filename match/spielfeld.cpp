@@ -683,6 +683,7 @@ float Spielfeld_Run(int32_t minute, int32_t, int32_t, int32_t, uint8_t*, uint8_t
         for (Liste_Element* e = erstes(); e; e = e->next) {
             Spielfeld_Record& r = *record_von(e);
             if (!r.aktiv || r.abgeschlossen) continue;
+            if (netz && Spielfeld_Netz_Ruht(&r)) continue;
             // the minute sync holds a networked record until its peers have played the minute
             if (netz && Spielfeld_Netz_Wartet(&r)) {
                 gehalten = true;

@@ -421,6 +421,10 @@ bool Spielfeld_Netz_Wartet(const Spielfeld_Record* r);
 // corner, a penalty or a free kick near the goal goes to the other PCs, which take it here
 // before the pass fills the designated taker (match/spielfeld_netz.h).
 void Spielfeld_Netz_Standard(Spielfeld_Record* r);
+// A networked record whose half is over rests until its next kick-off: the PCs kick off at
+// different times (a client has only its own game to wait for), and every step taken in the
+// break would draw on the game's sequence, so the halves after it would differ.
+bool Spielfeld_Netz_Ruht(const Spielfeld_Record* r);
 // This PC's pitch stood still for ms (paused by its manager): not counted against its minute.
 void Spielfeld_Netz_Angehalten(uint32_t ms);
 // The stored taker choice of a side for a set-piece kind (0 penalty, 1 free kick, 2 corner).

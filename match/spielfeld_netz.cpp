@@ -1,6 +1,7 @@
 #include "match/spielfeld_netz.h"
 
 #include <cmath>
+#include <bitset>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -22,8 +23,11 @@
 
 namespace {
 
+// Minutes are counted per period: a later half starts again at its first minute.
+constexpr int32_t PERIODEN = 8;
+
 struct Seite {
-    uint8_t bits[SPIELFELD_NETZ_MINUTEN / 8] = {};
+    std::bitset<PERIODEN * SPIELFELD_NETZ_MINUTEN> bits;
     uint8_t flags = 0;
     bool hatte_mitspieler = false;
     bool neu_raus = false;
@@ -41,11 +45,13 @@ struct Sync {
     bool bekannt = false;
     uint32_t anstoss = 0;
     int32_t wartet = -1;         // the minute awaited, -1 none
+    uint32_t wartet_periode = 0;  // and its period
     uint32_t warte_seit = 0;
     uint32_t minute_start = 0;
     bool langsam_gemeldet = false;
     const Spielfeld_Record* record = nullptr;
     int32_t letzte_minute = 0;
+    uint32_t letzte_periode = 0;
     int32_t kicks = 0;  // shoot-out kicks set up here; the record waits until every side has signalled them
     uint32_t standard_seit = 0;  // held for a set piece's taker since then, 0 not held
 };
@@ -75,21 +81,40 @@ bool ist_client() { return Win95_Netz_Modus == 1; }
 
 bool hat_mitspieler(int32_t team) { return ist_server() && Netzuser_Get_By_Team(team) != nullptr; }
 
+// The bit of minute m in a period (1-based; later ones share the last), -1 out of range.
+int32_t index(uint32_t periode, int64_t m)
+{
+    if (m < 0 || m >= SPIELFELD_NETZ_MINUTEN) return -1;
+    const int32_t p = periode < 1 ? 0 : periode > uint32_t(PERIODEN) ? PERIODEN - 1 : int32_t(periode) - 1;
+    return p * SPIELFELD_NETZ_MINUTEN + int32_t(m);
+}
+
+// A state left from another record under the game's number, or from a record whose clock went
+// back within its period (a load, a new day).
+bool veraltet(const Sync& s, const Spielfeld_Record* r)
+{
+    return s.bekannt && (s.record != r || r->periode < s.letzte_periode ||
+                         (r->periode == s.letzte_periode && r->minute + 1 < s.letzte_minute));
+}
+
 // After a load nothing is known: every side counts as released up to the record's minute.
 Sync& sync_von(const Spielfeld_Record* r)
 {
     Sync& s = syncs[int32_t(r->spiel)];
-    // Another record under the game's number, or one whose clock went back (a load, a new day):
-    // its state starts afresh.
-    if (s.bekannt && (s.record != r || r->minute + 1 < s.letzte_minute)) s = Sync{};
+    if (veraltet(s, r)) s = Sync{};
     s.record = r;
+    if (r->periode != s.letzte_periode) {
+        s.letzte_periode = r->periode;
+        s.letzte_minute = 0;
+    }
     if (r->minute > s.letzte_minute) s.letzte_minute = r->minute;
     if (!s.bekannt) {
         s.bekannt = true;
         s.anstoss = Netz_Zeit();
         s.minute_start = s.anstoss;
         for (auto& seite : s.seite)
-            for (int32_t m = 0; m < r->minute && m < SPIELFELD_NETZ_MINUTEN; ++m) seite.bits[m / 8] |= uint8_t(1u << (m % 8));
+            for (int32_t m = 0; m < r->minute; ++m)
+                if (const int32_t i = index(r->periode, m); i >= 0) seite.bits.set(size_t(i));
     }
     return s;
 }
@@ -99,24 +124,35 @@ void spiegeln(Spielfeld_Record* r, const Sync& s)
     for (int32_t k = 0; k < 2; ++k) r->netz_seite[k] = s.seite[k].flags;
 }
 
-void bit_setzen(Seite& s, uint32_t m, bool zaehlen = true)
+void bit_setzen(Seite& s, uint32_t periode, uint32_t m, bool zaehlen = true)
 {
-    if (m >= uint32_t(SPIELFELD_NETZ_MINUTEN)) return;
-    s.bits[m / 8] |= uint8_t(1u << (m % 8));
+    const int32_t i = index(periode, m);
+    if (i < 0) return;
+    s.bits.set(size_t(i));
     if (!zaehlen) return;
-    if (int32_t(m) > s.zahl_minute) {
-        s.zahl_minute = int32_t(m);
+    if (i > s.zahl_minute) {
+        s.zahl_minute = i;
         s.zahl = 0;
     }
-    if (int32_t(m) == s.zahl_minute) ++s.zahl;
+    if (i == s.zahl_minute) ++s.zahl;
 }
 
 // The kicks a side has signalled at the record's minute.
-int32_t kicks_gemeldet(const Seite& s, const Spielfeld_Record* r) { return s.zahl_minute == r->minute ? s.zahl : 0; }
-
-bool bit(const Seite& s, int32_t m)
+int32_t kicks_gemeldet(const Seite& s, const Spielfeld_Record* r)
 {
-    return m >= 0 && m < SPIELFELD_NETZ_MINUTEN && (s.bits[m / 8] >> (m % 8)) & 1;
+    return s.zahl_minute == index(r->periode, r->minute) ? s.zahl : 0;
+}
+
+bool bit(const Seite& s, uint32_t periode, int32_t m)
+{
+    const int32_t i = index(periode, m);
+    return i >= 0 && s.bits.test(size_t(i));
+}
+
+// The period a minute signal names; an unknown one counts as the record's own.
+uint32_t periode_von(const Spielfeld_Record* r, uint32_t wert)
+{
+    return wert >= 1 && wert <= uint32_t(PERIODEN) ? wert : r->periode;
 }
 
 // The club whose set-piece takers this PC chooses: its own manager's (network role bit 0).
@@ -178,7 +214,7 @@ bool standard_offen(const Sync& s, const Spielfeld_Record* r)
     const int32_t k = standard_von(r, &art);
     if (k < 0 || r->sync_standard[k] || !entfernt(r, k)) return false;
     const Seite& seite = s.seite[k];
-    if ((seite.flags & SPIELFELD_NETZ_RAUS) || bit(seite, r->minute)) return false;
+    if ((seite.flags & SPIELFELD_NETZ_RAUS) || bit(seite, r->periode, r->minute)) return false;
     const uint32_t naechste = (seite.standards + 1) & 0xFFu;
     for (uint32_t a : seite.aktionen)
         if (a >> 24 == naechste) return false;
@@ -254,7 +290,7 @@ void Spielfeld_Anweisungen_Schreiben(Spielfeld_Record& r, const uint8_t* b)
 bool Spielfeld_Netz_Freigegeben(const Spielfeld_Record* r, int32_t seite, int32_t minute)
 {
     if (!r || seite < 0 || seite > 1) return false;
-    return bit(sync_von(r).seite[seite], minute);
+    return bit(sync_von(r).seite[seite], r->periode, minute);
 }
 
 uint8_t Spielfeld_Netz_Flags(const Spielfeld_Record* r, int32_t seite)
@@ -274,7 +310,7 @@ static void melden(Spielfeld_Record* r, int32_t m, bool kick)
     if (ist_client()) {
         const int32_t eigen = Netz_Get_Eigenes_Team();
         const int32_t k = int32_t(r->team[0]) == eigen ? 0 : 1;
-        bit_setzen(s.seite[k], uint32_t(m));
+        bit_setzen(s.seite[k], r->periode, uint32_t(m));
         // A change this minute's take queued for the own side goes with the signal.
         const bool aenderung = !kick && Bytes_Hole16(block + 2 * k) == uint16_t(m + 2);
         if (!kick && !s.langsam_gemeldet && jetzt - s.minute_start > STEUERSIGNAL_WARTEZEIT) {
@@ -293,7 +329,7 @@ static void melden(Spielfeld_Record* r, int32_t m, bool kick)
         uint8_t lokal[2];
         for (int32_t k = 0; k < 2; ++k) {
             lokal[k] = !hat_mitspieler(teams[k]) || (s.seite[k].flags & SPIELFELD_NETZ_RAUS);
-            if (lokal[k]) bit_setzen(s.seite[k], uint32_t(m));
+            if (lokal[k]) bit_setzen(s.seite[k], r->periode, uint32_t(m));
         }
         Steuersignal_Minute_Vormerken(teams, lokal, uint32_t(m), r->periode);
         for (int32_t k = 0; k < 2; ++k) {
@@ -303,6 +339,7 @@ static void melden(Spielfeld_Record* r, int32_t m, bool kick)
         }
     }
     s.wartet = m;
+    s.wartet_periode = r->periode;
     s.warte_seit = jetzt;
     spiegeln(r, s);
 }
@@ -325,12 +362,10 @@ bool Spielfeld_Netz_Wartet(const Spielfeld_Record* r)
     if (vernetzt(r) && standard_halten(sync_von(r), r)) return true;
     auto it = syncs.find(int32_t(r->spiel));
     // A state left from another record under this number holds nothing.
-    if (it == syncs.end() || it->second.wartet < 0 || it->second.record != r ||
-        r->minute + 1 < it->second.letzte_minute)
-        return false;
+    if (it == syncs.end() || it->second.wartet < 0 || veraltet(it->second, r)) return false;
     Sync& s = it->second;
     for (const Seite& seite : s.seite)
-        if (!(seite.flags & SPIELFELD_NETZ_RAUS) && (!bit(seite, s.wartet) || kicks_gemeldet(seite, r) < s.kicks))
+        if (!(seite.flags & SPIELFELD_NETZ_RAUS) && (!bit(seite, s.wartet_periode, s.wartet) || kicks_gemeldet(seite, r) < s.kicks))
             return true;
     s.wartet = -1;
     s.minute_start = Netz_Zeit();
@@ -348,7 +383,7 @@ int32_t Spielfeld_Server_Freigabe_Empfangen(int32_t team, uint32_t m, uint32_t w
         je_seite_des_teams(team, [&](Spielfeld_Record* r, int32_t k) {
             if (m > uint32_t(r->minute) + 1) return;
             Sync& s = sync_von(r);
-            bit_setzen(s.seite[k], m);
+            bit_setzen(s.seite[k], periode_von(r, wert), m);
             if (block) aenderung_einreihen(r, k, m, wert, block);
             const int32_t gegner = int32_t(r->team[1 - k]);
             if (hat_mitspieler(gegner)) ergebnis = gegner;
@@ -362,14 +397,14 @@ int32_t Spielfeld_Server_Freigabe_Empfangen(int32_t team, uint32_t m, uint32_t w
             const int32_t gegner = int32_t(r->team[1 - k]);
             // The server's own manager's side comes with a message of its own.
             if (gegner == Server_Team) {
-                bit_setzen(sync_von(r).seite[1 - k], m, false);
+                bit_setzen(sync_von(r).seite[1 - k], periode_von(r, wert), m, false);
             } else if (!(Team_Wert(TEAM_STATUS, gegner, 0, TEAM_LESEN) & 32)) {
-                bit_setzen(sync_von(r).seite[1 - k], m);
+                bit_setzen(sync_von(r).seite[1 - k], periode_von(r, wert), m);
             }
         });
     } else {
         je_seite_des_teams(team, [&](Spielfeld_Record* r, int32_t k) {
-            bit_setzen(sync_von(r).seite[k], m);
+            bit_setzen(sync_von(r).seite[k], periode_von(r, wert), m);
             if (block) aenderung_einreihen(r, k, m, wert, block);
         });
     }
@@ -422,6 +457,11 @@ void Spielfeld_Netz_Standard(Spielfeld_Record* r)
         Spielfeld_Gewaehlter_Schuetze(r, int32_t(a >> 22 & 3u), k) = nr ? nr - 1 : uint32_t(-1);
         break;
     }
+}
+
+bool Spielfeld_Netz_Ruht(const Spielfeld_Record* r)
+{
+    return r && r->spielende == 2 && r->situation == SITUATION_HALBZEIT && vernetzt(r);
 }
 
 void Spielfeld_Netz_Angehalten(uint32_t ms)
@@ -503,7 +543,7 @@ void Spielfeld_Netz_Pruefen_Mitspieler(int32_t team)
             Steuersignal_Zu_Langsam(team);
             return;
         }
-        const bool offen = !bit(seite, s.wartet) || kicks_gemeldet(seite, r) < s.kicks;
+        const bool offen = !bit(seite, s.wartet_periode, s.wartet) || kicks_gemeldet(seite, r) < s.kicks;
         const bool wartet = s.wartet >= 0 && offen && jetzt - s.warte_seit >= STEUERSIGNAL_WARTEZEIT;
         if (wartet || (seite.flags & SPIELFELD_NETZ_LANGSAM)) {
             raus(r, k);

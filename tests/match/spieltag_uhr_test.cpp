@@ -4,7 +4,9 @@
 #include "common/capture.h"
 #include "match/pitch/spielfeld_ansicht.h"
 #include "match/spieltag_welt.h"
+#include "match/spielfeld_netz.h"
 #include "network/netzuser.h"
+#include "platform/win95.h"
 
 namespace {
 
@@ -176,6 +178,50 @@ TEST_F(Spieltag_Uhr_Test, ANetworkedGameOnThePitchKeepsItsOwnStoppageTime)
     Mitspieler[0].in_benutzung = 0;
     EXPECT_EQ(beendet, erwartet);
     for (Spielfeld_Record* r : rs) EXPECT_EQ(r->spielende, 2);
+}
+
+// A networked game whose half is over rests on the pitch until its kick-off: a client kicks off at
+// once and the server only when its other games are done, so a step in the break would make the
+// halves after it differ between them. A lone PC's game walks on.
+TEST_F(Spieltag_Uhr_Test, ANetworkedGameRestsOnThePitchBetweenTheHalves)
+{
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        if (Team_Hat_Manager(t)) Team_Wert(TEAM_FLAGS, t, 8, TEAM_SETZEN);
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+    Spielfeld_Record* r = nullptr;
+    for (const auto& [c, g] : spiele()) {
+        (void)c;
+        Spielfeld_Record* x = Spielfeld_Get_Spiel(g);
+        if (x && x->aktiv && !r) r = x;
+    }
+    ASSERT_NE(r, nullptr);
+    const int32_t team = int32_t(r->team[0]);
+    // A participant holds the home club; his sides count as out, so nothing waits for him.
+    Win95_Netz_Modus = 2;
+    Mitspieler[0].in_benutzung = 1;
+    Mitspieler[0].team = team;
+    Spielfeld_Netz_Client_Raus(team);
+    for (int32_t i = 0; i < 400000 && r->spielende != 2; ++i)
+        if (!Spieltag_Run(0)) break;
+    ASSERT_EQ(r->spielende, 2);
+    auto bild = [](const Spielfeld_Record* x) {
+        std::vector<uint8_t> b(SPIELFELD_RECORD_BYTES);
+        Spielfeld_Record_Schreiben(*x, b.data());
+        return b;
+    };
+    const std::vector<uint8_t> am_ende = bild(r);
+    uint8_t halt = 0;
+    for (int32_t i = 0; i < 100; ++i) Spielfeld_Run(Spieltag_Uhr.minute, 0, 1, 0, &halt, 0);
+    const bool geruht = bild(r) == am_ende;
+    // The same break on a lone PC.
+    Mitspieler[0].in_benutzung = 0;
+    Win95_Netz_Modus = 0;
+    for (int32_t i = 0; i < 100; ++i) Spielfeld_Run(Spieltag_Uhr.minute, 0, 1, 0, &halt, 0);
+    const bool gelaufen = bild(r) != am_ende;
+    Mitspieler[0].team = -1;
+    Spielfeld_Netz_Zuruecksetzen();
+    EXPECT_TRUE(geruht);
+    EXPECT_TRUE(gelaufen);
 }
 
 }  // namespace

@@ -223,6 +223,8 @@ struct Spielweise {
     std::function<void(int32_t)> vor_minute;   // before a minute is played
     std::function<void(int32_t)> beim_warten;  // each pass of a minute's wait
     std::function<void(Spielfeld_Record*, int32_t)> im_spiel;  // in a record's minute, before its end
+    int32_t halbzeit = -1;  // the first half's last minute; the second starts three minutes before it
+    int32_t anstoss_ms = 0;  // the time this PC waits for its other games before the second half
 };
 
 // Plays the minutes of the records this PC takes part in, waiting at each minute's end for the
@@ -235,7 +237,18 @@ bool spielen(const Spielweise& w, const std::string& log)
     auto spielt = [&](const Spielfeld_Record& r) {
         return w.eigen < 0 || int32_t(r.team[0]) == w.eigen || int32_t(r.team[1]) == w.eigen;
     };
-    for (int32_t m = 0; m < MINUTEN && ok; ++m) {
+    for (int32_t t = 0; t < MINUTEN && ok; ++t) {
+        const bool zweite = w.halbzeit >= 0 && t > w.halbzeit;
+        const int32_t m = zweite ? t - 4 : t;
+        if (zweite && t == w.halbzeit + 1) {
+            const auto bis = std::chrono::steady_clock::now() + std::chrono::milliseconds(w.anstoss_ms);
+            client_pumpen_bis([&] { return std::chrono::steady_clock::now() >= bis; });
+            // the kick-off sets the half's first minute and counts the period on
+            for (auto& r : spiele) {
+                r->minute = uint16_t(m);
+                r->periode = 2;
+            }
+        }
         if (w.vor_minute) w.vor_minute(m);
         for (auto& r : spiele) {
             if (!spielt(*r)) continue;
@@ -255,6 +268,8 @@ bool spielen(const Spielweise& w, const std::string& log)
             }
             Spielfeld_Minute_Ende(r.get(), m);
         }
+        // the main loop pumps once a pass, and a minute takes many passes
+        Steuersignal_Verarbeiten();
         ok = client_pumpen_bis([&] {
             if (w.beim_warten) w.beim_warten(m);
             for (auto& r : spiele)
@@ -428,6 +443,30 @@ TEST_F(Minuten_Prozesse, EinAbgestuerzterClientGibtSeinemGegnerDieFuenf)
     EXPECT_EQ(zeilen("log_2.txt", 2), zeilen("log_server.txt", 2)) << "the game against the computer stays in step";
 }
 
+
+// The first half ends after three minutes of stoppage. Client 2 kicks off the second half at once
+// (it has only its own game), the server a few seconds later, once its other games are done: the
+// second half's minutes are waited for anew, and a client's minute signalled before the server's
+// kick-off is kept for it.
+TEST_F(Minuten_Prozesse, TheSecondHalfsMinutesAreSyncedAfresh)
+{
+    server_starten();
+    Spielweise client_w;
+    client_w.halbzeit = 22;
+    pid_t eins = kind("Eins", 2, client(2, 3, client_w));
+    pid_t zwei = kind("Zwei", 3, client(3, 2, client_w));
+    anstoss_abwarten();
+    Spielweise server_w = client_w;
+    server_w.anstoss_ms = 3000;
+    EXPECT_TRUE(spielen(server_w, "log_server.txt"));
+    for (int32_t k = 0; k < 2; ++k) EXPECT_FALSE(Spielfeld_Netz_Flags(spiele[0].get(), k) & SPIELFELD_NETZ_RAUS) << k;
+    const auto codes = warten({eins, zwei});
+    EXPECT_EQ(codes[0], 0);
+    EXPECT_EQ(codes[1], 0);
+    // Each client waited at the second half's first minute for the server, so the images agree.
+    EXPECT_EQ(zeilen("log_2.txt", 1), zeilen("log_server.txt", 1));
+    EXPECT_EQ(zeilen("log_3.txt", 3), zeilen("log_server.txt", 3));
+}
 
 // A set piece of side k: the PC of the side's club chooses the taker after a while (and, on a
 // client, its manager's pause is no slow minute); every other PC holds the record until the
