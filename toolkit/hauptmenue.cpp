@@ -166,7 +166,7 @@ Heutiges_Spiel heutiges_spiel()
         return h;
     }
     // A client holds no record of the game in its round: the server's day data name it.
-    Ablauf_Tagesspiel s;
+    Ablauf_Tagesspiel s{};
     if (Netz_Rolle == 1 && h.wettbewerb >= 0 && Ablauf_Tagesspiel_Von(Aktuelles_Team, &s) && s.wettbewerb == h.wettbewerb) {
         h.spieltag = s.spieltag;
         h.richter = s.schiedsrichter;
