@@ -98,6 +98,9 @@ protected:
     void TearDown() override
     {
         vor_server = nach_server = nullptr;
+        Kalender_Spielplan_Leeren();
+        Menue_Status.spiel_gueltig = 0;
+        Menue_Set_Heutiger_Wettbewerb(-1);
         Internet_Set_Server_Sender(nullptr);
         Internet_Set_Client_Austausch(nullptr);
         for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
@@ -419,7 +422,6 @@ TEST_F(Verteiler, AClientsCalendarIsTheServersSchedule)
     }
     EXPECT_EQ(Aktueller_Tag, 366);
     EXPECT_EQ(Kalender_Get_Spieltag_Tag(LIGA, 0, 0, 0), 380);
-    Kalender_Spielplan_Leeren();
 }
 
 // On a match day a client holds no record of its game in its round: its panels still name the
@@ -447,7 +449,6 @@ TEST_F(Verteiler, AClientsPanelsNameTodaysRoundAndRefereeAsTheServersDo)
     EXPECT_EQ(Menue_Heutiger_Schiedsrichter(), server_richter);
     // The opponent's panel is today's game's too.
     EXPECT_EQ(Menue_Info_Zweite_Zeile(B), server_zeile);
-    Menue_Set_Heutiger_Wettbewerb(-1);
 }
 
 // The own club's panel reads its place as the league table shows it, clubs level on points and
@@ -464,8 +465,6 @@ TEST_F(Verteiler, ThePanelsPlaceIsTheTablesRowOnServerAndClient)
     ergebnis(block, 0, 1, 2, 3, 0, 0);
     ergebnis(block, 1, 0, 0, 2, 2, 0);
     ergebnis(block, 1, 1, 1, 3, 2, 0);
-    Menue_Status.spiel_gueltig = 0;
-    Menue_Set_Heutiger_Wettbewerb(-1);
     // The table as its screen counts it: the days played, the normal view.
     Netz_Rolle = 2;
     Tabelle_Datensatz t{};
