@@ -3,8 +3,11 @@
 // Byte images (little-endian):
 //   1000 day data, "iC<=0", allowed before a club is claimed; result = image length:
 //        0 u32 day, 4 u32 seasons begun, 8 u32 n games today, 12 u32 m games of the last match
-//        day, 16 the n + m games of 24 bytes: i32 competition, i32 home, i32 away, i32 home goals
-//        (-1 not played), i32 away goals, u32 running state (0 playing .. 3 shoot-out).
+//        day, 16 the n + m games of 32 bytes: i32 competition, i32 home, i32 away, i32 home goals
+//        (-1 not played), i32 away goals, u32 running state (0 playing .. 3 shoot-out), i32 match
+//        day (0 first, -1 none), i32 referee (-1 none); then the season's schedule as a savegame
+//        holds it: i32 season start (that of the day), u32 count k, k entries of 8 bytes: i32 day,
+//        u8 competition, u8 match day, u8 leg, u8 calendar position.
 //   1001 live records of the caller's club, "iC<=0"; result = image length:
 //        0 u32 count, then per record u32 game, u32 packed length L, L bytes (the 25,120-byte
 //        record image packed with the match day's run-length packer).
@@ -30,6 +33,7 @@
 #include "competitions/spiele.h"
 #include "competitions/spiele_tabelle.h"
 #include "competitions/statistik_archiv.h"
+#include "competitions/wettbewerb.h"
 #include "database/personal.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
@@ -100,7 +104,8 @@ std::vector<Ablauf_Tagesspiel> spiele_des_tages()
         for (int32_t i = 0; i < n; ++i) {
             const Spiele_Spiel* s = Spiele_Get_Spiel(Spieltag_Get_Spiel(i), 1);
             if (!s) continue;
-            v.push_back({int32_t(k->key), s->heim, s->gast, s->heim_tore, s->gast_tore, Spieltag_Get_Laeuft(i)});
+            v.push_back({int32_t(k->key), s->heim, s->gast, s->heim_tore, s->gast_tore, Spieltag_Get_Laeuft(i), s->spieltag,
+                         s->schiedsrichter});
         }
     }
     return v;
@@ -114,6 +119,8 @@ void spiel_anhaengen(std::vector<uint8_t>& v, const Ablauf_Tagesspiel& s)
     anhaengen32(v, uint32_t(s.heim_tore));
     anhaengen32(v, uint32_t(s.gast_tore));
     anhaengen32(v, s.laeuft);
+    anhaengen32(v, uint32_t(s.spieltag));
+    anhaengen32(v, uint32_t(s.schiedsrichter));
 }
 
 // ---- Handlers ----
@@ -286,8 +293,12 @@ bool spiele_lesen(const uint8_t* b, uint32_t n, std::vector<Ablauf_Tagesspiel>* 
     for (uint32_t i = 0; i < n; ++i, b += ABLAUF_TAGESSPIEL_BYTES) {
         Ablauf_Tagesspiel s{int32_t(Bytes_Hole32(b)),      int32_t(Bytes_Hole32(b + 4)),
                             int32_t(Bytes_Hole32(b + 8)),  int32_t(Bytes_Hole32(b + 12)),
-                            int32_t(Bytes_Hole32(b + 16)), Bytes_Hole32(b + 20)};
+                            int32_t(Bytes_Hole32(b + 16)), Bytes_Hole32(b + 20),
+                            int32_t(Bytes_Hole32(b + 24)), int32_t(Bytes_Hole32(b + 28))};
         if (s.laeuft > SPIELTAG_ELFMETER) return false;
+        if (s.spieltag < -1 || s.spieltag >= WETTBEWERB_MAX_SPIELTAGE || s.schiedsrichter < -1 ||
+            s.schiedsrichter > INT16_MAX)
+            return false;
         v->push_back(s);
     }
     return true;
@@ -355,19 +366,29 @@ std::vector<uint8_t> Ablauf_Tagesdaten_Bild()
     anhaengen32(v, uint32_t(server_letzter_spieltag.size()));
     for (const Ablauf_Tagesspiel& s : heute) spiel_anhaengen(v, s);
     for (const Ablauf_Tagesspiel& s : server_letzter_spieltag) spiel_anhaengen(v, s);
+    uint32_t plan = 0;
+    Kalender_Spielplan_Bytes(nullptr, &plan);
+    const size_t o = v.size();
+    v.resize(o + plan);
+    Kalender_Spielplan_Bytes(v.data() + o, &plan);
     return v;
 }
 
 bool Ablauf_Tagesdaten_Lesen(const uint8_t* bild, uint32_t laenge, int32_t* tag, int32_t* saison,
-                             std::vector<Ablauf_Tagesspiel>* spiele)
+                             std::vector<Ablauf_Tagesspiel>* spiele, const uint8_t** plan, uint32_t* plan_laenge)
 {
     if (!bild || laenge < 16) return false;
     const uint32_t t = Bytes_Hole32(bild), n = Bytes_Hole32(bild + 8), m = Bytes_Hole32(bild + 12);
-    if (t > uint32_t(KALENDER_TAG_MAX) || n > 65536 || m > 65536 ||
-        laenge != 16 + (uint64_t(n) + m) * ABLAUF_TAGESSPIEL_BYTES)
-        return false;
+    const uint64_t spiele_ende = 16 + (uint64_t(n) + m) * ABLAUF_TAGESSPIEL_BYTES;
+    if (t > uint32_t(KALENDER_TAG_MAX) || n > 65536 || m > 65536 || laenge < spiele_ende + 8) return false;
     std::vector<Ablauf_Tagesspiel> h, l;
     if (!spiele_lesen(bild + 16, n, &h) || !spiele_lesen(bild + 16 + n * ABLAUF_TAGESSPIEL_BYTES, m, &l)) return false;
+    // The schedule belongs to the day's season, as a savegame's does.
+    const uint8_t* p = bild + spiele_ende;
+    const uint32_t p_laenge = laenge - uint32_t(spiele_ende);
+    if (!Kalender_Spielplan_Pruefen(p, p_laenge, Kalender_Get_Saisonstart(int32_t(t)))) return false;
+    if (plan) *plan = p;
+    if (plan_laenge) *plan_laenge = p_laenge;
     if (tag) *tag = int32_t(t);
     if (saison) *saison = int32_t(Bytes_Hole32(bild + 4));
     if (spiele) *spiele = h;
@@ -379,6 +400,17 @@ std::vector<Ablauf_Tagesspiel> Ablauf_Tagesspiele()
 {
     if (Netz_Rolle == 1 && client_hat_tag) return client_heute;
     return spiele_des_tages();
+}
+
+bool Ablauf_Tagesspiel_Von(int32_t team, Ablauf_Tagesspiel* spiel)
+{
+    if (team < 0) return false;
+    for (const Ablauf_Tagesspiel& s : Ablauf_Tagesspiele())
+        if (s.heim == team || s.gast == team) {
+            if (spiel) *spiel = s;
+            return true;
+        }
+    return false;
 }
 
 void Ablauf_Spieltag_Merken() { server_letzter_spieltag = spiele_des_tages(); }
@@ -428,10 +460,14 @@ bool Ablauf_Client_Tagesdaten_Holen()
     if (!client_var(ABLAUF_TAGESDATEN, "iC<=0", &v)) return false;
     int32_t tag = 0;
     std::vector<Ablauf_Tagesspiel> heute;
-    if (!Ablauf_Tagesdaten_Lesen(v.data(), uint32_t(v.size()), &tag, nullptr, &heute)) {
+    const uint8_t* plan = nullptr;
+    uint32_t plan_laenge = 0;
+    if (!Ablauf_Tagesdaten_Lesen(v.data(), uint32_t(v.size()), &tag, nullptr, &heute, &plan, &plan_laenge)) {
         Print_Fehler("Ablauf_Client_Tagesdaten_Holen: Tagesdaten des Servers unbrauchbar!");
         return false;
     }
+    // The client builds no schedule of its own: its dates and match days are the server's.
+    Kalender_Spielplan_Aus_Bytes(plan, plan_laenge, Kalender_Get_Saisonstart(tag));
     Aktueller_Tag = tag;
     client_heute = heute;
     client_hat_tag = true;

@@ -13,16 +13,24 @@ bool Ablauf_Server_Anfrage_Ausfuehren(Internet_Aufruf* a);
 // Plugs in the game flow's own handlers, the staff list (1031) and the statistics (1037-1040).
 void Ablauf_Anfragen_Anbinden();
 
-// One game of the day as request 1000 carries it.
+// One game of the day as request 1000 carries it: its match day (0 first) and referee (-1 none)
+// name its round and official in the menu's panels of a client, which holds no record of it.
 struct Ablauf_Tagesspiel {
     int32_t wettbewerb, heim, gast, heim_tore, gast_tore;
     uint32_t laeuft;
+    int32_t spieltag = -1, schiedsrichter = -1;
 };
-constexpr uint32_t ABLAUF_TAGESSPIEL_BYTES = 24;
-// The day's image (request 1000) and back; false for an image that does not hold together.
+constexpr uint32_t ABLAUF_TAGESSPIEL_BYTES = 32;
+// The day's image (request 1000) and back; false for an image that does not hold together. The
+// season's schedule at its end is checked against the day's season; `plan` (when given) points
+// at it inside the image.
 std::vector<uint8_t> Ablauf_Tagesdaten_Bild();
 bool Ablauf_Tagesdaten_Lesen(const uint8_t* bild, uint32_t laenge, int32_t* tag, int32_t* saison,
-                             std::vector<Ablauf_Tagesspiel>* spiele);
+                             std::vector<Ablauf_Tagesspiel>* spiele, const uint8_t** plan = nullptr,
+                             uint32_t* plan_laenge = nullptr);
+// Today's game of a club as the server's game world holds it (a client: as the last fetch
+// brought it); false when the club does not play today.
+bool Ablauf_Tagesspiel_Von(int32_t team, Ablauf_Tagesspiel* spiel);
 // The day's games as the server's game world holds them (a client: as the last fetch brought).
 std::vector<Ablauf_Tagesspiel> Ablauf_Tagesspiele();
 // The server keeps the games of the match day that closes now (for the next day's image).
@@ -37,7 +45,8 @@ std::vector<uint8_t> Ablauf_Spielfeld_Records_Bild(int32_t team);
 void Ablauf_Spielfeld_Abrufe_Vergessen();
 bool Ablauf_Spielfeld_Abgerufen(int32_t team);
 
-// A client's fetches: the day (1000, then the match store's and the competitions' client parts),
+// A client's fetches: the day (1000, with the season's schedule in place of the client's; then
+// the match store's and the competitions' client parts),
 // the club's live records (1001, handed to the match day in place of its own), the club's
 // messages (1002, the store in their place). False when the server did not answer.
 bool Ablauf_Client_Tagesdaten_Holen();

@@ -61,9 +61,11 @@ int32_t Kalender_Get_Heute() { return Aktueller_Tag; }
 
 Kalender_Datum Kalender_Get_Datum_Heute() { return Kalender_Get_Datum(Aktueller_Tag, 0); }
 
-int32_t Kalender_Get_Saisonstart()
+int32_t Kalender_Get_Saisonstart() { return Kalender_Get_Saisonstart(Aktueller_Tag); }
+
+int32_t Kalender_Get_Saisonstart(int32_t tag)
 {
-    const Kalender_Datum d = Kalender_Get_Datum(Aktueller_Tag, 0);
+    const Kalender_Datum d = Kalender_Get_Datum(tag, 0);
     return Kalender_Get_Tagnummer(1, 7, d.monat >= 7 ? d.jahr : d.jahr - 1);
 }
 

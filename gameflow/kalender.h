@@ -21,8 +21,10 @@ Kalender_Datum Kalender_Get_Datum(int32_t tag, int32_t erste_saison);
 int32_t Kalender_Get_Tagnummer(int32_t tag, int32_t monat, int32_t jahr);
 int32_t Kalender_Get_Heute();
 Kalender_Datum Kalender_Get_Datum_Heute();
-// First day (1 July) of the running season, and the number of seasons begun (1 in the first).
+// First day (1 July) of the running season (of the season a day lies in), and the number of
+// seasons begun (1 in the first).
 int32_t Kalender_Get_Saisonstart();
+int32_t Kalender_Get_Saisonstart(int32_t tag);
 int32_t Kalender_Get_Saison();
 // Weekday index of a day number, 0 Saturday.
 int32_t Kalender_Get_Wochentag(int32_t tag);
@@ -64,6 +66,8 @@ bool Kalender_Lupe_Aktiv();
 // and refuses a bad image without touching the schedule in use.
 void Kalender_Spielplan_Bytes(uint8_t* ziel, uint32_t* laenge);  // ziel null: length only
 bool Kalender_Spielplan_Aus_Bytes(const uint8_t* daten, uint32_t laenge, int32_t saisonstart);
+// The reader's check alone: true when the image would be taken.
+bool Kalender_Spielplan_Pruefen(const uint8_t* daten, uint32_t laenge, int32_t saisonstart);
 
 // ---- Day advance ----
 

@@ -345,7 +345,11 @@ void Kalender_Spielplan_Bytes(uint8_t* ziel, uint32_t* laenge)
     }
 }
 
-bool Kalender_Spielplan_Aus_Bytes(const uint8_t* daten, uint32_t laenge, int32_t saisonstart)
+namespace {
+
+// The entries of a schedule image into `neu`; false (with its message) when the image does not
+// belong to the season or holds an entry outside it.
+bool plan_lesen(const uint8_t* daten, uint32_t laenge, int32_t saisonstart, std::vector<Termin>* neu)
 {
     if (!daten || laenge < 8) return false;
     const int32_t start = int32_t(Disk_LE32_Lesen(daten));
@@ -354,8 +358,7 @@ bool Kalender_Spielplan_Aus_Bytes(const uint8_t* daten, uint32_t laenge, int32_t
         Print_Fehler("Kalender: Spielplan im Spielstand passt nicht zur Saison");
         return false;
     }
-    std::vector<Termin> neu;
-    neu.reserve(anzahl);
+    neu->reserve(anzahl);
     const uint8_t* p = daten + 8;
     for (uint32_t i = 0; i < anzahl; ++i, p += TERMIN_BYTES) {
         const Termin t{int32_t(Disk_LE32_Lesen(p)), p[4], p[5], p[6], p[7]};
@@ -363,10 +366,25 @@ bool Kalender_Spielplan_Aus_Bytes(const uint8_t* daten, uint32_t laenge, int32_t
             Print_Fehler("Kalender: Spieltermin %u im Spielstand ungültig", i);
             return false;
         }
-        neu.push_back(t);
+        neu->push_back(t);
     }
+    return true;
+}
+
+}  // namespace
+
+bool Kalender_Spielplan_Pruefen(const uint8_t* daten, uint32_t laenge, int32_t saisonstart)
+{
+    std::vector<Termin> neu;
+    return plan_lesen(daten, laenge, saisonstart, &neu);
+}
+
+bool Kalender_Spielplan_Aus_Bytes(const uint8_t* daten, uint32_t laenge, int32_t saisonstart)
+{
+    std::vector<Termin> neu;
+    if (!plan_lesen(daten, laenge, saisonstart, &neu)) return false;
     std::sort(neu.begin(), neu.end(), frueher);
     plan = std::move(neu);
-    plan_start = start;
+    plan_start = int32_t(Disk_LE32_Lesen(daten));
     return true;
 }

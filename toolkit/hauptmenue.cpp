@@ -12,6 +12,7 @@
 #include "database/team_staerke.h"
 #include "economy/bank.h"
 #include "gameflow/ablauf.h"
+#include "gameflow/ablauf_anfrage.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
@@ -123,7 +124,7 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
         // Today's referee and what he is known for, in the small font: a long name and two
         // ratings run wider than the panel in the large one. The longest names lose their last
         // letters rather than both ends of the line.
-        const int32_t richter = Menue_Status.spiel_gueltig ? Menue_Status.heutiges_spiel.schiedsrichter : -1;
+        const int32_t richter = Menue_Heutiger_Schiedsrichter();
         if (richter >= 0) {
             std::string name = Personal_Get_Name(richter, PERSONAL_SCHIEDSRICHTER);
             const char* text = Temp_Sprintf("Schiedsrichter: %s", name.c_str());
@@ -138,22 +139,7 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
         }
         return 1;
     }
-    // Second line: today's match, else the league place, else the date.
-    const int32_t wettbewerb = Menue_Heutiges_Spiel_Wert();
-    const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
-    const int32_t platz = liga >= 0 ? Wettbewerb_Get_Tabellenplatz(liga, team) : -1;
-    // A client knows the competition of today's game but not its record (nor its round).
-    if (wettbewerb >= 0 && Menue_Status.spiel_gueltig)
-        zeile(b, ZEILE_2, farbe,
-              Temp_Sprintf("%s %s", Wettbewerb_Get_Anzeigename(wettbewerb),
-                           Wettbewerb_Get_Rundentext(wettbewerb, Menue_Status.heutiges_spiel.spieltag)),
-              KLEIN);
-    else if (wettbewerb >= 0)
-        zeile(b, ZEILE_2, farbe, Wettbewerb_Get_Anzeigename(wettbewerb), KLEIN);
-    else if (platz > 0)
-        zeile(b, ZEILE_2, farbe, Temp_Sprintf("%d. Platz, %s", platz, Wettbewerb_Get_Anzeigename(liga)), KLEIN);
-    else
-        zeile(b, ZEILE_2, farbe, Kalender_Get_Datum_String(Kalender_Get_Heute()), KLEIN);
+    zeile(b, ZEILE_2, farbe, Menue_Info_Zweite_Zeile(team).c_str(), KLEIN);
     // The balance in the club's own currency.
     const int32_t waehrung = Bank_Get_Waehrung(team);
     zeile(b, ZEILE_3, farbe,
@@ -161,6 +147,48 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
                        Bank_Betrag_String(float(Bank_Get_Kontostand(team, 0, waehrung)), team, waehrung, 0)),
           KLEIN);
     return 1;
+}
+
+namespace {
+
+// Today's game of the acting club: its competition, match day and referee (-1 each when unknown).
+struct Heutiges_Spiel {
+    int32_t wettbewerb = -1, spieltag = -1, richter = -1;
+};
+
+Heutiges_Spiel heutiges_spiel()
+{
+    Heutiges_Spiel h;
+    h.wettbewerb = Menue_Heutiges_Spiel_Wert();
+    if (Menue_Status.spiel_gueltig) {
+        h.spieltag = Menue_Status.heutiges_spiel.spieltag;
+        h.richter = Menue_Status.heutiges_spiel.schiedsrichter;
+        return h;
+    }
+    // A client holds no record of the game in its round: the server's day data name it.
+    Ablauf_Tagesspiel s{};
+    if (Netz_Rolle == 1 && h.wettbewerb >= 0 && Ablauf_Tagesspiel_Von(Aktuelles_Team, &s) && s.wettbewerb == h.wettbewerb) {
+        h.spieltag = s.spieltag;
+        h.richter = s.schiedsrichter;
+    }
+    return h;
+}
+
+}  // namespace
+
+int32_t Menue_Heutiger_Schiedsrichter() { return heutiges_spiel().richter; }
+
+std::string Menue_Info_Zweite_Zeile(int32_t team)
+{
+    const Heutiges_Spiel h = heutiges_spiel();
+    if (h.wettbewerb >= 0 && h.spieltag >= 0)
+        return Temp_Sprintf("%s %s", Wettbewerb_Get_Anzeigename(h.wettbewerb), Wettbewerb_Get_Rundentext(h.wettbewerb, h.spieltag));
+    if (h.wettbewerb >= 0) return Wettbewerb_Get_Anzeigename(h.wettbewerb);
+    // The table's place is counted from 0; its leader is first too.
+    const Wettbewerb_Id liga = team >= 0 ? Wettbewerb_Get_Team_Wettbewerb(team, 1) : -1;
+    const int32_t platz = liga >= 0 ? Wettbewerb_Get_Tabellenplatz(liga, team) : -1;
+    if (platz >= 0) return Temp_Sprintf("%d. Platz, %s", platz + 1, Wettbewerb_Get_Anzeigename(liga));
+    return Kalender_Get_Datum_String(Kalender_Get_Heute());
 }
 
 char Menue_Serien_Text[96] = "";

@@ -3,6 +3,7 @@
 // chat icon (762).
 #pragma once
 #include <cstdint>
+#include <string>
 
 struct Menue_Icon;
 
@@ -15,6 +16,11 @@ extern uint32_t Menue_Rahmenfarbe;
 int32_t Menue_Hauptgruppe_Klick(Menue_Icon* icon, uint32_t flags);
 // Refresh procedure of the info panels: the own club (701) or today's opponent.
 int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t wert);
+// The own club's second line: today's competition and round, else its place in the league table
+// ("3. Platz, 1. Liga", counted as the table shows it), else today's date.
+std::string Menue_Info_Zweite_Zeile(int32_t team);
+// The referee of the acting club's game today (on a client as the day's data name him), -1 none.
+int32_t Menue_Heutiger_Schiedsrichter();
 // Refresh procedure of the comparison bars: 21 segments of 3 pixels between two caps.
 int32_t Menue_Staerke_Balken(Menue_Icon* icon, uint32_t wert);
 // The number of filled segments for a comparison value (50 an even match).

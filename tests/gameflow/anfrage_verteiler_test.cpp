@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <initializer_list>
 #include <cstring>
 #include <string>
 #include <functional>
@@ -25,6 +27,9 @@
 #include "platform/compress.h"
 #include "platform/liste.h"
 #include "platform/mem.h"
+#include "toolkit/dienste.h"
+#include "toolkit/hauptmenue.h"
+#include "toolkit/screen.h"
 
 namespace {
 
@@ -93,6 +98,9 @@ protected:
     void TearDown() override
     {
         vor_server = nach_server = nullptr;
+        Kalender_Spielplan_Leeren();
+        Menue_Status.spiel_gueltig = 0;
+        Menue_Set_Heutiger_Wettbewerb(-1);
         Internet_Set_Server_Sender(nullptr);
         Internet_Set_Client_Austausch(nullptr);
         for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
@@ -260,11 +268,11 @@ TEST_F(Verteiler, NewsAndAnswersActOnlyForTheCallersClub)
 
 TEST_F(Verteiler, DayImageHoldsTogetherOrIsRefused)
 {
-    // No match day: the day and no games; a client takes the server's day.
+    // No match day: the day, no games and an empty schedule; a client takes the server's day.
     Netz_Rolle = 2;
     Aktueller_Tag = 123;
     std::vector<uint8_t> bild = Ablauf_Tagesdaten_Bild();
-    ASSERT_EQ(bild.size(), 16u);
+    ASSERT_EQ(bild.size(), 16u + 8u);
     EXPECT_EQ(Bytes_Hole32(bild.data()), 123u);
     Netz_Rolle = 1;
     vor_server = [] { Aktueller_Tag = 124; };
@@ -272,8 +280,9 @@ TEST_F(Verteiler, DayImageHoldsTogetherOrIsRefused)
     ASSERT_TRUE(Ablauf_Client_Tagesdaten_Holen());
     EXPECT_EQ(Aktueller_Tag, 124);
 
-    // Two games, one of the last match day; every cut, a wrong count or state is refused.
-    std::vector<uint8_t> v(16 + 2 * ABLAUF_TAGESSPIEL_BYTES, 0);
+    // Two games, one of the last match day, and an empty schedule; every cut, a wrong count or
+    // state is refused.
+    std::vector<uint8_t> v(16 + 2 * ABLAUF_TAGESSPIEL_BYTES + 8, 0);
     Bytes_Setze32(v.data(), 200);
     Bytes_Setze32(v.data() + 8, 1);
     Bytes_Setze32(v.data() + 12, 1);
@@ -299,15 +308,20 @@ TEST_F(Verteiler, DayImageHoldsTogetherOrIsRefused)
 }
 
 // The day's data as a server with a match day sends them: club B at home to A, and a game whose
-// away side names no club.
+// away side names no club; no schedule.
 std::vector<uint8_t> tag_mit_spiel()
 {
-    std::vector<uint8_t> v(16 + 2 * ABLAUF_TAGESSPIEL_BYTES, 0);
+    std::vector<uint8_t> v(16 + 2 * ABLAUF_TAGESSPIEL_BYTES + 8, 0);
     Bytes_Setze32(v.data(), 40);
     Bytes_Setze32(v.data() + 8, 2);
     const int32_t spiele[2][3] = {{1, B, A}, {1, 1, 5000}};
     for (int k = 0; k < 2; ++k)
         for (int i = 0; i < 3; ++i) Bytes_Setze32(v.data() + 16 + k * ABLAUF_TAGESSPIEL_BYTES + 4 * i, uint32_t(spiele[k][i]));
+    // The first game's second match day and its referee 3; the other names neither.
+    const int32_t runde_richter[2][2] = {{1, 3}, {-1, -1}};
+    for (int k = 0; k < 2; ++k)
+        for (int i = 0; i < 2; ++i)
+            Bytes_Setze32(v.data() + 16 + k * ABLAUF_TAGESSPIEL_BYTES + 24 + 4 * i, uint32_t(runde_richter[k][i]));
     return v;
 }
 
@@ -321,16 +335,22 @@ bool tag_mit_spiel_senden(Internet_Aufruf* a)
     return true;
 }
 
-// A client's match day runs only while the games play: in its round it knows today's opponent
-// from the day's data, so that its line-up and its send-back name him.
-TEST_F(Verteiler, AClientTakesTodaysOpponentFromTheDaysData)
+// The client fetches the day from a server that sends tag_mit_spiel.
+bool tag_mit_spiel_holen()
 {
     Ablauf_Anfragen_Anbinden();
     const Internet_Handler alt = Ablauf_Anfrage_Handler(ABLAUF_TAGESDATEN);
     Internet_Handler_Registrieren(ABLAUF_TAGESDATEN, tag_mit_spiel_senden);
     const bool geholt = Ablauf_Client_Tagesdaten_Holen();
     Internet_Handler_Registrieren(ABLAUF_TAGESDATEN, alt);
-    ASSERT_TRUE(geholt);
+    return geholt;
+}
+
+// A client's match day runs only while the games play: in its round it knows today's opponent
+// from the day's data, so that its line-up and its send-back name him.
+TEST_F(Verteiler, AClientTakesTodaysOpponentFromTheDaysData)
+{
+    ASSERT_TRUE(tag_mit_spiel_holen());
     int32_t spiel = 7, wettbewerb = -1;
     EXPECT_EQ(Spieltag_Get_Gegner(A, nullptr, nullptr, &spiel, &wettbewerb), B);
     EXPECT_EQ(spiel, -1) << "a client holds no record of the game in its round";
@@ -345,6 +365,119 @@ TEST_F(Verteiler, AClientTakesTodaysOpponentFromTheDaysData)
     Netz_Rolle = 1;
     ASSERT_TRUE(Ablauf_Client_Tagesdaten_Holen());
     EXPECT_EQ(Spieltag_Get_Gegner(A, nullptr), -1);
+}
+
+// A client builds no schedule: the day's data bring the server's, so that its dates of the
+// match days (the league table's, the club's coming games) are the server's. A schedule that is
+// not the day's season is refused with the day, the client's calendar kept.
+TEST_F(Verteiler, AClientsCalendarIsTheServersSchedule)
+{
+    auto saison = [](int32_t heute, std::initializer_list<std::array<int32_t, 3>> termine) {
+        Aktueller_Tag = heute;
+        Kalender_Spielplan_Leeren();
+        for (const auto& t : termine) ASSERT_TRUE(Kalender_Spieltag_Einfuegen(t[0], t[1], t[2]));
+    };
+    // The server's image pins the schedule behind the games.
+    Netz_Rolle = 2;
+    saison(30, {{LIGA, 1, 44}, {ANDERE_LIGA, 0, 51}});
+    const std::vector<uint8_t> bild = Ablauf_Tagesdaten_Bild();
+    ASSERT_EQ(bild.size(), 16u + 8u + 2u * 8u);
+    EXPECT_EQ(Bytes_Hole32(bild.data() + 16), 0u) << "the season's start";
+    EXPECT_EQ(Bytes_Hole32(bild.data() + 20), 2u);
+    EXPECT_EQ(Bytes_Hole32(bild.data() + 24), 44u);
+    EXPECT_EQ(bild[28], LIGA);
+    EXPECT_EQ(bild[29], 1);
+    EXPECT_EQ(bild[30], 0);
+
+    Netz_Rolle = 1;
+    vor_server = [&] { saison(30, {{LIGA, 1, 44}, {ANDERE_LIGA, 0, 51}}); };
+    // The client's own calendar is empty, its day the game's first.
+    nach_server = [] {
+        Kalender_Spielplan_Leeren();
+        Aktueller_Tag = 0;
+    };
+    ASSERT_TRUE(Ablauf_Client_Tagesdaten_Holen());
+    EXPECT_EQ(Aktueller_Tag, 30);
+    EXPECT_STREQ(Kalender_Get_Datum_String_Knapp(Kalender_Get_Spieltag_Tag(LIGA, 1, 0, 0), 0), "14.8.1999");
+    EXPECT_EQ(Kalender_Get_Spieltag_Nummer(51, ANDERE_LIGA), 0);
+    EXPECT_EQ(Kalender_Get_Anzahl_Spiele(44, 1), 1);
+
+    // The next season's first day: its schedule replaces the last one.
+    vor_server = [&] { saison(366, {{LIGA, 0, 380}}); };
+    nach_server = [] { Aktueller_Tag = 30; };
+    ASSERT_TRUE(Ablauf_Client_Tagesdaten_Holen());
+    EXPECT_EQ(Aktueller_Tag, 366);
+    EXPECT_EQ(Kalender_Get_Spieltag_Tag(LIGA, 0, 0, 0), 380);
+    EXPECT_EQ(Kalender_Get_Spieltag_Tag(LIGA, 1, 0, 0), -1);
+
+    // A schedule of another season than the day's: nothing of the day is taken.
+    vor_server = [&] {
+        saison(366, {{LIGA, 0, 380}});
+        Aktueller_Tag = 30;
+    };
+    nach_server = [] { Aktueller_Tag = 366; };
+    {
+        Fehler_Capture f;
+        EXPECT_FALSE(Ablauf_Client_Tagesdaten_Holen());
+    }
+    EXPECT_EQ(Aktueller_Tag, 366);
+    EXPECT_EQ(Kalender_Get_Spieltag_Tag(LIGA, 0, 0, 0), 380);
+}
+
+// On a match day a client holds no record of its game in its round: its panels still name the
+// round and the referee the server's panels show for the club.
+TEST_F(Verteiler, AClientsPanelsNameTodaysRoundAndRefereeAsTheServersDo)
+{
+    Netz_Rolle = 2;
+    Menue_Status.spiel_gueltig = 1;
+    Menue_Status.heutiges_spiel = Spiele_Spiel{};
+    Menue_Status.heutiges_spiel.wettbewerb = LIGA;
+    Menue_Status.heutiges_spiel.spieltag = 1;
+    Menue_Status.heutiges_spiel.schiedsrichter = 3;
+    const std::string server_zeile = Menue_Info_Zweite_Zeile(A);
+    const int32_t server_richter = Menue_Heutiger_Schiedsrichter();
+    ASSERT_NE(server_zeile.find("2.Spieltag"), std::string::npos) << server_zeile;
+    Menue_Status.spiel_gueltig = 0;
+
+    Netz_Rolle = 1;
+    ASSERT_TRUE(tag_mit_spiel_holen());
+    // The turn's start names today's competition, as the menu does.
+    int32_t wettbewerb = -1;
+    ASSERT_EQ(Spieltag_Get_Gegner(A, nullptr, nullptr, nullptr, &wettbewerb), B);
+    Menue_Set_Heutiger_Wettbewerb(wettbewerb);
+    EXPECT_EQ(Menue_Info_Zweite_Zeile(A), server_zeile);
+    EXPECT_EQ(Menue_Heutiger_Schiedsrichter(), server_richter);
+    // The opponent's panel is today's game's too.
+    EXPECT_EQ(Menue_Info_Zweite_Zeile(B), server_zeile);
+}
+
+// The own club's panel reads its place as the league table shows it, clubs level on points and
+// goals too, the leader first; on the server and on a client, whose table is the server's.
+TEST_F(Verteiler, ThePanelsPlaceIsTheTablesRowOnServerAndClient)
+{
+    const int32_t block = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
+    Wettbewerb_Datensatz* d = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA));
+    ASSERT_NE(d, nullptr);
+    d->spiele_block = block;
+    d->spieltag = 2;
+    // Clubs 0 and 1 on 4 points and 3:1 goals, 2 and 3 on 1 point and 0:2.
+    ergebnis(block, 0, 0, 0, 1, 1, 1);
+    ergebnis(block, 0, 1, 2, 3, 0, 0);
+    ergebnis(block, 1, 0, 0, 2, 2, 0);
+    ergebnis(block, 1, 1, 1, 3, 2, 0);
+    // The table as its screen counts it: the days played, the normal view.
+    Netz_Rolle = 2;
+    Tabelle_Datensatz t{};
+    ASSERT_EQ(Wettbewerb_Tabelle_Vorbereiten(LIGA, &t), 4);
+    Spiele_Tabelle_Berechnen(LIGA, block, 0, d->spieltag - 1, 1, TAB_NORMAL, &t, 0, 0, -1, -1, 0, 0, -1);
+    const std::string liga = Wettbewerb_Get_Anzeigename(LIGA);
+    for (uint32_t rolle : {2u, 1u}) {
+        Netz_Rolle = rolle;
+        Spiele_Tabellen_Cache_Leeren();
+        for (int32_t team = 0; team < 4; ++team)
+            EXPECT_EQ(Menue_Info_Zweite_Zeile(team), std::to_string(platz_von(t, team) + 1) + ". Platz, " + liga)
+                << "club " << team << ", role " << rolle;
+    }
 }
 
 // The round changes a client's own club before its turn's end sends the changes back (the

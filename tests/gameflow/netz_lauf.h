@@ -222,6 +222,64 @@ struct Drei_Rechner {
     }
 };
 
+// A turn: the continue icon, "Ja" where the line-up is short of eleven, "OK" where a captain is
+// named, then the match day played out untouched.
+inline Skript zug()
+{
+    Skript s = klick(WEITER_X, WEITER_Y);
+    dazu(s, klick(150, 292));
+    dazu(s, klick(470, 292));
+    s.push_back(SPIELTAG_ABWARTEN);
+    return s;
+}
+
+// "Spieltag CLUB TODAY DAY" of a run: today and the club's next day with a game.
+inline bool spieltag_lesen(const Installation& inst, const std::string& name, int* heute, int* tag)
+{
+    std::ifstream in(inst.ordner / (name + "_aus.txt"));
+    std::string wort;
+    int team = 0;
+    while (in >> wort)
+        if (wort == "Spieltag" && in >> team >> *heute >> *tag) return true;
+    return false;
+}
+
+// The server's folder gets the savegame "vorbereitet": a new game of the managers, saved in the
+// first round of the day on which their clubs play next (they share a league). Club 0 is no club
+// a client can hold: a game in which a manager drew it is made again (a second later, so with
+// other clubs). False when it could not be made.
+inline bool vor_dem_spieltag(const Installation& server, const std::vector<std::string>& manager)
+{
+    // A new game, saved at once; its first manager's next match day.
+    Skript s = neues_spiel(manager);
+    s.push_back(UEBERTRAGUNG_AUS);
+    s.push_back("game pruefsumme -2");
+    s.push_back("game spieltag");
+    optionen(s, SPEICHERN_NEU, "anfang");
+    s.push_back("quit");
+    std::ofstream(server.ordner / "anfang.txt") << text(s);
+    bool neu = false;
+    for (int versuch = 0; versuch < 4 && !neu; ++versuch) {
+        if (warten(starten_im_hintergrund(server, "anfang", "server"), 240) != 0) return false;
+        const auto vereine = pruefsummen(server, "anfang");
+        neu = vereine.size() == manager.size() && !vereine.count(0);
+        if (!neu) sleep(1);
+    }
+    int heute = -1, tag = -1;
+    if (!neu || !spieltag_lesen(server, "anfang", &heute, &tag) || tag < heute || tag - heute > 60) return false;
+    // Every manager's turn up to that day, then the save in its first turn.
+    Skript w{"wait 1000"};
+    for (size_t t = 0; t < manager.size() * size_t(tag - heute); ++t) dazu(w, zug());
+    w.push_back("game spieltag");
+    optionen(w, SPEICHERN_NEU, "vorbereitet");
+    w.push_back("quit");
+    std::ofstream(server.ordner / "vorbereiten.txt") << text(w);
+    if (warten(starten_im_hintergrund(server, "vorbereiten", "server", "anfang"), 600) != 0) return false;
+    int h2 = -1, t2 = -1;
+    return spieltag_lesen(server, "vorbereiten", &h2, &t2) && h2 == tag && t2 == tag &&
+           fs::exists(server.spielstand("vorbereitet"));
+}
+
 // The server's first round of a new game of three managers once both clients hold their clubs:
 // every club is printed while both are still there (a client may leave the next day before the
 // server's own round begins), its finished turns' messages are acknowledged, its turn ends.

@@ -19,28 +19,6 @@ namespace {
 using namespace programm_lauf;
 using namespace netz_lauf;
 
-// A turn: the continue icon, "Ja" where the line-up is short of eleven, "OK" where a captain is
-// named, then the match day played out untouched.
-Skript zug()
-{
-    Skript s = klick(WEITER_X, WEITER_Y);
-    dazu(s, klick(150, 292));
-    dazu(s, klick(470, 292));
-    s.push_back(SPIELTAG_ABWARTEN);
-    return s;
-}
-
-// "Spieltag CLUB TODAY DAY" of a run: today and the club's next day with a game.
-bool spieltag_lesen(const Installation& inst, const std::string& name, int* heute, int* tag)
-{
-    std::ifstream in(inst.ordner / (name + "_aus.txt"));
-    std::string wort;
-    int team = 0;
-    while (in >> wort)
-        if (wort == "Spieltag" && in >> team >> *heute >> *tag) return true;
-    return false;
-}
-
 // Three program folders; the server's holds a game of three managers saved in the round of the
 // day on which their clubs play next.
 class Netz_Spieltag : public testing::Test {
@@ -51,38 +29,7 @@ protected:
 
     static void SetUpTestSuite()
     {
-        if (!r.anlegen("ntag")) return;
-        // A new game, saved at once; its first manager's next match day. Club 0 is no club a
-        // client can hold: a game in which a manager drew it is made again (a second later, so
-        // with other clubs).
-        Skript s = neues_spiel({"Anna", "Bernd", "Carl"});
-        s.push_back(UEBERTRAGUNG_AUS);
-        s.push_back("game pruefsumme -2");
-        s.push_back("game spieltag");
-        optionen(s, SPEICHERN_NEU, "anfang");
-        s.push_back("quit");
-        std::ofstream(server.ordner / "anfang.txt") << text(s);
-        bool neu = false;
-        for (int versuch = 0; versuch < 4 && !neu; ++versuch) {
-            if (warten(starten_im_hintergrund(server, "anfang", "server"), 240) != 0) return;
-            const auto vereine = pruefsummen(server, "anfang");
-            neu = vereine.size() == 3 && !vereine.count(0);
-            if (!neu) sleep(1);
-        }
-        if (!neu) return;
-        int heute = -1, tag = -1;
-        if (!spieltag_lesen(server, "anfang", &heute, &tag) || tag < heute || tag - heute > 60) return;
-        // Every manager's turn up to that day, then the save in its first turn.
-        Skript w{"wait 1000"};
-        for (int t = 0; t < 3 * (tag - heute); ++t) dazu(w, zug());
-        w.push_back("game spieltag");
-        optionen(w, SPEICHERN_NEU, "vorbereitet");
-        w.push_back("quit");
-        std::ofstream(server.ordner / "vorbereiten.txt") << text(w);
-        if (warten(starten_im_hintergrund(server, "vorbereiten", "server", "anfang"), 600) != 0) return;
-        int h2 = -1, t2 = -1;
-        vorbereitet = spieltag_lesen(server, "vorbereiten", &h2, &t2) && h2 == tag && t2 == tag &&
-                      fs::exists(server.spielstand("vorbereitet"));
+        vorbereitet = r.anlegen("ntag") && vor_dem_spieltag(server, {"Anna", "Bernd", "Carl"});
     }
     static void TearDownTestSuite() { r.aufraeumen(); }
     void SetUp() override

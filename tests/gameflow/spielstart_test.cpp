@@ -28,6 +28,7 @@
 #include "gameflow/neues_spiel.h"
 #include "gameflow/news.h"
 #include "gameflow/spielstand.h"
+#include "platform/bytes.h"
 #include "gameflow/spielstand_ordner.h"
 #include "gameflow/programm_lauf.h"
 #include "gameflow/spielstart.h"
@@ -187,12 +188,14 @@ TEST_F(Spielstart, ASecondGameBeginsWithoutTheLastMatchDayOfTheFirst)
 {
     ASSERT_TRUE(Spielstart_Neues_Spiel());
     spielen_bis(40);
-    // The leagues' first weekend has closed: the day's image carries its games.
-    const size_t ohne_spiele = 16;
-    EXPECT_GT(Ablauf_Tagesdaten_Bild().size(), ohne_spiele);
-    // What every new game does first.
+    // The leagues' first weekend has closed: the day's image carries its games (its count of the
+    // last match day's games at byte 12), beside the season's schedule.
+    const std::vector<uint8_t> bild = Ablauf_Tagesdaten_Bild();
+    ASSERT_GE(bild.size(), 16u);
+    EXPECT_GT(Bytes_Hole32(bild.data() + 12), 0u);
+    // What every new game does first: no games, and an empty schedule (8 bytes).
     Spielstart_Module_Zuruecksetzen();
-    EXPECT_EQ(Ablauf_Tagesdaten_Bild().size(), ohne_spiele);
+    EXPECT_EQ(Ablauf_Tagesdaten_Bild().size(), 16u + 8u);
 }
 
 // The default world through a season with two managers: the news of the clubs nobody manages
