@@ -271,7 +271,10 @@ int Chat_Senden(const char* eingabe)
     const uint32_t groesse = CHAT_KOPF + 4 * n + tl;
     uint8_t* b = static_cast<uint8_t*>(Mem_Alloc(groesse, 0));
     if (!b) return 0;
-    kopf(b, groesse, Aktuelles_Team, nach_565(farbe), CHAT_TEXT);
+    // Between the turns (and on a server whose rounds are all its clients') no club acts: the
+    // server's manager still speaks for his club.
+    const int32_t sender = team_im_bereich(Aktuelles_Team) || Netz_Rolle == 1 ? Aktuelles_Team : Server_Team;
+    kopf(b, groesse, team_im_bereich(sender) ? sender : -1, nach_565(farbe), CHAT_TEXT);
     Bytes_Setze32(b + 20, tl);
     Bytes_Setze32(b + 24, n);
     for (uint32_t k = 0; k < n; ++k) Bytes_Setze32(b + CHAT_KOPF + 4 * k, starts[k]);
