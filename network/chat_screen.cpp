@@ -109,7 +109,6 @@ void zeichnen_text(Rastport* z, int32_t x, int32_t y, uint16_t farbe, const char
     Grafik_Printf(z, Font(FONT), "^c%05d%s", x, y, int(farbe), text);
 }
 
-
 const char* name(int32_t feld, int32_t team)
 {
     const char* n = team >= 0 && team < Team_Anzahl ? Team_String(feld, team, nullptr, 0) : nullptr;
