@@ -255,6 +255,17 @@ enum : int32_t { TEAM_UEBERTRAGUNG_LIVE, TEAM_UEBERTRAGUNG_KONFERENZ, TEAM_UEBER
 // Applies a choice. At most 4 clubs are live and 6 in the conference: the club displaces another,
 // a computer club's when one is drawn within 50 tries; a longer list (an old savegame) shrinks.
 void Team_Uebertragung_Setzen(int32_t wahl, int32_t team);
+// The server takes a client's choice for the client's own club: that club's bits alone change,
+// no other club is displaced ("Alle Übertragungen aus" turns off the club's own). False for an
+// unknown choice or club.
+bool Team_Uebertragung_Eigener_Verein(int32_t wahl, int32_t team);
+// A client tells the server the choice its manager made for his club since the last time
+// (request 18); the turn's data sent back call it.
+void Team_Uebertragung_Client_Senden();
+// Drops a choice not yet sent (a new game, a test).
+void Team_Uebertragung_Client_Vergessen();
+// Plugs in the server's handler of request 18.
+void Team_Uebertragung_Fern_Registrieren();
 
 // --- periodic jobs, finances and season data (server only) ---
 

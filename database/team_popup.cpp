@@ -1,9 +1,14 @@
 // The club's context menu and the broadcast choice of its matches.
+//
+// Request 18 (client to server, format "vc"): one byte, the choice 0-3 a client's manager made
+// for his own club; the server applies it to the caller's club only.
 #include <vector>
 
 #include "competitions/statistik_teaminfo.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
+#include "network/internet_read.h"
+#include "platform/print.h"
 #include "platform/zufall.h"
 #include "toolkit/kontextmenue.h"
 
@@ -13,6 +18,11 @@ constexpr int32_t BIT_LIVE = 8, BIT_KONFERENZ = 16;
 constexpr int32_t MAX_LIVE = 4, MAX_KONFERENZ = 6;
 constexpr int32_t VERSUCHE = 50;
 constexpr int32_t LISTE_MAX = 1000;
+// The remote call that takes a client's choice for its own club to the server.
+constexpr int32_t ANFRAGE_UEBERTRAGUNG = 18;
+
+// A client's choice for its own club that the server has not yet been told (-1 none).
+int32_t client_wahl = -1;
 
 enum : int32_t { EINTRAG_SZENEN, EINTRAG_INFO };
 
@@ -64,11 +74,26 @@ Menue_Kontextmenue* uebertragung_menue(Menue_Kontextmenue* liste, int32_t eintra
     return k;
 }
 
+// The server's side of request 18: one byte, the choice; it changes the caller's club only.
+bool uebertragung_anfrage(Internet_Aufruf* a)
+{
+    const int32_t team = int32_t(Handelndes_Team);
+    const int32_t wahl = a->p->anzahl_c > 0 ? a->p->bytes[0] : -1;
+    if (!Team_Uebertragung_Eigener_Verein(wahl, team))
+        Print_Fehler("Team_Uebertragung: Wahl %d von Team %d abgewiesen", wahl, team);
+    return true;
+}
+
 }  // namespace
 
 void Team_Uebertragung_Setzen(int32_t wahl, int32_t team)
 {
     if (team < 0 || team >= Team_Anzahl) return;
+    // Only the server's copy of the bits decides which games a client sees live: the client's
+    // choice for its own club goes there with the data of its turn.
+    if (Netz_Rolle == 1 && wahl >= TEAM_UEBERTRAGUNG_LIVE && wahl <= TEAM_UEBERTRAGUNG_ALLE_AUS &&
+        (team == Aktuelles_Team || wahl == TEAM_UEBERTRAGUNG_ALLE_AUS))
+        client_wahl = wahl == TEAM_UEBERTRAGUNG_ALLE_AUS ? TEAM_UEBERTRAGUNG_KEINE : wahl;
     if (wahl == TEAM_UEBERTRAGUNG_ALLE_AUS) {
         for (int32_t t = 0; t < Team_Anzahl; ++t)
             if (Team_Ist_Normal(t, 0)) Team_Wert(TEAM_FLAGS, t, BIT_LIVE | BIT_KONFERENZ, TEAM_LOESCHEN);
@@ -96,6 +121,38 @@ void Team_Uebertragung_Setzen(int32_t wahl, int32_t team)
     default: break;
     }
 }
+
+bool Team_Uebertragung_Eigener_Verein(int32_t wahl, int32_t team)
+{
+    if (team < 0 || team >= Team_Anzahl || !Team_Ist_Normal(team, 0)) return false;
+    switch (wahl) {
+    case TEAM_UEBERTRAGUNG_LIVE:
+        Team_Wert(TEAM_FLAGS, team, BIT_KONFERENZ, TEAM_LOESCHEN);
+        Team_Wert(TEAM_FLAGS, team, BIT_LIVE, TEAM_SETZEN);
+        return true;
+    case TEAM_UEBERTRAGUNG_KONFERENZ:
+        Team_Wert(TEAM_FLAGS, team, BIT_LIVE, TEAM_LOESCHEN);
+        Team_Wert(TEAM_FLAGS, team, BIT_KONFERENZ, TEAM_SETZEN);
+        return true;
+    case TEAM_UEBERTRAGUNG_KEINE:
+    case TEAM_UEBERTRAGUNG_ALLE_AUS: Team_Wert(TEAM_FLAGS, team, BIT_LIVE | BIT_KONFERENZ, TEAM_LOESCHEN); return true;
+    default: return false;
+    }
+}
+
+void Team_Uebertragung_Client_Senden()
+{
+    if (Netz_Rolle != 1 || client_wahl < 0) return;
+    const Internet_Arg args[] = {Internet_Wert(client_wahl)};
+    uint8_t fertig = 0;
+    Internet_Client_Read(ANFRAGE_UEBERTRAGUNG, "vc", nullptr, &fertig, args, 1);
+    // Unanswered, it goes again with the next data of the turn.
+    if (fertig) client_wahl = -1;
+}
+
+void Team_Uebertragung_Client_Vergessen() { client_wahl = -1; }
+
+void Team_Uebertragung_Fern_Registrieren() { Internet_Handler_Registrieren(ANFRAGE_UEBERTRAGUNG, uebertragung_anfrage); }
 
 Menue_Kontextmenue* Team_Popup_Menue_Erzeugen(int32_t team)
 {

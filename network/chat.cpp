@@ -125,10 +125,20 @@ void status_uebernehmen(const uint8_t* p)
     if (!offen && jemand) icon_blinken();
 }
 
+// The club a packet of this PC speaks for. A client names its own (the server puts it in
+// anyway); the server its acting manager's club, between the turns its own manager's, and -1
+// when it has no manager.
+int32_t sprecher(int32_t client_team)
+{
+    if (Win95_Netz_Modus != 2) return client_team;
+    if (team_im_bereich(Aktuelles_Team)) return Aktuelles_Team;
+    return team_im_bereich(Server_Team) ? Server_Team : -1;
+}
+
 void notiz_senden(uint32_t modus)
 {
     uint8_t b[CHAT_KOPF];
-    kopf(b, CHAT_KOPF, Netz_Get_Eigenes_Team(), 0, modus);
+    kopf(b, CHAT_KOPF, sprecher(Netz_Get_Eigenes_Team()), 0, modus);
     if (Win95_Netz_Modus == 2) Chat_Server_Verteilen(b, CHAT_KOPF, nullptr);
     else Steuersignal_An_Server(b, CHAT_KOPF);
 }
@@ -251,7 +261,7 @@ int Chat_Senden(const char* eingabe)
     if (!eingabe) return 0;
     std::string text = eingabe;
     if (text.compare(0, 4, "/me ") == 0) {
-        const int32_t eigen = Netz_Get_Eigenes_Team();
+        const int32_t eigen = sprecher(Netz_Get_Eigenes_Team());
         const char* name = team_im_bereich(eigen) ? Team_String(299, eigen, nullptr, 0) : nullptr;
         char puffer[CHAT_TEXT_MAX * 2 + 64];
         std::snprintf(puffer, sizeof puffer, "%s %s", name ? name : "", text.c_str() + 4);
@@ -271,7 +281,7 @@ int Chat_Senden(const char* eingabe)
     const uint32_t groesse = CHAT_KOPF + 4 * n + tl;
     uint8_t* b = static_cast<uint8_t*>(Mem_Alloc(groesse, 0));
     if (!b) return 0;
-    kopf(b, groesse, Aktuelles_Team, nach_565(farbe), CHAT_TEXT);
+    kopf(b, groesse, sprecher(Aktuelles_Team), nach_565(farbe), CHAT_TEXT);
     Bytes_Setze32(b + 20, tl);
     Bytes_Setze32(b + 24, n);
     for (uint32_t k = 0; k < n; ++k) Bytes_Setze32(b + CHAT_KOPF + 4 * k, starts[k]);

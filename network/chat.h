@@ -10,6 +10,7 @@
 // Team_Wert 169 (its manager has the chat open).
 #pragma once
 #include <cstdint>
+#include <string>
 
 struct Mitspieler_Eintrag;
 
@@ -63,6 +64,9 @@ void Chat_Buddies_Waehlen();
 void Chat_Blinken_Schritt();
 // The history, newest first: the k-th message kept whole, null past the last.
 const uint8_t* Chat_Historie_Nachricht(int32_t k, uint32_t* groesse);
+// The line above a message: "CLUB, MANAGER: " of its sender's club, "Server: " for a server
+// without a club of its own (sender -1).
+std::string Chat_Absender(int32_t sender);
 // The colour a message is drawn in (the render target's pixel format).
 uint16_t Chat_Nachricht_Farbe(const uint8_t* paket);
 // The colour of the own messages (the render target's pixel format).

@@ -2,6 +2,7 @@
 // entry and an OK button over a copy of the screen that was there.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "database/team.h"
 #include "gameflow/globals.h"
@@ -157,10 +158,7 @@ void nachrichten_zeichnen()
             ++zeilen;
         }
         if (zeilen >= ZEILEN_MAX || y <= 0) break;
-        const int32_t sender = int32_t(Bytes_Hole32(p + 8));
-        char kopf[128];
-        std::snprintf(kopf, sizeof kopf, "%s, %s: ", name(176, sender), name(299, sender));
-        zeichnen_text(z, 4, y, Grafik_Farbe(10, 10, 10), kopf);
+        zeichnen_text(z, 4, y, Grafik_Farbe(10, 10, 10), Chat_Absender(int32_t(Bytes_Hole32(p + 8))).c_str());
         y -= ZEILE_H;
         ++zeilen;
     }
@@ -434,4 +432,11 @@ void Chat_Buddies_Waehlen()
         buddy_haupt.unterlisten[g] = buddy_gruppe;
     }
     Popup_Liste_Ausfuehren(&buddy_haupt);
+}
+
+std::string Chat_Absender(int32_t sender)
+{
+    // A server without a manager of its own speaks as itself, named once.
+    if (sender < 0 || sender >= Team_Anzahl) return "Server: ";
+    return std::string(name(TEAM_NAME_WAPPEN, sender)) + ", " + name(TEAM_MANAGER_NAME, sender) + ": ";
 }

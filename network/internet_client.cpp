@@ -61,6 +61,7 @@ void Internet_Client_Init()
 {
     if (Netz_Rolle != 1) return;
     Internet_Fern_Client_Anbinden();
+    Team_Uebertragung_Client_Vergessen();
     // the stadium's copy takes the server's lists only into a started module
     Stadion_Client_Init();
     Manager_Internet_Client_Get_Startinfo_1();
@@ -86,6 +87,8 @@ void Internet_Client_Refresh()
         const Internet_Arg args[] = {Internet_Zeiger(own.data(), 776), Internet_Zeiger(t2.data(), 2)};
         Internet_Client_Read(15, "vV>776V>2", nullptr, nullptr, args, 2);
     }
+    // The broadcast choice for the own club, when the manager made one.
+    Team_Uebertragung_Client_Senden();
     // The manager record without the manual line-up.
     std::vector<uint8_t> bild;
     if (!Manager_Internet_Bloecke_Packen(Aktuelles_Team, false, &bild)) return;

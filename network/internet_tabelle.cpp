@@ -34,6 +34,7 @@ constexpr Internet_Anfrage_Eintrag TABELLE[] = {
     {15, "TEAM_CLIENT_SEND", {"vV>%dV>%d", nullptr}},
     {16, "TEAM_STARTINFO", {"vI%dI%dI%dW%dW%d", nullptr}},
     {17, "TEAM_STARTTEAMS", {"vC<%dI<%d", nullptr}},
+    {18, "TEAM_UEBERTRAGUNG", {"vc", nullptr}},
     {30, "MANAGER_DATEN", {"vV<%dV<%dV<%dV<%dV<%dV<%d", nullptr}},
     {31, "MANAGER_STARTINFO_1", {"vI%dI%d", nullptr}},
     {32, "MANAGER_STARTINFO_2", {"vC<%d", nullptr}},
@@ -347,6 +348,7 @@ void Internet_Fern_Anbinden()
     Datenbank_Fern_Registrieren();
     Spieler_Einsetzen_Fern_Registrieren();
     Ligen_Teamvergleich_Fern_Registrieren();
+    Team_Uebertragung_Fern_Registrieren();
     for (const Fern_Form& f : FORMEN) Internet_Handler_Registrieren(f.nr, fern_server);
     Ablauf_Anfragen_Anbinden();
 }

@@ -579,6 +579,77 @@ TEST_F(Fern, MenuerundeHoltUndSendetZurueck)
     Netz_Rolle = 3;
 }
 
+// The broadcast choice a client's manager made for his club reaches the server with the turn's
+// data, once; there it changes that club's bits and no other club's, whatever the client asks.
+TEST_F(Fern, UebertragungDesClientsErreichtDenServer)
+{
+    nummern.clear();
+    ASSERT_NO_FATAL_FAILURE(teilnehmer_von_2());
+    Internet_Set_Client_Austausch(ueber_den_server);
+    Team_Uebertragung_Client_Vergessen();
+    Aktuelles_Team = 2;
+    Netz_Rolle = 1;
+    constexpr int32_t LIVE = 8, KONFERENZ = 16;
+    // What the server holds while it answers: club 2 live, club 1 in the conference; read back
+    // as the reply to request 18 goes out.
+    static int32_t beim_server[2];
+    server_stand = [] {
+        T[2].flags = uint8_t((T[2].flags & ~(LIVE | KONFERENZ)) | LIVE);
+        T[1].flags = uint8_t((T[1].flags & ~(LIVE | KONFERENZ)) | KONFERENZ);
+        Internet_Set_Server_Sender([](Mitspieler_Eintrag* m, const uint8_t* d, uint32_t n) {
+            if (Bytes_Hole32(d + 4) == 18) {
+                beim_server[0] = T[2].flags & (LIVE | KONFERENZ);
+                beim_server[1] = T[1].flags & (LIVE | KONFERENZ);
+            }
+            return fangen(m, d, n);
+        });
+    };
+    const auto zug_ende = [] {
+        nummern.clear();
+        beim_server[0] = beim_server[1] = -1;
+        Internet_Client_Refresh();
+        return std::count(nummern.begin(), nummern.end(), 18u);
+    };
+    Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_KEINE, 2);
+    EXPECT_EQ(zug_ende(), 1);
+    EXPECT_EQ(beim_server[0], 0);
+    EXPECT_EQ(beim_server[1], KONFERENZ);
+    // Nothing chosen since: nothing goes.
+    EXPECT_EQ(zug_ende(), 0);
+    // "Alle Übertragungen aus" on a client turns off its own club's only.
+    Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_ALLE_AUS, 2);
+    EXPECT_EQ(zug_ende(), 1);
+    EXPECT_EQ(beim_server[0], 0);
+    EXPECT_EQ(beim_server[1], KONFERENZ);
+    // A choice for another club stays on the client.
+    Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_LIVE, 1);
+    EXPECT_EQ(zug_ende(), 0);
+    // An unanswered send goes again with the next turn's data.
+    Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_LIVE, 2);
+    Internet_Set_Client_Austausch([](const std::vector<uint8_t>&, std::vector<uint8_t>*) { return false; });
+    Internet_Client_Refresh();
+    Internet_Set_Client_Austausch(ueber_den_server);
+    EXPECT_EQ(zug_ende(), 1);
+    EXPECT_EQ(beim_server[0], LIVE);
+    Internet_Set_Client_Austausch(nullptr);
+
+    // Raw requests: another club or an unknown choice change nothing.
+    Netz_Rolle = 2;
+    Internet_Set_Server_Sender(fangen);
+    T[1].flags = LIVE;
+    T[2].flags = LIVE;
+    Fehler_Capture f;
+    anfrage_senden(18, 1, "vc", {2, 0, 0, 0});
+    anfrage_senden(18, 2, "vc", {7, 0, 0, 0});
+    EXPECT_EQ(T[1].flags, LIVE);
+    EXPECT_EQ(T[2].flags, LIVE);
+    EXPECT_TRUE(f.contains("Wahl 7"));
+    anfrage_senden(18, 2, "vc", {1, 0, 0, 0});
+    EXPECT_EQ(T[2].flags, KONFERENZ);
+    EXPECT_EQ(T[1].flags, LIVE);
+    Netz_Rolle = 3;
+}
+
 }  // namespace
 
 namespace {

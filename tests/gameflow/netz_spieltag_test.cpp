@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "netz_lauf.h"
+#include "programm_bilder.h"
 
 namespace {
 
@@ -120,6 +121,60 @@ TEST_F(Netz_Spieltag, AClientKilledDuringTheMatchDayLeavesItToTheOthers)
     const auto b = pruefsummen(zwei, "client"), srv = pruefsummen(server, "server");
     ASSERT_EQ(b.size(), 1u) << "the remaining client reached the next round";
     EXPECT_EQ(srv.size(), 1u) << "the server reached the next round";
+}
+
+// Each client chooses its club's broadcast in its round, as the club's menu does: the server,
+// whose copy decides at the match day, shows the client that chose live its match on the pitch,
+// and the one that chose "Keine Übertragung" none. Every broadcast was off before.
+TEST_F(Netz_Spieltag, AClientsBroadcastChoiceDecidesWhetherItSeesItsMatch)
+{
+    // The turns' clicks, without waiting for input after them: the server's manager and the live
+    // client answer the taker's panels of set pieces, which a held script would leave waiting.
+    const auto klicks = [](Skript& s) {
+        dazu(s, klick(WEITER_X, WEITER_Y));
+        dazu(s, klick(150, 292));
+        dazu(s, klick(470, 292));
+    };
+    Skript srv{"game vereine 2", "game runden 2"};
+    klicks(srv);
+    live_spieltag(srv, 110);
+    dazu(srv, {"game pruefsumme -2", "game allein", "quit"});
+    std::ofstream(server.ordner / "server.txt") << text(srv);
+    const auto bild = [](const Installation& c) { return (c.ordner / "am_spiel.png").string(); };
+    const auto skript = [&](const Installation& c, int index, int wahl) {
+        Skript k{"answer " + std::to_string(index)};
+        for (int n = 1; n <= index + 1; ++n) {
+            k.push_back("game zuege " + std::to_string(n));
+            dazu(k, klick(470, 292));
+        }
+        dazu(k, {"game zug", "game uebertragung " + std::to_string(wahl), "wait 3000"});
+        klicks(k);
+        dazu(k, {"wait 8000", "dump " + bild(c)});
+        live_spieltag(k, 110);
+        dazu(k, {"game pruefsumme", "quit"});
+        std::ofstream(c.ordner / "client.txt") << text(k);
+    };
+    skript(eins, 0, 0);
+    skript(zwei, 1, 2);
+    pid_t s_pid, e_pid, z_pid;
+    ASSERT_TRUE(r.starten(&s_pid, &e_pid, &z_pid, "vorbereitet"));
+    Drei_Rechner::Summen d;
+    ASSERT_TRUE(r.beendet(s_pid, e_pid, z_pid, 300, 120, &d));
+    // The pitch of the live view is bright green; the menu behind a match day not shown is a
+    // dark one.
+    const auto gruen = [&](const Installation& c, const std::string& name) {
+        Bild b;
+        if (!bild_lesen(bild(c), "netz_uebertragung_" + name, &b) || b.w != 640 || b.h != 480) return -1;
+        int n = 0;
+        for (int y = 30; y < 470; ++y)
+            for (int x = 5; x < 600; ++x) {
+                const int rot = b.at(x, y) >> 11, gr = (b.at(x, y) >> 5) & 63, blau = b.at(x, y) & 31;
+                n += gr > 25 && gr / 2 > rot + 4 && gr / 2 > blau + 4;
+            }
+        return n;
+    };
+    EXPECT_GT(gruen(eins, "live"), 640 * 480 / 4) << "the client that chose live sees its match";
+    EXPECT_LT(gruen(zwei, "keine"), 640 * 480 / 50) << "the client that chose none does not";
 }
 
 }  // namespace

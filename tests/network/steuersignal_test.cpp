@@ -693,6 +693,51 @@ TEST_F(Signale, ChatServerReichtWeiterUndTrautDemPaketNicht)
     EXPECT_FALSE(Chat_Paket_Pruefen(liste.data(), uint32_t(liste.size())));
 }
 
+// Between the turns no club acts: the server's manager still signs with his club and name (and
+// speaks for it with "/me" and in the chat's list), and a server without a manager of its own
+// names itself once.
+TEST_F(Signale, ChatDesServersNenntSeinenManager)
+{
+    std::snprintf(T[1].manager_name, sizeof T[1].manager_name, "Anna");
+    Netz_Set_Eigenes_Team(0);  // a server never sets it
+    Aktuelles_Team = -1;
+    Chat_Senden("Anpfiff!");
+    ASSERT_EQ(gesendet.size(), 3u);
+    for (const auto& g : gesendet) EXPECT_EQ(int32_t(Bytes_Hole32(g.daten.data() + 8)), 1);
+    const uint8_t* h = Chat_Historie_Nachricht(0, nullptr);
+    ASSERT_NE(h, nullptr);
+    const std::string kopf = Chat_Absender(int32_t(Bytes_Hole32(h + 8)));
+    EXPECT_EQ(kopf, std::string(Team_String(TEAM_NAME_WAPPEN, 1, nullptr, 0)) + ", Anna: ");
+    // "/me" and entering the chat speak for the same club.
+    gesendet.clear();
+    Chat_Senden("/me pfeift");
+    ASSERT_FALSE(gesendet.empty());
+    const auto& me = gesendet[0].daten;
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(me.data() + 40 + 4 * Bytes_Hole32(me.data() + 24))),
+              "Anna pfeift");
+    Chat_Betreten();
+    EXPECT_TRUE(Team_Wert(TEAM_FLAGS, 1, 0, TEAM_LESEN) & CHAT_OFFEN_BIT);
+    for (int32_t t = 0; t < ANZAHL; ++t)
+        if (t != 1) EXPECT_FALSE(Team_Wert(TEAM_FLAGS, t, 0, TEAM_LESEN) & CHAT_OFFEN_BIT) << t;
+
+    // A hot-seat manager's turn at the server speaks for that club.
+    gesendet.clear();
+    Aktuelles_Team = 6;
+    Chat_Senden("Hallo");
+    ASSERT_FALSE(gesendet.empty());
+    EXPECT_EQ(int32_t(Bytes_Hole32(gesendet[0].daten.data() + 8)), 6);
+
+    gesendet.clear();
+    Netz_Rolle = 2;
+    Server_Team = -1;
+    Aktuelles_Team = -1;
+    Chat_Senden("Hallo");
+    ASSERT_FALSE(gesendet.empty());
+    EXPECT_EQ(int32_t(Bytes_Hole32(gesendet[0].daten.data() + 8)), -1);
+    EXPECT_EQ(Chat_Absender(-1), "Server: ");
+    EXPECT_EQ(Chat_Absender(ANZAHL), "Server: ");
+}
+
 TEST_F(Signale, ChatVerlaufBehaeltDieNeuesteNachrichtGanz)
 {
     Chat_Init();
