@@ -61,8 +61,9 @@ constexpr uint32_t WAHLZEIT = 60000;
 constexpr size_t AKTIONEN_HOECHSTENS = 32;
 
 std::map<int32_t, Sync> syncs;
-// The client's last minute signal: its minute and club.
+// The client's last minute signal: its period, minute and club.
 int32_t gesendet_minute = -1, gesendet_team = -1;
+uint32_t gesendet_periode = 0;
 Spielfeld_Netz_Records quelle_hook = nullptr;
 
 int32_t records(Spielfeld_Record** out, int32_t max)
@@ -271,6 +272,7 @@ void Spielfeld_Netz_Zuruecksetzen()
 {
     syncs.clear();
     gesendet_minute = gesendet_team = -1;
+    gesendet_periode = 0;
 }
 
 void Spielfeld_Anweisungen_Lesen(const Spielfeld_Record& r, uint8_t* b)
@@ -319,8 +321,9 @@ static void melden(Spielfeld_Record* r, int32_t m, bool kick)
         }
         // One signal a minute for the club: the server frees the minute in all its records. Each
         // kick repeats the minute and is signalled on its own.
-        if (kick || gesendet_minute != m || gesendet_team != eigen || aenderung) {
+        if (kick || gesendet_minute != m || gesendet_periode != r->periode || gesendet_team != eigen || aenderung) {
             gesendet_minute = m;
+            gesendet_periode = r->periode;
             gesendet_team = eigen;
             Steuersignal_Client_Minute(uint32_t(m), r->periode, aenderung ? block : nullptr);
         }

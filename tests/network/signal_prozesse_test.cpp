@@ -223,7 +223,8 @@ struct Spielweise {
     std::function<void(int32_t)> vor_minute;   // before a minute is played
     std::function<void(int32_t)> beim_warten;  // each pass of a minute's wait
     std::function<void(Spielfeld_Record*, int32_t)> im_spiel;  // in a record's minute, before its end
-    int32_t halbzeit = -1;  // the first half's last minute; the second starts three minutes before it
+    int32_t halbzeit = -1;  // the first half's last minute played
+    int32_t rueck = 0;      // the second half starts this many minutes before it
     int32_t anstoss_ms = 0;  // the time this PC waits for its other games before the second half
 };
 
@@ -239,7 +240,7 @@ bool spielen(const Spielweise& w, const std::string& log)
     };
     for (int32_t t = 0; t < MINUTEN && ok; ++t) {
         const bool zweite = w.halbzeit >= 0 && t > w.halbzeit;
-        const int32_t m = zweite ? t - 4 : t;
+        const int32_t m = zweite ? t - 1 - w.rueck : t;
         if (zweite && t == w.halbzeit + 1) {
             const auto bis = std::chrono::steady_clock::now() + std::chrono::milliseconds(w.anstoss_ms);
             client_pumpen_bis([&] { return std::chrono::steady_clock::now() >= bis; });
@@ -444,29 +445,34 @@ TEST_F(Minuten_Prozesse, EinAbgestuerzterClientGibtSeinemGegnerDieFuenf)
 }
 
 
-// The first half ends after three minutes of stoppage. Client 2 kicks off the second half at once
-// (it has only its own game), the server a few seconds later, once its other games are done: the
-// second half's minutes are waited for anew, and a client's minute signalled before the server's
-// kick-off is kept for it.
-TEST_F(Minuten_Prozesse, TheSecondHalfsMinutesAreSyncedAfresh)
+// The first half ends after its stoppage. The clients kick off the second half at once (each has
+// only its own game), the server a few seconds later, once its other games are done: the second
+// half's minutes are waited for anew, and a client's minute signalled before the server's kick-off
+// is kept for it. `rueck`: how far the second half's first minute lies before the first half's
+// last (three minutes of stoppage, or none, when both halves have a minute of the same number).
+void zweite_halbzeit(Minuten_Prozesse& t, int32_t rueck)
 {
-    server_starten();
+    t.server_starten();
     Spielweise client_w;
     client_w.halbzeit = 22;
-    pid_t eins = kind("Eins", 2, client(2, 3, client_w));
-    pid_t zwei = kind("Zwei", 3, client(3, 2, client_w));
-    anstoss_abwarten();
+    client_w.rueck = rueck;
+    pid_t eins = t.kind("Eins", 2, Minuten_Prozesse::client(2, 3, client_w));
+    pid_t zwei = t.kind("Zwei", 3, Minuten_Prozesse::client(3, 2, client_w));
+    t.anstoss_abwarten();
     Spielweise server_w = client_w;
     server_w.anstoss_ms = 3000;
     EXPECT_TRUE(spielen(server_w, "log_server.txt"));
     for (int32_t k = 0; k < 2; ++k) EXPECT_FALSE(Spielfeld_Netz_Flags(spiele[0].get(), k) & SPIELFELD_NETZ_RAUS) << k;
-    const auto codes = warten({eins, zwei});
+    const auto codes = t.warten({eins, zwei});
     EXPECT_EQ(codes[0], 0);
     EXPECT_EQ(codes[1], 0);
     // Each client waited at the second half's first minute for the server, so the images agree.
     EXPECT_EQ(zeilen("log_2.txt", 1), zeilen("log_server.txt", 1));
     EXPECT_EQ(zeilen("log_3.txt", 3), zeilen("log_server.txt", 3));
 }
+
+TEST_F(Minuten_Prozesse, TheSecondHalfsMinutesAreSyncedAfresh) { zweite_halbzeit(*this, 3); }
+TEST_F(Minuten_Prozesse, ASecondHalfsMinuteOfTheFirstHalfsNumberIsSignalledAgain) { zweite_halbzeit(*this, 0); }
 
 // A set piece of side k: the PC of the side's club chooses the taker after a while (and, on a
 // client, its manager's pause is no slow minute); every other PC holds the record until the
