@@ -1,6 +1,5 @@
 #include "match/spielfeld_netz.h"
 
-#include <cmath>
 #include <bitset>
 #include <cstring>
 #include <deque>
@@ -10,7 +9,7 @@
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
 #include "match/pitch/spielfeld_ball.h"
-#include "match/pitch/spielfeld_objekt.h"
+#include "match/pitch/spielfeld_sonderaktion.h"
 #include "match/spielfeld.h"
 #include "matchview/spielszenen_taktik.h"
 #include "network/netz.h"
@@ -164,22 +163,12 @@ int32_t eigener_verein()
     return -1;
 }
 
-// The side of a set piece whose taker goes over the network: a corner, a penalty or a free kick
-// near the goal the side attacks (art 2, 0, 1); -1 for any other situation.
+// The side of a set piece whose taker goes over the network, -1 for any other situation.
 int32_t standard_von(const Spielfeld_Record* r, int32_t* art)
 {
-    const int32_t k = r->standard_seite;
-    if (k > 1) return -1;
-    switch (r->situation) {
-    case SITUATION_ELFMETER: *art = 0; break;
-    case SITUATION_ECKE: *art = 2; break;
-    case SITUATION_FREISTOSS:
-        if (std::fabs(r->objekt[SPIELFELD_BALL].x - float(r->tor_x[k])) >= 3100.0f) return -1;
-        *art = 1;
-        break;
-    default: return -1;
-    }
-    return k;
+    int32_t k = 0;
+    *art = Spielfeld_Standard_Wahl(r, &k);
+    return *art < 0 ? -1 : k;
 }
 
 // A taker signal: the side's count of such set pieces (8 bits), the kind (2 bits) and the chosen

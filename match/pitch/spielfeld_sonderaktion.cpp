@@ -36,14 +36,9 @@ void bestimmte_setzen(Spielfeld_Record* r)
         sit != SITUATION_FREISTOSS && r->torart[0] == 0)
         r->schuetze_bestimmt = r->zweiter_bestimmt = -1;
     if (r->schuetze_bestimmt != -1) return;
-    const int32_t s = 1 - (r->letzte_beruehrung & 1);
-    const float bx = r->objekt[SPIELFELD_BALL].x;
-    if (sit == SITUATION_FREISTOSS && std::fabs(bx - float(r->tor_x[s])) < 3100.0f)
-        r->schuetze_bestimmt = slot_von(r, s, r->freistoss_schuetze[s]);
-    else if (sit == SITUATION_ELFMETER && !r->elfmeter_schuss)
-        r->schuetze_bestimmt = slot_von(r, s, r->elfmeter_schuetze[s]);
-    else if (sit == SITUATION_ECKE)
-        r->schuetze_bestimmt = slot_von(r, s, r->ecken_schuetze[s]);
+    int32_t s = 0;
+    const int32_t art = Spielfeld_Standard_Wahl(r, &s);
+    if (art >= 0) r->schuetze_bestimmt = slot_von(r, s, Spielfeld_Gewaehlter_Schuetze(r, art, s));
 }
 
 // Seconds until the player can meet the ball's path; negative when he cannot.
@@ -135,6 +130,18 @@ void zuteilen(Spielfeld_Record* r, int32_t s, const Wahl& w)
 }
 
 }  // namespace
+
+int32_t Spielfeld_Standard_Wahl(const Spielfeld_Record* r, int32_t* seite)
+{
+    const int32_t s = 1 - (r->letzte_beruehrung & 1);
+    if (seite) *seite = s;
+    switch (r->situation) {
+    case SITUATION_FREISTOSS: return std::fabs(r->objekt[SPIELFELD_BALL].x - float(r->tor_x[s])) < 3100.0f ? 1 : -1;
+    case SITUATION_ELFMETER: return r->elfmeter_schuss ? -1 : 0;
+    case SITUATION_ECKE: return 2;
+    default: return -1;
+    }
+}
 
 void Spielfeld_Sonderaktion(Spielfeld_Record* r)
 {

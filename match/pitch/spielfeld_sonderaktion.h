@@ -12,6 +12,11 @@ enum : uint8_t {
     ROLLE_FREISTOSS = 21, ROLLE_FREISTOSS_PARTNER = 24, ROLLE_FREISTOSS_PASS = 25,
 };
 
+// The set piece whose taker is the manager's choice: a free kick near the goal (1), a penalty
+// that is no shoot-out kick (0) or a corner (2), taken by the side that did not touch the ball
+// last (`seite`); -1 for any other situation.
+int32_t Spielfeld_Standard_Wahl(const Spielfeld_Record* r, int32_t* seite);
+
 // A free point on the pitch at about radius from the object, 50 from every player; gerichtet
 // draws it on the slot's attacking side. After 64 draws without one: the object's own position
 // held to the pitch, and false.

@@ -41,8 +41,6 @@ Panel p;
 int32_t fertigkeit(const Spielfeld_Spieler& s, int32_t art) { return s.roh[art == 0 ? 1 : art == 1 ? 0 : 2]; }
 int32_t nerven(const Spielfeld_Spieler& s) { return s.roh[3]; }
 
-uint32_t& gewaehlt(Spielfeld_Record* r, int32_t art, int32_t seite) { return Spielfeld_Gewaehlter_Schuetze(r, art, seite); }
-
 int32_t gruppe(const Spielfeld_Spieler& s)
 {
     if (s.spnr < 0 || s.spnr >= Spieler_Anzahl) return 3;
@@ -109,7 +107,7 @@ int32_t Spielszenen_Schuetze_Farbe(Spielfeld_Record* r, int32_t slot, int32_t ar
     if (unter_maus) return Grafik_Farbe(12, 0, 0);
     const Spielfeld_Spieler& s = r->spieler[slot];
     if (s.zustand & (64 | SPIELFELD_GELB_ROT | SPIELFELD_ROT)) return Grafik_Farbe(8, 8, 8);
-    if (s.spnr >= 0 && gewaehlt(r, art, slot / 16) == uint32_t(s.spnr)) return Grafik_Farbe(12, 12, 0);
+    if (s.spnr >= 0 && Spielfeld_Gewaehlter_Schuetze(r, art, slot / 16) == uint32_t(s.spnr)) return Grafik_Farbe(12, 12, 0);
     return Grafik_Farbe(14, 14, 14);
 }
 
@@ -210,7 +208,7 @@ int32_t Spielszenen_Schuetze_Waehlen_Bei(Rastport* seite, Spielszenen_Fenster* f
         if (unter && tasten == 1 && gewaehlter < 0) gewaehlter = slot;
     }
     if (gewaehlter < 0) return -1;
-    gewaehlt(r, art, s) = uint32_t(r->spieler[gewaehlter].spnr);
+    Spielfeld_Gewaehlter_Schuetze(r, art, s) = uint32_t(r->spieler[gewaehlter].spnr);
     Spielszenen_Sound_Spielen(13, 320, 320);
     if (st) st->pause = 0;
     r->freistoss_offen = r->elfmeter_offen = r->ecke_offen = 0;

@@ -16,10 +16,9 @@ using namespace netz_lauf;
 
 TEST(Client_Gruppen, TheGroupButtonsOpenTheirScreensOnAClient)
 {
-    Installation server, client;
-    ASSERT_TRUE(server.anlegen("dorvin_gruppen_server"));
-    ASSERT_TRUE(client.anlegen("dorvin_gruppen_client"));
-    const uint16_t port = port_einrichten(server, {&client});
+    Zwei_Rechner r;
+    ASSERT_TRUE(r.anlegen("gruppen"));
+    const Installation &server = r.server, &client = r.client;
 
     // The server waits in its own round until the client is gone.
     Skript s = neues_spiel({"Anna", "Bernd"});
@@ -34,11 +33,7 @@ TEST(Client_Gruppen, TheGroupButtonsOpenTheirScreensOnAClient)
     dazu(k, {"wait 500", "dump " + bild("team"), "quit"});
     std::ofstream(client.ordner / "client.txt") << text(k);
 
-    const pid_t s_pid = starten_im_hintergrund(server, "server", "server");
-    ASSERT_TRUE(server_lauscht(port, 60));
-    const pid_t c_pid = starten_im_hintergrund(client, "client", "client");
-    EXPECT_TRUE(gut_beendet(c_pid, client, "client", 120));
-    EXPECT_TRUE(gut_beendet(s_pid, server, "server", 60));
+    EXPECT_TRUE(r.spielen());
 
     Bild runde, verein, team;
     for (auto [b, n] : {std::pair{&runde, "runde"}, {&verein, "verein"}, {&team, "team"}}) {
@@ -48,10 +43,6 @@ TEST(Client_Gruppen, TheGroupButtonsOpenTheirScreensOnAClient)
     // A screen fills the field left of the button column; a dead button only lights up.
     EXPECT_GT(verein.anders(runde, 0, 45, 597, 480), 20000);
     EXPECT_GT(team.anders(verein, 0, 45, 597, 480), 20000);
-    if (!HasFailure()) {
-        fs::remove_all(server.ordner);
-        fs::remove_all(client.ordner);
-    }
 }
 
 }  // namespace

@@ -23,10 +23,9 @@ constexpr int ICON_X = 144, ZEILE_X = 212, ZEILE_1_Y = 212 + 32 + 14;
 
 TEST(Client_Personal, AClientSeesTheStaffTheServerHiredAndItsClubsStadium)
 {
-    Installation server, client;
-    ASSERT_TRUE(server.anlegen("dorvin_cpers_server"));
-    ASSERT_TRUE(client.anlegen("dorvin_cpers_client"));
-    const uint16_t port = port_einrichten(server, {&client});
+    Zwei_Rechner r;
+    ASSERT_TRUE(r.anlegen("cpers"));
+    const Installation &server = r.server, &client = r.client;
     const auto s_bild = [&](const std::string& n) { return (server.ordner / (n + ".png")).string(); };
     const auto c_bild = [&](const std::string& n) { return (client.ordner / (n + ".png")).string(); };
 
@@ -55,14 +54,11 @@ TEST(Client_Personal, AClientSeesTheStaffTheServerHiredAndItsClubsStadium)
     dazu(k, {"move 300 150", "wait 500", "dump " + c_bild("personal"), "quit"});
     std::ofstream(client.ordner / "client.txt") << text(k);
 
-    const pid_t s_pid = starten_im_hintergrund(server, "server", "server");
-    ASSERT_TRUE(server_lauscht(port, 60));
     // The client comes once the server's second day has begun.
-    for (int i = 0; i < 1200 && pruefsummen(server, "server").empty() && waitpid(s_pid, nullptr, WNOHANG) == 0; ++i)
-        usleep(100000);
-    const pid_t c_pid = starten_im_hintergrund(client, "client", "client");
-    EXPECT_TRUE(gut_beendet(c_pid, client, "client", 120));
-    EXPECT_TRUE(gut_beendet(s_pid, server, "server", 60));
+    EXPECT_TRUE(r.spielen("", 60, [&](pid_t s_pid) {
+        for (int i = 0; i < 1200 && pruefsummen(server, "server").empty() && waitpid(s_pid, nullptr, WNOHANG) == 0; ++i)
+            usleep(100000);
+    }));
 
     Bild s_personal, boerse, stadion, personal;
     for (auto [b, pfad, n] : {std::tuple{&s_personal, s_bild("personal"), "server_personal"},
@@ -77,10 +73,6 @@ TEST(Client_Personal, AClientSeesTheStaffTheServerHiredAndItsClubsStadium)
     // The client's staff rows are the server's: the free first assistant, the one Bernd hired with
     // his months and his wage, and the applicants' offers.
     EXPECT_EQ(personal.anders(s_personal, 130, 212, 586, 468), 0);
-    if (!HasFailure()) {
-        fs::remove_all(server.ordner);
-        fs::remove_all(client.ordner);
-    }
 }
 
 }  // namespace

@@ -17,10 +17,9 @@ using namespace netz_lauf;
 
 TEST(Client_Tafeln, TheClientsFirstRoundKnowsTheServersMatchDays)
 {
-    Installation server, client;
-    ASSERT_TRUE(server.anlegen("dorvin_tafeln_server"));
-    ASSERT_TRUE(client.anlegen("dorvin_tafeln_client"));
-    const uint16_t port = port_einrichten(server, {&client});
+    Zwei_Rechner r;
+    ASSERT_TRUE(r.anlegen("tafeln"));
+    const Installation &server = r.server, &client = r.client;
     // Both managers' clubs play in one league; each PC opens its league screen in its first round.
     const auto liga = [](const Installation& i) {
         Skript s{"game spieltag"};
@@ -38,11 +37,7 @@ TEST(Client_Tafeln, TheClientsFirstRoundKnowsTheServersMatchDays)
     k.push_back("quit");
     std::ofstream(client.ordner / "client.txt") << text(k);
 
-    const pid_t s_pid = starten_im_hintergrund(server, "server", "server");
-    ASSERT_TRUE(server_lauscht(port, 60));
-    const pid_t c_pid = starten_im_hintergrund(client, "client", "client");
-    EXPECT_TRUE(gut_beendet(c_pid, client, "client", 120));
-    EXPECT_TRUE(gut_beendet(s_pid, server, "server", 60));
+    EXPECT_TRUE(r.spielen());
 
     int heute = -1, tag = -1, c_heute = -1, c_tag = -1;
     ASSERT_TRUE(spieltag_lesen(server, "server", &heute, &tag));
@@ -56,20 +51,15 @@ TEST(Client_Tafeln, TheClientsFirstRoundKnowsTheServersMatchDays)
     ASSERT_EQ(b_server.w * b_server.h, 640 * 480);
     ASSERT_EQ(b_client.w * b_client.h, 640 * 480);
     EXPECT_EQ(b_client.anders(b_server, 10, 95, 372, 109), 0);
-    if (!HasFailure()) {
-        fs::remove_all(server.ordner);
-        fs::remove_all(client.ordner);
-    }
 }
 
 // The prepared match day's round of the second manager's club: played at one PC (the first
 // manager's turn ended) and on a client that holds the club; its panels read alike.
 TEST(Client_Tafeln, OnAMatchDayTheClientsPanelsReadAsAtOnePc)
 {
-    Installation server, client;
-    ASSERT_TRUE(server.anlegen("dorvin_tafeln_tag_server"));
-    ASSERT_TRUE(client.anlegen("dorvin_tafeln_tag_client"));
-    const uint16_t port = port_einrichten(server, {&client});
+    Zwei_Rechner r;
+    ASSERT_TRUE(r.anlegen("tafeln_tag"));
+    const Installation &server = r.server, &client = r.client;
     ASSERT_TRUE(vor_dem_spieltag(server, {"Anna", "Bernd"}));
     const std::string allein = (server.ordner / "allein.png").string(), netz = (client.ordner / "netz.png").string();
     Skript a{"wait 1000"};
@@ -84,11 +74,7 @@ TEST(Client_Tafeln, OnAMatchDayTheClientsPanelsReadAsAtOnePc)
     dazu(s, {"game allein", "quit"});
     std::ofstream(server.ordner / "server.txt") << text(s);
     std::ofstream(client.ordner / "client.txt") << text(Skript{"answer 0", "game zug", "move 300 250", "wait 1000", "dump " + netz, "quit"});
-    const pid_t s_pid = starten_im_hintergrund(server, "server", "server", "vorbereitet");
-    ASSERT_TRUE(server_lauscht(port, 60));
-    const pid_t c_pid = starten_im_hintergrund(client, "client", "client");
-    EXPECT_TRUE(gut_beendet(c_pid, client, "client", 120));
-    EXPECT_TRUE(gut_beendet(s_pid, server, "server", 120));
+    EXPECT_TRUE(r.spielen("vorbereitet", 120));
 
     Bild b_allein, b_netz;
     ASSERT_TRUE(bild_lesen(allein, "client_tafeln_allein", &b_allein));
@@ -99,10 +85,6 @@ TEST(Client_Tafeln, OnAMatchDayTheClientsPanelsReadAsAtOnePc)
     // referee and his ratings).
     for (auto [x, name] : {std::pair{40, "own"}, std::pair{424, "opponent"}})
         EXPECT_EQ(b_netz.anders(b_allein, x, 3, x + 176, 35), 0) << name;
-    if (!HasFailure()) {
-        fs::remove_all(server.ordner);
-        fs::remove_all(client.ordner);
-    }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <string>
@@ -128,6 +129,16 @@ inline uint16_t port_einrichten(const Installation& server, std::initializer_lis
     return port;
 }
 
+// The programs a test started that still run: a test that stops early leaves none behind.
+inline void uebrige_beenden(const std::vector<pid_t>& gestartet)
+{
+    for (pid_t pid : gestartet)
+        if (pid > 0 && waitpid(pid, nullptr, WNOHANG) == 0) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
+}
+
 // A server's and two clients' program folders and the port they share.
 struct Drei_Rechner {
     Installation server, eins, zwei;
@@ -137,11 +148,7 @@ struct Drei_Rechner {
     // A test that stops early leaves no program running and no folder behind.
     ~Drei_Rechner()
     {
-        for (pid_t pid : gestartet)
-            if (pid > 0 && waitpid(pid, nullptr, WNOHANG) == 0) {
-                kill(pid, SIGKILL);
-                waitpid(pid, nullptr, 0);
-            }
+        uebrige_beenden(gestartet);
         aufraeumen();
     }
 
@@ -219,6 +226,48 @@ struct Drei_Rechner {
     {
         for (const Installation* i : {&server, &eins, &zwei})
             if (!i->ordner.empty()) fs::remove_all(i->ordner);
+    }
+};
+
+// A server's and one client's program folders and the port they share. A test that failed keeps
+// its folders to be looked at; no program outlives it.
+struct Zwei_Rechner {
+    Installation server, client;
+    uint16_t port = 0;
+    std::vector<pid_t> gestartet;
+
+    ~Zwei_Rechner()
+    {
+        uebrige_beenden(gestartet);
+        if (testing::Test::HasFailure()) return;
+        for (const Installation* i : {&server, &client})
+            if (!i->ordner.empty()) fs::remove_all(i->ordner);
+    }
+    bool anlegen(const std::string& name)
+    {
+        if (!server.anlegen("dorvin_" + name + "_server") || !client.anlegen("dorvin_" + name + "_client")) return false;
+        port = port_einrichten(server, {&client});
+        return true;
+    }
+    // The server under server.txt (loading `spielstand` when given), then, once it listens and
+    // `vor_client` (when given) has returned, the client under client.txt; both must end well,
+    // the client within 120 s, the server within `sekunden` after it.
+    testing::AssertionResult spielen(const std::string& spielstand = "", int sekunden = 60,
+                                     const std::function<void(pid_t)>& vor_client = {})
+    {
+        const pid_t s = starten_im_hintergrund(server, "server", "server", spielstand);
+        gestartet.push_back(s);
+        if (!server_lauscht(port, 60)) return testing::AssertionFailure() << "der Server lauscht nicht auf " << port;
+        if (vor_client) vor_client(s);
+        const pid_t c = starten_im_hintergrund(client, "client", "client");
+        gestartet.push_back(c);
+        const testing::AssertionResult c_gut = gut_beendet(c, client, "client", 120);
+        const testing::AssertionResult s_gut = gut_beendet(s, server, "server", sekunden);
+        if (c_gut && s_gut) return testing::AssertionSuccess();
+        testing::AssertionResult f = testing::AssertionFailure();
+        if (!c_gut) f << c_gut.message() << (s_gut ? "" : "; ");
+        if (!s_gut) f << s_gut.message();
+        return f;
     }
 };
 
