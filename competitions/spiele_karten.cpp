@@ -112,6 +112,11 @@ int32_t Spiele_Get_Wettbewerb_Ereignis(int32_t wettbewerb, int32_t art, int32_t 
     return summe;
 }
 
+bool Spiele_Gelb_In_Dieser_Partie(int32_t wettbewerb, int32_t spieler)
+{
+    return Spiele_Ist_Initialisiert() && (roh(wettbewerb, spieler, KARTE_GELB) & 128);
+}
+
 void Spiele_Loesche_Wettbewerb_Ereignis(int32_t wettbewerb)
 {
     if (!Spiele_Ist_Initialisiert()) return;

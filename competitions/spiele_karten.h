@@ -33,6 +33,9 @@ void Spiele_Set_Wettbewerb_Ereignis(int32_t wettbewerb, int32_t spieler, int32_t
 // filter (and sharing a bit of the status mask with their player type, unless it is -1).
 int32_t Spiele_Get_Wettbewerb_Ereignis(int32_t wettbewerb, int32_t art, int32_t team, int32_t spieler,
                                        int32_t filter, int32_t status_maske);
+// True when the player was booked in the competition's current match (the mark the count above
+// leaves out): a second card is yellow-red.
+bool Spiele_Gelb_In_Dieser_Partie(int32_t wettbewerb, int32_t spieler);
 // The counters of one owning competition; -1 all.
 void Spiele_Loesche_Wettbewerb_Ereignis(int32_t wettbewerb);
 // Drops entries that break the sort order.

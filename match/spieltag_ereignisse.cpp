@@ -83,9 +83,8 @@ bool spieltag_ereignisse_ziehen(const Spieltag_Eintrag& e, uint32_t i, bool gold
             uint32_t code = SPE_GELB;
             if (rot == 0) {
                 code = SPE_ROT;
-            } else {
-                const int32_t bisher = Spiele_Get_Wettbewerb_Ereignis(c, 1, -1, wer, -1, -1);
-                if (bisher != -1 && (bisher & 128)) code = SPE_GELBROT;
+            } else if (Spiele_Gelb_In_Dieser_Partie(c, wer)) {
+                code = SPE_GELBROT;
             }
             Spiele_Set_Ereignis(g, code | heim, ereignis_minute(c, minute, h), wer, KEIN_SPIELER);
         }
