@@ -292,6 +292,8 @@ void Team_Tageswechsel_Reset();
 // The daily injury risk figure before its random half-step.
 int32_t Team_Verletzungsrisiko(int32_t robustheit, int32_t spiel_erschoepfung, int32_t training_erschoepfung,
                                int32_t alter);
+// The day's injury draw outside a match for a player of that risk: true when he is hurt.
+bool Team_Verletzung_Gewuerfelt(int32_t risiko);
 
 // The season-end amount of a managed club; `basis` gets its base part.
 int32_t Team_Berechne_Finanzbasis(int32_t team, int32_t* basis);

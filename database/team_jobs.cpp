@@ -86,10 +86,7 @@ void spieler_tag(int32_t t, int32_t p, bool verwaltet, bool wochentag)
 
     const int32_t r = Team_Verletzungsrisiko(Spieler_Wert(SP_ROBUSTHEIT, p, 0, SP_LESEN), spiel,
                                              Spieler_Wert(SP_TRAININGS_ERSCHOEPFUNG, p, 0, SP_LESEN), alter);
-    const int32_t halb = Zufall(0, 100);
-    // up to about 3,500 x 35 values: more than Zufall serves evenly
-    const int32_t wurf = Zufall_Gross(0, (r + halb) / 2 * 35 + 85);
-    if (wurf == 0) Spieler_Verletzen(t, p, false);
+    if (Team_Verletzung_Gewuerfelt(r)) Spieler_Verletzen(t, p, false);
 
     int32_t tage = Spieler_Wert(SP_VERLETZUNG_TAGE, p, 0, SP_LESEN);
     if (tage < 0) {
@@ -174,6 +171,15 @@ int32_t Team_Verletzungsrisiko(int32_t robustheit, int32_t spiel_erschoepfung, i
     int32_t y = alter - 15;
     y = y < 0 ? 0 : y > 33 ? 33 : y;
     return (40 * robustheit + 45 * (100 - x) + 15 * (100 - 3 * y)) / 100;
+}
+
+bool Team_Verletzung_Gewuerfelt(int32_t risiko)
+{
+    const int32_t halb = Zufall(0, 100);
+    // One draw over the whole range, as every PC and savegame replays it: the wide range's
+    // product wraps, which the stored sequences expect.
+    const int32_t wurf = Zufall(0, (risiko + halb) / 2 * 35 + 85);
+    return wurf == 0;
 }
 
 void Team_Tageswechsel_Reset()

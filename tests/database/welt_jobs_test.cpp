@@ -112,6 +112,28 @@ TEST_F(WeltJobs, InjuryDrawsAreWeightedAndMatchesDrawNoPureIllness)
     EXPECT_TRUE(fehler.contains("Spieler_Verletzen: verl_nr falsch!"));
 }
 
+TEST_F(WeltJobs, DailyInjuryIsOneDrawOverTheRiskRange)
+{
+    // The risk's half-step, then one draw over its whole range: every PC and savegame replays
+    // the same two numbers of the sequence, and a player is hurt when the second one is 0.
+    int32_t verletzt = 0;
+    for (int32_t risiko : {0, 45, 100}) {
+        for (int32_t seed = 1; seed < 40000; seed += 3) {
+            Zufall_Set_Seed(seed);
+            const bool heute = Team_Verletzung_Gewuerfelt(risiko);
+            const int32_t danach = Zufall_Get_Seed();
+            Zufall_Set_Seed(seed);
+            const int32_t halb = Zufall(0, 100);
+            const bool erwartet = Zufall(0, (risiko + halb) / 2 * 35 + 85) == 0;
+            ASSERT_EQ(heute, erwartet) << risiko << " " << seed;
+            ASSERT_EQ(danach, Zufall_Get_Seed());
+            verletzt += heute;
+        }
+    }
+    EXPECT_GT(verletzt, 0);
+    EXPECT_LT(verletzt, 200);
+}
+
 TEST_F(WeltJobs, BirthdayAndRetirementSeedUseDefinedArithmetic)
 {
     std::strcpy(Spieler_Fix_Daten[3].name, "Abel");
