@@ -18,6 +18,7 @@
 #include "match/pitch/spielfeld_abfragen.h"
 #include "match/pitch/spielfeld_ansicht.h"
 #include "match/pitch/spielfeld_daten.h"
+#include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_objekt.h"
 #include "match/pitch/spielfeld_schritt.h"
 #include "match/pitch/spielfeld_spieler.h"
@@ -957,4 +958,8 @@ void Spielfeld_Disk_Registrieren()
     Exit_Freigabe_Registrieren(EXIT_FREIGABE_SPIELFELD, Spielfeld_DeInit);
 }
 
-void Spielfeld_Attribut_Erhoehen(int32_t, int32_t, int32_t, int32_t) {}
+void Spielfeld_Attribut_Erhoehen(int32_t team, int32_t spnr, int32_t feld, int32_t um)
+{
+    if (feld < SP_KRAFT || spnr < 0 || spnr >= Spieler_Anzahl) return;
+    if (Spielfeld_Spielerwert_Erhoehen(feld, 0, team, spnr, um, nullptr, -1)) Spieler_News_Neues_Attribut(team, spnr, feld - SP_KRAFT);
+}

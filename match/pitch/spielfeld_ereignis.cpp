@@ -84,17 +84,19 @@ void platzverweis_eintragen(Spielfeld_Record* r, int32_t f)
 
 }  // namespace
 
-void Spielfeld_Spielerwert_Erhoehen(int32_t id, int32_t marker, int32_t team, int32_t spnr, int32_t um, Spielfeld_Record* r,
+bool Spielfeld_Spielerwert_Erhoehen(int32_t id, int32_t marker, int32_t team, int32_t spnr, int32_t um, Spielfeld_Record* r,
                                     int32_t slot)
 {
     (void)team;
-    if (spnr < 0) return;
+    if (spnr < 0) return false;
     int32_t lo = 0, hi = 0;
     Spieler_Wert_Min_Max(id, &lo, &hi);
     const int32_t alt = Spieler_Wert(id, spnr, 0, 0);
     const int32_t neu = std::clamp(alt + um, lo, hi);
     Spieler_Wert(id, spnr, neu, 1);
-    if (alt < 75 && neu >= 75 && r && slot_gueltig(slot)) r->spieler[slot].marker = uint8_t(marker + 1);
+    if (alt >= 75 || neu < 75) return false;
+    if (r && slot_gueltig(slot)) r->spieler[slot].marker = uint8_t(marker + 1);
+    return true;
 }
 
 void Spielfeld_Ereignis_Melden(Spielfeld_Record* r, uint32_t code, int32_t s, int32_t t)

@@ -23,6 +23,7 @@ void Spielfeld_Statistik_Zaehlen(Spielfeld_Record* r, int32_t slot, int32_t elem
 void Spielfeld_Foul_Bewerten(Spielfeld_Record* r);
 // A team talk's result: each skill value of the side moves 30 % towards `prozent` of itself.
 void Spielfeld_Motivation_Anwenden(Spielfeld_Record* r, int32_t seite, int32_t prozent);
-// Adds to the player's value 72 or 71; passing 75 leaves marker + 1 in his strength entry.
-void Spielfeld_Spielerwert_Erhoehen(int32_t id, int32_t marker, int32_t team, int32_t spnr, int32_t um, Spielfeld_Record* r,
+// Adds to the player's value (clamped); true when it passes from below 75 to 75 or more, which
+// leaves marker + 1 in the strength entry of the slot, when there is one.
+bool Spielfeld_Spielerwert_Erhoehen(int32_t id, int32_t marker, int32_t team, int32_t spnr, int32_t um, Spielfeld_Record* r,
                                     int32_t slot);

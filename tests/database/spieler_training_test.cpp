@@ -12,6 +12,7 @@
 #include "database/manager.h"
 #include "database/teamspieler.h"
 #include "gameflow/highscore.h"
+#include "gameflow/news.h"
 #include "platform/zufall.h"
 
 namespace {
@@ -160,6 +161,41 @@ TEST_F(Training, StrengthAtThePlaceWhereHeIsLinedUp)
     Netz_Rolle = 1;
     EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 50, SP_AUSDAUER), 0);
     EXPECT_TRUE(cap.contains("Client-Zugriff: Spieler_Spielfeld_Staerke"));
+}
+
+TEST_F(Training, PlayerFarFromHomeGrowsIntoAnAllrounder)
+{
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, 50, 10, 0, 24, -1, false));
+    News_Init();
+    Manager_Neuer_Mitspieler(0, "M");
+    Spieler_Daten[50].allrounder = 71;
+    Teamspieler_Wert(310, 0, 50, 23 * 17 + 13, 1);  // twelve rows from home
+    // Only his strength in Kraft, asked once per match, lets him learn the strange place.
+    Spieler_Spielfeld_Staerke(0, 50, SP_AUSDAUER);
+    EXPECT_EQ(Spieler_Daten[50].allrounder, 71);
+    Spieler_Spielfeld_Staerke(0, 50, SP_KRAFT);
+    EXPECT_EQ(Spieler_Daten[50].allrounder, 73);
+    auto neues_attribut = [] {
+        int32_t n = 0;
+        for (int32_t i = 0; i < NEWS_MAX; ++i)
+            if (const News_Nachricht* m = News_Get_Nachricht(i))
+                n += std::strstr(m->text, Spieler_Attribut_Namen[SP_ALLROUNDER - SP_KRAFT]) != nullptr;
+        return n;
+    };
+    EXPECT_EQ(neues_attribut(), 0);
+    // Passing 75 gives his manager the news of the new attribute, once.
+    Spieler_Spielfeld_Staerke(0, 50, SP_KRAFT);
+    EXPECT_EQ(Spieler_Daten[50].allrounder, 75);
+    EXPECT_EQ(neues_attribut(), 1);
+    Spieler_Daten[50].allrounder = 98;
+    Spieler_Spielfeld_Staerke(0, 50, SP_KRAFT);
+    EXPECT_EQ(Spieler_Daten[50].allrounder, 99);
+    EXPECT_EQ(neues_attribut(), 1);
+    // Ten rows away is no strange place yet.
+    Teamspieler_Wert(310, 0, 50, 1 * 17 + 13, 1);
+    Spieler_Daten[50].allrounder = 40;
+    Spieler_Spielfeld_Staerke(0, 50, SP_KRAFT);
+    EXPECT_EQ(Spieler_Daten[50].allrounder, 40);
 }
 
 TEST_F(Training, WeeklyExhaustionRisesAndStops)
