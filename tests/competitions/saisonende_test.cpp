@@ -112,8 +112,11 @@ TEST_F(Saisonende, MatchDayPaysEntryPrizesAndKnockOutWinnersMoveOn)
     tag_spielen(c);
     EXPECT_EQ(Wettbewerb_Get_Info(c)->spieltag, 1);
     EXPECT_EQ(Wettbewerb_Get_Info(c)->runde, 0);
-    // Eight entry prizes and four cup prizes for the ties won.
-    EXPECT_EQ(std::count_if(buchungen.begin(), buchungen.end(), [](const Buchung& b) { return b.betrag == 5000.0f; }), 4);
+    // Eight entry prizes and four cup prizes for the ties won, each to the club that won it.
+    std::vector<int16_t> bezahlt;
+    for (const Buchung& b : buchungen)
+        if (b.betrag == 5000.0f) bezahlt.push_back(int16_t(b.empfaenger));
+    EXPECT_EQ(bezahlt.size(), 4u);
 
     // The lower team number wins both legs: the winners of the four ties meet on day 1.
     std::vector<int16_t> erwartet, gezogen;
@@ -134,6 +137,8 @@ TEST_F(Saisonende, MatchDayPaysEntryPrizesAndKnockOutWinnersMoveOn)
     std::sort(erwartet.begin(), erwartet.end());
     std::sort(gezogen.begin(), gezogen.end());
     EXPECT_EQ(gezogen, erwartet);
+    std::sort(bezahlt.begin(), bezahlt.end());
+    EXPECT_EQ(bezahlt, erwartet);
     tag_spielen(c);
     tag_spielen(c);
     // The round's two winners enter the next round, which draws its first day: its games hold
@@ -185,6 +190,67 @@ TEST_F(Saisonende, ByeInAnOddFieldAndAnUndecidedFinal)
                                            &w1, &w2),
               s.heim);
     EXPECT_EQ(zweiter, s.gast);
+}
+
+// A bye that a later match day's odd field of winners leaves, and a winner who stands in the
+// next round already.
+TEST_F(Saisonende, ByeOnALaterDayAndAWinnerEnteredBefore)
+{
+    {
+        // Six entrants of a cup of eight standing alone: three ties, then one tie and a bye, then
+        // the final.
+        auto r = testwelt::bauen();
+        r[testwelt::POKAL1].vk.v[WV_NACHFOLGERUNDE] = -1;
+        r[testwelt::POKAL2].listen.anzahl = r[testwelt::POKAL2].listen.start_anzahl = 6;
+        for (int16_t k = 0; k < 6; ++k) r[testwelt::POKAL2].listen.teams[k] = r[testwelt::POKAL2].listen.start[k] = int16_t(5 + k);
+        r[testwelt::POKAL2].teams = 8;
+        r[testwelt::POKAL2].spieltage = 3;
+        ASSERT_TRUE(Wettbewerb_Uebernehmen(r.data(), testwelt::ANZAHL, testwelt::TEAM_ANZAHL));
+        ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+        const int32_t c = spielwelt::POKAL_R2;
+        const int32_t block = Wettbewerb_Get_Spiele_Block(c);
+        tag_spielen(c);
+        ASSERT_EQ(Wettbewerb_Get_Info(c)->spieltag, 1);
+        // The three winners: one tie and one club alone, its away side empty on every leg.
+        const std::vector<int16_t> drei = tag_teams(c, 1);
+        ASSERT_EQ(drei.size(), 3u);
+        int32_t freilos = -1;
+        for (int32_t bein = 0; bein < 2; ++bein)
+            for (int32_t slot = 0; slot < 2; ++slot) {
+                const int32_t h = Spiele_Lock(block, 1, bein, slot);
+                if (!h) continue;
+                const Spiele_Spiel s = *Spiele_Get_Spiel(h, 1);
+                Spiele_Unlock(h);
+                EXPECT_NE(s.gast, 0) << "leg " << bein << " slot " << slot;
+                if (s.gast == SPIELE_KEIN_TEAM) {
+                    EXPECT_TRUE(freilos == -1 || freilos == s.heim);
+                    freilos = s.heim;
+                }
+            }
+        ASSERT_GE(freilos, 5);
+        tag_spielen(c);
+        const std::vector<int16_t> finale = tag_teams(c, 2);
+        ASSERT_EQ(finale.size(), 2u);
+        EXPECT_TRUE(std::count(finale.begin(), finale.end(), freilos));
+    }
+    Wettbewerb_Free();
+    {
+        // The cup's first round of eight sends two on; club 0, who wins every tie, stands in the
+        // second round already and is entered only once.
+        auto r = testwelt::bauen();
+        r[testwelt::POKAL1].best_of_x = 2;
+        r[testwelt::POKAL2].listen.anzahl = 1;
+        r[testwelt::POKAL2].listen.teams[0] = 0;
+        ASSERT_TRUE(Wettbewerb_Uebernehmen(r.data(), testwelt::ANZAHL, testwelt::TEAM_ANZAHL));
+        ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+        const int32_t c = spielwelt::POKAL_R1;
+        for (int i = 0; i < 4; ++i) tag_spielen(c);
+        const std::vector<int16_t> zwei = liste(spielwelt::POKAL_R2);
+        ASSERT_EQ(zwei.size(), 2u);
+        EXPECT_EQ(zwei[0], 0);
+        EXPECT_NE(zwei[1], 0);
+        EXPECT_EQ(tag_teams(spielwelt::POKAL_R2, 0), zwei);
+    }
 }
 
 TEST_F(Saisonende, SeasonMovesClubsAlongPlaceTargetsAndASecondSeasonRuns)
