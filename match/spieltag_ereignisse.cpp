@@ -49,6 +49,14 @@ void computer_reaktion(int32_t wettbewerb, const Spiele_Spiel& m, Spielfeld_Reco
 
 }  // namespace
 
+bool spieltag_tor_heim(int32_t sh, int32_t sa)
+{
+    const int32_t a_max = std::clamp(sh - sa + 10, 10, 15), b_max = std::clamp(sa - sh, 8, 15);
+    const int32_t a = Zufall(0, 4 * a_max);
+    const int32_t b = Zufall(0, 4 * b_max);
+    return a >= b;
+}
+
 int32_t spieltag_aufstellung(int32_t team, int32_t* spieler)
 {
     if (team < 0 || team == SPIELE_KEIN_TEAM) return 0;
@@ -94,10 +102,7 @@ bool spieltag_ereignisse_ziehen(const Spieltag_Eintrag& e, uint32_t i, bool gold
     if (chance != 0) return false;
     const int32_t treffer = Zufall(0, 15);
     if (treffer <= 7) return false;
-    const int32_t sh = r->staerke[0], sa = r->staerke[1];
-    const int32_t a_max = std::clamp(sh - sa + 10, 10, 15), b_max = std::clamp(sa - sh, 8, 15);
-    const int32_t a = Zufall(0, 4 * a_max);
-    const int32_t b = Zufall(0, 4 * b_max);
+    const bool heim_seite = spieltag_tor_heim(r->staerke[0], r->staerke[1]);
     uint32_t code = SPE_CHANCE | SPE_TOR;
     for (const Torart& t : TORARTEN) {
         const int32_t z = Zufall_Gross(0, t.bis);
@@ -106,7 +111,7 @@ bool spieltag_ereignisse_ziehen(const Spieltag_Eintrag& e, uint32_t i, bool gold
             break;
         }
     }
-    const uint32_t heim = a >= b ? uint32_t(SPE_HEIM) : 0u;
+    const uint32_t heim = heim_seite ? uint32_t(SPE_HEIM) : 0u;
     const int32_t n = spieltag_aufstellung(heim ? m.heim : m.gast, spieler);
     const int32_t wann = ereignis_minute(c, minute, h);
     if (n > 0) {

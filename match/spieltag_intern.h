@@ -40,6 +40,8 @@ void spieltag_nachspielzeit_vergessen();
 void spieltag_spiel_aus(const Spieltag_Eintrag& e, uint32_t i);
 // The background draws of one game for the running minute; true when a sudden-death goal ended it.
 bool spieltag_ereignisse_ziehen(const Spieltag_Eintrag& e, uint32_t i, bool golden);
+// The side of a drawn goal or chance from the two sides' team strengths: true for the home side.
+bool spieltag_tor_heim(int32_t staerke_heim, int32_t staerke_gast);
 // The line-up of one side (filter 16), at most 50 players.
 int32_t spieltag_aufstellung(int32_t team, int32_t* spieler);
 // The demand of a game from its competition's weight and the two sides' stakes.

@@ -80,7 +80,7 @@ TEST_F(Spieltag_Elfmeter, DecidedAsSoonAsTheSideBehindCannotCatchUp)
 {
     ASSERT_TRUE(bis_zustand(ABLAUF_VOR_SPIEL));
     const auto tag = spiele();
-    int32_t frueh = 0, spaet = 0;
+    int32_t frueh = 0, spaet = 0, schuesse = 0, treffer = 0;
     for (const auto& [c, g] : tag) {
         Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
         ASSERT_NE(r, nullptr);
@@ -97,10 +97,15 @@ TEST_F(Spieltag_Elfmeter, DecidedAsSoonAsTheSideBehindCannotCatchUp)
             for (size_t i = 1; i < s.size(); ++i) EXPECT_FALSE(entschieden(s, i, erster)) << "kick " << i;
             EXPECT_TRUE(entschieden(s, s.size(), erster));
             (s.size() <= 10 ? frueh : spaet) += 1;
+            for (const Schuss& k : s) treffer += k.tor;
+            schuesse += int32_t(s.size());
         }
     }
     EXPECT_GT(frueh, 0);
     EXPECT_GT(spaet, 0);
+    // A kick drawn in the background scores three times in four.
+    ASSERT_GT(schuesse, 1000);
+    EXPECT_NEAR(double(treffer) / schuesse, 0.75, 0.04) << schuesse << " kicks";
 }
 
 TEST_F(Spieltag_Elfmeter, SameSeedSameKicksAndTheTakersOfEachSide)

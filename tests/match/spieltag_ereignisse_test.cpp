@@ -7,6 +7,7 @@
 
 #include "common/capture.h"
 #include "database/teamspieler.h"
+#include "match/spieltag_intern.h"
 #include "match/spieltag_welt.h"
 
 namespace {
@@ -89,6 +90,27 @@ TEST_F(Spieltag_Ereignisse, MinutesCodesAndPlayersOfTheDrawnEvents)
     }
     EXPECT_GT(ereignisse, 100);
     EXPECT_GT(zweite, 0);
+}
+
+// The side of a drawn goal over every state of the generator's cycle (after its first steps
+// each state is 23 modulo 256): the home side's draw runs to 40 + 4 x its lead (at most 60), the
+// away side's to 4 x its lead but never below 32 nor above 60.
+TEST(Spieltag_Torseite, HomeShareFollowsBothSidesLimits)
+{
+    const int32_t gespeichert = Zufall_Get_Seed();
+    auto heimanteil = [](int32_t sh, int32_t sa) {
+        int32_t heim = 0;
+        for (int32_t k = 0; k < 15625; ++k) {
+            Zufall_Set_Seed(23 + 256 * k);
+            heim += spieltag_tor_heim(sh, sa);
+        }
+        return heim / 15625.0;
+    };
+    EXPECT_NEAR(heimanteil(50, 50), 0.60992, 1e-5);
+    EXPECT_NEAR(heimanteil(50, 53), 0.60992, 1e-5);   // a small lead of the guests changes nothing
+    EXPECT_NEAR(heimanteil(30, 60), 0.339136, 1e-5);  // the guests' draw at its limit
+    EXPECT_NEAR(heimanteil(60, 30), 0.737664, 1e-5);  // the home side's at its limit
+    Zufall_Set_Seed(gespeichert);
 }
 
 TEST_F(Spieltag_Ereignisse, SuddenDeathEndsOnTheDrawnGoal)
