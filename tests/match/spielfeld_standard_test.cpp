@@ -103,6 +103,11 @@ TEST_F(Standard, TheWallGrowsNearTheGoalButNeverFromKeepersLeaversOrCloseToTheLi
     EXPECT_EQ(mauer(), 3);
     Spielfeld_Freistoss_Aufstellen(r.get(), L - 3000, 3403, 0);
     EXPECT_EQ(mauer(), 2);
+    // Each size up to its limit, the next one beyond it.
+    for (const auto& [abstand, mann] : {std::pair{1990, 4}, {2010, 3}, {2690, 3}, {2710, 2}, {3190, 2}, {3210, 1}}) {
+        Spielfeld_Freistoss_Aufstellen(r.get(), L - float(abstand), 3403, 0);
+        EXPECT_EQ(mauer(), mann) << abstand;
+    }
     Spielfeld_Freistoss_Aufstellen(r.get(), L - 1300, 500, 0);
     EXPECT_EQ(mauer(), 1);
     // Too few eligible: those leaving the pitch or not on it stay out, the wall shrinks.

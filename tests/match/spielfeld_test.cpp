@@ -100,6 +100,13 @@ TEST(SpielfeldStaerke, BalanceFavoursTheStrongerClubAndStaysOnItsScale)
     auto s = std::make_unique<Spielfeld_Record>(ausgleich(60, 60, 500, 400));
     EXPECT_EQ(s->staerke[0], 67);
     EXPECT_EQ(s->staerke[1], 39);
+    // The bonus and the malus begin beyond a gap of 40 in club value.
+    s = std::make_unique<Spielfeld_Record>(ausgleich(60, 60, 441, 400));
+    EXPECT_EQ(s->staerke[0], 61);
+    EXPECT_EQ(s->staerke[1], 39);
+    s = std::make_unique<Spielfeld_Record>(ausgleich(60, 60, 440, 400));
+    EXPECT_EQ(s->staerke[0], 48);
+    EXPECT_EQ(s->staerke[1], 46);
     // A club value past 999 counts as 999 (1200 x 1.4 thrown away would make this side weakest).
     s = std::make_unique<Spielfeld_Record>(ausgleich(60, 60, 1200, 400));
     EXPECT_EQ(s->staerke[0], 89);
