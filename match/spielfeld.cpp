@@ -10,6 +10,7 @@
 
 #include "competitions/spiele.h"
 #include "competitions/spiele_tabelle.h"
+#include "competitions/wettbewerb.h"
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/team_staerke.h"
@@ -553,7 +554,21 @@ void Spielfeld_Staerke_Ausgleichen(Spielfeld_Record& r)
     }
 }
 
-bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32_t*, int32_t, int32_t)
+void Spielfeld_Record_Fuellen(Spielfeld_Record* r, const Spiele_Spiel* sp, int32_t spiel, int32_t modus, const int32_t* pro_tribuene)
+{
+    if (!r || !sp) return;
+    Spielfeld_Daten_Eintragen(r, sp, spiel, modus);
+    Spielfeld_Umgebung_Setzen(r, sp);
+    Spielszenen_Stadion_Eintragen(r, int32_t(sp->zuschauer));
+    // The stands as full as the attendance of the venue left them, each stand apart.
+    for (int32_t k = 0; pro_tribuene && k < 6; ++k) {
+        const int32_t fuellung = std::clamp(pro_tribuene[k], 0, 100);
+        std::memcpy(r->frei_22115 + (22124 - 22115) + 4 * k, &fuellung, sizeof fuellung);
+    }
+    Spielfeld_Kontakte_Aufloesen(r);
+}
+
+bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32_t* pro_tribuene, int32_t, int32_t)
 {
     if (!Spielfeld_Initialisiert()) return false;
     if (anzahl_records() >= SPIELFELD_MAX_SPIELE) {
@@ -588,11 +603,14 @@ bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32
     const int32_t global = Zufall_Get_Seed();
     Zufall_Set_Seed(int32_t(r.seed));
     // The mode is the shown flag: a game with a window or a pitch of its own (or switch 3 of its
-    // competition, or a displayed record) is played on the pitch.
-    Spielfeld_Daten_Eintragen(&r, sp, spiel, modus);
-    Spielfeld_Umgebung_Setzen(&r, sp);
-    Spielszenen_Stadion_Eintragen(&r, int32_t(sp->zuschauer));
-    Spielfeld_Kontakte_Aufloesen(&r);
+    // competition, or a displayed record) is played on the pitch. A human manager's game may be
+    // watched; every other game gets only what its events in the background read.
+    const bool auf_dem_platz = modus != 0 || r.anzeige || Wettbewerb_Get_Schalter(sp->wettbewerb, 3);
+    if (auf_dem_platz || Team_Hat_Manager(teams[0]) || Team_Hat_Manager(teams[1])) {
+        Spielfeld_Record_Fuellen(&r, sp, spiel, modus, pro_tribuene);
+    } else {
+        Spielfeld_Daten_Eintragen_Hintergrund(&r, sp, spiel);
+    }
     r.seed = uint32_t(Zufall_Get_Seed());
     Zufall_Set_Seed(global);
     return true;

@@ -317,11 +317,16 @@ void Spielfeld_Init();
 void Spielfeld_DeInit();
 bool Spielfeld_Ist_Initialisiert();
 // Creates the live record of a game (mode 0 background, 1 shown, 2 pitch without window;
-// `angezeigt` games shown so far; spectators per stand, may be null; venue club; whether the
-// competition has a human manager's club). False when refused (200 records, no game, not
-// initialised, a record exists).
-bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t angezeigt, const int32_t* zuschauer,
+// `angezeigt` games shown so far; the fill of each of the venue's six stands in percent, may be
+// null; venue club; whether the competition has a human manager's club). A game in the
+// background that no human manager's club plays gets only what its drawn events read. False
+// when refused (200 records, no game, not initialised, a record exists).
+bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t angezeigt, const int32_t* pro_tribuene,
                               int32_t spielort, int32_t mit_manager);
+// The whole fill of a record for the pitch: players, objects, surroundings and stands.
+struct Spiele_Spiel;
+void Spielfeld_Record_Fuellen(Spielfeld_Record* r, const Spiele_Spiel* sp, int32_t spiel, int32_t modus,
+                              const int32_t* pro_tribuene = nullptr);
 // The strength balance of a filled record: from the strength bytes and club values of both
 // sides the strength bytes the background draws and the pitch play with (0..99).
 void Spielfeld_Staerke_Ausgleichen(Spielfeld_Record& r);

@@ -301,7 +301,7 @@ void Spieltag_Nach_Menue_Bekannte_Daten_Eintragen(uint8_t flag)
                     if (Team_Hat_Manager(heim) || Team_Hat_Manager(gast)) wartend.push_back(g);
                 }
             }
-            if (!Spielfeld_Record_Anlegen(g, modus, bisher, nullptr, ort, mit_manager)) {
+            if (!Spielfeld_Record_Anlegen(g, modus, bisher, auslastung, ort, mit_manager)) {
                 Print_Fehler("Spieltag: Spiel %d hat kein Spielfeld, es wird abgesagt\n", g);
                 e.zustand(i) = SPIELTAG_AUS;
                 Spiele_Set_Ergebnis(g, 0, 0, SPIELE_ART_ABGS);

@@ -284,13 +284,12 @@ void Spielfeld_Torteile_Aufstellen(Spielfeld_Record* r)
 
 void Spielfeld_Torteile_Aufstellen_Start(Spielfeld_Record* r) { Spielfeld_Torteile_Aufstellen(r); }
 
-void Spielfeld_Daten_Eintragen(Spielfeld_Record* r, const Spiele_Spiel* spiel, int32_t spielnummer, int32_t angezeigt)
+namespace {
+
+// What every record holds: the game, both clubs and their balanced strengths. The clear keeps
+// what the match day set before: the display state and the record's seed.
+void kopf_eintragen(Spielfeld_Record* r, const Spiele_Spiel* spiel, int32_t spielnummer)
 {
-    if (!r || !spiel) {
-        Print_Fehler("Spielfeld_Daten_Eintragen: Null Pointer\n");
-        return;
-    }
-    // The clear keeps what the match day set before: the display state and the record's seed.
     const uint8_t anzeige = r->anzeige;
     const uint32_t seed = r->seed;
     *r = Spielfeld_Record{};
@@ -298,14 +297,10 @@ void Spielfeld_Daten_Eintragen(Spielfeld_Record* r, const Spiele_Spiel* spiel, i
     r->seed = seed;
     const float tempo = float(Spieltag_Get_Geschwindigkeit(nullptr, nullptr)) * 0.0142857f;
     r->tempo_faktor = tempo < 1.0f ? 1.0f : tempo;
-    if (angezeigt != -1 && (angezeigt || r->anzeige || Wettbewerb_Get_Schalter(spiel->wettbewerb, 3))) r->aktiv = 1;
-
     r->ballhalter = -1;
     r->schuetze_bestimmt = r->zweiter_bestimmt = -1;
     r->spiel = uint32_t(spielnummer);
     for (Spielfeld_Spieler& e : r->spieler) e.kraft = 10000;
-    for (Spielfeld_Objekt& o : r->objekt)
-        for (Spielfeld_Auftrag& a : o.auftrag) a.animation = -1;
     std::memset(r->einwechsel, 255, sizeof r->einwechsel);
     std::memset(r->auswechsel, 255, sizeof r->auswechsel);
     // No point of either side's half-time response curve is reached yet.
@@ -336,6 +331,37 @@ void Spielfeld_Daten_Eintragen(Spielfeld_Record* r, const Spiele_Spiel* spiel, i
         if (Assistent_Mit_Aufgabe(t, 1) >= 0) r->zweiter_betreuer[s] = 1;
     }
     Spielfeld_Staerke_Ausgleichen(*r);
+}
+
+}  // namespace
+
+void Spielfeld_Daten_Eintragen_Hintergrund(Spielfeld_Record* r, const Spiele_Spiel* spiel, int32_t spielnummer)
+{
+    if (!r || !spiel) {
+        Print_Fehler("Spielfeld_Daten_Eintragen: Null Pointer\n");
+        return;
+    }
+    kopf_eintragen(r, spiel, spielnummer);
+    const int32_t seiten = Zufall(0, 1);
+    r->seiten_getauscht = uint8_t(seiten);
+    for (Spielfeld_Spieler& e : r->spieler) e.spnr = -1;
+    for (int32_t s = 0; s < 2; ++s) {
+        erste_aufstellung(r, s, (seiten ^ s) != 0);
+        for (int32_t slot = 16 * s; slot < 16 * s + 16; ++slot)
+            if (r->spieler[slot].spnr >= 0) Spielfeld_Get_Spielerkraft(r, int32_t(r->team[s]), slot);
+    }
+}
+
+void Spielfeld_Daten_Eintragen(Spielfeld_Record* r, const Spiele_Spiel* spiel, int32_t spielnummer, int32_t angezeigt)
+{
+    if (!r || !spiel) {
+        Print_Fehler("Spielfeld_Daten_Eintragen: Null Pointer\n");
+        return;
+    }
+    kopf_eintragen(r, spiel, spielnummer);
+    if (angezeigt != -1 && (angezeigt || r->anzeige || Wettbewerb_Get_Schalter(spiel->wettbewerb, 3))) r->aktiv = 1;
+    for (Spielfeld_Objekt& o : r->objekt)
+        for (Spielfeld_Auftrag& a : o.auftrag) a.animation = -1;
 
     const int32_t seiten = Zufall(0, 1);
     r->seiten_getauscht = uint8_t(seiten);

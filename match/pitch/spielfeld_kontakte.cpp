@@ -372,10 +372,7 @@ void spieler_gegen_ball(Pass& p, int32_t s)
             const int32_t a = r->taktik_werte[sd][6], bh = r->taktik[sd][7], cc = r->taktik_werte[sd][7];
             const int32_t z1 = Zufall(0, 100);
             if (z1 > a) v += v >> 4;
-            const int32_t z2 = Zufall(0, 1);
-            const int32_t z3 = Zufall(0, 100);
-            const bool haltung = halter_bonus ? bh >= 2 - z2 : bh <= z2;
-            if (haltung && z3 < cc) v += v >> 4;
+            if (Spielfeld_Haltung_Bonus(bh, cc, halter_bonus)) v += v >> 4;
         };
         bonus(vh, hseite, true);
         bonus(vc, seite, false);
@@ -496,6 +493,28 @@ constexpr uint32_t SPIELFELD_VERLETZT = 0x40;
 
 int32_t mindestens_1(float v) { return int32_t(v) < 1 ? 1 : int32_t(v); }
 
+}  // namespace
+
+bool Spielfeld_Haltung_Bonus(int32_t haltung, int32_t grenze, bool halter)
+{
+    const int32_t b = Zufall(0, 1);
+    if (!(halter ? haltung >= 2 - b : haltung <= b)) return false;
+    // Only an attitude that fits draws against the side's setting C.
+    const int32_t c = Zufall(0, 100);
+    return c < grenze;
+}
+
+bool Spielfeld_Schiri_Umkehr(int32_t schwalben, int32_t strenge)
+{
+    const int32_t z = Zufall(1, 5);
+    if (schwalben > z) return true;
+    // Only a dive record that does not beat the first draw leaves it to the strictness.
+    const int32_t s = Zufall(5, 6);
+    return strenge >= s;
+}
+
+namespace {
+
 // The side's duel bonuses: a quarter more for a beaten A, another for attitude B with C.
 int32_t zweikampf_wert(const Spielfeld_Record* r, int32_t slot, bool halter)
 {
@@ -503,10 +522,7 @@ int32_t zweikampf_wert(const Spielfeld_Record* r, int32_t slot, bool halter)
     int32_t v = wert(r, slot, ZWEIKAMPF);
     const int32_t a = Zufall(0, 100);
     if (a > r->taktik_werte[sd][6]) v += v / 4;
-    const int32_t b = Zufall(0, 1);
-    const int32_t c = Zufall(0, 100);
-    const int32_t haltung = r->taktik[sd][7];
-    if ((halter ? haltung >= 2 - b : haltung <= b) && c < r->taktik_werte[sd][7]) v += v / 4;
+    if (Spielfeld_Haltung_Bonus(r->taktik[sd][7], r->taktik_werte[sd][7], halter)) v += v / 4;
     return v;
 }
 
@@ -667,17 +683,11 @@ void foul(Spielfeld_Record* r, int32_t i, int32_t j, bool i_fiel, bool schwalbe,
     if (!schwalbe) {
         const int32_t c = r->schwalben[vs];
         const int32_t z1 = Zufall(4, 8);
-        if (c > z1) {
-            const int32_t z2 = Zufall(1, 5);
-            const int32_t z3 = Zufall(5, 6);
-            umkehren = c > z2 || strenge >= z3;
-        }
+        if (c > z1) umkehren = Spielfeld_Schiri_Umkehr(c, strenge);
     } else {
         const int32_t t = Zufall(0, 140);
         if (t > r->taktik_werte[taucher_seite][4]) ++r->schwalben[vs];
-        const int32_t z2 = Zufall(1, 5);
-        const int32_t z3 = Zufall(5, 6);
-        umkehren = r->schwalben[vs] > z2 || strenge >= z3;
+        umkehren = Spielfeld_Schiri_Umkehr(r->schwalben[vs], strenge);
     }
     if (umkehren) {
         r->foul_taeter = r->gefoulter;

@@ -47,39 +47,41 @@ int32_t Spielfeld_Heim_Faktor(uint32_t modus, bool gast, int32_t i, int32_t v, i
     return f;
 }
 
-void Spielfeld_Get_Spielerstaerke(Spielfeld_Record* r, int32_t team, int32_t slot)
-{
-    if (!Spielfeld_Ist_Initialisiert()) return;
-    if (!r || slot < 0 || slot >= SPIELFELD_SLOTS) {
-        Print_Fehler("Spielfeld_Get_Spielerstaerke %d", slot);
-        return;
-    }
-    Spielfeld_Spieler& e = r->spieler[slot];
-    const int32_t spnr = e.spnr;
-    const bool gast = slot >= 16;
-    const bool torwart = r->objekt[slot].torwart != 0;
-    const Spiele_Spiel* m = Spiele_Get_Spiel(int32_t(r->spiel), 0);
-    const int32_t temperatur = m ? m->temperatur : 15;
+namespace {
 
-    int32_t bonus = 0;
-    bool malus = false;
-    if (team >= 0 && team < Team_Anzahl && Team_Hat_Manager(team)) {
-        if (Schwierigkeitsstufe == 0) bonus = 40;
-        else if (Schwierigkeitsstufe == 1) bonus = 20;
-        else if (Schwierigkeitsstufe == 4) malus = true;
-    }
-    e.wert_89 = uint16_t(Spieler_Wert(89, spnr, 0, 0));
-    const int32_t roh_id[4] = {68, 69, 70, 74};
-    for (int32_t k = 0; k < 4; ++k) e.roh[k] = uint8_t(Spieler_Wert(roh_id[k], spnr, 0, 0));
-    const int32_t seite_staerke = r->staerke[gast ? 1 : 0];
-    const Wettbewerb_Info* info = m ? Wettbewerb_Get_Info(m->wettbewerb) : nullptr;
-    const uint32_t modus = info ? uint32_t(info->modus) : 0;
-    const int32_t zuschauer = m ? int32_t(m->zuschauer) : 0;
-    const bool heimrecht = (modus & HEIMRECHT) && !gast;
-    const int32_t s13 = heimrecht ? Stadion_Get_Plaetze(int32_t(r->team[0]), 13) : 0;
-    const int32_t s14 = heimrecht ? Stadion_Get_Plaetze(int32_t(r->team[0]), 14) : 0;
+// What the skill values of one slot are made of: the player, the game and the side.
+struct Staerke_Rechnung {
+    int32_t team, spnr, temperatur, bonus = 0, seite_staerke, wert_89, zuschauer, s13, s14;
+    bool gast, torwart, malus = false;
+    uint32_t modus;
 
-    for (int32_t i = 0; i < SPIELFELD_FAEHIGKEITEN; ++i) {
+    Staerke_Rechnung(Spielfeld_Record* r, int32_t team_, int32_t slot) : team(team_)
+    {
+        Spielfeld_Spieler& e = r->spieler[slot];
+        spnr = e.spnr;
+        gast = slot >= 16;
+        torwart = r->objekt[slot].torwart != 0;
+        const Spiele_Spiel* m = Spiele_Get_Spiel(int32_t(r->spiel), 0);
+        temperatur = m ? m->temperatur : 15;
+        if (team >= 0 && team < Team_Anzahl && Team_Hat_Manager(team)) {
+            if (Schwierigkeitsstufe == 0) bonus = 40;
+            else if (Schwierigkeitsstufe == 1) bonus = 20;
+            else if (Schwierigkeitsstufe == 4) malus = true;
+        }
+        e.wert_89 = uint16_t(Spieler_Wert(89, spnr, 0, 0));
+        wert_89 = e.wert_89;
+        seite_staerke = r->staerke[gast ? 1 : 0];
+        const Wettbewerb_Info* info = m ? Wettbewerb_Get_Info(m->wettbewerb) : nullptr;
+        modus = info ? uint32_t(info->modus) : 0;
+        zuschauer = m ? int32_t(m->zuschauer) : 0;
+        const bool heimrecht = (modus & HEIMRECHT) && !gast;
+        s13 = heimrecht ? Stadion_Get_Plaetze(int32_t(r->team[0]), 13) : 0;
+        s14 = heimrecht ? Stadion_Get_Plaetze(int32_t(r->team[0]), 14) : 0;
+    }
+
+    // The adjusted value at place i of the skill table.
+    uint16_t wert(int32_t i) const
+    {
         const int32_t id = Spielfeld_Faehigkeit_Id[i];
         int32_t lo = 0, hi = 0;
         Spieler_Wert_Min_Max(id, &lo, &hi);
@@ -92,12 +94,16 @@ void Spielfeld_Get_Spielerstaerke(Spielfeld_Record* r, int32_t team, int32_t slo
         if (hi != lo) v = v * 1000 / (hi - lo);
         if (id >= 79 && id <= 81) v = (50 * v + 50 * Spieler_Spielfeld_Staerke(team, spnr, 93)) / 100;
         v = (400 * seite_staerke + 60 * v) / 100;
-        if (i >= 9 && i != 20) v = (60 * v + 40 * int32_t(e.wert_89)) / 100;
+        if (i >= 9 && i != 20) v = (60 * v + 40 * wert_89) / 100;
         const int32_t f = Spielfeld_Heim_Faktor(modus, gast, i, v, zuschauer, s13, s14);
         if (!torwart && i != 20) v = v * f / 100;
-        e.faehigkeit[i] = uint16_t(begrenzt(v, 0, 999));
+        return uint16_t(begrenzt(v, 0, 999));
     }
-    if (torwart) e.faehigkeit[FAEHIGKEIT_ZWEIKAMPF] = e.faehigkeit[FAEHIGKEIT_SPRITZIGKEIT] = e.faehigkeit[FAEHIGKEIT_HERAUSLAUFEN];
+};
+
+// Kraft and Fitness from the values at their places.
+void kraft_fitness(Spielfeld_Spieler& e, bool torwart)
+{
     if (e.faehigkeit[FAEHIGKEIT_83] < 500) e.faehigkeit[FAEHIGKEIT_83] = 0;
     if (torwart) {
         e.kraft = 9999;
@@ -106,6 +112,39 @@ void Spielfeld_Get_Spielerstaerke(Spielfeld_Record* r, int32_t team, int32_t slo
         e.kraft = uint32_t((1000 - e.faehigkeit[FAEHIGKEIT_83]) * 2 + 3 * e.faehigkeit[FAEHIGKEIT_KRAFT] + 5000);
         e.fitness = int16_t((1100 - e.faehigkeit[FAEHIGKEIT_AUSDAUER]) / 2);
     }
+}
+
+bool slot_pruefen(const Spielfeld_Record* r, int32_t slot)
+{
+    if (!Spielfeld_Ist_Initialisiert()) return false;
+    if (!r || slot < 0 || slot >= SPIELFELD_SLOTS) {
+        Print_Fehler("Spielfeld_Get_Spielerstaerke %d", slot);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void Spielfeld_Get_Spielerstaerke(Spielfeld_Record* r, int32_t team, int32_t slot)
+{
+    if (!slot_pruefen(r, slot)) return;
+    Spielfeld_Spieler& e = r->spieler[slot];
+    const Staerke_Rechnung k(r, team, slot);
+    const int32_t roh_id[4] = {68, 69, 70, 74};
+    for (int32_t j = 0; j < 4; ++j) e.roh[j] = uint8_t(Spieler_Wert(roh_id[j], k.spnr, 0, 0));
+    for (int32_t i = 0; i < SPIELFELD_FAEHIGKEITEN; ++i) e.faehigkeit[i] = k.wert(i);
+    if (k.torwart) e.faehigkeit[FAEHIGKEIT_ZWEIKAMPF] = e.faehigkeit[FAEHIGKEIT_SPRITZIGKEIT] = e.faehigkeit[FAEHIGKEIT_HERAUSLAUFEN];
+    kraft_fitness(e, k.torwart);
+}
+
+void Spielfeld_Get_Spielerkraft(Spielfeld_Record* r, int32_t team, int32_t slot)
+{
+    if (!slot_pruefen(r, slot)) return;
+    Spielfeld_Spieler& e = r->spieler[slot];
+    const Staerke_Rechnung k(r, team, slot);
+    for (int32_t i : {int32_t(FAEHIGKEIT_KRAFT), int32_t(FAEHIGKEIT_AUSDAUER), int32_t(FAEHIGKEIT_83)}) e.faehigkeit[i] = k.wert(i);
+    kraft_fitness(e, k.torwart);
 }
 
 void Spieler_Werte_Prozent_Setzen(int32_t team, int32_t p)

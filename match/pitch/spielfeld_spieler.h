@@ -14,6 +14,9 @@ enum : int32_t { FAEHIGKEIT_KRAFT = 0, FAEHIGKEIT_AUSDAUER = 1, FAEHIGKEIT_ZWEIK
 
 // Fills the slot's values (its player number already set). Nothing before Spielfeld_Init.
 void Spielfeld_Get_Spielerstaerke(Spielfeld_Record* r, int32_t team, int32_t slot);
+// Only what a game in the background reads of the entry: Kraft, Fitness and the three values
+// they are made of.
+void Spielfeld_Get_Spielerkraft(Spielfeld_Record* r, int32_t team, int32_t slot);
 // The factor (percent) a slot's value v at position i is multiplied with: home right, crowd and
 // the share of seats of kind 14 in the home stadium, the amateur home right on the away side.
 int32_t Spielfeld_Heim_Faktor(uint32_t modus, bool gast, int32_t i, int32_t v, int32_t zuschauer, int32_t s13, int32_t s14);

@@ -167,7 +167,7 @@ TEST_F(Aufstellung, FilledRecordHasItsSurroundingsAndIsDeterministic)
     for (auto& b : bild) {
         Spielfeld_Init();
         Zufall_Set_Seed(777);
-        ASSERT_TRUE(Spielfeld_Record_Anlegen(h, 0, 0, nullptr, 1, 0));
+        ASSERT_TRUE(Spielfeld_Record_Anlegen(h, 2, 0, nullptr, 1, 0));
         b.resize(SPIELFELD_RECORD_BYTES);
         Spielfeld_Record_Schreiben(*Spielfeld_Get_Spiel(h), b.data());
         auto zurueck = std::make_unique<Spielfeld_Record>();
@@ -182,7 +182,8 @@ TEST_F(Aufstellung, FilledRecordHasItsSurroundingsAndIsDeterministic)
     const Spielfeld_Record* f = Spielfeld_Get_Spiel(h);
     EXPECT_EQ(Ball_Objekt, &f->objekt[35]);
     EXPECT_EQ(Ball_Auftrag, &f->objekt[35].auftrag[0]);
-    EXPECT_EQ(f->aktiv, 0);
+    EXPECT_EQ(f->aktiv, 1);  // filled for the pitch, not shown
+    EXPECT_EQ(f->anzeige, 0);
     EXPECT_EQ(f->wetter, 3) << "snow without undersoil heating";
     EXPECT_FLOAT_EQ(f->boden_faktor, 1.4f);
     EXPECT_EQ(f->zuschauer_stimmung[1], 40);
@@ -279,7 +280,7 @@ TEST(SpielfeldUmgebung, WeatherFromRainTemperatureAndUndersoilHeating)
 TEST_F(Aufstellung, BallPointersNeverOutliveTheRecords)
 {
     kader(1);
-    ASSERT_TRUE(Spielfeld_Record_Anlegen(spiel(1, 2), 0, 0, nullptr, 1, 0));
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(spiel(1, 2), 2, 0, nullptr, 1, 0));
     ASSERT_NE(Ball_Objekt, nullptr);
     Spielfeld_DeInit();
     EXPECT_EQ(Ball_Objekt, nullptr);
@@ -290,7 +291,7 @@ TEST_F(Aufstellung, NextHalfChangesEndsConsistently)
 {
     kader(1);
     const int32_t h = spiel(1, 2);
-    ASSERT_TRUE(Spielfeld_Record_Anlegen(h, 0, 0, nullptr, 1, 0));
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(h, 2, 0, nullptr, 1, 0));
     Spielfeld_Record* f = Spielfeld_Get_Spiel(h);
     const uint8_t vorher = f->seiten_getauscht;
     const int32_t tor0 = f->tor_x[0], tor1 = f->tor_x[1];

@@ -377,4 +377,48 @@ TEST_F(Koerper, FoulsInjureFieldPlayersButNeverAGoalkeeper)
     }
 }
 
+// Steps of the other side's attitude bonus with attitude 1: C only after a first draw of 1.
+int32_t bonus_schritte(int32_t seed)
+{
+    Zufall_Set_Seed(seed);
+    return Zufall(0, 1) == 1 ? 2 : 1;
+}
+
+// A condition joined by "and" or "or" draws its second number only when the first part leaves the
+// outcome open: the draws taken decide every later number of the game's sequence.
+TEST(Kontaktregeln, TheSecondDrawOfAnAndOrOrComesOnlyWhenItDecides)
+{
+    const int32_t gespeichert = Zufall_Get_Seed();
+    auto schritte = [](int32_t seed, auto&& f) {
+        Zufall_Set_Seed(seed);
+        f();
+        const int32_t nachher = Zufall_Get_Seed();
+        Zufall_Set_Seed(seed);
+        for (int32_t n = 0; n < 4; ++n) {
+            if (Zufall_Get_Seed() == nachher) return n;
+            Zufall(0, 0);
+        }
+        return -1;
+    };
+    int32_t bonus = 0, umkehr = 0;
+    for (int32_t i = 0; i < 400; ++i) {
+        const int32_t seed = 1000 + 9973 * i;  // spread over the generator's range
+        // Attitude 0 never fits the holder's side: C is not drawn, nor is any bonus given.
+        EXPECT_EQ(schritte(seed, [] { EXPECT_FALSE(Spielfeld_Haltung_Bonus(0, 100, true)); }), 1);
+        // Attitude 2 always fits it: C decides, under a setting of 101 always.
+        EXPECT_EQ(schritte(seed, [] { EXPECT_TRUE(Spielfeld_Haltung_Bonus(2, 101, true)); }), 2);
+        // The other side's attitude 1 fits a draw of 1 only.
+        EXPECT_EQ(schritte(seed, [&] { bonus += Spielfeld_Haltung_Bonus(1, 101, false); }), bonus_schritte(seed));
+        // A dive record of 6 beats every draw of 1..5: the strictness is not asked.
+        EXPECT_EQ(schritte(seed, [] { EXPECT_TRUE(Spielfeld_Schiri_Umkehr(6, 3)); }), 1);
+        // Without dives the default strictness 3 never reaches 5..6.
+        EXPECT_EQ(schritte(seed, [] { EXPECT_FALSE(Spielfeld_Schiri_Umkehr(0, 3)); }), 2);
+        EXPECT_EQ(schritte(seed, [&] { umkehr += Spielfeld_Schiri_Umkehr(0, 6); }), 2);
+    }
+    EXPECT_GT(bonus, 0);
+    EXPECT_LT(bonus, 400);
+    EXPECT_EQ(umkehr, 400);
+    Zufall_Set_Seed(gespeichert);
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 // world, the shell calls the match day makes, and the savegame block.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -14,6 +15,7 @@
 #include "database/teamspieler.h"
 #include "match/spielfeld.h"
 #include "match/spieltag.h"
+#include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen_taktik.h"
 #include "platform/disk.h"
 #include "platform/os/os.h"
@@ -203,6 +205,53 @@ TEST_F(SpielfeldWelt, ShownAndPitchModesOrTheCompetitionsSwitchPlayOnThePitch)
     ASSERT_TRUE(Spielfeld_Record_Anlegen(noch_eins, 0, 0, nullptr, 1, 0));
     EXPECT_EQ(Spielfeld_Get_Spiel(noch_eins)->aktiv, 1);
     Wettbewerb_Set_Schalter(c, 3, vorher ? 1 : 0);
+}
+
+TEST_F(SpielfeldWelt, ABackgroundRecordHoldsWhatItsDrawsReadAndNoPitch)
+{
+    Spielfeld_Init();
+    const int32_t hinter = spiel(0, 0, 1, 2), platz = spiel(1, 0, 1, 2);
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(hinter, 0, 0, nullptr, 1, 0));
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(platz, 2, 0, nullptr, 1, 0));
+    const Spielfeld_Record* a = Spielfeld_Get_Spiel(hinter);
+    const Spielfeld_Record* b = Spielfeld_Get_Spiel(platz);
+    // The clubs, their balanced strengths (the side of a drawn goal), the players in their slots
+    // (the shoot-out's takers) and their Kraft (the marks) as on the pitch.
+    EXPECT_EQ(a->team[0], b->team[0]);
+    EXPECT_EQ(a->team[1], b->team[1]);
+    EXPECT_EQ(a->staerke[0], b->staerke[0]);
+    EXPECT_EQ(a->staerke[1], b->staerke[1]);
+    int32_t besetzt = 0;
+    for (int32_t s = 0; s < SPIELFELD_SLOTS; ++s) {
+        EXPECT_EQ(a->spieler[s].spnr, b->spieler[s].spnr) << s;
+        EXPECT_EQ(a->spieler[s].zustand, b->spieler[s].zustand) << s;
+        EXPECT_EQ(a->objekt[s].torwart, b->objekt[s].torwart) << s;
+        if (a->spieler[s].spnr < 0) continue;
+        ++besetzt;
+        // The random part of a player's strength differs from fill to fill by a few points.
+        EXPECT_NEAR(double(a->spieler[s].kraft), double(b->spieler[s].kraft), 60.0) << s;
+        EXPECT_NEAR(a->spieler[s].fitness, b->spieler[s].fitness, 1) << s;
+    }
+    EXPECT_EQ(besetzt, 14);
+    // Nothing of the pitch: no referee, no ball on the spot.
+    EXPECT_EQ(a->objekt[32].aktiv, 0);
+    EXPECT_EQ(b->objekt[32].aktiv, 1);
+}
+
+TEST_F(SpielfeldWelt, EachStandIsAsFullAsTheVenuesAttendanceLeftIt)
+{
+    Spielfeld_Init();
+    const int32_t h = spiel(0, 0, 1, 2);
+    const int32_t fuellung[6] = {100, 0, 55, 120, -3, 37};
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(h, 1, 0, fuellung, 1, 0));
+    const Spielfeld_Record* r = Spielfeld_Get_Spiel(h);
+    int32_t tribuenen = 0;
+    for (int32_t k = 0; k < 6; ++k) {
+        if (Spielszenen_Tribuene_Art(r, k) < 0) continue;
+        ++tribuenen;
+        EXPECT_EQ(Spielszenen_Tribuene_Fuellung(r, k), std::clamp(fuellung[k], 0, 100)) << k;
+    }
+    EXPECT_GT(tribuenen, 0);
 }
 
 TEST_F(SpielfeldWelt, TheTwoHundredAndFirstGameIsRefused)

@@ -192,7 +192,9 @@ TEST_F(Spieltag_Elfmeter, APitchGamesKicksAreTakenOnThePitchAndEachEnds)
     const int32_t g = spiele()[0].second;
     Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
     ASSERT_NE(r, nullptr);
-    r->aktiv = 1;
+    // The game taken to the pitch: its record filled for it.
+    Spielfeld_Record_Fuellen(r, Spiele_Get_Spiel(g, 1), g, 2);
+    ASSERT_TRUE(r->aktiv);
     Spiele_Tore_Nullen(g);
     Spieltag_Elfmeterschiessen_Starten(g);
     constexpr int32_t LAENGSTER_KICK = (SPIELFELD_STANDARD_WAECHTER_MS + SPIELFELD_ELFMETER_WAECHTER_MS) / SPIELFELD_SCHRITT_MS + 4;
