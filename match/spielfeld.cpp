@@ -837,6 +837,7 @@ void Spielfeld_Nach_Spiel_Auswerten()
 {
     for (Liste_Element* e = erstes(); e; e = e->next) {
         Spielfeld_Record& r = *record_von(e);
+        Spielfeld_Statistik_Nach_Spiel(&r);
         if (!r.aktiv) continue;
         for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
             const Spielfeld_Spieler& s = r.spieler[slot];

@@ -362,6 +362,11 @@ Spielfeld_Record* Spielfeld_Get_Spiel(int32_t spiel);
 // A player's mark in tenths, 10 best to 60 worst; -1 for none (empty slot, under 20 minutes on).
 int32_t Spielfeld_Get_Spielernote(const Spielfeld_Record* r, int32_t slot);
 
+// After the game, each listed player's history: the minutes he played and his mark (1 best to 6
+// worst; 4 when too short on the pitch to be marked) as one match, his appearance when he began;
+// a player on the list who never came on gets a match of 0 minutes.
+void Spielfeld_Statistik_Nach_Spiel(const Spielfeld_Record* r);
+
 // The team of the day of one competition (136 bytes a record; competition -1 free). Slot 0 the
 // keeper, 1-3 defence, 4-7 midfield, 8-10 attack; -1 where the day had nobody for the place.
 struct Spielfeld_Nominierung {

@@ -4,6 +4,7 @@
 
 #include "competitions/spiele.h"
 #include "competitions/spiele_karten.h"
+#include "competitions/statistik.h"
 #include "competitions/wettbewerb.h"
 #include "database/teamspieler.h"
 #include "gameflow/globals.h"
@@ -126,6 +127,42 @@ int32_t Spielfeld_Get_Spielernote(const Spielfeld_Record* r, int32_t slot)
     note += -8 * e.tore - 4 * e.vorlagen + 8 * e.eigentore;
     note += 3 * e.gelb + 10 * e.gelb_rot + 15 * e.rot;
     return std::clamp(note, 10, 60);
+}
+
+void Spielfeld_Statistik_Nach_Spiel(const Spielfeld_Record* r)
+{
+    if (!r) return;
+    const Spiele_Spiel* m = Spiele_Get_Spiel(int32_t(r->spiel), 0);
+    if (!m) return;
+    const bool international = Wettbewerb_Ist_International(m->wettbewerb);
+    // The minutes of play: neither the stoppage time nor the minutes a shoot-out lasts count.
+    int32_t ende = spielende_minute(*r);
+    const int32_t regulaer = Wettbewerb_Get_Spielminuten(m->wettbewerb, (m->ergebnis_art & (SPIELE_ART_NV | SPIELE_ART_NE)) ? 1 : 0);
+    if (regulaer > 0) ende = std::min(ende, regulaer);
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
+        const Spielfeld_Spieler& sp = r->spieler[slot];
+        if (sp.spnr < 0) continue;
+        const Slot_Ereignisse e = ereignisse_von(*r, sp.spnr);
+        // On from the kick-off: whoever the substitutions and sendings-off left in the eleven.
+        const bool von_anfang = e.rein < 0 && (sp.zustand & (SPIELFELD_AUF_DEM_PLATZ | SPIELFELD_GELB_ROT | SPIELFELD_ROT | WEITERGEGEBEN));
+        Statistik_Spieler u = Statistik_Leeres_Update(sp.spnr);
+        if (!von_anfang && e.rein < 0) {
+            u.minuten_letzte[0] = 0;  // on the list, not on the pitch
+        } else {
+            const int32_t von = std::max(e.rein, 0), bis = e.raus >= 0 ? std::min(e.raus, ende) : ende;
+            const int32_t minuten = std::clamp(bis - von, 0, 254);
+            u.minuten = uint16_t(minuten);
+            u.minuten_letzte[0] = uint8_t(minuten);
+            const int32_t note = Spielfeld_Get_Spielernote(r, slot);
+            u.noten[0] = uint8_t(((note < 0 ? 40 : note) + 5) / 10);
+            // A substitute's appearance was counted when he came on.
+            if (von_anfang) {
+                u.einsaetze = 1;
+                if (international) u.international = 1;
+            }
+        }
+        Spiele_Set_Statistik_Spieler(sp.spnr, &u, 1);
+    }
 }
 
 void Spielfeld_Nominierungen_Eintragen()

@@ -6,9 +6,11 @@
 #include <set>
 
 #include "common/capture.h"
+#include "competitions/statistik.h"
 #include "database/teamspieler.h"
 #include "match/spieltag_intern.h"
 #include "match/spieltag_welt.h"
+#include "screens/spieler_detail.h"
 
 namespace {
 
@@ -111,6 +113,61 @@ TEST(Spieltag_Torseite, HomeShareFollowsBothSidesLimits)
     EXPECT_NEAR(heimanteil(30, 60), 0.339136, 1e-5);  // the guests' draw at its limit
     EXPECT_NEAR(heimanteil(60, 30), 0.737664, 1e-5);  // the home side's at its limit
     Zufall_Set_Seed(gespeichert);
+}
+
+// After the day each listed player of every game has the match in his history: the minutes and
+// the mark of who played, 0 minutes and no mark for who stayed on the bench; the player pages'
+// charts read them.
+TEST_F(Spieltag_Ereignisse, EveryListedPlayerHasTheMatchInHisHistory)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+    struct Gelistet {
+        int32_t spnr;
+        bool anfang;
+        Statistik_Spieler vorher;
+    };
+    std::vector<Gelistet> liste;
+    for (const auto& [c, g] : spiele()) {
+        const Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
+        ASSERT_NE(r, nullptr);
+        for (const Spielfeld_Spieler& sp : r->spieler) {
+            if (sp.spnr < 0) continue;
+            Gelistet x{sp.spnr, sp.zustand == SPIELFELD_AUF_DEM_PLATZ, {}};
+            if (!Spiele_Get_Statistik_Spieler(sp.spnr, &x.vorher)) x.vorher = Statistik_Leeres_Update(sp.spnr);
+            liste.push_back(x);
+        }
+    }
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
+    Ablauf_Schritt();
+    ASSERT_GT(liste.size(), 100u);
+    int32_t neunzig = 0, bank = 0;
+    for (const Gelistet& x : liste) {
+        Statistik_Spieler n{};
+        ASSERT_TRUE(Spiele_Get_Statistik_Spieler(x.spnr, &n)) << x.spnr;
+        if (!x.anfang) {
+            // Nobody comes on in a game in the background.
+            EXPECT_EQ(n.minuten_letzte[0], 0) << x.spnr;
+            EXPECT_EQ(n.noten[0], x.vorher.noten[0]) << x.spnr;
+            EXPECT_EQ(n.einsaetze, x.vorher.einsaetze == 0xFFFF ? 0 : x.vorher.einsaetze);
+            ++bank;
+            continue;
+        }
+        // A card or an injury may end his game early; extra time makes it longer.
+        EXPECT_GE(n.minuten_letzte[0], 1) << x.spnr;
+        EXPECT_LE(n.minuten_letzte[0], 120) << x.spnr;
+        neunzig += n.minuten_letzte[0] == 90;
+        EXPECT_TRUE(n.noten[0] & STAT_NOTE_GESCHLOSSEN) << x.spnr;
+        const int32_t note = n.noten[0] & STAT_NOTE_MASKE;
+        EXPECT_GE(note, 1);
+        EXPECT_LE(note, 6);
+        const int32_t vorher_einsaetze = x.vorher.einsaetze == 0xFFFF ? 0 : x.vorher.einsaetze;
+        EXPECT_EQ(n.einsaetze, vorher_einsaetze + 1);
+        int32_t werte[16];
+        EXPECT_GE(Spieler_Detail_Noten(x.spnr, werte), 1);
+        EXPECT_EQ(werte[Spieler_Detail_Minuten(x.spnr, werte) - 1], n.minuten_letzte[0]);
+    }
+    EXPECT_GT(neunzig, 100);
+    EXPECT_GT(bank, 0);
 }
 
 TEST_F(Spieltag_Ereignisse, SuddenDeathEndsOnTheDrawnGoal)

@@ -140,8 +140,11 @@ TEST_F(Spielszenen_Spieltag, TheOwnClubsFirstMatchDayIsShownLive)
     laufen(40);
     ASSERT_EQ(fa.ereignisse_offen, 1);
     EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_ereignisse.png").c_str()));
-    druecken(Spielszenen_Ereignisliste_X + 292 - 12, Spielszenen_Ereignisliste_Y + 12 + 4 + 8, true);
-    druecken(Spielszenen_Ereignisliste_X + 292 - 12, Spielszenen_Ereignisliste_Y + 12 + 4 + 8, false);
+    // The foot stands below the rows the game's events fill so far (a row and its margin each).
+    for (int32_t zeilen = 1; zeilen <= 20 && fa.ereignisse_offen; ++zeilen) {
+        druecken(Spielszenen_Ereignisliste_X + 292 - 12, Spielszenen_Ereignisliste_Y + 12 * zeilen + 4 + 8, true);
+        druecken(Spielszenen_Ereignisliste_X + 292 - 12, Spielszenen_Ereignisliste_Y + 12 * zeilen + 4 + 8, false);
+    }
     EXPECT_EQ(fa.ereignisse_offen, 0);
 
     // the table panel over the play (the club's first match is a cup's: its results), with the
