@@ -12,6 +12,7 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_wappen.h"
+#include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
@@ -126,7 +127,9 @@ void Spielszenen_Standard_Pruefen(Spielszenen_Fenster* f, Spielfeld_Steuerung_Bl
     }
     if (f->standard_offen) return;
     const int32_t option = art == 1 ? 0 : art == 0 ? 1 : 2;
-    bool oeffnen = st->schuetze_waehlen[option] != 0 || Netz_Rolle != 0;
+    // a lone manager's PC is the single PC, whatever network role the program runs in: there
+    // the panel waits for its option or a click, and without either the match plays on
+    bool oeffnen = st->schuetze_waehlen[option] != 0 || !Ablauf_Allein();
     if (!st->schuetze_waehlen[option]) {
         Spielszenen_Zeiger_Form = 10;
         if (!oeffnen && (Maus_Get_Tasten() & 1)) {

@@ -121,4 +121,31 @@ TEST_F(Schuetze, WithoutTheOptionTheSinglePCOpensAfterTheRelease)
     EXPECT_EQ(g.standard_offen, 1);
 }
 
+// The program runs a lone game as a server with its own manager and nobody logged in: that PC is
+// the single PC, and its manager's set pieces wait for no panel unless he asks for it. A client
+// (or a server with a participant) opens it at once.
+TEST_F(Schuetze, ALoneServerIsTheSinglePCAndAClientOpensAtOnce)
+{
+    r->ecke_offen = 1;
+    Os_Input_Set_Mouse(300, 200);
+    Os_Input_Set_Buttons(false, false);
+    while (Maus_Get_Tasten()) {
+    }
+    Netz_Rolle = 3;
+    Spielszenen_Standard_Pruefen(&f, &st, 0);
+    EXPECT_EQ(f.standard_offen, 0);
+    EXPECT_EQ(st.pause, 0);
+    EXPECT_EQ(Spielszenen_Zeiger_Form, 10);
+    st.schuetze_waehlen[2] = 1;
+    Spielszenen_Standard_Pruefen(&f, &st, 0);
+    EXPECT_EQ(f.standard_offen, 1);
+    st.schuetze_waehlen[2] = 0;
+    f.standard_offen = 0;
+    st.pause = 0;
+    Netz_Rolle = 1;
+    Spielszenen_Standard_Pruefen(&f, &st, 0);
+    EXPECT_EQ(f.standard_offen, 1);
+    EXPECT_EQ(st.pause, 1);
+}
+
 }  // namespace
