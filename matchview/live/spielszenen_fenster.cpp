@@ -622,8 +622,9 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
         }
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
         if (f.sichtbar && f.record) Spielszenen_Spieler_Statistik_Zeichnen(&f, f.record);
+    // the taker panel wherever the match waits for it, even when its window is hidden
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
-        if (f.sichtbar && f.record && f.standard_offen) {
+        if (f.record && f.standard_offen) {
             Spielszenen_Schuetze_Waehlen(&f, &Spielfeld_Steuerung, replay);
             break;
         }

@@ -173,6 +173,7 @@ void Spielszenen_Knopfleiste_Bei(Rastport* seite, const Spielfeld_Steuerung_Bloc
 
 // ---- the taker of a set piece ----
 // Panel position (100, 100 at start; survives between set pieces).
+constexpr uint32_t SPIELSZENEN_SCHUETZE_WARTEN_MS = 10000;
 extern int32_t Spielszenen_Schuetze_X, Spielszenen_Schuetze_Y;
 // Minimum, maximum and range (at least 1) over the side's players on the pitch of strength and
 // the bytes free kick, penalty, corner, nerves.
@@ -189,7 +190,12 @@ void Spielszenen_Schuetzen_Spannen(const Spielfeld_Record* r, int32_t seite, Spi
 int32_t Spielszenen_Schuetze_Farbe(Spielfeld_Record* r, int32_t slot, int32_t art, bool unter_maus);
 // The per-frame check of the window: opens the panel for a set piece of the own side (at once
 // with the option or in network play, else after a left press has ended). Nothing with flag.
+// An open panel closes by itself once nothing of the own side is pending, and after
+// SPIELSZENEN_SCHUETZE_WARTEN_MS without a choice (the taker stored before kicks): a manager
+// who never clicks holds no match, a shoot-out's neither.
 void Spielszenen_Standard_Pruefen(Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st, int32_t flag);
+// The same at the program time jetzt (ms).
+void Spielszenen_Standard_Pruefen_Um(Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st, int32_t flag, uint32_t jetzt);
 // Draws the open panel; a left press on a row stores the taker, lifts the pause and clears the
 // pending set pieces. The chosen slot or -1.
 int32_t Spielszenen_Schuetze_Waehlen(Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st, int32_t flag);
