@@ -141,9 +141,16 @@ int32_t Spielszenen_Spielstand_Zeichnen(Rastport* seite, Spielszenen_Fenster* f)
 // The score line's text of a window (for tests and the panel).
 void Spielszenen_Spielstand_Text(const Spielszenen_Fenster* f, uint32_t zuschauer, char* out, uint32_t groesse);
 void Spielszenen_Kasten_Abdunkeln(const Spielszenen_Fenster* f, int32_t x, int32_t y, int32_t w, int32_t h);
+// The body of a floating panel (table, events list, taker choice): opaque, so that panels laid
+// over each other and over the play each stay readable.
+void Spielszenen_Kasten_Decken(int32_t x, int32_t y, int32_t w, int32_t h);
+uint16_t Spielszenen_Panel_Farbe();
 // The text in out (groesse bytes), cut at its end until it is at most `breite` pixels wide in the
 // font of that slot (7 pixels a character while the font is not loaded); its width.
 int32_t Spielszenen_Text_Kuerzen(char* out, uint32_t groesse, const char* text, int32_t font, int32_t breite);
+// The width a club's name may take in the header of a window of that size level (its small
+// font is the narrowest there is): what lies between its crest and the clock or the spectators.
+int32_t Spielszenen_Kopf_Breite(int32_t groesse);
 void Spielszenen_Fenster_Ticker_Setzen(Spielszenen_Fenster* f, const char* text);
 void Spielszenen_Fenster_Ticker_Loeschen(Spielszenen_Fenster* f);
 void Spielszenen_Ticker_Zeichnen(Spielszenen_Fenster* f);

@@ -200,8 +200,7 @@ int32_t Spielszenen_Schuetze_Waehlen_Bei(Rastport* seite, Spielszenen_Fenster* f
     if (mx >= x && mx < x + BREITE && my >= y - KOPF && my < y + hoehe) Spielszenen_Maus_Genommen = 2;
 
     bilder_laden();
-    Spielszenen_Kasten_Abdunkeln(f, x, y - KOPF, BREITE, KOPF);
-    Spielszenen_Kasten_Abdunkeln(f, x, y, BREITE, hoehe);
+    Spielszenen_Kasten_Decken(x, y - KOPF, BREITE, KOPF + hoehe);
     const int32_t team = int32_t(r->team[s]);
     if (seite && ResFile_Handles[0].handle >= 0)
         Grafik_Wappen_Laden(ResFile_Handles[0].handle, seite, seite->depth, team, x + 6, y - KOPF + 3, 1, 30, 30);

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/font.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_sprite.h"
@@ -680,6 +681,26 @@ TEST_F(Spielszenen, PicturesOfAFrame)
     bild("viertel", 4);
     records[0]->gespiegelt = 1;
     bild("gespiegelt", 1);
+}
+
+// The header shows a club's name whole where it fits between the crest and the clock or the
+// spectators, and a longer one is cut to that room; the texts of the header keep apart.
+TEST_F(Spielszenen, TheHeaderShowsAClubsNameWholeWhereItFits)
+{
+    laden();
+    ASSERT_NE(Font_Slots[9], nullptr);
+    char probe[64];
+    const char* name = "FC Rothinbrück";
+    for (int32_t g : {0, 1, 2}) {
+        SCOPED_TRACE(g);
+        EXPECT_GE(Spielszenen_Kopf_Breite(g), Spielszenen_Text_Kuerzen(probe, sizeof probe, name, 9, 1 << 20));
+        // the home name from 47 ends before the clock (full and half) or the score (quarter)
+        EXPECT_LT(47 + Spielszenen_Kopf_Breite(g), g == 2 ? 140 : 138 + 44);
+    }
+    // the away name ends at the width - 47 and starts after the spectators ("999.999 Zusch.")
+    const int32_t zuschauer = Spielszenen_Text_Kuerzen(probe, sizeof probe, "999.999 Zusch.", 9, 1 << 20);
+    EXPECT_GT(603 - 47 - Spielszenen_Kopf_Breite(0), 138 - 5 + 230 + zuschauer);
+    EXPECT_GT(298 - 47 - Spielszenen_Kopf_Breite(2), 160);
 }
 
 }  // namespace
