@@ -7,12 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "common/schiedsrichter_liste.h"
 #include "competitions/spiele_welt.h"
 #include "graphics/font.h"
 #include "tests/matchview/spielszenen_dateien.h"
 #include "database/personal.h"
-#include "platform/liste.h"
-#include "platform/mem.h"
 #include "graphics/grafik_bitmap.h"
 #include "match/spielfeld.h"
 #include "matchview/lineup/spieldaten.h"
@@ -192,24 +191,9 @@ TEST_F(Spieldaten, ClockBoxShowsTheMinuteOrThePhase)
 // The page names the referee the day gave the stored game, with his two ratings.
 TEST_F(Spieldaten, TheRefereeIsTheStoredGamesOne)
 {
+    const std::vector<uint8_t> liste = Test_Schiedsrichter_Liste({3, 7});
     Personal_Init();
-    Liste quelle;
-    Liste_Init(&quelle);
-    for (int16_t id : {3, 7}) {
-        Personal_Eintrag e{};
-        e.typ = PERSONAL_SCHIEDSRICHTER;
-        e.id = id;
-        std::snprintf(e.name, sizeof e.name, "Pfeife %d", id);
-        e.haerte = 5;
-        e.aufmerksamkeit = 2;
-        uint8_t b[PERSONAL_SCHIEDSRICHTER_BYTES];
-        Liste_Insert_Element(&quelle, Liste_Get_Last(&quelle), b, Personal_Packen(e, b), uint32_t(id));
-    }
-    uint8_t* bild = nullptr;
-    const uint32_t n = Liste_Save_Buffer(&bild, &quelle, -1);
-    Liste_Delete_All(&quelle);
-    ASSERT_TRUE(Personal_Liste_Einlesen(bild, n));
-    Mem_Free(bild, 0);
+    ASSERT_TRUE(Personal_Liste_Einlesen(liste.data(), uint32_t(liste.size())));
     Spiele_Get_Spiel(h, 1)->schiedsrichter = 7;
     zeichnen();
     Personal_DeInit();
