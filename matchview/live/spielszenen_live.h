@@ -76,6 +76,12 @@ extern uint8_t Spielszenen_Alles_Zeichnen;   // compose the whole screen again
 extern uint8_t Spielszenen_Maus_Genommen, Spielszenen_Maus_Genommen_Vorher;
 extern uint8_t Spielszenen_Blink_Schnell, Spielszenen_Blink_Normal;
 extern int32_t Spielszenen_Zeiger_Form;
+// The pointer image of the frame's shape (the program's pointer images, numbered as the shapes),
+// chosen once the frame is drawn; the shape before the view is given back when the scene goes.
+void Spielszenen_Zeiger_Waehlen();
+void Spielszenen_Zeiger_Zuruecksetzen();
+// The shape chosen last, -1 while the view has chosen none.
+int32_t Spielszenen_Zeiger_Gewaehlt();
 extern int32_t Spielszenen_Schwebe_Index;
 
 // ---- windows ----

@@ -24,6 +24,7 @@
 #include "matchview/live/spielszenen_szenerie.h"
 #include "matchview/spielszenen.h"
 #include "platform/os/os_display.h"
+#include "platform/os/os.h"
 #include "platform/os/os_intern.h"
 #include "platform/maus.h"
 #include "platform/mauszeiger.h"
@@ -637,6 +638,18 @@ TEST_F(Spielszenen, BlinkPhasesFollowTheRecordsClock)
     EXPECT_NE(Spielszenen_Blink_Normal, normal);
 }
 
+// The report screens around a match blink on the program's clock.
+TEST_F(Spielszenen, WithoutARecordTheBlinkFollowsTheProgramsClock)
+{
+    Spielszenen_Blinken();
+    const uint8_t normal = Spielszenen_Blink_Normal;
+    Spielszenen_Blinken();
+    EXPECT_EQ(Spielszenen_Blink_Normal, normal);
+    Os_Clock_Advance(300);
+    Spielszenen_Blinken();
+    EXPECT_NE(Spielszenen_Blink_Normal, normal);
+}
+
 TEST_F(Spielszenen, ReplayShowsTheRecordsSnapshotsInOrderAndLeavesItAlone)
 {
     Spielfeld_Init();
@@ -701,6 +714,24 @@ TEST_F(Spielszenen, TheHeaderShowsAClubsNameWholeWhereItFits)
     const int32_t zuschauer = Spielszenen_Text_Kuerzen(probe, sizeof probe, "999.999 Zusch.", 9, 1 << 20);
     EXPECT_GT(603 - 47 - Spielszenen_Kopf_Breite(0), 138 - 5 + 230 + zuschauer);
     EXPECT_GT(298 - 47 - Spielszenen_Kopf_Breite(2), 160);
+}
+
+// Each frame takes the pointer shape its panels name: the hand over a button of the side bar,
+// the arrow over the play again; leaving the scene gives the pointer back.
+TEST_F(Spielszenen, ThePointerTakesTheShapeOfWhatLiesBelowIt)
+{
+    Spielfeld_Steuerung_Block st = ein_fenster();
+    Os_Input_Set_Buttons(false, false);
+    Os_Input_Set_Mouse(625, 31);
+    Spielszenen_Run(records[0].get(), &st, 0);
+    EXPECT_EQ(Spielszenen_Zeiger_Gewaehlt(), 6);
+    Os_Input_Set_Mouse(300, 300);
+    Spielszenen_Run(records[0].get(), &st, 0);
+    EXPECT_EQ(Spielszenen_Zeiger_Gewaehlt(), 0);
+    Os_Input_Set_Mouse(625, 31);
+    Spielszenen_Run(records[0].get(), &st, 0);
+    Spielszenen_Grafik_Freigeben();
+    EXPECT_EQ(Spielszenen_Zeiger_Gewaehlt(), -1);
 }
 
 }  // namespace
