@@ -172,6 +172,9 @@ int32_t Spielszenen_Rueckennummer(int32_t wert);
 // inside the window (1 drawn, 0 not).
 int32_t Spielszenen_Text_Im_Feld(const Spielszenen_Fenster* f, int32_t font, const char* format, int32_t x, int32_t y, ...);
 void Spielszenen_Spieler_Beschriften(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t slot);
+// The same for a slot with a player; the label's baseline in the window's pitch pixels: a label
+// that would run into one written since the window's numbers moves up above it.
+int32_t Spielszenen_Spieler_Beschriften_Bei(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t slot);
 // Numbers and labels by the record's label setting, then the ball's and the highlighted players'.
 void Spielszenen_Nummern_Zeichnen(const Spielszenen_Fenster* f, const Spielfeld_Record* r);
 void Spielszenen_Spieler_Zeichen(const Spielszenen_Fenster* f, const Spielfeld_Record* r);

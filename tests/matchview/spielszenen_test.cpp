@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "database/db_hilfe.h"
 #include "graphics/font.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_screen.h"
@@ -732,6 +733,31 @@ TEST_F(Spielszenen, ThePointerTakesTheShapeOfWhatLiesBelowIt)
     Spielszenen_Run(records[0].get(), &st, 0);
     Spielszenen_Grafik_Freigeben();
     EXPECT_EQ(Spielszenen_Zeiger_Gewaehlt(), -1);
+}
+
+// Two players side by side: the second name moves up above the first instead of running into
+// it; a player far off keeps his place, and a label asked for twice is written once.
+TEST_F(Spielszenen, NamesOfNearbyPlayersDoNotRunTogether)
+{
+    ein_fenster();
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
+    Spielfeld_Record& r = *records[0];
+    Test_Spieler_Anlegen(5);
+    for (int32_t s : {1, 2, 3}) r.spieler[s].spnr = s;
+    r.objekt[1].pixel_x = r.ansicht_x + 200, r.objekt[1].pixel_y = r.ansicht_y + 200;
+    r.objekt[2].pixel_x = r.ansicht_x + 230, r.objekt[2].pixel_y = r.ansicht_y + 204;
+    r.objekt[3].pixel_x = r.ansicht_x + 400, r.objekt[3].pixel_y = r.ansicht_y + 200;
+    Spielszenen_Nummern_Zeichnen(&f, nullptr);
+    const int32_t a = Spielszenen_Spieler_Beschriften_Bei(&f, &r, 1);
+    const int32_t b = Spielszenen_Spieler_Beschriften_Bei(&f, &r, 2);
+    const int32_t c = Spielszenen_Spieler_Beschriften_Bei(&f, &r, 3);
+    Font_Record* fo = Font(4);
+    ASSERT_NE(fo, nullptr);
+    EXPECT_EQ(a, r.ansicht_y + 200 - 39);
+    EXPECT_LE(b, a - int32_t(fo->strip->height)) << "the second name stands above the first";
+    EXPECT_EQ(c, r.ansicht_y + 200 - 39);
+    EXPECT_EQ(Spielszenen_Spieler_Beschriften_Bei(&f, &r, 2), b);
+    Test_Aufraeumen();
 }
 
 }  // namespace
