@@ -143,8 +143,11 @@ TEST_F(Spielszenen_Spieltag, TheOwnClubsFirstMatchDayIsShownLive)
     laufen(40);
     ASSERT_EQ(fa.ereignisse_offen, 1);
     EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_ereignisse.png").c_str()));
-    druecken(Spielszenen_Ereignisliste_X + 292 - 12, Spielszenen_Ereignisliste_Y + 12 + 4 + 8, true);
-    druecken(Spielszenen_Ereignisliste_X + 292 - 12, Spielszenen_Ereignisliste_Y + 12 + 4 + 8, false);
+    // the foot lies below a row per event (one at least): the press that closes it
+    for (int32_t zeilen = 1; zeilen < 30 && fa.ereignisse_offen; ++zeilen) {
+        druecken(Spielszenen_Ereignisliste_X + 292 - 12, Spielszenen_Ereignisliste_Y + 12 * zeilen + 4 + 8, true);
+        druecken(Spielszenen_Ereignisliste_X + 292 - 12, Spielszenen_Ereignisliste_Y + 12 * zeilen + 4 + 8, false);
+    }
     EXPECT_EQ(fa.ereignisse_offen, 0);
 
     // the table panel over the play (the club's first match is a cup's: its results), with the
