@@ -2,6 +2,7 @@
 
 #include "database/spieler.h"
 #include "database/teamspieler.h"
+#include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
 #include "match/spielfeld.h"
 #include "matchview/lineup/aufstellung.h"
@@ -119,7 +120,7 @@ Menue_Kontextmenue* Kontext_Status_Menue(Menue_Kontextmenue* haupt, int32_t item
     const int32_t p = haupt ? haupt->wert_a[item] : -1, t = haupt ? haupt->wert_b[item] : -1;
     menue_leeren(&untermenue, nullptr);
     if (!r || !slot_ok(t)) return &untermenue;
-    const bool allein = Netz_Rolle == 0;
+    const bool allein = Ablauf_Allein();
     eintrag(&untermenue, 0, "Manndeckung aufheben", allein && Manndeckung_Suchen(r, t) >= 0 ? WAEHLBAR : 0, p, t, status_item);
     eintrag(&untermenue, 1, "Raum zurücksetzen", 0, p, t, status_item);
     eintrag(&untermenue, 2, "Auswechslung stoppen", allein && Auswechsel_Partner(r, t) >= 0 ? WAEHLBAR : 0, p, t,
@@ -139,7 +140,7 @@ Menue_Kontextmenue* Kontext_Aufgaben_Menue(Menue_Kontextmenue* haupt, int32_t it
     const bool torwart = Spieler_Ist_Torwart(r, t);
     const uint32_t flags = uint32_t(Teamspieler_Wert(TS_FLAGS, team_von(r, t), p, 0, 0));
     for (int32_t i = 0; i < 4; ++i) {
-        uint16_t status = Netz_Rolle == 0 ? uint16_t(HAKEN | WAEHLBAR) : HAKEN;
+        uint16_t status = Ablauf_Allein() ? uint16_t(HAKEN | WAEHLBAR) : HAKEN;
         if (torwart && (i == 1 || i == 3)) status = HAKEN;
         if (flags & PFLICHT[i]) status |= GEHAKT;
         eintrag(&untermenue, i, texte[i], status, p, t, aufgaben_item);

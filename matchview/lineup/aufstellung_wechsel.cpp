@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "database/spieler.h"
+#include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
@@ -32,10 +33,13 @@ constexpr uint8_t WECHSEL_GEAENDERT = 4;
 Btnscreen_Gadget* G(int32_t n) { return &Aufstellung_Liste[n]; }
 Rastport* schirm() { return Grafik_Seite_0 ? Grafik_Seite_0 : Grafik_Render_Ziel; }
 
+// Network play: a lone manager's PC plays alone whatever network role the program runs in.
+bool vernetzt() { return !Ablauf_Allein(); }
+
 // The side's two columns: the record's own lists alone, the change block's in network play.
 uint8_t* spalte(Spielfeld_Record* r, int32_t seite, bool ein)
 {
-    if (Netz_Rolle != 0) return ein ? r->netz_einwechsel[seite] : r->netz_auswechsel[seite];
+    if (vernetzt()) return ein ? r->netz_einwechsel[seite] : r->netz_auswechsel[seite];
     return reinterpret_cast<uint8_t*>(ein ? r->einwechsel[seite] : r->auswechsel[seite]);
 }
 
@@ -165,7 +169,7 @@ int32_t Auswechsel_Stoppen(Spielfeld_Record* r, int32_t slot)
     for (int32_t i = 0; i < PAARE; ++i)
         if (eintrag(aus, i, s) == slot || eintrag(ein, i, s) == slot) {
             ein[i] = aus[i] = LEER;
-            if (Netz_Rolle != 0) r->anweisungen[AENDERUNGS_FLAG + s] |= WECHSEL_GEAENDERT;
+            if (vernetzt()) r->anweisungen[AENDERUNGS_FLAG + s] |= WECHSEL_GEAENDERT;
             break;
         }
     return -1;
@@ -178,7 +182,7 @@ bool Auswechsel_Eintragen(Spielfeld_Record* r, int32_t seite, int32_t ein_slot, 
         if (eintrag(ein, i, seite) >= 0 || eintrag(aus, i, seite) >= 0) continue;
         ein[i] = uint8_t(ein_slot);
         aus[i] = aus_slot < 0 ? uint8_t(LEER) : uint8_t(aus_slot);
-        if (Netz_Rolle != 0) r->anweisungen[AENDERUNGS_FLAG + Screen_Seite] |= WECHSEL_GEAENDERT;
+        if (vernetzt()) r->anweisungen[AENDERUNGS_FLAG + Screen_Seite] |= WECHSEL_GEAENDERT;
         Print_Log(0, "Auswechsel OK!!\n");
         return true;
     }
@@ -279,7 +283,7 @@ void Auswechsel_Drag_Start(Btnscreen_Gadget* g)
     }
     if (g->benutzer[2] != TYP_BANK || slot < 0 || slot >= SPIELFELD_SLOTS) return;
     const int32_t s = slot / 16;
-    if (Netz_Rolle != 0 && (r->anweisungen[AENDERUNGS_FLAG + Screen_Seite] & WECHSEL_GEAENDERT)) return;
+    if (vernetzt() && (r->anweisungen[AENDERUNGS_FLAG + Screen_Seite] & WECHSEL_GEAENDERT)) return;
     if (s != Screen_Seite || int32_t(r->team[s]) != Screen_Eigenes_Team() || rechte_seite(r, s) == 0) return;
     zug_weg();
     Rastport* ikone = G(AG_HEIM_ICON)->bitmap1;

@@ -1,6 +1,7 @@
 #include "matchview/lineup/motivation.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "competitions/wettbewerb.h"
 #include "economy/bank.h"
@@ -32,10 +33,10 @@ constexpr const char* SPRUECHE[MOTIVATION_SPRUECHE] = {
     "Ich werde zum Präsidium gehen!", nullptr,
 };
 
-void drucken(Rastport* seite, int32_t x, int32_t y, const char* text)
+void drucken(Rastport* seite, int32_t x, int32_t y, const char* text, int32_t font = FONT)
 {
     if (text_hook) text_hook(x, y, text);
-    if (seite) Grafik_Printf(seite, Font(FONT), "%s", x, y, text);
+    if (seite) Grafik_Printf(seite, Font(font), "%s", x, y, text);
 }
 
 bool seite_gueltig(const Spielfeld_Record* r, int32_t seite) { return r && (seite == 0 || seite == 1); }
@@ -45,6 +46,20 @@ bool seite_gueltig(const Spielfeld_Record* r, int32_t seite) { return r && (seit
 uint8_t Motivation_Kurve_Fertig = 0, Motivation_Naechster_Punkt = 0;
 
 void Motivation_Set_Text_Hook(Motivation_Text_Hook hook) { text_hook = hook; }
+
+const char* Motivation_Zeilentext(const char* text)
+{
+    const char* t = text ? std::strstr(text, "^tz") : nullptr;
+    return t && std::strlen(t) >= 7 ? t + 7 : text;
+}
+
+int32_t Motivation_Spruch_Font(const char* text)
+{
+    Font_Record* f = Font(FONT);
+    return f && text && Font_Text_Breite(f, Motivation_Zeilentext(text)) > MOTIVATION_KNOPF_BREITE - 2 * MOTIVATION_KNOPF_RAND
+               ? MOTIVATION_SCHMAL
+               : FONT;
+}
 
 void Motivation_Spruch(Spielfeld_Record* r, int32_t seite, int32_t i)
 {
@@ -103,7 +118,7 @@ void Draw_Motivation_Seite(Rastport* seite, const Spielfeld_Record* r, int32_t s
         } else {
             text = Temp_Sprintf("^c%05d^tz%04d%s", spruch_farbe, 116, SPRUECHE[i]);
         }
-        drucken(seite, 0, y, text);
+        drucken(seite, 0, y, text, Motivation_Spruch_Font(text));
     }
     if (vor_spiel) return;
     drucken(seite, 0, 174, Temp_Sprintf("^c%05d^tz%04ddiesen Spieler loben:", farbe, 312));

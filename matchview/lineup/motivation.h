@@ -32,6 +32,13 @@ bool Motivation_Kurve_Zeichnen(Rastport* kurve, const Spielfeld_Record* r, int32
 bool Motivation_Scan_Schritt(int32_t* pos);
 
 // Test hook: every text the page prints (x, y, text with its codes).
+// A half-time talk item's line stands centred on its button: a line wider than the button in the
+// page's font (the amount of a large bonus, the longest sayings) takes the narrow one. The font
+// slot of the line (its text as printed, codes included).
+constexpr int32_t MOTIVATION_KNOPF_BREITE = 224, MOTIVATION_KNOPF_RAND = 4, MOTIVATION_SCHMAL = 9;
+int32_t Motivation_Spruch_Font(const char* text);
+// The words of such a line, behind its colour and centring codes.
+const char* Motivation_Zeilentext(const char* text);
 using Motivation_Text_Hook = void (*)(int32_t x, int32_t y, const char* text);
 void Motivation_Set_Text_Hook(Motivation_Text_Hook hook);
 

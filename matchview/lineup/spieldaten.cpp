@@ -33,10 +33,11 @@ constexpr uint32_t TOR = 4, GELB = 16, GELB_ROT = 32, ROT = 64, ZAEHLT = TOR | G
 constexpr int32_t KEIN_SPIELER = 32767;
 Spieldaten_Text_Hook text_hook = nullptr;
 
-void drucken(Rastport* ziel, int32_t x, int32_t y, const char* text)
+// The statistics columns and the event rows lie close together: they take the narrow font.
+void drucken(Rastport* ziel, int32_t x, int32_t y, const char* text, int32_t font = FONT)
 {
     if (text_hook) text_hook(ziel, x, y, text);
-    if (ziel) Grafik_Printf(ziel, Font(FONT), "%s", x, y, text);
+    if (ziel) Grafik_Printf(ziel, Font(font), "%s", x, y, text);
 }
 
 int32_t weiss() { return Grafik_Farbe(15, 15, 15); }
@@ -135,7 +136,7 @@ void ereignis_liste(const Spielfeld_Record& r, Rollliste& l, int32_t tiefe)
             const int32_t farbe = k == 0 ? Grafik_Farbe(15, 15, 0) : Grafik_Farbe(15, 0, 0);
             text = Temp_Sprintf("^tr0068%d^tl0070.Minute%s^c%05d%s", e.minute, spalte, farbe, name_von(e.spieler_1));
         }
-        drucken(l.bild, 6, y, Temp_Sprintf("^c%05d^tl%04d%s", weiss(), 0, text.c_str()));
+        drucken(l.bild, 6, y, Temp_Sprintf("^c%05d^tl%04d%s", weiss(), 0, text.c_str()), SPIELDATEN_SPALTEN_FONT);
     }
     for (Rastport* k : karten) Grafik_Bitmap_Freigeben(k);
 }
@@ -243,7 +244,8 @@ void Spieldaten_Zeichnen(const Spielfeld_Record* r, Spieldaten_Ziel& z)
                              Kalender_Get_Wetter_Text(m.temperatur, m.wetter)));
         y += ZEILE;
     }
-    const int32_t richter = int32_t(r->schiedsrichter);
+    // the stored game names the referee the day chose; the live record keeps none of its own
+    const int32_t richter = mp && mp->schiedsrichter >= 0 ? int32_t(mp->schiedsrichter) : int32_t(r->schiedsrichter);
     const char* rn = Personal_Get_Name(richter, PERSONAL_SCHIEDSRICHTER);
     const char* b1 = Personal_Get_Bewertungstext(richter, 1);
     const char* b0 = Personal_Get_Bewertungstext(richter, 0);
@@ -257,16 +259,16 @@ void Spieldaten_Zeichnen(const Spielfeld_Record* r, Spieldaten_Ziel& z)
         const int32_t gelb = r->gelb[s], rot = r->rot[s], gelb_rot = r->gelb_rot[s];
         const int32_t freistoesse = r->freistoesse[s], fouls = r->fouls[s], elfmeter = r->elfmeter[s], ecken = r->ecken[s];
         int32_t zy = y + ZEILE;
-        drucken(o, x + 22, zy, Temp_Sprintf("^c%05d%d Gelbe Karte%s", w, gelb, endung(gelb, "n")));
-        drucken(o, x + 128, zy, Temp_Sprintf("^c%05d%d Freist%s", w, freistoesse, freistoesse == 1 ? "oß" : "öße"));
-        drucken(o, x + 194, zy, Temp_Sprintf("^c%05d%d Foul%s", w, fouls, endung(fouls, "s")));
+        drucken(o, x + 22, zy, Temp_Sprintf("^c%05d%d Gelbe Karte%s", w, gelb, endung(gelb, "n")), SPIELDATEN_SPALTEN_FONT);
+        drucken(o, x + 128, zy, Temp_Sprintf("^c%05d%d Freist%s", w, freistoesse, freistoesse == 1 ? "oß" : "öße"), SPIELDATEN_SPALTEN_FONT);
+        drucken(o, x + 194, zy, Temp_Sprintf("^c%05d%d Foul%s", w, fouls, endung(fouls, "s")), SPIELDATEN_SPALTEN_FONT);
         zy += ZEILE;
-        drucken(o, x + 22, zy, Temp_Sprintf("^c%05d%d Rote Karte%s", w, rot, endung(rot, "n")));
-        drucken(o, x + 128, zy, Temp_Sprintf("^c%05d%d Elfmeter", w, elfmeter));
-        drucken(o, x + 194, zy, Temp_Sprintf("^c%05d%d Chance%s", w, chancen[s], endung(chancen[s], "n")));
+        drucken(o, x + 22, zy, Temp_Sprintf("^c%05d%d Rote Karte%s", w, rot, endung(rot, "n")), SPIELDATEN_SPALTEN_FONT);
+        drucken(o, x + 128, zy, Temp_Sprintf("^c%05d%d Elfmeter", w, elfmeter), SPIELDATEN_SPALTEN_FONT);
+        drucken(o, x + 194, zy, Temp_Sprintf("^c%05d%d Chance%s", w, chancen[s], endung(chancen[s], "n")), SPIELDATEN_SPALTEN_FONT);
         zy += ZEILE;
-        drucken(o, x + 22, zy, Temp_Sprintf("^c%05d%d Gelb-Rote Karte%s", w, gelb_rot, endung(gelb_rot, "n")));
-        drucken(o, x + 128, zy, Temp_Sprintf("^c%05d%d Ecke%s", w, ecken, endung(ecken, "n")));
-        if (anteil[s] >= 0) drucken(o, x + 194, zy, Temp_Sprintf("^c%05d%d%c Ballbesitz", w, anteil[s], '%'));
+        drucken(o, x + 22, zy, Temp_Sprintf("^c%05d%d Gelb-Rote Karte%s", w, gelb_rot, endung(gelb_rot, "n")), SPIELDATEN_SPALTEN_FONT);
+        drucken(o, x + 128, zy, Temp_Sprintf("^c%05d%d Ecke%s", w, ecken, endung(ecken, "n")), SPIELDATEN_SPALTEN_FONT);
+        if (anteil[s] >= 0) drucken(o, x + 194, zy, Temp_Sprintf("^c%05d%d%c Ballbesitz", w, anteil[s], '%'), SPIELDATEN_SPALTEN_FONT);
     }
 }

@@ -37,5 +37,7 @@ int32_t Spieldaten_Listen_Versatz(int32_t knopf_y, int32_t schiene_y, int32_t sc
 int32_t Spieldaten_Doppelte_Entfernen(char (*zeilen)[256], int32_t n);
 
 // Test hook: every text the page and the clock box print (target, x, y, the text with its codes).
+// The font of the statistics columns and the event rows.
+constexpr int32_t SPIELDATEN_SPALTEN_FONT = 9;
 using Spieldaten_Text_Hook = void (*)(const Rastport* ziel, int32_t x, int32_t y, const char* text);
 void Spieldaten_Set_Text_Hook(Spieldaten_Text_Hook hook);

@@ -11,6 +11,7 @@
 #include "graphics/font.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_zeichnen.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_sprite.h"
@@ -98,6 +99,19 @@ void Spielszenen_Kasten_Abdunkeln(const Spielszenen_Fenster*, int32_t x, int32_t
     if (p) Grafik_Blit_Abdunkeln(p, x, y, w, h, p, x, y, 128 - 70);
 }
 
+uint16_t Spielszenen_Panel_Farbe() { return Grafik_Farbe(1, 2, 2); }
+
+void Spielszenen_Kasten_Decken(int32_t x, int32_t y, int32_t w, int32_t h)
+{
+    if (Rastport* p = seite()) Grafik_Rechteck_Fuellen(p, x, y, w, h, Spielszenen_Panel_Farbe());
+}
+
+int32_t Spielszenen_Kopf_Breite(int32_t groesse)
+{
+    // up to the clock beside the home name and the spectators beside the away name
+    return groesse == 2 ? 84 : 100;
+}
+
 void Spielszenen_Kopfzeile_Erzeugen(Spielszenen_Fenster* f)
 {
     if (!f) return;
@@ -111,7 +125,8 @@ void Spielszenen_Kopfzeile_Erzeugen(Spielszenen_Fenster* f)
     Grafik_Blit(basis, 0, 0, int32_t(basis->width), int32_t(basis->height), b, 0, 0);
     const int32_t w = int32_t(b->width);
     char name[2][64];
-    for (int32_t s = 0; s < 2; ++s) Spielszenen_Text_Kuerzen(name[s], sizeof name[s], team_name(f->record, s), 9, 70);
+    for (int32_t s = 0; s < 2; ++s)
+        Spielszenen_Text_Kuerzen(name[s], sizeof name[s], team_name(f->record, s), 9, Spielszenen_Kopf_Breite(f->groesse));
     if (Font_Record* fo = schrift()) {
         Grafik_Printf(b, fo, "^c%05d%s", 47, 12, int(weiss()), name[0]);
         Grafik_Printf(b, fo, "^c%05d^tr%04d%s", 0, 12, int(weiss()), int(w - 47), name[1]);

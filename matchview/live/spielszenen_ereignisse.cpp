@@ -142,7 +142,7 @@ void Spielszenen_Ereignisliste_Bei(Rastport* seite, Spielszenen_Fenster* f, Spie
     char text[512];
     std::snprintf(text, sizeof text, "^c%05d^tz%04dEreignisse zum Spiel.", int(Grafik_Farbe(15, 15, 15)), int(BREITE / 2));
     drucken(seite, Font(10) ? Font(10) : fo, x, y - kopf_h / 2 + 5, text);
-    Spielszenen_Kasten_Abdunkeln(f, x, y, BREITE, body);
+    Spielszenen_Kasten_Decken(x, y, BREITE, body);
     if (n == 0) {
         std::snprintf(text, sizeof text, "^c%05d^tl%04d%s", int(Grafik_Farbe(14, 14, 14)), 10, "Noch keine Ereignisse...");
         drucken(seite, fo, x, y + ZEILE, text);

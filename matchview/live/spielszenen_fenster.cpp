@@ -21,6 +21,7 @@
 #include "network/netz.h"
 #include "platform/maus.h"
 #include "platform/mauszeiger.h"
+#include "platform/timer.h"
 #include "platform/print.h"
 #include "platform/resfile.h"
 
@@ -368,21 +369,48 @@ int32_t Spielszenen_Rahmen_Stil()
     return unten == 1 ? 2 : 0;
 }
 
-void Spielszenen_Blinken_Record(const Spielfeld_Record* r)
+static void blinken_um(uint32_t zeit)
 {
-    if (!r) return;
     // wrap-safe differences of the u32 millisecond clock
-    if (uint32_t(r->frame_zeit - blink_zeit[0]) > 100u) {
+    if (uint32_t(zeit - blink_zeit[0]) > 100u) {
         Spielszenen_Blink_Schnell ^= 1;
-        blink_zeit[0] = r->frame_zeit;
+        blink_zeit[0] = zeit;
     }
-    if (uint32_t(r->frame_zeit - blink_zeit[1]) > 250u) {
+    if (uint32_t(zeit - blink_zeit[1]) > 250u) {
         Spielszenen_Blink_Normal ^= 1;
-        blink_zeit[1] = r->frame_zeit;
+        blink_zeit[1] = zeit;
     }
 }
 
-void Spielszenen_Blinken() {}
+void Spielszenen_Blinken_Record(const Spielfeld_Record* r)
+{
+    if (r) blinken_um(r->frame_zeit);
+}
+
+// Screens over the view without a running record (the reports around the match) blink on the
+// program's clock.
+void Spielszenen_Blinken() { blinken_um(Timer_Get_Time()); }
+
+namespace {
+int32_t gewaehlte_form = -1, form_davor = 0;
+}  // namespace
+
+void Spielszenen_Zeiger_Waehlen()
+{
+    if (Spielszenen_Zeiger_Form == gewaehlte_form) return;
+    if (gewaehlte_form < 0) form_davor = Mauszeiger_Get_Selected();
+    gewaehlte_form = Spielszenen_Zeiger_Form;
+    Mauszeiger_Select(gewaehlte_form);
+}
+
+void Spielszenen_Zeiger_Zuruecksetzen()
+{
+    if (gewaehlte_form < 0) return;
+    Mauszeiger_Select(form_davor);
+    gewaehlte_form = -1;
+}
+
+int32_t Spielszenen_Zeiger_Gewaehlt() { return gewaehlte_form; }
 
 int32_t Spielszenen_Aktives_Fenster()
 {
@@ -622,8 +650,9 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
         }
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
         if (f.sichtbar && f.record) Spielszenen_Spieler_Statistik_Zeichnen(&f, f.record);
+    // the taker panel wherever the match waits for it, even when its window is hidden
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
-        if (f.sichtbar && f.record && f.standard_offen) {
+        if (f.record && f.standard_offen) {
             Spielszenen_Schuetze_Waehlen(&f, &Spielfeld_Steuerung, replay);
             break;
         }
@@ -648,6 +677,8 @@ void Spielszenen_Run(Spielfeld_Record* r, Spielfeld_Steuerung_Block* st, uint8_t
         return;
     }
     Spielszenen_Schwebe_Index = -1;
+    // the panels name this frame's pointer shape; over the play it is the arrow
+    Spielszenen_Zeiger_Form = 0;
     Spielszenen_Maus_Genommen_Vorher = Spielszenen_Maus_Genommen;
     Spielszenen_Maus_Genommen = 0;
     Spielszenen_Blinken_Record(r);
@@ -671,6 +702,7 @@ void Spielszenen_Run(Spielfeld_Record* r, Spielfeld_Steuerung_Block* st, uint8_t
     if (replay) Spielszenen_Replay_Weiter();
     Spielszenen_Alles_Zeichnen = 0;
     Spielszenen_Neu_Zeichnen_Angefordert = 0;
+    Spielszenen_Zeiger_Waehlen();
     Grafik_Screen_Direkt_Kopieren();
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
         if (f.sichtbar && f.aktiv && f.record) f.record->im_fenster = 1;

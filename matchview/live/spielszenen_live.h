@@ -76,6 +76,12 @@ extern uint8_t Spielszenen_Alles_Zeichnen;   // compose the whole screen again
 extern uint8_t Spielszenen_Maus_Genommen, Spielszenen_Maus_Genommen_Vorher;
 extern uint8_t Spielszenen_Blink_Schnell, Spielszenen_Blink_Normal;
 extern int32_t Spielszenen_Zeiger_Form;
+// The pointer image of the frame's shape (the program's pointer images, numbered as the shapes),
+// chosen once the frame is drawn; the shape before the view is given back when the scene goes.
+void Spielszenen_Zeiger_Waehlen();
+void Spielszenen_Zeiger_Zuruecksetzen();
+// The shape chosen last, -1 while the view has chosen none.
+int32_t Spielszenen_Zeiger_Gewaehlt();
 extern int32_t Spielszenen_Schwebe_Index;
 
 // ---- windows ----
@@ -141,9 +147,16 @@ int32_t Spielszenen_Spielstand_Zeichnen(Rastport* seite, Spielszenen_Fenster* f)
 // The score line's text of a window (for tests and the panel).
 void Spielszenen_Spielstand_Text(const Spielszenen_Fenster* f, uint32_t zuschauer, char* out, uint32_t groesse);
 void Spielszenen_Kasten_Abdunkeln(const Spielszenen_Fenster* f, int32_t x, int32_t y, int32_t w, int32_t h);
+// The body of a floating panel (table, events list, taker choice): opaque, so that panels laid
+// over each other and over the play each stay readable.
+void Spielszenen_Kasten_Decken(int32_t x, int32_t y, int32_t w, int32_t h);
+uint16_t Spielszenen_Panel_Farbe();
 // The text in out (groesse bytes), cut at its end until it is at most `breite` pixels wide in the
 // font of that slot (7 pixels a character while the font is not loaded); its width.
 int32_t Spielszenen_Text_Kuerzen(char* out, uint32_t groesse, const char* text, int32_t font, int32_t breite);
+// The width a club's name may take in the header of a window of that size level (its small
+// font is the narrowest there is): what lies between its crest and the clock or the spectators.
+int32_t Spielszenen_Kopf_Breite(int32_t groesse);
 void Spielszenen_Fenster_Ticker_Setzen(Spielszenen_Fenster* f, const char* text);
 void Spielszenen_Fenster_Ticker_Loeschen(Spielszenen_Fenster* f);
 void Spielszenen_Ticker_Zeichnen(Spielszenen_Fenster* f);
@@ -159,6 +172,9 @@ int32_t Spielszenen_Rueckennummer(int32_t wert);
 // inside the window (1 drawn, 0 not).
 int32_t Spielszenen_Text_Im_Feld(const Spielszenen_Fenster* f, int32_t font, const char* format, int32_t x, int32_t y, ...);
 void Spielszenen_Spieler_Beschriften(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t slot);
+// The same for a slot with a player; the label's baseline in the window's pitch pixels: a label
+// that would run into one written since the window's numbers moves up above it.
+int32_t Spielszenen_Spieler_Beschriften_Bei(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t slot);
 // Numbers and labels by the record's label setting, then the ball's and the highlighted players'.
 void Spielszenen_Nummern_Zeichnen(const Spielszenen_Fenster* f, const Spielfeld_Record* r);
 void Spielszenen_Spieler_Zeichen(const Spielszenen_Fenster* f, const Spielfeld_Record* r);
@@ -173,6 +189,7 @@ void Spielszenen_Knopfleiste_Bei(Rastport* seite, const Spielfeld_Steuerung_Bloc
 
 // ---- the taker of a set piece ----
 // Panel position (100, 100 at start; survives between set pieces).
+constexpr uint32_t SPIELSZENEN_SCHUETZE_WARTEN_MS = 10000;
 extern int32_t Spielszenen_Schuetze_X, Spielszenen_Schuetze_Y;
 // Minimum, maximum and range (at least 1) over the side's players on the pitch of strength and
 // the bytes free kick, penalty, corner, nerves.
@@ -189,7 +206,12 @@ void Spielszenen_Schuetzen_Spannen(const Spielfeld_Record* r, int32_t seite, Spi
 int32_t Spielszenen_Schuetze_Farbe(Spielfeld_Record* r, int32_t slot, int32_t art, bool unter_maus);
 // The per-frame check of the window: opens the panel for a set piece of the own side (at once
 // with the option or in network play, else after a left press has ended). Nothing with flag.
+// An open panel closes by itself once nothing of the own side is pending, and after
+// SPIELSZENEN_SCHUETZE_WARTEN_MS without a choice (the taker stored before kicks): a manager
+// who never clicks holds no match, a shoot-out's neither.
 void Spielszenen_Standard_Pruefen(Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st, int32_t flag);
+// The same at the program time jetzt (ms).
+void Spielszenen_Standard_Pruefen_Um(Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st, int32_t flag, uint32_t jetzt);
 // Draws the open panel; a left press on a row stores the taker, lifts the pause and clears the
 // pending set pieces. The chosen slot or -1.
 int32_t Spielszenen_Schuetze_Waehlen(Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st, int32_t flag);

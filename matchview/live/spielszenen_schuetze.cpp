@@ -12,12 +12,14 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_wappen.h"
+#include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen.h"
 #include "platform/maus.h"
 #include "platform/resfile.h"
+#include "platform/timer.h"
 #include "platform/win95.h"
 
 int32_t Spielszenen_Schuetze_X = 100, Spielszenen_Schuetze_Y = 100;
@@ -33,8 +35,18 @@ struct Panel {
     bool zieht = false;
     int32_t griff_x = 0, griff_y = 0;
     Rastport* balken[2] = {nullptr, nullptr};
+    uint32_t offen_seit = 0;  // program time the panel opened
 };
 Panel p;
+
+// The panel closes without a choice: the match goes on with the taker stored before.
+void schliessen(Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st)
+{
+    if (st) st->pause = 0;
+    if (Spielfeld_Record* r = f->record) r->freistoss_offen = r->elfmeter_offen = r->ecke_offen = 0;
+    f->standard_offen = 0;
+    Spielszenen_Schuetze_Freigeben();
+}
 
 // Skill byte of the kind (0 penalty, 1 free kick, 2 corner) and the nerves: strength entry
 // +151 free kick, +152 penalty, +153 corner, +154 nerves.
@@ -113,6 +125,11 @@ int32_t Spielszenen_Schuetze_Farbe(Spielfeld_Record* r, int32_t slot, int32_t ar
 
 void Spielszenen_Standard_Pruefen(Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st, int32_t flag)
 {
+    Spielszenen_Standard_Pruefen_Um(f, st, flag, Timer_Get_Time());
+}
+
+void Spielszenen_Standard_Pruefen_Um(Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st, int32_t flag, uint32_t jetzt)
+{
     if (flag || !f || !f->record || !st) return;
     Spielfeld_Record* r = f->record;
     int32_t art = -1;  // the check's order: free kick, penalty, corner
@@ -121,12 +138,20 @@ void Spielszenen_Standard_Pruefen(Spielszenen_Fenster* f, Spielfeld_Steuerung_Bl
     else if (r->ecke_offen == 1) art = 2;
     if (art >= 0 && f->beide_seiten) f->seite = r->standard_seite;
     if (art < 0 || int32_t(r->standard_seite) != f->seite) {
+        // a panel left open with nothing of the own side pending would hold the match unseen
+        if (f->standard_offen) schliessen(f, st);
         Spielszenen_Schuetze_Freigeben();
         return;
     }
-    if (f->standard_offen) return;
+    if (f->standard_offen) {
+        // nobody chooses: the taker stored before (the line-up's or the assistant's) kicks
+        if (jetzt - p.offen_seit >= SPIELSZENEN_SCHUETZE_WARTEN_MS) schliessen(f, st);
+        return;
+    }
     const int32_t option = art == 1 ? 0 : art == 0 ? 1 : 2;
-    bool oeffnen = st->schuetze_waehlen[option] != 0 || Netz_Rolle != 0;
+    // a lone manager's PC is the single PC, whatever network role the program runs in: there
+    // the panel waits for its option or a click, and without either the match plays on
+    bool oeffnen = st->schuetze_waehlen[option] != 0 || !Ablauf_Allein();
     if (!st->schuetze_waehlen[option]) {
         Spielszenen_Zeiger_Form = 10;
         if (!oeffnen && (Maus_Get_Tasten() & 1)) {
@@ -141,6 +166,7 @@ void Spielszenen_Standard_Pruefen(Spielszenen_Fenster* f, Spielfeld_Steuerung_Bl
     st->pause = 1;
     f->standard_offen = 1;
     st->standard = 1;
+    p.offen_seit = jetzt;
 }
 
 int32_t Spielszenen_Schuetze_Waehlen(Spielszenen_Fenster* f, Spielfeld_Steuerung_Block* st, int32_t flag)
@@ -174,8 +200,7 @@ int32_t Spielszenen_Schuetze_Waehlen_Bei(Rastport* seite, Spielszenen_Fenster* f
     if (mx >= x && mx < x + BREITE && my >= y - KOPF && my < y + hoehe) Spielszenen_Maus_Genommen = 2;
 
     bilder_laden();
-    Spielszenen_Kasten_Abdunkeln(f, x, y - KOPF, BREITE, KOPF);
-    Spielszenen_Kasten_Abdunkeln(f, x, y, BREITE, hoehe);
+    Spielszenen_Kasten_Decken(x, y - KOPF, BREITE, KOPF + hoehe);
     const int32_t team = int32_t(r->team[s]);
     if (seite && ResFile_Handles[0].handle >= 0)
         Grafik_Wappen_Laden(ResFile_Handles[0].handle, seite, seite->depth, team, x + 6, y - KOPF + 3, 1, 30, 30);

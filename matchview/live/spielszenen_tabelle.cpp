@@ -236,7 +236,7 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
     y = std::max(std::min(y, UNTEN - body - FUSS_H), KOPF_H + 5);
     if (mx >= x - 7 && mx < x - 7 + kopf_w && my >= y - KOPF_H && my < y + body + FUSS_H) Spielszenen_Maus_Genommen = 2;
 
-    Spielszenen_Kasten_Abdunkeln(f, x, y, tab_w, body);
+    Spielszenen_Kasten_Decken(x, y, tab_w, body);
     if (seite && kopf) Grafik_Blit_Transparent(kopf, 0, 0, int32_t(kopf->width), int32_t(kopf->height), seite, x - 5, y - KOPF_H);
     const Spiele_Spiel* eigen = Spiele_Get_Spiel(f->spiel, 0);
     const int32_t wb = eigen ? int32_t(eigen->wettbewerb) : -1;

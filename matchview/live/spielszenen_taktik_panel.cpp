@@ -10,6 +10,7 @@
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_wappen.h"
 #include "database/team.h"
+#include "gameflow/ablauf.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen_taktik.h"
@@ -120,7 +121,7 @@ void Spielszenen_Taktik_Einstellungen_Bei(Rastport* seite, Spielszenen_Fenster* 
     drucken(seite, font, "^c%05d%s: Taktik-Einstellungen", x + 54, y + 26, weiss, name);
     drucken(seite, 4, "^c%05d^tz00180^tz006425^tz011150^tz015775^tz0205100", x + 1, y + 115, weiss);
     drucken(seite, 9, "^c%05d^tl0227Einsatz", x, y + 130, weiss);
-    drucken(seite, 9, "^c%05d^tl0072%s", x, y + 52, Grafik_Farbe(8, 8, 8), "(Direkte Wechsel nicht im Netzwerk)");
+    if (!Ablauf_Allein()) drucken(seite, 9, "^c%05d^tl0072%s", x, y + 52, Grafik_Farbe(8, 8, 8), "(Direkte Wechsel nicht im Netzwerk)");
 
     if (!tasten) z.sperre = false;
     const bool links = tasten == 1;

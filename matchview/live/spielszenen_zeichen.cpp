@@ -2,9 +2,11 @@
 // substitutions, cards and states on the players, beside the score panel and in the window's
 // corner, and the icon bar at the screen's right edge with its twelve commands.
 #include <algorithm>
+#include <climits>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "database/spieler.h"
 #include "graphics/font.h"
@@ -63,6 +65,19 @@ bool name_gezeigt(int32_t einstellung, int32_t slot)
     return einstellung == -5 || (einstellung == -6 && slot >= 16) || (einstellung == -7 && slot < 16);
 }
 
+// The labels written over the play of the window being drawn, in its pitch picture's pixels:
+// a name that would run into one written before it moves up above it. Emptied with each
+// window's numbers.
+struct Beschriftung {
+    int32_t x, y, w, h, slot;
+};
+std::vector<Beschriftung> beschriftungen;
+
+bool ueberlappt(const Beschriftung& a, int32_t x, int32_t y, int32_t w, int32_t h)
+{
+    return x < a.x + a.w && a.x < x + w && y - h < a.y && a.y - a.h < y;
+}
+
 }  // namespace
 
 int32_t Spielszenen_Rueckennummer(int32_t wert) { return wert < 0 ? 0 : wert % 100; }
@@ -90,20 +105,44 @@ int32_t Spielszenen_Text_Im_Feld(const Spielszenen_Fenster* f, int32_t font, con
 
 void Spielszenen_Spieler_Beschriften(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t slot)
 {
-    if (!f || !r || slot < 0 || slot >= SPIELFELD_SLOTS) return;
+    Spielszenen_Spieler_Beschriften_Bei(f, r, slot);
+}
+
+int32_t Spielszenen_Spieler_Beschriften_Bei(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t slot)
+{
+    if (!f || !r || slot < 0 || slot >= SPIELFELD_SLOTS) return INT32_MIN;
     const Spielfeld_Spieler& s = r->spieler[slot];
     const char* name = s.spnr >= 0 && s.spnr < Spieler_Anzahl ? Spieler_String(SP_NAME, s.spnr, nullptr, 0) : nullptr;
-    if (!name) return;
+    if (!name) return INT32_MIN;
+    for (const Beschriftung& b : beschriftungen)
+        if (b.slot == slot) return b.y;  // the ball's holder or a highlighted player once only
     const int32_t x = r->objekt[slot].pixel_x, y = r->objekt[slot].pixel_y;
     const int weiss = Grafik_Farbe(15, 15, 15);
-    if (f->groesse == 0) Spielszenen_Text_Im_Feld(f, 4, "^c%05d%s", x + 6, y - 39, weiss, name);
-    else
-        Spielszenen_Text_Im_Feld(f, 4, "^c%05d%d %s", (x + 6) / 2 + 2, (y - 39) / 2, weiss,
-                                 int(Spielszenen_Rueckennummer(int8_t(s.anweisung[2]))), name);
+    char text[96];
+    if (f->groesse == 0) std::snprintf(text, sizeof text, "%s", name);
+    else std::snprintf(text, sizeof text, "%d %s", int(Spielszenen_Rueckennummer(int8_t(s.anweisung[2]))), name);
+    Font_Record* fo = Font(4);
+    const int32_t w = fo ? Font_Text_Breite_Mit_Tabs(fo, text) : int32_t(std::strlen(text)) * 6;
+    const int32_t h = fo && fo->strip ? int32_t(fo->strip->height) : 10;
+    const int32_t lx = f->groesse == 0 ? x + 6 : (x + 6) / 2 + 2;
+    int32_t ly = f->groesse == 0 ? y - 39 : (y - 39) / 2;
+    for (int32_t versuch = 0; versuch < 4; ++versuch) {
+        bool frei = true;
+        for (const Beschriftung& b : beschriftungen)
+            if (ueberlappt(b, lx, ly, w, h)) {
+                ly = b.y - b.h - 1;
+                frei = false;
+            }
+        if (frei) break;
+    }
+    beschriftungen.push_back({lx, ly, w, h, slot});
+    Spielszenen_Text_Im_Feld(f, 4, "^c%05d%s", lx, ly, weiss, text);
+    return ly;
 }
 
 void Spielszenen_Nummern_Zeichnen(const Spielszenen_Fenster* f, const Spielfeld_Record* r)
 {
+    beschriftungen.clear();
     if (!f || !r) return;
     const int32_t e = r->beschriftung;
     for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {

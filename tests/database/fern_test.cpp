@@ -10,6 +10,7 @@
 
 #include "common/capture.h"
 #include "common/mutation.h"
+#include "common/schiedsrichter_liste.h"
 #include "database/db_hilfe.h"
 #include "database/assistent.h"
 #include "database/datenbank_fern.h"
@@ -794,29 +795,7 @@ bool personal_ueber_den_server(const std::vector<uint8_t>& anfrage, std::vector<
     return !aus->empty();
 }
 
-std::vector<uint8_t> schiedsrichter(std::initializer_list<int16_t> ids)
-{
-    Personal_Init();
-    Liste quelle;
-    Liste_Init(&quelle);
-    for (int16_t id : ids) {
-        Personal_Eintrag e{};
-        e.typ = PERSONAL_SCHIEDSRICHTER;
-        e.id = id;
-        std::snprintf(e.name, sizeof e.name, "Pfeife %d", id);
-        e.haerte = 5;
-        e.aufmerksamkeit = 2;
-        uint8_t b[PERSONAL_SCHIEDSRICHTER_BYTES];
-        Liste_Insert_Element(&quelle, Liste_Get_Last(&quelle), b, Personal_Packen(e, b), uint32_t(id));
-    }
-    uint8_t* bild = nullptr;
-    const uint32_t n = Liste_Save_Buffer(&bild, &quelle, -1);
-    Liste_Delete_All(&quelle);
-    std::vector<uint8_t> v(bild, bild + n);
-    Mem_Free(bild, 0);
-    Personal_DeInit();
-    return v;
-}
+std::vector<uint8_t> schiedsrichter(std::initializer_list<int16_t> ids) { return Test_Schiedsrichter_Liste(ids); }
 
 // The referees a client's match days name are the server's, though the client reads no staff
 // file and never started the module; a later fetch replaces the list, and a server without one

@@ -51,9 +51,10 @@ constexpr int WEITER_X = 618, WEITER_Y = 444;
 // until the next turn waits for input.
 constexpr const char* SPIELTAG_ABWARTEN = "wait input";
 
-// A new manager's club is broadcast live, and a live match day waits for the manager where
-// his side gets a set piece (the taker's choice): a script that lets the days pass unseen
-// turns every broadcast off in its first turn, as the club's menu does.
+// A new manager's club is broadcast live, and in network play a live match day waits for the
+// manager where his side gets a set piece (the taker's choice): a script that lets the days pass
+// unseen turns every broadcast off in its first turn, as the club's menu does. (A lone game
+// waits only where he asked for the panel.)
 constexpr const char* UEBERTRAGUNG_AUS = "game uebertragung 3";
 
 // Where the taker's panel of a live match opens, its first row.
@@ -62,8 +63,9 @@ constexpr int SCHUETZE_X = 120, SCHUETZE_Y = 129;
 // A live match day of the manager's club under the script's eyes, for `sekunden` of its time
 // (a cup day with extra time and penalties ends within about 100 s): every 1.5 s a click on the
 // first row of the taker's panel, which the match waits for when the manager's side gets a set
-// piece. Without the panel the click lands on the pitch and does nothing, after the day on the
-// turn's empty pitch.
+// piece in network play; in a lone game a click while his side's set piece is set up opens the
+// panel and the next one chooses. Without the panel the click lands on the pitch and does
+// nothing, after the day on the turn's empty pitch.
 inline void live_spieltag(Skript& s, int sekunden = 150)
 {
     for (int t = 0; t < sekunden * 2 / 3; ++t)

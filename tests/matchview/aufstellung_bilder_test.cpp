@@ -5,12 +5,15 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "database/db_hilfe.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_spielerfigur.h"
+#include "graphics/font.h"
 #include "matchview/lineup/aufstellung.h"
+#include "matchview/lineup/motivation.h"
 #include "matchview/lineup/screen.h"
 #include "network/netz.h"
 #include "platform/os/os_display.h"
@@ -135,6 +138,34 @@ TEST_F(AufstellungBilder, TheListsShirtFiguresWearTheKitBesideThePortrait)
     Grafik_Bitmap_Freigeben(figur);
     EXPECT_GT(gezeigt, 100);
     EXPECT_EQ(gleich, gezeigt);
+}
+
+// The dressing room's ten talk items, each line centred on its button (pictures 1701 to 1710):
+// with the largest counts every line, as drawn in its font, is narrower than its button, so
+// that none loses its first letters under the button's edge.
+TEST_F(AufstellungBilder, EveryTalkLineFitsItsButton)
+{
+    auto r = probe(2);
+    for (int32_t i = 0; i < MOTIVATION_SPRUECHE; ++i) r->ansprache_druecke[0][i] = MOTIVATION_DRUECKE_MAX;
+    static std::vector<std::pair<int32_t, std::string>> zeilen;
+    zeilen.clear();
+    Motivation_Set_Text_Hook([](int32_t, int32_t y, const char* t) { zeilen.emplace_back(y, t); });
+    Draw_Motivation_Seite(nullptr, r.get(), 0, true, false);
+    Motivation_Set_Text_Hook(nullptr);
+    int32_t geprueft = 0;
+    for (const auto& [y, t] : zeilen) {
+        const int32_t i = (y - 28) / 18;
+        if (y < 28 || (y - 28) % 18 != 0 || i >= MOTIVATION_SPRUECHE) continue;
+        Rastport* knopf = static_cast<Rastport*>(Load_Resource(ResFile_Handles[0].handle, 1701 + i, 16, nullptr));
+        ASSERT_NE(knopf, nullptr) << i;
+        const int32_t breite = int32_t(knopf->width);
+        Grafik_Bitmap_Freigeben(knopf);
+        Font_Record* fo = Font(Motivation_Spruch_Font(t.c_str()));
+        ASSERT_NE(fo, nullptr);
+        EXPECT_LE(Font_Text_Breite(fo, Motivation_Zeilentext(t.c_str())), breite - 2 * MOTIVATION_KNOPF_RAND) << i << ": " << t;
+        ++geprueft;
+    }
+    EXPECT_EQ(geprueft, MOTIVATION_SPRUECHE);
 }
 
 }  // namespace

@@ -211,11 +211,14 @@ TEST_F(AufstellungFeld, ThePanelLineCountsWhatIsLeftAndASixthSubstituteIsNotShow
     EXPECT_EQ(zeilen[1], "1keine Einwechslungen^z0008^tl0004mehr möglich");
 }
 
+// A lone game's server (role 3, nobody logged in) is the single PC: its lists are the record's
+// own, as without a role; a client's are the change block's.
 TEST_F(AufstellungFeld, ADropOnAShirtWritesOnePairIntoTheRolesListsAndNotTwice)
 {
-    for (uint32_t rolle : {0u, 3u}) {
-        SCOPED_TRACE(rolle);
-        Netz_Rolle = rolle;
+    for (uint32_t k : {0u, 3u, 1u}) {
+        SCOPED_TRACE(k);
+        Netz_Rolle = k;
+        const bool rolle = k == 1;
         std::memset(r->einwechsel, 0xFF, sizeof r->einwechsel);
         std::memset(r->auswechsel, 0xFF, sizeof r->auswechsel);
         std::memset(r->netz_einwechsel, 0xFF, sizeof r->netz_einwechsel);
@@ -231,7 +234,7 @@ TEST_F(AufstellungFeld, ADropOnAShirtWritesOnePairIntoTheRolesListsAndNotTwice)
         const int8_t* andere = rolle ? r->einwechsel[0] : reinterpret_cast<const int8_t*>(r->netz_einwechsel[0]);
         EXPECT_EQ(andere[0], -1) << "the other role's list stays empty";
         EXPECT_EQ(r->anweisungen[7], rolle ? 4 : 0);
-        // Role 3: no second drag until the engine took the block.
+        // In network play no second drag until the engine took the block.
         r->anweisungen[7] = 0;
         trikot()->benutzer[1] = 4;
         ziehen(1, 12, 210, 313);
@@ -393,9 +396,17 @@ TEST_F(AufstellungFeld, TheContextMenuOpensOnlyForHisSideAndGuardsItsItemsByRole
     Kontext_Status_Item(2, nullptr, 3, 3);
     EXPECT_FALSE(Auswechsel_Beteiligt(r.get(), 12));
 
+    // a lone game's server offers the same; in network play neither item nor the tasks
     Netz_Rolle = 3;
     Auswechsel_Eintragen(r.get(), 0, 12, 3);
     r->spieler[18].partner[2] = 3;
+    s = Kontext_Status_Menue(&m, 0);
+    EXPECT_EQ(s->status[0], 1);
+    EXPECT_EQ(s->status[2], 1);
+    EXPECT_EQ(Kontext_Aufgaben_Menue(&m, 0)->status[0] & 1, 1);
+    Kontext_Status_Item(2, nullptr, 3, 3);
+    Netz_Rolle = 1;
+    Auswechsel_Eintragen(r.get(), 0, 12, 3);
     s = Kontext_Status_Menue(&m, 0);
     EXPECT_EQ(s->status[0], 0);
     EXPECT_EQ(s->status[2], 0);
@@ -477,11 +488,11 @@ TEST_F(AufstellungFeld, OnAServerWithItsOwnManagerHisClubIsThisPCs)
 namespace {
 
 // A record whose change block nobody filled yet (the tactics panel never opened): the screen
-// opened over it on role 3 fills it first, so the opponent's panel counts no pairs of slot 0 and
+// opened over it in network play fills it first, so the opponent's panel counts no pairs of slot 0 and
 // the engine takes the dropped pair alone, every tactic and instruction as it was.
-TEST_F(AufstellungFeld, OnRoleThreeTheScreenFillsAnUnfilledChangeBlockBeforeItsFirstChange)
+TEST_F(AufstellungFeld, InNetworkPlayTheScreenFillsAnUnfilledChangeBlockBeforeItsFirstChange)
 {
-    Netz_Rolle = 3;
+    Netz_Rolle = 1;
     std::memset(r->anweisungen, 0, sizeof r->anweisungen);
     std::memset(r->netz_einwechsel, 0, sizeof r->netz_einwechsel);
     std::memset(r->netz_auswechsel, 0, sizeof r->netz_auswechsel);

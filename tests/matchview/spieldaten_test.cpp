@@ -1,12 +1,17 @@
 // The match data page's texts and list, and the clock box, over a game of the store.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "common/schiedsrichter_liste.h"
 #include "competitions/spiele_welt.h"
+#include "graphics/font.h"
+#include "tests/matchview/spielszenen_dateien.h"
+#include "database/personal.h"
 #include "graphics/grafik_bitmap.h"
 #include "match/spielfeld.h"
 #include "matchview/lineup/spieldaten.h"
@@ -16,7 +21,16 @@ namespace {
 using namespace spielwelt;
 
 std::vector<std::string> texte;
-void merken(const Rastport*, int32_t, int32_t, const char* t) { texte.emplace_back(t); }
+struct Stelle {
+    int32_t x, y;
+    std::string text;
+};
+std::vector<Stelle> stellen;
+void merken(const Rastport*, int32_t x, int32_t y, const char* t)
+{
+    texte.emplace_back(t);
+    stellen.push_back({x, y, t});
+}
 
 bool gedruckt(const std::string& teil)
 {
@@ -172,6 +186,52 @@ TEST_F(Spieldaten, ClockBoxShowsTheMinuteOrThePhase)
     texte.clear();
     Screen_Minutenanzeige_Zeichnen(nullptr, r.get());
     EXPECT_TRUE(gedruckt("in der Kabine..."));
+}
+
+// The page names the referee the day gave the stored game, with his two ratings.
+TEST_F(Spieldaten, TheRefereeIsTheStoredGamesOne)
+{
+    const std::vector<uint8_t> liste = Test_Schiedsrichter_Liste({3, 7});
+    Personal_Init();
+    ASSERT_TRUE(Personal_Liste_Einlesen(liste.data(), uint32_t(liste.size())));
+    Spiele_Get_Spiel(h, 1)->schiedsrichter = 7;
+    zeichnen();
+    Personal_DeInit();
+    EXPECT_TRUE(gedruckt("Schiedsrichter: Pfeife 7, ")) << texte.size();
+    EXPECT_FALSE(gedruckt("nicht definiert"));
+}
+
+// The statistics columns with counts of two digits, in the program's own fonts: each text ends
+// before the next column of its row begins, the last one inside the box.
+class SpieldatenSchrift : public Spieldaten {
+protected:
+    static inline Spielszenen_Dateien_Sitzung sitzung;
+    static void SetUpTestSuite() { sitzung.oeffnen(); }
+    static void TearDownTestSuite() { sitzung.schliessen(); }
+};
+
+TEST_F(SpieldatenSchrift, TheStatisticsColumnsKeepApart)
+{
+    for (int32_t s = 0; s < 2; ++s) {
+        r->gelb[s] = 10, r->rot[s] = 2, r->gelb_rot[s] = 3;
+        r->freistoesse[s] = 18, r->fouls[s] = 22, r->elfmeter[s] = 2, r->ecken[s] = 14;
+        for (int32_t k = 0; k < 16; ++k) r->statistik[16 * s + k][2] = 1, r->statistik[16 * s + k][5] = 3;
+    }
+    r->minute = 80;
+    Font_Record* fo = Font(SPIELDATEN_SPALTEN_FONT);
+    ASSERT_NE(fo, nullptr);
+    stellen.clear();
+    zeichnen();
+    const std::vector<int32_t> spalten = {22, 128, 194, 290, 396, 462, 536};
+    int32_t geprueft = 0;
+    for (const Stelle& st : stellen) {
+        const auto naechste = std::upper_bound(spalten.begin(), spalten.end(), st.x);
+        if (std::find(spalten.begin(), spalten.end(), st.x) == spalten.end() || naechste == spalten.end()) continue;
+        const std::string t = st.text.substr(st.text.find_first_not_of("^c0123456789"));
+        EXPECT_LT(st.x + Font_Text_Breite(fo, t.c_str()), *naechste - 2) << t;
+        ++geprueft;
+    }
+    EXPECT_EQ(geprueft, 18);
 }
 
 }  // namespace

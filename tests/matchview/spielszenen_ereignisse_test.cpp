@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "competitions/spiele_welt.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
 
@@ -119,6 +122,34 @@ TEST_F(Ereignisliste, StatisticsLinesOfMarkedPlayers)
     f.hoehe = 80;
     Spielszenen_Spieler_Statistik_Zeichnen(&f, r.get());
     EXPECT_EQ(texte.size(), 2u);
+}
+
+// Panels laid over each other and over the play stay readable: the body of the events list, the
+// table panel and the taker choice covers what lies below it whole.
+TEST_F(Ereignisliste, FloatingPanelsCoverWhatLiesBelowThem)
+{
+    Rastport* bild = Grafik_Bitmap_Anlegen(640, 480, 16);
+    ASSERT_NE(bild, nullptr);
+    Rastport* alt = Grafik_Seite_1;
+    Grafik_Seite_1 = bild;
+    std::vector<uint16_t> unter[2];
+    for (int32_t k = 0; k < 2; ++k) {
+        Grafik_Rechteck_Fuellen(bild, 0, 0, 640, 480, k ? uint16_t(0xFFFF) : uint16_t(0x07E0));
+        Spielszenen_Ereignisliste_Bei(bild, &f, r.get(), 0, 0, 0);
+        const int32_t x = Spielszenen_Ereignisliste_X, y = Spielszenen_Ereignisliste_Y;
+        for (int32_t dy = 2; dy < 10; ++dy)
+            for (int32_t dx = 200; dx < 280; dx += 3) unter[k].push_back(Grafik_Pixel_Lesen(bild, x + dx, y + dy));
+        // the taker panel's head and body
+        f.standard_offen = 1;
+        r->ecke_offen = 1;
+        r->standard_seite = 0;
+        Spielszenen_Schuetze_Waehlen_Bei(bild, &f, nullptr, 0, 0, 0, 0);
+        for (int32_t dy = -30; dy < 0; dy += 5) unter[k].push_back(Grafik_Pixel_Lesen(bild, Spielszenen_Schuetze_X + 280, Spielszenen_Schuetze_Y + dy));
+    }
+    Grafik_Seite_1 = alt;
+    Grafik_Bitmap_Freigeben(bild);
+    EXPECT_EQ(unter[0], unter[1]);
+    EXPECT_EQ(unter[0].front(), Spielszenen_Panel_Farbe());
 }
 
 }  // namespace

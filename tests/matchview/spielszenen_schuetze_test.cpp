@@ -121,4 +121,61 @@ TEST_F(Schuetze, WithoutTheOptionTheSinglePCOpensAfterTheRelease)
     EXPECT_EQ(g.standard_offen, 1);
 }
 
+// The program runs a lone game as a server with its own manager and nobody logged in: that PC is
+// the single PC, and its manager's set pieces wait for no panel unless he asks for it. A client
+// (or a server with a participant) opens it at once.
+TEST_F(Schuetze, ALoneServerIsTheSinglePCAndAClientOpensAtOnce)
+{
+    r->ecke_offen = 1;
+    Os_Input_Set_Mouse(300, 200);
+    Os_Input_Set_Buttons(false, false);
+    while (Maus_Get_Tasten()) {
+    }
+    Netz_Rolle = 3;
+    Spielszenen_Standard_Pruefen(&f, &st, 0);
+    EXPECT_EQ(f.standard_offen, 0);
+    EXPECT_EQ(st.pause, 0);
+    EXPECT_EQ(Spielszenen_Zeiger_Form, 10);
+    st.schuetze_waehlen[2] = 1;
+    Spielszenen_Standard_Pruefen(&f, &st, 0);
+    EXPECT_EQ(f.standard_offen, 1);
+    st.schuetze_waehlen[2] = 0;
+    f.standard_offen = 0;
+    st.pause = 0;
+    Netz_Rolle = 1;
+    Spielszenen_Standard_Pruefen(&f, &st, 0);
+    EXPECT_EQ(f.standard_offen, 1);
+    EXPECT_EQ(st.pause, 1);
+}
+
+// Nobody chooses: after its waiting time the panel closes by itself, the pause lifted and the
+// set piece left to the taker stored before; a panel left open once nothing of the side is
+// pending (the engine went on) closes at once.
+TEST_F(Schuetze, APanelNobodyAnswersClosesByItselfAndHoldsNoMatch)
+{
+    r->elfmeter_offen = 1;
+    r->elfmeter_schuetze[1] = 505;
+    st.schuetze_waehlen[1] = 1;
+    const uint32_t t = 123456;
+    Spielszenen_Standard_Pruefen_Um(&f, &st, 0, t);
+    ASSERT_EQ(f.standard_offen, 1);
+    Spielszenen_Standard_Pruefen_Um(&f, &st, 0, t + SPIELSZENEN_SCHUETZE_WARTEN_MS - 1);
+    EXPECT_EQ(f.standard_offen, 1);
+    EXPECT_EQ(st.pause, 1);
+    Spielszenen_Standard_Pruefen_Um(&f, &st, 0, t + SPIELSZENEN_SCHUETZE_WARTEN_MS);
+    EXPECT_EQ(f.standard_offen, 0);
+    EXPECT_EQ(st.pause, 0);
+    EXPECT_EQ(r->elfmeter_offen, 0);
+    EXPECT_EQ(r->elfmeter_schuetze[1], 505u);
+    // the next one opens again; the engine clears it meanwhile
+    r->ecke_offen = 1;
+    st.schuetze_waehlen[2] = 1;
+    Spielszenen_Standard_Pruefen_Um(&f, &st, 0, t + 20000);
+    ASSERT_EQ(f.standard_offen, 1);
+    r->ecke_offen = 0;
+    Spielszenen_Standard_Pruefen_Um(&f, &st, 0, t + 20001);
+    EXPECT_EQ(f.standard_offen, 0);
+    EXPECT_EQ(st.pause, 0);
+}
+
 }  // namespace

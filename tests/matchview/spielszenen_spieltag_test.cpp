@@ -9,10 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "competitions/spiele.h"
 #include "database/team.h"
 #include "gameflow/ablauf.h"
 #include "graphics/grafik_screen.h"
 #include "match/spielfeld.h"
+#include "match/spieltag.h"
+#include "match/spieltag_intern.h"
 #include "match/spieltag_welt.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen.h"
@@ -140,8 +143,8 @@ TEST_F(Spielszenen_Spieltag, TheOwnClubsFirstMatchDayIsShownLive)
     laufen(40);
     ASSERT_EQ(fa.ereignisse_offen, 1);
     EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/live_ereignisse.png").c_str()));
-    // The foot stands below the rows the game's events fill so far (a row and its margin each).
-    for (int32_t zeilen = 1; zeilen <= 20 && fa.ereignisse_offen; ++zeilen) {
+    // the foot lies below a row per event (one at least): the press that closes it
+    for (int32_t zeilen = 1; zeilen < 30 && fa.ereignisse_offen; ++zeilen) {
         druecken(Spielszenen_Ereignisliste_X + 292 - 12, Spielszenen_Ereignisliste_Y + 12 * zeilen + 4 + 8, true);
         druecken(Spielszenen_Ereignisliste_X + 292 - 12, Spielszenen_Ereignisliste_Y + 12 * zeilen + 4 + 8, false);
     }
@@ -184,5 +187,62 @@ TEST_F(Spielszenen_Spieltag, TheOwnClubsFirstMatchDayIsShownLive)
     laufen(40);
     EXPECT_EQ(fa.tabelle_offen + fa.ereignisse_offen, 0);
 }
+
+// The manager's cup game is levelled late in the regular time and in extra time, so that
+// penalties decide, and played to the end of its shoot-out while he watches; `klicken` presses
+// on the taker panel's first row whenever his side's set piece is pending or the panel waits. Whenever the panel waits it is drawn (it
+// takes the mouse over it), and the match is never held for good.
+void elfmeterschiessen_ansehen(bool klicken)
+{
+    const int32_t verein = Aktuelles_Team >= 0 ? Aktuelles_Team : 0;
+    Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_LIVE, verein);
+    ASSERT_TRUE(bis_live());
+    const int32_t a = Spielszenen_Aktives_Fenster();
+    ASSERT_GE(a, 0);
+    const Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[a];
+    ASSERT_NE(f.record, nullptr);
+    const int32_t g = int32_t(f.record->spiel);
+    Os_Input_Set_Mouse(300, 300);
+    Os_Input_Set_Buttons(false, false);
+    auto elfmeter = [&] { return Liste_Find_Key(&Spieltag_Elfmeter_Liste, uint32_t(g)) != nullptr; };
+    bool begonnen = false, gedrueckt = false;
+    int32_t gehalten = 0, offen = 0, ungezeichnet = 0, i = 0;
+    for (; i < 400000 && !(begonnen && !elfmeter()); ++i) {
+        Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
+        if (!r) break;
+        if (klicken) {
+            Os_Input_Set_Mouse(Spielszenen_Schuetze_X + 20, Spielszenen_Schuetze_Y + 29);
+            // a quick click as the pointer shows the choice, every other pass
+            const bool eigener = Spielszenen_Standard_Art(r) >= 0 && int32_t(r->standard_seite) == f.seite;
+            gedrueckt = !gedrueckt && (eigener || f.standard_offen);
+            if (gedrueckt) Os_Input_Set_Buttons(true, false);
+            Os_Input_Set_Buttons(false, false);
+        }
+        if (Spielbericht_Zeigt()) Spielszenen_Modus = SPIELSZENEN_NAECHSTES;
+        Ablauf_Schritt();
+        begonnen |= elfmeter();
+        gehalten += Spielfeld_Steuerung.pause;
+        if (f.standard_offen && Spielszenen_Modus == SPIELSZENEN_SCREEN) {
+            ++offen;
+            ungezeichnet += klicken && Spielszenen_Maus_Genommen != 2;
+        }
+        const Spiele_Spiel* m = Spiele_Get_Spiel(g, 1);
+        if (!begonnen && m && (r->minute >= 118 || (r->minute >= 88 && r->minute < 90)) && r->aktiv && r->spielende == 0 &&
+            m->heim_tore != int8_t(m->gast_tore)) {
+            const int32_t heim = m->heim_tore < int8_t(m->gast_tore) ? 1 : 0;
+            Spiele_Set_Ereignis(g, SPE_TOR | (heim ? uint32_t(SPE_HEIM) : 0u), r->minute, 32767, 32767);
+            ++r->tore[heim ? 0 : 1];
+        }
+    }
+    EXPECT_TRUE(begonnen);
+    EXPECT_FALSE(elfmeter()) << "still kicking after " << i << " passes";
+    EXPECT_LT(gehalten, 20000) << "passes held for a taker";
+    EXPECT_EQ(ungezeichnet, 0) << "of " << offen << " passes with the panel waiting";
+    if (klicken) EXPECT_GT(offen, 0);
+}
+
+TEST_F(Spielszenen_Spieltag, AShootOutWatchedLiveEndsWithoutAClick) { elfmeterschiessen_ansehen(false); }
+
+TEST_F(Spielszenen_Spieltag, AShootOutWatchedLiveEndsWithClicksOnTheDrawnPanel) { elfmeterschiessen_ansehen(true); }
 
 }  // namespace

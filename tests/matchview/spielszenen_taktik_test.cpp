@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/capture.h"
+#include "gameflow/globals.h"
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/spielfeld.h"
 #include "match/spielfeld_netz.h"
@@ -279,6 +280,25 @@ TEST_F(TaktikPanel, TheTitleEndsInsideThePanelWhateverTheClubsName)
     EXPECT_LT(t.find(':'), lang.size());
     EXPECT_NE(titel[1].find("FC Ost: Taktik-Einstellungen"), std::string::npos) << titel[1];
     titel.clear();
+}
+
+// The note that substitutions go through the line-up screen belongs to network play: a lone
+// server (the single PC of a lone game) and a PC without a role show none, a client does.
+TEST_F(TaktikPanel, TheNetworkNoteShowsInNetworkPlayOnly)
+{
+    static int32_t hinweise = 0;
+    Spielszenen_Set_Text_Hook([](int32_t, int32_t, const char* t) { hinweise += std::strstr(t, "Direkte Wechsel") != nullptr; });
+    const uint32_t rolle = Netz_Rolle;
+    std::vector<int32_t> gesehen;
+    for (uint32_t k : {0u, 3u, 1u}) {
+        Netz_Rolle = k;
+        hinweise = 0;
+        frame(0, 0, 0);
+        gesehen.push_back(hinweise);
+    }
+    Netz_Rolle = rolle;
+    Spielszenen_Set_Text_Hook(nullptr);
+    EXPECT_EQ(gesehen, (std::vector<int32_t>{0, 0, 1}));
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "database/db_hilfe.h"
+#include "graphics/font.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_sprite.h"
@@ -23,6 +25,7 @@
 #include "matchview/live/spielszenen_szenerie.h"
 #include "matchview/spielszenen.h"
 #include "platform/os/os_display.h"
+#include "platform/os/os.h"
 #include "platform/os/os_intern.h"
 #include "platform/maus.h"
 #include "platform/mauszeiger.h"
@@ -636,6 +639,18 @@ TEST_F(Spielszenen, BlinkPhasesFollowTheRecordsClock)
     EXPECT_NE(Spielszenen_Blink_Normal, normal);
 }
 
+// The report screens around a match blink on the program's clock.
+TEST_F(Spielszenen, WithoutARecordTheBlinkFollowsTheProgramsClock)
+{
+    Spielszenen_Blinken();
+    const uint8_t normal = Spielszenen_Blink_Normal;
+    Spielszenen_Blinken();
+    EXPECT_EQ(Spielszenen_Blink_Normal, normal);
+    Os_Clock_Advance(300);
+    Spielszenen_Blinken();
+    EXPECT_NE(Spielszenen_Blink_Normal, normal);
+}
+
 TEST_F(Spielszenen, ReplayShowsTheRecordsSnapshotsInOrderAndLeavesItAlone)
 {
     Spielfeld_Init();
@@ -680,6 +695,69 @@ TEST_F(Spielszenen, PicturesOfAFrame)
     bild("viertel", 4);
     records[0]->gespiegelt = 1;
     bild("gespiegelt", 1);
+}
+
+// The header shows a club's name whole where it fits between the crest and the clock or the
+// spectators, and a longer one is cut to that room; the texts of the header keep apart.
+TEST_F(Spielszenen, TheHeaderShowsAClubsNameWholeWhereItFits)
+{
+    laden();
+    ASSERT_NE(Font_Slots[9], nullptr);
+    char probe[64];
+    const char* name = "FC Rothinbrück";
+    for (int32_t g : {0, 1, 2}) {
+        SCOPED_TRACE(g);
+        EXPECT_GE(Spielszenen_Kopf_Breite(g), Spielszenen_Text_Kuerzen(probe, sizeof probe, name, 9, 1 << 20));
+        // the home name from 47 ends before the clock (full and half) or the score (quarter)
+        EXPECT_LT(47 + Spielszenen_Kopf_Breite(g), g == 2 ? 140 : 138 + 44);
+    }
+    // the away name ends at the width - 47 and starts after the spectators ("999.999 Zusch.")
+    const int32_t zuschauer = Spielszenen_Text_Kuerzen(probe, sizeof probe, "999.999 Zusch.", 9, 1 << 20);
+    EXPECT_GT(603 - 47 - Spielszenen_Kopf_Breite(0), 138 - 5 + 230 + zuschauer);
+    EXPECT_GT(298 - 47 - Spielszenen_Kopf_Breite(2), 160);
+}
+
+// Each frame takes the pointer shape its panels name: the hand over a button of the side bar,
+// the arrow over the play again; leaving the scene gives the pointer back.
+TEST_F(Spielszenen, ThePointerTakesTheShapeOfWhatLiesBelowIt)
+{
+    Spielfeld_Steuerung_Block st = ein_fenster();
+    Os_Input_Set_Buttons(false, false);
+    Os_Input_Set_Mouse(625, 31);
+    Spielszenen_Run(records[0].get(), &st, 0);
+    EXPECT_EQ(Spielszenen_Zeiger_Gewaehlt(), 6);
+    Os_Input_Set_Mouse(300, 300);
+    Spielszenen_Run(records[0].get(), &st, 0);
+    EXPECT_EQ(Spielszenen_Zeiger_Gewaehlt(), 0);
+    Os_Input_Set_Mouse(625, 31);
+    Spielszenen_Run(records[0].get(), &st, 0);
+    Spielszenen_Grafik_Freigeben();
+    EXPECT_EQ(Spielszenen_Zeiger_Gewaehlt(), -1);
+}
+
+// Two players side by side: the second name moves up above the first instead of running into
+// it; a player far off keeps his place, and a label asked for twice is written once.
+TEST_F(Spielszenen, NamesOfNearbyPlayersDoNotRunTogether)
+{
+    ein_fenster();
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
+    Spielfeld_Record& r = *records[0];
+    Test_Spieler_Anlegen(5);
+    for (int32_t s : {1, 2, 3}) r.spieler[s].spnr = s;
+    r.objekt[1].pixel_x = r.ansicht_x + 200, r.objekt[1].pixel_y = r.ansicht_y + 200;
+    r.objekt[2].pixel_x = r.ansicht_x + 230, r.objekt[2].pixel_y = r.ansicht_y + 204;
+    r.objekt[3].pixel_x = r.ansicht_x + 400, r.objekt[3].pixel_y = r.ansicht_y + 200;
+    Spielszenen_Nummern_Zeichnen(&f, nullptr);
+    const int32_t a = Spielszenen_Spieler_Beschriften_Bei(&f, &r, 1);
+    const int32_t b = Spielszenen_Spieler_Beschriften_Bei(&f, &r, 2);
+    const int32_t c = Spielszenen_Spieler_Beschriften_Bei(&f, &r, 3);
+    Font_Record* fo = Font(4);
+    ASSERT_NE(fo, nullptr);
+    EXPECT_EQ(a, r.ansicht_y + 200 - 39);
+    EXPECT_LE(b, a - int32_t(fo->strip->height)) << "the second name stands above the first";
+    EXPECT_EQ(c, r.ansicht_y + 200 - 39);
+    EXPECT_EQ(Spielszenen_Spieler_Beschriften_Bei(&f, &r, 2), b);
+    Test_Aufraeumen();
 }
 
 }  // namespace

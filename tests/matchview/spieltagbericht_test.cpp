@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -13,6 +15,8 @@
 #include "common/builder_daten.h"
 #include "competitions/statistik.h"
 #include "competitions/wettbewerb.h"
+#include "database/spieler.h"
+#include "database/team.h"
 #include "graphics/font.h"
 #include "graphics/grafik_screen.h"
 #include "match/spieltag_welt.h"
@@ -215,6 +219,46 @@ TEST_F(Spieltagbericht, NoPageWithoutItsSwitchOrBackground)
     EXPECT_EQ(Spieltagbericht_Ergebnisse_Zeigen(w[0]), 0);
     ResFile_Handles[0].handle = handle;
     EXPECT_TRUE(gezeigt.empty());
+}
+
+// The team of the day with the world's longest player and club names: every label under a
+// portrait and every club name beside one ends before the next place of its row.
+TEST_F(Spieltagbericht, TheTeamOfTheDaysLabelsKeepApart)
+{
+    int32_t spieler[11], teams[11];
+    std::vector<std::pair<size_t, int32_t>> namen, vereine;
+    for (int32_t p = 0; p < Spieler_Anzahl; ++p)
+        if (const char* n = Spieler_String(SP_NAME_LAND, p, nullptr, 0)) namen.emplace_back(std::strlen(n), p);
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        if (const char* n = Team_String(TEAM_NAME, t, nullptr, 0)) vereine.emplace_back(std::strlen(n), t);
+    std::sort(namen.rbegin(), namen.rend());
+    std::sort(vereine.rbegin(), vereine.rend());
+    ASSERT_GE(namen.size(), 11u);
+    ASSERT_GE(vereine.size(), 11u);
+    for (int32_t i = 0; i < 11; ++i) spieler[i] = namen[size_t(i)].second, teams[i] = vereine[size_t(i)].second;
+    gezeichnet.clear();
+    gezeigt.clear();
+    name_naechste = "elf_lang";
+    Spieltagbericht_Elf_Des_Tages(0, spieler, teams);
+    const std::vector<int32_t> xs = {54, 134, 198, 276, 342, 418, 486};
+    int32_t geprueft = 0;
+    for (const Gezeichnet& g : gezeichnet) {
+        if (g.art != SPIELTAGBERICHT_TEXT || g.text.find("^c") != 0 || g.text.find("^t") != std::string::npos) continue;
+        // the places of the row the text belongs to: portraits 96 apart from y 94
+        const int32_t reihe = g.y < 190 ? 94 : g.y < 286 ? 190 : g.y < 382 ? 286 : 382;
+        std::vector<int32_t> platz;
+        if (reihe == 190 || reihe == 382) platz = {134, 276, 418};
+        else if (reihe == 286) platz = {54, 198, 342, 486};
+        else platz = {276};
+        const auto naechste = std::upper_bound(platz.begin(), platz.end(), g.x);
+        const int32_t ende = naechste == platz.end() ? platz.back() + 142 : *naechste;
+        Font_Record* fo = Font(g.wert);
+        ASSERT_NE(fo, nullptr) << g.wert;
+        EXPECT_LE(g.x + Font_Text_Breite_Mit_Tabs(fo, g.text.c_str()), ende) << g.text << " font " << g.wert;
+        ++geprueft;
+    }
+    EXPECT_EQ(geprueft, 22);
+    ASSERT_EQ(gezeigt.size(), 1u);
 }
 
 }  // namespace
