@@ -363,7 +363,7 @@ int32_t knopf_klick(Menue_Icon* icon, uint32_t);
 
 constexpr Menue_Icon knopf(int32_t k)
 {
-    Menue_Icon i = Menue_Icon_Vorlage(int16_t(SCHALTER[k]), -1, 0, 600, int16_t(97 + 35 * k), 38, 34, 10, 255);
+    Menue_Icon i = Menue_Icon_Vorlage(int16_t(SCHALTER[k]), -1, 0, 600, int16_t(97 + 28 * k), 38, 26, 10, 255);
     i.hilfetext = SCHALTER_HILFE[k];
     i.klick = knopf_klick;
     i.refresh_prozedur = knopf_zeichnen;

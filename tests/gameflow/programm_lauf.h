@@ -46,6 +46,10 @@ inline void tippen(Skript& s, const std::string& wort)
 
 constexpr int WEITER_X = 618, WEITER_Y = 444;
 
+// The main groups' buttons in the right-hand column (their middles): MENUE on top, the four
+// groups below the rows that hold an open group's sub-buttons.
+constexpr int GRUPPE_X = 619, MENUE_Y = 64, STAB_Y = 251, VEREIN_Y = 275, LIGA_Y = 299, TEAM_Y = 323;
+
 // After a turn's last click: a match day's overview or live view takes the script's lines as it
 // plays, so a turn that may lead into one lets the day play out untouched (it closes on its own)
 // until the next turn waits for input.
