@@ -266,8 +266,8 @@ void Menue_Rein(int32_t team, uint8_t zwingen)
     if (block)
         for (int32_t k = 0; k < 15; ++k)
             if (Menue_Icon* i = registriert(besuch_nummer(block, k))) Menue_Screen_Icon_Bitmap(i);
-    for (int32_t k = 0; k < 10; ++k) {
-        int32_t n = int32_t(Manager_Icon_Button_Lesen(team, 724 + k));
+    for (int32_t k = 0; k < MENUE_LIEBLING_ANZAHL; ++k) {
+        const int32_t n = Menue_Liebling_Icon(team, k);
         if (n == -1) continue;
         if (Menue_Icon* i = registriert(n)) Menue_Screen_Icon_Bitmap(i);
         else Print_Fehler("Menue_Rein: s_icon==NULL!");
@@ -282,7 +282,7 @@ void Menue_Rein(int32_t team, uint8_t zwingen)
 
     // The turn starts with the first favourite when the manager wants it, else where he left.
     Menue_Icon* start = nullptr;
-    if (Manager_Icon_Word_Data_Lesen(team, 758)) start = registriert(int32_t(Manager_Icon_Button_Lesen(team, 724)));
+    if (Manager_Icon_Word_Data_Lesen(team, 758)) start = registriert(Menue_Liebling_Icon(team, 0));
     if (start && start->klick) start->klick(start, KLICK_MARKE);
     else if (block) {
         int32_t pos = besuch_position(block);

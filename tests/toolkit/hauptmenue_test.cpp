@@ -403,12 +403,14 @@ TEST_F(Hauptmenue, TheDateIconShowsToday)
 namespace {
 
 // Alone there is nobody to chat with: the turn hides the chat icon. A message from the network
-// shows it again.
+// shows it again. A new manager's empty favourite slots are no missing icons.
 TEST_F(Hauptmenue, TheChatIconHidesInALoneGame)
 {
     vereine_anlegen(4, 1);
     Netz_Rolle = 0;
+    Fehler_Capture cap;
     Menue_Rein(1, 1);
+    EXPECT_FALSE(cap.contains("s_icon==NULL"));
     Menue_Icon* chat = Menue_Screen_Icon_Aus_Nummer(762);
     ASSERT_NE(chat, nullptr);
     EXPECT_TRUE(chat->status & ICON_VERSTECKT);
