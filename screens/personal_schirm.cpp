@@ -418,6 +418,11 @@ int32_t Personal_Menue(Menue_Icon*, uint32_t)
 void Personal_Screen_Icons_Setzen()
 {
     if (!Menue_Screen_Icon_Ist_Vorhanden(SCHALTER[0])) {
+        // A button without a screen behind it is inactive: it neither lights up nor takes a click.
+        for (int32_t k = 0; k < PERSONAL_MENUE_EINTRAEGE; ++k) {
+            Menue_Icon& b = Personal_Menue_Knoepfe[k];
+            b.status = oeffner[k] ? (b.status | ICON_GLUEHT) & ~ICON_GESPERRT : (b.status | ICON_GESPERRT) & ~ICON_GLUEHT;
+        }
         Menue_Bereich_Refresh(20, 600, 50, 640, 225);
         Menue_Icon_Liste_Hinzufuegen(Personal_Menue_Knoepfe);
     }
