@@ -65,9 +65,10 @@ Menue_Icon* registriert(int32_t n) { return Menue_Screen_Icon_Ist_Vorhanden(n) ?
 
 // Lines are centred on the panel (a fixed centre at 70 cut the longer lines of the 176-pixel
 // panels on the left).
+// A screen's text that ended in bold leaves its font bold: the panel's lines start plain.
 void zeile(Rastport* b, int32_t y, uint32_t farbe, const char* text, int32_t font = 3)
 {
-    Grafik_Printf(b, Font(font), "^c%05d^tz%04d%s", 0, y, int(farbe), int(b->width / 2), text);
+    Grafik_Printf(b, Font(font), "^be^c%05d^tz%04d%s", 0, y, int(farbe), int(b->width / 2), text);
 }
 
 // The own club's panel holds an underlined name and two lines in 32 rows: in the small font,

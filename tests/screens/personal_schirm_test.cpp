@@ -213,7 +213,9 @@ TEST_F(Personal, ButtonsWithoutAScreenAreInactive)
         EXPECT_EQ((b.status & ICON_GESPERRT) == 0, aktiv) << b.nummer;
         EXPECT_EQ((b.status & ICON_GLUEHT) != 0, aktiv) << b.nummer;
         EXPECT_LE(b.y + b.hoehe, MENUE_GRUPPE_Y) << b.nummer;
-        if (!aktiv) EXPECT_EQ(klick(b.nummer), 0) << b.nummer;
+        if (!aktiv) {
+            EXPECT_EQ(klick(b.nummer), 0) << b.nummer;
+        }
     }
 }
 

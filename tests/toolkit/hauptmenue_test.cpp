@@ -15,6 +15,7 @@
 #include <string>
 #include <unistd.h>
 #include <vector>
+#include "graphics/font.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
@@ -332,8 +333,9 @@ TEST_F(Hauptmenue, SubButtonsCoverNoIconOfTheFrame)
     const auto balken = [](const Menue_Icon* i) { return i->nummer >= 714 && i->nummer <= 716; };
     for (size_t a = 0; a < rahmen.size(); ++a)
         for (size_t b = a + 1; b < rahmen.size(); ++b)
-            if (!balken(rahmen[a]) || !balken(rahmen[b]))
+            if (!balken(rahmen[a]) || !balken(rahmen[b])) {
                 EXPECT_FALSE(ueberlappen(*rahmen[a], *rahmen[b])) << rahmen[a]->nummer << " / " << rahmen[b]->nummer;
+            }
     for (const Menue_Icon* liste : {static_cast<const Menue_Icon*>(Personal_Menue_Knoepfe), static_cast<const Menue_Icon*>(Spieler_Screen_Knoepfe)})
         for (const Menue_Icon* s = liste; s->nummer != -1; ++s) {
             EXPECT_GE(s->y, MENUE_SPALTE_OBEN) << s->nummer;
@@ -418,6 +420,31 @@ TEST_F(Hauptmenue, TheChatIconHidesInALoneGame)
     EXPECT_FALSE(chat->status & ICON_VERSTECKT);
     Menue_Chat_Icon_Markieren(0);
     Menue_Raus();
+}
+
+}  // namespace
+
+namespace {
+
+// A screen whose text ended in bold leaves the font bold: the panels print plain all the same.
+TEST_F(Hauptmenue, APanelPrintsPlainAfterABoldScreen)
+{
+    vereine_anlegen(4, 1);
+    Eingang_Set_Spiel_Gestartet_Hook([] { return true; });
+    Menue_Icon* gegner = flaeche(702, 424, 3, 176, 32, 5, 0);
+    gegner->kennung_1 = -1;
+    std::vector<uint16_t> bilder[2];
+    for (uint32_t fett : {0u, 1u}) {
+        gegner->bitmap = Grafik_Bitmap_Anlegen(176, 32, 16);
+        for (int32_t f : {3, 11}) Font(f)->bold = fett;
+        Menue_Info_Panel_Refresh(gegner, 0);
+        const auto* px = static_cast<const uint16_t*>(gegner->bitmap->pixels);
+        bilder[fett].assign(px, px + 176 * 32);
+        gegner->bitmap = Grafik_Bitmap_Freigeben(gegner->bitmap);
+    }
+    for (int32_t f : {3, 11}) Font(f)->bold = 0;
+    Eingang_Set_Spiel_Gestartet_Hook(nullptr);
+    EXPECT_TRUE(bilder[0] == bilder[1]);
 }
 
 }  // namespace
