@@ -264,16 +264,22 @@ Wahl schleife(Lauf& a, Lauf* haupt)
     // A key pressed before the list opened is not meant for it.
     Win95_Eingabe.taste = -1;
     int32_t tasten_zuvor = Maus_Get_Tasten();
+    // Each pump takes one message, and a key's release clears the key: it is looked at after
+    // every pump.
+    bool escape = false;
+    const auto taste_sehen = [&escape] { escape = escape || Win95_Eingabe.taste == VK_ESCAPE; };
     while (!Programm_Ende) {
         if (Netz_Rolle & 1) Steuersignal_Verarbeiten();
+        taste_sehen();
         const int32_t tasten = Maus_Get_Tasten();
+        taste_sehen();
         const int32_t mx = Maus_Get_X(), my = Maus_Get_Y();
         const uint32_t jetzt = Timer_Get_Time();
         const bool geruht = mx == lx && my == ly && jetzt != letzte_zeit;
         lx = mx, ly = my, letzte_zeit = jetzt;
         if (tasten == 2) break;
         // Escape closes the list; so does a press outside it, which then goes nowhere else.
-        if (Win95_Eingabe.taste == VK_ESCAPE) {
+        if (escape) {
             Win95_Eingabe.taste = -1;
             w.abbruch = true;
             break;
