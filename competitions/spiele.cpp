@@ -601,6 +601,8 @@ int32_t Spiele_Get_Hinspiel(int32_t h)
     return 0;
 }
 
+bool Spiele_Ist_Gelockt(int32_t h) { return h >= 1 && h <= SPIELE_LOCKS && locks[h - 1]; }
+
 void Spiele_Unlock(int32_t h)
 {
     if (!Spiele_Ist_Initialisiert()) return;

@@ -120,6 +120,8 @@ int32_t Spiele_Get_Hinspiel(int32_t h);
 void Spiele_Unlock(int32_t h);
 // Direct: the record in its block (valid until the next insert or delete); otherwise a copy in
 // the scratch record, overwritten by the next call.
+// True while handle h holds a game (locked and not yet unlocked).
+bool Spiele_Ist_Gelockt(int32_t h);
 Spiele_Spiel* Spiele_Get_Spiel(int32_t h, int32_t direkt);
 void Spiele_Meldung_Nicht_Gelockt();
 

@@ -207,7 +207,7 @@ void manndecker_setzen(int32_t team, int32_t gegner)
     const std::vector<Platz> fremde = elf_feldspieler(gegner);
     for (const Platz& p : fremde) {
         const int32_t deckt_ihn = Teamspieler_Wert(309, gegner, p.spnr, 0, 0);
-        if (deckt_ihn >= 0 && Teamspieler_Get_Record(team, deckt_ihn)) Teamspieler_Wert(309, gegner, p.spnr, -1, 1);
+        if (deckt_ihn >= 0 && Teamspieler_Ist_Im_Team(team, deckt_ihn) >= 0) Teamspieler_Wert(309, gegner, p.spnr, -1, 1);
     }
     for (const Platz& p : eigene) Teamspieler_Wert(316, team, p.spnr, -1, 1);
     if (eigene.empty()) {

@@ -1,5 +1,7 @@
 #include "gameflow/game_main.h"
 
+#include <cstring>
+
 #include "gameflow/ablauf.h"
 #include "gameflow/eingang.h"
 #include "gameflow/netz_start.h"
@@ -10,6 +12,7 @@
 #include "gameflow/team_requester.h"
 #include "graphics/pic.h"
 #include "network/netz.h"
+#include "network/server.h"
 #include "network/socket.h"
 #include "platform/read_config.h"
 #include "platform/string_util.h"
@@ -83,15 +86,27 @@ static void erledigt(const char* name)
 // Start order: network, system files, compression, graphics option, debug console, display,
 // timer thread, sound, debug font, pointer, random numbers, fonts. Stop order: the reverse.
 
+int Game_Main_Server_Starten(int (*starten)(const char* option), const char* option)
+{
+    // A port another program holds is no reason to end: after the message the start dialog
+    // comes back for another port; its "Abbruch" ends.
+    while (!starten(option)) {
+        if (std::strcmp(Server_Settings.fehler_text, "Bind socket failed.") != 0 || Programm_Ende) return 0;
+        option = "";
+    }
+    return 1;
+}
+
 // Network side of the chosen role: the server listens, the client connects and logs in. A
 // failed start has shown its "Error: %s" and ends the program.
 static bool netzwerk_starten()
 {
     if (EIGENER_SERVER) {
         // In the window a role given on the command line answers the server's start dialog as
-        // well: the stored settings are taken, so that a scripted run is not held up. Headless
-        // the dialog answers for itself.
-        if (!Netz_Server_Starten(Os_Role_Given() && !Os_Headless() ? "-q" : "")) return false;
+        // well: the stored settings are taken, so that a scripted run is not held up.
+        // Headless the server has looked for a free port itself, and no user chooses another.
+        if (Os_Headless() ? !Netz_Server_Starten("") : !Game_Main_Server_Starten(Netz_Server_Starten, Os_Role_Given() ? "-q" : ""))
+            return false;
         Netz_Rolle = 3;
         return true;
     }

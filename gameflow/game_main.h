@@ -14,3 +14,7 @@ void Game_Spielstand_Bloecke_Registrieren();
 // a test can look at what each service left behind. Null removes it.
 using Game_Main_Schritt_Hook = void (*)(const char* schritt);
 void Game_Main_Set_Schritt_Hook(Game_Main_Schritt_Hook hook);
+// Starts the server side with `starten` (Netz_Server_Starten); a port that is taken brings the
+// start dialog back (the option "" shows it) until a start succeeds or fails otherwise. 1 on
+// success.
+int Game_Main_Server_Starten(int (*starten)(const char* option), const char* option);

@@ -137,7 +137,12 @@ bool Spielstart_Manager_Hinzufuegen(int32_t team, const char* name)
     Bank_Konto_Einrichten(team, START_KONTOSTAND, 0);
     Bank_Set_Kreditlinie(team, START_KREDITLINIE, 0);
     Werbung_Team_Vorbelegen(team, 1);
+    // The cup icons are the new manager's own buttons: set as the team that acts, for the
+    // server's own manager keeps only the acting team's buttons.
+    const uint32_t handelnd = Handelndes_Team;
+    Handelndes_Team = uint32_t(team);
     Team_Pokale_Icons_Zuordnen(team);
+    Handelndes_Team = handelnd;
     return true;
 }
 

@@ -104,8 +104,9 @@ void spieltag_beenden(bool locks_freigeben)
         if (locks_freigeben)
             for (Liste_Element* e = Spieltag_Wettbewerbe.next; e; e = e->next) {
                 const Spieltag_Eintrag s = spieltag_eintrag(e);
+                // A competition that closed its round with the day has taken its games back.
                 for (uint32_t i = 0; i < s.n; ++i)
-                    if (s.spiel(i) > 0) Spiele_Unlock(s.spiel(i));
+                    if (s.spiel(i) > 0 && Spiele_Ist_Gelockt(s.spiel(i))) Spiele_Unlock(s.spiel(i));
             }
         Liste_Delete_All(&Spieltag_Wettbewerbe);
         Liste_Delete_All(&Spieltag_Elfmeter_Liste);

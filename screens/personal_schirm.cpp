@@ -363,7 +363,7 @@ int32_t knopf_klick(Menue_Icon* icon, uint32_t);
 
 constexpr Menue_Icon knopf(int32_t k)
 {
-    Menue_Icon i = Menue_Icon_Vorlage(int16_t(SCHALTER[k]), -1, 0, 600, int16_t(97 + 35 * k), 38, 34, 10, 255);
+    Menue_Icon i = Menue_Icon_Vorlage(int16_t(SCHALTER[k]), -1, 0, 600, int16_t(97 + 28 * k), 38, 26, 10, 255);
     i.hilfetext = SCHALTER_HILFE[k];
     i.klick = knopf_klick;
     i.refresh_prozedur = knopf_zeichnen;
@@ -418,6 +418,11 @@ int32_t Personal_Menue(Menue_Icon*, uint32_t)
 void Personal_Screen_Icons_Setzen()
 {
     if (!Menue_Screen_Icon_Ist_Vorhanden(SCHALTER[0])) {
+        // A button without a screen behind it is inactive: it neither lights up nor takes a click.
+        for (int32_t k = 0; k < PERSONAL_MENUE_EINTRAEGE; ++k) {
+            Menue_Icon& b = Personal_Menue_Knoepfe[k];
+            b.status = oeffner[k] ? (b.status | ICON_GLUEHT) & ~ICON_GESPERRT : (b.status | ICON_GESPERRT) & ~ICON_GLUEHT;
+        }
         Menue_Bereich_Refresh(20, 600, 50, 640, 225);
         Menue_Icon_Liste_Hinzufuegen(Personal_Menue_Knoepfe);
     }

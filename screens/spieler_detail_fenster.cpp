@@ -491,4 +491,7 @@ void Spieler_Detail_Fenster_Entfernen()
     if (liste.leer()) return;
     Menue_Icon_Liste_Entfernen(liste.data(), 0);
     liste.clear();
+    // The screen the window covered is drawn anew with the next refresh: without it the window's
+    // picture stayed, and its "Fertig" seemed to do nothing.
+    Menue_Bereich_Aktiv_Setzen(0x20, 1, 0, 40, 601, 480);
 }

@@ -18,6 +18,18 @@ namespace {
 constexpr char KEIN_WEITER[] = "Weiter geht es in dieser Richtung nicht.";
 constexpr char NOCH_LEER[] = "  (noch leer)";
 
+}  // namespace
+
+int32_t Menue_Liebling_Icon(int32_t team, int32_t k)
+{
+    if (k < 0 || k >= MENUE_LIEBLING_ANZAHL) return -1;
+    const int32_t n = int32_t(Manager_Icon_Button_Lesen(team, MENUE_LIEBLING_ERSTER + k));
+    // A new manager's slots hold 0 until he sets or clears them: no screen is icon 0.
+    return n <= 0 ? -1 : n;
+}
+
+namespace {
+
 Manager_Icon_Zustand* verlauf(int32_t team)
 {
     if (team < 0 || team >= Team_Anzahl) return nullptr;
@@ -26,7 +38,7 @@ Manager_Icon_Zustand* verlauf(int32_t team)
 
 Menue_Icon* registriert(int32_t nummer) { return Menue_Nummer_Gueltig(nummer) ? Menue_Icons.reg[nummer].icon : nullptr; }
 
-int32_t slot(int32_t k) { return int32_t(Manager_Icon_Button_Lesen(Aktuelles_Team, MENUE_LIEBLING_ERSTER + k)); }
+int32_t slot(int32_t k) { return Menue_Liebling_Icon(Aktuelles_Team, k); }
 void slot_setzen(int32_t k, int32_t nummer)
 {
     Manager_Icon_Button_An_Aus(Aktuelles_Team, MENUE_LIEBLING_ERSTER + k, uint32_t(nummer));

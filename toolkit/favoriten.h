@@ -16,6 +16,8 @@ constexpr int32_t MENUE_HISTORY_VOR = 721;
 constexpr int32_t MENUE_HISTORY_ZURUECK = 722;
 constexpr int32_t MENUE_LIEBLING_ERSTER = 724;
 constexpr int32_t MENUE_LIEBLING_ANZAHL = 10;
+// The icon number in favourite slot k of the team's manager, -1 for an empty slot.
+int32_t Menue_Liebling_Icon(int32_t team, int32_t k);
 constexpr int32_t MENUE_LIEBLING_SCHALTER = 758;
 
 // The word of a history entry for a record and back (null for 0 or an unknown handle).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "competitions/wettbewerb.h"
 #include "competitions/spiele_ewig.h"
@@ -64,9 +65,10 @@ Menue_Icon* registriert(int32_t n) { return Menue_Screen_Icon_Ist_Vorhanden(n) ?
 
 // Lines are centred on the panel (a fixed centre at 70 cut the longer lines of the 176-pixel
 // panels on the left).
+// A screen's text that ended in bold leaves its font bold: the panel's lines start plain.
 void zeile(Rastport* b, int32_t y, uint32_t farbe, const char* text, int32_t font = 3)
 {
-    Grafik_Printf(b, Font(font), "^c%05d^tz%04d%s", 0, y, int(farbe), int(b->width / 2), text);
+    Grafik_Printf(b, Font(font), "^be^c%05d^tz%04d%s", 0, y, int(farbe), int(b->width / 2), text);
 }
 
 // The own club's panel holds an underlined name and two lines in 32 rows: in the small font,
@@ -94,14 +96,77 @@ int32_t Menue_Hauptgruppe_Klick(Menue_Icon* icon, uint32_t flags)
     if (!icon || icon->nummer < GRUPPE_ERSTE || icon->nummer > GRUPPE_ERSTE + 3) return 0;
     Grafik_Screen_Seite_Waehlen(1);
     const int32_t vorher = Manager_Icon_Welcher_Togglebutton_Ist_An(Aktuelles_Team, 4, 704, 705, 706, 707);
-    if (vorher != icon->nummer) Menue_Rahmenfarben_Wechsel(icon->nummer);
-    Manager_Icon_Togglebutton_An_Aus(Aktuelles_Team, 4, int32_t(icon->nummer), 704, 705, 706, 707);
+    if (vorher != icon->nummer) {
+        Menue_Rahmenfarben_Wechsel(icon->nummer);
+        // The group before leaves nothing behind: neither its sub-buttons in the column nor
+        // what its screen drew in the work area.
+        Menue_Spalte_Leeren(nullptr);
+        Menue_Arbeitsbereich_Leeren();
+    }
+    Manager_Icon_Togglebutton_An_Aus(Aktuelles_Team, 5, int32_t(icon->nummer), 703, 704, 705, 706, 707);
+    for (int32_t n = GRUPPE_ERSTE; n < GRUPPE_ERSTE + 4; ++n) Menue_Screen_Icon_Aktiv_Setzen(1, n);
     if (icon->nummer == 706) {
         Menue_Leiste_Zeigen();
         return Menue_Leiste_Untermenue_Klick(nullptr, UNTERMENUE_WIEDERHERSTELLEN);
     }
     return Menue_Prozedur_Aufrufen(Menue_Gruppen_Screens[icon->nummer - GRUPPE_ERSTE], icon,
                                    icon->nummer == 707 ? flags | 0x40000000u : flags);
+}
+
+int32_t Menue_Gruppe_Zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !icon->bitmap || icon->nummer < GRUPPE_ERSTE || icon->nummer > GRUPPE_ERSTE + 3) return 0;
+    static constexpr const char* NAMEN[4] = {"STAB", "VEREIN", "LIGA", "TEAM"};
+    const int32_t k = icon->nummer - GRUPPE_ERSTE;
+    const uint8_t* f = gruppe_farbe[k];
+    const bool offen = Aktuelles_Team >= 0 && Manager_Icon_Button_Lesen(Aktuelles_Team, icon->nummer) != 0;
+    Rastport* b = icon->bitmap;
+    const int32_t w = int32_t(b->width), h = int32_t(b->height);
+    const uint32_t farbe = Grafik_Farbe(f[0], f[1], f[2]);
+    // Closed: the colour as a frame around a dark face; open: the face in the colour.
+    Grafik_Rechteck_Fuellen(b, 0, 0, w, h, farbe);
+    if (!offen) Grafik_Rechteck_Fuellen(b, 1, 1, w - 2, h - 2, Grafik_Farbe(f[0] / 3, f[1] / 3, f[2] / 3 + 2));
+    Font_Record* font = Font(KLEIN);
+    const int32_t x = (w - Font_Text_Breite(font, NAMEN[k])) / 2;
+    Grafik_Printf(b, font, "^c%05d%s", x, h / 2 + 4, int(Grafik_Farbe(15, 15, 15)), NAMEN[k]);
+    return 1;
+}
+
+int32_t Menue_Menue_Klick(Menue_Icon*, uint32_t)
+{
+    if (Aktuelles_Team < 0) return 0;
+    Grafik_Screen_Seite_Waehlen(1);
+    Manager_Icon_Togglebutton_An_Aus(Aktuelles_Team, 5, 703, 703, 704, 705, 706, 707);
+    Menue_Spalte_Leeren(nullptr);
+    Menue_Arbeitsbereich_Leeren();
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    return 1;
+}
+
+void Menue_Spalte_Leeren(Menue_Icon* behalten)
+{
+    std::vector<Menue_Icon*> bleiben;
+    for (Menue_Icon* i = behalten; i && i->nummer != -1; ++i)
+        if (Menue_Screen_Icon_Ist_Vorhanden(i->nummer) && Menue_Screen_Icon_Aus_Nummer(i->nummer) == i) bleiben.push_back(i);
+    Menue_Bereich_Loeschen(0x62, MENUE_SPALTE_X, MENUE_SPALTE_OBEN, 640, MENUE_SPALTE_UNTEN);
+    for (Menue_Icon* i : bleiben) Menue_Screen_Icon_Hinzufuegen(i);
+}
+
+void Menue_Arbeitsbereich_Leeren()
+{
+    // Every icon below the top bar goes but the base icons, which are drawn again over the
+    // background.
+    Menue_Bereich_Loeschen(0x20, 0, 37, 640, 480);
+    Menue_Bereich_Aktiv_Setzen(0, 1, 0, 0, 640, 480);
+}
+
+char Menue_Datum_Text[48] = "";
+
+void Menue_Datum_Setzen()
+{
+    std::snprintf(Menue_Datum_Text, sizeof Menue_Datum_Text, "%s",
+                  Eingang_Get_Spiel_Gestartet() ? Kalender_Get_Datum_String(Kalender_Get_Heute()) : "");
+    Menue_Screen_Icon_Aktiv_Setzen(REFRESH_UNTERGRUND | 1, 709);
 }
 
 int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
@@ -216,7 +281,8 @@ void Menue_Serien_Info(int32_t flag)
             naechste = k + 1;
             break;
         }
-    Menue_Screen_Icon_Aktiv_Setzen(1, 708);
+    // A value text is printed over what lies under it: that goes first, with the old text.
+    Menue_Screen_Icon_Aktiv_Setzen(REFRESH_UNTERGRUND | 1, 708);
 }
 
 int32_t Menue_Staerke_Segmente(int32_t wert) { return std::clamp(wert * SEGMENTE / 100, 0, SEGMENTE); }
@@ -281,6 +347,7 @@ void Menue_Basisicons_Pruefen(int32_t flag)
     if (!Menue_Basis_Vorhanden() || Menue_Modal_Tiefe() > 0) return;
     // While the pointer rests on a base icon the series view stays as it is.
     Menue_Serien_Info(serien_flag);
+    Menue_Datum_Setzen();
     for (int32_t n : {701, 702, 759, 760})
         if (const Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(n))
             if (Maus_In_Rect(i->x, i->y, i->breite, i->hoehe)) return;
@@ -298,6 +365,8 @@ void Menue_Chat_Icon_Markieren(uint8_t an)
 {
     Menue_Icon* icon = registriert(CHAT);
     if (!icon || Menue_Ist_Modal()) return;
+    // Someone chats: the icon, hidden while the game had nobody to talk to, comes.
+    icon->status &= ~ICON_VERSTECKT;
     icon->farbe = an ? 9 : 255;
     Menue_Screen_Icon_Zeichnen(icon);
 }

@@ -14,6 +14,25 @@ extern int32_t (*Menue_Gruppen_Screens[4])(Menue_Icon* icon, uint32_t flags);
 extern uint32_t Menue_Rahmenfarbe;
 
 int32_t Menue_Hauptgruppe_Klick(Menue_Icon* icon, uint32_t flags);
+// The group buttons 704-707 sit in the right-hand column below the rows where a group shows its
+// sub-buttons, one above the other.
+constexpr int16_t MENUE_GRUPPE_Y = 240, MENUE_GRUPPE_H = 22, MENUE_GRUPPE_ABSTAND = 24;
+// The rows of the right-hand column that hold the open group's sub-buttons.
+constexpr int32_t MENUE_SPALTE_X = 599, MENUE_SPALTE_OBEN = 86, MENUE_SPALTE_UNTEN = 239;
+// Refresh procedure of the group buttons: the group's label on its colour, bright while open.
+int32_t Menue_Gruppe_Zeichnen(Menue_Icon* icon, uint32_t wert);
+// Click procedure of MENUE (703): closes the open group and its screen; the menu's own screen
+// (the empty pitch) shows.
+int32_t Menue_Menue_Klick(Menue_Icon* icon, uint32_t flags);
+// Takes every sub-button out of the column's rows and draws the background there; the icons of
+// `behalten` (a list ended by -1, may be null) that were on screen stay.
+void Menue_Spalte_Leeren(Menue_Icon* behalten);
+// Takes every icon below the top bar but the base icons (scroll screens too) and draws the menu
+// background there: what the screen of another group drew goes.
+void Menue_Arbeitsbereich_Leeren();
+// The text of the date icon (709): today's date while a game runs.
+extern char Menue_Datum_Text[48];
+void Menue_Datum_Setzen();
 // Refresh procedure of the info panels: the own club (701) or today's opponent.
 int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t wert);
 // The own club's second line: today's competition and round, else its place in the league table

@@ -38,6 +38,12 @@ void doppelt_melden(int32_t nummer, const Menue_Icon* icon)
 {
     const Menue_Icon* da = Menue_Icons.reg[nummer].icon;
     if (!da || da == icon) return;
+    // One control that two pages each place (the player lists' buttons on the line-up screen
+    // and in the transfer search): same procedures, same help; not a second icon.
+    const auto gleich = [](const char* a, const char* b) { return a == b || (a && b && std::strcmp(a, b) == 0); };
+    if (da->klick == icon->klick && da->refresh_prozedur == icon->refresh_prozedur && da->kontext == icon->kontext &&
+        gleich(da->hilfetext, icon->hilfetext))
+        return;
     Menue_Icon_Doppelt_Pruefen(nummer, icon);
     Print_Fehler("Icon Nr. %d doppelt definiert!", nummer);
     if (icon->hilfetext && *icon->hilfetext) Print_Fehler("Hilfet.=%s", icon->hilfetext);

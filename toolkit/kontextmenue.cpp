@@ -9,6 +9,7 @@
 #include "platform/print.h"
 #include "toolkit/dienste.h"
 #include "toolkit/favoriten.h"
+#include "toolkit/hauptmenue.h"
 #include "toolkit/icon.h"
 
 Menue_Kontextmenue Kontext_Menue = {};
@@ -62,8 +63,12 @@ int32_t Menue_Untermenue_Registrieren(Menue_Icon* icon, uint32_t flags, int32_t 
         if (gewaehlt == aktuell && Menue_Screen_Icon_Ist_Vorhanden(gewaehlt)) return -1;
     }
     for (int32_t i = 0; i < anzahl; ++i) Manager_Icon_Button_An_Aus(Aktuelles_Team, nummern[i], nummern[i] == gewaehlt);
-    if (Manager_Icon_Welcher_Togglebutton_Ist_An(Aktuelles_Team, 5, 703, 704, 705, 706, 707) != basis)
+    if (Manager_Icon_Welcher_Togglebutton_Ist_An(Aktuelles_Team, 5, 703, 704, 705, 706, 707) != basis) {
         Manager_Icon_Togglebutton_An_Aus(Aktuelles_Team, 5, basis, 703, 704, 705, 706, 707);
+        // Reached from another group (history, favourites): that group's sub-buttons go.
+        Menue_Spalte_Leeren(liste);
+        for (int32_t n = 703; n <= 707; ++n) Menue_Screen_Icon_Aktiv_Setzen(1, n);
+    }
     Menue_Rahmenfarben_Wechsel(basis);
     if (flags & UNTERMENUE_BESUCH)
         if (Menue_Icon* r = Menue_Icon_Liste_Suchen(gewaehlt, liste)) Menue_Besucht_Eintragen(Aktuelles_Team, r);

@@ -1,5 +1,7 @@
 #include "toolkit/popup.h"
 
+#include <algorithm>
+
 #include "gameflow/globals.h"
 #include "graphics/font.h"
 #include "graphics/grafik_blit.h"
@@ -12,6 +14,7 @@
 #include "graphics/grafik_zeichnen.h"
 #include "network/internet.h"
 #include "platform/maus.h"
+#include "platform/os/os.h"
 #include "platform/print.h"
 #include "platform/timer.h"
 #include "platform/win95.h"
@@ -22,6 +25,9 @@ namespace {
 
 constexpr int32_t N = MENUE_KONTEXT_EINTRAEGE;
 constexpr uint32_t RAUS_MS = 400;
+constexpr int32_t ABDUNKELN = 80;
+// A sub-list's answer when a press outside both lists closed it: the main list closes too.
+constexpr int32_t POPUP_DRAUSSEN_GEKLICKT = 3;
 constexpr char GLYPHE_PFEIL = char(135);
 
 Rastport* bilder[2][N] = {};
@@ -41,6 +47,28 @@ bool in(const Popup_Rechteck& r, int32_t x, int32_t y)
     return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
 }
 
+// A row's step and a separator's extra rows: a list that would be taller than the screen
+// closes up its separators, then its rows, so that it fits.
+struct Masse {
+    int32_t zeile = 13, trenner = 8;
+};
+Masse masse(const Menue_Kontextmenue* l)
+{
+    int32_t zeilen = 0, trenner = 0;
+    for (int32_t i = 0; i < N; ++i)
+        if (da(l, i)) {
+            ++zeilen;
+            if (l->status[i] & POPUP_TRENNER) ++trenner;
+        }
+    const int32_t kopf = l->titel ? 32 : 13, platz = 480 - kopf;
+    Masse m;
+    if (zeilen * m.zeile + trenner * m.trenner <= platz) return m;
+    m.trenner = 2;
+    if (zeilen > 0 && zeilen * m.zeile + trenner * m.trenner > platz)
+        m.zeile = std::max<int32_t>(10, (platz - trenner * m.trenner) / zeilen);
+    return m;
+}
+
 int32_t zeichnen(Rastport* bm, Menue_Kontextmenue* l, int32_t* ys, int32_t* idx, int32_t hover, uint8_t sub)
 {
     for (int32_t i = 0; i < N; ++i) ys[i] = idx[i] = -1;
@@ -55,6 +83,7 @@ int32_t zeichnen(Rastport* bm, Menue_Kontextmenue* l, int32_t* ys, int32_t* idx,
         Grafik_Linie(bm, 4, 22, w - 4, 22, grau);
         y = 36;
     }
+    const Masse m = masse(l);
     int32_t n = 0;
     for (int32_t i = 0; i < N; ++i) {
         if (!da(l, i)) continue;
@@ -83,10 +112,10 @@ int32_t zeichnen(Rastport* bm, Menue_Kontextmenue* l, int32_t* ys, int32_t* idx,
                           int(pfeil_tab), pfeil);
         }
         if (st & POPUP_TRENNER) {
-            Grafik_Linie(bm, 4, y + 7, w - 4, y + 7, grau);
-            y += 8;
+            Grafik_Linie(bm, 4, y + m.trenner - 1, w - 4, y + m.trenner - 1, grau);
+            y += m.trenner;
         }
-        y += 13;
+        y += m.zeile;
     }
     return n;
 }
@@ -139,6 +168,8 @@ struct Lauf {
             Grafik_Filter_Anwenden(&Filter_Kern_Halbieren, grund);
             Grafik_Rand_Fuellen(grund, 0);
         }
+        // The rows read over any screen: what shows through is blurred and dark.
+        Grafik_Blit_Abdunkeln(grund, 0, 0, r.w, r.h, grund, 0, 0, ABDUNKELN);
         Grafik_Blit(grund, 0, 0, r.w, r.h, bild, 0, 0);
         zeilen = zeichnen(bild, l, ys, idx, -1, sub);
         return 1;
@@ -182,6 +213,8 @@ struct Wahl {
     int32_t c = 0, a = 0, b = 0;
     bool nachher = false;     // its procedure runs after the list closed
     bool unterliste = false;  // a sub-list's choice closed both lists
+    bool abbruch = false;     // Escape or a press outside closed it
+    bool draussen = false;    // the press was outside every list
 };
 
 void merken(Wahl& w, const Menue_Kontextmenue* l, int32_t i)
@@ -228,15 +261,39 @@ Wahl schleife(Lauf& a, Lauf* haupt)
     uint32_t letzte_zeit = Timer_Get_Time();
     uint32_t draussen_seit = 0;
     bool draussen = false;
+    // A key pressed before the list opened is not meant for it.
+    Win95_Eingabe.taste = -1;
+    int32_t tasten_zuvor = Maus_Get_Tasten();
+    // Each pump takes one message, and a key's release clears the key: it is looked at after
+    // every pump.
+    bool escape = false;
+    const auto taste_sehen = [&escape] { escape = escape || Win95_Eingabe.taste == VK_ESCAPE; };
     while (!Programm_Ende) {
         if (Netz_Rolle & 1) Steuersignal_Verarbeiten();
+        taste_sehen();
         const int32_t tasten = Maus_Get_Tasten();
+        taste_sehen();
         const int32_t mx = Maus_Get_X(), my = Maus_Get_Y();
         const uint32_t jetzt = Timer_Get_Time();
         const bool geruht = mx == lx && my == ly && jetzt != letzte_zeit;
         lx = mx, ly = my, letzte_zeit = jetzt;
         if (tasten == 2) break;
+        // Escape closes the list; so does a press outside it, which then goes nowhere else.
+        if (escape) {
+            Win95_Eingabe.taste = -1;
+            w.abbruch = true;
+            break;
+        }
         const bool drin = in(a.r, mx, my) || (haupt && in(eltern, mx, my));
+        const bool neu_gedrueckt = tasten == 1 && tasten_zuvor != 1;
+        tasten_zuvor = tasten;
+        if (!drin && neu_gedrueckt) {
+            while (Maus_Get_Tasten() != 0 && !Programm_Ende) Win95_Sleep(1);
+            w.abbruch = true;
+            // Outside the main list too: both lists close.
+            w.draussen = !haupt || !in(haupt->r, mx, my);
+            break;
+        }
         if (!drin) {
             if (!draussen) draussen = true, draussen_seit = jetzt;
             else if (jetzt - draussen_seit > RAUS_MS) break;
@@ -283,6 +340,10 @@ Wahl schleife(Lauf& a, Lauf* haupt)
                     w.unterliste = true;
                     break;
                 }
+                if (r == POPUP_DRAUSSEN_GEKLICKT) {
+                    w.abbruch = true;
+                    break;
+                }
                 gedrueckt = -1;
                 a.neu_zeichnen(-1);
             }
@@ -327,11 +388,12 @@ int32_t Popup_Liste_Breite(const Menue_Kontextmenue* l)
 int32_t Popup_Liste_Hoehe(const Menue_Kontextmenue* l)
 {
     if (!l) return 0;
+    const Masse m = masse(l);
     int32_t h = l->titel ? 32 : 13;
     for (int32_t i = 0; i < N; ++i) {
         if (!da(l, i)) continue;
-        h += 13;
-        if (l->status[i] & POPUP_TRENNER) h += 8;
+        h += m.zeile;
+        if (l->status[i] & POPUP_TRENNER) h += m.trenner;
     }
     return h;
 }
@@ -482,6 +544,10 @@ int32_t Popup_Unterliste_Ausfuehren(Menue_Kontextmenue* l, Rastport* haupt_gesic
     const Wahl wahl = schleife(a, &haupt);
     Popup_Liste_Bilder_Freigeben(1);
     a.zurueck();
+    if (wahl.abbruch) {
+        Popup_Liste_Bilder_Aufraeumen(l);
+        return wahl.draussen ? POPUP_DRAUSSEN_GEKLICKT : 1;
+    }
     if (wahl.eintrag < 0 || (!wahl.nachher && !(l->status[wahl.eintrag] & POPUP_SOFORT)) ||
         (l->status[wahl.eintrag] & POPUP_BLEIBT)) {
         Popup_Liste_Bilder_Aufraeumen(l);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "competitions/statistik_anzeige.h"
 #include "database/manager.h"
@@ -31,12 +32,18 @@ namespace {
 
 Menue_Requester_Anzeige anzeige = nullptr;
 const char* nachricht = "";
+// The message as the word wrap takes it: its line breaks are the markup's.
+std::string nachricht_text;
 uint8_t anonym = 0;
 
 constexpr int16_t KNOPF_Y = 282, KNOPF_B = 80, KNOPF_H = 22, NEIN_RECHTS = 431 + KNOPF_B;
-constexpr int16_t RAHMEN_Y = 80, RAHMEN_H = 146;
+// The frame holds the crests, the message and the buttons below it, on a dark ground of its own
+// so that it reads over any screen.
+constexpr int16_t RAHMEN_X = 97, RAHMEN_Y = 80, RAHMEN_B = NEIN_RECHTS + 14 - RAHMEN_X, RAHMEN_H = KNOPF_Y + KNOPF_H + 10 - RAHMEN_Y;
+// The names are centred over the middle of the frame.
+constexpr int32_t NAME_X = RAHMEN_X + RAHMEN_B / 2 - 110;
 // The message's box inside the frame (the word wrap's left, right, top) and its line step.
-constexpr int32_t TEXT_LINKS = 135, TEXT_RECHTS = 440, TEXT_OBEN = 153, TEXT_UNTEN = 420;
+constexpr int32_t TEXT_LINKS = 135, TEXT_RECHTS = 487, TEXT_OBEN = 153, TEXT_UNTEN = 420;
 
 // A label the caller gave, which the face's own word does not say; null: the face as it is.
 const char* beschriftung[3] = {};
@@ -68,7 +75,7 @@ Menue_Icon bild(int16_t nummer, int16_t x, int16_t y, uint16_t w, uint16_t h, Me
 
 Menue_Icon rahmen()
 {
-    Menue_Icon i = Menue_Icon_Vorlage(REQ_RAHMEN, -1, 0, 97, RAHMEN_Y, 354, RAHMEN_H, 24, 24);
+    Menue_Icon i = Menue_Icon_Vorlage(REQ_RAHMEN, -1, 0, RAHMEN_X, RAHMEN_Y, RAHMEN_B, RAHMEN_H, 24, 24);
     i.refresh_prozedur = Menue_Requester_Zeichnen;
     i.status = ICON_HINTERGRUND_BEHALTEN | ICON_SPAETER_REFRESH;  // the texts go over the frame
     return i;
@@ -149,7 +156,17 @@ void knopf_breite(int16_t nummer)
     if (i->breite != alt && Menue_Screen_Icon_Ist_Vorhanden(nummer)) Menue_Screen_Icon_Orig_Neu(i);
 }
 
-// The frame grows downwards to hold the whole message (and the buttons move below it).
+// A line break of the message ("\n") as the word wrap knows it ("^l").
+std::string mit_umbruechen(const char* text)
+{
+    std::string s;
+    for (const char* p = text ? text : ""; *p; ++p)
+        if (*p == '\n') s += "^l";
+        else s += *p;
+    return s;
+}
+
+// The frame grows downwards to hold the whole message and the buttons below it.
 void rahmen_anpassen(Menue_Icon* r, const char* text)
 {
     int32_t unten = TEXT_OBEN;
@@ -160,9 +177,8 @@ void rahmen_anpassen(Menue_Icon* r, const char* text)
     }
     const Font_Record* f = Font(2);
     const int32_t unterlaenge = f && f->strip ? int32_t(f->strip->height) - int32_t(f->ascent) : 3;
-    const int32_t hoehe = std::clamp(unten + unterlaenge + 6 - RAHMEN_Y, int32_t(RAHMEN_H), 480 - RAHMEN_Y - KNOPF_H - 8);
-    r->hoehe = uint16_t(hoehe);
-    const int16_t knopf_y = int16_t(std::max<int32_t>(KNOPF_Y, RAHMEN_Y + hoehe + 4));
+    const int16_t knopf_y = int16_t(std::clamp<int32_t>(unten + unterlaenge + 8, KNOPF_Y, 480 - 12 - KNOPF_H));
+    r->hoehe = uint16_t(knopf_y + KNOPF_H + 10 - RAHMEN_Y);
     for (int16_t n : {REQ_JA, REQ_NEIN, REQ_OK, REQ_FUELLER}) eintrag(n)->y = knopf_y;
 }
 
@@ -181,7 +197,7 @@ Menue_Icon Menue_Requester_Liste[8] = {
     knopf(REQ_OK, 5045, 431, 25, true),
     knopf(REQ_FUELLER, 5046, 110, 26, false),
     bild(REQ_WAPPEN, 132, 97, 43, 43, Statistik_Wappen_Zeichnen),
-    bild(REQ_BILD, 416, 97, 30, 40, Statistik_Manager_Wappen_Zeichnen),
+    bild(REQ_BILD, 460, 97, 30, 40, Statistik_Manager_Wappen_Zeichnen),
     rahmen(),
     Menue_Icon_Listenende(),
 };
@@ -271,7 +287,8 @@ static uint8_t requester(int32_t type, int32_t team, const char* message, const 
     beschriften(REQ_JA, yes_text, "Ja");
     beschriften(REQ_OK, yes_text, "OK");
     beschriften(REQ_NEIN, no_text, "Nein");
-    rahmen_anpassen(r, message);
+    nachricht_text = mit_umbruechen(message);
+    rahmen_anpassen(r, nachricht_text.c_str());
     for (int16_t n : {REQ_JA, REQ_NEIN, REQ_OK, REQ_FUELLER}) {
         eintrag(n)->status &= uint16_t(~ICON_VERSTECKT);
         Manager_Icon_Button_An_Aus(Aktuelles_Team, n, 0);
@@ -285,12 +302,14 @@ static uint8_t requester(int32_t type, int32_t team, const char* message, const 
     } else {
         eintrag(REQ_JA)->status |= ICON_VERSTECKT;
         eintrag(REQ_NEIN)->status |= ICON_VERSTECKT;
+        // An empty button beside OK only asks to be clicked: a message shows its one button.
+        eintrag(REQ_FUELLER)->status |= ICON_VERSTECKT;
         r->verknuepft = REQ_OK;
         Soundeffekt_Play_Pos(type == 0 ? 3 : 4, mitte);
     }
     r->kennung_1 = -1;
     Menue_Aktuelles_Icon = nullptr;
-    nachricht = message;
+    nachricht = nachricht_text.c_str();
     anonym = anonymous;
     Menue_Icon_Liste_Hinzufuegen(Menue_Requester_Liste);
     for (int16_t n : {REQ_JA, REQ_NEIN, REQ_OK}) knopf_breite(n);
@@ -327,13 +346,17 @@ int32_t Menue_Requester_Klick(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
-int32_t Menue_Requester_Zeichnen(Menue_Icon*, uint32_t)
+int32_t Menue_Requester_Zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* ziel = Grafik_Render_Ziel;
     if (!ziel) return 0;
+    if (icon) {
+        Grafik_Rechteck_Fuellen(ziel, icon->x + 1, icon->y + 1, icon->breite - 2, icon->hoehe - 2, Grafik_Farbe(1, 2, 5));
+        Grafik_Rechteck_Fuellen(ziel, icon->x + 1, icon->y + icon->hoehe - 2, icon->breite - 2, 1, Grafik_Farbe(5, 6, 10));
+    }
     const int farbe = int(Grafik_Farbe(9, 9, 15));
     if (anonym) {
-        Grafik_Printf(ziel, Font(0), "^c%05d^tz0110Lieber Manager !", 184, 120, farbe);
+        Grafik_Printf(ziel, Font(0), "^c%05d^tz0110Lieber Manager !", NAME_X, 120, farbe);
     } else {
         const char* name = Team_String(299, Aktuelles_Team, nullptr, 0);
         const char* verein = Team_String(150, Aktuelles_Team, nullptr, 0);
@@ -341,8 +364,8 @@ int32_t Menue_Requester_Zeichnen(Menue_Icon*, uint32_t)
         // name included), not into it.
         const Font_Record* f = Font(0);
         const int32_t zeile = f && f->strip ? std::max<int32_t>(12, int32_t(f->strip->height) + 1) : 12;
-        Grafik_Printf(ziel, Font(0), "^c%05d^tz0110%s", 184, 119 - zeile / 2, farbe, name ? name : "");
-        Grafik_Printf(ziel, Font(0), "^c%05d^tz0110%s", 184, 119 + (zeile + 1) / 2, farbe, verein ? verein : "");
+        Grafik_Printf(ziel, Font(0), "^c%05d^tz0110%s", NAME_X, 119 - zeile / 2, farbe, name ? name : "");
+        Grafik_Printf(ziel, Font(0), "^c%05d^tz0110%s", NAME_X, 119 + (zeile + 1) / 2, farbe, verein ? verein : "");
     }
     Text_Umbruch_Ausgeben(ziel, Font(2), nachricht, TEXT_LINKS, TEXT_RECHTS, TEXT_OBEN, TEXT_UNTEN, Grafik_Farbe(15, 15, 0), 12);
     return 0;

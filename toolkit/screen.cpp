@@ -9,6 +9,7 @@
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
+#include "gameflow/ablauf.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "graphics/grafik_bitmap.h"
@@ -74,6 +75,19 @@ Menue_Icon serien(Menue_Icon i)
     i.daten = Menue_Serien_Text;
     return i;
 }
+Menue_Icon datum(Menue_Icon i)
+{
+    i.flags |= ICON_WERTTEXT;
+    i.daten = Menue_Datum_Text;
+    return i;
+}
+// A main group's button: its label on the group's colour.
+Menue_Icon gruppe(Menue_Icon i)
+{
+    i.klick = Menue_Hauptgruppe_Klick;
+    i.refresh_prozedur = Menue_Gruppe_Zeichnen;
+    return i;
+}
 Menue_Icon balken(Menue_Icon i)
 {
     i.refresh_prozedur = Menue_Staerke_Balken;
@@ -125,21 +139,24 @@ Menue_Icon Menue_Basis_Liste[MENUE_BASIS_ANZAHL + 1] = {
     panel(basis(702, -1, 0, 424, 3, 176, 32, 28)),  // away club
     wappen(basis(759, -1, 0, 0, 0, 40, 40, 20)),   // crest of 701, in the corner beside it
     wappen(basis(760, -1, 0, 600, 0, 40, 40, 20)), // crest of 702
-    basis(703, 5055, 0, 599, 44, 40, 40, 27),     // main groups; faces 1055-1063 of the screen file
-    mit(basis(704, 5056, 0, 599, 88, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
-    mit(basis(705, 5057, 0, 599, 132, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
-    mit(basis(706, 5058, 0, 599, 176, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
-    mit(basis(707, 5059, 0, 599, 220, 40, 40, 27), Menue_Hauptgruppe_Klick, nullptr),
+    // MENUE above the column where a group puts its sub-buttons (97-271), the four groups below
+    // it, so that a group's sub-buttons never cover another group. Faces 1055-1063 of the screen
+    // file.
+    mit(basis(703, 5055, 0, 599, 44, 40, 40, 27), Menue_Menue_Klick, nullptr),
+    gruppe(basis(704, -1, 0, 599, MENUE_GRUPPE_Y, 40, MENUE_GRUPPE_H, 27)),
+    gruppe(basis(705, -1, 0, 599, MENUE_GRUPPE_Y + MENUE_GRUPPE_ABSTAND, 40, MENUE_GRUPPE_H, 27)),
+    gruppe(basis(706, -1, 0, 599, MENUE_GRUPPE_Y + 2 * MENUE_GRUPPE_ABSTAND, 40, MENUE_GRUPPE_H, 27)),
+    gruppe(basis(707, -1, 0, 599, MENUE_GRUPPE_Y + 3 * MENUE_GRUPPE_ABSTAND, 40, MENUE_GRUPPE_H, 27)),
     serien(basis(708, -1, 0, 222, 3, 196, 14, 20)),  // series info
-    basis(709, -1, 0, 222, 17, 196, 14, 20),      // date
+    datum(basis(709, -1, 0, 222, 17, 196, 12, 20)),  // today's date
     // Match comparison bars, above the middle panel's bottom edge (row 36).
     balken(basis(714, -1, 0, 232, 29, 70, 7, 20)),
     balken(basis(715, -1, 0, 338, 29, 70, 7, 20)),
     balken(basis(716, -1, 0, 285, 29, 70, 7, 20)),
-    mit(basis(722, 5060, 0, 599, 268, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // back
-    mit(basis(721, 5061, 0, 620, 268, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // forward
-    mit(basis(761, 49, ICON_SLAVE, 599, 296, 40, 32, 255), Menue_Briefkasten_Oeffnen, Menue_Briefkasten_Kontextmenue),
-    mit(basis(762, 5063, 0, 599, 336, 40, 24, 27), Menue_Chat_Klick, nullptr),  // chat
+    mit(basis(722, 5060, 0, 599, 337, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // back
+    mit(basis(721, 5061, 0, 620, 337, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // forward
+    mit(basis(761, 49, ICON_SLAVE, 599, 360, 40, 32, 255), Menue_Briefkasten_Oeffnen, Menue_Briefkasten_Kontextmenue),
+    mit(basis(762, 5063, 0, 599, 395, 40, 24, 27), Menue_Chat_Klick, nullptr),  // chat
     basis(723, 5062, 0, 597, 420, 42, 48, 26),    // continue
     Menue_Icon_Listenende(),
 };
@@ -235,17 +252,22 @@ void Menue_Rein(int32_t team, uint8_t zwingen)
         Menue_Basis_Liste[2 + i].kennung_1 = v.kennung_1;
         Menue_Basis_Liste[2 + i].kennung_2 = -1;
     }
+    // The chat talks to the other PCs of a network game: alone it has nobody to talk to.
+    for (Menue_Icon* i = Menue_Basis_Liste; i->nummer != -1; ++i)
+        if (i->nummer == 762) i->status = Ablauf_Netz_Aktiv() ? i->status & ~ICON_VERSTECKT : i->status | ICON_VERSTECKT;
     // A turn starts with fresh slaves; the kept ones stay.
     Menue_Speicher_Befreien(2);
     Menue_Screen_Reset(1);
     Menue_Icon_Liste_Hinzufuegen(Menue_Basis_Liste);
+    Menue_Serien_Info(0);
+    Menue_Datum_Setzen();
 
     const auto* block = team >= 0 ? static_cast<const uint8_t*>(Team_Zeiger(303, team, nullptr, 0)) : nullptr;
     if (block)
         for (int32_t k = 0; k < 15; ++k)
             if (Menue_Icon* i = registriert(besuch_nummer(block, k))) Menue_Screen_Icon_Bitmap(i);
-    for (int32_t k = 0; k < 10; ++k) {
-        int32_t n = int32_t(Manager_Icon_Button_Lesen(team, 724 + k));
+    for (int32_t k = 0; k < MENUE_LIEBLING_ANZAHL; ++k) {
+        const int32_t n = Menue_Liebling_Icon(team, k);
         if (n == -1) continue;
         if (Menue_Icon* i = registriert(n)) Menue_Screen_Icon_Bitmap(i);
         else Print_Fehler("Menue_Rein: s_icon==NULL!");
@@ -260,7 +282,7 @@ void Menue_Rein(int32_t team, uint8_t zwingen)
 
     // The turn starts with the first favourite when the manager wants it, else where he left.
     Menue_Icon* start = nullptr;
-    if (Manager_Icon_Word_Data_Lesen(team, 758)) start = registriert(int32_t(Manager_Icon_Button_Lesen(team, 724)));
+    if (Manager_Icon_Word_Data_Lesen(team, 758)) start = registriert(Menue_Liebling_Icon(team, 0));
     if (start && start->klick) start->klick(start, KLICK_MARKE);
     else if (block) {
         int32_t pos = besuch_position(block);

@@ -27,9 +27,9 @@ TEST(Client_Gruppen, TheGroupButtonsOpenTheirScreensOnAClient)
     // The client: its round's first screen, then the club's and the team's group.
     const auto bild = [&](const std::string& n) { return (client.ordner / (n + ".png")).string(); };
     Skript k{"answer 0", "wait 1000", "dump " + bild("runde")};
-    dazu(k, klick(618, 155));
+    dazu(k, klick(GRUPPE_X, VEREIN_Y));
     dazu(k, {"wait 500", "dump " + bild("verein")});
-    dazu(k, klick(618, 250));
+    dazu(k, klick(GRUPPE_X, TEAM_Y));
     dazu(k, {"wait 500", "dump " + bild("team"), "quit"});
     std::ofstream(client.ordner / "client.txt") << text(k);
 

@@ -23,7 +23,7 @@ TEST(Client_Tafeln, TheClientsFirstRoundKnowsTheServersMatchDays)
     // Both managers' clubs play in one league; each PC opens its league screen in its first round.
     const auto liga = [](const Installation& i) {
         Skript s{"game spieltag"};
-        dazu(s, klick(618, 195));
+        dazu(s, klick(GRUPPE_X, LIGA_Y));
         dazu(s, {"wait 500", "dump " + (i.ordner / "liga.png").string()});
         return s;
     };

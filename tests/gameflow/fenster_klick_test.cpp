@@ -119,7 +119,7 @@ TEST_F(Fenster_Klick, TheClubBarLeavesTheContinueIconWorking)
 {
     Skript s = neues_spiel({"Anna"});
     optionen(s, SPEICHERN_NEU, "start");
-    dazu(s, klick(618, 200));  // VEREIN
+    dazu(s, klick(GRUPPE_X, LIGA_Y));  // LIGA
     dazu(s, {"move 300 250", "wait 300", "right down", "wait 100", "right up", "wait 500"});
     dazu(s, klick(100, 100));
     dazu(s, klick(WEITER_X, WEITER_Y));

@@ -18,7 +18,7 @@ using namespace programm_lauf;
 // The first league match day is the 7th of August: the 38th turn from the 1st of July plays it.
 // Whether the club was at home then is the fixture draw's: the pages are checked either way.
 constexpr int RUNDEN = 38;
-constexpr int GRUPPE_X = 618, GRUPPE_Y = 150;  // group 705
+constexpr int GRUPPE_Y = VEREIN_Y;  // group 705
 constexpr int JA_X = 150, OK_X = 470, KNOPF_Y = 292;
 constexpr int REITER_Y = 54;  // the menu bar of the group's pages
 constexpr int FINANZEN_X = 45, ANLAGEN_X = 130, BOERSE_X = 215, STADION_X = 300, WERBUNG_X = 385, LAGER_X = 470,

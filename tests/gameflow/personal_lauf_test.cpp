@@ -13,7 +13,7 @@ namespace {
 
 using namespace programm_lauf;
 
-constexpr int GRUPPE_X = 618, GRUPPE_Y = 108;  // group 704
+constexpr int GRUPPE_Y = STAB_Y;  // group 704
 constexpr int JA_X = 150, OK_X = 470, KNOPF_Y = 292;
 // Applicant k's icon and the area or specialty labels on the left.
 constexpr int BEWERBER_X = 130, BEWERBER_Y = 212, ZEILE_H = 32;

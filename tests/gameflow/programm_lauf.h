@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,10 @@ inline void tippen(Skript& s, const std::string& wort)
 }
 
 constexpr int WEITER_X = 618, WEITER_Y = 444;
+
+// The main groups' buttons in the right-hand column (their middles): MENUE on top, the four
+// groups below the rows that hold an open group's sub-buttons.
+constexpr int GRUPPE_X = 619, MENUE_Y = 64, STAB_Y = 251, VEREIN_Y = 275, LIGA_Y = 299, TEAM_Y = 323;
 
 // After a turn's last click: a match day's overview or live view takes the script's lines as it
 // plays, so a turn that may lead into one lets the day play out untouched (it closes on its own)
@@ -145,13 +150,16 @@ inline std::vector<uint8_t> lesen(const fs::path& p)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Runs a program (args[0]) with this registry; standard error goes to `fehler`. The exit code.
-inline int starten(const std::string& registry, std::vector<std::string> args, const std::string& fehler)
+// Runs a program (args[0]) with this registry; standard error goes to `fehler`. With `debug` the
+// program prints its error texts there (DORVIN_DEBUG=1). The exit code.
+inline int starten(const std::string& registry, std::vector<std::string> args, const std::string& fehler,
+                   bool debug = false)
 {
     const pid_t pid = fork();
     if (pid == 0) {
         setenv("DORVIN_REGISTRY", registry.c_str(), 1);
-        unsetenv("DORVIN_DEBUG");
+        if (debug) setenv("DORVIN_DEBUG", "1", 1);
+        else unsetenv("DORVIN_DEBUG");
         if (!std::freopen(fehler.c_str(), "w", stderr) || !std::freopen("/dev/null", "w", stdout)) _exit(126);
         std::vector<char*> argv;
         for (auto& a : args) argv.push_back(a.data());
@@ -162,6 +170,24 @@ inline int starten(const std::string& registry, std::vector<std::string> args, c
     int status = 0;
     waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// The error texts in a program's standard error, each with its count: every line but the
+// network log's ("netz N: ...") and the message boxes of a headless run ("Meldung: ...").
+inline std::map<std::string, int> fehlertexte(const fs::path& datei)
+{
+    std::map<std::string, int> texte;
+    std::ifstream in(datei);
+    for (std::string zeile; std::getline(in, zeile);)
+        if (zeile.rfind("netz ", 0) != 0 && zeile.rfind("Meldung: ", 0) != 0) ++texte[zeile];
+    return texte;
+}
+
+inline std::string auflisten(const std::map<std::string, int>& texte)
+{
+    std::string s;
+    for (const auto& [text, n] : texte) s += std::to_string(n) + " x \"" + text + "\"\n";
+    return s;
 }
 
 // A world and an installed program folder in a temporary folder of their own.

@@ -16,7 +16,7 @@ namespace {
 
 using namespace programm_lauf;
 
-constexpr int GRUPPE_X = 618, GRUPPE_Y = 240;        // group 707
+constexpr int GRUPPE_Y = TEAM_Y;        // group 707
 constexpr int SCHALTER_X = 622, TRANSFER_Y = 184;    // switch 803
 constexpr int EINSETZEN_Y = 219;                      // switch 804
 const std::pair<std::string, int> SEITEN[5] = {

@@ -59,7 +59,7 @@ TEST_F(Wettbewerbe_Im_Programm, TablesInformationAndComparisonAfterFiveLeagueDay
                      "click 470 292", SPIELTAG_ABWARTEN});
     };
     tage(TAGE);
-    dazu(s, {"wait 2000", "click 618 195", "wait 2000"});  // the league group: the tables
+    dazu(s, {"wait 2000", "click 619 299", "wait 2000"});  // the league group: the tables
     s.push_back("dump " + pfad("a_tabellen"));
     dazu(s, {"click 470 466", "wait 500", "click 555 466", "wait 500", "click 470 83", "wait 1000"});
     s.push_back("dump " + pfad("b_spalten_details"));
@@ -68,7 +68,7 @@ TEST_F(Wettbewerbe_Im_Programm, TablesInformationAndComparisonAfterFiveLeagueDay
     s.push_back("dump " + pfad("c_vereinsansicht"));
     dazu(s, {"click 100 79", "wait 1000"});
     tage(BIS_ZUM_SPIEL);
-    dazu(s, {"wait 2000", "click 618 195", "wait 2000"});
+    dazu(s, {"wait 2000", "click 619 299", "wait 2000"});
     ruhen(s, 80, 291);
     s.push_back("dump " + pfad("d_mausover"));
     dazu(s, {"move 300 20", "wait 1000"});

@@ -10,6 +10,8 @@
 #include "database/spieler.h"
 #include "screens/screens_hilfe.h"
 #include "screens/spieler_detail.h"
+#include "toolkit/icon.h"
+#include "toolkit/screen.h"
 
 using namespace screens_test;
 
@@ -178,6 +180,31 @@ TEST_F(Detailseite, LetzterPickerBleibtAn)
     EXPECT_STREQ(Spieler_Training_Toggle_Text(1481, t, sizeof t), "^guk0000000000 Ausdauer");
     EXPECT_STREQ(Spieler_Training_Toggle_Text(1496, t, sizeof t), "^guk0000000000 Strafraumbeherrsch.");
     EXPECT_STREQ(Spieler_Training_Toggle_Text(1497, t, sizeof t), "");
+}
+
+}  // namespace
+
+namespace {
+
+// "Fertig" closes the window at its first click, and the screen it covered is drawn again.
+TEST_F(Detailseite, FertigSchliesstUndDerSchirmDarunterKommtWieder)
+{
+    static Menue_Icon darunter[2] = {Menue_Icon_Vorlage(1500, -1, 0, 100, 200, 50, 20, 5, 255), Menue_Icon_Listenende()};
+    Menue_Icon_Liste_Hinzufuegen(darunter);
+    ASSERT_TRUE(Spieler_Detailseite_Oeffnen(EIGEN, 5, -1, false));
+    Spieler_Detail_Fenster_Zeigen();
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    ASSERT_EQ(darunter[0].refresh, 0);
+    Spieler_Detail_Fenster_Entfernen();
+    EXPECT_NE(darunter[0].refresh, 0) << "the screen beneath is drawn again";
+    Spieler_Detail_Fenster_Zeigen();
+    Menue_Icon* fertig = Menue_Screen_Icon_Aus_Nummer(907);
+    ASSERT_NE(fertig, nullptr);
+    ASSERT_NE(fertig->klick, nullptr);
+    fertig->klick(fertig, 4);
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(907));
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(923));
+    Menue_Icon_Liste_Entfernen(darunter, 0);
 }
 
 }  // namespace

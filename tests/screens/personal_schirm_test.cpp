@@ -198,3 +198,25 @@ TEST_F(Personal, BlockRoundTripsAndADamagedOneLeavesTheGame)
 }
 
 }  // namespace
+
+namespace {
+
+// The group's buttons without a screen behind them are inactive: grey, no glow, no click; the
+// staff button opens its screen. All five stay in the column's rows above the group buttons.
+TEST_F(Personal, ButtonsWithoutAScreenAreInactive)
+{
+    ASSERT_EQ(Menue_Gruppen_Screens[0](nullptr, 0), 1);
+    for (int32_t k = 0; k < PERSONAL_MENUE_EINTRAEGE; ++k) {
+        const Menue_Icon& b = Personal_Menue_Knoepfe[k];
+        ASSERT_TRUE(da(b.nummer)) << b.nummer;
+        const bool aktiv = b.nummer == PERSONAL_SCHALTER_PERSONAL;
+        EXPECT_EQ((b.status & ICON_GESPERRT) == 0, aktiv) << b.nummer;
+        EXPECT_EQ((b.status & ICON_GLUEHT) != 0, aktiv) << b.nummer;
+        EXPECT_LE(b.y + b.hoehe, MENUE_GRUPPE_Y) << b.nummer;
+        if (!aktiv) {
+            EXPECT_EQ(klick(b.nummer), 0) << b.nummer;
+        }
+    }
+}
+
+}  // namespace

@@ -9,15 +9,22 @@
 #include "platform/win95.h"
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
+#include "graphics/font.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "gameflow/kalender.h"
+#include "screens/personal_schirm.h"
+#include "screens/spieler_schirme.h"
 #include "toolkit/dienste.h"
+#include "toolkit/event.h"
+#include "toolkit/kontextmenue.h"
 #include "toolkit/hauptmenue.h"
 #include "toolkit/hilfe.h"
 #include "toolkit/menueleiste.h"
@@ -304,6 +311,140 @@ TEST_F(Hauptmenue, CompetitionStartScreenShowsItsPicture)
     EXPECT_NE(Grafik_Pixel_Lesen(icon->bitmap, 5, 5), 0);
     icon->bitmap = Grafik_Bitmap_Freigeben(icon->bitmap);
     EXPECT_EQ(Wettbewerb_Startscreen_Bild(nullptr, 0), 0);
+}
+
+}  // namespace
+
+namespace {
+
+bool ueberlappen(const Menue_Icon& a, const Menue_Icon& b)
+{
+    return a.x < b.x + b.breite && b.x < a.x + a.breite && a.y < b.y + b.hoehe && b.y < a.y + a.hoehe;
+}
+
+// The frame's icons lie side by side, and the sub-buttons of STAB and TEAM stay in the column's
+// rows between MENUE and the group buttons: whatever group is open, a click on another group
+// reaches it.
+TEST_F(Hauptmenue, SubButtonsCoverNoIconOfTheFrame)
+{
+    std::vector<const Menue_Icon*> rahmen;
+    for (const Menue_Icon* i = Menue_Basis_Liste; i->nummer != -1; ++i) rahmen.push_back(i);
+    // The comparison bars share their strip of the middle panel.
+    const auto balken = [](const Menue_Icon* i) { return i->nummer >= 714 && i->nummer <= 716; };
+    for (size_t a = 0; a < rahmen.size(); ++a)
+        for (size_t b = a + 1; b < rahmen.size(); ++b)
+            if (!balken(rahmen[a]) || !balken(rahmen[b])) {
+                EXPECT_FALSE(ueberlappen(*rahmen[a], *rahmen[b])) << rahmen[a]->nummer << " / " << rahmen[b]->nummer;
+            }
+    for (const Menue_Icon* liste : {static_cast<const Menue_Icon*>(Personal_Menue_Knoepfe), static_cast<const Menue_Icon*>(Spieler_Screen_Knoepfe)})
+        for (const Menue_Icon* s = liste; s->nummer != -1; ++s) {
+            EXPECT_GE(s->y, MENUE_SPALTE_OBEN) << s->nummer;
+            EXPECT_LE(s->y + s->hoehe, MENUE_SPALTE_UNTEN) << s->nummer;
+            for (const Menue_Icon* r : rahmen) EXPECT_FALSE(ueberlappen(*s, *r)) << s->nummer << " covers " << r->nummer;
+        }
+}
+
+// A group change leaves nothing of the group before: its sub-buttons and its screen's icons go,
+// the frame stays. Reached through a sub-menu of another group, that group's own buttons stay.
+// MENUE closes the open group.
+TEST_F(Hauptmenue, AGroupChangeLeavesNothingOfTheGroupBefore)
+{
+    const Manager_Icon_Zustand& z = vereine_anlegen(4, 1)->icons;
+    Menue_Icon_Liste_Hinzufuegen(Menue_Basis_Liste);
+    Menue_Icon_Liste_Hinzufuegen(Personal_Menue_Knoepfe);
+    Menue_Screen_Icon_Hinzufuegen(flaeche(1500, 100, 100, 200, 100, 5));
+    Menue_Gruppen_Screens[1] = bildschirm;
+    Menue_Hauptgruppe_Klick(Menue_Screen_Icon_Aus_Nummer(705), 0);
+    Menue_Gruppen_Screens[1] = nullptr;
+    EXPECT_EQ(geoeffnet, 705);
+    for (const Menue_Icon* s = Personal_Menue_Knoepfe; s->nummer != -1; ++s)
+        EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(s->nummer)) << s->nummer;
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(1500));
+    for (const Menue_Icon* i = Menue_Basis_Liste; i->nummer != -1; ++i)
+        EXPECT_TRUE(Menue_Screen_Icon_Ist_Vorhanden(i->nummer)) << i->nummer;
+
+    Menue_Icon_Liste_Hinzufuegen(Personal_Menue_Knoepfe);
+    Menue_Icon_Liste_Hinzufuegen(Spieler_Screen_Knoepfe);
+    EXPECT_EQ(Menue_Untermenue_Registrieren(&Spieler_Screen_Knoepfe[1], 0, 707, Spieler_Screen_Knoepfe, 4, 801, 802, 803, 804),
+              802);
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(Personal_Menue_Knoepfe[0].nummer));
+    for (int32_t n = 801; n <= 804; ++n) EXPECT_TRUE(Menue_Screen_Icon_Ist_Vorhanden(n)) << n;
+    EXPECT_EQ(z.status[707], 1u);
+
+    Menue_Icon* menue = Menue_Screen_Icon_Aus_Nummer(703);
+    ASSERT_NE(menue, nullptr);
+    ASSERT_NE(menue->klick, nullptr);
+    menue->klick(menue, KLICK_LINKS);
+    EXPECT_EQ(z.status[703], 1u);
+    EXPECT_EQ(z.status[707], 0u);
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(801));
+    EXPECT_TRUE(Menue_Screen_Icon_Ist_Vorhanden(707));
+}
+
+// The middle panel tells today's date once a game runs; the date icon prints the text.
+TEST_F(Hauptmenue, TheDateIconShowsToday)
+{
+    vereine_anlegen(4, 1);
+    const Menue_Icon* datum = nullptr;
+    for (const Menue_Icon* i = Menue_Basis_Liste; i->nummer != -1; ++i)
+        if (i->nummer == 709) datum = i;
+    ASSERT_NE(datum, nullptr);
+    EXPECT_TRUE(datum->flags & ICON_WERTTEXT);
+    EXPECT_EQ(datum->daten, Menue_Datum_Text);
+    Eingang_Set_Spiel_Gestartet_Hook([] { return true; });
+    Menue_Datum_Setzen();
+    EXPECT_STREQ(Menue_Datum_Text, Kalender_Get_Datum_String(Kalender_Get_Heute()));
+    EXPECT_GT(std::strlen(Menue_Datum_Text), 5u);
+    Eingang_Set_Spiel_Gestartet_Hook(nullptr);
+    Menue_Datum_Setzen();
+    EXPECT_STREQ(Menue_Datum_Text, "");
+}
+
+}  // namespace
+
+namespace {
+
+// Alone there is nobody to chat with: the turn hides the chat icon. A message from the network
+// shows it again. A new manager's empty favourite slots are no missing icons.
+TEST_F(Hauptmenue, TheChatIconHidesInALoneGame)
+{
+    vereine_anlegen(4, 1);
+    Netz_Rolle = 0;
+    Fehler_Capture cap;
+    Menue_Rein(1, 1);
+    EXPECT_FALSE(cap.contains("s_icon==NULL"));
+    Menue_Icon* chat = Menue_Screen_Icon_Aus_Nummer(762);
+    ASSERT_NE(chat, nullptr);
+    EXPECT_TRUE(chat->status & ICON_VERSTECKT);
+    Menue_Chat_Icon_Markieren(1);
+    EXPECT_FALSE(chat->status & ICON_VERSTECKT);
+    Menue_Chat_Icon_Markieren(0);
+    Menue_Raus();
+}
+
+}  // namespace
+
+namespace {
+
+// A screen whose text ended in bold leaves the font bold: the panels print plain all the same.
+TEST_F(Hauptmenue, APanelPrintsPlainAfterABoldScreen)
+{
+    vereine_anlegen(4, 1);
+    Eingang_Set_Spiel_Gestartet_Hook([] { return true; });
+    Menue_Icon* gegner = flaeche(702, 424, 3, 176, 32, 5, 0);
+    gegner->kennung_1 = -1;
+    std::vector<uint16_t> bilder[2];
+    for (uint32_t fett : {0u, 1u}) {
+        gegner->bitmap = Grafik_Bitmap_Anlegen(176, 32, 16);
+        for (int32_t f : {3, 11}) Font(f)->bold = fett;
+        Menue_Info_Panel_Refresh(gegner, 0);
+        const auto* px = static_cast<const uint16_t*>(gegner->bitmap->pixels);
+        bilder[fett].assign(px, px + 176 * 32);
+        gegner->bitmap = Grafik_Bitmap_Freigeben(gegner->bitmap);
+    }
+    for (int32_t f : {3, 11}) Font(f)->bold = 0;
+    Eingang_Set_Spiel_Gestartet_Hook(nullptr);
+    EXPECT_TRUE(bilder[0] == bilder[1]);
 }
 
 }  // namespace

@@ -227,3 +227,20 @@ TEST(IconAbbild, RoundTripsWithSizeAndOffsetsPinnedAndNoAddressInTheBytes)
     EXPECT_FALSE(Menue_Icon_Abbild_Lesen(bytes, MENUE_ICON_BYTES - 1, &a));
     EXPECT_FALSE(Menue_Icon_Abbild_Lesen(nullptr, MENUE_ICON_BYTES, &a));
 }
+
+namespace {
+
+// Two pages that each place one control (same procedures, same help) under its number: no report.
+TEST_F(Icons, APagesOwnCopyOfAControlIsNoSecondIcon)
+{
+    Menue_Icon* erster = flaeche(751, 10, 10, 20, 20, 5);
+    Menue_Icon* kopie = flaeche(751, 50, 10, 20, 20, 5);
+    for (Menue_Icon* i : {erster, kopie}) i->hilfetext = "Alle Spieler einblenden";
+    Menue_Screen_Icon_Hinzufuegen(erster);
+    Menue_Screen_Icon_Loeschen(-1, erster, 0);
+    Fehler_Capture f;
+    Menue_Screen_Icon_Hinzufuegen(kopie);
+    EXPECT_TRUE(f.texts.empty());
+}
+
+}  // namespace

@@ -192,9 +192,10 @@ TEST_F(Requester, LayoutOfFrameAndButtons)
     EXPECT_EQ((knoepfe[{-7, REQ_RAHMEN}]), 97u << 16 | 80u);
     EXPECT_EQ((knoepfe[{-7, REQ_JA}]), 110u << 16 | 282u);
     EXPECT_EQ((knoepfe[{-7, REQ_NEIN}]), 431u << 16 | 282u);
+    // The frame holds the buttons.
     const Menue_Icon* r = &Menue_Requester_Liste[6];
-    EXPECT_EQ(r->breite, 354);
-    EXPECT_EQ(r->hoehe, 146);
+    EXPECT_EQ(r->breite, 428);
+    EXPECT_EQ(r->hoehe, 234);
 }
 
 // The rows a requester lights in one colour, inside x..x+w, as bands of consecutive rows.
@@ -265,13 +266,44 @@ TEST_F(Requester, TextsKeepApartInsideTheFrameAndButtonsShowTheirLabels)
     EXPECT_GE(nachricht_zeilen.baender.front().first, rahmen_gesehen.y);
     EXPECT_LT(nachricht_zeilen.baender.back().second, rahmen_gesehen.y + rahmen_gesehen.hoehe) << "text below the frame";
     EXPECT_GE(nachricht_zeilen.baender.size(), 6u);
-    EXPECT_GE(nein_gesehen.y, rahmen_gesehen.y + rahmen_gesehen.hoehe) << "the buttons stay below the frame";
+    EXPECT_GT(nein_gesehen.y, nachricht_zeilen.baender.back().second) << "the buttons stay below the text";
+    EXPECT_LE(nein_gesehen.y + nein_gesehen.hoehe, rahmen_gesehen.y + rahmen_gesehen.hoehe) << "and inside the frame";
+    EXPECT_LE(nein_gesehen.x + nein_gesehen.breite, rahmen_gesehen.x + rahmen_gesehen.breite);
     // The label's lit columns span about its width, inside the button.
     ASSERT_EQ(nein_text.baender.size(), 1u);
     EXPECT_GT(nein_text.rechts - nein_text.links, 100);
     EXPECT_GT(nein_text.links, nein_gesehen.x);
     EXPECT_LT(nein_text.rechts, nein_gesehen.x + nein_gesehen.breite - 1);
-    EXPECT_EQ(Menue_Requester_Liste[6].hoehe, 146) << "the next requester starts from the standard frame";
+    EXPECT_EQ(Menue_Requester_Liste[6].hoehe, 234) << "the next requester starts from the standard frame";
+}
+
+uint16_t grund_gesehen = 0;
+void grund_messen(int32_t x, int32_t y, int32_t tasten)
+{
+    requester_messen(x, y, tasten);
+    if (const Menue_Icon* r = Menue_Screen_Icon_Aus_Nummer(REQ_RAHMEN); r && Grafik_Seite_0 && !namen.baender.empty())
+        grund_gesehen = static_cast<const uint16_t*>(Grafik_Seite_0->pixels)[size_t(r->y + 70) * 640 + size_t(r->x + 6)];
+}
+
+// A message's line breaks stay, and the box has a dark ground of its own over a bright screen;
+// a message shows its one button and no empty one beside it.
+TEST_F(Requester, LineBreaksAndADarkGroundOverABrightScreen)
+{
+    vereine_anlegen(4, 1);
+    for (Rastport* seite : {Grafik_Seite_0, Grafik_Seite_1}) Grafik_Rechteck_Fuellen(seite, 0, 0, 640, 480, Grafik_Farbe(15, 15, 15));
+    Os_Script_Load_Text("wait 30\nmove 5 5\nwait 30\nmove 6 6\nwait 30\n");
+    Menue_Hook = nullptr;
+    namen = {};
+    Menue_Hook_Registrieren(grund_messen, 0);
+    Menue_Requester(1, -1, "Die Kasse ist voll.\n\nNachricht löschen?", nullptr, nullptr, 0);
+    Menue_Hook_Registrieren(grund_messen, 1);
+    Os_Script_Stop();
+    Programm_Ende = 0;
+    ASSERT_EQ(nachricht_zeilen.baender.size(), 2u);
+    EXPECT_GT(nachricht_zeilen.baender[1].first - nachricht_zeilen.baender[0].second, int32_t(Font(2)->strip->height))
+        << "an empty line between";
+    EXPECT_EQ(grund_gesehen, Grafik_Farbe(1, 2, 5));
+    EXPECT_TRUE(Menue_Requester_Liste[3].status & ICON_VERSTECKT) << "the empty filler button";
 }
 
 using Hilfe = Toolkit_Test;
