@@ -168,8 +168,8 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
         Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, Oek_Farbe(3, 4, 9), Oek_Farbe(8, 9, 13));
         Oek_Text(icon->x + 4, icon->y + 11, Oek_Farbe(15, 13, 6), AUFGABE[a]);
         Oek_Text(icon->x + 4, icon->y + 23, Oek_Farbe(15, 15, 15), Werbung_Agentur_Kuerzel(block.agentur[a], a));
-        Oek_Text(icon->x + 4, icon->y + 35, Oek_Farbe(15, 15, 15),
-                 Oek_Fmt("%s/Mon.", Werbung_Agentur_Preis_String(block.agentur[a], a)).c_str());
+        // the fee text carries its "/Mon." already
+        Oek_Text(icon->x + 4, icon->y + 35, Oek_Farbe(15, 15, 15), Werbung_Agentur_Preis_String(block.agentur[a], a));
     }
     return 0;
 }
