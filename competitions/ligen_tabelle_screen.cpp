@@ -349,14 +349,37 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
     }
     const bool drei = info->modus & ENGLISCHE_TABELLE;
     const bool zwei = an(LT_SPALTEN), details = an(LT_DETAILS);
-    char kopf[96];
-    if (historie_gefunden)
-        std::snprintf(kopf, sizeof kopf, "^ubAbschlußtabelle %d/%d:^ue", wort(LT_HISTORIE) - 1, wort(LT_HISTORIE));
-    else if (an(LT_EWIG) || an(LT_HISTORIE)) std::snprintf(kopf, sizeof kopf, "^ubEwige Tabelle:^ue");
-    else if (an(LT_TIP)) std::snprintf(kopf, sizeof kopf, "^ubPrognostozierte ENDTABELLE:^ue");
-    else if (info->spieltag < 1) std::snprintf(kopf, sizeof kopf, "^ubTabelle vor dem %2d. Spieltag:^ue", 1);
-    else if (erster >= letzter) std::snprintf(kopf, sizeof kopf, "^ubTabelle vom %2d. Spieltag:^ue", erster + 1);
-    else std::snprintf(kopf, sizeof kopf, "^ubTabelle vom %2d bis %2d. Spieltag:^ue", erster + 1, letzter + 1);
+    // The title with the column headings over the cells, one column or two.
+    static constexpr const char* EINE = "^tz%04dSpiele^tz%04d  S      U      N  ^tz%04dTorverh.^tz%04dTordiff.^tz%04dPunkte";
+    static constexpr const char* ZWEI = "^tz%04dSpiele^tz%04dTorverh.^tz%04dPunkte^tz%04dSpiele^tz%04dTorverh.^tz%04dPunkte";
+    char titel[96], spalten[200], kopf[320];
+    int32_t tabs[5] = {172, 229, 298, 354, 403};
+    bool tendenz = true;
+    if (historie_gefunden) {
+        std::snprintf(titel, sizeof titel, zwei ? "^tl0010Abschlußtabelle %d/%d:" : "^tl0025Abschlußtabelle %d/%d:",
+                      wort(LT_HISTORIE) - 1, wort(LT_HISTORIE));
+        tendenz = false;
+    } else if (an(LT_EWIG) || an(LT_HISTORIE)) {
+        std::snprintf(titel, sizeof titel, zwei ? "^tl0020Ewige Tabelle:" : "^tl0030Ewige Tabelle:");
+        tabs[1] = 234;
+        tabs[2] = 305;
+        tendenz = false;
+    } else if (an(LT_TIP) && !zwei) {
+        std::snprintf(titel, sizeof titel, "Prognostozierte ENDTABELLE:");
+    } else if (info->spieltag < 1) {
+        std::snprintf(titel, sizeof titel, "Tabelle vor dem %2d. Spieltag:", 1);
+    } else if (erster >= letzter) {
+        std::snprintf(titel, sizeof titel, "Tabelle vom %2d. Spieltag:", erster + 1);
+    } else {
+        std::snprintf(titel, sizeof titel, "Tabelle vom %2d bis %2d. Spieltag:", erster + 1, letzter + 1);
+    }
+    if (zwei) {
+        std::snprintf(spalten, sizeof spalten, ZWEI, 140, 191, 248, 410, 461, 518);
+    } else {
+        const int32_t n = std::snprintf(spalten, sizeof spalten, EINE, tabs[0], tabs[1], tabs[2], tabs[3], tabs[4]);
+        if (tendenz && n > 0) std::snprintf(spalten + n, sizeof spalten - size_t(n), "^tz%04dTendenz", 492);
+    }
+    std::snprintf(kopf, sizeof kopf, "^ub%s%s^ue", titel, spalten);
     p.kopf = kopf;
     const int32_t teil = an(LT_HEIM) ? 1 : an(LT_AUSWAERTS) ? 2 : 0;
     const uint16_t zeilenfarbe[2] = {farbe(15, 15, 12), farbe(11, 12, 15)};
@@ -481,7 +504,8 @@ int32_t kopf_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!icon || !Grafik_Render_Ziel) return 0;
     const Pane& p = icon->nummer == I_PAARUNGEN ? paarungen_pane : tabelle_pane;
-    text(icon->x, icon->y + 10, farbe(15, 15, 15), p.kopf, 4);
+    // the table's title shares its line with the column headings: the condensed font
+    text(icon->x, icon->y + 10, farbe(15, 15, 15), p.kopf, icon->nummer == I_PAARUNGEN ? 4 : 9);
     return 0;
 }
 

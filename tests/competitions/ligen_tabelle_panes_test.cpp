@@ -96,6 +96,9 @@ TEST_F(TabellenPanes, DetailsAddGapRowsAndTwoColumnsSplitTheRows)
     Ligen_Tabelle_Inhalt p;
     Ligen_Tabelle_Tabelle_Inhalt(&p);
     EXPECT_NE(p.kopf.find("Tabelle vom  1 bis  2. Spieltag"), std::string::npos) << p.kopf;
+    // the columns' headings over their cells
+    for (const char* spalte : {"Spiele", "  S      U      N  ", "Torverh.", "Tordiff.", "Punkte", "Tendenz"})
+        EXPECT_NE(p.kopf.find(spalte), std::string::npos) << spalte << " in " << p.kopf;
     ASSERT_EQ(p.treffer.size(), 4u);
     EXPECT_EQ(p.treffer[0].team, 0);
     const int32_t ohne = p.laenge;
@@ -121,6 +124,9 @@ TEST_F(TabellenPanes, DetailsAddGapRowsAndTwoColumnsSplitTheRows)
     EXPECT_GE(p.treffer[2].x, 270);
     EXPECT_EQ(p.treffer[2].y, p.treffer[0].y);
     EXPECT_LT(p.laenge, ohne);
+    // two columns head both halves, without the tendency
+    EXPECT_NE(p.kopf.find("Punkte^tz0410Spiele"), std::string::npos) << p.kopf;
+    EXPECT_EQ(p.kopf.find("Tendenz"), std::string::npos) << p.kopf;
 }
 
 TEST_F(TabellenPanes, AFinalTableViewWithoutArchiveShowsTheEternalTable)
@@ -143,6 +149,7 @@ TEST_F(TabellenPanes, AFinalTableViewWithoutArchiveShowsTheEternalTable)
     Ligen_Tabelle_Inhalt p;
     Ligen_Tabelle_Tabelle_Inhalt(&p);
     EXPECT_NE(p.kopf.find("Ewige Tabelle"), std::string::npos) << p.kopf;
+    EXPECT_NE(p.kopf.find("^tz0234  S      U      N  ^tz0305Torverh."), std::string::npos) << p.kopf;
     EXPECT_EQ(p.treffer.size(), 4u);
 }
 
