@@ -314,8 +314,18 @@ bool tabelle_fuellen(Wettbewerb_Id w, Tabelle_Datensatz& t, int32_t* erster, int
     const int32_t halb = info->halbzeit_laenge > 0 ? info->halbzeit_laenge : 45;
     if (an(LT_HALBZEIT_1)) von = 0, bis = halb;
     else if (an(LT_HALBZEIT_2)) von = halb + 1, bis = 200;
-    // A season without an archived table shows the eternal one.
-    historie_gefunden = an(LT_HISTORIE) && Statistik_Suche_Tabelle(&t, Wettbewerb_Get_Oberwettbewerb(w), wort(LT_HISTORIE));
+    // The final tables: the season chosen in the button's menu, else the latest archived one; a
+    // competition without any archived table shows the eternal one.
+    const Wettbewerb_Id oben = Wettbewerb_Get_Oberwettbewerb(w);
+    historie_gefunden = an(LT_HISTORIE) && Statistik_Suche_Tabelle(&t, oben, wort(LT_HISTORIE));
+    if (an(LT_HISTORIE) && !historie_gefunden) {
+        int32_t jahre[20];
+        const int32_t n = std::clamp(Statistik_Tabellen_In_Array(oben, jahre, 20), 0, 20);
+        if (n > 0 && Statistik_Suche_Tabelle(&t, oben, jahre[n - 1])) {
+            wort_setzen(LT_HISTORIE, jahre[n - 1]);
+            historie_gefunden = true;
+        }
+    }
     if (historie_gefunden) {
         Spiele_Tabelle_Umsortieren(&t, maske, (info->modus & ENGLISCHE_TABELLE) ? 1 : 0);
         *erster = 0, *letzter = info->spieltage - 1;
@@ -349,14 +359,15 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
     }
     const bool drei = info->modus & ENGLISCHE_TABELLE;
     const bool zwei = an(LT_SPALTEN), details = an(LT_DETAILS);
-    // The title with the column headings over the cells, one column or two.
+    // The title with the column headings over the cells, one column or two; a season's final
+    // table starts at the left edge, where its longer title keeps clear of "Spiele".
     static constexpr const char* EINE = "^tz%04dSpiele^tz%04d  S      U      N  ^tz%04dTorverh.^tz%04dTordiff.^tz%04dPunkte";
     static constexpr const char* ZWEI = "^tz%04dSpiele^tz%04dTorverh.^tz%04dPunkte^tz%04dSpiele^tz%04dTorverh.^tz%04dPunkte";
     char titel[96], spalten[200], kopf[320];
     int32_t tabs[5] = {172, 229, 298, 354, 403};
     bool tendenz = true;
     if (historie_gefunden) {
-        std::snprintf(titel, sizeof titel, zwei ? "^tl0010Abschlußtabelle %d/%d:" : "^tl0025Abschlußtabelle %d/%d:",
+        std::snprintf(titel, sizeof titel, zwei ? "^tl0010Abschlußtabelle %d/%d:" : "^tl0004Abschlußtabelle %d/%d:",
                       wort(LT_HISTORIE) - 1, wort(LT_HISTORIE));
         tendenz = false;
     } else if (an(LT_EWIG) || an(LT_HISTORIE)) {
@@ -382,6 +393,7 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
     std::snprintf(kopf, sizeof kopf, "^ub%s%s^ue", titel, spalten);
     p.kopf = kopf;
     const int32_t teil = an(LT_HEIM) ? 1 : an(LT_AUSWAERTS) ? 2 : 0;
+    const bool ewig = !historie_gefunden && (an(LT_EWIG) || an(LT_HISTORIE));
     const uint16_t zeilenfarbe[2] = {farbe(15, 15, 12), farbe(11, 12, 15)};
     // Rows in content order: each place, then its gap rows; the second column starts at the row
     // where half of them are used.
@@ -423,8 +435,12 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
         p.zellen.push_back({x + (zwei ? 137 : 174), y, f, 4, s});
         const int32_t b = an(LT_TIP) ? 0 : erster, e = an(LT_TIP) ? info->saison_spieltage - 1 : letzter;
         if (!zwei) {
-            std::snprintf(s, sizeof s, "%2d %2d %2d", Tabelle_Zaehle_Ergebnisse(&t, slot, 0, b, e, teil),
-                          Tabelle_Zaehle_Ergebnisse(&t, slot, 1, b, e, teil), Tabelle_Zaehle_Ergebnisse(&t, slot, 2, b, e, teil));
+            // the eternal table keeps its won, drawn and lost counts per row; a season's table
+            // counts them over its match days
+            int32_t sun[3];
+            for (int32_t r = 0; r < 3; ++r)
+                sun[r] = ewig ? Tabelle_Ewig_Zaehler(t, teil, r, slot) : Tabelle_Zaehle_Ergebnisse(&t, slot, r, b, e, teil);
+            std::snprintf(s, sizeof s, "%2d %2d %2d", sun[0], sun[1], sun[2]);
             p.zellen.push_back({x + 214, y, f, 4, s});
             std::snprintf(s, sizeof s, "%2d:%2d %s", t.tore[teil][slot], t.gegentore[teil][slot],
                           Tabelle_Tordifferenz_Text(t.tore[teil][slot] - t.gegentore[teil][slot]));

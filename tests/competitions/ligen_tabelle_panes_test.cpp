@@ -10,6 +10,9 @@
 
 #include "competitions/ligen_tabelle.h"
 #include "competitions/spiele_ewig.h"
+#include "competitions/spiele_tabelle.h"
+#include "competitions/statistik_archiv.h"
+#include "platform/compress.h"
 #include "competitions/tabellen_welt.h"
 #include "database/team.h"
 
@@ -151,6 +154,46 @@ TEST_F(TabellenPanes, AFinalTableViewWithoutArchiveShowsTheEternalTable)
     EXPECT_NE(p.kopf.find("Ewige Tabelle"), std::string::npos) << p.kopf;
     EXPECT_NE(p.kopf.find("^tz0234  S      U      N  ^tz0305Torverh."), std::string::npos) << p.kopf;
     EXPECT_EQ(p.treffer.size(), 4u);
+    // each row's won, drawn and lost games are the eternal table's own counts: one game, one result
+    int32_t reihen = 0, sieger = 0;
+    for (const Ligen_Tabelle_Zelle& z : p.zellen) {
+        if (z.x != 214) continue;
+        int32_t sun[3] = {-1, -1, -1};
+        ASSERT_EQ(std::sscanf(z.text.c_str(), "%d %d %d", &sun[0], &sun[1], &sun[2]), 3) << z.text;
+        EXPECT_EQ(sun[0] + sun[1] + sun[2], 1) << z.text;
+        sieger += sun[0];
+        ++reihen;
+    }
+    EXPECT_EQ(reihen, 4);
+    EXPECT_EQ(sieger, 1) << texte(p);  // one game won, one drawn
+}
+
+TEST_F(TabellenPanes, TheFinalTablesShowTheLatestArchivedSeasonWhenNoneIsChosen)
+{
+    const int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
+    Wettbewerb_Datensatz* d = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA));
+    d->spiele_block = b;
+    d->spieltag = 1;
+    ergebnis(b, 0, 0, 0, 1, 2, 1);
+    ergebnis(b, 0, 1, 2, 3, 1, 1);
+    static Tabelle_Datensatz t;
+    ASSERT_TRUE(Wettbewerb_Tabelle_Vorbereiten(LIGA, &t));
+    Spiele_Tabelle_Berechnen(LIGA, b, -1, -1, 1, TAB_NORMAL, &t, 1, 0, -1, -1, 0, 0, -1);
+    Compress_LZW_Init();
+    ASSERT_TRUE(Statistik_Tabelle_Archivieren(&t));
+    int32_t jahr = 0;
+    ASSERT_EQ(Statistik_Tabellen_In_Array(LIGA, &jahr, 1), 1);
+    zeigen(LIGA, 2);
+    Manager_Icon_Word_Data_Schreiben(1, LT_HISTORIE, 0);  // nothing chosen in the season menu
+    knoepfe[{1, LT_AKTUELL}] = 1;
+    Ligen_Tabelle_Tabellenknopf_Klick(LT_HISTORIE);
+    Ligen_Tabelle_Inhalt p;
+    Ligen_Tabelle_Tabelle_Inhalt(&p);
+    char titel[64];
+    std::snprintf(titel, sizeof titel, "Abschlußtabelle %d/%d:", jahr - 1, jahr);
+    EXPECT_NE(p.kopf.find(titel), std::string::npos) << p.kopf;
+    EXPECT_EQ(p.kopf.find("Ewige"), std::string::npos) << p.kopf;
+    EXPECT_EQ(int32_t(Manager_Icon_Word_Data_Lesen(1, LT_HISTORIE)), jahr);
 }
 
 TEST_F(TabellenPanes, GroupsSelectorAndPlaceMarkers)
