@@ -32,6 +32,15 @@ protected:
         Manager_Icon_Word_Data_Schreiben(m, LT_SPIELTAG, uint16_t(tag));
         Manager_Icon_Word_Data_Schreiben(m, LT_FILTER, uint16_t(-1));
     }
+    // A new fixture block of the league, played up to match day `spieltag` (its results to come).
+    static int32_t liga(int32_t spieltag)
+    {
+        const int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
+        Wettbewerb_Datensatz* d = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA));
+        d->spiele_block = b;
+        d->spieltag = spieltag;
+        return b;
+    }
     static std::string texte(const Ligen_Tabelle_Inhalt& p)
     {
         std::string s;
@@ -83,10 +92,7 @@ TEST_F(TabellenPanes, ATwoLeggedRoundShowsItsSecondLegsOnceAFirstLegHasAResult)
 
 TEST_F(TabellenPanes, DetailsAddGapRowsAndTwoColumnsSplitTheRows)
 {
-    const int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
-    Wettbewerb_Datensatz* d = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA));
-    d->spiele_block = b;
-    d->spieltag = 2;
+    const int32_t b = liga(2);
     // Team 0 wins both, 1 one, 2 draws once, 3 loses twice: points 6, 3, 1, 1.
     ergebnis(b, 0, 0, 0, 1, 2, 0);
     ergebnis(b, 0, 1, 2, 3, 1, 1);
@@ -134,10 +140,7 @@ TEST_F(TabellenPanes, DetailsAddGapRowsAndTwoColumnsSplitTheRows)
 
 TEST_F(TabellenPanes, AFinalTableViewWithoutArchiveShowsTheEternalTable)
 {
-    const int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
-    Wettbewerb_Datensatz* d = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA));
-    d->spiele_block = b;
-    d->spieltag = 1;
+    const int32_t b = liga(1);
     // Counted into the eternal table as a played day is.
     for (auto [slot, heim, gast, ht] : {std::tuple{0, 0, 1, 2}, std::tuple{1, 2, 3, 1}}) {
         ergebnis(b, 0, slot, heim, gast, ht, 1);
@@ -170,10 +173,7 @@ TEST_F(TabellenPanes, AFinalTableViewWithoutArchiveShowsTheEternalTable)
 
 TEST_F(TabellenPanes, TheFinalTablesShowTheLatestArchivedSeasonWhenNoneIsChosen)
 {
-    const int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
-    Wettbewerb_Datensatz* d = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA));
-    d->spiele_block = b;
-    d->spieltag = 1;
+    const int32_t b = liga(1);
     ergebnis(b, 0, 0, 0, 1, 2, 1);
     ergebnis(b, 0, 1, 2, 3, 1, 1);
     static Tabelle_Datensatz t;
