@@ -18,6 +18,7 @@
 #include "competitions/team_hilfetext.h"
 #include "database/manager.h"
 #include "database/team.h"
+#include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "match/spieltag.h"
@@ -160,6 +161,13 @@ bool tore_holen(int32_t h, bool tip, int32_t* heim, int32_t* gast)
     return tip && Spiele_Get_Tip(h, heim, gast, 0);
 }
 
+// Today's games stand at 0:0 from the start of the match day, while the managers still make
+// their turns: until the kick-off they have no result.
+bool noch_nicht_angepfiffen(int32_t kalendertag)
+{
+    return Ablauf_Zustand == ABLAUF_SPIELTAG_MENUERUNDE && kalendertag == Kalender_Get_Heute();
+}
+
 // The chosen day's pairings (or the filter club's matches of every round) into the pane.
 void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
 {
@@ -219,6 +227,7 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
                                 if (s.heim != club && s.gast != club) continue;
                                 r.heim = s.heim, r.gast = s.gast;
                                 r.kalendertag = Kalender_Get_Spieltag_Tag(g, d, runde, 0);
+                                if (!tip && noch_nicht_angepfiffen(r.kalendertag)) r.h_tore = r.g_tore = -1;
                                 r.datum = Kalender_Get_Datum_String_Knapp(r.kalendertag, 0);
                                 reihen.push_back(r);
                             }
@@ -237,6 +246,7 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
                 Spiele_Spiel s{}, hin{};
                 Reihe r{};
                 if (!leg(info->spiele_block, tag, rueck ? 1 : 0, slot, &s, &r.h_tore, &r.g_tore)) continue;
+                if (!tip && noch_nicht_angepfiffen(Kalender_Get_Spieltag_Tag(w, tag, rueck ? 1 : 0, 0))) r.h_tore = r.g_tore = -1;
                 if (s.heim == SPIELE_KEIN_TEAM || s.gast == SPIELE_KEIN_TEAM) continue;
                 if (rueck && leg(info->spiele_block, tag, 0, slot, &hin, &r.g_hin, &r.h_hin) && hin.heim != s.gast)
                     std::swap(r.g_hin, r.h_hin);

@@ -15,6 +15,9 @@
 #include "platform/compress.h"
 #include "competitions/tabellen_welt.h"
 #include "database/team.h"
+#include "gameflow/ablauf.h"
+#include "gameflow/globals.h"
+#include "gameflow/kalender.h"
 
 namespace {
 
@@ -263,6 +266,28 @@ TEST_F(TabellenPanes, TheClubViewGivesEveryMatchOfALongSeasonAHitRowWithItsDate)
     };
     EXPECT_EQ(anzahl("|1:0|"), 5) << t;
     EXPECT_EQ(anzahl("|-:-|"), 29) << t;
+
+    // Today's game stands at 0:0 from the match day's start; until the kick-off, while the
+    // managers make their turns, it has no result yet, in the club view and on its day.
+    const int32_t h = Spiele_Lock(b, 5, 0, 0);
+    ASSERT_NE(h, 0);
+    Spiele_Tore_Nullen(h);
+    Spiele_Unlock(h);
+    const int32_t heute = Aktueller_Tag, zustand = Ablauf_Zustand;
+    Aktueller_Tag = Kalender_Get_Spieltag_Tag(LIGA, 5, 0, 0);
+    Ablauf_Zustand = ABLAUF_SPIELTAG_MENUERUNDE;
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    EXPECT_EQ(texte(p).find("|0:0|"), std::string::npos) << texte(p);
+    knoepfe[{1, LT_FILTER}] = 0;
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    EXPECT_NE(texte(p).find("|-:-|"), std::string::npos) << texte(p);
+    EXPECT_EQ(texte(p).find("|0:0|"), std::string::npos) << texte(p);
+    // once the day plays, the running score shows
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    EXPECT_NE(texte(p).find("|0:0|"), std::string::npos) << texte(p);
+    Aktueller_Tag = heute;
+    Ablauf_Zustand = zustand;
 }
 
 TEST_F(TabellenPanes, LegDatesFollowTheChosenRoundAndItsLegs)
