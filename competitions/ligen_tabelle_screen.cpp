@@ -32,6 +32,7 @@
 #include "platform/maus.h"
 #include "platform/print.h"
 #include "platform/resfile.h"
+#include "platform/string_util.h"
 #include "toolkit/event.h"
 #include "toolkit/kontextmenue.h"
 #include "screens/spieler_vereinsauswahl.h"
@@ -50,6 +51,7 @@ constexpr int32_t BALKEN_X = 13, BALKEN_Y = 251, BALKEN_H = 9, KNOPF_W = 16;
 constexpr int32_t BALKEN_W_SCHMAL = 340, BALKEN_W_BREIT = 580;
 constexpr int32_t VON_BIS_Y = 142, VON_BIS_W = LT_BEREICHKNOPF_BREITE, VON_BIS_H = LT_BEREICHKNOPF_HOEHE;
 constexpr int32_t GRAFIK_X = 385, GRAFIK_Y = 151, GRAFIK_W = 205, GRAFIK_H = 110;
+constexpr int32_t TITEL_X = 384, TITEL_Y = 130, TITEL_W = 190, TITEL_H = 12, GRAFIK_TITEL_FONT = 9;
 // The panes' windows below their header lines; the scroll bars' tracks right of them.
 constexpr int32_t PAARUNGEN_X = 13, PAARUNGEN_Y = 110, PAARUNGEN_H = 139;
 constexpr int32_t TABELLE_X = 13, TABELLE_Y = 286, TABELLE_H = 150;
@@ -535,13 +537,28 @@ int32_t kopf_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// The team the graph follows: the filter club while the filter is on, else the manager's.
+int32_t grafik_team() { return an(LT_FILTER) && wort(LT_FILTER) >= 0 ? wort(LT_FILTER) : Aktuelles_Team; }
+
+int32_t grafik_titel_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Grafik_Render_Ziel) return 0;
+    const Wettbewerb_Id w = gewaehlt(nullptr);
+    if (!Wettbewerb_Get_Info(w) || grafik_team() < 0) return 0;
+    char t[160];
+    std::snprintf(t, sizeof t, "%s", Ligen_Tabelle_Grafik_Titel(grafik_team(), wort(LT_VON), wort(LT_BIS), w).c_str());
+    String_Kuerzen_Pixel(t, nullptr, GRAFIK_TITEL_FONT, icon->breite);
+    text(icon->x, icon->y + 9, farbe(15, 15, 15), t, GRAFIK_TITEL_FONT);
+    return 0;
+}
+
 int32_t grafik_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* ziel = Grafik_Render_Ziel;
     if (!icon || !ziel) return 0;
     const Wettbewerb_Id w = gewaehlt(nullptr);
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
-    const int32_t team = an(LT_FILTER) && wort(LT_FILTER) >= 0 ? wort(LT_FILTER) : Aktuelles_Team;
+    const int32_t team = grafik_team();
     if (!info || (info->modus & KO_SYSTEM) || !Wettbewerb_Team_In_Liste(w, team)) return 0;
     std::vector<int32_t> plaetze;
     Ligen_Tabelle_Grafik_Daten(w, team, &plaetze);
@@ -1105,6 +1122,7 @@ void liste_bauen()
     }
     if (!breit) {
         an_platz(I_GRAFIK, grafik_zeichnen);
+        an_platz(I_TITEL, grafik_titel_zeichnen);
         // The places still reachable for the filter club, on the graph's place scale.
         const Wettbewerb_Id w = gewaehlt(nullptr);
         const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
@@ -1302,6 +1320,7 @@ std::vector<Ligen_Tabelle_Platz> Ligen_Tabelle_Kopf_Plaetze(bool breit, bool nur
     if (!breit) {
         for (int32_t k = 0; k < AUSWAHL_ANZAHL; ++k) v.push_back({I_AUSWAHL + k, AUSWAHL_X + k * 35, AUSWAHL_Y, AUSWAHL_W, AUSWAHL_H});
         v.push_back({I_GRAFIK, GRAFIK_X, GRAFIK_Y, GRAFIK_W, GRAFIK_H});
+        v.push_back({I_TITEL, TITEL_X, TITEL_Y, TITEL_W, TITEL_H});
         // The range knobs' common track.
         v.push_back({LT_VON, LT_VON_X0, VON_BIS_Y, LT_BIS_X1 + VON_BIS_W - LT_VON_X0, VON_BIS_H});
     }
@@ -1387,4 +1406,16 @@ void Ligen_Tabelle_Registrieren()
     Menue_Leiste_Screens[0] = tabellen_screen;
     Menue_Leiste_Screens[2] = paarungen_screen;
     Ligen_Teamvergleich_Registrieren();
+}
+
+std::string Ligen_Tabelle_Grafik_Titel(int32_t team, int32_t von, int32_t bis, Wettbewerb_Id w)
+{
+    const char* name = team >= 0 && team < Team_Anzahl ? Team_String(194, team, nullptr, 0) : nullptr;
+    const char* wettbewerb = Wettbewerb_Get_Anzeigename(w);
+    char t[200];
+    if (von != bis)
+        std::snprintf(t, sizeof t, "%s, %d.- %d. Spieltag, %s", name ? name : "", von, bis, wettbewerb ? wettbewerb : "");
+    else
+        std::snprintf(t, sizeof t, "%s, Tabellenplatz vom %d. Spieltag", name ? name : "", von);
+    return t;
 }

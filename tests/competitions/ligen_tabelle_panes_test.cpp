@@ -410,3 +410,24 @@ TEST_F(TabellenPanes, EachManagerAtThePcFindsHisOwnCompetitionAndDay)
 }
 
 }  // namespace
+
+namespace {
+
+// The graph of the table place has its title line above it: the club, the range and the league,
+// or the one match day's place.
+TEST_F(TabellenPanes, TheTablePlaceGraphNamesItsClubAndRange)
+{
+    const std::string kurz = Team_String(194, 0, nullptr, 0);
+    EXPECT_EQ(Ligen_Tabelle_Grafik_Titel(0, 1, 5, LIGA), kurz + ", 1.- 5. Spieltag, " + Wettbewerb_Get_Anzeigename(LIGA));
+    EXPECT_EQ(Ligen_Tabelle_Grafik_Titel(0, 3, 3, LIGA), kurz + ", Tabellenplatz vom 3. Spieltag");
+    bool titel = false;
+    for (const Ligen_Tabelle_Platz& p : Ligen_Tabelle_Kopf_Plaetze(false, false, false))
+        if (p.nummer == 2519) {
+            titel = true;
+            EXPECT_EQ(p.x, 384);
+            EXPECT_EQ(p.y, 130);
+        }
+    EXPECT_TRUE(titel);
+}
+
+}  // namespace
