@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "bilder_datei.h"
 #include "database/assistent.h"
 #include "database/manager.h"
 #include "graphics/font.h"
@@ -72,6 +73,8 @@ TEST_F(AufstellungPersonal, TheSetSwitchTheTrainingButtonAndTheTacticRowsAreTher
     }
     EXPECT_STREQ(icon(1269)->hilfetext, "Diese taktischen Einstellungen auch trainieren lassen");
     EXPECT_STREQ(icon(SE_SATZ_B)->hilfetext, "Die ZWEITEN sechs Aufstellungen");
+    const Test_Font font(9);
+    ASSERT_GT(Font_Text_Breite(Font(9), "Verteidigen!"), 30);
     for (int32_t k = 0; k < 8; ++k) {
         Menue_Icon* t = icon(1261 + k);
         ASSERT_NE(t, nullptr);
