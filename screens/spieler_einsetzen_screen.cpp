@@ -483,6 +483,19 @@ void liste_bauen()
 
 int32_t Spieler_Einsetzen_Einsatz_Y() { return einsatz_y(); }
 
+void Spieler_Einsetzen_Spieler_Icons_Refresh(int32_t spnr)
+{
+    for (const int32_t nummer : {int32_t(SE_EIGENE_LISTE), int32_t(SE_FREMDE_LISTE)}) {
+        if (!Menue_Screen_Icon_Ist_Vorhanden(nummer)) continue;
+        Menue_Icon* icon = Menue_Screen_Icon_Aus_Nummer(nummer);
+        if (!icon || icon->refresh_prozedur != liste_zeichnen) continue;
+        std::vector<Spieler_Listen_Eintrag> e;
+        if (spnr >= 0) Spieler_Einsetzen_Liste_Bauen(nummer == SE_EIGENE_LISTE ? 0 : 1, &e);
+        const bool zeigt = spnr < 0 || std::any_of(e.begin(), e.end(), [spnr](const Spieler_Listen_Eintrag& x) { return x.spnr == spnr; });
+        if (zeigt) icon->refresh = 1;
+    }
+}
+
 void Spieler_Einsetzen_Einsatz_Abgelegt(int32_t y)
 {
     // the first value whose place is at or below the drop, so that the handle stays where it was left

@@ -7,6 +7,7 @@
 #include "bilder_datei.h"
 #include "database/assistent.h"
 #include "database/manager.h"
+#include "database/teamspieler.h"
 #include "graphics/font.h"
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_taktik.h"
@@ -104,6 +105,28 @@ TEST_F(AufstellungPersonal, TheSetSwitchTheTrainingButtonAndTheTacticRowsAreTher
     Menue_Kontextmenue* k = aufstellung->kontext(aufstellung);
     ASSERT_NE(k, nullptr);
     EXPECT_STREQ(k->texte[8], "Auf Startwerte zurücksetzen");
+}
+
+// A change to a player draws the list that shows him again, and only that one.
+TEST_F(AufstellungPersonal, AChangedPlayersListIsDrawnAgain)
+{
+    ASSERT_EQ(Spieler_Einsetzen_Screen(nullptr, 0), 1);
+    Menue_Icon* eigen = icon(1331);
+    Menue_Icon* fremd = icon(1296);
+    ASSERT_TRUE(eigen && fremd);
+    int32_t kader[60];
+    ASSERT_GT(Teamspieler_Ins_Array(EIGEN, kader, 60, 0), 0);
+    eigen->refresh = fremd->refresh = 0;
+    Spieler_Einsetzen_Spieler_Icons_Refresh(kader[0]);
+    EXPECT_EQ(eigen->refresh, 1);
+    EXPECT_EQ(fremd->refresh, 0);
+    eigen->refresh = 0;
+    Spieler_Einsetzen_Spieler_Icons_Refresh(-1);
+    EXPECT_EQ(eigen->refresh, 1);
+    EXPECT_EQ(fremd->refresh, 1);
+    // away from the screen nothing happens
+    Menue_Bereich_Loeschen(0x45, -9999, -9999, 9999, 9999);
+    Spieler_Einsetzen_Spieler_Icons_Refresh(-1);
 }
 
 }  // namespace
