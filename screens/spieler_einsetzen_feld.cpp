@@ -39,7 +39,7 @@ constexpr uint16_t FIGUR_W = 32, FIGUR_H = 36;
 constexpr uint16_t GRIFF_W = 7, GRIFF_H = 7;
 // The shirts at half size: the bench places are 22 pixels apart and the own goalkeeper stands 17
 // pixels above the pitch's end.
-constexpr int32_t TRIKOT_W = 16, TRIKOT_H = 18;
+constexpr int32_t TRIKOT_W = 16, TRIKOT_H = 17;
 
 void figur_abgelegt(Menue_Move_Struktur*, Menue_Icon* icon, int32_t x, int32_t y, uint32_t code);
 void griff_abgelegt(Menue_Move_Struktur*, Menue_Icon* icon, int32_t x, int32_t y, uint32_t code);
