@@ -445,3 +445,27 @@ TEST_F(SchirmTest, EveryCampsLinesStayOnItsCardTheLastCampsToo)
         }
     }
 }
+
+// A space whose contract brings nothing is free, whatever sponsor number it kept: it shows no
+// sponsor and its information says so.
+TEST_F(SchirmTest, ASpaceWithoutIncomeIsFreeWhateverSponsorItKept)
+{
+    Werbung_Team_Daten d = daten(manager[0]);
+    for (int32_t k = 0; k < WERBUNG_FLAECHEN; ++k) {
+        d.sponsor[k] = 0;
+        d.betrag[k] = 0.0f;
+    }
+    d.sponsor[1] = 3;
+    d.betrag[1] = 5000.0f;
+    ASSERT_TRUE(Werbung_Team_Ablegen(manager[0], d));
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG), 1);
+    klick(2107 + 15);
+    std::string info;
+    for (const Gedruckt& g : texte_von(2126)) info += g.text + "|";
+    EXPECT_NE(info.find("nicht vermietet"), std::string::npos) << info;
+    EXPECT_EQ(info.find("vermietet an"), std::string::npos) << info;
+    klick(2107 + 1);
+    info.clear();
+    for (const Gedruckt& g : texte_von(2126)) info += g.text + "|";
+    EXPECT_NE(info.find("vermietet an"), std::string::npos) << info;
+}
