@@ -53,6 +53,9 @@ constexpr int32_t LT_GRAFIK_W = 235, LT_GRAFIK_H = 110;
 std::vector<Tabelle_Band> Ligen_Tabelle_Baender(Wettbewerb_Id w);
 // The team's place (0-based, -1 none) after each match day up to the current one.
 void Ligen_Tabelle_Grafik_Daten(Wettbewerb_Id w, int32_t team, std::vector<int32_t>* plaetze);
+// The graph's title line: the team's short name, the table's range of match days (1-based) and
+// the competition; one match day names the table place of that day.
+std::string Ligen_Tabelle_Grafik_Titel(int32_t team, int32_t von, int32_t bis, Wettbewerb_Id w);
 // Point positions of the places: x step 190 / match days (at least 1), y step 88 / (teams - 1);
 // fewer than two teams give no points.
 struct Tabelle_Punkt {

@@ -18,6 +18,7 @@
 #include "competitions/team_hilfetext.h"
 #include "database/manager.h"
 #include "database/team.h"
+#include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "match/spieltag.h"
@@ -31,6 +32,7 @@
 #include "platform/maus.h"
 #include "platform/print.h"
 #include "platform/resfile.h"
+#include "platform/string_util.h"
 #include "toolkit/event.h"
 #include "toolkit/kontextmenue.h"
 #include "screens/spieler_vereinsauswahl.h"
@@ -49,6 +51,8 @@ constexpr int32_t BALKEN_X = 13, BALKEN_Y = 251, BALKEN_H = 9, KNOPF_W = 16;
 constexpr int32_t BALKEN_W_SCHMAL = 340, BALKEN_W_BREIT = 580;
 constexpr int32_t VON_BIS_Y = 142, VON_BIS_W = LT_BEREICHKNOPF_BREITE, VON_BIS_H = LT_BEREICHKNOPF_HOEHE;
 constexpr int32_t GRAFIK_X = 385, GRAFIK_Y = 151, GRAFIK_W = 205, GRAFIK_H = 110;
+// wider than the 190 pixels of old: the title of one match day needs 200 in the condensed font
+constexpr int32_t TITEL_X = 384, TITEL_Y = 130, TITEL_W = 212, TITEL_H = 12, GRAFIK_TITEL_FONT = 9;
 // The panes' windows below their header lines; the scroll bars' tracks right of them.
 constexpr int32_t PAARUNGEN_X = 13, PAARUNGEN_Y = 110, PAARUNGEN_H = 139;
 constexpr int32_t TABELLE_X = 13, TABELLE_Y = 286, TABELLE_H = 150;
@@ -160,6 +164,13 @@ bool tore_holen(int32_t h, bool tip, int32_t* heim, int32_t* gast)
     return tip && Spiele_Get_Tip(h, heim, gast, 0);
 }
 
+// Today's games stand at 0:0 from the start of the match day, while the managers still make
+// their turns: until the kick-off they have no result.
+bool noch_nicht_angepfiffen(int32_t kalendertag)
+{
+    return Ablauf_Zustand == ABLAUF_SPIELTAG_MENUERUNDE && kalendertag == Kalender_Get_Heute();
+}
+
 // The chosen day's pairings (or the filter club's matches of every round) into the pane.
 void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
 {
@@ -219,6 +230,7 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
                                 if (s.heim != club && s.gast != club) continue;
                                 r.heim = s.heim, r.gast = s.gast;
                                 r.kalendertag = Kalender_Get_Spieltag_Tag(g, d, runde, 0);
+                                if (!tip && noch_nicht_angepfiffen(r.kalendertag)) r.h_tore = r.g_tore = -1;
                                 r.datum = Kalender_Get_Datum_String_Knapp(r.kalendertag, 0);
                                 reihen.push_back(r);
                             }
@@ -237,6 +249,7 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
                 Spiele_Spiel s{}, hin{};
                 Reihe r{};
                 if (!leg(info->spiele_block, tag, rueck ? 1 : 0, slot, &s, &r.h_tore, &r.g_tore)) continue;
+                if (!tip && noch_nicht_angepfiffen(Kalender_Get_Spieltag_Tag(w, tag, rueck ? 1 : 0, 0))) r.h_tore = r.g_tore = -1;
                 if (s.heim == SPIELE_KEIN_TEAM || s.gast == SPIELE_KEIN_TEAM) continue;
                 if (rueck && leg(info->spiele_block, tag, 0, slot, &hin, &r.g_hin, &r.h_hin) && hin.heim != s.gast)
                     std::swap(r.g_hin, r.h_hin);
@@ -314,8 +327,18 @@ bool tabelle_fuellen(Wettbewerb_Id w, Tabelle_Datensatz& t, int32_t* erster, int
     const int32_t halb = info->halbzeit_laenge > 0 ? info->halbzeit_laenge : 45;
     if (an(LT_HALBZEIT_1)) von = 0, bis = halb;
     else if (an(LT_HALBZEIT_2)) von = halb + 1, bis = 200;
-    // A season without an archived table shows the eternal one.
-    historie_gefunden = an(LT_HISTORIE) && Statistik_Suche_Tabelle(&t, Wettbewerb_Get_Oberwettbewerb(w), wort(LT_HISTORIE));
+    // The final tables: the season chosen in the button's menu, else the latest archived one; a
+    // competition without any archived table shows the eternal one.
+    const Wettbewerb_Id oben = Wettbewerb_Get_Oberwettbewerb(w);
+    historie_gefunden = an(LT_HISTORIE) && Statistik_Suche_Tabelle(&t, oben, wort(LT_HISTORIE));
+    if (an(LT_HISTORIE) && !historie_gefunden) {
+        int32_t jahre[20];
+        const int32_t n = std::clamp(Statistik_Tabellen_In_Array(oben, jahre, 20), 0, 20);
+        if (n > 0 && Statistik_Suche_Tabelle(&t, oben, jahre[n - 1])) {
+            wort_setzen(LT_HISTORIE, jahre[n - 1]);
+            historie_gefunden = true;
+        }
+    }
     if (historie_gefunden) {
         Spiele_Tabelle_Umsortieren(&t, maske, (info->modus & ENGLISCHE_TABELLE) ? 1 : 0);
         *erster = 0, *letzter = info->spieltage - 1;
@@ -349,16 +372,41 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
     }
     const bool drei = info->modus & ENGLISCHE_TABELLE;
     const bool zwei = an(LT_SPALTEN), details = an(LT_DETAILS);
-    char kopf[96];
-    if (historie_gefunden)
-        std::snprintf(kopf, sizeof kopf, "^ubAbschlußtabelle %d/%d:^ue", wort(LT_HISTORIE) - 1, wort(LT_HISTORIE));
-    else if (an(LT_EWIG) || an(LT_HISTORIE)) std::snprintf(kopf, sizeof kopf, "^ubEwige Tabelle:^ue");
-    else if (an(LT_TIP)) std::snprintf(kopf, sizeof kopf, "^ubPrognostozierte ENDTABELLE:^ue");
-    else if (info->spieltag < 1) std::snprintf(kopf, sizeof kopf, "^ubTabelle vor dem %2d. Spieltag:^ue", 1);
-    else if (erster >= letzter) std::snprintf(kopf, sizeof kopf, "^ubTabelle vom %2d. Spieltag:^ue", erster + 1);
-    else std::snprintf(kopf, sizeof kopf, "^ubTabelle vom %2d bis %2d. Spieltag:^ue", erster + 1, letzter + 1);
+    // The title with the column headings over the cells, one column or two; a season's final
+    // table starts at the left edge, where its longer title keeps clear of "Spiele".
+    static constexpr const char* EINE = "^tz%04dSpiele^tz%04d  S      U      N  ^tz%04dTorverh.^tz%04dTordiff.^tz%04dPunkte";
+    static constexpr const char* ZWEI = "^tz%04dSpiele^tz%04dTorverh.^tz%04dPunkte^tz%04dSpiele^tz%04dTorverh.^tz%04dPunkte";
+    char titel[96], spalten[200], kopf[320];
+    int32_t tabs[5] = {172, 229, 298, 354, 403};
+    bool tendenz = true;
+    if (historie_gefunden) {
+        std::snprintf(titel, sizeof titel, zwei ? "^tl0010Abschlußtabelle %d/%d:" : "^tl0004Abschlußtabelle %d/%d:",
+                      wort(LT_HISTORIE) - 1, wort(LT_HISTORIE));
+        tendenz = false;
+    } else if (an(LT_EWIG) || an(LT_HISTORIE)) {
+        std::snprintf(titel, sizeof titel, zwei ? "^tl0020Ewige Tabelle:" : "^tl0030Ewige Tabelle:");
+        tabs[1] = 234;
+        tabs[2] = 305;
+        tendenz = false;
+    } else if (an(LT_TIP) && !zwei) {
+        std::snprintf(titel, sizeof titel, "Prognostozierte ENDTABELLE:");
+    } else if (info->spieltag < 1) {
+        std::snprintf(titel, sizeof titel, "Tabelle vor dem %2d. Spieltag:", 1);
+    } else if (erster >= letzter) {
+        std::snprintf(titel, sizeof titel, "Tabelle vom %2d. Spieltag:", erster + 1);
+    } else {
+        std::snprintf(titel, sizeof titel, "Tabelle vom %2d bis %2d. Spieltag:", erster + 1, letzter + 1);
+    }
+    if (zwei) {
+        std::snprintf(spalten, sizeof spalten, ZWEI, 140, 191, 248, 410, 461, 518);
+    } else {
+        const int32_t n = std::snprintf(spalten, sizeof spalten, EINE, tabs[0], tabs[1], tabs[2], tabs[3], tabs[4]);
+        if (tendenz && n > 0) std::snprintf(spalten + n, sizeof spalten - size_t(n), "^tz%04dTendenz", 492);
+    }
+    std::snprintf(kopf, sizeof kopf, "^ub%s%s^ue", titel, spalten);
     p.kopf = kopf;
     const int32_t teil = an(LT_HEIM) ? 1 : an(LT_AUSWAERTS) ? 2 : 0;
+    const bool ewig = !historie_gefunden && (an(LT_EWIG) || an(LT_HISTORIE));
     const uint16_t zeilenfarbe[2] = {farbe(15, 15, 12), farbe(11, 12, 15)};
     // Rows in content order: each place, then its gap rows; the second column starts at the row
     // where half of them are used.
@@ -400,8 +448,12 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
         p.zellen.push_back({x + (zwei ? 137 : 174), y, f, 4, s});
         const int32_t b = an(LT_TIP) ? 0 : erster, e = an(LT_TIP) ? info->saison_spieltage - 1 : letzter;
         if (!zwei) {
-            std::snprintf(s, sizeof s, "%2d %2d %2d", Tabelle_Zaehle_Ergebnisse(&t, slot, 0, b, e, teil),
-                          Tabelle_Zaehle_Ergebnisse(&t, slot, 1, b, e, teil), Tabelle_Zaehle_Ergebnisse(&t, slot, 2, b, e, teil));
+            // the eternal table keeps its won, drawn and lost counts per row; a season's table
+            // counts them over its match days
+            int32_t sun[3];
+            for (int32_t r = 0; r < 3; ++r)
+                sun[r] = ewig ? Tabelle_Ewig_Zaehler(t, teil, r, slot) : Tabelle_Zaehle_Ergebnisse(&t, slot, r, b, e, teil);
+            std::snprintf(s, sizeof s, "%2d %2d %2d", sun[0], sun[1], sun[2]);
             p.zellen.push_back({x + 214, y, f, 4, s});
             std::snprintf(s, sizeof s, "%2d:%2d %s", t.tore[teil][slot], t.gegentore[teil][slot],
                           Tabelle_Tordifferenz_Text(t.tore[teil][slot] - t.gegentore[teil][slot]));
@@ -481,7 +533,23 @@ int32_t kopf_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!icon || !Grafik_Render_Ziel) return 0;
     const Pane& p = icon->nummer == I_PAARUNGEN ? paarungen_pane : tabelle_pane;
-    text(icon->x, icon->y + 10, farbe(15, 15, 15), p.kopf, 4);
+    // the table's title shares its line with the column headings: the condensed font
+    text(icon->x, icon->y + 10, farbe(15, 15, 15), p.kopf, icon->nummer == I_PAARUNGEN ? 4 : 9);
+    return 0;
+}
+
+// The team the graph follows: the filter club while the filter is on, else the manager's.
+int32_t grafik_team() { return an(LT_FILTER) && wort(LT_FILTER) >= 0 ? wort(LT_FILTER) : Aktuelles_Team; }
+
+int32_t grafik_titel_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || !Grafik_Render_Ziel) return 0;
+    const Wettbewerb_Id w = gewaehlt(nullptr);
+    if (!Wettbewerb_Get_Info(w) || grafik_team() < 0) return 0;
+    char t[160];
+    std::snprintf(t, sizeof t, "%s", Ligen_Tabelle_Grafik_Titel(grafik_team(), wort(LT_VON), wort(LT_BIS), w).c_str());
+    String_Kuerzen_Pixel(t, nullptr, GRAFIK_TITEL_FONT, icon->breite);
+    text(icon->x, icon->y + 9, farbe(15, 15, 15), t, GRAFIK_TITEL_FONT);
     return 0;
 }
 
@@ -491,7 +559,7 @@ int32_t grafik_zeichnen(Menue_Icon* icon, uint32_t)
     if (!icon || !ziel) return 0;
     const Wettbewerb_Id w = gewaehlt(nullptr);
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
-    const int32_t team = an(LT_FILTER) && wort(LT_FILTER) >= 0 ? wort(LT_FILTER) : Aktuelles_Team;
+    const int32_t team = grafik_team();
     if (!info || (info->modus & KO_SYSTEM) || !Wettbewerb_Team_In_Liste(w, team)) return 0;
     std::vector<int32_t> plaetze;
     Ligen_Tabelle_Grafik_Daten(w, team, &plaetze);
@@ -1055,6 +1123,7 @@ void liste_bauen()
     }
     if (!breit) {
         an_platz(I_GRAFIK, grafik_zeichnen);
+        an_platz(I_TITEL, grafik_titel_zeichnen);
         // The places still reachable for the filter club, on the graph's place scale.
         const Wettbewerb_Id w = gewaehlt(nullptr);
         const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
@@ -1252,6 +1321,7 @@ std::vector<Ligen_Tabelle_Platz> Ligen_Tabelle_Kopf_Plaetze(bool breit, bool nur
     if (!breit) {
         for (int32_t k = 0; k < AUSWAHL_ANZAHL; ++k) v.push_back({I_AUSWAHL + k, AUSWAHL_X + k * 35, AUSWAHL_Y, AUSWAHL_W, AUSWAHL_H});
         v.push_back({I_GRAFIK, GRAFIK_X, GRAFIK_Y, GRAFIK_W, GRAFIK_H});
+        v.push_back({I_TITEL, TITEL_X, TITEL_Y, TITEL_W, TITEL_H});
         // The range knobs' common track.
         v.push_back({LT_VON, LT_VON_X0, VON_BIS_Y, LT_BIS_X1 + VON_BIS_W - LT_VON_X0, VON_BIS_H});
     }
@@ -1337,4 +1407,16 @@ void Ligen_Tabelle_Registrieren()
     Menue_Leiste_Screens[0] = tabellen_screen;
     Menue_Leiste_Screens[2] = paarungen_screen;
     Ligen_Teamvergleich_Registrieren();
+}
+
+std::string Ligen_Tabelle_Grafik_Titel(int32_t team, int32_t von, int32_t bis, Wettbewerb_Id w)
+{
+    const char* name = team >= 0 && team < Team_Anzahl ? Team_String(194, team, nullptr, 0) : nullptr;
+    const char* wettbewerb = Wettbewerb_Get_Anzeigename(w);
+    char t[200];
+    if (von != bis)
+        std::snprintf(t, sizeof t, "%s, %d.- %d. Spieltag, %s", name ? name : "", von, bis, wettbewerb ? wettbewerb : "");
+    else
+        std::snprintf(t, sizeof t, "%s, Tabellenplatz vom %d. Spieltag", name ? name : "", von);
+    return t;
 }

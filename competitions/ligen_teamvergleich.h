@@ -75,6 +75,12 @@ bool Ligen_Teamvergleich_Werte_Holen(Wettbewerb_Id w, int32_t nur_elf, int32_t p
 int32_t Ligen_Teamvergleich_Team_Wert(const Teamvergleich_Ergebnis& e, int32_t team);
 // A scale number: tenths "2.4", millions "3.4M", thousands "  5T", else "%3d".
 std::string Ligen_Teamvergleich_Zahl_Text(int32_t wert, bool eine_stelle);
+// The columns stand side by side between the two value scales (x 40 to 554, the right scale's
+// figures begin at 558): a column's width for n teams, 30 at most, and its crest's size.
+struct Teamvergleich_Spalten {
+    int32_t links, breite, wappen;
+};
+Teamvergleich_Spalten Ligen_Teamvergleich_Spalten(int32_t anzahl);
 // The scale labels of one side: values and their y.
 struct Teamvergleich_Skala {
     int32_t anzahl = 0;

@@ -29,7 +29,6 @@
 namespace {
 
 constexpr int16_t I_VERGLEICH = 2573;
-constexpr int32_t SPALTE = 30, LINKS = 40, WAPPEN = 24;
 
 std::vector<Menue_Icon> liste;
 
@@ -100,18 +99,21 @@ int32_t zeichnen(Menue_Icon* icon, uint32_t)
         text(558, s.y[i], grau, z);
     }
     const int32_t resfile = ResFile_Handles[0].handle;
+    const Teamvergleich_Spalten sp = Ligen_Teamvergleich_Spalten(e.anzahl);
     for (int32_t i = 0; i < e.anzahl; ++i) {
         // The crest's middle stands level with its value on the scale.
-        const int32_t x = LINKS + e.platz[i] * SPALTE, y = e.hoehe[i] + 20 - WAPPEN / 2;
-        Grafik_Rechteck_Fuellen(ziel, x + 4, y + WAPPEN, SPALTE - 10, 423 - (y + WAPPEN), Grafik_Farbe(3, 5, 10));
+        const int32_t x = sp.links + e.platz[i] * sp.breite, y = e.hoehe[i] + 20 - sp.wappen / 2;
+        Grafik_Rechteck_Fuellen(ziel, x + sp.wappen / 6, y + sp.wappen, sp.wappen * 2 / 3, 423 - (y + sp.wappen),
+                                Grafik_Farbe(3, 5, 10));
         if (resfile >= 0)
-            if (Rastport* b = Grafik_Wappen_Laden(resfile, nullptr, int32_t(ziel->depth), e.team[i], 0, 0, 1, WAPPEN, WAPPEN)) {
+            if (Rastport* b = Grafik_Wappen_Laden(resfile, nullptr, int32_t(ziel->depth), e.team[i], 0, 0, 1, sp.wappen, sp.wappen)) {
                 Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), ziel, x, y);
                 Grafik_Bitmap_Freigeben(b);
             }
         const char* k = e.team[i] >= 0 && e.team[i] < Team_Anzahl ? Team_String(TEAM_KURZNAME, e.team[i], nullptr, 0) : "";
         std::string kurz = k ? std::string(k).substr(0, 4) : "";
-        text(x, 436 + (i & 1) * 10, grau, kurz, 3);
+        // the condensed font: neighbouring names keep apart on their two rows
+        text(x, 436 + (i & 1) * 10, grau, kurz, 9);
     }
     return 0;
 }
@@ -270,3 +272,10 @@ void Ligen_Teamvergleich_Entfernen()
 }
 
 void Ligen_Teamvergleich_Registrieren() { Menue_Leiste_Screens[1] = vergleich_screen; }
+
+Teamvergleich_Spalten Ligen_Teamvergleich_Spalten(int32_t anzahl)
+{
+    constexpr int32_t LINKS = 40, RECHTS = 554, SPALTE = 30, WAPPEN = 24;
+    const int32_t breite = std::clamp((RECHTS - LINKS) / std::max(anzahl, 1), 8, SPALTE);
+    return {LINKS, breite, std::min(WAPPEN, breite - 2)};
+}

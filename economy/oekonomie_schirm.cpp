@@ -182,8 +182,11 @@ void Oekonomie_Schirme_Registrieren()
 
 uint16_t Oek_Farbe(int r, int g, int b) { return Grafik_Farbe(uint32_t(r), uint32_t(g), uint32_t(b)); }
 
+void (*Oek_Text_Hook)(int32_t x, int32_t y, const char* text) = nullptr;
+
 void Oek_Text(int32_t x, int32_t y, uint16_t farbe, const char* text, int32_t font)
 {
+    if (Oek_Text_Hook && text) Oek_Text_Hook(x, y, text);
     if (!Grafik_Render_Ziel || !text) return;
     Grafik_Printf(Grafik_Render_Ziel, Font(font), "^c%05d%s", x, y, int(farbe), text);
 }
@@ -323,6 +326,7 @@ uint16_t Oek_Papier() { return Oek_Farbe(14, 14, 12); }
 
 void Oek_Zeile(int32_t x, int32_t y, const std::string& text, uint16_t farbe)
 {
+    if (Oek_Text_Hook) Oek_Text_Hook(x, y, text.c_str());
     Rastport* z = Grafik_Render_Ziel;
     if (!z) return;
     Font_Record* f = Font(11);

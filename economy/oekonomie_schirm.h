@@ -63,6 +63,8 @@ void Oekonomie_Neu_Zeichnen();
 // A model's line, whose own colour codes fall back to the font's colour: printed in `farbe`
 // (0: the dark ink of the paper panels).
 void Oek_Zeile(int32_t x, int32_t y, const std::string& text, uint16_t farbe = 0);
+// Tests see every text the pages print, with its place (x, baseline y).
+extern void (*Oek_Text_Hook)(int32_t x, int32_t y, const char* text);
 std::string Oek_Fmt(const char* format, ...) __attribute__((format(printf, 1, 2)));
 uint16_t Oek_Tinte();
 uint16_t Oek_Papier();

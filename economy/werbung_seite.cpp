@@ -47,6 +47,12 @@ Menue_Wert_Beschreibung platz_wert;
 
 int32_t team() { return Aktuelles_Team; }
 
+// A space is rented while its contract brings money; a free space keeps its last sponsor number.
+bool vermietet(int32_t k)
+{
+    return block.sponsor[k] >= 0 && block.sponsor[k] < WERBEPARTNER_ANZAHL && block.betrag[k] > 0.0f;
+}
+
 
 
 void holen()
@@ -69,7 +75,7 @@ int32_t stadion_zeichnen(Menue_Icon* icon, uint32_t)
     for (int32_t k = 0; k < WERBUNG_FLAECHEN; ++k) {
         const Werbung_Rechteck& r = FLAECHE[k];
         const int32_t x = icon->x + r.x, y = icon->y + r.y, kat = Werbung_Flaeche_Kategorie(k);
-        const int32_t s = block.sponsor[k];
+        const int32_t s = vermietet(k) ? block.sponsor[k] : -1;
         // A rented board carries its sponsor's board, any other space its logo; a free space
         // lights where the chosen sponsor would sign.
         bool gezeigt = false;
@@ -106,7 +112,7 @@ int32_t info_zeichnen(Menue_Icon* icon, uint32_t)
     int32_t y = icon->y + 14;
     if (flaeche_gewaehlt >= 0) {
         const int32_t k = flaeche_gewaehlt, kat = Werbung_Flaeche_Kategorie(k);
-        if (block.sponsor[k] >= 0) {
+        if (vermietet(k)) {
             const int32_t monate = std::max(0, (block.ende[k] - Kalender_Get_Heute()) / 30);
             Oek_Zeile(x, y, Oek_Fmt("%s vermietet an:", Werbung_Kategorie_Name(kat)));
             Oek_Zeile(x, y += 13, Oek_Fmt("%s%s", Werbepartner_Name(block.sponsor[k]),
@@ -168,8 +174,8 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
         Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, Oek_Farbe(3, 4, 9), Oek_Farbe(8, 9, 13));
         Oek_Text(icon->x + 4, icon->y + 11, Oek_Farbe(15, 13, 6), AUFGABE[a]);
         Oek_Text(icon->x + 4, icon->y + 23, Oek_Farbe(15, 15, 15), Werbung_Agentur_Kuerzel(block.agentur[a], a));
-        Oek_Text(icon->x + 4, icon->y + 35, Oek_Farbe(15, 15, 15),
-                 Oek_Fmt("%s/Mon.", Werbung_Agentur_Preis_String(block.agentur[a], a)).c_str());
+        // the fee text carries its "/Mon." already
+        Oek_Text(icon->x + 4, icon->y + 35, Oek_Farbe(15, 15, 15), Werbung_Agentur_Preis_String(block.agentur[a], a));
     }
     return 0;
 }

@@ -13,6 +13,7 @@
 #include "platform/bytes.h"
 #include "platform/print.h"
 #include "platform/win95.h"
+#include "platform/win95_dialog.h"
 
 namespace {
 
@@ -248,13 +249,17 @@ Rastport* roh_laden(const char* pfad, int32_t quelle)
         if (!PCX_Groesse(pfad, &w, &h, 16)) return nullptr;
     } else if (quelle == PIC_QUELLE_BMP) {
         if (!BMP_Groesse(pfad, &w, &h)) return nullptr;
+    } else if (quelle == PIC_QUELLE_ZWISCHENABLAGE) {
+        if (!Win95_Clipboard_Bitmap_Size(&w, &h) || w <= 0 || h <= 0) return nullptr;
     } else {
         return nullptr;
     }
     Rastport* rp = Grafik_Bitmap_Anlegen(w, h, 16);
     if (!rp) return nullptr;
     auto* p = static_cast<uint16_t*>(rp->pixels);
-    int32_t ok = quelle == PIC_QUELLE_PCX ? PCX_Lesen(pfad, p, w, h, 16) : BMP_Lesen(pfad, p, w, h);
+    const int32_t ok = quelle == PIC_QUELLE_PCX ? PCX_Lesen(pfad, p, w, h, 16)
+                       : quelle == PIC_QUELLE_BMP ? BMP_Lesen(pfad, p, w, h)
+                                                  : Win95_Clipboard_Bitmap_Get(p, w, h);
     return ok ? rp : Grafik_Bitmap_Freigeben(rp);
 }
 
@@ -443,7 +448,7 @@ Rastport* Pic_Konvertieren(const char* pfad, int32_t w, int32_t h, int32_t depth
     return neu;
 }
 
-int32_t Pic_Aus_Zwischenablage() { return 0; }
+int32_t Pic_Aus_Zwischenablage() { return Win95_Clipboard_Bitmap_Size(nullptr, nullptr); }
 
 void Pic_Import_Beim_Start()
 {

@@ -50,13 +50,13 @@ int32_t Pic_Sicherung(int32_t nummer, int32_t richtung, int32_t art);
 // Copies a file in blocks of 1024 bytes; 1 on success.
 int32_t Pic_Datei_Kopieren(const char* von, const char* nach);
 // A new RGB565 bitmap of the picture's own size, or null. With transparency the colour of the
-// first pixel is the background: those pixels become 0, other 0 pixels 1. The clipboard holds no
-// pictures here: source 2 gives null.
+// first pixel is the background: those pixels become 0, other 0 pixels 1. Source 2 takes the
+// clipboard's 16-bit bitmap (the path is not used).
 Rastport* Pic_Laden(const char* pfad, int32_t quelle, int32_t depth, int32_t transparent);
 // Pic_Laden, then depth 15 on request, then scaled into a new w x h bitmap. Null on failure.
 Rastport* Pic_Konvertieren(const char* pfad, int32_t w, int32_t h, int32_t depth, int32_t quelle,
                            int32_t transparent);
-// Whether the clipboard holds a picture: never, it carries only text.
+// Whether the clipboard holds a picture of 15 or 16 bits per pixel: 1, else 0.
 int32_t Pic_Aus_Zwischenablage();
 // Import of the PCX files of a kind's folder into user pictures of w x h. Names outside
 // min..max and unreadable files are reported through `meldung` (null: a message box).

@@ -255,14 +255,15 @@ int32_t firma_zeichnen(Menue_Icon* icon, uint32_t)
     Spieler_Versicherung_Knopf_Aktiv(icon->kennung_2, icon->kennung_1, f, &grau);
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, grau ? farbe(5, 5, 5) : farbe(3, 6, 12));
     Spieler_Screen_Bild(VERSICHERUNG_BILD_LOGO + f, z, icon->x, icon->y);
-    // the name stays on the button: the duration rocker stands close beside it
-    char name[64], kurz[64];
-    std::snprintf(name, sizeof name, "%s", Versicherung_Gesellschaften[f].name);
-    String_Kuerzen_Pixel(name, kurz, 4, icon->breite - 6);
-    text(z, 4, icon->x + 3, icon->y + 12, farbe(15, 15, 15), kurz);
-    text(z, 4, icon->x + 5, icon->y + 47, farbe(15, 15, 8),
-         std::string("Zahlt ") + Bank_Betrag_String(float(Versicherung_Angebot[f].praemie), icon->kennung_2, -1, 0) +
-             " pro Verletzungstag");
+    // The name stands above the logo and, where it is longer than the button, goes on below it;
+    // what the company pays is written under the duration rocker beside the button.
+    const Versicherung_Karte k =
+        Spieler_Versicherung_Karte(Versicherung_Gesellschaften[f].name, float(Versicherung_Angebot[f].praemie), icon->kennung_2,
+                                   icon->breite - 6);
+    text(z, VERSICHERUNG_FONT, icon->x + 3, icon->y + 11, farbe(15, 15, 15), k.name[0]);
+    text(z, VERSICHERUNG_FONT, icon->x + 3, icon->y + 51, farbe(15, 15, 15), k.name[1]);
+    text(z, VERSICHERUNG_FONT, icon->x + VERSICHERUNG_ZAHLT_X, icon->y + 42, farbe(15, 15, 8), k.zahlt[0]);
+    text(z, VERSICHERUNG_FONT, icon->x + VERSICHERUNG_ZAHLT_X, icon->y + 53, farbe(15, 15, 8), k.zahlt[1]);
     return 0;
 }
 

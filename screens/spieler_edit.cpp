@@ -275,6 +275,18 @@ void Spieler_Edit_Bild_Zu_Raster(int32_t x, int32_t y, int32_t* zeile, int32_t* 
     if (spalte) *spalte = s;
 }
 
+// The converted portrait becomes the player's user picture under his picture number.
+bool bild_uebernehmen(Rastport* bild)
+{
+    const int32_t ok = Pic_Schreiben_Nr(wert(SP_BILDNUMMER), bild, PIC_SPIELER_BILDER);
+    Grafik_Bitmap_Freigeben(bild);
+    if (!ok) return false;
+    sp.code |= GESICHT_USER_BILD;
+    setzen(SP_GESICHT, int32_t(sp.code));
+    merken(&aenderung.spieler, spnr());
+    return true;
+}
+
 bool Spieler_Edit_Pcx_Import(const char* pfad)
 {
     if (!sp.aktiv || !pfad || !*pfad) return false;
@@ -285,13 +297,21 @@ bool Spieler_Edit_Pcx_Import(const char* pfad)
         meldung(text);
         return false;
     }
-    const int32_t ok = Pic_Schreiben_Nr(wert(SP_BILDNUMMER), bild, PIC_SPIELER_BILDER);
-    Grafik_Bitmap_Freigeben(bild);
-    if (!ok) return false;
-    sp.code |= GESICHT_USER_BILD;
-    setzen(SP_GESICHT, int32_t(sp.code));
-    merken(&aenderung.spieler, spnr());
-    return true;
+    return bild_uebernehmen(bild);
+}
+
+bool Spieler_Edit_Zwischenablage_Import()
+{
+    if (!sp.aktiv) return false;
+    Rastport* bild = Pic_Aus_Zwischenablage()
+                         ? Pic_Konvertieren(nullptr, GESICHT_BREITE, GESICHT_HOEHE, 16, PIC_QUELLE_ZWISCHENABLAGE, 0)
+                         : nullptr;
+    if (!bild) {
+        // the player stays as he is
+        meldung("In der Zwischenablage liegt kein Bild mit 16 Bit Farbtiefe.");
+        return false;
+    }
+    return bild_uebernehmen(bild);
 }
 
 bool Spieler_Edit_Standard_Bild_Moeglich() { return sp.aktiv && (sp.code & GESICHT_USER_BILD); }
@@ -379,7 +399,9 @@ bool Spieler_Edit_Klick(int32_t x, int32_t y, int32_t tasten)
             if (i < 7) Spieler_Edit_Gesicht_Schritt(i, richtung);
             return false;
         }
-    if (in(rx, ry, 4, 136, 80, 14)) {
+    if (in(rx, ry, 4, 120, 80, 14)) {
+        Spieler_Edit_Zwischenablage_Import();
+    } else if (in(rx, ry, 4, 136, 80, 14)) {
         if (const char* pfad = pcx_waehlen()) Spieler_Edit_Pcx_Import(pfad);
     } else if (in(rx, ry, 4, 152, 80, 14)) {
         Spieler_Edit_Standard_Bild();
@@ -508,6 +530,7 @@ void Spieler_Edit_Zeichnen(Rastport* z, int32_t bild)
     }
     const uint8_t* kit = static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, sp.team, nullptr, 0));
     Spieler_Gesicht_Bauen(z, OX + 36, OY + 54, p, sp.code, kit);
+    feld(z, OX + 4, OY + 120, 80, "Clipboard", Pic_Aus_Zwischenablage() != 0);
     feld(z, OX + 4, OY + 136, 80, "PCX-Datei");
     feld(z, OX + 4, OY + 152, 80, "Standard-Bild", Spieler_Edit_Standard_Bild_Moeglich());
     feld(z, OX + 4, OY + 168, 80, "Undo");

@@ -39,6 +39,9 @@ void Spieler_Edit_Raster_Zu_Bild(int32_t zeile, int32_t spalte, int32_t* x, int3
 void Spieler_Edit_Bild_Zu_Raster(int32_t x, int32_t y, int32_t* zeile, int32_t* spalte);
 // A user picture from a PCX file (false with the message when it cannot be used).
 bool Spieler_Edit_Pcx_Import(const char* pfad);
+// The clipboard's picture (a 16-bit bitmap) as the player's user picture; without one a message
+// and the player stays as he is.
+bool Spieler_Edit_Zwischenablage_Import();
 bool Spieler_Edit_Standard_Bild_Moeglich();
 void Spieler_Edit_Standard_Bild();
 void Spieler_Edit_Undo();

@@ -37,6 +37,9 @@ namespace {
 // number fits shirts and heads alike.
 constexpr uint16_t FIGUR_W = 32, FIGUR_H = 36;
 constexpr uint16_t GRIFF_W = 7, GRIFF_H = 7;
+// The shirts at half size: the bench places are 22 pixels apart and the own goalkeeper stands 17
+// pixels above the pitch's end.
+constexpr int32_t TRIKOT_W = 16, TRIKOT_H = 17;
 
 void figur_abgelegt(Menue_Move_Struktur*, Menue_Icon* icon, int32_t x, int32_t y, uint32_t code);
 void griff_abgelegt(Menue_Move_Struktur*, Menue_Icon* icon, int32_t x, int32_t y, uint32_t code);
@@ -68,7 +71,7 @@ int32_t figur_zeichnen(Menue_Icon* icon, uint32_t)
         Grafik_Printf(b, Font(4), "^c%05d^tz%04d%s", 0, 38, int(f), 16, nr);
         return 0;
     }
-    Rastport* s = Grafik_Spielerfigur_Erzeugen(nullptr, spnr, team, FIGUR_STIL_A, 0);
+    Rastport* s = Spieler_Trikot_Klein(spnr, team, TRIKOT_W, TRIKOT_H);
     if (!s) return 0;
     Grafik_Blit_Transparent(s, 0, 0, int32_t(s->width), int32_t(s->height), b, 0, 0);
     Grafik_Bitmap_Freigeben(s);

@@ -10,6 +10,10 @@
 #include "database/teamspieler.h"
 #include "competitions/statistik_teaminfo.h"
 #include "gameflow/globals.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_spielerfigur.h"
+#include "graphics/grafik_wappen.h"
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_schirme.h"
 
@@ -41,6 +45,23 @@ void zelle_zu_bild(int32_t team, int32_t zeile, int32_t spalte, int32_t* x, int3
 }
 
 }  // namespace
+
+Rastport* Spieler_Trikot_Klein(int32_t spnr, int32_t team, int32_t w, int32_t h)
+{
+    // the kit colours go in only where the whole picture fits, so it is made whole and cut after
+    Rastport* voll = Grafik_Spielerfigur_Erzeugen(nullptr, spnr, team, FIGUR_STIL_A, 0);
+    if (!voll) return nullptr;
+    const int32_t bw = int32_t(voll->width), bh = std::min<int32_t>(int32_t(voll->height), SPIELER_TRIKOT_HOEHE);
+    Rastport* trikot = w > 0 && h > 0 && w <= bw && h <= bh ? Grafik_Bitmap_Anlegen(bw, bh, voll->depth) : nullptr;
+    Rastport* klein = trikot ? Grafik_Bitmap_Anlegen(w, h, voll->depth) : nullptr;
+    if (klein) {
+        Grafik_Blit(voll, 0, 0, bw, bh, trikot, 0, 0);
+        Grafik_Bild_Verkleinern(trikot, klein, w, h);
+    }
+    Grafik_Bitmap_Freigeben(trikot);
+    Grafik_Bitmap_Freigeben(voll);
+    return klein;
+}
 
 int32_t Spieler_Einsetzen_Fremde_Zelle(int32_t team, int32_t spnr)
 {

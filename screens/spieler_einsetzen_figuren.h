@@ -17,6 +17,15 @@ struct Spieler_Figur {
     bool ziehbar;
 };
 
+struct Rastport;
+
+// A player's shirt in his club's colours (the shirt picture without the shorts), made to w x h
+// pixels for the small places: the pitch and bench of the line-up screens, where the full-size
+// picture would cover its neighbours. A new picture (the caller frees it), null on failure.
+Rastport* Spieler_Trikot_Klein(int32_t spnr, int32_t team, int32_t w, int32_t h);
+// The shirt's share of the shirt picture's height (the rest shows the shorts).
+constexpr int32_t SPIELER_TRIKOT_HOEHE = 36;
+
 // Rebuilds the figures: the own players on the pitch and bench (display bit 1 of 1290), then the
 // on-pitch players of the shown other club (bit 2). The count.
 int32_t Spieler_Einsetzen_Figuren_Bauen(Spieler_Figur figuren[SPIELER_FIGUREN]);

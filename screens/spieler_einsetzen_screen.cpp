@@ -47,8 +47,11 @@ namespace {
 
 enum : int16_t {
     SE_HINTERGRUND = 1330, SE_EIGENE_LISTE = 1331, SE_FREMDE_LISTE = 1296, SE_STAERKE = 1287,
-    SE_FELD = 1290, SE_TAKTIK_ERSTE = 1261,
+    SE_FELD = 1290, SE_TAKTIK_ERSTE = 1261, SE_TAKTIK_TRAINIEREN = 1269,
 };
+// The tactic rows stand over the pitch; the button that hands the tactic to the training right of them.
+constexpr int16_t TAKTIK_Y[2] = {46, 66}, TAKTIK_X = 170, TAKTIK_SCHRITT = 70;
+constexpr int32_t TAKTIK_FONT = 9;
 constexpr int16_t FELD_X = 226, FELD_Y = 114, FELD_W = 207, FELD_H = 337;
 // The commitment slider: a handle on a track left of the pitch, above the strength box; the top
 // is the value 1 of the slider (the club's commitment 99).
@@ -67,7 +70,6 @@ int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
     if (!z || !icon) return 0;
     if (!Spieler_Screen_Bild(SE_HINTERGRUND, z, icon->x, icon->y, true, icon->x, icon->y, icon->breite, icon->hoehe))
         Grafik_Rechteck_Fuellen(z, 0, 40, 600, 440, farbe(1, 3, 2));
-    text(z, 3, 170, 60, farbe(15, 15, 0), "Mannschaftsaufstellung");
     return 0;
 }
 
@@ -215,7 +217,8 @@ int32_t taktik_zeichnen(Menue_Icon* icon, uint32_t)
     if (!Spieler_Screen_Bild(icon->nummer, z, icon->x, icon->y, true))
         Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 4, 8));
     const char* l = Spieler_Einsetzen_Taktik_Label(e, stufe);
-    text(z, 4, icon->x + 2, icon->y + 10, farbe(15, 15, 15), l ? l : "");
+    // the condensed font: the longest label ("Selt.Abseitsf.") fits the control
+    text(z, TAKTIK_FONT, icon->x + 2, icon->y + 10, farbe(15, 15, 15), l ? l : "");
     return 0;
 }
 
@@ -244,6 +247,53 @@ int32_t aufstellung_klick(Menue_Icon* icon, uint32_t)
     Spieler_Einsetzen_Aufstellung_Klick(icon->nummer - SE_AUFSTELLUNG_1);
     Spieler_Einsetzen_Feld_Neu_Zeichnen();
     return 0;
+}
+
+Menue_Kontextmenue* aufstellung_menue(Menue_Icon* icon)
+{
+    return icon ? Spieler_Einsetzen_Aufstellung_Menue(icon->nummer - SE_AUFSTELLUNG_1) : nullptr;
+}
+
+// The set switch: the set in use lit. Locked while an assistant sets the line-up.
+int32_t satz_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon) return 0;
+    const bool an = Spieler_Einsetzen_Get_Modus(Aktuelles_Team) == (icon->nummer == SE_SATZ_B ? 1 : 0);
+    const bool gesperrt = Aktuelles_Team >= 0 && Assistent_Mit_Aufgabe(Aktuelles_Team, 0) >= 0;
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(1, 1, 1));
+    Grafik_Rechteck_Fuellen(z, icon->x + 1, icon->y + 1, icon->breite - 2, icon->hoehe - 2,
+                            gesperrt ? farbe(5, 5, 5) : an ? farbe(15, 9, 0) : farbe(7, 7, 8));
+    Spieler_Screen_Bild(icon->nummer, z, icon->x, icon->y);
+    return 0;
+}
+
+int32_t satz_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon || Spieler_Einsetzen_Aufstellung_Icons_Sperren()) return 0;
+    Spieler_Einsetzen_Satz_Wechseln(icon->nummer == SE_SATZ_B ? 1 : 0);
+    Spieler_Einsetzen_Feld_Neu_Zeichnen();
+    return 1;
+}
+
+int32_t trainieren_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon) return 0;
+    const bool gesperrt = Aktuelles_Team >= 0 && Assistent_Mit_Aufgabe(Aktuelles_Team, 1) >= 0;
+    Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(1, 1, 1));
+    Grafik_Rechteck_Fuellen(z, icon->x + 1, icon->y + 1, icon->breite - 2, icon->hoehe - 2,
+                            gesperrt ? farbe(5, 5, 5) : farbe(4, 10, 4));
+    Spieler_Screen_Bild(icon->nummer, z, icon->x, icon->y);
+    return 0;
+}
+
+int32_t trainieren_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon) return 0;
+    Spieler_Einsetzen_Taktik_Trainieren();
+    Menue_Screen_Icon_Hinzufuegen(icon);
+    return 1;
 }
 
 int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
@@ -382,11 +432,20 @@ void liste_bauen()
     einsatz.mausover = Spieler_Einsetzen_Einsatz_Hilfe;
     liste.push_back(einsatz);
     for (int32_t k = 0; k < 8; ++k) {
-        Menue_Icon t = icon(int16_t(SE_TAKTIK_ERSTE + k), int16_t(226 + 70 * (k % 3) - (k >= 6 ? 0 : 0)),
-                            int16_t(k < 4 ? 76 : 92), 68, 12, 5, taktik_zeichnen);
-        t.x = int16_t(k < 4 ? 170 + 70 * k : 170 + 70 * (k - 4));
+        Menue_Icon t = icon(int16_t(SE_TAKTIK_ERSTE + k), int16_t(TAKTIK_X + TAKTIK_SCHRITT * (k % 4)), TAKTIK_Y[k / 4], 68,
+                            12, 5, taktik_zeichnen);
         t.klick = taktik_klick;
         liste.push_back(t);
+    }
+    Menue_Icon training = icon(SE_TAKTIK_TRAINIEREN, 449, 41, 8, 11, 6, trainieren_zeichnen);
+    training.klick = trainieren_klick;
+    training.hilfetext = "Diese taktischen Einstellungen auch trainieren lassen";
+    liste.push_back(training);
+    for (const int16_t n : {int16_t(SE_SATZ_A), int16_t(SE_SATZ_B)}) {
+        Menue_Icon b = icon(n, n == SE_SATZ_A ? 165 : 186, 448, 8, 8, 6, satz_zeichnen);
+        b.klick = satz_klick;
+        b.hilfetext = n == SE_SATZ_A ? "Die ERSTEN sechs Aufstellungen" : "Die ZWEITEN sechs Aufstellungen";
+        liste.push_back(b);
     }
     for (int32_t k = 0; k < 8; ++k) {
         const bool arzt = k >= 4;
@@ -401,6 +460,7 @@ void liste_bauen()
     for (int32_t k = 0; k < 6; ++k) {
         Menue_Icon a = icon(int16_t(SE_AUFSTELLUNG_1 + k), int16_t(215 + 38 * k), 455, 35, 23, 5, aufstellung_zeichnen);
         a.klick = aufstellung_klick;
+        a.kontext = aufstellung_menue;
         a.mausover = Spieler_Einsetzen_Aufstellung_Hilfe;
         liste.push_back(a);
     }
@@ -422,6 +482,19 @@ void liste_bauen()
 }  // namespace
 
 int32_t Spieler_Einsetzen_Einsatz_Y() { return einsatz_y(); }
+
+void Spieler_Einsetzen_Spieler_Icons_Refresh(int32_t spnr)
+{
+    for (const int32_t nummer : {int32_t(SE_EIGENE_LISTE), int32_t(SE_FREMDE_LISTE)}) {
+        if (!Menue_Screen_Icon_Ist_Vorhanden(nummer)) continue;
+        Menue_Icon* icon = Menue_Screen_Icon_Aus_Nummer(nummer);
+        if (!icon || icon->refresh_prozedur != liste_zeichnen) continue;
+        std::vector<Spieler_Listen_Eintrag> e;
+        if (spnr >= 0) Spieler_Einsetzen_Liste_Bauen(nummer == SE_EIGENE_LISTE ? 0 : 1, &e);
+        const bool zeigt = spnr < 0 || std::any_of(e.begin(), e.end(), [spnr](const Spieler_Listen_Eintrag& x) { return x.spnr == spnr; });
+        if (zeigt) icon->refresh = 1;
+    }
+}
 
 void Spieler_Einsetzen_Einsatz_Abgelegt(int32_t y)
 {

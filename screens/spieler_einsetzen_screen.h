@@ -17,3 +17,6 @@ const char* Spieler_Einsetzen_Staerke_Hilfe(Menue_Icon* icon);
 // the commitment it writes when dropped at y.
 int32_t Spieler_Einsetzen_Einsatz_Y();
 void Spieler_Einsetzen_Einsatz_Abgelegt(int32_t y);
+// After a change to a player (-1: to any): the squad list beside the pitch is drawn again when it
+// shows him, and so is the other list. Nothing while the line-up screen is not up.
+void Spieler_Einsetzen_Spieler_Icons_Refresh(int32_t spnr);

@@ -15,6 +15,7 @@
 #include "screens/spieler_angebot.h"
 #include "screens/spieler_detail.h"
 #include "screens/spieler_einsetzen.h"
+#include "screens/spieler_einsetzen_screen.h"
 #include "screens/spieler_einsetzen_feld.h"
 #include "screens/spieler_kontext.h"
 #include "screens/spieler_suche.h"
@@ -93,6 +94,8 @@ void spieler_neu_zeichnen(int32_t spnr, int32_t team)
     for (int32_t n = 0; n < ANZ_SCREEN_ICONS; ++n)
         if (Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(n))
             if (i->kennung_1 == spnr && (i->kennung_2 == team || team < 0)) i->refresh = 1;
+    // the line-up screen's lists draw their players inside one icon each
+    Spieler_Einsetzen_Spieler_Icons_Refresh(spnr);
 }
 
 // The line-up screen draws its figures from the links: the pitch is marked for redraw.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "database/datenbank_fern.h"
 #include "database/spieler.h"
@@ -9,7 +10,9 @@
 #include "database/teamspieler.h"
 #include "economy/bank.h"
 #include "gameflow/globals.h"
+#include "graphics/font.h"
 #include "platform/print.h"
+#include "platform/string_util.h"
 #include "screens/spieler_hilfetext.h"
 #include "toolkit/requester.h"
 
@@ -172,4 +175,28 @@ int32_t Spieler_Versicherung_Info_Zeilen(int32_t team, int32_t spnr, char zeilen
     if (tage != 0) std::snprintf(schnitt, sizeof schnitt, "(Schnitt: %s / Tag)", betrag(kassiert / tage, team));
     std::snprintf(zeilen[6], 200, "Kassierte Prämien^tl0190: %s %s", betrag(kassiert, team), schnitt);
     return 7;
+}
+
+Versicherung_Karte Spieler_Versicherung_Karte(const char* name, float praemie, int32_t team, int32_t breite)
+{
+    Versicherung_Karte k;
+    const std::string n = name ? name : "";
+    // the longest head of words that fits, the rest below (cut to the width when still too long)
+    size_t teil = n.size();
+    while (Font_Text_Breite(Font(VERSICHERUNG_FONT), n.substr(0, teil).c_str()) > breite) {
+        const size_t leer = n.rfind(' ', teil - 1);
+        if (leer == std::string::npos || leer == 0) break;
+        teil = leer;
+    }
+    k.name[0] = n.substr(0, teil);
+    k.name[1] = teil < n.size() ? n.substr(teil + 1) : "";
+    for (std::string& z : k.name) {
+        char b[96], kurz[96];
+        std::snprintf(b, sizeof b, "%s", z.c_str());
+        String_Kuerzen_Pixel(b, kurz, VERSICHERUNG_FONT, breite);
+        z = kurz;
+    }
+    k.zahlt[0] = std::string("Zahlt ") + Bank_Betrag_String(praemie, team, -1, 0);
+    k.zahlt[1] = "pro Verletzungstag";
+    return k;
 }

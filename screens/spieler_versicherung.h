@@ -2,6 +2,7 @@
 // per injury day; concluding writes the link fields 307, 302, 303 and 308.
 #pragma once
 #include <cstdint>
+#include <string>
 
 constexpr int32_t VERSICHERUNG_FIRMEN = 6;
 
@@ -48,3 +49,11 @@ void Spieler_Versicherung_Wippe_Text(int32_t team, int32_t spnr, int32_t firma, 
 
 // The information panel's insurance page: up to seven lines into zeilen; returns their count.
 int32_t Spieler_Versicherung_Info_Zeilen(int32_t team, int32_t spnr, char zeilen[7][200]);
+
+// The texts of a company's button on the insurance page: its name on up to two lines of the
+// button's width (above and below the logo) and what it pays, on two lines beside it.
+constexpr int32_t VERSICHERUNG_FONT = 9, VERSICHERUNG_ZAHLT_X = 96;
+struct Versicherung_Karte {
+    std::string name[2], zahlt[2];
+};
+Versicherung_Karte Spieler_Versicherung_Karte(const char* name, float praemie, int32_t team, int32_t breite);

@@ -23,6 +23,8 @@
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "screens/spieler_hilfetext.h"
+#include "platform/maus.h"
+#include "graphics/grafik_wappen.h"
 #include "screens/spieler_kontext_menue.h"
 #include "screens/spieler_schirme.h"
 #include "screens/spieler_vereinsauswahl.h"
@@ -576,8 +578,9 @@ constexpr int32_t LISTE = 1689, KOPF = 1669, HINTERGRUND = 1670;
 constexpr int32_t SICHTBAR = 26;
 
 Spielervergleich_Zeile zeilen[VERGLEICH_ZEILEN];
+int32_t zeilen_spieler[VERGLEICH_ZEILEN], zeilen_teams[VERGLEICH_ZEILEN];
 int32_t zeilen_anzahl = 0, erste_zeile = 0;
-constexpr int32_t HOCH = 1678, RUNTER = 1679;
+constexpr int32_t HOCH = 1678, RUNTER = 1679, WAPPEN = 1680;
 char ueberschrift[64];
 Menue_Icon liste[40];
 int32_t liste_n = 0;
@@ -744,6 +747,27 @@ int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// The row under the pointer: its name shows the player's tooltip, the rest of it the row's help.
+const char* liste_hilfe(Menue_Icon* icon)
+{
+    if (!icon) return nullptr;
+    const int32_t r = erste_zeile + (Maus_Get_Y() - icon->y - 2) / 13;
+    if (Maus_Get_Y() < icon->y + 2 || r < erste_zeile || r >= zeilen_anzahl || r >= erste_zeile + SICHTBAR) return nullptr;
+    if (Maus_Get_X() < icon->x + 128 && zeilen_spieler[r] >= 0)
+        return Spieler_Screen_Hilfetext_Spieler(zeilen_spieler[r], zeilen_teams[r]);
+    return zeilen[r].hilfe;
+}
+
+// The chosen club's crest beside its button; without a chosen club the manager's own.
+int32_t wappen_zeichnen(Menue_Icon* icon, uint32_t)
+{
+    Rastport* z = Grafik_Render_Ziel;
+    if (!z || !icon) return 0;
+    const int32_t t = datum(VEREIN) >= 0 && datum(VEREIN) < Team_Anzahl ? datum(VEREIN) : eigen();
+    if (t >= 0) Grafik_Wappen_Laden(0, z, z->depth, t, icon->x, icon->y, 1, icon->breite, icon->hoehe);
+    return 0;
+}
+
 uint8_t sortiert(int32_t, int32_t, int32_t wert, int32_t)
 {
     Spieler_Spielervergleich_Kriterium_Setzen(wert);
@@ -883,6 +907,9 @@ void liste_bauen()
     liste[liste_n++] = k;
     liste[liste_n++] = vorlage(KOPF, 150, 92, 440, 14, 4, text_zeichnen);
     liste[liste_n++] = vorlage(LISTE, 150, 108, 440, 13 * SICHTBAR + 6, 4, liste_zeichnen);
+    liste[liste_n - 1].mausover = liste_hilfe;
+    // below the club and manager buttons: right of them run the minute and match-day bars
+    liste[liste_n++] = vorlage(WAPPEN, 16, 334, 40, 40, 4, wappen_zeichnen);
     for (int32_t n : {HOCH, RUNTER}) {
         Menue_Icon p = vorlage(n, n == HOCH ? 540 : 560, 458, 14, 14, 5, pfeil_zeichnen);
         p.klick = blaettern;
@@ -926,11 +953,14 @@ void Spieler_Spielervergleich_Scrollscreen_Bauen()
     for (int32_t z = 0; z < e.zeilen; ++z) {
         Spielervergleich_Zeile& r = zeilen[z];
         const int32_t p = e.spieler[z], t = e.teams[z];
+        zeilen_spieler[z] = p < Spieler_Anzahl ? p : -1;
+        zeilen_teams[z] = t;
         const char* n = p < Spieler_Anzahl ? Spieler_String(SP_NAME_LAND_BEOBACHTET, p, nullptr, 0) : nullptr;
         std::snprintf(r.name, sizeof r.name, "^fb0007%2d^fe.%s", z + 1, n ? n : "");
         std::snprintf(r.verein, sizeof r.verein, "%s", verein_name(t));
         wert_text(*k, e, z, r.wert, sizeof r.wert);
-        r.hilfe[0] = 0;
+        const char* sn = p < Spieler_Anzahl ? Spieler_String(SP_NAME, p, nullptr, 0) : nullptr;
+        std::snprintf(r.hilfe, sizeof r.hilfe, "Statistik-Werte von %s", sn ? sn : "");
         if (k->art == 28) {
             const char* vn = p < Spieler_Anzahl ? Spieler_String(SP_VORNAME, p, nullptr, 0) : nullptr;
             const char* nn = p < Spieler_Anzahl ? Spieler_String(SP_NAME, p, nullptr, 0) : nullptr;

@@ -19,6 +19,7 @@
 #include "matchview/lineup/screen.h"
 #include "matchview/lineup/spieldaten.h"
 #include "platform/temp.h"
+#include "screens/spieler_einsetzen_figuren.h"
 #include "screens/spieler_gesicht.h"
 #include "toolkit/btnscreen.h"
 
@@ -26,6 +27,12 @@ void (*Liste_Text_Hook)(int32_t x, int32_t y, const char* text) = nullptr;
 
 namespace {
 
+// A row is 16 pixels high: the shirt beside the portrait made to fit it, the name's line one
+// pixel higher than the system's so that the small font's two lines keep apart.
+constexpr int32_t TRIKOT_W = 12, TRIKOT_H = 14, NAME_Y = 7, STAERKE_Y = 15;
+// The man-marked opponent's shirt in its column, rows 18 pixels apart; the class a little right
+// of the system's tab so that a bold strength line keeps clear of it.
+constexpr int32_t MARKE_W = 14, MARKE_H = 16, KLASSE_TAB = 134;
 constexpr int32_t ZEILEN = 11, FONT = 11, FONT_KOPF = 9, KEIN_SPIELER = 32767, SPALTEN_X = 153;
 
 Btnscreen_Gadget* G(int32_t n) { return &Aufstellung_Liste[n]; }
@@ -110,7 +117,7 @@ void Update_Liste()
             Grafik_Spielerfigur_Sprite_Zeichnen(b, spnr, team, 2, 0);
             // Made on its own and put beside the portrait: the kit colour replaces the base
             // picture's key only in a bitmap the whole picture fits, and the row is lower.
-            Rastport* figur = Grafik_Spielerfigur_Erzeugen(nullptr, spnr, team, FIGUR_STIL_A, 0);
+            Rastport* figur = Spieler_Trikot_Klein(spnr, team, TRIKOT_W, TRIKOT_H);
             blit_t(figur, b, 26, 2);
             Grafik_Bitmap_Freigeben(figur);
         }
@@ -120,9 +127,9 @@ void Update_Liste()
         const bool fett = slot == Screen_Auswahl_Slot;
         const char* an = fett ? "^bb" : "";
         const char* aus = fett ? "^be" : "";
-        drucken(b, 48, 8, Temp_Sprintf("^c%05d%s%s%s", farbe, an, name ? name : "", aus));
-        drucken(b, 48, 15, Temp_Sprintf("^c%05d%sStärke: %d%s", farbe, an, int32_t(r->spieler[slot].wert_89), aus));
-        drucken(b, 0, 13, Temp_Sprintf("^c%05d^tz%04d%s%s%s", farbe, 126, an, klasse[Spieler_Positionsklasse(spnr)], aus));
+        drucken(b, 48, NAME_Y, Temp_Sprintf("^c%05d%s%s%s", farbe, an, name ? name : "", aus));
+        drucken(b, 48, STAERKE_Y, Temp_Sprintf("^c%05d%sStärke: %d%s", farbe, an, int32_t(r->spieler[slot].wert_89), aus));
+        drucken(b, 0, 13, Temp_Sprintf("^c%05d^tz%04d%s%s%s", farbe, KLASSE_TAB, an, klasse[Spieler_Positionsklasse(spnr)], aus));
         if (b && flaeche) blit_t(b, flaeche, z->x - tafel->x, z->y - tafel->y);
     }
     Rastport* s = schirm();
@@ -148,8 +155,7 @@ void Update_Liste_Variabel()
         const Spielfeld_Spieler& s = r->spieler[slot];
         const int32_t gedeckt = Manndeckung_Suchen(r, slot);
         if (gedeckt >= 0 && flaeche) {
-            Rastport* figur = Grafik_Spielerfigur_Erzeugen(nullptr, r->spieler[gedeckt].spnr, int32_t(r->team[gedeckt / 16]),
-                                                          FIGUR_STIL_A, 0);
+            Rastport* figur = Spieler_Trikot_Klein(r->spieler[gedeckt].spnr, int32_t(r->team[gedeckt / 16]), MARKE_W, MARKE_H);
             blit_t(figur, flaeche, X, y - 3);
             Grafik_Bitmap_Freigeben(figur);
         }

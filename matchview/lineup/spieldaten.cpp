@@ -27,6 +27,8 @@ uint8_t Screen_Phase_Vor_Spiel = 0, Screen_Phase_Kabine = 0, Screen_Phase_Nach_S
 namespace {
 
 constexpr int32_t FONT = 3;
+// The clock box's three lines stand 9 pixels apart: the small font.
+constexpr int32_t UHR_FONT = 11;
 constexpr int32_t ZEILE = 14, LISTE_BREITE = 510, BOX_ZEILEN = 96, SERIEN_ZEILEN = 100;
 constexpr int32_t BILD_UEBERSCHRIFT = 1730, BILD_GELB = 1661, BILD_GELB_ROT = 1662, BILD_ROT = 1660;
 constexpr uint32_t TOR = 4, GELB = 16, GELB_ROT = 32, ROT = 64, ZAEHLT = TOR | GELB | GELB_ROT | ROT;
@@ -180,16 +182,16 @@ void Screen_Minutenanzeige_Zeichnen(Rastport* box, const Spielfeld_Record* r)
 {
     if (!r) return;
     const int32_t mitte = box ? int32_t(box->width) / 2 : 0;
-    drucken(box, 0, 10, Temp_Sprintf("^c%05d^tz%04d%d:%d", weiss(), mitte, r->tore[0], r->tore[1]));
+    drucken(box, 0, 10, Temp_Sprintf("^c%05d^tz%04d%d:%d", weiss(), mitte, r->tore[0], r->tore[1]), UHR_FONT);
     const char* phase = Screen_Phase_Kabine       ? "in der Kabine..."
                         : Screen_Phase_Vor_Spiel  ? "vor dem Spiel..."
                         : Screen_Phase_Nach_Spiel ? "nach dem Spiel..."
                                                   : nullptr;
     drucken(box, 0, 19,
             phase ? Temp_Sprintf("^c%05d^tz%04d%s", weiss(), mitte, phase)
-                  : Temp_Sprintf("^c%05d^tz%04d%d. Minute", weiss(), mitte, int32_t(r->minute)));
+                  : Temp_Sprintf("^c%05d^tz%04d%d. Minute", weiss(), mitte, int32_t(r->minute)), UHR_FONT);
     if (const Spiele_Spiel* m = Spiele_Get_Spiel(int32_t(r->spiel), 0))
-        drucken(box, 0, 28, Temp_Sprintf("^c%05d^tz%04d%s", weiss(), mitte, Wettbewerb_Get_Anzeigename(m->wettbewerb)));
+        drucken(box, 0, 28, Temp_Sprintf("^c%05d^tz%04d%s", weiss(), mitte, Wettbewerb_Get_Anzeigename(m->wettbewerb)), UHR_FONT);
 }
 
 void Spieldaten_Zeichnen(const Spielfeld_Record* r, Spieldaten_Ziel& z)

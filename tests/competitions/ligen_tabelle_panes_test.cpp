@@ -10,8 +10,14 @@
 
 #include "competitions/ligen_tabelle.h"
 #include "competitions/spiele_ewig.h"
+#include "competitions/spiele_tabelle.h"
+#include "competitions/statistik_archiv.h"
+#include "platform/compress.h"
 #include "competitions/tabellen_welt.h"
 #include "database/team.h"
+#include "gameflow/ablauf.h"
+#include "gameflow/globals.h"
+#include "gameflow/kalender.h"
 
 namespace {
 
@@ -28,6 +34,15 @@ protected:
         Manager_Icon_Word_Data_Schreiben(m, LT_KURZWAHL_WORT, uint16_t(w));
         Manager_Icon_Word_Data_Schreiben(m, LT_SPIELTAG, uint16_t(tag));
         Manager_Icon_Word_Data_Schreiben(m, LT_FILTER, uint16_t(-1));
+    }
+    // A new fixture block of the league, played up to match day `spieltag` (its results to come).
+    static int32_t liga(int32_t spieltag)
+    {
+        const int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
+        Wettbewerb_Datensatz* d = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA));
+        d->spiele_block = b;
+        d->spieltag = spieltag;
+        return b;
     }
     static std::string texte(const Ligen_Tabelle_Inhalt& p)
     {
@@ -80,10 +95,7 @@ TEST_F(TabellenPanes, ATwoLeggedRoundShowsItsSecondLegsOnceAFirstLegHasAResult)
 
 TEST_F(TabellenPanes, DetailsAddGapRowsAndTwoColumnsSplitTheRows)
 {
-    const int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
-    Wettbewerb_Datensatz* d = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA));
-    d->spiele_block = b;
-    d->spieltag = 2;
+    const int32_t b = liga(2);
     // Team 0 wins both, 1 one, 2 draws once, 3 loses twice: points 6, 3, 1, 1.
     ergebnis(b, 0, 0, 0, 1, 2, 0);
     ergebnis(b, 0, 1, 2, 3, 1, 1);
@@ -96,6 +108,9 @@ TEST_F(TabellenPanes, DetailsAddGapRowsAndTwoColumnsSplitTheRows)
     Ligen_Tabelle_Inhalt p;
     Ligen_Tabelle_Tabelle_Inhalt(&p);
     EXPECT_NE(p.kopf.find("Tabelle vom  1 bis  2. Spieltag"), std::string::npos) << p.kopf;
+    // the columns' headings over their cells
+    for (const char* spalte : {"Spiele", "  S      U      N  ", "Torverh.", "Tordiff.", "Punkte", "Tendenz"})
+        EXPECT_NE(p.kopf.find(spalte), std::string::npos) << spalte << " in " << p.kopf;
     ASSERT_EQ(p.treffer.size(), 4u);
     EXPECT_EQ(p.treffer[0].team, 0);
     const int32_t ohne = p.laenge;
@@ -121,14 +136,14 @@ TEST_F(TabellenPanes, DetailsAddGapRowsAndTwoColumnsSplitTheRows)
     EXPECT_GE(p.treffer[2].x, 270);
     EXPECT_EQ(p.treffer[2].y, p.treffer[0].y);
     EXPECT_LT(p.laenge, ohne);
+    // two columns head both halves, without the tendency
+    EXPECT_NE(p.kopf.find("Punkte^tz0410Spiele"), std::string::npos) << p.kopf;
+    EXPECT_EQ(p.kopf.find("Tendenz"), std::string::npos) << p.kopf;
 }
 
 TEST_F(TabellenPanes, AFinalTableViewWithoutArchiveShowsTheEternalTable)
 {
-    const int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
-    Wettbewerb_Datensatz* d = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA));
-    d->spiele_block = b;
-    d->spieltag = 1;
+    const int32_t b = liga(1);
     // Counted into the eternal table as a played day is.
     for (auto [slot, heim, gast, ht] : {std::tuple{0, 0, 1, 2}, std::tuple{1, 2, 3, 1}}) {
         ergebnis(b, 0, slot, heim, gast, ht, 1);
@@ -143,7 +158,45 @@ TEST_F(TabellenPanes, AFinalTableViewWithoutArchiveShowsTheEternalTable)
     Ligen_Tabelle_Inhalt p;
     Ligen_Tabelle_Tabelle_Inhalt(&p);
     EXPECT_NE(p.kopf.find("Ewige Tabelle"), std::string::npos) << p.kopf;
+    EXPECT_NE(p.kopf.find("^tz0234  S      U      N  ^tz0305Torverh."), std::string::npos) << p.kopf;
     EXPECT_EQ(p.treffer.size(), 4u);
+    // each row's won, drawn and lost games are the eternal table's own counts: one game, one result
+    int32_t reihen = 0, sieger = 0;
+    for (const Ligen_Tabelle_Zelle& z : p.zellen) {
+        if (z.x != 214) continue;
+        int32_t sun[3] = {-1, -1, -1};
+        ASSERT_EQ(std::sscanf(z.text.c_str(), "%d %d %d", &sun[0], &sun[1], &sun[2]), 3) << z.text;
+        EXPECT_EQ(sun[0] + sun[1] + sun[2], 1) << z.text;
+        sieger += sun[0];
+        ++reihen;
+    }
+    EXPECT_EQ(reihen, 4);
+    EXPECT_EQ(sieger, 1) << texte(p);  // one game won, one drawn
+}
+
+TEST_F(TabellenPanes, TheFinalTablesShowTheLatestArchivedSeasonWhenNoneIsChosen)
+{
+    const int32_t b = liga(1);
+    ergebnis(b, 0, 0, 0, 1, 2, 1);
+    ergebnis(b, 0, 1, 2, 3, 1, 1);
+    static Tabelle_Datensatz t;
+    ASSERT_TRUE(Wettbewerb_Tabelle_Vorbereiten(LIGA, &t));
+    Spiele_Tabelle_Berechnen(LIGA, b, -1, -1, 1, TAB_NORMAL, &t, 1, 0, -1, -1, 0, 0, -1);
+    Compress_LZW_Init();
+    ASSERT_TRUE(Statistik_Tabelle_Archivieren(&t));
+    int32_t jahr = 0;
+    ASSERT_EQ(Statistik_Tabellen_In_Array(LIGA, &jahr, 1), 1);
+    zeigen(LIGA, 2);
+    Manager_Icon_Word_Data_Schreiben(1, LT_HISTORIE, 0);  // nothing chosen in the season menu
+    knoepfe[{1, LT_AKTUELL}] = 1;
+    Ligen_Tabelle_Tabellenknopf_Klick(LT_HISTORIE);
+    Ligen_Tabelle_Inhalt p;
+    Ligen_Tabelle_Tabelle_Inhalt(&p);
+    char titel[64];
+    std::snprintf(titel, sizeof titel, "Abschlußtabelle %d/%d:", jahr - 1, jahr);
+    EXPECT_NE(p.kopf.find(titel), std::string::npos) << p.kopf;
+    EXPECT_EQ(p.kopf.find("Ewige"), std::string::npos) << p.kopf;
+    EXPECT_EQ(int32_t(Manager_Icon_Word_Data_Lesen(1, LT_HISTORIE)), jahr);
 }
 
 TEST_F(TabellenPanes, GroupsSelectorAndPlaceMarkers)
@@ -213,6 +266,28 @@ TEST_F(TabellenPanes, TheClubViewGivesEveryMatchOfALongSeasonAHitRowWithItsDate)
     };
     EXPECT_EQ(anzahl("|1:0|"), 5) << t;
     EXPECT_EQ(anzahl("|-:-|"), 29) << t;
+
+    // Today's game stands at 0:0 from the match day's start; until the kick-off, while the
+    // managers make their turns, it has no result yet, in the club view and on its day.
+    const int32_t h = Spiele_Lock(b, 5, 0, 0);
+    ASSERT_NE(h, 0);
+    Spiele_Tore_Nullen(h);
+    Spiele_Unlock(h);
+    const int32_t heute = Aktueller_Tag, zustand = Ablauf_Zustand;
+    Aktueller_Tag = Kalender_Get_Spieltag_Tag(LIGA, 5, 0, 0);
+    Ablauf_Zustand = ABLAUF_SPIELTAG_MENUERUNDE;
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    EXPECT_EQ(texte(p).find("|0:0|"), std::string::npos) << texte(p);
+    knoepfe[{1, LT_FILTER}] = 0;
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    EXPECT_NE(texte(p).find("|-:-|"), std::string::npos) << texte(p);
+    EXPECT_EQ(texte(p).find("|0:0|"), std::string::npos) << texte(p);
+    // once the day plays, the running score shows
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    EXPECT_NE(texte(p).find("|0:0|"), std::string::npos) << texte(p);
+    Aktueller_Tag = heute;
+    Ablauf_Zustand = zustand;
 }
 
 TEST_F(TabellenPanes, LegDatesFollowTheChosenRoundAndItsLegs)
@@ -332,6 +407,29 @@ TEST_F(TabellenPanes, EachManagerAtThePcFindsHisOwnCompetitionAndDay)
     EXPECT_EQ(Manager_Icon_Word_Data_Lesen(2, LT_SPIELTAG), 1);
     Aktuelles_Team = 1;
     EXPECT_EQ(Manager_Icon_Word_Data_Lesen(1, LT_SPIELTAG), 3);
+}
+
+}  // namespace
+
+namespace {
+
+// The graph of the table place has its title line above it: the club, the range and the league,
+// or the one match day's place.
+TEST_F(TabellenPanes, TheTablePlaceGraphNamesItsClubAndRange)
+{
+    const std::string kurz = Team_String(194, 0, nullptr, 0);
+    EXPECT_EQ(Ligen_Tabelle_Grafik_Titel(0, 1, 5, LIGA), kurz + ", 1.- 5. Spieltag, " + Wettbewerb_Get_Anzeigename(LIGA));
+    EXPECT_EQ(Ligen_Tabelle_Grafik_Titel(0, 3, 3, LIGA), kurz + ", Tabellenplatz vom 3. Spieltag");
+    bool titel = false;
+    for (const Ligen_Tabelle_Platz& p : Ligen_Tabelle_Kopf_Plaetze(false, false, false))
+        if (p.nummer == 2519) {
+            titel = true;
+            EXPECT_EQ(p.x, 384);
+            EXPECT_EQ(p.y, 130);
+            // wide enough for the one-day title of a short name in the condensed font
+            EXPECT_GE(p.w, 200);
+        }
+    EXPECT_TRUE(titel);
 }
 
 }  // namespace

@@ -199,3 +199,18 @@ TEST_F(Teamvergleich, ARemoteClientSeesWhatTheServerComputes)
 }
 
 }  // namespace
+
+// However many clubs a league has, the last column and its crest end left of the right scale's
+// figures; a league of eighteen keeps crests of a readable size.
+TEST(TeamvergleichSkala, TheColumnsStayBetweenTheScales)
+{
+    for (int32_t n = 1; n <= 40; ++n) {
+        const Teamvergleich_Spalten s = Ligen_Teamvergleich_Spalten(n);
+        EXPECT_LE(s.links + n * s.breite, 556) << n;
+        EXPECT_LE(s.wappen, s.breite - 2) << n;
+        EXPECT_GT(s.wappen, 0) << n;
+        EXPECT_GE(s.links, 4 + 30) << n;  // right of the left scale's figures
+    }
+    EXPECT_GE(Ligen_Teamvergleich_Spalten(18).wappen, 24);
+    EXPECT_EQ(Ligen_Teamvergleich_Spalten(10).breite, 30);
+}

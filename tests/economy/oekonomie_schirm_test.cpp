@@ -391,3 +391,81 @@ TEST_F(SchirmTest, AfterAnotherExchangeTheNumbersNameTheIconsOnScreenAndTheRocke
     EXPECT_EQ(Menue_Kontext_Eingabefeld_Jump_Call(2, 2096, 0, 0), 1);
     EXPECT_EQ(Bank_Wippe_Laufzeit, BANK_LAUFZEITEN - 1);
 }
+
+namespace {
+
+struct Gedruckt {
+    int32_t x, y;
+    std::string text;
+};
+std::vector<Gedruckt> gedruckt;
+
+// The texts an icon's drawing prints.
+std::vector<Gedruckt> texte_von(int32_t nummer)
+{
+    gedruckt.clear();
+    Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(nummer);
+    if (!i || !i->refresh_prozedur) return {};
+    Oek_Text_Hook = [](int32_t x, int32_t y, const char* t) { gedruckt.push_back({x, y, t}); };
+    Grafik_Screen_Seite_Waehlen(1);
+    i->refresh_prozedur(i, 0);
+    Oek_Text_Hook = nullptr;
+    return gedruckt;
+}
+
+}  // namespace
+
+TEST_F(SchirmTest, AnAgencysFeeReadsPerMonthOnce)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG), 1);
+    for (int32_t n = 2102; n <= 2104; ++n) {
+        const std::vector<Gedruckt> t = texte_von(n);
+        ASSERT_FALSE(t.empty()) << n;
+        int32_t gebuehr = 0;
+        for (const Gedruckt& g : t) {
+            EXPECT_EQ(g.text.find("/Mon./Mon."), std::string::npos) << g.text;
+            gebuehr += g.text.find("/Mon.") != std::string::npos;
+        }
+        EXPECT_EQ(gebuehr, 1) << n;
+    }
+}
+
+TEST_F(SchirmTest, EveryCampsLinesStayOnItsCardTheLastCampsToo)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_LAGER), 1);
+    for (int32_t c = 0; c < 7; ++c) {
+        Menue_Icon* karte = Menue_Screen_Icon_Aus_Nummer(2410 + c);
+        ASSERT_NE(karte, nullptr) << c;
+        const std::vector<Gedruckt> t = texte_von(2410 + c);
+        ASSERT_GE(t.size(), 4u) << c;
+        for (const Gedruckt& g : t) {
+            // the small font reaches two pixels below its baseline; the card's frame is its last row
+            EXPECT_LT(g.y + 2, karte->y + karte->hoehe - 1) << c << ": " << g.text;
+            EXPECT_LT(g.y + 2, 480) << c << ": " << g.text;
+        }
+    }
+}
+
+// A space whose contract brings nothing is free, whatever sponsor number it kept: it shows no
+// sponsor and its information says so.
+TEST_F(SchirmTest, ASpaceWithoutIncomeIsFreeWhateverSponsorItKept)
+{
+    Werbung_Team_Daten d = daten(manager[0]);
+    for (int32_t k = 0; k < WERBUNG_FLAECHEN; ++k) {
+        d.sponsor[k] = 0;
+        d.betrag[k] = 0.0f;
+    }
+    d.sponsor[1] = 3;
+    d.betrag[1] = 5000.0f;
+    ASSERT_TRUE(Werbung_Team_Ablegen(manager[0], d));
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG), 1);
+    klick(2107 + 15);
+    std::string info;
+    for (const Gedruckt& g : texte_von(2126)) info += g.text + "|";
+    EXPECT_NE(info.find("nicht vermietet"), std::string::npos) << info;
+    EXPECT_EQ(info.find("vermietet an"), std::string::npos) << info;
+    klick(2107 + 1);
+    info.clear();
+    for (const Gedruckt& g : texte_von(2126)) info += g.text + "|";
+    EXPECT_NE(info.find("vermietet an"), std::string::npos) << info;
+}

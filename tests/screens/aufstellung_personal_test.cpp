@@ -4,7 +4,14 @@
 
 #include <cstring>
 
+#include "bilder_datei.h"
 #include "database/assistent.h"
+#include "database/manager.h"
+#include "database/teamspieler.h"
+#include "graphics/font.h"
+#include "screens/spieler_einsetzen.h"
+#include "screens/spieler_taktik.h"
+#include "toolkit/kontextmenue.h"
 #include "screens/screens_hilfe.h"
 #include "screens/spieler_bilder.h"
 #include "screens/spieler_einsetzen_screen.h"
@@ -48,6 +55,78 @@ TEST_F(AufstellungPersonal, EachEmployedPersonHasAMarkWithHisName)
     // the doctors stand below the assistants, left of the pitch
     EXPECT_GT(d->y, a->y);
     EXPECT_LT(a->x + a->breite, 226);
+}
+
+// The set switch, the button that hands the tactic to the training and the stored line-ups' menu
+// are on the screen and work; the tactic rows stand over the pitch with every label whole.
+TEST_F(AufstellungPersonal, TheSetSwitchTheTrainingButtonAndTheTacticRowsAreThere)
+{
+    ASSERT_EQ(Spieler_Einsetzen_Screen(nullptr, 0), 1);
+    struct Ort {
+        int32_t n, x, y;
+    } const orte[] = {{SE_SATZ_A, 165, 448}, {SE_SATZ_B, 186, 448}, {1269, 449, 41}};
+    for (const Ort& o : orte) {
+        Menue_Icon* i = icon(o.n);
+        ASSERT_NE(i, nullptr) << o.n;
+        EXPECT_EQ(i->x, o.x) << o.n;
+        EXPECT_EQ(i->y, o.y) << o.n;
+        EXPECT_NE(i->klick, nullptr) << o.n;
+    }
+    EXPECT_STREQ(icon(1269)->hilfetext, "Diese taktischen Einstellungen auch trainieren lassen");
+    EXPECT_STREQ(icon(SE_SATZ_B)->hilfetext, "Die ZWEITEN sechs Aufstellungen");
+    const Test_Font font(9);
+    ASSERT_GT(Font_Text_Breite(Font(9), "Verteidigen!"), 30);
+    for (int32_t k = 0; k < 8; ++k) {
+        Menue_Icon* t = icon(1261 + k);
+        ASSERT_NE(t, nullptr);
+        EXPECT_EQ(t->y, k < 4 ? 46 : 66) << k;
+        EXPECT_LE(t->x + t->breite, 449) << k;
+        for (int32_t stufe = 0; stufe < 3; ++stufe)
+            EXPECT_LE(Font_Text_Breite(Font(9), Spieler_Einsetzen_Taktik_Label(k, stufe)) + 2, int32_t(t->breite))
+                << Spieler_Einsetzen_Taktik_Label(k, stufe);
+    }
+
+    Menue_Icon* b = icon(SE_SATZ_B);
+    b->klick(b, 0);
+    EXPECT_EQ(Spieler_Einsetzen_Get_Modus(EIGEN), 1);
+    Menue_Icon* a = icon(SE_SATZ_A);
+    a->klick(a, 0);
+    EXPECT_EQ(Spieler_Einsetzen_Get_Modus(EIGEN), 0);
+
+    uint8_t taktik[8] = {2, 1, 0, 2, 1, 0, 2, 1}, training[8] = {};
+    Team_Zeiger(TEAM_TAKTIK, EIGEN, taktik, 1);
+    Menue_Icon* t = icon(1269);
+    t->klick(t, 0);
+    Team_Zeiger(TEAM_TAKTIK_VORGABE, EIGEN, training, 2);
+    EXPECT_EQ(std::memcmp(taktik, training, 8), 0);
+
+    Menue_Icon* aufstellung = icon(SE_AUFSTELLUNG_1 + 2);
+    ASSERT_NE(aufstellung->kontext, nullptr);
+    Menue_Kontextmenue* k = aufstellung->kontext(aufstellung);
+    ASSERT_NE(k, nullptr);
+    EXPECT_STREQ(k->texte[8], "Auf Startwerte zurücksetzen");
+}
+
+// A change to a player draws the list that shows him again, and only that one.
+TEST_F(AufstellungPersonal, AChangedPlayersListIsDrawnAgain)
+{
+    ASSERT_EQ(Spieler_Einsetzen_Screen(nullptr, 0), 1);
+    Menue_Icon* eigen = icon(1331);
+    Menue_Icon* fremd = icon(1296);
+    ASSERT_TRUE(eigen && fremd);
+    int32_t kader[60];
+    ASSERT_GT(Teamspieler_Ins_Array(EIGEN, kader, 60, 0), 0);
+    eigen->refresh = fremd->refresh = 0;
+    Spieler_Einsetzen_Spieler_Icons_Refresh(kader[0]);
+    EXPECT_EQ(eigen->refresh, 1);
+    EXPECT_EQ(fremd->refresh, 0);
+    eigen->refresh = 0;
+    Spieler_Einsetzen_Spieler_Icons_Refresh(-1);
+    EXPECT_EQ(eigen->refresh, 1);
+    EXPECT_EQ(fremd->refresh, 1);
+    // away from the screen nothing happens
+    Menue_Bereich_Loeschen(0x45, -9999, -9999, 9999, 9999);
+    Spieler_Einsetzen_Spieler_Icons_Refresh(-1);
 }
 
 }  // namespace

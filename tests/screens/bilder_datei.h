@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/builder_daten.h"
+#include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/resfile.h"
@@ -42,4 +43,22 @@ struct Mit_Bilddatei : Basis {
         datei = -1;
     }
     static std::vector<uint16_t> pixel(int32_t n, int32_t w, int32_t h) { return Test_Bild_Pixel(datei, n, w, h); }
+};
+
+// The builder's font of a slot, put into that slot while the object lives, so that widths measured
+// in a test are the game's own.
+struct Test_Font {
+    int32_t slot, datei;
+    Font_Record* alt;
+    Test_Font(int32_t s) : slot(s), datei(Test_Bilddatei_Oeffnen()), alt(Font_Slots[s])
+    {
+        if (datei >= 0)
+            Font_Slots[slot] = static_cast<Font_Record*>(Load_Resource(datei, FONT_RESOURCE_ERSTE + slot, 16, nullptr));
+    }
+    ~Test_Font()
+    {
+        if (Font_Slots[slot] != alt) Font_Free(Font_Slots[slot]);
+        Font_Slots[slot] = alt;
+        if (datei >= 0) DeInit_ResFile(datei);
+    }
 };

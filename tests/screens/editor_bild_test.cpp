@@ -106,6 +106,59 @@ struct EditorBild : ::testing::Test {
     }
 };
 
+// A 16-bit bitmap file of 72 x 82 pixels, a dark blob on a light ground, as the clipboard hands
+// a picture over: its name.
+std::string bmp_datei(const fs::path& ordner)
+{
+    constexpr int32_t w = 72, h = 82, zeile = (w * 2 + 3) & ~3;
+    std::vector<uint8_t> d(54 + size_t(zeile) * h, 0);
+    auto le32 = [&d](size_t o, uint32_t v) {
+        for (int i = 0; i < 4; ++i) d[o + size_t(i)] = uint8_t(v >> (8 * i));
+    };
+    d[0] = 'B', d[1] = 'M';
+    le32(2, uint32_t(d.size()));
+    le32(10, 54);
+    le32(14, 40);
+    le32(18, w);
+    le32(22, h);
+    d[26] = 1, d[28] = 16;
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w; ++x) {
+            const int32_t dx = x - 36, dy = y - 40;
+            const uint16_t v = dx * dx + dy * dy < 600 ? 0x4208 : 0xE71C;
+            d[54 + size_t(zeile) * size_t(y) + size_t(2 * x)] = uint8_t(v);
+            d[54 + size_t(zeile) * size_t(y) + size_t(2 * x + 1)] = uint8_t(v >> 8);
+        }
+    const std::string pfad = (ordner / "zwischenablage.bmp").string();
+    std::ofstream(pfad, std::ios::binary).write(reinterpret_cast<const char*>(d.data()), std::streamsize(d.size()));
+    return pfad;
+}
+
+// "Clipboard" takes the clipboard's picture as the player's portrait; with no picture on the
+// clipboard the button stands grey, a click says so and the player keeps his face.
+TEST_F(EditorBild, PlayerEditorTakesItsPortraitFromTheClipboard)
+{
+    std::vector<int32_t> liste{24, 25};
+    const uint32_t vorher = uint32_t(Spieler_Wert(SP_GESICHT, 25, 0, 0)) & ~GESICHT_USER_BILD;
+    Spieler_Wert(SP_GESICHT, 25, int32_t(vorher), 1);
+    const int32_t nummer = Spieler_Wert(SP_BILDNUMMER, 24, 0, 0);
+    std::string s = "clipboard kein Bild\n" + klick(160 + 40, 140 + 120 + 6) + "dump " + bilder + "/clipboard_leer.png\n";
+    s += klick(470, 292) + klick(160 + 38 + 15, 140 + 208 + 10);  // the message's OK, the next player
+    s += "clipboard " + bmp_datei(ordner) + "\nwait 100\n" + klick(160 + 40, 140 + 120 + 6);
+    s += "dump " + bilder + "/clipboard.png\n" + klick(160 + 170 + 25, 140 + 208 + 10);
+    Os_Script_Load_Text(s);
+    Spieler_Edit(liste.data(), int32_t(liste.size()), 24, 0, 1);
+    Os_Script_Stop();
+    Programm_Ende = 0;
+    EXPECT_FALSE(uint32_t(Spieler_Wert(SP_GESICHT, 24, 0, 0)) & GESICHT_USER_BILD) << "no picture, no change";
+    EXPECT_TRUE(uint32_t(Spieler_Wert(SP_GESICHT, 25, 0, 0)) & GESICHT_USER_BILD);
+    char datei[32];
+    std::snprintf(datei, sizeof datei, "%04d.rpb", Spieler_Wert(SP_BILDNUMMER, 25, 0, 0));
+    EXPECT_TRUE(fs::exists(ordner / "spieler_bilder" / datei)) << datei;
+    std::snprintf(datei, sizeof datei, "%04d.rpb", nummer);
+    EXPECT_FALSE(fs::exists(ordner / "spieler_bilder" / datei)) << datei;
+}
+
 TEST_F(EditorBild, PlayerEditorHairImportAndRefusal)
 {
     std::vector<int32_t> liste;

@@ -2,6 +2,9 @@
 // rules, the bars, and request 60 on both sides, also with damaged requests.
 #include <gtest/gtest.h>
 
+#include "toolkit/screen.h"
+#include "toolkit/icon.h"
+
 #include <climits>
 #include <cstring>
 #include <string>
@@ -163,6 +166,37 @@ TEST_F(Vergleich, TransfersListTheFeeOrFree)
     EXPECT_NE(std::string(z[1].hilfe).find("wechselte"), std::string::npos) << z[1].hilfe;
     EXPECT_EQ(std::string(Spieler_Spielervergleich_Kopfzeile(12)),
               "^ubSpieler^ue^tl0107^ubVerein^ue^tz0270^ubVorheriger Verein^ue");
+}
+
+// Each row's help names the player whose figures it shows; the club button's crest shows the
+// chosen club, the manager's own without one.
+TEST_F(Vergleich, RowsNameTheirPlayerAndTheChosenClubShowsItsCrest)
+{
+    tore(1, 2, {10, 10, 11, 20});
+    schalter({1671, 1690});
+    Manager_Icon_Word_Data_Schreiben(1, 1690, LIGA);
+    Spieler_Spielervergleich_Kriterium_Setzen(14);
+    Spieler_Spielervergleich_Scrollscreen_Bauen();
+    const Spielervergleich_Zeile* z = nullptr;
+    const int32_t n = Spieler_Spielervergleich_Zeilen(&z);
+    ASSERT_GE(n, 3);
+    for (int32_t r = 0; r < n; ++r) {
+        const std::string name = z[r].name;
+        const std::string hilfe = z[r].hilfe;
+        ASSERT_EQ(hilfe.rfind("Statistik-Werte von ", 0), 0u) << hilfe;
+        EXPECT_NE(name.find(hilfe.substr(20)), std::string::npos) << name << " / " << hilfe;
+    }
+    ASSERT_EQ(Spieler_Spielervergleich_Oeffnen(nullptr, 0), 1);
+    ASSERT_TRUE(Menue_Screen_Icon_Ist_Vorhanden(1680));
+    const Menue_Icon* w = Menue_Screen_Icon_Aus_Nummer(1680);
+    EXPECT_EQ(w->breite, 40);
+    // it covers no other control of the page
+    for (int32_t n : {1671, 1672, 1673, 1674, 1675, 1676, 1677, 1712, 1698, 1699, 1701, 1702, 1689})
+        if (const Menue_Icon* i = Menue_Screen_Icon_Ist_Vorhanden(n) ? Menue_Screen_Icon_Aus_Nummer(n) : nullptr)
+            EXPECT_FALSE(w->x < i->x + i->breite && i->x < w->x + w->breite && w->y < i->y + i->hoehe && i->y < w->y + w->hoehe)
+                << n;
+    ASSERT_NE(Menue_Screen_Icon_Aus_Nummer(1689)->mausover, nullptr);
+    Menue_Bereich_Loeschen(0x45, -9999, -9999, 9999, 9999);
 }
 
 TEST_F(Vergleich, SwitchRulesAndBars)

@@ -5,6 +5,8 @@
 
 #include "common/capture.h"
 #include "database/spieler.h"
+#include "bilder_datei.h"
+#include "graphics/font.h"
 #include "screens/screens_hilfe.h"
 #include "screens/spieler_hilfetext.h"
 #include "screens/spieler_versicherung.h"
@@ -142,6 +144,27 @@ TEST_F(Versicherung, VersicherterSpielerKnoepfeWippeUndInfoseite)
     Spieler_Versicherung_Info_Zeilen(EIGEN, 11, zeilen);
     EXPECT_STREQ(zeilen[5], "Dauer der Prämienzahlung^tl0190: bisher 1 Tag");
     EXPECT_NE(std::string(zeilen[6]).find("(Schnitt: "), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// Each company's name stands whole on its button, on two lines where it is long, and what it
+// pays keeps to the room beside the button, left of the next company's.
+TEST_F(Versicherung, TheButtonsTextsStayInsideTheirRoom)
+{
+    const Test_Font font(VERSICHERUNG_FONT);
+    ASSERT_NE(Font(VERSICHERUNG_FONT), nullptr);
+    ASSERT_GT(Font_Text_Breite(Font(VERSICHERUNG_FONT), "Partner"), 0);
+    for (int32_t f = 0; f < VERSICHERUNG_FIRMEN; ++f) {
+        const Versicherung_Karte k = Spieler_Versicherung_Karte(Versicherung_Gesellschaften[f].name, 30000.0f, EIGEN, 84);
+        EXPECT_EQ(k.name[1].empty() ? k.name[0] : k.name[0] + " " + k.name[1], Versicherung_Gesellschaften[f].name);
+        for (const std::string& z : k.name) EXPECT_LE(Font_Text_Breite(Font(VERSICHERUNG_FONT), z.c_str()), 84) << z;
+        // the button's column is 200 pixels wide, the text begins 96 pixels into it
+        for (const std::string& z : k.zahlt) EXPECT_LE(VERSICHERUNG_ZAHLT_X + Font_Text_Breite(Font(VERSICHERUNG_FONT), z.c_str()), 198) << z;
+        EXPECT_EQ(k.zahlt[1], "pro Verletzungstag");
+    }
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ Bild_Flaeche hintergrund()
     };
     kasten(2, 92, 164, 346);      // own squad
     kasten(450, 92, 149, 346);    // other club's squad
-    kasten(166, 72, 284, 36);     // tactic rows
+    kasten(166, 42, 282, 40);     // tactic rows
     kasten(164, 256, 57, 51);     // strength box
     kasten(210, 452, 234, 28);    // stored line-ups
     f.rechteck(FELD_X - 22, FELD_Y, 22, FELD_H, bank);
@@ -88,6 +88,17 @@ Bild_Flaeche taktik_flaeche(int32_t k)
     Bild_Flaeche f(68, 12, false, rgb(30, 60, 120 + 6 * k));
     for (int32_t y = 1; y < 6; ++y) f.rechteck(1, y, 66, 1, rgb(44, 80, 150 + 6 * k));
     f.relief(0, 0, 68, 12, rgb(120, 150, 220), rgb(10, 20, 50));
+    return f;
+}
+
+// "Also train these tactics": an arrow down onto a bar, white on the face the screen paints.
+Bild_Flaeche training_zeichen()
+{
+    const uint16_t s = rgb(250, 250, 250);
+    Bild_Flaeche f(8, 11, true, 0);
+    f.rechteck(3, 1, 2, 4, s);
+    for (int32_t r = 0; r < 3; ++r) f.rechteck(1 + r, 5 + r, 6 - 2 * r, 1, s);
+    f.rechteck(1, 9, 6, 1, s);
     return f;
 }
 
@@ -168,7 +179,8 @@ bool Aufstellung_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
     if (std::strcmp(e.datei, "resf_scr.res") != 0) return false;
     const int32_t n = e.nummer;
     if (n == 1330) bild = hintergrund().fertig(n);
-    else if (n >= 1261 && n <= 1269) bild = taktik_flaeche(n - 1261).fertig(n);
+    else if (n >= 1261 && n <= 1268) bild = taktik_flaeche(n - 1261).fertig(n);
+    else if (n == 1269) bild = training_zeichen().fertig(n);
     else if (n >= 1271 && n <= 1276) bild = kleines_feld().fertig(n);
     else if (n == 1286) bild = regler().fertig(n);
     else if ((n >= 1288 && n <= 1295 && n != 1290) || n == 1302) bild = zeichen(n).fertig(n);

@@ -198,7 +198,8 @@ std::vector<Manifest_Eintrag> aufbauen()
     // The line-up screen: background with the pitch, tactic faces, stored line-ups, slider,
     // the buttons' signs and the room handles.
     bereich(v, scr, 1330, 1330, BILD, 640, 480, 0, 16, false, "Mannschaftsaufstellung: Hintergrund, Spielfeld bei 226, 114");
-    bereich(v, scr, 1261, 1269, BILD, 68, 12, 0, 16, false, "Mannschaftsaufstellung: Taktik-Schalter (Icon gleicher Nummer)");
+    bereich(v, scr, 1261, 1268, BILD, 68, 12, 0, 16, false, "Mannschaftsaufstellung: Taktik-Schalter (Icon gleicher Nummer)");
+    bereich(v, scr, 1269, 1269, BILD, 8, 11, 0, 16, true, "Mannschaftsaufstellung: Taktik auch trainieren");
     bereich(v, scr, 1271, 1276, BILD, 35, 23, 0, 16, false, "Mannschaftsaufstellung: gespeicherte Aufstellung (Feld quer)");
     bereich(v, scr, 1286, 1286, BILD, 15, 8, 0, 16, true, "Mannschaftsaufstellung: Einsatz-Regler");
     bereich(v, scr, 1288, 1289, BILD, 8, 8, 0, 16, true, "Mannschaftsaufstellung: Satz A/B");
