@@ -47,6 +47,7 @@ struct Sync {
     uint32_t wartet_periode = 0;  // and its period
     uint32_t warte_seit = 0;
     uint32_t minute_start = 0;
+    bool begonnen = false;  // this PC has stepped the record
     bool langsam_gemeldet = false;
     const Spielfeld_Record* record = nullptr;
     int32_t letzte_minute = 0;
@@ -60,6 +61,7 @@ constexpr uint32_t WAHLZEIT = 60000;
 constexpr size_t AKTIONEN_HOECHSTENS = 32;
 
 std::map<int32_t, Sync> syncs;
+int32_t getrennt = 0;
 // The client's last minute signal: its period, minute and club.
 int32_t gesendet_minute = -1, gesendet_team = -1;
 uint32_t gesendet_periode = 0;
@@ -227,7 +229,10 @@ bool standard_halten(Sync& s, const Spielfeld_Record* r)
 void raus(Spielfeld_Record* r, int32_t seite)
 {
     Sync& s = sync_von(r);
-    if (!(s.seite[seite].flags & SPIELFELD_NETZ_RAUS)) s.seite[seite].neu_raus = true;
+    if (!(s.seite[seite].flags & SPIELFELD_NETZ_RAUS)) {
+        s.seite[seite].neu_raus = true;
+        ++getrennt;
+    }
     s.seite[seite].flags |= SPIELFELD_NETZ_RAUS;
     spiegeln(r, s);
 }
@@ -257,6 +262,7 @@ void je_seite_des_teams(int32_t team, F f)
 }  // namespace
 
 void Spielfeld_Netz_Set_Records(Spielfeld_Netz_Records quelle) { quelle_hook = quelle; }
+int32_t Spielfeld_Netz_Getrennt() { return getrennt; }
 void Spielfeld_Netz_Zuruecksetzen()
 {
     syncs.clear();
@@ -351,7 +357,16 @@ void Spielfeld_Netz_Elfmeter(Spielfeld_Record* r)
 bool Spielfeld_Netz_Wartet(const Spielfeld_Record* r)
 {
     if (!r) return false;
-    if (vernetzt(r) && standard_halten(sync_von(r), r)) return true;
+    if (vernetzt(r)) {
+        Sync& s = sync_von(r);
+        // The first minute counts from this PC's kick-off: the state may be older, made by a
+        // release that came while this PC still loaded its match day.
+        if (!s.begonnen) {
+            s.begonnen = true;
+            s.minute_start = Netz_Zeit();
+        }
+        if (standard_halten(s, r)) return true;
+    }
     auto it = syncs.find(int32_t(r->spiel));
     // A state left from another record under this number holds nothing.
     if (it == syncs.end() || it->second.wartet < 0 || veraltet(it->second, r)) return false;

@@ -48,6 +48,9 @@ void Spielfeld_Netz_Pruefen_Mitspieler(int32_t team);
 void Spielfeld_Netz_Pruefen_Nachher();
 // Forgets every record's sync state (a new day, a load).
 void Spielfeld_Netz_Zuruecksetzen();
+// How many sides of live records this PC has stopped waiting for since its start (gone, too
+// slow or cut off): a match day played in step leaves it unchanged.
+int32_t Spielfeld_Netz_Getrennt();
 // The 320-byte change block of a record (+22752 .. +23071) out and in.
 void Spielfeld_Anweisungen_Lesen(const Spielfeld_Record& r, uint8_t* block);
 void Spielfeld_Anweisungen_Schreiben(Spielfeld_Record& r, const uint8_t* block);

@@ -544,6 +544,53 @@ TEST_F(Signale, ClientSpieltNachDerFreigabeUndMeldetSich)
     EXPECT_FALSE(Spielfeld_Netz_Wartet(gegen_client));
 }
 
+// The server's release of minute 0 came while this client still loaded its match day: its own
+// first minute counts from its kick-off, not from the release, and it is not slow.
+TEST_F(Signale, ErsteMinuteZaehltAbDemEigenenAnstoss)
+{
+    als_client(A);
+    Spielfeld_Record* r = spiel(3, A, 6, 0);
+    Ablauf_Zustand = ABLAUF_CLIENT_SPIEL;
+    vom_server(paket(SIGNAL_MINUTE, A, {0, 1, 0}));
+    uhr += 3 * STEUERSIGNAL_WARTEZEIT;
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+    uhr += STEUERSIGNAL_WARTEZEIT / 2;
+    gesendet.clear();
+    Spielfeld_Minute_Ende(r, 0);
+    for (const auto& g : gesendet) EXPECT_NE(g.daten, paket(SIGNAL_LANGSAM, A));
+    // A minute of its own that takes longer than the wait is.
+    vom_server(paket(SIGNAL_MINUTE, A, {0, 1, 0}));
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+    uhr += STEUERSIGNAL_WARTEZEIT + 1;
+    gesendet.clear();
+    Spielfeld_Minute_Ende(r, 1);
+    ASSERT_FALSE(gesendet.empty());
+    EXPECT_EQ(gesendet[0].daten, paket(SIGNAL_LANGSAM, A));
+}
+
+// The server kicked off once its data were out and released minute 0 while this client still
+// made its way to the match: the release is kept and reaches the pitch once it plays, so that the
+// client does not wait for it at 1:00 until the server cuts it off. One of a day before the
+// match day's start is not kept.
+TEST_F(Signale, FreigabeAufDemWegZumSpielWirdNachgereicht)
+{
+    als_client(A);
+    Spielfeld_Record* r = spiel(3, A, 6, 0);
+    Ablauf_Zustand = ABLAUF_CLIENT_WARTET;
+    vom_server(paket(SIGNAL_MINUTE, A, {7, 1, 0}));
+    Ablauf_Zustand = ABLAUF_CLIENT_ZUM_SPIEL;
+    vom_server(paket(SIGNAL_SPIELTAG_START, A));
+    Ablauf_Zustand = ABLAUF_CLIENT_WARTET_DATEN;
+    vom_server(paket(SIGNAL_MINUTE, A, {0, 1, 0}));
+    vom_server(paket(SIGNAL_DATEN_VERSCHICKT, A));
+    ASSERT_EQ(Ablauf_Zustand, ABLAUF_CLIENT_SPIEL);
+    Spielfeld_Minute_Ende(r, 0);
+    EXPECT_TRUE(Spielfeld_Netz_Wartet(r));
+    Steuersignal_Verarbeiten();
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+    EXPECT_FALSE(Spielfeld_Netz_Freigegeben(r, 1, 7));
+}
+
 TEST_F(Signale, NachDemLadenGiltAllesBisZurMinuteAlsGespielt)
 {
     Spielfeld_Record* r = spiel(4, A, B, 30);
