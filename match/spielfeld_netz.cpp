@@ -37,6 +37,11 @@ struct Seite {
     // Signals of the side's latest minute: each shoot-out kick repeats the minute.
     int32_t zahl_minute = -1;
     int32_t zahl = 0;
+    // The side's PC has kicked off: it said so (its second "at the match"), or it signalled a
+    // minute, or the record was loaded in play. Before that its first minute may take the way
+    // to the match, over a slow line the fetch of the day's data.
+    bool angepfiffen = false;
+    int32_t am_spiel_meldungen = 0;
 };
 
 struct Sync {
@@ -58,6 +63,8 @@ struct Sync {
 
 // A manager may take his time over a taker; a PC that sends none for a minute is cut off.
 constexpr uint32_t WAHLZEIT = 60000;
+// A PC on its way to the match has as long for its first minute.
+constexpr uint32_t ANPFIFF_WARTEZEIT = 60000;
 constexpr size_t AKTIONEN_HOECHSTENS = 32;
 
 std::map<int32_t, Sync> syncs;
@@ -114,6 +121,7 @@ Sync& sync_von(const Spielfeld_Record* r)
         s.bekannt = true;
         s.anstoss = Netz_Zeit();
         s.minute_start = s.anstoss;
+        for (auto& seite : s.seite) seite.angepfiffen = r->minute > 0 || r->periode > 1;
         for (auto& seite : s.seite)
             for (int32_t m = 0; m < r->minute; ++m)
                 if (const int32_t i = index(r->periode, m); i >= 0) seite.bits.set(size_t(i));
@@ -364,6 +372,8 @@ bool Spielfeld_Netz_Wartet(const Spielfeld_Record* r)
         if (!s.begonnen) {
             s.begonnen = true;
             s.minute_start = Netz_Zeit();
+            // The server counts the wait for this client's first minute from here.
+            if (ist_client()) Steuersignal_Client_Senden(SIGNAL_AM_SPIEL);
         }
         if (standard_halten(s, r)) return true;
     }
@@ -391,6 +401,7 @@ int32_t Spielfeld_Server_Freigabe_Empfangen(int32_t team, uint32_t m, uint32_t w
             if (m > uint32_t(r->minute) + 1) return;
             Sync& s = sync_von(r);
             bit_setzen(s.seite[k], periode_von(r, wert), m);
+            s.seite[k].angepfiffen = true;
             if (block) aenderung_einreihen(r, k, m, wert, block);
             const int32_t gegner = int32_t(r->team[1 - k]);
             if (hat_mitspieler(gegner)) ergebnis = gegner;
@@ -503,7 +514,14 @@ void Spielfeld_Netz_Am_Spiel(int32_t team)
 {
     je_seite_des_teams(team, [](Spielfeld_Record* r, int32_t k) {
         Sync& s = sync_von(r);
-        s.seite[k].flags |= SPIELFELD_NETZ_AM_SPIEL;
+        Seite& seite = s.seite[k];
+        seite.flags |= SPIELFELD_NETZ_AM_SPIEL;
+        // The first signal comes on the way to the match, the second at the kick-off: from
+        // then on the side has the usual time for its minute, once.
+        if (++seite.am_spiel_meldungen == 2 && !seite.angepfiffen) {
+            seite.angepfiffen = true;
+            if (s.wartet >= 0) s.warte_seit = Netz_Zeit();
+        }
         spiegeln(r, s);
     });
 }
@@ -526,8 +544,12 @@ void Spielfeld_Netz_Pruefen_Vorher()
         Sync& s = sync_von(rs[i]);
         for (int32_t k = 0; k < 2; ++k) {
             const bool jetzt = hat_mitspieler(int32_t(rs[i]->team[k]));
-            if (jetzt) s.seite[k].hatte_mitspieler = true;
-            else if (s.seite[k].hatte_mitspieler) raus(rs[i], k);
+            if (jetzt) {
+                s.seite[k].hatte_mitspieler = true;
+            } else if (s.seite[k].hatte_mitspieler && !(s.seite[k].flags & SPIELFELD_NETZ_RAUS)) {
+                Print_Fehler("Spielfeld: Team %d ohne Verbindung, Minute %d", int(rs[i]->team[k]), int(rs[i]->minute));
+                raus(rs[i], k);
+            }
         }
     }
 }
@@ -540,19 +562,24 @@ void Spielfeld_Netz_Pruefen_Mitspieler(int32_t team)
         Seite& seite = s.seite[k];
         if (seite.flags & SPIELFELD_NETZ_RAUS) return;
         if (!(seite.flags & SPIELFELD_NETZ_AM_SPIEL) && jetzt - s.anstoss >= STEUERSIGNAL_WARTEZEIT) {
+            Print_Fehler("Spielfeld: Team %d nicht am Spiel, Minute %d", team, int(r->minute));
             raus(r, k);
             Steuersignal_Client_Raus(team);
             return;
         }
         int32_t art = 0;
         if (s.standard_seit && standard_von(r, &art) == k && jetzt - s.standard_seit >= WAHLZEIT) {
+            Print_Fehler("Spielfeld: Team %d wählt keinen Schützen, Minute %d", team, int(r->minute));
             raus(r, k);
             Steuersignal_Zu_Langsam(team);
             return;
         }
         const bool offen = !bit(seite, s.wartet_periode, s.wartet) || kicks_gemeldet(seite, r) < s.kicks;
-        const bool wartet = s.wartet >= 0 && offen && jetzt - s.warte_seit >= STEUERSIGNAL_WARTEZEIT;
+        const uint32_t grenze = seite.angepfiffen ? STEUERSIGNAL_WARTEZEIT : ANPFIFF_WARTEZEIT;
+        const bool wartet = s.wartet >= 0 && offen && jetzt - s.warte_seit >= grenze;
         if (wartet || (seite.flags & SPIELFELD_NETZ_LANGSAM)) {
+            Print_Fehler("Spielfeld: Team %d zu langsam (%s), Minute %d/%d", team,
+                         wartet ? "Minute nicht gemeldet" : "meldet sich langsam", int(s.wartet), int(r->minute));
             raus(r, k);
             Steuersignal_Zu_Langsam(team);
         }

@@ -489,6 +489,41 @@ TEST_F(Signale, LangsamerClientWirdGetrenntUndSeinGegnerErfaehrtEs)
     EXPECT_TRUE(gesendet.empty());
 }
 
+// The server kicked off while client A still fetched its match day over a slow line: A's first
+// minute may take that way (a minute at most); once A says it has kicked off, the usual wait.
+// A client whose first minute never comes is cut off all the same, as is one that kicked off.
+TEST_F(Signale, ErsteMinuteDarfDenWegZumSpielDauern)
+{
+    Spielfeld_Record* r = spiel(1, A, 6, 0);
+    Spielfeld_Record* r2 = spiel(2, B, 7, 0);
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    vom_client(0, paket(SIGNAL_AM_SPIEL, A));
+    vom_client(1, paket(SIGNAL_AM_SPIEL, B));
+    Spielfeld_Minute_Ende(r, 0);
+    Spielfeld_Minute_Ende(r2, 0);
+    uhr += 3 * STEUERSIGNAL_WARTEZEIT;
+    const auto getrennt = [&](int32_t slot, int32_t team) {
+        for (const auto& g : an(slot))
+            if (g.daten == paket(SIGNAL_ZU_LANGSAM, team)) return true;
+        return false;
+    };
+    Steuersignal_Verarbeiten();
+    EXPECT_FALSE(getrennt(0, A));
+    EXPECT_TRUE(Spielfeld_Netz_Wartet(r));
+    // A kicks off: its minute has the usual time from here.
+    vom_client(0, paket(SIGNAL_AM_SPIEL, A));
+    uhr += STEUERSIGNAL_WARTEZEIT - 1;
+    Steuersignal_Verarbeiten();
+    EXPECT_FALSE(getrennt(0, A));
+    vom_client(0, minute_paket(A, 0, 1, false));
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+    // B never comes.
+    uhr += 3 * STEUERSIGNAL_WARTEZEIT;
+    Steuersignal_Verarbeiten();
+    EXPECT_TRUE(getrennt(1, B));
+    EXPECT_FALSE(getrennt(0, A));
+}
+
 TEST_F(Signale, WerNichtAmSpielIstOderGehtIstRaus)
 {
     Spielfeld_Record* r = spiel(1, A, B, 0);
