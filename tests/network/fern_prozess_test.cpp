@@ -360,6 +360,7 @@ struct WerbungLagerFern : Netz_Test {
         Werbung_DeInit();
         Trainingslager_DeInit();
         Test_Welt_Aufraeumen();
+        Netz_Rolle = 0;
         Netz_Test::TearDown();
     }
 };
