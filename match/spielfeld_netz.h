@@ -43,6 +43,9 @@ void Spielfeld_Netz_Langsam(int32_t team);
 // The server pump's checks in the match states: before (sides whose participant has gone), per
 // participant (not at the match 10,000 ms after kick-off: 13; a minute awaited 10,000 ms, a
 // taker 60,000 ms, or slow: 8), after (a remote opponent of a side made out in this pass gets 5).
+// A client's first minute may take 60,000 ms, its way to the match, until it signals "at the
+// match" a second time at its kick-off (a client sends that when its pitch first plays); from
+// then on 10,000 ms. Every side the server stops waiting for is reported with its reason.
 void Spielfeld_Netz_Pruefen_Vorher();
 void Spielfeld_Netz_Pruefen_Mitspieler(int32_t team);
 void Spielfeld_Netz_Pruefen_Nachher();
