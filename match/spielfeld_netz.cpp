@@ -484,7 +484,13 @@ bool Spielfeld_Netz_Ruht(const Spielfeld_Record* r)
 
 void Spielfeld_Netz_Angehalten(uint32_t ms)
 {
-    for (auto& [spiel, s] : syncs) s.minute_start += ms;
+    // The pause is measured on the game's clock: it never reaches back before the minute's start
+    // on the network's, so that a start pushed past now cannot read as a minute of ages.
+    const uint32_t jetzt = Netz_Zeit();
+    for (auto& [spiel, s] : syncs) {
+        const uint32_t bisher = jetzt - s.minute_start;
+        s.minute_start = ms >= bisher ? jetzt : s.minute_start + ms;
+    }
 }
 
 void Spielfeld_Netz_Gegner_Raus(int32_t team)

@@ -626,6 +626,23 @@ TEST_F(Signale, FreigabeAufDemWegZumSpielWirdNachgereicht)
     EXPECT_FALSE(Spielfeld_Netz_Freigegeben(r, 1, 7));
 }
 
+// The manager's pause in a minute (a taker to choose) is measured on the game's clock, which in
+// a headless run runs ahead of the network's: a pause longer than the minute so far does not
+// push the minute's start past now, where the next minute would read as ages long.
+TEST_F(Signale, EinePauseLaengerAlsDieMinuteMachtSieNichtLangsam)
+{
+    als_client(A);
+    Spielfeld_Record* r = spiel(3, A, 6, 10);
+    Ablauf_Zustand = ABLAUF_CLIENT_SPIEL;
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+    uhr += 1000;
+    Spielfeld_Netz_Angehalten(6000);
+    uhr += 2000;
+    gesendet.clear();
+    Spielfeld_Minute_Ende(r, 10);
+    for (const auto& g : gesendet) EXPECT_NE(g.daten, paket(SIGNAL_LANGSAM, A));
+}
+
 TEST_F(Signale, NachDemLadenGiltAllesBisZurMinuteAlsGespielt)
 {
     Spielfeld_Record* r = spiel(4, A, B, 30);
