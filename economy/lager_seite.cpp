@@ -593,6 +593,8 @@ void neu_bauen()
 int32_t Trainingslager_Screen(Menue_Icon*, uint32_t)
 {
     if (team() < 0) return 0;
+    // The server's table of the day: other managers' bookings and this week's prices.
+    if (Netz_Rolle == 1) Trainingslager_Client_Holen();
     lager_schirm = true;
     buchung_camp = -1;
     monat = monat_von_heute();

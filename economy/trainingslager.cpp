@@ -598,6 +598,6 @@ bool Trainingslager_Client_Holen()
 
 bool Trainingslager_Client_Neu_Holen()
 {
-    // the camp table is fetched when the calendar screen asks; the day data come with the day
-    return true;
+    // A client starts with no camp open: without the server's table it could book nothing.
+    return Trainingslager_Client_Holen();
 }

@@ -20,6 +20,7 @@
 #include "gameflow/kalender.h"
 #include "gameflow/spielstand.h"
 #include "gameflow/team_requester.h"
+#include "match/spielfeld_netz.h"
 #include "network/internet_read.h"
 #include "network/middleware.h"
 #include "network/netz.h"
@@ -287,6 +288,12 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
         if (zahl < TEAM_UEBERTRAGUNG_LIVE || zahl > TEAM_UEBERTRAGUNG_ALLE_AUS)
             Print_Fehler("Skript: \"game uebertragung %d\": erwartet 0 bis 3", zahl);
         else Team_Uebertragung_Setzen(zahl, Aktuelles_Team);
+        return true;
+    }
+    if (name == "getrennt") {
+        // The live sides this PC stopped waiting for: none in a match day played in step.
+        std::printf("Getrennt %d\n", Spielfeld_Netz_Getrennt());
+        std::fflush(stdout);
         return true;
     }
     if (name == "pruefsumme") {

@@ -37,6 +37,11 @@ struct Seite {
     // Signals of the side's latest minute: each shoot-out kick repeats the minute.
     int32_t zahl_minute = -1;
     int32_t zahl = 0;
+    // The side's PC has kicked off: it said so (its second "at the match"), or it signalled a
+    // minute, or the record was loaded in play. Before that its first minute may take the way
+    // to the match, over a slow line the fetch of the day's data.
+    bool angepfiffen = false;
+    int32_t am_spiel_meldungen = 0;
 };
 
 struct Sync {
@@ -47,6 +52,7 @@ struct Sync {
     uint32_t wartet_periode = 0;  // and its period
     uint32_t warte_seit = 0;
     uint32_t minute_start = 0;
+    bool begonnen = false;  // this PC has stepped the record
     bool langsam_gemeldet = false;
     const Spielfeld_Record* record = nullptr;
     int32_t letzte_minute = 0;
@@ -57,9 +63,12 @@ struct Sync {
 
 // A manager may take his time over a taker; a PC that sends none for a minute is cut off.
 constexpr uint32_t WAHLZEIT = 60000;
+// A PC on its way to the match has as long for its first minute.
+constexpr uint32_t ANPFIFF_WARTEZEIT = 60000;
 constexpr size_t AKTIONEN_HOECHSTENS = 32;
 
 std::map<int32_t, Sync> syncs;
+int32_t getrennt = 0;
 // The client's last minute signal: its period, minute and club.
 int32_t gesendet_minute = -1, gesendet_team = -1;
 uint32_t gesendet_periode = 0;
@@ -112,6 +121,7 @@ Sync& sync_von(const Spielfeld_Record* r)
         s.bekannt = true;
         s.anstoss = Netz_Zeit();
         s.minute_start = s.anstoss;
+        for (auto& seite : s.seite) seite.angepfiffen = r->minute > 0 || r->periode > 1;
         for (auto& seite : s.seite)
             for (int32_t m = 0; m < r->minute; ++m)
                 if (const int32_t i = index(r->periode, m); i >= 0) seite.bits.set(size_t(i));
@@ -227,7 +237,10 @@ bool standard_halten(Sync& s, const Spielfeld_Record* r)
 void raus(Spielfeld_Record* r, int32_t seite)
 {
     Sync& s = sync_von(r);
-    if (!(s.seite[seite].flags & SPIELFELD_NETZ_RAUS)) s.seite[seite].neu_raus = true;
+    if (!(s.seite[seite].flags & SPIELFELD_NETZ_RAUS)) {
+        s.seite[seite].neu_raus = true;
+        ++getrennt;
+    }
     s.seite[seite].flags |= SPIELFELD_NETZ_RAUS;
     spiegeln(r, s);
 }
@@ -257,6 +270,7 @@ void je_seite_des_teams(int32_t team, F f)
 }  // namespace
 
 void Spielfeld_Netz_Set_Records(Spielfeld_Netz_Records quelle) { quelle_hook = quelle; }
+int32_t Spielfeld_Netz_Getrennt() { return getrennt; }
 void Spielfeld_Netz_Zuruecksetzen()
 {
     syncs.clear();
@@ -351,7 +365,18 @@ void Spielfeld_Netz_Elfmeter(Spielfeld_Record* r)
 bool Spielfeld_Netz_Wartet(const Spielfeld_Record* r)
 {
     if (!r) return false;
-    if (vernetzt(r) && standard_halten(sync_von(r), r)) return true;
+    if (vernetzt(r)) {
+        Sync& s = sync_von(r);
+        // The first minute counts from this PC's kick-off: the state may be older, made by a
+        // release that came while this PC still loaded its match day.
+        if (!s.begonnen) {
+            s.begonnen = true;
+            s.minute_start = Netz_Zeit();
+            // The server counts the wait for this client's first minute from here.
+            if (ist_client()) Steuersignal_Client_Senden(SIGNAL_AM_SPIEL);
+        }
+        if (standard_halten(s, r)) return true;
+    }
     auto it = syncs.find(int32_t(r->spiel));
     // A state left from another record under this number holds nothing.
     if (it == syncs.end() || it->second.wartet < 0 || veraltet(it->second, r)) return false;
@@ -376,6 +401,7 @@ int32_t Spielfeld_Server_Freigabe_Empfangen(int32_t team, uint32_t m, uint32_t w
             if (m > uint32_t(r->minute) + 1) return;
             Sync& s = sync_von(r);
             bit_setzen(s.seite[k], periode_von(r, wert), m);
+            s.seite[k].angepfiffen = true;
             if (block) aenderung_einreihen(r, k, m, wert, block);
             const int32_t gegner = int32_t(r->team[1 - k]);
             if (hat_mitspieler(gegner)) ergebnis = gegner;
@@ -458,7 +484,13 @@ bool Spielfeld_Netz_Ruht(const Spielfeld_Record* r)
 
 void Spielfeld_Netz_Angehalten(uint32_t ms)
 {
-    for (auto& [spiel, s] : syncs) s.minute_start += ms;
+    // The pause is measured on the game's clock: it never reaches back before the minute's start
+    // on the network's, so that a start pushed past now cannot read as a minute of ages.
+    const uint32_t jetzt = Netz_Zeit();
+    for (auto& [spiel, s] : syncs) {
+        const uint32_t bisher = jetzt - s.minute_start;
+        s.minute_start = ms >= bisher ? jetzt : s.minute_start + ms;
+    }
 }
 
 void Spielfeld_Netz_Gegner_Raus(int32_t team)
@@ -488,7 +520,14 @@ void Spielfeld_Netz_Am_Spiel(int32_t team)
 {
     je_seite_des_teams(team, [](Spielfeld_Record* r, int32_t k) {
         Sync& s = sync_von(r);
-        s.seite[k].flags |= SPIELFELD_NETZ_AM_SPIEL;
+        Seite& seite = s.seite[k];
+        seite.flags |= SPIELFELD_NETZ_AM_SPIEL;
+        // The first signal comes on the way to the match, the second at the kick-off: from
+        // then on the side has the usual time for its minute, once.
+        if (++seite.am_spiel_meldungen == 2 && !seite.angepfiffen) {
+            seite.angepfiffen = true;
+            if (s.wartet >= 0) s.warte_seit = Netz_Zeit();
+        }
         spiegeln(r, s);
     });
 }
@@ -511,8 +550,12 @@ void Spielfeld_Netz_Pruefen_Vorher()
         Sync& s = sync_von(rs[i]);
         for (int32_t k = 0; k < 2; ++k) {
             const bool jetzt = hat_mitspieler(int32_t(rs[i]->team[k]));
-            if (jetzt) s.seite[k].hatte_mitspieler = true;
-            else if (s.seite[k].hatte_mitspieler) raus(rs[i], k);
+            if (jetzt) {
+                s.seite[k].hatte_mitspieler = true;
+            } else if (s.seite[k].hatte_mitspieler && !(s.seite[k].flags & SPIELFELD_NETZ_RAUS)) {
+                Print_Fehler("Spielfeld: Team %d ohne Verbindung, Minute %d", int(rs[i]->team[k]), int(rs[i]->minute));
+                raus(rs[i], k);
+            }
         }
     }
 }
@@ -525,19 +568,24 @@ void Spielfeld_Netz_Pruefen_Mitspieler(int32_t team)
         Seite& seite = s.seite[k];
         if (seite.flags & SPIELFELD_NETZ_RAUS) return;
         if (!(seite.flags & SPIELFELD_NETZ_AM_SPIEL) && jetzt - s.anstoss >= STEUERSIGNAL_WARTEZEIT) {
+            Print_Fehler("Spielfeld: Team %d nicht am Spiel, Minute %d", team, int(r->minute));
             raus(r, k);
             Steuersignal_Client_Raus(team);
             return;
         }
         int32_t art = 0;
         if (s.standard_seit && standard_von(r, &art) == k && jetzt - s.standard_seit >= WAHLZEIT) {
+            Print_Fehler("Spielfeld: Team %d wählt keinen Schützen, Minute %d", team, int(r->minute));
             raus(r, k);
             Steuersignal_Zu_Langsam(team);
             return;
         }
         const bool offen = !bit(seite, s.wartet_periode, s.wartet) || kicks_gemeldet(seite, r) < s.kicks;
-        const bool wartet = s.wartet >= 0 && offen && jetzt - s.warte_seit >= STEUERSIGNAL_WARTEZEIT;
+        const uint32_t grenze = seite.angepfiffen ? STEUERSIGNAL_WARTEZEIT : ANPFIFF_WARTEZEIT;
+        const bool wartet = s.wartet >= 0 && offen && jetzt - s.warte_seit >= grenze;
         if (wartet || (seite.flags & SPIELFELD_NETZ_LANGSAM)) {
+            Print_Fehler("Spielfeld: Team %d zu langsam (%s), Minute %d/%d", team,
+                         wartet ? "Minute nicht gemeldet" : "meldet sich langsam", int(s.wartet), int(r->minute));
             raus(r, k);
             Steuersignal_Zu_Langsam(team);
         }

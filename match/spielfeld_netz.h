@@ -43,11 +43,17 @@ void Spielfeld_Netz_Langsam(int32_t team);
 // The server pump's checks in the match states: before (sides whose participant has gone), per
 // participant (not at the match 10,000 ms after kick-off: 13; a minute awaited 10,000 ms, a
 // taker 60,000 ms, or slow: 8), after (a remote opponent of a side made out in this pass gets 5).
+// A client's first minute may take 60,000 ms, its way to the match, until it signals "at the
+// match" a second time at its kick-off (a client sends that when its pitch first plays); from
+// then on 10,000 ms. Every side the server stops waiting for is reported with its reason.
 void Spielfeld_Netz_Pruefen_Vorher();
 void Spielfeld_Netz_Pruefen_Mitspieler(int32_t team);
 void Spielfeld_Netz_Pruefen_Nachher();
 // Forgets every record's sync state (a new day, a load).
 void Spielfeld_Netz_Zuruecksetzen();
+// How many sides of live records this PC has stopped waiting for since its start (gone, too
+// slow or cut off): a match day played in step leaves it unchanged.
+int32_t Spielfeld_Netz_Getrennt();
 // The 320-byte change block of a record (+22752 .. +23071) out and in.
 void Spielfeld_Anweisungen_Lesen(const Spielfeld_Record& r, uint8_t* block);
 void Spielfeld_Anweisungen_Schreiben(Spielfeld_Record& r, const uint8_t* block);

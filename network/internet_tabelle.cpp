@@ -10,6 +10,8 @@
 #include "database/team.h"
 #include "economy/bank.h"
 #include "economy/stadion.h"
+#include "economy/trainingslager.h"
+#include "economy/werbung.h"
 #include "gameflow/ablauf_anfrage.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
@@ -154,26 +156,38 @@ bool Internet_Darf_Anfragen(const Mitspieler_Eintrag* m, int32_t nr, int32_t tea
     return std::find(vor_anspruch, vor_anspruch + vor_anspruch_anzahl, nr) != vor_anspruch + vor_anspruch_anzahl;
 }
 
-// ---- The bank's and the stadium's requests ----
-// Both modules speak in images: the request image holds the values (4 bytes each, as in their
+// ---- The requests of the bank, the stadium, the advertising and the training camps ----
+// These modules speak in images: the request image holds the values (4 bytes each, as in their
 // slots) and the data of the fields sent, the reply image the variable data and then the data of
 // the fields returned, each padded to 4. These adapters turn an image into a call and back.
 
 namespace {
 
+using Fern_Handler = int32_t (*)(int32_t nr, const uint8_t* d, uint32_t n, std::vector<uint8_t>* a);
+
 struct Fern_Form {
     int32_t nr;
     const char* format;  // with the counts the client uses
     bool werte_zuerst;   // the image holds the values before the data sent
+    Fern_Handler handler;
 };
 
 constexpr Fern_Form FORMEN[] = {
-    {1015, "iC<=0i", true},        {1016, "viiiiiC24", true},
-    {1017, "viC24", true},         {1018, "cF4iiiii", false},
-    {1019, "cF4ii", false},        {1024, "iC<=0C<12C<28C<28F<4F<4F<4F<4C<52i", true},
-    {1025, "iC<=0F<4F<4F<4C1i", true}, {1026, "vC<52C<1560ii", true},
-    {1027, "vC<6000C<4i", true},   {1028, "iF4F4iiic", false},
-    {1029, "iiiii", true},
+    {1015, "iC<=0i", true, Stadion_Server_Anfrage},
+    {1016, "viiiiiC24", true, Stadion_Server_Anfrage},
+    {1017, "viC24", true, Stadion_Server_Anfrage},
+    {1018, "cF4iiiii", false, Stadion_Server_Anfrage},
+    {1019, "cF4ii", false, Stadion_Server_Anfrage},
+    {1021, "cC<1520", true, Werbung_Server_Anfrage},
+    {1022, "ciii", true, Werbung_Server_Anfrage},
+    {1023, "iC<456iiiii", true, Werbung_Server_Anfrage},
+    {1024, "iC<=0C<12C<28C<28F<4F<4F<4F<4C<52i", true, Bank_Server_Anfrage},
+    {1025, "iC<=0F<4F<4F<4C1i", true, Bank_Server_Anfrage},
+    {1026, "vC<52C<1560ii", true, Bank_Server_Anfrage},
+    {1027, "vC<6000C<4i", true, Bank_Server_Anfrage},
+    {1028, "iF4F4iiic", false, Bank_Server_Anfrage},
+    {1029, "iiiii", true, Bank_Server_Anfrage},
+    {1030, "vC<1092", true, Trainingslager_Server_Anfrage},
 };
 
 const Fern_Form* form_von(int32_t nr)
@@ -213,16 +227,6 @@ constexpr uint32_t auf4(uint32_t n) { return (n + 3u) & ~3u; }
 bool gesendet(const Fern_Feld& f) { return f.zeiger && !f.kleiner && !f.var; }
 bool zurueck(const Fern_Feld& f) { return f.zeiger && !f.groesser && !f.var; }
 
-int32_t bank_anfrage(int32_t nr, const uint8_t* d, uint32_t n, std::vector<uint8_t>* a)
-{
-    return Bank_Server_Anfrage(nr, d, n, a);
-}
-
-int32_t stadion_anfrage(int32_t nr, const uint8_t* d, uint32_t n, std::vector<uint8_t>* a)
-{
-    return Stadion_Server_Anfrage(nr, d, n, a);
-}
-
 bool fern_server(Internet_Aufruf* a)
 {
     const Fern_Form* form = form_von(a->nr);
@@ -253,8 +257,7 @@ bool fern_server(Internet_Aufruf* a)
     const std::vector<uint8_t>& rest = form->werte_zuerst ? daten : werte;
     bild.insert(bild.end(), rest.begin(), rest.end());
     std::vector<uint8_t> antwort;
-    const int32_t r = a->nr >= 1024 ? bank_anfrage(a->nr, bild.data(), uint32_t(bild.size()), &antwort)
-                                    : stadion_anfrage(a->nr, bild.data(), uint32_t(bild.size()), &antwort);
+    const int32_t r = form->handler(a->nr, bild.data(), uint32_t(bild.size()), &antwort);
     // The reply image over the fields that return data; the variable field takes what is left.
     uint32_t fest = 0;
     bool hat_var = false;
@@ -357,4 +360,6 @@ void Internet_Fern_Client_Anbinden()
 {
     Bank_Set_Fernaufruf(fern_client);
     Stadion_Set_Fernaufruf(fern_client);
+    Werbung_Set_Fernaufruf(fern_client);
+    Trainingslager_Set_Fernaufruf(fern_client);
 }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <deque>
+#include <vector>
 
 #include "database/manager.h"
 #include "database/datenbank_fern.h"
@@ -42,6 +43,12 @@ bool daten_verschickt = false;
 // each is shown in its turn, none lost and none opened inside another.
 std::deque<int32_t> nachholen;
 bool notiz_offen = false;
+// Minute releases and takers that came after the match day's start while this client still
+// made its way to the match (fetching the day, loading the pitch): the server kicks off once its
+// data are out and may have played a minute by then. They go to the pitch once it plays.
+std::vector<std::vector<uint8_t>> vor_dem_spiel;
+bool spieltag_gestartet = false;
+constexpr size_t VOR_DEM_SPIEL_HOECHSTENS = 256;
 uint32_t durchlauf = 0;
 
 void packen(uint8_t* b, uint32_t code, int32_t team)
@@ -387,6 +394,20 @@ void Steuersignal_Nachholen()
 
 // --- handlers ------------------------------------------------------------------------------------
 
+static void vor_dem_spiel_merken(const uint8_t* msg, uint32_t len)
+{
+    if (spieltag_gestartet && vor_dem_spiel.size() < VOR_DEM_SPIEL_HOECHSTENS) vor_dem_spiel.emplace_back(msg, msg + len);
+}
+
+// Once the pitch plays, what came on the way to it goes there first, in its order.
+static void vor_dem_spiel_geben()
+{
+    if (vor_dem_spiel.empty() || Ablauf_Zustand != ABLAUF_CLIENT_SPIEL) return;
+    std::vector<std::vector<uint8_t>> gemerkt;
+    gemerkt.swap(vor_dem_spiel);
+    for (const std::vector<uint8_t>& m : gemerkt) Steuersignal_Vom_Server(m.data(), uint32_t(m.size()));
+}
+
 bool Steuersignal_Vom_Server(const uint8_t* msg, uint32_t len)
 {
     if (ist_chat(msg, len)) return Chat_Empfangen(msg, len);
@@ -401,6 +422,8 @@ bool Steuersignal_Vom_Server(const uint8_t* msg, uint32_t len)
     case SIGNAL_NEUER_SPIELTAG:
         Print_Log(0xF0000, ">> Client erhält NEUER_SPIELTAG-Befehl!");
         menue_modus = 1;
+        spieltag_gestartet = false;
+        vor_dem_spiel.clear();
         if (!im_spiel) Ablauf_Set_Naechster_Zustand(ABLAUF_CLIENT_NAECHSTER_TAG);
         break;
     case SIGNAL_SPIELTAG_START:
@@ -408,6 +431,8 @@ bool Steuersignal_Vom_Server(const uint8_t* msg, uint32_t len)
         menue_modus = 0;
         // Only a "data sent" after this start lets the client through to the match.
         daten_verschickt = false;
+        spieltag_gestartet = true;
+        vor_dem_spiel.clear();
         if (!im_spiel) Ablauf_Set_Naechster_Zustand(ABLAUF_CLIENT_ZUM_SPIEL);
         break;
     case SIGNAL_ZUG_BEENDET_RELAIS:
@@ -418,12 +443,16 @@ bool Steuersignal_Vom_Server(const uint8_t* msg, uint32_t len)
         break;
     case SIGNAL_GEGNER_RAUS: Spielfeld_Netz_Gegner_Raus(p.team); break;
     case SIGNAL_MINUTE:
-        if (!im_spiel) break;
+        if (!im_spiel) {
+            vor_dem_spiel_merken(msg, len);
+            break;
+        }
         Print_Log(0xF0000, "Freigabe Team:%d Minute:%u", p.team, p.minute);
         Spielfeld_Server_Freigabe_Empfangen(p.team, p.minute, p.wert, p.taktik, p.taktik ? msg : nullptr);
         break;
     case SIGNAL_SONDERAKTION:
         if (im_spiel) Spielfeld_Sonderaktion_Empfangen(p.team, p.minute);
+        else vor_dem_spiel_merken(msg, len);
         break;
     case SIGNAL_ZU_LANGSAM: Spielfeld_Netz_Zu_Langsam(p.team); break;
     case SIGNAL_SAMMEL_DATEN:
@@ -515,6 +544,7 @@ bool Steuersignal_Vom_Client(const uint8_t* msg, uint32_t len, Mitspieler_Eintra
 static void client_pass()
 {
     Steuersignal_Nachholen();
+    vor_dem_spiel_geben();
     // No connection, nothing to pump: a lost one ends the program in the client pump.
     if (!Client_Sock && !client_sender) return;
     client_pumpe();

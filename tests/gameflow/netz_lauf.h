@@ -109,6 +109,18 @@ inline std::map<int, std::vector<std::string>> pruefsummen(const Installation& i
     return m;
 }
 
+// The clients' start dialogs hold the port they connect to.
+inline void clients_einrichten(std::initializer_list<const Installation*> clients, uint16_t port)
+{
+    Client_Einstellungen_Standard();
+    Client_Settings.port = port;
+    uint8_t client_ini[CLIENT_EINSTELLUNGEN_GROESSE];
+    Client_Einstellungen_Bytes(Client_Settings, client_ini);
+    for (const Installation* c : clients)
+        std::ofstream(fs::path(c->programm) / "dorvin_client_dialog_ini.bin", std::ios::binary)
+            .write(reinterpret_cast<const char*>(client_ini), sizeof client_ini);
+}
+
 // The server listens on a free port of its own; the clients' start dialogs hold it. The port.
 inline uint16_t port_einrichten(const Installation& server, std::initializer_list<const Installation*> clients)
 {
@@ -119,13 +131,7 @@ inline uint16_t port_einrichten(const Installation& server, std::initializer_lis
     Server_Einstellungen_Bytes(Server_Settings, ini);
     std::ofstream(fs::path(server.programm) / "dorvin_server_start_dialog_ini.bin", std::ios::binary)
         .write(reinterpret_cast<const char*>(ini), sizeof ini);
-    Client_Einstellungen_Standard();
-    Client_Settings.port = wort;
-    uint8_t client_ini[CLIENT_EINSTELLUNGEN_GROESSE];
-    Client_Einstellungen_Bytes(Client_Settings, client_ini);
-    for (const Installation* c : clients)
-        std::ofstream(fs::path(c->programm) / "dorvin_client_dialog_ini.bin", std::ios::binary)
-            .write(reinterpret_cast<const char*>(client_ini), sizeof client_ini);
+    clients_einrichten(clients, port);
     return port;
 }
 

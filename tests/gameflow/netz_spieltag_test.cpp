@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../network/relais.h"
 #include "netz_lauf.h"
 #include "programm_bilder.h"
 
@@ -47,6 +48,27 @@ protected:
         dazu(s, zug());
         dazu(s, danach);
         std::ofstream(server.ordner / "server.txt") << text(s);
+    }
+    // The turns' clicks, without waiting for input after them: the server's manager and a live
+    // client answer the taker's panels of set pieces, which a held script would leave waiting.
+    static void zug_klicks(Skript& s)
+    {
+        dazu(s, klick(WEITER_X, WEITER_Y));
+        dazu(s, klick(150, 292));
+        dazu(s, klick(470, 292));
+    }
+    // A client's script up to its turn's clicks: the club offered at `index`, the notices of the
+    // turns ended before, the club's broadcast `wahl`.
+    static Skript bis_zum_zug(int index, int wahl)
+    {
+        Skript k{"answer " + std::to_string(index)};
+        for (int n = 1; n <= index + 1; ++n) {
+            k.push_back("game zuege " + std::to_string(n));
+            dazu(k, klick(470, 292));
+        }
+        dazu(k, {"game zug", "game uebertragung " + std::to_string(wahl), "wait 3000"});
+        zug_klicks(k);
+        return k;
     }
     // A client's script: the club offered at `index`, its turn, the match day; in the next day's
     // round its sum, then it leaves.
@@ -128,27 +150,14 @@ TEST_F(Netz_Spieltag, AClientKilledDuringTheMatchDayLeavesItToTheOthers)
 // and the one that chose "Keine Übertragung" none. Every broadcast was off before.
 TEST_F(Netz_Spieltag, AClientsBroadcastChoiceDecidesWhetherItSeesItsMatch)
 {
-    // The turns' clicks, without waiting for input after them: the server's manager and the live
-    // client answer the taker's panels of set pieces, which a held script would leave waiting.
-    const auto klicks = [](Skript& s) {
-        dazu(s, klick(WEITER_X, WEITER_Y));
-        dazu(s, klick(150, 292));
-        dazu(s, klick(470, 292));
-    };
     Skript srv{"game vereine 2", "game runden 2"};
-    klicks(srv);
+    zug_klicks(srv);
     live_spieltag(srv, 110);
     dazu(srv, {"game pruefsumme -2", "game allein", "quit"});
     std::ofstream(server.ordner / "server.txt") << text(srv);
     const auto bild = [](const Installation& c) { return (c.ordner / "am_spiel.png").string(); };
     const auto skript = [&](const Installation& c, int index, int wahl) {
-        Skript k{"answer " + std::to_string(index)};
-        for (int n = 1; n <= index + 1; ++n) {
-            k.push_back("game zuege " + std::to_string(n));
-            dazu(k, klick(470, 292));
-        }
-        dazu(k, {"game zug", "game uebertragung " + std::to_string(wahl), "wait 3000"});
-        klicks(k);
+        Skript k = bis_zum_zug(index, wahl);
         dazu(k, {"wait 8000", "dump " + bild(c)});
         live_spieltag(k, 110);
         dazu(k, {"game pruefsumme", "quit"});
@@ -175,6 +184,51 @@ TEST_F(Netz_Spieltag, AClientsBroadcastChoiceDecidesWhetherItSeesItsMatch)
     };
     EXPECT_GT(gruen(eins, "live"), 640 * 480 / 4) << "the client that chose live sees its match";
     EXPECT_LT(gruen(zwei, "keine"), 640 * 480 / 50) << "the client that chose none does not";
+}
+
+// "Getrennt N" of a run: the live sides it stopped waiting for; -1 when it printed none.
+int getrennt(const Installation& inst, const std::string& name)
+{
+    std::ifstream in(inst.ordner / (name + "_aus.txt"));
+    std::string wort;
+    int n = -1;
+    while (in >> wort)
+        if (wort == "Getrennt") in >> n;
+    return n;
+}
+
+// Both clients and the server's own manager watch their matches live over a line of the internet:
+// the clients reach the server through a relay that delays every byte by 150 ms one way and
+// passes at most 32,000 bytes a second. Every side plays in step to the final whistle: no PC
+// stopped waiting for another, and each client's club comes out as on the server.
+TEST_F(Netz_Spieltag, ALiveMatchDayPlaysInStepOverAnInternetLine)
+{
+    netz_test::Relais relais(r.port, 150, 32000);
+    ASSERT_TRUE(relais.bereit());
+    clients_einrichten({&eins, &zwei}, relais.port());
+    Skript srv{"game vereine 2", "game runden 2", "game uebertragung 0"};
+    zug_klicks(srv);
+    live_spieltag(srv, 150);
+    dazu(srv, {"game pruefsumme -2", "game getrennt", "game allein", "quit"});
+    std::ofstream(server.ordner / "server.txt") << text(srv);
+    for (auto [c, index] : {std::pair{&eins, 0}, std::pair{&zwei, 1}}) {
+        Skript k = bis_zum_zug(index, 0);
+        live_spieltag(k, 150);
+        dazu(k, {"game pruefsumme", "game getrennt", "quit"});
+        std::ofstream(c->ordner / "client.txt") << text(k);
+    }
+    pid_t s_pid, e_pid, z_pid;
+    ASSERT_TRUE(r.starten(&s_pid, &e_pid, &z_pid, "vorbereitet"));
+    Drei_Rechner::Summen d;
+    const testing::AssertionResult gut = r.beendet(s_pid, e_pid, z_pid, 400, 200, &d);
+    // The later tests reach the server directly again.
+    clients_einrichten({&eins, &zwei}, r.port);
+    ASSERT_TRUE(gut);
+    EXPECT_GE(relais.verbindungen(), 2);
+    EXPECT_EQ(d.eins.at(d.team_eins), d.server.at(d.team_eins));
+    EXPECT_EQ(d.zwei.at(d.team_zwei), d.server.at(d.team_zwei));
+    for (auto [c, name] : {std::pair{&eins, "client"}, std::pair{&zwei, "client"}, std::pair{&server, "server"}})
+        EXPECT_EQ(getrennt(*c, name), 0) << name;
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // menu round and sends its changes back; the server answers from its network pump.
 #include "netz_hilfe.h"
 
+#include <filesystem>
+
+#include "../economy/welt_hilfe.h"
 #include "common/capture.h"
 
 #include "database/datenbank_fern.h"
@@ -10,9 +13,14 @@
 #include "economy/stadion.h"
 #include "economy/stadion_intern.h"
 #include "economy/trainingslager.h"
+#include "economy/werbung.h"
+#include "economy/werbung_intern.h"
 #include "gameflow/eingang.h"
+#include "gameflow/kalender.h"
+#include "gameflow/team_requester.h"
 #include "network/internet_read.h"
 #include "network/steuersignal.h"
+#include "platform/zufall.h"
 
 using namespace netz_test;
 
@@ -38,6 +46,12 @@ std::vector<uint8_t> lesen(const char* name)
 {
     const std::string s = datei_lesen(name);
     return {s.begin(), s.end()};
+}
+
+std::vector<uint8_t> manager_block(int32_t block, int32_t team, uint32_t bytes)
+{
+    const auto* b = static_cast<const uint8_t*>(Team_Zeiger(block, team, nullptr, 0));
+    return b ? std::vector<uint8_t>(b, b + bytes) : std::vector<uint8_t>{};
 }
 
 // The images both ends compare. Bits the client keeps for itself are masked: the marks in the
@@ -79,6 +93,21 @@ std::vector<uint8_t> spieler_bild(int32_t spnr)
     return b;
 }
 
+// The server's game runs with its own manager's club; the replies are counted.
+void spiel_beginnen(int32_t server_team)
+{
+    Server_Team = server_team;
+    Eingang_Set_Spiel_Gestartet(true);
+    Internet_Set_Server_Sender(antwort_senden);
+    beantwortet.clear();
+}
+void spiel_enden()
+{
+    Internet_Set_Server_Sender(nullptr);
+    Eingang_Set_Spiel_Gestartet(false);
+    Server_Team = -1;
+}
+
 struct FernProzess : Netz_Test {
     void SetUp() override
     {
@@ -92,16 +121,11 @@ struct FernProzess : Netz_Test {
         Teamspieler_Get_Record(CLIENT_TEAM, 21)->rueckennummer = 14;
         Spieler_Daten[22].attribute[0] = 777;
         std::snprintf(Spieler_Fix_Daten[22].name, 20, "Weitfeld");
-        Server_Team = 1;
-        Eingang_Set_Spiel_Gestartet(true);
-        Internet_Set_Server_Sender(antwort_senden);
-        beantwortet.clear();
+        spiel_beginnen(1);
     }
     void TearDown() override
     {
-        Internet_Set_Server_Sender(nullptr);
-        Eingang_Set_Spiel_Gestartet(false);
-        Server_Team = -1;
+        spiel_enden();
         Test_Welt_Aufraeumen();
         Netz_Test::TearDown();
     }
@@ -297,6 +321,124 @@ TEST_F(FernProzess, BankUndStadionUeberDieAufruftabelle)
     EXPECT_EQ(Bank_Naechster_Aktienbesitz(3, &cursor, 0, 1), nullptr);
     Stadion_DeInit();
     Bank_DeInit();
+}
+
+// A client signs a sponsor and books a training camp against a server of the generated world:
+// both go through the remote calls, and afterwards the server's records and the client's agree.
+struct WerbungLagerFern : Netz_Test {
+    int32_t gast = -1, eigen = -1;
+
+    void SetUp() override
+    {
+        Netz_Test::SetUp();
+        Netz_Rolle = 0;
+        Aktueller_Tag = 0;
+        Schwierigkeitsstufe = 2;
+        Kalender_Spielplan_Leeren();
+        Zufall_Set_Seed(321);
+        ASSERT_NO_FATAL_FAILURE(Test_Welt_Laden(std::filesystem::path(ordner) / "welt", "--world small"));
+        Richter_Init();
+        Highscore_Init();
+        // two clubs of the top league, the client's and the server's own manager's (club 0 is
+        // none a client holds)
+        for (int32_t t = 1; t < Team_Anzahl && eigen < 0; ++t) {
+            if (Wettbewerb_Get_Liga_Niveau(t) != 100) continue;
+            (gast < 0 ? gast : eigen) = t;
+        }
+        ASSERT_GE(eigen, 0);
+        Manager_Neuer_Mitspieler(eigen, "Server");
+        Manager_Neuer_Mitspieler(gast, "Gast");
+        Werbung_Init();
+        Trainingslager_Init();
+        Netz_Rolle = 2;
+        Internet_Fern_Anbinden();
+        spiel_beginnen(eigen);
+    }
+    void TearDown() override
+    {
+        spiel_enden();
+        Werbung_DeInit();
+        Trainingslager_DeInit();
+        Test_Welt_Aufraeumen();
+        Netz_Rolle = 0;
+        Netz_Test::TearDown();
+    }
+};
+
+TEST_F(WerbungLagerFern, AClientSignsASponsorAndBooksACampAsTheServerRecordsThem)
+{
+    // A sponsor that signs the client's club for its shirt; a camp open on three days a week on.
+    constexpr int32_t SPONSOR = 4, KATEGORIE = 3, CAMP = 2;
+    Werbepartner& w = Werbepartner_Tabelle[SPONSOR];
+    w.angebote[KATEGORIE] = 5;
+    w.min_image = 0;
+    w.laufzeit[KATEGORIE] = 12;
+    w.preis[KATEGORIE] = 50000;
+    const int32_t tag = Kalender_Get_Heute() + 8;
+    for (int32_t d = tag; d < tag + 3; ++d) Trainingslager_Tag_Setzen(CAMP, d, 1);
+    server_starten();
+    const int32_t team = gast;
+    bool beansprucht = false;
+    Fehler_Capture f;
+    const int code = client_prozess(
+        [this, team, tag] {
+            // The child starts with nothing of the server's world.
+            Test_Welt_Aufraeumen();
+            Werbung_DeInit();
+            Trainingslager_DeInit();
+            Netz_Rolle = 1;
+            Aktuelles_Team = team;
+            Team_Requester_Set_Anzeige([](int32_t, int32_t, const char*) { return uint8_t(1); });
+            if (!client_anmelden()) return 2;
+            Internet_Client_Init();
+            Manager_Internet_Client_Refresh();
+            // As a client's start does: the modules start empty and fetch the server's tables.
+            Werbung_Init();
+            Trainingslager_Init();
+            if (!Werbung_Client_Partner_Neu_Holen()) return 3;
+            if (!Trainingslager_Client_Neu_Holen()) return 4;
+            if (!Trainingslager_Tag_Belegt(CAMP, tag)) return 5;
+            if (!Werbung_Vertrag_Abschliessen(team, SPONSOR, KATEGORIE, -1)) return 6;
+            if (Trainingslager_Buchen(team, CAMP, tag, 3, 1) < 0) return 7;
+            // The turn's end sends the manager record back.
+            Internet_Client_Refresh();
+            schreiben("partner.bin", Werbepartner_Bild_Schreiben());
+            schreiben("lager.bin", Trainingslager_Bild_Schreiben());
+            schreiben("werbung.bin", manager_block(304, team, WERBUNG_TEAM_BYTES));
+            schreiben("termine.bin", manager_block(307, team, TRAININGSLAGER_TERMINE_BYTES));
+            return 0;
+        },
+        [&] {
+            if (!beansprucht && Mitspieler[0].in_benutzung)
+                beansprucht = Internet_Verein_Beanspruchen(&Mitspieler[0], team);
+            Steuersignal_Verarbeiten();
+        });
+    ASSERT_EQ(code, 0) << datei_lesen("client_stderr.txt");
+    for (uint32_t nr : {1021u, 1023u, 1030u})
+        EXPECT_NE(std::find(beantwortet.begin(), beantwortet.end(), nr), beantwortet.end()) << nr;
+    EXPECT_FALSE(f.contains("Antwort fehlerhaft"));
+    // The sponsor's shirt contract is the server's, one offer fewer on both.
+    Werbung_Team_Daten d{};
+    ASSERT_TRUE(Werbung_Team_Holen(team, &d));
+    EXPECT_EQ(d.sponsor[16], SPONSOR);
+    EXPECT_GT(d.betrag[16], 0.0f);
+    EXPECT_EQ(w.angebote[KATEGORIE], 4);
+    EXPECT_EQ(lesen("werbung.bin"), manager_block(304, team, WERBUNG_TEAM_BYTES));
+    EXPECT_EQ(lesen("partner.bin"), Werbepartner_Bild_Schreiben());
+    // The camp's booking: the same appointments on both, the request with the server's arbiter,
+    // and the table the client read is the server's.
+    EXPECT_EQ(lesen("termine.bin"), manager_block(307, team, TRAININGSLAGER_TERMINE_BYTES));
+    EXPECT_EQ(lesen("lager.bin"), Trainingslager_Bild_Schreiben());
+    Trainingslager_Termin t[TRAININGSLAGER_BUCHUNGEN];
+    ASSERT_TRUE(Trainingslager_Buchungen(team, t));
+    EXPECT_EQ(t[0].art, 1);
+    EXPECT_EQ(t[0].ziel, CAMP);
+    EXPECT_EQ(t[0].erster_tag, tag);
+    EXPECT_EQ(t[0].letzter_tag, tag + 2);
+    const Liste_Element* e = Liste_First_Element(&Richter_Liste);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->key, uint32_t(RICHTER_TRAININGSLAGER));
+    EXPECT_EQ(static_cast<const Trainingslager_Buchung*>(e->data)->team, uint32_t(team));
 }
 
 }  // namespace

@@ -442,6 +442,8 @@ TEST_F(Minuten_Prozesse, EinAbgestuerzterClientGibtSeinemGegnerDieFuenf)
     EXPECT_EQ(codes[0], 0) << "the opponent of the lost client was told and played on";
     EXPECT_EQ(codes[1], 100 + SIGKILL);
     EXPECT_EQ(zeilen("log_2.txt", 2), zeilen("log_server.txt", 2)) << "the game against the computer stays in step";
+    // The lost client's entry is gone: it may claim its club again at once.
+    EXPECT_EQ(Netzuser_Get_By_Team(3), nullptr);
 }
 
 

@@ -1,6 +1,7 @@
 // Framing of the socket layer, fed through the receive seam, and the layer's notifications over
 // a real loopback connection.
 #include "netz_hilfe.h"
+#include "relais.h"
 
 using namespace netz_test;
 
@@ -175,4 +176,37 @@ TEST_F(Netz_Test, LoopbackSendsResumeAndNotificationsFollowTheData)
     }
     Socket_Destroy(s);
     Socket_Destroy(lauschend);
+}
+
+// The test relay of the slow-line tests: what goes in comes out whole and in order at the other
+// end, in both directions, and no byte before its delay and the line's rate allow.
+TEST(Relais, PassesBytesWholeNoSoonerThanDelayAndRateAllow)
+{
+    const uint16_t ziel = netz_test::freier_port();
+    const int lauscher = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(ziel);
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(bind(lauscher, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+    ASSERT_EQ(listen(lauscher, 1), 0);
+    netz_test::Relais relais(ziel, 50, 20000);
+    ASSERT_TRUE(relais.bereit());
+    const auto start = std::chrono::steady_clock::now();
+    netz_test::Roh hin(relais.port());
+    netz_test::Roh her(accept(lauscher, nullptr, nullptr));
+    std::vector<uint8_t> daten(10000);
+    for (size_t i = 0; i < daten.size(); ++i) daten[i] = uint8_t(i * 7);
+    hin.senden(daten);
+    std::vector<uint8_t> an(daten.size());
+    ASSERT_TRUE(her.lesen(an.data(), an.size()));
+    EXPECT_EQ(an, daten);
+    her.senden({1, 2, 3});
+    uint8_t zurueck[3] = {};
+    ASSERT_TRUE(hin.lesen(zurueck, 3));
+    EXPECT_EQ(zurueck[2], 3);
+    // 10,000 bytes at 20,000 a second, then the delay each way.
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500 + 2 * 50));
+    EXPECT_EQ(relais.verbindungen(), 1);
+    close(lauscher);
 }

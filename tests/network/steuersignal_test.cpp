@@ -489,6 +489,41 @@ TEST_F(Signale, LangsamerClientWirdGetrenntUndSeinGegnerErfaehrtEs)
     EXPECT_TRUE(gesendet.empty());
 }
 
+// The server kicked off while client A still fetched its match day over a slow line: A's first
+// minute may take that way (a minute at most); once A says it has kicked off, the usual wait.
+// A client whose first minute never comes is cut off all the same, as is one that kicked off.
+TEST_F(Signale, ErsteMinuteDarfDenWegZumSpielDauern)
+{
+    Spielfeld_Record* r = spiel(1, A, 6, 0);
+    Spielfeld_Record* r2 = spiel(2, B, 7, 0);
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    vom_client(0, paket(SIGNAL_AM_SPIEL, A));
+    vom_client(1, paket(SIGNAL_AM_SPIEL, B));
+    Spielfeld_Minute_Ende(r, 0);
+    Spielfeld_Minute_Ende(r2, 0);
+    uhr += 3 * STEUERSIGNAL_WARTEZEIT;
+    const auto getrennt = [&](int32_t slot, int32_t team) {
+        for (const auto& g : an(slot))
+            if (g.daten == paket(SIGNAL_ZU_LANGSAM, team)) return true;
+        return false;
+    };
+    Steuersignal_Verarbeiten();
+    EXPECT_FALSE(getrennt(0, A));
+    EXPECT_TRUE(Spielfeld_Netz_Wartet(r));
+    // A kicks off: its minute has the usual time from here.
+    vom_client(0, paket(SIGNAL_AM_SPIEL, A));
+    uhr += STEUERSIGNAL_WARTEZEIT - 1;
+    Steuersignal_Verarbeiten();
+    EXPECT_FALSE(getrennt(0, A));
+    vom_client(0, minute_paket(A, 0, 1, false));
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+    // B never comes.
+    uhr += 3 * STEUERSIGNAL_WARTEZEIT;
+    Steuersignal_Verarbeiten();
+    EXPECT_TRUE(getrennt(1, B));
+    EXPECT_FALSE(getrennt(0, A));
+}
+
 TEST_F(Signale, WerNichtAmSpielIstOderGehtIstRaus)
 {
     Spielfeld_Record* r = spiel(1, A, B, 0);
@@ -542,6 +577,70 @@ TEST_F(Signale, ClientSpieltNachDerFreigabeUndMeldetSich)
     ASSERT_EQ(meldungen.size(), 1u);
     EXPECT_EQ(meldungen[0], "Die Verbindung war zu langsam. Der Server musste die synchone Verbindung trennen.");
     EXPECT_FALSE(Spielfeld_Netz_Wartet(gegen_client));
+}
+
+// The server's release of minute 0 came while this client still loaded its match day: its own
+// first minute counts from its kick-off, not from the release, and it is not slow.
+TEST_F(Signale, ErsteMinuteZaehltAbDemEigenenAnstoss)
+{
+    als_client(A);
+    Spielfeld_Record* r = spiel(3, A, 6, 0);
+    Ablauf_Zustand = ABLAUF_CLIENT_SPIEL;
+    vom_server(paket(SIGNAL_MINUTE, A, {0, 1, 0}));
+    uhr += 3 * STEUERSIGNAL_WARTEZEIT;
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+    uhr += STEUERSIGNAL_WARTEZEIT / 2;
+    gesendet.clear();
+    Spielfeld_Minute_Ende(r, 0);
+    for (const auto& g : gesendet) EXPECT_NE(g.daten, paket(SIGNAL_LANGSAM, A));
+    // A minute of its own that takes longer than the wait is.
+    vom_server(paket(SIGNAL_MINUTE, A, {0, 1, 0}));
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+    uhr += STEUERSIGNAL_WARTEZEIT + 1;
+    gesendet.clear();
+    Spielfeld_Minute_Ende(r, 1);
+    ASSERT_FALSE(gesendet.empty());
+    EXPECT_EQ(gesendet[0].daten, paket(SIGNAL_LANGSAM, A));
+}
+
+// The server kicked off once its data were out and released minute 0 while this client still
+// made its way to the match: the release is kept and reaches the pitch once it plays, so that the
+// client does not wait for it at 1:00 until the server cuts it off. One of a day before the
+// match day's start is not kept.
+TEST_F(Signale, FreigabeAufDemWegZumSpielWirdNachgereicht)
+{
+    als_client(A);
+    Spielfeld_Record* r = spiel(3, A, 6, 0);
+    Ablauf_Zustand = ABLAUF_CLIENT_WARTET;
+    vom_server(paket(SIGNAL_MINUTE, A, {7, 1, 0}));
+    Ablauf_Zustand = ABLAUF_CLIENT_ZUM_SPIEL;
+    vom_server(paket(SIGNAL_SPIELTAG_START, A));
+    Ablauf_Zustand = ABLAUF_CLIENT_WARTET_DATEN;
+    vom_server(paket(SIGNAL_MINUTE, A, {0, 1, 0}));
+    vom_server(paket(SIGNAL_DATEN_VERSCHICKT, A));
+    ASSERT_EQ(Ablauf_Zustand, ABLAUF_CLIENT_SPIEL);
+    Spielfeld_Minute_Ende(r, 0);
+    EXPECT_TRUE(Spielfeld_Netz_Wartet(r));
+    Steuersignal_Verarbeiten();
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+    EXPECT_FALSE(Spielfeld_Netz_Freigegeben(r, 1, 7));
+}
+
+// The manager's pause in a minute (a taker to choose) is measured on the game's clock, which in
+// a headless run runs ahead of the network's: a pause longer than the minute so far does not
+// push the minute's start past now, where the next minute would read as ages long.
+TEST_F(Signale, EinePauseLaengerAlsDieMinuteMachtSieNichtLangsam)
+{
+    als_client(A);
+    Spielfeld_Record* r = spiel(3, A, 6, 10);
+    Ablauf_Zustand = ABLAUF_CLIENT_SPIEL;
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+    uhr += 1000;
+    Spielfeld_Netz_Angehalten(6000);
+    uhr += 2000;
+    gesendet.clear();
+    Spielfeld_Minute_Ende(r, 10);
+    for (const auto& g : gesendet) EXPECT_NE(g.daten, paket(SIGNAL_LANGSAM, A));
 }
 
 TEST_F(Signale, NachDemLadenGiltAllesBisZurMinuteAlsGespielt)
