@@ -61,8 +61,10 @@ struct Bild {
 
 struct Feind_Peer {
     Roh roh;
-    explicit Feind_Peer(uint16_t port, const char* name = "Feind") : roh(port)
+    explicit Feind_Peer(uint16_t port, const char* name = "Feind") : Feind_Peer(Roh(port), name) {}
+    Feind_Peer(Roh&& r, const char* name) : roh(r.fd)
     {
+        r.fd = -1;
         roh.nachricht(NETZ_TYP_LOGIN, login_bytes(name, 2, 2));
         std::vector<uint8_t> d;
         EXPECT_EQ(roh.nachricht_lesen(&d, server_schritt), NETZ_TYP_ANTWORT);
@@ -89,11 +91,30 @@ struct Feind_Peer {
     }
 };
 
-std::vector<uint8_t> angebot_bild(const Spieler_Angebot& a)
+Spieler_Angebot angebot_von(int32_t bieter, int32_t verein, int32_t spnr, uint16_t abloese)
 {
-    std::vector<uint8_t> v(sizeof a);
-    std::memcpy(v.data(), &a, sizeof a);
-    return v;
+    Spieler_Angebot a{};
+    a.bieter = uint16_t(bieter);
+    a.verein = uint16_t(verein);
+    a.spnr = uint16_t(spnr);
+    a.abloese = abloese;
+    a.gehalt = 100;
+    a.monate = 24;
+    return a;
+}
+
+// A raw peer whose connection comes from the loopback address 127.0.0.x.
+int von_adresse(uint8_t x, uint16_t port)
+{
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(0x7F000000u | x);
+    if (bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) ADD_FAILURE() << "bind 127.0.0." << int(x);
+    a.sin_port = htons(port);
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) ADD_FAILURE() << "connect";
+    return fd;
 }
 
 const Spieler_Angebot* gespeichert(int32_t spnr, int32_t bieter, int32_t verein)
@@ -146,15 +167,9 @@ TEST_F(Feind, AnOfferInAnotherClubsNameIsRefusedAndTheServerSetsItsTerms)
 {
     server_starten();
     auto peer = mit_verein();
-    Spieler_Angebot a{};
+    Spieler_Angebot a = angebot_von(OPFER, FEIND, 21, 65535);
     a.tag = 9999;
     a.bewertung = 1000000;
-    a.bieter = OPFER;
-    a.verein = FEIND;
-    a.spnr = 21;
-    a.abloese = 65535;
-    a.gehalt = 100;
-    a.monate = 24;
     a.angenommen = 1;
     peer->aufruf(51, "vV28", Bild().w(1).roh(&a, sizeof a).b);
     EXPECT_EQ(gespeichert(21, OPFER, FEIND), nullptr) << "a bid in another club's name";
@@ -295,13 +310,7 @@ TEST_F(Feind, RequestsOneByteTooLongChangeNothing)
     peer->aufruf(1017, "viC24", preis_bild);
     EXPECT_EQ(Stadion_Finden(FEIND)->preis[0], 21.0f) << "stadium, the exact request";
 
-    Spieler_Angebot a{};
-    a.bieter = FEIND;
-    a.verein = SERVER;
-    a.spnr = 6;
-    a.abloese = 50;
-    a.gehalt = 50;
-    a.monate = 24;
+    const Spieler_Angebot a = angebot_von(FEIND, SERVER, 6, 50);
     peer->aufruf(51, "vV29", Bild().w(1).roh(&a, sizeof a).w(0).b);
     EXPECT_EQ(gespeichert(6, FEIND, SERVER), nullptr) << "database, field one byte long";
     std::vector<uint8_t> angebot = Bild().w(1).roh(&a, sizeof a).b;
@@ -313,4 +322,207 @@ TEST_F(Feind, RequestsOneByteTooLongChangeNothing)
     EXPECT_NE(gespeichert(6, FEIND, SERVER), nullptr) << "database, the exact request";
     Stadion_DeInit();
     Bank_DeInit();
+}
+
+namespace {
+
+// A chat packet as a client sends it: one line of text (mode 1) or a 40-byte notice.
+std::vector<uint8_t> chat(uint32_t modus, const std::string& text = {}, uint32_t tl = 0)
+{
+    if (modus != CHAT_TEXT) return Bild().w(CHAT_MARKE).w(CHAT_KOPF).w(FEIND).w(0).w(modus).w(0).w(0).w(0).w(0).w(0).b;
+    if (!tl) tl = uint32_t(text.size()) + 1;
+    std::vector<uint8_t> b = Bild().w(CHAT_MARKE).w(CHAT_KOPF + 4 + tl).w(FEIND).w(0).w(CHAT_TEXT).w(tl).w(1).w(0).w(0).w(0).w(0).b;
+    b.insert(b.end(), text.begin(), text.end());
+    b.resize(CHAT_KOPF + 4 + tl, 0);
+    return b;
+}
+
+// The chat packets of the mode that have come to the peer so far.
+std::vector<std::vector<uint8_t>> chat_gekommen(const Roh& peer, uint32_t modus)
+{
+    for (int i = 0; i < 300; ++i) {
+        server_schritt();
+        Netz_Warten();
+    }
+    std::vector<std::vector<uint8_t>> aus;
+    pollfd p{peer.fd, POLLIN, 0};
+    while (poll(&p, 1, 50) > 0) {
+        const std::vector<uint8_t> b = block_lesen(peer, server_schritt);
+        if (b.empty()) break;
+        if (b.size() >= CHAT_KOPF && Bytes_Hole32(b.data()) == CHAT_MARKE && Bytes_Hole32(b.data() + 16) == modus)
+            aus.push_back(b);
+    }
+    return aus;
+}
+
+}  // namespace
+
+// Before its claim a participant gets the start lists, not 4 MB of zeros; one that never reads
+// is logged out before the server has packed much for it.
+TEST_F(Feind, LargeRepliesBeforeTheClaimAndUnreadRepliesAreBounded)
+{
+    server_starten();
+    Feind_Peer ohne(tcp_port, "Ohne");
+    const std::vector<uint8_t> zwei_felder = Bild().w(1).w(1).b;
+    EXPECT_EQ(ohne.aufruf(17, "vC<46I<4", zwei_felder, -1).size(), 60u) << "the free clubs as the client asks";
+    EXPECT_LT(ohne.aufruf(17, "vC<4194000I<4", zwei_felder, -1).size(), 64u << 10) << "4 MB before the claim";
+
+    // Replies of 4 MB that pack to little wait for a participant that does not read: a few, not
+    // the queue's 64 blocks.
+    auto peer = mit_verein();
+    Mitspieler_Eintrag* m = Netzuser_Get_By_Team(FEIND);
+    ASSERT_NE(m, nullptr);
+    const std::vector<uint8_t> nullen(SENDBLOCK_SIZE, 0);
+    int angenommen = 0;
+    while (Netzuser_Get_By_Team(FEIND) && angenommen < 100)
+        angenommen += Server_Send_Client_Data(m, nullen.data(), uint32_t(nullen.size()));
+    EXPECT_EQ(Netzuser_Get_By_Team(FEIND), nullptr);
+    EXPECT_EQ(uint64_t(angenommen) * SENDBLOCK_SIZE, NETZUSER_UNGELESEN_BYTES) << "one going out, two waiting";
+    EXPECT_TRUE(log_hat("too slow"));
+    // Others are served as before.
+    EXPECT_EQ(ohne.aufruf(17, "vC<46I<4", zwei_felder, -1).size(), 60u);
+}
+
+// A flood of texts is cut to the rate, control characters become blanks, and an "enter" notice
+// that changes nothing makes the server send no status list.
+TEST_F(Feind, ChatIsBoundedPerParticipantAndCleaned)
+{
+    server_starten();
+    auto opfer = mit_verein(OPFER);
+    auto peer = mit_verein(FEIND);
+    peer->block(chat(CHAT_BETRETEN));
+    EXPECT_GE(chat_gekommen(opfer->roh, CHAT_STATUS).size(), 1u) << "entering is news";
+    for (int i = 0; i < 5; ++i) peer->block(chat(CHAT_BETRETEN));
+    EXPECT_EQ(chat_gekommen(opfer->roh, CHAT_STATUS).size(), 0u) << "entering again is not";
+
+    peer->block(chat(CHAT_TEXT, "Hallo\x01\x1b[2J\x7f Gr\xfc\xdf"));
+    for (int i = 0; i < 100; ++i) peer->block(chat(CHAT_TEXT, "Flut " + std::to_string(i)));
+    const auto texte = chat_gekommen(opfer->roh, CHAT_TEXT);
+    ASSERT_GE(texte.size(), 1u);
+    EXPECT_LE(texte.size(), size_t(CHAT_PAKETE_BURST));
+    const char* erster = reinterpret_cast<const char*>(texte[0].data() + CHAT_KOPF + 4);
+    EXPECT_STREQ(erster, "Hallo  [2J  Gr\xfc\xdf") << "control characters are blanks, the umlauts stay";
+}
+
+// One address fills no more than its share of the table; the server's own machine is not bound.
+TEST_F(Feind, ParticipantsPerAddressAreBounded)
+{
+    server_starten();
+    std::vector<std::unique_ptr<Roh>> peers;
+    auto anmelden = [&](uint8_t x) {
+        peers.push_back(std::make_unique<Roh>(von_adresse(x, tcp_port)));
+        peers.back()->nachricht(NETZ_TYP_LOGIN, login_bytes("Menge", 2, 2));
+        std::vector<uint8_t> d;
+        EXPECT_EQ(peers.back()->nachricht_lesen(&d, server_schritt), NETZ_TYP_ANTWORT);
+        Mw_User_Login r{};
+        if (d.size() == MW_USER_LOGIN_GROESSE) Mw_User_Login_Lesen(d.data(), &r);
+        return r;
+    };
+    for (int i = 0; i < NETZ_ANMELDUNGEN_PRO_ADRESSE; ++i)
+        EXPECT_EQ(anmelden(2).middle_ware_response, MW_ANTWORT_ANGENOMMEN) << i;
+    const Mw_User_Login r = anmelden(2);
+    EXPECT_EQ(r.middle_ware_response, 0u);
+    EXPECT_STREQ(r.message_to_user, "Zu viele Anmeldungen von Ihrer Adresse");
+    EXPECT_EQ(anmelden(3).middle_ware_response, MW_ANTWORT_ANGENOMMEN) << "another address";
+    for (int i = 0; i < NETZ_ANMELDUNGEN_PRO_ADRESSE + 2; ++i)
+        EXPECT_EQ(anmelden(1).middle_ware_response, MW_ANTWORT_ANGENOMMEN) << "the server's own machine " << i;
+}
+
+// While a game runs, a participant that pings but claims no club goes within the idle time and
+// the check after it; one with a club stays.
+TEST_F(Feind, AParticipantWithoutAClubGoesAfterTheIdleTime)
+{
+    Socket_Set_Uhr(test_uhr);
+    server_starten();
+    auto mit = mit_verein();
+    Feind_Peer ohne(tcp_port, "Ohne");
+    ASSERT_EQ(Netzuser_Anzahl(), 2);
+    const uint32_t start = uhr_wert;
+    uint32_t weg = 0;
+    for (uint32_t sekunde = 1; sekunde <= 300 && !weg; ++sekunde) {
+        uhr_wert = start + sekunde * 1000;
+        if (sekunde % 30 == 0) {
+            ohne.roh.nachricht(NETZ_TYP_PING, {0, 0, 0, 0});
+            mit->roh.nachricht(NETZ_TYP_PING, {0, 0, 0, 0});
+        }
+        for (int i = 0; i < 5; ++i) {
+            Netz_Server_Pumpe();
+            if (sekunde % 30 == 0) Netz_Warten();
+        }
+        if (Netzuser_Anzahl() < 2) weg = sekunde * 1000;
+    }
+    EXPECT_GT(weg, SERVER_IDLE_LIMIT);
+    EXPECT_LE(weg, SERVER_IDLE_LIMIT + 2 * SERVER_IDLE_PRUEFUNG);
+    EXPECT_NE(Netzuser_Get_By_Team(FEIND), nullptr) << "the participant with a club stays";
+}
+
+// An empty pass word is refused like an empty name.
+TEST_F(Feind, ALogInWithoutPassWordIsRefused)
+{
+    server_starten();
+    Mw_User_Login r{};
+    std::memcpy(r.user_name, "Name", 4);
+    r.major_version = r.minor_version = 2;
+    std::vector<uint8_t> b(MW_USER_LOGIN_GROESSE);
+    Mw_User_Login_Schreiben(r, b.data());
+    Roh peer(tcp_port);
+    peer.nachricht(NETZ_TYP_LOGIN, b);
+    std::vector<uint8_t> d;
+    ASSERT_EQ(peer.nachricht_lesen(&d, server_schritt), NETZ_TYP_ANTWORT);
+    ASSERT_EQ(d.size(), MW_USER_LOGIN_GROESSE);
+    Mw_User_Login a{};
+    Mw_User_Login_Lesen(d.data(), &a);
+    EXPECT_EQ(a.middle_ware_response, 0u);
+    EXPECT_STREQ(a.message_to_user, "Anmeldung ohne Name oder Passwort");
+    EXPECT_EQ(Netzuser_Anzahl(), 0);
+}
+
+// The limits of the packet checks, each at its edge: a control packet's minute, a chat text's
+// length, the pointer fields of a call.
+TEST_F(Feind, MinuteTextLengthAndPointerFieldsAtTheirEdge)
+{
+    Steuersignal_Paket q{};
+    for (uint32_t minute : {199u, 200u}) {
+        const auto b = Bild().w(STEUERSIGNAL_MARKE).w(SIGNAL_MINUTE).w(1).w(minute).w(0).w(0).b;
+        EXPECT_EQ(Steuersignal_Paket_Lesen(b.data(), uint32_t(b.size()), &q), minute < 200) << minute;
+    }
+    for (uint32_t tl : {CHAT_TEXT_MAX + 1, CHAT_TEXT_MAX + 2}) {
+        const auto b = chat(CHAT_TEXT, std::string(tl - 1, 'x'), tl);
+        EXPECT_EQ(Chat_Paket_Pruefen(b.data(), uint32_t(b.size())), tl <= CHAT_TEXT_MAX + 1) << tl;
+    }
+    std::vector<uint8_t> block(SENDBLOCK_SIZE);
+    for (int n : {INTERNET_ZEIGER_MAX, INTERNET_ZEIGER_MAX + 1}) {
+        std::string format = "v";
+        for (int k = 0; k < n; ++k) format += "C1";
+        std::fill(block.begin(), block.end(), 0);
+        for (int k = 0; k < n; ++k) block[size_t(8 * k)] = 1;
+        uint32_t laenge = uint32_t(8 * n);
+        Internet_Positionen p{};
+        EXPECT_EQ(Internet_Get_Blockpositionen(0, block.data(), &laenge, format.c_str(), &p), n <= INTERNET_ZEIGER_MAX)
+            << n << " pointer fields";
+    }
+}
+
+// A block whose unpacked length is the largest a client sends is taken; one byte more ends the
+// connection unread.
+TEST_F(Feind, TheClientBlockBoundHoldsToTheByte)
+{
+    server_starten();
+    for (uint32_t n : {NETZ_CLIENT_BLOCK_MAX, NETZ_CLIENT_BLOCK_MAX + 1}) {
+        Feind_Peer peer(tcp_port, "Block");
+        Mitspieler_Eintrag* m = nullptr;
+        for (int i = 0; i < NETZUSER_ANZAHL; ++i)
+            if (Mitspieler[i].in_benutzung && Mitspieler[i].sock_info && !m) m = &Mitspieler[i];
+        ASSERT_NE(m, nullptr);
+        peer.block(std::vector<uint8_t>(n, 7));
+        uint8_t* b = nullptr;
+        uint32_t laenge = 0;
+        int32_t code = NETZ_NICHTS;
+        pumpen_bis([&] { return (b = Server_Receive_Client_Data(m, &laenge, &code)) != nullptr || code == NETZ_FEHLER; });
+        EXPECT_EQ(code, n <= NETZ_CLIENT_BLOCK_MAX ? NETZ_EMPFANGEN : NETZ_FEHLER) << n;
+        EXPECT_EQ(laenge, n <= NETZ_CLIENT_BLOCK_MAX ? n : 0u);
+        Mem_Free(b, 0);
+        peer.roh.schliessen();
+        ASSERT_TRUE(pumpen_bis([] { return Netzuser_Anzahl() == 0; }));
+    }
 }
