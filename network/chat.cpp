@@ -390,17 +390,19 @@ bool Chat_Server_Verteilen(const uint8_t* p, uint32_t len, Mitspieler_Eintrag* m
         if (b) Mem_Free(b, 0);
         return true;
     }
+    bool neu = true;
     if (sender != -1 && team_im_bereich(sender)) {
         const bool offen_jetzt = modus == CHAT_BETRETEN;
-        // Only a change is news to the others.
-        if (m && ((team_bits(TEAM_FLAGS, sender) & CHAT_OFFEN_BIT) != 0) == offen_jetzt) return true;
+        neu = ((team_bits(TEAM_FLAGS, sender) & CHAT_OFFEN_BIT) != 0) != offen_jetzt;
         Team_Wert(TEAM_FLAGS, sender, CHAT_OFFEN_BIT, offen_jetzt ? TEAM_SETZEN : TEAM_LOESCHEN);
     }
     uint32_t g = 0;
     uint8_t* b = Chat_Status_Liste(&g);
     if (!b) return true;
     if (zeigen) Chat_Empfangen(b, g);
-    an_alle(b, g);
+    // Only a change is news to the others; the sender hears the list all the same.
+    if (neu || !m) an_alle(b, g);
+    else Steuersignal_An_Mitspieler(m, b, g);
     Mem_Free(b, 0);
     return true;
 }

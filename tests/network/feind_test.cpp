@@ -340,7 +340,7 @@ std::vector<uint8_t> chat(uint32_t modus, const std::string& text = {}, uint32_t
 // The chat packets of the mode that have come to the peer so far.
 std::vector<std::vector<uint8_t>> chat_gekommen(const Roh& peer, uint32_t modus)
 {
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 100; ++i) {
         server_schritt();
         Netz_Warten();
     }
@@ -392,14 +392,17 @@ TEST_F(Feind, ChatIsBoundedPerParticipantAndCleaned)
     auto peer = mit_verein(FEIND);
     peer->block(chat(CHAT_BETRETEN));
     EXPECT_GE(chat_gekommen(opfer->roh, CHAT_STATUS).size(), 1u) << "entering is news";
+    chat_gekommen(peer->roh, CHAT_STATUS);
     for (int i = 0; i < 5; ++i) peer->block(chat(CHAT_BETRETEN));
     EXPECT_EQ(chat_gekommen(opfer->roh, CHAT_STATUS).size(), 0u) << "entering again is not";
+    EXPECT_EQ(chat_gekommen(peer->roh, CHAT_STATUS).size(), 5u) << "the one entering hears the list";
 
     peer->block(chat(CHAT_TEXT, "Hallo\x01\x1b[2J\x7f Gr\xfc\xdf"));
     for (int i = 0; i < 100; ++i) peer->block(chat(CHAT_TEXT, "Flut " + std::to_string(i)));
     const auto texte = chat_gekommen(opfer->roh, CHAT_TEXT);
     ASSERT_GE(texte.size(), 1u);
-    EXPECT_LE(texte.size(), size_t(CHAT_PAKETE_BURST));
+    // What is left of the burst and a refill or two of a slow machine: far from the hundred.
+    EXPECT_LE(texte.size(), size_t(CHAT_PAKETE_BURST) + 10);
     const char* erster = reinterpret_cast<const char*>(texte[0].data() + CHAT_KOPF + 4);
     EXPECT_STREQ(erster, "Hallo  [2J  Gr\xfc\xdf") << "control characters are blanks, the umlauts stay";
 }
