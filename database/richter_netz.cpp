@@ -84,14 +84,15 @@ bool Richter_Internet_Server_Neues_Angebot(const uint8_t* block, uint32_t laenge
         return false;
     }
     // An offer the player's club has accepted stands as it was accepted.
-    if (const Spieler_Angebot* alt = gespeichertes_angebot(a.spnr, a.bieter, a.verein); alt && alt->angenommen) {
+    const Spieler_Angebot* alt = gespeichertes_angebot(a.spnr, a.bieter, a.verein);
+    if (alt && alt->angenommen) {
         Print_Fehler("Richter_Internet_Server_Neues_Angebot: Angebot schon angenommen!");
         return false;
     }
     // The day, the rating, the patience and the answer are the server's, never the bidder's.
     a.tag = uint32_t(Kalender_Get_Heute());
     a.bewertung = 0;
-    a.behalten = 0;
+    a.behalten = alt ? alt->behalten : 0;
     a.geduld = -1;
     a.angenommen = 0;
     std::memset(a.reserve, 0, sizeof a.reserve);

@@ -203,6 +203,15 @@ TEST_F(Feind, AnOfferInAnotherClubsNameIsRefusedAndTheServerSetsItsTerms)
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->angenommen, 0);
     EXPECT_EQ(s->abloese, 100);
+    // Once the server's manager has accepted it, a new bid changes nothing of it.
+    Spieler_Angebot angenommen = *s;
+    angenommen.angenommen = 1;
+    Richter_Set_Spieler_Angebot(&angenommen, false, false);
+    peer->aufruf(51, "vV28", Bild().w(1).roh(&a, sizeof a).b);
+    EXPECT_EQ(gespeichert(5, FEIND, SERVER)->abloese, 100);
+    EXPECT_EQ(gespeichert(5, FEIND, SERVER)->angenommen, 1);
+    angenommen.angenommen = 0;
+    Richter_Set_Spieler_Angebot(&angenommen, false, false);
     // A player of another club: refused.
     a.verein = OPFER;
     peer->aufruf(51, "vV28", Bild().w(1).roh(&a, sizeof a).b);
