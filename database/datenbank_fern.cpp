@@ -350,14 +350,9 @@ bool richter_set_angebot(Internet_Aufruf* a)
     a->ergebnis = 0;
     if (!alle_da(p) || p->groesse[0] != sizeof angebot) return abgewiesen(a->nr), true;
     std::memcpy(&angebot, p->daten[0], sizeof angebot);
-    if (angebot.bieter != Handelndes_Team && angebot.verein != Handelndes_Team) {
-        Print_Fehler("Richter_Internet_Server_Set_Spieler_Angebot: Wrong Client-Team!");
-        return true;
-    }
     if (angebot.bieter >= Team_Anzahl || angebot.verein >= Team_Anzahl || angebot.spnr >= Spieler_Anzahl)
         return abgewiesen(a->nr), true;
-    // A club that turns an offer for its player down tells the bidder.
-    a->ergebnis = Richter_Set_Spieler_Angebot(&angebot, p->bytes[0] != 0, angebot.verein == Handelndes_Team) ? 1 : 0;
+    a->ergebnis = Richter_Internet_Server_Set_Spieler_Angebot(angebot, p->bytes[0] != 0) ? 1 : 0;
     return true;
 }
 

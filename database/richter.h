@@ -130,8 +130,12 @@ uint32_t Richter_Internet_Server_Send_Liste(uint8_t** aus);
 // The client's copy of that list replaces its own; false, and the copy kept, for a packet that
 // does not read or holds an item it cannot trust.
 bool Richter_Internet_Client_Liste_Einlesen(const uint8_t* block, uint32_t laenge);
-// Request 51 on the server: a 28-byte offer in which Handelndes_Team bids or owns the player.
+// Request 51 on the server: a 28-byte offer that Handelndes_Team makes for a player of the club it
+// names; the day, rating, patience and acceptance are set here.
 bool Richter_Internet_Server_Neues_Angebot(const uint8_t* block, uint32_t laenge);
+// A client's change of an offer (request 53): the bidder withdraws the stored offer, the player's
+// club turns it down or accepts it; the terms stay the server's. False when refused.
+bool Richter_Internet_Server_Set_Spieler_Angebot(const Spieler_Angebot& angebot, bool loeschen);
 // Request 52 on the server: a camp request (type 2) or friendly-match proposal (type 4) of 44
 // bytes that Handelndes_Team asks for goes to the front of the list.
 bool Richter_Internet_Server_Neues_Element(const uint8_t* nutzlast, uint32_t groesse, int32_t typ);

@@ -207,6 +207,33 @@ void abschliessen(int32_t spnr, const Spieler_Angebot* gewinner)
     Richter_Alle_Angebote_Zu_Einem_Spieler_Loeschen(spnr);
 }
 
+// Why a bidder other than the player's club may not pay the offer (null when he may): his
+// assistant's verdict, a balance in the red, or an offer above what his balance covers.
+const char* geld_ausschluss(const Spieler_Angebot& x, int32_t p, int32_t o)
+{
+    const int32_t gebot = x.abloese + x.leihgebuehr;
+    const int32_t stand = Bank_Get_Kontostand(x.bieter, 1, -1);
+    if (!Assis_Transfer_Finanzierbar(x.bieter, gebot * 1000, x.bewertung)) {
+        const int32_t assi = Assistent_Mit_Aufgabe(x.bieter, ASSI_AUFGABE_TRANSFER);
+        return Temp_Sprintf("Ihr Assistent %s hat entschieden, das Angebot für Spieler %s von %s aus finanziellen "
+                            "Gründen zurückzuziehen. Sie nehmen daher an der Auktion nicht teil.",
+                            assi >= 0 && assi < ASSI_SLOTS ? Assistenten_Tabelle[assi].name : "",
+                            spieler_name(p), team_name(o));
+    }
+    if (stand < 0 && gebot > 0) {
+        return Temp_Sprintf("Da Sie momentan mit %s bei Ihrer Hausbank in der Kreide stehen werden Sie nicht zur "
+                            "Auktion von Spieler %s (%s) zugelassen.",
+                            geld(-int64_t(stand), x.bieter), spieler_name(p), team_name(o));
+    }
+    if (gebot > stand / 1000) {
+        return Temp_Sprintf("Sie haben für den Spieler %s von %s zwar %s geboten, weisen aber einen Kontostand von "
+                            "%s (inkl. Kreditrahmen) auf. Daher findet die Auktion ohne Sie statt.",
+                            spieler_name(p), team_name(o), geld(int64_t(gebot) * 1000, x.bieter),
+                            geld(stand, x.bieter));
+    }
+    return nullptr;
+}
+
 void entscheiden(int32_t p)
 {
     std::vector<Spieler_Angebot> a(RICHTER_MAX_ANGEBOTE);
@@ -230,6 +257,17 @@ void entscheiden(int32_t p)
         for (const Spieler_Angebot& x : a)
             if (x.bieter == annehmer) {
                 const Spieler_Angebot w = x;
+                // An accepted offer is paid like any other: a bidder who cannot pay does not get him.
+                if (const char* text = w.bieter != o ? geld_ausschluss(w, p, o) : nullptr) {
+                    nachricht(w.bieter, o, text);
+                    nachricht(o, w.bieter,
+                              Temp_Sprintf("Der Transfer des Spielers %s von %s ist leider geplatzt, da die "
+                                           "Vertragsparteien bei den finanziellen Fragen keine Einigung erzielen "
+                                           "konnten.",
+                                           spieler_name(p), team_name(o)));
+                    if (Liste_Element* e = finden(p, w.bieter, w.verein)) Liste_Delete_Element(&Richter_Liste, e);
+                    return;
+                }
                 ausfuehren(w, a);
                 abschliessen(p, &w);
                 return;
@@ -279,30 +317,13 @@ void entscheiden(int32_t p)
         const Spieler_Angebot& x = a[static_cast<size_t>(i)];
         if (!mensch(x.bieter)) continue;
         const char* text = nullptr;
-        const int32_t gebot = x.abloese + x.leihgebuehr;
         if (karriereende) {
             text = Temp_Sprintf("%s (%s) hatte sich bereits vor der Auktion entschieden, seine Karriere zu beenden. Er "
                                 "steht daher nach Ablauf seines jetzigen Vertrages keinem Verein mehr als %s zur "
                                 "Verfügung.",
                                 spieler_name(p), team_name(o), ART_PLURAL[art]);
         } else if (x.bieter != o) {
-            const int32_t stand = Bank_Get_Kontostand(x.bieter, 1, -1);
-            if (!Assis_Transfer_Finanzierbar(x.bieter, gebot * 1000, x.bewertung)) {
-                const int32_t assi = Assistent_Mit_Aufgabe(x.bieter, ASSI_AUFGABE_TRANSFER);
-                text = Temp_Sprintf("Ihr Assistent %s hat entschieden, das Angebot für Spieler %s von %s aus finanziellen "
-                                    "Gründen zurückzuziehen. Sie nehmen daher an der Auktion nicht teil.",
-                                    assi >= 0 && assi < ASSI_SLOTS ? Assistenten_Tabelle[assi].name : "",
-                                    spieler_name(p), team_name(o));
-            } else if (stand < 0 && gebot > 0) {
-                text = Temp_Sprintf("Da Sie momentan mit %s bei Ihrer Hausbank in der Kreide stehen werden Sie nicht zur "
-                                    "Auktion von Spieler %s (%s) zugelassen.",
-                                    geld(-int64_t(stand), x.bieter), spieler_name(p), team_name(o));
-            } else if (gebot > stand / 1000) {
-                text = Temp_Sprintf("Sie haben für den Spieler %s von %s zwar %s geboten, weisen aber einen Kontostand von "
-                                    "%s (inkl. Kreditrahmen) auf. Daher findet die Auktion ohne Sie statt.",
-                                    spieler_name(p), team_name(o), geld(int64_t(gebot) * 1000, x.bieter),
-                                    geld(stand, x.bieter));
-            }
+            text = geld_ausschluss(x, p, o);
         }
         if (text) {
             nachricht(x.bieter, o, text);

@@ -5,7 +5,9 @@
 
 #include "database/richter.h"
 #include "database/welt_intern.h"
+#include "database/teamspieler.h"
 #include "economy/trainingslager.h"
+#include "gameflow/kalender.h"
 #include "gameflow/globals.h"
 #include "platform/bytes.h"
 
@@ -17,6 +19,17 @@ bool eigenes_angebot(const Spieler_Angebot& a)
 {
     const uint32_t t = Handelndes_Team;
     return a.bieter == t || a.verein == t;
+}
+
+// The stored offer of the player by the bidder to the club, null when there is none.
+const Spieler_Angebot* gespeichertes_angebot(uint32_t spnr, uint32_t bieter, uint32_t verein)
+{
+    for (Liste_Element* e = Richter_Liste.next; e; e = e->next) {
+        if (e->key != RICHTER_ANGEBOT || !Richter_Element_Gueltig(e)) continue;
+        const auto* a = static_cast<const Spieler_Angebot*>(e->data);
+        if (a->spnr == spnr && a->bieter == bieter && a->verein == verein) return a;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -64,12 +77,48 @@ bool Richter_Internet_Server_Neues_Angebot(const uint8_t* block, uint32_t laenge
         return false;
     }
     std::memcpy(&a, block, sizeof a);
-    if (!eigenes_angebot(a) || !team_gueltig(a.bieter) || !team_gueltig(a.verein) || !spieler_gueltig(a.spnr)) {
+    // A client bids in its own club's name only, for a player of the club it names.
+    if (a.bieter != Handelndes_Team || !team_gueltig(a.verein) || !spieler_gueltig(a.spnr) ||
+        !Teamspieler_Get_Record(a.verein, a.spnr)) {
         Print_Fehler("Richter_Internet_Server_Neues_Angebot: Wrong Client-Team!");
         return false;
     }
+    // An offer the player's club has accepted stands as it was accepted.
+    const Spieler_Angebot* alt = gespeichertes_angebot(a.spnr, a.bieter, a.verein);
+    if (alt && alt->angenommen) {
+        Print_Fehler("Richter_Internet_Server_Neues_Angebot: Angebot schon angenommen!");
+        return false;
+    }
+    // The day, the rating, the patience and the answer are the server's, never the bidder's.
+    a.tag = uint32_t(Kalender_Get_Heute());
+    a.bewertung = 0;
+    a.behalten = alt ? alt->behalten : 0;
+    a.geduld = -1;
+    a.angenommen = 0;
+    std::memset(a.reserve, 0, sizeof a.reserve);
     Richter_Spieler_Angebot_Hinzufuegen(&a);
     return true;
+}
+
+bool Richter_Internet_Server_Set_Spieler_Angebot(const Spieler_Angebot& neu, bool loeschen)
+{
+    const uint32_t t = Handelndes_Team;
+    if (neu.bieter != t && neu.verein != t) {
+        Print_Fehler("Richter_Internet_Server_Set_Spieler_Angebot: Wrong Client-Team!");
+        return false;
+    }
+    const Spieler_Angebot* alt = gespeichertes_angebot(neu.spnr, neu.bieter, neu.verein);
+    if (!alt) return true;
+    // The stored offer is what changes, never the caller's copy of it: the bidder may withdraw
+    // it, the player's club turn it down or accept it, and nobody else touches its terms.
+    Spieler_Angebot a = *alt;
+    if (loeschen) return Richter_Set_Spieler_Angebot(&a, true, a.verein == t && a.bieter != t);
+    if (a.verein != t) {
+        Print_Fehler("Richter_Internet_Server_Set_Spieler_Angebot: Wrong Client-Team!");
+        return false;
+    }
+    a.angenommen = uint8_t(a.angenommen || neu.angenommen);
+    return Richter_Set_Spieler_Angebot(&a, false, false);
 }
 
 bool Richter_Internet_Server_Neues_Element(const uint8_t* nutzlast, uint32_t groesse, int32_t typ)

@@ -562,6 +562,9 @@ static int32_t server_anfrage(int32_t anfrage, Leser& l, Schreiber& s)
             Print_Fehler("Bank: Anfrage %d von Team %d abgewiesen", anfrage, h);
             return 0;
         }
+        // The rate is the bank's for the term, whatever the client names.
+        const int32_t ti = Bank_Laufzeit_Index(monate);
+        zins = kredit ? Bank_Kredit_Zins[ti] : Bank_Anlage_Zins[ti];
         const int32_t r = Bank_Betrag_Anlegen(geber, nehmer, betrag, monate, art, zins) ? 1 : 0;
         s.f32(r ? betrag : Bank_Wippe_Betrag);
         s.f32(zins);

@@ -296,6 +296,12 @@ bool spiele_lesen(const uint8_t* b, uint32_t n, std::vector<Ablauf_Tagesspiel>* 
                             int32_t(Bytes_Hole32(b + 16)), Bytes_Hole32(b + 20),
                             int32_t(Bytes_Hole32(b + 24)), int32_t(Bytes_Hole32(b + 28))};
         if (s.laeuft > SPIELTAG_ELFMETER) return false;
+        // A game between two different clubs of this world, in a competition there can be, with
+        // goals its record can hold (-1 home goals: not played).
+        if (s.wettbewerb < 0 || s.wettbewerb > WETTBEWERB_MAX_ID || s.heim < 0 || s.heim >= Team_Anzahl ||
+            s.gast < 0 || s.gast >= Team_Anzahl || s.heim == s.gast || s.heim_tore < -1 || s.heim_tore > INT8_MAX ||
+            s.gast_tore < 0 || s.gast_tore > UINT8_MAX)
+            return false;
         if (s.spieltag < -1 || s.spieltag >= WETTBEWERB_MAX_SPIELTAGE || s.schiedsrichter < -1 ||
             s.schiedsrichter > INT16_MAX)
             return false;

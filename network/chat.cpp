@@ -2,6 +2,8 @@
 #include "network/chat_intern.h"
 
 #include <cstdio>
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -315,6 +317,36 @@ uint8_t* Chat_Status_Liste(uint32_t* groesse)
     return b;
 }
 
+namespace {
+
+// Per participant a bucket of CHAT_PAKETE_BURST packets that refills by one every
+// CHAT_PAKET_ABSTAND ms; an empty bucket drops the packet.
+struct Chat_Eimer {
+    uint32_t user_id = 0, zeit = 0, vorrat = 0;
+    bool benutzt = false;
+};
+Chat_Eimer eimer[NETZUSER_ANZAHL];
+
+bool zu_gebote(const Mitspieler_Eintrag* m)
+{
+    const ptrdiff_t i = m - Mitspieler;
+    if (i < 0 || i >= NETZUSER_ANZAHL) return true;
+    Chat_Eimer& e = eimer[i];
+    const uint32_t jetzt = Netz_Zeit();
+    if (!e.benutzt || e.user_id != m->user_id) e = {m->user_id, jetzt, CHAT_PAKETE_BURST, true};
+    const uint32_t neu = (jetzt - e.zeit) / CHAT_PAKET_ABSTAND;
+    if (neu) {
+        e.vorrat = std::min<uint32_t>(CHAT_PAKETE_BURST, e.vorrat + neu);
+        e.zeit += neu * CHAT_PAKET_ABSTAND;
+    }
+    if (e.vorrat >= CHAT_PAKETE_BURST) e.zeit = jetzt;
+    if (!e.vorrat) return false;
+    --e.vorrat;
+    return true;
+}
+
+}  // namespace
+
 bool Chat_Server_Verteilen(const uint8_t* p, uint32_t len, Mitspieler_Eintrag* m)
 {
     if (!p || len < 4 || Bytes_Hole32(p) != CHAT_MARKE) return false;
@@ -327,6 +359,10 @@ bool Chat_Server_Verteilen(const uint8_t* p, uint32_t len, Mitspieler_Eintrag* m
     if (m) {
         sender = Steuersignal_Mitspieler_Team(m);
         if (sender < 0) return true;
+        if (!zu_gebote(m)) {
+            Print_Log(0xF0000, "Chat: Team %d sendet zu schnell, Paket verworfen", sender);
+            return true;
+        }
     }
     const uint32_t modus = Bytes_Hole32(p + 16);
     const bool zeigen = Netz_Rolle == 3;
@@ -336,6 +372,10 @@ bool Chat_Server_Verteilen(const uint8_t* p, uint32_t len, Mitspieler_Eintrag* m
         std::memcpy(b, p, len);
         Bytes_Setze32(b + 8, uint32_t(sender));
         const uint32_t n = Bytes_Hole32(b + 24);
+        // Control characters would steer the others' screens and logs: they become blanks.
+        uint8_t* text = b + CHAT_KOPF + 4 * n;
+        for (uint32_t k = 0; k + 1 < Bytes_Hole32(b + 20); ++k)
+            if (text[k] < 32 || text[k] == 127) text[k] = ' ';
         Middleware_Chat_Stub(reinterpret_cast<const char*>(b + CHAT_KOPF + 4 * n), int32_t(Bytes_Hole32(b + 20)));
         if (zeigen) Chat_Empfangen(b, len);
         an_alle(b, len);
@@ -350,13 +390,19 @@ bool Chat_Server_Verteilen(const uint8_t* p, uint32_t len, Mitspieler_Eintrag* m
         if (b) Mem_Free(b, 0);
         return true;
     }
-    if (sender != -1 && team_im_bereich(sender))
-        Team_Wert(TEAM_FLAGS, sender, CHAT_OFFEN_BIT, modus == CHAT_BETRETEN ? TEAM_SETZEN : TEAM_LOESCHEN);
+    bool neu = true;
+    if (sender != -1 && team_im_bereich(sender)) {
+        const bool offen_jetzt = modus == CHAT_BETRETEN;
+        neu = ((team_bits(TEAM_FLAGS, sender) & CHAT_OFFEN_BIT) != 0) != offen_jetzt;
+        Team_Wert(TEAM_FLAGS, sender, CHAT_OFFEN_BIT, offen_jetzt ? TEAM_SETZEN : TEAM_LOESCHEN);
+    }
     uint32_t g = 0;
     uint8_t* b = Chat_Status_Liste(&g);
     if (!b) return true;
     if (zeigen) Chat_Empfangen(b, g);
-    an_alle(b, g);
+    // Only a change is news to the others; the sender hears the list all the same.
+    if (neu || !m) an_alle(b, g);
+    else Steuersignal_An_Mitspieler(m, b, g);
     Mem_Free(b, 0);
     return true;
 }

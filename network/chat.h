@@ -20,6 +20,9 @@ constexpr uint32_t CHAT_TEXT_MAX = 256;
 constexpr uint32_t CHAT_ZEILEN_MAX = 40;
 constexpr uint32_t CHAT_HISTORIE = 262144;
 constexpr uint32_t CHAT_STATUS_ABSTAND = 1000;
+// What one participant may send the server: a burst of 10 packets, then one every half second.
+constexpr uint32_t CHAT_PAKETE_BURST = 10;
+constexpr uint32_t CHAT_PAKET_ABSTAND = 500;
 enum : uint32_t { CHAT_TEXT = 1, CHAT_STATUS = 2, CHAT_BETRETEN = 3, CHAT_VERLASSEN = 4 };
 enum : int32_t { CHAT_VERBUNDEN_BIT = 32, CHAT_OFFEN_BIT = 0x80 };
 // Width of the message area less 8 pixels: what one line of a message may fill.

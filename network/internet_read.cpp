@@ -381,6 +381,28 @@ uint32_t Internet_Server_Read_Block(int32_t team, int32_t nr, char* format, uint
 
 void Internet_Set_Server_Sender(Internet_Server_Sender s) { server_sender = s; }
 
+namespace {
+
+// The bytes the pointer fields of a format name, in either direction (a count past the block's
+// capacity counts as the capacity).
+uint64_t felder_bytes(const char* format)
+{
+    uint64_t summe = 0;
+    for (const char* c = format + 1; *c;) {
+        if (*c < 'A' || *c > 'Z') {
+            ++c;
+            continue;
+        }
+        int32_t ziffern = 0;
+        bool kl = false, gl = false, gr = false;
+        const uint32_t n = Internet_Get_Pointer_Bytes(&c, &ziffern, &kl, &gl, &gr);
+        summe += n == 0xFFFFFFFFu ? SENDBLOCK_SIZE : n;
+    }
+    return summe;
+}
+
+}  // namespace
+
 int Internet_Server_Antwort(Mitspieler_Eintrag* m, const uint8_t* nachricht, uint32_t laenge)
 {
     if (!m || !nachricht) {
@@ -406,6 +428,10 @@ int Internet_Server_Antwort(Mitspieler_Eintrag* m, const uint8_t* nachricht, uin
             grund = "Blockgröße";
         } else if (!Internet_Darf_Anfragen(m, int32_t(nr), team)) {
             grund = "Verein";
+            std::memcpy(format, f, l);
+        } else if (!m->verein_beansprucht && felder_bytes(f) > INTERNET_VOR_ANSPRUCH_MAX) {
+            // Before its claim a participant asks for the start lists only, which are small.
+            grund = "Größe vor dem Anspruch";
             std::memcpy(format, f, l);
         } else {
             std::memcpy(format, f, l);

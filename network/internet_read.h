@@ -22,6 +22,9 @@ constexpr uint32_t SENDBLOCK_SIZE = 4u << 20;
 constexpr uint32_t INTERNET_FORMAT_MAX = 63;
 constexpr int INTERNET_ZEIGER_MAX = 30;
 constexpr int INTERNET_WERTE_MAX = 64;
+// What the fields of one call may hold before its caller has claimed a club: the start lists
+// (the free clubs, 46 bytes each for at most 1000) fit.
+constexpr uint32_t INTERNET_VOR_ANSPRUCH_MAX = 64u << 10;
 
 extern uint8_t* Internet_Sendblock;
 extern uint32_t Internet_Bytes_Gesamt;

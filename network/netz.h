@@ -23,6 +23,9 @@ constexpr int32_t NETZ_EMPFANGEN = 1003, NETZ_FEHLER = 1002, NETZ_NICHTS = 1004;
 constexpr uint32_t SERVER_SENDE_TIMEOUT = 40000;
 constexpr uint32_t SERVER_IDLE_PRUEFUNG = 40000;
 constexpr uint32_t SERVER_IDLE_LIMIT = 120000;
+// Participants one address may log in (a household or a LAN behind one router): the rest are
+// refused, so that one peer cannot fill the table.
+constexpr int32_t NETZ_ANMELDUNGEN_PRO_ADRESSE = 8;
 constexpr uint32_t CLIENT_TIMEOUT = 60000;
 constexpr uint32_t CLIENT_PING_ABSTAND = 60000;
 

@@ -10,6 +10,8 @@ constexpr int NETZUSER_ANZAHL = 256;
 // participant counts as too slow and is logged out.
 constexpr uint32_t NETZUSER_WARTESCHLANGE_MAX = 64;
 constexpr uint32_t NETZUSER_WARTESCHLANGE_BYTES = 8u << 20;
+// Unpacked bytes a participant may leave unread: three of the largest replies.
+constexpr uint64_t NETZUSER_UNGELESEN_BYTES = 3ull * (4u << 20);
 
 struct Netz_Block {
     uint8_t* daten;

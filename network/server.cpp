@@ -3,10 +3,12 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "network/middleware.h"
 #include "network/mw_user_login.h"
 #include "network/netz.h"
+#include "network/internet_read.h"
 #include "network/netzuser.h"
 #include "network/socket.h"
 #include "platform/os/os.h"
@@ -22,6 +24,11 @@ char Server_Pfad_Logs[256] = "./server_logfiles";
 namespace {
 
 uint32_t letzte_idle_pruefung = 0;
+// Per socket record: since when the connection on it has held no club while a game runs.
+struct Ohne_Verein {
+    uint32_t sock = 0, seit = 0;
+};
+Ohne_Verein ohne_verein[SOCKET_ANZAHL];
 int logout_zaehler = 0;
 const char* const EINSTELLUNGEN_DATEI = "dorvin_server_start_dialog_ini.bin";
 
@@ -358,11 +365,32 @@ void Server_Idle_Logout()
     uint32_t jetzt = Netz_Zeit();
     if (jetzt - letzte_idle_pruefung < SERVER_IDLE_PRUEFUNG) return;
     letzte_idle_pruefung = jetzt;
-    for (auto& s : Socket_Tabelle) {
-        if (!s.sock || !s.letzte_aktivitaet || &s == Server_Lauschend) continue;
+    const bool spiel = Internet_Spiel_Laeuft();
+    for (size_t i = 0; i < std::size(Socket_Tabelle); ++i) {
+        Sock_Info& s = Socket_Tabelle[i];
+        if (!s.sock || !s.letzte_aktivitaet || &s == Server_Lauschend) {
+            ohne_verein[i] = {};
+            continue;
+        }
         if (jetzt - s.letzte_aktivitaet > SERVER_IDLE_LIMIT) {
             Socket_Log(SOCKET_LOG_INFO, "Server: idle client logged out");
             Server_User_Logout(&s);
+            ohne_verein[i] = {};
+            continue;
+        }
+        // While a game runs a connection is for playing a club: one that has claimed none within
+        // the idle limit goes, however often it pings.
+        const bool verein = s.mitspieler && s.mitspieler->verein_beansprucht;
+        if (!spiel || verein) {
+            ohne_verein[i] = {};
+            continue;
+        }
+        if (!ohne_verein[i].seit || ohne_verein[i].sock != s.sock) {
+            ohne_verein[i] = {s.sock, jetzt ? jetzt : 1};
+        } else if (jetzt - ohne_verein[i].seit > SERVER_IDLE_LIMIT) {
+            Socket_Log(SOCKET_LOG_INFO, "Server: client without a club logged out");
+            Server_User_Logout(&s);
+            ohne_verein[i] = {};
         }
     }
 }

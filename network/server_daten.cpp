@@ -23,6 +23,16 @@ void zu_langsam(Mitspieler_Eintrag* m)
     else Netzuser_Loeschen(m);
 }
 
+// The unpacked bytes of the blocks still going out to the participant (a packed block begins
+// with its unpacked length).
+uint64_t ungelesen(const Mitspieler_Eintrag* m)
+{
+    uint64_t n = m->ausgang && m->ausgang_gesamt >= 4 ? Bytes_Hole32(m->ausgang) : 0;
+    for (uint32_t i = 0; i < m->warteschlange_anzahl; ++i)
+        if (m->warteschlange[i].groesse >= 4) n += Bytes_Hole32(m->warteschlange[i].daten);
+    return n;
+}
+
 bool naechster_block(Mitspieler_Eintrag* m)
 {
     if (m->ausgang) return true;
@@ -147,6 +157,12 @@ void empfangen(Mitspieler_Eintrag* m)
 int Server_Send_Client_Data(Mitspieler_Eintrag* m, const uint8_t* daten, uint32_t len)
 {
     if (!m || !m->in_benutzung) return 0;
+    // What a participant has not read yet is bounded before anything is packed: a peer that
+    // asks and never reads costs the server neither memory nor time beyond it.
+    if ((m->ausgang || m->warteschlange_anzahl) && ungelesen(m) + len > NETZUSER_UNGELESEN_BYTES) {
+        zu_langsam(m);
+        return 0;
+    }
     uint32_t gepackt = 0;
     uint8_t* block = Netz_Packen(daten, len, &gepackt);
     if (!block) return 0;

@@ -65,6 +65,20 @@ static void error_log_schreiben(const Mw_User_Login& r, uint32_t ms)
 }
 
 // The answer carries the server's address and port; it goes out in the following polls.
+// Participants logged in from the address. The server's own machine counts none: the clients
+// started beside the server share its loopback address.
+static int32_t anmeldungen_von(const uint8_t adresse[4])
+{
+    static constexpr uint8_t EIGENE[4] = {127, 0, 0, 1};
+    if (std::memcmp(adresse, EIGENE, 4) == 0) return 0;
+    int32_t n = 0;
+    for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+        const Mitspieler_Eintrag* m = Netzuser_Get(i);
+        n += m && m->in_benutzung && std::memcmp(m->adresse, adresse, 4) == 0 ? 1 : 0;
+    }
+    return n;
+}
+
 static void antwort_senden(Sock_Info* s, Mw_User_Login& r)
 {
     std::memcpy(r.ip_addr, Server_Settings.ip, 4);
@@ -110,12 +124,15 @@ int32_t Server_User_Login(Sock_Info* s)
     Netz_Lokalzeit_Voll(t);
     // The client never sends a record without a name and a pass word.
     const bool leer = !r.user_name[0] || !r.pass_word[0];
-    Mitspieler_Eintrag* m = leer ? nullptr : Netzuser_Get_Free();
+    const bool zu_viele = !leer && anmeldungen_von(peer + 4) >= NETZ_ANMELDUNGEN_PRO_ADRESSE;
+    Mitspieler_Eintrag* m = leer || zu_viele ? nullptr : Netzuser_Get_Free();
     int32_t ergebnis = -1;
     if (!m) {
         r.middle_ware_response = 0;
         std::snprintf(r.message_to_user, sizeof r.message_to_user, "%s",
-                      leer ? "Anmeldung ohne Name oder Passwort" : "Server voll");
+                      leer       ? "Anmeldung ohne Name oder Passwort"
+                      : zu_viele ? "Zu viele Anmeldungen von Ihrer Adresse"
+                                 : "Server voll");
     } else {
         std::memset(m, 0, sizeof *m);
         std::memcpy(m->adresse, peer + 4, 4);

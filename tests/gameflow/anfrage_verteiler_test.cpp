@@ -288,6 +288,7 @@ TEST_F(Verteiler, DayImageHoldsTogetherOrIsRefused)
     Bytes_Setze32(v.data() + 12, 1);
     Bytes_Setze32(v.data() + 16 + 4, 7);
     Bytes_Setze32(v.data() + 16 + 20, 3);
+    Bytes_Setze32(v.data() + 16 + ABLAUF_TAGESSPIEL_BYTES + 8, 1);
     int32_t tag = -1;
     std::vector<Ablauf_Tagesspiel> spiele;
     ASSERT_TRUE(Ablauf_Tagesdaten_Lesen(v.data(), uint32_t(v.size()), &tag, nullptr, &spiele));
@@ -305,16 +306,24 @@ TEST_F(Verteiler, DayImageHoldsTogetherOrIsRefused)
     EXPECT_FALSE(kaputt(12, 0xFFFFFFFFu));
     EXPECT_FALSE(kaputt(16 + 20, 4));
     EXPECT_FALSE(kaputt(0, uint32_t(KALENDER_TAG_MAX) + 1));
+    // A game of no competition, of a club that is none, of one club against itself, or with goals
+    // its record cannot hold: the image does not hold together.
+    const uint32_t g = 16 + ABLAUF_TAGESSPIEL_BYTES;
+    for (auto [at, wert] : {std::pair{16u, 256u}, {16u, 0xFFFFFFFFu}, {20u, 40u}, {24u, 32773u}, {24u, 0xFFFFFFFFu},
+                            {24u, 7u}, {28u, 0xFFFFFFFEu}, {28u, 128u}, {32u, 256u}, {g + 4, 1u}, {g + 8, 40u}})
+        EXPECT_FALSE(kaputt(at, wert)) << at << " " << wert;
+    EXPECT_TRUE(kaputt(28, 0xFFFFFFFFu)) << "-1 home goals: not played";
+    EXPECT_TRUE(kaputt(32, 255)) << "the away goals of a game not played";
 }
 
-// The day's data as a server with a match day sends them: club B at home to A, and a game whose
-// away side names no club; no schedule.
+// The day's data as a server with a match day sends them: club B at home to A, and club 4 at
+// home to 5; no schedule.
 std::vector<uint8_t> tag_mit_spiel()
 {
     std::vector<uint8_t> v(16 + 2 * ABLAUF_TAGESSPIEL_BYTES + 8, 0);
     Bytes_Setze32(v.data(), 40);
     Bytes_Setze32(v.data() + 8, 2);
-    const int32_t spiele[2][3] = {{1, B, A}, {1, 1, 5000}};
+    const int32_t spiele[2][3] = {{1, B, A}, {1, 4, 5}};
     for (int k = 0; k < 2; ++k)
         for (int i = 0; i < 3; ++i) Bytes_Setze32(v.data() + 16 + k * ABLAUF_TAGESSPIEL_BYTES + 4 * i, uint32_t(spiele[k][i]));
     // The first game's second match day and its referee 3; the other names neither.
@@ -356,8 +365,8 @@ TEST_F(Verteiler, AClientTakesTodaysOpponentFromTheDaysData)
     EXPECT_EQ(spiel, -1) << "a client holds no record of the game in its round";
     EXPECT_EQ(wettbewerb, 1);
     EXPECT_EQ(Spieltag_Get_Gegner(B, nullptr), A);
-    EXPECT_EQ(Spieltag_Get_Gegner(1, nullptr), -1) << "an opponent that is no club";
-    EXPECT_EQ(Spieltag_Get_Gegner(4, nullptr), -1);
+    EXPECT_EQ(Spieltag_Get_Gegner(1, nullptr), -1) << "a club that does not play today";
+    EXPECT_EQ(Spieltag_Get_Gegner(4, nullptr), 5);
     // The server asks its running match day only.
     Netz_Rolle = 2;
     EXPECT_EQ(Spieltag_Get_Gegner(A, nullptr), -1);

@@ -300,3 +300,57 @@ inline std::vector<uint8_t> zufall_bytes(size_t n, uint32_t seed)
 }
 
 }  // namespace netz_test
+
+namespace netz_test {
+
+// A block as the program's client sends it: packed, as one message or announced and in pieces.
+inline std::vector<uint8_t> gepackt_gerahmt(const std::vector<uint8_t>& block)
+{
+    uint32_t g = 0;
+    uint8_t* p = Compress_Block(block.data(), uint32_t(block.size()), &g);
+    std::vector<uint8_t> paket(p, p + g);
+    Mem_Free(p, 0);
+    if (g < SOCKET_MAX_DATA_SIZE) return Roh::rahmen(CLIENT_DATA_SIMPLE, paket);
+    std::vector<uint8_t> kopf(4);
+    Bytes_Setze32(kopf.data(), g);
+    std::vector<uint8_t> aus = Roh::rahmen(CLIENT_DATA_KOMPLEX_FIRST, kopf);
+    for (uint32_t pos = 0; pos < g; pos += NETZ_STUECK) {
+        const auto r = Roh::rahmen(CLIENT_DATA_KOMPLEX,
+                                   std::vector<uint8_t>(paket.begin() + pos, paket.begin() + std::min(g, pos + NETZ_STUECK)));
+        aus.insert(aus.end(), r.begin(), r.end());
+    }
+    return aus;
+}
+
+// The next whole block the server sends the peer, unpacked; empty when none comes.
+inline std::vector<uint8_t> block_lesen(const Roh& peer, const std::function<void()>& schritt)
+{
+    std::vector<uint8_t> d, paket;
+    uint32_t erwartet = 0;
+    for (;;) {
+        const uint32_t typ = peer.nachricht_lesen(&d, schritt);
+        if (typ == CLIENT_DATA_SIMPLE) {
+            paket = d;
+            break;
+        }
+        if (typ == CLIENT_DATA_KOMPLEX_FIRST && d.size() == 4) {
+            erwartet = Bytes_Hole32(d.data());
+            paket.clear();
+            continue;
+        }
+        if (typ == CLIENT_DATA_KOMPLEX) {
+            paket.insert(paket.end(), d.begin(), d.end());
+            if (paket.size() >= erwartet) break;
+            continue;
+        }
+        if (typ == 0) return {};
+    }
+    uint32_t n = 0;
+    uint8_t* b = Decompress_Block(paket.data(), uint32_t(paket.size()), &n);
+    if (!b) return {};
+    std::vector<uint8_t> aus(b, b + n);
+    Mem_Free(b, 0);
+    return aus;
+}
+
+}  // namespace netz_test

@@ -307,8 +307,8 @@ TEST_F(Tuer, AnnouncedSizeIsBoundedByTheLargestClientBlock)
 }
 
 // The port word is the port the user typed in hexadecimal: a peer that knows nothing of the
-// program reaches the server there, and a headless server whose port is taken listens on the
-// next port up, which the settings then hold.
+// program reaches the server there, and a headless server whose port is taken listens on a free
+// one above the standard port, which the settings then hold.
 TEST_F(Tuer, TheServerListensOnThePortTyped)
 {
     server_starten();
@@ -319,21 +319,21 @@ TEST_F(Tuer, TheServerListensOnThePortTyped)
     EXPECT_EQ(antwort_lesen(peer, &typ).middle_ware_response, MW_ANTWORT_ANGENOMMEN);
     tabelle_schliessen();
 
-    // The standard port held by someone else: the next free one above it.
+    // The port typed held by someone else: a free one above the standard port.
+    const uint16_t gewaehlt = freier_port();
     const int besetzt = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in a{};
     a.sin_family = AF_INET;
-    a.sin_port = htons(NETZ_STANDARD_PORT);
+    a.sin_port = htons(gewaehlt);
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     const int setzen = 1;
     setsockopt(besetzt, SOL_SOCKET, SO_REUSEADDR, &setzen, sizeof setzen);
-    if (bind(besetzt, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || listen(besetzt, 1) != 0) {
-        close(besetzt);
-        GTEST_SKIP() << "the standard port is in use by another program";
-    }
-    tcp_port = NETZ_STANDARD_PORT;
+    ASSERT_EQ(bind(besetzt, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+    ASSERT_EQ(listen(besetzt, 1), 0);
+    tcp_port = gewaehlt;
     server_starten();
     close(besetzt);
+    EXPECT_NE(Server_Settings.port, gewaehlt);
     EXPECT_GT(Server_Settings.port, NETZ_STANDARD_PORT);
     EXPECT_LT(Server_Settings.port, NETZ_STANDARD_PORT + 1000);
     Roh naechster(Server_Settings.port);

@@ -1,0 +1,540 @@
+// A hostile client on loopback against the server's real pump and handlers: it holds a club and
+// sends what the program's own client never would. Offers, the bank's rates, large replies before
+// a claim, chat floods and crowds from one address.
+#include "netz_hilfe.h"
+
+#include "common/capture.h"
+
+#include "database/db_hilfe.h"
+#include "economy/bank.h"
+#include "economy/stadion.h"
+#include "economy/stadion_intern.h"
+#include "gameflow/kalender.h"
+#include "gameflow/eingang.h"
+#include "network/chat.h"
+#include "network/internet_read.h"
+#include "network/steuersignal.h"
+
+using namespace netz_test;
+
+namespace {
+
+constexpr int32_t SERVER = 1, FEIND = 2, OPFER = 3;
+
+void server_schritt() { Steuersignal_Verarbeiten(); }
+
+// Runs the server's passes until the condition holds; false after 20 s.
+bool schritte_bis(const std::function<bool()>& fertig)
+{
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!fertig()) {
+        if (std::chrono::steady_clock::now() > ende) return false;
+        server_schritt();
+        Netz_Warten();
+    }
+    return true;
+}
+
+// A 32-bit image, field by field.
+struct Bild {
+    std::vector<uint8_t> b;
+    Bild& w(uint32_t x)
+    {
+        b.resize(b.size() + 4);
+        Bytes_Setze32(b.data() + b.size() - 4, x);
+        return *this;
+    }
+    Bild& f(float x)
+    {
+        uint32_t u;
+        std::memcpy(&u, &x, 4);
+        return w(u);
+    }
+    Bild& roh(const void* d, size_t n)
+    {
+        const auto* p = static_cast<const uint8_t*>(d);
+        b.insert(b.end(), p, p + n);
+        while (b.size() % 4) b.push_back(0);
+        return *this;
+    }
+};
+
+struct Feind_Peer {
+    Roh roh;
+    explicit Feind_Peer(uint16_t port, const char* name = "Feind") : Feind_Peer(Roh(port), name) {}
+    Feind_Peer(Roh&& r, const char* name) : roh(r.fd)
+    {
+        r.fd = -1;
+        roh.nachricht(NETZ_TYP_LOGIN, login_bytes(name, 2, 2));
+        std::vector<uint8_t> d;
+        EXPECT_EQ(roh.nachricht_lesen(&d, server_schritt), NETZ_TYP_ANTWORT);
+    }
+    void block(const std::vector<uint8_t>& b) const { roh.senden(gepackt_gerahmt(b)); }
+    void steuersignal(uint32_t code, int32_t team) const { block(Bild().w(STEUERSIGNAL_MARKE).w(code).w(uint32_t(team)).b); }
+    // A remote call; the reply's block (after its format), or empty when the reply did not come.
+    std::vector<uint8_t> aufruf(uint32_t nr, const std::string& format, const std::vector<uint8_t>& daten,
+                                int32_t team = FEIND) const
+    {
+        std::vector<uint8_t> m = Bild().w(INTERNET_MARKE).w(nr).w(uint32_t(format.size() + 1)).w(uint32_t(team)).b;
+        m.insert(m.end(), format.begin(), format.end());
+        m.push_back(0);
+        m.insert(m.end(), daten.begin(), daten.end());
+        block(m);
+        for (int i = 0; i < 50; ++i) {
+            const std::vector<uint8_t> a = block_lesen(roh, server_schritt);
+            if (a.empty()) return {};
+            if (a.size() < 12 || Bytes_Hole32(a.data()) != INTERNET_MARKE || Bytes_Hole32(a.data() + 4) != nr) continue;
+            const uint32_t l = Bytes_Hole32(a.data() + 8);
+            return std::vector<uint8_t>(a.begin() + 12 + l, a.end());
+        }
+        return {};
+    }
+};
+
+Spieler_Angebot angebot_von(int32_t bieter, int32_t verein, int32_t spnr, uint16_t abloese)
+{
+    Spieler_Angebot a{};
+    a.bieter = uint16_t(bieter);
+    a.verein = uint16_t(verein);
+    a.spnr = uint16_t(spnr);
+    a.abloese = abloese;
+    a.gehalt = 100;
+    a.monate = 24;
+    return a;
+}
+
+// A raw peer whose connection comes from the loopback address 127.0.0.x.
+int von_adresse(uint8_t x, uint16_t port)
+{
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(0x7F000000u | x);
+    if (bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) ADD_FAILURE() << "bind 127.0.0." << int(x);
+    a.sin_port = htons(port);
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) ADD_FAILURE() << "connect";
+    return fd;
+}
+
+const Spieler_Angebot* gespeichert(int32_t spnr, int32_t bieter, int32_t verein)
+{
+    for (Liste_Element* e = Richter_Liste.next; e; e = e->next) {
+        const auto* a = static_cast<const Spieler_Angebot*>(e->data);
+        if (e->key == RICHTER_ANGEBOT && a->spnr == spnr && a->bieter == bieter && a->verein == verein) return a;
+    }
+    return nullptr;
+}
+
+// The network world of the database tests, a server with its own manager, the hostile client's
+// club and a third manager's club.
+struct Feind : Netz_Test {
+    void SetUp() override
+    {
+        Netz_Test::SetUp();
+        Internet_Fern_Anbinden();
+        Test_Netz_Welt_Anlegen();
+        Manager_Neuer_Mitspieler(SERVER, "Server");
+        Manager_Neuer_Mitspieler(FEIND, "Feind");
+        Manager_Neuer_Mitspieler(OPFER, "Opfer");
+        Server_Team = SERVER;
+        Eingang_Set_Spiel_Gestartet(true);
+    }
+    void TearDown() override
+    {
+        Test_Bank_Loslassen();
+        Eingang_Set_Spiel_Gestartet(false);
+        Server_Team = -1;
+        Test_Welt_Aufraeumen();
+        Netz_Test::TearDown();
+    }
+    // A peer that has claimed the club.
+    std::unique_ptr<Feind_Peer> mit_verein(int32_t team = FEIND)
+    {
+        auto p = std::make_unique<Feind_Peer>(tcp_port);
+        p->steuersignal(SIGNAL_TEAM_NR, team);
+        EXPECT_TRUE(schritte_bis([team] { return Netzuser_Get_By_Team(team) != nullptr; }));
+        return p;
+    }
+};
+
+}  // namespace
+
+// The attack of a client on another manager's money: its own player bought by the other club
+// for 65,535 thousand DM, marked accepted, confirmed by a change. Nothing of it is taken; a bid
+// in its own name is stored with the server's day, rating and answer.
+TEST_F(Feind, AnOfferInAnotherClubsNameIsRefusedAndTheServerSetsItsTerms)
+{
+    server_starten();
+    auto peer = mit_verein();
+    Spieler_Angebot a = angebot_von(OPFER, FEIND, 21, 65535);
+    a.tag = 9999;
+    a.bewertung = 1000000;
+    a.angenommen = 1;
+    peer->aufruf(51, "vV28", Bild().w(1).roh(&a, sizeof a).b);
+    EXPECT_EQ(gespeichert(21, OPFER, FEIND), nullptr) << "a bid in another club's name";
+    const std::vector<uint8_t> r = peer->aufruf(53, "cV28c", Bild().w(0).w(1).roh(&a, sizeof a).w(0).b);
+    EXPECT_EQ(gespeichert(21, OPFER, FEIND), nullptr) << "a change makes no offer";
+    Test_Bank_Beobachten(7539571);
+    Richter_Check_Spieler_Angebote(21);
+    EXPECT_GE(Teamspieler_Ist_Im_Team(FEIND, 21), 0);
+    EXPECT_LT(Teamspieler_Ist_Im_Team(OPFER, 21), 0);
+    for (const Test_Buchung& b : Test_Buchungen) EXPECT_NE(b.zahler, OPFER);
+
+    // Its own bid for a player of the server's club: taken, with the server's terms.
+    a.bieter = FEIND;
+    a.verein = SERVER;
+    a.spnr = 5;
+    a.abloese = 100;
+    peer->aufruf(51, "vV28", Bild().w(1).roh(&a, sizeof a).b);
+    const Spieler_Angebot* s = gespeichert(5, FEIND, SERVER);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->angenommen, 0);
+    EXPECT_EQ(s->bewertung, 0);
+    EXPECT_EQ(s->tag, uint32_t(Kalender_Get_Heute()));
+    EXPECT_EQ(s->abloese, 100);
+    EXPECT_NE(Spieler_Wert(SP_ANGEBOTSZAEHLER, 5, 0, SP_LESEN), 1) << "the rating never shortens the countdown";
+    // The bidder cannot accept its own bid nor change its terms afterwards by a change.
+    a.abloese = 1;
+    const std::vector<uint8_t> r2 = peer->aufruf(53, "cV28c", Bild().w(0).w(1).roh(&a, sizeof a).w(0).b);
+    ASSERT_FALSE(r2.empty());
+    EXPECT_EQ(Bytes_Hole32(r2.data()), 0u);
+    s = gespeichert(5, FEIND, SERVER);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->angenommen, 0);
+    EXPECT_EQ(s->abloese, 100);
+    // Once the server's manager has accepted it, a new bid changes nothing of it.
+    Spieler_Angebot angenommen = *s;
+    angenommen.angenommen = 1;
+    Richter_Set_Spieler_Angebot(&angenommen, false, false);
+    peer->aufruf(51, "vV28", Bild().w(1).roh(&a, sizeof a).b);
+    EXPECT_EQ(gespeichert(5, FEIND, SERVER)->abloese, 100);
+    EXPECT_EQ(gespeichert(5, FEIND, SERVER)->angenommen, 1);
+    angenommen.angenommen = 0;
+    Richter_Set_Spieler_Angebot(&angenommen, false, false);
+    // A player of another club: refused.
+    a.verein = OPFER;
+    peer->aufruf(51, "vV28", Bild().w(1).roh(&a, sizeof a).b);
+    EXPECT_EQ(gespeichert(5, FEIND, OPFER), nullptr);
+    // It withdraws its own bid.
+    a.verein = SERVER;
+    peer->aufruf(53, "cV28c", Bild().w(0).w(1).roh(&a, sizeof a).w(1).b);
+    EXPECT_EQ(gespeichert(5, FEIND, SERVER), nullptr);
+}
+
+// The player's club accepts an offer the bidder cannot pay: the player stays and nothing is
+// booked; one he can pay is carried out.
+TEST_F(Feind, AnAcceptedOfferPassesTheMoneyChecks)
+{
+    server_starten();
+    auto peer = mit_verein();
+    Richter_Spieler_Angebot_Struktur_Erzeugen(OPFER, FEIND, 21, 65535, 0, 100, 24, 0);
+    Richter_Spieler_Angebot_Struktur_Erzeugen(OPFER, FEIND, 22, 100, 0, 100, 24, 0);
+    for (int32_t spnr : {21, 22}) {
+        Spieler_Angebot a = *gespeichert(spnr, OPFER, FEIND);
+        a.angenommen = 1;
+        a.abloese = 1;  // the terms are not the answering club's to change
+        const std::vector<uint8_t> r = peer->aufruf(53, "cV28c", Bild().w(0).w(1).roh(&a, sizeof a).w(0).b);
+        ASSERT_FALSE(r.empty());
+        EXPECT_EQ(Bytes_Hole32(r.data()), 1u);
+        EXPECT_EQ(gespeichert(spnr, OPFER, FEIND)->angenommen, 1);
+        EXPECT_NE(gespeichert(spnr, OPFER, FEIND)->abloese, 1);
+    }
+    Test_Bank_Beobachten(7539571);
+    Richter_Check_Spieler_Angebote(21);
+    EXPECT_GE(Teamspieler_Ist_Im_Team(FEIND, 21), 0) << "65,535 thousand DM are beyond the bidder's 7.5 million";
+    EXPECT_TRUE(Test_Buchungen.empty());
+    EXPECT_EQ(gespeichert(21, OPFER, FEIND), nullptr);
+    Richter_Check_Spieler_Angebote(22);
+    EXPECT_GE(Teamspieler_Ist_Im_Team(OPFER, 22), 0) << "an offer the bidder can pay is carried out";
+}
+
+// A deposit at 100 % and a credit at 0 %: the bank's own rates for the term are taken.
+TEST_F(Feind, TheBankTakesItsOwnRates)
+{
+    Bank_Init();
+    Bank_Neues_Spiel();
+    ASSERT_TRUE(Bank_Konto_Einrichten(FEIND, 1000000, 0));
+    server_starten();
+    auto peer = mit_verein();
+    const int32_t ti = Bank_Laufzeit_Index(48);
+    struct Fall {
+        int32_t geber, nehmer, art;
+        float zins, bank;
+    } faelle[] = {{FEIND, -1, 1, 100.0f, Bank_Anlage_Zins[ti]}, {-1, FEIND, 0, 0.0f, Bank_Kredit_Zins[ti]}};
+    for (const Fall& f : faelle) {
+        const std::vector<uint8_t> r = peer->aufruf(
+            1028, "iF4F4iiic",
+            Bild().w(0).w(1).f(100000).w(1).f(f.zins).w(uint32_t(f.geber)).w(uint32_t(f.nehmer)).w(48).w(uint32_t(f.art)).b);
+        ASSERT_EQ(r.size(), 36u) << f.art;
+        EXPECT_EQ(Bytes_Hole32(r.data()), 1u) << f.art;
+        float zins = 0;
+        std::memcpy(&zins, r.data() + 16, 4);
+        EXPECT_EQ(zins, f.bank) << "the reply names the rate taken";
+    }
+    void* cursor = nullptr;
+    int anlagen = 0;
+    while (const Bank_Anlage* a = Bank_Naechste_Anlage(FEIND, &cursor)) {
+        ++anlagen;
+        EXPECT_TRUE(a->zins == Bank_Anlage_Zins[ti] || a->zins == Bank_Kredit_Zins[ti]) << a->zins;
+        EXPECT_LT(std::abs(a->endbetrag), 150000) << "48 months at the bank's rate";
+    }
+    EXPECT_EQ(anlagen, 2);
+    Bank_DeInit();
+}
+
+// The requests of the bank, the stadium and the database with a field or a block one byte too
+// long change nothing; the exact ones are carried out.
+TEST_F(Feind, RequestsOneByteTooLongChangeNothing)
+{
+    Bank_Init();
+    Bank_Neues_Spiel();
+    ASSERT_TRUE(Bank_Konto_Einrichten(FEIND, 1000000, 0));
+    Stadion_Init();
+    ASSERT_TRUE(Stadion_Neu(FEIND, nullptr));
+    server_starten();
+    auto peer = mit_verein();
+    auto aktien = [] {
+        void* cursor = nullptr;
+        const Bank_Aktienbesitz* a = Bank_Naechster_Aktienbesitz(FEIND, &cursor, 0, 1);
+        return a ? a->anzahl : 0;
+    };
+    const std::vector<uint8_t> kauf = Bild().w(0).w(FEIND).w(5).w(0).w(1).b;
+    std::vector<uint8_t> lang = kauf;
+    lang.push_back(0);
+    peer->aufruf(1029, "iiiii", lang);
+    EXPECT_EQ(aktien(), 0) << "bank, block one byte long";
+    peer->aufruf(1029, "iiiii", kauf);
+    EXPECT_EQ(aktien(), 5) << "bank, the exact request";
+
+    const float preise[6] = {21, 22, 23, 24, 25, 26};
+    const float alt = Stadion_Finden(FEIND)->preis[0];
+    peer->aufruf(1017, "viC25", Bild().w(FEIND).w(1).roh(preise, 24).w(0).b);
+    EXPECT_EQ(Stadion_Finden(FEIND)->preis[0], alt) << "stadium, field one byte long";
+    std::vector<uint8_t> preis_bild = Bild().w(FEIND).w(1).roh(preise, 24).b;
+    preis_bild.push_back(0);
+    peer->aufruf(1017, "viC24", preis_bild);
+    EXPECT_EQ(Stadion_Finden(FEIND)->preis[0], alt) << "stadium, block one byte long";
+    preis_bild.pop_back();
+    peer->aufruf(1017, "viC24", preis_bild);
+    EXPECT_EQ(Stadion_Finden(FEIND)->preis[0], 21.0f) << "stadium, the exact request";
+
+    const Spieler_Angebot a = angebot_von(FEIND, SERVER, 6, 50);
+    peer->aufruf(51, "vV29", Bild().w(1).roh(&a, sizeof a).w(0).b);
+    EXPECT_EQ(gespeichert(6, FEIND, SERVER), nullptr) << "database, field one byte long";
+    std::vector<uint8_t> angebot = Bild().w(1).roh(&a, sizeof a).b;
+    angebot.push_back(0);
+    peer->aufruf(51, "vV28", angebot);
+    EXPECT_EQ(gespeichert(6, FEIND, SERVER), nullptr) << "database, block one byte long";
+    angebot.pop_back();
+    peer->aufruf(51, "vV28", angebot);
+    EXPECT_NE(gespeichert(6, FEIND, SERVER), nullptr) << "database, the exact request";
+    Stadion_DeInit();
+    Bank_DeInit();
+}
+
+namespace {
+
+// A chat packet as a client sends it: one line of text (mode 1) or a 40-byte notice.
+std::vector<uint8_t> chat(uint32_t modus, const std::string& text = {}, uint32_t tl = 0)
+{
+    if (modus != CHAT_TEXT) return Bild().w(CHAT_MARKE).w(CHAT_KOPF).w(FEIND).w(0).w(modus).w(0).w(0).w(0).w(0).w(0).b;
+    if (!tl) tl = uint32_t(text.size()) + 1;
+    std::vector<uint8_t> b = Bild().w(CHAT_MARKE).w(CHAT_KOPF + 4 + tl).w(FEIND).w(0).w(CHAT_TEXT).w(tl).w(1).w(0).w(0).w(0).w(0).b;
+    b.insert(b.end(), text.begin(), text.end());
+    b.resize(CHAT_KOPF + 4 + tl, 0);
+    return b;
+}
+
+// The chat packets of the mode that have come to the peer so far.
+std::vector<std::vector<uint8_t>> chat_gekommen(const Roh& peer, uint32_t modus)
+{
+    for (int i = 0; i < 100; ++i) {
+        server_schritt();
+        Netz_Warten();
+    }
+    std::vector<std::vector<uint8_t>> aus;
+    pollfd p{peer.fd, POLLIN, 0};
+    while (poll(&p, 1, 50) > 0) {
+        const std::vector<uint8_t> b = block_lesen(peer, server_schritt);
+        if (b.empty()) break;
+        if (b.size() >= CHAT_KOPF && Bytes_Hole32(b.data()) == CHAT_MARKE && Bytes_Hole32(b.data() + 16) == modus)
+            aus.push_back(b);
+    }
+    return aus;
+}
+
+}  // namespace
+
+// Before its claim a participant gets the start lists, not 4 MB of zeros; one that never reads
+// is logged out before the server has packed much for it.
+TEST_F(Feind, LargeRepliesBeforeTheClaimAndUnreadRepliesAreBounded)
+{
+    server_starten();
+    Feind_Peer ohne(tcp_port, "Ohne");
+    const std::vector<uint8_t> zwei_felder = Bild().w(1).w(1).b;
+    EXPECT_EQ(ohne.aufruf(17, "vC<46I<4", zwei_felder, -1).size(), 60u) << "the free clubs as the client asks";
+    EXPECT_LT(ohne.aufruf(17, "vC<4194000I<4", zwei_felder, -1).size(), 64u << 10) << "4 MB before the claim";
+
+    // Replies of 4 MB that pack to little wait for a participant that does not read: a few, not
+    // the queue's 64 blocks.
+    auto peer = mit_verein();
+    Mitspieler_Eintrag* m = Netzuser_Get_By_Team(FEIND);
+    ASSERT_NE(m, nullptr);
+    const std::vector<uint8_t> nullen(SENDBLOCK_SIZE, 0);
+    int angenommen = 0;
+    while (Netzuser_Get_By_Team(FEIND) && angenommen < 100)
+        angenommen += Server_Send_Client_Data(m, nullen.data(), uint32_t(nullen.size()));
+    EXPECT_EQ(Netzuser_Get_By_Team(FEIND), nullptr);
+    EXPECT_EQ(uint64_t(angenommen) * SENDBLOCK_SIZE, NETZUSER_UNGELESEN_BYTES) << "one going out, two waiting";
+    EXPECT_TRUE(log_hat("too slow"));
+    // Others are served as before.
+    EXPECT_EQ(ohne.aufruf(17, "vC<46I<4", zwei_felder, -1).size(), 60u);
+}
+
+// A flood of texts is cut to the rate, control characters become blanks, and an "enter" notice
+// that changes nothing makes the server send no status list.
+TEST_F(Feind, ChatIsBoundedPerParticipantAndCleaned)
+{
+    server_starten();
+    auto opfer = mit_verein(OPFER);
+    auto peer = mit_verein(FEIND);
+    peer->block(chat(CHAT_BETRETEN));
+    EXPECT_GE(chat_gekommen(opfer->roh, CHAT_STATUS).size(), 1u) << "entering is news";
+    chat_gekommen(peer->roh, CHAT_STATUS);
+    for (int i = 0; i < 5; ++i) peer->block(chat(CHAT_BETRETEN));
+    EXPECT_EQ(chat_gekommen(opfer->roh, CHAT_STATUS).size(), 0u) << "entering again is not";
+    EXPECT_EQ(chat_gekommen(peer->roh, CHAT_STATUS).size(), 5u) << "the one entering hears the list";
+
+    peer->block(chat(CHAT_TEXT, "Hallo\x01\x1b[2J\x7f Gr\xfc\xdf"));
+    for (int i = 0; i < 100; ++i) peer->block(chat(CHAT_TEXT, "Flut " + std::to_string(i)));
+    const auto texte = chat_gekommen(opfer->roh, CHAT_TEXT);
+    ASSERT_GE(texte.size(), 1u);
+    // What is left of the burst and a refill or two of a slow machine: far from the hundred.
+    EXPECT_LE(texte.size(), size_t(CHAT_PAKETE_BURST) + 10);
+    const char* erster = reinterpret_cast<const char*>(texte[0].data() + CHAT_KOPF + 4);
+    EXPECT_STREQ(erster, "Hallo  [2J  Gr\xfc\xdf") << "control characters are blanks, the umlauts stay";
+}
+
+// One address fills no more than its share of the table; the server's own machine is not bound.
+TEST_F(Feind, ParticipantsPerAddressAreBounded)
+{
+    server_starten();
+    std::vector<std::unique_ptr<Roh>> peers;
+    auto anmelden = [&](uint8_t x) {
+        peers.push_back(std::make_unique<Roh>(von_adresse(x, tcp_port)));
+        peers.back()->nachricht(NETZ_TYP_LOGIN, login_bytes("Menge", 2, 2));
+        std::vector<uint8_t> d;
+        EXPECT_EQ(peers.back()->nachricht_lesen(&d, server_schritt), NETZ_TYP_ANTWORT);
+        Mw_User_Login r{};
+        if (d.size() == MW_USER_LOGIN_GROESSE) Mw_User_Login_Lesen(d.data(), &r);
+        return r;
+    };
+    for (int i = 0; i < NETZ_ANMELDUNGEN_PRO_ADRESSE; ++i)
+        EXPECT_EQ(anmelden(2).middle_ware_response, MW_ANTWORT_ANGENOMMEN) << i;
+    const Mw_User_Login r = anmelden(2);
+    EXPECT_EQ(r.middle_ware_response, 0u);
+    EXPECT_STREQ(r.message_to_user, "Zu viele Anmeldungen von Ihrer Adresse");
+    EXPECT_EQ(anmelden(3).middle_ware_response, MW_ANTWORT_ANGENOMMEN) << "another address";
+    for (int i = 0; i < NETZ_ANMELDUNGEN_PRO_ADRESSE + 2; ++i)
+        EXPECT_EQ(anmelden(1).middle_ware_response, MW_ANTWORT_ANGENOMMEN) << "the server's own machine " << i;
+}
+
+// While a game runs, a participant that pings but claims no club goes within the idle time and
+// the check after it; one with a club stays.
+TEST_F(Feind, AParticipantWithoutAClubGoesAfterTheIdleTime)
+{
+    Socket_Set_Uhr(test_uhr);
+    server_starten();
+    auto mit = mit_verein();
+    Feind_Peer ohne(tcp_port, "Ohne");
+    ASSERT_EQ(Netzuser_Anzahl(), 2);
+    const uint32_t start = uhr_wert;
+    uint32_t weg = 0;
+    for (uint32_t sekunde = 1; sekunde <= 300 && !weg; ++sekunde) {
+        uhr_wert = start + sekunde * 1000;
+        if (sekunde % 30 == 0) {
+            ohne.roh.nachricht(NETZ_TYP_PING, {0, 0, 0, 0});
+            mit->roh.nachricht(NETZ_TYP_PING, {0, 0, 0, 0});
+        }
+        for (int i = 0; i < 5; ++i) {
+            Netz_Server_Pumpe();
+            if (sekunde % 30 == 0) Netz_Warten();
+        }
+        if (Netzuser_Anzahl() < 2) weg = sekunde * 1000;
+    }
+    EXPECT_GT(weg, SERVER_IDLE_LIMIT);
+    EXPECT_LE(weg, SERVER_IDLE_LIMIT + 2 * SERVER_IDLE_PRUEFUNG);
+    EXPECT_NE(Netzuser_Get_By_Team(FEIND), nullptr) << "the participant with a club stays";
+}
+
+// An empty pass word is refused like an empty name.
+TEST_F(Feind, ALogInWithoutPassWordIsRefused)
+{
+    server_starten();
+    Mw_User_Login r{};
+    std::memcpy(r.user_name, "Name", 4);
+    r.major_version = r.minor_version = 2;
+    std::vector<uint8_t> b(MW_USER_LOGIN_GROESSE);
+    Mw_User_Login_Schreiben(r, b.data());
+    Roh peer(tcp_port);
+    peer.nachricht(NETZ_TYP_LOGIN, b);
+    std::vector<uint8_t> d;
+    ASSERT_EQ(peer.nachricht_lesen(&d, server_schritt), NETZ_TYP_ANTWORT);
+    ASSERT_EQ(d.size(), MW_USER_LOGIN_GROESSE);
+    Mw_User_Login a{};
+    Mw_User_Login_Lesen(d.data(), &a);
+    EXPECT_EQ(a.middle_ware_response, 0u);
+    EXPECT_STREQ(a.message_to_user, "Anmeldung ohne Name oder Passwort");
+    EXPECT_EQ(Netzuser_Anzahl(), 0);
+}
+
+// The limits of the packet checks, each at its edge: a control packet's minute, a chat text's
+// length, the pointer fields of a call.
+TEST_F(Feind, MinuteTextLengthAndPointerFieldsAtTheirEdge)
+{
+    Steuersignal_Paket q{};
+    for (uint32_t minute : {199u, 200u}) {
+        const auto b = Bild().w(STEUERSIGNAL_MARKE).w(SIGNAL_MINUTE).w(1).w(minute).w(0).w(0).b;
+        EXPECT_EQ(Steuersignal_Paket_Lesen(b.data(), uint32_t(b.size()), &q), minute < 200) << minute;
+    }
+    for (uint32_t tl : {CHAT_TEXT_MAX + 1, CHAT_TEXT_MAX + 2}) {
+        const auto b = chat(CHAT_TEXT, std::string(tl - 1, 'x'), tl);
+        EXPECT_EQ(Chat_Paket_Pruefen(b.data(), uint32_t(b.size())), tl <= CHAT_TEXT_MAX + 1) << tl;
+    }
+    std::vector<uint8_t> block(SENDBLOCK_SIZE);
+    for (int n : {INTERNET_ZEIGER_MAX, INTERNET_ZEIGER_MAX + 1}) {
+        std::string format = "v";
+        for (int k = 0; k < n; ++k) format += "C1";
+        std::fill(block.begin(), block.end(), 0);
+        for (int k = 0; k < n; ++k) block[size_t(8 * k)] = 1;
+        uint32_t laenge = uint32_t(8 * n);
+        Internet_Positionen p{};
+        EXPECT_EQ(Internet_Get_Blockpositionen(0, block.data(), &laenge, format.c_str(), &p), n <= INTERNET_ZEIGER_MAX)
+            << n << " pointer fields";
+    }
+}
+
+// A block whose unpacked length is the largest a client sends is taken; one byte more ends the
+// connection unread.
+TEST_F(Feind, TheClientBlockBoundHoldsToTheByte)
+{
+    server_starten();
+    for (uint32_t n : {NETZ_CLIENT_BLOCK_MAX, NETZ_CLIENT_BLOCK_MAX + 1}) {
+        Feind_Peer peer(tcp_port, "Block");
+        Mitspieler_Eintrag* m = nullptr;
+        for (int i = 0; i < NETZUSER_ANZAHL; ++i)
+            if (Mitspieler[i].in_benutzung && Mitspieler[i].sock_info && !m) m = &Mitspieler[i];
+        ASSERT_NE(m, nullptr);
+        peer.block(std::vector<uint8_t>(n, 7));
+        uint8_t* b = nullptr;
+        uint32_t laenge = 0;
+        int32_t code = NETZ_NICHTS;
+        pumpen_bis([&] { return (b = Server_Receive_Client_Data(m, &laenge, &code)) != nullptr || code == NETZ_FEHLER; });
+        EXPECT_EQ(code, n <= NETZ_CLIENT_BLOCK_MAX ? NETZ_EMPFANGEN : NETZ_FEHLER) << n;
+        EXPECT_EQ(laenge, n <= NETZ_CLIENT_BLOCK_MAX ? n : 0u);
+        Mem_Free(b, 0);
+        peer.roh.schliessen();
+        ASSERT_TRUE(pumpen_bis([] { return Netzuser_Anzahl() == 0; }));
+    }
+}
