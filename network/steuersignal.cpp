@@ -21,6 +21,7 @@
 #include "platform/bytes.h"
 #include "platform/mem.h"
 #include "platform/os/os.h"
+#include "platform/os/os_socket.h"
 #include "platform/print.h"
 #include "platform/win95.h"
 #include "toolkit/dienste.h"
@@ -66,9 +67,11 @@ void client_pumpe()
 {
     if (Client_Sock) Netz_Client_Pumpe();
 }
+// Nobody connected (the listening socket the only one open): there is nothing to pump, and the
+// main loop's own pump notices a caller.
 void server_pumpe()
 {
-    if (Server_Lauschend) Netz_Server_Pumpe();
+    if (Server_Lauschend && (server_sender || Os_Socket_Anzahl() > 1)) Netz_Server_Pumpe();
 }
 
 // Up to 30 tries, the client pump after each failed one and once at the end.
