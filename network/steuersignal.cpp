@@ -67,11 +67,13 @@ void client_pumpe()
 {
     if (Client_Sock) Netz_Client_Pumpe();
 }
-// Nobody connected (the listening socket the only one open): there is nothing to pump, and the
-// main loop's own pump notices a caller.
+// Nobody connected (the listening socket the only one open): the server has nothing to serve,
+// and only the message pump runs (a caller's knock comes as its message).
 void server_pumpe()
 {
-    if (Server_Lauschend && (server_sender || Os_Socket_Anzahl() > 1)) Netz_Server_Pumpe();
+    if (!Server_Lauschend) return;
+    if (server_sender || Os_Socket_Anzahl() > 1) Netz_Server_Pumpe();
+    else Win95_Message_Pump();
 }
 
 // Up to 30 tries, the client pump after each failed one and once at the end.
