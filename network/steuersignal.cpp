@@ -69,10 +69,11 @@ void client_pumpe()
 }
 // Nobody connected (the listening socket the only one open): the server has nothing to serve,
 // and only the message pump runs (a caller's knock comes as its message).
+bool server_verbunden() { return server_sender || Os_Socket_Anzahl() > 1; }
 void server_pumpe()
 {
     if (!Server_Lauschend) return;
-    if (server_sender || Os_Socket_Anzahl() > 1) Netz_Server_Pumpe();
+    if (server_verbunden()) Netz_Server_Pumpe();
     else Win95_Message_Pump();
 }
 
@@ -639,7 +640,8 @@ static void server_pass()
     server_pumpe();
     if (Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT || Ablauf_Zustand == ABLAUF_DATEN_GESAMMELT) {
         Spielfeld_Netz_Pruefen_Vorher();
-        for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+        // Nobody connected: no participant to check.
+        for (int32_t i = 0; server_verbunden() && i < NETZUSER_ANZAHL; ++i) {
             Mitspieler_Eintrag* m = Netzuser_Get(i);
             if (!m || !m->in_benutzung || m->team < 0) continue;
             Spielfeld_Netz_Pruefen_Mitspieler(m->team);

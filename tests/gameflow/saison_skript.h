@@ -28,7 +28,7 @@ inline void zug(std::vector<std::string>& s)
 
 // `ganz`: from the start menu, else from the middle's savegame named on the command line. The
 // frames dumped go to `bilder` (none when empty); `zuege` turns are played (the whole season by
-// default, the season change and the last save only after its last turn).
+// default, the season change only after its last turn), then the game is saved.
 inline std::string skript(bool ganz, const std::string& bilder, int zuege = ZUEGE)
 {
     std::vector<std::string> s;
@@ -59,12 +59,11 @@ inline std::string skript(bool ganz, const std::string& bilder, int zuege = ZUEG
         }
         zug(s);
     }
-    if (zuege == ZUEGE) {
-        // The season change brings each manager his prize money in a message (extra clicks land
-        // on the empty pitch of the next turn).
+    // The season change brings each manager his prize money in a message (extra clicks land on
+    // the empty pitch of the next turn).
+    if (zuege == ZUEGE)
         for (int i = 0; i < 8; ++i) dazu(s, klick(470, 292));
-        optionen(s, SPEICHERN_NEU, ganz ? "ende" : "ende_fortgesetzt");
-    }
+    optionen(s, SPEICHERN_NEU, ganz ? "ende" : "ende_fortgesetzt");
     s.push_back("quit");
     return text(s);
 }
