@@ -64,12 +64,6 @@ Mitspieler_Eintrag* Netzuser_Naechster(int32_t* index)
     return nullptr;
 }
 
-Mitspieler_Eintrag* Netzuser_Get(int32_t slot)
-{
-    if (slot < 0 || slot >= NETZUSER_ANZAHL || !Mitspieler[slot].in_benutzung) return nullptr;
-    return &Mitspieler[slot];
-}
-
 Mitspieler_Eintrag* Netzuser_Get_By_Team(int32_t team)
 {
     for (auto& m : Mitspieler)

@@ -68,7 +68,12 @@ void Netzuser_Geaendert();
 uint32_t Netzuser_Stand();
 // The first entry in use at or after *index, with *index set behind it; null at the end.
 Mitspieler_Eintrag* Netzuser_Naechster(int32_t* index);
-Mitspieler_Eintrag* Netzuser_Get(int32_t slot);
+// Inline: the server's walks over every slot call it on each pass of the main loop.
+inline Mitspieler_Eintrag* Netzuser_Get(int32_t slot)
+{
+    if (slot < 0 || slot >= NETZUSER_ANZAHL || !Mitspieler[slot].in_benutzung) return nullptr;
+    return &Mitspieler[slot];
+}
 Mitspieler_Eintrag* Netzuser_Get_By_Team(int32_t team);
 // A new block: the count of entries in use, then each one's user id at its slot's position.
 uint32_t* Netzuser_Liste();

@@ -654,8 +654,9 @@ static void server_pass()
     server_pumpe();
     bool fertig = rundgang();
     server_pumpe();
-    // A block that the last pump completed is taken now, not one wait later.
-    for (int32_t r = 0; r < 8 && block_wartet(); ++r) {
+    // A block that the last pump completed is taken now, not one wait later (none comes while
+    // nobody is connected).
+    for (int32_t r = 0; r < 8 && server_verbunden() && block_wartet(); ++r) {
         fertig = rundgang();
         server_pumpe();
     }
