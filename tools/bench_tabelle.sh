@@ -31,7 +31,8 @@ werte() {
         /"time_unit":/ { u = $0; sub(/^[^:]*: *"/, "", u); sub(/",? *$/, "", u); einheit[n] = u }
         END {
             for (n in namen) {
-                m = n; sub(/_median$/, "", m)
+                # the name as the goals give it: without the aggregate and the fixed counts
+                m = n; sub(/_median$/, "", m); gsub(/\/(iterations|repeats):[0-9]+/, "", m)
                 f = einheit[n] == "ns" ? 1e-6 : einheit[n] == "us" ? 1e-3 : einheit[n] == "s" ? 1e3 : 1
                 for (s in werte) {
                     split(s, t, SUBSEP)
@@ -77,8 +78,8 @@ for programm in $(awk '!/^#/ && NF && $1 != "referenz_ms" { print $1 }' "$ziele"
         BEGIN { while ((getline z < dateien) > 0) { split(z, t, "\t"); w[t[1] ":" t[2]] = t[3] } }
         $1 == p {
             n = split($2, teil, "%")
-            v = w[teil[1]]
             ok = teil[1] in w
+            v = ok ? w[teil[1]] : 0
             if (n == 2) { ok = ok && (teil[2] in w) && w[teil[2]] != 0; if (ok) v = 100 * v / w[teil[2]] }
             else v = v * $3
             print p "\t" $2 "\t" (ok ? v : "") "\t" $4 "\t" $5 "\t" $6 "\t" $7 "\t" (r1 + r2) / 2
