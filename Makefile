@@ -4,6 +4,7 @@
 #   make test-asan      the tests again in a build with AddressSanitizer and UBSan
 #   make test-gemischt  each test program whole, its tests in a random order
 #   make test-alles     all three
+#   make bench  every benchmark with a goal (bench/ziele.txt) against its goal, as a table
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -13,7 +14,7 @@ JOBS       ?= $(shell nproc)
 PACKAGES = cmake ninja-build g++ pkg-config libsdl2-dev libpng-dev libfreetype-dev \
            fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
 
-.PHONY: run test test-asan test-alles test-gemischt deps build build-asan install-programm
+.PHONY: run test bench test-asan test-alles test-gemischt deps build build-asan install-programm
 
 run: install-programm
 	$(BUILD)/dorvin
@@ -22,6 +23,10 @@ test: build install-programm
 	# A failed test runs once more (the programs' network games run three processes against the
 	# clock on a busy machine); a test that fails twice fails the run.
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) --repeat until-pass:2
+
+# Each benchmark program with a goal, the reference loop beside it; the table of figures and goals.
+bench: build
+	tools/bench_tabelle.sh $(BUILD)
 
 # The season played through the whole program and the network games of three program processes
 # run in the plain build and shuffled only: under the sanitizers the season alone would take

@@ -191,9 +191,12 @@ void Spiele_Team_Statistik_Berechnen(int32_t team, int32_t wettbewerb, int32_t e
 static Spiele_Statistik_Hook statistik_hook = nullptr;
 void Spiele_Set_Statistik_Hook(Spiele_Statistik_Hook hook) { statistik_hook = hook; }
 
-bool Spiele_Get_Statistik(int32_t pro_spieler, int32_t pro_team, const int32_t* wettbewerbe, int32_t anzahl,
-                          const uint32_t* masken, int32_t masken_anzahl, int32_t erster, int32_t letzter,
-                          int32_t von_minute, int32_t bis_minute, int32_t seiten, int32_t* zaehler)
+namespace {
+
+// The count of Spiele_Get_Statistik; with `nur` >= 0 only that number's column, one per mask.
+bool statistik_zaehlen(int32_t pro_spieler, int32_t pro_team, const int32_t* wettbewerbe, int32_t anzahl,
+                       const uint32_t* masken, int32_t masken_anzahl, int32_t erster, int32_t letzter,
+                       int32_t von_minute, int32_t bis_minute, int32_t seiten, int32_t* zaehler, int32_t nur)
 {
     if (bool(pro_spieler) == bool(pro_team) || masken_anzahl < 1 || masken_anzahl > SPIELE_STAT_MASKEN ||
         !masken || !zaehler || (anzahl > 0 && !wettbewerbe) || !Spiele_Ist_Initialisiert())
@@ -201,11 +204,15 @@ bool Spiele_Get_Statistik(int32_t pro_spieler, int32_t pro_team, const int32_t* 
     const int32_t spalten = pro_spieler ? Spieler_Anzahl : Team_Anzahl;
     if (spalten <= 0) return false;
     if (statistik_hook) statistik_hook(pro_spieler, wettbewerbe, anzahl);
-    std::memset(zaehler, 0, size_t(masken_anzahl) * size_t(spalten) * sizeof(int32_t));
+    std::memset(zaehler, 0, size_t(masken_anzahl) * size_t(nur >= 0 ? 1 : spalten) * sizeof(int32_t));
     if (anzahl < 1) return true;
 
     auto buchen = [&](int32_t m, uint32_t nummer, int32_t wert) {
-        if (nummer < uint32_t(spalten)) zaehler[size_t(m) * size_t(spalten) + nummer] += wert;
+        if (nur >= 0) {
+            if (nummer == uint32_t(nur)) zaehler[m] += wert;
+        } else if (nummer < uint32_t(spalten)) {
+            zaehler[size_t(m) * size_t(spalten) + nummer] += wert;
+        }
     };
     for (auto [block, wid] : bloecke_von(besitzer_liste(wettbewerbe, anzahl))) {
         (void)wid;
@@ -254,6 +261,25 @@ bool Spiele_Get_Statistik(int32_t pro_spieler, int32_t pro_team, const int32_t* 
         }
     }
     return true;
+}
+
+}  // namespace
+
+bool Spiele_Get_Statistik(int32_t pro_spieler, int32_t pro_team, const int32_t* wettbewerbe, int32_t anzahl,
+                          const uint32_t* masken, int32_t masken_anzahl, int32_t erster, int32_t letzter,
+                          int32_t von_minute, int32_t bis_minute, int32_t seiten, int32_t* zaehler)
+{
+    return statistik_zaehlen(pro_spieler, pro_team, wettbewerbe, anzahl, masken, masken_anzahl, erster, letzter,
+                             von_minute, bis_minute, seiten, zaehler, -1);
+}
+
+bool Spiele_Get_Statistik_Eines_Spielers(int32_t spieler, const int32_t* wettbewerbe, int32_t anzahl,
+                                         const uint32_t* masken, int32_t masken_anzahl, int32_t erster,
+                                         int32_t letzter, int32_t von_minute, int32_t bis_minute, int32_t* zaehler)
+{
+    if (spieler < 0 || spieler >= Spieler_Anzahl) return false;
+    return statistik_zaehlen(1, 0, wettbewerbe, anzahl, masken, masken_anzahl, erster, letzter, von_minute,
+                             bis_minute, 0, zaehler, spieler);
 }
 
 // ---- Match info lines ----

@@ -46,6 +46,10 @@ void Spiele_Team_Statistik_Berechnen(int32_t team, int32_t wettbewerb, int32_t e
 bool Spiele_Get_Statistik(int32_t pro_spieler, int32_t pro_team, const int32_t* wettbewerbe, int32_t anzahl,
                           const uint32_t* masken, int32_t masken_anzahl, int32_t erster, int32_t letzter,
                           int32_t von_minute, int32_t bis_minute, int32_t seiten, int32_t* zaehler);
+// The same for one player: zaehler[mask], cleared first; no column per player is kept.
+bool Spiele_Get_Statistik_Eines_Spielers(int32_t spieler, const int32_t* wettbewerbe, int32_t anzahl,
+                                         const uint32_t* masken, int32_t masken_anzahl, int32_t erster,
+                                         int32_t letzter, int32_t von_minute, int32_t bis_minute, int32_t* zaehler);
 
 // Test hook: sees every count that runs (per-player flag, competitions).
 using Spiele_Statistik_Hook = void (*)(int32_t pro_spieler, const int32_t* wettbewerbe, int32_t anzahl);

@@ -111,9 +111,9 @@ void Spieler_Server_Send_Wettbewerb_Ereignis_Data(int32_t* wert, int32_t* zweite
         int32_t tore = 0;
         if (einsaetze > 0) {
             const uint32_t maske = 0x4;
-            std::vector<int32_t> z(size_t(std::max(Spieler_Anzahl, 1)));
-            if (spieler_gueltig(spnr) && Spiele_Get_Statistik(1, 0, ids, anzahl, &maske, 1, -1, -1, -1, -1, 0, z.data()))
-                tore = z[size_t(spnr)];
+            int32_t z = 0;
+            if (spieler_gueltig(spnr) && Spiele_Get_Statistik_Eines_Spielers(spnr, ids, anzahl, &maske, 1, -1, -1, -1, -1, &z))
+                tore = z;
             const int32_t m = klemmen(int64_t(tore) * 1000 / einsaetze);
             *wert = m / 1000;
             *zweiter = m % 1000;
@@ -133,12 +133,12 @@ void Spieler_Server_Send_Statistik_Data(int32_t* wert, const uint32_t* masken, i
     if (!wert) return;
     *wert = 0;
     if (!masken || masken_anzahl < 1 || masken_anzahl > SPIELE_STAT_MASKEN || !spieler_gueltig(spnr)) return;
-    std::vector<int32_t> z(size_t(masken_anzahl) * size_t(Spieler_Anzahl));
-    if (!Spiele_Get_Statistik(1, 0, ids, std::clamp(anzahl, 0, MAX_WETTBEWERBE), masken, masken_anzahl, erster,
-                              letzter, von_minute, bis_minute, 0, z.data()))
+    int32_t z[SPIELE_STAT_MASKEN] = {};
+    if (!Spiele_Get_Statistik_Eines_Spielers(spnr, ids, std::clamp(anzahl, 0, MAX_WETTBEWERBE), masken, masken_anzahl,
+                                             erster, letzter, von_minute, bis_minute, z))
         return;
     for (int32_t m = 0; m < masken_anzahl; ++m) {
-        const int32_t c = z[size_t(m) * size_t(Spieler_Anzahl) + size_t(spnr)];
+        const int32_t c = z[m];
         if (werte) werte[m] = c;
         if (m == 0) *wert = c;
     }
@@ -196,17 +196,19 @@ int32_t Spieler_Get_Spieler_Statistik(int32_t modus, const int32_t* ids, int32_t
             Internet_Client_Read(77, "vI<4I>40iI>512iiiiiiiI<40", nullptr, &fertig, args, 12);
             if (!(fertig & 1)) std::fill(std::begin(c), std::end(c), 0);
         } else {
-            std::vector<int32_t> eigene;
             if (!zaehler) {
-                eigene.assign(size_t(SPIELE_STAT_MASKEN) * size_t(std::max(Spieler_Anzahl, 1)), 0);
-                zaehler = eigene.data();
-                zaehlen = 1;
+                // One player's counts alone: no column for every player to clear and fill.
+                if (!spieler_gueltig(spnr)) return -1;
+                Spiele_Get_Statistik_Eines_Spielers(spnr, ids, anzahl, mm.m, mm.anzahl, erster, letzter, von_minute,
+                                                    bis_minute, c);
+            } else {
+                if (zaehlen)
+                    Spiele_Get_Statistik(1, 0, ids, anzahl, mm.m, mm.anzahl, erster, letzter, von_minute, bis_minute,
+                                         0, zaehler);
+                if (!spieler_gueltig(spnr)) return -1;
+                for (int32_t m = 0; m < mm.anzahl; ++m)
+                    c[m] = zaehler[size_t(m) * size_t(Spieler_Anzahl) + size_t(spnr)];
             }
-            if (zaehlen)
-                Spiele_Get_Statistik(1, 0, ids, anzahl, mm.m, mm.anzahl, erster, letzter, von_minute, bis_minute, 0,
-                                     zaehler);
-            if (!spieler_gueltig(spnr)) return -1;
-            for (int32_t m = 0; m < mm.anzahl; ++m) c[m] = zaehler[size_t(m) * size_t(Spieler_Anzahl) + size_t(spnr)];
         }
         if (spnr < 0) return -1;
         if (werte) std::copy_n(c, mm.anzahl, werte);

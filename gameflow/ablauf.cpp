@@ -636,10 +636,11 @@ static void bild_takt_abwarten()
 
 void Ablauf_Hauptschleife()
 {
-    // A server marks the clubs whose clients are connected at the start and on every pass.
+    // A server marks the clubs whose clients are connected at the start, and anew on a pass
+    // after a participant or a club changed.
     Internet_Server_Mitspieler_Statistik();
     while (!Programm_Ende && !beendet) {
-        Internet_Server_Mitspieler_Statistik();
+        Internet_Server_Mitspieler_Nachfuehren();
         // Outside a turn the loop works on its own: a script's input waits for the next turn or
         // for the match day's screens, which take it as a user's.
         const bool wartet = Ablauf_Wartet_Auf_Eingabe();

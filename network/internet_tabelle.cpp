@@ -140,6 +140,7 @@ bool Internet_Verein_Beanspruchen(Mitspieler_Eintrag* m, int32_t team)
     m->verein_beansprucht = 1;
     m->verein = team;
     m->team = team;
+    Netzuser_Geaendert();
     return true;
 }
 

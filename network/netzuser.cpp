@@ -6,8 +6,14 @@
 
 Mitspieler_Eintrag Mitspieler[NETZUSER_ANZAHL];
 
+static uint32_t stand = 0;
+void Netzuser_Geaendert() { ++stand; }
+uint32_t Netzuser_Stand() { return stand; }
+
 Mitspieler_Eintrag* Netzuser_Get_Free()
 {
+    // The entry found is about to be filled.
+    Netzuser_Geaendert();
     for (auto& m : Mitspieler)
         if (!m.in_benutzung) return &m;
     return nullptr;
@@ -21,6 +27,7 @@ Mitspieler_Eintrag* Netzuser_Loeschen(Mitspieler_Eintrag* m)
     for (uint32_t i = 0; m->warteschlange && i < m->warteschlange_anzahl; ++i) Mem_Free(m->warteschlange[i].daten, 0);
     Mem_Free(m->warteschlange, 0);
     std::memset(m, 0, sizeof *m);
+    Netzuser_Geaendert();
     return nullptr;
 }
 
@@ -55,12 +62,6 @@ Mitspieler_Eintrag* Netzuser_Naechster(int32_t* index)
         }
     *index = NETZUSER_ANZAHL;
     return nullptr;
-}
-
-Mitspieler_Eintrag* Netzuser_Get(int32_t slot)
-{
-    if (slot < 0 || slot >= NETZUSER_ANZAHL || !Mitspieler[slot].in_benutzung) return nullptr;
-    return &Mitspieler[slot];
 }
 
 Mitspieler_Eintrag* Netzuser_Get_By_Team(int32_t team)

@@ -64,9 +64,18 @@ Mitspieler_Eintrag* Netzuser_Loeschen(Mitspieler_Eintrag* m);
 int32_t Netzuser_Anzahl();
 Mitspieler_Eintrag* Netzuser_Get_Erster_Neuer();
 int32_t Netzuser_Anzahl_Neue();
+// Counts the changes of the entries' use and club: whoever takes, clears or gives an entry a
+// club outside these functions calls Netzuser_Geaendert, so that the clubs' online marks follow.
+void Netzuser_Geaendert();
+uint32_t Netzuser_Stand();
 // The first entry in use at or after *index, with *index set behind it; null at the end.
 Mitspieler_Eintrag* Netzuser_Naechster(int32_t* index);
-Mitspieler_Eintrag* Netzuser_Get(int32_t slot);
+// Inline: the server's walks over every slot call it on each pass of the main loop.
+inline Mitspieler_Eintrag* Netzuser_Get(int32_t slot)
+{
+    if (slot < 0 || slot >= NETZUSER_ANZAHL || !Mitspieler[slot].in_benutzung) return nullptr;
+    return &Mitspieler[slot];
+}
 Mitspieler_Eintrag* Netzuser_Get_By_Team(int32_t team);
 // A new block: the count of entries in use, then each one's user id at its slot's position.
 uint32_t* Netzuser_Liste();

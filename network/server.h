@@ -79,6 +79,10 @@ int32_t Server_Auto_Update(Sock_Info* s);
 int32_t Server_Mitspieler_Statistik();
 // The team-online pass on a serving PC (roles 2 and 3); elsewhere nothing, and 0.
 int32_t Internet_Server_Mitspieler_Statistik();
+// The same for a pass of the main loop: the marks are set anew only when a participant, its
+// club, the server's own clubs or the club table changed since (or a mark was cleared); the
+// number of clubs marked or cleared, 0 when nothing changed.
+int32_t Internet_Server_Mitspieler_Nachfuehren();
 // The day's name of a server log: prefix_a.b.c.d_port_day_month_year.log.
 void Server_Log_Name(char* name, uint32_t groesse, const char* praefix);
 

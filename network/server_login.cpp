@@ -1,8 +1,10 @@
 // The server's side of the log-in and the update request, its logs, and the pass that marks
 // the teams held by connected clients.
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "database/team.h"
 #include "gameflow/globals.h"
@@ -211,16 +213,64 @@ int32_t Server_Auto_Update(Sock_Info* s)
     return ergebnis;
 }
 
+namespace {
+
+// What the marks were last set from: the participants' state, the server's own clubs and the
+// club table. The clubs marked then are kept to see that nobody has cleared their marks since.
+struct Marken_Grundlage {
+    uint32_t netzuser = 0;
+    int32_t server_team = 0, handelnd = 0, transfermarkt = 0, anzahl = -1;
+    uint8_t stand_alone = 0;
+    const void* t = nullptr;
+    bool operator==(const Marken_Grundlage&) const = default;
+};
+Marken_Grundlage marken_grundlage;
+bool marken_gesetzt = false;
+std::vector<int32_t> markierte;
+std::vector<uint8_t> online;
+
+Marken_Grundlage grundlage_jetzt()
+{
+    return {Netzuser_Stand(), Server_Team, int32_t(Handelndes_Team), Transfermarkt_Team, Team_Anzahl,
+            Stand_Alone_Server, T};
+}
+
+}  // namespace
+
 int32_t Server_Mitspieler_Statistik()
 {
+    // One pass over the participants, one over the clubs.
+    online.assign(size_t(std::max(Team_Anzahl, 0)), 0);
+    auto markieren = [](int32_t team) {
+        if (team >= 0 && team < Team_Anzahl) online[size_t(team)] = 1;
+    };
+    for (const auto& m : Mitspieler)
+        if (m.in_benutzung) markieren(m.team);
+    // The server's own club is played here: no client may take it.
+    if (!Stand_Alone_Server) {
+        markieren(Server_Team);
+        markieren(int32_t(Handelndes_Team));
+    }
+    markierte.clear();
     for (int32_t team = 0; team < Team_Anzahl; ++team) {
         if (team == Transfermarkt_Team) continue;
-        // The server's own club is played here: no client may take it.
-        const bool eigenes = !Stand_Alone_Server && (team == Server_Team || team == int32_t(Handelndes_Team));
-        const bool online = eigenes || Mitspieler_Team_Ist_Online(team);
-        Team_Wert(TEAM_STATUS, team, 16 | 32, online ? TEAM_SETZEN : TEAM_LOESCHEN);
+        const bool an = online[size_t(team)];
+        Team_Wert(TEAM_STATUS, team, 16 | 32, an ? TEAM_SETZEN : TEAM_LOESCHEN);
+        if (an) markierte.push_back(team);
     }
+    marken_grundlage = grundlage_jetzt();
+    marken_gesetzt = true;
     return Team_Anzahl;
+}
+
+int32_t Internet_Server_Mitspieler_Nachfuehren()
+{
+    if (!(Netz_Rolle & 2) || !T) return 0;
+    // Unchanged participants and clubs: the marks stand, unless something cleared one of them.
+    bool gleich = marken_gesetzt && marken_grundlage == grundlage_jetzt();
+    for (size_t i = 0; gleich && i < markierte.size(); ++i)
+        gleich = (T[markierte[i]].status & (16 | 32)) == (16 | 32);
+    return gleich ? 0 : Server_Mitspieler_Statistik();
 }
 
 int32_t Internet_Server_Mitspieler_Statistik()

@@ -22,6 +22,7 @@
 #include "platform/bytes.h"
 #include "platform/mem.h"
 #include "platform/os/os.h"
+#include "platform/os/os_socket.h"
 #include "platform/print.h"
 #include "platform/win95.h"
 #include "toolkit/dienste.h"
@@ -73,9 +74,14 @@ void client_pumpe()
 {
     if (Client_Sock) Netz_Client_Pumpe();
 }
+// Nobody connected (the listening socket the only one open): the server has nothing to serve,
+// and only the message pump runs (a caller's knock comes as its message).
+bool server_verbunden() { return server_sender || Os_Socket_Anzahl() > 1; }
 void server_pumpe()
 {
-    if (Server_Lauschend) Netz_Server_Pumpe();
+    if (!Server_Lauschend) return;
+    if (server_verbunden()) Netz_Server_Pumpe();
+    else Win95_Message_Pump();
 }
 
 // Up to 30 tries, the client pump after each failed one and once at the end.
@@ -664,7 +670,8 @@ static void server_pass()
     server_pumpe();
     if (Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT || Ablauf_Zustand == ABLAUF_DATEN_GESAMMELT) {
         Spielfeld_Netz_Pruefen_Vorher();
-        for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+        // Nobody connected: no participant to check.
+        for (int32_t i = 0; server_verbunden() && i < NETZUSER_ANZAHL; ++i) {
             Mitspieler_Eintrag* m = Netzuser_Get(i);
             if (!m || !m->in_benutzung || m->team < 0) continue;
             Spielfeld_Netz_Pruefen_Mitspieler(m->team);
@@ -677,8 +684,9 @@ static void server_pass()
     server_pumpe();
     bool fertig = rundgang();
     server_pumpe();
-    // A block that the last pump completed is taken now, not one wait later.
-    for (int32_t r = 0; r < 8 && block_wartet(); ++r) {
+    // A block that the last pump completed is taken now, not one wait later (none comes while
+    // nobody is connected).
+    for (int32_t r = 0; r < 8 && server_verbunden() && block_wartet(); ++r) {
         fertig = rundgang();
         server_pumpe();
     }

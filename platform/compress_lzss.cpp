@@ -20,6 +20,8 @@ constexpr int FENSTER = 1 << INDEX_BITS;
 constexpr int BREAK_EVEN = 1;
 constexpr int LOOK_AHEAD = (1 << LENGTH_BITS) + BREAK_EVEN;
 constexpr int UNUSED = 0;
+// Positions of a match put in the trees, counted from its start.
+constexpr int EINORDNEN_MAX = 6;
 
 inline int mod_fenster(int a) { return a & (FENSTER - 1); }
 
@@ -353,8 +355,12 @@ int LZSS_Compress(Compress_Stream* in, Compress_Stream* out)
             else fenster_setzen(mod_fenster(current + LOOK_AHEAD), uint8_t(c));
             current = mod_fenster(current + 1);
             if (!look_ahead) continue;
-            // Only the last position's match is used.
-            if (i + 1 < replace_count) tree_einordnen(current);
+            // Only the last position's match is used. Inside a long match only its first
+            // positions are put in the trees: the rest repeat what the window already holds,
+            // and leaving them out keeps long runs cheap.
+            if (i + 1 < replace_count) {
+                if (i < EINORDNEN_MAX) tree_einordnen(current);
+            }
             else match_length = tree_einfuegen(current, &match_position);
         }
     }

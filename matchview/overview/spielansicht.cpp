@@ -5,6 +5,8 @@
 #include "matchview/spielansicht.h"
 
 #include <algorithm>
+#include <array>
+#include <bitset>
 #include <cstdio>
 #include <vector>
 
@@ -29,6 +31,7 @@
 #include "match/spieltag.h"
 #include "matchview/overview/uebersicht_seiten.h"
 #include "platform/maus.h"
+#include "platform/os/os_display.h"
 #include "platform/resfile.h"
 #include "platform/sound.h"
 #include "platform/soundeffekt.h"
@@ -123,6 +126,12 @@ struct Zustand {
     int32_t letzte_tasten = 0;
     bool ueber_knopf = false;
     int32_t ereignisse = -1;  // the game page's game's events when its goals list was drawn  // the pointer is on a button: the games list under it takes no click
+    // Headless, with no picture asked for, the running results column is owed: the next picture
+    // asked for draws it, then once more what went over it on the screen since it was last due
+    // (the objects drawn and the list rows recoloured), as the frames would have left it.
+    bool ergebnisse_offen = false;
+    std::bitset<OBJEKTE> objekte_danach;
+    std::vector<std::array<int32_t, 3>> faerben_danach;
 };
 Zustand z;
 
@@ -241,6 +250,23 @@ void zeichnen_auf(Rastport* quelle, const Vorlage& v, Rastport* ziel, int32_t x,
     else Grafik_Blit(quelle, 0, 0, v.w, v.h, ziel, x, y);
 }
 
+// The marked top-level objects onto the target, then the marked children at their parents'
+// places; each is unmarked (when `abhaken`) and noted as drawn over the results column.
+template <typename Markiert>
+void objekte_aufs_ziel(Rastport* ziel, Markiert markiert, bool abhaken = true)
+{
+    for (int32_t runde = 0; runde < 2; ++runde)
+        for (int32_t i = 0; i < OBJEKTE; ++i) {
+            Objekt& o = z.obj[i];
+            if (!markiert(i) || (o.v.parent >= 0) != (runde == 1)) continue;
+            const int32_t x = o.v.parent >= 0 ? z.obj[o.v.parent].v.x + o.v.x : o.v.x;
+            const int32_t y = o.v.parent >= 0 ? z.obj[o.v.parent].v.y + o.v.y : o.v.y;
+            zeichnen_auf(o.bild, o.v, ziel, x, y);
+            if (abhaken) o.v.dirty = 0;
+            z.objekte_danach.set(size_t(i));
+        }
+}
+
 // Children first into their parent's picture (over the parent's clean copy), then the marked
 // top-level objects and the marked children onto the target.
 void objekte_zeichnen(Rastport* ziel)
@@ -251,17 +277,7 @@ void objekte_zeichnen(Rastport* ziel)
         if (p.kopie) kopieren(p.kopie, o.v.x, o.v.y, o.v.w, o.v.h, p.bild, o.v.x, o.v.y);
         zeichnen_auf(o.bild, o.v, p.bild, o.v.x, o.v.y);
     }
-    for (Objekt& o : z.obj) {
-        if (!o.v.dirty || o.v.parent >= 0) continue;
-        zeichnen_auf(o.bild, o.v, ziel, o.v.x, o.v.y);
-        o.v.dirty = 0;
-    }
-    for (Objekt& o : z.obj) {
-        if (!o.v.dirty || o.v.parent < 0) continue;
-        const Objekt& p = z.obj[o.v.parent];
-        zeichnen_auf(o.bild, o.v, ziel, p.v.x + o.v.x, p.v.y + o.v.y);
-        o.v.dirty = 0;
-    }
+    objekte_aufs_ziel(ziel, [](int32_t i) { return z.obj[i].v.dirty != 0; });
 }
 
 // ---- Buttons ----
@@ -538,12 +554,8 @@ int32_t tor_farbe(const Spiele_Spiel* m, int32_t team)
     return sieger >= 0 && sieger == team ? farbe(14, 14, 10) : farbe(15, 15, 15);
 }
 
-void ergebnisse_zeichnen(Rastport* ziel, Spielfeld_Steuerung_Block* st)
+void ergebnisse_spalte(Rastport* ziel)
 {
-    const bool laeuft = !st->pause && !st->spieltag_beendet;
-    if (!laeuft && !z.liste_neu && !st->tor) return;
-    st->tor = 0;
-    z.liste_neu = false;
     Rastport* t = bild(O_TABELLE);
     const int32_t oben = z.masse.oben;
     kopieren(bild(O_TEXTFELD), 260, 0, 60, 480, t, 260, 0);
@@ -559,6 +571,43 @@ void ergebnisse_zeichnen(Rastport* ziel, Spielfeld_Steuerung_Block* st)
                           tor_farbe(m, m->gast), g));
     }
     kopieren(t, 260, std::max(0, oben - 14), 60, z.masse.hoehe + 14, ziel, 420, std::max(0, oben - 14));
+}
+
+// The results column while the games run, after a goal and once after a full redraw; a frame
+// of the screen nobody sees (headless, no picture asked for) leaves it owed.
+void ergebnisse_zeichnen(Rastport* ziel, Spielfeld_Steuerung_Block* st, bool aufschiebbar)
+{
+    const bool laeuft = !st->pause && !st->spieltag_beendet;
+    if (!laeuft && !z.liste_neu && !st->tor) return;
+    st->tor = 0;
+    z.liste_neu = false;
+    z.objekte_danach.reset();
+    z.faerben_danach.clear();
+    z.ergebnisse_offen = aufschiebbar && !Os_Display_Bild_Gefragt();
+    if (!z.ergebnisse_offen) ergebnisse_spalte(ziel);
+}
+
+void farbe_ersetzen(int32_t zeile, int32_t alt, int32_t neu, Rastport* ziel)
+{
+    const int32_t y = z.masse.oben + liste_erste() + zeile * z.masse.zeile - (z.masse.zeile == 10 ? 8 : 12);
+    if (!ziel) return;
+    Grafik_Farbe_Ersetzen(ziel, 176, y, 114, 12, uint16_t(alt), uint16_t(neu));
+    Grafik_Farbe_Ersetzen(ziel, 309, y, 114, 12, uint16_t(alt), uint16_t(neu));
+}
+
+// The owed results column of the last frame, for a picture asked for.
+void ergebnisse_nachholen()
+{
+    if (!z.ergebnisse_offen) return;
+    z.ergebnisse_offen = false;
+    if (!Spielansicht_Offen || Spielansicht_Seite != 0 || tabelle_gezeigt() || !Grafik_Seite_0) return;
+    Rastport* ziel = Grafik_Seite_0;
+    const std::bitset<OBJEKTE> danach = z.objekte_danach;
+    const std::vector<std::array<int32_t, 3>> faerben = z.faerben_danach;
+    ergebnisse_spalte(ziel);
+    for (const auto& f : faerben) farbe_ersetzen(f[0], f[1], f[2], ziel);
+    objekte_aufs_ziel(ziel, [&](int32_t i) { return danach.test(size_t(i)); }, false);
+    z.faerben_danach = faerben;
 }
 
 void minute_zeigen(int32_t minute, const Spielfeld_Steuerung_Block* st)
@@ -616,11 +665,8 @@ int32_t spiel_waehlen(int32_t mx, int32_t my, int32_t tasten, Rastport* ziel)
     if (zeile != z.hover_zeile) {
         const uint16_t weiss = farbe(15, 15, 15), grau = farbe(10, 10, 10);
         auto faerben = [&](int32_t i, uint16_t alt, uint16_t neu) {
-            const int32_t y = z.masse.oben + liste_erste() + i * z.masse.zeile - (z.masse.zeile == 10 ? 8 : 12);
-            if (ziel) {
-                Grafik_Farbe_Ersetzen(ziel, 176, y, 114, 12, alt, neu);
-                Grafik_Farbe_Ersetzen(ziel, 309, y, 114, 12, alt, neu);
-            }
+            farbe_ersetzen(i, alt, neu, ziel);
+            z.faerben_danach.push_back({i, alt, neu});
         };
         if (z.hover_zeile >= 0) faerben(z.hover_zeile, grau, weiss);
         if (zeile >= 0) faerben(zeile, weiss, grau);
@@ -799,6 +845,7 @@ void neu_zeichnen(Spielfeld_Steuerung_Block* st, int32_t minute)
     z.hover_zeile = -1;
     z.marke_zeile = -1;
     z.hover_record = nullptr;
+    z.ergebnisse_offen = false;
     if (Spielansicht_Seite == 0) {
         z.liste_neu = true;
         hintergrund_zurueck(ziel);
@@ -807,7 +854,7 @@ void neu_zeichnen(Spielfeld_Steuerung_Block* st, int32_t minute)
         textfeld_zeichnen(ziel);
         z.tabelle_wettbewerb = -1;
         if (tabelle_gezeigt()) tabelle_zeichnen(ziel);
-        else ergebnisse_zeichnen(ziel, st);
+        else ergebnisse_zeichnen(ziel, st, false);
         objekte_markieren(0);
         z.minute_gezeigt = -1;
         minute_zeigen(minute, st);
@@ -866,6 +913,7 @@ void zustand_reset()
     z.spiele[0] = 0;
     z.gelistet = 0;
     z.liste_neu = true;
+    z.ergebnisse_offen = false;
     z.hover_zeile = z.marke_zeile = -1;
     z.hover_record = nullptr;
     z.minute_gezeigt = z.pause_gezeigt = z.titel_wettbewerb = z.tabelle_wettbewerb = z.radar_spiel = -1;
@@ -888,6 +936,7 @@ bool oeffnen(Spielfeld_Steuerung_Block* st, int32_t minute)
     Grafik_Screen_Seite_Wechseln(0, 1);
     if (!objekte_laden(Grafik_Seite_1->depth)) return false;
     hintergrund_sichern();
+    Os_Display_Bild_Hook_Registrieren(ergebnisse_nachholen);
     Spielansicht_Offen = 1;
     klang_starten();
     zustand_reset();
@@ -969,6 +1018,7 @@ void Spielansicht_Beenden(uint8_t wiederherstellen)
         hintergrund_zurueck(Grafik_Seite_0);
     }
     objekte_freigeben();
+    z.ergebnisse_offen = false;
     Spielansicht_Offen = 0;
 }
 
@@ -1043,7 +1093,7 @@ int32_t Spielansicht_Frame(Spielfeld_Steuerung_Block* st, int32_t minute)
         minute_zeigen(h ? int32_t(h->minute) : minute, st);
         wettbewerb_kopf();
         if (tabelle_gezeigt()) tabelle_zeichnen(ziel);
-        else ergebnisse_zeichnen(ziel, st);
+        else ergebnisse_zeichnen(ziel, st, ziel == Grafik_Seite_0);
         objekte_zeichnen(ziel);
         if (!tabelle_gezeigt()) {
             // The hovered line first: the marker follows the pointer in the same frame.

@@ -25,6 +25,9 @@ bool changed = false;
 int cx0 = 0, cy0 = 0, cx1 = 0, cy1 = 0;
 
 std::atomic<Os_Display_Lock_Fn> lock_fn{nullptr};
+std::vector<Os_Display_Bild_Hook> bild_hooks;
+bool bild_gefragt = false;
+bool bild_immer = false;
 std::atomic<Os_Display_Unlock_Fn> unlock_fn{nullptr};
 }  // namespace
 
@@ -148,9 +151,21 @@ bool Os_Png_Schreiben(const char* path, const uint16_t* pixels, int width, int h
     return std::fclose(f) == 0;
 }
 
+void Os_Display_Bild_Hook_Registrieren(Os_Display_Bild_Hook hook)
+{
+    if (hook && std::find(bild_hooks.begin(), bild_hooks.end(), hook) == bild_hooks.end()) bild_hooks.push_back(hook);
+}
+
+bool Os_Display_Bild_Gefragt() { return bild_gefragt || bild_immer || !Os_Headless(); }
+void Os_Display_Set_Bild_Immer(bool immer) { bild_immer = immer; }
+
 bool Os_Display_Dump_Png(const char* path)
 {
     if (!path || frame.empty()) return false;
+    // The screens that left a headless frame undrawn draw it now.
+    bild_gefragt = true;
+    for (Os_Display_Bild_Hook hook : bild_hooks) hook();
+    bild_gefragt = false;
     // Under the screen lock, so that the pointer is not half drawn in the picture.
     bool held = Os_Display_Lock_For_Present();
     bool ok = Os_Png_Schreiben(path, frame.data(), frame_w, frame_h, frame_w, frame_555);

@@ -15,6 +15,14 @@ bool Os_Display_Rgb555();
 void Os_Display_Changed(int x, int y, int w, int h);
 // Writes the current frame as a PNG picture; false when it cannot.
 bool Os_Display_Dump_Png(const char* path);
+// Headless, nobody sees a frame until it is dumped: a screen may leave the parts it redraws on
+// every frame undrawn while Os_Display_Bild_Gefragt is false, and draw them in its hook, which
+// every dump calls first (with the answer true meanwhile). With a window it is always true.
+using Os_Display_Bild_Hook = void (*)();
+void Os_Display_Bild_Hook_Registrieren(Os_Display_Bild_Hook hook);
+bool Os_Display_Bild_Gefragt();
+// Headless, every frame drawn whole as with a window (a test's reference frames).
+void Os_Display_Set_Bild_Immer(bool immer);
 // Writes 16-bit pixels (RGB565, or RGB555) as an RGB PNG picture; pitch in pixels.
 bool Os_Png_Schreiben(const char* path, const uint16_t* pixels, int width, int height, int pitch,
                       bool rgb555);

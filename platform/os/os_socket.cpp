@@ -259,11 +259,25 @@ static short erwartet(const Eintrag& e)
     return ev;
 }
 
+int Os_Socket_Anzahl() { return int(sockets.size()); }
+
 void Os_Socket_Poll()
 {
     if (sockets.empty()) return;
-    std::vector<pollfd> fds;
-    std::vector<uint32_t> handles;
+    // Listening sockets alone are asked once a millisecond: a caller waits in their queue, and
+    // a loop that pumps fast spends no system call a pass on them.
+    static auto zuletzt = std::chrono::steady_clock::time_point();
+    bool nur_lauschende = true;
+    for (auto& [h, e] : sockets) nur_lauschende = nur_lauschende && e.listening;
+    if (nur_lauschende) {
+        const auto jetzt = std::chrono::steady_clock::now();
+        if (jetzt - zuletzt < std::chrono::milliseconds(1)) return;
+        zuletzt = jetzt;
+    }
+    static std::vector<pollfd> fds;
+    static std::vector<uint32_t> handles;
+    fds.clear();
+    handles.clear();
     for (auto& [h, e] : sockets) {
         short ev = erwartet(e);
         if (!ev) continue;

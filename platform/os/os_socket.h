@@ -39,6 +39,8 @@ bool Os_Socket_Would_Block();
 const char* Os_Socket_Error_Name();
 // Posts the notifications that are due; the message pump calls it.
 void Os_Socket_Poll();
+// The sockets open (listening ones included).
+int Os_Socket_Anzahl();
 // Sleeps at most ms real milliseconds, less when a selected socket becomes ready.
 void Os_Socket_Wait(uint32_t ms);
 // A real millisecond clock (also headless, where the program clock is virtual).

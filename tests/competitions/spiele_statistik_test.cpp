@@ -150,6 +150,29 @@ TEST_F(SpieleStatistikTest, CounterMasksSecondPlayerOtherSideAndAttendance)
     EXPECT_EQ(h[0], 2);
 }
 
+// One player's count is his column of the count for every player, the second player's mask and a
+// minute range included; a number beyond the players has none.
+TEST_F(SpieleStatistikTest, OnePlayersCountIsHisColumnOfTheFullCount)
+{
+    spiel(block, 0, 0, 0, 0, 1, {{HT, 10, 5, 6}, {HT, 20, 5, 0x7FFF}, {GT | SPE_CHANCE, 30, 20, 21}}, 0, 30000);
+    spiel(block, 1, 0, 0, 2, 0, {{GT, 40, 7, 6}, {HT, 80, 6, 5}});
+    const uint32_t m[2] = {SPE_TOR, SPST_ZWEITER_SPIELER | SPE_TOR};
+    const int32_t w = LIGA, n = Spieler_Anzahl;
+    std::vector<int32_t> alle(size_t(n) * 2);
+    for (const auto [von, bis] : {std::pair{-1, -1}, std::pair{15, 50}}) {
+        ASSERT_TRUE(Spiele_Get_Statistik(1, 0, &w, 1, m, 2, -1, -1, von, bis, 0, alle.data()));
+        for (int32_t sp : {5, 6, 7, 20, 21, 0}) {
+            int32_t eins[2] = {99, 99};
+            ASSERT_TRUE(Spiele_Get_Statistik_Eines_Spielers(sp, &w, 1, m, 2, -1, -1, von, bis, eins));
+            EXPECT_EQ(eins[0], alle[size_t(sp)]) << sp << " from " << von;
+            EXPECT_EQ(eins[1], alle[size_t(n + sp)]) << sp << " from " << von;
+        }
+    }
+    int32_t eins[2];
+    EXPECT_FALSE(Spiele_Get_Statistik_Eines_Spielers(n, &w, 1, m, 2, -1, -1, -1, -1, eins));
+    EXPECT_FALSE(Spiele_Get_Statistik_Eines_Spielers(-1, &w, 1, m, 2, -1, -1, -1, -1, eins));
+}
+
 TEST_F(SpieleStatistikTest, WildMinutesAndPlayerNumbersChangeNothing)
 {
     spiel(block, 0, 0, 0, 0, 1, {{HT | SPE_CHANCE, 10, 5, 6}, {SPE_CHANCE, 30, 20, 0}});

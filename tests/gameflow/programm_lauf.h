@@ -194,8 +194,9 @@ inline std::string auflisten(const std::map<std::string, int>& texte)
 struct Installation {
     fs::path ordner;
     std::string bin = DORVIN_BINARY_DIR, registry, programm;
-    // False when the data builder or the installer failed.
-    bool anlegen(const std::string& name)
+    // False when the data builder or the installer failed. `welt`: the world's size for the data
+    // builder (small, default, large).
+    bool anlegen(const std::string& name, const std::string& welt = "default")
     {
         ordner = fs::temp_directory_path() / (name + "_" + std::to_string(getpid()));
         fs::remove_all(ordner);
@@ -203,7 +204,8 @@ struct Installation {
         registry = (ordner / "registry").string();
         programm = (ordner / "programm").string();
         const std::string daten = (ordner / "daten").string();
-        if (std::system((bin + "/dorvin_datagen alles --ziel " + daten + " > /dev/null").c_str()) != 0) return false;
+        if (std::system((bin + "/dorvin_datagen alles --world " + welt + " --ziel " + daten + " > /dev/null").c_str()) != 0)
+            return false;
         return std::system(("DORVIN_REGISTRY=" + registry + " " + bin + "/dorvin_installer --daten " + daten +
                             " --ziel " + programm + " > /dev/null")
                                .c_str()) == 0;

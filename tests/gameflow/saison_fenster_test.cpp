@@ -16,64 +16,13 @@
 
 #include "platform/disk.h"
 #include "programm_lauf.h"
+#include "saison_skript.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace programm_lauf;
-
-// Turns of a season: two managers, a turn every day from 1.7.1999 to 30.6.2000.
-constexpr int ZUEGE = 2 * 366;
-constexpr int MITTE = 2 * 183;
-
-// A turn: the continue icon, then "Ja" where the turn asks about a line-up short of eleven, and
-// "OK" where a match day's turn names a captain (clicks on the empty pitch of the next turn when
-// it does not), then a match day played out untouched.
-void zug(std::vector<std::string>& s)
-{
-    dazu(s, klick(618, 444));
-    dazu(s, klick(150, 292));
-    dazu(s, klick(470, 292));
-    s.push_back(SPIELTAG_ABWARTEN);
-}
-
-std::string skript(bool ganz, const std::string& bilder)
-{
-    std::vector<std::string> s;
-    int von = MITTE;
-    if (ganz) {
-        von = 0;
-        s = {"wait 2000"};
-        dazu(s, klick(80, 450));  // "Neues Spiel starten"
-        s.push_back("dump " + bilder + "/startschirm.png");
-        dazu(s, klick(300, 118));
-        tippen(s, "Anna");
-        dazu(s, klick(200, 385));  // "Manager hinzufügen"
-        dazu(s, klick(300, 118));
-        tippen(s, "Bernd");
-        dazu(s, klick(300, 310));  // the next club of the league
-        dazu(s, klick(450, 385));  // "Spiel starten"
-        s.push_back(UEBERTRAGUNG_AUS);
-    } else {
-        s = {"wait 1000"};
-    }
-    for (int t = von; t < ZUEGE; ++t) {
-        if (t == 0) s.push_back("dump " + bilder + "/erste_runde.png");
-        if (t == 401) s.push_back("dump " + bilder + "/spaetere_runde.png");
-        if (ganz && t == MITTE) {
-            optionen(s, SPEICHERN_NEU, "mitte");
-            optionen(s, LADEN, "mitte");
-            optionen(s, SPEICHERN_NEU, "mitte_wieder");
-        }
-        zug(s);
-    }
-    // The season change brings each manager his prize money in a message (extra clicks land on
-    // the empty pitch of the next turn).
-    for (int i = 0; i < 8; ++i) dazu(s, klick(470, 292));
-    optionen(s, SPEICHERN_NEU, ganz ? "ende" : "ende_fortgesetzt");
-    s.push_back("quit");
-    return text(s);
-}
+using saison_skript::skript;
 
 // The module positions whose blocks differ ("" when the two savegames hold the same game). The
 // menu block's last word is the time the turn has run: it goes on running between two saves.

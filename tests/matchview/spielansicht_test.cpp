@@ -342,3 +342,60 @@ TEST_F(Uebersicht_Tag, EveryPictureAndTheCrowdSoundLoadAtTheirSizes)
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<uint16_t> ganzer_schirm() { return pixel(0, 0, int32_t(Grafik_Seite_0->width), int32_t(Grafik_Seite_0->height)); }
+
+// Headless the running results are drawn only for a picture asked for: the frame dumped is the
+// one every frame drawn whole would have left, after goals, hovered rows and a row left again.
+TEST_F(Uebersicht_Tag, AHeadlessFrameIsDrawnForItsDumpAsEveryFrameWouldHaveDrawnIt)
+{
+    ASSERT_EQ(frame(), 1);
+    const Spielansicht_Liste_Stand l = Spielansicht_Get_Liste();
+    ASSERT_GE(l.spiele, 2);
+    int32_t spiele[SPIELTAG_TAGESLISTE];
+    ASSERT_TRUE(Spieltag_Get_Spiele(Spielansicht_Wettbewerb(), spiele));
+    Spiele_Spiel* m = Spiele_Get_Spiel(spiele[1], 1);
+    ASSERT_TRUE(m);
+    const int32_t zeile_y[2] = {l.oben + 13 + l.zeile / 2, l.oben + 13 + l.zeile + l.zeile / 2};
+    // Two goals, the pointer from the first row to the second and away, one frame each.
+    auto ablauf = [&](int8_t tore) {
+        maus_x = 300;
+        maus_y = zeile_y[0];
+        frame();
+        m->heim_tore = tore;
+        st.tor = 1;
+        frame();
+        maus_y = zeile_y[1];
+        frame();
+        m->gast_tore = tore;
+        frame();
+        maus_x = 600;
+        maus_y = 20;
+        frame();
+        maus_x = 300;
+        maus_y = zeile_y[1];
+        frame();
+    };
+    Os_Display_Set_Bild_Immer(true);
+    ablauf(2);
+    const std::vector<uint16_t> zwei = ganzer_schirm();
+    ablauf(3);
+    const std::vector<uint16_t> drei = ganzer_schirm();
+    ASSERT_NE(zwei, drei);
+    Os_Display_Set_Bild_Immer(false);
+    ablauf(2);
+    EXPECT_NE(ganzer_schirm(), zwei) << "the frames left the column undrawn";
+    dump("uebersicht_nachgeholt");
+    EXPECT_EQ(ganzer_schirm(), zwei);
+    ablauf(3);
+    dump("uebersicht_nachgeholt");
+    EXPECT_EQ(ganzer_schirm(), drei);
+    // A second dump draws nothing more.
+    dump("uebersicht_nachgeholt");
+    EXPECT_EQ(ganzer_schirm(), drei);
+    m->heim_tore = m->gast_tore = -1;
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+// A season with all its matches played through the installed program, headless, by the season
+// test's script (two managers, every broadcast off, 732 turns): CPU milliseconds per club and
+// season of the program's process, for the default and the small world. The goal: at most 10 ms
+// for the default world, the small one no dearer per club than 1.5 times that. A short run of
+// twenty turns keeps the program honest in the test run.
+//
+// Each world is generated and installed once per process, in a temporary folder removed at the
+// end; a set-up or a run that fails ends the program with status 1.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <sys/time.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "gameflow/saison_skript.h"
+
+namespace {
+
+using namespace programm_lauf;
+
+[[noreturn]] void scheitern(const std::string& grund)
+{
+    std::fprintf(stderr, "bench_saison_programm: %s\n", grund.c_str());
+    std::exit(1);
+}
+
+struct Welt_Installation {
+    Installation inst;
+    explicit Welt_Installation(const std::string& welt)
+    {
+        if (!inst.anlegen("dorvin_bench_saison_" + welt, welt)) scheitern("Welt " + welt + " nicht angelegt");
+    }
+    ~Welt_Installation() { if (!std::getenv("DORVIN_BENCH_BEHALTEN")) fs::remove_all(inst.ordner); }
+};
+
+Welt_Installation& installation(const std::string& welt)
+{
+    static std::map<std::string, std::unique_ptr<Welt_Installation>> welten;
+    auto& w = welten[welt];
+    if (!w) w = std::make_unique<Welt_Installation>(welt);
+    return *w;
+}
+
+double kind_cpu_ms()
+{
+    rusage r{};
+    getrusage(RUSAGE_CHILDREN, &r);
+    return (double(r.ru_utime.tv_sec) + double(r.ru_stime.tv_sec)) * 1e3 +
+           (double(r.ru_utime.tv_usec) + double(r.ru_stime.tv_usec)) / 1e3;
+}
+
+// The clubs of the saved game: its club count without the transfer market and the youth.
+int32_t vereine(const fs::path& spielstand)
+{
+    const std::vector<uint8_t> d = lesen(spielstand);
+    std::string version;
+    Disk_Bereiche b;
+    if (!Disk_Spielstand_Zerlegen(d.data(), d.size(), &version, &b)) return -1;
+    // The team area's first values: the count, the count read, two words, the transfer market
+    // and the youth.
+    const Disk_Bereich& werte = b[DISK_POS_TEAMS - 1];
+    if (werte.size() < 6 || werte[0].size() < 4 || werte[4].size() < 4 || werte[5].size() < 4) return -1;
+    const int32_t anzahl = int32_t(Disk_LE32_Lesen(werte[0].data()));
+    int32_t pseudo = 0;
+    for (size_t i : {4, 5}) {
+        const int32_t t = int32_t(Disk_LE32_Lesen(werte[i].data()));
+        pseudo += t >= 0 && t < anzahl;
+    }
+    return anzahl - pseudo;
+}
+
+void saison(benchmark::State& state, const std::string& welt, int zuege)
+{
+    const Installation& inst = installation(welt).inst;
+    const fs::path skript = inst.ordner / "saison.txt", fehler = inst.ordner / "saison_fehler.txt";
+    std::ofstream(skript) << saison_skript::skript(true, "", zuege);
+    double cpu_ms = 0;
+    int32_t n = 0;
+    for (auto _ : state) {
+        const double vorher = kind_cpu_ms();
+        const int ende = starten(inst.registry, {inst.bin + "/dorvin", "--headless", "--nosound", "--script", skript.string()},
+                                 fehler.string());
+        if (ende != 0) scheitern("Programm endete mit " + std::to_string(ende) + ", siehe " + fehler.string());
+        cpu_ms += kind_cpu_ms() - vorher;
+        n = vereine(inst.spielstand("ende"));
+        if (n <= 0) scheitern("Spielstand " + inst.spielstand("ende").string() + " unlesbar");
+    }
+    const double je_lauf = cpu_ms / double(state.iterations());
+    state.counters["vereine"] = n;
+    state.counters["cpu_ms"] = je_lauf;
+    state.counters["cpu_ms_je_verein_saison"] = je_lauf / n * double(saison_skript::ZUEGE) / double(zuege);
+}
+
+void Saison_Im_Programm_Standard(benchmark::State& state) { saison(state, "default", saison_skript::ZUEGE); }
+void Saison_Im_Programm_Klein(benchmark::State& state) { saison(state, "small", saison_skript::ZUEGE); }
+void Saison_Im_Programm_Kurz(benchmark::State& state) { saison(state, "default", 20); }
+BENCHMARK(Saison_Im_Programm_Standard)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(1);
+BENCHMARK(Saison_Im_Programm_Klein)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(1);
+BENCHMARK(Saison_Im_Programm_Kurz)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(1);
+
+}  // namespace
