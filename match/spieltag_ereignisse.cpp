@@ -7,7 +7,6 @@
 #include "competitions/spiele_karten.h"
 #include "competitions/wettbewerb.h"
 #include "database/teamspieler.h"
-#include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
 #include "match/spielfeld.h"
 #include "match/spieltag.h"
@@ -73,7 +72,7 @@ bool spieltag_ereignisse_ziehen(const Spieltag_Eintrag& e, uint32_t i, bool gold
     Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
     const int32_t c = e.wettbewerb, h = int32_t(e.halbzeit()), minute = m.minute;
 
-    if (Ablauf_Allein()) {
+    if (Netz_Rolle == 0) {
         const int32_t reaktion = Zufall(0, 5);
         if (reaktion == 0 && r) computer_reaktion(c, m, r);
     }

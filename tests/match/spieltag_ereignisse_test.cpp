@@ -8,7 +8,6 @@
 #include "common/capture.h"
 #include "competitions/statistik.h"
 #include "database/teamspieler.h"
-#include "match/spieltag_intern.h"
 #include "match/spieltag_welt.h"
 #include "screens/spieler_detail.h"
 
@@ -258,50 +257,6 @@ TEST_F(Spieltag_Ereignisse, EventFromOutsideIsDatedWithinTheHalf)
     EXPECT_FALSE(Spieltag_Naechste_Halbzeit_Anpfeifen());
     EXPECT_FALSE(Spieltag_Halbzeit_Wartet());
     EXPECT_FALSE(Spieltag_Halbzeit_Auf_Dem_Platz_Pruefen(nullptr));
-}
-
-// A lone game runs as a server with its own manager and nobody logged in: the computer clubs
-// react to a game on the pitch there as on a PC without a role. Trailing after the hour, a
-// computer club's side goes to full effort within a few minutes; a client's never does.
-TEST_F(Spieltag_Ereignisse, AComputerClubTrailingLateOnThePitchRaisesItsEffortInALoneGame)
-{
-    ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
-    int32_t g = -1, seite = -1;
-    for (const auto& [c, spiel] : spiele()) {
-        const Spiele_Spiel* m = Spiele_Get_Spiel(spiel, 1);
-        if (!Spielfeld_Get_Spiel(spiel) || !m) continue;
-        for (int32_t k = 0; k < 2 && seite < 0; ++k)
-            if (!Team_Hat_Manager(k ? m->gast : m->heim)) seite = k;
-        if (seite >= 0) {
-            g = spiel;
-            break;
-        }
-    }
-    ASSERT_GE(g, 0);
-    Spieltag_Eintrag e;
-    uint32_t i = 0;
-    ASSERT_TRUE(spieltag_spiel_finden(g, &e, &i));
-    Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
-    Spiele_Spiel* m = Spiele_Get_Spiel(g, 1);
-    const uint8_t aktiv = r->aktiv, minute = m->minute;
-    const uint32_t rolle = Netz_Rolle;
-    auto voll_nach = [&](uint32_t k) {
-        Netz_Rolle = k;
-        r->aktiv = 1;
-        r->tore[seite] = 0;
-        r->tore[1 - seite] = 1;
-        r->einsatz[seite] = 50;
-        m->minute = 70;
-        int32_t n = 0;
-        for (; n < 60 && r->einsatz[seite] == 50; ++n) spieltag_ereignisse_ziehen(e, i, false);
-        return r->einsatz[seite] == 50 ? -1 : n;
-    };
-    const int32_t allein = voll_nach(3), client = voll_nach(1);
-    Netz_Rolle = rolle;
-    r->aktiv = aktiv;
-    m->minute = minute;
-    EXPECT_GT(allein, 0);
-    EXPECT_EQ(client, -1);
 }
 
 }  // namespace
