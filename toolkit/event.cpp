@@ -571,6 +571,8 @@ int8_t Menue_Event_Schritt(uint8_t refresh, int32_t icon_nr)
     if (const uint32_t jetzt = Timer_Get_Time(); jetzt - basis_geprueft >= BASIS_PRUEFEN_MS) {
         basis_geprueft = jetzt;
         Menue_Basisicons_Pruefen(0);
+        // Drawn in this step: a redraw left pending would go into a savegame made meanwhile.
+        if (!refresh) refresh = 1;
     }
     if (refresh) Menue_Screen_Refresh(refresh, -1, -1, -1, -1);
     return Menue_Icons_Check(icon_nr);

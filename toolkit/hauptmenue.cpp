@@ -146,8 +146,11 @@ int32_t Menue_Menue_Klick(Menue_Icon*, uint32_t)
 void Menue_Spalte_Leeren(Menue_Icon* behalten)
 {
     std::vector<Menue_Icon*> bleiben;
+    // Only what the clearing takes (wholly inside the rows) comes back.
     for (Menue_Icon* i = behalten; i && i->nummer != -1; ++i)
-        if (Menue_Screen_Icon_Ist_Vorhanden(i->nummer) && Menue_Screen_Icon_Aus_Nummer(i->nummer) == i) bleiben.push_back(i);
+        if (Menue_Screen_Icon_Ist_Vorhanden(i->nummer) && Menue_Screen_Icon_Aus_Nummer(i->nummer) == i &&
+            i->x >= MENUE_SPALTE_X && i->y >= MENUE_SPALTE_OBEN && i->x + i->breite <= 640 && i->y + i->hoehe <= MENUE_SPALTE_UNTEN)
+            bleiben.push_back(i);
     Menue_Bereich_Loeschen(0x62, MENUE_SPALTE_X, MENUE_SPALTE_OBEN, 640, MENUE_SPALTE_UNTEN);
     for (Menue_Icon* i : bleiben) Menue_Screen_Icon_Hinzufuegen(i);
 }

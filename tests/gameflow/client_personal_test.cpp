@@ -16,7 +16,6 @@ namespace {
 using namespace programm_lauf;
 using namespace netz_lauf;
 
-constexpr int STAB_X = 618, STAB_Y = 108, VEREIN_Y = 155;
 // The club group's tabs (Börse, Stadion) and the staff screen's second row (applicant 1).
 constexpr int BOERSE_X = 4 + 2 * 85 + 41, STADION_X = 4 + 3 * 85 + 41, TAB_Y = 54;
 constexpr int ICON_X = 144, ZEILE_X = 212, ZEILE_1_Y = 212 + 32 + 14;
@@ -33,7 +32,7 @@ TEST(Client_Personal, AClientSeesTheStaffTheServerHiredAndItsClubsStadium)
     // for the client and until it has gone.
     Skript s = neues_spiel({"Anna", "Bernd"});
     dazu(s, klick(WEITER_X, WEITER_Y));
-    dazu(s, klick(STAB_X, STAB_Y));
+    dazu(s, klick(GRUPPE_X, STAB_Y));
     dazu(s, klick(ICON_X, ZEILE_1_Y));
     dazu(s, klick(150, 292));  // "Ja"
     dazu(s, klick(470, 292));  // "OK"
@@ -44,12 +43,12 @@ TEST(Client_Personal, AClientSeesTheStaffTheServerHiredAndItsClubsStadium)
     // The client takes the club left free (Bernd's): its stock market, its stadium, its staff with
     // applicant 1 chosen as on the server.
     Skript k{"answer 0", "wait 1000"};
-    dazu(k, klick(STAB_X, VEREIN_Y));
+    dazu(k, klick(GRUPPE_X, VEREIN_Y));
     dazu(k, klick(BOERSE_X, TAB_Y));
     k.push_back("dump " + c_bild("boerse"));
     dazu(k, klick(STADION_X, TAB_Y));
     k.push_back("dump " + c_bild("stadion"));
-    dazu(k, klick(STAB_X, STAB_Y));
+    dazu(k, klick(GRUPPE_X, STAB_Y));
     dazu(k, klick(ZEILE_X, ZEILE_1_Y));
     dazu(k, {"move 300 150", "wait 500", "dump " + c_bild("personal"), "quit"});
     std::ofstream(client.ordner / "client.txt") << text(k);

@@ -173,13 +173,14 @@ inline int starten(const std::string& registry, std::vector<std::string> args, c
 }
 
 // The error texts in a program's standard error, each with its count: every line but the
-// network log's ("netz N: ...") and the message boxes of a headless run ("Meldung: ...").
+// network log's ("netz N: ...", whose last line ends in an empty one) and the message boxes of
+// a headless run ("Meldung: ...").
 inline std::map<std::string, int> fehlertexte(const fs::path& datei)
 {
     std::map<std::string, int> texte;
     std::ifstream in(datei);
     for (std::string zeile; std::getline(in, zeile);)
-        if (zeile.rfind("netz ", 0) != 0 && zeile.rfind("Meldung: ", 0) != 0) ++texte[zeile];
+        if (!zeile.empty() && zeile.rfind("netz ", 0) != 0 && zeile.rfind("Meldung: ", 0) != 0) ++texte[zeile];
     return texte;
 }
 
