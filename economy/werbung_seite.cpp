@@ -105,6 +105,9 @@ int32_t stadion_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// The image bar's line in the information box.
+constexpr int32_t ANSEHEN_Y = 106;
+
 int32_t info_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, Oek_Papier(), Oek_Farbe(6, 6, 8));
@@ -123,7 +126,8 @@ int32_t info_zeichnen(Menue_Icon* icon, uint32_t)
                                   block.europa[k] == 1 ? " + Europa" : block.europa[k] == 2 ? " + (Europa)" : ""));
         } else {
             y = Oek_Umbruch(x, y, icon->breite - 8, "Diese Werbefläche ist momentan nicht vermietet.", Oek_Tinte(), 2) - 13;
-            for (int32_t s = 0; s < WERBEPARTNER_ANZAHL && y < icon->y + 110; ++s) {
+            // the offers end a line above the image bar
+            for (int32_t s = 0; s < WERBEPARTNER_ANZAHL && y + 13 <= icon->y + ANSEHEN_Y - 13; ++s) {
                 const Werbepartner& p = Werbepartner_Tabelle[s];
                 if (!p.angebote[kat]) continue;
                 Oek_Zeile(x, y += 13, Oek_Fmt("%s: %d mal %s", p.name, p.angebote[kat],
@@ -149,7 +153,7 @@ int32_t info_zeichnen(Menue_Icon* icon, uint32_t)
     // Image, placing and the whole income.
     Rastport* z = Grafik_Render_Ziel;
     const int32_t ansehen = std::clamp(int32_t(Werbung_Berechne_Image(team(), -1, nullptr)), 0, 99);
-    const int32_t by = icon->y + 106;
+    const int32_t by = icon->y + ANSEHEN_Y;
     Oek_Zeile(x, by, Oek_Fmt("Ansehen: %d", ansehen));
     Grafik_Rechteck_Fuellen(z, x + 80, by - 9, 99, 10, Oek_Farbe(9, 9, 9));
     Grafik_Rechteck_Fuellen(z, x + 80, by - 9, ansehen, 10, Oek_Farbe(2, 6, 13));

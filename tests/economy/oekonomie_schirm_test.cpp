@@ -464,6 +464,14 @@ TEST_F(SchirmTest, ASpaceWithoutIncomeIsFreeWhateverSponsorItKept)
     for (const Gedruckt& g : texte_von(2126)) info += g.text + "|";
     EXPECT_NE(info.find("nicht vermietet"), std::string::npos) << info;
     EXPECT_EQ(info.find("vermietet an"), std::string::npos) << info;
+    // the offers keep a line's distance to the image bar below them
+    const Menue_Icon* kasten = Menue_Screen_Icon_Aus_Nummer(2126);
+    int32_t ansehen = 0;
+    for (const Gedruckt& g : texte_von(2126))
+        if (g.text.rfind("Ansehen", 0) == 0) ansehen = g.y;
+    ASSERT_GT(ansehen, kasten->y);
+    for (const Gedruckt& g : texte_von(2126))
+        if (g.y < ansehen) EXPECT_LE(g.y, ansehen - 13) << g.text;
     klick(2107 + 1);
     info.clear();
     for (const Gedruckt& g : texte_von(2126)) info += g.text + "|";
