@@ -208,13 +208,15 @@ TEST_F(Netz_Spieltag, ALiveMatchDayPlaysInStepOverAnInternetLine)
     clients_einrichten({&eins, &zwei}, relais.port());
     Skript srv{"game vereine 2", "game runden 2", "game uebertragung 0"};
     zug_klicks(srv);
-    live_spieltag(srv, 150);
-    dazu(srv, {"game pruefsumme -2", "game getrennt", "game allein", "quit"});
+    // The clicks answer the taker's panels: the match day's clock runs on while a PC waits for
+    // the line, so they last long; a match day that plays longer still is waited for to its end.
+    live_spieltag(srv, 1200);
+    dazu(srv, {SPIELTAG_ABWARTEN, "game pruefsumme -2", "game getrennt", "game allein", "quit"});
     std::ofstream(server.ordner / "server.txt") << text(srv);
     for (auto [c, index] : {std::pair{&eins, 0}, std::pair{&zwei, 1}}) {
         Skript k = bis_zum_zug(index, 0);
-        live_spieltag(k, 150);
-        dazu(k, {"game pruefsumme", "game getrennt", "quit"});
+        live_spieltag(k, 1200);
+        dazu(k, {SPIELTAG_ABWARTEN, "game pruefsumme", "game getrennt", "quit"});
         std::ofstream(c->ordner / "client.txt") << text(k);
     }
     pid_t s_pid, e_pid, z_pid;
