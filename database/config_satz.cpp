@@ -178,10 +178,10 @@ std::string rumpf(const std::string& text, std::string* kopf)
     return text;
 }
 
-std::string mit_summe(const std::string& body, const std::string& alter_kopf)
+std::string mit_summe(const std::string& body, uint32_t summe, const std::string& alter_kopf)
 {
     const bool crlf = alter_kopf.size() >= 2 && alter_kopf.compare(alter_kopf.size() - 2, 2, "\r\n") == 0;
-    return Config_Summenzeile(body, 0, crlf ? "\r\n" : "\n") + body;
+    return Config_Summenzeile_Aus(summe, 0, crlf ? "\r\n" : "\n") + body;
 }
 
 bool bloecke_aendern(std::string* text, const std::map<int32_t, Eintraege>& bloecke, int32_t* fehlt);
@@ -191,22 +191,10 @@ struct Datei_Plan {
     std::map<int32_t, Eintraege> bloecke;
 };
 
-// Reads the saved text back: its sum, the blocks and the last number as before, and each
-// written value as written.
-bool pruefen(const std::string& gelesen, const Gelesen& vorher, const Datei_Plan& plan, std::string* grund)
+// The changed body as the reader sees it: the blocks and the last number as before, and each
+// written value as written. The replacement then makes sure the bytes on disk are these bytes.
+bool pruefen(const Gelesen& vorher, const Gelesen& nachher, const Datei_Plan& plan, std::string* grund)
 {
-    std::string kopf;
-    const std::string body = rumpf(gelesen, &kopf);
-    Gelesen nachher;
-    if (!lesen(body, &plan.bloecke, &nachher)) {
-        *grund = "die Datei ist nicht lesbar";
-        return false;
-    }
-    uint32_t gespeichert = 0;
-    if (std::sscanf(kopf.c_str(), "CHECKSUMME %u", &gespeichert) != 1 || gespeichert != nachher.summe) {
-        *grund = "die Prüfsumme stimmt nicht";
-        return false;
-    }
     if (vorher.bloecke != nachher.bloecke || vorher.letzter != nachher.letzter) {
         *grund = "die Zahl der Einträge hat sich verändert";
         return false;
@@ -221,6 +209,14 @@ bool pruefen(const std::string& gelesen, const Gelesen& vorher, const Datei_Plan
         }
     return true;
 }
+
+// The body each file got at its last save and what the reader saw in it: an editor saves the
+// same set again and again, and a file still holding those bytes needs no second reading.
+struct Zuletzt {
+    std::string body;
+    Gelesen gelesen;
+};
+std::map<std::string, Zuletzt> zuletzt;
 
 bool datei_speichern(int32_t modus, int32_t satz, const Datei_Plan& plan, std::string* grund)
 {
@@ -242,7 +238,11 @@ bool datei_speichern(int32_t modus, int32_t satz, const Datei_Plan& plan, std::s
     std::string kopf;
     const std::string alt_body = rumpf(alt, &kopf);
     Gelesen vorher;
-    if (!lesen(alt_body, nullptr, &vorher)) {
+    const auto z = zuletzt.find(pfad);
+    if (z != zuletzt.end() && z->second.body == alt_body) {
+        vorher.bloecke = z->second.gelesen.bloecke;
+        vorher.letzter = z->second.gelesen.letzter;
+    } else if (!lesen(alt_body, nullptr, &vorher)) {
         *grund = pfad + " ist nicht lesbar";
         return false;
     }
@@ -252,13 +252,19 @@ bool datei_speichern(int32_t modus, int32_t satz, const Datei_Plan& plan, std::s
         *grund = "Nummer " + std::to_string(fehlt) + " fehlt in " + pfad;
         return false;
     }
+    // one reading of the new body gives both its sum and the check of what was written
+    Gelesen nachher;
+    if (!lesen(body, &plan.bloecke, &nachher)) {
+        *grund = "die Datei ist nicht lesbar";
+        return false;
+    }
+    if (!pruefen(vorher, nachher, plan, grund)) return false;
     // the header comment lines before CHECKSUMME (when any) keep their place
-    const std::string inhalt = mit_summe(body, kopf);
-    return Config_Datei_Ersetzen(pfad, inhalt,
-                                 [&](const std::string& gelesen, std::string* g) {
-                                     return pruefen(gelesen, vorher, plan, g);
-                                 },
-                                 grund);
+    const std::string inhalt = mit_summe(body, nachher.summe, kopf);
+    zuletzt.erase(pfad);
+    if (!Config_Datei_Ersetzen(pfad, inhalt, nullptr, grund)) return false;
+    zuletzt[pfad] = Zuletzt{std::move(body), std::move(nachher)};
+    return true;
 }
 
 }  // namespace
