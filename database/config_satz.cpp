@@ -42,63 +42,57 @@ struct Zeile {
     size_t wort_ende = 0;
 };
 
-std::vector<Zeile> zeilen_lesen(const std::string& t)
+// The line starting at offset i; `tiefe` carries the section depth from line to line.
+Zeile zeile_lesen(const std::string& t, size_t i, int32_t& tiefe)
 {
-    std::vector<Zeile> aus;
-    int32_t tiefe = 0;
-    size_t i = 0;
-    while (i < t.size()) {
-        Zeile z{};
-        z.anfang = i;
-        size_t e = t.find('\n', i);
-        const size_t naechste = e == std::string::npos ? t.size() : e + 1;
-        if (e == std::string::npos) e = t.size();
-        if (e > i && t[e - 1] == '\r') --e;
-        z.ende = e;
-        z.ende_mit_umbruch = naechste;
-        // tokens at depth 0 outside comments; quotes end with the line
-        bool zitat = false;
-        int32_t token = 0;
-        size_t k = i;
-        while (k < e) {
-            const unsigned char c = static_cast<unsigned char>(t[k]);
-            if (!zitat && c == '[') ++tiefe, ++k;
-            else if (!zitat && c == ']' && tiefe > 0) --tiefe, ++k;
-            else if (tiefe > 0) ++k;
-            else if (!zitat && c == ';') break;
-            else if (!zitat && trenner(c)) ++k;
-            else {
-                const size_t start = k;
-                if (c == '"') {
-                    const size_t q = t.find('"', k + 1);
-                    k = q == std::string::npos || q >= e ? e : q + 1;
-                } else {
-                    while (k < e && !trenner(static_cast<unsigned char>(t[k])) && t[k] != ';' && t[k] != '[' &&
-                           t[k] != '"')
-                        ++k;
-                }
-                if (token == 0) {
-                    z.wort = std::string_view(t).substr(start, k - start);
-                    z.wort_ende = k;
-                } else if (token == 1) {
-                    z.wert_anfang = start;
-                    z.wert_ende = k;
-                    z.hat_wert = true;
-                }
-                ++token;
-                if (token >= 2) break;
+    Zeile z{};
+    z.anfang = i;
+    size_t e = t.find('\n', i);
+    const size_t naechste = e == std::string::npos ? t.size() : e + 1;
+    if (e == std::string::npos) e = t.size();
+    if (e > i && t[e - 1] == '\r') --e;
+    z.ende = e;
+    z.ende_mit_umbruch = naechste;
+    // tokens at depth 0 outside comments; quotes end with the line
+    bool zitat = false;
+    int32_t token = 0;
+    size_t k = i;
+    while (k < e) {
+        const unsigned char c = static_cast<unsigned char>(t[k]);
+        if (!zitat && c == '[') ++tiefe, ++k;
+        else if (!zitat && c == ']' && tiefe > 0) --tiefe, ++k;
+        else if (tiefe > 0) ++k;
+        else if (!zitat && c == ';') break;
+        else if (!zitat && trenner(c)) ++k;
+        else {
+            const size_t start = k;
+            if (c == '"') {
+                const size_t q = t.find('"', k + 1);
+                k = q == std::string::npos || q >= e ? e : q + 1;
+            } else {
+                while (k < e && !trenner(static_cast<unsigned char>(t[k])) && t[k] != ';' && t[k] != '[' &&
+                       t[k] != '"')
+                    ++k;
             }
+            if (token == 0) {
+                z.wort = std::string_view(t).substr(start, k - start);
+                z.wort_ende = k;
+            } else if (token == 1) {
+                z.wert_anfang = start;
+                z.wert_ende = k;
+                z.hat_wert = true;
+            }
+            ++token;
+            if (token >= 2) break;
         }
-        // a section opened on this line may close further on: keep counting to the line end
-        for (; k < e; ++k) {
-            if (t[k] == ';' && tiefe == 0 && !zitat) break;
-            if (t[k] == '[') ++tiefe;
-            else if (t[k] == ']' && tiefe > 0) --tiefe;
-        }
-        aus.push_back(z);
-        i = naechste;
     }
-    return aus;
+    // a section opened on this line may close further on: keep counting to the line end
+    for (; k < e; ++k) {
+        if (t[k] == ';' && tiefe == 0 && !zitat) break;
+        if (t[k] == '[') ++tiefe;
+        else if (t[k] == ']' && tiefe > 0) --tiefe;
+    }
+    return z;
 }
 
 std::string wert_ohne_zitat(const std::string& v)
@@ -178,10 +172,10 @@ std::string rumpf(const std::string& text, std::string* kopf)
     return text;
 }
 
-std::string mit_summe(const std::string& body, const std::string& alter_kopf)
+std::string mit_summe(const std::string& body, uint32_t summe, const std::string& alter_kopf)
 {
     const bool crlf = alter_kopf.size() >= 2 && alter_kopf.compare(alter_kopf.size() - 2, 2, "\r\n") == 0;
-    return Config_Summenzeile(body, 0, crlf ? "\r\n" : "\n") + body;
+    return Config_Summenzeile_Aus(summe, 0, crlf ? "\r\n" : "\n") + body;
 }
 
 bool bloecke_aendern(std::string* text, const std::map<int32_t, Eintraege>& bloecke, int32_t* fehlt);
@@ -191,22 +185,10 @@ struct Datei_Plan {
     std::map<int32_t, Eintraege> bloecke;
 };
 
-// Reads the saved text back: its sum, the blocks and the last number as before, and each
-// written value as written.
-bool pruefen(const std::string& gelesen, const Gelesen& vorher, const Datei_Plan& plan, std::string* grund)
+// The changed body as the reader sees it: the blocks and the last number as before, and each
+// written value as written. The replacement then makes sure the bytes on disk are these bytes.
+bool pruefen(const Gelesen& vorher, const Gelesen& nachher, const Datei_Plan& plan, std::string* grund)
 {
-    std::string kopf;
-    const std::string body = rumpf(gelesen, &kopf);
-    Gelesen nachher;
-    if (!lesen(body, &plan.bloecke, &nachher)) {
-        *grund = "die Datei ist nicht lesbar";
-        return false;
-    }
-    uint32_t gespeichert = 0;
-    if (std::sscanf(kopf.c_str(), "CHECKSUMME %u", &gespeichert) != 1 || gespeichert != nachher.summe) {
-        *grund = "die Prüfsumme stimmt nicht";
-        return false;
-    }
     if (vorher.bloecke != nachher.bloecke || vorher.letzter != nachher.letzter) {
         *grund = "die Zahl der Einträge hat sich verändert";
         return false;
@@ -221,6 +203,14 @@ bool pruefen(const std::string& gelesen, const Gelesen& vorher, const Datei_Plan
         }
     return true;
 }
+
+// The body each file got at its last save and what the reader saw in it: an editor saves the
+// same set again and again, and a file still holding those bytes needs no second reading.
+struct Zuletzt {
+    std::string body;
+    Gelesen gelesen;
+};
+std::map<std::string, Zuletzt> zuletzt;
 
 bool datei_speichern(int32_t modus, int32_t satz, const Datei_Plan& plan, std::string* grund)
 {
@@ -242,7 +232,11 @@ bool datei_speichern(int32_t modus, int32_t satz, const Datei_Plan& plan, std::s
     std::string kopf;
     const std::string alt_body = rumpf(alt, &kopf);
     Gelesen vorher;
-    if (!lesen(alt_body, nullptr, &vorher)) {
+    const auto z = zuletzt.find(pfad);
+    if (z != zuletzt.end() && z->second.body == alt_body) {
+        vorher.bloecke = z->second.gelesen.bloecke;
+        vorher.letzter = z->second.gelesen.letzter;
+    } else if (!lesen(alt_body, nullptr, &vorher)) {
         *grund = pfad + " ist nicht lesbar";
         return false;
     }
@@ -252,13 +246,19 @@ bool datei_speichern(int32_t modus, int32_t satz, const Datei_Plan& plan, std::s
         *grund = "Nummer " + std::to_string(fehlt) + " fehlt in " + pfad;
         return false;
     }
+    // one reading of the new body gives both its sum and the check of what was written
+    Gelesen nachher;
+    if (!lesen(body, &plan.bloecke, &nachher)) {
+        *grund = "die Datei ist nicht lesbar";
+        return false;
+    }
+    if (!pruefen(vorher, nachher, plan, grund)) return false;
     // the header comment lines before CHECKSUMME (when any) keep their place
-    const std::string inhalt = mit_summe(body, kopf);
-    return Config_Datei_Ersetzen(pfad, inhalt,
-                                 [&](const std::string& gelesen, std::string* g) {
-                                     return pruefen(gelesen, vorher, plan, g);
-                                 },
-                                 grund);
+    const std::string inhalt = mit_summe(body, nachher.summe, kopf);
+    zuletzt.erase(pfad);
+    if (!Config_Datei_Ersetzen(pfad, inhalt, nullptr, grund)) return false;
+    zuletzt[pfad] = Zuletzt{std::move(body), std::move(nachher)};
+    return true;
 }
 
 }  // namespace
@@ -313,47 +313,65 @@ namespace {
 // missing (the text is then unchanged).
 bool bloecke_aendern(std::string* text, const std::map<int32_t, Eintraege>& bloecke, int32_t* fehlt)
 {
-    const std::vector<Zeile> z = zeilen_lesen(*text);
+    const std::string& t = *text;
     struct Ersatz {
         size_t an, laenge;
         std::string neu;
     };
     std::vector<Ersatz> ersatz;
     std::map<int32_t, bool> gefunden;
-    for (size_t von = 0; von < z.size(); ++von) {
-        if (!gleich(z[von].wort, "NUMMER") || !z[von].hat_wert) continue;
-        const std::string nr = text->substr(z[von].wert_anfang, z[von].wert_ende - z[von].wert_anfang);
+    // the lines of the block being edited, its NUMMER line first, up to the next block's start
+    std::vector<Zeile> block;
+    const Eintraege* eintraege = nullptr;
+    auto block_aendern = [&]() {
+        size_t letzte = 0;
+        for (size_t i = 0; i < block.size(); ++i)
+            if (!block[i].wort.empty()) letzte = i;
+        const std::string umbruch = t.substr(block[0].ende, block[0].ende_mit_umbruch - block[0].ende);
+        const std::string zeilenende = umbruch.empty() ? "\n" : umbruch;
+        std::string anhang;
+        for (const auto& [wort, wert] : *eintraege) {
+            bool da = false;
+            for (const Zeile& z : block) {
+                if (!gleich(z.wort, wort)) continue;
+                da = true;
+                if (z.hat_wert) ersatz.push_back({z.wert_anfang, z.wert_ende - z.wert_anfang, wert});
+                else ersatz.push_back({z.wort_ende, 0, " " + wert});
+            }
+            if (!da) anhang += wort + " " + wert + zeilenende;
+        }
+        if (!anhang.empty()) {
+            const Zeile& l = block[letzte];
+            // a last line without a line end gets one before the additions
+            if (l.ende_mit_umbruch == l.ende) anhang = zeilenende + anhang;
+            ersatz.push_back({l.ende_mit_umbruch, 0, anhang});
+        }
+        block.clear();
+        eintraege = nullptr;
+    };
+    int32_t tiefe = 0;
+    for (size_t i = 0; i < t.size();) {
+        const Zeile z = zeile_lesen(t, i, tiefe);
+        i = z.ende_mit_umbruch;
+        if (eintraege) {
+            if (!ende_wort(z.wort)) {
+                block.push_back(z);
+                continue;
+            }
+            block_aendern();
+        }
+        if (!gleich(z.wort, "NUMMER") || !z.hat_wert) continue;
+        const std::string nr = t.substr(z.wert_anfang, z.wert_ende - z.wert_anfang);
         char* ende = nullptr;
         const long nummer = std::strtol(nr.c_str(), &ende, 10);
         if (!ende || *ende) continue;
         const auto b = bloecke.find(int32_t(nummer));
         if (b == bloecke.end() || gefunden[b->first]) continue;
         gefunden[b->first] = true;
-        size_t bis = von + 1;
-        while (bis < z.size() && !ende_wort(z[bis].wort)) ++bis;
-        size_t letzte = von;
-        for (size_t i = von; i < bis; ++i)
-            if (!z[i].wort.empty()) letzte = i;
-        const std::string umbruch = text->substr(z[von].ende, z[von].ende_mit_umbruch - z[von].ende);
-        const std::string zeilenende = umbruch.empty() ? "\n" : umbruch;
-        std::string anhang;
-        for (const auto& [wort, wert] : b->second) {
-            bool da = false;
-            for (size_t i = von; i < bis; ++i) {
-                if (!gleich(z[i].wort, wort)) continue;
-                da = true;
-                if (z[i].hat_wert) ersatz.push_back({z[i].wert_anfang, z[i].wert_ende - z[i].wert_anfang, wert});
-                else ersatz.push_back({z[i].wort_ende, 0, " " + wert});
-            }
-            if (!da) anhang += wort + " " + wert + zeilenende;
-        }
-        if (!anhang.empty()) {
-            const Zeile& l = z[letzte];
-            // a last line without a line end gets one before the additions
-            if (l.ende_mit_umbruch == l.ende) anhang = zeilenende + anhang;
-            ersatz.push_back({l.ende_mit_umbruch, 0, anhang});
-        }
+        eintraege = &b->second;
+        block.push_back(z);
     }
+    if (eintraege) block_aendern();
     for (const auto& b : bloecke)
         if (!gefunden[b.first]) {
             if (fehlt) *fehlt = b.first;

@@ -4,6 +4,7 @@
 // The screen under it is kept and put back when the auction ends.
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,28 @@ constexpr int32_t ZEIGER_HAND = 6;
 // instead of leaping the clock past a page that is never drawn.
 bool laufend_vorher = false;
 
+// The auction's pictures, read from the resource file at their first frame and kept until it
+// ends: every frame draws the whole page, and reading its background each time cost more than
+// all the rest of the frame. A picture that does not load stays missing for the auction.
+std::map<int32_t, Rastport*> bilder;
+
+Rastport* bild(int32_t nummer)
+{
+    if (const auto da = bilder.find(nummer); da != bilder.end()) return da->second;
+    Rastport* b = nullptr;
+    if (ResFile_Handles[0].handle >= 0 && Grafik_Render_Ziel)
+        b = static_cast<Rastport*>(Load_Resource(ResFile_Handles[0].handle, nummer, Grafik_Render_Ziel->depth, nullptr));
+    bilder[nummer] = b;
+    return b;
+}
+
+void bilder_freigeben()
+{
+    for (auto& [nummer, b] : bilder)
+        if (b) Grafik_Bitmap_Freigeben(b);
+    bilder.clear();
+}
+
 int klang_laden(int32_t nummer)
 {
     std::vector<uint8_t> wav;
@@ -86,7 +109,8 @@ void zeichnen()
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z) return;
-    if (!Oek_Bild(BILD_GRUND, 0, 0)) Grafik_Rechteck_Fuellen(z, 0, 0, 640, 480, Oek_Farbe(2, 2, 5));
+    if (Rastport* grund = bild(BILD_GRUND)) Oek_Rastport_Zeigen(grund, 0, 0, false);
+    else Grafik_Rechteck_Fuellen(z, 0, 0, 640, 480, Oek_Farbe(2, 2, 5));
     const Auktion_Stand& st = Auktion_Get_Stand();
     // The player: his portrait on his figure in his club's colours, name, strength, age and his
     // best attributes.
@@ -122,8 +146,8 @@ void zeichnen()
         const int32_t i = st.angebot[c];
         if (i < 0) continue;
         const int32_t x = spalte_x(c);
-        if (!Oek_Bild(BILD_SAEULE + c, x, SAEULE_Y - 80, true))
-            Oek_Kasten(x, SAEULE_Y - 80, 84, 250, Oek_Farbe(4, 5, 9), Oek_Farbe(8, 9, 13));
+        if (Rastport* saeule = bild(BILD_SAEULE + c)) Oek_Rastport_Zeigen(saeule, x, SAEULE_Y - 80, true);
+        else Oek_Kasten(x, SAEULE_Y - 80, 84, 250, Oek_Farbe(4, 5, 9), Oek_Farbe(8, 9, 13));
         if (c == ueber) Oek_Kasten(x, SAEULE_Y - 80, 84, 3, Oek_Farbe(15, 15, 0), Oek_Farbe(15, 15, 0));
         const std::vector<std::string> t = Auktion_Spalte_Texte(c);
         const uint16_t farbe = st.stufe[c] > 0 ? Oek_Farbe(15, 15, 15) : Oek_Farbe(8, 8, 8);
@@ -141,7 +165,9 @@ void zeichnen()
         // The bar of the bid level; the leader's in its own picture.
         const int32_t h = Auktion_Balken_Hoehe(c);
         Grafik_Rechteck_Fuellen(z, x + 34, BALKEN_UNTEN - 104, 18, 104, Oek_Farbe(2, 2, 3));
-        if (h > 0 && !Oek_Bild_Ausschnitt(BILD_BALKEN + (st.fuehrend[c] ? 2 : 0), x + 35, BALKEN_UNTEN - 1 - h, h, true))
+        Rastport* balken = h > 0 ? bild(BILD_BALKEN + (st.fuehrend[c] ? 2 : 0)) : nullptr;
+        if (balken) Oek_Rastport_Ausschnitt(balken, x + 35, BALKEN_UNTEN - 1 - h, h, true);
+        else if (h > 0)
             Grafik_Rechteck_Fuellen(z, x + 35, BALKEN_UNTEN - 1 - h, 16, h, st.fuehrend[c] ? Oek_Farbe(15, 12, 0) : Oek_Farbe(3, 9, 15));
         if (st.fuehrend[c]) Oek_Zeile(x + 8, BALKEN_UNTEN - 110, "führt", Oek_Farbe(15, 12, 0));
     }
@@ -195,6 +221,7 @@ void ende()
         Grafik_Screen_Rechteck_Zeigen(0, 0, 640, 480);
     }
     gesichert = Grafik_Bitmap_Freigeben(gesichert);
+    bilder_freigeben();
     if (Mauszeiger_Get_Selected() != zeiger_vorher) Mauszeiger_Select(zeiger_vorher);
     spnr = -1;
     Os_Script_Laufender_Schirm(laufend_vorher);

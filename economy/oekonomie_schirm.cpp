@@ -221,12 +221,25 @@ Rastport* bild_laden(int32_t nummer, int32_t datei)
 }
 }  // namespace
 
+void Oek_Rastport_Zeigen(Rastport* b, int32_t x, int32_t y, bool transparent)
+{
+    if (!b || !Grafik_Render_Ziel) return;
+    if (transparent) Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), Grafik_Render_Ziel, x, y);
+    else Grafik_Blit(b, 0, 0, int32_t(b->width), int32_t(b->height), Grafik_Render_Ziel, x, y);
+}
+
+void Oek_Rastport_Ausschnitt(Rastport* b, int32_t x, int32_t y, int32_t hoehe, bool unten)
+{
+    if (!b || !Grafik_Render_Ziel) return;
+    const int32_t h = std::clamp(hoehe, 0, int32_t(b->height));
+    if (h > 0) Grafik_Blit(b, 0, unten ? int32_t(b->height) - h : 0, int32_t(b->width), h, Grafik_Render_Ziel, x, y);
+}
+
 bool Oek_Bild(int32_t nummer, int32_t x, int32_t y, bool transparent, int32_t datei)
 {
     Rastport* b = Grafik_Render_Ziel ? bild_laden(nummer, datei) : nullptr;
     if (!b) return false;
-    if (transparent) Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), Grafik_Render_Ziel, x, y);
-    else Grafik_Blit(b, 0, 0, int32_t(b->width), int32_t(b->height), Grafik_Render_Ziel, x, y);
+    Oek_Rastport_Zeigen(b, x, y, transparent);
     Grafik_Bitmap_Freigeben(b);
     return true;
 }
@@ -235,8 +248,7 @@ bool Oek_Bild_Ausschnitt(int32_t nummer, int32_t x, int32_t y, int32_t hoehe, bo
 {
     Rastport* b = Grafik_Render_Ziel ? bild_laden(nummer, datei) : nullptr;
     if (!b) return false;
-    const int32_t h = std::clamp(hoehe, 0, int32_t(b->height));
-    if (h > 0) Grafik_Blit(b, 0, unten ? int32_t(b->height) - h : 0, int32_t(b->width), h, Grafik_Render_Ziel, x, y);
+    Oek_Rastport_Ausschnitt(b, x, y, hoehe, unten);
     Grafik_Bitmap_Freigeben(b);
     return true;
 }

@@ -75,6 +75,9 @@ void Oek_Rahmen(int32_t x, int32_t y, int32_t b, int32_t h, uint16_t farbe);
 bool Oek_Bild(int32_t nummer, int32_t x, int32_t y, bool transparent = false, int32_t datei = 0);
 // At most `hoehe` rows of a picture at (x, y): its top rows, or with `unten` its bottom rows.
 bool Oek_Bild_Ausschnitt(int32_t nummer, int32_t x, int32_t y, int32_t hoehe, bool unten, int32_t datei = 0);
+// The same two for a picture in memory (a screen that keeps its pictures while it runs).
+void Oek_Rastport_Zeigen(Rastport* bild, int32_t x, int32_t y, bool transparent);
+void Oek_Rastport_Ausschnitt(Rastport* bild, int32_t x, int32_t y, int32_t hoehe, bool unten);
 // A picture stretched or shrunk into b x h at (x, y), see-through pixels kept; with `drehen`
 // turned a quarter (its top to the right), for a board standing upright.
 bool Oek_Bild_Skaliert(int32_t nummer, int32_t x, int32_t y, int32_t b, int32_t h, bool drehen, int32_t datei = 0);

@@ -38,7 +38,12 @@ uint32_t Config_Text_Summe(std::string_view text)
 
 std::string Config_Summenzeile(std::string_view text, size_t breite, const char* zeilenende)
 {
-    std::string feld = std::to_string(Config_Text_Summe(text));
+    return Config_Summenzeile_Aus(Config_Text_Summe(text), breite, zeilenende);
+}
+
+std::string Config_Summenzeile_Aus(uint32_t summe, size_t breite, const char* zeilenende)
+{
+    std::string feld = std::to_string(summe);
     if (feld.size() < breite) feld.append(breite - feld.size(), ' ');
     return "CHECKSUMME " + feld + (zeilenende ? zeilenende : "\n");
 }

@@ -15,6 +15,8 @@ uint32_t Config_Text_Summe(std::string_view text);
 // "CHECKSUMME <sum>" over everything behind that line, the sum standing over `breite` blanks
 // (0: just the number), and the line end given.
 std::string Config_Summenzeile(std::string_view text, size_t breite, const char* zeilenende);
+// The same line for a sum already known (the reader's Read_Config_Get_Summe over the text).
+std::string Config_Summenzeile_Aus(uint32_t summe, size_t breite, const char* zeilenende);
 
 // Writes `inhalt` to "<pfad>.tmp" beside the file, reads it back byte for byte, lets `pruefen`
 // read the bytes on disk (false with a reason refuses them), and only then renames the

@@ -833,3 +833,40 @@ TEST_F(Fern, DerClientHoltDieSchiedsrichterDesServers)
 }
 
 }  // namespace
+
+namespace {
+
+// A pass of the main loop marks anew only after a change: a participant who goes, a club
+// claimed, the server's acting club, a mark cleared elsewhere; an unchanged pass marks nothing.
+TEST_F(Fern, AMainLoopPassMarksTheClubsAnewOnlyAfterAChange)
+{
+    teilnehmer_von_3();
+    Handelndes_Team = 1;
+    Internet_Server_Mitspieler_Statistik();
+    EXPECT_EQ(Internet_Server_Mitspieler_Nachfuehren(), 0);
+    EXPECT_EQ(T[3].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN);
+
+    T[3].status = uint8_t(T[3].status & ~TEAM_VON_CLIENT_GEHALTEN);
+    EXPECT_EQ(Internet_Server_Mitspieler_Nachfuehren(), Team_Anzahl) << "a mark cleared elsewhere comes back";
+    EXPECT_EQ(T[3].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN);
+
+    Netzuser_Loeschen(&Mitspieler[0]);
+    EXPECT_EQ(Internet_Server_Mitspieler_Nachfuehren(), Team_Anzahl);
+    EXPECT_EQ(T[3].status & TEAM_VON_CLIENT_GEHALTEN, 0) << "the participant went";
+
+    Mitspieler[1].in_benutzung = 1;
+    Mitspieler[1].team = -1;
+    EXPECT_EQ(Internet_Server_Mitspieler_Nachfuehren(), 0) << "a participant without a club holds none";
+    ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[1], 3));
+    EXPECT_EQ(Internet_Server_Mitspieler_Nachfuehren(), Team_Anzahl);
+    EXPECT_EQ(T[3].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN) << "the club claimed";
+
+    Handelndes_Team = 2;
+    EXPECT_EQ(Internet_Server_Mitspieler_Nachfuehren(), Team_Anzahl);
+    EXPECT_EQ(T[2].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN);
+    EXPECT_EQ(T[1].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN) << "the server's own club";
+    EXPECT_EQ(Internet_Server_Mitspieler_Nachfuehren(), 0);
+    Netz_Rolle = 3;
+}
+
+}  // namespace
