@@ -86,12 +86,17 @@ void in_den_transfermarkt(int32_t team, int32_t p)
         Teamspieler_Kommt_Oder_Geht(0, team, p, 0, 0, 0, -1, false);
         return;
     }
-    // a full market: a year more at his club, listed for sale
+    // a full market: a year more at his club, listed for sale, at what he asks for a year when
+    // that is less than he earned (an old player's worth falls, and a club that cannot let him
+    // go would otherwise pay his best years' salary for ever)
     Teamspieler_Wert(305, team, p, 12, 1);
+    int32_t forderung = 0, abloese = 0;
+    Spieler_Bewerte_Marktwert_Gehalt(team, p, -1, -1, 12, &forderung, &abloese, 0);
+    if (forderung > 0 && forderung * 1000 < Teamspieler_Wert(301, team, p, 0, 0)) Teamspieler_Wert(301, team, p, forderung * 1000, 1);
     Teamspieler_Wert(317, team, p, static_cast<int32_t>(TS_TRANSFERLISTE), 8);
-    melden(team, Temp_Sprintf("Der Transfermarkt ist voll: %s bleibt ein weiteres Jahr zu seinem bisherigen Gehalt "
-                              "und steht auf Ihrer Transferliste.",
-                              spieler_name(p)));
+    melden(team, Temp_Sprintf("Der Transfermarkt ist voll: %s bleibt ein weiteres Jahr für %s pro Jahr und steht auf "
+                              "Ihrer Transferliste.",
+                              spieler_name(p), Bank_Betrag_String(float(Teamspieler_Wert(301, team, p, 0, 0)), team, -1, 0)));
 }
 
 // Moves a player from one club to another; false, and he stays, when the new club is full.
@@ -140,6 +145,9 @@ void vertrag_verlaengern(int32_t team, int32_t p, int32_t monate)
         if (q >= 95) q += Zufall(10, 30);
     } else {
         laenge = 12 * Zufall(1, 4);
+        // as in its transfer bids, a computer club's raise follows its money (see
+        // Assi_Suche_Slot_Setzen): a club in debt offers half of it
+        q = q * (50 + Team_Rueckhalt_Prozent(team) / 2) / 100;
     }
     int32_t forderung = 0, abloese = 0;
     Spieler_Bewerte_Marktwert_Gehalt(team, p, -1, -1, laenge, &forderung, &abloese, 1);
@@ -228,6 +236,14 @@ void vertragsende(int32_t team, int32_t p)
             Teamspieler_Wert(301, team, p, forderung * 1000, 1);
             return;
         }
+    }
+    // A league club that would be left without an eleven and its bench keeps him a year more.
+    if (Team_Ist_Normal(team, 0) && T[team].spieleranzahl <= TEAM_KADER_MINIMUM) {
+        Teamspieler_Wert(305, team, p, 12, 1);
+        melden(team, Temp_Sprintf("Der Vertrag mit Ihrem Spieler %s ist ausgelaufen. Da Ihr Kader ohne ihn zu klein wäre, "
+                                  "bleibt er ein weiteres Jahr zu seinem bisherigen Gehalt.",
+                                  spieler_name(p)));
+        return;
     }
     melden(team, Temp_Sprintf("Der Vertrag mit Ihrem (Ex-)Spieler %s ist ausgelaufen. Er sieht sich jetzt nach einem "
                               "anderen Verein um und bevölkert solange die Transferliste...",

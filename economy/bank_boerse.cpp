@@ -9,6 +9,7 @@
 #include "database/team.h"
 #include "database/team_staerke.h"
 #include "economy/bank.h"
+#include "economy/bank_welt.h"
 #include "economy/bank_intern.h"
 #include "economy/stadion.h"
 #include "gameflow/globals.h"
@@ -323,6 +324,7 @@ float Bank_Steuer_Berechnen(float gewinn) { return gewinn > 500000.0f ? (gewinn 
 void Bank_Steuern()
 {
     if (Bank_Ist_Client() || !Bank_Init_Check()) return;
+    Bank_Welt_Saisonwechsel();
     for (int32_t t = 0; t < BANK_TEAMS; ++t) {
         Bank_Konto* k = Bank.konto[t];
         if (!k) continue;

@@ -75,7 +75,7 @@ TEST_F(BankJobsTest, DailyInterestRatesCapsAndGifts)
     Bank_Faelligkeiten_Tag();
     EXPECT_EQ(stand(1), -1500000 - int32_t(std::floor(1500000.0 * satz / 36500.0 + 0.5)));
     const double rest = 80000000.0;
-    EXPECT_EQ(stand(2), int32_t(rest + std::floor((10.5 / 365.0 + 100.0) * rest * 0.01 - rest + 0.5)));
+    EXPECT_EQ(stand(2), int32_t(rest + std::floor((double(Bank_Giro_Zins) / 365.0 + 100.0) * rest * 0.01 - rest + 0.5)));
     EXPECT_EQ(ohne_konto, 12);
     EXPECT_EQ(stand(4), -36512);
 
