@@ -39,7 +39,8 @@ Welt_Bilanz Welt_Bilanz_Zaehlen()
         geld.push_back(k);
         b.geld_summe += k;
     }
-    for (uint8_t h : hat) b.ohne_verein += !h;
+    for (size_t p = 0; p < hat.size(); ++p)
+        if (!hat[p] && b.ohne_verein++ == 0) b.erster_ohne_verein = int32_t(p);
     if (!geld.empty()) {
         std::sort(geld.begin(), geld.end());
         b.geld_median = geld[geld.size() / 2];

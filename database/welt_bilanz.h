@@ -14,6 +14,7 @@ struct Welt_Bilanz {
     int32_t liga_spieler = 0;      // players of the league clubs
     int32_t markt_spieler = 0;     // players of the transfer market
     int32_t ohne_verein = 0;       // players in no team at all
+    int32_t erster_ohne_verein = -1;  // the first of them
     int32_t kleinster_kader = -1;  // smallest squad of a league club (-1: no league club)
     int32_t kleinster_verein = -1; // the club with it
     int32_t vereine_unter_16 = 0;  // league clubs short of WELT_KADER_MINIMUM players

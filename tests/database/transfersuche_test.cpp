@@ -199,7 +199,7 @@ TEST_F(Suche, MostNeededAreaGetsASearchSlotOnce)
     Assi_Suche_Slot_Setzen(0, 2, 1, 3);
     EXPECT_GE(s.preis[3], 30);
     EXPECT_LE(s.preis[3], 50);
-    s.aktiv[3] = 0;
+    T_Own[0].suche.aktiv[3] = 0;
     Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return 50000000; });
     Assi_Suche_Analysiere_Grobes_Spielfeld(0);
     EXPECT_EQ(s.aktiv[1], 0);  // the same need switches on no second slot

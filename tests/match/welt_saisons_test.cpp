@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "database/spieler.h"
 #include "database/welt_bilanz.h"
 #include "economy/bank_welt.h"
 #include "gameflow/kalender.h"
@@ -57,7 +58,9 @@ protected:
         std::printf("Saison 0: %s\n", Welt_Bilanz_Zeile(start).c_str());
         ASSERT_GT(start.geld_median, 0);
         ASSERT_GE(start.kleinster_kader, WELT_KADER_MINIMUM);
-        ASSERT_EQ(start.ohne_verein, 0);
+        ASSERT_EQ(start.ohne_verein, 0) << "Spieler " << start.erster_ohne_verein << " Status "
+                                        << Spieler_Wert(SP_STATUS, start.erster_ohne_verein, 0, SP_LESEN) << " System "
+                                        << Spieler_Egal_Daten[start.erster_ohne_verein].heimatsystem << " von " << Spieler_Anzahl;
         int32_t saison = 0, tag = Aktueller_Tag, schlechte_tage = 0;
         int64_t schritte = 0;
         while (saison < anzahl) {
@@ -68,14 +71,19 @@ protected:
             const Welt_Bilanz b = Welt_Bilanz_Zaehlen();
             // one message per bad day, at most a few, so that a broken world does not flood the log
             if ((b.kleinster_kader < WELT_KADER_MINIMUM || b.ohne_verein != 0) && ++schlechte_tage <= 5)
-                ADD_FAILURE() << "Tag " << tag << ": " << Welt_Bilanz_Zeile(b) << " (Verein " << b.kleinster_verein << ")";
+                ADD_FAILURE() << "Tag " << tag << ": " << Welt_Bilanz_Zeile(b) << " (Verein " << b.kleinster_verein
+                              << ", ohne Verein Spieler " << b.erster_ohne_verein << ")";
             const Kalender_Datum d = Kalender_Get_Datum(tag, 0);
             if (d.monat != 7 || d.tag != 1) continue;
             ++saison;
             std::printf("Saison %d: %s\n", saison, Welt_Bilanz_Zeile(b).c_str());
             kategorien_zeigen();
+            // A club starts with its first season tickets alone; a season brings the median club
+            // about as much again as it spends (gate, boards and prizes against wages and works),
+            // so its balance stays between half and twice that start, and the clubs together
+            // never owe more than they hold.
             EXPECT_GE(b.geld_median, start.geld_median / 2) << "Saison " << saison;
-            EXPECT_LE(b.geld_median, start.geld_median * 3 / 2) << "Saison " << saison;
+            EXPECT_LE(b.geld_median, start.geld_median * 2) << "Saison " << saison;
             EXPECT_GE(b.geld_summe, 0) << "Saison " << saison;
         }
         EXPECT_EQ(schlechte_tage, 0);
