@@ -1,5 +1,6 @@
 // The players' periodic jobs on the server: birthdays and young players in old records, the
 // auction countdown, the transfer market's clock, contracts, insurances and retirements.
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -79,6 +80,42 @@ bool markt_hat_platz()
            Team_Wert(TEAM_SPIELERANZAHL, Transfermarkt_Team, 0, TEAM_LESEN) < TEAM_MAX_TRANSFERMARKT;
 }
 
+// A computer club in debt whose player cannot go to a full market exchanges him for the
+// strongest market player of his kind who asks at most three quarters of what he earns: the
+// squad keeps its size and its wage bill falls. False when there is no such player.
+bool gegen_marktspieler_tauschen(int32_t team, int32_t p)
+{
+    if (mensch(team) || !team_gueltig(Transfermarkt_Team) || Bank_Get_Kontostand(team, 0, -1) >= 0) return false;
+    const int64_t verdient = Teamspieler_Wert(301, team, p, 0, 0);
+    const int32_t art = typ_von(p);
+    std::vector<int32_t> markt(TEAM_MAX_START_SPIELER);
+    const int32_t n = std::min(Teamspieler_Ins_Array(Transfermarkt_Team, markt.data(), TEAM_MAX_START_SPIELER, 0),
+                               TEAM_MAX_START_SPIELER);
+    int32_t neu = -1, neu_gehalt = 0, neu_staerke = -1;
+    for (int32_t i = 0; i < n; ++i) {
+        const int32_t q = markt[size_t(i)];
+        if (typ_von(q) != art) continue;
+        int32_t forderung = 0, abloese = 0;
+        Spieler_Bewerte_Marktwert_Gehalt(team, q, -1, -1, 12, &forderung, &abloese, 0);
+        const int32_t staerke = Spieler_Wert(SP_K_I_T, q, 0, SP_LESEN);
+        if (int64_t(forderung) * 1000 * 4 > verdient * 3 || staerke <= neu_staerke) continue;
+        neu = q;
+        neu_gehalt = forderung;
+        neu_staerke = staerke;
+    }
+    if (neu < 0) return false;
+    Teamspieler_Kommt_Oder_Geht(0, Transfermarkt_Team, neu, 0, 0, 0, -1, false);
+    if (!Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 0, 0, 12, -1, true)) {
+        Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, neu, 0, 0, 12, -1, false);
+        return false;
+    }
+    Teamspieler_Kommt_Oder_Geht(0, team, p, 0, 0, 0, -1, false);
+    Teamspieler_Kommt_Oder_Geht(1, team, neu, neu_gehalt, 0, 12, -1, true);
+    Richter_Alle_Angebote_Zu_Einem_Spieler_Loeschen(neu);
+    Team_Suchliste_Spieler_Entfernen(-1, neu);
+    return true;
+}
+
 void in_den_transfermarkt(int32_t team, int32_t p)
 {
     // he joins first, so that a refused join keeps him where he is
@@ -86,6 +123,7 @@ void in_den_transfermarkt(int32_t team, int32_t p)
         Teamspieler_Kommt_Oder_Geht(0, team, p, 0, 0, 0, -1, false);
         return;
     }
+    if (gegen_marktspieler_tauschen(team, p)) return;
     // a full market: a year more at his club, listed for sale, at what he asks for a year when
     // that is less than he earned (an old player's worth falls, and a club that cannot let him
     // go would otherwise pay his best years' salary for ever)
