@@ -5,6 +5,7 @@
 #   make test-gemischt  each test program whole, its tests in a random order
 #   make test-alles     all three
 #   make bench  every benchmark with a goal (bench/ziele.txt) against its goal, as a table
+#   make test-saisons   ten seasons of a new game and two of the large world, with the world's figures
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -14,7 +15,7 @@ JOBS       ?= $(shell nproc)
 PACKAGES = cmake ninja-build g++ pkg-config libsdl2-dev libpng-dev libfreetype-dev \
            fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
 
-.PHONY: run test bench test-asan test-alles test-gemischt deps build build-asan install-programm
+.PHONY: run test bench test-asan test-alles test-gemischt test-saisons deps build build-asan install-programm
 
 run: install-programm
 	$(BUILD)/dorvin
@@ -38,6 +39,15 @@ test-asan: build-asan
 
 test-alles: test test-asan
 	$(MAKE) --no-print-directory test-gemischt
+
+# Ten seasons of the default world and two of the large one, every match day played: each
+# season's world-health figures (squads, players without a team, the clubs' money) and its money
+# by booking category are printed; the run fails where a squad falls short, a player is left
+# without a team or the clubs' money collapses or explodes. Not part of `make test` (it takes a
+# few minutes).
+test-saisons: build
+	cd $(BUILD) && DORVIN_HEADLESS=1 DORVIN_SAISONEN=10 ./test_match --gtest_also_run_disabled_tests \
+	  --gtest_filter='Welt_Saisons.*'
 
 # ctest runs every test in a process of its own; here each test program runs whole, in a random
 # order, so that state one test leaves behind and another depends on shows. Each program gets a

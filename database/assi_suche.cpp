@@ -6,6 +6,8 @@
 // there. The cell (or the keepers) with the highest positive need gets a search slot while the
 // squad is below the buying limit; the cell with the largest surplus gives up one player while
 // the squad is above the selling limit and fewer players than the excess are listed already.
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -58,9 +60,17 @@ void Assi_Grobfeld_Rechteck(int32_t zeile, int32_t band, int32_t* zelle_a, int32
     if (zelle_b) *zelle_b = (3 * zeile + 2) * 17 + BAND_LETZTE[band];
 }
 
-int32_t Assi_Kader_Grenze(int32_t team) { return Team_Get_Finanzkraft(team) / 17 + 17; }
+// A computer club's financial strength comes from its place in the table, not from its money:
+// a club in debt plans its squad as a poor one, or it keeps a squad its income never pays.
+static int32_t planungs_finanzkraft(int32_t team)
+{
+    const int32_t g = Team_Get_Finanzkraft(team);
+    return Team_Hat_Manager(team) ? g : std::min(g, Team_Rueckhalt_Prozent(team));
+}
 
-int32_t Assi_Kader_Grenze_Kauf(int32_t team) { return Team_Get_Finanzkraft(team) / 17 + 20; }
+int32_t Assi_Kader_Grenze(int32_t team) { return planungs_finanzkraft(team) / 17 + 17; }
+
+int32_t Assi_Kader_Grenze_Kauf(int32_t team) { return planungs_finanzkraft(team) / 17 + 20; }
 
 void Assi_Rechteck_Vergroessern(int32_t zeilen, int32_t spalten, int32_t zelle_a, int32_t zelle_b, int32_t* aus_a,
                                 int32_t* aus_b)
@@ -90,15 +100,36 @@ void Assi_Suche_Slot_Setzen(int32_t team, int32_t zeile, int32_t band, int32_t s
     s.alter_min[slot] = 18;
     s.alter_max[slot] = 35;
     std::memset(s.rest + 21 * slot, 0, 21);
+    // The window spans the squad's own strengths (its mean, one spread either side): the tiers'
+    // windows assume leagues spread evenly over the whole range, and a club of a world whose
+    // leagues are not would look for players hardly anyone has and never fill its squad.
     int32_t lo = 1, hi = 999;
     Team_Get_Staerke_Spanne(team, &lo, &hi, -1, -1);
+    int32_t spieler[TEAM_MAX_SPIELER + 1];
+    const int32_t n = std::min(kader(team, spieler), TEAM_MAX_SPIELER + 1);
+    if (n > 0) {
+        int64_t summe = 0, quadrate = 0;
+        for (int32_t i = 0; i < n; ++i) {
+            const int64_t k = Spieler_Wert(SP_K_I_T, spieler[i], 0, SP_LESEN);
+            summe += k;
+            quadrate += k * k;
+        }
+        const int32_t mittel = int32_t(summe / n);
+        const int32_t streuung = int32_t(std::sqrt(std::max<double>(0.0, double(quadrate) / n - double(mittel) * mittel)));
+        lo = begrenzt(mittel - streuung, 1, 999);
+        hi = begrenzt(mittel + streuung, 1, 999);
+    }
     for (int32_t schritt = 0; schritt < 1000 && hi - lo < 80; ++schritt) {
         if (hi < 999) ++hi;
         else --lo;
     }
     s.staerke_min[slot] = static_cast<int16_t>(lo);
     s.staerke_max[slot] = static_cast<int16_t>(hi);
-    const int32_t preis = Zufall(90, 110);
+    // A computer club bids above what a player asks (the offers are weighed at about a fifth of
+    // the price percent above his demand, and an auction takes the best of them) only as far as
+    // its money carries a season of its wages: bidding a fifth above every demand, as managers'
+    // assistants do, drove the poorer clubs' wage bills far past their income.
+    const int32_t preis = Team_Hat_Manager(team) ? Zufall(90, 110) : Zufall(30, 50) + 60 * Team_Rueckhalt_Prozent(team) / 100;
     s.preis[slot] = static_cast<uint16_t>(preis);
     if (zeile == ASSI_GROB_TORWART) {
         s.torwart[slot] = 1;

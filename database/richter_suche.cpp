@@ -7,6 +7,7 @@
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
+#include "economy/bank.h"
 #include "gameflow/globals.h"
 #include "platform/mem.h"
 #include "platform/print.h"
@@ -137,6 +138,9 @@ void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
             Print_Fehler("Richter_Spieler_Transfer_Suche_Spieler: Jugend-Team!");
             continue;
         }
+        // A computer club in debt buys nobody: its squad is filled from the market when it
+        // falls short (Team_Kader_Auffuellen), and every further wage would deepen its debt.
+        if (!Team_Hat_Manager(b) && Bank_Get_Kontostand(b, 0, -1) < 0) continue;
         const int32_t system = Team_Wert(TEAM_OBERLIGA, b, 0, TEAM_LESEN);
         if (system >= 0 && system < SYSTEME) kaeufer[static_cast<size_t>(system)].push_back(b);
     }

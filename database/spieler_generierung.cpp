@@ -35,13 +35,13 @@ bool client(const char* name)
 int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return std::min(std::max(v, lo), hi); }
 
 // A club contract of min_monate..48 months at 80..100 % of the valuation's salary.
-void vertrag_schliessen(int32_t team, int32_t spnr, int32_t min_monate)
+bool vertrag_schliessen(int32_t team, int32_t spnr, int32_t min_monate)
 {
     const int32_t monate = Zufall_Gross(min_monate, 48);
     int32_t gehalt = 0, abloese = 0;
     Spieler_Bewerte_Marktwert_Gehalt(team, spnr, -1, -1, monate, &gehalt, &abloese, 0);
     const int32_t prozent = Zufall_Gross(80, 100);
-    Teamspieler_Kommt_Oder_Geht(1, team, spnr, gehalt * prozent / 100, 0, monate, -1, false);
+    return Teamspieler_Kommt_Oder_Geht(1, team, spnr, gehalt * prozent / 100, 0, monate, -1, false);
 }
 
 }  // namespace
@@ -150,7 +150,7 @@ void Spieler_K_I_T_Variieren(int32_t feld, int32_t spnr, int32_t ziel, int32_t m
 }
 
 // The configured squads join their clubs; every player nobody named joins the transfer market
-// while it holds fewer than 299, the rest stay without a club.
+// while it has room.
 void Spieler_Den_Teams_Zuordnen()
 {
     if (client("Spieler_Den_Teams_Zuordnen") || !Spieler_Daten || !T) return;
@@ -170,7 +170,6 @@ void Spieler_Den_Teams_Zuordnen()
                 Exit_Game("%s", TEXT);
                 return;
             }
-            markiert[static_cast<size_t>(sp)] = 1;
             if (!pseudo) {
                 const int32_t f = Team_Wert(168, t, 0, TEAM_LESEN);
                 const char* land = Team_String(193, t, nullptr, 0);
@@ -179,10 +178,10 @@ void Spieler_Den_Teams_Zuordnen()
                     grosses_land = grosses_land || (land && std::strcmp(land, l) == 0);
                 if (((f & 1) && grosses_land) || ((f & 2) && !(f & 1))) continue;
             }
-            if (pseudo)
-                Teamspieler_Kommt_Oder_Geht(1, t, sp, 0, 0, 12, -1, false);
-            else
-                vertrag_schliessen(t, sp, 4);
+            const bool dabei = pseudo ? Teamspieler_Kommt_Oder_Geht(1, t, sp, 0, 0, 12, -1, false) : vertrag_schliessen(t, sp, 4);
+            // only a player who joined is done: one named by a club that takes nobody (a
+            // national side) goes to the market below, not into no team
+            if (dabei) markiert[static_cast<size_t>(sp)] = 1;
         }
     }
     if (Transfermarkt_Team < 0 || Transfermarkt_Team >= Team_Anzahl) {
@@ -191,7 +190,9 @@ void Spieler_Den_Teams_Zuordnen()
     }
     for (int32_t sp = 0; sp < Spieler_Anzahl; ++sp) {
         if (markiert[static_cast<size_t>(sp)]) continue;
-        if (T[Transfermarkt_Team].spieleranzahl >= 299) break;
+        // Not only up to 299 players: one left without a club would be lost to the game (a
+        // large world names one player more than its clubs and its market hold).
+        if (T[Transfermarkt_Team].spieleranzahl >= TEAM_MAX_TRANSFERMARKT) break;
         Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, sp, 0, 0, 12, -1, false);
     }
 }

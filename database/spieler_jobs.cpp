@@ -1,5 +1,6 @@
 // The players' periodic jobs on the server: birthdays and young players in old records, the
 // auction countdown, the transfer market's clock, contracts, insurances and retirements.
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -79,6 +80,42 @@ bool markt_hat_platz()
            Team_Wert(TEAM_SPIELERANZAHL, Transfermarkt_Team, 0, TEAM_LESEN) < TEAM_MAX_TRANSFERMARKT;
 }
 
+// A computer club in debt whose player cannot go to a full market exchanges him for the
+// strongest market player of his kind who asks at most three quarters of what he earns: the
+// squad keeps its size and its wage bill falls. False when there is no such player.
+bool gegen_marktspieler_tauschen(int32_t team, int32_t p)
+{
+    if (mensch(team) || !team_gueltig(Transfermarkt_Team) || Bank_Get_Kontostand(team, 0, -1) >= 0) return false;
+    const int64_t verdient = Teamspieler_Wert(301, team, p, 0, 0);
+    const int32_t art = typ_von(p);
+    std::vector<int32_t> markt(TEAM_MAX_START_SPIELER);
+    const int32_t n = std::min(Teamspieler_Ins_Array(Transfermarkt_Team, markt.data(), TEAM_MAX_START_SPIELER, 0),
+                               TEAM_MAX_START_SPIELER);
+    int32_t neu = -1, neu_gehalt = 0, neu_staerke = -1;
+    for (int32_t i = 0; i < n; ++i) {
+        const int32_t q = markt[size_t(i)];
+        if (typ_von(q) != art) continue;
+        int32_t forderung = 0, abloese = 0;
+        Spieler_Bewerte_Marktwert_Gehalt(team, q, -1, -1, 12, &forderung, &abloese, 0);
+        const int32_t staerke = Spieler_Wert(SP_K_I_T, q, 0, SP_LESEN);
+        if (int64_t(forderung) * 1000 * 4 > verdient * 3 || staerke <= neu_staerke) continue;
+        neu = q;
+        neu_gehalt = forderung;
+        neu_staerke = staerke;
+    }
+    if (neu < 0) return false;
+    Teamspieler_Kommt_Oder_Geht(0, Transfermarkt_Team, neu, 0, 0, 0, -1, false);
+    if (!Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 0, 0, 12, -1, true)) {
+        Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, neu, 0, 0, 12, -1, false);
+        return false;
+    }
+    Teamspieler_Kommt_Oder_Geht(0, team, p, 0, 0, 0, -1, false);
+    Teamspieler_Kommt_Oder_Geht(1, team, neu, neu_gehalt, 0, 12, -1, true);
+    Richter_Alle_Angebote_Zu_Einem_Spieler_Loeschen(neu);
+    Team_Suchliste_Spieler_Entfernen(-1, neu);
+    return true;
+}
+
 void in_den_transfermarkt(int32_t team, int32_t p)
 {
     // he joins first, so that a refused join keeps him where he is
@@ -86,12 +123,18 @@ void in_den_transfermarkt(int32_t team, int32_t p)
         Teamspieler_Kommt_Oder_Geht(0, team, p, 0, 0, 0, -1, false);
         return;
     }
-    // a full market: a year more at his club, listed for sale
+    if (gegen_marktspieler_tauschen(team, p)) return;
+    // a full market: a year more at his club, listed for sale, at what he asks for a year when
+    // that is less than he earned (an old player's worth falls, and a club that cannot let him
+    // go would otherwise pay his best years' salary for ever)
     Teamspieler_Wert(305, team, p, 12, 1);
+    int32_t forderung = 0, abloese = 0;
+    Spieler_Bewerte_Marktwert_Gehalt(team, p, -1, -1, 12, &forderung, &abloese, 0);
+    if (forderung > 0 && forderung * 1000 < Teamspieler_Wert(301, team, p, 0, 0)) Teamspieler_Wert(301, team, p, forderung * 1000, 1);
     Teamspieler_Wert(317, team, p, static_cast<int32_t>(TS_TRANSFERLISTE), 8);
-    melden(team, Temp_Sprintf("Der Transfermarkt ist voll: %s bleibt ein weiteres Jahr zu seinem bisherigen Gehalt "
-                              "und steht auf Ihrer Transferliste.",
-                              spieler_name(p)));
+    melden(team, Temp_Sprintf("Der Transfermarkt ist voll: %s bleibt ein weiteres Jahr für %s pro Jahr und steht auf "
+                              "Ihrer Transferliste.",
+                              spieler_name(p), Bank_Betrag_String(float(Teamspieler_Wert(301, team, p, 0, 0)), team, -1, 0)));
 }
 
 // Moves a player from one club to another; false, and he stays, when the new club is full.
@@ -140,6 +183,9 @@ void vertrag_verlaengern(int32_t team, int32_t p, int32_t monate)
         if (q >= 95) q += Zufall(10, 30);
     } else {
         laenge = 12 * Zufall(1, 4);
+        // as in its transfer bids, a computer club's raise follows its money (see
+        // Assi_Suche_Slot_Setzen): a club in debt offers half of it
+        q = q * (50 + Team_Rueckhalt_Prozent(team) / 2) / 100;
     }
     int32_t forderung = 0, abloese = 0;
     Spieler_Bewerte_Marktwert_Gehalt(team, p, -1, -1, laenge, &forderung, &abloese, 1);
@@ -228,6 +274,14 @@ void vertragsende(int32_t team, int32_t p)
             Teamspieler_Wert(301, team, p, forderung * 1000, 1);
             return;
         }
+    }
+    // A league club that would be left without an eleven and its bench keeps him a year more.
+    if (Team_Ist_Normal(team, 0) && T[team].spieleranzahl <= TEAM_KADER_MINIMUM) {
+        Teamspieler_Wert(305, team, p, 12, 1);
+        melden(team, Temp_Sprintf("Der Vertrag mit Ihrem Spieler %s ist ausgelaufen. Da Ihr Kader ohne ihn zu klein wäre, "
+                                  "bleibt er ein weiteres Jahr zu seinem bisherigen Gehalt.",
+                                  spieler_name(p)));
+        return;
     }
     melden(team, Temp_Sprintf("Der Vertrag mit Ihrem (Ex-)Spieler %s ist ausgelaufen. Er sieht sich jetzt nach einem "
                               "anderen Verein um und bevölkert solange die Transferliste...",

@@ -90,7 +90,9 @@ Art_Tag art_tag(float u, float F, float liga_term)
     a.u = u;
     a.r = u / F + liga_term;
     a.band = im_band(a.r);
-    a.q = begrenzt((F - u) / (5.0f - F), -1.0f, 0.7f);
+    // The league's term moves the weight too: with the plan's units at the factor the weight
+    // would be 0, and a league far above (below) its level would neither lose nor gain.
+    a.q = begrenzt((F - u - liga_term * F) / (5.0f - F), -1.0f, 0.7f);
     return a;
 }
 
@@ -405,6 +407,11 @@ void Spieler_Bewerte_Training(int32_t n)
             const int32_t start = Team_Get_Liga_Start_Mittelwert(-1, t);
             if (start > 0) mitte = start;
         }
+        // The tiers' windows assume leagues spread evenly over the whole strength range; a
+        // world's leagues are not, and held to those windows nearly every league would train
+        // up (or down) for ever, its players' strength and with it their salaries growing
+        // season after season. Each league is held where it started.
+        if (const int32_t ziel = Team_Liga_Ziel_Staerke(l); ziel > 0) mitte = ziel;
         const int32_t halb = (hi - lo) / 10;
         lo = mitte - halb;
         hi = mitte + halb;

@@ -730,6 +730,14 @@ int32_t Team_Get_Liga_Start_Mittelwert(int32_t liga, int32_t team)
     return wert;
 }
 
+int32_t Team_Liga_Ziel_Staerke(int32_t liga)
+{
+    if (liga < 0 || liga >= TEAM_LIGEN) return 0;
+    int32_t& ziel = Team_Liga_Staerke[liga][0][5];
+    if (ziel <= 0 || ziel > 999) ziel = Team_Liga_Staerke[liga][4][4] > 0 && Team_Liga_Staerke[liga][4][4] <= 999 ? Team_Liga_Staerke[liga][4][4] : 0;
+    return ziel;
+}
+
 int32_t Team_Get_Heimatland() { return Team_Heimatland == 0xFFFF ? 0 : Team_Heimatland; }
 
 int32_t Team_Land_Nummer(const char* name)

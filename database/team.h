@@ -196,6 +196,9 @@ int32_t Team_Get_Liga_Basisbetrag(int32_t team);
 // Financial strength 0..99: a managed club's balance in money bases (0..8) x 12, a computer
 // club's stored figure (field 195), 0 for none and the pseudo-teams.
 int32_t Team_Get_Finanzkraft(int32_t team);
+// How far the club's balance covers a season of its wages, in percent (0 for a club in debt,
+// at most 100): what a computer club bids for players.
+int32_t Team_Rueckhalt_Prozent(int32_t team);
 // Rebuilds the sorted list of the clubs' open transfer search interests (link table 322).
 void Team_Init_Transfer_Suchliste();
 
@@ -233,6 +236,11 @@ extern int32_t Team_Liga_Staerke[TEAM_LIGEN][5][6];
 extern int32_t Team_Liga_Start_Mittelwerte[TEAM_LIGEN];
 // The start average of a league's system (league -1: the team's league); 0 when none is known.
 int32_t Team_Get_Liga_Start_Mittelwert(int32_t liga, int32_t team);
+// The strength the players' training holds a league at: its whole-team average (row 4, column
+// 4) of the first day it was computed, kept in the matrix's otherwise unused cell of row 0,
+// column 5 (saved with it; a savegame without it takes the league's average of its next day).
+// 0 while the league has no average yet.
+int32_t Team_Liga_Ziel_Staerke(int32_t liga);
 
 // A remote client renews its copies of the teams from the server.
 void Team_Internet_Client_Refresh();
@@ -317,6 +325,12 @@ void Team_Suchliste_Spieler_Entfernen(int32_t team, int32_t spnr);
 bool Team_Aendere_Transferspieler_Ligasystem(int32_t von, int32_t nach);
 // After a season: moves market players between systems until each has its target count again.
 void Team_Check_Transfermarkt_Nach_Saisonende();
+// A league club needs an eleven and its bench.
+constexpr int32_t TEAM_KADER_MINIMUM = 16;
+// Every league club short of TEAM_KADER_MINIMUM players signs players from the transfer market
+// (the kinds it lacks first) until it has them again; the day advance runs it after the day's
+// jobs, before the day's matches. Server only.
+void Team_Kader_Auffuellen();
 // At a new game: the market's players made to the clubs' interests, the rest in random systems.
 void Team_Init_Transfermarkt();
 // Every club player's home system is his club's league system.

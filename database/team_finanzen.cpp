@@ -1,3 +1,4 @@
+#include <algorithm>
 // Money-related values of the teams that the transfer decisions read.
 #include <cstring>
 #include <vector>
@@ -20,6 +21,16 @@ int32_t Team_Get_Liga_Basisbetrag(int32_t team)
     if (liga >= 0) Wettbewerb_Visuell_Vertikal_Anz_Min(liga, &stufe, &stufen, 4);
     if (stufe < 0) stufe = 0;
     return BASIS[stufe > 3 ? 3 : stufe];
+}
+
+int32_t Team_Rueckhalt_Prozent(int32_t team)
+{
+    if (!T || team < 0 || team >= Team_Anzahl || team == Transfermarkt_Team || team == Jugend_Team) return 0;
+    const int64_t stand = Bank_Get_Kontostand(team, 0, -1);
+    const int64_t jahr = 52 * int64_t(Team_Get_Wochenausgaben(team, 26));
+    if (stand <= 0) return 0;
+    if (jahr <= 0) return 100;
+    return int32_t(std::min<int64_t>(100, stand * 100 / jahr));
 }
 
 int32_t Team_Get_Finanzkraft(int32_t team)

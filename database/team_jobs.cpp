@@ -194,7 +194,10 @@ void Team_Jeden_Tag()
     if (!T) return;
     const int32_t heute = Kalender_Get_Heute();
     std::memset(Team_Liga_Anzahl, 0, sizeof Team_Liga_Anzahl);
-    std::memset(Team_Liga_Staerke, 0, sizeof Team_Liga_Staerke);
+    // column 5 is not an average: it keeps each league's training target
+    for (auto& liga : Team_Liga_Staerke)
+        for (auto& zeile : liga)
+            for (int32_t s = 0; s < 5; ++s) zeile[s] = 0;
     int32_t kader[KADER_LISTE];
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
         if (!Team_Ist_Normal(t, 0)) continue;

@@ -1,13 +1,19 @@
 // Transfer market upkeep: the clubs' open search interests, the balance of the market's players
 // over the league systems after a season, and the shaping of the market at a new game.
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "competitions/wettbewerb.h"
 #include "database/assistent.h"
+#include "database/richter.h"
+#include "database/spieler.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
 #include "database/welt_intern.h"
+#include "economy/bank.h"
+#include "platform/temp.h"
 #include "platform/zufall.h"
 
 using namespace welt;
@@ -204,5 +210,74 @@ void Team_Init_Transfermarkt()
         if (systeme.empty()) continue;
         const int32_t index = Zufall_Gross(0, static_cast<int32_t>(systeme.size()) - 1);
         Spieler_Wert(SP_HEIMATSYSTEM, p, systeme[static_cast<size_t>(index)], SP_SCHREIBEN);
+    }
+}
+
+namespace {
+
+// The fewest players of each kind (keeper, defence, midfield, attack) a squad must have.
+constexpr int32_t KADER_ART_MINIMUM[4] = {2, 4, 5, 3};
+
+int32_t art_von(int32_t spnr)
+{
+    const int32_t art = Spieler_Wert(SP_ART, spnr, 0, SP_LESEN);
+    return art >= 0 && art < 4 ? art : 1;
+}
+
+// The market player who suits the club best: of the kind it lacks most, from its own league
+// system where possible, nearest to the squad's mean strength; -1 when the market is empty.
+int32_t passender_marktspieler(int32_t team, const std::vector<int32_t>& markt)
+{
+    int32_t anzahl[4] = {}, summe = 0, n = 0;
+    int32_t kader[TEAM_MAX_SPIELER];
+    int32_t k = Teamspieler_Ins_Array(team, kader, TEAM_MAX_SPIELER, 0);
+    if (k > TEAM_MAX_SPIELER) k = TEAM_MAX_SPIELER;
+    for (int32_t i = 0; i < k; ++i) {
+        ++anzahl[art_von(kader[i])];
+        summe += Spieler_Wert(SP_K_I_T, kader[i], 0, SP_LESEN);
+        ++n;
+    }
+    const int32_t mittel = n ? summe / n : 500;
+    // the kind furthest below its minimum, else the one with the least cover
+    int32_t art = 0;
+    for (int32_t a = 1; a < 4; ++a)
+        if (anzahl[a] * KADER_ART_MINIMUM[art] < anzahl[art] * KADER_ART_MINIMUM[a]) art = a;
+    const int32_t system = Team_Wert(TEAM_OBERLIGA, team, 0, TEAM_LESEN);
+    int32_t bester = -1, beste_note = 0;
+    for (int32_t p : markt) {
+        const int32_t abstand = std::abs(Spieler_Wert(SP_K_I_T, p, 0, SP_LESEN) - mittel);
+        const int32_t note = (art_von(p) == art ? 0 : 4000) + (Spieler_Egal_Daten[p].heimatsystem == system ? 0 : 2000) + abstand;
+        if (bester < 0 || note < beste_note) {
+            bester = p;
+            beste_note = note;
+        }
+    }
+    return bester;
+}
+
+}  // namespace
+
+void Team_Kader_Auffuellen()
+{
+    if (ist_client() || !T || !team_gueltig(Transfermarkt_Team)) return;
+    std::vector<int32_t> markt;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (!Team_Ist_Normal(t, 0) || T[t].spieleranzahl >= TEAM_KADER_MINIMUM) continue;
+        if (markt.empty()) markt = markt_spieler();
+        while (T[t].spieleranzahl < TEAM_KADER_MINIMUM && !markt.empty()) {
+            const int32_t p = passender_marktspieler(t, markt);
+            markt.erase(std::find(markt.begin(), markt.end(), p));
+            const int32_t monate = 24;
+            int32_t gehalt = 0, abloese = 0;
+            Spieler_Bewerte_Marktwert_Gehalt(t, p, -1, -1, monate, &gehalt, &abloese, 0);
+            if (!Teamspieler_Kommt_Oder_Geht(1, t, p, gehalt, 0, monate, -1, true)) break;
+            Teamspieler_Kommt_Oder_Geht(0, Transfermarkt_Team, p, 0, 0, 0, -1, false);
+            Richter_Alle_Angebote_Zu_Einem_Spieler_Loeschen(p);
+            Team_Suchliste_Spieler_Entfernen(-1, p);
+            melden(t, Temp_Sprintf("Ihr Kader ist auf %d Spieler geschrumpft. Damit der Verein elf Spieler und die Ersatzbank "
+                                   "aufbieten kann, verpflichtet er %s vom Transfermarkt für %s pro Jahr.",
+                                   T[t].spieleranzahl - 1, spieler_name(p),
+                                   Bank_Betrag_String(float(gehalt) * 1000.0f, t, -1, 0)));
+        }
     }
 }

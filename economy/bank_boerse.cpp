@@ -9,6 +9,7 @@
 #include "database/team.h"
 #include "database/team_staerke.h"
 #include "economy/bank.h"
+#include "economy/bank_welt.h"
 #include "economy/bank_intern.h"
 #include "economy/stadion.h"
 #include "gameflow/globals.h"
@@ -285,8 +286,11 @@ static void zinsen_team(int32_t team)
             k->hinterziehung = 0;
         }
     } else if (b < 0) {
-        // booked like an account's overdraft interest, so that every change of a balance is a booking
-        Schreibe_Überweisung(team, -1, float(-b * Bank_Ueberzieh_Zins / 36500.0), 21, 1, -1);
+        // booked like an account's overdraft interest, so that every change of a balance is a
+        // booking. A computer club can take no credit and has no credit line: charged the rate
+        // beyond a line on all its debt, compounded daily, the indebted clubs' interest alone
+        // outgrew the whole world's surplus within ten seasons; it pays an overdraft's rate.
+        Schreibe_Überweisung(team, -1, float(-b * Bank_Dispo_Zins / 36500.0), 21, 1, -1);
     }
 }
 
@@ -323,6 +327,7 @@ float Bank_Steuer_Berechnen(float gewinn) { return gewinn > 500000.0f ? (gewinn 
 void Bank_Steuern()
 {
     if (Bank_Ist_Client() || !Bank_Init_Check()) return;
+    Bank_Welt_Saisonwechsel();
     for (int32_t t = 0; t < BANK_TEAMS; ++t) {
         Bank_Konto* k = Bank.konto[t];
         if (!k) continue;

@@ -27,6 +27,7 @@
 #include "database/team.h"
 #include "economy/auktion.h"
 #include "economy/bank.h"
+#include "economy/bank_welt.h"
 #include "economy/bank_intern.h"
 #include "gameflow/globals.h"
 #include "platform/bytes.h"
@@ -284,6 +285,11 @@ std::vector<uint8_t> Bank_Block_Bauen()
         if (form) s.roh(form, n);
         Mem_Free(form, 0);
     }
+    {
+        uint8_t welt[BANK_WELT_BYTES];
+        Bank_Welt_Schreiben(welt);
+        s.roh(welt, BANK_WELT_BYTES);
+    }
     return bild;
 }
 
@@ -349,7 +355,11 @@ bool Bank_Block_Lesen(const uint8_t* daten, uint32_t laenge, const char* version
         if (!laengen[i] || !form_pruefen(formen[i], laengen[i], NUTZ[i], OK[i])) return abweisen("Liste");
         pos += laengen[i];
     }
-    if (pos != laenge) return abweisen("Daten hinter den Listen");
+    // the world's money by category follows the lists; a savegame without it starts from zero
+    const bool welt = laenge - pos == BANK_WELT_BYTES;
+    if (pos != laenge && !welt) return abweisen("Daten hinter den Listen");
+    if (welt && !Bank_Welt_Lesen(daten + pos, BANK_WELT_BYTES)) return abweisen("Weltsummen");
+    if (!welt) Bank_Welt_Leeren();
     bool doppelt[BANK_TEAMS] = {};
     for (uint32_t p = 0; p + 4 < laengen[0]; p += 4 + LISTE_KOPF_BYTES + NUTZ[0]) {
         const uint32_t key = Bytes_Hole32(formen[0] + p + 16);
@@ -415,7 +425,8 @@ bool Bank_Speichern(Disk_Datei* datei)
         if (!Disk_Schreibe_Block(datei, bild.data() + pos, n)) return false;
         pos += n;
     }
-    while (pos + 4 <= bild.size()) {
+    const size_t listen_ende = bild.size() - BANK_WELT_BYTES;
+    while (pos + 4 <= listen_ende) {
         if (Bytes_Hole32(bild.data() + pos) == LISTE_MARKE_ENDE) {
             if (!Disk_Schreibe_Block(datei, bild.data() + pos, 4)) return false;
             pos += 4;
@@ -428,7 +439,7 @@ bool Bank_Speichern(Disk_Datei* datei)
             return false;
         pos += 4 + LISTE_KOPF_BYTES + nutz;
     }
-    return true;
+    return Disk_Schreibe_Block(datei, bild.data() + listen_ende, BANK_WELT_BYTES);
 }
 
 bool Bank_Laden(Disk_Datei* datei, const char* version)

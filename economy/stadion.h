@@ -18,6 +18,8 @@ constexpr int32_t STADION_SPALTEN = 6;
 constexpr int32_t STADION_REIHE = 46;
 
 // Building slots the other modules ask about.
+// Below this condition a building may collapse by chance.
+constexpr int32_t STADION_ZUSTAND_BAUFAELLIG = 30;
 constexpr int32_t STADION_ANLAGE_PARKPLATZ = 10;
 constexpr int32_t STADION_ANLAGE_SICHERHEIT = 11;
 constexpr int32_t STADION_ANLAGE_TRAININGSGELAENDE = 14;

@@ -120,7 +120,7 @@ static void verschleiss(Stadion_Daten& d)
         }
         const float vorher = s.zustand;
         s.zustand -= w;
-        if (s.zustand < 30 && vorher >= 30)
+        if (s.zustand < STADION_ZUSTAND_BAUFAELLIG && vorher >= STADION_ZUSTAND_BAUFAELLIG)
             News_Senden(-1, d.team, -1, 4, nullptr,
                         "%s %s ist in einem schlechten Zustand. Sinkt der Zustand weiter, muss sie womöglich "
                         "abgerissen werden.",
@@ -260,8 +260,12 @@ void Stadion_Assistent_Bauen(Stadion_Daten* d)
         if (s.modell == 0 || s.bauende > heute) continue;
         if (float(60 + r20 + r10 - faehigkeit / 5) > s.zustand) {
             const float kosten = float(int64_t(Stadion_Renovierungskosten_Von(*d, i)));
-            // the pass ends at its first attempt, done or refused
-            Stadion_Renovieren(team, i, kosten);
+            // The renovation is forced, and a computer club has no bank to refuse it: the
+            // assistant waits for the money (as he does before he builds), or the club would
+            // renovate into debts its gate never pays back; a building that may collapse (and
+            // cost its demolition and its spectators) he renovates all the same.
+            if (kosten < geld || s.zustand < STADION_ZUSTAND_BAUFAELLIG) Stadion_Renovieren(team, i, kosten);
+            // the pass ends at its first attempt, done, refused or put off
             break;
         }
     }

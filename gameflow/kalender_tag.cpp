@@ -2,6 +2,7 @@
 #include "competitions/wettbewerb.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
+#include "database/team.h"
 #include "toolkit/optionen.h"
 #include "platform/disk.h"
 #include "platform/print.h"
@@ -68,6 +69,9 @@ void Kalender_Naechster_Tag()
     if (woche) laufen(KALENDER_WOECHENTLICH);
     if (monat) laufen(KALENDER_MONATLICH);
     if (monat && d.monat == 7) laufen(KALENDER_JAEHRLICH);
+    // after every job that may take players away (contract ends, retirements, transfers), so
+    // that each league club starts its day with an eleven and its bench
+    if (Netz_Rolle != 1) Team_Kader_Auffuellen();
 
     const int32_t optionen = optionen_abfrage(0);
     if (woche && (optionen & 0x01)) autosave("Autosave_Woche.sgv");

@@ -49,7 +49,7 @@ struct AufstellungWelt : ::testing::Test {
 
 TEST_F(AufstellungWelt, ANewGameIsDealtFittedAndLinedUp)
 {
-    // dealing: every player in at most one team, the market stopped at 299
+    // dealing: every player in one team, the market taking those nobody named while it has room
     Spieler_Den_Teams_Zuordnen();
     const int32_t spieler_vorher = Spieler_Anzahl;
     std::vector<int32_t> team_von(static_cast<size_t>(Spieler_Anzahl), -1);
@@ -73,9 +73,9 @@ TEST_F(AufstellungWelt, ANewGameIsDealtFittedAndLinedUp)
     }
     for (int32_t v : team_von) ohne += v < 0;
     const int32_t markt = T[Transfermarkt_Team].spieleranzahl;
-    EXPECT_LE(markt, 299);
+    EXPECT_LE(markt, TEAM_MAX_TRANSFERMARKT);
     if (ohne > 0) {
-        EXPECT_EQ(markt, 299);
+        EXPECT_EQ(markt, TEAM_MAX_TRANSFERMARKT);
     }
 
     // strengths fitted to the windows, then every club lined up

@@ -288,8 +288,16 @@ TEST_F(Training, LeaguesFarFromTheirWindowAreRegulated)
     kader();
     // League 1 (top of its pyramid, window 724..999, narrowed 834..888) far too strong,
     // league 4 far too weak.
+    // Each league is held at the strength it started with, here the middle of the top tier.
+    Team_Liga_Staerke[1][0][5] = Team_Liga_Staerke[4][0][5] = 861;
     Team_Liga_Staerke[1][4][4] = 990;
     Team_Liga_Staerke[4][4][4] = 100;
+    // A league without a target yet takes its average of the day.
+    Team_Liga_Staerke[2][4][4] = 640;
+    EXPECT_EQ(Team_Liga_Ziel_Staerke(2), 640);
+    Team_Liga_Staerke[2][4][4] = 700;
+    EXPECT_EQ(Team_Liga_Ziel_Staerke(2), 640);
+    Team_Liga_Staerke[2][4][4] = 0;
     Spieler_Bewerte_Training(1);
     EXPECT_EQ(Spieler_Training.zu_stark[1], 1);
     EXPECT_GE(Spieler_Training.zu_stark_grenze[1], 834);

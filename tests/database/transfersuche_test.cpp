@@ -94,11 +94,17 @@ struct Suche : ::testing::Test {
 
 TEST_F(Suche, SquadLimitsFollowTheFinancialStrength)
 {
+    // a computer club with a season of its wages in the bank plans by its place in the table
+    Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return 50000000; });
     for (auto [g, verkauf, kauf] : {std::tuple{0, 17, 20}, std::tuple{50, 19, 22}, std::tuple{99, 22, 25}}) {
         T_Own[3].finanzkraft = static_cast<uint8_t>(g);
         EXPECT_EQ(Assi_Kader_Grenze(3), verkauf);
         EXPECT_EQ(Assi_Kader_Grenze_Kauf(3), kauf);
     }
+    // one in debt plans as a poor club, whatever its place
+    Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return -1; });
+    EXPECT_EQ(Assi_Kader_Grenze(3), 17);
+    EXPECT_EQ(Assi_Kader_Grenze_Kauf(3), 20);
     // a manager's club: its balance in money bases (none known here: 0)
     Manager_Neuer_Mitspieler(4, "M");
     Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return 50000000; });
@@ -106,6 +112,34 @@ TEST_F(Suche, SquadLimitsFollowTheFinancialStrength)
     Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return -5; });
     EXPECT_EQ(Team_Get_Finanzkraft(4), 0);
     EXPECT_EQ(Team_Get_Finanzkraft(Transfermarkt_Team), 0);
+}
+
+TEST_F(Suche, AShortSquadSignsTheKindsItLacksFromTheMarket)
+{
+    for (int32_t t = 0; t < Transfermarkt_Team; ++t)
+        if (t != 1 && t != 2) T[t].status = 1;  // not in a league
+    // 14 players and no keeper
+    for (int32_t i = 0; i < 4; ++i) neu(1, 10);
+    for (int32_t i = 0; i < 5; ++i) neu(1, 200);
+    for (int32_t i = 0; i < 5; ++i) neu(1, 400);
+    const int32_t feld = neu(Transfermarkt_Team, 10);
+    const int32_t torwart = neu(Transfermarkt_Team, SP_POS_TORWART);
+    const int32_t zweiter = neu(Transfermarkt_Team, SP_POS_TORWART);
+    // a club with its eleven and its bench signs nobody
+    for (int32_t i = 0; i < TEAM_KADER_MINIMUM; ++i) neu(2, 200);
+    Team_Kader_Auffuellen();
+    EXPECT_EQ(T[1].spieleranzahl, TEAM_KADER_MINIMUM);
+    EXPECT_EQ(T[2].spieleranzahl, TEAM_KADER_MINIMUM);
+    EXPECT_GE(Teamspieler_Ist_Im_Team(1, torwart), 0);
+    EXPECT_GE(Teamspieler_Ist_Im_Team(1, zweiter), 0);
+    EXPECT_GE(Teamspieler_Ist_Im_Team(Transfermarkt_Team, feld), 0);
+    EXPECT_EQ(Teamspieler_Wert(305, 1, torwart, 0, 0), 24);
+    EXPECT_GT(Teamspieler_Wert(301, 1, torwart, 0, 0), 0);
+    // an empty market leaves a short squad as it is, without a fault
+    for (int32_t i = 0; i < 3; ++i) Teamspieler_Kommt_Oder_Geht(0, 1, i, 0, 0, 0, -1, false);
+    Teamspieler_Kommt_Oder_Geht(0, Transfermarkt_Team, feld, 0, 0, 0, -1, false);
+    Team_Kader_Auffuellen();
+    EXPECT_EQ(T[1].spieleranzahl, TEAM_KADER_MINIMUM - 3);
 }
 
 TEST_F(Suche, CrowdedSquadListsExactlyOneByItsFinancialClass)
@@ -157,8 +191,16 @@ TEST_F(Suche, MostNeededAreaGetsASearchSlotOnce)
     EXPECT_EQ(s.alter_min[0], 18);
     EXPECT_EQ(s.alter_max[0], 35);
     EXPECT_GE(s.staerke_max[0] - s.staerke_min[0], 80);
+    // with a season of its wages in the bank a computer club bids as an assistant does ...
     EXPECT_GE(s.preis[0], 90);
     EXPECT_LE(s.preis[0], 110);
+    // ... and in debt little above a player's demand
+    Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return -1; });
+    Assi_Suche_Slot_Setzen(0, 2, 1, 3);
+    EXPECT_GE(s.preis[3], 30);
+    EXPECT_LE(s.preis[3], 50);
+    T_Own[0].suche.aktiv[3] = 0;
+    Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return 50000000; });
     Assi_Suche_Analysiere_Grobes_Spielfeld(0);
     EXPECT_EQ(s.aktiv[1], 0);  // the same need switches on no second slot
     // a manager without a transfer assistant plans nothing

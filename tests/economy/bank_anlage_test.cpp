@@ -92,7 +92,7 @@ TEST_F(BankTest, DepositsCorrectTheAmountAndPayBeforeTheDaysInterest)
     Aktueller_Tag = int32_t(a.faellig);
     Bank_Faelligkeiten_Tag();
     const double b = 5300.0 + a.endbetrag;
-    const int32_t zins = int32_t(std::floor((10.5 / 365.0 + 100.0) * b * 0.01 - b + 0.5));
+    const int32_t zins = int32_t(std::floor((double(Bank_Giro_Zins) / 365.0 + 100.0) * b * 0.01 - b + 0.5));
     EXPECT_EQ(stand(2), int32_t(b) + zins);
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "bank_hilfe.h"
+#include "economy/bank_welt.h"
 #include "common/spielstand_ordner.h"
 #include "platform/bytes.h"
 #include "platform/disk.h"
@@ -34,7 +35,8 @@ TEST_F(BankTest, BlockRoundTripsByteForByteAndGoesOnAlike)
 {
     fuellen();
     const std::vector<uint8_t> bild = Bank_Block_Bauen();
-    EXPECT_EQ(bild.size(), 5u + 4192 + 3 * 2212 + 12 + 2 * (28 + 6024) + 4 + 2 * (28 + 16) + 4 + 2 * (28 + 20) + 4);
+    EXPECT_EQ(bild.size(),
+              5u + 4192 + 3 * 2212 + 12 + 2 * (28 + 6024) + 4 + 2 * (28 + 16) + 4 + 2 * (28 + 20) + 4 + BANK_WELT_BYTES);
     EXPECT_EQ(std::memcmp(bild.data() + 5, "Bank", 4), 0);
     EXPECT_EQ(Bytes_Hole32(bild.data() + 5 + 124 + 4 * 3), uint32_t(stand(3)));
     EXPECT_EQ(Bytes_Hole16(bild.data() + 5 + 4192 + 2 * 2212 + 408 + 2), 17);

@@ -104,6 +104,22 @@ TEST_F(StadionTest, AssistantRenovatesButNeverBuildsWhileAStandIsUnderWay)
     EXPECT_GT(gebucht(14), 0);
 }
 
+TEST_F(StadionTest, AssistantPutsOffARenovationTheClubCannotPay)
+{
+    Test_Kontostand = -2000000;  // a computer club in debt: no bank would refuse the forced booking
+    Stadion_Daten* d = anlegen(3, 1, 2000);
+    for (auto& s : d->slot) s.zustand = 40.0f;
+    for (int i = 0; i < 8; ++i) Stadion_Jede_Woche();
+    EXPECT_EQ(gebucht(12), 0);
+    EXPECT_EQ(gebucht(14), 0);
+    // a building that may collapse is renovated all the same
+    for (auto& s : d->slot)
+        if (s.modell) s.zustand = float(STADION_ZUSTAND_BAUFAELLIG - 5);
+    for (int i = 0; i < 8; ++i) Stadion_Jede_Woche();
+    EXPECT_GT(gebucht(12), 0);
+    EXPECT_EQ(gebucht(14), 0);
+}
+
 TEST_F(StadionTest, AssistantEndsOnRandomStadiumsAndRepeatsForASeed)
 {
     EXPECT_EQ(Stadion_Modell_Vergleich(6, 14000), 120);

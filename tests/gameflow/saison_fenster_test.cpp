@@ -71,6 +71,8 @@ TEST(Saison_Im_Programm, StartMenuToNextSeasonAndResumedFromTheMiddle)
         ASSERT_TRUE(fs::exists(stand / (std::string(name) + ".sgv"))) << name << "\n" << lesen(fehler).size();
     EXPECT_EQ(unterschiede(stand / "mitte.sgv", stand / "mitte_wieder.sgv"), "") << "saved, loaded, saved again";
     EXPECT_TRUE(fs::exists(stand / "Autosave_Monat.sgv"));
+    // the season played through to the next one's first day, 1 July 2000 (day 366 of the game)
+    EXPECT_GE(tag_im_spielstand(stand / "ende.sgv"), 366);
 
     ASSERT_EQ(starten(registry,
                       {bin + "/dorvin", "--headless", "--nosound", "--script", (ordner / "rest.txt").string(), "mitte"},

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/temp_ordner.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
@@ -84,7 +85,9 @@ TEST(FigurenSeite, ShirtsFiguresAndCrestsMatchTheStoredPicture)
     for (int32_t n = 0; n < VEREINS_WAPPEN_ZAHL; ++n)
         Resf_Setzen(d, uint32_t(VEREINS_WAPPEN_BASIS + n - 24), RES_BITMAP, Resf_Bitmap_Daten(Vereins_Wappen_Eintrag(n)));
     Vereins_Wappen_Vorlagen_Setzen(nullptr);
-    const std::string res = std::string(DORVIN_BINARY_DIR) + "/figuren_seite.res";
+    const Test_Temp_Ordner ordner("figuren_seite");
+    ASSERT_FALSE(ordner.pfad.empty());
+    const std::string res = ordner / "figuren_seite.res";
     ASSERT_TRUE(Resf_Schreiben(d, res));
     for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
     const int32_t h = Init_ResFile(res.c_str());
@@ -154,7 +157,9 @@ TEST(FigurenSeite, ShirtsFiguresAndCrestsMatchTheStoredPicture)
     const uint16_t* frame = Os_Display_Frame(&pitch);
     ASSERT_NE(frame, nullptr);
     ASSERT_EQ(pitch, 640);
-    Png_Schreiben(std::string(DORVIN_BINARY_DIR) + "/figuren_seite.png", frame, 640, 480, false);
+    // the picture to look at stays where DORVIN_BILDER names, else it goes with the scratch folder
+    const char* bilder = std::getenv("DORVIN_BILDER");
+    Png_Schreiben(bilder ? std::string(bilder) + "/figuren_seite.png" : ordner / "figuren_seite.png", frame, 640, 480, false);
     EXPECT_EQ(Png_Abweichungen(std::string(DORVIN_SOURCE_DIR) + "/tests/graphics/figuren_erwartet.png", frame, 640, 480), 0);
 
     Grafik_Screen_DeInit();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/temp_ordner.h"
 #include "common/capture.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
@@ -187,7 +188,9 @@ TEST(Mauszeiger, TableSelectAndFreeAll)
 TEST(Mauszeiger, LoadAllFromTheBuiltResourceFile)
 {
     for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
-    std::string ziel = std::string(DORVIN_BINARY_DIR) + "/maus_zeiger_test";
+    const Test_Temp_Ordner ordner("maus_zeiger");
+    ASSERT_FALSE(ordner.pfad.empty());
+    const std::string ziel = ordner / "daten";
     ASSERT_EQ(Resf_Dateien_Erzeugen(ziel), 0);
     std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", ziel.c_str());
     std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", ziel.c_str());

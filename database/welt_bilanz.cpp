@@ -1,0 +1,61 @@
+#include "database/welt_bilanz.h"
+
+#include <algorithm>
+#include <cinttypes>
+#include <cstdio>
+#include <vector>
+
+#include "database/spieler.h"
+#include "database/team.h"
+#include "economy/bank.h"
+#include "gameflow/globals.h"
+#include "platform/liste.h"
+
+Welt_Bilanz Welt_Bilanz_Zaehlen()
+{
+    Welt_Bilanz b;
+    b.tag = Aktueller_Tag;
+    if (!T || !T_Fix) return b;
+    std::vector<uint8_t> hat(size_t(std::max(Spieler_Anzahl, 0)), 0);
+    std::vector<int64_t> geld;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        int32_t n = 0;
+        for (Liste_Element* e = Liste_First_Element(&T_Fix[t].liste); e; e = Liste_Next_Element(&T_Fix[t].liste, e)) {
+            if (e->key < hat.size()) hat[e->key] = 1;
+            ++n;
+        }
+        if (t == Transfermarkt_Team) {
+            b.markt_spieler += n;
+            continue;
+        }
+        if (!Team_Ist_Normal(t, 0)) continue;
+        b.liga_spieler += n;
+        if (b.kleinster_kader < 0 || n < b.kleinster_kader) {
+            b.kleinster_kader = n;
+            b.kleinster_verein = t;
+        }
+        b.vereine_unter_16 += n < WELT_KADER_MINIMUM;
+        const int64_t k = Bank_Get_Kontostand(t, 0, 255);
+        geld.push_back(k);
+        b.geld_summe += k;
+    }
+    for (size_t p = 0; p < hat.size(); ++p)
+        if (!hat[p] && b.ohne_verein++ == 0) b.erster_ohne_verein = int32_t(p);
+    if (!geld.empty()) {
+        std::sort(geld.begin(), geld.end());
+        b.geld_median = geld[geld.size() / 2];
+        b.geld_min = geld.front();
+    }
+    return b;
+}
+
+std::string Welt_Bilanz_Zeile(const Welt_Bilanz& b)
+{
+    char zeile[400];
+    std::snprintf(zeile, sizeof zeile,
+                  "tag=%d liga_spieler=%d markt_spieler=%d ohne_verein=%d kleinster_kader=%d vereine_unter_16=%d "
+                  "geld_median=%" PRId64 " geld_summe=%" PRId64 " geld_min=%" PRId64,
+                  b.tag, b.liga_spieler, b.markt_spieler, b.ohne_verein, b.kleinster_kader, b.vereine_unter_16,
+                  b.geld_median, b.geld_summe, b.geld_min);
+    return zeile;
+}

@@ -1,0 +1,26 @@
+// The health of the running world in figures: where its players are, the smallest league squad
+// and the league clubs' money. The world-health tool prints them for savegames; the long-run
+// tests check them after every day and season.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "database/team.h"
+
+constexpr int32_t WELT_KADER_MINIMUM = TEAM_KADER_MINIMUM;
+
+struct Welt_Bilanz {
+    int32_t tag = 0;
+    int32_t liga_spieler = 0;      // players of the league clubs
+    int32_t markt_spieler = 0;     // players of the transfer market
+    int32_t ohne_verein = 0;       // players in no team at all
+    int32_t erster_ohne_verein = -1;  // the first of them
+    int32_t kleinster_kader = -1;  // smallest squad of a league club (-1: no league club)
+    int32_t kleinster_verein = -1; // the club with it
+    int32_t vereine_unter_16 = 0;  // league clubs short of WELT_KADER_MINIMUM players
+    int64_t geld_median = 0, geld_summe = 0, geld_min = 0;  // the league clubs' balances, whole DM
+};
+
+Welt_Bilanz Welt_Bilanz_Zaehlen();
+// The figures as one line of key=value words.
+std::string Welt_Bilanz_Zeile(const Welt_Bilanz& b);

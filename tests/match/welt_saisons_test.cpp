@@ -1,0 +1,106 @@
+// Whole seasons of a new game played through the main loop, every match day in the background,
+// one manager at the default club who only fills the gaps in his eleven: every day each league
+// club keeps an eleven and its bench and every player has a team; after each season the league
+// clubs' money neither collapses nor explodes. DORVIN_SAISONEN=N plays N seasons (default 2);
+// `make test-saisons` plays ten and prints the world-health figures of each.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "database/spieler.h"
+#include "database/welt_bilanz.h"
+#include "economy/bank_welt.h"
+#include "gameflow/kalender.h"
+#include "match/spieltag_welt.h"
+
+namespace {
+
+class Welt_Saisons : public Spieltag_Welt {
+protected:
+    static void SetUpTestSuite() { neues_spiel = false; }
+    static void TearDownTestSuite()
+    {
+        Spieltag_Welt::TearDownTestSuite();
+        neues_spiel = true;
+    }
+    static void welt_bauen(const char* name, std::initializer_list<const char*> schritte)
+    {
+        if (!welt.empty()) std::filesystem::remove_all(welt);
+        welt = Test_Welt_Bauen(name, schritte);
+    }
+
+    static int32_t saisons()
+    {
+        const char* n = std::getenv("DORVIN_SAISONEN");
+        const int32_t s = n ? std::atoi(n) : 2;
+        return s > 0 ? s : 2;
+    }
+
+    // The money the world booked by category in the season just ended.
+    static void kategorien_zeigen()
+    {
+        const Bank_Welt_Summen& s = Bank_Welt_Get_Summen(1);
+        for (int32_t k = 1; k < BANK_KATEGORIEN; ++k)
+            if (s.einnahmen[k] != 0 || s.ausgaben[k] != 0)
+                std::printf("    %2d ein %14.0f aus %14.0f\n", k, s.einnahmen[k], s.ausgaben[k]);
+    }
+
+    // Plays `anzahl` seasons of the world built in `welt`; checks every day and every season.
+    void spielen(int32_t anzahl)
+    {
+        std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (welt / "config_files").c_str());
+        ASSERT_TRUE(Spielstart_Neues_Spiel());
+        for (int32_t t = 0; t < Team_Anzahl; ++t)
+            if (Team_Hat_Manager(t)) Team_Wert(TEAM_FLAGS, t, 8, TEAM_LOESCHEN);
+        const Welt_Bilanz start = Welt_Bilanz_Zaehlen();
+        std::printf("Saison 0: %s\n", Welt_Bilanz_Zeile(start).c_str());
+        ASSERT_GT(start.geld_median, 0);
+        ASSERT_GE(start.kleinster_kader, WELT_KADER_MINIMUM);
+        ASSERT_EQ(start.ohne_verein, 0) << "Spieler " << start.erster_ohne_verein << " Status "
+                                        << Spieler_Wert(SP_STATUS, start.erster_ohne_verein, 0, SP_LESEN) << " System "
+                                        << Spieler_Egal_Daten[start.erster_ohne_verein].heimatsystem << " von " << Spieler_Anzahl;
+        int32_t saison = 0, tag = Aktueller_Tag, schlechte_tage = 0;
+        int64_t schritte = 0;
+        while (saison < anzahl) {
+            Ablauf_Schritt();
+            ASSERT_LT(++schritte, 400000000) << "der Tag " << Aktueller_Tag << " endet nicht";
+            if (Aktueller_Tag == tag) continue;
+            tag = Aktueller_Tag;
+            const Welt_Bilanz b = Welt_Bilanz_Zaehlen();
+            // one message per bad day, at most a few, so that a broken world does not flood the log
+            if ((b.kleinster_kader < WELT_KADER_MINIMUM || b.ohne_verein != 0) && ++schlechte_tage <= 5)
+                ADD_FAILURE() << "Tag " << tag << ": " << Welt_Bilanz_Zeile(b) << " (Verein " << b.kleinster_verein
+                              << ", ohne Verein Spieler " << b.erster_ohne_verein << ")";
+            const Kalender_Datum d = Kalender_Get_Datum(tag, 0);
+            if (d.monat != 7 || d.tag != 1) continue;
+            ++saison;
+            std::printf("Saison %d: %s\n", saison, Welt_Bilanz_Zeile(b).c_str());
+            kategorien_zeigen();
+            // A club starts with its first season tickets alone; a season brings the median club
+            // about as much again as it spends (gate, boards and prizes against wages and works),
+            // so its balance stays between half and twice that start, and the clubs together
+            // never owe more than they hold.
+            EXPECT_GE(b.geld_median, start.geld_median / 2) << "Saison " << saison;
+            EXPECT_LE(b.geld_median, start.geld_median * 2) << "Saison " << saison;
+            EXPECT_GE(b.geld_summe, 0) << "Saison " << saison;
+        }
+        EXPECT_EQ(schlechte_tage, 0);
+    }
+};
+
+TEST_F(Welt_Saisons, DefaultWorldKeepsItsSquadsAndItsMoney)
+{
+    welt_bauen("welt_saisons", {"welt", "wettbewerbe"});
+    spielen(saisons());
+}
+
+// Two seasons of the large world: `make test-saisons` runs it.
+TEST_F(Welt_Saisons, DISABLED_LargeWorldKeepsItsSquadsAndItsMoney)
+{
+    welt_bauen("welt_saisons_gross", {"welt --world large", "wettbewerbe --world large"});
+    spielen(2);
+}
+
+}  // namespace

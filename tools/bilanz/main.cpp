@@ -1,0 +1,71 @@
+// dorvin_bilanz SPIELSTAND...: the health of the world a savegame holds. Per savegame one line of
+// key=value words (the day, players in league clubs, in the transfer market and without a team,
+// the smallest league squad, the league clubs short of 16 players, the club balances' median,
+// sum and lowest in whole DM), then the money booked by category over all clubs in the running
+// season and in the season before it (income and spending).
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "database/spieler.h"
+#include "database/team.h"
+#include "database/welt_bilanz.h"
+#include "database/teamspieler.h"
+#include "economy/bank.h"
+#include "economy/bank_welt.h"
+#include "gameflow/globals.h"
+#include "platform/disk.h"
+#include "platform/liste.h"
+#include "platform/os/os_text.h"
+#include "platform/print.h"
+
+namespace {
+
+void kategorien(const char* titel, const Bank_Welt_Summen& s)
+{
+    std::printf("  %s:\n", titel);
+    double ein = 0, aus = 0;
+    for (int32_t k = 1; k < BANK_KATEGORIEN; ++k) {
+        if (s.einnahmen[k] == 0 && s.ausgaben[k] == 0) continue;
+        std::printf("    %2d %-30s ein %15.0f  aus %15.0f\n", k, Os_Text_Utf8(Bank_Kategorie_Name(k)).c_str(), s.einnahmen[k],
+                    s.ausgaben[k]);
+        ein += s.einnahmen[k];
+        aus += s.ausgaben[k];
+    }
+    std::printf("    %-33s ein %15.0f  aus %15.0f  saldo %15.0f\n", "zusammen", ein, aus, ein - aus);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "Aufruf: dorvin_bilanz SPIELSTAND...\n");
+        return 2;
+    }
+    setenv("DORVIN_HEADLESS", "1", 1);
+    // only the blocks the figures come from, read without a running game to fall back on
+    for (int pos = 1; pos <= DISK_POSITIONEN; ++pos)
+        if (pos != DISK_POS_FREI) Disk_Block_Registrieren(pos, nullptr, nullptr);
+    Disk_Block_Registrieren(DISK_POS_ABLAUF, nullptr, Globals_Read_Bin_Block);
+    Disk_Block_Registrieren(DISK_POS_TEAMS, nullptr, Team_Read_Bin_Block);
+    Disk_Block_Registrieren(DISK_POS_SPIELER, nullptr, Spieler_Read_Bin_Block);
+    Disk_Block_Registrieren(DISK_POS_TEAMSPIELER, nullptr, Teamspieler_Read_Bin_Block);
+    Disk_Block_Registrieren(DISK_POS_BANK, nullptr, Bank_Laden);
+    int fehler = 0;
+    for (int i = 1; i < argc; ++i) {
+        // a bare name would be looked up in the program's savegame folder
+        const std::string pfad = std::strchr(argv[i], '/') ? argv[i] : std::string("./") + argv[i];
+        if (!Disk_Spielstand_Laden(pfad.c_str())) {
+            std::fprintf(stderr, "%s: nicht lesbar\n", argv[i]);
+            ++fehler;
+            continue;
+        }
+        std::printf("%s datei=%s\n", Welt_Bilanz_Zeile(Welt_Bilanz_Zaehlen()).c_str(), argv[i]);
+        kategorien("laufende Saison", Bank_Welt_Get_Summen(0));
+        kategorien("Saison davor", Bank_Welt_Get_Summen(1));
+    }
+    return fehler ? 1 : 0;
+}
