@@ -8,6 +8,7 @@
 #include "common/capture.h"
 #include "competitions/statistik.h"
 #include "database/teamspieler.h"
+#include "match/spieltag_intern.h"
 #include "match/spieltag_welt.h"
 #include "screens/spieler_detail.h"
 
