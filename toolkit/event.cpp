@@ -19,7 +19,6 @@
 #include "platform/win95.h"
 #include "platform/zufall.h"
 #include "toolkit/dienste.h"
-#include "toolkit/hauptmenue.h"
 #include "toolkit/hilfe.h"
 #include "toolkit/mausover.h"
 #include "toolkit/menue_intern.h"
@@ -42,10 +41,6 @@ uint8_t Menue_Hilfe_Status = 0;
 int32_t Menue_Glow_Stufe = 0;
 uint32_t Menue_Rad_Zeit = 0;
 uint32_t Menue_Zeitlimit = 0;
-
-namespace {
-constexpr uint32_t BASIS_PRUEFEN_MS = 4000;
-}
 uint32_t Menue_Startzeit = 0;
 int32_t Menue_Wippe_Verzoegerung = 250;
 int32_t Menue_Wippe_Schritt = 10;
@@ -565,14 +560,6 @@ int8_t Menue_Event_Schritt(uint8_t refresh, int32_t icon_nr)
         Menue_Rein(Aktuelles_Team, 1);
         Highscore_Zeige_Aufgabenfrist(Aktuelles_Team, 0);
         return 1;
-    }
-    // The series info moves on to the club's next series every few seconds, the date follows the day.
-    static uint32_t basis_geprueft = 0;
-    if (const uint32_t jetzt = Timer_Get_Time(); jetzt - basis_geprueft >= BASIS_PRUEFEN_MS) {
-        basis_geprueft = jetzt;
-        Menue_Basisicons_Pruefen(0);
-        // Drawn in this step: a redraw left pending would go into a savegame made meanwhile.
-        if (!refresh) refresh = 1;
     }
     if (refresh) Menue_Screen_Refresh(refresh, -1, -1, -1, -1);
     return Menue_Icons_Check(icon_nr);
