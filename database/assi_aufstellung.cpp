@@ -311,6 +311,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     int32_t feld[500];
     const int32_t anzahl = std::min<int32_t>(Teamspieler_Ins_Array(team, feld, 500, 0), 500);
     std::vector<Kandidat> kader;
+    kader.reserve(size_t(std::max(anzahl, 0)));
     for (int32_t i = 0; i < anzahl; ++i) {
         const int32_t sp = feld[i];
         const uint32_t f = static_cast<uint32_t>(Teamspieler_Wert(317, team, sp, 0, 0));

@@ -29,6 +29,52 @@ int32_t in_i32(int64_t v) { return v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? I
 
 bool spnr_gueltig(int32_t spnr) { return Spieler_Daten && spnr >= 0 && spnr < Spieler_Anzahl; }
 
+// The value behind salary and fee, from strength (10..995), age, contract months and the
+// difficulty level; no draws.
+int32_t marktwert_rechnen(int32_t k, int32_t a, int32_t monate, uint32_t d)
+{
+    const int32_t jung = a < 18 ? 1 : 0;
+
+    int64_t basis, spitze;
+    if (k <= 900) {
+        basis = (18 + jung) * k / 20;
+        spitze = k - basis;
+    } else {
+        const int32_t k2 = k - 20 * jung;
+        int32_t e;
+        if (k2 > SCHWELLE[d]) e = static_cast<int32_t>(std::pow(static_cast<double>(k2 - SCHWELLE[d]), EXPONENT[d])) + 25;
+        else e = (k2 - 900) / 4;
+        int32_t f = e + 10;
+        f = f < 0 ? 0 : f > 100 ? 100 : f;
+        spitze = static_cast<int64_t>(k2) * f / 100;
+        basis = k2 - spitze;
+    }
+    const int64_t faktor = static_cast<int64_t>(std::pow(2.0, 1.0 + static_cast<double>(k) * 0.0025));
+    int64_t wert = (basis + spitze * faktor) * 650;
+    const int64_t g = a != 0 ? (a - 10) / 2 - 7 : 0;
+    wert = (100 - g) * wert / 100;
+    const double hoch = (static_cast<double>(monate) * 0.001 - 0.012) * 0.25 + 1.018;
+    return wert > 0 ? in_i32(std::pow(static_cast<double>(wert), hoch)) : 0;
+}
+
+// The value is asked for again and again with the same terms (every raise of an auction rates
+// the bids anew, each with up to three powers): the last results, looked up by their terms, one
+// store per thread.
+int32_t marktwert(int32_t k, int32_t a, int32_t monate)
+{
+    const uint32_t d = Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe;
+    struct Eintrag {
+        int32_t k = -1, a = 0, monate = 0;
+        uint32_t d = 0;
+        int32_t v = 0;
+    };
+    static thread_local Eintrag speicher[1024];
+    const uint32_t h = (uint32_t(k) * 2654435761u ^ uint32_t(a) * 40503u ^ uint32_t(monate) * 97u ^ d) % 1024u;
+    Eintrag& e = speicher[h];
+    if (e.k != k || e.a != a || e.monate != monate || e.d != d) e = {k, a, monate, d, marktwert_rechnen(k, a, monate, d)};
+    return e.v;
+}
+
 }  // namespace
 
 void Spieler_Bewerte_Marktwert_Gehalt(int32_t team, int32_t spnr, int32_t staerke, int32_t alter, int32_t monate,
@@ -44,30 +90,7 @@ void Spieler_Bewerte_Marktwert_Gehalt(int32_t team, int32_t spnr, int32_t staerk
     const int32_t a = alter == -1 ? Spieler_Wert(SP_ALTER, spnr, 0, SP_LESEN) : alter;
     if (k < 10) k = Zufall(8, 15);
     if (k > 995) k = 995;
-    const int32_t jung = a < 18 ? 1 : 0;
-
-    int64_t basis, spitze;
-    if (k <= 900) {
-        basis = (18 + jung) * k / 20;
-        spitze = k - basis;
-    } else {
-        const int32_t k2 = k - 20 * jung;
-        const uint32_t d = Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe;
-        int32_t e;
-        if (k2 > SCHWELLE[d]) e = static_cast<int32_t>(std::pow(static_cast<double>(k2 - SCHWELLE[d]), EXPONENT[d])) + 25;
-        else e = (k2 - 900) / 4;
-        int32_t f = e + 10;
-        f = f < 0 ? 0 : f > 100 ? 100 : f;
-        spitze = static_cast<int64_t>(k2) * f / 100;
-        basis = k2 - spitze;
-    }
-    const int64_t faktor = static_cast<int64_t>(std::pow(2.0, 1.0 + static_cast<double>(k) * 0.0025));
-    int64_t wert = (basis + spitze * faktor) * 650;
-    const int64_t g = a != 0 ? (a - 10) / 2 - 7 : 0;
-    wert = (100 - g) * wert / 100;
-    const double hoch = (static_cast<double>(monate) * 0.001 - 0.012) * 0.25 + 1.018;
-    const int32_t v = wert > 0 ? in_i32(std::pow(static_cast<double>(wert), hoch)) : 0;
-
+    const int32_t v = marktwert(k, a, monate);
     if (gehalt) {
         int32_t s = v / 1000;
         if (s > 3000) s = (s - 3000) / 2 + 3000;
