@@ -158,6 +158,17 @@ constexpr int32_t SPIELE_CLIENT_CACHE = 5000;  // fetched records kept by a clie
 constexpr int32_t SPIELE_NETZ_GRUPPE = 50;     // records of one lock reply
 constexpr int32_t SPIELE_NETZ_EREIGNISSE = 100;  // events of one fetch
 
+// While one lives, a client lays out the fixture lists of the server's competitions itself
+// (without a draw, in the order the server sent): the store's writers do not report the client's
+// access then.
+class Spiele_Client_Spielplan {
+public:
+    Spiele_Client_Spielplan();
+    ~Spiele_Client_Spielplan();
+    Spiele_Client_Spielplan(const Spiele_Client_Spielplan&) = delete;
+    Spiele_Client_Spielplan& operator=(const Spiele_Client_Spielplan&) = delete;
+};
+
 // A client's start: its copies follow the server's store.
 void Spiele_Client_Start();
 // Empties the client's cached records and tables, asks the server's event counts and grows the

@@ -159,6 +159,8 @@ bool Wettbewerb_Spielplan_Anlegen(Wettbewerb_Id id)
 {
     Wettbewerb_Datensatz* w = wb_per_id(id);
     if (!w || !Spiele_Ist_Initialisiert()) return false;
+    // A client lays out the server's lists as they were drawn there: expected, not reported.
+    const Spiele_Client_Spielplan spielplan;
     if (w->spiele_block >= 0 && Spiele_Get_Block_Kopf(w->spiele_block)) Spiele_Wettbewerb_Loeschen(w->spiele_block);
     w->spiele_block = -1;
     w->spieltag = 0;

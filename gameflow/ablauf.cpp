@@ -304,13 +304,11 @@ void client_spieltag_starten()
         if (std::find(ids, ids + n, s.wettbewerb) == ids + n && n < SPIELTAG_TAGESLISTE) ids[n++] = s.wettbewerb;
     if (!n) return;
     Spieltag_Init(ids, n);
-    // The server's records stand in for the client's own: the same seed, the same game.
-    for (const auto& [spiel, bild] : Ablauf_Client_Spielfeld_Records()) {
-        if (!Spielfeld_Get_Spiel(spiel)) Spielfeld_Record_Anlegen(spiel, 1, 0, nullptr, -1, 1);
-        Spielfeld_Record* r = Spielfeld_Get_Spiel(spiel);
-        if (r) Spielfeld_Record_Lesen(bild.data(), *r);
-        else Print_Fehler("Ablauf: Spiel %d des Servers hat hier keinen Platz", spiel);
-    }
+    // The server's records are the client's: the same seed, the same game. Taken as they come,
+    // never filled here first (the other club's squad is the server's to read).
+    for (const auto& [spiel, bild] : Ablauf_Client_Spielfeld_Records())
+        if (!Spielfeld_Record_Uebernehmen(spiel, bild.data()))
+            Print_Fehler("Ablauf: Spiel %d des Servers hat hier keinen Platz", spiel);
 }
 
 // Client: its turn of today has ended.

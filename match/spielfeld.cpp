@@ -568,22 +568,52 @@ void Spielfeld_Record_Fuellen(Spielfeld_Record* r, const Spiele_Spiel* sp, int32
     Spielfeld_Kontakte_Aufloesen(r);
 }
 
-bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32_t* pro_tribuene, int32_t, int32_t)
+namespace {
+
+// The game of a new record, or null when the day takes no record for it (reported under `wer`).
+const Spiele_Spiel* neuer_record_erlaubt(const char* wer, int32_t spiel)
 {
-    if (!Spielfeld_Initialisiert()) return false;
+    if (!Spielfeld_Initialisiert()) return nullptr;
     if (anzahl_records() >= SPIELFELD_MAX_SPIELE) {
-        Print_Fehler("Spielfeld_Record_Anlegen: mehr als %d Spiele an einem Tag!", SPIELFELD_MAX_SPIELE);
-        return false;
+        Print_Fehler("%s: mehr als %d Spiele an einem Tag!", wer, SPIELFELD_MAX_SPIELE);
+        return nullptr;
     }
     if (Liste_Find_Key(&Spielfeld_Liste, uint32_t(spiel))) {
-        Print_Fehler("Spielfeld_Record_Anlegen: Spiel %d hat schon einen Record!", spiel);
-        return false;
+        Print_Fehler("%s: Spiel %d hat schon einen Record!", wer, spiel);
+        return nullptr;
     }
     const Spiele_Spiel* sp = Spiele_Get_Spiel(spiel, 0);
-    if (!sp) {
-        Print_Fehler("Spielfeld_Record_Anlegen: Spiel %d nicht gefunden!", spiel);
+    if (!sp) Print_Fehler("%s: Spiel %d nicht gefunden!", wer, spiel);
+    return sp;
+}
+
+}  // namespace
+
+bool Spielfeld_Record_Uebernehmen(int32_t spiel, const uint8_t* bild)
+{
+    if (!bild) return false;
+    Spielfeld_Record neu{};
+    Spielfeld_Record_Lesen(bild, neu);
+    if (neu.spiel != uint32_t(spiel)) {
+        Print_Fehler("Spielfeld_Record_Uebernehmen: Record gehört zu Spiel %u, nicht %d!", neu.spiel, spiel);
         return false;
     }
+    if (Spielfeld_Record* alt = Spielfeld_Get_Spiel(spiel)) {
+        *alt = neu;
+        return true;
+    }
+    if (!neuer_record_erlaubt("Spielfeld_Record_Uebernehmen", spiel)) return false;
+    if (!Liste_Insert_Element(&Spielfeld_Liste, letztes(), &neu, sizeof neu, uint32_t(spiel))) {
+        Print_Fehler("Spielfeld_Record_Uebernehmen: kein Speicher!");
+        return false;
+    }
+    return true;
+}
+
+bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32_t* pro_tribuene, int32_t, int32_t)
+{
+    const Spiele_Spiel* sp = neuer_record_erlaubt("Spielfeld_Record_Anlegen", spiel);
+    if (!sp) return false;
     const int32_t teams[2] = {sp->heim, sp->gast};
     for (int32_t t : teams)
         if (t < 0 || t >= Team_Anzahl) {

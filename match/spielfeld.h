@@ -323,6 +323,10 @@ bool Spielfeld_Ist_Initialisiert();
 // when refused (200 records, no game, not initialised, a record exists).
 bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t angezeigt, const int32_t* pro_tribuene,
                               int32_t spielort, int32_t mit_manager);
+// Takes a game's record from its saved image (as the server sends it), over the game's record
+// or as a new one, without filling one first. False when refused (not initialised, 200 records,
+// no game, the image belongs to another game).
+bool Spielfeld_Record_Uebernehmen(int32_t spiel, const uint8_t* bild);
 // The whole fill of a record for the pitch: players, objects, surroundings and stands.
 struct Spiele_Spiel;
 void Spielfeld_Record_Fuellen(Spielfeld_Record* r, const Spiele_Spiel* sp, int32_t spiel, int32_t modus,

@@ -29,6 +29,18 @@ namespace netz_lauf {
 
 using namespace programm_lauf;
 
+// Runs started while it is set print their error texts to NAME_fehler.txt (DORVIN_DEBUG=1).
+inline bool fehler_texte_drucken = false;
+
+// The lines of a run's error texts that hold `text`.
+inline int fehler_zaehlen(const Installation& inst, const std::string& name, const std::string& text)
+{
+    std::ifstream in(inst.ordner / (name + "_fehler.txt"));
+    int n = 0;
+    for (std::string zeile; std::getline(in, zeile);) n += zeile.find(text) != std::string::npos;
+    return n;
+}
+
 // The program under the script NAME.txt of the installation's folder in the role given; `spielstand`
 // a savegame to load from the command line.
 inline pid_t starten_im_hintergrund(const Installation& inst, const std::string& name, const std::string& rolle,
@@ -42,7 +54,8 @@ inline pid_t starten_im_hintergrund(const Installation& inst, const std::string&
         // a test or benchmark that dies leaves no program behind
         prctl(PR_SET_PDEATHSIG, SIGKILL);
         setenv("DORVIN_REGISTRY", inst.registry.c_str(), 1);
-        unsetenv("DORVIN_DEBUG");
+        if (fehler_texte_drucken) setenv("DORVIN_DEBUG", "1", 1);
+        else unsetenv("DORVIN_DEBUG");
         if (!std::freopen(fehler.c_str(), "w", stderr) || !std::freopen(aus.c_str(), "w", stdout)) _exit(126);
         const std::string bin = inst.bin + "/dorvin";
         if (spielstand.empty())

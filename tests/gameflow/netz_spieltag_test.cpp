@@ -166,9 +166,19 @@ TEST_F(Netz_Spieltag, AClientsBroadcastChoiceDecidesWhetherItSeesItsMatch)
     skript(eins, 0, 0);
     skript(zwei, 1, 2);
     pid_t s_pid, e_pid, z_pid;
-    ASSERT_TRUE(r.starten(&s_pid, &e_pid, &z_pid, "vorbereitet"));
+    fehler_texte_drucken = true;
+    const bool gestartet = r.starten(&s_pid, &e_pid, &z_pid, "vorbereitet");
+    fehler_texte_drucken = false;
+    ASSERT_TRUE(gestartet);
     Drei_Rechner::Summen d;
     ASSERT_TRUE(r.beendet(s_pid, e_pid, z_pid, 300, 120, &d));
+    // A client's start and its match day, live or not, are ordinary play: its fixture lists come
+    // from the server's competitions and its game's record from the server, and no error text
+    // reports either (they came by the thousand).
+    for (auto [c, name] : {std::pair{&eins, "live"}, std::pair{&zwei, "keine"}})
+        for (const char* text : {"Cl: Spiele Set_Teams", "Cl: Spiele Init_Neue_Spiele",
+                                 "Client-Zugriff: Spieler_Spielfeld_Staerke", "CLIENT-TEAM falsch!"})
+            EXPECT_EQ(fehler_zaehlen(*c, "client", text), 0) << name << ": " << text;
     // The pitch of the live view is bright green; the menu behind a match day not shown is a
     // dark one.
     const auto gruen = [&](const Installation& c, const std::string& name) {
