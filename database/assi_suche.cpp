@@ -129,7 +129,13 @@ void Assi_Suche_Slot_Setzen(int32_t team, int32_t zeile, int32_t band, int32_t s
     // the price percent above his demand, and an auction takes the best of them) only as far as
     // its money carries a season of its wages: bidding a fifth above every demand, as managers'
     // assistants do, drove the poorer clubs' wage bills far past their income.
-    const int32_t preis = Team_Hat_Manager(team) ? Zufall(90, 110) : Zufall(30, 50) + 60 * Team_Rueckhalt_Prozent(team) / 100;
+    int32_t preis;
+    if (Team_Hat_Manager(team)) {
+        preis = Zufall(90, 110);
+    } else {
+        preis = Zufall(30, 50);
+        preis += 60 * Team_Rueckhalt_Prozent(team) / 100;
+    }
     s.preis[slot] = static_cast<uint16_t>(preis);
     if (zeile == ASSI_GROB_TORWART) {
         s.torwart[slot] = 1;
