@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <iterator>
 #include <vector>
 
 #include "competitions/wettbewerb.h"
@@ -144,7 +145,7 @@ Tabelle_Von_Bis_Spuren Ligen_Tabelle_Von_Bis_Spuren(int32_t von_x, int32_t bis_x
 std::string Ligen_Tabelle_Filter_Text(const char* name, int32_t (*breite)(const char*), int32_t max);
 
 // The option buttons' labels and help texts; the data builder draws the labels into the faces
-// of the same numbers in the screen file.
+// (`Ligen_Tabelle_Knopf_Bild`) in the screen file.
 struct Ligen_Tabelle_Knopf {
     int16_t nummer;
     const char* text;
@@ -185,9 +186,31 @@ inline const Ligen_Tabelle_Knopf* Ligen_Tabelle_Knopf_Suchen(int32_t nummer)
     const Ligen_Tabelle_Knopf* k = Ligen_Tabelle_Knopf_In(LT_TABELLENKNOEPFE, nummer);
     return k ? k : Ligen_Tabelle_Knopf_In(LT_PAARUNGSKNOEPFE, nummer);
 }
-// Faces of the option buttons in the screen file under the icons' numbers; the knobs of the
-// match-day bar and of the table range (from, to) under numbers of their own.
+// Faces of the option buttons in the screen file from LT_BILD_KNOEPFE on, the table's buttons
+// first, then the fixtures'; not under the icons' numbers, which the live scene's crowd sounds
+// hold in the same file. The knobs of the match-day bar and of the table range (from, to) under
+// numbers of their own.
+constexpr int32_t LT_BILD_KNOEPFE = 6241;
 constexpr int32_t LT_KNOPF_BREITE = 80, LT_KNOPF_HOEHE = 17;
+// The face's resource number of a table or fixtures button, -1 for another number.
+inline int32_t Ligen_Tabelle_Knopf_Bild(int32_t nummer)
+{
+    constexpr int32_t tabelle = int32_t(std::size(LT_TABELLENKNOEPFE));
+    if (const Ligen_Tabelle_Knopf* k = Ligen_Tabelle_Knopf_In(LT_TABELLENKNOEPFE, nummer))
+        return LT_BILD_KNOEPFE + int32_t(k - LT_TABELLENKNOEPFE);
+    if (const Ligen_Tabelle_Knopf* k = Ligen_Tabelle_Knopf_In(LT_PAARUNGSKNOEPFE, nummer))
+        return LT_BILD_KNOEPFE + tabelle + int32_t(k - LT_PAARUNGSKNOEPFE);
+    return -1;
+}
+// The button whose face has that resource number, null for none.
+inline const Ligen_Tabelle_Knopf* Ligen_Tabelle_Knopf_Mit_Bild(int32_t bild)
+{
+    for (const Ligen_Tabelle_Knopf& k : LT_TABELLENKNOEPFE)
+        if (Ligen_Tabelle_Knopf_Bild(k.nummer) == bild) return &k;
+    for (const Ligen_Tabelle_Knopf& k : LT_PAARUNGSKNOEPFE)
+        if (Ligen_Tabelle_Knopf_Bild(k.nummer) == bild) return &k;
+    return nullptr;
+}
 // The fixtures' three toggles stand one above the other beside the shortcuts: lower faces.
 constexpr int32_t LT_PAARUNGSKNOPF_HOEHE = 14;
 inline int32_t Ligen_Tabelle_Knopf_Hoehe(int32_t nummer)

@@ -1140,7 +1140,7 @@ void liste_bauen()
     }
     auto knopf = [&](int32_t nr, Menue_Refresh_Prozedur r, Menue_Klick_Prozedur k, const char* hilfe) {
         const Ligen_Tabelle_Platz p = platz(nr);
-        Menue_Icon i = Menue_Icon_Vorlage(int16_t(nr), r == knopf_zeichnen ? int32_t(MENUE_RESSOURCE_CODE + nr) : -1, 0,
+        Menue_Icon i = Menue_Icon_Vorlage(int16_t(nr), r == knopf_zeichnen ? int32_t(MENUE_RESSOURCE_CODE + Ligen_Tabelle_Knopf_Bild(nr)) : -1, 0,
                                           int16_t(p.x), int16_t(p.y), uint16_t(p.w), uint16_t(p.h), 13, 255);
         i.refresh_prozedur = r;
         i.klick = k;
@@ -1242,7 +1242,7 @@ void liste_bauen()
         an_platz(I_TABELLE, kopf_zeichnen);
         for (int32_t k = 0; k < KNOEPFE; ++k) {
             const Ligen_Tabelle_Platz p = platz(TABELLENKNOEPFE[k].nummer);
-            Menue_Icon i = Menue_Icon_Vorlage(TABELLENKNOEPFE[k].nummer, int32_t(MENUE_RESSOURCE_CODE + TABELLENKNOEPFE[k].nummer), 0,
+            Menue_Icon i = Menue_Icon_Vorlage(TABELLENKNOEPFE[k].nummer, int32_t(MENUE_RESSOURCE_CODE + Ligen_Tabelle_Knopf_Bild(TABELLENKNOEPFE[k].nummer)), 0,
                                               int16_t(p.x), int16_t(p.y), uint16_t(p.w), uint16_t(p.h), 13, 255);
             i.refresh_prozedur = knopf_zeichnen;
             i.klick = knopf_klick;

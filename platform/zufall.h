@@ -8,7 +8,8 @@
 constexpr int32_t ZUFALL_MODUL = 4000000;
 constexpr uint32_t ZUFALL_BLOCK_BYTES = 12;
 
-// Advances the generator by a clock-dependent number of steps (the first draw calls it).
+// Advances the generator by a clock-dependent number of steps (the first draw calls it); with
+// DORVIN_ZUFALL=N in the environment the number depends on N instead of the clock.
 void Zufall_Init();
 
 // The generator's state, inline in every caller: a season draws it hundreds of thousands of times.

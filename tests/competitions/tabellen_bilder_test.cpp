@@ -36,7 +36,7 @@ TEST(TabellenBilder, FacesAndKnobsLoadAtTheirSizesAndTheFacesDiffer)
     for (const Ligen_Tabelle_Knopf& k : LT_TABELLENKNOEPFE) nummern.push_back(k.nummer);
     for (const Ligen_Tabelle_Knopf& k : LT_PAARUNGSKNOEPFE) nummern.push_back(k.nummer);
     for (int32_t n : nummern) {
-        auto* b = static_cast<Rastport*>(Load_Resource(handle, n, 16, nullptr));
+        auto* b = static_cast<Rastport*>(Load_Resource(handle, Ligen_Tabelle_Knopf_Bild(n), 16, nullptr));
         ASSERT_NE(b, nullptr) << n;
         EXPECT_EQ(b->width, uint32_t(LT_KNOPF_BREITE)) << n;
         EXPECT_EQ(b->height, uint32_t(Ligen_Tabelle_Knopf_Hoehe(n))) << n;

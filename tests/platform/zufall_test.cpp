@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include <vector>
@@ -108,4 +109,21 @@ TEST(Zufall, EveryStateStepsAsThePlainRemainder)
     Zufall_Set_Seed(ZUFALL_MODUL + 1000);
     Zufall(0, 3);
     EXPECT_EQ(Zufall_Get_Seed(), int32_t(uint32_t(ZUFALL_MODUL + 1000) * 16u + 167u) % ZUFALL_MODUL);
+}
+
+// DORVIN_ZUFALL replaces the clock: the same start gives the same sequence, whenever it runs.
+TEST(Zufall, AStartFromTheEnvironmentRepeatsTheSequence)
+{
+    auto folge = [](const char* start) {
+        setenv("DORVIN_ZUFALL", start, 1);
+        Zufall_Set_Seed(0);
+        Zufall_Init();
+        std::vector<int32_t> v;
+        for (int i = 0; i < 20; ++i) v.push_back(Zufall(0, 999));
+        return v;
+    };
+    const std::vector<int32_t> a = folge("7"), b = folge("7"), c = folge("8");
+    unsetenv("DORVIN_ZUFALL");
+    EXPECT_EQ(a, b);
+    EXPECT_NE(a, c);
 }

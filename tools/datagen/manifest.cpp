@@ -264,11 +264,13 @@ std::vector<Manifest_Eintrag> aufbauen()
     bereich(v, scr, 6238, 6238, BILD, 640, 480, 0, 16, false, "Elf des Tages: Spielfeld mit 1-3-4-3");
     bereich(v, scr, 1382, 1382 + MANIFEST_WETTBEWERBE - 1, BILD, 40, 40, 0, 16, true,
             "Wettbewerbsbild (Nummer - 1382 = GRAFIK_NUMMER)");
-    // The league tables screen: option faces with their labels (icons of the same number), the knobs.
+    // The league tables screen: option faces with their labels, the knobs.
     for (const Ligen_Tabelle_Knopf& k : LT_TABELLENKNOEPFE)
-        v.push_back({scr, k.nummer, BILD, LT_KNOPF_BREITE, LT_KNOPF_HOEHE, 0, 16, false, "Tabellen: Optionsknopf"});
+        v.push_back({scr, Ligen_Tabelle_Knopf_Bild(k.nummer), BILD, LT_KNOPF_BREITE, LT_KNOPF_HOEHE, 0, 16, false,
+                     "Tabellen: Optionsknopf"});
     for (const Ligen_Tabelle_Knopf& k : LT_PAARUNGSKNOEPFE)
-        v.push_back({scr, k.nummer, BILD, LT_KNOPF_BREITE, LT_PAARUNGSKNOPF_HOEHE, 0, 16, false, "Tabellen: Paarungsknopf"});
+        v.push_back({scr, Ligen_Tabelle_Knopf_Bild(k.nummer), BILD, LT_KNOPF_BREITE, LT_PAARUNGSKNOPF_HOEHE, 0, 16, false,
+                     "Tabellen: Paarungsknopf"});
     // The team information screen: the buttons' faces and the frame; the team comparison: its
     // buttons and background.
     for (const Teaminfo_Knopf& k : TI_KNOEPFE)

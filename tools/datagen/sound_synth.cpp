@@ -210,6 +210,46 @@ std::vector<double> effekt(int32_t nummer)
         }
         kanten(x, ms(10), ms(80));
         return x;
+    // the live scene's crowd: the second background loop, chants, fouls, whistling, applause,
+    // near misses, reactions and the goal cheer
+    case 2513: {
+        x = schleife(menge(ms(4000), 30, 0.3), ms(500));
+        for (double& v : x) v *= 0.5;
+        return x;
+    }
+    case 2514: case 2515: case 2516: case 2517: case 2518: {
+        // a chant: the crowd's noise beating in the rhythm of the song
+        const double takt = 1.6 + 0.3 * (nummer - 2514);
+        x = menge(ms(nummer == 2518 ? 2500 : 5000), uint32_t(nummer), 0.5);
+        for (size_t i = 0; i < x.size(); ++i) x[i] *= 0.55 + 0.45 * std::sin(2 * PI * takt * double(i) / RATE);
+        kanten(x, ms(300), ms(600));
+        return x;
+    }
+    case 2520: case 2521:
+        for (uint32_t k = 0; k < 4; ++k) {
+            pfiff_anhaengen(x, 250 + 60 * k, uint32_t(nummer) + k);
+            x.resize(x.size() + ms(60), 0.0);
+        }
+        return x;
+    case 2522: {
+        // applause: many short claps over the crowd's noise
+        x = menge(ms(2500), 31, 1.0);
+        for (double& v : x) v *= 0.3;
+        for (uint32_t k = 0; k < 40; ++k) {
+            const std::vector<double> c = klick(12, 1800 + 37 * (k % 9), 2, 0.8, 40 + k);
+            const size_t ab = size_t(ms(55.0 * k + 7.0 * (k % 5)));
+            for (size_t i = 0; i < c.size() && ab + i < x.size(); ++i) x[ab + i] += 0.5 * c[i];
+        }
+        kanten(x, ms(100), ms(500));
+        return x;
+    }
+    case 2519: case 2523: case 2524: case 2525: case 2526: case 2527: case 2528: case 2529: {
+        // a reaction: a swell of voices, the goal cheer longer and louder
+        const bool tor = nummer == 2529;
+        x = menge(ms(tor ? 3500 : 1500), uint32_t(nummer), 2.0);
+        for (size_t i = 0; i < x.size(); ++i) x[i] *= (tor ? 1.0 : 0.7) * std::sin(PI * double(i) / x.size());
+        return x;
+    }
     default: return {};
     }
 }

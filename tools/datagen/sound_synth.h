@@ -8,11 +8,13 @@
 
 // Effect sounds of the screen resource file: 1584-1590 (clicks, requester sounds, whistles),
 // 1603 (crowd, looping), 1604-1608, the live scene's 2495-2511, 2512 (the match overview's
-// crowd murmur, looping), the auction's murmur (474, looping) and leader gong (475).
-constexpr int32_t SOUND_SYNTH_EFFEKTE[] = {1584, 1585, 1586, 1587, 1588, 1589, 1590,
-                                           1603, 1604, 1605, 1606, 1607, 1608, 2495, 2496, 2497, 2498,
-                                           2499, 2500, 2501, 2502, 2503, 2504, 2505, 2506, 2507, 2508,
-                                           2509, 2510, 2511, 2512, 474, 475};
+// crowd murmur and the scene's first background, looping), the scene's crowd 2513-2529, the
+// auction's murmur (474, looping) and leader gong (475).
+constexpr int32_t SOUND_SYNTH_EFFEKTE[] = {1584, 1585, 1586, 1587, 1588, 1589, 1590, 1603, 1604, 1605, 1606, 1607,
+                                           1608, 2495, 2496, 2497, 2498, 2499, 2500, 2501, 2502, 2503, 2504, 2505,
+                                           2506, 2507, 2508, 2509, 2510, 2511, 2512, 2513, 2514, 2515, 2516, 2517,
+                                           2518, 2519, 2520, 2521, 2522, 2523, 2524, 2525, 2526, 2527, 2528, 2529,
+                                           474,  475};
 constexpr int32_t SOUND_SYNTH_AUKTION_MURMELN = 474, SOUND_SYNTH_AUKTION_GONG = 475;
 // Menu sounds of the screen resource file: seven looping tunes.
 constexpr int32_t SOUND_SYNTH_MENUE_BASIS = 1609;

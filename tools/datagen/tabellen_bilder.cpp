@@ -117,7 +117,8 @@ bool Tabellen_Bild_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
     if (std::strcmp(e.datei, "resf_scr.res") != 0) return false;
     if (e.nummer == LT_BILD_TAGKNOPF) bild = griff(LT_TAGKNOPF_BREITE, LT_TAGKNOPF_HOEHE).fertig(e.nummer);
     else if (e.nummer == LT_BILD_VONKNOPF || e.nummer == LT_BILD_BISKNOPF) bild = griff(LT_BEREICHKNOPF_BREITE, LT_BEREICHKNOPF_HOEHE).fertig(e.nummer);
-    else if (const Ligen_Tabelle_Knopf* k = Ligen_Tabelle_Knopf_Suchen(e.nummer)) bild = gesicht(k->text, LT_KNOPF_BREITE, Ligen_Tabelle_Knopf_Hoehe(e.nummer)).fertig(e.nummer);
+    else if (const Ligen_Tabelle_Knopf* k = Ligen_Tabelle_Knopf_Mit_Bild(e.nummer))
+        bild = gesicht(k->text, LT_KNOPF_BREITE, Ligen_Tabelle_Knopf_Hoehe(k->nummer)).fertig(e.nummer);
     else if (const Teaminfo_Knopf* t = Statistik_Teaminfo_Knopf_Suchen(e.nummer))
         bild = (e.nummer >= TI_ERSTE_SEITE && e.nummer <= TI_LETZTE_SEITE ? seite(*t) : gesicht(t->text, t->breite, t->hoehe))
                    .fertig(e.nummer);
