@@ -32,6 +32,8 @@ enum : int32_t {
     SPIELFELD_EREIGNIS_HEIM = 1, SPIELFELD_EREIGNIS_CHANCE = 2, SPIELFELD_EREIGNIS_TOR = 4,
     SPIELFELD_EREIGNIS_GELB = 16, SPIELFELD_EREIGNIS_GELB_ROT = 32, SPIELFELD_EREIGNIS_ROT = 64,
 };
+// Byte 20528: a penalty set up or its ball on the way to the goal; the keeper gone for a corner.
+enum : uint8_t { STRAFSTOSS_KEINER = 0, STRAFSTOSS_TORWART_WEG = 1, STRAFSTOSS_UNTERWEGS = 2 };
 
 // Strength entry of one player slot (160 bytes in the image).
 struct Spielfeld_Spieler {
@@ -180,7 +182,7 @@ struct Spielfeld_Record {
     uint8_t seiten_getauscht;                       // 20525
     uint8_t standard_aufgebaut;                     // 20526
     uint8_t nach_standard;                          // 20527
-    uint8_t strafstoss;                             // 20528
+    uint8_t strafstoss;                             // 20528 Strafstoss_Stand
     uint8_t schuss_offen;                           // 20529
     uint8_t b_20530;
     uint8_t extra_tor;                              // 20531

@@ -128,6 +128,8 @@ bool Spielfeld_Ballbesitz_Setzen(Spielfeld_Record* r, int32_t s)
     }
     if (spieler(s)) {
         Spielfeld_Statistik_Zaehlen(r, s, 5);
+        // a ball won in play is no longer the penalty's
+        if (r->situation == SITUATION_SPIEL) r->strafstoss = STRAFSTOSS_KEINER;
         if (r->elfmeter_schuss == 1) {
             if (r->countdown > 0) --r->countdown;
             if (r->countdown == 0) r->elfmeter_schuss = 2;

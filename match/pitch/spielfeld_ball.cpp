@@ -440,7 +440,10 @@ void ball_schritt(Spielfeld_Record* r, Spielfeld_Objekt& b, Spielfeld_Auftrag& a
 
 void Spielfeld_Situation_Zuruecksetzen(Spielfeld_Record* r)
 {
-    if (r) r->situation = r->laufende_spieler > 0 ? SITUATION_WECHSEL : SITUATION_SPIEL;
+    if (!r) return;
+    r->situation = r->laufende_spieler > 0 ? SITUATION_WECHSEL : SITUATION_SPIEL;
+    // every restart and its taking end a penalty; the penalty's kick marks its ball again
+    r->strafstoss = STRAFSTOSS_KEINER;
 }
 
 void Spielfeld_Sync_Standard(Spielfeld_Record* r)

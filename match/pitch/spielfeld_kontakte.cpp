@@ -314,6 +314,8 @@ void spieler_gegen_ball(Pass& p, int32_t s)
         k = Zufall(1, 4);
         if (parade) {
             if (o.torwart) {
+                // a penalty saved is over: a shot from the rebound is one like any other
+                r->strafstoss = STRAFSTOSS_KEINER;
                 Spielfeld_Ereignis_Melden(r, 0x402u | uint32_t(1 - (r->letzte_beruehrung & 1)), s, r->letzter_schuetze);
                 Spielfeld_Statistik_Zaehlen(r, s, 6);
                 Spielfeld_Statistik_Zaehlen(r, s, 7);

@@ -26,7 +26,6 @@ constexpr float ENTSCHEIDUNG_S = 1.0f;
 constexpr float SCHRITT_HINTER_BALL = 150.0f;
 constexpr float ABSTAND_STANDARD = 915.0f;
 // per cent of half the goal's width
-constexpr int32_t ECKE_VON = 40, ECKE_BIS = 125;
 constexpr float NETZ_TIEFE = 1000.0f;
 constexpr float SCHUSS_ABSCHUSS = 650.0f;
 constexpr uint32_t KRAFT_MAX = 10000;
@@ -240,17 +239,14 @@ void standard_erzwingen(Spielfeld_Record* r)
         const float tx = float(r->tor_x[seite]);
         float zx = b.x, zy = b.y;
         if (schuss) {
-            // at a corner of the goal; now and then wide of the post
-            const int32_t e = tx > float(Spielfeld_Masse[0] / 2) ? 1 : 0;
-            const int32_t halb = (Spielfeld_Masse[4 + e] - Spielfeld_Masse[2 + e]) / 2;
-            const int32_t prozent = Zufall(ECKE_VON, ECKE_BIS);
-            const int32_t versatz = halb * prozent / 100;
-            const int32_t links = Zufall(0, 1);
+            // where his penalty would go
+            float ty = 0.0f, zh = 0.0f;
+            Spielfeld_Strafstoss_Ziel(r, s, &ty, &zh);
             // aimed into the net: a ball played to the line would stop on it
             zx = tx + (tx < float(Spielfeld_Masse[0] / 2) ? -NETZ_TIEFE : NETZ_TIEFE);
             // the drawn offset is where it crosses the line
             const float weit = std::fabs(zx - b.x) / std::max(std::fabs(tx - b.x), 1.0f);
-            zy = b.y + (float(r->tor_y[seite]) + float(links ? -versatz : versatz) - b.y) * weit;
+            zy = b.y + (ty - b.y) * weit;
             r->schuss_offen = 1;
             r->letzter_schuetze = s;
             r->schuetzen_slot = s;
@@ -281,6 +277,9 @@ void standard_erzwingen(Spielfeld_Record* r)
             // lifted a little: heavy ground would stop a ball rolled from the spot
             Spielfeld_Aktueller_Auftrag(&b)->start_tempo = SCHUSS_ABSCHUSS;
             b.flug_start = b.flug_uhr = 0.0f;
+            // the keeper sees it come
+            for (int32_t i = 16 * (1 - seite); i < 16 * (1 - seite) + 16; ++i)
+                if (r->objekt[i].torwart) r->objekt[i].neu_entscheiden = 1;
         }
     }
     r->freistoss_offen = r->elfmeter_offen = r->ecke_offen = 0;
@@ -288,6 +287,7 @@ void standard_erzwingen(Spielfeld_Record* r)
     r->nach_standard = 1;
     if (r->situation == SITUATION_VERLETZUNG || s < 0) r->objekt[SPIELFELD_BALL].vx = r->objekt[SPIELFELD_BALL].vy = 0.0f;
     Spielfeld_Situation_Zuruecksetzen(r);
+    if (schuss && s >= 0) r->strafstoss = STRAFSTOSS_UNTERWEGS;
 }
 
 // A restart set, held by a goalkeeper, or come to rest: the ball step books a goal in the step
@@ -302,9 +302,12 @@ bool ball_tot(const Spielfeld_Record* r)
 }
 
 // Liveness: a restart ends within its time, a shoot-out kick once its ball is dead (or in time).
-void waechter(Spielfeld_Record* r, int32_t ms)
+// The kick's own time starts when it is taken (aufgestellt: the set-up stood before this frame),
+// so that a long run-up does not end the ball's flight before it reaches the goal.
+void waechter(Spielfeld_Record* r, int32_t ms, bool aufgestellt)
 {
     const auto zaehlen = [&] { r->waechter_ms = uint16_t(std::min<int32_t>(r->waechter_ms + ms, 0xFFFF)); };
+    if (aufgestellt && r->situation != SITUATION_ELFMETERSCHIESSEN) r->waechter_ms = 0;
     if (r->elfmeter_schuss == 2) {
         r->waechter_ms = 0;
         return;
@@ -341,6 +344,7 @@ void Spielfeld_Record_Schritt(Spielfeld_Record* r, int32_t ms)
     r->frame_zeit += uint32_t(ms);
     // Between two shoot-out kicks the pitch rests until the day sets up the next one.
     if (r->elfmeter_schuss == 2) return;
+    const bool kick_aufgestellt = r->elfmeter_schuss == 1 && r->situation == SITUATION_ELFMETERSCHIESSEN;
     Ball_Objekt = &r->objekt[SPIELFELD_BALL];
     Ball_Auftrag = &Ball_Objekt->auftrag[0];
     for (int32_t i = 0; i < SPIELFELD_OBJEKTE; ++i)
@@ -352,7 +356,7 @@ void Spielfeld_Record_Schritt(Spielfeld_Record* r, int32_t ms)
     Spielfeld_Kontakte_Aufloesen(r);
     foul_buchen(r);
     nach_tor(r);
-    waechter(r, ms);
+    waechter(r, ms, kick_aufgestellt);
     // a shoot-out kick has no clock: the day decides when the shoot-out ends
     if (r->spielende != 2 && !r->elfmeter_schuss) Spieltag_Halbzeit_Auf_Dem_Platz_Pruefen(r);
     if (r->spielende == 2 && r->situation != SITUATION_HALBZEIT) Spielfeld_Halbzeit_Beenden(int32_t(r->spiel));

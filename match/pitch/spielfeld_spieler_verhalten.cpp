@@ -24,6 +24,9 @@ namespace {
 // Positions of the skills in a strength entry's adjusted values (0..999).
 enum : int32_t { UEBERSICHT = 3, TORSCHUSS = 8, FLANKEN = 9, FREISTOSS = 10, ELFMETER = 11, AGGRESSIV = 17, REFLEXE = 18 };
 constexpr int32_t ANW_SCHIESSEN = 4;  // instruction: 0 shoot at every chance .. 4 only at huge ones
+// A goalkeeper's penalty instruction: a corner chosen beforehand, guessed, always left or right.
+constexpr int32_t ANW_TW_ELFMETER = 9;
+enum : uint8_t { TW_ELFMETER_VORHER = 0, TW_ELFMETER_AHNEN = 1, TW_ELFMETER_LINKS = 2, TW_ELFMETER_RECHTS = 3 };
 
 constexpr int32_t ANIM_BALL_GESPIELT = 10, ANIM_SCHUSS = 49, ANIM_PASS = 50, ANIM_EINWURF = 85;
 constexpr int32_t ANIM_TACKLING = 101, ANIM_GRAETSCHE = ANIM_TACKLING_GEFALLEN;
@@ -43,6 +46,13 @@ constexpr float SPERRE_MS = 350.0f;      // a player who kicked does not meet th
 constexpr float HALTEN_MS = 1000.0f;     // a goalkeeper holds a caught ball this long
 constexpr float RAUM_TEMPO = 0.65f;      // share of his speed a player takes his place at
 constexpr float STANDARD_WARTEN_MS = 900.0f;  // a taker at the ball waits this long
+// A penalty is aimed this share of half the goal mouth from the middle (per cent); the error
+// per point of penalty skill short of 1000 is in cm at the line.
+constexpr int32_t STRAFSTOSS_ECKE_VON = 35, STRAFSTOSS_ECKE_BIS = 95;
+constexpr float STRAFSTOSS_FEHLER = 0.15f;
+// A keeper in the right corner saves with this chance (per mille), less the share of it the ball
+// loses as it nears the post, plus a quarter of his reflexes; beaten, he falls this far short.
+constexpr float STRAFSTOSS_HALTEN = 800.0f, STRAFSTOSS_ECKE_SICHER = 700.0f, STRAFSTOSS_ZU_KURZ = 280.0f;
 constexpr int32_t STANDARD_BEREIT = 1;        // value 4 of a taker's order: he is at the ball
 
 float laenge() { return float(Spielfeld_Masse[0]); }
@@ -377,20 +387,15 @@ void befreien(Spielfeld_Record* r, int32_t i, int32_t s)
     ball_frei(r, i);
 }
 
-// A shot at a drawn point of the goal mouth; the spread shrinks with his shooting.
-void schiessen(Spielfeld_Record* r, int32_t i, int32_t skill)
+// A shot crossing the goal line at ty, zh high there, at speed v.
+void schuss_auf(Spielfeld_Record* r, int32_t i, float ty, float zh, float v)
 {
     const int32_t s = seite_von(i);
     const Spielfeld_Objekt& b = ball(r);
     const float gx = tor_x(r, s), gy = tor_y(r, s);
     const float d = std::max(abstand(b.x, b.y, gx, gy), 100.0f);
-    const float streu = (1000.0f - float(skill) * 0.7f) * (0.55f + d / 3500.0f);
-    const int32_t zug_y = Zufall(-100, 100);
-    const int32_t zug_h = Zufall(10, 250);
-    const float ty = gy + float(zug_y) * streu * 0.01f;
-    const float v = 2500.0f + float(skill) * 1.2f;
     const float t = d / v;
-    const float hoch = (float(zug_h) + 981.0f * t * t) / t;
+    const float hoch = (zh + 981.0f * t * t) / t;
     const float dir = richtung(r, s);
     // aimed past the line, so that the ball keeps its pace into the net
     const float tx = gx + dir * 300.0f;
@@ -406,6 +411,29 @@ void schiessen(Spielfeld_Record* r, int32_t i, int32_t skill)
     r->passempfaenger = -1;
     for (int32_t k = 16 * (1 - s); k < 16 * (1 - s) + 16; ++k)
         if (r->objekt[k].torwart) r->objekt[k].neu_entscheiden = 1;
+}
+
+// A shot at a drawn point of the goal mouth; the spread shrinks with his shooting.
+void schiessen(Spielfeld_Record* r, int32_t i, int32_t skill)
+{
+    const int32_t s = seite_von(i);
+    const Spielfeld_Objekt& b = ball(r);
+    const float gx = tor_x(r, s), gy = tor_y(r, s);
+    const float d = std::max(abstand(b.x, b.y, gx, gy), 100.0f);
+    const float streu = (1000.0f - float(skill) * 0.7f) * (0.55f + d / 3500.0f);
+    const int32_t zug_y = Zufall(-100, 100);
+    const int32_t zug_h = Zufall(10, 250);
+    schuss_auf(r, i, gy + float(zug_y) * streu * 0.01f, float(zug_h), 2500.0f + float(skill) * 1.2f);
+}
+
+// A penalty: the taker at the ball shoots where the aim of his kick was drawn.
+void strafstoss_schiessen(Spielfeld_Record* r, int32_t i)
+{
+    float ty = 0.0f, zh = 0.0f;
+    Spielfeld_Strafstoss_Ziel(r, i, &ty, &zh);
+    schuss_auf(r, i, ty, zh, 2500.0f + float(wert(r, i, ELFMETER)) * 1.2f);
+    // after the restart has been taken: the ball on its way is the penalty the keeper faces
+    r->strafstoss = STRAFSTOSS_UNTERWEGS;
 }
 
 // A cross into the area from a corner or the wing.
@@ -497,7 +525,7 @@ void standard_ausfuehren(Spielfeld_Record* r, int32_t i, int32_t s, uint8_t roll
         return;
     }
     case ROLLE_STRAFSTOSS:
-    case ROLLE_STRAFSTOSS_19: schiessen(r, i, wert(r, i, ELFMETER)); return;
+    case ROLLE_STRAFSTOSS_19: strafstoss_schiessen(r, i); return;
     case ROLLE_FREISTOSS: {
         const float d = abstand(b.x, b.y, tor_x(r, s), tor_y(r, s));
         if (r->freistoss_variante == 0 && d < 3100.0f) {
@@ -843,18 +871,12 @@ void torwart_platz(Spielfeld_Record* r, int32_t i, int32_t s, int32_t hat_ball)
 
 // The goalkeeper meets a shot: a catch when it comes at him, a dive when it is within his
 // reach; the action starts so that its contact frame comes with the ball.
-bool torwart_parieren(Spielfeld_Record* r, int32_t i, int32_t s)
+// He goes for the point (px, py) where the ball passes him in t seconds.
+void torwart_springen(Spielfeld_Record* r, int32_t i, float px, float py, float t)
 {
     Spielfeld_Objekt& o = r->objekt[i];
-    float px = 0, py = 0, t = 0;
-    if (!ball_kommt(r, i, s, &px, &py, &t)) return false;
     const Spielfeld_Objekt& b = ball(r);
     const float seitlich = py - o.y;
-    // reach grows with his reflexes; late balls leave him less time
-    const float reichweite = 90.0f + float(wert(r, i, REFLEXE)) * 0.22f + std::min(t, 0.6f) * 380.0f;
-    if (std::fabs(seitlich) > reichweite + 120.0f || b.z > 330.0f) return false;
-    const int32_t reaktion = Zufall(0, 999);
-    if (reaktion > 500 + wert(r, i, REFLEXE) / 2) return false;  // beaten: he moves too late
     const bool fangen = std::fabs(seitlich) < 90.0f && b.z < 220.0f;
     const int32_t anim = fangen ? (seitlich < 0 ? ANIM_FANGEN_LINKS : ANIM_FANGEN_RECHTS)
                                 : (seitlich < 0 ? ANIM_HECHT_LINKS : ANIM_HECHT_RECHTS);
@@ -866,6 +888,61 @@ bool torwart_parieren(Spielfeld_Record* r, int32_t i, int32_t s)
     const float v = std::clamp(std::fabs(seitlich) / std::max(t, 0.1f), 200.0f, 900.0f);
     Spielfeld_Auftrag_Geben(r, i, int32_t(zx), int32_t(zy), 0, int32_t(v), anim, bild, 700, 0, -1, 1, -1, -1, 0);
     o.neu_entscheiden = 0;
+}
+
+// A penalty: he goes for a corner as the ball is struck, the way his instruction tells him (one
+// chosen beforehand, one guessed from the taker's run, the likelier right the better his
+// reflexes, or always left or always right), and once gone he cannot go again. Only in the
+// right corner can he save, and the nearer the ball to the post, the less likely; beaten there,
+// he falls short of it.
+bool torwart_strafstoss(Spielfeld_Record* r, int32_t i, int32_t s, float px, float py, float t)
+{
+    r->objekt[i].neu_entscheiden = 0;
+    if (r->strafstoss == STRAFSTOSS_TORWART_WEG) return true;
+    r->strafstoss = STRAFSTOSS_TORWART_WEG;
+    const float gy = tor_y(r, 1 - s);
+    const float links = -richtung(r, s);  // his left, facing the pitch
+    const float ball_seite = py < gy ? -1.0f : 1.0f;
+    const int32_t reflexe = wert(r, i, REFLEXE);
+    float ecke = 0.0f;
+    switch (r->spieler[i].anweisung[ANW_TW_ELFMETER]) {
+    case TW_ELFMETER_LINKS: ecke = links; break;
+    case TW_ELFMETER_RECHTS: ecke = -links; break;
+    case TW_ELFMETER_AHNEN: {
+        const int32_t ahnung = Zufall(0, 999);
+        ecke = ahnung < 500 + reflexe / 8 ? ball_seite : -ball_seite;
+        break;
+    }
+    default: {
+        const int32_t wahl = Zufall(0, 1);
+        ecke = wahl ? 1.0f : -1.0f;
+        break;
+    }
+    }
+    const float seitlich = std::fabs(py - gy);
+    const int32_t zug = Zufall(0, 999);
+    const float chance = STRAFSTOSS_HALTEN - STRAFSTOSS_ECKE_SICHER * seitlich / TORPFOSTEN + float(reflexe) / 4.0f;
+    const bool haelt = ecke == ball_seite && float(zug) < chance;
+    const float zy = haelt ? py : ecke == ball_seite ? gy + ecke * std::max(seitlich - STRAFSTOSS_ZU_KURZ, 0.0f)
+                                                     : gy + ecke * TORPFOSTEN * 0.8f;
+    torwart_springen(r, i, px, zy, t);
+    return true;
+}
+
+bool torwart_parieren(Spielfeld_Record* r, int32_t i, int32_t s)
+{
+    float px = 0, py = 0, t = 0;
+    if (!ball_kommt(r, i, s, &px, &py, &t)) return false;
+    if (r->strafstoss != STRAFSTOSS_KEINER && r->situation == SITUATION_SPIEL) return torwart_strafstoss(r, i, s, px, py, t);
+    const Spielfeld_Objekt& o = r->objekt[i];
+    const Spielfeld_Objekt& b = ball(r);
+    const float seitlich = py - o.y;
+    // reach grows with his reflexes; late balls leave him less time
+    const float reichweite = 90.0f + float(wert(r, i, REFLEXE)) * 0.22f + std::min(t, 0.6f) * 380.0f;
+    if (std::fabs(seitlich) > reichweite + 120.0f || b.z > 330.0f) return false;
+    const int32_t reaktion = Zufall(0, 999);
+    if (reaktion > 500 + wert(r, i, REFLEXE) / 2) return false;  // beaten: he moves too late
+    torwart_springen(r, i, px, py, t);
     return true;
 }
 
@@ -1127,4 +1204,18 @@ void Spielfeld_Verhalten_Standard(Spielfeld_Record* r, int32_t slot, int32_t sei
         return;
     }
     o.neu_entscheiden = 0;
+}
+
+void Spielfeld_Strafstoss_Ziel(const Spielfeld_Record* r, int32_t slot, float* ty, float* zh)
+{
+    const int32_t skill = wert(r, slot, ELFMETER);
+    const int32_t ecke = Zufall(0, 1);
+    const int32_t weit = Zufall(STRAFSTOSS_ECKE_VON, STRAFSTOSS_ECKE_BIS);
+    const int32_t hoehe = Zufall(20, 200);
+    const int32_t fehler_y = Zufall(-100, 100);
+    const int32_t fehler_h = Zufall(-100, 100);
+    const float fehler = (1000.0f - float(skill)) * STRAFSTOSS_FEHLER;
+    const float seitlich = TORPFOSTEN * float(weit) * 0.01f + float(fehler_y) * fehler * 0.01f;
+    *ty = tor_y(r, seite_von(slot)) + (ecke ? seitlich : -seitlich);
+    *zh = std::max(float(hoehe) + float(fehler_h) * fehler * 0.01f, 0.0f);
 }

@@ -128,7 +128,7 @@ void Spielfeld_Elfmeter_Aufstellen(Spielfeld_Record* r)
     sync_loeschen(r);
     r->tor_pause = 0;
     r->standard_aufgebaut = 0;
-    r->strafstoss = 2;
+    r->strafstoss = STRAFSTOSS_UNTERWEGS;
 }
 
 void Spielfeld_Elfmeterschiessen_Aufstellen(int32_t spiel, int32_t k, int32_t schuetze)
@@ -158,7 +158,7 @@ void Spielfeld_Elfmeterschiessen_Aufstellen(int32_t spiel, int32_t k, int32_t sc
     r->elfmeter_schuss = 1;
     r->schuetze_bestimmt = schuetze;
     r->standard_aufgebaut = 0;
-    r->strafstoss = 2;
+    r->strafstoss = STRAFSTOSS_UNTERWEGS;
 }
 
 bool Spielfeld_Elfmeterschiessen_Wartet(int32_t spiel)

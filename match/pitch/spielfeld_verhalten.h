@@ -26,6 +26,10 @@ enum Spielfeld_Routine : int32_t {
     ROUTINE_BANK, ROUTINE_NEBENOBJEKT, ROUTINE_ZUSTAND, ROUTINE_TORWART, ROUTINE_BALLFUEHRER, ROUTINE_ANGRIFF,
     ROUTINE_ABWEHR, ROUTINE_SITUATION_5, ROUTINE_SCHIEDSRICHTER, ROUTINE_LINIENRICHTER,
 };
+// Where a penalty of the taker in slot crosses the goal line (y) and how high (cm): a corner
+// and a height drawn, missed by the more the poorer his penalty skill, now and then wide or over.
+void Spielfeld_Strafstoss_Ziel(const Spielfeld_Record* r, int32_t slot, float* ty, float* zh);
+
 // Calls the routine (arg: the goalkeeper's or the bench's further argument). A settable hook so
 // that a test can watch the choice without the routines acting.
 extern void (*Spielfeld_Routine_Aufrufen)(Spielfeld_Record* r, Spielfeld_Routine routine, int32_t objekt, int32_t arg);
