@@ -18,6 +18,7 @@
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen.h"
+#include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
 #include "network/netz.h"
 #include "platform/maus.h"
@@ -217,7 +218,8 @@ void Spielszenen_Status_Zeichen(Rastport* seite, const Spielszenen_Fenster* f, c
 bool Spielszenen_Knopf_Gesperrt(int32_t knopf)
 {
     if (Netz_Rolle == 1) return knopf >= 8;
-    if (Netz_Rolle == 3) return knopf >= 8 && knopf <= 10;
+    // a lone manager at the server is one PC: his pause and his replays stop nobody else's game
+    if (Netz_Rolle == 3 && !Ablauf_Allein()) return knopf >= 8 && knopf <= 10;
     return false;
 }
 

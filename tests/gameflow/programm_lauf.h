@@ -84,6 +84,7 @@ inline Skript kabine_verlassen() { return klick(615, 455); }
 
 // The buttons of the live view's side bar (their middles) and the line-up screen's way back.
 constexpr int LEISTE_X = 625, TABELLE_Y = 31, EREIGNISSE_Y = 66, SPIEGELN_Y = 101, AUFSTELLUNG_Y = 171, TAKTIK_Y = 206;
+constexpr int PAUSE_Y = 311;
 constexpr int ZURUECK_X = 615, ZURUECK_Y = 455;
 
 // A press in the live view, taken frame by frame.
