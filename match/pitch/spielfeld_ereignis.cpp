@@ -218,8 +218,10 @@ void Spielfeld_Foul_Bewerten(Spielfeld_Record* r)
                     karte = c = 16;
                     ++r->gelb[f < 16 ? 0 : 1];
                 } else if (!torwart) {
+                    // the second yellow: counted with the yellow cards and as the side's yellow-red
                     karte = c = 32;
                     ++r->gelb[f < 16 ? 0 : 1];
+                    ++r->gelb_rot[f < 16 ? 0 : 1];
                 } else c = 8;
             } else {
                 const int32_t zw = Zufall(0, q);

@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "common/capture.h"
+#include "competitions/spiele_karten.h"
 #include "competitions/spiele_welt.h"
 #include "database/spieler.h"
 #include "database/teamspieler.h"
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_objekt.h"
+#include "match/pitch/spielfeld_wechsel.h"
 #include "match/spielfeld.h"
 #include "platform/zufall.h"
 
@@ -155,6 +157,27 @@ TEST_F(Rekorder, RefereeBooksWarnedAndSendsOffBooked)
     EXPECT_EQ(r->spieler[3].karte, 8);
     EXPECT_EQ(r->neuer_kopf, 1) << "the foul itself is still recorded";
     EXPECT_EQ(r->kopf.code, (EREIGNIS_FOUL | uint32_t(SPIELFELD_EREIGNIS_HEIM)));
+}
+
+// A second yellow on the pitch: the side's yellow-red count for the match data page, the card in
+// the match record with its ban, and off he walks at the next stoppage, with no substitution
+// in the ticker for him.
+TEST_F(Rekorder, YellowRedIsCountedBannedAndSentOff)
+{
+    r->objekt[20].aktiv = 1;
+    foul(20, 16);
+    EXPECT_EQ(r->gelb_rot[1], 1);
+    EXPECT_EQ(r->gelb_rot[0], 0);
+    bool gebucht = false;
+    for (const Spiele_Ereignis_Info& e : ereignisse())
+        gebucht |= (e.flags & SPE_GELBROT) && !(e.flags & SPE_HEIM) && e.spieler_1 == 30;
+    EXPECT_TRUE(gebucht);
+    EXPECT_NE(Teamspieler_Wert(317, 2, 30, 0, 0) & TS_GESPERRT_GELBROT, 0);
+    r->kopf.offen = 0;
+    Spielfeld_Wechsel_Ausfuehren(r.get());
+    EXPECT_EQ(r->objekt[20].zustand, '&');
+    EXPECT_EQ(r->auswechsel[1][0], -1);
+    EXPECT_EQ(r->kopf.offen, 0);
 }
 
 TEST_F(Rekorder, SentOffWithAFullListAndAWildStrictness)
