@@ -469,7 +469,10 @@ void Spielfeld_Tor_Eintragen(Spielfeld_Record* r, int32_t ende)
     if (!r) return;
     const int32_t seite = (ende ^ r->seiten_getauscht) & 1;
     if (r->foul_countdown && r->gefoulte_seite != seite) return;
-    uint32_t code = SPIELFELD_EREIGNIS_CHANCE | SPIELFELD_EREIGNIS_TOR | (uint32_t(r->extra_tor) << 7);
+    // A shoot-out kick's goal is recorded as the day draws one: the goal alone, no shot of the
+    // taker's, so that it counts in the score but not as his goal.
+    uint32_t code = r->elfmeter_schuss ? uint32_t(SPIELFELD_EREIGNIS_TOR)
+                                       : SPIELFELD_EREIGNIS_CHANCE | SPIELFELD_EREIGNIS_TOR | (uint32_t(r->extra_tor) << 7);
     if (r->letzte_beruehrung != 1 - seite) {
         if (!r->torwart_hat_ball) r->letzter_passgeber = -1;
         r->letzte_beruehrung = uint8_t(1 - seite);

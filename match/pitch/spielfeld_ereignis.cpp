@@ -130,7 +130,9 @@ void Spielfeld_Ereignis_Melden(Spielfeld_Record* r, uint32_t code, int32_t s, in
     }
     uint32_t k = (code & 0xFFFF0000u) | (code & EREIGNIS_ART_MASKE);
     if ((k & EREIGNIS_FOUL) && k != EREIGNIS_FOUL) k &= ~uint32_t(EREIGNIS_FOUL);
-    if (!zeigt_kopf(k)) return;
+    // a shoot-out kick's goal (the goal value without the shot's) is shown and stored, no more
+    const bool elfer_tor = (code & SPIELFELD_EREIGNIS_TOR) && !(code & SPIELFELD_EREIGNIS_CHANCE);
+    if (!zeigt_kopf(k) && !elfer_tor) return;
 
     r->neuer_kopf = 1;
     r->kopf.slot = uint8_t(s);
