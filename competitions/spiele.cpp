@@ -371,6 +371,16 @@ bool Spiele_Ist_Initialisiert()
 
 // ---- Fixture blocks ----
 
+int32_t Spiele_KO_Paare(int32_t teams, int32_t tag)
+{
+    if (tag < 0) return 0;
+    int32_t per = (std::max(0, teams) + 1) / 2;
+    // Past one tie the field stays at one: the days a record holds beyond its final stay empty
+    // as before (they halved to nothing), so stop there.
+    for (int32_t t = 0; t < tag && per > 0; ++t) per = per > 1 ? (per + 1) / 2 : 0;
+    return per;
+}
+
 int32_t Spiele_Init_Neue_Spiele(int32_t ligamode, int32_t teams, int32_t spieltage, int32_t runden,
                                 int32_t wettbewerb, int32_t pro_tag)
 {
@@ -388,7 +398,7 @@ int32_t Spiele_Init_Neue_Spiele(int32_t ligamode, int32_t teams, int32_t spielta
     if (ligamode == 1) {
         anzahl = uint32_t(pro_tag * spieltage * runden);
     } else {
-        for (int32_t r = 0, per = (teams + 1) / 2; r < spieltage; ++r, per /= 2) anzahl += uint32_t(per * runden);
+        for (int32_t r = 0; r < spieltage; ++r) anzahl += uint32_t(Spiele_KO_Paare(teams, r) * runden);
     }
     int32_t id = block_zaehler;
     Liste_Element* e = Liste_Insert_Element(&bloecke, letztes_element(), nullptr, block_bytes(anzahl), uint32_t(id));
@@ -397,11 +407,10 @@ int32_t Spiele_Init_Neue_Spiele(int32_t ligamode, int32_t teams, int32_t spielta
               int32_t(anzahl), wettbewerb, teams, spieltage, ligamode);
     Spiele_Spiel* s = spiele_von(e);
     uint32_t n = 0;
-    int32_t per = ligamode == 1 ? pro_tag : (teams + 1) / 2;
     for (int32_t tag = 0; tag < spieltage; ++tag) {
+        const int32_t per = ligamode == 1 ? pro_tag : Spiele_KO_Paare(teams, tag);
         for (int32_t runde = 0; runde < runden; ++runde)
             for (int32_t slot = 0; slot < per; ++slot) neuer_datensatz(s[n++], wettbewerb, tag, runde, slot);
-        if (ligamode != 1) per /= 2;
     }
     Spiele_Block_Kopf* k = kopf_von(e);
     *k = {uint32_t(ligamode), uint32_t(teams), uint32_t(spieltage), uint32_t(runden), n};

@@ -94,8 +94,12 @@ bool Spiele_Ist_Initialisiert();
 
 // ---- Fixture blocks ----
 
-// New block of (per day) x days x legs records for a league, or of halving rounds for a cup;
-// pro_tag -1 = (teams + 1) / 2. Returns the block id or -1.
+// Ties of a knock-out field of `teams` on match day `tag`: half the field, rounded up, on the
+// first day, then half the day before, rounded up, so that an odd count of winners keeps its
+// bye (5 clubs: 3, 2, 1). A field of 2^n halves as it always did. 0 for a day below 0.
+int32_t Spiele_KO_Paare(int32_t teams, int32_t tag);
+// New block of (per day) x days x legs records for a league, or of halving rounds for a cup
+// (`Spiele_KO_Paare`); pro_tag -1 = (teams + 1) / 2. Returns the block id or -1.
 int32_t Spiele_Init_Neue_Spiele(int32_t ligamode, int32_t teams, int32_t spieltage, int32_t runden,
                                 int32_t wettbewerb, int32_t pro_tag);
 // Inserts one match into a block (created when missing); returns the block id or -1.

@@ -343,8 +343,8 @@ int32_t Wettbewerb_Get_Tabellenplatz(Wettbewerb_Id id, int32_t team, int32_t = -
 // 100 - place x 100 / teams of the team's league, 80 when no place is known; clamped 0..100.
 int32_t Wettbewerb_Get_Tabellenplatz_Prozent(int32_t team, int32_t* platz = nullptr);
 // Pairings on match day `tag` (-1 current): with SPIELE_PRO_SPIELTAG_VARIABEL the first-leg
-// matches of that day in the fixture block; TEAMS / 2 for a league, (TEAMS + 1) halved once per
-// match day for KO_SYSTEM; 0 for a missing record.
+// matches of that day in the fixture block; TEAMS / 2 for a league, for KO_SYSTEM
+// half the field rounded up, halved (rounded up) once per match day; 0 for a missing record.
 int32_t Wettbewerb_Paarungen_Zaehlen(const Wettbewerb_Datensatz* w, int32_t tag);
 // The same by id; -1 when not ready, day below -1 or unknown id.
 int32_t Wettbewerb_Get_Paarung(Wettbewerb_Id id, int32_t tag);

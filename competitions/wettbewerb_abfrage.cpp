@@ -672,9 +672,8 @@ int32_t Wettbewerb_Paarungen_Zaehlen(const Wettbewerb_Datensatz* w, int32_t tag)
         return n;
     }
     if (w->modus & KO_SYSTEM) {
-        // Each knock-out match day halves the field.
-        if (tag >= 30) return 0;
-        return (w->teams + 1) >> (tag + 1);
+        // Each knock-out match day halves the field, a bye kept.
+        return Spiele_KO_Paare(w->teams, tag);
     }
     return w->teams / 2;
 }

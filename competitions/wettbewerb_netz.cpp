@@ -23,6 +23,7 @@
 #include <memory>
 #include <vector>
 
+#include "competitions/spiele.h"
 #include "competitions/wettbewerb.h"
 #include "competitions/wettbewerb_intern.h"
 #include "database/team.h"
@@ -78,15 +79,13 @@ int32_t tage(const W& w) { return std::clamp(w.spieltage, 0, WETTBEWERB_MAX_SPIE
 int32_t teams(const W& w) { return std::clamp(w.teams, 0, WETTBEWERB_MAX_TEAMS); }
 
 // Games of the pairing table: BEST_OF_X x match days x pairs per day, the pairs halving each day
-// in a knock-out.
+// in a knock-out as its fixture block does.
 int64_t spiele_anzahl(const W& w)
 {
     const int64_t beine = std::max(1, w.best_of_x);
-    int64_t h = (teams(w) + 1) / 2, summe = 0;
-    for (int32_t t = 0; t < tage(w); ++t) {
-        summe += h;
-        if (w.modus & KO_SYSTEM) h /= 2;
-    }
+    int64_t summe = 0;
+    for (int32_t t = 0; t < tage(w); ++t)
+        summe += (w.modus & KO_SYSTEM) ? Spiele_KO_Paare(teams(w), t) : (teams(w) + 1) / 2;
     return beine * summe;
 }
 int32_t paar_bytes(const W& w)

@@ -373,6 +373,8 @@ void client_schritt()
         // day its game is over there, whatever minute this pitch still waits for.
         if (Steuersignal_Menue_Modus(0, 0) == 1 || !Spieltag_Run(0) ||
             !Spieltag_Team_Spielt_Auf_Dem_Platz(int32_t(Handelndes_Team))) {
+            // The server closes the day; its results are shown here as the server has them.
+            if (!Programm_Ende) Spieltag_Ergebnisse_Zeigen();
             Spieltag_DeInit();
             Ablauf_Zustand = ABLAUF_CLIENT_NAECHSTER_TAG;
         }

@@ -107,7 +107,8 @@ void Spieltag_Nach_Menue_Bekannte_Daten_Eintragen(uint8_t flag);
 void Spieltag_Weiterschalten();
 // The clubs' mood after one game and the press's verdict.
 void Spieltag_Pressebericht(const Spiele_Spiel* m);
-// A PC with a local manager shows the day's results pages.
+// A PC with a local manager shows the day's results pages, the scores asked from the server on
+// a network client (which closes no match day itself).
 void Spieltag_Ergebnisse_Zeigen();
 // The pre-match and press texts of a club (kind as the news uses it); dropped unless a hook
 // listens.

@@ -154,22 +154,3 @@ void Spieltag_Weiterschalten()
     for (Liste_Element* knoten = Spieltag_Wettbewerbe.next; knoten; knoten = knoten->next)
         Wettbewerb_Spiele_Beendet(int32_t(knoten->key));
 }
-
-void Spieltag_Ergebnisse_Zeigen()
-{
-    if (!(Netz_Rolle & 1) || !spieltag_laeuft()) return;
-    Spielfeld_Ansicht_Freigeben();
-    auto tabelle = std::make_unique<Tabelle_Datensatz>();
-    for (Liste_Element* knoten = Spieltag_Wettbewerbe.next; knoten; knoten = knoten->next) {
-        const Spieltag_Eintrag e = spieltag_eintrag(knoten);
-        if (!e.n) continue;
-        const Wettbewerb_Info* ip = Wettbewerb_Get_Info(e.wettbewerb);
-        if (!ip) continue;
-        const Wettbewerb_Info info = *ip;
-        *tabelle = Tabelle_Datensatz{};
-        Wettbewerb_Tabelle_Vorbereiten(e.wettbewerb, tabelle.get());
-        Spiele_Tabelle_Berechnen(e.wettbewerb, info.spiele_block, 0, info.spieltag + 1,
-                                 (info.modus & ENGLISCHE_TABELLE) ? 1 : 0, 31, tabelle.get(), -1, 0, -1, -1, 0, 0, -1);
-        Spieltagbericht_Ergebnisse_Zeigen(e.wettbewerb);
-    }
-}

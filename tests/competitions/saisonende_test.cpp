@@ -64,17 +64,26 @@ void tag_spielen(Wettbewerb_Id id)
     Wettbewerb_Spiele_Beendet(id);
 }
 
-// The clubs of a match day's first legs, sorted; a tie's empty away side is left out.
-std::vector<int16_t> tag_teams(Wettbewerb_Id id, int32_t tag)
+// A match day's first legs with a home club, slot by slot.
+std::vector<Spiele_Spiel> erste_spiele(Wettbewerb_Id id, int32_t tag)
 {
-    std::vector<int16_t> v;
+    std::vector<Spiele_Spiel> v;
     const int32_t block = Wettbewerb_Get_Spiele_Block(id);
     for (int32_t slot = 0;; ++slot) {
         const int32_t h = Spiele_Lock(block, tag, 0, slot);
         if (!h) break;
         const Spiele_Spiel s = *Spiele_Get_Spiel(h, 1);
         Spiele_Unlock(h);
-        if (s.heim == SPIELE_KEIN_TEAM) continue;
+        if (s.heim != SPIELE_KEIN_TEAM) v.push_back(s);
+    }
+    return v;
+}
+
+// The clubs of a match day's first legs, sorted; a tie's empty away side is left out.
+std::vector<int16_t> tag_teams(Wettbewerb_Id id, int32_t tag)
+{
+    std::vector<int16_t> v;
+    for (const Spiele_Spiel& s : erste_spiele(id, tag)) {
         v.push_back(int16_t(s.heim));
         if (s.gast != SPIELE_KEIN_TEAM) v.push_back(int16_t(s.gast));
     }
@@ -250,6 +259,50 @@ TEST_F(Saisonende, ByeOnALaterDayAndAWinnerEnteredBefore)
         EXPECT_EQ(zwei[0], 0);
         EXPECT_NE(zwei[1], 0);
         EXPECT_EQ(tag_teams(spielwelt::POKAL_R2, 0), zwei);
+    }
+}
+
+// Fields that are not a power of two, standing alone: every match day holds exactly the winners
+// of the day before (a bye where their count is odd), and the final crowns the best club.
+TEST_F(Saisonende, EveryKnockOutDayOfAnOddFieldHoldsAllWinners)
+{
+    for (const int32_t feld : {5, 6, 9, 12}) {
+        SCOPED_TRACE(feld);
+        int32_t tage = 0;
+        for (int32_t n = feld; n > 1; n = (n + 1) / 2) ++tage;
+        auto r = testwelt::bauen();
+        r[testwelt::POKAL1].vk.v[WV_NACHFOLGERUNDE] = -1;
+        auto& p = r[testwelt::POKAL2];
+        p.listen.anzahl = p.listen.start_anzahl = int16_t(feld);
+        for (int16_t k = 0; k < feld; ++k) p.listen.teams[k] = p.listen.start[k] = int16_t(5 + k);
+        p.teams = feld;
+        p.spieltage = tage;
+        p.best_of_x = 2;
+        ASSERT_TRUE(Wettbewerb_Uebernehmen(r.data(), testwelt::ANZAHL, testwelt::TEAM_ANZAHL));
+        ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+        const int32_t c = spielwelt::POKAL_R2;
+        std::vector<int16_t> im_feld = liste(c);
+        ASSERT_EQ(im_feld.size(), size_t(feld));
+        for (int32_t tag = 0; tag < tage; ++tag) {
+            SCOPED_TRACE(tag);
+            ASSERT_EQ(tag_teams(c, tag), im_feld);
+            // Every tie of the day is counted, the bye's too.
+            EXPECT_EQ(Wettbewerb_Get_Paarung(c, tag), int32_t(im_feld.size() + 1) / 2);
+            // The lower team number wins: the field keeps the better half, a bye's club with it.
+            std::vector<int16_t> weiter;
+            for (const Spiele_Spiel& s : erste_spiele(c, tag)) weiter.push_back(int16_t(std::min(s.heim, s.gast)));
+            tag_spielen(c);
+            tag_spielen(c);
+            std::sort(weiter.begin(), weiter.end());
+            im_feld = weiter;
+        }
+        ASSERT_EQ(im_feld, std::vector<int16_t>{5});
+        EXPECT_EQ(Wettbewerb_Get_Info(c)->spieltag, tage);
+        int32_t zweiter = -1, w1, w2;
+        EXPECT_EQ(Spiele_Get_Wettbewerb_Sieger(Wettbewerb_Get_Oberwettbewerb(c), Kalender_Get_Datum_Heute().jahr, &zweiter,
+                                               &w1, &w2),
+                  5);
+        Wettbewerb_Free();
     }
 }
 

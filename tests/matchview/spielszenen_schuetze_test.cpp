@@ -38,7 +38,11 @@ protected:
         f.seite = 1;
         Spielszenen_Schuetze_X = Spielszenen_Schuetze_Y = 100;
     }
-    void TearDown() override { Netz_Rolle = rolle; }
+    void TearDown() override
+    {
+        Netz_Rolle = rolle;
+        Os_Input_Set_Mouse(0, 0);
+    }
     int32_t klick_auf_zeile(int32_t k)
     {
         return Spielszenen_Schuetze_Waehlen_Bei(nullptr, &f, &st, 0, Spielszenen_Schuetze_X + 20,
