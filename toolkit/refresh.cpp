@@ -7,6 +7,7 @@
 #include "graphics/font.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
@@ -220,13 +221,19 @@ void Menue_Icon_Blit(Menue_Icon* icon)
     Menue_Screen_Icon_Bitmap(icon);
     bool innen = Menue_Icon_Ist_Innen(icon);
     bool prozedur = (innen || in_scrollscreen(icon)) && icon->refresh_prozedur;
-    if (prozedur && !(icon->status & ICON_SPAETER_REFRESH)) icon->refresh_prozedur(icon, 0);
-    if (icon->status & ICON_VERSTECKT) return;
-    // The procedure may have moved the icon or given it another bitmap.
     int32_t x, y;
     Rastport* ziel = Menue_Blit_Rastport(icon, &x, &y);
+    if (prozedur && !(icon->status & ICON_SPAETER_REFRESH)) {
+        // What the procedure prints on the screen belongs to the icon (for the text check).
+        Grafik_Kasten_Bereich kasten(ziel, x, y, x + icon->breite, y + icon->hoehe, "Icon", icon->nummer);
+        icon->refresh_prozedur(icon, 0);
+    }
+    if (icon->status & ICON_VERSTECKT) return;
+    // The procedure may have moved the icon or given it another bitmap.
+    ziel = Menue_Blit_Rastport(icon, &x, &y);
     Rastport* bm = Menue_Screen_Icon_Bitmap(icon);
     if (bm && ziel) Menue_Icon_Blit_Effekt(icon, bm, ziel, x, y);
+    Grafik_Kasten_Bereich kasten(ziel, x, y, x + icon->breite, y + icon->hoehe, "Icon", icon->nummer);
     Menue_Icon_Texte_Zeichnen(icon, ziel, x, y);
     if (prozedur && (icon->status & ICON_SPAETER_REFRESH)) icon->refresh_prozedur(icon, 0);
 }
