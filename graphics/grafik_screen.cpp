@@ -208,5 +208,7 @@ int Grafik_Screen_Direkt_Kopieren()
                         page + size_t(row) * Grafik_Seite_1->width * 2, 1280);
     }
     Win95_Unlock_Screen();
+    // The display shows page 1 now, as if page 0 held it.
+    Grafik_Flaeche_Melden(Grafik_Seite_1, 0, 0, 640, 480, Grafik_Seite_0, 0, 0, true);
     return 1;
 }

@@ -8,6 +8,7 @@
 
 #include "graphics/grafik_meldung.h"
 #include "graphics/grafik_screen.h"
+#include "platform/os/os_display.h"
 #include "toolkit/menue_intern.h"
 
 namespace {
@@ -39,7 +40,8 @@ std::unordered_map<const Rastport*, std::vector<Lauf>> leben;
 // A text drawn again over itself (a shadow pass, a bold pass, a refresh) counts once.
 bool dasselbe(const Lauf& a, const Lauf& b)
 {
-    return a.text == b.text && std::abs(a.tinte.x1 - b.tinte.x1) <= 2 && std::abs(a.tinte.y1 - b.tinte.y1) <= 2;
+    return a.text == b.text && std::abs(a.tinte.x1 - b.tinte.x1) <= 2 && std::abs(a.tinte.y1 - b.tinte.y1) <= 2 &&
+           std::abs(a.tinte.x2 - b.tinte.x2) <= 2 && std::abs(a.tinte.y2 - b.tinte.y2) <= 2;
 }
 
 void ablegen(std::vector<Lauf>& liste, Lauf l)
@@ -103,7 +105,17 @@ void flaeche_gemeldet(const Rastport* src, int32_t sx, int32_t sy, int32_t w, in
     }
     if (!kopien.empty()) {
         auto& liste = leben[dst];
-        for (Lauf& k : kopien) ablegen(liste, std::move(k));
+        for (Lauf& k : kopien) {
+            // A copy of part of a text that stands there already draws that part again: the
+            // text keeps its box.
+            auto da = std::find_if(liste.begin(), liste.end(), [&](const Lauf& a) { return dasselbe(a, k); });
+            if (da != liste.end()) {
+                da->kasten = {std::min(da->kasten.x1, k.kasten.x1), std::min(da->kasten.y1, k.kasten.y1),
+                              std::max(da->kasten.x2, k.kasten.x2), std::max(da->kasten.y2, k.kasten.y2)};
+                continue;
+            }
+            liste.push_back(std::move(k));
+        }
     }
 }
 
@@ -157,6 +169,8 @@ int32_t icon_unter(const Rechteck& r)
 
 void Text_Pruefung_Starten()
 {
+    // Headless, every frame is drawn whole, so that the check sees what a window would show.
+    Os_Display_Set_Bild_Immer(true);
     leben.clear();
     an = true;
     Grafik_Text_Hook_Setzen(text_gemeldet);
@@ -169,30 +183,52 @@ void Text_Pruefung_Beenden()
     Grafik_Flaeche_Hook_Setzen(nullptr);
     leben.clear();
     an = false;
+    Os_Display_Set_Bild_Immer(false);
 }
 
 bool Text_Pruefung_An() { return an; }
 
-std::vector<Text_Befund> Text_Pruefung_Befunde(const Rastport* seite)
+namespace {
+
+// The texts on the page that can still be seen.
+std::vector<Lauf> sichtbare(const Rastport* seite)
 {
-    std::vector<Text_Befund> befunde;
+    std::vector<Lauf> liste;
     const Rastport* bild = seite ? seite : Grafik_Seite_0;
     auto it = leben.find(bild);
-    if (it == leben.end() || !bild || bild->packed || !bild->pixels) return befunde;
-    // Only what can still be seen: a text whose pixels were mostly drawn over since is gone.
-    std::vector<Lauf> liste;
+    if (it == leben.end() || !bild || bild->packed || !bild->pixels) return liste;
+    // What is seen: the display's frame for the screen (a view may draw past page 0 into it),
+    // else the page's pixels.
     const size_t bpp = bild->depth == 8 ? 1 : 2;
+    const uint8_t* pixel = static_cast<const uint8_t*>(bild->pixels);
+    size_t zeile = size_t(bild->width) * bpp;
+    int32_t pitch = 0;
+    if (const uint16_t* frame = Os_Display_Frame(&pitch);
+        !seite && frame && bpp == 2 && Os_Display_Width() == int32_t(bild->width) && Os_Display_Height() == int32_t(bild->height))
+        pixel = reinterpret_cast<const uint8_t*>(frame), zeile = size_t(pitch) * 2;
+    // Only what can still be seen: a text whose pixels were mostly drawn over since is gone.
     for (const Lauf& l : it->second) {
         size_t gleich = 0;
         for (const Grafik_Text_Punkt& p : l.punkte) {
             const int32_t x = l.tinte.x1 + p.x, y = l.tinte.y1 + p.y;
             if (x < 0 || y < 0 || x >= int32_t(bild->width) || y >= int32_t(bild->height)) continue;
             uint16_t wert = 0;
-            std::memcpy(&wert, static_cast<const uint8_t*>(bild->pixels) + (size_t(y) * bild->width + size_t(x)) * bpp, bpp);
+            std::memcpy(&wert, pixel + size_t(y) * zeile + size_t(x) * bpp, bpp);
             gleich += wert == p.wert ? 1 : 0;
         }
         if (gleich * 2 > l.punkte.size()) liste.push_back(l);
     }
+    return liste;
+}
+
+}  // namespace
+
+size_t Text_Pruefung_Sichtbar(const Rastport* seite) { return sichtbare(seite).size(); }
+
+std::vector<Text_Befund> Text_Pruefung_Befunde(const Rastport* seite)
+{
+    std::vector<Text_Befund> befunde;
+    const std::vector<Lauf> liste = sichtbare(seite);
     auto befund = [&](const Lauf& l, bool raus, const std::string& anderer) {
         befunde.push_back({raus, utf8(l.text), utf8(l.ganz), l.tinte.x1, l.tinte.y1, l.tinte.x2, l.tinte.y2,
                            kasten_text(l), anderer, icon_unter(l.tinte)});
@@ -225,7 +261,7 @@ bool Text_Pruefung_Schreiben(int32_t schirm)
     if (!an || !datei || !*datei) return false;
     FILE* f = std::fopen(datei, "a");
     if (!f) return false;
-    std::fprintf(f, "%d\tSchirm\n", schirm);
+    std::fprintf(f, "%d\tSchirm\t%zu\n", schirm, Text_Pruefung_Sichtbar());
     for (const Text_Befund& b : Text_Pruefung_Befunde()) std::fprintf(f, "%d\t%s\n", schirm, Text_Befund_Zeile(b).c_str());
     std::fclose(f);
     return true;

@@ -3,8 +3,10 @@
 // where a text on the screen leaves its box (the icon, frame or bitmap it was drawn for) or two
 // texts of the screen lie on each other. Tests switch it on; `DORVIN_TEXTE=FILE` switches it on
 // in the program, and the script line `game texte N` then writes the findings of the screen
-// shown to FILE, each line beginning with N.
+// shown to FILE, each line beginning with N (the first one, "N Schirm COUNT", with the
+// number of texts seen).
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,6 +28,8 @@ void Text_Pruefung_Beenden();
 bool Text_Pruefung_An();
 // The findings on the page (null: the screen's page 0), each pair of texts once.
 std::vector<Text_Befund> Text_Pruefung_Befunde(const Rastport* seite = nullptr);
+// How many texts on the page can be seen.
+size_t Text_Pruefung_Sichtbar(const Rastport* seite = nullptr);
 // One line: kind, text, ink, box, the other text, the icon under it.
 std::string Text_Befund_Zeile(const Text_Befund& b);
 // Appends the findings of the screen shown to the file named by DORVIN_TEXTE, each line
