@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <unordered_map>
+#include <utility>
 
 #include "graphics/grafik_meldung.h"
 #include "graphics/grafik_screen.h"
@@ -50,8 +52,56 @@ void ablegen(std::vector<Lauf>& liste, Lauf l)
     liste.push_back(std::move(l));
 }
 
+// How many of the text's pixels still hold what it drew, in the pixels of a picture (rows of
+// `zeile` bytes, `bpp` bytes a pixel, w x h).
+size_t noch_da(const Lauf& l, const uint8_t* pixel, size_t zeile, size_t bpp, int32_t w, int32_t h)
+{
+    size_t gleich = 0;
+    for (const Grafik_Text_Punkt& p : l.punkte) {
+        const int32_t x = l.tinte.x1 + p.x, y = l.tinte.y1 + p.y;
+        if (x < 0 || y < 0 || x >= w || y >= h) continue;
+        uint16_t wert = 0;
+        std::memcpy(&wert, pixel + size_t(y) * zeile + size_t(x) * bpp, bpp);
+        gleich += wert == p.wert ? 1 : 0;
+    }
+    return gleich;
+}
+
+bool sichtbar(const Lauf& l, const uint8_t* pixel, size_t zeile, size_t bpp, int32_t w, int32_t h)
+{
+    return noch_da(l, pixel, zeile, bpp, w, h) * 2 > l.punkte.size();
+}
+
+// Areas of a bitmap laid over since its texts were last looked at (a transparent copy may cover
+// a text whole: a panel's picture without a see-through pixel).
+std::unordered_map<const Rastport*, std::vector<Rechteck>> offen;
+
+// The texts of the bitmap under its open areas that were drawn over are forgotten. Page 0 is
+// judged by the shown frame when the screen is checked.
+void nachsehen(const Rastport* bm)
+{
+    auto o = offen.find(bm);
+    if (o == offen.end()) return;
+    std::vector<Rechteck> flaechen = std::move(o->second);
+    offen.erase(o);
+    auto it = leben.find(bm);
+    if (it == leben.end() || !bm || bm == Grafik_Seite_0 || bm->packed || !bm->pixels) return;
+    const size_t bpp = bm->depth == 8 ? 1 : 2;
+    const auto* pixel = static_cast<const uint8_t*>(bm->pixels);
+    auto& liste = it->second;
+    liste.erase(std::remove_if(liste.begin(), liste.end(),
+                               [&](const Lauf& l) {
+                                   bool beruehrt = false;
+                                   for (const Rechteck& r : flaechen) beruehrt = beruehrt || schnitt(r, l.tinte).flaeche() > 0;
+                                   return beruehrt && !sichtbar(l, pixel, size_t(bm->width) * bpp, bpp, int32_t(bm->width),
+                                                                int32_t(bm->height));
+                               }),
+                liste.end());
+}
+
 void text_gemeldet(const Grafik_Text_Lauf& t)
 {
+    nachsehen(t.ziel);
     Lauf l;
     l.text.assign(t.text, size_t(t.laenge));
     l.ganz = t.ganz;
@@ -76,6 +126,9 @@ void text_gemeldet(const Grafik_Text_Lauf& t)
 void flaeche_gemeldet(const Rastport* src, int32_t sx, int32_t sy, int32_t w, int32_t h, const Rastport* dst,
                       int32_t dx, int32_t dy, bool deckend)
 {
+    nachsehen(src);
+    nachsehen(dst);
+    if (!deckend && leben.count(dst)) offen[dst].push_back({dx, dy, dx + w, dy + h});
     std::vector<Lauf> kopien;
     if (src) {
         auto it = leben.find(src);
@@ -172,6 +225,7 @@ void Text_Pruefung_Starten()
     // Headless, every frame is drawn whole, so that the check sees what a window would show.
     Os_Display_Set_Bild_Immer(true);
     leben.clear();
+    offen.clear();
     an = true;
     Grafik_Text_Hook_Setzen(text_gemeldet);
     Grafik_Flaeche_Hook_Setzen(flaeche_gemeldet);
@@ -182,6 +236,7 @@ void Text_Pruefung_Beenden()
     Grafik_Text_Hook_Setzen(nullptr);
     Grafik_Flaeche_Hook_Setzen(nullptr);
     leben.clear();
+    offen.clear();
     an = false;
     Os_Display_Set_Bild_Immer(false);
 }
@@ -207,18 +262,25 @@ std::vector<Lauf> sichtbare(const Rastport* seite)
         !seite && frame && bpp == 2 && Os_Display_Width() == int32_t(bild->width) && Os_Display_Height() == int32_t(bild->height))
         pixel = reinterpret_cast<const uint8_t*>(frame), zeile = size_t(pitch) * 2;
     // Only what can still be seen: a text whose pixels were mostly drawn over since is gone.
-    for (const Lauf& l : it->second) {
-        size_t gleich = 0;
-        for (const Grafik_Text_Punkt& p : l.punkte) {
-            const int32_t x = l.tinte.x1 + p.x, y = l.tinte.y1 + p.y;
-            if (x < 0 || y < 0 || x >= int32_t(bild->width) || y >= int32_t(bild->height)) continue;
-            uint16_t wert = 0;
-            std::memcpy(&wert, pixel + size_t(y) * zeile + size_t(x) * bpp, bpp);
-            gleich += wert == p.wert ? 1 : 0;
-        }
-        if (gleich * 2 > l.punkte.size()) liste.push_back(l);
-    }
+    for (const Lauf& l : it->second)
+        if (sichtbar(l, pixel, zeile, bpp, int32_t(bild->width), int32_t(bild->height))) liste.push_back(l);
     return liste;
+}
+
+// Two texts lie on each other where both drew the same pixel, or where their boxes of ink
+// reach two rows and columns into each other (the lines of the one run through the other's even
+// where their strokes miss). Lines whose boxes share one row, a descender over the next line's
+// accent, are apart unless a pixel meets.
+bool beruehren(const Lauf& a, const Lauf& b)
+{
+    const Rechteck s = schnitt(a.tinte, b.tinte);
+    if (s.flaeche() == 0) return false;
+    if (s.x2 - s.x1 >= 2 && s.y2 - s.y1 >= 2) return true;
+    std::set<std::pair<int32_t, int32_t>> punkte;
+    for (const Grafik_Text_Punkt& p : a.punkte) punkte.insert({a.tinte.x1 + p.x, a.tinte.y1 + p.y});
+    for (const Grafik_Text_Punkt& p : b.punkte)
+        if (punkte.count({b.tinte.x1 + p.x, b.tinte.y1 + p.y})) return true;
+    return false;
 }
 
 }  // namespace
@@ -238,7 +300,7 @@ std::vector<Text_Befund> Text_Pruefung_Befunde(const Rastport* seite)
         if (!innen(a.tinte, a.kasten)) befund(a, true, "");
         for (size_t j = i + 1; j < liste.size(); ++j) {
             const Lauf& b = liste[j];
-            if (schnitt(a.tinte, b.tinte).flaeche() == 0 || dasselbe(a, b)) continue;
+            if (!beruehren(a, b) || dasselbe(a, b)) continue;
             befund(a, false, "\"" + utf8(b.text) + "\" " + rechteck(b.tinte));
         }
     }
