@@ -54,12 +54,18 @@ void ablegen(std::vector<Lauf>& liste, Lauf l)
 
 // How many of the text's pixels still hold what it drew, in the pixels of a picture (rows of
 // `zeile` bytes, `bpp` bytes a pixel, w x h).
-size_t noch_da(const Lauf& l, const uint8_t* pixel, size_t zeile, size_t bpp, int32_t w, int32_t h)
+// Of the text's pixels inside its box (the part that can be shown; a text cut by its box keeps
+// the rest), how many still hold what it drew, in the pixels of a picture (rows of `zeile`
+// bytes, `bpp` bytes a pixel, w x h); the count inside in *innen.
+size_t noch_da(const Lauf& l, const uint8_t* pixel, size_t zeile, size_t bpp, int32_t w, int32_t h, size_t* innen)
 {
     size_t gleich = 0;
+    *innen = 0;
     for (const Grafik_Text_Punkt& p : l.punkte) {
         const int32_t x = l.tinte.x1 + p.x, y = l.tinte.y1 + p.y;
-        if (x < 0 || y < 0 || x >= w || y >= h) continue;
+        if (x < 0 || y < 0 || x >= w || y >= h || x < l.kasten.x1 || y < l.kasten.y1 || x >= l.kasten.x2 || y >= l.kasten.y2)
+            continue;
+        ++*innen;
         uint16_t wert = 0;
         std::memcpy(&wert, pixel + size_t(y) * zeile + size_t(x) * bpp, bpp);
         gleich += wert == p.wert ? 1 : 0;
@@ -69,7 +75,9 @@ size_t noch_da(const Lauf& l, const uint8_t* pixel, size_t zeile, size_t bpp, in
 
 bool sichtbar(const Lauf& l, const uint8_t* pixel, size_t zeile, size_t bpp, int32_t w, int32_t h)
 {
-    return noch_da(l, pixel, zeile, bpp, w, h) * 2 > l.punkte.size();
+    size_t innen = 0;
+    const size_t gleich = noch_da(l, pixel, zeile, bpp, w, h, &innen);
+    return innen > 0 && gleich * 2 > innen;
 }
 
 // Areas of a bitmap laid over since its texts were last looked at (a transparent copy may cover
