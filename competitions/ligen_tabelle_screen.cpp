@@ -55,8 +55,8 @@ constexpr int32_t GRAFIK_X = 385, GRAFIK_Y = 151, GRAFIK_W = 205, GRAFIK_H = 110
 constexpr int32_t TITEL_X = 384, TITEL_Y = 130, TITEL_W = 212, TITEL_H = 12, GRAFIK_TITEL_FONT = 9;
 // The panes' windows below their header lines; the scroll bars' tracks right of them.
 constexpr int32_t PAARUNGEN_X = 13, PAARUNGEN_Y = 110, PAARUNGEN_H = 139;
-// Fifteen rows of ten pixels and the last one's descenders.
-constexpr int32_t TABELLE_X = 13, TABELLE_Y = 286, TABELLE_H = 152;
+// Fifteen rows of ten pixels and the last one's descenders (not yet the next row's top).
+constexpr int32_t TABELLE_X = 13, TABELLE_Y = 286, TABELLE_H = 151;
 constexpr int32_t PAARUNGEN_W_SCHMAL = 340, PAARUNGEN_W_BREIT = 560, SPUR_X_SCHMAL = 355, SPUR_X_BREIT = 585;
 // The head: the match-day label over the club filter, the shortcuts beside them, the fixtures'
 // toggles one above the other right of the shortcuts.
