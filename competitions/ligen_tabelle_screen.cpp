@@ -872,9 +872,11 @@ void wettbewerb_zeichnen(Menue_Icon* icon, Wettbewerb_Id w, bool rahmen)
                      : nullptr;
     Grafik_Rechteck_Fuellen(ziel, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 2, 5));
     if (bild) {
+        // A picture taller than the button keeps its foot, where the competition's name stands
+        // (cut to the button's middle, the name was lost).
         const int32_t bw = std::min<int32_t>(icon->breite, int32_t(bild->width));
         const int32_t bh = std::min<int32_t>(icon->hoehe, int32_t(bild->height));
-        Grafik_Blit(bild, (int32_t(bild->width) - bw) / 2, (int32_t(bild->height) - bh) / 2, bw, bh, ziel, icon->x, icon->y);
+        Grafik_Blit(bild, (int32_t(bild->width) - bw) / 2, int32_t(bild->height) - bh, bw, bh, ziel, icon->x, icon->y);
         Grafik_Bitmap_Freigeben(bild);
     } else if (Wettbewerb_Get_Info(w)) {
         text(icon->x + 2, icon->y + 12, farbe(14, 14, 14), std::string(Wettbewerb_Get_Anzeigename(w)).substr(0, 4), 3);
