@@ -55,7 +55,8 @@ constexpr int32_t GRAFIK_X = 385, GRAFIK_Y = 151, GRAFIK_W = 205, GRAFIK_H = 110
 constexpr int32_t TITEL_X = 384, TITEL_Y = 130, TITEL_W = 212, TITEL_H = 12, GRAFIK_TITEL_FONT = 9;
 // The panes' windows below their header lines; the scroll bars' tracks right of them.
 constexpr int32_t PAARUNGEN_X = 13, PAARUNGEN_Y = 110, PAARUNGEN_H = 139;
-constexpr int32_t TABELLE_X = 13, TABELLE_Y = 286, TABELLE_H = 150;
+// Fifteen rows of ten pixels and the last one's descenders (not yet the next row's top).
+constexpr int32_t TABELLE_X = 13, TABELLE_Y = 286, TABELLE_H = 151;
 constexpr int32_t PAARUNGEN_W_SCHMAL = 340, PAARUNGEN_W_BREIT = 560, SPUR_X_SCHMAL = 355, SPUR_X_BREIT = 585;
 // The head: the match-day label over the club filter, the shortcuts beside them, the fixtures'
 // toggles one above the other right of the shortcuts.
@@ -871,9 +872,11 @@ void wettbewerb_zeichnen(Menue_Icon* icon, Wettbewerb_Id w, bool rahmen)
                      : nullptr;
     Grafik_Rechteck_Fuellen(ziel, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 2, 5));
     if (bild) {
+        // A picture taller than the button keeps its foot, where the competition's name stands
+        // (cut to the button's middle, the name was lost).
         const int32_t bw = std::min<int32_t>(icon->breite, int32_t(bild->width));
         const int32_t bh = std::min<int32_t>(icon->hoehe, int32_t(bild->height));
-        Grafik_Blit(bild, (int32_t(bild->width) - bw) / 2, (int32_t(bild->height) - bh) / 2, bw, bh, ziel, icon->x, icon->y);
+        Grafik_Blit(bild, (int32_t(bild->width) - bw) / 2, int32_t(bild->height) - bh, bw, bh, ziel, icon->x, icon->y);
         Grafik_Bitmap_Freigeben(bild);
     } else if (Wettbewerb_Get_Info(w)) {
         text(icon->x + 2, icon->y + 12, farbe(14, 14, 14), std::string(Wettbewerb_Get_Anzeigename(w)).substr(0, 4), 3);
@@ -944,7 +947,8 @@ int32_t marke_zeichnen(Menue_Icon* icon, uint32_t)
     if (!icon || !Grafik_Render_Ziel || icon->kennung_1 < 1) return 0;
     char t[16];
     std::snprintf(t, sizeof t, "%2d.", icon->kennung_1);
-    text(icon->x, icon->y + 8, farbe(9, 9, 15), t, 3);
+    // "18." takes the condensed font where it would run into the graph
+    text(icon->x, icon->y + 9, farbe(9, 9, 15), t, Menue_Font_Passend(3, t, icon->breite));
     return 0;
 }
 

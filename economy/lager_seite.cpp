@@ -199,11 +199,13 @@ int32_t lager_zeichnen(Menue_Icon* icon, uint32_t)
     Oek_Bild_Ausschnitt(455 + c, icon->x + 2, icon->y + 2, icon->hoehe - 4, false);
     if (!d) return 0;
     const int32_t x = icon->x + 128;
-    Oek_Zeile(x, icon->y + 12, Oek_Fmt("%s, %s", d->name, d->ort), Oek_Farbe(9, 2, 0));
+    // A special price is named beside the camp: with the price line it ran past the card.
+    const bool sonder = d->preis < d->normalpreis;
+    Oek_Zeile(x, icon->y + 12, Oek_Fmt("%s, %s%s", d->name, d->ort, sonder ? "  Sonderpreis!" : ""), Oek_Farbe(9, 2, 0));
     const int32_t spieler = std::max(1, Team_Wert(162, team(), 0, 0));
     Oek_Zeile(x, icon->y + 25,
-          Oek_Fmt("%s%s pro Spieler und Tag (Team: %s)", d->preis < d->normalpreis ? "Sonderpreis!  " : "",
-              Bank_Betrag_String(float(d->preis), team(), -1, 0), Bank_Betrag_String(float(d->preis) * float(spieler), team(), -1, 0)));
+              Oek_Fmt("%s pro Spieler und Tag (Team: %s)", Bank_Betrag_String(float(d->preis), team(), -1, 0),
+                      Bank_Betrag_String(float(d->preis) * float(spieler), team(), -1, 0)));
     Oek_Zeile(x, icon->y + 38, Oek_Fmt("Kosten für die Anreise: %s", Bank_Betrag_String(float(d->reisekosten), team(), -1, 0)));
     static constexpr const char* QUALITAET[3] = {"Training", "Unterkunft", "Erholung"};
     for (int32_t q = 0; q < 3; ++q) Oek_Zeile(x + q * 90, icon->y + 51, Oek_Fmt("%s: %d", QUALITAET[q], d->qualitaet[q]));

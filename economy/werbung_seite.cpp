@@ -101,7 +101,7 @@ int32_t stadion_zeichnen(Menue_Icon* icon, uint32_t)
     }
     Oek_Zeile(icon->x + 366, icon->y + 52, "TV", Oek_Farbe(15, 15, 15));
     Oek_Zeile(icon->x + 358, icon->y + 144, "Trikot", Oek_Farbe(15, 15, 15));
-    Oek_Zeile(icon->x + 356, icon->y + 186, "Tasche", Oek_Farbe(15, 15, 15));
+    Oek_Zeile(icon->x + 353, icon->y + 186, "Tasche", Oek_Farbe(15, 15, 15));
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "gameflow/game_main.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "gameflow/ablauf.h"
@@ -19,6 +20,7 @@
 #include "toolkit/icon.h"
 #include "toolkit/intro.h"
 #include "toolkit/requester.h"
+#include "toolkit/text_pruefung.h"
 #include "platform/exit.h"
 #include "platform/print.h"
 #include "platform/os/os.h"
@@ -67,6 +69,8 @@ static void engine_hooks_registrieren()
     Read_Config_Set_Start_Option_Abfrage(Eingang_Get_Start_Option_Byte);
     Win95_Set_Socket_Hook(Socket_Window_Message);
     Os_Set_Script_Game_Hook(Ablauf_Skript_Zeile);
+    // The text check of the tests: every text drawn is followed onto the screen.
+    if (const char* texte = std::getenv("DORVIN_TEXTE"); texte && *texte) Text_Pruefung_Starten();
     Grafik_Wappen_Set_Hook(Wappen_Team_Nummer);
     Wappen_Spielerfigur_Daten_Registrieren();
     Ligen_Tabelle_Registrieren();

@@ -35,6 +35,7 @@
 #include "toolkit/icon.h"
 #include "toolkit/popup.h"
 #include "toolkit/requester.h"
+#include "toolkit/text_pruefung.h"
 
 namespace {
 
@@ -232,6 +233,11 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
         mit_verein += m->verein_beansprucht ? 1 : 0;
     }
     if (name == "vereine") return mit_verein >= zahl;
+    // The findings of the text check on the screen shown, as screen N.
+    if (name == "texte") {
+        Text_Pruefung_Schreiben(zahl);
+        return true;
+    }
     // A script that clicks through a turn starts once the turn waits for the player with no
     // requester over it; networked PCs that end their turns one after the other wait for the
     // notices of the turns ended before (each shown notice wants its "OK").

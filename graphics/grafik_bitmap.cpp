@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "graphics/grafik_meldung.h"
 #include "platform/mem.h"
 #include "platform/resfile.h"
 
@@ -28,6 +29,8 @@ static Rastport* allocate(int32_t width, int32_t height, int32_t depth, uint64_t
     rp->depth = uint8_t(depth);
     rp->pixels = block + HEADER + extra_front;
     if (with_mask) rp->mask = block + HEADER + extra_front + data_size;
+    // A new bitmap holds nothing that was drawn into an old one at its address.
+    Grafik_Flaeche_Melden(nullptr, 0, 0, width, height, rp, 0, 0, true);
     return rp;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/pixel.h"
 #include "platform/display.h"
@@ -79,7 +80,7 @@ bool depth_ok(int d) { return d == 8 || d == 15 || d == 16; }
 
 // Argument checks, clipping and unpacking; false: the blit returns 0.
 bool vorbereiten(Auftrag& a, Rastport* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
-                 Rastport* dst, int32_t dx, int32_t dy, Tiefe tiefe = Tiefe::Gleich)
+                 Rastport* dst, int32_t dx, int32_t dy, Tiefe tiefe = Tiefe::Gleich, bool deckend = false)
 {
     if (!src || !dst || dst->packed || !depth_ok(src->depth) || !depth_ok(dst->depth)) return false;
     if (tiefe == Tiefe::Gleich && src->depth != dst->depth) return false;
@@ -92,6 +93,7 @@ bool vorbereiten(Auftrag& a, Rastport* src, int32_t sx, int32_t sy, int32_t w, i
         return false;
     if (w <= 0 || h <= 0) return false;
     if (Grafik_Ist_Seite_0(src) && Grafik_Ist_Seite_0(dst)) return false;
+    Grafik_Flaeche_Melden(src, sx, sy, w, h, dst, dx, dy, deckend);
     if (src->packed) {
         a.unpacked = Unpack_Bitmap(src, src->depth);
         if (!a.unpacked || a.unpacked->width != src->width || a.unpacked->height != src->height ||
@@ -115,7 +117,7 @@ int Grafik_Blit(Rastport* src, int32_t sx, int32_t sy, int32_t w, int32_t h, Ras
                 int32_t dx, int32_t dy)
 {
     Auftrag a;
-    if (!vorbereiten(a, src, sx, sy, w, h, dst, dx, dy)) return 0;
+    if (!vorbereiten(a, src, sx, sy, w, h, dst, dx, dy, Tiefe::Gleich, true)) return 0;
     auto copy = [&] {
         if (a.hicolor())
             Grafik_Blit_16_Zeilen(a.s16(), a.sx, a.sy, a.w, a.h, a.sw(), a.d16(), a.dx, a.dy, a.dw());

@@ -3,8 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <map>
+#include <utility>
+#include <vector>
 
 #include "graphics/grafik_blit.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_wappen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/handle.h"
@@ -61,8 +65,57 @@ uint32_t Font_Hex_Lesen(const char* text, int32_t count)
     return v;
 }
 
+namespace {
+
+// The ink a run left, for the text reports: x2 and y2 exclusive; x1 > x2 while nothing inked.
+struct Tinte {
+    int32_t x1 = 1 << 30, y1 = 1 << 30, x2 = -(1 << 30), y2 = -(1 << 30);
+};
+
+// Rows of ink of each character of a font (first, last + 1; 0, 0 without ink), measured once.
+const std::pair<int16_t, int16_t>& tinte_zeilen(const Font_Record* font, uint8_t c)
+{
+    static std::map<std::pair<const Font_Record*, const Rastport*>, std::vector<std::pair<int16_t, int16_t>>> tabelle;
+    auto& zeilen = tabelle[{font, font->strip}];
+    if (zeilen.empty()) {
+        zeilen.resize(FONT_TABELLE);
+        const Rastport* st = font->strip;
+        for (int i = 0; st && !st->packed && i + 32 < 256; ++i) {
+            uint32_t x0 = font->strip_x[i], w = font->glyph_width[i];
+            if (x0 >= st->width) continue;
+            w = std::min(w, st->width - x0);
+            int32_t oben = -1, unten = -1;
+            for (uint32_t y = 0; y < st->height; ++y)
+                for (uint32_t x = x0; x < x0 + w; ++x) {
+                    size_t n = size_t(y) * st->width + x;
+                    if (st->depth == 8 ? static_cast<const uint8_t*>(st->pixels)[n] == 0
+                                       : static_cast<const uint16_t*>(st->pixels)[n] == 0)
+                        continue;
+                    if (oben < 0) oben = int32_t(y);
+                    unten = int32_t(y);
+                    break;
+                }
+            if (oben >= 0) zeilen[size_t(i)] = {int16_t(oben), int16_t(unten + 1)};
+        }
+    }
+    return zeilen[size_t(c - 32)];
+}
+
+int32_t zeichen_ausgeben(Rastport* bitmap, Font_Record* font, const char* text, int32_t* x, int32_t y,
+                         int32_t underline, Tinte* tinte);
+
+}  // namespace
+
 int32_t Font_Zeichen_Ausgeben(Rastport* bitmap, Font_Record* font, const char* text, int32_t* x,
                               int32_t y, uint32_t, int32_t underline)
+{
+    return zeichen_ausgeben(bitmap, font, text, x, y, underline, nullptr);
+}
+
+namespace {
+
+int32_t zeichen_ausgeben(Rastport* bitmap, Font_Record* font, const char* text, int32_t* x, int32_t y,
+                         int32_t underline, Tinte* tinte)
 {
     if (!bitmap || !font || !font->strip || !text || !x) return 0;
     if (font->derived) font->bold = 0;
@@ -90,6 +143,15 @@ int32_t Font_Zeichen_Ausgeben(Rastport* bitmap, Font_Record* font, const char* t
                 if (bold) Grafik_Blit_Mischen_Maske(strip, sx, 0, gw, h, bitmap, dx + 1, y, farbe, 128);
             }
         }
+        if (tinte && gw) {
+            const auto& [oben, unten] = tinte_zeilen(font, c);
+            if (unten > oben) {
+                tinte->x1 = std::min(tinte->x1, dx);
+                tinte->x2 = std::max(tinte->x2, dx + gw + (bold ? 1 : 0));
+                tinte->y1 = std::min(tinte->y1, y + oben);
+                tinte->y2 = std::max(tinte->y2, y + unten);
+            }
+        }
         if (underline) {
             int32_t ly = y + int32_t(font->ascent) + 2;
             int32_t ende = dx + gw + 1 + (bold && !font->own_colour && !font->derived ? 1 : 0);
@@ -100,6 +162,8 @@ int32_t Font_Zeichen_Ausgeben(Rastport* bitmap, Font_Record* font, const char* t
     }
     return n;
 }
+
+}  // namespace
 
 int32_t Font_Text_Breite(Font_Record* font, const char* text)
 {
@@ -373,11 +437,41 @@ int Grafik_VPrintf(Rastport* bitmap, Font_Record* font, const char* format, int3
     Druck d{bitmap, font, x, x, y - int32_t(font->ascent), font->colour};
     const char* p = puffer;
     while (*p) {
-        if (*p != '^')
-            p += std::max(1, Font_Zeichen_Ausgeben(bitmap, d.font, p, &d.x, d.y, d.font->colour,
-                                                   d.unterstrichen));
-        else
+        if (*p != '^') {
+            if (!Grafik_Text_Meldung) {
+                p += std::max(1, zeichen_ausgeben(bitmap, d.font, p, &d.x, d.y, d.unterstrichen, nullptr));
+                continue;
+            }
+            // The rows the run may touch are kept, so that the pixels it changed can be told.
+            const int32_t oben = std::max(0, d.y - 2);
+            const int32_t unten = std::min(int32_t(bitmap->height), d.y + int32_t(d.font->strip->height) + 2);
+            const bool lesbar = !bitmap->packed && bitmap->pixels && oben < unten;
+            const size_t bpp = bitmap->depth == 8 ? 1 : 2, zeile = size_t(bitmap->width) * bpp;
+            std::vector<uint8_t> vorher;
+            if (lesbar)
+                vorher.assign(static_cast<const uint8_t*>(bitmap->pixels) + size_t(oben) * zeile,
+                              static_cast<const uint8_t*>(bitmap->pixels) + size_t(unten) * zeile);
+            Tinte t;
+            int32_t n = std::max(1, zeichen_ausgeben(bitmap, d.font, p, &d.x, d.y, d.unterstrichen, &t));
+            if (t.x1 < t.x2) {
+                std::vector<Grafik_Text_Punkt> punkte;
+                if (lesbar)
+                    for (int32_t y = std::max(t.y1, oben); y < std::min(t.y2, unten); ++y)
+                        for (int32_t x = std::max(t.x1, 0); x < std::min(t.x2, int32_t(bitmap->width)); ++x) {
+                            const size_t i = size_t(y) * bitmap->width + size_t(x), j = size_t(y - oben) * zeile;
+                            uint16_t neu = 0;
+                            std::memcpy(&neu, static_cast<const uint8_t*>(bitmap->pixels) + i * bpp, bpp);
+                            uint16_t alt = 0;
+                            std::memcpy(&alt, &vorher[j + size_t(x) * bpp], bpp);
+                            if (neu != alt) punkte.push_back({int16_t(x), int16_t(y), neu});
+                        }
+                Grafik_Text_Meldung({bitmap, p, n, puffer, t.x1, t.y1, t.x2, t.y2, Grafik_Kasten_Fuer(bitmap),
+                                     punkte.data(), int32_t(punkte.size())});
+            }
+            p += n;
+        } else {
             p += code(d, p);
+        }
     }
     return 1;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "graphics/grafik_meldung.h"
 #include "platform/display.h"
 #include "platform/maus.h"
 
@@ -101,7 +102,10 @@ int Grafik_Screen_Seite_Zeigen(uint32_t page)
     if (page > 1) return 1;
     const auto& g = Grafik_Screen_Geometrie;
     size_t bytes = size_t(g.width) * g.height * 2;
-    if (g.write_through && page == 1) std::memcpy(g.page0_pixels, Grafik_Seite_1->pixels, bytes);
+    if (g.write_through && page == 1) {
+        std::memcpy(g.page0_pixels, Grafik_Seite_1->pixels, bytes);
+        Grafik_Flaeche_Melden(Grafik_Seite_1, 0, 0, g.width, g.height, Grafik_Seite_0, 0, 0, true);
+    }
     Mauszeiger_Blit_Start(g.page0_pixels);
     int32_t pitch = 0;
     auto* surface = static_cast<uint8_t*>(Win95_Lock_Screen(0, 0, g.width, g.height, &pitch));
@@ -120,9 +124,10 @@ int Grafik_Screen_Seite_Wechseln(uint32_t from, uint32_t to)
 {
     if (!hicolor_open()) return 0;
     const auto& g = Grafik_Screen_Geometrie;
-    if (from == 0 && to == 1)
+    if (from == 0 && to == 1) {
         std::memcpy(Grafik_Seite_1->pixels, g.page0_pixels, size_t(g.width) * g.height * 2);
-    else if (from == 1 && to == 0)
+        Grafik_Flaeche_Melden(Grafik_Seite_0, 0, 0, g.width, g.height, Grafik_Seite_1, 0, 0, true);
+    } else if (from == 1 && to == 0)
         Grafik_Screen_Seite_Zeigen(0);
     return 1;
 }
@@ -203,5 +208,7 @@ int Grafik_Screen_Direkt_Kopieren()
                         page + size_t(row) * Grafik_Seite_1->width * 2, 1280);
     }
     Win95_Unlock_Screen();
+    // The display shows page 1 now, as if page 0 held it.
+    Grafik_Flaeche_Melden(Grafik_Seite_1, 0, 0, 640, 480, Grafik_Seite_0, 0, 0, true);
     return 1;
 }

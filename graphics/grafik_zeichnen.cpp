@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "graphics/grafik_blit.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/pixel.h"
 
@@ -40,6 +41,7 @@ int Grafik_Rechteck_Fuellen(Rastport* rp, int32_t x, int32_t y, int32_t w, int32
     if (int64_t(x) + w > W) w = W - x;
     if (int64_t(y) + h > H) h = H - y;
     if (w < 1 || h < 1) return 0;
+    Grafik_Flaeche_Melden(nullptr, 0, 0, w, h, rp, x, y, true);
     return fill(rp, x, y, w, h, colour);
 }
 

@@ -30,8 +30,10 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
     const bool an = Aktuelles_Team >= 0 && Manager_Icon_Button_Lesen(Aktuelles_Team, icon->nummer) != 0;
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe,
                             an ? Grafik_Farbe(12, 7, 0) : Grafik_Farbe(3, 4, 9));
-    Grafik_Printf(z, Font(4), "^c%05d%s", icon->x + 2, icon->y + 20, int(Grafik_Farbe(15, 15, 15)),
-                  KURZ[icon->nummer - SPIELER_SCHALTER_VERGLEICH]);
+    // "Aufst." takes the condensed font in the 30-pixel button
+    const char* kurz = KURZ[icon->nummer - SPIELER_SCHALTER_VERGLEICH];
+    Grafik_Printf(z, Font(Menue_Font_Passend(4, kurz, icon->breite - 3)), "^c%05d%s", icon->x + 2, icon->y + 20,
+                  int(Grafik_Farbe(15, 15, 15)), kurz);
     return 0;
 }
 

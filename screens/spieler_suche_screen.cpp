@@ -272,7 +272,8 @@ int32_t wert_zeichnen(Menue_Icon* icon, uint32_t)
     case 9: std::snprintf(t, sizeof t, "%d", std::clamp<int32_t>(s->staerke_min[slot], 1, 999)); break;
     default: return 0;
     }
-    text(4, icon->x, icon->y + 9, rolle == 1 || rolle == 7 ? farbe(15, 15, 0) : farbe(15, 15, 15), t);
+    // "Stärke" takes the condensed font where its label box is narrower
+    text(Menue_Font_Passend(4, t, icon->breite), icon->x, icon->y + 9, rolle == 1 || rolle == 7 ? farbe(15, 15, 0) : farbe(15, 15, 15), t);
     return 0;
 }
 
@@ -371,7 +372,7 @@ void slot_bauen(int32_t slot, bool gesperrt)
         {1, 0, 112, 30, nullptr},
         {3, 36, 112, 16, "Minimales Alter des^lhier gesuchten Spielers"},
         {2, 56, 112, 16, "Maximales Alter des^lhier gesuchten Spielers"},
-        {7, 0, 124, 30, nullptr},
+        {7, 0, 124, 33, nullptr},  // "Stärke" up to its value's box
         {9, 33, 124, 20, "Minimale Stärke des^lhier gesuchten Spielers"},
         {8, 55, 124, 20, "Maximale Stärke des^lhier gesuchten Spielers"},
     };

@@ -236,7 +236,8 @@ int32_t taktik_zeichnen(Menue_Icon* icon, uint32_t)
     if (!Spieler_Screen_Bild(1261 + k, z, icon->x, icon->y, true))
         Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 4, 8));
     const char* l = Spieler_Einsetzen_Taktik_Label(k, b[k] % 3);
-    schreiben(z, 4, icon->x + 2, icon->y + 10, farbe(15, 15, 15), l ? l : "");
+    // the condensed font of the line-up screen's controls: "Mitte/Außen" fits the control
+    schreiben(z, MENUE_SCHMAL_FONT, icon->x + 2, icon->y + 10, farbe(15, 15, 15), l ? l : "");
     return 0;
 }
 
@@ -253,7 +254,9 @@ int32_t text_zeichnen(Menue_Icon* icon, uint32_t)
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
     if (!grund(z, icon)) Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, farbe(2, 3, 6));
-    schreiben(z, 4, icon->x, icon->y + 11, farbe(15, 15, 15), icon->hilfetext ? icon->hilfetext : "");
+    // a line wider than the box takes the condensed font
+    const char* t = icon->hilfetext ? icon->hilfetext : "";
+    schreiben(z, Menue_Font_Passend(4, t, icon->breite), icon->x, icon->y + 11, farbe(15, 15, 15), t);
     return 0;
 }
 

@@ -659,8 +659,9 @@ int32_t bereich_zeichnen(Menue_Icon* icon, uint32_t)
         Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, aktiv ? farbe(4, 6, 10) : farbe(3, 3, 4));
     char t[8] = "-";
     if (aktiv) std::snprintf(t, sizeof t, "%d", Spieler_Spielervergleich_Bereich_Wert(icon->nummer));
+    // centred on the handle (a centre at its width put the value on its right edge)
     Grafik_Printf(z, Font(4), "^c%05d^tz%04d%s", icon->x, icon->y + 9, int(aktiv ? farbe(15, 15, 15) : farbe(8, 8, 8)),
-                  icon->breite, t);
+                  icon->breite / 2, t);
     return 0;
 }
 

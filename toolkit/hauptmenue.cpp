@@ -74,9 +74,12 @@ void zeile(Rastport* b, int32_t y, uint32_t farbe, const char* text, int32_t fon
 // The own club's panel holds an underlined name and two lines in 32 rows: in the small font,
 // so that no line runs into the underline, into each other or onto the bottom edge.
 constexpr int32_t KLEIN = 11, ZEILE_1 = 9, ZEILE_2 = 20, ZEILE_3 = 31;
-// The opponent's panel puts the referee's two small lines, descenders and all, between the
-// club's name and the bottom edge.
-constexpr int32_t SCHIRI_ZEILE_1 = 18, SCHIRI_ZEILE_2 = 29;
+// The opponent's panel holds the club's name and the referee's two lines, all in the small font
+// (the large one leaves no room for the referee below the name), 10 rows apart so that the
+// referee's rating ("pfeift streng,...") keeps its descenders above the bottom edge. A day
+// without an opponent has two lines in the large font, descenders and all, apart.
+constexpr int32_t GEGNER_ZEILE_1 = 8, GEGNER_ZEILE_2 = 18, GEGNER_ZEILE_3 = 29, SCHIRI_FONT = 9;
+constexpr int32_t FREI_ZEILE_1 = 11, FREI_ZEILE_2 = 25;
 
 }  // namespace
 
@@ -182,12 +185,11 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
     Grafik_Rechteck_Fuellen(b, 0, 0, int32_t(b->width), int32_t(b->height), 1);
     if (Menue_Rahmenfarbe) Grafik_Rechteck_Fuellen(b, 0, int32_t(b->height) - 1, int32_t(b->width), 1, Menue_Rahmenfarbe);
     if (team < 0 || team >= Team_Anzahl) {
-        zeile(b, 10, hell, "Kein Gegner.");
-        zeile(b, 20, farbe, "(Ihr Verein hat spielfrei)");
+        zeile(b, FREI_ZEILE_1, hell, "Kein Gegner.");
+        zeile(b, FREI_ZEILE_2, farbe, "(Ihr Verein hat spielfrei)");
         return 1;
     }
-    if (eigen) zeile(b, ZEILE_1, hell, Team_String(TEAM_NAME, team, nullptr, 0), KLEIN);
-    else zeile(b, 10, hell, Team_String(TEAM_NAME, team, nullptr, 0));
+    zeile(b, eigen ? ZEILE_1 : GEGNER_ZEILE_1, hell, Team_String(TEAM_NAME, team, nullptr, 0), KLEIN);
     if (!eigen) {
         // Today's referee and what he is known for, in the small font: a long name and two
         // ratings run wider than the panel in the large one. The longest names lose their last
@@ -196,14 +198,14 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
         if (richter >= 0) {
             std::string name = Personal_Get_Name(richter, PERSONAL_SCHIEDSRICHTER);
             const char* text = Temp_Sprintf("Schiedsrichter: %s", name.c_str());
-            while (name.size() > 1 && Font_Text_Breite(Font(KLEIN), text) > int32_t(b->width) - 4) {
+            while (name.size() > 1 && Font_Text_Breite(Font(SCHIRI_FONT), text) > int32_t(b->width) - 4) {
                 name.pop_back();
                 text = Temp_Sprintf("Schiedsrichter: %s.", name.c_str());
             }
-            zeile(b, SCHIRI_ZEILE_1, farbe, text, KLEIN);
-            zeile(b, SCHIRI_ZEILE_2, farbe,
+            zeile(b, GEGNER_ZEILE_2, farbe, text, SCHIRI_FONT);
+            zeile(b, GEGNER_ZEILE_3, farbe,
                   Temp_Sprintf("%s,%s", Personal_Get_Bewertungstext(richter, 0), Personal_Get_Bewertungstext(richter, 1)),
-                  KLEIN);
+                  SCHIRI_FONT);
         }
         return 1;
     }

@@ -7,6 +7,7 @@
 #include "graphics/font.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
@@ -21,6 +22,7 @@
 namespace {
 
 constexpr int32_t MAX_SCROLLBUTTONS = 199;
+constexpr int32_t WERTTEXT_KLEIN = 11;
 
 bool in_scrollscreen(const Menue_Icon* i) { return i->scrollscreen < MENUE_SCROLLSCREENS; }
 
@@ -98,10 +100,12 @@ void Menue_Icon_Texte_Zeichnen(Menue_Icon* icon, Rastport* ziel, int32_t x, int3
     }
     if (icon->flags & ICON_WERTTEXT) {
         const char* text = static_cast<const char*>(icon->daten);
+        // A label wider than its button takes the small font.
         Font_Record* font = Font(9);
+        if (Font_Text_Breite(font, text) > int32_t(icon->breite) - 2) font = Font(WERTTEXT_KLEIN);
         int32_t index = (icon->status & ICON_GESPERRT) ? UI_FARBE_GESPERRT : Menue_Knopf_Zustand(icon->nummer) ? 41 : 42;
         int32_t tx = x + icon->breite / 2 - Font_Text_Breite(font, text) / 2;
-        int32_t ty = y + (icon->hoehe + font_hoehe(font)) / 2 - 1;
+        int32_t ty = y + (icon->hoehe + font_hoehe(font)) / 2 - 2;
         Grafik_Printf(ziel, font, "^c%05d%s", tx, ty, int(UI_Farbtabelle[index].farbe), text);
     }
 }
@@ -220,15 +224,26 @@ void Menue_Icon_Blit(Menue_Icon* icon)
     Menue_Screen_Icon_Bitmap(icon);
     bool innen = Menue_Icon_Ist_Innen(icon);
     bool prozedur = (innen || in_scrollscreen(icon)) && icon->refresh_prozedur;
-    if (prozedur && !(icon->status & ICON_SPAETER_REFRESH)) icon->refresh_prozedur(icon, 0);
-    if (icon->status & ICON_VERSTECKT) return;
-    // The procedure may have moved the icon or given it another bitmap.
     int32_t x, y;
     Rastport* ziel = Menue_Blit_Rastport(icon, &x, &y);
+    if (prozedur && !(icon->status & ICON_SPAETER_REFRESH)) {
+        // What the procedure prints on the screen belongs to the icon (for the text check).
+        Grafik_Kasten_Bereich kasten(ziel, x, y, x + icon->breite, y + icon->hoehe, "Icon", icon->nummer);
+        icon->refresh_prozedur(icon, 0);
+    }
+    if (icon->status & ICON_VERSTECKT) return;
+    // The procedure may have moved the icon or given it another bitmap.
+    ziel = Menue_Blit_Rastport(icon, &x, &y);
     Rastport* bm = Menue_Screen_Icon_Bitmap(icon);
     if (bm && ziel) Menue_Icon_Blit_Effekt(icon, bm, ziel, x, y);
+    Grafik_Kasten_Bereich kasten(ziel, x, y, x + icon->breite, y + icon->hoehe, "Icon", icon->nummer);
     Menue_Icon_Texte_Zeichnen(icon, ziel, x, y);
     if (prozedur && (icon->status & ICON_SPAETER_REFRESH)) icon->refresh_prozedur(icon, 0);
+}
+
+int32_t Menue_Font_Passend(int32_t font, const char* text, int32_t breite)
+{
+    return text && Font_Text_Breite(Font(font), text) > breite ? MENUE_SCHMAL_FONT : font;
 }
 
 int32_t Menue_Universaler_Text_Refresh(Menue_Icon* icon, uint32_t)

@@ -149,10 +149,11 @@ Menue_Icon Menue_Basis_Liste[MENUE_BASIS_ANZAHL + 1] = {
     gruppe(basis(707, -1, 0, 599, MENUE_GRUPPE_Y + 3 * MENUE_GRUPPE_ABSTAND, 40, MENUE_GRUPPE_H, 27)),
     serien(basis(708, -1, 0, 222, 3, 196, 14, 20)),  // series info
     datum(basis(709, -1, 0, 222, 17, 196, 12, 20)),  // today's date
-    // Match comparison bars, above the middle panel's bottom edge (row 36).
-    balken(basis(714, -1, 0, 232, 29, 70, 7, 20)),
-    balken(basis(715, -1, 0, 338, 29, 70, 7, 20)),
-    balken(basis(716, -1, 0, 285, 29, 70, 7, 20)),
+    // Match comparison bars, above the middle panel's bottom edge (row 36), side by side: each
+    // is 66 pixels wide (21 segments and its caps), three fill the panel's width.
+    balken(basis(714, -1, 0, 221, 29, 66, 7, 20)),
+    balken(basis(715, -1, 0, 353, 29, 66, 7, 20)),
+    balken(basis(716, -1, 0, 287, 29, 66, 7, 20)),
     mit(basis(722, 5060, 0, 599, 337, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // back
     mit(basis(721, 5061, 0, 620, 337, 19, 20, 27), Menue_History_Klick, Menue_Make_History_Kontextmenue),  // forward
     mit(basis(761, 49, ICON_SLAVE, 599, 360, 40, 32, 255), Menue_Briefkasten_Oeffnen, Menue_Briefkasten_Kontextmenue),

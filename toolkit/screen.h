@@ -108,6 +108,10 @@ void Menue_Hintergrund_Zeichnen(uint8_t ueberspringen);
 void Menue_Hintergrund_Kopieren(Rastport* ziel, int32_t x, int32_t y, int32_t w, int32_t h,
                                 int32_t dx, int32_t dy);
 int32_t Menue_Universaler_Text_Refresh(Menue_Icon* icon, uint32_t wert);
+// The font slot for a label in a box `breite` pixels wide: `font`, or the condensed font 9 when
+// the label is wider in it.
+constexpr int32_t MENUE_SCHMAL_FONT = 9;
+int32_t Menue_Font_Passend(int32_t font, const char* text, int32_t breite);
 // Mode bits: 1 the menu background, 2 the slaves (all with mode 7, else all but the kept
 // ones); 7 also every icon's bitmaps. Scroll screens and saved backgrounds always go.
 void Menue_Speicher_Befreien(int32_t modus);

@@ -1,0 +1,109 @@
+// The text check: the printer's reports followed through copies onto a page, and the page's
+// findings (a text leaving its box, two texts on each other), with the test font (glyphs 5
+// wide, advancing 6, ink in rows 1-8 of the strip).
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "graphics/font_hilfe.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_meldung.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_zeichnen.h"
+#include "toolkit/text_pruefung.h"
+
+namespace {
+
+constexpr int BASIS = 20;
+
+struct Text_Pruefung_Test : ::testing::Test {
+    Font_Record* f = Test_Font(16);
+    Test_Bitmap seite{200, 100};
+    Text_Pruefung_Test() { Text_Pruefung_Starten(); }
+    ~Text_Pruefung_Test() override
+    {
+        Text_Pruefung_Beenden();
+        Font_Free(f);
+    }
+    void drucken(Rastport* rp, const char* text, int x, int y = BASIS)
+    {
+        f->colour = 0xFFFF;
+        Grafik_Printf(rp, f, "%s", x, y, text);
+    }
+    std::vector<Text_Befund> befunde() { return Text_Pruefung_Befunde(seite.rp); }
+};
+
+TEST_F(Text_Pruefung_Test, ATextIsFollowedFromItsIconOntoThePageAndCutWhereTheCopyEnds)
+{
+    Test_Bitmap icon(60, 20);
+    drucken(icon.rp, "ABC", 2, 14);
+    Grafik_Blit(icon.rp, 0, 0, 60, 20, seite.rp, 50, 30);
+    EXPECT_EQ(Text_Pruefung_Sichtbar(seite.rp), 1u);
+    EXPECT_TRUE(befunde().empty());
+    // Only the icon's left ten columns reach a second page: the text runs past them.
+    Test_Bitmap zweite(200, 100);
+    Grafik_Blit(icon.rp, 0, 0, 10, 20, zweite.rp, 0, 0);
+    const auto b = Text_Pruefung_Befunde(zweite.rp);
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_TRUE(b[0].raus);
+    EXPECT_EQ(b[0].text, "ABC");
+    EXPECT_EQ(b[0].kasten, "Bitmap 60x20 (0,0)-(10,20)");
+    // A text that runs past the bitmap it is drawn into is cut by it.
+    Test_Bitmap schmal(20, 20);
+    drucken(schmal.rp, "ABCDE", 2, 14);
+    Grafik_Blit(schmal.rp, 0, 0, 20, 20, seite.rp, 0, 60);
+    ASSERT_EQ(befunde().size(), 1u);
+    EXPECT_EQ(befunde()[0].text, "ABCDE");
+}
+
+TEST_F(Text_Pruefung_Test, TwoTextsOnEachOtherButNotATextDrawnAgainOverItself)
+{
+    drucken(seite.rp, "ABC", 10);
+    drucken(seite.rp, "ABC", 11);  // a shadow or bold pass
+    EXPECT_TRUE(befunde().empty());
+    drucken(seite.rp, "XYZ", 20, BASIS + 3);
+    const auto b = befunde();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_FALSE(b[0].raus);
+    EXPECT_NE(b[0].anderer.find("XYZ"), std::string::npos) << b[0].anderer;
+    // Lines apart by the font's height are no finding.
+    Grafik_Rechteck_Fuellen(seite.rp, 0, 0, 200, 100, 0);
+    drucken(seite.rp, "ABC", 10, 40);
+    drucken(seite.rp, "ABC", 10, 50);
+    EXPECT_EQ(Text_Pruefung_Sichtbar(seite.rp), 2u);
+    EXPECT_TRUE(befunde().empty());
+}
+
+TEST_F(Text_Pruefung_Test, ATextDrawnOverIsForgotten)
+{
+    drucken(seite.rp, "ABC", 10);
+    Grafik_Rechteck_Fuellen(seite.rp, 0, 0, 100, 40, 0x1111);
+    EXPECT_EQ(Text_Pruefung_Sichtbar(seite.rp), 0u);
+    // A panel laid over an icon's text without a see-through pixel hides it: the text drawn on
+    // the panel afterwards stands alone when the icon reaches the page.
+    Test_Bitmap icon(60, 20), panel(60, 20);
+    drucken(icon.rp, "ABC", 2, 14);
+    Grafik_Rechteck_Fuellen(panel.rp, 0, 0, 60, 20, 0x0842);
+    Grafik_Blit_Transparent(panel.rp, 0, 0, 60, 20, icon.rp, 0, 0);
+    drucken(icon.rp, "ABD", 2, 14);
+    Grafik_Blit(icon.rp, 0, 0, 60, 20, seite.rp, 100, 50);
+    EXPECT_EQ(Text_Pruefung_Sichtbar(seite.rp), 1u);
+    EXPECT_TRUE(befunde().empty());
+}
+
+TEST_F(Text_Pruefung_Test, ATextLeavingTheBoxSetForItNamesTheBox)
+{
+    {
+        Grafik_Kasten_Bereich kasten(seite.rp, 10, 10, 30, 30, "Rahmen", 7);
+        drucken(seite.rp, "AB", 11);
+        drucken(seite.rp, "ABCDEF", 11, BASIS + 10);
+    }
+    drucken(seite.rp, "ABCDEF", 11, BASIS + 40);  // outside the scope: the page is its box
+    const auto b = befunde();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b[0].text, "ABCDEF");
+    EXPECT_EQ(b[0].kasten, "Rahmen 7 (10,10)-(30,30)");
+    EXPECT_EQ(b[0].y1, BASIS + 10 - 8 + 1);  // ink from the strip's second row
+}
+
+}  // namespace

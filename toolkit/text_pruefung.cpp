@@ -1,0 +1,338 @@
+#include "toolkit/text_pruefung.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <unordered_map>
+#include <utility>
+
+#include "graphics/grafik_meldung.h"
+#include "graphics/grafik_screen.h"
+#include "platform/os/os_display.h"
+#include "toolkit/menue_intern.h"
+
+namespace {
+
+struct Rechteck {
+    int32_t x1, y1, x2, y2;
+    int64_t flaeche() const { return x2 > x1 && y2 > y1 ? int64_t(x2 - x1) * (y2 - y1) : 0; }
+};
+
+Rechteck schnitt(const Rechteck& a, const Rechteck& b)
+{
+    return {std::max(a.x1, b.x1), std::max(a.y1, b.y1), std::min(a.x2, b.x2), std::min(a.y2, b.y2)};
+}
+
+bool innen(const Rechteck& r, const Rechteck& k) { return r.x1 >= k.x1 && r.y1 >= k.y1 && r.x2 <= k.x2 && r.y2 <= k.y2; }
+
+struct Lauf {
+    std::string text, ganz;
+    Rechteck tinte, kasten;
+    std::string kasten_name;  // "Icon N", a frame's name, or "" for the bitmap the text was drawn into
+    int32_t kasten_nummer;
+    int32_t bitmap_w, bitmap_h;  // the bitmap it was drawn into
+    std::vector<Grafik_Text_Punkt> punkte;  // the pixels it changed, from the ink's corner
+};
+
+bool an = false;
+std::unordered_map<const Rastport*, std::vector<Lauf>> leben;
+
+// A text drawn again over itself (a shadow pass, a bold pass, a refresh) counts once.
+bool dasselbe(const Lauf& a, const Lauf& b)
+{
+    return a.text == b.text && std::abs(a.tinte.x1 - b.tinte.x1) <= 2 && std::abs(a.tinte.y1 - b.tinte.y1) <= 2 &&
+           std::abs(a.tinte.x2 - b.tinte.x2) <= 2 && std::abs(a.tinte.y2 - b.tinte.y2) <= 2;
+}
+
+void ablegen(std::vector<Lauf>& liste, Lauf l)
+{
+    liste.erase(std::remove_if(liste.begin(), liste.end(), [&](const Lauf& a) { return dasselbe(a, l); }), liste.end());
+    liste.push_back(std::move(l));
+}
+
+// How many of the text's pixels still hold what it drew, in the pixels of a picture (rows of
+// `zeile` bytes, `bpp` bytes a pixel, w x h).
+// Of the text's pixels inside its box (the part that can be shown; a text cut by its box keeps
+// the rest), how many still hold what it drew, in the pixels of a picture (rows of `zeile`
+// bytes, `bpp` bytes a pixel, w x h); the count inside in *innen.
+size_t noch_da(const Lauf& l, const uint8_t* pixel, size_t zeile, size_t bpp, int32_t w, int32_t h, size_t* innen)
+{
+    size_t gleich = 0;
+    *innen = 0;
+    for (const Grafik_Text_Punkt& p : l.punkte) {
+        const int32_t x = l.tinte.x1 + p.x, y = l.tinte.y1 + p.y;
+        if (x < 0 || y < 0 || x >= w || y >= h || x < l.kasten.x1 || y < l.kasten.y1 || x >= l.kasten.x2 || y >= l.kasten.y2)
+            continue;
+        ++*innen;
+        uint16_t wert = 0;
+        std::memcpy(&wert, pixel + size_t(y) * zeile + size_t(x) * bpp, bpp);
+        gleich += wert == p.wert ? 1 : 0;
+    }
+    return gleich;
+}
+
+bool sichtbar(const Lauf& l, const uint8_t* pixel, size_t zeile, size_t bpp, int32_t w, int32_t h)
+{
+    size_t innen = 0;
+    const size_t gleich = noch_da(l, pixel, zeile, bpp, w, h, &innen);
+    return innen > 0 && gleich * 2 > innen;
+}
+
+// Areas of a bitmap laid over since its texts were last looked at (a transparent copy may cover
+// a text whole: a panel's picture without a see-through pixel).
+std::unordered_map<const Rastport*, std::vector<Rechteck>> offen;
+
+// The texts of the bitmap under its open areas that were drawn over are forgotten. Page 0 is
+// judged by the shown frame when the screen is checked.
+void nachsehen(const Rastport* bm)
+{
+    auto o = offen.find(bm);
+    if (o == offen.end()) return;
+    std::vector<Rechteck> flaechen = std::move(o->second);
+    offen.erase(o);
+    auto it = leben.find(bm);
+    if (it == leben.end() || !bm || bm == Grafik_Seite_0 || bm->packed || !bm->pixels) return;
+    const size_t bpp = bm->depth == 8 ? 1 : 2;
+    const auto* pixel = static_cast<const uint8_t*>(bm->pixels);
+    auto& liste = it->second;
+    liste.erase(std::remove_if(liste.begin(), liste.end(),
+                               [&](const Lauf& l) {
+                                   bool beruehrt = false;
+                                   for (const Rechteck& r : flaechen) beruehrt = beruehrt || schnitt(r, l.tinte).flaeche() > 0;
+                                   return beruehrt && !sichtbar(l, pixel, size_t(bm->width) * bpp, bpp, int32_t(bm->width),
+                                                                int32_t(bm->height));
+                               }),
+                liste.end());
+}
+
+void text_gemeldet(const Grafik_Text_Lauf& t)
+{
+    nachsehen(t.ziel);
+    Lauf l;
+    l.text.assign(t.text, size_t(t.laenge));
+    l.ganz = t.ganz;
+    l.tinte = {t.x1, t.y1, t.x2, t.y2};
+    l.kasten = {t.kasten.x1, t.kasten.y1, t.kasten.x2, t.kasten.y2};
+    l.kasten_name = t.kasten.name ? t.kasten.name : "";
+    l.kasten_nummer = t.kasten.nummer;
+    l.bitmap_w = t.ziel ? int32_t(t.ziel->width) : 0;
+    l.bitmap_h = t.ziel ? int32_t(t.ziel->height) : 0;
+    for (int32_t i = 0; i < t.punkt_anzahl; ++i) {
+        const Grafik_Text_Punkt& p = t.punkte[i];
+        l.punkte.push_back({int16_t(p.x - t.x1), int16_t(p.y - t.y1), p.wert});
+    }
+    // A text in the colour of what lies under it cannot be seen.
+    if (l.punkte.empty()) return;
+    // A text wholly outside its bitmap draws nothing (the debug strip below the screen); one
+    // partly outside is cut, which its box (at most the bitmap) tells.
+    if (schnitt(l.tinte, {0, 0, l.bitmap_w, l.bitmap_h}).flaeche() == 0) return;
+    ablegen(leben[t.ziel], std::move(l));
+}
+
+void flaeche_gemeldet(const Rastport* src, int32_t sx, int32_t sy, int32_t w, int32_t h, const Rastport* dst,
+                      int32_t dx, int32_t dy, bool deckend)
+{
+    nachsehen(src);
+    nachsehen(dst);
+    if (!deckend && leben.count(dst)) offen[dst].push_back({dx, dy, dx + w, dy + h});
+    std::vector<Lauf> kopien;
+    if (src) {
+        auto it = leben.find(src);
+        if (it != leben.end()) {
+            const Rechteck quelle{sx, sy, sx + w, sy + h};
+            const int32_t vx = dx - sx, vy = dy - sy;
+            for (const Lauf& l : it->second) {
+                if (schnitt(l.tinte, quelle).flaeche() == 0) continue;
+                Lauf k = l;
+                k.tinte = {l.tinte.x1 + vx, l.tinte.y1 + vy, l.tinte.x2 + vx, l.tinte.y2 + vy};
+                // What the copy leaves out of the text is cut: its box ends where the copy does.
+                const Rechteck kasten = schnitt(l.kasten, quelle);
+                k.kasten = {kasten.x1 + vx, kasten.y1 + vy, kasten.x2 + vx, kasten.y2 + vy};
+                kopien.push_back(std::move(k));
+            }
+        }
+    }
+    if (deckend) {
+        auto it = leben.find(dst);
+        if (it != leben.end()) {
+            const Rechteck ziel{dx, dy, dx + w, dy + h};
+            auto& liste = it->second;
+            liste.erase(std::remove_if(liste.begin(), liste.end(),
+                                       [&](const Lauf& l) { return schnitt(l.tinte, ziel).flaeche() * 2 >= l.tinte.flaeche(); }),
+                        liste.end());
+        }
+    }
+    if (!kopien.empty()) {
+        auto& liste = leben[dst];
+        for (Lauf& k : kopien) {
+            // A copy of part of a text that stands there already draws that part again: the
+            // text keeps its box.
+            auto da = std::find_if(liste.begin(), liste.end(), [&](const Lauf& a) { return dasselbe(a, k); });
+            if (da != liste.end()) {
+                da->kasten = {std::min(da->kasten.x1, k.kasten.x1), std::min(da->kasten.y1, k.kasten.y1),
+                              std::max(da->kasten.x2, k.kasten.x2), std::max(da->kasten.y2, k.kasten.y2)};
+                continue;
+            }
+            liste.push_back(std::move(k));
+        }
+    }
+}
+
+std::string utf8(const std::string& s)
+{
+    std::string u;
+    for (unsigned char c : s) {
+        if (c < 32) {
+            u += ' ';
+        } else if (c < 0x80) {
+            u += char(c);
+        } else {
+            u += char(0xC0 | (c >> 6));
+            u += char(0x80 | (c & 0x3F));
+        }
+    }
+    return u;
+}
+
+std::string rechteck(const Rechteck& r)
+{
+    char b[64];
+    std::snprintf(b, sizeof b, "(%d,%d)-(%d,%d)", r.x1, r.y1, r.x2, r.y2);
+    return b;
+}
+
+std::string kasten_text(const Lauf& l)
+{
+    if (!l.kasten_name.empty())
+        return l.kasten_name + (l.kasten_nummer >= 0 ? " " + std::to_string(l.kasten_nummer) : "") + " " + rechteck(l.kasten);
+    return "Bitmap " + std::to_string(l.bitmap_w) + "x" + std::to_string(l.bitmap_h) + " " + rechteck(l.kasten);
+}
+
+// The smallest icon of the screen that holds the text's first pixel.
+int32_t icon_unter(const Rechteck& r)
+{
+    int32_t beste = -1;
+    int64_t flaeche = 0;
+    for (int32_t p = 0; p < MENUE_PRIORITAETEN; ++p)
+        for (int32_t s = Menue_Icons.hoechster[p]; s >= 0; --s) {
+            const Menue_Icon* i = Menue_Icons.slot[p][s];
+            if (!i || (i->status & ICON_VERSTECKT) || i->scrollscreen != 255) continue;
+            const Rechteck ir{i->x, i->y, i->x + i->breite, i->y + i->hoehe};
+            if (r.x1 < ir.x1 || r.x1 >= ir.x2 || r.y1 < ir.y1 || r.y1 >= ir.y2) continue;
+            if (beste < 0 || ir.flaeche() < flaeche) beste = i->nummer, flaeche = ir.flaeche();
+        }
+    return beste;
+}
+
+}  // namespace
+
+void Text_Pruefung_Starten()
+{
+    // Headless, every frame is drawn whole, so that the check sees what a window would show.
+    Os_Display_Set_Bild_Immer(true);
+    leben.clear();
+    offen.clear();
+    an = true;
+    Grafik_Text_Hook_Setzen(text_gemeldet);
+    Grafik_Flaeche_Hook_Setzen(flaeche_gemeldet);
+}
+
+void Text_Pruefung_Beenden()
+{
+    Grafik_Text_Hook_Setzen(nullptr);
+    Grafik_Flaeche_Hook_Setzen(nullptr);
+    leben.clear();
+    offen.clear();
+    an = false;
+    Os_Display_Set_Bild_Immer(false);
+}
+
+bool Text_Pruefung_An() { return an; }
+
+namespace {
+
+// The texts on the page that can still be seen.
+std::vector<Lauf> sichtbare(const Rastport* seite)
+{
+    std::vector<Lauf> liste;
+    const Rastport* bild = seite ? seite : Grafik_Seite_0;
+    auto it = leben.find(bild);
+    if (it == leben.end() || !bild || bild->packed || !bild->pixels) return liste;
+    // What is seen: the display's frame for the screen (a view may draw past page 0 into it),
+    // else the page's pixels.
+    const size_t bpp = bild->depth == 8 ? 1 : 2;
+    const uint8_t* pixel = static_cast<const uint8_t*>(bild->pixels);
+    size_t zeile = size_t(bild->width) * bpp;
+    int32_t pitch = 0;
+    if (const uint16_t* frame = Os_Display_Frame(&pitch);
+        !seite && frame && bpp == 2 && Os_Display_Width() == int32_t(bild->width) && Os_Display_Height() == int32_t(bild->height))
+        pixel = reinterpret_cast<const uint8_t*>(frame), zeile = size_t(pitch) * 2;
+    // Only what can still be seen: a text whose pixels were mostly drawn over since is gone.
+    for (const Lauf& l : it->second)
+        if (sichtbar(l, pixel, zeile, bpp, int32_t(bild->width), int32_t(bild->height))) liste.push_back(l);
+    return liste;
+}
+
+// Two texts lie on each other where both drew the same pixel, or where their boxes of ink
+// reach two rows and columns into each other (the lines of the one run through the other's even
+// where their strokes miss). Lines whose boxes share one row, a descender over the next line's
+// accent, are apart unless a pixel meets.
+bool beruehren(const Lauf& a, const Lauf& b)
+{
+    const Rechteck s = schnitt(a.tinte, b.tinte);
+    if (s.flaeche() == 0) return false;
+    if (s.x2 - s.x1 >= 2 && s.y2 - s.y1 >= 2) return true;
+    std::set<std::pair<int32_t, int32_t>> punkte;
+    for (const Grafik_Text_Punkt& p : a.punkte) punkte.insert({a.tinte.x1 + p.x, a.tinte.y1 + p.y});
+    for (const Grafik_Text_Punkt& p : b.punkte)
+        if (punkte.count({b.tinte.x1 + p.x, b.tinte.y1 + p.y})) return true;
+    return false;
+}
+
+}  // namespace
+
+size_t Text_Pruefung_Sichtbar(const Rastport* seite) { return sichtbare(seite).size(); }
+
+std::vector<Text_Befund> Text_Pruefung_Befunde(const Rastport* seite)
+{
+    std::vector<Text_Befund> befunde;
+    const std::vector<Lauf> liste = sichtbare(seite);
+    auto befund = [&](const Lauf& l, bool raus, const std::string& anderer) {
+        befunde.push_back({raus, utf8(l.text), utf8(l.ganz), l.tinte.x1, l.tinte.y1, l.tinte.x2, l.tinte.y2,
+                           kasten_text(l), anderer, icon_unter(l.tinte)});
+    };
+    for (size_t i = 0; i < liste.size(); ++i) {
+        const Lauf& a = liste[i];
+        if (!innen(a.tinte, a.kasten)) befund(a, true, "");
+        for (size_t j = i + 1; j < liste.size(); ++j) {
+            const Lauf& b = liste[j];
+            if (!beruehren(a, b) || dasselbe(a, b)) continue;
+            befund(a, false, "\"" + utf8(b.text) + "\" " + rechteck(b.tinte));
+        }
+    }
+    return befunde;
+}
+
+std::string Text_Befund_Zeile(const Text_Befund& b)
+{
+    char tinte[64];
+    std::snprintf(tinte, sizeof tinte, "(%d,%d)-(%d,%d)", b.x1, b.y1, b.x2, b.y2);
+    std::string z = b.raus ? "raus\t" : "ueber\t";
+    z += "\"" + b.text + "\" " + tinte + "\t" + b.kasten + "\t" + b.anderer + "\tIcon " + std::to_string(b.icon) +
+         "\t\"" + b.ganz + "\"";
+    return z;
+}
+
+bool Text_Pruefung_Schreiben(int32_t schirm)
+{
+    const char* datei = std::getenv("DORVIN_TEXTE");
+    if (!an || !datei || !*datei) return false;
+    FILE* f = std::fopen(datei, "a");
+    if (!f) return false;
+    std::fprintf(f, "%d\tSchirm\t%zu\n", schirm, Text_Pruefung_Sichtbar());
+    for (const Text_Befund& b : Text_Pruefung_Befunde()) std::fprintf(f, "%d\t%s\n", schirm, Text_Befund_Zeile(b).c_str());
+    std::fclose(f);
+    return true;
+}
