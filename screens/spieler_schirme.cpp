@@ -30,8 +30,11 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
     const bool an = Aktuelles_Team >= 0 && Manager_Icon_Button_Lesen(Aktuelles_Team, icon->nummer) != 0;
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe,
                             an ? Grafik_Farbe(12, 7, 0) : Grafik_Farbe(3, 4, 9));
-    Grafik_Printf(z, Font(4), "^c%05d%s", icon->x + 2, icon->y + 20, int(Grafik_Farbe(15, 15, 15)),
-                  KURZ[icon->nummer - SPIELER_SCHALTER_VERGLEICH]);
+    // the smallest font where the name is wider than the face ("Aufst." left the screen)
+    const char* kurz = KURZ[icon->nummer - SPIELER_SCHALTER_VERGLEICH];
+    Font_Record* f = Font(4);
+    const int32_t font = f && Font_Text_Breite(f, kurz) > icon->breite - 4 ? 11 : 4;
+    Grafik_Printf(z, Font(font), "^c%05d%s", icon->x + 2, icon->y + 20, int(Grafik_Farbe(15, 15, 15)), kurz);
     return 0;
 }
 

@@ -577,6 +577,8 @@ void Spieler_Suche_Seite_Zeigen()
     Spieler_Suche_Seite_Entfernen();
     seite_bauen();
     Menue_Icon_Liste_Hinzufuegen(seite);
+    // looked up by number, the list controls are this page's, not the line-up screen's
+    Menue_Icon_Liste_Registrieren(seite);
     auf_dem_schirm = true;
     Spieler_Suche_Icons_Sperren();
     Menue_Bereich_Refresh(0, 0, 40, 598, 480);
