@@ -29,6 +29,7 @@
 #include "screens/spieler_einsetzen_figuren.h"
 #include "screens/spieler_gesicht.h"
 #include "screens/spieler_hilfetext.h"
+#include "screens/spieler_kontext_menue.h"
 #include "screens/spieler_liste.h"
 #include "screens/spieler_liste_knoepfe.h"
 #include "screens/spieler_schirme.h"
@@ -148,8 +149,8 @@ int32_t feld_zeichnen(Menue_Icon* icon, uint32_t)
 
 // The squads beside the pitch: list 0 the own players, list 1 the shown other club's, each
 // entry with its marks and chosen columns. The tops of the own entries are kept for the click.
-std::vector<int32_t> eigene_oben_liste;
-std::vector<Spieler_Listen_Eintrag> eigene_eintraege;
+std::vector<int32_t> eigene_oben_liste, fremde_oben_liste;
+std::vector<Spieler_Listen_Eintrag> eigene_eintraege, fremde_eintraege;
 
 int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
 {
@@ -169,8 +170,8 @@ int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
     std::vector<Spieler_Listen_Eintrag> e;
     Spieler_Einsetzen_Liste_Bauen(eigen ? 0 : 1, &e);
     Spieler_Einsetzen_Liste_Malen(z, eigen ? 0 : 1, e, icon->x, icon->y + oben, icon->hoehe - oben,
-                                  eigen ? &eigene_oben_liste : nullptr);
-    if (eigen) eigene_eintraege = e;
+                                  eigen ? &eigene_oben_liste : &fremde_oben_liste);
+    (eigen ? eigene_eintraege : fremde_eintraege) = e;
     return 0;
 }
 
@@ -197,6 +198,15 @@ int32_t liste_klick(Menue_Icon* icon, uint32_t)
         Menue_Screen_Refresh(1, -1, -1, -1, -1);
     }
     return 1;
+}
+
+// A right click on an entry of either squad opens the player's menu.
+Menue_Kontextmenue* liste_menue(Menue_Icon* icon)
+{
+    if (!icon) return nullptr;
+    const bool eigen = icon->nummer == SE_EIGENE_LISTE;
+    return Spieler_Einsetzen_Liste_Kontext(icon, eigen ? eigene_oben_liste : fremde_oben_liste,
+                                           eigen ? eigene_eintraege : fremde_eintraege, Maus_Get_Y());
 }
 
 // Both clubs' two strength texts, the other club above the own: colour 6, or 8 without exactly
@@ -435,8 +445,11 @@ void liste_bauen()
     liste.push_back(feld);
     Menue_Icon eigene = icon(SE_EIGENE_LISTE, 4, LISTE_Y, 160, LISTE_H, 4, liste_zeichnen);
     eigene.klick = liste_klick;
+    eigene.kontext = liste_menue;
     liste.push_back(eigene);
-    liste.push_back(icon(SE_FREMDE_LISTE, 452, LISTE_Y, 145, LISTE_H, 4, liste_zeichnen));
+    Menue_Icon fremde = icon(SE_FREMDE_LISTE, 452, LISTE_Y, 145, LISTE_H, 4, liste_zeichnen);
+    fremde.kontext = liste_menue;
+    liste.push_back(fremde);
     // the lists' controls underneath
     Menue_Icon steuer[16];
     for (int32_t l = 0; l < 2; ++l) {
@@ -503,6 +516,22 @@ void liste_bauen()
 }  // namespace
 
 int32_t Spieler_Einsetzen_Einsatz_Y() { return einsatz_y(); }
+
+Menue_Kontextmenue* Spieler_Einsetzen_Liste_Kontext(Menue_Icon* liste_icon, const std::vector<int32_t>& oben,
+                                                    const std::vector<Spieler_Listen_Eintrag>& eintraege, int32_t y)
+{
+    if (!liste_icon) return nullptr;
+    int32_t k = -1;
+    for (size_t i = 0; i < oben.size() && i < eintraege.size(); ++i)
+        if (oben[i] <= y) k = int32_t(i);
+    if (k < 0 || eintraege[size_t(k)].spnr < 0) return nullptr;
+    // the menu keeps the icon it was made for while it is open: a copy naming the entry's player
+    static Menue_Icon eintrag;
+    eintrag = *liste_icon;
+    eintrag.kennung_1 = int16_t(eintraege[size_t(k)].spnr);
+    eintrag.kennung_2 = int16_t(eintraege[size_t(k)].team);
+    return Spieler_Kontext_Menue_Erzeugen(&eintrag);
+}
 
 void Spieler_Einsetzen_Set_Own_Button_Positionen(int32_t art)
 {

@@ -16,6 +16,9 @@
 #include "screens/screens_hilfe.h"
 #include "screens/spieler_bilder.h"
 #include "screens/spieler_einsetzen_screen.h"
+#include "screens/spieler_liste.h"
+#include "toolkit/popup.h"
+#include "database/spieler.h"
 #include "toolkit/icon.h"
 #include "toolkit/screen.h"
 
@@ -170,6 +173,30 @@ TEST_F(AufstellungPersonal, TheTypeTogglesStandInTheirRowOverTheOwnEntriesInEith
     Fehler_Capture fehler;
     Spieler_Einsetzen_Set_Own_Button_Positionen(2);
     EXPECT_TRUE(fehler.contains("Spieler_Einsetzen_Set_Own_Button_Positionen: ss==NULL!"));
+}
+
+}  // namespace
+
+namespace {
+
+// A right click on a squad entry opens that player's menu; beside the entries and on the notice
+// of a full list there is none.
+TEST_F(AufstellungPersonal, ASquadEntryOpensThePlayersMenu)
+{
+    ASSERT_EQ(Spieler_Einsetzen_Screen(nullptr, 0), 1);
+    Menue_Icon* liste = icon(1331);
+    ASSERT_TRUE(liste && liste->kontext);
+    ASSERT_TRUE(icon(1296) && icon(1296)->kontext) << "the other club's list too";
+    const std::vector<int32_t> oben = {100, 110, 120};
+    const std::vector<Spieler_Listen_Eintrag> eintraege = {{2, EIGEN, 50}, {3, EIGEN, 50}, {-1, -1, 0}};
+    Menue_Kontextmenue* m = Spieler_Einsetzen_Liste_Kontext(liste, oben, eintraege, 115);
+    ASSERT_NE(m, nullptr);
+    ASSERT_NE(m->titel, nullptr);
+    const char* name = Spieler_String(SP_NAME, 3, nullptr, 0);
+    ASSERT_NE(name, nullptr);
+    EXPECT_NE(std::strstr(m->titel, name), nullptr) << m->titel;
+    EXPECT_EQ(Spieler_Einsetzen_Liste_Kontext(liste, oben, eintraege, 95), nullptr);
+    EXPECT_EQ(Spieler_Einsetzen_Liste_Kontext(liste, oben, eintraege, 125), nullptr);
 }
 
 }  // namespace
