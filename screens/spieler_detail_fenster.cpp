@@ -19,6 +19,8 @@
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/maus.h"
+#include "platform/os/os.h"
+#include "platform/win95.h"
 #include "platform/string_util.h"
 #include "screens/spieler_angebot.h"
 #include "screens/spieler_detail.h"
@@ -404,6 +406,16 @@ int32_t knopf_klick(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// Escape closes the window as its "Fertig" does: the event step's hook sees the key while the
+// window is up (the window is no modal layer that would take keys of its own).
+void taste_sehen(int32_t, int32_t, int32_t)
+{
+    if (Win95_Eingabe.taste != VK_ESCAPE) return;
+    Win95_Eingabe.taste = -1;
+    Spieler_Detailseite_Schliessen();
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+}
+
 // Fixed storage: the toolkit keeps pointers into it, also while a click procedure rebuilds it.
 struct Liste {
     Menue_Icon icons[48];
@@ -485,11 +497,13 @@ void Spieler_Detail_Fenster_Zeigen()
     }
     liste.push_back(Menue_Icon_Listenende());
     Menue_Icon_Liste_Hinzufuegen(liste.data());
+    if (!Menue_Hook) Menue_Hook_Registrieren(taste_sehen, 0);
 }
 
 void Spieler_Detail_Fenster_Entfernen()
 {
     if (liste.leer()) return;
+    if (Menue_Hook == taste_sehen) Menue_Hook_Registrieren(taste_sehen, 1);
     Menue_Icon_Liste_Entfernen(liste.data(), 0);
     liste.clear();
     // The screen the window covered is drawn anew with the next refresh: without it the window's

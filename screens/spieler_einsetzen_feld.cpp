@@ -25,6 +25,7 @@
 #include "screens/spieler_kontext_menue.h"
 #include "screens/spieler_schirme.h"
 #include "screens/spieler_vereinsauswahl.h"
+#include "toolkit/dienste.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/mausover.h"
@@ -63,12 +64,7 @@ int32_t figur_zeichnen(Menue_Icon* icon, uint32_t)
     Grafik_Rechteck_Fuellen(b, 0, 0, int32_t(b->width), int32_t(b->height), 0);
     const int32_t spnr = icon->kennung_1, team = icon->kennung_2;
     if (koepfe()) {
-        Spieler_Gesicht_Bauen_Skaliert(b, 6, 4, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, 0)),
-                                       static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, 0)), 19, 22);
-        char nr[8];
-        std::snprintf(nr, sizeof nr, "%d", Teamspieler_Wert(300, team, spnr, 0, 0));
-        const uint16_t f = team == Aktuelles_Team ? farbe(15, 15, 15) : farbe(15, 12, 6);
-        Grafik_Printf(b, Font(4), "^c%05d^tz%04d%s", 0, 38, int(f), 16, nr);
+        Spieler_Einsetzen_Kopf_Zeichnen(b, spnr, team);
         return 0;
     }
     Rastport* s = Spieler_Trikot_Klein(spnr, team, TRIKOT_W, TRIKOT_H);
@@ -77,6 +73,28 @@ int32_t figur_zeichnen(Menue_Icon* icon, uint32_t)
     Grafik_Bitmap_Freigeben(s);
     return 0;
 }
+
+}  // namespace
+
+void Spieler_Einsetzen_Kopf_Zeichnen(Rastport* b, int32_t spnr, int32_t team)
+{
+    if (!b || spnr < 0 || spnr >= Spieler_Anzahl) return;
+    Spieler_Gesicht_Bauen_Skaliert(b, 0, 0, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, 0)),
+                                   static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, 0)), KOPF_W, KOPF_H);
+    // The back number on a dark tab in the portrait's top corner, as the match screen's list shows
+    // it: printed below the head it stood on the head of the player two rows further back and
+    // left the bottom of the pitch.
+    char nr[8];
+    std::snprintf(nr, sizeof nr, "%d", Teamspieler_Wert(300, team, spnr, 0, 0));
+    Font_Record* font = Font(KOPF_NUMMER_FONT);
+    const int32_t w = font ? Font_Text_Breite(font, nr) : 0;
+    if (!font || w <= 0) return;
+    Grafik_Rechteck_Fuellen(b, 0, 0, w + 2, KOPF_NUMMER_H, farbe(1, 1, 1));
+    const uint16_t f = team == Aktuelles_Team ? farbe(15, 15, 15) : uint16_t(UI_Farbtabelle[6].farbe);
+    Grafik_Printf(b, font, "^c%05d%s", 1, int32_t(font->ascent) - 1, int(f), nr);
+}
+
+namespace {
 
 // The player whose figure the mouse rests on (his favourite position is shown), -1 none.
 int32_t lieblings_team = -1, lieblings_spieler = -1;
@@ -131,6 +149,7 @@ void figuren_bauen()
 {
     Spieler_Figur f[SPIELER_FIGUREN];
     const int32_t n = Spieler_Einsetzen_Figuren_Bauen(f);
+    if (koepfe()) Spieler_Einsetzen_Koepfe_Auseinander(f, n, KOPF_W, KOPF_H);
     for (int32_t k = 0; k < SPIELER_FIGUREN; ++k) {
         Menue_Icon& i = figuren[k];
         if (k >= n) {

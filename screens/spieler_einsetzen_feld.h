@@ -18,6 +18,10 @@ void Spieler_Aufs_Spielfeld_Setzen(bool nur_zeichnen);
 // the rooms).
 struct Rastport;
 void Spieler_Einsetzen_Lieblingsbox_Malen(Rastport* ziel);
+// A figure in heads mode: the portrait at KOPF_W x KOPF_H from (0, 0) of the figure's bitmap with
+// his back number on a tab in its top-left corner (the other club's in text colour 6).
+constexpr int32_t KOPF_W = 19, KOPF_H = 22, KOPF_NUMMER_FONT = 11, KOPF_NUMMER_H = 8;
+void Spieler_Einsetzen_Kopf_Zeichnen(Rastport* ziel, int32_t spnr, int32_t team);
 // Takes the figure and handle icons off the screen.
 void Spieler_Einsetzen_Feld_Entfernen();
 // The pitch icon's place on screen is redrawn with everything on it (after a change).

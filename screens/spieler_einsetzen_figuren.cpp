@@ -102,6 +102,35 @@ int32_t Spieler_Einsetzen_Figuren_Bauen(Spieler_Figur figuren[SPIELER_FIGUREN])
     return n;
 }
 
+void Spieler_Einsetzen_Koepfe_Auseinander(Spieler_Figur figuren[], int32_t n, int32_t w, int32_t h)
+{
+    if (!figuren) return;
+    constexpr int32_t FELD_LINKS = 228, FELD_RECHTS = 431;
+    auto deckt = [&](int32_t x, int32_t y, int32_t self) {
+        for (int32_t j = 0; j < n; ++j)
+            if (j != self && figuren[j].x < x + w && x < figuren[j].x + w && figuren[j].y < y + h && y < figuren[j].y + h &&
+                (figuren[j].prioritaet > figuren[self].prioritaet || j < self))
+                return j;
+        return -1;
+    };
+    for (int32_t k = 0; k < n; ++k) {
+        Spieler_Figur& f = figuren[k];
+        if (f.prioritaet >= 3) continue;
+        // a few steps at most: each step clears one neighbour, a crowded spot keeps the last try
+        for (int32_t versuch = 0; versuch < 4; ++versuch) {
+            const int32_t j = deckt(f.x, f.y, k);
+            if (j < 0) break;
+            const int32_t rechts = figuren[j].x + w + 1, links = figuren[j].x - w - 1;
+            const int32_t x = rechts + w <= FELD_RECHTS && deckt(rechts, f.y, k) < 0 ? rechts
+                              : links >= FELD_LINKS && deckt(links, f.y, k) < 0    ? links
+                              : rechts + w <= FELD_RECHTS                          ? rechts
+                                                                                   : links;
+            if (x == f.x) break;
+            f.x = x;
+        }
+    }
+}
+
 bool Spieler_Einsetzen_Lieblingsbox(int32_t team, int32_t spnr, int32_t box[4])
 {
     if (team < 0 || spnr < 0 || spnr >= Spieler_Anzahl) return false;

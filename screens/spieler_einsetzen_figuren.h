@@ -29,6 +29,10 @@ constexpr int32_t SPIELER_TRIKOT_HOEHE = 36;
 // Rebuilds the figures: the own players on the pitch and bench (display bit 1 of 1290), then the
 // on-pitch players of the shown other club (bit 2). The count.
 int32_t Spieler_Einsetzen_Figuren_Bauen(Spieler_Figur figuren[SPIELER_FIGUREN]);
+// Heads mode: a head of the other club that would cover or hide under a head already placed
+// moves beside it, right where the pitch has room, else left (heads of w x h pixels from each
+// figure's place). The own figures stay where the line-up puts them.
+void Spieler_Einsetzen_Koepfe_Auseinander(Spieler_Figur figuren[], int32_t n, int32_t w, int32_t h);
 // The cell the other club's player shows: in DEFENSIV his offensive position, in OFFENSIV his
 // defensive one, else his centre.
 int32_t Spieler_Einsetzen_Fremde_Zelle(int32_t team, int32_t spnr);

@@ -21,6 +21,7 @@
 #include "graphics/grafik_spielerfigur.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/maus.h"
+#include "platform/print.h"
 #include "screens/spieler_bilder.h"
 #include "screens/spieler_detail.h"
 #include "screens/spieler_einsetzen.h"
@@ -28,6 +29,7 @@
 #include "screens/spieler_einsetzen_figuren.h"
 #include "screens/spieler_gesicht.h"
 #include "screens/spieler_hilfetext.h"
+#include "screens/spieler_kontext_menue.h"
 #include "screens/spieler_liste.h"
 #include "screens/spieler_liste_knoepfe.h"
 #include "screens/spieler_schirme.h"
@@ -53,6 +55,16 @@ enum : int16_t {
 constexpr int16_t TAKTIK_Y[2] = {46, 66}, TAKTIK_X = 170, TAKTIK_SCHRITT = 70;
 constexpr int32_t TAKTIK_FONT = 9;
 constexpr int16_t FELD_X = 226, FELD_Y = 114, FELD_W = 207, FELD_H = 337;
+// The two squads' icons: the title's baseline and the entries' top inside them, the entries
+// from y 100 as before.
+constexpr int16_t LISTE_Y = 82, LISTE_H = 354, LISTE_TITEL_Y = 14, LISTE_OBEN = 18;
+// The own list's five type toggles ("S", "M", "*", "A", "T") and the two layouts of the row they
+// stand in above the own entries: kind 0 right under the title, kind 2 one line lower, the line
+// between naming the assistant who sets the line-up. The entries begin under the row.
+constexpr int16_t TYP_KNOEPFE[5] = {1248, 1249, 1250, 1251, 1252};
+constexpr int16_t TYP_X = 4, TYP_SCHRITT = 15, TYP_HOEHE = 12, TYP_ZEILE_Y[2] = {100, 115}, TYP_ABSTAND = 2;
+int16_t eigene_oben = LISTE_OBEN;
+bool assistent_zeile = false;
 // The commitment slider: a handle on a track left of the pitch, above the strength box; the top
 // is the value 1 of the slider (the club's commitment 99).
 constexpr int16_t EINSATZ_X = 209, EINSATZ_OBEN = 120, EINSATZ_LAENGE = 126;
@@ -137,19 +149,29 @@ int32_t feld_zeichnen(Menue_Icon* icon, uint32_t)
 
 // The squads beside the pitch: list 0 the own players, list 1 the shown other club's, each
 // entry with its marks and chosen columns. The tops of the own entries are kept for the click.
-std::vector<int32_t> eigene_oben;
-std::vector<Spieler_Listen_Eintrag> eigene_eintraege;
+std::vector<int32_t> eigene_oben_liste, fremde_oben_liste;
+std::vector<Spieler_Listen_Eintrag> eigene_eintraege, fremde_eintraege;
 
 int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
     const bool eigen = icon->nummer == SE_EIGENE_LISTE;
-    text(z, 3, icon->x, icon->y, farbe(15, 15, 0), eigen ? "Eigener Kader" : "Gegner");
+    // the title inside the icon, over the entries (above it, it stood outside the icon's box)
+    text(z, 3, icon->x, icon->y + LISTE_TITEL_Y, farbe(15, 15, 0), eigen ? "Eigener Kader" : "Gegner");
+    const int32_t a = Aktuelles_Team >= 0 ? Assistent_Mit_Aufgabe(Aktuelles_Team, 0) : -1;
+    if (eigen && assistent_zeile && a >= 0 && a < ASSI_SLOTS) {
+        char t[120];
+        std::snprintf(t, sizeof t, "(%s übernimmt die Aufstellung)", Assistenten_Tabelle[a].name);
+        String_Kuerzen_Pixel(t, nullptr, 11, icon->breite - 2);
+        text(z, 11, icon->x, TYP_ZEILE_Y[0] + 10, farbe(12, 12, 12), t);
+    }
+    const int32_t oben = eigen ? eigene_oben : LISTE_OBEN;
     std::vector<Spieler_Listen_Eintrag> e;
     Spieler_Einsetzen_Liste_Bauen(eigen ? 0 : 1, &e);
-    Spieler_Einsetzen_Liste_Malen(z, eigen ? 0 : 1, e, icon->x, icon->y + 4, icon->hoehe - 4, eigen ? &eigene_oben : nullptr);
-    if (eigen) eigene_eintraege = e;
+    Spieler_Einsetzen_Liste_Malen(z, eigen ? 0 : 1, e, icon->x, icon->y + oben, icon->hoehe - oben,
+                                  eigen ? &eigene_oben_liste : &fremde_oben_liste);
+    (eigen ? eigene_eintraege : fremde_eintraege) = e;
     return 0;
 }
 
@@ -168,14 +190,23 @@ int32_t liste_klick(Menue_Icon* icon, uint32_t)
     if (!icon || icon->nummer != SE_EIGENE_LISTE) return 0;
     const int32_t y = Maus_Get_Y();
     int32_t k = -1;
-    for (size_t i = 0; i < eigene_oben.size() && i < eigene_eintraege.size(); ++i)
-        if (eigene_oben[i] <= y) k = int32_t(i);
+    for (size_t i = 0; i < eigene_oben_liste.size() && i < eigene_eintraege.size(); ++i)
+        if (eigene_oben_liste[i] <= y) k = int32_t(i);
     if (k < 0 || eigene_eintraege[size_t(k)].spnr < 0) return 0;
     if (Spieler_Detailseite_Oeffnen(Aktuelles_Team, eigene_eintraege[size_t(k)].spnr, -1, false)) {
         Spieler_Detail_Fenster_Zeigen();
         Menue_Screen_Refresh(1, -1, -1, -1, -1);
     }
     return 1;
+}
+
+// A right click on an entry of either squad opens the player's menu.
+Menue_Kontextmenue* liste_menue(Menue_Icon* icon)
+{
+    if (!icon) return nullptr;
+    const bool eigen = icon->nummer == SE_EIGENE_LISTE;
+    return Spieler_Einsetzen_Liste_Kontext(icon, eigen ? eigene_oben_liste : fremde_oben_liste,
+                                           eigen ? eigene_eintraege : fremde_eintraege, Maus_Get_Y());
 }
 
 // Both clubs' two strength texts, the other club above the own: colour 6, or 8 without exactly
@@ -412,10 +443,13 @@ void liste_bauen()
     feld.klick = feld_klick;
     feld.kontext = Spieler_Einsetzen_Feld_Menue;
     liste.push_back(feld);
-    Menue_Icon eigene = icon(SE_EIGENE_LISTE, 4, 96, 160, 340, 4, liste_zeichnen);
+    Menue_Icon eigene = icon(SE_EIGENE_LISTE, 4, LISTE_Y, 160, LISTE_H, 4, liste_zeichnen);
     eigene.klick = liste_klick;
+    eigene.kontext = liste_menue;
     liste.push_back(eigene);
-    liste.push_back(icon(SE_FREMDE_LISTE, 452, 96, 145, 340, 4, liste_zeichnen));
+    Menue_Icon fremde = icon(SE_FREMDE_LISTE, 452, LISTE_Y, 145, LISTE_H, 4, liste_zeichnen);
+    fremde.kontext = liste_menue;
+    liste.push_back(fremde);
     // the lists' controls underneath
     Menue_Icon steuer[16];
     for (int32_t l = 0; l < 2; ++l) {
@@ -483,6 +517,48 @@ void liste_bauen()
 
 int32_t Spieler_Einsetzen_Einsatz_Y() { return einsatz_y(); }
 
+Menue_Kontextmenue* Spieler_Einsetzen_Liste_Kontext(Menue_Icon* liste_icon, const std::vector<int32_t>& oben,
+                                                    const std::vector<Spieler_Listen_Eintrag>& eintraege, int32_t y)
+{
+    if (!liste_icon) return nullptr;
+    int32_t k = -1;
+    for (size_t i = 0; i < oben.size() && i < eintraege.size(); ++i)
+        if (oben[i] <= y) k = int32_t(i);
+    if (k < 0 || eintraege[size_t(k)].spnr < 0) return nullptr;
+    // the menu keeps the icon it was made for while it is open: a copy naming the entry's player
+    static Menue_Icon eintrag;
+    eintrag = *liste_icon;
+    eintrag.kennung_1 = int16_t(eintraege[size_t(k)].spnr);
+    eintrag.kennung_2 = int16_t(eintraege[size_t(k)].team);
+    return Spieler_Kontext_Menue_Erzeugen(&eintrag);
+}
+
+void Spieler_Einsetzen_Set_Own_Button_Positionen(int32_t art)
+{
+    // The screen's own records: the transfer search has type toggles of the same numbers.
+    Menue_Icon* ss = Menue_Screen_Icon_Ist_Vorhanden(SE_EIGENE_LISTE) ? Menue_Icon_Liste_Suchen(SE_EIGENE_LISTE, liste.data()) : nullptr;
+    if (!ss) {
+        Print_Fehler("Spieler_Einsetzen_Set_Own_Button_Positionen: ss==NULL!");
+        return;
+    }
+    const int16_t y = TYP_ZEILE_Y[art == 2 ? 1 : 0];
+    for (int32_t k = 0; k < 5; ++k) {
+        Menue_Icon* t = Menue_Icon_Liste_Suchen(TYP_KNOEPFE[k], liste.data());
+        if (!t) continue;
+        t->x = int16_t(TYP_X + TYP_SCHRITT * k);
+        t->y = y;
+        t->refresh = 1;
+    }
+    assistent_zeile = art == 2;
+    eigene_oben = int16_t(y + TYP_HOEHE + TYP_ABSTAND - ss->y);
+    ss->refresh = 1;
+}
+
+int32_t Spieler_Einsetzen_Own_Button_Art()
+{
+    return Aktuelles_Team >= 0 && Assistent_Mit_Aufgabe(Aktuelles_Team, 0) >= 0 ? 2 : 0;
+}
+
 void Spieler_Einsetzen_Spieler_Icons_Refresh(int32_t spnr)
 {
     for (const int32_t nummer : {int32_t(SE_EIGENE_LISTE), int32_t(SE_FREMDE_LISTE)}) {
@@ -518,6 +594,9 @@ int32_t Spieler_Einsetzen_Screen(Menue_Icon*, uint32_t)
     if (liste.n > 0) Menue_Icon_Liste_Entfernen(liste.data(), 0);
     liste_bauen();
     Menue_Icon_Liste_Hinzufuegen(liste.data());
+    // looked up by number, the icons are this screen's (the transfer search shares some numbers)
+    Menue_Icon_Liste_Registrieren(liste.data());
+    Spieler_Einsetzen_Set_Own_Button_Positionen(Spieler_Einsetzen_Own_Button_Art());
     Spieler_Aufs_Spielfeld_Setzen(false);
     Menue_Screen_Refresh(1, -1, -1, -1, -1);
     return 1;

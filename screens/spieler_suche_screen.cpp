@@ -16,9 +16,11 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "platform/maus.h"
 #include "platform/resfile.h"
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_einsetzen_feld.h"
+#include "screens/spieler_einsetzen_screen.h"
 #include "screens/spieler_bilder.h"
 #include "screens/spieler_liste.h"
 #include "screens/spieler_liste_knoepfe.h"
@@ -68,6 +70,7 @@ Menue_Icon seite[160];
 int32_t seite_n = 0;
 bool auf_dem_schirm = false;
 std::vector<Spieler_Listen_Eintrag> links, rechts;
+std::vector<int32_t> links_oben, rechts_oben;  // the drawn entries' tops, for the menu under the pointer
 
 void hinzu(const Menue_Icon& i)
 {
@@ -283,8 +286,17 @@ int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
     const bool linke = icon->nummer == SEITE_LINKS;
     // built as drawn, so that the controls under the lists take effect at once
     Spieler_Einsetzen_Liste_Bauen(linke ? 0 : 2, linke ? &links : &rechts);
-    Spieler_Einsetzen_Liste_Malen(ziel(), linke ? 0 : 2, linke ? links : rechts, icon->x + 2, icon->y + 2, icon->hoehe - 4);
+    Spieler_Einsetzen_Liste_Malen(ziel(), linke ? 0 : 2, linke ? links : rechts, icon->x + 2, icon->y + 2, icon->hoehe - 4,
+                                  linke ? &links_oben : &rechts_oben);
     return 0;
+}
+
+// A right click on an entry opens the player's menu, as on the line-up screen.
+Menue_Kontextmenue* liste_menue(Menue_Icon* icon)
+{
+    if (!icon) return nullptr;
+    const bool linke = icon->nummer == SEITE_LINKS;
+    return Spieler_Einsetzen_Liste_Kontext(icon, linke ? links_oben : rechts_oben, linke ? links : rechts, Maus_Get_Y());
 }
 
 // -- input ------------------------------------------------------------------------------------
@@ -443,8 +455,10 @@ void seite_bauen()
     seite_n = 0;
     hinzu(vorlage(SEITE_HINTERGRUND, 0, 40, 600, 440, 0, hintergrund_zeichnen));
     Menue_Icon l = vorlage(SEITE_LINKS, 4, 96, 160, 340, 3, liste_zeichnen);
+    l.kontext = liste_menue;
     hinzu(l);
     Menue_Icon r = vorlage(SEITE_RECHTS, 452, 96, 145, 340, 3, liste_zeichnen);
+    r.kontext = liste_menue;
     hinzu(r);
     // the lists' controls underneath, as on the line-up screen
     Menue_Icon steuer[16];
@@ -578,6 +592,8 @@ void Spieler_Suche_Seite_Zeigen()
     Spieler_Suche_Seite_Entfernen();
     seite_bauen();
     Menue_Icon_Liste_Hinzufuegen(seite);
+    // looked up by number, the list controls are this page's, not the line-up screen's
+    Menue_Icon_Liste_Registrieren(seite);
     auf_dem_schirm = true;
     Spieler_Suche_Icons_Sperren();
     Menue_Bereich_Refresh(0, 0, 40, 598, 480);

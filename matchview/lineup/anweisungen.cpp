@@ -13,6 +13,10 @@
 namespace {
 
 constexpr int32_t FONT = 3;
+constexpr int32_t GILT_FUER_Y = 197;
+// The instruction buttons (230 wide from the page's x 6) frame the lines: centred in them, not at
+// x 136, where the longest lines ran past the frame's right edge.
+constexpr int32_t ZEILE_BREITE = 230, ZEILE_MITTE = 6 + ZEILE_BREITE / 2, SCHMAL = 9;
 Anweisung_Text_Hook text_hook = nullptr;
 
 // Where a row lives: offset of its 32-byte array in the change block (record +22752), its byte
@@ -71,10 +75,19 @@ void setzen(Spielfeld_Record* r, int32_t slot, const Reihe& z, int32_t wert)
     if (Netz_Rolle != 0) r->anweisungen[AENDERUNGS_FLAG + slot / 16] |= ANWEISUNG_AENDERUNG;
 }
 
-void drucken(Rastport* seite, int32_t x, int32_t y, const char* text)
+void drucken(Rastport* seite, int32_t x, int32_t y, const char* text, int32_t font = FONT)
 {
     if (text_hook) text_hook(x, y, text);
-    if (seite) Grafik_Printf(seite, Font(FONT), "%s", x, y, text);
+    if (seite) Grafik_Printf(seite, Font(font), "%s", x, y, text);
+}
+
+// An instruction's line centred in its button's frame, in the narrow font where the page's own
+// would leave the frame.
+void zeile_drucken(Rastport* seite, int32_t y, int32_t farbe, const char* text)
+{
+    Font_Record* f = Font(FONT);
+    const int32_t font = f && Font_Text_Breite(f, text) > ZEILE_BREITE - 4 ? SCHMAL : FONT;
+    drucken(seite, 0, y, Temp_Sprintf("^c%05d^tz%04d%s", farbe, ZEILE_MITTE, text), font);
 }
 
 }  // namespace
@@ -152,14 +165,13 @@ void Draw_Anweisungen_Seite(Rastport* seite, Spielfeld_Record* r, int32_t slot, 
     static constexpr int32_t ZEILEN_Y[ANWEISUNG_REIHEN] = {116, 135, 154, 173, 192};
     if (!eigene_seite) {
         drucken(seite, 0, 98, Temp_Sprintf("^c%05d^tz%04dAnweisungen", weiss, 116));
-        for (int32_t y : ZEILEN_Y) drucken(seite, 0, y, Temp_Sprintf("^c%05d^tz%04d%s", weiss, 136, "-- ??? --"));
+        for (int32_t y : ZEILEN_Y) zeile_drucken(seite, y, weiss, "-- ??? --");
     } else {
         drucken(seite, 0, 98,
                 torwart ? Temp_Sprintf("^c%05d^tz%04dAnweisungen an den Torwart", weiss, 116)
                         : Temp_Sprintf("^c%05d^tz%04dAnweisungen an %s Spieler", weiss, 116, alle ? "alle" : "den"));
         for (int32_t i = 0; i < (torwart ? 3 : ANWEISUNG_REIHEN); ++i)
-            drucken(seite, 0, ZEILEN_Y[i],
-                    Temp_Sprintf("^c%05d^tz%04d%s", weiss, 136, Anweisung_Text(torwart, i, Anweisung_Wert(r, slot, i))));
+            zeile_drucken(seite, ZEILEN_Y[i], weiss, Anweisung_Text(torwart, i, Anweisung_Wert(r, slot, i)));
     }
 
     const int32_t erster = torwart ? ERSTER_TORWART_EINTRAG : 0, ende = torwart ? 21 : ERSTER_TORWART_EINTRAG;
@@ -178,6 +190,7 @@ void Draw_Anweisungen_Seite(Rastport* seite, Spielfeld_Record* r, int32_t slot, 
                              wert));
     }
     drucken(seite, 238, 182, Temp_Sprintf("^c%05dAnweisung gilt für", weiss));
-    drucken(seite, 253, 192, alle ? Temp_Sprintf("^c%05dalle Spieler", weiss) : Temp_Sprintf("^c%05ddiesen Spieler ->", weiss));
+    // inside the toggle's frame below the label (at the frame's top it stood on the frame's edge)
+    drucken(seite, 253, GILT_FUER_Y, alle ? Temp_Sprintf("^c%05dalle Spieler", weiss) : Temp_Sprintf("^c%05ddiesen Spieler ->", weiss));
     if (alle && eigene_seite) Anweisung_Alle_Uebernehmen(r, slot);
 }

@@ -88,8 +88,10 @@ Zeile zeile(int32_t n)
     if ((n >= 39 && n <= 44) || (n >= 45 && n <= 50)) {
         const bool gast = n >= 45;
         const int32_t i = n - (gast ? 45 : 39);
+        // 18 pixels high, the rows touching: the small font's two lines need them; the line of
+        // substitutions left is 20 high, as far as the panel reaches
         const bool zeile_rest = i == 5;
-        Zeile z{gast ? 535 : 10, 297 + 18 * i, 94, 17, -1, zeile_rest ? 0u : (ZIEHBAR | SCHWEBT), zeile_rest ? 0 : 6, 2, 2012,
+        Zeile z{gast ? 535 : 10, 297 + 18 * i, 94, zeile_rest ? 20 : 18, -1, zeile_rest ? 0u : (ZIEHBAR | SCHWEBT), zeile_rest ? 0 : 6, 2, 2012,
                 zeile_rest ? 0u : TYP_BANK};
         return z;
     }
@@ -100,19 +102,21 @@ Zeile zeile(int32_t n)
     case 54: return bild(50, 45, 1644, GEZEICHNET | KOPIE | INAKTIV, 0, 1, 2014);
     default: break;
     }
-    if (n >= 55 && n <= 65) return Zeile{55, 68 + 18 * (n - 55), 144, 16, -1, 0, 6, 2, 2015, TYP_ZEILE};
+    if (n >= 55 && n <= 65) return Zeile{55, 68 + 18 * (n - 55), 144, 18, -1, 0, 6, 2, 2015, TYP_ZEILE};
     if (n == 66) return bild(230, 4, 1664, GEZEICHNET | KOPIE | INAKTIV, 0, 1, 0);
     if (n >= 67 && n <= 70) {
         static constexpr int32_t y[4] = {414, 431, 447, 462};
         return bild(5, y[n - 67], 1647 + 2 * (n - 67), ZWEITES, 6, 1, 2016 + (n - 67));
     }
     if (n == 71) return bild(113, 271, 1667, KOPIE, 0, 1, 0);
-    if (n >= 72 && n <= 76) return bild(119, 376 + 19 * (n - 72), 1669 + (n - 72), INAKTIV, 7, 3, 2020);
+    // The instruction buttons frame the lines the page prints in them, as the talk items do.
+    if (n >= 72 && n <= 76) return bild(119, 376 + 19 * (n - 72), 1669 + (n - 72), INAKTIV | TRANSPARENT, 7, 3, 2020);
     if (n == 77) return bild(113, 271, 1700, KOPIE, 6, 1, 0);
     // The talk items frame their texts, which the page prints under them.
     if (n >= 78 && n <= 87) return bild(117, 288 + 18 * (n - 78), 1701 + (n - 78), INAKTIV | TRANSPARENT, 6, 3, 2021);
-    if (n == 88) return bild(363, 453, 1711, INAKTIV, 6, 3, 2022);
-    if (n == 89) return bild(363, 434, 1712, INAKTIV, 6, 3, 2023);
+    // Praise and blame frame their lines the same way (the page centres them in the frames).
+    if (n == 88) return bild(363, 453, 1711, INAKTIV | TRANSPARENT, 6, 3, 2022);
+    if (n == 89) return bild(363, 434, 1712, INAKTIV | TRANSPARENT, 6, 3, 2023);
     if (n == 90) return bild(113, 271, 1717, KOPIE, 6, 1, 0);
     if (n >= 91 && n <= 95) {
         static constexpr int32_t xy[5][2] = {{391, 316}, {382, 343}, {378, 374}, {381, 406}, {391, 435}};
@@ -124,7 +128,8 @@ Zeile zeile(int32_t n)
     case 98: return bild(50, 45, 1646, KOPIE, 0, 1, 0);
     case 99: return bild(579, 160, 1728, KOPIE, 0, 3, 0);
     case 100: return bild(579, 160, 1729, ZIEHBAR | KOPIE, 6, 4, 0);
-    default: return bild(351, 456, 1733, ZWEITES, 6, 4, 0);
+    // the toggle "Anweisung gilt für" frames the line the page prints in it
+    default: return bild(351, 456, 1733, ZWEITES | TRANSPARENT, 6, 4, 0);
     }
 }
 

@@ -114,7 +114,9 @@ void Feld_Raum_Aufhellen(Rastport* karte, int32_t x, int32_t y, int32_t w, int32
 // The hovered icon's favourite position in pitch-bitmap pixels as (x << 16) | y; -1 for none
 // (no icon, a goalkeeper).
 int32_t Feld_Lieblings_Pos(const Spielfeld_Record* r, const Btnscreen_Gadget* icon);
-// Mode bits: 1 marks, 2 transparent, 4 plain, 8 cross-faded, 16 the man-marker's figure.
+// Mode bits: 1 marks, 2 transparent, 4 plain, 8 cross-faded, 16 the man-marker's figure,
+// FELD_KLEIN the figure shrunk to the gadget's height (without the back number).
+constexpr int32_t FELD_KLEIN = 32;
 void Feld_Spieler_Zeichnen(Btnscreen_Gadget* g, int32_t x, int32_t y, int32_t modus);
 void Feld_Markierung_Zeichnen(Btnscreen_Gadget* g, int32_t art, int32_t bild);
 void Feld_Aufbauen();

@@ -12,6 +12,7 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_spielerfigur.h"
+#include "graphics/grafik_wappen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "match/spielfeld.h"
 #include "matchview/lineup/aufstellung.h"
@@ -19,6 +20,7 @@
 #include "network/netz.h"
 #include "platform/print.h"
 #include "platform/temp.h"
+#include "screens/spieler_einsetzen_figuren.h"
 #include "screens/spieler_gesicht.h"
 #include "toolkit/btnscreen.h"
 
@@ -185,9 +187,19 @@ void Feld_Spieler_Zeichnen(Btnscreen_Gadget* g, int32_t x, int32_t y, int32_t mo
         const bool deckt = (modus & 16) && Manndeckung_Suchen(r, slot) >= 0;
         Grafik_Spielerfigur_Erzeugen(arbeit, spnr, team, deckt ? FIGUR_STIL_C | FIGUR_OHNE_NUMMER : FIGUR_STIL_A | FIGUR_OHNE_NUMMER, 0);
     }
-    kopie(arbeit, g->bitmap1, x, y, modus);
+    // FELD_KLEIN: a 17-pixel substitute's row takes the figure shrunk to its height, not cut
+    // (the shirt made small on its own, as the player list does: the kit colours go in only where
+    // the whole picture fits)
+    const bool klein = (modus & FELD_KLEIN) && h > g->h && g->h > 0;
+    const int32_t klein_w = std::max(1, w * g->h / h);
+    Rastport* klein_bild = !klein ? nullptr
+                           : portrait ? Grafik_Bitmap_Anlegen(klein_w, g->h, g->bitmap1->depth)
+                                      : Spieler_Trikot_Klein(spnr, team, klein_w, g->h);
+    if (klein_bild && portrait) Grafik_Bild_Verkleinern(arbeit, klein_bild, klein_w, g->h);
+    kopie(klein_bild ? klein_bild : arbeit, g->bitmap1, x, y, modus);
+    Grafik_Bitmap_Freigeben(klein_bild);
     Grafik_Bitmap_Freigeben(arbeit);
-    if (portrait) Grafik_Spielerfigur_Sprite_Zeichnen(g->bitmap1, spnr, team, x, y + 24);
+    if (portrait && !klein) Grafik_Spielerfigur_Sprite_Zeichnen(g->bitmap1, spnr, team, x, y + 24);
     if (!(modus & 1)) return;
     const Spielfeld_Spieler& s = r->spieler[slot];
     const bool marken[6] = {(s.zustand & WEITERER_ZUSTAND) != 0, (s.zustand & SPIELFELD_ROT) != 0,
@@ -196,7 +208,7 @@ void Feld_Spieler_Zeichnen(Btnscreen_Gadget* g, int32_t x, int32_t y, int32_t mo
     static constexpr int32_t bild[6] = {0, 2, 4, 3, 5, 1};
     for (int32_t i = 0; i < 6; ++i)
         if (marken[i]) kopie(Screen_Markenbilder[bild[i]], g->bitmap1, x + 3, y, 2);
-    if (!portrait) Grafik_Spielerfigur_Sprite_Zeichnen(g->bitmap1, spnr, team, x, y + 13);
+    if (!portrait && !klein) Grafik_Spielerfigur_Sprite_Zeichnen(g->bitmap1, spnr, team, x, y + 13);
 }
 
 void Feld_Markierung_Zeichnen(Btnscreen_Gadget* g, int32_t art, int32_t bild)

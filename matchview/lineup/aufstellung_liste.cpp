@@ -18,6 +18,7 @@
 #include "matchview/lineup/motivation.h"
 #include "matchview/lineup/screen.h"
 #include "matchview/lineup/spieldaten.h"
+#include "matchview/live/spielszenen_live.h"
 #include "platform/temp.h"
 #include "screens/spieler_einsetzen_figuren.h"
 #include "screens/spieler_gesicht.h"
@@ -27,12 +28,13 @@ void (*Liste_Text_Hook)(int32_t x, int32_t y, const char* text) = nullptr;
 
 namespace {
 
-// A row is 16 pixels high: the shirt beside the portrait made to fit it, the name's line one
-// pixel higher than the system's so that the small font's two lines keep apart.
-constexpr int32_t TRIKOT_W = 12, TRIKOT_H = 14, NAME_Y = 7, STAERKE_Y = 15;
-// The man-marked opponent's shirt in its column, rows 18 pixels apart; the class a little right
-// of the system's tab so that a bold strength line keeps clear of it.
-constexpr int32_t MARKE_W = 14, MARKE_H = 16, KLASSE_TAB = 134;
+// A row is 18 pixels high (the rows touch): the shirt beside the portrait made to fit it, the
+// name's line and the strength's far enough apart that a name's descenders stay off the
+// strength's capitals, both inside the row.
+constexpr int32_t TRIKOT_W = 12, TRIKOT_H = 14, NAME_Y = 8, STAERKE_Y = 18;
+// The man-marked opponent's shirt in its column, rows 18 pixels apart; the class centred left of
+// the system's tab so that its bold form stays in the row, the name cut short of it.
+constexpr int32_t MARKE_W = 14, MARKE_H = 16, KLASSE_TAB = 130, KLASSE_RAUM = 14, NAME_X = 48;
 constexpr int32_t ZEILEN = 11, FONT = 11, FONT_KOPF = 9, KEIN_SPIELER = 32767, SPALTEN_X = 153;
 
 Btnscreen_Gadget* G(int32_t n) { return &Aufstellung_Liste[n]; }
@@ -80,7 +82,7 @@ void Liste_Kopf_Init(Btnscreen_Gadget* g)
     if (!g) return;
     Rastport* b = g->bitmap2 ? g->bitmap2 : g->bitmap1;
     static constexpr const char* koepfe[9] = {
-        "^tl0007Spieler in der Aufstellung", "^tl0150Manndeckung", "^tz0240Energie", "^tz0293Laufpensum", "^tz0348Pass",
+        "^tl0007Spieler in der Aufstellung", "^tl0153Manndeckung", "^tz0243Energie", "^tz0293Laufpensum", "^tz0348Pass",
         "^tz0389Zweik.", "^tz0428Ballk.", "^tz0468Torschuß", "^tz0508Note"};
     for (const char* k : koepfe) drucken(b, 0, 15, Temp_Sprintf("^c%05d%s", weiss(), k), FONT_KOPF);
     // The surface starts as the picture with its headers.
@@ -127,8 +129,12 @@ void Update_Liste()
         const bool fett = slot == Screen_Auswahl_Slot;
         const char* an = fett ? "^bb" : "";
         const char* aus = fett ? "^be" : "";
-        drucken(b, 48, NAME_Y, Temp_Sprintf("^c%05d%s%s%s", farbe, an, name ? name : "", aus));
-        drucken(b, 48, STAERKE_Y, Temp_Sprintf("^c%05d%sStärke: %d%s", farbe, an, int32_t(r->spieler[slot].wert_89), aus));
+        // bold letters are a pixel wider each: the cut leaves them room
+        char kurz[64];
+        Spielszenen_Text_Kuerzen(kurz, sizeof kurz, name ? name : "", FONT,
+                                 KLASSE_TAB - KLASSE_RAUM - NAME_X - 2 - (fett ? 8 : 0));
+        drucken(b, NAME_X, NAME_Y, Temp_Sprintf("^c%05d%s%s%s", farbe, an, kurz, aus));
+        drucken(b, NAME_X, STAERKE_Y, Temp_Sprintf("^c%05d%sStärke: %d%s", farbe, an, int32_t(r->spieler[slot].wert_89), aus));
         drucken(b, 0, 13, Temp_Sprintf("^c%05d^tz%04d%s%s%s", farbe, KLASSE_TAB, an, klasse[Spieler_Positionsklasse(spnr)], aus));
         if (b && flaeche) blit_t(b, flaeche, z->x - tafel->x, z->y - tafel->y);
     }

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <cstring>
+#include <string>
 
 #include "database/spieler.h"
 #include "gameflow/ablauf.h"
@@ -17,6 +19,7 @@
 #include "matchview/lineup/motivation.h"
 #include "matchview/lineup/screen.h"
 #include "matchview/lineup/spieldaten.h"
+#include "matchview/live/spielszenen_live.h"
 #include "network/netz.h"
 #include "platform/maus.h"
 #include "platform/print.h"
@@ -29,6 +32,8 @@ namespace {
 
 constexpr int32_t PAARE = 7, LEER = 255, ZEIGE_MAX = 5, AENDERUNGS_FLAG = 7;
 constexpr uint8_t WECHSEL_GEAENDERT = 4;
+// A substitute's row: its texts right of the shrunk figure, on two baselines.
+constexpr int32_t BANK_FONT = 11, BANK_TEXT_X = 19, BANK_ZEILE_1 = 8, BANK_ZEILE_2 = 18;
 
 Btnscreen_Gadget* G(int32_t n) { return &Aufstellung_Liste[n]; }
 Rastport* schirm() { return Grafik_Seite_0 ? Grafik_Seite_0 : Grafik_Render_Ziel; }
@@ -242,12 +247,20 @@ void Auswechsel_Zeichnen()
             e->benutzer[2] = TYP_BANK;
             e->zeiger = int32_t(r->team[s]) == eigen ? 7 : 0;
             const uint16_t farbe = s == Screen_Seite ? Staerke_Farbe(r, slot) : Grafik_Farbe(8, 8, 8);
-            Feld_Spieler_Zeichnen(e, 0, 0, s == Screen_Seite ? 3 : 9);
+            // The row is 18 pixels high: the figure shrunk to it, the name (cut to its room) and
+            // the class on the first line, the strength on the second, so that nothing stands on
+            // anything (the full figure was cut, the class stood above the row's top).
+            Feld_Spieler_Zeichnen(e, 0, 0, (s == Screen_Seite ? 3 : 9) | FELD_KLEIN);
             if (Rastport* b = e->bitmap1) {
                 const char* name = spnr >= 0 && spnr < Spieler_Anzahl ? Spieler_String(SP_NAME, spnr, nullptr, 0) : "";
-                Grafik_Printf(b, Font(11), "^c%05d^tl%04d%s", 0, 7, farbe, 20, name ? name : "");
-                Grafik_Printf(b, Font(11), "^c%05d^tr%04d%s", 0, 5, farbe, e->w, klasse_text(k));
-                Grafik_Printf(b, Font(11), "^c%05d^tl%04dStärke: %d", 0, 14, farbe, 20, int32_t(r->spieler[slot].wert_89));
+                const char* klasse = klasse_text(k);
+                const int32_t klasse_w = Font_Text_Breite(Font(BANK_FONT), klasse);
+                char kurz[64];
+                Spielszenen_Text_Kuerzen(kurz, sizeof kurz, name ? name : "", BANK_FONT, e->w - 1 - klasse_w - 3 - BANK_TEXT_X);
+                Grafik_Printf(b, Font(BANK_FONT), "^c%05d^tl%04d%s", 0, BANK_ZEILE_1, farbe, BANK_TEXT_X, kurz);
+                Grafik_Printf(b, Font(BANK_FONT), "^c%05d^tr%04d%s", 0, BANK_ZEILE_1, farbe, e->w - 1, klasse);
+                Grafik_Printf(b, Font(BANK_FONT), "^c%05d^tl%04dStärke: %d", 0, BANK_ZEILE_2, farbe, BANK_TEXT_X,
+                              int32_t(r->spieler[slot].wert_89));
                 Btnscreen_Gadget* t = G(s ? AG_GAST_BANK_TAFEL : AG_HEIM_BANK_TAFEL);
                 if (t->bitmap1) Grafik_Blit_Transparent(b, 0, 0, e->w, e->h, t->bitmap1, e->x - t->x, e->y - t->y);
             }
@@ -258,7 +271,17 @@ void Auswechsel_Zeichnen()
         const char* text = Auswechsel_Zeile_Text(rechte_seite(r, s) - Auswechsel_Anzahl(r, s));
         if (Auswechsel_Text_Hook) Auswechsel_Text_Hook(s, text);
         if (z->bitmap1) {
-            Grafik_Printf(z->bitmap1, Font(11), "^c%05d^tl%04d%s", 0, 7, Grafik_Farbe(15, 15, 15), 4, text);
+            // Line by line, each cut to the row ("keine Einwechslungen" is wider than the panel
+            // in the smallest font), the second far enough below the first for its descenders.
+            const char* umbruch = std::strstr(text, "^z");
+            const std::string zeilen[2] = {std::string(text, umbruch ? size_t(umbruch - text) : std::strlen(text)),
+                                           umbruch && std::strlen(umbruch) >= 13 ? umbruch + 13 : ""};
+            for (int32_t k = 0; k < 2; ++k) {
+                char kurz[64];
+                Spielszenen_Text_Kuerzen(kurz, sizeof kurz, zeilen[k].c_str(), BANK_FONT, z->w - 4 - 1);
+                Grafik_Printf(z->bitmap1, Font(BANK_FONT), "^c%05d^tl%04d%s", 0, k ? BANK_ZEILE_2 : BANK_ZEILE_1,
+                              Grafik_Farbe(15, 15, 15), 4, kurz);
+            }
             if (t->bitmap1) Grafik_Blit_Transparent(z->bitmap1, 0, 0, z->w, z->h, t->bitmap1, z->x - t->x, z->y - t->y);
         }
     }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <utility>
 
 #include "competitions/wettbewerb.h"
 #include "economy/bank.h"
@@ -15,6 +17,7 @@
 namespace {
 
 constexpr int32_t FONT = 3;
+constexpr int32_t VORGABE_ABSTAND = 5;
 constexpr int32_t VORGABEN = 5;
 Motivation_Text_Hook text_hook = nullptr;
 
@@ -53,12 +56,29 @@ const char* Motivation_Zeilentext(const char* text)
     return t && std::strlen(t) >= 7 ? t + 7 : text;
 }
 
-int32_t Motivation_Spruch_Font(const char* text)
+namespace {
+
+// The page's font, or the narrow one where a line would leave its frame.
+int32_t font_fuer(const char* text, int32_t breite)
 {
     Font_Record* f = Font(FONT);
-    return f && text && Font_Text_Breite(f, Motivation_Zeilentext(text)) > MOTIVATION_KNOPF_BREITE - 2 * MOTIVATION_KNOPF_RAND
-               ? MOTIVATION_SCHMAL
-               : FONT;
+    return f && text && Font_Text_Breite(f, Motivation_Zeilentext(text)) > breite - 2 * MOTIVATION_KNOPF_RAND ? MOTIVATION_SCHMAL
+                                                                                                           : FONT;
+}
+
+}  // namespace
+
+int32_t Motivation_Spruch_Font(const char* text) { return font_fuer(text, MOTIVATION_KNOPF_BREITE); }
+
+int32_t Motivation_Vorgabe_Font(const char* text, int32_t x)
+{
+    Font_Record* f = Font(FONT);
+    if (!f || !text) return FONT;
+    const char* umbruch = std::strstr(text, "^z");
+    const std::string erste(text, umbruch ? size_t(umbruch - text) : std::strlen(text));
+    const char* zweite = umbruch && std::strlen(umbruch) >= 6 ? umbruch + 6 : "";
+    const int32_t breit = std::max(Font_Text_Breite(f, erste.c_str()), Font_Text_Breite(f, zweite));
+    return x + breit > MOTIVATION_SEITE_BREITE - MOTIVATION_KNOPF_RAND ? MOTIVATION_SCHMAL : FONT;
 }
 
 void Motivation_Spruch(Spielfeld_Record* r, int32_t seite, int32_t i)
@@ -102,7 +122,12 @@ void Draw_Motivation_Seite(Rastport* seite, const Spielfeld_Record* r, int32_t s
     const int32_t farbe = eigene_seite ? weiss : grau;
     drucken(seite, 0, 10, Temp_Sprintf("^c%05d^tz%04d%s", weiss, 210, vor_spiel ? "Teammotivation (vor dem Spiel)" : "Motivation"));
     if (vor_spiel)
-        for (const Vorgabe& v : VORGABE) drucken(seite, v.x, v.y - 2, Temp_Sprintf("^c%05d%s", farbe, v.text));
+        for (const Vorgabe& v : VORGABE) {
+            // Clear of the radio's picture, which reaches 2 pixels past the text's place, and in
+            // the narrow font where a line would run past the frame's right edge.
+            const int32_t x = v.x + VORGABE_ABSTAND;
+            drucken(seite, x, v.y - 2, Temp_Sprintf("^c%05d%s", farbe, v.text), Motivation_Vorgabe_Font(v.text, x));
+        }
     const int32_t team = int32_t(r->team[s]);
     const int32_t niveau = Wettbewerb_Get_Liga_Niveau(team);
     const int32_t spruch_farbe = vor_spiel ? grau : farbe;
@@ -121,8 +146,10 @@ void Draw_Motivation_Seite(Rastport* seite, const Spielfeld_Record* r, int32_t s
         drucken(seite, 0, y, text, Motivation_Spruch_Font(text));
     }
     if (vor_spiel) return;
-    drucken(seite, 0, 174, Temp_Sprintf("^c%05d^tz%04ddiesen Spieler loben:", farbe, 312));
-    drucken(seite, 0, 192, Temp_Sprintf("^c%05d^tz%04ddiesen Spieler tadeln:", farbe, 312));
+    for (const auto& [y, text] : {std::pair<int32_t, const char*>{174, "diesen Spieler loben:"}, {192, "diesen Spieler tadeln:"}}) {
+        const char* zeile = Temp_Sprintf("^c%05d^tz%04d%s", farbe, 312, text);
+        drucken(seite, 0, y, zeile, font_fuer(zeile, MOTIVATION_LOB_BREITE));
+    }
 }
 
 bool Motivation_Kurve_Zeichnen(Rastport* kurve, const Spielfeld_Record* r, int32_t seite)

@@ -36,7 +36,13 @@ bool Motivation_Scan_Schritt(int32_t* pos);
 // page's font (the amount of a large bonus, the longest sayings) takes the narrow one. The font
 // slot of the line (its text as printed, codes included).
 constexpr int32_t MOTIVATION_KNOPF_BREITE = 224, MOTIVATION_KNOPF_RAND = 4, MOTIVATION_SCHMAL = 9;
+// The praise and blame buttons frame their lines, centred at the page's x 312.
+constexpr int32_t MOTIVATION_LOB_BREITE = 124;
 int32_t Motivation_Spruch_Font(const char* text);
+// A pre-match talk's two lines ("...^z0013..."), printed from page x `x`: the page's font, or the
+// narrow one where a line would pass the page's frame (MOTIVATION_SEITE_BREITE wide).
+constexpr int32_t MOTIVATION_SEITE_BREITE = 414;
+int32_t Motivation_Vorgabe_Font(const char* text, int32_t x);
 // The words of such a line, behind its colour and centring codes.
 const char* Motivation_Zeilentext(const char* text);
 using Motivation_Text_Hook = void (*)(int32_t x, int32_t y, const char* text);

@@ -29,6 +29,9 @@ namespace {
 constexpr int32_t FONT = 3;
 // The clock box's three lines stand 9 pixels apart: the small font.
 constexpr int32_t UHR_FONT = 11;
+// The clock box's three lines 10 pixels apart, so that "vor dem Spiel..." keeps its descenders
+// off the competition's name; a list's title in full inside its picture, the line under it.
+constexpr int32_t UHR_ZEILE_Y[3] = {9, 19, 29}, TITEL_Y = 10, TITEL_LINIE_Y = 13;
 constexpr int32_t ZEILE = 14, LISTE_BREITE = 510, BOX_ZEILEN = 96, SERIEN_ZEILEN = 100;
 constexpr int32_t BILD_UEBERSCHRIFT = 1730, BILD_GELB = 1661, BILD_GELB_ROT = 1662, BILD_ROT = 1660;
 constexpr uint32_t TOR = 4, GELB = 16, GELB_ROT = 32, ROT = 64, ZAEHLT = TOR | GELB | GELB_ROT | ROT;
@@ -94,11 +97,11 @@ void serien_liste(const Spielfeld_Record& r, const Spiele_Spiel* m, Rollliste& l
     n = Spieldaten_Doppelte_Entfernen(zeilen.get(), n);
     if (n == 0 || !liste_anlegen(l, n, tiefe)) return;
     l.serien = true;
-    drucken(l.bild, 6, 8,
+    drucken(l.bild, 6, TITEL_Y,
             Temp_Sprintf("^c%05dSerien und Statistiken von %s und %s", weiss(), Team_String(TEAM_NAME, heim, nullptr, 0),
                          Team_String(TEAM_NAME, gast, nullptr, 0)));
     Rastport* kopf = bild_laden(BILD_UEBERSCHRIFT, tiefe);
-    if (kopf) Grafik_Blit_Transparent(kopf, 0, 0, int32_t(kopf->width), int32_t(kopf->height), l.bild, 4, 12);
+    if (kopf) Grafik_Blit_Transparent(kopf, 0, 0, int32_t(kopf->width), int32_t(kopf->height), l.bild, 4, TITEL_LINIE_Y);
     for (int32_t i = 0; i < n; ++i) {
         drucken(l.bild, 6, ZEILE * (i + 1) + 8, Temp_Sprintf("^c%05d%s", weiss(), zeilen[i]));
         if (kopf) Grafik_Linie(l.bild, 4, ZEILE * i + 24, 4 + int32_t(kopf->width), ZEILE * i + 24, Grafik_Farbe(0, 0, 14));
@@ -111,11 +114,11 @@ void ereignis_liste(const Spielfeld_Record& r, Rollliste& l, int32_t tiefe)
     const int32_t spiel = int32_t(r.spiel);
     const int32_t n = Spiele_Ereignisse_Zaehlen(spiel);
     if (n <= 0 || !liste_anlegen(l, n, tiefe)) return;
-    drucken(l.bild, 6, 8,
+    drucken(l.bild, 6, TITEL_Y,
             Temp_Sprintf("^c%05dEreignisse im Spiel %s gegen %s", weiss(), Team_String(TEAM_NAME, int32_t(r.team[0]), nullptr, 0),
                          Team_String(TEAM_NAME, int32_t(r.team[1]), nullptr, 0)));
     Rastport* kopf = bild_laden(BILD_UEBERSCHRIFT, tiefe);
-    if (kopf) Grafik_Blit_Transparent(kopf, 0, 0, int32_t(kopf->width), int32_t(kopf->height), l.bild, 4, 12);
+    if (kopf) Grafik_Blit_Transparent(kopf, 0, 0, int32_t(kopf->width), int32_t(kopf->height), l.bild, 4, TITEL_LINIE_Y);
     Grafik_Bitmap_Freigeben(kopf);
     Rastport* karten[3] = {bild_laden(BILD_GELB, tiefe), bild_laden(BILD_GELB_ROT, tiefe), bild_laden(BILD_ROT, tiefe)};
     int32_t tore[2] = {0, 0}, zeile = 0;
@@ -182,16 +185,16 @@ void Screen_Minutenanzeige_Zeichnen(Rastport* box, const Spielfeld_Record* r)
 {
     if (!r) return;
     const int32_t mitte = box ? int32_t(box->width) / 2 : 0;
-    drucken(box, 0, 10, Temp_Sprintf("^c%05d^tz%04d%d:%d", weiss(), mitte, r->tore[0], r->tore[1]), UHR_FONT);
+    drucken(box, 0, UHR_ZEILE_Y[0], Temp_Sprintf("^c%05d^tz%04d%d:%d", weiss(), mitte, r->tore[0], r->tore[1]), UHR_FONT);
     const char* phase = Screen_Phase_Kabine       ? "in der Kabine..."
                         : Screen_Phase_Vor_Spiel  ? "vor dem Spiel..."
                         : Screen_Phase_Nach_Spiel ? "nach dem Spiel..."
                                                   : nullptr;
-    drucken(box, 0, 19,
+    drucken(box, 0, UHR_ZEILE_Y[1],
             phase ? Temp_Sprintf("^c%05d^tz%04d%s", weiss(), mitte, phase)
                   : Temp_Sprintf("^c%05d^tz%04d%d. Minute", weiss(), mitte, int32_t(r->minute)), UHR_FONT);
     if (const Spiele_Spiel* m = Spiele_Get_Spiel(int32_t(r->spiel), 0))
-        drucken(box, 0, 28, Temp_Sprintf("^c%05d^tz%04d%s", weiss(), mitte, Wettbewerb_Get_Anzeigename(m->wettbewerb)), UHR_FONT);
+        drucken(box, 0, UHR_ZEILE_Y[2], Temp_Sprintf("^c%05d^tz%04d%s", weiss(), mitte, Wettbewerb_Get_Anzeigename(m->wettbewerb)), UHR_FONT);
 }
 
 void Spieldaten_Zeichnen(const Spielfeld_Record* r, Spieldaten_Ziel& z)

@@ -21,9 +21,7 @@ TEST(Client_Gruppen, TheGroupButtonsOpenTheirScreensOnAClient)
     const Installation &server = r.server, &client = r.client;
 
     // The server waits in its own round until the client is gone.
-    Skript s = neues_spiel({"Anna", "Bernd"});
-    dazu(s, {"game vereine 1", "game allein", "quit"});
-    std::ofstream(server.ordner / "server.txt") << text(s);
+    server_haelt_runde(server);
     // The client: its round's first screen, then the club's and the team's group.
     const auto bild = [&](const std::string& n) { return (client.ordner / (n + ".png")).string(); };
     Skript k{"answer 0", "wait 1000", "dump " + bild("runde")};

@@ -290,6 +290,15 @@ struct Zwei_Rechner {
     }
 };
 
+// The server's script of a test that drives one client: a new game of two managers, its own
+// round held until the client has claimed a club and left again.
+inline void server_haelt_runde(const Installation& server)
+{
+    Skript s = neues_spiel({"Anna", "Bernd"});
+    dazu(s, {"game vereine 1", "game allein", "quit"});
+    std::ofstream(server.ordner / "server.txt") << text(s);
+}
+
 // A turn: the continue icon, "Ja" where the line-up is short of eleven, "OK" where a captain is
 // named, then the match day played out untouched.
 inline Skript zug()

@@ -173,3 +173,42 @@ TEST_F(AufstellungBilder, EveryTalkLineFitsItsButton)
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<std::pair<int32_t, std::string>> gedruckt;
+void drucken_merken(int32_t x, int32_t, const char* t) { gedruckt.emplace_back(x, t ? t : ""); }
+
+// The pre-match talks stand clear of their radios and, in the font the page takes for them,
+// inside the page; the praise and blame lines fit the frames of their buttons.
+TEST_F(AufstellungBilder, TheTalksStandBesideTheirRadiosAndInsideThePage)
+{
+    auto r = probe(2);
+    Netz_Set_Eigenes_Team(0);
+    Screen_Record = r.get();
+    Screen_Seite = -1;
+    ASSERT_TRUE(Screen_Oeffnen());
+    gedruckt.clear();
+    Motivation_Set_Text_Hook(drucken_merken);
+    Draw_Motivation_Seite(nullptr, r.get(), 0, true, true);
+    int32_t radio = 0;
+    for (const auto& [x, t] : gedruckt) {
+        const size_t umbruch = t.find("^z0013");
+        if (umbruch == std::string::npos) continue;
+        ASSERT_LT(radio, 5);
+        const Btnscreen_Gadget& g = Aufstellung_Liste[AG_VORGABE + radio++];
+        EXPECT_GE(x, g.x + g.w - 113) << t << ": on the radio's picture";
+        const std::string text = t.substr(7);  // behind the colour code
+        Font_Record* f = Font(Motivation_Vorgabe_Font(text.c_str(), x));
+        ASSERT_NE(f, nullptr);
+        for (const std::string& zeile : {text.substr(0, umbruch - 7), text.substr(umbruch - 7 + 6)})
+            EXPECT_LE(x + Font_Text_Breite(f, zeile.c_str()), MOTIVATION_SEITE_BREITE - 4) << zeile;
+    }
+    EXPECT_EQ(radio, 5);
+    // At half-time the praise and blame lines are centred in their frames.
+    EXPECT_EQ(Aufstellung_Liste[AG_LOB].w, MOTIVATION_LOB_BREITE);
+    EXPECT_EQ(Aufstellung_Liste[AG_LOB].x + MOTIVATION_LOB_BREITE / 2 - 113, 312);
+    Motivation_Set_Text_Hook(nullptr);
+}
+
+}  // namespace

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "bilder_datei.h"
+#include "common/capture.h"
 #include "database/assistent.h"
 #include "database/manager.h"
 #include "database/teamspieler.h"
@@ -15,6 +16,9 @@
 #include "screens/screens_hilfe.h"
 #include "screens/spieler_bilder.h"
 #include "screens/spieler_einsetzen_screen.h"
+#include "screens/spieler_liste.h"
+#include "toolkit/popup.h"
+#include "database/spieler.h"
 #include "toolkit/icon.h"
 #include "toolkit/screen.h"
 
@@ -127,6 +131,72 @@ TEST_F(AufstellungPersonal, AChangedPlayersListIsDrawnAgain)
     // away from the screen nothing happens
     Menue_Bereich_Loeschen(0x45, -9999, -9999, 9999, 9999);
     Spieler_Einsetzen_Spieler_Icons_Refresh(-1);
+}
+
+}  // namespace
+
+namespace {
+
+// The own list's type toggles stand in a row over its entries: right under the title, or one
+// line lower while an assistant sets the line-up (the line naming him); the entries follow the
+// row. Without the own list on screen the call reports it.
+TEST_F(AufstellungPersonal, TheTypeTogglesStandInTheirRowOverTheOwnEntriesInEitherLayout)
+{
+    auto* assis = static_cast<uint8_t*>(Team_Zeiger(TEAM_ASSISTENTEN, EIGEN, nullptr, 0));
+    ASSERT_NE(assis, nullptr);
+    for (int32_t s = 0; s < ASSI_SLOTS; ++s) assis[s] = 0;
+    ASSERT_EQ(Spieler_Einsetzen_Own_Button_Art(), 0);
+    ASSERT_EQ(Spieler_Einsetzen_Screen(nullptr, 0), 1);
+    Menue_Icon* liste = icon(1331);
+    ASSERT_NE(liste, nullptr);
+    auto reihe = [&](int32_t y) {
+        for (int32_t k = 0; k < 5; ++k) {
+            Menue_Icon* t = icon(1248 + k);
+            ASSERT_NE(t, nullptr) << k;
+            EXPECT_EQ(t->y, y) << k;
+            EXPECT_EQ(t->x, 4 + 15 * k) << k;
+            EXPECT_GE(t->y, liste->y + 14) << "under the title";
+        }
+    };
+    reihe(100);
+    // The line-up assistant: the row goes one line down.
+    assis[3] = 1;
+    assis[ASSI_OFFSET_AUFGABEN + ASSI_AUFGABEN * 3 + 0] = 1;
+    ASSERT_EQ(Spieler_Einsetzen_Own_Button_Art(), 2);
+    ASSERT_EQ(Spieler_Einsetzen_Screen(nullptr, 0), 1);
+    liste = icon(1331);
+    reihe(115);
+    Spieler_Einsetzen_Set_Own_Button_Positionen(0);
+    reihe(100);
+
+    Menue_Bereich_Loeschen(0x45, -9999, -9999, 9999, 9999);
+    Fehler_Capture fehler;
+    Spieler_Einsetzen_Set_Own_Button_Positionen(2);
+    EXPECT_TRUE(fehler.contains("Spieler_Einsetzen_Set_Own_Button_Positionen: ss==NULL!"));
+}
+
+}  // namespace
+
+namespace {
+
+// A right click on a squad entry opens that player's menu; beside the entries and on the notice
+// of a full list there is none.
+TEST_F(AufstellungPersonal, ASquadEntryOpensThePlayersMenu)
+{
+    ASSERT_EQ(Spieler_Einsetzen_Screen(nullptr, 0), 1);
+    Menue_Icon* liste = icon(1331);
+    ASSERT_TRUE(liste && liste->kontext);
+    ASSERT_TRUE(icon(1296) && icon(1296)->kontext) << "the other club's list too";
+    const std::vector<int32_t> oben = {100, 110, 120};
+    const std::vector<Spieler_Listen_Eintrag> eintraege = {{2, EIGEN, 50}, {3, EIGEN, 50}, {-1, -1, 0}};
+    Menue_Kontextmenue* m = Spieler_Einsetzen_Liste_Kontext(liste, oben, eintraege, 115);
+    ASSERT_NE(m, nullptr);
+    ASSERT_NE(m->titel, nullptr);
+    const char* name = Spieler_String(SP_NAME, 3, nullptr, 0);
+    ASSERT_NE(name, nullptr);
+    EXPECT_NE(std::strstr(m->titel, name), nullptr) << m->titel;
+    EXPECT_EQ(Spieler_Einsetzen_Liste_Kontext(liste, oben, eintraege, 95), nullptr);
+    EXPECT_EQ(Spieler_Einsetzen_Liste_Kontext(liste, oben, eintraege, 125), nullptr);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // changes, and the pitch's context menu.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "common/capture.h"
@@ -143,6 +144,44 @@ TEST_F(Feld, TheFavouriteBoxComesWithTheMouseOnAFigureAndGoesWithIt)
     EXPECT_EQ(punkt(ecke_x, ecke_y), 0);
     EXPECT_EQ(int16_t(Manager_Icon_Word_Data_Lesen(EIGEN, SE_RAUM_SPIELER)), -1) << "and selects no room";
     Grafik_Bitmap_Freigeben(b);
+}
+
+// Heads mode: the back number stays on the head, and a head of the other club that would stand
+// on an own one (a man on the mirrored cell) moves beside it, on the pitch.
+TEST_F(Feld, InHeadsModeTheNumberStaysOnTheHeadAndTheOtherClubsHeadsStandApart)
+{
+    platzieren(GEGNER, 32, 23, 14);  // mirrored onto own player 2's cell
+    Spieler_Aufs_Spielfeld_Setzen(false);
+    const int32_t eigen_x = figur(EIGEN, 2)->x, eigen_y = figur(EIGEN, 2)->y;
+    ASSERT_LT(std::abs(figur(GEGNER, 32)->x - eigen_x), KOPF_W) << "in shirts both stand on the cell";
+    Manager_Icon_Button_An_Aus(EIGEN, SE_KOEPFE, 1);
+    Spieler_Aufs_Spielfeld_Setzen(false);
+    Menue_Icon* e = figur(EIGEN, 2);
+    ASSERT_TRUE(e && figur(GEGNER, 32) && figur(GEGNER, 31));
+    EXPECT_EQ(e->x, eigen_x) << "the own figures stay where the line-up puts them";
+    EXPECT_EQ(e->y, eigen_y);
+    for (int32_t p = 0; p < 12; ++p) {
+        const Menue_Icon* o = figur(EIGEN, p);
+        if (!o || o->x == 206) continue;  // the bench
+        for (const int32_t q : {31, 32}) {
+            const Menue_Icon* g = figur(GEGNER, q);
+            const bool decken = g->x < o->x + KOPF_W && o->x < g->x + KOPF_W && g->y < o->y + KOPF_H && o->y < g->y + KOPF_H;
+            EXPECT_FALSE(decken) << "own " << p << " and other " << q;
+            EXPECT_GE(g->x, 226) << q;
+            EXPECT_LE(g->x + KOPF_W, 433) << q;
+        }
+    }
+    // The figure's picture ends with the head: nothing below it to fall on the next row.
+    Rastport* b = Menue_Screen_Icon_Bitmap(e);
+    ASSERT_TRUE(b && e->refresh_prozedur);
+    e->refresh_prozedur(e, 0);
+    const auto* px = static_cast<const uint16_t*>(b->pixels);
+    EXPECT_NE(px[0], 0) << "the number's tab";
+    int32_t darunter = 0;
+    for (int32_t y = KOPF_H; y < int32_t(b->height); ++y)
+        for (int32_t x = 0; x < int32_t(b->width); ++x) darunter += px[y * b->width + x] != 0;
+    EXPECT_EQ(darunter, 0);
+    Manager_Icon_Button_An_Aus(EIGEN, SE_KOEPFE, 0);
 }
 
 TEST_F(Feld, ThePitchMenuShowsTheFigureSwitchesAndChoosesTheOtherClub)

@@ -119,7 +119,8 @@ Resf_Bitmap malen(const Bild& b, bool zweites, int32_t nummer)
     case Art::ZEILE:
         // A masked row is only its frame: the page's own text stands inside it.
         if (!b.maske) f.rechteck(0, 0, f.w, f.h, rgb(40, 44, 56));
-        kanten(f, rgb(110, 120, 140), rgb(14, 16, 20));
+        // a toggle's second picture (switched on) is lit
+        kanten(f, zweites ? rgb(240, 200, 80) : rgb(110, 120, 140), rgb(14, 16, 20));
         break;
     case Art::STUFEN: {
         const int32_t stufe = (nummer - 1674) % 5;

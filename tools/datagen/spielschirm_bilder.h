@@ -60,8 +60,8 @@ inline const std::vector<Bild>& Aufstellung_Bilder()
             {1664, 198, 36, Art::UHR, false, false, "Aufstellung: Uhr"},
             {1667, 414, 208, Art::RAHMEN, false, false, "Anweisungen: Rahmen"},
             {1700, 414, 208, Art::RAHMEN, false, false, "Halbzeit-Ansprache: Rahmen"},
-            {1711, 60, 17, Art::SCHALTER, true, false, "Halbzeit-Ansprache: Tadel"},
-            {1712, 60, 17, Art::SCHALTER, true, false, "Halbzeit-Ansprache: Lob"},
+            {1711, 124, 17, Art::ZEILE, true, false, "Halbzeit-Ansprache: Tadel"},
+            {1712, 124, 17, Art::ZEILE, true, false, "Halbzeit-Ansprache: Lob"},
             {1715, 40, 16, Art::SCHALTER, true, true, "Pause-Schalter"},
             {1717, 414, 208, Art::RAHMEN, false, false, "Ansprache vor dem Spiel: Rahmen"},
             {1728, 10, 100, Art::SCHIENE, false, false, "Spieldaten: Rollbalken-Schiene"},
@@ -69,9 +69,9 @@ inline const std::vector<Bild>& Aufstellung_Bilder()
             {1730, 500, 3, Art::LINIE, true, false, "Spieldaten: Ueberschrift-Linie"},
             {1731, 140, 131, Art::KURVE, false, false, "Motivation: Kurve"},
             {1732, 140, 131, Art::KURVE, false, false, "Motivation: Kurve leer"},
-            {1733, 100, 16, Art::SCHALTER, true, true, "Anweisung gilt fuer"},
+            {1733, 160, 16, Art::ZEILE, true, true, "Anweisung gilt fuer"},
         };
-        for (int32_t i = 0; i < 5; ++i) v.push_back({1669 + i, 230, 17, Art::ZEILE, false, false, "Anweisungen: Knopfreihe"});
+        for (int32_t i = 0; i < 5; ++i) v.push_back({1669 + i, 230, 17, Art::ZEILE, true, false, "Anweisungen: Knopfreihe"});
         for (int32_t i = 0; i < 25; ++i) v.push_back({1674 + i, 50, 12, Art::STUFEN, true, false, "Anweisungen: Stufe (5 je Reihe)"});
         for (int32_t i = 0; i < 10; ++i) v.push_back({1701 + i, 224, 16, Art::ZEILE, true, false, "Halbzeit-Ansprache: Punkt"});
         for (int32_t i = 0; i < 5; ++i) v.push_back({1718 + 2 * i, 20, 20, Art::RADIO, true, true, "Ansprache: Knopf"});
