@@ -15,6 +15,7 @@
 #include "gameflow/globals.h"
 #include "platform/print.h"
 #include "gameflow/team_requester.h"
+#include "match/spielfeld.h"
 #include "platform/liste.h"
 #include "platform/mem.h"
 
@@ -232,6 +233,8 @@ int32_t client_spielplan = 0;  // fixture lists a client is laying out, see Spie
 
 Spiele_Client_Spielplan::Spiele_Client_Spielplan() { ++client_spielplan; }
 Spiele_Client_Spielplan::~Spiele_Client_Spielplan() { --client_spielplan; }
+
+bool Spiele_Client_Am_Spiel() { return Netz_Rolle == 1 && Spielfeld_Ist_Initialisiert(); }
 
 bool spiele_client_marker(const char* name)
 {
@@ -818,7 +821,7 @@ void Spiele_Ereignis_Speicher_Reservieren(int32_t h)
 void Spiele_Set_Ereignis(int32_t h, uint32_t flags, int32_t minute, int32_t spieler_1, int32_t spieler_2)
 {
     if (!Spiele_Ist_Initialisiert()) return;
-    spiele_client_marker("Set_Ereignis");
+    if (!Spiele_Client_Am_Spiel()) spiele_client_marker("Set_Ereignis");
     Spiele_Spiel* s = gelockt(h);
     if (!s) return;
     Spiele_Ereignis* lauf = lauf_von(s);

@@ -173,6 +173,10 @@ public:
     Spiele_Client_Spielplan& operator=(const Spiele_Client_Spielplan&) = delete;
 };
 
+// A client plays its match day: its pitch writes the events of the games on it and books their
+// goals and cards, as the server does with the same games (the writers do not report it then).
+bool Spiele_Client_Am_Spiel();
+
 // A client's start: its copies follow the server's store.
 void Spiele_Client_Start();
 // Empties the client's cached records and tables, asks the server's event counts and grows the

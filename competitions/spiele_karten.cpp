@@ -79,7 +79,7 @@ int32_t Spiele_Wettbewerb_Ereignis_Suchen(uint32_t key)
 void Spiele_Set_Wettbewerb_Ereignis(int32_t wettbewerb, int32_t spieler, int32_t art, int32_t wert)
 {
     if (!Spiele_Ist_Initialisiert()) return;
-    spiele_client_marker("Set_Wettbewerb_Ereignis");
+    if (!Spiele_Client_Am_Spiel()) spiele_client_marker("Set_Wettbewerb_Ereignis");
     if (art < 1 || art > 8) return;
     Spiele_Wettbewerb_Ereignis* e = eintrag(wettbewerb, spieler, true);
     if (!e) return;

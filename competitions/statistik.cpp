@@ -1,6 +1,7 @@
 // Player statistics store and its savegame block.
 #include "competitions/statistik.h"
 
+#include "competitions/spiele.h"
 #include "competitions/statistik_saetze.h"
 #include "competitions/wettbewerb.h"
 
@@ -142,7 +143,7 @@ int32_t Statistik_Spieler_Suchen(int32_t spieler)
 void Spiele_Set_Statistik_Spieler(int32_t spieler, const Statistik_Spieler* update, int32_t anlegen)
 {
     if (!Statistik_Ist_Initialisiert() || !update || spieler < 0) return;
-    if (Netz_Rolle == 1) Print_Fehler("Cl: Spiele Set_Statistik_Spieler");
+    if (Netz_Rolle == 1 && !Spiele_Client_Am_Spiel()) Print_Fehler("Cl: Spiele Set_Statistik_Spieler");
     int32_t i = Statistik_Spieler_Suchen(spieler);
     if (i < 0) {
         if (!anlegen) return;

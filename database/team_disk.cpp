@@ -13,7 +13,6 @@
 #include "database/team.h"
 #include "database/teamspieler.h"
 #include "database/welt_intern.h"
-#include "network/server.h"
 #include "platform/bytes.h"
 #include "platform/disk.h"
 #include "platform/exit.h"
@@ -78,10 +77,6 @@ bool Team_Write_Bin_Block(Disk_Datei* d)
         Print_Fehler("Team_Write_Bin_Block: keine Teams!");
         return false;
     }
-    // The main loop renews the clubs' online marks only after a change it sees; what is written
-    // carries them as a full pass sets them, so that a savegame saved, loaded and saved again is
-    // the same.
-    Internet_Server_Mitspieler_Statistik();
     bool ok = schreibe_i32(d, Team_Anzahl) && schreibe_i32(d, Team_Anzahl_Gelesen) &&
               schreibe_u16(d, Team_Aenderungszaehler) && schreibe_u16(d, Team_Heimatland);
     for (int32_t v : {Transfermarkt_Team, Jugend_Team, Aktuelles_Team, Gegner_Team, Anzeige_Gegner_Team,

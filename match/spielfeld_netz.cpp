@@ -17,6 +17,7 @@
 #include "network/socket.h"
 #include "network/steuersignal.h"
 #include "platform/bytes.h"
+#include "platform/os/os.h"
 #include "platform/print.h"
 #include "platform/win95.h"
 
@@ -509,9 +510,14 @@ static void alle_raus(int32_t team)
 
 void Spielfeld_Netz_Zu_Langsam(int32_t team)
 {
+    // The pitch plays on alone from here, also while the notice waits for its "OK".
+    alle_raus(team);
+    // The notice is a dialog over the running match day: a script's wait for the day to give
+    // back input ends at it, as a player's look at the screen would.
+    const bool laufend = Os_Script_Laufender_Schirm(false);
     Team_Requester(0, team,
                    "Die Verbindung war zu langsam. Der Server musste die synchone Verbindung trennen.");
-    alle_raus(team);
+    Os_Script_Laufender_Schirm(laufend);
 }
 
 void Spielfeld_Netz_Client_Raus(int32_t team) { alle_raus(team); }

@@ -440,7 +440,8 @@ void Chat_Pruefe_Online_Status(uint32_t jetzt)
     }
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
         if (!(team_bits(TEAM_STATUS, t) & CHAT_VERBUNDEN_BIT)) continue;
-        bool gehalten = false;
+        // The server's own club is online too: the clubs' online marks set the bit for it.
+        bool gehalten = (Netz_Rolle & 2) && Server_Spielt_Verein(t);
         for (int32_t i = 0; i < NETZUSER_ANZAHL && !gehalten; ++i) gehalten = Steuersignal_Mitspieler_Team(Netzuser_Get(i)) == t;
         if (gehalten) continue;
         Team_Wert(TEAM_STATUS, t, CHAT_VERBUNDEN_BIT, TEAM_LOESCHEN);

@@ -429,9 +429,10 @@ int Internet_Server_Antwort(Mitspieler_Eintrag* m, const uint8_t* nachricht, uin
         } else if (!Internet_Darf_Anfragen(m, int32_t(nr), team)) {
             grund = "Verein";
             std::memcpy(format, f, l);
-        } else if (!m->verein_beansprucht && felder_bytes(f) > INTERNET_VOR_ANSPRUCH_MAX) {
-            // Before its claim a participant asks for the start lists only, which are small.
-            grund = "Größe vor dem Anspruch";
+        } else if (felder_bytes(f) > (m->verein_beansprucht ? INTERNET_FELDER_MAX : INTERNET_VOR_ANSPRUCH_MAX)) {
+            // Before its claim a participant asks for the start lists only, which are small; after
+            // it no honest call names fields of a megabyte.
+            grund = m->verein_beansprucht ? "Größe" : "Größe vor dem Anspruch";
             std::memcpy(format, f, l);
         } else {
             std::memcpy(format, f, l);

@@ -25,6 +25,9 @@ constexpr int INTERNET_WERTE_MAX = 64;
 // What the fields of one call may hold before its caller has claimed a club: the start lists
 // (the free clubs, 46 bytes each for at most 1000) fit.
 constexpr uint32_t INTERNET_VOR_ANSPRUCH_MAX = 64u << 10;
+// And after the claim: the largest a client asks for, the fixed parts of every club of the
+// largest world (951 x 128 bytes), fits eight times over.
+constexpr uint32_t INTERNET_FELDER_MAX = 1u << 20;
 
 extern uint8_t* Internet_Sendblock;
 extern uint32_t Internet_Bytes_Gesamt;

@@ -53,6 +53,9 @@ struct Mitspieler_Eintrag {
     // The club this participant claimed once; every remote call acts for it.
     uint8_t verein_beansprucht;
     int32_t verein;
+    // It has sent game data (a remote call, a signal): a manager at work, in the club choice
+    // too, not a connection that only pings.
+    uint8_t hat_gesendet;
 };
 
 extern Mitspieler_Eintrag Mitspieler[NETZUSER_ANZAHL];

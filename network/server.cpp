@@ -306,7 +306,10 @@ int Server_Dispatch_Message(Sock_Info* s)
     case CLIENT_DATA_KOMPLEX:
     case CLIENT_DATA_KOMPLEX_FIRST:
         // Game data belongs to the data pump, and only a participant may send it.
-        if (s->mitspieler) return 1;
+        if (s->mitspieler) {
+            s->mitspieler->hat_gesendet = 1;
+            return 1;
+        }
         Socket_Log(SOCKET_LOG_LO, "Server: game data before log-in dropped");
         break;
     default: Socket_Log(SOCKET_LOG_LO, "Server: unknown message type %u dropped", typ); break;
@@ -378,10 +381,11 @@ void Server_Idle_Logout()
             ohne_verein[i] = {};
             continue;
         }
-        // While a game runs a connection is for playing a club: one that has claimed none within
-        // the idle limit goes, however often it pings.
-        const bool verein = s.mitspieler && s.mitspieler->verein_beansprucht;
-        if (!spiel || verein) {
+        // While a game runs a connection is for playing a club: one that has neither claimed one
+        // nor asked for anything within the idle limit goes, however often it pings. A manager
+        // who has fetched the free clubs may take his time over the choice.
+        const bool arbeitet = s.mitspieler && (s.mitspieler->verein_beansprucht || s.mitspieler->hat_gesendet);
+        if (!spiel || arbeitet) {
             ohne_verein[i] = {};
             continue;
         }

@@ -83,6 +83,9 @@ int32_t Internet_Server_Mitspieler_Statistik();
 // club, the server's own clubs or the club table changed since (or a mark was cleared); the
 // number of clubs marked or cleared, 0 when nothing changed.
 int32_t Internet_Server_Mitspieler_Nachfuehren();
+// A club the server's own manager plays here (its acting or its own club, unless the server
+// plays none): it counts as online as a client's club does.
+bool Server_Spielt_Verein(int32_t team);
 // The day's name of a server log: prefix_a.b.c.d_port_day_month_year.log.
 void Server_Log_Name(char* name, uint32_t groesse, const char* praefix);
 

@@ -237,6 +237,11 @@ Marken_Grundlage grundlage_jetzt()
 
 }  // namespace
 
+bool Server_Spielt_Verein(int32_t team)
+{
+    return !Stand_Alone_Server && team >= 0 && (team == Server_Team || team == int32_t(Handelndes_Team));
+}
+
 int32_t Server_Mitspieler_Statistik()
 {
     // One pass over the participants, one over the clubs.
@@ -247,10 +252,8 @@ int32_t Server_Mitspieler_Statistik()
     for (const auto& m : Mitspieler)
         if (m.in_benutzung) markieren(m.team);
     // The server's own club is played here: no client may take it.
-    if (!Stand_Alone_Server) {
-        markieren(Server_Team);
-        markieren(int32_t(Handelndes_Team));
-    }
+    for (int32_t team : {Server_Team, int32_t(Handelndes_Team)})
+        if (Server_Spielt_Verein(team)) markieren(team);
     markierte.clear();
     for (int32_t team = 0; team < Team_Anzahl; ++team) {
         if (team == Transfermarkt_Team) continue;

@@ -18,6 +18,7 @@
 #include "database/teamspieler.h"
 #include "gameflow/eingang.h"
 #include "match/spieltag.h"
+#include "network/chat.h"
 #include "network/internet_read.h"
 #include "network/netzuser.h"
 #include "network/server.h"
@@ -865,6 +866,14 @@ TEST_F(Fern, AMainLoopPassMarksTheClubsAnewOnlyAfterAChange)
     EXPECT_EQ(Internet_Server_Mitspieler_Nachfuehren(), Team_Anzahl);
     EXPECT_EQ(T[2].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN);
     EXPECT_EQ(T[1].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN) << "the server's own club";
+    EXPECT_EQ(Internet_Server_Mitspieler_Nachfuehren(), 0);
+
+    // The chat's online check (once a second) leaves the server's own clubs online: their marks
+    // stand between two passes, where a save may write them, and no pass has to set them again.
+    for (uint32_t t : {0x40000000u, 0x40000000u + CHAT_STATUS_ABSTAND}) Chat_Pruefe_Online_Status(t);
+    EXPECT_EQ(T[1].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN) << "the server's own club";
+    EXPECT_EQ(T[2].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN) << "the server's acting club";
+    EXPECT_EQ(T[3].status & TEAM_VON_CLIENT_GEHALTEN, TEAM_VON_CLIENT_GEHALTEN) << "the participant's club";
     EXPECT_EQ(Internet_Server_Mitspieler_Nachfuehren(), 0);
     Netz_Rolle = 3;
 }

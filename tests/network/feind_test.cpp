@@ -366,8 +366,8 @@ std::vector<std::vector<uint8_t>> chat_gekommen(const Roh& peer, uint32_t modus)
 
 }  // namespace
 
-// Before its claim a participant gets the start lists, not 4 MB of zeros; one that never reads
-// is logged out before the server has packed much for it.
+// Before its claim a participant gets the start lists, not 4 MB of zeros, and after it no more
+// than a megabyte; one that never reads is logged out before the server has packed much for it.
 TEST_F(Feind, LargeRepliesBeforeTheClaimAndUnreadRepliesAreBounded)
 {
     server_starten();
@@ -376,9 +376,16 @@ TEST_F(Feind, LargeRepliesBeforeTheClaimAndUnreadRepliesAreBounded)
     EXPECT_EQ(ohne.aufruf(17, "vC<46I<4", zwei_felder, -1).size(), 60u) << "the free clubs as the client asks";
     EXPECT_LT(ohne.aufruf(17, "vC<4194000I<4", zwei_felder, -1).size(), 64u << 10) << "4 MB before the claim";
 
+    // After its claim, fields up to a megabyte, which no honest call reaches, and not beyond.
+    auto peer = mit_verein();
+    const uint32_t rand = INTERNET_FELDER_MAX - 4;
+    EXPECT_GT(peer->aufruf(17, "vC<" + std::to_string(rand) + "I<4", zwei_felder).size(), rand) << "at the limit";
+    EXPECT_LT(peer->aufruf(17, "vC<" + std::to_string(rand + 1) + "I<4", zwei_felder).size(), 64u << 10)
+        << "a byte beyond it";
+    EXPECT_LT(peer->aufruf(17, "vC<4194000I<4", zwei_felder).size(), 64u << 10) << "4 MB after the claim";
+
     // Replies of 4 MB that pack to little wait for a participant that does not read: a few, not
     // the queue's 64 blocks.
-    auto peer = mit_verein();
     Mitspieler_Eintrag* m = Netzuser_Get_By_Team(FEIND);
     ASSERT_NE(m, nullptr);
     const std::vector<uint8_t> nullen(SENDBLOCK_SIZE, 0);
@@ -441,31 +448,39 @@ TEST_F(Feind, ParticipantsPerAddressAreBounded)
 }
 
 // While a game runs, a participant that pings but claims no club goes within the idle time and
-// the check after it; one with a club stays.
+// the check after it, and so does a connection that never logs in; one with a club stays, and so
+// does a manager who has fetched the free clubs and takes his time over the choice.
 TEST_F(Feind, AParticipantWithoutAClubGoesAfterTheIdleTime)
 {
     Socket_Set_Uhr(test_uhr);
     server_starten();
     auto mit = mit_verein();
+    Feind_Peer waehlt(tcp_port, "Waehlt");
+    EXPECT_EQ(waehlt.aufruf(17, "vC<46I<4", Bild().w(1).w(1).b, -1).size(), 60u) << "the free clubs";
     Feind_Peer ohne(tcp_port, "Ohne");
-    ASSERT_EQ(Netzuser_Anzahl(), 2);
+    Roh stumm(tcp_port);
+    ASSERT_EQ(Netzuser_Anzahl(), 3);
     const uint32_t start = uhr_wert;
     uint32_t weg = 0;
-    for (uint32_t sekunde = 1; sekunde <= 300 && !weg; ++sekunde) {
+    for (uint32_t sekunde = 1; sekunde <= 300; ++sekunde) {
         uhr_wert = start + sekunde * 1000;
-        if (sekunde % 30 == 0) {
-            ohne.roh.nachricht(NETZ_TYP_PING, {0, 0, 0, 0});
-            mit->roh.nachricht(NETZ_TYP_PING, {0, 0, 0, 0});
-        }
+        if (sekunde % 30 == 0)
+            for (const Roh* r : {&ohne.roh, &mit->roh, &waehlt.roh, &stumm}) r->nachricht(NETZ_TYP_PING, {0, 0, 0, 0});
         for (int i = 0; i < 5; ++i) {
             Netz_Server_Pumpe();
             if (sekunde % 30 == 0) Netz_Warten();
         }
-        if (Netzuser_Anzahl() < 2) weg = sekunde * 1000;
+        if (Netzuser_Anzahl() < 3 && !weg) weg = sekunde * 1000;
     }
     EXPECT_GT(weg, SERVER_IDLE_LIMIT);
     EXPECT_LE(weg, SERVER_IDLE_LIMIT + 2 * SERVER_IDLE_PRUEFUNG);
     EXPECT_NE(Netzuser_Get_By_Team(FEIND), nullptr) << "the participant with a club stays";
+    EXPECT_EQ(Netzuser_Anzahl(), 2) << "the one choosing its club stays";
+    // The connection that never logged in has been closed: its read ends.
+    char b[64];
+    ssize_t n = 0;
+    for (int i = 0; i < 100 && (n = recv(stumm.fd, b, sizeof b, MSG_DONTWAIT)) > 0; ++i) {}
+    EXPECT_EQ(n, 0) << "a connection that never logs in goes";
 }
 
 // An empty pass word is refused like an empty name.

@@ -24,6 +24,7 @@
 #include "network/netzuser.h"
 #include "network/socket.h"
 #include "network/steuersignal.h"
+#include "platform/os/os.h"
 #include "platform/bytes.h"
 #include "platform/print.h"
 #include "platform/win95.h"
@@ -577,6 +578,36 @@ TEST_F(Signale, ClientSpieltNachDerFreigabeUndMeldetSich)
     ASSERT_EQ(meldungen.size(), 1u);
     EXPECT_EQ(meldungen[0], "Die Verbindung war zu langsam. Der Server musste die synchone Verbindung trennen.");
     EXPECT_FALSE(Spielfeld_Netz_Wartet(gegen_client));
+}
+
+// The notice of a cut comes over the running match day: the pitch already plays on alone while
+// it waits for its "OK", and a script that lets the day play out reaches it (the client spun
+// for ever over a notice that a script's wait for the day's end never saw).
+TEST_F(Signale, DerHinweisAufDieTrennungHaeltDasSpielNichtAn)
+{
+    als_client(A);
+    Spielfeld_Record* r = spiel(2, A, B, 30);
+    Ablauf_Zustand = ABLAUF_CLIENT_SPIEL;
+    Spielfeld_Minute_Ende(r, 30);
+    ASSERT_TRUE(Spielfeld_Netz_Wartet(r));
+    static Spielfeld_Record* beim_hinweis;
+    static uint8_t seiten;
+    static bool laufend;
+    beim_hinweis = r;
+    Team_Requester_Set_Anzeige([](int32_t, int32_t, const char* text) -> uint8_t {
+        meldungen.emplace_back(text);
+        seiten = beim_hinweis->netz_seite[0] & beim_hinweis->netz_seite[1] & SPIELFELD_NETZ_RAUS;
+        laufend = Os_Script_Laufender_Schirm(false);
+        Os_Script_Laufender_Schirm(laufend);
+        return 1;
+    });
+    Os_Script_Laufender_Schirm(true);
+    vom_server(paket(SIGNAL_ZU_LANGSAM, A));
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_TRUE(seiten) << "both sides are out before the notice shows";
+    EXPECT_FALSE(laufend) << "a script's wait for the day ends at the notice";
+    EXPECT_TRUE(Os_Script_Laufender_Schirm(false)) << "and the match day's screen runs on after it";
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
 }
 
 // The server's release of minute 0 came while this client still loaded its match day: its own
