@@ -130,6 +130,7 @@ void in_den_transfermarkt(int32_t team, int32_t p)
     Teamspieler_Wert(305, team, p, 12, 1);
     int32_t forderung = 0, abloese = 0;
     Spieler_Bewerte_Marktwert_Gehalt(team, p, -1, -1, 12, &forderung, &abloese, 0);
+    forderung = forderung * Team_Gehalt_Prozent(team) / 100;
     if (forderung > 0 && forderung * 1000 < Teamspieler_Wert(301, team, p, 0, 0)) Teamspieler_Wert(301, team, p, forderung * 1000, 1);
     Teamspieler_Wert(317, team, p, static_cast<int32_t>(TS_TRANSFERLISTE), 8);
     melden(team, Temp_Sprintf("Der Transfermarkt ist voll: %s bleibt ein weiteres Jahr für %s pro Jahr und steht auf "
@@ -196,7 +197,11 @@ void vertrag_verlaengern(int32_t team, int32_t p, int32_t monate)
     if (boden > d) d = Zufall(10, 20);
     const int32_t r = Zufall(90, 110);
     const int64_t s = forderung;
-    const int64_t gehalt = s * 8 / 10 + ((((2 * s * r) / 10) / 100) * (d + 100)) / 100;
+    int64_t gehalt = s * 8 / 10 + ((((2 * s * r) / 10) / 100) * (d + 100)) / 100;
+    // A computer club's wages follow its money: the demands of players of its strength can
+    // outrun what its league's gate brings (a second tier pays first-tier wages on half the
+    // ticket price), and a club that paid them in full would sink into debt for ever.
+    gehalt = gehalt * Team_Gehalt_Prozent(team) / 100;
     Richter_Spieler_Angebot_Struktur_Erzeugen(team, team, p, 0, 0, static_cast<int32_t>(gehalt), laenge, q);
 }
 
@@ -222,6 +227,7 @@ void vertragsende(int32_t team, int32_t p)
         if (markt_hat_platz() && Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 0, 0, 12, -1, false)) return;
         int32_t forderung = 0, abloese = 0;
         Spieler_Bewerte_Marktwert_Gehalt(team, p, -1, -1, 12, &forderung, &abloese, 0);
+        forderung = forderung * Team_Gehalt_Prozent(team) / 100;
         Teamspieler_Kommt_Oder_Geht(1, team, p, forderung, 0, 12, -1, true);
         return;
     }
@@ -271,7 +277,7 @@ void vertragsende(int32_t team, int32_t p)
             int32_t forderung = 0, abloese = 0;
             Spieler_Bewerte_Marktwert_Gehalt(team, p, -1, -1, laenge, &forderung, &abloese, 0);
             Teamspieler_Wert(305, team, p, laenge, 1);
-            Teamspieler_Wert(301, team, p, forderung * 1000, 1);
+            Teamspieler_Wert(301, team, p, forderung * Team_Gehalt_Prozent(team) * 10, 1);
             return;
         }
     }

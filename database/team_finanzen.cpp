@@ -33,6 +33,16 @@ int32_t Team_Rueckhalt_Prozent(int32_t team)
     return int32_t(std::min<int64_t>(100, stand * 100 / jahr));
 }
 
+int32_t Team_Gehalt_Prozent(int32_t team)
+{
+    if (!T || team < 0 || team >= Team_Anzahl || Team_Hat_Manager(team)) return 100;
+    const int64_t stand = Bank_Get_Kontostand(team, 0, -1);
+    if (stand >= 0) return 100;
+    const int64_t jahr = 52 * int64_t(Team_Get_Wochenausgaben(team, 26));
+    if (jahr <= 0) return 50;
+    return int32_t(std::max<int64_t>(50, 100 + 50 * stand / jahr));
+}
+
 int32_t Team_Get_Finanzkraft(int32_t team)
 {
     if (team == -1 || team == Transfermarkt_Team || team == Jugend_Team) return 0;

@@ -270,6 +270,7 @@ void Team_Kader_Auffuellen()
             const int32_t monate = 24;
             int32_t gehalt = 0, abloese = 0;
             Spieler_Bewerte_Marktwert_Gehalt(t, p, -1, -1, monate, &gehalt, &abloese, 0);
+            gehalt = gehalt * Team_Gehalt_Prozent(t) / 100;
             if (!Teamspieler_Kommt_Oder_Geht(1, t, p, gehalt, 0, monate, -1, true)) break;
             Teamspieler_Kommt_Oder_Geht(0, Transfermarkt_Team, p, 0, 0, 0, -1, false);
             Richter_Alle_Angebote_Zu_Einem_Spieler_Loeschen(p);

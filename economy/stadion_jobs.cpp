@@ -260,12 +260,12 @@ void Stadion_Assistent_Bauen(Stadion_Daten* d)
         if (s.modell == 0 || s.bauende > heute) continue;
         if (float(60 + r20 + r10 - faehigkeit / 5) > s.zustand) {
             const float kosten = float(int64_t(Stadion_Renovierungskosten_Von(*d, i)));
-            // The renovation is forced, and a computer club has no bank to refuse it: the
-            // assistant waits for the money (as he does before he builds), or the club would
-            // renovate into debts its gate never pays back; a building that may collapse (and
-            // cost its demolition and its spectators) he renovates all the same.
-            if (kosten < geld || s.zustand < STADION_ZUSTAND_BAUFAELLIG) Stadion_Renovieren(team, i, kosten);
-            // the pass ends at its first attempt, done, refused or put off
+            // The booking is forced: a club in debt renovates all the same. Waiting for the
+            // money let the poorer clubs' stands, all built in the same year, fall below the
+            // collapse mark together, faster than one renovation a turn could save them; they
+            // lost a third of their seats and with them the gate that pays their debts.
+            Stadion_Renovieren(team, i, kosten);
+            // the pass ends at its first attempt
             break;
         }
     }

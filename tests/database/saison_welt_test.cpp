@@ -275,6 +275,10 @@ TEST_F(SaisonWelt, ContractEndsRetireReturnMoveKeepOrList)
     }
     ASSERT_GE(torwart, 0);
     const int32_t torwart_verein = Teamspieler_Get_Team_Des_Spielers(-1, torwart, -1);
+    // the clubs owe half a season's wages: a computer club keeps him at a share of his demand
+    Test_Kontostand = -26 * Team_Get_Wochenausgaben(torwart_verein, 26);
+    const int32_t anteil = Team_Gehalt_Prozent(torwart_verein);
+    EXPECT_EQ(anteil, 75);
 
     Spieler_Jeden_Monat();
     const auto verein = [](int32_t p) { return Teamspieler_Get_Team_Des_Spielers(-1, p, -1); };
@@ -287,6 +291,10 @@ TEST_F(SaisonWelt, ContractEndsRetireReturnMoveKeepOrList)
     EXPECT_FALSE(Spieler_Daten[wechsel].status & SP_STATUS_WECHSEL);
     EXPECT_EQ(verein(torwart), torwart_verein);
     EXPECT_GE(Teamspieler_Wert(305, torwart_verein, torwart, 0, 0), 6);
+    int32_t forderung = 0, abloese = 0;
+    Spieler_Bewerte_Marktwert_Gehalt(torwart_verein, torwart, -1, -1, Teamspieler_Wert(305, torwart_verein, torwart, 0, 0),
+                                     &forderung, &abloese, 0);
+    EXPECT_EQ(Teamspieler_Wert(301, torwart_verein, torwart, 0, 0), forderung * anteil * 10);
     auto news = [](const char* teil, int32_t p) {
         const std::string name = Spieler_String(SP_VOLLNAME, p, nullptr, 0);
         int32_t n = 0;

@@ -142,6 +142,33 @@ TEST_F(Suche, AShortSquadSignsTheKindsItLacksFromTheMarket)
     EXPECT_EQ(T[1].spieleranzahl, TEAM_KADER_MINIMUM - 3);
 }
 
+// A computer club pays a player it signs his full demand while its balance holds; in debt a
+// share that falls with the debt against a season of its wages, to half at a season's wages
+// owed. A manager's club pays in full whatever it owes.
+TEST_F(Suche, AClubInDebtPaysItsSigningsAShareOfTheirDemand)
+{
+    for (int32_t t = 0; t < Transfermarkt_Team; ++t)
+        if (t != 1) T[t].status = 1;
+    for (int32_t i = 0; i < TEAM_KADER_MINIMUM - 1; ++i) neu(1, 200);
+    const int32_t markt = neu(Transfermarkt_Team, 200);
+    const int64_t jahr = 52 * int64_t(Team_Get_Wochenausgaben(1, 26));
+    ASSERT_GT(jahr, 0);
+    static int32_t stand = 0;
+    Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return stand; });
+    for (auto [schuld, prozent] : {std::pair{int64_t(0), 100}, std::pair{jahr / 2, 75}, std::pair{jahr, 50}, std::pair{3 * jahr, 50}}) {
+        stand = int32_t(-schuld);
+        EXPECT_EQ(Team_Gehalt_Prozent(1), prozent) << schuld;
+    }
+    stand = int32_t(-jahr / 2);
+    Team_Kader_Auffuellen();
+    ASSERT_GE(Teamspieler_Ist_Im_Team(1, markt), 0);
+    int32_t forderung = 0, abloese = 0;
+    Spieler_Bewerte_Marktwert_Gehalt(1, markt, -1, -1, 24, &forderung, &abloese, 0);
+    EXPECT_EQ(Teamspieler_Wert(301, 1, markt, 0, 0), forderung * 75 / 100 * 1000);
+    Manager_Neuer_Mitspieler(1, "M");
+    EXPECT_EQ(Team_Gehalt_Prozent(1), 100);
+}
+
 TEST_F(Suche, CrowdedSquadListsExactlyOneByItsFinancialClass)
 {
     // 22 players: 2 keepers, 20 in the crowded coarse cell of rows 3..5, columns 7..9 (cell 76)

@@ -193,11 +193,13 @@ struct Bau {
     }
 };
 
+// A club's squad: the large world has more clubs, not larger squads. A club plans its squad at
+// 17 to 25 players by its money and sheds the rest only into a market of 500, so that a world of
+// 40-man squads kept twice the wages its gates pay for ever.
 int kader_groesse(Welt_Rng& r, Welt_Groesse g)
 {
     switch (g) {
     case Welt_Groesse::Klein: return 18;
-    case Welt_Groesse::Gross: return r.range(38, 42);
     default: return r.range(20, 24);
     }
 }
