@@ -59,6 +59,23 @@ void run_pass()
     }
 }
 
+constexpr uint32_t PASS_ABSTAND_MS = 24, INAKTIV_ABSTAND_MS = 10;
+
+// Headless the passes run on the thread that advances the virtual clock, each at the virtual
+// time the thread would have slept until: the same passes at the same times, without a thread
+// switch for each (the clock would wait for the thread at every one).
+bool getaktet = false;
+
+uint32_t getakteter_pass()
+{
+    if (suspended.load() || quit.load()) return PASS_ABSTAND_MS;
+    if (!Win95_Eingabe.aktiv.load()) return INAKTIV_ABSTAND_MS;
+    in_pass.store(1);
+    run_pass();
+    in_pass.store(0);
+    return PASS_ABSTAND_MS;
+}
+
 void thread_routine()
 {
     Os_Thread_Follows_Clock();
@@ -79,13 +96,13 @@ void thread_routine()
         if (!Win95_Eingabe.aktiv.load()) {
             // Inactive: nothing runs; sleep instead of spinning a core.
             in_pass.store(0);
-            Os_Sleep(10);
+            Os_Sleep(INAKTIV_ABSTAND_MS);
             continue;
         }
         run_pass();
         in_pass.store(0);
         if (quit.load()) break;
-        Os_Sleep(24);
+        Os_Sleep(PASS_ABSTAND_MS);
     }
     Os_Thread_Stops_Following();
     running.store(0);
@@ -107,6 +124,12 @@ void Timer_Thread_Start()
     }
     quit = 0, pause_all = 0, in_pass = 0, suspended = 0;
     priority = 1;
+    getaktet = Os_Headless();
+    if (getaktet) {
+        running.store(1);
+        Os_Clock_Takt_Setzen(getakteter_pass);
+        return;
+    }
     timer_thread = std::thread(thread_routine);
     // Headless, the virtual clock waits for the thread only once it has said it follows.
     while (!running.load()) std::this_thread::yield();
@@ -115,6 +138,15 @@ void Timer_Thread_Start()
 void Timer_Thread_Stop()
 {
     if (!started.load()) return;
+    if (getaktet) {
+        Os_Clock_Takt_Setzen(nullptr);
+        // A pass under way on another thread ends first, as the thread would be joined.
+        while (in_pass.load()) std::this_thread::yield();
+        running.store(0);
+        suspended = 0;
+        started = false;
+        return;
+    }
     {
         std::lock_guard<std::mutex> lock(suspend_mutex);
         quit.store(1);
@@ -186,6 +218,8 @@ void Timer_Thread_Suspend(int resume)
             std::lock_guard<std::mutex> lock(suspend_mutex);
             suspended.store(0);
         }
+        // The thread's first pass after a suspension comes at once.
+        if (getaktet) Os_Clock_Takt_Setzen(getakteter_pass);
         suspend_cv.notify_all();
     }
 }

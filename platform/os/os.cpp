@@ -232,10 +232,20 @@ static void clock_step_locked()
     }
 }
 
-void Os_Clock_Advance(uint32_t ms)
+// The routine clocked on the advancing thread and the virtual time of its next pass.
+std::atomic<Os_Takt> takt{nullptr};
+std::atomic<uint32_t> takt_faellig{0};
+
+void Os_Clock_Takt_Setzen(Os_Takt routine)
+{
+    takt_faellig.store(virtual_ms.load());
+    takt.store(routine);
+}
+
+// Moves the clock `ms` on, stopping at every follower's wake time (advance_mutex held).
+static void clock_advance_followers(uint32_t ms)
 {
     {
-        std::lock_guard<std::mutex> one(advance_mutex);
         std::unique_lock<std::mutex> lock(clock_mutex);
         clock_horizon = virtual_ms.load() + ms;
         clock_advancing = true;
@@ -254,6 +264,29 @@ void Os_Clock_Advance(uint32_t ms)
             if (settled && virtual_ms.load() == clock_horizon) break;
         }
         clock_advancing = false;
+    }
+}
+
+void Os_Clock_Advance(uint32_t ms)
+{
+    {
+        std::lock_guard<std::mutex> one(advance_mutex);
+        const uint32_t ziel = virtual_ms.load() + ms;
+        // The clocked routine's passes on the way, each at its own time, on this thread: no
+        // other thread needs waking for them.
+        for (;;) {
+            const Os_Takt routine = takt.load();
+            const uint32_t jetzt = virtual_ms.load();
+            const uint32_t faellig = takt_faellig.load();
+            const bool pass = routine && reached(ziel, faellig);
+            const uint32_t bis = !pass ? ziel : reached(jetzt, faellig) ? jetzt : faellig;
+            clock_advance_followers(bis - jetzt);
+            if (!pass) break;
+            const uint32_t naechster = routine();
+            // A routine set anew meanwhile keeps the time it was set for.
+            if (takt.load() == routine && takt_faellig.load() == faellig)
+                takt_faellig.store(virtual_ms.load() + naechster);
+        }
     }
     // Headless sound plays exactly as far as the virtual clock goes.
     Os_Sound_Advance(ms);
