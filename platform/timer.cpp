@@ -65,13 +65,17 @@ constexpr uint32_t PASS_ABSTAND_MS = 24, INAKTIV_ABSTAND_MS = 10;
 // time the thread would have slept until: the same passes at the same times, without a thread
 // switch for each (the clock would wait for the thread at every one).
 bool getaktet = false;
+// This thread runs a pass now: it cannot wait for the pass's end (an exit from inside one).
+thread_local bool im_pass = false;
 
 uint32_t getakteter_pass()
 {
     if (suspended.load() || quit.load()) return PASS_ABSTAND_MS;
     if (!Win95_Eingabe.aktiv.load()) return INAKTIV_ABSTAND_MS;
     in_pass.store(1);
+    im_pass = true;
     run_pass();
+    im_pass = false;
     in_pass.store(0);
     return PASS_ABSTAND_MS;
 }
@@ -141,7 +145,7 @@ void Timer_Thread_Stop()
     if (getaktet) {
         Os_Clock_Takt_Setzen(nullptr);
         // A pass under way on another thread ends first, as the thread would be joined.
-        while (in_pass.load()) std::this_thread::yield();
+        while (in_pass.load() && !im_pass) std::this_thread::yield();
         running.store(0);
         suspended = 0;
         started = false;
@@ -211,7 +215,7 @@ void Timer_Thread_Suspend(int resume)
         if (suspended.load()) return;
         suspended.store(1);
         // The thread either sees the flag at the top of its next pass or is inside one.
-        while (in_pass.load() && !quit.load()) std::this_thread::yield();
+        while (in_pass.load() && !quit.load() && !im_pass) std::this_thread::yield();
     } else if (resume == 1) {
         if (!suspended.load()) return;
         {
