@@ -523,14 +523,14 @@ bool Ablauf_Client_Zug_Vorbei() { return Netz_Rolle == 1 && client_zug_vorbei; }
 
 bool Ablauf_Netz_Wartet()
 {
-    if (!Ablauf_Netz_Aktiv()) return false;
+    // The state first: the participants' walk only for a state that waits on the network.
     switch (Ablauf_Zustand) {
     case ABLAUF_CLIENT_WARTET:
     case ABLAUF_CLIENT_NAECHSTER_TAG:
     case ABLAUF_CLIENT_WARTET_DATEN:
     case ABLAUF_SERVER_WARTET:
     case ABLAUF_DATEN_SAMMELN:
-    case ABLAUF_DATEN_GESAMMELT: return true;
+    case ABLAUF_DATEN_GESAMMELT: return Ablauf_Netz_Aktiv();
     default: return false;
     }
 }
@@ -547,11 +547,8 @@ bool Ablauf_Netz_Aktiv()
     case ABLAUF_DATEN_GESAMMELT: return true;
     default: break;
     }
-    for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
-        const Mitspieler_Eintrag* m = Netzuser_Get(i);
-        if (m && m->in_benutzung) return true;
-    }
-    return false;
+    int32_t i = 0;
+    return Netzuser_Naechster(&i) != nullptr;
 }
 
 bool Ablauf_Allein() { return Netz_Rolle == 0 || (Netz_Rolle == 3 && !Ablauf_Netz_Aktiv()); }

@@ -12,6 +12,7 @@
 #include "match/spielfeld.h"
 #include "match/spieltag.h"
 #include "match/spieltag_intern.h"
+#include "platform/os/os.h"
 #include "platform/print.h"
 #include "platform/zufall.h"
 
@@ -67,6 +68,22 @@ bool pause_hier()
     return Ablauf_Allein() && Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT && Spielfeld_Ansicht_Geladen();
 }
 
+// Nobody sees the match day go by: headless, the script holds its input until the day's screens
+// are gone, nobody is connected and no game plays on the pitch. Then nothing but the minutes
+// counts, and a minute passes in one frame: its frames would only redraw a screen that nobody
+// sees, and nothing drawn of it outlasts the day.
+bool ungesehen()
+{
+    if (!Os_Headless() || !Os_Script_Laesst_Laufen() || !Ablauf_Allein() || Spielfeld_Ansicht_Geladen() ||
+        !Spielfeld_Ist_Initialisiert())
+        return false;
+    for (const Liste_Element* e = Spielfeld_Liste.next; e; e = e->next) {
+        const auto* r = static_cast<const Spielfeld_Record*>(e->data);
+        if (r && r->aktiv && !r->abgeschlossen) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool Spieltag_Run(uint8_t flag)
@@ -87,7 +104,7 @@ bool Spieltag_Run(uint8_t flag)
     }
     const float x = Spielfeld_Run(Spieltag_Uhr.minute, sekunden(), 1, 0, &stopp, flag);
     if (x >= 0) Spieltag_Uhr.bruchteil -= x;
-    if (stopp) Spieltag_Uhr.bruchteil = 0;
+    if (stopp || (x > 0 && ungesehen())) Spieltag_Uhr.bruchteil = 0;
     if (x == -1.0f || Spieltag_Uhr.bruchteil > 0.001f) return true;
 
     // A new minute.

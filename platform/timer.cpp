@@ -59,6 +59,27 @@ void run_pass()
     }
 }
 
+constexpr uint32_t PASS_ABSTAND_MS = 24, INAKTIV_ABSTAND_MS = 10;
+
+// Headless the passes run on the thread that advances the virtual clock, each at the virtual
+// time the thread would have slept until: the same passes at the same times, without a thread
+// switch for each (the clock would wait for the thread at every one).
+bool getaktet = false;
+// This thread runs a pass now: it cannot wait for the pass's end (an exit from inside one).
+thread_local bool im_pass = false;
+
+uint32_t getakteter_pass()
+{
+    if (suspended.load() || quit.load()) return PASS_ABSTAND_MS;
+    if (!Win95_Eingabe.aktiv.load()) return INAKTIV_ABSTAND_MS;
+    in_pass.store(1);
+    im_pass = true;
+    run_pass();
+    im_pass = false;
+    in_pass.store(0);
+    return PASS_ABSTAND_MS;
+}
+
 void thread_routine()
 {
     Os_Thread_Follows_Clock();
@@ -79,13 +100,13 @@ void thread_routine()
         if (!Win95_Eingabe.aktiv.load()) {
             // Inactive: nothing runs; sleep instead of spinning a core.
             in_pass.store(0);
-            Os_Sleep(10);
+            Os_Sleep(INAKTIV_ABSTAND_MS);
             continue;
         }
         run_pass();
         in_pass.store(0);
         if (quit.load()) break;
-        Os_Sleep(24);
+        Os_Sleep(PASS_ABSTAND_MS);
     }
     Os_Thread_Stops_Following();
     running.store(0);
@@ -107,6 +128,12 @@ void Timer_Thread_Start()
     }
     quit = 0, pause_all = 0, in_pass = 0, suspended = 0;
     priority = 1;
+    getaktet = Os_Headless();
+    if (getaktet) {
+        running.store(1);
+        Os_Clock_Takt_Setzen(getakteter_pass);
+        return;
+    }
     timer_thread = std::thread(thread_routine);
     // Headless, the virtual clock waits for the thread only once it has said it follows.
     while (!running.load()) std::this_thread::yield();
@@ -115,6 +142,15 @@ void Timer_Thread_Start()
 void Timer_Thread_Stop()
 {
     if (!started.load()) return;
+    if (getaktet) {
+        Os_Clock_Takt_Setzen(nullptr);
+        // A pass under way on another thread ends first, as the thread would be joined.
+        while (in_pass.load() && !im_pass) std::this_thread::yield();
+        running.store(0);
+        suspended = 0;
+        started = false;
+        return;
+    }
     {
         std::lock_guard<std::mutex> lock(suspend_mutex);
         quit.store(1);
@@ -179,13 +215,15 @@ void Timer_Thread_Suspend(int resume)
         if (suspended.load()) return;
         suspended.store(1);
         // The thread either sees the flag at the top of its next pass or is inside one.
-        while (in_pass.load() && !quit.load()) std::this_thread::yield();
+        while (in_pass.load() && !quit.load() && !im_pass) std::this_thread::yield();
     } else if (resume == 1) {
         if (!suspended.load()) return;
         {
             std::lock_guard<std::mutex> lock(suspend_mutex);
             suspended.store(0);
         }
+        // The thread's first pass after a suspension comes at once.
+        if (getaktet) Os_Clock_Takt_Setzen(getakteter_pass);
         suspend_cv.notify_all();
     }
 }

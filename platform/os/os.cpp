@@ -232,10 +232,20 @@ static void clock_step_locked()
     }
 }
 
-void Os_Clock_Advance(uint32_t ms)
+// The routine clocked on the advancing thread and the virtual time of its next pass.
+std::atomic<Os_Takt> takt{nullptr};
+std::atomic<uint32_t> takt_faellig{0};
+
+void Os_Clock_Takt_Setzen(Os_Takt routine)
+{
+    takt_faellig.store(virtual_ms.load());
+    takt.store(routine);
+}
+
+// Moves the clock `ms` on, stopping at every follower's wake time (advance_mutex held).
+static void clock_advance_followers(uint32_t ms)
 {
     {
-        std::lock_guard<std::mutex> one(advance_mutex);
         std::unique_lock<std::mutex> lock(clock_mutex);
         clock_horizon = virtual_ms.load() + ms;
         clock_advancing = true;
@@ -254,6 +264,29 @@ void Os_Clock_Advance(uint32_t ms)
             if (settled && virtual_ms.load() == clock_horizon) break;
         }
         clock_advancing = false;
+    }
+}
+
+void Os_Clock_Advance(uint32_t ms)
+{
+    {
+        std::lock_guard<std::mutex> one(advance_mutex);
+        const uint32_t ziel = virtual_ms.load() + ms;
+        // The clocked routine's passes on the way, each at its own time, on this thread: no
+        // other thread needs waking for them.
+        for (;;) {
+            const Os_Takt routine = takt.load();
+            const uint32_t jetzt = virtual_ms.load();
+            const uint32_t faellig = takt_faellig.load();
+            const bool pass = routine && reached(ziel, faellig);
+            const uint32_t bis = !pass ? ziel : reached(jetzt, faellig) ? jetzt : faellig;
+            clock_advance_followers(bis - jetzt);
+            if (!pass) break;
+            const uint32_t naechster = routine();
+            // A routine set anew meanwhile keeps the time it was set for.
+            if (takt.load() == routine && takt_faellig.load() == faellig)
+                takt_faellig.store(virtual_ms.load() + naechster);
+        }
     }
     // Headless sound plays exactly as far as the virtual clock goes.
     Os_Sound_Advance(ms);
@@ -617,15 +650,34 @@ bool queue_empty()
     return queue.empty();
 }
 
+// The script's line at `index` read, the last one remembered: a line that holds (a wait) is
+// asked for on every pump, thousands of times a match day.
+Zeilen_Fehler skript_zeile(size_t index, Skript_Zeile* z)
+{
+    static size_t gelesen_index = SIZE_MAX;
+    static std::string gelesen_text;
+    static Skript_Zeile gelesen;
+    static Zeilen_Fehler gelesen_fehler = Zeilen_Fehler::unbekannt;
+    const std::string& line = script.lines[index];
+    if (index != gelesen_index || line != gelesen_text) {
+        gelesen = Skript_Zeile();
+        gelesen_fehler = zeile_lesen(line, &gelesen);
+        gelesen_index = index;
+        gelesen_text = line;
+    }
+    *z = gelesen;
+    return gelesen_fehler;
+}
+
 }  // namespace
 
 // Runs one line of the script; returns false when it waits.
 static bool script_step()
 {
     if (script.next >= script.lines.size()) return false;
-    const std::string line = script.lines[script.next];
+    const std::string& line = script.lines[script.next];
     Skript_Zeile z;
-    Zeilen_Fehler fehler = zeile_lesen(line, &z);
+    Zeilen_Fehler fehler = skript_zeile(script.next, &z);
     if (fehler != Zeilen_Fehler::keiner) {
         ++script.next;
         zeile_melden(fehler == Zeilen_Fehler::unbekannt    ? "dorvin: unbekannte Skriptzeile"
@@ -753,7 +805,7 @@ static bool script_line_ready()
 {
     if (!script.active || script_gehalten || script.next >= script.lines.size()) return false;
     Skript_Zeile z;
-    return zeile_lesen(script.lines[script.next], &z) != Zeilen_Fehler::keiner ||
+    return skript_zeile(script.next, &z) != Zeilen_Fehler::keiner ||
            (z.befehl != Befehl::wait && (z.befehl != Befehl::wait_input || !laufender_schirm));
 }
 
@@ -761,7 +813,7 @@ bool Os_Script_Laesst_Laufen()
 {
     if (!script.active || !script.waiting || !laufender_schirm || script.next >= script.lines.size()) return false;
     Skript_Zeile z;
-    return zeile_lesen(script.lines[script.next], &z) == Zeilen_Fehler::keiner && z.befehl == Befehl::wait_input;
+    return skript_zeile(script.next, &z) == Zeilen_Fehler::keiner && z.befehl == Befehl::wait_input;
 }
 
 static Os_Warte_Hook warte_hook = nullptr;
@@ -788,7 +840,7 @@ bool Os_Dialog_Answer(std::string* out)
     // So do pictures taken of the dialog before it is answered.
     while (answers.empty() && script.active && script.next < script.lines.size()) {
         Skript_Zeile z;
-        if (zeile_lesen(script.lines[script.next], &z) != Zeilen_Fehler::keiner ||
+        if (skript_zeile(script.next, &z) != Zeilen_Fehler::keiner ||
             (z.befehl != Befehl::answer && z.befehl != Befehl::dump))
             break;
         script_step();
@@ -823,11 +875,11 @@ static void script_feed()
         // A press with its release right behind it comes in one poll, as the window's events
         // of a fast click do: the program sees the up state with the press counted.
         Skript_Zeile z, danach;
-        const bool druck = zeile_lesen(script.lines[script.next], &z) == Zeilen_Fehler::keiner &&
+        const bool druck = skript_zeile(script.next, &z) == Zeilen_Fehler::keiner &&
                            (z.befehl == Befehl::left || z.befehl == Befehl::right) && z.a == 1;
         script_step();
         if (druck && script.next < script.lines.size() &&
-            zeile_lesen(script.lines[script.next], &danach) == Zeilen_Fehler::keiner && danach.befehl == z.befehl &&
+            skript_zeile(script.next, &danach) == Zeilen_Fehler::keiner && danach.befehl == z.befehl &&
             danach.a == 0)
             script_step();
     } else if (!script.closed) {

@@ -65,6 +65,11 @@ void Os_Thread_Wake_Followers();
 // exactly the time it slept until; a follower that makes no progress for 200 ms of real time
 // is passed over.
 void Os_Clock_Advance(uint32_t ms);
+// Headless only: a routine that runs on the thread advancing the clock, first at the present
+// virtual time, then again as many milliseconds later as it returns (the timer's passes without
+// a thread of their own, and without a thread switch each). Null removes it.
+using Os_Takt = uint32_t (*)();
+void Os_Clock_Takt_Setzen(Os_Takt routine);
 
 // A loop that waits for the user sleeps here: until input arrives (a window event, a queued
 // message, the script's next input line) or ms pass.

@@ -1,11 +1,15 @@
 // The match day's clock and speed, and the games of a day played to their end.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 #include "common/capture.h"
 #include "match/pitch/spielfeld_ansicht.h"
 #include "match/spieltag_welt.h"
 #include "match/spielfeld_netz.h"
 #include "network/netzuser.h"
+#include "platform/os/os.h"
 #include "platform/win95.h"
 
 namespace {
@@ -222,6 +226,45 @@ TEST_F(Spieltag_Uhr_Test, ANetworkedGameRestsOnThePitchBetweenTheHalves)
     Spielfeld_Netz_Zuruecksetzen();
     EXPECT_TRUE(geruht);
     EXPECT_TRUE(gelaufen);
+}
+
+// A day nobody sees (headless, the script holding its input on "wait input" until the day's
+// screens are gone) passes each minute in one frame, and its games end as they do frame by frame.
+TEST_F(Spieltag_Uhr_Test, ADayNobodySeesPassesAMinuteAFrameAndEndsTheSame)
+{
+    struct Tag {
+        int32_t frames = 0, minute = 0;
+        std::vector<std::array<int32_t, 3>> spiele;
+    };
+    auto spielen = [&](bool ungesehen) {
+        Tag t;
+        EXPECT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+        if (ungesehen) {
+            Os_Script_Load_Text("wait input\n");
+            Os_Script_Laufender_Schirm(true);
+            Win95_Message_Pump();
+            EXPECT_TRUE(Os_Script_Laesst_Laufen());
+        }
+        for (; t.frames < 100000 && Spieltag_Uhr.vorlauf == 0; ++t.frames)
+            if (!Spieltag_Run(0)) break;
+        t.minute = Spieltag_Uhr.minute;
+        for (const auto& [c, g] : spiele()) {
+            const Spiele_Spiel* m = Spiele_Get_Spiel(g, 1);
+            t.spiele.push_back({m->heim_tore, m->gast_tore, m->ereignis_anzahl});
+        }
+        Os_Script_Stop();
+        return t;
+    };
+    if (!Os_Headless()) GTEST_SKIP() << "only a headless run holds its frames unseen";
+    const Tag gesehen = spielen(false);
+    TearDown();
+    SetUp();
+    const Tag ungesehen = spielen(true);
+    EXPECT_GT(gesehen.frames, 60 * gesehen.minute);
+    EXPECT_LE(ungesehen.frames, ungesehen.minute + 10);
+    EXPECT_EQ(ungesehen.minute, gesehen.minute);
+    EXPECT_EQ(ungesehen.spiele, gesehen.spiele);
+    ASSERT_FALSE(gesehen.spiele.empty());
 }
 
 }  // namespace
