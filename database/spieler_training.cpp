@@ -149,6 +149,7 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     int32_t wert[24];
     for (int i = 0; i < 24; ++i) wert[i] = v[i];
     int8_t bewegung[24] = {};
+    bool bewegt = false;
     const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr) : -1;
     const float form = static_cast<float>(s.form);
     const float wachsen = 0.9f + 0.002f * form;
@@ -216,12 +217,11 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         if (static_cast<float>(wurf) < chance) {
             bewegung[i] = schritt > 0.0f ? 1 : -1;
             wert[i] += bewegung[i];
+            bewegt = bewegt || i < FELD_ARTEN;
         }
     }
 
     // Without a move today the further attributes have nothing to follow: no draw for them.
-    bool bewegt = false;
-    for (int32_t i = 0; i < FELD_ARTEN; ++i) bewegt = bewegt || bewegung[i] != 0;
     for (int32_t i = 14; bewegt && i <= 19; ++i) {
         if (!Spieler_Attribut_Gewichte[art][i]) continue;
         const int32_t folgt = Zufall(0, 13);
