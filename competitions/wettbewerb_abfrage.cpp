@@ -99,7 +99,7 @@ bool in_start(const Wettbewerb_Datensatz& w, int32_t team)
 Wettbewerb_Datensatz* liga_von(int32_t team)
 {
     if (team < 0) return nullptr;
-    for (int32_t i = 0; i < anzahl_benutzt(); ++i)
+    for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i)
         if (wb_daten[i].basisliga && in_liste(wb_daten[i], team)) return &wb_daten[i];
     return nullptr;
 }
@@ -536,7 +536,7 @@ bool Wettbewerb_Ist_International(Wettbewerb_Id id)
         if (team < 0) return;
         if (liga_land.empty()) {
             liga_land.assign(1, -1);
-            for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+            for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
                 const Wettbewerb_Datensatz& l = wb_daten[i];
                 if (!l.basisliga) continue;
                 for (int32_t k = 0; k < l.listen.anzahl && k < WETTBEWERB_MAX_TEAMS; ++k) {
@@ -557,7 +557,7 @@ bool Wettbewerb_Ist_International(Wettbewerb_Id id)
             for (int32_t k = 0; k < g->listen.anzahl; ++k) team_land(g->listen.teams[k]);
             for (int32_t k = 0; k < g->listen.start_anzahl; ++k) team_land(g->listen.start[k]);
             int32_t nr = nummer_von(g);
-            for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+            for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
                 // a land that is none or the first one changes nothing: no need to look
                 const int32_t l = wb_daten[i].land;
                 if (mehrere || l < 0 || l == erstes || i == nr || wb_daten[i].besitzer == w->besitzer) continue;
