@@ -376,8 +376,10 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             int32_t* zeile = gitter.data() + zelle(zz, 0);
             for (int32_t ss = s0; ss <= s1; ++ss) {
                 const int32_t r = Zufall(rausch_lo, rausch_hi);
-                const int64_t e = static_cast<int64_t>(std::max(grund - 30 * abstand[size_t(std::abs(ss - ls))], 0)) * r / 100;
-                const int32_t wert = static_cast<int32_t>(e * form_faktor / 100) + 1;
+                // 32 bits hold it: the fitness stays below 180,000 and the noise and the form's
+                // factor below a few hundred
+                const uint32_t e = uint32_t(std::max(grund - 30 * abstand[size_t(std::abs(ss - ls))], 0)) * uint32_t(r) / 100u;
+                const int32_t wert = int32_t(e) * form_faktor / 100 + 1;
                 fenster[ss - ls + 4] = wert;
                 zeile[ss] += wert;
             }
