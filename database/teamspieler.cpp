@@ -105,13 +105,16 @@ void client_liste_sicherstellen(int32_t team)
 
 // A player's last lookup: the line-up, the match day and the daily jobs ask for the same few
 // players of a team over and over, and each walk of a squad's list chases its pointers. The
-// answer holds while no list has changed since.
+// answer holds while no list has changed since. A fixed table by the player's number (players
+// that share a slot take turns), so that an ended game leaves no memory behind.
 struct Fund {
     uint64_t stand = 0;
     const Liste* liste = nullptr;
     Liste_Element* element = nullptr;
+    int32_t spieler = -1;
 };
-std::vector<Fund> funde;
+constexpr size_t FUNDE = 16384;
+Fund funde[FUNDE];
 
 TS* finde(int32_t team, int32_t spieler)
 {
@@ -119,15 +122,12 @@ TS* finde(int32_t team, int32_t spieler)
     Liste* liste = T_Fix && team >= 0 && team < Team_Anzahl ? &T_Fix[team].liste : nullptr;
     if (!liste) return nullptr;
     const uint64_t stand = Liste_Stand();
-    if (static_cast<size_t>(spieler) < funde.size()) {
-        const Fund& f = funde[static_cast<size_t>(spieler)];
-        if (f.stand == stand && f.liste == liste && (!f.element || f.element->key == static_cast<uint32_t>(spieler)))
-            return f.element ? static_cast<TS*>(f.element->data) : nullptr;
-    } else if (spieler < 0x10000) {
-        funde.resize(static_cast<size_t>(spieler) + 1);
-    }
+    Fund& f = funde[static_cast<size_t>(spieler) % FUNDE];
+    if (f.stand == stand && f.spieler == spieler && f.liste == liste &&
+        (!f.element || f.element->key == static_cast<uint32_t>(spieler)))
+        return f.element ? static_cast<TS*>(f.element->data) : nullptr;
     Liste_Element* e = Liste_Find_Key(liste, static_cast<uint32_t>(spieler));
-    if (static_cast<size_t>(spieler) < funde.size()) funde[static_cast<size_t>(spieler)] = {stand, liste, e};
+    f = {stand, liste, e, spieler};
     return e ? static_cast<TS*>(e->data) : nullptr;
 }
 
