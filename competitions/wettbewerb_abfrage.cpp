@@ -2,6 +2,7 @@
 // systems, team lists, and the values other modules derive from a team's league.
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "competitions/wettbewerb.h"
 
@@ -98,7 +99,7 @@ bool in_start(const Wettbewerb_Datensatz& w, int32_t team)
 Wettbewerb_Datensatz* liga_von(int32_t team)
 {
     if (team < 0) return nullptr;
-    for (int32_t i = 0; i < anzahl_benutzt(); ++i)
+    for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i)
         if (wb_daten[i].basisliga && in_liste(wb_daten[i], team)) return &wb_daten[i];
     return nullptr;
 }
@@ -527,9 +528,26 @@ bool Wettbewerb_Ist_International(Wettbewerb_Id id)
         if (erstes == -2) erstes = l;
         else if (l != erstes) mehrere = true;
     };
+    // Every team's base league is looked up once per call: the land of the first base league
+    // whose current list holds the team, as liga_von finds it (-1: none yet, -2: a league
+    // without a land).
+    std::vector<int32_t> liga_land;
     auto team_land = [&](int32_t team) {
-        const Wettbewerb_Datensatz* liga = liga_von(team);
-        if (liga) land(liga->land);
+        if (team < 0) return;
+        if (liga_land.empty()) {
+            liga_land.assign(1, -1);
+            for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
+                const Wettbewerb_Datensatz& l = wb_daten[i];
+                if (!l.basisliga) continue;
+                for (int32_t k = 0; k < l.listen.anzahl && k < WETTBEWERB_MAX_TEAMS; ++k) {
+                    const int32_t t = l.listen.teams[k];
+                    if (t < 0) continue;
+                    if (size_t(t) >= liga_land.size()) liga_land.resize(size_t(t) + 1, -1);
+                    if (liga_land[size_t(t)] == -1) liga_land[size_t(t)] = l.land < 0 ? -2 : l.land;
+                }
+            }
+        }
+        if (size_t(team) < liga_land.size()) land(liga_land[size_t(team)]);
     };
     // The whole competition counts, so that a later round of an international cup is one too.
     fuer_kette(w, [&](Wettbewerb_Datensatz* r) {
@@ -539,11 +557,13 @@ bool Wettbewerb_Ist_International(Wettbewerb_Id id)
             for (int32_t k = 0; k < g->listen.anzahl; ++k) team_land(g->listen.teams[k]);
             for (int32_t k = 0; k < g->listen.start_anzahl; ++k) team_land(g->listen.start[k]);
             int32_t nr = nummer_von(g);
-            for (int32_t i = 0; i < anzahl_benutzt(); ++i)
+            for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
+                // a land that is none or the first one changes nothing: no need to look
+                const int32_t l = wb_daten[i].land;
+                if (mehrere || l < 0 || l == erstes || i == nr || wb_daten[i].besitzer == w->besitzer) continue;
                 for (const auto& liste : wb_daten[i].ziele.ziel)
-                    if (i != nr && std::find(liste, liste + WETTBEWERB_PLAETZE, nr) != liste + WETTBEWERB_PLAETZE &&
-                        wb_daten[i].besitzer != w->besitzer)
-                        land(wb_daten[i].land);
+                    if (std::find(liste, liste + WETTBEWERB_PLAETZE, nr) != liste + WETTBEWERB_PLAETZE) land(l);
+            }
             return !mehrere;
         });
         return !mehrere;

@@ -346,23 +346,44 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         for (auto& zeile : k.fenster) zeile.fill(-1);
         if (k.torwart) continue;
         const Eignung eignung(k.spnr);
-        auto bewertung = [&](int32_t zelle_nr, bool rechnen) {
+        auto bewertung = [&](int32_t zelle_nr) {
             const int32_t r = Assi_Rauschfaktor(a);
-            if (!rechnen) return 0;
             const int64_t e = static_cast<int64_t>(eignung(zelle_nr)) * r / 100;
             return static_cast<int32_t>(e * (100 - k.form / 2) / 100) + 1;
         };
         if (plaetze_bewerten)
-            for (int32_t p = 0; p < FELDSPIELER; ++p) k.platz[size_t(p)] = bewertung(zelle(aus[2 * p], aus[2 * p + 1]), true);
+            for (int32_t p = 0; p < FELDSPIELER; ++p) k.platz[size_t(p)] = bewertung(zelle(aus[2 * p], aus[2 * p + 1]));
         if (!gitter_bewerten || k.lieblingspos < 0 || k.lieblingspos >= ZELLEN) continue;
         const int32_t lz = k.lieblingspos / SPALTEN, ls = k.lieblingspos % SPALTEN;
-        for (int32_t zz = std::max(lz - 8, 0); zz <= std::min(lz + 8, 26); ++zz)
-            for (int32_t ss = std::max(ls - 4, 0); ss <= std::min(ls + 4, 16); ++ss) {
-                const int32_t wert = bewertung(zelle(zz, ss), gitter_gebraucht);
-                if (!gitter_gebraucht) continue;
-                k.fenster[size_t(zz - lz + 8)][size_t(ss - ls + 4)] = wert;
-                gitter[static_cast<size_t>(zelle(zz, ss))] += wert;
+        const int32_t z0 = std::max(lz - 8, 0), z1 = std::min(lz + 8, 26);
+        const int32_t s0 = std::max(ls - 4, 0), s1 = std::min(ls + 4, 16);
+        if (!gitter_gebraucht) {
+            for (int32_t i = (z1 - z0 + 1) * (s1 - s0 + 1); i > 0; --i) {
+                const int32_t r = Assi_Rauschfaktor(a);
+                (void)r;
             }
+            continue;
+        }
+        // bewertung() cell by cell, row by row: the window lies around his favourite cell, so
+        // the distance is the table's, and a row keeps its third. Assi_Rauschfaktor is one step
+        // of the generator in its range (a is never negative here), drawn inline.
+        const int32_t rausch_lo = 90 + a / 10, rausch_hi = 110 - a / 10;
+        const int32_t form_faktor = 100 - k.form / 2;
+        for (int32_t zz = z0; zz <= z1; ++zz) {
+            const int32_t grund = eignung.summe[std::min(zz / 9, 2)] / 10;
+            const auto& abstand = abstaende()[size_t(std::abs(zz - lz))];
+            int32_t* fenster = k.fenster[size_t(zz - lz + 8)].data();
+            int32_t* zeile = gitter.data() + zelle(zz, 0);
+            for (int32_t ss = s0; ss <= s1; ++ss) {
+                const int32_t r = Zufall(rausch_lo, rausch_hi);
+                // 32 bits hold it: the fitness stays below 180,000 and the noise and the form's
+                // factor below a few hundred
+                const uint32_t e = uint32_t(std::max(grund - 30 * abstand[size_t(std::abs(ss - ls))], 0)) * uint32_t(r) / 100u;
+                const int32_t wert = int32_t(e) * form_faktor / 100 + 1;
+                fenster[ss - ls + 4] = wert;
+                zeile[ss] += wert;
+            }
+        }
     }
 
     const int32_t n = std::clamp(static_cast<int32_t>(kader.size()) - 1, 0, FELDSPIELER);

@@ -286,7 +286,8 @@ int32_t Spieler_Wert(int32_t id, int32_t spnr, int32_t wert, uint8_t modus)
         if (!Spieler_Client_Flags || Spieler_Client_Flags[spnr] != 3) Spieler_Internet_Client_Hole_Spieler(spnr);
     }
 
-    Grenze g = hat_grenze(id) ? grenze(id) : Grenze{0, 0};
+    // the bounds matter to a write and to a percentage only; a plain read is the common call
+    const Grenze g = modus != SP_LESEN && hat_grenze(id) ? grenze(id) : Grenze{0, 0};
     if (modus != SP_LESEN && modus != SP_PROZENT && id != SP_GESICHT && hat_grenze(id)) {
         int32_t v = Wert_Im_Bereich(wert, g.min, g.max, -1);
         if (v != wert) {

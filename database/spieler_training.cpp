@@ -79,6 +79,7 @@ struct Team_Tag {
     float last;          // L: the reference load
     float liga_term;     // added to every ratio
     int32_t einzel;      // occupied individual-training places
+    bool einzel_belegt;  // a player holds any individual-training place
     bool anlagen;        // training grounds built
 };
 
@@ -148,7 +149,8 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     int32_t wert[24];
     for (int i = 0; i < 24; ++i) wert[i] = v[i];
     int8_t bewegung[24] = {};
-    const int32_t platz = Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr);
+    bool bewegt = false;
+    const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr) : -1;
     const float form = static_cast<float>(s.form);
     const float wachsen = 0.9f + 0.002f * form;
     const float schwinden = 1.1f - 0.002f * form;
@@ -215,12 +217,11 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         if (static_cast<float>(wurf) < chance) {
             bewegung[i] = schritt > 0.0f ? 1 : -1;
             wert[i] += bewegung[i];
+            bewegt = bewegt || i < FELD_ARTEN;
         }
     }
 
     // Without a move today the further attributes have nothing to follow: no draw for them.
-    bool bewegt = false;
-    for (int32_t i = 0; i < FELD_ARTEN; ++i) bewegt = bewegt || bewegung[i] != 0;
     for (int32_t i = 14; bewegt && i <= 19; ++i) {
         if (!Spieler_Attribut_Gewichte[art][i]) continue;
         const int32_t folgt = Zufall(0, 13);
@@ -427,6 +428,9 @@ void Spieler_Bewerte_Training(int32_t n)
         for (int32_t i = 0; i < 3; ++i) einheiten[21 + i] = frei ? 0.0f : static_cast<float>(T_Own[t].training_bytes[i]);
         einheiten[24] = tt.summe * 0.0714f;
         tt.einzel = Spieler_Training_Zaehle_Einzeltraining(t, 0);
+        // most clubs have nobody in individual training: their players need not be looked for
+        if (const auto* raster = static_cast<const int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, t, nullptr, 0)))
+            for (int32_t i = 0; i < 3 * SPIELER_TRAININGSARTEN && !tt.einzel_belegt; ++i) tt.einzel_belegt = raster[i] >= 0;
         tt.anlagen = Stadion_Get_Anlage_Wert(t, STADION_ANLAGE_TRAININGSGELAENDE) > 0;
         tt.last = 2.28f;
         if (!T_Fix[t].manager) {

@@ -103,12 +103,31 @@ void client_liste_sicherstellen(int32_t team)
     Teamspieler_Internet_Client_Get_Liste(team);
 }
 
+// A player's last lookup: the line-up, the match day and the daily jobs ask for the same few
+// players of a team over and over, and each walk of a squad's list chases its pointers. The
+// answer holds while no list has changed since. A fixed table by the player's number (players
+// that share a slot take turns), so that an ended game leaves no memory behind.
+struct Fund {
+    uint64_t stand = 0;
+    const Liste* liste = nullptr;
+    Liste_Element* element = nullptr;
+    int32_t spieler = -1;
+};
+constexpr size_t FUNDE = 16384;
+Fund funde[FUNDE];
+
 TS* finde(int32_t team, int32_t spieler)
 {
     if (spieler < 0) return nullptr;
     Liste* liste = T_Fix && team >= 0 && team < Team_Anzahl ? &T_Fix[team].liste : nullptr;
     if (!liste) return nullptr;
+    const uint64_t stand = Liste_Stand();
+    Fund& f = funde[static_cast<size_t>(spieler) % FUNDE];
+    if (f.stand == stand && f.spieler == spieler && f.liste == liste &&
+        (!f.element || f.element->key == static_cast<uint32_t>(spieler)))
+        return f.element ? static_cast<TS*>(f.element->data) : nullptr;
     Liste_Element* e = Liste_Find_Key(liste, static_cast<uint32_t>(spieler));
+    f = {stand, liste, e, spieler};
     return e ? static_cast<TS*>(e->data) : nullptr;
 }
 

@@ -56,28 +56,42 @@ void klima(int32_t team, int32_t* winter, int32_t* sommer, int32_t* regen)
     *regen = k[2] * 100 / 40;
 }
 
+// The lands of the day's referees by their place in the list, each looked up in the staff list
+// when first drawn (a walk of the whole list): a day draws the same referees for many games.
+struct Schiri_Laender {
+    static constexpr int64_t UNBEKANNT = -(int64_t(1) << 40), FEHLT = -(int64_t(1) << 41);
+    std::vector<int64_t> land;
+    explicit Schiri_Laender(size_t n) : land(n, UNBEKANNT) {}
+};
+
 // The day's referee of one game, 0 when none is found. The day's list keeps each referee to one
 // game.
-int32_t schiedsrichter_waehlen(const std::vector<int32_t>& schiris, std::set<int32_t>& vergeben, int32_t heim, int32_t gast,
-                               uint32_t modus)
+int32_t schiedsrichter_waehlen(const std::vector<int32_t>& schiris, Schiri_Laender& laender, std::set<int32_t>& vergeben,
+                               int32_t heim, int32_t gast, uint32_t modus)
 {
     const int32_t n = int32_t(schiris.size());
     const int32_t ch = team_wert(TEAM_NATION, heim), ca = team_wert(TEAM_NATION, gast);
     for (int32_t versuch = 0; versuch < SCHIRI_VERSUCHE; ++versuch) {
         int32_t kandidat = -1;
+        size_t platz = 0;
         for (int32_t zug = 0; n >= 2 && zug < SCHIRI_VERSUCHE; ++zug) {
             const int32_t z = Zufall(1, n);
             // A draw of n is one past the list: its last entry.
             const int32_t id = schiris[size_t(z - 1)];
             if (!vergeben.count(id)) {
                 kandidat = id;
+                platz = size_t(z - 1);
                 break;
             }
         }
         if (kandidat < 0) return 0;
-        const Personal_Eintrag* p = Personal_Get_Daten(kandidat, PERSONAL_SCHIEDSRICHTER);
-        if (!p) continue;
-        const int32_t land = int32_t(p->land);
+        int64_t& gemerkt = laender.land[platz];
+        if (gemerkt == Schiri_Laender::UNBEKANNT) {
+            const Personal_Eintrag* p = Personal_Get_Daten(kandidat, PERSONAL_SCHIEDSRICHTER);
+            gemerkt = p ? int64_t(int32_t(p->land)) : Schiri_Laender::FEHLT;
+        }
+        if (gemerkt == Schiri_Laender::FEHLT) continue;
+        const int32_t land = int32_t(gemerkt);
         const bool passt = (ch == ca && !(modus & SCHIRI_NICHT_AUS_TEAMLAND)) ? land == ch : land != ch && land != ca;
         if (passt) {
             vergeben.insert(kandidat);
@@ -162,6 +176,7 @@ void Spieltag_Spiele_Vorbereiten()
     std::vector<int32_t> schiris(size_t(std::max(0, Personal_Anzahl(PERSONAL_SCHIEDSRICHTER))));
     if (!schiris.empty())
         schiris.resize(size_t(std::max(0, Personal_Get_Nummern(PERSONAL_SCHIEDSRICHTER, schiris.data(), int32_t(schiris.size())))));
+    Schiri_Laender laender(schiris.size());
     std::set<int32_t> vergeben;
     const int32_t monat = Kalender_Get_Datum_Heute().monat;
 
@@ -179,7 +194,7 @@ void Spieltag_Spiele_Vorbereiten()
             const Wettbewerb_Info* ip = Wettbewerb_Get_Info(c);
             if (ip) {
                 const Wettbewerb_Info info = *ip;
-                const int32_t schiri = schiedsrichter_waehlen(schiris, vergeben, heim, gast, uint32_t(info.modus));
+                const int32_t schiri = schiedsrichter_waehlen(schiris, laender, vergeben, heim, gast, uint32_t(info.modus));
                 m = Spiele_Get_Spiel(g, 1);
                 m->schiedsrichter = int16_t(schiri);
                 wetter(m, &info, monat, t0, r0, w);

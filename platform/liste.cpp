@@ -11,6 +11,10 @@
 
 static Liste* registry[LISTE_REGISTRY_GROESSE];
 static Liste_Element* cursor = nullptr;
+// Moves with every change of any list's elements (see Liste_Stand).
+static uint64_t stand = 1;
+
+uint64_t Liste_Stand() { return stand; }
 
 // The slot of each registered head: every walk of a list asks for it, and a scan of the table
 // would cost hundreds of comparisons for each of the teams' lists.
@@ -53,6 +57,7 @@ void Liste_Init(Liste* liste)
         return;
     }
     slot_setzen(frei, liste);
+    ++stand;
     liste->prev = nullptr;
     liste->next = nullptr;
     liste->data = nullptr;
@@ -88,6 +93,7 @@ Liste_Element* Liste_Insert_Element(Liste* liste, Liste_Element* nach, const voi
     e->key = key;
     e->size = size + LISTE_KOPF_BYTES;
     e->spare = 0;
+    ++stand;
     e->prev = vor;
     e->next = vor->next;
     if (e->next) e->next->prev = e;
@@ -116,6 +122,7 @@ Liste_Element* Liste_Delete_Element(Liste* liste, Liste_Element* element)
         return nullptr;
     }
     Liste_Element* vor = element->prev;
+    ++stand;
     cursor = vor;
     vor->next = element->next;
     if (element->next) element->next->prev = vor;
@@ -153,6 +160,7 @@ bool Liste_Copy(Liste* ziel, Liste_Element* nach, Liste* quelle)
 bool Liste_Tauschen(Liste* a, Liste* b)
 {
     if (!registriert(a) || !registriert(b)) return false;
+    ++stand;
     std::swap(a->next, b->next);
     if (a->next) a->next->prev = a;
     if (b->next) b->next->prev = b;

@@ -43,6 +43,10 @@ bool Liste_Copy(Liste* ziel, Liste_Element* nach, Liste* quelle);
 // allocates nor fails halfway: false (and nothing moved) when a head is not registered.
 bool Liste_Tauschen(Liste* a, Liste* b);
 
+// A count that moves whenever an element of any list is inserted, removed or moved to another
+// head: a lookup remembered under one count still holds while the count stands.
+uint64_t Liste_Stand();
+
 // These four walk whatever they are given; NULL starts behind the cursor.
 int32_t Liste_Count(Liste* liste);
 Liste_Element* Liste_Get_Last(Liste* liste);
