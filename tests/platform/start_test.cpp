@@ -259,6 +259,12 @@ TEST(Start, GameMainRunsTheServicesInOrderUntilQuit)
     alles_laeuft = {};
     ASSERT_EQ(zustand(), "");
 
+    // The start reads the registry: this test's own, never the user's, whose installation would
+    // move the program folder away from the one laid out above.
+    const char* registry_vorher = std::getenv("DORVIN_REGISTRY");
+    const std::string registry_alt = registry_vorher ? registry_vorher : "";
+    setenv("DORVIN_REGISTRY", (dir + "/registry").c_str(), 1);
+
     Programm_Ende = 0;
     // The server role: a client would end the start without a server to connect to.
     Os_Set_Role_Answer(1);
@@ -313,6 +319,10 @@ TEST(Start, GameMainRunsTheServicesInOrderUntilQuit)
     skript_beenden();
     zeiger_tabelle_leeren();
     Os_Set_Role_Answer(0);
+    if (registry_vorher)
+        setenv("DORVIN_REGISTRY", registry_alt.c_str(), 1);
+    else
+        unsetenv("DORVIN_REGISTRY");
     Bildschirm_Modus = alt_modus;
     Win95_Netz_Modus = alt_netz;
     Win95_Eingabe.aktiv = alt_aktiv;
