@@ -52,8 +52,6 @@ void ablegen(std::vector<Lauf>& liste, Lauf l)
     liste.push_back(std::move(l));
 }
 
-// How many of the text's pixels still hold what it drew, in the pixels of a picture (rows of
-// `zeile` bytes, `bpp` bytes a pixel, w x h).
 // Of the text's pixels inside its box (the part that can be shown; a text cut by its box keeps
 // the rest), how many still hold what it drew, in the pixels of a picture (rows of `zeile`
 // bytes, `bpp` bytes a pixel, w x h); the count inside in *innen.
@@ -119,6 +117,8 @@ void text_gemeldet(const Grafik_Text_Lauf& t)
     l.kasten_nummer = t.kasten.nummer;
     l.bitmap_w = t.ziel ? int32_t(t.ziel->width) : 0;
     l.bitmap_h = t.ziel ? int32_t(t.ziel->height) : 0;
+    // The bitmap cuts whatever box the text belongs to.
+    l.kasten = schnitt(l.kasten, {0, 0, l.bitmap_w, l.bitmap_h});
     for (int32_t i = 0; i < t.punkt_anzahl; ++i) {
         const Grafik_Text_Punkt& p = t.punkte[i];
         l.punkte.push_back({int16_t(p.x - t.x1), int16_t(p.y - t.y1), p.wert});
