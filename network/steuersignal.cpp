@@ -668,6 +668,16 @@ static void server_pass()
     // A single PC has no server to pump; its window messages belong to the loop that called.
     if (!Server_Lauschend && !server_sender) return;
     server_pumpe();
+    bool fertig = rundgang();
+    server_pumpe();
+    // A block that the last pump completed is taken now, not one wait later (none comes while
+    // nobody is connected).
+    for (int32_t r = 0; r < 8 && server_verbunden() && block_wartet(); ++r) {
+        fertig = rundgang();
+        server_pumpe();
+    }
+    // The live sides are judged on what has come: a minute that arrived while this PC stood
+    // still (a busy machine) is no minute missed.
     if (Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT || Ablauf_Zustand == ABLAUF_DATEN_GESAMMELT) {
         Spielfeld_Netz_Pruefen_Vorher();
         // Nobody connected: no participant to check.
@@ -680,16 +690,6 @@ static void server_pass()
         Spielfeld_Netz_Pruefen_Nachher();
     }
     if (Ablauf_Zustand == ABLAUF_DATEN_SAMMELN) daten_sammeln();
-
-    server_pumpe();
-    bool fertig = rundgang();
-    server_pumpe();
-    // A block that the last pump completed is taken now, not one wait later (none comes while
-    // nobody is connected).
-    for (int32_t r = 0; r < 8 && server_verbunden() && block_wartet(); ++r) {
-        fertig = rundgang();
-        server_pumpe();
-    }
     if (fertig && (Ablauf_Zustand == ABLAUF_MENUERUNDE || Ablauf_Zustand == ABLAUF_SERVER_WARTET)) {
         Team_Internet_Server_Refresh();
         Ablauf_Zustand = ABLAUF_SPIELTAG_STARTEN;

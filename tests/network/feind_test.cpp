@@ -10,10 +10,13 @@
 #include "economy/stadion.h"
 #include "economy/stadion_intern.h"
 #include "gameflow/kalender.h"
+#include "gameflow/ablauf.h"
 #include "gameflow/eingang.h"
 #include "network/chat.h"
 #include "network/internet_read.h"
 #include "network/steuersignal.h"
+#include "match/spielfeld_netz.h"
+#include "signal_welt.h"
 
 using namespace netz_test;
 
@@ -481,6 +484,40 @@ TEST_F(Feind, AParticipantWithoutAClubGoesAfterTheIdleTime)
     ssize_t n = 0;
     for (int i = 0; i < 100 && (n = recv(stumm.fd, b, sizeof b, MSG_DONTWAIT)) > 0; ++i) {}
     EXPECT_EQ(n, 0) << "a connection that never logs in goes";
+}
+
+// The server stood still (a busy machine) while a client's minute came: the minute is read before
+// the client is judged, and it is not cut off as too slow.
+TEST_F(Feind, AMinuteThatCameWhileTheServerStoodStillIsNoMinuteMissed)
+{
+    Socket_Set_Uhr(test_uhr);
+    server_starten();
+    auto peer = mit_verein();
+    signal_welt::spiele.clear();
+    Spielfeld_Netz_Zuruecksetzen();
+    Spielfeld_Netz_Set_Records(signal_welt::spiele_geben);
+    Spielfeld_Record* r = signal_welt::spiel_anlegen(1, FEIND, SERVER, 0);
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    // On its way and at its kick-off: from here the usual wait for its minute.
+    peer->steuersignal(SIGNAL_AM_SPIEL, FEIND);
+    peer->steuersignal(SIGNAL_AM_SPIEL, FEIND);
+    EXPECT_TRUE(schritte_bis([r] { return (Spielfeld_Netz_Flags(r, 0) & SPIELFELD_NETZ_AM_SPIEL) != 0; }));
+    for (int i = 0; i < 20; ++i) {
+        server_schritt();
+        Netz_Warten();
+    }
+    Spielfeld_Minute_Ende(r, 0);
+    ASSERT_TRUE(Spielfeld_Netz_Wartet(r));
+    peer->block(Bild().w(STEUERSIGNAL_MARKE).w(SIGNAL_MINUTE).w(FEIND).w(0).w(1).w(0).b);
+    usleep(100000);
+    uhr_wert += STEUERSIGNAL_WARTEZEIT + 1000;
+    server_schritt();
+    EXPECT_FALSE(Spielfeld_Netz_Flags(r, 0) & SPIELFELD_NETZ_RAUS) << "cut off with its minute come";
+    EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+    Ablauf_Zustand = 0;
+    Spielfeld_Netz_Set_Records(nullptr);
+    signal_welt::spiele.clear();
+    Spielfeld_Netz_Zuruecksetzen();
 }
 
 // An empty pass word is refused like an empty name.
