@@ -111,6 +111,7 @@ bool gegen_marktspieler_tauschen(int32_t team, int32_t p)
     }
     Teamspieler_Kommt_Oder_Geht(0, team, p, 0, 0, 0, -1, false);
     Teamspieler_Kommt_Oder_Geht(1, team, neu, neu_gehalt, 0, 12, -1, true);
+    Richter_Alle_Angebote_Zu_Einem_Spieler_Loeschen(p);
     Richter_Alle_Angebote_Zu_Einem_Spieler_Loeschen(neu);
     Team_Suchliste_Spieler_Entfernen(-1, neu);
     return true;
@@ -121,6 +122,7 @@ void in_den_transfermarkt(int32_t team, int32_t p)
     // he joins first, so that a refused join keeps him where he is
     if (markt_hat_platz() && Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 0, 0, 12, -1, true)) {
         Teamspieler_Kommt_Oder_Geht(0, team, p, 0, 0, 0, -1, false);
+        Richter_Alle_Angebote_Zu_Einem_Spieler_Loeschen(p);
         return;
     }
     if (gegen_marktspieler_tauschen(team, p)) return;
@@ -138,11 +140,14 @@ void in_den_transfermarkt(int32_t team, int32_t p)
                               spieler_name(p), Bank_Betrag_String(float(Teamspieler_Wert(301, team, p, 0, 0)), team, -1, 0)));
 }
 
-// Moves a player from one club to another; false, and he stays, when the new club is full.
+// Moves a player from one club to another; false, and he stays, when the new club is full. The
+// offers still open for him name the club he leaves as his: his old club's offer to extend and
+// the others' bids are void, and left standing they were refused every day.
 bool wechseln(int32_t von, int32_t nach, int32_t p, int32_t gehalt, int32_t art, int32_t monate)
 {
     if (!Teamspieler_Kommt_Oder_Geht(1, nach, p, gehalt, art, monate, -1, true)) return false;
     Teamspieler_Kommt_Oder_Geht(0, von, p, 0, 0, 0, -1, false);
+    Richter_Alle_Angebote_Zu_Einem_Spieler_Loeschen(p);
     return true;
 }
 

@@ -261,6 +261,10 @@ TEST_F(SaisonWelt, ContractEndsRetireReturnMoveKeepOrList)
     Teamspieler_Wert(318, a, leihe, b, 1);
     Teamspieler_Wert(326, a, leihe, 7, 1);
     Richter_Spieler_Wechsel_Nach_Vertragsende_Hinzufuegen(wechsel, b, 300, 24);
+    // his club's offer to extend, still open when he leaves for the club he agreed with, and
+    // another club's bid for the loan player returning home
+    Richter_Spieler_Angebot_Struktur_Erzeugen(a, a, wechsel, 0, 0, 500, 24, 100);
+    Richter_Spieler_Angebot_Struktur_Erzeugen(mensch, a, leihe, 900, 0, 500, 24, 100);
     // a keeper of a computer club with few keepers and a small squad stays there
     int32_t torwart = -1;
     for (int32_t t = 0; t < Team_Anzahl && torwart < 0; ++t) {
@@ -289,12 +293,17 @@ TEST_F(SaisonWelt, ContractEndsRetireReturnMoveKeepOrList)
     EXPECT_EQ(verein(wechsel), b);
     EXPECT_EQ(Teamspieler_Wert(301, b, wechsel, 0, 0), 300000);
     EXPECT_FALSE(Spieler_Daten[wechsel].status & SP_STATUS_WECHSEL);
+    // offers that name the club a player left are void
+    for (int32_t p : {wechsel, leihe}) {
+        Spieler_Angebot offen[RICHTER_MAX_ANGEBOTE];
+        EXPECT_EQ(Richter_Get_Spieler_Angebote(p, offen, RICHTER_MAX_ANGEBOTE, nullptr), 0) << p;
+    }
     EXPECT_EQ(verein(torwart), torwart_verein);
     EXPECT_GE(Teamspieler_Wert(305, torwart_verein, torwart, 0, 0), 6);
     int32_t forderung = 0, abloese = 0;
     Spieler_Bewerte_Marktwert_Gehalt(torwart_verein, torwart, -1, -1, Teamspieler_Wert(305, torwart_verein, torwart, 0, 0),
                                      &forderung, &abloese, 0);
-    EXPECT_EQ(Teamspieler_Wert(301, torwart_verein, torwart, 0, 0), forderung * anteil * 10);
+    EXPECT_EQ(Teamspieler_Wert(301, torwart_verein, torwart, 0, 0), forderung * anteil / 100 * 1000);  // whole thousands
     auto news = [](const char* teil, int32_t p) {
         const std::string name = Spieler_String(SP_VOLLNAME, p, nullptr, 0);
         int32_t n = 0;

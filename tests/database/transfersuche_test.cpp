@@ -144,7 +144,8 @@ TEST_F(Suche, AShortSquadSignsTheKindsItLacksFromTheMarket)
 
 // A computer club pays a player it signs his full demand while its balance holds; in debt a
 // share that falls with the debt against a season of its wages, to half at a season's wages
-// owed. A manager's club pays in full whatever it owes.
+// owed; with more than a quarter of a season's wages in the bank more, up to half as much again.
+// A manager's club pays his demand whatever it holds or owes.
 TEST_F(Suche, AClubInDebtPaysItsSigningsAShareOfTheirDemand)
 {
     for (int32_t t = 0; t < Transfermarkt_Team; ++t)
@@ -155,7 +156,8 @@ TEST_F(Suche, AClubInDebtPaysItsSigningsAShareOfTheirDemand)
     ASSERT_GT(jahr, 0);
     static int32_t stand = 0;
     Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return stand; });
-    for (auto [schuld, prozent] : {std::pair{int64_t(0), 100}, std::pair{jahr / 2, 75}, std::pair{jahr, 50}, std::pair{3 * jahr, 50}}) {
+    for (auto [schuld, prozent] : {std::pair{int64_t(0), 100}, std::pair{jahr / 2, 75}, std::pair{jahr, 50}, std::pair{3 * jahr, 50},
+                                    std::pair{-jahr / 4, 100}, std::pair{-jahr / 4 - jahr / 2, 125}, std::pair{-3 * jahr, 150}}) {
         stand = int32_t(-schuld);
         EXPECT_EQ(Team_Gehalt_Prozent(1), prozent) << schuld;
     }
