@@ -70,8 +70,8 @@ bool pause_hier()
 
 // Nobody sees the match day go by: headless, the script holds its input until the day's screens
 // are gone, nobody is connected and no game plays on the pitch. Then nothing but the minutes
-// counts, and a minute passes in one frame: its frames would only redraw a screen that nobody
-// sees, and nothing drawn of it outlasts the day.
+// counts, and a minute passes in one frame (the run-out after the last game in one too): its
+// frames would only redraw a screen that nobody sees, and nothing drawn of it outlasts the day.
 bool ungesehen()
 {
     if (!Os_Headless() || !Os_Script_Laesst_Laufen() || !Ablauf_Allein() || Spielfeld_Ansicht_Geladen() ||
@@ -96,7 +96,8 @@ bool Spieltag_Run(uint8_t flag)
         if (Spieltag_Uhr.vorlauf < 0) return false;
         const float x = Spielfeld_Run(Spieltag_Uhr.minute, sekunden(), 1, 0, &stopp, flag);
         Spieltag_Uhr.vorlauf -= int32_t(x);
-        if (Spieltag_Uhr.vorlauf <= 0) {
+        // The run-out only shows the final scores: nobody to show them to, the day is over.
+        if (Spieltag_Uhr.vorlauf <= 0 || (x > 0 && ungesehen())) {
             Spieltag_Uhr.vorlauf = 0;
             return false;
         }

@@ -229,11 +229,12 @@ TEST_F(Spieltag_Uhr_Test, ANetworkedGameRestsOnThePitchBetweenTheHalves)
 }
 
 // A day nobody sees (headless, the script holding its input on "wait input" until the day's
-// screens are gone) passes each minute in one frame, and its games end as they do frame by frame.
+// screens are gone) passes each minute in one frame and skips the run-out, and its games end as
+// they do frame by frame.
 TEST_F(Spieltag_Uhr_Test, ADayNobodySeesPassesAMinuteAFrameAndEndsTheSame)
 {
     struct Tag {
-        int32_t frames = 0, minute = 0;
+        int32_t frames = 0, minute = 0, auslauf = 0;
         std::vector<std::array<int32_t, 3>> spiele;
     };
     auto spielen = [&](bool ungesehen) {
@@ -248,6 +249,7 @@ TEST_F(Spieltag_Uhr_Test, ADayNobodySeesPassesAMinuteAFrameAndEndsTheSame)
         for (; t.frames < 100000 && Spieltag_Uhr.vorlauf == 0; ++t.frames)
             if (!Spieltag_Run(0)) break;
         t.minute = Spieltag_Uhr.minute;
+        while (t.auslauf < 1000 && Spieltag_Run(0)) ++t.auslauf;
         for (const auto& [c, g] : spiele()) {
             const Spiele_Spiel* m = Spiele_Get_Spiel(g, 1);
             t.spiele.push_back({m->heim_tore, m->gast_tore, m->ereignis_anzahl});
@@ -263,6 +265,9 @@ TEST_F(Spieltag_Uhr_Test, ADayNobodySeesPassesAMinuteAFrameAndEndsTheSame)
     EXPECT_GT(gesehen.frames, 60 * gesehen.minute);
     EXPECT_LE(ungesehen.frames, ungesehen.minute + 10);
     EXPECT_EQ(ungesehen.minute, gesehen.minute);
+    // The run-out after the last game: its frames in sight, none out of it.
+    EXPECT_EQ(gesehen.auslauf, SPIELTAG_AUSLAUF - 1);
+    EXPECT_EQ(ungesehen.auslauf, 0);
     EXPECT_EQ(ungesehen.spiele, gesehen.spiele);
     ASSERT_FALSE(gesehen.spiele.empty());
 }
