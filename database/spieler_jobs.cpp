@@ -137,11 +137,14 @@ void in_den_transfermarkt(int32_t team, int32_t p)
                               spieler_name(p), Bank_Betrag_String(float(Teamspieler_Wert(301, team, p, 0, 0)), team, -1, 0)));
 }
 
-// Moves a player from one club to another; false, and he stays, when the new club is full.
+// Moves a player from one club to another; false, and he stays, when the new club is full. The
+// offers still waiting for him name the club he left (an extension, or bids the arbiter held back
+// while his move was recorded): none of them can be served any more, so they go with him.
 bool wechseln(int32_t von, int32_t nach, int32_t p, int32_t gehalt, int32_t art, int32_t monate)
 {
     if (!Teamspieler_Kommt_Oder_Geht(1, nach, p, gehalt, art, monate, -1, true)) return false;
     Teamspieler_Kommt_Oder_Geht(0, von, p, 0, 0, 0, -1, false);
+    Richter_Alle_Angebote_Zu_Einem_Spieler_Loeschen(p);
     return true;
 }
 
