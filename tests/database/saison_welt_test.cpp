@@ -317,6 +317,49 @@ TEST_F(SaisonWelt, ContractEndsRetireReturnMoveKeepOrList)
     EXPECT_EQ(news("bevölkert solange die Transferliste", abgang), 1);
 }
 
+// A player who leaves his club at contract end (a recorded move, the end of a loan) takes his
+// waiting offers with him: they name the club he left, and the arbiter could serve none of them.
+TEST_F(SaisonWelt, AMoveAtContractEndTakesTheWaitingOffersAlong)
+{
+    ASSERT_TRUE(Saison_Neues_Spiel(17));
+    int32_t a = -1, b = -1;
+    for (int32_t t = 0; t < Team_Anzahl && b < 0; ++t) {
+        if (!Team_Ist_Normal(t, 0) || Team_Hat_Manager(t) || T[t].spieleranzahl < 14) continue;
+        if (a < 0) a = t;
+        else if (T[t].spieleranzahl < TEAM_MAX_SPIELER - 2) b = t;
+    }
+    ASSERT_TRUE(a >= 0 && b >= 0);
+    int32_t kader[TEAM_MAX_SPIELER + 1];
+    const int32_t n = Teamspieler_Ins_Array(a, kader, TEAM_MAX_SPIELER + 1, 0);
+    for (int32_t i = 0; i < n; ++i) {
+        Spieler_Daten[kader[i]].alter = 24;
+        Spieler_Daten[kader[i]].status = 0;
+        Teamspieler_Wert(305, a, kader[i], 30, 1);
+    }
+    const int32_t wechsel = kader[3], leihe = kader[4];
+    for (int32_t p : {wechsel, leihe}) Teamspieler_Wert(305, a, p, 1, 1);
+    Richter_Spieler_Wechsel_Nach_Vertragsende_Hinzufuegen(wechsel, b, 300, 24);
+    Teamspieler_Wert(318, a, leihe, b, 1);
+    Teamspieler_Wert(326, a, leihe, 7, 1);
+    // his club still hopes to keep him, and a third club bids as well
+    for (int32_t p : {wechsel, leihe}) {
+        Richter_Spieler_Angebot_Struktur_Erzeugen(a, a, p, 0, 0, 200, 24, 50);
+        Richter_Spieler_Angebot_Struktur_Erzeugen(b == a + 1 ? b + 1 : a + 1, a, p, 100, 0, 250, 24, 50);
+        ASSERT_EQ(Richter_Get_Spieler_Angebote(p, nullptr, 0, nullptr), 2);
+    }
+
+    Spieler_Jeden_Monat();
+    for (int32_t p : {wechsel, leihe}) {
+        EXPECT_EQ(Teamspieler_Get_Team_Des_Spielers(-1, p, -1), b);
+        EXPECT_EQ(Richter_Get_Spieler_Angebote(p, nullptr, 0, nullptr), 0) << p;
+        EXPECT_EQ(Spieler_Wert(SP_ANGEBOTSZAEHLER, p, 0, SP_LESEN), -1);
+    }
+    // the daily decision finds nothing left over
+    Fehler_Capture fehler;
+    for (int32_t tag = 0; tag < 3; ++tag) Richter_Check_Spieler_Angebote(-1);
+    EXPECT_FALSE(fehler.contains("nicht normal"));
+}
+
 // A market that cannot take more leaves no player without a team: the leaver stays a year at his
 // club, listed, and the young player made of a retired one comes up at his club.
 TEST_F(SaisonWelt, AFullMarketLeavesNobodyWithoutATeam)

@@ -74,6 +74,25 @@ TEST_F(LinkTest, ArrivalDepartureAndFindingThePlayer)
     EXPECT_EQ(Teamspieler_Wert(326, 2, 8, 0, 0), 0);
 }
 
+// A squad lookup is remembered while no list changes: it must follow a player who leaves one
+// club and joins another (his new link may take the old one's memory), and a miss must not stick.
+TEST_F(LinkTest, ALookupFollowsThePlayerWhenTheSquadsChange)
+{
+    ASSERT_TRUE(kommt(0, 7));
+    for (int32_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(Teamspieler_Ist_Im_Team(0, 7), 0);
+        EXPECT_EQ(Teamspieler_Ist_Im_Team(1, 7), -1);
+    }
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 0, 7, 0, 0, 0, -1, false));
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(0, 7), -1);
+    ASSERT_TRUE(kommt(1, 7));
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(0, 7), -1);
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(1, 7), 1);
+    Teamspieler_Wert(310, 1, 7, 200, 1);
+    EXPECT_EQ(Teamspieler_Wert(310, 1, 7, 0, 0), 200);
+    EXPECT_EQ(Teamspieler_Get_Record(1, 7)->position, 200);
+}
+
 TEST_F(LinkTest, SquadLimitAndFilters)
 {
     for (int32_t sp = 0; sp < TEAM_MAX_SPIELER; ++sp) ASSERT_TRUE(kommt(0, sp)) << sp;

@@ -66,6 +66,38 @@ TEST(Liste, InsertOrderDeleteAndRegistry)
     Liste_Delete_All(&l);
 }
 
+// The change count that remembered lookups rely on: every insert, removal and swap moves it,
+// reading does not.
+TEST(Liste, TheChangeCountMovesWithEveryChangeAndOnlyThen)
+{
+    Liste a{}, b{};
+    uint64_t stand = Liste_Stand();
+    auto bewegt = [&] {
+        const uint64_t jetzt = Liste_Stand();
+        const bool anders = jetzt != stand;
+        stand = jetzt;
+        return anders;
+    };
+    Liste_Init(&a);
+    Liste_Init(&b);
+    EXPECT_TRUE(bewegt());
+    Liste_Element* e = Liste_Insert_Element(&a, nullptr, "x", 2, 5);
+    EXPECT_TRUE(bewegt());
+    EXPECT_EQ(Liste_Find_Key(&a, 5), e);
+    EXPECT_EQ(Liste_Count(&a), 1);
+    EXPECT_EQ(Liste_First_Element(&a), e);
+    EXPECT_FALSE(bewegt());
+    ASSERT_TRUE(Liste_Tauschen(&a, &b));
+    EXPECT_TRUE(bewegt());
+    Liste_Delete_Element(&b, e);
+    EXPECT_TRUE(bewegt());
+    Liste_Insert_Element(&a, nullptr, "y", 2, 6);
+    bewegt();
+    Liste_Delete_All(&a);
+    EXPECT_TRUE(bewegt());
+    Liste_Delete_All(&b);
+}
+
 TEST(Liste, SavedFormRoundTripsAndRefusesDamage)
 {
     Liste l;
