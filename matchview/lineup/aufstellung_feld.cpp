@@ -86,6 +86,39 @@ void alle_in_mitte()
     for (int32_t s = 0; s < 2; ++s) platzierte(s, in_mitte);
 }
 
+// Heads mode: heads are wider than the shirts, and heads centred on neighbouring areas cover each
+// other; each steps beside the head it would cover, this PC's side first, the other club's only
+// while it is shown.
+void koepfe_ordnen()
+{
+    if (!an(AG_PORTRAIT)) return;
+    Btnscreen_Gadget* icons[22];
+    Kopf_Platz koepfe[22];
+    int32_t n = 0, w = 0, h = 0;
+    const int32_t eigene = Screen_Seite == 1 ? 1 : 0;
+    for (int32_t s : {eigene, 1 - eigene}) {
+        if (s != eigene && !an(AG_GEGNER)) continue;
+        platzierte(s, [&](Btnscreen_Gadget* g) {
+            icons[n] = g;
+            koepfe[n++] = {g->x, g->y, int8_t(s == eigene ? 3 : 2)};
+            w = std::max(w, g->w);
+            h = std::max(h, g->h);
+        });
+    }
+    const Btnscreen_Gadget* f = G(AG_FELD);
+    Koepfe_Auseinander(koepfe, n, w, h, f->x + FELD_X, f->x + FELD_X + FELD_B, 4);
+    for (int32_t i = 0; i < n; ++i) icons[i]->x = koepfe[i].x;
+}
+
+// The icons to the places the pitch's buttons ask for: offensive, defensive or the areas' centres.
+void grundplaetze()
+{
+    if (an(AG_OFFENSIV)) positionen(true);
+    else if (an(AG_DEFENSIV)) positionen(false);
+    else alle_in_mitte();
+    koepfe_ordnen();
+}
+
 void kopie(Rastport* quelle, Rastport* ziel, int32_t x, int32_t y, int32_t modus)
 {
     if (!quelle || !ziel) return;
@@ -239,13 +272,13 @@ void Feld_Aufbauen()
             g->benutzer[0] = uint32_t(r->spieler[slot].spnr);
             g->benutzer[1] = uint32_t(slot);
             g->benutzer[2] = TYP_ICON;
-            in_mitte(g);
             if (eigene) g->flag_b |= BTN_B_ZIEHBAR;
             else g->flag_b &= ~BTN_B_ZIEHBAR;
             g->zeiger = eigene ? ZEIGER_ZIEHEN : 0;
             g->zustand &= ~BTN_INAKTIV;
         }
     }
+    grundplaetze();
     for (int32_t s = 0; s < 2; ++s) platzierte(s, [](Btnscreen_Gadget* g) { Feld_Spieler_Zeichnen(g, 0, 0, 21); });
     if (!an(AG_GEGNER))
         for (int32_t i = 0; i < 11; ++i) G((Screen_Seite ? AG_HEIM_ICON : AG_GAST_ICON) + i)->zustand |= BTN_INAKTIV;
@@ -390,8 +423,7 @@ void Offensiv_LB(Btnscreen_Gadget* g)
 {
     G(g == G(AG_OFFENSIV) ? AG_DEFENSIV : AG_OFFENSIV)->benutzer[0] &= ~1u;
     g->benutzer[0] ^= 1u;
-    if (g->benutzer[0] & 1) positionen(g == G(AG_OFFENSIV));
-    else alle_in_mitte();
+    grundplaetze();
     Update_Feld();
 }
 void Defensiv_LB(Btnscreen_Gadget* g) { Offensiv_LB(g); }
@@ -399,6 +431,7 @@ void Defensiv_LB(Btnscreen_Gadget* g) { Offensiv_LB(g); }
 void Portrait_LB(Btnscreen_Gadget* g)
 {
     g->benutzer[0] ^= 1u;
+    grundplaetze();
     for (int32_t s = 0; s < 2; ++s) platzierte(s, [](Btnscreen_Gadget* i) { Feld_Spieler_Zeichnen(i, 0, 0, 21); });
     Auswechsel_Zeichnen();
     Update_Feld();
@@ -412,6 +445,7 @@ void Gegner_Trikots_LB(Btnscreen_Gadget* g)
             if ((g->benutzer[0] & 1) || s == Screen_Seite) i->zustand &= ~BTN_INAKTIV;
             else i->zustand |= BTN_INAKTIV;
         });
+    grundplaetze();
     Update_Feld();
 }
 

@@ -212,3 +212,62 @@ TEST_F(AufstellungBilder, TheTalksStandBesideTheirRadiosAndInsideThePage)
 }
 
 }  // namespace
+
+namespace {
+
+// Heads mode on the match screen: heads centred on areas that lie close together covered each
+// other; every shown head keeps clear of the others and on the pitch, this PC's side where its
+// areas put it, and heads back off centres the areas give when the mode goes off.
+TEST_F(AufstellungBilder, HeadsOnThePitchStandApartAndInsideIt)
+{
+    auto r = probe(2);
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
+        Spielfeld_Spieler& s = r->spieler[slot];
+        const int32_t k = slot % 16;
+        s.spnr = slot < 16 ? k : 20 + k;
+        s.zustand = k < 11 ? SPIELFELD_AUF_DEM_PLATZ : SPIELFELD_ERSATZ;
+        r->objekt[slot].aktiv = 1;
+        // both sides' areas in three crowded bands across the middle
+        const int32_t x = 4000 + 600 * (k % 4) + (slot < 16 ? 0 : 300), y = 1500 + 1700 * (k % 3);
+        const int32_t t[8] = {x - 500, x + 500, y - 400, y + 400, x - 300, x + 300, y, y};
+        std::copy(t, t + 8, s.taktik_punkte);
+    }
+    Netz_Set_Eigenes_Team(0);
+    Screen_Record = r.get();
+    Screen_Seite = -1;
+    ASSERT_TRUE(Screen_Oeffnen());
+    Screen_Seite_Zeigen(1);
+    ASSERT_EQ(Aufstellung_Liste[AG_GEGNER].benutzer[0] & 1, 1u);
+    Portrait_LB(&Aufstellung_Liste[AG_PORTRAIT]);
+    Screen_Refresh(nullptr);
+    const std::string ordner = SPIELSZENEN_ORDNER + "/aufstellung_" + std::to_string(::getpid());
+    std::filesystem::create_directories(ordner);
+    EXPECT_TRUE(Os_Display_Dump_Png((ordner + "/koepfe.png").c_str()));
+    std::printf("%s/koepfe.png\n", ordner.c_str());
+    const Btnscreen_Gadget& feld = Aufstellung_Liste[AG_FELD];
+    std::vector<const Btnscreen_Gadget*> koepfe;
+    for (int32_t i = 0; i < 22; ++i) {
+        const Btnscreen_Gadget& g = Aufstellung_Liste[AG_HEIM_ICON + i];
+        if (g.benutzer[2] != uint32_t(TYP_ICON)) continue;
+        koepfe.push_back(&g);
+        EXPECT_GE(g.x, feld.x) << i;
+        EXPECT_LE(g.x + g.w, feld.x + feld.w) << i;
+    }
+    ASSERT_EQ(koepfe.size(), 22u);
+    int32_t deckend = 0;
+    for (size_t a = 0; a < koepfe.size(); ++a)
+        for (size_t b = a + 1; b < koepfe.size(); ++b) {
+            const Btnscreen_Gadget &p = *koepfe[a], &q = *koepfe[b];
+            deckend += p.x < q.x + q.w && q.x < p.x + p.w && p.y < q.y + q.h && q.y < p.y + p.h;
+        }
+    EXPECT_EQ(deckend, 0);
+    // the mode off: back to the areas' centres
+    Portrait_LB(&Aufstellung_Liste[AG_PORTRAIT]);
+    const Btnscreen_Gadget& erster = *koepfe[0];
+    int32_t mx = 0, my = 0;
+    Feld_Koordinaten_Lesen(r.get(), int32_t(erster.benutzer[1]), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                           nullptr, nullptr, &mx, &my);
+    EXPECT_EQ(erster.x, mx - erster.w / 2);
+}
+
+}  // namespace
