@@ -54,6 +54,16 @@ protected:
         r->team[1] = 1;
         return r;
     }
+    // Slot k of each side holds player k (home) or 20 + k (away), eleven a side on the pitch.
+    static Spielfeld_Spieler& besetzen(Spielfeld_Record& r, int32_t slot)
+    {
+        Spielfeld_Spieler& s = r.spieler[slot];
+        const int32_t k = slot % 16;
+        s.spnr = slot < 16 ? k : 20 + k;
+        s.zustand = k < 11 ? SPIELFELD_AUF_DEM_PLATZ : SPIELFELD_ERSATZ;
+        r.objekt[slot].aktiv = 1;
+        return s;
+    }
 };
 
 TEST_F(AufstellungBilder, PageOneWithAreasAFavouritePositionAndADrag)
@@ -67,11 +77,8 @@ TEST_F(AufstellungBilder, PageOneWithAreasAFavouritePositionAndADrag)
         for (auto& s : *l)
             for (auto& b : s) b = -1;
     for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
-        Spielfeld_Spieler& s = r->spieler[slot];
+        Spielfeld_Spieler& s = besetzen(*r, slot);
         const int32_t k = slot % 16;
-        s.spnr = slot < 16 ? k : 20 + k;
-        s.zustand = k < 11 ? SPIELFELD_AUF_DEM_PLATZ : SPIELFELD_ERSATZ;
-        r->objekt[slot].aktiv = 1;
         s.wert_89 = uint16_t(500 + 37 * k);
         s.partner[2] = slot == 18 ? 3 : 255;  // home 3 man-marks away 18
         s.kraft = uint32_t(10000 - 700 * k);
@@ -222,11 +229,8 @@ TEST_F(AufstellungBilder, HeadsOnThePitchStandApartAndInsideIt)
 {
     auto r = probe(2);
     for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
-        Spielfeld_Spieler& s = r->spieler[slot];
+        Spielfeld_Spieler& s = besetzen(*r, slot);
         const int32_t k = slot % 16;
-        s.spnr = slot < 16 ? k : 20 + k;
-        s.zustand = k < 11 ? SPIELFELD_AUF_DEM_PLATZ : SPIELFELD_ERSATZ;
-        r->objekt[slot].aktiv = 1;
         // both sides' areas in three crowded bands across the middle
         const int32_t x = 4000 + 600 * (k % 4) + (slot < 16 ? 0 : 300), y = 1500 + 1700 * (k % 3);
         const int32_t t[8] = {x - 500, x + 500, y - 400, y + 400, x - 300, x + 300, y, y};
