@@ -199,6 +199,20 @@ void Feld_Raum_Aufhellen(Rastport* karte, int32_t x, int32_t y, int32_t w, int32
     }
 }
 
+Rastport* Feld_Spieler_Bild(int32_t spnr, int32_t team, bool portrait, uint32_t stil, int32_t tiefe)
+{
+    Rastport* ikone = G(AG_HEIM_ICON)->bitmap1;
+    const int32_t w = ikone ? int32_t(ikone->width) : G(AG_HEIM_ICON)->w, h = ikone ? int32_t(ikone->height) : G(AG_HEIM_ICON)->h;
+    Rastport* b = w > 0 && h > 0 ? Grafik_Bitmap_Anlegen(w, h, tiefe) : nullptr;
+    if (!b) return nullptr;
+    Grafik_Rechteck_Fuellen(b, 0, 0, w, h, 0);
+    if (!portrait) Grafik_Spielerfigur_Erzeugen(b, spnr, team, stil, 0);
+    else if (spnr >= 0 && spnr < Spieler_Anzahl)
+        Spieler_Gesicht_Bauen_Skaliert(b, 0, 0, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, 0)),
+                                       static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, 0)), w, h);
+    return b;
+}
+
 void Feld_Spieler_Zeichnen(Btnscreen_Gadget* g, int32_t x, int32_t y, int32_t modus)
 {
     const Spielfeld_Record* r = Screen_Record;
@@ -207,19 +221,11 @@ void Feld_Spieler_Zeichnen(Btnscreen_Gadget* g, int32_t x, int32_t y, int32_t mo
     if (!slot_ok(slot)) return;
     const int32_t spnr = r->spieler[slot].spnr, team = int32_t(r->team[slot / 16]);
     const bool portrait = an(AG_PORTRAIT);
-    Rastport* ikone = G(AG_HEIM_ICON)->bitmap1;
-    const int32_t w = ikone ? int32_t(ikone->width) : g->w, h = ikone ? int32_t(ikone->height) : g->h;
-    Rastport* arbeit = Grafik_Bitmap_Anlegen(w, h, g->bitmap1->depth);
+    const bool deckt = !portrait && (modus & 16) && Manndeckung_Suchen(r, slot) >= 0;
+    Rastport* arbeit = Feld_Spieler_Bild(spnr, team, portrait, deckt ? FIGUR_STIL_C | FIGUR_OHNE_NUMMER : FIGUR_STIL_A | FIGUR_OHNE_NUMMER,
+                                         g->bitmap1->depth);
     if (!arbeit) return;
-    Grafik_Rechteck_Fuellen(arbeit, 0, 0, w, h, 0);
-    if (portrait) {
-        const auto* farben = static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, 0));
-        if (spnr >= 0 && spnr < Spieler_Anzahl)
-            Spieler_Gesicht_Bauen_Skaliert(arbeit, 0, 0, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, 0)), farben, w, h);
-    } else {
-        const bool deckt = (modus & 16) && Manndeckung_Suchen(r, slot) >= 0;
-        Grafik_Spielerfigur_Erzeugen(arbeit, spnr, team, deckt ? FIGUR_STIL_C | FIGUR_OHNE_NUMMER : FIGUR_STIL_A | FIGUR_OHNE_NUMMER, 0);
-    }
+    const int32_t w = int32_t(arbeit->width), h = int32_t(arbeit->height);
     // FELD_KLEIN: a 17-pixel substitute's row takes the figure shrunk to its height, not cut
     // (the shirt made small on its own, as the player list does: the kit colours go in only where
     // the whole picture fits)

@@ -13,9 +13,11 @@
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_spielerfigur.h"
 #include "graphics/font.h"
+#include "matchview/lineup/anweisungen.h"
 #include "matchview/lineup/aufstellung.h"
 #include "matchview/lineup/motivation.h"
 #include "matchview/lineup/screen.h"
+#include "matchview/lineup/spieldaten.h"
 #include "network/netz.h"
 #include "platform/os/os_display.h"
 #include "platform/os/os_intern.h"
@@ -272,6 +274,60 @@ TEST_F(AufstellungBilder, HeadsOnThePitchStandApartAndInsideIt)
     Feld_Koordinaten_Lesen(r.get(), int32_t(erster.benutzer[1]), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                            nullptr, nullptr, &mx, &my);
     EXPECT_EQ(erster.x, mx - erster.w / 2);
+}
+
+}  // namespace
+
+namespace {
+
+// The instruction page with a goalkeeper chosen and the half-time talk page, on this PC's side:
+// the chosen player's pictures on both, and no button the keeper cannot use.
+TEST_F(AufstellungBilder, KeeperInstructionsAndHalfTimePage)
+{
+    auto r = probe(2);
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) besetzen(*r, slot);
+    Spieler_Fix_Daten[0].lieblingspos = 459;  // a goalkeeper
+    Netz_Set_Eigenes_Team(0);
+    Screen_Record = r.get();
+    Screen_Seite = -1;
+    Screen_Phase_Kabine = 1;
+    ASSERT_TRUE(Screen_Oeffnen());
+    Screen_Seite_Zeigen(0);
+    Screen_Auswahl_Slot = 0;
+    const std::string ordner = SPIELSZENEN_ORDNER + "/aufstellung_" + std::to_string(::getpid());
+    std::filesystem::create_directories(ordner);
+    // pixels of a page's bitmap that differ from its clean copy inside a box of the page
+    auto gemalt = [](const Btnscreen_Gadget& seite, int32_t x, int32_t y, int32_t w, int32_t h) {
+        const auto* a = static_cast<const uint16_t*>(seite.bitmap1->pixels);
+        const auto* b = static_cast<const uint16_t*>(seite.bitmap2->pixels);
+        int32_t n = 0;
+        for (int32_t j = y; j < y + h; ++j)
+            for (int32_t i = x; i < x + w; ++i) n += a[j * int32_t(seite.bitmap1->width) + i] != b[j * int32_t(seite.bitmap2->width) + i];
+        return n;
+    };
+    const Btnscreen_Gadget* knoepfe = &Aufstellung_Liste[AG_ANWEISUNG];
+    const Btnscreen_Gadget& ikone = Aufstellung_Liste[AG_HEIM_ICON];
+    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + PAGE_STATISTIK]);
+    EXPECT_TRUE(Os_Display_Dump_Png((ordner + "/torwart.png").c_str()));
+    std::printf("%s/torwart.png\n", ordner.c_str());
+    // a goalkeeper's three rows only: no empty fourth and fifth button
+    for (int32_t i = 0; i < 5; ++i) EXPECT_EQ((knoepfe[i].zustand & BTN_INAKTIV) != 0, i >= 3) << i;
+    // his portrait and kit figure right above the toggle
+    const Btnscreen_Gadget& anweisungen = Aufstellung_Liste[AG_ANWEISUNG_RAHMEN];
+    ASSERT_NE(anweisungen.bitmap2, nullptr);
+    EXPECT_GT(gemalt(anweisungen, ANWEISUNG_BILD_X, ANWEISUNG_SCHALTER_Y - ikone.h - 1, 40, ikone.h), 100);
+    // a field player chosen: all five again
+    Screen_Auswahl_Slot = 1;
+    Screen_Anweisungen_Seite();
+    for (int32_t i = 0; i < 5; ++i) EXPECT_EQ(knoepfe[i].zustand & BTN_INAKTIV, 0u) << i;
+    // the half-time page: the chosen player's kit figure beside praise and blame
+    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + PAGE_MOTIVATION]);
+    EXPECT_TRUE(Os_Display_Dump_Png((ordner + "/kabine.png").c_str()));
+    std::printf("%s/kabine.png\n", ordner.c_str());
+    const Btnscreen_Gadget& kabine = Aufstellung_Liste[AG_KABINE_RAHMEN];
+    ASSERT_NE(kabine.bitmap2, nullptr);
+    EXPECT_GT(gemalt(kabine, 389, 174, ikone.w, std::min(ikone.h, int32_t(kabine.h) - 174)), 60);
+    Screen_Phase_Kabine = 0;
 }
 
 }  // namespace
