@@ -216,8 +216,9 @@ void Screen_Motivation_Seite()
             G(AG_VORGABE + i)->benutzer[0] = Motivation_Gewaehlter_Knopf(Screen_Record, Screen_Seite) == i ? 1u : 0u;
     Rastport* seite = rahmen_auf(rahmen);
     Draw_Motivation_Seite(seite, Screen_Record, Screen_Seite, Screen_Eigene_Seite(), vor);
-    // at half-time the player to praise or blame stands beside the two lines
-    if (!vor && Screen_Eigene_Seite()) spielerbild(seite, 389, 174, false);
+    // at half-time the player to praise or blame stands beside the two lines, his feet inside
+    // the page (the pitch icon is taller than the room below y 174)
+    if (!vor && Screen_Eigene_Seite()) spielerbild(seite, 389, std::min(174, G(rahmen)->h - G(AG_HEIM_ICON)->h), false);
     if (vor) rahmen_zeigen(rahmen, AG_VORGABE, 5);
     else rahmen_zeigen(rahmen, AG_KABINE, 12);
 }

@@ -326,7 +326,8 @@ TEST_F(AufstellungBilder, KeeperInstructionsAndHalfTimePage)
     std::printf("%s/kabine.png\n", ordner.c_str());
     const Btnscreen_Gadget& kabine = Aufstellung_Liste[AG_KABINE_RAHMEN];
     ASSERT_NE(kabine.bitmap2, nullptr);
-    EXPECT_GT(gemalt(kabine, 389, 174, ikone.w, std::min(ikone.h, int32_t(kabine.h) - 174)), 60);
+    ASSERT_GE(kabine.h, ikone.h);
+    EXPECT_GT(gemalt(kabine, 389, std::min(174, kabine.h - ikone.h), ikone.w, ikone.h), 60);
     Screen_Phase_Kabine = 0;
 }
 
