@@ -189,8 +189,10 @@ inline const Ligen_Tabelle_Knopf* Ligen_Tabelle_Knopf_Suchen(int32_t nummer)
 // Faces of the option buttons in the screen file from LT_BILD_KNOEPFE on, the table's buttons
 // first, then the fixtures'; not under the icons' numbers, which the live scene's crowd sounds
 // hold in the same file. The knobs of the match-day bar and of the table range (from, to) under
-// numbers of their own.
-constexpr int32_t LT_BILD_KNOEPFE = 6241;
+// numbers of their own. An icon names its picture as a resource code plus the number, which
+// reaches the screen file only below 4000: at 6241 the faces were looked for in another file and
+// every button stood without a picture.
+constexpr int32_t LT_BILD_KNOEPFE = 3780;
 constexpr int32_t LT_KNOPF_BREITE = 80, LT_KNOPF_HOEHE = 17;
 // The face's resource number of a table or fixtures button, -1 for another number.
 inline int32_t Ligen_Tabelle_Knopf_Bild(int32_t nummer)

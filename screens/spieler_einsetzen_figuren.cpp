@@ -102,33 +102,44 @@ int32_t Spieler_Einsetzen_Figuren_Bauen(Spieler_Figur figuren[SPIELER_FIGUREN])
     return n;
 }
 
-void Spieler_Einsetzen_Koepfe_Auseinander(Spieler_Figur figuren[], int32_t n, int32_t w, int32_t h)
+void Koepfe_Auseinander(Kopf_Platz koepfe[], int32_t n, int32_t w, int32_t h, int32_t links, int32_t rechts, int8_t fest)
 {
-    if (!figuren) return;
-    constexpr int32_t FELD_LINKS = 228, FELD_RECHTS = 431;
+    if (!koepfe) return;
     auto deckt = [&](int32_t x, int32_t y, int32_t self) {
         for (int32_t j = 0; j < n; ++j)
-            if (j != self && figuren[j].x < x + w && x < figuren[j].x + w && figuren[j].y < y + h && y < figuren[j].y + h &&
-                (figuren[j].prioritaet > figuren[self].prioritaet || j < self))
+            if (j != self && koepfe[j].x < x + w && x < koepfe[j].x + w && koepfe[j].y < y + h && y < koepfe[j].y + h &&
+                (koepfe[j].prioritaet > koepfe[self].prioritaet || j < self))
                 return j;
         return -1;
     };
     for (int32_t k = 0; k < n; ++k) {
-        Spieler_Figur& f = figuren[k];
-        if (f.prioritaet >= 3) continue;
-        // a few steps at most: each step clears one neighbour, a crowded spot keeps the last try
-        for (int32_t versuch = 0; versuch < 4; ++versuch) {
+        Kopf_Platz& f = koepfe[k];
+        if (f.prioritaet >= fest) continue;
+        // each step clears one neighbour, a row of them takes a step each; a spot crowded to
+        // both edges keeps the last try
+        for (int32_t versuch = 0; versuch < n; ++versuch) {
             const int32_t j = deckt(f.x, f.y, k);
             if (j < 0) break;
-            const int32_t rechts = figuren[j].x + w + 1, links = figuren[j].x - w - 1;
-            const int32_t x = rechts + w <= FELD_RECHTS && deckt(rechts, f.y, k) < 0 ? rechts
-                              : links >= FELD_LINKS && deckt(links, f.y, k) < 0    ? links
-                              : rechts + w <= FELD_RECHTS                          ? rechts
-                                                                                   : links;
+            const int32_t re = koepfe[j].x + w + 1, li = koepfe[j].x - w - 1;
+            const int32_t x = re + w <= rechts && deckt(re, f.y, k) < 0 ? re
+                              : li >= links && deckt(li, f.y, k) < 0    ? li
+                              : re + w <= rechts                        ? re
+                                                                        : li;
             if (x == f.x) break;
             f.x = x;
         }
     }
+}
+
+void Spieler_Einsetzen_Koepfe_Auseinander(Spieler_Figur figuren[], int32_t n, int32_t w, int32_t h)
+{
+    if (!figuren || n <= 0) return;
+    constexpr int32_t FELD_LINKS = 228, FELD_RECHTS = 431;
+    Kopf_Platz koepfe[SPIELER_FIGUREN];
+    n = std::min(n, SPIELER_FIGUREN);
+    for (int32_t k = 0; k < n; ++k) koepfe[k] = {figuren[k].x, figuren[k].y, figuren[k].prioritaet};
+    Koepfe_Auseinander(koepfe, n, w, h, FELD_LINKS, FELD_RECHTS, 3);
+    for (int32_t k = 0; k < n; ++k) figuren[k].x = koepfe[k].x;
 }
 
 bool Spieler_Einsetzen_Lieblingsbox(int32_t team, int32_t spnr, int32_t box[4])

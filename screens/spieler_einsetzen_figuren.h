@@ -33,6 +33,14 @@ int32_t Spieler_Einsetzen_Figuren_Bauen(Spieler_Figur figuren[SPIELER_FIGUREN]);
 // moves beside it, right where the pitch has room, else left (heads of w x h pixels from each
 // figure's place). The own figures stay where the line-up puts them.
 void Spieler_Einsetzen_Koepfe_Auseinander(Spieler_Figur figuren[], int32_t n, int32_t w, int32_t h);
+// The same for any heads of w x h pixels at their top-left places (the match screen's pitch too):
+// each head that covers an earlier one or one of a higher priority steps sideways, right while
+// it stays left of `rechts`, else left down to `links`; heads of priority `fest` and above stay.
+struct Kopf_Platz {
+    int32_t x, y;
+    int8_t prioritaet;
+};
+void Koepfe_Auseinander(Kopf_Platz koepfe[], int32_t n, int32_t w, int32_t h, int32_t links, int32_t rechts, int8_t fest);
 // The cell the other club's player shows: in DEFENSIV his offensive position, in OFFENSIV his
 // defensive one, else his centre.
 int32_t Spieler_Einsetzen_Fremde_Zelle(int32_t team, int32_t spnr);

@@ -100,6 +100,8 @@ void Spieler_Einsetzen_Vereinsauswahl_Menue(Menue_Kontextmenue* menue, int32_t e
     }
 }
 
+void Spieler_Einsetzen_Vereinsauswahl_Meldung_Vergessen() { gemeldet = false; }
+
 Menue_Kontextmenue* Spieler_Einsetzen_Vereinsauswahl_Liga(Menue_Kontextmenue* menue, int32_t eintrag)
 {
     if (!menue || eintrag < 0 || eintrag >= MENUE_KONTEXT_EINTRAEGE) return nullptr;

@@ -83,11 +83,16 @@ void drucken(Rastport* seite, int32_t x, int32_t y, const char* text, int32_t fo
 
 // An instruction's line centred in its button's frame, in the narrow font where the page's own
 // would leave the frame.
-void zeile_drucken(Rastport* seite, int32_t y, int32_t farbe, const char* text)
+// The page's font, or the narrow one where the text would be wider than `breite`.
+int32_t font_bis(const char* text, int32_t breite)
 {
     Font_Record* f = Font(FONT);
-    const int32_t font = f && Font_Text_Breite(f, text) > ZEILE_BREITE - 4 ? SCHMAL : FONT;
-    drucken(seite, 0, y, Temp_Sprintf("^c%05d^tz%04d%s", farbe, ZEILE_MITTE, text), font);
+    return f && Font_Text_Breite(f, text) > breite ? SCHMAL : FONT;
+}
+
+void zeile_drucken(Rastport* seite, int32_t y, int32_t farbe, const char* text)
+{
+    drucken(seite, 0, y, Temp_Sprintf("^c%05d^tz%04d%s", farbe, ZEILE_MITTE, text), font_bis(text, ZEILE_BREITE - 4));
 }
 
 }  // namespace
@@ -189,8 +194,10 @@ void Draw_Anweisungen_Seite(Rastport* seite, Spielfeld_Record* r, int32_t slot, 
                 Temp_Sprintf("^c%05d^tz%04d%d", int32_t(Grafik_Farbe(uint32_t(std::min(g, 15)), uint32_t(std::min(g, 15)), 15)), x + 114,
                              wert));
     }
-    drucken(seite, 238, 182, Temp_Sprintf("^c%05dAnweisung gilt für", weiss));
+    // Both clear of the chosen player's pictures right of them, in the narrow font where needed.
+    drucken(seite, 238, 182, Temp_Sprintf("^c%05dAnweisung gilt für", weiss), font_bis("Anweisung gilt für", ANWEISUNG_BILD_X - 240));
     // inside the toggle's frame below the label (at the frame's top it stood on the frame's edge)
-    drucken(seite, 253, GILT_FUER_Y, alle ? Temp_Sprintf("^c%05dalle Spieler", weiss) : Temp_Sprintf("^c%05ddiesen Spieler ->", weiss));
+    const char* gilt = alle ? "alle Spieler" : "diesen Spieler ->";
+    drucken(seite, 253, GILT_FUER_Y, Temp_Sprintf("^c%05d%s", weiss, gilt), font_bis(gilt, ANWEISUNG_BILD_X - 255));
     if (alle && eigene_seite) Anweisung_Alle_Uebernehmen(r, slot);
 }

@@ -9,6 +9,9 @@ struct Spielfeld_Record;
 
 constexpr int32_t ANWEISUNG_REIHEN = 5;
 constexpr uint8_t ANWEISUNG_AENDERUNG = 8;  // the side's change flag bit for instructions
+// The chosen player's name, portrait and kit figure on the page: from x 346, the pictures right
+// above the toggle "Anweisung gilt für" (page y 185 on) and the name above them.
+constexpr int32_t ANWEISUNG_BILD_X = 346, ANWEISUNG_SCHALTER_Y = 185, ANWEISUNG_NAME_H = 14;
 
 // Whether the slot's player is a goalkeeper (position class 0).
 bool Anweisung_Ist_Torwart(const Spielfeld_Record* r, int32_t slot);

@@ -118,6 +118,9 @@ int32_t Feld_Lieblings_Pos(const Spielfeld_Record* r, const Btnscreen_Gadget* ic
 // FELD_KLEIN the figure shrunk to the gadget's height (without the back number).
 constexpr int32_t FELD_KLEIN = 32;
 void Feld_Spieler_Zeichnen(Btnscreen_Gadget* g, int32_t x, int32_t y, int32_t modus);
+// A new bitmap of the pitch icons' size (the caller frees it) holding the player's portrait or,
+// without `portrait`, his kit figure in style `stil`; null when none can be made.
+Rastport* Feld_Spieler_Bild(int32_t spnr, int32_t team, bool portrait, uint32_t stil, int32_t tiefe);
 void Feld_Markierung_Zeichnen(Btnscreen_Gadget* g, int32_t art, int32_t bild);
 void Feld_Aufbauen();
 void Update_Feld();

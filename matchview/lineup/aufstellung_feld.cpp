@@ -86,6 +86,39 @@ void alle_in_mitte()
     for (int32_t s = 0; s < 2; ++s) platzierte(s, in_mitte);
 }
 
+// Heads mode: heads are wider than the shirts, and heads centred on neighbouring areas cover each
+// other; each steps beside the head it would cover, this PC's side first, the other club's only
+// while it is shown.
+void koepfe_ordnen()
+{
+    if (!an(AG_PORTRAIT)) return;
+    Btnscreen_Gadget* icons[22];
+    Kopf_Platz koepfe[22];
+    int32_t n = 0, w = 0, h = 0;
+    const int32_t eigene = Screen_Seite == 1 ? 1 : 0;
+    for (int32_t s : {eigene, 1 - eigene}) {
+        if (s != eigene && !an(AG_GEGNER)) continue;
+        platzierte(s, [&](Btnscreen_Gadget* g) {
+            icons[n] = g;
+            koepfe[n++] = {g->x, g->y, int8_t(s == eigene ? 3 : 2)};
+            w = std::max(w, g->w);
+            h = std::max(h, g->h);
+        });
+    }
+    const Btnscreen_Gadget* f = G(AG_FELD);
+    Koepfe_Auseinander(koepfe, n, w, h, f->x + FELD_X, f->x + FELD_X + FELD_B, 4);
+    for (int32_t i = 0; i < n; ++i) icons[i]->x = koepfe[i].x;
+}
+
+// The icons to the places the pitch's buttons ask for: offensive, defensive or the areas' centres.
+void grundplaetze()
+{
+    if (an(AG_OFFENSIV)) positionen(true);
+    else if (an(AG_DEFENSIV)) positionen(false);
+    else alle_in_mitte();
+    koepfe_ordnen();
+}
+
 void kopie(Rastport* quelle, Rastport* ziel, int32_t x, int32_t y, int32_t modus)
 {
     if (!quelle || !ziel) return;
@@ -166,6 +199,20 @@ void Feld_Raum_Aufhellen(Rastport* karte, int32_t x, int32_t y, int32_t w, int32
     }
 }
 
+Rastport* Feld_Spieler_Bild(int32_t spnr, int32_t team, bool portrait, uint32_t stil, int32_t tiefe)
+{
+    Rastport* ikone = G(AG_HEIM_ICON)->bitmap1;
+    const int32_t w = ikone ? int32_t(ikone->width) : G(AG_HEIM_ICON)->w, h = ikone ? int32_t(ikone->height) : G(AG_HEIM_ICON)->h;
+    Rastport* b = w > 0 && h > 0 ? Grafik_Bitmap_Anlegen(w, h, tiefe) : nullptr;
+    if (!b) return nullptr;
+    Grafik_Rechteck_Fuellen(b, 0, 0, w, h, 0);
+    if (!portrait) Grafik_Spielerfigur_Erzeugen(b, spnr, team, stil, 0);
+    else if (spnr >= 0 && spnr < Spieler_Anzahl)
+        Spieler_Gesicht_Bauen_Skaliert(b, 0, 0, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, 0)),
+                                       static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, 0)), w, h);
+    return b;
+}
+
 void Feld_Spieler_Zeichnen(Btnscreen_Gadget* g, int32_t x, int32_t y, int32_t modus)
 {
     const Spielfeld_Record* r = Screen_Record;
@@ -174,19 +221,11 @@ void Feld_Spieler_Zeichnen(Btnscreen_Gadget* g, int32_t x, int32_t y, int32_t mo
     if (!slot_ok(slot)) return;
     const int32_t spnr = r->spieler[slot].spnr, team = int32_t(r->team[slot / 16]);
     const bool portrait = an(AG_PORTRAIT);
-    Rastport* ikone = G(AG_HEIM_ICON)->bitmap1;
-    const int32_t w = ikone ? int32_t(ikone->width) : g->w, h = ikone ? int32_t(ikone->height) : g->h;
-    Rastport* arbeit = Grafik_Bitmap_Anlegen(w, h, g->bitmap1->depth);
+    const bool deckt = !portrait && (modus & 16) && Manndeckung_Suchen(r, slot) >= 0;
+    Rastport* arbeit = Feld_Spieler_Bild(spnr, team, portrait, deckt ? FIGUR_STIL_C | FIGUR_OHNE_NUMMER : FIGUR_STIL_A | FIGUR_OHNE_NUMMER,
+                                         g->bitmap1->depth);
     if (!arbeit) return;
-    Grafik_Rechteck_Fuellen(arbeit, 0, 0, w, h, 0);
-    if (portrait) {
-        const auto* farben = static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, 0));
-        if (spnr >= 0 && spnr < Spieler_Anzahl)
-            Spieler_Gesicht_Bauen_Skaliert(arbeit, 0, 0, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, 0)), farben, w, h);
-    } else {
-        const bool deckt = (modus & 16) && Manndeckung_Suchen(r, slot) >= 0;
-        Grafik_Spielerfigur_Erzeugen(arbeit, spnr, team, deckt ? FIGUR_STIL_C | FIGUR_OHNE_NUMMER : FIGUR_STIL_A | FIGUR_OHNE_NUMMER, 0);
-    }
+    const int32_t w = int32_t(arbeit->width), h = int32_t(arbeit->height);
     // FELD_KLEIN: a 17-pixel substitute's row takes the figure shrunk to its height, not cut
     // (the shirt made small on its own, as the player list does: the kit colours go in only where
     // the whole picture fits)
@@ -239,13 +278,13 @@ void Feld_Aufbauen()
             g->benutzer[0] = uint32_t(r->spieler[slot].spnr);
             g->benutzer[1] = uint32_t(slot);
             g->benutzer[2] = TYP_ICON;
-            in_mitte(g);
             if (eigene) g->flag_b |= BTN_B_ZIEHBAR;
             else g->flag_b &= ~BTN_B_ZIEHBAR;
             g->zeiger = eigene ? ZEIGER_ZIEHEN : 0;
             g->zustand &= ~BTN_INAKTIV;
         }
     }
+    grundplaetze();
     for (int32_t s = 0; s < 2; ++s) platzierte(s, [](Btnscreen_Gadget* g) { Feld_Spieler_Zeichnen(g, 0, 0, 21); });
     if (!an(AG_GEGNER))
         for (int32_t i = 0; i < 11; ++i) G((Screen_Seite ? AG_HEIM_ICON : AG_GAST_ICON) + i)->zustand |= BTN_INAKTIV;
@@ -390,8 +429,7 @@ void Offensiv_LB(Btnscreen_Gadget* g)
 {
     G(g == G(AG_OFFENSIV) ? AG_DEFENSIV : AG_OFFENSIV)->benutzer[0] &= ~1u;
     g->benutzer[0] ^= 1u;
-    if (g->benutzer[0] & 1) positionen(g == G(AG_OFFENSIV));
-    else alle_in_mitte();
+    grundplaetze();
     Update_Feld();
 }
 void Defensiv_LB(Btnscreen_Gadget* g) { Offensiv_LB(g); }
@@ -399,6 +437,7 @@ void Defensiv_LB(Btnscreen_Gadget* g) { Offensiv_LB(g); }
 void Portrait_LB(Btnscreen_Gadget* g)
 {
     g->benutzer[0] ^= 1u;
+    grundplaetze();
     for (int32_t s = 0; s < 2; ++s) platzierte(s, [](Btnscreen_Gadget* i) { Feld_Spieler_Zeichnen(i, 0, 0, 21); });
     Auswechsel_Zeichnen();
     Update_Feld();
@@ -412,6 +451,7 @@ void Gegner_Trikots_LB(Btnscreen_Gadget* g)
             if ((g->benutzer[0] & 1) || s == Screen_Seite) i->zustand &= ~BTN_INAKTIV;
             else i->zustand |= BTN_INAKTIV;
         });
+    grundplaetze();
     Update_Feld();
 }
 

@@ -1,8 +1,12 @@
 #include <algorithm>
 
+#include "database/spieler.h"
+#include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_printf.h"
+#include "graphics/grafik_spielerfigur.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "match/spielfeld.h"
@@ -11,6 +15,7 @@
 #include "matchview/lineup/motivation.h"
 #include "matchview/lineup/screen.h"
 #include "matchview/lineup/spieldaten.h"
+#include "matchview/live/spielszenen_live.h"
 #include "platform/maus.h"
 #include "platform/timer.h"
 #include "toolkit/btnscreen.h"
@@ -107,13 +112,43 @@ void rahmen_zeigen(int32_t n, int32_t erster, int32_t anzahl)
     }
 }
 
+// The selected player's picture laid into a page bitmap at (x, y): his portrait or his kit figure.
+void spielerbild(Rastport* seite, int32_t x, int32_t y, bool portrait)
+{
+    const Spielfeld_Record* r = Screen_Record;
+    const int32_t slot = Screen_Auswahl_Slot;
+    if (!seite || !r || slot < 0 || slot >= SPIELFELD_SLOTS) return;
+    const int32_t spnr = r->spieler[slot].spnr;
+    if (spnr < 0 || spnr >= Spieler_Anzahl) return;
+    Rastport* b = Feld_Spieler_Bild(spnr, int32_t(r->team[slot / 16]), portrait, FIGUR_STIL_A, seite->depth);
+    if (b) Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), seite, x, y);
+    Grafik_Bitmap_Freigeben(b);
+}
+
 }  // namespace
 
 void Screen_Anweisungen_Seite()
 {
     if (!Screen_Record) return;
-    Draw_Anweisungen_Seite(rahmen_auf(AG_ANWEISUNG_RAHMEN), Screen_Record, Screen_Auswahl_Slot, Screen_Eigene_Seite(),
+    Rastport* seite = rahmen_auf(AG_ANWEISUNG_RAHMEN);
+    Draw_Anweisungen_Seite(seite, Screen_Record, Screen_Auswahl_Slot, Screen_Eigene_Seite(),
                            (G(AG_GILT_FUER)->benutzer[0] & 1) != 0);
+    // the chosen player: name, portrait and kit figure right of the rows, above the toggle
+    const int32_t bild_y = ANWEISUNG_SCHALTER_Y - G(AG_HEIM_ICON)->h - 1;
+    spielerbild(seite, ANWEISUNG_BILD_X, bild_y, true);
+    spielerbild(seite, ANWEISUNG_BILD_X + 20, bild_y, false);
+    const int32_t slot = Screen_Auswahl_Slot;
+    const int32_t spnr = slot >= 0 && slot < SPIELFELD_SLOTS ? Screen_Record->spieler[slot].spnr : -1;
+    if (seite && spnr >= 0 && spnr < Spieler_Anzahl) {
+        char name[48];
+        Spielszenen_Text_Kuerzen(name, sizeof name, Spieler_String(SP_NAME, spnr, nullptr, 0), 3,
+                                 G(AG_ANWEISUNG_RAHMEN)->w - ANWEISUNG_BILD_X - 6);
+        Grafik_Printf(seite, Font(3), "^c%05d^tl%04d%s", 0, bild_y - ANWEISUNG_NAME_H, int(Grafik_Farbe(15, 15, 15)), ANWEISUNG_BILD_X,
+                      name);
+    }
+    // a goalkeeper has three instructions: the last two buttons would stand empty and do nothing
+    if (Screen_Page == PAGE_STATISTIK && Screen_Eigene_Seite())
+        aktiv(AG_ANWEISUNG + 3, 2, !Anweisung_Ist_Torwart(Screen_Record, slot));
     rahmen_zeigen(AG_ANWEISUNG_RAHMEN, AG_ANWEISUNG, 5);
     if (Screen_Eigene_Seite()) Screen_Gadget_Zeigen(G(AG_GILT_FUER), (G(AG_GILT_FUER)->benutzer[0] & 1) ? G(AG_GILT_FUER)->bitmap2 : G(AG_GILT_FUER)->bitmap1);
 }
@@ -179,7 +214,11 @@ void Screen_Motivation_Seite()
     if (vor)
         for (int32_t i = 0; i < 5; ++i)
             G(AG_VORGABE + i)->benutzer[0] = Motivation_Gewaehlter_Knopf(Screen_Record, Screen_Seite) == i ? 1u : 0u;
-    Draw_Motivation_Seite(rahmen_auf(rahmen), Screen_Record, Screen_Seite, Screen_Eigene_Seite(), vor);
+    Rastport* seite = rahmen_auf(rahmen);
+    Draw_Motivation_Seite(seite, Screen_Record, Screen_Seite, Screen_Eigene_Seite(), vor);
+    // at half-time the player to praise or blame stands beside the two lines, his feet inside
+    // the page (the pitch icon is taller than the room below y 174)
+    if (!vor && Screen_Eigene_Seite()) spielerbild(seite, 389, std::min(174, G(rahmen)->h - G(AG_HEIM_ICON)->h), false);
     if (vor) rahmen_zeigen(rahmen, AG_VORGABE, 5);
     else rahmen_zeigen(rahmen, AG_KABINE, 12);
 }

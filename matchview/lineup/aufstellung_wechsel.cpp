@@ -309,25 +309,17 @@ void Auswechsel_Drag_Start(Btnscreen_Gadget* g)
     if (vernetzt() && (r->anweisungen[AENDERUNGS_FLAG + Screen_Seite] & WECHSEL_GEAENDERT)) return;
     if (s != Screen_Seite || int32_t(r->team[s]) != Screen_Eigenes_Team() || rechte_seite(r, s) == 0) return;
     zug_weg();
-    Rastport* ikone = G(AG_HEIM_ICON)->bitmap1;
-    const int32_t w = ikone ? int32_t(ikone->width) : 20, h = ikone ? int32_t(ikone->height) : 26;
     const int32_t tiefe = Grafik_Render_Ziel ? Grafik_Render_Ziel->depth : 16;
-    zug.bild = Grafik_Bitmap_Anlegen(w, h, tiefe);
-    zug.grund = Grafik_Bitmap_Anlegen(w, h, tiefe);
+    const int32_t spnr = r->spieler[slot].spnr, team = int32_t(r->team[s]);
+    const bool portrait = (G(AG_PORTRAIT)->benutzer[0] & 1) != 0;
+    zug.bild = Feld_Spieler_Bild(spnr, team, portrait, FIGUR_STIL_A, tiefe);
+    const int32_t w = zug.bild ? int32_t(zug.bild->width) : 0, h = zug.bild ? int32_t(zug.bild->height) : 0;
+    zug.grund = zug.bild ? Grafik_Bitmap_Anlegen(w, h, tiefe) : nullptr;
     if (!zug.bild || !zug.grund) {
         zug_weg();
         return;
     }
-    Grafik_Rechteck_Fuellen(zug.bild, 0, 0, w, h, 0);
-    const int32_t spnr = r->spieler[slot].spnr, team = int32_t(r->team[s]);
-    if (G(AG_PORTRAIT)->benutzer[0] & 1) {
-        if (spnr >= 0 && spnr < Spieler_Anzahl)
-            Spieler_Gesicht_Bauen_Skaliert(zug.bild, 0, 0, spnr, uint32_t(Spieler_Wert(SP_GESICHT, spnr, 0, 0)),
-                                           static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team, nullptr, 0)), w, h);
-        Grafik_Spielerfigur_Sprite_Zeichnen(zug.bild, spnr, team, 0, 24);
-    } else {
-        Grafik_Spielerfigur_Erzeugen(zug.bild, spnr, team, FIGUR_STIL_A, 0);
-    }
+    if (portrait) Grafik_Spielerfigur_Sprite_Zeichnen(zug.bild, spnr, team, 0, 24);
     zug.slot = slot;
     zug_zeigen(Maus_Get_X() - w / 2, Maus_Get_Y() - h / 2);
 }

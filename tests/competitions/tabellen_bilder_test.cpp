@@ -15,6 +15,7 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/resfile.h"
+#include "toolkit/slave.h"
 
 namespace {
 
@@ -36,6 +37,8 @@ TEST(TabellenBilder, FacesAndKnobsLoadAtTheirSizesAndTheFacesDiffer)
     for (const Ligen_Tabelle_Knopf& k : LT_TABELLENKNOEPFE) nummern.push_back(k.nummer);
     for (const Ligen_Tabelle_Knopf& k : LT_PAARUNGSKNOEPFE) nummern.push_back(k.nummer);
     for (int32_t n : nummern) {
+        // the icon's resource code reaches the screen file only below its file step
+        EXPECT_LT(Ligen_Tabelle_Knopf_Bild(n), MENUE_RESSOURCE_CODE) << n;
         auto* b = static_cast<Rastport*>(Load_Resource(handle, Ligen_Tabelle_Knopf_Bild(n), 16, nullptr));
         ASSERT_NE(b, nullptr) << n;
         EXPECT_EQ(b->width, uint32_t(LT_KNOPF_BREITE)) << n;

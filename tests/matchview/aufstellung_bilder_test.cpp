@@ -13,9 +13,11 @@
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_spielerfigur.h"
 #include "graphics/font.h"
+#include "matchview/lineup/anweisungen.h"
 #include "matchview/lineup/aufstellung.h"
 #include "matchview/lineup/motivation.h"
 #include "matchview/lineup/screen.h"
+#include "matchview/lineup/spieldaten.h"
 #include "network/netz.h"
 #include "platform/os/os_display.h"
 #include "platform/os/os_intern.h"
@@ -54,6 +56,16 @@ protected:
         r->team[1] = 1;
         return r;
     }
+    // Slot k of each side holds player k (home) or 20 + k (away), eleven a side on the pitch.
+    static Spielfeld_Spieler& besetzen(Spielfeld_Record& r, int32_t slot)
+    {
+        Spielfeld_Spieler& s = r.spieler[slot];
+        const int32_t k = slot % 16;
+        s.spnr = slot < 16 ? k : 20 + k;
+        s.zustand = k < 11 ? SPIELFELD_AUF_DEM_PLATZ : SPIELFELD_ERSATZ;
+        r.objekt[slot].aktiv = 1;
+        return s;
+    }
 };
 
 TEST_F(AufstellungBilder, PageOneWithAreasAFavouritePositionAndADrag)
@@ -67,11 +79,8 @@ TEST_F(AufstellungBilder, PageOneWithAreasAFavouritePositionAndADrag)
         for (auto& s : *l)
             for (auto& b : s) b = -1;
     for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
-        Spielfeld_Spieler& s = r->spieler[slot];
+        Spielfeld_Spieler& s = besetzen(*r, slot);
         const int32_t k = slot % 16;
-        s.spnr = slot < 16 ? k : 20 + k;
-        s.zustand = k < 11 ? SPIELFELD_AUF_DEM_PLATZ : SPIELFELD_ERSATZ;
-        r->objekt[slot].aktiv = 1;
         s.wert_89 = uint16_t(500 + 37 * k);
         s.partner[2] = slot == 18 ? 3 : 255;  // home 3 man-marks away 18
         s.kraft = uint32_t(10000 - 700 * k);
@@ -209,6 +218,117 @@ TEST_F(AufstellungBilder, TheTalksStandBesideTheirRadiosAndInsideThePage)
     EXPECT_EQ(Aufstellung_Liste[AG_LOB].w, MOTIVATION_LOB_BREITE);
     EXPECT_EQ(Aufstellung_Liste[AG_LOB].x + MOTIVATION_LOB_BREITE / 2 - 113, 312);
     Motivation_Set_Text_Hook(nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// Heads mode on the match screen: heads centred on areas that lie close together covered each
+// other; every shown head keeps clear of the others and on the pitch, this PC's side where its
+// areas put it, and heads back off centres the areas give when the mode goes off.
+TEST_F(AufstellungBilder, HeadsOnThePitchStandApartAndInsideIt)
+{
+    auto r = probe(2);
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
+        Spielfeld_Spieler& s = besetzen(*r, slot);
+        const int32_t k = slot % 16;
+        // both sides' areas in three crowded bands across the middle
+        const int32_t x = 4000 + 600 * (k % 4) + (slot < 16 ? 0 : 300), y = 1500 + 1700 * (k % 3);
+        const int32_t t[8] = {x - 500, x + 500, y - 400, y + 400, x - 300, x + 300, y, y};
+        std::copy(t, t + 8, s.taktik_punkte);
+    }
+    Netz_Set_Eigenes_Team(0);
+    Screen_Record = r.get();
+    Screen_Seite = -1;
+    ASSERT_TRUE(Screen_Oeffnen());
+    Screen_Seite_Zeigen(1);
+    ASSERT_EQ(Aufstellung_Liste[AG_GEGNER].benutzer[0] & 1, 1u);
+    Portrait_LB(&Aufstellung_Liste[AG_PORTRAIT]);
+    Screen_Refresh(nullptr);
+    const std::string ordner = SPIELSZENEN_ORDNER + "/aufstellung_" + std::to_string(::getpid());
+    std::filesystem::create_directories(ordner);
+    EXPECT_TRUE(Os_Display_Dump_Png((ordner + "/koepfe.png").c_str()));
+    std::printf("%s/koepfe.png\n", ordner.c_str());
+    const Btnscreen_Gadget& feld = Aufstellung_Liste[AG_FELD];
+    std::vector<const Btnscreen_Gadget*> koepfe;
+    for (int32_t i = 0; i < 22; ++i) {
+        const Btnscreen_Gadget& g = Aufstellung_Liste[AG_HEIM_ICON + i];
+        if (g.benutzer[2] != uint32_t(TYP_ICON)) continue;
+        koepfe.push_back(&g);
+        EXPECT_GE(g.x, feld.x) << i;
+        EXPECT_LE(g.x + g.w, feld.x + feld.w) << i;
+    }
+    ASSERT_EQ(koepfe.size(), 22u);
+    int32_t deckend = 0;
+    for (size_t a = 0; a < koepfe.size(); ++a)
+        for (size_t b = a + 1; b < koepfe.size(); ++b) {
+            const Btnscreen_Gadget &p = *koepfe[a], &q = *koepfe[b];
+            deckend += p.x < q.x + q.w && q.x < p.x + p.w && p.y < q.y + q.h && q.y < p.y + p.h;
+        }
+    EXPECT_EQ(deckend, 0);
+    // the mode off: back to the areas' centres
+    Portrait_LB(&Aufstellung_Liste[AG_PORTRAIT]);
+    const Btnscreen_Gadget& erster = *koepfe[0];
+    int32_t mx = 0, my = 0;
+    Feld_Koordinaten_Lesen(r.get(), int32_t(erster.benutzer[1]), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                           nullptr, nullptr, &mx, &my);
+    EXPECT_EQ(erster.x, mx - erster.w / 2);
+}
+
+}  // namespace
+
+namespace {
+
+// The instruction page with a goalkeeper chosen and the half-time talk page, on this PC's side:
+// the chosen player's pictures on both, and no button the keeper cannot use.
+TEST_F(AufstellungBilder, KeeperInstructionsAndHalfTimePage)
+{
+    auto r = probe(2);
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) besetzen(*r, slot);
+    Spieler_Fix_Daten[0].lieblingspos = 459;  // a goalkeeper
+    Netz_Set_Eigenes_Team(0);
+    Screen_Record = r.get();
+    Screen_Seite = -1;
+    Screen_Phase_Kabine = 1;
+    ASSERT_TRUE(Screen_Oeffnen());
+    Screen_Seite_Zeigen(0);
+    Screen_Auswahl_Slot = 0;
+    const std::string ordner = SPIELSZENEN_ORDNER + "/aufstellung_" + std::to_string(::getpid());
+    std::filesystem::create_directories(ordner);
+    // pixels of a page's bitmap that differ from its clean copy inside a box of the page
+    auto gemalt = [](const Btnscreen_Gadget& seite, int32_t x, int32_t y, int32_t w, int32_t h) {
+        const auto* a = static_cast<const uint16_t*>(seite.bitmap1->pixels);
+        const auto* b = static_cast<const uint16_t*>(seite.bitmap2->pixels);
+        int32_t n = 0;
+        for (int32_t j = y; j < y + h; ++j)
+            for (int32_t i = x; i < x + w; ++i) n += a[j * int32_t(seite.bitmap1->width) + i] != b[j * int32_t(seite.bitmap2->width) + i];
+        return n;
+    };
+    const Btnscreen_Gadget* knoepfe = &Aufstellung_Liste[AG_ANWEISUNG];
+    const Btnscreen_Gadget& ikone = Aufstellung_Liste[AG_HEIM_ICON];
+    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + PAGE_STATISTIK]);
+    EXPECT_TRUE(Os_Display_Dump_Png((ordner + "/torwart.png").c_str()));
+    std::printf("%s/torwart.png\n", ordner.c_str());
+    // a goalkeeper's three rows only: no empty fourth and fifth button
+    for (int32_t i = 0; i < 5; ++i) EXPECT_EQ((knoepfe[i].zustand & BTN_INAKTIV) != 0, i >= 3) << i;
+    // his portrait and kit figure right above the toggle
+    const Btnscreen_Gadget& anweisungen = Aufstellung_Liste[AG_ANWEISUNG_RAHMEN];
+    ASSERT_NE(anweisungen.bitmap2, nullptr);
+    EXPECT_GT(gemalt(anweisungen, ANWEISUNG_BILD_X, ANWEISUNG_SCHALTER_Y - ikone.h - 1, 40, ikone.h), 100);
+    // a field player chosen: all five again
+    Screen_Auswahl_Slot = 1;
+    Screen_Anweisungen_Seite();
+    for (int32_t i = 0; i < 5; ++i) EXPECT_EQ(knoepfe[i].zustand & BTN_INAKTIV, 0u) << i;
+    // the half-time page: the chosen player's kit figure beside praise and blame
+    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + PAGE_MOTIVATION]);
+    EXPECT_TRUE(Os_Display_Dump_Png((ordner + "/kabine.png").c_str()));
+    std::printf("%s/kabine.png\n", ordner.c_str());
+    const Btnscreen_Gadget& kabine = Aufstellung_Liste[AG_KABINE_RAHMEN];
+    ASSERT_NE(kabine.bitmap2, nullptr);
+    ASSERT_GE(kabine.h, ikone.h);
+    EXPECT_GT(gemalt(kabine, 389, std::min(174, kabine.h - ikone.h), ikone.w, ikone.h), 60);
+    Screen_Phase_Kabine = 0;
 }
 
 }  // namespace
