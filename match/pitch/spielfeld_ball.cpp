@@ -438,6 +438,19 @@ void ball_schritt(Spielfeld_Record* r, Spielfeld_Objekt& b, Spielfeld_Auftrag& a
 
 }  // namespace
 
+void Spielfeld_Ball_Aus_Ruhe(Spielfeld_Record* r)
+{
+    if (!r || r->situation != SITUATION_SPIEL) return;
+    Spielfeld_Objekt& b = r->objekt[SPIELFELD_BALL];
+    Spielfeld_Auftrag& a = *Spielfeld_Aktueller_Auftrag(&b);
+    if (r->ball_zustand == BALL_SEITENAUS) {
+        r->ball_zustand = BALL_EINWURF_SOFORT;
+        seitenlinie(r, b, a, b.x, b.y);
+    } else if (r->ball_zustand == BALL_IM_TOR || r->ball_zustand == BALL_TORAUS) {
+        ruhe(r, b, a);
+    }
+}
+
 void Spielfeld_Situation_Zuruecksetzen(Spielfeld_Record* r)
 {
     if (!r) return;

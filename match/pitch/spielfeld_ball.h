@@ -20,6 +20,9 @@ void Spielfeld_Objekt_Bewegen(Spielfeld_Record* r, int32_t nr, Spielfeld_Objekt*
 void Spielfeld_Tor_Eintragen(Spielfeld_Record* r, int32_t ende);
 // Play on, or the substitution stoppage while substitutes still walk.
 void Spielfeld_Situation_Zuruecksetzen(Spielfeld_Record* r);
+// A ball out of play, in play's time, that lies without its step (its order over): the restart
+// it is due, as the ball step gives it once the ball lies still.
+void Spielfeld_Ball_Aus_Ruhe(Spielfeld_Record* r);
 // Shakes the four frame objects of one goal.
 void Spielfeld_Torteile_Wackeln(Spielfeld_Record* r, int32_t ende);
 // In network play: a set piece other than the pending ones waits for the minute sync.

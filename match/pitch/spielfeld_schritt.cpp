@@ -322,6 +322,17 @@ void waechter(Spielfeld_Record* r, int32_t ms, bool aufgestellt)
         }
         return;
     }
+    // A ball out of play in play's time whose order is over gets no ball step, which gives the
+    // restart: kept at its last speed it held the match for ever, the clock running. After a
+    // restart's time it lies still and its restart follows.
+    const uint32_t z = r->ball_zustand;
+    if (r->situation == SITUATION_SPIEL && (z == BALL_IM_TOR || z == BALL_TORAUS || z == BALL_SEITENAUS)) {
+        zaehlen();
+        if (r->waechter_ms < SPIELFELD_STANDARD_WAECHTER_MS) return;
+        r->waechter_ms = 0;
+        Spielfeld_Ball_Aus_Ruhe(r);
+        return;
+    }
     switch (r->situation) {
     case SITUATION_SPIEL:
     case SITUATION_HALBZEIT:

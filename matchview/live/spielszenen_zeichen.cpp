@@ -218,8 +218,8 @@ void Spielszenen_Status_Zeichen(Rastport* seite, const Spielszenen_Fenster* f, c
 bool Spielszenen_Knopf_Gesperrt(int32_t knopf)
 {
     if (Netz_Rolle == 1) return knopf >= 8;
-    // a lone manager at the server is one PC: his pause and his replays stop nobody else's game
-    if (Netz_Rolle == 3 && !Ablauf_Allein()) return knopf >= 8 && knopf <= 10;
+    // a lone manager at the server is one PC: his pause stops nobody else's game
+    if (Netz_Rolle == 3) return knopf >= (Ablauf_Allein() ? 9 : 8) && knopf <= 10;
     return false;
 }
 

@@ -381,6 +381,23 @@ TEST_F(Schritt, RestartsAndShootOutKicksEndWithinTheirWatchdogs)
     r->elfmeter_schuss = 0;
     for (int32_t i = 0; i < schritte + 5; ++i) Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
     EXPECT_EQ(r->waechter_ms, 0);
+
+    // A ball behind the goal line that kept its last speed, its order over, and does not move:
+    // once lain still it brings the restart. It once held a match from the 20th minute to
+    // half-time, the clock running.
+    b().x = -727;
+    b().y = 1023;
+    b().vx = 0.0f;
+    b().vy = -154.0f;
+    Spielfeld_Aktueller_Auftrag(&b())->tempo = 0.0f;
+    r->ball_zustand = BALL_TORAUS;
+    n = 0;
+    while (r->situation == SITUATION_SPIEL && n < 2 * schritte) {
+        Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+        ++n;
+    }
+    EXPECT_TRUE(r->situation == SITUATION_ABSTOSS || r->situation == SITUATION_ECKE) << r->situation;
+    EXPECT_LE(n, schritte + 1);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -291,6 +291,40 @@ TEST_F(Elfmeter_Auf_Dem_Platz, ShootOutKicksMostlyScore)
     EXPECT_NEAR(double(treffer) / KICKS, 0.75, 0.1) << treffer << " of " << KICKS << " shoot-out kicks";
 }
 
+// The keeper goes for a corner as the kick is taken, the way his penalty instruction says: told to
+// go left (the lower y at the goal at x = 0, facing the pitch) he never goes right, whichever
+// corner the ball is for (beaten in his corner he may fall short, in the middle), and the other
+// way round.
+TEST_F(Elfmeter_Auf_Dem_Platz, TheKeeperGoesTheWayHisInstructionSays)
+{
+    const float mitte = float(Spielfeld_Masse[10]);
+    for (const uint8_t anweisung : {uint8_t(2), uint8_t(3)}) {
+        const float seite = anweisung == 2 ? -1.0f : 1.0f;
+        int32_t falsch = 0, gegangen = 0, ball_drueben = 0;
+        for (int32_t i = 0; i < 60; ++i) {
+            const int32_t k = i & 1;
+            int32_t tw = -1;
+            for (int32_t s = 16 * (1 - k); s < 16 * (1 - k) + 16 && tw < 0; ++s)
+                if (r->objekt[s].torwart && r->spieler[s].zustand == SPIELFELD_AUF_DEM_PLATZ) tw = s;
+            ASSERT_GE(tw, 0);
+            r->spieler[tw].anweisung[9] = anweisung;
+            Spielfeld_Elfmeterschiessen_Aufstellen(g, k, schuetze(k, i / 2));
+            schritte(2000, [&] { return !Spielfeld_Elfmeterschiessen_Wartet(g) && r->strafstoss != STRAFSTOSS_TORWART_WEG; });
+            if (r->strafstoss == STRAFSTOSS_TORWART_WEG) {
+                ++gegangen;
+                const float sprung = Spielfeld_Aktueller_Auftrag(&r->objekt[tw])->ziel[1];
+                const float schuss = Spielfeld_Aktueller_Auftrag(&r->objekt[SPIELFELD_BALL])->ziel[1];
+                falsch += (sprung - mitte) * seite < 0.0f;
+                ball_drueben += (schuss - mitte) * seite < 0.0f;
+            }
+            schritte(2000, [&] { return !Spielfeld_Elfmeterschiessen_Wartet(g); });
+        }
+        EXPECT_GT(gegangen, 50) << int(anweisung);
+        EXPECT_GT(ball_drueben, 10) << int(anweisung);
+        EXPECT_EQ(falsch, 0) << int(anweisung);
+    }
+}
+
 // So do 400 penalties in play, a goal from the rebound within 3 s counting.
 TEST_F(Elfmeter_Auf_Dem_Platz, PenaltiesInPlayMostlyScore)
 {
