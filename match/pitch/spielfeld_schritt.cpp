@@ -325,8 +325,12 @@ void waechter(Spielfeld_Record* r, int32_t ms, bool aufgestellt)
     // A ball out of play in play's time whose order is over gets no ball step, which gives the
     // restart: kept at its last speed it held the match for ever, the clock running. After a
     // restart's time it lies still and its restart follows.
+    // Only a ball without its step counts: one that still moves under its order gets its restart
+    // from that step, and cutting its run short began it anew, so that a match never ended.
     const uint32_t z = r->ball_zustand;
-    if (r->situation == SITUATION_SPIEL && (z == BALL_IM_TOR || z == BALL_TORAUS || z == BALL_SEITENAUS)) {
+    const Spielfeld_Auftrag& ball_auftrag = *Spielfeld_Aktueller_Auftrag(&r->objekt[SPIELFELD_BALL]);
+    const bool ohne_schritt = ball_auftrag.tempo == 0.0f && ball_auftrag.start_tempo == 0.0f;
+    if (r->situation == SITUATION_SPIEL && ohne_schritt && (z == BALL_IM_TOR || z == BALL_TORAUS || z == BALL_SEITENAUS)) {
         zaehlen();
         if (r->waechter_ms < SPIELFELD_STANDARD_WAECHTER_MS) return;
         r->waechter_ms = 0;
