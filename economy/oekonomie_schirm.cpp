@@ -143,10 +143,12 @@ void Oekonomie_Liste_Zeigen(Oek_Liste* liste)
     Menue_Icon_Liste_Hinzufuegen(schalter_liste);
     gezeigte_liste = liste;
     if (liste && liste->n > 0) {
-        Menue_Icon_Liste_Hinzufuegen(liste->icons());
-        // A rebuilt list may hold a number in another record than before: the registry names the
-        // one on screen (the input-field menu of a rocker finds its value through it).
+        // A rebuilt list may hold a number in another record than before (the finance pages list
+        // one week more each week): the registry names the one on screen before it is added, so
+        // that the record is neither taken for a second icon of its number nor missed by the
+        // input-field menu of a rocker, which finds its value through it.
         Menue_Icon_Liste_Registrieren(liste->icons());
+        Menue_Icon_Liste_Hinzufuegen(liste->icons());
     }
     Menue_Screen_Icon_Aktiv_Setzen(1, 701);
     Menue_Screen_Icon_Aktiv_Setzen(1, 702);

@@ -419,5 +419,7 @@ void Spielfeld_Umgebung_Setzen(Spielfeld_Record* r, const Spiele_Spiel* m)
     Spielszenen_Szenen_Palette(r->palette);
     r->zuschauer_stimmung[0] = r->zuschauer_stimmung[1] = 40;
     r->schiri_wert[0] = r->schiri_wert[1] = 3;
+    // The day's referee goes with the record: a client holds no stored game to read him from.
+    if (m && m->schiedsrichter >= 0) r->schiedsrichter = uint32_t(m->schiedsrichter);
     r->aktions_sperre = 1;
 }

@@ -1,5 +1,6 @@
 // The heading of the report pages and the result lines of a competition's match day.
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "competitions/spiele.h"
@@ -7,6 +8,7 @@
 #include "database/team.h"
 #include "graphics/font.h"
 #include "match/spieltag.h"
+#include "matchview/live/spielszenen_live.h"
 #include "matchview/reports/bericht_seite.h"
 #include "matchview/spieltagbericht.h"
 #include "graphics/grafik_bitmap.h"
@@ -50,6 +52,17 @@ const char* tore_format(bool heim_breit, bool gast_breit, bool gespielt)
     if (heim_breit) return "^c%05d^tr%04d^fb%04d%2d:%d^fe";
     if (gast_breit) return "^c%05d^tr%04d^fb%04d%d:%2d^fe";
     return "^c%05d^tr%04d^fb%04d%d:%d^fe";
+}
+
+// The result lines' names: font, where the away name starts and its gap to the score.
+constexpr int32_t NAMEN_FONT = 8, GAST_X = 330, ABSTAND = 6;
+
+// Left edge of a score drawn right-aligned at `rechts` (its text after the alignment code).
+int32_t tore_links(const std::string& tore, int32_t font, int32_t rechts)
+{
+    const size_t ab = tore.find("^fb");
+    Font_Record* f = Font(font);
+    return rechts - (f && ab != std::string::npos ? Font_Text_Breite(f, tore.c_str() + ab) : 0);
 }
 
 // The first leg seen from this game's home side; false when there is none.
@@ -117,16 +130,23 @@ void Spieltagbericht_Ergebniszeilen(int32_t wettbewerb)
                 Grafik_Rechteck_Fuellen(bericht::seite(), strich_x + 2, y - 4, 6, 3, 1);
                 Grafik_Rechteck_Fuellen(bericht::seite(), strich_x, y - 6, 6, 3, uint16_t(weiss));
             }
-            // A narrow font: a long away name ends before the scores.
-            bericht::text_mit_schatten(
-                8, 120, y,
-                Temp_Sprintf("^c%05d^tl%04d%s^c%05d^tl%04d%s^tl%04d%s", sieger == s.m.heim ? weiss : grau, 4,
-                             Team_String(TEAM_NAME, s.m.heim, nullptr, 0), sieger == s.m.gast ? weiss : grau, 210,
-                             Team_String(TEAM_NAME, s.m.gast, nullptr, 0), 0, ""));
             const bool gespielt = s.m.heim_tore >= 0;
-            bericht::text_mit_schatten(l.font, 0, y + l.tore_dy,
-                                       Temp_Sprintf(tore_format(heim_breit, gast_breit, gespielt), weiss, basis + 380,
-                                                    l.breite, int32_t(s.m.heim_tore), int32_t(s.m.gast_tore)));
+            const std::string tore = Temp_Sprintf(tore_format(heim_breit, gast_breit, gespielt), weiss, basis + 380,
+                                                  l.breite, int32_t(s.m.heim_tore), int32_t(s.m.gast_tore));
+            // A narrow font; an away name too long for the room before the score stands as the
+            // club's short name, which loses its last letters where it still runs into the score.
+            const int32_t platz = tore_links(tore, l.font, basis + 380) - GAST_X - ABSTAND;
+            const char* lang = Team_String(TEAM_NAME, s.m.gast, nullptr, 0);
+            char gast[64];
+            if (Spielszenen_Text_Kuerzen(gast, sizeof gast, lang, NAMEN_FONT, platz) <
+                Font_Text_Breite(Font(NAMEN_FONT), lang ? lang : ""))
+                Spielszenen_Text_Kuerzen(gast, sizeof gast, Team_String(TEAM_KURZNAME, s.m.gast, nullptr, 0), NAMEN_FONT, platz);
+            bericht::text_mit_schatten(
+                NAMEN_FONT, 120, y,
+                Temp_Sprintf("^c%05d^tl%04d%s^c%05d^tl%04d%s^tl%04d%s", sieger == s.m.heim ? weiss : grau, 4,
+                             Team_String(TEAM_NAME, s.m.heim, nullptr, 0), sieger == s.m.gast ? weiss : grau,
+                             GAST_X - 120, gast, 0, ""));
+            bericht::text_mit_schatten(l.font, 0, y + l.tore_dy, tore.c_str());
             int32_t hh = 0, hg = 0;
             const bool erstes = zwei_beine && hinspiel(s, &hh, &hg);
             if (erstes)

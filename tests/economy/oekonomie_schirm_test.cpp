@@ -2,6 +2,8 @@
 // takes the previous one away, and the clicks and drops of the stadium, advertising, camp and
 // events screens reach the rules they stand for.
 #include "schirm_hilfe.h"
+#include "common/capture.h"
+#include "gameflow/globals.h"
 
 #include "economy/bank_finanzen.h"
 #include "economy/bank_intern.h"
@@ -181,6 +183,22 @@ TEST_F(SchirmTest, TheFinancePagesFollowThePointerOnlyWhileTheyAreShown)
     ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
     Menue_Hook(0, 0, 0);
     EXPECT_EQ(Menue_Hook, nullptr);
+}
+
+// A week later the finance pages list one week more, and each icon after the weeks stands in
+// another record of the list: opened again, none of them is reported as defined twice.
+TEST_F(SchirmTest, TheFinancePagesAWeekLaterDefineNoIconTwice)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN), 1);
+    const int32_t heute = Aktueller_Tag;
+    Aktueller_Tag += 7;
+    Fehler_Capture f;
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN), 1);
+    Aktueller_Tag = heute;
+    ASSERT_TRUE(da(2042));
+    for (const std::string& t : f.texts) EXPECT_EQ(t.find("doppelt definiert"), std::string::npos) << t;
+    EXPECT_EQ(Menue_Screen_Icon_Aus_Nummer(2132)->nummer, 2132);
 }
 
 TEST_F(SchirmTest, AWeekIsChosenOnlyWhileNeitherToggleIsOnAndComesBackAfterThem)

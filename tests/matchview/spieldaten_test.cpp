@@ -14,6 +14,7 @@
 #include "database/personal.h"
 #include "graphics/grafik_bitmap.h"
 #include "match/spielfeld.h"
+#include "match/pitch/spielfeld_daten.h"
 #include "matchview/lineup/spieldaten.h"
 
 namespace {
@@ -199,6 +200,22 @@ TEST_F(Spieldaten, TheRefereeIsTheStoredGamesOne)
     Personal_DeInit();
     EXPECT_TRUE(gedruckt("Schiedsrichter: Pfeife 7, ")) << texte.size();
     EXPECT_FALSE(gedruckt("nicht definiert"));
+}
+
+// A client holds no stored game of the match: its page names the referee the record brought
+// from the server, who was taken from the stored game when the record was set up.
+TEST_F(Spieldaten, WithoutAStoredGameTheRecordNamesTheReferee)
+{
+    const std::vector<uint8_t> liste = Test_Schiedsrichter_Liste({3, 7});
+    Personal_Init();
+    ASSERT_TRUE(Personal_Liste_Einlesen(liste.data(), uint32_t(liste.size())));
+    Spiele_Get_Spiel(h, 1)->schiedsrichter = 7;
+    Spielfeld_Umgebung_Setzen(r.get(), Spiele_Get_Spiel(h, 0));
+    r->spiel = 0;
+    zeichnen();
+    Personal_DeInit();
+    EXPECT_TRUE(gedruckt("Schiedsrichter: Pfeife 7, ")) << texte.size();
+    EXPECT_FALSE(gedruckt("unbekannt"));
 }
 
 // The statistics columns with counts of two digits, in the program's own fonts: each text ends

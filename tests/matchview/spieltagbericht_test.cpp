@@ -204,6 +204,37 @@ TEST_F(Spieltagbericht, ResultsTablesAndTeamsOfTheDayUntilTwoLeagueDays)
     EXPECT_GT(ko_seiten, 0);
 }
 
+// On the results pages of one column every away name ends before its row's score begins, on
+// league and knock-out pages alike (the knock-out's scores stand further left).
+TEST_F(Spieltagbericht, AwayNamesEndBeforeTheirScores)
+{
+    int32_t geprueft = 0, ko_zeilen = 0;
+    for (int32_t tag = 1; tag <= 12 && (ko_zeilen == 0 || geprueft == ko_zeilen); ++tag) {
+        tag_mit_seiten("gast" + std::to_string(tag));
+        for (size_t s = 0; s < gezeigt.size(); ++s) {
+            const auto texte = seite(int32_t(s));
+            if (texte.empty() || texte[0].text.find("Ergebnisse:") == std::string::npos) continue;
+            for (const Gezeichnet& name : texte) {
+                const size_t ab = name.text.find("^tl0210"), bis = name.text.find("^tl0000");
+                if (name.x != 120 || ab == std::string::npos || bis == std::string::npos) continue;
+                const std::string gast = name.text.substr(ab + 7, bis - ab - 7);
+                for (const Gezeichnet& tore : texte) {
+                    const size_t rechts = tore.text.find("^tr"), fb = tore.text.find("^fb");
+                    if (tore.y < name.y || tore.y > name.y + 6 || rechts == std::string::npos || fb == std::string::npos)
+                        continue;
+                    const int32_t links = std::atoi(tore.text.c_str() + rechts + 3) -
+                                          Font_Text_Breite(Font(tore.wert), tore.text.c_str() + fb);
+                    EXPECT_LT(330 + Font_Text_Breite(Font(name.wert), gast.c_str()), links) << gast << " / " << tore.text;
+                    ++geprueft;
+                    ko_zeilen += std::atoi(tore.text.c_str() + rechts + 3) == 430;
+                }
+            }
+        }
+    }
+    EXPECT_GT(ko_zeilen, 0);
+    EXPECT_GT(geprueft, ko_zeilen);
+}
+
 TEST_F(Spieltagbericht, NoPageWithoutItsSwitchOrBackground)
 {
     ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
