@@ -95,13 +95,66 @@ bool in_start(const Wettbewerb_Datensatz& w, int32_t team)
     return false;
 }
 
+// Every team's base league: the record number of the first base league whose current list
+// holds the team, -1 none. The lists are plain arrays that many places write directly, so the
+// index keeps a compact copy of everything its answers rest on (per used record the base-league
+// mark, and a base league's list) and is built again whenever the records differ from that copy:
+// a promotion, a changed list, a loaded savegame or a new game can never leave it stale. The
+// comparison reads each list in one go instead of searching every list for every team.
+struct Liga_Index {
+    const Wettbewerb_Datensatz* daten = nullptr;
+    std::vector<int16_t> abbild;  // per used record: 0, or 1, the list length and the list
+    std::vector<int16_t> liga;    // per team number
+};
+Liga_Index liga_index;
+
+int32_t listen_laenge(const Wettbewerb_Datensatz& w) { return std::clamp(w.listen.anzahl, 0, WETTBEWERB_MAX_TEAMS); }
+
+bool liga_index_stimmt()
+{
+    if (liga_index.daten != wb_daten || !wb_daten) return liga_index.daten == wb_daten;
+    const int16_t* p = liga_index.abbild.data();
+    const int16_t* const ende = p + liga_index.abbild.size();
+    for (int32_t i = 0; i < WETTBEWERB_ANZAHL && wb_benutzt(wb_daten[i]); ++i) {
+        const Wettbewerb_Datensatz& w = wb_daten[i];
+        if (p == ende || *p++ != (w.basisliga ? 1 : 0)) return false;
+        if (!w.basisliga) continue;
+        const int32_t n = listen_laenge(w);
+        if (ende - p < 1 + n || *p++ != n || !std::equal(p, p + n, w.listen.teams)) return false;
+        p += n;
+    }
+    return p == ende;
+}
+
+const std::vector<int16_t>& liga_tabelle()
+{
+    if (liga_index_stimmt()) return liga_index.liga;
+    liga_index.daten = wb_daten;
+    liga_index.abbild.clear();
+    liga_index.liga.clear();
+    for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
+        const Wettbewerb_Datensatz& w = wb_daten[i];
+        liga_index.abbild.push_back(w.basisliga ? 1 : 0);
+        if (!w.basisliga) continue;
+        const int32_t n = listen_laenge(w);
+        liga_index.abbild.push_back(int16_t(n));
+        liga_index.abbild.insert(liga_index.abbild.end(), w.listen.teams, w.listen.teams + n);
+        for (int32_t k = 0; k < n; ++k) {
+            const int32_t t = w.listen.teams[k];
+            if (t < 0) continue;
+            if (size_t(t) >= liga_index.liga.size()) liga_index.liga.resize(size_t(t) + 1, -1);
+            if (liga_index.liga[size_t(t)] < 0) liga_index.liga[size_t(t)] = int16_t(i);
+        }
+    }
+    return liga_index.liga;
+}
+
 // The base league whose current list holds the team.
 Wettbewerb_Datensatz* liga_von(int32_t team)
 {
-    if (team < 0) return nullptr;
-    for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i)
-        if (wb_daten[i].basisliga && in_liste(wb_daten[i], team)) return &wb_daten[i];
-    return nullptr;
+    if (team < 0 || !wb_daten) return nullptr;
+    const std::vector<int16_t>& liga = liga_tabelle();
+    return size_t(team) < liga.size() && liga[size_t(team)] >= 0 ? &wb_daten[liga[size_t(team)]] : nullptr;
 }
 
 int32_t klemmen(int32_t v, int32_t lo, int32_t hi) { return std::min(hi, std::max(lo, v)); }
@@ -426,8 +479,12 @@ bool Wettbewerb_Team_Erreicht(Wettbewerb_Id id, int32_t team, int32_t, int32_t)
 Wettbewerb_Id Wettbewerb_Get_Team_Wettbewerb(int32_t team, int32_t nur_liga, int32_t)
 {
     if (team < 0 || !Wettbewerb_Bereit()) return -1;
+    if (nur_liga) {
+        const Wettbewerb_Datensatz* liga = liga_von(team);
+        return liga ? liga->id : -1;
+    }
     for (int32_t i = 0; i < anzahl_benutzt(); ++i)
-        if ((!nur_liga || wb_daten[i].basisliga) && in_liste(wb_daten[i], team)) return wb_daten[i].id;
+        if (in_liste(wb_daten[i], team)) return wb_daten[i].id;
     return -1;
 }
 
@@ -528,26 +585,10 @@ bool Wettbewerb_Ist_International(Wettbewerb_Id id)
         if (erstes == -2) erstes = l;
         else if (l != erstes) mehrere = true;
     };
-    // Every team's base league is looked up once per call: the land of the first base league
-    // whose current list holds the team, as liga_von finds it (-1: none yet, -2: a league
-    // without a land).
-    std::vector<int32_t> liga_land;
+    // The land of a team's base league (the index checked once for the whole call).
+    const std::vector<int16_t>& liga = liga_tabelle();
     auto team_land = [&](int32_t team) {
-        if (team < 0) return;
-        if (liga_land.empty()) {
-            liga_land.assign(1, -1);
-            for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
-                const Wettbewerb_Datensatz& l = wb_daten[i];
-                if (!l.basisliga) continue;
-                for (int32_t k = 0; k < l.listen.anzahl && k < WETTBEWERB_MAX_TEAMS; ++k) {
-                    const int32_t t = l.listen.teams[k];
-                    if (t < 0) continue;
-                    if (size_t(t) >= liga_land.size()) liga_land.resize(size_t(t) + 1, -1);
-                    if (liga_land[size_t(t)] == -1) liga_land[size_t(t)] = l.land < 0 ? -2 : l.land;
-                }
-            }
-        }
-        if (size_t(team) < liga_land.size()) land(liga_land[size_t(team)]);
+        if (team >= 0 && size_t(team) < liga.size() && liga[size_t(team)] >= 0) land(wb_daten[liga[size_t(team)]].land);
     };
     // The whole competition counts, so that a later round of an international cup is one too.
     fuer_kette(w, [&](Wettbewerb_Datensatz* r) {

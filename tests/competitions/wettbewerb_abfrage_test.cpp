@@ -183,6 +183,44 @@ TEST_F(Abfrage, TeamsUndLaender)
     EXPECT_EQ(platz, -1);
 }
 
+// A team's league follows every change of the lists: a promotion swap, a shortened list, a
+// league that is no base league any more, and records loaded anew as a savegame or a new game
+// brings them.
+TEST_F(Abfrage, LigaFolgtDemTeamUeberJedeListenAenderung)
+{
+    EXPECT_EQ(Wettbewerb_Get_Team_Wettbewerb(3, 1), 1);
+    EXPECT_EQ(Wettbewerb_Get_Liga_Niveau(3), 100);
+    Wettbewerb_Datensatz* a1 = Wettbewerb_Zeiger(A1);
+    Wettbewerb_Datensatz* a2 = Wettbewerb_Zeiger(A2);
+    Wettbewerb_Datensatz* b1 = Wettbewerb_Zeiger(B1);
+    // Season end: A's last goes down, the north's first comes up.
+    std::swap(a1->listen.teams[3], a2->listen.teams[0]);
+    EXPECT_EQ(Wettbewerb_Get_Team_Wettbewerb(3, 1), 2);
+    EXPECT_EQ(Wettbewerb_Get_Team_Wettbewerb(4, 1), 1);
+    EXPECT_EQ(Wettbewerb_Get_Liga_Niveau(3), 50);
+    EXPECT_EQ(Wettbewerb_Get_Team_Ansehen(4), 90);
+    // Team 0 moves abroad: the country cup it plays in becomes international.
+    EXPECT_FALSE(Wettbewerb_Ist_International(10));
+    std::swap(a1->listen.teams[0], b1->listen.teams[0]);
+    EXPECT_EQ(Wettbewerb_Get_Team_Wettbewerb(0, 1), 4);
+    EXPECT_TRUE(Wettbewerb_Ist_International(10));
+    b1->listen.anzahl = 3;
+    EXPECT_EQ(Wettbewerb_Get_Team_Wettbewerb(15, 1), -1);
+    b1->basisliga = 0;
+    EXPECT_EQ(Wettbewerb_Get_Team_Wettbewerb(0, 1), -1);
+    EXPECT_FALSE(Wettbewerb_Ist_International(10));
+
+    Wettbewerb_Free();
+    auto r = bauen();
+    std::swap(r[A1].listen.teams[1], r[B1].listen.teams[1]);
+    std::swap(r[A1].listen.start[1], r[B1].listen.start[1]);
+    ASSERT_TRUE(Wettbewerb_Uebernehmen(r.data(), ANZAHL, TEAM_ANZAHL));
+    EXPECT_EQ(Wettbewerb_Get_Team_Wettbewerb(0, 1), 1);
+    EXPECT_EQ(Wettbewerb_Get_Team_Wettbewerb(1, 1), 4);
+    EXPECT_EQ(Wettbewerb_Get_Team_Wettbewerb(13, 1), 1);
+    EXPECT_EQ(Wettbewerb_Get_Team_Ansehen(13), 90);
+}
+
 TEST_F(Abfrage, WerteUndSchalter)
 {
     // A knock-out round halves per match day; a league plays TEAMS / 2 pairings.
