@@ -87,6 +87,16 @@ protected:
         dazu(k, {"game pruefsumme", "quit"});
         std::ofstream(c.ordner / "client.txt") << text(k);
     }
+
+    // Starts the three programs on the prepared match day with their error texts kept, so that a
+    // side cut out of step tells why.
+    static bool mit_fehlertexten_starten(pid_t* s_pid, pid_t* e_pid, pid_t* z_pid)
+    {
+        fehler_texte_drucken = true;
+        const bool gestartet = r.starten(s_pid, e_pid, z_pid, "vorbereitet");
+        fehler_texte_drucken = false;
+        return gestartet;
+    }
 };
 
 TEST_F(Netz_Spieltag, ThreePcsPlayThePreparedMatchDayAndReachTheNextRound)
@@ -166,10 +176,7 @@ TEST_F(Netz_Spieltag, AClientsBroadcastChoiceDecidesWhetherItSeesItsMatch)
     skript(eins, 0, 0);
     skript(zwei, 1, 2);
     pid_t s_pid, e_pid, z_pid;
-    fehler_texte_drucken = true;
-    const bool gestartet = r.starten(&s_pid, &e_pid, &z_pid, "vorbereitet");
-    fehler_texte_drucken = false;
-    ASSERT_TRUE(gestartet);
+    ASSERT_TRUE(mit_fehlertexten_starten(&s_pid, &e_pid, &z_pid));
     Drei_Rechner::Summen d;
     ASSERT_TRUE(r.beendet(s_pid, e_pid, z_pid, 300, 120, &d));
     // A client's start and its match day, live or not, are ordinary play: its fixture lists come
@@ -241,11 +248,7 @@ TEST_F(Netz_Spieltag, ALiveMatchDayPlaysInStepOverAnInternetLine)
         std::ofstream(c->ordner / "client.txt") << text(k);
     }
     pid_t s_pid, e_pid, z_pid;
-    // The error texts hold the server's reasons should a side fall out of step.
-    fehler_texte_drucken = true;
-    const bool gestartet = r.starten(&s_pid, &e_pid, &z_pid, "vorbereitet");
-    fehler_texte_drucken = false;
-    ASSERT_TRUE(gestartet);
+    ASSERT_TRUE(mit_fehlertexten_starten(&s_pid, &e_pid, &z_pid));
     Drei_Rechner::Summen d;
     const testing::AssertionResult gut = r.beendet(s_pid, e_pid, z_pid, 400, 200, &d);
     // The later tests reach the server directly again.
