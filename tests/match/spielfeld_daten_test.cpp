@@ -11,8 +11,10 @@
 #include "database/teamspieler.h"
 #include "economy/stadion.h"
 #include "match/pitch/spielfeld_daten.h"
+#include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_objekt.h"
 #include "match/pitch/spielfeld_spieler.h"
+#include "match/pitch/spielfeld_wechsel.h"
 #include "match/spielfeld.h"
 #include "platform/zufall.h"
 
@@ -308,6 +310,41 @@ TEST_F(Aufstellung, NextHalfChangesEndsConsistently)
     EXPECT_EQ(f->objekt[5].x, float((jetzt.taktik_punkte[0] + jetzt.taktik_punkte[1]) / 2));
     // The keeper now guards the goal the other side attacks.
     EXPECT_EQ(f->spieler[0].taktik_punkte[4], f->tor_x[0] == L ? 0 : L);
+}
+
+// A change made during the break (the dressing room's drop, an assistant's pair still queued)
+// comes on with the next half's kick-off, not at its first stoppage: the replaced man sits at
+// once and the substitute starts in his place, turned round with the ends.
+TEST_F(Aufstellung, AChangeQueuedAtTheBreakComesOnWithTheNextHalfsKickOff)
+{
+    kader(1);
+    const int32_t h = spiel(1, 2);
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(h, 2, 0, nullptr, 1, 0));
+    Spielfeld_Record* f = Spielfeld_Get_Spiel(h);
+    ASSERT_EQ(f->spieler[11].zustand, uint32_t(SPIELFELD_ERSATZ));
+    // the replaced man's zones apart from the substitute's own
+    f->spieler[5].taktik_punkte[0] = 1000;
+    f->spieler[5].taktik_punkte[1] = 2000;
+    f->einwechsel[0][0] = 11;
+    f->auswechsel[0][0] = 5;
+    Spielfeld_Anpfiff(h, 1);
+    EXPECT_EQ(f->spieler[11].zustand, uint32_t(SPIELFELD_AUF_DEM_PLATZ));
+    EXPECT_EQ(f->objekt[11].aktiv, 1);
+    EXPECT_EQ(f->objekt[11].zustand, 0) << "nobody walks at a kick-off";
+    EXPECT_EQ(f->spieler[11].taktik_punkte[0], L - 2000);
+    EXPECT_EQ(f->spieler[11].taktik_punkte[1], L - 1000);
+    EXPECT_EQ(f->objekt[11].x, float((f->spieler[11].taktik_punkte[0] + f->spieler[11].taktik_punkte[1]) / 2));
+    EXPECT_EQ(f->objekt[5].aktiv, 0);
+    EXPECT_EQ(f->spieler[5].zustand & SPIELFELD_AUF_DEM_PLATZ, 0u);
+    EXPECT_NE(f->spieler[5].zustand & SPIELFELD_AUSGEWECHSELT, 0u);
+    EXPECT_EQ(f->einwechsel[0][0], -1);
+    EXPECT_EQ(f->auswechsel[0][0], -1);
+    EXPECT_EQ(f->wechsel_uebrig[0], 2);
+    // The ticker's event names him; the kick-off itself is play.
+    EXPECT_EQ(f->kopf.offen, 1);
+    EXPECT_NE(f->kopf.code & EREIGNIS_WECHSEL, 0u);
+    EXPECT_EQ(f->kopf.slot, 11);
+    EXPECT_EQ(f->situation, 0u);
 }
 
 TEST_F(Aufstellung, StrengthEntryOrderKeeperValuesAndKraft)
