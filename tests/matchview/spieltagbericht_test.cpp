@@ -217,14 +217,22 @@ TEST_F(Spieltagbericht, AwayNamesEndBeforeTheirScores)
             for (const Gezeichnet& name : texte) {
                 const size_t ab = name.text.find("^tl0210"), bis = name.text.find("^tl0000");
                 if (name.x != 120 || ab == std::string::npos || bis == std::string::npos) continue;
-                const std::string gast = name.text.substr(ab + 7, bis - ab - 7);
+                std::string gast = name.text.substr(ab + 7, bis - ab - 7);
+                int32_t font = name.wert;
+                // a name in the small font stands alone, in its colour, at the tab
+                for (const Gezeichnet& allein : texte)
+                    if (gast.empty() && allein.x == 330 && allein.y == name.y && allein.text.size() > 7) {
+                        gast = allein.text.substr(7);
+                        font = allein.wert;
+                    }
+                EXPECT_FALSE(gast.empty()) << name.text;
                 for (const Gezeichnet& tore : texte) {
                     const size_t rechts = tore.text.find("^tr"), fb = tore.text.find("^fb");
                     if (tore.y < name.y || tore.y > name.y + 6 || rechts == std::string::npos || fb == std::string::npos)
                         continue;
                     const int32_t links = std::atoi(tore.text.c_str() + rechts + 3) -
                                           Font_Text_Breite(Font(tore.wert), tore.text.c_str() + fb);
-                    EXPECT_LT(330 + Font_Text_Breite(Font(name.wert), gast.c_str()), links) << gast << " / " << tore.text;
+                    EXPECT_LT(330 + Font_Text_Breite(Font(font), gast.c_str()), links) << gast << " / " << tore.text;
                     ++geprueft;
                     ko_zeilen += std::atoi(tore.text.c_str() + rechts + 3) == 430;
                 }
@@ -290,6 +298,41 @@ TEST_F(Spieltagbericht, TheTeamOfTheDaysLabelsKeepApart)
     }
     EXPECT_EQ(geprueft, 22);
     ASSERT_EQ(gezeigt.size(), 1u);
+}
+
+// An away name short of room: the full name while it fits, then the club's short name in the
+// lines' font and in the small one, and only then the short name cut, its point telling of the
+// cut. It never runs past its room, and a cut keeps more than a letter or two.
+TEST_F(Spieltagbericht, AnAwayNameShortOfRoomStaysReadable)
+{
+    int32_t geprueft = 0;
+    for (int32_t t = 0; t < Team_Anzahl && geprueft < 12; ++t) {
+        const char* lang = Team_String(TEAM_NAME, t, nullptr, 0);
+        const char* kurz = Team_String(TEAM_KURZNAME, t, nullptr, 0);
+        if (!lang || !kurz || std::strcmp(lang, kurz) == 0 || std::strlen(kurz) < 7) continue;
+        const int32_t voll = Font_Text_Breite(Font(8), lang), kurz_8 = Font_Text_Breite(Font(8), kurz),
+                      kurz_9 = Font_Text_Breite(Font(9), kurz);
+        ASSERT_LT(kurz_9, voll) << lang;
+        Spieltagbericht_Name n = Spieltagbericht_Gast_Name(t, voll);
+        EXPECT_EQ(std::string(n.text), lang);
+        EXPECT_EQ(n.font, 8);
+        n = Spieltagbericht_Gast_Name(t, voll - 1);
+        if (kurz_8 < voll) EXPECT_EQ(std::string(n.text), kurz) << lang;
+        n = Spieltagbericht_Gast_Name(t, kurz_8 - 1);
+        EXPECT_EQ(std::string(n.text), kurz);
+        EXPECT_EQ(n.font, 9);
+        // the knock-out page's room: a cut short name in the small font ending in one point
+        n = Spieltagbericht_Gast_Name(t, kurz_9 - 1);
+        const std::string text = n.text;
+        EXPECT_EQ(n.font, 9);
+        EXPECT_LE(Font_Text_Breite(Font(9), n.text), kurz_9 - 1) << text;
+        ASSERT_GE(text.size(), 4u) << kurz;
+        EXPECT_EQ(text.back(), '.');
+        EXPECT_NE(text[text.size() - 2], '.') << text;
+        EXPECT_EQ(std::string(kurz).compare(0, text.size() - 1, text, 0, text.size() - 1), 0) << text << " of " << kurz;
+        ++geprueft;
+    }
+    EXPECT_GE(geprueft, 5);
 }
 
 }  // namespace
