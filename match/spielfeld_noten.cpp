@@ -22,6 +22,10 @@ constexpr uint32_t WEITERGEGEBEN = 0x100000;  // the slot's substituted-out bit
 Spielfeld_Nominierung nominierungen[SPIELFELD_MAX_NOMINIERUNGEN];
 int32_t nominierungen_anzahl = 0;
 
+// A shoot-out kick's goal is stored as the goal alone, without the shot of a goal in play: it
+// decides the tie but is no part of anybody's match.
+bool elfmeterschiessen(const Spiele_Ereignis_Info& e) { return (e.flags & SPE_TOR) && !(e.flags & SPE_CHANCE); }
+
 // What the match store's events tell about one slot.
 struct Slot_Ereignisse {
     int32_t rein = -1, raus = -1;  // minutes of coming on and going off (substitution or sending-off)
@@ -39,6 +43,7 @@ Slot_Ereignisse ereignisse_von(const Spielfeld_Record& r, int32_t spnr)
             continue;
         }
         if (e.flags & SPE_TOR) {
+            if (elfmeterschiessen(e)) continue;
             if (e.spieler_1 == spnr) ++((e.flags & EREIGNIS_EIGENTOR) ? s.eigentore : s.tore);
             else if (e.spieler_2 == spnr && !(e.flags & EREIGNIS_EIGENTOR)) ++s.vorlagen;
             continue;
@@ -59,12 +64,19 @@ int32_t spielende_minute(const Spielfeld_Record& r)
     return std::max<int32_t>(m ? m->minute : 0, r.minute);
 }
 
+// The side's goals of the match itself, the shoot-out's left out.
 int32_t tore_von(const Spielfeld_Record& r, int32_t seite)
 {
-    if (r.aktiv) return r.tore[seite];
-    const Spiele_Spiel* m = Spiele_Get_Spiel(int32_t(r.spiel), 0);
-    if (!m || m->heim_tore < 0) return 0;
-    return seite == 0 ? m->heim_tore : m->gast_tore;
+    int32_t tore = r.tore[seite];
+    if (!r.aktiv) {
+        const Spiele_Spiel* m = Spiele_Get_Spiel(int32_t(r.spiel), 0);
+        if (!m || m->heim_tore < 0) return 0;
+        tore = seite == 0 ? m->heim_tore : m->gast_tore;
+    }
+    Spiele_Ereignis_Info e{};
+    for (bool da = Spiele_Get_Erstes_Ereignis(int32_t(r.spiel), &e); da; da = Spiele_Get_Naechstes_Ereignis(&e))
+        if (elfmeterschiessen(e) && bool(e.flags & SPE_HEIM) == (seite == 0)) --tore;
+    return std::max(tore, 0);
 }
 
 bool ist_torwart(const Spielfeld_Record& r, int32_t slot)

@@ -10,6 +10,14 @@ int32_t Spieltagbericht_Ergebnisse_Zeigen(int32_t wettbewerb);
 void Spieltagbericht_Kopf(int32_t wettbewerb, const char* titel);
 // The result lines of the competition's games today.
 void Spieltagbericht_Ergebniszeilen(int32_t wettbewerb);
+// An away name of a result line for the room before its score (pixels): the club's full name in
+// the lines' font, else its short name in that font or the small one, else the short name cut in
+// the small one and ended with a point.
+struct Spieltagbericht_Name {
+    int32_t font;
+    char text[64];
+};
+Spieltagbericht_Name Spieltagbericht_Gast_Name(int32_t team, int32_t platz);
 // The table after today with each club's previous place and an arrow for the change.
 void Spieltagbericht_Tabelle(int32_t wettbewerb);
 // The team of the day page of a competition (eleven players and their clubs, 1-3-4-3).

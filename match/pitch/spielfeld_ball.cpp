@@ -511,7 +511,7 @@ void Spielfeld_Tor_Eintragen(Spielfeld_Record* r, int32_t ende)
     if (r->letzter_schuetze == r->letzter_passgeber) r->letzter_passgeber = -1;
     Spielfeld_Ereignis_Melden(r, code, r->letzter_schuetze, r->letzter_passgeber);
     for (int32_t s = 16 * seite; s < 16 * seite + 16; ++s)
-        if (r->objekt[s].torwart && r->spieler[s].zustand == SPIELFELD_AUF_DEM_PLATZ) ++r->statistik[s][7];
+        if (r->objekt[s].torwart && r->spieler[s].zustand == SPIELFELD_AUF_DEM_PLATZ) Spielfeld_Statistik_Zaehlen(r, s, 7);
     r->foul_countdown = 0;
     for (const int32_t s : {int32_t(r->foul_taeter), int32_t(r->gefoulter)}) {
         if (s < 0 || s >= SPIELFELD_SLOTS) continue;

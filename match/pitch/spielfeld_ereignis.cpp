@@ -170,6 +170,8 @@ void Spielfeld_Statistik_Zaehlen(Spielfeld_Record* r, int32_t s, int32_t e)
         Print_Fehler("Falscher Statistik-Spieler");
         return;
     }
+    // a shoot-out kick, saved or scored, is no part of the match's figures nor of a mark
+    if (r->elfmeter_schuss) return;
     if (r->statistik[s][e] < 255) ++r->statistik[s][e];
 }
 

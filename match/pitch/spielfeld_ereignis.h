@@ -17,7 +17,7 @@ constexpr uint32_t EREIGNIS_ART_MASKE = 4218;
 
 // Records one event of slot s (second slot t, -1 none).
 void Spielfeld_Ereignis_Melden(Spielfeld_Record* r, uint32_t code, int32_t slot, int32_t zweiter);
-// Raises per-player counter e (0..7) of slot s.
+// Raises per-player counter e (0..7) of slot s; a shoot-out kick counts nothing.
 void Spielfeld_Statistik_Zaehlen(Spielfeld_Record* r, int32_t slot, int32_t element);
 // The referee's decision on the foul the frame step found (draws on the record's sequence).
 void Spielfeld_Foul_Bewerten(Spielfeld_Record* r);

@@ -20,6 +20,13 @@ constexpr float FREI_ABSTAND = 50.0f;
 
 bool laeuft(uint8_t z) { return z >= 36 && z <= 39; }
 
+// The roles of the kicking side at a corner, free kick or penalty.
+bool schuetzen_rolle(uint8_t z)
+{
+    return z == ROLLE_ECKE || z == ROLLE_FREISTOSS || z == ROLLE_FREISTOSS_PARTNER || z == ROLLE_FREISTOSS_PASS ||
+           z == ROLLE_STRAFSTOSS || z == ROLLE_STRAFSTOSS_19;
+}
+
 // The slot of a chosen player number on side s, -1 when he is not in the side.
 int32_t slot_von(const Spielfeld_Record* r, int32_t s, uint32_t spnr)
 {
@@ -116,7 +123,9 @@ void zuteilen(Spielfeld_Record* r, int32_t s, const Wahl& w)
         break;
     case SITUATION_ELFMETER:
     case SITUATION_ELFMETERSCHIESSEN: {
-        bool schon = false;
+        // the kick is the side's that did not touch last: the defenders' best, handed out first,
+        // must not take the only taker's role from it
+        bool schon = s == (r->letzte_beruehrung & 1);
         for (int32_t k = 0; k < SPIELFELD_SLOTS; ++k)
             schon |= r->objekt[k].zustand == ROLLE_STRAFSTOSS || r->objekt[k].zustand == ROLLE_STRAFSTOSS_19;
         if (!schon) rolle(r, i, ROLLE_STRAFSTOSS);
@@ -124,7 +133,6 @@ void zuteilen(Spielfeld_Record* r, int32_t s, const Wahl& w)
     }
     default: break;
     }
-    (void)s;
     const uint32_t sit = r->situation;
     if (sit >= SITUATION_EINWURF && sit <= SITUATION_FREISTOSS && sit != SITUATION_HALBZEIT) r->ballhalter = int8_t(i);
 }
@@ -141,6 +149,29 @@ int32_t Spielfeld_Standard_Wahl(const Spielfeld_Record* r, int32_t* seite)
     case SITUATION_ECKE: return 2;
     default: return -1;
     }
+}
+
+void Spielfeld_Standard_Schuetze_Setzen(Spielfeld_Record* r, int32_t art, int32_t seite, uint32_t spnr)
+{
+    if (!r || art < 0 || art > 2) return;
+    seite &= 1;
+    Spielfeld_Gewaehlter_Schuetze(r, art, seite) = spnr;
+    int32_t s = 0;
+    if (Spielfeld_Standard_Wahl(r, &s) != art || s != seite) return;
+    const int32_t slot = slot_von(r, seite, spnr);
+    if (slot < 0) return;
+    r->schuetze_bestimmt = slot;
+    // before its pass (a corner's comes once the ball's flags have run down) he is taken there
+    if (!r->standard_aufgebaut || r->torart[0] > 2) return;
+    for (int32_t i = 16 * seite; i < 16 * seite + 16; ++i) {
+        Spielfeld_Objekt& o = r->objekt[i];
+        if (!schuetzen_rolle(o.zustand)) continue;
+        o.zustand = 0;
+        o.neu_entscheiden = 1;
+    }
+    r->ballhalter = -1;
+    r->standard_aufgebaut = 0;
+    r->waechter_ms = 0;
 }
 
 void Spielfeld_Sonderaktion(Spielfeld_Record* r)

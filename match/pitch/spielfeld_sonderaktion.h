@@ -16,6 +16,10 @@ enum : uint8_t {
 // that is no shoot-out kick (0) or a corner (2), taken by the side that did not touch the ball
 // last (`seite`); -1 for any other situation.
 int32_t Spielfeld_Standard_Wahl(const Spielfeld_Record* r, int32_t* seite);
+// The manager's taker for a kind (0 penalty, 1 free kick, 2 corner) and side. While that set piece
+// is being set up and not yet taken he takes it: the side's roles at the ball go out anew in a
+// fresh set-up pass, with the restart's whole time.
+void Spielfeld_Standard_Schuetze_Setzen(Spielfeld_Record* r, int32_t art, int32_t seite, uint32_t spnr);
 
 // A free point on the pitch at about radius from the object, 50 from every player; gerichtet
 // draws it on the slot's attacking side. After 64 draws without one: the object's own position

@@ -14,6 +14,7 @@
 #include "graphics/grafik_wappen.h"
 #include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
+#include "match/pitch/spielfeld_sonderaktion.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen.h"
@@ -36,6 +37,7 @@ struct Panel {
     int32_t griff_x = 0, griff_y = 0;
     Rastport* balken[2] = {nullptr, nullptr};
     uint32_t offen_seit = 0;  // program time the panel opened
+    bool wahl_gehalten = false;  // the press that chose a taker has not been seen released
 };
 Panel p;
 
@@ -74,6 +76,18 @@ void balken(Rastport* seite, int32_t x, int32_t y, int32_t wert, int32_t minimum
     Grafik_Blit(p.balken[0], 0, 0, 30, int32_t(p.balken[0]->height), seite, x, y);
     const int32_t w = std::clamp((wert - minimum) * 30 / std::max(spanne, 1), 0, 30);
     if (w > 0) Grafik_Blit(p.balken[1], 0, 0, w, int32_t(p.balken[1]->height), seite, x, y);
+}
+
+// A left press on the window's play, not on a panel over it, nor the press that chose a taker
+// and is still held.
+bool klick_auf_spiel(const Spielszenen_Fenster* f)
+{
+    // the held state alone: a quick click elsewhere stays for whom it was meant
+    if (!(Win95_Maustasten() & 1)) p.wahl_gehalten = false;
+    const int32_t mx = Maus_Get_X(), my = Maus_Get_Y();
+    if (mx < f->x || my < f->y || mx >= f->x + f->breite || my >= f->y + f->hoehe) return false;
+    if (Spielszenen_Maus_Genommen_Vorher) return false;
+    return !p.wahl_gehalten && (Maus_Get_Tasten() & 1);
 }
 
 }  // namespace
@@ -136,8 +150,16 @@ void Spielszenen_Standard_Pruefen_Um(Spielszenen_Fenster* f, Spielfeld_Steuerung
     if (r->freistoss_offen == 1) art = 1;
     else if (r->elfmeter_offen == 1) art = 0;
     else if (r->ecke_offen == 1) art = 2;
-    if (art >= 0 && f->beide_seiten) f->seite = r->standard_seite;
-    if (art < 0 || int32_t(r->standard_seite) != f->seite) {
+    int32_t seite = r->standard_seite;
+    // A lone manager's PC is the single PC, whatever network role the program runs in: there
+    // the panel waits for its option or a click, and without either the match plays on. The
+    // engine clears a whistled set piece at its first set-up pass, so his click is taken as
+    // long as the set piece is being set up, until it is taken.
+    const bool allein = Ablauf_Allein();
+    const bool gemeldet = art >= 0;
+    if (!gemeldet && allein && !f->standard_offen) art = Spielfeld_Standard_Wahl(r, &seite);
+    if (art >= 0 && f->beide_seiten) f->seite = seite;
+    if (art < 0 || seite != f->seite) {
         // a panel left open with nothing of the own side pending would hold the match unseen
         if (f->standard_offen) schliessen(f, st);
         Spielszenen_Schuetze_Freigeben();
@@ -149,12 +171,10 @@ void Spielszenen_Standard_Pruefen_Um(Spielszenen_Fenster* f, Spielfeld_Steuerung
         return;
     }
     const int32_t option = art == 1 ? 0 : art == 0 ? 1 : 2;
-    // a lone manager's PC is the single PC, whatever network role the program runs in: there
-    // the panel waits for its option or a click, and without either the match plays on
-    bool oeffnen = st->schuetze_waehlen[option] != 0 || !Ablauf_Allein();
-    if (!st->schuetze_waehlen[option]) {
+    bool oeffnen = gemeldet && (st->schuetze_waehlen[option] != 0 || !allein);
+    if (!st->schuetze_waehlen[option] || !gemeldet) {
         Spielszenen_Zeiger_Form = 10;
-        if (!oeffnen && (Maus_Get_Tasten() & 1)) {
+        if (!oeffnen && klick_auf_spiel(f)) {
             // opens once the press has ended; the wait keeps the messages flowing and ends
             // when the program quits
             while ((Maus_Get_Tasten() & 1) && !Programm_Ende) {
@@ -163,6 +183,11 @@ void Spielszenen_Standard_Pruefen_Um(Spielszenen_Fenster* f, Spielfeld_Steuerung
         }
     }
     if (!oeffnen) return;
+    // the panel shows the kind it opened for
+    if (!gemeldet) {
+        (art == 1 ? r->freistoss_offen : art == 0 ? r->elfmeter_offen : r->ecke_offen) = 1;
+        r->standard_seite = uint8_t(seite);
+    }
     st->pause = 1;
     f->standard_offen = 1;
     st->standard = 1;
@@ -233,7 +258,9 @@ int32_t Spielszenen_Schuetze_Waehlen_Bei(Rastport* seite, Spielszenen_Fenster* f
         if (unter && tasten == 1 && gewaehlter < 0) gewaehlter = slot;
     }
     if (gewaehlter < 0) return -1;
-    Spielfeld_Gewaehlter_Schuetze(r, art, s) = uint32_t(r->spieler[gewaehlter].spnr);
+    // a set piece already being set up is taken by him
+    Spielfeld_Standard_Schuetze_Setzen(r, art, s, uint32_t(r->spieler[gewaehlter].spnr));
+    p.wahl_gehalten = true;
     Spielszenen_Sound_Spielen(13, 320, 320);
     if (st) st->pause = 0;
     r->freistoss_offen = r->elfmeter_offen = r->ecke_offen = 0;

@@ -1,5 +1,8 @@
 // The heading of the report pages and the result lines of a competition's match day.
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -54,8 +57,9 @@ const char* tore_format(bool heim_breit, bool gast_breit, bool gespielt)
     return "^c%05d^tr%04d^fb%04d%d:%d^fe";
 }
 
-// The result lines' names: font, where the away name starts and its gap to the score.
-constexpr int32_t NAMEN_FONT = 8, GAST_X = 330, ABSTAND = 6;
+// The result lines' names: font, the small font of an away name short of room, where the away
+// name starts and its gap to the score.
+constexpr int32_t NAMEN_FONT = 8, KLEIN_FONT = 9, GAST_X = 330, ABSTAND = 4;
 
 // Left edge of a score drawn right-aligned at `rechts` (its text after the alignment code).
 int32_t tore_links(const std::string& tore, int32_t font, int32_t rechts)
@@ -78,6 +82,28 @@ bool hinspiel(const Spiel& s, int32_t* heim, int32_t* gast)
 }
 
 }  // namespace
+
+Spieltagbericht_Name Spieltagbericht_Gast_Name(int32_t team, int32_t platz)
+{
+    Spieltagbericht_Name n{NAMEN_FONT, {}};
+    const char* lang = Team_String(TEAM_NAME, team, nullptr, 0);
+    const char* kurz = Team_String(TEAM_KURZNAME, team, nullptr, 0);
+    const auto breite = [](int32_t font, const char* t) { return Font(font) ? Font_Text_Breite(Font(font), t ? t : "") : 0; };
+    for (const auto& [font, text] : {std::pair{NAMEN_FONT, lang}, std::pair{NAMEN_FONT, kurz}, std::pair{KLEIN_FONT, kurz}})
+        if (breite(font, text) <= platz) {
+            n.font = font;
+            std::snprintf(n.text, sizeof n.text, "%s", text ? text : "");
+            return n;
+        }
+    // cut in the small font, its point telling the reader that letters are missing
+    n.font = KLEIN_FONT;
+    char rest[sizeof n.text];
+    Spielszenen_Text_Kuerzen(rest, sizeof rest, kurz, KLEIN_FONT, platz - breite(KLEIN_FONT, "."));
+    size_t ende = std::strlen(rest);
+    if (ende > 0 && rest[ende - 1] == '.') rest[--ende] = 0;
+    std::snprintf(n.text, sizeof n.text, "%s.", rest);
+    return n;
+}
 
 void Spieltagbericht_Kopf(int32_t wettbewerb, const char* titel)
 {
@@ -133,19 +159,18 @@ void Spieltagbericht_Ergebniszeilen(int32_t wettbewerb)
             const bool gespielt = s.m.heim_tore >= 0;
             const std::string tore = Temp_Sprintf(tore_format(heim_breit, gast_breit, gespielt), weiss, basis + 380,
                                                   l.breite, int32_t(s.m.heim_tore), int32_t(s.m.gast_tore));
-            // A narrow font; an away name too long for the room before the score stands as the
-            // club's short name, which loses its last letters where it still runs into the score.
+            // The away name has the room up to its score: the full name, or the club's short one
+            // (in the small font where needed).
             const int32_t platz = tore_links(tore, l.font, basis + 380) - GAST_X - ABSTAND;
-            const char* lang = Team_String(TEAM_NAME, s.m.gast, nullptr, 0);
-            char gast[64];
-            if (Spielszenen_Text_Kuerzen(gast, sizeof gast, lang, NAMEN_FONT, platz) <
-                Font_Text_Breite(Font(NAMEN_FONT), lang ? lang : ""))
-                Spielszenen_Text_Kuerzen(gast, sizeof gast, Team_String(TEAM_KURZNAME, s.m.gast, nullptr, 0), NAMEN_FONT, platz);
+            const Spieltagbericht_Name gast = Spieltagbericht_Gast_Name(s.m.gast, platz);
+            const bool eine_zeile = gast.font == NAMEN_FONT;
+            const int32_t gast_farbe = sieger == s.m.gast ? weiss : grau;
             bericht::text_mit_schatten(
                 NAMEN_FONT, 120, y,
                 Temp_Sprintf("^c%05d^tl%04d%s^c%05d^tl%04d%s^tl%04d%s", sieger == s.m.heim ? weiss : grau, 4,
-                             Team_String(TEAM_NAME, s.m.heim, nullptr, 0), sieger == s.m.gast ? weiss : grau,
-                             GAST_X - 120, gast, 0, ""));
+                             Team_String(TEAM_NAME, s.m.heim, nullptr, 0), gast_farbe, GAST_X - 120,
+                             eine_zeile ? gast.text : "", 0, ""));
+            if (!eine_zeile) bericht::text_mit_schatten(gast.font, GAST_X, y, Temp_Sprintf("^c%05d%s", gast_farbe, gast.text));
             bericht::text_mit_schatten(l.font, 0, y + l.tore_dy, tore.c_str());
             int32_t hh = 0, hg = 0;
             const bool erstes = zwei_beine && hinspiel(s, &hh, &hg);

@@ -9,6 +9,7 @@
 #include "competitions/spiele_karten.h"
 #include "competitions/spiele_welt.h"
 #include "database/teamspieler.h"
+#include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/spielfeld.h"
 #include "match/spieltag_welt.h"
@@ -17,6 +18,9 @@
 namespace {
 
 using namespace spielwelt;
+
+// A goal in play is stored with its shot; a shoot-out kick's goal without.
+constexpr uint32_t TOR_IM_SPIEL = SPE_CHANCE | SPE_TOR;
 
 // Team 1 with players 10..23 (11 starters, 3 substitutes) against team 2 in one league game.
 class Spielernoten : public Spielwelt {
@@ -93,19 +97,19 @@ TEST_F(Spielernoten, GoalsHelpCardsHurtWithinTenAndSixty)
     const int32_t spnr = r->spieler[s].spnr;
     const int32_t ohne = note(s);
     ASSERT_GE(ohne, 10);
-    Spiele_Set_Ereignis(h, SPE_TOR | SPE_HEIM, 30, spnr, 32767);
+    Spiele_Set_Ereignis(h, TOR_IM_SPIEL | SPE_HEIM, 30, spnr, 32767);
     const int32_t ein_tor = note(s);
     EXPECT_LT(ein_tor, ohne);
     // The goal won the game: his team-mates gain too, the keeper on the other side has nobody.
     EXPECT_LT(note(s == 1 ? 2 : 1), ohne);
     Spiele_Set_Ereignis(h, SPE_GELB | SPE_HEIM, 40, spnr, 32767);
     EXPECT_GT(note(s), ein_tor);
-    for (int i = 0; i < 10; ++i) Spiele_Set_Ereignis(h, SPE_TOR | SPE_HEIM, 50 + i, spnr, 32767);
+    for (int i = 0; i < 10; ++i) Spiele_Set_Ereignis(h, TOR_IM_SPIEL | SPE_HEIM, 50 + i, spnr, 32767);
     EXPECT_EQ(note(s), 10);
     // An own goal counts against him, not for him.
     const int32_t u = s + 1;
     const int32_t vorher = note(u);
-    for (int i = 0; i < 10; ++i) Spiele_Set_Ereignis(h, SPE_TOR | uint32_t(EREIGNIS_EIGENTOR), 60 + i, r->spieler[u].spnr, 32767);
+    for (int i = 0; i < 10; ++i) Spiele_Set_Ereignis(h, TOR_IM_SPIEL | uint32_t(EREIGNIS_EIGENTOR), 60 + i, r->spieler[u].spnr, 32767);
     EXPECT_GT(note(u), vorher);
     EXPECT_LE(note(u), 60);
 }
@@ -137,6 +141,33 @@ TEST_F(Spielernoten, OnThePitchSavesAndGoalsLetInMoveTheKeepersMark)
     r->statistik[s][3] = 6;
     r->statistik[s][0] = 10;
     EXPECT_GT(note(s), feld);
+}
+
+// Shoot-out kicks decide the tie, not the marks: a taker's kick is no goal of his, a tie won on
+// penalties no win, and on the pitch a kick raises none of the keeper's figures, while its goal
+// still counts in the score.
+TEST_F(Spielernoten, ShootOutKicksLeaveTheMarksAlone)
+{
+    const int32_t s = feldspieler_slot(), spnr = r->spieler[s].spnr;
+    const int32_t tw = s == 0 ? 1 : 0;
+    ASSERT_TRUE(r->objekt[tw].torwart);
+    Spiele_Set_Minute(h, 120);
+    const int32_t feld = note(s), torwart = note(tw);
+    for (int32_t i = 0; i < 4; ++i) Spiele_Set_Ereignis(h, SPE_TOR | SPE_HEIM, 120, i == 0 ? spnr : 32767, 32767);
+    for (int32_t i = 0; i < 3; ++i) Spiele_Set_Ereignis(h, SPE_TOR, 120, 32767, 32767);
+    EXPECT_EQ(note(s), feld);
+    EXPECT_EQ(note(tw), torwart);
+    r->aktiv = 1;
+    r->minute = 120;
+    r->elfmeter_schuss = 1;
+    r->letzte_beruehrung = 1;
+    r->letzter_schuetze = 20;  // an away taker
+    const int32_t vorher = note(tw), gast_tore = int8_t(Spiele_Get_Spiel(h, 0)->gast_tore);
+    Spielfeld_Statistik_Zaehlen(r, tw, 6);
+    Spielfeld_Tor_Eintragen(r, r->seiten_getauscht & 1);
+    EXPECT_EQ(int8_t(Spiele_Get_Spiel(h, 0)->gast_tore), gast_tore + 1);
+    EXPECT_EQ(r->statistik[tw][6] + r->statistik[tw][7], 0);
+    EXPECT_EQ(note(tw), vorher);
 }
 
 // A real match day of the small world: the evaluation that closes it nominates per competition.

@@ -7,6 +7,7 @@
 #include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_objekt.h"
 #include "match/pitch/spielfeld_sonderaktion.h"
+#include "match/pitch/spielfeld_standard.h"
 #include "match/pitch/spielfeld_verhalten.h"
 #include "match/spielfeld_szene.h"
 #include "platform/zufall.h"
@@ -118,6 +119,43 @@ TEST_F(Rollen, AKeeperTakesNoCornerOrFreeKickUnlessAlone)
     r->situation = SITUATION_FREISTOSS;
     Spielfeld_Sonderaktion(r.get());
     EXPECT_EQ(r->objekt[0].zustand, 21);
+}
+
+// The manager chooses the taker while his free kick or penalty is being set up (its pass has run):
+// the one chosen gets the role and the ball, the one named before loses them, and the restart has
+// its whole time again. Only the kicking side takes a penalty's role; another side's choice
+// changes nothing.
+TEST_F(Rollen, ATakerChosenWhileTheSetPieceIsSetUpTakesIt)
+{
+    spieler(0, 300, 3403, true);
+    spieler(7, L - 2600, 3000);
+    spieler(8, L - 5000, 1000);
+    spieler(9, L - 4500, 5000);
+    spieler(16, L - 400, 3403, true);
+    spieler(20, L - 2000, 3300);
+    for (int32_t art : {1, 0}) {
+        for (int32_t i : {7, 8, 9}) r->objekt[i].zustand = 0;
+        r->schuetze_bestimmt = -1;
+        if (art == 1) Spielfeld_Freistoss_Aufstellen(r.get(), L - 2500, 3403, 0);
+        else {
+            b().x = L - 1500;
+            Spielfeld_Elfmeter_Aufstellen(r.get());
+        }
+        Spielfeld_Situation_Aufstellen(r.get());
+        const uint8_t rolle = art == 1 ? 21 : 18;
+        const int32_t vorher = r->ballhalter;
+        ASSERT_TRUE(vorher >= 7 && vorher <= 9 && r->objekt[vorher].zustand == rolle) << art << " " << vorher;
+        const int32_t neu = vorher == 8 ? 9 : 8;
+        Spielfeld_Standard_Schuetze_Setzen(r.get(), art, 1, 20);
+        EXPECT_EQ(r->standard_aufgebaut, 1);
+        r->waechter_ms = 7000;
+        Spielfeld_Standard_Schuetze_Setzen(r.get(), art, 0, uint32_t(neu));
+        EXPECT_EQ(r->waechter_ms, 0);
+        Spielfeld_Situation_Aufstellen(r.get());
+        EXPECT_EQ(r->objekt[neu].zustand, rolle) << art;
+        EXPECT_NE(r->objekt[vorher].zustand, rolle) << art;
+        EXPECT_EQ(r->ballhalter, neu);
+    }
 }
 
 TEST_F(Rollen, AtAKickOffTheTakerStopsAndAMateJoinsHim)

@@ -36,6 +36,9 @@ protected:
         r->standard_seite = 1;
         f.record = r.get();
         f.seite = 1;
+        f.breite = 640;
+        f.hoehe = 400;
+        Spielszenen_Maus_Genommen_Vorher = 0;
         Spielszenen_Schuetze_X = Spielszenen_Schuetze_Y = 100;
     }
     void TearDown() override

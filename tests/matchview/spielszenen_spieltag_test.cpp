@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@
 #include "database/team.h"
 #include "gameflow/ablauf.h"
 #include "graphics/grafik_screen.h"
+#include "match/pitch/spielfeld_ball.h"
+#include "match/pitch/spielfeld_objekt.h"
+#include "match/pitch/spielfeld_standard.h"
 #include "match/spielfeld.h"
 #include "match/spieltag.h"
 #include "match/spieltag_intern.h"
@@ -188,6 +192,99 @@ TEST_F(Spielszenen_Spieltag, TheOwnClubsFirstMatchDayIsShownLive)
     Spielszenen_Ansicht_Befehl = 2;
     laufen(40);
     EXPECT_EQ(fa.tabelle_offen + fa.ereignisse_offen, 0);
+}
+
+// A lone manager's free kick near the goal and his penalty: the engine has cleared each whistled
+// set piece at its first set-up pass, and his click on the play while it is still being set up
+// opens the taker panel and holds the match; the player he chooses takes the kick.
+TEST_F(Spielszenen_Spieltag, AClickWhileAFreeKickOrPenaltyIsSetUpLetsTheChosenTakeIt)
+{
+    const int32_t verein = Aktuelles_Team >= 0 ? Aktuelles_Team : 0;
+    Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_LIVE, verein);
+    ASSERT_TRUE(bis_live());
+    ASSERT_TRUE(Ablauf_Allein());
+    const int32_t a = Spielszenen_Aktives_Fenster();
+    ASSERT_GE(a, 0);
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[a];
+    ASSERT_NE(f.record, nullptr);
+    ASSERT_GE(f.seite, 0);
+    const int32_t s = f.seite;
+    for (uint8_t& o : Spielfeld_Steuerung.schuetze_waehlen) o = 0;
+    Os_Input_Set_Mouse(2, 2);
+    Os_Input_Set_Buttons(false, false);
+    const std::string bilder = SPIELSZENEN_ORDNER + "/schuetze_" + std::to_string(::getpid());
+    std::filesystem::create_directories(bilder);
+    for (const int32_t art : {1, 0}) {
+        Spielfeld_Record* r = f.record;
+        // in open play, early in a half, the set piece is whistled for the manager's side
+        int32_t i = 0;
+        for (; i < 100000 && !(r->situation == SITUATION_SPIEL && r->ball_zustand == BALL_IM_SPIEL && r->spielende == 0 &&
+                               r->minute % 45 >= 5 && r->minute % 45 < 35 && !r->tor_pause && !r->foul_countdown);
+             ++i)
+            Ablauf_Schritt();
+        ASSERT_LT(i, 100000);
+        const int32_t laenge = Spielfeld_Masse[0];
+        const bool hinten = ((1 - s) ^ (r->seiten_getauscht & 1)) != 0;  // side s attacks x = length
+        if (art == 1) {
+            Spielfeld_Freistoss_Aufstellen(r, float(hinten ? laenge - 2500 : 2500), 3000.0f, s);
+            ASSERT_EQ(r->freistoss_offen, 1);
+        } else {
+            Spielfeld_Objekt_Setzen(r, SPIELFELD_BALL, hinten ? laenge - 1500 : 1500, 3403, 0);
+            Spielfeld_Elfmeter_Aufstellen(r);
+            ASSERT_EQ(r->elfmeter_offen, 1);
+        }
+        ASSERT_EQ(int32_t(r->standard_seite), s);
+        const uint32_t situation = r->situation;
+        // the first set-up pass clears the whistle; without option or click nothing opens
+        for (i = 0; i < 200 && (r->freistoss_offen || r->elfmeter_offen); ++i) Ablauf_Schritt();
+        for (int32_t k = 0; k < 5; ++k) Ablauf_Schritt();
+        ASSERT_EQ(r->situation, situation) << "taken before the click";
+        EXPECT_EQ(f.standard_offen, 0);
+        EXPECT_EQ(Spielfeld_Steuerung.pause, 0);
+        EXPECT_EQ(Spielszenen_Zeiger_Form, 10) << "the pointer tells that a click chooses";
+        // a quick click on the play
+        Os_Input_Set_Mouse(f.x + f.breite / 2, f.y + f.hoehe / 2);
+        Os_Input_Set_Buttons(true, false);
+        Os_Input_Set_Buttons(false, false);
+        Ablauf_Schritt();
+        ASSERT_EQ(f.standard_offen, 1) << art;
+        EXPECT_EQ(Spielfeld_Steuerung.pause, 1);
+        EXPECT_EQ(Spielszenen_Standard_Art(r), art);
+        for (int32_t k = 0; k < 20; ++k) Ablauf_Schritt();
+        EXPECT_EQ(r->situation, situation) << "the match waits for the choice";
+        EXPECT_EQ(Spielszenen_Maus_Genommen, 2) << "the panel is drawn";
+        EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/panel_" + std::to_string(art) + ".png").c_str()));
+        // the last row's player, whoever was to take it
+        int32_t zeilen[16];
+        const int32_t n = Spielszenen_Schuetzen_Zeilen(r, s, zeilen);
+        ASSERT_GT(n, 1);
+        int32_t k = n - 1;
+        while (k > 0 && (r->objekt[zeilen[k]].zustand == 21 || r->objekt[zeilen[k]].zustand == 18 ||
+                         r->spieler[zeilen[k]].zustand != SPIELFELD_AUF_DEM_PLATZ))
+            --k;
+        const int32_t gewaehlt = zeilen[k];
+        // a press held over the row for a few frames, as a hand presses
+        Os_Input_Set_Mouse(Spielszenen_Schuetze_X + 20, Spielszenen_Schuetze_Y + 24 + 12 * k + 5);
+        Os_Input_Set_Buttons(true, false);
+        for (int32_t t = 0; t < 10; ++t) Ablauf_Schritt();
+        Os_Input_Set_Buttons(false, false);
+        Ablauf_Schritt();
+        EXPECT_EQ(f.standard_offen, 0);
+        EXPECT_EQ(Spielfeld_Steuerung.pause, 0);
+        EXPECT_EQ(Spielfeld_Gewaehlter_Schuetze(r, art, s), uint32_t(r->spieler[gewaehlt].spnr));
+        Os_Input_Set_Mouse(2, 2);
+        // he walks up and takes it; the panel does not come back by itself
+        int32_t letzter_halter = -1, wieder_offen = 0;
+        for (i = 0; i < 20000 && r->situation == situation; ++i) {
+            if (r->ballhalter >= 0) letzter_halter = r->ballhalter;
+            Ablauf_Schritt();
+            wieder_offen += f.standard_offen;
+        }
+        EXPECT_NE(r->situation, situation) << "never taken";
+        EXPECT_EQ(letzter_halter, gewaehlt) << art;
+        EXPECT_EQ(int32_t(r->letzte_beruehrung), s);
+        EXPECT_EQ(wieder_offen, 0);
+    }
 }
 
 // The manager's cup game is levelled late in the regular time and in extra time, so that

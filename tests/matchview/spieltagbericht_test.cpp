@@ -217,14 +217,22 @@ TEST_F(Spieltagbericht, AwayNamesEndBeforeTheirScores)
             for (const Gezeichnet& name : texte) {
                 const size_t ab = name.text.find("^tl0210"), bis = name.text.find("^tl0000");
                 if (name.x != 120 || ab == std::string::npos || bis == std::string::npos) continue;
-                const std::string gast = name.text.substr(ab + 7, bis - ab - 7);
+                std::string gast = name.text.substr(ab + 7, bis - ab - 7);
+                int32_t font = name.wert;
+                // a name in the small font stands alone, in its colour, at the tab
+                for (const Gezeichnet& allein : texte)
+                    if (gast.empty() && allein.x == 330 && allein.y == name.y && allein.text.size() > 7) {
+                        gast = allein.text.substr(7);
+                        font = allein.wert;
+                    }
+                EXPECT_FALSE(gast.empty()) << name.text;
                 for (const Gezeichnet& tore : texte) {
                     const size_t rechts = tore.text.find("^tr"), fb = tore.text.find("^fb");
                     if (tore.y < name.y || tore.y > name.y + 6 || rechts == std::string::npos || fb == std::string::npos)
                         continue;
                     const int32_t links = std::atoi(tore.text.c_str() + rechts + 3) -
                                           Font_Text_Breite(Font(tore.wert), tore.text.c_str() + fb);
-                    EXPECT_LT(330 + Font_Text_Breite(Font(name.wert), gast.c_str()), links) << gast << " / " << tore.text;
+                    EXPECT_LT(330 + Font_Text_Breite(Font(font), gast.c_str()), links) << gast << " / " << tore.text;
                     ++geprueft;
                     ko_zeilen += std::atoi(tore.text.c_str() + rechts + 3) == 430;
                 }
@@ -290,6 +298,28 @@ TEST_F(Spieltagbericht, TheTeamOfTheDaysLabelsKeepApart)
     }
     EXPECT_EQ(geprueft, 22);
     ASSERT_EQ(gezeigt.size(), 1u);
+}
+
+// An away name short of room: the full name while it fits, then the club's short name in the
+// lines' font and in the small one, and only then the short name cut, its point telling of it.
+TEST_F(Spieltagbericht, AnAwayNameShortOfRoomStaysReadable)
+{
+    int32_t geprueft = 0;
+    for (int32_t t = 0; t < Team_Anzahl && geprueft < 12; ++t) {
+        const char* lang = Team_String(TEAM_NAME, t, nullptr, 0);
+        const char* kurz = Team_String(TEAM_KURZNAME, t, nullptr, 0);
+        if (!lang || !kurz || std::strlen(kurz) < 7 || std::strcmp(lang, kurz) == 0) continue;
+        const int32_t voll = Font_Text_Breite(Font(8), lang), kurz_9 = Font_Text_Breite(Font(9), kurz);
+        EXPECT_EQ(std::string(Spieltagbericht_Gast_Name(t, voll).text), lang);
+        const Spieltagbericht_Name klein = Spieltagbericht_Gast_Name(t, Font_Text_Breite(Font(8), kurz) - 1);
+        EXPECT_EQ(std::string(klein.text) + std::to_string(klein.font), std::string(kurz) + "9");
+        const std::string cut = Spieltagbericht_Gast_Name(t, kurz_9 - 1).text;
+        EXPECT_LE(Font_Text_Breite(Font(9), cut.c_str()), kurz_9 - 1) << cut;
+        EXPECT_TRUE(cut.size() >= 4 && cut.back() == '.' && cut[cut.size() - 2] != '.') << cut;
+        EXPECT_EQ(std::string(kurz).compare(0, cut.size() - 1, cut, 0, cut.size() - 1), 0) << cut << " of " << kurz;
+        ++geprueft;
+    }
+    EXPECT_GE(geprueft, 5);
 }
 
 }  // namespace
