@@ -273,6 +273,27 @@ TEST_F(SpielfeldWelt, TheTwoHundredAndFirstGameIsRefused)
     EXPECT_EQ(Spielfeld_Get_Angezeigte_Spiele(nullptr, 1000, false), 0);
 }
 
+// The ball went out for a corner as the half ended: no corner follows. In network play the
+// taker's panel of the club's PC opens for a set piece still marked open, and its choice lands in
+// that PC's record alone; the others never hear of it, and their records part at the next kick
+// of that kind. The half's end leaves no set piece open.
+TEST_F(SpielfeldWelt, ASetPieceCutOffByTheHalfsEndOpensNoTakerPanelInTheNext)
+{
+    Spielfeld_Init();
+    const int32_t a = spiel(0, 0, 1, 2);
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(a, 1, 0, nullptr, 1, 0));
+    Spielfeld_Record* r = Spielfeld_Get_Spiel(a);
+    for (uint8_t* offen : {&r->ecke_offen, &r->freistoss_offen, &r->elfmeter_offen}) {
+        *offen = 1;
+        r->standard_seite = 0;
+        ASSERT_GE(Spielszenen_Standard_Art(r), 0);
+        Spielfeld_Halbzeit_Beenden(a);
+        EXPECT_EQ(Spielszenen_Standard_Art(r), -1);
+        Spielfeld_Anpfiff(a, 1);
+        EXPECT_EQ(Spielszenen_Standard_Art(r), -1);
+    }
+}
+
 TEST_F(SpielfeldWelt, HalvesEndsAndListsOfTheMatchDay)
 {
     EXPECT_FALSE(Spielfeld_Spieltag_Beendet_Setzen());
