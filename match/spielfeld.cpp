@@ -18,14 +18,12 @@
 #include "gameflow/globals.h"
 #include "match/pitch/spielfeld_abfragen.h"
 #include "match/pitch/spielfeld_ansicht.h"
-#include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_daten.h"
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_objekt.h"
 #include "match/pitch/spielfeld_schritt.h"
 #include "match/pitch/spielfeld_spieler.h"
 #include "match/pitch/spielfeld_verhalten.h"
-#include "match/pitch/spielfeld_wechsel.h"
 #include "match/spieltag.h"
 #include "matchview/spielansicht.h"
 #include "matchview/live/spielszenen_kamera.h"
@@ -765,11 +763,6 @@ void Spielfeld_Anpfiff_Record(Spielfeld_Record* r, int32_t spaetere_halbzeit)
     Spielfeld_Objekt_Setzen(r, SPIELFELD_BALL, Spielfeld_Masse[0] / 2, Spielfeld_Masse[1] / 2, 0);
     Spielfeld_Auftrag_Tempo_Setzen(r, SPIELFELD_BALL, 0.0f, 0);
     if (spaetere_halbzeit) {
-        // Changes made during the break come on with the kick-off, as with a goal's: the
-        // replaced man sits at once and the substitute takes his places before they turn round.
-        r->situation = SITUATION_ANSTOSS;
-        Spielfeld_Wechsel_Ausfuehren(r);
-        r->situation = 0;
         // The ends change: the goal points first, then every stored place turns round.
         r->seiten_getauscht ^= 1;
         Spielfeld_Tor_Punkte_Setzen(r);
@@ -801,6 +794,9 @@ void Spielfeld_Halbzeit_Beenden(int32_t spiel)
     r->situation = 5;
     for (Spielfeld_Spieler& s : r->spieler) s.zustand &= SPIELFELD_AUF_DEM_PLATZ | SPIELFELD_ERSATZ | SPIELFELD_GELB_ROT | SPIELFELD_ROT;
     std::memset(r->torart, 0, sizeof r->torart);
+    // A set piece the whistle cut off is none of the next half's: its taker's panel must not open
+    // there, where a choice would reach only the choosing PC's record.
+    r->freistoss_offen = r->elfmeter_offen = r->ecke_offen = 0;
     r->foul_countdown = 0;
     r->tor_pause = 0;
     r->elfmeter_schuss = 0;

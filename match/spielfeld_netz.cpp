@@ -1,6 +1,7 @@
 #include "match/spielfeld_netz.h"
 
 #include <bitset>
+#include <cmath>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -11,6 +12,7 @@
 #include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_sonderaktion.h"
 #include "match/spielfeld.h"
+#include "match/spieltag.h"
 #include "matchview/spielszenen_taktik.h"
 #include "network/netz.h"
 #include "network/netzuser.h"
@@ -274,6 +276,14 @@ void je_seite_des_teams(int32_t team, F f)
 }
 
 }  // namespace
+
+void Spielfeld_Netz_Tempo_Uebernehmen(const Spielfeld_Record* r)
+{
+    // The fill keeps the tempo as a factor of the start tempo, at least 1; a match day's tempo
+    // comes from the duration option and is never below the start tempo.
+    if (!r || !(r->tempo_faktor >= 1.0f) || r->tempo_faktor > float(SPIELTAG_TEMPO_MAX)) return;
+    Spieltag_Set_Geschwindigkeit(int32_t(std::lround(r->tempo_faktor * float(SPIELTAG_TEMPO_START))));
+}
 
 void Spielfeld_Netz_Set_Records(Spielfeld_Netz_Records quelle) { quelle_hook = quelle; }
 int32_t Spielfeld_Netz_Getrennt() { return getrennt; }
