@@ -20,6 +20,7 @@
 #include "gameflow/news.h"
 #include "gameflow/spielstand.h"
 #include "match/spielfeld.h"
+#include "match/spielfeld_netz.h"
 #include "match/spieltag.h"
 #include "matchview/spielansicht.h"
 #include "matchview/spielbericht.h"
@@ -309,6 +310,7 @@ void client_spieltag_starten()
     for (const auto& [spiel, bild] : Ablauf_Client_Spielfeld_Records())
         if (!Spielfeld_Record_Uebernehmen(spiel, bild.data()))
             Print_Fehler("Ablauf: Spiel %d des Servers hat hier keinen Platz", spiel);
+        else Spielfeld_Netz_Tempo_Uebernehmen(Spielfeld_Get_Spiel(spiel));
 }
 
 // Client: its turn of today has ended.

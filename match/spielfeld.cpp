@@ -801,6 +801,9 @@ void Spielfeld_Halbzeit_Beenden(int32_t spiel)
     r->situation = 5;
     for (Spielfeld_Spieler& s : r->spieler) s.zustand &= SPIELFELD_AUF_DEM_PLATZ | SPIELFELD_ERSATZ | SPIELFELD_GELB_ROT | SPIELFELD_ROT;
     std::memset(r->torart, 0, sizeof r->torart);
+    // A set piece the whistle cut off is none of the next half's: its taker's panel must not open
+    // there, where a choice would reach only the choosing PC's record.
+    r->freistoss_offen = r->elfmeter_offen = r->ecke_offen = 0;
     r->foul_countdown = 0;
     r->tor_pause = 0;
     r->elfmeter_schuss = 0;

@@ -1,6 +1,7 @@
 #include "match/spielfeld_netz.h"
 
 #include <bitset>
+#include <cmath>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -11,6 +12,7 @@
 #include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_sonderaktion.h"
 #include "match/spielfeld.h"
+#include "match/spieltag.h"
 #include "matchview/spielszenen_taktik.h"
 #include "network/netz.h"
 #include "network/netzuser.h"
@@ -63,7 +65,7 @@ struct Sync {
 };
 
 // A manager may take his time over a taker; a PC that sends none for a minute is cut off.
-constexpr uint32_t WAHLZEIT = 60000;
+constexpr uint32_t WAHLZEIT = SPIELFELD_NETZ_WAHLZEIT;
 // A PC on its way to the match has as long for its first minute.
 constexpr uint32_t ANPFIFF_WARTEZEIT = 60000;
 constexpr size_t AKTIONEN_HOECHSTENS = 32;
@@ -85,6 +87,10 @@ int32_t records(Spielfeld_Record** out, int32_t max)
         out[n++] = static_cast<Spielfeld_Record*>(e->data);
     return n;
 }
+
+// The time since a stamp; a stamp taken after `jetzt` (later in the same pass) is no time at all,
+// never an unsigned wrap of ages.
+uint32_t seit(uint32_t stempel, uint32_t jetzt) { return int32_t(jetzt - stempel) > 0 ? jetzt - stempel : 0; }
 
 bool ist_server() { return Win95_Netz_Modus == 2; }
 bool ist_client() { return Win95_Netz_Modus == 1; }
@@ -227,10 +233,11 @@ bool standard_halten(Sync& s, const Spielfeld_Record* r)
 {
     const uint32_t jetzt = Netz_Zeit();
     if (standard_offen(s, r)) {
-        if (!s.standard_seit) s.standard_seit = jetzt | 1;
+        // 0 means not held: a stamp of 0 (the clock's wrap) is taken one back, never ahead.
+        if (!s.standard_seit) s.standard_seit = jetzt ? jetzt : uint32_t(-1);
         return true;
     }
-    if (s.standard_seit) s.minute_start += jetzt - s.standard_seit;
+    if (s.standard_seit) s.minute_start += seit(s.standard_seit, jetzt);
     s.standard_seit = 0;
     return false;
 }
@@ -269,6 +276,14 @@ void je_seite_des_teams(int32_t team, F f)
 }
 
 }  // namespace
+
+void Spielfeld_Netz_Tempo_Uebernehmen(const Spielfeld_Record* r)
+{
+    // The fill keeps the tempo as a factor of the start tempo, at least 1; a match day's tempo
+    // comes from the duration option and is never below the start tempo.
+    if (!r || !(r->tempo_faktor >= 1.0f) || r->tempo_faktor > float(SPIELTAG_TEMPO_MAX)) return;
+    Spieltag_Set_Geschwindigkeit(int32_t(std::lround(r->tempo_faktor * float(SPIELTAG_TEMPO_START))));
+}
 
 void Spielfeld_Netz_Set_Records(Spielfeld_Netz_Records quelle) { quelle_hook = quelle; }
 int32_t Spielfeld_Netz_Getrennt() { return getrennt; }
@@ -319,7 +334,7 @@ static void melden(Spielfeld_Record* r, int32_t m, bool kick)
         bit_setzen(s.seite[k], r->periode, uint32_t(m));
         // A change this minute's take queued for the own side goes with the signal.
         const bool aenderung = !kick && Bytes_Hole16(block + 2 * k) == uint16_t(m + 2);
-        if (!kick && !s.langsam_gemeldet && jetzt - s.minute_start > STEUERSIGNAL_WARTEZEIT) {
+        if (!kick && !s.langsam_gemeldet && seit(s.minute_start, jetzt) > STEUERSIGNAL_WARTEZEIT) {
             s.langsam_gemeldet = true;
             Steuersignal_Client_Senden(SIGNAL_LANGSAM);
         }
@@ -573,14 +588,14 @@ void Spielfeld_Netz_Pruefen_Mitspieler(int32_t team)
         Sync& s = sync_von(r);
         Seite& seite = s.seite[k];
         if (seite.flags & SPIELFELD_NETZ_RAUS) return;
-        if (!(seite.flags & SPIELFELD_NETZ_AM_SPIEL) && jetzt - s.anstoss >= STEUERSIGNAL_WARTEZEIT) {
+        if (!(seite.flags & SPIELFELD_NETZ_AM_SPIEL) && seit(s.anstoss, jetzt) >= STEUERSIGNAL_WARTEZEIT) {
             Print_Fehler("Spielfeld: Team %d nicht am Spiel, Minute %d", team, int(r->minute));
             raus(r, k);
             Steuersignal_Client_Raus(team);
             return;
         }
         int32_t art = 0;
-        if (s.standard_seit && standard_von(r, &art) == k && jetzt - s.standard_seit >= WAHLZEIT) {
+        if (s.standard_seit && standard_von(r, &art) == k && seit(s.standard_seit, jetzt) >= WAHLZEIT) {
             Print_Fehler("Spielfeld: Team %d wählt keinen Schützen, Minute %d", team, int(r->minute));
             raus(r, k);
             Steuersignal_Zu_Langsam(team);
@@ -588,7 +603,7 @@ void Spielfeld_Netz_Pruefen_Mitspieler(int32_t team)
         }
         const bool offen = !bit(seite, s.wartet_periode, s.wartet) || kicks_gemeldet(seite, r) < s.kicks;
         const uint32_t grenze = seite.angepfiffen ? STEUERSIGNAL_WARTEZEIT : ANPFIFF_WARTEZEIT;
-        const bool wartet = s.wartet >= 0 && offen && jetzt - s.warte_seit >= grenze;
+        const bool wartet = s.wartet >= 0 && offen && seit(s.warte_seit, jetzt) >= grenze;
         if (wartet || (seite.flags & SPIELFELD_NETZ_LANGSAM)) {
             Print_Fehler("Spielfeld: Team %d zu langsam (%s), Minute %d/%d", team,
                          wartet ? "Minute nicht gemeldet" : "meldet sich langsam", int(s.wartet), int(r->minute));

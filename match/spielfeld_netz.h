@@ -46,9 +46,15 @@ void Spielfeld_Netz_Langsam(int32_t team);
 // A client's first minute may take 60,000 ms, its way to the match, until it signals "at the
 // match" a second time at its kick-off (a client sends that when its pitch first plays); from
 // then on 10,000 ms. Every side the server stops waiting for is reported with its reason.
+// The time a remote manager has for a set piece's taker.
+constexpr uint32_t SPIELFELD_NETZ_WAHLZEIT = 60000;
 void Spielfeld_Netz_Pruefen_Vorher();
 void Spielfeld_Netz_Pruefen_Mitspieler(int32_t team);
 void Spielfeld_Netz_Pruefen_Nachher();
+// A client plays the server's records at the minute length the server filled them with (the
+// server's match duration option, kept in each record's tempo factor): a minute of another length
+// would end at other steps and part the records. Sets this PC's match day tempo from `r`.
+void Spielfeld_Netz_Tempo_Uebernehmen(const Spielfeld_Record* r);
 // Forgets every record's sync state (a new day, a load).
 void Spielfeld_Netz_Zuruecksetzen();
 // How many sides of live records this PC has stopped waiting for since its start (gone, too

@@ -6,10 +6,8 @@
 #include "competitions/spiele_karten.h"
 #include "competitions/statistik.h"
 #include "competitions/wettbewerb.h"
-#include "database/assistent.h"
 #include "gameflow/globals.h"
 #include "match/pitch/spielfeld_ball.h"
-#include "match/pitch/spielfeld_daten.h"
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_objekt.h"
 #include "matchview/live/spielszenen_kamera.h"
@@ -215,11 +213,23 @@ void Spielfeld_Wechsel_Ausfuehren(Spielfeld_Record* r)
     r->b_21770 = r->b_21771 = 0;
     r->letzter_platzverweis = -1;
     for (int32_t s = 0; s < 2; ++s) {
+        // In network play an assistant's side is laid out anew after any executed entry: each
+        // player on the pitch in his own zones, the incoming ones too. The zones come from the
+        // record, which every PC of the game holds alike, never from this PC's squad list, which
+        // a client may hold from before the match day's line-ups.
+        const bool neu_legen = Netz_Rolle != 0 && r->assistent[s];
+        int32_t eigene[16][8];
+        bool draussen[16];
+        for (int32_t j = 0; j < 16; ++j) {
+            std::memcpy(eigene[j], r->spieler[16 * s + j].taktik_punkte, sizeof eigene[j]);
+            draussen[j] = !(r->spieler[16 * s + j].zustand & SPIELFELD_AUF_DEM_PLATZ);
+        }
         bool ausgefuehrt = false;
         for (int32_t k = 0; k < LISTE; ++k) ausgefuehrt |= eintrag_ausfuehren(r, s, k);
-        // any executed entry re-lays the side, not only the seventh
-        if (ausgefuehrt && Netz_Rolle != 0 && r->assistent[s] && Assistent_Mit_Aufgabe(int32_t(r->team[s]), 0) >= 0)
-            Spielfeld_Taktik_Positionen_Setzen(r, s, s ^ (r->seiten_getauscht & 1));
+        if (!ausgefuehrt || !neu_legen) continue;
+        for (int32_t j = 0; j < 16; ++j)
+            if (draussen[j] && (r->spieler[16 * s + j].zustand & SPIELFELD_AUF_DEM_PLATZ))
+                std::memcpy(r->spieler[16 * s + j].taktik_punkte, eigene[j], sizeof eigene[j]);
     }
 }
 

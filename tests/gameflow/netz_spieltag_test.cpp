@@ -203,6 +203,28 @@ TEST_F(Netz_Spieltag, AClientsBroadcastChoiceDecidesWhetherItSeesItsMatch)
     EXPECT_LT(gruen(zwei, "keine"), 640 * 480 / 50) << "the client that chose none does not";
 }
 
+// Both clients sit in their turns and never end them: the round waits for them without a limit,
+// but the server's own manager, his turn ended, still has his screen and quits at once.
+TEST_F(Netz_Spieltag, TheServersManagerQuitsWhileTheClientsHoldTheRound)
+{
+    const fs::path wartet = server.ordner / "wartet.png";
+    fs::remove(wartet);
+    Skript srv{"game vereine 2", "game runden 2"};
+    zug_klicks(srv);
+    dazu(srv, {"wait 5000", "dump " + wartet.string(), "quit"});
+    std::ofstream(server.ordner / "server.txt") << text(srv);
+    for (auto [c, index] : {std::pair{&eins, 0}, std::pair{&zwei, 1}})
+        std::ofstream(c->ordner / "client.txt") << text(Skript{"answer " + std::to_string(index), "wait 600000"});
+    pid_t s_pid, e_pid, z_pid;
+    ASSERT_TRUE(r.starten(&s_pid, &e_pid, &z_pid, "vorbereitet"));
+    EXPECT_TRUE(gut_beendet(s_pid, server, "server", 180));
+    EXPECT_TRUE(fs::exists(wartet)) << "the server's screen while the round waits";
+    for (pid_t pid : {e_pid, z_pid}) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+}
+
 // "Getrennt N" of a run: the live sides it stopped waiting for; -1 when it printed none.
 int getrennt(const Installation& inst, const std::string& name)
 {

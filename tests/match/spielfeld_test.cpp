@@ -14,6 +14,8 @@
 #include "competitions/wettbewerb.h"
 #include "database/teamspieler.h"
 #include "match/spielfeld.h"
+#include "match/spielfeld_netz.h"
+#include "match/pitch/spielfeld_schritt.h"
 #include "match/spieltag.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen_taktik.h"
@@ -271,6 +273,62 @@ TEST_F(SpielfeldWelt, TheTwoHundredAndFirstGameIsRefused)
             }
     ASSERT_EQ(n, SPIELFELD_MAX_SPIELE + 1);
     EXPECT_EQ(Spielfeld_Get_Angezeigte_Spiele(nullptr, 1000, false), 0);
+}
+
+// The ball went out for a corner as the half ended: no corner follows. In network play the
+// taker's panel of the club's PC opens for a set piece still marked open, and its choice lands in
+// that PC's record alone; the others never hear of it, and their records part at the next kick
+// of that kind. The half's end leaves no set piece open.
+TEST_F(SpielfeldWelt, ASetPieceCutOffByTheHalfsEndOpensNoTakerPanelInTheNext)
+{
+    Spielfeld_Init();
+    const int32_t a = spiel(0, 0, 1, 2);
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(a, 1, 0, nullptr, 1, 0));
+    Spielfeld_Record* r = Spielfeld_Get_Spiel(a);
+    for (uint8_t* offen : {&r->ecke_offen, &r->freistoss_offen, &r->elfmeter_offen}) {
+        *offen = 1;
+        r->standard_seite = 0;
+        ASSERT_GE(Spielszenen_Standard_Art(r), 0);
+        Spielfeld_Halbzeit_Beenden(a);
+        EXPECT_EQ(Spielszenen_Standard_Art(r), -1);
+        Spielfeld_Anpfiff(a, 1);
+        EXPECT_EQ(Spielszenen_Standard_Art(r), -1);
+    }
+}
+
+// The server's manager plays his match days at a longer duration; a client's own option plays
+// no part on its PC. A client that plays the server's record at its own minute length ends its
+// minutes at other steps, and the records part; taking the server's length, it keeps step.
+TEST_F(SpielfeldWelt, AClientPlaysTheServersRecordAtTheServersMinuteLength)
+{
+    Spielfeld_Init();
+    const int32_t h = spiel(0, 0, 1, 2);
+    const int32_t vorher = Spieltag_Get_Geschwindigkeit(nullptr, nullptr);
+    Spieltag_Set_Geschwindigkeit(116);
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(h, 1, 0, nullptr, 1, 0));
+    Spielfeld_Anpfiff(h, 0);
+    const auto server = std::make_unique<Spielfeld_Record>(*Spielfeld_Get_Spiel(h));
+    const auto spielen = [](Spielfeld_Record* r) {
+        for (int32_t n = 0; n < 3000; ++n) {
+            Zufall_Set_Seed(int32_t(r->seed));
+            Spielfeld_Record_Schritt(r, SPIELFELD_SCHRITT_MS);
+            r->seed = uint32_t(Zufall_Get_Seed());
+        }
+    };
+    for (const bool uebernommen : {false, true}) {
+        SCOPED_TRACE(uebernommen ? "the server's length" : "the client's own");
+        auto client = std::make_unique<Spielfeld_Record>(*server);
+        auto r = std::make_unique<Spielfeld_Record>(*server);
+        Spieltag_Set_Geschwindigkeit(116);
+        spielen(r.get());
+        Spieltag_Set_Geschwindigkeit(SPIELTAG_TEMPO_START);
+        if (uebernommen) Spielfeld_Netz_Tempo_Uebernehmen(client.get());
+        spielen(client.get());
+        ASSERT_GE(r->minute, 3);
+        EXPECT_EQ(bild_von(*client) == bild_von(*r), uebernommen);
+        EXPECT_EQ(client->minute == r->minute, uebernommen);
+    }
+    Spieltag_Set_Geschwindigkeit(vorher);
 }
 
 TEST_F(SpielfeldWelt, HalvesEndsAndListsOfTheMatchDay)

@@ -2,6 +2,10 @@
 // change, the goalkeeper's flag, and the assistant's choice of the pair.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+
+#include "gameflow/globals.h"
 #include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_objekt.h"
@@ -162,6 +166,33 @@ protected:
         r->situation = SITUATION_SPIEL;
     }
 };
+
+// Defender 12 comes on for attacker 2 at a throw-in. Alone, he takes the attacker's zones. In
+// network play the assistant's side is laid out anew: he plays in his own zones and everyone else
+// keeps his, all of it from the record, so that a PC whose squad list of the club is older or
+// missing (here: none at all) lays the side out as every other PC of the game does.
+TEST_F(AutoWechsel, AnAssistantsSideInNetworkPlayIsLaidOutFromTheRecordAlone)
+{
+    aufstellen(0);
+    r->situation = SITUATION_EINWURF;
+    const auto start = std::make_unique<Spielfeld_Record>(*r);
+    for (const int32_t rolle : {0, 1, 3}) {
+        SCOPED_TRACE(rolle);
+        *r = *start;
+        int32_t vorher[16][8];
+        for (int32_t j = 0; j < 16; ++j) std::memcpy(vorher[j], r->spieler[j].taktik_punkte, sizeof vorher[j]);
+        r->einwechsel[0][0] = 12;
+        r->auswechsel[0][0] = 2;
+        Netz_Rolle = rolle;
+        Spielfeld_Wechsel_Ausfuehren(r.get());
+        Netz_Rolle = 0;
+        ASSERT_EQ(r->spieler[12].zustand, uint32_t(SPIELFELD_AUF_DEM_PLATZ));
+        const int32_t* zonen = rolle == 0 ? vorher[2] : vorher[12];
+        EXPECT_TRUE(std::equal(zonen, zonen + 8, r->spieler[12].taktik_punkte));
+        for (const int32_t j : {0, 1, 3, 13, 14})
+            EXPECT_TRUE(std::equal(vorher[j], vorher[j] + 8, r->spieler[j].taktik_punkte)) << j;
+    }
+}
 
 TEST_F(AutoWechsel, PlanZeroTakesTheAttackerOffAndTheDefenderOnForEitherSideAndEnd)
 {

@@ -446,6 +446,54 @@ TEST_F(Minuten_Prozesse, EinAbgestuerzterClientGibtSeinemGegnerDieFuenf)
     EXPECT_EQ(Netzuser_Get_By_Team(3), nullptr);
 }
 
+// Client 3 goes down in the middle of the day, and its manager comes back at once on a new
+// connection: the server gives him his club while the day's games still play, and the club's
+// games stay in the hands of the server's computer to the end of the day.
+TEST_F(Minuten_Prozesse, AClubLeftInTheMiddleOfTheDayIsClaimedAgainTheSameDay)
+{
+    server_starten();
+    Spielweise absturz;
+    absturz.vor_minute = [](int32_t m) {
+        if (m == 15) kill(getpid(), SIGKILL);
+    };
+    pid_t eins = kind("Eins", 2, client(2, 3, Spielweise{}));
+    pid_t zwei = kind("Zwei", 3, client(3, 2, absturz));
+    anstoss_abwarten();
+    pid_t wieder = -1;
+    int32_t zurueck_in_minute = -1;
+    Spielweise s;
+    s.beim_warten = [&](int32_t m) {
+        const Mitspieler_Eintrag* n = Netzuser_Get_By_Team(3);
+        // The old entry has gone with its connection: the manager logs in again and claims it.
+        if (wieder < 0 && m >= 15 && !n && waitpid(zwei, nullptr, WNOHANG) == zwei) {
+            zwei = -1;
+            wieder = kind("Wieder", 3, [] {
+                client_pumpen_bis([] { return std::ifstream("wieder_fertig").good(); });
+                return 0;
+            });
+            // The day waits for the claim: a busy machine's slow start is no lost claim.
+            pumpen_bis([] {
+                Steuersignal_Verarbeiten();
+                const Mitspieler_Eintrag* e = Netzuser_Get_By_Team(3);
+                return e && std::string(e->user_name) == "Wieder";
+            });
+            n = Netzuser_Get_By_Team(3);
+            datei_schreiben("wieder_fertig", "1");
+        }
+        if (zurueck_in_minute < 0 && n && std::string(n->user_name) == "Wieder") zurueck_in_minute = m;
+    };
+    EXPECT_TRUE(spielen(s, "log_server.txt"));
+    ASSERT_GE(wieder, 0) << "the lost client's entry stayed";
+    EXPECT_GE(zurueck_in_minute, 15) << "the club was not given again that day";
+    EXPECT_LT(zurueck_in_minute, MINUTEN);
+    // The side stays the computer's: the new connection is no player of the running game.
+    EXPECT_TRUE(Spielfeld_Netz_Flags(spiele[0].get(), 1) & SPIELFELD_NETZ_RAUS);
+    EXPECT_EQ(zeilen("log_server.txt", 1).size(), size_t(MINUTEN));
+    const auto codes = warten({eins, wieder});
+    EXPECT_EQ(codes[0], 0);
+    EXPECT_EQ(codes[1], 0);
+}
+
 
 // The first half ends after its stoppage. The clients kick off the second half at once (each has
 // only its own game), the server a few seconds later, once its other games are done: the second

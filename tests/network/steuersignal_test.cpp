@@ -17,6 +17,7 @@
 #include "gameflow/team_requester.h"
 #include "graphics/grafik_farbe.h"
 #include "match/spielfeld.h"
+#include "match/pitch/spielfeld_ball.h"
 #include "match/spielfeld_netz.h"
 #include "network/chat.h"
 #include "network/internet_read.h"
@@ -718,6 +719,45 @@ TEST_F(Signale, ElfmeterKickWartetAufJedeSeiteUndWirdWeitergereicht)
     ASSERT_FALSE(an(0).empty());
     EXPECT_EQ(an(0)[0].daten, paket(SIGNAL_ZU_LANGSAM, A));
     EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+}
+
+// Client A's corner: the server holds the record for A's taker from the moment it reaches the
+// set piece. A check of the same millisecond (an even one, so that no stamp rounds past it) cuts
+// nobody; A has the whole time for the choice, and its signal lets the record play on with A's
+// taker. Only a choice that never comes cuts A off, once the time is up.
+TEST_F(Signale, EinSchuetzeHatDieGanzeWahlzeitAuchAbDerErstenMillisekunde)
+{
+    for (const bool kommt : {true, false}) {
+        SCOPED_TRACE(kommt ? "the taker comes" : "no taker comes");
+        spiele.clear();
+        Spielfeld_Netz_Zuruecksetzen();
+        Spielfeld_Record* r = spiel(1, A, 6, 30);
+        Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+        vom_client(0, paket(SIGNAL_AM_SPIEL, A));
+        r->situation = SITUATION_ECKE;
+        r->letzte_beruehrung = 1;  // A's corner
+        r->ecken_schuetze[0] = 11;
+        uhr = 80000;
+        ASSERT_TRUE(Spielfeld_Netz_Wartet(r));
+        gesendet.clear();
+        Steuersignal_Verarbeiten();
+        EXPECT_FALSE(r->netz_seite[0] & SPIELFELD_NETZ_RAUS) << "cut off in the millisecond the wait began";
+        EXPECT_TRUE(gesendet.empty());
+        uhr += SPIELFELD_NETZ_WAHLZEIT - 1;
+        Steuersignal_Verarbeiten();
+        EXPECT_FALSE(r->netz_seite[0] & SPIELFELD_NETZ_RAUS);
+        EXPECT_TRUE(Spielfeld_Netz_Wartet(r));
+        if (kommt) {
+            // taker count 1, a corner (2), player 77
+            vom_client(0, paket(SIGNAL_SONDERAKTION, A, {1u << 24 | 2u << 22 | 78u}));
+            EXPECT_FALSE(Spielfeld_Netz_Wartet(r));
+            Spielfeld_Netz_Standard(r);
+            EXPECT_EQ(r->ecken_schuetze[0], 77u);
+        }
+        uhr += 1;
+        Steuersignal_Verarbeiten();
+        EXPECT_EQ((r->netz_seite[0] & SPIELFELD_NETZ_RAUS) != 0, !kommt);
+    }
 }
 
 TEST_F(Signale, ClientMeldetJedenKickUndZaehltDenServerVereinEinmal)
