@@ -126,8 +126,20 @@ bool liga_index_stimmt()
     return p == ende;
 }
 
+// The holds alive, and what they keep: whether the index was checked under them, and per record
+// whether its competition is international (-1 not yet known), for the records at `daten`.
+struct Gehalten {
+    int32_t tiefe = 0;
+    bool liga_geprueft = false;
+    const Wettbewerb_Datensatz* daten = nullptr;
+    std::vector<int8_t> international;
+};
+Gehalten gehalten;
+
 const std::vector<int16_t>& liga_tabelle()
 {
+    if (gehalten.tiefe > 0 && gehalten.liga_geprueft && liga_index.daten == wb_daten) return liga_index.liga;
+    gehalten.liga_geprueft = gehalten.tiefe > 0;
     if (liga_index_stimmt()) return liga_index.liga;
     liga_index.daten = wb_daten;
     liga_index.abbild.clear();
@@ -314,7 +326,7 @@ Wettbewerb_Id Wettbewerb_Hierarchie_Naechste()
 int32_t Wettbewerb_Get_Ligasysteme(int32_t* ids)
 {
     int32_t n = 0;
-    for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+    for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
         if (!wb_daten[i].basisliga) continue;
         Wettbewerb_Datensatz* top = pyramiden_spitze(&wb_daten[i]);
         if (!top || top != &wb_daten[i]) continue;
@@ -329,7 +341,7 @@ int32_t Wettbewerb_Get_Ligasystem_Teams(Wettbewerb_Id system, int16_t* teams, in
     Wettbewerb_Datensatz* s = wb_per_id(system);
     if (!s) return 0;
     int32_t n = 0;
-    for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+    for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
         const Wettbewerb_Datensatz& w = wb_daten[i];
         if (!w.basisliga || pyramiden_spitze(&wb_daten[i]) != s) continue;
         for (int32_t k = 0; k < w.listen.anzahl; ++k) {
@@ -354,7 +366,7 @@ int32_t Wettbewerb_Visuell_Horizontal_Anz(Wettbewerb_Id id, int32_t* anzahl, int
         if (key < 0) {
             n = 1;
         } else {
-            for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+            for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
                 if (wb_daten[i].vk.v[WV_HORIZONTAL] != key) continue;
                 if (&wb_daten[i] == w) pos = n;
                 ++n;
@@ -376,7 +388,7 @@ Wettbewerb_Id Wettbewerb_Visuell_Horizontal_Erster(Wettbewerb_Id id)
         cursor_horizontal = -2 - nummer_von(w);  // a lone league: iteration of one
         return w->id;
     }
-    for (int32_t i = 0; i < anzahl_benutzt(); ++i)
+    for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i)
         if (wb_daten[i].vk.v[WV_HORIZONTAL] == key) {
             cursor_horizontal = i;
             return wb_daten[i].id;
@@ -391,7 +403,7 @@ Wettbewerb_Id Wettbewerb_Visuell_Horizontal_Naechster()
         return -1;
     }
     int32_t key = wb_daten[cursor_horizontal].vk.v[WV_HORIZONTAL];
-    for (int32_t i = cursor_horizontal + 1; i < anzahl_benutzt(); ++i)
+    for (int32_t i = cursor_horizontal + 1, benutzt = anzahl_benutzt(); i < benutzt; ++i)
         if (wb_daten[i].vk.v[WV_HORIZONTAL] == key) {
             cursor_horizontal = i;
             return wb_daten[i].id;
@@ -483,7 +495,7 @@ Wettbewerb_Id Wettbewerb_Get_Team_Wettbewerb(int32_t team, int32_t nur_liga, int
         const Wettbewerb_Datensatz* liga = liga_von(team);
         return liga ? liga->id : -1;
     }
-    for (int32_t i = 0; i < anzahl_benutzt(); ++i)
+    for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i)
         if (in_liste(wb_daten[i], team)) return wb_daten[i].id;
     return -1;
 }
@@ -491,7 +503,7 @@ Wettbewerb_Id Wettbewerb_Get_Team_Wettbewerb(int32_t team, int32_t nur_liga, int
 int32_t Wettbewerb_Get_Land_Wettbewerbe(int32_t land, int32_t* ids, int32_t nur_basisligen)
 {
     int32_t n = 0;
-    for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+    for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
         const Wettbewerb_Datensatz& w = wb_daten[i];
         const Wettbewerb_Datensatz* nf = wb_link(w.vk.v[WV_NACHFOLGERUNDE]);
         if (nf && !(w.basisliga && !nf->basisliga)) continue;
@@ -574,10 +586,38 @@ bool Wettbewerb_Ist_Heimrecht(Wettbewerb_Id id)
     return w && (w->modus & HEIMRECHT);
 }
 
+Wettbewerb_Abfragen_Halten::Wettbewerb_Abfragen_Halten() { ++gehalten.tiefe; }
+
+Wettbewerb_Abfragen_Halten::~Wettbewerb_Abfragen_Halten()
+{
+    if (--gehalten.tiefe > 0) return;
+    gehalten = Gehalten{};
+}
+
+namespace {
+
+bool ist_international(Wettbewerb_Datensatz* w);
+
+}  // namespace
+
 bool Wettbewerb_Ist_International(Wettbewerb_Id id)
 {
     Wettbewerb_Datensatz* w = wb_per_id(id);
     if (!w) return false;
+    if (gehalten.tiefe <= 0) return ist_international(w);
+    if (gehalten.daten != wb_daten) {
+        gehalten.daten = wb_daten;
+        gehalten.international.assign(WETTBEWERB_ANZAHL, -1);
+    }
+    int8_t& gemerkt = gehalten.international[size_t(nummer_von(w))];
+    if (gemerkt < 0) gemerkt = ist_international(w) ? 1 : 0;
+    return gemerkt != 0;
+}
+
+namespace {
+
+bool ist_international(Wettbewerb_Datensatz* w)
+{
     int32_t erstes = -2;
     bool mehrere = false;
     auto land = [&](int32_t l) {
@@ -611,6 +651,8 @@ bool Wettbewerb_Ist_International(Wettbewerb_Id id)
     });
     return mehrere;
 }
+
+}  // namespace
 
 int32_t Wettbewerb_Get_Anzahl_Spiele_Pro_Paarung(Wettbewerb_Id id)
 {
@@ -647,7 +689,7 @@ int32_t Wettbewerb_Get_Team_Bedeutung(int32_t team, int32_t nur_liga)
 {
     int32_t best = 0;
     if (team < 0 || !Wettbewerb_Bereit()) return 0;
-    for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+    for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
         const Wettbewerb_Datensatz& w = wb_daten[i];
         if ((!nur_liga || w.basisliga) && in_liste(w, team)) best = std::max(best, klemmen(w.wichtig, 0, 100));
     }
@@ -748,14 +790,14 @@ int32_t Wettbewerb_Get_Paarung(Wettbewerb_Id id, int32_t tag)
 
 Wettbewerb_Id Wettbewerb_Get_Dummy_Id()
 {
-    for (int32_t i = 0; Wettbewerb_Bereit() && i < anzahl_benutzt(); ++i)
+    for (int32_t i = 0, benutzt = Wettbewerb_Bereit() ? anzahl_benutzt() : 0; i < benutzt; ++i)
         if (wb_daten[i].schalter[4]) return wb_daten[i].id;
     return -1;
 }
 
 bool Wettbewerb_Gibt_Es_International()
 {
-    for (int32_t i = 0; Wettbewerb_Bereit() && i < anzahl_benutzt(); ++i)
+    for (int32_t i = 0, benutzt = Wettbewerb_Bereit() ? anzahl_benutzt() : 0; i < benutzt; ++i)
         if (!wb_daten[i].basisliga && Wettbewerb_Ist_International(wb_daten[i].id)) return true;
     return false;
 }
