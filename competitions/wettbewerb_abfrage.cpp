@@ -130,6 +130,7 @@ bool liga_index_stimmt()
 // whether its competition is international (-1 not yet known), for the records at `daten`.
 struct Gehalten {
     int32_t tiefe = 0;
+    uint64_t nummer = 0;
     bool liga_geprueft = false;
     const Wettbewerb_Datensatz* daten = nullptr;
     std::vector<int8_t> international;
@@ -586,13 +587,24 @@ bool Wettbewerb_Ist_Heimrecht(Wettbewerb_Id id)
     return w && (w->modus & HEIMRECHT);
 }
 
-Wettbewerb_Abfragen_Halten::Wettbewerb_Abfragen_Halten() { ++gehalten.tiefe; }
+namespace {
+
+uint64_t halten_zaehler = 0;
+
+}  // namespace
+
+Wettbewerb_Abfragen_Halten::Wettbewerb_Abfragen_Halten()
+{
+    if (gehalten.tiefe++ == 0) gehalten.nummer = ++halten_zaehler;
+}
 
 Wettbewerb_Abfragen_Halten::~Wettbewerb_Abfragen_Halten()
 {
     if (--gehalten.tiefe > 0) return;
     gehalten = Gehalten{};
 }
+
+uint64_t wb_halten_stand() { return gehalten.tiefe > 0 ? gehalten.nummer : 0; }
 
 namespace {
 
