@@ -1,7 +1,9 @@
 // Structural queries over the competition records: rounds and groups, pyramids and league
 // systems, team lists, and the values other modules derive from a team's league.
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "competitions/wettbewerb.h"
@@ -417,6 +419,25 @@ int32_t Wettbewerb_Visuell_Vertikal_Anz(Wettbewerb_Id id, int32_t* stufen, int32
 {
     Wettbewerb_Datensatz* w = wb_per_id(id);
     int32_t n = 0, own = 0;
+    // Under a hold each record's tiers are counted once.
+    const uint64_t halten = wb_halten_stand();
+    static uint64_t stand = 0;
+    static const Wettbewerb_Datensatz* daten = nullptr;
+    static std::array<std::pair<int16_t, int16_t>, WETTBEWERB_ANZAHL> gemerkt;  // tiers and own, -1: not yet
+    std::pair<int16_t, int16_t>* merken = nullptr;
+    if (w && halten) {
+        if (stand != halten || daten != wb_daten) {
+            stand = halten;
+            daten = wb_daten;
+            gemerkt.fill({-1, -1});
+        }
+        merken = &gemerkt[size_t(nummer_von(w))];
+        if (merken->first >= 0) {
+            if (stufen) *stufen = merken->first;
+            if (eigene) *eigene = merken->second;
+            return merken->first;
+        }
+    }
     if (w) {
         Wettbewerb_Datensatz* r = pyramiden_spitze(w);
         Wettbewerb_Datensatz* w_tier = w->vk.v[WV_HORIZONTAL] >= 0 ? wb_link(w->vk.v[WV_HORIZONTAL]) : w;
@@ -427,6 +448,7 @@ int32_t Wettbewerb_Visuell_Vertikal_Anz(Wettbewerb_Id id, int32_t* stufen, int32
             r = wb_link(r->vk.v[WV_UNTERLIGA]);
         }
     }
+    if (merken) *merken = {int16_t(n), int16_t(own)};
     if (stufen) *stufen = n;
     if (eigene) *eigene = own;
     return n;
