@@ -448,17 +448,27 @@ struct Record_Eintrag {
     Spielfeld_Record* record;
 };
 
-const std::vector<Record_Eintrag>& record_index()
+struct Record_Index {
+    uint64_t stand = 0;
+    std::vector<Record_Eintrag> folge;      // in the list's order
+    std::vector<Record_Eintrag> nach_spiel;  // by game, a game's first record first
+};
+
+const Record_Index& index_aktuell()
 {
-    static uint64_t stand = 0;
-    static std::vector<Record_Eintrag> index;
-    if (stand != Liste_Stand()) {
-        stand = Liste_Stand();
-        index.clear();
-        for (Liste_Element* e = erstes(); e; e = e->next) index.push_back({e->key, record_von(e)});
+    static Record_Index index;
+    if (index.stand != Liste_Stand()) {
+        index.stand = Liste_Stand();
+        index.folge.clear();
+        for (Liste_Element* e = erstes(); e; e = e->next) index.folge.push_back({e->key, record_von(e)});
+        index.nach_spiel = index.folge;
+        std::stable_sort(index.nach_spiel.begin(), index.nach_spiel.end(),
+                         [](const Record_Eintrag& a, const Record_Eintrag& b) { return a.spiel < b.spiel; });
     }
     return index;
 }
+
+const std::vector<Record_Eintrag>& record_index() { return index_aktuell().folge; }
 
 // The records of the day in the list's order into `r` (room for the day's most); their number.
 // A snapshot: what the records do meanwhile cannot move the walk.
@@ -655,7 +665,9 @@ bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32
         Print_Fehler("Spielfeld_Record_Anlegen: kein Speicher!");
         return false;
     }
-    Spielfeld_Record& r = *new (e->data) Spielfeld_Record{};
+    // The list hands the payload over zeroed, and every fill below clears the record once more
+    // keeping only its display state and seed: the members with initialisers take them here.
+    Spielfeld_Record& r = *new (e->data) Spielfeld_Record;
     // Every record takes exactly one draw of the global generator; the fill draws on the
     // record's own sequence, so a record depends only on its game and its seed.
     r.seed = record_seed();
@@ -680,9 +692,10 @@ Spielfeld_Record* Spielfeld_Get_Spiel(int32_t spiel)
 {
     if (!initialisiert) return nullptr;
     // the first of a key, as a walk of the list finds it
-    for (const Record_Eintrag& e : record_index())
-        if (e.spiel == uint32_t(spiel)) return e.record;
-    return nullptr;
+    const std::vector<Record_Eintrag>& v = index_aktuell().nach_spiel;
+    const auto it = std::lower_bound(v.begin(), v.end(), uint32_t(spiel),
+                                     [](const Record_Eintrag& e, uint32_t k) { return e.spiel < k; });
+    return it != v.end() && it->spiel == uint32_t(spiel) ? it->record : nullptr;
 }
 
 bool Spielfeld_Set_Anzeige(int32_t spiel, uint8_t wert)
