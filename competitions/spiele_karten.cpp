@@ -138,6 +138,27 @@ void Spiele_Loesche_Wettbewerb_Ereignis(int32_t wettbewerb)
     a.anzahl = j;
 }
 
+namespace {
+
+// The counters as the last check left them: in order, until a load or a new start writes them
+// anew (either bumps the change count) or they move to other memory. Entries in between are
+// only inserted in order or removed.
+struct Karten_Geprueft {
+    uint32_t aenderungen = 0;
+    const uint8_t* daten = nullptr;
+};
+Karten_Geprueft karten_geprueft;
+
+// The check before the bans of a match: skipped while the counters are still in order.
+void karten_ordnung_sichern()
+{
+    const Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
+    if (a.daten && a.daten == karten_geprueft.daten && spiele_aenderungen == karten_geprueft.aenderungen) return;
+    Spiele_Check_Wettbewerb_Ereignis();
+}
+
+}  // namespace
+
 void Spiele_Check_Wettbewerb_Ereignis()
 {
     if (!Spiele_Ist_Initialisiert()) return;
@@ -150,6 +171,7 @@ void Spiele_Check_Wettbewerb_Ereignis()
             ++i;
         }
     }
+    karten_geprueft = {spiele_aenderungen, a.daten};
 }
 
 void spiele_karte_buchen(int32_t wettbewerb, int32_t spieler, int32_t team, uint32_t karte)
@@ -225,7 +247,7 @@ void Spiele_Setze_Eingesetzte_Spieler_Gesamtstatistik_Vor_Spiel(int32_t wettbewe
 void Spiele_Setze_Sperren_Spieler_Vor_Spiel(int32_t wettbewerb, int32_t team, int32_t herunterzaehlen)
 {
     if (!Spiele_Ist_Initialisiert()) return;
-    Spiele_Check_Wettbewerb_Ereignis();
+    karten_ordnung_sichern();
     int32_t feld[MAX_TEAM_SPIELER];
     const int32_t n = team_spieler(team, feld, 0);
     for (int32_t i = 0; i < n; ++i) {

@@ -2,7 +2,9 @@
 // checking it, and the renumbering of links.
 #include "competitions/wettbewerb.h"
 
+#include <array>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -63,12 +65,38 @@ Wettbewerb_Datensatz* Wettbewerb_Zeiger(int32_t nummer)
 
 Wettbewerb_Datensatz* wb_link(int32_t nummer) { return Wettbewerb_Zeiger(nummer); }
 
-Wettbewerb_Datensatz* wb_per_id(Wettbewerb_Id id)
+namespace {
+
+Wettbewerb_Datensatz* suchen_per_id(Wettbewerb_Id id)
 {
-    if (!Wettbewerb_Bereit() || id < 0 || id > WETTBEWERB_MAX_ID) return nullptr;
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL && wb_benutzt(wb_daten[i]); ++i)
         if (wb_daten[i].id == id) return &wb_daten[i];
     return nullptr;
+}
+
+}  // namespace
+
+Wettbewerb_Datensatz* wb_per_id(Wettbewerb_Id id)
+{
+    if (!Wettbewerb_Bereit() || id < 0 || id > WETTBEWERB_MAX_ID) return nullptr;
+    // Under a hold the records keep their ids: each id is searched once (a search reads a word
+    // of every record before it).
+    const uint64_t halten = wb_halten_stand();
+    if (!halten) return suchen_per_id(id);
+    static uint64_t stand = 0;
+    static const Wettbewerb_Datensatz* daten = nullptr;
+    static std::array<int16_t, WETTBEWERB_MAX_ID + 1> nummer;  // -1 none, -2 not searched yet
+    if (stand != halten || daten != wb_daten) {
+        stand = halten;
+        daten = wb_daten;
+        nummer.fill(-2);
+    }
+    int16_t& n = nummer[size_t(id)];
+    if (n == -2) {
+        const Wettbewerb_Datensatz* w = suchen_per_id(id);
+        n = int16_t(w ? w - wb_daten : -1);
+    }
+    return n >= 0 ? &wb_daten[n] : nullptr;
 }
 
 void Wettbewerb_Datensatz_Leeren(int32_t nummer)

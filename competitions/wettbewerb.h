@@ -319,6 +319,17 @@ bool Wettbewerb_Ist_Heimrecht(Wettbewerb_Id id);
 // A host, or clubs of more than one country: in its team lists (country = LAND of the club's
 // base league), among the leagues that qualify into it, or in QUALI_LAND.
 bool Wettbewerb_Ist_International(Wettbewerb_Id id);
+// While a hold lives (holds nest), the competition records count as unchanged: the teams'
+// base-league index is checked against the records once, and whether a competition is
+// international is worked out once per record. For stretches that read the competitions often
+// and change no team list, target list or link, such as a match day's preparation.
+class Wettbewerb_Abfragen_Halten {
+public:
+    Wettbewerb_Abfragen_Halten();
+    ~Wettbewerb_Abfragen_Halten();
+    Wettbewerb_Abfragen_Halten(const Wettbewerb_Abfragen_Halten&) = delete;
+    Wettbewerb_Abfragen_Halten& operator=(const Wettbewerb_Abfragen_Halten&) = delete;
+};
 int32_t Wettbewerb_Get_Anzahl_Spiele_Pro_Paarung(Wettbewerb_Id id);
 // 1 when `gelbe` yellow cards make a ban in the competition.
 int32_t Wettbewerb_Gelbsperre_Faellig(Wettbewerb_Id id, int32_t gelbe);

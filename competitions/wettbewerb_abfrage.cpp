@@ -1,7 +1,9 @@
 // Structural queries over the competition records: rounds and groups, pyramids and league
 // systems, team lists, and the values other modules derive from a team's league.
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "competitions/wettbewerb.h"
@@ -126,8 +128,21 @@ bool liga_index_stimmt()
     return p == ende;
 }
 
+// The holds alive, and what they keep: whether the index was checked under them, and per record
+// whether its competition is international (-1 not yet known), for the records at `daten`.
+struct Gehalten {
+    int32_t tiefe = 0;
+    uint64_t nummer = 0;
+    bool liga_geprueft = false;
+    const Wettbewerb_Datensatz* daten = nullptr;
+    std::vector<int8_t> international;
+};
+Gehalten gehalten;
+
 const std::vector<int16_t>& liga_tabelle()
 {
+    if (gehalten.tiefe > 0 && gehalten.liga_geprueft && liga_index.daten == wb_daten) return liga_index.liga;
+    gehalten.liga_geprueft = gehalten.tiefe > 0;
     if (liga_index_stimmt()) return liga_index.liga;
     liga_index.daten = wb_daten;
     liga_index.abbild.clear();
@@ -314,7 +329,7 @@ Wettbewerb_Id Wettbewerb_Hierarchie_Naechste()
 int32_t Wettbewerb_Get_Ligasysteme(int32_t* ids)
 {
     int32_t n = 0;
-    for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+    for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
         if (!wb_daten[i].basisliga) continue;
         Wettbewerb_Datensatz* top = pyramiden_spitze(&wb_daten[i]);
         if (!top || top != &wb_daten[i]) continue;
@@ -329,7 +344,7 @@ int32_t Wettbewerb_Get_Ligasystem_Teams(Wettbewerb_Id system, int16_t* teams, in
     Wettbewerb_Datensatz* s = wb_per_id(system);
     if (!s) return 0;
     int32_t n = 0;
-    for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+    for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
         const Wettbewerb_Datensatz& w = wb_daten[i];
         if (!w.basisliga || pyramiden_spitze(&wb_daten[i]) != s) continue;
         for (int32_t k = 0; k < w.listen.anzahl; ++k) {
@@ -354,7 +369,7 @@ int32_t Wettbewerb_Visuell_Horizontal_Anz(Wettbewerb_Id id, int32_t* anzahl, int
         if (key < 0) {
             n = 1;
         } else {
-            for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+            for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
                 if (wb_daten[i].vk.v[WV_HORIZONTAL] != key) continue;
                 if (&wb_daten[i] == w) pos = n;
                 ++n;
@@ -376,7 +391,7 @@ Wettbewerb_Id Wettbewerb_Visuell_Horizontal_Erster(Wettbewerb_Id id)
         cursor_horizontal = -2 - nummer_von(w);  // a lone league: iteration of one
         return w->id;
     }
-    for (int32_t i = 0; i < anzahl_benutzt(); ++i)
+    for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i)
         if (wb_daten[i].vk.v[WV_HORIZONTAL] == key) {
             cursor_horizontal = i;
             return wb_daten[i].id;
@@ -391,7 +406,7 @@ Wettbewerb_Id Wettbewerb_Visuell_Horizontal_Naechster()
         return -1;
     }
     int32_t key = wb_daten[cursor_horizontal].vk.v[WV_HORIZONTAL];
-    for (int32_t i = cursor_horizontal + 1; i < anzahl_benutzt(); ++i)
+    for (int32_t i = cursor_horizontal + 1, benutzt = anzahl_benutzt(); i < benutzt; ++i)
         if (wb_daten[i].vk.v[WV_HORIZONTAL] == key) {
             cursor_horizontal = i;
             return wb_daten[i].id;
@@ -404,6 +419,25 @@ int32_t Wettbewerb_Visuell_Vertikal_Anz(Wettbewerb_Id id, int32_t* stufen, int32
 {
     Wettbewerb_Datensatz* w = wb_per_id(id);
     int32_t n = 0, own = 0;
+    // Under a hold each record's tiers are counted once.
+    const uint64_t halten = wb_halten_stand();
+    static uint64_t stand = 0;
+    static const Wettbewerb_Datensatz* daten = nullptr;
+    static std::array<std::pair<int16_t, int16_t>, WETTBEWERB_ANZAHL> gemerkt;  // tiers and own, -1: not yet
+    std::pair<int16_t, int16_t>* merken = nullptr;
+    if (w && halten) {
+        if (stand != halten || daten != wb_daten) {
+            stand = halten;
+            daten = wb_daten;
+            gemerkt.fill({-1, -1});
+        }
+        merken = &gemerkt[size_t(nummer_von(w))];
+        if (merken->first >= 0) {
+            if (stufen) *stufen = merken->first;
+            if (eigene) *eigene = merken->second;
+            return merken->first;
+        }
+    }
     if (w) {
         Wettbewerb_Datensatz* r = pyramiden_spitze(w);
         Wettbewerb_Datensatz* w_tier = w->vk.v[WV_HORIZONTAL] >= 0 ? wb_link(w->vk.v[WV_HORIZONTAL]) : w;
@@ -414,6 +448,7 @@ int32_t Wettbewerb_Visuell_Vertikal_Anz(Wettbewerb_Id id, int32_t* stufen, int32
             r = wb_link(r->vk.v[WV_UNTERLIGA]);
         }
     }
+    if (merken) *merken = {int16_t(n), int16_t(own)};
     if (stufen) *stufen = n;
     if (eigene) *eigene = own;
     return n;
@@ -483,7 +518,7 @@ Wettbewerb_Id Wettbewerb_Get_Team_Wettbewerb(int32_t team, int32_t nur_liga, int
         const Wettbewerb_Datensatz* liga = liga_von(team);
         return liga ? liga->id : -1;
     }
-    for (int32_t i = 0; i < anzahl_benutzt(); ++i)
+    for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i)
         if (in_liste(wb_daten[i], team)) return wb_daten[i].id;
     return -1;
 }
@@ -491,7 +526,7 @@ Wettbewerb_Id Wettbewerb_Get_Team_Wettbewerb(int32_t team, int32_t nur_liga, int
 int32_t Wettbewerb_Get_Land_Wettbewerbe(int32_t land, int32_t* ids, int32_t nur_basisligen)
 {
     int32_t n = 0;
-    for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+    for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
         const Wettbewerb_Datensatz& w = wb_daten[i];
         const Wettbewerb_Datensatz* nf = wb_link(w.vk.v[WV_NACHFOLGERUNDE]);
         if (nf && !(w.basisliga && !nf->basisliga)) continue;
@@ -574,10 +609,49 @@ bool Wettbewerb_Ist_Heimrecht(Wettbewerb_Id id)
     return w && (w->modus & HEIMRECHT);
 }
 
+namespace {
+
+uint64_t halten_zaehler = 0;
+
+}  // namespace
+
+Wettbewerb_Abfragen_Halten::Wettbewerb_Abfragen_Halten()
+{
+    if (gehalten.tiefe++ == 0) gehalten.nummer = ++halten_zaehler;
+}
+
+Wettbewerb_Abfragen_Halten::~Wettbewerb_Abfragen_Halten()
+{
+    if (--gehalten.tiefe > 0) return;
+    gehalten = Gehalten{};
+}
+
+uint64_t wb_halten_stand() { return gehalten.tiefe > 0 ? gehalten.nummer : 0; }
+
+namespace {
+
+bool ist_international(Wettbewerb_Datensatz* w);
+
+}  // namespace
+
 bool Wettbewerb_Ist_International(Wettbewerb_Id id)
 {
     Wettbewerb_Datensatz* w = wb_per_id(id);
     if (!w) return false;
+    if (gehalten.tiefe <= 0) return ist_international(w);
+    if (gehalten.daten != wb_daten) {
+        gehalten.daten = wb_daten;
+        gehalten.international.assign(WETTBEWERB_ANZAHL, -1);
+    }
+    int8_t& gemerkt = gehalten.international[size_t(nummer_von(w))];
+    if (gemerkt < 0) gemerkt = ist_international(w) ? 1 : 0;
+    return gemerkt != 0;
+}
+
+namespace {
+
+bool ist_international(Wettbewerb_Datensatz* w)
+{
     int32_t erstes = -2;
     bool mehrere = false;
     auto land = [&](int32_t l) {
@@ -611,6 +685,8 @@ bool Wettbewerb_Ist_International(Wettbewerb_Id id)
     });
     return mehrere;
 }
+
+}  // namespace
 
 int32_t Wettbewerb_Get_Anzahl_Spiele_Pro_Paarung(Wettbewerb_Id id)
 {
@@ -647,7 +723,7 @@ int32_t Wettbewerb_Get_Team_Bedeutung(int32_t team, int32_t nur_liga)
 {
     int32_t best = 0;
     if (team < 0 || !Wettbewerb_Bereit()) return 0;
-    for (int32_t i = 0; i < anzahl_benutzt(); ++i) {
+    for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
         const Wettbewerb_Datensatz& w = wb_daten[i];
         if ((!nur_liga || w.basisliga) && in_liste(w, team)) best = std::max(best, klemmen(w.wichtig, 0, 100));
     }
@@ -748,14 +824,14 @@ int32_t Wettbewerb_Get_Paarung(Wettbewerb_Id id, int32_t tag)
 
 Wettbewerb_Id Wettbewerb_Get_Dummy_Id()
 {
-    for (int32_t i = 0; Wettbewerb_Bereit() && i < anzahl_benutzt(); ++i)
+    for (int32_t i = 0, benutzt = Wettbewerb_Bereit() ? anzahl_benutzt() : 0; i < benutzt; ++i)
         if (wb_daten[i].schalter[4]) return wb_daten[i].id;
     return -1;
 }
 
 bool Wettbewerb_Gibt_Es_International()
 {
-    for (int32_t i = 0; Wettbewerb_Bereit() && i < anzahl_benutzt(); ++i)
+    for (int32_t i = 0, benutzt = Wettbewerb_Bereit() ? anzahl_benutzt() : 0; i < benutzt; ++i)
         if (!wb_daten[i].basisliga && Wettbewerb_Ist_International(wb_daten[i].id)) return true;
     return false;
 }

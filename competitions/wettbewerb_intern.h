@@ -1,6 +1,7 @@
 // State and helpers shared by the files of the competition module; not for other modules.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "competitions/wettbewerb.h"
@@ -14,6 +15,9 @@ Wettbewerb_Datensatz* wb_per_id(Wettbewerb_Id id);
 inline bool wb_benutzt(const Wettbewerb_Datensatz& w) { return w.name[0] != 0; }
 // The record of a link or owner value, null for -1 or a value outside the block.
 Wettbewerb_Datensatz* wb_link(int32_t nummer);
+// 0 while no Wettbewerb_Abfragen_Halten lives, else a number of the outermost hold, new with
+// each one: what is worked out under it holds while the number stands.
+uint64_t wb_halten_stand();
 
 // Checks a block of records and derives reverse links and owners in place. Returns "" when
 // the block is sound, else the German reason naming the competition and the keyword.

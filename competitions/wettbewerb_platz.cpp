@@ -2,11 +2,14 @@
 // the stake of a game for each side, and which season bonuses a club can earn.
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
+#include "competitions/spiele_intern.h"
 #include "competitions/spiele_tabelle.h"
 #include "competitions/wettbewerb.h"
 #include "competitions/wettbewerb_intern.h"
+#include "gameflow/globals.h"
 #include "graphics/grafik_farbe.h"
 #include "platform/print.h"
 
@@ -42,6 +45,25 @@ bool hat_zone(const Wettbewerb_Datensatz& w, Zone gesucht)
     return false;
 }
 
+// The same, looked at once per league and kind while a hold of the competitions lives.
+bool liga_hat_zone(const Wettbewerb_Datensatz& w, Zone gesucht)
+{
+    static uint64_t stand = 0;
+    static const Wettbewerb_Datensatz* daten = nullptr;
+    static std::array<int8_t, 4 * WETTBEWERB_ANZAHL> gemerkt;
+    const uint64_t h = wb_halten_stand();
+    const ptrdiff_t nummer = &w - wb_daten;
+    if (h == 0 || nummer < 0 || nummer >= WETTBEWERB_ANZAHL) return hat_zone(w, gesucht);
+    if (stand != h || daten != wb_daten) {
+        stand = h;
+        daten = wb_daten;
+        gemerkt.fill(-1);
+    }
+    int8_t& g = gemerkt[size_t(nummer) * 4 + size_t(gesucht)];
+    if (g < 0) g = hat_zone(w, gesucht) ? 1 : 0;
+    return g != 0;
+}
+
 }  // namespace
 
 int32_t Wettbewerb_Get_Platz_Farbe(Wettbewerb_Id id, int32_t platz)
@@ -62,29 +84,83 @@ int32_t Wettbewerb_Get_Platz_Farbe(Wettbewerb_Id id, int32_t platz)
 
 int32_t Wettbewerb_Platz_Farbe(Wettbewerb_Id id, int32_t platz) { return Wettbewerb_Get_Platz_Farbe(id, platz); }
 
+namespace {
+
+// The whole table of a league as the reachable places read it: every club's points and games.
+// The table is the same whichever club asks (only its answer names the club), so it is kept for
+// the next club of the same league while the fixtures (their change count) and the league's team
+// list stand: a match day asks for both clubs of every game, twice.
+struct Punkte_Tabelle {
+    Wettbewerb_Id id = -1;
+    int32_t block = -1, drei = -1;
+    uint32_t aenderungen = 0;
+    int32_t listen_anzahl = -1;
+    int16_t liste[WETTBEWERB_MAX_TEAMS] = {};
+    bool berechnet = false;  // false: the table could not be worked out
+    int32_t zeilen = 0;
+    int32_t team[TABELLE_MAX_TEAMS] = {}, punkte[TABELLE_MAX_TEAMS] = {}, spiele[TABELLE_MAX_TEAMS] = {};
+};
+
+const Punkte_Tabelle* punkte_tabelle(const Wettbewerb_Datensatz& w, int32_t team)
+{
+    static Punkte_Tabelle p;
+    static Tabelle_Datensatz t;
+    const int32_t drei = (w.modus & ENGLISCHE_TABELLE) ? 1 : 0;
+    int16_t liste[WETTBEWERB_MAX_TEAMS];
+    const int32_t n = Wettbewerb_Get_Teams(w.id, liste);
+    if (n <= 0) return nullptr;
+    // A client's table comes from the server for the club asked about.
+    const bool behalten = Netz_Rolle != 1;
+    if (behalten && p.id == w.id && p.block == w.spiele_block && p.drei == drei && p.aenderungen == spiele_aenderungen &&
+        p.listen_anzahl == n && std::equal(liste, liste + n, p.liste))
+        return &p;
+    if (Wettbewerb_Tabelle_Vorbereiten(w.id, &t) <= 0) return nullptr;
+    // Asked for a club of the list, the table answers below 0 only when it cannot be worked out.
+    const int32_t frager = behalten ? t.team[0] : team;
+    p = Punkte_Tabelle{};
+    p.berechnet = Spiele_Tabelle_Berechnen(w.id, w.spiele_block, -1, -1, drei, TAB_NORMAL, &t, frager, 0, -1, -1, 0, 0, -1) >= 0;
+    p.zeilen = std::clamp(t.anzahl, 0, TABELLE_MAX_TEAMS);
+    for (int32_t s = 0; s < p.zeilen; ++s) {
+        p.team[s] = t.team[s];
+        p.punkte[s] = t.punkte[TAB_GESAMT][s];
+        p.spiele[s] = t.spiele[TAB_GESAMT][s];
+    }
+    if (!behalten) {
+        p.id = -1;
+        return &p;
+    }
+    p.id = w.id;
+    p.block = w.spiele_block;
+    p.drei = drei;
+    p.aenderungen = spiele_aenderungen;
+    p.listen_anzahl = n;
+    std::copy(liste, liste + n, p.liste);
+    return &p;
+}
+
+}  // namespace
+
 int32_t Wettbewerb_Erreichbare_Plaetze(Wettbewerb_Id id, int32_t team, int32_t* beste, int32_t* schlechteste)
 {
     const Wettbewerb_Datensatz* w = Wettbewerb_Bereit() ? wb_per_id(id) : nullptr;
     if (!w || (w->modus & KO_SYSTEM) || w->spiele_block < 0) return -1;
-    static Tabelle_Datensatz t;
-    if (Wettbewerb_Tabelle_Vorbereiten(id, &t) <= 0) return -1;
+    const Punkte_Tabelle* p = punkte_tabelle(*w, team);
+    if (!p || !p->berechnet) return -1;
     const int32_t drei = (w->modus & ENGLISCHE_TABELLE) ? 1 : 0;
-    if (Spiele_Tabelle_Berechnen(id, w->spiele_block, -1, -1, drei, TAB_NORMAL, &t, team, 0, -1, -1, 0, 0, -1) < 0)
-        return -1;
     int32_t eigen = -1;
-    for (int32_t s = 0; s < t.anzahl; ++s)
-        if (t.team[s] == team) eigen = s;
+    for (int32_t s = 0; s < p->zeilen; ++s)
+        if (p->team[s] == team) eigen = s;
     if (eigen < 0) return -1;
     // Each cycle of the circle meets every other club once.
     const int32_t sieg = drei ? 3 : 2;
-    const int32_t zyklus = std::max(1, t.anzahl + (t.anzahl & 1) - 1);
-    const int32_t gesamt = w->spieltage / zyklus * (t.anzahl - 1);
-    auto maximum = [&](int32_t s) { return t.punkte[TAB_GESAMT][s] + sieg * std::max(0, gesamt - t.spiele[TAB_GESAMT][s]); };
+    const int32_t zyklus = std::max(1, p->zeilen + (p->zeilen & 1) - 1);
+    const int32_t gesamt = w->spieltage / zyklus * (p->zeilen - 1);
+    auto maximum = [&](int32_t s) { return p->punkte[s] + sieg * std::max(0, gesamt - p->spiele[s]); };
     int32_t oben = 1, unten = 1;
-    for (int32_t s = 0; s < t.anzahl; ++s) {
+    for (int32_t s = 0; s < p->zeilen; ++s) {
         if (s == eigen) continue;
-        if (t.punkte[TAB_GESAMT][s] > maximum(eigen)) ++oben;
-        if (maximum(s) >= t.punkte[TAB_GESAMT][eigen]) ++unten;
+        if (p->punkte[s] > maximum(eigen)) ++oben;
+        if (maximum(s) >= p->punkte[eigen]) ++unten;
     }
     if (beste) *beste = oben;
     if (schlechteste) *schlechteste = unten;
@@ -123,8 +199,8 @@ void Wettbewerb_Get_Praemien_Booleans_Von_Team(int32_t team, bool* arten)
     if (!Wettbewerb_Bereit()) return;
     if (const Wettbewerb_Datensatz* liga = wb_per_id(Wettbewerb_Get_Team_Wettbewerb(team, 1))) {
         arten[0] = arten[1] = true;
-        arten[2] = hat_zone(*liga, Zone::WEITER);
-        arten[3] = hat_zone(*liga, Zone::AB);
+        arten[2] = liga_hat_zone(*liga, Zone::WEITER);
+        arten[3] = liga_hat_zone(*liga, Zone::AB);
     }
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
         const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(i);

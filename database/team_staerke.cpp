@@ -174,10 +174,13 @@ int32_t Team_Spielfeld_Staerke(int32_t team, int32_t a, int32_t b, int32_t c)
     bool gilt[8] = {};
     Wettbewerb_Get_Praemien_Booleans_Von_Team(team, gilt);
     gilt[6] = gilt[7] = a == 1;
+    // The kinds in their order; the last one that applies rates the bonus (the rating reads the
+    // world and draws nothing, so the earlier ones need not be rated at all).
     static const int32_t REIHENFOLGE[8] = {6, 7, 3, 1, 0, 4, 2, 5};
     int32_t v = 0;
     bool gezaehlt = false;
-    for (int32_t k : REIHENFOLGE) {
+    for (int32_t i = 7; i >= 0 && !gezaehlt; --i) {
+        const int32_t k = REIHENFOLGE[i];
         const int32_t schalter = k == 4 ? b : (k == 2 || k == 5) ? c : a;
         if (!gilt[k] || !schalter) continue;
         v = Ligen_Motivation_Bewerte_Praemie(team, k, T_Own[team].tagesblock[k], 1, nullptr);

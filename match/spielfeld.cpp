@@ -442,6 +442,46 @@ int32_t anzahl_records()
     return n;
 }
 
+// The records in the list's order with their games, from one walk of the list while no list has
+// changed since: the match day asks for every game's record several times a minute and looks at
+// every record each frame, and a walk of the list touches each element's header on its way.
+struct Record_Eintrag {
+    uint32_t spiel;
+    Spielfeld_Record* record;
+};
+
+struct Record_Index {
+    uint64_t stand = 0;
+    std::vector<Record_Eintrag> folge;      // in the list's order
+    std::vector<Record_Eintrag> nach_spiel;  // by game, a game's first record first
+};
+
+const Record_Index& index_aktuell()
+{
+    static Record_Index index;
+    if (index.stand != Liste_Stand()) {
+        index.stand = Liste_Stand();
+        index.folge.clear();
+        for (Liste_Element* e = erstes(); e; e = e->next) index.folge.push_back({e->key, record_von(e)});
+        index.nach_spiel = index.folge;
+        std::stable_sort(index.nach_spiel.begin(), index.nach_spiel.end(),
+                         [](const Record_Eintrag& a, const Record_Eintrag& b) { return a.spiel < b.spiel; });
+    }
+    return index;
+}
+
+const std::vector<Record_Eintrag>& record_index() { return index_aktuell().folge; }
+
+// The records of the day in the list's order into `r` (room for the day's most); their number.
+// A snapshot: what the records do meanwhile cannot move the walk.
+int32_t records_festhalten(Spielfeld_Record* (&r)[SPIELFELD_MAX_SPIELE])
+{
+    int32_t n = 0;
+    for (const Record_Eintrag& e : record_index())
+        if (n < SPIELFELD_MAX_SPIELE) r[n++] = e.record;
+    return n;
+}
+
 Liste_Element* letztes()
 {
     Liste_Element* l = nullptr;
@@ -627,7 +667,9 @@ bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32
         Print_Fehler("Spielfeld_Record_Anlegen: kein Speicher!");
         return false;
     }
-    Spielfeld_Record& r = *new (e->data) Spielfeld_Record{};
+    // The list hands the payload over zeroed, and every fill below clears the record once more
+    // keeping only its display state and seed: the members with initialisers take them here.
+    Spielfeld_Record& r = *new (e->data) Spielfeld_Record;
     // Every record takes exactly one draw of the global generator; the fill draws on the
     // record's own sequence, so a record depends only on its game and its seed.
     r.seed = record_seed();
@@ -651,8 +693,11 @@ bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32
 Spielfeld_Record* Spielfeld_Get_Spiel(int32_t spiel)
 {
     if (!initialisiert) return nullptr;
-    Liste_Element* e = Liste_Find_Key(&Spielfeld_Liste, uint32_t(spiel));
-    return e ? record_von(e) : nullptr;
+    // the first of a key, as a walk of the list finds it
+    const std::vector<Record_Eintrag>& v = index_aktuell().nach_spiel;
+    const auto it = std::lower_bound(v.begin(), v.end(), uint32_t(spiel),
+                                     [](const Record_Eintrag& e, uint32_t k) { return e.spiel < k; });
+    return it != v.end() && it->spiel == uint32_t(spiel) ? it->record : nullptr;
 }
 
 bool Spielfeld_Set_Anzeige(int32_t spiel, uint8_t wert)
@@ -683,17 +728,22 @@ void Spielfeld_Set_Ueberspringen(uint8_t an) { ueberspringen = an; }
 
 namespace {
 
-// Once a frame, also while nothing plays: the live view while a record is shown (it loads on the
-// first such frame), else the match overview with the smallest running minute + 1.
-void frame_ansichten(int32_t tagesminute)
-{
+// What a frame's views take from the records: the first one shown and the smallest running
+// minute (starting from the day's).
+struct Ansicht_Stand {
     Spielfeld_Record* gezeigt = nullptr;
-    int32_t kleinste = tagesminute;
-    for (Liste_Element* e = erstes(); e; e = e->next) {
-        Spielfeld_Record& r = *record_von(e);
+    int32_t kleinste = 0;
+    void merken(Spielfeld_Record& r)
+    {
         if (!gezeigt && r.anzeige == 1) gezeigt = &r;
         if (r.aktiv && !r.abgeschlossen && r.spielende != 2) kleinste = std::min<int32_t>(kleinste, r.minute);
     }
+};
+
+void frame_ansichten_zeigen(const Ansicht_Stand& stand)
+{
+    Spielfeld_Record* gezeigt = stand.gezeigt;
+    const int32_t kleinste = stand.kleinste;
     if (gezeigt) {
         Spielfeld_Ansicht_Laden(gezeigt);
         if (Spielfeld_Ansicht_Geladen()) {
@@ -704,6 +754,16 @@ void frame_ansichten(int32_t tagesminute)
     if (Spielfeld_Ansicht_Geladen()) return;
     Spielfeld_Aufruf_Melden(AUFRUF_UEBERSICHT, nullptr, kleinste + 1);
     Spielansicht_Frame(&Spielfeld_Steuerung, kleinste + 1);
+}
+
+// Once a frame, also while nothing plays: the live view while a record is shown (it loads on the
+// first such frame), else the match overview with the smallest running minute + 1.
+void frame_ansichten(int32_t tagesminute)
+{
+    Ansicht_Stand stand{nullptr, tagesminute};
+    if (initialisiert)
+        for (const Record_Eintrag& e : record_index()) stand.merken(*e.record);
+    frame_ansichten_zeigen(stand);
 }
 
 }  // namespace
@@ -729,11 +789,20 @@ float Spielfeld_Run(int32_t minute, int32_t, int32_t, int32_t, uint8_t*, uint8_t
     bool gehalten = false;
     // Each pitch game draws on its own sequence; the day's draws must not see them.
     const int32_t global = Zufall_Get_Seed();
+    // A frame that has no record to step changes none: what the views take from the records is read
+    // in the same walk (a day in the background walks its records once a frame, not twice).
+    Ansicht_Stand stand;
+    bool geschritten = false;
+    Spielfeld_Record* records[SPIELFELD_MAX_SPIELE];
+    const int32_t anzahl = initialisiert ? records_festhalten(records) : 0;
     for (int32_t k = 0; k < einheiten && !gehalten; ++k) {
         ++schritte;
-        for (Liste_Element* e = erstes(); e; e = e->next) {
-            Spielfeld_Record& r = *record_von(e);
+        stand = Ansicht_Stand{nullptr, minute};
+        for (int32_t i = 0; i < anzahl; ++i) {
+            Spielfeld_Record& r = *records[i];
+            stand.merken(r);
             if (!r.aktiv || r.abgeschlossen) continue;
+            geschritten = true;
             if (netz && Spielfeld_Netz_Ruht(&r)) continue;
             // the minute sync holds a networked record until its peers have played the minute
             if (netz && Spielfeld_Netz_Wartet(&r)) {
@@ -751,7 +820,8 @@ float Spielfeld_Run(int32_t minute, int32_t, int32_t, int32_t, uint8_t*, uint8_t
         }
     }
     Zufall_Set_Seed(global);
-    frame_ansichten(minute);
+    if (geschritten) frame_ansichten(minute);
+    else frame_ansichten_zeigen(stand);
     return gehalten ? -1.0f : float(einheiten);
 }
 

@@ -169,6 +169,8 @@ int32_t spieltag_nachfrage(int32_t wettbewerb, int32_t heim, int32_t gast)
 void Spieltag_Spiele_Vorbereiten()
 {
     if (!spieltag_laeuft()) return;
+    // Line-ups, bans and prices change no competition: their answers hold for the whole day.
+    const Wettbewerb_Abfragen_Halten halten;
     const int32_t t0_zug = Zufall(0, 6);
     const int32_t t0 = t0_zug - 3;
     const int32_t r0 = Zufall(0, 100);
@@ -219,6 +221,7 @@ void Spieltag_Nach_Menue_Bekannte_Daten_Eintragen(uint8_t flag)
     if (spieltag_gemeldet("Spieltag_Nach_Menue_Bekannte_Daten_Eintragen", &antwort)) return;
     if (Netz_Rolle == 1 && flag == 0) Print_Fehler("Cl: Spieltag Nach_Menue_Bekannte_Daten_Eintragen");
     if (!spieltag_laeuft()) return;
+    const Wettbewerb_Abfragen_Halten halten;
     Spielfeld_Spieloptionen(Globale_Optionen(OPTION_SPIELDAUER), uint8_t(Globale_Optionen(OPTION_FREISTOSS)),
                             uint8_t(Globale_Optionen(OPTION_ELFMETER)), uint8_t(Globale_Optionen(OPTION_ECKBALL)));
     std::vector<int32_t> gezeigt, wartend;

@@ -209,11 +209,15 @@ void Spielfeld_Laufweg_Eintragen(Spielfeld_Record* r, Spielfeld_Spieler* e, floa
 void Spielfeld_Laufwege_Spiegeln(Spielfeld_Record* r)
 {
     if (!r) return;
+    // Seen from the other end cell c is cell 99 - c: the bytes of four counters each come in
+    // reverse order, and so do the counters within a byte.
     for (Spielfeld_Spieler& e : r->spieler) {
-        Spielfeld_Spieler alt = e;
-        std::memset(e.praesenz, 0, sizeof e.praesenz);
-        for (int32_t a = 0; a < 10; ++a)
-            for (int32_t b = 0; b < 10; ++b) zaehler_setzen(e, (9 - a) + 10 * (9 - b), Spielfeld_Laufweg_Zaehler(&alt, a, b));
+        uint8_t alt[sizeof e.praesenz];
+        std::memcpy(alt, e.praesenz, sizeof alt);
+        for (size_t i = 0; i < sizeof alt; ++i) {
+            const uint32_t b = alt[i];
+            e.praesenz[sizeof alt - 1 - i] = uint8_t((b & 3) << 6 | (b >> 2 & 3) << 4 | (b >> 4 & 3) << 2 | b >> 6);
+        }
     }
 }
 

@@ -221,6 +221,47 @@ TEST_F(Abfrage, LigaFolgtDemTeamUeberJedeListenAenderung)
     EXPECT_EQ(Wettbewerb_Get_Team_Ansehen(13), 90);
 }
 
+// A hold gives the answers the records give without one, and keeps them while it lives (holds
+// nest); a change made under it counts once the last hold has gone, and a new hold sees it.
+TEST_F(Abfrage, HaltenGibtDieselbenAntwortenUndVergisstSieDanach)
+{
+    struct Antworten {
+        std::vector<int32_t> werte;
+        bool operator==(const Antworten&) const = default;
+    };
+    auto fragen = [] {
+        Antworten a;
+        for (int32_t id = 0; id < 30; ++id) {
+            int32_t stufen = -1, eigene = -1;
+            a.werte.push_back(Wettbewerb_Visuell_Vertikal_Anz(id, &stufen, &eigene));
+            a.werte.insert(a.werte.end(), {stufen, eigene, Wettbewerb_Get_Nummer(id), Wettbewerb_Ist_International(id) ? 1 : 0});
+        }
+        for (int32_t team = -1; team < 20; ++team)
+            a.werte.insert(a.werte.end(), {Wettbewerb_Get_Team_Wettbewerb(team, 1), Wettbewerb_Get_Liga_Niveau(team)});
+        return a;
+    };
+    const Antworten frei = fragen();
+    {
+        const Wettbewerb_Abfragen_Halten halten;
+        EXPECT_EQ(fragen(), frei);
+        EXPECT_EQ(fragen(), frei) << "asked twice under the hold";
+        {
+            const Wettbewerb_Abfragen_Halten innen;
+            // Team 0 moves abroad under the holds: their answers stand.
+            std::swap(Wettbewerb_Zeiger(A1)->listen.teams[0], Wettbewerb_Zeiger(B1)->listen.teams[0]);
+            EXPECT_FALSE(Wettbewerb_Ist_International(10));
+            EXPECT_EQ(Wettbewerb_Get_Team_Wettbewerb(0, 1), 1);
+        }
+        EXPECT_FALSE(Wettbewerb_Ist_International(10)) << "the outer hold still lives";
+    }
+    EXPECT_TRUE(Wettbewerb_Ist_International(10));
+    EXPECT_EQ(Wettbewerb_Get_Team_Wettbewerb(0, 1), 4);
+    const Antworten danach = fragen();
+    EXPECT_NE(danach, frei);
+    const Wettbewerb_Abfragen_Halten neu;
+    EXPECT_EQ(fragen(), danach);
+}
+
 TEST_F(Abfrage, WerteUndSchalter)
 {
     // A knock-out round halves per match day; a league plays TEAMS / 2 pairings.

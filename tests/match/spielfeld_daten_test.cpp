@@ -289,6 +289,34 @@ TEST_F(Aufstellung, BallPointersNeverOutliveTheRecords)
     EXPECT_EQ(Ball_Auftrag, nullptr);
 }
 
+// Each game finds its own record while others are added after it, and none once the day's
+// records are gone; a game of a new day finds only the records of that day.
+TEST_F(Aufstellung, EachGameFindsItsRecordWhileTheDayGrows)
+{
+    const int32_t h[3] = {spiel(1, 2), Spiele_Lock(block, 0, 0, 1), Spiele_Lock(block, 1, 0, 0)};
+    Spiele_Set_Teams(h[1], 3, 4);
+    Spiele_Set_Teams(h[2], 2, 3);
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(h[0], 0, 0, nullptr, 1, 0));
+    const Spielfeld_Record* erster = Spielfeld_Get_Spiel(h[0]);
+    ASSERT_NE(erster, nullptr);
+    EXPECT_EQ(Spielfeld_Get_Spiel(h[1]), nullptr);
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(h[1], 0, 0, nullptr, 1, 0));
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(h[2], 0, 0, nullptr, 1, 0));
+    EXPECT_EQ(Spielfeld_Get_Spiel(h[0]), erster);
+    for (int32_t g : h) {
+        ASSERT_NE(Spielfeld_Get_Spiel(g), nullptr);
+        EXPECT_EQ(Spielfeld_Get_Spiel(g)->spiel, uint32_t(g));
+    }
+    EXPECT_EQ(Spielfeld_Get_Spiel(h[2] + 100), nullptr);
+    Spielfeld_DeInit();
+    for (int32_t g : h) EXPECT_EQ(Spielfeld_Get_Spiel(g), nullptr);
+    Spielfeld_Init();
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(h[1], 0, 0, nullptr, 1, 0));
+    EXPECT_EQ(Spielfeld_Get_Spiel(h[0]), nullptr);
+    ASSERT_NE(Spielfeld_Get_Spiel(h[1]), nullptr);
+    EXPECT_EQ(Spielfeld_Get_Spiel(h[1])->spiel, uint32_t(h[1]));
+}
+
 TEST_F(Aufstellung, NextHalfChangesEndsConsistently)
 {
     kader(1);

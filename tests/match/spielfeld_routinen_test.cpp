@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -112,6 +114,25 @@ TEST(SpielfeldLaufwege, CellsCountedOnceEachVisitUpToThreeAndMirrored)
     EXPECT_EQ(Spielfeld_Laufweg_Zaehler(&e, 5, 5), 3);
     EXPECT_EQ(Spielfeld_Laufweg_Zaehler(&e, 7, 0), 1);
     EXPECT_EQ(Spielfeld_Laufweg_Zaehler(&e, 9, 0), 0);
+}
+
+// Every cell of every player's grid goes to the cell seen from the other end, whatever its count,
+// and mirroring twice gives the grid back.
+TEST(SpielfeldLaufwege, EveryCellOfEveryPlayerMirrored)
+{
+    auto r = std::make_unique<Spielfeld_Record>();
+    for (size_t s = 0; s < std::size(r->spieler); ++s)
+        for (size_t i = 0; i < sizeof r->spieler[s].praesenz; ++i) r->spieler[s].praesenz[i] = uint8_t(37 * s + 101 * i + 7);
+    const auto vorher = std::make_unique<Spielfeld_Record>(*r);
+    Spielfeld_Laufwege_Spiegeln(r.get());
+    for (size_t s = 0; s < std::size(r->spieler); ++s)
+        for (int32_t a = 0; a < 10; ++a)
+            for (int32_t b = 0; b < 10; ++b)
+                ASSERT_EQ(Spielfeld_Laufweg_Zaehler(&r->spieler[s], 9 - a, 9 - b), Spielfeld_Laufweg_Zaehler(&vorher->spieler[s], a, b))
+                    << "slot " << s << " cell " << a << "," << b;
+    Spielfeld_Laufwege_Spiegeln(r.get());
+    for (size_t s = 0; s < std::size(r->spieler); ++s)
+        EXPECT_EQ(0, std::memcmp(r->spieler[s].praesenz, vorher->spieler[s].praesenz, sizeof r->spieler[s].praesenz));
 }
 
 TEST(SpielfeldLaufwege, IdleVariationsStayIdleAndActionsStay)
