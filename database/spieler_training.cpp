@@ -42,11 +42,30 @@ constexpr uint32_t TS_BEHINDERT = 0x780;
 int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
 float begrenzt(float v, float lo, float hi) { return std::min(std::max(v, lo), hi); }
 
+// a if c, else b, without a branch.
+float waehle(bool c, float a, float b)
+{
+    uint32_t ia = 0, ib = 0;
+    std::memcpy(&ia, &a, sizeof ia);
+    std::memcpy(&ib, &b, sizeof ib);
+    const uint32_t maske = 0u - static_cast<uint32_t>(c);
+    const uint32_t r = (ia & maske) | (ib & ~maske);
+    float f = 0.0f;
+    std::memcpy(&f, &r, sizeof f);
+    return f;
+}
+
+constexpr const float* BASIS[2] = {BASIS_UNSICHTBAR, BASIS_SICHTBAR};
+
+// Both tenths are worked out and one is taken (visible and invisible types alternate in a
+// player's day, and a branch on the kind would be guessed wrong often).
 float basis(int32_t index, int32_t wert)
 {
     const bool sichtbar = index < 9;
-    const int32_t i = begrenzt(wert / (sichtbar ? 100 : 10), 0, 9);
-    return sichtbar ? BASIS_SICHTBAR[i] : BASIS_UNSICHTBAR[i];
+    const int32_t hundertstel = wert / 100;
+    const int32_t zehntel = wert / 10;
+    const int32_t i = begrenzt(zehntel + (hundertstel - zehntel) * static_cast<int32_t>(sichtbar), 0, 9);
+    return BASIS[sichtbar][i];
 }
 
 // The individual-training kind of a training type: field types 0..13, the keeper's 21..23 are
@@ -98,6 +117,7 @@ struct Team_Tag {
 };
 
 bool im_band(float r) { return r >= 0.97f && r <= 1.03f; }
+
 
 Art_Tag art_tag(float u, float F, float liga_term)
 {
@@ -178,6 +198,8 @@ float gewicht(int32_t art, int32_t i)
 void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, Zufall_Folge& team_folge)
 {
     Zufall_Folge folge = team_folge;
+    // the talents are read last, for the changed values
+    __builtin_prefetch(Spieler_Egal_Daten[spnr].talent);
     Spieler_Struktur& s = Spieler_Daten[spnr];
     const int32_t art = art_von(spnr);
     const bool torwart = art == 0;
@@ -241,9 +263,12 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         const float teiler = TEILER[i];
         const float a = tag.gewicht[art][i];
         const float b = basis(i, wert[i]);
-        float schritt;
-        if (at->r > 1.03f) schritt = b * 0.65f * at->r * a * std::fabs(at->q) / teiler * wachsen;
-        else schritt = -(b * (2.0f - a) * (2.0f - at->r) * 1.2f * at->q) / teiler * schwinden;
+        // Both sides are worked out and one is taken: which one is as good as a coin toss after
+        // a nudge, and a guessed branch would mostly be wrong.
+        const bool steigt = at->r > 1.03f;
+        const float hoch = b * 0.65f * at->r * a * std::fabs(at->q);
+        const float tief = -(b * (2.0f - a) * (2.0f - at->r) * 1.2f * at->q);
+        const float schritt = waehle(steigt, hoch, tief) / teiler * waehle(steigt, wachsen, schwinden);
         if (schritt == 0.0f) return;
         float term = 0.0f;
         if (ts.flags & TS_ARZT) {
@@ -257,7 +282,7 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             term = static_cast<float>(z) / teiler;
         }
         // the term helps or hinders the move in the step's direction
-        const float chance = std::fabs(schritt) + (schritt > 0.0f ? term : -term);
+        const float chance = std::fabs(schritt) + waehle(schritt > 0.0f, term, -term);
         const int32_t wurf = folge.Zufall(0, 365);
         if (static_cast<float>(wurf) < chance) {
             bewegung[i] = schritt > 0.0f ? 1 : -1;
@@ -448,6 +473,11 @@ void Spieler_Bewerte_Training(int32_t n)
             if (basisliga && liga[static_cast<size_t>(t)] < 0) liga[static_cast<size_t>(t)] = static_cast<int16_t>(id);
         }
     }
+    struct Glied {
+        int32_t spnr;
+        TS* ts;
+    };
+    std::vector<Glied> kader;
     int32_t stufe_von[TEAM_LIGEN], stufen_von[TEAM_LIGEN];
     for (int32_t l = 0; l < TEAM_LIGEN; ++l) stufe_von[l] = -1;
 
@@ -467,6 +497,17 @@ void Spieler_Bewerte_Training(int32_t n)
                 s.spiel_erschoepfung = static_cast<uint8_t>(spiel);
             }
             continue;
+        }
+
+        // The squad once for the day's passes, every player's records asked for at once so that
+        // they arrive together rather than one after the other.
+        kader.clear();
+        for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
+            if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
+            kader.push_back({static_cast<int32_t>(e->key), static_cast<TS*>(e->data)});
+            __builtin_prefetch(&Spieler_Daten[e->key]);
+            __builtin_prefetch(&Spieler_Fix_Daten[e->key]);
+            __builtin_prefetch(e->data);
         }
 
         const int32_t l = liga[static_cast<size_t>(t)];
@@ -510,10 +551,9 @@ void Spieler_Bewerte_Training(int32_t n)
         tt.last = 2.28f;
         if (!T_Fix[t].manager) {
             int32_t summe = 0, anzahl = 0;
-            for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
-                if (e->key >= static_cast<uint32_t>(Spieler_Anzahl) || Spieler_Fix_Daten[e->key].lieblingspos == SP_POS_TORWART)
-                    continue;
-                summe += Spieler_Daten[e->key].trainings_erschoepfung;
+            for (const Glied& g : kader) {
+                if (Spieler_Fix_Daten[g.spnr].lieblingspos == SP_POS_TORWART) continue;
+                summe += Spieler_Daten[g.spnr].trainings_erschoepfung;
                 ++anzahl;
             }
             const int32_t mittel = anzahl > 0 ? summe / anzahl : 0;
@@ -551,16 +591,7 @@ void Spieler_Bewerte_Training(int32_t n)
             tt.stoss[i] = tt.art[i].band ? speicher.stoss(einheiten[i], tag.faktor, tt.liga_term) : nullptr;
         }
         Zufall_Folge folge;
-        for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
-            if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
-            // the next player's records are on their way while this one trains
-            if (const Liste_Element* n = e->next; n && n->key < static_cast<uint32_t>(Spieler_Anzahl)) {
-                __builtin_prefetch(&Spieler_Daten[n->key]);
-                __builtin_prefetch(&Spieler_Fix_Daten[n->key]);
-                __builtin_prefetch(&Spieler_Egal_Daten[n->key]);
-            }
-            spieler_trainieren(tag, tt, static_cast<int32_t>(e->key), *static_cast<TS*>(e->data), folge);
-        }
+        for (const Glied& g : kader) spieler_trainieren(tag, tt, g.spnr, *g.ts, folge);
         folge.Abgeben();
     }
 }
