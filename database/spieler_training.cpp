@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "competitions/wettbewerb.h"
@@ -34,8 +35,6 @@ constexpr int32_t TORWART_ARTEN[4] = {0, 21, 22, 23};
 // Where a type's day stands in Team_Tag::art: the keeper's type 0 is kept apart at 24.
 constexpr int32_t TORWART_ART_TAGE[4] = {24, 21, 22, 23};
 constexpr int32_t FELD_ARTEN_LISTE[FELD_ARTEN] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
-// A type's step is counted in tenths from the invisible attributes on.
-constexpr float TEILER[24] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 10};
 // Link flags that hold a player back: 0x40 in the doctor's care, 0x780 injured, suspended or away.
 constexpr uint32_t TS_BEHINDERT = 0x780;
 
@@ -55,18 +54,6 @@ float waehle(bool c, float a, float b)
     return f;
 }
 
-constexpr const float* BASIS[2] = {BASIS_UNSICHTBAR, BASIS_SICHTBAR};
-
-// Both tenths are worked out and one is taken (visible and invisible types alternate in a
-// player's day, and a branch on the kind would be guessed wrong often).
-float basis(int32_t index, int32_t wert)
-{
-    const bool sichtbar = index < 9;
-    const int32_t hundertstel = wert / 100;
-    const int32_t zehntel = wert / 10;
-    const int32_t i = begrenzt(zehntel + (hundertstel - zehntel) * static_cast<int32_t>(sichtbar), 0, 9);
-    return BASIS[sichtbar][i];
-}
 
 // The individual-training kind of a training type: field types 0..13, the keeper's 21..23 are
 // kinds 14..16; the keeper's strength has none.
@@ -228,7 +215,11 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     const int32_t anzahl = torwart ? 4 : FELD_ARTEN;
 
     // A type i whose team's day stands at tt.art[tag_index].
-    auto art_trainieren = [&](int32_t i, int32_t tag_index) __attribute__((always_inline)) {
+    // Visible and invisible types are built apart: a visible step is counted in whole units, an
+    // invisible one in tenths, and neither asks which it is.
+    auto art_trainieren = [&](int32_t i, int32_t tag_index, auto sichtbar_art) __attribute__((always_inline)) {
+        constexpr bool sichtbar = decltype(sichtbar_art)::value;
+        constexpr float teiler = sichtbar ? 1.0f : 10.0f;
         const Art_Tag* at = &tt.art[tag_index];
         Art_Tag eigen;
         const int32_t wechsel = folge.Zufall(0, 14);
@@ -260,9 +251,8 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             else at = &tt.stoss[tag_index][betrag + STOSS_HOCH * static_cast<int32_t>(hoch)];
             if (at->band) return;
         }
-        const float teiler = TEILER[i];
         const float a = tag.gewicht[art][i];
-        const float b = basis(i, wert[i]);
+        const float b = sichtbar ? BASIS_SICHTBAR[begrenzt(wert[i] / 100, 0, 9)] : BASIS_UNSICHTBAR[begrenzt(wert[i] / 10, 0, 9)];
         // Both sides are worked out and one is taken: which one is as good as a coin toss after
         // a nudge, and a guessed branch would mostly be wrong.
         const bool steigt = at->r > 1.03f;
@@ -292,9 +282,11 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         }
     };
     if (torwart) {
-        for (int32_t k = 0; k < 4; ++k) art_trainieren(TORWART_ARTEN[k], TORWART_ART_TAGE[k]);
+        art_trainieren(TORWART_ARTEN[0], TORWART_ART_TAGE[0], std::true_type{});
+        for (int32_t k = 1; k < 4; ++k) art_trainieren(TORWART_ARTEN[k], TORWART_ART_TAGE[k], std::false_type{});
     } else {
-        for (int32_t i = 0; i < FELD_ARTEN; ++i) art_trainieren(i, i);
+        for (int32_t i = 0; i < 9; ++i) art_trainieren(i, i, std::true_type{});
+        for (int32_t i = 9; i < FELD_ARTEN; ++i) art_trainieren(i, i, std::false_type{});
     }
 
     // Without a move today the further attributes have nothing to follow: no draw for them.
