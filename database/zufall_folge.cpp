@@ -45,3 +45,9 @@ int32_t Zufall_Folge::langsam(int32_t lo, int32_t hi)
     stelle_ = stelle_von(zufall_intern::seed);
     return wert;
 }
+
+void Zufall_Folge::Ueberspringen(int32_t n)
+{
+    for (; n > 0 && stelle_ < 0; --n) langsam(0, 0);
+    if (n > 0) stelle_ = static_cast<int32_t>((int64_t(stelle_) + n) % LAENGE);
+}

@@ -39,6 +39,9 @@ public:
         return int32_t(uint32_t(lo) + produkt / uint32_t(ZUFALL_MODUL));
     }
 
+    // n steps without their draws: the sequence stands where n draws would have left it.
+    void Ueberspringen(int32_t n);
+
 private:
     int32_t langsam(int32_t lo, int32_t hi);
 

@@ -77,3 +77,26 @@ TEST(Zufall_Folge, CopiesDrawOnAndHandBackMidwayAndTheGeneratorContinues)
 }
 
 }  // namespace
+
+namespace {
+
+// Skipping n steps leaves the generator where n draws leave it, from a seed off the cycle too.
+TEST(Zufall_Folge, SkippingStandsWhereTheDrawsWouldStand)
+{
+    for (int32_t seed : {1000, 4999, 23, -3})
+        for (int32_t n : {0, 1, 2, 153, Zufall_Folge::LAENGE - 1, Zufall_Folge::LAENGE + 7}) {
+            Zufall_Set_Seed(seed);
+            for (int32_t i = 0; i < n; ++i) {
+                const int32_t z = Zufall(90, 110);
+                (void)z;
+            }
+            const int32_t soll = Zufall_Get_Seed();
+            Zufall_Set_Seed(seed);
+            Zufall_Folge folge;
+            folge.Ueberspringen(n);
+            folge.Abgeben();
+            EXPECT_EQ(Zufall_Get_Seed(), soll) << "seed " << seed << ", " << n << " Schritte";
+        }
+}
+
+}  // namespace
