@@ -204,7 +204,6 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     std::memcpy(wert, v, sizeof wert);
     uint32_t geaendert = 0;  // bits of the values a move, the overload or a follower touched
     int8_t bewegung[24] = {};
-    bool bewegt = false;
     const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr) : -1;
     const float form = static_cast<float>(form_wert);
     const float wachsen = 0.9f + 0.002f * form;
@@ -274,12 +273,13 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         // the term helps or hinders the move in the step's direction
         const float chance = std::fabs(schritt) + waehle(schritt > 0.0f, term, -term);
         const int32_t wurf = folge.Zufall(0, 365);
-        if (static_cast<float>(wurf) < chance) {
-            bewegung[i] = schritt > 0.0f ? 1 : -1;
-            wert[i] += bewegung[i];
-            geaendert |= 1u << i;
-            bewegt = bewegt || i < FELD_ARTEN;
-        }
+        // the move as figures rather than a branch: whether the throw succeeds is a coin toss
+        // known only at the end of the step's arithmetic
+        const int32_t zieht = static_cast<float>(wurf) < chance;
+        const int32_t seite = 2 * static_cast<int32_t>(schritt > 0.0f) - 1;
+        bewegung[i] = static_cast<int8_t>(zieht * seite);
+        wert[i] += zieht * seite;
+        geaendert |= static_cast<uint32_t>(zieht) << i;
     };
     if (torwart) {
         art_trainieren(TORWART_ARTEN[0], TORWART_ART_TAGE[0], std::true_type{});
@@ -289,6 +289,8 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         for (int32_t i = 9; i < FELD_ARTEN; ++i) art_trainieren(i, i, std::false_type{});
     }
 
+    // a move of a field type (a keeper's types past the first lie beyond them)
+    const bool bewegt = (geaendert & ((1u << FELD_ARTEN) - 1)) != 0;
     // Without a move today the further attributes have nothing to follow: no draw for them.
     for (int32_t i = 14; bewegt && i <= 19; ++i) {
         if (!Spieler_Attribut_Gewichte[art][i]) continue;
