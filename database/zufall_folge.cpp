@@ -23,31 +23,26 @@ const Zyklus& zyklus()
     return z;
 }
 
+}  // namespace
+
+const int32_t* Zufall_Folge::tabelle() { return zyklus().seed; }
+
 // The place of a seed on the cycle, -1 off it.
-int32_t stelle_von(int32_t seed)
+int32_t Zufall_Folge::stelle_von(int32_t seed)
 {
     if (!zufall_intern::gesaet || seed < 0 || seed >= ZUFALL_MODUL || seed % 256 != 23) return -1;
     return zyklus().stelle[(seed - 23) / 256];
 }
 
-}  // namespace
-
-void Zufall_Folge::Uebernehmen()
+Zufall_Folge::Schritt Zufall_Folge::langsam(int32_t stelle, int32_t lo, int32_t hi)
 {
-    zyklus_ = zyklus().seed;
-    stelle_ = stelle_von(zufall_intern::seed);
-}
-
-int32_t Zufall_Folge::langsam(int32_t lo, int32_t hi)
-{
-    Abgeben();
+    if (stelle >= 0) zufall_intern::seed = tabelle()[stelle];
     const int32_t wert = ::Zufall(lo, hi);
-    stelle_ = stelle_von(zufall_intern::seed);
-    return wert;
+    return {wert, stelle_von(zufall_intern::seed)};
 }
 
 void Zufall_Folge::Ueberspringen(int32_t n)
 {
-    for (; n > 0 && stelle_ < 0; --n) langsam(0, 0);
+    for (; n > 0 && stelle_ < 0; --n) stelle_ = langsam(stelle_, 0, 0).stelle;
     if (n > 0) stelle_ = static_cast<int32_t>((int64_t(stelle_) + n) % LAENGE);
 }

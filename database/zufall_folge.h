@@ -22,7 +22,11 @@ public:
     Zufall_Folge() { Uebernehmen(); }
 
     // Takes over the generator's state.
-    void Uebernehmen();
+    void Uebernehmen()
+    {
+        zyklus_ = tabelle();
+        stelle_ = stelle_von(zufall_intern::seed);
+    }
     // Hands the state back to the generator.
     void Abgeben()
     {
@@ -33,7 +37,11 @@ public:
     int32_t Zufall(int32_t lo, int32_t hi)
     {
         // off the cycle (-1) and at its last seed the generator's own step is taken
-        if (uint32_t(stelle_) >= uint32_t(LAENGE - 1)) return langsam(lo, hi);
+        if (uint32_t(stelle_) >= uint32_t(LAENGE - 1)) {
+            const Schritt s = langsam(stelle_, lo, hi);
+            stelle_ = s.stelle;
+            return s.wert;
+        }
         ++stelle_;
         const uint32_t produkt = (uint32_t(hi) - uint32_t(lo) + 1u) * uint32_t(zyklus_[stelle_]);
         return int32_t(uint32_t(lo) + produkt / uint32_t(ZUFALL_MODUL));
@@ -43,7 +51,14 @@ public:
     void Ueberspringen(int32_t n);
 
 private:
-    int32_t langsam(int32_t lo, int32_t hi);
+    // The routines out of line take and give the state by value, so that a sequence a loop
+    // keeps never has its address taken and may stay in registers.
+    struct Schritt {
+        int32_t wert, stelle;
+    };
+    static Schritt langsam(int32_t stelle, int32_t lo, int32_t hi);
+    static const int32_t* tabelle();
+    static int32_t stelle_von(int32_t seed);
 
     const int32_t* zyklus_ = nullptr;
     int32_t stelle_ = -1;  // the current seed's place in the cycle; -1 off it
