@@ -85,15 +85,19 @@ void verlauf_eintragen(int32_t t, int32_t p)
 
 void spieler_tag(int32_t t, int32_t p, bool verwaltet, bool wochentag)
 {
-    const int32_t alter = Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
-    const int32_t spiel = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, p, 0, SP_LESEN);
+    // every player of every club each day: a server reads his own figures straight from his
+    // record, as Spieler_Wert reads them
+    const Spieler_Struktur* s = !ist_client() && spieler_gueltig(p) ? &Spieler_Daten[p] : nullptr;
+    const int32_t alter = s ? s->alter : Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
+    const int32_t spiel = s ? s->spiel_erschoepfung : Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, p, 0, SP_LESEN);
     Spielfeld_Belastung_Pruefen(t, p, alter, spiel, 0);
 
-    const int32_t r = Team_Verletzungsrisiko(Spieler_Wert(SP_ROBUSTHEIT, p, 0, SP_LESEN), spiel,
-                                             Spieler_Wert(SP_TRAININGS_ERSCHOEPFUNG, p, 0, SP_LESEN), alter);
+    const int32_t robust = s ? s->unsichtbar[SP_ROBUSTHEIT - SP_FLANKEN] : Spieler_Wert(SP_ROBUSTHEIT, p, 0, SP_LESEN);
+    const int32_t training = s ? s->trainings_erschoepfung : Spieler_Wert(SP_TRAININGS_ERSCHOEPFUNG, p, 0, SP_LESEN);
+    const int32_t r = Team_Verletzungsrisiko(robust, spiel, training, alter);
     if (Team_Verletzung_Gewuerfelt(r)) Spieler_Verletzen(t, p, false);
 
-    int32_t tage = Spieler_Wert(SP_VERLETZUNG_TAGE, p, 0, SP_LESEN);
+    int32_t tage = s ? s->verletzung_tage : Spieler_Wert(SP_VERLETZUNG_TAGE, p, 0, SP_LESEN);
     if (tage < 0) {
         Print_Fehler("Team_Jeden_Tag: dauer==NIX!");
         tage = 0;
