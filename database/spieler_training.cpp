@@ -252,26 +252,37 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         }
         const float a = tag.gewicht[art][i];
         const float b = sichtbar ? BASIS_SICHTBAR[begrenzt(wert[i] / 100, 0, 9)] : BASIS_UNSICHTBAR[begrenzt(wert[i] / 10, 0, 9)];
-        // Both sides are worked out and one is taken: which one is as good as a coin toss after
-        // a nudge, and a guessed branch would mostly be wrong.
         const bool steigt = at->r > 1.03f;
-        const float hoch = b * 0.65f * at->r * a * std::fabs(at->q);
-        const float tief = -(b * (2.0f - a) * (2.0f - at->r) * 1.2f * at->q);
-        const float schritt = waehle(steigt, hoch, tief) / teiler * waehle(steigt, wachsen, schwinden);
-        if (schritt == 0.0f) return;
-        float term = 0.0f;
-        if (ts.flags & TS_ARZT) {
-            const int32_t z = folge.Zufall(36, 146);
-            term = -static_cast<float>(z) / teiler;
-        } else if (ts.flags & TS_BEHINDERT) {
-            const int32_t z = folge.Zufall(36, 73);
-            term = -static_cast<float>(z) / teiler;
-        } else if (platz >= 0 && platz == einzel_art(i, torwart)) {
-            const int32_t z = folge.Zufall(36, 109);
-            term = static_cast<float>(z) / teiler;
+        auto hoch = [&] { return b * 0.65f * at->r * a * std::fabs(at->q); };
+        auto tief = [&] { return -(b * (2.0f - a) * (2.0f - at->r) * 1.2f * at->q); };
+        float teil;
+        if (at == &tt.art[tag_index]) {
+            // the team's own day: the same side for the whole squad
+            teil = steigt ? hoch() : tief();
+        } else {
+            // Both sides are worked out and one is taken: which one is as good as a coin toss
+            // after a nudge, and a guessed branch would mostly be wrong.
+            teil = waehle(steigt, hoch(), tief());
         }
-        // the term helps or hinders the move in the step's direction
-        const float chance = std::fabs(schritt) + waehle(schritt > 0.0f, term, -term);
+        const float schritt = teil / teiler * waehle(steigt, wachsen, schwinden);
+        if (schritt == 0.0f) return;
+        // the care term helps or hinders the move in the step's direction; without one the
+        // chance is the step's size (adding a zero of either sign leaves it as it is)
+        float chance = std::fabs(schritt);
+        if (ts.flags & (TS_ARZT | TS_BEHINDERT) || platz >= 0) {
+            float term = 0.0f;
+            if (ts.flags & TS_ARZT) {
+                const int32_t z = folge.Zufall(36, 146);
+                term = -static_cast<float>(z) / teiler;
+            } else if (ts.flags & TS_BEHINDERT) {
+                const int32_t z = folge.Zufall(36, 73);
+                term = -static_cast<float>(z) / teiler;
+            } else if (platz == einzel_art(i, torwart)) {
+                const int32_t z = folge.Zufall(36, 109);
+                term = static_cast<float>(z) / teiler;
+            }
+            chance = std::fabs(schritt) + waehle(schritt > 0.0f, term, -term);
+        }
         const int32_t wurf = folge.Zufall(0, 365);
         // the move as figures rather than a branch: whether the throw succeeds is a coin toss
         // known only at the end of the step's arithmetic
