@@ -10,6 +10,7 @@
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
+#include "database/zufall_folge.h"
 #include "gameflow/globals.h"
 #include "platform/print.h"
 #include "platform/wert.h"
@@ -335,8 +336,11 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // the grid only chooses the formation: without that, its draws are made and nothing summed
     const bool gitter_gebraucht = slot >= 0 && (flags & 1);
     std::vector<int32_t> gitter(ZELLEN, 0);
+    // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
+    // drawn inline.
+    const int32_t rausch_lo = 90 + a / 10, rausch_hi = 110 - a / 10;
     for (Kandidat& k : kader) {
-        const int32_t z = Assi_Rauschfaktor(a);
+        const int32_t z = Zufall(rausch_lo, rausch_hi);
         int32_t summe = 0;
         if (k.torwart)
             summe = 9 * Spieler_Daten[k.spnr].attribute[0];
@@ -347,7 +351,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         if (k.torwart) continue;
         const Eignung eignung(k.spnr);
         auto bewertung = [&](int32_t zelle_nr) {
-            const int32_t r = Assi_Rauschfaktor(a);
+            const int32_t r = Zufall(rausch_lo, rausch_hi);
             const int64_t e = static_cast<int64_t>(eignung(zelle_nr)) * r / 100;
             return static_cast<int32_t>(e * (100 - k.form / 2) / 100) + 1;
         };
@@ -358,16 +362,14 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         const int32_t z0 = std::max(lz - 8, 0), z1 = std::min(lz + 8, 26);
         const int32_t s0 = std::max(ls - 4, 0), s1 = std::min(ls + 4, 16);
         if (!gitter_gebraucht) {
-            for (int32_t i = (z1 - z0 + 1) * (s1 - s0 + 1); i > 0; --i) {
-                const int32_t r = Assi_Rauschfaktor(a);
-                (void)r;
-            }
+            // the cells' draws, whose figures nothing reads: the sequence moves on as they would move it
+            Zufall_Folge folge;
+            folge.Ueberspringen((z1 - z0 + 1) * (s1 - s0 + 1));
+            folge.Abgeben();
             continue;
         }
         // bewertung() cell by cell, row by row: the window lies around his favourite cell, so
-        // the distance is the table's, and a row keeps its third. Assi_Rauschfaktor is one step
-        // of the generator in its range (a is never negative here), drawn inline.
-        const int32_t rausch_lo = 90 + a / 10, rausch_hi = 110 - a / 10;
+        // the distance is the table's, and a row keeps its third.
         const int32_t form_faktor = 100 - k.form / 2;
         for (int32_t zz = z0; zz <= z1; ++zz) {
             const int32_t grund = eignung.summe[std::min(zz / 9, 2)] / 10;
@@ -396,7 +398,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                 const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
                 if (c >= 0 && c < ZELLEN) summe += gitter[static_cast<size_t>(c)];
             }
-            const int32_t z = Assi_Rauschfaktor(a);
+            const int32_t z = Zufall(rausch_lo, rausch_hi);
             summe = summe * z / 100;
             if (summe > beste) {
                 beste = summe;

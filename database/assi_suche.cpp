@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 #include "database/assistent.h"
@@ -272,7 +273,14 @@ void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
 
     const int32_t anzahl = Team_Wert(TEAM_SPIELERANZAHL, team, 0, TEAM_LESEN);
     Team_Transfersuche& s = T_Own[team].suche;
-    if (max_wert > 0 && anzahl < Assi_Kader_Grenze_Kauf(team)) {
+    // the club's planning strength, looked up once for both limits (Assi_Kader_Grenze_Kauf and
+    // Assi_Kader_Grenze) when one is asked for
+    std::optional<int32_t> kraft;
+    auto basis = [&] {
+        if (!kraft) kraft = planungs_finanzkraft(team) / 17;
+        return *kraft;
+    };
+    if (max_wert > 0 && anzahl < basis() + 20) {
         int32_t zeile = ASSI_GROB_TORWART, band = 0;
         if (max_feld >= 0) {
             zeile = max_feld % ASSI_GROB_ZEILEN;
@@ -292,7 +300,7 @@ void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
         }
         if (!schon && frei >= 0) Assi_Suche_Slot_Setzen(team, zeile, band, frei);
     }
-    if (min_wert < 0 && anzahl > Assi_Kader_Grenze(team) && gelistet < anzahl - Assi_Kader_Grenze(team)) {
+    if (min_wert < 0 && anzahl > basis() + 17 && gelistet < anzahl - (basis() + 17)) {
         if (min_feld < 0)
             Assi_Spieler_Auf_Transferliste(team, ueber, ASSI_GROB_TORWART, 0);
         else

@@ -156,12 +156,18 @@ void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
         Mischen_Dword(spieler, n);
         for (int32_t j = 0; j < n; ++j) {
             const int32_t p = spieler[j];
+            // every listed player of every club each week: his own figures straight from his
+            // records (a client never gets here), as Spieler_Wert reads them
+            const bool direkt = Spieler_Daten && p >= 0 && p < Spieler_Anzahl;
             bool gelistet = false;
             if (!pseudo) {
-                if (Spieler_Wert(SP_ANGEBOTSWERT, p, 0, SP_LESEN) > 0) continue;
-                if (Spieler_Wert(SP_STATUS, p, 0, SP_LESEN) & 7) continue;
+                const int32_t angebot = direkt ? Spieler_Egal_Daten[p].angebotswert : Spieler_Wert(SP_ANGEBOTSWERT, p, 0, SP_LESEN);
+                if (angebot > 0) continue;
+                const int32_t status = direkt ? Spieler_Daten[p].status : Spieler_Wert(SP_STATUS, p, 0, SP_LESEN);
+                if (status & 7) continue;
                 const int32_t alter_grenze = Zufall_Gross(31, 35);
-                if (Spieler_Wert(SP_ALTER, p, 0, SP_LESEN) > alter_grenze) continue;
+                const int32_t alter = direkt ? Spieler_Daten[p].alter : Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
+                if (alter > alter_grenze) continue;
                 if (Teamspieler_Wert(318, s, p, 0, 0) != s) continue;
                 gelistet = Teamspieler_Wert(317, s, p, 0, 0) & TS_TRANSFERLISTE;
                 if (mensch) {

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "competitions/wettbewerb.h"
@@ -11,6 +13,7 @@
 #include "database/team.h"
 #include "database/team_staerke.h"
 #include "database/teamspieler.h"
+#include "database/zufall_folge.h"
 #include "economy/stadion.h"
 #include "gameflow/globals.h"
 #include "gameflow/highscore.h"
@@ -29,18 +32,28 @@ constexpr float BASIS_SICHTBAR[10] = {25, 35, 45, 55, 60, 65, 75, 85, 100, 120};
 constexpr float BASIS_UNSICHTBAR[10] = {45, 45, 45, 40, 40, 40, 38, 35, 30, 30};
 constexpr int32_t FELD_ARTEN = 14;
 constexpr int32_t TORWART_ARTEN[4] = {0, 21, 22, 23};
+// Where a type's day stands in Team_Tag::art: the keeper's type 0 is kept apart at 24.
+constexpr int32_t TORWART_ART_TAGE[4] = {24, 21, 22, 23};
+constexpr int32_t FELD_ARTEN_LISTE[FELD_ARTEN] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
 // Link flags that hold a player back: 0x40 in the doctor's care, 0x780 injured, suspended or away.
 constexpr uint32_t TS_BEHINDERT = 0x780;
 
 int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
 float begrenzt(float v, float lo, float hi) { return std::min(std::max(v, lo), hi); }
 
-float basis(int32_t index, int32_t wert)
+// a if c, else b, without a branch.
+float waehle(bool c, float a, float b)
 {
-    const bool sichtbar = index < 9;
-    const int32_t i = begrenzt(wert / (sichtbar ? 100 : 10), 0, 9);
-    return sichtbar ? BASIS_SICHTBAR[i] : BASIS_UNSICHTBAR[i];
+    uint32_t ia = 0, ib = 0;
+    std::memcpy(&ia, &a, sizeof ia);
+    std::memcpy(&ib, &b, sizeof ib);
+    const uint32_t maske = 0u - static_cast<uint32_t>(c);
+    const uint32_t r = (ia & maske) | (ib & ~maske);
+    float f = 0.0f;
+    std::memcpy(&f, &r, sizeof f);
+    return f;
 }
+
 
 // The individual-training kind of a training type: field types 0..13, the keeper's 21..23 are
 // kinds 14..16; the keeper's strength has none.
@@ -63,6 +76,7 @@ struct Tag {
     int32_t stufe;
     int32_t n;
     Art_Tag_Speicher* art_tag;
+    float gewicht[4][24];  // by player type and attribute: gewicht()
 };
 
 // A training type of a team before any player's change of its units: units, ratio and weight.
@@ -71,10 +85,16 @@ struct Art_Tag {
     bool band;
 };
 
+// The nudges of a type inside the band: its day after u - 0.01 * betrag at [betrag] and after
+// u + 0.01 * betrag at [STOSS_HOCH + betrag].
+constexpr int32_t STOSS_HOCH = 101;
+using Stoss_Tabelle = Art_Tag[2 * STOSS_HOCH];
+
 // What a team brings to the day: its plan, load and league regulation.
 struct Team_Tag {
     int32_t team;
     Art_Tag art[25];     // by attribute index; 24 is the keeper's type 0
+    const Art_Tag* stoss[25];  // the nudges of each type inside the band, else null
     float summe;         // S: the field plan's units
     float last;          // L: the reference load
     float liga_term;     // added to every ratio
@@ -84,6 +104,7 @@ struct Team_Tag {
 };
 
 bool im_band(float r) { return r >= 0.97f && r <= 1.03f; }
+
 
 Art_Tag art_tag(float u, float F, float liga_term)
 {
@@ -124,6 +145,28 @@ struct Art_Tag_Speicher {
         e = {u, F, liga_term, art_tag(u, F, liga_term), true};
         return e.a;
     }
+
+    // Every nudge of the units u, worked out once a day for each units, factor and league term
+    // a team's type in the band starts from.
+    struct Stoesse {
+        float u, F, liga_term;
+        Stoss_Tabelle a;
+    };
+    std::vector<std::unique_ptr<Stoesse>> stoesse;
+    const Art_Tag* stoss(float u, float F, float liga_term)
+    {
+        for (const auto& t : stoesse)
+            if (gleich(t->u, u) && gleich(t->F, F) && gleich(t->liga_term, liga_term)) return t->a;
+        auto t = std::make_unique<Stoesse>();
+        *t = {u, F, liga_term, {}};
+        for (int32_t betrag = 0; betrag < STOSS_HOCH; ++betrag) {
+            t->a[betrag] = (*this)(u + -0.01f * static_cast<float>(betrag), F, liga_term);
+            t->a[STOSS_HOCH + betrag] = (*this)(u + 0.01f * static_cast<float>(betrag), F, liga_term);
+        }
+        stoesse.push_back(std::move(t));
+        return stoesse.back()->a;
+    }
+    static bool gleich(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 };
 
 // The weight factor of an attribute for a player type, from its weight in the type's table.
@@ -139,116 +182,155 @@ float gewicht(int32_t art, int32_t i)
 // and 0..places-3, the keeper's pair); the overload (75..99, then per type 0..23 and 0..7); the
 // form (tendency 15..25 and 0..40, 0..2, 0..50, 15..30 at level 4, the fall-back, 0..4 with
 // 40..60 and 0..2); last the tenths' writes (0..100 per changed value).
-void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts)
+void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, Zufall_Folge& team_folge)
 {
+    Zufall_Folge folge = team_folge;
+    // the talents are read last, for the changed values
+    __builtin_prefetch(Spieler_Egal_Daten[spnr].talent);
     Spieler_Struktur& s = Spieler_Daten[spnr];
     const int32_t art = art_von(spnr);
     const bool torwart = art == 0;
-    int32_t v[SP_ATTRIBUTVEKTOR];
-    Spieler_Attribute(spnr, v, SP_ATTRIBUTE_LESEN);
+    // The attribute vector's first 24 values (Spieler_Attribute's order), read straight from the
+    // record: the day writes back only what changed.
+    int32_t v[24];
+#pragma GCC unroll 9
+    for (int i = 0; i < 9; ++i) v[i] = s.attribute[i];
+#pragma GCC unroll 15
+    for (int i = 0; i < 15; ++i) v[9 + i] = s.unsichtbar[i];
+    v[19] = s.allrounder;
+    v[20] = std::min<int32_t>(s.erfahrung, 299);
+    int32_t form_wert = s.form;
     int32_t wert[24];
-    for (int i = 0; i < 24; ++i) wert[i] = v[i];
+    std::memcpy(wert, v, sizeof wert);
+    uint32_t geaendert = 0;  // bits of the values a move, the overload or a follower touched
     int8_t bewegung[24] = {};
-    bool bewegt = false;
     const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr) : -1;
-    const float form = static_cast<float>(s.form);
+    const float form = static_cast<float>(form_wert);
     const float wachsen = 0.9f + 0.002f * form;
     const float schwinden = 1.1f - 0.002f * form;
     const float F = tag.faktor;
 
-    int32_t arten[FELD_ARTEN];
-    int32_t anzahl = 0;
-    if (torwart) {
-        for (int32_t a : TORWART_ARTEN) arten[anzahl++] = a;
-    } else {
-        for (int32_t a = 0; a < FELD_ARTEN; ++a) arten[anzahl++] = a;
-    }
+    const int32_t* arten = torwart ? TORWART_ARTEN : FELD_ARTEN_LISTE;
+    const int32_t anzahl = torwart ? 4 : FELD_ARTEN;
 
-    for (int32_t k = 0; k < anzahl; ++k) {
-        const int32_t i = arten[k];
-        Art_Tag at = tt.art[torwart && i == 0 ? 24 : i];
-        bool neu = false;
-        const int32_t wechsel = Zufall(0, 14);
+    // A type i whose team's day stands at tt.art[tag_index].
+    // Visible and invisible types are built apart: a visible step is counted in whole units, an
+    // invisible one in tenths, and neither asks which it is.
+    auto art_trainieren = [&](int32_t i, int32_t tag_index, auto sichtbar_art) __attribute__((always_inline)) {
+        constexpr bool sichtbar = decltype(sichtbar_art)::value;
+        constexpr float teiler = sichtbar ? 1.0f : 10.0f;
+        const Art_Tag* at = &tt.art[tag_index];
+        Art_Tag eigen;
+        const int32_t wechsel = folge.Zufall(0, 14);
         if (wechsel == 0) {
-            const int32_t um = Zufall(0, 2);
-            at.u = begrenzt(at.u + static_cast<float>(Spieler_Training.richtung * um), 0.0f, 5.0f);
-            neu = true;
+            const int32_t um = folge.Zufall(0, 2);
+            eigen = *at;
+            eigen.u = begrenzt(eigen.u + static_cast<float>(Spieler_Training.richtung * um), 0.0f, 5.0f);
+            at = &eigen;
         }
         if (tt.anlagen) {
-            const int32_t gelaende = Zufall(0, 100);
+            const int32_t gelaende = folge.Zufall(0, 100);
             if (gelaende > 90) {
-                const int32_t extra = Zufall(0, 100);
-                at.u += 0.01f * static_cast<float>(extra);
-                neu = true;
+                const int32_t extra = folge.Zufall(0, 100);
+                if (at != &eigen) eigen = *at;
+                eigen.u += 0.01f * static_cast<float>(extra);
+                at = &eigen;
             }
         }
-        if (neu) at = (*tag.art_tag)(at.u, F, tt.liga_term);
-        if (at.band) {
-            const int32_t stoss = Zufall(0, 3);
-            if (stoss == 0) {
-                const int32_t richtung = Zufall(0, 100);
-                const int32_t betrag = Zufall(0, 100);
-                at = (*tag.art_tag)(at.u + (richtung > tag.stufe + 50 ? 0.01f : -0.01f) * static_cast<float>(betrag), F,
-                                    tt.liga_term);
+        if (at == &eigen) eigen = (*tag.art_tag)(eigen.u, F, tt.liga_term);
+        if (at->band) {
+            // inside the band only a nudge can take the type out of it
+            const int32_t stoss = folge.Zufall(0, 3);
+            if (stoss != 0) return;
+            const int32_t richtung = folge.Zufall(0, 100);
+            const int32_t betrag = folge.Zufall(0, 100);
+            const bool hoch = richtung > tag.stufe + 50;
+            if (at == &eigen)
+                eigen = (*tag.art_tag)(at->u + (hoch ? 0.01f : -0.01f) * static_cast<float>(betrag), F, tt.liga_term);
+            else at = &tt.stoss[tag_index][betrag + STOSS_HOCH * static_cast<int32_t>(hoch)];
+            if (at->band) return;
+        }
+        const float a = tag.gewicht[art][i];
+        const float b = sichtbar ? BASIS_SICHTBAR[begrenzt(wert[i] / 100, 0, 9)] : BASIS_UNSICHTBAR[begrenzt(wert[i] / 10, 0, 9)];
+        const bool steigt = at->r > 1.03f;
+        auto hoch = [&] { return b * 0.65f * at->r * a * std::fabs(at->q); };
+        auto tief = [&] { return -(b * (2.0f - a) * (2.0f - at->r) * 1.2f * at->q); };
+        float teil;
+        if (at == &tt.art[tag_index]) {
+            // the team's own day: the same side for the whole squad
+            teil = steigt ? hoch() : tief();
+        } else {
+            // Both sides are worked out and one is taken: which one is as good as a coin toss
+            // after a nudge, and a guessed branch would mostly be wrong.
+            teil = waehle(steigt, hoch(), tief());
+        }
+        const float schritt = teil / teiler * waehle(steigt, wachsen, schwinden);
+        if (schritt == 0.0f) return;
+        // the care term helps or hinders the move in the step's direction; without one the
+        // chance is the step's size (adding a zero of either sign leaves it as it is)
+        float chance = std::fabs(schritt);
+        if (ts.flags & (TS_ARZT | TS_BEHINDERT) || platz >= 0) {
+            float term = 0.0f;
+            if (ts.flags & TS_ARZT) {
+                const int32_t z = folge.Zufall(36, 146);
+                term = -static_cast<float>(z) / teiler;
+            } else if (ts.flags & TS_BEHINDERT) {
+                const int32_t z = folge.Zufall(36, 73);
+                term = -static_cast<float>(z) / teiler;
+            } else if (platz == einzel_art(i, torwart)) {
+                const int32_t z = folge.Zufall(36, 109);
+                term = static_cast<float>(z) / teiler;
             }
+            chance = std::fabs(schritt) + waehle(schritt > 0.0f, term, -term);
         }
-        if (at.r <= 1.03f && at.r >= 0.97f) continue;
-        const float teiler = i >= 9 ? 10.0f : 1.0f;
-        const float a = gewicht(art, i);
-        const float b = basis(i, wert[i]);
-        float schritt;
-        if (at.r > 1.03f) schritt = b * 0.65f * at.r * a * std::fabs(at.q) / teiler * wachsen;
-        else schritt = -(b * (2.0f - a) * (2.0f - at.r) * 1.2f * at.q) / teiler * schwinden;
-        if (schritt == 0.0f) continue;
-        float term = 0.0f;
-        if (ts.flags & TS_ARZT) {
-            const int32_t z = Zufall(36, 146);
-            term = -static_cast<float>(z) / teiler;
-        } else if (ts.flags & TS_BEHINDERT) {
-            const int32_t z = Zufall(36, 73);
-            term = -static_cast<float>(z) / teiler;
-        } else if (platz >= 0 && platz == einzel_art(i, torwart)) {
-            const int32_t z = Zufall(36, 109);
-            term = static_cast<float>(z) / teiler;
-        }
-        // the term helps or hinders the move in the step's direction
-        const float chance = std::fabs(schritt) + (schritt > 0.0f ? term : -term);
-        const int32_t wurf = Zufall(0, 365);
-        if (static_cast<float>(wurf) < chance) {
-            bewegung[i] = schritt > 0.0f ? 1 : -1;
-            wert[i] += bewegung[i];
-            bewegt = bewegt || i < FELD_ARTEN;
-        }
+        const int32_t wurf = folge.Zufall(0, 365);
+        // the move as figures rather than a branch: whether the throw succeeds is a coin toss
+        // known only at the end of the step's arithmetic
+        const int32_t zieht = static_cast<float>(wurf) < chance;
+        const int32_t seite = 2 * static_cast<int32_t>(schritt > 0.0f) - 1;
+        bewegung[i] = static_cast<int8_t>(zieht * seite);
+        wert[i] += zieht * seite;
+        geaendert |= static_cast<uint32_t>(zieht) << i;
+    };
+    if (torwart) {
+        art_trainieren(TORWART_ARTEN[0], TORWART_ART_TAGE[0], std::true_type{});
+        for (int32_t k = 1; k < 4; ++k) art_trainieren(TORWART_ARTEN[k], TORWART_ART_TAGE[k], std::false_type{});
+    } else {
+        for (int32_t i = 0; i < 9; ++i) art_trainieren(i, i, std::true_type{});
+        for (int32_t i = 9; i < FELD_ARTEN; ++i) art_trainieren(i, i, std::false_type{});
     }
 
+    // a move of a field type (a keeper's types past the first lie beyond them)
+    const bool bewegt = (geaendert & ((1u << FELD_ARTEN) - 1)) != 0;
     // Without a move today the further attributes have nothing to follow: no draw for them.
     for (int32_t i = 14; bewegt && i <= 19; ++i) {
         if (!Spieler_Attribut_Gewichte[art][i]) continue;
-        const int32_t folgt = Zufall(0, 13);
+        const int32_t folgt = folge.Zufall(0, 13);
         wert[i] = begrenzt(wert[i] + bewegung[folgt], 0, 99);
+        geaendert |= 1u << i;
     }
 
     const float last = (tt.summe * 0.0714f / F - 1.0f) * 2.0f - tt.last;
     int32_t e = s.trainings_erschoepfung;
-    const int32_t plus = Zufall(0, e >= 75 ? 1 : 2);
+    const int32_t plus = folge.Zufall(0, e >= 75 ? 1 : 2);
     e = e + plus + static_cast<int32_t>(last) - 1;
     if (platz >= 0 && tt.einzel > 4) {
-        const int32_t drittel = Zufall(0, 2);
+        const int32_t drittel = folge.Zufall(0, 2);
         if (drittel == 0) {
-            const int32_t mehr = Zufall(0, tt.einzel - 3);
+            const int32_t mehr = folge.Zufall(0, tt.einzel - 3);
             e += mehr;
         }
     }
     e = begrenzt(e, 0, 99);
     if (torwart) {
-        const int32_t oben = Zufall(40, 60);
+        const int32_t oben = folge.Zufall(40, 60);
         if (oben < e) {
-            const int32_t weniger = Zufall(2, 4);
+            const int32_t weniger = folge.Zufall(2, 4);
             e -= weniger;
         } else {
-            const int32_t unten = Zufall(10, 30);
+            const int32_t unten = folge.Zufall(10, 30);
             if (unten > e) {
-                const int32_t mehr = Zufall(1, 3);
+                const int32_t mehr = folge.Zufall(1, 3);
                 e += mehr;
             }
         }
@@ -256,48 +338,51 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     }
     s.trainings_erschoepfung = static_cast<uint8_t>(e);
 
-    const int32_t ueberlast = Zufall(75, 99);
+    const int32_t ueberlast = folge.Zufall(75, 99);
     if (ueberlast <= e)
         for (int32_t k = 0; k < anzahl; ++k) {
             const int32_t i = arten[k];
-            const int32_t z = Zufall(0, 23);
+            const int32_t z = folge.Zufall(0, 23);
             if (z >= e - 75) continue;
             bool trifft = true;
             if (i >= 9) {
-                const int32_t achtel = Zufall(0, 7);
+                const int32_t achtel = folge.Zufall(0, 7);
                 trifft = achtel == 0;
             }
-            if (trifft && wert[i] > 0) --wert[i];
+            if (trifft && wert[i] > 0) {
+                --wert[i];
+                geaendert |= 1u << i;
+            }
         }
 
-    const int32_t takt = Zufall(15, 25);
+    const int32_t takt = folge.Zufall(15, 25);
     if (tag.n % takt == 0) {
-        const int32_t d = Zufall(0, 40);
+        const int32_t d = folge.Zufall(0, 40);
         s.formtendenz = static_cast<uint8_t>(begrenzt(s.formtendenz + d - 20, 0, 99));
     }
-    const int32_t drittel = Zufall(0, 2);
+    const int32_t drittel = folge.Zufall(0, 2);
     if (drittel == 0) {
-        const int32_t z = Zufall(0, 50);
-        int32_t t = v[27] / 2 + z;
+        const int32_t z = folge.Zufall(0, 50);
+        int32_t t = form_wert / 2 + z;
         if (tag.stufe == 4) {
-            const int32_t schwer = Zufall(15, 30);
+            const int32_t schwer = folge.Zufall(15, 30);
             t += schwer;
         }
-        if (s.formtendenz < t && v[27] > 0) {
-            --v[27];
-            const int32_t halt = Zufall(40 + 3 * (4 - tag.stufe), 60);
-            if (v[27] < halt) ++v[27];
-        } else if (s.formtendenz > t && v[27] < 99) {
-            ++v[27];
+        if (s.formtendenz < t && form_wert > 0) {
+            --form_wert;
+            const int32_t halt = folge.Zufall(40 + 3 * (4 - tag.stufe), 60);
+            if (form_wert < halt) ++form_wert;
+        } else if (s.formtendenz > t && form_wert < 99) {
+            ++form_wert;
         }
-        const int32_t fuenftel = Zufall(0, 4);
+        const int32_t fuenftel = folge.Zufall(0, 4);
         if (fuenftel == 0) {
-            const int32_t ziel = Zufall(40, 60);
+            const int32_t ziel = folge.Zufall(40, 60);
             int32_t z306 = ts.wert_306;
             if (ziel > z306) {
                 ++z306;
             } else {
-                const int32_t d = Zufall(0, 2);
+                const int32_t d = folge.Zufall(0, 2);
                 z306 += 1 - d;
             }
             ts.wert_306 = static_cast<int8_t>(begrenzt(z306, 5, 99));
@@ -305,8 +390,9 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     }
 
     const uint16_t* talent = Spieler_Egal_Daten[spnr].talent;
-    for (int32_t k = 0; k < anzahl; ++k) {
-        const int32_t i = arten[k];
+    const uint32_t folger = 0xFC000u;  // 14..19
+    for (uint32_t bits = geaendert & ~folger; bits; bits &= bits - 1) {
+        const int32_t i = __builtin_ctz(bits);
         int32_t neu = wert[i];
         if (neu == v[i]) continue;
         // a talent of 0 has not been drawn yet and sets no ceiling
@@ -316,25 +402,42 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             if (neu < 5 || neu > 995) continue;
         } else {
             if (neu < 0 || neu > 99) continue;
-            const int32_t zehntel = Zufall(0, 100);
+            const int32_t zehntel = folge.Zufall(0, 100);
             if (zehntel >= 76) continue;
         }
         if (i > 8 && v[i] < 75 && neu >= 75) {
+            folge.Abgeben();
             Spieler_News_Neues_Attribut(tt.team, spnr, i);
+            folge.Uebernehmen();
             neu = 99;
         }
         v[i] = neu;
     }
-    for (int32_t i = 14; i <= 19; ++i) {
+    for (uint32_t bits = geaendert & folger; bits; bits &= bits - 1) {
+        const int32_t i = __builtin_ctz(bits);
         int32_t neu = wert[i];
         if (neu == v[i]) continue;
         if (v[i] < 75 && neu >= 75) {
+            folge.Abgeben();
             Spieler_News_Neues_Attribut(tt.team, spnr, i);
+            folge.Uebernehmen();
             neu = 99;
         }
         v[i] = neu;
     }
-    Spieler_Attribute(spnr, v, SP_SCHREIBEN);
+    // As Spieler_Attribute writes the vector back: the changed values, the two copies among the
+    // invisible ones, experience held at 299, and the form.
+    for (uint32_t bits = geaendert; bits; bits &= bits - 1) {
+        const int32_t i = __builtin_ctz(bits);
+        if (i < 9) s.attribute[i] = static_cast<int16_t>(v[i]);
+        else s.unsichtbar[i - 9] = static_cast<uint8_t>(v[i]);
+    }
+    s.allrounder = static_cast<uint8_t>(v[19]);
+    s.unsichtbar[10] = static_cast<uint8_t>(v[19]);
+    s.unsichtbar[11] = static_cast<uint8_t>(v[20]);
+    s.erfahrung = static_cast<uint16_t>(v[20]);
+    s.form = static_cast<uint8_t>(form_wert);
+    team_folge = folge;
 }
 
 }  // namespace
@@ -352,6 +455,8 @@ void Spieler_Bewerte_Training(int32_t n)
     tag.stufe = static_cast<int32_t>(Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe);
     tag.faktor = FAKTOR[tag.stufe];
     tag.n = n;
+    for (int32_t art = 0; art < 4; ++art)
+        for (int32_t i = 0; i < 24; ++i) tag.gewicht[art][i] = gewicht(art, i);
     const int32_t wende = Zufall(7, 9);
     if (n % wende == 0) {
         const int32_t z = Zufall(0, 1);
@@ -373,6 +478,11 @@ void Spieler_Bewerte_Training(int32_t n)
             if (basisliga && liga[static_cast<size_t>(t)] < 0) liga[static_cast<size_t>(t)] = static_cast<int16_t>(id);
         }
     }
+    struct Glied {
+        int32_t spnr;
+        TS* ts;
+    };
+    std::vector<Glied> kader;
     int32_t stufe_von[TEAM_LIGEN], stufen_von[TEAM_LIGEN];
     for (int32_t l = 0; l < TEAM_LIGEN; ++l) stufe_von[l] = -1;
 
@@ -392,6 +502,17 @@ void Spieler_Bewerte_Training(int32_t n)
                 s.spiel_erschoepfung = static_cast<uint8_t>(spiel);
             }
             continue;
+        }
+
+        // The squad once for the day's passes, every player's records asked for at once so that
+        // they arrive together rather than one after the other.
+        kader.clear();
+        for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
+            if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
+            kader.push_back({static_cast<int32_t>(e->key), static_cast<TS*>(e->data)});
+            __builtin_prefetch(&Spieler_Daten[e->key]);
+            __builtin_prefetch(&Spieler_Fix_Daten[e->key]);
+            __builtin_prefetch(e->data);
         }
 
         const int32_t l = liga[static_cast<size_t>(t)];
@@ -435,10 +556,9 @@ void Spieler_Bewerte_Training(int32_t n)
         tt.last = 2.28f;
         if (!T_Fix[t].manager) {
             int32_t summe = 0, anzahl = 0;
-            for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
-                if (e->key >= static_cast<uint32_t>(Spieler_Anzahl) || Spieler_Fix_Daten[e->key].lieblingspos == SP_POS_TORWART)
-                    continue;
-                summe += Spieler_Daten[e->key].trainings_erschoepfung;
+            for (const Glied& g : kader) {
+                if (Spieler_Fix_Daten[g.spnr].lieblingspos == SP_POS_TORWART) continue;
+                summe += Spieler_Daten[g.spnr].trainings_erschoepfung;
                 ++anzahl;
             }
             const int32_t mittel = anzahl > 0 ? summe / anzahl : 0;
@@ -471,17 +591,13 @@ void Spieler_Bewerte_Training(int32_t n)
             if (tab.zu_stark[l] && m < tab.zu_stark_grenze[l]) tab.zu_stark[l] = 0;
         }
 
-        for (int32_t i = 0; i < 25; ++i) tt.art[i] = (*tag.art_tag)(einheiten[i], tag.faktor, tt.liga_term);
-        for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
-            if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
-            // the next player's records are on their way while this one trains
-            if (const Liste_Element* n = e->next; n && n->key < static_cast<uint32_t>(Spieler_Anzahl)) {
-                __builtin_prefetch(&Spieler_Daten[n->key]);
-                __builtin_prefetch(&Spieler_Fix_Daten[n->key]);
-                __builtin_prefetch(&Spieler_Egal_Daten[n->key]);
-            }
-            spieler_trainieren(tag, tt, static_cast<int32_t>(e->key), *static_cast<TS*>(e->data));
+        for (int32_t i = 0; i < 25; ++i) {
+            tt.art[i] = (*tag.art_tag)(einheiten[i], tag.faktor, tt.liga_term);
+            tt.stoss[i] = tt.art[i].band ? speicher.stoss(einheiten[i], tag.faktor, tt.liga_term) : nullptr;
         }
+        Zufall_Folge folge;
+        for (const Glied& g : kader) spieler_trainieren(tag, tt, g.spnr, *g.ts, folge);
+        folge.Abgeben();
     }
 }
 

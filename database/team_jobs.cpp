@@ -40,18 +40,23 @@ enum : uint8_t { KAT_GEHALT = 26, KAT_PRAEMIE = 27, KAT_AUSZAHLUNG = 28, KAT_ASS
 uint32_t kosten(const uint8_t* block, int32_t slot) { return Bytes_Hole32(block + ASSI_OFFSET_KOSTEN + 4 * slot); }
 
 // Every term of a club's weekly outgoings, each divided by 52 before it counts, as the week
-// books them one by one.
+// books them one by one; with `nur` only the terms of that category are looked up.
 template <typename F>
-void wochen_posten(int32_t t, F&& posten)
+void wochen_posten(int32_t t, F&& posten, int32_t nur = -1)
 {
-    int32_t kader[KADER_LISTE];
-    int32_t n = Teamspieler_Ins_Array(t, kader, KADER_LISTE, 0);
-    if (n > KADER_LISTE) n = KADER_LISTE;
-    for (int32_t i = 0; i < n; ++i) {
-        const int32_t p = kader[i];
-        posten(KAT_GEHALT, Teamspieler_Wert(301, t, p, 0, 0) / 52, p);
-        if (Teamspieler_Wert(307, t, p, 0, 0) != -1) posten(KAT_PRAEMIE, Teamspieler_Wert(308, t, p, 0, 0) / 52, p);
+    const bool gehalt = nur < 0 || nur == KAT_GEHALT, praemie = nur < 0 || nur == KAT_PRAEMIE;
+    if (gehalt || praemie) {
+        int32_t kader[KADER_LISTE];
+        int32_t n = Teamspieler_Ins_Array(t, kader, KADER_LISTE, 0);
+        if (n > KADER_LISTE) n = KADER_LISTE;
+        for (int32_t i = 0; i < n; ++i) {
+            const int32_t p = kader[i];
+            if (gehalt) posten(KAT_GEHALT, Teamspieler_Wert(301, t, p, 0, 0) / 52, p);
+            if (praemie && Teamspieler_Wert(307, t, p, 0, 0) != -1)
+                posten(KAT_PRAEMIE, Teamspieler_Wert(308, t, p, 0, 0) / 52, p);
+        }
     }
+    if (nur >= 0 && nur != KAT_ASSISTENTEN && nur != KAT_AERZTE) return;
     const int64_t niveau = Wettbewerb_Get_Liga_Niveau(t);
     const uint8_t* blocks[2] = {T_Own[t].assistenten, T_Own[t].aerzte};
     const uint8_t kategorien[2] = {KAT_ASSISTENTEN, KAT_AERZTE};
@@ -80,15 +85,19 @@ void verlauf_eintragen(int32_t t, int32_t p)
 
 void spieler_tag(int32_t t, int32_t p, bool verwaltet, bool wochentag)
 {
-    const int32_t alter = Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
-    const int32_t spiel = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, p, 0, SP_LESEN);
+    // every player of every club each day: a server reads his own figures straight from his
+    // record, as Spieler_Wert reads them
+    const Spieler_Struktur* s = !ist_client() && spieler_gueltig(p) ? &Spieler_Daten[p] : nullptr;
+    const int32_t alter = s ? s->alter : Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
+    const int32_t spiel = s ? s->spiel_erschoepfung : Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, p, 0, SP_LESEN);
     Spielfeld_Belastung_Pruefen(t, p, alter, spiel, 0);
 
-    const int32_t r = Team_Verletzungsrisiko(Spieler_Wert(SP_ROBUSTHEIT, p, 0, SP_LESEN), spiel,
-                                             Spieler_Wert(SP_TRAININGS_ERSCHOEPFUNG, p, 0, SP_LESEN), alter);
+    const int32_t robust = s ? s->unsichtbar[SP_ROBUSTHEIT - SP_FLANKEN] : Spieler_Wert(SP_ROBUSTHEIT, p, 0, SP_LESEN);
+    const int32_t training = s ? s->trainings_erschoepfung : Spieler_Wert(SP_TRAININGS_ERSCHOEPFUNG, p, 0, SP_LESEN);
+    const int32_t r = Team_Verletzungsrisiko(robust, spiel, training, alter);
     if (Team_Verletzung_Gewuerfelt(r)) Spieler_Verletzen(t, p, false);
 
-    int32_t tage = Spieler_Wert(SP_VERLETZUNG_TAGE, p, 0, SP_LESEN);
+    int32_t tage = s ? s->verletzung_tage : Spieler_Wert(SP_VERLETZUNG_TAGE, p, 0, SP_LESEN);
     if (tage < 0) {
         Print_Fehler("Team_Jeden_Tag: dauer==NIX!");
         tage = 0;
@@ -325,8 +334,11 @@ int32_t Team_Get_Wochenausgaben(int32_t t, int32_t kategorie)
 {
     if (!Team_Ist_Normal(t, 0)) return 0;
     int32_t summe = 0;
-    wochen_posten(t, [&](uint8_t k, int32_t betrag, int32_t) {
-        if (k == kategorie) summe += betrag;
-    });
+    wochen_posten(
+        t,
+        [&](uint8_t k, int32_t betrag, int32_t) {
+            if (k == kategorie) summe += betrag;
+        },
+        std::max(kategorie, 0));
     return summe;
 }

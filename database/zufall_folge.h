@@ -1,0 +1,65 @@
+// The generator's sequence read from a table, for loops that draw hundreds of thousands of times
+// a day. The generator's step seed * 16 + 167 (mod 4000000) brings every seed after two steps to
+// one of the 15,625 seeds of the form 256 k + 23, and on those it runs through a single cycle of
+// all of them. The table holds that cycle in order: a draw is the next entry, so that a draw no
+// longer waits for the one before it, and the draws and their results are exactly the
+// generator's. A seed off the cycle (the first steps after a seed was set, a negative one, an
+// unsown generator) is drawn by the generator itself until it reaches the cycle.
+//
+// While a Zufall_Folge draws, the generator's own state stands still: call Abgeben() before
+// anything that may draw through the generator and when done, and Uebernehmen() after it. A
+// copy draws on from where its original stands (a loop may keep one in registers and hand it
+// back by assignment).
+#pragma once
+#include <cstdint>
+
+#include "platform/zufall.h"
+
+class Zufall_Folge {
+public:
+    static constexpr int32_t LAENGE = 15625;
+
+    Zufall_Folge() { Uebernehmen(); }
+
+    // Takes over the generator's state.
+    void Uebernehmen()
+    {
+        zyklus_ = tabelle();
+        stelle_ = stelle_von(zufall_intern::seed);
+    }
+    // Hands the state back to the generator.
+    void Abgeben()
+    {
+        if (stelle_ >= 0) zufall_intern::seed = zyklus_[stelle_];
+    }
+
+    // One step and a draw in lo..hi, as Zufall(lo, hi).
+    int32_t Zufall(int32_t lo, int32_t hi)
+    {
+        // off the cycle (-1) and at its last seed the generator's own step is taken
+        if (uint32_t(stelle_) >= uint32_t(LAENGE - 1)) {
+            const Schritt s = langsam(stelle_, lo, hi);
+            stelle_ = s.stelle;
+            return s.wert;
+        }
+        ++stelle_;
+        const uint32_t produkt = (uint32_t(hi) - uint32_t(lo) + 1u) * uint32_t(zyklus_[stelle_]);
+        return int32_t(uint32_t(lo) + produkt / uint32_t(ZUFALL_MODUL));
+    }
+
+    // n steps without their draws: the sequence stands where n draws would have left it.
+    void Ueberspringen(int32_t n);
+
+private:
+    // The routines out of line take and give the state by value, so that a sequence a loop
+    // keeps never has its address taken and may stay in registers.
+    struct Schritt {
+        int32_t wert, stelle;
+    };
+    static Schritt langsam(int32_t stelle, int32_t lo, int32_t hi);
+    static const int32_t* tabelle();
+    static int32_t stelle_von(int32_t seed);
+
+    const int32_t* zyklus_ = nullptr;
+    int32_t stelle_ = -1;  // the current seed's place in the cycle; -1 off it
+};

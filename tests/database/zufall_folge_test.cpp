@@ -1,0 +1,102 @@
+// The table-driven sequence draws exactly what the generator draws, from any seed, across the
+// end of its cycle, and hands its state back so that the generator goes on where it stopped.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "database/zufall_folge.h"
+#include "platform/zufall.h"
+
+namespace {
+
+struct Bereich {
+    int32_t lo, hi;
+};
+constexpr Bereich BEREICHE[] = {{0, 14}, {0, 2}, {0, 100}, {0, 3}, {36, 146}, {0, 365}, {75, 99}, {-5, 5}, {0, 1072}};
+
+std::vector<int32_t> mit_generator(int32_t seed, int32_t n)
+{
+    Zufall_Set_Seed(seed);
+    std::vector<int32_t> r;
+    for (int32_t i = 0; i < n; ++i) {
+        const Bereich b = BEREICHE[i % std::size(BEREICHE)];
+        const int32_t z = Zufall(b.lo, b.hi);
+        r.push_back(z);
+    }
+    r.push_back(Zufall_Get_Seed());
+    return r;
+}
+
+std::vector<int32_t> mit_folge(int32_t seed, int32_t n)
+{
+    Zufall_Set_Seed(seed);
+    Zufall_Folge folge;
+    std::vector<int32_t> r;
+    for (int32_t i = 0; i < n; ++i) {
+        const Bereich b = BEREICHE[i % std::size(BEREICHE)];
+        const int32_t z = folge.Zufall(b.lo, b.hi);
+        r.push_back(z);
+    }
+    folge.Abgeben();
+    r.push_back(Zufall_Get_Seed());
+    return r;
+}
+
+TEST(Zufall_Folge, DrawsAsTheGeneratorFromSeedsOnAndOffTheCycle)
+{
+    // 23 and 279 lie on the cycle, the others reach it after a step or two; a negative seed
+    // and one beyond the modulus stay with the generator's own arithmetic
+    for (int32_t seed : {23, 279, 0, 1, 7, 1999, 3999999, -17, 4000000, 2147483647})
+        EXPECT_EQ(mit_folge(seed, 40000), mit_generator(seed, 40000)) << "seed " << seed;
+}
+
+TEST(Zufall_Folge, CopiesDrawOnAndHandBackMidwayAndTheGeneratorContinues)
+{
+    const std::vector<int32_t> soll = mit_generator(12345, 300);
+    Zufall_Set_Seed(12345);
+    Zufall_Folge folge;
+    std::vector<int32_t> ist;
+    for (int32_t i = 0; i < 300; ++i) {
+        const Bereich b = BEREICHE[i % std::size(BEREICHE)];
+        if (i % 100 == 50) {
+            // another routine draws through the generator in between
+            folge.Abgeben();
+            const int32_t z = Zufall(b.lo, b.hi);
+            ist.push_back(z);
+            folge.Uebernehmen();
+            continue;
+        }
+        Zufall_Folge kopie = folge;
+        const int32_t z = kopie.Zufall(b.lo, b.hi);
+        ist.push_back(z);
+        folge = kopie;
+    }
+    folge.Abgeben();
+    ist.push_back(Zufall_Get_Seed());
+    EXPECT_EQ(ist, soll);
+}
+
+}  // namespace
+
+namespace {
+
+// Skipping n steps leaves the generator where n draws leave it, from a seed off the cycle too.
+TEST(Zufall_Folge, SkippingStandsWhereTheDrawsWouldStand)
+{
+    for (int32_t seed : {1000, 4999, 23, -3})
+        for (int32_t n : {0, 1, 2, 153, Zufall_Folge::LAENGE - 1, Zufall_Folge::LAENGE + 7}) {
+            Zufall_Set_Seed(seed);
+            for (int32_t i = 0; i < n; ++i) {
+                const int32_t z = Zufall(90, 110);
+                (void)z;
+            }
+            const int32_t soll = Zufall_Get_Seed();
+            Zufall_Set_Seed(seed);
+            Zufall_Folge folge;
+            folge.Ueberspringen(n);
+            folge.Abgeben();
+            EXPECT_EQ(Zufall_Get_Seed(), soll) << "seed " << seed << ", " << n << " Schritte";
+        }
+}
+
+}  // namespace
