@@ -149,8 +149,11 @@ uint64_t entpackt_bytes = 0;
 // Beyond this the pictures are unpacked on every load again.
 constexpr uint64_t ENTPACKT_MAX = 64u << 20;
 
+uint32_t slot_stand[RESFILE_SLOTS] = {};
+
 void entpackt_vergessen(int32_t handle)
 {
+    ++slot_stand[handle];
     for (const auto& [pos, e] : entpackt[handle]) entpackt_bytes -= e.pixel.size();
     entpackt[handle].clear();
 }
@@ -492,6 +495,8 @@ static Rastport* bitmap_lesen(Leser& l, int32_t depth, uint8_t* extra)
     result->extra = extra_daten;
     return result;
 }
+
+uint32_t ResFile_Stand(int32_t handle) { return handle >= 0 && handle < RESFILE_SLOTS ? slot_stand[handle] : 0; }
 
 int32_t Resource_Get_Free_Slot()
 {
