@@ -213,7 +213,7 @@ uint32_t start_zeit = 0;
 
 bool alle_records_geholt()
 {
-    for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+    for (int32_t i = 0; Netzuser_Belegte() && i < NETZUSER_ANZAHL; ++i) {
         const Mitspieler_Eintrag* m = Netzuser_Get(i);
         if (m && m->in_benutzung && m->verein_beansprucht && !Ablauf_Spielfeld_Abgerufen(m->verein)) return false;
     }
@@ -507,7 +507,7 @@ bool Ablauf_Client_Daten_Anforderung_Nehmen()
 
 bool Ablauf_Verein_Gehalten(int32_t team)
 {
-    for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+    for (int32_t i = 0; Netzuser_Belegte() && i < NETZUSER_ANZAHL; ++i) {
         const Mitspieler_Eintrag* m = Netzuser_Get(i);
         if (m && m->in_benutzung && m->verein_beansprucht && m->verein == team) return true;
     }

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <optional>
+#include <tuple>
 #include <vector>
 
 #include "graphics/grafik_blit.h"
@@ -42,12 +45,70 @@ constexpr int32_t PIC_ART_WAPPEN = 2;
 
 void Grafik_Wappen_Set_Hook(Grafik_Wappen_Hook hook) { wappen_hook = hook; }
 
+namespace {
+
+// Crests of the resource file at a fixed size, made once: the menu draws the same few crests
+// shrunk on every refresh. Kept by entry, depth and size while the file stays open.
+struct Wappen_Schluessel {
+    int32_t resfile, eintrag, depth, w, h;
+    uint32_t stand;
+    bool operator<(const Wappen_Schluessel& o) const
+    {
+        return std::tie(resfile, eintrag, depth, w, h, stand) < std::tie(o.resfile, o.eintrag, o.depth, o.w, o.h, o.stand);
+    }
+};
+struct Wappen_Bild {
+    std::vector<uint8_t> pixel;
+    uint32_t width, height;
+    uint8_t depth;
+    uint16_t x_offset, y_offset;
+};
+std::map<Wappen_Schluessel, Wappen_Bild> wappen_gemacht;
+// A few hundred crests at most in a world; beyond that nothing more is kept.
+constexpr size_t WAPPEN_GEMACHT_MAX = 2048;
+
+bool einfach(const Rastport* b) { return b && !b->packed && !b->mask && !b->companion && !b->extra && !b->palette; }
+
+size_t pixel_bytes(const Rastport* b) { return size_t(b->width) * b->height * Grafik_Bytes_Pro_Pixel(b->depth); }
+
+Rastport* aus_gemacht(const Wappen_Bild& g)
+{
+    Rastport* b = Grafik_Bitmap_Anlegen(int32_t(g.width), int32_t(g.height), g.depth);
+    if (b) std::memcpy(b->pixels, g.pixel.data(), g.pixel.size());
+    ResFile_Letzter_X_Offset = g.x_offset;
+    ResFile_Letzter_Y_Offset = g.y_offset;
+    return b;
+}
+
+// Brings the crest to w x h; the crest given is freed. Null when memory runs out.
+Rastport* skaliert(Rastport* wappen, int32_t w, int32_t h)
+{
+    const int32_t bw = int32_t(wappen->width), bh = int32_t(wappen->height);
+    Rastport* neu = Grafik_Bitmap_Anlegen(w, h, wappen->depth);
+    if (neu) {
+        if (w <= bw && h <= bh)
+            Grafik_Bild_Verkleinern(wappen, neu, w, h);
+        else
+            Grafik_Bild_Vergroessern(wappen, neu, h);
+    }
+    Grafik_Bitmap_Freigeben(wappen);
+    return neu;
+}
+
+}  // namespace
+
 Rastport* Grafik_Wappen_Laden(int32_t resfile, Rastport* target, int32_t depth, int32_t team,
                               int32_t x, int32_t y, int32_t transparent, int32_t w, int32_t h)
 {
     int32_t nummer = WAPPEN_OHNE_TEAM, user = 0;
     if (team >= 0 && wappen_hook) nummer = wappen_hook(team, &user);
+    if (w > 0 || h > 0) {
+        if (w < 0) w = h;
+        if (h < 0) h = w;
+    }
+    const bool skalieren = w > 0 && h > 0;
     Rastport* wappen = nullptr;
+    std::optional<Wappen_Schluessel> schluessel;
     if (user) {
         // a missing user picture shows no crest at all
         int32_t gefunden = 0;
@@ -56,25 +117,27 @@ Rastport* Grafik_Wappen_Laden(int32_t resfile, Rastport* target, int32_t depth, 
         // damaged numbers (negative or too large) get the neutral crest
         if (nummer < 0 || nummer > WAPPEN_NEUTRAL) nummer = WAPPEN_NEUTRAL;
         int32_t eintrag = WAPPEN_BILD_BASIS + nummer;
-        if (ResFile_Get_Typ(resfile, eintrag) == RES_BITMAP)
+        if (skalieren) {
+            schluessel = Wappen_Schluessel{resfile, eintrag, depth, w, h, ResFile_Stand(resfile)};
+            if (auto it = wappen_gemacht.find(*schluessel); it != wappen_gemacht.end()) {
+                wappen = aus_gemacht(it->second);
+                if (!wappen) return nullptr;
+                schluessel.reset();
+                w = h = 0;
+            }
+        }
+        if (!wappen && ResFile_Get_Typ(resfile, eintrag) == RES_BITMAP)
             wappen = static_cast<Rastport*>(Load_Resource(resfile, eintrag, depth, nullptr));
     }
     if (!wappen) return nullptr;
-    if (w > 0 || h > 0) {
-        if (w < 0) w = h;
-        if (h < 0) h = w;
-        int32_t bw = int32_t(wappen->width), bh = int32_t(wappen->height);
-        if (w > 0 && h > 0) {
-            Rastport* neu = Grafik_Bitmap_Anlegen(w, h, wappen->depth);
-            if (neu) {
-                if (w <= bw && h <= bh)
-                    Grafik_Bild_Verkleinern(wappen, neu, w, h);
-                else
-                    Grafik_Bild_Vergroessern(wappen, neu, h);
-            }
-            Grafik_Bitmap_Freigeben(wappen);
-            wappen = neu;
-            if (!wappen) return nullptr;
+    if (w > 0 && h > 0) {
+        const uint16_t xo = ResFile_Letzter_X_Offset, yo = ResFile_Letzter_Y_Offset;
+        wappen = skaliert(wappen, w, h);
+        if (!wappen) return nullptr;
+        if (schluessel && einfach(wappen) && wappen_gemacht.size() < WAPPEN_GEMACHT_MAX) {
+            const auto* p = static_cast<const uint8_t*>(wappen->pixels);
+            wappen_gemacht[*schluessel] = {std::vector<uint8_t>(p, p + pixel_bytes(wappen)), wappen->width,
+                                           wappen->height, wappen->depth, xo, yo};
         }
     }
     if (!target) return wappen;

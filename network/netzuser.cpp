@@ -5,6 +5,18 @@
 #include "platform/mem.h"
 
 Mitspieler_Eintrag Mitspieler[NETZUSER_ANZAHL];
+int32_t Netzuser_Belegt_Anzahl = 0;
+
+uint8_t Netzuser_Belegt::operator=(int v)
+{
+    const uint8_t neu = uint8_t(v);
+    // Only the table's marks count; a copy of an entry elsewhere is none of them.
+    const auto* a = reinterpret_cast<const uint8_t*>(Mitspieler);
+    const auto* p = reinterpret_cast<const uint8_t*>(this);
+    if (p >= a && p < a + sizeof Mitspieler && !wert != !neu) Netzuser_Belegt_Anzahl += neu ? 1 : -1;
+    wert = neu;
+    return neu;
+}
 
 static uint32_t stand = 0;
 void Netzuser_Geaendert() { ++stand; }
@@ -26,6 +38,7 @@ Mitspieler_Eintrag* Netzuser_Loeschen(Mitspieler_Eintrag* m)
     Mem_Free(m->ausgang, 0);
     for (uint32_t i = 0; m->warteschlange && i < m->warteschlange_anzahl; ++i) Mem_Free(m->warteschlange[i].daten, 0);
     Mem_Free(m->warteschlange, 0);
+    m->in_benutzung = 0;
     std::memset(m, 0, sizeof *m);
     Netzuser_Geaendert();
     return nullptr;
@@ -34,12 +47,14 @@ Mitspieler_Eintrag* Netzuser_Loeschen(Mitspieler_Eintrag* m)
 int32_t Netzuser_Anzahl()
 {
     int32_t n = 0;
+    if (!Netzuser_Belegt_Anzahl) return 0;
     for (const auto& m : Mitspieler) n += m.in_benutzung ? 1 : 0;
     return n;
 }
 
 Mitspieler_Eintrag* Netzuser_Get_Erster_Neuer()
 {
+    if (!Netzuser_Belegt_Anzahl) return nullptr;
     for (auto& m : Mitspieler)
         if (m.in_benutzung && m.neu) return &m;
     return nullptr;
@@ -48,6 +63,7 @@ Mitspieler_Eintrag* Netzuser_Get_Erster_Neuer()
 int32_t Netzuser_Anzahl_Neue()
 {
     int32_t n = 0;
+    if (!Netzuser_Belegt_Anzahl) return 0;
     for (const auto& m : Mitspieler) n += (m.in_benutzung && m.neu) ? 1 : 0;
     return n;
 }
@@ -55,7 +71,7 @@ int32_t Netzuser_Anzahl_Neue()
 Mitspieler_Eintrag* Netzuser_Naechster(int32_t* index)
 {
     if (!index) return nullptr;
-    for (int32_t i = *index < 0 ? 0 : *index; i < NETZUSER_ANZAHL; ++i)
+    for (int32_t i = *index < 0 ? 0 : *index; Netzuser_Belegt_Anzahl && i < NETZUSER_ANZAHL; ++i)
         if (Mitspieler[i].in_benutzung) {
             *index = i + 1;
             return &Mitspieler[i];
@@ -66,6 +82,7 @@ Mitspieler_Eintrag* Netzuser_Naechster(int32_t* index)
 
 Mitspieler_Eintrag* Netzuser_Get_By_Team(int32_t team)
 {
+    if (!Netzuser_Belegt_Anzahl) return nullptr;
     for (auto& m : Mitspieler)
         if (m.in_benutzung && m.team == team) return &m;
     return nullptr;

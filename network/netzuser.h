@@ -18,8 +18,18 @@ struct Netz_Block {
     uint32_t groesse;
 };
 
+// The in-use mark of an entry: its assignments keep the count of entries in use
+// (Netzuser_Belegte), so that a game nobody has joined skips the walks over every slot. A mark
+// cleared by a raw write (memset) leaves the count too high, never too low.
+struct Netzuser_Belegt {
+    uint8_t wert;
+    // Gives the value, so that a chain of assignments goes through each mark's own count.
+    uint8_t operator=(int v);
+    operator uint8_t() const { return wert; }
+};
+
 struct Mitspieler_Eintrag {
-    uint8_t in_benutzung;
+    Netzuser_Belegt in_benutzung;
     // One byte more than the record's field, so that a full 40-character name keeps its NUL.
     char user_name[41];
     char pass_word[41];
@@ -59,6 +69,10 @@ struct Mitspieler_Eintrag {
 };
 
 extern Mitspieler_Eintrag Mitspieler[NETZUSER_ANZAHL];
+extern int32_t Netzuser_Belegt_Anzahl;
+
+// The entries marked in use, counted as they are marked and cleared: 0 means no entry is in use.
+inline int32_t Netzuser_Belegte() { return Netzuser_Belegt_Anzahl; }
 
 // The first free entry, not marked; null when all are in use.
 Mitspieler_Eintrag* Netzuser_Get_Free();
@@ -76,7 +90,7 @@ Mitspieler_Eintrag* Netzuser_Naechster(int32_t* index);
 // Inline: the server's walks over every slot call it on each pass of the main loop.
 inline Mitspieler_Eintrag* Netzuser_Get(int32_t slot)
 {
-    if (slot < 0 || slot >= NETZUSER_ANZAHL || !Mitspieler[slot].in_benutzung) return nullptr;
+    if (!Netzuser_Belegt_Anzahl || slot < 0 || slot >= NETZUSER_ANZAHL || !Mitspieler[slot].in_benutzung) return nullptr;
     return &Mitspieler[slot];
 }
 Mitspieler_Eintrag* Netzuser_Get_By_Team(int32_t team);

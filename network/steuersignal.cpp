@@ -597,7 +597,7 @@ static bool team_fertig(int32_t team)
 
 static bool block_wartet()
 {
-    for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+    for (int32_t i = 0; Netzuser_Belegte() && i < NETZUSER_ANZAHL; ++i) {
         const Mitspieler_Eintrag* m = Netzuser_Get(i);
         if (m && m->in_benutzung && m->eingang && m->eingang_empfangen && m->eingang_empfangen == m->eingang_erwartet)
             return true;
@@ -613,7 +613,8 @@ static bool rundgang()
     bool fertig = true;
     bool gesehen = false;
     int32_t neustarts = 0;
-    for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
+    // A game nobody has joined has no slot to walk.
+    for (int32_t i = 0; Netzuser_Belegte() && i < NETZUSER_ANZAHL; ++i) {
         Mitspieler_Eintrag* m = Netzuser_Get(i);
         if (!m || !m->in_benutzung) continue;
         gesehen = true;

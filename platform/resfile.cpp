@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/print.h"
@@ -64,6 +65,8 @@ struct Leser {
     FILE* f;
     uint64_t ende;
     bool fehler = false;
+    // The open file's slot, for the unpacked pictures kept; -1 for none.
+    int32_t handle = -1;
 
     uint64_t rest()
     {
@@ -134,10 +137,45 @@ uint32_t pixel_bytes(const Rastport* rp)
 
 bool groesse_erlaubt(uint64_t width, uint64_t height) { return width * height <= BILD_MAX_PIXEL; }
 
+// Packed pictures unpacked once per open file: the menu, its icons and the match screens load
+// the same entries on every turn. Kept by the data's position in the file, with what the entry
+// said of its packing; dropped when the file's slot is opened or closed.
+struct Entpacktes_Bild {
+    uint32_t compression, size, block;
+    std::vector<uint8_t> pixel;
+};
+std::unordered_map<uint32_t, Entpacktes_Bild> entpackt[RESFILE_SLOTS];
+uint64_t entpackt_bytes = 0;
+// Beyond this the pictures are unpacked on every load again.
+constexpr uint64_t ENTPACKT_MAX = 64u << 20;
+
+uint32_t slot_stand[RESFILE_SLOTS] = {};
+
+void entpackt_vergessen(int32_t handle)
+{
+    ++slot_stand[handle];
+    for (const auto& [pos, e] : entpackt[handle]) entpackt_bytes -= e.pixel.size();
+    entpackt[handle].clear();
+}
+
+bool kennt_packung(uint32_t compression) { return compression == RES_LZSS || compression == RES_PACK4; }
+
 // Reads the S pixel bytes of a bitmap entry stored or packed into the bitmap's pixel block.
 bool lies_pixel(Leser& l, const Kopf& k, Rastport* bild)
 {
     uint32_t block = pixel_bytes(bild);
+    const long pos = l.handle >= 0 && kennt_packung(k.compression) ? std::ftell(l.f) : -1;
+    if (pos >= 0) {
+        auto it = entpackt[l.handle].find(uint32_t(pos));
+        if (it != entpackt[l.handle].end()) {
+            const Entpacktes_Bild& e = it->second;
+            if (e.compression == k.compression && e.size == k.size && e.block == block) {
+                if (!l.ueberspringen(k.size)) return false;
+                std::memcpy(bild->pixels, e.pixel.data(), e.pixel.size());
+                return true;
+            }
+        }
+    }
     if (k.compression == RES_GESPEICHERT) {
         if (k.size > block) {
             Print_Fehler("Load_Resource: Größe!");
@@ -160,6 +198,13 @@ bool lies_pixel(Leser& l, const Kopf& k, Rastport* bild)
         ok = false;
     }
     Mem_Free(tmp, 0);
+    if (ok && pos >= 0 && entpackt_bytes + block <= ENTPACKT_MAX) {
+        const auto* p = static_cast<const uint8_t*>(bild->pixels);
+        Entpacktes_Bild& e = entpackt[l.handle][uint32_t(pos)];
+        entpackt_bytes -= e.pixel.size();
+        e = {k.compression, k.size, block, std::vector<uint8_t>(p, p + block)};
+        entpackt_bytes += block;
+    }
     return ok;
 }
 
@@ -451,6 +496,8 @@ static Rastport* bitmap_lesen(Leser& l, int32_t depth, uint8_t* extra)
     return result;
 }
 
+uint32_t ResFile_Stand(int32_t handle) { return handle >= 0 && handle < RESFILE_SLOTS ? slot_stand[handle] : 0; }
+
 int32_t Resource_Get_Free_Slot()
 {
     for (int32_t i = 0; i < RESFILE_SLOTS; ++i)
@@ -460,12 +507,16 @@ int32_t Resource_Get_Free_Slot()
 
 int32_t Init_ResFile(const char* path)
 {
-    if (offene_dateien == 0) std::memset(ResFile_Tabelle, 0, sizeof ResFile_Tabelle);
+    if (offene_dateien == 0) {
+        std::memset(ResFile_Tabelle, 0, sizeof ResFile_Tabelle);
+        for (int32_t i = 0; i < RESFILE_SLOTS; ++i) entpackt_vergessen(i);
+    }
     int32_t slot = Resource_Get_Free_Slot();
     if (slot < 0) {
         Print_Fehler("Init_ResFile: Zuviele Resourcen");
         return -1;
     }
+    entpackt_vergessen(slot);
     FILE* f = path ? std::fopen(path, "rb") : nullptr;
     if (!f) {
         Print_Fehler("Init_ResFile: Konnte File nicht öffnen");
@@ -518,6 +569,7 @@ void DeInit_ResFile(int32_t handle)
     std::fclose(s.file);
     Mem_Free(s.index, 0);
     s = {};
+    entpackt_vergessen(handle);
     offene_dateien--;
     Print_Log(0, "DeInit_ResFile: OK");
 }
@@ -582,6 +634,7 @@ void* Load_Resource(int32_t handle, int32_t number, int32_t depth, void* extra)
         return nullptr;
     }
     Leser l{s.file, s.groesse};
+    l.handle = handle;
     void* result = nullptr;
     switch (typ) {
     case RES_BITMAP: {

@@ -64,6 +64,9 @@ extern uint8_t ResFile_Gepackt_Behalten;
 
 int32_t Init_ResFile(const char* path);
 void DeInit_ResFile(int32_t handle);
+// Counts the openings and closings of a slot: a picture made from a file's entry is the same
+// while the count stays.
+uint32_t ResFile_Stand(int32_t handle);
 // Type 14 and 50 (kind 0): a Rastport (freed with Grafik_Bitmap_Freigeben); 15 and 48: null;
 // 16: a Mem_Alloc block of the data; 17: a font record (freed with Font_Free); 38: a
 // Mem_Alloc array of Rle_Sprite pointers (count through extra; each freed with

@@ -240,18 +240,60 @@ void Menue_Icon_Flaeche(const Menue_Icon* icon, int32_t* x, int32_t* y, int32_t*
     *x = icon->x, *y = icon->y, *w = icon->breite, *h = icon->hoehe;
 }
 
-void Menue_Bitmap_Vergessen(const Rastport* bitmap)
+namespace {
+
+// Every reference of the registry and the priority lists to a bitmap for which `weg` holds.
+template <class Weg>
+void bitmaps_vergessen(Weg weg)
 {
-    if (!bitmap) return;
     for (Menue_Register_Eintrag& r : Menue_Icons.reg) {
-        if (r.bitmap == bitmap) r.bitmap = nullptr;
-        if (r.icon && r.icon->bitmap == bitmap) r.icon->bitmap = nullptr;
+        if (r.bitmap && weg(r.bitmap)) r.bitmap = nullptr;
+        if (r.icon && r.icon->bitmap && weg(r.icon->bitmap)) r.icon->bitmap = nullptr;
     }
     for (int32_t p = 0; p < MENUE_PRIORITAETEN; ++p)
         for (int32_t s = 0; s <= Menue_Icons.hoechster[p]; ++s) {
             Menue_Icon* i = Menue_Icons.slot[p][s];
-            if (i && i->bitmap == bitmap) i->bitmap = nullptr;
+            if (i && i->bitmap && weg(i->bitmap)) i->bitmap = nullptr;
         }
+}
+
+}  // namespace
+
+void Menue_Bitmap_Vergessen(const Rastport* bitmap)
+{
+    if (!bitmap) return;
+    bitmaps_vergessen([bitmap](const Rastport* b) { return b == bitmap; });
+}
+
+void Menue_Alle_Icons_Speicher_Befreien()
+{
+    // As Menue_Einzel_Icon_Speicher_Befreien for every registered icon in turn, with one walk
+    // that forgets the freed bitmaps at the end instead of one walk for each. A bitmap already
+    // given up counts as forgotten where a later entry still names it.
+    std::vector<Rastport*> frei;
+    auto gegeben = [&](const Rastport* b) { return std::binary_search(frei.begin(), frei.end(), b); };
+    for (Menue_Register_Eintrag& eintrag : Menue_Icons.reg) {
+        Menue_Icon* icon = eintrag.icon;
+        if (!icon || !Menue_Nummer_Gueltig(icon->nummer)) continue;
+        Menue_Register_Eintrag& r = Menue_Icons.reg[icon->nummer];
+        if (r.icon && r.bitmap && gegeben(r.bitmap)) {
+            if (icon->bitmap == r.bitmap) icon->bitmap = nullptr;
+            r.bitmap = nullptr;
+        } else if (r.icon && r.bitmap) {
+            Rastport* b = r.bitmap;
+            if (icon->bitmap == b) icon->bitmap = nullptr;
+            int32_t slave = Menue_Slave_Von_Bitmap(b);
+            if (slave >= 0) Menue_Free_Slave_Rastport(slave);
+            else frei.insert(std::upper_bound(frei.begin(), frei.end(), b), b);
+        }
+        hintergrund_freigeben(icon->nummer);
+    }
+    if (frei.empty()) return;
+    bitmaps_vergessen(gegeben);
+    for (Rastport* b : frei) {
+        Handle_Objekt_Freigeben(b);
+        Grafik_Bitmap_Freigeben(b);
+    }
 }
 
 uint32_t Menue_Knopf_Zustand(int32_t nummer)

@@ -195,6 +195,8 @@ void Menue_Screen_Icon_Hintergrund_Sichern(Menue_Icon* icon);
 uint8_t Menue_Screen_Icon_Hintergrund_Wurde_Gesichert(Menue_Icon* icon);
 void Menue_Screen_Icon_Hintergrund_Freigeben(Menue_Icon* icon);
 void Menue_Einzel_Icon_Speicher_Befreien(Menue_Icon* icon);
+// The same for every icon of the registry, in its order.
+void Menue_Alle_Icons_Speicher_Befreien();
 
 // Re-initialises an icon from a template with its own data and slave (-1: the template's).
 void Menue_Init_Icon(Menue_Icon* icon, const Menue_Icon* vorlage, void* daten, int32_t slave);

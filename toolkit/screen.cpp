@@ -1,6 +1,7 @@
 #include "toolkit/screen.h"
 
 #include <cstring>
+#include <utility>
 
 #include "competitions/spiele.h"
 #include "competitions/statistik_anzeige.h"
@@ -162,8 +163,17 @@ Menue_Icon Menue_Basis_Liste[MENUE_BASIS_ANZAHL + 1] = {
     Menue_Icon_Listenende(),
 };
 
+namespace {
+// The background of the last turn, kept between the turns: every turn shows the same picture.
+// Outside a turn the menu has none (Menue_Get_Hintergrund), as before.
+Rastport* hintergrund_behalten = nullptr;
+}  // namespace
+
 void Menue_Screen_Reset(uint8_t hintergrund_zeichnen)
 {
+    if (!Menue_Status.hintergrund && hintergrund_behalten && hintergrund_behalten->depth == tiefe())
+        std::swap(Menue_Status.hintergrund, hintergrund_behalten);
+    hintergrund_behalten = Grafik_Bitmap_Freigeben(hintergrund_behalten);
     if (!Menue_Status.hintergrund && ResFile_Handles[0].handle >= 0)
         Menue_Status.hintergrund = static_cast<Rastport*>(
             Load_Resource(ResFile_Handles[0].handle, MENUE_HINTERGRUND_RESSOURCE, tiefe(), nullptr));
@@ -319,6 +329,8 @@ void Menue_Raus()
     Menue_Hilfe_Status = 0;
     if (Netz_Rolle & 2) Aktuelles_Team = -1;
     if (EIGENER_SERVER) Handelndes_Team = uint32_t(Aktuelles_Team);
+    Grafik_Bitmap_Freigeben(hintergrund_behalten);
+    hintergrund_behalten = std::exchange(Menue_Status.hintergrund, nullptr);
     Menue_Speicher_Befreien(7);
 }
 
@@ -328,6 +340,7 @@ void Menue_Beenden()
     Soundeffekt_Free_All();
     Menue_Raus();
     Menue_Speicher_Befreien(7);
+    hintergrund_behalten = Grafik_Bitmap_Freigeben(hintergrund_behalten);
     Menue_Bild_Vergessen();
 }
 
@@ -418,9 +431,7 @@ void Menue_Speicher_Befreien(int32_t modus)
         Menue_Status.hintergrund = Grafik_Bitmap_Freigeben(Menue_Status.hintergrund);
     }
     if (modus & 2) Menue_Slaves_Freigeben(modus == 7);
-    if (modus == 7)
-        for (Menue_Register_Eintrag& r : Menue_Icons.reg)
-            if (r.icon) Menue_Einzel_Icon_Speicher_Befreien(r.icon);
+    if (modus == 7) Menue_Alle_Icons_Speicher_Befreien();
 }
 
 void Menue_Hook_Registrieren(Menue_Hook_Prozedur prozedur, uint8_t entfernen)

@@ -132,6 +132,8 @@ struct Zustand {
     bool ergebnisse_offen = false;
     std::bitset<OBJEKTE> objekte_danach;
     std::vector<std::array<int32_t, 3>> faerben_danach;
+    // The stripe behind the text field holds its blurred picture.
+    bool streifen_weich = false;
 };
 Zustand z;
 
@@ -220,6 +222,7 @@ void hintergrund_sichern()
     kopieren(s, 130, 0, 510, 480, bild(O_GESICHERT), 0, 0);
     kopieren(s, 160, 0, 320, 480, bild(O_TEXTFELD), 0, 0);
     kopieren(s, 160, 0, 320, 480, bild(O_STREIFEN), 0, 0);
+    z.streifen_weich = false;
     Objekt& t = z.obj[O_SPIEL_TEXT];
     kopieren(s, 138, 137, 366, 215, t.kopie, 0, 0);
     Grafik_Filter_Anwenden(&Filter_Kern_Stark, t.kopie);
@@ -512,8 +515,11 @@ void spiele_liste(Rastport* feld)
 void textfeld_zeichnen(Rastport* ziel)
 {
     Rastport* feld = bild(O_TEXTFELD);
+    // The stripe behind the text field is shown blurred only: blurred at its first redraw, not
+    // on every one.
+    if (!z.streifen_weich) Grafik_Filter_Anwenden(&Filter_Kern_Stark, bild(O_STREIFEN));
+    z.streifen_weich = true;
     kopieren(bild(O_STREIFEN), 0, 0, 320, 480, feld, 0, 0);
-    Grafik_Filter_Anwenden(&Filter_Kern_Stark, feld);
     // From the header's clean copy: its picture holds the title drawn into it.
     if (Rastport* kopf = z.obj[O_KOPF].kopie)
         Grafik_Blit_Transparent(kopf, 10, 0, 60, int32_t(kopf->height), feld, 0, z.masse.oben - 36);

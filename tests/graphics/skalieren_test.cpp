@@ -210,3 +210,44 @@ TEST(Wappen, NumbersSizesAndMissingCrests)
     EXPECT_EQ(farbe(3, 0, 0), 0x5980);  // no team data: the crest for no team
     DeInit_ResFile(h);
 }
+
+// A crest shrunk to a size is made once per open file and handed out as a copy of its own: the
+// second load brings the same pixels though the first copy was painted over, and a file opened
+// anew in the same slot brings its own crest.
+TEST(Wappen, ShrunkCrestsKeptWhileTheFileStaysOpen)
+{
+    std::string pfad = std::string(DORVIN_BINARY_DIR) + "/wappen_behalten_test.res";
+    auto oeffnen = [&](uint16_t farbe) {
+        Resf_Datei d;
+        Resf_Setzen(d, uint32_t(WAPPEN_BILD_BASIS + 7 - 24), RES_BITMAP, wappen_bild(farbe));
+        EXPECT_TRUE(Resf_Schreiben(d, pfad));
+        for (int i = 0; i < RESFILE_SLOTS; ++i) DeInit_ResFile(i);
+        return Init_ResFile(pfad.c_str());
+    };
+    int32_t h = oeffnen(0x1234);
+    ASSERT_EQ(h, 0);
+    Grafik_Wappen_Set_Hook(test_wappen);
+    Rastport* erstes = Grafik_Wappen_Laden(h, nullptr, 16, 3, 0, 0, 1, 24, 24);
+    ASSERT_NE(erstes, nullptr);
+    const uint16_t farbe = px(erstes, 10, 10);
+    std::memset(erstes->pixels, 0, 24 * 24 * 2);
+    Rastport* zweites = Grafik_Wappen_Laden(h, nullptr, 16, 3, 0, 0, 1, 24, 24);
+    ASSERT_NE(zweites, nullptr);
+    EXPECT_NE(zweites->pixels, erstes->pixels);
+    EXPECT_EQ(zweites->width, 24u);
+    EXPECT_EQ(px(zweites, 10, 10), farbe);
+    // Another size is made from the file again.
+    Rastport* anders = Grafik_Wappen_Laden(h, nullptr, 16, 3, 0, 0, 1, 12, -1);
+    ASSERT_NE(anders, nullptr);
+    EXPECT_EQ(anders->height, 12u);
+    for (Rastport* b : {erstes, zweites, anders}) Grafik_Bitmap_Freigeben(b);
+
+    h = oeffnen(0x0F0F);
+    ASSERT_EQ(h, 0);
+    Rastport* neu = Grafik_Wappen_Laden(h, nullptr, 16, 3, 0, 0, 1, 24, 24);
+    ASSERT_NE(neu, nullptr);
+    EXPECT_NE(px(neu, 10, 10), farbe) << "the crest of the file opened now";
+    Grafik_Bitmap_Freigeben(neu);
+    DeInit_ResFile(h);
+    Grafik_Wappen_Set_Hook(nullptr);
+}

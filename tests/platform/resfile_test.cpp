@@ -405,3 +405,52 @@ TEST(ResFile, StandardFilesAndShortReads)
     EXPECT_TRUE(fehler.contains("Load_Resource: Lesefehler"));
     alle_schliessen();
 }
+
+// A packed picture is unpacked once per open file and handed out anew on every load: a caller
+// may draw into its copy, and a file opened in the same slot brings its own pictures.
+TEST(ResFile, PackedPicturesKeptPerOpenFile)
+{
+    alle_schliessen();
+    auto datei = [](uint16_t basis, uint32_t packung) {
+        Resf_Datei d;
+        Resf_Bitmap b;
+        b.width = 20;
+        b.height = 10;
+        b.x_offset = uint16_t(basis & 0xFF);
+        b.pixels = pixel16(200, basis);
+        b.compression = packung;
+        Resf_Setzen(d, 0, RES_BITMAP, Resf_Bitmap_Daten(b));
+        return std::make_pair(d, b.pixels);
+    };
+    for (uint32_t packung : {4u, 5u}) {
+        const auto [erste, erste_pixel] = datei(0x0040, packung);
+        int32_t h = oeffne(erste, "behalten_1.res");
+        ASSERT_EQ(h, 0);
+        auto* a = static_cast<Rastport*>(Load_Resource(h, 24, 16, nullptr));
+        ASSERT_NE(a, nullptr);
+        std::memset(a->pixels, 0xFF, 400);
+        ResFile_Letzter_X_Offset = 0;
+        auto* b = static_cast<Rastport*>(Load_Resource(h, 24, 16, nullptr));
+        ASSERT_NE(b, nullptr);
+        EXPECT_NE(a->pixels, b->pixels);
+        EXPECT_EQ(pixel_bytes(b, 400), erste_pixel) << packung;
+        EXPECT_EQ(ResFile_Letzter_X_Offset, 0x40);
+        // The 15-bit form is made from the kept picture as from the file.
+        auto* c = static_cast<Rastport*>(Load_Resource(h, 24, 15, nullptr));
+        ASSERT_NE(c, nullptr);
+        EXPECT_EQ(px(c, 3), uint16_t(((px(b, 3) >> 1) & 0x7FE0) | (px(b, 3) & 0x1F)));
+        Grafik_Bitmap_Freigeben(a);
+        Grafik_Bitmap_Freigeben(b);
+        Grafik_Bitmap_Freigeben(c);
+        DeInit_ResFile(h);
+
+        const auto [zweite, zweite_pixel] = datei(0x0300, packung);
+        h = oeffne(zweite, "behalten_2.res");
+        ASSERT_EQ(h, 0);
+        auto* d = static_cast<Rastport*>(Load_Resource(h, 24, 16, nullptr));
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(pixel_bytes(d, 400), zweite_pixel) << packung;
+        Grafik_Bitmap_Freigeben(d);
+        DeInit_ResFile(h);
+    }
+}

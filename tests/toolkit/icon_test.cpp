@@ -244,3 +244,34 @@ TEST_F(Icons, APagesOwnCopyOfAControlIsNoSecondIcon)
 }
 
 }  // namespace
+
+// Freeing every icon's memory at once frees a bitmap two numbers share once, and leaves no icon,
+// registered or only filed in a priority list, pointing at a freed bitmap.
+TEST_F(Icons, FreeingAllIconsFreesASharedBitmapOnceAndForgetsItEverywhere)
+{
+    Menue_Icon* a = flaeche(850, 10, 10, 16, 8, 3);
+    Menue_Icon* b = flaeche(851, 40, 10, 16, 8, 3);
+    Menue_Icon* c = flaeche(852, 70, 10, 16, 8, 4);
+    for (Menue_Icon* i : {a, b, c}) Menue_Screen_Icon_Hinzufuegen(i);
+    ASSERT_NE(a->bitmap, nullptr);
+    ASSERT_NE(c->bitmap, nullptr);
+    Rastport* geteilt = a->bitmap;
+    // 851 shows 850's bitmap through its registry record, 852 only through its own pointer.
+    Grafik_Bitmap_Freigeben(Menue_Icons.reg[851].bitmap);
+    Menue_Icons.reg[851].bitmap = b->bitmap = geteilt;
+    Rastport* eigenes = Menue_Icons.reg[852].bitmap;
+    c->bitmap = geteilt;
+    // A copy filed under another priority, not registered, shows it too.
+    static Menue_Icon kopie;
+    kopie = *c;
+    kopie.nummer = 853;
+    kopie.bitmap = geteilt;
+    Menue_Icons.slot[5][0] = &kopie;
+    Menue_Icons.hoechster[5] = std::max<int32_t>(Menue_Icons.hoechster[5], 0);
+
+    Menue_Alle_Icons_Speicher_Befreien();
+    for (int32_t n : {850, 851, 852}) EXPECT_EQ(Menue_Register(n)->bitmap, nullptr) << n;
+    for (Menue_Icon* i : {a, b, c, &kopie}) EXPECT_EQ(i->bitmap, nullptr) << i->nummer;
+    EXPECT_NE(eigenes, geteilt);
+    Menue_Icons.slot[5][0] = nullptr;
+}
