@@ -403,16 +403,24 @@ void staerke_in_fenster(int32_t spnr, int32_t lo, int32_t hi)
 
 namespace {
 
+// Whether slot k's windows and rectangle can take a record of age alt_lo..alt_hi.
+bool profil_brauchbar(const Team_Transfersuche& s, int32_t k, int32_t alt_lo, int32_t alt_hi)
+{
+    const int32_t lo = std::max<int32_t>(s.staerke_min[k], 1), hi = std::min<int32_t>(s.staerke_max[k], 999);
+    if (alt_lo > alt_hi || lo > hi) return false;
+    const int32_t a = s.zelle_a[k], b = s.zelle_b[k];
+    return s.torwart[k] != 0 || (a >= 0 && b >= a && b < SP_POS_TORWART && a % 17 <= b % 17);
+}
+
 // Remakes the record inside slot k of a search profile: a goalkeeper for a goalkeeper slot, else a
 // favourite cell inside the slot's rectangle; an age inside alt_lo..alt_hi and a strength inside the
 // slot's window. False, and the record untouched, when the slot's windows or rectangle are unusable.
 bool in_profil_machen(int32_t spnr, const Team_Transfersuche& s, int32_t k, int32_t alt_lo, int32_t alt_hi)
 {
+    if (!profil_brauchbar(s, k, alt_lo, alt_hi)) return false;
     const int32_t lo = std::max<int32_t>(s.staerke_min[k], 1), hi = std::min<int32_t>(s.staerke_max[k], 999);
-    if (alt_lo > alt_hi || lo > hi) return false;
     const bool torwart = s.torwart[k] != 0;
     const int32_t a = s.zelle_a[k], b = s.zelle_b[k];
-    if (!torwart && (a < 0 || b < a || b >= SP_POS_TORWART || a % 17 > b % 17)) return false;
     if (torwart) {
         Spieler_Fix_Daten[spnr].lieblingspos = SP_POS_TORWART;
     } else {
@@ -426,22 +434,27 @@ bool in_profil_machen(int32_t spnr, const Team_Transfersuche& s, int32_t k, int3
     return true;
 }
 
-// A young player (18..23) for an open slot of some club that asks for the record's kind; false
-// after 1000 draws without one.
+// A young player (18..23) for an open slot of some club that asks for the record's kind, drawn
+// among all such slots; false when no club asks for one. Drawing clubs and slots blindly, a
+// thousand times, missed the few open slots of a large world about every other time and
+// reported a fault where there was none.
 bool passend_zu_einer_suche(int32_t spnr)
 {
     const bool torwart = Spieler_Fix_Daten[spnr].lieblingspos == SP_POS_TORWART;
-    for (int32_t versuch = 0; versuch < 1000; ++versuch) {
-        const int32_t t = Zufall_Gross(0, Team_Anzahl - 1);
-        const int32_t k = Zufall(0, 3);
+    std::vector<std::pair<int32_t, int32_t>> offen;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
         if (!Team_Ist_Normal(t, 0)) continue;
         const Team_Transfersuche& s = T_Own[t].suche;
-        if (!s.aktiv[k] || s.spieler[k] != -1 || (s.torwart[k] != 0) != torwart) continue;
-        const int32_t alt_lo = std::max<int32_t>(s.alter_min[k], 18), alt_hi = std::min<int32_t>(s.alter_max[k], 23);
-        if (in_profil_machen(spnr, s, k, alt_lo, alt_hi)) return true;
+        for (int32_t k = 0; k < 4; ++k)
+            if (s.aktiv[k] && s.spieler[k] == -1 && (s.torwart[k] != 0) == torwart &&
+                profil_brauchbar(s, k, std::max<int32_t>(s.alter_min[k], 18), std::min<int32_t>(s.alter_max[k], 23)))
+                offen.emplace_back(t, k);
     }
-    Print_Fehler("Spieler_Erschaffe_Passenden_Gesuchten_Spieler: schleifen_index==1000!\n");
-    return false;
+    if (offen.empty()) return false;
+    const int32_t i = Zufall_Gross(0, int32_t(offen.size()) - 1);
+    const auto [t, k] = offen[size_t(i)];
+    const Team_Transfersuche& s = T_Own[t].suche;
+    return in_profil_machen(spnr, s, k, std::max<int32_t>(s.alter_min[k], 18), std::min<int32_t>(s.alter_max[k], 23));
 }
 
 }  // namespace

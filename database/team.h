@@ -200,9 +200,9 @@ int32_t Team_Get_Finanzkraft(int32_t team);
 // at most 100): what a computer club bids for players.
 int32_t Team_Rueckhalt_Prozent(int32_t team);
 // The share in percent of a player's salary demand that a computer club pays when it signs or
-// keeps him, its wages following its money: 100 while its balance lies between nothing and a
-// quarter of a season's wages; above that more, up to 150 at a season and a quarter; in debt
-// less, down to 50 at a season's wages owed. 100 for a club with a manager.
+// keeps him, its wages following its money: 100 at a balance of nothing; above it more, up to
+// 150 at half a season's wages in the bank; in debt less, down to 50 at a season's wages owed.
+// 100 for a club with a manager.
 int32_t Team_Gehalt_Prozent(int32_t team);
 // Rebuilds the sorted list of the clubs' open transfer search interests (link table 322).
 void Team_Init_Transfer_Suchliste();

@@ -33,10 +33,11 @@ int32_t Team_Rueckhalt_Prozent(int32_t team)
     return int32_t(std::min<int64_t>(100, stand * 100 / jahr));
 }
 
-// Wages follow the money both ways: a rich club pays more, up to 150 at a season and a quarter
-// of its wages in the bank (above a quarter of a season it starts to): once its stadium is
-// built nothing else spends a top club's surplus, and the first tiers' money grew season after
-// season without end.
+// Wages follow the money both ways: a rich club pays more, up to 150 at half a season of its
+// wages in the bank. Once its stadium is built nothing else spends a top club's surplus, and
+// the new wages reach a squad only as its contracts run out; rising from a quarter of a season
+// in the bank and to a season and a quarter, they came too late and too weakly, and the first
+// tiers' money grew season after season.
 int32_t Team_Gehalt_Prozent(int32_t team)
 {
     if (!T || team < 0 || team >= Team_Anzahl || Team_Hat_Manager(team)) return 100;
@@ -44,9 +45,7 @@ int32_t Team_Gehalt_Prozent(int32_t team)
     const int64_t jahr = 52 * int64_t(Team_Get_Wochenausgaben(team, 26));
     if (jahr <= 0) return stand < 0 ? 50 : 100;
     if (stand < 0) return int32_t(std::max<int64_t>(50, 100 + 50 * stand / jahr));
-    const int64_t reserve = jahr / 4;
-    if (stand <= reserve) return 100;
-    return int32_t(std::min<int64_t>(150, 100 + 50 * (stand - reserve) / jahr));
+    return int32_t(std::min<int64_t>(150, 100 + 100 * stand / jahr));
 }
 
 int32_t Team_Get_Finanzkraft(int32_t team)

@@ -2,7 +2,8 @@
 // one manager at the default club who only fills the gaps in his eleven: every day each league
 // club keeps an eleven and its bench and every player has a team; after each season the league
 // clubs' money neither collapses nor explodes. DORVIN_SAISONEN=N plays N seasons (default 2);
-// `make test-saisons` plays ten and prints the world-health figures of each.
+// `make test-saisons` plays ten and prints the world-health figures of each; DORVIN_SAISON_ORDNER
+// keeps each season's savegame.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "database/spieler.h"
+#include "platform/disk.h"
 #include "database/welt_bilanz.h"
 #include "economy/bank_welt.h"
 #include "gameflow/kalender.h"
@@ -36,6 +38,16 @@ protected:
         const char* n = std::getenv("DORVIN_SAISONEN");
         const int32_t s = n ? std::atoi(n) : 2;
         return s > 0 ? s : 2;
+    }
+
+    // DORVIN_SAISON_ORDNER=DIR keeps each season's savegame there as saison_N.sgv, for the
+    // world-health tool.
+    static void speichern(int32_t saison)
+    {
+        const char* ordner = std::getenv("DORVIN_SAISON_ORDNER");
+        if (!ordner || !*ordner) return;
+        const std::string name = std::string(ordner) + "/saison_" + std::to_string(saison);
+        EXPECT_TRUE(Disk_Spielstand_Speichern(name.c_str())) << name;
     }
 
     // The money the world booked by category in the season just ended.
@@ -77,6 +89,7 @@ protected:
             if (d.monat != 7 || d.tag != 1) continue;
             ++saison;
             std::printf("Saison %d: %s\n", saison, Welt_Bilanz_Zeile(b).c_str());
+            speichern(saison);
             kategorien_zeigen();
             // A club starts with its first season tickets alone; a season brings the median club
             // about as much again as it spends (gate, boards and prizes against wages and works),
