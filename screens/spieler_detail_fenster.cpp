@@ -75,6 +75,28 @@ void portrait(Rastport* z, int32_t x, int32_t y, int32_t unten)
     Grafik_Bitmap_Freigeben(b);
 }
 
+// A text's width with its tabs and bold codes (the measure leaves the font as it was).
+int32_t breite_mit_codes(int32_t font, const std::string& t)
+{
+    Font_Record* f = Font(font);
+    if (!f) return 0;
+    const auto fett = f->bold;
+    const int32_t b = Font_Text_Breite_Mit_Tabs(f, t.c_str());
+    f->bold = fett;
+    return b;
+}
+
+// Drops the last printed character, before the codes that close the text ("^be^ue"); false when
+// none is left.
+bool letztes_zeichen_weg(std::string& t)
+{
+    size_t ende = t.size();
+    while (ende >= 3 && t[ende - 3] == '^') ende -= 3;
+    if (ende == 0 || t[ende - 1] == ' ') return false;
+    t.erase(ende - 1, 1);
+    return true;
+}
+
 int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
@@ -92,13 +114,16 @@ int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
     char profil[6][120];
     Spieler_Detail_Profil_Zeilen(team(), spnr(), profil);
     for (int32_t k = 0; k < 6; ++k) {
-        // A long club name takes the condensed font rather than run into the right column.
-        Font_Record* f = Font(3);
-        const auto fett = f ? f->bold : 0;  // the measure follows the text's bold codes
-        const bool breit = k % 2 == 0 && f && Font_Text_Breite_Mit_Tabs(f, profil[k]) > PROFIL_SPALTE - 4;
-        if (f) f->bold = fett;
-        const int32_t font = breit ? MENUE_SCHMAL_FONT : 3;
-        text(z, font, 80 + (k % 2) * PROFIL_SPALTE, 84 + (k / 2) * 13, farbe(13, 13, 15), profil[k]);
+        // A long club name takes the condensed font, and is cut where even that runs into the
+        // right column.
+        std::string zeile = profil[k];
+        int32_t font = 3;
+        if (k % 2 == 0 && breite_mit_codes(font, zeile) > PROFIL_SPALTE - 4) {
+            font = MENUE_SCHMAL_FONT;
+            while (breite_mit_codes(font, zeile) > PROFIL_SPALTE - 4 && letztes_zeichen_weg(zeile)) {
+            }
+        }
+        text(z, font, 80 + (k % 2) * PROFIL_SPALTE, 84 + (k / 2) * 13, farbe(13, 13, 15), zeile);
     }
     return 0;
 }
