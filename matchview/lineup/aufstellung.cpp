@@ -89,9 +89,11 @@ Zeile zeile(int32_t n)
         const bool gast = n >= 45;
         const int32_t i = n - (gast ? 45 : 39);
         // 18 pixels high, the rows touching: the small font's two lines need them; the line of
-        // substitutions left is 20 high, as far as the panel reaches
+        // substitutions left below them takes up to three lines, as far as the panel reaches
+        // (its words do not fit two lines of the panel's width). 100 wide, the panel's width
+        // but for its rims.
         const bool zeile_rest = i == 5;
-        Zeile z{gast ? 535 : 10, 297 + 18 * i, 94, zeile_rest ? 20 : 18, -1, zeile_rest ? 0u : (ZIEHBAR | SCHWEBT), zeile_rest ? 0 : 6, 2, 2012,
+        Zeile z{gast ? 533 : 7, 283 + 18 * i, 100, zeile_rest ? 34 : 18, -1, zeile_rest ? 0u : (ZIEHBAR | SCHWEBT), zeile_rest ? 0 : 6, 2, 2012,
                 zeile_rest ? 0u : TYP_BANK};
         return z;
     }

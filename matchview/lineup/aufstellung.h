@@ -4,6 +4,8 @@
 // work on the same list and state.
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 
 struct Btnscreen_Gadget;
 struct Rastport;
@@ -155,6 +157,8 @@ int32_t Aufgestellte_Zaehlen(const Spielfeld_Record* r, int32_t seite);
 uint16_t Staerke_Farbe(const Spielfeld_Record* r, int32_t slot);
 // The panel's line for the substitutions left.
 const char* Auswechsel_Zeile_Text(int32_t uebrig);
+// Its words (its own line break a gap) filled into lines `breite` pixels wide in the font.
+std::vector<std::string> Auswechsel_Zeilen_Umbrechen(const char* text, int32_t font, int32_t breite);
 // Both substitutes panels again.
 void Auswechsel_Zeichnen();
 void Auswechsel_Drag_Start(Btnscreen_Gadget* g);

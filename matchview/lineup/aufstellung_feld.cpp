@@ -291,6 +291,12 @@ void Feld_Aufbauen()
     for (int32_t i = 0; i < 22; ++i) G(AG_HEIM_ICON + i)->prioritaet = (i / 11) == Screen_Seite ? 3 : 2;
 }
 
+namespace {
+// Where the pitch's lower name ends: left of the right area-view button in its corner, which
+// would otherwise lie over its last letters.
+int32_t namen_rechts() { return G(AG_RAUM_RECHTS)->x - G(AG_FELD)->x - 3; }
+}  // namespace
+
 void Update_Feld_Mit(Btnscreen_Gadget* icon)
 {
     const Spielfeld_Record* r = Screen_Record;
@@ -308,13 +314,13 @@ void Update_Feld_Mit(Btnscreen_Gadget* icon)
         zusatz[Screen_Seite != 1] = off ? "(defensiv)" : "(offensiv)";
     }
     if (b) {
-        const int32_t w = f->w, h = f->h;
+        const int32_t h = f->h, rechts = namen_rechts();
         const char* n0 = Team_String(TEAM_NAME_ROH, int32_t(r->team[links]), nullptr, 0);
         const char* n1 = Team_String(TEAM_NAME_ROH, int32_t(r->team[1 - links]), nullptr, 0);
         Grafik_Printf(b, Font(9), "^c%05d%s", 6, 20, gruen, n0 ? n0 : "");
-        Grafik_Printf(b, Font(9), "^c%05d^tr%04d%s", 0, h - 10, gruen, w - 6, n1 ? n1 : "");
+        Grafik_Printf(b, Font(9), "^c%05d^tr%04d%s", 0, h - 10, gruen, rechts, n1 ? n1 : "");
         Grafik_Printf(b, Font(9), "^c%05d%s", 6, 28, gruen, zusatz[links]);
-        Grafik_Printf(b, Font(9), "^c%05d^tr%04d%s", 0, h - 18, gruen, w - 6, zusatz[1 - links]);
+        Grafik_Printf(b, Font(9), "^c%05d^tr%04d%s", 0, h - 18, gruen, rechts, zusatz[1 - links]);
     }
     // Areas: the manager's side lightens the pitch, the other darkens it.
     if (b && (an(AG_RAUM_LINKS) || an(AG_RAUM_RECHTS))) {
@@ -381,7 +387,7 @@ void Draw_Feld(Btnscreen_Gadget* g)
         const char* n0 = Team_String(TEAM_NAME_ROH, int32_t(r->team[0]), nullptr, 0);
         const char* n1 = Team_String(TEAM_NAME_ROH, int32_t(r->team[1]), nullptr, 0);
         Grafik_Printf(g->bitmap1, Font(9), "^c%05d%s", 6, 20, gruen, n0 ? n0 : "");
-        Grafik_Printf(g->bitmap1, Font(9), "^c%05d^tr%04d%s", 0, g->h - 20, gruen, g->w, n1 ? n1 : "");
+        Grafik_Printf(g->bitmap1, Font(9), "^c%05d^tr%04d%s", 0, g->h - 20, gruen, namen_rechts(), n1 ? n1 : "");
     }
     Feld_Aufbauen();
 }
