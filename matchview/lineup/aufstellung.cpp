@@ -38,6 +38,7 @@ int32_t Screen_Letzter_Seitenwechsel = -1;
 Rastport* Screen_Markenbilder[6] = {};
 Rastport* Screen_Energie_Bilder[2] = {};
 Rastport* Screen_Motivation_Bilder[2] = {};
+Rastport* Screen_Anweisung_Bilder[25] = {};
 
 namespace {
 
@@ -412,6 +413,7 @@ void Draw_HG_Func(Btnscreen_Gadget* g)
     aktiv(G(AG_PAUSE), false);
     bilder_laden(Screen_Energie_Bilder, 2, 1713, 1);
     bilder_laden(Screen_Motivation_Bilder, 2, 1731, 1);
+    bilder_laden(Screen_Anweisung_Bilder, ANWEISUNG_BILDER, ANWEISUNG_BILD_ERSTES, 1);
 }
 
 void Aufstellung_Kopf_Neu()
@@ -552,6 +554,7 @@ void Screen_Bilder_Freigeben()
     for (Rastport*& b : Screen_Markenbilder) b = Grafik_Bitmap_Freigeben(b);
     for (Rastport*& b : Screen_Energie_Bilder) b = Grafik_Bitmap_Freigeben(b);
     for (Rastport*& b : Screen_Motivation_Bilder) b = Grafik_Bitmap_Freigeben(b);
+    for (Rastport*& b : Screen_Anweisung_Bilder) b = Grafik_Bitmap_Freigeben(b);
     Screen_Motivation_Kurve_Freigeben();
 }
 

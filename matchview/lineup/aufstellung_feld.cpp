@@ -230,11 +230,7 @@ void Feld_Spieler_Zeichnen(Btnscreen_Gadget* g, int32_t x, int32_t y, int32_t mo
     // (the shirt made small on its own, as the player list does: the kit colours go in only where
     // the whole picture fits)
     const bool klein = (modus & FELD_KLEIN) && h > g->h && g->h > 0;
-    const int32_t klein_w = std::max(1, w * g->h / h);
-    Rastport* klein_bild = !klein ? nullptr
-                           : portrait ? Grafik_Bitmap_Anlegen(klein_w, g->h, g->bitmap1->depth)
-                                      : Spieler_Trikot_Klein(spnr, team, klein_w, g->h);
-    if (klein_bild && portrait) Grafik_Bild_Verkleinern(arbeit, klein_bild, klein_w, g->h);
+    Rastport* klein_bild = klein ? Feld_Spieler_Bild_Klein(arbeit, spnr, team, portrait, std::max(1, w * g->h / h), g->h) : nullptr;
     kopie(klein_bild ? klein_bild : arbeit, g->bitmap1, x, y, modus);
     Grafik_Bitmap_Freigeben(klein_bild);
     Grafik_Bitmap_Freigeben(arbeit);
@@ -248,6 +244,18 @@ void Feld_Spieler_Zeichnen(Btnscreen_Gadget* g, int32_t x, int32_t y, int32_t mo
     for (int32_t i = 0; i < 6; ++i)
         if (marken[i]) kopie(Screen_Markenbilder[bild[i]], g->bitmap1, x + 3, y, 2);
     if (!portrait && !klein) Grafik_Spielerfigur_Sprite_Zeichnen(g->bitmap1, spnr, team, x, y + 13);
+}
+
+Rastport* Feld_Spieler_Bild_Klein(Rastport* bild, int32_t spnr, int32_t team, bool portrait, int32_t w, int32_t h)
+{
+    if (!bild || w <= 0 || h <= 0) return nullptr;
+    if (!portrait) return Spieler_Trikot_Klein(spnr, team, w, h);
+    Rastport* klein = Grafik_Bitmap_Anlegen(w, h, bild->depth);
+    if (klein) {
+        Grafik_Rechteck_Fuellen(klein, 0, 0, w, h, 0);
+        Grafik_Bild_Verkleinern(bild, klein, w, h);
+    }
+    return klein;
 }
 
 void Feld_Markierung_Zeichnen(Btnscreen_Gadget* g, int32_t art, int32_t bild)

@@ -93,6 +93,12 @@ void spieltag(Rundgang& r)
     }
     dazu(s, druecken(LEISTE_X, AUFSTELLUNG_Y));
     r.schirm("live_aufstellung");
+    // its other pages by their lights at the bottom left: the player's instructions and
+    // attributes, the talk, the match's data
+    for (const auto& [name, y] : {std::pair{"live_anweisungen", 454}, {"live_motivation", 469}, {"live_daten", 421}}) {
+        dazu(s, druecken(12, y));
+        r.schirm(name);
+    }
     dazu(s, druecken(ZURUECK_X, ZURUECK_Y));
     live_spieltag(s, 45);
     r.schirm("spieltag_kabine");

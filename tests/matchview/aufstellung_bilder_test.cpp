@@ -13,6 +13,7 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_spielerfigur.h"
+#include "graphics/grafik_zeichnen.h"
 #include "graphics/font.h"
 #include "matchview/lineup/anweisungen.h"
 #include "matchview/lineup/aufstellung.h"
@@ -314,10 +315,10 @@ TEST_F(AufstellungBilder, KeeperInstructionsAndHalfTimePage)
     std::printf("%s/torwart.png\n", ordner.c_str());
     // a goalkeeper's three rows only: no empty fourth and fifth button
     for (int32_t i = 0; i < 5; ++i) EXPECT_EQ((knoepfe[i].zustand & BTN_INAKTIV) != 0, i >= 3) << i;
-    // his portrait and kit figure right above the toggle
+    // his portrait and kit figure beside the small pitch
     const Btnscreen_Gadget& anweisungen = Aufstellung_Liste[AG_ANWEISUNG_RAHMEN];
     ASSERT_NE(anweisungen.bitmap2, nullptr);
-    EXPECT_GT(gemalt(anweisungen, ANWEISUNG_BILD_X, ANWEISUNG_SCHALTER_Y - ikone.h - 1, 40, ikone.h), 100);
+    EXPECT_GT(gemalt(anweisungen, ANWEISUNG_BILD_X, ANWEISUNG_BILD_Y, ANWEISUNG_BILD_B, 2 * ANWEISUNG_BILD_H + 4), 100);
     // a field player chosen: all five again
     Screen_Auswahl_Slot = 1;
     Screen_Anweisungen_Seite();
@@ -410,6 +411,17 @@ TEST_F(AufstellungBilder, LongNamesReadWholeOnTheBenchInTheListAndOnThePitch)
     ASSERT_NE(staerke, nullptr);
     ASSERT_NE(klasse, nullptr);
     EXPECT_GE(klasse->x1 - staerke->x2, 3);
+
+    // The match data page after the list's page: between its two boxes the screen's background
+    // shows again, not the list's rows.
+    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + PAGE_DATEN]);
+    const Btnscreen_Gadget &hg = Aufstellung_Liste[AG_HINTERGRUND], &oben = Aufstellung_Liste[AG_DATEN_OBEN];
+    ASSERT_NE(hg.bitmap1, nullptr);
+    int32_t anders = 0;
+    for (int32_t y = oben.y + oben.h; y < Aufstellung_Liste[AG_DATEN_UNTEN].y; ++y)
+        for (int32_t x = oben.x; x < oben.x + oben.w; ++x)
+            anders += Grafik_Pixel_Lesen(Grafik_Seite_0, x, y) != Grafik_Pixel_Lesen(hg.bitmap1, x, y);
+    EXPECT_EQ(anders, 0);
 }
 
 }  // namespace
