@@ -1,6 +1,7 @@
-// The player window drawn with the builder's fonts and pictures: every page keeps its texts in
-// their boxes and apart (the insurance rockers' and the offer form's amounts in their buttons, a
-// long club name clear of the profile's right column), and the portrait ends above the page.
+// Player screens drawn with the builder's fonts and pictures: every page of the player window
+// keeps its texts in their boxes and apart (the insurance rockers' and the offer form's amounts
+// in their buttons, a long club name clear of the profile's right column), the portrait ends
+// above the page, and the transfer search cuts names in the font it draws them in.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -15,6 +16,7 @@
 #include "screens/screens_hilfe.h"
 #include "screens/spieler_detail.h"
 #include "screens/spieler_gesicht.h"
+#include "screens/spieler_suche.h"
 #include "toolkit/icon.h"
 #include "toolkit/screen.h"
 #include "toolkit/text_pruefung.h"
@@ -23,7 +25,7 @@ using namespace screens_test;
 
 namespace {
 
-struct DetailTexte : Welt {
+struct SchirmTexte : Welt {
     static void SetUpTestSuite()
     {
         ASSERT_TRUE(Test_Resfiles_Oeffnen());
@@ -65,7 +67,7 @@ struct DetailTexte : Welt {
     }
 };
 
-TEST_F(DetailTexte, EveryPageOfAWellPaidPlayerOfALongNamedClubKeepsItsTextsInTheirBoxes)
+TEST_F(SchirmTexte, EveryPageOfAWellPaidPlayerOfALongNamedClubKeepsItsTextsInTheirBoxes)
 {
     std::strcpy(T_Fix[EIGEN].name, "VfL Oberenbrück 1899");
     // A salary of seven figures: the insurance offers and the form's salary are long amounts.
@@ -79,7 +81,7 @@ TEST_F(DetailTexte, EveryPageOfAWellPaidPlayerOfALongNamedClubKeepsItsTextsInThe
 
 // Two players of one club with different faces leave the same pixels below the line over the
 // page: the portrait stops above it.
-TEST_F(DetailTexte, ThePortraitEndsAboveThePage)
+TEST_F(SchirmTexte, ThePortraitEndsAboveThePage)
 {
     Spieler_Fix_Daten[6].gesicht = 0x01020304;
     Spieler_Fix_Daten[7].gesicht = 0x0A0B0C0D;
@@ -94,6 +96,24 @@ TEST_F(DetailTexte, ThePortraitEndsAboveThePage)
     };
     ASSERT_NE(zeilen(6, 75, 120), zeilen(7, 75, 120)) << "the faces differ";
     EXPECT_EQ(zeilen(6, 121, 145), zeilen(7, 121, 145));
+}
+
+// The search page's chosen club reads whole where it fits the room behind "Mit " (it was cut to
+// 85 pixels of the widest font: "VfL Obe"); a longer name, and a league name, are cut to their
+// room in the font they are drawn in.
+TEST_F(SchirmTexte, TheSearchCaptionsCutNamesToTheirRoomInTheirFont)
+{
+    std::strcpy(T_Fix[EIGEN].name, "VfL Oberenbrück");
+    Spieler_Suche_Texte t{};
+    Spieler_Suche_Texte_Setzen(&t);
+    EXPECT_STREQ(t.verein, "VfL Oberenbrück");
+    std::strcpy(T_Fix[EIGEN].name, "Sportvereinigung Oberenbrück 1899");
+    Spieler_Suche_Texte_Setzen(&t);
+    Font_Record* f = Font(SPIELER_SUCHE_FONT);
+    ASSERT_NE(f, nullptr);
+    EXPECT_LE(Font_Text_Breite(f, t.verein), SPIELER_SUCHE_VEREIN_BREITE);
+    EXPECT_GT(Font_Text_Breite(f, t.verein), SPIELER_SUCHE_VEREIN_BREITE - 12) << t.verein;
+    EXPECT_EQ(std::string("Sportvereinigung Oberenbrück 1899").rfind(t.verein, 0), 0u);
 }
 
 }  // namespace
