@@ -25,7 +25,7 @@ namespace {
 using namespace programm_lauf;
 
 // The middle of the first bench row of each side and of the list's seventh row (a field player's).
-constexpr int HEIM_BANK_X = 57, GAST_BANK_X = 582, BANK_Y = 305, LISTE_X = 127, LISTE_Y = 184;
+constexpr int HEIM_BANK_X = 57, GAST_BANK_X = 582, BANK_Y = 292, LISTE_X = 127, LISTE_Y = 184;
 constexpr int TICKER_BILDER = 80;
 
 // The button held from the bench row to the list row, the pointer moving in two steps; `mitte`
@@ -106,7 +106,7 @@ bool steht_da(const Bild& b, int32_t slot, const char* text, int x1, int y1, int
 int einwechslungen(const Bild& b, int x1, int x2)
 {
     for (int n = 3; n >= 1; --n)
-        if (steht_da(b, 11, (std::to_string(n) + (n == 1 ? " Einwechslung" : " Einwechslungen")).c_str(), x1, 380, x2, 410))
+        if (steht_da(b, 11, (std::to_string(n) + (n == 1 ? " Einwechslung" : " Einwechslungen")).c_str(), x1, 370, x2, 410))
             return n;
     return 0;
 }
