@@ -11,6 +11,9 @@ extern const int8_t Sp_Attribut_Bilder[28];
 // picture.
 bool Sp_Attribute_Blit(Rastport* rp, int32_t attribut, int32_t x, int32_t y, bool zentriert, int32_t* breite,
                        int32_t* hoehe);
+// The attribute's picture shrunk to at most groesse x groesse pixels, its top left at (x, y)
+// (rows of small text are lower than the pictures); false as above.
+bool Sp_Attribute_Blit_Klein(Rastport* rp, int32_t attribut, int32_t x, int32_t y, int32_t groesse);
 
 // The shown player, team and page, and the copy the pages reopen with.
 struct Spieler_Detail_Zustand {

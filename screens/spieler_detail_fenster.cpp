@@ -34,6 +34,8 @@
 namespace {
 
 enum : int16_t { DF_HINTERGRUND = 923, DF_PANEL = 890, DF_SEITE = 886, DF_ZURUECK = 905, DF_VOR = 906, DF_FERTIG = 907 };
+// The page begins below the line at y 120; the profile's two columns stand 225 apart.
+constexpr int32_t SEITE_OBEN = 120, PROFIL_SPALTE = 225;
 constexpr int16_t TOGGLE_REIHE[13] = {908, 909, 911, 912, 910, 913, 914, 915, 916, 917, 918, 919, 920};
 
 uint16_t farbe(int r, int g, int b) { return Grafik_Farbe(uint32_t(r), uint32_t(g), uint32_t(b)); }
@@ -41,10 +43,17 @@ void text(Rastport* z, int32_t font, int32_t x, int32_t y, uint16_t f, const std
 {
     Grafik_Printf(z, Font(font), "^c%05d%s", x, y, int(f), t.c_str());
 }
+// A label inside its icon from x on: the condensed font where it would run past the icon's edge.
+void text_im(Rastport* z, int32_t font, const Menue_Icon* icon, int32_t x, int32_t y, uint16_t f, const std::string& t)
+{
+    text(z, Menue_Font_Passend(font, t.c_str(), icon->x + icon->breite - x - 2), x, y, f, t);
+}
 int32_t team() { return Spieler_Detail.team; }
 int32_t spnr() { return Spieler_Detail.spnr; }
 
-void portrait(Rastport* z, int32_t x, int32_t y)
+// The portrait down to the row `unten` (exclusive): it ends at the line over the page, whose
+// first line would otherwise stand on its shirt.
+void portrait(Rastport* z, int32_t x, int32_t y, int32_t unten)
 {
     const auto* kit = static_cast<const uint8_t*>(Team_Zeiger(TEAM_FARBEN, team(), nullptr, 0));
     Rastport* b = Spieler_Gesicht_Bauen_Skaliert(nullptr, 0, 0, spnr(), uint32_t(Spieler_Wert(SP_GESICHT, spnr(), 0, 0)),
@@ -58,11 +67,34 @@ void portrait(Rastport* z, int32_t x, int32_t y)
         const uint16_t dunkel = farbe(1, 1, 2);
         for (size_t i = 0; i < size_t(b->width) * b->height; ++i) d[i] = q[i] ? dunkel : 0;
         for (const auto& o : Spieler_Portrait_Schatten)
-            Grafik_Blit_Transparent(s, 0, 0, int32_t(s->width), int32_t(s->height), z, x + o[0], y + o[1]);
+            Grafik_Blit_Transparent(s, 0, 0, int32_t(s->width), std::clamp(unten - y - o[1], 0, int32_t(s->height)), z,
+                                    x + o[0], y + o[1]);
     }
     if (s) Grafik_Bitmap_Freigeben(s);
-    Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), z, x, y);
+    Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), std::clamp(unten - y, 0, int32_t(b->height)), z, x, y);
     Grafik_Bitmap_Freigeben(b);
+}
+
+// A text's width with its tabs and bold codes (the measure leaves the font as it was).
+int32_t breite_mit_codes(int32_t font, const std::string& t)
+{
+    Font_Record* f = Font(font);
+    if (!f) return 0;
+    const auto fett = f->bold;
+    const int32_t b = Font_Text_Breite_Mit_Tabs(f, t.c_str());
+    f->bold = fett;
+    return b;
+}
+
+// Drops the last printed character, before the codes that close the text ("^be^ue"); false when
+// none is left.
+bool letztes_zeichen_weg(std::string& t)
+{
+    size_t ende = t.size();
+    while (ende >= 3 && t[ende - 3] == '^') ende -= 3;
+    if (ende == 0 || t[ende - 1] == ' ') return false;
+    t.erase(ende - 1, 1);
+    return true;
 }
 
 int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
@@ -78,10 +110,21 @@ int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
         Grafik_Linie(z, icon->x + icon->breite - 1, icon->y, icon->x + icon->breite - 1, icon->y + icon->hoehe - 1, rand);
     }
     Grafik_Printf(z, Font(11), "%s", 1, 58, Spieler_Info_Titel(spnr()).c_str());
-    portrait(z, 12, 70);
+    portrait(z, 12, 70, SEITE_OBEN);
     char profil[6][120];
     Spieler_Detail_Profil_Zeilen(team(), spnr(), profil);
-    for (int32_t k = 0; k < 6; ++k) text(z, 3, 80 + (k % 2) * 225, 84 + (k / 2) * 13, farbe(13, 13, 15), profil[k]);
+    for (int32_t k = 0; k < 6; ++k) {
+        // A long club name takes the condensed font, and is cut where even that runs into the
+        // right column.
+        std::string zeile = profil[k];
+        int32_t font = 3;
+        if (k % 2 == 0 && breite_mit_codes(font, zeile) > PROFIL_SPALTE - 4) {
+            font = MENUE_SCHMAL_FONT;
+            while (breite_mit_codes(font, zeile) > PROFIL_SPALTE - 4 && letztes_zeichen_weg(zeile)) {
+            }
+        }
+        text(z, font, 80 + (k % 2) * PROFIL_SPALTE, 84 + (k / 2) * 13, farbe(13, 13, 15), zeile);
+    }
     return 0;
 }
 
@@ -282,7 +325,7 @@ int32_t wippe_zeichnen(Menue_Icon* icon, uint32_t)
     int32_t y = icon->y + (laufend ? 6 : 9) + 4;
     for (size_t a = 0;;) {
         const size_t e = t.find('\n', a);
-        text(z, 4, icon->x + 3, y, farbe(15, 15, 15), t.substr(a, e == std::string::npos ? e : e - a));
+        text_im(z, 4, icon, icon->x + 3, y, farbe(15, 15, 15), t.substr(a, e == std::string::npos ? e : e - a));
         if (e == std::string::npos) break;
         a = e + 1;
         y += 10;
@@ -328,7 +371,7 @@ int32_t formular_zeichnen(Menue_Icon* icon, uint32_t)
     case 3: t = std::to_string(a.monate / 12) + (a.monate / 12 == 1 ? " Jahr" : " Jahre"); break;
     default: t = "Angebot abgeben"; break;
     }
-    text(z, 4, icon->x + 3, icon->y + 13, grau ? farbe(9, 9, 9) : farbe(15, 15, 15), t);
+    text_im(z, 4, icon, icon->x + 3, icon->y + 13, grau ? farbe(9, 9, 9) : farbe(15, 15, 15), t);
     return 0;
 }
 
@@ -364,7 +407,7 @@ int32_t toggle_zeichnen(Menue_Icon* icon, uint32_t)
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe,
                             an ? farbe(12, 8, 0) : grau ? farbe(4, 4, 4) : farbe(3, 5, 10));
     Spieler_Screen_Bild(DETAIL_BILD_SEITE + icon->nummer - 908, z, icon->x, icon->y);
-    text(z, 4, icon->x + 4, icon->y + 13, grau ? farbe(8, 8, 8) : farbe(15, 15, 15),
+    text_im(z, 4, icon, icon->x + 4, icon->y + 13, grau ? farbe(8, 8, 8) : farbe(15, 15, 15),
          Spieler_Detailseite_Toggle_Text(icon->nummer));
     return 0;
 }

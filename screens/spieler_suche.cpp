@@ -339,8 +339,9 @@ void Spieler_Suche_Texte_Setzen(Spieler_Suche_Texte* aus)
     std::snprintf(aus->verein, sizeof aus->verein, "%s", name ? name : "");
     const char* liga = wort(1354) == -1 ? "allen Ligen" : Wettbewerb_Get_Anzeigename(wort(1354));
     std::snprintf(aus->liga, sizeof aus->liga, "%s", liga ? liga : "");
-    String_Kuerzen_Pixel(aus->verein, nullptr, 0, 85);
-    String_Kuerzen_Pixel(aus->liga, nullptr, 0, 85);
+    // Cut in the font the page draws them in, to the room behind their captions.
+    String_Kuerzen_Pixel(aus->verein, nullptr, SPIELER_SUCHE_FONT, SPIELER_SUCHE_VEREIN_BREITE);
+    String_Kuerzen_Pixel(aus->liga, nullptr, SPIELER_SUCHE_FONT, SPIELER_SUCHE_LIGA_BREITE);
     std::snprintf(aus->monate, sizeof aus->monate, "%s", Spieler_Suche_Monate_Text());
 }
 

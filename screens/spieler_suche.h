@@ -46,6 +46,9 @@ bool Spieler_Suche_Icons_Sperren();
 
 // The page's texts: the chosen club (-1 in the datum stands for the own club) and league, cut to
 // 85 pixels, and the months caption.
+// The page's captions are drawn in font 4; the chosen club's and league's names fit the room
+// behind "Mit " and "Mit Vereinen aus" up to the list on the right.
+constexpr int32_t SPIELER_SUCHE_FONT = 4, SPIELER_SUCHE_VEREIN_BREITE = 170, SPIELER_SUCHE_LIGA_BREITE = 95;
 struct Spieler_Suche_Texte {
     char verein[32];
     char liga[48];

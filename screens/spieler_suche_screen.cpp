@@ -97,7 +97,7 @@ int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
     Spieler_Suche_Texte_Setzen(&t);
     const uint16_t weiss = farbe(15, 15, 15), gelb = farbe(15, 15, 0);
     // a value follows its caption
-    auto danach = [](int32_t x, const char* t) { return x + Font_Text_Breite(Font(4), t) + 4; };
+    auto danach = [](int32_t x, const char* t) { return x + Font_Text_Breite(Font(SPIELER_SUCHE_FONT), t) + 4; };
     text(4, 184, 58, weiss, "nur");
     text(4, 246, 58, weiss, "Mit ");
     text(4, danach(246, "Mit"), 58, gelb, t.verein);
@@ -275,8 +275,13 @@ int32_t wert_zeichnen(Menue_Icon* icon, uint32_t)
     case 9: std::snprintf(t, sizeof t, "%d", std::clamp<int32_t>(s->staerke_min[slot], 1, 999)); break;
     default: return 0;
     }
-    // "Stärke" takes the condensed font where its label box is narrower
-    text(Menue_Font_Passend(4, t, icon->breite), icon->x, icon->y + 9, rolle == 1 || rolle == 7 ? farbe(15, 15, 0) : farbe(15, 15, 15), t);
+    // The condensed font where a text is wider than its box (a label keeps 4 pixels to the bound
+    // beside it, a bound a pixel each side); a bound centred in its box, apart from the label and
+    // the other bound.
+    const bool label = rolle == 1 || rolle == 7;
+    const int32_t font = Menue_Font_Passend(4, t, icon->breite - (label ? 4 : 2));
+    const int32_t x = label ? icon->x : icon->x + std::max(0, (icon->breite - Font_Text_Breite(Font(font), t)) / 2);
+    text(font, x, icon->y + 9, label ? farbe(15, 15, 0) : farbe(15, 15, 15), t);
     return 0;
 }
 
@@ -384,9 +389,9 @@ void slot_bauen(int32_t slot, bool gesperrt)
         {1, 0, 112, 30, nullptr},
         {3, 36, 112, 16, "Minimales Alter des^lhier gesuchten Spielers"},
         {2, 56, 112, 16, "Maximales Alter des^lhier gesuchten Spielers"},
-        {7, 0, 124, 33, nullptr},  // "Stärke" up to its value's box
-        {9, 33, 124, 20, "Minimale Stärke des^lhier gesuchten Spielers"},
-        {8, 55, 124, 20, "Maximale Stärke des^lhier gesuchten Spielers"},
+        {7, 0, 124, 32, nullptr},  // "Stärke", a gap before its bounds
+        {9, 35, 124, 19, "Minimale Stärke des^lhier gesuchten Spielers"},
+        {8, 56, 124, 19, "Maximale Stärke des^lhier gesuchten Spielers"},
     };
     for (const auto& l : LABEL) {
         Menue_Icon i = vorlage(b + l.rolle, fx + l.dx, fy + l.dy, l.w, 11, 4, wert_zeichnen);

@@ -253,22 +253,32 @@ bool Text_Pruefung_An() { return an; }
 
 namespace {
 
+// The pixels of the page as they are seen: the display's frame for the screen (a view may draw
+// past page 0 into it), else the page's own; null when they cannot be read.
+const uint8_t* bildpunkte(const Rastport* seite, const Rastport* bild, size_t* zeile)
+{
+    if (!bild || bild->packed || !bild->pixels) return nullptr;
+    const size_t bpp = bild->depth == 8 ? 1 : 2;
+    *zeile = size_t(bild->width) * bpp;
+    int32_t pitch = 0;
+    if (const uint16_t* frame = Os_Display_Frame(&pitch);
+        !seite && frame && bpp == 2 && Os_Display_Width() == int32_t(bild->width) && Os_Display_Height() == int32_t(bild->height)) {
+        *zeile = size_t(pitch) * 2;
+        return reinterpret_cast<const uint8_t*>(frame);
+    }
+    return static_cast<const uint8_t*>(bild->pixels);
+}
+
 // The texts on the page that can still be seen.
 std::vector<Lauf> sichtbare(const Rastport* seite)
 {
     std::vector<Lauf> liste;
     const Rastport* bild = seite ? seite : Grafik_Seite_0;
     auto it = leben.find(bild);
-    if (it == leben.end() || !bild || bild->packed || !bild->pixels) return liste;
-    // What is seen: the display's frame for the screen (a view may draw past page 0 into it),
-    // else the page's pixels.
+    size_t zeile = 0;
+    const uint8_t* pixel = it == leben.end() ? nullptr : bildpunkte(seite, bild, &zeile);
+    if (!pixel) return liste;
     const size_t bpp = bild->depth == 8 ? 1 : 2;
-    const uint8_t* pixel = static_cast<const uint8_t*>(bild->pixels);
-    size_t zeile = size_t(bild->width) * bpp;
-    int32_t pitch = 0;
-    if (const uint16_t* frame = Os_Display_Frame(&pitch);
-        !seite && frame && bpp == 2 && Os_Display_Width() == int32_t(bild->width) && Os_Display_Height() == int32_t(bild->height))
-        pixel = reinterpret_cast<const uint8_t*>(frame), zeile = size_t(pitch) * 2;
     // Only what can still be seen: a text whose pixels were mostly drawn over since is gone.
     for (const Lauf& l : it->second)
         if (sichtbar(l, pixel, zeile, bpp, int32_t(bild->width), int32_t(bild->height))) liste.push_back(l);
@@ -294,6 +304,24 @@ bool beruehren(const Lauf& a, const Lauf& b)
 }  // namespace
 
 size_t Text_Pruefung_Sichtbar(const Rastport* seite) { return sichtbare(seite).size(); }
+
+std::vector<Text_Sichtbar> Text_Pruefung_Texte(const Rastport* seite)
+{
+    std::vector<Text_Sichtbar> texte;
+    const Rastport* bild = seite ? seite : Grafik_Seite_0;
+    size_t zeile = 0;
+    const uint8_t* pixel = bildpunkte(seite, bild, &zeile);
+    if (!pixel) return texte;
+    const size_t bpp = bild->depth == 8 ? 1 : 2;
+    for (const Lauf& l : sichtbare(seite)) {
+        Lauf ganz = l;
+        ganz.kasten = {0, 0, int32_t(bild->width), int32_t(bild->height)};
+        size_t punkte = 0;
+        const size_t gezeigt = noch_da(ganz, pixel, zeile, bpp, int32_t(bild->width), int32_t(bild->height), &punkte);
+        texte.push_back({utf8(l.text), l.tinte.x1, l.tinte.y1, l.tinte.x2, l.tinte.y2, punkte, gezeigt});
+    }
+    return texte;
+}
 
 std::vector<Text_Befund> Text_Pruefung_Befunde(const Rastport* seite)
 {

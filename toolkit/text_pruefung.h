@@ -30,6 +30,14 @@ bool Text_Pruefung_An();
 std::vector<Text_Befund> Text_Pruefung_Befunde(const Rastport* seite = nullptr);
 // How many texts on the page can be seen.
 size_t Text_Pruefung_Sichtbar(const Rastport* seite = nullptr);
+// The texts on the page that can be seen: the run (UTF-8), its ink, and of the pixels it drew
+// how many still show it (fewer where something was laid over part of it).
+struct Text_Sichtbar {
+    std::string text;
+    int32_t x1, y1, x2, y2;
+    size_t punkte, gezeigt;
+};
+std::vector<Text_Sichtbar> Text_Pruefung_Texte(const Rastport* seite = nullptr);
 // One line: kind, text, ink, box, the other text, the icon under it.
 std::string Text_Befund_Zeile(const Text_Befund& b);
 // Appends the findings of the screen shown to the file named by DORVIN_TEXTE, each line

@@ -1,22 +1,34 @@
 #include "matchview/lineup/anweisungen.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "database/spieler.h"
 #include "gameflow/globals.h"
 #include "graphics/font.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_effekt.h"
 #include "graphics/grafik_printf.h"
+#include "graphics/grafik_zeichnen.h"
 #include "match/spielfeld.h"
 #include "platform/temp.h"
+#include "screens/spieler_detail.h"
 
 namespace {
 
 constexpr int32_t FONT = 3;
 constexpr int32_t GILT_FUER_Y = 197;
-// The instruction buttons (230 wide from the page's x 6) frame the lines: centred in them, not at
-// x 136, where the longest lines ran past the frame's right edge.
-constexpr int32_t ZEILE_BREITE = 230, ZEILE_MITTE = 6 + ZEILE_BREITE / 2, SCHMAL = 9;
+// The instruction buttons frame the lines: each value's picture (50 x 12) inside the frame's left
+// end, the line centred in the rest of the frame (at x 136 the longest lines ran past the
+// frame's right edge).
+constexpr int32_t BILD_RAND = 2, BILD_B = 50;
+constexpr int32_t ZEILE_LINKS = ANWEISUNG_KNOPF_X + BILD_RAND + BILD_B + 1, ZEILE_RECHTS = ANWEISUNG_KNOPF_X + ANWEISUNG_KNOPF_B - 1;
+constexpr int32_t ZEILE_BREITE = ZEILE_RECHTS - ZEILE_LINKS, ZEILE_MITTE = (ZEILE_LINKS + ZEILE_RECHTS) / 2, SCHMAL = 9;
+// An attribute's row: its label from the column's tab, its symbol (shrunk to the rows' pitch) at
+// tab + 76, its value centred at tab + 114.
+constexpr int32_t SYMBOL_X = 76, SYMBOL_GROESSE = 10, WERT_X = 114;
 Anweisung_Text_Hook text_hook = nullptr;
 
 // Where a row lives: offset of its 32-byte array in the change block (record +22752), its byte
@@ -92,7 +104,38 @@ int32_t font_bis(const char* text, int32_t breite)
 
 void zeile_drucken(Rastport* seite, int32_t y, int32_t farbe, const char* text)
 {
-    drucken(seite, 0, y, Temp_Sprintf("^c%05d^tz%04d%s", farbe, ZEILE_MITTE, text), font_bis(text, ZEILE_BREITE - 4));
+    drucken(seite, 0, y, Temp_Sprintf("^c%05d^tz%04d%s", farbe, ZEILE_MITTE, text), font_bis(text, ZEILE_BREITE));
+}
+
+// The pitch's lines on the small pitch: outline, halfway line and centre circle, both penalty
+// and goal areas (a pitch of 105 x 68 m on 123 x 76 pixels).
+void feld_linien(Rastport* f, int32_t w, int32_t h)
+{
+    const uint16_t linie = Grafik_Farbe(12, 15, 12);
+    auto rahmen = [&](int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+        Grafik_Linie(f, x1, y1, x2, y1, linie);
+        Grafik_Linie(f, x1, y2, x2, y2, linie);
+        Grafik_Linie(f, x1, y1, x1, y2, linie);
+        Grafik_Linie(f, x2, y1, x2, y2, linie);
+    };
+    rahmen(0, 0, w - 1, h - 1);
+    Grafik_Linie(f, w / 2, 0, w / 2, h - 1, linie);
+    constexpr int32_t STRAF_T = 19, STRAF_H = 45, TOR_T = 6, TOR_H = 21, KREIS = 10;
+    rahmen(0, (h - STRAF_H) / 2, STRAF_T, (h + STRAF_H) / 2);
+    rahmen(w - 1 - STRAF_T, (h - STRAF_H) / 2, w - 1, (h + STRAF_H) / 2);
+    rahmen(0, (h - TOR_H) / 2, TOR_T, (h + TOR_H) / 2);
+    rahmen(w - 1 - TOR_T, (h - TOR_H) / 2, w - 1, (h + TOR_H) / 2);
+    for (int32_t x = -KREIS; x <= KREIS; ++x)
+        for (int32_t y = -KREIS; y <= KREIS; ++y) {
+            const int32_t d = x * x + y * y;
+            if (d >= (KREIS - 1) * (KREIS - 1) && d < KREIS * KREIS) Grafik_Pixel_Setzen(f, w / 2 + x, h / 2 + y, linie);
+        }
+}
+
+// A handle's picture centred on (x, y).
+void marke(Rastport* f, Rastport* bild, int32_t x, int32_t y)
+{
+    if (bild) Grafik_Blit_Transparent(bild, 0, 0, int32_t(bild->width), int32_t(bild->height), f, x - int32_t(bild->width) / 2, y - int32_t(bild->height) / 2);
 }
 
 }  // namespace
@@ -136,6 +179,50 @@ void Anweisung_Alle_Uebernehmen(Spielfeld_Record* r, int32_t slot)
     }
 }
 
+int32_t Anweisung_Bild_Index(int32_t reihe, int32_t wert)
+{
+    if (reihe < 0 || reihe >= ANWEISUNG_REIHEN || wert < 0) return -1;
+    return 5 * reihe + wert % 5;
+}
+
+int32_t Anweisung_Praesenz(const Spielfeld_Record* r, int32_t slot, int32_t zelle)
+{
+    if (!slot_gueltig(r, slot) || zelle < 0 || zelle >= 100) return 0;
+    return (r->spieler[slot].praesenz[zelle / 4] >> (2 * (zelle % 4))) & 3;
+}
+
+void Anweisung_Mini_Feld(Rastport* feld, const Spielfeld_Record* r, int32_t slot, Rastport* defensiv, Rastport* offensiv)
+{
+    if (!feld || !slot_gueltig(r, slot)) return;
+    const int32_t w = int32_t(feld->width), h = int32_t(feld->height);
+    Grafik_Rechteck_Fuellen(feld, 0, 0, w, h, Grafik_Farbe(2, 7, 2));
+    feld_linien(feld, w, h);
+    // where he has been: the cells of the 10 x 10 grid lightened by how often
+    if (Rastport* karte = Grafik_Bitmap_Anlegen(w, h, 16)) {
+        Grafik_Rechteck_Fuellen(karte, 0, 0, w, h, 0);
+        for (int32_t zelle = 0; zelle < 100; ++zelle) {
+            const int32_t stufe = Anweisung_Praesenz(r, slot, zelle);
+            if (stufe) Grafik_Rechteck_Fuellen(karte, (zelle % 10) * 123 / 10, (zelle / 10) * 76 / 10, 13, 8, uint16_t(stufe * 40));
+        }
+        Grafik_Kanal_Effekt(feld, karte);
+        Grafik_Bitmap_Freigeben(karte);
+    }
+    // pitch units (10800 x 6806) to the small pitch's pixels
+    const int32_t* t = r->spieler[slot].taktik_punkte;
+    auto px = [w](int32_t x) { return int32_t(int64_t(x) * w / 10800); };
+    auto py = [h](int32_t y) { return int32_t(int64_t(y) * h / 6806); };
+    int32_t x1 = t[0], x2 = t[1], y1 = t[2], y2 = t[3];
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    const uint16_t rand = 1;
+    Grafik_Linie(feld, px(x1), py(y1), px(x2), py(y1), rand);
+    Grafik_Linie(feld, px(x1), py(y2), px(x2), py(y2), rand);
+    Grafik_Linie(feld, px(x1), py(y1), px(x1), py(y2), rand);
+    Grafik_Linie(feld, px(x2), py(y1), px(x2), py(y2), rand);
+    marke(feld, defensiv, px(t[4]), py(t[6]));
+    marke(feld, offensiv, px(t[5]), py(t[7]));
+}
+
 const char* Anweisung_Text(bool torwart, int32_t reihe, int32_t wert)
 {
     const Reihe* z = reihe_von(torwart, reihe);
@@ -162,7 +249,8 @@ void Anweisung_Attribut_Spanne(const Spielfeld_Record* r, int32_t erster, int32_
     }
 }
 
-void Draw_Anweisungen_Seite(Rastport* seite, Spielfeld_Record* r, int32_t slot, bool eigene_seite, bool alle)
+void Draw_Anweisungen_Seite(Rastport* seite, Spielfeld_Record* r, int32_t slot, bool eigene_seite, bool alle,
+                            Rastport* const* bilder, Rastport* defensiv, Rastport* offensiv)
 {
     if (!slot_gueltig(r, slot)) return;
     const int32_t weiss = Grafik_Farbe(15, 15, 15);
@@ -175,8 +263,15 @@ void Draw_Anweisungen_Seite(Rastport* seite, Spielfeld_Record* r, int32_t slot, 
         drucken(seite, 0, 98,
                 torwart ? Temp_Sprintf("^c%05d^tz%04dAnweisungen an den Torwart", weiss, 116)
                         : Temp_Sprintf("^c%05d^tz%04dAnweisungen an %s Spieler", weiss, 116, alle ? "alle" : "den"));
-        for (int32_t i = 0; i < (torwart ? 3 : ANWEISUNG_REIHEN); ++i)
-            zeile_drucken(seite, ZEILEN_Y[i], weiss, Anweisung_Text(torwart, i, Anweisung_Wert(r, slot, i)));
+        for (int32_t i = 0; i < (torwart ? 3 : ANWEISUNG_REIHEN); ++i) {
+            const int32_t wert = Anweisung_Wert(r, slot, i);
+            zeile_drucken(seite, ZEILEN_Y[i], weiss, Anweisung_Text(torwart, i, wert));
+            const int32_t b = Anweisung_Bild_Index(i, wert);
+            Rastport* bild = bilder && b >= 0 ? bilder[b] : nullptr;
+            if (seite && bild)
+                Grafik_Blit_Transparent(bild, 0, 0, int32_t(bild->width), int32_t(bild->height), seite, ANWEISUNG_KNOPF_X + BILD_RAND,
+                                        ANWEISUNG_KNOPF_Y + ANWEISUNG_KNOPF_ABSTAND * i + (ANWEISUNG_KNOPF_H - int32_t(bild->height)) / 2);
+        }
     }
 
     const int32_t erster = torwart ? ERSTER_TORWART_EINTRAG : 0, ende = torwart ? 21 : ERSTER_TORWART_EINTRAG;
@@ -189,15 +284,23 @@ void Draw_Anweisungen_Seite(Rastport* seite, Spielfeld_Record* r, int32_t slot, 
         const int32_t wert = Spieler_Wert(ATTRIBUTE[k].id, spnr, 0, 0);
         // The player's best within his side stand out brightest; equal values all get the darkest.
         const int32_t g = std::max(3, (wert - mn[k]) * 128 / std::max(1, spanne[k]) / 8);
-        drucken(seite, 0, y, Temp_Sprintf("^c%05d^tl%04d%s", weiss, x, ATTRIBUTE[k].name));
+        drucken(seite, 0, y, Temp_Sprintf("^c%05d^tl%04d%s", weiss, x, ATTRIBUTE[k].name), font_bis(ATTRIBUTE[k].name, SYMBOL_X - 2));
         drucken(seite, 0, y,
-                Temp_Sprintf("^c%05d^tz%04d%d", int32_t(Grafik_Farbe(uint32_t(std::min(g, 15)), uint32_t(std::min(g, 15)), 15)), x + 114,
+                Temp_Sprintf("^c%05d^tz%04d%d", int32_t(Grafik_Farbe(uint32_t(std::min(g, 15)), uint32_t(std::min(g, 15)), 15)), x + WERT_X,
                              wert));
+        // the goalkeeper's three entries are attribute numbers 21-23
+        if (seite) Sp_Attribute_Blit_Klein(seite, k + (torwart ? 3 : 0), x + SYMBOL_X, y - SYMBOL_GROESSE, SYMBOL_GROESSE);
+    }
+    if (Rastport* feld = seite ? Grafik_Bitmap_Anlegen(MINI_FELD_B, MINI_FELD_H, seite->depth) : nullptr) {
+        Grafik_Blit(seite, MINI_FELD_X, MINI_FELD_Y, MINI_FELD_B, MINI_FELD_H, feld, 0, 0);
+        Anweisung_Mini_Feld(feld, r, slot, defensiv, offensiv);
+        Grafik_Blit(feld, 0, 0, MINI_FELD_B, MINI_FELD_H, seite, MINI_FELD_X, MINI_FELD_Y);
+        Grafik_Bitmap_Freigeben(feld);
     }
     // Both clear of the chosen player's pictures right of them, in the narrow font where needed.
-    drucken(seite, 238, 182, Temp_Sprintf("^c%05dAnweisung gilt für", weiss), font_bis("Anweisung gilt für", ANWEISUNG_BILD_X - 240));
+    drucken(seite, 238, 182, Temp_Sprintf("^c%05dAnweisung gilt für", weiss), font_bis("Anweisung gilt für", ANWEISUNG_NAME_X - 242));
     // inside the toggle's frame below the label (at the frame's top it stood on the frame's edge)
     const char* gilt = alle ? "alle Spieler" : "diesen Spieler ->";
-    drucken(seite, 253, GILT_FUER_Y, Temp_Sprintf("^c%05d%s", weiss, gilt), font_bis(gilt, ANWEISUNG_BILD_X - 255));
+    drucken(seite, 253, GILT_FUER_Y, Temp_Sprintf("^c%05d%s", weiss, gilt), font_bis(gilt, ANWEISUNG_NAME_X - 255));
     if (alle && eigene_seite) Anweisung_Alle_Uebernehmen(r, slot);
 }

@@ -38,6 +38,7 @@ int32_t Screen_Letzter_Seitenwechsel = -1;
 Rastport* Screen_Markenbilder[6] = {};
 Rastport* Screen_Energie_Bilder[2] = {};
 Rastport* Screen_Motivation_Bilder[2] = {};
+Rastport* Screen_Anweisung_Bilder[25] = {};
 
 namespace {
 
@@ -89,9 +90,11 @@ Zeile zeile(int32_t n)
         const bool gast = n >= 45;
         const int32_t i = n - (gast ? 45 : 39);
         // 18 pixels high, the rows touching: the small font's two lines need them; the line of
-        // substitutions left is 20 high, as far as the panel reaches
+        // substitutions left below them takes up to three lines, as far as the panel reaches
+        // (its words do not fit two lines of the panel's width). 100 wide, the panel's width
+        // but for its rims.
         const bool zeile_rest = i == 5;
-        Zeile z{gast ? 535 : 10, 297 + 18 * i, 94, zeile_rest ? 20 : 18, -1, zeile_rest ? 0u : (ZIEHBAR | SCHWEBT), zeile_rest ? 0 : 6, 2, 2012,
+        Zeile z{gast ? 533 : 7, 283 + 18 * i, 100, zeile_rest ? 34 : 18, -1, zeile_rest ? 0u : (ZIEHBAR | SCHWEBT), zeile_rest ? 0 : 6, 2, 2012,
                 zeile_rest ? 0u : TYP_BANK};
         return z;
     }
@@ -410,6 +413,7 @@ void Draw_HG_Func(Btnscreen_Gadget* g)
     aktiv(G(AG_PAUSE), false);
     bilder_laden(Screen_Energie_Bilder, 2, 1713, 1);
     bilder_laden(Screen_Motivation_Bilder, 2, 1731, 1);
+    bilder_laden(Screen_Anweisung_Bilder, ANWEISUNG_BILDER, ANWEISUNG_BILD_ERSTES, 1);
 }
 
 void Aufstellung_Kopf_Neu()
@@ -550,6 +554,7 @@ void Screen_Bilder_Freigeben()
     for (Rastport*& b : Screen_Markenbilder) b = Grafik_Bitmap_Freigeben(b);
     for (Rastport*& b : Screen_Energie_Bilder) b = Grafik_Bitmap_Freigeben(b);
     for (Rastport*& b : Screen_Motivation_Bilder) b = Grafik_Bitmap_Freigeben(b);
+    for (Rastport*& b : Screen_Anweisung_Bilder) b = Grafik_Bitmap_Freigeben(b);
     Screen_Motivation_Kurve_Freigeben();
 }
 

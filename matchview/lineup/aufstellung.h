@@ -4,6 +4,8 @@
 // work on the same list and state.
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 
 struct Btnscreen_Gadget;
 struct Rastport;
@@ -35,6 +37,8 @@ extern int32_t Screen_Letzter_Seitenwechsel;
 extern Rastport* Screen_Markenbilder[6];
 extern Rastport* Screen_Energie_Bilder[2];
 extern Rastport* Screen_Motivation_Bilder[2];
+// The instruction page's row pictures (1674-1698), loaded with the screen.
+extern Rastport* Screen_Anweisung_Bilder[25];
 
 // Puts the list into its starting state (pictures, flags, callbacks, inactive bits).
 void Aufstellung_Liste_Bauen();
@@ -121,6 +125,10 @@ void Feld_Spieler_Zeichnen(Btnscreen_Gadget* g, int32_t x, int32_t y, int32_t mo
 // A new bitmap of the pitch icons' size (the caller frees it) holding the player's portrait or,
 // without `portrait`, his kit figure in style `stil`; null when none can be made.
 Rastport* Feld_Spieler_Bild(int32_t spnr, int32_t team, bool portrait, uint32_t stil, int32_t tiefe);
+// The picture made from `bild` (Feld_Spieler_Bild's) shrunk to w x h: the portrait scaled down,
+// the shirt made small on its own (the kit colours go in only where the whole picture fits);
+// null for no picture.
+Rastport* Feld_Spieler_Bild_Klein(Rastport* bild, int32_t spnr, int32_t team, bool portrait, int32_t w, int32_t h);
 void Feld_Markierung_Zeichnen(Btnscreen_Gadget* g, int32_t art, int32_t bild);
 void Feld_Aufbauen();
 void Update_Feld();
@@ -155,6 +163,8 @@ int32_t Aufgestellte_Zaehlen(const Spielfeld_Record* r, int32_t seite);
 uint16_t Staerke_Farbe(const Spielfeld_Record* r, int32_t slot);
 // The panel's line for the substitutions left.
 const char* Auswechsel_Zeile_Text(int32_t uebrig);
+// Its words (its own line break a gap) filled into lines `breite` pixels wide in the font.
+std::vector<std::string> Auswechsel_Zeilen_Umbrechen(const char* text, int32_t font, int32_t breite);
 // Both substitutes panels again.
 void Auswechsel_Zeichnen();
 void Auswechsel_Drag_Start(Btnscreen_Gadget* g);

@@ -230,11 +230,7 @@ void Feld_Spieler_Zeichnen(Btnscreen_Gadget* g, int32_t x, int32_t y, int32_t mo
     // (the shirt made small on its own, as the player list does: the kit colours go in only where
     // the whole picture fits)
     const bool klein = (modus & FELD_KLEIN) && h > g->h && g->h > 0;
-    const int32_t klein_w = std::max(1, w * g->h / h);
-    Rastport* klein_bild = !klein ? nullptr
-                           : portrait ? Grafik_Bitmap_Anlegen(klein_w, g->h, g->bitmap1->depth)
-                                      : Spieler_Trikot_Klein(spnr, team, klein_w, g->h);
-    if (klein_bild && portrait) Grafik_Bild_Verkleinern(arbeit, klein_bild, klein_w, g->h);
+    Rastport* klein_bild = klein ? Feld_Spieler_Bild_Klein(arbeit, spnr, team, portrait, std::max(1, w * g->h / h), g->h) : nullptr;
     kopie(klein_bild ? klein_bild : arbeit, g->bitmap1, x, y, modus);
     Grafik_Bitmap_Freigeben(klein_bild);
     Grafik_Bitmap_Freigeben(arbeit);
@@ -248,6 +244,18 @@ void Feld_Spieler_Zeichnen(Btnscreen_Gadget* g, int32_t x, int32_t y, int32_t mo
     for (int32_t i = 0; i < 6; ++i)
         if (marken[i]) kopie(Screen_Markenbilder[bild[i]], g->bitmap1, x + 3, y, 2);
     if (!portrait && !klein) Grafik_Spielerfigur_Sprite_Zeichnen(g->bitmap1, spnr, team, x, y + 13);
+}
+
+Rastport* Feld_Spieler_Bild_Klein(Rastport* bild, int32_t spnr, int32_t team, bool portrait, int32_t w, int32_t h)
+{
+    if (!bild || w <= 0 || h <= 0) return nullptr;
+    if (!portrait) return Spieler_Trikot_Klein(spnr, team, w, h);
+    Rastport* klein = Grafik_Bitmap_Anlegen(w, h, bild->depth);
+    if (klein) {
+        Grafik_Rechteck_Fuellen(klein, 0, 0, w, h, 0);
+        Grafik_Bild_Verkleinern(bild, klein, w, h);
+    }
+    return klein;
 }
 
 void Feld_Markierung_Zeichnen(Btnscreen_Gadget* g, int32_t art, int32_t bild)
@@ -291,6 +299,12 @@ void Feld_Aufbauen()
     for (int32_t i = 0; i < 22; ++i) G(AG_HEIM_ICON + i)->prioritaet = (i / 11) == Screen_Seite ? 3 : 2;
 }
 
+namespace {
+// Where the pitch's lower name ends: left of the right area-view button in its corner, which
+// would otherwise lie over its last letters.
+int32_t namen_rechts() { return G(AG_RAUM_RECHTS)->x - G(AG_FELD)->x - 3; }
+}  // namespace
+
 void Update_Feld_Mit(Btnscreen_Gadget* icon)
 {
     const Spielfeld_Record* r = Screen_Record;
@@ -308,13 +322,13 @@ void Update_Feld_Mit(Btnscreen_Gadget* icon)
         zusatz[Screen_Seite != 1] = off ? "(defensiv)" : "(offensiv)";
     }
     if (b) {
-        const int32_t w = f->w, h = f->h;
+        const int32_t h = f->h, rechts = namen_rechts();
         const char* n0 = Team_String(TEAM_NAME_ROH, int32_t(r->team[links]), nullptr, 0);
         const char* n1 = Team_String(TEAM_NAME_ROH, int32_t(r->team[1 - links]), nullptr, 0);
         Grafik_Printf(b, Font(9), "^c%05d%s", 6, 20, gruen, n0 ? n0 : "");
-        Grafik_Printf(b, Font(9), "^c%05d^tr%04d%s", 0, h - 10, gruen, w - 6, n1 ? n1 : "");
+        Grafik_Printf(b, Font(9), "^c%05d^tr%04d%s", 0, h - 10, gruen, rechts, n1 ? n1 : "");
         Grafik_Printf(b, Font(9), "^c%05d%s", 6, 28, gruen, zusatz[links]);
-        Grafik_Printf(b, Font(9), "^c%05d^tr%04d%s", 0, h - 18, gruen, w - 6, zusatz[1 - links]);
+        Grafik_Printf(b, Font(9), "^c%05d^tr%04d%s", 0, h - 18, gruen, rechts, zusatz[1 - links]);
     }
     // Areas: the manager's side lightens the pitch, the other darkens it.
     if (b && (an(AG_RAUM_LINKS) || an(AG_RAUM_RECHTS))) {
@@ -381,7 +395,7 @@ void Draw_Feld(Btnscreen_Gadget* g)
         const char* n0 = Team_String(TEAM_NAME_ROH, int32_t(r->team[0]), nullptr, 0);
         const char* n1 = Team_String(TEAM_NAME_ROH, int32_t(r->team[1]), nullptr, 0);
         Grafik_Printf(g->bitmap1, Font(9), "^c%05d%s", 6, 20, gruen, n0 ? n0 : "");
-        Grafik_Printf(g->bitmap1, Font(9), "^c%05d^tr%04d%s", 0, g->h - 20, gruen, g->w, n1 ? n1 : "");
+        Grafik_Printf(g->bitmap1, Font(9), "^c%05d^tr%04d%s", 0, g->h - 20, gruen, namen_rechts(), n1 ? n1 : "");
     }
     Feld_Aufbauen();
 }

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "competitions/spiele.h"
 #include "database/spieler.h"
@@ -32,9 +33,10 @@ namespace {
 // name's line and the strength's far enough apart that a name's descenders stay off the
 // strength's capitals, both inside the row.
 constexpr int32_t TRIKOT_W = 12, TRIKOT_H = 14, NAME_Y = 8, STAERKE_Y = 18;
-// The man-marked opponent's shirt in its column, rows 18 pixels apart; the class centred left of
-// the system's tab so that its bold form stays in the row, the name cut short of it.
-constexpr int32_t MARKE_W = 14, MARKE_H = 16, KLASSE_TAB = 130, KLASSE_RAUM = 14, NAME_X = 48;
+// The man-marked opponent's shirt in its column, rows 18 pixels apart. The texts begin 3 pixels
+// right of the shirt; the name has the first line to itself; the class stands right-aligned
+// beside the strength on the second, clear of the row's edge by what its bold form adds.
+constexpr int32_t MARKE_W = 14, MARKE_H = 16, KLASSE_RAND = 5, NAME_X = 41;
 constexpr int32_t ZEILEN = 11, FONT = 11, FONT_KOPF = 9, KEIN_SPIELER = 32767, SPALTEN_X = 153;
 
 Btnscreen_Gadget* G(int32_t n) { return &Aufstellung_Liste[n]; }
@@ -131,11 +133,14 @@ void Update_Liste()
         const char* aus = fett ? "^be" : "";
         // bold letters are a pixel wider each: the cut leaves them room
         char kurz[64];
-        Spielszenen_Text_Kuerzen(kurz, sizeof kurz, name ? name : "", FONT,
-                                 KLASSE_TAB - KLASSE_RAUM - NAME_X - 2 - (fett ? 8 : 0));
+        const int32_t breite = z->w - 2 - NAME_X;
+        Spielszenen_Text_Kuerzen(kurz, sizeof kurz, name ? name : "", FONT, breite);
+        for (size_t n = std::strlen(kurz); fett && n > 0 && Font_Text_Breite(Font(FONT), kurz) + int32_t(n) > breite; --n)
+            kurz[n - 1] = 0;
         drucken(b, NAME_X, NAME_Y, Temp_Sprintf("^c%05d%s%s%s", farbe, an, kurz, aus));
         drucken(b, NAME_X, STAERKE_Y, Temp_Sprintf("^c%05d%sStärke: %d%s", farbe, an, int32_t(r->spieler[slot].wert_89), aus));
-        drucken(b, 0, 13, Temp_Sprintf("^c%05d^tz%04d%s%s%s", farbe, KLASSE_TAB, an, klasse[Spieler_Positionsklasse(spnr)], aus));
+        drucken(b, 0, STAERKE_Y,
+                Temp_Sprintf("^c%05d^tr%04d%s%s%s", farbe, z->w - KLASSE_RAND, an, klasse[Spieler_Positionsklasse(spnr)], aus));
         if (b && flaeche) blit_t(b, flaeche, z->x - tafel->x, z->y - tafel->y);
     }
     Rastport* s = schirm();

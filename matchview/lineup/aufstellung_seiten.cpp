@@ -112,15 +112,21 @@ void rahmen_zeigen(int32_t n, int32_t erster, int32_t anzahl)
     }
 }
 
-// The selected player's picture laid into a page bitmap at (x, y): his portrait or his kit figure.
-void spielerbild(Rastport* seite, int32_t x, int32_t y, bool portrait)
+// The selected player's picture laid into a page bitmap at (x, y): his portrait or his kit figure,
+// shrunk to w x h where given.
+void spielerbild(Rastport* seite, int32_t x, int32_t y, bool portrait, int32_t w = 0, int32_t h = 0)
 {
     const Spielfeld_Record* r = Screen_Record;
     const int32_t slot = Screen_Auswahl_Slot;
     if (!seite || !r || slot < 0 || slot >= SPIELFELD_SLOTS) return;
-    const int32_t spnr = r->spieler[slot].spnr;
+    const int32_t spnr = r->spieler[slot].spnr, team = int32_t(r->team[slot / 16]);
     if (spnr < 0 || spnr >= Spieler_Anzahl) return;
-    Rastport* b = Feld_Spieler_Bild(spnr, int32_t(r->team[slot / 16]), portrait, FIGUR_STIL_A, seite->depth);
+    Rastport* b = Feld_Spieler_Bild(spnr, team, portrait, FIGUR_STIL_A, seite->depth);
+    if (b && w > 0 && h > 0) {
+        Rastport* klein = Feld_Spieler_Bild_Klein(b, spnr, team, portrait, w, h);
+        Grafik_Bitmap_Freigeben(b);
+        b = klein;
+    }
     if (b) Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), seite, x, y);
     Grafik_Bitmap_Freigeben(b);
 }
@@ -131,20 +137,21 @@ void Screen_Anweisungen_Seite()
 {
     if (!Screen_Record) return;
     Rastport* seite = rahmen_auf(AG_ANWEISUNG_RAHMEN);
+    // the handles of the area's two positions mark them on the small pitch
     Draw_Anweisungen_Seite(seite, Screen_Record, Screen_Auswahl_Slot, Screen_Eigene_Seite(),
-                           (G(AG_GILT_FUER)->benutzer[0] & 1) != 0);
-    // the chosen player: name, portrait and kit figure right of the rows, above the toggle
-    const int32_t bild_y = ANWEISUNG_SCHALTER_Y - G(AG_HEIM_ICON)->h - 1;
-    spielerbild(seite, ANWEISUNG_BILD_X, bild_y, true);
-    spielerbild(seite, ANWEISUNG_BILD_X + 20, bild_y, false);
+                           (G(AG_GILT_FUER)->benutzer[0] & 1) != 0, Screen_Anweisung_Bilder, G(AG_GRIFF + 4)->bitmap1,
+                           G(AG_GRIFF + 5)->bitmap1);
+    // the chosen player: portrait over kit figure right of the small pitch, his name below it
+    spielerbild(seite, ANWEISUNG_BILD_X, ANWEISUNG_BILD_Y, true, ANWEISUNG_BILD_B, ANWEISUNG_BILD_H);
+    spielerbild(seite, ANWEISUNG_BILD_X, ANWEISUNG_BILD_Y + ANWEISUNG_BILD_H + 4, false, ANWEISUNG_BILD_B, ANWEISUNG_BILD_H);
     const int32_t slot = Screen_Auswahl_Slot;
     const int32_t spnr = slot >= 0 && slot < SPIELFELD_SLOTS ? Screen_Record->spieler[slot].spnr : -1;
     if (seite && spnr >= 0 && spnr < Spieler_Anzahl) {
         char name[48];
-        Spielszenen_Text_Kuerzen(name, sizeof name, Spieler_String(SP_NAME, spnr, nullptr, 0), 3,
-                                 G(AG_ANWEISUNG_RAHMEN)->w - ANWEISUNG_BILD_X - 6);
-        Grafik_Printf(seite, Font(3), "^c%05d^tl%04d%s", 0, bild_y - ANWEISUNG_NAME_H, int(Grafik_Farbe(15, 15, 15)), ANWEISUNG_BILD_X,
-                      name);
+        Spielszenen_Text_Kuerzen(name, sizeof name, Spieler_String(SP_NAME, spnr, nullptr, 0), ANWEISUNG_NAME_FONT,
+                                 G(AG_ANWEISUNG_RAHMEN)->w - ANWEISUNG_NAME_X - 4);
+        Grafik_Printf(seite, Font(ANWEISUNG_NAME_FONT), "^c%05d^tl%04d%s", 0, ANWEISUNG_NAME_Y, int(Grafik_Farbe(15, 15, 15)),
+                      ANWEISUNG_NAME_X, name);
     }
     // a goalkeeper has three instructions: the last two buttons would stand empty and do nothing
     if (Screen_Page == PAGE_STATISTIK && Screen_Eigene_Seite())
@@ -262,6 +269,11 @@ void Team_Motivation_vs_LB(Btnscreen_Gadget* g)
 
 void Screen_Daten_Seite()
 {
+    // The two boxes leave a gap between them where the player list of another page stood: the
+    // screen's background comes back there first.
+    const Btnscreen_Gadget *hg = G(AG_HINTERGRUND), *liste = G(AG_LISTE_TAFEL);
+    if (Rastport* sch = schirm(); sch && hg->bitmap1)
+        Grafik_Blit(hg->bitmap1, liste->x, liste->y, liste->w, liste->h, sch, liste->x, liste->y);
     daten_zeichnen(true);
     if (rollbar()) {
         Btnscreen_Gadget* s = G(AG_SCHIENE);

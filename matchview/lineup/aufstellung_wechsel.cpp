@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "database/spieler.h"
 #include "gameflow/ablauf.h"
@@ -32,8 +33,11 @@ namespace {
 
 constexpr int32_t PAARE = 7, LEER = 255, ZEIGE_MAX = 5, AENDERUNGS_FLAG = 7;
 constexpr uint8_t WECHSEL_GEAENDERT = 4;
-// A substitute's row: its texts right of the shrunk figure, on two baselines.
-constexpr int32_t BANK_FONT = 11, BANK_TEXT_X = 19, BANK_ZEILE_1 = 8, BANK_ZEILE_2 = 18;
+// A substitute's row: its texts right of the shrunk figure (12 pixels wide), on two baselines:
+// the name alone on the first, the strength and, at the right, the class on the second. The
+// line of substitutions left takes up to three lines 10 pixels apart.
+constexpr int32_t BANK_FONT = 11, BANK_TEXT_X = 15, BANK_ZEILE_1 = 8, BANK_ZEILE_2 = 18;
+constexpr int32_t REST_ZEILE_1 = 9, REST_ABSTAND = 10, REST_RAND = 4;
 
 Btnscreen_Gadget* G(int32_t n) { return &Aufstellung_Liste[n]; }
 Rastport* schirm() { return Grafik_Seite_0 ? Grafik_Seite_0 : Grafik_Render_Ziel; }
@@ -215,6 +219,31 @@ uint16_t Staerke_Farbe(const Spielfeld_Record* r, int32_t slot)
     return Grafik_Farbe(uint32_t(stufe), uint32_t(stufe), 15);
 }
 
+std::vector<std::string> Auswechsel_Zeilen_Umbrechen(const char* text, int32_t font, int32_t breite)
+{
+    // The words, with the text's own line break (a "^z" line feed and its "^tl" tab) as a gap.
+    std::vector<std::string> woerter(1);
+    for (const char* p = text ? text : ""; *p;) {
+        if (*p == '^' && (p[1] == 'z' || p[1] == 't')) {
+            p += std::min<size_t>(std::strlen(p), p[1] == 'z' ? 6 : 7);
+            if (!woerter.back().empty()) woerter.emplace_back();
+        } else if (*p == ' ') {
+            ++p;
+            if (!woerter.back().empty()) woerter.emplace_back();
+        } else {
+            woerter.back() += *p++;
+        }
+    }
+    if (woerter.back().empty()) woerter.pop_back();
+    std::vector<std::string> zeilen;
+    Font_Record* f = Font(font);
+    for (const std::string& w : woerter) {
+        if (!zeilen.empty() && Font_Text_Breite(f, (zeilen.back() + " " + w).c_str()) <= breite) zeilen.back() += " " + w;
+        else zeilen.push_back(w);
+    }
+    return zeilen;
+}
+
 const char* Auswechsel_Zeile_Text(int32_t uebrig)
 {
     if (uebrig <= 0) return "keine Einwechslungen^z0008^tl0004mehr möglich";
@@ -253,14 +282,12 @@ void Auswechsel_Zeichnen()
             Feld_Spieler_Zeichnen(e, 0, 0, (s == Screen_Seite ? 3 : 9) | FELD_KLEIN);
             if (Rastport* b = e->bitmap1) {
                 const char* name = spnr >= 0 && spnr < Spieler_Anzahl ? Spieler_String(SP_NAME, spnr, nullptr, 0) : "";
-                const char* klasse = klasse_text(k);
-                const int32_t klasse_w = Font_Text_Breite(Font(BANK_FONT), klasse);
                 char kurz[64];
-                Spielszenen_Text_Kuerzen(kurz, sizeof kurz, name ? name : "", BANK_FONT, e->w - 1 - klasse_w - 3 - BANK_TEXT_X);
+                Spielszenen_Text_Kuerzen(kurz, sizeof kurz, name ? name : "", BANK_FONT, e->w - 1 - BANK_TEXT_X);
                 Grafik_Printf(b, Font(BANK_FONT), "^c%05d^tl%04d%s", 0, BANK_ZEILE_1, farbe, BANK_TEXT_X, kurz);
-                Grafik_Printf(b, Font(BANK_FONT), "^c%05d^tr%04d%s", 0, BANK_ZEILE_1, farbe, e->w - 1, klasse);
                 Grafik_Printf(b, Font(BANK_FONT), "^c%05d^tl%04dStärke: %d", 0, BANK_ZEILE_2, farbe, BANK_TEXT_X,
                               int32_t(r->spieler[slot].wert_89));
+                Grafik_Printf(b, Font(BANK_FONT), "^c%05d^tr%04d%s", 0, BANK_ZEILE_2, farbe, e->w - 1, klasse_text(k));
                 Btnscreen_Gadget* t = G(s ? AG_GAST_BANK_TAFEL : AG_HEIM_BANK_TAFEL);
                 if (t->bitmap1) Grafik_Blit_Transparent(b, 0, 0, e->w, e->h, t->bitmap1, e->x - t->x, e->y - t->y);
             }
@@ -271,16 +298,15 @@ void Auswechsel_Zeichnen()
         const char* text = Auswechsel_Zeile_Text(rechte_seite(r, s) - Auswechsel_Anzahl(r, s));
         if (Auswechsel_Text_Hook) Auswechsel_Text_Hook(s, text);
         if (z->bitmap1) {
-            // Line by line, each cut to the row ("keine Einwechslungen" is wider than the panel
-            // in the smallest font), the second far enough below the first for its descenders.
-            const char* umbruch = std::strstr(text, "^z");
-            const std::string zeilen[2] = {std::string(text, umbruch ? size_t(umbruch - text) : std::strlen(text)),
-                                           umbruch && std::strlen(umbruch) >= 13 ? umbruch + 13 : ""};
-            for (int32_t k = 0; k < 2; ++k) {
+            // Its words filled into the row's width ("keine Einwechslungen" is wider than the
+            // panel even in the smallest font), each line far enough below the one before for its
+            // descenders.
+            const std::vector<std::string> zeilen = Auswechsel_Zeilen_Umbrechen(text, BANK_FONT, z->w - REST_RAND - 1);
+            for (size_t k = 0; k < zeilen.size(); ++k) {
                 char kurz[64];
-                Spielszenen_Text_Kuerzen(kurz, sizeof kurz, zeilen[k].c_str(), BANK_FONT, z->w - 4 - 1);
-                Grafik_Printf(z->bitmap1, Font(BANK_FONT), "^c%05d^tl%04d%s", 0, k ? BANK_ZEILE_2 : BANK_ZEILE_1,
-                              Grafik_Farbe(15, 15, 15), 4, kurz);
+                Spielszenen_Text_Kuerzen(kurz, sizeof kurz, zeilen[k].c_str(), BANK_FONT, z->w - REST_RAND - 1);
+                Grafik_Printf(z->bitmap1, Font(BANK_FONT), "^c%05d^tl%04d%s", 0, REST_ZEILE_1 + REST_ABSTAND * int32_t(k),
+                              Grafik_Farbe(15, 15, 15), REST_RAND, kurz);
             }
             if (t->bitmap1) Grafik_Blit_Transparent(z->bitmap1, 0, 0, z->w, z->h, t->bitmap1, z->x - t->x, z->y - t->y);
         }

@@ -24,7 +24,7 @@ namespace {
 using namespace programm_lauf;
 
 // The middle of the first bench row of each side and of the list's seventh row (a field player's).
-constexpr int HEIM_BANK_X = 57, GAST_BANK_X = 582, BANK_Y = 305, LISTE_X = 127, LISTE_Y = 184;
+constexpr int HEIM_BANK_X = 57, GAST_BANK_X = 582, BANK_Y = 292, LISTE_X = 127, LISTE_Y = 184;
 // The view's frames after the pause, four a second: through the first half, the dressing room and
 // the start of the second (a half plays in about 20 s, a taker's panel holds up to 10 s).
 constexpr int TICKER_BILDER = 160;
@@ -110,7 +110,7 @@ bool steht_da(const Bild& b, int32_t slot, const char* text, int x1, int y1, int
 int einwechslungen(const Bild& b, int x1, int x2)
 {
     for (int n = 3; n >= 1; --n)
-        if (steht_da(b, 11, (std::to_string(n) + (n == 1 ? " Einwechslung" : " Einwechslungen")).c_str(), x1, 380, x2, 410))
+        if (steht_da(b, 11, (std::to_string(n) + (n == 1 ? " Einwechslung" : " Einwechslungen")).c_str(), x1, 370, x2, 410))
             return n;
     return 0;
 }

@@ -27,86 +27,6 @@ using namespace programm_lauf;
 // screen ending in '*' stands for every screen of that name, the match day's frames). Each is a
 // text that does not fit where its screen's layout puts it; the list only shrinks.
 const std::set<std::pair<std::string, std::string>> BEKANNT = {
-    // All on the line-up screen and its match-day pages (screens/spieler_einsetzen*,
-    // matchview/lineup/): the lists' titles above their boxes, the substitutes' and the match
-    // list's names with their "Stärke" lines and positions in rows too low for them, the team
-    // talk's options and the header's two lines.
-    {"live_aufstellung", "3 Einwechslungen"},
-    {"live_aufstellung", "ABW"},
-    {"live_aufstellung", "Belolares"},
-    {"live_aufstellung", "Fenhuber"},
-    {"live_aufstellung", "Günenhuber"},
-    {"live_aufstellung", "Habermayer"},
-    {"live_aufstellung", "Habrecht"},
-    {"live_aufstellung", "Haubichler"},
-    {"live_aufstellung", "Hoflich"},
-    {"live_aufstellung", "Kloner"},
-    {"live_aufstellung", "Langbrecht"},
-    {"live_aufstellung", "MIT"},
-    {"live_aufstellung", "Manndeckung"},
-    {"live_aufstellung", "Olberg"},
-    {"live_aufstellung", "Reinhardt"},
-    {"live_aufstellung", "STU"},
-    {"live_aufstellung", "Seirich"},
-    {"live_aufstellung", "Van den Winckel"},
-    {"live_aufstellung", "Vogstedt"},
-    {"live_aufstellung", "Yilbaz"},
-    {"spieltag_*", "3 Einwechslungen"},
-    {"spieltag_*", "ABW"},
-    {"spieltag_*", "Belolares"},
-    {"spieltag_*", "Ereignisse im Spiel SV Heidingbach gegen VfL Oberenbrück"},
-    {"spieltag_*", "Fenhuber"},
-    {"spieltag_*", "Kloner"},
-    {"spieltag_*", "STU"},
-    {"spieltag_*", "Van den Winckel"},
-    {"spieltag_*", "keine Einwechslungen"},
-    {"spieltag_ansprache", "3 Einwechslungen"},
-    {"spieltag_ansprache", "ABW"},
-    {"spieltag_ansprache", "Belolares"},
-    {"spieltag_ansprache", "Dieses Team spielen"},
-    {"spieltag_ansprache", "Es erwartet uns eine"},
-    {"spieltag_ansprache", "Fenhuber"},
-    {"spieltag_ansprache", "Günenhuber"},
-    {"spieltag_ansprache", "Habermayer"},
-    {"spieltag_ansprache", "Habrecht"},
-    {"spieltag_ansprache", "Haubichler"},
-    {"spieltag_ansprache", "Hoflich"},
-    {"spieltag_ansprache", "Kloner"},
-    {"spieltag_ansprache", "Langbrecht"},
-    {"spieltag_ansprache", "MIT"},
-    {"spieltag_ansprache", "Manndeckung"},
-    {"spieltag_ansprache", "Olberg"},
-    {"spieltag_ansprache", "Reinhardt"},
-    {"spieltag_ansprache", "STU"},
-    {"spieltag_ansprache", "Seirich"},
-    {"spieltag_ansprache", "Van den Winckel"},
-    {"spieltag_ansprache", "Vogstedt"},
-    {"spieltag_ansprache", "Yilbaz"},
-    {"spieltag_ansprache", "unlösbare Aufgabe"},
-    {"spieltag_kabine", "3 Einwechslungen"},
-    {"spieltag_kabine", "ABW"},
-    {"spieltag_kabine", "Belolares"},
-    {"spieltag_kabine", "Fenhuber"},
-    {"spieltag_kabine", "Günenhuber"},
-    {"spieltag_kabine", "Habermayer"},
-    {"spieltag_kabine", "Habrecht"},
-    {"spieltag_kabine", "Haubichler"},
-    {"spieltag_kabine", "Hoflich"},
-    {"spieltag_kabine", "Kloner"},
-    {"spieltag_kabine", "Langbrecht"},
-    {"spieltag_kabine", "MIT"},
-    {"spieltag_kabine", "Manndeckung"},
-    {"spieltag_kabine", "Olberg"},
-    {"spieltag_kabine", "Reinhardt"},
-    {"spieltag_kabine", "STU"},
-    {"spieltag_kabine", "Seirich"},
-    {"spieltag_kabine", "Van den Winckel"},
-    {"spieltag_kabine", "Vogstedt"},
-    {"spieltag_kabine", "Yilbaz"},
-    {"team", "Eigener Kader"},
-    {"team", "Gegner"},
-    {"team_aufstellung", "Eigener Kader"},
-    {"team_aufstellung", "Gegner"},
 };
 
 // The list's texts are compiled to Windows-1252, the findings come in UTF-8 (the letters of
@@ -173,6 +93,12 @@ void spieltag(Rundgang& r)
     }
     dazu(s, druecken(LEISTE_X, AUFSTELLUNG_Y));
     r.schirm("live_aufstellung");
+    // its other pages by their lights at the bottom left: the player's instructions and
+    // attributes, the talk, the match's data
+    for (const auto& [name, y] : {std::pair{"live_anweisungen", 454}, {"live_motivation", 469}, {"live_daten", 421}}) {
+        dazu(s, druecken(12, y));
+        r.schirm(name);
+    }
     dazu(s, druecken(ZURUECK_X, ZURUECK_Y));
     live_spieltag(s, 45);
     r.schirm("spieltag_kabine");
@@ -185,16 +111,51 @@ void spieltag(Rundgang& r)
     s.push_back(SPIELTAG_ABWARTEN);
 }
 
+// A field player's detail window, opened from the line-up screen's own squad (its second
+// entry), and each of its thirteen pages by the toggles down its right edge; "Fertig" closes it.
+void spieler_seiten(Rundgang& r)
+{
+    Skript& s = r.s;
+    dazu(s, klick(60, 116));
+    r.schirm("spieler");
+    for (int k = 0; k < 13; ++k) {
+        dazu(s, klick(525, 139 + 23 * k));
+        r.schirm("spieler_seite_" + std::to_string(k + 1));
+    }
+    dazu(s, klick(575, 460));
+}
+
+// The mailbox shows its messages one by one, each asking whether to delete it. Its "Nein" stands
+// at the right below the message, as low as the message is long: rounds of quick clicks down
+// that column (on the standard place first) answer every message; after the last one they fall
+// on the main screen's empty pitch.
+void postfach(Rundgang& r)
+{
+    Skript& s = r.s;
+    dazu(s, klick(619, 376));
+    r.schirm("postfach");
+    auto kurz = [&s](int y) { dazu(s, {"move 490 " + std::to_string(y), "wait 50", "left down", "wait 50", "left up", "wait 150"}); };
+    for (int runde = 0; runde < 40; ++runde) {
+        for (int k = 0; k < 4; ++k) kurz(292);
+        for (int y = 312; y <= 464; y += 20) kurz(y);
+    }
+    r.schirm("postfach_gelesen");
+}
+
 // Every group and its pages, from the main screen.
 void menues(Rundgang& r)
 {
     Skript& s = r.s;
     r.schirm("hauptschirm");
+    postfach(r);
     // The options menu stays open while the pointer rests on it.
     dazu(s, rechtsklick(300, 250));
     dazu(s, {"move 350 213", "wait 600"});
     r.schirm("optionen", false);
+    // After the menu closed by Escape the first click on a group button does nothing (the
+    // staff's screens were the main screen again): a group is clicked first, then the staff's.
     dazu(s, {"key 27", "wait 500"});
+    dazu(s, klick(GRUPPE_X, VEREIN_Y));
     dazu(s, klick(GRUPPE_X, STAB_Y));
     r.schirm("stab");
     dazu(s, klick(620, 105));
@@ -244,6 +205,7 @@ void menues(Rundgang& r)
         dazu(s, klick(622, y));
         r.schirm(std::string("team_") + name);
     }
+    spieler_seiten(r);
 }
 
 std::vector<std::string> felder(const std::string& zeile)
@@ -288,6 +250,7 @@ TEST(Texte_Im_Programm, EveryScreenKeepsItsTextsInTheirBoxes)
     ASSERT_EQ(rc, 0);
 
     std::set<size_t> geprueft;
+    std::map<std::string, size_t> gesehen;  // texts seen on each screen
     std::map<std::string, std::vector<std::string>> neu;
     std::set<std::pair<std::string, std::string>> gefunden;
     std::ifstream in(datei);
@@ -302,6 +265,7 @@ TEST(Texte_Im_Programm, EveryScreenKeepsItsTextsInTheirBoxes)
             ASSERT_EQ(f.size(), 3u) << zeile;
             EXPECT_GT(std::stoul(f[2]), 0u) << "no text seen on " << schirm;
             geprueft.insert(n);
+            gesehen[schirm] = std::stoul(f[2]);
             continue;
         }
         ASSERT_GE(f.size(), 3u) << zeile;
@@ -315,6 +279,11 @@ TEST(Texte_Im_Programm, EveryScreenKeepsItsTextsInTheirBoxes)
     }
     // Every screen of the tour was reached and checked.
     for (size_t n = 1; n <= r.namen.size(); ++n) EXPECT_TRUE(geprueft.count(n)) << "not checked: " << r.namen[n - 1];
+    // The mailbox's message and each group's screens lie over the main screen, the player's
+    // window over the screen it was opened from.
+    for (const char* uber : {"postfach", "stab", "stab_personal", "verein_finanzen", "liga", "team"})
+        EXPECT_GT(gesehen[uber], gesehen["hauptschirm"]) << uber << " shows no more than the main screen";
+    EXPECT_GT(gesehen["spieler"], 30u) << "no player window";
     std::string bericht;
     for (const auto& [schirm, zeilen] : neu)
         for (const std::string& z : zeilen) bericht += schirm + "\t" + z + "\n";

@@ -107,3 +107,23 @@ TEST_F(Text_Pruefung_Test, ATextLeavingTheBoxSetForItNamesTheBox)
 }
 
 }  // namespace
+
+namespace {
+
+// A text with a small picture laid over its end is still seen, but no longer whole.
+TEST_F(Text_Pruefung_Test, ATextPartlyCoveredShowsFewerOfItsPixels)
+{
+    drucken(seite.rp, "ABCDEF", 10);
+    auto texte = Text_Pruefung_Texte(seite.rp);
+    ASSERT_EQ(texte.size(), 1u);
+    EXPECT_EQ(texte[0].text, "ABCDEF");
+    EXPECT_GT(texte[0].punkte, 0u);
+    EXPECT_EQ(texte[0].gezeigt, texte[0].punkte);
+    Grafik_Rechteck_Fuellen(seite.rp, 10 + 5 * 6, 0, 6, 40, 0x1111);  // over the "F"
+    texte = Text_Pruefung_Texte(seite.rp);
+    ASSERT_EQ(texte.size(), 1u);
+    EXPECT_LT(texte[0].gezeigt, texte[0].punkte);
+    EXPECT_GT(texte[0].gezeigt * 2, texte[0].punkte);
+}
+
+}  // namespace

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "database/db_hilfe.h"
@@ -144,6 +145,87 @@ TEST_F(Anweisungen, TheOpponentsPageHidesHisInstructionsAndEqualValuesAreDarkest
     EXPECT_NE(wert_von("Ausdauer").find(hell), std::string::npos) << wert_von("Ausdauer");
     EXPECT_EQ(zaehlen("Anweisungen an den Spieler"), 1);
     EXPECT_EQ(zaehlen("diesen Spieler ->"), 1);
+}
+
+}  // namespace
+
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_zeichnen.h"
+
+namespace {
+
+// Row r's picture is 5 r + the value mod 5; the presence counters are two bits a cell, four
+// cells a byte, the first cell in the low bits.
+TEST_F(Anweisungen, RowPicturesAndPresenceCellsAreCountedAsStored)
+{
+    EXPECT_EQ(Anweisung_Bild_Index(0, 0), 0);
+    EXPECT_EQ(Anweisung_Bild_Index(2, 3), 13);
+    EXPECT_EQ(Anweisung_Bild_Index(4, 4), 24);
+    EXPECT_EQ(Anweisung_Bild_Index(1, 7), 7) << "a stored value past the row's steps still names a picture of the row";
+    EXPECT_EQ(Anweisung_Bild_Index(5, 0), -1);
+    EXPECT_EQ(Anweisung_Bild_Index(0, -1), -1);
+    r->spieler[3].praesenz[0] = 0b11100100;  // cells 0-3: 0, 1, 2, 3
+    r->spieler[3].praesenz[24] = 0b10000000;  // cell 99: 2
+    for (int32_t z = 0; z < 4; ++z) EXPECT_EQ(Anweisung_Praesenz(r.get(), 3, z), z);
+    EXPECT_EQ(Anweisung_Praesenz(r.get(), 3, 99), 2);
+    EXPECT_EQ(Anweisung_Praesenz(r.get(), 3, 100), 0);
+    EXPECT_EQ(Anweisung_Praesenz(r.get(), 40, 0), 0);
+}
+
+// The small pitch: where he stood most is lighter than where he never was, his area is outlined
+// in the darkest value and his two positions carry the handles' pictures, centred on them.
+TEST_F(Anweisungen, TheSmallPitchShowsPresenceAreaAndPositions)
+{
+    Spielfeld_Spieler& s = r->spieler[5];
+    s.praesenz[0] = 3;  // cell 0 (top left), level 3
+    const int32_t t[8] = {2160, 6480, 1361, 5445, 3240, 5400, 2722, 4083};  // area, def x, off x, def y, off y
+    std::memcpy(s.taktik_punkte, t, sizeof t);
+    Rastport* feld = Grafik_Bitmap_Anlegen(MINI_FELD_B, MINI_FELD_H, 16);
+    Rastport* def = Grafik_Bitmap_Anlegen(5, 5, 16);
+    Rastport* off = Grafik_Bitmap_Anlegen(5, 5, 16);
+    ASSERT_TRUE(feld && def && off);
+    Grafik_Rechteck_Fuellen(def, 0, 0, 5, 5, 0x1234);
+    Grafik_Rechteck_Fuellen(off, 0, 0, 5, 5, 0x4321);
+    Anweisung_Mini_Feld(feld, r.get(), 5, def, off);
+    auto hell = [&](int32_t x, int32_t y) {
+        const uint16_t p = Grafik_Pixel_Lesen(feld, x, y);
+        return (p >> 11) + ((p >> 5) & 63) / 2 + (p & 31);
+    };
+    EXPECT_GT(hell(5, 4), hell(5 + 6 * 12, 4 + 4 * 7)) << "a visited cell is lighter";
+    // the area x 2160..6480 -> 24..73, y 1361..5445 -> 15..60 (its four edges); the defensive
+    // position (3240, 2722) -> (36, 30) and the offensive (5400, 4083) -> (61, 45), with corners
+    for (const auto& [x, y, wert] : {std::tuple{40, 15, 1}, {24, 40, 1}, {50, 60, 1}, {73, 40, 1}, {36, 30, 0x1234},
+                                     {34, 28, 0x1234}, {61, 45, 0x4321}, {63, 47, 0x4321}})
+        EXPECT_EQ(Grafik_Pixel_Lesen(feld, x, y), wert) << x << ", " << y;
+    for (Rastport* b : {feld, def, off}) Grafik_Bitmap_Freigeben(b);
+}
+
+// On the own side each row's value picture stands inside its button's left end; the opponent's
+// page shows none.
+TEST_F(Anweisungen, EachRowShowsItsValuesPictureOnTheOwnSideOnly)
+{
+    Netz_Rolle = 0;
+    r->spieler[4].anweisung[0] = 3;  // row 1: aggressiveness
+    Rastport* bilder[ANWEISUNG_BILDER] = {};
+    for (int32_t i = 0; i < ANWEISUNG_BILDER; ++i) {
+        bilder[i] = Grafik_Bitmap_Anlegen(50, 12, 16);
+        ASSERT_NE(bilder[i], nullptr);
+        Grafik_Rechteck_Fuellen(bilder[i], 0, 0, 50, 12, uint16_t(0x100 + i));
+    }
+    Rastport* seite = Grafik_Bitmap_Anlegen(414, 208, 16);
+    ASSERT_NE(seite, nullptr);
+    auto mitte = [&](int32_t reihe) {
+        return Grafik_Pixel_Lesen(seite, ANWEISUNG_KNOPF_X + 25, ANWEISUNG_KNOPF_Y + ANWEISUNG_KNOPF_ABSTAND * reihe + ANWEISUNG_KNOPF_H / 2);
+    };
+    Grafik_Rechteck_Fuellen(seite, 0, 0, 414, 208, 0);
+    Draw_Anweisungen_Seite(seite, r.get(), 4, true, false, bilder);
+    EXPECT_EQ(mitte(0), 0x100 + 3);
+    for (int32_t reihe = 1; reihe < ANWEISUNG_REIHEN; ++reihe) EXPECT_EQ(mitte(reihe), 0x100 + 5 * reihe) << reihe;
+    Grafik_Rechteck_Fuellen(seite, 0, 0, 414, 208, 0);
+    Draw_Anweisungen_Seite(seite, r.get(), 20, false, false, bilder);
+    EXPECT_EQ(mitte(0), 0);
+    for (Rastport* b : bilder) Grafik_Bitmap_Freigeben(b);
+    Grafik_Bitmap_Freigeben(seite);
 }
 
 }  // namespace

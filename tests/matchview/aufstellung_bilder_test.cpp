@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_spielerfigur.h"
+#include "graphics/grafik_zeichnen.h"
 #include "graphics/font.h"
 #include "matchview/lineup/anweisungen.h"
 #include "matchview/lineup/aufstellung.h"
@@ -25,6 +27,7 @@
 #include "tests/matchview/spielszenen_dateien.h"
 #include "tests/matchview/spielszenen_probe.h"
 #include "toolkit/btnscreen.h"
+#include "toolkit/text_pruefung.h"
 
 namespace {
 
@@ -312,10 +315,10 @@ TEST_F(AufstellungBilder, KeeperInstructionsAndHalfTimePage)
     std::printf("%s/torwart.png\n", ordner.c_str());
     // a goalkeeper's three rows only: no empty fourth and fifth button
     for (int32_t i = 0; i < 5; ++i) EXPECT_EQ((knoepfe[i].zustand & BTN_INAKTIV) != 0, i >= 3) << i;
-    // his portrait and kit figure right above the toggle
+    // his portrait and kit figure beside the small pitch
     const Btnscreen_Gadget& anweisungen = Aufstellung_Liste[AG_ANWEISUNG_RAHMEN];
     ASSERT_NE(anweisungen.bitmap2, nullptr);
-    EXPECT_GT(gemalt(anweisungen, ANWEISUNG_BILD_X, ANWEISUNG_SCHALTER_Y - ikone.h - 1, 40, ikone.h), 100);
+    EXPECT_GT(gemalt(anweisungen, ANWEISUNG_BILD_X, ANWEISUNG_BILD_Y, ANWEISUNG_BILD_B, 2 * ANWEISUNG_BILD_H + 4), 100);
     // a field player chosen: all five again
     Screen_Auswahl_Slot = 1;
     Screen_Anweisungen_Seite();
@@ -329,6 +332,96 @@ TEST_F(AufstellungBilder, KeeperInstructionsAndHalfTimePage)
     ASSERT_GE(kabine.h, ikone.h);
     EXPECT_GT(gemalt(kabine, 389, std::min(174, kabine.h - ikone.h), ikone.w, ikone.h), 60);
     Screen_Phase_Kabine = 0;
+}
+
+}  // namespace
+
+namespace {
+
+// Long names where the screen is narrowest: the home side's bench with a long name and no
+// substitution left (its line wrapped to the panel), its chosen (bold) row in the list, and both
+// clubs' names on the pitch. Each reads whole (nothing cut, nothing laid over it) and no text
+// leaves its box or meets another.
+TEST_F(AufstellungBilder, LongNamesReadWholeOnTheBenchInTheListAndOnThePitch)
+{
+    auto r = probe(2);
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
+        Spielfeld_Spieler& s = besetzen(*r, slot);
+        s.wert_89 = uint16_t(600 + slot);
+    }
+    for (int32_t p = 0; p < 40; ++p) Spieler_Fix_Daten[p].lieblingspos = 10;  // defenders ("ABW")
+    r->spieler[3].wert_89 = 888;
+    std::strcpy(Spieler_Fix_Daten[3].name, "Habermayer");
+    std::strcpy(Spieler_Fix_Daten[12].name, "Van den Winckel");
+    std::strcpy(Spieler_Fix_Daten[13].name, "Langbrecht");
+    std::strcpy(T_Fix[0].name, "SV Heidingbach");
+    std::strcpy(T_Fix[1].name, "VfL Oberenbrück");
+    r->wechsel_uebrig[0] = 0;
+    r->wechsel_uebrig[1] = 3;
+    for (auto* l : {&r->einwechsel, &r->auswechsel})
+        for (auto& s : *l)
+            for (auto& b : s) b = -1;
+    // each side's eleven in their areas across the pitch
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
+        const int32_t k = slot % 16, x = 1800 + 900 * (k % 4) + (slot < 16 ? 0 : 3500), y = 1800 + 1300 * (k % 3);
+        const int32_t t[8] = {x - 500, x + 500, y - 400, y + 400, x - 300, x + 300, y, y};
+        std::copy(t, t + 8, r->spieler[slot].taktik_punkte);
+    }
+    Netz_Set_Eigenes_Team(0);
+    Screen_Record = r.get();
+    Screen_Seite = -1;
+    Text_Pruefung_Starten();
+    ASSERT_TRUE(Screen_Oeffnen());
+    Screen_Seite_Zeigen(0);
+    Screen_Auswahl_Slot = 3;
+    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + PAGE_AUFSTELLUNG]);
+    const std::string ordner = SPIELSZENEN_ORDNER + "/aufstellung_" + std::to_string(::getpid());
+    std::filesystem::create_directories(ordner);
+    EXPECT_TRUE(Os_Display_Dump_Png((ordner + "/lange_namen.png").c_str()));
+    std::printf("%s/lange_namen.png\n", ordner.c_str());
+    const auto texte = Text_Pruefung_Texte(Grafik_Seite_0);
+    std::string befunde;
+    for (const Text_Befund& b : Text_Pruefung_Befunde(Grafik_Seite_0)) befunde += Text_Befund_Zeile(b) + "\n";
+    Text_Pruefung_Beenden();
+    // the texts come as UTF-8, the sources' as Windows-1252 (Latin-1 letters here)
+    auto utf8 = [](const char* s) {
+        std::string u;
+        for (const unsigned char* p = reinterpret_cast<const unsigned char*>(s); *p; ++p)
+            if (*p < 0x80) u += char(*p);
+            else u += char(0xC0 | (*p >> 6)), u += char(0x80 | (*p & 0x3F));
+        return u;
+    };
+    for (const char* ganz : {"Van den Winckel", "Langbrecht", "Einwechslungen", "mehr möglich", "Habermayer", "SV Heidingbach",
+                             "VfL Oberenbrück"}) {
+        bool gesehen = false;
+        for (const Text_Sichtbar& t : texte)
+            if (t.text == utf8(ganz)) {
+                gesehen = true;
+                EXPECT_EQ(t.gezeigt, t.punkte) << ganz << ": partly covered";
+            }
+        EXPECT_TRUE(gesehen) << ganz << " is not on the screen whole";
+    }
+    EXPECT_EQ(befunde, "");
+    // the chosen row's bold strength and class keep a gap between them
+    const Text_Sichtbar *staerke = nullptr, *klasse = nullptr;
+    for (const Text_Sichtbar& t : texte) {
+        if (t.text == utf8("Stärke: 888")) staerke = &t;
+        if (t.text == "ABW" && staerke && t.y1 < staerke->y2 && staerke->y1 < t.y2) klasse = &t;
+    }
+    ASSERT_NE(staerke, nullptr);
+    ASSERT_NE(klasse, nullptr);
+    EXPECT_GE(klasse->x1 - staerke->x2, 3);
+
+    // The match data page after the list's page: between its two boxes the screen's background
+    // shows again, not the list's rows.
+    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + PAGE_DATEN]);
+    const Btnscreen_Gadget &hg = Aufstellung_Liste[AG_HINTERGRUND], &oben = Aufstellung_Liste[AG_DATEN_OBEN];
+    ASSERT_NE(hg.bitmap1, nullptr);
+    int32_t anders = 0;
+    for (int32_t y = oben.y + oben.h; y < Aufstellung_Liste[AG_DATEN_UNTEN].y; ++y)
+        for (int32_t x = oben.x; x < oben.x + oben.w; ++x)
+            anders += Grafik_Pixel_Lesen(Grafik_Seite_0, x, y) != Grafik_Pixel_Lesen(hg.bitmap1, x, y);
+    EXPECT_EQ(anders, 0);
 }
 
 }  // namespace

@@ -376,3 +376,22 @@ TEST_F(Trikotfigur, TheStripHasItsFramesInTheKitAndOnlyTheBackgroundSeeThrough)
 }
 
 }  // namespace
+
+namespace {
+
+// The shrunk picture refuses what the full one refuses.
+TEST(AttributBild, TheShrunkPictureRefusesTheSameNumbers)
+{
+    Rastport* rp = Grafik_Bitmap_Anlegen(20, 20, 16);
+    for (int32_t a : {-1, 24, 28}) {
+        Fehler_Capture c;
+        EXPECT_FALSE(Sp_Attribute_Blit_Klein(rp, a, 0, 0, 10)) << a;
+        EXPECT_TRUE(c.contains("attribut_nr falsch")) << a;
+    }
+    Fehler_Capture c;
+    EXPECT_FALSE(Sp_Attribute_Blit_Klein(nullptr, 3, 0, 0, 10));
+    EXPECT_TRUE(c.contains("rp==NULL"));
+    Grafik_Bitmap_Freigeben(rp);
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// Player screens drawn with the builder's fonts and pictures: every page of the player window
+// keeps its texts in their boxes and apart (the insurance rockers' and the offer form's amounts
+// in their buttons, a long club name clear of the profile's right column), the portrait ends
+// above the page, and the transfer search cuts names in the font it draws them in.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "common/builder_daten.h"
+#include "database/spieler.h"
+#include "graphics/font.h"
+#include "graphics/grafik_screen.h"
+#include "platform/display.h"
+#include "platform/resfile.h"
+#include "screens/screens_hilfe.h"
+#include "screens/spieler_detail.h"
+#include "screens/spieler_gesicht.h"
+#include "screens/spieler_suche.h"
+#include "toolkit/icon.h"
+#include "toolkit/screen.h"
+#include "toolkit/text_pruefung.h"
+
+using namespace screens_test;
+
+namespace {
+
+struct SchirmTexte : Welt {
+    static void SetUpTestSuite()
+    {
+        ASSERT_TRUE(Test_Resfiles_Oeffnen());
+        Bildschirm_Modus = 101;
+        ASSERT_EQ(Grafik_Screen_Init(640, 480, 16), 1);
+        Grafik_Init();
+        ASSERT_EQ(Spieler_Gesicht_Init(ResFile_Handles[0].handle), 1);
+    }
+    static void TearDownTestSuite()
+    {
+        Spieler_Gesicht_DeInit();
+        Font_Alle_Freigeben();
+        Grafik_Screen_DeInit();
+        DeInit_System_Dateien();
+    }
+    void SetUp() override
+    {
+        Welt::SetUp();
+        Text_Pruefung_Starten();
+    }
+    void TearDown() override
+    {
+        Text_Pruefung_Beenden();
+        Spieler_Detailseite_Schliessen();
+        Welt::TearDown();
+    }
+    // The window of the player on the page, drawn whole onto page 0.
+    static void zeigen(int32_t team, int32_t spnr, int32_t seite)
+    {
+        ASSERT_TRUE(Spieler_Detailseite_Oeffnen(team, spnr, seite, false));
+        Spieler_Detail_Fenster_Zeigen();
+        Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    }
+    static std::string befunde()
+    {
+        std::string s;
+        for (const Text_Befund& b : Text_Pruefung_Befunde(Grafik_Seite_0)) s += Text_Befund_Zeile(b) + "\n";
+        return s;
+    }
+};
+
+TEST_F(SchirmTexte, EveryPageOfAWellPaidPlayerOfALongNamedClubKeepsItsTextsInTheirBoxes)
+{
+    std::strcpy(T_Fix[EIGEN].name, "VfL Oberenbrück 1899");
+    // A salary of seven figures: the insurance offers and the form's salary are long amounts.
+    Teamspieler_Wert(301, EIGEN, 5, 1850, 1);
+    for (int32_t seite = 0; seite < 13; ++seite) {
+        zeigen(EIGEN, 5, seite);
+        EXPECT_GT(Text_Pruefung_Sichtbar(Grafik_Seite_0), 20u) << "page " << seite;
+        EXPECT_EQ(befunde(), "") << "page " << seite;
+    }
+}
+
+// Two players of one club with different faces leave the same pixels below the line over the
+// page: the portrait stops above it.
+TEST_F(SchirmTexte, ThePortraitEndsAboveThePage)
+{
+    Spieler_Fix_Daten[6].gesicht = 0x01020304;
+    Spieler_Fix_Daten[7].gesicht = 0x0A0B0C0D;
+    auto zeilen = [](int32_t spnr, int32_t von, int32_t bis) {
+        zeigen(EIGEN, spnr, 0);
+        const Rastport* s = Grafik_Seite_0;
+        std::string z;
+        for (int32_t y = von; y < bis; ++y)
+            z.append(reinterpret_cast<const char*>(static_cast<const uint16_t*>(s->pixels) + size_t(y) * s->width + 5),
+                     2 * 70);
+        return z;
+    };
+    ASSERT_NE(zeilen(6, 75, 120), zeilen(7, 75, 120)) << "the faces differ";
+    EXPECT_EQ(zeilen(6, 121, 145), zeilen(7, 121, 145));
+}
+
+// The search page's chosen club reads whole where it fits the room behind "Mit " (it was cut to
+// 85 pixels of the widest font: "VfL Obe"); a longer name, and a league name, are cut to their
+// room in the font they are drawn in.
+TEST_F(SchirmTexte, TheSearchCaptionsCutNamesToTheirRoomInTheirFont)
+{
+    std::strcpy(T_Fix[EIGEN].name, "VfL Oberenbrück");
+    Spieler_Suche_Texte t{};
+    Spieler_Suche_Texte_Setzen(&t);
+    EXPECT_STREQ(t.verein, "VfL Oberenbrück");
+    std::strcpy(T_Fix[EIGEN].name, "Sportvereinigung Oberenbrück 1899");
+    Spieler_Suche_Texte_Setzen(&t);
+    Font_Record* f = Font(SPIELER_SUCHE_FONT);
+    ASSERT_NE(f, nullptr);
+    EXPECT_LE(Font_Text_Breite(f, t.verein), SPIELER_SUCHE_VEREIN_BREITE);
+    EXPECT_GT(Font_Text_Breite(f, t.verein), SPIELER_SUCHE_VEREIN_BREITE - 12) << t.verein;
+    EXPECT_EQ(std::string("Sportvereinigung Oberenbrück 1899").rfind(t.verein, 0), 0u);
+}
+
+}  // namespace
