@@ -253,6 +253,11 @@ void raus(Spielfeld_Record* r, int32_t seite)
     spiegeln(r, s);
 }
 
+// A side's change goes with its minute as the whole block, and with the side's change flags: the
+// take at the minute's end has cleared them in the block, and a block without flags is no change
+// at its receivers. The flags are the side's pending change's (its first byte).
+void flags_mitgeben(const Spielfeld_Record* r, int32_t k, uint8_t* block) { block[ANW_FLAGS + k] = r->aenderung[k][0]; }
+
 // The change block travels whole; the sync's six bytes are written here from what this PC knows.
 void aenderung_einreihen(Spielfeld_Record* r, int32_t seite, uint32_t minute, uint32_t wert, const uint8_t* block)
 {
@@ -334,6 +339,7 @@ static void melden(Spielfeld_Record* r, int32_t m, bool kick)
         bit_setzen(s.seite[k], r->periode, uint32_t(m));
         // A change this minute's take queued for the own side goes with the signal.
         const bool aenderung = !kick && Bytes_Hole16(block + 2 * k) == uint16_t(m + 2);
+        if (aenderung) flags_mitgeben(r, k, block);
         if (!kick && !s.langsam_gemeldet && seit(s.minute_start, jetzt) > STEUERSIGNAL_WARTEZEIT) {
             s.langsam_gemeldet = true;
             Steuersignal_Client_Senden(SIGNAL_LANGSAM);
@@ -357,6 +363,7 @@ static void melden(Spielfeld_Record* r, int32_t m, bool kick)
         for (int32_t k = 0; k < 2; ++k) {
             if (teams[k] != Server_Team || !hat_mitspieler(teams[1 - k])) continue;
             const bool aenderung = !kick && Bytes_Hole16(block + 2 * k) == uint16_t(m + 2);
+            if (aenderung) flags_mitgeben(r, k, block);
             Steuersignal_Server_Eigene_Minute(teams[1 - k], teams[k], uint32_t(m), r->periode, aenderung ? block : nullptr);
         }
     }

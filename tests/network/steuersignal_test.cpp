@@ -19,6 +19,7 @@
 #include "match/spielfeld.h"
 #include "match/pitch/spielfeld_ball.h"
 #include "match/spielfeld_netz.h"
+#include "matchview/spielszenen_taktik.h"
 #include "network/chat.h"
 #include "network/internet_read.h"
 #include "network/netz.h"
@@ -757,6 +758,47 @@ TEST_F(Signale, EinSchuetzeHatDieGanzeWahlzeitAuchAbDerErstenMillisekunde)
         uhr += 1;
         Steuersignal_Verarbeiten();
         EXPECT_EQ((r->netz_seite[0] & SPIELFELD_NETZ_RAUS) != 0, !kommt);
+    }
+}
+
+// Client A's manager sets his first tactic to its third value in minute 40. His PC takes the
+// change at the minute's end for minute 42 and sends it with the minute; the server, its record
+// as A's was before the change, takes the same change for the same minute, and from minute 42
+// both records play the same tactic.
+TEST_F(Signale, EineTaktikAenderungDesClientsGiltAufDemServerWieBeiIhm)
+{
+    Spielfeld_Set_Einreihen_Hook(nullptr);
+    const auto anlegen = [&] {
+        Spielfeld_Record* r = spiel(1, A, 6, 40);
+        for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) r->spieler[slot].anweisung[0] = 2;
+        Spielfeld_Anweisungen_Fuellen(r);
+        return r;
+    };
+    als_client(A);
+    Ablauf_Zustand = ABLAUF_CLIENT_SPIEL;
+    Spielfeld_Record* c = anlegen();
+    c->anweisungen[ANW_TAKTIK] = 2;
+    c->anweisungen[ANW_FLAGS] |= ANWEISUNG_TAKTIK;
+    Spielfeld_Anweisungen_Uebernehmen(c, 40);
+    Spielfeld_Minute_Ende(c, 40);
+    ASSERT_EQ(gesendet.size(), 1u);
+    const std::vector<uint8_t> paket_von_a = gesendet[0].daten;
+    const auto client = std::make_unique<Spielfeld_Record>(*c);
+
+    spiele.clear();
+    Spielfeld_Netz_Zuruecksetzen();
+    Win95_Netz_Modus = 2;
+    Netz_Rolle = 3;
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    Spielfeld_Record* srv = anlegen();
+    vom_client(0, paket_von_a);
+    EXPECT_EQ(std::vector<uint8_t>(srv->aenderung[0], srv->aenderung[0] + SPIELFELD_AENDERUNG_BYTES),
+              std::vector<uint8_t>(client->aenderung[0], client->aenderung[0] + SPIELFELD_AENDERUNG_BYTES));
+    for (Spielfeld_Record* r : {srv, client.get()}) {
+        Spielfeld_Anweisungen_Anwenden(r, 41);
+        EXPECT_EQ(r->taktik[0][0], 0);
+        Spielfeld_Anweisungen_Anwenden(r, 42);
+        EXPECT_EQ(r->taktik[0][0], 2);
     }
 }
 
