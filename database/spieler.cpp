@@ -267,7 +267,9 @@ void Spieler_Egal_Entpacken(const uint8_t* b, Spieler_Client_Egal& e)
 
 // --- accessors -----------------------------------------------------------------------------
 
-int32_t Spieler_Wert(int32_t id, int32_t spnr, int32_t wert, uint8_t modus)
+// Every access by field id: checks, bounds and modes (Spieler_Wert answers the commonest plain
+// reads before it).
+static int32_t wert_allgemein(int32_t id, int32_t spnr, int32_t wert, uint8_t modus)
 {
     if (!spnr_gueltig(spnr)) {
         Print_Fehler("Fehler: Aufruf von Spieler_Wert mit spnr = %d !\n", spnr);
@@ -444,6 +446,27 @@ int32_t Spieler_Wert(int32_t id, int32_t spnr, int32_t wert, uint8_t modus)
     if (v == -1) return v;
     if (modus == SP_PROZENT && g.max != g.min && id != SP_GESICHT) return (v - g.min) * 100 / (g.max - g.min);
     return v;
+}
+
+// The plain reads the day's jobs ask for thousands of times a day (a player's attributes, age,
+// strength, place, status and fatigue) are answered on a server before the general path, with
+// the same figures.
+int32_t Spieler_Wert(int32_t id, int32_t spnr, int32_t wert, uint8_t modus)
+{
+    if (modus == SP_LESEN && !ist_client() && spnr_gueltig(spnr)) {
+        const Spieler_Struktur& s = Spieler_Daten[spnr];
+        if (id >= SP_KRAFT && id <= SP_TORSCHUSS) return s.attribute[id - SP_KRAFT];
+        if (id >= SP_FLANKEN && id <= SP_VEREINSTREUE) return s.unsichtbar[id - SP_FLANKEN];
+        switch (id) {
+        case SP_ALTER: return s.alter;
+        case SP_K_I_T: return k_i_t(spnr);
+        case SP_LIEBLINGSPOS: return Spieler_Fix_Daten[spnr].lieblingspos;
+        case SP_STATUS: return s.status;
+        case SP_SPIEL_ERSCHOEPFUNG: return s.spiel_erschoepfung;
+        default: break;
+        }
+    }
+    return wert_allgemein(id, spnr, wert, modus);
 }
 
 const char* Spieler_String(int32_t id, int32_t spnr, const char* text, uint8_t modus)

@@ -190,18 +190,25 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     Spieler_Struktur& s = Spieler_Daten[spnr];
     const int32_t art = art_von(spnr);
     const bool torwart = art == 0;
-    // The attribute vector's first 24 values (Spieler_Attribute's order), read straight from the
-    // record: the day writes back only what changed.
-    int32_t v[24];
-#pragma GCC unroll 9
-    for (int i = 0; i < 9; ++i) v[i] = s.attribute[i];
-#pragma GCC unroll 15
-    for (int i = 0; i < 15; ++i) v[9 + i] = s.unsichtbar[i];
-    v[19] = s.allrounder;
-    v[20] = std::min<int32_t>(s.erfahrung, 299);
-    int32_t form_wert = s.form;
+    // The attribute vector's first 24 values (Spieler_Attribute's order) are read straight from
+    // the record when the day first needs them (most of a player's days change nothing), and
+    // the day writes back only what changed.
+    auto alt = [&s](int32_t i) -> int32_t {
+        if (i < 9) return s.attribute[i];
+        if (i == 19) return s.allrounder;
+        if (i == 20) return std::min<int32_t>(s.erfahrung, 299);
+        return s.unsichtbar[i - 9];
+    };
     int32_t wert[24];
-    std::memcpy(wert, v, sizeof wert);
+    uint32_t gelesen = 0;  // bits of the values wert holds
+    auto w = [&](int32_t i) -> int32_t& {
+        if (!(gelesen >> i & 1u)) {
+            wert[i] = alt(i);
+            gelesen |= 1u << i;
+        }
+        return wert[i];
+    };
+    int32_t form_wert = s.form;
     uint32_t geaendert = 0;  // bits of the values a move, the overload or a follower touched
     int8_t bewegung[24] = {};
     const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr) : -1;
@@ -251,7 +258,9 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             if (at->band) return;
         }
         const float a = tag.gewicht[art][i];
-        const float b = sichtbar ? BASIS_SICHTBAR[begrenzt(wert[i] / 100, 0, 9)] : BASIS_UNSICHTBAR[begrenzt(wert[i] / 10, 0, 9)];
+        // each type comes once, before anything changed: its value is still the record's
+        const int32_t vorher = sichtbar ? s.attribute[i] : s.unsichtbar[i - 9];
+        const float b = sichtbar ? BASIS_SICHTBAR[begrenzt(vorher / 100, 0, 9)] : BASIS_UNSICHTBAR[begrenzt(vorher / 10, 0, 9)];
         const bool steigt = at->r > 1.03f;
         auto hoch = [&] { return b * 0.65f * at->r * a * std::fabs(at->q); };
         auto tief = [&] { return -(b * (2.0f - a) * (2.0f - at->r) * 1.2f * at->q); };
@@ -289,7 +298,8 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         const int32_t zieht = static_cast<float>(wurf) < chance;
         const int32_t seite = 2 * static_cast<int32_t>(schritt > 0.0f) - 1;
         bewegung[i] = static_cast<int8_t>(zieht * seite);
-        wert[i] += zieht * seite;
+        wert[i] = vorher + zieht * seite;
+        gelesen |= 1u << i;
         geaendert |= static_cast<uint32_t>(zieht) << i;
     };
     if (torwart) {
@@ -306,7 +316,8 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     for (int32_t i = 14; bewegt && i <= 19; ++i) {
         if (!Spieler_Attribut_Gewichte[art][i]) continue;
         const int32_t folgt = folge.Zufall(0, 13);
-        wert[i] = begrenzt(wert[i] + bewegung[folgt], 0, 99);
+        int32_t& x = w(i);
+        x = begrenzt(x + bewegung[folgt], 0, 99);
         geaendert |= 1u << i;
     }
 
@@ -349,7 +360,7 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
                 const int32_t achtel = folge.Zufall(0, 7);
                 trifft = achtel == 0;
             }
-            if (trifft && wert[i] > 0) {
+            if (trifft && w(i) > 0) {
                 --wert[i];
                 geaendert |= 1u << i;
             }
@@ -391,10 +402,12 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
 
     const uint16_t* talent = Spieler_Egal_Daten[spnr].talent;
     const uint32_t folger = 0xFC000u;  // 14..19
+    uint32_t schreiben = 0;            // bits of the values the day takes
     for (uint32_t bits = geaendert & ~folger; bits; bits &= bits - 1) {
         const int32_t i = __builtin_ctz(bits);
         int32_t neu = wert[i];
-        if (neu == v[i]) continue;
+        const int32_t vorher = alt(i);
+        if (neu == vorher) continue;
         // a talent of 0 has not been drawn yet and sets no ceiling
         const int32_t decke = i < FELD_ARTEN ? talent[i] : 0;
         if (decke > 0 && neu > decke) continue;
@@ -405,37 +418,41 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             const int32_t zehntel = folge.Zufall(0, 100);
             if (zehntel >= 76) continue;
         }
-        if (i > 8 && v[i] < 75 && neu >= 75) {
+        if (i > 8 && vorher < 75 && neu >= 75) {
             folge.Abgeben();
             Spieler_News_Neues_Attribut(tt.team, spnr, i);
             folge.Uebernehmen();
             neu = 99;
         }
-        v[i] = neu;
+        wert[i] = neu;
+        schreiben |= 1u << i;
     }
     for (uint32_t bits = geaendert & folger; bits; bits &= bits - 1) {
         const int32_t i = __builtin_ctz(bits);
         int32_t neu = wert[i];
-        if (neu == v[i]) continue;
-        if (v[i] < 75 && neu >= 75) {
+        const int32_t vorher = alt(i);
+        if (neu == vorher) continue;
+        if (vorher < 75 && neu >= 75) {
             folge.Abgeben();
             Spieler_News_Neues_Attribut(tt.team, spnr, i);
             folge.Uebernehmen();
             neu = 99;
         }
-        v[i] = neu;
+        wert[i] = neu;
+        schreiben |= 1u << i;
     }
-    // As Spieler_Attribute writes the vector back: the changed values, the two copies among the
-    // invisible ones, experience held at 299, and the form.
-    for (uint32_t bits = geaendert; bits; bits &= bits - 1) {
+    // As Spieler_Attribute writes the vector back: the values taken, the two copies among the
+    // invisible ones (the all-rounder and experience), experience held at 299, and the form.
+    for (uint32_t bits = schreiben; bits; bits &= bits - 1) {
         const int32_t i = __builtin_ctz(bits);
-        if (i < 9) s.attribute[i] = static_cast<int16_t>(v[i]);
-        else s.unsichtbar[i - 9] = static_cast<uint8_t>(v[i]);
+        if (i < 9) s.attribute[i] = static_cast<int16_t>(wert[i]);
+        else if (i == 19) s.allrounder = static_cast<uint8_t>(wert[i]);
+        else s.unsichtbar[i - 9] = static_cast<uint8_t>(wert[i]);
     }
-    s.allrounder = static_cast<uint8_t>(v[19]);
-    s.unsichtbar[10] = static_cast<uint8_t>(v[19]);
-    s.unsichtbar[11] = static_cast<uint8_t>(v[20]);
-    s.erfahrung = static_cast<uint16_t>(v[20]);
+    const int32_t erfahrung = std::min<int32_t>(s.erfahrung, 299);
+    s.unsichtbar[10] = s.allrounder;
+    s.unsichtbar[11] = static_cast<uint8_t>(erfahrung);
+    s.erfahrung = static_cast<uint16_t>(erfahrung);
     s.form = static_cast<uint8_t>(form_wert);
     team_folge = folge;
 }

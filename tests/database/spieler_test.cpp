@@ -325,3 +325,35 @@ TEST_F(SpielerTest, AWatchedNameFollowsTheWatchList)
 }
 
 }  // namespace
+
+namespace {
+
+// The plain reads answered ahead of the general path give what a write through it left, for
+// every attribute a field player and a keeper hold, and a bad number still reports.
+TEST_F(SpielerTest, PlainReadsGiveWhatTheGeneralPathWrote)
+{
+    Spieler_Fix_Daten[1].lieblingspos = SP_POS_TORWART;
+    for (int32_t spnr : {0, 1})
+        for (int32_t id = SP_KRAFT; id <= SP_VEREINSTREUE; ++id) {
+            const int32_t wert = id <= SP_TORSCHUSS ? 100 + 7 * (id - SP_KRAFT) + spnr : 10 + id - SP_FLANKEN + spnr;
+            Spieler_Wert(id, spnr, wert, SP_SCHREIBEN);
+            EXPECT_EQ(Spieler_Wert(id, spnr, 0, SP_LESEN), wert) << "Spieler " << spnr << ", Feld " << id;
+        }
+    const struct {
+        int32_t id, wert;
+    } felder[] = {{SP_ALTER, 31}, {SP_LIEBLINGSPOS, 212}, {SP_SPIEL_ERSCHOEPFUNG, 44}};
+    for (const auto& f : felder) {
+        Spieler_Wert(f.id, 0, f.wert, SP_SCHREIBEN);
+        EXPECT_EQ(Spieler_Wert(f.id, 0, 0, SP_LESEN), f.wert) << "Feld " << f.id;
+    }
+    Spieler_Wert(SP_STATUS, 0, 5, SP_SETZEN);
+    EXPECT_EQ(Spieler_Wert(SP_STATUS, 0, 0, SP_LESEN) & 5, 5);
+    EXPECT_EQ(Spieler_Wert(SP_K_I_T, 1, 0, SP_LESEN), Spieler_Daten[1].attribute[0]);
+
+    Fehler_Capture cap;
+    EXPECT_EQ(Spieler_Wert(SP_ALTER, 4, 0, SP_LESEN), 0);
+    EXPECT_EQ(Spieler_Wert(SP_KRAFT, -1, 0, SP_LESEN), 0);
+    EXPECT_TRUE(cap.contains("Aufruf von Spieler_Wert mit spnr"));
+}
+
+}  // namespace
