@@ -6,6 +6,8 @@
 #include "graphics/grafik_meldung.h"
 #include "platform/display.h"
 #include "platform/maus.h"
+#include "platform/mauszeiger.h"
+#include "platform/os/os_display.h"
 
 Rastport* Grafik_Render_Ziel = nullptr;
 Rastport* Grafik_Seite_0 = nullptr;
@@ -96,28 +98,52 @@ int Grafik_Screen_Seite_Waehlen(uint32_t page)
     return 1;
 }
 
-int Grafik_Screen_Seite_Zeigen(uint32_t page)
+// Page 0 with the pointer drawn in, whole, to the display. 1, or 0 when the lock failed.
+static int seite_0_auf_display(void* (*pointer_end)(void*))
 {
-    if (!hicolor_open()) return 0;
-    if (page > 1) return 1;
     const auto& g = Grafik_Screen_Geometrie;
-    size_t bytes = size_t(g.width) * g.height * 2;
-    if (g.write_through && page == 1) {
-        std::memcpy(g.page0_pixels, Grafik_Seite_1->pixels, bytes);
-        Grafik_Flaeche_Melden(Grafik_Seite_1, 0, 0, g.width, g.height, Grafik_Seite_0, 0, 0, true);
-    }
     Mauszeiger_Blit_Start(g.page0_pixels);
     int32_t pitch = 0;
     auto* surface = static_cast<uint8_t*>(Win95_Lock_Screen(0, 0, g.width, g.height, &pitch));
     int result = 0;
     if (surface) {
-        if (pitch == 0 || pitch == g.width * 2) std::memcpy(surface, g.page0_pixels, bytes);
+        if (pitch == 0 || pitch == g.width * 2)
+            std::memcpy(surface, g.page0_pixels, size_t(g.width) * g.height * 2);
         else page0_to_surface(surface, pitch, 0, 0, g.width, g.height);
         Win95_Unlock_Screen();
         result = 1;
     }
-    Mauszeiger_Blit_End(g.page0_pixels);
+    pointer_end(g.page0_pixels);
     return result;
+}
+
+// The copy left waiting. Page 0 has changed since only by writes that carry page 0 (and the
+// pointer over it) to the display, and those left their share to this copy: the frame ends as
+// the copy at its time and those writes would have made it.
+static void seite_0_nachholen()
+{
+    if (hicolor_open()) seite_0_auf_display(Mauszeiger_Blit_End_Nachgeholt);
+}
+
+int Grafik_Screen_Seite_Zeigen(uint32_t page)
+{
+    if (!hicolor_open()) return 0;
+    if (page > 1) return 1;
+    const auto& g = Grafik_Screen_Geometrie;
+    if (g.write_through && page == 1) {
+        std::memcpy(g.page0_pixels, Grafik_Seite_1->pixels, size_t(g.width) * g.height * 2);
+        Grafik_Flaeche_Melden(Grafik_Seite_1, 0, 0, g.width, g.height, Grafik_Seite_0, 0, 0, true);
+    }
+    // Headless nobody looks until the frame is read: the copy waits for that (unless a lock
+    // would be refused now). The pointer makes the move the copy would end with.
+    if (!Os_Display_Bild_Gefragt() && Win95_Screen_Bereit()) {
+        Os_Display_Aufschieben(seite_0_nachholen);
+        Mauszeiger_Nachziehen();
+        return 1;
+    }
+    // This copy covers a waiting one whole.
+    Os_Display_Aufschieben(nullptr);
+    return seite_0_auf_display(Mauszeiger_Blit_End);
 }
 
 int Grafik_Screen_Seite_Wechseln(uint32_t from, uint32_t to)
@@ -147,6 +173,12 @@ int Grafik_Screen_Rechteck_Zeigen(int32_t x, int32_t y, int32_t w, int32_t h)
     int32_t ww = w + 8 - w % 4;
     if (!cut_to_screen(wx, y, ww, h)) return 1;
     bool pointer = Mauszeiger_Overlaps_Rect(wx, y, ww, h) != 0;
+    // A waiting whole-screen copy carries the rectangle too; the pointer over it makes the
+    // move the composite pair would end with.
+    if (Os_Display_Aufgeschoben()) {
+        if (pointer) Mauszeiger_Nachziehen();
+        return 1;
+    }
     if (pointer) Mauszeiger_Blit_Start(g.page0_pixels);
     int32_t pitch = 0;
     auto* surface = static_cast<uint8_t*>(Win95_Lock_Screen(wx, y, ww, h, &pitch));
@@ -160,6 +192,7 @@ int Grafik_Screen_Rechteck_Zeigen(int32_t x, int32_t y, int32_t w, int32_t h)
 
 void* Grafik_Screen_Surface_Oeffnen(int32_t x, int32_t y, int32_t w, int32_t h, int32_t* pitch)
 {
+    Os_Display_Nachholen();
     bool pointer = Mauszeiger_Overlaps_Rect(x, y, w, h) != 0;
     if (pointer) Mauszeiger_Remove();
     void* surface = Win95_Lock_Screen(x, y, w, h, pitch);

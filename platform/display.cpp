@@ -161,8 +161,12 @@ static bool try_lock()
     return lock_count.compare_exchange_strong(expected, 1, std::memory_order_acquire);
 }
 
+bool Win95_Screen_Bereit() { return screen_open && !refresh_suspended; }
+
 void* Win95_Lock_Screen(int32_t x, int32_t y, int32_t width, int32_t height, int32_t* pitch)
 {
+    // A whole-screen copy left waiting lands first, before the lock is held.
+    Os_Display_Nachholen();
     if (pitch) *pitch = 0;
     if (refresh_suspended || !screen_open) return nullptr;
     // Nothing may be handed out beyond the screen.
@@ -275,7 +279,12 @@ int Win95_Sleep_Fullscreen()
     return 1;
 }
 
-void Win95_Suspend_Refresh() { refresh_suspended = 1; }
+void Win95_Suspend_Refresh()
+{
+    // A copy left waiting was due before the refresh stopped.
+    Os_Display_Nachholen();
+    refresh_suspended = 1;
+}
 
 void Win95_Resume_Refresh()
 {

@@ -25,6 +25,8 @@ int Win95_Reopen_Screen(int32_t width, int32_t height, int32_t* depth);
 void* Win95_Lock_Screen(int32_t x, int32_t y, int32_t width, int32_t height, int32_t* pitch);
 // Full screen: 0 on success. Windowed: 1 when a locked rectangle was drawn, 0 without a lock.
 int Win95_Unlock_Screen();
+// A lock would be granted now: the screen is open and its refresh not suspended.
+bool Win95_Screen_Bereit();
 // Copies a whole picture of 16-bit screen colours (rows without gaps) into the display at
 // (x, y), clipped to it; 1 when anything was drawn.
 int Win95_Draw_Bitmap(const uint16_t* pixels, int32_t width, int32_t height, int32_t x, int32_t y);

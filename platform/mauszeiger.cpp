@@ -14,6 +14,7 @@
 #include "graphics/pixel.h"
 #include "platform/maus.h"
 #include "platform/mem.h"
+#include "platform/os/os_display.h"
 #include "platform/resfile.h"
 #include "platform/timer.h"
 #include "platform/win95.h"
@@ -73,7 +74,9 @@ int32_t hoehe(const Mauszeiger_Image* img) { return int32_t(img->height); }
 void auflegen(Mauszeiger_Image* img, int32_t x, int32_t y)
 {
     Grafik_Zeiger_Kopieren(Grafik_Seite_0, x, y, breite(img), hoehe(img), img->background, 0, 0);
-    Grafik_Zeiger_Bild_Zeichnen(img->picture, 0, 0, breite(img), hoehe(img), Grafik_Seite_0, x, y);
+    // A whole-screen copy waiting (headless) draws the pointer where it stands then.
+    if (!Os_Display_Aufgeschoben())
+        Grafik_Zeiger_Bild_Zeichnen(img->picture, 0, 0, breite(img), hoehe(img), Grafik_Seite_0, x, y);
     letzt_x.store(x);
     letzt_y.store(y);
 }
@@ -82,7 +85,7 @@ void auflegen(Mauszeiger_Image* img, int32_t x, int32_t y)
 void abheben(Mauszeiger_Image* img)
 {
     int32_t x = letzt_x.load(), y = letzt_y.load();
-    if (x < 0 || y < 0) return;
+    if (x < 0 || y < 0 || Os_Display_Aufgeschoben()) return;
     Grafik_Zeiger_Kopieren(img->background, 0, 0, breite(img), hoehe(img), Grafik_Seite_0, x, y);
 }
 
@@ -222,6 +225,8 @@ int32_t Mauszeiger_Get_Selected() { return Mauszeiger_Tabelle.anzahl > 0 ? Mausz
 
 int Mauszeiger_Start_Timer()
 {
+    // A waiting copy draws the pointer only while the timer runs: it lands as it was left.
+    Os_Display_Nachholen();
     if (timer_aktiv.load()) return 0;
     int slot = Timer_Add(Mauszeiger_Redraw, MAUSZEIGER_INTERVALL);
     if (slot < 0) return 0;
@@ -232,6 +237,7 @@ int Mauszeiger_Start_Timer()
 
 int Mauszeiger_Stop_Timer()
 {
+    Os_Display_Nachholen();
     int slot = timer_slot.load();
     if (!timer_aktiv.load() || slot < 0) return 0;
     Timer_Pause(slot);
@@ -322,6 +328,7 @@ int Mauszeiger_Overlaps_Rect(int32_t x, int32_t y, int32_t w, int32_t h)
 
 void Mauszeiger_Blit_Start(void* page0_pixels)
 {
+    Os_Display_Nachholen();
     Mauszeiger_Image* img = aktuell.load();
     const auto& g = Grafik_Screen_Geometrie;
     if (!page0_pixels || !gewollt.load() || !gezeichnet.load() || !aktiv(img) || komposit) return;
@@ -349,7 +356,9 @@ void Mauszeiger_Blit_Start(void* page0_pixels)
     }
 }
 
-void* Mauszeiger_Blit_End(void* page0_pixels)
+namespace {
+
+void* blit_end(void* page0_pixels, bool redraw)
 {
     if (!komposit) return page0_pixels;
     komposit = false;
@@ -369,7 +378,25 @@ void* Mauszeiger_Blit_End(void* page0_pixels)
         letzt_x.store(x);
         letzt_y.store(y);
     }
-    Mauszeiger_Redraw();
+    if (redraw) Mauszeiger_Redraw();
     weiter();
     return page0_pixels;
+}
+
+}  // namespace
+
+void* Mauszeiger_Blit_End(void* page0_pixels) { return blit_end(page0_pixels, true); }
+void* Mauszeiger_Blit_End_Nachgeholt(void* page0_pixels) { return blit_end(page0_pixels, false); }
+
+void Mauszeiger_Nachziehen()
+{
+    // The composite pair ends in a redraw only with the pointer shown and drawn.
+    Mauszeiger_Image* img = aktuell.load();
+    if (!gewollt.load() || !gezeichnet.load() || !aktiv(img) || !img->picture) return;
+    int32_t x, y;
+    position_lesen(&x, &y);
+    if (x == letzt_x.load() && y == letzt_y.load()) return;
+    warten();
+    Mauszeiger_Redraw();
+    weiter();
 }

@@ -69,3 +69,8 @@ int Mauszeiger_Overlaps_Rect(int32_t x, int32_t y, int32_t w, int32_t h);
 // page (what lay under it saved), End takes it out again and returns its argument.
 void Mauszeiger_Blit_Start(void* page0_pixels);
 void* Mauszeiger_Blit_End(void* page0_pixels);
+// A whole-screen copy left waiting (headless) runs the pair later, and End then moves
+// nothing: Nachziehen made the move End would have made when the copy was left, with the
+// pointer's display writes left to the waiting copy.
+void* Mauszeiger_Blit_End_Nachgeholt(void* page0_pixels);
+void Mauszeiger_Nachziehen();

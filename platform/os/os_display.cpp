@@ -29,11 +29,23 @@ std::vector<Os_Display_Bild_Hook> bild_hooks;
 bool bild_gefragt = false;
 bool bild_immer = false;
 std::atomic<Os_Display_Unlock_Fn> unlock_fn{nullptr};
+std::atomic<Os_Display_Nachhol_Fn> ausstehend{nullptr};
 }  // namespace
+
+void Os_Display_Aufschieben(Os_Display_Nachhol_Fn fn) { ausstehend = fn; }
+
+bool Os_Display_Aufgeschoben() { return ausstehend.load() != nullptr; }
+
+void Os_Display_Nachholen()
+{
+    // Taken before it runs: the routine writes the frame through the same entry points.
+    if (Os_Display_Nachhol_Fn fn = ausstehend.exchange(nullptr)) fn();
+}
 
 bool Os_Display_Open(int width, int height, bool, bool rgb555)
 {
     if (width <= 0 || height <= 0 || width > 4096 || height > 4096) return false;
+    ausstehend = nullptr;
     frame.assign(std::size_t(width) * height, 0);
     frame_w = width;
     frame_h = height;
@@ -46,6 +58,7 @@ bool Os_Display_Open(int width, int height, bool, bool rgb555)
 void Os_Display_Close()
 {
     if (!Os_Headless()) Os_Sdl_Display_Close();
+    ausstehend = nullptr;
     frame.clear();
     frame_w = frame_h = 0;
     std::lock_guard<std::mutex> lock(changed_mutex);
@@ -54,6 +67,7 @@ void Os_Display_Close()
 
 uint16_t* Os_Display_Frame(int* pitch_pixels)
 {
+    Os_Display_Nachholen();
     if (pitch_pixels) *pitch_pixels = frame_w;
     return frame.empty() ? nullptr : frame.data();
 }
@@ -166,6 +180,7 @@ bool Os_Display_Dump_Png(const char* path)
     bild_gefragt = true;
     for (Os_Display_Bild_Hook hook : bild_hooks) hook();
     bild_gefragt = false;
+    Os_Display_Nachholen();
     // Under the screen lock, so that the pointer is not half drawn in the picture.
     bool held = Os_Display_Lock_For_Present();
     bool ok = Os_Png_Schreiben(path, frame.data(), frame_w, frame_h, frame_w, frame_555);

@@ -23,6 +23,16 @@ void Os_Display_Bild_Hook_Registrieren(Os_Display_Bild_Hook hook);
 bool Os_Display_Bild_Gefragt();
 // Headless, every frame drawn whole as with a window (a test's reference frames).
 void Os_Display_Set_Bild_Immer(bool immer);
+// Headless, a whole-screen copy into the frame may wait until the frame is next read or
+// written: the copier leaves its routine here, and Os_Display_Nachholen runs it once (the
+// frame's readers and writers call it first). A later routine replaces a waiting one, null drops
+// it; opening or closing the frame drops it too.
+using Os_Display_Nachhol_Fn = void (*)();
+void Os_Display_Aufschieben(Os_Display_Nachhol_Fn fn);
+void Os_Display_Nachholen();
+// A copy waits: a write that only carries page 0 (and the pointer over it) to the frame may
+// be left out, the waiting copy carries it.
+bool Os_Display_Aufgeschoben();
 // Writes 16-bit pixels (RGB565, or RGB555) as an RGB PNG picture; pitch in pixels.
 bool Os_Png_Schreiben(const char* path, const uint16_t* pixels, int width, int height, int pitch,
                       bool rgb555);

@@ -338,3 +338,74 @@ TEST(Mauszeiger, ScriptedRunOnTheTimerThreadLeavesNoTrace)
     Programm_Ende = 0;
     Grafik_Bitmap_Freigeben(bild);
 }
+
+// Headless, a whole-screen copy waits for the next read of the frame. Every frame read must be
+// the one that copies made at once would have left, with the pointer moving, changing and
+// hiding and boxes drawn across it meanwhile.
+TEST(Mauszeiger, WaitingScreenCopyLeavesTheFrameOfAnImmediateOne)
+{
+    auto lauf = [](bool sofort) {
+        std::vector<std::vector<uint16_t>> bilder;
+        Zeiger_Szene s;
+        if (!s.ok) return bilder;
+        Os_Display_Set_Bild_Immer(sofort);
+        Rastport* bild = pfeil_bild();
+        Rastport* anders = pfeil_bild();
+        for (int i = 0; i < 12 * 20; ++i)
+            if (pixel16(anders)[i]) pixel16(anders)[i] ^= 0x07E0;
+        Mauszeiger_Start_Timer();
+        Mauszeiger_Tabelle.images[0] = Mauszeiger_Image_Create(bild, 12, 20, 0, 0);
+        Mauszeiger_Tabelle.images[1] = Mauszeiger_Image_Create(anders, 12, 20, 0, 0);
+        Mauszeiger_Tabelle.anzahl = 2;
+        Mauszeiger_Select(0);
+        Os_Input_Set_Mouse(100, 100);
+        Mauszeiger_Show();
+        auto lesen = [&] {
+            int pitch = 0;
+            const uint16_t* f = Os_Display_Frame(&pitch);
+            bilder.emplace_back(f, f + W * H);
+        };
+        Grafik_Rechteck_Fuellen(Grafik_Seite_1, 80, 80, 60, 60, Grafik_Farbe(15, 0, 0));
+        Grafik_Screen_Seite_Zeigen(1);
+        EXPECT_EQ(Os_Display_Aufgeschoben(), !sofort);
+        Os_Input_Set_Mouse(110, 105);
+        Mauszeiger_Redraw();
+        Grafik_Rechteck_Fuellen(Grafik_Seite_0, 105, 100, 20, 20, Grafik_Farbe(0, 15, 0));
+        Grafik_Rechteck_Fuellen(Grafik_Seite_0, 400, 10, 20, 20, Grafik_Farbe(0, 0, 15));
+        lesen();
+        // The mouse moved just before the copy; then another picture and a hide while it waits.
+        Os_Input_Set_Mouse(300, 200);
+        Grafik_Rechteck_Fuellen(Grafik_Seite_1, 290, 190, 40, 40, Grafik_Farbe(15, 15, 0));
+        Grafik_Screen_Seite_Zeigen(1);
+        Mauszeiger_Select(1);
+        Os_Input_Set_Mouse(310, 190);
+        Mauszeiger_Redraw();
+        lesen();
+        Grafik_Screen_Seite_Zeigen(1);
+        Mauszeiger_Hide();
+        lesen();
+        Mauszeiger_Show();
+        Grafik_Screen_Seite_Zeigen(1);
+        Os_Input_Set_Mouse(20, 30);
+        Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 0, 640, 60, Grafik_Farbe(0, 15, 15));
+        lesen();
+        // A copy, and a box across the pointer, each with the mouse moved just before.
+        Os_Input_Set_Mouse(500, 400);
+        Grafik_Screen_Seite_Zeigen(1);
+        lesen();
+        Grafik_Screen_Seite_Zeigen(1);
+        Os_Input_Set_Mouse(520, 420);
+        Grafik_Rechteck_Fuellen(Grafik_Seite_0, 495, 395, 20, 20, Grafik_Farbe(15, 0, 15));
+        lesen();
+        bilder.push_back(s.seite0());
+        Os_Display_Set_Bild_Immer(false);
+        Grafik_Bitmap_Freigeben(bild);
+        Grafik_Bitmap_Freigeben(anders);
+        return bilder;
+    };
+    const auto sofort = lauf(true);
+    const auto gewartet = lauf(false);
+    ASSERT_EQ(sofort.size(), 7u);
+    ASSERT_EQ(gewartet.size(), 7u);
+    for (size_t i = 0; i < sofort.size(); ++i) EXPECT_TRUE(sofort[i] == gewartet[i]) << "picture " << i;
+}
