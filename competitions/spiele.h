@@ -80,6 +80,14 @@ enum : uint8_t {
     SPIELE_ART_ABG = 8,
     SPIELE_ART_TIP = 16,
 };
+// A shoot-out kick's goal is stored as the goal alone, without the shot a goal in play carries:
+// it decides the tie and stands in the score, but it is nobody's goal in the players' figures.
+constexpr bool Spiele_Ist_Elfmeter_Tor(uint32_t flags) { return (flags & SPE_TOR) && !(flags & SPE_CHANCE); }
+// Only a match decided on penalties holds such kicks.
+constexpr bool Spiele_Ist_Elfmeter_Tor(const Spiele_Spiel& s, uint32_t flags)
+{
+    return (s.ergebnis_art & SPIELE_ART_NE) && Spiele_Ist_Elfmeter_Tor(flags);
+}
 
 constexpr int32_t SPIELE_LOCKS = 500;
 constexpr int32_t SPIELE_EREIGNISSE_PRO_SPIEL = 160;

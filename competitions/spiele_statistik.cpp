@@ -136,6 +136,7 @@ void Spiele_Team_Statistik_Berechnen(int32_t team, int32_t wettbewerb, int32_t e
                 const Spiele_Ereignis& e = lauf[i];
                 if (!minute_gueltig(e.minute)) continue;
                 if (spieler >= 0 && uint16_t(e.spieler_1) != uint32_t(spieler)) continue;
+                if (spieler >= 0 && Spiele_Ist_Elfmeter_Tor(s, e.flags)) continue;
                 const bool eigen = bool(e.flags & SPE_HEIM) == heim;
                 if (e.flags & SPE_CHANCE) {
                     ++(eigen ? aus->chancen : aus->gegenchancen);
@@ -247,6 +248,8 @@ bool statistik_zaehlen(int32_t pro_spieler, int32_t pro_team, const int32_t* wet
                     const bool heim_ereignis = e.flags & SPE_HEIM;
                     if (seiten && !(seiten & (heim_ereignis ? 1 : 2))) continue;
                     if (!minute_gueltig(e.minute) || (e.flags & maske) != maske) continue;
+                    // the shoot-out's goals are no player's goals
+                    if (pro_spieler && (maske & SPE_TOR) && Spiele_Ist_Elfmeter_Tor(s, e.flags)) continue;
                     if (von_minute >= 0 && e.minute < von_minute) continue;
                     if (bis_minute >= 0 && e.minute > bis_minute) continue;
                     const uint16_t sp = uint16_t(zweiter ? e.spieler_2 : e.spieler_1);

@@ -22,9 +22,8 @@ constexpr uint32_t WEITERGEGEBEN = 0x100000;  // the slot's substituted-out bit
 Spielfeld_Nominierung nominierungen[SPIELFELD_MAX_NOMINIERUNGEN];
 int32_t nominierungen_anzahl = 0;
 
-// A shoot-out kick's goal is stored as the goal alone, without the shot of a goal in play: it
-// decides the tie but is no part of anybody's match.
-bool elfmeterschiessen(const Spiele_Ereignis_Info& e) { return (e.flags & SPE_TOR) && !(e.flags & SPE_CHANCE); }
+// A shoot-out kick's goal decides the tie but is no part of anybody's match.
+bool elfmeterschiessen(const Spiele_Ereignis_Info& e) { return Spiele_Ist_Elfmeter_Tor(e.flags); }
 
 // What the match store's events tell about one slot.
 struct Slot_Ereignisse {

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 #include <numeric>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "competitions/ligen_tabelle.h"
@@ -22,6 +24,7 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "matchview/live/spielszenen_live.h"
 #include "screens/spieler_hilfetext.h"
 #include "platform/maus.h"
 #include "graphics/grafik_wappen.h"
@@ -42,6 +45,8 @@ namespace {
 
 constexpr int32_t ALLE = 1671, GRUPPE_ERSTE = 1672, NUR_ELF = 1676, VEREIN = 1677, MANAGER = 1712, KRITERIUM = 1713;
 constexpr int32_t KNOPF_ERSTER = 1690, MIN_A = 1698, MIN_B = 1699, TAG_A = 1701, TAG_B = 1702;
+// the competition buttons' labels: the small font
+constexpr int32_t KNOPF_FONT = 4;
 constexpr int32_t SPIELE_STAT_WERTE = 10;
 
 constexpr Spielervergleich_Kriterium KRITERIEN[] = {
@@ -526,6 +531,40 @@ char knopf_hilfe[VERGLEICH_WETTBEWERBE][64];
 
 Menue_Icon* Spieler_Spielervergleich_Wettbewerb_Icons() { return wettbewerb_knoepfe; }
 
+void Spieler_Spielervergleich_Knopf_Text(const char* name, int32_t font, int32_t breite, char* aus, uint32_t groesse)
+{
+    if (!aus || groesse == 0) return;
+    const std::string_view n = name ? name : "";
+    std::vector<std::string_view> woerter;
+    for (size_t i = 0; i < n.size();) {
+        const size_t ende = std::min(n.find(' ', i), n.size());
+        if (ende > i) woerter.push_back(n.substr(i, ende - i));
+        i = ende + 1;
+    }
+    if (woerter.size() < 2 || Spielszenen_Text_Kuerzen(aus, groesse, name, font, INT32_MAX) <= breite) {
+        Spielszenen_Text_Kuerzen(aus, groesse, name, font, breite);
+        return;
+    }
+    // The further words by their number or first letter, after as much of the first as fits.
+    std::string rest;
+    for (size_t w = 1; w < woerter.size(); ++w) {
+        const std::string_view wort = woerter[w];
+        if (wort[0] >= '0' && wort[0] <= '9')
+            for (char c : wort) {
+                if (c < '0' || c > '9') break;
+                rest += c;
+            }
+        else
+            rest += wort[0];
+    }
+    std::string kurz;
+    for (size_t k = std::min<size_t>(3, woerter[0].size()); k >= 1; --k) {
+        kurz = std::string(woerter[0].substr(0, k)) + rest;
+        if (Spielszenen_Text_Kuerzen(aus, groesse, kurz.c_str(), font, INT32_MAX) <= breite) return;
+    }
+    Spielszenen_Text_Kuerzen(aus, groesse, kurz.c_str(), font, breite);
+}
+
 void Spielervergleich_Set_Pokale_Beobachter(Spielervergleich_Pokale_Beobachter b) { pokale_beobachter = b; }
 
 void Spieler_Spielervergleich_Pokale_Den_Icons_Zuordnen(int32_t team)
@@ -712,10 +751,9 @@ int32_t wettbewerb_zeichnen(Menue_Icon* icon, uint32_t)
     const bool an = knopf(icon->nummer);
     if (!Spieler_Screen_Bild(VERGLEICH_BILD_WETTBEWERB + (an ? 1 : 0), z, icon->x, icon->y))
         Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, an ? farbe(15, 12, 2) : farbe(4, 5, 8));
-    const char* n = icon->hilfetext ? icon->hilfetext : "";
-    char kurz[6] = {};
-    std::snprintf(kurz, sizeof kurz, "%.4s", n);
-    schreiben(z, 4, icon->x + 2, icon->y + 20, farbe(0, 0, 0), kurz);
+    char kurz[64] = {};
+    Spieler_Spielervergleich_Knopf_Text(icon->hilfetext, KNOPF_FONT, icon->breite - 4, kurz, sizeof kurz);
+    schreiben(z, KNOPF_FONT, icon->x + 2, icon->y + 20, farbe(0, 0, 0), kurz);
     return 0;
 }
 

@@ -95,6 +95,10 @@ void Spielervergleich_Set_Pokale_Beobachter(Spielervergleich_Pokale_Beobachter b
 // Places the seven buttons at x + 33 i, y (-1: where they stand) with their competitions' names.
 void Spieler_Spielervergleich_Icons_Positionieren(int32_t x, int32_t y);
 Menue_Icon* Spieler_Spielervergleich_Wettbewerb_Icons();
+// A competition button's label in `font` within `breite` pixels: the name where it fits, else a
+// short form that keeps what tells two names apart ("England 2. Liga": the country's first
+// letters, the number, the initial: "Eng2L"), cut to the width.
+void Spieler_Spielervergleich_Knopf_Text(const char* name, int32_t font, int32_t breite, char* aus, uint32_t groesse);
 
 // A manager's first visit: the buttons get their competitions, the first is on, "Alle
 // einbeziehen" follows the groups, the criterion "Tore insgesamt".

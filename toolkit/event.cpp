@@ -460,6 +460,73 @@ int8_t walk_ende(Schritt& st)
     return 0;
 }
 
+// The walk over the icons from the top priority down: the pointer's candidates and the current
+// icon's help and click. True when the step ends there with *ergebnis.
+bool durchgehen(Schritt& st, int32_t icon_nr, int8_t* ergebnis)
+{
+    for (int32_t p = MAX_SCREEN_ICON_PRIORITY; p >= 0; --p) {
+        if (p == 19) {
+            rad_kandidaten(st);
+            if (tor(st, icon_nr, ergebnis)) return true;
+        }
+        if (p == 0 && Menue_Zeitlimit && zeitbalken(st)) {
+            *ergebnis = -1;
+            return true;
+        }
+        for (int32_t s = Menue_Icons.hoechster[p]; s >= 0; --s) {
+            Menue_Icon* icon = Menue_Icons.slot[p][s];
+            if (!icon || (icon->status & ICON_VERSTECKT) || (icon->flags & ICON_NICHT_TREFFEN)) continue;
+            if (p > 23 || (p > 19 && !st.oben)) {
+                Menue_Modal_Aktiv = 1;
+                if (p > 23) st.oben = true;
+                st.modal = icon;
+                st.modal_rechteck[0] = icon->x;
+                st.modal_rechteck[1] = icon->y;
+                st.modal_rechteck[2] = icon->x + icon->breite;
+                st.modal_rechteck[3] = icon->y + icon->hoehe;
+            }
+            if (Menue_Modal_Aktiv && st.tasten == 2 && st.modal && (st.modal->flags & ICON_RECHTS_VERKNUEPFT) &&
+                Menue_Nummer_Gueltig(st.modal->verknuepft) && Menue_Icons.vorhanden[st.modal->verknuepft]) {
+                Menue_Icon* l = Menue_Icons.reg[st.modal->verknuepft].icon;
+                if ((!Menue_Aktuelles_Icon || !Menue_Aktuelles_Icon->kontext) && l && l->klick) {
+                    Menue_Hilfe_Schliessen();
+                    verlassen(0x20);
+                    l->klick(l, KLICK_LINKS);
+                    Menue_Aktuelles_Icon = Menue_Gezogenes_Icon = nullptr;
+                    while (Maus_Get_Tasten() == 2 && !Programm_Ende) {
+                    }
+                }
+                *ergebnis = -2;
+                return true;
+            }
+            bool treffer = getroffen(icon, st.x, st.y);
+            if (treffer && ((Menue_Modal_Aktiv && p < 20) || (st.oben && p < 24)) && ueberdeckt(icon, st)) treffer = false;
+            if (treffer && Menue_Rad_Zeit == 0) kandidat(st, icon);
+            Menue_Icon* cur = Menue_Aktuelles_Icon;
+            if (cur && !Menue_Gezogenes_Icon && (icon->status & ICON_GLUEHT) &&
+                (icon == cur || (icon->glow_gruppe != -1 && icon->glow_gruppe == cur->glow_gruppe)) &&
+                (!Menue_Modal_Aktiv || p > 19) && st.glows < MAX_GLOW)
+                st.glow[st.glows++] = icon;
+            if (icon != cur) continue;
+            hilfe(st, icon);
+            uint32_t maske = ((icon->flags & ICON_RECHTE_TASTE) || icon->kontext) ? 3 : 1;
+            bool ebene_ok = !Menue_Modal_Aktiv || (p > 19 && !st.oben) || (p > 23 && st.oben);
+            const bool wiederholt = icon->flags & ICON_WERTFELD;
+            if (!Menue_Gezogenes_Icon && treffer && (maske & uint32_t(st.tasten)) && ebene_ok &&
+                !(icon->status & GESPERRT) && (wiederholt || !druck_gefeuert)) {
+                bool gehandelt = false;
+                int8_t r = feuern(st, icon, gehandelt);
+                if (gehandelt) {
+                    if (!wiederholt) druck_gefeuert = true;
+                    *ergebnis = r;
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 void Menue_Icon_Verlassen() { verlassen(0x20); }
@@ -486,7 +553,8 @@ int8_t Menue_Icons_Check(int32_t icon_nr)
     st.jetzt = Timer_Get_Time();
     if (Menue_Rad_Zeit && st.jetzt - Menue_Rad_Zeit > 500) Menue_Rad_Zeit = 0;
     st.tasten = Maus_Get_Tasten();
-    if (Maus_Neue_Tasten() || st.tasten == 0) druck_gefeuert = false;
+    const bool neuer_druck = Maus_Neue_Tasten() != 0;
+    if (neuer_druck || st.tasten == 0) druck_gefeuert = false;
     st.x = Maus_Get_X();
     st.y = Maus_Get_Y();
     if (Menue_Hook) Menue_Hook(st.x, st.y, st.tasten);
@@ -496,62 +564,23 @@ int8_t Menue_Icons_Check(int32_t icon_nr)
         Menue_Letzte_Mauspos[1] = st.y;
     }
     int8_t ergebnis = 0;
-    for (int32_t p = MAX_SCREEN_ICON_PRIORITY; p >= 0; --p) {
-        if (p == 19) {
-            rad_kandidaten(st);
-            if (tor(st, icon_nr, &ergebnis)) return ergebnis;
-        }
-        if (p == 0 && Menue_Zeitlimit && zeitbalken(st)) return -1;
-        for (int32_t s = Menue_Icons.hoechster[p]; s >= 0; --s) {
-            Menue_Icon* icon = Menue_Icons.slot[p][s];
-            if (!icon || (icon->status & ICON_VERSTECKT) || (icon->flags & ICON_NICHT_TREFFEN)) continue;
-            if (p > 23 || (p > 19 && !st.oben)) {
-                Menue_Modal_Aktiv = 1;
-                if (p > 23) st.oben = true;
-                st.modal = icon;
-                st.modal_rechteck[0] = icon->x;
-                st.modal_rechteck[1] = icon->y;
-                st.modal_rechteck[2] = icon->x + icon->breite;
-                st.modal_rechteck[3] = icon->y + icon->hoehe;
-            }
-            if (Menue_Modal_Aktiv && st.tasten == 2 && st.modal && (st.modal->flags & ICON_RECHTS_VERKNUEPFT) &&
-                Menue_Nummer_Gueltig(st.modal->verknuepft) && Menue_Icons.vorhanden[st.modal->verknuepft]) {
-                Menue_Icon* l = Menue_Icons.reg[st.modal->verknuepft].icon;
-                if ((!Menue_Aktuelles_Icon || !Menue_Aktuelles_Icon->kontext) && l && l->klick) {
-                    Menue_Hilfe_Schliessen();
-                    verlassen(0x20);
-                    l->klick(l, KLICK_LINKS);
-                    Menue_Aktuelles_Icon = Menue_Gezogenes_Icon = nullptr;
-                    while (Maus_Get_Tasten() == 2 && !Programm_Ende) {
-                    }
-                }
-                return -2;
-            }
-            bool treffer = getroffen(icon, st.x, st.y);
-            if (treffer && ((Menue_Modal_Aktiv && p < 20) || (st.oben && p < 24)) && ueberdeckt(icon, st)) treffer = false;
-            if (treffer && Menue_Rad_Zeit == 0) kandidat(st, icon);
-            Menue_Icon* cur = Menue_Aktuelles_Icon;
-            if (cur && !Menue_Gezogenes_Icon && (icon->status & ICON_GLUEHT) &&
-                (icon == cur || (icon->glow_gruppe != -1 && icon->glow_gruppe == cur->glow_gruppe)) &&
-                (!Menue_Modal_Aktiv || p > 19) && st.glows < MAX_GLOW)
-                st.glow[st.glows++] = icon;
-            if (icon != cur) continue;
-            hilfe(st, icon);
-            uint32_t maske = ((icon->flags & ICON_RECHTE_TASTE) || icon->kontext) ? 3 : 1;
-            bool ebene_ok = !Menue_Modal_Aktiv || (p > 19 && !st.oben) || (p > 23 && st.oben);
-            const bool wiederholt = icon->flags & ICON_WERTFELD;
-            if (!Menue_Gezogenes_Icon && treffer && (maske & uint32_t(st.tasten)) && ebene_ok &&
-                !(icon->status & GESPERRT) && (wiederholt || !druck_gefeuert)) {
-                bool gehandelt = false;
-                int8_t r = feuern(st, icon, gehandelt);
-                if (gehandelt) {
-                    if (!wiederholt) druck_gefeuert = true;
-                    return r;
-                }
-            }
-        }
+    if (durchgehen(st, icon_nr, &ergebnis)) return ergebnis;
+    Menue_Icon* vorher = Menue_Aktuelles_Icon;
+    ergebnis = walk_ende(st);
+    // A press that came with the pointer onto an icon (moved and pressed within one step, as a
+    // fast pointer does after a menu closed) is that icon's click: the walk is taken again with
+    // it current, or the press would be gone by the next step.
+    Menue_Icon* neu = Menue_Aktuelles_Icon;
+    if (neuer_druck && st.tasten != 0 && !druck_gefeuert && icon_nr == -1 && neu && neu != vorher &&
+        !Menue_Gezogenes_Icon) {
+        Schritt wieder;
+        wieder.x = st.x, wieder.y = st.y, wieder.tasten = st.tasten, wieder.jetzt = st.jetzt;
+        wieder.einstellung = st.einstellung;
+        Menue_Modal_Aktiv = 0;
+        int8_t r = 0;
+        if (durchgehen(wieder, icon_nr, &r)) return r;
     }
-    return walk_ende(st);
+    return ergebnis;
 }
 
 int8_t Menue_Event_Schritt(uint8_t refresh, int32_t icon_nr)

@@ -60,7 +60,9 @@ int32_t tore(const Spielfeld_Record* r, int32_t spnr)
     int32_t n = 0;
     Spiele_Ereignis_Info e{};
     for (bool da = Spiele_Get_Erstes_Ereignis(int32_t(r->spiel), &e); da; da = Spiele_Get_Naechstes_Ereignis(&e))
-        if ((e.flags & SPE_TOR) && !(e.flags & 512) && e.spieler_1 != KEIN_SPIELER && e.spieler_1 == spnr) ++n;
+        if ((e.flags & SPE_TOR) && !(e.flags & 512) && !Spiele_Ist_Elfmeter_Tor(e.flags) && e.spieler_1 != KEIN_SPIELER &&
+            e.spieler_1 == spnr)
+            ++n;
     return n;
 }
 

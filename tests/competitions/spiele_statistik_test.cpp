@@ -150,6 +150,35 @@ TEST_F(SpieleStatistikTest, CounterMasksSecondPlayerOtherSideAndAttendance)
     EXPECT_EQ(h[0], 2);
 }
 
+// The kicks of a shoot-out (goals stored without their shot) stand in the score but are no
+// player's goals: not in the counter per player, nor in a player's own team figures. Outside a
+// match decided on penalties a goal is counted as stored.
+TEST_F(SpieleStatistikTest, ShootOutKicksAreNoPlayersGoals)
+{
+    const uint32_t HC = HT | SPE_CHANCE, GC = GT | SPE_CHANCE;
+    spiel(block, 0, 0, 0, 0, 1,
+          {{HC, 30, 5, 6}, {GC, 80, 20, 0x7FFF}, {HT, 121, 5, 0x7FFF}, {GT, 121, 20, 0x7FFF}, {HT, 121, 7, 0x7FFF}},
+          SPIELE_ART_NE);
+    spiel(block, 1, 0, 0, 2, 0, {{GT, 40, 7, 6}});
+    const int32_t n = Spieler_Anzahl;
+    auto z = zaehlen(true, {SPE_TOR, SPST_ZWEITER_SPIELER | SPE_TOR});
+    EXPECT_EQ(z[5], 1);
+    EXPECT_EQ(z[20], 1);
+    EXPECT_EQ(z[7], 1) << "only his goal of the second match";
+    EXPECT_EQ(z[n + 6], 2);
+    const int32_t w = LIGA;
+    const uint32_t m = SPE_TOR;
+    int32_t eins = -1;
+    ASSERT_TRUE(Spiele_Get_Statistik_Eines_Spielers(5, &w, 1, &m, 1, -1, -1, -1, -1, &eins));
+    EXPECT_EQ(eins, 1);
+    Spiele_Team_Statistik s;
+    Spiele_Team_Statistik_Berechnen(0, LIGA, 0, 0, -1, 0, &s, 5);
+    EXPECT_EQ(s.tore, 1);
+    // the team's score keeps the kicks that decided it
+    auto k = zaehlen(false, {SPE_TOR});
+    EXPECT_EQ(k[1], 2);
+}
+
 // One player's count is his column of the count for every player, the second player's mask and a
 // minute range included; a number beyond the players has none.
 TEST_F(SpieleStatistikTest, OnePlayersCountIsHisColumnOfTheFullCount)

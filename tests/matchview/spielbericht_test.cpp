@@ -10,6 +10,7 @@
 #include "database/teamspieler.h"
 #include "gameflow/globals.h"
 #include "match/spielfeld.h"
+#include "matchview/lineup/aufstellung.h"
 #include "matchview/lineup/motivation.h"
 #include "matchview/lineup/screen.h"
 #include "matchview/spielbericht.h"
@@ -246,6 +247,38 @@ TEST_F(Spielbericht, AScriptThatWaitsForTheNextTurnLeavesEveryScreen)
         EXPECT_EQ(schritt(), 1);
     }
     EXPECT_FALSE(Os_Script_Finished()) << "the script's wait is left to the turn";
+}
+
+// The line-up list's goal column counts the player's goals in play; a shoot-out kick he scored
+// decides the tie but is none of them.
+TEST_F(Spielbericht, TheLineUpListLeavesShootOutKicksOutOfAPlayersGoals)
+{
+    Spielfeld_Record* r = records[0];
+    const int32_t h = int32_t(r->spiel);
+    Spiele_Ereignis_Speicher_Reservieren(h);
+    Spiele_Get_Spiel(h, 1)->ergebnis_art |= SPIELE_ART_NE;
+    Spiele_Set_Ereignis(h, SPE_CHANCE | SPE_TOR | SPE_HEIM, 30, 10, 0x7FFF);
+    Spiele_Set_Ereignis(h, SPE_TOR | SPE_HEIM, 120, 10, 0x7FFF);  // his kick in the shoot-out
+    Spiele_Set_Ereignis(h, SPE_TOR | SPE_HEIM, 120, 11, 0x7FFF);
+    Aufstellung_Liste_Bauen();
+    Screen_Record = r;
+    Screen_Seite = 0;
+    static std::vector<std::string> texte;
+    texte.clear();
+    Liste_Text_Hook = [](int32_t, int32_t, const char* t) { texte.emplace_back(t); };
+    Update_Liste_Variabel();
+    Liste_Text_Hook = nullptr;
+    Screen_Record = nullptr;
+    // the goals stand at column 471 as "goals/shots"
+    int32_t eins = 0, mehr = 0;
+    for (const std::string& t : texte) {
+        const size_t p = t.find("^tz0471");
+        if (p == std::string::npos) continue;
+        eins += t.compare(p + 7, 2, "1/") == 0;
+        mehr += t.compare(p + 7, 2, "2/") == 0;
+    }
+    EXPECT_EQ(eins, 1) << "one goal in play for player 10";
+    EXPECT_EQ(mehr, 0) << "the kicks are no goals";
 }
 
 }  // namespace

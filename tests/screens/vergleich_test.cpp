@@ -19,6 +19,7 @@
 #include "database/team.h"
 #include "database/teamspieler.h"
 #include "gameflow/globals.h"
+#include "matchview/live/spielszenen_live.h"
 #include "network/internet_read.h"
 #include "platform/bytes.h"
 #include "platform/print.h"
@@ -347,3 +348,35 @@ TEST_F(Vergleich, DamagedRequestsNeverFault)
 }
 
 }  // namespace
+
+// The competition buttons' labels: two leagues of one country read apart within the button, a
+// name that fits stays whole, a single long word is cut to the width.
+constexpr int32_t FONT = 4, BREITE = 28;
+
+TEST(VergleichKnopf, LabelsOfOneCountrysCompetitionsReadApartWithinTheButton)
+{
+    auto label = [](const char* name, int32_t breite = BREITE) {
+        char aus[64];
+        Spieler_Spielervergleich_Knopf_Text(name, FONT, breite, aus, sizeof aus);
+        return std::string(aus);
+    };
+    auto breite = [](const std::string& t) {
+        char x[64];
+        return Spielszenen_Text_Kuerzen(x, sizeof x, t.c_str(), FONT, INT_MAX);
+    };
+    const std::string eins = label("England 1. Liga"), zwei = label("England 2. Liga");
+    const std::string pokal = label("Pokal England"), spanien = label("Pokal Spanien");
+    for (const std::string& t : {eins, zwei, pokal, spanien}) {
+        EXPECT_FALSE(t.empty());
+        EXPECT_LE(breite(t), BREITE) << t;
+    }
+    EXPECT_NE(eins, zwei);
+    EXPECT_NE(eins.find('1'), std::string::npos) << eins;
+    EXPECT_NE(zwei.find('2'), std::string::npos) << zwei;
+    EXPECT_NE(pokal, spanien);
+    EXPECT_EQ(eins.substr(0, 1), "E");
+    EXPECT_EQ(label("1. Liga", 500), "1. Liga");
+    EXPECT_LE(breite(label("Meisterschaftsrunde")), BREITE);
+    EXPECT_EQ(label("Meisterschaftsrunde").substr(0, 3), "Mei");
+    EXPECT_EQ(label(nullptr), "");
+}

@@ -427,3 +427,34 @@ TEST_F(Event, OnePressIsOneClick)
     maus(110, 105);
     (void)a, (void)weiter;
 }
+
+// A press that comes with the pointer onto an icon (moved, pressed and even released before the
+// step looks, as a fast pointer does right after a menu closed) is that icon's click, once; a
+// button already held when the pointer comes onto an icon clicks nothing.
+TEST_F(Event, APressThatBringsThePointerOntoAnIconIsItsClick)
+{
+    Menue_Icon* a = knopf(900, 100, 100, 5);
+    Menue_Icon* b = knopf(901, 300, 100, 5);
+    maus(400, 400);
+    Menue_Icons_Check(-1);
+    Os_Input_Set_Mouse(110, 105);
+    Os_Input_Set_Buttons(true, false);
+    Os_Input_Set_Buttons(false, false);
+    Menue_Icons_Check(-1);
+    Menue_Icons_Check(-1);
+    ASSERT_EQ(klicks.size(), 1u);
+    EXPECT_EQ(klicks[0].icon, a);
+    // pressed and held while moving onto the other one: its click, once
+    maus(400, 400);
+    Menue_Icons_Check(-1);
+    maus(310, 105, true);
+    for (int i = 0; i < 5; ++i) Menue_Icons_Check(-1);
+    ASSERT_EQ(klicks.size(), 2u);
+    EXPECT_EQ(klicks[1].icon, b);
+    // held on, carried back onto the first: nothing
+    maus(110, 105, true);
+    for (int i = 0; i < 5; ++i) Menue_Icons_Check(-1);
+    EXPECT_EQ(klicks.size(), 2u);
+    maus(110, 105);
+    Menue_Icons_Check(-1);
+}
