@@ -45,25 +45,9 @@ std::string unterschiede(const fs::path& a, const fs::path& b)
     return u;
 }
 
-// The start of the program's random sequence, the same on every run (the program inherits it);
-// one given from outside is kept, to play another season.
-constexpr const char* ZUFALL_START = "1";
-
-struct Zufall_Start {
-    const bool gesetzt = std::getenv("DORVIN_ZUFALL") == nullptr;
-    Zufall_Start()
-    {
-        if (gesetzt) setenv("DORVIN_ZUFALL", ZUFALL_START, 1);
-    }
-    ~Zufall_Start()
-    {
-        if (gesetzt) unsetenv("DORVIN_ZUFALL");
-    }
-};
-
 TEST(Saison_Im_Programm, StartMenuToNextSeasonAndResumedFromTheMiddle)
 {
-    const Zufall_Start zufall;
+    const Zufall_Start zufall("1");
     const fs::path ordner = fs::temp_directory_path() / ("dorvin_saison_" + std::to_string(getpid()));
     fs::remove_all(ordner);
     fs::create_directories(ordner);
