@@ -192,6 +192,23 @@ inline std::string auflisten(const std::map<std::string, int>& texte)
     return s;
 }
 
+// The start of the programs' random sequence, the same on every run while it lives (a program
+// started meanwhile inherits it), so that a test meets the same club, matches and season each
+// time; one given from outside (DORVIN_ZUFALL) is kept, to replay another.
+struct Zufall_Start {
+    const bool gesetzt = std::getenv("DORVIN_ZUFALL") == nullptr;
+    explicit Zufall_Start(const char* start)
+    {
+        if (gesetzt) setenv("DORVIN_ZUFALL", start, 1);
+    }
+    ~Zufall_Start()
+    {
+        if (gesetzt) unsetenv("DORVIN_ZUFALL");
+    }
+    Zufall_Start(const Zufall_Start&) = delete;
+    Zufall_Start& operator=(const Zufall_Start&) = delete;
+};
+
 // A world and an installed program folder in a temporary folder of their own.
 struct Installation {
     fs::path ordner;
