@@ -31,6 +31,7 @@ protected:
     {
         if (!welt.empty()) std::filesystem::remove_all(welt);
         welt = Test_Welt_Bauen(name, schritte);
+        welt_name = name;
     }
 
     static int32_t saisons()
@@ -40,13 +41,15 @@ protected:
         return s > 0 ? s : 2;
     }
 
-    // DORVIN_SAISON_ORDNER=DIR keeps each season's savegame there as saison_N.sgv, for the
-    // world-health tool.
+    static inline std::string welt_name;
+
+    // DORVIN_SAISON_ORDNER=DIR keeps each season's savegame there as WORLD_N.sgv (welt_saisons_N,
+    // welt_saisons_gross_N), for the world-health tool.
     static void speichern(int32_t saison)
     {
         const char* ordner = std::getenv("DORVIN_SAISON_ORDNER");
         if (!ordner || !*ordner) return;
-        const std::string name = std::string(ordner) + "/saison_" + std::to_string(saison);
+        const std::string name = std::string(ordner) + "/" + welt_name + "_" + std::to_string(saison);
         EXPECT_TRUE(Disk_Spielstand_Speichern(name.c_str())) << name;
     }
 
