@@ -601,8 +601,11 @@ void Spielfeld_Netz_Pruefen_Mitspieler(int32_t team)
             Steuersignal_Client_Raus(team);
             return;
         }
+        // Only a taker still awaited counts: one that came (or a minute played past the set piece)
+        // while the pitch stood still, a manager's pause here, is no choice missing.
         int32_t art = 0;
-        if (s.standard_seit && standard_von(r, &art) == k && seit(s.standard_seit, jetzt) >= WAHLZEIT) {
+        if (s.standard_seit && standard_von(r, &art) == k && standard_offen(s, r) &&
+            seit(s.standard_seit, jetzt) >= WAHLZEIT) {
             Print_Fehler("Spielfeld: Team %d wählt keinen Schützen, Minute %d", team, int(r->minute));
             raus(r, k);
             Steuersignal_Zu_Langsam(team);

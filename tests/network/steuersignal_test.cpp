@@ -191,6 +191,20 @@ struct Signale : ::testing::Test {
         Aktuelles_Team = team;
         Netz_Set_Eigenes_Team(team);
     }
+    // A fresh game 1 of client A at minute 30, at A's corner: the server holds it for A's taker.
+    Spielfeld_Record* ecke_von_a_gehalten()
+    {
+        spiele.clear();
+        Spielfeld_Netz_Zuruecksetzen();
+        Spielfeld_Record* r = spiel(1, A, 6, 30);
+        Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+        vom_client(0, paket(SIGNAL_AM_SPIEL, A));
+        r->situation = SITUATION_ECKE;
+        r->letzte_beruehrung = 1;  // A's corner
+        uhr = 80000;
+        EXPECT_TRUE(Spielfeld_Netz_Wartet(r));
+        return r;
+    }
 };
 
 // --- the server's handling of a client's signals ---------------------------------------------------
@@ -730,16 +744,8 @@ TEST_F(Signale, EinSchuetzeHatDieGanzeWahlzeitAuchAbDerErstenMillisekunde)
 {
     for (const bool kommt : {true, false}) {
         SCOPED_TRACE(kommt ? "the taker comes" : "no taker comes");
-        spiele.clear();
-        Spielfeld_Netz_Zuruecksetzen();
-        Spielfeld_Record* r = spiel(1, A, 6, 30);
-        Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
-        vom_client(0, paket(SIGNAL_AM_SPIEL, A));
-        r->situation = SITUATION_ECKE;
-        r->letzte_beruehrung = 1;  // A's corner
+        Spielfeld_Record* r = ecke_von_a_gehalten();
         r->ecken_schuetze[0] = 11;
-        uhr = 80000;
-        ASSERT_TRUE(Spielfeld_Netz_Wartet(r));
         gesendet.clear();
         Steuersignal_Verarbeiten();
         EXPECT_FALSE(r->netz_seite[0] & SPIELFELD_NETZ_RAUS) << "cut off in the millisecond the wait began";
@@ -758,6 +764,24 @@ TEST_F(Signale, EinSchuetzeHatDieGanzeWahlzeitAuchAbDerErstenMillisekunde)
         uhr += 1;
         Steuersignal_Verarbeiten();
         EXPECT_EQ((r->netz_seite[0] & SPIELFELD_NETZ_RAUS) != 0, !kommt);
+    }
+}
+
+// The server holds for client A's corner and A's taker comes, but the server's pitch stands still
+// (its manager pauses the match) past the time for a choice: A chose, it is not cut off. The same
+// for a minute of A's that passed the set piece. A choice that never comes still cuts A off.
+TEST_F(Signale, EinGekommenerSchuetzeWirdNichtAbgewartetWennDerPlatzStillsteht)
+{
+    enum Fall { SCHUETZE, MINUTE, NICHTS };
+    for (const Fall fall : {SCHUETZE, MINUTE, NICHTS}) {
+        SCOPED_TRACE(int(fall));
+        Spielfeld_Record* r = ecke_von_a_gehalten();
+        if (fall == SCHUETZE) vom_client(0, paket(SIGNAL_SONDERAKTION, A, {1u << 24 | 2u << 22 | 78u}));
+        if (fall == MINUTE) vom_client(0, minute_paket(A, 30, 1, false, 0));
+        // no step of the pitch from here: the server's manager has paused
+        uhr += SPIELFELD_NETZ_WAHLZEIT + 1000;
+        Steuersignal_Verarbeiten();
+        EXPECT_EQ((r->netz_seite[0] & SPIELFELD_NETZ_RAUS) != 0, fall == NICHTS);
     }
 }
 
