@@ -2,6 +2,7 @@
 // removal of players who cannot play, and the tactic figure.
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdlib>
 #include <vector>
 
@@ -328,7 +329,6 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // figure, then (flag 2) the formation's ten field places, then (flags 1 and 4) the cells
     // around his favourite one for the grid. The later choices read these ratings.
     uint8_t aus[100];
-    Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
     const int32_t bewertet_formation = formation;
     // flags without 1, 2 or 4 name no ratings; the places are rated so that the choice has some
     const bool plaetze_bewerten = (flags & 2) || !(flags & 5);
@@ -336,6 +336,20 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // the grid only chooses the formation: without that, its draws are made and nothing summed
     const bool gitter_gebraucht = slot >= 0 && (flags & 1);
     std::vector<int32_t> gitter(ZELLEN, 0);
+    // The grid's ratings are read only on the cells the formations' first n places stand on:
+    // those are rated, the other cells' draws are stepped over (bit s of row z: cell (z, s)).
+    const int32_t n = std::clamp(static_cast<int32_t>(kader.size()) - 1, 0, FELDSPIELER);
+    uint8_t plaetze[TEAM_FORMATIONEN][2 * FELDSPIELER] = {};
+    std::array<uint32_t, 27> gelesen{};
+    for (int32_t f = 0; gitter_gebraucht && f < formationen; ++f) {
+        Team_Aufstellungsarray(team, satz, f, aus, nullptr, nullptr);
+        std::copy_n(aus, 2 * FELDSPIELER, plaetze[f]);
+        for (int32_t k = 0; k < n; ++k) {
+            const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
+            if (c >= 0 && c < ZELLEN) gelesen[size_t(c / SPALTEN)] |= 1u << (c % SPALTEN);
+        }
+    }
+    Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
     // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
     // drawn inline.
     const int32_t rausch_lo = 90 + a / 10, rausch_hi = 110 - a / 10;
@@ -358,26 +372,29 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         if (plaetze_bewerten)
             for (int32_t p = 0; p < FELDSPIELER; ++p) k.platz[size_t(p)] = bewertung(zelle(aus[2 * p], aus[2 * p + 1]));
         if (!gitter_bewerten || k.lieblingspos < 0 || k.lieblingspos >= ZELLEN) continue;
+        // bewertung() cell by cell, row by row, each cell with its draw: the window lies around
+        // his favourite cell, so the distance is the table's, and a row keeps its third.
         const int32_t lz = k.lieblingspos / SPALTEN, ls = k.lieblingspos % SPALTEN;
         const int32_t z0 = std::max(lz - 8, 0), z1 = std::min(lz + 8, 26);
         const int32_t s0 = std::max(ls - 4, 0), s1 = std::min(ls + 4, 16);
-        if (!gitter_gebraucht) {
-            // the cells' draws, whose figures nothing reads: the sequence moves on as they would move it
-            Zufall_Folge folge;
-            folge.Ueberspringen((z1 - z0 + 1) * (s1 - s0 + 1));
-            folge.Abgeben();
-            continue;
-        }
-        // bewertung() cell by cell, row by row: the window lies around his favourite cell, so
-        // the distance is the table's, and a row keeps its third.
+        const int32_t breite = s1 - s0 + 1;
+        const uint32_t spalten = ((1u << breite) - 1u) << s0;
         const int32_t form_faktor = 100 - k.form / 2;
+        Zufall_Folge folge;
+        int32_t gezogen = 0;  // the window's cells whose draws lie behind
         for (int32_t zz = z0; zz <= z1; ++zz) {
+            uint32_t maske = gelesen[size_t(zz)] & spalten;
+            if (!maske) continue;
             const int32_t grund = eignung.summe[std::min(zz / 9, 2)] / 10;
             const auto& abstand = abstaende()[size_t(std::abs(zz - lz))];
             int32_t* fenster = k.fenster[size_t(zz - lz + 8)].data();
             int32_t* zeile = gitter.data() + zelle(zz, 0);
-            for (int32_t ss = s0; ss <= s1; ++ss) {
-                const int32_t r = Zufall(rausch_lo, rausch_hi);
+            for (; maske; maske &= maske - 1) {
+                const int32_t ss = std::countr_zero(maske);
+                const int32_t stelle = (zz - z0) * breite + ss - s0;
+                folge.Ueberspringen(stelle - gezogen);
+                gezogen = stelle + 1;
+                const int32_t r = folge.Zufall(rausch_lo, rausch_hi);
                 // 32 bits hold it: the fitness stays below 180,000 and the noise and the form's
                 // factor below a few hundred
                 const uint32_t e = uint32_t(std::max(grund - 30 * abstand[size_t(std::abs(ss - ls))], 0)) * uint32_t(r) / 100u;
@@ -386,16 +403,16 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                 zeile[ss] += wert;
             }
         }
+        folge.Ueberspringen((z1 - z0 + 1) * breite - gezogen);
+        folge.Abgeben();
     }
 
-    const int32_t n = std::clamp(static_cast<int32_t>(kader.size()) - 1, 0, FELDSPIELER);
     if (gitter_gebraucht) {
         int64_t beste = -1;
         for (int32_t f = 0; f < formationen; ++f) {
-            Team_Aufstellungsarray(team, satz, f, aus, nullptr, nullptr);
             int64_t summe = 0;
             for (int32_t k = 0; k < n; ++k) {
-                const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
+                const int32_t c = zelle(plaetze[f][2 * k], plaetze[f][2 * k + 1]);
                 if (c >= 0 && c < ZELLEN) summe += gitter[static_cast<size_t>(c)];
             }
             const int32_t z = Zufall(rausch_lo, rausch_hi);
