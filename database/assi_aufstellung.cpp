@@ -126,11 +126,6 @@ constexpr int32_t FELDSPIELER = 10;
 // pitch a cell lies in: defenders need fitness, midfielders intelligence, forwards technique.
 constexpr int32_t GRUPPEN_GEWICHT[3][3] = {{5, 3, 2}, {2, 5, 3}, {2, 2, 6}};
 
-int32_t hypotenuse(int32_t a, int32_t b)
-{
-    return Hypotenuse_Int(a / SPALTEN - b / SPALTEN, a % SPALTEN - b % SPALTEN);
-}
-
 struct Kandidat {
     int32_t spnr;
     bool torwart;
@@ -140,8 +135,6 @@ struct Kandidat {
     int32_t fest_platz;  // the place the manager fixed him to, -1 none
     int32_t gesamt = 0;  // the one overall rating of the goalkeeper and bench picks
     std::array<int32_t, 10> platz{};  // suitability ratings for the formation's field places
-    // suitability ratings around the favourite cell (8 rows, 4 columns each way), -1 not rated
-    std::array<std::array<int32_t, 9>, 17> fenster;
 };
 
 // Hypotenuse_Int over every row and column difference of the grid, worked out once.
@@ -154,6 +147,14 @@ const std::array<std::array<int32_t, SPALTEN>, 27>& abstaende()
         return t;
     }();
     return tabelle;
+}
+
+// Hypotenuse_Int of two cells' row and column differences (the table's for cells of the grid).
+int32_t hypotenuse(int32_t a, int32_t b)
+{
+    const int32_t dz = a / SPALTEN - b / SPALTEN, ds = a % SPALTEN - b % SPALTEN;
+    if (std::abs(dz) < 27 && std::abs(ds) < SPALTEN) return abstaende()[size_t(std::abs(dz))][size_t(std::abs(ds))];
+    return Hypotenuse_Int(dz, ds);
 }
 
 // Assi_Eignung_Berechnen for many cells of one player: his weighted sums per third once.
@@ -322,7 +323,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         const int32_t lieb = Spieler_Fix_Daten[sp].lieblingspos;
         int32_t form = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, sp, 0, SP_LESEN);
         if (form < 50) form = 0;
-        kader.push_back({sp, lieb == SP_POS_TORWART, lieb, form, false, -1, 0, {}, {}});
+        kader.push_back({sp, lieb == SP_POS_TORWART, lieb, form, false, -1, 0, {}});
     }
 
     // Every player is rated once, in squad order, each rating with its own noise draw: the overall
@@ -338,17 +339,26 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     std::vector<int32_t> gitter(ZELLEN, 0);
     // The grid's ratings are read only on the cells the formations' first n places stand on:
     // those are rated, the other cells' draws are stepped over (bit s of row z: cell (z, s)).
+    // A player's rating of such a cell lies at its number among them (`nummer`, -1 none) in his
+    // row of `zellwerte`; 0 where the cell lay outside his window.
     const int32_t n = std::clamp(static_cast<int32_t>(kader.size()) - 1, 0, FELDSPIELER);
     uint8_t plaetze[TEAM_FORMATIONEN][2 * FELDSPIELER] = {};
     std::array<uint32_t, 27> gelesen{};
+    std::array<int8_t, ZELLEN> nummer;
+    nummer.fill(-1);
+    int32_t gelesene = 0;
     for (int32_t f = 0; gitter_gebraucht && f < formationen; ++f) {
         Team_Aufstellungsarray(team, satz, f, aus, nullptr, nullptr);
         std::copy_n(aus, 2 * FELDSPIELER, plaetze[f]);
         for (int32_t k = 0; k < n; ++k) {
             const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
-            if (c >= 0 && c < ZELLEN) gelesen[size_t(c / SPALTEN)] |= 1u << (c % SPALTEN);
+            if (c < 0 || c >= ZELLEN || nummer[size_t(c)] >= 0) continue;
+            gelesen[size_t(c / SPALTEN)] |= 1u << (c % SPALTEN);
+            nummer[size_t(c)] = int8_t(gelesene++);
         }
     }
+    std::vector<int32_t> zellwerte(kader.size() * size_t(gelesene), 0);
+    const auto& abstaende_tabelle = abstaende();
     Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
     // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
     // drawn inline.
@@ -361,7 +371,6 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         else
             for (int32_t i = 0; i < 9; ++i) summe += Spieler_Daten[k.spnr].attribute[i];
         k.gesamt = static_cast<int32_t>(static_cast<int64_t>(summe) * z / 100);
-        for (auto& zeile : k.fenster) zeile.fill(-1);
         if (k.torwart) continue;
         const Eignung eignung(k.spnr);
         auto bewertung = [&](int32_t zelle_nr) {
@@ -386,8 +395,8 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             uint32_t maske = gelesen[size_t(zz)] & spalten;
             if (!maske) continue;
             const int32_t grund = eignung.summe[std::min(zz / 9, 2)] / 10;
-            const auto& abstand = abstaende()[size_t(std::abs(zz - lz))];
-            int32_t* fenster = k.fenster[size_t(zz - lz + 8)].data();
+            const auto& abstand = abstaende_tabelle[size_t(std::abs(zz - lz))];
+            int32_t* werte = zellwerte.data() + size_t(&k - kader.data()) * size_t(gelesene);
             int32_t* zeile = gitter.data() + zelle(zz, 0);
             for (; maske; maske &= maske - 1) {
                 const int32_t ss = std::countr_zero(maske);
@@ -399,7 +408,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                 // factor below a few hundred
                 const uint32_t e = uint32_t(std::max(grund - 30 * abstand[size_t(std::abs(ss - ls))], 0)) * uint32_t(r) / 100u;
                 const int32_t wert = int32_t(e) * form_faktor / 100 + 1;
-                fenster[ss - ls + 4] = wert;
+                werte[nummer[size_t(zelle(zz, ss))]] = wert;
                 zeile[ss] += wert;
             }
         }
@@ -427,10 +436,8 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // this formation were rated, else his grid rating of the cell, else nothing
     auto eignung_fuer = [&](const Kandidat& kd, int32_t k, int32_t c) {
         if (plaetze_bewerten && formation == bewertet_formation) return kd.platz[size_t(k)];
-        if (kd.lieblingspos < 0 || kd.lieblingspos >= ZELLEN) return 0;
-        const int32_t dz = c / SPALTEN - kd.lieblingspos / SPALTEN + 8, ds = c % SPALTEN - kd.lieblingspos % SPALTEN + 4;
-        if (dz < 0 || dz > 16 || ds < 0 || ds > 8) return 0;
-        return std::max(kd.fenster[size_t(dz)][size_t(ds)], 0);
+        if (c < 0 || c >= ZELLEN || nummer[size_t(c)] < 0) return 0;
+        return zellwerte[size_t(&kd - kader.data()) * size_t(gelesene) + size_t(nummer[size_t(c)])];
     };
     if (slot >= 0) Team_Wert(170 + satz, team, formation, TEAM_SCHREIBEN);
     if (slot >= 0 && Assistent_Mit_Aufgabe(team, ASSI_AUFGABE_TRANSFER) >= 0)
