@@ -326,6 +326,39 @@ TEST_F(Aufrufe, EveryFourthStepSnapshotsAShownRecordAndTheOverviewRunsOnlyWithou
     Spielfeld_Ansicht_Freigeben();
 }
 
+// A day with no record to step (all in the background, or finished) still shows: the overview is
+// told the day's minute + 1, and a shown record takes the view.
+TEST_F(Aufrufe, AFrameWithNothingToStepStillFeedsTheViews)
+{
+    r->minute = 30;
+    r->abgeschlossen = 1;  // finished: not stepped, its minute no longer the smallest
+    const uint16_t einheiten = r->einheiten;
+    run();
+    EXPECT_EQ(r->einheiten, einheiten);
+    EXPECT_EQ(zaehlen(AUFRUF_SCHNAPPSCHUSS), 0);
+    ASSERT_FALSE(aufrufe.empty());
+    EXPECT_EQ(aufrufe.back().art, AUFRUF_UEBERSICHT);
+    EXPECT_EQ(aufrufe.back().minute, 2);
+    // a background record, shown: the view loads for it although nothing plays
+    r->abgeschlossen = 0;
+    r->aktiv = 0;
+    r->anzeige = 1;
+    Spielszenen_Set_Lade_Hook([] { return true; });
+    aufrufe.clear();
+    run();
+    EXPECT_EQ(r->einheiten, einheiten);
+    EXPECT_EQ(zaehlen(AUFRUF_ANSICHT), 1);
+    EXPECT_EQ(zaehlen(AUFRUF_UEBERSICHT), 0);
+    Spielfeld_Ansicht_Freigeben();
+    // the same record running again is stepped and its minute is the view's
+    r->aktiv = 1;
+    aufrufe.clear();
+    run();
+    EXPECT_GT(r->einheiten, einheiten);
+    ASSERT_EQ(zaehlen(AUFRUF_ANSICHT), 1);
+    Spielfeld_Ansicht_Freigeben();
+}
+
 // A restart nobody takes is played by force after ten seconds of pitch time; a shoot-out kick
 // ends once its ball is dead, at the latest five seconds after the shot.
 // Silences the behaviour routines for a scope: nobody gives new orders or takes restarts.
