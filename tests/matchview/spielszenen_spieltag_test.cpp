@@ -14,6 +14,7 @@
 #include "database/team.h"
 #include "gameflow/ablauf.h"
 #include "graphics/grafik_screen.h"
+#include "match/pitch/spielfeld_animationen.h"
 #include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_objekt.h"
 #include "match/pitch/spielfeld_standard.h"
@@ -285,6 +286,85 @@ TEST_F(Spielszenen_Spieltag, AClickWhileAFreeKickOrPenaltyIsSetUpLetsTheChosenTa
         EXPECT_EQ(int32_t(r->letzte_beruehrung), s);
         EXPECT_EQ(wieder_offen, 0);
     }
+}
+
+// A lone manager's corner: the ball goes out off an opponent, and his click on the play while it
+// still rolls out (nothing of the corner set up yet, the taker's place not even a corner's) opens
+// the panel; the player he chooses, not the one the set-up would have sent, takes the corner.
+TEST_F(Spielszenen_Spieltag, AClickBeforeACornerIsSetUpLetsTheChosenTakeIt)
+{
+    const int32_t verein = Aktuelles_Team >= 0 ? Aktuelles_Team : 0;
+    Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_LIVE, verein);
+    ASSERT_TRUE(bis_live());
+    ASSERT_TRUE(Ablauf_Allein());
+    const int32_t a = Spielszenen_Aktives_Fenster();
+    ASSERT_GE(a, 0);
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[a];
+    Spielfeld_Record* r = f.record;
+    ASSERT_NE(r, nullptr);
+    ASSERT_GE(f.seite, 0);
+    const int32_t s = f.seite;
+    for (uint8_t& o : Spielfeld_Steuerung.schuetze_waehlen) o = 0;
+    Os_Input_Set_Mouse(2, 2);
+    Os_Input_Set_Buttons(false, false);
+    int32_t i = 0;
+    for (; i < 100000 && !(r->situation == SITUATION_SPIEL && r->ball_zustand == BALL_IM_SPIEL && r->spielende == 0 &&
+                           r->minute % 45 >= 5 && r->minute % 45 < 35 && !r->tor_pause && !r->foul_countdown &&
+                           r->torart[0] == 0);
+         ++i)
+        Ablauf_Schritt();
+    ASSERT_LT(i, 100000);
+    // an opponent's clearance from near his goal line runs out beside the post
+    const int32_t laenge = Spielfeld_Masse[0];
+    const bool hinten = ((1 - s) ^ (r->seiten_getauscht & 1)) != 0;  // side s attacks x = length
+    const int32_t x0 = hinten ? laenge - 60 : 60, ziel = hinten ? laenge + 1500 : -1500;
+    Spielfeld_Objekt_Setzen(r, SPIELFELD_BALL, x0, 500, 0);
+    ASSERT_TRUE(Spielfeld_Auftrag_Geben(r, SPIELFELD_BALL, ziel, 500, 0, 2500, ANIM_BALL, 0, 0, 0, -1, 1, 0, -1, 0));
+    r->ballhalter = -1;
+    r->letzte_beruehrung = uint8_t(1 - s);
+    for (i = 0; i < 50 && r->ecke_offen != 1; ++i) Ablauf_Schritt();
+    ASSERT_EQ(r->ecke_offen, 1);
+    ASSERT_EQ(int32_t(r->standard_seite), s);
+    ASSERT_NE(r->situation, SITUATION_ECKE) << "the ball has not come to rest yet";
+    const int32_t ecken = r->ecken[s];
+    // a quick click on the play
+    Os_Input_Set_Mouse(f.x + f.breite / 2, f.y + f.hoehe / 2);
+    Os_Input_Set_Buttons(true, false);
+    Os_Input_Set_Buttons(false, false);
+    Ablauf_Schritt();
+    ASSERT_EQ(f.standard_offen, 1);
+    EXPECT_EQ(Spielfeld_Steuerung.pause, 1);
+    EXPECT_EQ(Spielszenen_Standard_Art(r), 2);
+    // the last row's man still on the pitch, whom no set-up sends to a corner by itself
+    int32_t zeilen[16];
+    const int32_t n = Spielszenen_Schuetzen_Zeilen(r, s, zeilen);
+    ASSERT_GT(n, 1);
+    int32_t k = n - 1;
+    while (k > 0 && r->spieler[zeilen[k]].zustand != SPIELFELD_AUF_DEM_PLATZ) --k;
+    const int32_t gewaehlt = zeilen[k];
+    Os_Input_Set_Mouse(Spielszenen_Schuetze_X + 20, Spielszenen_Schuetze_Y + 24 + 12 * k + 5);
+    Os_Input_Set_Buttons(true, false);
+    for (int32_t t = 0; t < 10; ++t) Ablauf_Schritt();
+    Os_Input_Set_Buttons(false, false);
+    Ablauf_Schritt();
+    EXPECT_EQ(f.standard_offen, 0);
+    EXPECT_EQ(Spielfeld_Steuerung.pause, 0);
+    EXPECT_EQ(r->ecken_schuetze[s], uint32_t(r->spieler[gewaehlt].spnr));
+    Os_Input_Set_Mouse(2, 2);
+    // the corner is given and set up with him at the flag, and he plays it
+    bool ecke = false;
+    int32_t taker = -1, wieder_offen = 0;
+    for (i = 0; i < 20000 && !(ecke && r->situation != SITUATION_ECKE); ++i) {
+        ecke |= r->situation == SITUATION_ECKE;
+        if (r->situation == SITUATION_ECKE && r->ballhalter >= 0) taker = r->ballhalter;
+        Ablauf_Schritt();
+        wieder_offen += f.standard_offen;
+    }
+    ASSERT_TRUE(ecke) << "no corner";
+    EXPECT_EQ(r->ecken[s], ecken + 1);
+    EXPECT_NE(r->situation, SITUATION_ECKE) << "never taken";
+    EXPECT_EQ(taker, gewaehlt);
+    EXPECT_EQ(wieder_offen, 0);
 }
 
 // The manager's cup game is levelled late in the regular time and in extra time, so that
