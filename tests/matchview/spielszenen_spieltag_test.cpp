@@ -195,35 +195,62 @@ TEST_F(Spielszenen_Spieltag, TheOwnClubsFirstMatchDayIsShownLive)
     EXPECT_EQ(fa.tabelle_offen + fa.ereignisse_offen, 0);
 }
 
+// The lone manager's club broadcast live, its match running in the view with no taker option
+// set and the pointer off the play: the view's window, null (with a failure) when it did not come.
+Spielszenen_Fenster* allein_live()
+{
+    const int32_t verein = Aktuelles_Team >= 0 ? Aktuelles_Team : 0;
+    Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_LIVE, verein);
+    const int32_t a = bis_live() && Ablauf_Allein() ? Spielszenen_Aktives_Fenster() : -1;
+    if (a < 0 || !Spielszenen_Fenster_Liste[a].record || Spielszenen_Fenster_Liste[a].seite < 0) {
+        ADD_FAILURE() << "no live match of a lone manager";
+        return nullptr;
+    }
+    for (uint8_t& o : Spielfeld_Steuerung.schuetze_waehlen) o = 0;
+    Os_Input_Set_Mouse(2, 2);
+    Os_Input_Set_Buttons(false, false);
+    return &Spielszenen_Fenster_Liste[a];
+}
+
+// Runs the main loop until the game is in open play early in a half, with nothing pending; false
+// when that never came.
+bool bis_offenes_spiel(const Spielfeld_Record* r)
+{
+    for (int32_t i = 0; i < 100000; ++i) {
+        if (r->situation == SITUATION_SPIEL && r->ball_zustand == BALL_IM_SPIEL && r->spielende == 0 &&
+            r->minute % 45 >= 5 && r->minute % 45 < 35 && !r->tor_pause && !r->foul_countdown && r->torart[0] == 0)
+            return true;
+        Ablauf_Schritt();
+    }
+    return false;
+}
+
+// A press held over the taker panel's row k for a few frames, as a hand presses, then let go.
+void zeile_druecken(int32_t k)
+{
+    Os_Input_Set_Mouse(Spielszenen_Schuetze_X + 20, Spielszenen_Schuetze_Y + 24 + 12 * k + 5);
+    Os_Input_Set_Buttons(true, false);
+    for (int32_t t = 0; t < 10; ++t) Ablauf_Schritt();
+    Os_Input_Set_Buttons(false, false);
+    Ablauf_Schritt();
+}
+
 // A lone manager's free kick near the goal and his penalty: the engine has cleared each whistled
 // set piece at its first set-up pass, and his click on the play while it is still being set up
 // opens the taker panel and holds the match; the player he chooses takes the kick.
 TEST_F(Spielszenen_Spieltag, AClickWhileAFreeKickOrPenaltyIsSetUpLetsTheChosenTakeIt)
 {
-    const int32_t verein = Aktuelles_Team >= 0 ? Aktuelles_Team : 0;
-    Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_LIVE, verein);
-    ASSERT_TRUE(bis_live());
-    ASSERT_TRUE(Ablauf_Allein());
-    const int32_t a = Spielszenen_Aktives_Fenster();
-    ASSERT_GE(a, 0);
-    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[a];
-    ASSERT_NE(f.record, nullptr);
-    ASSERT_GE(f.seite, 0);
+    Spielszenen_Fenster* fenster = allein_live();
+    ASSERT_NE(fenster, nullptr);
+    Spielszenen_Fenster& f = *fenster;
     const int32_t s = f.seite;
-    for (uint8_t& o : Spielfeld_Steuerung.schuetze_waehlen) o = 0;
-    Os_Input_Set_Mouse(2, 2);
-    Os_Input_Set_Buttons(false, false);
     const std::string bilder = SPIELSZENEN_ORDNER + "/schuetze_" + std::to_string(::getpid());
     std::filesystem::create_directories(bilder);
     for (const int32_t art : {1, 0}) {
         Spielfeld_Record* r = f.record;
         // in open play, early in a half, the set piece is whistled for the manager's side
+        ASSERT_TRUE(bis_offenes_spiel(r));
         int32_t i = 0;
-        for (; i < 100000 && !(r->situation == SITUATION_SPIEL && r->ball_zustand == BALL_IM_SPIEL && r->spielende == 0 &&
-                               r->minute % 45 >= 5 && r->minute % 45 < 35 && !r->tor_pause && !r->foul_countdown);
-             ++i)
-            Ablauf_Schritt();
-        ASSERT_LT(i, 100000);
         const int32_t laenge = Spielfeld_Masse[0];
         const bool hinten = ((1 - s) ^ (r->seiten_getauscht & 1)) != 0;  // side s attacks x = length
         if (art == 1) {
@@ -264,12 +291,7 @@ TEST_F(Spielszenen_Spieltag, AClickWhileAFreeKickOrPenaltyIsSetUpLetsTheChosenTa
                          r->spieler[zeilen[k]].zustand != SPIELFELD_AUF_DEM_PLATZ))
             --k;
         const int32_t gewaehlt = zeilen[k];
-        // a press held over the row for a few frames, as a hand presses
-        Os_Input_Set_Mouse(Spielszenen_Schuetze_X + 20, Spielszenen_Schuetze_Y + 24 + 12 * k + 5);
-        Os_Input_Set_Buttons(true, false);
-        for (int32_t t = 0; t < 10; ++t) Ablauf_Schritt();
-        Os_Input_Set_Buttons(false, false);
-        Ablauf_Schritt();
+        zeile_druecken(k);
         EXPECT_EQ(f.standard_offen, 0);
         EXPECT_EQ(Spielfeld_Steuerung.pause, 0);
         EXPECT_EQ(Spielfeld_Gewaehlter_Schuetze(r, art, s), uint32_t(r->spieler[gewaehlt].spnr));
@@ -293,27 +315,12 @@ TEST_F(Spielszenen_Spieltag, AClickWhileAFreeKickOrPenaltyIsSetUpLetsTheChosenTa
 // the panel; the player he chooses, not the one the set-up would have sent, takes the corner.
 TEST_F(Spielszenen_Spieltag, AClickBeforeACornerIsSetUpLetsTheChosenTakeIt)
 {
-    const int32_t verein = Aktuelles_Team >= 0 ? Aktuelles_Team : 0;
-    Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_LIVE, verein);
-    ASSERT_TRUE(bis_live());
-    ASSERT_TRUE(Ablauf_Allein());
-    const int32_t a = Spielszenen_Aktives_Fenster();
-    ASSERT_GE(a, 0);
-    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[a];
+    Spielszenen_Fenster* fenster = allein_live();
+    ASSERT_NE(fenster, nullptr);
+    Spielszenen_Fenster& f = *fenster;
     Spielfeld_Record* r = f.record;
-    ASSERT_NE(r, nullptr);
-    ASSERT_GE(f.seite, 0);
     const int32_t s = f.seite;
-    for (uint8_t& o : Spielfeld_Steuerung.schuetze_waehlen) o = 0;
-    Os_Input_Set_Mouse(2, 2);
-    Os_Input_Set_Buttons(false, false);
-    int32_t i = 0;
-    for (; i < 100000 && !(r->situation == SITUATION_SPIEL && r->ball_zustand == BALL_IM_SPIEL && r->spielende == 0 &&
-                           r->minute % 45 >= 5 && r->minute % 45 < 35 && !r->tor_pause && !r->foul_countdown &&
-                           r->torart[0] == 0);
-         ++i)
-        Ablauf_Schritt();
-    ASSERT_LT(i, 100000);
+    ASSERT_TRUE(bis_offenes_spiel(r));
     // an opponent's clearance from near his goal line runs out beside the post
     const int32_t laenge = Spielfeld_Masse[0];
     const bool hinten = ((1 - s) ^ (r->seiten_getauscht & 1)) != 0;  // side s attacks x = length
@@ -322,7 +329,8 @@ TEST_F(Spielszenen_Spieltag, AClickBeforeACornerIsSetUpLetsTheChosenTakeIt)
     ASSERT_TRUE(Spielfeld_Auftrag_Geben(r, SPIELFELD_BALL, ziel, 500, 0, 2500, ANIM_BALL, 0, 0, 0, -1, 1, 0, -1, 0));
     r->ballhalter = -1;
     r->letzte_beruehrung = uint8_t(1 - s);
-    for (i = 0; i < 50 && r->ecke_offen != 1; ++i) Ablauf_Schritt();
+    int32_t i = 0;
+    for (; i < 50 && r->ecke_offen != 1; ++i) Ablauf_Schritt();
     ASSERT_EQ(r->ecke_offen, 1);
     ASSERT_EQ(int32_t(r->standard_seite), s);
     ASSERT_NE(r->situation, SITUATION_ECKE) << "the ball has not come to rest yet";
@@ -342,11 +350,7 @@ TEST_F(Spielszenen_Spieltag, AClickBeforeACornerIsSetUpLetsTheChosenTakeIt)
     int32_t k = n - 1;
     while (k > 0 && r->spieler[zeilen[k]].zustand != SPIELFELD_AUF_DEM_PLATZ) --k;
     const int32_t gewaehlt = zeilen[k];
-    Os_Input_Set_Mouse(Spielszenen_Schuetze_X + 20, Spielszenen_Schuetze_Y + 24 + 12 * k + 5);
-    Os_Input_Set_Buttons(true, false);
-    for (int32_t t = 0; t < 10; ++t) Ablauf_Schritt();
-    Os_Input_Set_Buttons(false, false);
-    Ablauf_Schritt();
+    zeile_druecken(k);
     EXPECT_EQ(f.standard_offen, 0);
     EXPECT_EQ(Spielfeld_Steuerung.pause, 0);
     EXPECT_EQ(r->ecken_schuetze[s], uint32_t(r->spieler[gewaehlt].spnr));
@@ -424,7 +428,9 @@ void elfmeterschiessen_ansehen(bool klicken)
     EXPECT_FALSE(elfmeter()) << "still kicking after " << i << " passes";
     EXPECT_LT(gehalten, 20000) << "passes held for a taker";
     EXPECT_EQ(ungezeichnet, 0) << "of " << offen << " passes with the panel waiting";
-    if (klicken) EXPECT_GT(offen, 0);
+    if (klicken) {
+        EXPECT_GT(offen, 0);
+    }
 }
 
 TEST_F(Spielszenen_Spieltag, AShootOutWatchedLiveEndsWithoutAClick) { elfmeterschiessen_ansehen(false); }
