@@ -109,41 +109,65 @@ void serien_liste(const Spielfeld_Record& r, const Spiele_Spiel* m, Rollliste& l
     Grafik_Bitmap_Freigeben(kopf);
 }
 
+// A goal's row: the running score, the minute (none for a shoot-out kick), the scorer in his
+// side's column and the one who set it up.
+std::string tor_zeile(const int32_t (&tore)[2], const Spiele_Ereignis_Info& e, bool mit_minute)
+{
+    const char* spalte = (e.flags & SPE_HEIM) ? "^tl0115" : "^tl0230";
+    const bool zweiter = e.spieler_2 > 0 && e.spieler_2 != KEIN_SPIELER && e.spieler_2 != 65535;
+    return Temp_Sprintf("^c%05d^tr0035%d^tl0037:^tl0041%d%s%s^c%05d%s^c%05d%s", weiss(), tore[0], tore[1],
+                        mit_minute ? Temp_Sprintf("^c%05d^tr0068%d^tl0070.Minute", grau(), e.minute) : "", spalte, weiss(),
+                        name_von(e.spieler_1), grau(), zweiter ? Temp_Sprintf(" (%s)", name_von(e.spieler_2)) : "");
+}
+
+// The goals and cards in the match's order. A game decided on penalties stores the scored kicks
+// as goals (its score holds them): they follow apart, under a row of their own, with the
+// shoot-out's own score, so that nobody reads them as goals of the match.
 void ereignis_liste(const Spielfeld_Record& r, Rollliste& l, int32_t tiefe)
 {
     const int32_t spiel = int32_t(r.spiel);
+    const Spiele_Spiel* gespeichert = Spiele_Get_Spiel(spiel, 1);
+    const Spiele_Spiel kopf = gespeichert ? *gespeichert : Spiele_Spiel{};
+    auto elfmeter = [&](uint32_t flags) { return gespeichert && Spiele_Ist_Elfmeter_Tor(kopf, flags); };
+    int32_t kicks = 0;
+    Spiele_Ereignis_Info e{};
+    for (bool da = Spiele_Get_Erstes_Ereignis(spiel, &e); da; da = Spiele_Get_Naechstes_Ereignis(&e)) kicks += elfmeter(e.flags);
     const int32_t n = Spiele_Ereignisse_Zaehlen(spiel);
-    if (n <= 0 || !liste_anlegen(l, n, tiefe)) return;
+    if (n <= 0 || !liste_anlegen(l, n + (kicks > 0 ? 1 : 0), tiefe)) return;
     drucken(l.bild, 6, TITEL_Y,
             Temp_Sprintf("^c%05dEreignisse im Spiel %s gegen %s", weiss(), Team_String(TEAM_NAME, int32_t(r.team[0]), nullptr, 0),
                          Team_String(TEAM_NAME, int32_t(r.team[1]), nullptr, 0)));
-    Rastport* kopf = bild_laden(BILD_UEBERSCHRIFT, tiefe);
-    if (kopf) Grafik_Blit_Transparent(kopf, 0, 0, int32_t(kopf->width), int32_t(kopf->height), l.bild, 4, TITEL_LINIE_Y);
-    Grafik_Bitmap_Freigeben(kopf);
+    Rastport* kopfbild = bild_laden(BILD_UEBERSCHRIFT, tiefe);
+    if (kopfbild) Grafik_Blit_Transparent(kopfbild, 0, 0, int32_t(kopfbild->width), int32_t(kopfbild->height), l.bild, 4, TITEL_LINIE_Y);
+    Grafik_Bitmap_Freigeben(kopfbild);
     Rastport* karten[3] = {bild_laden(BILD_GELB, tiefe), bild_laden(BILD_GELB_ROT, tiefe), bild_laden(BILD_ROT, tiefe)};
     int32_t tore[2] = {0, 0}, zeile = 0;
-    Spiele_Ereignis_Info e{};
+    auto zeile_drucken = [&](const std::string& text) {
+        drucken(l.bild, 6, 24 + 12 * zeile++, Temp_Sprintf("^c%05d^tl%04d%s", weiss(), 0, text.c_str()), SPIELDATEN_SPALTEN_FONT);
+    };
     for (bool da = Spiele_Get_Erstes_Ereignis(spiel, &e); da; da = Spiele_Get_Naechstes_Ereignis(&e)) {
-        if (!(e.flags & ZAEHLT)) continue;
-        const int32_t y = 24 + 12 * zeile++;
-        const bool heim = e.flags & SPE_HEIM;
-        const char* spalte = heim ? "^tl0115" : "^tl0230";
-        std::string text;
+        if (!(e.flags & ZAEHLT) || elfmeter(e.flags)) continue;
         if (e.flags & TOR) {
-            ++tore[heim ? 0 : 1];
-            const bool zweiter = e.spieler_2 > 0 && e.spieler_2 != KEIN_SPIELER && e.spieler_2 != 65535;
-            text = Temp_Sprintf("^c%05d^tr0035%d^tl0037:^tl0041%d^c%05d^tr0068%d^tl0070.Minute%s^c%05d%s^c%05d%s", weiss(), tore[0],
-                                tore[1], grau(), e.minute, spalte, weiss(), name_von(e.spieler_1), grau(),
-                                zweiter ? Temp_Sprintf(" (%s)", name_von(e.spieler_2)) : "");
-        } else {
-            const int32_t k = (e.flags & GELB_ROT) ? 1 : (e.flags & ROT) ? 2 : 0;
-            if (karten[k]) Grafik_Blit_Transparent(karten[k], 0, 0, int32_t(karten[k]->width), int32_t(karten[k]->height), l.bild, 10, y - 10);
-            const int32_t farbe = k == 0 ? Grafik_Farbe(15, 15, 0) : Grafik_Farbe(15, 0, 0);
-            text = Temp_Sprintf("^tr0068%d^tl0070.Minute%s^c%05d%s", e.minute, spalte, farbe, name_von(e.spieler_1));
+            ++tore[(e.flags & SPE_HEIM) ? 0 : 1];
+            zeile_drucken(tor_zeile(tore, e, true));
+            continue;
         }
-        drucken(l.bild, 6, y, Temp_Sprintf("^c%05d^tl%04d%s", weiss(), 0, text.c_str()), SPIELDATEN_SPALTEN_FONT);
+        const int32_t y = 24 + 12 * zeile;
+        const int32_t k = (e.flags & GELB_ROT) ? 1 : (e.flags & ROT) ? 2 : 0;
+        if (karten[k]) Grafik_Blit_Transparent(karten[k], 0, 0, int32_t(karten[k]->width), int32_t(karten[k]->height), l.bild, 10, y - 10);
+        const int32_t farbe = k == 0 ? Grafik_Farbe(15, 15, 0) : Grafik_Farbe(15, 0, 0);
+        zeile_drucken(Temp_Sprintf("^tr0068%d^tl0070.Minute%s^c%05d%s", e.minute, (e.flags & SPE_HEIM) ? "^tl0115" : "^tl0230",
+                                   farbe, name_von(e.spieler_1)));
     }
     for (Rastport* k : karten) Grafik_Bitmap_Freigeben(k);
+    if (kicks == 0) return;
+    zeile_drucken(Temp_Sprintf("^tl0070Elfmeterschießen"));
+    int32_t treffer[2] = {0, 0};
+    for (bool da = Spiele_Get_Erstes_Ereignis(spiel, &e); da; da = Spiele_Get_Naechstes_Ereignis(&e)) {
+        if (!elfmeter(e.flags)) continue;
+        ++treffer[(e.flags & SPE_HEIM) ? 0 : 1];
+        zeile_drucken(tor_zeile(treffer, e, false));
+    }
 }
 
 }  // namespace

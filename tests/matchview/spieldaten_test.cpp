@@ -147,6 +147,49 @@ TEST_F(Spieldaten, EventListCountsGoalsAndCardsAndScrollsOnlyPastAHundredPixels)
     Grafik_Bitmap_Freigeben(box);
 }
 
+// A game decided on penalties: its scored kicks (goals without a shot) follow the match's events
+// under a row of their own, counted from 0:0 and without a minute; the match's score stops at the
+// draw.
+TEST_F(Spieldaten, AShootOutsKicksStandApartWithTheirOwnScore)
+{
+    auto box = Grafik_Bitmap_Anlegen(530, 120, 16);
+    ASSERT_NE(box, nullptr);
+    Spiele_Set_Ereignis(h, SPE_CHANCE | SPE_TOR | SPE_HEIM, 10, 3, 32767);
+    Spiele_Set_Ereignis(h, SPE_GELB, 20, 5, 32767);
+    Spiele_Set_Ereignis(h, SPE_CHANCE | SPE_TOR, 80, 6, 7);
+    Spiele_Set_Ereignis(h, SPE_TOR | SPE_HEIM, 120, 4, 32767);
+    Spiele_Set_Ereignis(h, SPE_TOR, 120, 8, 32767);
+    Spiele_Set_Ereignis(h, SPE_TOR | SPE_HEIM, 120, 9, 32767);
+    Spiele_Get_Spiel(h, 1)->ergebnis_art |= SPIELE_ART_NE;
+    Spieldaten_Ziel z;
+    z.unten = box;
+    stellen.clear();
+    texte.clear();
+    Spieldaten_Zeichnen(r.get(), z);
+    EXPECT_EQ(z.liste_hoehe, (6 + 1 + 1) * 14);
+    std::vector<std::string> zeilen;
+    for (const Stelle& s : stellen)
+        if (s.text.find("^tl0037:") != std::string::npos || s.text.find("Elfmeterschießen") != std::string::npos) zeilen.push_back(s.text);
+    ASSERT_EQ(zeilen.size(), 6u);
+    auto stand = [](const std::string& t, const char* s) { return t.find(s) != std::string::npos; };
+    EXPECT_TRUE(stand(zeilen[0], "1^tl0037:^tl00410") && stand(zeilen[0], "10^tl0070.Minute"));
+    EXPECT_TRUE(stand(zeilen[1], "1^tl0037:^tl00411") && stand(zeilen[1], "80^tl0070.Minute"));
+    EXPECT_TRUE(stand(zeilen[2], "Elfmeterschießen"));
+    for (size_t i = 3; i < 6; ++i) EXPECT_FALSE(stand(zeilen[i], "Minute")) << zeilen[i];
+    EXPECT_TRUE(stand(zeilen[3], "1^tl0037:^tl00410"));
+    EXPECT_TRUE(stand(zeilen[4], "1^tl0037:^tl00411"));
+    EXPECT_TRUE(stand(zeilen[5], "2^tl0037:^tl00411"));
+    EXPECT_FALSE(gedruckt("3^tl0037:^tl00412")) << "a kick counted as a goal of the match";
+    // the same goals in a game that ended in play are all the match's
+    Spiele_Get_Spiel(h, 1)->ergebnis_art &= ~uint8_t(SPIELE_ART_NE);
+    texte.clear();
+    Spieldaten_Zeichnen(r.get(), z);
+    EXPECT_EQ(z.liste_hoehe, (6 + 1) * 14);
+    EXPECT_FALSE(gedruckt("Elfmeterschießen"));
+    EXPECT_TRUE(gedruckt("3^tl0037:^tl00412"));
+    Grafik_Bitmap_Freigeben(box);
+}
+
 TEST(SpieldatenListe, RepeatedLinesGoAndTheOffsetNeverDividesByNothing)
 {
     char zeilen[6][256] = {"a", "b", "a", "c", "b", "a"};
