@@ -135,6 +135,8 @@ struct Kandidat {
     int32_t fest_platz;  // the place the manager fixed him to, -1 none
     int32_t gesamt = 0;  // the one overall rating of the goalkeeper and bench picks
     std::array<int32_t, 10> platz{};  // suitability ratings for the formation's field places
+    bool in_elf = false;  // put into the eleven by this run
+    int32_t elf_zelle = -1;  // his place there as stored (the goal's for the keeper)
 };
 
 // Hypotenuse_Int over every row and column difference of the grid, worked out once.
@@ -201,12 +203,11 @@ std::vector<Platz> elf_feldspieler(int32_t team)
     return elf;
 }
 
-// Man-markers: the defenders of the eleven (own rows 0..8) against the opponent's forwards (his
-// rows 18..26), seen on our grid through the mirrored cell; the closest pair is made first, so
-// each marker takes the forward nearest to him.
-void manndecker_setzen(int32_t team, int32_t gegner)
+// Man-markers: the defenders of the eleven (own rows 0..8; `eigene` as elf_feldspieler gives them)
+// against the opponent's forwards (his rows 18..26), seen on our grid through the mirrored cell;
+// the closest pair is made first, so each marker takes the forward nearest to him.
+void manndecker_setzen(int32_t team, int32_t gegner, const std::vector<Platz>& eigene)
 {
-    const std::vector<Platz> eigene = elf_feldspieler(team);
     const std::vector<Platz> fremde = elf_feldspieler(gegner);
     for (const Platz& p : fremde) {
         const int32_t deckt_ihn = Teamspieler_Wert(309, gegner, p.spnr, 0, 0);
@@ -495,6 +496,8 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             break;
         }
         wahl->gewaehlt = true;
+        wahl->in_elf = true;
+        wahl->elf_zelle = std::min<int32_t>(c, SP_POS_TORWART);  // the field's limit, as it stores it
         const uint8_t* b = aus + 20 + 8 * k;
         Teamspieler_Wert(317, team, wahl->spnr, TS_STARTELF, 8);
         Teamspieler_Wert(310, team, wahl->spnr, c, 1);
@@ -519,6 +522,8 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         if (!wahl) break;
         wahl->gewaehlt = true;
         if (pick == 0) {
+            wahl->in_elf = true;
+            wahl->elf_zelle = SP_POS_TORWART;
             Teamspieler_Wert(317, team, wahl->spnr, TS_STARTELF, 8);
             Teamspieler_Wert(310, team, wahl->spnr, SP_POS_TORWART, 1);
             if (anweisungen) Teamspieler_Wert(329, team, wahl->spnr, fest_wort[10], 1);
@@ -527,10 +532,13 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         }
     }
 
-    // only a field player of the eleven may mark somebody
-    for (const Kandidat& kd : kader)
-        if (!(Teamspieler_Wert(317, team, kd.spnr, 0, 0) & TS_STARTELF) ||
-            Teamspieler_Wert(310, team, kd.spnr, 0, 0) == SP_POS_TORWART)
-            Teamspieler_Wert(316, team, kd.spnr, -1, 1);
-    if (gegner >= 0 && gegner < Team_Anzahl && gegner != team) manndecker_setzen(team, gegner);
+    // Only a field player of the eleven may mark somebody. The squad's flags were cleared above and
+    // only this run put players into the eleven, so the run knows who stands where (the squad's
+    // order is the team's, as elf_feldspieler walks it).
+    std::vector<Platz> elf;
+    for (const Kandidat& kd : kader) {
+        if (!kd.in_elf || kd.elf_zelle == SP_POS_TORWART) Teamspieler_Wert(316, team, kd.spnr, -1, 1);
+        else if (kd.elf_zelle >= 0 && kd.elf_zelle < ZELLEN) elf.push_back({kd.spnr, kd.elf_zelle});
+    }
+    if (gegner >= 0 && gegner < Team_Anzahl && gegner != team) manndecker_setzen(team, gegner, elf);
 }
