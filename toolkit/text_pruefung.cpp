@@ -125,6 +125,14 @@ void text_gemeldet(const Grafik_Text_Lauf& t)
     l.kasten_nummer = t.kasten.nummer;
     l.bitmap_w = t.ziel ? int32_t(t.ziel->width) : 0;
     l.bitmap_h = t.ziel ? int32_t(t.ziel->height) : 0;
+    // A text wholly beside the icon that drew it is no part of the icon: the icon only hooks a
+    // drawing of its own (a page drawn by a one-pixel icon's procedure). The bitmap is its box,
+    // or the text could never be seen.
+    if (schnitt(l.tinte, l.kasten).flaeche() == 0) {
+        l.kasten = {0, 0, l.bitmap_w, l.bitmap_h};
+        l.kasten_name.clear();
+        l.kasten_nummer = -1;
+    }
     // The bitmap cuts whatever box the text belongs to.
     l.kasten = schnitt(l.kasten, {0, 0, l.bitmap_w, l.bitmap_h});
     for (int32_t i = 0; i < t.punkt_anzahl; ++i) {

@@ -106,6 +106,22 @@ TEST_F(Text_Pruefung_Test, ATextLeavingTheBoxSetForItNamesTheBox)
     EXPECT_EQ(b[0].y1, BASIS + 10 - 8 + 1);  // ink from the strip's second row
 }
 
+// An icon of one pixel's height whose procedure draws a whole page: the page's texts lie wholly
+// beside it. They are seen, with the page as their box, and found where they meet.
+TEST_F(Text_Pruefung_Test, TextsWhollyBesideTheIconThatDrewThemAreSeenOnThePage)
+{
+    {
+        Grafik_Kasten_Bereich kasten(seite.rp, 0, 5, 200, 6, "Icon", 1331);
+        drucken(seite.rp, "ABC", 10, 40);
+        drucken(seite.rp, "XYZ", 12, 43);
+    }
+    EXPECT_EQ(Text_Pruefung_Sichtbar(seite.rp), 2u);
+    const auto b = befunde();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_FALSE(b[0].raus);
+    EXPECT_EQ(b[0].kasten, "Bitmap 200x100 (0,0)-(200,100)");
+}
+
 }  // namespace
 
 namespace {
