@@ -35,6 +35,14 @@ int Maus_Neue_Tasten()
     return neu;
 }
 
+void Maus_Druck_Position(int32_t* x, int32_t* y)
+{
+    int px = 0, py = 0;
+    Os_Mouse_Press_Position(&px, &py);
+    *x = px;
+    *y = py;
+}
+
 int Maus_Doppelklick_Loeschen()
 {
     Win95_Eingabe.doppelklick = 0;

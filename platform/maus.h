@@ -17,6 +17,8 @@ int Maus_Get_Tasten();
 // The button pressed since the last call of this function (1 left, else 2 right, else 0), also
 // when it has been released again already: tells a new press from a button held all along.
 int Maus_Neue_Tasten();
+// Where the pointer stood at the last press: a fast hand may have moved it on since.
+void Maus_Druck_Position(int32_t* x, int32_t* y);
 // Clears the double-click flag of the input words; returns 0.
 int Maus_Doppelklick_Loeschen();
 // Handles one pending message; 1 when x <= mouse x <= x + w and y <= mouse y <= y + h.

@@ -264,17 +264,17 @@ int32_t seite_zeichnen(Menue_Icon* icon, uint32_t)
         }
         return 0;
     }
+    std::string ueberschrift;
     if (seite == 913 || seite == 914) {
         n = Spieler_Detail_Spieltag_Werte(team(), seite == 914, w);
     } else if (seite == 917) {
         n = Spieler_Detail_Noten(spnr(), w);
         max = 6;
         const char* name = Spieler_String(SP_VOLLNAME, spnr(), nullptr, 0);
-        text(z, 4, 10, 141, farbe(15, 15, 15),
-             std::string("Noten aus den letzten 16 Spielen in denen ") + (name ? name : "") + " eingesetzt wurde");
+        ueberschrift = std::string("Noten aus den letzten 16 Spielen in denen ") + (name ? name : "") + " eingesetzt wurde";
     } else if (seite == 918) {
         n = Spieler_Detail_Minuten(spnr(), w);
-        text(z, 4, 10, 141, farbe(15, 15, 15), "Einsatzzeiten in Minuten aus den letzten 16 Spielen");
+        ueberschrift = "Einsatzzeiten in Minuten aus den letzten 16 Spielen";
     } else if (seite == 919) {
         n = Spieler_Detail_Saison_Staerken(spnr(), w);
     } else if (seite == 920) {
@@ -283,6 +283,10 @@ int32_t seite_zeichnen(Menue_Icon* icon, uint32_t)
     if (seite >= 913) {
         for (int32_t k = 0; k < n; ++k) max = std::max(max, w[k]);
         Grafik_Rechteck_Fuellen(z, 7, 155, 433, 283, farbe(1, 1, 3));
+        // The heading centred over the chart, in the room above its highest point: at the
+        // page's first line it stood on the page's name.
+        if (!ueberschrift.empty())
+            Grafik_Printf(z, Font(4), "^c%05d^tz0223%s", 0, 167, int(farbe(15, 15, 15)), ueberschrift.c_str());
         kurve(z, w, n, 17, 175, 408, 233, std::max(max, 1), farbe(4, 12, 15));
     }
     return 0;

@@ -63,6 +63,13 @@ uint32_t letzte_flags = 0;
 // next menu round or the next manager's turn either) until it has been up or pressed anew.
 // Rockers repeat while held on purpose.
 bool druck_gefeuert = false;
+// A press belongs to the icon it was begun on: only that one may fire for it. While the press
+// is open (it has not yet been through a whole step) the icon at the press's place may take it;
+// after that only the icon it fired (a rocker repeats), none when it was begun beside every
+// icon. A button held from empty space and carried onto an icon so fires nothing.
+bool druck_offen = false;
+Menue_Icon* druck_ziel = nullptr;
+int32_t druck_stelle[2] = {0, 0};
 
 struct Schritt {
     int32_t x = 0, y = 0, tasten = 0;
@@ -89,11 +96,22 @@ bool im_bereich(const Menue_Icon* i, int32_t x, int32_t y)
     return x >= i->bereich[0] && x <= i->bereich[2] && y >= i->bereich[1] && y <= i->bereich[3];
 }
 
+bool im_rechteck(const Menue_Icon* i, int32_t x, int32_t y)
+{
+    return im_bereich(i, x, y) && x >= i->x && x < i->x + i->breite && y >= i->y && y < i->y + i->hoehe;
+}
+
 bool getroffen(const Menue_Icon* i, int32_t x, int32_t y)
 {
     if (!im_bereich(i, x, y)) return false;
     if ((i->flags & ICON_PIXELGENAU) && !(i->flags & ICON_SLAVE_FEST)) return Maus_Over_Bild(i->bitmap, i->x, i->y) != 0;
-    return x >= i->x && x < i->x + i->breite && y >= i->y && y < i->y + i->hoehe;
+    return im_rechteck(i, x, y);
+}
+
+// True when the held press may fire this icon.
+bool druck_gehoert(const Menue_Icon* i)
+{
+    return druck_offen ? im_rechteck(i, druck_stelle[0], druck_stelle[1]) : i == druck_ziel;
 }
 
 bool ueberdeckt(const Menue_Icon* i, const Schritt& st)
@@ -513,8 +531,11 @@ bool durchgehen(Schritt& st, int32_t icon_nr, int8_t* ergebnis)
             bool ebene_ok = !Menue_Modal_Aktiv || (p > 19 && !st.oben) || (p > 23 && st.oben);
             const bool wiederholt = icon->flags & ICON_WERTFELD;
             if (!Menue_Gezogenes_Icon && treffer && (maske & uint32_t(st.tasten)) && ebene_ok &&
-                !(icon->status & GESPERRT) && (wiederholt || !druck_gefeuert)) {
+                !(icon->status & GESPERRT) && (wiederholt || !druck_gefeuert) && druck_gehoert(icon)) {
                 bool gehandelt = false;
+                // Set before the dispatch: an icon that removes itself takes its press along.
+                druck_ziel = icon;
+                druck_offen = false;
                 int8_t r = feuern(st, icon, gehandelt);
                 if (gehandelt) {
                     if (!wiederholt) druck_gefeuert = true;
@@ -543,6 +564,7 @@ void Menue_Event_Icon_Entfernt(Menue_Icon* icon)
     }
     if (icon == Menue_Gezogenes_Icon) Menue_Gezogenes_Icon = nullptr;
     if (icon == letzter_klick) letzter_klick = nullptr;
+    if (icon == druck_ziel) druck_ziel = nullptr;
 }
 
 int8_t Menue_Icons_Check(int32_t icon_nr)
@@ -553,8 +575,12 @@ int8_t Menue_Icons_Check(int32_t icon_nr)
     st.jetzt = Timer_Get_Time();
     if (Menue_Rad_Zeit && st.jetzt - Menue_Rad_Zeit > 500) Menue_Rad_Zeit = 0;
     st.tasten = Maus_Get_Tasten();
-    const bool neuer_druck = Maus_Neue_Tasten() != 0;
-    if (neuer_druck || st.tasten == 0) druck_gefeuert = false;
+    if (Maus_Neue_Tasten() != 0 || st.tasten == 0) {
+        druck_gefeuert = false;
+        druck_offen = st.tasten != 0;
+        druck_ziel = nullptr;
+        Maus_Druck_Position(&druck_stelle[0], &druck_stelle[1]);
+    }
     st.x = Maus_Get_X();
     st.y = Maus_Get_Y();
     if (Menue_Hook) Menue_Hook(st.x, st.y, st.tasten);
@@ -571,8 +597,8 @@ int8_t Menue_Icons_Check(int32_t icon_nr)
     // fast pointer does after a menu closed) is that icon's click: the walk is taken again with
     // it current, or the press would be gone by the next step.
     Menue_Icon* neu = Menue_Aktuelles_Icon;
-    if (neuer_druck && st.tasten != 0 && !druck_gefeuert && icon_nr == -1 && neu && neu != vorher &&
-        !Menue_Gezogenes_Icon) {
+    if (druck_offen && st.tasten != 0 && !druck_gefeuert && icon_nr == -1 && neu && neu != vorher &&
+        !Menue_Gezogenes_Icon && druck_gehoert(neu)) {
         Schritt wieder;
         wieder.x = st.x, wieder.y = st.y, wieder.tasten = st.tasten, wieder.jetzt = st.jetzt;
         wieder.einstellung = st.einstellung;
@@ -580,6 +606,8 @@ int8_t Menue_Icons_Check(int32_t icon_nr)
         int8_t r = 0;
         if (durchgehen(wieder, icon_nr, &r)) return r;
     }
+    // A whole step has seen the press: what it did not fire now, it never fires.
+    druck_offen = false;
     return ergebnis;
 }
 

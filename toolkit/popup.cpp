@@ -32,6 +32,7 @@ constexpr char GLYPHE_PFEIL = char(135);
 
 Rastport* bilder[2][N] = {};
 Popup_Rechteck lage[2] = {};
+bool offen[2] = {};  // while the list's loop runs
 // The parent row of an open sub-list (screen coordinates).
 Popup_Rechteck eltern = {};
 // The left button is held over the hovered row: it is drawn pressed.
@@ -363,6 +364,7 @@ void bilder_anlegen(const Menue_Kontextmenue* l, uint8_t sub)
 }  // namespace
 
 Popup_Rechteck Popup_Liste_Rechteck(uint8_t sub) { return lage[sub ? 1 : 0]; }
+bool Popup_Liste_Offen(uint8_t sub) { return offen[sub ? 1 : 0]; }
 
 uint8_t Popup_Wert_Merken(int32_t eintrag, int32_t, int32_t, int32_t)
 {
@@ -504,7 +506,9 @@ int32_t Popup_Liste_Ausfuehren(Menue_Kontextmenue* l)
     Mauszeiger_Select(0);
     while (Maus_Get_Tasten() == 2 && !Programm_Ende) {
     }
+    offen[0] = true;
     const Wahl w = schleife(a, nullptr);
+    offen[0] = false;
     if (!w.unterliste) a.zurueck();
     Popup_Liste_Bilder_Freigeben(0);
     int32_t ergebnis = w.unterliste ? 2 : 1;
@@ -541,7 +545,9 @@ int32_t Popup_Unterliste_Ausfuehren(Menue_Kontextmenue* l, Rastport* haupt_gesic
     aufrollen(a);
     Lauf haupt;  // only its rectangle matters: the parent row keeps the sub-list open
     haupt.r = {haupt_x, haupt_y, haupt_w, haupt_h};
+    offen[1] = true;
     const Wahl wahl = schleife(a, &haupt);
+    offen[1] = false;
     Popup_Liste_Bilder_Freigeben(1);
     a.zurueck();
     if (wahl.abbruch) {

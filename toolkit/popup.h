@@ -91,3 +91,5 @@ struct Popup_Rechteck {
     int32_t x, y, w, h;
 };
 Popup_Rechteck Popup_Liste_Rechteck(uint8_t sub);
+// True while that list is open on the screen.
+bool Popup_Liste_Offen(uint8_t sub);

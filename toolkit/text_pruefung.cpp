@@ -4,14 +4,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <set>
 #include <unordered_map>
 #include <utility>
 
 #include "graphics/grafik_meldung.h"
 #include "graphics/grafik_screen.h"
+#include "platform/mauszeiger.h"
 #include "platform/os/os_display.h"
 #include "toolkit/menue_intern.h"
+#include "toolkit/popup.h"
 
 namespace {
 
@@ -37,6 +40,8 @@ struct Lauf {
 };
 
 bool an = false;
+// How far a popup list's shadow reaches beyond its rectangle.
+constexpr int32_t POPUP_SCHATTEN = 10;
 std::unordered_map<const Rastport*, std::vector<Lauf>> leben;
 
 // A text drawn again over itself (a shadow pass, a bold pass, a refresh) counts once.
@@ -54,8 +59,10 @@ void ablegen(std::vector<Lauf>& liste, Lauf l)
 
 // Of the text's pixels inside its box (the part that can be shown; a text cut by its box keeps
 // the rest), how many still hold what it drew, in the pixels of a picture (rows of `zeile`
-// bytes, `bpp` bytes a pixel, w x h); the count inside in *innen.
-size_t noch_da(const Lauf& l, const uint8_t* pixel, size_t zeile, size_t bpp, int32_t w, int32_t h, size_t* innen)
+// bytes, `bpp` bytes a pixel, w x h); the count inside in *innen. Each pixel that does not is
+// handed to `weg` when given.
+size_t noch_da(const Lauf& l, const uint8_t* pixel, size_t zeile, size_t bpp, int32_t w, int32_t h, size_t* innen,
+               const std::function<void(int32_t, int32_t)>& weg = {})
 {
     size_t gleich = 0;
     *innen = 0;
@@ -66,7 +73,8 @@ size_t noch_da(const Lauf& l, const uint8_t* pixel, size_t zeile, size_t bpp, in
         ++*innen;
         uint16_t wert = 0;
         std::memcpy(&wert, pixel + size_t(y) * zeile + size_t(x) * bpp, bpp);
-        gleich += wert == p.wert ? 1 : 0;
+        if (wert == p.wert) ++gleich;
+        else if (weg) weg(x, y);
     }
     return gleich;
 }
@@ -117,6 +125,14 @@ void text_gemeldet(const Grafik_Text_Lauf& t)
     l.kasten_nummer = t.kasten.nummer;
     l.bitmap_w = t.ziel ? int32_t(t.ziel->width) : 0;
     l.bitmap_h = t.ziel ? int32_t(t.ziel->height) : 0;
+    // A text wholly beside the icon that drew it is no part of the icon: the icon only hooks a
+    // drawing of its own (a page drawn by a one-pixel icon's procedure). The bitmap is its box,
+    // or the text could never be seen.
+    if (schnitt(l.tinte, l.kasten).flaeche() == 0) {
+        l.kasten = {0, 0, l.bitmap_w, l.bitmap_h};
+        l.kasten_name.clear();
+        l.kasten_nummer = -1;
+    }
     // The bitmap cuts whatever box the text belongs to.
     l.kasten = schnitt(l.kasten, {0, 0, l.bitmap_w, l.bitmap_h});
     for (int32_t i = 0; i < t.punkt_anzahl; ++i) {
@@ -327,13 +343,45 @@ std::vector<Text_Befund> Text_Pruefung_Befunde(const Rastport* seite)
 {
     std::vector<Text_Befund> befunde;
     const std::vector<Lauf> liste = sichtbare(seite);
-    auto befund = [&](const Lauf& l, bool raus, const std::string& anderer) {
+    auto befund = [&](const Lauf& l, bool raus, const std::string& anderer, bool verdeckt = false) {
         befunde.push_back({raus, utf8(l.text), utf8(l.ganz), l.tinte.x1, l.tinte.y1, l.tinte.x2, l.tinte.y2,
-                           kasten_text(l), anderer, icon_unter(l.tinte)});
+                           kasten_text(l), anderer, icon_unter(l.tinte), verdeckt});
+    };
+    const Rastport* bild = seite ? seite : Grafik_Seite_0;
+    size_t zeile = 0;
+    const uint8_t* pixel = liste.empty() ? nullptr : bildpunkte(seite, bild, &zeile);
+    // An open popup list lies over the screen by design, with its shadow around it; and the
+    // pointer is no part of the screen.
+    std::vector<Rechteck> ebenen;
+    if (!seite)
+        for (uint8_t sub : {uint8_t(0), uint8_t(1)})
+            if (Popup_Liste_Offen(sub)) {
+                const Popup_Rechteck r = Popup_Liste_Rechteck(sub);
+                ebenen.push_back({r.x - POPUP_SCHATTEN, r.y - POPUP_SCHATTEN, r.x + r.w + POPUP_SCHATTEN, r.y + r.h + POPUP_SCHATTEN});
+            }
+    auto gewollt = [&](const Lauf& l, int32_t x, int32_t y) {
+        if (!seite && Mauszeiger_Overlaps_Rect(x, y, 1, 1)) return true;
+        for (const Rechteck& e : ebenen)
+            if (!innen(l.tinte, e) && x >= e.x1 && x < e.x2 && y >= e.y1 && y < e.y2) return true;
+        return false;
     };
     for (size_t i = 0; i < liste.size(); ++i) {
         const Lauf& a = liste[i];
         if (!innen(a.tinte, a.kasten)) befund(a, true, "");
+        // Its pixels drawn over by something that is not a text: a picture, a frame, a bar laid
+        // over part of it later (another text on it is a finding of its own, below).
+        size_t punkte = 0, verdeckt = 0;
+        if (pixel)
+            noch_da(a, pixel, zeile, bild->depth == 8 ? 1 : 2, int32_t(bild->width), int32_t(bild->height), &punkte,
+                    [&](int32_t x, int32_t y) {
+                        if (gewollt(a, x, y)) return;
+                        for (size_t j = 0; j < liste.size(); ++j) {
+                            const Rechteck& t = liste[j].tinte;
+                            if (j != i && x >= t.x1 && x < t.x2 && y >= t.y1 && y < t.y2) return;
+                        }
+                        ++verdeckt;
+                    });
+        if (verdeckt > 0) befund(a, false, std::to_string(verdeckt) + " von " + std::to_string(punkte) + " Punkten", true);
         for (size_t j = i + 1; j < liste.size(); ++j) {
             const Lauf& b = liste[j];
             if (!beruehren(a, b) || dasselbe(a, b)) continue;
@@ -347,7 +395,7 @@ std::string Text_Befund_Zeile(const Text_Befund& b)
 {
     char tinte[64];
     std::snprintf(tinte, sizeof tinte, "(%d,%d)-(%d,%d)", b.x1, b.y1, b.x2, b.y2);
-    std::string z = b.raus ? "raus\t" : "ueber\t";
+    std::string z = b.raus ? "raus\t" : b.verdeckt ? "verdeckt\t" : "ueber\t";
     z += "\"" + b.text + "\" " + tinte + "\t" + b.kasten + "\t" + b.anderer + "\tIcon " + std::to_string(b.icon) +
          "\t\"" + b.ganz + "\"";
     return z;

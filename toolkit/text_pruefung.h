@@ -14,19 +14,21 @@
 struct Rastport;
 
 struct Text_Befund {
-    bool raus;                 // true: leaves its box; false: lies on `anderer`
+    bool raus;                 // true: leaves its box; false: lies on `anderer`, or is covered
     std::string text;          // the run of characters (UTF-8), then the whole text
     std::string ganz;
     int32_t x1, y1, x2, y2;    // its ink on the screen (x2, y2 exclusive)
     std::string kasten;        // its box: "Icon N (x1,y1)-(x2,y2)" or the bitmap it was drawn into
     std::string anderer;       // the other text and its ink
     int32_t icon;              // the smallest icon under the text, -1 none
+    bool verdeckt = false;     // part of it drawn over by something not a text (`anderer` counts)
 };
 
 void Text_Pruefung_Starten();
 void Text_Pruefung_Beenden();
 bool Text_Pruefung_An();
-// The findings on the page (null: the screen's page 0), each pair of texts once.
+// The findings on the page (null: the screen's page 0), each pair of texts once; a text that
+// shows only in part, something not a text drawn over the rest, is one too.
 std::vector<Text_Befund> Text_Pruefung_Befunde(const Rastport* seite = nullptr);
 // How many texts on the page can be seen.
 size_t Text_Pruefung_Sichtbar(const Rastport* seite = nullptr);
@@ -38,7 +40,8 @@ struct Text_Sichtbar {
     size_t punkte, gezeigt;
 };
 std::vector<Text_Sichtbar> Text_Pruefung_Texte(const Rastport* seite = nullptr);
-// One line: kind, text, ink, box, the other text, the icon under it.
+// One line: kind ("raus", "ueber", "verdeckt"), text, ink, box, the other text (or how many of
+// its pixels are covered), the icon under it.
 std::string Text_Befund_Zeile(const Text_Befund& b);
 // Appends the findings of the screen shown to the file named by DORVIN_TEXTE, each line
 // beginning with the screen's number; false when the check is off or the file cannot be

@@ -89,12 +89,12 @@ Zeile zeile(int32_t n)
     if ((n >= 39 && n <= 44) || (n >= 45 && n <= 50)) {
         const bool gast = n >= 45;
         const int32_t i = n - (gast ? 45 : 39);
-        // 18 pixels high, the rows touching: the small font's two lines need them; the line of
-        // substitutions left below them takes up to three lines, as far as the panel reaches
-        // (its words do not fit two lines of the panel's width). 100 wide, the panel's width
-        // but for its rims.
+        // Below the panel's title, 18 pixels high, the rows touching: the small font's two lines
+        // need them; the line of substitutions left below them takes up to three lines, as far as
+        // the panel reaches (its words do not fit two lines of the panel's width). 100 wide, the
+        // panel's width but for its rims.
         const bool zeile_rest = i == 5;
-        Zeile z{gast ? 533 : 7, 283 + 18 * i, 100, zeile_rest ? 34 : 18, -1, zeile_rest ? 0u : (ZIEHBAR | SCHWEBT), zeile_rest ? 0 : 6, 2, 2012,
+        Zeile z{gast ? 533 : 7, 288 + 18 * i, 100, zeile_rest ? 29 : 18, -1, zeile_rest ? 0u : (ZIEHBAR | SCHWEBT), zeile_rest ? 0 : 6, 2, 2012,
                 zeile_rest ? 0u : TYP_BANK};
         return z;
     }
@@ -464,7 +464,11 @@ void Zurueck_LB(Btnscreen_Gadget* g)
 
 void Auswechsel_Titel_Init(Btnscreen_Gadget* g)
 {
-    if (g) drucken(g->bitmap1, 9, 12, Temp_Sprintf("^c%05d^tl%04dAuswechselspieler", weiss(), 6));
+    // Into the copy as well: every update of the substitutes starts from it. Just under the
+    // panel's rim, the rows begin below it.
+    if (g)
+        for (Rastport* b : {g->bitmap1, g->bitmap2})
+            drucken(b, 9, 9, Temp_Sprintf("^c%05d^tl%04dAuswechselspieler", weiss(), 6));
 }
 
 bool Ereignis_Neu(const Spielfeld_Record* r, uint32_t maske) { return r && r->kopf.offen && (r->kopf.code & maske) == maske; }

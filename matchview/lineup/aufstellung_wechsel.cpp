@@ -37,7 +37,7 @@ constexpr uint8_t WECHSEL_GEAENDERT = 4;
 // the name alone on the first, the strength and, at the right, the class on the second. The
 // line of substitutions left takes up to three lines 10 pixels apart.
 constexpr int32_t BANK_FONT = 11, BANK_TEXT_X = 15, BANK_ZEILE_1 = 8, BANK_ZEILE_2 = 18;
-constexpr int32_t REST_ZEILE_1 = 9, REST_ABSTAND = 10, REST_RAND = 4;
+constexpr int32_t REST_ZEILE_1 = 8, REST_ABSTAND = 9, REST_RAND = 4;
 
 Btnscreen_Gadget* G(int32_t n) { return &Aufstellung_Liste[n]; }
 Rastport* schirm() { return Grafik_Seite_0 ? Grafik_Seite_0 : Grafik_Render_Ziel; }

@@ -98,6 +98,7 @@ std::atomic<int> mouse_x{0}, mouse_y{0};
 std::atomic<bool> mouse_left{false}, mouse_right{false}, shift_held{false};
 // Presses of each button so far: a press released before anyone looked is still seen.
 std::atomic<uint32_t> presses_left{0}, presses_right{0};
+std::atomic<int> press_x{0}, press_y{0};
 std::atomic<int> cursor_count{0};
 
 // Window.
@@ -402,10 +403,16 @@ void Os_Input_Set_Mouse(int x, int y)
 
 void Os_Input_Set_Buttons(bool left, bool right)
 {
-    if (left && !mouse_left.exchange(true)) ++presses_left;
+    const bool links_neu = left && !mouse_left.exchange(true);
     if (!left) mouse_left = false;
-    if (right && !mouse_right.exchange(true)) ++presses_right;
+    const bool rechts_neu = right && !mouse_right.exchange(true);
     if (!right) mouse_right = false;
+    if (links_neu || rechts_neu) {
+        press_x = mouse_x.load();
+        press_y = mouse_y.load();
+    }
+    if (links_neu) ++presses_left;
+    if (rechts_neu) ++presses_right;
 }
 
 void Os_Input_Set_Shift(bool held) { shift_held = held; }
@@ -415,6 +422,11 @@ int Os_Mouse_Y() { return mouse_y; }
 bool Os_Mouse_Left() { return mouse_left; }
 bool Os_Mouse_Right() { return mouse_right; }
 uint32_t Os_Mouse_Presses(int button) { return button == 2 ? presses_right.load() : presses_left.load(); }
+void Os_Mouse_Press_Position(int* x, int* y)
+{
+    *x = press_x;
+    *y = press_y;
+}
 
 bool Os_Shift_Held()
 {

@@ -104,6 +104,9 @@ bool Os_Mouse_Right();
 // How many times the button (1 left, 2 right) has gone down so far; both back ends count every
 // press, also one released within the same poll.
 uint32_t Os_Mouse_Presses(int button);
+// Where the pointer stood when a button last went down (in frame pixels): the pointer may have
+// moved on before the program looks.
+void Os_Mouse_Press_Position(int* x, int* y);
 bool Os_Shift_Held();
 // Windows' cursor display count: adds delta (+1 show, -1 hide) and returns the new count; the
 // cursor is visible while it is 0 or more.

@@ -2,9 +2,9 @@
 // first match day (the team talk, the live view and its panels, the dressing room, the end of
 // the day) and on to the third league day, then opens every screen and page reachable from the
 // main menu. On each the text check (DORVIN_TEXTE) names the texts that leave their box (the
-// icon, frame or bitmap they were drawn for) or lie on another text. A finding that is not in
-// the list of known ones below fails the test. DORVIN_BILDER=DIR keeps a frame of each screen,
-// DORVIN_TEXTE_ALLE=1 prints every finding.
+// icon, frame or bitmap they were drawn for), lie on another text, or are covered in part by a
+// picture drawn later. A finding that is not in the list of known ones below fails the test.
+// DORVIN_BILDER=DIR keeps a frame of each screen, DORVIN_TEXTE_ALLE=1 prints every finding.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -28,6 +28,13 @@ using namespace programm_lauf;
 // text that does not fit where its screen's layout puts it; the list only shrinks.
 const std::set<std::pair<std::string, std::string>> BEKANNT = {
 };
+
+// The radar map's dots follow the match's players over its score: a digit they cover in part
+// is the map at work, not a layout fault.
+bool bewegt(const std::vector<std::string>& f)
+{
+    return f.size() > 3 && f[1] == "verdeckt" && f[3].rfind("Bitmap 56x36 (538,433)", 0) == 0;
+}
 
 // The list's texts are compiled to Windows-1252, the findings come in UTF-8 (the letters of
 // Latin-1 suffice here).
@@ -269,13 +276,14 @@ TEST(Texte_Im_Programm, EveryScreenKeepsItsTextsInTheirBoxes)
             continue;
         }
         ASSERT_GE(f.size(), 3u) << zeile;
+        // DORVIN_TEXTE_ALLE=1 lists every finding, known or not (to renew the list).
+        if (std::getenv("DORVIN_TEXTE_ALLE")) std::printf("%s\t%s\n", schirm.c_str(), zeile.substr(zeile.find('\t') + 1).c_str());
+        if (bewegt(f)) continue;
         const std::string text = lauf_text(f[2]);
         bool bekannt = false;
         for (const auto& [s, t] : BEKANNT)
             if (utf8(t) == text && passt(s, schirm)) bekannt = true, gefunden.insert({s, t});
         if (!bekannt) neu[schirm].push_back(zeile.substr(zeile.find('\t') + 1));
-        // DORVIN_TEXTE_ALLE=1 lists every finding, known or not (to renew the list).
-        if (std::getenv("DORVIN_TEXTE_ALLE")) std::printf("%s\t%s\n", schirm.c_str(), zeile.substr(zeile.find('\t') + 1).c_str());
     }
     // Every screen of the tour was reached and checked.
     for (size_t n = 1; n <= r.namen.size(); ++n) EXPECT_TRUE(geprueft.count(n)) << "not checked: " << r.namen[n - 1];

@@ -106,6 +106,22 @@ TEST_F(Text_Pruefung_Test, ATextLeavingTheBoxSetForItNamesTheBox)
     EXPECT_EQ(b[0].y1, BASIS + 10 - 8 + 1);  // ink from the strip's second row
 }
 
+// An icon of one pixel's height whose procedure draws a whole page: the page's texts lie wholly
+// beside it. They are seen, with the page as their box, and found where they meet.
+TEST_F(Text_Pruefung_Test, TextsWhollyBesideTheIconThatDrewThemAreSeenOnThePage)
+{
+    {
+        Grafik_Kasten_Bereich kasten(seite.rp, 0, 5, 200, 6, "Icon", 1331);
+        drucken(seite.rp, "ABC", 10, 40);
+        drucken(seite.rp, "XYZ", 12, 43);
+    }
+    EXPECT_EQ(Text_Pruefung_Sichtbar(seite.rp), 2u);
+    const auto b = befunde();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_FALSE(b[0].raus);
+    EXPECT_EQ(b[0].kasten, "Bitmap 200x100 (0,0)-(200,100)");
+}
+
 }  // namespace
 
 namespace {
@@ -119,11 +135,28 @@ TEST_F(Text_Pruefung_Test, ATextPartlyCoveredShowsFewerOfItsPixels)
     EXPECT_EQ(texte[0].text, "ABCDEF");
     EXPECT_GT(texte[0].punkte, 0u);
     EXPECT_EQ(texte[0].gezeigt, texte[0].punkte);
+    EXPECT_TRUE(befunde().empty());
     Grafik_Rechteck_Fuellen(seite.rp, 10 + 5 * 6, 0, 6, 40, 0x1111);  // over the "F"
     texte = Text_Pruefung_Texte(seite.rp);
     ASSERT_EQ(texte.size(), 1u);
     EXPECT_LT(texte[0].gezeigt, texte[0].punkte);
     EXPECT_GT(texte[0].gezeigt * 2, texte[0].punkte);
+    // ... and a finding, naming how much of it is covered
+    auto b = befunde();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_TRUE(b[0].verdeckt);
+    EXPECT_FALSE(b[0].raus);
+    EXPECT_EQ(b[0].anderer, std::to_string(texte[0].punkte - texte[0].gezeigt) + " von " +
+                                std::to_string(texte[0].punkte) + " Punkten");
+    EXPECT_EQ(Text_Befund_Zeile(b[0]).rfind("verdeckt\t\"ABCDEF\"", 0), 0u) << Text_Befund_Zeile(b[0]);
+    // A text laid over another is the finding of the two, not a cover of the one below.
+    Grafik_Rechteck_Fuellen(seite.rp, 0, 0, 200, 100, 0);
+    drucken(seite.rp, "ABCDEF", 10, 60);
+    drucken(seite.rp, "XY", 40, 62);
+    b = befunde();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_FALSE(b[0].verdeckt);
+    EXPECT_NE(b[0].anderer.find("XY"), std::string::npos);
 }
 
 }  // namespace

@@ -339,8 +339,8 @@ TEST_F(AufstellungBilder, KeeperInstructionsAndHalfTimePage)
 namespace {
 
 // Long names where the screen is narrowest: the home side's bench with a long name and no
-// substitution left (its line wrapped to the panel), its chosen (bold) row in the list, and both
-// clubs' names on the pitch. Each reads whole (nothing cut, nothing laid over it) and no text
+// substitution left (its line wrapped to the panel) under the panel's title, its chosen (bold)
+// row in the list, and both clubs' names on the pitch. Each reads whole (nothing cut, nothing laid over it) and no text
 // leaves its box or meets another.
 TEST_F(AufstellungBilder, LongNamesReadWholeOnTheBenchInTheListAndOnThePitch)
 {
@@ -392,7 +392,7 @@ TEST_F(AufstellungBilder, LongNamesReadWholeOnTheBenchInTheListAndOnThePitch)
         return u;
     };
     for (const char* ganz : {"Van den Winckel", "Langbrecht", "Einwechslungen", "mehr möglich", "Habermayer", "SV Heidingbach",
-                             "VfL Oberenbrück"}) {
+                             "VfL Oberenbrück", "Auswechselspieler"}) {
         bool gesehen = false;
         for (const Text_Sichtbar& t : texte)
             if (t.text == utf8(ganz)) {

@@ -78,6 +78,21 @@ TEST(Eingabe, AFastClickIsSeenOnceAndAHeldButtonKeepsTheProgramPolling)
     EXPECT_EQ(Maus_Get_Tasten(), 2);
     Os_Input_Set_Buttons(false, false);
     EXPECT_EQ(Maus_Get_Tasten(), 0);
+    // Where a press began is kept while the pointer moves on, until the next press.
+    Os_Input_Set_Mouse(30, 40);
+    Os_Input_Set_Buttons(true, false);
+    Os_Input_Set_Mouse(300, 200);
+    Os_Input_Set_Buttons(true, true);
+    int32_t x = 0, y = 0;
+    Maus_Druck_Position(&x, &y);
+    EXPECT_EQ(x, 300) << "the right button's press";
+    Os_Input_Set_Buttons(false, false);
+    Os_Input_Set_Mouse(50, 60);
+    Maus_Druck_Position(&x, &y);
+    EXPECT_EQ(x, 300);
+    EXPECT_EQ(y, 200);
+    Maus_Get_Tasten();
+    Maus_Neue_Tasten();
 
     // The script's fast click comes in one poll; while its held button waits, every pass of
     // the program sees it, one millisecond of the clock at a time.

@@ -458,3 +458,52 @@ TEST_F(Event, APressThatBringsThePointerOntoAnIconIsItsClick)
     maus(110, 105);
     Menue_Icons_Check(-1);
 }
+
+// A press belongs to the icon it was begun on. A button pressed on empty space and carried onto
+// an icon fires nothing there, neither when the window reports the move step by step nor when
+// the press and the move come in one poll; nor does a press begun on one icon fire the one it
+// is carried to. A click begun on the icon still fires, also a quick one.
+TEST_F(Event, AButtonPressedBesideAnIconAndCarriedOntoItFiresNothing)
+{
+    Eingang_Set_Spiel_Gestartet_Hook(gestartet);
+    Menue_Icon* a = knopf(900, 100, 100, 5);
+    knopf(MENUE_WEITER_ICON, 597, 420, 5);
+    auto tragen = [&](std::initializer_list<std::pair<int32_t, int32_t>> weg) {
+        int8_t ende = 0;
+        for (auto [x, y] : weg) {
+            maus(x, y, true);
+            for (int i = 0; i < 3; ++i) ende = std::min<int8_t>(ende, Menue_Icons_Check(-1));
+        }
+        maus(weg.end()[-1].first, weg.end()[-1].second);
+        ende = std::min<int8_t>(ende, Menue_Icons_Check(-1));
+        return ende;
+    };
+    // step by step, as the window's moves arrive
+    maus(400, 300);
+    Menue_Icons_Check(-1);
+    EXPECT_NE(tragen({{400, 300}, {500, 360}, {590, 425}, {600, 430}}), -1) << "the turn ended";
+    EXPECT_NE(tragen({{400, 300}, {110, 105}}), -1);
+    EXPECT_TRUE(klicks.empty());
+    // pressed and carried within one poll
+    maus(400, 300);
+    Menue_Icons_Check(-1);
+    Os_Input_Set_Buttons(true, false);
+    Os_Input_Set_Mouse(600, 430);
+    int8_t ende = 0;
+    for (int i = 0; i < 5; ++i) ende = std::min<int8_t>(ende, Menue_Icons_Check(-1));
+    EXPECT_NE(ende, -1);
+    maus(600, 430);
+    Menue_Icons_Check(-1);
+    EXPECT_TRUE(klicks.empty());
+    // begun on the one, carried to the continue icon: the one's click only
+    maus(110, 105);
+    Menue_Icons_Check(-1);
+    EXPECT_NE(tragen({{110, 105}, {400, 300}, {600, 430}}), -1);
+    ASSERT_EQ(klicks.size(), 1u);
+    EXPECT_EQ(klicks[0].icon, a);
+    // a quick click on the continue icon ends the turn, after all this
+    Os_Input_Set_Buttons(true, false);
+    Os_Input_Set_Buttons(false, false);
+    EXPECT_EQ(Menue_Icons_Check(-1), -1);
+    Eingang_Set_Spiel_Gestartet_Hook(nullptr);
+}
