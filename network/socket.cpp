@@ -389,6 +389,9 @@ void Socket_Server_Event(Sock_Info* s, Os_Window* fenster)
     if (s->event & FD_ACCEPT) {
         Sock_Info* neu = Socket_Accept_Connection(s);
         if (neu) {
+            // A participant whose line dies without a word frees its club in well under the
+            // idle time.
+            Socket_Option(neu, 304, 1);
             Socket_Async_Select_Event(neu, fenster, FD_READ | FD_WRITE | FD_CLOSE);
             neu->letzte_aktivitaet = Netz_Zeit();
         }

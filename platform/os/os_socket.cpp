@@ -66,6 +66,29 @@ void nicht_blockierend(int fd) { fcntl(fd, F_SETFL, fcntl(fd, F_GETFL, 0) | O_NO
 
 void melden(uint32_t handle, uint32_t event) { Os_Post_Message(WM_SOCKET_NOTIFY, handle, int64_t(event)); }
 
+// Keep-alive as a game needs it, not the system's two hours: a line quiet for KEEPALIVE_RUHE_S is
+// asked every KEEPALIVE_ABSTAND_S, and one that has answered nothing, neither probe nor data,
+// for OS_SOCKET_TOT_MS is dead (a pulled cable, a peer gone without a word). The peer's system
+// answers the probes, so a program that is slow or busy, or reads nothing for a while, keeps
+// its connection.
+constexpr int KEEPALIVE_RUHE_S = 10, KEEPALIVE_ABSTAND_S = 5;
+int keep_alive(int fd, bool an)
+{
+    const int v = an ? 1 : 0;
+    if (setsockopt(fd, SOL_SOCKET, SO_KEEPALIVE, &v, sizeof v) != 0) return -1;
+    if (!an) return 0;
+    const int ruhe = KEEPALIVE_RUHE_S, abstand = KEEPALIVE_ABSTAND_S;
+    const int proben = int(OS_SOCKET_TOT_MS / 1000) / KEEPALIVE_ABSTAND_S;
+    const unsigned tot = OS_SOCKET_TOT_MS;
+    if (setsockopt(fd, IPPROTO_TCP, TCP_KEEPIDLE, &ruhe, sizeof ruhe) != 0 ||
+        setsockopt(fd, IPPROTO_TCP, TCP_KEEPINTVL, &abstand, sizeof abstand) != 0 ||
+        setsockopt(fd, IPPROTO_TCP, TCP_KEEPCNT, &proben, sizeof proben) != 0)
+        return -1;
+    // Data sent and never acknowledged for as long ends the connection too, instead of the
+    // system's quarter of an hour of retries.
+    return setsockopt(fd, IPPROTO_TCP, TCP_USER_TIMEOUT, &tot, sizeof tot);
+}
+
 }  // namespace
 
 uint32_t Os_Socket_Create()
@@ -106,7 +129,7 @@ bool Os_Socket_Option(uint32_t handle, int32_t option, uint32_t value)
         break;
     }
     case 303: r = setsockopt(e->fd, SOL_SOCKET, SO_DONTROUTE, &v, sizeof v); break;
-    case 304: r = setsockopt(e->fd, SOL_SOCKET, SO_KEEPALIVE, &v, sizeof v); break;
+    case 304: r = keep_alive(e->fd, v != 0); break;
     case 306: r = setsockopt(e->fd, SOL_SOCKET, SO_OOBINLINE, &v, sizeof v); break;
     case 308: r = setsockopt(e->fd, SOL_SOCKET, SO_REUSEADDR, &v, sizeof v); break;
     default: return fehler(ENOPROTOOPT);

@@ -13,7 +13,11 @@ uint32_t Os_Socket_Create();
 // Closes the socket and drops its queued notifications.
 bool Os_Socket_Close(uint32_t handle);
 // Winsock option numbers: 300 broadcast, 301/310 debug, 302 don't linger, 303 don't route,
-// 304 keep-alive, 306 out-of-band inline, 308 reuse address. Others fail.
+// 304 keep-alive, 306 out-of-band inline, 308 reuse address. Others fail. Keep-alive ends a
+// connection whose peer has answered nothing (no data, no acknowledgement, no keep-alive probe)
+// for OS_SOCKET_TOT_MS, the first probe going after 10 s of quiet; the peer's system answers
+// the probes, however slow its program. An accepted connection is set on its own.
+constexpr uint32_t OS_SOCKET_TOT_MS = 40000;
 bool Os_Socket_Option(uint32_t handle, int32_t option, uint32_t value);
 // The port word goes into the address unconverted, as the program has always stored it: the
 // TCP port is its two bytes swapped.

@@ -1,6 +1,11 @@
 // A hostile client on loopback against the server's real pump and handlers: it holds a club and
 // sends what the program's own client never would. Offers, the bank's rates, large replies before
-// a claim, chat floods and crowds from one address.
+// a claim, chat floods and crowds from one address; and a line that dies without a word.
+#include <net/if.h>
+#include <netinet/tcp.h>
+#include <sched.h>
+#include <sys/ioctl.h>
+
 #include "netz_hilfe.h"
 
 #include "common/capture.h"
@@ -26,10 +31,10 @@ constexpr int32_t SERVER = 1, FEIND = 2, OPFER = 3;
 
 void server_schritt() { Steuersignal_Verarbeiten(); }
 
-// Runs the server's passes until the condition holds; false after 20 s.
-bool schritte_bis(const std::function<bool()>& fertig)
+// Runs the server's passes until the condition holds; false after the time (real milliseconds).
+bool schritte_bis(const std::function<bool()>& fertig, int ms = 20000)
 {
-    const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     while (!fertig()) {
         if (std::chrono::steady_clock::now() > ende) return false;
         server_schritt();
@@ -104,6 +109,75 @@ Spieler_Angebot angebot_von(int32_t bieter, int32_t verein, int32_t spnr, uint16
     a.gehalt = 100;
     a.monate = 24;
     return a;
+}
+
+// Whether this process may repair TCP connections, the right it takes to end one without a word.
+bool darf_reparieren()
+{
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    const int ja = 1;
+    const bool darf = setsockopt(fd, IPPROTO_TCP, TCP_REPAIR, &ja, sizeof ja) == 0;
+    close(fd);
+    return darf;
+}
+
+// The peer's system forgets the connection without a word to the server, as a pulled cable or a
+// machine switched off leaves it: neither end nor reset goes out.
+bool wortlos_verschwinden(Roh& peer)
+{
+    const int ja = 1;
+    if (setsockopt(peer.fd, IPPROTO_TCP, TCP_REPAIR, &ja, sizeof ja) != 0) return false;
+    peer.schliessen();
+    return true;
+}
+
+// A network of this process's own, in which an unprivileged user holds the rights over it: a
+// user namespace maps him to its root, and the loopback comes up. The process must have one thread.
+bool eigenes_netz()
+{
+    const uid_t uid = getuid();
+    const gid_t gid = getgid();
+    if (unshare(CLONE_NEWUSER | CLONE_NEWNET) != 0) return false;
+    const auto schreiben = [](const char* datei, const std::string& text) {
+        std::ofstream f(datei);
+        f << text;
+        return bool(f.flush());
+    };
+    if (!schreiben("/proc/self/setgroups", "deny") || !schreiben("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
+        !schreiben("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1"))
+        return false;
+    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
+    ifreq ifr{};
+    std::strcpy(ifr.ifr_name, "lo");
+    bool oben = ioctl(fd, SIOCGIFFLAGS, &ifr) == 0;
+    ifr.ifr_flags = short(ifr.ifr_flags | IFF_UP);
+    oben = oben && ioctl(fd, SIOCSIFFLAGS, &ifr) == 0;
+    close(fd);
+    return oben;
+}
+
+// Runs the body where connections may be ended without a word: in this process when it may, else
+// in a child in a network of its own, whose failures fail the test. False when neither can be.
+bool wo_leitungen_sterben_duerfen(const std::function<void()>& koerper)
+{
+    if (darf_reparieren()) {
+        koerper();
+        return true;
+    }
+    std::fflush(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!eigenes_netz() || !darf_reparieren()) _exit(77);
+        koerper();
+        std::fflush(nullptr);
+        _exit(testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
+    if (code == 77) return false;
+    EXPECT_EQ(code, 0) << "the run in a network of its own failed (its messages above)";
+    return true;
 }
 
 // A raw peer whose connection comes from the loopback address 127.0.0.x.
@@ -484,6 +558,34 @@ TEST_F(Feind, AParticipantWithoutAClubGoesAfterTheIdleTime)
     ssize_t n = 0;
     for (int i = 0; i < 100 && (n = recv(stumm.fd, b, sizeof b, MSG_DONTWAIT)) > 0; ++i) {}
     EXPECT_EQ(n, 0) << "a connection that never logs in goes";
+}
+
+// A line that dies without a word frees its club long before the idle time: the program's clock
+// stands still here, so only the connection's own check can notice. A participant that is alive
+// but quiet, sending and reading nothing, keeps its club; the dead one's is claimed again.
+TEST_F(Feind, ALineThatDiesWithoutAWordFreesItsClub)
+{
+    const bool gelaufen = wo_leitungen_sterben_duerfen([this] {
+        Socket_Set_Uhr(test_uhr);
+        server_starten();
+        auto still = mit_verein(OPFER);
+        auto tot = mit_verein(FEIND);
+        ASSERT_NE(Netzuser_Get_By_Team(FEIND), nullptr);
+        // What the server had to say has arrived: from here on it sends the dead line nothing,
+        // which would meet the peer's system without the connection and come back as a reset.
+        const auto ruhe = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+        schritte_bis([&] { return std::chrono::steady_clock::now() > ruhe; });
+        ASSERT_TRUE(wortlos_verschwinden(tot->roh));
+        const uint32_t uhr = uhr_wert;
+        EXPECT_TRUE(schritte_bis([] { return Netzuser_Get_By_Team(FEIND) == nullptr; }, int(2 * OS_SOCKET_TOT_MS)))
+            << "the dead line still holds its club";
+        EXPECT_EQ(uhr_wert, uhr) << "the program's clock stood still";
+        EXPECT_NE(Netzuser_Get_By_Team(OPFER), nullptr) << "the quiet participant keeps its club";
+        auto wieder = mit_verein(FEIND);
+        EXPECT_NE(Netzuser_Get_By_Team(FEIND), nullptr) << "the club is free to claim again";
+        EXPECT_NE(Netzuser_Get_By_Team(OPFER), nullptr);
+    });
+    if (!gelaufen) GTEST_SKIP() << "no way here to end a connection without a word (no CAP_NET_ADMIN, no user namespaces)";
 }
 
 // The server stood still (a busy machine) while a client's minute came: the minute is read before
