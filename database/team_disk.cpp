@@ -176,6 +176,11 @@ bool Team_Read_Bin_Block(Disk_Datei* d, const char*)
     // The links block that follows fills the lists anew; until then the running links stay, so
     // that a game given back after a later block fails keeps them.
     const bool links_behalten = T_Fix && Team_Anzahl == anzahl;
+    // A world of another size takes none of them: its lists are given up before the new ones
+    // are registered, or the running world's and the read one's together (a large world's 724
+    // and the default one's) overflowed the list registry, which ends the program.
+    if (!links_behalten && T_Fix)
+        for (int32_t t = 0; t < Team_Anzahl; ++t) Liste_Delete_All(&T_Fix[t].liste);
     for (uint32_t t = 0; t < n; ++t) {
         Liste_Init(&neu_fix[t].liste);
         if (links_behalten) {

@@ -113,6 +113,13 @@ void Team_Vergleiche_Abw_Mit_Stu(int32_t team, int32_t gegner, int32_t* gesamt, 
     *gesamt = anteil(A + abw + M, A + abw + M + abw2 + A2 + M2);
 }
 
+int32_t Team_Gesamtstaerke(int32_t team)
+{
+    int32_t m[5][6] = {};
+    Team_Staerke(1 | 2 | 4 | 8 | 16 | 32 | 64 | 128, 0, team, m);
+    return m[4][4];
+}
+
 int32_t Team_Spieler_Summen_Staerke(int32_t team, int32_t feld, int32_t mittel)
 {
     int32_t spieler[TEAM_MAX_SPIELER + 1];

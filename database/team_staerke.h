@@ -8,6 +8,9 @@
 // Mask bits: 1, 2, 4, 8 rows 0-3; 16 the whole-team row; 32, 64, 128 attribute columns 0-2;
 // 256 the form. Flag bits: 1 keep sums; 2 only the starting eleven; 4 row by line-up place.
 void Team_Staerke(int32_t maske, int32_t flags, int32_t team, int32_t matrix[5][6]);
+// The whole team's mean strength 0..999 (all four lines, the three attribute columns): the
+// club's strength as its result record reports it; 0 without players.
+int32_t Team_Gesamtstaerke(int32_t team);
 // Team against opponent, each value 50 for an even match: total, defence, midfield, attack.
 void Team_Vergleiche_Abw_Mit_Stu(int32_t team, int32_t gegner, int32_t* gesamt, int32_t* abwehr,
                                  int32_t* mittelfeld, int32_t* sturm, int32_t maske, int32_t flags);

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cinttypes>
 #include <cstdio>
+#include <map>
 #include <vector>
 
+#include "competitions/wettbewerb.h"
 #include "database/spieler.h"
 #include "database/team.h"
+#include "database/teamspieler.h"
 #include "economy/bank.h"
 #include "gameflow/globals.h"
 #include "platform/liste.h"
@@ -57,5 +60,39 @@ std::string Welt_Bilanz_Zeile(const Welt_Bilanz& b)
                   "geld_median=%" PRId64 " geld_summe=%" PRId64 " geld_min=%" PRId64,
                   b.tag, b.liga_spieler, b.markt_spieler, b.ohne_verein, b.kleinster_kader, b.vereine_unter_16,
                   b.geld_median, b.geld_summe, b.geld_min);
+    return zeile;
+}
+
+std::vector<Welt_Stufe> Welt_Bilanz_Stufen(Welt_Niveau_Abfrage niveau)
+{
+    if (!niveau) niveau = Wettbewerb_Get_Liga_Niveau;
+    std::vector<Welt_Stufe> stufen;
+    if (!T || !T_Fix) return stufen;
+    struct Sammlung {
+        std::vector<int64_t> geld;
+        int64_t gehaelter = 0;
+    };
+    std::map<int32_t, Sammlung, std::greater<int32_t>> je_niveau;
+    std::vector<int32_t> kader(static_cast<size_t>(TEAM_MAX_START_SPIELER));
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (t == Transfermarkt_Team || !Team_Ist_Normal(t, 0)) continue;
+        Sammlung& s = je_niveau[niveau(t)];
+        s.geld.push_back(Bank_Get_Kontostand(t, 0, 255));
+        const int32_t n = std::min(Teamspieler_Ins_Array(t, kader.data(), TEAM_MAX_START_SPIELER, 0), TEAM_MAX_START_SPIELER);
+        for (int32_t i = 0; i < n; ++i) s.gehaelter += Teamspieler_Wert(301, t, kader[size_t(i)], 0, 0);
+    }
+    for (auto& [n, s] : je_niveau) {
+        std::sort(s.geld.begin(), s.geld.end());
+        const int64_t vereine = int64_t(s.geld.size());
+        stufen.push_back(Welt_Stufe{n, int32_t(vereine), s.geld[s.geld.size() / 2], s.gehaelter / vereine});
+    }
+    return stufen;
+}
+
+std::string Welt_Stufe_Zeile(const Welt_Stufe& s)
+{
+    char zeile[160];
+    std::snprintf(zeile, sizeof zeile, "niveau=%d vereine=%d geld_median=%" PRId64 " gehaelter=%" PRId64, s.niveau,
+                  s.vereine, s.geld_median, s.gehaelter);
     return zeile;
 }

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "database/team.h"
 
@@ -24,3 +25,19 @@ struct Welt_Bilanz {
 Welt_Bilanz Welt_Bilanz_Zaehlen();
 // The figures as one line of key=value words.
 std::string Welt_Bilanz_Zeile(const Welt_Bilanz& b);
+
+// The league clubs of one league level: how many, their balances' median and the mean of their
+// squads' yearly wages (whole DM). The money of a world moves by tier: the top tier's gate and
+// boards against its wages decide the median club.
+struct Welt_Stufe {
+    int32_t niveau = 0;
+    int32_t vereine = 0;
+    int64_t geld_median = 0;
+    int64_t gehaelter = 0;
+};
+using Welt_Niveau_Abfrage = int32_t (*)(int32_t team);
+// One entry per league level of the league clubs, the highest first; `niveau` gives a club's
+// level (the competitions' league level by default).
+std::vector<Welt_Stufe> Welt_Bilanz_Stufen(Welt_Niveau_Abfrage niveau = nullptr);
+// One entry as key=value words: "niveau=100 vereine=286 geld_median=... gehaelter=...".
+std::string Welt_Stufe_Zeile(const Welt_Stufe& s);

@@ -375,9 +375,7 @@ void Bank_Steuern()
 
 float Bank_Liga_Aktie_Basiswert(int32_t team)
 {
-    int32_t matrix[5][6] = {};
-    Team_Staerke(16 | 32 | 64 | 128, 0, team, matrix);
-    const int32_t s = matrix[4][4];
+    const int32_t s = Team_Gesamtstaerke(team);
     int32_t q = 50, t = 50;
     const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
     if (liga >= 0) {

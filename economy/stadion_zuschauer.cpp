@@ -307,9 +307,8 @@ void Stadion_Dauerkarten_Verkauf(int32_t team)
     Stadion_Daten* d = Stadion_Finden(team);
     if (!d) return;
     const int32_t A = Wettbewerb_Get_Team_Ansehen(team), Bd = Wettbewerb_Get_Team_Bedeutung(team);
-    int32_t m[5][6] = {};
-    Team_Staerke(16, 0, team, m);
-    const int32_t S = m[4][5] > 0 ? m[4][4] : 0;
+    // the squad's mean strength (0..999): any squad of ordinary players makes R its full 100
+    const int32_t S = Team_Gesamtstaerke(team);
     int32_t spieler[TEAM_MAX_SPIELER + 1];
     const int32_t anzahl = Teamspieler_Ins_Array(team, spieler, TEAM_MAX_SPIELER + 1, 0);
     int32_t stars = 0;

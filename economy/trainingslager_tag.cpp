@@ -387,11 +387,7 @@ void Trainingslager_Psychologe(int32_t team)
 int32_t Trainingslager_Team_Wert(int32_t team, int32_t modus)
 {
     switch (modus) {
-    case 0: {
-        int32_t m[5][6] = {};
-        Team_Staerke(255, 0, team, m);
-        return m[4][4];
-    }
+    case 0: return Team_Gesamtstaerke(team);
     case 1: return Team_Wert(TEAM_MORAL, team, 0, TEAM_LESEN);
     case 2: return Team_Spieler_Summen_Staerke(team, SP_FORM, 0);
     default: return 0;

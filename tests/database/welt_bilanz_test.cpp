@@ -2,7 +2,9 @@
 // money (median, sum, lowest), and the line the world-health tool prints.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "database/db_hilfe.h"
 #include "database/welt_bilanz.h"
@@ -46,6 +48,30 @@ TEST_F(WeltBilanz, CountsPlayersSquadsAndTheLeagueClubsMoney)
     EXPECT_EQ(Welt_Bilanz_Zeile(b), "tag=77 liga_spieler=9 markt_spieler=2 ohne_verein=47 kleinster_kader=2 vereine_unter_16=3 "
                                     "geld_median=3000 geld_summe=9500 geld_min=-500");
     Aktueller_Tag = 0;
+}
+
+// The league clubs by level, the highest first: the market, the youth team and a club outside
+// the leagues count in no level; a level's median and mean wages are its own clubs' alone.
+TEST_F(WeltBilanz, GroupsTheLeagueClubsByLevelWithTheirMedianAndWages)
+{
+    int32_t p = 0;
+    // club 0: two players at 100 and 300 thousand; 1: one at 50; 2: one at 250; 3, 4, 5 not counted
+    const int32_t vereine[] = {0, 0, 1, 2, 3, 4, 5};
+    const int32_t gehaelter[] = {100, 300, 50, 250, 900, 900, 900};
+    for (size_t i = 0; i < std::size(vereine); ++i)
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, vereine[i], p++, gehaelter[i], 0, 12, -1, false));
+    const auto niveau = [](int32_t team) { return team == 0 ? 50 : 100; };
+    const std::vector<Welt_Stufe> s = Welt_Bilanz_Stufen(niveau);
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_EQ(s[0].niveau, 100);
+    EXPECT_EQ(s[0].vereine, 2);
+    EXPECT_EQ(s[0].geld_median, 7000);  // of 3000 and 7000, the upper one as in the world's line
+    EXPECT_EQ(s[0].gehaelter, 150000);  // (50 + 250) thousand over two clubs
+    EXPECT_EQ(s[1].niveau, 50);
+    EXPECT_EQ(s[1].vereine, 1);
+    EXPECT_EQ(s[1].geld_median, -500);
+    EXPECT_EQ(s[1].gehaelter, 400000);
+    EXPECT_EQ(Welt_Stufe_Zeile(s[1]), "niveau=50 vereine=1 geld_median=-500 gehaelter=400000");
 }
 
 }  // namespace

@@ -197,3 +197,22 @@ TEST_F(BankBoerseTest, CreditRequestGoesToTheLenderAsAQuestion)
     ASSERT_EQ(meldungen.size(), 3u);
     EXPECT_NE(meldungen[2].find("weitergeleitet"), std::string::npos);
 }
+
+// A club's share is worth more the stronger its squad: its players' mean strength counts from
+// 700 up, 40 points of the base per 300 strength before the tenth.
+TEST_F(BankBoerseTest, TheBaseValueFollowsTheSquadsStrength)
+{
+    Test_Spieler_Anlegen(20);
+    Teamspieler_Init_Listen();
+    for (int32_t p = 0; p < 20; ++p) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 2, p, 50, 0, 24, -1, false));
+    const auto staerke = [](int32_t wert) {
+        for (int32_t p = 0; p < 20; ++p)
+            for (auto& a : Spieler_Daten[p].attribute) a = int16_t(wert);
+    };
+    staerke(700);
+    const float mittel = Bank_Liga_Aktie_Basiswert(2);
+    staerke(850);
+    EXPECT_EQ(Bank_Liga_Aktie_Basiswert(2) - mittel, 200.0f);  // 150 * 100 / 300 * 40 / 10
+    staerke(1);
+    EXPECT_LT(Bank_Liga_Aktie_Basiswert(2), mittel - 900.0f);
+}

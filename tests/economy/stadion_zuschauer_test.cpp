@@ -124,3 +124,30 @@ TEST_F(StadionTest, LiveViewStandsShowReadyStandsFilledByTheirSeats)
     ASSERT_TRUE(Stadion_Szene_Tribuenen(3, 90000, art, fuellung));
     for (int i : {0, 1, 4, 5}) EXPECT_EQ(fuellung[i], 100);
 }
+
+// The season-ticket sale of a club outside the competitions (standing 0, importance 0, image 80):
+// a squad of ordinary players gives R its full 100, E = ((80 * 5 + 100 * 15) / 100 / 10)^2 = 3.61
+// and 433 wanted at the standard price, 437 after the price ratio's step; a club without players
+// sells on its image alone (E = 0.16, 19 wanted); a small stadium sells no more than 80 % of its
+// seats. Each sale is paid at the stored price, from nobody, in one booking.
+TEST_F(StadionTest, SeasonTicketsSellByStandingStrengthAndImageUpToTheSeats)
+{
+    Test_Spieler_Anlegen(40);
+    Teamspieler_Init_Listen();
+    for (int32_t p = 0; p < 20; ++p) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 1, p, 50, 0, 24, -1, false));
+    for (int32_t p = 20; p < 40; ++p) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 3, p, 50, 0, 24, -1, false));
+    Stadion_Daten* stark = anlegen(1);
+    Stadion_Daten* leer = anlegen(2);
+    Stadion_Daten* klein = anlegen(3, 4, 90);
+    Stadion_Dauerkarten_Verkauf(1);
+    Stadion_Dauerkarten_Verkauf(2);
+    Stadion_Dauerkarten_Verkauf(3);
+    EXPECT_EQ(stark->dauerkarten, 437);
+    EXPECT_EQ(leer->dauerkarten, 19);
+    EXPECT_EQ(klein->dauerkarten, 6 * 90 * 80 / 100);
+    ASSERT_EQ(Test_Buchungen.size(), 3u);
+    EXPECT_EQ(Test_Buchungen[0].empfaenger, 1);
+    EXPECT_EQ(Test_Buchungen[0].zahler, -1);
+    EXPECT_EQ(Test_Buchungen[0].kategorie, 11);
+    EXPECT_FLOAT_EQ(Test_Buchungen[0].betrag, 437 * stark->dauerkarten_preis);
+}

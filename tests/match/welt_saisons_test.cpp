@@ -71,6 +71,7 @@ protected:
             if (Team_Hat_Manager(t)) Team_Wert(TEAM_FLAGS, t, 8, TEAM_LOESCHEN);
         const Welt_Bilanz start = Welt_Bilanz_Zaehlen();
         std::printf("Saison 0: %s\n", Welt_Bilanz_Zeile(start).c_str());
+        for (const Welt_Stufe& s : Welt_Bilanz_Stufen()) std::printf("  %s\n", Welt_Stufe_Zeile(s).c_str());
         ASSERT_GT(start.geld_median, 0);
         ASSERT_GE(start.kleinster_kader, WELT_KADER_MINIMUM);
         ASSERT_EQ(start.ohne_verein, 0) << "Spieler " << start.erster_ohne_verein << " Status "
@@ -92,6 +93,7 @@ protected:
             if (d.monat != 7 || d.tag != 1) continue;
             ++saison;
             std::printf("Saison %d: %s\n", saison, Welt_Bilanz_Zeile(b).c_str());
+            for (const Welt_Stufe& s : Welt_Bilanz_Stufen()) std::printf("  %s\n", Welt_Stufe_Zeile(s).c_str());
             speichern(saison);
             kategorien_zeigen();
             // A club starts with its first season tickets alone; a season brings the median club

@@ -1,7 +1,8 @@
 // dorvin_bilanz SPIELSTAND...: the health of the world a savegame holds. Per savegame one line of
 // key=value words (the day, players in league clubs, in the transfer market and without a team,
 // the smallest league squad, the league clubs short of 16 players, the club balances' median,
-// sum and lowest in whole DM), then the money booked by category over all clubs in the running
+// sum and lowest in whole DM), one line per league level (its clubs, their balances' median and
+// their mean yearly wages), then the money booked by category over all clubs in the running
 // season and in the season before it (income and spending).
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "competitions/wettbewerb.h"
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/welt_bilanz.h"
@@ -22,6 +24,16 @@
 #include "platform/print.h"
 
 namespace {
+
+// The competitions' block comes before the teams' in a savegame, and its reader checks the links
+// against the team count: it is kept here and taken over once the teams are read.
+std::vector<uint8_t> wettbewerbe;
+
+bool wettbewerbe_merken(Disk_Datei* datei, const char*)
+{
+    wettbewerbe.assign(Wettbewerb_Block_Groesse(), 0);
+    return Disk_Lese_Block(datei, wettbewerbe.data(), static_cast<uint32_t>(wettbewerbe.size()));
+}
 
 void kategorien(const char* titel, const Bank_Welt_Summen& s)
 {
@@ -50,6 +62,7 @@ int main(int argc, char** argv)
     for (int pos = 1; pos <= DISK_POSITIONEN; ++pos)
         if (pos != DISK_POS_FREI) Disk_Block_Registrieren(pos, nullptr, nullptr);
     Disk_Block_Registrieren(DISK_POS_ABLAUF, nullptr, Globals_Read_Bin_Block);
+    Disk_Block_Registrieren(DISK_POS_WETTBEWERBE, nullptr, wettbewerbe_merken);
     Disk_Block_Registrieren(DISK_POS_TEAMS, nullptr, Team_Read_Bin_Block);
     Disk_Block_Registrieren(DISK_POS_SPIELER, nullptr, Spieler_Read_Bin_Block);
     Disk_Block_Registrieren(DISK_POS_TEAMSPIELER, nullptr, Teamspieler_Read_Bin_Block);
@@ -64,6 +77,8 @@ int main(int argc, char** argv)
             continue;
         }
         std::printf("%s datei=%s\n", Welt_Bilanz_Zeile(Welt_Bilanz_Zaehlen()).c_str(), argv[i]);
+        if (Wettbewerb_Block_Entpacken(wettbewerbe.data(), wettbewerbe.size(), Team_Anzahl))
+            for (const Welt_Stufe& s : Welt_Bilanz_Stufen()) std::printf("  %s\n", Welt_Stufe_Zeile(s).c_str());
         kategorien("laufende Saison", Bank_Welt_Get_Summen(0));
         kategorien("Saison davor", Bank_Welt_Get_Summen(1));
     }
