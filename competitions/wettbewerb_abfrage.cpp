@@ -839,12 +839,12 @@ bool Wettbewerb_Gibt_Es_International()
 void Wettbewerb_Platz_Ziele_Marken_Loeschen()
 {
     // Every day over every record: a list is read first and written only when it holds a mark,
-    // which is rare; the read runs without a branch per place.
+    // which is rare; the read runs without a branch per place (four places a step).
     Wettbewerb_Datensatz* const daten = wb_daten;
     for (int32_t i = 0; daten && i < WETTBEWERB_ANZAHL; ++i)
         for (auto& liste : daten[i].ziele.ziel) {
-            bool markiert = false;
-            for (const int32_t z : liste) markiert |= z == -3;
+            uint32_t markiert = 0;
+            for (const int32_t z : liste) markiert |= uint32_t(z == -3);
             if (!markiert) continue;
             for (auto& z : liste)
                 if (z == -3) z = -1;
