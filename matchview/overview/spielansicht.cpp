@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
+#include <iterator>
 #include <cstdio>
 #include <vector>
 
@@ -132,8 +133,10 @@ struct Zustand {
     bool ergebnisse_offen = false;
     std::bitset<OBJEKTE> objekte_danach;
     std::vector<std::array<int32_t, 3>> faerben_danach;
-    // The stripe behind the text field holds its blurred picture.
+    // The stripe behind the text field holds its blurred picture; so does the game page's text
+    // panel's clean copy, blurred when the game page first needs it.
     bool streifen_weich = false;
+    bool spiel_text_weich = false;
 };
 Zustand z;
 
@@ -223,9 +226,8 @@ void hintergrund_sichern()
     kopieren(s, 160, 0, 320, 480, bild(O_TEXTFELD), 0, 0);
     kopieren(s, 160, 0, 320, 480, bild(O_STREIFEN), 0, 0);
     z.streifen_weich = false;
-    Objekt& t = z.obj[O_SPIEL_TEXT];
-    kopieren(s, 138, 137, 366, 215, t.kopie, 0, 0);
-    Grafik_Filter_Anwenden(&Filter_Kern_Stark, t.kopie);
+    kopieren(s, 138, 137, 366, 215, z.obj[O_SPIEL_TEXT].kopie, 0, 0);
+    z.spiel_text_weich = false;
 }
 
 void hintergrund_zurueck(Rastport* ziel) { kopieren(bild(O_GESICHERT), 0, 0, 510, 480, ziel, 130, 0); }
@@ -274,6 +276,8 @@ void objekte_aufs_ziel(Rastport* ziel, Markiert markiert, bool abhaken = true)
 // top-level objects and the marked children onto the target.
 void objekte_zeichnen(Rastport* ziel)
 {
+    // Most frames change nothing: one look over the objects then.
+    if (std::none_of(std::begin(z.obj), std::end(z.obj), [](const Objekt& o) { return o.v.dirty != 0; })) return;
     for (Objekt& o : z.obj) {
         if (!o.v.dirty || o.v.parent < 0) continue;
         Objekt& p = z.obj[o.v.parent];
@@ -795,6 +799,9 @@ const char* spieler_name(int32_t spnr)
 void spiel_text(Rastport* ziel)
 {
     Objekt& o = z.obj[O_SPIEL_TEXT];
+    // Most match days never show the game page: its panel's background is blurred only here.
+    if (!z.spiel_text_weich && o.kopie) Grafik_Filter_Anwenden(&Filter_Kern_Stark, o.kopie);
+    z.spiel_text_weich = true;
     objekt_zuruecksetzen(O_SPIEL_TEXT);
     Rastport* b = o.bild;
     const int32_t weiss = farbe(15, 15, 15);
