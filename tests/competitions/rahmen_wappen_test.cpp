@@ -2,10 +2,13 @@
 // bitmap and a soft shadow on the page, darkest close to the crest; a picture to look at.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "common/welt_ordner.h"
 #include "competitions/spiele_welt.h"
@@ -70,6 +73,62 @@ TEST_F(RahmenWappen, CrestWithASoftShadowOnlyOnceAGameRuns)
     DeInit_ResFile(ResFile_Handles[0].handle);
     ResFile_Handles[0].handle = alt_handle;
     if (!bilder) std::filesystem::remove_all(ordner);
+}
+
+// The menu lays the same crests on the same background at every turn, and the shadow laid before
+// is taken again: the same pixels as laid anew, and never for another crest or a page that differs
+// under the shadow, be it in one pixel.
+TEST_F(RahmenWappen, TheShadowLaidAgainIsTheSameAndFollowsEveryChangeUnderIt)
+{
+    const auto ordner = Test_Welt_Bauen("rahmenwappen_wieder", {"resfiles"});
+    const int32_t alt_handle = ResFile_Handles[0].handle;
+    Rastport* alt_ziel = Grafik_Render_Ziel;
+    ResFile_Handles[0].handle = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
+    ASSERT_GE(ResFile_Handles[0].handle, 0);
+
+    Rastport* seite = Grafik_Bitmap_Anlegen(120, 60, 16);
+    auto* p = static_cast<uint16_t*>(seite->pixels);
+    Grafik_Render_Ziel = seite;
+    Menue_Icon icon = Menue_Icon_Vorlage(759, -1, 0, 10, 8, 40, 40, 20, 20);
+    icon.bitmap = Grafik_Bitmap_Anlegen(40, 40, 16);
+    Eingang_Set_Spiel_Gestartet(true);
+    // The page as a pattern, optionally one pixel under the shadow white; the page after.
+    auto muster = [](size_t i) { return uint16_t(0x8410 + (i % 7) * 0x0821); };
+    auto legen = [&](int32_t team, int32_t weiss) {
+        for (size_t i = 0; i < size_t(120) * 60; ++i) p[i] = muster(i);
+        if (weiss >= 0) p[weiss] = 0xFFFF;
+        icon.kennung_1 = int16_t(team);
+        EXPECT_EQ(Rahmen_Wappen_Zeichnen(&icon, 0), 1);
+        return std::vector<uint16_t>(p, p + 120 * 60);
+    };
+    const std::vector<uint16_t> erst = legen(0, -1), wieder = legen(0, -1);
+    EXPECT_TRUE(wieder == erst);
+    const std::vector<uint16_t> wappen_0(static_cast<const uint16_t*>(icon.bitmap->pixels),
+                                         static_cast<const uint16_t*>(icon.bitmap->pixels) + 40 * 40);
+    // A pixel under the shadow, white: it is darkened, not replaced, and nothing else changes.
+    int32_t unter = -1;
+    for (size_t i = 0; i < erst.size() && unter < 0; ++i)
+        if (erst[i] != muster(i)) unter = int32_t(i);
+    ASSERT_GE(unter, 0);
+    const std::vector<uint16_t> weiss = legen(0, unter);
+    int32_t anders = 0;
+    for (size_t i = 0; i < weiss.size(); ++i) anders += weiss[i] != erst[i];
+    EXPECT_EQ(anders, 1);
+    EXPECT_NE(weiss[size_t(unter)], 0xFFFF);
+    // Another crest (the club's framed one) after it, and the first again.
+    icon.kennung_2 = 0;
+    EXPECT_FALSE(legen(0, -1) == erst);
+    ASSERT_FALSE(std::equal(wappen_0.begin(), wappen_0.end(), static_cast<const uint16_t*>(icon.bitmap->pixels)));
+    icon.kennung_2 = -1;
+    EXPECT_TRUE(legen(0, -1) == erst);
+
+    Eingang_Set_Spiel_Gestartet(false);
+    Grafik_Bitmap_Freigeben(icon.bitmap);
+    Grafik_Bitmap_Freigeben(seite);
+    Grafik_Render_Ziel = alt_ziel;
+    DeInit_ResFile(ResFile_Handles[0].handle);
+    ResFile_Handles[0].handle = alt_handle;
+    std::filesystem::remove_all(ordner);
 }
 
 }  // namespace
