@@ -178,14 +178,19 @@ struct Schatten_Eintrag {
 std::array<Schatten_Eintrag, 8> schatten_gemerkt;
 uint64_t schatten_uhr = 0;
 
-// The rectangle of an off-screen 16-bit page a crest's shadow is laid on; only a rectangle
-// wholly inside such a page is taken from or kept for the list (the screen page draws as ever).
+// The rectangle of an off-screen 16-bit page a crest's shadow is laid on, cut at the page's
+// right and bottom edges as the shadow is; only such a page is taken from or kept for the list
+// (the screen page draws as ever).
 class Schatten_Flaeche {
 public:
-    Schatten_Flaeche(Rastport* seite, int32_t x, int32_t y, int32_t w, int32_t h) : seite_(seite), x_(x), y_(y), w_(w), h_(h)
+    Schatten_Flaeche(Rastport* seite, int32_t x, int32_t y, int32_t w, int32_t h) : seite_(seite), x_(x), y_(y)
     {
         gilt_ = seite && seite->pixels && seite->depth == 16 && !seite->packed && !Grafik_Ist_Seite_0(seite) && x >= 0 &&
-                y >= 0 && w > 0 && h > 0 && int64_t(x) + w <= int64_t(seite->width) && int64_t(y) + h <= int64_t(seite->height);
+                y >= 0 && int64_t(x) < int64_t(seite->width) && int64_t(y) < int64_t(seite->height);
+        if (!gilt_) return;
+        w_ = int32_t(std::min<int64_t>(w, int64_t(seite->width) - x));
+        h_ = int32_t(std::min<int64_t>(h, int64_t(seite->height) - y));
+        gilt_ = w_ > 0 && h_ > 0;
         if (gilt_) vorher_ = lesen();
     }
     // True when the shadow of this crest over this rectangle was laid before: it is laid again.
@@ -231,7 +236,7 @@ private:
         return v;
     }
     Rastport* seite_;
-    int32_t x_, y_, w_, h_;
+    int32_t x_, y_, w_ = 0, h_ = 0;
     bool gilt_ = false;
     std::vector<uint16_t> vorher_;
 };

@@ -131,6 +131,11 @@ TEST_F(RahmenWappen, TheShadowLaidAgainIsTheSameAndFollowsEveryChangeUnderIt)
     ASSERT_FALSE(std::equal(wappen_0.begin(), wappen_0.end(), static_cast<const uint16_t*>(icon.bitmap->pixels)));
     icon.kennung_2 = -1;
     EXPECT_TRUE(legen(0, -1) == erst);
+    // At the page's right edge the shadow is cut as the page is; laid again the same.
+    icon.x = 82;
+    const std::vector<uint16_t> rand = legen(0, -1);
+    EXPECT_FALSE(rand == erst);
+    EXPECT_TRUE(legen(0, -1) == rand);
 }
 
 }  // namespace
