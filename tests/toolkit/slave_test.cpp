@@ -84,16 +84,21 @@ TEST_F(Slaves, AfterAChangeEveryIconOfTheOldBitmapShowsTheNewOne)
 
 TEST_F(Slaves, TheTurnStartFreesAllButTheKeptOnes)
 {
-    uint32_t griffe[6];
-    const int32_t nummern[6] = {1, 2, 3, 4, 60, 442};
-    for (int i = 0; i < 6; ++i) {
+    // Kept: 1-3 and the strength bar's pieces, which every turn's menu draws.
+    constexpr int N = 8;
+    uint32_t griffe[N];
+    const int32_t nummern[N] = {1, 2, 3, 4, 60, 442, 396, 399};
+    auto behalten = [](int32_t n) { return n <= 3 || (n >= 396 && n <= 399); };
+    for (int i = 0; i < N; ++i) {
         Rastport* b = Menue_Get_Slave_Rastport(nummern[i]);
         ASSERT_NE(b, nullptr) << nummern[i];
         griffe[i] = Handle_Registrieren(b, Handle_Art::Bild);
     }
     Menue_Rein(-1, 0);
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(Handle_Aufloesen(griffe[i], Handle_Art::Bild) != nullptr, nummern[i] <= 3) << nummern[i];
+    for (int i = 0; i < N; ++i)
+        EXPECT_EQ(Handle_Aufloesen(griffe[i], Handle_Art::Bild) != nullptr, behalten(nummern[i])) << nummern[i];
+    // A kept piece is the same bitmap at the next turn.
+    EXPECT_EQ(Menue_Get_Slave_Rastport(396), Handle_Aufloesen(griffe[6], Handle_Art::Bild));
     Menue_Raus();  // frees the rest
     for (int i = 0; i < 3; ++i) EXPECT_EQ(Handle_Aufloesen(griffe[i], Handle_Art::Bild), nullptr);
 }
