@@ -168,6 +168,37 @@ void kopieren(Rastport* von, int32_t sx, int32_t sy, int32_t w, int32_t h, Rastp
     if (von && nach) Grafik_Blit(von, sx, sy, w, h, nach, dx, dy);
 }
 
+// The blur of a picture taken from the screen behind the overview. That screen is mostly the
+// same from one match day to the next (the menu's turn ended on it): a picture as the last one
+// blurred takes the last blur.
+struct Weich_Gedaechtnis {
+    uint32_t breite = 0, hoehe = 0;
+    int32_t tiefe = 0;
+    std::vector<uint16_t> vorher, nachher;
+};
+Weich_Gedaechtnis streifen_gedaechtnis, spiel_text_gedaechtnis;
+
+void weich_zeichnen(Rastport* b, Weich_Gedaechtnis& g)
+{
+    if (!b) return;
+    if (b->packed || !b->pixels || (b->depth != 15 && b->depth != 16)) {
+        Grafik_Filter_Anwenden(&Filter_Kern_Stark, b);
+        return;
+    }
+    auto* p = static_cast<uint16_t*>(b->pixels);
+    const size_t n = size_t(b->width) * b->height;
+    if (g.breite == b->width && g.hoehe == b->height && g.tiefe == b->depth && std::equal(p, p + n, g.vorher.begin())) {
+        std::copy(g.nachher.begin(), g.nachher.end(), p);
+        return;
+    }
+    g.vorher.assign(p, p + n);
+    Grafik_Filter_Anwenden(&Filter_Kern_Stark, b);
+    g.nachher.assign(p, p + n);
+    g.breite = b->width;
+    g.hoehe = b->height;
+    g.tiefe = b->depth;
+}
+
 void objekt_zuruecksetzen(int32_t o)
 {
     Objekt& ob = z.obj[o];
@@ -521,7 +552,7 @@ void textfeld_zeichnen(Rastport* ziel)
     Rastport* feld = bild(O_TEXTFELD);
     // The stripe behind the text field is shown blurred only: blurred at its first redraw, not
     // on every one.
-    if (!z.streifen_weich) Grafik_Filter_Anwenden(&Filter_Kern_Stark, bild(O_STREIFEN));
+    if (!z.streifen_weich) weich_zeichnen(bild(O_STREIFEN), streifen_gedaechtnis);
     z.streifen_weich = true;
     kopieren(bild(O_STREIFEN), 0, 0, 320, 480, feld, 0, 0);
     // From the header's clean copy: its picture holds the title drawn into it.
@@ -800,7 +831,7 @@ void spiel_text(Rastport* ziel)
 {
     Objekt& o = z.obj[O_SPIEL_TEXT];
     // Most match days never show the game page: its panel's background is blurred only here.
-    if (!z.spiel_text_weich && o.kopie) Grafik_Filter_Anwenden(&Filter_Kern_Stark, o.kopie);
+    if (!z.spiel_text_weich) weich_zeichnen(o.kopie, spiel_text_gedaechtnis);
     z.spiel_text_weich = true;
     objekt_zuruecksetzen(O_SPIEL_TEXT);
     Rastport* b = o.bild;
