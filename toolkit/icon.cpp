@@ -1,6 +1,7 @@
 #include "toolkit/icon.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -296,6 +297,12 @@ void Menue_Alle_Icons_Speicher_Befreien()
     // given up counts as forgotten where a later entry still names it.
     std::vector<Rastport*> frei;
     auto gegeben = [&](const Rastport* b) { return std::binary_search(frei.begin(), frei.end(), b); };
+    // The slaves as they stand before the walk: one freed in it leaves no entry naming it.
+    const std::vector<std::pair<const Rastport*, int32_t>> slaves = Menue_Slave_Bitmaps();
+    auto slave_von = [&slaves](const Rastport* b) {
+        const auto i = std::lower_bound(slaves.begin(), slaves.end(), std::pair<const Rastport*, int32_t>(b, INT32_MIN));
+        return i != slaves.end() && i->first == b ? i->second : -1;
+    };
     for (Menue_Register_Eintrag& eintrag : Menue_Icons.reg) {
         Menue_Icon* icon = eintrag.icon;
         if (!icon || !Menue_Nummer_Gueltig(icon->nummer)) continue;
@@ -306,7 +313,7 @@ void Menue_Alle_Icons_Speicher_Befreien()
         } else if (r.icon && r.bitmap) {
             Rastport* b = r.bitmap;
             if (icon->bitmap == b) icon->bitmap = nullptr;
-            int32_t slave = Menue_Slave_Von_Bitmap(b);
+            int32_t slave = slave_von(b);
             if (slave >= 0) Menue_Free_Slave_Rastport(slave);
             else frei.insert(std::upper_bound(frei.begin(), frei.end(), b), b);
         }

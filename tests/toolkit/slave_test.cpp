@@ -1,5 +1,9 @@
 // Slave rastports: made on first use from their descriptors, replaced under the icons that
 // show them, freed at the start of a turn but for the kept ones.
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_zeichnen.h"
@@ -117,4 +121,30 @@ TEST_F(Slaves, PlainSlavesAreFilledAndPicturesAreSeeThroughWhereTheyShowNothing)
     ASSERT_NE(vorher->mask, nullptr);
     EXPECT_EQ(Grafik_Pixel_Lesen(vorher, 5, 5), 0);
     EXPECT_NE(Grafik_Pixel_Lesen(vorher, 320, 240), 0);
+}
+
+// Freeing the slaves leaves no icon showing a freed bitmap, on screen or in the registry, and
+// the kept ones where they are; freeing all takes those too.
+TEST_F(Slaves, FreedSlavesLeaveNoIconOnTheirBitmaps)
+{
+    Menue_Icon* a = neu(Menue_Icon_Vorlage(850, 4, ICON_SLAVE, 20, 60, 0, 0, 4, 255));
+    Menue_Icon* b = neu(Menue_Icon_Vorlage(851, 1, ICON_SLAVE, 20, 100, 0, 0, 4, 255));
+    Menue_Icon* c = neu(Menue_Icon_Vorlage(852, 442, ICON_SLAVE, 20, 140, 0, 0, 4, 255));
+    for (Menue_Icon* i : {a, b, c}) Menue_Screen_Icon_Hinzufuegen(i);
+    Rastport* behalten = Menue_Get_Slave_Rastport(1);
+    ASSERT_NE(a->bitmap, nullptr);
+    ASSERT_EQ(b->bitmap, behalten);
+    ASSERT_NE(c->bitmap, nullptr);
+    const std::vector<std::pair<const Rastport*, int32_t>> slaves = Menue_Slave_Bitmaps();
+    EXPECT_TRUE(std::is_sorted(slaves.begin(), slaves.end()));
+    EXPECT_NE(std::find(slaves.begin(), slaves.end(), std::pair<const Rastport*, int32_t>(c->bitmap, 442)), slaves.end());
+    Menue_Slaves_Freigeben(false);
+    EXPECT_EQ(a->bitmap, nullptr);
+    EXPECT_EQ(c->bitmap, nullptr);
+    EXPECT_EQ(b->bitmap, behalten);
+    EXPECT_EQ(Menue_Slave_Von_Bitmap(behalten), 1);
+    Menue_Slaves_Freigeben(true);
+    EXPECT_EQ(b->bitmap, nullptr);
+    EXPECT_EQ(Menue_Slave_Von_Bitmap(behalten), -1);
+    EXPECT_TRUE(Menue_Slave_Bitmaps().empty());
 }
