@@ -1,8 +1,10 @@
 #include "competitions/statistik_anzeige.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "competitions/wettbewerb.h"
 #include "database/team.h"
@@ -165,6 +167,82 @@ void Ligen_Bild_Maske_Erzeugen(const Rastport* bild, Rastport* maske)
     for (size_t i = 0; i < n; ++i) z[i] = q[i] ? 1 : 0;
 }
 
+namespace {
+
+// The shadows laid last: the crest, the page's rectangle under crest and shadow before, and after.
+struct Schatten_Eintrag {
+    int32_t w = 0, h = 0;
+    std::vector<uint16_t> wappen, vorher, nachher;
+    uint64_t benutzt = 0;
+};
+std::array<Schatten_Eintrag, 8> schatten_gemerkt;
+uint64_t schatten_uhr = 0;
+
+// The rectangle of an off-screen 16-bit page a crest's shadow is laid on, cut at the page's
+// right and bottom edges as the shadow is; only such a page is taken from or kept for the list
+// (the screen page draws as ever).
+class Schatten_Flaeche {
+public:
+    Schatten_Flaeche(Rastport* seite, int32_t x, int32_t y, int32_t w, int32_t h) : seite_(seite), x_(x), y_(y)
+    {
+        gilt_ = seite && seite->pixels && seite->depth == 16 && !seite->packed && !Grafik_Ist_Seite_0(seite) && x >= 0 &&
+                y >= 0 && int64_t(x) < int64_t(seite->width) && int64_t(y) < int64_t(seite->height);
+        if (!gilt_) return;
+        w_ = int32_t(std::min<int64_t>(w, int64_t(seite->width) - x));
+        h_ = int32_t(std::min<int64_t>(h, int64_t(seite->height) - y));
+        gilt_ = w_ > 0 && h_ > 0;
+        if (gilt_) vorher_ = lesen();
+    }
+    // True when the shadow of this crest over this rectangle was laid before: it is laid again.
+    bool nehmen(const Rastport* bm)
+    {
+        if (!gilt_) return false;
+        const std::vector<uint16_t> wappen = pixel(bm);
+        for (Schatten_Eintrag& e : schatten_gemerkt)
+            if (e.benutzt && e.w == w_ && e.h == h_ && e.wappen == wappen && e.vorher == vorher_) {
+                e.benutzt = ++schatten_uhr;
+                auto* p = static_cast<uint16_t*>(seite_->pixels);
+                for (int32_t z = 0; z < h_; ++z)
+                    std::copy_n(e.nachher.data() + size_t(z) * size_t(w_), w_, p + size_t(y_ + z) * seite_->width + size_t(x_));
+                return true;
+            }
+        return false;
+    }
+    // Keeps the shadow just laid in place of the one used longest ago.
+    void merken(const Rastport* bm)
+    {
+        if (!gilt_) return;
+        Schatten_Eintrag& e = *std::min_element(schatten_gemerkt.begin(), schatten_gemerkt.end(),
+                                                [](const Schatten_Eintrag& a, const Schatten_Eintrag& b) { return a.benutzt < b.benutzt; });
+        e.w = w_;
+        e.h = h_;
+        e.wappen = pixel(bm);
+        e.vorher = std::move(vorher_);
+        e.nachher = lesen();
+        e.benutzt = ++schatten_uhr;
+    }
+
+private:
+    static std::vector<uint16_t> pixel(const Rastport* b)
+    {
+        const auto* p = static_cast<const uint16_t*>(b->pixels);
+        return {p, p + size_t(b->width) * b->height};
+    }
+    std::vector<uint16_t> lesen() const
+    {
+        std::vector<uint16_t> v(size_t(w_) * size_t(h_));
+        const auto* p = static_cast<const uint16_t*>(seite_->pixels);
+        for (int32_t z = 0; z < h_; ++z) std::copy_n(p + size_t(y_ + z) * seite_->width + size_t(x_), w_, v.data() + size_t(z) * size_t(w_));
+        return v;
+    }
+    Rastport* seite_;
+    int32_t x_, y_, w_ = 0, h_ = 0;
+    bool gilt_ = false;
+    std::vector<uint16_t> vorher_;
+};
+
+}  // namespace
+
 int32_t Rahmen_Wappen_Zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!icon || !icon->bitmap || !Eingang_Get_Spiel_Gestartet()) return 0;
@@ -181,6 +259,10 @@ int32_t Rahmen_Wappen_Zeichnen(Menue_Icon* icon, uint32_t)
         Ligen_Wappen_Zeichnen(icon, bm, team, 0, 0, 40, 40);
     }
     if (!seite || bm->depth != 16) return 1;
+    // The same crest over the same page gives the same shadow: the menu lays the turn's two
+    // crests on its background at every turn, and takes the shadow it laid before.
+    Schatten_Flaeche flaeche(seite, icon->x, icon->y, w + RAND, h + RAND);
+    if (flaeche.nehmen(bm)) return 1;
     Rastport* maske = Grafik_Bitmap_Anlegen(w, h, 16);
     if (!maske) return 1;
     Ligen_Bild_Maske_Erzeugen(bm, maske);
@@ -191,5 +273,6 @@ int32_t Rahmen_Wappen_Zeichnen(Menue_Icon* icon, uint32_t)
     for (const auto& s : SCHATTEN_WEICH)
         Grafik_Blit_Ueberblenden_Maske(maske, 0, 0, w, h, seite, icon->x + s.dx, icon->y + s.dy, s.staerke, nullptr, 0, 0);
     Grafik_Bitmap_Freigeben(maske);
+    flaeche.merken(bm);
     return 1;
 }

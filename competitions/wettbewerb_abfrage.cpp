@@ -838,10 +838,17 @@ bool Wettbewerb_Gibt_Es_International()
 
 void Wettbewerb_Platz_Ziele_Marken_Loeschen()
 {
-    for (int32_t i = 0; wb_daten && i < WETTBEWERB_ANZAHL; ++i)
-        for (auto& liste : wb_daten[i].ziele.ziel)
+    // Every day over every record: a list is read first and written only when it holds a mark,
+    // which is rare; the read runs without a branch per place (four places a step).
+    Wettbewerb_Datensatz* const daten = wb_daten;
+    for (int32_t i = 0; daten && i < WETTBEWERB_ANZAHL; ++i)
+        for (auto& liste : daten[i].ziele.ziel) {
+            uint32_t markiert = 0;
+            for (const int32_t z : liste) markiert |= uint32_t(z == -3);
+            if (!markiert) continue;
             for (auto& z : liste)
                 if (z == -3) z = -1;
+        }
 }
 
 int32_t Wettbewerb_Startscreen_Bild(Menue_Icon* icon, uint32_t)

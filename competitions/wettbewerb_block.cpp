@@ -113,24 +113,30 @@ struct Zaehler {
     void u32(const uint32_t&) { n += 4; }
 };
 
+// Writes into the block made to the size the same walk counted (little-endian by its bytes).
 struct Schreiber {
-    std::vector<uint8_t>& out;
-    void bytes(const void* p, size_t k)
+    uint8_t* p;
+    void bytes(const void* q, size_t k)
     {
-        const uint8_t* b = static_cast<const uint8_t*>(p);
-        out.insert(out.end(), b, b + k);
+        std::memcpy(p, q, k);
+        p += k;
     }
-    void u8(const uint8_t& v) { out.push_back(v); }
-    void i8(const int8_t& v) { out.push_back(uint8_t(v)); }
+    void u8(const uint8_t& v) { *p++ = v; }
+    void i8(const int8_t& v) { *p++ = uint8_t(v); }
     void i16(const int16_t& v)
     {
-        uint16_t u = static_cast<uint16_t>(v);
-        out.push_back(uint8_t(u));
-        out.push_back(uint8_t(u >> 8));
+        const uint16_t u = static_cast<uint16_t>(v);
+        p[0] = uint8_t(u);
+        p[1] = uint8_t(u >> 8);
+        p += 2;
     }
     void u32(const uint32_t& v)
     {
-        for (int s = 0; s < 32; s += 8) out.push_back(uint8_t(v >> s));
+        p[0] = uint8_t(v);
+        p[1] = uint8_t(v >> 8);
+        p[2] = uint8_t(v >> 16);
+        p[3] = uint8_t(v >> 24);
+        p += 4;
     }
     void i32(const int32_t& v) { u32(static_cast<uint32_t>(v)); }
 };
@@ -218,10 +224,9 @@ size_t Wettbewerb_Block_Groesse() { return KOPF + Wettbewerb_Block_Datensatz_Gro
 
 std::vector<uint8_t> Wettbewerb_Block_Packen()
 {
-    std::vector<uint8_t> out;
     size_t groesse = Wettbewerb_Block_Datensatz_Groesse();
-    out.reserve(KOPF + groesse * WETTBEWERB_ANZAHL + ABSTIMMUNG);
-    Schreiber s{out};
+    std::vector<uint8_t> out(KOPF + groesse * WETTBEWERB_ANZAHL + ABSTIMMUNG);
+    Schreiber s{out.data()};
     s.u32(WETTBEWERB_BLOCK_VERSION);
     s.u32(Wettbewerb_Bereit() ? 1u : 0u);
     s.u32(static_cast<uint32_t>(WETTBEWERB_ANZAHL));

@@ -86,7 +86,6 @@ struct Verwuerfler {
 static_assert(std::endian::native == std::endian::little, "keystream words are applied in host order");
 
 constexpr size_t DISK_KOPF_GROESSE = SPIELSTAND_MAGIC_LAENGE + SPIELSTAND_VERSION_LAENGE;
-constexpr size_t DISK_STUECK = 1 << 16;
 
 struct Position_Eintrag {
     Disk_Block_Schreiber schreiber;
@@ -165,7 +164,6 @@ struct Disk_Datei {
     const uint8_t* daten = nullptr;
     size_t pos = 0;
     size_t ende = 0;
-    std::vector<uint8_t> puffer;
 };
 
 Disk_Datei* Disk_Open_Schreiben(const char* name)
@@ -230,17 +228,20 @@ bool Disk_Schreibe_Block(Disk_Datei* datei, const void* buffer, uint32_t count)
         Disk_LE32_Setzen(w, 0);
         return schreibe_roh(datei, q, count) && schreibe_roh(datei, w, 4);
     }
-    Verwuerfler v(datei->block_nummer++, count);
-    if (datei->puffer.size() < DISK_STUECK) datei->puffer.resize(DISK_STUECK);
-    uint32_t crc = 0;
-    for (uint32_t off = 0; off < count;) {
-        const size_t n = std::min<size_t>(DISK_STUECK, count - off);
-        crc = crc32_weiter(crc, q + off, n);
-        v.anwenden(datei->puffer.data(), q + off, n);
-        if (!schreibe_roh(datei, datei->puffer.data(), n)) return false;
-        off += uint32_t(n);
+    // A savegame is put together in memory and written whole (Disk_Spielstand_Speichern): the
+    // block is scrambled straight into its place there.
+    std::vector<uint8_t>* m = datei->speicher;
+    if (!m) {
+        Print_Fehler("Disk_Schreibe_Block: ein Spielstand entsteht im Speicher!");
+        datei->fehler = true;
+        return false;
     }
-    Disk_LE32_Setzen(w, crc);
+    if (datei->fehler) return false;
+    const size_t da = m->size();
+    m->resize(da + count);
+    Verwuerfler(datei->block_nummer++, count).anwenden(m->data() + da, q, count);
+    datei->geschrieben += count;
+    Disk_LE32_Setzen(w, crc32_weiter(0, q, count));
     return schreibe_roh(datei, w, 4);
 }
 
@@ -426,29 +427,20 @@ struct Bereich {
 };
 using Bereich_Tabelle = std::array<Bereich, DISK_POSITIONEN>;
 
-// Where the next byte goes: the file position or the end of the memory image.
+// Where the next byte goes: the end of the memory image (a savegame is put together in memory).
 bool schreib_stelle(Disk_Datei* d, uint64_t* stelle)
 {
-    if (d->speicher) {
-        *stelle = d->speicher->size();
-        return true;
-    }
-    const long s = std::ftell(d->datei);
-    *stelle = uint64_t(s);
-    return s >= 0;
+    if (!d->speicher) return false;
+    *stelle = d->speicher->size();
+    return true;
 }
 
 // Puts the length word of an area in front of it once its blocks are written.
 bool laenge_eintragen(Disk_Datei* d, uint64_t stelle, uint32_t laenge)
 {
-    if (d->speicher) {
-        Disk_LE32_Setzen(d->speicher->data() + stelle, laenge);
-        return true;
-    }
-    uint8_t w[4];
-    Disk_LE32_Setzen(w, laenge);
-    return std::fseek(d->datei, long(stelle), SEEK_SET) == 0 && std::fwrite(w, 1, 4, d->datei) == 4 &&
-           std::fseek(d->datei, 0, SEEK_END) == 0;
+    if (!d->speicher) return false;
+    Disk_LE32_Setzen(d->speicher->data() + stelle, laenge);
+    return true;
 }
 
 bool kopf_schreiben(Disk_Datei* d, const char* version)
@@ -478,7 +470,7 @@ bool spielstand_schreiben(Disk_Datei* d, Bereich_Tabelle* bereiche)
         if (!laenge_eintragen(d, start, uint32_t(d->geschrieben))) return false;
         if (bereiche) (*bereiche)[size_t(i)] = {size_t(start) + 4, size_t(start + 4 + d->geschrieben)};
     }
-    return d->speicher || Os_File_Sync(d->datei);
+    return true;
 }
 
 }  // namespace
@@ -491,12 +483,19 @@ bool Disk_Spielstand_Speichern(const char* name)
         return false;
     }
     const std::string temp = std::string(pfad) + ".tmp";
+    // The file is put together in memory and written in one go: the areas' length words are set
+    // in place, where seeking back in the file emptied its buffer once an area. The memory stays
+    // for the next save (the monthly autosave), so that its pages are not taken anew each time.
+    static std::vector<uint8_t> bild;
+    bild.clear();
     Disk_Datei* d = Disk_Open_Schreiben(temp.c_str());
     bool ok = d != nullptr;
     if (ok) {
-        d->spielstand = true;
-        std::setvbuf(d->datei, nullptr, _IOFBF, 1 << 20);
-        ok = spielstand_schreiben(d, nullptr);
+        Disk_Datei m;
+        m.speicher = &bild;
+        m.spielstand = true;
+        ok = spielstand_schreiben(&m, nullptr) && std::fwrite(bild.data(), 1, bild.size(), d->datei) == bild.size() &&
+             Os_File_Sync(d->datei);
         ok = Disk_Close(d) && ok;
         // Only a complete, flushed file replaces the previous savegame.
         if (ok) ok = std::rename(temp.c_str(), pfad) == 0;

@@ -1,6 +1,7 @@
 #include "toolkit/icon.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -50,42 +51,66 @@ void doppelt_melden(int32_t nummer, const Menue_Icon* icon)
     else Print_Fehler("Kein Hilfetext!");
 }
 
+}  // namespace
+
 // Soft blur of a 15/16-bit bitmap with a 3 x 3 box, `durchgaenge` times: each pixel becomes the
 // mean of the box's pixels inside the bitmap. Visible pixels stay visible: a result of 0 becomes
-// 1. The box sums are taken along the rows first and then down the columns, so each pixel costs
-// six additions per channel instead of twenty-seven with their border tests.
-void weichzeichnen(Rastport* rp, int durchgaenge)
+// 1. The means are taken in the pixel's own channel units (5 or 6 bits), which gives the pixel
+// the mean of the 8-bit channels would: a channel's 8-bit value is its units times 8 (green at
+// 16 bits: times 4), and the pixel keeps only the units of the mean. The three channels travel
+// in ten bits each of one word, so that a box of nine adds them at once without a carry into the
+// next; the rows' sums are taken first, three rows of them kept.
+void Menue_Weichzeichnen(Rastport* rp, int durchgaenge)
 {
     if (!rp || rp->packed || (rp->depth != 15 && rp->depth != 16)) return;
     const int32_t w = int32_t(rp->width), h = int32_t(rp->height);
     if (w <= 0 || h <= 0) return;
     auto* px = static_cast<uint16_t*>(rp->pixels);
-    const size_t n = size_t(w) * size_t(h);
-    std::vector<int32_t> kanal(n * 3), zeile(n * 3);
+    const uint32_t rot = rp->depth == 16 ? 11 : 10, gruen = rp->depth == 16 ? 63 : 31;
+    const size_t breite = size_t(w);
+    std::vector<uint32_t> summen(3 * breite);
+    // The row's sums of the box's three columns.
+    auto zeile_summieren = [&](int32_t y, uint32_t* s) {
+        const uint16_t* p = px + size_t(y) * breite;
+        uint32_t links = 0, mitte = (uint32_t(p[0] >> rot) & 31) << 20 | (uint32_t(p[0] >> 5) & gruen) << 10 | (p[0] & 31u);
+        for (int32_t x = 0; x < w; ++x) {
+            const uint16_t q = x + 1 < w ? p[x + 1] : 0;
+            const uint32_t rechts = x + 1 < w ? (uint32_t(q >> rot) & 31) << 20 | (uint32_t(q >> 5) & gruen) << 10 | (q & 31u) : 0;
+            s[x] = links + mitte + rechts;
+            links = mitte;
+            mitte = rechts;
+        }
+    };
+    auto pixel = [rot](uint32_t s, uint32_t anzahl) {
+        const uint32_t p = ((s >> 20) & 1023) / anzahl << rot | ((s >> 10) & 1023) / anzahl << 5 | (s & 1023) / anzahl;
+        return uint16_t(p ? p : 1);
+    };
     for (int d = 0; d < durchgaenge; ++d) {
-        for (size_t i = 0; i < n; ++i)
-            Grafik_Pixel_Zu_RGB(px[i], rp->depth, &kanal[3 * i], &kanal[3 * i + 1], &kanal[3 * i + 2]);
-        for (int32_t y = 0; y < h; ++y)
-            for (int32_t x = 0; x < w; ++x) {
-                const size_t i = 3 * (size_t(y) * size_t(w) + size_t(x));
-                for (int k = 0; k < 3; ++k)
-                    zeile[i + k] = kanal[i + k] + (x > 0 ? kanal[i - 3 + k] : 0) + (x + 1 < w ? kanal[i + 3 + k] : 0);
-            }
-        const size_t reihe = 3 * size_t(w);
+        uint32_t* oben = summen.data();
+        uint32_t* mitte = oben + breite;
+        uint32_t* unten = mitte + breite;
+        std::fill(oben, oben + breite, 0u);
+        zeile_summieren(0, mitte);
         for (int32_t y = 0; y < h; ++y) {
-            const int32_t hoch = 1 + (y > 0) + (y + 1 < h);
+            // The row below is summed before this row is written over.
+            if (y + 1 < h) zeile_summieren(y + 1, unten);
+            else std::fill(unten, unten + breite, 0u);
+            const uint32_t hoch = 1u + (y > 0) + (y + 1 < h);
+            uint16_t* z = px + size_t(y) * breite;
             for (int32_t x = 0; x < w; ++x) {
-                const size_t i = 3 * (size_t(y) * size_t(w) + size_t(x));
-                const int32_t anzahl = hoch * (1 + (x > 0) + (x + 1 < w));
-                int32_t s[3];
-                for (int k = 0; k < 3; ++k)
-                    s[k] = zeile[i + k] + (y > 0 ? zeile[i - reihe + k] : 0) + (y + 1 < h ? zeile[i + reihe + k] : 0);
-                const uint16_t p = Grafik_RGB_Zu_Pixel(rp->depth, s[0] / anzahl, s[1] / anzahl, s[2] / anzahl);
-                px[i / 3] = p ? p : 1;
+                const uint32_t anzahl = hoch * (1u + (x > 0) + (x + 1 < w));
+                const uint32_t s = oben[x] + mitte[x] + unten[x];
+                z[x] = anzahl == 9 ? pixel(s, 9) : pixel(s, anzahl);
             }
+            uint32_t* frei = oben;
+            oben = mitte;
+            mitte = unten;
+            unten = frei;
         }
     }
 }
+
+namespace {
 
 // A new bitmap of the icon's size, prefilled by its face colour.
 Rastport* eigene_bitmap(Menue_Icon* icon)
@@ -102,7 +127,7 @@ Rastport* eigene_bitmap(Menue_Icon* icon)
         break;
     case 24:
         if (Grafik_Render_Ziel) Grafik_Blit(Grafik_Render_Ziel, icon->x, icon->y, w, h, b, 0, 0);
-        weichzeichnen(b, 2);
+        Menue_Weichzeichnen(b, 2);
         Grafik_Linie(b, 0, 0, w, 0, Grafik_Farbe(15, 15, 15));
         Grafik_Linie(b, 0, 0, 0, h, Grafik_Farbe(15, 15, 15));
         Grafik_Linie(b, w - 1, 0, w - 1, h, Grafik_Farbe(6, 6, 6));
@@ -110,7 +135,7 @@ Rastport* eigene_bitmap(Menue_Icon* icon)
         break;
     case 41:
         if (Grafik_Render_Ziel) Grafik_Blit_Transparent(Grafik_Render_Ziel, icon->x, icon->y, w, h, b, 0, 0);
-        weichzeichnen(b, 1);
+        Menue_Weichzeichnen(b, 1);
         break;
     case 255: Grafik_Rechteck_Fuellen(b, 0, 0, w, h, Grafik_Farbe(0, 5, 8)); break;
     default:
@@ -272,6 +297,12 @@ void Menue_Alle_Icons_Speicher_Befreien()
     // given up counts as forgotten where a later entry still names it.
     std::vector<Rastport*> frei;
     auto gegeben = [&](const Rastport* b) { return std::binary_search(frei.begin(), frei.end(), b); };
+    // The slaves as they stand before the walk: one freed in it leaves no entry naming it.
+    const std::vector<std::pair<const Rastport*, int32_t>> slaves = Menue_Slave_Bitmaps();
+    auto slave_von = [&slaves](const Rastport* b) {
+        const auto i = std::lower_bound(slaves.begin(), slaves.end(), std::pair<const Rastport*, int32_t>(b, INT32_MIN));
+        return i != slaves.end() && i->first == b ? i->second : -1;
+    };
     for (Menue_Register_Eintrag& eintrag : Menue_Icons.reg) {
         Menue_Icon* icon = eintrag.icon;
         if (!icon || !Menue_Nummer_Gueltig(icon->nummer)) continue;
@@ -282,7 +313,7 @@ void Menue_Alle_Icons_Speicher_Befreien()
         } else if (r.icon && r.bitmap) {
             Rastport* b = r.bitmap;
             if (icon->bitmap == b) icon->bitmap = nullptr;
-            int32_t slave = Menue_Slave_Von_Bitmap(b);
+            int32_t slave = slave_von(b);
             if (slave >= 0) Menue_Free_Slave_Rastport(slave);
             else frei.insert(std::upper_bound(frei.begin(), frei.end(), b), b);
         }
@@ -693,7 +724,7 @@ void weiche_basis(const Menue_Icon* icon, Rastport* ziel, int32_t x, int32_t y)
     Rastport* basis = hg ? Grafik_Bitmap_Anlegen(icon->breite, icon->hoehe, hg->depth) : nullptr;
     if (!basis) return;
     Grafik_Blit(hg, icon->x, icon->y, icon->breite, icon->hoehe, basis, 0, 0);
-    weichzeichnen(basis, 2);
+    Menue_Weichzeichnen(basis, 2);
     Grafik_Blit(basis, 0, 0, icon->breite, icon->hoehe, ziel, x, y);
     Grafik_Bitmap_Freigeben(basis);
 }

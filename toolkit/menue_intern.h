@@ -42,6 +42,10 @@ void Menue_Prioritaeten_Leeren();
 // The event step's part of removing an icon: a removed current icon is left and forgotten.
 void Menue_Event_Icon_Entfernt(Menue_Icon* icon);
 
+// The soft blur of the modal backgrounds and the glass faces: a 3 x 3 box mean of a 15/16-bit
+// bitmap, `durchgaenge` times; a mean of 0 becomes 1, so that nothing turns transparent.
+void Menue_Weichzeichnen(Rastport* rp, int durchgaenge);
+
 // Prints a text part chain or a value text (the parts of Menue_Icon_Blit after the bitmap).
 void Menue_Icon_Texte_Zeichnen(Menue_Icon* icon, Rastport* ziel, int32_t x, int32_t y);
 

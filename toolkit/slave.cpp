@@ -1,5 +1,9 @@
 #include "toolkit/slave.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
@@ -174,6 +178,32 @@ void Menue_Slaves_Init()
 
 void Menue_Slaves_Freigeben(bool alle)
 {
+    // As Menue_Free_Slave_Rastport for each, with one walk of the registry for all of them.
+    std::vector<const Rastport*> frei;
     for (int32_t n = 0; n < MENUE_SLAVE_ANZAHL; ++n)
-        if (slots[n] && (alle || beschreibung(n).behalten >= 0)) Menue_Free_Slave_Rastport(n);
+        if (slots[n] && (alle || beschreibung(n).behalten >= 0)) frei.push_back(slots[n]);
+    if (frei.empty()) return;
+    std::sort(frei.begin(), frei.end());
+    auto weg = [&frei](const Rastport* b) { return b && std::binary_search(frei.begin(), frei.end(), b); };
+    for (Menue_Register_Eintrag& r : Menue_Icons.reg) {
+        if (weg(r.bitmap)) r.bitmap = nullptr;
+        if (r.icon && weg(r.icon->bitmap)) r.icon->bitmap = nullptr;
+    }
+    for (int32_t p = 0; p < MENUE_PRIORITAETEN; ++p)
+        for (int32_t s = 0; s <= Menue_Icons.hoechster[p]; ++s)
+            if (Menue_Icon* i = Menue_Icons.slot[p][s]; i && weg(i->bitmap)) i->bitmap = nullptr;
+    for (int32_t n = 0; n < MENUE_SLAVE_ANZAHL; ++n)
+        if (slots[n] && weg(slots[n])) {
+            Handle_Objekt_Freigeben(slots[n]);
+            slots[n] = Grafik_Bitmap_Freigeben(slots[n]);
+        }
+}
+
+std::vector<std::pair<const Rastport*, int32_t>> Menue_Slave_Bitmaps()
+{
+    std::vector<std::pair<const Rastport*, int32_t>> v;
+    for (int32_t n = 0; n < MENUE_SLAVE_ANZAHL; ++n)
+        if (slots[n]) v.emplace_back(slots[n], n);
+    std::sort(v.begin(), v.end());
+    return v;
 }

@@ -2,6 +2,8 @@
 // screen resource file, plain panels that text icons print into), each described by a static
 // descriptor and made on first use.
 #pragma once
+#include <utility>
+#include <vector>
 #include <cstdint>
 
 struct Rastport;
@@ -35,6 +37,8 @@ void Menue_Change_Slave_Rastport(int32_t n, Slave_Rastport* d);
 void Menue_Free_Slave_Rastport(int32_t n);
 // The slave whose bitmap this is, -1 for none.
 int32_t Menue_Slave_Von_Bitmap(const Rastport* bitmap);
+// The slaves' bitmaps with their numbers, sorted by bitmap: for a walk that looks up many.
+std::vector<std::pair<const Rastport*, int32_t>> Menue_Slave_Bitmaps();
 // Start-up: frees what was made and restores the authored descriptors.
 void Menue_Slaves_Init();
 // Frees every slave, or with alle 0 those whose keep byte is not negative.

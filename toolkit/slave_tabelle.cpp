@@ -1,6 +1,6 @@
 // The 450 slave descriptors as the screens expect them. Pictures are entries 3200 + n of the
 // screen resource file (code 7200 + n); the plain bitmaps are panels and canvases that screens
-// draw into. Slaves 1-3 survive the start of a turn.
+// draw into. Slaves 1-3 and the strength bar's pieces survive the start of a turn.
 #include "toolkit/slave_tabelle.h"
 
 #include <cstddef>
@@ -53,7 +53,8 @@ constexpr Slave_Rastport beschreibung(int32_t n)
 {
     Slave_Rastport d{};
     d.farbe = -1;
-    d.behalten = (n >= 1 && n <= 3) ? -1 : 0;
+    // The strength bar's pieces (396-399) too: every turn's menu draws its three bars of them.
+    d.behalten = (n >= 1 && n <= 3) || (n >= 396 && n <= 399) ? -1 : 0;
     if (ist_leer(n)) {
         d.code = -1;
         leer_groesse(n, d.breite, d.hoehe);

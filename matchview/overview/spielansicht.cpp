@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
+#include <iterator>
 #include <cstdio>
 #include <vector>
 
@@ -132,8 +133,10 @@ struct Zustand {
     bool ergebnisse_offen = false;
     std::bitset<OBJEKTE> objekte_danach;
     std::vector<std::array<int32_t, 3>> faerben_danach;
-    // The stripe behind the text field holds its blurred picture.
+    // The stripe behind the text field holds its blurred picture; so does the game page's text
+    // panel's clean copy, blurred when the game page first needs it.
     bool streifen_weich = false;
+    bool spiel_text_weich = false;
 };
 Zustand z;
 
@@ -163,6 +166,37 @@ void text_schatten(Rastport* ziel, int32_t font, int32_t x, int32_t y, const cha
 void kopieren(Rastport* von, int32_t sx, int32_t sy, int32_t w, int32_t h, Rastport* nach, int32_t dx, int32_t dy)
 {
     if (von && nach) Grafik_Blit(von, sx, sy, w, h, nach, dx, dy);
+}
+
+// The blur of a picture taken from the screen behind the overview. That screen is mostly the
+// same from one match day to the next (the menu's turn ended on it): a picture as the last one
+// blurred takes the last blur.
+struct Weich_Gedaechtnis {
+    uint32_t breite = 0, hoehe = 0;
+    int32_t tiefe = 0;
+    std::vector<uint16_t> vorher, nachher;
+};
+Weich_Gedaechtnis streifen_gedaechtnis, spiel_text_gedaechtnis;
+
+void weich_zeichnen(Rastport* b, Weich_Gedaechtnis& g)
+{
+    if (!b) return;
+    if (b->packed || !b->pixels || (b->depth != 15 && b->depth != 16)) {
+        Grafik_Filter_Anwenden(&Filter_Kern_Stark, b);
+        return;
+    }
+    auto* p = static_cast<uint16_t*>(b->pixels);
+    const size_t n = size_t(b->width) * b->height;
+    if (g.breite == b->width && g.hoehe == b->height && g.tiefe == b->depth && std::equal(p, p + n, g.vorher.begin())) {
+        std::copy(g.nachher.begin(), g.nachher.end(), p);
+        return;
+    }
+    g.vorher.assign(p, p + n);
+    Grafik_Filter_Anwenden(&Filter_Kern_Stark, b);
+    g.nachher.assign(p, p + n);
+    g.breite = b->width;
+    g.hoehe = b->height;
+    g.tiefe = b->depth;
 }
 
 void objekt_zuruecksetzen(int32_t o)
@@ -223,9 +257,8 @@ void hintergrund_sichern()
     kopieren(s, 160, 0, 320, 480, bild(O_TEXTFELD), 0, 0);
     kopieren(s, 160, 0, 320, 480, bild(O_STREIFEN), 0, 0);
     z.streifen_weich = false;
-    Objekt& t = z.obj[O_SPIEL_TEXT];
-    kopieren(s, 138, 137, 366, 215, t.kopie, 0, 0);
-    Grafik_Filter_Anwenden(&Filter_Kern_Stark, t.kopie);
+    kopieren(s, 138, 137, 366, 215, z.obj[O_SPIEL_TEXT].kopie, 0, 0);
+    z.spiel_text_weich = false;
 }
 
 void hintergrund_zurueck(Rastport* ziel) { kopieren(bild(O_GESICHERT), 0, 0, 510, 480, ziel, 130, 0); }
@@ -274,6 +307,8 @@ void objekte_aufs_ziel(Rastport* ziel, Markiert markiert, bool abhaken = true)
 // top-level objects and the marked children onto the target.
 void objekte_zeichnen(Rastport* ziel)
 {
+    // Most frames change nothing: one look over the objects then.
+    if (std::none_of(std::begin(z.obj), std::end(z.obj), [](const Objekt& o) { return o.v.dirty != 0; })) return;
     for (Objekt& o : z.obj) {
         if (!o.v.dirty || o.v.parent < 0) continue;
         Objekt& p = z.obj[o.v.parent];
@@ -517,7 +552,7 @@ void textfeld_zeichnen(Rastport* ziel)
     Rastport* feld = bild(O_TEXTFELD);
     // The stripe behind the text field is shown blurred only: blurred at its first redraw, not
     // on every one.
-    if (!z.streifen_weich) Grafik_Filter_Anwenden(&Filter_Kern_Stark, bild(O_STREIFEN));
+    if (!z.streifen_weich) weich_zeichnen(bild(O_STREIFEN), streifen_gedaechtnis);
     z.streifen_weich = true;
     kopieren(bild(O_STREIFEN), 0, 0, 320, 480, feld, 0, 0);
     // From the header's clean copy: its picture holds the title drawn into it.
@@ -795,6 +830,9 @@ const char* spieler_name(int32_t spnr)
 void spiel_text(Rastport* ziel)
 {
     Objekt& o = z.obj[O_SPIEL_TEXT];
+    // Most match days never show the game page: its panel's background is blurred only here.
+    if (!z.spiel_text_weich) weich_zeichnen(o.kopie, spiel_text_gedaechtnis);
+    z.spiel_text_weich = true;
     objekt_zuruecksetzen(O_SPIEL_TEXT);
     Rastport* b = o.bild;
     const int32_t weiss = farbe(15, 15, 15);

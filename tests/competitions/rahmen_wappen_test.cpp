@@ -2,10 +2,13 @@
 // bitmap and a soft shadow on the page, darkest close to the crest; a picture to look at.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "common/welt_ordner.h"
 #include "competitions/spiele_welt.h"
@@ -19,23 +22,49 @@
 
 namespace {
 
-class RahmenWappen : public spielwelt::Spielwelt {};
+// The built world's resource file as the standard one, the page and the icon's bitmap of a
+// test; all put back or freed at its end.
+class RahmenWappen : public spielwelt::Spielwelt {
+protected:
+    std::filesystem::path ordner;
+    int32_t alt_handle = -1;
+    Rastport* alt_ziel = nullptr;
+    Rastport* seite = nullptr;
+    Menue_Icon icon = Menue_Icon_Vorlage(759, -1, 0, 10, 8, 40, 40, 20, 20);
+    bool ordner_behalten = false;
+
+    void welt(const char* name)
+    {
+        ordner = Test_Welt_Bauen(name, {"resfiles"});
+        alt_handle = ResFile_Handles[0].handle;
+        alt_ziel = Grafik_Render_Ziel;
+        ResFile_Handles[0].handle = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
+        ASSERT_GE(ResFile_Handles[0].handle, 0);
+        seite = Grafik_Bitmap_Anlegen(120, 60, 16);
+        Grafik_Render_Ziel = seite;
+        icon.bitmap = Grafik_Bitmap_Anlegen(40, 40, 16);
+    }
+    void TearDown() override
+    {
+        Eingang_Set_Spiel_Gestartet(false);
+        Grafik_Bitmap_Freigeben(icon.bitmap);
+        Grafik_Bitmap_Freigeben(seite);
+        if (!ordner.empty()) {
+            Grafik_Render_Ziel = alt_ziel;
+            DeInit_ResFile(ResFile_Handles[0].handle);
+            ResFile_Handles[0].handle = alt_handle;
+            if (!ordner_behalten) std::filesystem::remove_all(ordner);
+        }
+        spielwelt::Spielwelt::TearDown();
+    }
+};
 
 TEST_F(RahmenWappen, CrestWithASoftShadowOnlyOnceAGameRuns)
 {
-    const auto ordner = Test_Welt_Bauen("rahmenwappen", {"resfiles"});
-    const int32_t alt_handle = ResFile_Handles[0].handle;
-    Rastport* alt_ziel = Grafik_Render_Ziel;
-    ResFile_Handles[0].handle = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
-    ASSERT_GE(ResFile_Handles[0].handle, 0);
-
+    ASSERT_NO_FATAL_FAILURE(welt("rahmenwappen"));
     constexpr uint16_t GRAU = 0xBDF7;
-    Rastport* seite = Grafik_Bitmap_Anlegen(120, 60, 16);
     auto* p = static_cast<uint16_t*>(seite->pixels);
     for (size_t i = 0; i < size_t(120) * 60; ++i) p[i] = GRAU;
-    Grafik_Render_Ziel = seite;
-    Menue_Icon icon = Menue_Icon_Vorlage(759, -1, 0, 10, 8, 40, 40, 20, 20);
-    icon.bitmap = Grafik_Bitmap_Anlegen(40, 40, 16);
     icon.kennung_1 = 0;
 
     Eingang_Set_Spiel_Gestartet(false);
@@ -62,14 +91,51 @@ TEST_F(RahmenWappen, CrestWithASoftShadowOnlyOnceAGameRuns)
     const char* bilder = std::getenv("DORVIN_BILDER");
     const std::string datei = (bilder ? std::filesystem::path(bilder) : ordner) / "rahmenwappen.png";
     EXPECT_TRUE(Os_Png_Schreiben(datei.c_str(), p, 120, 60, 120, false));
+    ordner_behalten = bilder != nullptr;
+}
 
-    Eingang_Set_Spiel_Gestartet(false);
-    Grafik_Bitmap_Freigeben(icon.bitmap);
-    Grafik_Bitmap_Freigeben(seite);
-    Grafik_Render_Ziel = alt_ziel;
-    DeInit_ResFile(ResFile_Handles[0].handle);
-    ResFile_Handles[0].handle = alt_handle;
-    if (!bilder) std::filesystem::remove_all(ordner);
+// The menu lays the same crests on the same background at every turn, and the shadow laid before
+// is taken again: the same pixels as laid anew, and never for another crest or a page that differs
+// under the shadow, be it in one pixel.
+TEST_F(RahmenWappen, TheShadowLaidAgainIsTheSameAndFollowsEveryChangeUnderIt)
+{
+    ASSERT_NO_FATAL_FAILURE(welt("rahmenwappen_wieder"));
+    auto* p = static_cast<uint16_t*>(seite->pixels);
+    Eingang_Set_Spiel_Gestartet(true);
+    // The page as a pattern, optionally one pixel under the shadow white; the page after.
+    auto muster = [](size_t i) { return uint16_t(0x8410 + (i % 7) * 0x0821); };
+    auto legen = [&](int32_t team, int32_t weiss) {
+        for (size_t i = 0; i < size_t(120) * 60; ++i) p[i] = muster(i);
+        if (weiss >= 0) p[weiss] = 0xFFFF;
+        icon.kennung_1 = int16_t(team);
+        EXPECT_EQ(Rahmen_Wappen_Zeichnen(&icon, 0), 1);
+        return std::vector<uint16_t>(p, p + 120 * 60);
+    };
+    const std::vector<uint16_t> erst = legen(0, -1), wieder = legen(0, -1);
+    EXPECT_TRUE(wieder == erst);
+    const std::vector<uint16_t> wappen_0(static_cast<const uint16_t*>(icon.bitmap->pixels),
+                                         static_cast<const uint16_t*>(icon.bitmap->pixels) + 40 * 40);
+    // A pixel under the shadow, white: it is darkened, not replaced, and nothing else changes.
+    int32_t unter = -1;
+    for (size_t i = 0; i < erst.size() && unter < 0; ++i)
+        if (erst[i] != muster(i)) unter = int32_t(i);
+    ASSERT_GE(unter, 0);
+    const std::vector<uint16_t> weiss = legen(0, unter);
+    int32_t anders = 0;
+    for (size_t i = 0; i < weiss.size(); ++i) anders += weiss[i] != erst[i];
+    EXPECT_EQ(anders, 1);
+    EXPECT_NE(weiss[size_t(unter)], 0xFFFF);
+    // Another crest (the club's framed one) after it, and the first again.
+    icon.kennung_2 = 0;
+    EXPECT_FALSE(legen(0, -1) == erst);
+    ASSERT_FALSE(std::equal(wappen_0.begin(), wappen_0.end(), static_cast<const uint16_t*>(icon.bitmap->pixels)));
+    icon.kennung_2 = -1;
+    EXPECT_TRUE(legen(0, -1) == erst);
+    // At the page's right edge the shadow is cut as the page is; laid again the same.
+    icon.x = 82;
+    const std::vector<uint16_t> rand = legen(0, -1);
+    EXPECT_FALSE(rand == erst);
+    EXPECT_TRUE(legen(0, -1) == rand);
 }
 
 }  // namespace

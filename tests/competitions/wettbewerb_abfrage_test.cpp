@@ -321,6 +321,15 @@ TEST_F(Abfrage, WerteUndSchalter)
     Wettbewerb_Zeiger(A1)->ziele.ziel[2][5] = -3;
     Wettbewerb_Platz_Ziele_Marken_Loeschen();
     EXPECT_EQ(Wettbewerb_Zeiger(A1)->ziele.ziel[2][5], -1);
+    // A mark in a list's last place goes too; the real targets beside marks stay.
+    auto& ziele = Wettbewerb_Zeiger(A1)->ziele.ziel;
+    const int32_t ziel_vorher = ziele[0][0];
+    ziele[0][1] = -3;
+    ziele[4][WETTBEWERB_PLAETZE - 1] = -3;
+    Wettbewerb_Platz_Ziele_Marken_Loeschen();
+    EXPECT_EQ(ziele[0][0], ziel_vorher);
+    EXPECT_EQ(ziele[0][1], -1);
+    EXPECT_EQ(ziele[4][WETTBEWERB_PLAETZE - 1], -1);
 }
 
 TEST_F(Abfrage, NichtBereitGibtNeutraleWerte)

@@ -9,6 +9,8 @@
 
 #include "competitions/wettbewerb.h"
 #include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_filter.h"
 #include "graphics/grafik_screen.h"
 #include "match/spieltag_welt.h"
 #include "matchview/spielansicht.h"
@@ -396,6 +398,48 @@ TEST_F(Uebersicht_Tag, AHeadlessFrameIsDrawnForItsDumpAsEveryFrameWouldHaveDrawn
     dump("uebersicht_nachgeholt");
     EXPECT_EQ(ganzer_schirm(), drei);
     m->heim_tore = m->gast_tore = -1;
+}
+
+}  // namespace
+
+namespace {
+
+// The game page's text panel stands on the screen the overview opened over, blurred as it was
+// then: the screen may change meanwhile (the overview's own frames draw there), and the blur
+// is taken when the page is first shown. A day opened over the same screen as the day before
+// shows the same; one over another screen shows that one's blur.
+TEST_F(Uebersicht_Tag, TheGamePagesPanelShowsTheScreenOfTheOpeningBlurred)
+{
+    constexpr int32_t X = 138, Y = 137, B = 366, H = 215;
+    auto* s = static_cast<uint16_t*>(Grafik_Seite_0->pixels);
+    const int32_t breite = int32_t(Grafik_Seite_0->width);
+    for (int32_t muster : {0, 1, 0}) {
+        SCOPED_TRACE(muster);
+        for (int32_t y = Y; y < Y + H; ++y)
+            for (int32_t x = X; x < X + B; ++x)
+                s[y * breite + x] = muster ? uint16_t(0x001F + (x * 7 + y * 3) % 64 * 0x20) : uint16_t(((x / 3) % 2 ? 0xF800 : 0x07E0) | (y % 31));
+        Rastport* erwartet = Grafik_Bitmap_Anlegen(B, H, Grafik_Seite_0->depth);
+        ASSERT_NE(erwartet, nullptr);
+        Grafik_Blit(Grafik_Seite_0, X, Y, B, H, erwartet, 0, 0);
+        Grafik_Filter_Anwenden(&Filter_Kern_Stark, erwartet);
+
+        ASSERT_EQ(frame(), 1);
+        for (int32_t y = Y; y < Y + H; ++y)
+            for (int32_t x = X; x < X + B; ++x) s[y * breite + x] = 0x1234;
+        frame();
+        const Spielansicht_Liste_Stand l = Spielansicht_Get_Liste();
+        klick(300, l.oben + 13 + l.zeile / 2);
+        ASSERT_EQ(Spielansicht_Seite, 1);
+        frame();
+        // The panel's bottom rows carry no event line.
+        const auto* e = static_cast<const uint16_t*>(erwartet->pixels);
+        int32_t anders = 0;
+        for (int32_t y = H - 40; y < H; ++y)
+            for (int32_t x = 0; x < B; ++x) anders += s[(Y + y) * breite + X + x] != e[y * B + x];
+        EXPECT_EQ(anders, 0);
+        Grafik_Bitmap_Freigeben(erwartet);
+        Spielansicht_Beenden(0);
+    }
 }
 
 }  // namespace

@@ -189,3 +189,39 @@ TEST_F(ListeDatei, MutatedSavegameBlocksAreRefusedOrTakenWhole)
 }
 
 }  // namespace
+
+// A savegame is put together in memory and written whole; the memory stays for the next save. A
+// small game saved after a large one is exactly its own image, nothing of the larger left at its
+// end, and the large one saved again is exactly its image too and loads.
+TEST_F(ListeDatei, EinSpielstandIstGenauSeinAbbildAuchNachEinemGroesseren)
+{
+    auto datei = [&](const char* name) {
+        std::ifstream f(ordner.pfad + "/" + name + ".sgv", std::ios::binary);
+        return Bytes{std::istreambuf_iterator<char>(f), {}};
+    };
+    Liste_Delete_All(&gespeichert);
+    Liste_Init(&gespeichert);
+    Liste_Element* nach = nullptr;
+    for (uint32_t i = 0; i < 40; ++i) {
+        Bytes b(70000 + i);
+        for (size_t k = 0; k < b.size(); ++k) b[k] = uint8_t(k * 7 + i);
+        nach = Liste_Insert_Element(&gespeichert, nach, b.data(), uint32_t(b.size()), int32_t(i));
+    }
+    const Bytes gross = form(&gespeichert);
+    const Bytes gross_abbild = Disk_Spielstand_Abbild();
+    ASSERT_TRUE(Disk_Spielstand_Speichern("gross"));
+    EXPECT_EQ(datei("gross"), gross_abbild);
+
+    Liste_Delete_All(&gespeichert);
+    fuellen(3);
+    const Bytes klein_abbild = Disk_Spielstand_Abbild();
+    ASSERT_LT(klein_abbild.size(), gross_abbild.size());
+    ASSERT_TRUE(Disk_Spielstand_Speichern("klein"));
+    EXPECT_EQ(datei("klein"), klein_abbild);
+    EXPECT_FALSE(std::filesystem::exists(ordner.pfad + "/klein.sgv.tmp"));
+
+    ASSERT_TRUE(Disk_Spielstand_Laden("gross"));
+    EXPECT_EQ(form(&gespeichert), gross);
+    ASSERT_TRUE(Disk_Spielstand_Speichern("gross_wieder"));
+    EXPECT_EQ(datei("gross_wieder"), gross_abbild);
+}

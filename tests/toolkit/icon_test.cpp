@@ -5,8 +5,11 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_farbe.h"
 #include "platform/disk.h"
 #include "platform/resfile.h"
 #include "toolkit/menue_intern.h"
@@ -274,4 +277,62 @@ TEST_F(Icons, FreeingAllIconsFreesASharedBitmapOnceAndForgetsItEverywhere)
     for (Menue_Icon* i : {a, b, c, &kopie}) EXPECT_EQ(i->bitmap, nullptr) << i->nummer;
     EXPECT_NE(eigenes, geteilt);
     Menue_Icons.slot[5][0] = nullptr;
+}
+
+namespace {
+
+// The blur as a person would write it from its rule: every pixel the mean of the 8-bit channels
+// of its box inside the bitmap, a mean of 0 made 1; each pass reads the pass before.
+void weich_nach_regel(std::vector<uint16_t>& px, int32_t w, int32_t h, int32_t tiefe, int durchgaenge)
+{
+    for (int d = 0; d < durchgaenge; ++d) {
+        const std::vector<uint16_t> alt = px;
+        for (int32_t y = 0; y < h; ++y)
+            for (int32_t x = 0; x < w; ++x) {
+                int32_t s[3] = {}, n = 0;
+                for (int32_t v = y - 1; v <= y + 1; ++v)
+                    for (int32_t u = x - 1; u <= x + 1; ++u) {
+                        if (u < 0 || v < 0 || u >= w || v >= h) continue;
+                        int32_t c[3];
+                        Grafik_Pixel_Zu_RGB(alt[size_t(v * w + u)], tiefe, &c[0], &c[1], &c[2]);
+                        for (int k = 0; k < 3; ++k) s[k] += c[k];
+                        ++n;
+                    }
+                const uint16_t p = Grafik_RGB_Zu_Pixel(tiefe, s[0] / n, s[1] / n, s[2] / n);
+                px[size_t(y * w + x)] = p ? p : 1;
+            }
+    }
+}
+
+}  // namespace
+
+// Both depths, the narrowest bitmaps (a pixel, a row, a column: boxes of one to three) and the
+// brightest channels (nine sums of the top value must not carry into the next channel), on the
+// pixels of a fixed random sequence with black and white among them.
+TEST(Weichzeichnen, GibtJedemPixelDenMittelwertSeinerKisteWieNachDerRegel)
+{
+    uint32_t zustand = 12345;
+    auto zufall = [&zustand] {
+        zustand = zustand * 1103515245u + 12345u;
+        return uint16_t(zustand >> 8);
+    };
+    for (int32_t tiefe : {15, 16})
+        for (auto [w, h] : {std::pair{1, 1}, {1, 7}, {9, 1}, {2, 2}, {13, 11}, {64, 5}})
+            for (int durchgaenge : {1, 2}) {
+                Rastport* rp = Grafik_Bitmap_Anlegen(w, h, tiefe);
+                ASSERT_NE(rp, nullptr);
+                auto* px = static_cast<uint16_t*>(rp->pixels);
+                std::vector<uint16_t> erwartet(size_t(w * h));
+                for (size_t i = 0; i < erwartet.size(); ++i) {
+                    const uint16_t r = zufall();
+                    erwartet[i] = i % 5 == 0 ? 0xFFFF : i % 7 == 0 ? 0 : r;
+                    px[i] = erwartet[i];
+                }
+                weich_nach_regel(erwartet, w, h, tiefe, durchgaenge);
+                Menue_Weichzeichnen(rp, durchgaenge);
+                for (size_t i = 0; i < erwartet.size(); ++i)
+                    ASSERT_EQ(px[i], erwartet[i]) << tiefe << " bit, " << w << " x " << h << ", " << durchgaenge
+                                                  << " Durchgänge, Pixel " << i;
+                Grafik_Bitmap_Freigeben(rp);
+            }
 }

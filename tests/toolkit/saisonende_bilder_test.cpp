@@ -16,6 +16,7 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "platform/os/os.h"
 #include "platform/os/os_display.h"
 #include "platform/resfile.h"
 #include "umgebung.h"
@@ -96,6 +97,43 @@ TEST_F(Saisonende, BilderSiegerAbstiegUndAbdunkeln)
     EXPECT_FALSE(Saisonende_Anzeigen(4, 0, 1, nullptr, 0, 0));
     EXPECT_EQ(gewartet, 0);
     EXPECT_EQ(seite0(100, 100), vorher);
+}
+
+// The fade ends the same whether every step is drawn (a window, a picture asked for) or only
+// the last (headless, nobody looking): page 0 and the display frame dark alike, and the clock
+// as far on, so that a script's next line meets the same screen at the same time.
+TEST_F(Saisonende, AbdunkelnOhneZuschauerEndetWieMitJedemSchritt)
+{
+    struct Ende {
+        std::vector<uint16_t> seite, anzeige;
+        uint32_t dauer = 0;
+    };
+    auto ablauf = [&](bool jeder_schritt) {
+        Os_Display_Set_Bild_Immer(jeder_schritt);
+        dump_datei = ordner + (jeder_schritt ? "/jeder.png" : "/letzter.png");
+        const uint32_t start = Os_Time_Ms();
+        EXPECT_TRUE(Saisonende_Anzeigen(1, 0, 17, nullptr, 0, 0));
+        Ende e;
+        e.dauer = Os_Time_Ms() - start;
+        for (int32_t y = 0; y < 480; ++y)
+            for (int32_t x = 0; x < 640; ++x) e.seite.push_back(seite0(x, y));
+        int32_t pitch = 0;
+        const uint16_t* frame = Os_Display_Frame(&pitch);
+        for (int32_t y = 0; frame && y < 480; ++y) e.anzeige.insert(e.anzeige.end(), frame + y * pitch, frame + y * pitch + 640);
+        Os_Display_Set_Bild_Immer(false);
+        return e;
+    };
+    const Ende alle = ablauf(true), letzter = ablauf(false);
+    EXPECT_GE(alle.dauer, 600u);
+    EXPECT_EQ(letzter.dauer, alle.dauer);
+    ASSERT_EQ(letzter.seite.size(), size_t(640 * 480));
+    EXPECT_TRUE(letzter.seite == alle.seite);
+    ASSERT_EQ(letzter.anzeige.size(), size_t(640 * 480));
+    EXPECT_TRUE(letzter.anzeige == alle.anzeige);
+    // Dark all over, not only where the page's text stood.
+    size_t hell = 0;
+    for (uint16_t p : letzter.seite) hell += (p >> 11) > 1;
+    EXPECT_EQ(hell, 0u);
 }
 
 }  // namespace

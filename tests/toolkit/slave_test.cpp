@@ -1,5 +1,9 @@
 // Slave rastports: made on first use from their descriptors, replaced under the icons that
 // show them, freed at the start of a turn but for the kept ones.
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_zeichnen.h"
@@ -84,16 +88,21 @@ TEST_F(Slaves, AfterAChangeEveryIconOfTheOldBitmapShowsTheNewOne)
 
 TEST_F(Slaves, TheTurnStartFreesAllButTheKeptOnes)
 {
-    uint32_t griffe[6];
-    const int32_t nummern[6] = {1, 2, 3, 4, 60, 442};
-    for (int i = 0; i < 6; ++i) {
+    // Kept: 1-3 and the strength bar's pieces, which every turn's menu draws.
+    constexpr int N = 8;
+    uint32_t griffe[N];
+    const int32_t nummern[N] = {1, 2, 3, 4, 60, 442, 396, 399};
+    auto behalten = [](int32_t n) { return n <= 3 || (n >= 396 && n <= 399); };
+    for (int i = 0; i < N; ++i) {
         Rastport* b = Menue_Get_Slave_Rastport(nummern[i]);
         ASSERT_NE(b, nullptr) << nummern[i];
         griffe[i] = Handle_Registrieren(b, Handle_Art::Bild);
     }
     Menue_Rein(-1, 0);
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(Handle_Aufloesen(griffe[i], Handle_Art::Bild) != nullptr, nummern[i] <= 3) << nummern[i];
+    for (int i = 0; i < N; ++i)
+        EXPECT_EQ(Handle_Aufloesen(griffe[i], Handle_Art::Bild) != nullptr, behalten(nummern[i])) << nummern[i];
+    // A kept piece is the same bitmap at the next turn.
+    EXPECT_EQ(Menue_Get_Slave_Rastport(396), Handle_Aufloesen(griffe[6], Handle_Art::Bild));
     Menue_Raus();  // frees the rest
     for (int i = 0; i < 3; ++i) EXPECT_EQ(Handle_Aufloesen(griffe[i], Handle_Art::Bild), nullptr);
 }
@@ -112,4 +121,30 @@ TEST_F(Slaves, PlainSlavesAreFilledAndPicturesAreSeeThroughWhereTheyShowNothing)
     ASSERT_NE(vorher->mask, nullptr);
     EXPECT_EQ(Grafik_Pixel_Lesen(vorher, 5, 5), 0);
     EXPECT_NE(Grafik_Pixel_Lesen(vorher, 320, 240), 0);
+}
+
+// Freeing the slaves leaves no icon showing a freed bitmap, on screen or in the registry, and
+// the kept ones where they are; freeing all takes those too.
+TEST_F(Slaves, FreedSlavesLeaveNoIconOnTheirBitmaps)
+{
+    Menue_Icon* a = neu(Menue_Icon_Vorlage(850, 4, ICON_SLAVE, 20, 60, 0, 0, 4, 255));
+    Menue_Icon* b = neu(Menue_Icon_Vorlage(851, 1, ICON_SLAVE, 20, 100, 0, 0, 4, 255));
+    Menue_Icon* c = neu(Menue_Icon_Vorlage(852, 442, ICON_SLAVE, 20, 140, 0, 0, 4, 255));
+    for (Menue_Icon* i : {a, b, c}) Menue_Screen_Icon_Hinzufuegen(i);
+    Rastport* behalten = Menue_Get_Slave_Rastport(1);
+    ASSERT_NE(a->bitmap, nullptr);
+    ASSERT_EQ(b->bitmap, behalten);
+    ASSERT_NE(c->bitmap, nullptr);
+    const std::vector<std::pair<const Rastport*, int32_t>> slaves = Menue_Slave_Bitmaps();
+    EXPECT_TRUE(std::is_sorted(slaves.begin(), slaves.end()));
+    EXPECT_NE(std::find(slaves.begin(), slaves.end(), std::pair<const Rastport*, int32_t>(c->bitmap, 442)), slaves.end());
+    Menue_Slaves_Freigeben(false);
+    EXPECT_EQ(a->bitmap, nullptr);
+    EXPECT_EQ(c->bitmap, nullptr);
+    EXPECT_EQ(b->bitmap, behalten);
+    EXPECT_EQ(Menue_Slave_Von_Bitmap(behalten), 1);
+    Menue_Slaves_Freigeben(true);
+    EXPECT_EQ(b->bitmap, nullptr);
+    EXPECT_EQ(Menue_Slave_Von_Bitmap(behalten), -1);
+    EXPECT_TRUE(Menue_Slave_Bitmaps().empty());
 }
