@@ -76,6 +76,7 @@ struct Tag {
     int32_t stufe;
     int32_t n;
     Art_Tag_Speicher* art_tag;
+    const uint8_t* eroeffnungen;
     float gewicht[4][24];  // by player type and attribute: gewicht()
 };
 
@@ -90,6 +91,48 @@ struct Art_Tag {
 constexpr int32_t STOSS_HOCH = 101;
 using Stoss_Tabelle = Art_Tag[2 * STOSS_HOCH];
 
+// The common opening of a type's day: no unit change (the first draw not 0), no extra from
+// the training grounds (the next not above 90, when the club has them) and, in the band, no
+// nudge (the next not 0). A table by the place on the generator's cycle tells whether the
+// draws from there open so, with a bit for each kind of type.
+enum : uint8_t {
+    OFFEN = 1,               // no unit change
+    OFFEN_GELAENDE = 2,      // no unit change, no extra
+    OFFEN_BAND = 4,          // no unit change, no nudge
+    OFFEN_BAND_GELAENDE = 8  // no unit change, no extra, no nudge
+};
+
+struct Eroeffnung {
+    uint8_t bit;       // the table's bit for this kind of type
+    uint8_t schritte;  // its draws
+};
+
+[[gnu::noinline]] std::vector<uint8_t> eroeffnungen_bauen()
+{
+    std::vector<uint8_t> t(Zufall_Folge::LAENGE, 0);
+    // the last places are left to the draws themselves: they may leave the table
+    for (int32_t p = 0; p + 4 < Zufall_Folge::LAENGE; ++p) {
+        const bool w = Zufall_Folge::Wert(p + 1, 0, 14) != 0;
+        const bool g = w && Zufall_Folge::Wert(p + 2, 0, 100) <= 90;
+        const bool b = w && Zufall_Folge::Wert(p + 2, 0, 3) != 0;
+        const bool bg = g && Zufall_Folge::Wert(p + 3, 0, 3) != 0;
+        t[static_cast<size_t>(p)] = static_cast<uint8_t>(w * OFFEN | g * OFFEN_GELAENDE | b * OFFEN_BAND | bg * OFFEN_BAND_GELAENDE);
+    }
+    return t;
+}
+
+const uint8_t* eroeffnungen()
+{
+    static const std::vector<uint8_t> tafel = eroeffnungen_bauen();
+    return tafel.data();
+}
+
+Eroeffnung eroeffnung_von(bool band, bool anlagen)
+{
+    if (band) return anlagen ? Eroeffnung{OFFEN_BAND_GELAENDE, 3} : Eroeffnung{OFFEN_BAND, 2};
+    return anlagen ? Eroeffnung{OFFEN_GELAENDE, 2} : Eroeffnung{OFFEN, 1};
+}
+
 // What a team brings to the day: its plan, load and league regulation.
 struct Team_Tag {
     int32_t team;
@@ -98,6 +141,12 @@ struct Team_Tag {
     float summe;         // S: the field plan's units
     float last;          // L: the reference load
     float liga_term;     // added to every ratio
+    // On the team's own day a type outside the band moves a player only when the throw
+    // 0..365 falls below his chance: the largest chance any player type and value could have,
+    // before the player's form factor, by attribute index and player type. Negative where the
+    // step could be zero (no throw then) and for a type in the band.
+    float grenze[25][4];
+    Eroeffnung eroeffnung[25];  // by attribute index
     int32_t einzel;      // occupied individual-training places
     bool einzel_belegt;  // a player holds any individual-training place
     bool anlagen;        // training grounds built
@@ -169,10 +218,42 @@ struct Art_Tag_Speicher {
     static bool gleich(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 };
 
+// The step's share before the form factor and the unit of a type on the day `at` with the base
+// b of the player's value and the weight a of his type.
+float teil_von(const Art_Tag& at, bool steigt, float b, float a)
+{
+    if (steigt) return b * 0.65f * at.r * a * std::fabs(at.q);
+    return -(b * (2.0f - a) * (2.0f - at.r) * 1.2f * at.q);
+}
+
 // The weight factor of an attribute for a player type, from its weight in the type's table.
 float gewicht(int32_t art, int32_t i)
 {
     return ((static_cast<float>(Spieler_Attribut_Gewichte[art][i]) - 100.0f) * 0.25f + 100.0f) * 0.01f;
+}
+
+// The bound of a type's chance on the team's own day for each player type (Team_Tag::grenze).
+// Every factor of the step's share has the same sign for every value of the player, and
+// rounding keeps the order of products: the base's largest entry gives the largest share, the
+// smallest one a share that is not zero when none is.
+void grenzen_setzen(const Tag& tag, Team_Tag& tt)
+{
+    for (auto& zeile : tt.grenze)
+        for (float& g : zeile) g = -1.0f;
+    auto setzen = [&](int32_t tag_index, int32_t i, int32_t art, bool sichtbar) {
+        const Art_Tag& at = tt.art[tag_index];
+        if (at.band) return;
+        const bool steigt = at.r > 1.03f;
+        const float a = tag.gewicht[art][i];
+        const float teiler = sichtbar ? 1.0f : 10.0f;
+        const float hoch = sichtbar ? 120.0f : 45.0f, tief = sichtbar ? 25.0f : 30.0f;
+        // far from zero: the form factor (at least 0.59) cannot take the step to zero
+        if (!(std::fabs(teil_von(at, steigt, tief, a)) / teiler >= 1e-20f)) return;
+        tt.grenze[tag_index][art] = std::fabs(teil_von(at, steigt, hoch, a)) / teiler;
+    };
+    for (int32_t art = 1; art < 4; ++art)
+        for (int32_t i = 0; i < FELD_ARTEN; ++i) setzen(i, i, art, i < 9);
+    for (int32_t k = 0; k < 4; ++k) setzen(TORWART_ART_TAGE[k], TORWART_ARTEN[k], 0, k == 0);
 }
 
 // One player's day. Order of the draws: per training type in the order of the player's types:
@@ -212,11 +293,14 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     uint32_t geaendert = 0;  // bits of the values a move, the overload or a follower touched
     int8_t bewegung[24] = {};
     const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr) : -1;
+    // the doctor's care, an absence or an individual-training place adds a term to the chance
+    const bool pflege = (ts.flags & (TS_ARZT | TS_BEHINDERT)) != 0 || platz >= 0;
     const float form = static_cast<float>(form_wert);
     const float wachsen = 0.9f + 0.002f * form;
     const float schwinden = 1.1f - 0.002f * form;
     const float F = tag.faktor;
 
+    const uint8_t* tafel = tag.eroeffnungen;
     const int32_t* arten = torwart ? TORWART_ARTEN : FELD_ARTEN_LISTE;
     const int32_t anzahl = torwart ? 4 : FELD_ARTEN;
 
@@ -228,6 +312,12 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         constexpr float teiler = sichtbar ? 1.0f : 10.0f;
         const Art_Tag* at = &tt.art[tag_index];
         Art_Tag eigen;
+        if (const uint32_t stelle = static_cast<uint32_t>(folge.Stelle());
+            stelle < static_cast<uint32_t>(Zufall_Folge::LAENGE) && (tafel[stelle] & tt.eroeffnung[tag_index].bit)) {
+            // the common opening: its draws decide nothing
+            folge.Vor(tt.eroeffnung[tag_index].schritte);
+            if (at->band) return;
+        } else {
         const int32_t wechsel = folge.Zufall(0, 14);
         if (wechsel == 0) {
             const int32_t um = folge.Zufall(0, 2);
@@ -257,28 +347,56 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             else at = &tt.stoss[tag_index][betrag + STOSS_HOCH * static_cast<int32_t>(hoch)];
             if (at->band) return;
         }
-        const float a = tag.gewicht[art][i];
+        }
         // each type comes once, before anything changed: its value is still the record's
-        const int32_t vorher = sichtbar ? s.attribute[i] : s.unsichtbar[i - 9];
-        const float b = sichtbar ? BASIS_SICHTBAR[begrenzt(vorher / 100, 0, 9)] : BASIS_UNSICHTBAR[begrenzt(vorher / 10, 0, 9)];
+        auto vorher_wert = [&] { return sichtbar ? s.attribute[i] : s.unsichtbar[i - 9]; };
+        auto basis = [](int32_t vorher) {
+            return sichtbar ? BASIS_SICHTBAR[begrenzt(vorher / 100, 0, 9)] : BASIS_UNSICHTBAR[begrenzt(vorher / 10, 0, 9)];
+        };
+        // the move as figures rather than a branch: whether the throw succeeds is a coin toss
+        // known only at the end of the step's arithmetic
+        auto ziehen = [&](int32_t vorher, int32_t wurf, float chance, float schritt) __attribute__((always_inline)) {
+            const int32_t zieht = static_cast<float>(wurf) < chance;
+            const int32_t seite = 2 * static_cast<int32_t>(schritt > 0.0f) - 1;
+            bewegung[i] = static_cast<int8_t>(zieht * seite);
+            wert[i] = vorher + zieht * seite;
+            gelesen |= 1u << i;
+            geaendert |= static_cast<uint32_t>(zieht) << i;
+        };
+        if (at == &tt.art[tag_index] && !pflege) {
+            const float grenze = tt.grenze[tag_index][art];
+            if (grenze >= 0.0f) {
+                // No step of this type can be zero, so the throw comes next; and most throws lie
+                // above every chance the type could give this player, which needs no more.
+                const int32_t wurf = folge.Zufall(0, 365);
+                const bool steigt = at->r > 1.03f;
+                const float g = waehle(steigt, wachsen, schwinden);
+                if (static_cast<float>(wurf) >= grenze * g) return;
+                const int32_t vorher = vorher_wert();
+                const float schritt = teil_von(*at, steigt, basis(vorher), tag.gewicht[art][i]) / teiler * g;
+                ziehen(vorher, wurf, std::fabs(schritt), schritt);
+                return;
+            }
+        }
+        const float a = tag.gewicht[art][i];
+        const int32_t vorher = vorher_wert();
+        const float b = basis(vorher);
         const bool steigt = at->r > 1.03f;
-        auto hoch = [&] { return b * 0.65f * at->r * a * std::fabs(at->q); };
-        auto tief = [&] { return -(b * (2.0f - a) * (2.0f - at->r) * 1.2f * at->q); };
         float teil;
         if (at == &tt.art[tag_index]) {
             // the team's own day: the same side for the whole squad
-            teil = steigt ? hoch() : tief();
+            teil = teil_von(*at, steigt, b, a);
         } else {
             // Both sides are worked out and one is taken: which one is as good as a coin toss
             // after a nudge, and a guessed branch would mostly be wrong.
-            teil = waehle(steigt, hoch(), tief());
+            teil = waehle(steigt, teil_von(*at, true, b, a), teil_von(*at, false, b, a));
         }
         const float schritt = teil / teiler * waehle(steigt, wachsen, schwinden);
         if (schritt == 0.0f) return;
         // the care term helps or hinders the move in the step's direction; without one the
         // chance is the step's size (adding a zero of either sign leaves it as it is)
         float chance = std::fabs(schritt);
-        if (ts.flags & (TS_ARZT | TS_BEHINDERT) || platz >= 0) {
+        if (pflege) {
             float term = 0.0f;
             if (ts.flags & TS_ARZT) {
                 const int32_t z = folge.Zufall(36, 146);
@@ -293,14 +411,7 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             chance = std::fabs(schritt) + waehle(schritt > 0.0f, term, -term);
         }
         const int32_t wurf = folge.Zufall(0, 365);
-        // the move as figures rather than a branch: whether the throw succeeds is a coin toss
-        // known only at the end of the step's arithmetic
-        const int32_t zieht = static_cast<float>(wurf) < chance;
-        const int32_t seite = 2 * static_cast<int32_t>(schritt > 0.0f) - 1;
-        bewegung[i] = static_cast<int8_t>(zieht * seite);
-        wert[i] = vorher + zieht * seite;
-        gelesen |= 1u << i;
-        geaendert |= static_cast<uint32_t>(zieht) << i;
+        ziehen(vorher, wurf, chance, schritt);
     };
     if (torwart) {
         art_trainieren(TORWART_ARTEN[0], TORWART_ART_TAGE[0], std::true_type{});
@@ -469,6 +580,7 @@ void Spieler_Bewerte_Training(int32_t n)
     Art_Tag_Speicher speicher;
     Tag tag;
     tag.art_tag = &speicher;
+    tag.eroeffnungen = eroeffnungen();
     tag.stufe = static_cast<int32_t>(Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe);
     tag.faktor = FAKTOR[tag.stufe];
     tag.n = n;
@@ -612,6 +724,8 @@ void Spieler_Bewerte_Training(int32_t n)
             tt.art[i] = (*tag.art_tag)(einheiten[i], tag.faktor, tt.liga_term);
             tt.stoss[i] = tt.art[i].band ? speicher.stoss(einheiten[i], tag.faktor, tt.liga_term) : nullptr;
         }
+        grenzen_setzen(tag, tt);
+        for (int32_t i = 0; i < 25; ++i) tt.eroeffnung[i] = eroeffnung_von(tt.art[i].band, tt.anlagen);
         Zufall_Folge folge;
         for (const Glied& g : kader) spieler_trainieren(tag, tt, g.spnr, *g.ts, folge);
         folge.Abgeben();
