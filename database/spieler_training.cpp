@@ -84,6 +84,11 @@ struct Tag {
 struct Art_Tag {
     float u, r, q;
     bool band;
+    // Outside the band a type moves a player only when the throw 0..365 falls below his
+    // chance: the largest chance the day could give any value and player type before the
+    // form factor, for a visible and an invisible type; negative where a step could be zero
+    // (no throw then).
+    float grenze[2];
 };
 
 // The nudges of a type inside the band: its day after u - 0.01 * betrag at [betrag] and after
@@ -141,11 +146,6 @@ struct Team_Tag {
     float summe;         // S: the field plan's units
     float last;          // L: the reference load
     float liga_term;     // added to every ratio
-    // On the team's own day a type outside the band moves a player only when the throw
-    // 0..365 falls below his chance: the largest chance any player type and value could have,
-    // before the player's form factor, by attribute index and player type. Negative where the
-    // step could be zero (no throw then) and for a type in the band.
-    float grenze[25][4];
     Eroeffnung eroeffnung[25];  // by attribute index
     int32_t einzel;      // occupied individual-training places
     bool einzel_belegt;  // a player holds any individual-training place
@@ -154,6 +154,56 @@ struct Team_Tag {
 
 bool im_band(float r) { return r >= 0.97f && r <= 1.03f; }
 
+
+// The step's share before the form factor and the unit of a type on the day `at` with the base
+// b of the player's value and the weight a of his type.
+float teil_von(const Art_Tag& at, bool steigt, float b, float a)
+{
+    if (steigt) return b * 0.65f * at.r * a * std::fabs(at.q);
+    return -(b * (2.0f - a) * (2.0f - at.r) * 1.2f * at.q);
+}
+
+// The weight factor of an attribute for a player type, from its weight in the type's table.
+float gewicht(int32_t art, int32_t i)
+{
+    return ((static_cast<float>(Spieler_Attribut_Gewichte[art][i]) - 100.0f) * 0.25f + 100.0f) * 0.01f;
+}
+
+struct Spanne {
+    float min, max;
+};
+
+// The smallest and largest weight factor of any player type and attribute.
+Spanne gewicht_spanne()
+{
+    static const Spanne spanne = [] {
+        Spanne s{gewicht(0, 0), gewicht(0, 0)};
+        for (int32_t art = 0; art < 4; ++art)
+            for (int32_t i = 0; i < 24; ++i) s = {std::min(s.min, gewicht(art, i)), std::max(s.max, gewicht(art, i))};
+        return s;
+    }();
+    return spanne;
+}
+
+// Art_Tag::grenze. Every factor of the step's share keeps its sign for every value and weight,
+// and rounding keeps the order of products: the base table's largest entry with the weight
+// that makes the share largest gives the largest share, the smallest entry with the other
+// weight a share that is not zero when none is. The weight multiplies the rising side and
+// 2 - weight the falling one.
+void grenzen_setzen(Art_Tag& at)
+{
+    const Spanne a = gewicht_spanne();
+    const bool steigt = at.r > 1.03f;
+    for (int32_t k = 0; k < 2; ++k) {
+        const bool sichtbar = k == 0;
+        const float teiler = sichtbar ? 1.0f : 10.0f;
+        const float b_max = sichtbar ? 120.0f : 45.0f, b_min = sichtbar ? 25.0f : 30.0f;
+        const float a_gross = steigt ? a.max : a.min, a_klein = steigt ? a.min : a.max;
+        // far from zero: the form factor (at least 0.59) cannot take the step to zero
+        const bool null_moeglich = !(std::fabs(teil_von(at, steigt, b_min, a_klein)) / teiler >= 1e-20f);
+        at.grenze[k] = null_moeglich ? -1.0f : std::fabs(teil_von(at, steigt, b_max, a_gross)) / teiler;
+    }
+}
 
 Art_Tag art_tag(float u, float F, float liga_term)
 {
@@ -164,6 +214,7 @@ Art_Tag art_tag(float u, float F, float liga_term)
     // The league's term moves the weight too: with the plan's units at the factor the weight
     // would be 0, and a league far above (below) its level would neither lose nor gain.
     a.q = begrenzt((F - u - liga_term * F) / (5.0f - F), -1.0f, 0.7f);
+    grenzen_setzen(a);
     return a;
 }
 
@@ -218,43 +269,6 @@ struct Art_Tag_Speicher {
     static bool gleich(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 };
 
-// The step's share before the form factor and the unit of a type on the day `at` with the base
-// b of the player's value and the weight a of his type.
-float teil_von(const Art_Tag& at, bool steigt, float b, float a)
-{
-    if (steigt) return b * 0.65f * at.r * a * std::fabs(at.q);
-    return -(b * (2.0f - a) * (2.0f - at.r) * 1.2f * at.q);
-}
-
-// The weight factor of an attribute for a player type, from its weight in the type's table.
-float gewicht(int32_t art, int32_t i)
-{
-    return ((static_cast<float>(Spieler_Attribut_Gewichte[art][i]) - 100.0f) * 0.25f + 100.0f) * 0.01f;
-}
-
-// The bound of a type's chance on the team's own day for each player type (Team_Tag::grenze).
-// Every factor of the step's share has the same sign for every value of the player, and
-// rounding keeps the order of products: the base's largest entry gives the largest share, the
-// smallest one a share that is not zero when none is.
-void grenzen_setzen(const Tag& tag, Team_Tag& tt)
-{
-    for (auto& zeile : tt.grenze)
-        for (float& g : zeile) g = -1.0f;
-    auto setzen = [&](int32_t tag_index, int32_t i, int32_t art, bool sichtbar) {
-        const Art_Tag& at = tt.art[tag_index];
-        if (at.band) return;
-        const bool steigt = at.r > 1.03f;
-        const float a = tag.gewicht[art][i];
-        const float teiler = sichtbar ? 1.0f : 10.0f;
-        const float hoch = sichtbar ? 120.0f : 45.0f, tief = sichtbar ? 25.0f : 30.0f;
-        // far from zero: the form factor (at least 0.59) cannot take the step to zero
-        if (!(std::fabs(teil_von(at, steigt, tief, a)) / teiler >= 1e-20f)) return;
-        tt.grenze[tag_index][art] = std::fabs(teil_von(at, steigt, hoch, a)) / teiler;
-    };
-    for (int32_t art = 1; art < 4; ++art)
-        for (int32_t i = 0; i < FELD_ARTEN; ++i) setzen(i, i, art, i < 9);
-    for (int32_t k = 0; k < 4; ++k) setzen(TORWART_ART_TAGE[k], TORWART_ARTEN[k], 0, k == 0);
-}
 
 // One player's day. Order of the draws: per training type in the order of the player's types:
 // the unit change (0..14, then 0..2), the training grounds (0..100, then 0..100), the nudge
@@ -363,8 +377,8 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             gelesen |= 1u << i;
             geaendert |= static_cast<uint32_t>(zieht) << i;
         };
-        if (at == &tt.art[tag_index] && !pflege) {
-            const float grenze = tt.grenze[tag_index][art];
+        if (!pflege) {
+            const float grenze = at->grenze[sichtbar ? 0 : 1];
             if (grenze >= 0.0f) {
                 // No step of this type can be zero, so the throw comes next; and most throws lie
                 // above every chance the type could give this player, which needs no more.
@@ -724,7 +738,6 @@ void Spieler_Bewerte_Training(int32_t n)
             tt.art[i] = (*tag.art_tag)(einheiten[i], tag.faktor, tt.liga_term);
             tt.stoss[i] = tt.art[i].band ? speicher.stoss(einheiten[i], tag.faktor, tt.liga_term) : nullptr;
         }
-        grenzen_setzen(tag, tt);
         for (int32_t i = 0; i < 25; ++i) tt.eroeffnung[i] = eroeffnung_von(tt.art[i].band, tt.anlagen);
         Zufall_Folge folge;
         for (const Glied& g : kader) spieler_trainieren(tag, tt, g.spnr, *g.ts, folge);
