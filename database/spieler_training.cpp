@@ -84,6 +84,7 @@ struct Tag {
 struct Art_Tag {
     float u, r, q;
     bool band;
+    bool steigt;  // the ratio lies above the band: the type trains up
     // Outside the band a type moves a player only when the throw 0..365 falls below his
     // chance: the largest chance the day could give any value and player type before the
     // form factor, for a visible and an invisible type; negative where a step could be zero
@@ -193,7 +194,7 @@ Spanne gewicht_spanne()
 void grenzen_setzen(Art_Tag& at)
 {
     const Spanne a = gewicht_spanne();
-    const bool steigt = at.r > 1.03f;
+    const bool steigt = at.steigt;
     for (int32_t k = 0; k < 2; ++k) {
         const bool sichtbar = k == 0;
         const float teiler = sichtbar ? 1.0f : 10.0f;
@@ -211,6 +212,7 @@ Art_Tag art_tag(float u, float F, float liga_term)
     a.u = u;
     a.r = u / F + liga_term;
     a.band = im_band(a.r);
+    a.steigt = a.r > 1.03f;
     // The league's term moves the weight too: with the plan's units at the factor the weight
     // would be 0, and a league far above (below) its level would neither lose nor gain.
     a.q = begrenzt((F - u - liga_term * F) / (5.0f - F), -1.0f, 0.7f);
@@ -312,6 +314,7 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     const float form = static_cast<float>(form_wert);
     const float wachsen = 0.9f + 0.002f * form;
     const float schwinden = 1.1f - 0.002f * form;
+    const float faktor[2] = {schwinden, wachsen};  // by whether the type trains up
     const float F = tag.faktor;
 
     const uint8_t* tafel = tag.eroeffnungen;
@@ -383,8 +386,8 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
                 // No step of this type can be zero, so the throw comes next; and most throws lie
                 // above every chance the type could give this player, which needs no more.
                 const int32_t wurf = folge.Zufall(0, 365);
-                const bool steigt = at->r > 1.03f;
-                const float g = waehle(steigt, wachsen, schwinden);
+                const bool steigt = at->steigt;
+                const float g = faktor[steigt];
                 if (static_cast<float>(wurf) >= grenze * g) return;
                 const int32_t vorher = vorher_wert();
                 const float schritt = teil_von(*at, steigt, basis(vorher), tag.gewicht[art][i]) / teiler * g;
@@ -395,7 +398,7 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         const float a = tag.gewicht[art][i];
         const int32_t vorher = vorher_wert();
         const float b = basis(vorher);
-        const bool steigt = at->r > 1.03f;
+        const bool steigt = at->steigt;
         float teil;
         if (at == &tt.art[tag_index]) {
             // the team's own day: the same side for the whole squad
@@ -405,7 +408,7 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             // after a nudge, and a guessed branch would mostly be wrong.
             teil = waehle(steigt, teil_von(*at, true, b, a), teil_von(*at, false, b, a));
         }
-        const float schritt = teil / teiler * waehle(steigt, wachsen, schwinden);
+        const float schritt = teil / teiler * faktor[steigt];
         if (schritt == 0.0f) return;
         // the care term helps or hinders the move in the step's direction; without one the
         // chance is the step's size (adding a zero of either sign leaves it as it is)
@@ -691,10 +694,11 @@ void Spieler_Bewerte_Training(int32_t n)
         }
         for (int32_t i = 0; i < 3; ++i) einheiten[21 + i] = frei ? 0.0f : static_cast<float>(T_Own[t].training_bytes[i]);
         einheiten[24] = tt.summe * 0.0714f;
-        tt.einzel = Spieler_Training_Zaehle_Einzeltraining(t, 0);
-        // most clubs have nobody in individual training: their players need not be looked for
+        // most clubs have nobody in individual training: their players need not be looked for,
+        // and the count of places matters only to a player who holds one
         if (const auto* raster = static_cast<const int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, t, nullptr, 0)))
-            for (int32_t i = 0; i < 3 * SPIELER_TRAININGSARTEN && !tt.einzel_belegt; ++i) tt.einzel_belegt = raster[i] >= 0;
+            for (int32_t i = 0; i < 3 * SPIELER_TRAININGSARTEN; ++i) tt.einzel_belegt |= raster[i] >= 0;
+        if (tt.einzel_belegt) tt.einzel = Spieler_Training_Zaehle_Einzeltraining(t, 0);
         tt.anlagen = Stadion_Get_Anlage_Wert(t, STADION_ANLAGE_TRAININGSGELAENDE) > 0;
         tt.last = 2.28f;
         if (!T_Fix[t].manager) {
@@ -734,11 +738,12 @@ void Spieler_Bewerte_Training(int32_t n)
             if (tab.zu_stark[l] && m < tab.zu_stark_grenze[l]) tab.zu_stark[l] = 0;
         }
 
-        for (int32_t i = 0; i < 25; ++i) {
+        // the field types and the keeper's; the further attributes between them only follow
+        for (int32_t i = 0; i < 25; i = i + 1 == FELD_ARTEN ? 21 : i + 1) {
             tt.art[i] = (*tag.art_tag)(einheiten[i], tag.faktor, tt.liga_term);
             tt.stoss[i] = tt.art[i].band ? speicher.stoss(einheiten[i], tag.faktor, tt.liga_term) : nullptr;
+            tt.eroeffnung[i] = eroeffnung_von(tt.art[i].band, tt.anlagen);
         }
-        for (int32_t i = 0; i < 25; ++i) tt.eroeffnung[i] = eroeffnung_von(tt.art[i].band, tt.anlagen);
         Zufall_Folge folge;
         for (const Glied& g : kader) spieler_trainieren(tag, tt, g.spnr, *g.ts, folge);
         folge.Abgeben();
