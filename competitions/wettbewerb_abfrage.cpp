@@ -838,10 +838,16 @@ bool Wettbewerb_Gibt_Es_International()
 
 void Wettbewerb_Platz_Ziele_Marken_Loeschen()
 {
-    for (int32_t i = 0; wb_daten && i < WETTBEWERB_ANZAHL; ++i)
-        for (auto& liste : wb_daten[i].ziele.ziel)
-            for (auto& z : liste)
-                if (z == -3) z = -1;
+    if (!wb_daten) return;
+    // every day, every record: a list without a mark (nearly all) is only read, in one quick pass
+    for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i)
+        for (auto& liste : wb_daten[i].ziele.ziel) {
+            int32_t marken = 0;
+            for (const int32_t z : liste) marken |= z == -3;
+            if (marken)
+                for (auto& z : liste)
+                    if (z == -3) z = -1;
+        }
 }
 
 int32_t Wettbewerb_Startscreen_Bild(Menue_Icon* icon, uint32_t)
