@@ -370,6 +370,11 @@ void* Teamspieler_Zeiger(int32_t feld, int32_t schreiben, void* zeiger)
 
 int32_t Teamspieler_Ins_Array(int32_t team, int32_t* feld, int32_t kapazitaet, int32_t filter)
 {
+    return Teamspieler_Kader(team, feld, nullptr, kapazitaet, filter);
+}
+
+int32_t Teamspieler_Kader(int32_t team, int32_t* feld, TS** records, int32_t kapazitaet, int32_t filter)
+{
     Liste* liste = Team_Liste(5, team);
     if (!liste) return 0;
     const bool ohne_wechsler = filter & TS_FILTER_OHNE_WECHSLER;
@@ -384,7 +389,10 @@ int32_t Teamspieler_Ins_Array(int32_t team, int32_t* feld, int32_t kapazitaet, i
         if ((filter & 0xF) && !(filter & (1 << Spieler_Wert(SP_ART, sp, 0, 0)))) continue;
         if ((filter & 0xFFFF0) && !(ts->flags & static_cast<uint32_t>(filter & ~0xF))) continue;
         if ((filter & TS_FILTER_NICHT_AUFGESTELLT) && (ts->flags & (TS_STARTELF | TS_ERSATZ))) continue;
-        if (feld && (kapazitaet == -1 || n < kapazitaet)) feld[n] = sp;
+        if (kapazitaet == -1 || n < kapazitaet) {
+            if (feld) feld[n] = sp;
+            if (records) records[n] = static_cast<TS*>(e->data);
+        }
         ++n;
         if (n == grenze_anzahl) {
             Print_Fehler(pseudo(team) ? "Teamspieler_Ins_Array: i==MAX_TRANSFERMARKTSPIELER !\n"
