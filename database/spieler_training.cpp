@@ -78,6 +78,7 @@ struct Tag {
     Art_Tag_Speicher* art_tag;
     const uint8_t* eroeffnungen;
     float gewicht[4][24];  // by player type and attribute: gewicht()
+    bool takt_trifft[11];  // whether the day's number is a multiple of 15..25
 };
 
 // A training type of a team before any player's change of its units: units, ratio and weight.
@@ -146,6 +147,7 @@ struct Team_Tag {
     const Art_Tag* stoss[25];  // the nudges of each type inside the band, else null
     float summe;         // S: the field plan's units
     float last;          // L: the reference load
+    int32_t belastung;   // the plan's load against L, added to every player's exhaustion
     float liga_term;     // added to every ratio
     Eroeffnung eroeffnung[25];  // by attribute index
     int32_t einzel;      // occupied individual-training places
@@ -449,10 +451,9 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         geaendert |= 1u << i;
     }
 
-    const float last = (tt.summe * 0.0714f / F - 1.0f) * 2.0f - tt.last;
     int32_t e = s.trainings_erschoepfung;
     const int32_t plus = folge.Zufall(0, e >= 75 ? 1 : 2);
-    e = e + plus + static_cast<int32_t>(last) - 1;
+    e = e + plus + tt.belastung - 1;
     if (platz >= 0 && tt.einzel > 4) {
         const int32_t drittel = folge.Zufall(0, 2);
         if (drittel == 0) {
@@ -495,7 +496,7 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         }
 
     const int32_t takt = folge.Zufall(15, 25);
-    if (tag.n % takt == 0) {
+    if (tag.takt_trifft[takt - 15]) {
         const int32_t d = folge.Zufall(0, 40);
         s.formtendenz = static_cast<uint8_t>(begrenzt(s.formtendenz + d - 20, 0, 99));
     }
@@ -601,6 +602,7 @@ void Spieler_Bewerte_Training(int32_t n)
     tag.stufe = static_cast<int32_t>(Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe);
     tag.faktor = FAKTOR[tag.stufe];
     tag.n = n;
+    for (int32_t k = 0; k < 11; ++k) tag.takt_trifft[k] = n % (15 + k) == 0;
     for (int32_t art = 0; art < 4; ++art)
         for (int32_t i = 0; i < 24; ++i) tag.gewicht[art][i] = gewicht(art, i);
     const int32_t wende = Zufall(7, 9);
@@ -711,6 +713,7 @@ void Spieler_Bewerte_Training(int32_t n)
             const int32_t mittel = anzahl > 0 ? summe / anzahl : 0;
             if (mittel > 55) tt.last = static_cast<float>(mittel) * 0.01f + 2.0f;
         }
+        tt.belastung = static_cast<int32_t>((tt.summe * 0.0714f / tag.faktor - 1.0f) * 2.0f - tt.last);
 
         // A league much stronger (or weaker) than its window trains worse (better) until it
         // has come back past a drawn threshold; a league mean of 0 leaves it alone.
