@@ -284,8 +284,6 @@ struct Art_Tag_Speicher {
 void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, Zufall_Folge& team_folge)
 {
     Zufall_Folge folge = team_folge;
-    // the talents are read last, for the changed values
-    __builtin_prefetch(Spieler_Egal_Daten[spnr].talent);
     Spieler_Struktur& s = Spieler_Daten[spnr];
     const int32_t art = art_von(spnr);
     const bool torwart = art == 0;
@@ -442,6 +440,9 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
 
     // a move of a field type (a keeper's types past the first lie beyond them)
     const bool bewegt = (geaendert & ((1u << FELD_ARTEN) - 1)) != 0;
+    // the talents are read last, for the values a type moved: asked for now, while the rest of
+    // the day draws
+    if (bewegt) __builtin_prefetch(Spieler_Egal_Daten[spnr].talent);
     // Without a move today the further attributes have nothing to follow: no draw for them.
     for (int32_t i = 14; bewegt && i <= 19; ++i) {
         if (!Spieler_Attribut_Gewichte[art][i]) continue;
@@ -658,9 +659,14 @@ void Spieler_Bewerte_Training(int32_t n)
         for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
             if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
             kader.push_back({static_cast<int32_t>(e->key), static_cast<TS*>(e->data)});
-            __builtin_prefetch(&Spieler_Daten[e->key]);
-            __builtin_prefetch(&Spieler_Fix_Daten[e->key]);
-            __builtin_prefetch(e->data);
+            // a record may straddle two lines: both ends are asked for
+            auto beide = [](const void* p, size_t n) {
+                __builtin_prefetch(p);
+                __builtin_prefetch(static_cast<const char*>(p) + n - 1);
+            };
+            beide(&Spieler_Daten[e->key], sizeof(Spieler_Struktur));
+            beide(&Spieler_Fix_Daten[e->key], sizeof(Spieler_Fix));
+            beide(e->data, sizeof(TS));
         }
 
         const int32_t l = liga[static_cast<size_t>(t)];
