@@ -145,6 +145,8 @@ void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
         if (system >= 0 && system < SYSTEME) kaeufer[static_cast<size_t>(system)].push_back(b);
     }
     const int32_t breite_zusatz = (5 - static_cast<int32_t>(Schwierigkeitsstufe)) / 2;
+    std::vector<TS*> records(TEAM_MAX_START_SPIELER);
+    std::vector<int32_t> reihe(TEAM_MAX_START_SPIELER);
 
     for (int32_t i = 0; i < anzahl; ++i) {
         const int32_t s = vereine[i];
@@ -152,10 +154,15 @@ void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
         const int32_t g = Team_Get_Finanzkraft(s);
         const bool mensch = Team_Hat_Manager(s);
         const bool pseudo = s == Transfermarkt_Team || s == Jugend_Team;
-        const int32_t n = Teamspieler_Ins_Array(s, spieler, TEAM_MAX_START_SPIELER, 0);
-        Mischen_Dword(spieler, n);
+        // The squad in a drawn order, each player with his link record: the order is drawn on
+        // the places (the draw looks at no value), and a player keeps his record. An offer
+        // changes no squad, so the records stay where they are for the whole pass.
+        const int32_t n = Teamspieler_Kader(s, spieler, records.data(), TEAM_MAX_START_SPIELER, 0);
+        for (int32_t j = 0; j < n; ++j) reihe[static_cast<size_t>(j)] = j;
+        Mischen_Dword(reihe.data(), n);
         for (int32_t j = 0; j < n; ++j) {
-            const int32_t p = spieler[j];
+            const int32_t p = spieler[reihe[static_cast<size_t>(j)]];
+            const TS& ts = *records[static_cast<size_t>(reihe[static_cast<size_t>(j)])];
             // every listed player of every club each week: his own figures straight from his
             // records (a client never gets here), as Spieler_Wert reads them
             const bool direkt = Spieler_Daten && p >= 0 && p < Spieler_Anzahl;
@@ -168,8 +175,8 @@ void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
                 const int32_t alter_grenze = Zufall_Gross(31, 35);
                 const int32_t alter = direkt ? Spieler_Daten[p].alter : Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
                 if (alter > alter_grenze) continue;
-                if (Teamspieler_Wert(318, s, p, 0, 0) != s) continue;
-                gelistet = Teamspieler_Wert(317, s, p, 0, 0) & TS_TRANSFERLISTE;
+                if (ts.herkunft != s) continue;
+                gelistet = ts.flags & TS_TRANSFERLISTE;
                 if (mensch) {
                     if (!gelistet) {
                         const int32_t los = Zufall(0, 1000);

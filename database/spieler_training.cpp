@@ -76,19 +76,69 @@ struct Tag {
     int32_t stufe;
     int32_t n;
     Art_Tag_Speicher* art_tag;
+    const uint8_t* eroeffnungen;
     float gewicht[4][24];  // by player type and attribute: gewicht()
+    bool takt_trifft[11];  // whether the day's number is a multiple of 15..25
 };
 
 // A training type of a team before any player's change of its units: units, ratio and weight.
 struct Art_Tag {
     float u, r, q;
     bool band;
+    bool steigt;  // the ratio lies above the band: the type trains up
+    // Outside the band a type moves a player only when the throw 0..365 falls below his
+    // chance: the largest chance the day could give any value and player type before the
+    // form factor, for a visible and an invisible type; negative where a step could be zero
+    // (no throw then).
+    float grenze[2];
 };
 
 // The nudges of a type inside the band: its day after u - 0.01 * betrag at [betrag] and after
 // u + 0.01 * betrag at [STOSS_HOCH + betrag].
 constexpr int32_t STOSS_HOCH = 101;
 using Stoss_Tabelle = Art_Tag[2 * STOSS_HOCH];
+
+// The common opening of a type's day: no unit change (the first draw not 0), no extra from
+// the training grounds (the next not above 90, when the club has them) and, in the band, no
+// nudge (the next not 0). A table by the place on the generator's cycle tells whether the
+// draws from there open so, with a bit for each kind of type.
+enum : uint8_t {
+    OFFEN = 1,               // no unit change
+    OFFEN_GELAENDE = 2,      // no unit change, no extra
+    OFFEN_BAND = 4,          // no unit change, no nudge
+    OFFEN_BAND_GELAENDE = 8  // no unit change, no extra, no nudge
+};
+
+struct Eroeffnung {
+    uint8_t bit;       // the table's bit for this kind of type
+    uint8_t schritte;  // its draws
+};
+
+[[gnu::noinline]] std::vector<uint8_t> eroeffnungen_bauen()
+{
+    std::vector<uint8_t> t(Zufall_Folge::LAENGE, 0);
+    // the last places are left to the draws themselves: they may leave the table
+    for (int32_t p = 0; p + 4 < Zufall_Folge::LAENGE; ++p) {
+        const bool w = Zufall_Folge::Wert(p + 1, 0, 14) != 0;
+        const bool g = w && Zufall_Folge::Wert(p + 2, 0, 100) <= 90;
+        const bool b = w && Zufall_Folge::Wert(p + 2, 0, 3) != 0;
+        const bool bg = g && Zufall_Folge::Wert(p + 3, 0, 3) != 0;
+        t[static_cast<size_t>(p)] = static_cast<uint8_t>(w * OFFEN | g * OFFEN_GELAENDE | b * OFFEN_BAND | bg * OFFEN_BAND_GELAENDE);
+    }
+    return t;
+}
+
+const uint8_t* eroeffnungen()
+{
+    static const std::vector<uint8_t> tafel = eroeffnungen_bauen();
+    return tafel.data();
+}
+
+Eroeffnung eroeffnung_von(bool band, bool anlagen)
+{
+    if (band) return anlagen ? Eroeffnung{OFFEN_BAND_GELAENDE, 3} : Eroeffnung{OFFEN_BAND, 2};
+    return anlagen ? Eroeffnung{OFFEN_GELAENDE, 2} : Eroeffnung{OFFEN, 1};
+}
 
 // What a team brings to the day: its plan, load and league regulation.
 struct Team_Tag {
@@ -97,7 +147,9 @@ struct Team_Tag {
     const Art_Tag* stoss[25];  // the nudges of each type inside the band, else null
     float summe;         // S: the field plan's units
     float last;          // L: the reference load
+    int32_t belastung;   // the plan's load against L, added to every player's exhaustion
     float liga_term;     // added to every ratio
+    Eroeffnung eroeffnung[25];  // by attribute index
     int32_t einzel;      // occupied individual-training places
     bool einzel_belegt;  // a player holds any individual-training place
     bool anlagen;        // training grounds built
@@ -106,15 +158,67 @@ struct Team_Tag {
 bool im_band(float r) { return r >= 0.97f && r <= 1.03f; }
 
 
+// The step's share before the form factor and the unit of a type on the day `at` with the base
+// b of the player's value and the weight a of his type.
+float teil_von(const Art_Tag& at, bool steigt, float b, float a)
+{
+    if (steigt) return b * 0.65f * at.r * a * std::fabs(at.q);
+    return -(b * (2.0f - a) * (2.0f - at.r) * 1.2f * at.q);
+}
+
+// The weight factor of an attribute for a player type, from its weight in the type's table.
+float gewicht(int32_t art, int32_t i)
+{
+    return ((static_cast<float>(Spieler_Attribut_Gewichte[art][i]) - 100.0f) * 0.25f + 100.0f) * 0.01f;
+}
+
+struct Spanne {
+    float min, max;
+};
+
+// The smallest and largest weight factor of any player type and attribute.
+Spanne gewicht_spanne()
+{
+    static const Spanne spanne = [] {
+        Spanne s{gewicht(0, 0), gewicht(0, 0)};
+        for (int32_t art = 0; art < 4; ++art)
+            for (int32_t i = 0; i < 24; ++i) s = {std::min(s.min, gewicht(art, i)), std::max(s.max, gewicht(art, i))};
+        return s;
+    }();
+    return spanne;
+}
+
+// Art_Tag::grenze. Every factor of the step's share keeps its sign for every value and weight,
+// and rounding keeps the order of products: the base table's largest entry with the weight
+// that makes the share largest gives the largest share, the smallest entry with the other
+// weight a share that is not zero when none is. The weight multiplies the rising side and
+// 2 - weight the falling one.
+void grenzen_setzen(Art_Tag& at)
+{
+    const Spanne a = gewicht_spanne();
+    const bool steigt = at.steigt;
+    for (int32_t k = 0; k < 2; ++k) {
+        const bool sichtbar = k == 0;
+        const float teiler = sichtbar ? 1.0f : 10.0f;
+        const float b_max = sichtbar ? 120.0f : 45.0f, b_min = sichtbar ? 25.0f : 30.0f;
+        const float a_gross = steigt ? a.max : a.min, a_klein = steigt ? a.min : a.max;
+        // far from zero: the form factor (at least 0.59) cannot take the step to zero
+        const bool null_moeglich = !(std::fabs(teil_von(at, steigt, b_min, a_klein)) / teiler >= 1e-20f);
+        at.grenze[k] = null_moeglich ? -1.0f : std::fabs(teil_von(at, steigt, b_max, a_gross)) / teiler;
+    }
+}
+
 Art_Tag art_tag(float u, float F, float liga_term)
 {
     Art_Tag a;
     a.u = u;
     a.r = u / F + liga_term;
     a.band = im_band(a.r);
+    a.steigt = a.r > 1.03f;
     // The league's term moves the weight too: with the plan's units at the factor the weight
     // would be 0, and a league far above (below) its level would neither lose nor gain.
     a.q = begrenzt((F - u - liga_term * F) / (5.0f - F), -1.0f, 0.7f);
+    grenzen_setzen(a);
     return a;
 }
 
@@ -169,11 +273,6 @@ struct Art_Tag_Speicher {
     static bool gleich(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 };
 
-// The weight factor of an attribute for a player type, from its weight in the type's table.
-float gewicht(int32_t art, int32_t i)
-{
-    return ((static_cast<float>(Spieler_Attribut_Gewichte[art][i]) - 100.0f) * 0.25f + 100.0f) * 0.01f;
-}
 
 // One player's day. Order of the draws: per training type in the order of the player's types:
 // the unit change (0..14, then 0..2), the training grounds (0..100, then 0..100), the nudge
@@ -185,8 +284,6 @@ float gewicht(int32_t art, int32_t i)
 void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, Zufall_Folge& team_folge)
 {
     Zufall_Folge folge = team_folge;
-    // the talents are read last, for the changed values
-    __builtin_prefetch(Spieler_Egal_Daten[spnr].talent);
     Spieler_Struktur& s = Spieler_Daten[spnr];
     const int32_t art = art_von(spnr);
     const bool torwart = art == 0;
@@ -212,11 +309,15 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     uint32_t geaendert = 0;  // bits of the values a move, the overload or a follower touched
     int8_t bewegung[24] = {};
     const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr) : -1;
+    // the doctor's care, an absence or an individual-training place adds a term to the chance
+    const bool pflege = (ts.flags & (TS_ARZT | TS_BEHINDERT)) != 0 || platz >= 0;
     const float form = static_cast<float>(form_wert);
     const float wachsen = 0.9f + 0.002f * form;
     const float schwinden = 1.1f - 0.002f * form;
+    const float faktor[2] = {schwinden, wachsen};  // by whether the type trains up
     const float F = tag.faktor;
 
+    const uint8_t* tafel = tag.eroeffnungen;
     const int32_t* arten = torwart ? TORWART_ARTEN : FELD_ARTEN_LISTE;
     const int32_t anzahl = torwart ? 4 : FELD_ARTEN;
 
@@ -228,6 +329,12 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         constexpr float teiler = sichtbar ? 1.0f : 10.0f;
         const Art_Tag* at = &tt.art[tag_index];
         Art_Tag eigen;
+        if (const uint32_t stelle = static_cast<uint32_t>(folge.Stelle());
+            stelle < static_cast<uint32_t>(Zufall_Folge::LAENGE) && (tafel[stelle] & tt.eroeffnung[tag_index].bit)) {
+            // the common opening: its draws decide nothing
+            folge.Vor(tt.eroeffnung[tag_index].schritte);
+            if (at->band) return;
+        } else {
         const int32_t wechsel = folge.Zufall(0, 14);
         if (wechsel == 0) {
             const int32_t um = folge.Zufall(0, 2);
@@ -257,28 +364,56 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             else at = &tt.stoss[tag_index][betrag + STOSS_HOCH * static_cast<int32_t>(hoch)];
             if (at->band) return;
         }
-        const float a = tag.gewicht[art][i];
+        }
         // each type comes once, before anything changed: its value is still the record's
-        const int32_t vorher = sichtbar ? s.attribute[i] : s.unsichtbar[i - 9];
-        const float b = sichtbar ? BASIS_SICHTBAR[begrenzt(vorher / 100, 0, 9)] : BASIS_UNSICHTBAR[begrenzt(vorher / 10, 0, 9)];
-        const bool steigt = at->r > 1.03f;
-        auto hoch = [&] { return b * 0.65f * at->r * a * std::fabs(at->q); };
-        auto tief = [&] { return -(b * (2.0f - a) * (2.0f - at->r) * 1.2f * at->q); };
+        auto vorher_wert = [&] { return sichtbar ? s.attribute[i] : s.unsichtbar[i - 9]; };
+        auto basis = [](int32_t vorher) {
+            return sichtbar ? BASIS_SICHTBAR[begrenzt(vorher / 100, 0, 9)] : BASIS_UNSICHTBAR[begrenzt(vorher / 10, 0, 9)];
+        };
+        // the move as figures rather than a branch: whether the throw succeeds is a coin toss
+        // known only at the end of the step's arithmetic
+        auto ziehen = [&](int32_t vorher, int32_t wurf, float chance, float schritt) __attribute__((always_inline)) {
+            const int32_t zieht = static_cast<float>(wurf) < chance;
+            const int32_t seite = 2 * static_cast<int32_t>(schritt > 0.0f) - 1;
+            bewegung[i] = static_cast<int8_t>(zieht * seite);
+            wert[i] = vorher + zieht * seite;
+            gelesen |= 1u << i;
+            geaendert |= static_cast<uint32_t>(zieht) << i;
+        };
+        if (!pflege) {
+            const float grenze = at->grenze[sichtbar ? 0 : 1];
+            if (grenze >= 0.0f) {
+                // No step of this type can be zero, so the throw comes next; and most throws lie
+                // above every chance the type could give this player, which needs no more.
+                const int32_t wurf = folge.Zufall(0, 365);
+                const bool steigt = at->steigt;
+                const float g = faktor[steigt];
+                if (static_cast<float>(wurf) >= grenze * g) return;
+                const int32_t vorher = vorher_wert();
+                const float schritt = teil_von(*at, steigt, basis(vorher), tag.gewicht[art][i]) / teiler * g;
+                ziehen(vorher, wurf, std::fabs(schritt), schritt);
+                return;
+            }
+        }
+        const float a = tag.gewicht[art][i];
+        const int32_t vorher = vorher_wert();
+        const float b = basis(vorher);
+        const bool steigt = at->steigt;
         float teil;
         if (at == &tt.art[tag_index]) {
             // the team's own day: the same side for the whole squad
-            teil = steigt ? hoch() : tief();
+            teil = teil_von(*at, steigt, b, a);
         } else {
             // Both sides are worked out and one is taken: which one is as good as a coin toss
             // after a nudge, and a guessed branch would mostly be wrong.
-            teil = waehle(steigt, hoch(), tief());
+            teil = waehle(steigt, teil_von(*at, true, b, a), teil_von(*at, false, b, a));
         }
-        const float schritt = teil / teiler * waehle(steigt, wachsen, schwinden);
+        const float schritt = teil / teiler * faktor[steigt];
         if (schritt == 0.0f) return;
         // the care term helps or hinders the move in the step's direction; without one the
         // chance is the step's size (adding a zero of either sign leaves it as it is)
         float chance = std::fabs(schritt);
-        if (ts.flags & (TS_ARZT | TS_BEHINDERT) || platz >= 0) {
+        if (pflege) {
             float term = 0.0f;
             if (ts.flags & TS_ARZT) {
                 const int32_t z = folge.Zufall(36, 146);
@@ -293,14 +428,7 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             chance = std::fabs(schritt) + waehle(schritt > 0.0f, term, -term);
         }
         const int32_t wurf = folge.Zufall(0, 365);
-        // the move as figures rather than a branch: whether the throw succeeds is a coin toss
-        // known only at the end of the step's arithmetic
-        const int32_t zieht = static_cast<float>(wurf) < chance;
-        const int32_t seite = 2 * static_cast<int32_t>(schritt > 0.0f) - 1;
-        bewegung[i] = static_cast<int8_t>(zieht * seite);
-        wert[i] = vorher + zieht * seite;
-        gelesen |= 1u << i;
-        geaendert |= static_cast<uint32_t>(zieht) << i;
+        ziehen(vorher, wurf, chance, schritt);
     };
     if (torwart) {
         art_trainieren(TORWART_ARTEN[0], TORWART_ART_TAGE[0], std::true_type{});
@@ -312,6 +440,9 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
 
     // a move of a field type (a keeper's types past the first lie beyond them)
     const bool bewegt = (geaendert & ((1u << FELD_ARTEN) - 1)) != 0;
+    // the talents are read last, for the values a type moved: asked for now, while the rest of
+    // the day draws
+    if (bewegt) __builtin_prefetch(Spieler_Egal_Daten[spnr].talent);
     // Without a move today the further attributes have nothing to follow: no draw for them.
     for (int32_t i = 14; bewegt && i <= 19; ++i) {
         if (!Spieler_Attribut_Gewichte[art][i]) continue;
@@ -321,10 +452,9 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         geaendert |= 1u << i;
     }
 
-    const float last = (tt.summe * 0.0714f / F - 1.0f) * 2.0f - tt.last;
     int32_t e = s.trainings_erschoepfung;
     const int32_t plus = folge.Zufall(0, e >= 75 ? 1 : 2);
-    e = e + plus + static_cast<int32_t>(last) - 1;
+    e = e + plus + tt.belastung - 1;
     if (platz >= 0 && tt.einzel > 4) {
         const int32_t drittel = folge.Zufall(0, 2);
         if (drittel == 0) {
@@ -367,7 +497,7 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         }
 
     const int32_t takt = folge.Zufall(15, 25);
-    if (tag.n % takt == 0) {
+    if (tag.takt_trifft[takt - 15]) {
         const int32_t d = folge.Zufall(0, 40);
         s.formtendenz = static_cast<uint8_t>(begrenzt(s.formtendenz + d - 20, 0, 99));
     }
@@ -469,9 +599,11 @@ void Spieler_Bewerte_Training(int32_t n)
     Art_Tag_Speicher speicher;
     Tag tag;
     tag.art_tag = &speicher;
+    tag.eroeffnungen = eroeffnungen();
     tag.stufe = static_cast<int32_t>(Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe);
     tag.faktor = FAKTOR[tag.stufe];
     tag.n = n;
+    for (int32_t k = 0; k < 11; ++k) tag.takt_trifft[k] = n % (15 + k) == 0;
     for (int32_t art = 0; art < 4; ++art)
         for (int32_t i = 0; i < 24; ++i) tag.gewicht[art][i] = gewicht(art, i);
     const int32_t wende = Zufall(7, 9);
@@ -527,9 +659,14 @@ void Spieler_Bewerte_Training(int32_t n)
         for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
             if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
             kader.push_back({static_cast<int32_t>(e->key), static_cast<TS*>(e->data)});
-            __builtin_prefetch(&Spieler_Daten[e->key]);
-            __builtin_prefetch(&Spieler_Fix_Daten[e->key]);
-            __builtin_prefetch(e->data);
+            // a record may straddle two lines: both ends are asked for
+            auto beide = [](const void* p, size_t n) {
+                __builtin_prefetch(p);
+                __builtin_prefetch(static_cast<const char*>(p) + n - 1);
+            };
+            beide(&Spieler_Daten[e->key], sizeof(Spieler_Struktur));
+            beide(&Spieler_Fix_Daten[e->key], sizeof(Spieler_Fix));
+            beide(e->data, sizeof(TS));
         }
 
         const int32_t l = liga[static_cast<size_t>(t)];
@@ -565,10 +702,11 @@ void Spieler_Bewerte_Training(int32_t n)
         }
         for (int32_t i = 0; i < 3; ++i) einheiten[21 + i] = frei ? 0.0f : static_cast<float>(T_Own[t].training_bytes[i]);
         einheiten[24] = tt.summe * 0.0714f;
-        tt.einzel = Spieler_Training_Zaehle_Einzeltraining(t, 0);
-        // most clubs have nobody in individual training: their players need not be looked for
+        // most clubs have nobody in individual training: their players need not be looked for,
+        // and the count of places matters only to a player who holds one
         if (const auto* raster = static_cast<const int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, t, nullptr, 0)))
-            for (int32_t i = 0; i < 3 * SPIELER_TRAININGSARTEN && !tt.einzel_belegt; ++i) tt.einzel_belegt = raster[i] >= 0;
+            for (int32_t i = 0; i < 3 * SPIELER_TRAININGSARTEN; ++i) tt.einzel_belegt |= raster[i] >= 0;
+        if (tt.einzel_belegt) tt.einzel = Spieler_Training_Zaehle_Einzeltraining(t, 0);
         tt.anlagen = Stadion_Get_Anlage_Wert(t, STADION_ANLAGE_TRAININGSGELAENDE) > 0;
         tt.last = 2.28f;
         if (!T_Fix[t].manager) {
@@ -581,6 +719,7 @@ void Spieler_Bewerte_Training(int32_t n)
             const int32_t mittel = anzahl > 0 ? summe / anzahl : 0;
             if (mittel > 55) tt.last = static_cast<float>(mittel) * 0.01f + 2.0f;
         }
+        tt.belastung = static_cast<int32_t>((tt.summe * 0.0714f / tag.faktor - 1.0f) * 2.0f - tt.last);
 
         // A league much stronger (or weaker) than its window trains worse (better) until it
         // has come back past a drawn threshold; a league mean of 0 leaves it alone.
@@ -608,9 +747,11 @@ void Spieler_Bewerte_Training(int32_t n)
             if (tab.zu_stark[l] && m < tab.zu_stark_grenze[l]) tab.zu_stark[l] = 0;
         }
 
-        for (int32_t i = 0; i < 25; ++i) {
+        // the field types and the keeper's; the further attributes between them only follow
+        for (int32_t i = 0; i < 25; i = i + 1 == FELD_ARTEN ? 21 : i + 1) {
             tt.art[i] = (*tag.art_tag)(einheiten[i], tag.faktor, tt.liga_term);
             tt.stoss[i] = tt.art[i].band ? speicher.stoss(einheiten[i], tag.faktor, tt.liga_term) : nullptr;
+            tt.eroeffnung[i] = eroeffnung_von(tt.art[i].band, tt.anlagen);
         }
         Zufall_Folge folge;
         for (const Glied& g : kader) spieler_trainieren(tag, tt, g.spnr, *g.ts, folge);

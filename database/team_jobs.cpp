@@ -47,13 +47,18 @@ void wochen_posten(int32_t t, F&& posten, int32_t nur = -1)
     const bool gehalt = nur < 0 || nur == KAT_GEHALT, praemie = nur < 0 || nur == KAT_PRAEMIE;
     if (gehalt || praemie) {
         int32_t kader[KADER_LISTE];
-        int32_t n = Teamspieler_Ins_Array(t, kader, KADER_LISTE, 0);
+        // The server reads the wage and the insurance straight from each player's record, as
+        // fields 301, 307 and 308 read them; a client asks for them (it may hold no records).
+        TS* records[KADER_LISTE];
+        const bool direkt = !ist_client();
+        int32_t n = Teamspieler_Kader(t, kader, direkt ? records : nullptr, KADER_LISTE, 0);
         if (n > KADER_LISTE) n = KADER_LISTE;
         for (int32_t i = 0; i < n; ++i) {
             const int32_t p = kader[i];
-            if (gehalt) posten(KAT_GEHALT, Teamspieler_Wert(301, t, p, 0, 0) / 52, p);
-            if (praemie && Teamspieler_Wert(307, t, p, 0, 0) != -1)
-                posten(KAT_PRAEMIE, Teamspieler_Wert(308, t, p, 0, 0) / 52, p);
+            const TS* ts = direkt ? records[i] : nullptr;
+            if (gehalt) posten(KAT_GEHALT, (ts ? ts->gehalt * 1000 : Teamspieler_Wert(301, t, p, 0, 0)) / 52, p);
+            if (praemie && (ts ? ts->versicherer : Teamspieler_Wert(307, t, p, 0, 0)) != -1)
+                posten(KAT_PRAEMIE, (ts ? ts->versicherung_kosten * 500 : Teamspieler_Wert(308, t, p, 0, 0)) / 52, p);
         }
     }
     if (nur >= 0 && nur != KAT_ASSISTENTEN && nur != KAT_AERZTE) return;

@@ -30,12 +30,12 @@ int32_t anteil(int64_t eigen, int64_t summe)
 
 }  // namespace
 
-void Team_Staerke(int32_t maske, int32_t flags, int32_t team, int32_t m[5][6])
+namespace {
+
+// Team_Staerke's work; the daily league averages ask every club for the whole matrix, and with
+// the mask and flags known here each test of them is settled once.
+[[gnu::always_inline]] inline void staerke(int32_t maske, int32_t flags, int32_t team, int32_t m[5][6])
 {
-    if (!team_gueltig(team) || !m) {
-        Print_Fehler("Team_Staerke: FEHLER!");
-        return;
-    }
     std::memset(m, 0, sizeof(int32_t) * 30);
     Liste* liste = &T_Fix[team].liste;
     for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
@@ -91,6 +91,18 @@ void Team_Staerke(int32_t maske, int32_t flags, int32_t team, int32_t m[5][6])
                 if (maske & (1 << r)) summe += static_cast<int64_t>(m[r][c]) * m[r][5];
             m[4][c] = m[4][5] > 0 ? static_cast<int32_t>(summe / m[4][5]) : 0;
         }
+}
+
+}  // namespace
+
+void Team_Staerke(int32_t maske, int32_t flags, int32_t team, int32_t m[5][6])
+{
+    if (!team_gueltig(team) || !m) {
+        Print_Fehler("Team_Staerke: FEHLER!");
+        return;
+    }
+    if (maske == 255 && flags == 0) staerke(255, 0, team, m);
+    else staerke(maske, flags, team, m);
 }
 
 void Team_Vergleiche_Abw_Mit_Stu(int32_t team, int32_t gegner, int32_t* gesamt, int32_t* abwehr, int32_t* mittelfeld,

@@ -42,18 +42,6 @@ std::vector<int32_t> ligasysteme()
     return ids;
 }
 
-void einfuegen(Interesse* liste, int32_t slot, int32_t prioritaet, int32_t team, int32_t system)
-{
-    int32_t pos = 0;
-    while (pos < TEAMSP_INTERESSEN && liste[pos][2] != -1 && liste[pos][1] >= prioritaet) ++pos;
-    if (pos >= TEAMSP_INTERESSEN) return;
-    std::memmove(liste[pos + 1], liste[pos], sizeof(Interesse) * static_cast<size_t>(TEAMSP_INTERESSEN - 1 - pos));
-    liste[pos][0] = slot;
-    liste[pos][1] = prioritaet;
-    liste[pos][2] = team;
-    liste[pos][3] = system;
-}
-
 bool system_gueltig(int32_t h) { return h >= 1 && h < TEAMSP_SYSTEME; }
 
 }  // namespace
@@ -74,7 +62,13 @@ void Team_Init_Transfer_Suchliste()
 {
     Interesse* liste = ist_client() ? nullptr : Teamspieler_Interessen_Neu();
     if (!liste || !T) return;
-    for (int32_t i = 0; i < TEAMSP_INTERESSEN; ++i) liste[i][0] = liste[i][1] = liste[i][2] = liste[i][3] = -1;
+    // Every open search slot in the systems' and their teams' order, then ordered by priority,
+    // highest first, equal ones in that order, and cut to the list's length: the list each
+    // slot would make taking its place behind all of at least its priority.
+    struct Eintrag {
+        int32_t slot, prioritaet, team, system;
+    };
+    std::vector<Eintrag> alle;
     std::vector<int16_t> teams(TEAM_MAX_ANZAHL);
     for (int32_t system : ligasysteme()) {
         int32_t n = Wettbewerb_Get_Ligasystem_Teams(system, teams.data(), TEAM_MAX_ANZAHL);
@@ -85,8 +79,16 @@ void Team_Init_Transfer_Suchliste()
             if (Assistent_Mit_Aufgabe(t, ASSI_AUFGABE_TRANSFER) == -1) continue;
             const Team_Transfersuche& s = T_Own[t].suche;
             for (int32_t k = 0; k < 4; ++k)
-                if (s.aktiv[k] && s.spieler[k] == -1) einfuegen(liste, k, s.preis[k], t, system);
+                if (s.aktiv[k] && s.spieler[k] == -1) alle.push_back({k, s.preis[k], t, system});
         }
+    }
+    std::stable_sort(alle.begin(), alle.end(), [](const Eintrag& a, const Eintrag& b) { return a.prioritaet > b.prioritaet; });
+    for (size_t i = 0; i < size_t(TEAMSP_INTERESSEN); ++i) {
+        const Eintrag e = i < alle.size() ? alle[i] : Eintrag{-1, -1, -1, -1};
+        liste[i][0] = e.slot;
+        liste[i][1] = e.prioritaet;
+        liste[i][2] = e.team;
+        liste[i][3] = e.system;
     }
 }
 

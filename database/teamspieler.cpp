@@ -133,6 +133,37 @@ TS* finde(int32_t team, int32_t spieler)
 
 int32_t heute() { return Aktueller_Tag; }
 
+// Which team's list holds each player: the daily and weekly jobs ask for a player's club
+// without a hint, and a walk over every team's list costs hundreds of lookups. Made again
+// on the first question after any list changed.
+struct Team_Index {
+    uint64_t stand = 0;
+    const Team_Fix* teams = nullptr;
+    int32_t anzahl = 0;
+    std::vector<int16_t> team;  // by player: the one team, -1 none, MEHRERE more than one
+};
+constexpr int16_t MEHRERE = -2;
+Team_Index team_index;
+
+// The team of the one list that holds the player, -1 for none, MEHRERE for several.
+int32_t team_im_index(int32_t spieler)
+{
+    Team_Index& x = team_index;
+    const uint64_t stand = Liste_Stand();
+    if (x.stand != stand || x.teams != T_Fix || x.anzahl != Team_Anzahl) {
+        x.team.assign(x.team.size(), -1);
+        for (int32_t t = 0; t < Team_Anzahl; ++t)
+            for (Liste_Element* e = Liste_First_Element(&T_Fix[t].liste); e; e = Liste_Next_Element(&T_Fix[t].liste, e)) {
+                if (e->key > 0xFFFFu) continue;
+                if (e->key >= x.team.size()) x.team.resize(e->key + 1, -1);
+                int16_t& z = x.team[e->key];
+                z = z == -1 ? static_cast<int16_t>(t) : MEHRERE;
+            }
+        x = {stand, T_Fix, Team_Anzahl, std::move(x.team)};
+    }
+    return static_cast<size_t>(spieler) < x.team.size() ? x.team[static_cast<size_t>(spieler)] : -1;
+}
+
 int32_t max_spieler(int32_t team) { return pseudo(team) ? TEAM_MAX_TRANSFERMARKT : TEAM_MAX_SPIELER; }
 
 }  // namespace
@@ -370,6 +401,11 @@ void* Teamspieler_Zeiger(int32_t feld, int32_t schreiben, void* zeiger)
 
 int32_t Teamspieler_Ins_Array(int32_t team, int32_t* feld, int32_t kapazitaet, int32_t filter)
 {
+    return Teamspieler_Kader(team, feld, nullptr, kapazitaet, filter);
+}
+
+int32_t Teamspieler_Kader(int32_t team, int32_t* feld, TS** records, int32_t kapazitaet, int32_t filter)
+{
     Liste* liste = Team_Liste(5, team);
     if (!liste) return 0;
     const bool ohne_wechsler = filter & TS_FILTER_OHNE_WECHSLER;
@@ -384,7 +420,10 @@ int32_t Teamspieler_Ins_Array(int32_t team, int32_t* feld, int32_t kapazitaet, i
         if ((filter & 0xF) && !(filter & (1 << Spieler_Wert(SP_ART, sp, 0, 0)))) continue;
         if ((filter & 0xFFFF0) && !(ts->flags & static_cast<uint32_t>(filter & ~0xF))) continue;
         if ((filter & TS_FILTER_NICHT_AUFGESTELLT) && (ts->flags & (TS_STARTELF | TS_ERSATZ))) continue;
-        if (feld && (kapazitaet == -1 || n < kapazitaet)) feld[n] = sp;
+        if (kapazitaet == -1 || n < kapazitaet) {
+            if (feld) feld[n] = sp;
+            if (records) records[n] = static_cast<TS*>(e->data);
+        }
         ++n;
         if (n == grenze_anzahl) {
             Print_Fehler(pseudo(team) ? "Teamspieler_Ins_Array: i==MAX_TRANSFERMARKTSPIELER !\n"
@@ -409,6 +448,12 @@ int32_t Teamspieler_Get_Team_Des_Spielers(int32_t hinweis, int32_t spieler, int3
     if (Netz_Rolle == 1) return Teamspieler_Internet_Client_Get_Team_Des_Spielers(hinweis, spieler);
     if (hinweis >= 0) return Teamspieler_Ist_Im_Team(hinweis, spieler);
     if (!T) return -1;
+    // The walk below finds a player whom one list holds in that list, if its team is one the
+    // walk looks at.
+    if (const int32_t t = T_Fix && spieler <= 0xFFFF ? team_im_index(spieler) : MEHRERE; t != MEHRERE) {
+        if (t < 0) return -1;
+        return Team_Ist_Normal(t, 0) || Team_Ist_Normal(t, 72) || t == Transfermarkt_Team || t == Jugend_Team ? t : -1;
+    }
     for (int32_t t = 0; t < Team_Anzahl; ++t)
         if (Team_Ist_Normal(t, 0) && finde(t, spieler)) return t;
     for (int32_t t = 0; t < Team_Anzahl; ++t)

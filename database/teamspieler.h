@@ -77,6 +77,9 @@ void* Teamspieler_Zeiger(int32_t feld, int32_t schreiben, void* zeiger = nullptr
 TS* Teamspieler_Get_Record(int32_t team, int32_t spieler);
 int32_t Teamspieler_Ist_Im_Team(int32_t team, int32_t spieler);
 int32_t Teamspieler_Ins_Array(int32_t team, int32_t* feld, int32_t kapazitaet, int32_t filter);
+// As Teamspieler_Ins_Array, with each player's link record in `records` beside his number
+// (either may be null): a loop over a squad's records need not look each player up again.
+int32_t Teamspieler_Kader(int32_t team, int32_t* feld, TS** records, int32_t kapazitaet, int32_t filter);
 int32_t Teamspieler_Get_Team_Des_Spielers(int32_t hinweis, int32_t spieler, int32_t hinweis_2);
 // Positions 310-314 as (row, column): aus[2k] row, aus[2k+1] column; null entries are skipped.
 void Teamspieler_Get_Positionen(int32_t team, int32_t spieler, int32_t* aus[10]);

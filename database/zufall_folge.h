@@ -50,6 +50,20 @@ public:
     // n steps without their draws: the sequence stands where n draws would have left it.
     void Ueberspringen(int32_t n);
 
+    // A loop that tabulates what the draws from each place of the cycle give may read them
+    // from its table and step over them. The sequence's place on the cycle, -1 off it; a
+    // draw from place p reads the seed at p + 1, and one from the cycle's last place leaves
+    // the table for the generator's own step.
+    int32_t Stelle() const { return stelle_; }
+    // The draw in lo..hi that reads the seed at place p of the cycle.
+    static int32_t Wert(int32_t p, int32_t lo, int32_t hi)
+    {
+        const uint32_t produkt = (uint32_t(hi) - uint32_t(lo) + 1u) * uint32_t(tabelle()[p]);
+        return int32_t(uint32_t(lo) + produkt / uint32_t(ZUFALL_MODUL));
+    }
+    // n draws from a place on the cycle at least n before its last one.
+    void Vor(int32_t n) { stelle_ += n; }
+
 private:
     // The routines out of line take and give the state by value, so that a sequence a loop
     // keeps never has its address taken and may stay in registers.

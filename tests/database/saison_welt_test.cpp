@@ -2,6 +2,8 @@
 // world stays whole, money is conserved, the database's savegame blocks come back byte for
 // byte, damaged blocks are refused with the running game untouched, and a seed repeats.
 #include <gtest/gtest.h>
+
+#include <set>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -191,6 +193,35 @@ TEST_F(SaisonWelt, NewGameCountsTheSystemsAndFillsTheMarket)
     std::map<int32_t, int32_t> markt_vorher;
     for (int8_t h : vorher) ++markt_vorher[h];
     EXPECT_EQ(nachher, markt_vorher);
+}
+
+// The interest list holds the open search slots of the clubs with a transfer assistant, each
+// once, highest priority first.
+TEST_F(SaisonWelt, TheInterestListHoldsEveryOpenSlotHighestPriorityFirst)
+{
+    ASSERT_TRUE(Saison_Neues_Spiel(11));
+    std::set<std::pair<int32_t, int32_t>> offen;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (!Team_Ist_Normal(t, 0) || Assistent_Mit_Aufgabe(t, ASSI_AUFGABE_TRANSFER) == -1) continue;
+        for (int32_t k = 0; k < 4; ++k) {
+            T_Own[t].suche.aktiv[k] = k != 1;
+            T_Own[t].suche.spieler[k] = k == 2 ? 7 : -1;  // a slot with its player found is no interest
+            T_Own[t].suche.preis[k] = static_cast<uint16_t>(60 + (t + k) % 3 * 20);
+            if (k != 1 && k != 2) offen.insert({t, k});
+        }
+    }
+    ASSERT_GT(offen.size(), 20u);
+    Team_Init_Transfer_Suchliste();
+    const auto* liste = static_cast<const int32_t(*)[4]>(Teamspieler_Zeiger(TEAMSP_TRANSFER_PRIORITY_LISTE, 0));
+    std::set<std::pair<int32_t, int32_t>> gelistet;
+    int32_t i = 0;
+    for (; i < TEAMSP_INTERESSEN && liste[i][2] != -1; ++i) {
+        if (i > 0) EXPECT_LE(liste[i][1], liste[i - 1][1]) << i;
+        EXPECT_EQ(liste[i][1], T_Own[liste[i][2]].suche.preis[liste[i][0]]) << i;
+        EXPECT_TRUE(gelistet.insert({liste[i][2], liste[i][0]}).second) << i;
+    }
+    EXPECT_EQ(gelistet, offen);
+    for (; i < TEAMSP_INTERESSEN; ++i) EXPECT_EQ(liste[i][1], -1) << i;
 }
 
 // The interest list is made again for the first reader after a move, not at every move: a slot

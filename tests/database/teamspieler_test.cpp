@@ -93,6 +93,26 @@ TEST_F(LinkTest, ALookupFollowsThePlayerWhenTheSquadsChange)
     EXPECT_EQ(Teamspieler_Get_Record(1, 7)->position, 200);
 }
 
+// The club of a player asked for without a hint follows every move at once, and a player that
+// two lists hold is found where a walk over the clubs in their order finds him first.
+TEST_F(LinkTest, TheClubAskedForWithoutAHintFollowsEveryMove)
+{
+    auto verein = [] { return Teamspieler_Get_Team_Des_Spielers(-1, 9, -1); };
+    ASSERT_TRUE(kommt(2, 9));
+    EXPECT_EQ(verein(), 2);
+    EXPECT_EQ(verein(), 2);
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 2, 9, 0, 0, 0, -1, false));
+    EXPECT_EQ(verein(), -1);
+    ASSERT_TRUE(kommt(3, 9));
+    EXPECT_EQ(verein(), 3);
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 3, 9, 0, 0, 0, -1, false));
+    ASSERT_TRUE(kommt(Jugend_Team, 9));
+    EXPECT_EQ(verein(), Jugend_Team);
+    ASSERT_NE(Liste_Insert_Element(&T_Fix[1].liste, nullptr, nullptr, sizeof(TS), 9), nullptr);
+    EXPECT_EQ(verein(), 1);
+    EXPECT_EQ(Teamspieler_Get_Team_Des_Spielers(-1, 10, -1), -1);
+}
+
 TEST_F(LinkTest, SquadLimitAndFilters)
 {
     for (int32_t sp = 0; sp < TEAM_MAX_SPIELER; ++sp) ASSERT_TRUE(kommt(0, sp)) << sp;

@@ -310,6 +310,26 @@ TEST_F(WeltJobs, TheWeekBooksAFiftySecondOfEachYearlyAmount)
     EXPECT_FLOAT_EQ(gebucht(0, 27), 105.0f);
 }
 
+// The weekly bill follows the squad at once: a new wage, an insurance taken out, a player gone.
+TEST_F(WeltJobs, TheWeeklyBillFollowsWagesInsuranceAndTheSquadAtOnce)
+{
+    for (int32_t i = 0; i < 3; ++i) {
+        dazu(0, 40 + i);
+        Teamspieler_Wert(301, 0, 40 + i, 52000, 1);
+    }
+    const int32_t vorher = Team_Get_Wochenausgaben(0, 26);
+    Teamspieler_Wert(301, 0, 41, 104000, 1);
+    EXPECT_EQ(Team_Get_Wochenausgaben(0, 26), vorher + 1000);
+    EXPECT_EQ(Team_Get_Wochenausgaben(0, 27), 0);
+    Teamspieler_Wert(307, 0, 40, 3, 1);
+    Teamspieler_Wert(308, 0, 40, 26000, 1);
+    EXPECT_EQ(Team_Get_Wochenausgaben(0, 27), 500);
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 0, 41, 0, 0, 0, -1, false));
+    EXPECT_EQ(Team_Get_Wochenausgaben(0, 26), vorher - 1000);
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 0, 40, 0, 0, 0, -1, false));
+    EXPECT_EQ(Team_Get_Wochenausgaben(0, 27), 0);
+}
+
 TEST_F(WeltJobs, HistoryKeepsFiftyTwoValuesNewestLastAndDayChangeKeepsBonuses)
 {
     dazu(0, 7);

@@ -76,6 +76,37 @@ TEST(Zufall_Folge, CopiesDrawOnAndHandBackMidwayAndTheGeneratorContinues)
     EXPECT_EQ(ist, soll);
 }
 
+TEST(Zufall_Folge, ReadsTheNextDrawsByItsPlaceAndStepsOverThemAsTheDrawsWould)
+{
+    Zufall_Set_Seed(1999);
+    Zufall_Folge folge;
+    ASSERT_EQ(folge.Stelle(), -1);  // 1999 is off the cycle until its second step
+    folge.Zufall(0, 1);
+    folge.Zufall(0, 1);
+    ASSERT_GE(folge.Stelle(), 0);
+    // around the whole cycle and across its end
+    for (int32_t i = 0; i < 2 * Zufall_Folge::LAENGE; ++i) {
+        const Bereich b = BEREICHE[i % std::size(BEREICHE)];
+        const int32_t p = folge.Stelle();
+        ASSERT_GE(p, 0);
+        if (p + 3 < Zufall_Folge::LAENGE) {
+            const int32_t erwartet = Zufall_Folge::Wert(p + 1, b.lo, b.hi);
+            Zufall_Folge gesprungen = folge;
+            gesprungen.Vor(3);
+            Zufall_Folge gezogen = folge;
+            ASSERT_EQ(gezogen.Zufall(b.lo, b.hi), erwartet) << "place " << p;
+            gezogen.Zufall(0, 9);
+            gezogen.Zufall(0, 9);
+            ASSERT_EQ(gesprungen.Stelle(), gezogen.Stelle());
+            gesprungen.Abgeben();
+            const int32_t seed = Zufall_Get_Seed();
+            gezogen.Abgeben();
+            ASSERT_EQ(seed, Zufall_Get_Seed());
+        }
+        folge.Zufall(b.lo, b.hi);
+    }
+}
+
 }  // namespace
 
 namespace {
