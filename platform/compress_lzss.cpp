@@ -4,6 +4,8 @@
 //   end:     0, twelve zero bits
 // The compressor finds the longest match through a binary tree of window positions sorted by
 // the 17 bytes that start there; position 0 is never entered, so 0 can mean "none" and "end".
+// A position is taken out of its tree just before its first byte is overwritten, so the bytes
+// of every position in a tree stand unchanged in the window: the trees compare them there.
 #include "platform/compress_lzss.h"
 
 #include <algorithm>
@@ -24,13 +26,6 @@ constexpr int UNUSED = 0;
 constexpr int EINORDNEN_MAX = 6;
 
 inline int mod_fenster(int a) { return a & (FENSTER - 1); }
-
-// 16 bytes: four nodes to a cache line, and key and children of a node come with one load.
-struct Knoten {
-    uint64_t key;    // the first 8 bytes at insertion, big-endian: one load per tree level
-    int32_t parent;  // slot offset, see Baeume
-    int16_t kind[2]; // smaller, larger
-};
 
 // The first LOOK_AHEAD bytes are mirrored behind the window, so that the compressor compares
 // the 17 bytes at any position without wrapping.
@@ -64,17 +59,19 @@ inline int vergleich(const uint8_t* a, const uint8_t* b, bool* groesser)
 // One tree per hash of the first three bytes: every string that shares three bytes with a
 // position is in its tree, and the small trees keep the descent short. Matches of exactly two
 // bytes come from the newest position with the same two bytes.
-// A node's parent is the byte offset of the slot that points at it (a child slot of a node, or
-// its tree's root slot) in this block, so that relinking needs no search; 0 = not in a tree.
+// A node's parent (eltern) is the byte offset of the slot that points at it (a child slot of a
+// node, or its tree's root slot) in this block, so that relinking needs no search; 0 = not in a
+// tree. The children alone make the way down: 16 KB beside the 4 KB window stay in the first
+// level cache.
 struct Baeume {
-    Knoten baum[FENSTER + 1];
+    int16_t kind[FENSTER + 1][2]; // smaller, larger
     int16_t wurzel[1 << 16];
 } baeume;
-Knoten (&baum)[FENSTER + 1] = baeume.baum;
+int32_t eltern[FENSTER + 1];
 int16_t (&wurzel)[1 << 16] = baeume.wurzel;
-static_assert(sizeof(Knoten) == 16 && offsetof(Knoten, kind) == 12 && offsetof(Baeume, wurzel) == 16 * (FENSTER + 1));
+static_assert(offsetof(Baeume, wurzel) == 4 * (FENSTER + 1));
 
-inline int32_t kind_platz(int node, int seite) { return 16 * node + 12 + 2 * seite; }
+inline int32_t kind_platz(int node, int seite) { return 4 * node + 2 * seite; }
 inline int32_t wurzel_platz(int prefix) { return int32_t(offsetof(Baeume, wurzel)) + 2 * prefix; }
 inline int16_t* platz(int32_t p) { return reinterpret_cast<int16_t*>(reinterpret_cast<char*>(&baeume) + p); }
 
@@ -96,50 +93,50 @@ inline int praefix(int pos)
 void tree_init(int r)
 {
     std::memset(&baeume, 0, sizeof baeume);
+    std::memset(eltern, 0, sizeof eltern);
     std::memset(letzte_zwei, 0, sizeof letzte_zwei);
     letzte_zwei[fenster[r] << 8 | fenster[r + 1]] = int16_t(r);
     wurzel[praefix(r)] = int16_t(r);
-    baum[r].parent = wurzel_platz(praefix(r));
-    baum[r].key = schluessel(r);
+    eltern[r] = wurzel_platz(praefix(r));
 }
 
 // Puts new_node in old_node's place, where old_node has at most one child (that child).
 // Node 0 stands for "none": it may be written here, and keeps parent 0.
 inline void tree_kontrahieren(int old_node, int new_node)
 {
-    int32_t p = baum[old_node].parent;
+    int32_t p = eltern[old_node];
     *platz(p) = int16_t(new_node);
-    baum[new_node].parent = p;
-    baum[old_node].parent = UNUSED;
-    baum[0].parent = UNUSED;
+    eltern[new_node] = p;
+    eltern[old_node] = UNUSED;
+    eltern[0] = UNUSED;
 }
 
 // Puts new_node (not in the tree) in old_node's place with old_node's children.
 inline void tree_ersetzen(int old_node, int new_node)
 {
-    *platz(baum[old_node].parent) = int16_t(new_node);
-    uint64_t key = baum[new_node].key;
-    baum[new_node] = baum[old_node];
-    baum[new_node].key = key;
-    baum[baum[new_node].kind[0]].parent = kind_platz(new_node, 0);
-    baum[baum[new_node].kind[1]].parent = kind_platz(new_node, 1);
-    baum[old_node].parent = UNUSED;
-    baum[0].parent = UNUSED;
+    *platz(eltern[old_node]) = int16_t(new_node);
+    eltern[new_node] = eltern[old_node];
+    baeume.kind[new_node][0] = baeume.kind[old_node][0];
+    baeume.kind[new_node][1] = baeume.kind[old_node][1];
+    eltern[baeume.kind[new_node][0]] = kind_platz(new_node, 0);
+    eltern[baeume.kind[new_node][1]] = kind_platz(new_node, 1);
+    eltern[old_node] = UNUSED;
+    eltern[0] = UNUSED;
 }
 
 // The largest node of p's smaller subtree takes p's place; it has no larger child, so its own
 // removal is a contraction.
 inline void tree_loeschen(int p)
 {
-    if (baum[p].parent == UNUSED) return;
-    int kleiner = baum[p].kind[0];
-    int groesser = baum[p].kind[1];
+    if (eltern[p] == UNUSED) return;
+    int kleiner = baeume.kind[p][0];
+    int groesser = baeume.kind[p][1];
     if (kleiner == UNUSED || groesser == UNUSED) {
         tree_kontrahieren(p, kleiner | groesser);
     } else {
         int r = kleiner;
-        while (baum[r].kind[1] != UNUSED) r = baum[r].kind[1];
-        tree_kontrahieren(r, baum[r].kind[0]);
+        while (baeume.kind[r][1] != UNUSED) r = baeume.kind[r][1];
+        tree_kontrahieren(r, baeume.kind[r][0]);
         tree_ersetzen(p, r);
     }
 }
@@ -161,38 +158,33 @@ inline int vergleich_rest(const uint8_t* a, const uint8_t* b, bool* groesser)
 }
 
 // Both children are read before the comparison is known and the choice is a conditional move:
-// the way down then waits for one load and one comparison per level. Either child may come
-// next, so both are fetched early.
+// the way down then waits for one load and one comparison per level.
 inline int kind_von(int node, bool groesser)
 {
-    int kleiner = baum[node].kind[0];
-    int groesserer = baum[node].kind[1];
-    __builtin_prefetch(&baum[kleiner]);
-    __builtin_prefetch(&baum[groesserer]);
+    int kleiner = baeume.kind[node][0];
+    int groesserer = baeume.kind[node][1];
     return groesser ? groesserer : kleiner;
 }
 
 // Puts new_node, whose 17 bytes equal test_node's, in test_node's place.
-inline void tree_tauschen(int test_node, int new_node, uint64_t key)
-{
-    tree_ersetzen(test_node, new_node);
-    baum[new_node].key = key;
-}
+inline void tree_tauschen(int test_node, int new_node) { tree_ersetzen(test_node, new_node); }
 
-inline void tree_anhaengen(int test_node, int new_node, uint64_t key, bool groesser)
+inline void tree_anhaengen(int test_node, int new_node, bool groesser)
 {
-    baum[test_node].kind[groesser] = int16_t(new_node);
-    baum[new_node] = {key, kind_platz(test_node, groesser), {UNUSED, UNUSED}};
+    baeume.kind[test_node][groesser] = int16_t(new_node);
+    eltern[new_node] = kind_platz(test_node, groesser);
+    baeume.kind[new_node][0] = baeume.kind[new_node][1] = UNUSED;
 }
 
 // Returns the first node of new_node's tree, or UNUSED after making new_node that tree's top.
-inline int tree_anfang(int new_node, uint64_t key)
+inline int tree_anfang(int new_node)
 {
     int prefix = praefix(new_node);
     int top = wurzel[prefix];
     if (top == UNUSED) {
         wurzel[prefix] = int16_t(new_node);
-        baum[new_node] = {key, wurzel_platz(prefix), {UNUSED, UNUSED}};
+        eltern[new_node] = wurzel_platz(prefix);
+        baeume.kind[new_node][0] = baeume.kind[new_node][1] = UNUSED;
     }
     return top;
 }
@@ -207,21 +199,21 @@ void tree_einordnen(int new_node)
     letzte_zwei[zwei] = int16_t(new_node);
     uint64_t key2 = schluessel(new_node + 8);
     uint8_t letztes = fenster[new_node + 16];
-    int test_node = tree_anfang(new_node, key);
+    int test_node = tree_anfang(new_node);
     while (test_node != UNUSED) {
-        uint64_t k = baum[test_node].key;
+        uint64_t k = schluessel(test_node);
         // The second eight bytes are read in any case, so that equal first words (runs of
         // equal bytes) cost no branch.
         uint64_t k2 = schluessel(test_node + 8);
         uint8_t u = fenster[test_node + 16];
         bool groesser = key != k ? key > k : key2 != k2 ? key2 > k2 : letztes >= u;
         if (key == k && key2 == k2 && letztes == u) {
-            tree_tauschen(test_node, new_node, key);
+            tree_tauschen(test_node, new_node);
             break;
         }
         int next = kind_von(test_node, groesser);
         if (next == UNUSED) {
-            tree_anhaengen(test_node, new_node, key, groesser);
+            tree_anhaengen(test_node, new_node, groesser);
             break;
         }
         test_node = next;
@@ -232,11 +224,11 @@ int tree_einfuegen(int new_node, int* match_position)
 {
     if (new_node == 0) return 0;
     uint64_t key = schluessel(new_node);
-    int test_node = tree_anfang(new_node, key);
+    int test_node = tree_anfang(new_node);
     int match_length = 0;
     int position = *match_position;
     while (test_node != UNUSED) {
-        uint64_t k = baum[test_node].key;
+        uint64_t k = schluessel(test_node);
         bool groesser = key > k;
         int i = k != key ? __builtin_clzll(k ^ key) / 8 : vergleich_rest(fenster + new_node, fenster + test_node, &groesser);
         // Ties go to the node met later on the way down; written without branches, as the
@@ -245,12 +237,12 @@ int tree_einfuegen(int new_node, int* match_position)
         match_length = besser ? i : match_length;
         position = besser ? test_node : position;
         if (i >= LOOK_AHEAD) {
-            tree_tauschen(test_node, new_node, key);
+            tree_tauschen(test_node, new_node);
             break;
         }
         int next = kind_von(test_node, groesser);
         if (next == UNUSED) {
-            tree_anhaengen(test_node, new_node, key, groesser);
+            tree_anhaengen(test_node, new_node, groesser);
             break;
         }
         test_node = next;
@@ -258,7 +250,7 @@ int tree_einfuegen(int new_node, int* match_position)
     int zwei = fenster[new_node] << 8 | fenster[new_node + 1];
     int kurz = letzte_zwei[zwei];
     letzte_zwei[zwei] = int16_t(new_node);
-    if (match_length < 3 && kurz != UNUSED && kurz != new_node && baum[kurz].parent != UNUSED) {
+    if (match_length < 3 && kurz != UNUSED && kurz != new_node && eltern[kurz] != UNUSED) {
         bool g;
         int i = vergleich(fenster + new_node, fenster + kurz, &g);
         if (i > match_length) {
@@ -266,8 +258,8 @@ int tree_einfuegen(int new_node, int* match_position)
             position = kurz;
         }
     }
-    // The oldest positions may have had bytes overwritten since their key was taken: their
-    // match is measured again on the window as it is now, which is what the expander sees.
+    // A position within the look-ahead's reach (the oldest, or a stale one carried over) is
+    // measured again on the window as it is now, which is what the expander sees.
     if (((position - new_node) & (FENSTER - 1)) <= LOOK_AHEAD) {
         bool g;
         match_length = std::min(match_length, vergleich(fenster + new_node, fenster + position, &g));
