@@ -191,38 +191,71 @@ inline int tree_anfang(int new_node)
 
 // Insertion of a position inside a match: its match is not wanted, only its place in the tree
 // (and the two-byte table), so only the order is compared.
+struct Einordnung {
+    int neu;
+    uint64_t key, key2;
+    uint8_t letztes;
+    int test; // UNUSED once the position has its place
+
+    explicit Einordnung(int new_node)
+        : neu(new_node), key(schluessel(new_node)), key2(schluessel(new_node + 8)), letztes(fenster[new_node + 16])
+    {
+        letzte_zwei[fenster[new_node] << 8 | fenster[new_node + 1]] = int16_t(new_node);
+        test = tree_anfang(new_node);
+    }
+
+    // One level down.
+    inline void schritt()
+    {
+        uint64_t k = schluessel(test);
+        // The second eight bytes are read in any case, so that equal first words (runs of
+        // equal bytes) cost no branch.
+        uint64_t k2 = schluessel(test + 8);
+        uint8_t u = fenster[test + 16];
+        bool groesser = key != k ? key > k : key2 != k2 ? key2 > k2 : letztes >= u;
+        if (key == k && key2 == k2 && letztes == u) {
+            tree_tauschen(test, neu);
+            test = UNUSED;
+            return;
+        }
+        int next = kind_von(test, groesser);
+        if (next == UNUSED) tree_anhaengen(test, neu, groesser);
+        test = next;
+    }
+};
+
 void tree_einordnen(int new_node)
 {
     if (new_node == 0) return;
-    uint64_t key = schluessel(new_node);
-    int zwei = fenster[new_node] << 8 | fenster[new_node + 1];
-    letzte_zwei[zwei] = int16_t(new_node);
-    uint64_t key2 = schluessel(new_node + 8);
-    uint8_t letztes = fenster[new_node + 16];
-    int test_node = tree_anfang(new_node);
-    while (test_node != UNUSED) {
-        uint64_t k = schluessel(test_node);
-        // The second eight bytes are read in any case, so that equal first words (runs of
-        // equal bytes) cost no branch.
-        uint64_t k2 = schluessel(test_node + 8);
-        uint8_t u = fenster[test_node + 16];
-        bool groesser = key != k ? key > k : key2 != k2 ? key2 > k2 : letztes >= u;
-        if (key == k && key2 == k2 && letztes == u) {
-            tree_tauschen(test_node, new_node);
-            break;
-        }
-        int next = kind_von(test_node, groesser);
-        if (next == UNUSED) {
-            tree_anhaengen(test_node, new_node, groesser);
-            break;
-        }
-        test_node = next;
+    Einordnung e(new_node);
+    while (e.test != UNUSED) e.schritt();
+}
+
+// Two positions whose trees differ go down side by side: each level waits for a load and a
+// comparison, and the two ways fill each other's waits.
+void tree_einordnen_zwei(int a, int b)
+{
+    if (a == 0 || b == 0) {
+        tree_einordnen(a);
+        tree_einordnen(b);
+        return;
     }
+    Einordnung x(a), y(b);
+    while (x.test != UNUSED && y.test != UNUSED) {
+        x.schritt();
+        y.schritt();
+    }
+    while (x.test != UNUSED) x.schritt();
+    while (y.test != UNUSED) y.schritt();
 }
 
 int tree_einfuegen(int new_node, int* match_position)
 {
     if (new_node == 0) return 0;
+    // The two-byte table first: its line comes in while the tree is walked.
+    int zwei = fenster[new_node] << 8 | fenster[new_node + 1];
+    int kurz = letzte_zwei[zwei];
+    letzte_zwei[zwei] = int16_t(new_node);
     uint64_t key = schluessel(new_node);
     int test_node = tree_anfang(new_node);
     int match_length = 0;
@@ -247,9 +280,6 @@ int tree_einfuegen(int new_node, int* match_position)
         }
         test_node = next;
     }
-    int zwei = fenster[new_node] << 8 | fenster[new_node + 1];
-    int kurz = letzte_zwei[zwei];
-    letzte_zwei[zwei] = int16_t(new_node);
     if (match_length < 3 && kurz != UNUSED && kurz != new_node && eltern[kurz] != UNUSED) {
         bool g;
         int i = vergleich(fenster + new_node, fenster + kurz, &g);
@@ -340,18 +370,39 @@ int LZSS_Compress(Compress_Stream* in, Compress_Stream* out)
                      1 + INDEX_BITS + LENGTH_BITS);
             replace_count = match_length;
         }
+        // Only the last position's match is used. Inside a long match only its first positions
+        // are put in the trees: the rest repeat what the window already holds, and leaving them
+        // out keeps long runs cheap. Two such positions go in together when nothing between
+        // them touches the first one's tree: the second's tree differs, and so does the tree of
+        // the position taken out in between (the byte written in between belongs to that
+        // position alone), so the trees come out as one by one.
+        int offen = 0; // a position inside the match waiting for its place, 0 = none
         for (int i = 0; i < replace_count; ++i) {
-            tree_loeschen(mod_fenster(current + LOOK_AHEAD));
+            int alt = mod_fenster(current + LOOK_AHEAD);
+            if (offen) {
+                int baum_offen = praefix(offen);
+                bool partner = i + 1 < replace_count && i < EINORDNEN_MAX &&
+                               praefix(mod_fenster(current + 1)) != baum_offen &&
+                               (eltern[alt] == UNUSED || praefix(alt) != baum_offen);
+                if (!partner) {
+                    tree_einordnen(offen);
+                    offen = 0;
+                }
+            }
+            tree_loeschen(alt);
             int c = lesen();
             if (c < 0) look_ahead--;
-            else fenster_setzen(mod_fenster(current + LOOK_AHEAD), uint8_t(c));
+            else fenster_setzen(alt, uint8_t(c));
             current = mod_fenster(current + 1);
-            if (!look_ahead) continue;
-            // Only the last position's match is used. Inside a long match only its first
-            // positions are put in the trees: the rest repeat what the window already holds,
-            // and leaving them out keeps long runs cheap.
+            if (!look_ahead) {
+                if (offen) tree_einordnen(offen);
+                offen = 0;
+                continue;
+            }
             if (i + 1 < replace_count) {
-                if (i < EINORDNEN_MAX) tree_einordnen(current);
+                if (i >= EINORDNEN_MAX) continue;
+                if (offen) tree_einordnen_zwei(offen, current);
+                offen = offen ? 0 : current;
             }
             else match_length = tree_einfuegen(current, &match_position);
         }
