@@ -299,12 +299,23 @@ int tree_einfuegen(int new_node, int* match_position)
 }
 
 // Bit writer straight into a memory buffer (the per-bit stream calls would halve the speed).
+// The stream record is brought up to date at the end.
 struct Bit_Schreiber {
     Compress_Stream* s;
     uint64_t acc = 0;
     int n = 0;
     bool memory;
-    explicit Bit_Schreiber(Compress_Stream* stream) : s(stream), memory(stream->mode == CMP_IO_MODE_MEMORY && stream->mask == 0x80) {}
+    uint8_t* buf = nullptr;
+    uint32_t pos = 0, geschrieben = 0;
+    int64_t frei_bis = 0; // the bit writer leaves the last byte of the buffer free
+    bool fehler = false;
+    explicit Bit_Schreiber(Compress_Stream* stream) : s(stream), memory(stream->mode == CMP_IO_MODE_MEMORY && stream->mask == 0x80)
+    {
+        if (!memory) return;
+        buf = stream->buffer;
+        pos = stream->position;
+        frei_bis = int64_t(stream->length) - 1;
+    }
     inline void put(uint32_t value, int count)
     {
         if (!memory) {
@@ -315,17 +326,18 @@ struct Bit_Schreiber {
         n += count;
         while (n >= 8) {
             n -= 8;
-            s->rack = int32_t((acc >> n) & 0xFF);
-            // Keeps the stream layer's rule that the bit writer leaves the last byte free.
-            if (int64_t(s->position) + 1 < s->length) s->buffer[s->position++] = uint8_t(s->rack);
-            else s->fehler = 1;
-            s->bytes_out++;
-            s->byte_count++;
+            if (int64_t(pos) < frei_bis) buf[pos++] = uint8_t(acc >> n);
+            else fehler = true;
+            geschrieben++;
         }
     }
     void finish()
     {
         if (!memory) return;
+        s->position = pos;
+        s->bytes_out += geschrieben;
+        s->byte_count += geschrieben;
+        if (fehler) s->fehler = 1;
         s->rack = 0;
         s->mask = 0x80;
         if (n > 0) {
@@ -343,11 +355,16 @@ int LZSS_Compress(Compress_Stream* in, Compress_Stream* out)
     // A clean window makes the packed bytes independent of earlier runs.
     std::memset(fenster, 0, sizeof fenster);
     Bit_Schreiber bits(out);
+    // A memory input is read through locals (the stream record is written back at the end):
+    // the output's byte stores could otherwise alias it, and every read would load it anew.
     const bool speicher = in->mode == CMP_IO_MODE_MEMORY;
+    const uint8_t* eingabe = in->buffer;
+    uint32_t lese_pos = in->position;
+    const uint32_t lese_ende = speicher && in->length > 0 ? uint32_t(in->length) : 0;
     auto lesen = [&]() -> int {
         if (!speicher) return Cmp_Read_Byte(in);
-        if (int64_t(in->position) >= in->length) return -1;
-        return in->buffer[in->position++];
+        if (lese_pos >= lese_ende) return -1;
+        return eingabe[lese_pos++];
     };
     int current = 1;
     int look_ahead = 0;
@@ -407,6 +424,7 @@ int LZSS_Compress(Compress_Stream* in, Compress_Stream* out)
             else match_length = tree_einfuegen(current, &match_position);
         }
     }
+    if (speicher) in->position = lese_pos;
     bits.put(0, 1 + INDEX_BITS);
     bits.finish();
     if (out->fehler) {
