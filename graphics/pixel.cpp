@@ -142,6 +142,11 @@ int Pixel_Transparent_16(const uint16_t* src, int32_t sx, int32_t sy, int32_t w,
         return 1;
     }
     if (w <= 0 || h <= 0) return 1;
+    // Whole rows of equally wide distinct bitmaps lie back to back: one run.
+    if (w == sw && w == dw && src != dst && int64_t(w) * h <= INT32_MAX) {
+        Asm_Copy_Transparent_16(dst + size_t(dy) * dw, src + size_t(sy) * sw, uint32_t(w * h));
+        return 1;
+    }
     for (int32_t row = 0; row < h; ++row)
         Asm_Copy_Transparent_16(dst + size_t(dy + row) * dw + dx, src + size_t(sy + row) * sw + sx,
                                 uint32_t(w));
@@ -158,6 +163,10 @@ int Pixel_Transparent_8(const uint8_t* src, int32_t sx, int32_t sy, int32_t w, i
         return 1;
     }
     if (w <= 0 || h <= 0) return 1;
+    if (w == sw && w == dw && src != dst && int64_t(w) * h <= INT32_MAX) {
+        Asm_Copy_Transparent_8(dst + size_t(dy) * dw, src + size_t(sy) * sw, uint32_t(w * h));
+        return 1;
+    }
     for (int32_t row = 0; row < h; ++row)
         Asm_Copy_Transparent_8(dst + size_t(dy + row) * dw + dx, src + size_t(sy + row) * sw + sx,
                                uint32_t(w));

@@ -37,19 +37,9 @@ void Asm_Fill_Dwords(uint32_t* dst, uint32_t value, uint32_t n)
     for (uint32_t i = 0; i < n; ++i) dst[i] = value;
 }
 
-void Asm_Copy_Transparent_8(uint8_t* dst, const uint8_t* src, uint32_t n)
-{
-    for (uint32_t i = 0; i < n; ++i) dst[i] = src[i] ? src[i] : dst[i];
-}
-
 void Asm_Copy_Colour_8(uint8_t* dst, const uint8_t* src, uint32_t n, uint8_t colour)
 {
     for (uint32_t i = 0; i < n; ++i) dst[i] = src[i] ? colour : dst[i];
-}
-
-void Asm_Copy_Transparent_16(uint16_t* dst, const uint16_t* src, uint32_t n)
-{
-    for (uint32_t i = 0; i < n; ++i) dst[i] = src[i] ? src[i] : dst[i];
 }
 
 void Asm_Copy_Colour_16(uint16_t* dst, const uint16_t* src, uint32_t n, uint16_t colour)

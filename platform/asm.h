@@ -11,10 +11,17 @@ void Asm_Fill_Bytes(void* dst, uint32_t value, uint32_t n);
 void Asm_Fill_Words(uint16_t* dst, uint32_t value, uint32_t n);
 void Asm_Fill_Dwords(uint32_t* dst, uint32_t value, uint32_t n);
 // Source 0 keeps the destination; other source pixels are copied (or write the colour).
+// The keyed copies work in vectors (SSE2, or AVX2 where the processor has it); source and
+// destination that overlap are copied pixel by pixel from the left, as the plain loop does.
 void Asm_Copy_Transparent_8(uint8_t* dst, const uint8_t* src, uint32_t n);
 void Asm_Copy_Colour_8(uint8_t* dst, const uint8_t* src, uint32_t n, uint8_t colour);
 void Asm_Copy_Transparent_16(uint16_t* dst, const uint16_t* src, uint32_t n);
 void Asm_Copy_Colour_16(uint16_t* dst, const uint16_t* src, uint32_t n, uint16_t colour);
+// The widest vector path the keyed copies may take. They take the widest the processor offers
+// up to this bound (the bound starts at Avx2); tests lower it to hold every path against the
+// plain loop. Returns the path in use afterwards.
+enum class Asm_Vektor { Keine, Sse2, Avx2 };
+Asm_Vektor Asm_Vektor_Begrenzen(Asm_Vektor hoechstens);
 // 16-bit pixels to three 8-bit planes and back.
 void Asm_Split_565(const uint16_t* src, uint8_t* red, uint8_t* green, uint8_t* blue, uint32_t n);
 void Asm_Split_555(const uint16_t* src, uint8_t* red, uint8_t* green, uint8_t* blue, uint32_t n);

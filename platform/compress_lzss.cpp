@@ -4,6 +4,8 @@
 //   end:     0, twelve zero bits
 // The compressor finds the longest match through a binary tree of window positions sorted by
 // the 17 bytes that start there; position 0 is never entered, so 0 can mean "none" and "end".
+// A position is taken out of its tree just before its first byte is overwritten, so the bytes
+// of every position in a tree stand unchanged in the window: the trees compare them there.
 #include "platform/compress_lzss.h"
 
 #include <algorithm>
@@ -24,13 +26,6 @@ constexpr int UNUSED = 0;
 constexpr int EINORDNEN_MAX = 6;
 
 inline int mod_fenster(int a) { return a & (FENSTER - 1); }
-
-// 16 bytes: four nodes to a cache line, and key and children of a node come with one load.
-struct Knoten {
-    uint64_t key;    // the first 8 bytes at insertion, big-endian: one load per tree level
-    int32_t parent;  // slot offset, see Baeume
-    int16_t kind[2]; // smaller, larger
-};
 
 // The first LOOK_AHEAD bytes are mirrored behind the window, so that the compressor compares
 // the 17 bytes at any position without wrapping.
@@ -64,17 +59,19 @@ inline int vergleich(const uint8_t* a, const uint8_t* b, bool* groesser)
 // One tree per hash of the first three bytes: every string that shares three bytes with a
 // position is in its tree, and the small trees keep the descent short. Matches of exactly two
 // bytes come from the newest position with the same two bytes.
-// A node's parent is the byte offset of the slot that points at it (a child slot of a node, or
-// its tree's root slot) in this block, so that relinking needs no search; 0 = not in a tree.
+// A node's parent (eltern) is the byte offset of the slot that points at it (a child slot of a
+// node, or its tree's root slot) in this block, so that relinking needs no search; 0 = not in a
+// tree. The children alone make the way down: 16 KB beside the 4 KB window stay in the first
+// level cache.
 struct Baeume {
-    Knoten baum[FENSTER + 1];
+    int16_t kind[FENSTER + 1][2]; // smaller, larger
     int16_t wurzel[1 << 16];
 } baeume;
-Knoten (&baum)[FENSTER + 1] = baeume.baum;
+int32_t eltern[FENSTER + 1];
 int16_t (&wurzel)[1 << 16] = baeume.wurzel;
-static_assert(sizeof(Knoten) == 16 && offsetof(Knoten, kind) == 12 && offsetof(Baeume, wurzel) == 16 * (FENSTER + 1));
+static_assert(offsetof(Baeume, wurzel) == 4 * (FENSTER + 1));
 
-inline int32_t kind_platz(int node, int seite) { return 16 * node + 12 + 2 * seite; }
+inline int32_t kind_platz(int node, int seite) { return 4 * node + 2 * seite; }
 inline int32_t wurzel_platz(int prefix) { return int32_t(offsetof(Baeume, wurzel)) + 2 * prefix; }
 inline int16_t* platz(int32_t p) { return reinterpret_cast<int16_t*>(reinterpret_cast<char*>(&baeume) + p); }
 
@@ -96,50 +93,50 @@ inline int praefix(int pos)
 void tree_init(int r)
 {
     std::memset(&baeume, 0, sizeof baeume);
+    std::memset(eltern, 0, sizeof eltern);
     std::memset(letzte_zwei, 0, sizeof letzte_zwei);
     letzte_zwei[fenster[r] << 8 | fenster[r + 1]] = int16_t(r);
     wurzel[praefix(r)] = int16_t(r);
-    baum[r].parent = wurzel_platz(praefix(r));
-    baum[r].key = schluessel(r);
+    eltern[r] = wurzel_platz(praefix(r));
 }
 
 // Puts new_node in old_node's place, where old_node has at most one child (that child).
 // Node 0 stands for "none": it may be written here, and keeps parent 0.
 inline void tree_kontrahieren(int old_node, int new_node)
 {
-    int32_t p = baum[old_node].parent;
+    int32_t p = eltern[old_node];
     *platz(p) = int16_t(new_node);
-    baum[new_node].parent = p;
-    baum[old_node].parent = UNUSED;
-    baum[0].parent = UNUSED;
+    eltern[new_node] = p;
+    eltern[old_node] = UNUSED;
+    eltern[0] = UNUSED;
 }
 
 // Puts new_node (not in the tree) in old_node's place with old_node's children.
 inline void tree_ersetzen(int old_node, int new_node)
 {
-    *platz(baum[old_node].parent) = int16_t(new_node);
-    uint64_t key = baum[new_node].key;
-    baum[new_node] = baum[old_node];
-    baum[new_node].key = key;
-    baum[baum[new_node].kind[0]].parent = kind_platz(new_node, 0);
-    baum[baum[new_node].kind[1]].parent = kind_platz(new_node, 1);
-    baum[old_node].parent = UNUSED;
-    baum[0].parent = UNUSED;
+    *platz(eltern[old_node]) = int16_t(new_node);
+    eltern[new_node] = eltern[old_node];
+    baeume.kind[new_node][0] = baeume.kind[old_node][0];
+    baeume.kind[new_node][1] = baeume.kind[old_node][1];
+    eltern[baeume.kind[new_node][0]] = kind_platz(new_node, 0);
+    eltern[baeume.kind[new_node][1]] = kind_platz(new_node, 1);
+    eltern[old_node] = UNUSED;
+    eltern[0] = UNUSED;
 }
 
 // The largest node of p's smaller subtree takes p's place; it has no larger child, so its own
 // removal is a contraction.
 inline void tree_loeschen(int p)
 {
-    if (baum[p].parent == UNUSED) return;
-    int kleiner = baum[p].kind[0];
-    int groesser = baum[p].kind[1];
+    if (eltern[p] == UNUSED) return;
+    int kleiner = baeume.kind[p][0];
+    int groesser = baeume.kind[p][1];
     if (kleiner == UNUSED || groesser == UNUSED) {
         tree_kontrahieren(p, kleiner | groesser);
     } else {
         int r = kleiner;
-        while (baum[r].kind[1] != UNUSED) r = baum[r].kind[1];
-        tree_kontrahieren(r, baum[r].kind[0]);
+        while (baeume.kind[r][1] != UNUSED) r = baeume.kind[r][1];
+        tree_kontrahieren(r, baeume.kind[r][0]);
         tree_ersetzen(p, r);
     }
 }
@@ -161,82 +158,110 @@ inline int vergleich_rest(const uint8_t* a, const uint8_t* b, bool* groesser)
 }
 
 // Both children are read before the comparison is known and the choice is a conditional move:
-// the way down then waits for one load and one comparison per level. Either child may come
-// next, so both are fetched early.
+// the way down then waits for one load and one comparison per level.
 inline int kind_von(int node, bool groesser)
 {
-    int kleiner = baum[node].kind[0];
-    int groesserer = baum[node].kind[1];
-    __builtin_prefetch(&baum[kleiner]);
-    __builtin_prefetch(&baum[groesserer]);
+    int kleiner = baeume.kind[node][0];
+    int groesserer = baeume.kind[node][1];
     return groesser ? groesserer : kleiner;
 }
 
 // Puts new_node, whose 17 bytes equal test_node's, in test_node's place.
-inline void tree_tauschen(int test_node, int new_node, uint64_t key)
-{
-    tree_ersetzen(test_node, new_node);
-    baum[new_node].key = key;
-}
+inline void tree_tauschen(int test_node, int new_node) { tree_ersetzen(test_node, new_node); }
 
-inline void tree_anhaengen(int test_node, int new_node, uint64_t key, bool groesser)
+inline void tree_anhaengen(int test_node, int new_node, bool groesser)
 {
-    baum[test_node].kind[groesser] = int16_t(new_node);
-    baum[new_node] = {key, kind_platz(test_node, groesser), {UNUSED, UNUSED}};
+    baeume.kind[test_node][groesser] = int16_t(new_node);
+    eltern[new_node] = kind_platz(test_node, groesser);
+    baeume.kind[new_node][0] = baeume.kind[new_node][1] = UNUSED;
 }
 
 // Returns the first node of new_node's tree, or UNUSED after making new_node that tree's top.
-inline int tree_anfang(int new_node, uint64_t key)
+inline int tree_anfang(int new_node)
 {
     int prefix = praefix(new_node);
     int top = wurzel[prefix];
     if (top == UNUSED) {
         wurzel[prefix] = int16_t(new_node);
-        baum[new_node] = {key, wurzel_platz(prefix), {UNUSED, UNUSED}};
+        eltern[new_node] = wurzel_platz(prefix);
+        baeume.kind[new_node][0] = baeume.kind[new_node][1] = UNUSED;
     }
     return top;
 }
 
 // Insertion of a position inside a match: its match is not wanted, only its place in the tree
 // (and the two-byte table), so only the order is compared.
+struct Einordnung {
+    int neu;
+    uint64_t key, key2;
+    uint8_t letztes;
+    int test; // UNUSED once the position has its place
+
+    explicit Einordnung(int new_node)
+        : neu(new_node), key(schluessel(new_node)), key2(schluessel(new_node + 8)), letztes(fenster[new_node + 16])
+    {
+        letzte_zwei[fenster[new_node] << 8 | fenster[new_node + 1]] = int16_t(new_node);
+        test = tree_anfang(new_node);
+    }
+
+    // One level down.
+    inline void schritt()
+    {
+        uint64_t k = schluessel(test);
+        // The second eight bytes are read in any case, so that equal first words (runs of
+        // equal bytes) cost no branch.
+        uint64_t k2 = schluessel(test + 8);
+        uint8_t u = fenster[test + 16];
+        bool groesser = key != k ? key > k : key2 != k2 ? key2 > k2 : letztes >= u;
+        if (key == k && key2 == k2 && letztes == u) {
+            tree_tauschen(test, neu);
+            test = UNUSED;
+            return;
+        }
+        int next = kind_von(test, groesser);
+        if (next == UNUSED) tree_anhaengen(test, neu, groesser);
+        test = next;
+    }
+};
+
 void tree_einordnen(int new_node)
 {
     if (new_node == 0) return;
-    uint64_t key = schluessel(new_node);
-    int zwei = fenster[new_node] << 8 | fenster[new_node + 1];
-    letzte_zwei[zwei] = int16_t(new_node);
-    uint64_t key2 = schluessel(new_node + 8);
-    uint8_t letztes = fenster[new_node + 16];
-    int test_node = tree_anfang(new_node, key);
-    while (test_node != UNUSED) {
-        uint64_t k = baum[test_node].key;
-        // The second eight bytes are read in any case, so that equal first words (runs of
-        // equal bytes) cost no branch.
-        uint64_t k2 = schluessel(test_node + 8);
-        uint8_t u = fenster[test_node + 16];
-        bool groesser = key != k ? key > k : key2 != k2 ? key2 > k2 : letztes >= u;
-        if (key == k && key2 == k2 && letztes == u) {
-            tree_tauschen(test_node, new_node, key);
-            break;
-        }
-        int next = kind_von(test_node, groesser);
-        if (next == UNUSED) {
-            tree_anhaengen(test_node, new_node, key, groesser);
-            break;
-        }
-        test_node = next;
+    Einordnung e(new_node);
+    while (e.test != UNUSED) e.schritt();
+}
+
+// Two positions whose trees differ go down side by side: each level waits for a load and a
+// comparison, and the two ways fill each other's waits.
+void tree_einordnen_zwei(int a, int b)
+{
+    if (a == 0 || b == 0) {
+        tree_einordnen(a);
+        tree_einordnen(b);
+        return;
     }
+    Einordnung x(a), y(b);
+    while (x.test != UNUSED && y.test != UNUSED) {
+        x.schritt();
+        y.schritt();
+    }
+    while (x.test != UNUSED) x.schritt();
+    while (y.test != UNUSED) y.schritt();
 }
 
 int tree_einfuegen(int new_node, int* match_position)
 {
     if (new_node == 0) return 0;
+    // The two-byte table first: its line comes in while the tree is walked.
+    int zwei = fenster[new_node] << 8 | fenster[new_node + 1];
+    int kurz = letzte_zwei[zwei];
+    letzte_zwei[zwei] = int16_t(new_node);
     uint64_t key = schluessel(new_node);
-    int test_node = tree_anfang(new_node, key);
+    int test_node = tree_anfang(new_node);
     int match_length = 0;
     int position = *match_position;
     while (test_node != UNUSED) {
-        uint64_t k = baum[test_node].key;
+        uint64_t k = schluessel(test_node);
         bool groesser = key > k;
         int i = k != key ? __builtin_clzll(k ^ key) / 8 : vergleich_rest(fenster + new_node, fenster + test_node, &groesser);
         // Ties go to the node met later on the way down; written without branches, as the
@@ -245,20 +270,17 @@ int tree_einfuegen(int new_node, int* match_position)
         match_length = besser ? i : match_length;
         position = besser ? test_node : position;
         if (i >= LOOK_AHEAD) {
-            tree_tauschen(test_node, new_node, key);
+            tree_tauschen(test_node, new_node);
             break;
         }
         int next = kind_von(test_node, groesser);
         if (next == UNUSED) {
-            tree_anhaengen(test_node, new_node, key, groesser);
+            tree_anhaengen(test_node, new_node, groesser);
             break;
         }
         test_node = next;
     }
-    int zwei = fenster[new_node] << 8 | fenster[new_node + 1];
-    int kurz = letzte_zwei[zwei];
-    letzte_zwei[zwei] = int16_t(new_node);
-    if (match_length < 3 && kurz != UNUSED && kurz != new_node && baum[kurz].parent != UNUSED) {
+    if (match_length < 3 && kurz != UNUSED && kurz != new_node && eltern[kurz] != UNUSED) {
         bool g;
         int i = vergleich(fenster + new_node, fenster + kurz, &g);
         if (i > match_length) {
@@ -266,8 +288,8 @@ int tree_einfuegen(int new_node, int* match_position)
             position = kurz;
         }
     }
-    // The oldest positions may have had bytes overwritten since their key was taken: their
-    // match is measured again on the window as it is now, which is what the expander sees.
+    // A position within the look-ahead's reach (the oldest, or a stale one carried over) is
+    // measured again on the window as it is now, which is what the expander sees.
     if (((position - new_node) & (FENSTER - 1)) <= LOOK_AHEAD) {
         bool g;
         match_length = std::min(match_length, vergleich(fenster + new_node, fenster + position, &g));
@@ -277,12 +299,23 @@ int tree_einfuegen(int new_node, int* match_position)
 }
 
 // Bit writer straight into a memory buffer (the per-bit stream calls would halve the speed).
+// The stream record is brought up to date at the end.
 struct Bit_Schreiber {
     Compress_Stream* s;
     uint64_t acc = 0;
     int n = 0;
     bool memory;
-    explicit Bit_Schreiber(Compress_Stream* stream) : s(stream), memory(stream->mode == CMP_IO_MODE_MEMORY && stream->mask == 0x80) {}
+    uint8_t* buf = nullptr;
+    uint32_t pos = 0, geschrieben = 0;
+    int64_t frei_bis = 0; // the bit writer leaves the last byte of the buffer free
+    bool fehler = false;
+    explicit Bit_Schreiber(Compress_Stream* stream) : s(stream), memory(stream->mode == CMP_IO_MODE_MEMORY && stream->mask == 0x80)
+    {
+        if (!memory) return;
+        buf = stream->buffer;
+        pos = stream->position;
+        frei_bis = int64_t(stream->length) - 1;
+    }
     inline void put(uint32_t value, int count)
     {
         if (!memory) {
@@ -293,17 +326,18 @@ struct Bit_Schreiber {
         n += count;
         while (n >= 8) {
             n -= 8;
-            s->rack = int32_t((acc >> n) & 0xFF);
-            // Keeps the stream layer's rule that the bit writer leaves the last byte free.
-            if (int64_t(s->position) + 1 < s->length) s->buffer[s->position++] = uint8_t(s->rack);
-            else s->fehler = 1;
-            s->bytes_out++;
-            s->byte_count++;
+            if (int64_t(pos) < frei_bis) buf[pos++] = uint8_t(acc >> n);
+            else fehler = true;
+            geschrieben++;
         }
     }
     void finish()
     {
         if (!memory) return;
+        s->position = pos;
+        s->bytes_out += geschrieben;
+        s->byte_count += geschrieben;
+        if (fehler) s->fehler = 1;
         s->rack = 0;
         s->mask = 0x80;
         if (n > 0) {
@@ -321,11 +355,16 @@ int LZSS_Compress(Compress_Stream* in, Compress_Stream* out)
     // A clean window makes the packed bytes independent of earlier runs.
     std::memset(fenster, 0, sizeof fenster);
     Bit_Schreiber bits(out);
+    // A memory input is read through locals (the stream record is written back at the end):
+    // the output's byte stores could otherwise alias it, and every read would load it anew.
     const bool speicher = in->mode == CMP_IO_MODE_MEMORY;
+    const uint8_t* eingabe = in->buffer;
+    uint32_t lese_pos = in->position;
+    const uint32_t lese_ende = speicher && in->length > 0 ? uint32_t(in->length) : 0;
     auto lesen = [&]() -> int {
         if (!speicher) return Cmp_Read_Byte(in);
-        if (int64_t(in->position) >= in->length) return -1;
-        return in->buffer[in->position++];
+        if (lese_pos >= lese_ende) return -1;
+        return eingabe[lese_pos++];
     };
     int current = 1;
     int look_ahead = 0;
@@ -348,22 +387,44 @@ int LZSS_Compress(Compress_Stream* in, Compress_Stream* out)
                      1 + INDEX_BITS + LENGTH_BITS);
             replace_count = match_length;
         }
+        // Only the last position's match is used. Inside a long match only its first positions
+        // are put in the trees: the rest repeat what the window already holds, and leaving them
+        // out keeps long runs cheap. Two such positions go in together when nothing between
+        // them touches the first one's tree: the second's tree differs, and so does the tree of
+        // the position taken out in between (the byte written in between belongs to that
+        // position alone), so the trees come out as one by one.
+        int offen = 0; // a position inside the match waiting for its place, 0 = none
         for (int i = 0; i < replace_count; ++i) {
-            tree_loeschen(mod_fenster(current + LOOK_AHEAD));
+            int alt = mod_fenster(current + LOOK_AHEAD);
+            if (offen) {
+                int baum_offen = praefix(offen);
+                bool partner = i + 1 < replace_count && i < EINORDNEN_MAX &&
+                               praefix(mod_fenster(current + 1)) != baum_offen &&
+                               (eltern[alt] == UNUSED || praefix(alt) != baum_offen);
+                if (!partner) {
+                    tree_einordnen(offen);
+                    offen = 0;
+                }
+            }
+            tree_loeschen(alt);
             int c = lesen();
             if (c < 0) look_ahead--;
-            else fenster_setzen(mod_fenster(current + LOOK_AHEAD), uint8_t(c));
+            else fenster_setzen(alt, uint8_t(c));
             current = mod_fenster(current + 1);
-            if (!look_ahead) continue;
-            // Only the last position's match is used. Inside a long match only its first
-            // positions are put in the trees: the rest repeat what the window already holds,
-            // and leaving them out keeps long runs cheap.
+            if (!look_ahead) {
+                if (offen) tree_einordnen(offen);
+                offen = 0;
+                continue;
+            }
             if (i + 1 < replace_count) {
-                if (i < EINORDNEN_MAX) tree_einordnen(current);
+                if (i >= EINORDNEN_MAX) continue;
+                if (offen) tree_einordnen_zwei(offen, current);
+                offen = offen ? 0 : current;
             }
             else match_length = tree_einfuegen(current, &match_position);
         }
     }
+    if (speicher) in->position = lese_pos;
     bits.put(0, 1 + INDEX_BITS);
     bits.finish();
     if (out->fehler) {

@@ -245,3 +245,69 @@ TEST(CompressStreams, FileStreamsMatchMemoryStreams)
     EXPECT_EQ(OpenInPutData(CMP_IO_MODE_FILE, "/nicht/da", nullptr, 0), nullptr);
     std::remove(pfad.c_str());
 }
+
+namespace {
+
+uint64_t fnv(const Bytes& b)
+{
+    uint64_t h = 1469598103934665603ull;
+    for (uint8_t c : b) h = (h ^ c) * 1099511628211ull;
+    return h;
+}
+
+// Inputs for the LZSS packer's fixed output: every sample kind around the window's size,
+// runs, and repeats at the window's far edge.
+std::vector<Bytes> lzss_eingaben()
+{
+    std::vector<Bytes> e = {{}, {0x41}, {0, 0}};
+    for (size_t n : {4095u, 4096u, 4097u, 4113u, 4114u, 12000u, 70000u})
+        for (int kind = 0; kind < 4; ++kind) e.push_back(sample(n, uint32_t(n + kind), kind));
+    std::mt19937 rng(9);
+    Bytes laeufe;
+    while (laeufe.size() < 30000) laeufe.insert(laeufe.end(), 1 + rng() % 300, uint8_t(rng() % 4 ? rng() : 0));
+    e.push_back(laeufe);
+    for (size_t abstand : {4078u, 4079u, 4094u, 4095u, 4096u, 4097u}) {
+        Bytes b = sample(abstand, uint32_t(abstand), 0);
+        while (b.size() < 3 * abstand) b.push_back(b[b.size() - abstand]);
+        e.push_back(b);
+    }
+    Bytes gemischt;
+    for (int kind : {2, 1, 3, 0, 2}) {
+        Bytes b = sample(100000, uint32_t(kind), kind);
+        gemischt.insert(gemischt.end(), b.begin(), b.end());
+    }
+    e.push_back(gemischt);
+    return e;
+}
+
+} // namespace
+
+// Resource files packed by the data builder are read by programs already out: the packer's
+// output is fixed byte for byte (checksums of today's output), and every input comes back.
+TEST(CompressMethods, LzssOutputIsFixed)
+{
+    const uint64_t erwartet[] = {
+        0x9a691300c548b8fbull, 0x6b69254d650466e1ull, 0x5e5d0276a5c39373ull,
+        0xf4c4083a911de269ull, 0x7de010a2e4cb8c1bull, 0x36b8b3b1ebe81db3ull,
+        0x1b933946cc00b383ull, 0x003c8f1a393adfe6ull, 0x49cd9efbd2c2444dull,
+        0x16ef02f36269cde3ull, 0x1bfff946cc5d18a3ull, 0xea1b7b4f11c2aaffull,
+        0xe10ea34e7e3893a4ull, 0x2f4b99ca77c04f33ull, 0x7ef16ece64e2d99bull,
+        0xfb539ce993da4358ull, 0x7eb8a5ba097d0327ull, 0xcd83706a1019b00dull,
+        0x7f2131c72fb292caull, 0xc0474fca5285ab80ull, 0x099e0f086c444588ull,
+        0x74c052259616dc2dull, 0xe8417732e501a8aeull, 0xb679337a829474d7ull,
+        0x14c3911b7094a524ull, 0x3ad306078b7ccca5ull, 0xf172a6aec9a37ae8ull,
+        0x4c7d1389912233b0ull, 0x69f1e61fd03d9bcaull, 0xe16758d4bd62fafcull,
+        0xc4a797ba81069333ull, 0xee1966e24ea7bdfbull, 0x805acb0b3fafff36ull,
+        0xe7693ad82bdbb9edull, 0xf8f1eca6be1a7b74ull, 0x3a91a3b834a0485eull,
+        0xe1676a2193fb0454ull, 0x9df8694a5c5a7fb0ull, 0xe610cdde4b61a01aull,
+    };
+    std::vector<Bytes> e = lzss_eingaben();
+    ASSERT_EQ(e.size(), std::size(erwartet));
+    for (size_t k = 0; k < e.size(); ++k) {
+        Bytes p = pack(e[k], COMPRESS_LZSS);
+        EXPECT_EQ(fnv(p), erwartet[k]) << "Eingabe " << k << ", " << e[k].size() << " Bytes";
+        Bytes back;
+        ASSERT_TRUE(unpack(p, e[k].size(), COMPRESS_LZSS, &back)) << k;
+        ASSERT_EQ(back, e[k]) << k;
+    }
+}
