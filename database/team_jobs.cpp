@@ -217,6 +217,11 @@ void Team_Jeden_Tag()
         if (!Team_Ist_Normal(t, 0)) continue;
         const int32_t liga = Team_Wert(TEAM_LIGA_FEST, t, 0, TEAM_LESEN);
         const bool verwaltet = Team_Hat_Manager(t);
+        int32_t n = Teamspieler_Ins_Array(t, kader, KADER_LISTE, 0);
+        if (n > KADER_LISTE) n = KADER_LISTE;
+        // the squad's records asked for at once, for its strength and then each player's day
+        for (int32_t i = 0; i < n; ++i)
+            if (spieler_gueltig(kader[i])) spieler_vorab_laden(kader[i]);
         if (liga >= 0 && liga < TEAM_LIGEN) {
             ++Team_Liga_Anzahl[liga];
             int32_t m[5][6] = {};
@@ -225,8 +230,6 @@ void Team_Jeden_Tag()
                 for (int32_t s = 0; s < 5; ++s) Team_Liga_Staerke[liga][z][s] += m[z][s];
             Team_Liga_Staerke[liga][4][4] += (m[4][0] + m[4][1] + m[4][2]) / 3 - m[4][4];
         }
-        int32_t n = Teamspieler_Ins_Array(t, kader, KADER_LISTE, 0);
-        if (n > KADER_LISTE) n = KADER_LISTE;
         for (int32_t i = 0; i < n; ++i) spieler_tag(t, kader[i], verwaltet, heute % 7 == 0);
         if (verwaltet) {
             Werbung_Jeden_Tag(t);
