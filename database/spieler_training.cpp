@@ -699,8 +699,11 @@ void Spieler_Bewerte_Training(int32_t n)
         einheiten[24] = tt.summe * 0.0714f;
         // most clubs have nobody in individual training: their players need not be looked for,
         // and the count of places matters only to a player who holds one
-        if (const auto* raster = static_cast<const int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, t, nullptr, 0)))
-            for (int32_t i = 0; i < 3 * SPIELER_TRAININGSARTEN; ++i) tt.einzel_belegt |= raster[i] >= 0;
+        if (const auto* raster = static_cast<const int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, t, nullptr, 0))) {
+            int32_t belegt = 0;
+            for (int32_t i = 0; i < 3 * SPIELER_TRAININGSARTEN; ++i) belegt |= raster[i] >= 0;
+            tt.einzel_belegt = belegt != 0;
+        }
         if (tt.einzel_belegt) tt.einzel = Spieler_Training_Zaehle_Einzeltraining(t, 0);
         tt.anlagen = Stadion_Get_Anlage_Wert(t, STADION_ANLAGE_TRAININGSGELAENDE) > 0;
         tt.last = 2.28f;
