@@ -62,14 +62,16 @@ void wochen_posten(int32_t t, F&& posten, int32_t nur = -1)
         }
     }
     if (nur >= 0 && nur != KAT_ASSISTENTEN && nur != KAT_AERZTE) return;
-    const int64_t niveau = Wettbewerb_Get_Liga_Niveau(t);
     const uint8_t* blocks[2] = {T_Own[t].assistenten, T_Own[t].aerzte};
     const uint8_t kategorien[2] = {KAT_ASSISTENTEN, KAT_AERZTE};
+    // the league's level is asked for only by a club that employs someone: most computer clubs do not
+    int64_t niveau = -1;
     for (int32_t b = 0; b < 2; ++b)
-        for (int32_t s = 0; s < ASSI_SLOTS; ++s)
-            if (blocks[b][s])
-                posten(kategorien[b], static_cast<int32_t>((int64_t(kosten(blocks[b], s)) * 1000 * niveau / 100) / 52),
-                       -1);
+        for (int32_t s = 0; s < ASSI_SLOTS; ++s) {
+            if (!blocks[b][s]) continue;
+            if (niveau < 0) niveau = Wettbewerb_Get_Liga_Niveau(t);
+            posten(kategorien[b], static_cast<int32_t>((int64_t(kosten(blocks[b], s)) * 1000 * niveau / 100) / 52), -1);
+        }
 }
 
 void verlauf_eintragen(int32_t t, int32_t p)
