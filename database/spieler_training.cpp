@@ -13,6 +13,7 @@
 #include "database/team.h"
 #include "database/team_staerke.h"
 #include "database/teamspieler.h"
+#include "database/welt_intern.h"
 #include "database/zufall_folge.h"
 #include "economy/stadion.h"
 #include "gameflow/globals.h"
@@ -659,14 +660,8 @@ void Spieler_Bewerte_Training(int32_t n)
         for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
             if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
             kader.push_back({static_cast<int32_t>(e->key), static_cast<TS*>(e->data)});
-            // a record may straddle two lines: both ends are asked for
-            auto beide = [](const void* p, size_t n) {
-                __builtin_prefetch(p);
-                __builtin_prefetch(static_cast<const char*>(p) + n - 1);
-            };
-            beide(&Spieler_Daten[e->key], sizeof(Spieler_Struktur));
-            beide(&Spieler_Fix_Daten[e->key], sizeof(Spieler_Fix));
-            beide(e->data, sizeof(TS));
+            welt::spieler_vorab_laden(static_cast<int32_t>(e->key));
+            welt::vorab_laden(e->data, sizeof(TS));
         }
 
         const int32_t l = liga[static_cast<size_t>(t)];
@@ -704,8 +699,11 @@ void Spieler_Bewerte_Training(int32_t n)
         einheiten[24] = tt.summe * 0.0714f;
         // most clubs have nobody in individual training: their players need not be looked for,
         // and the count of places matters only to a player who holds one
-        if (const auto* raster = static_cast<const int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, t, nullptr, 0)))
-            for (int32_t i = 0; i < 3 * SPIELER_TRAININGSARTEN; ++i) tt.einzel_belegt |= raster[i] >= 0;
+        if (const auto* raster = static_cast<const int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, t, nullptr, 0))) {
+            int32_t belegt = 0;
+            for (int32_t i = 0; i < 3 * SPIELER_TRAININGSARTEN; ++i) belegt |= raster[i] >= 0;
+            tt.einzel_belegt = belegt != 0;
+        }
         if (tt.einzel_belegt) tt.einzel = Spieler_Training_Zaehle_Einzeltraining(t, 0);
         tt.anlagen = Stadion_Get_Anlage_Wert(t, STADION_ANLAGE_TRAININGSGELAENDE) > 0;
         tt.last = 2.28f;

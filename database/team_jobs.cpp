@@ -62,14 +62,16 @@ void wochen_posten(int32_t t, F&& posten, int32_t nur = -1)
         }
     }
     if (nur >= 0 && nur != KAT_ASSISTENTEN && nur != KAT_AERZTE) return;
-    const int64_t niveau = Wettbewerb_Get_Liga_Niveau(t);
     const uint8_t* blocks[2] = {T_Own[t].assistenten, T_Own[t].aerzte};
     const uint8_t kategorien[2] = {KAT_ASSISTENTEN, KAT_AERZTE};
+    // the league's level is asked for only by a club that employs someone: most computer clubs do not
+    int64_t niveau = -1;
     for (int32_t b = 0; b < 2; ++b)
-        for (int32_t s = 0; s < ASSI_SLOTS; ++s)
-            if (blocks[b][s])
-                posten(kategorien[b], static_cast<int32_t>((int64_t(kosten(blocks[b], s)) * 1000 * niveau / 100) / 52),
-                       -1);
+        for (int32_t s = 0; s < ASSI_SLOTS; ++s) {
+            if (!blocks[b][s]) continue;
+            if (niveau < 0) niveau = Wettbewerb_Get_Liga_Niveau(t);
+            posten(kategorien[b], static_cast<int32_t>((int64_t(kosten(blocks[b], s)) * 1000 * niveau / 100) / 52), -1);
+        }
 }
 
 void verlauf_eintragen(int32_t t, int32_t p)
@@ -217,6 +219,11 @@ void Team_Jeden_Tag()
         if (!Team_Ist_Normal(t, 0)) continue;
         const int32_t liga = Team_Wert(TEAM_LIGA_FEST, t, 0, TEAM_LESEN);
         const bool verwaltet = Team_Hat_Manager(t);
+        int32_t n = Teamspieler_Ins_Array(t, kader, KADER_LISTE, 0);
+        if (n > KADER_LISTE) n = KADER_LISTE;
+        // the squad's records asked for at once, for its strength and then each player's day
+        for (int32_t i = 0; i < n; ++i)
+            if (spieler_gueltig(kader[i])) spieler_vorab_laden(kader[i]);
         if (liga >= 0 && liga < TEAM_LIGEN) {
             ++Team_Liga_Anzahl[liga];
             int32_t m[5][6] = {};
@@ -225,8 +232,6 @@ void Team_Jeden_Tag()
                 for (int32_t s = 0; s < 5; ++s) Team_Liga_Staerke[liga][z][s] += m[z][s];
             Team_Liga_Staerke[liga][4][4] += (m[4][0] + m[4][1] + m[4][2]) / 3 - m[4][4];
         }
-        int32_t n = Teamspieler_Ins_Array(t, kader, KADER_LISTE, 0);
-        if (n > KADER_LISTE) n = KADER_LISTE;
         for (int32_t i = 0; i < n; ++i) spieler_tag(t, kader[i], verwaltet, heute % 7 == 0);
         if (verwaltet) {
             Werbung_Jeden_Tag(t);

@@ -1,5 +1,6 @@
 // Small checks shared by the database's periodic jobs, finances and blocks.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 #include "database/spieler.h"
@@ -18,6 +19,18 @@ inline void client_melden(const char* name)
 }
 inline bool team_gueltig(int32_t team) { return T && team >= 0 && team < Team_Anzahl; }
 inline bool spieler_gueltig(int32_t spnr) { return Spieler_Daten && spnr >= 0 && spnr < Spieler_Anzahl; }
+// Asks for both lines of a record that may straddle two, so that they arrive together.
+inline void vorab_laden(const void* p, size_t n)
+{
+    __builtin_prefetch(p);
+    __builtin_prefetch(static_cast<const char*>(p) + n - 1);
+}
+// A player's records the daily jobs read, asked for ahead of a squad's pass.
+inline void spieler_vorab_laden(int32_t spnr)
+{
+    vorab_laden(&Spieler_Daten[spnr], sizeof(Spieler_Struktur));
+    vorab_laden(&Spieler_Fix_Daten[spnr], sizeof(Spieler_Fix));
+}
 inline bool mensch(int32_t team) { return team_gueltig(team) && Team_Hat_Manager(team); }
 inline const char* spieler_name(int32_t spnr) { return Spieler_String(SP_VOLLNAME, spnr, nullptr, 0); }
 inline const char* team_name(int32_t team) { return Team_String(TEAM_NAME_ROH, team, nullptr, 0); }

@@ -5,6 +5,7 @@
 #include "database/spieler.h"
 #include "database/team.h"
 #include "economy/bank.h"
+#include "gameflow/globals.h"
 #include "gameflow/highscore.h"
 #include "gameflow/news.h"
 #include "match/spielfeld.h"
@@ -24,8 +25,13 @@ constexpr int32_t ANSPRACHE_PRAEMIE = 0, ANSPRACHE_FREI = 1, ANSPRACHE_STRAFE = 
 void Spielfeld_Belastung_Pruefen(int32_t team, int32_t spieler, int32_t last, int32_t v, int32_t zwingen)
 {
     (void)team;
-    const int32_t a = Spieler_Wert(SP_KRAFT, spieler, 0, 0) + Spieler_Wert(SP_AUSDAUER, spieler, 0, 0);
-    const int32_t b = Spieler_Wert(SP_SPRITZIGKEIT, spieler, 0, 0) + Spieler_Wert(SP_DRIBBLING, spieler, 0, 0);
+    // every player of every club each day: a server reads the four values straight from the
+    // record, as Spieler_Wert reads them
+    const Spieler_Struktur* s =
+        Netz_Rolle != 1 && Spieler_Daten && spieler >= 0 && spieler < Spieler_Anzahl ? &Spieler_Daten[spieler] : nullptr;
+    auto wert = [&](int32_t id) { return s ? int32_t{s->attribute[id - SP_KRAFT]} : Spieler_Wert(id, spieler, 0, 0); };
+    const int32_t a = wert(SP_KRAFT) + wert(SP_AUSDAUER);
+    const int32_t b = wert(SP_SPRITZIGKEIT) + wert(SP_DRIBBLING);
     const int32_t verhaeltnis = b == 0 ? 200 : a * 150 / b;
     const int32_t j = std::clamp(verhaeltnis - 50, 0, 190) / 10;
     const int32_t i = std::clamp(LAST_FAKTOR[j] * last / 100 - 15, 0, 20);
