@@ -75,7 +75,8 @@ __attribute__((target("avx2"))) inline void vektor_256(T* dst, const T* src, uin
     __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst + i));
     __m256i null = _mm256_setzero_si256();
     __m256i leer = sizeof(T) == 1 ? _mm256_cmpeq_epi8(s, null) : _mm256_cmpeq_epi16(s, null);
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), _mm256_or_si256(s, _mm256_and_si256(leer, d)));
+    __m256i ergebnis = _mm256_or_si256(s, _mm256_and_si256(leer, d));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), ergebnis);
 }
 
 template <class T>
@@ -90,7 +91,8 @@ __attribute__((target("avx2"))) void schluessel_avx2(T* dst, const T* src, uint3
 
 Asm_Vektor verfuegbar()
 {
-    static const Asm_Vektor v = __builtin_cpu_supports("avx2") ? Asm_Vektor::Avx2 : Asm_Vektor::Sse2;
+    static const Asm_Vektor v =
+        __builtin_cpu_supports("avx2") ? Asm_Vektor::Avx2 : Asm_Vektor::Sse2;
     return v;
 }
 

@@ -198,7 +198,8 @@ struct Einordnung {
     int test; // UNUSED once the position has its place
 
     explicit Einordnung(int new_node)
-        : neu(new_node), key(schluessel(new_node)), key2(schluessel(new_node + 8)), letztes(fenster[new_node + 16])
+        : neu(new_node), key(schluessel(new_node)), key2(schluessel(new_node + 8)),
+          letztes(fenster[new_node + 16])
     {
         letzte_zwei[fenster[new_node] << 8 | fenster[new_node + 1]] = int16_t(new_node);
         test = tree_anfang(new_node);
