@@ -207,18 +207,38 @@ void objekt_zuruecksetzen(int32_t o)
 
 // ---- Scene objects ----
 
+// The overview's own canvases (the pictures it takes from the screen, the text fields) stay
+// from one match day to the next: at every opening each is written whole before it is read, so
+// that a kept one serves as a new one would.
+Rastport* leinwand[OBJEKTE][2] = {};
+
+Rastport* leinwand_nehmen(int32_t o, int32_t k, int32_t tiefe)
+{
+    Rastport*& b = leinwand[o][k];
+    const Vorlage& v = VORLAGEN[o];
+    if (b && (b->width != uint32_t(v.w) || b->height != uint32_t(v.h) || b->depth != tiefe)) b = Grafik_Bitmap_Freigeben(b);
+    Rastport* r = b ? b : Grafik_Bitmap_Anlegen(v.w, v.h, tiefe);
+    b = nullptr;
+    return r;
+}
+
 void objekte_freigeben()
 {
-    for (Objekt& o : z.obj) {
-        if (o.bild) Grafik_Bitmap_Freigeben(o.bild);
-        if (o.kopie) Grafik_Bitmap_Freigeben(o.kopie);
+    for (int32_t i = 0; i < OBJEKTE; ++i) {
+        Objekt& o = z.obj[i];
+        Rastport* b[2] = {o.bild, o.kopie};
+        for (int32_t k = 0; k < 2; ++k) {
+            if (!b[k]) continue;
+            if (VORLAGEN[i].resource >= 0 || leinwand[i][k]) Grafik_Bitmap_Freigeben(b[k]);
+            else leinwand[i][k] = b[k];
+        }
         o.bild = o.kopie = nullptr;
     }
 }
 
-Rastport* objekt_bild(const Vorlage& v, int32_t tiefe)
+Rastport* objekt_bild(int32_t o, int32_t k, const Vorlage& v, int32_t tiefe)
 {
-    if (v.resource < 0) return Grafik_Bitmap_Anlegen(v.w, v.h, tiefe);
+    if (v.resource < 0) return leinwand_nehmen(o, k, tiefe);
     const int32_t handle = ResFile_Handles[0].handle;
     if (handle < 0) return nullptr;
     auto* b = static_cast<Rastport*>(Load_Resource(handle, v.resource, tiefe, nullptr));
@@ -236,12 +256,12 @@ bool objekte_laden(int32_t tiefe)
     for (int32_t i = 0; i < OBJEKTE; ++i) {
         Objekt& o = z.obj[i];
         o.v = VORLAGEN[i];
-        o.bild = objekt_bild(o.v, tiefe);
+        o.bild = objekt_bild(i, 0, o.v, tiefe);
         if (o.bild) {
             o.v.w = int16_t(o.bild->width);
             o.v.h = int16_t(o.bild->height);
         }
-        if (o.bild && o.v.kopie) o.kopie = objekt_bild(o.v, tiefe);
+        if (o.bild && o.v.kopie) o.kopie = objekt_bild(i, 1, o.v, tiefe);
         if (!o.bild || (o.v.kopie && !o.kopie)) {
             objekte_freigeben();
             return false;

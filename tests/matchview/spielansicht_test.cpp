@@ -80,6 +80,22 @@ protected:
         klick(b->x + b->breite / 2, b->y + b->hoehe / 2, taste);
     }
     static void dump(const std::string& name) { Os_Display_Dump_Png((ORDNER + "/" + name + ".png").c_str()); }
+    // Plays on to the first day with a league, which the overview then shows first (open).
+    void bis_zur_liga()
+    {
+        const Wettbewerb_Info* info = nullptr;
+        for (int32_t tag = 0; tag < 40; ++tag) {
+            ASSERT_EQ(frame(), 1);
+            info = Wettbewerb_Get_Info(Spielansicht_Wettbewerb());
+            if (info && !(info->modus & KO_SYSTEM)) break;
+            Spielansicht_Beenden(1);
+            ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
+            ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+            st = Spielfeld_Steuerung_Block{};
+            st.taste = 255;
+        }
+        ASSERT_TRUE(info && !(info->modus & KO_SYSTEM));
+    }
 };
 
 TEST_F(Uebersicht_Tag, OpensOnTheManagersCompetitionListsItsGamesAndOpensAGame)
@@ -210,19 +226,7 @@ TEST_F(Uebersicht_Tag, AtTheDaysEndARightClickLeavesAndAnUntouchedOverviewCloses
 
 TEST_F(Uebersicht_Tag, TheTableButtonShowsTheLiveTableOfALeague)
 {
-    // Play on to the first day with a league, which the overview then shows first.
-    const Wettbewerb_Info* info = nullptr;
-    for (int32_t tag = 0; tag < 40; ++tag) {
-        ASSERT_EQ(frame(), 1);
-        info = Wettbewerb_Get_Info(Spielansicht_Wettbewerb());
-        if (info && !(info->modus & KO_SYSTEM)) break;
-        Spielansicht_Beenden(1);
-        ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
-        ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
-        st = Spielfeld_Steuerung_Block{};
-        st.taste = 255;
-    }
-    ASSERT_TRUE(info && !(info->modus & KO_SYSTEM));
+    ASSERT_NO_FATAL_FAILURE(bis_zur_liga());
     ASSERT_NE(Spielansicht_Get_Knopf(2)->zustand, SPIELANSICHT_AUS);
     texte.clear();
     knopf_klick(2);
@@ -440,6 +444,41 @@ TEST_F(Uebersicht_Tag, TheGamePagesPanelShowsTheScreenOfTheOpeningBlurred)
         Grafik_Bitmap_Freigeben(erwartet);
         Spielansicht_Beenden(0);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The overview's canvases stay from one day to the next: nothing of the day before shows. A
+// league day opened over a blue screen after one over a red screen looks as it did over the
+// blue screen before, the table's page shown on each, and holds no red.
+TEST_F(Uebersicht_Tag, NothingOfTheDayBeforeShowsThroughTheKeptCanvases)
+{
+    ASSERT_NO_FATAL_FAILURE(bis_zur_liga());
+    Spielansicht_Beenden(0);
+    auto* s = static_cast<uint16_t*>(Grafik_Seite_0->pixels);
+    const size_t n = size_t(Grafik_Seite_0->width) * Grafik_Seite_0->height;
+    const uint16_t ROT = 0xF800, BLAU = 0x001F;
+    auto tag = [&](uint16_t farbe) {
+        std::fill(s, s + n, farbe);
+        EXPECT_EQ(frame(), 1);
+        frame();
+        // The table page too: it draws on a canvas of its own.
+        EXPECT_NE(Spielansicht_Get_Knopf(2)->zustand, SPIELANSICHT_AUS);
+        knopf_klick(2);
+        frame();
+        knopf_klick(2);
+        frame();
+        std::vector<uint16_t> bild(s, s + n);
+        Spielansicht_Beenden(0);
+        return bild;
+    };
+    const std::vector<uint16_t> blau = tag(BLAU);
+    tag(ROT);
+    const std::vector<uint16_t> nach_rot = tag(BLAU);
+    EXPECT_EQ(std::count(nach_rot.begin(), nach_rot.end(), ROT), 0);
+    EXPECT_TRUE(nach_rot == blau);
 }
 
 }  // namespace
