@@ -168,9 +168,12 @@ void kopieren(Rastport* von, int32_t sx, int32_t sy, int32_t w, int32_t h, Rastp
     if (von && nach) Grafik_Blit(von, sx, sy, w, h, nach, dx, dy);
 }
 
-// The blur of a picture taken from the screen behind the overview. That screen is mostly the
-// same from one match day to the next (the menu's turn ended on it): a picture as the last one
-// blurred takes the last blur.
+// The blur of a picture taken from the screen behind the overview. That screen changes little
+// from one match day to the next (the turn's end and the report before the games leave it): the
+// last picture blurred and its blur are kept, and only the rows next to a changed row are blurred
+// anew. The blur is a 3 x 3 kernel that leaves the picture's edge black: an inner row depends on
+// the rows above and below it alone, so that a band blurred with one more row on either side
+// gives its inner rows exactly.
 struct Weich_Gedaechtnis {
     uint32_t breite = 0, hoehe = 0;
     int32_t tiefe = 0;
@@ -181,22 +184,48 @@ Weich_Gedaechtnis streifen_gedaechtnis, spiel_text_gedaechtnis;
 void weich_zeichnen(Rastport* b, Weich_Gedaechtnis& g)
 {
     if (!b) return;
-    if (b->packed || !b->pixels || (b->depth != 15 && b->depth != 16)) {
+    if (b->packed || !b->pixels || (b->depth != 15 && b->depth != 16) || b->width < 3 || b->height < 3) {
         Grafik_Filter_Anwenden(&Filter_Kern_Stark, b);
         return;
     }
     auto* p = static_cast<uint16_t*>(b->pixels);
-    const size_t n = size_t(b->width) * b->height;
-    if (g.breite == b->width && g.hoehe == b->height && g.tiefe == b->depth && std::equal(p, p + n, g.vorher.begin())) {
-        std::copy(g.nachher.begin(), g.nachher.end(), p);
+    const size_t w = b->width, h = b->height, n = w * h;
+    if (g.breite != b->width || g.hoehe != b->height || g.tiefe != b->depth) {
+        g.vorher.assign(p, p + n);
+        Grafik_Filter_Anwenden(&Filter_Kern_Stark, b);
+        g.nachher.assign(p, p + n);
+        g.breite = b->width;
+        g.hoehe = b->height;
+        g.tiefe = b->depth;
         return;
     }
+    std::vector<bool> anders(h);
+    for (size_t y = 0; y < h; ++y) anders[y] = !std::equal(p + y * w, p + (y + 1) * w, g.vorher.begin() + long(y * w));
+    auto neu = [&](size_t y) { return y >= 1 && y + 1 < h && (anders[y - 1] || anders[y] || anders[y + 1]); };
+    for (size_t a = 1; a + 1 < h;) {
+        if (!neu(a)) {
+            ++a;
+            continue;
+        }
+        size_t e = a;
+        while (e + 2 < h && neu(e + 1)) ++e;
+        // Rows a..e anew, from the band of rows a - 1..e + 1.
+        if (Rastport* band = Grafik_Bitmap_Anlegen(int32_t(w), int32_t(e - a + 3), b->depth)) {
+            auto* q = static_cast<uint16_t*>(band->pixels);
+            std::copy(p + (a - 1) * w, p + (e + 2) * w, q);
+            Grafik_Filter_Anwenden(&Filter_Kern_Stark, band);
+            std::copy(q + w, q + (e - a + 2) * w, g.nachher.begin() + long(a * w));
+            Grafik_Bitmap_Freigeben(band);
+        } else {
+            // No memory for the band: the whole picture as ever.
+            g.breite = 0;
+            weich_zeichnen(b, g);
+            return;
+        }
+        a = e + 1;
+    }
     g.vorher.assign(p, p + n);
-    Grafik_Filter_Anwenden(&Filter_Kern_Stark, b);
-    g.nachher.assign(p, p + n);
-    g.breite = b->width;
-    g.hoehe = b->height;
-    g.tiefe = b->depth;
+    std::copy(g.nachher.begin(), g.nachher.end(), p);
 }
 
 void objekt_zuruecksetzen(int32_t o)

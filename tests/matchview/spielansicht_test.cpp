@@ -411,17 +411,22 @@ namespace {
 // The game page's text panel stands on the screen the overview opened over, blurred as it was
 // then: the screen may change meanwhile (the overview's own frames draw there), and the blur
 // is taken when the page is first shown. A day opened over the same screen as the day before
-// shows the same; one over another screen shows that one's blur.
+// shows the same; one over another screen, or a screen changed in a few rows, shows its blur.
 TEST_F(Uebersicht_Tag, TheGamePagesPanelShowsTheScreenOfTheOpeningBlurred)
 {
     constexpr int32_t X = 138, Y = 137, B = 366, H = 215;
     auto* s = static_cast<uint16_t*>(Grafik_Seite_0->pixels);
     const int32_t breite = int32_t(Grafik_Seite_0->width);
-    for (int32_t muster : {0, 1, 0}) {
+    // Pattern 2 is pattern 0 with a few rows changed: a band and the last row, where the panel's
+    // rows are compared below.
+    for (int32_t muster : {0, 1, 0, 2, 0}) {
         SCOPED_TRACE(muster);
         for (int32_t y = Y; y < Y + H; ++y)
             for (int32_t x = X; x < X + B; ++x)
-                s[y * breite + x] = muster ? uint16_t(0x001F + (x * 7 + y * 3) % 64 * 0x20) : uint16_t(((x / 3) % 2 ? 0xF800 : 0x07E0) | (y % 31));
+                s[y * breite + x] = muster == 1 ? uint16_t(0x001F + (x * 7 + y * 3) % 64 * 0x20) : uint16_t(((x / 3) % 2 ? 0xF800 : 0x07E0) | (y % 31));
+        if (muster == 2)
+            for (int32_t y : {Y + H - 25, Y + H - 24, Y + H - 10, Y + H - 1})
+                for (int32_t x = X + 40; x < X + 90; ++x) s[y * breite + x] = uint16_t(0xFFFF - x);
         Rastport* erwartet = Grafik_Bitmap_Anlegen(B, H, Grafik_Seite_0->depth);
         ASSERT_NE(erwartet, nullptr);
         Grafik_Blit(Grafik_Seite_0, X, Y, B, H, erwartet, 0, 0);
