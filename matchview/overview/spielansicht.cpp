@@ -9,6 +9,7 @@
 #include <bitset>
 #include <iterator>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "competitions/spiele.h"
@@ -251,6 +252,52 @@ Rastport* leinwand_nehmen(int32_t o, int32_t k, int32_t tiefe)
     return r;
 }
 
+// The pictures of the resource file stay too, with the pixels (and mask) they were loaded with:
+// at the next opening of the same open file they are set back to those instead of being read and
+// unpacked anew.
+struct Bild_Vorrat {
+    Rastport* bild = nullptr;          // kept between match days
+    const Rastport* im_gebrauch = nullptr;  // the object's picture the pixels below belong to
+    int32_t handle = -1, tiefe = 0;
+    uint32_t stand = 0;
+    std::vector<uint8_t> pixel, maske;
+};
+Bild_Vorrat vorrat[OBJEKTE][2];
+
+size_t pixel_bytes(const Rastport* b) { return size_t(b->width) * b->height * Grafik_Bytes_Pro_Pixel(b->depth); }
+
+// The kept picture of object o (k: 0 its picture, 1 its clean copy) as loaded, or null.
+Rastport* vorrat_nehmen(int32_t o, int32_t k, int32_t handle, int32_t tiefe)
+{
+    Bild_Vorrat& r = vorrat[o][k];
+    Rastport* b = r.bild;
+    r.bild = nullptr;
+    if (!b) return nullptr;
+    if (r.handle != handle || r.tiefe != tiefe || r.stand != ResFile_Stand(handle)) {
+        Grafik_Bitmap_Freigeben(b);
+        return nullptr;
+    }
+    std::memcpy(b->pixels, r.pixel.data(), r.pixel.size());
+    if (b->mask) std::memcpy(b->mask, r.maske.data(), r.maske.size());
+    r.im_gebrauch = b;
+    return b;
+}
+
+void vorrat_merken(int32_t o, int32_t k, const Rastport* b, int32_t handle, int32_t tiefe)
+{
+    Bild_Vorrat& r = vorrat[o][k];
+    r.im_gebrauch = nullptr;
+    if (!b || b->packed || !b->pixels || b->depth != tiefe) return;
+    const auto* p = static_cast<const uint8_t*>(b->pixels);
+    r.pixel.assign(p, p + pixel_bytes(b));
+    if (b->mask) r.maske.assign(b->mask, b->mask + Grafik_Masken_Groesse(b->width, b->height));
+    else r.maske.clear();
+    r.handle = handle;
+    r.tiefe = tiefe;
+    r.stand = ResFile_Stand(handle);
+    r.im_gebrauch = b;
+}
+
 void objekte_freigeben()
 {
     for (int32_t i = 0; i < OBJEKTE; ++i) {
@@ -258,8 +305,11 @@ void objekte_freigeben()
         Rastport* b[2] = {o.bild, o.kopie};
         for (int32_t k = 0; k < 2; ++k) {
             if (!b[k]) continue;
-            if (VORLAGEN[i].resource >= 0 || leinwand[i][k]) Grafik_Bitmap_Freigeben(b[k]);
-            else leinwand[i][k] = b[k];
+            Bild_Vorrat& r = vorrat[i][k];
+            if (VORLAGEN[i].resource < 0 && !leinwand[i][k]) leinwand[i][k] = b[k];
+            else if (VORLAGEN[i].resource >= 0 && r.im_gebrauch == b[k] && !r.bild) r.bild = b[k];
+            else Grafik_Bitmap_Freigeben(b[k]);
+            if (r.im_gebrauch == b[k]) r.im_gebrauch = nullptr;
         }
         o.bild = o.kopie = nullptr;
     }
@@ -270,6 +320,7 @@ Rastport* objekt_bild(int32_t o, int32_t k, const Vorlage& v, int32_t tiefe)
     if (v.resource < 0) return leinwand_nehmen(o, k, tiefe);
     const int32_t handle = ResFile_Handles[0].handle;
     if (handle < 0) return nullptr;
+    if (Rastport* b = vorrat_nehmen(o, k, handle, tiefe)) return b;
     auto* b = static_cast<Rastport*>(Load_Resource(handle, v.resource, tiefe, nullptr));
     // A packed picture is expanded: the overview draws into its pictures.
     if (b && b->packed) {
@@ -277,6 +328,7 @@ Rastport* objekt_bild(int32_t o, int32_t k, const Vorlage& v, int32_t tiefe)
         Grafik_Bitmap_Freigeben(b);
         b = frei;
     }
+    vorrat_merken(o, k, b, handle, tiefe);
     return b;
 }
 

@@ -487,3 +487,39 @@ TEST_F(Uebersicht_Tag, NothingOfTheDayBeforeShowsThroughTheKeptCanvases)
 }
 
 }  // namespace
+
+namespace {
+
+// The overview's pictures stay from one day to the next with the pixels they were loaded with: a
+// day opened as an earlier one (the same screen behind, the same minute) looks as that one did,
+// though a day between drew another minute and hovered buttons on the game page.
+TEST_F(Uebersicht_Tag, ADayOpenedAsAnEarlierOneLooksAsItDid)
+{
+    auto* s = static_cast<uint16_t*>(Grafik_Seite_0->pixels);
+    const size_t n = size_t(Grafik_Seite_0->width) * Grafik_Seite_0->height;
+    auto tag = [&](int32_t minute, bool spielseite) {
+        for (size_t i = 0; i < n; ++i) s[i] = uint16_t(i * 2654435761u >> 16);
+        maus_x = 600;
+        maus_y = 20;
+        EXPECT_EQ(frame(minute), 1);
+        frame(minute);
+        std::vector<uint16_t> bild(s, s + n);
+        if (spielseite) {
+            const Spielansicht_Liste_Stand l = Spielansicht_Get_Liste();
+            klick(300, l.oben + 13 + l.zeile / 2);
+            EXPECT_EQ(Spielansicht_Seite, 1);
+            for (int32_t k = 5; k < SPIELANSICHT_KNOEPFE; ++k) {
+                maus_x = Spielansicht_Get_Knopf(k)->x + 3;
+                maus_y = Spielansicht_Get_Knopf(k)->y + 3;
+                frame(minute);
+            }
+        }
+        Spielansicht_Beenden(0);
+        return bild;
+    };
+    const std::vector<uint16_t> erst = tag(10, false);
+    tag(77, true);
+    EXPECT_TRUE(tag(10, false) == erst);
+}
+
+}  // namespace
