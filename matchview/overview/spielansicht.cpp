@@ -9,6 +9,7 @@
 #include <bitset>
 #include <iterator>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "competitions/spiele.h"
@@ -168,9 +169,12 @@ void kopieren(Rastport* von, int32_t sx, int32_t sy, int32_t w, int32_t h, Rastp
     if (von && nach) Grafik_Blit(von, sx, sy, w, h, nach, dx, dy);
 }
 
-// The blur of a picture taken from the screen behind the overview. That screen is mostly the
-// same from one match day to the next (the menu's turn ended on it): a picture as the last one
-// blurred takes the last blur.
+// The blur of a picture taken from the screen behind the overview. That screen changes little
+// from one match day to the next (the turn's end and the report before the games leave it): the
+// last picture blurred and its blur are kept, and only the rows next to a changed row are blurred
+// anew. The blur is a 3 x 3 kernel that leaves the picture's edge black: an inner row depends on
+// the rows above and below it alone, so that a band blurred with one more row on either side
+// gives its inner rows exactly.
 struct Weich_Gedaechtnis {
     uint32_t breite = 0, hoehe = 0;
     int32_t tiefe = 0;
@@ -181,22 +185,48 @@ Weich_Gedaechtnis streifen_gedaechtnis, spiel_text_gedaechtnis;
 void weich_zeichnen(Rastport* b, Weich_Gedaechtnis& g)
 {
     if (!b) return;
-    if (b->packed || !b->pixels || (b->depth != 15 && b->depth != 16)) {
+    if (b->packed || !b->pixels || (b->depth != 15 && b->depth != 16) || b->width < 3 || b->height < 3) {
         Grafik_Filter_Anwenden(&Filter_Kern_Stark, b);
         return;
     }
     auto* p = static_cast<uint16_t*>(b->pixels);
-    const size_t n = size_t(b->width) * b->height;
-    if (g.breite == b->width && g.hoehe == b->height && g.tiefe == b->depth && std::equal(p, p + n, g.vorher.begin())) {
-        std::copy(g.nachher.begin(), g.nachher.end(), p);
+    const size_t w = b->width, h = b->height, n = w * h;
+    if (g.breite != b->width || g.hoehe != b->height || g.tiefe != b->depth) {
+        g.vorher.assign(p, p + n);
+        Grafik_Filter_Anwenden(&Filter_Kern_Stark, b);
+        g.nachher.assign(p, p + n);
+        g.breite = b->width;
+        g.hoehe = b->height;
+        g.tiefe = b->depth;
         return;
     }
+    std::vector<bool> anders(h);
+    for (size_t y = 0; y < h; ++y) anders[y] = !std::equal(p + y * w, p + (y + 1) * w, g.vorher.begin() + long(y * w));
+    auto neu = [&](size_t y) { return y >= 1 && y + 1 < h && (anders[y - 1] || anders[y] || anders[y + 1]); };
+    for (size_t a = 1; a + 1 < h;) {
+        if (!neu(a)) {
+            ++a;
+            continue;
+        }
+        size_t e = a;
+        while (e + 2 < h && neu(e + 1)) ++e;
+        // Rows a..e anew, from the band of rows a - 1..e + 1.
+        if (Rastport* band = Grafik_Bitmap_Anlegen(int32_t(w), int32_t(e - a + 3), b->depth)) {
+            auto* q = static_cast<uint16_t*>(band->pixels);
+            std::copy(p + (a - 1) * w, p + (e + 2) * w, q);
+            Grafik_Filter_Anwenden(&Filter_Kern_Stark, band);
+            std::copy(q + w, q + (e - a + 2) * w, g.nachher.begin() + long(a * w));
+            Grafik_Bitmap_Freigeben(band);
+        } else {
+            // No memory for the band: the whole picture as ever.
+            g.breite = 0;
+            weich_zeichnen(b, g);
+            return;
+        }
+        a = e + 1;
+    }
     g.vorher.assign(p, p + n);
-    Grafik_Filter_Anwenden(&Filter_Kern_Stark, b);
-    g.nachher.assign(p, p + n);
-    g.breite = b->width;
-    g.hoehe = b->height;
-    g.tiefe = b->depth;
+    std::copy(g.nachher.begin(), g.nachher.end(), p);
 }
 
 void objekt_zuruecksetzen(int32_t o)
@@ -207,20 +237,90 @@ void objekt_zuruecksetzen(int32_t o)
 
 // ---- Scene objects ----
 
+// The overview's own canvases (the pictures it takes from the screen, the text fields) stay
+// from one match day to the next: at every opening each is written whole before it is read, so
+// that a kept one serves as a new one would.
+Rastport* leinwand[OBJEKTE][2] = {};
+
+Rastport* leinwand_nehmen(int32_t o, int32_t k, int32_t tiefe)
+{
+    Rastport*& b = leinwand[o][k];
+    const Vorlage& v = VORLAGEN[o];
+    if (b && (b->width != uint32_t(v.w) || b->height != uint32_t(v.h) || b->depth != tiefe)) b = Grafik_Bitmap_Freigeben(b);
+    Rastport* r = b ? b : Grafik_Bitmap_Anlegen(v.w, v.h, tiefe);
+    b = nullptr;
+    return r;
+}
+
+// The pictures of the resource file stay too, with the pixels (and mask) they were loaded with:
+// at the next opening of the same open file they are set back to those instead of being read and
+// unpacked anew.
+struct Bild_Vorrat {
+    Rastport* bild = nullptr;          // kept between match days
+    const Rastport* im_gebrauch = nullptr;  // the object's picture the pixels below belong to
+    int32_t handle = -1, tiefe = 0;
+    uint32_t stand = 0;
+    std::vector<uint8_t> pixel, maske;
+};
+Bild_Vorrat vorrat[OBJEKTE][2];
+
+size_t pixel_bytes(const Rastport* b) { return size_t(b->width) * b->height * Grafik_Bytes_Pro_Pixel(b->depth); }
+
+// The kept picture of object o (k: 0 its picture, 1 its clean copy) as loaded, or null.
+Rastport* vorrat_nehmen(int32_t o, int32_t k, int32_t handle, int32_t tiefe)
+{
+    Bild_Vorrat& r = vorrat[o][k];
+    Rastport* b = r.bild;
+    r.bild = nullptr;
+    if (!b) return nullptr;
+    if (r.handle != handle || r.tiefe != tiefe || r.stand != ResFile_Stand(handle)) {
+        Grafik_Bitmap_Freigeben(b);
+        return nullptr;
+    }
+    std::memcpy(b->pixels, r.pixel.data(), r.pixel.size());
+    if (b->mask) std::memcpy(b->mask, r.maske.data(), r.maske.size());
+    r.im_gebrauch = b;
+    return b;
+}
+
+void vorrat_merken(int32_t o, int32_t k, const Rastport* b, int32_t handle, int32_t tiefe)
+{
+    Bild_Vorrat& r = vorrat[o][k];
+    r.im_gebrauch = nullptr;
+    if (!b || b->packed || !b->pixels || b->depth != tiefe) return;
+    const auto* p = static_cast<const uint8_t*>(b->pixels);
+    r.pixel.assign(p, p + pixel_bytes(b));
+    if (b->mask) r.maske.assign(b->mask, b->mask + Grafik_Masken_Groesse(b->width, b->height));
+    else r.maske.clear();
+    r.handle = handle;
+    r.tiefe = tiefe;
+    r.stand = ResFile_Stand(handle);
+    r.im_gebrauch = b;
+}
+
 void objekte_freigeben()
 {
-    for (Objekt& o : z.obj) {
-        if (o.bild) Grafik_Bitmap_Freigeben(o.bild);
-        if (o.kopie) Grafik_Bitmap_Freigeben(o.kopie);
+    for (int32_t i = 0; i < OBJEKTE; ++i) {
+        Objekt& o = z.obj[i];
+        Rastport* b[2] = {o.bild, o.kopie};
+        for (int32_t k = 0; k < 2; ++k) {
+            if (!b[k]) continue;
+            Bild_Vorrat& r = vorrat[i][k];
+            if (VORLAGEN[i].resource < 0 && !leinwand[i][k]) leinwand[i][k] = b[k];
+            else if (VORLAGEN[i].resource >= 0 && r.im_gebrauch == b[k] && !r.bild) r.bild = b[k];
+            else Grafik_Bitmap_Freigeben(b[k]);
+            if (r.im_gebrauch == b[k]) r.im_gebrauch = nullptr;
+        }
         o.bild = o.kopie = nullptr;
     }
 }
 
-Rastport* objekt_bild(const Vorlage& v, int32_t tiefe)
+Rastport* objekt_bild(int32_t o, int32_t k, const Vorlage& v, int32_t tiefe)
 {
-    if (v.resource < 0) return Grafik_Bitmap_Anlegen(v.w, v.h, tiefe);
+    if (v.resource < 0) return leinwand_nehmen(o, k, tiefe);
     const int32_t handle = ResFile_Handles[0].handle;
     if (handle < 0) return nullptr;
+    if (Rastport* b = vorrat_nehmen(o, k, handle, tiefe)) return b;
     auto* b = static_cast<Rastport*>(Load_Resource(handle, v.resource, tiefe, nullptr));
     // A packed picture is expanded: the overview draws into its pictures.
     if (b && b->packed) {
@@ -228,6 +328,7 @@ Rastport* objekt_bild(const Vorlage& v, int32_t tiefe)
         Grafik_Bitmap_Freigeben(b);
         b = frei;
     }
+    vorrat_merken(o, k, b, handle, tiefe);
     return b;
 }
 
@@ -236,12 +337,12 @@ bool objekte_laden(int32_t tiefe)
     for (int32_t i = 0; i < OBJEKTE; ++i) {
         Objekt& o = z.obj[i];
         o.v = VORLAGEN[i];
-        o.bild = objekt_bild(o.v, tiefe);
+        o.bild = objekt_bild(i, 0, o.v, tiefe);
         if (o.bild) {
             o.v.w = int16_t(o.bild->width);
             o.v.h = int16_t(o.bild->height);
         }
-        if (o.bild && o.v.kopie) o.kopie = objekt_bild(o.v, tiefe);
+        if (o.bild && o.v.kopie) o.kopie = objekt_bild(i, 1, o.v, tiefe);
         if (!o.bild || (o.v.kopie && !o.kopie)) {
             objekte_freigeben();
             return false;

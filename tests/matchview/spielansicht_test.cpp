@@ -80,6 +80,22 @@ protected:
         klick(b->x + b->breite / 2, b->y + b->hoehe / 2, taste);
     }
     static void dump(const std::string& name) { Os_Display_Dump_Png((ORDNER + "/" + name + ".png").c_str()); }
+    // Plays on to the first day with a league, which the overview then shows first (open).
+    void bis_zur_liga()
+    {
+        const Wettbewerb_Info* info = nullptr;
+        for (int32_t tag = 0; tag < 40; ++tag) {
+            ASSERT_EQ(frame(), 1);
+            info = Wettbewerb_Get_Info(Spielansicht_Wettbewerb());
+            if (info && !(info->modus & KO_SYSTEM)) break;
+            Spielansicht_Beenden(1);
+            ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
+            ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+            st = Spielfeld_Steuerung_Block{};
+            st.taste = 255;
+        }
+        ASSERT_TRUE(info && !(info->modus & KO_SYSTEM));
+    }
 };
 
 TEST_F(Uebersicht_Tag, OpensOnTheManagersCompetitionListsItsGamesAndOpensAGame)
@@ -210,19 +226,7 @@ TEST_F(Uebersicht_Tag, AtTheDaysEndARightClickLeavesAndAnUntouchedOverviewCloses
 
 TEST_F(Uebersicht_Tag, TheTableButtonShowsTheLiveTableOfALeague)
 {
-    // Play on to the first day with a league, which the overview then shows first.
-    const Wettbewerb_Info* info = nullptr;
-    for (int32_t tag = 0; tag < 40; ++tag) {
-        ASSERT_EQ(frame(), 1);
-        info = Wettbewerb_Get_Info(Spielansicht_Wettbewerb());
-        if (info && !(info->modus & KO_SYSTEM)) break;
-        Spielansicht_Beenden(1);
-        ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
-        ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
-        st = Spielfeld_Steuerung_Block{};
-        st.taste = 255;
-    }
-    ASSERT_TRUE(info && !(info->modus & KO_SYSTEM));
+    ASSERT_NO_FATAL_FAILURE(bis_zur_liga());
     ASSERT_NE(Spielansicht_Get_Knopf(2)->zustand, SPIELANSICHT_AUS);
     texte.clear();
     knopf_klick(2);
@@ -407,17 +411,22 @@ namespace {
 // The game page's text panel stands on the screen the overview opened over, blurred as it was
 // then: the screen may change meanwhile (the overview's own frames draw there), and the blur
 // is taken when the page is first shown. A day opened over the same screen as the day before
-// shows the same; one over another screen shows that one's blur.
+// shows the same; one over another screen, or a screen changed in a few rows, shows its blur.
 TEST_F(Uebersicht_Tag, TheGamePagesPanelShowsTheScreenOfTheOpeningBlurred)
 {
     constexpr int32_t X = 138, Y = 137, B = 366, H = 215;
     auto* s = static_cast<uint16_t*>(Grafik_Seite_0->pixels);
     const int32_t breite = int32_t(Grafik_Seite_0->width);
-    for (int32_t muster : {0, 1, 0}) {
+    // Pattern 2 is pattern 0 with a few rows changed: a band and the last row, where the panel's
+    // rows are compared below.
+    for (int32_t muster : {0, 1, 0, 2, 0}) {
         SCOPED_TRACE(muster);
         for (int32_t y = Y; y < Y + H; ++y)
             for (int32_t x = X; x < X + B; ++x)
-                s[y * breite + x] = muster ? uint16_t(0x001F + (x * 7 + y * 3) % 64 * 0x20) : uint16_t(((x / 3) % 2 ? 0xF800 : 0x07E0) | (y % 31));
+                s[y * breite + x] = muster == 1 ? uint16_t(0x001F + (x * 7 + y * 3) % 64 * 0x20) : uint16_t(((x / 3) % 2 ? 0xF800 : 0x07E0) | (y % 31));
+        if (muster == 2)
+            for (int32_t y : {Y + H - 25, Y + H - 24, Y + H - 10, Y + H - 1})
+                for (int32_t x = X + 40; x < X + 90; ++x) s[y * breite + x] = uint16_t(0xFFFF - x);
         Rastport* erwartet = Grafik_Bitmap_Anlegen(B, H, Grafik_Seite_0->depth);
         ASSERT_NE(erwartet, nullptr);
         Grafik_Blit(Grafik_Seite_0, X, Y, B, H, erwartet, 0, 0);
@@ -440,6 +449,77 @@ TEST_F(Uebersicht_Tag, TheGamePagesPanelShowsTheScreenOfTheOpeningBlurred)
         Grafik_Bitmap_Freigeben(erwartet);
         Spielansicht_Beenden(0);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The overview's canvases stay from one day to the next: nothing of the day before shows. A
+// league day opened over a blue screen after one over a red screen looks as it did over the
+// blue screen before, the table's page shown on each, and holds no red.
+TEST_F(Uebersicht_Tag, NothingOfTheDayBeforeShowsThroughTheKeptCanvases)
+{
+    ASSERT_NO_FATAL_FAILURE(bis_zur_liga());
+    Spielansicht_Beenden(0);
+    auto* s = static_cast<uint16_t*>(Grafik_Seite_0->pixels);
+    const size_t n = size_t(Grafik_Seite_0->width) * Grafik_Seite_0->height;
+    const uint16_t ROT = 0xF800, BLAU = 0x001F;
+    auto tag = [&](uint16_t farbe) {
+        std::fill(s, s + n, farbe);
+        EXPECT_EQ(frame(), 1);
+        frame();
+        // The table page too: it draws on a canvas of its own.
+        EXPECT_NE(Spielansicht_Get_Knopf(2)->zustand, SPIELANSICHT_AUS);
+        knopf_klick(2);
+        frame();
+        knopf_klick(2);
+        frame();
+        std::vector<uint16_t> bild(s, s + n);
+        Spielansicht_Beenden(0);
+        return bild;
+    };
+    const std::vector<uint16_t> blau = tag(BLAU);
+    tag(ROT);
+    const std::vector<uint16_t> nach_rot = tag(BLAU);
+    EXPECT_EQ(std::count(nach_rot.begin(), nach_rot.end(), ROT), 0);
+    EXPECT_TRUE(nach_rot == blau);
+}
+
+}  // namespace
+
+namespace {
+
+// The overview's pictures stay from one day to the next with the pixels they were loaded with: a
+// day opened as an earlier one (the same screen behind, the same minute) looks as that one did,
+// though a day between drew another minute and hovered buttons on the game page.
+TEST_F(Uebersicht_Tag, ADayOpenedAsAnEarlierOneLooksAsItDid)
+{
+    auto* s = static_cast<uint16_t*>(Grafik_Seite_0->pixels);
+    const size_t n = size_t(Grafik_Seite_0->width) * Grafik_Seite_0->height;
+    auto tag = [&](int32_t minute, bool spielseite) {
+        for (size_t i = 0; i < n; ++i) s[i] = uint16_t(i * 2654435761u >> 16);
+        maus_x = 600;
+        maus_y = 20;
+        EXPECT_EQ(frame(minute), 1);
+        frame(minute);
+        std::vector<uint16_t> bild(s, s + n);
+        if (spielseite) {
+            const Spielansicht_Liste_Stand l = Spielansicht_Get_Liste();
+            klick(300, l.oben + 13 + l.zeile / 2);
+            EXPECT_EQ(Spielansicht_Seite, 1);
+            for (int32_t k = 5; k < SPIELANSICHT_KNOEPFE; ++k) {
+                maus_x = Spielansicht_Get_Knopf(k)->x + 3;
+                maus_y = Spielansicht_Get_Knopf(k)->y + 3;
+                frame(minute);
+            }
+        }
+        Spielansicht_Beenden(0);
+        return bild;
+    };
+    const std::vector<uint16_t> erst = tag(10, false);
+    tag(77, true);
+    EXPECT_TRUE(tag(10, false) == erst);
 }
 
 }  // namespace
