@@ -254,27 +254,31 @@ void Spiele_Setze_Sperren_Spieler_Vor_Spiel(int32_t wettbewerb, int32_t team, in
         const int32_t sp = feld[i];
         Spiele_Wettbewerb_Ereignis* e = eintrag(wettbewerb, sp, false);
         const uint8_t gelb = e ? e->zaehler[KARTE_GELB - 1] : 0;
-        if (Wettbewerb_Gelbsperre_Faellig(wettbewerb, (gelb & 127) + 1)) link_flags(team, sp, 0, TS_GELB_WARNUNG);
-        else link_flags(team, sp, TS_GELB_WARNUNG, 0);
-        link_flags(team, sp, TS_GESPERRT_GELB | TS_GESPERRT_GELBROT | TS_GESPERRT_ROT, 0);
-        if (!e) continue;
-        uint8_t s = e->zaehler[KARTE_SPERRE - 1];
-        if (s > 0) {
-            const uint8_t art_bit = s & 32 ? 32 : s & 64 ? 64 : s & 128 ? 128 : 0;
-            const uint32_t f = art_bit == 32 ? TS_GESPERRT_GELB : art_bit == 64 ? TS_GESPERRT_GELBROT
-                                                              : art_bit == 128 ? uint32_t(TS_GESPERRT_ROT) : 0u;
-            int32_t rest = s & ~(32 | 64 | 128);
-            // A ban earned in this very match is not served by it.
-            const bool diese_partie = (gelb & 128) && (f == TS_GESPERRT_GELB || f == TS_GESPERRT_GELBROT);
-            if (herunterzaehlen && !diese_partie && rest > 0) --rest;
-            if (rest != 0) {
-                link_flags(team, sp, 0, f);
-                s = uint8_t(rest | art_bit);
-            } else {
-                s = 0;
+        // His flags change once: the bans of before go, the warning and a ban still to serve come.
+        const bool warnung = Wettbewerb_Gelbsperre_Faellig(wettbewerb, (gelb & 127) + 1);
+        uint32_t setzen = warnung ? uint32_t(TS_GELB_WARNUNG) : 0u;
+        const uint32_t loeschen =
+            uint32_t(TS_GESPERRT_GELB | TS_GESPERRT_GELBROT | TS_GESPERRT_ROT) | (warnung ? 0u : uint32_t(TS_GELB_WARNUNG));
+        if (e) {
+            uint8_t s = e->zaehler[KARTE_SPERRE - 1];
+            if (s > 0) {
+                const uint8_t art_bit = s & 32 ? 32 : s & 64 ? 64 : s & 128 ? 128 : 0;
+                const uint32_t f = art_bit == 32 ? TS_GESPERRT_GELB : art_bit == 64 ? TS_GESPERRT_GELBROT
+                                                                  : art_bit == 128 ? uint32_t(TS_GESPERRT_ROT) : 0u;
+                int32_t rest = s & ~(32 | 64 | 128);
+                // A ban earned in this very match is not served by it.
+                const bool diese_partie = (gelb & 128) && (f == TS_GESPERRT_GELB || f == TS_GESPERRT_GELBROT);
+                if (herunterzaehlen && !diese_partie && rest > 0) --rest;
+                if (rest != 0) {
+                    setzen |= f;
+                    s = uint8_t(rest | art_bit);
+                } else {
+                    s = 0;
+                }
+                e->zaehler[KARTE_SPERRE - 1] = s;
             }
-            e->zaehler[KARTE_SPERRE - 1] = s;
+            if (herunterzaehlen) e->zaehler[KARTE_GELB - 1] = uint8_t(gelb & 127);
         }
-        if (herunterzaehlen) e->zaehler[KARTE_GELB - 1] = uint8_t(gelb & 127);
+        link_flags(team, sp, loeschen, setzen);
     }
 }

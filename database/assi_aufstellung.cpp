@@ -472,12 +472,19 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // the eleven: each field place to the fittest player not yet chosen
     for (int32_t k = 0; k < n; ++k) {
         const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
+        const int32_t cz = c / SPALTEN, cs = c % SPALTEN;
         Kandidat* wahl = festgelegt(k);
         int32_t bester = 0;
         for (Kandidat& kd : kader) {
             if (wahl && wahl->fest_platz == k) break;
             if (kd.gewaehlt || kd.torwart || kd.fest_platz >= 0) continue;
-            const int32_t abstand = kd.lieblingspos >= 0 && kd.lieblingspos < ZELLEN ? hypotenuse(kd.lieblingspos, c) : 10;
+            // hypotenuse(lieblingspos, c), the table's row and column read here for a place on the grid
+            int32_t abstand = 10;
+            if (kd.lieblingspos >= 0 && kd.lieblingspos < ZELLEN) {
+                const int32_t lz = kd.lieblingspos / SPALTEN, ls = kd.lieblingspos % SPALTEN;
+                abstand = cz < 27 ? abstaende_tabelle[size_t(std::abs(cz - lz))][size_t(std::abs(cs - ls))]
+                                  : hypotenuse(kd.lieblingspos, c);
+            }
             const int32_t wert = eignung_fuer(kd, k, c) + 25 - abstand;
             if (!wahl || wert > bester) {
                 wahl = &kd;

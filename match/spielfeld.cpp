@@ -791,19 +791,13 @@ float Spielfeld_Run(int32_t minute, int32_t, int32_t, int32_t, uint8_t*, uint8_t
     const int32_t global = Zufall_Get_Seed();
     // A frame that has no record to step changes none: what the views take from the records is read
     // in the same walk (a day in the background walks its records once a frame, not twice).
-    // A day all in the background has no record to step: one look at them serves the views.
-    Ansicht_Stand stand{nullptr, minute};
-    bool geschritten = false, zu_schreiten = false;
-    if (initialisiert)
-        for (const Record_Eintrag& e : record_index()) {
-            stand.merken(*e.record);
-            if (e.record->aktiv && !e.record->abgeschlossen) zu_schreiten = true;
-        }
+    Ansicht_Stand stand;
+    bool geschritten = false;
     Spielfeld_Record* records[SPIELFELD_MAX_SPIELE];
-    const int32_t anzahl = zu_schreiten ? records_festhalten(records) : 0;
+    const int32_t anzahl = initialisiert ? records_festhalten(records) : 0;
     for (int32_t k = 0; k < einheiten && !gehalten; ++k) {
         ++schritte;
-        if (anzahl) stand = Ansicht_Stand{nullptr, minute};
+        stand = Ansicht_Stand{nullptr, minute};
         for (int32_t i = 0; i < anzahl; ++i) {
             Spielfeld_Record& r = *records[i];
             stand.merken(r);
