@@ -454,6 +454,50 @@ TEST_F(Signale, RundeEndetWennAlleFertigSind)
     EXPECT_EQ(Ablauf_Zustand, ABLAUF_SPIELTAG_STARTEN);
 }
 
+// The server's own manager, his turn ended, reads whom the round still waits for: the managers of
+// the participants' clubs whose turns are open, by name and no format code among them; the line
+// goes once the round is over. In his own turn, and on the chat, there is none.
+TEST_F(Signale, DerServerManagerLiestWerDieRundeNochHaelt)
+{
+    for (int32_t t : {A, B, C}) Team_String(299, t, t == C ? "Carl^c00000" : t == A ? "Anna" : "Bernd", 1);
+    Steuersignal_Verarbeiten();
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "") << "in his own turn";
+    Team_Wert(TEAM_STATUS, Server_Team, 4, TEAM_SETZEN);
+    Ablauf_Zustand = ABLAUF_SERVER_WARTET;
+    Steuersignal_Verarbeiten();
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "Warte auf den Spielzug von: Anna, Bernd, Carl c00000");
+    vom_client(1, paket(SIGNAL_ZUG_BEENDET, B));
+    Steuersignal_Verarbeiten();
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "Warte auf den Spielzug von: Anna, Carl c00000");
+    // A participant gone holds nobody up and is not named.
+    Netzuser_Loeschen(&Mitspieler[2]);
+    Steuersignal_Verarbeiten();
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "Warte auf den Spielzug von: Anna");
+    vom_client(0, paket(SIGNAL_ZUG_BEENDET, A));
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_SPIELTAG_STARTEN);
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "") << "the round is over";
+
+    // Many open turns: the first four by name, the others counted.
+    Steuersignal_Setze_Team_Status(TEAM_LOESCHEN);
+    Team_Wert(TEAM_STATUS, Server_Team, 4, TEAM_SETZEN);
+    Ablauf_Zustand = ABLAUF_SERVER_WARTET;
+    for (int32_t k = 0; k < 6; ++k) {
+        Netzuser_Loeschen(&Mitspieler[k]);
+        Mitspieler[k].in_benutzung = 1;
+        ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[k], 2 + k));
+        Team_String(299, 2 + k, ("M" + std::to_string(k)).c_str(), 1);
+    }
+    Steuersignal_Verarbeiten();
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "Warte auf den Spielzug von: M0, M1, M2, M3 und 2 weiteren");
+    vom_client(5, paket(SIGNAL_ZUG_BEENDET, 7));
+    Steuersignal_Verarbeiten();
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "Warte auf den Spielzug von: M0, M1, M2, M3 und einem weiteren");
+    Ablauf_Zustand = ABLAUF_MENUERUNDE;
+    Steuersignal_Verarbeiten();
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "");
+}
+
 // --- the minute sync ---------------------------------------------------------------------------------
 
 TEST_F(Signale, ServerWartetAufDieMinuteDesClientsUndGibtSieFrei)
