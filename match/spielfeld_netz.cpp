@@ -1,5 +1,6 @@
 #include "match/spielfeld_netz.h"
 
+#include <array>
 #include <bitset>
 #include <cmath>
 #include <cstring>
@@ -45,6 +46,14 @@ struct Seite {
     // to the match, over a slow line the fetch of the day's data.
     bool angepfiffen = false;
     int32_t am_spiel_meldungen = 0;
+    // Changes of the side that came with a minute ahead of this record (a server's copy of a game
+    // between two clients may stand behind them), oldest first: each goes to the record once it
+    // stands within a minute of the sender's, as it would have had it come then.
+    struct Spaeter {
+        uint32_t periode, minute, wert;
+        std::array<uint8_t, STEUERSIGNAL_ANWEISUNGEN> block;
+    };
+    std::deque<Spaeter> spaeter;
 };
 
 struct Sync {
@@ -268,6 +277,19 @@ void aenderung_einreihen(Spielfeld_Record* r, int32_t seite, uint32_t minute, ui
     Spielfeld_Anweisungen_Einreihen(r, seite, b);
 }
 
+constexpr size_t SPAETER_HOECHSTENS = 32;
+
+// The side's changes from ahead whose minute this record has reached go to it, in their order.
+void nachreichen(Spielfeld_Record* r, int32_t k, Seite& seite)
+{
+    while (!seite.spaeter.empty()) {
+        const Seite::Spaeter& a = seite.spaeter.front();
+        if (a.periode > r->periode || (a.periode == r->periode && a.minute > uint32_t(r->minute) + 1)) return;
+        aenderung_einreihen(r, k, a.minute, a.wert, a.block.data());
+        seite.spaeter.pop_front();
+    }
+}
+
 template <typename F>
 void je_seite_des_teams(int32_t team, F f)
 {
@@ -376,6 +398,8 @@ static void melden(Spielfeld_Record* r, int32_t m, bool kick)
 void Spielfeld_Minute_Ende(Spielfeld_Record* r, int32_t m)
 {
     if (!r || m < 0 || m >= SPIELFELD_NETZ_MINUTEN || !vernetzt(r)) return;
+    Sync& s = sync_von(r);
+    for (int32_t k = 0; k < 2; ++k) nachreichen(r, k, s.seite[k]);
     melden(r, m, false);
 }
 
@@ -420,12 +444,20 @@ int32_t Spielfeld_Server_Freigabe_Empfangen(int32_t team, uint32_t m, uint32_t w
     int32_t ergebnis = -1;
     if (ist_server()) {
         if (!hat_mitspieler(team)) return -1;
+        // A minute ahead of this PC's record is taken and relayed all the same: the two clients
+        // of a game between them wait only for each other, while the server's copy may stand
+        // still (its own manager's pause, its break held by another game's longer stoppage).
         je_seite_des_teams(team, [&](Spielfeld_Record* r, int32_t k) {
-            if (m > uint32_t(r->minute) + 1) return;
             Sync& s = sync_von(r);
-            bit_setzen(s.seite[k], periode_von(r, wert), m);
+            const uint32_t periode = periode_von(r, wert);
+            bit_setzen(s.seite[k], periode, m);
             s.seite[k].angepfiffen = true;
-            if (block) aenderung_einreihen(r, k, m, wert, block);
+            if (block && s.seite[k].spaeter.size() < SPAETER_HOECHSTENS) {
+                Seite::Spaeter a{periode, m, wert, {}};
+                std::memcpy(a.block.data(), block, a.block.size());
+                s.seite[k].spaeter.push_back(a);
+                nachreichen(r, k, s.seite[k]);
+            }
             const int32_t gegner = int32_t(r->team[1 - k]);
             if (hat_mitspieler(gegner)) ergebnis = gegner;
         });

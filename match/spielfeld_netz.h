@@ -22,8 +22,9 @@ bool Spielfeld_Netz_Freigegeben(const Spielfeld_Record* r, int32_t seite, int32_
 uint8_t Spielfeld_Netz_Flags(const Spielfeld_Record* r, int32_t seite);
 
 // A minute signal of a club. Server: taken only for a side of an active record held by that
-// participant, minute below 200 and at most the record's minute + 1; returns the opponent's club
-// when a participant holds it, else -1. Client: naming the own club the server has released the
+// participant and a minute below 200, also one ahead of the record (the two clients of a game
+// between them wait only for each other); returns the opponent's club when a participant holds
+// it, else -1. A change from ahead waits until the record stands within a minute of it. Client: naming the own club the server has released the
 // minute for the sides it plays, naming another club that club's side. An attached 320-byte
 // change (packet + 24) is queued for minute + 2 with the sender's period.
 int32_t Spielfeld_Server_Freigabe_Empfangen(int32_t team, uint32_t minute, uint32_t wert, uint32_t taktik,

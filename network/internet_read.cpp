@@ -688,10 +688,13 @@ int32_t Internet_Client_Read(int32_t nr, const char* format, int32_t* ergebnis, 
 namespace {
 
 constexpr int32_t ZEILE_Y = 462, ZEILE_B = 640, ZEILE_H = 18;
+// The menu's icon column starts right of this: a strip no wider stays clear of it.
+constexpr int32_t SPALTE_X = 596;
 // What the line covers, and the line as drawn: the strip goes back only where the line still
 // stands, so that a screen drawn over it during the call keeps its own pixels.
 Rastport* zeile_darunter = nullptr;
 Rastport* zeile_gezeichnet = nullptr;
+int32_t zeile_breite = 0;
 
 // The line's pixels that still stand as drawn get the screen beneath back; the rest keep what a
 // screen drew over them meanwhile.
@@ -699,49 +702,62 @@ void zeile_zuruecknehmen()
 {
     Rastport* s = Grafik_Seite_0;
     Rastport *unter = zeile_darunter, *linie = zeile_gezeichnet;
-    if (!s || !unter || !linie || s->depth != linie->depth || s->width < uint32_t(ZEILE_B) ||
+    const int32_t b = zeile_breite;
+    if (!s || !unter || !linie || s->depth != linie->depth || s->width < uint32_t(b) ||
         s->height < uint32_t(ZEILE_Y + ZEILE_H))
         return;
     const size_t bpp = Grafik_Bytes_Pro_Pixel(s->depth);
     for (int32_t y = 0; y < ZEILE_H; ++y) {
         const auto* schirm = static_cast<const uint8_t*>(s->pixels) + size_t(ZEILE_Y + y) * s->width * bpp;
-        const auto* vorher = static_cast<const uint8_t*>(unter->pixels) + size_t(y) * ZEILE_B * bpp;
-        auto* neu = static_cast<uint8_t*>(linie->pixels) + size_t(y) * ZEILE_B * bpp;
-        for (size_t o = 0; o < ZEILE_B * bpp; o += bpp)
+        const auto* vorher = static_cast<const uint8_t*>(unter->pixels) + size_t(y) * size_t(b) * bpp;
+        auto* neu = static_cast<uint8_t*>(linie->pixels) + size_t(y) * size_t(b) * bpp;
+        for (size_t o = 0; o < size_t(b) * bpp; o += bpp)
             std::memcpy(neu + o, std::memcmp(schirm + o, neu + o, bpp) ? schirm + o : vorher + o, bpp);
     }
-    Grafik_Blit(linie, 0, 0, ZEILE_B, ZEILE_H, s, 0, ZEILE_Y);
+    Grafik_Blit(linie, 0, 0, b, ZEILE_H, s, 0, ZEILE_Y);
 }
 
 }  // namespace
 
-void Internet_Transferzeile_Zeigen()
+void Internet_Zeile_Zeigen(const char* text, bool links_der_icons)
 {
-    // Not over a screen whose bottom row holds icon 703, nor over the live match view.
-    if (!Grafik_Seite_0 || Menue_Screen_Icon_Ist_Vorhanden(703) || Spielszenen_Ist_Geladen()) return;
+    // The whole row not over a screen whose icon column holds icon 703, nor over the live match
+    // view.
+    if (!Grafik_Seite_0 || (!links_der_icons && Menue_Screen_Icon_Ist_Vorhanden(703)) || Spielszenen_Ist_Geladen()) return;
+    const int32_t breite = links_der_icons ? SPALTE_X : ZEILE_B;
+    if (zeile_darunter && breite != zeile_breite) Internet_Zeile_Entfernen();
     constexpr uint16_t DUNKEL = 0x18C3, HELL = 0xC618;
     Rastport* rp = Grafik_Seite_0;
     // A line still standing keeps the screen it covered first.
     if (!zeile_darunter) {
-        zeile_darunter = Grafik_Bitmap_Anlegen(ZEILE_B, ZEILE_H, int32_t(rp->depth));
-        if (zeile_darunter) Grafik_Blit(rp, 0, ZEILE_Y, ZEILE_B, ZEILE_H, zeile_darunter, 0, 0);
+        zeile_breite = breite;
+        zeile_darunter = Grafik_Bitmap_Anlegen(breite, ZEILE_H, int32_t(rp->depth));
+        if (zeile_darunter) Grafik_Blit(rp, 0, ZEILE_Y, breite, ZEILE_H, zeile_darunter, 0, 0);
     }
-    Grafik_Rechteck_Fuellen(rp, 0, ZEILE_Y, ZEILE_B, ZEILE_H, DUNKEL);
-    Grafik_Linie(rp, 0, ZEILE_Y, ZEILE_B - 1, ZEILE_Y, HELL);
-    Grafik_Linie(rp, 0, ZEILE_Y + ZEILE_H - 1, ZEILE_B - 1, ZEILE_Y + ZEILE_H - 1, HELL);
+    Grafik_Rechteck_Fuellen(rp, 0, ZEILE_Y, breite, ZEILE_H, DUNKEL);
+    Grafik_Linie(rp, 0, ZEILE_Y, breite - 1, ZEILE_Y, HELL);
+    Grafik_Linie(rp, 0, ZEILE_Y + ZEILE_H - 1, breite - 1, ZEILE_Y + ZEILE_H - 1, HELL);
     if (Font_Slots[10])
-        Grafik_Printf(rp, Font_Slots[10], "^c%05d^tz0320Datenübertragung: %d Bytes...", 0, 474, int(HELL),
-                      int(Internet_Bytes_Gesamt));
-    if (!zeile_gezeichnet) zeile_gezeichnet = Grafik_Bitmap_Anlegen(ZEILE_B, ZEILE_H, int32_t(rp->depth));
-    if (zeile_gezeichnet) Grafik_Blit(rp, 0, ZEILE_Y, ZEILE_B, ZEILE_H, zeile_gezeichnet, 0, 0);
+        Grafik_Printf(rp, Font_Slots[10], "^c%05d^tz%04d%s", 0, 474, int(HELL), int(breite / 2), text ? text : "");
+    if (!zeile_gezeichnet) zeile_gezeichnet = Grafik_Bitmap_Anlegen(breite, ZEILE_H, int32_t(rp->depth));
+    if (zeile_gezeichnet) Grafik_Blit(rp, 0, ZEILE_Y, breite, ZEILE_H, zeile_gezeichnet, 0, 0);
 }
 
-void Internet_Transferzeile_Entfernen()
+void Internet_Transferzeile_Zeigen()
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "Datenübertragung: %d Bytes...", int(Internet_Bytes_Gesamt));
+    Internet_Zeile_Zeigen(text, false);
+}
+
+void Internet_Zeile_Entfernen()
 {
     zeile_zuruecknehmen();
     zeile_darunter = Grafik_Bitmap_Freigeben(zeile_darunter);
     zeile_gezeichnet = Grafik_Bitmap_Freigeben(zeile_gezeichnet);
 }
+
+void Internet_Transferzeile_Entfernen() { Internet_Zeile_Entfernen(); }
 
 // ---- The variable-field test, call 499 ----
 

@@ -124,9 +124,13 @@ bool Internet_Client_Wartet();
 // the reply block's size, or -1 without a matching reply.
 int32_t Internet_Client_Send_And_Read_Block(int32_t nr, char* format, uint8_t* block, uint32_t groesse);
 
-// The strip at rows 462-479 with the running total of the transferred bytes: it stands while a
-// client call runs (not while icon 703 is on the screen), and Entfernen gives back the screen it
-// covered where nothing was drawn over the line meanwhile.
+// A line of text in the strip at rows 462-479, across the whole row (not while icon 703 is on the
+// screen) or left of the menu's icon column, never over the live match view; shown again it keeps
+// the screen it covered first, and Entfernen gives that screen back where nothing was drawn over
+// the line meanwhile.
+void Internet_Zeile_Zeigen(const char* text, bool links_der_icons);
+void Internet_Zeile_Entfernen();
+// The strip with the running total of the transferred bytes, standing while a client call runs.
 void Internet_Transferzeile_Zeigen();
 void Internet_Transferzeile_Entfernen();
 

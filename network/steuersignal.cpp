@@ -1,7 +1,9 @@
 #include "network/steuersignal.h"
 
+#include <algorithm>
 #include <cstring>
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "database/manager.h"
@@ -664,6 +666,42 @@ static bool rundgang()
     return fertig;
 }
 
+// The line naming the managers whose turns the round still waits for, as it stands.
+static std::string wartende_zeile;
+
+const char* Steuersignal_Wartende_Zeile() { return wartende_zeile.c_str(); }
+
+// On a server with its own manager, once his turn has ended: the managers of the clubs claimed by
+// participants whose turns are still open, the first WARTENDE_NAMEN by name (each plain text on
+// the line, no format code), the rest counted. Not over the chat, and drawn again after it.
+constexpr int32_t WARTENDE_NAMEN = 4;
+static void wartende_zeigen()
+{
+    std::string text;
+    int32_t weitere = 0;
+    if (Netz_Rolle == 3 && Ablauf_Zustand == ABLAUF_SERVER_WARTET && !Chat_Screen_Ist_Offen())
+        for (int32_t i = 0, n = 0; Netzuser_Belegte() && i < NETZUSER_ANZAHL; ++i) {
+            const Mitspieler_Eintrag* m = Netzuser_Get(i);
+            if (!m || !m->in_benutzung || !m->verein_beansprucht || m->team <= 0 || team_fertig(m->team)) continue;
+            if (n++ >= WARTENDE_NAMEN) {
+                ++weitere;
+                continue;
+            }
+            std::string name = team_name(m->team);
+            std::replace(name.begin(), name.end(), '^', ' ');
+            text += (text.empty() ? "Warte auf den Spielzug von: " : ", ") + name;
+        }
+    if (weitere) text += weitere == 1 ? std::string(" und einem weiteren") : " und " + std::to_string(weitere) + " weiteren";
+    // The line is drawn again once a second: a screen that redrew its bottom meanwhile gets it back.
+    static uint32_t gezeichnet = 0;
+    const uint32_t jetzt = Netz_Zeit();
+    if (text == wartende_zeile && (text.empty() || jetzt - gezeichnet < 1000)) return;
+    wartende_zeile = text;
+    gezeichnet = jetzt;
+    if (text.empty()) Internet_Zeile_Entfernen();
+    else Internet_Zeile_Zeigen(text.c_str(), true);
+}
+
 static void server_pass()
 {
     // A single PC has no server to pump; its window messages belong to the loop that called.
@@ -695,6 +733,7 @@ static void server_pass()
         Team_Internet_Server_Refresh();
         Ablauf_Zustand = ABLAUF_SPIELTAG_STARTEN;
     }
+    wartende_zeigen();
     if (++durchlauf % 2000 == 0) Print_Log(0xF0000, "Server Mode");
 }
 

@@ -97,6 +97,10 @@ bool Steuersignal_Daten_Verschickt_Nehmen();
 void Steuersignal_Nachholen();
 // How many notices that a manager has ended his turn this PC has shown since its start.
 int32_t Steuersignal_Zugenden_Gezeigt();
+// The server's own manager, his turn ended while clients still play theirs, reads whom the round
+// waits for in the strip at the bottom of the screen: "Warte auf den Spielzug von: " and their
+// managers' names. The line goes when the round is over. The text standing, empty when none.
+const char* Steuersignal_Wartende_Zeile();
 
 // Test hooks: the sends to a participant and to the server (1 sent, 0 failed). Null: the network.
 using Steuersignal_Server_Sender = int (*)(Mitspieler_Eintrag* m, const uint8_t* daten, uint32_t len);

@@ -261,12 +261,55 @@ TEST_F(Signale, MinutensignalNurImSpielUndWeitergereichtWieEmpfangen)
     EXPECT_EQ(an(1)[0].daten, paket(SIGNAL_MINUTE, A, {11, 9, 0}));
     EXPECT_EQ(eingereiht.size(), 1u);
 
-    // Past the record's minute + 1, and a block without its flag: not taken.
+    // A block without its flag: not taken.
     gesendet.clear();
-    vom_client(0, minute_paket(A, 12, 1, false));
-    vom_client(0, minute_paket(A, 11, 1, true, 0));
+    vom_client(0, minute_paket(A, 12, 1, true, 0));
     EXPECT_TRUE(gesendet.empty());
     EXPECT_FALSE(Spielfeld_Netz_Freigegeben(spiele[0].get(), 0, 12));
+}
+
+// Two clients play their game against each other and wait only for each other: the server's copy
+// may stand minutes behind (its manager's pause, its break held by another game's stoppage). Their
+// minutes are taken and relayed all the same (dropped, both clients waited for ever and were cut);
+// a change from ahead reaches the copy when it stands within a minute of it, one of the next half
+// once the copy plays that half.
+TEST_F(Signale, EinSpielZweierClientsLaeuftVorDerKopieDesServersWeiter)
+{
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    Spielfeld_Record* r = spiel(7, A, B, 10);
+    for (uint32_t m = 11; m <= 14; ++m) {
+        vom_client(0, minute_paket(A, m, 1, false));
+        vom_client(1, minute_paket(B, m, 1, false));
+    }
+    EXPECT_EQ(an(1).size(), 4u) << "A's minutes reach B";
+    EXPECT_EQ(an(0).size(), 4u) << "B's minutes reach A";
+    EXPECT_TRUE(Spielfeld_Netz_Freigegeben(r, 0, 14));
+    EXPECT_TRUE(Spielfeld_Netz_Freigegeben(r, 1, 14));
+
+    vom_client(0, minute_paket(A, 13, 1, true));
+    EXPECT_TRUE(eingereiht.empty()) << "a change two minutes ahead of the copy waits";
+    r->minute = 11;
+    Spielfeld_Minute_Ende(r, 10);
+    EXPECT_TRUE(eingereiht.empty());
+    r->minute = 12;
+    Spielfeld_Minute_Ende(r, 11);
+    ASSERT_EQ(eingereiht.size(), 1u);
+    EXPECT_EQ(Bytes_Hole16(eingereiht[0].block.data()), 15) << "for the minute it was meant for";
+
+    // The next half's first minute while the copy still plays the first half's stoppage.
+    eingereiht.clear();
+    vom_client(0, minute_paket(A, 45, 2, true));
+    r->minute = 47;
+    Spielfeld_Minute_Ende(r, 46);
+    EXPECT_TRUE(eingereiht.empty()) << "not in the first half";
+    r->periode = 2;
+    r->minute = 45;
+    EXPECT_TRUE(Spielfeld_Netz_Freigegeben(r, 0, 45)) << "the minute counts in its half";
+    r->minute = 46;
+    Spielfeld_Minute_Ende(r, 45);
+    ASSERT_EQ(eingereiht.size(), 1u);
+    EXPECT_EQ(Bytes_Hole16(eingereiht[0].block.data()), 47);
+    EXPECT_EQ(eingereiht[0].block[4], 2);
 }
 
 TEST_F(Signale, UnbekannteUndVerstuemmelteSignale)
@@ -452,6 +495,50 @@ TEST_F(Signale, RundeEndetWennAlleFertigSind)
     Team_Wert(TEAM_STATUS, Server_Team, 4, TEAM_SETZEN);
     Steuersignal_Verarbeiten();
     EXPECT_EQ(Ablauf_Zustand, ABLAUF_SPIELTAG_STARTEN);
+}
+
+// The server's own manager, his turn ended, reads whom the round still waits for: the managers of
+// the participants' clubs whose turns are open, by name and no format code among them; the line
+// goes once the round is over. In his own turn, and on the chat, there is none.
+TEST_F(Signale, DerServerManagerLiestWerDieRundeNochHaelt)
+{
+    for (int32_t t : {A, B, C}) Team_String(299, t, t == C ? "Carl^c00000" : t == A ? "Anna" : "Bernd", 1);
+    Steuersignal_Verarbeiten();
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "") << "in his own turn";
+    Team_Wert(TEAM_STATUS, Server_Team, 4, TEAM_SETZEN);
+    Ablauf_Zustand = ABLAUF_SERVER_WARTET;
+    Steuersignal_Verarbeiten();
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "Warte auf den Spielzug von: Anna, Bernd, Carl c00000");
+    vom_client(1, paket(SIGNAL_ZUG_BEENDET, B));
+    Steuersignal_Verarbeiten();
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "Warte auf den Spielzug von: Anna, Carl c00000");
+    // A participant gone holds nobody up and is not named.
+    Netzuser_Loeschen(&Mitspieler[2]);
+    Steuersignal_Verarbeiten();
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "Warte auf den Spielzug von: Anna");
+    vom_client(0, paket(SIGNAL_ZUG_BEENDET, A));
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(Ablauf_Zustand, ABLAUF_SPIELTAG_STARTEN);
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "") << "the round is over";
+
+    // Many open turns: the first four by name, the others counted.
+    Steuersignal_Setze_Team_Status(TEAM_LOESCHEN);
+    Team_Wert(TEAM_STATUS, Server_Team, 4, TEAM_SETZEN);
+    Ablauf_Zustand = ABLAUF_SERVER_WARTET;
+    for (int32_t k = 0; k < 6; ++k) {
+        Netzuser_Loeschen(&Mitspieler[k]);
+        Mitspieler[k].in_benutzung = 1;
+        ASSERT_TRUE(Internet_Verein_Beanspruchen(&Mitspieler[k], 2 + k));
+        Team_String(299, 2 + k, ("M" + std::to_string(k)).c_str(), 1);
+    }
+    Steuersignal_Verarbeiten();
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "Warte auf den Spielzug von: M0, M1, M2, M3 und 2 weiteren");
+    vom_client(5, paket(SIGNAL_ZUG_BEENDET, 7));
+    Steuersignal_Verarbeiten();
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "Warte auf den Spielzug von: M0, M1, M2, M3 und einem weiteren");
+    Ablauf_Zustand = ABLAUF_MENUERUNDE;
+    Steuersignal_Verarbeiten();
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "");
 }
 
 // --- the minute sync ---------------------------------------------------------------------------------

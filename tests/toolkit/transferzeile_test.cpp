@@ -53,6 +53,42 @@ TEST_F(Transferzeile, StreifenMitSummeNurOhneIcon703)
     Internet_Bytes_Gesamt = alt;
 }
 
+// A line left of the menu's icon column stands over a screen that holds icon 703 too and leaves
+// the column alone; shown again with another text and then removed, it gives the screen beneath
+// back whole. One of the whole row before it goes back right of the column.
+TEST_F(Transferzeile, EineZeileLinksDerIconsLaesstIhreSpalteFrei)
+{
+    const auto rot_zurueck = [this] {
+        int32_t anders = 0;
+        for (int32_t y = 462; y < 480; ++y)
+            for (int32_t x = 0; x < 640; ++x) anders += seite0(x, y) != 0xF800;
+        return anders;
+    };
+    Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 440, 640, 40, 0xF800);
+    Internet_Transferzeile_Zeigen();
+    ASSERT_NE(seite0(620, 470), 0xF800);
+    Internet_Zeile_Zeigen("Warte auf den Spielzug von: Anna", true);
+    EXPECT_EQ(seite0(620, 470), 0xF800) << "the whole row's strip is gone right of the column";
+    Internet_Zeile_Entfernen();
+    ASSERT_EQ(rot_zurueck(), 0);
+
+    Menue_Screen_Icon_Hinzufuegen(flaeche(703, 600, 10, 20, 20, 1));
+    Internet_Zeile_Zeigen("Warte auf den Spielzug von: Anna", true);
+    const uint16_t hell = seite0(5, 462), dunkel = seite0(5, 470);
+    EXPECT_NE(hell, 0xF800);
+    EXPECT_NE(hell, dunkel);
+    EXPECT_EQ(seite0(590, 479), hell);
+    for (int32_t y = 462; y < 480; ++y)
+        for (int32_t x = 596; x < 640; ++x) ASSERT_EQ(seite0(x, y), 0xF800) << x << "," << y;
+    int32_t text = 0;
+    for (int32_t y = 464; y < 478; ++y)
+        for (int32_t x = 150; x < 450; ++x) text += seite0(x, y) != dunkel;
+    EXPECT_GT(text, 50);
+    Internet_Zeile_Zeigen("Warte auf den Spielzug von: Bernd, Carl", true);
+    Internet_Zeile_Entfernen();
+    EXPECT_EQ(rot_zurueck(), 0) << "the screen beneath comes back whole";
+}
+
 // A call of the own manager on a server runs locally and still shows what it moved; the total
 // grows by each call's reply.
 TEST_F(Transferzeile, NachEinemAufrufMitDerLaufendenSumme)
