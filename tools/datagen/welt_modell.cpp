@@ -3,6 +3,7 @@
 // club or person is named. The builder has its own small generator so that the world does not
 // depend on the game's random state.
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <set>
@@ -224,6 +225,17 @@ void wappen_verteilen(Welt& w)
         vereine[static_cast<size_t>(i)]->grafik_nr = i < frei ? i : frei - 1 - (i - frei) % frei;
 }
 
+// A club's income (boards, gate, season tickets) follows its league level alone, its wages the
+// strength of its squad. The home country's four tiers, 25 levels apart and 140 points each, are
+// the ladder whose clubs those incomes keep: a tier added to another country takes the strength
+// the home leagues have at its level, never more than the tier above it. Added one step below
+// their own top instead, a weak country's tier at level 50 paid some 7 M of wages from some 10 M
+// of income and piled up money, a strong one's at level 33 paid more than it earned.
+int basis_am_niveau(int niveau)
+{
+    return LAENDER[0].staerke * 8 - (100 - niveau) * 140 / 25;
+}
+
 }  // namespace
 
 Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
@@ -235,6 +247,7 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
     struct Plan {
         const Land_Def* def;
         std::vector<int> ligen;
+        size_t zusatz = SIZE_MAX;   // the tier the large world adds, if any
     };
     std::vector<Plan> plan;
     for (const auto& d : LAENDER) {
@@ -248,7 +261,10 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
                 if (n) p.ligen.push_back(n);
             if (groesse == Welt_Groesse::Gross && !p.ligen.empty()) {
                 // As large as the team tables allow: a further tier abroad, wider tiers at home.
-                if (p.ligen.size() < 3) p.ligen.push_back(p.ligen.back());
+                if (p.ligen.size() < 3) {
+                    p.ligen.push_back(p.ligen.back());
+                    p.zusatz = p.ligen.size() - 1;
+                }
                 if (d.name == std::string("Deutschland")) p.ligen = {18, 18, 20, 20};
             }
         }
@@ -285,6 +301,11 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
             liga.stufe = static_cast<int32_t>(stufe);
             liga.name = LIGA_NAMEN[stufe];
             int basis = d.staerke * 8 - static_cast<int>(stufe) * 140;
+            if (stufe == plan[i].zusatz) {
+                const int niveau = 100 * static_cast<int>(plan[i].ligen.size() - stufe) /
+                                   static_cast<int>(plan[i].ligen.size());
+                basis = std::min(basis + 140, basis_am_niveau(niveau));
+            }
             for (int k = 0; k < plan[i].ligen[stufe]; ++k) {
                 int streuung = b.r.range(-60, 60);
                 b.verein(d, n.land_team, liga.stufe, clamp(basis + streuung, 100, 900));
