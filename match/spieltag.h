@@ -40,6 +40,9 @@ struct Spieltag_Uhr_Daten {
     uint8_t initialisiert;
 };
 extern Spieltag_Uhr_Daten Spieltag_Uhr;
+// Once a lone manager's games on the pitch are over, the day's other games play a minute a frame
+// rather than at the live pace (on by default; a test turns it off to compare the results).
+extern bool Spieltag_Rest_Eilt;
 
 // One running shoot-out, 104 bytes in the shoot-out list (key = game number).
 struct Spieltag_Elfmeter_Eintrag {

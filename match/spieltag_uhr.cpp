@@ -84,7 +84,28 @@ bool ungesehen()
     return true;
 }
 
+// A lone manager's games on the pitch are all over while other games of the day still play: he
+// has seen what he watched, and waits only for the other results. They come a minute a frame;
+// their draws are the same however many frames a minute lasts.
+bool live_vorbei()
+{
+    if (!Spieltag_Rest_Eilt || !Ablauf_Allein()) return false;
+    bool live = false;
+    for (Liste_Element* knoten = Spieltag_Wettbewerbe.next; knoten; knoten = knoten->next) {
+        const Spieltag_Eintrag e = spieltag_eintrag(knoten);
+        for (uint32_t i = 0; i < e.n; ++i) {
+            const Spielfeld_Record* r = Spielfeld_Get_Spiel(e.spiel(i));
+            if (!r || !r->aktiv) continue;
+            if (e.zustand(i) != SPIELTAG_AUS) return false;
+            live = true;
+        }
+    }
+    return live;
+}
+
 }  // namespace
+
+bool Spieltag_Rest_Eilt = true;
 
 bool Spieltag_Run(uint8_t flag)
 {
@@ -105,7 +126,7 @@ bool Spieltag_Run(uint8_t flag)
     }
     const float x = Spielfeld_Run(Spieltag_Uhr.minute, sekunden(), 1, 0, &stopp, flag);
     if (x >= 0) Spieltag_Uhr.bruchteil -= x;
-    if (stopp || (x > 0 && ungesehen())) Spieltag_Uhr.bruchteil = 0;
+    if (stopp || (x > 0 && (ungesehen() || live_vorbei()))) Spieltag_Uhr.bruchteil = 0;
     if (x == -1.0f || Spieltag_Uhr.bruchteil > 0.001f) return true;
 
     // A new minute.

@@ -259,6 +259,18 @@ void ohr_waehlen(int32_t seite)
 }
 
 uint8_t letzter_blink = 0;
+
+// Who the list and the benches show: a bit per slot for the fielded, one per slot for the
+// substitutes. A substitute is listed as he comes on, the man he replaces until he has walked
+// off the pitch, which no event tells.
+uint64_t besetzung(const Spielfeld_Record* r)
+{
+    uint64_t b = 0;
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot)
+        b |= (uint64_t(Spieler_Ist_Aufgestellt(r, slot)) << slot) | (uint64_t(Spieler_Ist_Ersatz(r, slot)) << (32 + slot));
+    return b;
+}
+uint64_t letzte_besetzung = 0;
 constexpr int32_t BALL_OBJEKT = 35;
 
 }  // namespace
@@ -521,6 +533,9 @@ void Screen_Refresh(Spielfeld_Steuerung_Block* st)
         if (Ereignis_Neu(r, bit)) neu = true;
     if (neu) Ereignis_Quittieren(r);
     if (int32_t(r->seiten_getauscht) != Screen_Letzter_Seitenwechsel) neu = true;
+    const uint64_t jetzt = besetzung(r);
+    if (jetzt != letzte_besetzung) neu = true;
+    letzte_besetzung = jetzt;
     Btnscreen_Gadget* pause = G(AG_PAUSE);
     if (neu) {
         if (st) {

@@ -85,9 +85,11 @@ void Liste_Kopf_Init(Btnscreen_Gadget* g)
 {
     if (!g) return;
     Rastport* b = g->bitmap2 ? g->bitmap2 : g->bitmap1;
+    // Each over its column; "Energie" and "Laufpensum" are wider than their columns and stand a
+    // little right of them, so that no two headers meet.
     static constexpr const char* koepfe[9] = {
-        "^tl0007Spieler in der Aufstellung", "^tl0153Manndeckung", "^tz0243Energie", "^tz0293Laufpensum", "^tz0348Pass",
-        "^tz0389Zweik.", "^tz0428Ballk.", "^tz0468Torschuß", "^tz0508Note"};
+        "^tl0007Spieler in der Aufstellung", "^tl0153Manndeckung", "^tz0244Energie", "^tz0297Laufpensum", "^tz0351Pass",
+        "^tz0391Zweik.", "^tz0428Ballk.", "^tz0471Torschuß", "^tz0511Note"};
     for (const char* k : koepfe) drucken(b, 0, 15, Temp_Sprintf("^c%05d%s", weiss(), k), FONT_KOPF);
     // The surface starts as the picture with its headers.
     if (g->bitmap1 && g->bitmap2) Grafik_Blit(g->bitmap2, 0, 0, g->w, g->h, g->bitmap1, 0, 0);

@@ -19,6 +19,7 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_zeichnen.h"
 #include "match/spielfeld.h"
+#include "matchview/live/spielszenen_live.h"
 #include "platform/resfile.h"
 #include "platform/temp.h"
 
@@ -116,7 +117,7 @@ std::string tor_zeile(const int32_t (&tore)[2], const Spiele_Ereignis_Info& e, b
     const char* spalte = (e.flags & SPE_HEIM) ? "^tl0115" : "^tl0230";
     const bool zweiter = e.spieler_2 > 0 && e.spieler_2 != KEIN_SPIELER && e.spieler_2 != 65535;
     return Temp_Sprintf("^c%05d^tr0035%d^tl0037:^tl0041%d%s%s^c%05d%s^c%05d%s", weiss(), tore[0], tore[1],
-                        mit_minute ? Temp_Sprintf("^c%05d^tr0068%d^tl0070.Minute", grau(), e.minute) : "", spalte, weiss(),
+                        mit_minute ? Temp_Sprintf("^c%05d%s", grau(), Spielszenen_Minute_Text(e.minute)) : "", spalte, weiss(),
                         name_von(e.spieler_1), grau(), zweiter ? Temp_Sprintf(" (%s)", name_von(e.spieler_2)) : "");
 }
 
@@ -154,10 +155,11 @@ void ereignis_liste(const Spielfeld_Record& r, Rollliste& l, int32_t tiefe)
         }
         const int32_t y = 24 + 12 * zeile;
         const int32_t k = (e.flags & GELB_ROT) ? 1 : (e.flags & ROT) ? 2 : 0;
-        if (karten[k]) Grafik_Blit_Transparent(karten[k], 0, 0, int32_t(karten[k]->width), int32_t(karten[k]->height), l.bild, 10, y - 10);
+        if (karten[k])
+            Grafik_Blit_Transparent(karten[k], 0, 0, int32_t(karten[k]->width), int32_t(karten[k]->height), l.bild, SZ_KARTE_X, y - 10);
         const int32_t farbe = k == 0 ? Grafik_Farbe(15, 15, 0) : Grafik_Farbe(15, 0, 0);
-        zeile_drucken(Temp_Sprintf("^tr0068%d^tl0070.Minute%s^c%05d%s", e.minute, (e.flags & SPE_HEIM) ? "^tl0115" : "^tl0230",
-                                   farbe, name_von(e.spieler_1)));
+        zeile_drucken(Temp_Sprintf("%s%s^c%05d%s", Spielszenen_Minute_Text(e.minute), (e.flags & SPE_HEIM) ? "^tl0115" : "^tl0230", farbe,
+                                   name_von(e.spieler_1)));
     }
     for (Rastport* k : karten) Grafik_Bitmap_Freigeben(k);
     if (kicks == 0) return;

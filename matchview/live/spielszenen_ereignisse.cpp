@@ -72,6 +72,13 @@ void Spielszenen_Text_Melden(int32_t x, int32_t y, const char* text)
     if (text_hook) text_hook(x, y, text);
 }
 
+const char* Spielszenen_Minute_Text(int32_t minute)
+{
+    static char text[32];
+    std::snprintf(text, sizeof text, "^tr0068%d^tl0068.Minute", int(minute));
+    return text;
+}
+
 int32_t Spielszenen_Ereignis_Zeile(const Spiele_Ereignis_Info& e, int32_t* heim, int32_t* gast, char* out, uint32_t groesse,
                                    int32_t* karte)
 {
@@ -84,13 +91,13 @@ int32_t Spielszenen_Ereignis_Zeile(const Spiele_Ereignis_Info& e, int32_t* heim,
         std::string zweiter;
         if (e.spieler_2 != 0 && e.spieler_2 != KEIN_SPIELER && e.spieler_2 != -1 && e.spieler_2 != 65535)
             zweiter = std::string(" (") + name(e.spieler_2) + ")";
-        std::snprintf(out, groesse, "^c%05d^tr0035%d^tl0037:^tl0041%d^c%05d^tr0068%d^tl0070.Minute%s^c%05d%s^c%05d%s", weiss, int(*heim),
-                      int(*gast), grau, int(e.minute), spalte, weiss, name(e.spieler_1), grau, zweiter.c_str());
+        std::snprintf(out, groesse, "^c%05d^tr0035%d^tl0037:^tl0041%d^c%05d%s%s^c%05d%s^c%05d%s", weiss, int(*heim), int(*gast), grau,
+                      Spielszenen_Minute_Text(e.minute), spalte, weiss, name(e.spieler_1), grau, zweiter.c_str());
         return 1;
     }
     // card pictures: red, yellow, yellow-red
     *karte = e.flags & ROT ? SZ_MARKE_ROT : e.flags & GELB_ROT ? SZ_MARKE_GELB_ROT : SZ_MARKE_GELB;
-    std::snprintf(out, groesse, "^c%05d^tr0068%d^tl0070.Minute%s^c%05d%s", grau, int(e.minute), spalte, weiss, name(e.spieler_1));
+    std::snprintf(out, groesse, "^c%05d%s%s^c%05d%s", grau, Spielszenen_Minute_Text(e.minute), spalte, weiss, name(e.spieler_1));
     return 1;
 }
 
@@ -154,10 +161,9 @@ void Spielszenen_Ereignisliste_Bei(Rastport* seite, Spielszenen_Fenster* f, Spie
         if (i < erstes) continue;  // counted for the score, not shown
         const int32_t zy = y + ZEILE * (zeile + 1);
         drucken(seite, fo, x, zy, text);
-        const bool heim_seite = ereignisse[size_t(i)].flags & 1;
         if (karte >= 0 && seite) {
             Rastport* b = laden(l.zeichen[karte - SZ_MARKEN_ERSTE], karte);
-            if (b) Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), seite, x + (heim_seite ? 115 : 230) - 12, zy - 10);
+            if (b) Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), seite, x + SZ_KARTE_X, zy - 10);
         }
         ++zeile;
     }

@@ -222,6 +222,12 @@ void Spielszenen_Schuetze_Freigeben();
 // ---- events list and statistics lines ----
 // Position of the events list (100, 100 at start).
 extern int32_t Spielszenen_Ereignisliste_X, Spielszenen_Ereignisliste_Y;
+// The minute of a listed event: its number right-aligned at 68 and ".Minute" straight after
+// it, so that the two read as one word ("4.Minute"), in the events list and on the match data page.
+const char* Spielszenen_Minute_Text(int32_t minute);
+// Where a card row's icon stands in the events list: left in the row, where a goal row shows the
+// score, clear of the minute and the name.
+constexpr int32_t SZ_KARTE_X = 10;
 // One row of the list for a goal or card, counting the score on (heim, gast); *karte the card's
 // picture or -1. 1 when written.
 int32_t Spielszenen_Ereignis_Zeile(const Spiele_Ereignis_Info& e, int32_t* heim, int32_t* gast, char* out, uint32_t groesse,

@@ -8,13 +8,31 @@
 #include "match/pitch/spielfeld_ansicht.h"
 #include "match/spieltag_welt.h"
 #include "match/spielfeld_netz.h"
+#include "match/spieltag_intern.h"
 #include "network/netzuser.h"
 #include "platform/os/os.h"
 #include "platform/win95.h"
 
 namespace {
 
-class Spieltag_Uhr_Test : public Spieltag_Welt {};
+class Spieltag_Uhr_Test : public Spieltag_Welt {
+protected:
+    // How a day ran out: its frames, its last minute, the frames of its run-out and each game's
+    // goals and events.
+    struct Tag {
+        int32_t frames = 0, minute = 0, auslauf = 0;
+        std::vector<std::array<int32_t, 3>> spiele;
+        void ergebnisse_lesen()
+        {
+            minute = Spieltag_Uhr.minute;
+            for (const auto& [c, g] : Spieltag_Welt::spiele()) {
+                (void)c;
+                const Spiele_Spiel* m = Spiele_Get_Spiel(g, 1);
+                spiele.push_back({m->heim_tore, m->gast_tore, m->ereignis_anzahl});
+            }
+        }
+    };
+};
 
 TEST_F(Spieltag_Uhr_Test, SpeedAndTheClockOfAMinute)
 {
@@ -233,10 +251,6 @@ TEST_F(Spieltag_Uhr_Test, ANetworkedGameRestsOnThePitchBetweenTheHalves)
 // they do frame by frame.
 TEST_F(Spieltag_Uhr_Test, ADayNobodySeesPassesAMinuteAFrameAndEndsTheSame)
 {
-    struct Tag {
-        int32_t frames = 0, minute = 0, auslauf = 0;
-        std::vector<std::array<int32_t, 3>> spiele;
-    };
     auto spielen = [&](bool ungesehen) {
         Tag t;
         EXPECT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
@@ -248,12 +262,10 @@ TEST_F(Spieltag_Uhr_Test, ADayNobodySeesPassesAMinuteAFrameAndEndsTheSame)
         }
         for (; t.frames < 100000 && Spieltag_Uhr.vorlauf == 0; ++t.frames)
             if (!Spieltag_Run(0)) break;
-        t.minute = Spieltag_Uhr.minute;
+        const int32_t minute = Spieltag_Uhr.minute;
         while (t.auslauf < 1000 && Spieltag_Run(0)) ++t.auslauf;
-        for (const auto& [c, g] : spiele()) {
-            const Spiele_Spiel* m = Spiele_Get_Spiel(g, 1);
-            t.spiele.push_back({m->heim_tore, m->gast_tore, m->ereignis_anzahl});
-        }
+        t.ergebnisse_lesen();
+        t.minute = minute;
         Os_Script_Stop();
         return t;
     };
@@ -270,6 +282,50 @@ TEST_F(Spieltag_Uhr_Test, ADayNobodySeesPassesAMinuteAFrameAndEndsTheSame)
     EXPECT_EQ(ungesehen.auslauf, 0);
     EXPECT_EQ(ungesehen.spiele, gesehen.spiele);
     ASSERT_FALSE(gesehen.spiele.empty());
+}
+
+// A lone manager's live game over (here at the hour) while the day's other games play on: they
+// come a minute a frame, not at the live pace, and end as they would have at the live pace.
+TEST_F(Spieltag_Uhr_Test, OnceTheLiveGameIsOverTheOthersPlayAMinuteAFrameAndEndTheSame)
+{
+    int32_t minuten[2] = {0, 0};
+    auto spielen = [&](bool eilen) {
+        Tag t;
+        for (int32_t k = 0; k < Team_Anzahl; ++k)
+            if (Team_Hat_Manager(k)) Team_Wert(TEAM_FLAGS, k, 8, TEAM_SETZEN);
+        EXPECT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+        int32_t live = -1;
+        for (const auto& [c, g] : spiele()) {
+            (void)c;
+            if (const Spielfeld_Record* r = Spielfeld_Get_Spiel(g); r && r->aktiv && live < 0) live = g;
+        }
+        EXPECT_GE(live, 0);
+        EXPECT_TRUE(Ablauf_Allein());
+        for (int32_t i = 0; i < 400000 && Spieltag_Uhr.minute < 60; ++i)
+            if (!Spieltag_Run(0)) break;
+        Spieltag_Eintrag e;
+        uint32_t i = 0;
+        EXPECT_TRUE(spieltag_spiel_finden(live, &e, &i));
+        spieltag_spiel_aus(e, i);
+        Spielfeld_Halbzeit_Beenden(live);
+        const int32_t start = Spieltag_Uhr.minute;
+        Spieltag_Rest_Eilt = eilen;
+        for (; t.frames < 100000 && Spieltag_Uhr.vorlauf == 0; ++t.frames)
+            if (!Spieltag_Run(0)) break;
+        Spieltag_Rest_Eilt = true;
+        t.ergebnisse_lesen();
+        minuten[eilen] = t.minute - start;
+        return t;
+    };
+    const Tag live_tempo = spielen(false);
+    TearDown();
+    SetUp();
+    const Tag eilig = spielen(true);
+    ASSERT_GT(minuten[0], 20);
+    EXPECT_GT(live_tempo.frames, 30 * minuten[0]);
+    EXPECT_LE(eilig.frames, minuten[1] + 2);
+    EXPECT_EQ(eilig.minute, live_tempo.minute);
+    EXPECT_EQ(eilig.spiele, live_tempo.spiele);
 }
 
 }  // namespace

@@ -425,3 +425,40 @@ TEST_F(AufstellungBilder, LongNamesReadWholeOnTheBenchInTheListAndOnThePitch)
 }
 
 }  // namespace
+
+namespace {
+
+// The player list's headers (on every page that shows the list: the line-up, the instructions,
+// the team talk) stand apart, each inside the list's panel, in their order.
+TEST_F(AufstellungBilder, TheListsHeadersStandApart)
+{
+    auto r = probe(2);
+    Netz_Set_Eigenes_Team(0);
+    Screen_Record = r.get();
+    Screen_Seite = -1;
+    Text_Pruefung_Starten();
+    ASSERT_TRUE(Screen_Oeffnen());
+    Screen_Phase_Kabine = 1;
+    Screen_Seite_Zeigen(0);
+    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + PAGE_MOTIVATION]);
+    Screen_Phase_Kabine = 0;
+    const auto texte = Text_Pruefung_Texte(Grafik_Seite_0);
+    Text_Pruefung_Beenden();
+    const Btnscreen_Gadget& tafel = Aufstellung_Liste[AG_LISTE_TAFEL];
+    const std::vector<std::string> koepfe = {"Spieler in der Aufstellung", "Manndeckung", "Energie", "Laufpensum", "Pass",
+                                             "Zweik.", "Ballk.", "Torschu\xc3\x9f", "Note"};
+    std::vector<const Text_Sichtbar*> gesehen;
+    for (const std::string& k : koepfe) {
+        const Text_Sichtbar* da = nullptr;
+        for (const Text_Sichtbar& t : texte)
+            if (t.text == k && t.y1 < tafel.y + 25) da = &t;
+        ASSERT_NE(da, nullptr) << k;
+        EXPECT_EQ(da->gezeigt, da->punkte) << k;
+        EXPECT_GE(da->x1, tafel.x) << k;
+        EXPECT_LE(da->x2, tafel.x + tafel.w) << k;
+        gesehen.push_back(da);
+    }
+    for (size_t i = 1; i < gesehen.size(); ++i) EXPECT_GE(gesehen[i]->x1 - gesehen[i - 1]->x2, 4) << koepfe[i - 1] << " / " << koepfe[i];
+}
+
+}  // namespace

@@ -89,4 +89,60 @@ TEST_F(Aufstellung_Spieltag, ASubstituteDraggedOntoAShirtIsListedAndTheViewComes
     std::printf("%s\n", bilder.c_str());
 }
 
+// The line-up screen stays open over the running match while a substitution entered there is
+// made at the next stoppage: once the replaced man has walked off, the list shows the substitute
+// in his place and the bench no longer holds the substitute.
+TEST_F(Aufstellung_Spieltag, TheOpenScreenShowsTheSubstituteOnceHeComesOn)
+{
+    const int32_t verein = Aktuelles_Team >= 0 ? Aktuelles_Team : 0;
+    Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_LIVE, verein);
+    ASSERT_TRUE(Spieltag_Bis_Live());
+    Spieltag_Laufen(1000);
+    Spielszenen_Schirm_Befehl = 0;
+    schritte(20);
+    ASSERT_TRUE(Screen_Geladen());
+    Spielfeld_Record* r = Screen_Record;
+    ASSERT_NE(r, nullptr);
+    const int32_t s = Screen_Seite;
+    if (r->wechsel_uebrig[s] == 0) r->wechsel_uebrig[s] = 3;
+    const Btnscreen_Gadget* bank = &Aufstellung_Liste[s ? AG_GAST_BANK : AG_HEIM_BANK];
+    const Btnscreen_Gadget* zeile = &Aufstellung_Liste[AG_LISTE + 6];
+    ASSERT_EQ(bank->benutzer[2], uint32_t(TYP_BANK));
+    ASSERT_EQ(zeile->benutzer[2], uint32_t(TYP_ZEILE));
+    const int32_t ein = int32_t(bank->benutzer[1]), aus = int32_t(zeile->benutzer[1]);
+    const int32_t ein_spnr = r->spieler[ein].spnr, aus_spnr = r->spieler[aus].spnr;
+    ASSERT_TRUE(Auswechsel_Eintragen(r, s, ein, aus));
+    // The match runs on under the screen until he is on.
+    for (int32_t i = 0; i < 60000 && Screen_Geladen() && !(r->spieler[ein].zustand & SPIELFELD_AUF_DEM_PLATZ); ++i) Ablauf_Schritt();
+    ASSERT_TRUE(Screen_Geladen()) << "the screen closed before the substitution";
+    ASSERT_NE(r->spieler[ein].zustand & SPIELFELD_AUF_DEM_PLATZ, 0u) << "no stoppage came";
+    // The replaced man is listed until he has walked off the pitch.
+    for (int32_t i = 0; i < 20000 && Screen_Geladen() && Spieler_Ist_Aufgestellt(r, aus); ++i) Ablauf_Schritt();
+    ASSERT_FALSE(Spieler_Ist_Aufgestellt(r, aus));
+    schritte(3);
+    ASSERT_TRUE(Screen_Geladen());
+    auto gelistet = [](int32_t spnr) {
+        for (int32_t i = 0; i < 11; ++i)
+            if (Aufstellung_Liste[AG_LISTE + i].benutzer[2] == uint32_t(TYP_ZEILE) && int32_t(Aufstellung_Liste[AG_LISTE + i].benutzer[0]) == spnr)
+                return true;
+        return false;
+    };
+    auto auf_der_bank = [s](int32_t spnr) {
+        for (int32_t i = 0; i < 5; ++i) {
+            const Btnscreen_Gadget& b = Aufstellung_Liste[(s ? AG_GAST_BANK : AG_HEIM_BANK) + i];
+            if (b.benutzer[2] == uint32_t(TYP_BANK) && int32_t(b.benutzer[0]) == spnr) return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(gelistet(ein_spnr));
+    EXPECT_FALSE(gelistet(aus_spnr));
+    EXPECT_FALSE(auf_der_bank(ein_spnr));
+    const std::string bilder = SPIELSZENEN_ORDNER + "/aufstellung_spieltag_" + std::to_string(::getpid());
+    std::filesystem::create_directories(bilder);
+    EXPECT_TRUE(Os_Display_Dump_Png((bilder + "/eingewechselt.png").c_str()));
+    std::printf("%s\n", bilder.c_str());
+    Zurueck_LB(&Aufstellung_Liste[AG_ZURUECK]);
+    schritte(5);
+}
+
 }  // namespace

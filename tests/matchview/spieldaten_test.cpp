@@ -172,8 +172,8 @@ TEST_F(Spieldaten, AShootOutsKicksStandApartWithTheirOwnScore)
         if (s.text.find("^tl0037:") != std::string::npos || s.text.find("Elfmeterschießen") != std::string::npos) zeilen.push_back(s.text);
     ASSERT_EQ(zeilen.size(), 6u);
     auto stand = [](const std::string& t, const char* s) { return t.find(s) != std::string::npos; };
-    EXPECT_TRUE(stand(zeilen[0], "1^tl0037:^tl00410") && stand(zeilen[0], "10^tl0070.Minute"));
-    EXPECT_TRUE(stand(zeilen[1], "1^tl0037:^tl00411") && stand(zeilen[1], "80^tl0070.Minute"));
+    EXPECT_TRUE(stand(zeilen[0], "1^tl0037:^tl00410") && stand(zeilen[0], "10^tl0068.Minute"));
+    EXPECT_TRUE(stand(zeilen[1], "1^tl0037:^tl00411") && stand(zeilen[1], "80^tl0068.Minute"));
     EXPECT_TRUE(stand(zeilen[2], "Elfmeterschießen"));
     for (size_t i = 3; i < 6; ++i) EXPECT_FALSE(stand(zeilen[i], "Minute")) << zeilen[i];
     EXPECT_TRUE(stand(zeilen[3], "1^tl0037:^tl00410"));

@@ -2,16 +2,25 @@
 // they print.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "competitions/spiele_welt.h"
 #include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
+#include "platform/os/os_display.h"
+#include "tests/matchview/spielszenen_dateien.h"
+#include "toolkit/text_pruefung.h"
 
 namespace {
 
@@ -80,10 +89,10 @@ TEST_F(Ereignisliste, EmptyFirstMinuteGoalsCountTheScoreAndCards)
         if (t.text.find("Minute") != std::string::npos) zeilen.push_back(t.text);
     ASSERT_EQ(zeilen.size(), 3u);
     EXPECT_NE(zeilen[0].find("^tr00351^tl0037:^tl00410"), std::string::npos) << zeilen[0];
-    EXPECT_NE(zeilen[0].find("^tr00681^tl0070.Minute^tl0115"), std::string::npos) << zeilen[0];
+    EXPECT_NE(zeilen[0].find("^tr00681^tl0068.Minute^tl0115"), std::string::npos) << zeilen[0];
     EXPECT_NE(zeilen[1].find("^tr00351^tl0037:^tl00411"), std::string::npos) << zeilen[1];
     EXPECT_NE(zeilen[1].find("^tl0230"), std::string::npos);
-    EXPECT_NE(zeilen[2].find("44^tl0070.Minute^tl0230"), std::string::npos) << zeilen[2];
+    EXPECT_NE(zeilen[2].find("44^tl0068.Minute^tl0230"), std::string::npos) << zeilen[2];
 }
 
 TEST_F(Ereignisliste, ALongListShowsItsLatestRowsInsideThePage)
@@ -96,8 +105,8 @@ TEST_F(Ereignisliste, ALongListShowsItsLatestRowsInsideThePage)
     EXPECT_GT(zeilen, 10);
     EXPECT_LT(zeilen, 60);
     EXPECT_LE(unten, 475);
-    EXPECT_TRUE(enthaelt("^tr006860^tl0070"));  // the latest
-    EXPECT_FALSE(enthaelt("^tr00681^tl0070"));   // the first is cut
+    EXPECT_TRUE(enthaelt("^tr006860^tl0068"));  // the latest
+    EXPECT_FALSE(enthaelt("^tr00681^tl0068"));   // the first is cut
     EXPECT_GE(Spielszenen_Ereignisliste_Y, 35);
 }
 
@@ -150,6 +159,69 @@ TEST_F(Ereignisliste, FloatingPanelsCoverWhatLiesBelowThem)
     Grafik_Bitmap_Freigeben(bild);
     EXPECT_EQ(unter[0], unter[1]);
     EXPECT_EQ(unter[0].front(), Spielszenen_Panel_Farbe());
+}
+
+// The list drawn with the builder's fonts and pictures.
+class Ereignisliste_Bild : public Ereignisliste {
+protected:
+    static inline Spielszenen_Dateien_Sitzung sitzung;
+    static void SetUpTestSuite() { sitzung.oeffnen(); }
+    static void TearDownTestSuite() { sitzung.schliessen(); }
+};
+
+// Goals and cards of both sides: each minute reads as one word ("4.Minute": no more room between
+// the number and ".Minute" than between the letters of a word), and no card's picture lies on a
+// text of its row.
+TEST_F(Ereignisliste_Bild, TheMinuteReadsAsOneWordAndCardsKeepClearOfTheTexts)
+{
+    Spiele_Set_Ereignis(h, 4 | 1, 4, 10, 11);
+    Spiele_Set_Ereignis(h, 16 | 1, 17, 12, 32767);
+    Spiele_Set_Ereignis(h, 16, 23, 31, 32767);
+    Spiele_Set_Ereignis(h, 32, 61, 32, 32767);
+    Spiele_Set_Ereignis(h, 64 | 1, 88, 13, 32767);
+    Spiele_Set_Ereignis(h, 4, 90, 33, 32767);
+    Rastport* seite = Grafik_Seite_1;
+    ASSERT_NE(seite, nullptr);
+    Grafik_Rechteck_Fuellen(seite, 0, 0, 640, 480, uint16_t(0x07E0));
+    Text_Pruefung_Starten();
+    Spielszenen_Ereignisliste_Bei(seite, &f, r.get(), 0, 0, 0);
+    const auto sichtbar = Text_Pruefung_Texte(seite);
+    const auto befunde = Text_Pruefung_Befunde(seite);
+    Text_Pruefung_Beenden();
+    std::filesystem::create_directories(SPIELSZENEN_ORDNER);
+    const std::string bild = SPIELSZENEN_ORDNER + "/ereignisliste_" + std::to_string(::getpid()) + ".png";
+    Grafik_Screen_Seite_Zeigen(1);
+    EXPECT_TRUE(Os_Display_Dump_Png(bild.c_str()));
+    std::printf("%s\n", bild.c_str());
+    int32_t minuten = 0;
+    for (const Text_Sichtbar& m : sichtbar) {
+        if (m.text != ".Minute") continue;
+        ++minuten;
+        // the number on the same line, right before it
+        const Text_Sichtbar* zahl = nullptr;
+        for (const Text_Sichtbar& t : sichtbar)
+            if (t.y1 < m.y2 && m.y1 < t.y2 && t.x2 <= m.x1 && !t.text.empty() && std::isdigit(static_cast<unsigned char>(t.text[0])) &&
+                (!zahl || t.x2 > zahl->x2))
+                zahl = &t;
+        ASSERT_NE(zahl, nullptr);
+        EXPECT_LE(m.x1 - zahl->x2, 1) << zahl->text << m.text;
+    }
+    EXPECT_EQ(minuten, 6);
+    // Around each text, two pixels to either side, only its ink and the panel's body: no picture.
+    const std::vector<uint16_t> erlaubt = {uint16_t(Spielszenen_Panel_Farbe()), uint16_t(Grafik_Farbe(15, 15, 15)),
+                                           uint16_t(Grafik_Farbe(11, 11, 11))};
+    for (const Text_Sichtbar& t : sichtbar) {
+        EXPECT_EQ(t.gezeigt, t.punkte) << t.text << ": partly covered";
+        if (t.y1 < Spielszenen_Ereignisliste_Y) continue;  // the head
+        int32_t fremd = 0;
+        for (int32_t y = t.y1; y < t.y2; ++y)
+            for (int32_t x = t.x1 - 2; x < t.x2 + 2; ++x)
+                fremd += std::find(erlaubt.begin(), erlaubt.end(), uint16_t(Grafik_Pixel_Lesen(seite, x, y))) == erlaubt.end();
+        EXPECT_EQ(fremd, 0) << t.text << ": a picture beside or on it";
+    }
+    std::string zeilen;
+    for (const Text_Befund& b : befunde) zeilen += Text_Befund_Zeile(b) + "\n";
+    EXPECT_EQ(zeilen, "");
 }
 
 }  // namespace
