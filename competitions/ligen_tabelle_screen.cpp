@@ -120,9 +120,13 @@ std::string name(int32_t team, int32_t form = 178)
 int32_t spieltag_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!icon) return 0;
-    char t[32];
-    std::snprintf(t, sizeof t, "%d. Spieltag", std::max(wort(LT_SPIELTAG), 1));
-    text(icon->x, icon->y + 12, farbe(15, 15, 15), t, 4);
+    int32_t tag = 0;
+    const Wettbewerb_Id w = gewaehlt(&tag);
+    char t[64];
+    std::snprintf(t, sizeof t, "%s", Ligen_Tabelle_Spieltag_Text(w, tag, std::max(wort(LT_SPIELTAG), 1)).c_str());
+    const int32_t font = Menue_Font_Passend(4, t, icon->breite - 2);
+    String_Kuerzen_Pixel(t, nullptr, font, icon->breite - 2);
+    text(icon->x, icon->y + 12, farbe(15, 15, 15), t, font);
     return 0;
 }
 
@@ -429,6 +433,9 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
         if (a.addiert) zeilen.push_back({-1, d}), ++benutzt;
     }
     const int32_t haelfte = zwei ? (int32_t(zeilen.size()) + 1) / 2 : int32_t(zeilen.size());
+    // The places stand right-aligned before the names, which begin after the widest place (a
+    // two-digit place is wider than the room a one-digit table leaves) and are cut before games.
+    const Ligen_Tabelle_Spalten sp = Ligen_Tabelle_Platz_Spalten(t.anzahl, zwei);
     for (int32_t z = 0; z < int32_t(zeilen.size()); ++z) {
         const bool rechts = zwei && z >= haelfte;
         const int32_t x = rechts ? 270 : 0, top = (rechts ? z - haelfte : z) * TABELLE_ZEILE, y = top + 9;
@@ -441,10 +448,12 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
         const int32_t pf = an(LT_EWIG) ? -1 : Wettbewerb_Get_Platz_Farbe(w, pl);
         const uint16_t platz_farbe = pf >= 0 ? uint16_t(pf) : f;
         char s[128];
-        std::snprintf(s, sizeof s, "%2d.", pl + 1);
-        p.zellen.push_back({x, y, platz_farbe, 4, s});
-        p.zellen.push_back({x + 18, y, f, 4, name(team, zwei ? 185 : 150)});
-        p.treffer.push_back({team, x + 18, top, zwei ? 115 : 150, TABELLE_ZEILE});
+        std::snprintf(s, sizeof s, "%d.", pl + 1);
+        p.zellen.push_back({x + sp.platz_ende - Font_Text_Breite(Font(4), s), y, platz_farbe, 4, s});
+        std::snprintf(s, sizeof s, "%s", name(team, zwei ? 185 : 150).c_str());
+        String_Kuerzen_Breite(s, sp.name_breite, [](const char* n) { return Font_Text_Breite(Font(4), n); });
+        p.zellen.push_back({x + sp.name_x, y, f, 4, s});
+        p.treffer.push_back({team, x + sp.name_x, top, sp.name_breite, TABELLE_ZEILE});
         std::snprintf(s, sizeof s, "%2d", t.spiele[teil][slot]);
         p.zellen.push_back({x + (zwei ? 137 : 174), y, f, 4, s});
         const int32_t b = an(LT_TIP) ? 0 : erster, e = an(LT_TIP) ? info->saison_spieltage - 1 : letzter;
@@ -542,11 +551,20 @@ int32_t kopf_zeichnen(Menue_Icon* icon, uint32_t)
 // The team the graph follows: the filter club while the filter is on, else the manager's.
 int32_t grafik_team() { return an(LT_FILTER) && wort(LT_FILTER) >= 0 ? wort(LT_FILTER) : Aktuelles_Team; }
 
+// The graph follows a club through a competition with a table that it plays in.
+bool grafik_moeglich(Wettbewerb_Id w)
+{
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
+    return info && !(info->modus & KO_SYSTEM) && grafik_team() >= 0 && Wettbewerb_Team_In_Liste(w, grafik_team());
+}
+
+// The title names the club and the table range of the graph; without a graph (a cup shown, a
+// club not in the competition) there is no range to name.
 int32_t grafik_titel_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!icon || !Grafik_Render_Ziel) return 0;
     const Wettbewerb_Id w = gewaehlt(nullptr);
-    if (!Wettbewerb_Get_Info(w) || grafik_team() < 0) return 0;
+    if (!grafik_moeglich(w)) return 0;
     char t[160];
     std::snprintf(t, sizeof t, "%s", Ligen_Tabelle_Grafik_Titel(grafik_team(), wort(LT_VON), wort(LT_BIS), w).c_str());
     String_Kuerzen_Pixel(t, nullptr, GRAFIK_TITEL_FONT, icon->breite);
@@ -559,9 +577,8 @@ int32_t grafik_zeichnen(Menue_Icon* icon, uint32_t)
     Rastport* ziel = Grafik_Render_Ziel;
     if (!icon || !ziel) return 0;
     const Wettbewerb_Id w = gewaehlt(nullptr);
-    const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
     const int32_t team = grafik_team();
-    if (!info || (info->modus & KO_SYSTEM) || !Wettbewerb_Team_In_Liste(w, team)) return 0;
+    if (!grafik_moeglich(w)) return 0;
     std::vector<int32_t> plaetze;
     Ligen_Tabelle_Grafik_Daten(w, team, &plaetze);
     Ligen_Tabelle_Grafik_Malen(ziel, icon->x, icon->y, w, plaetze);
@@ -719,7 +736,7 @@ int32_t filter_zeichnen(Menue_Icon* icon, uint32_t)
     Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y, icon->breite, icon->hoehe,
                             ein ? farbe(4, 6, 12) : farbe(2, 2, 5));
     const std::string t = Ligen_Tabelle_Filter_Text(
-        name(wort(LT_FILTER), 193).c_str(), [](const char* s) { return Font_Text_Breite(Font(9), s); }, 92);
+        name(wort(LT_FILTER), 193).c_str(), [](const char* s) { return Font_Text_Breite(Font(9), s); }, icon->breite - 6);
     text(icon->x + 3, icon->y + 12, ein ? farbe(15, 15, 6) : farbe(14, 14, 14), t, 9);
     return 0;
 }
@@ -1133,7 +1150,9 @@ void liste_bauen()
         const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
         const int32_t club = wort(LT_FILTER) >= 0 && wort(LT_FILTER) < Team_Anzahl ? wort(LT_FILTER) : Aktuelles_Team;
         int32_t beste = 0, schlechteste = 0;
-        if (info && !(info->modus & KO_SYSTEM) && Wettbewerb_Erreichbare_Plaetze(w, club, &beste, &schlechteste) >= 0 && beste >= 1)
+        // (none for a club that does not play in the competition: it has no places to reach)
+        if (info && !(info->modus & KO_SYSTEM) && Wettbewerb_Team_In_Liste(w, club) &&
+            Wettbewerb_Erreichbare_Plaetze(w, club, &beste, &schlechteste) >= 0 && beste >= 1)
             for (auto [nr, platz, dy] : {std::tuple{I_MARKE_OBEN, beste, 0}, std::tuple{I_MARKE_UNTEN, schlechteste, 1}}) {
                 icon(nr, MARKE_X, int16_t(GRAFIK_Y + Ligen_Tabelle_Marke_Y(platz, info->teams) + dy * MARKE_H / 2), MARKE_W,
                      MARKE_H, marke_zeichnen);
@@ -1306,7 +1325,9 @@ int32_t paarungen_screen(Menue_Icon*, uint32_t) { return screen(true); }
 
 std::vector<Ligen_Tabelle_Platz> Ligen_Tabelle_Kopf_Plaetze(bool breit, bool nur_paarungen, bool rueckspiele)
 {
-    std::vector<Ligen_Tabelle_Platz> v = {{I_SPIELTAG, 50, 46, 110, 20}, {LT_FILTER, 50, 69, 100, 20}};
+    // The filter's "nur" and club name take the room up to the shortcut buttons: our font needs
+    // it for a whole name.
+    std::vector<Ligen_Tabelle_Platz> v = {{I_SPIELTAG, 50, 46, 110, 20}, {LT_FILTER, 50, 69, KURZWAHL_X[0] - 4 - 50, 20}};
     for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) v.push_back({LT_KURZWAHL + i, KURZWAHL_X[i], KURZWAHL_Y, KURZWAHL_W, KURZWAHL_H});
     for (int32_t k = 0; k < PAARUNGSKNOEPFE_ANZAHL; ++k)
         v.push_back({PAARUNGSKNOEPFE[k].nummer, PAARUNGSKNOPF_X, PAARUNGSKNOPF_Y[k], LT_KNOPF_BREITE, LT_PAARUNGSKNOPF_HOEHE});
@@ -1411,6 +1432,28 @@ void Ligen_Tabelle_Registrieren()
     Menue_Leiste_Screens[0] = tabellen_screen;
     Menue_Leiste_Screens[2] = paarungen_screen;
     Ligen_Teamvergleich_Registrieren();
+}
+
+std::string Ligen_Tabelle_Spieltag_Text(Wettbewerb_Id runde, int32_t tag_in_runde, int32_t spieltag)
+{
+    char liga[32];
+    std::snprintf(liga, sizeof liga, "%d.Spieltag", tag_in_runde + 1);
+    const std::string r = Wettbewerb_Get_Info(runde) ? Wettbewerb_Get_Rundentext(runde, tag_in_runde) : liga;
+    if (r != liga && !r.empty()) return r;
+    std::snprintf(liga, sizeof liga, "%d. Spieltag", spieltag);
+    return liga;
+}
+
+Ligen_Tabelle_Spalten Ligen_Tabelle_Platz_Spalten(int32_t plaetze, bool zwei)
+{
+    int32_t ende = 0;
+    char s[16];
+    for (int32_t pl = 1; pl <= std::max(plaetze, 9); ++pl) {
+        std::snprintf(s, sizeof s, "%d.", pl);
+        ende = std::max(ende, Font_Text_Breite(Font(4), s));
+    }
+    const int32_t name_x = std::max(18, ende + 4), spiele = zwei ? 137 : 174;
+    return {ende, name_x, spiele - name_x - 4};
 }
 
 std::string Ligen_Tabelle_Grafik_Titel(int32_t team, int32_t von, int32_t bis, Wettbewerb_Id w)

@@ -18,6 +18,7 @@
 #include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
+#include "competitions/programm_schriften.h"
 
 namespace {
 
@@ -415,6 +416,17 @@ namespace {
 
 // The graph of the table place has its title line above it: the club, the range and the league,
 // or the one match day's place.
+// The match-day label names what the fixtures show: a league's match day, a cup's round.
+TEST_F(TabellenPanes, TheMatchDayLabelNamesALeagueDayOrACupRound)
+{
+    EXPECT_EQ(Ligen_Tabelle_Spieltag_Text(LIGA, 2, 3), "3. Spieltag");
+    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(POKAL_R2))->rundentext[0] = RT_FINALE;
+    EXPECT_EQ(Ligen_Tabelle_Spieltag_Text(POKAL_R2, 0, 2), "Finale");
+    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(POKAL_R1))->rundentext[0] = RT_ERSTE_RUNDE;
+    EXPECT_EQ(Ligen_Tabelle_Spieltag_Text(POKAL_R1, 0, 1), "1. Runde");
+    EXPECT_EQ(Ligen_Tabelle_Spieltag_Text(Wettbewerb_Id(250), 0, 4), "4. Spieltag") << "no such competition";
+}
+
 TEST_F(TabellenPanes, TheTablePlaceGraphNamesItsClubAndRange)
 {
     const std::string kurz = Team_String(194, 0, nullptr, 0);
@@ -430,6 +442,54 @@ TEST_F(TabellenPanes, TheTablePlaceGraphNamesItsClubAndRange)
             EXPECT_GE(p.w, 200);
         }
     EXPECT_TRUE(titel);
+}
+
+// With the program's fonts a two-digit place is wider than the room a one-digit table left: the
+// places stand right-aligned, and every name begins after the widest of them and ends before
+// the games.
+TEST_F(TabellenPanes, TwoDigitPlacesStandClearOfTheNames)
+{
+    const Programm_Schriften schriften("tabellen_plaetze");
+    ASSERT_TRUE(schriften.bereit());
+    ASSERT_NE(Font(4), nullptr);
+    auto breite = [](const char* t) { return Font_Text_Breite(Font(4), t); };
+    EXPECT_GT(breite("18."), 15) << "the room the places once had";
+    for (const bool zwei : {false, true}) {
+        const Ligen_Tabelle_Spalten sp = Ligen_Tabelle_Platz_Spalten(18, zwei);
+        for (int32_t pl = 1; pl <= 18; ++pl) {
+            const std::string t = std::to_string(pl) + ".";
+            EXPECT_LE(breite(t.c_str()), sp.platz_ende) << t;
+        }
+        EXPECT_GE(sp.name_x - sp.platz_ende, 3) << zwei;
+        EXPECT_LE(sp.name_x + sp.name_breite, zwei ? 137 : 174) << zwei;
+    }
+    // the pane's rows: each place ends where the column does, each name fits its room
+    const int32_t b = liga(1);
+    ergebnis(b, 0, 0, 0, 1, 2, 1);
+    ergebnis(b, 0, 1, 2, 3, 1, 1);
+    zeigen(LIGA, 1);
+    knoepfe[{1, LT_AKTUELL}] = 1;
+    Ligen_Tabelle_Inhalt p;
+    Ligen_Tabelle_Tabelle_Inhalt(&p);
+    const Ligen_Tabelle_Spalten sp = Ligen_Tabelle_Platz_Spalten(4, false);
+    int32_t reihen = 0;
+    for (size_t k = 0; k + 1 < p.zellen.size(); ++k) {
+        const Ligen_Tabelle_Zelle& z = p.zellen[k];
+        if (z.text.size() < 2 || z.text.back() != '.' || z.text.find(' ') != std::string::npos) continue;
+        ++reihen;
+        EXPECT_EQ(z.x + breite(z.text.c_str()), sp.platz_ende) << z.text;
+        EXPECT_EQ(p.zellen[k + 1].x, sp.name_x) << p.zellen[k + 1].text;
+        EXPECT_LE(breite(p.zellen[k + 1].text.c_str()), sp.name_breite) << p.zellen[k + 1].text;
+    }
+    EXPECT_EQ(reihen, 4) << texte(p);
+    // The club filter's label holds a whole club name and ends before the first shortcut button.
+    for (const Ligen_Tabelle_Platz& f : Ligen_Tabelle_Kopf_Plaetze(false, false, false))
+        if (f.nummer == LT_FILTER) {
+            EXPECT_LT(f.x + f.w, 187);
+            for (const char* verein : {"Union Löberlitz", "VfL Oberenbrück", "SpVgg Tannolfeld", "FC Wintingh. 03"})
+                EXPECT_EQ(Ligen_Tabelle_Filter_Text(verein, [](const char* t) { return Font_Text_Breite(Font(9), t); }, f.w - 6),
+                          std::string("nur ") + verein);
+        }
 }
 
 }  // namespace
