@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <tuple>
@@ -272,15 +273,26 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
     }
     const bool spalten = breit && !filter;
     const int32_t haelfte = spalten ? (int32_t(reihen.size()) + 1) / 2 : int32_t(reihen.size());
+    // The club view's dates stand right-aligned before the home club, as wide as the widest.
+    int32_t datum_w = 0;
+    for (const Reihe& r : reihen) datum_w = std::max(datum_w, Font_Text_Breite(Font(4), r.datum.c_str()));
     for (const Reihe& r : reihen) {
         const bool rechts = spalten && zeilen >= haelfte;
         const int32_t x = rechts ? 290 : 0, top = (rechts ? zeilen - haelfte : zeilen) * zeile;
-        const int32_t dx = r.datum.empty() ? 0 : 58, form = spalten ? 185 : 150;
-        const int32_t namen_w = spalten ? 100 : 125, gast_x = x + dx + (spalten ? 105 : 130);
-        const int32_t ergebnis_x = x + dx + (spalten ? 215 : 262);
-        if (!r.datum.empty()) p.zellen.push_back({x, top + 10, weiss, 4, r.datum});
+        // (the other club and the result keep their places: the home club gives up the room)
+        const int32_t basis = r.datum.empty() ? 0 : 58, dx = r.datum.empty() ? 0 : std::max(basis, datum_w + 6);
+        const int32_t form = spalten ? 185 : 150;
+        const int32_t namen_w = spalten ? 100 : 125, gast_x = x + basis + (spalten ? 105 : 130);
+        const int32_t ergebnis_x = x + basis + (spalten ? 215 : 262);
+        if (!r.datum.empty())
+            p.zellen.push_back({x + dx - 6 - Font_Text_Breite(Font(4), r.datum.c_str()), top + 10, weiss, 4, r.datum});
         const bool h_sieg = r.h_tore >= 0 && r.h_tore > r.g_tore, g_sieg = r.h_tore >= 0 && r.g_tore > r.h_tore;
-        p.zellen.push_back({x + dx, top + 10, h_sieg ? gelb : weiss, 4, name(r.heim, form)});
+        char heim[96];
+        std::snprintf(heim, sizeof heim, "%s", name(r.heim, form).c_str());
+        // (a name marked up as the filter club's is not cut: its closing codes would go first)
+        if (!std::strchr(heim, '^'))
+            String_Kuerzen_Breite(heim, gast_x - (x + dx) - 4, [](const char* t) { return Font_Text_Breite(Font(4), t); });
+        p.zellen.push_back({x + dx, top + 10, h_sieg ? gelb : weiss, 4, heim});
         p.zellen.push_back({gast_x, top + 10, g_sieg ? gelb : weiss, 4, "- " + name(r.gast, form)});
         char e[32];
         if (r.h_tore < 0 && r.g_hin < 0) std::snprintf(e, sizeof e, "-:-");
@@ -401,6 +413,17 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
         std::snprintf(titel, sizeof titel, "Tabelle vom %2d. Spieltag:", erster + 1);
     } else {
         std::snprintf(titel, sizeof titel, "Tabelle vom %2d bis %2d. Spieltag:", erster + 1, letzter + 1);
+    }
+    // A season's title ends before the first heading, centred at its tab ("Tabelle vom  1 bis
+    // 5. Spieltag:" ran into "Spiele" over two columns): cut where it does not fit.
+    // Whole words go first: "Tabelle vom  1 bis  5." still says what it is.
+    if (titel[0] != '^') {
+        const int32_t raum = (zwei ? 140 : tabs[0]) - Font_Text_Breite(Font(9), "Spiele") / 2 - 4;
+        for (char* leer; Font_Text_Breite(Font(9), titel) > raum && (leer = std::strrchr(titel, ' '));) {
+            *leer = 0;
+            for (size_t n = std::strlen(titel); n > 0 && titel[n - 1] == ' '; --n) titel[n - 1] = 0;
+        }
+        String_Kuerzen_Breite(titel, raum, [](const char* t) { return Font_Text_Breite(Font(9), t); });
     }
     if (zwei) {
         std::snprintf(spalten, sizeof spalten, ZWEI, 140, 191, 248, 410, 461, 518);

@@ -444,10 +444,11 @@ TEST_F(TabellenPanes, TheTablePlaceGraphNamesItsClubAndRange)
     EXPECT_TRUE(titel);
 }
 
-// With the program's fonts a two-digit place is wider than the room a one-digit table left: the
-// places stand right-aligned, and every name begins after the widest of them and ends before
-// the games.
-TEST_F(TabellenPanes, TwoDigitPlacesStandClearOfTheNames)
+// With the program's fonts: a two-digit place is wider than the room a one-digit table left, so
+// the places stand right-aligned and every name begins after the widest of them and ends before
+// the games; the club filter's label, the two-column title and the club view's dates keep clear
+// of their neighbours too.
+TEST_F(TabellenPanes, WithTheProgramsFontsPlacesTitlesAndDatesStandClear)
 {
     const Programm_Schriften schriften("tabellen_plaetze");
     ASSERT_TRUE(schriften.bereit());
@@ -482,6 +483,42 @@ TEST_F(TabellenPanes, TwoDigitPlacesStandClearOfTheNames)
         EXPECT_LE(breite(p.zellen[k + 1].text.c_str()), sp.name_breite) << p.zellen[k + 1].text;
     }
     EXPECT_EQ(reihen, 4) << texte(p);
+    // Over two columns the title of a range of days ends before "Spiele", centred at 140.
+    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA))->spieltag = 5;
+    Manager_Icon_Word_Data_Schreiben(1, LT_VON, 1);
+    Manager_Icon_Word_Data_Schreiben(1, LT_BIS, 5);
+    knoepfe[{1, LT_SPALTEN}] = 1;
+    Ligen_Tabelle_Tabelle_Inhalt(&p);
+    knoepfe[{1, LT_SPALTEN}] = 0;
+    ASSERT_EQ(p.kopf.rfind("^ubTabelle vom ", 0), 0u) << p.kopf;
+    const std::string titel = p.kopf.substr(3, p.kopf.find("^tz") - 3);
+    auto schmal = [](const std::string& t) { return Font_Text_Breite(Font(9), t.c_str()); };
+    EXPECT_LT(schmal(titel), 140 - schmal("Spiele") / 2) << titel;
+    // The club view: a two-digit day and month ("16.10.1999") ends before the home club.
+    Wettbewerb_Datensatz* d = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA));
+    d->spieltage = 34;
+    const int32_t lang = Spiele_Init_Neue_Spiele(1, 4, 34, 1, LIGA, -1);
+    d->spiele_block = lang;
+    for (int32_t tag = 0; tag < 34; ++tag) {
+        ergebnis(lang, tag, 0, tag % 2 ? 1 : 0, tag % 2 ? 0 : 1, -1, 0);
+        Kalender_Spieltag_Einfuegen(LIGA, tag, Kalender_Get_Tagnummer(16, 10, 1999) + 7 * tag);
+    }
+    Manager_Icon_Word_Data_Schreiben(1, LT_FILTER, 0);
+    knoepfe[{1, LT_FILTER}] = 1;
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    knoepfe[{1, LT_FILTER}] = 0;
+    int32_t daten = 0, breiteste = 0;
+    for (size_t k = 0; k + 1 < p.zellen.size(); ++k) {
+        const Ligen_Tabelle_Zelle& z = p.zellen[k];
+        if (std::count(z.text.begin(), z.text.end(), '.') != 2) continue;
+        ++daten;
+        breiteste = std::max(breiteste, breite(z.text.c_str()));
+        EXPECT_GE(z.x, 0) << z.text;
+        EXPECT_LE(z.x + breite(z.text.c_str()) + 3, p.zellen[k + 1].x) << z.text << " " << p.zellen[k + 1].text;
+    }
+    EXPECT_EQ(daten, 34) << texte(p);
+    EXPECT_GT(breiteste, 52) << "a date that did not fit the old column";
+    Kalender_Spielplan_Leeren();
     // The club filter's label holds a whole club name and ends before the first shortcut button.
     for (const Ligen_Tabelle_Platz& f : Ligen_Tabelle_Kopf_Plaetze(false, false, false))
         if (f.nummer == LT_FILTER) {
