@@ -23,8 +23,10 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "platform/string_util.h"
 #include "platform/wert.h"
 #include "toolkit/kontextmenue.h"
+#include "toolkit/screen.h"
 #include "toolkit/slave.h"
 #include "toolkit/wippe.h"
 
@@ -363,7 +365,16 @@ Menue_Kontextmenue* slot_menue(Menue_Icon* icon)
 int32_t schnitt_zeile_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, Oek_Papier(), Oek_Farbe(6, 6, 8));
-    Oek_Zeile(icon->x + 4, icon->y + 12, Stadion_Schnitt_Zeile(team()));
+    // "noch nicht verfügbar" makes the line wider than the box in the small font: the narrower
+    // of the small and the condensed font, and what still does not fit is cut.
+    char t[256];
+    std::snprintf(t, sizeof t, "%s", Stadion_Schnitt_Zeile(team()).c_str());
+    const int32_t platz = icon->breite - 6;
+    int32_t font = 11;
+    if (Font_Text_Breite(Font(font), t) > platz && Font_Text_Breite(Font(MENUE_SCHMAL_FONT), t) < Font_Text_Breite(Font(font), t))
+        font = MENUE_SCHMAL_FONT;
+    String_Kuerzen_Pixel(t, nullptr, font, platz);
+    Oek_Text(icon->x + 4, icon->y + 12, Oek_Tinte(), t, font);
     return 0;
 }
 
