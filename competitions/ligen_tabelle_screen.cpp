@@ -1459,9 +1459,11 @@ void Ligen_Tabelle_Registrieren()
 
 std::string Ligen_Tabelle_Spieltag_Text(Wettbewerb_Id runde, int32_t tag_in_runde, int32_t spieltag)
 {
+    // A knock-out round (a cup's) is named; the days of a league or a group stage are counted.
     char liga[32];
     std::snprintf(liga, sizeof liga, "%d.Spieltag", tag_in_runde + 1);
-    const std::string r = Wettbewerb_Get_Info(runde) ? Wettbewerb_Get_Rundentext(runde, tag_in_runde) : liga;
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(runde);
+    const std::string r = info && (info->modus & KO_SYSTEM) ? Wettbewerb_Get_Rundentext(runde, tag_in_runde) : liga;
     if (r != liga && !r.empty()) return r;
     std::snprintf(liga, sizeof liga, "%d. Spieltag", spieltag);
     return liga;

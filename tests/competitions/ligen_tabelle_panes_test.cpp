@@ -420,10 +420,18 @@ namespace {
 TEST_F(TabellenPanes, TheMatchDayLabelNamesALeagueDayOrACupRound)
 {
     EXPECT_EQ(Ligen_Tabelle_Spieltag_Text(LIGA, 2, 3), "3. Spieltag");
-    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(POKAL_R2))->rundentext[0] = RT_FINALE;
+    Wettbewerb_Datensatz* finale = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(POKAL_R2));
+    finale->modus |= KO_SYSTEM;
+    finale->rundentext[0] = RT_FINALE;
     EXPECT_EQ(Ligen_Tabelle_Spieltag_Text(POKAL_R2, 0, 2), "Finale");
-    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(POKAL_R1))->rundentext[0] = RT_ERSTE_RUNDE;
+    Wettbewerb_Datensatz* runde = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(POKAL_R1));
+    runde->modus |= KO_SYSTEM;
+    runde->rundentext[0] = RT_ERSTE_RUNDE;
     EXPECT_EQ(Ligen_Tabelle_Spieltag_Text(POKAL_R1, 0, 1), "1. Runde");
+    // a group stage counts its match days, whatever its round is called
+    runde->modus &= ~uint32_t(KO_SYSTEM);
+    runde->rundentext[2] = RT_VORRUNDE;
+    EXPECT_EQ(Ligen_Tabelle_Spieltag_Text(POKAL_R1, 2, 3), "3. Spieltag");
     EXPECT_EQ(Ligen_Tabelle_Spieltag_Text(Wettbewerb_Id(250), 0, 4), "4. Spieltag") << "no such competition";
 }
 
