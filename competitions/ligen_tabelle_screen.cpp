@@ -118,6 +118,19 @@ std::string name(int32_t team, int32_t form = 178)
     return n ? n : "?";
 }
 
+// A club's name cut at its end to `breite` pixels of font 4; the codes that mark up the
+// manager's own club ("^bb^ub...^be^ue") stay whole around it.
+std::string name_in(const std::string& text, int32_t breite)
+{
+    size_t a = 0, e = text.size();
+    while (a + 3 <= e && text[a] == '^') a += 3;
+    while (e >= a + 3 && text[e - 3] == '^') e -= 3;
+    std::string mitte = text.substr(a, e - a);
+    const std::string vorn = text.substr(0, a), hinten = text.substr(e);
+    while (!mitte.empty() && Font_Text_Breite(Font(4), (vorn + mitte + hinten).c_str()) > breite) mitte.pop_back();
+    return vorn + mitte + hinten;
+}
+
 int32_t spieltag_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!icon) return 0;
@@ -287,13 +300,8 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
         if (!r.datum.empty())
             p.zellen.push_back({x + dx - 6 - Font_Text_Breite(Font(4), r.datum.c_str()), top + 10, weiss, 4, r.datum});
         const bool h_sieg = r.h_tore >= 0 && r.h_tore > r.g_tore, g_sieg = r.h_tore >= 0 && r.g_tore > r.h_tore;
-        char heim[96];
-        std::snprintf(heim, sizeof heim, "%s", name(r.heim, form).c_str());
-        // (a name marked up as the filter club's is not cut: its closing codes would go first)
-        if (!std::strchr(heim, '^'))
-            String_Kuerzen_Breite(heim, gast_x - (x + dx) - 4, [](const char* t) { return Font_Text_Breite(Font(4), t); });
-        p.zellen.push_back({x + dx, top + 10, h_sieg ? gelb : weiss, 4, heim});
-        p.zellen.push_back({gast_x, top + 10, g_sieg ? gelb : weiss, 4, "- " + name(r.gast, form)});
+        p.zellen.push_back({x + dx, top + 10, h_sieg ? gelb : weiss, 4, name_in(name(r.heim, form), gast_x - (x + dx) - 4)});
+        p.zellen.push_back({gast_x, top + 10, g_sieg ? gelb : weiss, 4, name_in("- " + name(r.gast, form), ergebnis_x - gast_x - 4)});
         char e[32];
         if (r.h_tore < 0 && r.g_hin < 0) std::snprintf(e, sizeof e, "-:-");
         else if (r.h_tore < 0) std::snprintf(e, sizeof e, "-:- (%d:%d)", r.h_hin, r.g_hin);
@@ -473,9 +481,7 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
         char s[128];
         std::snprintf(s, sizeof s, "%d.", pl + 1);
         p.zellen.push_back({x + sp.platz_ende - Font_Text_Breite(Font(4), s), y, platz_farbe, 4, s});
-        std::snprintf(s, sizeof s, "%s", name(team, zwei ? 185 : 150).c_str());
-        String_Kuerzen_Breite(s, sp.name_breite, [](const char* n) { return Font_Text_Breite(Font(4), n); });
-        p.zellen.push_back({x + sp.name_x, y, f, 4, s});
+        p.zellen.push_back({x + sp.name_x, y, f, 4, name_in(name(team, zwei ? 185 : 150), sp.name_breite)});
         p.treffer.push_back({team, x + sp.name_x, top, sp.name_breite, TABELLE_ZEILE});
         std::snprintf(s, sizeof s, "%2d", t.spiele[teil][slot]);
         p.zellen.push_back({x + (zwei ? 137 : 174), y, f, 4, s});

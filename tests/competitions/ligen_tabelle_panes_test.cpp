@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <tuple>
 
@@ -527,6 +528,19 @@ TEST_F(TabellenPanes, WithTheProgramsFontsPlacesTitlesAndDatesStandClear)
     EXPECT_EQ(daten, 34) << texte(p);
     EXPECT_GT(breiteste, 52) << "a date that did not fit the old column";
     Kalender_Spielplan_Leeren();
+    // Long club names in the fixtures end before the next column: home, away, result.
+    std::strcpy(T_Fix[0].name, "Sportverein Oberenbrück");
+    std::strcpy(T_Fix[1].name, "Fairerchester City United");
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    int32_t paare = 0;
+    for (size_t k = 1; k + 1 < p.zellen.size(); ++k) {
+        const Ligen_Tabelle_Zelle& gast = p.zellen[k];
+        if (gast.text.rfind("- ", 0) != 0) continue;
+        ++paare;
+        EXPECT_LE(p.zellen[k - 1].x + breite(p.zellen[k - 1].text.c_str()) + 3, gast.x) << p.zellen[k - 1].text;
+        EXPECT_LE(gast.x + breite(gast.text.c_str()) + 3, p.zellen[k + 1].x) << gast.text;
+    }
+    EXPECT_EQ(paare, 1) << texte(p);
     // The club filter's label holds a whole club name and ends before the first shortcut button.
     for (const Ligen_Tabelle_Platz& f : Ligen_Tabelle_Kopf_Plaetze(false, false, false))
         if (f.nummer == LT_FILTER) {
