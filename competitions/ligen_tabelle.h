@@ -69,6 +69,15 @@ void Ligen_Tabelle_Grafik_Malen(Rastport* ziel, int32_t x, int32_t y, Wettbewerb
 // The panes of the tables screen: their texts in the content's coordinates (y the base line; a
 // cell with `bilder` draws that many points-gap marks instead), the club names' hit areas, the
 // header line and the content's height. Built from the acting manager's choices.
+// The match-day label over the fixtures: the name of a knock-out round ("Finale", "2. Runde",
+// ...), else "%d. Spieltag" with the chain's match day.
+std::string Ligen_Tabelle_Spieltag_Text(Wettbewerb_Id runde, int32_t tag_in_runde, int32_t spieltag);
+// The place and name columns of a table row (from the row's x): the places end right-aligned at
+// `platz_ende`, the names start at `name_x` and are at most `name_breite` wide before the games.
+struct Ligen_Tabelle_Spalten {
+    int32_t platz_ende, name_x, name_breite;
+};
+Ligen_Tabelle_Spalten Ligen_Tabelle_Platz_Spalten(int32_t plaetze, bool zwei);
 struct Ligen_Tabelle_Zelle {
     int32_t x, y;
     uint16_t farbe;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <tuple>
@@ -117,12 +118,29 @@ std::string name(int32_t team, int32_t form = 178)
     return n ? n : "?";
 }
 
+// A club's name cut at its end to `breite` pixels of font 4; the codes that mark up the
+// manager's own club ("^bb^ub...^be^ue") stay whole around it.
+std::string name_in(const std::string& text, int32_t breite)
+{
+    size_t a = 0, e = text.size();
+    while (a + 3 <= e && text[a] == '^') a += 3;
+    while (e >= a + 3 && text[e - 3] == '^') e -= 3;
+    std::string mitte = text.substr(a, e - a);
+    const std::string vorn = text.substr(0, a), hinten = text.substr(e);
+    while (!mitte.empty() && Font_Text_Breite(Font(4), (vorn + mitte + hinten).c_str()) > breite) mitte.pop_back();
+    return vorn + mitte + hinten;
+}
+
 int32_t spieltag_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!icon) return 0;
-    char t[32];
-    std::snprintf(t, sizeof t, "%d. Spieltag", std::max(wort(LT_SPIELTAG), 1));
-    text(icon->x, icon->y + 12, farbe(15, 15, 15), t, 4);
+    int32_t tag = 0;
+    const Wettbewerb_Id w = gewaehlt(&tag);
+    char t[64];
+    std::snprintf(t, sizeof t, "%s", Ligen_Tabelle_Spieltag_Text(w, tag, std::max(wort(LT_SPIELTAG), 1)).c_str());
+    const int32_t font = Menue_Font_Passend(4, t, icon->breite - 2);
+    String_Kuerzen_Pixel(t, nullptr, font, icon->breite - 2);
+    text(icon->x, icon->y + 12, farbe(15, 15, 15), t, font);
     return 0;
 }
 
@@ -268,16 +286,22 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
     }
     const bool spalten = breit && !filter;
     const int32_t haelfte = spalten ? (int32_t(reihen.size()) + 1) / 2 : int32_t(reihen.size());
+    // The club view's dates stand right-aligned before the home club, as wide as the widest.
+    int32_t datum_w = 0;
+    for (const Reihe& r : reihen) datum_w = std::max(datum_w, Font_Text_Breite(Font(4), r.datum.c_str()));
     for (const Reihe& r : reihen) {
         const bool rechts = spalten && zeilen >= haelfte;
         const int32_t x = rechts ? 290 : 0, top = (rechts ? zeilen - haelfte : zeilen) * zeile;
-        const int32_t dx = r.datum.empty() ? 0 : 58, form = spalten ? 185 : 150;
-        const int32_t namen_w = spalten ? 100 : 125, gast_x = x + dx + (spalten ? 105 : 130);
-        const int32_t ergebnis_x = x + dx + (spalten ? 215 : 262);
-        if (!r.datum.empty()) p.zellen.push_back({x, top + 10, weiss, 4, r.datum});
+        // (the other club and the result keep their places: the home club gives up the room)
+        const int32_t basis = r.datum.empty() ? 0 : 58, dx = r.datum.empty() ? 0 : std::max(basis, datum_w + 6);
+        const int32_t form = spalten ? 185 : 150;
+        const int32_t namen_w = spalten ? 100 : 125, gast_x = x + basis + (spalten ? 105 : 130);
+        const int32_t ergebnis_x = x + basis + (spalten ? 215 : 262);
+        if (!r.datum.empty())
+            p.zellen.push_back({x + dx - 6 - Font_Text_Breite(Font(4), r.datum.c_str()), top + 10, weiss, 4, r.datum});
         const bool h_sieg = r.h_tore >= 0 && r.h_tore > r.g_tore, g_sieg = r.h_tore >= 0 && r.g_tore > r.h_tore;
-        p.zellen.push_back({x + dx, top + 10, h_sieg ? gelb : weiss, 4, name(r.heim, form)});
-        p.zellen.push_back({gast_x, top + 10, g_sieg ? gelb : weiss, 4, "- " + name(r.gast, form)});
+        p.zellen.push_back({x + dx, top + 10, h_sieg ? gelb : weiss, 4, name_in(name(r.heim, form), gast_x - (x + dx) - 4)});
+        p.zellen.push_back({gast_x, top + 10, g_sieg ? gelb : weiss, 4, name_in("- " + name(r.gast, form), ergebnis_x - gast_x - 4)});
         char e[32];
         if (r.h_tore < 0 && r.g_hin < 0) std::snprintf(e, sizeof e, "-:-");
         else if (r.h_tore < 0) std::snprintf(e, sizeof e, "-:- (%d:%d)", r.h_hin, r.g_hin);
@@ -398,6 +422,17 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
     } else {
         std::snprintf(titel, sizeof titel, "Tabelle vom %2d bis %2d. Spieltag:", erster + 1, letzter + 1);
     }
+    // A season's title ends before the first heading, centred at its tab ("Tabelle vom  1 bis
+    // 5. Spieltag:" ran into "Spiele" over two columns): cut where it does not fit.
+    // Whole words go first: "Tabelle vom  1 bis  5." still says what it is.
+    if (titel[0] != '^') {
+        const int32_t raum = (zwei ? 140 : tabs[0]) - Font_Text_Breite(Font(9), "Spiele") / 2 - 4;
+        for (char* leer; Font_Text_Breite(Font(9), titel) > raum && (leer = std::strrchr(titel, ' '));) {
+            *leer = 0;
+            for (size_t n = std::strlen(titel); n > 0 && titel[n - 1] == ' '; --n) titel[n - 1] = 0;
+        }
+        String_Kuerzen_Breite(titel, raum, [](const char* t) { return Font_Text_Breite(Font(9), t); });
+    }
     if (zwei) {
         std::snprintf(spalten, sizeof spalten, ZWEI, 140, 191, 248, 410, 461, 518);
     } else {
@@ -429,6 +464,9 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
         if (a.addiert) zeilen.push_back({-1, d}), ++benutzt;
     }
     const int32_t haelfte = zwei ? (int32_t(zeilen.size()) + 1) / 2 : int32_t(zeilen.size());
+    // The places stand right-aligned before the names, which begin after the widest place (a
+    // two-digit place is wider than the room a one-digit table leaves) and are cut before games.
+    const Ligen_Tabelle_Spalten sp = Ligen_Tabelle_Platz_Spalten(t.anzahl, zwei);
     for (int32_t z = 0; z < int32_t(zeilen.size()); ++z) {
         const bool rechts = zwei && z >= haelfte;
         const int32_t x = rechts ? 270 : 0, top = (rechts ? z - haelfte : z) * TABELLE_ZEILE, y = top + 9;
@@ -441,10 +479,10 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
         const int32_t pf = an(LT_EWIG) ? -1 : Wettbewerb_Get_Platz_Farbe(w, pl);
         const uint16_t platz_farbe = pf >= 0 ? uint16_t(pf) : f;
         char s[128];
-        std::snprintf(s, sizeof s, "%2d.", pl + 1);
-        p.zellen.push_back({x, y, platz_farbe, 4, s});
-        p.zellen.push_back({x + 18, y, f, 4, name(team, zwei ? 185 : 150)});
-        p.treffer.push_back({team, x + 18, top, zwei ? 115 : 150, TABELLE_ZEILE});
+        std::snprintf(s, sizeof s, "%d.", pl + 1);
+        p.zellen.push_back({x + sp.platz_ende - Font_Text_Breite(Font(4), s), y, platz_farbe, 4, s});
+        p.zellen.push_back({x + sp.name_x, y, f, 4, name_in(name(team, zwei ? 185 : 150), sp.name_breite)});
+        p.treffer.push_back({team, x + sp.name_x, top, sp.name_breite, TABELLE_ZEILE});
         std::snprintf(s, sizeof s, "%2d", t.spiele[teil][slot]);
         p.zellen.push_back({x + (zwei ? 137 : 174), y, f, 4, s});
         const int32_t b = an(LT_TIP) ? 0 : erster, e = an(LT_TIP) ? info->saison_spieltage - 1 : letzter;
@@ -542,11 +580,20 @@ int32_t kopf_zeichnen(Menue_Icon* icon, uint32_t)
 // The team the graph follows: the filter club while the filter is on, else the manager's.
 int32_t grafik_team() { return an(LT_FILTER) && wort(LT_FILTER) >= 0 ? wort(LT_FILTER) : Aktuelles_Team; }
 
+// The graph follows a club through a competition with a table that it plays in.
+bool grafik_moeglich(Wettbewerb_Id w)
+{
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
+    return info && !(info->modus & KO_SYSTEM) && grafik_team() >= 0 && Wettbewerb_Team_In_Liste(w, grafik_team());
+}
+
+// The title names the club and the table range of the graph; without a graph (a cup shown, a
+// club not in the competition) there is no range to name.
 int32_t grafik_titel_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!icon || !Grafik_Render_Ziel) return 0;
     const Wettbewerb_Id w = gewaehlt(nullptr);
-    if (!Wettbewerb_Get_Info(w) || grafik_team() < 0) return 0;
+    if (!grafik_moeglich(w)) return 0;
     char t[160];
     std::snprintf(t, sizeof t, "%s", Ligen_Tabelle_Grafik_Titel(grafik_team(), wort(LT_VON), wort(LT_BIS), w).c_str());
     String_Kuerzen_Pixel(t, nullptr, GRAFIK_TITEL_FONT, icon->breite);
@@ -559,9 +606,8 @@ int32_t grafik_zeichnen(Menue_Icon* icon, uint32_t)
     Rastport* ziel = Grafik_Render_Ziel;
     if (!icon || !ziel) return 0;
     const Wettbewerb_Id w = gewaehlt(nullptr);
-    const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
     const int32_t team = grafik_team();
-    if (!info || (info->modus & KO_SYSTEM) || !Wettbewerb_Team_In_Liste(w, team)) return 0;
+    if (!grafik_moeglich(w)) return 0;
     std::vector<int32_t> plaetze;
     Ligen_Tabelle_Grafik_Daten(w, team, &plaetze);
     Ligen_Tabelle_Grafik_Malen(ziel, icon->x, icon->y, w, plaetze);
@@ -719,7 +765,7 @@ int32_t filter_zeichnen(Menue_Icon* icon, uint32_t)
     Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, icon->x, icon->y, icon->breite, icon->hoehe,
                             ein ? farbe(4, 6, 12) : farbe(2, 2, 5));
     const std::string t = Ligen_Tabelle_Filter_Text(
-        name(wort(LT_FILTER), 193).c_str(), [](const char* s) { return Font_Text_Breite(Font(9), s); }, 92);
+        name(wort(LT_FILTER), 193).c_str(), [](const char* s) { return Font_Text_Breite(Font(9), s); }, icon->breite - 6);
     text(icon->x + 3, icon->y + 12, ein ? farbe(15, 15, 6) : farbe(14, 14, 14), t, 9);
     return 0;
 }
@@ -1133,7 +1179,9 @@ void liste_bauen()
         const Wettbewerb_Info* info = Wettbewerb_Get_Info(w);
         const int32_t club = wort(LT_FILTER) >= 0 && wort(LT_FILTER) < Team_Anzahl ? wort(LT_FILTER) : Aktuelles_Team;
         int32_t beste = 0, schlechteste = 0;
-        if (info && !(info->modus & KO_SYSTEM) && Wettbewerb_Erreichbare_Plaetze(w, club, &beste, &schlechteste) >= 0 && beste >= 1)
+        // (none for a club that does not play in the competition: it has no places to reach)
+        if (info && !(info->modus & KO_SYSTEM) && Wettbewerb_Team_In_Liste(w, club) &&
+            Wettbewerb_Erreichbare_Plaetze(w, club, &beste, &schlechteste) >= 0 && beste >= 1)
             for (auto [nr, platz, dy] : {std::tuple{I_MARKE_OBEN, beste, 0}, std::tuple{I_MARKE_UNTEN, schlechteste, 1}}) {
                 icon(nr, MARKE_X, int16_t(GRAFIK_Y + Ligen_Tabelle_Marke_Y(platz, info->teams) + dy * MARKE_H / 2), MARKE_W,
                      MARKE_H, marke_zeichnen);
@@ -1306,7 +1354,9 @@ int32_t paarungen_screen(Menue_Icon*, uint32_t) { return screen(true); }
 
 std::vector<Ligen_Tabelle_Platz> Ligen_Tabelle_Kopf_Plaetze(bool breit, bool nur_paarungen, bool rueckspiele)
 {
-    std::vector<Ligen_Tabelle_Platz> v = {{I_SPIELTAG, 50, 46, 110, 20}, {LT_FILTER, 50, 69, 100, 20}};
+    // The filter's "nur" and club name take the room up to the shortcut buttons: our font needs
+    // it for a whole name.
+    std::vector<Ligen_Tabelle_Platz> v = {{I_SPIELTAG, 50, 46, 110, 20}, {LT_FILTER, 50, 69, KURZWAHL_X[0] - 4 - 50, 20}};
     for (int32_t i = 0; i < LT_KURZWAHL_ANZAHL; ++i) v.push_back({LT_KURZWAHL + i, KURZWAHL_X[i], KURZWAHL_Y, KURZWAHL_W, KURZWAHL_H});
     for (int32_t k = 0; k < PAARUNGSKNOEPFE_ANZAHL; ++k)
         v.push_back({PAARUNGSKNOEPFE[k].nummer, PAARUNGSKNOPF_X, PAARUNGSKNOPF_Y[k], LT_KNOPF_BREITE, LT_PAARUNGSKNOPF_HOEHE});
@@ -1411,6 +1461,30 @@ void Ligen_Tabelle_Registrieren()
     Menue_Leiste_Screens[0] = tabellen_screen;
     Menue_Leiste_Screens[2] = paarungen_screen;
     Ligen_Teamvergleich_Registrieren();
+}
+
+std::string Ligen_Tabelle_Spieltag_Text(Wettbewerb_Id runde, int32_t tag_in_runde, int32_t spieltag)
+{
+    // A knock-out round (a cup's) is named; the days of a league or a group stage are counted.
+    char liga[32];
+    std::snprintf(liga, sizeof liga, "%d.Spieltag", tag_in_runde + 1);
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(runde);
+    const std::string r = info && (info->modus & KO_SYSTEM) ? Wettbewerb_Get_Rundentext(runde, tag_in_runde) : liga;
+    if (r != liga && !r.empty()) return r;
+    std::snprintf(liga, sizeof liga, "%d. Spieltag", spieltag);
+    return liga;
+}
+
+Ligen_Tabelle_Spalten Ligen_Tabelle_Platz_Spalten(int32_t plaetze, bool zwei)
+{
+    int32_t ende = 0;
+    char s[16];
+    for (int32_t pl = 1; pl <= std::max(plaetze, 9); ++pl) {
+        std::snprintf(s, sizeof s, "%d.", pl);
+        ende = std::max(ende, Font_Text_Breite(Font(4), s));
+    }
+    const int32_t name_x = std::max(18, ende + 4), spiele = zwei ? 137 : 174;
+    return {ende, name_x, spiele - name_x - 4};
 }
 
 std::string Ligen_Tabelle_Grafik_Titel(int32_t team, int32_t von, int32_t bis, Wettbewerb_Id w)

@@ -81,6 +81,8 @@ struct Teamvergleich_Spalten {
     int32_t links, breite, wappen;
 };
 Teamvergleich_Spalten Ligen_Teamvergleich_Spalten(int32_t anzahl);
+// The y of a column's short name under the bars: neighbouring places take turns on two rows.
+int32_t Ligen_Teamvergleich_Name_Y(int32_t platz);
 // The scale labels of one side: values and their y.
 struct Teamvergleich_Skala {
     int32_t anzahl = 0;

@@ -112,8 +112,9 @@ int32_t zeichnen(Menue_Icon* icon, uint32_t)
             }
         const char* k = e.team[i] >= 0 && e.team[i] < Team_Anzahl ? Team_String(TEAM_KURZNAME, e.team[i], nullptr, 0) : "";
         std::string kurz = k ? std::string(k).substr(0, 4) : "";
-        // the condensed font: neighbouring names keep apart on their two rows
-        text(x, 436 + (i & 1) * 10, grau, kurz, 9);
+        // the condensed font: neighbouring columns take turns on the two rows (by their place,
+        // not by their team's order, which put neighbours on one row)
+        text(x, Ligen_Teamvergleich_Name_Y(e.platz[i]), grau, kurz, 9);
     }
     return 0;
 }
@@ -279,3 +280,5 @@ Teamvergleich_Spalten Ligen_Teamvergleich_Spalten(int32_t anzahl)
     const int32_t breite = std::clamp((RECHTS - LINKS) / std::max(anzahl, 1), 8, SPALTE);
     return {LINKS, breite, std::min(WAPPEN, breite - 2)};
 }
+
+int32_t Ligen_Teamvergleich_Name_Y(int32_t platz) { return 436 + (platz & 1) * 10; }

@@ -23,6 +23,7 @@
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "graphics/font.h"
+#include "platform/string_util.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
@@ -138,7 +139,8 @@ int32_t moeglich_zeichnen(Menue_Icon* icon, uint32_t)
     if (w < 0 || Wettbewerb_Erreichbare_Plaetze(w, team, &beste, &schlechteste) < 0 || beste < 1) return 0;
     char t[80];
     std::snprintf(t, sizeof t, "Noch möglich: Platz %d bis %d", beste, schlechteste);
-    text(icon->x, icon->y + 2, grau(), t, 3);
+    // a pixel higher than the line above: the descenders end inside the 14 pixels
+    text(icon->x, icon->y + 1, grau(), t, 3);
     return 0;
 }
 
@@ -156,7 +158,7 @@ int32_t prognose_zeichnen(Menue_Icon* icon, uint32_t)
         if (t.platz[p] >= 0 && t.platz[p] < TABELLE_MAX_TEAMS && t.team[t.platz[p]] == team) {
             char s[64];
             std::snprintf(s, sizeof s, "Prognose: %d. Platz", p + 1);
-            text(icon->x, icon->y + 2, grau(), s, 3);
+            text(icon->x, icon->y + 1, grau(), s, 3);
         }
     return 0;
 }
@@ -317,20 +319,26 @@ int32_t spiele_zeichnen(Menue_Icon* icon, uint32_t)
     const int32_t n = std::clamp(Statistik_Team_Spiele_Im_Jahr(Statistik_Teaminfo_Get_Team(), Statistik_Teaminfo_Wettbewerb_Option(),
                                                                gegner, tage, ws, seiten, 10, Statistik_Teaminfo_Seiten_Option()),
                                  0, 10);
+    // A date with a two-digit day and month ("16.10.1999") is wider than 55 pixels in our font:
+    // the dates end at 66, the opponents (cut before the venue) follow.
+    constexpr int32_t DATUM = 66, GEGNER = 72, SEITE = 226, WETTBEWERB = 320;
     const int32_t x = icon->x, y0 = icon->y + 8;
-    text_r(x + 55, y0, weiss(), "Datum");
-    text(x + 60, y0, weiss(), "Gegner");
-    text(x + 220, y0, weiss(), "Heim/Ausw.");
-    text(x + 320, y0, weiss(), "Wettbewerb");
+    text_r(x + DATUM, y0, weiss(), "Datum");
+    text(x + GEGNER, y0, weiss(), "Gegner");
+    text(x + SEITE, y0, weiss(), "Heim/Ausw.");
+    text(x + WETTBEWERB, y0, weiss(), "Wettbewerb");
     for (int32_t i = 0; i < n; ++i) {
         const int32_t y = y0 + 30 + i * 24;
-        text_r(x + 55, y, grau(), Kalender_Get_Datum_String_Knapp(tage[i], 0));
-        text(x + 60, y, weiss(), name(gegner[i], TEAM_NAME_WAPPEN));
-        text(x + 220, y, grau(), seiten[i] == 0 ? "(heim)" : "(auswärts)");
-        text(x + 320, y, grau(), Wettbewerb_Get_Anzeigename(ws[i]));
+        text_r(x + DATUM, y, grau(), Kalender_Get_Datum_String_Knapp(tage[i], 0));
+        char g[160];
+        std::snprintf(g, sizeof g, "%s", name(gegner[i], TEAM_NAME_WAPPEN).c_str());
+        String_Kuerzen_Breite(g, SEITE - GEGNER - 6, [](const char* t) { return Font_Text_Breite(Font(4), t); });
+        text(x + GEGNER, y, weiss(), g);
+        text(x + SEITE, y, grau(), seiten[i] == 0 ? "(heim)" : "(auswärts)");
+        text(x + WETTBEWERB, y, grau(), Wettbewerb_Get_Anzeigename(ws[i]));
         trenner(x, y + 16, icon->breite);
     }
-    if (!n) text(x + 60, y0 + 30, grau(), "Keine Spiele mehr in dieser Saison");
+    if (!n) text(x + GEGNER, y0 + 30, grau(), "Keine Spiele mehr in dieser Saison");
     return 0;
 }
 
@@ -338,53 +346,60 @@ int32_t historie_zeichnen(Menue_Icon* icon, uint32_t)
 {
     if (!icon) return 0;
     const int32_t team = Statistik_Teaminfo_Get_Team(), x = icon->x, y0 = icon->y + 4;
+    // The condensed font: the columns' headings ran into each other in the standard one.
+    constexpr int32_t F = MENUE_SCHMAL_FONT;
+    auto gekuerzt = [](const std::string& t, int32_t breite) {
+        char k[160];
+        std::snprintf(k, sizeof k, "%s", t.c_str());
+        String_Kuerzen_Pixel(k, nullptr, F, breite);
+        return std::string(k);
+    };
     text(x + 4, y0, weiss(), "Die Platzierungen in den letzten Jahren:");
     Teaminfo_Platzierung p[20];
     const int32_t n = Statistik_Teaminfo_Platzierungen(team, p, 20);
     for (int32_t sp = 0; sp < 2; ++sp) {
         const int32_t dx = sp * 215;
-        text_r(x + dx + 33, y0 + 16, grau(), "Jahr", 3);
-        text(x + dx + 37, y0 + 16, grau(), "Wettbewerb", 3);
-        text(x + dx + 109, y0 + 16, grau(), "Platz", 3);
-        text_r(x + dx + 178, y0 + 16, grau(), "Punkte", 3);
-        text_r(x + dx + 210, y0 + 16, grau(), "Tore", 3);
+        text_r(x + dx + 33, y0 + 16, grau(), "Jahr", F);
+        text(x + dx + 37, y0 + 16, grau(), "Wettbewerb", F);
+        text(x + dx + 109, y0 + 16, grau(), "Platz", F);
+        text_r(x + dx + 178, y0 + 16, grau(), "Punkte", F);
+        text_r(x + dx + 210, y0 + 16, grau(), "Tore", F);
     }
     for (int32_t i = 0; i < n; ++i) {
         const int32_t dx = p[i].spalte * 215, y = y0 + 28 + p[i].zeile * 12;
         char s[32];
         std::snprintf(s, sizeof s, "%d", p[i].jahr);
-        text_r(x + dx + 33, y, weiss(), s, 3);
-        std::string w = Wettbewerb_Get_Anzeigename(p[i].wettbewerb);
-        text(x + dx + 37, y, weiss(), w.substr(0, 12), 3);
+        text_r(x + dx + 33, y, weiss(), s, F);
+        text(x + dx + 37, y, weiss(), gekuerzt(Wettbewerb_Get_Anzeigename(p[i].wettbewerb), 109 - 37 - 3), F);
         std::snprintf(s, sizeof s, "%d.", p[i].platz + 1);
-        text(x + dx + 112, y, weiss(), s, 3);
+        text(x + dx + 112, y, weiss(), s, F);
         if (p[i].minuspunkte == -1) std::snprintf(s, sizeof s, "%3d", p[i].punkte);
         else std::snprintf(s, sizeof s, "%2d:%2d", p[i].punkte, p[i].minuspunkte);
-        text_r(x + dx + 178, y, weiss(), s, 3);
+        text_r(x + dx + 178, y, weiss(), s, F);
         std::snprintf(s, sizeof s, "%2d:%2d", p[i].tore, p[i].gegentore);
-        text_r(x + dx + 210, y, weiss(), s, 3);
+        text_r(x + dx + 210, y, weiss(), s, F);
     }
     const int32_t y1 = y0 + 160;
     text(x + 4, y1, weiss(), "Die bisherigen Erfolge:");
-    text_r(x + 33, y1 + 16, grau(), "Jahr", 3);
-    text(x + 37, y1 + 16, grau(), "Wettbewerb", 3);
-    text(x + 180, y1 + 16, grau(), "Gegner", 3);
-    text(x + 360, y1 + 16, grau(), "Erg.", 3);
+    text_r(x + 33, y1 + 16, grau(), "Jahr", F);
+    text(x + 37, y1 + 16, grau(), "Wettbewerb", F);
+    text(x + 180, y1 + 16, grau(), "Gegner", F);
+    text(x + 360, y1 + 16, grau(), "Erg.", F);
     int32_t ws[18], jahre[18], a[18], b[18], c[18];
     const int32_t m = std::clamp(Statistik_Titel_Suchen(team, -1, ws, jahre, a, b, c, 18), 0, 18);
     for (int32_t i = 0; i < m; ++i) {
         const int32_t y = y1 + 28 + i * 12;
         char s[48];
         std::snprintf(s, sizeof s, "%d", jahre[i]);
-        text_r(x + 33, y, weiss(), s, 3);
-        text(x + 37, y, weiss(), Wettbewerb_Get_Anzeigename(ws[i]), 3);
+        text_r(x + 33, y, weiss(), s, F);
+        text(x + 37, y, weiss(), gekuerzt(Wettbewerb_Get_Anzeigename(ws[i]), 180 - 37 - 4), F);
         if (a[i] >= 0 && a[i] < Team_Anzahl) {
-            text(x + 180, y, weiss(), name(a[i]), 3);
+            text(x + 180, y, weiss(), gekuerzt(name(a[i]), 360 - 180 - 4), F);
             std::snprintf(s, sizeof s, "%d:%d", b[i], c[i]);
         } else {
             std::snprintf(s, sizeof s, "  ----");
         }
-        text(x + 360, y, weiss(), s, 3);
+        text(x + 360, y, weiss(), s, F);
     }
     return 0;
 }
@@ -547,7 +562,8 @@ int32_t achse_zeichnen(Menue_Icon* icon, uint32_t)
     for (int32_t b = 0; b < 6; ++b) {
         char s[16];
         std::snprintf(s, sizeof s, "%d.-%d.", b * 15 + 1, b * 15 + 15);
-        text(x[b] - 10, icon->y, grau(), s, 3);
+        // centred under its point, the first one kept off the pane's edge
+        text(std::max<int32_t>(icon->x + 3, x[b] - Font_Text_Breite(Font(3), s) / 2), icon->y, grau(), s, 3);
     }
     return 0;
 }
@@ -567,7 +583,13 @@ int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
         {{"Spielername", "Gelb", "Gelb-Rot", "Rot", "Gesamt"}, {50, 205, 255, 328, 377}, {220, 280, 340, 400}, 4},
     };
     const Spalten& s = SP[seite - 1176];
-    for (int32_t k = 0; k < 5 && s.kopf[k]; ++k) text(icon->x + s.kx[k], icon->y + 4, weiss(), std::string("^ub") + s.kopf[k] + "^ue", 3);
+    // A heading that would run into the next one ("Zweikämpfe" into "Gewonnen") takes the
+    // condensed font.
+    for (int32_t k = 0; k < 5 && s.kopf[k]; ++k) {
+        const int32_t bis = k + 1 < 5 && s.kopf[k + 1] ? s.kx[k + 1] - 4 : icon->breite - 2;
+        text(icon->x + s.kx[k], icon->y + 4, weiss(), std::string("^ub") + s.kopf[k] + "^ue",
+             Menue_Font_Passend(3, s.kopf[k], bis - s.kx[k]));
+    }
     Teaminfo_Spielerzeile z[50];
     const int32_t n = Statistik_Teaminfo_Spielerliste(seite, team, z, 50);
     int32_t y = icon->y + 22;

@@ -23,8 +23,10 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "platform/string_util.h"
 #include "platform/wert.h"
 #include "toolkit/kontextmenue.h"
+#include "toolkit/screen.h"
 #include "toolkit/slave.h"
 #include "toolkit/wippe.h"
 
@@ -363,7 +365,16 @@ Menue_Kontextmenue* slot_menue(Menue_Icon* icon)
 int32_t schnitt_zeile_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, Oek_Papier(), Oek_Farbe(6, 6, 8));
-    Oek_Zeile(icon->x + 4, icon->y + 12, Stadion_Schnitt_Zeile(team()));
+    // "noch nicht verfügbar" makes the line wider than the box in the small font: the narrower
+    // of the small and the condensed font, and what still does not fit is cut.
+    char t[256];
+    std::snprintf(t, sizeof t, "%s", Stadion_Schnitt_Zeile(team()).c_str());
+    const int32_t platz = icon->breite - 6;
+    int32_t font = 11;
+    if (Font_Text_Breite(Font(font), t) > platz && Font_Text_Breite(Font(MENUE_SCHMAL_FONT), t) < Font_Text_Breite(Font(font), t))
+        font = MENUE_SCHMAL_FONT;
+    String_Kuerzen_Pixel(t, nullptr, font, platz);
+    Oek_Text(icon->x + 4, icon->y + 12, Oek_Tinte(), t, font);
     return 0;
 }
 
@@ -594,19 +605,13 @@ int32_t statistik_zeichnen(Menue_Icon* icon, uint32_t)
                 Grafik_Blit_Transparent(b, 0, 0, std::min<int32_t>(int32_t(b->width), 48), std::min<int32_t>(int32_t(b->height), 34),
                                         z, x, y - 2);
         Oek_Zeile(x + 56, y + 12, r == 0 ? "Liga" : "Pokal", Oek_Farbe(9, 2, 0));
-        if (!d->hat_statistik || w == 255) {
-            Oek_Zeile(x + 56, y + 26, r == 0 ? "Für Ihr Team sind leider keine Statistiken verfügbar."
-                                         : "Sie haben noch in keinem Pokalwettbewerb gespielt.");
-            continue;
-        }
-        const int32_t spiele = st.spiele[spalte];
-        Oek_Zeile(x + 100, y + 12, Oek_Fmt("%d %s", spiele, spiele == 1 ? "Spiel" : "Spiele"));
-        Oek_Zeile(x + 56, y + 26, spiele > 0 ? Oek_Fmt("Zuschauer:%d^tl0105Einnahmen:%s", st.summe_zuschauer[spalte] / spiele,
-                                               Bank_Betrag_String(float(st.summe_einnahme[spalte]), team(), -1, 0))
-                                         : std::string("Noch keine Heimspiele in dieser Saison"));
+        // A free column shows no home game yet; its picture's mouse-over says why.
+        const Stadion_Spalte_Zeilen zeilen = Stadion_Statistik_Spalte_Zeilen(team(), spalte);
+        Oek_Zeile(x + 100, y + 12, zeilen.spiele);
+        Oek_Zeile(x + 56, y + 26, zeilen.schnitt);
         // The record lines run the whole width under the picture: the result stands 300 pixels in.
-        Oek_Zeile(x + 4, y + 40, Stadion_Statistik_Rekord(team(), spalte, false));
-        Oek_Zeile(x + 4, y + 53, Stadion_Statistik_Rekord(team(), spalte, true));
+        Oek_Zeile(x + 4, y + 40, zeilen.rekord_zuschauer);
+        Oek_Zeile(x + 4, y + 53, zeilen.rekord_einnahme);
     }
     return 0;
 }

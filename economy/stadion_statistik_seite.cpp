@@ -87,6 +87,21 @@ std::string Stadion_Statistik_Rekord(int32_t team, int32_t spalte, bool einnahme
                       heim, gast);
 }
 
+Stadion_Spalte_Zeilen Stadion_Statistik_Spalte_Zeilen(int32_t team, int32_t spalte)
+{
+    const Stadion_Statistik* st = statistik(team);
+    const bool belegt = st && spalte >= 0 && spalte < STADION_SPALTEN && spalten_wettbewerb(*st, spalte) >= 0;
+    const int32_t spiele = belegt ? st->spiele[spalte] : 0;
+    Stadion_Spalte_Zeilen z;
+    z.spiele = formatiert("%d %s", spiele, spiele == 1 ? "Spiel" : "Spiele");
+    z.schnitt = spiele > 0 ? formatiert("Zuschauer:%d^tl0105Einnahmen:%s", st->summe_zuschauer[spalte] / spiele,
+                                        Bank_Betrag_String(float(st->summe_einnahme[spalte]), team, -1, 0))
+                           : "Noch keine Heimspiele in dieser Saison";
+    z.rekord_zuschauer = Stadion_Statistik_Rekord(team, belegt ? spalte : -1, false);
+    z.rekord_einnahme = Stadion_Statistik_Rekord(team, belegt ? spalte : -1, true);
+    return z;
+}
+
 std::vector<int32_t> Stadion_Statistik_Kurve(int32_t team, int32_t reihe)
 {
     const Stadion_Statistik* st = statistik(team);

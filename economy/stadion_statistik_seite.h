@@ -16,6 +16,14 @@ int32_t Stadion_Statistik_Naechster_Pokal(const Stadion_Statistik& st, int32_t s
 std::string Stadion_Statistik_Wettbewerb_Hilfe(int32_t team, int32_t spalte);
 // The attendance and income record lines of a column.
 std::string Stadion_Statistik_Rekord(int32_t team, int32_t spalte, bool einnahme);
+// A column's lines on the page: its home games ("%d Spiel(e)"), their average attendance and
+// income or "Noch keine Heimspiele in dieser Saison", then the two record lines. A free cup
+// column (the club played none at home, perhaps away) reads as no home game yet: why it is free
+// is the picture's mouse-over.
+struct Stadion_Spalte_Zeilen {
+    std::string spiele, schnitt, rekord_zuschauer, rekord_einnahme;
+};
+Stadion_Spalte_Zeilen Stadion_Statistik_Spalte_Zeilen(int32_t team, int32_t spalte);
 // The curve of series 0..4 over the league home games: its points, none (help text only) with
 // fewer than two games.
 std::vector<int32_t> Stadion_Statistik_Kurve(int32_t team, int32_t reihe);

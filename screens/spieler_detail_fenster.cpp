@@ -36,6 +36,8 @@ namespace {
 enum : int16_t { DF_HINTERGRUND = 923, DF_PANEL = 890, DF_SEITE = 886, DF_ZURUECK = 905, DF_VOR = 906, DF_FERTIG = 907 };
 // The page begins below the line at y 120; the profile's two columns stand 225 apart.
 constexpr int32_t SEITE_OBEN = 120, PROFIL_SPALTE = 225;
+// The strength curves' value lines (a year ago, now), under the curves' area.
+constexpr int32_t WERT_Y[2] = {421, 434};
 constexpr int16_t TOGGLE_REIHE[13] = {908, 909, 911, 912, 910, 913, 914, 915, 916, 917, 918, 919, 920};
 
 uint16_t farbe(int r, int g, int b) { return Grafik_Farbe(uint32_t(r), uint32_t(g), uint32_t(b)); }
@@ -231,14 +233,15 @@ int32_t seite_zeichnen(Menue_Icon* icon, uint32_t)
             const uint16_t f = slot % 2 ? farbe(15, 8, 3) : farbe(4, 12, 15);
             if (verlauf) {
                 if (!kopf) {
-                    Grafik_Rechteck_Fuellen(z, 20, 150, 410, 280, farbe(1, 1, 3));
-                    text(z, 4, 20, 433, farbe(15, 15, 15), "Vor 1 Jahr:");
-                    text(z, 4, 20, 446, farbe(15, 15, 15), "Akt.:");
+                    // the two value lines stand under the curves and above the page's foot at 440
+                    Grafik_Rechteck_Fuellen(z, 20, 150, 410, 262, farbe(1, 1, 3));
+                    text(z, 4, 20, WERT_Y[0], farbe(15, 15, 15), "Vor 1 Jahr:");
+                    text(z, 4, 20, WERT_Y[1], farbe(15, 15, 15), "Akt.:");
                     kopf = true;
                 }
-                kurve(z, w, 52, 30, 160, 390, 260, eigenschaft ? 100 : 1000, f, false);
-                text(z, 4, 90 + 60 * slot, 433, f, std::to_string(w[0]));
-                text(z, 4, 90 + 60 * slot, 446, f, std::to_string(w[51]));
+                kurve(z, w, 52, 30, 160, 390, 248, eigenschaft ? 100 : 1000, f, false);
+                text(z, 4, 90 + 60 * slot, WERT_Y[0], f, std::to_string(w[0]));
+                text(z, 4, 90 + 60 * slot, WERT_Y[1], f, std::to_string(w[51]));
             } else {
                 text(z, 4, 30, 260 + 14 * ohne++, farbe(15, 15, 15),
                      std::string(name) + ": " + std::to_string(w[0]) + (eigenschaft ? " Prozent" : ""));
@@ -410,9 +413,11 @@ int32_t toggle_zeichnen(Menue_Icon* icon, uint32_t)
     const bool an = Spieler_Detailseite_Toggle() == icon->nummer, grau = Spieler_Detailseite_Toggle_Grau(icon->nummer);
     Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe,
                             an ? farbe(12, 8, 0) : grau ? farbe(4, 4, 4) : farbe(3, 5, 10));
-    Spieler_Screen_Bild(DETAIL_BILD_SEITE + icon->nummer - 908, z, icon->x, icon->y);
-    text_im(z, 4, icon, icon->x + 4, icon->y + 13, grau ? farbe(8, 8, 8) : farbe(15, 15, 15),
-         Spieler_Detailseite_Toggle_Text(icon->nummer));
+    // the picture's page symbol takes the last 16 pixels: the label ends before it
+    const int32_t symbol = Spieler_Screen_Bild(DETAIL_BILD_SEITE + icon->nummer - 908, z, icon->x, icon->y) ? 16 : 0;
+    const char* t = Spieler_Detailseite_Toggle_Text(icon->nummer);
+    text(z, Menue_Font_Passend(4, t, icon->breite - 6 - symbol), icon->x + 4, icon->y + 13,
+         grau ? farbe(8, 8, 8) : farbe(15, 15, 15), t);
     return 0;
 }
 
@@ -503,9 +508,11 @@ void Spieler_Detail_Fenster_Zeigen()
         int16_t n, x;
         uint16_t w;
         const char* hilfe;
-    } k[] = {{DF_ZURUECK, 468, 36, "Hier schalten Sie einen Spieler innerhalb dieses Teams zurück"},
-             {DF_VOR, 508, 36, "Hier schalten Sie einen Spieler innerhalb dieses Teams vor"},
-             {DF_FERTIG, 553, 45, "Ich habe fertig !"}};
+    } k[] = {{DF_ZURUECK, 462, 36, "Hier schalten Sie einen Spieler innerhalb dieses Teams zurück"},
+             {DF_VOR, 502, 36, "Hier schalten Sie einen Spieler innerhalb dieses Teams vor"},
+             {DF_FERTIG, 547, 45, "Ich habe fertig !"}};
+    // (six pixels left of the layout's 468/508/553: "Fertig" ended on the window's frame, under
+    // the group column's edge)
     for (const auto& b : k) {
         Menue_Icon i = icon(b.n, b.x, 450, b.w, 20, 22, knopf_zeichnen);
         i.klick = knopf_klick;

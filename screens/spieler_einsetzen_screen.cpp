@@ -188,16 +188,7 @@ int32_t feld_klick(Menue_Icon* icon, uint32_t)
 int32_t liste_klick(Menue_Icon* icon, uint32_t)
 {
     if (!icon || icon->nummer != SE_EIGENE_LISTE) return 0;
-    const int32_t y = Maus_Get_Y();
-    int32_t k = -1;
-    for (size_t i = 0; i < eigene_oben_liste.size() && i < eigene_eintraege.size(); ++i)
-        if (eigene_oben_liste[i] <= y) k = int32_t(i);
-    if (k < 0 || eigene_eintraege[size_t(k)].spnr < 0) return 0;
-    if (Spieler_Detailseite_Oeffnen(Aktuelles_Team, eigene_eintraege[size_t(k)].spnr, -1, false)) {
-        Spieler_Detail_Fenster_Zeigen();
-        Menue_Screen_Refresh(1, -1, -1, -1, -1);
-    }
-    return 1;
+    return Spieler_Einsetzen_Liste_Details(eigene_oben_liste, eigene_eintraege, Maus_Get_Y()) ? 1 : 0;
 }
 
 // A right click on an entry of either squad opens the player's menu.
@@ -517,14 +508,31 @@ void liste_bauen()
 
 int32_t Spieler_Einsetzen_Einsatz_Y() { return einsatz_y(); }
 
+int32_t Spieler_Einsetzen_Liste_Eintrag(const std::vector<int32_t>& oben, const std::vector<Spieler_Listen_Eintrag>& eintraege,
+                                        int32_t y)
+{
+    int32_t k = -1;
+    for (size_t i = 0; i < oben.size() && i < eintraege.size(); ++i)
+        if (oben[i] <= y) k = int32_t(i);
+    return k >= 0 && eintraege[size_t(k)].spnr >= 0 ? k : -1;
+}
+
+bool Spieler_Einsetzen_Liste_Details(const std::vector<int32_t>& oben, const std::vector<Spieler_Listen_Eintrag>& eintraege,
+                                     int32_t y)
+{
+    const int32_t k = Spieler_Einsetzen_Liste_Eintrag(oben, eintraege, y);
+    if (k < 0 || !Spieler_Detailseite_Oeffnen(eintraege[size_t(k)].team, eintraege[size_t(k)].spnr, -1, false)) return false;
+    Spieler_Detail_Fenster_Zeigen();
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    return true;
+}
+
 Menue_Kontextmenue* Spieler_Einsetzen_Liste_Kontext(Menue_Icon* liste_icon, const std::vector<int32_t>& oben,
                                                     const std::vector<Spieler_Listen_Eintrag>& eintraege, int32_t y)
 {
     if (!liste_icon) return nullptr;
-    int32_t k = -1;
-    for (size_t i = 0; i < oben.size() && i < eintraege.size(); ++i)
-        if (oben[i] <= y) k = int32_t(i);
-    if (k < 0 || eintraege[size_t(k)].spnr < 0) return nullptr;
+    const int32_t k = Spieler_Einsetzen_Liste_Eintrag(oben, eintraege, y);
+    if (k < 0) return nullptr;
     // the menu keeps the icon it was made for while it is open: a copy naming the entry's player
     static Menue_Icon eintrag;
     eintrag = *liste_icon;

@@ -29,6 +29,13 @@ void Spieler_Einsetzen_Spieler_Icons_Refresh(int32_t spnr);
 void Spieler_Einsetzen_Set_Own_Button_Positionen(int32_t art);
 // The layout the screen takes when it is entered: 2 while an assistant has the line-up task, else 0.
 int32_t Spieler_Einsetzen_Own_Button_Art();
+// The list entry under the pointer's y: `oben` holds the drawn entries' tops (as the list painter
+// hands them back); -1 above the first and on the "full" notice.
+int32_t Spieler_Einsetzen_Liste_Eintrag(const std::vector<int32_t>& oben, const std::vector<Spieler_Listen_Eintrag>& eintraege,
+                                        int32_t y);
+// Opens the detail pages of the entry under y (a left click on a list); false where there is none.
+bool Spieler_Einsetzen_Liste_Details(const std::vector<int32_t>& oben, const std::vector<Spieler_Listen_Eintrag>& eintraege,
+                                     int32_t y);
 // The player menu of the list entry under the pointer's y: `oben` holds the drawn entries' tops
 // (as the list painter hands them back). Null beside the entries and on the "full" notice.
 Menue_Kontextmenue* Spieler_Einsetzen_Liste_Kontext(Menue_Icon* liste, const std::vector<int32_t>& oben,

@@ -306,6 +306,14 @@ Menue_Kontextmenue* liste_menue(Menue_Icon* icon)
 
 // -- input ------------------------------------------------------------------------------------
 
+// A left click on an entry of either list opens the player's detail pages.
+int32_t liste_klick(Menue_Icon* icon, uint32_t)
+{
+    if (!icon) return 0;
+    const bool linke = icon->nummer == SEITE_LINKS;
+    return Spieler_Einsetzen_Liste_Details(linke ? links_oben : rechts_oben, linke ? links : rechts, Maus_Get_Y()) ? 1 : 0;
+}
+
 int32_t schalter_klick(Menue_Icon* icon, uint32_t flags)
 {
     if (!icon) return 0;
@@ -461,9 +469,11 @@ void seite_bauen()
     hinzu(vorlage(SEITE_HINTERGRUND, 0, 40, 600, 440, 0, hintergrund_zeichnen));
     Menue_Icon l = vorlage(SEITE_LINKS, 4, 96, 160, 340, 3, liste_zeichnen);
     l.kontext = liste_menue;
+    l.klick = liste_klick;
     hinzu(l);
     Menue_Icon r = vorlage(SEITE_RECHTS, 452, 96, 145, 340, 3, liste_zeichnen);
     r.kontext = liste_menue;
+    r.klick = liste_klick;
     hinzu(r);
     // the lists' controls underneath, as on the line-up screen
     Menue_Icon steuer[16];

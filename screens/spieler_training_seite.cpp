@@ -27,6 +27,7 @@
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/requester.h"
+#include "platform/string_util.h"
 #include "toolkit/screen.h"
 #include "toolkit/ziehen.h"
 
@@ -180,7 +181,12 @@ int32_t flaeche_zeichnen(Menue_Icon* icon, uint32_t)
     rahmen(z, icon->x, icon->y, icon->breite, icon->hoehe, hell ? farbe(15, 15, 0) : farbe(9, 12, 9));
     // the kind's symbol: a small ball or glove in the corner, then its name
     Grafik_Rechteck_Fuellen(z, icon->x + icon->breite - 8, icon->y + 3, 5, 5, tw ? farbe(15, 8, 0) : farbe(15, 15, 15));
-    schreiben(z, 4, icon->x + 3, icon->y + icon->hoehe - 3, farbe(15, 15, 15), Spieler_Training_Art_Name(a));
+    // "Strafraumbeherrsch." needs the condensed font to stay inside the area
+    char name[40];
+    std::snprintf(name, sizeof name, "%s", Spieler_Training_Art_Name(a));
+    const int32_t font = Menue_Font_Passend(4, name, icon->breite - 5);
+    String_Kuerzen_Pixel(name, nullptr, font, icon->breite - 5);
+    schreiben(z, font, icon->x + 3, icon->y + icon->hoehe - 3, farbe(15, 15, 15), name);
     return 0;
 }
 

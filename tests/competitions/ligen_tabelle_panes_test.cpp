@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <tuple>
 
@@ -18,6 +19,7 @@
 #include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
+#include "competitions/programm_schriften.h"
 
 namespace {
 
@@ -415,6 +417,25 @@ namespace {
 
 // The graph of the table place has its title line above it: the club, the range and the league,
 // or the one match day's place.
+// The match-day label names what the fixtures show: a league's match day, a cup's round.
+TEST_F(TabellenPanes, TheMatchDayLabelNamesALeagueDayOrACupRound)
+{
+    EXPECT_EQ(Ligen_Tabelle_Spieltag_Text(LIGA, 2, 3), "3. Spieltag");
+    Wettbewerb_Datensatz* finale = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(POKAL_R2));
+    finale->modus |= KO_SYSTEM;
+    finale->rundentext[0] = RT_FINALE;
+    EXPECT_EQ(Ligen_Tabelle_Spieltag_Text(POKAL_R2, 0, 2), "Finale");
+    Wettbewerb_Datensatz* runde = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(POKAL_R1));
+    runde->modus |= KO_SYSTEM;
+    runde->rundentext[0] = RT_ERSTE_RUNDE;
+    EXPECT_EQ(Ligen_Tabelle_Spieltag_Text(POKAL_R1, 0, 1), "1. Runde");
+    // a group stage counts its match days, whatever its round is called
+    runde->modus &= ~uint32_t(KO_SYSTEM);
+    runde->rundentext[2] = RT_VORRUNDE;
+    EXPECT_EQ(Ligen_Tabelle_Spieltag_Text(POKAL_R1, 2, 3), "3. Spieltag");
+    EXPECT_EQ(Ligen_Tabelle_Spieltag_Text(Wettbewerb_Id(250), 0, 4), "4. Spieltag") << "no such competition";
+}
+
 TEST_F(TabellenPanes, TheTablePlaceGraphNamesItsClubAndRange)
 {
     const std::string kurz = Team_String(194, 0, nullptr, 0);
@@ -430,6 +451,104 @@ TEST_F(TabellenPanes, TheTablePlaceGraphNamesItsClubAndRange)
             EXPECT_GE(p.w, 200);
         }
     EXPECT_TRUE(titel);
+}
+
+// With the program's fonts: a two-digit place is wider than the room a one-digit table left, so
+// the places stand right-aligned and every name begins after the widest of them and ends before
+// the games; the club filter's label, the two-column title and the club view's dates keep clear
+// of their neighbours too.
+TEST_F(TabellenPanes, WithTheProgramsFontsPlacesTitlesAndDatesStandClear)
+{
+    const Programm_Schriften schriften("tabellen_plaetze");
+    ASSERT_TRUE(schriften.bereit());
+    ASSERT_NE(Font(4), nullptr);
+    auto breite = [](const char* t) { return Font_Text_Breite(Font(4), t); };
+    EXPECT_GT(breite("18."), 15) << "the room the places once had";
+    for (const bool zwei : {false, true}) {
+        const Ligen_Tabelle_Spalten sp = Ligen_Tabelle_Platz_Spalten(18, zwei);
+        for (int32_t pl = 1; pl <= 18; ++pl) {
+            const std::string t = std::to_string(pl) + ".";
+            EXPECT_LE(breite(t.c_str()), sp.platz_ende) << t;
+        }
+        EXPECT_GE(sp.name_x - sp.platz_ende, 3) << zwei;
+        EXPECT_LE(sp.name_x + sp.name_breite, zwei ? 137 : 174) << zwei;
+    }
+    // the pane's rows: each place ends where the column does, each name fits its room
+    const int32_t b = liga(1);
+    ergebnis(b, 0, 0, 0, 1, 2, 1);
+    ergebnis(b, 0, 1, 2, 3, 1, 1);
+    zeigen(LIGA, 1);
+    knoepfe[{1, LT_AKTUELL}] = 1;
+    Ligen_Tabelle_Inhalt p;
+    Ligen_Tabelle_Tabelle_Inhalt(&p);
+    const Ligen_Tabelle_Spalten sp = Ligen_Tabelle_Platz_Spalten(4, false);
+    int32_t reihen = 0;
+    for (size_t k = 0; k + 1 < p.zellen.size(); ++k) {
+        const Ligen_Tabelle_Zelle& z = p.zellen[k];
+        if (z.text.size() < 2 || z.text.back() != '.' || z.text.find(' ') != std::string::npos) continue;
+        ++reihen;
+        EXPECT_EQ(z.x + breite(z.text.c_str()), sp.platz_ende) << z.text;
+        EXPECT_EQ(p.zellen[k + 1].x, sp.name_x) << p.zellen[k + 1].text;
+        EXPECT_LE(breite(p.zellen[k + 1].text.c_str()), sp.name_breite) << p.zellen[k + 1].text;
+    }
+    EXPECT_EQ(reihen, 4) << texte(p);
+    // Over two columns the title of a range of days ends before "Spiele", centred at 140.
+    Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA))->spieltag = 5;
+    Manager_Icon_Word_Data_Schreiben(1, LT_VON, 1);
+    Manager_Icon_Word_Data_Schreiben(1, LT_BIS, 5);
+    knoepfe[{1, LT_SPALTEN}] = 1;
+    Ligen_Tabelle_Tabelle_Inhalt(&p);
+    knoepfe[{1, LT_SPALTEN}] = 0;
+    ASSERT_EQ(p.kopf.rfind("^ubTabelle vom ", 0), 0u) << p.kopf;
+    const std::string titel = p.kopf.substr(3, p.kopf.find("^tz") - 3);
+    auto schmal = [](const std::string& t) { return Font_Text_Breite(Font(9), t.c_str()); };
+    EXPECT_LT(schmal(titel), 140 - schmal("Spiele") / 2) << titel;
+    // The club view: a two-digit day and month ("16.10.1999") ends before the home club.
+    Wettbewerb_Datensatz* d = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA));
+    d->spieltage = 34;
+    const int32_t lang = Spiele_Init_Neue_Spiele(1, 4, 34, 1, LIGA, -1);
+    d->spiele_block = lang;
+    for (int32_t tag = 0; tag < 34; ++tag) {
+        ergebnis(lang, tag, 0, tag % 2 ? 1 : 0, tag % 2 ? 0 : 1, -1, 0);
+        Kalender_Spieltag_Einfuegen(LIGA, tag, Kalender_Get_Tagnummer(16, 10, 1999) + 7 * tag);
+    }
+    Manager_Icon_Word_Data_Schreiben(1, LT_FILTER, 0);
+    knoepfe[{1, LT_FILTER}] = 1;
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    knoepfe[{1, LT_FILTER}] = 0;
+    int32_t daten = 0, breiteste = 0;
+    for (size_t k = 0; k + 1 < p.zellen.size(); ++k) {
+        const Ligen_Tabelle_Zelle& z = p.zellen[k];
+        if (std::count(z.text.begin(), z.text.end(), '.') != 2) continue;
+        ++daten;
+        breiteste = std::max(breiteste, breite(z.text.c_str()));
+        EXPECT_GE(z.x, 0) << z.text;
+        EXPECT_LE(z.x + breite(z.text.c_str()) + 3, p.zellen[k + 1].x) << z.text << " " << p.zellen[k + 1].text;
+    }
+    EXPECT_EQ(daten, 34) << texte(p);
+    EXPECT_GT(breiteste, 52) << "a date that did not fit the old column";
+    Kalender_Spielplan_Leeren();
+    // Long club names in the fixtures end before the next column: home, away, result.
+    std::strcpy(T_Fix[0].name, "Sportverein Oberenbrück");
+    std::strcpy(T_Fix[1].name, "Fairerchester City United");
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+    int32_t paare = 0;
+    for (size_t k = 1; k + 1 < p.zellen.size(); ++k) {
+        const Ligen_Tabelle_Zelle& gast = p.zellen[k];
+        if (gast.text.rfind("- ", 0) != 0) continue;
+        ++paare;
+        EXPECT_LE(p.zellen[k - 1].x + breite(p.zellen[k - 1].text.c_str()) + 3, gast.x) << p.zellen[k - 1].text;
+        EXPECT_LE(gast.x + breite(gast.text.c_str()) + 3, p.zellen[k + 1].x) << gast.text;
+    }
+    EXPECT_EQ(paare, 1) << texte(p);
+    // The club filter's label holds a whole club name and ends before the first shortcut button.
+    for (const Ligen_Tabelle_Platz& f : Ligen_Tabelle_Kopf_Plaetze(false, false, false))
+        if (f.nummer == LT_FILTER) {
+            EXPECT_LT(f.x + f.w, 187);
+            for (const char* verein : {"Union Löberlitz", "VfL Oberenbrück", "SpVgg Tannolfeld", "FC Wintingh. 03"})
+                EXPECT_EQ(Ligen_Tabelle_Filter_Text(verein, [](const char* t) { return Font_Text_Breite(Font(9), t); }, f.w - 6),
+                          std::string("nur ") + verein);
+        }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "graphics/grafik_bitmap.h"
 #include "network/internet.h"
 #include "common/welt_ordner.h"
+#include "competitions/programm_schriften.h"
 #include "graphics/font.h"
 #include "graphics/grafik_screen.h"
 #include "platform/os/os.h"
@@ -84,13 +85,9 @@ TEST_F(TeamAnzeige, MaskMarksEveryNonZeroPixelOfA16BitPicture)
 // with its place, a club of an amateur league, a club without a league.
 TEST_F(TeamAnzeige, HeadersOfThreeClubsAsAPicture)
 {
-    const auto ordner = Test_Welt_Bauen("kopfzeilen", {"resfiles"});
-    const int32_t alt_handle = ResFile_Handles[0].handle, alt_tiefe = Grafik_Screen_Geometrie.depth;
-    ResFile_Handles[0].handle = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
-    ASSERT_GE(ResFile_Handles[0].handle, 0);
-    Grafik_Screen_Geometrie.depth = 16;
-    Grafik_Init();
-    ASSERT_NE(Font(0), nullptr);
+    const Programm_Schriften schriften("kopfzeilen");
+    ASSERT_TRUE(schriften.bereit());
+    const auto& ordner = schriften.ordner;
     const int32_t block = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
     Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(LIGA))->spiele_block = block;
     ergebnis(block, 0, 0, 0, 1, 2, 0);
@@ -113,11 +110,6 @@ TEST_F(TeamAnzeige, HeadersOfThreeClubsAsAPicture)
     const std::string datei = (bilder ? std::filesystem::path(bilder) : ordner) / "kopfzeilen.png";
     EXPECT_TRUE(Os_Png_Schreiben(datei.c_str(), p, 320, 150, 320, false));
     Grafik_Bitmap_Freigeben(seite);
-    Font_Alle_Freigeben();
-    DeInit_ResFile(ResFile_Handles[0].handle);
-    ResFile_Handles[0].handle = alt_handle;
-    Grafik_Screen_Geometrie.depth = alt_tiefe;
-    std::filesystem::remove_all(ordner);
 }
 
 int32_t durchgaenge = 0;

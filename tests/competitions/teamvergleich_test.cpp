@@ -213,4 +213,7 @@ TEST(TeamvergleichSkala, TheColumnsStayBetweenTheScales)
     }
     EXPECT_GE(Ligen_Teamvergleich_Spalten(18).wappen, 24);
     EXPECT_EQ(Ligen_Teamvergleich_Spalten(10).breite, 30);
+    // the short names of neighbouring columns stand on different rows, whatever the clubs' order
+    for (int32_t p = 0; p + 1 < 20; ++p) EXPECT_NE(Ligen_Teamvergleich_Name_Y(p), Ligen_Teamvergleich_Name_Y(p + 1)) << p;
+    EXPECT_LE(Ligen_Teamvergleich_Name_Y(1), 448);  // above the buttons at the foot
 }

@@ -68,3 +68,27 @@ TEST_F(StadionSeite, CurveNeedsTwoHomeGamesAndAnUnknownGameHasNoInformation)
     EXPECT_EQ(r.rfind("31000 Zusch.^tr0150(", 0), 0u) << r;
     EXPECT_NE(r.find("Gegner ^tl0300(2:1)"), std::string::npos) << r;
 }
+
+// After a cup game away the cup column is still free (only home games are entered): the page
+// counts no home game there instead of claiming that the club played in no cup.
+TEST_F(StadionSeite, AFreeCupColumnReadsAsNoHomeGameYet)
+{
+    for (int8_t& w : st->wettbewerb) w = -1;
+    st->wettbewerb[0] = 2;
+    const Stadion_Spalte_Zeilen pokal = Stadion_Statistik_Spalte_Zeilen(3, 1);
+    EXPECT_EQ(pokal.spiele, "0 Spiele");
+    EXPECT_EQ(pokal.schnitt, "Noch keine Heimspiele in dieser Saison");
+    EXPECT_EQ(pokal.rekord_zuschauer, "Noch keine Heimspiele ausgetragen");
+    EXPECT_EQ(pokal.rekord_einnahme, "Noch keine Heimspiele ausgetragen");
+    // a column's figures once it has a game
+    st->spiele[0] = 2;
+    st->summe_zuschauer[0] = 50000;
+    st->summe_einnahme[0] = 300000;
+    const Stadion_Spalte_Zeilen liga = Stadion_Statistik_Spalte_Zeilen(3, 0);
+    EXPECT_EQ(liga.spiele, "2 Spiele");
+    EXPECT_EQ(liga.schnitt.rfind("Zuschauer:25000^tl0105Einnahmen:", 0), 0u) << liga.schnitt;
+    // a stale count in a column no competition holds any more is not shown
+    st->spiele[1] = 1;
+    EXPECT_EQ(Stadion_Statistik_Spalte_Zeilen(3, 1).spiele, "0 Spiele");
+    EXPECT_EQ(Stadion_Statistik_Spalte_Zeilen(4, 0).schnitt, "Noch keine Heimspiele in dieser Saison");  // no stadium part
+}

@@ -201,6 +201,11 @@ TEST_F(Detailseite, FertigSchliesstUndDerSchirmDarunterKommtWieder)
     Menue_Icon* fertig = Menue_Screen_Icon_Aus_Nummer(907);
     ASSERT_NE(fertig, nullptr);
     ASSERT_NE(fertig->klick, nullptr);
+    // the button stands inside the window's frame, clear of the group column at x 598
+    EXPECT_LE(fertig->x + fertig->breite, 594);
+    const Menue_Icon* vor = Menue_Screen_Icon_Aus_Nummer(906);
+    ASSERT_NE(vor, nullptr);
+    EXPECT_LE(vor->x + vor->breite, fertig->x);
     fertig->klick(fertig, 4);
     EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(907));
     EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(923));

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/builder_daten.h"
+#include "database/assistent.h"
 #include "database/spieler.h"
 #include "graphics/font.h"
 #include "graphics/grafik_screen.h"
@@ -16,7 +17,9 @@
 #include "screens/screens_hilfe.h"
 #include "screens/spieler_detail.h"
 #include "screens/spieler_gesicht.h"
+#include "screens/personal_schirm.h"
 #include "screens/spieler_suche.h"
+#include "toolkit/hauptmenue.h"
 #include "toolkit/icon.h"
 #include "toolkit/screen.h"
 #include "toolkit/text_pruefung.h"
@@ -114,6 +117,27 @@ TEST_F(SchirmTexte, TheSearchCaptionsCutNamesToTheirRoomInTheirFont)
     EXPECT_LE(Font_Text_Breite(f, t.verein), SPIELER_SUCHE_VEREIN_BREITE);
     EXPECT_GT(Font_Text_Breite(f, t.verein), SPIELER_SUCHE_VEREIN_BREITE - 12) << t.verein;
     EXPECT_EQ(std::string("Sportvereinigung Oberenbrück 1899").rfind(t.verein, 0), 0u);
+}
+
+// The staff screen's two lists: the applicants' offers ("1 J. a 920.000 DM"), the area and
+// specialty labels and the detail panel keep their texts in their boxes.
+TEST_F(SchirmTexte, TheStaffScreensListsKeepTheirTextsInTheirBoxes)
+{
+    uint8_t assis[ASSI_BLOCK_BYTES] = {}, aerzte[ARZT_BLOCK_BYTES] = {};
+    Team_Zeiger(TEAM_ASSISTENTEN, EIGEN, assis, 1);
+    Team_Zeiger(TEAM_AERZTE, EIGEN, aerzte, 1);
+    Personal_Schirme_Registrieren();
+    ASSERT_EQ(Menue_Gruppen_Screens[0](nullptr, 0), 1);
+    for (const int32_t liste : {PERSONAL_LISTE_ASSIS, PERSONAL_LISTE_AERZTE}) {
+        Menue_Icon* reiter = Menue_Screen_Icon_Aus_Nummer(liste);
+        ASSERT_TRUE(reiter && reiter->klick) << liste;
+        reiter->klick(reiter, 4);
+        Menue_Screen_Refresh(1, -1, -1, -1, -1);
+        EXPECT_GT(Text_Pruefung_Sichtbar(Grafik_Seite_0), 20u) << liste;
+        EXPECT_EQ(befunde(), "") << "list " << liste;
+    }
+    Menue_Bereich_Loeschen(0x45, -9999, -9999, 9999, 9999);
+    Menue_Gruppen_Screens[0] = nullptr;
 }
 
 }  // namespace

@@ -5,7 +5,10 @@
 #include "database/assistent.h"
 #include "database/spieler.h"
 #include "screens/screens_hilfe.h"
+#include "screens/spieler_detail.h"
 #include "screens/spieler_einsetzen.h"
+#include "screens/spieler_einsetzen_screen.h"
+#include "screens/spieler_liste.h"
 #include "screens/spieler_liste_knoepfe.h"
 #include "screens/spieler_suche.h"
 #include "screens/spieler_suche_screen.h"
@@ -160,6 +163,27 @@ TEST_F(SucheSeite, TheListsHaveTheirControlsUnderneathAndTheRightOnesActOnTheMat
     EXPECT_FALSE(Spieler_Einsetzen_Listen_Knopf_An(1257));
     EXPECT_NE(icon(1336)->kontext, nullptr) << "the quick sort's menu";
     EXPECT_NE(icon(1335)->kontext, nullptr) << "the columns' menu";
+}
+
+// A left click on an entry of either list opens the player's detail pages, as a right click's
+// "Spieler-Informationen" does; beside the entries and on the "full" notice nothing opens.
+TEST_F(SucheSeite, ALeftClickOnAListEntryOpensThePlayersDetails)
+{
+    Spieler_Suche_Seite_Zeigen();
+    for (int32_t n : {1381, 1382}) {
+        ASSERT_NE(icon(n), nullptr) << n;
+        EXPECT_NE(icon(n)->klick, nullptr) << n << " answers only the right button";
+    }
+    const std::vector<Spieler_Listen_Eintrag> eintraege = {{52, ANDERE, 50}, {53, ANDERE, 40}, {-1, -1, 0}};
+    const std::vector<int32_t> oben = {100, 112, 124};
+    EXPECT_FALSE(Spieler_Einsetzen_Liste_Details(oben, eintraege, 99)) << "above the first entry";
+    EXPECT_FALSE(Spieler_Einsetzen_Liste_Details(oben, eintraege, 130)) << "the notice";
+    EXPECT_FALSE(Spieler_Detailseite_Ist_Offen());
+    ASSERT_TRUE(Spieler_Einsetzen_Liste_Details(oben, eintraege, 115));
+    EXPECT_TRUE(Spieler_Detailseite_Ist_Offen());
+    EXPECT_EQ(Spieler_Detail.spnr, 53);
+    EXPECT_EQ(Spieler_Detail.team, ANDERE) << "the player of the other club, not of the own";
+    Spieler_Detailseite_Schliessen();
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "platform/liste.h"
 #include "platform/os/os_text.h"
 #include "platform/print.h"
+#include "tools/bilanz/spalte.h"
 
 namespace {
 
@@ -41,12 +42,12 @@ void kategorien(const char* titel, const Bank_Welt_Summen& s)
     double ein = 0, aus = 0;
     for (int32_t k = 1; k < BANK_KATEGORIEN; ++k) {
         if (s.einnahmen[k] == 0 && s.ausgaben[k] == 0) continue;
-        std::printf("    %2d %-30s ein %15.0f  aus %15.0f\n", k, Os_Text_Utf8(Bank_Kategorie_Name(k)).c_str(), s.einnahmen[k],
-                    s.ausgaben[k]);
+        std::printf("    %2d %s ein %15.0f  aus %15.0f\n", k, Bilanz_Spalte(Os_Text_Utf8(Bank_Kategorie_Name(k)), 30).c_str(),
+                    s.einnahmen[k], s.ausgaben[k]);
         ein += s.einnahmen[k];
         aus += s.ausgaben[k];
     }
-    std::printf("    %-33s ein %15.0f  aus %15.0f  saldo %15.0f\n", "zusammen", ein, aus, ein - aus);
+    std::printf("    %s ein %15.0f  aus %15.0f  saldo %15.0f\n", Bilanz_Spalte("zusammen", 33).c_str(), ein, aus, ein - aus);
 }
 
 }  // namespace

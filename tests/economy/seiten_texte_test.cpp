@@ -1,0 +1,45 @@
+// The economy pages of this folder drawn with the builder's fonts and pictures: the stadium's
+// three pages, the advertising page and the training camps keep every text in its box and
+// apart from the others (the text check of the toolkit, page by page).
+#include <string>
+
+#include "schirm_hilfe.h"
+#include "toolkit/text_pruefung.h"
+
+namespace {
+
+struct SeitenTexte : SchirmTest {
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(SchirmTest::SetUp());
+        Text_Pruefung_Starten();
+    }
+    void TearDown() override
+    {
+        Text_Pruefung_Beenden();
+        SchirmTest::TearDown();
+    }
+    static std::string befunde()
+    {
+        Menue_Screen_Refresh(1, -1, -1, -1, -1);
+        std::string s;
+        for (const Text_Befund& b : Text_Pruefung_Befunde(Grafik_Seite_0)) s += Text_Befund_Zeile(b) + "\n";
+        return s;
+    }
+};
+
+TEST_F(SeitenTexte, StadiumAdvertisingAndCampPagesKeepTheirTextsInTheirBoxes)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
+    for (const int32_t seite : {2164, 2163, 2162}) {  // building, statistics, events
+        ASSERT_GE(klick(seite), 0) << seite;
+        EXPECT_EQ(befunde(), "") << "stadium page " << seite;
+    }
+    for (const int32_t schirm : {OEKONOMIE_WERBUNG, OEKONOMIE_LAGER}) {
+        ASSERT_EQ(Oekonomie_Schirm_Oeffnen(schirm), 1) << schirm;
+        EXPECT_GT(Text_Pruefung_Sichtbar(Grafik_Seite_0), 10u) << schirm;
+        EXPECT_EQ(befunde(), "") << schirm;
+    }
+}
+
+}  // namespace
