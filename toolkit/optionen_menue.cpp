@@ -12,6 +12,7 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_screen.h"
+#include "gameflow/spielstand.h"
 #include "platform/disk.h"
 #include "platform/maus.h"
 #include "platform/menuesound.h"
@@ -359,7 +360,11 @@ Menue_Kontextmenue* Menue_Optionen_Kontext_Untermenue_Erzeugen(Menue_Kontextmenu
     switch (item) {
     case 1:
         Menue_Init_Kontextmenue(k, nullptr, -1, POPUP_WAEHLBAR, laden_speichern);
-        std::snprintf(speichern_zeile, sizeof speichern_zeile, "Speichern (%s)", spielstand_name(Disk_Lade_Letzten_Spielstand_Namen()).c_str());
+        // The running game's own name: a new game never saved has none and asks for one.
+        if (*Spielstand_Name())
+            std::snprintf(speichern_zeile, sizeof speichern_zeile, "Speichern (%s)", spielstand_name(Spielstand_Name()).c_str());
+        else
+            std::snprintf(speichern_zeile, sizeof speichern_zeile, "Speichern (noch ohne Namen)");
         zeilen(k, {speichern_zeile, "Speichern unter neuem Namen", "Laden"});
         k->status[1] |= POPUP_TRENNER;
         break;

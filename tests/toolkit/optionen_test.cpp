@@ -174,8 +174,9 @@ TEST_F(OptionenMenue, MailboxIconSwitchAndOpeningByItself)
     News_Init();
 }
 
-// The save item names the last savegame as the player named it, and the file dialog shows the
-// pattern once.
+// The save item names the running game's savegame as the player named it (a new game never
+// saved has none, whatever the registry's last savegame), and the file dialog shows the pattern
+// once.
 std::string dialog_filter;
 bool filter_merken(Win95_Dialog_Anfrage* a)
 {
@@ -187,8 +188,12 @@ TEST_F(OptionenMenue, SaveItemAndDialogNameTheSavegameOnce)
 {
     char alt[260] = "";
     Win95_Registry_Get_A_Value("letzter_spielstand", alt, int(sizeof alt));
-    Win95_Registry_Set_A_Value("letzter_spielstand", "/home/anna/.dorvin/spielstand/Saison eins.sgv");
+    Win95_Registry_Set_A_Value("letzter_spielstand", "/home/anna/.dorvin/spielstand/Anderes Spiel.sgv");
+    Spielstand_Name_Setzen(nullptr);
+    EXPECT_STREQ(unterliste(1)->texte[0], "Speichern (noch ohne Namen)");
+    Spielstand_Name_Setzen("/home/anna/.dorvin/spielstand/Saison eins.sgv");
     EXPECT_STREQ(unterliste(1)->texte[0], "Speichern (Saison eins)");
+    Spielstand_Name_Setzen(nullptr);
     Win95_Registry_Set_A_Value("letzter_spielstand", alt);
     Win95_Dialog_Hook_Setzen(filter_merken);
     char name[SPIELSTAND_NAME_LAENGE];
