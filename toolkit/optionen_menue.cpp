@@ -463,13 +463,19 @@ void Menue_Briefkasten_Icon_Setzen(uint8_t post, uint8_t zeichnen, uint8_t abdun
                               icon->y, 60);
 }
 
-int32_t Menue_Briefkasten_Oeffnen(Menue_Icon* icon, uint32_t flags) { return Postfach_Screen(icon, flags); }
+int32_t Menue_Briefkasten_Oeffnen(Menue_Icon* icon, uint32_t flags)
+{
+    const int32_t n = Postfach_Screen(icon, flags);
+    // The icon tells what the mailbox holds now.
+    Menue_Briefkasten_Icon_Setzen(Postfach_Neue_Post(Aktuelles_Team), 1, 0);
+    return n;
+}
 
 void Menue_Briefkasten_Oeffnen_Pruefen()
 {
     if (!Menue_Screen_Icon_Ist_Vorhanden(701) || !Manager_Icon_Button_Lesen(Aktuelles_Team, 2600)) return;
     Menue_Icon_Verlassen();
-    Postfach_Screen(Menue_Screen_Icon_Aus_Nummer(MENUE_BRIEFKASTEN), 4);
+    Menue_Briefkasten_Oeffnen(Menue_Screen_Icon_Aus_Nummer(MENUE_BRIEFKASTEN), 4);
 }
 
 Menue_Kontextmenue* Menue_Briefkasten_Kontextmenue(Menue_Icon* icon)

@@ -13,6 +13,7 @@
 #include "gameflow/ablauf.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
+#include "gameflow/postfach.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_screen.h"
@@ -270,6 +271,8 @@ void Menue_Rein(int32_t team, uint8_t zwingen)
     Menue_Speicher_Befreien(2);
     Menue_Screen_Reset(1);
     Menue_Icon_Liste_Hinzufuegen(Menue_Basis_Liste);
+    // The mailbox shows whether new mail waits for this manager.
+    Menue_Briefkasten_Icon_Setzen(Postfach_Neue_Post(team), 0, 0);
     Menue_Serien_Info(0);
     Menue_Datum_Setzen();
 

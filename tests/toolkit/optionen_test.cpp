@@ -163,9 +163,16 @@ TEST_F(OptionenMenue, MailboxIconSwitchAndOpeningByItself)
     EXPECT_TRUE(fragen.empty());
     for (Menue_Icon* i = Menue_Basis_Liste; i->nummer != -1; ++i)
         if (i->nummer == 701) Menue_Screen_Icon_Hinzufuegen(i);
+    Menue_Briefkasten_Icon_Setzen(1, 0, 0);
     Menue_Briefkasten_Oeffnen_Pruefen();
     ASSERT_EQ(fragen.size(), 1u);
     EXPECT_NE(fragen[0].find("Ihr Stadion ist ausverkauft."), std::string::npos);
+    // Read and kept: the icon no longer says that new mail waits.
+    EXPECT_STREQ(briefkasten->hilfetext, "Briefkasten: keine neuen Nachrichten.");
+    News_Printf_Team(1, "Ein Angebot.");
+    Menue_Briefkasten_Oeffnen(briefkasten, 0);
+    EXPECT_STREQ(briefkasten->hilfetext, "Briefkasten: keine neuen Nachrichten.");
+    EXPECT_EQ(fragen.size(), 2u) << "only the new message";
     Menue_Briefkasten_Klick(briefkasten, 0);
     fragen.clear();
     Menue_Briefkasten_Oeffnen_Pruefen();
