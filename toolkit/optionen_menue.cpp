@@ -473,7 +473,11 @@ int32_t Menue_Briefkasten_Oeffnen(Menue_Icon* icon, uint32_t flags)
 
 void Menue_Briefkasten_Oeffnen_Pruefen()
 {
-    if (!Menue_Screen_Icon_Ist_Vorhanden(701) || !Manager_Icon_Button_Lesen(Aktuelles_Team, 2600)) return;
+    // "Bei jeder neuen Nachricht einblenden": only when something new waits, else every turn
+    // would begin with the kept messages.
+    if (!Menue_Screen_Icon_Ist_Vorhanden(701) || !Manager_Icon_Button_Lesen(Aktuelles_Team, 2600) ||
+        !Postfach_Neue_Post(Aktuelles_Team))
+        return;
     Menue_Icon_Verlassen();
     Menue_Briefkasten_Oeffnen(Menue_Screen_Icon_Aus_Nummer(MENUE_BRIEFKASTEN), 4);
 }

@@ -304,6 +304,8 @@ void Menue_Rein(int32_t team, uint8_t zwingen)
         if (i && i->klick) i->klick(i, 0);
     }
     Menue_Status.aktiv = 1;
+    // The manager who asked for it finds his new mail open as his turn begins.
+    Menue_Briefkasten_Oeffnen_Pruefen();
     const auto* einstellung = team >= 0 ? static_cast<const uint8_t*>(Team_Zeiger(309, team, nullptr, 0)) : nullptr;
     if (einstellung && einstellung[2]) Menuesound_Play(einstellung[2] - 1, 1);
     if (!Menue_Status.wieder_rein) Menue_Status.startzeit = Timer_Get_Time();

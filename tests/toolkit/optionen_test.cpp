@@ -173,6 +173,8 @@ TEST_F(OptionenMenue, MailboxIconSwitchAndOpeningByItself)
     Menue_Briefkasten_Oeffnen(briefkasten, 0);
     EXPECT_STREQ(briefkasten->hilfetext, "Briefkasten: keine neuen Nachrichten.");
     EXPECT_EQ(fragen.size(), 2u) << "only the new message";
+    Menue_Briefkasten_Oeffnen_Pruefen();
+    EXPECT_EQ(fragen.size(), 2u) << "nothing new: the mailbox stays closed";
     Menue_Briefkasten_Klick(briefkasten, 0);
     fragen.clear();
     Menue_Briefkasten_Oeffnen_Pruefen();
