@@ -186,7 +186,8 @@ TEST_F(Spielstart, SavingANewGameAsksForANameAndLeavesAnotherGamesSavegameAlone)
     // A loaded game keeps the name it was loaded from; a new game has none again.
     ASSERT_TRUE(Spielstart_Laden("eigenes"));
     EXPECT_STREQ(Spielstand_Name(), "eigenes");
-    ASSERT_TRUE(Spielstart_Neues_Spiel());
+    // What every new game does first forgets it.
+    Spielstart_Module_Zuruecksetzen();
     EXPECT_STREQ(Spielstand_Name(), "");
     Disk_Set_Datei_Dialog_Hook(nullptr);
 }
