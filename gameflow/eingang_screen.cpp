@@ -223,5 +223,8 @@ bool Eingang_Start_Screen(Eingang_Einstellungen& e, Eingang_Eingabe& m)
         m.starten = true;
     }
     if (Menue_Screen_Icon_Ist_Vorhanden(ES_RAHMEN)) Menue_Icon_Liste_Entfernen(liste, 8);
+    // Its numbers are the tables screen's fixtures' while a game runs: they belong to this
+    // screen only while it stands.
+    Menue_Icon_Liste_Abmelden(liste);
     return true;
 }

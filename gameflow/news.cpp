@@ -47,6 +47,22 @@ int News_Senden(int32_t sender, int32_t team, int32_t sender_team, int32_t kind,
     // store. Questions are kept, their answer is part of the game.
     if (team >= 0 && kind != NEWS_ART_FRAGE && Manager_Anzahl > 0 && team < Team_Anzahl && !Team_Hat_Manager(team))
         return -1;
+    // News for every manager becomes each manager's own message: one copy, read, kept or deleted
+    // by the first manager to open the mailbox, was gone or old news for all the others.
+    if (team == -1 && kind != NEWS_ART_FRAGE && Manager_Anzahl > 1) {
+        char text[NEWS_TEXT_LAENGE];
+        va_list args;
+        va_start(args, format);
+        std::vsnprintf(text, sizeof text, format, args);
+        va_end(args);
+        int erste = -1;
+        for (int32_t t = 0; t < Team_Anzahl; ++t) {
+            if (!Team_Hat_Manager(t)) continue;
+            const int i = News_Senden(sender, t, sender_team, kind, frage, "%s", text);
+            if (erste < 0) erste = i;
+        }
+        return erste;
+    }
     int32_t frei = -1;
     for (int32_t i = 0; i < NEWS_MAX && frei < 0; ++i)
         if (news[i].flags == 0) frei = i;

@@ -39,7 +39,9 @@ struct News_Nachricht {
 
 // Enters a message for the manager of `team` (-1: every human manager). Kind -1 counts as 4;
 // kind 5 carries a copy of the 32-byte question record `frage` (required), sent as not
-// answered; any other kind carries a copy of it as given when there is one. A full store makes
+// answered; any other kind carries a copy of it as given when there is one. Plain news for every
+// manager of a game with several becomes one message for each manager's club (the first one's
+// index is returned), so that each reads and deletes his own. A full store makes
 // room by giving up its oldest read message. Plain news for a club without a human manager
 // (while the game has one) is not stored. Returns the message's index, or -1 when not stored
 // (full store with nothing read, a club nobody manages, bad arguments, or on a remote client,

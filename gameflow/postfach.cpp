@@ -21,19 +21,40 @@ static std::vector<int32_t> nachrichten_neueste_zuerst(int32_t team)
     return liste;
 }
 
+// New to the manager: a message he has not opened yet, or a question still open.
+static bool neu(const News_Nachricht* n)
+{
+    return n && ((n->flags & NEWS_FLAG_OFFEN) || !(n->flags & NEWS_FLAG_GELESEN));
+}
+
+bool Postfach_Neue_Post(int32_t team)
+{
+    if (team < 0) return false;
+    for (int32_t i : nachrichten_neueste_zuerst(team))
+        if (neu(News_Get_Nachricht(i))) return true;
+    return false;
+}
+
 int32_t Postfach_Screen(Menue_Icon*, uint32_t)
 {
     const int32_t team = Aktuelles_Team;
     if (team < 0) return 0;
-    const std::vector<int32_t> liste = nachrichten_neueste_zuerst(team);
+    // The mailbox brings what is new; the messages kept from before come only when nothing is, so
+    // that a mailbox full of kept messages does not put them all before the new ones every time.
+    std::vector<int32_t> liste = nachrichten_neueste_zuerst(team);
+    std::vector<int32_t> neue;
+    for (int32_t i : liste)
+        if (neu(News_Get_Nachricht(i))) neue.push_back(i);
+    if (!neue.empty()) liste = neue;
     for (int32_t i : liste) {
         const News_Nachricht* n = News_Get_Nachricht(i);
         if (!n) continue;
-        if (n->flags & NEWS_FLAG_OFFEN) {
+        const bool frage = n->flags & NEWS_FLAG_OFFEN;
+        News_Set(i, team, 0, 8);
+        if (frage) {
             News_Set(i, team, Team_Requester(2, team, "%s", n->text), 2);
             continue;
         }
-        News_Set(i, team, 0, 8);
         if (Team_Requester(2, team, "%s\n\nNachricht löschen?", n->text)) News_Set(i, team, 0, 4);
     }
     return int32_t(liste.size());

@@ -11,6 +11,10 @@
 #include "platform/win95_dialog.h"
 
 static Disk_Datei_Dialog_Hook dialog_hook = nullptr;
+static std::string spiel_name;
+
+const char* Spielstand_Name() { return spiel_name.c_str(); }
+void Spielstand_Name_Setzen(const char* name) { spiel_name = name ? name : ""; }
 
 void Disk_Set_Datei_Dialog_Hook(Disk_Datei_Dialog_Hook hook) { dialog_hook = hook; }
 
@@ -33,10 +37,12 @@ bool Spielstand_Laden_Auswahl()
     if (!Disk_Datei_Dialog(name, false)) return false;
     if (Netz_Rolle == 1) {
         // The running game of a client stays what the server gives it: there is no round to forget.
-        Spielstand_Client_Laden(name);
+        if (Spielstand_Client_Laden(name)) spiel_name = name;
         return false;
     }
-    return Disk_Spielstand_Laden(name);
+    if (!Disk_Spielstand_Laden(name)) return false;
+    spiel_name = name;
+    return true;
 }
 
 namespace {
@@ -97,12 +103,13 @@ bool Spielstand_Client_Laden(const char* name)
 bool Spielstand_Speichern_Auswahl(bool neu)
 {
     char name[SPIELSTAND_NAME_LAENGE];
-    const char* letzter = Disk_Lade_Letzten_Spielstand_Namen();
-    if (!neu && letzter[0]) {
-        std::strncpy(name, letzter, sizeof name - 1);
+    if (!neu && !spiel_name.empty()) {
+        std::strncpy(name, spiel_name.c_str(), sizeof name - 1);
         name[sizeof name - 1] = 0;
     } else if (!Disk_Datei_Dialog(name, true)) {
         return false;
     }
-    return Disk_Spielstand_Speichern(name);
+    if (!Disk_Spielstand_Speichern(name)) return false;
+    spiel_name = name;
+    return true;
 }

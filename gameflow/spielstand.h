@@ -25,5 +25,11 @@ int32_t Spielstand_Client_Verein(const char* name);
 // never read into the running modules; the club it names is taken when the server still offers
 // it. False, with a German message and nothing changed, otherwise.
 bool Spielstand_Client_Laden(const char* name);
-// Saves under a new name from the dialog, or (neu false) under the last name when there is one.
+// Saves under a new name from the dialog, or (neu false) under the running game's name; a game
+// that has none yet (new and never saved) asks for one as "Speichern unter neuem Namen" does.
 bool Spielstand_Speichern_Auswahl(bool neu);
+// The name the running game was loaded from or last saved under ("" for a new game never saved:
+// the last savegame of the registry may belong to another game). The start of a new game clears
+// it, a successful load sets it.
+const char* Spielstand_Name();
+void Spielstand_Name_Setzen(const char* name);

@@ -27,6 +27,7 @@
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
 #include "match/spieltag.h"
+#include "gameflow/spielstand.h"
 #include "platform/disk.h"
 #include "platform/os/os.h"
 #include "platform/print.h"
@@ -59,6 +60,8 @@ void Spielstart_Module_Zuruecksetzen()
     Ablauf_Init(0);
     Kalender_Spielplan_Leeren();
     Eingang_Set_Spiel_Gestartet(false);
+    // A new game has no name until it is saved.
+    Spielstand_Name_Setzen(nullptr);
 }
 
 bool Spielstart_Welt_Laden(int32_t konfiguration)
@@ -225,6 +228,7 @@ bool Spielstart_Laden(const char* name)
                     Disk_Spielstand_Laden(name);
     Os_Script_Halten(gehalten);
     if (!ok) return false;
+    Spielstand_Name_Setzen(name);
     Eingang_Set_Spiel_Gestartet(true);
     return true;
 }

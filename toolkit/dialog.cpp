@@ -70,6 +70,41 @@ void haken(Start_Optionen& o, uint32_t* h[8])
 
 bool mit_feld(Win95_Dialog_Art art) { return art == Win95_Dialog_Art::Speichern || art == Win95_Dialog_Art::Text; }
 
+// A file name of blanks alone is no name.
+void name_saeubern(std::string& text)
+{
+    const size_t anfang = text.find_first_not_of(' ');
+    if (anfang == std::string::npos) {
+        text.clear();
+        return;
+    }
+    text = text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
+}
+
+// OK may end the dialog only with something to act on; else the player is told what is missing
+// and the dialog stays open.
+bool bestaetigen(Win95_Dialog_Anfrage& a)
+{
+    if (a.art == Win95_Dialog_Art::Liste && a.auswahl < 0) {
+        Win95_Meldung("Bitte treffen Sie eine Auswahl.");
+        return false;
+    }
+    if (a.art == Win95_Dialog_Art::Speichern) {
+        name_saeubern(a.text);
+        if (a.text.empty()) {
+            Win95_Meldung("Bitte geben Sie einen Dateinamen ein.");
+            return false;
+        }
+    }
+    if (a.art == Win95_Dialog_Art::Oeffnen && a.text.empty() &&
+        (a.auswahl < 0 || size_t(a.auswahl) >= a.eintraege.size())) {
+        Win95_Meldung(a.eintraege.empty() ? "In diesem Ordner gibt es keine Datei, die geladen werden kann."
+                                          : "Bitte wählen Sie eine Datei aus.");
+        return false;
+    }
+    return true;
+}
+
 void knopf(Rastport* s, int32_t x, const char* text)
 {
     Grafik_Rechteck_Fuellen(s, x, KNOPF_Y, KNOPF_W, 20, Grafik_Farbe(6, 6, 9));
@@ -125,7 +160,10 @@ bool antworten(Win95_Dialog_Anfrage& a)
     std::string antwort;
     while (Os_Dialog_Answer(&antwort)) {
         if (antwort == "cancel") return false;
-        if (antwort == "ok") return a.art != Win95_Dialog_Art::Liste || a.auswahl >= 0;
+        if (antwort == "ok") {
+            if (bestaetigen(a)) return true;
+            continue;
+        }
         switch (a.art) {
         case Win95_Dialog_Art::Liste: {
             char* ende = nullptr;
@@ -159,7 +197,8 @@ bool antworten(Win95_Dialog_Anfrage& a)
         }
         default:
             a.text = antwort;
-            return true;
+            if (a.art != Win95_Dialog_Art::Speichern || bestaetigen(a)) return true;
+            break;
         }
     }
     return false;
@@ -201,7 +240,10 @@ bool bedienen(Win95_Dialog_Anfrage& a)
         bool unten;
         if (im_feld) {
             bool ok = false;
-            if (!feld_bedienen(a, &ok)) return ok;
+            if (!feld_bedienen(a, &ok)) {
+                if (!ok || bestaetigen(a)) return ok;
+                continue;
+            }
             if (Programm_Ende) break;
             im_feld = false;
             zeichnen(a, oben);
@@ -213,7 +255,7 @@ bool bedienen(Win95_Dialog_Anfrage& a)
         }
         const int32_t mx = Maus_Get_X(), my = Maus_Get_Y();
         if (unten && !vorher_unten) {
-            if (im(mx, my, OK_X, KNOPF_Y, KNOPF_W, 20)) return true;
+            if (im(mx, my, OK_X, KNOPF_Y, KNOPF_W, 20) && bestaetigen(a)) return true;
             if (im(mx, my, ABBRUCH_X, KNOPF_Y, KNOPF_W, 20)) return false;
             if (im(mx, my, LISTE_X, LISTE_Y, LISTE_W, ZEILEN * ZEILE_H)) {
                 const int32_t z = oben + (my - LISTE_Y) / ZEILE_H;
@@ -227,10 +269,7 @@ bool bedienen(Win95_Dialog_Anfrage& a)
         vorher_unten = unten;
         const int32_t taste = Win95_Eingabe.taste;
         Win95_Eingabe.taste = -1;
-        if (taste == VK_RETURN) {
-            if (a.art == Win95_Dialog_Art::Liste && a.auswahl < 0) Win95_Meldung("Bitte treffen Sie eine Auswahl.");
-            else return true;
-        }
+        if (taste == VK_RETURN && bestaetigen(a)) return true;
         if (taste == VK_ESCAPE) return false;
         if (taste == VK_DOWN || taste == VK_UP) zeile_waehlen(a, std::clamp(a.auswahl + (taste == VK_DOWN ? 1 : -1), 0, anzahl - 1));
         if (a.art == Win95_Dialog_Art::Farben && a.auswahl >= 0 && a.auswahl < 16 && (taste == 'R' || taste == 'G' || taste == 'B')) {

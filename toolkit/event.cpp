@@ -12,6 +12,7 @@
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/maus.h"
+#include "platform/mauszeiger.h"
 #include "platform/print.h"
 #include "platform/soundeffekt.h"
 #include "platform/timer.h"
@@ -406,7 +407,9 @@ void zeiger_waehlen()
         else if (rechts) form = zieh ? 13 : 8;
         else form = zieh ? 10 : 0;
     }
-    if (form != zeiger_form) {
+    // Work outside the menu (the busy pointer of a load or a list being built) may have changed
+    // the pointer behind the menu's back: what is shown counts, not what the menu chose last.
+    if (form != zeiger_form || form != Mauszeiger_Get_Selected()) {
         zeiger_form = form;
         Mauszeiger_Select(form);
     }

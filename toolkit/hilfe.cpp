@@ -1,5 +1,6 @@
 #include "toolkit/hilfe.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -25,6 +26,8 @@ namespace {
 
 constexpr uint8_t SONDERFORM = 0xB0;
 constexpr int32_t GLOW_LINKS = 14, GLOW_OBEN = 12;
+// A bubble keeps this far from the screen's edges, so that it never touches or leaves them.
+constexpr int32_t BLASE_RAND = 4, SCHIRM_B = 640, SCHIRM_H = 480;
 
 struct Blase {
     bool offen = false;
@@ -160,12 +163,12 @@ void Hilfe_Text_Ausgabe(const char* text, int32_t x, int32_t y, uint8_t marken, 
         w = tb + 8 + (marken ? 10 : 0);
         h = zeilen * 10 + 14;
     }
-    if (w > 640) {
-        // Wider than the screen: the bubble is cut at the screen's width, never drawn outside.
+    if (w > SCHIRM_B - 2 * BLASE_RAND) {
+        // Wider than the screen: the bubble is cut inside its margins, never drawn outside.
         Print_Log(0, "Hilfe_Text: zu lang!!\n");
-        w = 640;
+        w = SCHIRM_B - 2 * BLASE_RAND;
     }
-    if (h > 480) h = 480;
+    if (h > SCHIRM_H - 2 * BLASE_RAND) h = SCHIRM_H - 2 * BLASE_RAND;
     blase.hintergrund = Grafik_Bitmap_Anlegen(w, h, ziel->depth);
     blase.bild = Grafik_Bitmap_Anlegen(w, h, ziel->depth);
     if (!blase.hintergrund || !blase.bild) {
@@ -174,9 +177,8 @@ void Hilfe_Text_Ausgabe(const char* text, int32_t x, int32_t y, uint8_t marken, 
         blase.bild = Grafik_Bitmap_Freigeben(blase.bild);
         return;
     }
-    x = x < 0 ? 0 : (x > 640 - w ? 640 - w : x);
-    y += 8;
-    y = y < 0 ? 0 : (y > 480 - h ? 480 - h : y);
+    x = std::clamp(x, BLASE_RAND, SCHIRM_B - BLASE_RAND - w);
+    y = std::clamp(y + 8, BLASE_RAND, SCHIRM_H - BLASE_RAND - h);
     blase.x = x;
     blase.y = y;
     Grafik_Blit(ziel, x, y, w, h, blase.hintergrund, 0, 0);

@@ -444,6 +444,17 @@ void Menue_Icon_Liste_Registrieren(Menue_Icon* liste)
         if (Menue_Nummer_Gueltig(i->nummer)) Menue_Icons.reg[i->nummer].icon = i;
 }
 
+void Menue_Icon_Liste_Abmelden(Menue_Icon* liste)
+{
+    for (Menue_Icon* i = liste; i && i->nummer != -1; ++i) {
+        const int32_t n = i->nummer;
+        if (!Menue_Nummer_Gueltig(n) || Menue_Icons.reg[n].icon != i || Menue_Icons.vorhanden[n]) continue;
+        registry_bitmap_freigeben(Menue_Icons.reg[n].bitmap);
+        hintergrund_freigeben(n);
+        Menue_Icons.reg[n] = {};
+    }
+}
+
 void Menue_Icon_Liste_Aktiv_Setzen(uint8_t wert, Menue_Icon* liste)
 {
     for (Menue_Icon* i = liste; i && i->nummer != -1; ++i) i->refresh = wert;

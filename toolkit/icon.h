@@ -174,6 +174,10 @@ void Menue_Icon_Entfernen(Menue_Icon* icon);
 void Menue_Icon_Liste_Hinzufuegen(Menue_Icon* liste);
 void Menue_Icon_Liste_Entfernen(Menue_Icon* liste, int32_t modus);
 void Menue_Icon_Liste_Registrieren(Menue_Icon* liste);
+// Gives up the numbers of a list that is no longer on screen and will not come back (a screen
+// that stands once, as the new-game start screen): another screen may then use them. Numbers
+// that another icon holds, or whose icon is still on screen, stay as they are.
+void Menue_Icon_Liste_Abmelden(Menue_Icon* liste);
 void Menue_Icon_Liste_Aktiv_Setzen(uint8_t wert, Menue_Icon* liste);
 Menue_Icon* Menue_Icon_Liste_Suchen(int32_t nummer, Menue_Icon* liste);
 void Menue_Screen_Icon_Aktiv_Setzen(uint8_t wert, int32_t nummer);

@@ -12,6 +12,7 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_screen.h"
+#include "gameflow/spielstand.h"
 #include "platform/disk.h"
 #include "platform/maus.h"
 #include "platform/menuesound.h"
@@ -359,7 +360,11 @@ Menue_Kontextmenue* Menue_Optionen_Kontext_Untermenue_Erzeugen(Menue_Kontextmenu
     switch (item) {
     case 1:
         Menue_Init_Kontextmenue(k, nullptr, -1, POPUP_WAEHLBAR, laden_speichern);
-        std::snprintf(speichern_zeile, sizeof speichern_zeile, "Speichern (%s)", spielstand_name(Disk_Lade_Letzten_Spielstand_Namen()).c_str());
+        // The running game's own name: a new game never saved has none and asks for one.
+        if (*Spielstand_Name())
+            std::snprintf(speichern_zeile, sizeof speichern_zeile, "Speichern (%s)", spielstand_name(Spielstand_Name()).c_str());
+        else
+            std::snprintf(speichern_zeile, sizeof speichern_zeile, "Speichern (noch ohne Namen)");
         zeilen(k, {speichern_zeile, "Speichern unter neuem Namen", "Laden"});
         k->status[1] |= POPUP_TRENNER;
         break;
@@ -458,13 +463,23 @@ void Menue_Briefkasten_Icon_Setzen(uint8_t post, uint8_t zeichnen, uint8_t abdun
                               icon->y, 60);
 }
 
-int32_t Menue_Briefkasten_Oeffnen(Menue_Icon* icon, uint32_t flags) { return Postfach_Screen(icon, flags); }
+int32_t Menue_Briefkasten_Oeffnen(Menue_Icon* icon, uint32_t flags)
+{
+    const int32_t n = Postfach_Screen(icon, flags);
+    // The icon tells what the mailbox holds now.
+    Menue_Briefkasten_Icon_Setzen(Postfach_Neue_Post(Aktuelles_Team), 1, 0);
+    return n;
+}
 
 void Menue_Briefkasten_Oeffnen_Pruefen()
 {
-    if (!Menue_Screen_Icon_Ist_Vorhanden(701) || !Manager_Icon_Button_Lesen(Aktuelles_Team, 2600)) return;
+    // "Bei jeder neuen Nachricht einblenden": only when something new waits, else every turn
+    // would begin with the kept messages.
+    if (!Menue_Screen_Icon_Ist_Vorhanden(701) || !Manager_Icon_Button_Lesen(Aktuelles_Team, 2600) ||
+        !Postfach_Neue_Post(Aktuelles_Team))
+        return;
     Menue_Icon_Verlassen();
-    Postfach_Screen(Menue_Screen_Icon_Aus_Nummer(MENUE_BRIEFKASTEN), 4);
+    Menue_Briefkasten_Oeffnen(Menue_Screen_Icon_Aus_Nummer(MENUE_BRIEFKASTEN), 4);
 }
 
 Menue_Kontextmenue* Menue_Briefkasten_Kontextmenue(Menue_Icon* icon)

@@ -13,6 +13,7 @@
 #include "gameflow/ablauf.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
+#include "gameflow/postfach.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_screen.h"
@@ -270,6 +271,8 @@ void Menue_Rein(int32_t team, uint8_t zwingen)
     Menue_Speicher_Befreien(2);
     Menue_Screen_Reset(1);
     Menue_Icon_Liste_Hinzufuegen(Menue_Basis_Liste);
+    // The mailbox shows whether new mail waits for this manager.
+    Menue_Briefkasten_Icon_Setzen(Postfach_Neue_Post(team), 0, 0);
     Menue_Serien_Info(0);
     Menue_Datum_Setzen();
 
@@ -301,6 +304,8 @@ void Menue_Rein(int32_t team, uint8_t zwingen)
         if (i && i->klick) i->klick(i, 0);
     }
     Menue_Status.aktiv = 1;
+    // The manager who asked for it finds his new mail open as his turn begins.
+    Menue_Briefkasten_Oeffnen_Pruefen();
     const auto* einstellung = team >= 0 ? static_cast<const uint8_t*>(Team_Zeiger(309, team, nullptr, 0)) : nullptr;
     if (einstellung && einstellung[2]) Menuesound_Play(einstellung[2] - 1, 1);
     if (!Menue_Status.wieder_rein) Menue_Status.startzeit = Timer_Get_Time();

@@ -3,6 +3,8 @@
 #include <cstring>
 
 #include "common/capture.h"
+#include "database/db_hilfe.h"
+#include "database/manager.h"
 #include "platform/disk.h"
 #include "gameflow/globals.h"
 #include "gameflow/news.h"
@@ -88,6 +90,33 @@ TEST_F(News, RefusedMessagesLeaveTheStoreAlone)
     EXPECT_TRUE(cap.contains("Nachrichtenspeicher voll"));
     EXPECT_STREQ(News_Get_Nachricht(0)->text, "Nr. 0");
     EXPECT_STREQ(News_Get_Nachricht(NEWS_MAX - 1)->text, "Nr. 999");
+}
+
+// With two managers a message for every manager is each one's own: the first to read and delete
+// his leaves the other's new in his mailbox. A question for everybody stays one message.
+TEST_F(News, AMessageForEveryManagerIsEachManagersOwn)
+{
+    Test_Teams_Anlegen(6);
+    Manager_Neuer_Mitspieler(1, "Anna");
+    Manager_Neuer_Mitspieler(4, "Bernd");
+    const int erste = News_Senden(-1, -1, -1, NEWS_ART_TEXT, nullptr, "Stadion %d", 7);
+    ASSERT_GE(erste, 0);
+    EXPECT_EQ(News_Anzahl(), 2);
+    const int anna = News_Suche_Erste(1, NEWS_FLAG_DA), bernd = News_Suche_Erste(4, NEWS_FLAG_DA);
+    ASSERT_GE(anna, 0);
+    ASSERT_GE(bernd, 0);
+    EXPECT_NE(anna, bernd);
+    EXPECT_EQ(News_Get_Nachricht(anna)->team, 1);
+    EXPECT_STREQ(News_Get_Nachricht(bernd)->text, "Stadion 7");
+    EXPECT_TRUE(News_Set(anna, 1, 0, 8));
+    EXPECT_TRUE(News_Set(anna, 1, 0, 4));
+    ASSERT_NE(News_Get_Nachricht(bernd), nullptr);
+    EXPECT_FALSE(News_Get_Nachricht(bernd)->flags & NEWS_FLAG_GELESEN);
+    EXPECT_GE(News_Senden(-1, -1, -1, NEWS_ART_FRAGE, &freundschaftsspiel, "Alle?"), 0);
+    EXPECT_EQ(News_Anzahl(), 2);
+    Manager_Mitspieler_Killen(1);
+    Manager_Mitspieler_Killen(4);
+    Test_Aufraeumen();
 }
 
 // A full store gives up its oldest read message, never an unread one or an open question.

@@ -58,6 +58,46 @@ TEST(Postfach, NewestFirstAnswersQuestionsAndDeletesOnRequest)
     Aktueller_Tag = 0;
 }
 
+// After weeks of play the mailbox holds many kept messages: opening it brings only what is new
+// (not yet opened, or a question still open), not every kept message before them again; with
+// nothing new it pages through the kept ones, so that they can still be read and deleted.
+TEST(Postfach, NewMailComesWithoutTheKeptMessagesBeforeIt)
+{
+    const News_Frage frage = anfang();
+    for (int32_t tag = 1; tag <= 30; ++tag) {
+        Aktueller_Tag = tag;
+        News_Senden(-1, 3, -1, NEWS_ART_TEXT, nullptr, "Bericht %d", int(tag));
+    }
+    gezeigt.clear();
+    Team_Requester_Set_Anzeige([](int32_t, int32_t, const char* text) -> uint8_t {
+        const std::string t(text);
+        gezeigt.push_back(t.substr(0, t.find('\n')));
+        return 0;  // keep every message, no to every question
+    });
+    EXPECT_TRUE(Postfach_Neue_Post(3));
+    EXPECT_EQ(Postfach_Screen(nullptr, 4), 30);
+    EXPECT_FALSE(Postfach_Neue_Post(3)) << "all opened and kept";
+    EXPECT_FALSE(Postfach_Neue_Post(4));
+
+    Aktueller_Tag = 31;
+    News_Senden(-1, 3, -1, NEWS_ART_TEXT, nullptr, "Neu");
+    News_Senden(-1, 3, -1, NEWS_ART_FRAGE, &frage, "Frage");
+    EXPECT_TRUE(Postfach_Neue_Post(3));
+    gezeigt.clear();
+    EXPECT_EQ(Postfach_Screen(nullptr, 4), 2);
+    EXPECT_EQ(gezeigt, (std::vector<std::string>{"Frage", "Neu"}));
+
+    // Nothing new: the kept messages, newest first, the answered question among them.
+    gezeigt.clear();
+    EXPECT_EQ(Postfach_Screen(nullptr, 4), 32);
+    ASSERT_EQ(gezeigt.size(), 32u);
+    EXPECT_EQ(gezeigt.front(), "Frage");
+    EXPECT_EQ(gezeigt.back(), "Bericht 1");
+    Team_Requester_Set_Anzeige(nullptr);
+    News_Init();
+    Aktueller_Tag = 0;
+}
+
 // The events page lists the club's messages newest first with their state, follows answers and
 // deletions when rebuilt, and shows nothing without a club.
 TEST(Postfach, EventsPageListsTheClubsMessagesNewestFirst)

@@ -143,6 +143,55 @@ TEST_F(Spielstart, NewGameSetsUpTwoManagersBeforeBankAndStadiums)
     EXPECT_TRUE(aufrufe.empty());
 }
 
+// "Speichern" in a new game never saved: the registry's last savegame belongs to another game and
+// stays as it is; the player is asked for a name, which later saves reuse without asking.
+int32_t namen_gefragt = 0;
+const char* namen_antwort = "";
+bool namen_dialog(char* name, bool speichern)
+{
+    ++namen_gefragt;
+    std::snprintf(name, SPIELSTAND_NAME_LAENGE, "%s", namen_antwort);
+    return speichern && *namen_antwort;
+}
+
+TEST_F(Spielstart, SavingANewGameAsksForANameAndLeavesAnotherGamesSavegameAlone)
+{
+    {
+        std::ofstream anderes(datei("anderes"), std::ios::binary);
+        anderes << "das andere Spiel";
+    }
+    Win95_Registry_Set_A_Value("letzter_spielstand", datei("anderes").c_str());
+    ASSERT_TRUE(Spielstart_Neues_Spiel());
+    Disk_Set_Datei_Dialog_Hook(namen_dialog);
+    namen_gefragt = 0;
+    namen_antwort = "";
+    Ablauf_Set_Befehl(ABLAUF_SPEICHERN);
+    Ablauf_Tastatur_Auswerten();
+    EXPECT_EQ(namen_gefragt, 1) << "no name yet: the dialog asks";
+    std::ifstream gelesen(datei("anderes"), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(gelesen), {}), "das andere Spiel");
+
+    namen_antwort = "eigenes";
+    Ablauf_Set_Befehl(ABLAUF_SPEICHERN);
+    Ablauf_Tastatur_Auswerten();
+    EXPECT_EQ(namen_gefragt, 2);
+    ASSERT_TRUE(std::filesystem::exists(datei("eigenes")));
+    EXPECT_STREQ(Spielstand_Name(), "eigenes");
+    std::filesystem::remove(datei("eigenes"));
+    Ablauf_Set_Befehl(ABLAUF_SPEICHERN);
+    Ablauf_Tastatur_Auswerten();
+    EXPECT_EQ(namen_gefragt, 2) << "the game has its name now";
+    EXPECT_TRUE(std::filesystem::exists(datei("eigenes")));
+
+    // A loaded game keeps the name it was loaded from; a new game has none again.
+    ASSERT_TRUE(Spielstart_Laden("eigenes"));
+    EXPECT_STREQ(Spielstand_Name(), "eigenes");
+    // What every new game does first forgets it.
+    Spielstart_Module_Zuruecksetzen();
+    EXPECT_STREQ(Spielstand_Name(), "");
+    Disk_Set_Datei_Dialog_Hook(nullptr);
+}
+
 // Plays the main loop, every manager ending his turn at once, until the day is reached.
 void spielen_bis(int32_t tag)
 {

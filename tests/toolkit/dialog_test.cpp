@@ -1,6 +1,7 @@
 // The common dialogs answered by the script, the clipboard and the start-options file.
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -120,6 +121,45 @@ TEST_F(Dialoge, SaveDialogTakesKeysAtOnceEndsWithOneOkAndRestoresTheScreen)
     for (int32_t y = 80; y < 400; y += 3)
         for (int32_t x = 120; x < 520; x += 3) falsch += (seite0(x, y) != rot) + (seite1(x, y) != gruen);
     EXPECT_EQ(falsch, 0) << "name field or frame left on a page";
+}
+
+// OK without a name neither ends the dialog nor passes silently: the player is told in German
+// and the dialog takes the next answer; blanks alone are no name.
+TEST_F(Dialoge, FileDialogsRefuseOkWithoutANameAndStayOpen)
+{
+    char name[WIN95_DATEINAME_GROESSE] = "";
+    testing::internal::CaptureStderr();
+    Os_Script_Load_Text("answer ok\nanswer    \nanswer  stand4 \n");
+    EXPECT_NE(Win95_Save_File_Dialog(name, "Spielstand", "*.sgv"), 0);
+    std::string fehler = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::string(name), ordner.pfad + "/stand4.sgv");
+    size_t n = 0;
+    for (size_t p = 0; (p = fehler.find("Meldung: Bitte geben Sie einen Dateinamen ein.", p)) != std::string::npos; ++p) ++n;
+    EXPECT_EQ(n, 2u) << fehler;
+
+    // Loading with nothing chosen: told so, and the next answer still counts.
+    std::FILE* f = std::fopen((ordner.pfad + "/da.sgv").c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fclose(f);
+    testing::internal::CaptureStderr();
+    name[0] = 0;
+    Os_Script_Load_Text("answer ok\nanswer da.sgv\n");
+    EXPECT_NE(Win95_Open_File_Dialog(name, "Spielstand", "*.sgv"), 0);
+    fehler = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::string(name), ordner.pfad + "/da.sgv");
+    EXPECT_NE(fehler.find("Meldung: Bitte w\xC3\xA4hlen Sie eine Datei aus."), std::string::npos) << fehler;
+
+    // In the window: OK with an empty field keeps the dialog; typed name and OK then save.
+    Menue_Dialog_Fenster_Erzwingen(true);
+    testing::internal::CaptureStderr();
+    Os_Script_Load_Text("move 350 380\nwait 50\nleft down\nleft up\nwait 50\nkey 67\nkey 13\nwait 50\n");
+    name[0] = 0;
+    EXPECT_NE(Win95_Save_File_Dialog(name, "Spielstand", "*.sgv"), 0);
+    fehler = testing::internal::GetCapturedStderr();
+    Menue_Dialog_Fenster_Erzwingen(false);
+    Os_Script_Stop();
+    EXPECT_EQ(std::string(name), ordner.pfad + "/c.sgv");
+    EXPECT_NE(fehler.find("Meldung: Bitte geben Sie einen Dateinamen ein."), std::string::npos) << fehler;
 }
 
 TEST_F(Dialoge, ListRemembersItsChoiceWithinTheList)

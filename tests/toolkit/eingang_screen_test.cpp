@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "common/capture.h"
 #include "common/welt_ordner.h"
 #include "competitions/wettbewerb.h"
 #include "database/manager.h"
@@ -52,6 +53,18 @@ TEST_F(Startbildschirm, RowsStepTheirValuesAndTheButtonsEndIt)
     ASSERT_GE(m.team, 0);
     EXPECT_EQ(Team_Wert(TEAM_NATION, m.team, 0, TEAM_LESEN), laender[1]);
     EXPECT_TRUE(std::filesystem::exists(ordner + "/eingang_nachher.png"));
+    // Left, the screen gives its numbers up: in a running game the tables screen's fixtures
+    // use them, and found the start screen's icons still registered under them.
+    {
+        Fehler_Capture f;
+        Menue_Icon spaeter[2] = {Menue_Icon_Vorlage(2685, -1, 0, 10, 10, 20, 20, 5, 20), Menue_Icon_Listenende()};
+        Menue_Icon_Liste_Hinzufuegen(spaeter);
+        Menue_Icon_Liste_Entfernen(spaeter, 0);
+        EXPECT_FALSE(f.contains("doppelt definiert")) << f.texts.front();
+        for (int32_t n = 2680; n <= 2690; ++n)
+            if (n != 2685) EXPECT_EQ(Menue_Register(n)->icon, nullptr) << n;
+        Menue_Icon_Liste_Abmelden(spaeter);
+    }
 
     // "Manager hinzufügen" ends it without starting; the end of the program adds nobody.
     Os_Script_Load_Text("wait 20\nmove 200 385\nwait 200\nclick 200 385\nwait 500\n");

@@ -1,11 +1,14 @@
 // The event step: which icon the pointer is on, what a click does, layers, the wheel, the time
 // limit and the pointer shapes; and entering and leaving a manager's turn.
+#include <utility>
 #include <vector>
 
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_screen.h"
+#include "platform/mauszeiger.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/os/os.h"
 #include "platform/os/os_intern.h"
@@ -77,6 +80,33 @@ TEST_F(Event, NothingUnderThePointerAndNothingCurrentChangesNothing)
     EXPECT_EQ(Menue_Aktuelles_Icon, nullptr);
     EXPECT_TRUE(klicks.empty());
     EXPECT_EQ(Menue_Zeiger_Form(), 0);
+}
+
+// Work outside the menu leaves its pointer behind (the busy pointer of a savegame being read,
+// or the popup list's plain one): the menu's next step shows its own again, though its choice
+// did not change.
+TEST_F(Event, TheMenuTakesBackThePointerThatOtherWorkLeft)
+{
+    const Mauszeiger_Tabelle_Record alt = Mauszeiger_Tabelle;
+    Mauszeiger_Tabelle = {};
+    Rastport* bild = Grafik_Bitmap_Anlegen(4, 4, Grafik_Screen_Geometrie.depth);
+    for (Mauszeiger_Image*& i : Mauszeiger_Tabelle.images) i = Mauszeiger_Image_Create(bild, 4, 4, 0, 0);
+    Grafik_Bitmap_Freigeben(bild);
+    Mauszeiger_Tabelle.anzahl = MAUSZEIGER_MAX;
+    Menue_Icon* i = knopf(905, 200, 200, 5);
+    for (auto [x, y] : {std::pair{50, 300}, std::pair{210, 210}}) {
+        maus(x, y);
+        Menue_Icons_Check(-1);
+        Menue_Icons_Check(-1);
+        const int32_t form = Menue_Zeiger_Form();
+        EXPECT_EQ(Mauszeiger_Get_Selected(), form);
+        Mauszeiger_Select(5);
+        Menue_Icons_Check(-1);
+        EXPECT_EQ(Mauszeiger_Get_Selected(), form) << "the busy pointer stayed at " << x << "," << y;
+    }
+    Menue_Icon_Entfernen(i);
+    for (Mauszeiger_Image*& b : Mauszeiger_Tabelle.images) b = Mauszeiger_Image_Free(b);
+    Mauszeiger_Tabelle = alt;
 }
 
 TEST_F(Event, ThePointerIsOnTheHighestPriorityAndAtEqualPriorityOnTheHigherSlot)

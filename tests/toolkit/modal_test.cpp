@@ -327,14 +327,20 @@ TEST_F(Hilfe, BubbleSizePlaceAndASecondOneIsRefused)
     Hilfe_Text_Ausgabe("Am Rand", 630, 478, 1, 1);
     ASSERT_TRUE(Hilfe_Offen(&x, &y, &w, &h));
     EXPECT_EQ(w, Font_Text_Breite_Mit_Tabs(f, "Am Rand") + 18);
-    EXPECT_EQ(x + w, 640);
-    EXPECT_EQ(y + h, 480);
+    // At the right and bottom edges the bubble keeps 4 pixels off the screen's border.
+    EXPECT_EQ(x + w, 636);
+    EXPECT_EQ(y + h, 476);
+    Hilfe_Schliessen(1);
+    Hilfe_Text_Ausgabe("Oben links", -100, -100, 0, 1);
+    ASSERT_TRUE(Hilfe_Offen(&x, &y, &w, &h));
+    EXPECT_EQ(x, 4);
+    EXPECT_EQ(y, 4);
     Hilfe_Schliessen(1);
     std::string lang(400, 'W');
     Hilfe_Text_Ausgabe(lang.c_str(), 0, 0, 0, 1);
     ASSERT_TRUE(Hilfe_Offen(&x, &y, &w, &h));
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(w, 640);
+    EXPECT_EQ(x, 4);
+    EXPECT_EQ(w, 632);
     Hilfe_Schliessen(1);
 }
 

@@ -163,9 +163,18 @@ TEST_F(OptionenMenue, MailboxIconSwitchAndOpeningByItself)
     EXPECT_TRUE(fragen.empty());
     for (Menue_Icon* i = Menue_Basis_Liste; i->nummer != -1; ++i)
         if (i->nummer == 701) Menue_Screen_Icon_Hinzufuegen(i);
+    Menue_Briefkasten_Icon_Setzen(1, 0, 0);
     Menue_Briefkasten_Oeffnen_Pruefen();
     ASSERT_EQ(fragen.size(), 1u);
     EXPECT_NE(fragen[0].find("Ihr Stadion ist ausverkauft."), std::string::npos);
+    // Read and kept: the icon no longer says that new mail waits.
+    EXPECT_STREQ(briefkasten->hilfetext, "Briefkasten: keine neuen Nachrichten.");
+    News_Printf_Team(1, "Ein Angebot.");
+    Menue_Briefkasten_Oeffnen(briefkasten, 0);
+    EXPECT_STREQ(briefkasten->hilfetext, "Briefkasten: keine neuen Nachrichten.");
+    EXPECT_EQ(fragen.size(), 2u) << "only the new message";
+    Menue_Briefkasten_Oeffnen_Pruefen();
+    EXPECT_EQ(fragen.size(), 2u) << "nothing new: the mailbox stays closed";
     Menue_Briefkasten_Klick(briefkasten, 0);
     fragen.clear();
     Menue_Briefkasten_Oeffnen_Pruefen();
@@ -174,8 +183,9 @@ TEST_F(OptionenMenue, MailboxIconSwitchAndOpeningByItself)
     News_Init();
 }
 
-// The save item names the last savegame as the player named it, and the file dialog shows the
-// pattern once.
+// The save item names the running game's savegame as the player named it (a new game never
+// saved has none, whatever the registry's last savegame), and the file dialog shows the pattern
+// once.
 std::string dialog_filter;
 bool filter_merken(Win95_Dialog_Anfrage* a)
 {
@@ -187,8 +197,12 @@ TEST_F(OptionenMenue, SaveItemAndDialogNameTheSavegameOnce)
 {
     char alt[260] = "";
     Win95_Registry_Get_A_Value("letzter_spielstand", alt, int(sizeof alt));
-    Win95_Registry_Set_A_Value("letzter_spielstand", "/home/anna/.dorvin/spielstand/Saison eins.sgv");
+    Win95_Registry_Set_A_Value("letzter_spielstand", "/home/anna/.dorvin/spielstand/Anderes Spiel.sgv");
+    Spielstand_Name_Setzen(nullptr);
+    EXPECT_STREQ(unterliste(1)->texte[0], "Speichern (noch ohne Namen)");
+    Spielstand_Name_Setzen("/home/anna/.dorvin/spielstand/Saison eins.sgv");
     EXPECT_STREQ(unterliste(1)->texte[0], "Speichern (Saison eins)");
+    Spielstand_Name_Setzen(nullptr);
     Win95_Registry_Set_A_Value("letzter_spielstand", alt);
     Win95_Dialog_Hook_Setzen(filter_merken);
     char name[SPIELSTAND_NAME_LAENGE];
