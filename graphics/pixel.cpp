@@ -33,6 +33,16 @@ using F565 = Format<11, 31, 63>;
 using F555 = Format<10, 31, 31>;
 
 inline bool mask_bit(const uint8_t* mask, size_t n) { return (mask[n >> 3] >> (n & 7)) & 1; }
+constexpr uint32_t ACHT_BITS[8] = {1, 2, 4, 8, 16, 32, 64, 128};
+// The `anzahl` (1 to 8) bits from bit n on, the first in bit 0; no byte beyond the last bit
+// is read.
+inline uint32_t mask_bits(const uint8_t* mask, size_t n, int32_t anzahl)
+{
+    const uint32_t shift = uint32_t(n & 7);
+    uint32_t v = mask[n >> 3];
+    if (shift + uint32_t(anzahl) > 8) v |= uint32_t(mask[(n >> 3) + 1]) << 8;
+    return (v >> shift) & ((1u << anzahl) - 1);
+}
 
 template <Null_Regel R>
 inline uint16_t rule(uint16_t result, uint16_t source)
@@ -61,7 +71,33 @@ void walk(const T* src, int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t sw
             }
         } else {
             size_t bit = size_t(sy + row) * size_t(sw) + size_t(sx);
-            for (int32_t i = 0; i < w; ++i)
+            int32_t i = 0;
+            // Eight pixels at a time from distinct bitmaps: a group without a set bit is
+            // skipped, a full one written whole, a mixed one worked out whole and its set
+            // pixels taken. A bitmap on itself keeps the pixel order.
+            if (static_cast<const void*>(src) != static_cast<const void*>(dst))
+                for (; i + 8 <= w; i += 8) {
+                    const uint32_t bits = mask_bits(mask, bit + size_t(i), 8);
+                    if (bits == 0) continue;
+                    if (bits == 0xFF) {
+                        for (int k = 0; k < 8; ++k) d[i + k] = op(s[i + k], d[i + k]);
+                        continue;
+                    }
+                    for (int k = 0; k < 8; ++k) {
+                        const D v = op(s[i + k], d[i + k]);
+                        const D m = D(0u - ((bits & ACHT_BITS[k]) != 0));
+                        d[i + k] = D((v & m) | (d[i + k] & D(~m)));
+                    }
+                }
+            if (static_cast<const void*>(src) != static_cast<const void*>(dst) && i < w) {
+                // The last pixels of the row: only those whose bit is set.
+                for (uint32_t rest = mask_bits(mask, bit + size_t(i), w - i); rest; rest &= rest - 1) {
+                    const int32_t k = i + __builtin_ctz(rest);
+                    d[k] = op(s[k], d[k]);
+                }
+                i = w;
+            }
+            for (; i < w; ++i)
                 if (mask_bit(mask, bit + size_t(i))) d[i] = op(s[i], d[i]);
         }
     }
