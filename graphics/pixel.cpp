@@ -249,6 +249,11 @@ int Pixel_Fuellen_16(uint16_t* dst, int32_t x, int32_t y, int32_t w, int32_t h, 
                      uint16_t colour)
 {
     if (w <= 0 || h <= 0) return 1;
+    // Whole rows lie back to back: one run.
+    if (w == dw && int64_t(w) * h <= INT32_MAX) {
+        Asm_Fill_Words(dst + size_t(y) * dw, colour, uint32_t(w * h));
+        return 1;
+    }
     for (int32_t row = 0; row < h; ++row)
         Asm_Fill_Words(dst + size_t(y + row) * dw + x, colour, uint32_t(w));
     return 1;
