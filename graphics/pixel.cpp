@@ -346,6 +346,13 @@ int Pixel_Farbe_Mischen(int32_t format, const uint16_t* src, int32_t sx, int32_t
                  cb = F::b(colour) * (128 - wa) >> 7;
         with_rule(regel, [&](auto rr) {
             constexpr Null_Regel R = decltype(rr)::value;
+            // Without the source's part (text in its colour) every pixel is the colour.
+            if (wa == 0) {
+                const uint16_t allein = F::pack(F::r(colour), F::g(colour), F::b(colour));
+                walk_any(auswahl, src, sx, sy, w, h, sw, dst, dx, dy, dw, mask,
+                         [=](uint16_t s, uint16_t) { return rule<R>(allein, s); });
+                return;
+            }
             walk_any(auswahl, src, sx, sy, w, h, sw, dst, dx, dy, dw, mask,
                      [=](uint16_t s, uint16_t) {
                          uint32_t r = (F::r(s) * wa >> 7) + cr, g = (F::g(s) * wa >> 7) + cg,

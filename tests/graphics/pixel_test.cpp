@@ -423,3 +423,24 @@ TEST(PixelLoops, MaskedRunsMatchThePixelByPixelReading)
     for (size_t i = 0; i < 20; ++i) EXPECT_EQ(zeile[i], 101 + i);
     EXPECT_EQ(zeile[20], 120);
 }
+
+// A mix without the source's part writes the colour itself (in 5-5-5 without the top bit), the
+// transparent key only where the rule allows it.
+TEST(PixelLoops, MixWithoutTheSourceIsTheColour)
+{
+    const uint16_t src[4] = {0, 7, 0x8421, 0xFFFF};
+    for (int format : {15, 16})
+        for (uint16_t farbe : {uint16_t(0xF81F), uint16_t(0x8000), uint16_t(0)}) {
+            const uint16_t erwartet = format == 15 ? uint16_t(farbe & 0x7FFF) : farbe;
+            uint16_t d[4] = {5, 5, 5, 5};
+            Pixel_Farbe_Mischen(format, src, 0, 0, 4, 1, 4, d, 0, 0, 4, Pixel_Auswahl::Schluessel, nullptr, farbe, 0,
+                                Null_Regel::Keine);
+            EXPECT_EQ(d[0], 5);
+            for (int i = 1; i < 4; ++i) EXPECT_EQ(d[i], erwartet) << format << " " << farbe;
+            uint16_t e[4] = {5, 5, 5, 5};
+            Pixel_Farbe_Mischen(format, src, 0, 0, 4, 1, 4, e, 0, 0, 4, Pixel_Auswahl::Alle, nullptr, farbe, 0,
+                                Null_Regel::Wenn_Quelle);
+            EXPECT_EQ(e[0], erwartet);
+            for (int i = 1; i < 4; ++i) EXPECT_EQ(e[i], erwartet ? erwartet : 1);
+        }
+}
