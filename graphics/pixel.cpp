@@ -33,6 +33,16 @@ using F565 = Format<11, 31, 63>;
 using F555 = Format<10, 31, 31>;
 
 inline bool mask_bit(const uint8_t* mask, size_t n) { return (mask[n >> 3] >> (n & 7)) & 1; }
+constexpr uint32_t ACHT_BITS[8] = {1, 2, 4, 8, 16, 32, 64, 128};
+// The `anzahl` (1 to 8) bits from bit n on, the first in bit 0; no byte beyond the last bit
+// is read.
+inline uint32_t mask_bits(const uint8_t* mask, size_t n, int32_t anzahl)
+{
+    const uint32_t shift = uint32_t(n & 7);
+    uint32_t v = mask[n >> 3];
+    if (shift + uint32_t(anzahl) > 8) v |= uint32_t(mask[(n >> 3) + 1]) << 8;
+    return (v >> shift) & ((1u << anzahl) - 1);
+}
 
 template <Null_Regel R>
 inline uint16_t rule(uint16_t result, uint16_t source)
@@ -61,7 +71,33 @@ void walk(const T* src, int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t sw
             }
         } else {
             size_t bit = size_t(sy + row) * size_t(sw) + size_t(sx);
-            for (int32_t i = 0; i < w; ++i)
+            int32_t i = 0;
+            // Eight pixels at a time from distinct bitmaps: a group without a set bit is
+            // skipped, a full one written whole, a mixed one worked out whole and its set
+            // pixels taken. A bitmap on itself keeps the pixel order.
+            if (static_cast<const void*>(src) != static_cast<const void*>(dst))
+                for (; i + 8 <= w; i += 8) {
+                    const uint32_t bits = mask_bits(mask, bit + size_t(i), 8);
+                    if (bits == 0) continue;
+                    if (bits == 0xFF) {
+                        for (int k = 0; k < 8; ++k) d[i + k] = op(s[i + k], d[i + k]);
+                        continue;
+                    }
+                    for (int k = 0; k < 8; ++k) {
+                        const D v = op(s[i + k], d[i + k]);
+                        const D m = D(0u - ((bits & ACHT_BITS[k]) != 0));
+                        d[i + k] = D((v & m) | (d[i + k] & D(~m)));
+                    }
+                }
+            if (static_cast<const void*>(src) != static_cast<const void*>(dst) && i < w) {
+                // The last pixels of the row: only those whose bit is set.
+                for (uint32_t rest = mask_bits(mask, bit + size_t(i), w - i); rest; rest &= rest - 1) {
+                    const int32_t k = i + __builtin_ctz(rest);
+                    d[k] = op(s[k], d[k]);
+                }
+                i = w;
+            }
+            for (; i < w; ++i)
                 if (mask_bit(mask, bit + size_t(i))) d[i] = op(s[i], d[i]);
         }
     }
@@ -213,6 +249,11 @@ int Pixel_Fuellen_16(uint16_t* dst, int32_t x, int32_t y, int32_t w, int32_t h, 
                      uint16_t colour)
 {
     if (w <= 0 || h <= 0) return 1;
+    // Whole rows lie back to back: one run.
+    if (w == dw && int64_t(w) * h <= INT32_MAX) {
+        Asm_Fill_Words(dst + size_t(y) * dw, colour, uint32_t(w * h));
+        return 1;
+    }
     for (int32_t row = 0; row < h; ++row)
         Asm_Fill_Words(dst + size_t(y + row) * dw + x, colour, uint32_t(w));
     return 1;
@@ -305,6 +346,13 @@ int Pixel_Farbe_Mischen(int32_t format, const uint16_t* src, int32_t sx, int32_t
                  cb = F::b(colour) * (128 - wa) >> 7;
         with_rule(regel, [&](auto rr) {
             constexpr Null_Regel R = decltype(rr)::value;
+            // Without the source's part (text in its colour) every pixel is the colour.
+            if (wa == 0) {
+                const uint16_t allein = F::pack(F::r(colour), F::g(colour), F::b(colour));
+                walk_any(auswahl, src, sx, sy, w, h, sw, dst, dx, dy, dw, mask,
+                         [=](uint16_t s, uint16_t) { return rule<R>(allein, s); });
+                return;
+            }
             walk_any(auswahl, src, sx, sy, w, h, sw, dst, dx, dy, dw, mask,
                      [=](uint16_t s, uint16_t) {
                          uint32_t r = (F::r(s) * wa >> 7) + cr, g = (F::g(s) * wa >> 7) + cg,

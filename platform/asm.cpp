@@ -26,6 +26,10 @@ void Asm_Fill_Bytes(void* dst, uint32_t value, uint32_t n)
     if (n) std::memset(dst, int(value & 0xFF), n);
 }
 
+// A screen is cleared whole at every menu change: wide stores where the processor has them.
+#if defined(__x86_64__)
+__attribute__((target_clones("avx2", "default")))
+#endif
 void Asm_Fill_Words(uint16_t* dst, uint32_t value, uint32_t n)
 {
     uint16_t v = uint16_t(value);

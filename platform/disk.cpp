@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 #include "graphics/grafik_fortschritt.h"
 #include "platform/print.h"
 #include "platform/mem.h"
@@ -34,9 +38,63 @@ struct Crc_Tabellen {
 };
 constexpr Crc_Tabellen crc_tab;
 
+#if defined(__x86_64__)
+// Long runs fold 64 bytes a step with carry-less multiplication, the running value kept as
+// the table loop keeps it; the constants are the powers of x modulo the reflected polynomial
+// that each fold distance needs, and its Barrett reduction. `n`: at least 64, a multiple of 16.
+__attribute__((target("pclmul,sse4.1"))) inline __m128i falten(__m128i x, __m128i k, __m128i dazu)
+{
+    return _mm_xor_si128(_mm_xor_si128(_mm_clmulepi64_si128(x, k, 0x11), _mm_clmulepi64_si128(x, k, 0x00)), dazu);
+}
+
+__attribute__((target("pclmul,sse4.1"))) uint32_t crc32_falten(uint32_t crc, const uint8_t* p, size_t n)
+{
+    const __m128i k1k2 = _mm_set_epi64x(0x01c6e41596, 0x0154442bd4);
+    const __m128i k3k4 = _mm_set_epi64x(0x00ccaa009e, 0x01751997d0);
+    const __m128i k5 = _mm_set_epi64x(0, 0x0163cd6124);
+    const __m128i poly = _mm_set_epi64x(0x01f7011641, 0x01db710641);
+    const auto laden = [](const uint8_t* q) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(q)); };
+    __m128i x1 = _mm_xor_si128(laden(p), _mm_cvtsi32_si128(int(crc)));
+    __m128i x2 = laden(p + 16), x3 = laden(p + 32), x4 = laden(p + 48);
+    p += 64;
+    n -= 64;
+    for (; n >= 64; p += 64, n -= 64) {
+        x1 = falten(x1, k1k2, laden(p));
+        x2 = falten(x2, k1k2, laden(p + 16));
+        x3 = falten(x3, k1k2, laden(p + 32));
+        x4 = falten(x4, k1k2, laden(p + 48));
+    }
+    x1 = falten(x1, k3k4, x2);
+    x1 = falten(x1, k3k4, x3);
+    x1 = falten(x1, k3k4, x4);
+    for (; n >= 16; p += 16, n -= 16) x1 = falten(x1, k3k4, laden(p));
+    // 128 bits to 64, then to 32 by Barrett reduction.
+    const __m128i unten32 = _mm_setr_epi32(~0, 0, ~0, 0);
+    __m128i x = _mm_xor_si128(_mm_srli_si128(x1, 8), _mm_clmulepi64_si128(x1, k3k4, 0x10));
+    x = _mm_xor_si128(_mm_clmulepi64_si128(_mm_and_si128(x, unten32), k5, 0x00), _mm_srli_si128(x, 4));
+    __m128i t = _mm_clmulepi64_si128(_mm_and_si128(x, unten32), poly, 0x10);
+    t = _mm_clmulepi64_si128(_mm_and_si128(t, unten32), poly, 0x00);
+    return uint32_t(_mm_extract_epi32(_mm_xor_si128(x, t), 1));
+}
+
+bool falten_moeglich()
+{
+    static const bool da = __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1");
+    return da;
+}
+#endif
+
 uint32_t crc32_weiter(uint32_t crc, const uint8_t* p, size_t n)
 {
     crc = ~crc;
+#if defined(__x86_64__)
+    if (n >= 64 && falten_moeglich()) {
+        const size_t teil = n & ~size_t(15);
+        crc = crc32_falten(crc, p, teil);
+        p += teil;
+        n -= teil;
+    }
+#endif
     while (n >= 8) {
         const uint32_t a = Disk_LE32_Lesen(p) ^ crc;
         const uint32_t b = Disk_LE32_Lesen(p + 4);

@@ -1066,11 +1066,26 @@ void zustand_reset()
     z.letzte_tasten = maus_hook ? 0 : Win95_Maustasten();
 }
 
+// The crowd's sound as the resource file holds it, read at the first match day and kept while
+// that file stays the same.
+struct Klang_Vorrat {
+    std::vector<uint8_t> wav;
+    int32_t handle = -1;
+    uint32_t stand = 0;
+} klang_vorrat;
+
 void klang_starten()
 {
-    std::vector<uint8_t> wav;
     const int32_t handle = ResFile_Handles[0].handle;
-    if (handle < 0 || !Soundeffekt_Resource_Holen(handle, KLANG_PUBLIKUM, wav)) return;
+    if (handle < 0) return;
+    auto& k = klang_vorrat;
+    if (k.handle != handle || k.stand != ResFile_Stand(handle) || k.wav.empty()) {
+        k.handle = -1;
+        if (!Soundeffekt_Resource_Holen(handle, KLANG_PUBLIKUM, k.wav)) return;
+        k.handle = handle;
+        k.stand = ResFile_Stand(handle);
+    }
+    const std::vector<uint8_t>& wav = k.wav;
     z.klang = Sound_Load_Sample(wav.data(), uint32_t(wav.size()));
     if (z.klang >= 0) Sound_Play(z.klang, 1, 0, Sound_Volume_Max(), 0);
 }

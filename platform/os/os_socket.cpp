@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -287,14 +288,17 @@ int Os_Socket_Anzahl() { return int(sockets.size()); }
 void Os_Socket_Poll()
 {
     if (sockets.empty()) return;
-    // Listening sockets alone are asked once a millisecond: a caller waits in their queue, and
-    // a loop that pumps fast spends no system call a pass on them.
-    static auto zuletzt = std::chrono::steady_clock::time_point();
+    // Listening sockets alone are asked once a tick of the coarse clock (a few milliseconds): a
+    // caller waits in their queue, and a loop that pumps fast spends neither a system call nor
+    // a reading of the fine clock a pass on them.
+    static int64_t zuletzt = -1000000000;
     bool nur_lauschende = true;
     for (auto& [h, e] : sockets) nur_lauschende = nur_lauschende && e.listening;
     if (nur_lauschende) {
-        const auto jetzt = std::chrono::steady_clock::now();
-        if (jetzt - zuletzt < std::chrono::milliseconds(1)) return;
+        timespec ts{};
+        clock_gettime(CLOCK_MONOTONIC_COARSE, &ts);
+        const int64_t jetzt = int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+        if (jetzt - zuletzt < 1000000) return;
         zuletzt = jetzt;
     }
     static std::vector<pollfd> fds;

@@ -10,6 +10,7 @@
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "graphics/pixel.h"
 #include "platform/asm.h"
 
 namespace {
@@ -372,4 +373,74 @@ TEST(Zeichnen, FillsLinesCornersAndMaskCopy)
     EXPECT_EQ(md.rp->mask[0], 0xFF & ~(1 << 1) & ~(1 << 3) & ~(1 << 4));  // only (0,0) kept
     EXPECT_EQ(md.rp->mask[1], 0xFF);
     EXPECT_EQ(Grafik_Bitmap_Maske_Kopieren(ms.rp, 0, 0, 3, 3, d.rp, 0, 0), 0);
+}
+
+// The masked loops take eight pixels at a time: every width, bit offset and mask pattern must
+// give what the pixel-by-pixel reading of the mask gives, and nothing outside the rectangle
+// changes; a bitmap blitted onto itself keeps the pixel order.
+TEST(PixelLoops, MaskedRunsMatchThePixelByPixelReading)
+{
+    std::mt19937 zufall(7);
+    const int sw = 61, sh = 5, dw = 70;
+    for (int runde = 0; runde < 300; ++runde) {
+        std::vector<uint16_t> src(size_t(sw) * sh), dst(size_t(dw) * sh);
+        std::vector<uint8_t> mask(Grafik_Masken_Groesse(sw, sh));
+        for (auto& p : src) p = uint16_t(zufall());
+        for (auto& p : dst) p = uint16_t(zufall());
+        // Empty, full and mixed bytes.
+        for (auto& m : mask) {
+            const uint32_t art = zufall() % 3;
+            m = art == 0 ? 0 : art == 1 ? 0xFF : uint8_t(zufall());
+        }
+        const int sx = int(zufall() % 20), w = 1 + int(zufall() % uint32_t(sw - sx)), h = 1 + int(zufall() % sh);
+        const int dx = int(zufall() % uint32_t(dw - w + 1));
+        const uint16_t farbe = uint16_t(zufall());
+        const int a = int(zufall() % 129);
+        const bool mischen = runde % 2;
+        std::vector<uint16_t> erwartet = dst;
+        std::vector<uint16_t> misch(src.size());
+        Pixel_Farbe_Mischen(16, src.data(), 0, 0, sw, sh, sw, misch.data(), 0, 0, sw, Pixel_Auswahl::Alle, nullptr, farbe, a,
+                            Null_Regel::Keine);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const size_t bit = size_t(y) * sw + size_t(sx + x);
+                if ((mask[bit >> 3] >> (bit & 7)) & 1)
+                    erwartet[size_t(y) * dw + size_t(dx + x)] = mischen ? misch[bit] : src[bit];
+            }
+        if (mischen)
+            Pixel_Farbe_Mischen(16, src.data(), sx, 0, w, h, sw, dst.data(), dx, 0, dw, Pixel_Auswahl::Maske, mask.data(),
+                                farbe, a, Null_Regel::Keine);
+        else
+            Pixel_Transparent_16(src.data(), sx, 0, w, h, sw, dst.data(), dx, 0, dw, mask.data());
+        ASSERT_EQ(dst, erwartet) << "Runde " << runde << ": sx " << sx << ", w " << w << ", h " << h;
+    }
+
+    // Onto itself, one pixel to the left: each pixel takes its right neighbour as it was then.
+    std::vector<uint16_t> zeile(24);
+    for (size_t i = 0; i < zeile.size(); ++i) zeile[i] = uint16_t(100 + i);
+    std::vector<uint8_t> voll(3, 0xFF);
+    Pixel_Transparent_16(zeile.data(), 1, 0, 20, 1, 24, zeile.data(), 0, 0, 24, voll.data());
+    for (size_t i = 0; i < 20; ++i) EXPECT_EQ(zeile[i], 101 + i);
+    EXPECT_EQ(zeile[20], 120);
+}
+
+// A mix without the source's part writes the colour itself (in 5-5-5 without the top bit), the
+// transparent key only where the rule allows it.
+TEST(PixelLoops, MixWithoutTheSourceIsTheColour)
+{
+    const uint16_t src[4] = {0, 7, 0x8421, 0xFFFF};
+    for (int format : {15, 16})
+        for (uint16_t farbe : {uint16_t(0xF81F), uint16_t(0x8000), uint16_t(0)}) {
+            const uint16_t erwartet = format == 15 ? uint16_t(farbe & 0x7FFF) : farbe;
+            uint16_t d[4] = {5, 5, 5, 5};
+            Pixel_Farbe_Mischen(format, src, 0, 0, 4, 1, 4, d, 0, 0, 4, Pixel_Auswahl::Schluessel, nullptr, farbe, 0,
+                                Null_Regel::Keine);
+            EXPECT_EQ(d[0], 5);
+            for (int i = 1; i < 4; ++i) EXPECT_EQ(d[i], erwartet) << format << " " << farbe;
+            uint16_t e[4] = {5, 5, 5, 5};
+            Pixel_Farbe_Mischen(format, src, 0, 0, 4, 1, 4, e, 0, 0, 4, Pixel_Auswahl::Alle, nullptr, farbe, 0,
+                                Null_Regel::Wenn_Quelle);
+            EXPECT_EQ(e[0], erwartet);
+            for (int i = 1; i < 4; ++i) EXPECT_EQ(e[i], erwartet ? erwartet : 1);
+        }
 }

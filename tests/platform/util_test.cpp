@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstring>
 #include <numeric>
+#include <random>
 #include <vector>
 
+#include "platform/disk.h"
 #include "platform/sortiere.h"
 #include "platform/string_util.h"
 #include "platform/wert.h"
@@ -119,4 +121,33 @@ TEST(Util, TextRoutines)
     EXPECT_STREQ(text, "");
     String_Kuerzen_Breite(text, -1, breite);
     EXPECT_STREQ(text, "");
+}
+
+// The savegame's checksum: the long runs are folded in 64-byte steps, the rest goes byte by
+// byte; every length, start and split must give the bit-by-bit CRC-32.
+TEST(Util, ChecksumOfEveryLengthStartAndSplit)
+{
+    const auto bitweise = [](uint32_t crc, const uint8_t* p, size_t n) {
+        crc = ~crc;
+        for (size_t i = 0; i < n; ++i) {
+            crc ^= p[i];
+            for (int b = 0; b < 8; ++b) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+        }
+        return ~crc;
+    };
+    std::mt19937 zufall(3);
+    std::vector<uint8_t> daten(1200);
+    for (auto& b : daten) b = uint8_t(zufall());
+    const uint8_t text[] = "123456789";
+    EXPECT_EQ(Disk_Crc32(0, text, 9), 0xCBF43926u);
+    for (size_t n = 0; n <= 400; ++n) {
+        const size_t start = zufall() % 16;
+        const uint32_t vorher = uint32_t(zufall());
+        ASSERT_EQ(Disk_Crc32(vorher, daten.data() + start, n), bitweise(vorher, daten.data() + start, n)) << "Länge " << n;
+        // In two parts: the first part's result carries on.
+        const size_t teil = zufall() % (n + 1);
+        EXPECT_EQ(Disk_Crc32(Disk_Crc32(0, daten.data(), teil), daten.data() + teil, n - teil),
+                  Disk_Crc32(0, daten.data(), n));
+    }
+    EXPECT_EQ(Disk_Crc32(0, daten.data(), daten.size()), bitweise(0, daten.data(), daten.size()));
 }
