@@ -35,21 +35,13 @@ const Font_Bild* schrift(int32_t stufe)
     return geladen ? &f[stufe] : nullptr;
 }
 
-// The text centred in (x, y, w) with its top at y; where not even the smallest size fits, that
-// size cut to the width and ended with a point ("Strafraumbeherrsch." rather than a name that
-// runs out of its area).
+// The text centred in (x, y, w) with its top at y; the smallest size when none fits.
 void mittig(Bild_Flaeche& b, int32_t x, int32_t y, int32_t w, const char* text, uint16_t c)
 {
     const Font_Bild* f = nullptr;
     for (int32_t s = 0; s < 3; ++s)
         if ((f = schrift(s)) && Bild_Schrift_Breite(f, text) <= w) break;
-    if (!f) return;
-    std::string t = text;
-    if (Bild_Schrift_Breite(f, t) > w) {
-        while (t.size() > 1 && Bild_Schrift_Breite(f, t + ".") > w) t.pop_back();
-        t += '.';
-    }
-    Bild_Schrift(b, f, x + (w - Bild_Schrift_Breite(f, t)) / 2, y, t, c);
+    if (f) Bild_Schrift(b, f, x + (w - Bild_Schrift_Breite(f, text)) / 2, y, text, c);
 }
 
 void ball(Bild_Flaeche& b, int32_t x, int32_t y)
