@@ -2,6 +2,7 @@
 // carries out the best one as an extension, a free move, a transfer or a loan.
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 #include "database/assistent.h"
@@ -84,6 +85,35 @@ int32_t schluessel(const Spieler_Angebot& a)
         return a.leihgebuehr - forderung;
     }
     return -1000000;
+}
+
+// A player's offers from their items in the list's order: copied best first into `aus` (at most
+// max of them), the accepting bidder, if any, into `annehmer`; returns their number.
+int32_t angebote_lesen(const Liste_Element* const* elemente, int32_t anzahl, Spieler_Angebot* aus, int32_t max,
+                       int32_t* annehmer)
+{
+    if (annehmer) *annehmer = -1;
+    std::vector<Spieler_Angebot> gefunden;
+    for (int32_t i = 0; i < anzahl; ++i) {
+        const auto* x = static_cast<const Spieler_Angebot*>(elemente[i]->data);
+        if (static_cast<int32_t>(gefunden.size()) >= Team_Anzahl) {
+            Print_Fehler("Richter_Get_Spieler_Angebote: index-fehler!");
+            continue;
+        }
+        gefunden.push_back(*x);
+        if (x->angenommen && annehmer) *annehmer = x->bieter;
+    }
+    const int32_t n = static_cast<int32_t>(gefunden.size());
+    if (aus && max > 0 && n > 0) {
+        std::vector<int32_t> index(static_cast<size_t>(n)), keys(static_cast<size_t>(n));
+        for (int32_t i = 0; i < n; ++i) {
+            index[static_cast<size_t>(i)] = i;
+            keys[static_cast<size_t>(i)] = schluessel(gefunden[static_cast<size_t>(i)]);
+        }
+        Sortiere_Int(index.data(), keys.data(), n, true);
+        for (int32_t i = 0; i < n && i < max; ++i) aus[i] = gefunden[static_cast<size_t>(index[static_cast<size_t>(i)])];
+    }
+    return n;
 }
 
 bool ist_faellig(int32_t spnr, const std::vector<Spieler_Angebot>& angebote)
@@ -234,11 +264,14 @@ const char* geld_ausschluss(const Spieler_Angebot& x, int32_t p, int32_t o)
     return nullptr;
 }
 
-void entscheiden(int32_t p)
+// The decision on player p, from the items of his offers (fetched once for it); a player without
+// offers is left alone.
+void entscheiden(int32_t p, const Liste_Element* const* elemente, int32_t anzahl)
 {
+    if (anzahl == 0) return;
     std::vector<Spieler_Angebot> a(RICHTER_MAX_ANGEBOTE);
     int32_t annehmer = -1;
-    const int32_t gesamt = Richter_Get_Spieler_Angebote(p, a.data(), RICHTER_MAX_ANGEBOTE, &annehmer);
+    const int32_t gesamt = angebote_lesen(elemente, anzahl, a.data(), RICHTER_MAX_ANGEBOTE, &annehmer);
     const int32_t n = gesamt < RICHTER_MAX_ANGEBOTE ? gesamt : RICHTER_MAX_ANGEBOTE;
     a.resize(static_cast<size_t>(n));
     if (n == 0 || gesamt > RICHTER_MAX_ANGEBOTE) {
@@ -475,28 +508,10 @@ void Richter_Spieler_Angebot_Hinzufuegen(const Spieler_Angebot* neu)
 
 int32_t Richter_Get_Spieler_Angebote(int32_t spnr, Spieler_Angebot* aus, int32_t max, int32_t* annehmer)
 {
-    if (annehmer) *annehmer = -1;
-    std::vector<Spieler_Angebot> gefunden;
-    for (Liste_Element* e = Richter_Liste.next; e; e = e->next) {
-        if (!ist_angebot(e) || angebot(e)->spnr != spnr) continue;
-        if (static_cast<int32_t>(gefunden.size()) >= Team_Anzahl) {
-            Print_Fehler("Richter_Get_Spieler_Angebote: index-fehler!");
-            continue;
-        }
-        gefunden.push_back(*angebot(e));
-        if (angebot(e)->angenommen && annehmer) *annehmer = angebot(e)->bieter;
-    }
-    const int32_t n = static_cast<int32_t>(gefunden.size());
-    if (aus && max > 0 && n > 0) {
-        std::vector<int32_t> index(static_cast<size_t>(n)), keys(static_cast<size_t>(n));
-        for (int32_t i = 0; i < n; ++i) {
-            index[static_cast<size_t>(i)] = i;
-            keys[static_cast<size_t>(i)] = schluessel(gefunden[static_cast<size_t>(i)]);
-        }
-        Sortiere_Int(index.data(), keys.data(), n, true);
-        for (int32_t i = 0; i < n && i < max; ++i) aus[i] = gefunden[static_cast<size_t>(index[static_cast<size_t>(i)])];
-    }
-    return n;
+    std::vector<const Liste_Element*> elemente;
+    for (Liste_Element* e = Richter_Liste.next; e; e = e->next)
+        if (ist_angebot(e) && angebot(e)->spnr == spnr) elemente.push_back(e);
+    return angebote_lesen(elemente.data(), static_cast<int32_t>(elemente.size()), aus, max, annehmer);
 }
 
 bool Richter_Set_Spieler_Angebot(const Spieler_Angebot* a, bool loeschen, bool melden)
@@ -620,6 +635,43 @@ void Richter_Spieler_Angebot_Absage_Grund(const Spieler_Angebot* angebote, const
     }
 }
 
+// The items of each player's offers, as one walk of the list finds them; they stand while no item
+// of any list is added, removed or moved (the list's count of changes), and are found anew when
+// one was.
+class Angebote_Je_Spieler {
+public:
+    const std::vector<const Liste_Element*>& von(int32_t spnr, const std::vector<int32_t>& spieler)
+    {
+        if (!gueltig_ || stand_ != Liste_Stand()) sammeln(spieler);
+        const auto it = platz_.find(spnr);
+        return it == platz_.end() ? leer_ : gruppen_[it->second];
+    }
+
+private:
+    void sammeln(const std::vector<int32_t>& spieler)
+    {
+        platz_.clear();
+        for (auto& g : gruppen_) g.clear();
+        size_t n = 0;
+        for (int32_t s : spieler)
+            if (platz_.emplace(s, n).second) ++n;
+        if (gruppen_.size() < n) gruppen_.resize(n);
+        for (Liste_Element* e = Richter_Liste.next; e; e = e->next) {
+            if (!ist_angebot(e)) continue;
+            const auto it = platz_.find(angebot(e)->spnr);
+            if (it != platz_.end()) gruppen_[it->second].push_back(e);
+        }
+        stand_ = Liste_Stand();
+        gueltig_ = true;
+    }
+
+    std::unordered_map<int32_t, size_t> platz_;
+    std::vector<std::vector<const Liste_Element*>> gruppen_;
+    const std::vector<const Liste_Element*> leer_;
+    uint64_t stand_ = 0;
+    bool gueltig_ = false;
+};
+
 // Calls of the offer check; every seventh one for all players tests the bidders' patience. It
 // goes into the savegame, so that a loaded game decides as the uninterrupted one would.
 int32_t Richter_Angebot_Aufrufe = 0;
@@ -655,8 +707,14 @@ void Richter_Check_Spieler_Angebote(int32_t spnr)
     }
     // the arbiter reads no line-up: the moving clubs get theirs once, after the last decision
     Teamspieler_Folgen_Sammeln();
-    for (int32_t s : spieler)
-        if (Richter_Get_Spieler_Angebote(s, nullptr, 0, nullptr) > 0) entscheiden(s);
+    // Each player's offers by their items, gathered for all of them in one walk of the list and
+    // gathered again only after a decision added or removed an item (most change nothing); an
+    // item's offer is read when its player's turn comes.
+    Angebote_Je_Spieler je_spieler;
+    for (int32_t s : spieler) {
+        const std::vector<const Liste_Element*>& elemente = je_spieler.von(s, spieler);
+        entscheiden(s, elemente.data(), static_cast<int32_t>(elemente.size()));
+    }
     Teamspieler_Folgen_Ausfuehren();
     if (box) Grafik_Fortschritt_Schliessen();
 }

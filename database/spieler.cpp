@@ -749,6 +749,19 @@ void Spieler_Beobachtet_Entfernen(int32_t team, int32_t spnr)
 {
     auto* liste = static_cast<int16_t*>(Team_Zeiger(TEAM_BEOBACHTET, team, nullptr, 0));
     if (!liste) return;
+    // A retiring player is taken off every club's list, and hardly any holds him: the list is
+    // compared eight entries at a time, and only one that holds him is looked through.
+    if (spnr < INT16_MIN || spnr > INT16_MAX) return;
+    using Acht = int16_t __attribute__((vector_size(16)));
+    int16_t kopie[32];
+    std::memcpy(kopie, liste, sizeof(int16_t) * TEAM_BEOBACHTET_ANZAHL);
+    const auto gesucht = static_cast<int16_t>(spnr);
+    for (int32_t i = TEAM_BEOBACHTET_ANZAHL; i < 32; ++i) kopie[i] = static_cast<int16_t>(~gesucht);
+    Acht teil[4], treffer = {};
+    std::memcpy(teil, kopie, sizeof teil);
+    for (const Acht& t : teil) treffer |= t == gesucht;
+    Acht null = {};
+    if (std::memcmp(&treffer, &null, sizeof treffer) == 0) return;
     for (int i = 0; i < TEAM_BEOBACHTET_ANZAHL; ++i)
         if (liste[i] == spnr) {
             liste[i] = -1;
