@@ -2,7 +2,6 @@
 // carries out the best one as an extension, a free move, a transfer or a loan.
 #include <algorithm>
 #include <cstring>
-#include <unordered_map>
 #include <vector>
 
 #include "database/assistent.h"
@@ -640,34 +639,35 @@ void Richter_Spieler_Angebot_Absage_Grund(const Spieler_Angebot* angebote, const
 // one was.
 class Angebote_Je_Spieler {
 public:
-    const std::vector<const Liste_Element*>& von(int32_t spnr, const std::vector<int32_t>& spieler)
+    // spieler: the players to decide, each once
+    explicit Angebote_Je_Spieler(const std::vector<int32_t>& spieler)
+        : platz_(static_cast<size_t>(Spieler_Anzahl > 0 ? Spieler_Anzahl : 0), -1), gruppen_(spieler.size())
     {
-        if (!gueltig_ || stand_ != Liste_Stand()) sammeln(spieler);
-        const auto it = platz_.find(spnr);
-        return it == platz_.end() ? leer_ : gruppen_[it->second];
+        for (size_t i = 0; i < spieler.size(); ++i) platz_[static_cast<size_t>(spieler[i])] = static_cast<int32_t>(i);
+    }
+
+    const std::vector<const Liste_Element*>& von(int32_t spnr)
+    {
+        if (!gueltig_ || stand_ != Liste_Stand()) sammeln();
+        return gruppen_[static_cast<size_t>(platz_[static_cast<size_t>(spnr)])];
     }
 
 private:
-    void sammeln(const std::vector<int32_t>& spieler)
+    void sammeln()
     {
-        platz_.clear();
         for (auto& g : gruppen_) g.clear();
-        size_t n = 0;
-        for (int32_t s : spieler)
-            if (platz_.emplace(s, n).second) ++n;
-        if (gruppen_.size() < n) gruppen_.resize(n);
         for (Liste_Element* e = Richter_Liste.next; e; e = e->next) {
             if (!ist_angebot(e)) continue;
-            const auto it = platz_.find(angebot(e)->spnr);
-            if (it != platz_.end()) gruppen_[it->second].push_back(e);
+            const uint32_t s = angebot(e)->spnr;
+            if (s >= platz_.size() || platz_[s] < 0) continue;
+            gruppen_[static_cast<size_t>(platz_[s])].push_back(e);
         }
         stand_ = Liste_Stand();
         gueltig_ = true;
     }
 
-    std::unordered_map<int32_t, size_t> platz_;
+    std::vector<int32_t> platz_;  // by player number: his place among the players to decide, or -1
     std::vector<std::vector<const Liste_Element*>> gruppen_;
-    const std::vector<const Liste_Element*> leer_;
     uint64_t stand_ = 0;
     bool gueltig_ = false;
 };
@@ -710,9 +710,9 @@ void Richter_Check_Spieler_Angebote(int32_t spnr)
     // Each player's offers by their items, gathered for all of them in one walk of the list and
     // gathered again only after a decision added or removed an item (most change nothing); an
     // item's offer is read when its player's turn comes.
-    Angebote_Je_Spieler je_spieler;
+    Angebote_Je_Spieler je_spieler(spieler);
     for (int32_t s : spieler) {
-        const std::vector<const Liste_Element*>& elemente = je_spieler.von(s, spieler);
+        const std::vector<const Liste_Element*>& elemente = je_spieler.von(s);
         entscheiden(s, elemente.data(), static_cast<int32_t>(elemente.size()));
     }
     Teamspieler_Folgen_Ausfuehren();

@@ -11,6 +11,7 @@
 //   client-egal part, 34 bytes: 0 back number; 1 home system; 2 offer counter; 4 offer value;
 //     5 injury extra; 6-33 fourteen u16 talents
 #include "database/spieler.h"
+#include "database/welt_intern.h"
 
 #include <algorithm>
 #include <cmath>
@@ -748,25 +749,7 @@ bool Spieler_Ist_Beobachtet(int32_t team, int32_t spnr)
 void Spieler_Beobachtet_Entfernen(int32_t team, int32_t spnr)
 {
     auto* liste = static_cast<int16_t*>(Team_Zeiger(TEAM_BEOBACHTET, team, nullptr, 0));
-    if (!liste) return;
-    // A retiring player is taken off every club's list, and hardly any holds him: the list is
-    // compared eight entries at a time, and only one that holds him is looked through.
-    if (spnr < INT16_MIN || spnr > INT16_MAX) return;
-    using Acht = int16_t __attribute__((vector_size(16)));
-    int16_t kopie[32];
-    std::memcpy(kopie, liste, sizeof(int16_t) * TEAM_BEOBACHTET_ANZAHL);
-    const auto gesucht = static_cast<int16_t>(spnr);
-    for (int32_t i = TEAM_BEOBACHTET_ANZAHL; i < 32; ++i) kopie[i] = static_cast<int16_t>(~gesucht);
-    Acht teil[4], treffer = {};
-    std::memcpy(teil, kopie, sizeof teil);
-    for (const Acht& t : teil) treffer |= t == gesucht;
-    Acht null = {};
-    if (std::memcmp(&treffer, &null, sizeof treffer) == 0) return;
-    for (int i = 0; i < TEAM_BEOBACHTET_ANZAHL; ++i)
-        if (liste[i] == spnr) {
-            liste[i] = -1;
-            return;
-        }
+    if (liste) welt::beobachtet_streichen(liste, spnr);
 }
 
 // --- database start ------------------------------------------------------------------------
