@@ -639,33 +639,46 @@ void Richter_Spieler_Angebot_Absage_Grund(const Spieler_Angebot* angebote, const
 // one was.
 class Angebote_Je_Spieler {
 public:
-    // spieler: the players to decide, each once
-    explicit Angebote_Je_Spieler(const std::vector<int32_t>& spieler)
-        : platz_(static_cast<size_t>(Spieler_Anzahl > 0 ? Spieler_Anzahl : 0), -1), gruppen_(spieler.size())
+    // spieler: the players to decide, each once; the vector outlives this
+    explicit Angebote_Je_Spieler(const std::vector<int32_t>& spieler) : spieler_(spieler), gruppen_(spieler.size())
     {
+        // a check of a single player looks him up among a few; a day's check by number
+        if (spieler.size() <= WENIGE) return;
+        platz_.assign(static_cast<size_t>(Spieler_Anzahl > 0 ? Spieler_Anzahl : 0), -1);
         for (size_t i = 0; i < spieler.size(); ++i) platz_[static_cast<size_t>(spieler[i])] = static_cast<int32_t>(i);
     }
 
     const std::vector<const Liste_Element*>& von(int32_t spnr)
     {
         if (!gueltig_ || stand_ != Liste_Stand()) sammeln();
-        return gruppen_[static_cast<size_t>(platz_[static_cast<size_t>(spnr)])];
+        return gruppen_[static_cast<size_t>(platz(static_cast<uint32_t>(spnr)))];
     }
 
 private:
+    static constexpr size_t WENIGE = 8;
+
+    // the player's place among those to decide, -1 for another
+    int32_t platz(uint32_t spnr) const
+    {
+        if (spieler_.size() > WENIGE) return spnr < platz_.size() ? platz_[spnr] : -1;
+        for (size_t i = 0; i < spieler_.size(); ++i)
+            if (static_cast<uint32_t>(spieler_[i]) == spnr) return static_cast<int32_t>(i);
+        return -1;
+    }
+
     void sammeln()
     {
         for (auto& g : gruppen_) g.clear();
         for (Liste_Element* e = Richter_Liste.next; e; e = e->next) {
             if (!ist_angebot(e)) continue;
-            const uint32_t s = angebot(e)->spnr;
-            if (s >= platz_.size() || platz_[s] < 0) continue;
-            gruppen_[static_cast<size_t>(platz_[s])].push_back(e);
+            const int32_t i = platz(angebot(e)->spnr);
+            if (i >= 0) gruppen_[static_cast<size_t>(i)].push_back(e);
         }
         stand_ = Liste_Stand();
         gueltig_ = true;
     }
 
+    const std::vector<int32_t>& spieler_;
     std::vector<int32_t> platz_;  // by player number: his place among the players to decide, or -1
     std::vector<std::vector<const Liste_Element*>> gruppen_;
     uint64_t stand_ = 0;
