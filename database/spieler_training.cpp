@@ -435,7 +435,11 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         art_trainieren(TORWART_ARTEN[0], TORWART_ART_TAGE[0], std::true_type{});
         for (int32_t k = 1; k < 4; ++k) art_trainieren(TORWART_ARTEN[k], TORWART_ART_TAGE[k], std::false_type{});
     } else {
+        // each type its own copy of the step: whether a type of this club trains inside the band
+        // holds for the whole squad, and each copy's tests learn it
+#pragma GCC unroll 9
         for (int32_t i = 0; i < 9; ++i) art_trainieren(i, i, std::true_type{});
+#pragma GCC unroll 5
         for (int32_t i = 9; i < FELD_ARTEN; ++i) art_trainieren(i, i, std::false_type{});
     }
 
