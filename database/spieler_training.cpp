@@ -156,6 +156,22 @@ struct Team_Tag {
     bool anlagen;        // training grounds built
 };
 
+// Whether any of n places holds a player (a number of 0 or more), four places at a time by
+// their sign bits: most clubs hold none.
+bool eines_belegt(const int16_t* platz, int32_t n)
+{
+    constexpr uint64_t VORZEICHEN = 0x8000800080008000ull;
+    int32_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        uint64_t vier = 0;
+        std::memcpy(&vier, platz + i, sizeof vier);
+        if ((vier & VORZEICHEN) != VORZEICHEN) return true;
+    }
+    for (; i < n; ++i)
+        if (platz[i] >= 0) return true;
+    return false;
+}
+
 bool im_band(float r) { return r >= 0.97f && r <= 1.03f; }
 
 
@@ -704,9 +720,7 @@ void Spieler_Bewerte_Training(int32_t n)
         // most clubs have nobody in individual training: their players need not be looked for,
         // and the count of places matters only to a player who holds one
         if (const auto* raster = static_cast<const int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, t, nullptr, 0))) {
-            int32_t belegt = 0;
-            for (int32_t i = 0; i < 3 * SPIELER_TRAININGSARTEN; ++i) belegt |= raster[i] >= 0;
-            tt.einzel_belegt = belegt != 0;
+            tt.einzel_belegt = eines_belegt(raster, 3 * SPIELER_TRAININGSARTEN);
         }
         if (tt.einzel_belegt) tt.einzel = Spieler_Training_Zaehle_Einzeltraining(t, 0);
         tt.anlagen = Stadion_Get_Anlage_Wert(t, STADION_ANLAGE_TRAININGSGELAENDE) > 0;
