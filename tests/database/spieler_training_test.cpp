@@ -67,6 +67,18 @@ struct Training : ::testing::Test {
             std::memcpy(T_Own[t].training_bytes, tw, 3);
         }
     }
+    // The players and links back as `spieler` and stand() had them, the training's direction too.
+    static void zuruecksetzen(const std::vector<Spieler_Struktur>& spieler, const std::vector<uint8_t>& bytes)
+    {
+        std::copy(spieler.begin(), spieler.end(), Spieler_Daten);
+        size_t pos = size_t(Spieler_Anzahl) * SPIELER_STRUKTUR_BYTES;
+        for (int32_t t = 0; t < Team_Anzahl; ++t)
+            for (Liste_Element* e = Liste_First_Element(&T_Fix[t].liste); e; e = Liste_Next_Element(&T_Fix[t].liste, e)) {
+                Teamspieler_TS_Entpacken(&bytes[pos], *static_cast<TS*>(e->data));
+                pos += TS_BYTES;
+            }
+        Spieler_Training.richtung = 1;
+    }
     // Every player and link as bytes.
     static std::vector<uint8_t> stand()
     {
@@ -230,14 +242,7 @@ TEST_F(Training, SameSeedSameWorldSamePlayersWithinBounds)
     const std::vector<uint8_t> erster = laufen();
     EXPECT_NE(erster, anfang);
     // The same start again: every player and link the same, byte for byte.
-    std::copy(spieler.begin(), spieler.end(), Spieler_Daten);
-    size_t pos = size_t(Spieler_Anzahl) * SPIELER_STRUKTUR_BYTES;
-    for (int32_t t = 0; t < Team_Anzahl; ++t)
-        for (Liste_Element* e = Liste_First_Element(&T_Fix[t].liste); e; e = Liste_Next_Element(&T_Fix[t].liste, e)) {
-            Teamspieler_TS_Entpacken(&anfang[pos], *static_cast<TS*>(e->data));
-            pos += TS_BYTES;
-        }
-    Spieler_Training.richtung = 1;
+    zuruecksetzen(spieler, anfang);
     EXPECT_EQ(laufen(), erster);
 
     for (int32_t i = 0; i < 90; ++i) {
@@ -277,16 +282,9 @@ TEST_F(Training, IndividualTrainingFromAnyPlaceOfTheGrid)
     auto* raster = static_cast<int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, 0, nullptr, 0));
     ASSERT_NE(raster, nullptr);
     auto laufen = [&](int32_t platz) {
-        std::copy(spieler.begin(), spieler.end(), Spieler_Daten);
-        size_t pos = size_t(Spieler_Anzahl) * SPIELER_STRUKTUR_BYTES;
-        for (int32_t t = 0; t < Team_Anzahl; ++t)
-            for (Liste_Element* e = Liste_First_Element(&T_Fix[t].liste); e; e = Liste_Next_Element(&T_Fix[t].liste, e)) {
-                Teamspieler_TS_Entpacken(&anfang[pos], *static_cast<TS*>(e->data));
-                pos += TS_BYTES;
-            }
+        zuruecksetzen(spieler, anfang);
         for (int32_t i = 0; i < 3 * SPIELER_TRAININGSARTEN; ++i) raster[i] = -1;
         if (platz >= 0) raster[platz] = 0;  // club 0's keeper
-        Spieler_Training.richtung = 1;
         Zufall_Set_Seed(4242);
         for (int32_t tag = 0; tag < 30; ++tag) Spieler_Bewerte_Training(tag);
         return stand();
