@@ -86,6 +86,35 @@ int32_t schluessel(const Spieler_Angebot& a)
     return -1000000;
 }
 
+// A player's offers from their items in the list's order: copied best first into `aus` (at most
+// max of them), the accepting bidder, if any, into `annehmer`; returns their number.
+int32_t angebote_lesen(const Liste_Element* const* elemente, int32_t anzahl, Spieler_Angebot* aus, int32_t max,
+                       int32_t* annehmer)
+{
+    if (annehmer) *annehmer = -1;
+    std::vector<Spieler_Angebot> gefunden;
+    for (int32_t i = 0; i < anzahl; ++i) {
+        const auto* x = static_cast<const Spieler_Angebot*>(elemente[i]->data);
+        if (static_cast<int32_t>(gefunden.size()) >= Team_Anzahl) {
+            Print_Fehler("Richter_Get_Spieler_Angebote: index-fehler!");
+            continue;
+        }
+        gefunden.push_back(*x);
+        if (x->angenommen && annehmer) *annehmer = x->bieter;
+    }
+    const int32_t n = static_cast<int32_t>(gefunden.size());
+    if (aus && max > 0 && n > 0) {
+        std::vector<int32_t> index(static_cast<size_t>(n)), keys(static_cast<size_t>(n));
+        for (int32_t i = 0; i < n; ++i) {
+            index[static_cast<size_t>(i)] = i;
+            keys[static_cast<size_t>(i)] = schluessel(gefunden[static_cast<size_t>(i)]);
+        }
+        Sortiere_Int(index.data(), keys.data(), n, true);
+        for (int32_t i = 0; i < n && i < max; ++i) aus[i] = gefunden[static_cast<size_t>(index[static_cast<size_t>(i)])];
+    }
+    return n;
+}
+
 bool ist_faellig(int32_t spnr, const std::vector<Spieler_Angebot>& angebote)
 {
     const int32_t zaehler = Spieler_Wert(SP_ANGEBOTSZAEHLER, spnr, 0, SP_LESEN);
@@ -234,11 +263,14 @@ const char* geld_ausschluss(const Spieler_Angebot& x, int32_t p, int32_t o)
     return nullptr;
 }
 
-void entscheiden(int32_t p)
+// The decision on player p, from the items of his offers (fetched once for it); a player without
+// offers is left alone.
+void entscheiden(int32_t p, const Liste_Element* const* elemente, int32_t anzahl)
 {
+    if (anzahl == 0) return;
     std::vector<Spieler_Angebot> a(RICHTER_MAX_ANGEBOTE);
     int32_t annehmer = -1;
-    const int32_t gesamt = Richter_Get_Spieler_Angebote(p, a.data(), RICHTER_MAX_ANGEBOTE, &annehmer);
+    const int32_t gesamt = angebote_lesen(elemente, anzahl, a.data(), RICHTER_MAX_ANGEBOTE, &annehmer);
     const int32_t n = gesamt < RICHTER_MAX_ANGEBOTE ? gesamt : RICHTER_MAX_ANGEBOTE;
     a.resize(static_cast<size_t>(n));
     if (n == 0 || gesamt > RICHTER_MAX_ANGEBOTE) {
@@ -475,28 +507,10 @@ void Richter_Spieler_Angebot_Hinzufuegen(const Spieler_Angebot* neu)
 
 int32_t Richter_Get_Spieler_Angebote(int32_t spnr, Spieler_Angebot* aus, int32_t max, int32_t* annehmer)
 {
-    if (annehmer) *annehmer = -1;
-    std::vector<Spieler_Angebot> gefunden;
-    for (Liste_Element* e = Richter_Liste.next; e; e = e->next) {
-        if (!ist_angebot(e) || angebot(e)->spnr != spnr) continue;
-        if (static_cast<int32_t>(gefunden.size()) >= Team_Anzahl) {
-            Print_Fehler("Richter_Get_Spieler_Angebote: index-fehler!");
-            continue;
-        }
-        gefunden.push_back(*angebot(e));
-        if (angebot(e)->angenommen && annehmer) *annehmer = angebot(e)->bieter;
-    }
-    const int32_t n = static_cast<int32_t>(gefunden.size());
-    if (aus && max > 0 && n > 0) {
-        std::vector<int32_t> index(static_cast<size_t>(n)), keys(static_cast<size_t>(n));
-        for (int32_t i = 0; i < n; ++i) {
-            index[static_cast<size_t>(i)] = i;
-            keys[static_cast<size_t>(i)] = schluessel(gefunden[static_cast<size_t>(i)]);
-        }
-        Sortiere_Int(index.data(), keys.data(), n, true);
-        for (int32_t i = 0; i < n && i < max; ++i) aus[i] = gefunden[static_cast<size_t>(index[static_cast<size_t>(i)])];
-    }
-    return n;
+    std::vector<const Liste_Element*> elemente;
+    for (Liste_Element* e = Richter_Liste.next; e; e = e->next)
+        if (ist_angebot(e) && angebot(e)->spnr == spnr) elemente.push_back(e);
+    return angebote_lesen(elemente.data(), static_cast<int32_t>(elemente.size()), aus, max, annehmer);
 }
 
 bool Richter_Set_Spieler_Angebot(const Spieler_Angebot* a, bool loeschen, bool melden)
@@ -620,6 +634,57 @@ void Richter_Spieler_Angebot_Absage_Grund(const Spieler_Angebot* angebote, const
     }
 }
 
+// The items of each player's offers, as one walk of the list finds them; they stand while no item
+// of any list is added, removed or moved (the list's count of changes), and are found anew when
+// one was.
+class Angebote_Je_Spieler {
+public:
+    // spieler: the players to decide, each once; the vector outlives this
+    explicit Angebote_Je_Spieler(const std::vector<int32_t>& spieler) : spieler_(spieler), gruppen_(spieler.size())
+    {
+        // a check of a single player looks him up among a few; a day's check by number
+        if (spieler.size() <= WENIGE) return;
+        platz_.assign(static_cast<size_t>(Spieler_Anzahl > 0 ? Spieler_Anzahl : 0), -1);
+        for (size_t i = 0; i < spieler.size(); ++i) platz_[static_cast<size_t>(spieler[i])] = static_cast<int32_t>(i);
+    }
+
+    const std::vector<const Liste_Element*>& von(int32_t spnr)
+    {
+        if (!gueltig_ || stand_ != Liste_Stand()) sammeln();
+        return gruppen_[static_cast<size_t>(platz(static_cast<uint32_t>(spnr)))];
+    }
+
+private:
+    static constexpr size_t WENIGE = 8;
+
+    // the player's place among those to decide, -1 for another
+    int32_t platz(uint32_t spnr) const
+    {
+        if (spieler_.size() > WENIGE) return spnr < platz_.size() ? platz_[spnr] : -1;
+        for (size_t i = 0; i < spieler_.size(); ++i)
+            if (static_cast<uint32_t>(spieler_[i]) == spnr) return static_cast<int32_t>(i);
+        return -1;
+    }
+
+    void sammeln()
+    {
+        for (auto& g : gruppen_) g.clear();
+        for (Liste_Element* e = Richter_Liste.next; e; e = e->next) {
+            if (!ist_angebot(e)) continue;
+            const int32_t i = platz(angebot(e)->spnr);
+            if (i >= 0) gruppen_[static_cast<size_t>(i)].push_back(e);
+        }
+        stand_ = Liste_Stand();
+        gueltig_ = true;
+    }
+
+    const std::vector<int32_t>& spieler_;
+    std::vector<int32_t> platz_;  // by player number: his place among the players to decide, or -1
+    std::vector<std::vector<const Liste_Element*>> gruppen_;
+    uint64_t stand_ = 0;
+    bool gueltig_ = false;
+};
+
 // Calls of the offer check; every seventh one for all players tests the bidders' patience. It
 // goes into the savegame, so that a loaded game decides as the uninterrupted one would.
 int32_t Richter_Angebot_Aufrufe = 0;
@@ -655,8 +720,14 @@ void Richter_Check_Spieler_Angebote(int32_t spnr)
     }
     // the arbiter reads no line-up: the moving clubs get theirs once, after the last decision
     Teamspieler_Folgen_Sammeln();
-    for (int32_t s : spieler)
-        if (Richter_Get_Spieler_Angebote(s, nullptr, 0, nullptr) > 0) entscheiden(s);
+    // Each player's offers by their items, gathered for all of them in one walk of the list and
+    // gathered again only after a decision added or removed an item (most change nothing); an
+    // item's offer is read when its player's turn comes.
+    Angebote_Je_Spieler je_spieler(spieler);
+    for (int32_t s : spieler) {
+        const std::vector<const Liste_Element*>& elemente = je_spieler.von(s);
+        entscheiden(s, elemente.data(), static_cast<int32_t>(elemente.size()));
+    }
     Teamspieler_Folgen_Ausfuehren();
     if (box) Grafik_Fortschritt_Schliessen();
 }

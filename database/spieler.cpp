@@ -11,6 +11,7 @@
 //   client-egal part, 34 bytes: 0 back number; 1 home system; 2 offer counter; 4 offer value;
 //     5 injury extra; 6-33 fourteen u16 talents
 #include "database/spieler.h"
+#include "database/welt_intern.h"
 
 #include <algorithm>
 #include <cmath>
@@ -150,8 +151,7 @@ int32_t k_i_t_form(int32_t spnr)
     return begrenzt(static_cast<int32_t>(a + b), 1, 999);
 }
 
-int32_t gruppe(int32_t spnr, int erster) { const auto& a = Spieler_Daten[spnr].attribute;
-    return begrenzt((a[erster] + a[erster + 1] + a[erster + 2]) / 3, 1, 999); }
+int32_t gruppe(int32_t spnr, int erster) { return Spieler_Gruppen_Wert(Spieler_Daten[spnr], erster); }
 
 bool ist_attribut_id(int32_t id)
 {
@@ -658,14 +658,7 @@ bool Spieler_Staerke_Werte(int32_t spnr, int32_t* art, int32_t werte[3], int32_t
         return false;
     }
     if (ist_client() && (!Spieler_Client_Flags || Spieler_Client_Flags[spnr] != 3)) Spieler_Internet_Client_Hole_Spieler(spnr);
-    const int32_t a = art_von(spnr);
-    if (art) *art = a;
-    if (werte) {
-        if (a == 0) werte[0] = werte[1] = werte[2] = Spieler_Daten[spnr].attribute[0];
-        else
-            for (int i = 0; i < 3; ++i) werte[i] = gruppe(spnr, 3 * i);
-    }
-    if (form) *form = Spieler_Daten[spnr].form;
+    Spieler_Staerke_Werte_Lesen(spnr, art, werte, form);
     return true;
 }
 
@@ -748,12 +741,7 @@ bool Spieler_Ist_Beobachtet(int32_t team, int32_t spnr)
 void Spieler_Beobachtet_Entfernen(int32_t team, int32_t spnr)
 {
     auto* liste = static_cast<int16_t*>(Team_Zeiger(TEAM_BEOBACHTET, team, nullptr, 0));
-    if (!liste) return;
-    for (int i = 0; i < TEAM_BEOBACHTET_ANZAHL; ++i)
-        if (liste[i] == spnr) {
-            liste[i] = -1;
-            return;
-        }
+    if (liste) welt::beobachtet_streichen(liste, spnr);
 }
 
 // --- database start ------------------------------------------------------------------------

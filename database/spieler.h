@@ -109,6 +109,9 @@ uint8_t Spieler_Attribut_Vorhanden(int32_t spnr, int32_t index, int32_t art);
 // What the team strength reads of a player in one call: his kind, three strength values (a
 // keeper's strength thrice, else fitness, intelligence, technique) and his form.
 bool Spieler_Staerke_Werte(int32_t spnr, int32_t* art, int32_t werte[3], int32_t* form);
+// Its reading of the record, for a valid player whose record this PC holds: the daily team
+// strengths read every player of every club with it in place.
+inline void Spieler_Staerke_Werte_Lesen(int32_t spnr, int32_t* art, int32_t werte[3], int32_t* form);
 void Spieler_News_Neues_Attribut(int32_t team, int32_t spnr, int32_t index);
 void Spieler_Debug_Leerzeile();
 // The redraw procedure of an icon that shows a player's name: its data is a Menue_Icon_Text with
@@ -301,3 +304,25 @@ int32_t Spieler_Internet_Server_Send_New_Client_Data(uint8_t** aus);
 bool Spieler_Internet_Client_Neue_Spieler_Einlesen(const uint8_t* block, uint32_t laenge);
 // Request 2: the player count into 4 bytes.
 void Spieler_Internet_Server_Send_Startinfo(uint8_t* aus);
+
+// The mean of three attribute values from `erster` on, held at 1..999: fitness, intelligence or
+// technique.
+inline int32_t Spieler_Gruppen_Wert(const Spieler_Struktur& s, int erster)
+{
+    const int32_t g = (s.attribute[erster] + s.attribute[erster + 1] + s.attribute[erster + 2]) / 3;
+    return g < 1 ? 1 : g > 999 ? 999 : g;
+}
+
+inline void Spieler_Staerke_Werte_Lesen(int32_t spnr, int32_t* art, int32_t werte[3], int32_t* form)
+{
+    const int32_t pos = Spieler_Fix_Daten[spnr].lieblingspos;
+    const int32_t a = pos == SP_POS_TORWART ? 0 : pos / 153 + 1;
+    const Spieler_Struktur& s = Spieler_Daten[spnr];
+    if (art) *art = a;
+    if (werte) {
+        if (a == 0) werte[0] = werte[1] = werte[2] = s.attribute[0];
+        else
+            for (int i = 0; i < 3; ++i) werte[i] = Spieler_Gruppen_Wert(s, 3 * i);
+    }
+    if (form) *form = s.form;
+}

@@ -12,6 +12,7 @@
 #include "database/team.h"
 #include "database/team_staerke.h"
 #include "database/teamspieler.h"
+#include "database/welt_intern.h"
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
 #include "graphics/grafik_fortschritt.h"
@@ -481,8 +482,9 @@ bool Spieler_Setze_Alten_Sack_Neu(int32_t spnr)
 {
     if (client("Spieler_Setze_Alten_Sack_Neu") || !gueltig(spnr)) return false;
     Richter_Alle_Angebote_Zu_Einem_Spieler_Loeschen(spnr);
-    for (int32_t t = 0; T_Own && t < Team_Anzahl; ++t) {
-        Spieler_Beobachtet_Entfernen(t, spnr);
+    // every club's watch list and search slots, read in place: the server holds them all
+    for (int32_t t = 0; T_Fix && T_Own && t < Team_Anzahl; ++t) {
+        welt::beobachtet_streichen(T_Own[t].beobachtet, spnr);
         for (int16_t& s : T_Own[t].suche.spieler)
             if (s == spnr) s = -1;
     }

@@ -135,6 +135,36 @@ const uint8_t* eroeffnungen()
     return tafel.data();
 }
 
+// The nudge of a type in the band as the draws from a place of the cycle open it: no unit
+// change, no extra from the training grounds (without them, at [0], or with them, at [1]), the
+// nudge drawn (0..3 gave 0), then its direction and amount (0..100 each), stored as
+// direction * 128 + amount; -1 where the draws open otherwise or come near the cycle's end.
+struct Stoss_Eroeffnung {
+    std::vector<int16_t> ohne, mit;
+    static constexpr int32_t SCHRITTE[2] = {4, 5};  // the draws up to the amount
+};
+
+[[gnu::noinline]] Stoss_Eroeffnung stoss_eroeffnungen_bauen()
+{
+    Stoss_Eroeffnung t{std::vector<int16_t>(Zufall_Folge::LAENGE, -1), std::vector<int16_t>(Zufall_Folge::LAENGE, -1)};
+    for (int32_t p = 0; p + 6 < Zufall_Folge::LAENGE; ++p) {
+        if (Zufall_Folge::Wert(p + 1, 0, 14) == 0) continue;
+        auto stoss = [p](int32_t k) {
+            if (Zufall_Folge::Wert(p + k, 0, 3) != 0) return int16_t(-1);
+            return static_cast<int16_t>(Zufall_Folge::Wert(p + k + 1, 0, 100) * 128 + Zufall_Folge::Wert(p + k + 2, 0, 100));
+        };
+        t.ohne[size_t(p)] = stoss(2);
+        if (Zufall_Folge::Wert(p + 2, 0, 100) <= 90) t.mit[size_t(p)] = stoss(3);
+    }
+    return t;
+}
+
+const Stoss_Eroeffnung& stoss_eroeffnungen()
+{
+    static const Stoss_Eroeffnung t = stoss_eroeffnungen_bauen();
+    return t;
+}
+
 Eroeffnung eroeffnung_von(bool band, bool anlagen)
 {
     if (band) return anlagen ? Eroeffnung{OFFEN_BAND_GELAENDE, 3} : Eroeffnung{OFFEN_BAND, 2};
@@ -154,7 +184,25 @@ struct Team_Tag {
     int32_t einzel;      // occupied individual-training places
     bool einzel_belegt;  // a player holds any individual-training place
     bool anlagen;        // training grounds built
+    const int16_t* stoss_eroeffnung;  // the nudges' openings with or without training grounds
+    int32_t stoss_schritte;           // their draws
 };
+
+// Whether any of n places holds a player (a number of 0 or more), four places at a time by
+// their sign bits: most clubs hold none.
+bool eines_belegt(const int16_t* platz, int32_t n)
+{
+    constexpr uint64_t VORZEICHEN = 0x8000800080008000ull;
+    int32_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        uint64_t vier = 0;
+        std::memcpy(&vier, platz + i, sizeof vier);
+        if ((vier & VORZEICHEN) != VORZEICHEN) return true;
+    }
+    for (; i < n; ++i)
+        if (platz[i] >= 0) return true;
+    return false;
+}
 
 bool im_band(float r) { return r >= 0.97f && r <= 1.03f; }
 
@@ -335,6 +383,14 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             // the common opening: its draws decide nothing
             folge.Vor(tt.eroeffnung[tag_index].schritte);
             if (at->band) return;
+        } else if (int32_t gestossen = 0; at->band && stelle < static_cast<uint32_t>(Zufall_Folge::LAENGE) &&
+                                          (gestossen = tt.stoss_eroeffnung[stelle]) >= 0) {
+            // In the band and nudged, as most types in the band that do not open the common way:
+            // the nudge's draws are read from the table and stepped over.
+            folge.Vor(tt.stoss_schritte);
+            const bool hoch = (gestossen >> 7) > tag.stufe + 50;
+            at = &tt.stoss[tag_index][(gestossen & 127) + STOSS_HOCH * static_cast<int32_t>(hoch)];
+            if (at->band) return;
         } else {
         const int32_t wechsel = folge.Zufall(0, 14);
         if (wechsel == 0) {
@@ -435,7 +491,11 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         art_trainieren(TORWART_ARTEN[0], TORWART_ART_TAGE[0], std::true_type{});
         for (int32_t k = 1; k < 4; ++k) art_trainieren(TORWART_ARTEN[k], TORWART_ART_TAGE[k], std::false_type{});
     } else {
+        // each type its own copy of the step: whether a type of this club trains inside the band
+        // holds for the whole squad, and each copy's tests learn it
+#pragma GCC unroll 9
         for (int32_t i = 0; i < 9; ++i) art_trainieren(i, i, std::true_type{});
+#pragma GCC unroll 5
         for (int32_t i = 9; i < FELD_ARTEN; ++i) art_trainieren(i, i, std::false_type{});
     }
 
@@ -601,6 +661,8 @@ void Spieler_Bewerte_Training(int32_t n)
     Tag tag;
     tag.art_tag = &speicher;
     tag.eroeffnungen = eroeffnungen();
+    const int16_t* const stoss_ohne = stoss_eroeffnungen().ohne.data();
+    const int16_t* const stoss_mit = stoss_eroeffnungen().mit.data();
     tag.stufe = static_cast<int32_t>(Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe);
     tag.faktor = FAKTOR[tag.stufe];
     tag.n = n;
@@ -700,12 +762,12 @@ void Spieler_Bewerte_Training(int32_t n)
         // most clubs have nobody in individual training: their players need not be looked for,
         // and the count of places matters only to a player who holds one
         if (const auto* raster = static_cast<const int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, t, nullptr, 0))) {
-            int32_t belegt = 0;
-            for (int32_t i = 0; i < 3 * SPIELER_TRAININGSARTEN; ++i) belegt |= raster[i] >= 0;
-            tt.einzel_belegt = belegt != 0;
+            tt.einzel_belegt = eines_belegt(raster, 3 * SPIELER_TRAININGSARTEN);
         }
         if (tt.einzel_belegt) tt.einzel = Spieler_Training_Zaehle_Einzeltraining(t, 0);
         tt.anlagen = Stadion_Get_Anlage_Wert(t, STADION_ANLAGE_TRAININGSGELAENDE) > 0;
+        tt.stoss_eroeffnung = tt.anlagen ? stoss_mit : stoss_ohne;
+        tt.stoss_schritte = Stoss_Eroeffnung::SCHRITTE[tt.anlagen];
         tt.last = 2.28f;
         if (!T_Fix[t].manager) {
             int32_t summe = 0, anzahl = 0;

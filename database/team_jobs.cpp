@@ -215,11 +215,16 @@ void Team_Jeden_Tag()
         for (auto& zeile : liga)
             for (int32_t s = 0; s < 5; ++s) zeile[s] = 0;
     int32_t kader[KADER_LISTE];
+    TS* records[KADER_LISTE];
+    // a server gathers the link records with the squad, for the strength below
+    const bool direkt = !ist_client();
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
         if (!Team_Ist_Normal(t, 0)) continue;
         const int32_t liga = Team_Wert(TEAM_LIGA_FEST, t, 0, TEAM_LESEN);
         const bool verwaltet = Team_Hat_Manager(t);
-        int32_t n = Teamspieler_Ins_Array(t, kader, KADER_LISTE, 0);
+        int32_t n = Teamspieler_Kader(t, kader, direkt ? records : nullptr, KADER_LISTE, 0);
+        // a list of KADER_LISTE - 1 items or more may have been cut short
+        const bool ganz = direkt && n < KADER_LISTE - 1;
         if (n > KADER_LISTE) n = KADER_LISTE;
         // the squad's records asked for at once, for its strength and then each player's day
         for (int32_t i = 0; i < n; ++i)
@@ -227,7 +232,9 @@ void Team_Jeden_Tag()
         if (liga >= 0 && liga < TEAM_LIGEN) {
             ++Team_Liga_Anzahl[liga];
             int32_t m[5][6] = {};
-            Team_Staerke(255, 0, t, m);
+            // the squad at hand is the whole list: its strength needs no second walk
+            if (ganz) Team_Staerke_Kader(kader, records, n, m);
+            else Team_Staerke(255, 0, t, m);
             for (int32_t z = 0; z < 5; ++z)
                 for (int32_t s = 0; s < 5; ++s) Team_Liga_Staerke[liga][z][s] += m[z][s];
             Team_Liga_Staerke[liga][4][4] += (m[4][0] + m[4][1] + m[4][2]) / 3 - m[4][4];

@@ -32,21 +32,23 @@ int32_t anteil(int64_t eigen, int64_t summe)
 
 namespace {
 
-// Team_Staerke's work; the daily league averages ask every club for the whole matrix, and with
-// the mask and flags known here each test of them is settled once.
-[[gnu::always_inline]] inline void staerke(int32_t maske, int32_t flags, int32_t team, int32_t m[5][6])
+// Team_Staerke's work over the players that `glieder` hands to its callback (number and link
+// record, in the list's order); the daily league averages ask every club for the whole matrix,
+// and with the mask and flags known here each test of them is settled once.
+template <typename Glieder>
+[[gnu::always_inline]] inline void staerke(int32_t maske, int32_t flags, Glieder&& glieder, int32_t m[5][6])
 {
     std::memset(m, 0, sizeof(int32_t) * 30);
-    Liste* liste = &T_Fix[team].liste;
-    for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
-        if (e->key == 0xFFFFFFFFu) continue;
-        const TS* ts = static_cast<const TS*>(e->data);
-        if ((flags & 2) && !(ts->flags & TS_STARTELF)) continue;
+    // a server reads the records in place
+    const bool direkt = Netz_Rolle != 1 && Spieler_Daten;
+    glieder([&](int32_t spnr, const TS* ts) {
+        if ((flags & 2) && !(ts->flags & TS_STARTELF)) return;
         int32_t art = 0, werte[3], form = 0;
-        if (!Spieler_Staerke_Werte(static_cast<int32_t>(e->key), &art, werte, &form)) continue;
+        if (direkt && spnr >= 0 && spnr < Spieler_Anzahl) Spieler_Staerke_Werte_Lesen(spnr, &art, werte, &form);
+        else if (!Spieler_Staerke_Werte(spnr, &art, werte, &form)) return;
         int32_t zeile = art;
         if (flags & 4) zeile = ts->position == SP_POS_TORWART ? 0 : begrenzt(ts->position / 153 + 1, 1, 3);
-        if (!(maske & (1 << zeile))) continue;
+        if (!(maske & (1 << zeile))) return;
         int32_t s = 0, n = 0;
         for (int c = 0; c < 3; ++c)
             if (maske & (32 << c)) {
@@ -66,11 +68,11 @@ namespace {
             mittel = s / n;
         } else {
             Print_Fehler("Team_Staerke(): div/0 !");
-            continue;
+            return;
         }
         m[zeile][4] += mittel;
         m[zeile][5] += 1;
-    }
+    });
     if (maske & 16)
         for (int r = 0; r < 4; ++r) {
             if (!(maske & (1 << r))) continue;
@@ -93,6 +95,16 @@ namespace {
         }
 }
 
+// The team's list as staerke() walks it.
+auto liste_von(int32_t team)
+{
+    return [team](auto&& spieler) {
+        Liste* liste = &T_Fix[team].liste;
+        for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e))
+            if (e->key != 0xFFFFFFFFu) spieler(static_cast<int32_t>(e->key), static_cast<const TS*>(e->data));
+    };
+}
+
 }  // namespace
 
 void Team_Staerke(int32_t maske, int32_t flags, int32_t team, int32_t m[5][6])
@@ -101,8 +113,17 @@ void Team_Staerke(int32_t maske, int32_t flags, int32_t team, int32_t m[5][6])
         Print_Fehler("Team_Staerke: FEHLER!");
         return;
     }
-    if (maske == 255 && flags == 0) staerke(255, 0, team, m);
-    else staerke(maske, flags, team, m);
+    if (maske == 255 && flags == 0) staerke(255, 0, liste_von(team), m);
+    else staerke(maske, flags, liste_von(team), m);
+}
+
+void Team_Staerke_Kader(const int32_t* spnr, const TS* const* records, int32_t n, int32_t m[5][6])
+{
+    staerke(255, 0,
+            [&](auto&& spieler) {
+                for (int32_t i = 0; i < n; ++i) spieler(spnr[i], records[i]);
+            },
+            m);
 }
 
 void Team_Vergleiche_Abw_Mit_Stu(int32_t team, int32_t gegner, int32_t* gesamt, int32_t* abwehr, int32_t* mittelfeld,

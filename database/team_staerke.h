@@ -2,12 +2,17 @@
 #pragma once
 #include <cstdint>
 
+struct TS;
+
 // Team strength matrix: rows 0 keepers, 1 defenders, 2 midfielders, 3 attackers, 4 the whole team;
 // columns 0-2 three attribute values (a keeper's strength thrice, else fitness, intelligence,
 // technique), 3 the form, 4 the players' mean strength, 5 the number of players.
 // Mask bits: 1, 2, 4, 8 rows 0-3; 16 the whole-team row; 32, 64, 128 attribute columns 0-2;
 // 256 the form. Flag bits: 1 keep sums; 2 only the starting eleven; 4 row by line-up place.
 void Team_Staerke(int32_t maske, int32_t flags, int32_t team, int32_t matrix[5][6]);
+// Team_Staerke(255, 0, ...) of a squad already at hand: the player numbers and link records of
+// every item of the team's list, in its order (as Teamspieler_Kader gathers them).
+void Team_Staerke_Kader(const int32_t* spnr, const TS* const* records, int32_t n, int32_t matrix[5][6]);
 // The whole team's mean strength 0..999 (all four lines, the three attribute columns): the
 // club's strength as its result record reports it; 0 without players.
 int32_t Team_Gesamtstaerke(int32_t team);

@@ -411,7 +411,29 @@ int32_t Teamspieler_Kader(int32_t team, int32_t* feld, TS** records, int32_t kap
     const bool ohne_wechsler = filter & TS_FILTER_OHNE_WECHSLER;
     filter &= ~TS_FILTER_OHNE_WECHSLER;
     const int32_t grenze_anzahl = pseudo(team) ? 500 : 50;
+    // a list that reaches the bound is reported and counted one short of it
+    auto zu_viele = [&] {
+        Print_Fehler(pseudo(team) ? "Teamspieler_Ins_Array: i==MAX_TRANSFERMARKTSPIELER !\n"
+                                  : "Teamspieler_Ins_Array: i==MAX_SPIELER_PRO_TEAM !\n");
+        return grenze_anzahl - 1;
+    };
     int32_t n = 0;
+    if (!ohne_wechsler && filter == 0 && (kapazitaet == -1 || kapazitaet >= grenze_anzahl)) {
+        // the whole squad, as the clubs' daily jobs ask for it: nothing to test but the key
+        Liste_Element* const erstes = Liste_First_Element(liste);
+        for (Liste_Element* e = erstes; e; e = e->next) {
+            if (e->key == 0xFFFFFFFFu) continue;
+            if (feld) feld[n] = static_cast<int32_t>(e->key);
+            if (records) records[n] = static_cast<TS*>(e->data);
+            if (++n == grenze_anzahl) {
+                Liste_Set_Cursor(e);
+                return zu_viele();
+            }
+        }
+        // the lists' cursor stands where the walk below leaves it
+        if (erstes) Liste_Set_Cursor(nullptr);
+        return n;
+    }
     for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
         if (e->key == 0xFFFFFFFFu) continue;
         int32_t sp = static_cast<int32_t>(e->key);
@@ -425,11 +447,7 @@ int32_t Teamspieler_Kader(int32_t team, int32_t* feld, TS** records, int32_t kap
             if (records) records[n] = static_cast<TS*>(e->data);
         }
         ++n;
-        if (n == grenze_anzahl) {
-            Print_Fehler(pseudo(team) ? "Teamspieler_Ins_Array: i==MAX_TRANSFERMARKTSPIELER !\n"
-                                      : "Teamspieler_Ins_Array: i==MAX_SPIELER_PRO_TEAM !\n");
-            return grenze_anzahl - 1;
-        }
+        if (n == grenze_anzahl) return zu_viele();
     }
     return n;
 }

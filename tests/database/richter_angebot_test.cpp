@@ -470,6 +470,41 @@ TEST_F(Angebote, ExtensionFreeMoveTransferAndLoanEachLeaveTheirTraces)
         EXPECT_EQ(Team_Wert(TEAM_SPIELERANZAHL, t, 0, TEAM_LESEN), Teamspieler_Ins_Array(t, nullptr, -1, 0)) << t;
 }
 
+// A day with many players due: each decision moves its player and takes his offers out of the
+// list while the others wait, and each of them is decided on his own offers; a player whose
+// countdown runs keeps his.
+TEST_F(Angebote, EveryPlayerOfABusyDayIsDecidedOnHisOwnOffers)
+{
+    std::vector<int32_t> due;
+    for (int32_t t = 0; t < 6; ++t)
+        for (int32_t i = MIT; i < MIT + 2; ++i) {
+            const int32_t p = spieler(t, i);
+            Richter_Spieler_Angebot_Struktur_Erzeugen((t + 1) % 6, t, p, 2 * abloese(t, p), 0, 3 * gehalt(p), 24, 50);
+            Richter_Spieler_Angebot_Struktur_Erzeugen((t + 2) % 6, t, p, 3 * abloese(t, p), 0, 4 * gehalt(p), 24, 50);
+            faellig(p);
+            due.push_back(p);
+        }
+    const int32_t wartet = spieler(0, STU);
+    Richter_Spieler_Angebot_Struktur_Erzeugen(3, 0, wartet, 2 * abloese(0, wartet), 0, 3 * gehalt(wartet), 24, 50);
+    Spieler_Wert(SP_ANGEBOTSZAEHLER, wartet, 5, SP_SCHREIBEN);
+
+    Richter_Jeden_Tag();
+    // one auction each, the better offer first (the list's newest players come first)
+    std::vector<std::vector<int32_t>> erwartet;
+    for (int32_t t = 0; t < 6; ++t)
+        for (int32_t i = 0; i < 2; ++i) erwartet.push_back({(t + 2) % 6, (t + 1) % 6});
+    std::sort(erwartet.begin(), erwartet.end());
+    std::sort(auktionen.begin(), auktionen.end());
+    EXPECT_EQ(auktionen, erwartet);
+    for (size_t k = 0; k < due.size(); ++k) {
+        const int32_t t = static_cast<int32_t>(k / 2);
+        EXPECT_EQ(Teamspieler_Ist_Im_Team((t + 2) % 6, due[k]), (t + 2) % 6) << k;
+        EXPECT_TRUE(bieter(due[k]).empty()) << k;
+    }
+    EXPECT_EQ(bieter(wartet), std::vector<int32_t>{3});
+    EXPECT_EQ(Liste_Count(&Richter_Liste), 1);
+}
+
 // More than twenty players due: the progress box stands while the decisions run, and is gone after.
 TEST_F(Angebote, ALongAuctionDayShowsItsCountInTheProgressBox)
 {

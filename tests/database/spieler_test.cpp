@@ -287,6 +287,19 @@ TEST_F(SpielerTest, WatchListOfATeam)
     Spieler_Beobachtet_Hinzufuegen(0, 77);
     EXPECT_EQ(T_Own[0].beobachtet[3], 77);
     EXPECT_FALSE(Spieler_Ist_Beobachtet(9, 3));
+
+    // Taking him off clears his first entry only, the list's last place too; a number that no
+    // entry can hold changes nothing.
+    T_Own[0].beobachtet[29] = 5;
+    Spieler_Beobachtet_Entfernen(0, 5);
+    EXPECT_EQ(T_Own[0].beobachtet[5], -1);
+    EXPECT_EQ(T_Own[0].beobachtet[29], 5);
+    Spieler_Beobachtet_Entfernen(0, 5);
+    EXPECT_EQ(T_Own[0].beobachtet[29], -1);
+    T_Own[0].beobachtet[0] = -1;
+    Spieler_Beobachtet_Entfernen(0, 65535);
+    EXPECT_EQ(T_Own[0].beobachtet[0], -1);
+    EXPECT_EQ(T_Own[0].beobachtet[1], 1);
 }
 
 // A watched name form drawn again shows the watch list as it is now: the text up to its first

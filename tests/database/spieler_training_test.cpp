@@ -13,6 +13,7 @@
 #include "database/teamspieler.h"
 #include "gameflow/highscore.h"
 #include "gameflow/news.h"
+#include "screens/spieler_training.h"
 #include "platform/zufall.h"
 
 namespace {
@@ -65,6 +66,18 @@ struct Training : ::testing::Test {
             const uint8_t tw[3] = {2, 3, 2};
             std::memcpy(T_Own[t].training_bytes, tw, 3);
         }
+    }
+    // The players and links back as `spieler` and stand() had them, the training's direction too.
+    static void zuruecksetzen(const std::vector<Spieler_Struktur>& spieler, const std::vector<uint8_t>& bytes)
+    {
+        std::copy(spieler.begin(), spieler.end(), Spieler_Daten);
+        size_t pos = size_t(Spieler_Anzahl) * SPIELER_STRUKTUR_BYTES;
+        for (int32_t t = 0; t < Team_Anzahl; ++t)
+            for (Liste_Element* e = Liste_First_Element(&T_Fix[t].liste); e; e = Liste_Next_Element(&T_Fix[t].liste, e)) {
+                Teamspieler_TS_Entpacken(&bytes[pos], *static_cast<TS*>(e->data));
+                pos += TS_BYTES;
+            }
+        Spieler_Training.richtung = 1;
     }
     // Every player and link as bytes.
     static std::vector<uint8_t> stand()
@@ -229,14 +242,7 @@ TEST_F(Training, SameSeedSameWorldSamePlayersWithinBounds)
     const std::vector<uint8_t> erster = laufen();
     EXPECT_NE(erster, anfang);
     // The same start again: every player and link the same, byte for byte.
-    std::copy(spieler.begin(), spieler.end(), Spieler_Daten);
-    size_t pos = size_t(Spieler_Anzahl) * SPIELER_STRUKTUR_BYTES;
-    for (int32_t t = 0; t < Team_Anzahl; ++t)
-        for (Liste_Element* e = Liste_First_Element(&T_Fix[t].liste); e; e = Liste_Next_Element(&T_Fix[t].liste, e)) {
-            Teamspieler_TS_Entpacken(&anfang[pos], *static_cast<TS*>(e->data));
-            pos += TS_BYTES;
-        }
-    Spieler_Training.richtung = 1;
+    zuruecksetzen(spieler, anfang);
     EXPECT_EQ(laufen(), erster);
 
     for (int32_t i = 0; i < 90; ++i) {
@@ -263,6 +269,31 @@ TEST_F(Training, SameSeedSameWorldSamePlayersWithinBounds)
         EXPECT_LE(Spieler_Daten[i].spiel_erschoepfung, 60);
         EXPECT_EQ(0, std::memcmp(Spieler_Daten[i].attribute, spieler[size_t(i)].attribute, sizeof spieler[0].attribute));
     }
+}
+
+// A player in individual training trains with its care from any place of the grid, its last
+// ones too: his club's day is not the one without a place, and the same from two places of the
+// same kind.
+TEST_F(Training, IndividualTrainingFromAnyPlaceOfTheGrid)
+{
+    kader();
+    const std::vector<uint8_t> anfang = stand();
+    const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
+    auto* raster = static_cast<int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, 0, nullptr, 0));
+    ASSERT_NE(raster, nullptr);
+    auto laufen = [&](int32_t platz) {
+        zuruecksetzen(spieler, anfang);
+        for (int32_t i = 0; i < 3 * SPIELER_TRAININGSARTEN; ++i) raster[i] = -1;
+        if (platz >= 0) raster[platz] = 0;  // club 0's keeper
+        Zufall_Set_Seed(4242);
+        for (int32_t tag = 0; tag < 30; ++tag) Spieler_Bewerte_Training(tag);
+        return stand();
+    };
+    const std::vector<uint8_t> ohne = laufen(-1);
+    const std::vector<uint8_t> letzter = laufen(3 * SPIELER_TRAININGSARTEN - 1);
+    EXPECT_NE(letzter, ohne);
+    EXPECT_EQ(laufen(3 * SPIELER_TRAININGSARTEN - 3), letzter);
+    EXPECT_NE(laufen(3 * SPIELER_TRAININGSARTEN - 4), ohne);
 }
 
 TEST_F(Training, MoreUnitsBuildUpFewerWearDown)

@@ -50,6 +50,32 @@ struct Staerke : ::testing::Test {
     }
 };
 
+// The daily league averages hand over the squad they gathered: the same matrix as the team's
+// list gives, a keeper, every line and a player whose number no record has among them.
+TEST_F(Staerke, ASquadAtHandGivesTheListsMatrix)
+{
+    mannschaft(2, 20);
+    spieler(2, 25, 300, 650, 40);
+    Teamspieler_Wert(317, 2, 25, TS_STARTELF, 8);
+    int32_t kader[50];
+    TS* records[50];
+    int32_t n = Teamspieler_Kader(2, kader, records, 50, 0);
+    ASSERT_EQ(n, 6);
+    int32_t liste[5][6], kader_m[5][6];
+    Team_Staerke(255, 0, 2, liste);
+    Team_Staerke_Kader(kader, records, n, kader_m);
+    for (int r = 0; r < 5; ++r) EXPECT_EQ(std::vector<int32_t>(kader_m[r], kader_m[r] + 6), std::vector<int32_t>(liste[r], liste[r] + 6)) << r;
+    EXPECT_EQ(kader_m[4][5], 6);
+
+    kader[n] = Spieler_Anzahl + 3;  // no such player: reported and left out
+    records[n] = records[0];
+    Fehler_Capture fehler;
+    Team_Staerke_Kader(kader, records, n + 1, kader_m);
+    EXPECT_EQ(fehler.texts.size(), 1u);
+    EXPECT_EQ(kader_m[4][5], 6);
+    EXPECT_EQ(kader_m[4][4], liste[4][4]);
+}
+
 TEST_F(Staerke, MatrixRowsAndTheWholeTeam)
 {
     // One defender: fitness 400, intelligence 500, technique 600, form 50 (mask 482).

@@ -155,6 +155,21 @@ TEST_F(LinkTest, SquadLimitAndFilters)
     EXPECT_EQ(Teamspieler_Zaehle_Startelf(0, nullptr, nullptr, false), 1);
     EXPECT_EQ(Teamspieler_Zaehle_Startelf(0, nullptr, nullptr, true), 2);
 
+    // The whole squad with its link records, in the list's order; a list grown past the bound
+    // (a damaged savegame) is reported and counted one short of it.
+    TS* records[60];
+    ASSERT_EQ(Teamspieler_Kader(0, feld, records, 60, 0), TEAM_MAX_SPIELER);
+    int32_t k = 0;
+    for (Liste_Element* e = T_Fix[0].liste.next; e; e = e->next, ++k) {
+        EXPECT_EQ(feld[k], static_cast<int32_t>(e->key)) << k;
+        EXPECT_EQ(records[k], e->data) << k;
+    }
+    for (int32_t sp = 200; sp < 200 + 50 - TEAM_MAX_SPIELER; ++sp)
+        ASSERT_NE(Liste_Insert_Element(&T_Fix[0].liste, nullptr, nullptr, sizeof(TS), static_cast<uint32_t>(sp)), nullptr);
+    EXPECT_EQ(Teamspieler_Kader(0, feld, records, 60, 0), 49);
+    EXPECT_TRUE(cap.contains("Teamspieler_Ins_Array: i==MAX_SPIELER_PRO_TEAM !"));
+    EXPECT_EQ(feld[0], 200 + 50 - TEAM_MAX_SPIELER - 1);
+
     // The market takes more than a club.
     for (int32_t sp = 50; sp < 110; ++sp) ASSERT_TRUE(kommt(Transfermarkt_Team, sp));
     EXPECT_EQ(Teamspieler_Ins_Array(Transfermarkt_Team, nullptr, -1, 0), 60);
