@@ -186,6 +186,9 @@ TEST_F(Netz_Spieltag, AClientsBroadcastChoiceDecidesWhetherItSeesItsMatch)
         for (const char* text : {"Cl: Spiele ",
                                  "Client-Zugriff: Spieler_Spielfeld_Staerke", "CLIENT-TEAM falsch!"})
             EXPECT_EQ(fehler_zaehlen(*c, "client", text), 0) << name << ": " << text;
+    // Nor does the server that serves them: a line-up sent back with the marks that other clubs
+    // set on the opponent on earlier days is ordinary too.
+    EXPECT_EQ(auflisten(fehlertexte(server.ordner / "server_fehler.txt")), "");
     // The pitch of the live view is bright green; the menu behind a match day not shown is a
     // dark one.
     const auto gruen = [&](const Installation& c, const std::string& name) {
