@@ -738,3 +738,28 @@ TEST_F(Feind, APeersPacketsAtTheirEdgesAreTakenOrRefused)
         EXPECT_EQ(peer->aufruf(999, format, b.b).size(), n <= INTERNET_ZEIGER_MAX ? b.b.size() : 0u) << n << " pointer fields";
     }
 }
+
+// A client that holds its club but never sends its day's data back holds the server's collection
+// for the ten seconds its stamp lives, not a moment longer, and so again on the next day: nothing
+// bounds the days it may cost. It keeps its club.
+TEST_F(Feind, AClientThatNeverSendsItsDayBackHoldsEachDaysCollectionTenSeconds)
+{
+    Socket_Set_Uhr(test_uhr);
+    server_starten();
+    auto peer = mit_verein();
+    for (int tag = 0; tag < 2; ++tag) {
+        Ablauf_Zustand = ABLAUF_DATEN_SAMMELN;
+        Steuersignal_Zeiten_Zuruecksetzen();
+        const uint32_t start = uhr_wert;
+        for (uint32_t nach : {0u, STEUERSIGNAL_WARTEZEIT / 2, STEUERSIGNAL_WARTEZEIT - 1}) {
+            uhr_wert = start + nach;
+            for (int i = 0; i < 20; ++i) server_schritt();
+            EXPECT_EQ(Ablauf_Zustand, ABLAUF_DATEN_SAMMELN) << tag << ": " << nach << " ms";
+        }
+        uhr_wert = start + STEUERSIGNAL_WARTEZEIT;
+        server_schritt();
+        EXPECT_EQ(Ablauf_Zustand, ABLAUF_DATEN_GESAMMELT) << tag;
+        EXPECT_NE(Netzuser_Get_By_Team(FEIND), nullptr) << tag;
+    }
+    Ablauf_Zustand = 0;
+}
