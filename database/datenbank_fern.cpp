@@ -303,13 +303,14 @@ bool ts_zurueck(Internet_Aufruf* a)
     if (!team_eigenes(team) || !alle_da(p) || p->groesse[0] % 24 || p->groesse[0] > 24u * TEAM_MAX_START_SPIELER)
         return abgewiesen(a->nr), true;
     // The opponent's links take only who of the own club marks whom, and only today's opponent's;
-    // anything else in that part is left as the server has it.
+    // anything else in that part is left as the server has it. The client sends every link of the
+    // opponent back, with the marks other clubs set on earlier days: those are passed over quietly.
     std::vector<uint8_t> markierung;
     const int32_t heute = Spieltag_Get_Gegner(team, nullptr, nullptr, nullptr, nullptr);
     if (gegner >= 0 && gegner == heute && p->groesse[1] % 4 == 0)
         for (uint32_t o = 0; o < p->groesse[1]; o += 4) {
             const int16_t deckt = int16_t(Bytes_Hole16(p->daten[1] + o + 2));
-            if (deckt == -1 || Teamspieler_Get_Record(team, deckt))
+            if (deckt == -1 || (deckt >= 0 && Teamspieler_Ist_Im_Team(team, deckt) == team))
                 markierung.insert(markierung.end(), p->daten[1] + o, p->daten[1] + o + 4);
         }
     // The send-back checks the whole line-up by the line-up rules before it takes anything.

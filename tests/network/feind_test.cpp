@@ -692,3 +692,74 @@ TEST_F(Feind, TheClientBlockBoundHoldsToTheByte)
         ASSERT_TRUE(pumpen_bis([] { return Netzuser_Anzahl() == 0; }));
     }
 }
+
+// The same edges played by a peer against the server's pump: a minute signal of the last minute
+// a record holds frees it and one beyond is refused unread; a chat text of the longest length
+// reaches the other participant and one a byte longer does not; a call of as many pointer
+// fields as a block can hold is answered with its block and one more field with none.
+TEST_F(Feind, APeersPacketsAtTheirEdgesAreTakenOrRefused)
+{
+    server_starten();
+    auto opfer = mit_verein(OPFER);
+    auto peer = mit_verein(FEIND);
+    Fehler_Capture f;
+
+    signal_welt::spiele.clear();
+    Spielfeld_Netz_Zuruecksetzen();
+    Spielfeld_Netz_Set_Records(signal_welt::spiele_geben);
+    Spielfeld_Record* r = signal_welt::spiel_anlegen(1, FEIND, SERVER, 0);
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    const int32_t letzte = SPIELFELD_NETZ_MINUTEN - 1;
+    for (int32_t minute : {letzte, letzte + 1}) {
+        f.texts.clear();
+        peer->block(Bild().w(STEUERSIGNAL_MARKE).w(SIGNAL_MINUTE).w(FEIND).w(uint32_t(minute)).w(1).w(0).b);
+        chat_gekommen(peer->roh, CHAT_TEXT);
+        EXPECT_EQ(f.contains("Unbekanntes Steuersignal vom Client!"), minute > letzte) << minute;
+    }
+    EXPECT_TRUE(Spielfeld_Netz_Freigegeben(r, 0, letzte));
+    Ablauf_Zustand = 0;
+    Spielfeld_Netz_Set_Records(nullptr);
+    signal_welt::spiele.clear();
+    Spielfeld_Netz_Zuruecksetzen();
+
+    for (uint32_t tl : {CHAT_TEXT_MAX + 1, CHAT_TEXT_MAX + 2}) {
+        peer->block(chat(CHAT_TEXT, std::string(tl - 1, 'x'), tl));
+        EXPECT_EQ(chat_gekommen(opfer->roh, CHAT_TEXT).size(), tl <= CHAT_TEXT_MAX + 1 ? 1u : 0u) << tl;
+    }
+
+    // A number no module serves: the reply carries the block as the fields lay it out.
+    for (int n : {INTERNET_ZEIGER_MAX, INTERNET_ZEIGER_MAX + 1}) {
+        std::string format = "v";
+        Bild b;
+        for (int k = 0; k < n; ++k) {
+            format += "C1";
+            b.w(1).w(uint32_t(k));
+        }
+        EXPECT_EQ(peer->aufruf(999, format, b.b).size(), n <= INTERNET_ZEIGER_MAX ? b.b.size() : 0u) << n << " pointer fields";
+    }
+}
+
+// A client that holds its club but never sends its day's data back holds the server's collection
+// for the ten seconds its stamp lives, not a moment longer, and so again on the next day: nothing
+// bounds the days it may cost. It keeps its club.
+TEST_F(Feind, AClientThatNeverSendsItsDayBackHoldsEachDaysCollectionTenSeconds)
+{
+    Socket_Set_Uhr(test_uhr);
+    server_starten();
+    auto peer = mit_verein();
+    for (int tag = 0; tag < 2; ++tag) {
+        Ablauf_Zustand = ABLAUF_DATEN_SAMMELN;
+        Steuersignal_Zeiten_Zuruecksetzen();
+        const uint32_t start = uhr_wert;
+        for (uint32_t nach : {0u, STEUERSIGNAL_WARTEZEIT / 2, STEUERSIGNAL_WARTEZEIT - 1}) {
+            uhr_wert = start + nach;
+            for (int i = 0; i < 20; ++i) server_schritt();
+            EXPECT_EQ(Ablauf_Zustand, ABLAUF_DATEN_SAMMELN) << tag << ": " << nach << " ms";
+        }
+        uhr_wert = start + STEUERSIGNAL_WARTEZEIT;
+        server_schritt();
+        EXPECT_EQ(Ablauf_Zustand, ABLAUF_DATEN_GESAMMELT) << tag;
+        EXPECT_NE(Netzuser_Get_By_Team(FEIND), nullptr) << tag;
+    }
+    Ablauf_Zustand = 0;
+}

@@ -14,6 +14,7 @@
 #include "economy/stadion_intern.h"
 #include "economy/trainingslager.h"
 #include "economy/werbung.h"
+#include "economy/werbung_schirm.h"
 #include "economy/werbung_intern.h"
 #include "gameflow/eingang.h"
 #include "gameflow/kalender.h"
@@ -399,6 +400,11 @@ TEST_F(WerbungLagerFern, AClientSignsASponsorAndBooksACampAsTheServerRecordsThem
             if (!Trainingslager_Client_Neu_Holen()) return 4;
             if (!Trainingslager_Tag_Belegt(CAMP, tag)) return 5;
             if (!Werbung_Vertrag_Abschliessen(team, SPONSOR, KATEGORIE, -1)) return 6;
+            // The sponsor screen's agency for the second task, two steps on, and its European flag;
+            // an agency the table does not have is refused.
+            Werbung_Schirm_Agentur_Weiter(team, 1);
+            if (Werbung_Schirm_Agentur_Weiter(team, 1) != 2 || Werbung_Schirm_Europa_Schalten(team) != 1) return 8;
+            if (Werbung_Client_Set_Agentur(team, 1, WERBUNG_AGENTUREN)) return 9;
             if (Trainingslager_Buchen(team, CAMP, tag, 3, 1) < 0) return 7;
             // The turn's end sends the manager record back.
             Internet_Client_Refresh();
@@ -414,13 +420,15 @@ TEST_F(WerbungLagerFern, AClientSignsASponsorAndBooksACampAsTheServerRecordsThem
             Steuersignal_Verarbeiten();
         });
     ASSERT_EQ(code, 0) << datei_lesen("client_stderr.txt");
-    for (uint32_t nr : {1021u, 1023u, 1030u})
+    for (uint32_t nr : {1021u, 1022u, 1023u, 1030u})
         EXPECT_NE(std::find(beantwortet.begin(), beantwortet.end(), nr), beantwortet.end()) << nr;
     EXPECT_FALSE(f.contains("Antwort fehlerhaft"));
     // The sponsor's shirt contract is the server's, one offer fewer on both.
     Werbung_Team_Daten d{};
     ASSERT_TRUE(Werbung_Team_Holen(team, &d));
     EXPECT_EQ(d.sponsor[16], SPONSOR);
+    EXPECT_EQ(d.agentur[1], 2);
+    EXPECT_EQ(d.europa_flag, 1);
     EXPECT_GT(d.betrag[16], 0.0f);
     EXPECT_EQ(w.angebote[KATEGORIE], 4);
     EXPECT_EQ(lesen("werbung.bin"), manager_block(304, team, WERBUNG_TEAM_BYTES));
