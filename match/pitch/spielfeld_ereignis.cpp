@@ -93,7 +93,9 @@ bool Spielfeld_Spielerwert_Erhoehen(int32_t id, int32_t marker, int32_t team, in
     Spieler_Wert_Min_Max(id, &lo, &hi);
     const int32_t alt = Spieler_Wert(id, spnr, 0, 0);
     const int32_t neu = std::clamp(alt + um, lo, hi);
-    Spieler_Wert(id, spnr, neu, 1);
+    // A client plays its copy of the match for the picture: the server's raises the value, and the
+    // client's copy of the player follows it from there.
+    if (Netz_Rolle != 1) Spieler_Wert(id, spnr, neu, 1);
     if (alt >= 75 || neu < 75) return false;
     if (r && slot_gueltig(slot)) r->spieler[slot].marker = uint8_t(marker + 1);
     return true;

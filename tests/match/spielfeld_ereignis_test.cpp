@@ -10,6 +10,7 @@
 #include "competitions/spiele_welt.h"
 #include "database/spieler.h"
 #include "database/teamspieler.h"
+#include "gameflow/globals.h"
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_objekt.h"
 #include "match/pitch/spielfeld_wechsel.h"
@@ -213,6 +214,19 @@ TEST_F(Rekorder, EveryJudgedFoulCountsForTheOffendersSideButADiveDoesNot)
     Spielfeld_Foul_Bewerten(r.get());
     EXPECT_EQ(r->fouls[0], 1);
     EXPECT_EQ(r->fouls[1], 1);
+}
+
+TEST_F(Rekorder, OnAClientAGoalMarksTheScorerAsTheServerDoesAndWritesNothing)
+{
+    Spieler_Wert(72, 13, 74, 1);
+    r->objekt[SPIELFELD_BALL].x = 10700;
+    Netz_Rolle = 1;
+    Fehler_Capture cap;
+    Spielfeld_Ereignis_Melden(r.get(), SPIELFELD_EREIGNIS_CHANCE | SPIELFELD_EREIGNIS_TOR, 3, -1);
+    Netz_Rolle = 0;
+    EXPECT_EQ(r->spieler[3].marker, 15);
+    EXPECT_EQ(Spieler_Wert(72, 13, 0, 0), 74);
+    EXPECT_FALSE(cap.contains("CLIENT-WRITE"));
 }
 
 TEST_F(Rekorder, StatisticsCountersRefuseBadSlotsAndElements)
