@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -243,6 +244,13 @@ TEST(Start, GameMainRunsTheServicesInOrderUntilQuit)
     std::snprintf(Pfad_Programm, sizeof Pfad_Programm, "%s", dir.c_str());
     std::snprintf(ResFile_Ordner, sizeof ResFile_Ordner, "%s/resfile", dir.c_str());
     std::snprintf(ResFile_Daten_Praefix, sizeof ResFile_Daten_Praefix, "%s/", dir.c_str());
+    // The program works in its own folder (the start changes into it before the game): so does
+    // this test, so that the server's settings file lands there and not where the test was run.
+    struct Arbeitsordner {
+        std::filesystem::path alt = std::filesystem::current_path();
+        explicit Arbeitsordner(const std::string& neu) { std::filesystem::current_path(neu); }
+        ~Arbeitsordner() { std::filesystem::current_path(alt); }
+    } arbeitsordner(dir);
     const uint32_t alt_modus = Bildschirm_Modus, alt_netz = Win95_Netz_Modus, alt_aktiv = Win95_Eingabe.aktiv;
     Bildschirm_Modus = 101;
     // Nothing left over from other tests: no timer slot, no pointer image, a known seed.
