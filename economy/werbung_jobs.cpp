@@ -262,6 +262,7 @@ void Werbung_Jeden_Tag(int32_t team)
         if (z == 0) agenturen_waehlen(team, d, a);
     }
 
+    bool abgelaufen[WERBUNG_FLAECHEN] = {};
     for (int32_t i = 0; i < WERBUNG_FLAECHEN; ++i) {
         const int32_t kategorie = Werbung_Flaeche_Kategorie(i);
         if (d.betrag[i] <= 0.0f) {
@@ -291,10 +292,15 @@ void Werbung_Jeden_Tag(int32_t team)
             }
         }
         if (d.ende[i] <= heute) {
-            if (!a.da)
+            // a sponsor's boards signed on one day run out together: one notice for them all
+            bool gemeldet = false;
+            for (int32_t j = 0; j < i && !gemeldet; ++j)
+                gemeldet = abgelaufen[j] && d.sponsor[j] == s && Werbung_Flaeche_Kategorie(j) == kategorie;
+            if (!a.da && !gemeldet)
                 News_Printf_Team(team, "Ihr Werbevertrag mit %s (%s) ist ausgelaufen. Sie sollten sich um Ersatz bemühen.",
                                  Werbepartner_Name(s), Werbung_Kategorie_Name(kategorie));
             d.betrag[i] = 0.0f;
+            abgelaufen[i] = true;
         }
     }
     Werbung_Team_Ablegen(team, d);

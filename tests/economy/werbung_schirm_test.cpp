@@ -85,3 +85,31 @@ TEST_F(WerbungSchirm, ClientRefusalsAndSwitchesFollowTheRemoteCall)
     EXPECT_EQ(Werbung_Schirm_Agentur_Weiter(m, 0), 1);
     Aktuelles_Team = -1;
 }
+
+TEST_F(WerbungSchirm, TheTotalLineIsTheSumOfTheRentedSpacesAndLeavesTheAgencyFeesOut)
+{
+    const int32_t m = manager[0];
+    // a new manager's club: every space the preset could let, each at its own monthly amount
+    Werbung_Team_Vorbelegen(m, 1);
+    Werbung_Team_Daten d = daten(m);
+    double summe = 0;
+    int32_t vermietet = 0;
+    for (float b : d.betrag)
+        if (b > 0.0f) {
+            summe += b;
+            ++vermietet;
+        }
+    ASSERT_GT(vermietet, 1);
+    const std::string zeile = Werbung_Einnahmen_Zeile(m);
+    EXPECT_NE(zeile.find(std::string("Gesamte Einnahmen aus Werbeverträgen: ") +
+                         Bank_Betrag_String(float(summe), m, -1, 0) + " pro Monat"),
+              std::string::npos)
+        << zeile;
+    // dearer agencies cost more but earn nothing on this line
+    for (uint8_t& a : d.agentur) a = 0;
+    Werbung_Team_Ablegen(m, d);
+    const std::string vorher = Werbung_Einnahmen_Zeile(m);
+    for (uint8_t& a : d.agentur) a = WERBUNG_AGENTUREN - 1;
+    Werbung_Team_Ablegen(m, d);
+    EXPECT_EQ(Werbung_Einnahmen_Zeile(m), vorher);
+}

@@ -477,3 +477,43 @@ TEST_F(Werbung, AClientFetchesTheSponsorsOnceUntilTold)
     EXPECT_EQ(Werbepartner_Tabelle[3].angebote[2], 0);
     Netz_Rolle = 0;
 }
+
+TEST_F(Werbung, BoardsOfOneSponsorRunningOutTogetherBringOneNotice)
+{
+    const int32_t m = manager[0];
+    Aktueller_Tag = 40;
+    Werbung_Team_Daten d = daten(m);
+    for (float& b : d.betrag) b = 0;
+    // sponsor 3 holds three boards from one signing day, sponsor 4 one board and the shirt
+    for (int32_t i : {0, 2, 5}) {
+        d.sponsor[i] = 3;
+        d.betrag[i] = 5000;
+        d.ende[i] = Aktueller_Tag;
+    }
+    d.sponsor[1] = 4;
+    d.betrag[1] = 5000;
+    d.ende[1] = Aktueller_Tag;
+    d.sponsor[16] = 4;
+    d.betrag[16] = 9000;
+    d.ende[16] = Aktueller_Tag;
+    Werbung_Team_Ablegen(m, d);
+    News_Init();
+    Werbung_Jeden_Tag(m);
+    auto zaehle = [&](int32_t s, int32_t kategorie) {
+        const std::string text = std::string("Ihr Werbevertrag mit ") + Werbepartner_Name(s) + " (" +
+                                 Werbung_Kategorie_Name(kategorie) + ") ist ausgelaufen.";
+        int32_t n = 0;
+        for (const std::string& t : nachrichten(m)) n += t.find(text) != std::string::npos;
+        return n;
+    };
+    EXPECT_EQ(zaehle(3, 0), 1);
+    EXPECT_EQ(zaehle(4, 0), 1);
+    EXPECT_EQ(zaehle(4, 3), 1);
+    d = daten(m);
+    for (int32_t i : {0, 1, 2, 5, 16}) EXPECT_EQ(d.betrag[i], 0) << "space " << i;
+    // the next day nothing runs out again
+    News_Init();
+    ++Aktueller_Tag;
+    Werbung_Jeden_Tag(m);
+    EXPECT_FALSE(enthaelt(nachrichten(m), "ist ausgelaufen"));
+}
