@@ -140,6 +140,10 @@ void Team_Set_Finanzdaten(int32_t team, int32_t ergebnis)
             text = Temp_Sprintf("Der DORVIN-Ziduridavozozor-Sport-Fond honoriert Ihre sportliche Leistung in der "
                                 "abgelaufenen Saison mit %s. Zusätzlich wird Ihr Aufstieg mit %s belohnt.",
                                 geld(geld_dm, t), geld(int64_t(basis * 0.5), t));
+        } else if (platz < 0) {
+            // No table place to pay for (a club outside every league, or a league without a
+            // table yet): the fund's prize money goes by the place, so there is none.
+            return;
         } else {
             text = Temp_Sprintf("Ihr %d. Platz in der abgelaufenen Saison bringt Ihnen Preisgelder aus dem "
                                 "DORVIN-Ziduridavozozor-Sport-Fonds in Höhe von %s",

@@ -364,6 +364,12 @@ TEST_F(WeltJobs, FinancesStrengthRelegationAndBonuses)
     EXPECT_EQ(Spieler_Egal_Daten[60].angebotswert, 3);
     EXPECT_EQ(news_mit("Absteiger NICHT"), 1);
 
+    // This world has no league: a club that ends the season without a table place gets no
+    // prize money and no "0. Platz" message, whatever the money base would be.
+    Team_Set_Finanzdaten(0, 0);
+    EXPECT_FLOAT_EQ(gebucht(0, 36), 0.0f);
+    EXPECT_EQ(news_mit("Platz in der abgelaufenen Saison"), 0);
+
     T_Own[1].tagesblock[6] = 20000;
     Team_Schuette_Praemie_Aus(1, 6);
     EXPECT_FLOAT_EQ(gebucht(1, 32), 20000.0f);
