@@ -63,3 +63,43 @@ TEST_F(Kabine, TheTalkBeforeTheMatchAndTheDressingRoomAtHalfTimeAreLeftByTheirBa
 }
 
 }  // namespace
+
+namespace {
+
+using namespace programm_lauf;
+
+class Kabine_Klick : public Programm_Bilder_Test {
+protected:
+    Kabine_Klick() : Programm_Bilder_Test("kabine_klick") {}
+};
+
+// The manager's club plays away (the game's draw is fixed). A press on the top row's left half (the home club's ear) before
+// the kick-off shows the opponent's page, its talk items idle; the back button brings the own
+// page back first, its talk still to be given, and the next press leaves for the match.
+TEST_F(Kabine_Klick, TheOpponentsPageBeforeTheMatchLeadsBackToTheOwnTalkThenToTheMatch)
+{
+    Skript s = neues_spiel({"Anna"});
+    bis_zur_ansprache(s);
+    dazu(s, {"wait 1000", "dump " + pfad("vor_spiel")});
+    dazu(s, druecken(100, 20));
+    dazu(s, {"wait 1000", "dump " + pfad("gegner")});
+    dazu(s, kabine_verlassen());
+    dazu(s, {"wait 1000", "dump " + pfad("eigene")});
+    dazu(s, kabine_verlassen());
+    live_spieltag(s, 6);
+    s.push_back("dump " + pfad("spiel"));
+    s.push_back("quit");
+    // the draw that gives the manager an away match on his first match day
+    setenv("DORVIN_ZUFALL", "7", 1);
+    const int rc = inst.spielen(s, "kabine_klick");
+    unsetenv("DORVIN_ZUFALL");
+    ASSERT_EQ(rc, 0);
+    const Bild vor = lesen("vor_spiel"), gegner = lesen("gegner"), eigene = lesen("eigene"), spiel = lesen("spiel");
+    // the player list and the talk items of the opponent's page
+    EXPECT_GT(gegner.anders(vor, 50, 60, 590, 270), 5000) << "the ear does not show the opponent's page";
+    EXPECT_GT(gegner.anders(vor, 380, 300, 520, 470), 1000) << "the opponent's talk items look the same";
+    EXPECT_LT(eigene.anders(vor, 50, 60, 590, 470), 2000) << "the back button does not show the own talk again";
+    EXPECT_GT(spiel.anders(eigene, 0, 0, 640, 480), 100000) << "the second press does not leave the talk";
+}
+
+}  // namespace
