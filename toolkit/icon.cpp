@@ -68,21 +68,32 @@ void Menue_Weichzeichnen(Rastport* rp, int durchgaenge)
     auto* px = static_cast<uint16_t*>(rp->pixels);
     const uint32_t rot = rp->depth == 16 ? 11 : 10, gruen = rp->depth == 16 ? 63 : 31;
     const size_t breite = size_t(w);
-    std::vector<uint32_t> summen(3 * breite);
-    // The row's sums of the box's three columns.
+    std::vector<uint32_t> summen(3 * breite), gepackt(breite);
+    auto packen = [rot, gruen](uint16_t q) {
+        return (uint32_t(q >> rot) & 31) << 20 | (uint32_t(q >> 5) & gruen) << 10 | (q & 31u);
+    };
+    // The row's sums of the box's three columns (plain loops over whole rows, which the
+    // compiler runs several pixels at a time).
     auto zeile_summieren = [&](int32_t y, uint32_t* s) {
         const uint16_t* p = px + size_t(y) * breite;
-        uint32_t links = 0, mitte = (uint32_t(p[0] >> rot) & 31) << 20 | (uint32_t(p[0] >> 5) & gruen) << 10 | (p[0] & 31u);
-        for (int32_t x = 0; x < w; ++x) {
-            const uint16_t q = x + 1 < w ? p[x + 1] : 0;
-            const uint32_t rechts = x + 1 < w ? (uint32_t(q >> rot) & 31) << 20 | (uint32_t(q >> 5) & gruen) << 10 | (q & 31u) : 0;
-            s[x] = links + mitte + rechts;
-            links = mitte;
-            mitte = rechts;
+        uint32_t* g = gepackt.data();
+        for (int32_t x = 0; x < w; ++x) g[x] = packen(p[x]);
+        if (w == 1) {
+            s[0] = g[0];
+            return;
         }
+        s[0] = g[0] + g[1];
+        for (int32_t x = 1; x + 1 < w; ++x) s[x] = g[x - 1] + g[x] + g[x + 1];
+        s[w - 1] = g[w - 2] + g[w - 1];
     };
     auto pixel = [rot](uint32_t s, uint32_t anzahl) {
         const uint32_t p = ((s >> 20) & 1023) / anzahl << rot | ((s >> 10) & 1023) / anzahl << 5 | (s & 1023) / anzahl;
+        return uint16_t(p ? p : 1);
+    };
+    // A whole box: a channel's sum (below 1024) times 7282, shifted by 16, is its ninth exactly.
+    auto pixel_9 = [rot](uint32_t s) {
+        const uint32_t p = (((s >> 20) & 1023) * 7282 >> 16) << rot | (((s >> 10) & 1023) * 7282 >> 16) << 5 |
+                           ((s & 1023) * 7282 >> 16);
         return uint16_t(p ? p : 1);
     };
     for (int d = 0; d < durchgaenge; ++d) {
@@ -97,10 +108,13 @@ void Menue_Weichzeichnen(Rastport* rp, int durchgaenge)
             else std::fill(unten, unten + breite, 0u);
             const uint32_t hoch = 1u + (y > 0) + (y + 1 < h);
             uint16_t* z = px + size_t(y) * breite;
-            for (int32_t x = 0; x < w; ++x) {
-                const uint32_t anzahl = hoch * (1u + (x > 0) + (x + 1 < w));
-                const uint32_t s = oben[x] + mitte[x] + unten[x];
-                z[x] = anzahl == 9 ? pixel(s, 9) : pixel(s, anzahl);
+            if (hoch == 3 && w >= 3) {
+                z[0] = pixel(oben[0] + mitte[0] + unten[0], 6);
+                for (int32_t x = 1; x + 1 < w; ++x) z[x] = pixel_9(oben[x] + mitte[x] + unten[x]);
+                z[w - 1] = pixel(oben[w - 1] + mitte[w - 1] + unten[w - 1], 6);
+            } else {
+                for (int32_t x = 0; x < w; ++x)
+                    z[x] = pixel(oben[x] + mitte[x] + unten[x], hoch * (1u + (x > 0) + (x + 1 < w)));
             }
             uint32_t* frei = oben;
             oben = mitte;
@@ -198,9 +212,7 @@ Rastport* icon_bitmap(Menue_Icon* icon, bool doppelt_pruefen)
             if (icon->bitmap_quelle >= MENUE_RESSOURCE_CODE) {
                 int32_t datei = icon->bitmap_quelle / MENUE_RESSOURCE_CODE - 1;
                 if (datei < RESFILE_STANDARD && ResFile_Handles[datei].handle >= 0)
-                    b = static_cast<Rastport*>(Load_Resource(ResFile_Handles[datei].handle,
-                                                             icon->bitmap_quelle % MENUE_RESSOURCE_CODE,
-                                                             tiefe(), nullptr));
+                    b = Menue_Ressource_Bild(ResFile_Handles[datei].handle, icon->bitmap_quelle % MENUE_RESSOURCE_CODE);
             } else {
                 b = eigene_bitmap(icon);
             }

@@ -51,3 +51,8 @@ void Menue_Icon_Texte_Zeichnen(Menue_Icon* icon, Rastport* ziel, int32_t x, int3
 
 // The current toggle state of an icon for the acting manager (0 without one).
 uint32_t Menue_Knopf_Zustand(int32_t nummer);
+
+// A picture of the resource file `handle` as Load_Resource gives it (the render target's depth),
+// to be freed by the caller. The menu's plain pictures come from a copy kept per opening of the
+// file, without reading the file again.
+Rastport* Menue_Ressource_Bild(int32_t handle, int32_t nummer);

@@ -1,6 +1,9 @@
 #include "toolkit/slave.h"
 
 #include <algorithm>
+#include <cstring>
+#include <map>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -33,11 +36,41 @@ Slave_Rastport& beschreibung(int32_t n)
 
 int32_t tiefe() { return Grafik_Render_Ziel ? Grafik_Render_Ziel->depth : 16; }
 
+// The menu's pictures as the resource file gave them, kept while the file stays open: every
+// turn builds the menu anew and asks for the same icons again. A plain picture (no packed data,
+// no attachments) is handed out as a copy of the kept one; any other is loaded each time.
+struct Bild_Schluessel {
+    int32_t handle, nummer, tiefe;
+    uint32_t stand;
+    bool operator<(const Bild_Schluessel& o) const
+    {
+        return std::tie(handle, nummer, tiefe, stand) < std::tie(o.handle, o.nummer, o.tiefe, o.stand);
+    }
+};
+std::map<Bild_Schluessel, Rastport*> bilder;
+
+bool kopierbar(const Rastport* b)
+{
+    return b && !b->packed && !b->companion && !b->extra && !b->palette && !b->colour_table && b->pixels &&
+           (b->depth == 8 || b->depth == 15 || b->depth == 16);
+}
+
+Rastport* kopie(const Rastport* b)
+{
+    Rastport* k = b->mask ? Grafik_Bitmap_Anlegen_Maske(int32_t(b->width), int32_t(b->height), b->depth)
+                          : Grafik_Bitmap_Anlegen(int32_t(b->width), int32_t(b->height), b->depth);
+    if (!k) return nullptr;
+    k->table_depth = b->table_depth;
+    std::memcpy(k->pixels, b->pixels, size_t(b->width) * b->height * Grafik_Bytes_Pro_Pixel(b->depth));
+    if (b->mask && k->mask) std::memcpy(k->mask, b->mask, Grafik_Masken_Groesse(b->width, b->height));
+    return k;
+}
+
 Rastport* ressource_laden(int32_t code)
 {
     int32_t datei = code / MENUE_RESSOURCE_CODE - 1;
-    if (datei >= RESFILE_STANDARD || ResFile_Handles[datei].handle < 0) return nullptr;
-    return static_cast<Rastport*>(Load_Resource(ResFile_Handles[datei].handle, code % MENUE_RESSOURCE_CODE, tiefe(), nullptr));
+    if (datei < 0 || datei >= RESFILE_STANDARD || ResFile_Handles[datei].handle < 0) return nullptr;
+    return Menue_Ressource_Bild(ResFile_Handles[datei].handle, code % MENUE_RESSOURCE_CODE);
 }
 
 Rastport* flaeche(int32_t w, int32_t h, uint16_t farbe)
@@ -71,6 +104,26 @@ void umhaengen(const Rastport* alt, Rastport* neu)
 }
 
 }  // namespace
+
+Rastport* Menue_Ressource_Bild(int32_t handle, int32_t nummer)
+{
+    const Bild_Schluessel s{handle, nummer, tiefe(), ResFile_Stand(handle)};
+    auto it = bilder.find(s);
+    if (it == bilder.end()) {
+        auto* b = static_cast<Rastport*>(Load_Resource(handle, nummer, s.tiefe, nullptr));
+        if (!kopierbar(b)) return b;
+        // A file opened anew makes the pictures of its old opening stale.
+        for (auto alt = bilder.begin(); alt != bilder.end();)
+            if (alt->first.handle == handle && alt->first.stand != s.stand) {
+                Grafik_Bitmap_Freigeben(alt->second);
+                alt = bilder.erase(alt);
+            } else {
+                ++alt;
+            }
+        it = bilder.emplace(s, b).first;
+    }
+    return kopie(it->second);
+}
 
 const Slave_Rastport* Menue_Slave_Beschreibung(int32_t n) { return gueltig(n) ? &beschreibung(n) : nullptr; }
 

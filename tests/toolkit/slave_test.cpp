@@ -1,13 +1,17 @@
 // Slave rastports: made on first use from their descriptors, replaced under the icons that
 // show them, freed at the start of a turn but for the kept ones.
 #include <algorithm>
+#include <cstring>
 #include <utility>
 #include <vector>
 
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_zeichnen.h"
+#include "graphics/grafik_screen.h"
 #include "platform/handle.h"
+#include "platform/resfile.h"
+#include "toolkit/menue_intern.h"
 #include "toolkit/screen.h"
 #include "toolkit/slave.h"
 #include "umgebung.h"
@@ -147,4 +151,29 @@ TEST_F(Slaves, FreedSlavesLeaveNoIconOnTheirBitmaps)
     EXPECT_EQ(b->bitmap, nullptr);
     EXPECT_EQ(Menue_Slave_Von_Bitmap(behalten), -1);
     EXPECT_TRUE(Menue_Slave_Bitmaps().empty());
+}
+
+// The menu's pictures are read from the file once: each caller still gets a picture of its own,
+// the same as the file's, which it may draw into and free without touching the next one.
+TEST_F(Slaves, EveryMenuPictureIsACopyOfTheFilesPicture)
+{
+    const int32_t datei = ResFile_Handles[0].handle, nummer = MENUE_SLAVE_BILD_BASIS + 48;
+    ASSERT_GE(datei, 0);
+    auto* aus_datei = static_cast<Rastport*>(Load_Resource(datei, nummer, Grafik_Render_Ziel->depth, nullptr));
+    ASSERT_NE(aus_datei, nullptr);
+    const size_t bytes = size_t(aus_datei->width) * aus_datei->height * 2;
+    Rastport* erstes = Menue_Ressource_Bild(datei, nummer);
+    ASSERT_NE(erstes, nullptr);
+    std::fill_n(static_cast<uint8_t*>(erstes->pixels), bytes, uint8_t(0x5A));
+    Rastport* zweites = Menue_Ressource_Bild(datei, nummer);
+    ASSERT_NE(zweites, nullptr);
+    EXPECT_NE(zweites, erstes);
+    ASSERT_EQ(zweites->width, aus_datei->width);
+    ASSERT_EQ(zweites->height, aus_datei->height);
+    ASSERT_EQ(zweites->depth, aus_datei->depth);
+    EXPECT_EQ(std::memcmp(zweites->pixels, aus_datei->pixels, bytes), 0);
+    ASSERT_EQ(zweites->mask != nullptr, aus_datei->mask != nullptr);
+    if (aus_datei->mask)
+        EXPECT_EQ(std::memcmp(zweites->mask, aus_datei->mask, Grafik_Masken_Groesse(aus_datei->width, aus_datei->height)), 0);
+    for (Rastport* b : {aus_datei, erstes, zweites}) Grafik_Bitmap_Freigeben(b);
 }
