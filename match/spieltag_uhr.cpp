@@ -103,6 +103,22 @@ bool live_vorbei()
     return live;
 }
 
+// Games end, and a view is opened or closed, as the minutes pass: the answer above is worked out
+// on a minute's first frame and holds for its others (the day's walk on every frame doubled the
+// cost of a background game's minute).
+int32_t live_vorbei_minute = -1;
+bool live_vorbei_wert = false;
+
+bool live_vorbei_diese_minute()
+{
+    if (!Spieltag_Rest_Eilt) return false;
+    if (live_vorbei_minute != Spieltag_Uhr.minute) {
+        live_vorbei_wert = live_vorbei();
+        live_vorbei_minute = Spieltag_Uhr.minute;
+    }
+    return live_vorbei_wert;
+}
+
 }  // namespace
 
 bool Spieltag_Rest_Eilt = true;
@@ -126,10 +142,11 @@ bool Spieltag_Run(uint8_t flag)
     }
     const float x = Spielfeld_Run(Spieltag_Uhr.minute, sekunden(), 1, 0, &stopp, flag);
     if (x >= 0) Spieltag_Uhr.bruchteil -= x;
-    if (stopp || (x > 0 && (ungesehen() || live_vorbei()))) Spieltag_Uhr.bruchteil = 0;
+    if (stopp || (x > 0 && (ungesehen() || live_vorbei_diese_minute()))) Spieltag_Uhr.bruchteil = 0;
     if (x == -1.0f || Spieltag_Uhr.bruchteil > 0.001f) return true;
 
     // A new minute.
+    live_vorbei_minute = -1;
     Spieltag_Uhr.bruchteil = float(Spielgeschwindigkeit);
     if (!stopp) ++Spieltag_Uhr.minute;
     bool spielt_noch = false, halbzeit_vorbei = false;
