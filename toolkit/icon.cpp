@@ -302,6 +302,11 @@ void Menue_Bitmap_Vergessen(const Rastport* bitmap)
     bitmaps_vergessen([bitmap](const Rastport* b) { return b == bitmap; });
 }
 
+void Menue_Bitmaps_Vergessen(const std::vector<const Rastport*>& sortiert)
+{
+    bitmaps_vergessen([&sortiert](const Rastport* b) { return std::binary_search(sortiert.begin(), sortiert.end(), b); });
+}
+
 void Menue_Alle_Icons_Speicher_Befreien()
 {
     // As Menue_Einzel_Icon_Speicher_Befreien for every registered icon in turn, with one walk

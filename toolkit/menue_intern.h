@@ -2,6 +2,7 @@
 // walks of the refresh and the event step read the priority lists directly, as they run many
 // thousand times a second.
 #pragma once
+#include <vector>
 #include <cstdint>
 
 #include "toolkit/dienste.h"
@@ -36,6 +37,8 @@ void Menue_Icon_Flaeche(const Menue_Icon* icon, int32_t* x, int32_t* y, int32_t*
 // Clears every reference to a bitmap that is about to be freed: registry bitmaps, the records
 // registered and the records on screen.
 void Menue_Bitmap_Vergessen(const Rastport* bitmap);
+// The same for every bitmap of a list sorted by address, in one walk.
+void Menue_Bitmaps_Vergessen(const std::vector<const Rastport*>& sortiert);
 // Clears the priority lists, their counters and the presence bytes.
 void Menue_Prioritaeten_Leeren();
 

@@ -112,9 +112,10 @@ Rastport* Menue_Ressource_Bild(int32_t handle, int32_t nummer)
     if (it == bilder.end()) {
         auto* b = static_cast<Rastport*>(Load_Resource(handle, nummer, s.tiefe, nullptr));
         if (!kopierbar(b)) return b;
-        // A file opened anew makes the pictures of its old opening stale.
+        // A file closed or opened anew makes the pictures of its old opening stale, on whichever
+        // handle they were read.
         for (auto alt = bilder.begin(); alt != bilder.end();)
-            if (alt->first.handle == handle && alt->first.stand != s.stand) {
+            if (alt->first.stand != ResFile_Stand(alt->first.handle)) {
                 Grafik_Bitmap_Freigeben(alt->second);
                 alt = bilder.erase(alt);
             } else {
@@ -237,16 +238,9 @@ void Menue_Slaves_Freigeben(bool alle)
         if (slots[n] && (alle || beschreibung(n).behalten >= 0)) frei.push_back(slots[n]);
     if (frei.empty()) return;
     std::sort(frei.begin(), frei.end());
-    auto weg = [&frei](const Rastport* b) { return b && std::binary_search(frei.begin(), frei.end(), b); };
-    for (Menue_Register_Eintrag& r : Menue_Icons.reg) {
-        if (weg(r.bitmap)) r.bitmap = nullptr;
-        if (r.icon && weg(r.icon->bitmap)) r.icon->bitmap = nullptr;
-    }
-    for (int32_t p = 0; p < MENUE_PRIORITAETEN; ++p)
-        for (int32_t s = 0; s <= Menue_Icons.hoechster[p]; ++s)
-            if (Menue_Icon* i = Menue_Icons.slot[p][s]; i && weg(i->bitmap)) i->bitmap = nullptr;
+    Menue_Bitmaps_Vergessen(frei);
     for (int32_t n = 0; n < MENUE_SLAVE_ANZAHL; ++n)
-        if (slots[n] && weg(slots[n])) {
+        if (slots[n] && std::binary_search(frei.begin(), frei.end(), slots[n])) {
             Handle_Objekt_Freigeben(slots[n]);
             slots[n] = Grafik_Bitmap_Freigeben(slots[n]);
         }

@@ -72,6 +72,8 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         // a bare name would be looked up in the program's savegame folder
         const std::string pfad = std::strchr(argv[i], '/') ? argv[i] : std::string("./") + argv[i];
+        // A savegame without a competitions' block must not show the one before it.
+        wettbewerbe.clear();
         if (!Disk_Spielstand_Laden(pfad.c_str())) {
             std::fprintf(stderr, "%s: nicht lesbar\n", argv[i]);
             ++fehler;
