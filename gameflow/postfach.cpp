@@ -30,7 +30,8 @@ static bool neu(const News_Nachricht* n)
 bool Postfach_Neue_Post(int32_t team)
 {
     if (team < 0) return false;
-    for (int32_t i : nachrichten_neueste_zuerst(team))
+    // Whether any is new: the order does not matter.
+    for (int32_t i = News_Suche_Erste(team, NEWS_FLAG_DA | NEWS_FLAG_OFFEN); i >= 0; i = News_Suche_Naechste())
         if (neu(News_Get_Nachricht(i))) return true;
     return false;
 }
