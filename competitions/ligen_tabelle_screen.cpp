@@ -431,7 +431,7 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
             *leer = 0;
             for (size_t n = std::strlen(titel); n > 0 && titel[n - 1] == ' '; --n) titel[n - 1] = 0;
         }
-        String_Kuerzen_Breite(titel, raum, [](const char* t) { return Font_Text_Breite(Font(9), t); });
+        String_Kuerzen_Pixel(titel, nullptr, 9, raum);
     }
     if (zwei) {
         std::snprintf(spalten, sizeof spalten, ZWEI, 140, 191, 248, 410, 461, 518);

@@ -332,7 +332,7 @@ int32_t spiele_zeichnen(Menue_Icon* icon, uint32_t)
         text_r(x + DATUM, y, grau(), Kalender_Get_Datum_String_Knapp(tage[i], 0));
         char g[160];
         std::snprintf(g, sizeof g, "%s", name(gegner[i], TEAM_NAME_WAPPEN).c_str());
-        String_Kuerzen_Breite(g, SEITE - GEGNER - 6, [](const char* t) { return Font_Text_Breite(Font(4), t); });
+        String_Kuerzen_Pixel(g, nullptr, 4, SEITE - GEGNER - 6);
         text(x + GEGNER, y, weiss(), g);
         text(x + SEITE, y, grau(), seiten[i] == 0 ? "(heim)" : "(auswärts)");
         text(x + WETTBEWERB, y, grau(), Wettbewerb_Get_Anzeigename(ws[i]));

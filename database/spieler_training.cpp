@@ -249,7 +249,8 @@ void grenzen_setzen(Art_Tag& at)
     for (int32_t k = 0; k < 2; ++k) {
         const bool sichtbar = k == 0;
         const float teiler = sichtbar ? 1.0f : 10.0f;
-        const float b_max = sichtbar ? 120.0f : 45.0f, b_min = sichtbar ? 25.0f : 30.0f;
+        const float* basis = sichtbar ? BASIS_SICHTBAR : BASIS_UNSICHTBAR;
+        const float b_max = *std::max_element(basis, basis + 10), b_min = *std::min_element(basis, basis + 10);
         const float a_gross = steigt ? a.max : a.min, a_klein = steigt ? a.min : a.max;
         // far from zero: the form factor (at least 0.59) cannot take the step to zero
         const bool null_moeglich = !(std::fabs(teil_von(at, steigt, b_min, a_klein)) / teiler >= 1e-20f);
