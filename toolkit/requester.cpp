@@ -188,6 +188,36 @@ void warte_tasten_los()
     }
 }
 
+// The last box was left with Escape or the right button.
+bool abgebrochen = false;
+// The right button's presses counted when the box came up: one more leaves it.
+uint32_t rechts_zuvor = 0;
+
+// Takes the box away after one of its buttons: the button's sound, the screen it covered back,
+// the button's number in the frame's tag 1.
+void schliessen(Menue_Icon* r, const Menue_Icon* knopf)
+{
+    Soundeffekt_Play_Pos(knopf->nummer == REQ_JA ? 2 : 0, knopf->x + knopf->breite / 2);
+    Menue_Icon_Liste_Entfernen(Menue_Requester_Liste, 8);
+    r->kennung_1 = knopf->nummer;
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+}
+
+// Escape, or a press of the right button since the box came up, leaves it by its default button
+// (no, or a message's button) without answering.
+void abbruch_pruefen()
+{
+    Menue_Icon* r = Menue_Screen_Icon_Aus_Nummer(REQ_RAHMEN);
+    if (!r) return;
+    const bool escape = Win95_Eingabe.taste == VK_ESCAPE;
+    if (!escape && Os_Mouse_Presses(2) == rechts_zuvor) return;
+    if (escape) Win95_Eingabe.taste = -1;
+    const Menue_Icon* knopf = Menue_Screen_Icon_Aus_Nummer(r->verknuepft);
+    if (!knopf) return;
+    abgebrochen = true;
+    schliessen(r, knopf);
+}
+
 }  // namespace
 
 // Button faces: 5043 "Ja", 5044 "Nein", 5045 "OK", 5046 an inactive face.
@@ -206,7 +236,8 @@ void Menue_Requester_Set_Anzeige(Menue_Requester_Anzeige a) { anzeige = a; }
 
 constexpr uint32_t MODAL_WARTE_MS = 10;
 
-static bool modal_schleife(int32_t nummer)
+// `abbruch`, when given, looks after every event step whether the input asks to leave.
+static bool modal_schleife(int32_t nummer, void (*abbruch)() = nullptr)
 {
     uint8_t refresh = 1;
     for (;;) {
@@ -225,6 +256,7 @@ static bool modal_schleife(int32_t nummer)
         }
         refresh = uint8_t(Menue_Icons_Check(-1));
         if (Programm_Ende) return false;
+        if (abbruch) abbruch();
         if (!Menue_Screen_Icon_Ist_Vorhanden(nummer) || Menue_Automatik_Aktiv(0) || Menue_Merker()) {
             warte_tasten_los();
             return true;
@@ -253,15 +285,22 @@ uint8_t Menue_Requester(int32_t type, int32_t team, const char* message, const c
     // It waits for the button of the click before to be let go, then for an answer: input, even
     // in the middle of work that holds the script back.
     const bool gehalten = Os_Script_Halten(false);
+    abgebrochen = false;
     const uint8_t antwort = requester(type, team, message, yes_text, no_text, anonymous);
     Os_Script_Halten(gehalten);
     return antwort;
 }
 
+bool Menue_Requester_Abgebrochen() { return abgebrochen; }
+
 static uint8_t requester(int32_t type, int32_t team, const char* message, const char* yes_text, const char* no_text,
                          uint8_t anonymous)
 {
-    if (anzeige) return anzeige(type, team, message, yes_text, no_text);
+    if (anzeige) {
+        const uint8_t antwort = anzeige(type, team, message, yes_text, no_text);
+        abgebrochen = antwort == MENUE_REQUESTER_ABBRUCH;
+        return abgebrochen ? 0 : antwort;
+    }
     if (Menue_Automatik_Aktiv(1)) return 1;
     if (team != -1 && (team < 0 || team >= Team_Anzahl || !Team_Hat_Manager(team) || !Team_Ist_Lokal(team))) return 1;
     if (!message) message = "";
@@ -313,7 +352,10 @@ static uint8_t requester(int32_t type, int32_t team, const char* message, const 
     anonym = anonymous;
     Menue_Icon_Liste_Hinzufuegen(Menue_Requester_Liste);
     for (int16_t n : {REQ_JA, REQ_NEIN, REQ_OK}) knopf_breite(n);
-    const bool normal = Menue_Modal_Schleife(REQ_RAHMEN);
+    // An Escape or a right press from before the box came up is not meant for it.
+    if (Win95_Eingabe.taste == VK_ESCAPE) Win95_Eingabe.taste = -1;
+    rechts_zuvor = Os_Mouse_Presses(2);
+    const bool normal = modal_schleife(REQ_RAHMEN, abbruch_pruefen);
     // A loop ended by the quit flag or the automatic mode leaves nothing on the screen.
     if (Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN)) Menue_Icon_Liste_Entfernen(Menue_Requester_Liste, 8);
     nachricht = "";
@@ -339,10 +381,7 @@ int32_t Menue_Requester_Klick(Menue_Icon* icon, uint32_t)
         Print_Fehler("Menue_Requester_Klick: Button falsch!\n");
         return 0;
     }
-    Soundeffekt_Play_Pos(icon->nummer == REQ_JA ? 2 : 0, icon->x + icon->breite / 2);
-    Menue_Icon_Liste_Entfernen(Menue_Requester_Liste, 8);
-    r->kennung_1 = icon->nummer;
-    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    schliessen(r, icon);
     return 0;
 }
 

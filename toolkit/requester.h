@@ -19,14 +19,21 @@ extern Menue_Icon Menue_Requester_Liste[8];
 // the yes/single button, no_text the no button (their help texts; NULL: standard labels).
 // anonymous 1 greets with "Lieber Manager !" and hides the crests. Result 1 for yes or when
 // nobody here can answer; 0 for no, a message's button, or a loop ended without a button.
+// Escape or a press of the right button leaves the box as its default button does (no, or a
+// message's button), without answering: the result is 0 and Menue_Requester_Abgebrochen() true.
 uint8_t Menue_Requester(int32_t type, int32_t team, const char* message, const char* yes_text,
                         const char* no_text, uint8_t anonymous);
+// True when the last requester was left with Escape or the right button rather than a button of
+// its own, so that a caller showing a row of them can stop there.
+bool Menue_Requester_Abgebrochen();
 // Runs the event step until the icon leaves the screen; true when it left normally.
 bool Menue_Modal_Schleife(int32_t nummer);
 int32_t Menue_Requester_Klick(Menue_Icon* icon, uint32_t flags);
 int32_t Menue_Requester_Zeichnen(Menue_Icon* icon, uint32_t wert);
 
-// Test hook: answers in place of the message box and sees its texts (null: the box runs).
+// Test hook: answers in place of the message box and sees its texts (null: the box runs);
+// MENUE_REQUESTER_ABBRUCH answers as a box left with Escape.
+constexpr uint8_t MENUE_REQUESTER_ABBRUCH = 0xFF;
 using Menue_Requester_Anzeige = uint8_t (*)(int32_t type, int32_t team, const char* message, const char* yes_text,
                                             const char* no_text);
 void Menue_Requester_Set_Anzeige(Menue_Requester_Anzeige anzeige);

@@ -56,6 +56,26 @@ TEST_F(Requester, ButtonsAnswerAndTheActingTeamComesBack)
     Programm_Ende = 0;
 }
 
+// Escape and the right button (on the box or beside it) leave a question or a message as its
+// default button does, telling the caller so; its own buttons do not. An Escape pending from
+// before the box came up is not meant for it.
+TEST_F(Requester, EscapeAndTheRightButtonLeaveTheBoxUnanswered)
+{
+    Aktuelles_Team = 0;
+    for (int32_t typ : {2, 0})
+        for (const char* eingabe : {"key 27", "move 300 200\nright down\nwait 50\nright up", "move 580 450\nright down\nright up"}) {
+            EXPECT_EQ(frage(-1, std::string("wait 20\n") + eingabe + "\nwait 20\n", typ), 0) << typ << eingabe;
+            EXPECT_TRUE(Menue_Requester_Abgebrochen()) << typ << eingabe;
+            EXPECT_EQ(Programm_Ende, 0) << "left by the input, not by the script's end";
+        }
+    EXPECT_EQ(frage(-1, "wait 20\nclick 471 293\nwait 20\n"), 0);
+    EXPECT_FALSE(Menue_Requester_Abgebrochen()) << "no is an answer";
+    Win95_Eingabe.taste = VK_ESCAPE;
+    EXPECT_EQ(frage(-1, "wait 20\nclick 150 293\nwait 20\n"), 1);
+    EXPECT_FALSE(Menue_Requester_Abgebrochen());
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN));
+}
+
 // A question that comes up in the middle of work that holds the script back (the day advance
 // after the click that ended a turn, its button still down) waits for that button, then for an
 // answer, both from the script; the work goes on holding it afterwards.
