@@ -7,6 +7,10 @@
 #include "gameflow/globals.h"
 #include "gameflow/news.h"
 #include "gameflow/team_requester.h"
+#include "toolkit/icon.h"
+#include "toolkit/optionen.h"
+#include "toolkit/requester.h"
+#include "toolkit/screen.h"
 
 // The club's messages, newest first: by day, and within a day by the order of sending.
 static std::vector<int32_t> nachrichten_neueste_zuerst(int32_t team)
@@ -36,6 +40,16 @@ bool Postfach_Neue_Post(int32_t team)
     return false;
 }
 
+// The mailbox icon says whether new mail waits, from the next refresh on and on both screen
+// pages: the requester of the next message shows it already, and what the refresh after the last
+// one brings back from the back page is no longer the picture of before.
+static void icon_nachziehen(int32_t team)
+{
+    Menue_Briefkasten_Icon_Setzen(Postfach_Neue_Post(team), 0, 0);
+    // The empty mailbox is drawn over the ground, not over the letter that stood in it.
+    if (Menue_Icon* icon = Menue_Screen_Icon_Aus_Nummer(MENUE_BRIEFKASTEN)) icon->refresh |= REFRESH_UNTERGRUND;
+}
+
 int32_t Postfach_Screen(Menue_Icon*, uint32_t)
 {
     const int32_t team = Aktuelles_Team;
@@ -47,18 +61,24 @@ int32_t Postfach_Screen(Menue_Icon*, uint32_t)
     for (int32_t i : liste)
         if (neu(News_Get_Nachricht(i))) neue.push_back(i);
     if (!neue.empty()) liste = neue;
+    // Escape or the right button leaves the row: the message shown counts as read, a question
+    // stays open, the ones not yet shown stay new.
+    int32_t gezeigt = 0;
     for (int32_t i : liste) {
         const News_Nachricht* n = News_Get_Nachricht(i);
         if (!n) continue;
         const bool frage = n->flags & NEWS_FLAG_OFFEN;
         News_Set(i, team, 0, 8);
-        if (frage) {
-            News_Set(i, team, Team_Requester(2, team, "%s", n->text), 2);
-            continue;
-        }
-        if (Team_Requester(2, team, "%s\n\nNachricht löschen?", n->text)) News_Set(i, team, 0, 4);
+        icon_nachziehen(team);
+        ++gezeigt;
+        const uint8_t ja = frage ? Team_Requester(2, team, "%s", n->text)
+                                 : Team_Requester(2, team, "%s\n\nNachricht löschen?", n->text);
+        if (Menue_Requester_Abgebrochen()) break;
+        if (frage) News_Set(i, team, ja, 2);
+        else if (ja) News_Set(i, team, 0, 4);
     }
-    return int32_t(liste.size());
+    icon_nachziehen(team);
+    return gezeigt;
 }
 
 static std::vector<News_Screen_Zeile> seite;

@@ -8,7 +8,9 @@ struct Menue_Icon;
 // The screen procedure the mailbox icon opens: shows the acting manager's new messages (not yet
 // opened, or questions still open) newest first, or, when none is new, the ones he kept; a
 // question is answered yes or no (word 7, flag 2), a plain message is marked opened and deleted
-// when the manager says so. Returns the number of messages shown.
+// when the manager says so. Escape or the right button in a requester ends the row there: that
+// message is read (a question stays open), the rest stay as they were. Returns the number of
+// messages shown.
 int32_t Postfach_Screen(Menue_Icon* icon, uint32_t flags);
 // True when the club's manager has a message he has not opened or a question still open.
 bool Postfach_Neue_Post(int32_t team);

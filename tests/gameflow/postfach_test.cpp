@@ -7,6 +7,7 @@
 #include "gameflow/news.h"
 #include "gameflow/postfach.h"
 #include "gameflow/team_requester.h"
+#include "toolkit/requester.h"
 
 namespace {
 
@@ -94,6 +95,38 @@ TEST(Postfach, NewMailComesWithoutTheKeptMessagesBeforeIt)
     EXPECT_EQ(gezeigt.front(), "Frage");
     EXPECT_EQ(gezeigt.back(), "Bericht 1");
     Team_Requester_Set_Anzeige(nullptr);
+    News_Init();
+    Aktueller_Tag = 0;
+}
+
+// A manager who has read enough leaves the row with Escape (or the right button): a question left
+// so stays open and unanswered, what was not yet shown stays new.
+TEST(Postfach, EscapeEndsTheRowAndLeavesAQuestionOpen)
+{
+    const News_Frage frage = anfang();
+    Aktueller_Tag = 1;
+    const int alt = News_Senden(-1, 3, -1, NEWS_ART_TEXT, nullptr, "alt");
+    Aktueller_Tag = 2;
+    const int fr = News_Senden(-1, 3, -1, NEWS_ART_FRAGE, &frage, "Frage");
+    Aktueller_Tag = 3;
+    const int neu = News_Senden(-1, 3, -1, NEWS_ART_TEXT, nullptr, "neu");
+    Team_Requester_Set_Anzeige(
+        [](int32_t modus, int32_t team, const char* text) { return Menue_Requester(modus, team, text, nullptr, nullptr, 0); });
+    Menue_Requester_Set_Anzeige([](int32_t, int32_t, const char* text, const char*, const char*) -> uint8_t {
+        gezeigt.push_back(text);
+        return gezeigt.back() == "Frage" ? MENUE_REQUESTER_ABBRUCH : 1;  // yes: delete
+    });
+    gezeigt.clear();
+    EXPECT_EQ(Postfach_Screen(nullptr, 4), 2);
+    Menue_Requester_Set_Anzeige(nullptr);
+    Team_Requester_Set_Anzeige(nullptr);
+    EXPECT_EQ(gezeigt.size(), 2u);
+    EXPECT_EQ(News_Get_Nachricht(neu), nullptr);
+    ASSERT_NE(News_Get_Nachricht(fr), nullptr);
+    EXPECT_EQ(News_Get_Nachricht(fr)->flags & (NEWS_FLAG_OFFEN | NEWS_FLAG_BEANTWORTET), NEWS_FLAG_OFFEN);
+    EXPECT_EQ(News_Get_Text(fr)->wort[7], -1) << "no answer stored";
+    ASSERT_NE(News_Get_Nachricht(alt), nullptr);
+    EXPECT_FALSE(News_Get_Nachricht(alt)->flags & NEWS_FLAG_GELESEN);
     News_Init();
     Aktueller_Tag = 0;
 }

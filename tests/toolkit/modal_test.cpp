@@ -9,6 +9,7 @@
 #include "database/manager.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
+#include "gameflow/news.h"
 #include "gameflow/team_requester.h"
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
@@ -26,6 +27,7 @@
 #include "toolkit/event.h"
 #include "toolkit/hilfe.h"
 #include "toolkit/mausover.h"
+#include "toolkit/optionen.h"
 #include "toolkit/requester.h"
 #include "toolkit/screen.h"
 #include "umgebung.h"
@@ -74,6 +76,71 @@ TEST_F(Requester, EscapeAndTheRightButtonLeaveTheBoxUnanswered)
     EXPECT_EQ(frage(-1, "wait 20\nclick 150 293\nwait 20\n"), 1);
     EXPECT_FALSE(Menue_Requester_Abgebrochen());
     EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN));
+}
+
+// The mailbox icon's square (599, 360; 40 x 32) on a screen page.
+std::vector<uint16_t> briefkasten_bild(Rastport* seite)
+{
+    std::vector<uint16_t> b;
+    for (int32_t y = 360; y < 392; ++y)
+        for (int32_t x = 599; x < 639; ++x) b.push_back(Grafik_Pixel_Lesen(seite, x, y));
+    return b;
+}
+std::vector<std::vector<uint16_t>> im_requester;
+void briefkasten_sehen(int32_t, int32_t, int32_t)
+{
+    if (Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN)) im_requester.push_back(briefkasten_bild(Grafik_Seite_0));
+}
+
+// Escape leaves the mailbox with new mail still waiting, and its icon says so. The icon follows
+// the mail on both screen pages: the last new message's requester shows the empty mailbox
+// already, and no refresh afterwards brings the full one back.
+TEST_F(Requester, EscapeLeavesTheMailboxAndItsIconFollowsTheMail)
+{
+    vereine_anlegen(4, 1);
+    Manager_Anzahl = 1;
+    Menue_Icon* briefkasten = nullptr;
+    for (Menue_Icon* i = Menue_Basis_Liste; i->nummer != -1; ++i)
+        if (i->nummer == MENUE_BRIEFKASTEN) briefkasten = i;
+    ASSERT_NE(briefkasten, nullptr);
+    Menue_Screen_Icon_Hinzufuegen(briefkasten);
+    const auto zeigen = [&](uint8_t post) {
+        Menue_Briefkasten_Icon_Setzen(post, 0, 0);
+        briefkasten->refresh |= REFRESH_UNTERGRUND;
+        Menue_Screen_Refresh(1, -1, -1, -1, -1);
+        return briefkasten_bild(Grafik_Seite_0);
+    };
+    const std::vector<uint16_t> leer = zeigen(0), post = zeigen(1);
+    ASSERT_NE(leer, post);
+    Team_Requester_Set_Anzeige(
+        [](int32_t modus, int32_t team, const char* text) { return Menue_Requester(modus, team, text, nullptr, nullptr, 0); });
+    News_Init();
+    Netz_Rolle = 0;
+    News_Printf_Team(1, "Ihr Stadion ist ausverkauft.");
+    News_Printf_Team(1, "Ein Angebot.");
+    Os_Script_Load_Text("wait 20\nkey 27\nwait 20\n");
+    EXPECT_EQ(Menue_Briefkasten_Oeffnen(briefkasten, 0), 1);
+    Os_Script_Stop();
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    EXPECT_EQ(briefkasten_bild(Grafik_Seite_0), post);
+
+    // The one left, deleted.
+    im_requester.clear();
+    Menue_Hook = nullptr;
+    Menue_Hook_Registrieren(briefkasten_sehen, 0);
+    Os_Script_Load_Text("wait 20\nclick 150 293\nwait 20\n");
+    EXPECT_EQ(Menue_Briefkasten_Oeffnen(briefkasten, 0), 1);
+    Os_Script_Stop();
+    Menue_Hook_Registrieren(briefkasten_sehen, 1);
+    EXPECT_EQ(Programm_Ende, 0);
+    ASSERT_FALSE(im_requester.empty());
+    EXPECT_EQ(im_requester.front(), leer);
+    EXPECT_EQ(briefkasten_bild(Grafik_Seite_1), leer) << "the back page keeps the full mailbox";
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    EXPECT_EQ(briefkasten_bild(Grafik_Seite_0), leer);
+    Team_Requester_Set_Anzeige(nullptr);
+    News_Init();
+    Manager_Anzahl = 0;
 }
 
 // A question that comes up in the middle of work that holds the script back (the day advance
