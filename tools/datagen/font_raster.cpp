@@ -119,8 +119,8 @@ bool eigener_hinter(FT_Face face, int pixel)
 
 // The glyph in one bit per pixel. FreeType's hinter asks for no dropout control, so it is
 // switched on there: a stroke or a dot thinner than a pixel still sets one, and the full stop,
-// the colon and the dots of 'i' and the umlauts stay at the smallest sizes. The instructions of
-// the other faces choose their own.
+// the comma, the colon and the umlauts' dots stay at the smallest sizes. The instructions of the
+// other faces choose their own.
 bool glyph_laden(FT_Face face, uint32_t unicode, bool autohint)
 {
     if (!unicode || FT_Load_Char(face, unicode, FT_LOAD_TARGET_MONO | (autohint ? FT_LOAD_FORCE_AUTOHINT : 0)))
