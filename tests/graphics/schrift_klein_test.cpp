@@ -20,35 +20,22 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// One glyph of a loaded font as rows of ink.
+// One glyph of a loaded font as rows of ink: the ink of a row, the first and last inked rows.
 struct Glyph {
-    int breite = 0, hoehe = 0;
-    std::vector<bool> tinte;
+    int breite = 0;
+    std::vector<std::vector<bool>> zeilen;
 
-    bool an(int x, int y) const { return tinte[size_t(y * breite + x)]; }
-    int zeile_tinte(int y) const
-    {
-        int n = 0;
-        for (int x = 0; x < breite; ++x) n += an(x, y);
-        return n;
-    }
+    int tinte(int y) const { return int(std::count(zeilen[size_t(y)].begin(), zeilen[size_t(y)].end(), true)); }
     int oberste() const
     {
-        for (int y = 0; y < hoehe; ++y)
-            if (zeile_tinte(y)) return y;
+        for (int y = 0; y < int(zeilen.size()); ++y)
+            if (tinte(y)) return y;
         return -1;
     }
     int unterste() const
     {
-        for (int y = hoehe - 1; y >= 0; --y)
-            if (zeile_tinte(y)) return y;
-        return -1;
-    }
-    int linke_spalte() const
-    {
-        for (int x = 0; x < breite; ++x)
-            for (int y = 0; y < hoehe; ++y)
-                if (an(x, y)) return x;
+        for (int y = int(zeilen.size()) - 1; y >= 0; --y)
+            if (tinte(y)) return y;
         return -1;
     }
 };
@@ -57,12 +44,12 @@ Glyph glyph(const Font_Record* f, unsigned char c)
 {
     const Rastport* s = f->strip;
     const int i = c - 32;
-    Glyph g;
-    g.breite = int(f->glyph_width[i]);
-    g.hoehe = int(s->height);
-    for (int y = 0; y < g.hoehe; ++y)
+    Glyph g{int(f->glyph_width[i]), {}};
+    for (uint32_t y = 0; y < s->height; ++y) {
+        g.zeilen.emplace_back();
         for (int x = 0; x < g.breite; ++x)
-            g.tinte.push_back(static_cast<const uint16_t*>(s->pixels)[size_t(y) * s->width + f->strip_x[i] + x] != 0);
+            g.zeilen.back().push_back(static_cast<const uint16_t*>(s->pixels)[y * s->width + f->strip_x[i] + x] != 0);
+    }
     return g;
 }
 
@@ -104,24 +91,25 @@ TEST(SchriftKlein, SmallSizesKeepEveryGlyphReadable)
         const int grundlinie = int(f->ascent) - 1;
         const Glyph punkt = glyph(f, '.');
         EXPECT_EQ(punkt.unterste(), grundlinie) << wo << ": the full stop stands on the baseline";
-        // The 'r': a stem down to the baseline and, in its top row, ink right of the stem.
+        // The 'r': down to the baseline, with ink in its top row right of its stem (its leftmost
+        // inked column).
         const Glyph r = glyph(f, 'r');
-        const int stamm = r.linke_spalte();
-        bool arm = false;
-        for (int x = stamm + 1; x < r.breite; ++x) arm |= r.an(x, r.oberste());
-        EXPECT_TRUE(arm) << wo << ": the r has its arm";
+        int stamm = r.breite;
+        for (const auto& z : r.zeilen) stamm = std::min(stamm, int(std::find(z.begin(), z.end(), true) - z.begin()));
+        const auto& kopf = r.zeilen[size_t(r.oberste())];
+        EXPECT_NE(std::find(kopf.begin() + std::min(stamm + 1, r.breite), kopf.end(), true), kopf.end()) << wo << ": the r has its arm";
         EXPECT_EQ(r.unterste(), grundlinie) << wo;
-        // The 'e': a row between its top and bottom inked across its widest extent.
+        // The 'e': a row between its top and bottom inked as wide as its widest.
         const Glyph e = glyph(f, 'e');
         int breiteste = 0;
-        for (int y = e.oberste(); y <= e.unterste(); ++y) breiteste = std::max(breiteste, e.zeile_tinte(y));
+        for (int y = e.oberste(); y <= e.unterste(); ++y) breiteste = std::max(breiteste, e.tinte(y));
         bool balken = false;
-        for (int y = e.oberste() + 1; y < e.unterste(); ++y) balken |= breiteste >= 3 && e.zeile_tinte(y) == breiteste;
+        for (int y = e.oberste() + 1; y < e.unterste(); ++y) balken |= breiteste >= 3 && e.tinte(y) == breiteste;
         EXPECT_TRUE(balken) << wo << ": the e has its bar";
         // The colon: two dots with a gap between them.
         const Glyph doppel = glyph(f, ':');
         bool luecke = false;
-        for (int y = doppel.oberste() + 1; y < doppel.unterste(); ++y) luecke |= doppel.zeile_tinte(y) == 0;
+        for (int y = doppel.oberste() + 1; y < doppel.unterste(); ++y) luecke |= doppel.tinte(y) == 0;
         EXPECT_TRUE(luecke) << wo << ": the colon has both dots";
         // The umlauts' dots above their letter.
         for (const auto& [umlaut, grund] : {std::pair{"\xE4", 'a'}, std::pair{"\xF6", 'o'}, std::pair{"\xFC", 'u'}, std::pair{"\xC4", 'A'}})
@@ -133,7 +121,7 @@ TEST(SchriftKlein, SmallSizesKeepEveryGlyphReadable)
             for (size_t b = a + 1; b < zeichen.size(); ++b) {
                 if (zeichen[a] == 'l' && zeichen[b] == 'I') continue;
                 const Glyph ga = glyph(f, uint8_t(zeichen[a])), gb = glyph(f, uint8_t(zeichen[b]));
-                EXPECT_FALSE(ga.breite == gb.breite && ga.tinte == gb.tinte) << wo << ": " << zeichen[a] << " and " << zeichen[b];
+                EXPECT_FALSE(ga.breite == gb.breite && ga.zeilen == gb.zeilen) << wo << ": " << zeichen[a] << " and " << zeichen[b];
             }
         Font_Free(f);
     }

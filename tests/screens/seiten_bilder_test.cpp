@@ -54,9 +54,8 @@ TEST_F(SeitenBilder, TheBackgroundHasEveryKindWithItsNameWhereThePageLaysItOut)
 }
 
 // The names are set in the largest size that fits: each one whole inside the strip along its area's
-// foot, centred, and a name's closing full stop a single pixel on the baseline. The switches'
-// labels stay clear of the level dots and the relief.
-TEST_F(SeitenBilder, EveryNameAndLabelFitsItsBoxWhole)
+// foot, centred, and a name's closing full stop a single pixel on the baseline.
+TEST_F(SeitenBilder, EveryKindsNameFitsItsAreaWhole)
 {
     ASSERT_GE(datei, 0);
     const std::vector<uint16_t> b = pixel(TRAINING_BILD_HINTERGRUND, 600, 440);
@@ -84,19 +83,6 @@ TEST_F(SeitenBilder, EveryNameAndLabelFitsItsBoxWhole)
             EXPECT_EQ(punkt, 1) << name << ": its full stop";
             EXPECT_EQ(zeile, unten) << name << ": its full stop stands on the baseline";
         }
-    }
-    for (int32_t k = 0; k < 24; ++k) {
-        const std::vector<uint16_t> p = pixel(TRAINING_BILD_SCHALTER + k, TRAINING_SCHALTER_B, TRAINING_SCHALTER_H);
-        ASSERT_FALSE(p.empty()) << k;
-        int32_t links = -1, rechts = -1;
-        for (int32_t xx = 8; xx < TRAINING_SCHALTER_B; ++xx)
-            for (int32_t yy = 1; yy < TRAINING_SCHALTER_H - 1; ++yy)
-                if (rot(p[size_t(yy * TRAINING_SCHALTER_B + xx)]) > 240 && gruen(p[size_t(yy * TRAINING_SCHALTER_B + xx)]) > 240) {
-                    if (links < 0) links = xx;
-                    rechts = xx;
-                }
-        EXPECT_GE(links, 10) << k;
-        EXPECT_LE(rechts, TRAINING_SCHALTER_B - 5) << k;
     }
 }
 
