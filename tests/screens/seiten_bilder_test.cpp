@@ -5,13 +5,17 @@
 // the perspective pitch is grass under every cell the editor maps.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <set>
+#include <string>
 #include <tuple>
 #include <vector>
 
 #include "bilder_datei.h"
 #include "screens/spieler_edit.h"
 #include "screens/spieler_edit_bilder.h"
+#include "screens/spieler_training.h"
 #include "screens/spieler_training_bilder.h"
 #include "screens/spielervergleich_bilder.h"
 
@@ -45,6 +49,39 @@ TEST_F(SeitenBilder, TheBackgroundHasEveryKindWithItsNameWhereThePageLaysItOut)
             EXPECT_TRUE(TRAINING_ORT[o][0] >= x + TRAINING_FLAECHE_B || TRAINING_ORT[o][0] + TRAINING_FLAECHE_B <= x ||
                         TRAINING_ORT[o][1] >= y + TRAINING_FLAECHE_H || TRAINING_ORT[o][1] + TRAINING_FLAECHE_H <= y)
                 << a << "/" << o;
+        }
+    }
+}
+
+// The names are set in the largest size that fits: each one whole inside the strip along its area's
+// foot, centred, and a name's closing full stop a single pixel on the baseline.
+TEST_F(SeitenBilder, EveryKindsNameFitsItsAreaWhole)
+{
+    ASSERT_GE(datei, 0);
+    const std::vector<uint16_t> b = pixel(TRAINING_BILD_HINTERGRUND, 600, 440);
+    ASSERT_EQ(b.size(), 600u * 440u);
+    auto schrift = [](uint16_t p) { return rot(p) > 180 && gruen(p) > 180; };
+    for (int32_t a = 0; a < 17; ++a) {
+        const int32_t x = TRAINING_ORT[a][0], y = TRAINING_ORT[a][1] - 40;
+        int32_t links = -1, rechts = -1, unten = -1;
+        for (int32_t xx = x + 1; xx < x + TRAINING_FLAECHE_B - 1; ++xx)
+            for (int32_t yy = y + TRAINING_FLAECHE_H - 13; yy < y + TRAINING_FLAECHE_H - 1; ++yy)
+                if (schrift(b[size_t(yy * 600 + xx)])) {
+                    if (links < 0) links = xx;
+                    rechts = xx;
+                    unten = std::max(unten, yy);
+                }
+        const std::string name = Spieler_Training_Art_Name(a);
+        ASSERT_GE(links, 0) << name;
+        EXPECT_GE(links, x + 2) << name << " runs over the area's left edge";
+        EXPECT_LE(rechts, x + TRAINING_FLAECHE_B - 3) << name << " runs over the area's right edge";
+        EXPECT_LE(std::abs((links - x) - (x + TRAINING_FLAECHE_B - 1 - rechts)), 1) << name << " is not centred";
+        if (name.back() == '.') {
+            int32_t punkt = 0, zeile = -1;
+            for (int32_t yy = y + TRAINING_FLAECHE_H - 13; yy < y + TRAINING_FLAECHE_H - 1; ++yy)
+                if (schrift(b[size_t(yy * 600 + rechts)])) ++punkt, zeile = yy;
+            EXPECT_EQ(punkt, 1) << name << ": its full stop";
+            EXPECT_EQ(zeile, unten) << name << ": its full stop stands on the baseline";
         }
     }
 }

@@ -2,6 +2,7 @@
 // into a picture in one colour.
 #pragma once
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "tools/datagen/bild_flaeche.h"
@@ -13,6 +14,16 @@ inline int32_t Bild_Schrift_Breite(const Font_Bild* f, const std::string& t)
     int32_t b = 0;
     for (unsigned char c : t) b += c >= 32 ? int32_t(f->glyph_width[c - 32]) + 1 : 0;
     return b > 0 ? b - 1 : 0;
+}
+
+// Of the fonts, largest first, the first in which the text is at most `w` pixels wide; the last
+// when it fits none. Null entries (a font that could not be rasterised) are passed over.
+inline const Font_Bild* Bild_Schrift_Passend(std::initializer_list<const Font_Bild*> fonts, const std::string& t, int32_t w)
+{
+    const Font_Bild* f = nullptr;
+    for (const Font_Bild* k : fonts)
+        if (k && Bild_Schrift_Breite(f = k, t) <= w) break;
+    return f;
 }
 
 // The text with its top left at (x, y).

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "tools/datagen/datagen.h"
@@ -106,10 +108,35 @@ Zelle zeichen_marke(int code, int ascent, int hoehe)
     return z;
 }
 
-Zelle zeichen_glyph(FT_Face face, uint32_t unicode, int ascent, int hoehe, int leer_breite)
+// DejaVu's condensed faces carry instructions that fall apart in one-bit rendering below 11
+// pixels: the 'r' loses its arm (at 8 pixels it is an 'i'), the 'e' its bar, the 'a' its bowl.
+// FreeType's own hinter sets those sizes in the builder's pictures; the other faces keep their
+// instructions, which hold.
+bool eigener_hinter(FT_Face face, int pixel)
+{
+    return pixel <= 10 && face->style_name && std::strstr(face->style_name, "Condensed");
+}
+
+// The glyph in one bit per pixel. FreeType's hinter asks for no dropout control, so it is
+// switched on there: a stroke or a dot thinner than a pixel still sets one, and the full stop,
+// the comma, the colon and the umlauts' dots stay at the smallest sizes. The instructions of the
+// other faces choose their own.
+bool glyph_laden(FT_Face face, uint32_t unicode, bool autohint)
+{
+    if (!unicode || FT_Load_Char(face, unicode, FT_LOAD_TARGET_MONO | (autohint ? FT_LOAD_FORCE_AUTOHINT : 0)))
+        return false;
+    FT_GlyphSlot g = face->glyph;
+    if (autohint && g->format == FT_GLYPH_FORMAT_OUTLINE) {
+        g->outline.flags &= ~FT_OUTLINE_IGNORE_DROPOUTS;
+        g->outline.flags |= FT_OUTLINE_SMART_DROPOUTS | FT_OUTLINE_INCLUDE_STUBS;
+    }
+    return !FT_Render_Glyph(g, FT_RENDER_MODE_MONO);
+}
+
+Zelle zeichen_glyph(FT_Face face, uint32_t unicode, bool autohint, int ascent, int hoehe, int leer_breite)
 {
     Zelle z;
-    if (!unicode || FT_Load_Char(face, unicode, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO)) {
+    if (!glyph_laden(face, unicode, autohint)) {
         z.breite = leer_breite;
         z.tinte.assign(size_t(z.breite) * hoehe, 0);
         return z;
@@ -134,14 +161,16 @@ Zelle zeichen_glyph(FT_Face face, uint32_t unicode, int ascent, int hoehe, int l
     return z;
 }
 
-}  // namespace
-
-bool Font_Rastern(const std::string& ttf, int pixel, const char* name, Font_Bild& out)
+// `bilder`: for the builder's own pictures, which take FreeType's hinter where the face's
+// instructions fail. The program's slots keep the instructions: their screens are laid out to
+// those widths, and the hinter sets the condensed 10-pixel slot a fifteenth wider.
+bool rastern(const std::string& ttf, int pixel, const char* name, Font_Bild& out, double breite, bool bilder)
 {
     FT_Library lib = nullptr;
     FT_Face face = nullptr;
     if (FT_Init_FreeType(&lib)) return false;
-    if (FT_New_Face(lib, ttf.c_str(), 0, &face) || FT_Set_Pixel_Sizes(face, 0, FT_UInt(pixel))) {
+    if (FT_New_Face(lib, ttf.c_str(), 0, &face) ||
+        FT_Set_Char_Size(face, FT_F26Dot6(std::lround(breite * 64)), FT_F26Dot6(pixel) * 64, 72, 72)) {
         std::fprintf(stderr, "fonts: kann %s nicht lesen\n", ttf.c_str());
         FT_Done_FreeType(lib);
         return false;
@@ -149,9 +178,10 @@ bool Font_Rastern(const std::string& ttf, int pixel, const char* name, Font_Bild
     int ascent = int((face->size->metrics.ascender + 63) >> 6);
     int hoehe = ascent + int((-face->size->metrics.descender + 63) >> 6);
 
+    const bool autohint = bilder && eigener_hinter(face, pixel);
     std::vector<Zelle> zellen;
     int leer = std::max(2, pixel / 3);
-    if (!FT_Load_Char(face, ' ', FT_LOAD_DEFAULT)) leer = std::max(1, int((face->glyph->advance.x + 32) >> 6) - 1);
+    if (glyph_laden(face, ' ', autohint)) leer = std::max(1, int((face->glyph->advance.x + 32) >> 6) - 1);
     for (int c = 32; c < 256; ++c) {
         if (c == RADIO_AUS || c == RADIO_AN || c == PFEIL || c == KASTEN_AUS || c == KASTEN_AN) {
             zellen.push_back(zeichen_marke(c, ascent, hoehe));
@@ -159,7 +189,7 @@ bool Font_Rastern(const std::string& ttf, int pixel, const char* name, Font_Bild
         }
         uint32_t u = c < 0x80 ? uint32_t(c) : c < 0xA0 ? CP1252_80[c - 0x80] : uint32_t(c);
         if (c == 0xA0) u = ' ';
-        zellen.push_back(zeichen_glyph(face, u, ascent, hoehe, leer));
+        zellen.push_back(zeichen_glyph(face, u, autohint, ascent, hoehe, leer));
     }
     FT_Done_Face(face);
     FT_Done_FreeType(lib);
@@ -187,13 +217,20 @@ bool Font_Rastern(const std::string& ttf, int pixel, const char* name, Font_Bild
     return true;
 }
 
+}  // namespace
+
+bool Font_Rastern(const std::string& ttf, int pixel, const char* name, Font_Bild& out, double breite)
+{
+    return rastern(ttf, pixel, name, out, breite, true);
+}
+
 std::vector<uint8_t> Font_Resource_Daten(int32_t nummer)
 {
     int slot = nummer - 1521;
     if (slot < 0 || slot >= 17) return {};
     Font_Bild bild;
-    if (!Font_Rastern(std::string(FONT_DEJAVU_ORDNER) + SLOTS[slot].datei, SLOTS[slot].pixel,
-                      SLOTS[slot].name, bild))
+    if (!rastern(std::string(FONT_DEJAVU_ORDNER) + SLOTS[slot].datei, SLOTS[slot].pixel, SLOTS[slot].name, bild, 0,
+                 false))
         return {};
     return Font_Datei_Resource(bild);
 }
@@ -221,6 +258,31 @@ int fonts(const std::string& ziel, const std::vector<std::string>&)
     return 0;
 }
 
+// Step "schrift": one DejaVu face at one size as a TOXF file, to look at or test a size the
+// pictures use:  dorvin_datagen schrift --ziel DIR FACE.ttf PIXEL [EM-WIDTH]  ->  DIR/schrift.fnt
+int schrift(const std::string& ziel, const std::vector<std::string>& args)
+{
+    char* ende = nullptr;
+    const long pixel = args.size() >= 2 ? std::strtol(args[1].c_str(), &ende, 10) : 0;
+    const double breite = args.size() >= 3 ? std::strtod(args[2].c_str(), nullptr) : 0;
+    if (args.size() < 2 || args.size() > 3 || *ende || pixel < 4 || pixel > 64 || breite < 0 || breite > 64 ||
+        args[0].find('/') != std::string::npos) {
+        std::fprintf(stderr, "schrift: Aufruf schrift --ziel ORDNER SCHRIFT.ttf PIXEL [BREITE]\n");
+        return 1;
+    }
+    std::error_code fehler;
+    std::filesystem::create_directories(ziel, fehler);
+    const std::string pfad = (std::filesystem::path(ziel) / "schrift.fnt").string();
+    Font_Bild bild;
+    if (!Font_Rastern(std::string(FONT_DEJAVU_ORDNER) + args[0], int(pixel), "schrift", bild, breite) ||
+        !Font_Datei_Schreiben(Font_Datei_Toxf(bild), pfad)) {
+        std::fprintf(stderr, "schrift: kann %s nicht schreiben\n", pfad.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 DATAGEN_SCHRITT("fonts", fonts, true);
+DATAGEN_SCHRITT("schrift", schrift, false);

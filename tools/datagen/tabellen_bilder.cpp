@@ -21,23 +21,27 @@ constexpr uint16_t rgb(int r, int g, int b)
     return p ? p : 1;  // 0 would be see-through
 }
 
-// The labels in DejaVu, rasterised once; without the font file the labels stay blank.
-const Font_Bild* schrift()
+// The labels in DejaVu Condensed at 10 pixels, or narrowed to an 8-pixel em where a label is
+// too long for its face; rasterised once, without the font file the labels stay blank.
+const Font_Bild* schrift(bool schmal)
 {
-    static Font_Bild bild;
+    static Font_Bild bild[2];
     static int geladen = -1;
-    if (geladen < 0)
-        geladen = Font_Rastern(std::string(FONT_DEJAVU_ORDNER) + "DejaVuSansCondensed.ttf", 10, "tabk", bild);
-    return geladen ? &bild : nullptr;
+    if (geladen < 0) {
+        const std::string ttf = std::string(FONT_DEJAVU_ORDNER) + "DejaVuSansCondensed.ttf";
+        geladen = Font_Rastern(ttf, 10, "tabk", bild[0]) && Font_Rastern(ttf, 10, "tabks", bild[1], 8);
+    }
+    return geladen ? &bild[schmal] : nullptr;
 }
 
-// A face: a blue body darkening downwards, a relief, the label centred with a shadow.
+// A face: a blue body darkening downwards, a relief, the label centred with a shadow right of
+// the drawing on the left, if any, and clear of the relief.
 Bild_Flaeche gesicht(const char* text, int32_t w = LT_KNOPF_BREITE, int32_t h = LT_KNOPF_HOEHE, int32_t links = 0)
 {
     Bild_Flaeche b(w, h, false, rgb(30, 60, 100));
     for (int32_t y = 0; y < h; ++y) b.rechteck(0, y, w, 1, rgb(44 - y, 82 - y * 2, 130 - y * 3));
     b.relief(0, 0, w, h, rgb(160, 190, 225), rgb(8, 14, 24));
-    if (const Font_Bild* f = schrift()) {
+    if (const Font_Bild* f = Bild_Schrift_Passend({schrift(false), schrift(true)}, text, w - links - 5)) {
         const int32_t tx = links + (w - links - Bild_Schrift_Breite(f, text)) / 2, ty = (h - int32_t(f->height)) / 2;
         Bild_Schrift(b, f, tx + 1, ty + 1, text, rgb(6, 10, 18));
         Bild_Schrift(b, f, tx, ty, text, rgb(236, 240, 244));

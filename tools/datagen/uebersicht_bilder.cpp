@@ -15,16 +15,19 @@ constexpr uint16_t rgb(int r, int g, int b)
     return p ? p : 1;  // 0 would be see-through
 }
 
-// The labels in DejaVu, rasterised once; without the font file the labels stay blank.
-const Font_Bild* schrift(bool klein)
+// The labels in DejaVu, rasterised once: bold at 12 pixels, the small ones at 9 pixels and, for
+// a small label too long for its button, at 9 pixels narrowed to a 6.5-pixel em. Without the
+// font file the labels stay blank.
+const Font_Bild* schrift(bool klein, bool schmal = false)
 {
-    static Font_Bild gross_bild, klein_bild;
+    static Font_Bild gross_bild, klein_bild, schmal_bild;
     static int geladen = -1;
     if (geladen < 0) {
+        const std::string ttf = std::string(FONT_DEJAVU_ORDNER) + "DejaVuSansCondensed.ttf";
         geladen = Font_Rastern(std::string(FONT_DEJAVU_ORDNER) + "DejaVuSansCondensed-Bold.ttf", 12, "ueber", gross_bild) &&
-                  Font_Rastern(std::string(FONT_DEJAVU_ORDNER) + "DejaVuSansCondensed.ttf", 9, "ueberk", klein_bild);
+                  Font_Rastern(ttf, 9, "ueberk", klein_bild) && Font_Rastern(ttf, 9, "ueberks", schmal_bild, 6.5);
     }
-    return geladen ? (klein ? &klein_bild : &gross_bild) : nullptr;
+    return geladen ? (!klein ? &gross_bild : schmal ? &schmal_bild : &klein_bild) : nullptr;
 }
 
 struct Bild : Bild_Flaeche {
@@ -32,10 +35,11 @@ struct Bild : Bild_Flaeche {
 
     static int32_t breite(const Font_Bild* f, const std::string& t) { return Bild_Schrift_Breite(f, t); }
     void schrift_an(const Font_Bild* f, int32_t x, int32_t y, const std::string& t, uint16_t c) { Bild_Schrift(*this, f, x, y, t, c); }
-    // Centred in the box (x, y, bw, bh), with a dark shadow one pixel down and right.
+    // Centred in the box (x, y, bw, bh), with a dark shadow one pixel down and right; a small
+    // text narrowed where it would not fit between the button's two-pixel relief.
     void mitte(int32_t x, int32_t y, int32_t bw, int32_t bh, const std::string& t, uint16_t c, bool klein)
     {
-        const Font_Bild* f = schrift(klein);
+        const Font_Bild* f = klein ? Bild_Schrift_Passend({schrift(true), schrift(true, true)}, t, bw - 5) : schrift(false);
         if (!f) return;
         const int32_t tx = x + (bw - breite(f, t)) / 2, ty = y + (bh - int32_t(f->height)) / 2;
         schrift_an(f, tx + 1, ty + 1, t, rgb(10, 14, 20));

@@ -18,14 +18,18 @@ uint16_t rgb(int r, int g, int b)
     return p ? p : 1;
 }
 
-const Font_Bild* schrift(bool klein)
+// The near boards' lettering in bold at 11 pixels, the far ones' at 9 pixels or, for a name too
+// long for the board, at 9 pixels narrowed to a 6.5-pixel em.
+const Font_Bild* schrift(bool klein, bool schmal = false)
 {
-    static Font_Bild gross, kleine;
+    static Font_Bild gross, kleine, schmale;
     static int geladen = -1;
-    if (geladen < 0)
+    if (geladen < 0) {
+        const std::string ttf = std::string(FONT_DEJAVU_ORDNER) + "DejaVuSansCondensed.ttf";
         geladen = Font_Rastern(std::string(FONT_DEJAVU_ORDNER) + "DejaVuSansCondensed-Bold.ttf", 11, "bande", gross) &&
-                  Font_Rastern(std::string(FONT_DEJAVU_ORDNER) + "DejaVuSansCondensed.ttf", 9, "bandek", kleine);
-    return geladen ? (klein ? &kleine : &gross) : nullptr;
+                  Font_Rastern(ttf, 9, "bandek", kleine) && Font_Rastern(ttf, 9, "bandeks", schmale, 6.5);
+    }
+    return geladen ? (!klein ? &gross : schmal ? &schmale : &kleine) : nullptr;
 }
 
 // The firm's colours: ground and lettering, distinct along a side.
@@ -54,8 +58,8 @@ bool Werbung_Banden_Erzeugen(const Manifest_Eintrag& e, Resf_Bitmap& bild)
     Bild_Flaeche b(w, h, false, grund);
     b.rechteck(0, 0, w, 1, rgb(235, 235, 235));
     b.rechteck(0, h - 1, w, 1, rgb(30, 30, 30));
-    if (const Font_Bild* f = schrift(fern)) {
-        std::string name = Werbung_Banden_Name(k);
+    std::string name = Werbung_Banden_Name(k);
+    if (const Font_Bild* f = fern ? Bild_Schrift_Passend({schrift(true), schrift(true, true)}, name, w - 4) : schrift(false)) {
         if (Bild_Schrift_Breite(f, name) > w - 4) name = name.substr(name.rfind(' ') + 1);
         while (name.size() > 1 && Bild_Schrift_Breite(f, name) > w - 4) name.pop_back();
         const int32_t x = (w - Bild_Schrift_Breite(f, name)) / 2, y = (h - int32_t(f->height)) / 2;
