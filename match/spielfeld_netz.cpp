@@ -77,7 +77,9 @@ struct Sync {
 constexpr uint32_t WAHLZEIT = SPIELFELD_NETZ_WAHLZEIT;
 // A PC on its way to the match has as long for its first minute.
 constexpr uint32_t ANPFIFF_WARTEZEIT = 60000;
-constexpr size_t AKTIONEN_HOECHSTENS = 32;
+// Takers signalled ahead of the record wait for their set pieces. A signal counts the side's set
+// pieces in 8 bits: up to 127 ahead are told apart from those gone by, so as many may wait.
+constexpr size_t AKTIONEN_HOECHSTENS = 127;
 
 std::map<int32_t, Sync> syncs;
 int32_t getrennt = 0;

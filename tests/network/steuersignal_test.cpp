@@ -897,6 +897,19 @@ TEST_F(Signale, EinSchuetzeHatDieGanzeWahlzeitAuchAbDerErstenMillisekunde)
     }
 }
 
+// A client far ahead of the copy chose the takers of 40 set pieces: each set piece of the copy
+// takes its own (the first 8 were dropped).
+TEST_F(Signale, SchuetzenVonWeitVorausWartenAufIhreStandards)
+{
+    Spielfeld_Record* r = ecke_von_a_gehalten();
+    for (uint32_t n = 1; n <= 40; ++n) vom_client(0, paket(SIGNAL_SONDERAKTION, A, {n << 24 | 2u << 22 | (n + 101)}));
+    for (uint32_t n = 1; n <= 40; ++n) {
+        r->sync_standard[0] = 0;
+        Spielfeld_Netz_Standard(r);
+        EXPECT_EQ(r->ecken_schuetze[0], n + 100) << "set piece " << n;
+    }
+}
+
 // The server holds for client A's corner and A's taker comes, but the server's pitch stands still
 // (its manager pauses the match) past the time for a choice: A chose, it is not cut off. The same
 // for a minute of A's that passed the set piece. A choice that never comes still cuts A off.
