@@ -77,7 +77,9 @@ struct Sync {
 constexpr uint32_t WAHLZEIT = SPIELFELD_NETZ_WAHLZEIT;
 // A PC on its way to the match has as long for its first minute.
 constexpr uint32_t ANPFIFF_WARTEZEIT = 60000;
-constexpr size_t AKTIONEN_HOECHSTENS = 32;
+// Takers signalled ahead of the record wait for their set pieces. A signal counts the side's set
+// pieces in 8 bits: up to 127 ahead are told apart from those gone by, so as many may wait.
+constexpr size_t AKTIONEN_HOECHSTENS = 127;
 
 std::map<int32_t, Sync> syncs;
 int32_t getrennt = 0;
@@ -277,7 +279,31 @@ void aenderung_einreihen(Spielfeld_Record* r, int32_t seite, uint32_t minute, ui
     Spielfeld_Anweisungen_Einreihen(r, seite, b);
 }
 
-constexpr size_t SPAETER_HOECHSTENS = 32;
+constexpr uint8_t AENDERUNG_FLAGS = ANWEISUNG_EINSATZ | ANWEISUNG_TAKTIK | ANWEISUNG_WECHSEL | ANWEISUNG_SPIELER;
+
+// A change from ahead waits in the order of its minutes. A second one for a minute already
+// waiting merges into it, as the two would merge when taken at that minute: the flags of both, the
+// values of the later. So a side never has more waiting than the minutes of all periods, and no
+// change a manager made is dropped however far ahead his PC plays.
+void spaeter_einreihen(Seite& seite, uint32_t periode, uint32_t minute, uint32_t wert, int32_t k,
+                       const uint8_t* block)
+{
+    const int32_t stelle = index(periode, minute);
+    auto it = seite.spaeter.begin();
+    while (it != seite.spaeter.end() && index(it->periode, it->minute) < stelle) ++it;
+    if (it != seite.spaeter.end() && index(it->periode, it->minute) == stelle) {
+        if (!(block[ANW_FLAGS + k] & AENDERUNG_FLAGS)) return;
+        const uint8_t flags = it->block[ANW_FLAGS + size_t(k)];
+        std::memcpy(it->block.data(), block, it->block.size());
+        it->block[ANW_FLAGS + size_t(k)] |= flags;
+        it->periode = periode;
+        it->wert = wert;
+        return;
+    }
+    Seite::Spaeter a{periode, minute, wert, {}};
+    std::memcpy(a.block.data(), block, a.block.size());
+    seite.spaeter.insert(it, a);
+}
 
 // The side's changes from ahead whose minute this record has reached go to it, in their order.
 void nachreichen(Spielfeld_Record* r, int32_t k, Seite& seite)
@@ -452,10 +478,8 @@ int32_t Spielfeld_Server_Freigabe_Empfangen(int32_t team, uint32_t m, uint32_t w
             const uint32_t periode = periode_von(r, wert);
             bit_setzen(s.seite[k], periode, m);
             s.seite[k].angepfiffen = true;
-            if (block && s.seite[k].spaeter.size() < SPAETER_HOECHSTENS) {
-                Seite::Spaeter a{periode, m, wert, {}};
-                std::memcpy(a.block.data(), block, a.block.size());
-                s.seite[k].spaeter.push_back(a);
+            if (block) {
+                spaeter_einreihen(s.seite[k], periode, m, wert, k, block);
                 nachreichen(r, k, s.seite[k]);
             }
             const int32_t gegner = int32_t(r->team[1 - k]);

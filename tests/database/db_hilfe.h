@@ -60,7 +60,10 @@ inline void Test_Teams_Anlegen(int32_t n)
 
 inline void Test_Aufraeumen()
 {
+    // The managers go with their clubs: a count left behind sends the next test's news for all
+    // managers to the clubs of managers that are gone.
     Team_Free_Arrays(true);
+    Manager_Anzahl = Manager_Anzahl_Netz = 0;
     Spieler_DeInit();
     Netz_Rolle = 0;
     Aktuelles_Team = -1;
@@ -74,7 +77,6 @@ inline void Test_Welt_Aufraeumen()
     Richter_DeInit();
     News_Init();
     Wettbewerb_Free();
-    Manager_Anzahl = 0;
     Highscore_Init();
     Test_Aufraeumen();
     Aktueller_Tag = 0;

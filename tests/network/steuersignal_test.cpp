@@ -312,6 +312,49 @@ TEST_F(Signale, EinSpielZweierClientsLaeuftVorDerKopieDesServersWeiter)
     EXPECT_EQ(eingereiht[0].block[4], 2);
 }
 
+// A client far ahead of the copy sends a change with each of 40 minutes: every one reaches the
+// copy once it stands there, in their order, each for its own minute (the 33rd and later were
+// dropped). A second change for a minute still waiting merges into it as the copy would merge
+// them: the flags of both, the values of the later; a block without flags changes nothing.
+TEST_F(Signale, AenderungenVonWeitVorausGehenAlleAnDieKopie)
+{
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    Spielfeld_Record* r = spiel(7, A, B, 10);
+    const auto mit_aenderung = [](uint32_t m, uint8_t flags, uint8_t wert) {
+        auto p = minute_paket(A, m, 1, true);
+        p[24 + ANW_FLAGS] = flags;
+        p[24 + ANW_TAKTIK] = wert;
+        return p;
+    };
+    for (uint32_t m = 20; m < 60; ++m) vom_client(0, mit_aenderung(m, ANWEISUNG_TAKTIK, uint8_t(m)));
+    EXPECT_TRUE(eingereiht.empty());
+    r->minute = 60;
+    Spielfeld_Minute_Ende(r, 59);
+    ASSERT_EQ(eingereiht.size(), 40u);
+    for (uint32_t i = 0; i < 40; ++i) {
+        EXPECT_EQ(Bytes_Hole16(eingereiht[i].block.data()), 22 + i);
+        EXPECT_EQ(eingereiht[i].block[ANW_TAKTIK], 20 + i);
+    }
+
+    eingereiht.clear();
+    vom_client(0, mit_aenderung(70, ANWEISUNG_TAKTIK, 1));
+    vom_client(0, mit_aenderung(75, ANWEISUNG_EINSATZ, 5));
+    vom_client(0, mit_aenderung(70, ANWEISUNG_SPIELER, 2));
+    vom_client(0, mit_aenderung(75, 0, 9));
+    vom_client(0, mit_aenderung(72, ANWEISUNG_WECHSEL, 3));
+    r->minute = 80;
+    Spielfeld_Minute_Ende(r, 79);
+    ASSERT_EQ(eingereiht.size(), 3u);
+    const uint8_t flags[3] = {ANWEISUNG_TAKTIK | ANWEISUNG_SPIELER, ANWEISUNG_WECHSEL, ANWEISUNG_EINSATZ};
+    const uint8_t werte[3] = {2, 3, 5};
+    const uint16_t minuten[3] = {72, 74, 77};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(Bytes_Hole16(eingereiht[i].block.data()), minuten[i]);
+        EXPECT_EQ(eingereiht[i].block[ANW_FLAGS], flags[i]);
+        EXPECT_EQ(eingereiht[i].block[ANW_TAKTIK], werte[i]);
+    }
+}
+
 TEST_F(Signale, UnbekannteUndVerstuemmelteSignale)
 {
     Fehler_Capture f;
@@ -851,6 +894,19 @@ TEST_F(Signale, EinSchuetzeHatDieGanzeWahlzeitAuchAbDerErstenMillisekunde)
         uhr += 1;
         Steuersignal_Verarbeiten();
         EXPECT_EQ((r->netz_seite[0] & SPIELFELD_NETZ_RAUS) != 0, !kommt);
+    }
+}
+
+// A client far ahead of the copy chose the takers of 40 set pieces: each set piece of the copy
+// takes its own (the first 8 were dropped).
+TEST_F(Signale, SchuetzenVonWeitVorausWartenAufIhreStandards)
+{
+    Spielfeld_Record* r = ecke_von_a_gehalten();
+    for (uint32_t n = 1; n <= 40; ++n) vom_client(0, paket(SIGNAL_SONDERAKTION, A, {n << 24 | 2u << 22 | (n + 101)}));
+    for (uint32_t n = 1; n <= 40; ++n) {
+        r->sync_standard[0] = 0;
+        Spielfeld_Netz_Standard(r);
+        EXPECT_EQ(r->ecken_schuetze[0], n + 100) << "set piece " << n;
     }
 }
 
