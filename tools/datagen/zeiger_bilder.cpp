@@ -201,12 +201,8 @@ Leinwand zeichnen(int n)
         l.rechteck(15, 21, 15, 9, ORANGE);
         l.polygon({{20, 11}, {25, 11}, {25, 17}, {28, 17}, {22.5, 23}, {17, 17}, {20, 17}}, WEISS);
         break;
-    case 19:
-        pfeil(l, WEISS);
-        l.scheibe(23, 23, 7.5, WEISS);
-        l.strich(23, 23, 23, 18, 1.5, SCHWARZ);
-        l.strich(23, 23, 27, 23, 1.5, SCHWARZ);
-        break;
+    // Over the empty screen of a running game: the right button opens the options menu there.
+    case 19: pfeil(l, WEISS), maus(l, false, true); break;
     default: break;
     }
     return l;
