@@ -331,7 +331,15 @@ struct Art_Tag_Speicher {
 // and 0..places-3, the keeper's pair); the overload (75..99, then per type 0..23 and 0..7); the
 // form (tendency 15..25 and 0..40, 0..2, 0..50, 15..30 at level 4, the fall-back, 0..4 with
 // 40..60 and 0..2); last the tenths' writes (0..100 per changed value).
-void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, Zufall_Folge& team_folge)
+//
+// Up to the tenths a day draws at most 9 times per type (14), 6 times for the further
+// attributes, 6 for the exhaustion, 29 for the overload and 9 for the form: 176. With `frei` the
+// sequence stands on the cycle with room for them before its end, and they are taken without a
+// test each (the tenths may follow a news item, which draws too: those are tested).
+constexpr int32_t TAG_ZIEHUNGEN = 176;
+
+template <bool frei>
+[[gnu::noinline]] void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, Zufall_Folge& team_folge)
 {
     Zufall_Folge folge = team_folge;
     Spieler_Struktur& s = Spieler_Daten[spnr];
@@ -380,11 +388,11 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         const Art_Tag* at = &tt.art[tag_index];
         Art_Tag eigen;
         if (const uint32_t stelle = static_cast<uint32_t>(folge.Stelle());
-            stelle < static_cast<uint32_t>(Zufall_Folge::LAENGE) && (tafel[stelle] & tt.eroeffnung[tag_index].bit)) {
+            (frei || stelle < static_cast<uint32_t>(Zufall_Folge::LAENGE)) && (tafel[stelle] & tt.eroeffnung[tag_index].bit)) {
             // the common opening: its draws decide nothing
             folge.Vor(tt.eroeffnung[tag_index].schritte);
             if (at->band) return;
-        } else if (int32_t gestossen = 0; at->band && stelle < static_cast<uint32_t>(Zufall_Folge::LAENGE) &&
+        } else if (int32_t gestossen = 0; at->band && (frei || stelle < static_cast<uint32_t>(Zufall_Folge::LAENGE)) &&
                                           (gestossen = tt.stoss_eroeffnung[stelle]) >= 0) {
             // In the band and nudged, as most types in the band that do not open the common way:
             // the nudge's draws are read from the table and stepped over.
@@ -393,17 +401,17 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             at = &tt.stoss[tag_index][(gestossen & 127) + STOSS_HOCH * static_cast<int32_t>(hoch)];
             if (at->band) return;
         } else {
-        const int32_t wechsel = folge.Zufall(0, 14);
+        const int32_t wechsel = folge.Ziehe<frei>(0, 14);
         if (wechsel == 0) {
-            const int32_t um = folge.Zufall(0, 2);
+            const int32_t um = folge.Ziehe<frei>(0, 2);
             eigen = *at;
             eigen.u = begrenzt(eigen.u + static_cast<float>(Spieler_Training.richtung * um), 0.0f, 5.0f);
             at = &eigen;
         }
         if (tt.anlagen) {
-            const int32_t gelaende = folge.Zufall(0, 100);
+            const int32_t gelaende = folge.Ziehe<frei>(0, 100);
             if (gelaende > 90) {
-                const int32_t extra = folge.Zufall(0, 100);
+                const int32_t extra = folge.Ziehe<frei>(0, 100);
                 if (at != &eigen) eigen = *at;
                 eigen.u += 0.01f * static_cast<float>(extra);
                 at = &eigen;
@@ -412,10 +420,10 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         if (at == &eigen) eigen = (*tag.art_tag)(eigen.u, F, tt.liga_term);
         if (at->band) {
             // inside the band only a nudge can take the type out of it
-            const int32_t stoss = folge.Zufall(0, 3);
+            const int32_t stoss = folge.Ziehe<frei>(0, 3);
             if (stoss != 0) return;
-            const int32_t richtung = folge.Zufall(0, 100);
-            const int32_t betrag = folge.Zufall(0, 100);
+            const int32_t richtung = folge.Ziehe<frei>(0, 100);
+            const int32_t betrag = folge.Ziehe<frei>(0, 100);
             const bool hoch = richtung > tag.stufe + 50;
             if (at == &eigen)
                 eigen = (*tag.art_tag)(at->u + (hoch ? 0.01f : -0.01f) * static_cast<float>(betrag), F, tt.liga_term);
@@ -443,7 +451,7 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             if (grenze >= 0.0f) {
                 // No step of this type can be zero, so the throw comes next; and most throws lie
                 // above every chance the type could give this player, which needs no more.
-                const int32_t wurf = folge.Zufall(0, 365);
+                const int32_t wurf = folge.Ziehe<frei>(0, 365);
                 const bool steigt = at->steigt;
                 const float g = faktor[steigt];
                 if (static_cast<float>(wurf) >= grenze * g) return;
@@ -474,18 +482,18 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         if (pflege) {
             float term = 0.0f;
             if (ts.flags & TS_ARZT) {
-                const int32_t z = folge.Zufall(36, 146);
+                const int32_t z = folge.Ziehe<frei>(36, 146);
                 term = -static_cast<float>(z) / teiler;
             } else if (ts.flags & TS_BEHINDERT) {
-                const int32_t z = folge.Zufall(36, 73);
+                const int32_t z = folge.Ziehe<frei>(36, 73);
                 term = -static_cast<float>(z) / teiler;
             } else if (platz == einzel_art(i, torwart)) {
-                const int32_t z = folge.Zufall(36, 109);
+                const int32_t z = folge.Ziehe<frei>(36, 109);
                 term = static_cast<float>(z) / teiler;
             }
             chance = std::fabs(schritt) + waehle(schritt > 0.0f, term, -term);
         }
-        const int32_t wurf = folge.Zufall(0, 365);
+        const int32_t wurf = folge.Ziehe<frei>(0, 365);
         ziehen(vorher, wurf, chance, schritt);
     };
     if (torwart) {
@@ -508,32 +516,32 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     // Without a move today the further attributes have nothing to follow: no draw for them.
     for (int32_t i = 14; bewegt && i <= 19; ++i) {
         if (!Spieler_Attribut_Gewichte[art][i]) continue;
-        const int32_t folgt = folge.Zufall(0, 13);
+        const int32_t folgt = folge.Ziehe<frei>(0, 13);
         int32_t& x = w(i);
         x = begrenzt(x + bewegung[folgt], 0, 99);
         geaendert |= 1u << i;
     }
 
     int32_t e = s.trainings_erschoepfung;
-    const int32_t plus = folge.Zufall(0, e >= 75 ? 1 : 2);
+    const int32_t plus = folge.Ziehe<frei>(0, e >= 75 ? 1 : 2);
     e = e + plus + tt.belastung - 1;
     if (platz >= 0 && tt.einzel > 4) {
-        const int32_t drittel = folge.Zufall(0, 2);
+        const int32_t drittel = folge.Ziehe<frei>(0, 2);
         if (drittel == 0) {
-            const int32_t mehr = folge.Zufall(0, tt.einzel - 3);
+            const int32_t mehr = folge.Ziehe<frei>(0, tt.einzel - 3);
             e += mehr;
         }
     }
     e = begrenzt(e, 0, 99);
     if (torwart) {
-        const int32_t oben = folge.Zufall(40, 60);
+        const int32_t oben = folge.Ziehe<frei>(40, 60);
         if (oben < e) {
-            const int32_t weniger = folge.Zufall(2, 4);
+            const int32_t weniger = folge.Ziehe<frei>(2, 4);
             e -= weniger;
         } else {
-            const int32_t unten = folge.Zufall(10, 30);
+            const int32_t unten = folge.Ziehe<frei>(10, 30);
             if (unten > e) {
-                const int32_t mehr = folge.Zufall(1, 3);
+                const int32_t mehr = folge.Ziehe<frei>(1, 3);
                 e += mehr;
             }
         }
@@ -541,15 +549,15 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     }
     s.trainings_erschoepfung = static_cast<uint8_t>(e);
 
-    const int32_t ueberlast = folge.Zufall(75, 99);
+    const int32_t ueberlast = folge.Ziehe<frei>(75, 99);
     if (ueberlast <= e)
         for (int32_t k = 0; k < anzahl; ++k) {
             const int32_t i = arten[k];
-            const int32_t z = folge.Zufall(0, 23);
+            const int32_t z = folge.Ziehe<frei>(0, 23);
             if (z >= e - 75) continue;
             bool trifft = true;
             if (i >= 9) {
-                const int32_t achtel = folge.Zufall(0, 7);
+                const int32_t achtel = folge.Ziehe<frei>(0, 7);
                 trifft = achtel == 0;
             }
             if (trifft && w(i) > 0) {
@@ -558,34 +566,34 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             }
         }
 
-    const int32_t takt = folge.Zufall(15, 25);
+    const int32_t takt = folge.Ziehe<frei>(15, 25);
     if (tag.takt_trifft[takt - 15]) {
-        const int32_t d = folge.Zufall(0, 40);
+        const int32_t d = folge.Ziehe<frei>(0, 40);
         s.formtendenz = static_cast<uint8_t>(begrenzt(s.formtendenz + d - 20, 0, 99));
     }
-    const int32_t drittel = folge.Zufall(0, 2);
+    const int32_t drittel = folge.Ziehe<frei>(0, 2);
     if (drittel == 0) {
-        const int32_t z = folge.Zufall(0, 50);
+        const int32_t z = folge.Ziehe<frei>(0, 50);
         int32_t t = form_wert / 2 + z;
         if (tag.stufe == 4) {
-            const int32_t schwer = folge.Zufall(15, 30);
+            const int32_t schwer = folge.Ziehe<frei>(15, 30);
             t += schwer;
         }
         if (s.formtendenz < t && form_wert > 0) {
             --form_wert;
-            const int32_t halt = folge.Zufall(40 + 3 * (4 - tag.stufe), 60);
+            const int32_t halt = folge.Ziehe<frei>(40 + 3 * (4 - tag.stufe), 60);
             if (form_wert < halt) ++form_wert;
         } else if (s.formtendenz > t && form_wert < 99) {
             ++form_wert;
         }
-        const int32_t fuenftel = folge.Zufall(0, 4);
+        const int32_t fuenftel = folge.Ziehe<frei>(0, 4);
         if (fuenftel == 0) {
-            const int32_t ziel = folge.Zufall(40, 60);
+            const int32_t ziel = folge.Ziehe<frei>(40, 60);
             int32_t z306 = ts.wert_306;
             if (ziel > z306) {
                 ++z306;
             } else {
-                const int32_t d = folge.Zufall(0, 2);
+                const int32_t d = folge.Ziehe<frei>(0, 2);
                 z306 += 1 - d;
             }
             ts.wert_306 = static_cast<int8_t>(begrenzt(z306, 5, 99));
@@ -815,7 +823,13 @@ void Spieler_Bewerte_Training(int32_t n)
             tt.eroeffnung[i] = eroeffnung_von(tt.art[i].band, tt.anlagen);
         }
         Zufall_Folge folge;
-        for (const Glied& g : kader) spieler_trainieren(tag, tt, g.spnr, *g.ts, folge);
+        for (const Glied& g : kader) {
+            const int32_t stelle = folge.Stelle();
+            if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1)
+                spieler_trainieren<true>(tag, tt, g.spnr, *g.ts, folge);
+            else
+                spieler_trainieren<false>(tag, tt, g.spnr, *g.ts, folge);
+        }
         folge.Abgeben();
     }
 }

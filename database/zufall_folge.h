@@ -47,6 +47,22 @@ public:
         return int32_t(uint32_t(lo) + produkt / uint32_t(ZUFALL_MODUL));
     }
 
+    // As Zufall, from a place on the cycle the caller knows to lie before its last one: a loop
+    // that has made sure of room for all its draws takes them without a test each.
+    int32_t Zufall_Frei(int32_t lo, int32_t hi)
+    {
+        ++stelle_;
+        const uint32_t produkt = (uint32_t(hi) - uint32_t(lo) + 1u) * uint32_t(zyklus_[stelle_]);
+        return int32_t(uint32_t(lo) + produkt / uint32_t(ZUFALL_MODUL));
+    }
+    // Zufall_Frei where `frei`, else Zufall.
+    template <bool frei>
+    int32_t Ziehe(int32_t lo, int32_t hi)
+    {
+        if constexpr (frei) return Zufall_Frei(lo, hi);
+        else return Zufall(lo, hi);
+    }
+
     // n steps without their draws: the sequence stands where n draws would have left it.
     void Ueberspringen(int32_t n);
 

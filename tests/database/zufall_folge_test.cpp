@@ -107,6 +107,29 @@ TEST(Zufall_Folge, ReadsTheNextDrawsByItsPlaceAndStepsOverThemAsTheDrawsWould)
     }
 }
 
+// Without the test for the cycle's end, from every place before its last one, a draw is the
+// same draw and leaves the sequence at the same place; Ziehe takes either by its flag.
+TEST(Zufall_Folge, UntestedDrawsBeforeTheCyclesLastPlaceAreTheTestedOnes)
+{
+    Zufall_Set_Seed(23);  // the cycle's first place
+    Zufall_Folge folge;
+    ASSERT_EQ(folge.Stelle(), 0);
+    for (int32_t i = 0; i + 1 < Zufall_Folge::LAENGE; ++i) {
+        const Bereich b = BEREICHE[i % std::size(BEREICHE)];
+        Zufall_Folge frei = folge, frei_gezogen = folge, geprueft = folge;
+        const int32_t z = folge.Zufall(b.lo, b.hi);
+        ASSERT_EQ(frei.Zufall_Frei(b.lo, b.hi), z) << "place " << i;
+        ASSERT_EQ(frei_gezogen.Ziehe<true>(b.lo, b.hi), z) << "place " << i;
+        ASSERT_EQ(geprueft.Ziehe<false>(b.lo, b.hi), z) << "place " << i;
+        ASSERT_EQ(frei.Stelle(), folge.Stelle());
+        ASSERT_EQ(frei_gezogen.Stelle(), folge.Stelle());
+    }
+    // from the last place the tested draw takes the generator's step, back to the first
+    ASSERT_EQ(folge.Stelle(), Zufall_Folge::LAENGE - 1);
+    folge.Ziehe<false>(0, 1);
+    EXPECT_EQ(folge.Stelle(), 0);
+}
+
 }  // namespace
 
 namespace {
