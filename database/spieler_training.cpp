@@ -71,13 +71,14 @@ int32_t art_von(int32_t spnr)
 }
 
 struct Art_Tag_Speicher;
+struct Eroeffnungen;
 
 struct Tag {
     float faktor;
     int32_t stufe;
     int32_t n;
     Art_Tag_Speicher* art_tag;
-    const uint8_t* eroeffnungen;
+    const Eroeffnungen* eroeffnungen;
     float gewicht[4][24];  // by player type and attribute: gewicht()
     bool takt_trifft[11];  // whether the day's number is a multiple of 15..25
 };
@@ -92,100 +93,87 @@ struct Art_Tag {
     // form factor, for a visible and an invisible type; negative where a step could be zero
     // (no throw then).
     float grenze[2];
+    // What the throw is held against, times the form factor, after an opening read from a
+    // table (which steps over the throw too): the bound; in the band -inf (nothing moves and
+    // no throw was drawn); +inf where a step could be zero.
+    float schwelle[2];
+    // In a type's Stoss_Tabelle: a nudge that keeps it in the band, whose opening stepped over
+    // a throw that is not drawn.
+    bool bleibt;
 };
 
 // The nudges of a type inside the band: its day after u - 0.01 * betrag at [betrag] and after
-// u + 0.01 * betrag at [STOSS_HOCH + betrag].
+// u + 0.01 * betrag at [STOSS_HOCH + betrag]; at [EIGEN] its day without a nudge.
 constexpr int32_t STOSS_HOCH = 101;
-using Stoss_Tabelle = Art_Tag[2 * STOSS_HOCH];
+constexpr int32_t EIGEN = 2 * STOSS_HOCH;
+using Stoss_Tabelle = Art_Tag[2 * STOSS_HOCH + 1];
 
-// The common opening of a type's day: no unit change (the first draw not 0), no extra from
-// the training grounds (the next not above 90, when the club has them) and, in the band, no
-// nudge (the next not 0). A table by the place on the generator's cycle tells whether the
-// draws from there open so, with a bit for each kind of type.
-enum : uint8_t {
-    OFFEN = 1,               // no unit change
-    OFFEN_GELAENDE = 2,      // no unit change, no extra
-    OFFEN_BAND = 4,          // no unit change, no nudge
-    OFFEN_BAND_GELAENDE = 8  // no unit change, no extra, no nudge
+// How a type's day opens, by the place on the generator's cycle the player's draws start from:
+// whether its units change (the first draw 0), the training grounds add to them (the next above
+// 90, when the club has them) and, in the band, whether it is nudged (the next 0) and how (its
+// direction and amount, 0..100 each). A table per kind of type holds by place, for the openings
+// where only a nudge or nothing moves the type, the place of its day (in its Stoss_Tabelle in
+// the band, else 0) and in the high byte the draws to step over, its throw included where one
+// follows (outside the band, and after a nudge); LANGSAM where the units change or the draws
+// come near the cycle's end: those are drawn one by one.
+constexpr uint16_t LANGSAM = 0xFFFF;
+
+struct Eroeffnungen {
+    std::vector<uint16_t> tafel[2][2];  // by band and training grounds
 };
 
-struct Eroeffnung {
-    uint8_t bit;       // the table's bit for this kind of type
-    uint8_t schritte;  // its draws
-};
-
-[[gnu::noinline]] std::vector<uint8_t> eroeffnungen_bauen()
+// The tables of a difficulty level: which way a nudge goes depends on it.
+[[gnu::noinline]] Eroeffnungen eroeffnungen_bauen(int32_t stufe)
 {
-    std::vector<uint8_t> t(Zufall_Folge::LAENGE, 0);
-    // the last places are left to the draws themselves: they may leave the table
-    for (int32_t p = 0; p + 4 < Zufall_Folge::LAENGE; ++p) {
-        const bool w = Zufall_Folge::Wert(p + 1, 0, 14) != 0;
-        const bool g = w && Zufall_Folge::Wert(p + 2, 0, 100) <= 90;
-        const bool b = w && Zufall_Folge::Wert(p + 2, 0, 3) != 0;
-        const bool bg = g && Zufall_Folge::Wert(p + 3, 0, 3) != 0;
-        t[static_cast<size_t>(p)] = static_cast<uint8_t>(w * OFFEN | g * OFFEN_GELAENDE | b * OFFEN_BAND | bg * OFFEN_BAND_GELAENDE);
-    }
-    return t;
+    Eroeffnungen e;
+    for (int32_t band = 0; band < 2; ++band)
+        for (int32_t anlagen = 0; anlagen < 2; ++anlagen) {
+            std::vector<uint16_t>& t = e.tafel[band][anlagen];
+            t.assign(Zufall_Folge::LAENGE, LANGSAM);
+            // room for the longest opening and its throw
+            for (int32_t p = 0; p + 7 < Zufall_Folge::LAENGE; ++p) {
+                int32_t k = p + 1;  // the place of the next seed read
+                auto eintrag = [](int32_t stelle, int32_t schritte) { return static_cast<uint16_t>(schritte << 8 | stelle); };
+                if (Zufall_Folge::Wert(k++, 0, 14) == 0) continue;
+                if (anlagen && Zufall_Folge::Wert(k++, 0, 100) > 90) continue;
+                if (!band) {
+                    t[size_t(p)] = eintrag(0, k - p);
+                    continue;
+                }
+                if (Zufall_Folge::Wert(k++, 0, 3) != 0) {
+                    t[size_t(p)] = eintrag(EIGEN, k - 1 - p);
+                    continue;
+                }
+                const int32_t richtung = Zufall_Folge::Wert(k++, 0, 100);
+                const int32_t betrag = Zufall_Folge::Wert(k++, 0, 100);
+                t[size_t(p)] = eintrag(betrag + STOSS_HOCH * static_cast<int32_t>(richtung > stufe + 50), k - p);
+            }
+        }
+    return e;
 }
 
-const uint8_t* eroeffnungen()
+const Eroeffnungen& eroeffnungen(int32_t stufe)
 {
-    static const std::vector<uint8_t> tafel = eroeffnungen_bauen();
-    return tafel.data();
-}
-
-// The nudge of a type in the band as the draws from a place of the cycle open it: no unit
-// change, no extra from the training grounds (without them, at [0], or with them, at [1]), the
-// nudge drawn (0..3 gave 0), then its direction and amount (0..100 each), stored as
-// direction * 128 + amount; -1 where the draws open otherwise or come near the cycle's end.
-struct Stoss_Eroeffnung {
-    std::vector<int16_t> ohne, mit;
-    static constexpr int32_t SCHRITTE[2] = {4, 5};  // the draws up to the amount
-};
-
-[[gnu::noinline]] Stoss_Eroeffnung stoss_eroeffnungen_bauen()
-{
-    Stoss_Eroeffnung t{std::vector<int16_t>(Zufall_Folge::LAENGE, -1), std::vector<int16_t>(Zufall_Folge::LAENGE, -1)};
-    for (int32_t p = 0; p + 6 < Zufall_Folge::LAENGE; ++p) {
-        if (Zufall_Folge::Wert(p + 1, 0, 14) == 0) continue;
-        auto stoss = [p](int32_t k) {
-            if (Zufall_Folge::Wert(p + k, 0, 3) != 0) return int16_t(-1);
-            return static_cast<int16_t>(Zufall_Folge::Wert(p + k + 1, 0, 100) * 128 + Zufall_Folge::Wert(p + k + 2, 0, 100));
-        };
-        t.ohne[size_t(p)] = stoss(2);
-        if (Zufall_Folge::Wert(p + 2, 0, 100) <= 90) t.mit[size_t(p)] = stoss(3);
-    }
-    return t;
-}
-
-const Stoss_Eroeffnung& stoss_eroeffnungen()
-{
-    static const Stoss_Eroeffnung t = stoss_eroeffnungen_bauen();
-    return t;
-}
-
-Eroeffnung eroeffnung_von(bool band, bool anlagen)
-{
-    if (band) return anlagen ? Eroeffnung{OFFEN_BAND_GELAENDE, 3} : Eroeffnung{OFFEN_BAND, 2};
-    return anlagen ? Eroeffnung{OFFEN_GELAENDE, 2} : Eroeffnung{OFFEN, 1};
+    static std::unique_ptr<Eroeffnungen> tafeln[5];
+    std::unique_ptr<Eroeffnungen>& t = tafeln[stufe];
+    if (!t) t = std::make_unique<Eroeffnungen>(eroeffnungen_bauen(stufe));
+    return *t;
 }
 
 // What a team brings to the day: its plan, load and league regulation.
 struct Team_Tag {
     int32_t team;
     Art_Tag art[25];     // by attribute index; 24 is the keeper's type 0
-    const Art_Tag* stoss[25];  // the nudges of each type inside the band, else null
+    // the days of each type by its openings' table: in the band its Stoss_Tabelle, else its day
+    const Art_Tag* stoss[25];
+    const uint16_t* eroeffnung[25];  // each type's openings by place
     float summe;         // S: the field plan's units
     float last;          // L: the reference load
     int32_t belastung;   // the plan's load against L, added to every player's exhaustion
     float liga_term;     // added to every ratio
-    Eroeffnung eroeffnung[25];  // by attribute index
     int32_t einzel;      // occupied individual-training places
     bool einzel_belegt;  // a player holds any individual-training place
     bool anlagen;        // training grounds built
-    const int16_t* stoss_eroeffnung;  // the nudges' openings with or without training grounds
-    int32_t stoss_schritte;           // their draws
 };
 
 // Whether any of n places holds a player (a number of 0 or more), four places at a time by
@@ -255,6 +243,7 @@ void grenzen_setzen(Art_Tag& at)
         // far from zero: the form factor (at least 0.59) cannot take the step to zero
         const bool null_moeglich = !(std::fabs(teil_von(at, steigt, b_min, a_klein)) / teiler >= 1e-20f);
         at.grenze[k] = null_moeglich ? -1.0f : std::fabs(teil_von(at, steigt, b_max, a_gross)) / teiler;
+        at.schwelle[k] = at.band ? -INFINITY : null_moeglich ? INFINITY : at.grenze[k];
     }
 }
 
@@ -264,6 +253,7 @@ Art_Tag art_tag(float u, float F, float liga_term)
     a.u = u;
     a.r = u / F + liga_term;
     a.band = im_band(a.r);
+    a.bleibt = false;
     a.steigt = a.r > 1.03f;
     // The league's term moves the weight too: with the plan's units at the factor the weight
     // would be 0, and a league far above (below) its level would neither lose nor gain.
@@ -317,6 +307,8 @@ struct Art_Tag_Speicher {
             t->a[betrag] = (*this)(u + -0.01f * static_cast<float>(betrag), F, liga_term);
             t->a[STOSS_HOCH + betrag] = (*this)(u + 0.01f * static_cast<float>(betrag), F, liga_term);
         }
+        for (Art_Tag& a : t->a) a.bleibt = a.band;
+        t->a[EIGEN] = (*this)(u, F, liga_term);
         stoesse.push_back(std::move(t));
         return stoesse.back()->a;
     }
@@ -375,7 +367,6 @@ template <bool frei>
     const float faktor[2] = {schwinden, wachsen};  // by whether the type trains up
     const float F = tag.faktor;
 
-    const uint8_t* tafel = tag.eroeffnungen;
     const int32_t* arten = torwart ? TORWART_ARTEN : FELD_ARTEN_LISTE;
     const int32_t anzahl = torwart ? 4 : FELD_ARTEN;
 
@@ -387,19 +378,53 @@ template <bool frei>
         constexpr float teiler = sichtbar ? 1.0f : 10.0f;
         const Art_Tag* at = &tt.art[tag_index];
         Art_Tag eigen;
-        if (const uint32_t stelle = static_cast<uint32_t>(folge.Stelle());
-            (frei || stelle < static_cast<uint32_t>(Zufall_Folge::LAENGE)) && (tafel[stelle] & tt.eroeffnung[tag_index].bit)) {
-            // the common opening: its draws decide nothing
-            folge.Vor(tt.eroeffnung[tag_index].schritte);
-            if (at->band) return;
-        } else if (int32_t gestossen = 0; at->band && (frei || stelle < static_cast<uint32_t>(Zufall_Folge::LAENGE)) &&
-                                          (gestossen = tt.stoss_eroeffnung[stelle]) >= 0) {
-            // In the band and nudged, as most types in the band that do not open the common way:
-            // the nudge's draws are read from the table and stepped over.
-            folge.Vor(tt.stoss_schritte);
-            const bool hoch = (gestossen >> 7) > tag.stufe + 50;
-            at = &tt.stoss[tag_index][(gestossen & 127) + STOSS_HOCH * static_cast<int32_t>(hoch)];
-            if (at->band) return;
+        // each type comes once, before anything changed: its value is still the record's
+        auto vorher_wert = [&] { return sichtbar ? s.attribute[i] : s.unsichtbar[i - 9]; };
+        auto basis = [](int32_t vorher) {
+            return sichtbar ? BASIS_SICHTBAR[begrenzt(vorher / 100, 0, 9)] : BASIS_UNSICHTBAR[begrenzt(vorher / 10, 0, 9)];
+        };
+        // the move as figures rather than a branch: whether the throw succeeds is a coin toss
+        // known only at the end of the step's arithmetic
+        auto ziehen = [&](int32_t vorher, int32_t wurf, float chance, float schritt) __attribute__((always_inline)) {
+            const int32_t zieht = static_cast<float>(wurf) < chance;
+            const int32_t seite = 2 * static_cast<int32_t>(schritt > 0.0f) - 1;
+            bewegung[i] = static_cast<int8_t>(zieht * seite);
+            wert[i] = vorher + zieht * seite;
+            gelesen |= 1u << i;
+            geaendert |= static_cast<uint32_t>(zieht) << i;
+        };
+        const uint32_t stelle = static_cast<uint32_t>(folge.Stelle());
+        const uint32_t eroeffnung =
+            frei || stelle < static_cast<uint32_t>(Zufall_Folge::LAENGE) ? tt.eroeffnung[tag_index][stelle] : LANGSAM;
+        if (eroeffnung != LANGSAM) {
+            // The opening from the table: the type's day and the draws to step over are read off
+            // it, not decided by a branch on what it holds (a coin toss), so that the next type
+            // need not wait for a guess.
+            at = tt.stoss[tag_index] + (eroeffnung & 0xFF);
+            folge.Vor(static_cast<int32_t>(eroeffnung >> 8));
+            if (at->bleibt) {
+                // a nudge that keeps the type in the band: no throw
+                folge.Vor(-1);
+                return;
+            }
+            if (!pflege) {
+                // The throw again: in the band nothing moves, and most throws lie above every
+                // chance the type could give this player; one test for both.
+                const bool steigt = at->steigt;
+                const float g = faktor[steigt];
+                const int32_t wurf = folge.Zuletzt(0, 365);
+                if (static_cast<float>(wurf) >= at->schwelle[sichtbar ? 0 : 1] * g) return;
+                if (at->grenze[sichtbar ? 0 : 1] >= 0.0f) {
+                    const int32_t vorher = vorher_wert();
+                    const float schritt = teil_von(*at, steigt, basis(vorher), tag.gewicht[art][i]) / teiler * g;
+                    ziehen(vorher, wurf, std::fabs(schritt), schritt);
+                    return;
+                }
+            } else if (at->band) {
+                return;
+            }
+            // the throw comes after the care term, or after a step that could be zero
+            folge.Vor(-1);
         } else {
         const int32_t wechsel = folge.Ziehe<frei>(0, 14);
         if (wechsel == 0) {
@@ -431,21 +456,6 @@ template <bool frei>
             if (at->band) return;
         }
         }
-        // each type comes once, before anything changed: its value is still the record's
-        auto vorher_wert = [&] { return sichtbar ? s.attribute[i] : s.unsichtbar[i - 9]; };
-        auto basis = [](int32_t vorher) {
-            return sichtbar ? BASIS_SICHTBAR[begrenzt(vorher / 100, 0, 9)] : BASIS_UNSICHTBAR[begrenzt(vorher / 10, 0, 9)];
-        };
-        // the move as figures rather than a branch: whether the throw succeeds is a coin toss
-        // known only at the end of the step's arithmetic
-        auto ziehen = [&](int32_t vorher, int32_t wurf, float chance, float schritt) __attribute__((always_inline)) {
-            const int32_t zieht = static_cast<float>(wurf) < chance;
-            const int32_t seite = 2 * static_cast<int32_t>(schritt > 0.0f) - 1;
-            bewegung[i] = static_cast<int8_t>(zieht * seite);
-            wert[i] = vorher + zieht * seite;
-            gelesen |= 1u << i;
-            geaendert |= static_cast<uint32_t>(zieht) << i;
-        };
         if (!pflege) {
             const float grenze = at->grenze[sichtbar ? 0 : 1];
             if (grenze >= 0.0f) {
@@ -669,10 +679,8 @@ void Spieler_Bewerte_Training(int32_t n)
     Art_Tag_Speicher speicher;
     Tag tag;
     tag.art_tag = &speicher;
-    tag.eroeffnungen = eroeffnungen();
-    const int16_t* const stoss_ohne = stoss_eroeffnungen().ohne.data();
-    const int16_t* const stoss_mit = stoss_eroeffnungen().mit.data();
     tag.stufe = static_cast<int32_t>(Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe);
+    tag.eroeffnungen = &eroeffnungen(tag.stufe);
     tag.faktor = FAKTOR[tag.stufe];
     tag.n = n;
     for (int32_t k = 0; k < 11; ++k) tag.takt_trifft[k] = n % (15 + k) == 0;
@@ -703,7 +711,31 @@ void Spieler_Bewerte_Training(int32_t n)
         int32_t spnr;
         TS* ts;
     };
-    std::vector<Glied> kader;
+    // A squad once for the day's passes, every player's records asked for at once so that they
+    // arrive together rather than one after the other. The next club to train is gathered while
+    // the one before it trains: its squad, its players' records and its plan arrive meanwhile.
+    std::vector<Glied> kader, naechster_kader;
+    auto sammeln = [&](int32_t t, std::vector<Glied>& k) {
+        k.clear();
+        // the plan and the individual-training places behind it
+        for (const char* z = reinterpret_cast<const char*>(T_Own[t].training);
+             z < reinterpret_cast<const char*>(T_Own[t].einzeltraining + 17); z += 64)
+            __builtin_prefetch(z);
+        Liste* liste = &T_Fix[t].liste;
+        for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
+            if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
+            k.push_back({static_cast<int32_t>(e->key), static_cast<TS*>(e->data)});
+            welt::spieler_vorab_laden(static_cast<int32_t>(e->key));
+            welt::vorab_laden(e->data, sizeof(TS));
+        }
+    };
+    auto danach = [&](int32_t t) {
+        for (++t; t < Team_Anzahl; ++t)
+            if (t != Transfermarkt_Team && t != Jugend_Team && spielt[static_cast<size_t>(t)]) break;
+        return t;
+    };
+    int32_t gesammelt = danach(-1);
+    if (gesammelt < Team_Anzahl) sammeln(gesammelt, naechster_kader);
     int32_t stufe_von[TEAM_LIGEN], stufen_von[TEAM_LIGEN];
     for (int32_t l = 0; l < TEAM_LIGEN; ++l) stufe_von[l] = -1;
 
@@ -725,15 +757,9 @@ void Spieler_Bewerte_Training(int32_t n)
             continue;
         }
 
-        // The squad once for the day's passes, every player's records asked for at once so that
-        // they arrive together rather than one after the other.
-        kader.clear();
-        for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
-            if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
-            kader.push_back({static_cast<int32_t>(e->key), static_cast<TS*>(e->data)});
-            welt::spieler_vorab_laden(static_cast<int32_t>(e->key));
-            welt::vorab_laden(e->data, sizeof(TS));
-        }
+        kader.swap(naechster_kader);
+        gesammelt = danach(t);
+        if (gesammelt < Team_Anzahl) sammeln(gesammelt, naechster_kader);
 
         const int32_t l = liga[static_cast<size_t>(t)];
         int32_t stufe = 0, stufen = 1;
@@ -775,8 +801,6 @@ void Spieler_Bewerte_Training(int32_t n)
         }
         if (tt.einzel_belegt) tt.einzel = Spieler_Training_Zaehle_Einzeltraining(t, 0);
         tt.anlagen = Stadion_Get_Anlage_Wert(t, STADION_ANLAGE_TRAININGSGELAENDE) > 0;
-        tt.stoss_eroeffnung = tt.anlagen ? stoss_mit : stoss_ohne;
-        tt.stoss_schritte = Stoss_Eroeffnung::SCHRITTE[tt.anlagen];
         tt.last = 2.28f;
         if (!T_Fix[t].manager) {
             int32_t summe = 0, anzahl = 0;
@@ -819,8 +843,9 @@ void Spieler_Bewerte_Training(int32_t n)
         // the field types and the keeper's; the further attributes between them only follow
         for (int32_t i = 0; i < 25; i = i + 1 == FELD_ARTEN ? 21 : i + 1) {
             tt.art[i] = (*tag.art_tag)(einheiten[i], tag.faktor, tt.liga_term);
-            tt.stoss[i] = tt.art[i].band ? speicher.stoss(einheiten[i], tag.faktor, tt.liga_term) : nullptr;
-            tt.eroeffnung[i] = eroeffnung_von(tt.art[i].band, tt.anlagen);
+            const bool band = tt.art[i].band;
+            tt.stoss[i] = band ? speicher.stoss(einheiten[i], tag.faktor, tt.liga_term) : &tt.art[i];
+            tt.eroeffnung[i] = tag.eroeffnungen->tafel[band][tt.anlagen].data();
         }
         Zufall_Folge folge;
         for (const Glied& g : kader) {

@@ -79,6 +79,13 @@ public:
     }
     // n draws from a place on the cycle at least n before its last one.
     void Vor(int32_t n) { stelle_ += n; }
+    // The last draw again, in lo..hi: the one that read the seed at the sequence's place (on
+    // the cycle, where Vor took it).
+    int32_t Zuletzt(int32_t lo, int32_t hi) const
+    {
+        const uint32_t produkt = (uint32_t(hi) - uint32_t(lo) + 1u) * uint32_t(zyklus_[stelle_]);
+        return int32_t(uint32_t(lo) + produkt / uint32_t(ZUFALL_MODUL));
+    }
 
 private:
     // The routines out of line take and give the state by value, so that a sequence a loop

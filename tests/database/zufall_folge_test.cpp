@@ -108,7 +108,8 @@ TEST(Zufall_Folge, ReadsTheNextDrawsByItsPlaceAndStepsOverThemAsTheDrawsWould)
 }
 
 // Without the test for the cycle's end, from every place before its last one, a draw is the
-// same draw and leaves the sequence at the same place; Ziehe takes either by its flag.
+// same draw and leaves the sequence at the same place; Ziehe takes either by its flag; a draw
+// stepped over is read again from where it left the sequence.
 TEST(Zufall_Folge, UntestedDrawsBeforeTheCyclesLastPlaceAreTheTestedOnes)
 {
     Zufall_Set_Seed(23);  // the cycle's first place
@@ -116,13 +117,16 @@ TEST(Zufall_Folge, UntestedDrawsBeforeTheCyclesLastPlaceAreTheTestedOnes)
     ASSERT_EQ(folge.Stelle(), 0);
     for (int32_t i = 0; i + 1 < Zufall_Folge::LAENGE; ++i) {
         const Bereich b = BEREICHE[i % std::size(BEREICHE)];
-        Zufall_Folge frei = folge, frei_gezogen = folge, geprueft = folge;
+        Zufall_Folge frei = folge, frei_gezogen = folge, geprueft = folge, gesprungen = folge;
         const int32_t z = folge.Zufall(b.lo, b.hi);
         ASSERT_EQ(frei.Zufall_Frei(b.lo, b.hi), z) << "place " << i;
         ASSERT_EQ(frei_gezogen.Ziehe<true>(b.lo, b.hi), z) << "place " << i;
         ASSERT_EQ(geprueft.Ziehe<false>(b.lo, b.hi), z) << "place " << i;
         ASSERT_EQ(frei.Stelle(), folge.Stelle());
         ASSERT_EQ(frei_gezogen.Stelle(), folge.Stelle());
+        // stepped over, the draw is read again where it left the sequence
+        gesprungen.Vor(1);
+        ASSERT_EQ(gesprungen.Zuletzt(b.lo, b.hi), z) << "place " << i;
     }
     // from the last place the tested draw takes the generator's step, back to the first
     ASSERT_EQ(folge.Stelle(), Zufall_Folge::LAENGE - 1);
