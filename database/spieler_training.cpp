@@ -285,7 +285,8 @@ struct Art_Tag_Speicher {
         std::memcpy(&et, &e.liga_term, sizeof et);
         std::memcpy(&ef, &e.F, sizeof ef);
         std::memcpy(&f, &F, sizeof f);
-        if (e.belegt && eu == bits && et == t && ef == f) return e.a;
+        // one test for the whole key: whether it is found is as good as a coin toss
+        if (((eu ^ bits) | (et ^ t) | (ef ^ f) | static_cast<uint32_t>(!e.belegt)) == 0) return e.a;
         e = {u, F, liga_term, art_tag(u, F, liga_term), true};
         return e.a;
     }
@@ -347,10 +348,11 @@ template <bool frei>
         return s.unsichtbar[i - 9];
     };
     int32_t wert[24];
+    int32_t anfang[24];    // the record's value where wert holds one
     uint32_t gelesen = 0;  // bits of the values wert holds
     auto w = [&](int32_t i) -> int32_t& {
         if (!(gelesen >> i & 1u)) {
-            wert[i] = alt(i);
+            wert[i] = anfang[i] = alt(i);
             gelesen |= 1u << i;
         }
         return wert[i];
@@ -389,6 +391,7 @@ template <bool frei>
             const int32_t zieht = static_cast<float>(wurf) < chance;
             const int32_t seite = 2 * static_cast<int32_t>(schritt > 0.0f) - 1;
             bewegung[i] = static_cast<int8_t>(zieht * seite);
+            anfang[i] = vorher;
             wert[i] = vorher + zieht * seite;
             gelesen |= 1u << i;
             geaendert |= static_cast<uint32_t>(zieht) << i;
@@ -521,15 +524,21 @@ template <bool frei>
     // a move of a field type (a keeper's types past the first lie beyond them)
     const bool bewegt = (geaendert & ((1u << FELD_ARTEN) - 1)) != 0;
     // the talents are read last, for the values a type moved: asked for now, while the rest of
-    // the day draws
-    if (bewegt) __builtin_prefetch(Spieler_Egal_Daten[spnr].talent);
+    // the day draws (whether any moved is a coin toss: they are asked for in any case)
+    __builtin_prefetch(Spieler_Egal_Daten[spnr].talent);
     // Without a move today the further attributes have nothing to follow: no draw for them.
-    for (int32_t i = 14; bewegt && i <= 19; ++i) {
-        if (!Spieler_Attribut_Gewichte[art][i]) continue;
-        const int32_t folgt = folge.Ziehe<frei>(0, 13);
-        int32_t& x = w(i);
-        x = begrenzt(x + bewegung[folgt], 0, 99);
-        geaendert |= 1u << i;
+    // Nothing has read them yet.
+    if (bewegt) {
+#pragma GCC unroll 6
+        for (int32_t i = 14; i <= 19; ++i) {
+            if (!Spieler_Attribut_Gewichte[art][i]) continue;
+            const int32_t folgt = folge.Ziehe<frei>(0, 13);
+            const int32_t vorher = alt(i);
+            anfang[i] = vorher;
+            wert[i] = begrenzt(vorher + bewegung[folgt], 0, 99);
+            gelesen |= 1u << i;
+            geaendert |= 1u << i;
+        }
     }
 
     int32_t e = s.trainings_erschoepfung;
@@ -613,22 +622,31 @@ template <bool frei>
     const uint16_t* talent = Spieler_Egal_Daten[spnr].talent;
     const uint32_t folger = 0xFC000u;  // 14..19
     uint32_t schreiben = 0;            // bits of the values the day takes
-    for (uint32_t bits = geaendert & ~folger; bits; bits &= bits - 1) {
+    // The visible values (they draw nothing), then the invisible ones with their draws in the
+    // same order as one pass over all would take them, then the followers: each pass has no
+    // test of which kind its value is.
+    const uint32_t sichtbare = (1u << 9) - 1;
+    for (uint32_t bits = geaendert & sichtbare; bits; bits &= bits - 1) {
+        const int32_t i = __builtin_ctz(bits);
+        const int32_t neu = wert[i];
+        if (neu == anfang[i]) continue;
+        // a talent of 0 has not been drawn yet and sets no ceiling
+        const int32_t decke = talent[i];
+        if (decke > 0 && neu > decke) continue;
+        if (neu < 5 || neu > 995) continue;
+        schreiben |= 1u << i;
+    }
+    for (uint32_t bits = geaendert & ~(folger | sichtbare); bits; bits &= bits - 1) {
         const int32_t i = __builtin_ctz(bits);
         int32_t neu = wert[i];
-        const int32_t vorher = alt(i);
+        const int32_t vorher = anfang[i];
         if (neu == vorher) continue;
-        // a talent of 0 has not been drawn yet and sets no ceiling
         const int32_t decke = i < FELD_ARTEN ? talent[i] : 0;
         if (decke > 0 && neu > decke) continue;
-        if (i < 9) {
-            if (neu < 5 || neu > 995) continue;
-        } else {
-            if (neu < 0 || neu > 99) continue;
-            const int32_t zehntel = folge.Zufall(0, 100);
-            if (zehntel >= 76) continue;
-        }
-        if (i > 8 && vorher < 75 && neu >= 75) {
+        if (neu < 0 || neu > 99) continue;
+        const int32_t zehntel = folge.Zufall(0, 100);
+        if (zehntel >= 76) continue;
+        if (vorher < 75 && neu >= 75) {
             folge.Abgeben();
             Spieler_News_Neues_Attribut(tt.team, spnr, i);
             folge.Uebernehmen();
@@ -640,7 +658,7 @@ template <bool frei>
     for (uint32_t bits = geaendert & folger; bits; bits &= bits - 1) {
         const int32_t i = __builtin_ctz(bits);
         int32_t neu = wert[i];
-        const int32_t vorher = alt(i);
+        const int32_t vorher = anfang[i];
         if (neu == vorher) continue;
         if (vorher < 75 && neu >= 75) {
             folge.Abgeben();
@@ -653,12 +671,17 @@ template <bool frei>
     }
     // As Spieler_Attribute writes the vector back: the values taken, the two copies among the
     // invisible ones (the all-rounder and experience), experience held at 299, and the form.
-    for (uint32_t bits = schreiben; bits; bits &= bits - 1) {
+    // The all-rounder (19) goes to its copy's place (10 of the invisible ones) and from there
+    // to his own field.
+    for (uint32_t bits = schreiben & sichtbare; bits; bits &= bits - 1) {
         const int32_t i = __builtin_ctz(bits);
-        if (i < 9) s.attribute[i] = static_cast<int16_t>(wert[i]);
-        else if (i == 19) s.allrounder = static_cast<uint8_t>(wert[i]);
-        else s.unsichtbar[i - 9] = static_cast<uint8_t>(wert[i]);
+        s.attribute[i] = static_cast<int16_t>(wert[i]);
     }
+    for (uint32_t bits = schreiben & ~sichtbare; bits; bits &= bits - 1) {
+        const int32_t i = __builtin_ctz(bits);
+        s.unsichtbar[i - 9] = static_cast<uint8_t>(wert[i]);
+    }
+    if (schreiben >> 19 & 1u) s.allrounder = s.unsichtbar[19 - 9];
     const int32_t erfahrung = std::min<int32_t>(s.erfahrung, 299);
     s.unsichtbar[10] = s.allrounder;
     s.unsichtbar[11] = static_cast<uint8_t>(erfahrung);
