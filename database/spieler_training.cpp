@@ -86,8 +86,6 @@ struct Tag {
 // A training type of a team before any player's change of its units: units, ratio and weight.
 struct Art_Tag {
     float u, r, q;
-    bool band;
-    bool steigt;  // the ratio lies above the band: the type trains up
     // Outside the band a type moves a player only when the throw 0..365 falls below his
     // chance: the largest chance the day could give any value and player type before the
     // form factor, for a visible and an invisible type; negative where a step could be zero
@@ -97,10 +95,14 @@ struct Art_Tag {
     // table (which steps over the throw too): the bound; in the band -inf (nothing moves and
     // no throw was drawn); +inf where a step could be zero.
     float schwelle[2];
+    bool band;
+    bool steigt;  // the ratio lies above the band: the type trains up
     // In a type's Stoss_Tabelle: a nudge that keeps it in the band, whose opening stepped over
     // a throw that is not drawn.
     bool bleibt;
 };
+// a power of two: a type's day is found by its place in its table with a shift
+static_assert(sizeof(Art_Tag) == 32);
 
 // The nudges of a type inside the band: its day after u - 0.01 * betrag at [betrag] and after
 // u + 0.01 * betrag at [STOSS_HOCH + betrag]; at [EIGEN] its day without a nudge.
@@ -328,11 +330,17 @@ struct Art_Tag_Speicher {
 // Up to the tenths a day draws at most 9 times per type (14), 6 times for the further
 // attributes, 6 for the exhaustion, 29 for the overload and 9 for the form: 176. With `frei` the
 // sequence stands on the cycle with room for them before its end, and they are taken without a
-// test each (the tenths may follow a news item, which draws too: those are tested).
+// test each (the tenths may follow a news item, which draws too: those are tested); and the
+// player has no care term (`platz` is his individual-training place, -1 without one), as most
+// players on most days.
 constexpr int32_t TAG_ZIEHUNGEN = 176;
 
+// The doctor's care, an absence or an individual-training place adds a term to the chance.
+bool gepflegt(const TS& ts, int32_t platz) { return (ts.flags & (TS_ARZT | TS_BEHINDERT)) != 0 || platz >= 0; }
+
 template <bool frei>
-[[gnu::noinline]] void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, Zufall_Folge& team_folge)
+[[gnu::noinline]] void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
+                                          Zufall_Folge& team_folge)
 {
     Zufall_Folge folge = team_folge;
     Spieler_Struktur& s = Spieler_Daten[spnr];
@@ -360,9 +368,7 @@ template <bool frei>
     int32_t form_wert = s.form;
     uint32_t geaendert = 0;  // bits of the values a move, the overload or a follower touched
     int8_t bewegung[24] = {};
-    const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr) : -1;
-    // the doctor's care, an absence or an individual-training place adds a term to the chance
-    const bool pflege = (ts.flags & (TS_ARZT | TS_BEHINDERT)) != 0 || platz >= 0;
+    const bool pflege = !frei && gepflegt(ts, platz);
     const float form = static_cast<float>(form_wert);
     const float wachsen = 0.9f + 0.002f * form;
     const float schwinden = 1.1f - 0.002f * form;
@@ -872,11 +878,12 @@ void Spieler_Bewerte_Training(int32_t n)
         }
         Zufall_Folge folge;
         for (const Glied& g : kader) {
+            const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(t, g.spnr) : -1;
             const int32_t stelle = folge.Stelle();
-            if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1)
-                spieler_trainieren<true>(tag, tt, g.spnr, *g.ts, folge);
+            if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1 && !gepflegt(*g.ts, platz))
+                spieler_trainieren<true>(tag, tt, g.spnr, *g.ts, -1, folge);
             else
-                spieler_trainieren<false>(tag, tt, g.spnr, *g.ts, folge);
+                spieler_trainieren<false>(tag, tt, g.spnr, *g.ts, platz, folge);
         }
         folge.Abgeben();
     }
