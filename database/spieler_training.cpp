@@ -162,20 +162,21 @@ const Eroeffnungen& eroeffnungen(int32_t stufe)
     return *t;
 }
 
-// What a team brings to the day: its plan, load and league regulation.
+// What a team brings to the day: its plan, load and league regulation. The types' fields are
+// set for the types that train (not for the further attributes between them).
 struct Team_Tag {
     int32_t team;
     Art_Tag art[25];     // by attribute index; 24 is the keeper's type 0
     // the days of each type by its openings' table: in the band its Stoss_Tabelle, else its day
     const Art_Tag* stoss[25];
     const uint16_t* eroeffnung[25];  // each type's openings by place
-    float summe;         // S: the field plan's units
-    float last;          // L: the reference load
-    int32_t belastung;   // the plan's load against L, added to every player's exhaustion
-    float liga_term;     // added to every ratio
-    int32_t einzel;      // occupied individual-training places
-    bool einzel_belegt;  // a player holds any individual-training place
-    bool anlagen;        // training grounds built
+    float summe = 0.0f;          // S: the field plan's units
+    float last;                  // L: the reference load
+    int32_t belastung;           // the plan's load against L, added to every player's exhaustion
+    float liga_term = 0.0f;      // added to every ratio
+    int32_t einzel = 0;          // occupied individual-training places
+    bool einzel_belegt = false;  // a player holds any individual-training place
+    bool anlagen;                // training grounds built
 };
 
 // Whether any of n places holds a player (a number of 0 or more), four places at a time by
@@ -705,7 +706,10 @@ void Spieler_Bewerte_Training(int32_t n)
         return;
     }
     if (!T_Fix || !T_Own || !Spieler_Daten) return;
-    Art_Tag_Speicher speicher;
+    // A type's day is a function of its figures alone: the days worked out are kept from day to
+    // day, the nudges' tables while there are not too many of them (none is in use now).
+    static Art_Tag_Speicher speicher;
+    if (speicher.stoesse.size() > 64) speicher.stoesse.clear();
     Tag tag;
     tag.art_tag = &speicher;
     tag.stufe = static_cast<int32_t>(Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe);
@@ -813,7 +817,7 @@ void Spieler_Bewerte_Training(int32_t n)
         lo = mitte - halb;
         hi = mitte + halb;
 
-        Team_Tag tt{};
+        Team_Tag tt;
         tt.team = t;
         const bool frei = Highscore_Punkte_Abziehen(t);
         float einheiten[25] = {};
