@@ -317,6 +317,34 @@ struct Art_Tag_Speicher {
         return stoesse.back()->a;
     }
     static bool gleich(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+    // The day of a type with whole units (a plan's byte) and one of the three league terms,
+    // with its nudges in the band (else null), found by its figures without a search.
+    struct Ganz {
+        Art_Tag a;
+        const Art_Tag* stoss;
+        float F, liga_term;
+        uint32_t stand;  // `stand` when worked out; 0 never
+    };
+    std::vector<Ganz> ganz = std::vector<Ganz>(3 * 256);
+    uint32_t stand = 1;  // moves on when the nudges' tables are let go
+    const Ganz& ganz_von(uint8_t u, float F, float liga_term)
+    {
+        const int32_t liga = liga_term > 0.0f ? 2 : liga_term < 0.0f ? 1 : 0;
+        Ganz& g = ganz[size_t(liga * 256 + u)];
+        if (g.stand != stand || !gleich(g.F, F) || !gleich(g.liga_term, liga_term)) {
+            const Art_Tag a = (*this)(static_cast<float>(u), F, liga_term);
+            g = {a, a.band ? stoss(static_cast<float>(u), F, liga_term) : nullptr, F, liga_term, stand};
+        }
+        return g;
+    }
+    // Lets the nudges' tables go when there are many: none may be in use.
+    void aufraeumen()
+    {
+        if (stoesse.size() <= 64) return;
+        stoesse.clear();
+        ++stand;
+    }
 };
 
 
@@ -709,7 +737,7 @@ void Spieler_Bewerte_Training(int32_t n)
     // A type's day is a function of its figures alone: the days worked out are kept from day to
     // day, the nudges' tables while there are not too many of them (none is in use now).
     static Art_Tag_Speicher speicher;
-    if (speicher.stoesse.size() > 64) speicher.stoesse.clear();
+    speicher.aufraeumen();
     Tag tag;
     tag.art_tag = &speicher;
     tag.stufe = static_cast<int32_t>(Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe);
@@ -820,13 +848,14 @@ void Spieler_Bewerte_Training(int32_t n)
         Team_Tag tt;
         tt.team = t;
         const bool frei = Highscore_Punkte_Abziehen(t);
-        float einheiten[25] = {};
+        // the plan's units by attribute index: whole ones but for the keeper's type 0 (24)
+        uint8_t einheiten[24] = {};
         for (int32_t i = 0; i < FELD_ARTEN; ++i) {
-            einheiten[i] = frei ? 0.0f : static_cast<float>(T_Own[t].training[i]);
-            tt.summe += einheiten[i];
+            einheiten[i] = frei ? 0 : T_Own[t].training[i];
+            tt.summe += static_cast<float>(einheiten[i]);
         }
-        for (int32_t i = 0; i < 3; ++i) einheiten[21 + i] = frei ? 0.0f : static_cast<float>(T_Own[t].training_bytes[i]);
-        einheiten[24] = tt.summe * 0.0714f;
+        for (int32_t i = 0; i < 3; ++i) einheiten[21 + i] = frei ? 0 : T_Own[t].training_bytes[i];
+        const float torwart_einheiten = tt.summe * 0.0714f;
         // most clubs have nobody in individual training: their players need not be looked for,
         // and the count of places matters only to a player who holds one
         if (const auto* raster = static_cast<const int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, t, nullptr, 0))) {
@@ -874,12 +903,15 @@ void Spieler_Bewerte_Training(int32_t n)
         }
 
         // the field types and the keeper's; the further attributes between them only follow
-        for (int32_t i = 0; i < 25; i = i + 1 == FELD_ARTEN ? 21 : i + 1) {
-            tt.art[i] = (*tag.art_tag)(einheiten[i], tag.faktor, tt.liga_term);
-            const bool band = tt.art[i].band;
-            tt.stoss[i] = band ? speicher.stoss(einheiten[i], tag.faktor, tt.liga_term) : &tt.art[i];
-            tt.eroeffnung[i] = tag.eroeffnungen->tafel[band][tt.anlagen].data();
+        for (int32_t i = 0; i < 24; i = i + 1 == FELD_ARTEN ? 21 : i + 1) {
+            const Art_Tag_Speicher::Ganz& g = speicher.ganz_von(einheiten[i], tag.faktor, tt.liga_term);
+            tt.art[i] = g.a;
+            tt.stoss[i] = g.stoss ? g.stoss : &tt.art[i];
+            tt.eroeffnung[i] = tag.eroeffnungen->tafel[g.a.band][tt.anlagen].data();
         }
+        tt.art[24] = speicher(torwart_einheiten, tag.faktor, tt.liga_term);
+        tt.stoss[24] = tt.art[24].band ? speicher.stoss(torwart_einheiten, tag.faktor, tt.liga_term) : &tt.art[24];
+        tt.eroeffnung[24] = tag.eroeffnungen->tafel[tt.art[24].band][tt.anlagen].data();
         Zufall_Folge folge;
         for (const Glied& g : kader) {
             const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(t, g.spnr) : -1;
