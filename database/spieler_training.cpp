@@ -120,8 +120,10 @@ using Stoss_Tabelle = Art_Tag[2 * STOSS_HOCH + 1];
 // come near the cycle's end: those are drawn one by one.
 constexpr uint16_t LANGSAM = 0xFFFF;
 
+// A unit change by 0 (the draw 0..2 gave 0) leaves units within 0..5 as they are: for a type
+// with such units a second set of tables reads it as the opening it then is, two draws on.
 struct Eroeffnungen {
-    std::vector<uint16_t> tafel[2][2];  // by band and training grounds
+    std::vector<uint16_t> tafel[2][2][2];  // by band, training grounds and units within 0..5
 };
 
 // The tables of a difficulty level: which way a nudge goes depends on it.
@@ -129,14 +131,15 @@ struct Eroeffnungen {
 {
     Eroeffnungen e;
     for (int32_t band = 0; band < 2; ++band)
-        for (int32_t anlagen = 0; anlagen < 2; ++anlagen) {
-            std::vector<uint16_t>& t = e.tafel[band][anlagen];
+        for (int32_t anlagen = 0; anlagen < 2; ++anlagen)
+            for (int32_t null_wechsel = 0; null_wechsel < 2; ++null_wechsel) {
+            std::vector<uint16_t>& t = e.tafel[band][anlagen][null_wechsel];
             t.assign(Zufall_Folge::LAENGE, LANGSAM);
             // room for the longest opening and its throw
-            for (int32_t p = 0; p + 7 < Zufall_Folge::LAENGE; ++p) {
+            for (int32_t p = 0; p + 8 < Zufall_Folge::LAENGE; ++p) {
                 int32_t k = p + 1;  // the place of the next seed read
                 auto eintrag = [](int32_t stelle, int32_t schritte) { return static_cast<uint16_t>(schritte << 8 | stelle); };
-                if (Zufall_Folge::Wert(k++, 0, 14) == 0) continue;
+                if (Zufall_Folge::Wert(k++, 0, 14) == 0 && !(null_wechsel && Zufall_Folge::Wert(k++, 0, 2) == 0)) continue;
                 if (anlagen && Zufall_Folge::Wert(k++, 0, 100) > 90) continue;
                 if (!band) {
                     t[size_t(p)] = eintrag(0, k - p);
@@ -907,11 +910,12 @@ void Spieler_Bewerte_Training(int32_t n)
             const Art_Tag_Speicher::Ganz& g = speicher.ganz_von(einheiten[i], tag.faktor, tt.liga_term);
             tt.art[i] = g.a;
             tt.stoss[i] = g.stoss ? g.stoss : &tt.art[i];
-            tt.eroeffnung[i] = tag.eroeffnungen->tafel[g.a.band][tt.anlagen].data();
+            tt.eroeffnung[i] = tag.eroeffnungen->tafel[g.a.band][tt.anlagen][einheiten[i] <= 5].data();
         }
         tt.art[24] = speicher(torwart_einheiten, tag.faktor, tt.liga_term);
         tt.stoss[24] = tt.art[24].band ? speicher.stoss(torwart_einheiten, tag.faktor, tt.liga_term) : &tt.art[24];
-        tt.eroeffnung[24] = tag.eroeffnungen->tafel[tt.art[24].band][tt.anlagen].data();
+        const bool torwart_in_spanne = torwart_einheiten >= 0.0f && torwart_einheiten <= 5.0f;
+        tt.eroeffnung[24] = tag.eroeffnungen->tafel[tt.art[24].band][tt.anlagen][torwart_in_spanne].data();
         Zufall_Folge folge;
         for (const Glied& g : kader) {
             const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(t, g.spnr) : -1;
