@@ -693,19 +693,20 @@ template <bool frei>
         wert[i] = neu;
         schreiben |= 1u << i;
     }
+    // a follower is taken when it changed (as good as a coin toss: taken by figures)
     for (uint32_t bits = geaendert & folger; bits; bits &= bits - 1) {
         const int32_t i = __builtin_ctz(bits);
-        int32_t neu = wert[i];
+        const int32_t neu = wert[i];
         const int32_t vorher = anfang[i];
-        if (neu == vorher) continue;
-        if (vorher < 75 && neu >= 75) {
+        const bool anders = neu != vorher;
+        // up from below 75 to 75 or more (changed, then): both differences not negative
+        if (((74 - vorher) | (neu - 75)) >= 0) {
             folge.Abgeben();
             Spieler_News_Neues_Attribut(tt.team, spnr, i);
             folge.Uebernehmen();
-            neu = 99;
+            wert[i] = 99;
         }
-        wert[i] = neu;
-        schreiben |= 1u << i;
+        schreiben |= static_cast<uint32_t>(anders) << i;
     }
     // As Spieler_Attribute writes the vector back: the values taken, the two copies among the
     // invisible ones (the all-rounder and experience), experience held at 299, and the form.
