@@ -799,6 +799,7 @@ void Spieler_Bewerte_Training(int32_t n)
             if (t != Transfermarkt_Team && t != Jugend_Team && spielt[static_cast<size_t>(t)]) break;
         return t;
     };
+    Zufall_Folge bisher;
     int32_t gesammelt = danach(-1);
     if (gesammelt < Team_Anzahl) sammeln(gesammelt, naechster_kader);
     int32_t stufe_von[TEAM_LIGEN], stufen_von[TEAM_LIGEN];
@@ -917,7 +918,9 @@ void Spieler_Bewerte_Training(int32_t n)
         tt.stoss[24] = tt.art[24].band ? speicher.stoss(torwart_einheiten, tag.faktor, tt.liga_term) : &tt.art[24];
         const bool torwart_in_spanne = torwart_einheiten >= 0.0f && torwart_einheiten <= 5.0f;
         tt.eroeffnung[24] = tag.eroeffnungen->tafel[tt.art[24].band][tt.anlagen][torwart_in_spanne].data();
-        Zufall_Folge folge;
+        // the sequence where the club before handed it back, unless something drew since
+        Zufall_Folge folge = bisher;
+        folge.Uebernehmen(bisher);
         for (const Glied& g : kader) {
             const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(t, g.spnr) : -1;
             const int32_t stelle = folge.Stelle();
@@ -927,6 +930,7 @@ void Spieler_Bewerte_Training(int32_t n)
                 spieler_trainieren<false>(tag, tt, g.spnr, *g.ts, platz, folge);
         }
         folge.Abgeben();
+        bisher = folge;
     }
 }
 

@@ -27,6 +27,16 @@ public:
         zyklus_ = tabelle();
         stelle_ = stelle_von(zufall_intern::seed);
     }
+    // Takes over the generator's state where `bisher` handed it back, when nothing drew since:
+    // its place needs no look-up then.
+    void Uebernehmen(const Zufall_Folge& bisher)
+    {
+        zyklus_ = tabelle();
+        if (bisher.stelle_ >= 0 && zufall_intern::gesaet && zufall_intern::seed == zyklus_[bisher.stelle_])
+            stelle_ = bisher.stelle_;
+        else
+            stelle_ = stelle_von(zufall_intern::seed);
+    }
     // Hands the state back to the generator.
     void Abgeben()
     {

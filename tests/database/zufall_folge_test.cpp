@@ -134,6 +134,26 @@ TEST(Zufall_Folge, UntestedDrawsBeforeTheCyclesLastPlaceAreTheTestedOnes)
     EXPECT_EQ(folge.Stelle(), 0);
 }
 
+// Taking the generator over where a sequence handed it back finds the same place as a look-up,
+// whether something drew in between or not, across the cycle's end and off the cycle.
+TEST(Zufall_Folge, TakesOverFromWhereItHandedBackOrFromWhereTheGeneratorStands)
+{
+    for (int32_t seed : {23, 1999, -17}) {
+        Zufall_Set_Seed(seed);
+        Zufall_Folge bisher;
+        for (int32_t i = 0; i < 2 * Zufall_Folge::LAENGE + 5; i += 7) {
+            for (int32_t k = 0; k < 7; ++k) bisher.Zufall(0, 9);
+            bisher.Abgeben();
+            if (i % 3 == 0) Zufall(0, 1);  // another routine draws in between
+            Zufall_Folge nachgesehen;
+            Zufall_Folge folge = bisher;
+            folge.Uebernehmen(bisher);
+            ASSERT_EQ(folge.Stelle(), nachgesehen.Stelle()) << "seed " << seed << " step " << i;
+            bisher = folge;
+        }
+    }
+}
+
 }  // namespace
 
 namespace {
