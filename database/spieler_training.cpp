@@ -91,10 +91,11 @@ struct Art_Tag {
     // form factor, for a visible and an invisible type; negative where a step could be zero
     // (no throw then).
     float grenze[2];
-    // What the throw is held against, times the form factor, after an opening read from a
-    // table (which steps over the throw too): the bound; in the band -inf (nothing moves and
-    // no throw was drawn); +inf where a step could be zero.
-    float schwelle[2];
+    // After an opening read from a table (which steps over the throw too), for a player whose
+    // form factor is at most 1.1 (form up to 100): the seed the throw read from at or above
+    // which it lies above every chance the type could give him, a little below the bound; in
+    // the band 0 (nothing moves and no throw was drawn); never where a step could be zero.
+    uint32_t saat_grenze[2];
     bool band;
     bool steigt;  // the ratio lies above the band: the type trains up
     // In a type's Stoss_Tabelle: a nudge that keeps it in the band, whose opening stepped over
@@ -249,7 +250,11 @@ void grenzen_setzen(Art_Tag& at)
         // far from zero: the form factor (at least 0.59) cannot take the step to zero
         const bool null_moeglich = !(std::fabs(teil_von(at, steigt, b_min, a_klein)) / teiler >= 1e-20f);
         at.grenze[k] = null_moeglich ? -1.0f : std::fabs(teil_von(at, steigt, b_max, a_gross)) / teiler;
-        at.schwelle[k] = at.band ? -INFINITY : null_moeglich ? INFINITY : at.grenze[k];
+        // a throw lies at or above the bound times any factor up to 1.1 (the product rounded
+        // as floats) from the whole number above the product taken a little larger
+        const double w = std::ceil(static_cast<double>(at.grenze[k]) * 1.1000001) + 1.0;
+        const uint32_t saat = w > 365.0 ? UINT32_MAX : Zufall_Folge::Saat_Ab(0, 365, static_cast<int32_t>(w));
+        at.saat_grenze[k] = at.band ? 0u : null_moeglich ? UINT32_MAX : saat;
     }
 }
 
@@ -449,13 +454,19 @@ template <bool frei>
                 return;
             }
             if (!pflege) {
-                // The throw again: in the band nothing moves, and most throws lie above every
-                // chance the type could give this player; one test for both.
+                // In the band nothing moves, and most throws lie above every chance the type
+                // could give this player: one test of the throw's seed for both (with `frei`),
+                // and the throw's own test where it lies below.
+                if constexpr (frei) {
+                    if (folge.Saat() >= at->saat_grenze[sichtbar ? 0 : 1]) return;
+                } else {
+                    if (at->band) return;
+                }
                 const bool steigt = at->steigt;
                 const float g = faktor[steigt];
                 const int32_t wurf = folge.Zuletzt(0, 365);
-                if (static_cast<float>(wurf) >= at->schwelle[sichtbar ? 0 : 1] * g) return;
                 if (at->grenze[sichtbar ? 0 : 1] >= 0.0f) {
+                    if (static_cast<float>(wurf) >= at->grenze[sichtbar ? 0 : 1] * g) return;
                     const int32_t vorher = vorher_wert();
                     const float schritt = teil_von(*at, steigt, basis(vorher), tag.gewicht[art][i]) / teiler * g;
                     ziehen(vorher, wurf, std::fabs(schritt), schritt);
@@ -924,7 +935,8 @@ void Spieler_Bewerte_Training(int32_t n)
         for (const Glied& g : kader) {
             const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(t, g.spnr) : -1;
             const int32_t stelle = folge.Stelle();
-            if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1 && !gepflegt(*g.ts, platz))
+            if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1 && !gepflegt(*g.ts, platz) &&
+                Spieler_Daten[g.spnr].form <= 100)
                 spieler_trainieren<true>(tag, tt, g.spnr, *g.ts, -1, folge);
             else
                 spieler_trainieren<false>(tag, tt, g.spnr, *g.ts, platz, folge);

@@ -89,6 +89,15 @@ public:
     }
     // n draws from a place on the cycle at least n before its last one.
     void Vor(int32_t n) { stelle_ += n; }
+    // The smallest seed whose draw in lo..hi is at least w (lo < w <= hi).
+    static uint32_t Saat_Ab(int32_t lo, int32_t hi, int32_t w)
+    {
+        const uint64_t n = uint64_t(uint32_t(hi) - uint32_t(lo) + 1u);
+        return uint32_t((uint64_t(ZUFALL_MODUL) * uint64_t(uint32_t(w) - uint32_t(lo)) + n - 1) / n);
+    }
+    // The seed the last draw read (the sequence stands on the cycle, where Vor took it): a test
+    // of a draw against a bound may test its seed against the seed the bound begins at.
+    uint32_t Saat() const { return uint32_t(zyklus_[stelle_]); }
     // The last draw again, in lo..hi: the one that read the seed at the sequence's place (on
     // the cycle, where Vor took it).
     int32_t Zuletzt(int32_t lo, int32_t hi) const

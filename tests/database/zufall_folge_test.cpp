@@ -154,6 +154,23 @@ TEST(Zufall_Folge, TakesOverFromWhereItHandedBackOrFromWhereTheGeneratorStands)
     }
 }
 
+// A draw's test against a bound and the test of the seed it read against the seed the bound
+// begins at agree for every seed of the cycle.
+TEST(Zufall_Folge, ADrawReachesABoundExactlyFromTheSeedTheBoundBeginsAt)
+{
+    for (const Bereich b : {Bereich{0, 365}, Bereich{0, 100}, Bereich{36, 146}, Bereich{-5, 5}}) {
+        for (int32_t w = b.lo + 1; w <= b.hi; w += 7) {
+            const uint32_t ab = Zufall_Folge::Saat_Ab(b.lo, b.hi, w);
+            Zufall_Set_Seed(23);  // the cycle's first place
+            Zufall_Folge folge;
+            for (int32_t i = 0; i + 1 < Zufall_Folge::LAENGE; ++i) {
+                const int32_t z = folge.Zufall(b.lo, b.hi);
+                ASSERT_EQ(z >= w, folge.Saat() >= ab) << "range " << b.lo << ".." << b.hi << " bound " << w << " place " << i;
+            }
+        }
+    }
+}
+
 }  // namespace
 
 namespace {
