@@ -794,9 +794,10 @@ void Spieler_Bewerte_Training(int32_t n)
     auto sammeln = [&](int32_t t, std::vector<Glied>& k) {
         k.clear();
         // the plan and the individual-training places behind it
-        for (const char* z = reinterpret_cast<const char*>(T_Own[t].training);
-             z < reinterpret_cast<const char*>(T_Own[t].einzeltraining + 17); z += 64)
-            __builtin_prefetch(z);
+        const char* const plan = reinterpret_cast<const char*>(T_Own[t].training);
+        const char* const ende = reinterpret_cast<const char*>(T_Own[t].einzeltraining + 17);
+        for (const char* z = plan; z < ende; z += 64) __builtin_prefetch(z);
+        __builtin_prefetch(ende - 1);
         Liste* liste = &T_Fix[t].liste;
         for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
             if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
