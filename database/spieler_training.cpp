@@ -134,27 +134,27 @@ struct Eroeffnungen {
     for (int32_t band = 0; band < 2; ++band)
         for (int32_t anlagen = 0; anlagen < 2; ++anlagen)
             for (int32_t null_wechsel = 0; null_wechsel < 2; ++null_wechsel) {
-            std::vector<uint16_t>& t = e.tafel[band][anlagen][null_wechsel];
-            t.assign(Zufall_Folge::LAENGE, LANGSAM);
-            // room for the longest opening and its throw
-            for (int32_t p = 0; p + 8 < Zufall_Folge::LAENGE; ++p) {
-                int32_t k = p + 1;  // the place of the next seed read
-                auto eintrag = [](int32_t stelle, int32_t schritte) { return static_cast<uint16_t>(schritte << 8 | stelle); };
-                if (Zufall_Folge::Wert(k++, 0, 14) == 0 && !(null_wechsel && Zufall_Folge::Wert(k++, 0, 2) == 0)) continue;
-                if (anlagen && Zufall_Folge::Wert(k++, 0, 100) > 90) continue;
-                if (!band) {
-                    t[size_t(p)] = eintrag(0, k - p);
-                    continue;
+                std::vector<uint16_t>& t = e.tafel[band][anlagen][null_wechsel];
+                t.assign(Zufall_Folge::LAENGE, LANGSAM);
+                // room for the longest opening and its throw
+                for (int32_t p = 0; p + 8 < Zufall_Folge::LAENGE; ++p) {
+                    int32_t k = p + 1;  // the place of the next seed read
+                    auto eintrag = [](int32_t stelle, int32_t schritte) { return static_cast<uint16_t>(schritte << 8 | stelle); };
+                    if (Zufall_Folge::Wert(k++, 0, 14) == 0 && !(null_wechsel && Zufall_Folge::Wert(k++, 0, 2) == 0)) continue;
+                    if (anlagen && Zufall_Folge::Wert(k++, 0, 100) > 90) continue;
+                    if (!band) {
+                        t[size_t(p)] = eintrag(0, k - p);
+                        continue;
+                    }
+                    if (Zufall_Folge::Wert(k++, 0, 3) != 0) {
+                        t[size_t(p)] = eintrag(EIGEN, k - 1 - p);
+                        continue;
+                    }
+                    const int32_t richtung = Zufall_Folge::Wert(k++, 0, 100);
+                    const int32_t betrag = Zufall_Folge::Wert(k++, 0, 100);
+                    t[size_t(p)] = eintrag(betrag + STOSS_HOCH * static_cast<int32_t>(richtung > stufe + 50), k - p);
                 }
-                if (Zufall_Folge::Wert(k++, 0, 3) != 0) {
-                    t[size_t(p)] = eintrag(EIGEN, k - 1 - p);
-                    continue;
-                }
-                const int32_t richtung = Zufall_Folge::Wert(k++, 0, 100);
-                const int32_t betrag = Zufall_Folge::Wert(k++, 0, 100);
-                t[size_t(p)] = eintrag(betrag + STOSS_HOCH * static_cast<int32_t>(richtung > stufe + 50), k - p);
             }
-        }
     return e;
 }
 
