@@ -114,10 +114,14 @@ void Assis_Setze_Training(int32_t team)
     const int32_t a = faehigkeit(team, 2, 75 + 5 * static_cast<int32_t>(Schwierigkeitsstufe));
     if (a < 0) return;
     int32_t feld[500];
-    const int32_t n = std::min<int32_t>(Teamspieler_Ins_Array(team, feld, 500, 0), 500);
+    // a server has each player's link record with the squad, not to be looked up again
+    TS* records[500];
+    const bool direkt = Netz_Rolle != 1;
+    const int32_t n = std::min<int32_t>(Teamspieler_Kader(team, feld, direkt ? records : nullptr, 500, 0), 500);
     int32_t summe = 0, zahl = 0;
     for (int32_t i = 0; i < n; ++i) {
-        if (static_cast<uint32_t>(Teamspieler_Wert(317, team, feld[i], 0, 0)) & NICHT_EINSETZBAR) continue;
+        const uint32_t flags = direkt ? records[i]->flags : static_cast<uint32_t>(Teamspieler_Wert(317, team, feld[i], 0, 0));
+        if (flags & NICHT_EINSETZBAR) continue;
         summe += Spieler_Wert(SP_TRAININGS_ERSCHOEPFUNG, feld[i], 0, SP_LESEN);
         ++zahl;
     }

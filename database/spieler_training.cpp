@@ -71,13 +71,14 @@ int32_t art_von(int32_t spnr)
 }
 
 struct Art_Tag_Speicher;
+struct Eroeffnungen;
 
 struct Tag {
     float faktor;
     int32_t stufe;
     int32_t n;
     Art_Tag_Speicher* art_tag;
-    const uint8_t* eroeffnungen;
+    const Eroeffnungen* eroeffnungen;
     float gewicht[4][24];  // by player type and attribute: gewicht()
     bool takt_trifft[11];  // whether the day's number is a multiple of 15..25
 };
@@ -85,107 +86,101 @@ struct Tag {
 // A training type of a team before any player's change of its units: units, ratio and weight.
 struct Art_Tag {
     float u, r, q;
-    bool band;
-    bool steigt;  // the ratio lies above the band: the type trains up
     // Outside the band a type moves a player only when the throw 0..365 falls below his
     // chance: the largest chance the day could give any value and player type before the
     // form factor, for a visible and an invisible type; negative where a step could be zero
     // (no throw then).
     float grenze[2];
+    // After an opening read from a table (which steps over the throw too), for a player whose
+    // form factor is at most 1.1 (form up to 100): the seed the throw read from at or above
+    // which it lies above every chance the type could give him, a little below the bound; in
+    // the band 0 (nothing moves and no throw was drawn); never where a step could be zero.
+    uint32_t saat_grenze[2];
+    bool band;
+    bool steigt;  // the ratio lies above the band: the type trains up
+    // In a type's Stoss_Tabelle: a nudge that keeps it in the band, whose opening stepped over
+    // a throw that is not drawn.
+    bool bleibt;
 };
+// a power of two: a type's day is found by its place in its table with a shift
+static_assert(sizeof(Art_Tag) == 32);
 
 // The nudges of a type inside the band: its day after u - 0.01 * betrag at [betrag] and after
-// u + 0.01 * betrag at [STOSS_HOCH + betrag].
+// u + 0.01 * betrag at [STOSS_HOCH + betrag]; at [EIGEN] its day without a nudge.
 constexpr int32_t STOSS_HOCH = 101;
-using Stoss_Tabelle = Art_Tag[2 * STOSS_HOCH];
+constexpr int32_t EIGEN = 2 * STOSS_HOCH;
+using Stoss_Tabelle = Art_Tag[2 * STOSS_HOCH + 1];
 
-// The common opening of a type's day: no unit change (the first draw not 0), no extra from
-// the training grounds (the next not above 90, when the club has them) and, in the band, no
-// nudge (the next not 0). A table by the place on the generator's cycle tells whether the
-// draws from there open so, with a bit for each kind of type.
-enum : uint8_t {
-    OFFEN = 1,               // no unit change
-    OFFEN_GELAENDE = 2,      // no unit change, no extra
-    OFFEN_BAND = 4,          // no unit change, no nudge
-    OFFEN_BAND_GELAENDE = 8  // no unit change, no extra, no nudge
+// How a type's day opens, by the place on the generator's cycle the player's draws start from:
+// whether its units change (the first draw 0), the training grounds add to them (the next above
+// 90, when the club has them) and, in the band, whether it is nudged (the next 0) and how (its
+// direction and amount, 0..100 each). A table per kind of type holds by place, for the openings
+// where only a nudge or nothing moves the type, the place of its day (in its Stoss_Tabelle in
+// the band, else 0) and in the high byte the draws to step over, its throw included where one
+// follows (outside the band, and after a nudge); LANGSAM where the units change or the draws
+// come near the cycle's end: those are drawn one by one.
+constexpr uint16_t LANGSAM = 0xFFFF;
+
+// A unit change by 0 (the draw 0..2 gave 0) leaves units within 0..5 as they are: for a type
+// with such units a second set of tables reads it as the opening it then is, two draws on.
+struct Eroeffnungen {
+    std::vector<uint16_t> tafel[2][2][2];  // by band, training grounds and units within 0..5
 };
 
-struct Eroeffnung {
-    uint8_t bit;       // the table's bit for this kind of type
-    uint8_t schritte;  // its draws
-};
-
-[[gnu::noinline]] std::vector<uint8_t> eroeffnungen_bauen()
+// The tables of a difficulty level: which way a nudge goes depends on it.
+[[gnu::noinline]] Eroeffnungen eroeffnungen_bauen(int32_t stufe)
 {
-    std::vector<uint8_t> t(Zufall_Folge::LAENGE, 0);
-    // the last places are left to the draws themselves: they may leave the table
-    for (int32_t p = 0; p + 4 < Zufall_Folge::LAENGE; ++p) {
-        const bool w = Zufall_Folge::Wert(p + 1, 0, 14) != 0;
-        const bool g = w && Zufall_Folge::Wert(p + 2, 0, 100) <= 90;
-        const bool b = w && Zufall_Folge::Wert(p + 2, 0, 3) != 0;
-        const bool bg = g && Zufall_Folge::Wert(p + 3, 0, 3) != 0;
-        t[static_cast<size_t>(p)] = static_cast<uint8_t>(w * OFFEN | g * OFFEN_GELAENDE | b * OFFEN_BAND | bg * OFFEN_BAND_GELAENDE);
-    }
-    return t;
+    Eroeffnungen e;
+    for (int32_t band = 0; band < 2; ++band)
+        for (int32_t anlagen = 0; anlagen < 2; ++anlagen)
+            for (int32_t null_wechsel = 0; null_wechsel < 2; ++null_wechsel) {
+                std::vector<uint16_t>& t = e.tafel[band][anlagen][null_wechsel];
+                t.assign(Zufall_Folge::LAENGE, LANGSAM);
+                // room for the longest opening and its throw
+                for (int32_t p = 0; p + 8 < Zufall_Folge::LAENGE; ++p) {
+                    int32_t k = p + 1;  // the place of the next seed read
+                    auto eintrag = [](int32_t stelle, int32_t schritte) { return static_cast<uint16_t>(schritte << 8 | stelle); };
+                    if (Zufall_Folge::Wert(k++, 0, 14) == 0 && !(null_wechsel && Zufall_Folge::Wert(k++, 0, 2) == 0)) continue;
+                    if (anlagen && Zufall_Folge::Wert(k++, 0, 100) > 90) continue;
+                    if (!band) {
+                        t[size_t(p)] = eintrag(0, k - p);
+                        continue;
+                    }
+                    if (Zufall_Folge::Wert(k++, 0, 3) != 0) {
+                        t[size_t(p)] = eintrag(EIGEN, k - 1 - p);
+                        continue;
+                    }
+                    const int32_t richtung = Zufall_Folge::Wert(k++, 0, 100);
+                    const int32_t betrag = Zufall_Folge::Wert(k++, 0, 100);
+                    t[size_t(p)] = eintrag(betrag + STOSS_HOCH * static_cast<int32_t>(richtung > stufe + 50), k - p);
+                }
+            }
+    return e;
 }
 
-const uint8_t* eroeffnungen()
+const Eroeffnungen& eroeffnungen(int32_t stufe)
 {
-    static const std::vector<uint8_t> tafel = eroeffnungen_bauen();
-    return tafel.data();
+    static std::unique_ptr<Eroeffnungen> tafeln[5];
+    std::unique_ptr<Eroeffnungen>& t = tafeln[stufe];
+    if (!t) t = std::make_unique<Eroeffnungen>(eroeffnungen_bauen(stufe));
+    return *t;
 }
 
-// The nudge of a type in the band as the draws from a place of the cycle open it: no unit
-// change, no extra from the training grounds (without them, at [0], or with them, at [1]), the
-// nudge drawn (0..3 gave 0), then its direction and amount (0..100 each), stored as
-// direction * 128 + amount; -1 where the draws open otherwise or come near the cycle's end.
-struct Stoss_Eroeffnung {
-    std::vector<int16_t> ohne, mit;
-    static constexpr int32_t SCHRITTE[2] = {4, 5};  // the draws up to the amount
-};
-
-[[gnu::noinline]] Stoss_Eroeffnung stoss_eroeffnungen_bauen()
-{
-    Stoss_Eroeffnung t{std::vector<int16_t>(Zufall_Folge::LAENGE, -1), std::vector<int16_t>(Zufall_Folge::LAENGE, -1)};
-    for (int32_t p = 0; p + 6 < Zufall_Folge::LAENGE; ++p) {
-        if (Zufall_Folge::Wert(p + 1, 0, 14) == 0) continue;
-        auto stoss = [p](int32_t k) {
-            if (Zufall_Folge::Wert(p + k, 0, 3) != 0) return int16_t(-1);
-            return static_cast<int16_t>(Zufall_Folge::Wert(p + k + 1, 0, 100) * 128 + Zufall_Folge::Wert(p + k + 2, 0, 100));
-        };
-        t.ohne[size_t(p)] = stoss(2);
-        if (Zufall_Folge::Wert(p + 2, 0, 100) <= 90) t.mit[size_t(p)] = stoss(3);
-    }
-    return t;
-}
-
-const Stoss_Eroeffnung& stoss_eroeffnungen()
-{
-    static const Stoss_Eroeffnung t = stoss_eroeffnungen_bauen();
-    return t;
-}
-
-Eroeffnung eroeffnung_von(bool band, bool anlagen)
-{
-    if (band) return anlagen ? Eroeffnung{OFFEN_BAND_GELAENDE, 3} : Eroeffnung{OFFEN_BAND, 2};
-    return anlagen ? Eroeffnung{OFFEN_GELAENDE, 2} : Eroeffnung{OFFEN, 1};
-}
-
-// What a team brings to the day: its plan, load and league regulation.
+// What a team brings to the day: its plan, load and league regulation. The types' fields are
+// set for the types that train (not for the further attributes between them).
 struct Team_Tag {
     int32_t team;
     Art_Tag art[25];     // by attribute index; 24 is the keeper's type 0
-    const Art_Tag* stoss[25];  // the nudges of each type inside the band, else null
-    float summe;         // S: the field plan's units
-    float last;          // L: the reference load
-    int32_t belastung;   // the plan's load against L, added to every player's exhaustion
-    float liga_term;     // added to every ratio
-    Eroeffnung eroeffnung[25];  // by attribute index
-    int32_t einzel;      // occupied individual-training places
-    bool einzel_belegt;  // a player holds any individual-training place
-    bool anlagen;        // training grounds built
-    const int16_t* stoss_eroeffnung;  // the nudges' openings with or without training grounds
-    int32_t stoss_schritte;           // their draws
+    // the days of each type by its openings' table: in the band its Stoss_Tabelle, else its day
+    const Art_Tag* stoss[25];
+    const uint16_t* eroeffnung[25];  // each type's openings by place
+    float summe = 0.0f;          // S: the field plan's units
+    float last;                  // L: the reference load
+    int32_t belastung;           // the plan's load against L, added to every player's exhaustion
+    float liga_term = 0.0f;      // added to every ratio
+    int32_t einzel = 0;          // occupied individual-training places
+    bool einzel_belegt = false;  // a player holds any individual-training place
+    bool anlagen;                // training grounds built
 };
 
 // Whether any of n places holds a player (a number of 0 or more), four places at a time by
@@ -255,6 +250,11 @@ void grenzen_setzen(Art_Tag& at)
         // far from zero: the form factor (at least 0.59) cannot take the step to zero
         const bool null_moeglich = !(std::fabs(teil_von(at, steigt, b_min, a_klein)) / teiler >= 1e-20f);
         at.grenze[k] = null_moeglich ? -1.0f : std::fabs(teil_von(at, steigt, b_max, a_gross)) / teiler;
+        // a throw lies at or above the bound times any factor up to 1.1 (the product rounded
+        // as floats) from the whole number above the product taken a little larger
+        const double w = std::ceil(static_cast<double>(at.grenze[k]) * 1.1000001) + 1.0;
+        const uint32_t saat = w > 365.0 ? UINT32_MAX : Zufall_Folge::Saat_Ab(0, 365, static_cast<int32_t>(w));
+        at.saat_grenze[k] = at.band ? 0u : null_moeglich ? UINT32_MAX : saat;
     }
 }
 
@@ -264,6 +264,7 @@ Art_Tag art_tag(float u, float F, float liga_term)
     a.u = u;
     a.r = u / F + liga_term;
     a.band = im_band(a.r);
+    a.bleibt = false;
     a.steigt = a.r > 1.03f;
     // The league's term moves the weight too: with the plan's units at the factor the weight
     // would be 0, and a league far above (below) its level would neither lose nor gain.
@@ -295,7 +296,8 @@ struct Art_Tag_Speicher {
         std::memcpy(&et, &e.liga_term, sizeof et);
         std::memcpy(&ef, &e.F, sizeof ef);
         std::memcpy(&f, &F, sizeof f);
-        if (e.belegt && eu == bits && et == t && ef == f) return e.a;
+        // one test for the whole key: whether it is found is as good as a coin toss
+        if (((eu ^ bits) | (et ^ t) | (ef ^ f) | static_cast<uint32_t>(!e.belegt)) == 0) return e.a;
         e = {u, F, liga_term, art_tag(u, F, liga_term), true};
         return e.a;
     }
@@ -317,10 +319,40 @@ struct Art_Tag_Speicher {
             t->a[betrag] = (*this)(u + -0.01f * static_cast<float>(betrag), F, liga_term);
             t->a[STOSS_HOCH + betrag] = (*this)(u + 0.01f * static_cast<float>(betrag), F, liga_term);
         }
+        for (Art_Tag& a : t->a) a.bleibt = a.band;
+        t->a[EIGEN] = (*this)(u, F, liga_term);
         stoesse.push_back(std::move(t));
         return stoesse.back()->a;
     }
     static bool gleich(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+    // The day of a type with whole units (a plan's byte) and one of the three league terms,
+    // with its nudges in the band (else null), found by its figures without a search.
+    struct Ganz {
+        Art_Tag a;
+        const Art_Tag* stoss;
+        float F, liga_term;
+        uint32_t stand;  // `stand` when worked out; 0 never
+    };
+    std::vector<Ganz> ganz = std::vector<Ganz>(3 * 256);
+    uint32_t stand = 1;  // moves on when the nudges' tables are let go
+    const Ganz& ganz_von(uint8_t u, float F, float liga_term)
+    {
+        const int32_t liga = liga_term > 0.0f ? 2 : liga_term < 0.0f ? 1 : 0;
+        Ganz& g = ganz[size_t(liga * 256 + u)];
+        if (g.stand != stand || !gleich(g.F, F) || !gleich(g.liga_term, liga_term)) {
+            const Art_Tag a = (*this)(static_cast<float>(u), F, liga_term);
+            g = {a, a.band ? stoss(static_cast<float>(u), F, liga_term) : nullptr, F, liga_term, stand};
+        }
+        return g;
+    }
+    // Lets the nudges' tables go when there are many: none may be in use.
+    void aufraeumen()
+    {
+        if (stoesse.size() <= 64) return;
+        stoesse.clear();
+        ++stand;
+    }
 };
 
 
@@ -331,7 +363,21 @@ struct Art_Tag_Speicher {
 // and 0..places-3, the keeper's pair); the overload (75..99, then per type 0..23 and 0..7); the
 // form (tendency 15..25 and 0..40, 0..2, 0..50, 15..30 at level 4, the fall-back, 0..4 with
 // 40..60 and 0..2); last the tenths' writes (0..100 per changed value).
-void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, Zufall_Folge& team_folge)
+//
+// Up to the tenths a day draws at most 9 times per type (14), 6 times for the further
+// attributes, 6 for the exhaustion, 29 for the overload and 9 for the form: 176. With `frei` the
+// sequence stands on the cycle with room for them before its end, and they are taken without a
+// test each (the tenths may follow a news item, which draws too: those are tested); and the
+// player has no care term (`platz` is his individual-training place, -1 without one), as most
+// players on most days.
+constexpr int32_t TAG_ZIEHUNGEN = 176;
+
+// The doctor's care, an absence or an individual-training place adds a term to the chance.
+bool gepflegt(const TS& ts, int32_t platz) { return (ts.flags & (TS_ARZT | TS_BEHINDERT)) != 0 || platz >= 0; }
+
+template <bool frei>
+[[gnu::noinline]] void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
+                                          Zufall_Folge& team_folge)
 {
     Zufall_Folge folge = team_folge;
     Spieler_Struktur& s = Spieler_Daten[spnr];
@@ -347,10 +393,11 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         return s.unsichtbar[i - 9];
     };
     int32_t wert[24];
+    int32_t anfang[24];    // the record's value where wert holds one
     uint32_t gelesen = 0;  // bits of the values wert holds
     auto w = [&](int32_t i) -> int32_t& {
         if (!(gelesen >> i & 1u)) {
-            wert[i] = alt(i);
+            wert[i] = anfang[i] = alt(i);
             gelesen |= 1u << i;
         }
         return wert[i];
@@ -358,16 +405,13 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     int32_t form_wert = s.form;
     uint32_t geaendert = 0;  // bits of the values a move, the overload or a follower touched
     int8_t bewegung[24] = {};
-    const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr) : -1;
-    // the doctor's care, an absence or an individual-training place adds a term to the chance
-    const bool pflege = (ts.flags & (TS_ARZT | TS_BEHINDERT)) != 0 || platz >= 0;
+    const bool pflege = !frei && gepflegt(ts, platz);
     const float form = static_cast<float>(form_wert);
     const float wachsen = 0.9f + 0.002f * form;
     const float schwinden = 1.1f - 0.002f * form;
     const float faktor[2] = {schwinden, wachsen};  // by whether the type trains up
     const float F = tag.faktor;
 
-    const uint8_t* tafel = tag.eroeffnungen;
     const int32_t* arten = torwart ? TORWART_ARTEN : FELD_ARTEN_LISTE;
     const int32_t anzahl = torwart ? 4 : FELD_ARTEN;
 
@@ -379,50 +423,6 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         constexpr float teiler = sichtbar ? 1.0f : 10.0f;
         const Art_Tag* at = &tt.art[tag_index];
         Art_Tag eigen;
-        if (const uint32_t stelle = static_cast<uint32_t>(folge.Stelle());
-            stelle < static_cast<uint32_t>(Zufall_Folge::LAENGE) && (tafel[stelle] & tt.eroeffnung[tag_index].bit)) {
-            // the common opening: its draws decide nothing
-            folge.Vor(tt.eroeffnung[tag_index].schritte);
-            if (at->band) return;
-        } else if (int32_t gestossen = 0; at->band && stelle < static_cast<uint32_t>(Zufall_Folge::LAENGE) &&
-                                          (gestossen = tt.stoss_eroeffnung[stelle]) >= 0) {
-            // In the band and nudged, as most types in the band that do not open the common way:
-            // the nudge's draws are read from the table and stepped over.
-            folge.Vor(tt.stoss_schritte);
-            const bool hoch = (gestossen >> 7) > tag.stufe + 50;
-            at = &tt.stoss[tag_index][(gestossen & 127) + STOSS_HOCH * static_cast<int32_t>(hoch)];
-            if (at->band) return;
-        } else {
-        const int32_t wechsel = folge.Zufall(0, 14);
-        if (wechsel == 0) {
-            const int32_t um = folge.Zufall(0, 2);
-            eigen = *at;
-            eigen.u = begrenzt(eigen.u + static_cast<float>(Spieler_Training.richtung * um), 0.0f, 5.0f);
-            at = &eigen;
-        }
-        if (tt.anlagen) {
-            const int32_t gelaende = folge.Zufall(0, 100);
-            if (gelaende > 90) {
-                const int32_t extra = folge.Zufall(0, 100);
-                if (at != &eigen) eigen = *at;
-                eigen.u += 0.01f * static_cast<float>(extra);
-                at = &eigen;
-            }
-        }
-        if (at == &eigen) eigen = (*tag.art_tag)(eigen.u, F, tt.liga_term);
-        if (at->band) {
-            // inside the band only a nudge can take the type out of it
-            const int32_t stoss = folge.Zufall(0, 3);
-            if (stoss != 0) return;
-            const int32_t richtung = folge.Zufall(0, 100);
-            const int32_t betrag = folge.Zufall(0, 100);
-            const bool hoch = richtung > tag.stufe + 50;
-            if (at == &eigen)
-                eigen = (*tag.art_tag)(at->u + (hoch ? 0.01f : -0.01f) * static_cast<float>(betrag), F, tt.liga_term);
-            else at = &tt.stoss[tag_index][betrag + STOSS_HOCH * static_cast<int32_t>(hoch)];
-            if (at->band) return;
-        }
-        }
         // each type comes once, before anything changed: its value is still the record's
         auto vorher_wert = [&] { return sichtbar ? s.attribute[i] : s.unsichtbar[i - 9]; };
         auto basis = [](int32_t vorher) {
@@ -434,16 +434,86 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             const int32_t zieht = static_cast<float>(wurf) < chance;
             const int32_t seite = 2 * static_cast<int32_t>(schritt > 0.0f) - 1;
             bewegung[i] = static_cast<int8_t>(zieht * seite);
+            anfang[i] = vorher;
             wert[i] = vorher + zieht * seite;
             gelesen |= 1u << i;
             geaendert |= static_cast<uint32_t>(zieht) << i;
         };
+        const uint32_t stelle = static_cast<uint32_t>(folge.Stelle());
+        const uint32_t eroeffnung =
+            frei || stelle < static_cast<uint32_t>(Zufall_Folge::LAENGE) ? tt.eroeffnung[tag_index][stelle] : LANGSAM;
+        if (eroeffnung != LANGSAM) {
+            // The opening from the table: the type's day and the draws to step over are read off
+            // it, not decided by a branch on what it holds (a coin toss), so that the next type
+            // need not wait for a guess.
+            at = tt.stoss[tag_index] + (eroeffnung & 0xFF);
+            folge.Vor(static_cast<int32_t>(eroeffnung >> 8));
+            if (at->bleibt) {
+                // a nudge that keeps the type in the band: no throw
+                folge.Vor(-1);
+                return;
+            }
+            if (!pflege) {
+                // In the band nothing moves, and most throws lie above every chance the type
+                // could give this player: one test of the throw's seed for both (with `frei`),
+                // and the throw's own test where it lies below.
+                if constexpr (frei) {
+                    if (folge.Saat() >= at->saat_grenze[sichtbar ? 0 : 1]) return;
+                } else {
+                    if (at->band) return;
+                }
+                const bool steigt = at->steigt;
+                const float g = faktor[steigt];
+                const int32_t wurf = folge.Zuletzt(0, 365);
+                if (at->grenze[sichtbar ? 0 : 1] >= 0.0f) {
+                    if (static_cast<float>(wurf) >= at->grenze[sichtbar ? 0 : 1] * g) return;
+                    const int32_t vorher = vorher_wert();
+                    const float schritt = teil_von(*at, steigt, basis(vorher), tag.gewicht[art][i]) / teiler * g;
+                    ziehen(vorher, wurf, std::fabs(schritt), schritt);
+                    return;
+                }
+            } else if (at->band) {
+                return;
+            }
+            // the throw comes after the care term, or after a step that could be zero
+            folge.Vor(-1);
+        } else {
+        const int32_t wechsel = folge.Ziehe<frei>(0, 14);
+        if (wechsel == 0) {
+            const int32_t um = folge.Ziehe<frei>(0, 2);
+            eigen = *at;
+            eigen.u = begrenzt(eigen.u + static_cast<float>(Spieler_Training.richtung * um), 0.0f, 5.0f);
+            at = &eigen;
+        }
+        if (tt.anlagen) {
+            const int32_t gelaende = folge.Ziehe<frei>(0, 100);
+            if (gelaende > 90) {
+                const int32_t extra = folge.Ziehe<frei>(0, 100);
+                if (at != &eigen) eigen = *at;
+                eigen.u += 0.01f * static_cast<float>(extra);
+                at = &eigen;
+            }
+        }
+        if (at == &eigen) eigen = (*tag.art_tag)(eigen.u, F, tt.liga_term);
+        if (at->band) {
+            // inside the band only a nudge can take the type out of it
+            const int32_t stoss = folge.Ziehe<frei>(0, 3);
+            if (stoss != 0) return;
+            const int32_t richtung = folge.Ziehe<frei>(0, 100);
+            const int32_t betrag = folge.Ziehe<frei>(0, 100);
+            const bool hoch = richtung > tag.stufe + 50;
+            if (at == &eigen)
+                eigen = (*tag.art_tag)(at->u + (hoch ? 0.01f : -0.01f) * static_cast<float>(betrag), F, tt.liga_term);
+            else at = &tt.stoss[tag_index][betrag + STOSS_HOCH * static_cast<int32_t>(hoch)];
+            if (at->band) return;
+        }
+        }
         if (!pflege) {
             const float grenze = at->grenze[sichtbar ? 0 : 1];
             if (grenze >= 0.0f) {
                 // No step of this type can be zero, so the throw comes next; and most throws lie
                 // above every chance the type could give this player, which needs no more.
-                const int32_t wurf = folge.Zufall(0, 365);
+                const int32_t wurf = folge.Ziehe<frei>(0, 365);
                 const bool steigt = at->steigt;
                 const float g = faktor[steigt];
                 if (static_cast<float>(wurf) >= grenze * g) return;
@@ -474,18 +544,18 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         if (pflege) {
             float term = 0.0f;
             if (ts.flags & TS_ARZT) {
-                const int32_t z = folge.Zufall(36, 146);
+                const int32_t z = folge.Ziehe<frei>(36, 146);
                 term = -static_cast<float>(z) / teiler;
             } else if (ts.flags & TS_BEHINDERT) {
-                const int32_t z = folge.Zufall(36, 73);
+                const int32_t z = folge.Ziehe<frei>(36, 73);
                 term = -static_cast<float>(z) / teiler;
             } else if (platz == einzel_art(i, torwart)) {
-                const int32_t z = folge.Zufall(36, 109);
+                const int32_t z = folge.Ziehe<frei>(36, 109);
                 term = static_cast<float>(z) / teiler;
             }
             chance = std::fabs(schritt) + waehle(schritt > 0.0f, term, -term);
         }
-        const int32_t wurf = folge.Zufall(0, 365);
+        const int32_t wurf = folge.Ziehe<frei>(0, 365);
         ziehen(vorher, wurf, chance, schritt);
     };
     if (torwart) {
@@ -503,37 +573,43 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     // a move of a field type (a keeper's types past the first lie beyond them)
     const bool bewegt = (geaendert & ((1u << FELD_ARTEN) - 1)) != 0;
     // the talents are read last, for the values a type moved: asked for now, while the rest of
-    // the day draws
-    if (bewegt) __builtin_prefetch(Spieler_Egal_Daten[spnr].talent);
+    // the day draws (whether any moved is a coin toss: they are asked for in any case)
+    __builtin_prefetch(Spieler_Egal_Daten[spnr].talent);
     // Without a move today the further attributes have nothing to follow: no draw for them.
-    for (int32_t i = 14; bewegt && i <= 19; ++i) {
-        if (!Spieler_Attribut_Gewichte[art][i]) continue;
-        const int32_t folgt = folge.Zufall(0, 13);
-        int32_t& x = w(i);
-        x = begrenzt(x + bewegung[folgt], 0, 99);
-        geaendert |= 1u << i;
+    // Nothing has read them yet.
+    if (bewegt) {
+#pragma GCC unroll 6
+        for (int32_t i = 14; i <= 19; ++i) {
+            if (!Spieler_Attribut_Gewichte[art][i]) continue;
+            const int32_t folgt = folge.Ziehe<frei>(0, 13);
+            const int32_t vorher = alt(i);
+            anfang[i] = vorher;
+            wert[i] = begrenzt(vorher + bewegung[folgt], 0, 99);
+            gelesen |= 1u << i;
+            geaendert |= 1u << i;
+        }
     }
 
     int32_t e = s.trainings_erschoepfung;
-    const int32_t plus = folge.Zufall(0, e >= 75 ? 1 : 2);
+    const int32_t plus = folge.Ziehe<frei>(0, e >= 75 ? 1 : 2);
     e = e + plus + tt.belastung - 1;
     if (platz >= 0 && tt.einzel > 4) {
-        const int32_t drittel = folge.Zufall(0, 2);
+        const int32_t drittel = folge.Ziehe<frei>(0, 2);
         if (drittel == 0) {
-            const int32_t mehr = folge.Zufall(0, tt.einzel - 3);
+            const int32_t mehr = folge.Ziehe<frei>(0, tt.einzel - 3);
             e += mehr;
         }
     }
     e = begrenzt(e, 0, 99);
     if (torwart) {
-        const int32_t oben = folge.Zufall(40, 60);
+        const int32_t oben = folge.Ziehe<frei>(40, 60);
         if (oben < e) {
-            const int32_t weniger = folge.Zufall(2, 4);
+            const int32_t weniger = folge.Ziehe<frei>(2, 4);
             e -= weniger;
         } else {
-            const int32_t unten = folge.Zufall(10, 30);
+            const int32_t unten = folge.Ziehe<frei>(10, 30);
             if (unten > e) {
-                const int32_t mehr = folge.Zufall(1, 3);
+                const int32_t mehr = folge.Ziehe<frei>(1, 3);
                 e += mehr;
             }
         }
@@ -541,15 +617,15 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     }
     s.trainings_erschoepfung = static_cast<uint8_t>(e);
 
-    const int32_t ueberlast = folge.Zufall(75, 99);
+    const int32_t ueberlast = folge.Ziehe<frei>(75, 99);
     if (ueberlast <= e)
         for (int32_t k = 0; k < anzahl; ++k) {
             const int32_t i = arten[k];
-            const int32_t z = folge.Zufall(0, 23);
+            const int32_t z = folge.Ziehe<frei>(0, 23);
             if (z >= e - 75) continue;
             bool trifft = true;
             if (i >= 9) {
-                const int32_t achtel = folge.Zufall(0, 7);
+                const int32_t achtel = folge.Ziehe<frei>(0, 7);
                 trifft = achtel == 0;
             }
             if (trifft && w(i) > 0) {
@@ -558,34 +634,34 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
             }
         }
 
-    const int32_t takt = folge.Zufall(15, 25);
+    const int32_t takt = folge.Ziehe<frei>(15, 25);
     if (tag.takt_trifft[takt - 15]) {
-        const int32_t d = folge.Zufall(0, 40);
+        const int32_t d = folge.Ziehe<frei>(0, 40);
         s.formtendenz = static_cast<uint8_t>(begrenzt(s.formtendenz + d - 20, 0, 99));
     }
-    const int32_t drittel = folge.Zufall(0, 2);
+    const int32_t drittel = folge.Ziehe<frei>(0, 2);
     if (drittel == 0) {
-        const int32_t z = folge.Zufall(0, 50);
+        const int32_t z = folge.Ziehe<frei>(0, 50);
         int32_t t = form_wert / 2 + z;
         if (tag.stufe == 4) {
-            const int32_t schwer = folge.Zufall(15, 30);
+            const int32_t schwer = folge.Ziehe<frei>(15, 30);
             t += schwer;
         }
         if (s.formtendenz < t && form_wert > 0) {
             --form_wert;
-            const int32_t halt = folge.Zufall(40 + 3 * (4 - tag.stufe), 60);
+            const int32_t halt = folge.Ziehe<frei>(40 + 3 * (4 - tag.stufe), 60);
             if (form_wert < halt) ++form_wert;
         } else if (s.formtendenz > t && form_wert < 99) {
             ++form_wert;
         }
-        const int32_t fuenftel = folge.Zufall(0, 4);
+        const int32_t fuenftel = folge.Ziehe<frei>(0, 4);
         if (fuenftel == 0) {
-            const int32_t ziel = folge.Zufall(40, 60);
+            const int32_t ziel = folge.Ziehe<frei>(40, 60);
             int32_t z306 = ts.wert_306;
             if (ziel > z306) {
                 ++z306;
             } else {
-                const int32_t d = folge.Zufall(0, 2);
+                const int32_t d = folge.Ziehe<frei>(0, 2);
                 z306 += 1 - d;
             }
             ts.wert_306 = static_cast<int8_t>(begrenzt(z306, 5, 99));
@@ -595,35 +671,30 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
     const uint16_t* talent = Spieler_Egal_Daten[spnr].talent;
     const uint32_t folger = 0xFC000u;  // 14..19
     uint32_t schreiben = 0;            // bits of the values the day takes
-    for (uint32_t bits = geaendert & ~folger; bits; bits &= bits - 1) {
+    // The visible values (they draw nothing), then the invisible ones with their draws in the
+    // same order as one pass over all would take them, then the followers: each pass has no
+    // test of which kind its value is.
+    const uint32_t sichtbare = (1u << 9) - 1;
+    for (uint32_t bits = geaendert & sichtbare; bits; bits &= bits - 1) {
         const int32_t i = __builtin_ctz(bits);
-        int32_t neu = wert[i];
-        const int32_t vorher = alt(i);
-        if (neu == vorher) continue;
+        const int32_t neu = wert[i];
+        if (neu == anfang[i]) continue;
         // a talent of 0 has not been drawn yet and sets no ceiling
-        const int32_t decke = i < FELD_ARTEN ? talent[i] : 0;
+        const int32_t decke = talent[i];
         if (decke > 0 && neu > decke) continue;
-        if (i < 9) {
-            if (neu < 5 || neu > 995) continue;
-        } else {
-            if (neu < 0 || neu > 99) continue;
-            const int32_t zehntel = folge.Zufall(0, 100);
-            if (zehntel >= 76) continue;
-        }
-        if (i > 8 && vorher < 75 && neu >= 75) {
-            folge.Abgeben();
-            Spieler_News_Neues_Attribut(tt.team, spnr, i);
-            folge.Uebernehmen();
-            neu = 99;
-        }
-        wert[i] = neu;
+        if (neu < 5 || neu > 995) continue;
         schreiben |= 1u << i;
     }
-    for (uint32_t bits = geaendert & folger; bits; bits &= bits - 1) {
+    for (uint32_t bits = geaendert & ~(folger | sichtbare); bits; bits &= bits - 1) {
         const int32_t i = __builtin_ctz(bits);
         int32_t neu = wert[i];
-        const int32_t vorher = alt(i);
+        const int32_t vorher = anfang[i];
         if (neu == vorher) continue;
+        const int32_t decke = i < FELD_ARTEN ? talent[i] : 0;
+        if (decke > 0 && neu > decke) continue;
+        if (neu < 0 || neu > 99) continue;
+        const int32_t zehntel = folge.Zufall(0, 100);
+        if (zehntel >= 76) continue;
         if (vorher < 75 && neu >= 75) {
             folge.Abgeben();
             Spieler_News_Neues_Attribut(tt.team, spnr, i);
@@ -633,14 +704,34 @@ void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts
         wert[i] = neu;
         schreiben |= 1u << i;
     }
+    // a follower is taken when it changed (as good as a coin toss: taken by figures)
+    for (uint32_t bits = geaendert & folger; bits; bits &= bits - 1) {
+        const int32_t i = __builtin_ctz(bits);
+        const int32_t neu = wert[i];
+        const int32_t vorher = anfang[i];
+        const bool anders = neu != vorher;
+        // up from below 75 to 75 or more (changed, then): both differences not negative
+        if (((74 - vorher) | (neu - 75)) >= 0) {
+            folge.Abgeben();
+            Spieler_News_Neues_Attribut(tt.team, spnr, i);
+            folge.Uebernehmen();
+            wert[i] = 99;
+        }
+        schreiben |= static_cast<uint32_t>(anders) << i;
+    }
     // As Spieler_Attribute writes the vector back: the values taken, the two copies among the
     // invisible ones (the all-rounder and experience), experience held at 299, and the form.
-    for (uint32_t bits = schreiben; bits; bits &= bits - 1) {
+    // The all-rounder (19) goes to its copy's place (10 of the invisible ones) and from there
+    // to his own field.
+    for (uint32_t bits = schreiben & sichtbare; bits; bits &= bits - 1) {
         const int32_t i = __builtin_ctz(bits);
-        if (i < 9) s.attribute[i] = static_cast<int16_t>(wert[i]);
-        else if (i == 19) s.allrounder = static_cast<uint8_t>(wert[i]);
-        else s.unsichtbar[i - 9] = static_cast<uint8_t>(wert[i]);
+        s.attribute[i] = static_cast<int16_t>(wert[i]);
     }
+    for (uint32_t bits = schreiben & ~sichtbare; bits; bits &= bits - 1) {
+        const int32_t i = __builtin_ctz(bits);
+        s.unsichtbar[i - 9] = static_cast<uint8_t>(wert[i]);
+    }
+    if (schreiben >> 19 & 1u) s.allrounder = s.unsichtbar[19 - 9];
     const int32_t erfahrung = std::min<int32_t>(s.erfahrung, 299);
     s.unsichtbar[10] = s.allrounder;
     s.unsichtbar[11] = static_cast<uint8_t>(erfahrung);
@@ -658,13 +749,14 @@ void Spieler_Bewerte_Training(int32_t n)
         return;
     }
     if (!T_Fix || !T_Own || !Spieler_Daten) return;
-    Art_Tag_Speicher speicher;
+    // A type's day is a function of its figures alone: the days worked out are kept from day to
+    // day, the nudges' tables while there are not too many of them (none is in use now).
+    static Art_Tag_Speicher speicher;
+    speicher.aufraeumen();
     Tag tag;
     tag.art_tag = &speicher;
-    tag.eroeffnungen = eroeffnungen();
-    const int16_t* const stoss_ohne = stoss_eroeffnungen().ohne.data();
-    const int16_t* const stoss_mit = stoss_eroeffnungen().mit.data();
     tag.stufe = static_cast<int32_t>(Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe);
+    tag.eroeffnungen = &eroeffnungen(tag.stufe);
     tag.faktor = FAKTOR[tag.stufe];
     tag.n = n;
     for (int32_t k = 0; k < 11; ++k) tag.takt_trifft[k] = n % (15 + k) == 0;
@@ -695,7 +787,33 @@ void Spieler_Bewerte_Training(int32_t n)
         int32_t spnr;
         TS* ts;
     };
-    std::vector<Glied> kader;
+    // A squad once for the day's passes, every player's records asked for at once so that they
+    // arrive together rather than one after the other. The next club to train is gathered while
+    // the one before it trains: its squad, its players' records and its plan arrive meanwhile.
+    std::vector<Glied> kader, naechster_kader;
+    auto sammeln = [&](int32_t t, std::vector<Glied>& k) {
+        k.clear();
+        // the plan and the individual-training places behind it
+        const char* const plan = reinterpret_cast<const char*>(T_Own[t].training);
+        const char* const ende = reinterpret_cast<const char*>(T_Own[t].einzeltraining + 17);
+        for (const char* z = plan; z < ende; z += 64) __builtin_prefetch(z);
+        __builtin_prefetch(ende - 1);
+        Liste* liste = &T_Fix[t].liste;
+        for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
+            if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
+            k.push_back({static_cast<int32_t>(e->key), static_cast<TS*>(e->data)});
+            welt::spieler_vorab_laden(static_cast<int32_t>(e->key));
+            welt::vorab_laden(e->data, sizeof(TS));
+        }
+    };
+    auto danach = [&](int32_t t) {
+        for (++t; t < Team_Anzahl; ++t)
+            if (t != Transfermarkt_Team && t != Jugend_Team && spielt[static_cast<size_t>(t)]) break;
+        return t;
+    };
+    Zufall_Folge bisher;
+    int32_t gesammelt = danach(-1);
+    if (gesammelt < Team_Anzahl) sammeln(gesammelt, naechster_kader);
     int32_t stufe_von[TEAM_LIGEN], stufen_von[TEAM_LIGEN];
     for (int32_t l = 0; l < TEAM_LIGEN; ++l) stufe_von[l] = -1;
 
@@ -717,15 +835,9 @@ void Spieler_Bewerte_Training(int32_t n)
             continue;
         }
 
-        // The squad once for the day's passes, every player's records asked for at once so that
-        // they arrive together rather than one after the other.
-        kader.clear();
-        for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
-            if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
-            kader.push_back({static_cast<int32_t>(e->key), static_cast<TS*>(e->data)});
-            welt::spieler_vorab_laden(static_cast<int32_t>(e->key));
-            welt::vorab_laden(e->data, sizeof(TS));
-        }
+        kader.swap(naechster_kader);
+        gesammelt = danach(t);
+        if (gesammelt < Team_Anzahl) sammeln(gesammelt, naechster_kader);
 
         const int32_t l = liga[static_cast<size_t>(t)];
         int32_t stufe = 0, stufen = 1;
@@ -750,16 +862,17 @@ void Spieler_Bewerte_Training(int32_t n)
         lo = mitte - halb;
         hi = mitte + halb;
 
-        Team_Tag tt{};
+        Team_Tag tt;
         tt.team = t;
         const bool frei = Highscore_Punkte_Abziehen(t);
-        float einheiten[25] = {};
+        // the plan's units by attribute index: whole ones but for the keeper's type 0 (24)
+        uint8_t einheiten[24] = {};
         for (int32_t i = 0; i < FELD_ARTEN; ++i) {
-            einheiten[i] = frei ? 0.0f : static_cast<float>(T_Own[t].training[i]);
-            tt.summe += einheiten[i];
+            einheiten[i] = frei ? 0 : T_Own[t].training[i];
+            tt.summe += static_cast<float>(einheiten[i]);
         }
-        for (int32_t i = 0; i < 3; ++i) einheiten[21 + i] = frei ? 0.0f : static_cast<float>(T_Own[t].training_bytes[i]);
-        einheiten[24] = tt.summe * 0.0714f;
+        for (int32_t i = 0; i < 3; ++i) einheiten[21 + i] = frei ? 0 : T_Own[t].training_bytes[i];
+        const float torwart_einheiten = tt.summe * 0.0714f;
         // most clubs have nobody in individual training: their players need not be looked for,
         // and the count of places matters only to a player who holds one
         if (const auto* raster = static_cast<const int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, t, nullptr, 0))) {
@@ -767,8 +880,6 @@ void Spieler_Bewerte_Training(int32_t n)
         }
         if (tt.einzel_belegt) tt.einzel = Spieler_Training_Zaehle_Einzeltraining(t, 0);
         tt.anlagen = Stadion_Get_Anlage_Wert(t, STADION_ANLAGE_TRAININGSGELAENDE) > 0;
-        tt.stoss_eroeffnung = tt.anlagen ? stoss_mit : stoss_ohne;
-        tt.stoss_schritte = Stoss_Eroeffnung::SCHRITTE[tt.anlagen];
         tt.last = 2.28f;
         if (!T_Fix[t].manager) {
             int32_t summe = 0, anzahl = 0;
@@ -809,14 +920,30 @@ void Spieler_Bewerte_Training(int32_t n)
         }
 
         // the field types and the keeper's; the further attributes between them only follow
-        for (int32_t i = 0; i < 25; i = i + 1 == FELD_ARTEN ? 21 : i + 1) {
-            tt.art[i] = (*tag.art_tag)(einheiten[i], tag.faktor, tt.liga_term);
-            tt.stoss[i] = tt.art[i].band ? speicher.stoss(einheiten[i], tag.faktor, tt.liga_term) : nullptr;
-            tt.eroeffnung[i] = eroeffnung_von(tt.art[i].band, tt.anlagen);
+        for (int32_t i = 0; i < 24; i = i + 1 == FELD_ARTEN ? 21 : i + 1) {
+            const Art_Tag_Speicher::Ganz& g = speicher.ganz_von(einheiten[i], tag.faktor, tt.liga_term);
+            tt.art[i] = g.a;
+            tt.stoss[i] = g.stoss ? g.stoss : &tt.art[i];
+            tt.eroeffnung[i] = tag.eroeffnungen->tafel[g.a.band][tt.anlagen][einheiten[i] <= 5].data();
         }
-        Zufall_Folge folge;
-        for (const Glied& g : kader) spieler_trainieren(tag, tt, g.spnr, *g.ts, folge);
+        tt.art[24] = speicher(torwart_einheiten, tag.faktor, tt.liga_term);
+        tt.stoss[24] = tt.art[24].band ? speicher.stoss(torwart_einheiten, tag.faktor, tt.liga_term) : &tt.art[24];
+        const bool torwart_in_spanne = torwart_einheiten >= 0.0f && torwart_einheiten <= 5.0f;
+        tt.eroeffnung[24] = tag.eroeffnungen->tafel[tt.art[24].band][tt.anlagen][torwart_in_spanne].data();
+        // the sequence where the club before handed it back, unless something drew since
+        Zufall_Folge folge = bisher;
+        folge.Uebernehmen(bisher);
+        for (const Glied& g : kader) {
+            const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(t, g.spnr) : -1;
+            const int32_t stelle = folge.Stelle();
+            if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1 && !gepflegt(*g.ts, platz) &&
+                Spieler_Daten[g.spnr].form <= 100)
+                spieler_trainieren<true>(tag, tt, g.spnr, *g.ts, -1, folge);
+            else
+                spieler_trainieren<false>(tag, tt, g.spnr, *g.ts, platz, folge);
+        }
         folge.Abgeben();
+        bisher = folge;
     }
 }
 

@@ -27,6 +27,16 @@ public:
         zyklus_ = tabelle();
         stelle_ = stelle_von(zufall_intern::seed);
     }
+    // Takes over the generator's state where `bisher` handed it back, when nothing drew since:
+    // its place needs no look-up then.
+    void Uebernehmen(const Zufall_Folge& bisher)
+    {
+        zyklus_ = tabelle();
+        if (bisher.stelle_ >= 0 && zufall_intern::gesaet && zufall_intern::seed == zyklus_[bisher.stelle_])
+            stelle_ = bisher.stelle_;
+        else
+            stelle_ = stelle_von(zufall_intern::seed);
+    }
     // Hands the state back to the generator.
     void Abgeben()
     {
@@ -47,6 +57,22 @@ public:
         return int32_t(uint32_t(lo) + produkt / uint32_t(ZUFALL_MODUL));
     }
 
+    // As Zufall, from a place on the cycle the caller knows to lie before its last one: a loop
+    // that has made sure of room for all its draws takes them without a test each.
+    int32_t Zufall_Frei(int32_t lo, int32_t hi)
+    {
+        ++stelle_;
+        const uint32_t produkt = (uint32_t(hi) - uint32_t(lo) + 1u) * uint32_t(zyklus_[stelle_]);
+        return int32_t(uint32_t(lo) + produkt / uint32_t(ZUFALL_MODUL));
+    }
+    // Zufall_Frei where `frei`, else Zufall.
+    template <bool frei>
+    int32_t Ziehe(int32_t lo, int32_t hi)
+    {
+        if constexpr (frei) return Zufall_Frei(lo, hi);
+        else return Zufall(lo, hi);
+    }
+
     // n steps without their draws: the sequence stands where n draws would have left it.
     void Ueberspringen(int32_t n);
 
@@ -63,6 +89,22 @@ public:
     }
     // n draws from a place on the cycle at least n before its last one.
     void Vor(int32_t n) { stelle_ += n; }
+    // The smallest seed whose draw in lo..hi is at least w (lo < w <= hi).
+    static uint32_t Saat_Ab(int32_t lo, int32_t hi, int32_t w)
+    {
+        const uint64_t n = uint64_t(uint32_t(hi) - uint32_t(lo) + 1u);
+        return uint32_t((uint64_t(ZUFALL_MODUL) * uint64_t(uint32_t(w) - uint32_t(lo)) + n - 1) / n);
+    }
+    // The seed the last draw read (the sequence stands on the cycle, where Vor took it): a test
+    // of a draw against a bound may test its seed against the seed the bound begins at.
+    uint32_t Saat() const { return uint32_t(zyklus_[stelle_]); }
+    // The last draw again, in lo..hi: the one that read the seed at the sequence's place (on
+    // the cycle, where Vor took it).
+    int32_t Zuletzt(int32_t lo, int32_t hi) const
+    {
+        const uint32_t produkt = (uint32_t(hi) - uint32_t(lo) + 1u) * uint32_t(zyklus_[stelle_]);
+        return int32_t(uint32_t(lo) + produkt / uint32_t(ZUFALL_MODUL));
+    }
 
 private:
     // The routines out of line take and give the state by value, so that a sequence a loop

@@ -107,6 +107,70 @@ TEST(Zufall_Folge, ReadsTheNextDrawsByItsPlaceAndStepsOverThemAsTheDrawsWould)
     }
 }
 
+// Without the test for the cycle's end, from every place before its last one, a draw is the
+// same draw and leaves the sequence at the same place; Ziehe takes either by its flag; a draw
+// stepped over is read again from where it left the sequence.
+TEST(Zufall_Folge, UntestedDrawsBeforeTheCyclesLastPlaceAreTheTestedOnes)
+{
+    Zufall_Set_Seed(23);  // the cycle's first place
+    Zufall_Folge folge;
+    ASSERT_EQ(folge.Stelle(), 0);
+    for (int32_t i = 0; i + 1 < Zufall_Folge::LAENGE; ++i) {
+        const Bereich b = BEREICHE[i % std::size(BEREICHE)];
+        Zufall_Folge frei = folge, frei_gezogen = folge, geprueft = folge, gesprungen = folge;
+        const int32_t z = folge.Zufall(b.lo, b.hi);
+        ASSERT_EQ(frei.Zufall_Frei(b.lo, b.hi), z) << "place " << i;
+        ASSERT_EQ(frei_gezogen.Ziehe<true>(b.lo, b.hi), z) << "place " << i;
+        ASSERT_EQ(geprueft.Ziehe<false>(b.lo, b.hi), z) << "place " << i;
+        ASSERT_EQ(frei.Stelle(), folge.Stelle());
+        ASSERT_EQ(frei_gezogen.Stelle(), folge.Stelle());
+        // stepped over, the draw is read again where it left the sequence
+        gesprungen.Vor(1);
+        ASSERT_EQ(gesprungen.Zuletzt(b.lo, b.hi), z) << "place " << i;
+    }
+    // from the last place the tested draw takes the generator's step, back to the first
+    ASSERT_EQ(folge.Stelle(), Zufall_Folge::LAENGE - 1);
+    folge.Ziehe<false>(0, 1);
+    EXPECT_EQ(folge.Stelle(), 0);
+}
+
+// Taking the generator over where a sequence handed it back finds the same place as a look-up,
+// whether something drew in between or not, across the cycle's end and off the cycle.
+TEST(Zufall_Folge, TakesOverFromWhereItHandedBackOrFromWhereTheGeneratorStands)
+{
+    for (int32_t seed : {23, 1999, -17}) {
+        Zufall_Set_Seed(seed);
+        Zufall_Folge bisher;
+        for (int32_t i = 0; i < 2 * Zufall_Folge::LAENGE + 5; i += 7) {
+            for (int32_t k = 0; k < 7; ++k) bisher.Zufall(0, 9);
+            bisher.Abgeben();
+            if (i % 3 == 0) Zufall(0, 1);  // another routine draws in between
+            Zufall_Folge nachgesehen;
+            Zufall_Folge folge = bisher;
+            folge.Uebernehmen(bisher);
+            ASSERT_EQ(folge.Stelle(), nachgesehen.Stelle()) << "seed " << seed << " step " << i;
+            bisher = folge;
+        }
+    }
+}
+
+// A draw's test against a bound and the test of the seed it read against the seed the bound
+// begins at agree for every seed of the cycle.
+TEST(Zufall_Folge, ADrawReachesABoundExactlyFromTheSeedTheBoundBeginsAt)
+{
+    for (const Bereich b : {Bereich{0, 365}, Bereich{0, 100}, Bereich{36, 146}, Bereich{-5, 5}}) {
+        for (int32_t w = b.lo + 1; w <= b.hi; w += 7) {
+            const uint32_t ab = Zufall_Folge::Saat_Ab(b.lo, b.hi, w);
+            Zufall_Set_Seed(23);  // the cycle's first place
+            Zufall_Folge folge;
+            for (int32_t i = 0; i + 1 < Zufall_Folge::LAENGE; ++i) {
+                const int32_t z = folge.Zufall(b.lo, b.hi);
+                ASSERT_EQ(z >= w, folge.Saat() >= ab) << "range " << b.lo << ".." << b.hi << " bound " << w << " place " << i;
+            }
+        }
+    }
+}
+
 }  // namespace
 
 namespace {
