@@ -65,6 +65,7 @@ void Menue_Weichzeichnen(Rastport* rp, int durchgaenge)
     if (!rp || rp->packed || (rp->depth != 15 && rp->depth != 16)) return;
     const int32_t w = int32_t(rp->width), h = int32_t(rp->height);
     if (w <= 0 || h <= 0) return;
+    Grafik_Seite_Beschrieben(rp);
     auto* px = static_cast<uint16_t*>(rp->pixels);
     const uint32_t rot = rp->depth == 16 ? 11 : 10, gruen = rp->depth == 16 ? 63 : 31;
     const size_t breite = size_t(w);
