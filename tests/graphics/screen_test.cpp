@@ -309,6 +309,7 @@ TEST(Screen, SpritesAndColourChangesOnPageZeroReachTheDisplay)
 // shows which rows a flip left alone.
 TEST(Screen, AFlipCopiesOnlyTheRowsWrittenSinceThePagesWereEqual)
 {
+    if (std::getenv("DORVIN_SEITEN_PRUEFEN")) GTEST_SKIP() << "the check copies a page whole where a write went unreported";
     Screen s(101, 640, 480, 16);
     ASSERT_TRUE(s.ok);
     uint16_t* p0 = page(Grafik_Seite_0);
