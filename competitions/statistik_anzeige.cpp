@@ -201,6 +201,7 @@ public:
         for (Schatten_Eintrag& e : schatten_gemerkt)
             if (e.benutzt && e.w == w_ && e.h == h_ && e.wappen == wappen && e.vorher == vorher_) {
                 e.benutzt = ++schatten_uhr;
+                Grafik_Seite_Beschrieben(seite_, y_, h_);
                 auto* p = static_cast<uint16_t*>(seite_->pixels);
                 for (int32_t z = 0; z < h_; ++z)
                     std::copy_n(e.nachher.data() + size_t(z) * size_t(w_), w_, p + size_t(y_ + z) * seite_->width + size_t(x_));

@@ -94,6 +94,7 @@ bool vorbereiten(Auftrag& a, Rastport* src, int32_t sx, int32_t sy, int32_t w, i
     if (w <= 0 || h <= 0) return false;
     if (Grafik_Ist_Seite_0(src) && Grafik_Ist_Seite_0(dst)) return false;
     Grafik_Flaeche_Melden(src, sx, sy, w, h, dst, dx, dy, deckend);
+    Grafik_Seite_Beschrieben(dst, dy, h);
     if (src->packed) {
         a.unpacked = Unpack_Bitmap(src, src->depth);
         if (!a.unpacked || a.unpacked->width != src->width || a.unpacked->height != src->height ||

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "graphics/grafik_screen.h"
 #include "graphics/grafik_sprite.h"
 
 namespace {
@@ -18,6 +19,9 @@ int32_t Grafik_Sprite_Seite(const Grafik_Sprite_Daten& s, uint16_t* ziel, int32_
 {
     const int32_t sw = s.breite, sh = s.hoehe, teil = halb ? 2 : 1;
     const bool acht = s.tiefe == 8;
+    // Put straight into a screen page's pixels: the page is written, wherever.
+    for (const Rastport* seite : {Grafik_Seite_0, Grafik_Seite_1})
+        if (seite && ziel == seite->pixels) Grafik_Seite_Beschrieben(seite);
     if (!s.daten || !ziel || ziel_breite <= 0 || sw <= 0 || sh <= 0 || (acht && !farben)) return 0;
     if (s.tiefe != 8 && s.tiefe != 15 && s.tiefe != 16) return 0;
     const int32_t w = sw / teil, h = sh / teil;

@@ -5,6 +5,7 @@
 
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_filter.h"
+#include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/asm.h"
 #include "platform/maus.h"
@@ -97,6 +98,7 @@ int32_t Grafik_Minimum(int32_t a, int32_t b) { return a < b ? a : b; }
 
 int Grafik_Maske_Aus_Pixeln(Rastport* rp)
 {
+    Grafik_Seite_Beschrieben(rp);
     if (!hicolor(rp) || !rp->mask) return 0;
     const uint32_t n = rp->width * rp->height;
     for (uint32_t i = 0; i < n; ++i)
@@ -145,6 +147,7 @@ Rastport* Grafik_Raum_Maske_Anlegen(int32_t x1, int32_t y1, int32_t w1, int32_t 
 void Grafik_Raum_Malen(Rastport* rp, int32_t x1, int32_t y1, int32_t w1, int32_t x2, int32_t y2, int32_t w2,
                        uint16_t farbe, int32_t k)
 {
+    Grafik_Seite_Beschrieben(rp);
     if (!hicolor(rp)) return;
     k = std::clamp(k, 0, 128);
     Rastport* form = Grafik_Raum_Maske_Anlegen(x1, y1, w1, x2, y2, w2, 0xFFFF, rp->depth);
@@ -176,6 +179,7 @@ void Grafik_Raum_Malen(Rastport* rp, int32_t x1, int32_t y1, int32_t w1, int32_t
 void Grafik_Raum_Maske_Malen(Rastport* karte, int32_t x1, int32_t y1, int32_t w1, int32_t x2, int32_t y2,
                              int32_t w2, uint16_t wert)
 {
+    Grafik_Seite_Beschrieben(karte);
     if (!karte || karte->packed || karte->depth != 16 || !karte->pixels) return;
     Rastport* form = Grafik_Raum_Maske_Anlegen(x1, y1, w1, x2, y2, w2, 0xFFFF, 16);
     if (!form) return;
@@ -194,6 +198,7 @@ void Grafik_Raum_Maske_Malen(Rastport* karte, int32_t x1, int32_t y1, int32_t w1
 
 int Grafik_Kanal_Effekt(Rastport* rp, const Rastport* karte)
 {
+    Grafik_Seite_Beschrieben(rp);
     if (!hicolor(rp) || !karte || karte->packed || !karte->pixels || karte->depth == 8) return 0;
     if (karte->width != rp->width || karte->height != rp->height) return 0;
     const uint32_t n = rp->width * rp->height;
@@ -211,6 +216,7 @@ int Grafik_Kanal_Effekt(Rastport* rp, const Rastport* karte)
 
 void Grafik_Rand_Fuellen(Rastport* rp, uint8_t wert)
 {
+    Grafik_Seite_Beschrieben(rp);
     if (!hicolor(rp) || rp->width == 0 || rp->height == 0) return;
     const uint16_t v = uint16_t(wert * 0x101);
     const uint32_t w = rp->width, h = rp->height;
@@ -330,6 +336,7 @@ Rastport* Grafik_Hilfe_Bild_Effekt(const Rastport* bild, const Rastport* karte, 
 
 void Grafik_Schatten_Anwenden(Rastport* rp, const Rastport* karte, int32_t stufe)
 {
+    Grafik_Seite_Beschrieben(rp);
     if (!hicolor(rp) || !karte || karte->packed || karte->depth != 8) return;
     if (karte->width != rp->width || karte->height != rp->height) return;
     const uint32_t n = rp->width * rp->height;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "graphics/grafik_screen.h"
 #include "platform/asm.h"
 
 namespace {
@@ -73,6 +74,9 @@ const Filter_Kern Filter_Kern_Stark = {3, 3, STARK};
 int Grafik_Kanaele_Trennen(const Rastport* bitmap, Rastport* rot, Rastport* gruen, Rastport* blau,
                            const uint8_t* palette)
 {
+    Grafik_Seite_Beschrieben(rot);
+    Grafik_Seite_Beschrieben(gruen);
+    Grafik_Seite_Beschrieben(blau);
     if (!bitmap || bitmap->packed || !bitmap->pixels) return 0;
     if (!ebene_ok(bitmap, rot) || !ebene_ok(bitmap, gruen) || !ebene_ok(bitmap, blau)) return 0;
     const uint32_t n = bitmap->width * bitmap->height;
@@ -94,6 +98,7 @@ int Grafik_Kanaele_Trennen(const Rastport* bitmap, Rastport* rot, Rastport* grue
 
 int Grafik_Kanaele_Verbinden(Rastport* bitmap, const Rastport* rot, const Rastport* gruen, const Rastport* blau)
 {
+    Grafik_Seite_Beschrieben(bitmap);
     if (!bitmap || bitmap->packed || !bitmap->pixels || (bitmap->depth != 15 && bitmap->depth != 16)) return 0;
     if (!ebene_ok(bitmap, rot) || !ebene_ok(bitmap, gruen) || !ebene_ok(bitmap, blau)) return 0;
     const uint32_t n = bitmap->width * bitmap->height;
@@ -105,6 +110,7 @@ int Grafik_Kanaele_Verbinden(Rastport* bitmap, const Rastport* rot, const Rastpo
 
 void Grafik_Filter_Anwenden(const Filter_Kern* kern, Rastport* bitmap)
 {
+    Grafik_Seite_Beschrieben(bitmap);
     if (!kern || !bitmap || bitmap->packed || !bitmap->pixels) return;
     if (bitmap->depth != 15 && bitmap->depth != 16) return;  // an 8-bit bitmap is not joined back
     if (kern->breite > 0 && (!(kern->breite & 1) || !(kern->hoehe & 1) || kern->hoehe <= 0 || !kern->gewichte)) return;

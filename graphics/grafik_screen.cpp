@@ -1,6 +1,8 @@
 #include "graphics/grafik_screen.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "graphics/grafik_meldung.h"
@@ -13,6 +15,50 @@ Rastport* Grafik_Render_Ziel = nullptr;
 Rastport* Grafik_Seite_0 = nullptr;
 Rastport* Grafik_Seite_1 = nullptr;
 Grafik_Screen_Geometrie_Record Grafik_Screen_Geometrie = {0, nullptr, 0, 0, 0, 8};
+Grafik_Seiten_Zeilen Grafik_Seiten_Unterschied = {0, 0};
+
+void Grafik_Seiten_Zeilen_Erweitern(int64_t y, int64_t h)
+{
+    const int64_t hoehe = Grafik_Seite_0 ? int64_t(Grafik_Seite_0->height) : 0;
+    const int64_t von = std::max<int64_t>(y, 0), bis = std::min<int64_t>(y + h, hoehe);
+    if (von >= bis) return;
+    auto& u = Grafik_Seiten_Unterschied;
+    if (u.von >= u.bis) u = {int32_t(von), int32_t(bis)};
+    else u = {std::min(u.von, int32_t(von)), std::max(u.bis, int32_t(bis))};
+}
+
+// With DORVIN_SEITEN_PRUEFEN set, every copy of one page onto the other checks afterwards that
+// the pages are equal, names on standard error the rows a write left unreported, and copies the
+// page whole.
+static bool seiten_pruefen()
+{
+    static const bool an = std::getenv("DORVIN_SEITEN_PRUEFEN") != nullptr;
+    return an;
+}
+
+// Copies the rows in which the pages may differ from one page onto the other; they are equal then.
+static void seite_abgleichen(const Rastport* von, Rastport* nach)
+{
+    const auto u = Grafik_Seiten_Unterschied;
+    const size_t zeile = size_t(Grafik_Screen_Geometrie.width) * 2;
+    if (u.von < u.bis)
+        std::memcpy(static_cast<uint8_t*>(nach->pixels) + size_t(u.von) * zeile,
+                    static_cast<const uint8_t*>(von->pixels) + size_t(u.von) * zeile, size_t(u.bis - u.von) * zeile);
+    Grafik_Seiten_Unterschied = {0, 0};
+    if (!seiten_pruefen()) return;
+    const size_t n = zeile * size_t(Grafik_Screen_Geometrie.height);
+    if (std::memcmp(nach->pixels, von->pixels, n) == 0) return;
+    const auto* a = static_cast<const uint8_t*>(von->pixels);
+    const auto* b = static_cast<const uint8_t*>(nach->pixels);
+    int32_t erste = -1, letzte = -1;
+    for (int32_t y = 0; y < Grafik_Screen_Geometrie.height; ++y)
+        if (std::memcmp(a + size_t(y) * zeile, b + size_t(y) * zeile, zeile) != 0) {
+            if (erste < 0) erste = y;
+            letzte = y;
+        }
+    std::fprintf(stderr, "Bildschirmseiten: Zeilen %d bis %d ungemeldet beschrieben\n", erste, letzte);
+    std::memcpy(nach->pixels, von->pixels, n);
+}
 
 static bool hicolor_open() { return Grafik_Screen_Geometrie.depth >= 15 && Grafik_Seite_0; }
 
@@ -73,6 +119,7 @@ int Grafik_Screen_Init(int32_t width, int32_t height, int32_t depth)
     g.width = width;
     g.height = height;
     g.hicolor = granted >= 15 ? granted : 8;
+    Grafik_Seiten_Unterschied = {0, height};
     return 1;
 }
 
@@ -131,7 +178,7 @@ int Grafik_Screen_Seite_Zeigen(uint32_t page)
     if (page > 1) return 1;
     const auto& g = Grafik_Screen_Geometrie;
     if (g.write_through && page == 1) {
-        std::memcpy(g.page0_pixels, Grafik_Seite_1->pixels, size_t(g.width) * g.height * 2);
+        seite_abgleichen(Grafik_Seite_1, Grafik_Seite_0);
         Grafik_Flaeche_Melden(Grafik_Seite_1, 0, 0, g.width, g.height, Grafik_Seite_0, 0, 0, true);
     }
     // Headless nobody looks until the frame is read: the copy waits for that (unless a lock
@@ -151,7 +198,10 @@ int Grafik_Screen_Seite_Wechseln(uint32_t from, uint32_t to)
     if (!hicolor_open()) return 0;
     const auto& g = Grafik_Screen_Geometrie;
     if (from == 0 && to == 1) {
-        std::memcpy(Grafik_Seite_1->pixels, g.page0_pixels, size_t(g.width) * g.height * 2);
+        // Whole: a view opening over the screen takes page 0 as it stands, whoever put it there,
+        // and this copy is rare.
+        Grafik_Seiten_Unterschied = {0, g.height};
+        seite_abgleichen(Grafik_Seite_0, Grafik_Seite_1);
         Grafik_Flaeche_Melden(Grafik_Seite_0, 0, 0, g.width, g.height, Grafik_Seite_1, 0, 0, true);
     } else if (from == 1 && to == 0)
         Grafik_Screen_Seite_Zeigen(0);

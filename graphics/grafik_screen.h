@@ -31,6 +31,27 @@ void Grafik_Screen_Zeilen_Kopieren(int32_t x, int32_t y, int32_t width, int32_t 
 // The match view's present: page 1 at 640 x 480 straight to the display, no pointer handling.
 int Grafik_Screen_Direkt_Kopieren();
 
+// The rows in which page 0 and page 1 may differ, [von, bis); empty (von >= bis) while the pages
+// are known equal. Every write onto a page widens them; the flip of page 1 onto page 0 copies
+// only these rows, none while they are empty (a menu refresh that drew nothing), and empties
+// them. Whatever writes into a bitmap's pixels itself reports it through Grafik_Seite_Beschrieben,
+// or a flip may leave rows behind (DORVIN_SEITEN_PRUEFEN=1 names such rows on standard error).
+struct Grafik_Seiten_Zeilen {
+    int32_t von, bis;
+};
+extern Grafik_Seiten_Zeilen Grafik_Seiten_Unterschied;
+void Grafik_Seiten_Zeilen_Erweitern(int64_t y, int64_t h);
+// A write onto rows y .. y + h - 1 of `rp` (cut to the page); nothing unless it is a screen page.
+inline void Grafik_Seite_Beschrieben(const Rastport* rp, int64_t y, int64_t h)
+{
+    if (rp && (rp == Grafik_Seite_0 || rp == Grafik_Seite_1)) Grafik_Seiten_Zeilen_Erweitern(y, h);
+}
+// A write that may reach anywhere on `rp`.
+inline void Grafik_Seite_Beschrieben(const Rastport* rp)
+{
+    if (rp) Grafik_Seite_Beschrieben(rp, 0, int64_t(rp->height));
+}
+
 // For the blits and primitives: page 0 is recognised by its pixel pointer.
 inline bool Grafik_Ist_Seite_0(const Rastport* rp)
 {

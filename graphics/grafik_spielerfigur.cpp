@@ -55,6 +55,7 @@ void Grafik_Spielerfigur_Cache_Freigeben()
 int Grafik_Spielerfigur_Sprite_Zeichnen(Rastport* dst, int32_t spieler, int32_t team, int32_t x,
                                         int32_t y)
 {
+    Grafik_Seite_Beschrieben(dst);
     laden();
     return Grafik_Sprite_Blit(nummern[rueckennummer(team, spieler)], dst, x, y);
 }
@@ -62,6 +63,7 @@ int Grafik_Spielerfigur_Sprite_Zeichnen(Rastport* dst, int32_t spieler, int32_t 
 Rastport* Grafik_Spielerfigur_Erzeugen(Rastport* target, int32_t spieler, int32_t team, int32_t stil,
                                        uint16_t farbe)
 {
+    Grafik_Seite_Beschrieben(target);
     int32_t index = F_TRIKOT_SPIELER;
     if (spieler >= 0 && daten.position && daten.position(spieler) == POSITION_TORWART)
         index = F_TRIKOT_TORWART;
@@ -105,6 +107,7 @@ Rastport* Grafik_Spielerfigur_Erzeugen(Rastport* target, int32_t spieler, int32_
 int Grafik_Farbe_Ersetzen(Rastport* rp, int32_t x, int32_t y, int32_t w, int32_t h, uint16_t alt,
                           uint16_t neu)
 {
+    Grafik_Seite_Beschrieben(rp);
     if (!rp || rp->packed || !rp->pixels) return 0;
     if (x < 0 || y < 0 || w < 0 || h < 0 || int64_t(x) + w > int64_t(rp->width) ||
         int64_t(y) + h > int64_t(rp->height))
@@ -132,6 +135,7 @@ int Grafik_Farbe_Ersetzen(Rastport* rp, int32_t x, int32_t y, int32_t w, int32_t
 
 void Grafik_Nullpixel_Ersetzen(Rastport* rp)
 {
+    Grafik_Seite_Beschrieben(rp);
     if (!rp || rp->packed || !rp->pixels || (rp->depth != 15 && rp->depth != 16)) return;
     auto* p = static_cast<uint16_t*>(rp->pixels);
     for (size_t i = 0; i < size_t(rp->width) * rp->height; ++i)

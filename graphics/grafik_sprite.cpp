@@ -338,6 +338,7 @@ void Grafik_Sprite_Nach_555(Rle_Sprite* s)
 
 int Grafik_Sprite_Blit(Rle_Sprite* s, Rastport* dst, int32_t x, int32_t y)
 {
+    Grafik_Seite_Beschrieben(dst);
     if (!s || !dst || dst->packed || !dst->pixels) return 0;
     if (s->mirrored)
         x -= s->width + s->x_offset;
@@ -378,6 +379,7 @@ int Grafik_Sprite_Blit(Rle_Sprite* s, Rastport* dst, int32_t x, int32_t y)
 int Grafik_Palette_Remap_Blit(Rle_Sprite* s, Rastport* dst, int32_t x, int32_t y,
                               const uint8_t* remap)
 {
+    Grafik_Seite_Beschrieben(dst);
     if (!s || !dst || !remap || dst->packed || !dst->pixels) return 0;
     if (s->depth != 8 || dst->depth != 8) return 0;
     if (s->mirrored)
@@ -399,6 +401,7 @@ int Grafik_Sprite_Zeilen_Clip(const uint8_t* data, const uint32_t* rows, int32_t
                               int32_t start_col, int32_t cols, int32_t width, int32_t height,
                               Rastport* dst, int32_t dx, int32_t dy)
 {
+    Grafik_Seite_Beschrieben(dst);
     if (!data || !rows || !dst || dst->packed || !dst->pixels || dst->depth == 8) return 0;
     if (first_row < 0 || first_row >= height || width <= 0) return 0;
     start_col = std::max(start_col, 0);

@@ -10,6 +10,7 @@
 
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_filter.h"
+#include "graphics/grafik_screen.h"
 #include "graphics/pic.h"
 #include "platform/resfile.h"
 
@@ -100,6 +101,7 @@ Rastport* skaliert(Rastport* wappen, int32_t w, int32_t h)
 Rastport* Grafik_Wappen_Laden(int32_t resfile, Rastport* target, int32_t depth, int32_t team,
                               int32_t x, int32_t y, int32_t transparent, int32_t w, int32_t h)
 {
+    Grafik_Seite_Beschrieben(target);
     int32_t nummer = WAPPEN_OHNE_TEAM, user = 0;
     if (team >= 0 && wappen_hook) nummer = wappen_hook(team, &user);
     if (w > 0 || h > 0) {
@@ -152,6 +154,7 @@ Rastport* Grafik_Wappen_Laden(int32_t resfile, Rastport* target, int32_t depth, 
 
 void Grafik_Bild_Verkleinern(Rastport* source, Rastport* target, int32_t w, int32_t h)
 {
+    Grafik_Seite_Beschrieben(target);
     if (!source || !target || target->packed || !target->pixels || w <= 0 || h <= 0) return;
     if (w > int32_t(source->width) || h > int32_t(source->height)) return;
     if (w > int32_t(target->width) || h > int32_t(target->height)) return;
@@ -206,6 +209,7 @@ void Grafik_Bild_Verkleinern(Rastport* source, Rastport* target, int32_t w, int3
 
 void Grafik_Bild_Vergroessern(Rastport* source, Rastport* target, int32_t h)
 {
+    Grafik_Seite_Beschrieben(target);
     if (!source || !target || target->packed || !target->pixels) return;
     const int32_t w = int32_t(target->width);
     if (w <= 0 || h <= 0 || w > MAX_W || h > MAX_H || h > int32_t(target->height)) return;

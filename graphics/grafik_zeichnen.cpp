@@ -17,6 +17,7 @@ static int fill(Rastport* rp, int32_t x, int32_t y, int32_t w, int32_t h, uint16
 {
     int32_t W = int32_t(rp->width);
     bool hicolor = rp->depth == 15 || rp->depth == 16;
+    Grafik_Seite_Beschrieben(rp, y, h);
     auto draw = [&] {
         if (hicolor) Pixel_Fuellen_16(static_cast<uint16_t*>(rp->pixels), x, y, w, h, W, colour);
         else Pixel_Fuellen_8(static_cast<uint8_t*>(rp->pixels), x, y, w, h, W, uint8_t(colour));
@@ -86,6 +87,7 @@ int Grafik_Linie(Rastport* rp, int32_t x1, int32_t y1, int32_t x2, int32_t y2, u
     }
     if (!hicolor) return 0;
     auto* px = static_cast<uint16_t*>(rp->pixels);
+    Grafik_Seite_Beschrieben(rp, std::min(y1, y2), std::abs(y2 - y1) + 1);
     Pixel_Linie_16(px, W, x1, y1, x2, y2, colour);
     if (!screen) return 1;
     // The bounding rectangle, widened as every screen write, goes to the display.
@@ -112,6 +114,7 @@ void Grafik_Ecken_Abrunden(Rastport* rp, int32_t x1, int32_t y1, int32_t x2, int
     // Every corner pixel must lie inside the bitmap.
     if (x1 < 0 || y1 < 0 || x2 < 2 || y2 < 3) return;
     auto* px = static_cast<uint16_t*>(rp->pixels);
+    Grafik_Seite_Beschrieben(rp, std::min(y1, y2), std::abs(y2 - y1) + 1);
     auto clear = [&](int32_t x, int32_t y) { px[size_t(y) * W + x] = 0; };
     for (int32_t i = 0; i < 3; ++i) {
         clear(x1 + i, y1), clear(x2 - i, y1), clear(x1 + i, y2), clear(x2 - i, y2);

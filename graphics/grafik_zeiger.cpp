@@ -46,6 +46,7 @@ void uebertragen(Art art, Rastport* src, int32_t sx, int32_t sy, int32_t w, int3
         return;
     }
     if (art != Art::Kopieren) return;
+    Grafik_Seite_Beschrieben(dst, dy, h);
     if (depth == 8)
         Pixel_Kopieren_8(static_cast<const uint8_t*>(src->pixels), sx, sy, w, h,
                          int32_t(src->width), static_cast<uint8_t*>(dst->pixels), dx, dy,

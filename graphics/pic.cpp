@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "graphics/grafik_fortschritt.h"
+#include "graphics/grafik_screen.h"
 #include "graphics/grafik_spielerfigur.h"
 #include "graphics/grafik_wappen.h"
 #include "platform/asm.h"
@@ -300,6 +301,7 @@ int32_t Pic_Speichern(const char* pfad, const Rastport* bild, const uint8_t* zei
 Rastport* Pic_Change_Load_User_Bild(int32_t nummer, Rastport* target, int32_t depth, int32_t art,
                                     int32_t* gefunden)
 {
+    Grafik_Seite_Beschrieben(target);
     if (!gefunden) {
         Print_Fehler("Pic_Change_Load_User_Bild: okay-Pointer==NULL!");
         return nullptr;

@@ -60,40 +60,61 @@ void doppelt_melden(int32_t nummer, const Menue_Icon* icon)
 // 16 bits: times 4), and the pixel keeps only the units of the mean. The three channels travel
 // in ten bits each of one word, so that a box of nine adds them at once without a carry into the
 // next; the rows' sums are taken first, three rows of them kept.
+namespace {
+
+// The blur's two row loops, written plainly and vectorised on their own (the build's -O2 leaves
+// loops that need a remainder scalar): a row packed into ten-bit channels and summed over three
+// columns (w >= 2), and a row of whole boxes divided by nine.
+__attribute__((optimize("O3", "tree-vectorize")))
+void weich_zeile_summieren(const uint16_t* __restrict p, uint32_t* __restrict g, uint32_t* __restrict s, int32_t w,
+                           uint32_t rot, uint32_t gruen)
+{
+    for (int32_t x = 0; x < w; ++x) {
+        const uint32_t q = p[x];
+        g[x] = ((q >> rot) & 31) << 20 | ((q >> 5) & gruen) << 10 | (q & 31u);
+    }
+    s[0] = g[0] + g[1];
+    for (int32_t x = 1; x + 1 < w; ++x) s[x] = g[x - 1] + g[x] + g[x + 1];
+    s[w - 1] = g[w - 2] + g[w - 1];
+}
+
+// A channel's sum (below 1024) times 7282, shifted by 16, is its ninth exactly.
+__attribute__((optimize("O3", "tree-vectorize")))
+void weich_zeile_9(const uint32_t* __restrict o, const uint32_t* __restrict m, const uint32_t* __restrict u,
+                   uint16_t* __restrict z, int32_t von, int32_t bis, uint32_t rot)
+{
+    for (int32_t x = von; x < bis; ++x) {
+        const uint32_t s = o[x] + m[x] + u[x];
+        const uint32_t p = (((s >> 20) & 1023) * 7282 >> 16) << rot | (((s >> 10) & 1023) * 7282 >> 16) << 5 |
+                           ((s & 1023) * 7282 >> 16);
+        z[x] = uint16_t(p ? p : 1);
+    }
+}
+
+}  // namespace
+
 void Menue_Weichzeichnen(Rastport* rp, int durchgaenge)
 {
     if (!rp || rp->packed || (rp->depth != 15 && rp->depth != 16)) return;
     const int32_t w = int32_t(rp->width), h = int32_t(rp->height);
     if (w <= 0 || h <= 0) return;
+    Grafik_Seite_Beschrieben(rp);
     auto* px = static_cast<uint16_t*>(rp->pixels);
     const uint32_t rot = rp->depth == 16 ? 11 : 10, gruen = rp->depth == 16 ? 63 : 31;
     const size_t breite = size_t(w);
     std::vector<uint32_t> summen(3 * breite), gepackt(breite);
-    auto packen = [rot, gruen](uint16_t q) {
-        return (uint32_t(q >> rot) & 31) << 20 | (uint32_t(q >> 5) & gruen) << 10 | (q & 31u);
-    };
-    // The row's sums of the box's three columns (plain loops over whole rows, which the
-    // compiler runs several pixels at a time).
+    // The row's sums of the box's three columns.
     auto zeile_summieren = [&](int32_t y, uint32_t* s) {
         const uint16_t* p = px + size_t(y) * breite;
-        uint32_t* g = gepackt.data();
-        for (int32_t x = 0; x < w; ++x) g[x] = packen(p[x]);
         if (w == 1) {
-            s[0] = g[0];
+            const uint32_t q = p[0];
+            s[0] = ((q >> rot) & 31) << 20 | ((q >> 5) & gruen) << 10 | (q & 31u);
             return;
         }
-        s[0] = g[0] + g[1];
-        for (int32_t x = 1; x + 1 < w; ++x) s[x] = g[x - 1] + g[x] + g[x + 1];
-        s[w - 1] = g[w - 2] + g[w - 1];
+        weich_zeile_summieren(p, gepackt.data(), s, w, rot, gruen);
     };
     auto pixel = [rot](uint32_t s, uint32_t anzahl) {
         const uint32_t p = ((s >> 20) & 1023) / anzahl << rot | ((s >> 10) & 1023) / anzahl << 5 | (s & 1023) / anzahl;
-        return uint16_t(p ? p : 1);
-    };
-    // A whole box: a channel's sum (below 1024) times 7282, shifted by 16, is its ninth exactly.
-    auto pixel_9 = [rot](uint32_t s) {
-        const uint32_t p = (((s >> 20) & 1023) * 7282 >> 16) << rot | (((s >> 10) & 1023) * 7282 >> 16) << 5 |
-                           ((s & 1023) * 7282 >> 16);
         return uint16_t(p ? p : 1);
     };
     for (int d = 0; d < durchgaenge; ++d) {
@@ -110,7 +131,7 @@ void Menue_Weichzeichnen(Rastport* rp, int durchgaenge)
             uint16_t* z = px + size_t(y) * breite;
             if (hoch == 3 && w >= 3) {
                 z[0] = pixel(oben[0] + mitte[0] + unten[0], 6);
-                for (int32_t x = 1; x + 1 < w; ++x) z[x] = pixel_9(oben[x] + mitte[x] + unten[x]);
+                weich_zeile_9(oben, mitte, unten, z, 1, w - 1, rot);
                 z[w - 1] = pixel(oben[w - 1] + mitte[w - 1] + unten[w - 1], 6);
             } else {
                 for (int32_t x = 0; x < w; ++x)

@@ -26,7 +26,13 @@ namespace {
 char ticker_puffer[256];
 
 Font_Record* schrift() { return Font_Slots[9] ? Font_Slots[9] : Font_Slots[0]; }
-Rastport* seite() { return Grafik_Seite_1 ? Grafik_Seite_1 : Grafik_Render_Ziel; }
+// The page the view draws on; what it draws there goes partly straight into the pixels.
+Rastport* seite()
+{
+    Rastport* s = Grafik_Seite_1 ? Grafik_Seite_1 : Grafik_Render_Ziel;
+    Grafik_Seite_Beschrieben(s);
+    return s;
+}
 uint16_t weiss() { return Grafik_Farbe(15, 15, 15); }
 
 const char* spieler_name(const Spielfeld_Record* r, int32_t slot)

@@ -27,7 +27,13 @@ struct Wahl {
 };
 Wahl wahl[SPIELSZENEN_FENSTER][SPIELFELD_OBJEKTE];
 
-Rastport* seite() { return Grafik_Seite_1 ? Grafik_Seite_1 : Grafik_Render_Ziel; }
+// The page the view draws on; what it draws there goes partly straight into the pixels.
+Rastport* seite()
+{
+    Rastport* s = Grafik_Seite_1 ? Grafik_Seite_1 : Grafik_Render_Ziel;
+    Grafik_Seite_Beschrieben(s);
+    return s;
+}
 
 // Window position of a full-size picture position; halb maps it onto the half-size picture.
 void fenster_position(const Spielszenen_Fenster* f, int32_t x, int32_t y, bool halb, int32_t* wx, int32_t* wy)

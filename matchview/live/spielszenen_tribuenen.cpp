@@ -40,7 +40,13 @@ int32_t fenster_index(const Spielszenen_Fenster* f)
 }
 Szenerie& von(const Spielszenen_Fenster* f) { return szenerie[fenster_index(f)]; }
 
-Rastport* seite() { return Grafik_Seite_1 ? Grafik_Seite_1 : Grafik_Render_Ziel; }
+// The page the view draws on; what it draws there goes partly straight into the pixels.
+Rastport* seite()
+{
+    Rastport* s = Grafik_Seite_1 ? Grafik_Seite_1 : Grafik_Render_Ziel;
+    Grafik_Seite_Beschrieben(s);
+    return s;
+}
 
 // The section's line: from (x0, y0) to (x1, y1) in metres, the outward step of a row and its rise.
 struct Abschnitt_Linie {

@@ -171,7 +171,12 @@ bool Os_Registry_Set(const char* key, const char* name, const char* value)
     std::string n = name ? name : "";
     bool found = false;
     for (auto& v : k->values)
-        if (same(v.name, n)) v.text = value, found = true;
+        if (same(v.name, n)) {
+            // The value stands already (the monthly autosave names the same savegame each
+            // time): the file would be written as it reads.
+            if (v.text == value) return true;
+            v.text = value, found = true;
+        }
     if (!found) k->values.push_back({n, value});
 
     std::ostringstream out;

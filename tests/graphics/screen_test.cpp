@@ -3,9 +3,11 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 #include "graphics/grafik_blit.h"
+#include "graphics/grafik_blit_hilfe.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_spielerfigur.h"
@@ -300,4 +302,64 @@ TEST(Screen, SpritesAndColourChangesOnPageZeroReachTheDisplay)
     EXPECT_EQ(frame_at(22, 13), 0x07E0);
     EXPECT_EQ(frame_at(11, 11), 0x07E0);
     EXPECT_EQ(Grafik_Farbe_Ersetzen(Grafik_Seite_0, 630, 0, 20, 4, 0x07E0, 0x001F), 0);
+}
+
+// The flip of page 1 onto page 0 copies the rows written onto either page since they were last
+// equal, and none when nothing was written: a pixel put into page 0 behind the graphics' back
+// shows which rows a flip left alone.
+TEST(Screen, AFlipCopiesOnlyTheRowsWrittenSinceThePagesWereEqual)
+{
+    if (std::getenv("DORVIN_SEITEN_PRUEFEN")) GTEST_SKIP() << "the check copies a page whole where a write went unreported";
+    Screen s(101, 640, 480, 16);
+    ASSERT_TRUE(s.ok);
+    uint16_t* p0 = page(Grafik_Seite_0);
+    uint16_t* p1 = page(Grafik_Seite_1);
+    Grafik_Rechteck_Fuellen(Grafik_Seite_1, 0, 0, 640, 480, 0x1111);
+    ASSERT_EQ(Grafik_Screen_Seite_Zeigen(1), 1);
+    ASSERT_EQ(p0[479 * 640 + 639], 0x1111);
+    auto heimlich = [&](int y) { p0[y * 640 + 3] = 0xBEEF; };
+    heimlich(10);
+    Grafik_Screen_Seite_Zeigen(1);
+    EXPECT_EQ(p0[10 * 640 + 3], 0xBEEF) << "nothing written, nothing copied";
+    p0[10 * 640 + 3] = 0x1111;
+
+    Rastport* bild = Grafik_Bitmap_Anlegen(20, 20, 16);
+    ASSERT_NE(bild, nullptr);
+    Grafik_Rechteck_Fuellen(bild, 0, 0, 20, 20, 0x2222);
+    const uint8_t punkte[4] = {1, 1, 1, 1};
+    uint16_t farben[256] = {};
+    farben[1] = 0x2222;
+    // Each way onto page 1, a row it drew on (with x 3 among its pixels) and a row it did not
+    // (-1: a raw write into the page's pixels brings the whole page over).
+    struct Fall {
+        const char* name;
+        std::function<void()> zeichnen;
+        int drinnen, draussen;
+    };
+    const Fall faelle[] = {
+        {"fill", [] { Grafik_Rechteck_Fuellen(Grafik_Seite_1, 0, 100, 10, 10, 0x2222); }, 105, 120},
+        {"blit", [&] { Grafik_Blit(bild, 0, 0, 20, 20, Grafik_Seite_1, 0, 200); }, 219, 199},
+        {"line", [] { Grafik_Linie(Grafik_Seite_1, 0, 300, 6, 306, 0x2222); }, 303, 310},
+        {"raw sprite", [&] { Grafik_Block_Kopieren(punkte, 4, 2, 2, p1, 3, 400, 640, farben); }, 401, -1},
+    };
+    for (const Fall& f : faelle) {
+        const int draussen = f.draussen >= 0 ? f.draussen : 10;
+        heimlich(f.drinnen);
+        heimlich(draussen);
+        f.zeichnen();
+        Grafik_Screen_Seite_Zeigen(1);
+        EXPECT_EQ(p0[f.drinnen * 640 + 3], 0x2222) << f.name;
+        EXPECT_EQ(p0[draussen * 640 + 3], f.draussen >= 0 ? 0xBEEF : 0x1111) << f.name;
+        p0[draussen * 640 + 3] = p1[draussen * 640 + 3];
+    }
+    Grafik_Bitmap_Freigeben(bild);
+
+    // A direct write that is reported brings its rows over; page 0 onto page 1 goes whole.
+    heimlich(10);
+    Grafik_Seite_Beschrieben(Grafik_Seite_0, 10, 1);
+    Grafik_Screen_Seite_Zeigen(1);
+    EXPECT_EQ(p0[10 * 640 + 3], 0x1111);
+    heimlich(20);
+    Grafik_Screen_Seite_Wechseln(0, 1);
+    EXPECT_EQ(p1[20 * 640 + 3], 0xBEEF);
 }

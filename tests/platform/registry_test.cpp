@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "platform/os/os_registry.h"
@@ -63,6 +64,23 @@ TEST(Registry, ValuesSurviveAWriteAndDamagedLinesAreIgnored)
     EXPECT_STREQ(buf, "TRUE");
     EXPECT_EQ(Os_Registry_Get((key + "\\app_path").c_str(), "", &v), Os_Registry_Result::ok);
     EXPECT_EQ(v, "/spiele/dorvin \"neu\"");
+}
+
+// A value set to what it holds leaves the file alone (the monthly autosave names the same
+// savegame each time); another value writes it anew, still readable.
+TEST(Registry, AValueSetToWhatItHoldsLeavesTheFileAlone)
+{
+    const std::string inhalt = "# von Hand\n[" + key + "\\a_value]\n\"letzter_spielstand\"=\"Autosave_Monat\"\n";
+    Temp_Registry reg(inhalt);
+    auto datei = [&] {
+        std::ifstream in(reg.path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    EXPECT_EQ(Win95_Registry_Set_A_Value("Letzter_Spielstand", "Autosave_Monat"), 0);
+    EXPECT_EQ(datei(), inhalt);
+    EXPECT_EQ(Win95_Registry_Set_A_Value("letzter_spielstand", "mitte"), 0);
+    EXPECT_NE(datei(), inhalt);
+    EXPECT_STREQ(Win95_Registry_Get_Letzter_Spielstand(), "mitte");
 }
 
 TEST(Registry, ReaderZeroesTheBufferAndRefusesWhatDoesNotFit)
