@@ -392,6 +392,14 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         const int32_t form_faktor = 100 - k.form / 2;
         Zufall_Folge folge;
         int32_t gezogen = 0;  // the window's cells whose draws lie behind
+        // A window whose draws all lie before the cycle's end steps over cells by a plain count
+        // (no wrap to mind); else each step takes the way round the cycle.
+        const int32_t zellen = (z1 - z0 + 1) * breite;
+        const bool am_stueck = folge.Stelle() >= 0 && folge.Stelle() + zellen < Zufall_Folge::LAENGE;
+        auto vor = [&](int32_t schritte) {
+            if (am_stueck) folge.Vor(schritte);
+            else folge.Ueberspringen(schritte);
+        };
         for (int32_t zz = z0; zz <= z1; ++zz) {
             uint32_t maske = gelesen[size_t(zz)] & spalten;
             if (!maske) continue;
@@ -402,7 +410,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             for (; maske; maske &= maske - 1) {
                 const int32_t ss = std::countr_zero(maske);
                 const int32_t stelle = (zz - z0) * breite + ss - s0;
-                folge.Ueberspringen(stelle - gezogen);
+                vor(stelle - gezogen);
                 gezogen = stelle + 1;
                 const int32_t r = folge.Zufall(rausch_lo, rausch_hi);
                 // 32 bits hold it: the fitness stays below 180,000 and the noise and the form's
@@ -413,7 +421,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                 zeile[ss] += wert;
             }
         }
-        folge.Ueberspringen((z1 - z0 + 1) * breite - gezogen);
+        vor(zellen - gezogen);
         folge.Abgeben();
     }
 

@@ -683,7 +683,7 @@ bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32
     if (auf_dem_platz || Team_Hat_Manager(teams[0]) || Team_Hat_Manager(teams[1])) {
         Spielfeld_Record_Fuellen(&r, sp, spiel, modus, pro_tribuene);
     } else {
-        Spielfeld_Daten_Eintragen_Hintergrund(&r, sp, spiel);
+        Spielfeld_Daten_Eintragen_Hintergrund(&r, sp, spiel, true);
     }
     r.seed = uint32_t(Zufall_Get_Seed());
     Zufall_Set_Seed(global);
