@@ -25,6 +25,36 @@ constexpr uint32_t NICHT_EINSETZBAR = 0xFC0;
 
 int32_t zelle(int32_t z, int32_t s) { return z * SPALTEN + s; }
 
+// The squad with each player's link record beside him where the records may be read and written
+// in place (not on a network client, whose writes go through the checks of Teamspieler_Wert):
+// the line-up reads and clears every player's flags, and each lookup by number costs a search.
+struct Kader_Links {
+    int32_t feld[500];
+    TS* ts[500];
+    int32_t anzahl = 0;
+    bool direkt = false;
+    explicit Kader_Links(int32_t team)
+    {
+        direkt = Netz_Rolle != 1;
+        anzahl = std::min<int32_t>(Teamspieler_Kader(team, feld, direkt ? ts : nullptr, 500, 0), 500);
+    }
+    // field 317 of player i, as Teamspieler_Wert reads it
+    uint32_t flags(int32_t team, int32_t i) const
+    {
+        return direkt ? ts[i]->flags : static_cast<uint32_t>(Teamspieler_Wert(317, team, feld[i], 0, 0));
+    }
+    // clears bits of field 317, as Teamspieler_Wert's mode 4 does
+    void flags_loeschen(int32_t team, int32_t i, uint32_t bits) const
+    {
+        if (direkt) ts[i]->flags &= 2147483647u - bits;
+        else Teamspieler_Wert(317, team, feld[i], static_cast<int32_t>(bits), 4);
+    }
+    int32_t position(int32_t team, int32_t i) const
+    {
+        return direkt ? ts[i]->position : Teamspieler_Wert(310, team, feld[i], 0, 0);
+    }
+};
+
 bool zelle_besetzt(int32_t team, int32_t spnr, int32_t z)
 {
     int32_t feld[500];
@@ -50,13 +80,11 @@ int32_t Assi_Position_In_Mannschaftsteil(int32_t slot, int32_t code, int32_t* au
 void Assi_Aufstellung_Bereinigen(int32_t team)
 {
     if (!T || team < 0 || team >= Team_Anzahl) return;
-    int32_t feld[500];
-    const int32_t n = std::min<int32_t>(Teamspieler_Ins_Array(team, feld, 500, 0), 500);
-    for (int32_t i = 0; i < n; ++i) {
-        const uint32_t flags = static_cast<uint32_t>(Teamspieler_Wert(317, team, feld[i], 0, 0));
-        if (!(flags & NICHT_EINSETZBAR)) continue;
-        Teamspieler_Wert(317, team, feld[i], TS_STARTELF | TS_ERSATZ, 4);
-        Teamspieler_Wert(316, team, feld[i], -1, 1);
+    const Kader_Links kader(team);
+    for (int32_t i = 0; i < kader.anzahl; ++i) {
+        if (!(kader.flags(team, i) & NICHT_EINSETZBAR)) continue;
+        kader.flags_loeschen(team, i, TS_STARTELF | TS_ERSATZ);
+        Teamspieler_Wert(316, team, kader.feld[i], -1, 1);
     }
 }
 
@@ -193,12 +221,11 @@ struct Platz {
 // The field players of a team's eleven with their cells.
 std::vector<Platz> elf_feldspieler(int32_t team)
 {
-    int32_t feld[500];
-    const int32_t n = std::min<int32_t>(Teamspieler_Ins_Array(team, feld, 500, 0), 500);
+    const Kader_Links kader(team);
     std::vector<Platz> elf;
-    for (int32_t i = 0; i < n; ++i) {
-        const int32_t p = Teamspieler_Wert(310, team, feld[i], 0, 0);
-        if ((Teamspieler_Wert(317, team, feld[i], 0, 0) & TS_STARTELF) && p >= 0 && p < ZELLEN) elf.push_back({feld[i], p});
+    for (int32_t i = 0; i < kader.anzahl; ++i) {
+        const int32_t p = kader.position(team, i);
+        if ((kader.flags(team, i) & TS_STARTELF) && p >= 0 && p < ZELLEN) elf.push_back({kader.feld[i], p});
     }
     return elf;
 }
@@ -312,14 +339,14 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     if (formation < 0 || formation >= formationen) formation = 2;
 
     // the squad: everybody who can play
-    int32_t feld[500];
-    const int32_t anzahl = std::min<int32_t>(Teamspieler_Ins_Array(team, feld, 500, 0), 500);
+    const Kader_Links links(team);
+    const int32_t anzahl = links.anzahl;
     std::vector<Kandidat> kader;
     kader.reserve(size_t(std::max(anzahl, 0)));
     for (int32_t i = 0; i < anzahl; ++i) {
-        const int32_t sp = feld[i];
-        const uint32_t f = static_cast<uint32_t>(Teamspieler_Wert(317, team, sp, 0, 0));
-        Teamspieler_Wert(317, team, sp, TS_STARTELF | TS_ERSATZ, 4);
+        const int32_t sp = links.feld[i];
+        const uint32_t f = links.flags(team, i);
+        links.flags_loeschen(team, i, TS_STARTELF | TS_ERSATZ);
         if (f & NICHT_EINSETZBAR) continue;
         const int32_t lieb = Spieler_Fix_Daten[sp].lieblingspos;
         int32_t form = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, sp, 0, SP_LESEN);

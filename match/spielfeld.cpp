@@ -800,8 +800,13 @@ float Spielfeld_Run(int32_t minute, int32_t, int32_t, int32_t, uint8_t*, uint8_t
         stand = Ansicht_Stand{nullptr, minute};
         for (int32_t i = 0; i < anzahl; ++i) {
             Spielfeld_Record& r = *records[i];
+            // a game in the background has nothing to step and only its display flag to give
+            if (!r.aktiv) {
+                if (r.anzeige == 1 && !stand.gezeigt) stand.gezeigt = &r;
+                continue;
+            }
             stand.merken(r);
-            if (!r.aktiv || r.abgeschlossen) continue;
+            if (r.abgeschlossen) continue;
             geschritten = true;
             if (netz && Spielfeld_Netz_Ruht(&r)) continue;
             // the minute sync holds a networked record until its peers have played the minute
