@@ -450,10 +450,18 @@ struct Record_Eintrag {
     Spielfeld_Record* record;
 };
 
+// Game numbers are the match store's lock handles: below this bound a game's record is found in
+// a table by its number (the match day asks for it for every game each minute), above it by search.
+constexpr uint32_t NUMMERN_TABELLE = 1024;
+
 struct Record_Index {
     uint64_t stand = 0;
     std::vector<Record_Eintrag> folge;      // in the list's order
     std::vector<Record_Eintrag> nach_spiel;  // by game, a game's first record first
+    std::vector<Spielfeld_Record*> records;  // folge's records, which a frame takes as they stand
+    // by game number, a game's first record (null none), while every number lies below the bound
+    std::vector<Spielfeld_Record*> nach_nummer;
+    bool nummern_im_feld = true;
 };
 
 const Record_Index& index_aktuell()
@@ -466,6 +474,15 @@ const Record_Index& index_aktuell()
         index.nach_spiel = index.folge;
         std::stable_sort(index.nach_spiel.begin(), index.nach_spiel.end(),
                          [](const Record_Eintrag& a, const Record_Eintrag& b) { return a.spiel < b.spiel; });
+        index.records.clear();
+        for (const Record_Eintrag& e : index.folge) index.records.push_back(e.record);
+        index.nach_nummer.clear();
+        index.nummern_im_feld = index.nach_spiel.empty() || index.nach_spiel.back().spiel < NUMMERN_TABELLE;
+        if (index.nummern_im_feld && !index.nach_spiel.empty()) {
+            index.nach_nummer.assign(size_t(index.nach_spiel.back().spiel) + 1, nullptr);
+            for (const Record_Eintrag& e : index.folge)
+                if (!index.nach_nummer[e.spiel]) index.nach_nummer[e.spiel] = e.record;
+        }
     }
     return index;
 }
@@ -476,10 +493,10 @@ const std::vector<Record_Eintrag>& record_index() { return index_aktuell().folge
 // A snapshot: what the records do meanwhile cannot move the walk.
 int32_t records_festhalten(Spielfeld_Record* (&r)[SPIELFELD_MAX_SPIELE])
 {
-    int32_t n = 0;
-    for (const Record_Eintrag& e : record_index())
-        if (n < SPIELFELD_MAX_SPIELE) r[n++] = e.record;
-    return n;
+    const std::vector<Spielfeld_Record*>& v = index_aktuell().records;
+    const size_t n = std::min<size_t>(v.size(), SPIELFELD_MAX_SPIELE);
+    std::copy_n(v.data(), n, r);
+    return int32_t(n);
 }
 
 Liste_Element* letztes()
@@ -694,7 +711,9 @@ Spielfeld_Record* Spielfeld_Get_Spiel(int32_t spiel)
 {
     if (!initialisiert) return nullptr;
     // the first of a key, as a walk of the list finds it
-    const std::vector<Record_Eintrag>& v = index_aktuell().nach_spiel;
+    const Record_Index& index = index_aktuell();
+    if (index.nummern_im_feld) return uint32_t(spiel) < index.nach_nummer.size() ? index.nach_nummer[uint32_t(spiel)] : nullptr;
+    const std::vector<Record_Eintrag>& v = index.nach_spiel;
     const auto it = std::lower_bound(v.begin(), v.end(), uint32_t(spiel),
                                      [](const Record_Eintrag& e, uint32_t k) { return e.spiel < k; });
     return it != v.end() && it->spiel == uint32_t(spiel) ? it->record : nullptr;
