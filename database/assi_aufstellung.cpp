@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "database/assistent.h"
@@ -52,6 +53,39 @@ struct Kader_Links {
     int32_t position(int32_t team, int32_t i) const
     {
         return direkt ? ts[i]->position : Teamspieler_Wert(310, team, feld[i], 0, 0);
+    }
+    // sets bits of field 317, as Teamspieler_Wert's mode 8 does
+    void flags_setzen(int32_t team, int32_t i, uint32_t bits) const
+    {
+        if (direkt) ts[i]->flags |= bits;
+        else Teamspieler_Wert(317, team, feld[i], static_cast<int32_t>(bits), 8);
+    }
+    // a write (mode 1) of field 310..314 (a cell), 316 (-1: marks nobody) or 329: in place when
+    // the value lies within the field's bounds, else through Teamspieler_Wert, which reports it
+    void schreiben(int32_t team, int32_t i, int32_t nr, int32_t wert) const
+    {
+        if (direkt) {
+            TS& t = *ts[i];
+            int16_t* zelle_feld = nr == 310   ? &t.position
+                                  : nr == 311 ? &t.bereich_a
+                                  : nr == 312 ? &t.bereich_b
+                                  : nr == 313 ? &t.position2_a
+                                  : nr == 314 ? &t.position2_b
+                                  : nullptr;
+            if (zelle_feld && wert >= -1 && wert <= 459) {
+                *zelle_feld = static_cast<int16_t>(wert);
+                return;
+            }
+            if (nr == 316 && wert == -1) {
+                t.deckt = -1;
+                return;
+            }
+            if (nr == 329 && wert >= 0 && wert <= 32767) {
+                t.taktik = static_cast<uint16_t>(wert);
+                return;
+            }
+        }
+        Teamspieler_Wert(nr, team, feld[i], wert, 1);
     }
 };
 
@@ -165,6 +199,9 @@ struct Kandidat {
     std::array<int32_t, 10> platz{};  // suitability ratings for the formation's field places
     bool in_elf = false;  // put into the eleven by this run
     int32_t elf_zelle = -1;  // his place there as stored (the goal's for the keeper)
+    int32_t link = -1;  // his place in the squad's link records
+    // the window of grid cells he rated (rows z0..z1, columns s0..s1), none while z0 > z1
+    int32_t z0 = 1, z1 = 0, s0 = 0, s1 = 0;
 };
 
 // Hypotenuse_Int over every row and column difference of the grid, worked out once.
@@ -351,7 +388,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         const int32_t lieb = Spieler_Fix_Daten[sp].lieblingspos;
         int32_t form = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, sp, 0, SP_LESEN);
         if (form < 50) form = 0;
-        kader.push_back({sp, lieb == SP_POS_TORWART, lieb, form, false, -1, 0, {}});
+        kader.push_back({sp, lieb == SP_POS_TORWART, lieb, form, false, -1, 0, {}, false, -1, i});
     }
 
     // Every player is rated once, in squad order, each rating with its own noise draw: the overall
@@ -385,7 +422,8 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             nummer[size_t(c)] = int8_t(gelesene++);
         }
     }
-    std::vector<int32_t> zellwerte(kader.size() * size_t(gelesene), 0);
+    // Read only inside the rater's window, where every cell of the formations is written.
+    const std::unique_ptr<int32_t[]> zellwerte(new int32_t[std::max<size_t>(kader.size() * size_t(gelesene), 1)]);
     const auto& abstaende_tabelle = abstaende();
     Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
     // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
@@ -421,6 +459,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         int32_t gezogen = 0;  // the window's cells whose draws lie behind
         // A window whose draws all lie before the cycle's end steps over cells by a plain count
         // (no wrap to mind); else each step takes the way round the cycle.
+        k.z0 = z0, k.z1 = z1, k.s0 = s0, k.s1 = s1;
         const int32_t zellen = (z1 - z0 + 1) * breite;
         const bool am_stueck = folge.Stelle() >= 0 && folge.Stelle() + zellen < Zufall_Folge::LAENGE;
         auto vor = [&](int32_t schritte) {
@@ -432,7 +471,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             if (!maske) continue;
             const int32_t grund = eignung.summe[std::min(zz / 9, 2)] / 10;
             const auto& abstand = abstaende_tabelle[size_t(std::abs(zz - lz))];
-            int32_t* werte = zellwerte.data() + size_t(&k - kader.data()) * size_t(gelesene);
+            int32_t* werte = zellwerte.get() + size_t(&k - kader.data()) * size_t(gelesene);
             int32_t* zeile = gitter.data() + zelle(zz, 0);
             for (; maske; maske &= maske - 1) {
                 const int32_t ss = std::countr_zero(maske);
@@ -473,6 +512,8 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     auto eignung_fuer = [&](const Kandidat& kd, int32_t k, int32_t c) {
         if (plaetze_bewerten && formation == bewertet_formation) return kd.platz[size_t(k)];
         if (c < 0 || c >= ZELLEN || nummer[size_t(c)] < 0) return 0;
+        const int32_t cz = c / SPALTEN, cs = c % SPALTEN;
+        if (cz < kd.z0 || cz > kd.z1 || cs < kd.s0 || cs > kd.s1) return 0;
         return zellwerte[size_t(&kd - kader.data()) * size_t(gelesene) + size_t(nummer[size_t(c)])];
     };
     if (slot >= 0) Team_Wert(170 + satz, team, formation, TEAM_SCHREIBEN);
@@ -541,10 +582,10 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         wahl->in_elf = true;
         wahl->elf_zelle = std::min<int32_t>(c, SP_POS_TORWART);  // the field's limit, as it stores it
         const uint8_t* b = aus + 20 + 8 * k;
-        Teamspieler_Wert(317, team, wahl->spnr, TS_STARTELF, 8);
-        Teamspieler_Wert(310, team, wahl->spnr, c, 1);
-        for (int32_t i = 0; i < 4; ++i) Teamspieler_Wert(311 + i, team, wahl->spnr, zelle(b[2 * i], b[2 * i + 1]), 1);
-        Teamspieler_Wert(329, team, wahl->spnr, wort_fuer(k, wahl->spnr), 1);
+        links.flags_setzen(team, wahl->link, TS_STARTELF);
+        links.schreiben(team, wahl->link, 310, c);
+        for (int32_t i = 0; i < 4; ++i) links.schreiben(team, wahl->link, 311 + i, zelle(b[2 * i], b[2 * i + 1]));
+        links.schreiben(team, wahl->link, 329, wort_fuer(k, wahl->spnr));
     }
 
     // goalkeeper first (a field player when the squad has none), then the bench by rating
@@ -566,11 +607,11 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         if (pick == 0) {
             wahl->in_elf = true;
             wahl->elf_zelle = SP_POS_TORWART;
-            Teamspieler_Wert(317, team, wahl->spnr, TS_STARTELF, 8);
-            Teamspieler_Wert(310, team, wahl->spnr, SP_POS_TORWART, 1);
-            if (anweisungen) Teamspieler_Wert(329, team, wahl->spnr, fest_wort[10], 1);
+            links.flags_setzen(team, wahl->link, TS_STARTELF);
+            links.schreiben(team, wahl->link, 310, SP_POS_TORWART);
+            if (anweisungen) links.schreiben(team, wahl->link, 329, fest_wort[10]);
         } else {
-            Teamspieler_Wert(317, team, wahl->spnr, TS_ERSATZ, 8);
+            links.flags_setzen(team, wahl->link, TS_ERSATZ);
         }
     }
 
@@ -579,7 +620,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // order is the team's, as elf_feldspieler walks it).
     std::vector<Platz> elf;
     for (const Kandidat& kd : kader) {
-        if (!kd.in_elf || kd.elf_zelle == SP_POS_TORWART) Teamspieler_Wert(316, team, kd.spnr, -1, 1);
+        if (!kd.in_elf || kd.elf_zelle == SP_POS_TORWART) links.schreiben(team, kd.link, 316, -1);
         else if (kd.elf_zelle >= 0 && kd.elf_zelle < ZELLEN) elf.push_back({kd.spnr, kd.elf_zelle});
     }
     if (gegner >= 0 && gegner < Team_Anzahl && gegner != team) manndecker_setzen(team, gegner, elf);
