@@ -1,5 +1,6 @@
 #include "match/pitch/spielfeld_spieler.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -242,14 +243,16 @@ void Spielfeld_Laufwege_Spiegeln(Spielfeld_Record* r)
 {
     if (!r) return;
     // Seen from the other end cell c is cell 99 - c: the bytes of four counters each come in
-    // reverse order, and so do the counters within a byte.
+    // reverse order, and so do the counters within a byte (a byte's turn read from a table).
+    static constexpr auto GEDREHT = [] {
+        std::array<uint8_t, 256> t{};
+        for (uint32_t b = 0; b < 256; ++b) t[b] = uint8_t((b & 3) << 6 | (b >> 2 & 3) << 4 | (b >> 4 & 3) << 2 | b >> 6);
+        return t;
+    }();
     for (Spielfeld_Spieler& e : r->spieler) {
         uint8_t alt[sizeof e.praesenz];
         std::memcpy(alt, e.praesenz, sizeof alt);
-        for (size_t i = 0; i < sizeof alt; ++i) {
-            const uint32_t b = alt[i];
-            e.praesenz[sizeof alt - 1 - i] = uint8_t((b & 3) << 6 | (b >> 2 & 3) << 4 | (b >> 4 & 3) << 2 | b >> 6);
-        }
+        for (size_t i = 0; i < sizeof alt; ++i) e.praesenz[sizeof alt - 1 - i] = GEDREHT[alt[i]];
     }
 }
 
