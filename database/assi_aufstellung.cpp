@@ -388,7 +388,15 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         const int32_t lieb = Spieler_Fix_Daten[sp].lieblingspos;
         int32_t form = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, sp, 0, SP_LESEN);
         if (form < 50) form = 0;
-        kader.push_back({sp, lieb == SP_POS_TORWART, lieb, form, false, -1, 0, {}, false, -1, i});
+        // made in place (a copy of one built beside it waits on its own stores)
+        Kandidat& neu = kader.emplace_back();
+        neu.spnr = sp;
+        neu.torwart = lieb == SP_POS_TORWART;
+        neu.lieblingspos = lieb;
+        neu.form = form;
+        neu.gewaehlt = false;
+        neu.fest_platz = -1;
+        neu.link = i;
     }
 
     // Every player is rated once, in squad order, each rating with its own noise draw: the overall
@@ -509,12 +517,12 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     }
     // a player's suitability for field place k at cell c: his place rating when the places of
     // this formation were rated, else his grid rating of the cell, else nothing
-    auto eignung_fuer = [&](const Kandidat& kd, int32_t k, int32_t c) {
-        if (plaetze_bewerten && formation == bewertet_formation) return kd.platz[size_t(k)];
-        if (c < 0 || c >= ZELLEN || nummer[size_t(c)] < 0) return 0;
-        const int32_t cz = c / SPALTEN, cs = c % SPALTEN;
-        if (cz < kd.z0 || cz > kd.z1 || cs < kd.s0 || cs > kd.s1) return 0;
-        return zellwerte[size_t(&kd - kader.data()) * size_t(gelesene) + size_t(nummer[size_t(c)])];
+    // (the place's row cz, column cs and number among the rated cells, -1 none, read once a place)
+    const bool aus_plaetzen = plaetze_bewerten && formation == bewertet_formation;
+    auto eignung_fuer = [&](const Kandidat& kd, int32_t k, int32_t cz, int32_t cs, int32_t zell_nr) {
+        if (aus_plaetzen) return kd.platz[size_t(k)];
+        if (zell_nr < 0 || cz < kd.z0 || cz > kd.z1 || cs < kd.s0 || cs > kd.s1) return 0;
+        return zellwerte[size_t(&kd - kader.data()) * size_t(gelesene) + size_t(zell_nr)];
     };
     if (slot >= 0) Team_Wert(170 + satz, team, formation, TEAM_SCHREIBEN);
     if (slot >= 0 && Assistent_Mit_Aufgabe(team, ASSI_AUFGABE_TRANSFER) >= 0)
@@ -549,7 +557,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     for (int32_t k = 0; k < n; ++k) {
         const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
         const int32_t cz = c / SPALTEN, cs = c % SPALTEN;
-        Kandidat* wahl = festgelegt(k);
+        const int32_t zell_nr = c >= 0 && c < ZELLEN ? nummer[size_t(c)] : -1;
+        // only a stored line-up fixes players to places
+        Kandidat* wahl = fest ? festgelegt(k) : nullptr;
         int32_t bester = 0;
         for (Kandidat& kd : kader) {
             if (wahl && wahl->fest_platz == k) break;
@@ -561,7 +571,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                 abstand = cz < 27 ? abstaende_tabelle[size_t(std::abs(cz - lz))][size_t(std::abs(cs - ls))]
                                   : hypotenuse(kd.lieblingspos, c);
             }
-            const int32_t wert = eignung_fuer(kd, k, c) + 25 - abstand;
+            const int32_t wert = eignung_fuer(kd, k, cz, cs, zell_nr) + 25 - abstand;
             if (!wahl || wert > bester) {
                 wahl = &kd;
                 bester = wert;
@@ -590,7 +600,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
 
     // goalkeeper first (a field player when the squad has none), then the bench by rating
     for (int32_t pick = 0; pick < 5; ++pick) {
-        Kandidat* wahl = pick == 0 ? festgelegt(10) : nullptr;
+        Kandidat* wahl = pick == 0 && fest ? festgelegt(10) : nullptr;
         int32_t bester = 0;
         for (Kandidat& kd : kader) {
             if (wahl && pick == 0) break;
