@@ -463,39 +463,44 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         const int32_t breite = s1 - s0 + 1;
         const uint32_t spalten = ((1u << breite) - 1u) << s0;
         const int32_t form_faktor = 100 - k.form / 2;
-        Zufall_Folge folge;
-        int32_t gezogen = 0;  // the window's cells whose draws lie behind
-        // A window whose draws all lie before the cycle's end steps over cells by a plain count
-        // (no wrap to mind); else each step takes the way round the cycle.
         k.z0 = z0, k.z1 = z1, k.s0 = s0, k.s1 = s1;
+        int32_t* werte = zellwerte.get() + size_t(&k - kader.data()) * size_t(gelesene);
         const int32_t zellen = (z1 - z0 + 1) * breite;
-        const bool am_stueck = folge.Stelle() >= 0 && folge.Stelle() + zellen < Zufall_Folge::LAENGE;
-        auto vor = [&](int32_t schritte) {
-            if (am_stueck) folge.Vor(schritte);
-            else folge.Ueberspringen(schritte);
-        };
-        for (int32_t zz = z0; zz <= z1; ++zz) {
-            uint32_t maske = gelesen[size_t(zz)] & spalten;
-            if (!maske) continue;
-            const int32_t grund = eignung.summe[std::min(zz / 9, 2)] / 10;
-            const auto& abstand = abstaende_tabelle[size_t(std::abs(zz - lz))];
-            int32_t* werte = zellwerte.get() + size_t(&k - kader.data()) * size_t(gelesene);
-            int32_t* zeile = gitter.data() + zelle(zz, 0);
-            for (; maske; maske &= maske - 1) {
-                const int32_t ss = std::countr_zero(maske);
-                const int32_t stelle = (zz - z0) * breite + ss - s0;
-                vor(stelle - gezogen);
-                gezogen = stelle + 1;
-                const int32_t r = folge.Zufall(rausch_lo, rausch_hi);
-                // 32 bits hold it: the fitness stays below 180,000 and the noise and the form's
-                // factor below a few hundred
-                const uint32_t e = uint32_t(std::max(grund - 30 * abstand[size_t(std::abs(ss - ls))], 0)) * uint32_t(r) / 100u;
-                const int32_t wert = int32_t(e) * form_faktor / 100 + 1;
-                werte[nummer[size_t(zelle(zz, ss))]] = wert;
-                zeile[ss] += wert;
+        // The window's draws from a copy of the sequence, handed back when done: `schritt` steps
+        // over cells whose draws are not read.
+        auto fenster = [&](Zufall_Folge f, auto&& schritt) {
+            int32_t gezogen = 0;  // the window's cells whose draws lie behind
+            for (int32_t zz = z0; zz <= z1; ++zz) {
+                uint32_t maske = gelesen[size_t(zz)] & spalten;
+                if (!maske) continue;
+                const int32_t grund = eignung.summe[std::min(zz / 9, 2)] / 10;
+                const auto& abstand = abstaende_tabelle[size_t(std::abs(zz - lz))];
+                int32_t* zeile = gitter.data() + zelle(zz, 0);
+                for (; maske; maske &= maske - 1) {
+                    const int32_t ss = std::countr_zero(maske);
+                    const int32_t stelle = (zz - z0) * breite + ss - s0;
+                    schritt(f, stelle - gezogen);
+                    gezogen = stelle + 1;
+                    const int32_t r = f.Zufall(rausch_lo, rausch_hi);
+                    // 32 bits hold it: the fitness stays below 180,000 and the noise and the form's
+                    // factor below a few hundred
+                    const uint32_t e = uint32_t(std::max(grund - 30 * abstand[size_t(std::abs(ss - ls))], 0)) * uint32_t(r) / 100u;
+                    const int32_t wert = int32_t(e) * form_faktor / 100 + 1;
+                    werte[nummer[size_t(zelle(zz, ss))]] = wert;
+                    zeile[ss] += wert;
+                }
             }
-        }
-        vor(zellen - gezogen);
+            schritt(f, zellen - gezogen);
+            return f;
+        };
+        // A window whose draws all lie before the cycle's end steps over cells by a plain count
+        // (no wrap to mind, and the copy stays in registers); else each step takes the way round
+        // the cycle.
+        Zufall_Folge folge;
+        if (folge.Stelle() >= 0 && folge.Stelle() + zellen < Zufall_Folge::LAENGE)
+            folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Vor(n); });
+        else
+            folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Ueberspringen(n); });
         folge.Abgeben();
     }
 
