@@ -489,15 +489,27 @@ const Record_Index& index_aktuell()
 
 const std::vector<Record_Eintrag>& record_index() { return index_aktuell().folge; }
 
-// The records of the day in the list's order into `r` (room for the day's most); their number.
-// A snapshot: what the records do meanwhile cannot move the walk.
-int32_t records_festhalten(Spielfeld_Record* (&r)[SPIELFELD_MAX_SPIELE])
-{
-    const std::vector<Spielfeld_Record*>& v = index_aktuell().records;
-    const size_t n = std::min<size_t>(v.size(), SPIELFELD_MAX_SPIELE);
-    std::copy_n(v.data(), n, r);
-    return int32_t(n);
-}
+// The records of the day in the list's order (the day's most at most), as the index holds them:
+// valid while no list changes. A walk that may change one takes a copy first (festhalten).
+struct Record_Folge {
+    Spielfeld_Record* const* records = nullptr;
+    int32_t anzahl = 0;
+    Spielfeld_Record* kopie[SPIELFELD_MAX_SPIELE];
+    Record_Folge()
+    {
+        if (!initialisiert) return;
+        const std::vector<Spielfeld_Record*>& v = index_aktuell().records;
+        records = v.data();
+        anzahl = int32_t(std::min<size_t>(v.size(), SPIELFELD_MAX_SPIELE));
+    }
+    // A snapshot from here on: what the records do meanwhile cannot move the walk.
+    void festhalten()
+    {
+        if (records == kopie) return;
+        std::copy_n(records, anzahl, kopie);
+        records = kopie;
+    }
+};
 
 Liste_Element* letztes()
 {
@@ -812,13 +824,13 @@ float Spielfeld_Run(int32_t minute, int32_t, int32_t, int32_t, uint8_t*, uint8_t
     // in the same walk (a day in the background walks its records once a frame, not twice).
     Ansicht_Stand stand;
     bool geschritten = false;
-    Spielfeld_Record* records[SPIELFELD_MAX_SPIELE];
-    const int32_t anzahl = initialisiert ? records_festhalten(records) : 0;
+    // A frame in the background steps no record: it reads the index's records where they lie.
+    Record_Folge folge;
     for (int32_t k = 0; k < einheiten && !gehalten; ++k) {
         ++schritte;
         stand = Ansicht_Stand{nullptr, minute};
-        for (int32_t i = 0; i < anzahl; ++i) {
-            Spielfeld_Record& r = *records[i];
+        for (int32_t i = 0; i < folge.anzahl; ++i) {
+            Spielfeld_Record& r = *folge.records[i];
             // a game in the background has nothing to step and only its display flag to give
             if (!r.aktiv) {
                 if (r.anzeige == 1 && !stand.gezeigt) stand.gezeigt = &r;
@@ -827,6 +839,7 @@ float Spielfeld_Run(int32_t minute, int32_t, int32_t, int32_t, uint8_t*, uint8_t
             stand.merken(r);
             if (r.abgeschlossen) continue;
             geschritten = true;
+            folge.festhalten();
             if (netz && Spielfeld_Netz_Ruht(&r)) continue;
             // the minute sync holds a networked record until its peers have played the minute
             if (netz && Spielfeld_Netz_Wartet(&r)) {
