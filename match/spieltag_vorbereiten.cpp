@@ -299,25 +299,28 @@ void Spieltag_Nach_Menue_Bekannte_Daten_Eintragen(uint8_t flag)
                                                         auslastung, 0, zuschlag);
             Spiele_Set_Zuschauer(g, uint32_t(std::max(0, zuschauer)));
 
-            char text[256];
-            if (c == Wettbewerb_Get_Dummy_Id()) {
-                std::snprintf(text, sizeof text, "%d Zuschauer freuen sich auf das Freundschaftsspiel zwischen %s und %s",
-                              zuschauer, Team_String(TEAM_NAME, heim, nullptr, TEAM_LESEN),
-                              Team_String(TEAM_NAME, gast, nullptr, TEAM_LESEN));
-                spieltag_meldung(heim, 22, text);
-            } else {
-                const int32_t sh = Team_Spieler_Summen_Staerke(heim, 89, 0), sa = Team_Spieler_Summen_Staerke(gast, 89, 0);
-                const int32_t vh = std::max(35, team_wert(TEAM_MORAL, heim)), va = std::max(35, team_wert(TEAM_MORAL, gast));
-                int32_t nervoes = -1, gegner = -1;
-                if (4 * vh + sh - 100 < sa) nervoes = heim, gegner = gast;
-                if (4 * va + sa < sh) nervoes = gast, gegner = heim;
-                if (nervoes >= 0) {
-                    std::snprintf(text, sizeof text,
-                                  "Beim Gedanken an das nun folgende Spiel gegen %s bekommen die Spieler von %s ein etwas "
-                                  "flaues Gefühl im Magen...",
-                                  Team_String(TEAM_NAME, gegner, nullptr, TEAM_LESEN),
-                                  Team_String(TEAM_NAME, nervoes, nullptr, TEAM_LESEN));
-                    spieltag_meldung(nervoes, 15, text);
+            // The texts go to a listener only: without one they are not made at all.
+            if (meldung_hook) {
+                char text[256];
+                if (c == Wettbewerb_Get_Dummy_Id()) {
+                    std::snprintf(text, sizeof text, "%d Zuschauer freuen sich auf das Freundschaftsspiel zwischen %s und %s",
+                                  zuschauer, Team_String(TEAM_NAME, heim, nullptr, TEAM_LESEN),
+                                  Team_String(TEAM_NAME, gast, nullptr, TEAM_LESEN));
+                    spieltag_meldung(heim, 22, text);
+                } else {
+                    const int32_t sh = Team_Spieler_Summen_Staerke(heim, 89, 0), sa = Team_Spieler_Summen_Staerke(gast, 89, 0);
+                    const int32_t vh = std::max(35, team_wert(TEAM_MORAL, heim)), va = std::max(35, team_wert(TEAM_MORAL, gast));
+                    int32_t nervoes = -1, gegner = -1;
+                    if (4 * vh + sh - 100 < sa) nervoes = heim, gegner = gast;
+                    if (4 * va + sa < sh) nervoes = gast, gegner = heim;
+                    if (nervoes >= 0) {
+                        std::snprintf(text, sizeof text,
+                                      "Beim Gedanken an das nun folgende Spiel gegen %s bekommen die Spieler von %s ein etwas "
+                                      "flaues Gefühl im Magen...",
+                                      Team_String(TEAM_NAME, gegner, nullptr, TEAM_LESEN),
+                                      Team_String(TEAM_NAME, nervoes, nullptr, TEAM_LESEN));
+                        spieltag_meldung(nervoes, 15, text);
+                    }
                 }
             }
 
