@@ -192,6 +192,7 @@ struct Kandidat {
     int32_t spnr;
     bool torwart;
     int32_t lieblingspos;
+    int32_t lieb_zeile = -1, lieb_spalte = -1;  // its row and column on the grid, -1 off it
     int32_t form;  // field 83, below 50 counts as 0
     bool gewaehlt;
     int32_t fest_platz;  // the place the manager fixed him to, -1 none
@@ -393,6 +394,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         neu.spnr = sp;
         neu.torwart = lieb == SP_POS_TORWART;
         neu.lieblingspos = lieb;
+        if (lieb >= 0 && lieb < ZELLEN) neu.lieb_zeile = lieb / SPALTEN, neu.lieb_spalte = lieb % SPALTEN;
         neu.form = form;
         neu.gewaehlt = false;
         neu.fest_platz = -1;
@@ -571,11 +573,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             if (kd.gewaehlt || kd.torwart || kd.fest_platz >= 0) continue;
             // hypotenuse(lieblingspos, c), the table's row and column read here for a place on the grid
             int32_t abstand = 10;
-            if (kd.lieblingspos >= 0 && kd.lieblingspos < ZELLEN) {
-                const int32_t lz = kd.lieblingspos / SPALTEN, ls = kd.lieblingspos % SPALTEN;
-                abstand = cz < 27 ? abstaende_tabelle[size_t(std::abs(cz - lz))][size_t(std::abs(cs - ls))]
+            if (kd.lieb_zeile >= 0)
+                abstand = cz < 27 ? abstaende_tabelle[size_t(std::abs(cz - kd.lieb_zeile))][size_t(std::abs(cs - kd.lieb_spalte))]
                                   : hypotenuse(kd.lieblingspos, c);
-            }
             const int32_t wert = eignung_fuer(kd, k, cz, cs, zell_nr) + 25 - abstand;
             if (!wahl || wert > bester) {
                 wahl = &kd;
