@@ -69,6 +69,61 @@ struct Suche_Ober {
     bool gefunden;
 };
 
+// The counters of a squad in one competition before its game: the top competition is asked once,
+// and a player's entry is looked for first beside the one found before (a squad's players mostly
+// stand side by side among the counters), else by search; as eintrag() finds or makes it.
+class Kader_Karten {
+public:
+    explicit Kader_Karten(int32_t wettbewerb) : o_(ober(wettbewerb)) {}
+
+    Spiele_Wettbewerb_Ereignis* eintrag(int32_t spieler, bool anlegen)
+    {
+        if (o_ < 0 || spieler < 0 || spieler >= Spieler_Anzahl) return nullptr;
+        const uint32_t key = karten_key(o_, spieler);
+        if (!key) return nullptr;
+        Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
+        int32_t i = -1;
+        if (letzter_ >= 0 && letzter_ + 1 < a.anzahl && spiele_array_key(a, letzter_ + 1) == key) i = letzter_ + 1;
+        else i = spiele_array_suchen(a, key);
+        if (i < 0) {
+            letzter_ = -1;
+            return anlegen ? reinterpret_cast<Spiele_Wettbewerb_Ereignis*>(spiele_array_holen(a, key, true)) : nullptr;
+        }
+        letzter_ = i;
+        return reinterpret_cast<Spiele_Wettbewerb_Ereignis*>(spiele_array_eintrag(a, i));
+    }
+
+private:
+    int32_t o_;
+    int32_t letzter_ = -1;
+};
+
+// A squad with each player's link record beside him where flags may be changed in place (not on a
+// network client, whose writes go through the checks of Teamspieler_Wert).
+struct Kader_Links {
+    int32_t feld[MAX_TEAM_SPIELER];
+    TS* ts[MAX_TEAM_SPIELER];
+    int32_t anzahl = 0;
+    bool direkt = false;
+    Kader_Links(int32_t team, int32_t filter)
+    {
+        if (!team_ok(team)) return;
+        direkt = Netz_Rolle != 1;
+        const int32_t n = Teamspieler_Kader(team, feld, direkt ? ts : nullptr, MAX_TEAM_SPIELER, filter);
+        anzahl = n < 0 ? 0 : n > MAX_TEAM_SPIELER ? MAX_TEAM_SPIELER : n;
+    }
+    // link_flags() for player i
+    void flags(int32_t team, int32_t i, uint32_t loeschen, uint32_t setzen) const
+    {
+        if (!direkt) {
+            link_flags(team, feld[i], loeschen, setzen);
+            return;
+        }
+        if (loeschen) ts[i]->flags &= 2147483647u - loeschen;
+        if (setzen) ts[i]->flags |= setzen;
+    }
+};
+
 }  // namespace
 
 int32_t Spiele_Wettbewerb_Ereignis_Suchen(uint32_t key)
@@ -219,7 +274,15 @@ void Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(int32_t wettbewerb, int32_t team
     if (!Spiele_Ist_Initialisiert()) return;
     int32_t feld[MAX_TEAM_SPIELER];
     const int32_t n = team_spieler(team, feld, TS_STARTELF);
-    for (int32_t i = 0; i < n; ++i) Spiele_Set_Wettbewerb_Ereignis(wettbewerb, feld[i], KARTE_EINSAETZE, -1);
+    // Spiele_Set_Wettbewerb_Ereignis(wettbewerb, spieler, KARTE_EINSAETZE, -1) for each of them
+    Kader_Karten karten(wettbewerb);
+    for (int32_t i = 0; i < n; ++i) {
+        if (!Spiele_Client_Am_Spiel()) spiele_client_marker("Set_Wettbewerb_Ereignis");
+        Spiele_Wettbewerb_Ereignis* e = karten.eintrag(feld[i], true);
+        if (!e) continue;
+        uint8_t& z = e->zaehler[KARTE_EINSAETZE - 1];
+        z = uint8_t(z == 255 ? 255 : z + 1);
+    }
 }
 
 void Spiele_Setze_Eingesetzte_Spieler_Gesamtstatistik_Vor_Spiel(int32_t wettbewerb, int32_t team)
@@ -248,11 +311,11 @@ void Spiele_Setze_Sperren_Spieler_Vor_Spiel(int32_t wettbewerb, int32_t team, in
 {
     if (!Spiele_Ist_Initialisiert()) return;
     karten_ordnung_sichern();
-    int32_t feld[MAX_TEAM_SPIELER];
-    const int32_t n = team_spieler(team, feld, 0);
-    for (int32_t i = 0; i < n; ++i) {
-        const int32_t sp = feld[i];
-        Spiele_Wettbewerb_Ereignis* e = eintrag(wettbewerb, sp, false);
+    const Kader_Links kader(team, 0);
+    Kader_Karten karten(wettbewerb);
+    for (int32_t i = 0; i < kader.anzahl; ++i) {
+        const int32_t sp = kader.feld[i];
+        Spiele_Wettbewerb_Ereignis* e = karten.eintrag(sp, false);
         const uint8_t gelb = e ? e->zaehler[KARTE_GELB - 1] : 0;
         // His flags change once: the bans of before go, the warning and a ban still to serve come.
         const bool warnung = Wettbewerb_Gelbsperre_Faellig(wettbewerb, (gelb & 127) + 1);
@@ -279,6 +342,6 @@ void Spiele_Setze_Sperren_Spieler_Vor_Spiel(int32_t wettbewerb, int32_t team, in
             }
             if (herunterzaehlen) e->zaehler[KARTE_GELB - 1] = uint8_t(gelb & 127);
         }
-        link_flags(team, sp, loeschen, setzen);
+        kader.flags(team, i, loeschen, setzen);
     }
 }

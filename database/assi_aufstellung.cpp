@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "database/assistent.h"
@@ -24,6 +25,69 @@ constexpr int32_t SPALTEN = 17;
 constexpr uint32_t NICHT_EINSETZBAR = 0xFC0;
 
 int32_t zelle(int32_t z, int32_t s) { return z * SPALTEN + s; }
+
+// The squad with each player's link record beside him where the records may be read and written
+// in place (not on a network client, whose writes go through the checks of Teamspieler_Wert):
+// the line-up reads and clears every player's flags, and each lookup by number costs a search.
+struct Kader_Links {
+    int32_t feld[500];
+    TS* ts[500];
+    int32_t anzahl = 0;
+    bool direkt = false;
+    explicit Kader_Links(int32_t team)
+    {
+        direkt = Netz_Rolle != 1;
+        anzahl = std::min<int32_t>(Teamspieler_Kader(team, feld, direkt ? ts : nullptr, 500, 0), 500);
+    }
+    // field 317 of player i, as Teamspieler_Wert reads it
+    uint32_t flags(int32_t team, int32_t i) const
+    {
+        return direkt ? ts[i]->flags : static_cast<uint32_t>(Teamspieler_Wert(317, team, feld[i], 0, 0));
+    }
+    // clears bits of field 317, as Teamspieler_Wert's mode 4 does
+    void flags_loeschen(int32_t team, int32_t i, uint32_t bits) const
+    {
+        if (direkt) ts[i]->flags &= 2147483647u - bits;
+        else Teamspieler_Wert(317, team, feld[i], static_cast<int32_t>(bits), 4);
+    }
+    int32_t position(int32_t team, int32_t i) const
+    {
+        return direkt ? ts[i]->position : Teamspieler_Wert(310, team, feld[i], 0, 0);
+    }
+    // sets bits of field 317, as Teamspieler_Wert's mode 8 does
+    void flags_setzen(int32_t team, int32_t i, uint32_t bits) const
+    {
+        if (direkt) ts[i]->flags |= bits;
+        else Teamspieler_Wert(317, team, feld[i], static_cast<int32_t>(bits), 8);
+    }
+    // a write (mode 1) of field 310..314 (a cell), 316 (-1: marks nobody) or 329: in place when
+    // the value lies within the field's bounds, else through Teamspieler_Wert, which reports it
+    void schreiben(int32_t team, int32_t i, int32_t nr, int32_t wert) const
+    {
+        if (direkt) {
+            TS& t = *ts[i];
+            int16_t* zelle_feld = nr == 310   ? &t.position
+                                  : nr == 311 ? &t.bereich_a
+                                  : nr == 312 ? &t.bereich_b
+                                  : nr == 313 ? &t.position2_a
+                                  : nr == 314 ? &t.position2_b
+                                  : nullptr;
+            if (zelle_feld && wert >= -1 && wert <= 459) {
+                *zelle_feld = static_cast<int16_t>(wert);
+                return;
+            }
+            if (nr == 316 && wert == -1) {
+                t.deckt = -1;
+                return;
+            }
+            if (nr == 329 && wert >= 0 && wert <= 32767) {
+                t.taktik = static_cast<uint16_t>(wert);
+                return;
+            }
+        }
+        Teamspieler_Wert(nr, team, feld[i], wert, 1);
+    }
+};
 
 bool zelle_besetzt(int32_t team, int32_t spnr, int32_t z)
 {
@@ -50,13 +114,11 @@ int32_t Assi_Position_In_Mannschaftsteil(int32_t slot, int32_t code, int32_t* au
 void Assi_Aufstellung_Bereinigen(int32_t team)
 {
     if (!T || team < 0 || team >= Team_Anzahl) return;
-    int32_t feld[500];
-    const int32_t n = std::min<int32_t>(Teamspieler_Ins_Array(team, feld, 500, 0), 500);
-    for (int32_t i = 0; i < n; ++i) {
-        const uint32_t flags = static_cast<uint32_t>(Teamspieler_Wert(317, team, feld[i], 0, 0));
-        if (!(flags & NICHT_EINSETZBAR)) continue;
-        Teamspieler_Wert(317, team, feld[i], TS_STARTELF | TS_ERSATZ, 4);
-        Teamspieler_Wert(316, team, feld[i], -1, 1);
+    const Kader_Links kader(team);
+    for (int32_t i = 0; i < kader.anzahl; ++i) {
+        if (!(kader.flags(team, i) & NICHT_EINSETZBAR)) continue;
+        kader.flags_loeschen(team, i, TS_STARTELF | TS_ERSATZ);
+        Teamspieler_Wert(316, team, kader.feld[i], -1, 1);
     }
 }
 
@@ -130,6 +192,7 @@ struct Kandidat {
     int32_t spnr;
     bool torwart;
     int32_t lieblingspos;
+    int32_t lieb_zeile = -1, lieb_spalte = -1;  // its row and column on the grid, -1 off it
     int32_t form;  // field 83, below 50 counts as 0
     bool gewaehlt;
     int32_t fest_platz;  // the place the manager fixed him to, -1 none
@@ -137,6 +200,9 @@ struct Kandidat {
     std::array<int32_t, 10> platz{};  // suitability ratings for the formation's field places
     bool in_elf = false;  // put into the eleven by this run
     int32_t elf_zelle = -1;  // his place there as stored (the goal's for the keeper)
+    int32_t link = -1;  // his place in the squad's link records
+    // the window of grid cells he rated (rows z0..z1, columns s0..s1), none while z0 > z1
+    int32_t z0 = 1, z1 = 0, s0 = 0, s1 = 0;
 };
 
 // Hypotenuse_Int over every row and column difference of the grid, worked out once.
@@ -193,12 +259,11 @@ struct Platz {
 // The field players of a team's eleven with their cells.
 std::vector<Platz> elf_feldspieler(int32_t team)
 {
-    int32_t feld[500];
-    const int32_t n = std::min<int32_t>(Teamspieler_Ins_Array(team, feld, 500, 0), 500);
+    const Kader_Links kader(team);
     std::vector<Platz> elf;
-    for (int32_t i = 0; i < n; ++i) {
-        const int32_t p = Teamspieler_Wert(310, team, feld[i], 0, 0);
-        if ((Teamspieler_Wert(317, team, feld[i], 0, 0) & TS_STARTELF) && p >= 0 && p < ZELLEN) elf.push_back({feld[i], p});
+    for (int32_t i = 0; i < kader.anzahl; ++i) {
+        const int32_t p = kader.position(team, i);
+        if ((kader.flags(team, i) & TS_STARTELF) && p >= 0 && p < ZELLEN) elf.push_back({kader.feld[i], p});
     }
     return elf;
 }
@@ -312,19 +377,28 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     if (formation < 0 || formation >= formationen) formation = 2;
 
     // the squad: everybody who can play
-    int32_t feld[500];
-    const int32_t anzahl = std::min<int32_t>(Teamspieler_Ins_Array(team, feld, 500, 0), 500);
+    const Kader_Links links(team);
+    const int32_t anzahl = links.anzahl;
     std::vector<Kandidat> kader;
     kader.reserve(size_t(std::max(anzahl, 0)));
     for (int32_t i = 0; i < anzahl; ++i) {
-        const int32_t sp = feld[i];
-        const uint32_t f = static_cast<uint32_t>(Teamspieler_Wert(317, team, sp, 0, 0));
-        Teamspieler_Wert(317, team, sp, TS_STARTELF | TS_ERSATZ, 4);
+        const int32_t sp = links.feld[i];
+        const uint32_t f = links.flags(team, i);
+        links.flags_loeschen(team, i, TS_STARTELF | TS_ERSATZ);
         if (f & NICHT_EINSETZBAR) continue;
         const int32_t lieb = Spieler_Fix_Daten[sp].lieblingspos;
         int32_t form = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, sp, 0, SP_LESEN);
         if (form < 50) form = 0;
-        kader.push_back({sp, lieb == SP_POS_TORWART, lieb, form, false, -1, 0, {}});
+        // made in place (a copy of one built beside it waits on its own stores)
+        Kandidat& neu = kader.emplace_back();
+        neu.spnr = sp;
+        neu.torwart = lieb == SP_POS_TORWART;
+        neu.lieblingspos = lieb;
+        if (lieb >= 0 && lieb < ZELLEN) neu.lieb_zeile = lieb / SPALTEN, neu.lieb_spalte = lieb % SPALTEN;
+        neu.form = form;
+        neu.gewaehlt = false;
+        neu.fest_platz = -1;
+        neu.link = i;
     }
 
     // Every player is rated once, in squad order, each rating with its own noise draw: the overall
@@ -358,7 +432,8 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             nummer[size_t(c)] = int8_t(gelesene++);
         }
     }
-    std::vector<int32_t> zellwerte(kader.size() * size_t(gelesene), 0);
+    // Read only inside the rater's window, where every cell of the formations is written.
+    const std::unique_ptr<int32_t[]> zellwerte(new int32_t[std::max<size_t>(kader.size() * size_t(gelesene), 1)]);
     const auto& abstaende_tabelle = abstaende();
     Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
     // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
@@ -390,30 +465,44 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         const int32_t breite = s1 - s0 + 1;
         const uint32_t spalten = ((1u << breite) - 1u) << s0;
         const int32_t form_faktor = 100 - k.form / 2;
-        Zufall_Folge folge;
-        int32_t gezogen = 0;  // the window's cells whose draws lie behind
-        for (int32_t zz = z0; zz <= z1; ++zz) {
-            uint32_t maske = gelesen[size_t(zz)] & spalten;
-            if (!maske) continue;
-            const int32_t grund = eignung.summe[std::min(zz / 9, 2)] / 10;
-            const auto& abstand = abstaende_tabelle[size_t(std::abs(zz - lz))];
-            int32_t* werte = zellwerte.data() + size_t(&k - kader.data()) * size_t(gelesene);
-            int32_t* zeile = gitter.data() + zelle(zz, 0);
-            for (; maske; maske &= maske - 1) {
-                const int32_t ss = std::countr_zero(maske);
-                const int32_t stelle = (zz - z0) * breite + ss - s0;
-                folge.Ueberspringen(stelle - gezogen);
-                gezogen = stelle + 1;
-                const int32_t r = folge.Zufall(rausch_lo, rausch_hi);
-                // 32 bits hold it: the fitness stays below 180,000 and the noise and the form's
-                // factor below a few hundred
-                const uint32_t e = uint32_t(std::max(grund - 30 * abstand[size_t(std::abs(ss - ls))], 0)) * uint32_t(r) / 100u;
-                const int32_t wert = int32_t(e) * form_faktor / 100 + 1;
-                werte[nummer[size_t(zelle(zz, ss))]] = wert;
-                zeile[ss] += wert;
+        k.z0 = z0, k.z1 = z1, k.s0 = s0, k.s1 = s1;
+        int32_t* werte = zellwerte.get() + size_t(&k - kader.data()) * size_t(gelesene);
+        const int32_t zellen = (z1 - z0 + 1) * breite;
+        // The window's draws from a copy of the sequence, handed back when done: `schritt` steps
+        // over cells whose draws are not read.
+        auto fenster = [&](Zufall_Folge f, auto&& schritt) {
+            int32_t gezogen = 0;  // the window's cells whose draws lie behind
+            for (int32_t zz = z0; zz <= z1; ++zz) {
+                uint32_t maske = gelesen[size_t(zz)] & spalten;
+                if (!maske) continue;
+                const int32_t grund = eignung.summe[std::min(zz / 9, 2)] / 10;
+                const auto& abstand = abstaende_tabelle[size_t(std::abs(zz - lz))];
+                int32_t* zeile = gitter.data() + zelle(zz, 0);
+                for (; maske; maske &= maske - 1) {
+                    const int32_t ss = std::countr_zero(maske);
+                    const int32_t stelle = (zz - z0) * breite + ss - s0;
+                    schritt(f, stelle - gezogen);
+                    gezogen = stelle + 1;
+                    const int32_t r = f.Zufall(rausch_lo, rausch_hi);
+                    // 32 bits hold it: the fitness stays below 180,000 and the noise and the form's
+                    // factor below a few hundred
+                    const uint32_t e = uint32_t(std::max(grund - 30 * abstand[size_t(std::abs(ss - ls))], 0)) * uint32_t(r) / 100u;
+                    const int32_t wert = int32_t(e) * form_faktor / 100 + 1;
+                    werte[nummer[size_t(zelle(zz, ss))]] = wert;
+                    zeile[ss] += wert;
+                }
             }
-        }
-        folge.Ueberspringen((z1 - z0 + 1) * breite - gezogen);
+            schritt(f, zellen - gezogen);
+            return f;
+        };
+        // A window whose draws all lie before the cycle's end steps over cells by a plain count
+        // (no wrap to mind, and the copy stays in registers); else each step takes the way round
+        // the cycle.
+        Zufall_Folge folge;
+        if (folge.Stelle() >= 0 && folge.Stelle() + zellen < Zufall_Folge::LAENGE)
+            folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Vor(n); });
+        else
+            folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Ueberspringen(n); });
         folge.Abgeben();
     }
 
@@ -435,10 +524,12 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     }
     // a player's suitability for field place k at cell c: his place rating when the places of
     // this formation were rated, else his grid rating of the cell, else nothing
-    auto eignung_fuer = [&](const Kandidat& kd, int32_t k, int32_t c) {
-        if (plaetze_bewerten && formation == bewertet_formation) return kd.platz[size_t(k)];
-        if (c < 0 || c >= ZELLEN || nummer[size_t(c)] < 0) return 0;
-        return zellwerte[size_t(&kd - kader.data()) * size_t(gelesene) + size_t(nummer[size_t(c)])];
+    // (the place's row cz, column cs and number among the rated cells, -1 none, read once a place)
+    const bool aus_plaetzen = plaetze_bewerten && formation == bewertet_formation;
+    auto eignung_fuer = [&](const Kandidat& kd, int32_t k, int32_t cz, int32_t cs, int32_t zell_nr) {
+        if (aus_plaetzen) return kd.platz[size_t(k)];
+        if (zell_nr < 0 || cz < kd.z0 || cz > kd.z1 || cs < kd.s0 || cs > kd.s1) return 0;
+        return zellwerte[size_t(&kd - kader.data()) * size_t(gelesene) + size_t(zell_nr)];
     };
     if (slot >= 0) Team_Wert(170 + satz, team, formation, TEAM_SCHREIBEN);
     if (slot >= 0 && Assistent_Mit_Aufgabe(team, ASSI_AUFGABE_TRANSFER) >= 0)
@@ -473,19 +564,19 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     for (int32_t k = 0; k < n; ++k) {
         const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
         const int32_t cz = c / SPALTEN, cs = c % SPALTEN;
-        Kandidat* wahl = festgelegt(k);
+        const int32_t zell_nr = c >= 0 && c < ZELLEN ? nummer[size_t(c)] : -1;
+        // only a stored line-up fixes players to places
+        Kandidat* wahl = fest ? festgelegt(k) : nullptr;
         int32_t bester = 0;
         for (Kandidat& kd : kader) {
             if (wahl && wahl->fest_platz == k) break;
             if (kd.gewaehlt || kd.torwart || kd.fest_platz >= 0) continue;
             // hypotenuse(lieblingspos, c), the table's row and column read here for a place on the grid
             int32_t abstand = 10;
-            if (kd.lieblingspos >= 0 && kd.lieblingspos < ZELLEN) {
-                const int32_t lz = kd.lieblingspos / SPALTEN, ls = kd.lieblingspos % SPALTEN;
-                abstand = cz < 27 ? abstaende_tabelle[size_t(std::abs(cz - lz))][size_t(std::abs(cs - ls))]
+            if (kd.lieb_zeile >= 0)
+                abstand = cz < 27 ? abstaende_tabelle[size_t(std::abs(cz - kd.lieb_zeile))][size_t(std::abs(cs - kd.lieb_spalte))]
                                   : hypotenuse(kd.lieblingspos, c);
-            }
-            const int32_t wert = eignung_fuer(kd, k, c) + 25 - abstand;
+            const int32_t wert = eignung_fuer(kd, k, cz, cs, zell_nr) + 25 - abstand;
             if (!wahl || wert > bester) {
                 wahl = &kd;
                 bester = wert;
@@ -506,15 +597,15 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         wahl->in_elf = true;
         wahl->elf_zelle = std::min<int32_t>(c, SP_POS_TORWART);  // the field's limit, as it stores it
         const uint8_t* b = aus + 20 + 8 * k;
-        Teamspieler_Wert(317, team, wahl->spnr, TS_STARTELF, 8);
-        Teamspieler_Wert(310, team, wahl->spnr, c, 1);
-        for (int32_t i = 0; i < 4; ++i) Teamspieler_Wert(311 + i, team, wahl->spnr, zelle(b[2 * i], b[2 * i + 1]), 1);
-        Teamspieler_Wert(329, team, wahl->spnr, wort_fuer(k, wahl->spnr), 1);
+        links.flags_setzen(team, wahl->link, TS_STARTELF);
+        links.schreiben(team, wahl->link, 310, c);
+        for (int32_t i = 0; i < 4; ++i) links.schreiben(team, wahl->link, 311 + i, zelle(b[2 * i], b[2 * i + 1]));
+        links.schreiben(team, wahl->link, 329, wort_fuer(k, wahl->spnr));
     }
 
     // goalkeeper first (a field player when the squad has none), then the bench by rating
     for (int32_t pick = 0; pick < 5; ++pick) {
-        Kandidat* wahl = pick == 0 ? festgelegt(10) : nullptr;
+        Kandidat* wahl = pick == 0 && fest ? festgelegt(10) : nullptr;
         int32_t bester = 0;
         for (Kandidat& kd : kader) {
             if (wahl && pick == 0) break;
@@ -531,11 +622,11 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         if (pick == 0) {
             wahl->in_elf = true;
             wahl->elf_zelle = SP_POS_TORWART;
-            Teamspieler_Wert(317, team, wahl->spnr, TS_STARTELF, 8);
-            Teamspieler_Wert(310, team, wahl->spnr, SP_POS_TORWART, 1);
-            if (anweisungen) Teamspieler_Wert(329, team, wahl->spnr, fest_wort[10], 1);
+            links.flags_setzen(team, wahl->link, TS_STARTELF);
+            links.schreiben(team, wahl->link, 310, SP_POS_TORWART);
+            if (anweisungen) links.schreiben(team, wahl->link, 329, fest_wort[10]);
         } else {
-            Teamspieler_Wert(317, team, wahl->spnr, TS_ERSATZ, 8);
+            links.flags_setzen(team, wahl->link, TS_ERSATZ);
         }
     }
 
@@ -544,7 +635,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // order is the team's, as elf_feldspieler walks it).
     std::vector<Platz> elf;
     for (const Kandidat& kd : kader) {
-        if (!kd.in_elf || kd.elf_zelle == SP_POS_TORWART) Teamspieler_Wert(316, team, kd.spnr, -1, 1);
+        if (!kd.in_elf || kd.elf_zelle == SP_POS_TORWART) links.schreiben(team, kd.link, 316, -1);
         else if (kd.elf_zelle >= 0 && kd.elf_zelle < ZELLEN) elf.push_back({kd.spnr, kd.elf_zelle});
     }
     if (gegner >= 0 && gegner < Team_Anzahl && gegner != team) manndecker_setzen(team, gegner, elf);

@@ -450,10 +450,18 @@ struct Record_Eintrag {
     Spielfeld_Record* record;
 };
 
+// Game numbers are the match store's lock handles: below this bound a game's record is found in
+// a table by its number (the match day asks for it for every game each minute), above it by search.
+constexpr uint32_t NUMMERN_TABELLE = 1024;
+
 struct Record_Index {
     uint64_t stand = 0;
     std::vector<Record_Eintrag> folge;      // in the list's order
     std::vector<Record_Eintrag> nach_spiel;  // by game, a game's first record first
+    std::vector<Spielfeld_Record*> records;  // folge's records, which a frame takes as they stand
+    // by game number, a game's first record (null none), while every number lies below the bound
+    std::vector<Spielfeld_Record*> nach_nummer;
+    bool nummern_im_feld = true;
 };
 
 const Record_Index& index_aktuell()
@@ -466,21 +474,42 @@ const Record_Index& index_aktuell()
         index.nach_spiel = index.folge;
         std::stable_sort(index.nach_spiel.begin(), index.nach_spiel.end(),
                          [](const Record_Eintrag& a, const Record_Eintrag& b) { return a.spiel < b.spiel; });
+        index.records.clear();
+        for (const Record_Eintrag& e : index.folge) index.records.push_back(e.record);
+        index.nach_nummer.clear();
+        index.nummern_im_feld = index.nach_spiel.empty() || index.nach_spiel.back().spiel < NUMMERN_TABELLE;
+        if (index.nummern_im_feld && !index.nach_spiel.empty()) {
+            index.nach_nummer.assign(size_t(index.nach_spiel.back().spiel) + 1, nullptr);
+            for (const Record_Eintrag& e : index.folge)
+                if (!index.nach_nummer[e.spiel]) index.nach_nummer[e.spiel] = e.record;
+        }
     }
     return index;
 }
 
 const std::vector<Record_Eintrag>& record_index() { return index_aktuell().folge; }
 
-// The records of the day in the list's order into `r` (room for the day's most); their number.
-// A snapshot: what the records do meanwhile cannot move the walk.
-int32_t records_festhalten(Spielfeld_Record* (&r)[SPIELFELD_MAX_SPIELE])
-{
-    int32_t n = 0;
-    for (const Record_Eintrag& e : record_index())
-        if (n < SPIELFELD_MAX_SPIELE) r[n++] = e.record;
-    return n;
-}
+// The records of the day in the list's order (the day's most at most), as the index holds them:
+// valid while no list changes. A walk that may change one takes a copy first (festhalten).
+struct Record_Folge {
+    Spielfeld_Record* const* records = nullptr;
+    int32_t anzahl = 0;
+    Spielfeld_Record* kopie[SPIELFELD_MAX_SPIELE];
+    Record_Folge()
+    {
+        if (!initialisiert) return;
+        const std::vector<Spielfeld_Record*>& v = index_aktuell().records;
+        records = v.data();
+        anzahl = int32_t(std::min<size_t>(v.size(), SPIELFELD_MAX_SPIELE));
+    }
+    // A snapshot from here on: what the records do meanwhile cannot move the walk.
+    void festhalten()
+    {
+        if (records == kopie) return;
+        std::copy_n(records, anzahl, kopie);
+        records = kopie;
+    }
+};
 
 Liste_Element* letztes()
 {
@@ -683,7 +712,7 @@ bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32
     if (auf_dem_platz || Team_Hat_Manager(teams[0]) || Team_Hat_Manager(teams[1])) {
         Spielfeld_Record_Fuellen(&r, sp, spiel, modus, pro_tribuene);
     } else {
-        Spielfeld_Daten_Eintragen_Hintergrund(&r, sp, spiel);
+        Spielfeld_Daten_Eintragen_Hintergrund(&r, sp, spiel, true);
     }
     r.seed = uint32_t(Zufall_Get_Seed());
     Zufall_Set_Seed(global);
@@ -694,7 +723,9 @@ Spielfeld_Record* Spielfeld_Get_Spiel(int32_t spiel)
 {
     if (!initialisiert) return nullptr;
     // the first of a key, as a walk of the list finds it
-    const std::vector<Record_Eintrag>& v = index_aktuell().nach_spiel;
+    const Record_Index& index = index_aktuell();
+    if (index.nummern_im_feld) return uint32_t(spiel) < index.nach_nummer.size() ? index.nach_nummer[uint32_t(spiel)] : nullptr;
+    const std::vector<Record_Eintrag>& v = index.nach_spiel;
     const auto it = std::lower_bound(v.begin(), v.end(), uint32_t(spiel),
                                      [](const Record_Eintrag& e, uint32_t k) { return e.spiel < k; });
     return it != v.end() && it->spiel == uint32_t(spiel) ? it->record : nullptr;
@@ -793,16 +824,22 @@ float Spielfeld_Run(int32_t minute, int32_t, int32_t, int32_t, uint8_t*, uint8_t
     // in the same walk (a day in the background walks its records once a frame, not twice).
     Ansicht_Stand stand;
     bool geschritten = false;
-    Spielfeld_Record* records[SPIELFELD_MAX_SPIELE];
-    const int32_t anzahl = initialisiert ? records_festhalten(records) : 0;
+    // A frame in the background steps no record: it reads the index's records where they lie.
+    Record_Folge folge;
     for (int32_t k = 0; k < einheiten && !gehalten; ++k) {
         ++schritte;
         stand = Ansicht_Stand{nullptr, minute};
-        for (int32_t i = 0; i < anzahl; ++i) {
-            Spielfeld_Record& r = *records[i];
+        for (int32_t i = 0; i < folge.anzahl; ++i) {
+            Spielfeld_Record& r = *folge.records[i];
+            // a game in the background has nothing to step and only its display flag to give
+            if (!r.aktiv) {
+                if (r.anzeige == 1 && !stand.gezeigt) stand.gezeigt = &r;
+                continue;
+            }
             stand.merken(r);
-            if (!r.aktiv || r.abgeschlossen) continue;
+            if (r.abgeschlossen) continue;
             geschritten = true;
+            folge.festhalten();
             if (netz && Spielfeld_Netz_Ruht(&r)) continue;
             // the minute sync holds a networked record until its peers have played the minute
             if (netz && Spielfeld_Netz_Wartet(&r)) {

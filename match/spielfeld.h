@@ -341,8 +341,9 @@ bool Spielfeld_Set_Anzeige(int32_t spiel, uint8_t wert);
 // The match options before kick-off: the speed from the duration option 0..9 and whether the
 // manager chooses the free-kick, penalty and corner takers.
 void Spielfeld_Spieloptionen(int32_t tempo_option, uint8_t freistoss, uint8_t elfmeter, uint8_t ecke);
-// The frame step of all live records: the clock units this frame consumed. stopp (may be null)
-// is set when the day's minute must not advance.
+// The frame step of all live records: the clock units this frame consumed. Of its arguments it
+// reads the day's minute only (sekunden, a, b and flag are the old interface's, and stopp is left
+// as it is): the match day passes no seconds, which would cost it a division every frame.
 float Spielfeld_Run(int32_t minute, int32_t sekunden, int32_t a, int32_t b, uint8_t* stopp, uint8_t flag);
 // The minute sync holds the clock (-1.0 from the frame step); the skip flag ends the minute at once.
 void Spielfeld_Set_Halten(uint8_t an);

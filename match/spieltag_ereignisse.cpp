@@ -74,7 +74,9 @@ bool spieltag_ereignisse_ziehen(const Spieltag_Eintrag& e, uint32_t i, bool gold
 
     if (Netz_Rolle == 0) {
         const int32_t reaktion = Zufall(0, 5);
-        if (reaktion == 0 && r) computer_reaktion(c, m, r);
+        // The clubs react to a game played on the pitch only (the image's active flag): a game in
+        // the background is not written out and compared for them.
+        if (reaktion == 0 && r && r->aktiv) computer_reaktion(c, m, r);
     }
     if (Netz_Rolle == 1 || !r || r->aktiv || e.zustand(i) != SPIELTAG_SPIELT) return false;
 

@@ -16,16 +16,6 @@
 #include "platform/print.h"
 #include "platform/zufall.h"
 
-namespace {
-
-// Elapsed seconds of the running minute, as the frame step wants them.
-int32_t sekunden()
-{
-    return int32_t((float(Spielgeschwindigkeit) - Spieltag_Uhr.bruchteil) * 60.0f / float(Spielgeschwindigkeit));
-}
-
-}  // namespace
-
 void spieltag_spiel_aus(const Spieltag_Eintrag& e, uint32_t i)
 {
     e.zustand(i) = SPIELTAG_AUS;
@@ -131,7 +121,7 @@ bool Spieltag_Run(uint8_t flag)
     uint8_t stopp = 0;
     if (Spieltag_Uhr.vorlauf != 0) {
         if (Spieltag_Uhr.vorlauf < 0) return false;
-        const float x = Spielfeld_Run(Spieltag_Uhr.minute, sekunden(), 1, 0, &stopp, flag);
+        const float x = Spielfeld_Run(Spieltag_Uhr.minute, 0, 1, 0, &stopp, flag);
         Spieltag_Uhr.vorlauf -= int32_t(x);
         // The run-out only shows the final scores: nobody to show them to, the day is over.
         if (Spieltag_Uhr.vorlauf <= 0 || (x > 0 && ungesehen())) {
@@ -140,7 +130,7 @@ bool Spieltag_Run(uint8_t flag)
         }
         return true;
     }
-    const float x = Spielfeld_Run(Spieltag_Uhr.minute, sekunden(), 1, 0, &stopp, flag);
+    const float x = Spielfeld_Run(Spieltag_Uhr.minute, 0, 1, 0, &stopp, flag);
     if (x >= 0) Spieltag_Uhr.bruchteil -= x;
     if (stopp || (x > 0 && (ungesehen() || live_vorbei_diese_minute()))) Spieltag_Uhr.bruchteil = 0;
     if (x == -1.0f || Spieltag_Uhr.bruchteil > 0.001f) return true;

@@ -2,6 +2,8 @@
 // menus; after them the cancelled games, venues, attendance and the live records.
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -56,17 +58,33 @@ void klima(int32_t team, int32_t* winter, int32_t* sommer, int32_t* regen)
     *regen = k[2] * 100 / 40;
 }
 
-// The lands of the day's referees by their place in the list, each looked up in the staff list
-// when first drawn (a walk of the whole list): a day draws the same referees for many games.
+// The lands of the day's referees by their place in the list, read from one copy of the staff
+// list's referees (in the order of their numbers) rather than by a walk of the list for each one
+// drawn. A number the list holds twice has the land of its first entry, as a lookup finds it.
 struct Schiri_Laender {
-    static constexpr int64_t UNBEKANNT = -(int64_t(1) << 40), FEHLT = -(int64_t(1) << 41);
+    static constexpr int64_t FEHLT = -(int64_t(1) << 41);
     std::vector<int64_t> land;
-    explicit Schiri_Laender(size_t n) : land(n, UNBEKANNT) {}
+    explicit Schiri_Laender(const std::vector<int32_t>& schiris) : land(schiris.size(), FEHLT)
+    {
+        if (schiris.empty()) return;
+        constexpr size_t GROESSE = PERSONAL_SCHIEDSRICHTER_BYTES - 1;  // an entry without its type byte
+        std::vector<uint8_t> daten(schiris.size() * GROESSE);
+        const int32_t n = Personal_Get_Daten_Liste(PERSONAL_SCHIEDSRICHTER, daten.data(), int32_t(schiris.size()));
+        std::map<int32_t, int64_t> erstes;
+        for (int32_t k = 0; k < n; ++k) {
+            uint8_t bild[PERSONAL_SCHIEDSRICHTER_BYTES] = {PERSONAL_SCHIEDSRICHTER};
+            std::memcpy(bild + 1, daten.data() + size_t(k) * GROESSE, GROESSE);
+            Personal_Eintrag p;
+            if (Personal_Entpacken(bild, PERSONAL_SCHIEDSRICHTER_BYTES, p)) erstes.try_emplace(p.id, int64_t(int32_t(p.land)));
+        }
+        for (size_t k = 0; k < schiris.size(); ++k)
+            if (const auto it = erstes.find(schiris[k]); it != erstes.end()) land[k] = it->second;
+    }
 };
 
 // The day's referee of one game, 0 when none is found. The day's list keeps each referee to one
 // game.
-int32_t schiedsrichter_waehlen(const std::vector<int32_t>& schiris, Schiri_Laender& laender, std::set<int32_t>& vergeben,
+int32_t schiedsrichter_waehlen(const std::vector<int32_t>& schiris, const Schiri_Laender& laender, std::set<int32_t>& vergeben,
                                int32_t heim, int32_t gast, uint32_t modus)
 {
     const int32_t n = int32_t(schiris.size());
@@ -85,11 +103,7 @@ int32_t schiedsrichter_waehlen(const std::vector<int32_t>& schiris, Schiri_Laend
             }
         }
         if (kandidat < 0) return 0;
-        int64_t& gemerkt = laender.land[platz];
-        if (gemerkt == Schiri_Laender::UNBEKANNT) {
-            const Personal_Eintrag* p = Personal_Get_Daten(kandidat, PERSONAL_SCHIEDSRICHTER);
-            gemerkt = p ? int64_t(int32_t(p->land)) : Schiri_Laender::FEHLT;
-        }
+        const int64_t gemerkt = laender.land[platz];
         if (gemerkt == Schiri_Laender::FEHLT) continue;
         const int32_t land = int32_t(gemerkt);
         const bool passt = (ch == ca && !(modus & SCHIRI_NICHT_AUS_TEAMLAND)) ? land == ch : land != ch && land != ca;
@@ -178,7 +192,7 @@ void Spieltag_Spiele_Vorbereiten()
     std::vector<int32_t> schiris(size_t(std::max(0, Personal_Anzahl(PERSONAL_SCHIEDSRICHTER))));
     if (!schiris.empty())
         schiris.resize(size_t(std::max(0, Personal_Get_Nummern(PERSONAL_SCHIEDSRICHTER, schiris.data(), int32_t(schiris.size())))));
-    Schiri_Laender laender(schiris.size());
+    const Schiri_Laender laender(schiris);
     std::set<int32_t> vergeben;
     const int32_t monat = Kalender_Get_Datum_Heute().monat;
 
@@ -285,25 +299,28 @@ void Spieltag_Nach_Menue_Bekannte_Daten_Eintragen(uint8_t flag)
                                                         auslastung, 0, zuschlag);
             Spiele_Set_Zuschauer(g, uint32_t(std::max(0, zuschauer)));
 
-            char text[256];
-            if (c == Wettbewerb_Get_Dummy_Id()) {
-                std::snprintf(text, sizeof text, "%d Zuschauer freuen sich auf das Freundschaftsspiel zwischen %s und %s",
-                              zuschauer, Team_String(TEAM_NAME, heim, nullptr, TEAM_LESEN),
-                              Team_String(TEAM_NAME, gast, nullptr, TEAM_LESEN));
-                spieltag_meldung(heim, 22, text);
-            } else {
-                const int32_t sh = Team_Spieler_Summen_Staerke(heim, 89, 0), sa = Team_Spieler_Summen_Staerke(gast, 89, 0);
-                const int32_t vh = std::max(35, team_wert(TEAM_MORAL, heim)), va = std::max(35, team_wert(TEAM_MORAL, gast));
-                int32_t nervoes = -1, gegner = -1;
-                if (4 * vh + sh - 100 < sa) nervoes = heim, gegner = gast;
-                if (4 * va + sa < sh) nervoes = gast, gegner = heim;
-                if (nervoes >= 0) {
-                    std::snprintf(text, sizeof text,
-                                  "Beim Gedanken an das nun folgende Spiel gegen %s bekommen die Spieler von %s ein etwas "
-                                  "flaues Gefühl im Magen...",
-                                  Team_String(TEAM_NAME, gegner, nullptr, TEAM_LESEN),
-                                  Team_String(TEAM_NAME, nervoes, nullptr, TEAM_LESEN));
-                    spieltag_meldung(nervoes, 15, text);
+            // The texts go to a listener only: without one they are not made at all.
+            if (meldung_hook) {
+                char text[256];
+                if (c == Wettbewerb_Get_Dummy_Id()) {
+                    std::snprintf(text, sizeof text, "%d Zuschauer freuen sich auf das Freundschaftsspiel zwischen %s und %s",
+                                  zuschauer, Team_String(TEAM_NAME, heim, nullptr, TEAM_LESEN),
+                                  Team_String(TEAM_NAME, gast, nullptr, TEAM_LESEN));
+                    spieltag_meldung(heim, 22, text);
+                } else {
+                    const int32_t sh = Team_Spieler_Summen_Staerke(heim, 89, 0), sa = Team_Spieler_Summen_Staerke(gast, 89, 0);
+                    const int32_t vh = std::max(35, team_wert(TEAM_MORAL, heim)), va = std::max(35, team_wert(TEAM_MORAL, gast));
+                    int32_t nervoes = -1, gegner = -1;
+                    if (4 * vh + sh - 100 < sa) nervoes = heim, gegner = gast;
+                    if (4 * va + sa < sh) nervoes = gast, gegner = heim;
+                    if (nervoes >= 0) {
+                        std::snprintf(text, sizeof text,
+                                      "Beim Gedanken an das nun folgende Spiel gegen %s bekommen die Spieler von %s ein etwas "
+                                      "flaues Gefühl im Magen...",
+                                      Team_String(TEAM_NAME, gegner, nullptr, TEAM_LESEN),
+                                      Team_String(TEAM_NAME, nervoes, nullptr, TEAM_LESEN));
+                        spieltag_meldung(nervoes, 15, text);
+                    }
                 }
             }
 

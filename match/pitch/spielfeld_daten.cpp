@@ -11,6 +11,7 @@
 #include "database/team_staerke.h"
 #include "database/teamspieler.h"
 #include "economy/stadion.h"
+#include "gameflow/globals.h"
 #include "match/pitch/spielfeld_abfragen.h"
 #include "match/pitch/spielfeld_animationen.h"
 #include "match/pitch/spielfeld_objekt.h"
@@ -50,13 +51,20 @@ void taktik_punkt(int32_t p, int32_t* x, int32_t* y)
     *y = (breite() - 60) * (p % 17) / 16 + 30;
 }
 
-// The points of a slot from its link's four cells (x1 x2 y1 y2 x3 x4 y3 y4).
-void punkte_lesen(int32_t team, int32_t spnr, int32_t* pt)
+// The points of a slot from its link's four cells 311..314 (x1 x2 y1 y2 x3 x4 y3 y4).
+void punkte_aus_zellen(const int32_t (&zellen)[4], int32_t* pt)
 {
     int32_t x[4], y[4];
-    for (int32_t k = 0; k < 4; ++k) taktik_punkt(Teamspieler_Wert(311 + k, team, spnr, 0, 0), &x[k], &y[k]);
+    for (int32_t k = 0; k < 4; ++k) taktik_punkt(zellen[k], &x[k], &y[k]);
     const int32_t werte[8] = {x[0], x[1], y[0], y[1], x[2], x[3], y[2], y[3]};
     std::memcpy(pt, werte, sizeof werte);
+}
+
+void punkte_lesen(int32_t team, int32_t spnr, int32_t* pt)
+{
+    int32_t zellen[4];
+    for (int32_t k = 0; k < 4; ++k) zellen[k] = Teamspieler_Wert(311 + k, team, spnr, 0, 0);
+    punkte_aus_zellen(zellen, pt);
 }
 
 void torwart_punkte(int32_t* pt)
@@ -91,27 +99,54 @@ void aufstellen(Spielfeld_Record* r, int32_t slot, int32_t x, int32_t y)
     o.aktiv = 1;
 }
 
-int32_t position_schluessel(int32_t team, int32_t spnr)
-{
-    const int32_t p = Teamspieler_Wert(310, team, spnr, 0, 0);
-    return p == TORWART_POSITION ? -1 : p;
-}
+// A squad's link fields as Teamspieler_Wert reads them (310 place, 317 flags, 300 back number,
+// 311..314 the area's cells), read in the link records themselves where that is allowed (not
+// on a network client, whose reads go through its copy of the lists): a line-up reads some
+// eight fields of each of its players.
+struct Kader_Felder {
+    int32_t team;
+    bool direkt;
+    int32_t spnr[50];
+    TS* ts[50];
+    int32_t wert(int32_t feld, int32_t i) const
+    {
+        if (!direkt) return Teamspieler_Wert(feld, team, spnr[i], 0, 0);
+        const TS& t = *ts[i];
+        switch (feld) {
+        case 300: return t.rueckennummer;
+        case 310: return t.position;
+        case 311: return t.bereich_a;
+        case 312: return t.bereich_b;
+        case 313: return t.position2_a;
+        case 314: return t.position2_b;
+        default: return static_cast<int32_t>(t.flags);  // 317
+        }
+    }
+};
 
 void erste_aufstellung(Spielfeld_Record* r, int32_t s, bool gespiegelt)
 {
     const int32_t team = int32_t(r->team[s]);
-    int32_t feld[50];
-    int32_t n = team >= 0 && team < Team_Anzahl ? Teamspieler_Ins_Array(team, feld, 50, 0) : 0;
+    Kader_Felder roh{team, Netz_Rolle != 1, {}, {}};
+    int32_t n = team >= 0 && team < Team_Anzahl ? Teamspieler_Kader(team, roh.spnr, roh.direkt ? roh.ts : nullptr, 50, 0) : 0;
     n = std::clamp(n, 0, 50);
     // Sorted by line-up cell, keeper first; the keys are read once.
     std::pair<int32_t, int32_t> folge[50];
-    for (int32_t i = 0; i < n; ++i) folge[i] = {position_schluessel(team, feld[i]), feld[i]};
+    for (int32_t i = 0; i < n; ++i) {
+        const int32_t p = roh.wert(310, i);
+        folge[i] = {p == TORWART_POSITION ? -1 : p, i};
+    }
     std::stable_sort(folge, folge + n, [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (int32_t i = 0; i < n; ++i) feld[i] = folge[i].second;
+    Kader_Felder kader{team, roh.direkt, {}, {}};
+    for (int32_t i = 0; i < n; ++i) {
+        kader.spnr[i] = roh.spnr[folge[i].second];
+        kader.ts[i] = roh.ts[folge[i].second];
+    }
+    const int32_t* feld = kader.spnr;
     int32_t k = 0, starter = 0, ersatz = 0, bank = 0;
     bool hat_torwart = false;
     for (int32_t i = 0; i < n && k < 16; ++i) {
-        const uint32_t bits = uint32_t(Teamspieler_Wert(317, team, feld[i], 0, 0)) & KADER;
+        const uint32_t bits = uint32_t(kader.wert(317, i)) & KADER;
         if (bits != SPIELFELD_AUF_DEM_PLATZ && bits != SPIELFELD_ERSATZ) continue;
         if (bits == SPIELFELD_AUF_DEM_PLATZ && starter == 11) {
             Print_Fehler("Das Team %s versuchte mit mehr als %d Feldspielern zu spielen!!!\n", Team_String(TEAM_NAME, team, nullptr, 0), 11);
@@ -126,14 +161,18 @@ void erste_aufstellung(Spielfeld_Record* r, int32_t s, bool gespiegelt)
         Spielfeld_Spieler& e = r->spieler[slot];
         std::memset(e.partner, 255, sizeof e.partner);
         e.spnr = feld[i];
-        e.anweisung[2] = uint8_t(Teamspieler_Wert(300, team, feld[i], 0, 0));
+        e.anweisung[2] = uint8_t(kader.wert(300, i));
         e.zustand = bits;
-        const int32_t pos = Teamspieler_Wert(310, team, feld[i], 0, 0);
+        const int32_t pos = kader.wert(310, i);
         const bool torwart = pos == TORWART_POSITION;
         hat_torwart |= torwart;
         r->objekt[slot].torwart = torwart;
-        if (torwart) torwart_punkte(e.taktik_punkte);
-        else punkte_lesen(team, feld[i], e.taktik_punkte);
+        if (torwart) {
+            torwart_punkte(e.taktik_punkte);
+        } else {
+            const int32_t zellen[4] = {kader.wert(311, i), kader.wert(312, i), kader.wert(313, i), kader.wert(314, i)};
+            punkte_aus_zellen(zellen, e.taktik_punkte);
+        }
         if (gespiegelt) spiegeln(e.taktik_punkte);
         const int32_t p = torwart ? 25 : zelle(pos);
         int32_t x = laenge() * (p / 17) / 27, y = breite() * (p % 17) / 17;
@@ -287,14 +326,17 @@ void Spielfeld_Torteile_Aufstellen_Start(Spielfeld_Record* r) { Spielfeld_Tortei
 namespace {
 
 // What every record holds: the game, both clubs and their balanced strengths. The clear keeps
-// what the match day set before: the display state and the record's seed.
-void kopf_eintragen(Spielfeld_Record* r, const Spiele_Spiel* spiel, int32_t spielnummer)
+// what the match day set before: the display state and the record's seed. A record new from
+// the list is clear already (a clear of some 25 KB a game less).
+void kopf_eintragen(Spielfeld_Record* r, const Spiele_Spiel* spiel, int32_t spielnummer, bool frisch = false)
 {
-    const uint8_t anzeige = r->anzeige;
-    const uint32_t seed = r->seed;
-    *r = Spielfeld_Record{};
-    r->anzeige = anzeige;
-    r->seed = seed;
+    if (!frisch) {
+        const uint8_t anzeige = r->anzeige;
+        const uint32_t seed = r->seed;
+        *r = Spielfeld_Record{};
+        r->anzeige = anzeige;
+        r->seed = seed;
+    }
     const float tempo = float(Spieltag_Get_Geschwindigkeit(nullptr, nullptr)) * 0.0142857f;
     r->tempo_faktor = tempo < 1.0f ? 1.0f : tempo;
     r->ballhalter = -1;
@@ -335,20 +377,19 @@ void kopf_eintragen(Spielfeld_Record* r, const Spiele_Spiel* spiel, int32_t spie
 
 }  // namespace
 
-void Spielfeld_Daten_Eintragen_Hintergrund(Spielfeld_Record* r, const Spiele_Spiel* spiel, int32_t spielnummer)
+void Spielfeld_Daten_Eintragen_Hintergrund(Spielfeld_Record* r, const Spiele_Spiel* spiel, int32_t spielnummer, bool frisch)
 {
     if (!r || !spiel) {
         Print_Fehler("Spielfeld_Daten_Eintragen: Null Pointer\n");
         return;
     }
-    kopf_eintragen(r, spiel, spielnummer);
+    kopf_eintragen(r, spiel, spielnummer, frisch);
     const int32_t seiten = Zufall(0, 1);
     r->seiten_getauscht = uint8_t(seiten);
     for (Spielfeld_Spieler& e : r->spieler) e.spnr = -1;
     for (int32_t s = 0; s < 2; ++s) {
         erste_aufstellung(r, s, (seiten ^ s) != 0);
-        for (int32_t slot = 16 * s; slot < 16 * s + 16; ++slot)
-            if (r->spieler[slot].spnr >= 0) Spielfeld_Get_Spielerkraft(r, int32_t(r->team[s]), slot);
+        Spielfeld_Get_Spielerkraft_Seite(r, s);
     }
 }
 

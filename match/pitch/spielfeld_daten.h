@@ -14,8 +14,10 @@ extern uint8_t Spielfeld_Aufstellung_Nummer[SPIELFELD_SLOTS];
 // Fills the record (draws on the running generator). angezeigt -1 never plays it on the pitch.
 void Spielfeld_Daten_Eintragen(Spielfeld_Record* r, const Spiele_Spiel* spiel, int32_t spielnummer, int32_t angezeigt);
 // The record of a game played in the background: clubs, strengths, both sides' players in their
-// slots with their Kraft and Fitness; nothing of the pitch.
-void Spielfeld_Daten_Eintragen_Hintergrund(Spielfeld_Record* r, const Spiele_Spiel* spiel, int32_t spielnummer);
+// slots with their Kraft and Fitness; nothing of the pitch. `frisch`: the record is new from the
+// list (zeroed, its initialisers applied), so that the clear of the fill is already done.
+void Spielfeld_Daten_Eintragen_Hintergrund(Spielfeld_Record* r, const Spiele_Spiel* spiel, int32_t spielnummer,
+                                           bool frisch = false);
 // Places the side's line-up (the first time) or turns its stored places round (later halves).
 void Spielfeld_Team_An_Positionen(Spielfeld_Record* r, int32_t seite, int32_t gespiegelt);
 // Recomputes the tactical points of the side's players on the pitch.

@@ -1,5 +1,6 @@
 #include "match/pitch/spielfeld_spieler.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -49,18 +50,14 @@ int32_t Spielfeld_Heim_Faktor(uint32_t modus, bool gast, int32_t i, int32_t v, i
 
 namespace {
 
-// What the skill values of one slot are made of: the player, the game and the side.
-struct Staerke_Rechnung {
-    int32_t team, spnr, temperatur, bonus = 0, seite_staerke, wert_89, zuschauer, s13, s14;
-    bool gast, torwart, malus = false;
-    uint32_t modus;
+// What the skill values of a side take from its game and club: alike for each of its slots.
+struct Staerke_Seite {
+    int32_t temperatur = 15, bonus = 0, zuschauer = 0, s13 = 0, s14 = 0;
+    bool malus = false;
+    uint32_t modus = 0;
 
-    Staerke_Rechnung(Spielfeld_Record* r, int32_t team_, int32_t slot) : team(team_)
+    Staerke_Seite(const Spielfeld_Record* r, int32_t team, bool gast)
     {
-        Spielfeld_Spieler& e = r->spieler[slot];
-        spnr = e.spnr;
-        gast = slot >= 16;
-        torwart = r->objekt[slot].torwart != 0;
         const Spiele_Spiel* m = Spiele_Get_Spiel(int32_t(r->spiel), 0);
         temperatur = m ? m->temperatur : 15;
         if (team >= 0 && team < Team_Anzahl && Team_Hat_Manager(team)) {
@@ -68,15 +65,34 @@ struct Staerke_Rechnung {
             else if (Schwierigkeitsstufe == 1) bonus = 20;
             else if (Schwierigkeitsstufe == 4) malus = true;
         }
-        e.wert_89 = uint16_t(Spieler_Wert(89, spnr, 0, 0));
-        wert_89 = e.wert_89;
-        seite_staerke = r->staerke[gast ? 1 : 0];
         const Wettbewerb_Info* info = m ? Wettbewerb_Get_Info(m->wettbewerb) : nullptr;
         modus = info ? uint32_t(info->modus) : 0;
         zuschauer = m ? int32_t(m->zuschauer) : 0;
         const bool heimrecht = (modus & HEIMRECHT) && !gast;
         s13 = heimrecht ? Stadion_Get_Plaetze(int32_t(r->team[0]), 13) : 0;
         s14 = heimrecht ? Stadion_Get_Plaetze(int32_t(r->team[0]), 14) : 0;
+    }
+};
+
+// What the skill values of one slot are made of: the player, the game and the side.
+struct Staerke_Rechnung : Staerke_Seite {
+    int32_t team, spnr, seite_staerke, wert_89;
+    bool gast, torwart;
+
+    Staerke_Rechnung(Spielfeld_Record* r, int32_t team_, int32_t slot)
+        : Staerke_Rechnung(r, team_, slot, Staerke_Seite(r, team_, slot >= 16))
+    {
+    }
+    Staerke_Rechnung(Spielfeld_Record* r, int32_t team_, int32_t slot, const Staerke_Seite& seite)
+        : Staerke_Seite(seite), team(team_)
+    {
+        Spielfeld_Spieler& e = r->spieler[slot];
+        spnr = e.spnr;
+        gast = slot >= 16;
+        torwart = r->objekt[slot].torwart != 0;
+        e.wert_89 = uint16_t(Spieler_Wert(89, spnr, 0, 0));
+        wert_89 = e.wert_89;
+        seite_staerke = r->staerke[gast ? 1 : 0];
     }
 
     // The adjusted value at place i of the skill table.
@@ -138,13 +154,30 @@ void Spielfeld_Get_Spielerstaerke(Spielfeld_Record* r, int32_t team, int32_t slo
     kraft_fitness(e, k.torwart);
 }
 
+namespace {
+
+void kraft_eintragen(Spielfeld_Record* r, int32_t slot, const Staerke_Rechnung& k)
+{
+    Spielfeld_Spieler& e = r->spieler[slot];
+    for (int32_t i : {int32_t(FAEHIGKEIT_KRAFT), int32_t(FAEHIGKEIT_AUSDAUER), int32_t(FAEHIGKEIT_83)}) e.faehigkeit[i] = k.wert(i);
+    kraft_fitness(e, k.torwart);
+}
+
+}  // namespace
+
 void Spielfeld_Get_Spielerkraft(Spielfeld_Record* r, int32_t team, int32_t slot)
 {
     if (!slot_pruefen(r, slot)) return;
-    Spielfeld_Spieler& e = r->spieler[slot];
-    const Staerke_Rechnung k(r, team, slot);
-    for (int32_t i : {int32_t(FAEHIGKEIT_KRAFT), int32_t(FAEHIGKEIT_AUSDAUER), int32_t(FAEHIGKEIT_83)}) e.faehigkeit[i] = k.wert(i);
-    kraft_fitness(e, k.torwart);
+    kraft_eintragen(r, slot, Staerke_Rechnung(r, team, slot));
+}
+
+void Spielfeld_Get_Spielerkraft_Seite(Spielfeld_Record* r, int32_t seite)
+{
+    if (!slot_pruefen(r, 16 * seite)) return;
+    const int32_t team = int32_t(r->team[seite]);
+    const Staerke_Seite s(r, team, seite == 1);
+    for (int32_t slot = 16 * seite; slot < 16 * seite + 16; ++slot)
+        if (r->spieler[slot].spnr >= 0) kraft_eintragen(r, slot, Staerke_Rechnung(r, team, slot, s));
 }
 
 void Spieler_Werte_Prozent_Setzen(int32_t team, int32_t p)
@@ -210,14 +243,16 @@ void Spielfeld_Laufwege_Spiegeln(Spielfeld_Record* r)
 {
     if (!r) return;
     // Seen from the other end cell c is cell 99 - c: the bytes of four counters each come in
-    // reverse order, and so do the counters within a byte.
+    // reverse order, and so do the counters within a byte (a byte's turn read from a table).
+    static constexpr auto GEDREHT = [] {
+        std::array<uint8_t, 256> t{};
+        for (uint32_t b = 0; b < 256; ++b) t[b] = uint8_t((b & 3) << 6 | (b >> 2 & 3) << 4 | (b >> 4 & 3) << 2 | b >> 6);
+        return t;
+    }();
     for (Spielfeld_Spieler& e : r->spieler) {
         uint8_t alt[sizeof e.praesenz];
         std::memcpy(alt, e.praesenz, sizeof alt);
-        for (size_t i = 0; i < sizeof alt; ++i) {
-            const uint32_t b = alt[i];
-            e.praesenz[sizeof alt - 1 - i] = uint8_t((b & 3) << 6 | (b >> 2 & 3) << 4 | (b >> 4 & 3) << 2 | b >> 6);
-        }
+        for (size_t i = 0; i < sizeof alt; ++i) e.praesenz[sizeof alt - 1 - i] = GEDREHT[alt[i]];
     }
 }
 

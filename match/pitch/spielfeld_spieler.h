@@ -17,6 +17,9 @@ void Spielfeld_Get_Spielerstaerke(Spielfeld_Record* r, int32_t team, int32_t slo
 // Only what a game in the background reads of the entry: Kraft, Fitness and the three values
 // they are made of.
 void Spielfeld_Get_Spielerkraft(Spielfeld_Record* r, int32_t team, int32_t slot);
+// The same for every slot of the side (0 home, 1 away) that holds a player, in slot order; what
+// the game and the club give is looked up once for the side.
+void Spielfeld_Get_Spielerkraft_Seite(Spielfeld_Record* r, int32_t seite);
 // The factor (percent) a slot's value v at position i is multiplied with: home right, crowd and
 // the share of seats of kind 14 in the home stadium, the amateur home right on the away side.
 int32_t Spielfeld_Heim_Faktor(uint32_t modus, bool gast, int32_t i, int32_t v, int32_t zuschauer, int32_t s13, int32_t s14);

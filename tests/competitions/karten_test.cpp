@@ -160,4 +160,33 @@ TEST_F(KartenTest, AppearancesSumsAndBadArguments)
     EXPECT_EQ(wert(LIGA, 10, KARTE_EINSAETZE), 0);
 }
 
+// A squad's counters are looked for beside the one found before: every starter counts one
+// appearance whether his counter stands next to a team-mate's, apart from it behind another
+// player's, or is new between them, and the others keep theirs.
+TEST_F(KartenTest, AppearancesReachEveryStarterWhereverHisCounterStands)
+{
+    for (int32_t sp : {12, 14}) Teamspieler_Wert(317, 1, sp, TS_STARTELF, 8);
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 10, KARTE_EINSAETZE, 3);
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 11, KARTE_EINSAETZE, 5);
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 13, KARTE_EINSAETZE, 7);  // no starter
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 14, KARTE_EINSAETZE, 1);
+    Spiele_Set_Wettbewerb_Ereignis(POKAL_R1, 12, KARTE_EINSAETZE, 9);  // another competition
+    for (int32_t runde = 1; runde <= 2; ++runde) {
+        SCOPED_TRACE(runde);
+        Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(LIGA, 1);
+        EXPECT_EQ(wert(LIGA, 10, KARTE_EINSAETZE), 3 + runde);
+        EXPECT_EQ(wert(LIGA, 11, KARTE_EINSAETZE), 5 + runde);
+        EXPECT_EQ(wert(LIGA, 12, KARTE_EINSAETZE), runde);
+        EXPECT_EQ(wert(LIGA, 13, KARTE_EINSAETZE), 7);
+        EXPECT_EQ(wert(LIGA, 14, KARTE_EINSAETZE), 1 + runde);
+        EXPECT_EQ(wert(POKAL_R1, 12, KARTE_EINSAETZE), 9);
+    }
+    // The bans' step finds the same counters: a ban to serve beside a player without one.
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 11, KARTE_SPERRE, 2 + 128);
+    Spiele_Setze_Sperren_Spieler_Vor_Spiel(LIGA, 1, 1);
+    EXPECT_TRUE(flags(11) & TS_GESPERRT_ROT);
+    EXPECT_EQ(wert(LIGA, 11, KARTE_SPERRE), 1 + 128);
+    for (int32_t sp : {10, 12, 13, 14}) EXPECT_FALSE(flags(sp) & TS_GESPERRT_ROT) << sp;
+}
+
 }  // namespace

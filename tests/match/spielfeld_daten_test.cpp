@@ -2,6 +2,7 @@
 // strength entries, the record's surroundings, determinism and the change of ends.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -212,6 +213,47 @@ TEST_F(Aufstellung, FilledRecordHasItsSurroundingsAndIsDeterministic)
     EXPECT_EQ(f->spieler[0].taktik_punkte[0], f->seiten_getauscht ? L - 550 : 0);
     EXPECT_EQ(f->spieler[0].kraft, 9999u);
     EXPECT_EQ(f->spieler[0].fitness, 100);
+}
+
+// A background game's record new from the list skips the fill's clear: it must come out as one
+// filled over an old record, and its sides' strengths as the slot-by-slot reckoning gives them.
+TEST_F(Aufstellung, BackgroundRecordNewFromTheListEqualsOneFilledOverAnOldOne)
+{
+    kader(1);
+    const int32_t h = spiel(1, 2);
+    const Spiele_Spiel* sp = Spiele_Get_Spiel(h, 0);
+    ASSERT_NE(sp, nullptr);
+    auto neu = std::make_unique<Spielfeld_Record>();
+    auto alt = std::make_unique<Spielfeld_Record>();
+    std::memset(static_cast<void*>(alt.get()), 0x5A, sizeof(Spielfeld_Record));
+    std::vector<uint8_t> bild[2];
+    int32_t k = 0;
+    for (Spielfeld_Record* x : {neu.get(), alt.get()}) {
+        x->seed = 4321;
+        x->anzeige = 0;
+        Zufall_Set_Seed(99);
+        Spielfeld_Daten_Eintragen_Hintergrund(x, sp, h, x == neu.get());
+        bild[k].resize(SPIELFELD_RECORD_BYTES);
+        Spielfeld_Record_Schreiben(*x, bild[k++].data());
+    }
+    EXPECT_EQ(bild[0], bild[1]);
+    EXPECT_EQ(neu->seed, 4321u) << "the record's seed survives the fill";
+    EXPECT_EQ(neu->aktiv, 0);
+    EXPECT_EQ(neu->spieler[0].kraft, 9999u) << "the keeper";
+    // A field player's slot reckoned alone gives the same values as the side at once.
+    ASSERT_GE(neu->spieler[1].spnr, 0);
+    const Spielfeld_Spieler vorher = neu->spieler[1];
+    neu->spieler[1].kraft = 0;
+    neu->spieler[1].fitness = 0;
+    Zufall_Set_Seed(7);
+    Spielfeld_Get_Spielerkraft(neu.get(), 1, 1);
+    const Spielfeld_Spieler einzeln = neu->spieler[1];
+    neu->spieler[1] = vorher;
+    neu->spieler[1].kraft = 0;
+    Zufall_Set_Seed(7);
+    Spielfeld_Get_Spielerkraft_Seite(neu.get(), 0);
+    EXPECT_EQ(std::memcmp(&einzeln, &neu->spieler[1], sizeof einzeln), 0);
+    EXPECT_GT(einzeln.kraft, 0u);
 }
 
 TEST_F(Aufstellung, TacticsChangeRecomputesOnlyThePlayersOnThePitch)

@@ -11,6 +11,7 @@
 #include "common/capture.h"
 #include "competitions/spiele_karten.h"
 #include "database/assistent.h"
+#include "database/personal.h"
 #include "database/spieler.h"
 #include "database/team_staerke.h"
 #include "database/teamspieler.h"
@@ -90,6 +91,31 @@ TEST_F(Spieltag_Vorbereiten, WeatherByMonthAndOneRefereePerGame)
         }
         EXPECT_GT(temperaturen.size(), 2u);
     }
+}
+
+// The referee's land follows the game: one of the clubs' land when both come from it (unless the
+// competition wants neither), else neither's; the lands are read from the staff list.
+TEST_F(Spieltag_Vorbereiten, RefereesComeFromTheLandTheGameAsksFor)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_MENUERUNDE));
+    int32_t geprueft = 0;
+    for (int runde = 0; runde < 3; ++runde) {
+        neu_starten_am(Aktueller_Tag);
+        for (const auto& [c, g] : spiele()) {
+            const Spiele_Spiel* s = Spiele_Get_Spiel(g, 1);
+            if (s->schiedsrichter <= 0) continue;
+            const Personal_Eintrag* p = Personal_Get_Daten(s->schiedsrichter, PERSONAL_SCHIEDSRICHTER);
+            ASSERT_NE(p, nullptr) << s->schiedsrichter;
+            const int32_t land = int32_t(p->land);
+            const int32_t ch = Team_Wert(TEAM_NATION, s->heim, 0, TEAM_LESEN), ca = Team_Wert(TEAM_NATION, s->gast, 0, TEAM_LESEN);
+            const Wettbewerb_Info* info = Wettbewerb_Get_Info(c);
+            ASSERT_NE(info, nullptr);
+            if (ch == ca && !(uint32_t(info->modus) & SCHIRI_NICHT_AUS_TEAMLAND)) EXPECT_EQ(land, ch) << g;
+            else EXPECT_TRUE(land != ch && land != ca) << g;
+            ++geprueft;
+        }
+    }
+    EXPECT_GT(geprueft, 0);
 }
 
 TEST_F(Spieltag_Vorbereiten, ShortLineUpLosesAndPaysItsFine)
