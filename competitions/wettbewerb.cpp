@@ -14,6 +14,7 @@
 
 Wettbewerb_Datensatz* wb_daten = nullptr;
 bool wb_bereit = false;
+bool wb_ziel_marken_moeglich = true;
 
 static Wettbewerb_Datensatz vorlage_bauen()
 {
@@ -418,6 +419,7 @@ bool Wettbewerb_Uebernehmen(const Wettbewerb_Datensatz* recs, int32_t anzahl, in
     delete[] wb_daten;
     wb_daten = neu.release();
     wb_bereit = true;
+    wb_ziel_marken_moeglich = true;
     return true;
 }
 

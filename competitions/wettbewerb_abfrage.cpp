@@ -838,8 +838,8 @@ bool Wettbewerb_Gibt_Es_International()
 
 void Wettbewerb_Platz_Ziele_Marken_Loeschen()
 {
-    // Every day over every record: a list is read first and written only when it holds a mark,
-    // which is rare; the read runs without a branch per place (four places a step).
+    // Over every record: a list is read first and written only when it holds a mark, which is
+    // rare; the read runs without a branch per place (four places a step).
     Wettbewerb_Datensatz* const daten = wb_daten;
     for (int32_t i = 0; daten && i < WETTBEWERB_ANZAHL; ++i)
         for (auto& liste : daten[i].ziele.ziel) {
@@ -849,6 +849,12 @@ void Wettbewerb_Platz_Ziele_Marken_Loeschen()
             for (auto& z : liste)
                 if (z == -3) z = -1;
         }
+    wb_ziel_marken_moeglich = false;
+}
+
+void wb_ziel_marken_taeglich()
+{
+    if (wb_ziel_marken_moeglich) Wettbewerb_Platz_Ziele_Marken_Loeschen();
 }
 
 int32_t Wettbewerb_Startscreen_Bild(Menue_Icon* icon, uint32_t)

@@ -9,6 +9,9 @@
 // The 128 records, null while none are loaded.
 extern Wettbewerb_Datensatz* wb_daten;
 extern bool wb_bereit;
+// Set when records come in whole (Wettbewerb_Uebernehmen: configuration, savegame, server), the
+// only way the -3 marks of places arrive; cleared once the daily clearing has looked.
+extern bool wb_ziel_marken_moeglich;
 
 // Record by id, null when unknown or not ready.
 Wettbewerb_Datensatz* wb_per_id(Wettbewerb_Id id);
@@ -37,4 +40,6 @@ int32_t wb_text_zeichen_falsch(const char* text, size_t max);
 // Daily jobs of the rule vote (start on 1 March, decision at the deadline) and of the friendly
 // competition (today's match day from the calendar).
 void wb_regel_tag();
+// The daily clearing of the place marks: a full look only after records came in.
+void wb_ziel_marken_taeglich();
 void wb_freundschaft_tag();

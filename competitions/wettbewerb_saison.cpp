@@ -297,7 +297,7 @@ void Wettbewerb_Spiele_Beendet(Wettbewerb_Id id)
 
 void Wettbewerb_Jeden_Tag()
 {
-    Wettbewerb_Platz_Ziele_Marken_Loeschen();
+    wb_ziel_marken_taeglich();
     wb_regel_tag();
     wb_freundschaft_tag();
 }
@@ -527,5 +527,5 @@ void Wettbewerb_Jedes_Jahr()
     }
     Spiele_Ereignisse_Zuruecksetzen();
     Spiele_Tabellen_Cache_Leeren();
-    Wettbewerb_Platz_Ziele_Marken_Loeschen();
+    wb_ziel_marken_taeglich();
 }

@@ -241,6 +241,7 @@ Rastport* icon_bitmap(Menue_Icon* icon, bool doppelt_pruefen)
                 icon->breite = uint16_t(b->width);
                 icon->hoehe = uint16_t(b->height);
                 r.bitmap = b;
+                Menue_Register_Merken(icon->nummer);
             }
             icon->bitmap = b;
         }
@@ -304,7 +305,8 @@ namespace {
 template <class Weg>
 void bitmaps_vergessen(Weg weg)
 {
-    for (Menue_Register_Eintrag& r : Menue_Icons.reg) {
+    for (const int16_t n : Menue_Icons.belegt) {
+        Menue_Register_Eintrag& r = Menue_Icons.reg[n];
         if (r.bitmap && weg(r.bitmap)) r.bitmap = nullptr;
         if (r.icon && r.icon->bitmap && weg(r.icon->bitmap)) r.icon->bitmap = nullptr;
     }
@@ -341,8 +343,10 @@ void Menue_Alle_Icons_Speicher_Befreien()
         const auto i = std::lower_bound(slaves.begin(), slaves.end(), std::pair<const Rastport*, int32_t>(b, INT32_MIN));
         return i != slaves.end() && i->first == b ? i->second : -1;
     };
-    for (Menue_Register_Eintrag& eintrag : Menue_Icons.reg) {
-        Menue_Icon* icon = eintrag.icon;
+    // The entries as filed before the walk (an entry not filed holds no record).
+    const std::vector<int16_t> belegt = Menue_Icons.belegt;
+    for (const int16_t n : belegt) {
+        Menue_Icon* icon = Menue_Icons.reg[n].icon;
         if (!icon || !Menue_Nummer_Gueltig(icon->nummer)) continue;
         Menue_Register_Eintrag& r = Menue_Icons.reg[icon->nummer];
         if (r.icon && r.bitmap && gegeben(r.bitmap)) {
@@ -357,11 +361,39 @@ void Menue_Alle_Icons_Speicher_Befreien()
         }
         hintergrund_freigeben(icon->nummer);
     }
-    if (frei.empty()) return;
-    bitmaps_vergessen(gegeben);
-    for (Rastport* b : frei) {
-        Handle_Objekt_Freigeben(b);
-        Grafik_Bitmap_Freigeben(b);
+    if (!frei.empty()) {
+        bitmaps_vergessen(gegeben);
+        for (Rastport* b : frei) {
+            Handle_Objekt_Freigeben(b);
+            Grafik_Bitmap_Freigeben(b);
+        }
+    }
+    // Entries left with nothing leave the filed ones.
+    auto leer = [](int16_t n) {
+        const Menue_Register_Eintrag& r = Menue_Icons.reg[n];
+        if (r.icon || r.bitmap || r.hintergrund || r.gesichert) return false;
+        Menue_Icons.gemerkt[n] = 0;
+        return true;
+    };
+    Menue_Icons.belegt.erase(std::remove_if(Menue_Icons.belegt.begin(), Menue_Icons.belegt.end(), leer),
+                             Menue_Icons.belegt.end());
+}
+
+void Menue_Register_Merken(int32_t nummer)
+{
+    if (!Menue_Nummer_Gueltig(nummer) || Menue_Icons.gemerkt[nummer]) return;
+    Menue_Icons.gemerkt[nummer] = 1;
+    std::vector<int16_t>& b = Menue_Icons.belegt;
+    b.insert(std::upper_bound(b.begin(), b.end(), int16_t(nummer)), int16_t(nummer));
+}
+
+void Menue_Register_Hintergruende_Freigeben()
+{
+    // An entry not filed holds no background, and only one that holds one is marked saved.
+    for (const int16_t n : Menue_Icons.belegt) {
+        Menue_Register_Eintrag& r = Menue_Icons.reg[n];
+        if (r.hintergrund) r.hintergrund = Grafik_Bitmap_Freigeben(r.hintergrund);
+        r.gesichert = 0;
     }
 }
 
@@ -414,7 +446,10 @@ void Menue_Screen_Icon_Hinzufuegen(Menue_Icon* icon)
     if (p < 0) p = 0;
     if (!einreihen(icon, p)) return;
     Menue_Icons.vorhanden[nummer] = 1;
-    if (!Menue_Icons.reg[nummer].icon) Menue_Icons.reg[nummer].icon = icon;
+    if (!Menue_Icons.reg[nummer].icon) {
+        Menue_Icons.reg[nummer].icon = icon;
+        Menue_Register_Merken(nummer);
+    }
     icon_bitmap(icon, false);
     Menue_Icons.reg[nummer].gesichert = 0;
     if (icon->flags & ICON_SCROLLBUTTON) Menue_Scrollbuttonpos_Zuweisen(icon);
@@ -479,7 +514,10 @@ void Menue_Icon_Liste_Entfernen(Menue_Icon* liste, int32_t modus)
 void Menue_Icon_Liste_Registrieren(Menue_Icon* liste)
 {
     for (Menue_Icon* i = liste; i && i->nummer != -1; ++i)
-        if (Menue_Nummer_Gueltig(i->nummer)) Menue_Icons.reg[i->nummer].icon = i;
+        if (Menue_Nummer_Gueltig(i->nummer)) {
+            Menue_Icons.reg[i->nummer].icon = i;
+            Menue_Register_Merken(i->nummer);
+        }
 }
 
 void Menue_Icon_Liste_Abmelden(Menue_Icon* liste)
@@ -568,6 +606,7 @@ void Menue_Screen_Icon_Orig_Anlegen(Menue_Icon* icon)
         h = std::max(h, int32_t(icon->bitmap->height));
     }
     r.hintergrund = Grafik_Bitmap_Anlegen(w, h, tiefe());
+    Menue_Register_Merken(icon->nummer);
 }
 
 void Menue_Screen_Icon_Orig_Neu(Menue_Icon* icon)
@@ -744,6 +783,8 @@ void Menue_Register_Leeren()
         hintergrund_freigeben(n);
     }
     std::memset(Menue_Icons.reg, 0, sizeof Menue_Icons.reg);
+    std::memset(Menue_Icons.gemerkt, 0, sizeof Menue_Icons.gemerkt);
+    Menue_Icons.belegt.clear();
 }
 
 // ---- The icon blit worker ----

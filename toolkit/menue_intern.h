@@ -14,12 +14,23 @@ struct Menue_Icon_Zustand {
     int32_t hoechster[MENUE_PRIORITAETEN];  // highest slot ever used; walks start there
     uint8_t vorhanden[ANZ_SCREEN_ICONS];
     Menue_Register_Eintrag reg[ANZ_SCREEN_ICONS];
+    // The registry entries that may hold something (a record, a bitmap, a background), in
+    // ascending order and each once, so that the walks of every turn visit only these: an entry
+    // is filed (Menue_Register_Merken) wherever one of the three is set, and leaves when a walk
+    // finds it empty.
+    std::vector<int16_t> belegt;
+    uint8_t gemerkt[ANZ_SCREEN_ICONS];
     int8_t modal_tiefe;
     uint8_t abgedunkelt;                    // the next layer dims the screen again
 };
 extern Menue_Icon_Zustand Menue_Icons;
 
 inline bool Menue_Nummer_Gueltig(int32_t nummer) { return nummer >= 0 && nummer < ANZ_SCREEN_ICONS; }
+
+// Files a valid registry entry among those that may hold something.
+void Menue_Register_Merken(int32_t nummer);
+// Frees the background of every registry entry and marks none as saved.
+void Menue_Register_Hintergruende_Freigeben();
 
 // Icons whose bitmap is a slave rastport rather than one of their own.
 inline bool Menue_Ist_Slave_Icon(const Menue_Icon* icon)

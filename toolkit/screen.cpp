@@ -427,11 +427,7 @@ void Menue_Hintergrund_Kopieren(Rastport* ziel, int32_t x, int32_t y, int32_t w,
 void Menue_Speicher_Befreien(int32_t modus)
 {
     Menue_Scrollscreens_Freigeben();
-    // Called every turn over the whole registry, of which few entries hold a background.
-    for (Menue_Register_Eintrag& r : Menue_Icons.reg) {
-        if (r.hintergrund) r.hintergrund = Grafik_Bitmap_Freigeben(r.hintergrund);
-        r.gesichert = 0;
-    }
+    Menue_Register_Hintergruende_Freigeben();
     if (modus & 1) {
         Handle_Objekt_Freigeben(Menue_Status.hintergrund);
         Menue_Status.hintergrund = Grafik_Bitmap_Freigeben(Menue_Status.hintergrund);

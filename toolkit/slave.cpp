@@ -95,7 +95,9 @@ void neu_zeigen(Menue_Icon* i, const Rastport* alt, Rastport* neu)
 // Every place that shows the old bitmap shows the new one (null: nothing).
 void umhaengen(const Rastport* alt, Rastport* neu)
 {
-    for (Menue_Register_Eintrag& r : Menue_Icons.reg) {
+    // The old bitmap is never null, so only the registry entries that hold something can show it.
+    for (const int16_t n : Menue_Icons.belegt) {
+        Menue_Register_Eintrag& r = Menue_Icons.reg[n];
         if (r.bitmap == alt) r.bitmap = neu;
         neu_zeigen(r.icon, alt, neu);
     }

@@ -45,6 +45,7 @@ void liste_uebernehmen(Menue_Icon* liste, const uint8_t* bytes, uint32_t anzahl)
         Menue_Icon& vorlage = liste[k];
         if (!Menue_Nummer_Gueltig(vorlage.nummer)) continue;
         Menue_Icons.reg[vorlage.nummer].icon = &vorlage;
+        Menue_Register_Merken(vorlage.nummer);
         Menue_Icon_Abbild abbild;
         if (Menue_Icon_Abbild_Lesen(bytes + k * MENUE_ICON_BYTES, MENUE_ICON_BYTES, &abbild) &&
             abbild.icon.nummer != vorlage.nummer)

@@ -18,6 +18,7 @@
 #include "gameflow/news.h"
 #include "match/spieltag.h"
 #include "platform/liste.h"
+#include "platform/mem.h"
 #include "platform/print.h"
 
 namespace {
@@ -239,6 +240,38 @@ TEST_F(WettbewerbTag, FriendliesMakeTheirCompetitionOneMatchDayADay)
     const std::vector<uint8_t> bild = Wettbewerb_Block_Packen();
     ASSERT_TRUE(Wettbewerb_Block_Entpacken(bild.data(), bild.size(), testwelt::TEAM_ANZAHL));
     EXPECT_EQ(Wettbewerb_Get_Dummy_Id(), dummy);
+}
+
+TEST_F(WettbewerbTag, PlaceMarksOfALoadedGameGoOnTheNextDay)
+{
+    // A savegame whose target lists still hold marks: the first day after each load clears
+    // them, and a mark saved anew comes back with the next load and goes again.
+    int32_t* ziele = Wettbewerb_Zeiger(testwelt::A1)->ziele.ziel[1];
+    ziele[0] = -3;
+    ziele[WETTBEWERB_PLAETZE - 1] = -3;
+    const std::vector<uint8_t> bild = Wettbewerb_Block_Packen();
+    for (int runde = 0; runde < 2; ++runde) {
+        Wettbewerb_Jeden_Tag();
+        ASSERT_TRUE(Wettbewerb_Block_Entpacken(bild.data(), bild.size(), testwelt::TEAM_ANZAHL));
+        ziele = Wettbewerb_Zeiger(testwelt::A1)->ziele.ziel[1];
+        EXPECT_EQ(ziele[0], -3);
+        Wettbewerb_Jeden_Tag();
+        EXPECT_EQ(ziele[0], -1) << runde;
+        EXPECT_EQ(ziele[WETTBEWERB_PLAETZE - 1], -1) << runde;
+    }
+    // The records a server sends in whole are loaded the same way.
+    ASSERT_TRUE(Wettbewerb_Block_Entpacken(bild.data(), bild.size(), testwelt::TEAM_ANZAHL));
+    uint8_t* strom = nullptr;
+    int32_t dummy_id = -1, dummy_anzahl = 0;
+    const int32_t laenge = Wettbewerb_Server_Config_Senden(&strom, &dummy_id, &dummy_anzahl);
+    ASSERT_GT(laenge, 0);
+    Wettbewerb_Jeden_Tag();
+    ASSERT_TRUE(Wettbewerb_Config_Einlesen(strom, uint32_t(laenge)));
+    Mem_Free(strom, 0);
+    ziele = Wettbewerb_Zeiger(testwelt::A1)->ziele.ziel[1];
+    EXPECT_EQ(ziele[0], -3);
+    Wettbewerb_Jeden_Tag();
+    EXPECT_EQ(ziele[0], -1);
 }
 
 }  // namespace

@@ -336,3 +336,38 @@ TEST(Weichzeichnen, GibtJedemPixelDenMittelwertSeinerKisteWieNachDerRegel)
                 Grafik_Bitmap_Freigeben(rp);
             }
 }
+
+// The end of a turn frees what the registry holds however it came there: a bitmap made for a
+// record only registered, the background of a draggable icon on screen or of one never
+// registered, and all again after they were freed once; and after the registry was emptied.
+TEST_F(Icons, TurnEndFreesEveryBitmapAndBackgroundOfTheRegistry)
+{
+    for (int runde = 0; runde < 3; ++runde) {
+        if (runde == 2) Menue_Register_Leeren();
+        Menue_Icon* nur_registriert = flaeche(int16_t(2690 - runde), 10, 10, 16, 8, 3);
+        Menue_Icon* ziehbar = flaeche(860, 40, 10, 16, 8, 3);
+        ziehbar->flags |= ICON_ZIEHBAR;
+        Menue_Icon fremd = *ziehbar;
+        fremd.nummer = 2600;
+        Menue_Screen_Icon_Orig_Anlegen(&fremd);
+        ASSERT_NE(Menue_Register(2600)->hintergrund, nullptr) << runde;
+        Menue_Icon liste[2] = {*nur_registriert, {}};
+        liste[1].nummer = -1;
+        Menue_Icon_Liste_Registrieren(liste);
+        ASSERT_NE(Menue_Screen_Icon_Bitmap(&liste[0]), nullptr);
+        Menue_Screen_Icon_Hinzufuegen(ziehbar);
+        Menue_Screen_Icon_Hintergrund_Sichern(ziehbar);
+        ASSERT_NE(Menue_Register(860)->hintergrund, nullptr) << runde;
+        ASSERT_EQ(Menue_Register(860)->gesichert, 1) << runde;
+        ASSERT_NE(Menue_Register(liste[0].nummer)->bitmap, nullptr) << runde;
+
+        Menue_Speicher_Befreien(7);
+        EXPECT_EQ(Menue_Register(liste[0].nummer)->bitmap, nullptr) << runde;
+        EXPECT_EQ(liste[0].bitmap, nullptr) << runde;
+        for (int32_t n : {860, 2600}) EXPECT_EQ(Menue_Register(n)->hintergrund, nullptr) << runde << " " << n;
+        EXPECT_EQ(Menue_Register(860)->gesichert, 0) << runde;
+        EXPECT_EQ(ziehbar->bitmap, nullptr) << runde;
+        Menue_Screen_Icon_Loeschen(-1, ziehbar, 0);
+        Menue_Icon_Liste_Abmelden(liste);
+    }
+}

@@ -90,6 +90,22 @@ TEST_F(Slaves, AfterAChangeEveryIconOfTheOldBitmapShowsTheNewOne)
         }
 }
 
+// A record only registered, not on screen, follows its slave as well: the new picture after a
+// change, none once the slave is freed.
+TEST_F(Slaves, ARegisteredRecordOffScreenFollowsItsSlave)
+{
+    Menue_Icon liste[2] = {*neu(Menue_Icon_Vorlage(2650, 60, ICON_SLAVE, 20, 60, 0, 0, 4, 255)), {}};
+    liste[1].nummer = -1;
+    Menue_Icon_Liste_Registrieren(liste);
+    ASSERT_EQ(Menue_Screen_Icon_Bitmap(&liste[0]), Menue_Get_Slave_Rastport(60));
+    Slave_Rastport kasten{MENUE_RESSOURCE_CODE + MENUE_SLAVE_BILD_BASIS + 49, 0, 0, 0, -1, {0, 0}};
+    Menue_Change_Slave_Rastport(60, &kasten);
+    EXPECT_EQ(liste[0].bitmap, Menue_Get_Slave_Rastport(60));
+    Menue_Slaves_Freigeben(false);
+    EXPECT_EQ(liste[0].bitmap, nullptr);
+    Menue_Icon_Liste_Abmelden(liste);
+}
+
 TEST_F(Slaves, TheTurnStartFreesAllButTheKeptOnes)
 {
     // Kept: 1-3 and the strength bar's pieces, which every turn's menu draws.
