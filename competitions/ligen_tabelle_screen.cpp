@@ -467,6 +467,24 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
     // The places stand right-aligned before the names, which begin after the widest place (a
     // two-digit place is wider than the room a one-digit table leaves) and are cut before games.
     const Ligen_Tabelle_Spalten sp = Ligen_Tabelle_Platz_Spalten(t.anzahl, zwei);
+    // Won, drawn and lost end with their last digit under the heading's letter.
+    const int32_t sun_x = tabs[1] - 40;
+    int32_t sun_tabs[3] = {12, 30, 48};
+    if (Font(9) && Font(9)->strip) {
+        static constexpr const char* SUN = "  S      U      N  ";
+        const int32_t anfang = tabs[1] - Font_Text_Breite(Font(9), SUN) / 2;
+        for (int32_t i = 0; i < 3; ++i) {
+            const char* b = std::strchr(SUN, "SUN"[i]);
+            const char buchstabe[2] = {*b, 0};
+            const int32_t mitte =
+                anfang + Font_Text_Breite(Font(9), std::string(SUN, b).c_str()) + Font_Text_Breite(Font(9), buchstabe) / 2;
+            sun_tabs[i] = mitte + 3 - sun_x;
+        }
+    }
+    int32_t tor_stellen = 1;
+    for (int32_t pl = 0; pl < t.anzahl; ++pl)
+        if (t.platz[pl] >= 0 && t.platz[pl] < TABELLE_TAG_SLOTS)
+            tor_stellen = std::max(tor_stellen, t.tore[teil][t.platz[pl]] >= 100 ? 3 : t.tore[teil][t.platz[pl]] >= 10 ? 2 : 1);
     for (int32_t z = 0; z < int32_t(zeilen.size()); ++z) {
         const bool rechts = zwei && z >= haelfte;
         const int32_t x = rechts ? 270 : 0, top = (rechts ? z - haelfte : z) * TABELLE_ZEILE, y = top + 9;
@@ -483,8 +501,11 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
         p.zellen.push_back({x + sp.platz_ende - Font_Text_Breite(Font(4), s), y, platz_farbe, 4, s});
         p.zellen.push_back({x + sp.name_x, y, f, 4, name_in(name(team, zwei ? 185 : 150), sp.name_breite)});
         p.treffer.push_back({team, x + sp.name_x, top, sp.name_breite, TABELLE_ZEILE});
-        std::snprintf(s, sizeof s, "%2d", t.spiele[teil][slot]);
-        p.zellen.push_back({x + (zwei ? 137 : 174), y, f, 4, s});
+        // Numbers in fixed-width digits, each right-aligned at its column's tab, so that they
+        // stand under their headings whatever their width.
+        // The eternal table's counts grow past two digits and stand further left.
+        std::snprintf(s, sizeof s, ewig ? "^fb0006^tr0024%4d^fe" : "^fb0006^tr0014%2d^fe", t.spiele[teil][slot]);
+        p.zellen.push_back({x + (zwei ? 137 : ewig ? 168 : 174), y, f, 4, s});
         const int32_t b = an(LT_TIP) ? 0 : erster, e = an(LT_TIP) ? info->saison_spieltage - 1 : letzter;
         if (!zwei) {
             // the eternal table keeps its won, drawn and lost counts per row; a season's table
@@ -492,16 +513,24 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
             int32_t sun[3];
             for (int32_t r = 0; r < 3; ++r)
                 sun[r] = ewig ? Tabelle_Ewig_Zaehler(t, teil, r, slot) : Tabelle_Zaehle_Ergebnisse(&t, slot, r, b, e, teil);
-            std::snprintf(s, sizeof s, "%2d %2d %2d", sun[0], sun[1], sun[2]);
-            p.zellen.push_back({x + 214, y, f, 4, s});
-            std::snprintf(s, sizeof s, "%2d:%2d %s", t.tore[teil][slot], t.gegentore[teil][slot],
+            std::snprintf(s, sizeof s, "^fb0006^tr%04d%d^tr%04d%d^tr%04d%d^fe", int(sun_tabs[0]), sun[0], int(sun_tabs[1]),
+                          sun[1], int(sun_tabs[2]), sun[2]);
+            p.zellen.push_back({x + sun_x, y, f, 4, s});
+        }
+        // The goals start by the widest count of the table, the difference stands right-aligned
+        // under its own heading.
+        const char* einzug = tor_stellen >= 3 ? "" : tor_stellen == 2 ? "^tl0006" : "^tl0012";
+        // (its sign is wider than a fixed digit: it keeps the font's own widths)
+        std::snprintf(s, sizeof s, "%s^fb0006%*d:%*d^fe", einzug, int(tor_stellen), t.tore[teil][slot],
+                      int(tor_stellen), t.gegentore[teil][slot]);
+        if (!zwei) {
+            const size_t n = std::strlen(s);
+            std::snprintf(s + n, sizeof s - n, "^tr0084%s",
                           Tabelle_Tordifferenz_Text(t.tore[teil][slot] - t.gegentore[teil][slot]));
-        } else {
-            std::snprintf(s, sizeof s, "%2d:%2d", t.tore[teil][slot], t.gegentore[teil][slot]);
         }
         p.zellen.push_back({x + (zwei ? 180 : 288), y, f, 4, s});
         p.zellen.push_back({x + (zwei ? 232 : 400), y, f, 4,
-                            Ligen_Tabelle_Punkte_Text(t.punkte[teil][slot], t.spiele[teil][slot], drei)});
+                            "^fb0006" + Ligen_Tabelle_Punkte_Text(t.punkte[teil][slot], t.spiele[teil][slot], drei) + "^fe"});
         if (!zwei && !an(LT_EWIG) && !an(LT_HISTORIE)) {
             std::string tendenz = Ligen_Tabelle_Tendenz_Text(w, team, an(LT_TIP) ? info->saison_spieltage - 1 : letzter,
                                                             info->saison_spieltage, -1, -1, an(LT_TIP), teil);
