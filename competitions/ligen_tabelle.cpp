@@ -422,3 +422,14 @@ int32_t Ligen_Tabelle_Marke_Y(int32_t platz, int32_t teams)
     if (teams < 2) return 0;
     return (std::clamp(platz, 1, teams) - 1) * 88 / (teams - 1);
 }
+
+std::string Ligen_Tabelle_Namen_Kuerzen(const std::string& text, bool (*zu_lang)(const std::string& buchstaben, int32_t max),
+                                        int32_t max)
+{
+    size_t a = 0, e = text.size();
+    while (a + 3 <= e && text[a] == '^') a += 3;
+    while (e >= a + 3 && text[e - 3] == '^') e -= 3;
+    std::string mitte = text.substr(a, e - a);
+    while (!mitte.empty() && zu_lang(mitte, max)) mitte.pop_back();
+    return text.substr(0, a) + mitte + text.substr(e);
+}

@@ -152,6 +152,11 @@ Tabelle_Von_Bis_Spuren Ligen_Tabelle_Von_Bis_Spuren(int32_t von_x, int32_t bis_x
 // The filter button's label "nur %s", the name shortened one character at a time until the
 // label measures at most `max` pixels.
 std::string Ligen_Tabelle_Filter_Text(const char* name, int32_t (*breite)(const char*), int32_t max);
+// A club's name as the lists mark the manager's own ("^bb^ub...^be^ue"), cut at its end while
+// `zu_lang` says its letters are too long: the codes around it stay whole, so that the bold and
+// the underline end with the name and do not run on in the font.
+std::string Ligen_Tabelle_Namen_Kuerzen(const std::string& text, bool (*zu_lang)(const std::string& buchstaben, int32_t max),
+                                        int32_t max);
 
 // The option buttons' labels and help texts; the data builder draws the labels into the faces
 // (`Ligen_Tabelle_Knopf_Bild`) in the screen file.

@@ -122,13 +122,8 @@ std::string name(int32_t team, int32_t form = 178)
 // manager's own club ("^bb^ub...^be^ue") stay whole around it.
 std::string name_in(const std::string& text, int32_t breite)
 {
-    size_t a = 0, e = text.size();
-    while (a + 3 <= e && text[a] == '^') a += 3;
-    while (e >= a + 3 && text[e - 3] == '^') e -= 3;
-    std::string mitte = text.substr(a, e - a);
-    const std::string vorn = text.substr(0, a), hinten = text.substr(e);
-    while (!mitte.empty() && Font_Text_Breite(Font(4), (vorn + mitte + hinten).c_str()) > breite) mitte.pop_back();
-    return vorn + mitte + hinten;
+    return Ligen_Tabelle_Namen_Kuerzen(
+        text, [](const std::string& t, int32_t max) { return Font_Text_Breite(Font(4), t.c_str()) > max; }, breite);
 }
 
 int32_t spieltag_zeichnen(Menue_Icon* icon, uint32_t)
