@@ -9,7 +9,9 @@
 #include "competitions/spiele_tabelle.h"
 #include "database/manager.h"
 #include "gameflow/globals.h"
+#include "graphics/font.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_printf.h"
 #include "graphics/grafik_zeichnen.h"
 #include "toolkit/scroll.h"
 
@@ -423,13 +425,17 @@ int32_t Ligen_Tabelle_Marke_Y(int32_t platz, int32_t teams)
     return (std::clamp(platz, 1, teams) - 1) * 88 / (teams - 1);
 }
 
-std::string Ligen_Tabelle_Namen_Kuerzen(const std::string& text, bool (*zu_lang)(const std::string& buchstaben, int32_t max),
-                                        int32_t max)
+std::string Ligen_Tabelle_Namen_Kuerzen(const std::string& text, const std::function<bool(const std::string& buchstaben)>& zu_lang)
 {
     size_t a = 0, e = text.size();
     while (a + 3 <= e && text[a] == '^') a += 3;
     while (e >= a + 3 && text[e - 3] == '^') e -= 3;
     std::string mitte = text.substr(a, e - a);
-    while (!mitte.empty() && zu_lang(mitte, max)) mitte.pop_back();
+    while (!mitte.empty() && zu_lang(mitte)) mitte.pop_back();
     return text.substr(0, a) + mitte + text.substr(e);
+}
+
+std::string Ligen_Tabelle_Namen_Kuerzen_Pixel(const std::string& text, int32_t font, int32_t breite)
+{
+    return Ligen_Tabelle_Namen_Kuerzen(text, [&](const std::string& t) { return Font_Text_Breite(Font(font), t.c_str()) > breite; });
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <iterator>
 #include <vector>
@@ -155,8 +156,9 @@ std::string Ligen_Tabelle_Filter_Text(const char* name, int32_t (*breite)(const 
 // A club's name as the lists mark the manager's own ("^bb^ub...^be^ue"), cut at its end while
 // `zu_lang` says its letters are too long: the codes around it stay whole, so that the bold and
 // the underline end with the name and do not run on in the font.
-std::string Ligen_Tabelle_Namen_Kuerzen(const std::string& text, bool (*zu_lang)(const std::string& buchstaben, int32_t max),
-                                        int32_t max);
+std::string Ligen_Tabelle_Namen_Kuerzen(const std::string& text, const std::function<bool(const std::string& buchstaben)>& zu_lang);
+// The same to `breite` pixels of a font.
+std::string Ligen_Tabelle_Namen_Kuerzen_Pixel(const std::string& text, int32_t font, int32_t breite);
 
 // The option buttons' labels and help texts; the data builder draws the labels into the faces
 // (`Ligen_Tabelle_Knopf_Bild`) in the screen file.

@@ -122,8 +122,7 @@ std::string name(int32_t team, int32_t form = 178)
 // manager's own club ("^bb^ub...^be^ue") stay whole around it.
 std::string name_in(const std::string& text, int32_t breite)
 {
-    return Ligen_Tabelle_Namen_Kuerzen(
-        text, [](const std::string& t, int32_t max) { return Font_Text_Breite(Font(4), t.c_str()) > max; }, breite);
+    return Ligen_Tabelle_Namen_Kuerzen_Pixel(text, 4, breite);
 }
 
 int32_t spieltag_zeichnen(Menue_Icon* icon, uint32_t)

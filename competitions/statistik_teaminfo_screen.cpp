@@ -330,9 +330,8 @@ int32_t spiele_zeichnen(Menue_Icon* icon, uint32_t)
     for (int32_t i = 0; i < n; ++i) {
         const int32_t y = y0 + 30 + i * 24;
         text_r(x + DATUM, y, grau(), Kalender_Get_Datum_String_Knapp(tage[i], 0));
-        char g[160];
-        std::snprintf(g, sizeof g, "%s", name(gegner[i], TEAM_NAME_WAPPEN).c_str());
-        String_Kuerzen_Pixel(g, nullptr, 4, SEITE - GEGNER - 6);
+        // the manager's own club among the opponents keeps the codes that end its marking
+        const std::string g = Ligen_Tabelle_Namen_Kuerzen_Pixel(name(gegner[i], TEAM_NAME_WAPPEN), 4, SEITE - GEGNER - 6);
         text(x + GEGNER, y, weiss(), g);
         text(x + SEITE, y, grau(), seiten[i] == 0 ? "(heim)" : "(auswärts)");
         text(x + WETTBEWERB, y, grau(), Wettbewerb_Get_Anzeigename(ws[i]));
