@@ -220,9 +220,11 @@ TEST(TeamvergleichSkala, TheColumnsStayBetweenTheScales)
     // A column's four letters of the own club keep the codes that end its bold and underline:
     // cut after four characters, "^bb^" once left the shared font bold for every later text.
     auto vier = [](const char* name) {
-        return Ligen_Tabelle_Namen_Kuerzen(name, [](const std::string& t) { return t.size() > 4; });
+        return Ligen_Tabelle_Namen_Kuerzen(name, [](const std::string&, const std::string& t) { return t.size() > 4; });
     };
     EXPECT_EQ(vier("^bb^ubTannolfe.^be^ue"), "^bb^ubTann^be^ue");
     EXPECT_EQ(vier("Grünenh."), std::string("Grünenh.").substr(0, 4));
     EXPECT_EQ(vier("^bb^ubSV^be^ue"), "^bb^ubSV^be^ue");
+    // pictures before and after the letters stay whole, their numbers included
+    EXPECT_EQ(vier("^bb^ub^gll0012Tannolfe.^gnk0x0000abcd^be^ue"), "^bb^ub^gll0012Tann^gnk0x0000abcd^be^ue");
 }
