@@ -206,7 +206,9 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
                       Wettbewerb_Get_Rundentext(w, tag),
                       Kalender_Get_Datum_String_Knapp(Kalender_Get_Spieltag_Tag(w, tag, 0, 0), 0));
     p.kopf = kopf;
-    const int32_t zeile = details ? 23 : ZEILE;
+    // With details a row holds the strengths on a line of their own, clear under the names and
+    // the own club's underline.
+    const int32_t zeile = details ? 26 : ZEILE;
     int32_t zeilen = 0;
     // One pairing: the shown leg, and with two legs the first in brackets seen from this row.
     struct Reihe {
@@ -305,9 +307,9 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
         if (details) {
             char st[48];
             std::snprintf(st, sizeof st, "Stärke: %d", Team_Wert(TEAM_STAERKE, r.heim, 0, 0));
-            p.zellen.push_back({x + dx + 10, top + 19, grau, 3, st});
+            p.zellen.push_back({x + dx + 10, top + 23, grau, 3, st});
             std::snprintf(st, sizeof st, "Stärke: %d", Team_Wert(TEAM_STAERKE, r.gast, 0, 0));
-            p.zellen.push_back({gast_x + 10, top + 19, grau, 3, st});
+            p.zellen.push_back({gast_x + 10, top + 23, grau, 3, st});
         }
         if (filter) {
             // One hit area a row, so that every match of a season finds an icon number: the

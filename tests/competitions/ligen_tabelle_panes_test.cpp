@@ -639,4 +639,57 @@ TEST_F(TabellenPanes, EveryNumberOfARowStandsUnderItsHeading)
     Grafik_Bitmap_Freigeben(rp);
 }
 
+// With details each club's strength stands on its own line under its name, clear of the name's
+// ink and of the own club's underline (nine pixels below, it ran into both).
+TEST_F(TabellenPanes, TheStrengthLinesOfTheFixturesStandClearUnderTheNames)
+{
+    const Programm_Schriften schriften("tabellen_staerke");
+    ASSERT_TRUE(schriften.bereit());
+    const int32_t b = liga(1);
+    ergebnis(b, 0, 0, 0, 1, 2, 1);
+    ergebnis(b, 0, 1, 2, 3, 0, 0);
+    // team 1, the acting manager's, is underlined; names with descenders
+    std::strcpy(T_Fix[0].name, "Heidinghausen");
+    std::strcpy(T_Fix[1].name, "Tannolfeld");
+    zeigen(LIGA, 1);
+    knoepfe[{1, LT_PAARUNGEN_DETAILS}] = 1;
+    Ligen_Tabelle_Inhalt p;
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);  // one column: the rows one under the other
+    knoepfe[{1, LT_PAARUNGEN_DETAILS}] = 0;
+    Rastport* rp = Grafik_Bitmap_Anlegen(640, 120, 16);
+    ASSERT_NE(rp, nullptr);
+    struct Zeile {
+        int32_t x, oben, unten, grundlinie;
+        std::string text;
+    };
+    static std::vector<Zeile> tinten;
+    static int32_t grundlinie = 0;
+    tinten.clear();
+    Grafik_Text_Hook_Setzen([](const Grafik_Text_Lauf& l) {
+        if (l.x2 > l.x1) tinten.push_back({l.x1, l.y1, l.y2, grundlinie, l.ganz});
+    });
+    for (const Ligen_Tabelle_Zelle& z : p.zellen) {
+        grundlinie = z.y + 20;
+        Grafik_Printf(rp, Font(z.font), "^c%05d%s", z.x, grundlinie, int(z.farbe), z.text.c_str());
+    }
+    Grafik_Text_Hook_Setzen(nullptr);
+    Grafik_Bitmap_Freigeben(rp);
+    int32_t staerken = 0, naechste = 0;
+    for (const Zeile& s : tinten) {
+        if (s.text.find("Stärke") == std::string::npos) continue;
+        ++staerken;
+        for (const Zeile& n : tinten)
+            if (n.text.find("Stärke") == std::string::npos && std::abs(n.x - s.x) < 30 && n.oben < s.oben) {
+                // the own club's underline lies two rows below the name's baseline
+                EXPECT_GT(s.oben, n.unten) << n.text << " / " << s.text;
+                EXPECT_GT(s.oben, n.grundlinie + 2) << n.text << " / " << s.text;
+            } else if (std::abs(n.x - s.x) < 30 && n.oben > s.oben) {
+                ++naechste;
+                EXPECT_GT(n.oben, s.unten) << s.text << " / the next row's " << n.text;
+            }
+    }
+    EXPECT_EQ(staerken, 4) << texte(p);
+    EXPECT_GT(naechste, 0);
+}
+
 }  // namespace
