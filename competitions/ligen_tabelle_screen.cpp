@@ -13,6 +13,7 @@
 #include "competitions/ligen_tabelle.h"
 #include "competitions/ligen_teamvergleich.h"
 #include "competitions/spiele.h"
+#include "competitions/spiele_ewig.h"
 #include "competitions/spiele_statistik.h"
 #include "competitions/spiele_tabelle.h"
 #include "competitions/statistik_archiv.h"
@@ -373,6 +374,35 @@ bool tabelle_fuellen(Wettbewerb_Id w, Tabelle_Datensatz& t, int32_t* erster, int
 
 // The table rows (two columns side by side when asked), with the points-gap rows of the
 // details view, into the pane.
+// The past winners of the competition, the oldest first: the season's year and the club, in one
+// column or split over two. False when it has none yet (the pane says so as for a table).
+bool sieger_fuellen(Ligen_Tabelle_Inhalt& p, Wettbewerb_Id w)
+{
+    int32_t sieger[100], saisons[100];
+    const int32_t n = std::clamp(Spiele_Get_Wettbewerb_Sieger_Array(w, sieger, saisons, 100), 0, 100);
+    std::vector<int32_t> reihen;
+    for (int32_t i = 0; i < n; ++i)
+        if (sieger[i] >= 0 && sieger[i] < Team_Anzahl) reihen.push_back(i);
+    if (reihen.empty()) return false;
+    const char* anzeige = Wettbewerb_Get_Anzeigename(w);
+    p.kopf = std::string("^ubHistorische Sieger im Wettbewerb \"") + (anzeige ? anzeige : "") + "\":^ue";
+    const bool zwei = an(LT_SPALTEN);
+    const int32_t haelfte = zwei ? (int32_t(reihen.size()) + 1) / 2 : int32_t(reihen.size());
+    const uint16_t farben[2] = {farbe(15, 15, 12), farbe(11, 12, 15)};
+    for (int32_t z = 0; z < int32_t(reihen.size()); ++z) {
+        const bool rechts = zwei && z >= haelfte;
+        const int32_t x = rechts ? 270 : 0, top = (rechts ? z - haelfte : z) * TABELLE_ZEILE, y = top + 9;
+        const int32_t i = reihen[size_t(z)];
+        char jahr[32];
+        std::snprintf(jahr, sizeof jahr, "^fb0006%d:^fe", saisons[i]);
+        p.zellen.push_back({x + 20, y, farben[z & 1], 4, jahr});
+        p.zellen.push_back({x + 60, y, farben[z & 1], 4, name_in(name(sieger[i], 178), zwei ? 200 : 160)});
+        p.treffer.push_back({sieger[i], x + 60, top, 160, TABELLE_ZEILE});
+    }
+    p.laenge = std::max(haelfte, 1) * TABELLE_ZEILE + 2;
+    return true;
+}
+
 void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
 {
     p.zellen.clear();
@@ -384,7 +414,8 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
     static Tabelle_Datensatz t;
     int32_t erster = 0, letzter = 0;
     const uint16_t weiss = farbe(15, 15, 15);
-    if (an(LT_NUR_PAARUNGEN) || !tabelle_fuellen(w, t, &erster, &letzter)) {
+    if (!an(LT_NUR_PAARUNGEN) && an(LT_SIEGER) && sieger_fuellen(p, w)) return;
+    if (an(LT_NUR_PAARUNGEN) || an(LT_SIEGER) || !tabelle_fuellen(w, t, &erster, &letzter)) {
         p.zellen.push_back({30, 12, weiss, 4,
                             info && !(info->modus & KO_SYSTEM) ? "Für diesen Wettbewerb gibt es noch keine Tabelle."
                                                                : "Für diesen Wettbewerb gibt es keine Tabelle."});

@@ -692,4 +692,28 @@ TEST_F(TabellenPanes, TheStrengthLinesOfTheFixturesStandClearUnderTheNames)
     EXPECT_GT(naechste, 0);
 }
 
+// "Sieger" lists the competition's past winners under its own heading instead of leaving the
+// season's table standing; before the first winner the pane says there is no table yet.
+TEST_F(TabellenPanes, TheWinnersButtonListsThePastWinners)
+{
+    liga(1);
+    zeigen(LIGA, 1);
+    knoepfe[{1, LT_AKTUELL}] = 1;
+    knoepfe[{1, LT_SIEGER}] = 1;
+    Ligen_Tabelle_Inhalt p;
+    Ligen_Tabelle_Tabelle_Inhalt(&p);
+    EXPECT_EQ(texte(p), "Für diesen Wettbewerb gibt es noch keine Tabelle.|");
+    const int32_t saison = Kalender_Get_Datum_Heute().jahr;
+    Spiele_Set_Wettbewerb_Sieger(LIGA, 2, saison, 3, 0, 0);
+    Ligen_Tabelle_Tabelle_Inhalt(&p);
+    knoepfe[{1, LT_SIEGER}] = 0;
+    EXPECT_EQ(p.kopf.rfind("^ubHistorische Sieger im Wettbewerb \"", 0), 0u) << p.kopf;
+    const std::string t = texte(p);
+    EXPECT_NE(t.find(std::to_string(saison) + ":"), std::string::npos) << t;
+    EXPECT_NE(t.find(T_Fix[2].name), std::string::npos) << t;
+    EXPECT_EQ(t.find("Tabelle"), std::string::npos) << t;
+    ASSERT_EQ(p.treffer.size(), 1u);
+    EXPECT_EQ(p.treffer[0].team, 2);
+}
+
 }  // namespace
