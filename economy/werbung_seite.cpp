@@ -126,12 +126,21 @@ int32_t info_zeichnen(Menue_Icon* icon, uint32_t)
                                   block.europa[k] == 1 ? " + Europa" : block.europa[k] == 2 ? " + (Europa)" : ""));
         } else {
             y = Oek_Umbruch(x, y, icon->breite - 8, "Diese Werbefläche ist momentan nicht vermietet.", Oek_Tinte(), 2) - 13;
-            // the offers end a line above the image bar
+            // the offers end a line above the image bar; each line's count and price stand
+            // right-aligned at the box's edge, the partner's name before them, cut where both
+            // do not fit (a long name ran the price out of the box)
+            const int32_t rechts = icon->x + icon->breite - 4;
             for (int32_t s = 0; s < WERBEPARTNER_ANZAHL && y + 13 <= icon->y + ANSEHEN_Y - 13; ++s) {
                 const Werbepartner& p = Werbepartner_Tabelle[s];
                 if (!p.angebote[kat]) continue;
-                Oek_Zeile(x, y += 13, Oek_Fmt("%s: %d mal %s", p.name, p.angebote[kat],
-                                      Bank_Betrag_String(p.preis[kat], team(), -1, 0)));
+                const std::string preis = Oek_Fmt("%d mal %s", p.angebote[kat], Bank_Betrag_String(p.preis[kat], team(), -1, 0));
+                const int32_t preis_x = rechts - Font_Text_Breite(Font(11), preis.c_str());
+                std::string name = p.name;
+                const bool gekuerzt = Font_Text_Breite(Font(11), (name + ":").c_str()) > preis_x - 6 - x;
+                while (name.size() > 1 && Font_Text_Breite(Font(11), (name + (gekuerzt ? ".:" : ":")).c_str()) > preis_x - 6 - x)
+                    name.pop_back();
+                Oek_Zeile(x, y += 13, name + (gekuerzt ? ".:" : ":"));
+                Oek_Zeile(preis_x, y, preis);
             }
         }
     } else if (sponsor_gewaehlt >= 0) {

@@ -495,3 +495,28 @@ TEST_F(SchirmTest, ASpaceWithoutIncomeIsFreeWhateverSponsorItKept)
     for (const Gedruckt& g : texte_von(2126)) info += g.text + "|";
     EXPECT_NE(info.find("vermietet an"), std::string::npos) << info;
 }
+
+// A free space lists the offers for it, each line inside the information box: the count and
+// price at its right edge, the partner's name before them (the price once ran out of the box).
+TEST_F(SchirmTest, AFreeSpacesOffersStayInsideTheInformationBox)
+{
+    Werbung_Team_Daten d = daten(manager[0]);
+    for (int32_t k = 0; k < WERBUNG_FLAECHEN; ++k) {
+        d.sponsor[k] = 0;
+        d.betrag[k] = 0.0f;
+    }
+    ASSERT_TRUE(Werbung_Team_Ablegen(manager[0], d));
+    const int32_t kat = Werbung_Flaeche_Kategorie(15);
+    for (int32_t s = 0; s < 4; ++s) angebot(s, kat, uint8_t(9 - s));
+    for (int32_t s = 0; s < 4; ++s) Werbepartner_Tabelle[s].preis[kat] = 396856.0f;
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG), 1);
+    klick(2107 + 15);
+    const Menue_Icon* kasten = Menue_Screen_Icon_Aus_Nummer(2126);
+    ASSERT_NE(kasten, nullptr);
+    int32_t preise = 0;
+    for (const Gedruckt& g : texte_von(2126)) {
+        EXPECT_LE(g.x + Font_Text_Breite(Font(11), g.text.c_str()), kasten->x + kasten->breite - 2) << g.text;
+        preise += g.text.find(" mal ") != std::string::npos;
+    }
+    EXPECT_GE(preise, 4);
+}
