@@ -496,9 +496,10 @@ TEST_F(SchirmTest, ASpaceWithoutIncomeIsFreeWhateverSponsorItKept)
     EXPECT_NE(info.find("vermietet an"), std::string::npos) << info;
 }
 
-// A free space lists the offers for it, each line inside the information box: the count and
-// price at its right edge, the partner's name before them (the price once ran out of the box).
-TEST_F(SchirmTest, AFreeSpacesOffersStayInsideTheInformationBox)
+// The information box keeps its lines inside: a free space's offers with the count and price at
+// its right edge and the partner's name before them (the price once ran out of the box), a
+// rented space's long partner name over two lines.
+TEST_F(SchirmTest, OffersAndContractsStayInsideTheInformationBox)
 {
     Werbung_Team_Daten d = daten(manager[0]);
     for (int32_t k = 0; k < WERBUNG_FLAECHEN; ++k) {
@@ -519,4 +520,21 @@ TEST_F(SchirmTest, AFreeSpacesOffersStayInsideTheInformationBox)
         preise += g.text.find(" mal ") != std::string::npos;
     }
     EXPECT_GE(preise, 4);
+    // a rented space: a long partner's name with its mood goes on over a second line
+    std::snprintf(Werbepartner_Tabelle[3].name, sizeof Werbepartner_Tabelle[3].name, "%s", "Versicherung Sicherhafen");
+    d.sponsor[1] = 3;
+    d.betrag[1] = 5000.0f;
+    ASSERT_TRUE(Werbung_Team_Ablegen(manager[0], d));
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN), 1);
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG), 1);
+    klick(2107 + 1);
+    kasten = Menue_Screen_Icon_Aus_Nummer(2126);
+    ASSERT_NE(kasten, nullptr);
+    std::string info;
+    for (const Gedruckt& g : texte_von(2126)) {
+        EXPECT_LE(g.x + Font_Text_Breite(Font(11), g.text.c_str()), kasten->x + kasten->breite - 2) << g.text;
+        info += g.text + "|";
+    }
+    EXPECT_NE(info.find("vermietet an"), std::string::npos) << info;
+    EXPECT_NE(info.find("zufrieden"), std::string::npos) << info;
 }
