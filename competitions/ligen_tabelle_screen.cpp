@@ -28,6 +28,7 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
@@ -208,8 +209,8 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
                       Kalender_Get_Datum_String_Knapp(Kalender_Get_Spieltag_Tag(w, tag, 0, 0), 0));
     p.kopf = kopf;
     // With details a row holds the strengths on a line of their own, clear under the names and
-    // the own club's underline.
-    const int32_t zeile = details ? 26 : ZEILE;
+    // the own club's underline; five such rows fill the pane's view, the sixth starts below it.
+    const int32_t zeile = details ? 28 : ZEILE;
     int32_t zeilen = 0;
     // One pairing: the shown leg, and with two legs the first in brackets seen from this row.
     struct Reihe {
@@ -574,6 +575,9 @@ void pane_malen(Pane& p)
     Rastport* rp = Menue_Screen_Icon_Scroll_Bitmap(p.scrollscreen);
     if (!rp) return;
     Menue_Scrollscreen_Leeren(p.scrollscreen);
+    // what stood there is gone: a text check forgets the old cells (a number now right-aligned
+    // starts elsewhere than the one before it and would seem to lie on it)
+    Grafik_Flaeche_Melden(nullptr, 0, 0, int32_t(rp->width), int32_t(rp->height), rp, 0, 0, true);
     const uint16_t marke = farbe(12, 12, 4);
     for (const Zelle& z : p.zellen) {
         if (z.bilder > 0) {
