@@ -151,15 +151,18 @@ void kurve(Rastport* z, const int32_t* w, int32_t n, int32_t x0, int32_t y0, int
            uint16_t f, bool beschriften = true)
 {
     if (n <= 0 || max <= 0) return;
-    int32_t vx = -1, vy = -1;
+    auto punkt = [&](int32_t k) {
+        return std::pair{x0 + (n == 1 ? breite / 2 : k * breite / (n - 1)), y0 + hoehe - std::min(w[k], max) * hoehe / max};
+    };
+    for (int32_t k = 1; k < n; ++k) {
+        const auto [vx, vy] = punkt(k - 1);
+        const auto [x, y] = punkt(k);
+        for (int32_t d = -1; d <= 1; ++d) Grafik_Linie(z, vx, vy + d, x, y + d, f);
+    }
+    if (!beschriften) return;
+    // the points and their values over the whole line: the next stretch of it ran through a value
     for (int32_t k = 0; k < n; ++k) {
-        const int32_t x = x0 + (n == 1 ? breite / 2 : k * breite / (n - 1));
-        const int32_t y = y0 + hoehe - std::min(w[k], max) * hoehe / max;
-        if (vx >= 0)
-            for (int32_t d = -1; d <= 1; ++d) Grafik_Linie(z, vx, vy + d, x, y + d, f);
-        vx = x;
-        vy = y;
-        if (!beschriften) continue;
+        const auto [x, y] = punkt(k);
         Grafik_Rechteck_Fuellen(z, x - 2, y - 2, 5, 5, farbe(15, 15, 15));
         char t[16];
         std::snprintf(t, sizeof t, "%d", w[k]);
