@@ -538,3 +538,27 @@ TEST_F(SchirmTest, OffersAndContractsStayInsideTheInformationBox)
     EXPECT_NE(info.find("vermietet an"), std::string::npos) << info;
     EXPECT_NE(info.find("zufrieden"), std::string::npos) << info;
 }
+
+// The wealth panel: a sum of eight digits follows its label after a space instead of reaching
+// back onto it from the amounts' right edge.
+TEST_F(SchirmTest, TheWealthStandsClearOfItsLabelHoweverLarge)
+{
+    for (const int32_t geld : {600000, 12345678}) {
+        ASSERT_TRUE(Bank_Konto_Einrichten(manager[0], geld, 0));
+        ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN), 1);
+        ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_ANLAGEN), 1);
+        int32_t gefunden = 0;
+        for (const Gedruckt& g : texte_von(2040)) {
+            const size_t l = g.text.find("Ihr Vermögen:");
+            if (l == std::string::npos) continue;
+            ++gefunden;
+            const std::string rest = g.text.substr(l + std::strlen("Ihr Vermögen:"));
+            const int32_t label = Font_Text_Breite(Font(11), "Ihr Vermögen:");
+            if (rest.rfind("^tr0138", 0) == 0)
+                EXPECT_LE(label + 3, 138 - Font_Text_Breite(Font(11), rest.c_str() + 7)) << g.text;
+            else
+                EXPECT_EQ(rest.rfind(" ", 0), 0u) << g.text;
+        }
+        EXPECT_EQ(gefunden, 1) << geld;
+    }
+}
