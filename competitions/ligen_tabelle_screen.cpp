@@ -1506,9 +1506,15 @@ void Ligen_Tabelle_Tabelle_Inhalt(Ligen_Tabelle_Inhalt* p)
 
 void Ligen_Tabelle_Entfernen()
 {
-    // The menu background goes back where a pane stood, so the next view starts clean.
+    // The menu background goes back where a pane stood, so the next view starts clean; so it
+    // does under every icon of the view, the range knobs and place markers of a league's graph
+    // too (icons of pictures the toolkit removes without their ground: they stayed over a cup).
+    Grafik_Screen_Seite_Waehlen(1);
     for (Menue_Icon& i : liste)
-        if (i.nummer != -1 && Menue_Screen_Icon_Ist_Vorhanden(i.nummer)) Menue_Screen_Icon_Loeschen(i.nummer, nullptr, 16);
+        if (i.nummer != -1 && Menue_Screen_Icon_Ist_Vorhanden(i.nummer)) {
+            if (Grafik_Render_Ziel) Menue_Hintergrund_Kopieren(Grafik_Render_Ziel, i.x, i.y, i.breite, i.hoehe, 0, 0);
+            Menue_Screen_Icon_Loeschen(i.nummer, nullptr, 16);
+        }
     liste.clear();
     for (Pane* p : {&paarungen_pane, &tabelle_pane}) {
         pane_entfernen(*p);
