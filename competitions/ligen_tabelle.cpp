@@ -9,7 +9,9 @@
 #include "competitions/spiele_tabelle.h"
 #include "database/manager.h"
 #include "gameflow/globals.h"
+#include "graphics/font.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_printf.h"
 #include "graphics/grafik_zeichnen.h"
 #include "toolkit/scroll.h"
 
@@ -421,4 +423,40 @@ int32_t Ligen_Tabelle_Marke_Y(int32_t platz, int32_t teams)
 {
     if (teams < 2) return 0;
     return (std::clamp(platz, 1, teams) - 1) * 88 / (teams - 1);
+}
+
+std::string Ligen_Tabelle_Namen_Kuerzen(const std::string& text,
+                                        const std::function<bool(const std::string& ganz, const std::string& buchstaben)>& zu_lang)
+{
+    // The text in pieces: each code whole (a colour, a picture with its number, a switch), each
+    // letter on its own.
+    std::vector<std::string> teile;
+    for (size_t i = 0; i < text.size();) {
+        size_t n = 1;
+        if (text[i] == '^' && i + 1 < text.size()) {
+            const char art = text[i + 1];
+            n = art == 'c' ? 7 : art == 'g' ? (i + 2 < text.size() && text[i + 2] == 'l' ? 8 : 14) : 3;
+        }
+        n = std::min(n, text.size() - i);
+        teile.push_back(text.substr(i, n));
+        i += n;
+    }
+    for (;;) {
+        std::string ganz, buchstaben;
+        size_t letzter = teile.size();
+        for (size_t k = 0; k < teile.size(); ++k) {
+            ganz += teile[k];
+            if (teile[k][0] == '^' && teile[k].size() > 1) continue;
+            buchstaben += teile[k];
+            letzter = k;
+        }
+        if (letzter == teile.size() || !zu_lang(ganz, buchstaben)) return ganz;
+        teile.erase(teile.begin() + std::ptrdiff_t(letzter));
+    }
+}
+
+std::string Ligen_Tabelle_Namen_Kuerzen_Pixel(const std::string& text, int32_t font, int32_t breite)
+{
+    return Ligen_Tabelle_Namen_Kuerzen(
+        text, [&](const std::string& ganz, const std::string&) { return Font_Text_Breite_Mit_Tabs(Font(font), ganz.c_str()) > breite; });
 }

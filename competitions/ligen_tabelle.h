@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <iterator>
 #include <vector>
@@ -152,6 +153,14 @@ Tabelle_Von_Bis_Spuren Ligen_Tabelle_Von_Bis_Spuren(int32_t von_x, int32_t bis_x
 // The filter button's label "nur %s", the name shortened one character at a time until the
 // label measures at most `max` pixels.
 std::string Ligen_Tabelle_Filter_Text(const char* name, int32_t (*breite)(const char*), int32_t max);
+// A club's name as the lists show it, with its pictures (crest, camera) and the marks of the
+// manager's own ("^bb^ub...^be^ue"), cut letter by letter at the end of its letters while
+// `zu_lang` says the whole text or its letters are too long. Every code stays whole: a cut one
+// swallowed the codes that end the bold and the underline, which then ran on in the font.
+std::string Ligen_Tabelle_Namen_Kuerzen(const std::string& text,
+                                        const std::function<bool(const std::string& ganz, const std::string& buchstaben)>& zu_lang);
+// The same to `breite` pixels of a font, pictures included.
+std::string Ligen_Tabelle_Namen_Kuerzen_Pixel(const std::string& text, int32_t font, int32_t breite);
 
 // The option buttons' labels and help texts; the data builder draws the labels into the faces
 // (`Ligen_Tabelle_Knopf_Bild`) in the screen file.

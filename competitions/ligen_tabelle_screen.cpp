@@ -13,6 +13,7 @@
 #include "competitions/ligen_tabelle.h"
 #include "competitions/ligen_teamvergleich.h"
 #include "competitions/spiele.h"
+#include "competitions/spiele_ewig.h"
 #include "competitions/spiele_statistik.h"
 #include "competitions/spiele_tabelle.h"
 #include "competitions/statistik_archiv.h"
@@ -27,6 +28,7 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
@@ -122,13 +124,7 @@ std::string name(int32_t team, int32_t form = 178)
 // manager's own club ("^bb^ub...^be^ue") stay whole around it.
 std::string name_in(const std::string& text, int32_t breite)
 {
-    size_t a = 0, e = text.size();
-    while (a + 3 <= e && text[a] == '^') a += 3;
-    while (e >= a + 3 && text[e - 3] == '^') e -= 3;
-    std::string mitte = text.substr(a, e - a);
-    const std::string vorn = text.substr(0, a), hinten = text.substr(e);
-    while (!mitte.empty() && Font_Text_Breite(Font(4), (vorn + mitte + hinten).c_str()) > breite) mitte.pop_back();
-    return vorn + mitte + hinten;
+    return Ligen_Tabelle_Namen_Kuerzen_Pixel(text, 4, breite);
 }
 
 int32_t spieltag_zeichnen(Menue_Icon* icon, uint32_t)
@@ -212,7 +208,9 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
                       Wettbewerb_Get_Rundentext(w, tag),
                       Kalender_Get_Datum_String_Knapp(Kalender_Get_Spieltag_Tag(w, tag, 0, 0), 0));
     p.kopf = kopf;
-    const int32_t zeile = details ? 23 : ZEILE;
+    // With details a row holds the strengths on a line of their own, clear under the names and
+    // the own club's underline; five such rows fill the pane's view, the sixth starts below it.
+    const int32_t zeile = details ? 28 : ZEILE;
     int32_t zeilen = 0;
     // One pairing: the shown leg, and with two legs the first in brackets seen from this row.
     struct Reihe {
@@ -311,9 +309,9 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
         if (details) {
             char st[48];
             std::snprintf(st, sizeof st, "Stärke: %d", Team_Wert(TEAM_STAERKE, r.heim, 0, 0));
-            p.zellen.push_back({x + dx + 10, top + 19, grau, 3, st});
+            p.zellen.push_back({x + dx + 10, top + 23, grau, 3, st});
             std::snprintf(st, sizeof st, "Stärke: %d", Team_Wert(TEAM_STAERKE, r.gast, 0, 0));
-            p.zellen.push_back({gast_x + 10, top + 19, grau, 3, st});
+            p.zellen.push_back({gast_x + 10, top + 23, grau, 3, st});
         }
         if (filter) {
             // One hit area a row, so that every match of a season finds an icon number: the
@@ -377,6 +375,35 @@ bool tabelle_fuellen(Wettbewerb_Id w, Tabelle_Datensatz& t, int32_t* erster, int
 
 // The table rows (two columns side by side when asked), with the points-gap rows of the
 // details view, into the pane.
+// The past winners of the competition, the oldest first: the season's year and the club, in one
+// column or split over two. False when it has none yet (the pane says so as for a table).
+bool sieger_fuellen(Ligen_Tabelle_Inhalt& p, Wettbewerb_Id w)
+{
+    int32_t sieger[100], saisons[100];
+    const int32_t n = std::clamp(Spiele_Get_Wettbewerb_Sieger_Array(w, sieger, saisons, 100), 0, 100);
+    std::vector<int32_t> reihen;
+    for (int32_t i = 0; i < n; ++i)
+        if (sieger[i] >= 0 && sieger[i] < Team_Anzahl) reihen.push_back(i);
+    if (reihen.empty()) return false;
+    const char* anzeige = Wettbewerb_Get_Anzeigename(w);
+    p.kopf = std::string("^ubHistorische Sieger im Wettbewerb \"") + (anzeige ? anzeige : "") + "\":^ue";
+    const bool zwei = an(LT_SPALTEN);
+    const int32_t haelfte = zwei ? (int32_t(reihen.size()) + 1) / 2 : int32_t(reihen.size());
+    const uint16_t farben[2] = {farbe(15, 15, 12), farbe(11, 12, 15)};
+    for (int32_t z = 0; z < int32_t(reihen.size()); ++z) {
+        const bool rechts = zwei && z >= haelfte;
+        const int32_t x = rechts ? 270 : 0, top = (rechts ? z - haelfte : z) * TABELLE_ZEILE, y = top + 9;
+        const int32_t i = reihen[size_t(z)];
+        char jahr[32];
+        std::snprintf(jahr, sizeof jahr, "^fb0006%d:^fe", saisons[i]);
+        p.zellen.push_back({x + 20, y, farben[z & 1], 4, jahr});
+        p.zellen.push_back({x + 60, y, farben[z & 1], 4, name_in(name(sieger[i], 178), zwei ? 200 : 160)});
+        p.treffer.push_back({sieger[i], x + 60, top, 160, TABELLE_ZEILE});
+    }
+    p.laenge = std::max(haelfte, 1) * TABELLE_ZEILE + 2;
+    return true;
+}
+
 void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
 {
     p.zellen.clear();
@@ -388,7 +415,8 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
     static Tabelle_Datensatz t;
     int32_t erster = 0, letzter = 0;
     const uint16_t weiss = farbe(15, 15, 15);
-    if (an(LT_NUR_PAARUNGEN) || !tabelle_fuellen(w, t, &erster, &letzter)) {
+    if (!an(LT_NUR_PAARUNGEN) && an(LT_SIEGER) && sieger_fuellen(p, w)) return;
+    if (an(LT_NUR_PAARUNGEN) || an(LT_SIEGER) || !tabelle_fuellen(w, t, &erster, &letzter)) {
         p.zellen.push_back({30, 12, weiss, 4,
                             info && !(info->modus & KO_SYSTEM) ? "Für diesen Wettbewerb gibt es noch keine Tabelle."
                                                                : "Für diesen Wettbewerb gibt es keine Tabelle."});
@@ -467,6 +495,24 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
     // The places stand right-aligned before the names, which begin after the widest place (a
     // two-digit place is wider than the room a one-digit table leaves) and are cut before games.
     const Ligen_Tabelle_Spalten sp = Ligen_Tabelle_Platz_Spalten(t.anzahl, zwei);
+    // Won, drawn and lost end with their last digit under the heading's letter.
+    const int32_t sun_x = tabs[1] - 40;
+    int32_t sun_tabs[3] = {12, 30, 48};
+    if (Font(9) && Font(9)->strip) {
+        static constexpr const char* SUN = "  S      U      N  ";
+        const int32_t anfang = tabs[1] - Font_Text_Breite(Font(9), SUN) / 2;
+        for (int32_t i = 0; i < 3; ++i) {
+            const char* b = std::strchr(SUN, "SUN"[i]);
+            const char buchstabe[2] = {*b, 0};
+            const int32_t mitte =
+                anfang + Font_Text_Breite(Font(9), std::string(SUN, b).c_str()) + Font_Text_Breite(Font(9), buchstabe) / 2;
+            sun_tabs[i] = mitte + 3 - sun_x;
+        }
+    }
+    int32_t tor_stellen = 1;
+    for (int32_t pl = 0; pl < t.anzahl; ++pl)
+        if (t.platz[pl] >= 0 && t.platz[pl] < TABELLE_TAG_SLOTS)
+            tor_stellen = std::max(tor_stellen, t.tore[teil][t.platz[pl]] >= 100 ? 3 : t.tore[teil][t.platz[pl]] >= 10 ? 2 : 1);
     for (int32_t z = 0; z < int32_t(zeilen.size()); ++z) {
         const bool rechts = zwei && z >= haelfte;
         const int32_t x = rechts ? 270 : 0, top = (rechts ? z - haelfte : z) * TABELLE_ZEILE, y = top + 9;
@@ -483,8 +529,11 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
         p.zellen.push_back({x + sp.platz_ende - Font_Text_Breite(Font(4), s), y, platz_farbe, 4, s});
         p.zellen.push_back({x + sp.name_x, y, f, 4, name_in(name(team, zwei ? 185 : 150), sp.name_breite)});
         p.treffer.push_back({team, x + sp.name_x, top, sp.name_breite, TABELLE_ZEILE});
-        std::snprintf(s, sizeof s, "%2d", t.spiele[teil][slot]);
-        p.zellen.push_back({x + (zwei ? 137 : 174), y, f, 4, s});
+        // Numbers in fixed-width digits, each right-aligned at its column's tab, so that they
+        // stand under their headings whatever their width.
+        // The eternal table's counts grow past two digits and stand further left.
+        std::snprintf(s, sizeof s, ewig ? "^fb0006^tr0024%4d^fe" : "^fb0006^tr0014%2d^fe", t.spiele[teil][slot]);
+        p.zellen.push_back({x + (zwei ? 137 : ewig ? 168 : 174), y, f, 4, s});
         const int32_t b = an(LT_TIP) ? 0 : erster, e = an(LT_TIP) ? info->saison_spieltage - 1 : letzter;
         if (!zwei) {
             // the eternal table keeps its won, drawn and lost counts per row; a season's table
@@ -492,16 +541,24 @@ void tabelle_pane_fuellen(Ligen_Tabelle_Inhalt& p)
             int32_t sun[3];
             for (int32_t r = 0; r < 3; ++r)
                 sun[r] = ewig ? Tabelle_Ewig_Zaehler(t, teil, r, slot) : Tabelle_Zaehle_Ergebnisse(&t, slot, r, b, e, teil);
-            std::snprintf(s, sizeof s, "%2d %2d %2d", sun[0], sun[1], sun[2]);
-            p.zellen.push_back({x + 214, y, f, 4, s});
-            std::snprintf(s, sizeof s, "%2d:%2d %s", t.tore[teil][slot], t.gegentore[teil][slot],
+            std::snprintf(s, sizeof s, "^fb0006^tr%04d%d^tr%04d%d^tr%04d%d^fe", int(sun_tabs[0]), sun[0], int(sun_tabs[1]),
+                          sun[1], int(sun_tabs[2]), sun[2]);
+            p.zellen.push_back({x + sun_x, y, f, 4, s});
+        }
+        // The goals start by the widest count of the table, the difference stands right-aligned
+        // under its own heading.
+        const char* einzug = tor_stellen >= 3 ? "" : tor_stellen == 2 ? "^tl0006" : "^tl0012";
+        // (its sign is wider than a fixed digit: it keeps the font's own widths)
+        std::snprintf(s, sizeof s, "%s^fb0006%*d:%*d^fe", einzug, int(tor_stellen), t.tore[teil][slot],
+                      int(tor_stellen), t.gegentore[teil][slot]);
+        if (!zwei) {
+            const size_t n = std::strlen(s);
+            std::snprintf(s + n, sizeof s - n, "^tr0084%s",
                           Tabelle_Tordifferenz_Text(t.tore[teil][slot] - t.gegentore[teil][slot]));
-        } else {
-            std::snprintf(s, sizeof s, "%2d:%2d", t.tore[teil][slot], t.gegentore[teil][slot]);
         }
         p.zellen.push_back({x + (zwei ? 180 : 288), y, f, 4, s});
         p.zellen.push_back({x + (zwei ? 232 : 400), y, f, 4,
-                            Ligen_Tabelle_Punkte_Text(t.punkte[teil][slot], t.spiele[teil][slot], drei)});
+                            "^fb0006" + Ligen_Tabelle_Punkte_Text(t.punkte[teil][slot], t.spiele[teil][slot], drei) + "^fe"});
         if (!zwei && !an(LT_EWIG) && !an(LT_HISTORIE)) {
             std::string tendenz = Ligen_Tabelle_Tendenz_Text(w, team, an(LT_TIP) ? info->saison_spieltage - 1 : letzter,
                                                             info->saison_spieltage, -1, -1, an(LT_TIP), teil);
@@ -518,6 +575,9 @@ void pane_malen(Pane& p)
     Rastport* rp = Menue_Screen_Icon_Scroll_Bitmap(p.scrollscreen);
     if (!rp) return;
     Menue_Scrollscreen_Leeren(p.scrollscreen);
+    // what stood there is gone: a text check forgets the old cells (a number now right-aligned
+    // starts elsewhere than the one before it and would seem to lie on it)
+    Grafik_Flaeche_Melden(nullptr, 0, 0, int32_t(rp->width), int32_t(rp->height), rp, 0, 0, true);
     const uint16_t marke = farbe(12, 12, 4);
     for (const Zelle& z : p.zellen) {
         if (z.bilder > 0) {
@@ -1446,9 +1506,15 @@ void Ligen_Tabelle_Tabelle_Inhalt(Ligen_Tabelle_Inhalt* p)
 
 void Ligen_Tabelle_Entfernen()
 {
-    // The menu background goes back where a pane stood, so the next view starts clean.
+    // The menu background goes back where a pane stood, so the next view starts clean; so it
+    // does under every icon of the view, the range knobs and place markers of a league's graph
+    // too (icons of pictures the toolkit removes without their ground: they stayed over a cup).
+    Grafik_Screen_Seite_Waehlen(1);
     for (Menue_Icon& i : liste)
-        if (i.nummer != -1 && Menue_Screen_Icon_Ist_Vorhanden(i.nummer)) Menue_Screen_Icon_Loeschen(i.nummer, nullptr, 16);
+        if (i.nummer != -1 && Menue_Screen_Icon_Ist_Vorhanden(i.nummer)) {
+            if (Grafik_Render_Ziel) Menue_Hintergrund_Kopieren(Grafik_Render_Ziel, i.x, i.y, i.breite, i.hoehe, 0, 0);
+            Menue_Screen_Icon_Loeschen(i.nummer, nullptr, 16);
+        }
     liste.clear();
     for (Pane* p : {&paarungen_pane, &tabelle_pane}) {
         pane_entfernen(*p);

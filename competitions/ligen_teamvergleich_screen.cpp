@@ -111,7 +111,8 @@ int32_t zeichnen(Menue_Icon* icon, uint32_t)
                 Grafik_Bitmap_Freigeben(b);
             }
         const char* k = e.team[i] >= 0 && e.team[i] < Team_Anzahl ? Team_String(TEAM_KURZNAME, e.team[i], nullptr, 0) : "";
-        std::string kurz = k ? std::string(k).substr(0, 4) : "";
+        // four letters; the own club's bold and underline end with them
+        const std::string kurz = Ligen_Tabelle_Namen_Kuerzen(k ? k : "", [](const std::string&, const std::string& t) { return t.size() > 4; });
         // the condensed font: neighbouring columns take turns on the two rows (by their place,
         // not by their team's order, which put neighbours on one row)
         text(x, Ligen_Teamvergleich_Name_Y(e.platz[i]), grau, kurz, 9);

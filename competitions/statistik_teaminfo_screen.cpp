@@ -330,9 +330,8 @@ int32_t spiele_zeichnen(Menue_Icon* icon, uint32_t)
     for (int32_t i = 0; i < n; ++i) {
         const int32_t y = y0 + 30 + i * 24;
         text_r(x + DATUM, y, grau(), Kalender_Get_Datum_String_Knapp(tage[i], 0));
-        char g[160];
-        std::snprintf(g, sizeof g, "%s", name(gegner[i], TEAM_NAME_WAPPEN).c_str());
-        String_Kuerzen_Pixel(g, nullptr, 4, SEITE - GEGNER - 6);
+        // the manager's own club among the opponents keeps the codes that end its marking
+        const std::string g = Ligen_Tabelle_Namen_Kuerzen_Pixel(name(gegner[i], TEAM_NAME_WAPPEN), 4, SEITE - GEGNER - 6);
         text(x + GEGNER, y, weiss(), g);
         text(x + SEITE, y, grau(), seiten[i] == 0 ? "(heim)" : "(auswärts)");
         text(x + WETTBEWERB, y, grau(), Wettbewerb_Get_Anzeigename(ws[i]));
@@ -505,8 +504,10 @@ void graph(Menue_Icon* icon, const int32_t* werte, int32_t n, int32_t sx, int32_
     if (!Statistik_Graph_Punkte(werte, n, x.data(), y.data(), links, oben, rechts, unten, sx, sy, minimum, -1, plaetze ? 0 : 1))
         return;
     Grafik_Linie(Grafik_Render_Ziel, links, unten + 4, rechts, unten + 4, grau());
+    for (int32_t i = 1; i < n; ++i)
+        Grafik_Linie(Grafik_Render_Ziel, x[size_t(i - 1)], y[size_t(i - 1)], x[size_t(i)], y[size_t(i)], farbe(15, 13, 4));
+    // the points and their values over the whole line: the next stretch of it ran through a value
     for (int32_t i = 0; i < n; ++i) {
-        if (i) Grafik_Linie(Grafik_Render_Ziel, x[size_t(i - 1)], y[size_t(i - 1)], x[size_t(i)], y[size_t(i)], farbe(15, 13, 4));
         Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, x[size_t(i)] - 2, y[size_t(i)] - 2, 5, 5, weiss());
         char s[16];
         std::snprintf(s, sizeof s, plaetze ? "%d." : "%d", werte[i]);
@@ -670,10 +671,12 @@ void rahmen_bauen(int32_t team)
     Menue_Icon c = pane(TI_WETTBEWERB, SX, 76, 330, 16, wettbewerb_zeichnen);
     c.flags = 0, c.hilfetext = "Ausgewählter Wettbewerb";
     rahmen.push_back(c);
-    Menue_Icon e = pane(TI_MOEGLICH, SX, 94, 210, 14, moeglich_zeichnen);
+    // "Noch möglich: Platz 10 bis 18" and "Prognose: 12. Platz" side by side under the competition,
+    // the forecast's two-digit place inside its field too
+    Menue_Icon e = pane(TI_MOEGLICH, SX, 94, 200, 14, moeglich_zeichnen);
     e.flags = 0, e.hilfetext = "Was kann das Team in dieser Saison theoretisch noch erreichen";
     rahmen.push_back(e);
-    Menue_Icon p = pane(TI_PROGNOSE, SX + 215, 94, 120, 14, prognose_zeichnen);
+    Menue_Icon p = pane(TI_PROGNOSE, SX + 205, 94, 130, 14, prognose_zeichnen);
     p.flags = 0;
     p.hilfetext = "Aufgrund hochkomplexer quantenphysikalischer Berechnungen^lkommt man zu dieser Tabellenplatz-Prognose";
     rahmen.push_back(p);

@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "economy/bank.h"
+#include "graphics/font.h"
+#include "graphics/grafik_printf.h"
 
 namespace {
 constexpr int32_t FARBE = 0;
@@ -105,7 +107,11 @@ std::vector<std::string> Bank_Vermoegen_Zeilen(int32_t team)
     auto geld = [team](double x) { return std::string(Bank_Betrag_String(float(x), team, -1, 0)); };
     char text[300];
     std::vector<std::string> v;
-    std::snprintf(text, sizeof text, "^c%#05dIhr Vermögen:^tr0138%s", FARBE, geld(vermoegen).c_str());
+    // The wealth stands right-aligned under the other amounts; a sum of eight digits and more
+    // reaches back onto its label and follows it after a space instead.
+    const std::string summe = geld(vermoegen);
+    const bool passt = Font_Text_Breite(Font(11), "Ihr Vermögen: ") + Font_Text_Breite(Font(11), summe.c_str()) <= 138;
+    std::snprintf(text, sizeof text, passt ? "^c%#05dIhr Vermögen:^tr0138%s" : "^c%#05dIhr Vermögen: %s", FARBE, summe.c_str());
     v.emplace_back(text);
     std::snprintf(text, sizeof text, "^c%#05dAnlagen:", FARBE);
     v.emplace_back(text);

@@ -45,3 +45,6 @@ std::vector<std::string> Stadion_Zuschlag_Eintraege();
 std::vector<std::string> Stadion_Slot_Menue(int32_t team, int32_t slot);
 // Icon 2188's line with the needed average ("noch nicht verfügbar" without prices).
 std::string Stadion_Schnitt_Zeile(int32_t team);
+// The events page's messages of the club, the latest day first (within a day the last written
+// first), whatever order they were written in.
+std::vector<int32_t> Stadion_Ereignisse_Neueste_Zuerst(int32_t team);

@@ -733,17 +733,33 @@ const char* punkt_hilfe(Menue_Icon* icon)
 
 // ---- Events page: the club's news ----
 
+}  // namespace
+
+std::vector<int32_t> Stadion_Ereignisse_Neueste_Zuerst(int32_t team)
+{
+    // A message written ahead for a later day (a player's farewell at the season's turn) is
+    // stored before the days that come first: the page goes by the day, the latest on top, and
+    // within a day the last written first.
+    std::vector<int32_t> neueste;
+    for (int32_t i = News_Suche_Erste(team, NEWS_FLAG_DA | NEWS_FLAG_GELESEN | NEWS_FLAG_OFFEN | NEWS_FLAG_BEANTWORTET);
+         i >= 0; i = News_Suche_Naechste())
+        if (News_Get_Nachricht(i)) neueste.push_back(i);
+    std::reverse(neueste.begin(), neueste.end());
+    std::stable_sort(neueste.begin(), neueste.end(),
+                     [](int32_t a, int32_t b) { return News_Get_Nachricht(a)->tag > News_Get_Nachricht(b)->tag; });
+    return neueste;
+}
+
+namespace {
+
 int32_t ereignisse_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Oek_Kasten(icon->x, icon->y, icon->breite, icon->hoehe, Oek_Papier(), Oek_Farbe(6, 6, 8));
-    Oek_Zeile(icon->x + 8, icon->y + 14, Oek_Fmt("Ereignisse: %s", Team_String(194, team(), nullptr, 0)), Oek_Farbe(9, 2, 0));
+    Oek_Zeile(icon->x + 8, icon->y + 14, Oek_Fmt("Ereignisse: %s", Team_String(150, team(), nullptr, 0)), Oek_Farbe(9, 2, 0));
     int32_t y = icon->y + 32;
-    std::vector<int32_t> neueste;
-    for (int32_t i = News_Suche_Erste(team(), NEWS_FLAG_DA | NEWS_FLAG_GELESEN | NEWS_FLAG_OFFEN | NEWS_FLAG_BEANTWORTET);
-         i >= 0; i = News_Suche_Naechste())
-        neueste.push_back(i);
+    const std::vector<int32_t> neueste = Stadion_Ereignisse_Neueste_Zuerst(team());
     if (neueste.empty()) Oek_Zeile(icon->x + 8, y, "Keine Nachrichten vorhanden.");
-    for (auto it = neueste.rbegin(); it != neueste.rend() && y < icon->y + icon->hoehe - 12; ++it) {
+    for (auto it = neueste.begin(); it != neueste.end() && y < icon->y + icon->hoehe - 12; ++it) {
         const News_Nachricht* n = News_Get_Nachricht(*it);
         if (!n) continue;
         std::string t = Oek_Fmt("%s: %s", Kalender_Get_Datum_String_Knapp(n->tag, 0), n->text);

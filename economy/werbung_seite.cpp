@@ -117,26 +117,41 @@ int32_t info_zeichnen(Menue_Icon* icon, uint32_t)
         const int32_t k = flaeche_gewaehlt, kat = Werbung_Flaeche_Kategorie(k);
         if (vermietet(k)) {
             const int32_t monate = std::max(0, (block.ende[k] - Kalender_Get_Heute()) / 30);
+            // A long partner's name or placing goes on over a second line inside the box.
+            const int32_t breite = icon->breite - 8;
             Oek_Zeile(x, y, Oek_Fmt("%s vermietet an:", Werbung_Kategorie_Name(kat)));
-            Oek_Zeile(x, y += 13, Oek_Fmt("%s%s", Werbepartner_Name(block.sponsor[k]),
-                                  Werbung_Vertrag_Zufriedenheit(team(), k) >= 100 ? " (zufrieden)" : " (unzufrieden)"));
+            y = Oek_Umbruch(x, y + 13, breite,
+                            Oek_Fmt("%s%s", Werbepartner_Name(block.sponsor[k]),
+                                    Werbung_Vertrag_Zufriedenheit(team(), k) >= 100 ? " (zufrieden)" : " (unzufrieden)"),
+                            Oek_Tinte(), 2) - 13;
             Oek_Zeile(x, y += 13, Oek_Fmt("Laufzeit: noch %d %s", monate, monate == 1 ? "Monat" : "Monate"));
             Oek_Zeile(x, y += 13, Oek_Fmt("Einnahme pro Monat: %s", Bank_Betrag_String(block.betrag[k], team(), -1, 0)));
-            Oek_Zeile(x, y += 13, Oek_Fmt("Erwartete Platzierung: %d.Platz%s", block.platzierung[k],
-                                  block.europa[k] == 1 ? " + Europa" : block.europa[k] == 2 ? " + (Europa)" : ""));
+            Oek_Umbruch(x, y + 13, breite,
+                        Oek_Fmt("Erwartete Platzierung: %d.Platz%s", block.platzierung[k],
+                                block.europa[k] == 1 ? " + Europa" : block.europa[k] == 2 ? " + (Europa)" : ""),
+                        Oek_Tinte(), 2);
         } else {
             y = Oek_Umbruch(x, y, icon->breite - 8, "Diese Werbefläche ist momentan nicht vermietet.", Oek_Tinte(), 2) - 13;
-            // the offers end a line above the image bar
+            // the offers end a line above the image bar; each line's count and price stand
+            // right-aligned at the box's edge, the partner's name before them, cut where both
+            // do not fit (a long name ran the price out of the box)
+            const int32_t rechts = icon->x + icon->breite - 4;
             for (int32_t s = 0; s < WERBEPARTNER_ANZAHL && y + 13 <= icon->y + ANSEHEN_Y - 13; ++s) {
                 const Werbepartner& p = Werbepartner_Tabelle[s];
                 if (!p.angebote[kat]) continue;
-                Oek_Zeile(x, y += 13, Oek_Fmt("%s: %d mal %s", p.name, p.angebote[kat],
-                                      Bank_Betrag_String(p.preis[kat], team(), -1, 0)));
+                const std::string preis = Oek_Fmt("%d mal %s", p.angebote[kat], Bank_Betrag_String(p.preis[kat], team(), -1, 0));
+                const int32_t preis_x = rechts - Font_Text_Breite(Font(11), preis.c_str());
+                std::string name = p.name;
+                const bool gekuerzt = Font_Text_Breite(Font(11), (name + ":").c_str()) > preis_x - 6 - x;
+                while (name.size() > 1 && Font_Text_Breite(Font(11), (name + (gekuerzt ? ".:" : ":")).c_str()) > preis_x - 6 - x)
+                    name.pop_back();
+                Oek_Zeile(x, y += 13, name + (gekuerzt ? ".:" : ":"));
+                Oek_Zeile(preis_x, y, preis);
             }
         }
     } else if (sponsor_gewaehlt >= 0) {
         const int32_t s = sponsor_gewaehlt, kat = Werbung_Bild_Kategorie(WERBUNG_BILD_ARTEN[s]);
-        Oek_Zeile(x, y, Oek_Fmt("Angebote %s", Werbepartner_Name(s)), Oek_Farbe(9, 2, 0));
+        y = Oek_Umbruch(x, y, icon->breite - 8, Oek_Fmt("Angebote %s", Werbepartner_Name(s)), Oek_Farbe(9, 2, 0), 2) - 13;
         const Werbepartner& p = Werbepartner_Tabelle[s];
         // One line per category with offers, then why it would sign or not; above the image bar.
         for (int32_t k = 0; k < WERBUNG_KATEGORIEN; ++k)

@@ -74,5 +74,9 @@ bool Spieler_Detail_Picker_Klick(int32_t picker);
 // The labels of the training page's kind toggles 1480..1496.
 const char* Spieler_Training_Toggle_Text(int32_t icon, char* text, uint32_t groesse);
 // The window's icons: shown (again) with the current page, and taken away.
+// The window covers the work area from the top bar down to the group column; a press on the
+// column (x from SPIELER_DETAIL_FENSTER_RECHTS, below the bar) closes it and goes on to the
+// button there, as Escape and "Fertig" close it.
+constexpr int32_t SPIELER_DETAIL_FENSTER_OBEN = 40, SPIELER_DETAIL_FENSTER_RECHTS = 601;
 void Spieler_Detail_Fenster_Zeigen();
 void Spieler_Detail_Fenster_Entfernen();

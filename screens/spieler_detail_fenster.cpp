@@ -151,15 +151,18 @@ void kurve(Rastport* z, const int32_t* w, int32_t n, int32_t x0, int32_t y0, int
            uint16_t f, bool beschriften = true)
 {
     if (n <= 0 || max <= 0) return;
-    int32_t vx = -1, vy = -1;
+    auto punkt = [&](int32_t k) {
+        return std::pair{x0 + (n == 1 ? breite / 2 : k * breite / (n - 1)), y0 + hoehe - std::min(w[k], max) * hoehe / max};
+    };
+    for (int32_t k = 1; k < n; ++k) {
+        const auto [vx, vy] = punkt(k - 1);
+        const auto [x, y] = punkt(k);
+        for (int32_t d = -1; d <= 1; ++d) Grafik_Linie(z, vx, vy + d, x, y + d, f);
+    }
+    if (!beschriften) return;
+    // the points and their values over the whole line: the next stretch of it ran through a value
     for (int32_t k = 0; k < n; ++k) {
-        const int32_t x = x0 + (n == 1 ? breite / 2 : k * breite / (n - 1));
-        const int32_t y = y0 + hoehe - std::min(w[k], max) * hoehe / max;
-        if (vx >= 0)
-            for (int32_t d = -1; d <= 1; ++d) Grafik_Linie(z, vx, vy + d, x, y + d, f);
-        vx = x;
-        vy = y;
-        if (!beschriften) continue;
+        const auto [x, y] = punkt(k);
         Grafik_Rechteck_Fuellen(z, x - 2, y - 2, 5, 5, farbe(15, 15, 15));
         char t[16];
         std::snprintf(t, sizeof t, "%d", w[k]);
@@ -459,11 +462,21 @@ int32_t knopf_klick(Menue_Icon* icon, uint32_t)
 }
 
 // Escape closes the window as its "Fertig" does: the event step's hook sees the key while the
-// window is up (the window is no modal layer that would take keys of its own).
-void taste_sehen(int32_t, int32_t, int32_t)
+// window is up (the window is no modal layer that would take keys of its own). So does a press
+// on the group column beside it: the window's layer held the groups, the continue icon and the
+// mailbox there under a barred pointer, and the manager had to find "Fertig" first. The hook
+// comes before the step looks for the icon, so that the same press reaches the group.
+bool links_gehalten = false;
+
+void taste_sehen(int32_t x, int32_t y, int32_t tasten)
 {
-    if (Win95_Eingabe.taste != VK_ESCAPE) return;
-    Win95_Eingabe.taste = -1;
+    const bool links = tasten == 1, neu = links && !links_gehalten;
+    links_gehalten = links;
+    if (Win95_Eingabe.taste == VK_ESCAPE) {
+        Win95_Eingabe.taste = -1;
+    } else if (!neu || x < SPIELER_DETAIL_FENSTER_RECHTS || y < SPIELER_DETAIL_FENSTER_OBEN) {
+        return;
+    }
     Spieler_Detailseite_Schliessen();
     Menue_Screen_Refresh(1, -1, -1, -1, -1);
 }
@@ -495,7 +508,8 @@ void Spieler_Detail_Fenster_Zeigen()
 {
     if (!liste.leer()) Menue_Icon_Liste_Entfernen(liste.data(), 0);
     liste.clear();
-    liste.push_back(icon(DF_HINTERGRUND, 1, 40, 600, 440, 20, hintergrund_zeichnen));
+    liste.push_back(icon(DF_HINTERGRUND, 1, SPIELER_DETAIL_FENSTER_OBEN, SPIELER_DETAIL_FENSTER_RECHTS - 1,
+                         480 - SPIELER_DETAIL_FENSTER_OBEN, 20, hintergrund_zeichnen));
     liste.push_back(icon(DF_PANEL, 5, 120, 440, 1, 21, panel_zeichnen));
     liste.push_back(icon(DF_SEITE, 5, 121, 440, 1, 21, seite_zeichnen));
     for (int32_t k = 0; k < 13; ++k) {
@@ -551,6 +565,8 @@ void Spieler_Detail_Fenster_Zeigen()
     }
     liste.push_back(Menue_Icon_Listenende());
     Menue_Icon_Liste_Hinzufuegen(liste.data());
+    // the press that opened the window is still held
+    links_gehalten = true;
     if (!Menue_Hook) Menue_Hook_Registrieren(taste_sehen, 0);
 }
 

@@ -20,6 +20,9 @@
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "competitions/programm_schriften.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_meldung.h"
+#include "graphics/grafik_printf.h"
 
 namespace {
 
@@ -45,6 +48,38 @@ protected:
         d->spiele_block = b;
         d->spieltag = spieltag;
         return b;
+    }
+    // Two match days of the league, the table over both: team 0 wins both (the first by
+    // `tore`:0), 1 one, 2 draws once, 3 loses twice.
+    Ligen_Tabelle_Inhalt zwei_spieltage(int32_t tore)
+    {
+        const int32_t b = liga(2);
+        ergebnis(b, 0, 0, 0, 1, tore, 0);
+        ergebnis(b, 0, 1, 2, 3, 1, 1);
+        ergebnis(b, 1, 0, 1, 3, 1, 0);
+        ergebnis(b, 1, 1, 0, 2, 3, 1);
+        zeigen(LIGA, 3);
+        Manager_Icon_Word_Data_Schreiben(1, LT_VON, 1);
+        Manager_Icon_Word_Data_Schreiben(1, LT_BIS, 2);
+        knoepfe[{1, LT_AKTUELL}] = 1;
+        Ligen_Tabelle_Inhalt p;
+        Ligen_Tabelle_Tabelle_Inhalt(&p);
+        return p;
+    }
+    // A cell's numbers without its layout codes (fixed digits, tabs), each code a space.
+    static std::string zahlen(const std::string& t)
+    {
+        std::string s;
+        for (size_t i = 0; i < t.size(); ++i) {
+            if (t[i] != '^') {
+                s += t[i];
+                continue;
+            }
+            const bool mit_zahl = t.compare(i, 3, "^fe") != 0;
+            i += mit_zahl ? 6 : 2;
+            s += ' ';
+        }
+        return s;
     }
     static std::string texte(const Ligen_Tabelle_Inhalt& p)
     {
@@ -97,18 +132,8 @@ TEST_F(TabellenPanes, ATwoLeggedRoundShowsItsSecondLegsOnceAFirstLegHasAResult)
 
 TEST_F(TabellenPanes, DetailsAddGapRowsAndTwoColumnsSplitTheRows)
 {
-    const int32_t b = liga(2);
-    // Team 0 wins both, 1 one, 2 draws once, 3 loses twice: points 6, 3, 1, 1.
-    ergebnis(b, 0, 0, 0, 1, 2, 0);
-    ergebnis(b, 0, 1, 2, 3, 1, 1);
-    ergebnis(b, 1, 0, 1, 3, 1, 0);
-    ergebnis(b, 1, 1, 0, 2, 3, 1);
-    zeigen(LIGA, 3);
-    Manager_Icon_Word_Data_Schreiben(1, LT_VON, 1);
-    Manager_Icon_Word_Data_Schreiben(1, LT_BIS, 2);
-    knoepfe[{1, LT_AKTUELL}] = 1;
-    Ligen_Tabelle_Inhalt p;
-    Ligen_Tabelle_Tabelle_Inhalt(&p);
+    // points 6, 3, 1, 1
+    Ligen_Tabelle_Inhalt p = zwei_spieltage(2);
     EXPECT_NE(p.kopf.find("Tabelle vom  1 bis  2. Spieltag"), std::string::npos) << p.kopf;
     // the columns' headings over their cells
     for (const char* spalte : {"Spiele", "  S      U      N  ", "Torverh.", "Tordiff.", "Punkte", "Tendenz"})
@@ -165,9 +190,9 @@ TEST_F(TabellenPanes, AFinalTableViewWithoutArchiveShowsTheEternalTable)
     // each row's won, drawn and lost games are the eternal table's own counts: one game, one result
     int32_t reihen = 0, sieger = 0;
     for (const Ligen_Tabelle_Zelle& z : p.zellen) {
-        if (z.x != 214) continue;
+        if (z.x != 194) continue;
         int32_t sun[3] = {-1, -1, -1};
-        ASSERT_EQ(std::sscanf(z.text.c_str(), "%d %d %d", &sun[0], &sun[1], &sun[2]), 3) << z.text;
+        ASSERT_EQ(std::sscanf(zahlen(z.text).c_str(), "%d %d %d", &sun[0], &sun[1], &sun[2]), 3) << z.text;
         EXPECT_EQ(sun[0] + sun[1] + sun[2], 1) << z.text;
         sieger += sun[0];
         ++reihen;
@@ -376,7 +401,8 @@ TEST_F(TabellenPanes, ForecastNationOrderAndCompetitionsWithoutTable)
     for (size_t k = 0; k + 4 < p.zellen.size(); ++k)
         if (p.zellen[k].text == "Team 0" && ++gefunden) {
             int32_t s = 0, u = 0, n = 0;
-            ASSERT_EQ(std::sscanf(p.zellen[k + 2].text.c_str(), "%d %d %d", &s, &u, &n), 3) << p.zellen[k + 2].text;
+            ASSERT_EQ(std::sscanf(zahlen(p.zellen[k + 2].text).c_str(), "%d %d %d", &s, &u, &n), 3)
+                << p.zellen[k + 2].text;
             EXPECT_EQ(s + u + n, 6) << p.zellen[k + 2].text;
         }
     EXPECT_EQ(gefunden, 1) << texte(p);
@@ -549,6 +575,145 @@ TEST_F(TabellenPanes, WithTheProgramsFontsPlacesTitlesAndDatesStandClear)
                 EXPECT_EQ(Ligen_Tabelle_Filter_Text(verein, [](const char* t) { return Font_Text_Breite(Font(9), t); }, f.w - 6),
                           std::string("nur ") + verein);
         }
+}
+
+// With the program's fonts every number of a row stands under its heading, as drawn: games under
+// "Spiele", won, drawn and lost under "S U N", the goals under "Torverh.", the difference under
+// "Tordiff." (it once followed the goals, under "Torverh." too) and the points under "Punkte".
+struct Tinte {
+    std::string text;
+    int32_t x1, x2;
+};
+std::vector<Tinte> tinte;
+
+TEST_F(TabellenPanes, EveryNumberOfARowStandsUnderItsHeading)
+{
+    const Programm_Schriften schriften("tabellen_spalten");
+    ASSERT_TRUE(schriften.bereit());
+    // two-digit goals and differences of both signs
+    const Ligen_Tabelle_Inhalt p = zwei_spieltage(12);
+    Rastport* rp = Grafik_Bitmap_Anlegen(640, 40, 16);
+    ASSERT_NE(rp, nullptr);
+    Grafik_Text_Hook_Setzen([](const Grafik_Text_Lauf& l) {
+        tinte.push_back({std::string(l.text, size_t(l.laenge)), l.x1, l.x2});
+    });
+    auto drucken = [&](const std::string& t, int32_t x, int32_t font) {
+        tinte.clear();
+        Grafik_Printf(rp, Font(font), "%s", x, 20, t.c_str());
+        return tinte;
+    };
+    const std::vector<Tinte> kopf = drucken(p.kopf, 0, 9);
+    auto spanne = [&](const char* name) {
+        for (const Tinte& t : kopf)
+            if (t.text.find(name) != std::string::npos) return std::pair{t.x1, t.x2};
+        ADD_FAILURE() << name << " in " << p.kopf;
+        return std::pair{0, 0};
+    };
+    // each column's numbers in the row's cells after the name, left to right
+    const std::vector<std::pair<int32_t, int32_t>> spalten = {
+        spanne("Spiele"), spanne("  S  "), spanne("  S  "), spanne("  S  "), spanne("Torverh."), spanne("Tordiff."), spanne("Punkte")};
+    int32_t reihen = 0;
+    for (size_t k = 0; k < p.zellen.size(); ++k) {
+        if (p.zellen[k].text.rfind("^fb0006^tr0014", 0) != 0) continue;
+        std::vector<Tinte> zahlen;
+        for (size_t c = k; c < k + 4 && c < p.zellen.size(); ++c)
+            for (const Tinte& t : drucken(p.zellen[c].text, p.zellen[c].x, 4))
+                if (t.x2 > t.x1) zahlen.push_back(t);
+        ASSERT_EQ(zahlen.size(), spalten.size()) << p.zellen[k + 3].text;
+        ++reihen;
+        for (size_t z = 0; z < zahlen.size(); ++z) {
+            auto [links, rechts] = spalten[z];
+            // "S", "U" and "N" share one heading: each number under its third of it
+            if (z >= 1 && z <= 3) {
+                const int32_t drittel = (rechts - links) / 3;
+                links += int32_t(z - 1) * drittel;
+                rechts = links + drittel;
+            }
+            const int32_t mitte = (zahlen[z].x1 + zahlen[z].x2) / 2;
+            EXPECT_GE(mitte, links) << zahlen[z].text << " in column " << z;
+            EXPECT_LE(mitte, rechts) << zahlen[z].text << " in column " << z;
+        }
+    }
+    EXPECT_EQ(reihen, 4) << texte(p);
+    Grafik_Text_Hook_Setzen(nullptr);
+    Grafik_Bitmap_Freigeben(rp);
+}
+
+// With details each club's strength stands on its own line under its name, clear of the name's
+// ink and of the own club's underline (nine pixels below, it ran into both).
+TEST_F(TabellenPanes, TheStrengthLinesOfTheFixturesStandClearUnderTheNames)
+{
+    const Programm_Schriften schriften("tabellen_staerke");
+    ASSERT_TRUE(schriften.bereit());
+    const int32_t b = liga(1);
+    ergebnis(b, 0, 0, 0, 1, 2, 1);
+    ergebnis(b, 0, 1, 2, 3, 0, 0);
+    // team 1, the acting manager's, is underlined; names with descenders
+    std::strcpy(T_Fix[0].name, "Heidinghausen");
+    std::strcpy(T_Fix[1].name, "Tannolfeld");
+    zeigen(LIGA, 1);
+    knoepfe[{1, LT_PAARUNGEN_DETAILS}] = 1;
+    Ligen_Tabelle_Inhalt p;
+    Ligen_Tabelle_Paarungen_Inhalt(&p, false);  // one column: the rows one under the other
+    knoepfe[{1, LT_PAARUNGEN_DETAILS}] = 0;
+    Rastport* rp = Grafik_Bitmap_Anlegen(640, 120, 16);
+    ASSERT_NE(rp, nullptr);
+    struct Zeile {
+        int32_t x, oben, unten, grundlinie;
+        std::string text;
+    };
+    static std::vector<Zeile> tinten;
+    static int32_t grundlinie = 0;
+    tinten.clear();
+    Grafik_Text_Hook_Setzen([](const Grafik_Text_Lauf& l) {
+        if (l.x2 > l.x1) tinten.push_back({l.x1, l.y1, l.y2, grundlinie, l.ganz});
+    });
+    for (const Ligen_Tabelle_Zelle& z : p.zellen) {
+        grundlinie = z.y + 20;
+        Grafik_Printf(rp, Font(z.font), "^c%05d%s", z.x, grundlinie, int(z.farbe), z.text.c_str());
+    }
+    Grafik_Text_Hook_Setzen(nullptr);
+    Grafik_Bitmap_Freigeben(rp);
+    int32_t staerken = 0, naechste = 0;
+    for (const Zeile& s : tinten) {
+        if (s.text.find("Stärke") == std::string::npos) continue;
+        ++staerken;
+        for (const Zeile& n : tinten)
+            if (n.text.find("Stärke") == std::string::npos && std::abs(n.x - s.x) < 30 && n.oben < s.oben) {
+                // the own club's underline lies two rows below the name's baseline
+                EXPECT_GT(s.oben, n.unten) << n.text << " / " << s.text;
+                EXPECT_GT(s.oben, n.grundlinie + 2) << n.text << " / " << s.text;
+            } else if (std::abs(n.x - s.x) < 30 && n.oben > s.oben) {
+                ++naechste;
+                EXPECT_GT(n.oben, s.unten) << s.text << " / the next row's " << n.text;
+            }
+    }
+    EXPECT_EQ(staerken, 4) << texte(p);
+    EXPECT_GT(naechste, 0);
+}
+
+// "Sieger" lists the competition's past winners under its own heading instead of leaving the
+// season's table standing; before the first winner the pane says there is no table yet.
+TEST_F(TabellenPanes, TheWinnersButtonListsThePastWinners)
+{
+    liga(1);
+    zeigen(LIGA, 1);
+    knoepfe[{1, LT_AKTUELL}] = 1;
+    knoepfe[{1, LT_SIEGER}] = 1;
+    Ligen_Tabelle_Inhalt p;
+    Ligen_Tabelle_Tabelle_Inhalt(&p);
+    EXPECT_EQ(texte(p), "Für diesen Wettbewerb gibt es noch keine Tabelle.|");
+    const int32_t saison = Kalender_Get_Datum_Heute().jahr;
+    Spiele_Set_Wettbewerb_Sieger(LIGA, 2, saison, 3, 0, 0);
+    Ligen_Tabelle_Tabelle_Inhalt(&p);
+    knoepfe[{1, LT_SIEGER}] = 0;
+    EXPECT_EQ(p.kopf.rfind("^ubHistorische Sieger im Wettbewerb \"", 0), 0u) << p.kopf;
+    const std::string t = texte(p);
+    EXPECT_NE(t.find(std::to_string(saison) + ":"), std::string::npos) << t;
+    EXPECT_NE(t.find(T_Fix[2].name), std::string::npos) << t;
+    EXPECT_EQ(t.find("Tabelle"), std::string::npos) << t;
+    ASSERT_EQ(p.treffer.size(), 1u);
+    EXPECT_EQ(p.treffer[0].team, 2);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "common/capture.h"
 #include "common/fern_server.h"
 #include "competitions/knopf_hook.h"
+#include "competitions/ligen_tabelle.h"
 #include "competitions/ligen_teamvergleich.h"
 #include "competitions/spiele_welt.h"
 #include "database/manager.h"
@@ -216,4 +217,14 @@ TEST(TeamvergleichSkala, TheColumnsStayBetweenTheScales)
     // the short names of neighbouring columns stand on different rows, whatever the clubs' order
     for (int32_t p = 0; p + 1 < 20; ++p) EXPECT_NE(Ligen_Teamvergleich_Name_Y(p), Ligen_Teamvergleich_Name_Y(p + 1)) << p;
     EXPECT_LE(Ligen_Teamvergleich_Name_Y(1), 448);  // above the buttons at the foot
+    // A column's four letters of the own club keep the codes that end its bold and underline:
+    // cut after four characters, "^bb^" once left the shared font bold for every later text.
+    auto vier = [](const char* name) {
+        return Ligen_Tabelle_Namen_Kuerzen(name, [](const std::string&, const std::string& t) { return t.size() > 4; });
+    };
+    EXPECT_EQ(vier("^bb^ubTannolfe.^be^ue"), "^bb^ubTann^be^ue");
+    EXPECT_EQ(vier("Grünenh."), std::string("Grünenh.").substr(0, 4));
+    EXPECT_EQ(vier("^bb^ubSV^be^ue"), "^bb^ubSV^be^ue");
+    // pictures before and after the letters stay whole, their numbers included
+    EXPECT_EQ(vier("^bb^ub^gll0012Tannolfe.^gnk0x0000abcd^be^ue"), "^bb^ub^gll0012Tann^gnk0x0000abcd^be^ue");
 }

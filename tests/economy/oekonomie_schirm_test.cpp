@@ -495,3 +495,70 @@ TEST_F(SchirmTest, ASpaceWithoutIncomeIsFreeWhateverSponsorItKept)
     for (const Gedruckt& g : texte_von(2126)) info += g.text + "|";
     EXPECT_NE(info.find("vermietet an"), std::string::npos) << info;
 }
+
+// The information box keeps its lines inside: a free space's offers with the count and price at
+// its right edge and the partner's name before them (the price once ran out of the box), a
+// rented space's long partner name over two lines.
+TEST_F(SchirmTest, OffersAndContractsStayInsideTheInformationBox)
+{
+    Werbung_Team_Daten d = daten(manager[0]);
+    for (int32_t k = 0; k < WERBUNG_FLAECHEN; ++k) {
+        d.sponsor[k] = 0;
+        d.betrag[k] = 0.0f;
+    }
+    ASSERT_TRUE(Werbung_Team_Ablegen(manager[0], d));
+    const int32_t kat = Werbung_Flaeche_Kategorie(15);
+    for (int32_t s = 0; s < 4; ++s) angebot(s, kat, uint8_t(9 - s));
+    for (int32_t s = 0; s < 4; ++s) Werbepartner_Tabelle[s].preis[kat] = 396856.0f;
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG), 1);
+    klick(2107 + 15);
+    const Menue_Icon* kasten = Menue_Screen_Icon_Aus_Nummer(2126);
+    ASSERT_NE(kasten, nullptr);
+    int32_t preise = 0;
+    for (const Gedruckt& g : texte_von(2126)) {
+        EXPECT_LE(g.x + Font_Text_Breite(Font(11), g.text.c_str()), kasten->x + kasten->breite - 2) << g.text;
+        preise += g.text.find(" mal ") != std::string::npos;
+    }
+    EXPECT_GE(preise, 4);
+    // a rented space: a long partner's name with its mood goes on over a second line
+    std::snprintf(Werbepartner_Tabelle[3].name, sizeof Werbepartner_Tabelle[3].name, "%s", "Versicherung Sicherhafen");
+    d.sponsor[1] = 3;
+    d.betrag[1] = 5000.0f;
+    ASSERT_TRUE(Werbung_Team_Ablegen(manager[0], d));
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN), 1);
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_WERBUNG), 1);
+    klick(2107 + 1);
+    kasten = Menue_Screen_Icon_Aus_Nummer(2126);
+    ASSERT_NE(kasten, nullptr);
+    std::string info;
+    for (const Gedruckt& g : texte_von(2126)) {
+        EXPECT_LE(g.x + Font_Text_Breite(Font(11), g.text.c_str()), kasten->x + kasten->breite - 2) << g.text;
+        info += g.text + "|";
+    }
+    EXPECT_NE(info.find("vermietet an"), std::string::npos) << info;
+    EXPECT_NE(info.find("zufrieden"), std::string::npos) << info;
+}
+
+// The wealth panel: a sum of eight digits follows its label after a space instead of reaching
+// back onto it from the amounts' right edge.
+TEST_F(SchirmTest, TheWealthStandsClearOfItsLabelHoweverLarge)
+{
+    for (const int32_t geld : {600000, 12345678}) {
+        ASSERT_TRUE(Bank_Konto_Einrichten(manager[0], geld, 0));
+        ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN), 1);
+        ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_ANLAGEN), 1);
+        int32_t gefunden = 0;
+        for (const Gedruckt& g : texte_von(2040)) {
+            const size_t l = g.text.find("Ihr Vermögen:");
+            if (l == std::string::npos) continue;
+            ++gefunden;
+            const std::string rest = g.text.substr(l + std::strlen("Ihr Vermögen:"));
+            const int32_t label = Font_Text_Breite(Font(11), "Ihr Vermögen:");
+            if (rest.rfind("^tr0138", 0) == 0)
+                EXPECT_LE(label + 3, 138 - Font_Text_Breite(Font(11), rest.c_str() + 7)) << g.text;
+            else
+                EXPECT_EQ(rest.rfind(" ", 0), 0u) << g.text;
+        }
+        EXPECT_EQ(gefunden, 1) << geld;
+    }
+}

@@ -1,5 +1,6 @@
 // The stadium screen's rules: what an order builds and demolishes, the renovation answers, the
 // price rockers and the top-surcharge switches and texts.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -169,4 +170,22 @@ TEST(StadionPlan, TheTwentyTwoAreasLieInThePictureApartAndCoverEverySlot)
     }
     for (int32_t s = 0; s < STADION_SLOTS; ++s) EXPECT_TRUE(slot[s]) << s;
     EXPECT_EQ(masten, 4);
+}
+
+// The events page lists the club's messages by their day, the latest first, though a message
+// for a later day (a farewell at the season's turn) was written before the days between.
+TEST_F(StadionSchirm, TheEventsPageListsTheLatestDayFirstWhateverTheOrderOfWriting)
+{
+    auto senden = [](int32_t tag, const char* text) {
+        Aktueller_Tag = tag;
+        return News_Senden(-1, 3, -1, 4, nullptr, "%s", text);
+    };
+    const int32_t abschied = senden(430, "Abschied");
+    const int32_t frueh = senden(405, "früh");
+    const int32_t spaet = senden(420, "spät");
+    const int32_t auch_spaet = senden(420, "auch spät");
+    const int32_t fremd = News_Senden(-1, 4, -1, 4, nullptr, "anderer Verein");
+    ASSERT_GE(std::min({abschied, frueh, spaet, auch_spaet, fremd}), 0);
+    EXPECT_EQ(Stadion_Ereignisse_Neueste_Zuerst(3), (std::vector<int32_t>{abschied, auch_spaet, spaet, frueh}));
+    EXPECT_EQ(Stadion_Ereignisse_Neueste_Zuerst(4), std::vector<int32_t>{fremd});
 }

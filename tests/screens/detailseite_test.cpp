@@ -9,7 +9,9 @@
 #include "database/manager.h"
 #include "database/spieler.h"
 #include "screens/screens_hilfe.h"
+#include "platform/os/os_intern.h"
 #include "screens/spieler_detail.h"
+#include "toolkit/event.h"
 #include "toolkit/icon.h"
 #include "toolkit/screen.h"
 
@@ -210,6 +212,39 @@ TEST_F(Detailseite, FertigSchliesstUndDerSchirmDarunterKommtWieder)
     EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(907));
     EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(923));
     Menue_Icon_Liste_Entfernen(darunter, 0);
+}
+
+// A group button of the column beside the window takes the first press: the window closes and
+// the group opens, where the window's layer once barred the column until "Fertig".
+int32_t gruppe_geklickt = 0;
+
+TEST_F(Detailseite, EinGruppenknopfNebenDemFensterNimmtDenErstenKlick)
+{
+    static Menue_Icon gruppe[2] = {Menue_Icon_Vorlage(704, -1, 0, 602, 245, 34, 18, 5, 255), Menue_Icon_Listenende()};
+    gruppe[0].klick = [](Menue_Icon*, uint32_t) { return ++gruppe_geklickt, 0; };
+    Menue_Icon_Liste_Hinzufuegen(gruppe);
+    ASSERT_TRUE(Spieler_Detailseite_Oeffnen(EIGEN, 5, -1, false));
+    Spieler_Detail_Fenster_Zeigen();
+    auto schritt = [](int32_t x, int32_t y, bool links) {
+        Os_Input_Set_Mouse(x, y);
+        Os_Input_Set_Buttons(links, false);
+        Menue_Icons_Check(-1);
+    };
+    // a press inside the window leaves it open
+    schritt(300, 250, false);
+    schritt(300, 250, true);
+    schritt(300, 250, false);
+    EXPECT_TRUE(Spieler_Detailseite_Ist_Offen());
+    // the pointer comes to the group, rests, presses once
+    for (int k = 0; k < 2; ++k) schritt(618, 254, false);
+    schritt(618, 254, true);
+    schritt(618, 254, false);
+    EXPECT_FALSE(Spieler_Detailseite_Ist_Offen());
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(907));
+    EXPECT_EQ(gruppe_geklickt, 1);
+    Menue_Aktuelles_Icon = nullptr;
+    Menue_Icon_Liste_Entfernen(gruppe, 0);
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(704));
 }
 
 }  // namespace
