@@ -17,9 +17,9 @@
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_wappen.h"
 #include "match/spielfeld.h"
+#include "matchview/lineup/aufstellung.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen.h"
-#include "network/netz.h"
 #include "platform/maus.h"
 #include "platform/resfile.h"
 
@@ -77,7 +77,7 @@ Spielfeld_Record* wechsel_ziel(const Spielszenen_Fenster* f, int32_t spiel)
 int32_t zeilen_farbe(const Spielszenen_Fenster* f, int32_t team, int32_t spiel)
 {
     int32_t c = Grafik_Farbe(15, 15, 15);
-    if (team == Netz_Get_Eigenes_Team()) c = Grafik_Farbe(10, 10, 16);
+    if (team == Screen_Eigenes_Team()) c = Grafik_Farbe(10, 10, 16);
     if (spiel > 0 && spiel == f->spiel) c = Grafik_Farbe(14, 14, 0);
     if (spiel > 0) {
         const Spielfeld_Record* r = Spielszenen_Record_Von(spiel);
@@ -290,7 +290,7 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
             const auto farbe = [&](int32_t tm) {
                 if (unter && wechsel_ziel(f, spiel)) return Grafik_Farbe(16, 16, 0);
                 if (eigenes) return Grafik_Farbe(14, 14, 0);
-                return tm == Netz_Get_Eigenes_Team() ? Grafik_Farbe(10, 10, 16) : Grafik_Farbe(15, 15, 15);
+                return tm == Screen_Eigenes_Team() ? Grafik_Farbe(10, 10, 16) : Grafik_Farbe(15, 15, 15);
             };
             std::snprintf(text, sizeof text, "^c%05d^tl%04d%s %s^c%05d^tl%04d-^tl%04d%s %s^tr%04d^fb0007%d:%d^fe", int(farbe(sp->heim)), 13,
                           "", team_name(sp->heim), int(farbe(sp->gast)), 144, 165, "", team_name(sp->gast), 334, int(sp->heim_tore),

@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "competitions/spiele_tabelle.h"
+#include "gameflow/globals.h"
+#include "graphics/grafik_farbe.h"
 #include "graphics/font.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
+#include "network/netz.h"
 #include "network/signal_welt.h"
 
 namespace {
@@ -106,6 +109,32 @@ TEST_F(Tabellenpanel, TheResultsFootClosesAtItsOwnRightEnd)
     EXPECT_EQ(f.tabelle_offen, 1);
     klick(237 + 5);
     EXPECT_EQ(f.tabelle_offen, 0);
+}
+
+TEST_F(Tabellenpanel, TheOwnClubIsTheServersManagersInALoneGame)
+{
+    // A lone game runs as a server with its own manager: its club is the server's, whatever
+    // club a client login record names.
+    static std::vector<std::string> texte;
+    Spielszenen_Set_Text_Hook([](int32_t, int32_t, const char* t) { texte.emplace_back(t); });
+    const uint32_t rolle = Netz_Rolle;
+    const int32_t server = Server_Team, login = Netz_Get_Eigenes_Team();
+    Netz_Rolle = 3;
+    Server_Team = 2;
+    Netz_Set_Eigenes_Team(3);
+    bild(0, 0, 0);
+    Netz_Rolle = rolle;
+    Server_Team = server;
+    Netz_Set_Eigenes_Team(login);
+    Spielszenen_Set_Text_Hook(nullptr);
+    char blau[8], weiss[8];
+    std::snprintf(blau, sizeof blau, "^c%05d", int(Grafik_Farbe(10, 10, 16)));
+    std::snprintf(weiss, sizeof weiss, "^c%05d", int(Grafik_Farbe(15, 15, 15)));
+    // the title and the heads, then the places: the window's game, club 2's, club 3's
+    ASSERT_EQ(texte.size(), 5u);
+    EXPECT_EQ(texte[3].rfind(blau, 0), 0u) << texte[3];
+    EXPECT_EQ(texte[4].rfind(weiss, 0), 0u) << texte[4];
+    texte.clear();
 }
 
 TEST_F(Tabellenpanel, CrestsRefreshAndDragLimits)
