@@ -34,10 +34,11 @@ Zustand z;
 
 constexpr int32_t KNOPF_X[8] = {2, 85, 159, 232, 2, 79, 152, 225};
 constexpr int32_t KNOPF_Y[8] = {54, 54, 54, 54, 76, 76, 76, 76};
-constexpr int32_t TAB[8] = {49, 128, 203, 279, 46, 121, 196, 274};
 constexpr int32_t SPUR_X = 7, SPUR_Y = 122, SPUR_B = 211, SPUR_H = 11, REGLER_WEG = 189;
 constexpr int32_t SCHLIESSEN_X = 288, SCHLIESSEN_Y = 109, TITEL_H = 14;
 constexpr int32_t RAND = 5, RECHTS = 606, UNTEN = 475, TITEL_FONT = 10;
+// the room a value text leaves on either side inside its button
+constexpr int32_t WERT_RAND = 2;
 
 Rastport* bild(int32_t id)
 {
@@ -140,10 +141,16 @@ void Spielszenen_Taktik_Einstellungen_Bei(Rastport* seite, Spielszenen_Fenster* 
         }
         break;
     }
+    // Each value stands centred on its own button, whose picture is narrower than the room the
+    // original columns gave it: a text centred between the buttons ran over the frame.
     for (int32_t t = 0; t < 8; ++t) {
         const int32_t v = std::min<int32_t>(block[ANW_TAKTIK + 8 * s + t], 2);
-        if (Font_Record* fo = Font(9); seite && fo)
-            Grafik_Printf(seite, fo, "^c%05d^tz%04d%s", x, y + (t < 4 ? 73 : 94), int(weiss), int(TAB[t]), Taktik_Wert_Texte[3 * t + v]);
+        int32_t bw = 0, bh = 0;
+        groesse(SZ_TAKTIK_KNOPF + t, &bw, &bh);
+        char wert[32], format[32];
+        Spielszenen_Text_Kuerzen(wert, sizeof wert, Taktik_Wert_Texte[3 * t + v], 9, bw - 2 * WERT_RAND);
+        std::snprintf(format, sizeof format, "^c%%05d^tz%04d%%s", int(KNOPF_X[t] + bw / 2));
+        drucken(seite, 9, format, x, y + (t < 4 ? 73 : 94), weiss, wert);
     }
 
     int32_t cw = 0, ch = 0;
