@@ -611,6 +611,17 @@ const char* zweite_zeile(int32_t heim, int32_t gast)
                         Team_String(TEAM_NAME_WAPPEN, land[1], nullptr, 0), staerke(gast));
 }
 
+// The games list's columns: the dash between the names at 126, the score right-aligned at 309
+// (room for "10:10" in its fixed advance of 7), and a gap before each.
+constexpr int32_t LISTE_STRICH = 126, LISTE_STAND = 309, LISTE_STAND_BREITE = 5 * 7, LISTE_LUECKE = 3;
+
+// Where the away name starts: after the dash and its two blanks.
+int32_t gast_x()
+{
+    Font_Record* f = Font(liste_font());
+    return LISTE_STRICH + (f ? Font_Text_Breite_Mit_Tabs(f, "-  ") : 12);
+}
+
 void spiele_liste(Rastport* feld)
 {
     const int32_t weiss = farbe(15, 15, 15);
@@ -625,10 +636,11 @@ void spiele_liste(Rastport* feld)
         if (!m) continue;
         const int32_t heim = m->heim, gast = m->gast;
         const int32_t y = erste + i * z.masse.zeile;
-        // The names carry their crests.
-        const char* kopf = Temp_Sprintf("^c%05d^tl%04d%s^tl%04d-  %s", weiss, 2,
-                                        Team_String(TEAM_NAME_WAPPEN, heim, nullptr, 0), 126,
-                                        Team_String(TEAM_NAME_WAPPEN, gast, nullptr, 0));
+        // The names carry their crests; each ends before the next column: the home name before
+        // the dash, the away name before the score.
+        const std::string h = Spielansicht_Name_In_Breite(heim, liste_font(), LISTE_STRICH - 2 - LISTE_LUECKE);
+        const std::string g = Spielansicht_Name_In_Breite(gast, liste_font(), LISTE_STAND - LISTE_STAND_BREITE - LISTE_LUECKE - gast_x());
+        const char* kopf = Temp_Sprintf("^c%05d^tl%04d%s^tl%04d-  %s", weiss, 2, h.c_str(), LISTE_STRICH, g.c_str());
         const Spiele_Spiel* hin = nullptr;
         if (rueckspiel) {
             const int32_t h = Spiele_Get_Hinspiel(z.spiele[i + 1]);

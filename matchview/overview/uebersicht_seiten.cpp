@@ -1,8 +1,10 @@
 #include "matchview/overview/uebersicht_seiten.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "database/team.h"
+#include "graphics/font.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_zeichnen.h"
 #include "match/pitch/spielfeld_objekt.h"
@@ -90,4 +92,24 @@ Spielansicht_Statistik Spielansicht_Statistik_Texte(const Spielfeld_Record* r)
                                         Team_String(TEAM_KURZNAME, int32_t(r->team[s]), nullptr, 0), anteil[s], '%');
     }
     return t;
+}
+
+std::string Spielansicht_Name_In_Breite(int32_t team, int32_t font, int32_t breite)
+{
+    if (team < 0 || team >= Team_Anzahl) return "";
+    const char* voll = Team_String(TEAM_NAME_WAPPEN, team, nullptr, 0);
+    std::string s = voll ? voll : "";
+    const char* roh = Team_String(TEAM_NAME_ROH, team, nullptr, 0);
+    const std::string name = roh ? roh : "";
+    Font_Record* f = Font(font);
+    const size_t stelle = name.empty() ? std::string::npos : s.find(name);
+    if (!f || stelle == std::string::npos) return s;
+    // only the name shortens, and a full stop marks the cut; crest and marks around it stay whole
+    const std::string vor = s.substr(0, stelle), nach = s.substr(stelle + name.size());
+    const auto passt = [&](const std::string& n) { return Font_Text_Breite_Mit_Tabs(f, (vor + n + nach).c_str()) <= breite; };
+    if (passt(name)) return s;
+    std::string n = name;
+    while (!n.empty() && !passt(n + ".")) n.pop_back();
+    while (!n.empty() && (n.back() == ' ' || n.back() == '.')) n.pop_back();
+    return vor + (n.empty() ? n : n + ".") + nach;
 }
