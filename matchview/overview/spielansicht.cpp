@@ -891,6 +891,15 @@ void spielstand_zeigen()
     z.obj[O_STAND].v.dirty = 1;
 }
 
+// The game page's radar on the screen; in the header's own pixels it starts at x 163.
+constexpr int32_t SPIEL_RADAR_X = 293, SPIEL_RADAR_Y = 77;
+
+int32_t text_breite(int32_t font, const char* t)
+{
+    Font_Record* f = Font(font);
+    return f ? Font_Text_Breite_Mit_Tabs(f, t) : 0;
+}
+
 void team_kasten(int32_t o, int32_t team, bool gast, uint32_t zuschauer)
 {
     objekt_zuruecksetzen(o);
@@ -909,14 +918,23 @@ void team_kasten(int32_t o, int32_t team, bool gast, uint32_t zuschauer)
     const char* liga = Team_Liga_Name(team);
     const char* ort = gast ? "Gast" : "Heim";
     const char* punkte = gast ? "(gelbe Punkte)" : "(rote Punkte)";
+    // The radar stands right of the home box's texts and the clock over the start of the away
+    // box: a name ends before them, and the spectators' line says "Zusch." (as the live view's
+    // score panel does) where the whole word does not fit.
+    const Objekt& uhr = z.obj[O_SPIEL_UHR];
+    const int32_t rechts = std::min(w, SPIEL_RADAR_X - z.obj[O_SPIEL_KOPF].v.x) - 3;
+    const int32_t raum = gast ? w - 52 - (uhr.v.x + uhr.v.w - z.obj[O_GAST].v.x + 3) : rechts - 53;
+    const std::string n = Spielansicht_Kuerzen("", name ? name : "", "", FONT_NAMEN, raum);
+    const char* zeile = Temp_Sprintf("%s, %u Zuschauer", ort, zuschauer);
+    if (text_breite(FONT_KLEIN, zeile) > (gast ? w - 52 : rechts - 53)) zeile = Temp_Sprintf("%s, %u Zusch.", ort, zuschauer);
     if (!gast) {
-        text(b, FONT_NAMEN, 0, 24, Temp_Sprintf("^c%05d^tl0053%s", grau, name));
-        text(b, FONT_KLEIN, 0, 34, Temp_Sprintf("^c%05d^tl0053%s, %u Zuschauer", grau, ort, zuschauer));
+        text(b, FONT_NAMEN, 0, 24, Temp_Sprintf("^c%05d^tl0053%s", grau, n.c_str()));
+        text(b, FONT_KLEIN, 0, 34, Temp_Sprintf("^c%05d^tl0053%s", grau, zeile));
         text(b, FONT_KLEIN, 0, 44, Temp_Sprintf("^c%05d^tl0053%s", grau, punkte));
         text(b, FONT_KLEIN, 0, 57, Temp_Sprintf("^c%05d^tl0013%s", grau, liga ? liga : ""));
     } else {
-        text(b, FONT_NAMEN, 0, 24, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 52, name));
-        text(b, FONT_KLEIN, 0, 34, Temp_Sprintf("^c%05d^tr%04d%s, %u Zuschauer", grau, w - 52, ort, zuschauer));
+        text(b, FONT_NAMEN, 0, 24, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 52, n.c_str()));
+        text(b, FONT_KLEIN, 0, 34, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 52, zeile));
         text(b, FONT_KLEIN, 0, 44, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 52, punkte));
         text(b, FONT_KLEIN, 0, 57, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 13, liga ? liga : ""));
     }
@@ -1286,7 +1304,7 @@ int32_t Spielansicht_Frame(Spielfeld_Steuerung_Block* st, int32_t minute)
         const bool laeuft = !st->pause && !st->spieltag_beendet;
         if (laeuft || z.radar_spiel != Spielansicht_Spiel) {
             z.radar_spiel = Spielansicht_Spiel;
-            radar(record_pitch(Spielansicht_Spiel), ziel, 293, 77);
+            radar(record_pitch(Spielansicht_Spiel), ziel, SPIEL_RADAR_X, SPIEL_RADAR_Y);
             spielstand_zeigen();
         }
         // A game in the background reports no event on its record: its match record's count

@@ -94,6 +94,18 @@ Spielansicht_Statistik Spielansicht_Statistik_Texte(const Spielfeld_Record* r)
     return t;
 }
 
+std::string Spielansicht_Kuerzen(const std::string& vor, const std::string& text, const std::string& nach, int32_t font,
+                                 int32_t breite)
+{
+    Font_Record* f = Font(font);
+    const auto passt = [&](const std::string& t) { return !f || Font_Text_Breite_Mit_Tabs(f, (vor + t + nach).c_str()) <= breite; };
+    if (passt(text)) return vor + text + nach;
+    std::string t = text;
+    while (!t.empty() && !passt(t + ".")) t.pop_back();
+    while (!t.empty() && (t.back() == ' ' || t.back() == '.')) t.pop_back();
+    return vor + (t.empty() ? t : t + ".") + nach;
+}
+
 std::string Spielansicht_Name_In_Breite(int32_t team, int32_t font, int32_t breite)
 {
     if (team < 0 || team >= Team_Anzahl) return "";
@@ -101,15 +113,8 @@ std::string Spielansicht_Name_In_Breite(int32_t team, int32_t font, int32_t brei
     std::string s = voll ? voll : "";
     const char* roh = Team_String(TEAM_NAME_ROH, team, nullptr, 0);
     const std::string name = roh ? roh : "";
-    Font_Record* f = Font(font);
     const size_t stelle = name.empty() ? std::string::npos : s.find(name);
-    if (!f || stelle == std::string::npos) return s;
-    // only the name shortens, and a full stop marks the cut; crest and marks around it stay whole
-    const std::string vor = s.substr(0, stelle), nach = s.substr(stelle + name.size());
-    const auto passt = [&](const std::string& n) { return Font_Text_Breite_Mit_Tabs(f, (vor + n + nach).c_str()) <= breite; };
-    if (passt(name)) return s;
-    std::string n = name;
-    while (!n.empty() && !passt(n + ".")) n.pop_back();
-    while (!n.empty() && (n.back() == ' ' || n.back() == '.')) n.pop_back();
-    return vor + (n.empty() ? n : n + ".") + nach;
+    if (stelle == std::string::npos) return s;
+    // only the name shortens; crest and marks around it stay whole
+    return Spielansicht_Kuerzen(s.substr(0, stelle), name, s.substr(stelle + name.size()), font, breite);
 }

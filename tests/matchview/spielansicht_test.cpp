@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "competitions/wettbewerb.h"
+#include "database/team.h"
+#include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_filter.h"
@@ -145,6 +148,43 @@ TEST_F(Uebersicht_Tag, OpensOnTheManagersCompetitionListsItsGamesAndOpensAGame)
     EXPECT_EQ(Spielansicht_Seite, 0);
     EXPECT_EQ(Spielansicht_Get_Knopf(5)->zustand, SPIELANSICHT_NORMAL);
     EXPECT_FALSE(texte.empty());
+}
+
+// The game page's team boxes: long names end before the radar (home) and the clock over the
+// away box's start, and the spectators' line stays inside its box.
+TEST_F(Uebersicht_Tag, TheGamePagesTeamTextsStayInsideTheirBoxes)
+{
+    ASSERT_EQ(frame(), 1);
+    int32_t spiele[SPIELTAG_TAGESLISTE];
+    ASSERT_TRUE(Spieltag_Get_Spiele(Spielansicht_Wettbewerb(), spiele));
+    const Spiele_Spiel* m = Spiele_Get_Spiel(spiele[1], 1);
+    ASSERT_NE(m, nullptr);
+    for (int32_t t : {int32_t(m->heim), int32_t(m->gast)}) std::snprintf(T_Fix[t].name, sizeof T_Fix[t].name, "%s", "Borussia Oberkirchhause");
+    const Spielansicht_Liste_Stand l = Spielansicht_Get_Liste();
+    texte.clear();
+    klick(300, l.oben + 13 + l.zeile / 2);
+    ASSERT_EQ(Spielansicht_Seite, 1);
+    const int32_t heim_w = UEBERSICHT_BILD_MASSE[0x62d - UEBERSICHT_BILD_ERSTES].breite;
+    const int32_t gast_w = UEBERSICHT_BILD_MASSE[0x62e - UEBERSICHT_BILD_ERSTES].breite;
+    const int32_t uhr_w = UEBERSICHT_BILD_MASSE[0x62c - UEBERSICHT_BILD_ERSTES].breite;
+    const auto breite = [](int32_t font, const std::string& t) { return Font_Text_Breite_Mit_Tabs(Font(font), t.c_str()); };
+    int32_t gesehen = 0;
+    for (const std::string& t : texte) {
+        const bool name = t.find("Borussia") != std::string::npos, zuschauer = t.find("Zusch") != std::string::npos;
+        if (!name && !zuschauer) continue;
+        const int32_t font = name ? 7 : 9;
+        ++gesehen;
+        if (t.find("^tl0053") != std::string::npos) {
+            EXPECT_LE(breite(font, t), std::min(heim_w, 293 - 130) - 3) << t;
+        } else {
+            const size_t tr = t.find("^tr");
+            ASSERT_NE(tr, std::string::npos) << t;
+            const int32_t links = std::stoi(t.substr(tr + 3, 4)) - breite(font, t.substr(tr + 7));
+            EXPECT_GE(links, name ? uhr_w + 3 : 0) << t;
+            EXPECT_EQ(std::stoi(t.substr(tr + 3, 4)), gast_w - 52) << t;
+        }
+    }
+    EXPECT_EQ(gesehen, 4);
 }
 
 TEST_F(Uebersicht_Tag, ButtonsFollowTheDayAndTheKeyGPausesOnce)
