@@ -31,6 +31,9 @@ constexpr int32_t WAPPEN_SLOTS = 128, KOPF_H = 36, FUSS_H = 38;
 constexpr int32_t RECHTS = 606, UNTEN = 475;
 // the compact block's small font; the ticker line's box and a gap above it
 constexpr int32_t KLEIN = 11, TICKER_FREI = 18 + 2;
+// The floating table's name column: under its head, clear of the 12-pixel crest at 48, and the
+// games' column after it.
+constexpr int32_t TABELLE_NAME = 62, TABELLE_SPIELE = 166;
 
 struct Panel {
     bool zieht = false;
@@ -248,8 +251,8 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
     if (seite && fuss) Grafik_Blit_Transparent(fuss, 0, 0, int32_t(fuss->width), int32_t(fuss->height), seite, x - 5, y + body);
 
     if (tabelle) {
-        std::snprintf(text, sizeof text, "^c%05d^tl%04d%s^tl%04d%s^tz%04d%s^tz%04d%s^tz%04d%s", int(Grafik_Farbe(15, 15, 15)), 44, "", 62,
-                      "Verein", 174, "Sp.", 196, "Pkt.", 240, "Torverh.");
+        std::snprintf(text, sizeof text, "^c%05d^tl%04d%s^tl%04d%s^tz%04d%s^tz%04d%s^tz%04d%s", int(Grafik_Farbe(15, 15, 15)), 44, "",
+                      TABELLE_NAME, "Verein", 174, "Sp.", 196, "Pkt.", 240, "Torverh.");
     } else {
         std::snprintf(text, sizeof text, "^c%05d^tl%04d%s^tl%04d%s^tz%04d%s", int(Grafik_Farbe(15, 15, 15)), 44, "Heimmannschaft", 171,
                       "Gastmannschaft", 320, "Spielstand");
@@ -280,8 +283,11 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
             const int32_t s = t->platz[k];
             char vorher[16] = "-";
             if (t->vorher[k] >= 0) std::snprintf(vorher, sizeof vorher, "%d", int(t->vorher[k] + 1));
+            // the name starts right of its crest, under the column's head, and ends before the games
+            char name[64];
+            Spielszenen_Text_Kuerzen(name, sizeof name, team_name(team), 9, TABELLE_SPIELE - TABELLE_NAME - 3);
             std::snprintf(text, sizeof text, "^c%05d%d.^tl%04d(%s)^tl%04d%s^tl%04d%d^tl%04d%d^tr%04d^fb0007%d:%d^fe", int(c), int(k + 1), 20, vorher,
-                          56, team_name(team), 166, int(t->spiele[0][s]), 186, int(t->punkte[0][s]), 250, int(t->tore[0][s]),
+                          TABELLE_NAME, name, TABELLE_SPIELE, int(t->spiele[0][s]), 186, int(t->punkte[0][s]), 250, int(t->tore[0][s]),
                           int(t->gegentore[0][s]));
             drucken(seite, text, x, by);
             Spielszenen_Wappen_Klein_Zeichnen(team, x + (unter ? 47 : 48), by - 10);

@@ -137,6 +137,33 @@ TEST_F(Tabellenpanel, TheOwnClubIsTheServersManagersInALoneGame)
     texte.clear();
 }
 
+// The floating table's names start right of their crests, under the head "Verein", and end
+// before the games' column, however long a club's name is.
+TEST_F(Tabellenpanel, TheTablesNamesStandBesideTheirCrests)
+{
+    static std::vector<std::string> texte;
+    Spielszenen_Set_Text_Hook([](int32_t, int32_t, const char* t) { texte.emplace_back(t); });
+    signal_welt::Vereine vereine(4);
+    const std::string lang = "Borussia Oberkirchhause";
+    std::snprintf(vereine.fix[1].name, sizeof vereine.fix[1].name, "%s", lang.c_str());
+    bild(0, 0, 0);
+    Spielszenen_Set_Text_Hook(nullptr);
+    ASSERT_EQ(texte.size(), 5u);
+    EXPECT_NE(texte[1].find("^tl0062Verein"), std::string::npos) << texte[1];
+    char puffer[64];
+    for (size_t k = 2; k < texte.size(); ++k) {
+        const size_t a = texte[k].find("^tl0062"), b = texte[k].find("^tl0166");
+        ASSERT_TRUE(a != std::string::npos && b != std::string::npos && a < b) << texte[k];
+        const std::string name = texte[k].substr(a + 7, b - a - 7);
+        // the crest covers 48 to 59 of the row
+        EXPECT_LE(Spielszenen_Text_Kuerzen(puffer, sizeof puffer, name.c_str(), 9, 1 << 20), 166 - 62 - 3) << name;
+        if (k == 2) {
+            EXPECT_EQ(lang.rfind(name, 0), 0u) << name;
+        }
+    }
+    texte.clear();
+}
+
 TEST_F(Tabellenpanel, CrestsRefreshAndDragLimits)
 {
     for (int32_t team = 0; team < 128; ++team) EXPECT_EQ(Spielszenen_Wappen_Klein_Zeichnen(team, 0, 0), team);
