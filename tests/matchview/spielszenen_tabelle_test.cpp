@@ -52,6 +52,20 @@ protected:
         for (auto& r : rec) r.reset();
     }
     int32_t bild(int32_t mx, int32_t my, int32_t tasten) { return Spielszenen_Tabelle_Bei(nullptr, &f, t.get(), nullptr, mx, my, tasten); }
+    // The texts of one frame with club 1 named as long as a club's name may be, club 2 short.
+    static inline const std::string LANG = "Borussia Oberkirchhause";
+    std::vector<std::string> texte_mit_langem_namen()
+    {
+        static std::vector<std::string> texte;
+        texte.clear();
+        Spielszenen_Set_Text_Hook([](int32_t, int32_t, const char* t) { texte.emplace_back(t); });
+        signal_welt::Vereine vereine(4);
+        std::snprintf(vereine.fix[1].name, sizeof vereine.fix[1].name, "%s", LANG.c_str());
+        std::snprintf(vereine.fix[2].name, sizeof vereine.fix[2].name, "%s", "FC Ost");
+        bild(0, 0, 0);
+        Spielszenen_Set_Text_Hook(nullptr);
+        return texte;
+    }
     void zeile_klicken(int32_t k)
     {
         const int32_t x = Spielszenen_Tabelle_X, y = Spielszenen_Tabelle_Y;
@@ -141,13 +155,7 @@ TEST_F(Tabellenpanel, TheOwnClubIsTheServersManagersInALoneGame)
 // before the games' column, however long a club's name is.
 TEST_F(Tabellenpanel, TheTablesNamesStandBesideTheirCrests)
 {
-    static std::vector<std::string> texte;
-    Spielszenen_Set_Text_Hook([](int32_t, int32_t, const char* t) { texte.emplace_back(t); });
-    signal_welt::Vereine vereine(4);
-    const std::string lang = "Borussia Oberkirchhause";
-    std::snprintf(vereine.fix[1].name, sizeof vereine.fix[1].name, "%s", lang.c_str());
-    bild(0, 0, 0);
-    Spielszenen_Set_Text_Hook(nullptr);
+    const std::vector<std::string> texte = texte_mit_langem_namen();
     ASSERT_EQ(texte.size(), 5u);
     EXPECT_NE(texte[1].find("^tl0062Verein"), std::string::npos) << texte[1];
     char puffer[64];
@@ -158,10 +166,9 @@ TEST_F(Tabellenpanel, TheTablesNamesStandBesideTheirCrests)
         // the crest covers 48 to 59 of the row
         EXPECT_LE(Spielszenen_Text_Kuerzen(puffer, sizeof puffer, name.c_str(), 9, 1 << 20), 166 - 62 - 3) << name;
         if (k == 2) {
-            EXPECT_EQ(lang.rfind(name, 0), 0u) << name;
+            EXPECT_EQ(LANG.rfind(name, 0), 0u) << name;
         }
     }
-    texte.clear();
 }
 
 TEST_F(Tabellenpanel, CrestsRefreshAndDragLimits)
@@ -189,15 +196,9 @@ TEST_F(Tabellenpanel, CrestsRefreshAndDragLimits)
 
 TEST_F(Tabellenpanel, TheCompactBlocksNamesEndBeforeTheirNextColumn)
 {
-    static std::vector<std::string> texte;
-    Spielszenen_Set_Text_Hook([](int32_t, int32_t, const char* t) { texte.emplace_back(t); });
-    signal_welt::Vereine vereine(4);
-    const std::string lang = "Borussia Oberkirchhause";
-    std::snprintf(vereine.fix[1].name, sizeof vereine.fix[1].name, "%s", lang.c_str());
-    std::snprintf(vereine.fix[2].name, sizeof vereine.fix[2].name, "%s", "FC Ost");
     f.tabelle_kompakt = 1;
-    bild(0, 0, 0);
-    Spielszenen_Set_Text_Hook(nullptr);
+    const std::vector<std::string> texte = texte_mit_langem_namen();
+    const std::string& lang = LANG;
     ASSERT_EQ(texte.size(), 4u);  // the title, then a row per place
     // the name between its tab and the points' tab, as wide as the small font draws it
     auto name = [](const std::string& zeile) {
@@ -211,7 +212,6 @@ TEST_F(Tabellenpanel, TheCompactBlocksNamesEndBeforeTheirNextColumn)
     EXPECT_LT(gekuerzt.size(), lang.size());
     EXPECT_LE(Spielszenen_Text_Kuerzen(puffer, sizeof puffer, gekuerzt.c_str(), font, 1 << 20), 88 - 14 - 4);
     EXPECT_EQ(name(texte[2]), "FC Ost");
-    texte.clear();
 }
 
 TEST_F(Tabellenpanel, TheCompactResultsLeaveTheTickerLineFree)
