@@ -93,6 +93,17 @@ int32_t Spielszenen_Text_Kuerzen(char* out, uint32_t groesse, const char* text, 
     return w;
 }
 
+int32_t Spielszenen_Titel_Verein(char* name, uint32_t groesse, const char* verein, const char* rest, int32_t gross, int32_t klein,
+                                 int32_t platz)
+{
+    char ganz[160], teil[96];
+    std::snprintf(ganz, sizeof ganz, "%s%s", verein ? verein : "", rest ? rest : "");
+    const int32_t font = Spielszenen_Text_Kuerzen(teil, sizeof teil, ganz, gross, 1 << 20) > platz ? klein : gross;
+    const int32_t w = Spielszenen_Text_Kuerzen(teil, sizeof teil, rest, font, 1 << 20);
+    Spielszenen_Text_Kuerzen(name, groesse, verein, font, platz - w);
+    return font;
+}
+
 void Spielszenen_Kasten_Abdunkeln(const Spielszenen_Fenster*, int32_t x, int32_t y, int32_t w, int32_t h)
 {
     Rastport* p = seite();

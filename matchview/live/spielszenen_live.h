@@ -154,6 +154,11 @@ uint16_t Spielszenen_Panel_Farbe();
 // The text in out (groesse bytes), cut at its end until it is at most `breite` pixels wide in the
 // font of that slot (7 pixels a character while the font is not loaded); its width.
 int32_t Spielszenen_Text_Kuerzen(char* out, uint32_t groesse, const char* text, int32_t font, int32_t breite);
+// A panel's title of a club's name and a rest (", ... wählen"), `platz` pixels at most: in the
+// font `gross`, else in `klein`, and where even that is too wide the name is cut. The font is
+// returned, the name to print goes to `name`.
+int32_t Spielszenen_Titel_Verein(char* name, uint32_t groesse, const char* verein, const char* rest, int32_t gross, int32_t klein,
+                                 int32_t platz);
 // The width a club's name may take in the header of a window of that size level (its small
 // font is the narrowest there is): what lies between its crest and the clock or the spectators.
 int32_t Spielszenen_Kopf_Breite(int32_t groesse);

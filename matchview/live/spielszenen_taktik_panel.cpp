@@ -112,13 +112,8 @@ void Spielszenen_Taktik_Einstellungen_Bei(Rastport* seite, Spielszenen_Fenster* 
     const char* verein = int32_t(r->team[s]) < Team_Anzahl ? Team_String(TEAM_NAME, int32_t(r->team[s]), nullptr, 0) : nullptr;
     // the title ends inside the panel: a long club name takes the smaller font, and is cut only
     // where even that is too wide
-    char titel[96], ganz[96], name[64];
-    std::snprintf(titel, sizeof titel, "%s: Taktik-Einstellungen", verein ? verein : "");
-    const int32_t platz = pw - 54 - 6;
-    int32_t font = TITEL_FONT;
-    if (Spielszenen_Text_Kuerzen(ganz, sizeof ganz, titel, font, 1 << 20) > platz) font = 9;
-    const int32_t rest = Spielszenen_Text_Kuerzen(titel, sizeof titel, ": Taktik-Einstellungen", font, pw);
-    Spielszenen_Text_Kuerzen(name, sizeof name, verein ? verein : "", font, platz - rest);
+    char name[64];
+    const int32_t font = Spielszenen_Titel_Verein(name, sizeof name, verein, ": Taktik-Einstellungen", TITEL_FONT, 9, pw - 54 - 6);
     drucken(seite, font, "^c%05d%s: Taktik-Einstellungen", x + 54, y + 26, weiss, name);
     drucken(seite, 4, "^c%05d^tz00180^tz006425^tz011150^tz015775^tz0205100", x + 1, y + 115, weiss);
     drucken(seite, 9, "^c%05d^tl0227Einsatz", x, y + 130, weiss);
