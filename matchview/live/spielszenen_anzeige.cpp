@@ -213,6 +213,19 @@ void Spielszenen_Fenster_Ticker_Loeschen(Spielszenen_Fenster* f)
     f->ticker_zeit = f->record->frame_zeit - 4000u;
 }
 
+void Spielszenen_Warte_Hinweis(Spielszenen_Fenster* f, const Spielfeld_Steuerung_Block* st)
+{
+    if (!f || !f->record || !st) return;
+    const bool hinweis = std::strcmp(f->ticker, SPIELSZENEN_WARTE_TEXT) == 0;
+    if (f->record->spielende != 2 || st->spieltag_beendet) {
+        // the next half has kicked off (or the day is over): the note goes at once
+        if (hinweis) Spielszenen_Fenster_Ticker_Loeschen(f);
+        return;
+    }
+    // an event's line keeps its seconds
+    if (hinweis || Spielszenen_Ticker_Zeilen(f, nullptr, nullptr) == 0) Spielszenen_Fenster_Ticker_Setzen(f, SPIELSZENEN_WARTE_TEXT);
+}
+
 int32_t Spielszenen_Ticker_Zeilen(const Spielszenen_Fenster* f, char* eins, char* zwei)
 {
     if (!f || !f->record) return 0;

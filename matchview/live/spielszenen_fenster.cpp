@@ -621,6 +621,7 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
         Spielszenen_Nummern_Zeichnen(&f, r);
         Spielszenen_Spieler_Zeichen(&f, r);
         if (Spielszenen_Ereignis_Ticker(&f)) Spielszenen_Fenster_Ticker_Setzen(&f, Spielszenen_Ticker_Puffer());
+        Spielszenen_Warte_Hinweis(&f, &Spielfeld_Steuerung);
         Spielszenen_Ticker_Zeichnen(&f);
         f.anweisungen_erlaubt = f.seite >= 0 && Spielfeld_Steuerung.anweisungen_erlaubt ? 1 : 0;
     }

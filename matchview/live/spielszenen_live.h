@@ -165,6 +165,11 @@ int32_t Spielszenen_Kopf_Breite(int32_t groesse);
 void Spielszenen_Fenster_Ticker_Setzen(Spielszenen_Fenster* f, const char* text);
 void Spielszenen_Fenster_Ticker_Loeschen(Spielszenen_Fenster* f);
 void Spielszenen_Ticker_Zeichnen(Spielszenen_Fenster* f);
+// While the window's game stands still at the end of a half or of the match and the day's other
+// games still play on, its ticker line says so (once an event's line has had its seconds): the
+// pitch is empty but for the referee, and the clock stands, until the day goes on or ends.
+inline constexpr const char* SPIELSZENEN_WARTE_TEXT = "Die anderen Spiele laufen noch...";
+void Spielszenen_Warte_Hinweis(Spielszenen_Fenster* f, const Spielfeld_Steuerung_Block* st);
 // The ticker's lines as drawn: 0 hidden, 1 or 2; the line texts (256 bytes each).
 int32_t Spielszenen_Ticker_Zeilen(const Spielszenen_Fenster* f, char* eins, char* zwei);
 int32_t Spielszenen_Ereignis_Ticker(Spielszenen_Fenster* f);
