@@ -34,6 +34,8 @@ constexpr int32_t KLEIN = 11, TICKER_FREI = 18 + 2;
 // The floating table's name column: under its head, clear of the 12-pixel crest at 48, and the
 // games' column after it.
 constexpr int32_t TABELLE_NAME = 62, TABELLE_SPIELE = 166;
+// The compact table's name column, clear of a two-digit place ("18.").
+constexpr int32_t KOMPAKT_NAME = 18;
 
 struct Panel {
     bool zieht = false;
@@ -192,9 +194,9 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
             const int32_t by = ky + 8 * (k + 2);
             if (tabelle) {
                 const int32_t s = t->platz[k];
-                Spielszenen_Text_Kuerzen(a, sizeof a, team_name(t->team[s]), klein, 88 - 14 - 4);
+                Spielszenen_Text_Kuerzen(a, sizeof a, team_name(t->team[s]), klein, 88 - KOMPAKT_NAME - 4);
                 std::snprintf(text, sizeof text, "^c%05d%d.^tl%04d%s^tl%04d%d^tr%04d^fb0004%d:%d^fe",
-                              int(zeilen_farbe(f, t->team[s], t->tagesspiel[s])), int(k + 1), 14, a, 88, int(t->punkte[0][s]), 136,
+                              int(zeilen_farbe(f, t->team[s], t->tagesspiel[s])), int(k + 1), KOMPAKT_NAME, a, 88, int(t->punkte[0][s]), 136,
                               int(t->tore[0][s]), int(t->gegentore[0][s]));
             } else {
                 const Spiele_Spiel* sp = Spiele_Get_Spiel(tagesspiele[k + 1], 0);

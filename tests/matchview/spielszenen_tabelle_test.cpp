@@ -202,7 +202,7 @@ TEST_F(Tabellenpanel, TheCompactBlocksNamesEndBeforeTheirNextColumn)
     ASSERT_EQ(texte.size(), 4u);  // the title, then a row per place
     // the name between its tab and the points' tab, as wide as the small font draws it
     auto name = [](const std::string& zeile) {
-        const size_t a = zeile.find("^tl0014") + 7, b = zeile.find("^tl0088");
+        const size_t a = zeile.find("^tl0018") + 7, b = zeile.find("^tl0088");
         return a < b && b != std::string::npos ? zeile.substr(a, b - a) : std::string("?");
     };
     char puffer[64];
@@ -210,7 +210,9 @@ TEST_F(Tabellenpanel, TheCompactBlocksNamesEndBeforeTheirNextColumn)
     const std::string gekuerzt = name(texte[1]);
     EXPECT_EQ(lang.rfind(gekuerzt, 0), 0u) << texte[1];
     EXPECT_LT(gekuerzt.size(), lang.size());
-    EXPECT_LE(Spielszenen_Text_Kuerzen(puffer, sizeof puffer, gekuerzt.c_str(), font, 1 << 20), 88 - 14 - 4);
+    EXPECT_LE(Spielszenen_Text_Kuerzen(puffer, sizeof puffer, gekuerzt.c_str(), font, 1 << 20), 88 - 18 - 4);
+    // an 18-club league's two-digit places end before the names
+    EXPECT_LE(Spielszenen_Text_Kuerzen(puffer, sizeof puffer, "18.", font, 1 << 20), 18 - 2);
     EXPECT_EQ(name(texte[2]), "FC Ost");
 }
 
