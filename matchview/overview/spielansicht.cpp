@@ -924,16 +924,18 @@ void team_kasten(int32_t o, int32_t team, bool gast, uint32_t zuschauer)
     const Objekt& uhr = z.obj[O_SPIEL_UHR];
     const int32_t rechts = std::min(w, SPIEL_RADAR_X - z.obj[O_SPIEL_KOPF].v.x) - 3;
     const int32_t raum = gast ? w - 52 - (uhr.v.x + uhr.v.w - z.obj[O_GAST].v.x + 3) : rechts - 53;
-    const std::string n = Spielansicht_Kuerzen("", name ? name : "", "", FONT_NAMEN, raum);
+    // a name too wide for the names' font is shown whole in the small one where that fits
+    const int32_t name_font = text_breite(FONT_NAMEN, name ? name : "") <= raum ? FONT_NAMEN : FONT_KLEIN;
+    const std::string n = Spielansicht_Kuerzen("", name ? name : "", "", name_font, raum);
     const char* zeile = Temp_Sprintf("%s, %u Zuschauer", ort, zuschauer);
     if (text_breite(FONT_KLEIN, zeile) > (gast ? w - 52 : rechts - 53)) zeile = Temp_Sprintf("%s, %u Zusch.", ort, zuschauer);
     if (!gast) {
-        text(b, FONT_NAMEN, 0, 24, Temp_Sprintf("^c%05d^tl0053%s", grau, n.c_str()));
+        text(b, name_font, 0, 24, Temp_Sprintf("^c%05d^tl0053%s", grau, n.c_str()));
         text(b, FONT_KLEIN, 0, 34, Temp_Sprintf("^c%05d^tl0053%s", grau, zeile));
         text(b, FONT_KLEIN, 0, 44, Temp_Sprintf("^c%05d^tl0053%s", grau, punkte));
         text(b, FONT_KLEIN, 0, 57, Temp_Sprintf("^c%05d^tl0013%s", grau, liga ? liga : ""));
     } else {
-        text(b, FONT_NAMEN, 0, 24, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 52, n.c_str()));
+        text(b, name_font, 0, 24, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 52, n.c_str()));
         text(b, FONT_KLEIN, 0, 34, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 52, zeile));
         text(b, FONT_KLEIN, 0, 44, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 52, punkte));
         text(b, FONT_KLEIN, 0, 57, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 13, liga ? liga : ""));

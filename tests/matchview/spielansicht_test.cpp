@@ -35,7 +35,12 @@ void maus(int32_t* x, int32_t* y, int32_t* t)
     *t = maus_tasten;
 }
 std::vector<std::string> texte;
-void merken(int32_t, int32_t, int32_t, const char* t) { texte.emplace_back(t ? t : ""); }
+std::vector<int32_t> schriften;  // the font of each text
+void merken(int32_t font, int32_t, int32_t, const char* t)
+{
+    texte.emplace_back(t ? t : "");
+    schriften.push_back(font);
+}
 int32_t popups = 0;
 int32_t popup(Menue_Kontextmenue*) { return ++popups, 1; }
 
@@ -48,6 +53,7 @@ protected:
         Spieltag_Welt::SetUp();
         maus_x = maus_y = maus_tasten = 0;
         texte.clear();
+        schriften.clear();
         popups = 0;
         Spielansicht_Set_Maus_Hook(maus);
         Spielansicht_Set_Text_Hook(merken);
@@ -162,6 +168,7 @@ TEST_F(Uebersicht_Tag, TheGamePagesTeamTextsStayInsideTheirBoxes)
     for (int32_t t : {int32_t(m->heim), int32_t(m->gast)}) std::snprintf(T_Fix[t].name, sizeof T_Fix[t].name, "%s", "Borussia Oberkirchhause");
     const Spielansicht_Liste_Stand l = Spielansicht_Get_Liste();
     texte.clear();
+    schriften.clear();
     klick(300, l.oben + 13 + l.zeile / 2);
     ASSERT_EQ(Spielansicht_Seite, 1);
     const int32_t heim_w = UEBERSICHT_BILD_MASSE[0x62d - UEBERSICHT_BILD_ERSTES].breite;
@@ -169,10 +176,11 @@ TEST_F(Uebersicht_Tag, TheGamePagesTeamTextsStayInsideTheirBoxes)
     const int32_t uhr_w = UEBERSICHT_BILD_MASSE[0x62c - UEBERSICHT_BILD_ERSTES].breite;
     const auto breite = [](int32_t font, const std::string& t) { return Font_Text_Breite_Mit_Tabs(Font(font), t.c_str()); };
     int32_t gesehen = 0;
-    for (const std::string& t : texte) {
+    for (size_t i = 0; i < texte.size(); ++i) {
+        const std::string& t = texte[i];
         const bool name = t.find("Borussia") != std::string::npos, zuschauer = t.find("Zusch") != std::string::npos;
         if (!name && !zuschauer) continue;
-        const int32_t font = name ? 7 : 9;
+        const int32_t font = schriften[i];
         ++gesehen;
         if (t.find("^tl0053") != std::string::npos) {
             EXPECT_LE(breite(font, t), std::min(heim_w, 293 - 130) - 3) << t;
