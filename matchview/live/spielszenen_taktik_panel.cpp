@@ -136,8 +136,8 @@ void Spielszenen_Taktik_Einstellungen_Bei(Rastport* seite, Spielszenen_Fenster* 
         }
         break;
     }
-    // Each value stands centred on its own button, whose picture is narrower than the room the
-    // original columns gave it: a text centred between the buttons ran over the frame.
+    // Each value stands centred on its own button: centred on fixed columns between the buttons,
+    // a long value ran over its button's frame.
     for (int32_t t = 0; t < 8; ++t) {
         const int32_t v = std::min<int32_t>(block[ANW_TAKTIK + 8 * s + t], 2);
         int32_t bw = 0, bh = 0;
