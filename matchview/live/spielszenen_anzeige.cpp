@@ -99,6 +99,17 @@ int32_t Spielszenen_Text_Kuerzen(char* out, uint32_t groesse, const char* text, 
     return w;
 }
 
+int32_t Spielszenen_Titel_Verein(char* name, uint32_t groesse, const char* verein, const char* rest, int32_t gross, int32_t klein,
+                                 int32_t platz)
+{
+    char ganz[160], teil[96];
+    std::snprintf(ganz, sizeof ganz, "%s%s", verein ? verein : "", rest ? rest : "");
+    const int32_t font = Spielszenen_Text_Kuerzen(teil, sizeof teil, ganz, gross, 1 << 20) > platz ? klein : gross;
+    const int32_t w = Spielszenen_Text_Kuerzen(teil, sizeof teil, rest, font, 1 << 20);
+    Spielszenen_Text_Kuerzen(name, groesse, verein, font, platz - w);
+    return font;
+}
+
 void Spielszenen_Kasten_Abdunkeln(const Spielszenen_Fenster*, int32_t x, int32_t y, int32_t w, int32_t h)
 {
     Rastport* p = seite();
@@ -206,6 +217,19 @@ void Spielszenen_Fenster_Ticker_Loeschen(Spielszenen_Fenster* f)
 {
     if (!f || !f->record) return;
     f->ticker_zeit = f->record->frame_zeit - 4000u;
+}
+
+void Spielszenen_Warte_Hinweis(Spielszenen_Fenster* f, const Spielfeld_Steuerung_Block* st)
+{
+    if (!f || !f->record || !st) return;
+    const bool hinweis = std::strcmp(f->ticker, SPIELSZENEN_WARTE_TEXT) == 0;
+    if (f->record->spielende != 2 || st->spieltag_beendet) {
+        // the next half has kicked off (or the day is over): the note goes at once
+        if (hinweis) Spielszenen_Fenster_Ticker_Loeschen(f);
+        return;
+    }
+    // an event's line keeps its seconds
+    if (hinweis || Spielszenen_Ticker_Zeilen(f, nullptr, nullptr) == 0) Spielszenen_Fenster_Ticker_Setzen(f, SPIELSZENEN_WARTE_TEXT);
 }
 
 int32_t Spielszenen_Ticker_Zeilen(const Spielszenen_Fenster* f, char* eins, char* zwei)

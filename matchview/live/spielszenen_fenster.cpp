@@ -14,6 +14,7 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/font.h"
 #include "match/spielfeld.h"
+#include "matchview/lineup/aufstellung.h"
 #include "matchview/lineup/screen.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/live/spielszenen_szenerie.h"
@@ -620,6 +621,7 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
         Spielszenen_Nummern_Zeichnen(&f, r);
         Spielszenen_Spieler_Zeichen(&f, r);
         if (Spielszenen_Ereignis_Ticker(&f)) Spielszenen_Fenster_Ticker_Setzen(&f, Spielszenen_Ticker_Puffer());
+        Spielszenen_Warte_Hinweis(&f, &Spielfeld_Steuerung);
         Spielszenen_Ticker_Zeichnen(&f);
         f.anweisungen_erlaubt = f.seite >= 0 && Spielfeld_Steuerung.anweisungen_erlaubt ? 1 : 0;
     }
@@ -632,7 +634,7 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
         const int32_t seite = Spielszenen_Spielstand_Zeichnen(ziel, &f);
         Spielszenen_Seiten_Zeichen(ziel, &f, f.record);
         Spielszenen_Status_Zeichen(ziel, &f, &Spielfeld_Steuerung, replay);
-        if (seite >= 0 && int32_t(f.record->team[0]) == Netz_Get_Eigenes_Team() && seite != f.seite) {
+        if (seite >= 0 && int32_t(f.record->team[0]) == Screen_Eigenes_Team() && seite != f.seite) {
             f.seite = seite;
             Spielszenen_Kopfzeile_Erzeugen(&f);
         }

@@ -154,12 +154,22 @@ uint16_t Spielszenen_Panel_Farbe();
 // The text in out (groesse bytes), cut at its end until it is at most `breite` pixels wide in the
 // font of that slot (7 pixels a character while the font is not loaded); its width.
 int32_t Spielszenen_Text_Kuerzen(char* out, uint32_t groesse, const char* text, int32_t font, int32_t breite);
+// A panel's title of a club's name and a rest (", ... wählen"), `platz` pixels at most: in the
+// font `gross`, else in `klein`, and where even that is too wide the name is cut. The font is
+// returned, the name to print goes to `name`.
+int32_t Spielszenen_Titel_Verein(char* name, uint32_t groesse, const char* verein, const char* rest, int32_t gross, int32_t klein,
+                                 int32_t platz);
 // The width a club's name may take in the header of a window of that size level (its small
 // font is the narrowest there is): what lies between its crest and the clock or the spectators.
 int32_t Spielszenen_Kopf_Breite(int32_t groesse);
 void Spielszenen_Fenster_Ticker_Setzen(Spielszenen_Fenster* f, const char* text);
 void Spielszenen_Fenster_Ticker_Loeschen(Spielszenen_Fenster* f);
 void Spielszenen_Ticker_Zeichnen(Spielszenen_Fenster* f);
+// While the window's game stands still at the end of a half or of the match and the day's other
+// games still play on, its ticker line says so (once an event's line has had its seconds): the
+// pitch is empty but for the referee, and the clock stands, until the day goes on or ends.
+inline constexpr const char* SPIELSZENEN_WARTE_TEXT = "Die anderen Spiele laufen noch...";
+void Spielszenen_Warte_Hinweis(Spielszenen_Fenster* f, const Spielfeld_Steuerung_Block* st);
 // The ticker's lines as drawn: 0 hidden, 1 or 2; the line texts (256 bytes each).
 int32_t Spielszenen_Ticker_Zeilen(const Spielszenen_Fenster* f, char* eins, char* zwei);
 int32_t Spielszenen_Ereignis_Ticker(Spielszenen_Fenster* f);

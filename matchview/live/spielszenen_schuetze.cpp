@@ -78,6 +78,12 @@ void balken(Rastport* seite, int32_t x, int32_t y, int32_t wert, int32_t minimum
     if (w > 0) Grafik_Blit(p.balken[1], 0, 0, w, int32_t(p.balken[1]->height), seite, x, y);
 }
 
+void drucken(Rastport* seite, int32_t font, int32_t x, int32_t y, const char* text)
+{
+    Spielszenen_Text_Melden(x, y, text);
+    if (Font_Record* fo = Font(font); seite && fo) Grafik_Printf(seite, fo, "%s", x, y, text);
+}
+
 // A left press on the window's play, not on a panel over it, nor the press that chose a taker
 // and is still held.
 bool klick_auf_spiel(const Spielszenen_Fenster* f)
@@ -231,12 +237,18 @@ int32_t Spielszenen_Schuetze_Waehlen_Bei(Rastport* seite, Spielszenen_Fenster* f
         Grafik_Wappen_Laden(ResFile_Handles[0].handle, seite, seite->depth, team, x + 6, y - KOPF + 3, 1, 30, 30);
     Font_Record* fo = Font(9);
     const char* verein = team < Team_Anzahl ? Team_String(TEAM_NAME, team, nullptr, 0) : nullptr;
-    if (seite && fo) {
-        Grafik_Printf(seite, Font(10) ? Font(10) : fo, "^c%05d%s, %s wählen", x + 50, y - KOPF + 30, int(Grafik_Farbe(15, 15, 15)),
-                      verein ? verein : "", TITEL[art]);
-        Grafik_Printf(seite, fo, "^c%05d^tl%04d%s^tz%04d%s^tz%04d%s^tz%04d%s^tz%04d%s", x, y + 12, int(Grafik_Farbe(15, 15, 15)), 6,
-                      "Spielername", 102, "Position", 148, "Stärke", 204, "Nervenst.", 260, ART_NAME[art]);
+    char text[256];
+    {
+        // the title ends inside the panel, as the tactics panel's does
+        char rest[48], name[64];
+        std::snprintf(rest, sizeof rest, ", %s wählen", TITEL[art]);
+        const int32_t font = Spielszenen_Titel_Verein(name, sizeof name, verein, rest, Font(10) ? 10 : 9, 9, BREITE - 50 - 6);
+        std::snprintf(text, sizeof text, "^c%05d%s%s", int(Grafik_Farbe(15, 15, 15)), name, rest);
+        drucken(seite, font, x + 50, y - KOPF + 30, text);
     }
+    std::snprintf(text, sizeof text, "^c%05d^tl%04d%s^tz%04d%s^tz%04d%s^tz%04d%s^tz%04d%s", int(Grafik_Farbe(15, 15, 15)), 6,
+                  "Spielername", 102, "Position", 148, "Stärke", 204, "Nervenst.", 260, ART_NAME[art]);
+    drucken(seite, 9, x, y + 12, text);
     Spielszenen_Schuetzen_Spanne sp{};
     Spielszenen_Schuetzen_Spannen(r, s, &sp);
     int32_t gewaehlter = -1;
@@ -245,11 +257,18 @@ int32_t Spielszenen_Schuetze_Waehlen_Bei(Rastport* seite, Spielszenen_Fenster* f
         const int32_t zy = y + 2 * ZEILE + ZEILE * k;
         const bool unter = mx >= x && mx < x + BREITE && my >= zy && my < zy + ZEILE;
         const Spielfeld_Spieler& sp_ = r->spieler[slot];
+        {
+            // a long name ends before the position, centred at 100
+            const char* name = sp_.spnr >= 0 && sp_.spnr < Spieler_Anzahl ? Spieler_String(SP_NAME, sp_.spnr, nullptr, 0) : nullptr;
+            const char* g = GRUPPE[gruppe(sp_)];
+            char kurz[64], mass[8];
+            const int32_t gw = Spielszenen_Text_Kuerzen(mass, sizeof mass, g, 9, 1 << 20);
+            Spielszenen_Text_Kuerzen(kurz, sizeof kurz, name ? name : "", 9, 100 - gw / 2 - 3 - 6);
+            std::snprintf(text, sizeof text, "^c%05d^tl%04d%s^tz%04d%s^tr%04d%d^tr%04d%d^tr%04d%d", int(Spielszenen_Schuetze_Farbe(r, slot, art, unter)),
+                          6, kurz, 100, g, 144, int(sp_.wert_89), 200, nerven(sp_), 256, fertigkeit(sp_, art));
+            drucken(seite, 9, x, zy + 10, text);
+        }
         if (seite && fo) {
-            const char* name = sp_.spnr < Spieler_Anzahl ? Spieler_String(SP_NAME, sp_.spnr, nullptr, 0) : nullptr;
-            Grafik_Printf(seite, fo, "^c%05d^tl%04d%s^tz%04d%s^tr%04d%d^tr%04d%d^tr%04d%d", x, zy + 10,
-                          int(Spielszenen_Schuetze_Farbe(r, slot, art, unter)), 6, name ? name : "", 100, GRUPPE[gruppe(sp_)], 144,
-                          int(sp_.wert_89), 200, nerven(sp_), 256, fertigkeit(sp_, art));
             balken(seite, x + 146, zy + 3, sp_.wert_89, sp.minimum[0], sp.spanne[0]);
             balken(seite, x + 202, zy + 3, nerven(sp_), sp.minimum[4], sp.spanne[4]);
             const int32_t i = art == 0 ? 2 : art == 1 ? 1 : 3;

@@ -5,8 +5,8 @@
 #include "competitions/spiele.h"
 #include "match/spielfeld.h"
 #include "match/spieltag.h"
+#include "matchview/lineup/aufstellung.h"
 #include "matchview/live/spielszenen_live.h"
-#include "network/netz.h"
 #include "platform/mem.h"
 
 namespace {
@@ -17,7 +17,7 @@ std::vector<Spielszenen_Spielwahl_Eintrag> tagesfolge()
     std::vector<Spielszenen_Spielwahl_Eintrag> v;
     int32_t wettbewerbe[64];
     const int32_t n = Spieltag_Get_Wettbewerbe(wettbewerbe, 64);
-    const int32_t eigen = Netz_Get_Eigenes_Team();
+    const int32_t eigen = Screen_Eigenes_Team();
     for (int32_t w = 0; w < n; ++w) {
         int32_t spiele[SPIELTAG_TAGESLISTE] = {};
         if (!Spieltag_Get_Spiele(wettbewerbe[w], spiele, SPIELTAG_TAGESLISTE)) continue;

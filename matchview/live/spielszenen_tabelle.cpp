@@ -17,9 +17,9 @@
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_wappen.h"
 #include "match/spielfeld.h"
+#include "matchview/lineup/aufstellung.h"
 #include "matchview/live/spielszenen_live.h"
 #include "matchview/spielszenen.h"
-#include "network/netz.h"
 #include "platform/maus.h"
 #include "platform/resfile.h"
 
@@ -31,6 +31,11 @@ constexpr int32_t WAPPEN_SLOTS = 128, KOPF_H = 36, FUSS_H = 38;
 constexpr int32_t RECHTS = 606, UNTEN = 475;
 // the compact block's small font; the ticker line's box and a gap above it
 constexpr int32_t KLEIN = 11, TICKER_FREI = 18 + 2;
+// The floating table's name column: under its head, clear of the 12-pixel crest at 48, and the
+// games' column after it.
+constexpr int32_t TABELLE_NAME = 62, TABELLE_SPIELE = 166;
+// The compact table's name column, clear of a two-digit place ("18.").
+constexpr int32_t KOMPAKT_NAME = 18;
 
 struct Panel {
     bool zieht = false;
@@ -77,7 +82,7 @@ Spielfeld_Record* wechsel_ziel(const Spielszenen_Fenster* f, int32_t spiel)
 int32_t zeilen_farbe(const Spielszenen_Fenster* f, int32_t team, int32_t spiel)
 {
     int32_t c = Grafik_Farbe(15, 15, 15);
-    if (team == Netz_Get_Eigenes_Team()) c = Grafik_Farbe(10, 10, 16);
+    if (team == Screen_Eigenes_Team()) c = Grafik_Farbe(10, 10, 16);
     if (spiel > 0 && spiel == f->spiel) c = Grafik_Farbe(14, 14, 0);
     if (spiel > 0) {
         const Spielfeld_Record* r = Spielszenen_Record_Von(spiel);
@@ -189,9 +194,9 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
             const int32_t by = ky + 8 * (k + 2);
             if (tabelle) {
                 const int32_t s = t->platz[k];
-                Spielszenen_Text_Kuerzen(a, sizeof a, team_name(t->team[s]), klein, 88 - 14 - 4);
+                Spielszenen_Text_Kuerzen(a, sizeof a, team_name(t->team[s]), klein, 88 - KOMPAKT_NAME - 4);
                 std::snprintf(text, sizeof text, "^c%05d%d.^tl%04d%s^tl%04d%d^tr%04d^fb0004%d:%d^fe",
-                              int(zeilen_farbe(f, t->team[s], t->tagesspiel[s])), int(k + 1), 14, a, 88, int(t->punkte[0][s]), 136,
+                              int(zeilen_farbe(f, t->team[s], t->tagesspiel[s])), int(k + 1), KOMPAKT_NAME, a, 88, int(t->punkte[0][s]), 136,
                               int(t->tore[0][s]), int(t->gegentore[0][s]));
             } else {
                 const Spiele_Spiel* sp = Spiele_Get_Spiel(tagesspiele[k + 1], 0);
@@ -248,8 +253,8 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
     if (seite && fuss) Grafik_Blit_Transparent(fuss, 0, 0, int32_t(fuss->width), int32_t(fuss->height), seite, x - 5, y + body);
 
     if (tabelle) {
-        std::snprintf(text, sizeof text, "^c%05d^tl%04d%s^tl%04d%s^tz%04d%s^tz%04d%s^tz%04d%s", int(Grafik_Farbe(15, 15, 15)), 44, "", 62,
-                      "Verein", 174, "Sp.", 196, "Pkt.", 240, "Torverh.");
+        std::snprintf(text, sizeof text, "^c%05d^tl%04d%s^tl%04d%s^tz%04d%s^tz%04d%s^tz%04d%s", int(Grafik_Farbe(15, 15, 15)), 44, "",
+                      TABELLE_NAME, "Verein", 174, "Sp.", 196, "Pkt.", 240, "Torverh.");
     } else {
         std::snprintf(text, sizeof text, "^c%05d^tl%04d%s^tl%04d%s^tz%04d%s", int(Grafik_Farbe(15, 15, 15)), 44, "Heimmannschaft", 171,
                       "Gastmannschaft", 320, "Spielstand");
@@ -280,8 +285,11 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
             const int32_t s = t->platz[k];
             char vorher[16] = "-";
             if (t->vorher[k] >= 0) std::snprintf(vorher, sizeof vorher, "%d", int(t->vorher[k] + 1));
+            // the name starts right of its crest, under the column's head, and ends before the games
+            char name[64];
+            Spielszenen_Text_Kuerzen(name, sizeof name, team_name(team), 9, TABELLE_SPIELE - TABELLE_NAME - 3);
             std::snprintf(text, sizeof text, "^c%05d%d.^tl%04d(%s)^tl%04d%s^tl%04d%d^tl%04d%d^tr%04d^fb0007%d:%d^fe", int(c), int(k + 1), 20, vorher,
-                          56, team_name(team), 166, int(t->spiele[0][s]), 186, int(t->punkte[0][s]), 250, int(t->tore[0][s]),
+                          TABELLE_NAME, name, TABELLE_SPIELE, int(t->spiele[0][s]), 186, int(t->punkte[0][s]), 250, int(t->tore[0][s]),
                           int(t->gegentore[0][s]));
             drucken(seite, text, x, by);
             Spielszenen_Wappen_Klein_Zeichnen(team, x + (unter ? 47 : 48), by - 10);
@@ -290,7 +298,7 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
             const auto farbe = [&](int32_t tm) {
                 if (unter && wechsel_ziel(f, spiel)) return Grafik_Farbe(16, 16, 0);
                 if (eigenes) return Grafik_Farbe(14, 14, 0);
-                return tm == Netz_Get_Eigenes_Team() ? Grafik_Farbe(10, 10, 16) : Grafik_Farbe(15, 15, 15);
+                return tm == Screen_Eigenes_Team() ? Grafik_Farbe(10, 10, 16) : Grafik_Farbe(15, 15, 15);
             };
             std::snprintf(text, sizeof text, "^c%05d^tl%04d%s %s^c%05d^tl%04d-^tl%04d%s %s^tr%04d^fb0007%d:%d^fe", int(farbe(sp->heim)), 13,
                           "", team_name(sp->heim), int(farbe(sp->gast)), 144, 165, "", team_name(sp->gast), 334, int(sp->heim_tore),

@@ -34,10 +34,11 @@ Zustand z;
 
 constexpr int32_t KNOPF_X[8] = {2, 85, 159, 232, 2, 79, 152, 225};
 constexpr int32_t KNOPF_Y[8] = {54, 54, 54, 54, 76, 76, 76, 76};
-constexpr int32_t TAB[8] = {49, 128, 203, 279, 46, 121, 196, 274};
 constexpr int32_t SPUR_X = 7, SPUR_Y = 122, SPUR_B = 211, SPUR_H = 11, REGLER_WEG = 189;
 constexpr int32_t SCHLIESSEN_X = 288, SCHLIESSEN_Y = 109, TITEL_H = 14;
 constexpr int32_t RAND = 5, RECHTS = 606, UNTEN = 475, TITEL_FONT = 10;
+// the room a value text leaves on either side inside its button
+constexpr int32_t WERT_RAND = 2;
 
 Rastport* bild(int32_t id)
 {
@@ -111,13 +112,8 @@ void Spielszenen_Taktik_Einstellungen_Bei(Rastport* seite, Spielszenen_Fenster* 
     const char* verein = int32_t(r->team[s]) < Team_Anzahl ? Team_String(TEAM_NAME, int32_t(r->team[s]), nullptr, 0) : nullptr;
     // the title ends inside the panel: a long club name takes the smaller font, and is cut only
     // where even that is too wide
-    char titel[96], ganz[96], name[64];
-    std::snprintf(titel, sizeof titel, "%s: Taktik-Einstellungen", verein ? verein : "");
-    const int32_t platz = pw - 54 - 6;
-    int32_t font = TITEL_FONT;
-    if (Spielszenen_Text_Kuerzen(ganz, sizeof ganz, titel, font, 1 << 20) > platz) font = 9;
-    const int32_t rest = Spielszenen_Text_Kuerzen(titel, sizeof titel, ": Taktik-Einstellungen", font, pw);
-    Spielszenen_Text_Kuerzen(name, sizeof name, verein ? verein : "", font, platz - rest);
+    char name[64];
+    const int32_t font = Spielszenen_Titel_Verein(name, sizeof name, verein, ": Taktik-Einstellungen", TITEL_FONT, 9, pw - 54 - 6);
     drucken(seite, font, "^c%05d%s: Taktik-Einstellungen", x + 54, y + 26, weiss, name);
     drucken(seite, 4, "^c%05d^tz00180^tz006425^tz011150^tz015775^tz0205100", x + 1, y + 115, weiss);
     drucken(seite, 9, "^c%05d^tl0227Einsatz", x, y + 130, weiss);
@@ -140,10 +136,16 @@ void Spielszenen_Taktik_Einstellungen_Bei(Rastport* seite, Spielszenen_Fenster* 
         }
         break;
     }
+    // Each value stands centred on its own button: centred on fixed columns between the buttons,
+    // a long value ran over its button's frame.
     for (int32_t t = 0; t < 8; ++t) {
         const int32_t v = std::min<int32_t>(block[ANW_TAKTIK + 8 * s + t], 2);
-        if (Font_Record* fo = Font(9); seite && fo)
-            Grafik_Printf(seite, fo, "^c%05d^tz%04d%s", x, y + (t < 4 ? 73 : 94), int(weiss), int(TAB[t]), Taktik_Wert_Texte[3 * t + v]);
+        int32_t bw = 0, bh = 0;
+        groesse(SZ_TAKTIK_KNOPF + t, &bw, &bh);
+        char wert[32], format[32];
+        Spielszenen_Text_Kuerzen(wert, sizeof wert, Taktik_Wert_Texte[3 * t + v], 9, bw - 2 * WERT_RAND);
+        std::snprintf(format, sizeof format, "^c%%05d^tz%04d%%s", int(KNOPF_X[t] + bw / 2));
+        drucken(seite, 9, format, x, y + (t < 4 ? 73 : 94), weiss, wert);
     }
 
     int32_t cw = 0, ch = 0;

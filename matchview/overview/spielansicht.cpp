@@ -611,6 +611,17 @@ const char* zweite_zeile(int32_t heim, int32_t gast)
                         Team_String(TEAM_NAME_WAPPEN, land[1], nullptr, 0), staerke(gast));
 }
 
+// The games list's columns: the dash between the names at 126, the score right-aligned at 309
+// (room for "10:10" in its fixed advance of 7), and a gap before each.
+constexpr int32_t LISTE_STRICH = 126, LISTE_STAND = 309, LISTE_STAND_BREITE = 5 * 7, LISTE_LUECKE = 3;
+
+// Where the away name starts: after the dash and its two blanks.
+int32_t gast_x()
+{
+    Font_Record* f = Font(liste_font());
+    return LISTE_STRICH + (f ? Font_Text_Breite_Mit_Tabs(f, "-  ") : 12);
+}
+
 void spiele_liste(Rastport* feld)
 {
     const int32_t weiss = farbe(15, 15, 15);
@@ -625,10 +636,11 @@ void spiele_liste(Rastport* feld)
         if (!m) continue;
         const int32_t heim = m->heim, gast = m->gast;
         const int32_t y = erste + i * z.masse.zeile;
-        // The names carry their crests.
-        const char* kopf = Temp_Sprintf("^c%05d^tl%04d%s^tl%04d-  %s", weiss, 2,
-                                        Team_String(TEAM_NAME_WAPPEN, heim, nullptr, 0), 126,
-                                        Team_String(TEAM_NAME_WAPPEN, gast, nullptr, 0));
+        // The names carry their crests; each ends before the next column: the home name before
+        // the dash, the away name before the score.
+        const std::string h = Spielansicht_Name_In_Breite(heim, liste_font(), LISTE_STRICH - 2 - LISTE_LUECKE);
+        const std::string g = Spielansicht_Name_In_Breite(gast, liste_font(), LISTE_STAND - LISTE_STAND_BREITE - LISTE_LUECKE - gast_x());
+        const char* kopf = Temp_Sprintf("^c%05d^tl%04d%s^tl%04d-  %s", weiss, 2, h.c_str(), LISTE_STRICH, g.c_str());
         const Spiele_Spiel* hin = nullptr;
         if (rueckspiel) {
             const int32_t h = Spiele_Get_Hinspiel(z.spiele[i + 1]);
@@ -879,6 +891,15 @@ void spielstand_zeigen()
     z.obj[O_STAND].v.dirty = 1;
 }
 
+// The game page's radar on the screen; in the header's own pixels it starts at x 163.
+constexpr int32_t SPIEL_RADAR_X = 293, SPIEL_RADAR_Y = 77;
+
+int32_t text_breite(int32_t font, const char* t)
+{
+    Font_Record* f = Font(font);
+    return f ? Font_Text_Breite_Mit_Tabs(f, t) : 0;
+}
+
 void team_kasten(int32_t o, int32_t team, bool gast, uint32_t zuschauer)
 {
     objekt_zuruecksetzen(o);
@@ -897,14 +918,25 @@ void team_kasten(int32_t o, int32_t team, bool gast, uint32_t zuschauer)
     const char* liga = Team_Liga_Name(team);
     const char* ort = gast ? "Gast" : "Heim";
     const char* punkte = gast ? "(gelbe Punkte)" : "(rote Punkte)";
+    // The radar stands right of the home box's texts and the clock over the start of the away
+    // box: a name ends before them, and the spectators' line says "Zusch." (as the live view's
+    // score panel does) where the whole word does not fit.
+    const Objekt& uhr = z.obj[O_SPIEL_UHR];
+    const int32_t rechts = std::min(w, SPIEL_RADAR_X - z.obj[O_SPIEL_KOPF].v.x) - 3;
+    const int32_t raum = gast ? w - 52 - (uhr.v.x + uhr.v.w - z.obj[O_GAST].v.x + 3) : rechts - 53;
+    // a name too wide for the names' font is shown whole in the small one where that fits
+    const int32_t name_font = text_breite(FONT_NAMEN, name ? name : "") <= raum ? FONT_NAMEN : FONT_KLEIN;
+    const std::string n = Spielansicht_Kuerzen("", name ? name : "", "", name_font, raum);
+    const char* zeile = Temp_Sprintf("%s, %u Zuschauer", ort, zuschauer);
+    if (text_breite(FONT_KLEIN, zeile) > (gast ? w - 52 : rechts - 53)) zeile = Temp_Sprintf("%s, %u Zusch.", ort, zuschauer);
     if (!gast) {
-        text(b, FONT_NAMEN, 0, 24, Temp_Sprintf("^c%05d^tl0053%s", grau, name));
-        text(b, FONT_KLEIN, 0, 34, Temp_Sprintf("^c%05d^tl0053%s, %u Zuschauer", grau, ort, zuschauer));
+        text(b, name_font, 0, 24, Temp_Sprintf("^c%05d^tl0053%s", grau, n.c_str()));
+        text(b, FONT_KLEIN, 0, 34, Temp_Sprintf("^c%05d^tl0053%s", grau, zeile));
         text(b, FONT_KLEIN, 0, 44, Temp_Sprintf("^c%05d^tl0053%s", grau, punkte));
         text(b, FONT_KLEIN, 0, 57, Temp_Sprintf("^c%05d^tl0013%s", grau, liga ? liga : ""));
     } else {
-        text(b, FONT_NAMEN, 0, 24, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 52, name));
-        text(b, FONT_KLEIN, 0, 34, Temp_Sprintf("^c%05d^tr%04d%s, %u Zuschauer", grau, w - 52, ort, zuschauer));
+        text(b, name_font, 0, 24, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 52, n.c_str()));
+        text(b, FONT_KLEIN, 0, 34, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 52, zeile));
         text(b, FONT_KLEIN, 0, 44, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 52, punkte));
         text(b, FONT_KLEIN, 0, 57, Temp_Sprintf("^c%05d^tr%04d%s", grau, w - 13, liga ? liga : ""));
     }
@@ -1274,7 +1306,7 @@ int32_t Spielansicht_Frame(Spielfeld_Steuerung_Block* st, int32_t minute)
         const bool laeuft = !st->pause && !st->spieltag_beendet;
         if (laeuft || z.radar_spiel != Spielansicht_Spiel) {
             z.radar_spiel = Spielansicht_Spiel;
-            radar(record_pitch(Spielansicht_Spiel), ziel, 293, 77);
+            radar(record_pitch(Spielansicht_Spiel), ziel, SPIEL_RADAR_X, SPIEL_RADAR_Y);
             spielstand_zeigen();
         }
         // A game in the background reports no event on its record: its match record's count

@@ -1,8 +1,10 @@
 #include "matchview/overview/uebersicht_seiten.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "database/team.h"
+#include "graphics/font.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_zeichnen.h"
 #include "match/pitch/spielfeld_objekt.h"
@@ -90,4 +92,29 @@ Spielansicht_Statistik Spielansicht_Statistik_Texte(const Spielfeld_Record* r)
                                         Team_String(TEAM_KURZNAME, int32_t(r->team[s]), nullptr, 0), anteil[s], '%');
     }
     return t;
+}
+
+std::string Spielansicht_Kuerzen(const std::string& vor, const std::string& text, const std::string& nach, int32_t font,
+                                 int32_t breite)
+{
+    Font_Record* f = Font(font);
+    const auto passt = [&](const std::string& t) { return !f || Font_Text_Breite_Mit_Tabs(f, (vor + t + nach).c_str()) <= breite; };
+    if (passt(text)) return vor + text + nach;
+    std::string t = text;
+    while (!t.empty() && !passt(t + ".")) t.pop_back();
+    while (!t.empty() && (t.back() == ' ' || t.back() == '.')) t.pop_back();
+    return vor + (t.empty() ? t : t + ".") + nach;
+}
+
+std::string Spielansicht_Name_In_Breite(int32_t team, int32_t font, int32_t breite)
+{
+    if (team < 0 || team >= Team_Anzahl) return "";
+    const char* voll = Team_String(TEAM_NAME_WAPPEN, team, nullptr, 0);
+    std::string s = voll ? voll : "";
+    const char* roh = Team_String(TEAM_NAME_ROH, team, nullptr, 0);
+    const std::string name = roh ? roh : "";
+    const size_t stelle = name.empty() ? std::string::npos : s.find(name);
+    if (stelle == std::string::npos) return s;
+    // only the name shortens; crest and marks around it stay whole
+    return Spielansicht_Kuerzen(s.substr(0, stelle), name, s.substr(stelle + name.size()), font, breite);
 }

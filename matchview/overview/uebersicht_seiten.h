@@ -26,3 +26,12 @@ struct Spielansicht_Statistik {
     std::string heim[4], gast[4];
 };
 Spielansicht_Statistik Spielansicht_Statistik_Texte(const Spielfeld_Record* r);
+
+// A club's crest and name as the lists print them (with the own club's marks), at most `breite`
+// pixels wide in the font, so that a long name does not run into the next column: a name too
+// wide is cut at its end, and a full stop marks the cut.
+std::string Spielansicht_Name_In_Breite(int32_t team, int32_t font, int32_t breite);
+// vor + text + nach, the text cut at its end (a full stop marking the cut) so that the whole is at
+// most `breite` pixels wide in the font.
+std::string Spielansicht_Kuerzen(const std::string& vor, const std::string& text, const std::string& nach, int32_t font,
+                                 int32_t breite);

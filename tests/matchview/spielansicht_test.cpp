@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "competitions/wettbewerb.h"
+#include "database/team.h"
+#include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_filter.h"
@@ -32,7 +35,12 @@ void maus(int32_t* x, int32_t* y, int32_t* t)
     *t = maus_tasten;
 }
 std::vector<std::string> texte;
-void merken(int32_t, int32_t, int32_t, const char* t) { texte.emplace_back(t ? t : ""); }
+std::vector<int32_t> schriften;  // the font of each text
+void merken(int32_t font, int32_t, int32_t, const char* t)
+{
+    texte.emplace_back(t ? t : "");
+    schriften.push_back(font);
+}
 int32_t popups = 0;
 int32_t popup(Menue_Kontextmenue*) { return ++popups, 1; }
 
@@ -45,6 +53,7 @@ protected:
         Spieltag_Welt::SetUp();
         maus_x = maus_y = maus_tasten = 0;
         texte.clear();
+        schriften.clear();
         popups = 0;
         Spielansicht_Set_Maus_Hook(maus);
         Spielansicht_Set_Text_Hook(merken);
@@ -145,6 +154,45 @@ TEST_F(Uebersicht_Tag, OpensOnTheManagersCompetitionListsItsGamesAndOpensAGame)
     EXPECT_EQ(Spielansicht_Seite, 0);
     EXPECT_EQ(Spielansicht_Get_Knopf(5)->zustand, SPIELANSICHT_NORMAL);
     EXPECT_FALSE(texte.empty());
+}
+
+// The game page's team boxes: long names end before the radar (home) and the clock over the
+// away box's start, and the spectators' line stays inside its box.
+TEST_F(Uebersicht_Tag, TheGamePagesTeamTextsStayInsideTheirBoxes)
+{
+    ASSERT_EQ(frame(), 1);
+    int32_t spiele[SPIELTAG_TAGESLISTE];
+    ASSERT_TRUE(Spieltag_Get_Spiele(Spielansicht_Wettbewerb(), spiele));
+    const Spiele_Spiel* m = Spiele_Get_Spiel(spiele[1], 1);
+    ASSERT_NE(m, nullptr);
+    for (int32_t t : {int32_t(m->heim), int32_t(m->gast)}) std::snprintf(T_Fix[t].name, sizeof T_Fix[t].name, "%s", "Borussia Oberkirchhause");
+    const Spielansicht_Liste_Stand l = Spielansicht_Get_Liste();
+    texte.clear();
+    schriften.clear();
+    klick(300, l.oben + 13 + l.zeile / 2);
+    ASSERT_EQ(Spielansicht_Seite, 1);
+    const int32_t heim_w = UEBERSICHT_BILD_MASSE[0x62d - UEBERSICHT_BILD_ERSTES].breite;
+    const int32_t gast_w = UEBERSICHT_BILD_MASSE[0x62e - UEBERSICHT_BILD_ERSTES].breite;
+    const int32_t uhr_w = UEBERSICHT_BILD_MASSE[0x62c - UEBERSICHT_BILD_ERSTES].breite;
+    const auto breite = [](int32_t font, const std::string& t) { return Font_Text_Breite_Mit_Tabs(Font(font), t.c_str()); };
+    int32_t gesehen = 0;
+    for (size_t i = 0; i < texte.size(); ++i) {
+        const std::string& t = texte[i];
+        const bool name = t.find("Borussia") != std::string::npos, zuschauer = t.find("Zusch") != std::string::npos;
+        if (!name && !zuschauer) continue;
+        const int32_t font = schriften[i];
+        ++gesehen;
+        if (t.find("^tl0053") != std::string::npos) {
+            EXPECT_LE(breite(font, t), std::min(heim_w, 293 - 130) - 3) << t;
+        } else {
+            const size_t tr = t.find("^tr");
+            ASSERT_NE(tr, std::string::npos) << t;
+            const int32_t links = std::stoi(t.substr(tr + 3, 4)) - breite(font, t.substr(tr + 7));
+            EXPECT_GE(links, name ? uhr_w + 3 : 0) << t;
+            EXPECT_EQ(std::stoi(t.substr(tr + 3, 4)), gast_w - 52) << t;
+        }
+    }
+    EXPECT_EQ(gesehen, 4);
 }
 
 TEST_F(Uebersicht_Tag, ButtonsFollowTheDayAndTheKeyGPausesOnce)

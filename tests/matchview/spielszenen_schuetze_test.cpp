@@ -2,12 +2,17 @@
 // choice leaves behind.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "gameflow/globals.h"
 #include "graphics/grafik_farbe.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
+#include "network/signal_welt.h"
 #include "platform/maus.h"
 #include "platform/os/os_intern.h"
 #include "platform/win95.h"
@@ -71,6 +76,32 @@ TEST_F(Schuetze, APenaltyComesBeforeACornerAndTheSentOffAreNotListed)
     EXPECT_EQ(Spielszenen_Schuetze_Farbe(r.get(), 20, 0, false), Grafik_Farbe(14, 14, 14));
     r->elfmeter_schuetze[1] = 504;
     EXPECT_EQ(Spielszenen_Schuetze_Farbe(r.get(), 20, 0, false), Grafik_Farbe(12, 12, 0));
+}
+
+// The title names the club and the taker asked for and ends inside the panel, whatever the
+// club's name: a long one takes the smaller font and is cut.
+TEST_F(Schuetze, TheTitleEndsInsideThePanel)
+{
+    static std::vector<std::string> titel;
+    Spielszenen_Set_Text_Hook([](int32_t, int32_t, const char* t) {
+        if (std::strstr(t, " wählen")) titel.emplace_back(t);
+    });
+    signal_welt::Vereine vereine(3);
+    std::snprintf(vereine.fix[1].name, sizeof vereine.fix[1].name, "%s", "WWWWWWWWWWWWWWWWWWWWWWW");
+    std::snprintf(vereine.fix[2].name, sizeof vereine.fix[2].name, "%s", "FC Ost");
+    r->ecke_offen = 1;
+    for (uint32_t team : {1u, 2u}) {
+        r->team[1] = team;
+        Spielszenen_Schuetze_Waehlen_Bei(nullptr, &f, &st, 0, 0, 0, 0);
+    }
+    Spielszenen_Set_Text_Hook(nullptr);
+    ASSERT_EQ(titel.size(), 2u);
+    const std::string lang = titel[0].substr(titel[0].find('W'));
+    char puffer[128];
+    EXPECT_LE(Spielszenen_Text_Kuerzen(puffer, sizeof puffer, lang.c_str(), 9, 1 << 20), 292 - 50 - 6) << lang;
+    EXPECT_NE(lang.find("WWW, Eckstossschütze wählen"), std::string::npos) << lang;
+    EXPECT_NE(titel[1].find("FC Ost, Eckstossschütze wählen"), std::string::npos) << titel[1];
+    titel.clear();
 }
 
 TEST_F(Schuetze, AChoiceStoresTheTakerAndLetsTheMatchGoOn)

@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "competitions/spiele_tabelle.h"
+#include "gameflow/globals.h"
+#include "graphics/grafik_farbe.h"
 #include "graphics/font.h"
 #include "match/spielfeld.h"
 #include "matchview/live/spielszenen_live.h"
+#include "network/netz.h"
 #include "network/signal_welt.h"
 
 namespace {
@@ -49,6 +52,20 @@ protected:
         for (auto& r : rec) r.reset();
     }
     int32_t bild(int32_t mx, int32_t my, int32_t tasten) { return Spielszenen_Tabelle_Bei(nullptr, &f, t.get(), nullptr, mx, my, tasten); }
+    // The texts of one frame with club 1 named as long as a club's name may be, club 2 short.
+    static inline const std::string LANG = "Borussia Oberkirchhause";
+    std::vector<std::string> texte_mit_langem_namen()
+    {
+        static std::vector<std::string> texte;
+        texte.clear();
+        Spielszenen_Set_Text_Hook([](int32_t, int32_t, const char* t) { texte.emplace_back(t); });
+        signal_welt::Vereine vereine(4);
+        std::snprintf(vereine.fix[1].name, sizeof vereine.fix[1].name, "%s", LANG.c_str());
+        std::snprintf(vereine.fix[2].name, sizeof vereine.fix[2].name, "%s", "FC Ost");
+        bild(0, 0, 0);
+        Spielszenen_Set_Text_Hook(nullptr);
+        return texte;
+    }
     void zeile_klicken(int32_t k)
     {
         const int32_t x = Spielszenen_Tabelle_X, y = Spielszenen_Tabelle_Y;
@@ -108,6 +125,52 @@ TEST_F(Tabellenpanel, TheResultsFootClosesAtItsOwnRightEnd)
     EXPECT_EQ(f.tabelle_offen, 0);
 }
 
+TEST_F(Tabellenpanel, TheOwnClubIsTheServersManagersInALoneGame)
+{
+    // A lone game runs as a server with its own manager: its club is the server's, whatever
+    // club a client login record names.
+    static std::vector<std::string> texte;
+    Spielszenen_Set_Text_Hook([](int32_t, int32_t, const char* t) { texte.emplace_back(t); });
+    const uint32_t rolle = Netz_Rolle;
+    const int32_t server = Server_Team, login = Netz_Get_Eigenes_Team();
+    Netz_Rolle = 3;
+    Server_Team = 2;
+    Netz_Set_Eigenes_Team(3);
+    bild(0, 0, 0);
+    Netz_Rolle = rolle;
+    Server_Team = server;
+    Netz_Set_Eigenes_Team(login);
+    Spielszenen_Set_Text_Hook(nullptr);
+    char blau[8], weiss[8];
+    std::snprintf(blau, sizeof blau, "^c%05d", int(Grafik_Farbe(10, 10, 16)));
+    std::snprintf(weiss, sizeof weiss, "^c%05d", int(Grafik_Farbe(15, 15, 15)));
+    // the title and the heads, then the places: the window's game, club 2's, club 3's
+    ASSERT_EQ(texte.size(), 5u);
+    EXPECT_EQ(texte[3].rfind(blau, 0), 0u) << texte[3];
+    EXPECT_EQ(texte[4].rfind(weiss, 0), 0u) << texte[4];
+    texte.clear();
+}
+
+// The floating table's names start right of their crests, under the head "Verein", and end
+// before the games' column, however long a club's name is.
+TEST_F(Tabellenpanel, TheTablesNamesStandBesideTheirCrests)
+{
+    const std::vector<std::string> texte = texte_mit_langem_namen();
+    ASSERT_EQ(texte.size(), 5u);
+    EXPECT_NE(texte[1].find("^tl0062Verein"), std::string::npos) << texte[1];
+    char puffer[64];
+    for (size_t k = 2; k < texte.size(); ++k) {
+        const size_t a = texte[k].find("^tl0062"), b = texte[k].find("^tl0166");
+        ASSERT_TRUE(a != std::string::npos && b != std::string::npos && a < b) << texte[k];
+        const std::string name = texte[k].substr(a + 7, b - a - 7);
+        // the crest covers 48 to 59 of the row
+        EXPECT_LE(Spielszenen_Text_Kuerzen(puffer, sizeof puffer, name.c_str(), 9, 1 << 20), 166 - 62 - 3) << name;
+        if (k == 2) {
+            EXPECT_EQ(LANG.rfind(name, 0), 0u) << name;
+        }
+    }
+}
+
 TEST_F(Tabellenpanel, CrestsRefreshAndDragLimits)
 {
     for (int32_t team = 0; team < 128; ++team) EXPECT_EQ(Spielszenen_Wappen_Klein_Zeichnen(team, 0, 0), team);
@@ -133,19 +196,13 @@ TEST_F(Tabellenpanel, CrestsRefreshAndDragLimits)
 
 TEST_F(Tabellenpanel, TheCompactBlocksNamesEndBeforeTheirNextColumn)
 {
-    static std::vector<std::string> texte;
-    Spielszenen_Set_Text_Hook([](int32_t, int32_t, const char* t) { texte.emplace_back(t); });
-    signal_welt::Vereine vereine(4);
-    const std::string lang = "Borussia Oberkirchhause";
-    std::snprintf(vereine.fix[1].name, sizeof vereine.fix[1].name, "%s", lang.c_str());
-    std::snprintf(vereine.fix[2].name, sizeof vereine.fix[2].name, "%s", "FC Ost");
     f.tabelle_kompakt = 1;
-    bild(0, 0, 0);
-    Spielszenen_Set_Text_Hook(nullptr);
+    const std::vector<std::string> texte = texte_mit_langem_namen();
+    const std::string& lang = LANG;
     ASSERT_EQ(texte.size(), 4u);  // the title, then a row per place
     // the name between its tab and the points' tab, as wide as the small font draws it
     auto name = [](const std::string& zeile) {
-        const size_t a = zeile.find("^tl0014") + 7, b = zeile.find("^tl0088");
+        const size_t a = zeile.find("^tl0018") + 7, b = zeile.find("^tl0088");
         return a < b && b != std::string::npos ? zeile.substr(a, b - a) : std::string("?");
     };
     char puffer[64];
@@ -153,9 +210,10 @@ TEST_F(Tabellenpanel, TheCompactBlocksNamesEndBeforeTheirNextColumn)
     const std::string gekuerzt = name(texte[1]);
     EXPECT_EQ(lang.rfind(gekuerzt, 0), 0u) << texte[1];
     EXPECT_LT(gekuerzt.size(), lang.size());
-    EXPECT_LE(Spielszenen_Text_Kuerzen(puffer, sizeof puffer, gekuerzt.c_str(), font, 1 << 20), 88 - 14 - 4);
+    EXPECT_LE(Spielszenen_Text_Kuerzen(puffer, sizeof puffer, gekuerzt.c_str(), font, 1 << 20), 88 - 18 - 4);
+    // an 18-club league's two-digit places end before the names
+    EXPECT_LE(Spielszenen_Text_Kuerzen(puffer, sizeof puffer, "18.", font, 1 << 20), 18 - 2);
     EXPECT_EQ(name(texte[2]), "FC Ost");
-    texte.clear();
 }
 
 TEST_F(Tabellenpanel, TheCompactResultsLeaveTheTickerLineFree)

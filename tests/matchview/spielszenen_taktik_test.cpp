@@ -282,6 +282,43 @@ TEST_F(TaktikPanel, TheTitleEndsInsideThePanelWhateverTheClubsName)
     titel.clear();
 }
 
+// Every value of every tactic, whole, inside the frame of the button that steps it.
+TEST_F(TaktikPanel, EachValueStandsWhollyInsideItsButton)
+{
+    struct Text {
+        int32_t y;
+        std::string t;
+    };
+    static std::vector<Text> texte;
+    Spielszenen_Set_Text_Hook([](int32_t, int32_t ty, const char* t) { texte.push_back({ty, t}); });
+    constexpr int32_t KX[8] = {2, 85, 159, 232, 2, 79, 152, 225}, KY[8] = {54, 54, 54, 54, 76, 76, 76, 76};
+    constexpr int32_t KB = 72, KH = 21;  // the buttons' highlight pictures
+    for (int32_t v = 0; v < 3; ++v) {
+        for (int32_t t = 0; t < 8; ++t) r->anweisungen[ANW_TAKTIK + t] = uint8_t(v);
+        texte.clear();
+        frame(0, 0, 0);
+        int32_t t = 0;
+        for (const Text& e : texte) {
+            const size_t tz = e.t.find("^tz");
+            if (tz == std::string::npos || e.t.find("^tz0018") != std::string::npos) continue;  // the slider's scale
+            ASSERT_LT(t, 8);
+            const int32_t mitte = std::stoi(e.t.substr(tz + 3, 4));
+            const std::string wert = e.t.substr(tz + 7);
+            EXPECT_EQ(wert, Taktik_Wert_Texte[3 * t + v]) << "cut";
+            char puffer[32];
+            const int32_t w = Spielszenen_Text_Kuerzen(puffer, sizeof puffer, wert.c_str(), 9, 1 << 20);
+            EXPECT_GE(mitte - w / 2, KX[t] + 1) << wert;
+            EXPECT_LE(mitte - w / 2 + w, KX[t] + KB - 1) << wert;
+            EXPECT_GT(e.y - y, KY[t] + 8) << wert;
+            EXPECT_LE(e.y - y, KY[t] + KH - 1) << wert;
+            ++t;
+        }
+        EXPECT_EQ(t, 8);
+    }
+    Spielszenen_Set_Text_Hook(nullptr);
+    texte.clear();
+}
+
 // The note that substitutions go through the line-up screen belongs to network play: a lone
 // server (the single PC of a lone game) and a PC without a role show none, a client does.
 TEST_F(TaktikPanel, TheNetworkNoteShowsInNetworkPlayOnly)

@@ -401,6 +401,37 @@ TEST_F(Spielszenen, ScoreLineSpectatorsAndTicker)
     EXPECT_EQ(Spielszenen_Ticker_Zeilen(&f, eins, zwei), 1);
 }
 
+// A game standing still at the end of a half or of the match while the day's other games play
+// on tells why on its ticker line, after an event's line has had its seconds, and not once its
+// next half has kicked off or the day is over.
+TEST_F(Spielszenen, AGameWaitingForTheOthersSaysSo)
+{
+    laden();
+    verteilen(1);
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
+    Spielfeld_Record* r = records[0].get();
+    Spielfeld_Steuerung_Block st{};
+    char eins[256], zwei[256];
+    auto zeile = [&]() {
+        Spielszenen_Warte_Hinweis(&f, &st);
+        return Spielszenen_Ticker_Zeilen(&f, eins, zwei) ? std::string(eins) : std::string();
+    };
+    r->spielende = 1;  // the last minute still plays
+    EXPECT_EQ(zeile(), "");
+    r->spielende = 2;
+    Spielszenen_Fenster_Ticker_Setzen(&f, "Tor!");
+    EXPECT_EQ(zeile(), "Tor!");
+    r->frame_zeit += 3000;
+    EXPECT_EQ(zeile(), SPIELSZENEN_WARTE_TEXT);
+    r->frame_zeit += 10000;  // it stays while the others play
+    EXPECT_EQ(zeile(), SPIELSZENEN_WARTE_TEXT);
+    r->spielende = 0;        // kicked off again
+    EXPECT_EQ(zeile(), "");
+    r->spielende = 2;
+    st.spieltag_beendet = 1;
+    EXPECT_EQ(zeile(), "");
+}
+
 TEST_F(Spielszenen, ScorePanelClickAreasWithTheirEdges)
 {
     laden();

@@ -2,13 +2,18 @@
 // statistics lines.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
+#include <string>
 
+#include "gameflow/globals.h"
+#include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_zeichnen.h"
 #include "match/spielfeld.h"
 #include "matchview/overview/uebersicht_seiten.h"
+#include "network/signal_welt.h"
 
 namespace {
 
@@ -31,6 +36,25 @@ TEST(Uebersicht, RowsByGameCountAndTheSecondLineOnlyInTallRows)
     EXPECT_EQ(t.hoehe, 18 * 14 + 16);
     EXPECT_EQ(t.oben, 240 - t.hoehe / 2);
     EXPECT_FALSE(t.zweite_zeile);
+}
+
+// A long club name ends before the next column with a full stop; crest and the own club's marks
+// stay whole; a short name is left as it is.
+TEST(Uebersicht, AListNameEndsBeforeItsNextColumn)
+{
+    ASSERT_NE(Font(7), nullptr);
+    signal_welt::Vereine vereine(3);
+    std::snprintf(vereine.fix[1].name, sizeof vereine.fix[1].name, "%s", "Borussia Oberkirchhause");
+    std::snprintf(vereine.fix[2].name, sizeof vereine.fix[2].name, "%s", "FC Ost");
+    const int32_t aktuell = Aktuelles_Team;
+    Aktuelles_Team = 1;
+    const std::string lang = Spielansicht_Name_In_Breite(1, 7, 100);
+    Aktuelles_Team = aktuell;
+    EXPECT_LE(Font_Text_Breite_Mit_Tabs(Font(7), lang.c_str()), 100) << lang;
+    EXPECT_EQ(lang.rfind("^bb^ub^gll0001Borussia", 0), 0u) << lang;
+    EXPECT_NE(lang.find(".^be^ue"), std::string::npos) << lang;
+    EXPECT_EQ(Spielansicht_Name_In_Breite(2, 7, 100), "^gll0002FC Ost");
+    EXPECT_EQ(Spielansicht_Name_In_Breite(7, 7, 100), "");
 }
 
 class Radar : public ::testing::Test {
