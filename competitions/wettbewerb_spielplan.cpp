@@ -75,8 +75,11 @@ void kreis_paar(int32_t n, int32_t r, int32_t i, int32_t* a, int32_t* b)
         *b = r % 2 ? r : m;
         return;
     }
+    // Every second pair turns round, so that no club stays at home or away for long runs: a
+    // club meets its pairs in turn from the one side and the other, at most two on one side.
     *a = (r + i) % m;
     *b = (r - i + m) % m;
+    if (i % 2) std::swap(*a, *b);
 }
 
 bool liga_anlegen(Wettbewerb_Datensatz& w, bool client)

@@ -43,6 +43,20 @@ void liga_pruefen(Wettbewerb_Id id)
     }
     EXPECT_EQ(int32_t(paare.size()), n * (n - 1));
     for (int32_t t = 0; t < tage; ++t) EXPECT_EQ(int32_t(am_tag[t].size()), n - (n & 1));
+
+    // Home and away take turns: no club plays long runs on one side (three at the turn of the
+    // halves, one more where an idle day falls between).
+    std::map<int, std::pair<bool, int>> lauf;  // club -> side of its last game, games in a row
+    for (const auto& [k, v] : plan_lesen(id)) {
+        if (v.first == SPIELE_KEIN_TEAM) continue;
+        for (const auto& [verein, heim] : {std::make_pair(v.first, true), std::make_pair(v.second, false)}) {
+            auto& [seite, folge] = lauf[verein];
+            folge = folge > 0 && seite == heim ? folge + 1 : 1;
+            seite = heim;
+            EXPECT_LE(folge, 3 + (n & 1)) << "club " << verein << (heim ? " at home" : " away") << " on day "
+                                          << std::get<0>(k);
+        }
+    }
 }
 
 TEST_F(Spielplan, LeaguesPlayEveryPairOnceAndCupsDrawOnlyTheFirstRound)
@@ -79,6 +93,19 @@ TEST_F(Spielplan, LeaguesPlayEveryPairOnceAndCupsDrawOnlyTheFirstRound)
     EXPECT_EQ(erste_runde, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7}));
     // A later round's block waits for its entrants.
     for (const auto& [k, v] : plan_lesen(spielwelt::POKAL_R2)) EXPECT_EQ(v.first, SPIELE_KEIN_TEAM);
+}
+
+TEST_F(Spielplan, ALargerLeagueTakesTurnsAtHomeAndAway)
+{
+    // Ten clubs: the circle's pairs beyond the first kept their sides for a whole half, so that
+    // a club played nine games running at home and then nine away.
+    Wettbewerb_Datensatz* b = Wettbewerb_Zeiger(testwelt::B1);
+    b->teams = 10;
+    b->spieltage = 18;
+    for (int i = 4; i < 10; ++i) b->listen.teams[i] = int16_t(16 + i);
+    b->listen.anzahl = 10;
+    ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+    liga_pruefen(spielwelt::ANDERE_LIGA);
 }
 
 TEST_F(Spielplan, SameSeedSameFixturesAndClientRebuildsWithoutDraw)
