@@ -341,6 +341,8 @@ void kopf_eintragen(Spielfeld_Record* r, const Spiele_Spiel* spiel, int32_t spie
     r->tempo_faktor = tempo < 1.0f ? 1.0f : tempo;
     r->ballhalter = -1;
     r->schuetze_bestimmt = r->zweiter_bestimmt = -1;
+    // The view starts with every player's number shown.
+    r->beschriftung = -3;
     r->spiel = uint32_t(spielnummer);
     for (Spielfeld_Spieler& e : r->spieler) e.kraft = 10000;
     std::memset(r->einwechsel, 255, sizeof r->einwechsel);

@@ -239,6 +239,7 @@ TEST_F(Aufstellung, BackgroundRecordNewFromTheListEqualsOneFilledOverAnOldOne)
     EXPECT_EQ(bild[0], bild[1]);
     EXPECT_EQ(neu->seed, 4321u) << "the record's seed survives the fill";
     EXPECT_EQ(neu->aktiv, 0);
+    EXPECT_EQ(neu->beschriftung, -3) << "a game comes into the view with every player's number";
     EXPECT_EQ(neu->spieler[0].kraft, 9999u) << "the keeper";
     // A field player's slot reckoned alone gives the same values as the side at once.
     ASSERT_GE(neu->spieler[1].spnr, 0);
