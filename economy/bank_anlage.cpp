@@ -262,12 +262,12 @@ bool Bank_Kredit_Anfrage(int32_t geber, int32_t zinswunsch)
     }
     if (!Team_Requester(2, nehmer,
                         "Möchten Sie diesen Kredit aufnehmen ?\r\r#l^tl0065Von^tl0135: %s\r^tl0065Betrag^tl0135: "
-                        "%s\r^tl0065Zins^tl0135: %d %%%%\r^tl0065Laufzeit^tl0135: %d %s",
+                        "%s\r^tl0065Zins^tl0135: %d %%\r^tl0065Laufzeit^tl0135: %d %s",
                         Team_String(150, geber, nullptr, 0), Bank_Betrag_String(float(betrag), nehmer, -1, 0), zinswunsch,
                         monate, einheit))
         return false;
     News_Frage frage{{5, nehmer, geber, Kalender_Get_Heute() + 30, betrag, zinswunsch, monate, -1}};
-    if (News_Senden(nehmer, geber, nehmer, NEWS_ART_FRAGE, &frage, "%s bittet Sie um einen Kredit über %s, %d %s Laufzeit, %d%%%% Zinsen",
+    if (News_Senden(nehmer, geber, nehmer, NEWS_ART_FRAGE, &frage, "%s bittet Sie um einen Kredit über %s, %d %s Laufzeit, %d%% Zinsen",
                     Team_String(150, nehmer, nullptr, 0), Bank_Betrag_String(float(betrag), geber, -1, 0), monate, einheit,
                     zinswunsch) < 0)
         return false;

@@ -342,7 +342,7 @@ void Bank_Steuern()
                 if (fragen) {
                     const bool ja = Team_Requester(2, t,
                                                    "Steuern in Höhe von %s^lwerden fällig.\rMöchten Sie diese enorme Last "
-                                                   "auf nicht so legalem Wege auf 50%%%% drücken?",
+                                                   "auf nicht so legalem Wege auf 50%% drücken?",
                                                    Bank_Betrag_String(float(steuer), t, -1, 0));
                     if (ja) {
                         steuer /= 2;

@@ -193,8 +193,10 @@ TEST_F(BankBoerseTest, CreditRequestGoesToTheLenderAsAQuestion)
     EXPECT_EQ(m->art, NEWS_ART_FRAGE);
     const int32_t erwartet[8] = {5, 2, 1, Aktueller_Tag + 30, 250000, 5, 12, -1};
     EXPECT_EQ(std::memcmp(m->frage.wort, erwartet, sizeof erwartet), 0);
-    EXPECT_NE(std::strstr(m->text, "12 Monate Laufzeit, 5%% Zinsen"), nullptr) << m->text;
+    EXPECT_NE(std::strstr(m->text, "12 Monate Laufzeit, 5% Zinsen"), nullptr) << m->text;
     ASSERT_EQ(meldungen.size(), 3u);
+    // The texts are formatted once: a per cent sign shows single.
+    EXPECT_NE(meldungen[1].find("Zins^tl0135: 5 %\r"), std::string::npos) << meldungen[1];
     EXPECT_NE(meldungen[2].find("weitergeleitet"), std::string::npos);
 }
 
