@@ -71,6 +71,8 @@ int32_t Postfach_Screen(Menue_Icon*, uint32_t)
         News_Set(i, team, 0, 8);
         icon_nachziehen(team);
         ++gezeigt;
+        // A message shown other than in the box (or not at all) must not read an old Escape.
+        Menue_Requester_Abbruch_Vergessen();
         const uint8_t ja = frage ? Team_Requester(2, team, "%s", n->text)
                                  : Team_Requester(2, team, "%s\n\nNachricht löschen?", n->text);
         if (Menue_Requester_Abgebrochen()) break;

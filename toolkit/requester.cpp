@@ -293,6 +293,8 @@ uint8_t Menue_Requester(int32_t type, int32_t team, const char* message, const c
 
 bool Menue_Requester_Abgebrochen() { return abgebrochen; }
 
+void Menue_Requester_Abbruch_Vergessen() { abgebrochen = false; }
+
 static uint8_t requester(int32_t type, int32_t team, const char* message, const char* yes_text, const char* no_text,
                          uint8_t anonymous)
 {

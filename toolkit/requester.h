@@ -26,6 +26,8 @@ uint8_t Menue_Requester(int32_t type, int32_t team, const char* message, const c
 // True when the last requester was left with Escape or the right button rather than a button of
 // its own, so that a caller showing a row of them can stop there.
 bool Menue_Requester_Abgebrochen();
+// Forgets that the last box was left so: for callers whose box may not come up at all.
+void Menue_Requester_Abbruch_Vergessen();
 // Runs the event step until the icon leaves the screen; true when it left normally.
 bool Menue_Modal_Schleife(int32_t nummer);
 int32_t Menue_Requester_Klick(Menue_Icon* icon, uint32_t flags);

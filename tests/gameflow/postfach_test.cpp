@@ -127,6 +127,11 @@ TEST(Postfach, EscapeEndsTheRowAndLeavesAQuestionOpen)
     EXPECT_EQ(News_Get_Text(fr)->wort[7], -1) << "no answer stored";
     ASSERT_NE(News_Get_Nachricht(alt), nullptr);
     EXPECT_FALSE(News_Get_Nachricht(alt)->flags & NEWS_FLAG_GELESEN);
+
+    // The next opening shows its messages elsewhere than in the box: the old Escape ends nothing.
+    Team_Requester_Set_Anzeige([](int32_t, int32_t, const char*) -> uint8_t { return 0; });
+    EXPECT_EQ(Postfach_Screen(nullptr, 4), 2) << "the question and the old message";
+    Team_Requester_Set_Anzeige(nullptr);
     News_Init();
     Aktueller_Tag = 0;
 }
