@@ -123,6 +123,11 @@ int32_t zeichen_ausgeben(Rastport* bitmap, Font_Record* font, const char* text, 
     const int32_t fix = int32_t(font->fixed_advance), h = int32_t(strip->height);
     const uint16_t farbe = uint16_t(font->colour);
     const bool bold = font->bold != 0;
+    // A glyph whose rows or columns (the bold pass's one more included) lie wholly beside the
+    // bitmap is clipped away by the blit before it touches or reports anything: it is not
+    // handed over at all. The ink report measures glyphs without clipping, so it keeps them.
+    const bool zeilen_ausserhalb = y >= int32_t(bitmap->height) || y + h <= 0;
+    const int32_t breite = int32_t(bitmap->width);
     int32_t n = 0;
     for (;; ++n) {
         uint8_t c = uint8_t(text[n]);
@@ -132,7 +137,8 @@ int32_t zeichen_ausgeben(Rastport* bitmap, Font_Record* font, const char* text, 
         int32_t gw = int32_t(font->glyph_width[i]), sx = int32_t(font->strip_x[i]);
         int32_t g = gw + int32_t(font->extra_advance[i]);
         int32_t dx = *x + (fix && g < fix ? fix / 2 - g / 2 : 0);
-        if (gw) {
+        const bool ausserhalb = !tinte && (zeilen_ausserhalb || dx >= breite || dx + gw + 1 <= 0);
+        if (gw && !ausserhalb) {
             if (font->own_colour && !font->derived) {
                 Grafik_Blit_Transparent(strip, sx, 0, gw, h, bitmap, dx, y);
                 if (bold) Grafik_Blit_Transparent(strip, sx, 0, gw, h, bitmap, dx + 1, y);

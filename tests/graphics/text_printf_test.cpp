@@ -186,3 +186,27 @@ TEST_F(Printf_Test, RefusalsAndCutTexts)
     std::string lang(2000, 'a');
     EXPECT_EQ(Grafik_Printf(bm.rp, f, "%s", 0, BASIS, lang.c_str()), 1);
 }
+
+// A text that runs over the bitmap's edges, or lies beside it in whole, leaves the very pixels a
+// larger bitmap shows in the same window: glyphs beside the bitmap are left out, glyphs across an
+// edge are cut, and a line brought back into the bitmap by ^l is printed.
+TEST_F(Printf_Test, TextsBesideAndAcrossTheEdgesAreCutAsInALargerBitmap)
+{
+    constexpr int RAND = 40, W = 60, H = 30;
+    const char* texte[] = {"ABCDEFGHIJKLMNOP", "^bbBold^beplain", "^fb0009fixed^feAB", "up^lmiddle^llow^lgone"};
+    for (const char* text : texte)
+        for (int x : {-70, -9, -3, 0, 25, 55, 58, 61, 200})
+            for (int y : {-40, -21, -15, -2, 5, 20, 35, 38, 45, 80}) {
+                Test_Bitmap klein(W, H), gross(W + 2 * RAND, H + 2 * RAND);
+                f->bold = 0;
+                f->fixed_advance = 0;
+                ASSERT_EQ(Grafik_Printf(klein.rp, f, "^c%05d%s", x, y, 0x4321, text), 1);
+                f->bold = 0;
+                f->fixed_advance = 0;
+                Grafik_Printf(gross.rp, f, "^c%05d%s", x + RAND, y + RAND, 0x4321, text);
+                for (int py = 0; py < H; ++py)
+                    for (int px = 0; px < W; ++px)
+                        ASSERT_EQ(klein.at(px, py), gross.at(px + RAND, py + RAND))
+                            << text << " at " << x << "," << y << " pixel " << px << "," << py;
+            }
+}
