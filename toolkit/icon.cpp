@@ -485,8 +485,7 @@ void Menue_Screen_Icon_Loeschen(int32_t nummer, Menue_Icon* icon, int32_t modus)
     if (s < 0) return;
     --p;  // the loop stepped past the priority it found
     Menue_Icons.vorhanden[nr] = 0;
-    Menue_Icons.slot[p][s] = nullptr;
-    Menue_Icons.frei[p] = s;
+    Menue_Slot_Raeumen(p, s);
     if (!(icon->status & ICON_VERSTECKT)) {
         if (modus == 16) Menue_Hintergrund_Kopieren(Grafik_Render_Ziel, icon->x, icon->y, icon->breite, icon->hoehe, 0, 0);
         else if (modus == 8) Menue_Screen_Icon_Hintergrund_Zeichnen(icon);

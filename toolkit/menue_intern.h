@@ -11,7 +11,9 @@
 struct Menue_Icon_Zustand {
     Menue_Icon* slot[MENUE_PRIORITAETEN][MENUE_PRIORITAET_SLOTS];
     int32_t frei[MENUE_PRIORITAETEN];       // where the next icon of the priority goes
-    int32_t hoechster[MENUE_PRIORITAETEN];  // highest slot ever used; walks start there
+    // The highest slot that may hold an icon (every slot above it is empty); the walks of every
+    // pass start there. Emptying the top slot lowers it to the next one in use.
+    int32_t hoechster[MENUE_PRIORITAETEN];
     uint8_t vorhanden[ANZ_SCREEN_ICONS];
     Menue_Register_Eintrag reg[ANZ_SCREEN_ICONS];
     // The registry entries that may hold something (a record, a bitmap, a background), in
@@ -26,6 +28,15 @@ struct Menue_Icon_Zustand {
 extern Menue_Icon_Zustand Menue_Icons;
 
 inline bool Menue_Nummer_Gueltig(int32_t nummer) { return nummer >= 0 && nummer < ANZ_SCREEN_ICONS; }
+
+// Takes the icon out of slot s of priority p; the slot is the next one filled.
+inline void Menue_Slot_Raeumen(int32_t p, int32_t s)
+{
+    Menue_Icons.slot[p][s] = nullptr;
+    Menue_Icons.frei[p] = s;
+    int32_t& h = Menue_Icons.hoechster[p];
+    while (h > 0 && !Menue_Icons.slot[p][h]) --h;
+}
 
 // Files a valid registry entry among those that may hold something.
 void Menue_Register_Merken(int32_t nummer);

@@ -371,3 +371,33 @@ TEST_F(Icons, TurnEndFreesEveryBitmapAndBackgroundOfTheRegistry)
         Menue_Icon_Liste_Abmelden(liste);
     }
 }
+
+// The walks of every pass start at the highest slot that may hold an icon: taking out the top
+// icon lowers it to the next one left, taking out one below leaves it, and a new icon goes into
+// the slot freed last and raises it again. Every icon left is still found.
+TEST_F(Icons, TakingOutTheTopIconLowersWhereTheWalksStart)
+{
+    Menue_Icon* icons[5];
+    for (int16_t k = 0; k < 5; ++k) {
+        icons[k] = flaeche(int16_t(900 + k), 10 * k, 10, 8, 8, 9);
+        Menue_Screen_Icon_Hinzufuegen(icons[k]);
+    }
+    ASSERT_EQ(Menue_Icons.hoechster[9], 4);
+    Menue_Screen_Icon_Loeschen(-1, icons[4], 0);
+    EXPECT_EQ(Menue_Icons.hoechster[9], 3);
+    Menue_Screen_Icon_Loeschen(-1, icons[1], 0);
+    EXPECT_EQ(Menue_Icons.hoechster[9], 3);
+    Menue_Screen_Icon_Loeschen(-1, icons[3], 0);
+    EXPECT_EQ(Menue_Icons.hoechster[9], 2);
+    for (int k : {0, 2}) EXPECT_EQ(Menue_Icons.slot[9][k], icons[k]);
+    EXPECT_EQ(Menue_Icons.slot[9][1], nullptr);
+
+    Menue_Screen_Icon_Hinzufuegen(icons[4]);
+    EXPECT_EQ(Menue_Icons.slot[9][3], icons[4]);
+    EXPECT_EQ(Menue_Icons.hoechster[9], 3);
+    for (Menue_Icon* i : {icons[0], icons[2], icons[4]}) EXPECT_EQ(eintraege(i), 1);
+
+    for (Menue_Icon* i : {icons[0], icons[2], icons[4]}) Menue_Screen_Icon_Loeschen(-1, i, 0);
+    EXPECT_EQ(Menue_Icons.hoechster[9], 0);
+    EXPECT_EQ(belegt(9), 0);
+}
