@@ -1,6 +1,7 @@
 // Bitmaps, colours, block routines, clipping and the pixel loops on bitmaps in memory.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 #include <vector>
@@ -443,4 +444,30 @@ TEST(PixelLoops, MixWithoutTheSourceIsTheColour)
             EXPECT_EQ(e[0], erwartet);
             for (int i = 1; i < 4; ++i) EXPECT_EQ(e[i], erwartet ? erwartet : 1);
         }
+}
+
+// A long run (a whole screen and more) is filled through its first and last pixels, whatever the
+// start's alignment, and not one pixel beyond: the pixels before and after keep their value.
+TEST(PixelLoops, LongFillRunsEndExactlyAtTheirPixels)
+{
+    std::vector<uint16_t> feld(640 * 480 + 64, 0xABCD);
+    for (size_t versatz : {size_t(1), size_t(2), size_t(3), size_t(4), size_t(7)})
+        for (int32_t n : {4095, 4096, 4097, 4099, 640 * 480}) {
+            std::fill(feld.begin(), feld.end(), uint16_t(0xABCD));
+            // One row of n pixels starting `versatz` pixels in.
+            Pixel_Fuellen_16(feld.data() + versatz, 0, 0, n, 1, n, 0x0001);
+            EXPECT_EQ(feld[versatz - 1], 0xABCD) << versatz << " " << n;
+            EXPECT_EQ(std::count(feld.begin() + long(versatz), feld.begin() + long(versatz) + n, uint16_t(1)), n)
+                << versatz << " " << n;
+            EXPECT_EQ(feld[versatz + size_t(n)], 0xABCD) << versatz << " " << n;
+        }
+    // The whole-row case of a bitmap: rows y .. y + h - 1 only.
+    Bitmap b(640, 480, 16);
+    ASSERT_NE(b.rp, nullptr);
+    std::fill(px16(b.rp), px16(b.rp) + 640 * 480, uint16_t(0x1234));
+    Pixel_Fuellen_16(px16(b.rp), 0, 3, 640, 470, 640, 0xF00F);
+    EXPECT_EQ(b.at(639, 2), 0x1234);
+    EXPECT_EQ(b.at(0, 3), 0xF00F);
+    EXPECT_EQ(b.at(639, 472), 0xF00F);
+    EXPECT_EQ(b.at(0, 473), 0x1234);
 }
