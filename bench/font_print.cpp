@@ -73,4 +73,20 @@ void BM_Seite_Drucken(benchmark::State& state)
 }
 BENCHMARK(BM_Seite_Drucken);
 
+// The menu's pointer line: a line of 80 characters printed below the 480 rows of the page, on
+// every change of the icon under the pointer. It draws nothing.
+void BM_Zeile_Unter_Der_Seite(benchmark::State& state)
+{
+    Font_Record* f = bench_font();
+    Rastport* bm = Grafik_Bitmap_Anlegen(640, 480, 16);
+    const std::string zeile = seite()[0];
+    for (auto _ : state) {
+        Grafik_Printf(bm, f, "%s", 62, 497, zeile.c_str());
+        benchmark::DoNotOptimize(bm->pixels);
+    }
+    Grafik_Bitmap_Freigeben(bm);
+    Font_Free(f);
+}
+BENCHMARK(BM_Zeile_Unter_Der_Seite);
+
 }  // namespace

@@ -1,4 +1,4 @@
-// Full-page blits in memory beside memcpy of the same number of bytes.
+// Full-page blits and fills in memory beside memcpy of the same number of bytes.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -6,6 +6,7 @@
 
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
+#include "graphics/grafik_zeichnen.h"
 
 namespace {
 
@@ -82,6 +83,12 @@ void BM_Blit_Ueberblenden(benchmark::State& state)
     });
 }
 
+// The menu clears the back page in colour 1 whenever a manager's turn ends.
+void BM_Fuellen(benchmark::State& state)
+{
+    run(state, [](Pages& p) { Grafik_Rechteck_Fuellen(p.dst, 0, 0, p.w, p.h, 1); });
+}
+
 }  // namespace
 
 #define PAGES ->Args({640, 480})->Args({1024, 768})
@@ -90,3 +97,4 @@ BENCHMARK(BM_Blit) PAGES;
 BENCHMARK(BM_Blit_Transparent) PAGES;
 BENCHMARK(BM_Blit_Abdunkeln) PAGES;
 BENCHMARK(BM_Blit_Ueberblenden) PAGES;
+BENCHMARK(BM_Fuellen) PAGES;
