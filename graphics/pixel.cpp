@@ -268,7 +268,12 @@ void lauf_fuellen(uint16_t* dst, uint16_t colour, size_t n)
         n &= 3;
     }
 #endif
-    if (n) Asm_Fill_Words(dst, colour, uint32_t(n));
+    // The loop counts in 32 bits.
+    while (n) {
+        const size_t k = n < 0x7FFFFFFF ? n : 0x7FFFFFFF;
+        Asm_Fill_Words(dst, colour, uint32_t(k));
+        dst += k, n -= k;
+    }
 }
 
 }  // namespace
