@@ -6,7 +6,9 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #if defined(__x86_64__)
@@ -143,6 +145,73 @@ struct Verwuerfler {
 };
 static_assert(std::endian::native == std::endian::little, "keystream words are applied in host order");
 
+// The generator is linear in the bits of its state, so each keystream word is the XOR of the
+// words 11, 12, 13, 14, 15, 17, 18, 23, 26 and 32 places before it; squaring that relation four
+// times, also of the words sixteen times as far back. A long block thus makes its first
+// VERW_ANLAUF words one by one and every further sixteen side by side, from a ring of the last
+// ones: the same bytes, without the generator's chain of dependent steps.
+constexpr size_t VERW_ABSTAENDE[] = {11, 12, 13, 14, 15, 17, 18, 23, 26, 32};
+constexpr size_t VERW_GRUPPE = 16;                // words made side by side
+constexpr size_t VERW_ANLAUF = 32 * VERW_GRUPPE;  // words made one by one first
+constexpr size_t VERW_RING = 2 * VERW_ANLAUF;     // words kept; a power of two
+
+using Wort4 = uint32_t __attribute__((vector_size(16)));
+
+inline Wort4 wort4(const void* p)
+{
+    Wort4 w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+}
+
+// The keystream words i..i+15 (i: a multiple of 16, at least VERW_ANLAUF) into the ring.
+inline void verw_gruppe(uint32_t* ring, size_t i)
+{
+    static_assert(VERW_GRUPPE == 16);
+    Wort4 s0{}, s1{}, s2{}, s3{};
+#pragma GCC unroll 10
+    for (size_t a : VERW_ABSTAENDE) {
+        const uint32_t* q = ring + ((i - a * VERW_GRUPPE) & (VERW_RING - 1));
+        s0 ^= wort4(q);
+        s1 ^= wort4(q + 4);
+        s2 ^= wort4(q + 8);
+        s3 ^= wort4(q + 12);
+    }
+    uint32_t* z = ring + (i & (VERW_RING - 1));
+    std::memcpy(z, &s0, 16);
+    std::memcpy(z + 4, &s1, 16);
+    std::memcpy(z + 8, &s2, 16);
+    std::memcpy(z + 12, &s3, 16);
+}
+
+// ziel = quelle XOR the keystream of block `block_nummer` holding n bytes (ziel may be quelle).
+void verwuerfeln(uint32_t block_nummer, uint8_t* ziel, const uint8_t* quelle, size_t n)
+{
+    Verwuerfler v(block_nummer, uint32_t(n));
+    if (n <= 4 * (VERW_ANLAUF + VERW_GRUPPE)) {
+        v.anwenden(ziel, quelle, n);
+        return;
+    }
+    alignas(64) uint32_t ring[VERW_RING];
+    for (size_t i = 0; i < VERW_ANLAUF; ++i) ring[i] = v.naechstes();
+    const auto* schluessel = reinterpret_cast<const uint8_t*>(ring);
+    for (size_t pos = 0; pos < n;) {
+        const size_t wort = pos / 4;
+        if (wort >= VERW_ANLAUF) verw_gruppe(ring, wort);
+        const uint8_t* k = schluessel + 4 * (wort & (VERW_RING - 1));
+        const size_t stueck = wort >= VERW_ANLAUF ? 4 * VERW_GRUPPE : 4 * VERW_ANLAUF;
+        if (n - pos >= stueck) {
+            for (size_t j = 0; j < stueck; j += 16) {
+                const Wort4 w = wort4(quelle + pos + j) ^ wort4(k + j);
+                std::memcpy(ziel + pos + j, &w, 16);
+            }
+            pos += stueck;
+        } else {
+            for (size_t j = 0; pos < n; ++pos, ++j) ziel[pos] = quelle[pos] ^ k[j];
+        }
+    }
+}
+
 constexpr size_t DISK_KOPF_GROESSE = SPIELSTAND_MAGIC_LAENGE + SPIELSTAND_VERSION_LAENGE;
 
 struct Position_Eintrag {
@@ -210,9 +279,39 @@ bool endet_mit(const char* s, const char* ende)
 
 uint32_t Disk_Crc32(uint32_t crc, const uint8_t* daten, size_t laenge) { return crc32_weiter(crc, daten, laenge); }
 
+namespace {
+
+// Bytes that a resize leaves as they are: every block written into a savegame image overwrites
+// the room it takes, so zeroing it first would be work thrown away.
+template <class T>
+struct Ohne_Nullen : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = Ohne_Nullen<U>;
+    };
+    Ohne_Nullen() = default;
+    template <class U>
+    Ohne_Nullen(const Ohne_Nullen<U>&) noexcept
+    {
+    }
+    template <class U>
+    void construct(U* p) noexcept
+    {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... A>
+    void construct(U* p, A&&... a)
+    {
+        ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
+    }
+};
+using Bild = std::vector<uint8_t, Ohne_Nullen<uint8_t>>;
+
+}  // namespace
+
 struct Disk_Datei {
     FILE* datei = nullptr;
-    std::vector<uint8_t>* speicher = nullptr;  // written to memory instead of a file
+    Bild* speicher = nullptr;  // written to memory instead of a file
     bool spielstand = false;
     bool abbild = false;  // the in-memory image of the running game: blocks stay plain
     bool fehler = false;
@@ -288,7 +387,7 @@ bool Disk_Schreibe_Block(Disk_Datei* datei, const void* buffer, uint32_t count)
     }
     // A savegame is put together in memory and written whole (Disk_Spielstand_Speichern): the
     // block is scrambled straight into its place there.
-    std::vector<uint8_t>* m = datei->speicher;
+    Bild* m = datei->speicher;
     if (!m) {
         Print_Fehler("Disk_Schreibe_Block: ein Spielstand entsteht im Speicher!");
         datei->fehler = true;
@@ -297,7 +396,7 @@ bool Disk_Schreibe_Block(Disk_Datei* datei, const void* buffer, uint32_t count)
     if (datei->fehler) return false;
     const size_t da = m->size();
     m->resize(da + count);
-    Verwuerfler(datei->block_nummer++, count).anwenden(m->data() + da, q, count);
+    verwuerfeln(datei->block_nummer++, m->data() + da, q, count);
     datei->geschrieben += count;
     Disk_LE32_Setzen(w, crc32_weiter(0, q, count));
     return schreibe_roh(datei, w, 4);
@@ -544,7 +643,7 @@ bool Disk_Spielstand_Speichern(const char* name)
     // The file is put together in memory and written in one go: the areas' length words are set
     // in place, where seeking back in the file emptied its buffer once an area. The memory stays
     // for the next save (the monthly autosave), so that its pages are not taken anew each time.
-    static std::vector<uint8_t> bild;
+    static Bild bild;
     bild.clear();
     Disk_Datei* d = Disk_Open_Schreiben(temp.c_str());
     bool ok = d != nullptr;
@@ -598,7 +697,7 @@ Pruefung spielstand_pruefen(uint8_t* p, size_t n, char* version, Bereich_Tabelle
             const uint32_t bl = Disk_LE32_Lesen(p + pos);
             if (b.ende - pos - 8 < bl) return Pruefung::BESCHAEDIGT;
             uint8_t* nutz = p + pos + 4;
-            Verwuerfler(block_nummer++, bl).anwenden(nutz, nutz, bl);
+            verwuerfeln(block_nummer++, nutz, nutz, bl);
             if (crc32_weiter(0, nutz, bl) != Disk_LE32_Lesen(nutz + bl)) return Pruefung::BESCHAEDIGT;
             pos += size_t(bl) + 8;
         }
@@ -626,7 +725,7 @@ bool bereich_lesen(int i, const uint8_t* daten, const Bereich& b, const char* ve
 
 // The running game as the writers see it, with the bounds of each area.
 struct Abbild {
-    std::vector<uint8_t> daten;
+    Bild daten;
     Bereich_Tabelle bereiche{};
     bool hat_schreiber[DISK_POSITIONEN] = {};
 };
@@ -750,7 +849,7 @@ bool Disk_Spielstand_Zerlegen(const uint8_t* daten, size_t laenge, std::string* 
 
 std::vector<uint8_t> Disk_Spielstand_Bauen(const char* version, const Disk_Bereiche& bereiche)
 {
-    std::vector<uint8_t> aus;
+    Bild aus;
     Disk_Datei d;
     d.speicher = &aus;
     d.spielstand = true;
@@ -765,15 +864,15 @@ std::vector<uint8_t> Disk_Spielstand_Bauen(const char* version, const Disk_Berei
         if (d.geschrieben > 0xFFFFFFFFu) return {};
         laenge_eintragen(&d, start, uint32_t(d.geschrieben));
     }
-    return aus;
+    return {aus.begin(), aus.end()};
 }
 
 std::vector<uint8_t> Disk_Spielstand_Abbild()
 {
-    std::vector<uint8_t> aus;
+    Bild aus;
     Disk_Datei d;
     d.speicher = &aus;
     d.spielstand = true;
-    if (!spielstand_schreiben(&d, nullptr)) aus.clear();
-    return aus;
+    if (!spielstand_schreiben(&d, nullptr)) return {};
+    return {aus.begin(), aus.end()};
 }

@@ -213,6 +213,64 @@ TEST_F(Disk, SplitAndBuildGiveTheSameFile)
     EXPECT_FALSE(Disk_Spielstand_Zerlegen(kaputt.data(), kaputt.size(), &version, &bereiche));
 }
 
+// The stored payload of a block: its plain bytes XOR a keystream of its own, xorshift32 (13, 17,
+// 5) seeded from the block's number in the file and its length, words taken little-endian. Every
+// savegame ever written holds its blocks so; this is the generator step by step.
+Bytes verwuerfelt(uint32_t nummer, const Bytes& klar)
+{
+    const uint32_t n = uint32_t(klar.size());
+    uint32_t s = 0x6D2B79F5u ^ (nummer * 0x9E3779B9u) ^ (n * 0x85EBCA6Bu);
+    if (s == 0) s = 0x6D2B79F5u;
+    Bytes aus(klar);
+    for (size_t i = 0; i < aus.size(); ++i) {
+        if (i % 4 == 0) {
+            s ^= s << 13;
+            s ^= s >> 17;
+            s ^= s << 5;
+        }
+        aus[i] ^= uint8_t(s >> (8 * (i % 4)));
+    }
+    return aus;
+}
+
+TEST_F(Disk, BlocksOfEveryLengthAreScrambledAsTheyAlwaysWere)
+{
+    // Short blocks, the lengths around the point where long ones change their way of making
+    // the keystream, and long ones with every remainder.
+    const size_t laengen[] = {0, 1, 3, 4, 7, 2047, 2048, 2049, 2111, 2112, 2113, 2115, 2116, 2176, 2177,
+                              4096, 4099, 6143, 70001, 200000, 200003};
+    Disk_Bereiche bereiche;
+    uint8_t start = 3;
+    for (size_t n : laengen) bereiche[DISK_POS_SPIELE - 1].push_back(muster(n, start += 11));
+    bereiche[DISK_POS_STATISTIK - 1].push_back(muster(5000, 1));
+    const Bytes datei_bytes = Disk_Spielstand_Bauen("2.01", bereiche);
+    ASSERT_FALSE(datei_bytes.empty());
+
+    size_t pos = 26;
+    uint32_t nummer = 0;
+    for (const Disk_Bereich& bereich : bereiche) {
+        ASSERT_LE(pos + 4, datei_bytes.size());
+        pos += 4;
+        for (const Bytes& klar : bereich) {
+            const Bytes erwartet = verwuerfelt(nummer++, klar);
+            ASSERT_LE(pos + 8 + klar.size(), datei_bytes.size());
+            EXPECT_EQ(Bytes(datei_bytes.begin() + long(pos + 4), datei_bytes.begin() + long(pos + 4 + klar.size())),
+                      erwartet)
+                << klar.size() << " bytes";
+            const uint32_t crc = crc32_bitweise(klar.data(), klar.size());
+            EXPECT_EQ(Disk_LE32_Lesen(datei_bytes.data() + pos + 4 + klar.size()), crc) << klar.size() << " bytes";
+            pos += 8 + klar.size();
+        }
+    }
+    EXPECT_EQ(pos, datei_bytes.size());
+
+    // And a load takes the keystream off again.
+    std::string version;
+    Disk_Bereiche zurueck;
+    ASSERT_TRUE(Disk_Spielstand_Zerlegen(datei_bytes.data(), datei_bytes.size(), &version, &zurueck));
+    EXPECT_EQ(zurueck, bereiche);
+}
+
 TEST_F(Disk, BrokenSavegamesAreRefusedBeforeAnyModuleIsTouched)
 {
     modul_b = muster(40, 9);  // small enough to flip every byte
