@@ -146,14 +146,14 @@ struct Verwuerfler {
 static_assert(std::endian::native == std::endian::little, "keystream words are applied in host order");
 
 // The generator is linear in the bits of its state, so each keystream word is the XOR of the
-// words 11, 12, 13, 14, 15, 17, 18, 23, 26 and 32 places before it; squaring that relation four
-// times, also of the words sixteen times as far back. A long block thus makes its first
-// VERW_ANLAUF words one by one and every further sixteen side by side, from a ring of the last
-// ones: the same bytes, without the generator's chain of dependent steps.
+// words 11, 12, 13, 14, 15, 17, 18, 23, 26 and 32 places before it, and (squaring that relation
+// twice) of the words four times as far back. Four words thus come side by side from those
+// before them, once the first VERW_ANLAUF are made one by one: the same bytes, without the
+// generator's chain of dependent steps.
 constexpr size_t VERW_ABSTAENDE[] = {11, 12, 13, 14, 15, 17, 18, 23, 26, 32};
-constexpr size_t VERW_GRUPPE = 16;                // words made side by side
-constexpr size_t VERW_ANLAUF = 32 * VERW_GRUPPE;  // words made one by one first
-constexpr size_t VERW_RING = 2 * VERW_ANLAUF;     // words kept; a power of two
+constexpr size_t VERW_GRUPPE = 4;                 // words made side by side
+constexpr size_t VERW_ANLAUF = 32 * VERW_GRUPPE;  // words made one by one; the farthest distance
+constexpr size_t VERW_STUECK = 1024;              // words made before they are applied
 
 using Wort4 = uint32_t __attribute__((vector_size(16)));
 
@@ -164,51 +164,45 @@ inline Wort4 wort4(const void* p)
     return w;
 }
 
-// The keystream words i..i+15 (i: a multiple of 16, at least VERW_ANLAUF) into the ring.
-inline void verw_gruppe(uint32_t* ring, size_t i)
+// The keystream words k[i..i+3] from the VERW_ANLAUF before them.
+inline void verw_gruppe(uint32_t* k, size_t i)
 {
-    static_assert(VERW_GRUPPE == 16);
-    Wort4 s0{}, s1{}, s2{}, s3{};
+    static_assert(VERW_GRUPPE == 4);
+    Wort4 s{};
 #pragma GCC unroll 10
-    for (size_t a : VERW_ABSTAENDE) {
-        const uint32_t* q = ring + ((i - a * VERW_GRUPPE) & (VERW_RING - 1));
-        s0 ^= wort4(q);
-        s1 ^= wort4(q + 4);
-        s2 ^= wort4(q + 8);
-        s3 ^= wort4(q + 12);
-    }
-    uint32_t* z = ring + (i & (VERW_RING - 1));
-    std::memcpy(z, &s0, 16);
-    std::memcpy(z + 4, &s1, 16);
-    std::memcpy(z + 8, &s2, 16);
-    std::memcpy(z + 12, &s3, 16);
+    for (size_t a : VERW_ABSTAENDE) s ^= wort4(k + i - a * VERW_GRUPPE);
+    std::memcpy(k + i, &s, 16);
 }
 
 // ziel = quelle XOR the keystream of block `block_nummer` holding n bytes (ziel may be quelle).
 void verwuerfeln(uint32_t block_nummer, uint8_t* ziel, const uint8_t* quelle, size_t n)
 {
     Verwuerfler v(block_nummer, uint32_t(n));
-    if (n <= 4 * (VERW_ANLAUF + VERW_GRUPPE)) {
+    if (n <= 4 * VERW_ANLAUF + 64) {
         v.anwenden(ziel, quelle, n);
         return;
     }
-    alignas(64) uint32_t ring[VERW_RING];
-    for (size_t i = 0; i < VERW_ANLAUF; ++i) ring[i] = v.naechstes();
-    const auto* schluessel = reinterpret_cast<const uint8_t*>(ring);
-    for (size_t pos = 0; pos < n;) {
-        const size_t wort = pos / 4;
-        if (wort >= VERW_ANLAUF) verw_gruppe(ring, wort);
-        const uint8_t* k = schluessel + 4 * (wort & (VERW_RING - 1));
-        const size_t stueck = wort >= VERW_ANLAUF ? 4 * VERW_GRUPPE : 4 * VERW_ANLAUF;
-        if (n - pos >= stueck) {
-            for (size_t j = 0; j < stueck; j += 16) {
-                const Wort4 w = wort4(quelle + pos + j) ^ wort4(k + j);
-                std::memcpy(ziel + pos + j, &w, 16);
-            }
-            pos += stueck;
-        } else {
-            for (size_t j = 0; pos < n; ++pos, ++j) ziel[pos] = quelle[pos] ^ k[j];
+    // k: the last VERW_ANLAUF words made, then up to VERW_STUECK new ones.
+    alignas(16) uint32_t k[VERW_ANLAUF + VERW_STUECK];
+    for (size_t i = 0; i < VERW_ANLAUF; ++i) k[i] = v.naechstes();
+    size_t pos = 4 * VERW_ANLAUF;
+    for (size_t j = 0; j < pos; j += 16) {
+        const Wort4 w = wort4(quelle + j) ^ wort4(reinterpret_cast<const uint8_t*>(k) + j);
+        std::memcpy(ziel + j, &w, 16);
+    }
+    while (pos < n) {
+        const size_t woerter = std::min(VERW_STUECK, ((n - pos + 3) / 4 + VERW_GRUPPE - 1) & ~(VERW_GRUPPE - 1));
+        for (size_t i = VERW_ANLAUF; i < VERW_ANLAUF + woerter; i += VERW_GRUPPE) verw_gruppe(k, i);
+        const auto* schluessel = reinterpret_cast<const uint8_t*>(k + VERW_ANLAUF);
+        const size_t bytes = std::min(4 * woerter, n - pos);
+        size_t j = 0;
+        for (; j + 16 <= bytes; j += 16) {
+            const Wort4 w = wort4(quelle + pos + j) ^ wort4(schluessel + j);
+            std::memcpy(ziel + pos + j, &w, 16);
         }
+        for (; j < bytes; ++j) ziel[pos + j] = quelle[pos + j] ^ schluessel[j];
+        pos += bytes;
+        std::memcpy(k, k + woerter, VERW_ANLAUF * 4);
     }
 }
 
@@ -578,6 +572,43 @@ bool Disk_Spielstand_Pfad(const char* name, char* pfad, uint32_t groesse)
 
 namespace {
 
+// The memory a save puts its file together in, and a load its image of the running game: kept
+// from one to the next, so that its pages are not taken anew each time (the monthly autosave).
+// Room for a savegame of the default world and more from the first use on: growing the image
+// step by step copied it each time. Only the pages written are taken from the system.
+class Arbeitsbild {
+public:
+    Arbeitsbild()
+    {
+        static Bild bild;
+        static bool vergeben = false;
+        constexpr size_t PLATZ = size_t(8) << 20;
+        if (!vergeben) {
+            vergeben = true;
+            frei = &vergeben;
+            b = &bild;
+        } else {
+            b = &eigenes;  // a save from within a load gets memory of its own
+        }
+        b->clear();
+        b->reserve(PLATZ);
+    }
+    ~Arbeitsbild()
+    {
+        if (frei) *frei = false;
+    }
+    Arbeitsbild(const Arbeitsbild&) = delete;
+    Arbeitsbild& operator=(const Arbeitsbild&) = delete;
+    Bild& operator*() { return *b; }
+    Bild* operator->() { return b; }
+    const Bild* operator->() const { return b; }
+
+private:
+    Bild eigenes;
+    Bild* b = nullptr;
+    bool* frei = nullptr;
+};
+
 struct Bereich {
     size_t start;
     size_t ende;
@@ -641,17 +672,15 @@ bool Disk_Spielstand_Speichern(const char* name)
     }
     const std::string temp = std::string(pfad) + ".tmp";
     // The file is put together in memory and written in one go: the areas' length words are set
-    // in place, where seeking back in the file emptied its buffer once an area. The memory stays
-    // for the next save (the monthly autosave), so that its pages are not taken anew each time.
-    static Bild bild;
-    bild.clear();
+    // in place, where seeking back in the file emptied its buffer once an area.
+    Arbeitsbild bild;
     Disk_Datei* d = Disk_Open_Schreiben(temp.c_str());
     bool ok = d != nullptr;
     if (ok) {
         Disk_Datei m;
-        m.speicher = &bild;
+        m.speicher = &*bild;
         m.spielstand = true;
-        ok = spielstand_schreiben(&m, nullptr) && std::fwrite(bild.data(), 1, bild.size(), d->datei) == bild.size() &&
+        ok = spielstand_schreiben(&m, nullptr) && std::fwrite(bild->data(), 1, bild->size(), d->datei) == bild->size() &&
              Os_File_Sync(d->datei);
         ok = Disk_Close(d) && ok;
         // Only a complete, flushed file replaces the previous savegame.
@@ -725,7 +754,7 @@ bool bereich_lesen(int i, const uint8_t* daten, const Bereich& b, const char* ve
 
 // The running game as the writers see it, with the bounds of each area.
 struct Abbild {
-    Bild daten;
+    Arbeitsbild daten;
     Bereich_Tabelle bereiche{};
     bool hat_schreiber[DISK_POSITIONEN] = {};
 };
@@ -733,7 +762,7 @@ struct Abbild {
 bool abbild_schreiben(Abbild& a)
 {
     Disk_Datei d;
-    d.speicher = &a.daten;
+    d.speicher = &*a.daten;
     d.spielstand = true;
     d.abbild = true;
     for (int i = 0; i < DISK_POSITIONEN; ++i) a.hat_schreiber[i] = positionen[i].schreiber != nullptr;
@@ -747,7 +776,7 @@ bool abbild_zuruecklesen(const Abbild& a, int bis)
     bool ok = true;
     for (int i = 0; i < bis; ++i) {
         if (!positionen[i].leser || !a.hat_schreiber[i]) continue;
-        if (!bereich_lesen(i, a.daten.data(), a.bereiche[size_t(i)], SPIELSTAND_VERSION)) {
+        if (!bereich_lesen(i, a.daten->data(), a.bereiche[size_t(i)], SPIELSTAND_VERSION)) {
             Print_Fehler("Disk_Spielstand_Laden: Block %d nicht wiederhergestellt", i + 1);
             ok = false;
         }
@@ -796,7 +825,7 @@ bool Disk_Spielstand_Laden(const char* name)
     }
 
     Abbild abbild;
-    abbild.daten.reserve(groesse);  // the running game is usually about as large as the file
+    abbild.daten->reserve(groesse);  // the running game is usually about as large as the file
     if (!abbild_schreiben(abbild)) {
         disk_meldung("Der Spielstand \"%s\" kann nicht geladen werden, weil sich das laufende Spiel nicht "
                      "sichern lässt. Das laufende Spiel bleibt erhalten.",

@@ -24,6 +24,7 @@ std::string gelesene_version;
 bool schreiben_scheitert = false;
 bool c_lehnt_ab = false;  // module C refuses every block
 int a_lehnt_ab_ab = 0;    // module A refuses from this reader call on (0: never)
+bool b_speichert = false; // module B saves the game ("innen") while it is read
 
 Bytes muster(size_t n, uint8_t start)
 {
@@ -58,6 +59,7 @@ bool lese_b(Disk_Datei* d, const char*)
     uint32_t dahinter = 0;
     EXPECT_FALSE(Disk_Naechste_Blocklaenge(d, &dahinter));
     modul_b = b;
+    if (b_speichert) EXPECT_TRUE(Disk_Spielstand_Speichern("innen"));
     return true;
 }
 bool schreibe_c(Disk_Datei* d)
@@ -114,6 +116,7 @@ protected:
         schreiben_scheitert = false;
         c_lehnt_ab = false;
         a_lehnt_ab_ab = 0;
+        b_speichert = false;
         Disk_Block_Registrieren(DISK_POS_ZUFALL, schreibe_a, lese_a);
         Disk_Block_Registrieren(DISK_POS_TEAMS, schreibe_b, lese_b);
         Disk_Block_Registrieren(DISK_POS_STATISTIK, schreibe_c, lese_c);
@@ -235,10 +238,12 @@ Bytes verwuerfelt(uint32_t nummer, const Bytes& klar)
 
 TEST_F(Disk, BlocksOfEveryLengthAreScrambledAsTheyAlwaysWere)
 {
-    // Short blocks, the lengths around the point where long ones change their way of making
-    // the keystream, and long ones with every remainder.
-    const size_t laengen[] = {0, 1, 3, 4, 7, 2047, 2048, 2049, 2111, 2112, 2113, 2115, 2116, 2176, 2177,
-                              4096, 4099, 6143, 70001, 200000, 200003};
+    // Every length up to where long blocks change their way of making the keystream and some
+    // beyond, the lengths around each batch of it, and long ones with every remainder.
+    std::vector<size_t> laengen;
+    for (size_t n = 0; n <= 700; ++n) laengen.push_back(n);
+    for (size_t n : {4095, 4096, 4097, 4607, 4608, 4609, 4611, 8703, 8704, 8705, 70001, 200000, 200003})
+        laengen.push_back(n);
     Disk_Bereiche bereiche;
     uint8_t start = 3;
     for (size_t n : laengen) bereiche[DISK_POS_SPIELE - 1].push_back(muster(n, start += 11));
@@ -380,6 +385,15 @@ TEST_F(Disk, RefusedBlockGivesTheModulesReadBeforeItTheirStateBack)
     EXPECT_EQ(Manager_Wappen[3], 44);
     c_lehnt_ab = false;
     EXPECT_EQ(Disk_Spielstand_Abbild(), vorher);
+
+    // A save made while the file is read keeps its hands off the image of the running game.
+    c_lehnt_ab = true;
+    b_speichert = true;
+    EXPECT_FALSE(Disk_Spielstand_Laden("anderes"));
+    b_speichert = false;
+    c_lehnt_ab = false;
+    EXPECT_EQ(Disk_Spielstand_Abbild(), vorher);
+    EXPECT_TRUE(std::filesystem::exists(datei("innen")));
 
     // A module that will not take its own image back is not passed over in silence.
     c_lehnt_ab = true;
