@@ -353,8 +353,10 @@ static bool schreibe_roh(Disk_Datei* d, const void* p, size_t n)
         return false;
     }
     if (d->speicher) {
-        const auto* q = static_cast<const uint8_t*>(p);
-        if (n) d->speicher->insert(d->speicher->end(), q, q + n);
+        // resize and copy: an insert would construct the bytes one by one in this allocator
+        const size_t da = d->speicher->size();
+        d->speicher->resize(da + n);
+        if (n) std::memcpy(d->speicher->data() + da, p, n);
     } else if (n && std::fwrite(p, 1, n, d->datei) != n) {
         d->fehler = true;
     }
