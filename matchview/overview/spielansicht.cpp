@@ -6,6 +6,7 @@
 #include "matchview/spielansicht.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <cstdio>
 #include <cstdarg>
@@ -157,8 +158,25 @@ uint16_t farbe(uint32_t r, uint32_t g, uint32_t b) { return Grafik_Farbe(r, g, b
 // every step drawn at its time would have left them. Only the running results column takes its
 // scores when played, as a dump always drew it; a newer column or a full redraw replaces a
 // waiting one. All state (buttons, hover, the chosen game, pause) moves on at once.
+// Steps whose pixels nobody would see are left out: a full redraw draws the pages anew (page 1
+// right of x 130 on every row, the screen behind left of it, then page 1 onto page 0), so the
+// page steps before it go; and an opaque page step at the same place as an earlier one covers
+// it, unless a page was read into a picture between them. At the closing, when nothing but the
+// pages counts any more, the steps into pictures that no kept step reads go too.
+struct Wirkung {
+    const Rastport* ziel = nullptr;          // null: not known, the step stays
+    std::array<const Rastport*, 2> liest{};  // pictures or pages read besides the target
+    bool ganz = false;                       // the target written whole, without reading it
+};
+struct Seiten_Ort {
+    const Rastport* seite;
+    int32_t x, y, w, h;
+    bool operator==(const Seiten_Ort& o) const { return seite == o.seite && x == o.x && y == o.y && w == o.w && h == o.h; }
+};
 struct Warteliste {
     std::vector<std::function<void()>> schritte;
+    std::vector<Wirkung> wirkung;
+    std::vector<std::pair<Seiten_Ort, size_t>> deckend;  // the last opaque page step of each place
     bool abspielen = false;
     size_t spalte = SIZE_MAX;  // the waiting results column's step
 };
@@ -175,6 +193,8 @@ void nachholen()
     z.seiten_beruehrt = true;
     std::vector<std::function<void()>> schritte;
     schritte.swap(warte.schritte);
+    warte.wirkung.clear();
+    warte.deckend.clear();
     warte.spalte = SIZE_MAX;
     for (const auto& f : schritte)
         if (f) f();
@@ -186,15 +206,20 @@ void nachholen()
 void warteliste_verwerfen()
 {
     warte.schritte.clear();
+    warte.wirkung.clear();
+    warte.deckend.clear();
     warte.spalte = SIZE_MAX;
 }
 
+bool ist_seite(const Rastport* b) { return b && (b == Grafik_Seite_0 || b == Grafik_Seite_1); }
+
 // One pixel step: kept while it may wait, else drawn now (after what waits).
 template <typename F>
-void zeichnen(F&& f)
+void zeichnen(F&& f, const Wirkung& w)
 {
     if (warten()) {
         warte.schritte.emplace_back(std::forward<F>(f));
+        warte.wirkung.push_back(w);
         if (warte.schritte.size() >= WARTE_GRENZE) nachholen();
         return;
     }
@@ -203,13 +228,71 @@ void zeichnen(F&& f)
     f();
 }
 
+// A page step that covers its place whole: a waiting one at the same place goes.
+template <typename F>
+void seite_deckend(F&& f, const Seiten_Ort& ort, const Wirkung& w)
+{
+    if (!warten()) return zeichnen(std::forward<F>(f), w);
+    auto it = std::find_if(warte.deckend.begin(), warte.deckend.end(), [&](const auto& e) { return e.first == ort; });
+    if (it != warte.deckend.end()) warte.schritte[it->second] = nullptr;
+    const size_t i = warte.schritte.size();
+    zeichnen(std::forward<F>(f), w);
+    // (A played list starts afresh.)
+    if (warte.schritte.size() != i + 1) return;
+    if (it != warte.deckend.end()) it->second = i;
+    else warte.deckend.push_back({ort, i});
+}
+
+// A page read into a picture: what stands there now counts.
+void seite_gelesen()
+{
+    if (warten()) warte.deckend.clear();
+}
+
+// A full redraw begins: the waiting page steps before it are covered.
+void seiten_schritte_verwerfen()
+{
+    if (!warten()) return;
+    for (size_t i = 0; i < warte.schritte.size(); ++i)
+        if (ist_seite(warte.wirkung[i].ziel)) warte.schritte[i] = nullptr;
+    warte.deckend.clear();
+    warte.spalte = SIZE_MAX;
+}
+
 void spalte_verwerfen()
 {
     if (warte.spalte < warte.schritte.size()) {
-        if (warte.spalte + 1 == warte.schritte.size()) warte.schritte.pop_back();
-        else warte.schritte[warte.spalte] = nullptr;
+        if (warte.spalte + 1 == warte.schritte.size()) {
+            warte.schritte.pop_back();
+            warte.wirkung.pop_back();
+        } else {
+            warte.schritte[warte.spalte] = nullptr;
+        }
     }
     warte.spalte = SIZE_MAX;
+}
+
+// The overview closes: only the pages count from here on (every picture is written whole before
+// it is read at the next opening). Going back from the last step, a step into a picture no kept
+// later step reads is left out; a step that writes its target whole ends the need for earlier
+// steps into it.
+void tote_schritte_weglassen()
+{
+    if (!warten()) return;
+    std::vector<const Rastport*> lebt{Grafik_Seite_0, Grafik_Seite_1};
+    auto lebendig = [&](const Rastport* b) { return std::find(lebt.begin(), lebt.end(), b) != lebt.end(); };
+    for (size_t i = warte.schritte.size(); i-- > 0;) {
+        if (!warte.schritte[i]) continue;
+        const Wirkung& w = warte.wirkung[i];
+        if (!w.ziel) return;
+        if (!lebendig(w.ziel)) {
+            warte.schritte[i] = nullptr;
+            continue;
+        }
+        if (w.ganz) lebt.erase(std::find(lebt.begin(), lebt.end(), w.ziel));
+        for (const Rastport* b : w.liest)
+            if (b && !lebendig(b)) lebt.push_back(b);
+    }
 }
 
 // The dump hook: what waits, for the picture asked for.
@@ -230,7 +313,7 @@ std::string formatiert(const char* format, ...)
 void drucken(Rastport* ziel, int32_t font, int32_t x, int32_t y, std::string t)
 {
     if (!ziel) return;
-    zeichnen([ziel, font, x, y, t = std::move(t)] { Grafik_Printf(ziel, Font(font), "%s", x, y, t.c_str()); });
+    zeichnen([ziel, font, x, y, t = std::move(t)] { Grafik_Printf(ziel, Font(font), "%s", x, y, t.c_str()); }, {ziel});
 }
 
 void text(Rastport* ziel, int32_t font, int32_t x, int32_t y, const char* t)
@@ -248,7 +331,14 @@ void text_schatten(Rastport* ziel, int32_t font, int32_t x, int32_t y, const cha
 
 void kopieren(Rastport* von, int32_t sx, int32_t sy, int32_t w, int32_t h, Rastport* nach, int32_t dx, int32_t dy)
 {
-    if (von && nach) zeichnen([=] { Grafik_Blit(von, sx, sy, w, h, nach, dx, dy); });
+    if (!von || !nach) return;
+    auto f = [=] { Grafik_Blit(von, sx, sy, w, h, nach, dx, dy); };
+    if (ist_seite(von)) seite_gelesen();
+    const bool quelle_ganz = sx >= 0 && sy >= 0 && sx + w <= int32_t(von->width) && sy + h <= int32_t(von->height);
+    const bool ziel_ganz = quelle_ganz && von != nach && dx == 0 && dy == 0 && w == int32_t(nach->width) && h == int32_t(nach->height);
+    const Wirkung wirkung{nach, {von, nullptr}, ziel_ganz};
+    if (ist_seite(nach) && quelle_ganz) seite_deckend(f, {nach, dx, dy, w, h}, wirkung);
+    else zeichnen(f, wirkung);
 }
 
 // The blur of a picture taken from the screen behind the overview. That screen changes little
@@ -360,10 +450,12 @@ Rastport* vorrat_nehmen(int32_t o, int32_t k, int32_t handle, int32_t tiefe)
         return nullptr;
     }
     // A pixel step like any other: the picture is set back before anything draws into it.
-    zeichnen([b, &r] {
-        std::memcpy(b->pixels, r.pixel.data(), r.pixel.size());
-        if (b->mask) std::memcpy(b->mask, r.maske.data(), r.maske.size());
-    });
+    zeichnen(
+        [b, &r] {
+            std::memcpy(b->pixels, r.pixel.data(), r.pixel.size());
+            if (b->mask) std::memcpy(b->mask, r.maske.data(), r.maske.size());
+        },
+        {b, {}, true});
     r.im_gebrauch = b;
     return b;
 }
@@ -472,10 +564,16 @@ void zeichnen_auf(Rastport* quelle, const Vorlage& v, Rastport* ziel, int32_t x,
     if (!quelle || !ziel) return;
     const bool transparent = v.transparent;
     const int32_t w = v.w, h = v.h;
-    zeichnen([=] {
+    auto f = [=] {
         if (transparent) Grafik_Blit_Transparent(quelle, 0, 0, w, h, ziel, x, y);
         else Grafik_Blit(quelle, 0, 0, w, h, ziel, x, y);
-    });
+    };
+    const bool quelle_ganz = w <= int32_t(quelle->width) && h <= int32_t(quelle->height);
+    const bool ziel_ganz = !transparent && quelle_ganz && quelle != ziel && x == 0 && y == 0 && w == int32_t(ziel->width) &&
+                           h == int32_t(ziel->height);
+    const Wirkung wirkung{ziel, {quelle, nullptr}, ziel_ganz};
+    if (!transparent && ist_seite(ziel) && quelle_ganz) seite_deckend(f, {ziel, x, y, w, h}, wirkung);
+    else zeichnen(f, wirkung);
 }
 
 // The marked top-level objects onto the target, then the marked children at their parents'
@@ -755,12 +853,13 @@ void textfeld_zeichnen(Rastport* ziel)
     Rastport* feld = bild(O_TEXTFELD);
     // The stripe behind the text field is shown blurred only: blurred at its first redraw, not
     // on every one.
-    if (!z.streifen_weich) zeichnen([b = bild(O_STREIFEN)] { weich_zeichnen(b, streifen_gedaechtnis); });
+    if (!z.streifen_weich) zeichnen([b = bild(O_STREIFEN)] { weich_zeichnen(b, streifen_gedaechtnis); }, {bild(O_STREIFEN)});
     z.streifen_weich = true;
     kopieren(bild(O_STREIFEN), 0, 0, 320, 480, feld, 0, 0);
     // From the header's clean copy: its picture holds the title drawn into it.
     if (Rastport* kopf = z.obj[O_KOPF].kopie)
-        zeichnen([kopf, feld, y = z.masse.oben - 36] { Grafik_Blit_Transparent(kopf, 10, 0, 60, int32_t(kopf->height), feld, 0, y); });
+        zeichnen([kopf, feld, y = z.masse.oben - 36] { Grafik_Blit_Transparent(kopf, 10, 0, 60, int32_t(kopf->height), feld, 0, y); },
+                 {feld, {kopf, nullptr}});
     if (!tabelle_gezeigt()) spiele_liste(feld);
     const int32_t y = std::max(0, z.masse.oben - 14);
     kopieren(feld, 0, y, 320, z.masse.hoehe + 14, ziel, 160, y);
@@ -829,6 +928,8 @@ void ergebnisse_zeichnen(Rastport* ziel, Spielfeld_Steuerung_Block* st, bool auf
         spalte_verwerfen();
         warte.spalte = warte.schritte.size();
         warte.schritte.emplace_back([ziel] { ergebnisse_spalte(ziel); });
+        // It writes the table's picture too, and reads it and the text field.
+        warte.wirkung.push_back({ziel, {bild(O_TEXTFELD), bild(O_TABELLE)}});
         return;
     }
     ergebnisse_spalte(ziel);
@@ -838,10 +939,12 @@ void farbe_ersetzen(int32_t zeile, int32_t alt, int32_t neu, Rastport* ziel)
 {
     const int32_t y = z.masse.oben + liste_erste() + zeile * z.masse.zeile - (z.masse.zeile == 10 ? 8 : 12);
     if (!ziel) return;
-    zeichnen([=] {
-        Grafik_Farbe_Ersetzen(ziel, 176, y, 114, 12, uint16_t(alt), uint16_t(neu));
-        Grafik_Farbe_Ersetzen(ziel, 309, y, 114, 12, uint16_t(alt), uint16_t(neu));
-    });
+    zeichnen(
+        [=] {
+            Grafik_Farbe_Ersetzen(ziel, 176, y, 114, 12, uint16_t(alt), uint16_t(neu));
+            Grafik_Farbe_Ersetzen(ziel, 309, y, 114, 12, uint16_t(alt), uint16_t(neu));
+        },
+        {ziel});
 }
 
 void minute_zeigen(int32_t minute, const Spielfeld_Steuerung_Block* st)
@@ -859,10 +962,12 @@ void minute_zeigen(int32_t minute, const Spielfeld_Steuerung_Block* st)
     for (int32_t i = 0; i < 3 && strip; ++i) {
         const int32_t sx = (ziffern[i] - '0') * 8;
         const int32_t x = o == O_UHR ? 10 + 12 * i : 12 * i, y = o == O_UHR ? 10 : 0;
-        zeichnen([=, ziel = bild(o)] {
-            if (pause) Grafik_Blit_Einfarbig(strip, sx, 0, 8, 12, ziel, x, y, rot);
-            else Grafik_Blit_Transparent(strip, sx, 0, 8, 12, ziel, x, y);
-        });
+        zeichnen(
+            [=, ziel = bild(o)] {
+                if (pause) Grafik_Blit_Einfarbig(strip, sx, 0, 8, 12, ziel, x, y, rot);
+                else Grafik_Blit_Transparent(strip, sx, 0, 8, 12, ziel, x, y);
+            },
+            {bild(o), {strip, nullptr}});
     }
     z.obj[o].v.dirty = 1;
 }
@@ -876,14 +981,16 @@ void wettbewerb_kopf()
     const int32_t handle = ResFile_Handles[0].handle;
     if (t && handle >= 0) {
         const int32_t nummer = Wettbewerb_Get_Grafik_Nummer(z.wettbewerb) + 1382;
-        zeichnen([t, handle, nummer] {
-            if (auto* b = static_cast<Rastport*>(Load_Resource(handle, nummer, t->depth, nullptr))) {
-                const int32_t w = int32_t(b->width), h = int32_t(b->height);
-                Grafik_Blit_Einfarbig(b, 0, 0, w, h, t, 14, 10, 1);
-                Grafik_Blit_Transparent(b, 0, 0, w, h, t, 12, 8);
-                Grafik_Bitmap_Freigeben(b);
-            }
-        });
+        zeichnen(
+            [t, handle, nummer] {
+                if (auto* b = static_cast<Rastport*>(Load_Resource(handle, nummer, t->depth, nullptr))) {
+                    const int32_t w = int32_t(b->width), h = int32_t(b->height);
+                    Grafik_Blit_Einfarbig(b, 0, 0, w, h, t, 14, 10, 1);
+                    Grafik_Blit_Transparent(b, 0, 0, w, h, t, 12, 8);
+                    Grafik_Bitmap_Freigeben(b);
+                }
+            },
+            {t});
     }
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(z.wettbewerb);
     const int32_t tag = info ? info->spieltag : 0;
@@ -919,7 +1026,7 @@ void radar(const Spielfeld_Record* r, Rastport* ziel, int32_t x, int32_t y)
     kopieren(grund, 0, 0, int32_t(grund->width), int32_t(grund->height), rad, 0, 0);
     std::vector<Spielansicht_Radar_Strich> striche;
     if (Spielansicht_Radar_Striche(r, &striche) && !striche.empty())
-        zeichnen([rad, striche = std::move(striche)] { Spielansicht_Radar_Malen(striche, rad); });
+        zeichnen([rad, striche = std::move(striche)] { Spielansicht_Radar_Malen(striche, rad); }, {rad});
     kopieren(rad, 0, 0, int32_t(rad->width), int32_t(rad->height), ziel, x, y);
 }
 
@@ -992,13 +1099,15 @@ void team_kasten(int32_t o, int32_t team, bool gast, uint32_t zuschauer)
     const int32_t grau = farbe(11, 11, 11), w = z.obj[o].v.w;
     const int32_t handle = ResFile_Handles[0].handle;
     if (handle >= 0)
-        zeichnen([=] {
-            if (Rastport* wappen = Grafik_Wappen_Laden(handle, nullptr, b->depth, team, 0, 0, 1, 0, 0)) {
-                const int32_t x = gast ? w - 7 - int32_t(wappen->width) : 7;
-                Grafik_Blit_Transparent(wappen, 0, 0, int32_t(wappen->width), int32_t(wappen->height), b, x, 8);
-                Grafik_Bitmap_Freigeben(wappen);
-            }
-        });
+        zeichnen(
+            [=] {
+                if (Rastport* wappen = Grafik_Wappen_Laden(handle, nullptr, b->depth, team, 0, 0, 1, 0, 0)) {
+                    const int32_t x = gast ? w - 7 - int32_t(wappen->width) : 7;
+                    Grafik_Blit_Transparent(wappen, 0, 0, int32_t(wappen->width), int32_t(wappen->height), b, x, 8);
+                    Grafik_Bitmap_Freigeben(wappen);
+                }
+            },
+            {b});
     const char* name = Team_String(TEAM_NAME, team, nullptr, 0);
     const char* liga = Team_Liga_Name(team);
     const char* ort = gast ? "Gast" : "Heim";
@@ -1049,7 +1158,7 @@ void spiel_text(Rastport* ziel)
 {
     Objekt& o = z.obj[O_SPIEL_TEXT];
     // Most match days never show the game page: its panel's background is blurred only here.
-    if (!z.spiel_text_weich) zeichnen([k = o.kopie] { weich_zeichnen(k, spiel_text_gedaechtnis); });
+    if (!z.spiel_text_weich) zeichnen([k = o.kopie] { weich_zeichnen(k, spiel_text_gedaechtnis); }, {o.kopie});
     z.spiel_text_weich = true;
     objekt_zuruecksetzen(O_SPIEL_TEXT);
     Rastport* b = o.bild;
@@ -1085,10 +1194,12 @@ void spiel_text(Rastport* ziel)
                 if (b) {
                     const bool gelb = e.flags & (16 | 32), rot = e.flags & (32 | 64);
                     const uint16_t f_gelb = farbe(15, 15, 0), f_rot = farbe(15, 0, 0);
-                    zeichnen([=] {
-                        if (gelb) Grafik_Rechteck_Fuellen(b, 4, y + 2, 7, 9, f_gelb);
-                        if (rot) Grafik_Rechteck_Fuellen(b, 4, y + 2, 7, 9, f_rot);
-                    });
+                    zeichnen(
+                        [=] {
+                            if (gelb) Grafik_Rechteck_Fuellen(b, 4, y + 2, 7, 9, f_gelb);
+                            if (rot) Grafik_Rechteck_Fuellen(b, 4, y + 2, 7, 9, f_rot);
+                        },
+                        {b});
                 }
                 text(b, FONT_WINZIG, 0, y + 10, Temp_Sprintf("^c%05d^tr0068%d^tl0070.Minute%s^c%05d%s", weiss, e.minute, tab, weiss,
                                                     spieler_name(e.spieler_1)));
@@ -1110,8 +1221,9 @@ void neu_zeichnen(Spielfeld_Steuerung_Block* st, int32_t minute)
     z.hover_zeile = -1;
     z.marke_zeile = -1;
     z.hover_record = nullptr;
-    // The page is drawn whole: a column still waiting would be covered.
+    // The pages are drawn anew: what waits to be drawn on them would be covered.
     spalte_verwerfen();
+    seiten_schritte_verwerfen();
     if (Spielansicht_Seite == 0) {
         z.liste_neu = true;
         hintergrund_zurueck(ziel);
@@ -1139,7 +1251,8 @@ void neu_zeichnen(Spielfeld_Steuerung_Block* st, int32_t minute)
         objekte_zeichnen(ziel);
         Spielansicht_Eingabe = 1;
     }
-    zeichnen([] { Grafik_Screen_Seite_Zeigen(1); });
+    seite_gelesen();
+    zeichnen([] { Grafik_Screen_Seite_Zeigen(1); }, {Grafik_Seite_0, {Grafik_Seite_1, nullptr}});
     Grafik_Screen_Seite_Waehlen(0);
 }
 
@@ -1317,6 +1430,7 @@ void Spielansicht_Beenden(uint8_t wiederherstellen)
             hintergrund_zurueck(Grafik_Seite_0);
         }
         // Whoever comes next finds the pages as the overview's frames left them.
+        tote_schritte_weglassen();
         nachholen();
     }
     objekte_freigeben();

@@ -711,3 +711,59 @@ TEST_F(Uebersicht_Tag, LeavingTheOverviewLeavesBothPagesWithTheScreenBehind)
 }
 
 }  // namespace
+
+namespace {
+
+// Left without the screen behind put back (the day's end closes it so), the pages keep the
+// overview's last frame: with frames left undrawn, exactly as with every frame drawn, whether
+// the day ends on the games list or on a live game's page.
+TEST_F(Uebersicht_Tag, LeftAsItStandsThePagesHoldTheLastFrameAsDrawn)
+{
+    ASSERT_EQ(frame(), 1);
+    int32_t spiele[SPIELTAG_TAGESLISTE] = {};
+    const Spielansicht_Liste_Stand l = liste_mit_spielen(spiele);
+    Spielfeld_Record* r = Spielfeld_Get_Spiel(spiele[1]);
+    ASSERT_TRUE(r);
+    Spielansicht_Beenden(1);
+    const int32_t zeile_y = l.oben + 13 + l.zeile / 2;
+    const size_t n = size_t(Grafik_Seite_0->width) * Grafik_Seite_0->height;
+    auto* s = static_cast<uint16_t*>(Grafik_Seite_0->pixels);
+    auto tag = [&](bool immer, bool spielseite) {
+        Os_Display_Set_Bild_Immer(immer);
+        for (size_t i = 0; i < n; ++i) s[i] = uint16_t(i * 2246822519u >> 9);
+        st = Spielfeld_Steuerung_Block{};
+        st.taste = 255;
+        r->aktiv = 1;
+        r->abgeschlossen = 0;
+        r->objekt[SPIELFELD_BALL].x = 2000;
+        r->objekt[SPIELFELD_BALL].y = 3000;
+        maus_x = 300;
+        maus_y = zeile_y;
+        EXPECT_EQ(frame(20), 1);
+        for (int32_t minute = 21; minute < 25; ++minute) frame(minute);
+        if (spielseite) {
+            klick(300, zeile_y);
+            EXPECT_EQ(Spielansicht_Seite, 1);
+        } else if (Spielansicht_Wettbewerb_Anzahl() > 1) {
+            knopf_klick(1);
+        }
+        for (int32_t minute = 25; minute < 30; ++minute) {
+            r->objekt[SPIELFELD_BALL].x = float(2000 + minute * 200);
+            frame(minute);
+        }
+        Spielansicht_Beenden(0);
+        Os_Display_Set_Bild_Immer(false);
+        std::vector<uint16_t> seiten(s, s + n);
+        const auto* s1 = static_cast<const uint16_t*>(Grafik_Seite_1->pixels);
+        seiten.insert(seiten.end(), s1, s1 + n);
+        return seiten;
+    };
+    for (bool spielseite : {false, true}) {
+        SCOPED_TRACE(spielseite);
+        const std::vector<uint16_t> gezeichnet = tag(true, spielseite);
+        EXPECT_TRUE(tag(false, spielseite) == gezeichnet);
+    }
+    r->aktiv = 0;
+}
+
+}  // namespace
