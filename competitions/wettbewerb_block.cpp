@@ -9,6 +9,7 @@
 // A block is taken only as a whole: its size must match exactly and every record must pass the
 // same checks as a configuration file; otherwise the records in memory stay as they were.
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <string>
 #include "platform/bytes.h"
@@ -31,17 +32,16 @@ template <class W, class F> void felder(W& w, F&& f)
     f.i32(w.id);
     f.i32(w.besitzer);
     f.u32(w.modus);
-    for (auto& v : w.vk.v) f.i32(v);
+    f.i32s(w.vk.v);
     f.i32(w.teams);
     f.i32(w.spieltage);
-    for (auto& t : w.listen.teams) f.i16(t);
+    f.i16s(w.listen.teams);
     f.i32(w.listen.anzahl);
-    for (auto& t : w.listen.start) f.i16(t);
+    f.i16s(w.listen.start);
     f.i32(w.listen.start_anzahl);
-    for (auto& l : w.ziele.ziel)
-        for (auto& z : l) f.i32(z);
+    for (auto& l : w.ziele.ziel) f.i32s(l);
     f.i32(w.ziele.anzahl);
-    for (auto& r : w.rundentext) f.i32(r);
+    f.i32s(w.rundentext);
     f.i32(w.super_art);
     f.i32(w.wochentag);
     f.i32(w.quote_wochentag);
@@ -50,7 +50,7 @@ template <class W, class F> void felder(W& w, F&& f)
     f.i32(w.spielfrei_start);
     f.i32(w.spielfrei_ende);
     f.i32(w.anz_parallel_gruppen);
-    for (auto& x : w.weiterkomm_anz) f.i32(x);
+    f.i32s(w.weiterkomm_anz);
     f.i32(w.sieger);
     f.i32(w.best_of_x);
     f.i32(w.halbzeit_laenge);
@@ -99,12 +99,26 @@ template <class W, class F> void felder(W& w, F&& f)
     f.i32(w.spiele_block);
     f.i32(w.spieltag);
     f.i32(w.runde);
-    for (auto& z : w.nachspielzeit) f.i8(z);
+    f.bytes(w.nachspielzeit, sizeof w.nachspielzeit);
     f.i8(w.englische_tabelle_neu);
 }
 
+// Arrays of 16- and 32-bit values: the image holds them little-endian, as the machine does, so
+// they go as one copy.
+static_assert(std::endian::native == std::endian::little, "arrays are copied as they lie in memory");
+
 struct Zaehler {
     size_t n = 0;
+    template <class T, size_t N>
+    void i16s(const T (&)[N])
+    {
+        n += 2 * N;
+    }
+    template <class T, size_t N>
+    void i32s(const T (&)[N])
+    {
+        n += 4 * N;
+    }
     void bytes(const void*, size_t k) { n += k; }
     void u8(const uint8_t&) { n += 1; }
     void i8(const int8_t&) { n += 1; }
@@ -116,6 +130,18 @@ struct Zaehler {
 // Writes into the block made to the size the same walk counted (little-endian by its bytes).
 struct Schreiber {
     uint8_t* p;
+    template <class T, size_t N>
+    void i16s(const T (&a)[N])
+    {
+        static_assert(sizeof(T) == 2);
+        bytes(a, sizeof a);
+    }
+    template <class T, size_t N>
+    void i32s(const T (&a)[N])
+    {
+        static_assert(sizeof(T) == 4);
+        bytes(a, sizeof a);
+    }
     void bytes(const void* q, size_t k)
     {
         std::memcpy(p, q, k);
@@ -146,6 +172,18 @@ struct Leser {
     const uint8_t* p;
     const uint8_t* ende;
     bool ok = true;
+    template <class T, size_t N>
+    void i16s(T (&a)[N])
+    {
+        static_assert(sizeof(T) == 2);
+        bytes(a, sizeof a);
+    }
+    template <class T, size_t N>
+    void i32s(T (&a)[N])
+    {
+        static_assert(sizeof(T) == 4);
+        bytes(a, sizeof a);
+    }
     bool da(size_t k)
     {
         if (static_cast<size_t>(ende - p) < k) ok = false;
@@ -224,9 +262,16 @@ size_t Wettbewerb_Block_Groesse() { return KOPF + Wettbewerb_Block_Datensatz_Gro
 
 std::vector<uint8_t> Wettbewerb_Block_Packen()
 {
-    size_t groesse = Wettbewerb_Block_Datensatz_Groesse();
-    std::vector<uint8_t> out(KOPF + groesse * WETTBEWERB_ANZAHL + ABSTIMMUNG);
-    Schreiber s{out.data()};
+    std::vector<uint8_t> out;
+    Wettbewerb_Block_Packen(&out);
+    return out;
+}
+
+void Wettbewerb_Block_Packen(std::vector<uint8_t>* out)
+{
+    static const size_t groesse = Wettbewerb_Block_Datensatz_Groesse();
+    out->resize(KOPF + groesse * WETTBEWERB_ANZAHL + ABSTIMMUNG);
+    Schreiber s{out->data()};
     s.u32(WETTBEWERB_BLOCK_VERSION);
     s.u32(Wettbewerb_Bereit() ? 1u : 0u);
     s.u32(static_cast<uint32_t>(WETTBEWERB_ANZAHL));
@@ -237,7 +282,6 @@ std::vector<uint8_t> Wettbewerb_Block_Packen()
     }
     Wettbewerb_Abstimmung a = Wettbewerb_Get_Abstimmung();
     abstimmung_felder(a, s);
-    return out;
 }
 
 bool Wettbewerb_Block_Entpacken(const uint8_t* daten, size_t laenge, int32_t team_anzahl)

@@ -10,7 +10,9 @@
 
 bool Wettbewerb_Write_Bin_Block(Disk_Datei* datei)
 {
-    std::vector<uint8_t> bild = Wettbewerb_Block_Packen();
+    // The block is the same size at every save: its memory is kept rather than taken anew.
+    static std::vector<uint8_t> bild;
+    Wettbewerb_Block_Packen(&bild);
     return Disk_Schreibe_Block(datei, bild.data(), static_cast<uint32_t>(bild.size()));
 }
 

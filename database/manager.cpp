@@ -16,6 +16,7 @@
 #include "database/manager.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdarg>
 #include <cstring>
@@ -87,7 +88,8 @@ struct Abbild {
         using U = std::remove_cv_t<T>;
         if constexpr (std::is_array_v<U>) {
             using E = std::remove_cv_t<std::remove_all_extents_t<U>>;
-            if constexpr (sizeof(E) == 1) {
+            // The image is little-endian, as the machine is: an array of numbers is one copy.
+            if constexpr (sizeof(E) == 1 || (std::is_arithmetic_v<E> && std::endian::native == std::endian::little)) {
                 if constexpr (Schreiben) std::memcpy(p, &v, sizeof v);
                 else std::memcpy(&v, p, sizeof v);
                 p += sizeof v;
@@ -959,7 +961,9 @@ bool Manager_Team_Write_Bin_Block(Disk_Datei* datei, const Manager_Struktur* m)
         Print_Fehler("Manager_Team_Write_Bin_Block: m=NULL !");
         return false;
     }
-    std::vector<uint8_t> b(MANAGER_STRUKTUR_BYTES);
+    // Every byte of the image is a field's: the buffer is kept from one manager and save to the
+    // next rather than taken and zeroed anew.
+    static std::vector<uint8_t> b(MANAGER_STRUKTUR_BYTES);
     Manager_Struktur_Packen(*m, b.data());
     return Disk_Schreibe_Block(datei, b.data(), MANAGER_STRUKTUR_BYTES);
 }

@@ -6,6 +6,7 @@
 //   its manager record when the image says so (a client writes only its own); 16 all T_Own
 //   images (776 each) and 17 all T images (26 each), both left out by a client.
 // A reader takes nothing over before the whole block has been read and checked.
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -38,12 +39,9 @@ bool schreibe_u16(Disk_Datei* d, uint16_t v)
     Bytes_Setze16(b, v);
     return Disk_Schreibe_Block(d, b, 2);
 }
-bool schreibe_tabelle(Disk_Datei* d, const int32_t* v, uint32_t n)
-{
-    std::vector<uint8_t> b(n * 4);
-    for (uint32_t i = 0; i < n; ++i) Bytes_Setze32(b.data() + 4 * i, static_cast<uint32_t>(v[i]));
-    return Disk_Schreibe_Block(d, b.data(), n * 4);
-}
+// The image's values are little-endian, as they lie in memory.
+static_assert(std::endian::native == std::endian::little, "tables are written as they lie in memory");
+bool schreibe_tabelle(Disk_Datei* d, const int32_t* v, uint32_t n) { return Disk_Schreibe_Block(d, v, n * 4); }
 
 bool lese(Disk_Datei* d, std::vector<uint8_t>& b, uint32_t n)
 {

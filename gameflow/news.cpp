@@ -14,11 +14,15 @@
 #include "platform/temp.h"
 
 static News_Nachricht news[NEWS_MAX];
+// Each message's flags once more, side by side: the searches run over these 4 KB rather than
+// over the whole store of texts. Every change of a message's flags goes through `merken`.
+static uint32_t flags[NEWS_MAX];
 static int32_t such_team = -1;
 static uint32_t such_maske = 0;
 static int32_t such_index = -1;
 
-static bool gueltig(int32_t index) { return index >= 0 && index < NEWS_MAX && news[index].flags != 0; }
+static bool gueltig(int32_t index) { return index >= 0 && index < NEWS_MAX && flags[index] != 0; }
+static void merken(int32_t index) { flags[index] = news[index].flags; }
 
 int News_Senden(int32_t sender, int32_t team, int32_t sender_team, int32_t kind, const void* frage,
                 const char* format, ...)
@@ -65,14 +69,13 @@ int News_Senden(int32_t sender, int32_t team, int32_t sender_team, int32_t kind,
     }
     int32_t frei = -1;
     for (int32_t i = 0; i < NEWS_MAX && frei < 0; ++i)
-        if (news[i].flags == 0) frei = i;
+        if (flags[i] == 0) frei = i;
     // A full store gives up its oldest read message (not an open question) for the new one;
     // with none read the store keeps what it has and the new one is dropped.
     if (frei < 0) {
         for (int32_t i = 0; i < NEWS_MAX; ++i) {
-            const News_Nachricht& m = news[i];
-            if (!(m.flags & NEWS_FLAG_GELESEN) || (m.flags & NEWS_FLAG_OFFEN)) continue;
-            if (frei < 0 || m.tag < news[frei].tag) frei = i;
+            if (!(flags[i] & NEWS_FLAG_GELESEN) || (flags[i] & NEWS_FLAG_OFFEN)) continue;
+            if (frei < 0 || news[i].tag < news[frei].tag) frei = i;
         }
     }
     if (frei < 0) {
@@ -93,6 +96,7 @@ int News_Senden(int32_t sender, int32_t team, int32_t sender_team, int32_t kind,
         n.frage.wort[7] = -1;
         n.flags |= NEWS_FLAG_OFFEN;
     }
+    merken(frei);
     va_list args;
     va_start(args, format);
     std::vsnprintf(n.text, sizeof n.text, format, args);
@@ -126,15 +130,18 @@ bool News_Set(int32_t index, int32_t team, int32_t antwort, int32_t modus)
     News_Nachricht& n = news[index];
     if (modus == 4) {
         n.flags = 0;
+        merken(index);
         return true;
     }
     if (modus == 2 && (n.flags & NEWS_FLAG_OFFEN)) {
         n.frage.wort[7] = antwort;
         n.flags = (n.flags & ~NEWS_FLAG_OFFEN) | NEWS_FLAG_BEANTWORTET;
+        merken(index);
         return true;
     }
     if (modus == 8) {
         n.flags |= NEWS_FLAG_GELESEN;
+        merken(index);
         return true;
     }
     Print_Fehler("News_Set: Modus %d nicht möglich für Nachricht %d!", modus, index);
@@ -144,8 +151,8 @@ bool News_Set(int32_t index, int32_t team, int32_t antwort, int32_t modus)
 int32_t News_Suche_Naechste()
 {
     for (int32_t i = such_index + 1; i < NEWS_MAX; ++i) {
+        if (!(flags[i] & such_maske)) continue;
         const News_Nachricht& n = news[i];
-        if (!(n.flags & such_maske)) continue;
         if (such_team != -1 && n.team != -1 && n.team != such_team) continue;
         such_index = i;
         return i;
@@ -165,13 +172,14 @@ int32_t News_Suche_Erste(int32_t team, uint32_t maske)
 int32_t News_Anzahl()
 {
     int32_t n = 0;
-    for (const auto& m : news) n += m.flags != 0;
+    for (uint32_t f : flags) n += f != 0;
     return n;
 }
 
 void News_Init()
 {
     std::memset(news, 0, sizeof news);
+    std::memset(flags, 0, sizeof flags);
     such_index = -1;
 }
 
@@ -186,8 +194,9 @@ bool News_Write_Bin_Block(Disk_Datei* datei)
 {
     std::vector<uint8_t> b;
     uint32_t anzahl = 0;
-    for (const auto& n : news) {
-        if (!n.flags) continue;
+    for (int32_t i = 0; i < NEWS_MAX; ++i) {
+        if (!flags[i]) continue;
+        const News_Nachricht& n = news[i];
         ++anzahl;
         const size_t len = strnlen(n.text, NEWS_TEXT_LAENGE - 1);
         const size_t o = b.size();
@@ -274,6 +283,9 @@ bool News_Read_Bin_Block(Disk_Datei* datei, const char*)
         return false;
     }
     News_Init();
-    for (uint32_t i = 0; i < anzahl; ++i) news[i] = neu[i];
+    for (uint32_t i = 0; i < anzahl; ++i) {
+        news[i] = neu[i];
+        merken(int32_t(i));
+    }
     return true;
 }

@@ -144,15 +144,27 @@ int Socket_CleanUp()
     return 1;
 }
 
-void Socket_Init_Socket_Info_Struc() { std::memset(Socket_Tabelle, 0, sizeof Socket_Tabelle); }
+// Records are handed out lowest free first, and only a record handed out is ever written: those
+// above the highest one handed out still hold the zeros they started with. The table is some
+// megabytes, mostly buffers a lone game never touches; clearing all of it at each start took
+// every one of its pages.
+static size_t socket_benutzt = 0;  // records from the first one up to the highest handed out
+
+void Socket_Init_Socket_Info_Struc()
+{
+    std::memset(Socket_Tabelle, 0, socket_benutzt * sizeof(Sock_Info));
+    socket_benutzt = 0;
+}
 
 Sock_Info* Socket_Get_Socket_Info()
 {
-    for (auto& s : Socket_Tabelle)
-        if (!s.sock) {
-            Socket_Clear_Socket_Info(&s);
-            return &s;
-        }
+    for (size_t i = 0; i < SOCKET_ANZAHL; ++i) {
+        Sock_Info& s = Socket_Tabelle[i];
+        if (s.sock) continue;
+        if (i >= socket_benutzt) socket_benutzt = i + 1;
+        Socket_Clear_Socket_Info(&s);
+        return &s;
+    }
     return nullptr;
 }
 

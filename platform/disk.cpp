@@ -6,7 +6,9 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #if defined(__x86_64__)
@@ -143,6 +145,67 @@ struct Verwuerfler {
 };
 static_assert(std::endian::native == std::endian::little, "keystream words are applied in host order");
 
+// The generator is linear in the bits of its state, so each keystream word is the XOR of the
+// words 11, 12, 13, 14, 15, 17, 18, 23, 26 and 32 places before it, and (squaring that relation
+// twice) of the words four times as far back. Four words thus come side by side from those
+// before them, once the first VERW_ANLAUF are made one by one: the same bytes, without the
+// generator's chain of dependent steps.
+constexpr size_t VERW_ABSTAENDE[] = {11, 12, 13, 14, 15, 17, 18, 23, 26, 32};
+constexpr size_t VERW_GRUPPE = 4;                 // words made side by side
+constexpr size_t VERW_ANLAUF = 32 * VERW_GRUPPE;  // words made one by one; the farthest distance
+constexpr size_t VERW_STUECK = 1024;              // words made before they are applied
+
+using Wort4 = uint32_t __attribute__((vector_size(16)));
+
+inline Wort4 wort4(const void* p)
+{
+    Wort4 w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+}
+
+// The keystream words k[i..i+3] from the VERW_ANLAUF before them.
+inline void verw_gruppe(uint32_t* k, size_t i)
+{
+    static_assert(VERW_GRUPPE == 4);
+    Wort4 s{};
+#pragma GCC unroll 10
+    for (size_t a : VERW_ABSTAENDE) s ^= wort4(k + i - a * VERW_GRUPPE);
+    std::memcpy(k + i, &s, 16);
+}
+
+// ziel = quelle XOR the keystream of block `block_nummer` holding n bytes (ziel may be quelle).
+void verwuerfeln(uint32_t block_nummer, uint8_t* ziel, const uint8_t* quelle, size_t n)
+{
+    Verwuerfler v(block_nummer, uint32_t(n));
+    if (n <= 4 * VERW_ANLAUF + 64) {
+        v.anwenden(ziel, quelle, n);
+        return;
+    }
+    // k: the last VERW_ANLAUF words made, then up to VERW_STUECK new ones.
+    alignas(16) uint32_t k[VERW_ANLAUF + VERW_STUECK];
+    for (size_t i = 0; i < VERW_ANLAUF; ++i) k[i] = v.naechstes();
+    size_t pos = 4 * VERW_ANLAUF;
+    for (size_t j = 0; j < pos; j += 16) {
+        const Wort4 w = wort4(quelle + j) ^ wort4(reinterpret_cast<const uint8_t*>(k) + j);
+        std::memcpy(ziel + j, &w, 16);
+    }
+    while (pos < n) {
+        const size_t woerter = std::min(VERW_STUECK, ((n - pos + 3) / 4 + VERW_GRUPPE - 1) & ~(VERW_GRUPPE - 1));
+        for (size_t i = VERW_ANLAUF; i < VERW_ANLAUF + woerter; i += VERW_GRUPPE) verw_gruppe(k, i);
+        const auto* schluessel = reinterpret_cast<const uint8_t*>(k + VERW_ANLAUF);
+        const size_t bytes = std::min(4 * woerter, n - pos);
+        size_t j = 0;
+        for (; j + 16 <= bytes; j += 16) {
+            const Wort4 w = wort4(quelle + pos + j) ^ wort4(schluessel + j);
+            std::memcpy(ziel + pos + j, &w, 16);
+        }
+        for (; j < bytes; ++j) ziel[pos + j] = quelle[pos + j] ^ schluessel[j];
+        pos += bytes;
+        std::memcpy(k, k + woerter, VERW_ANLAUF * 4);
+    }
+}
+
 constexpr size_t DISK_KOPF_GROESSE = SPIELSTAND_MAGIC_LAENGE + SPIELSTAND_VERSION_LAENGE;
 
 struct Position_Eintrag {
@@ -210,9 +273,39 @@ bool endet_mit(const char* s, const char* ende)
 
 uint32_t Disk_Crc32(uint32_t crc, const uint8_t* daten, size_t laenge) { return crc32_weiter(crc, daten, laenge); }
 
+namespace {
+
+// Bytes that a resize leaves as they are: every block written into a savegame image overwrites
+// the room it takes, so zeroing it first would be work thrown away.
+template <class T>
+struct Ohne_Nullen : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = Ohne_Nullen<U>;
+    };
+    Ohne_Nullen() = default;
+    template <class U>
+    Ohne_Nullen(const Ohne_Nullen<U>&) noexcept
+    {
+    }
+    template <class U>
+    void construct(U* p) noexcept
+    {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... A>
+    void construct(U* p, A&&... a)
+    {
+        ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
+    }
+};
+using Bild = std::vector<uint8_t, Ohne_Nullen<uint8_t>>;
+
+}  // namespace
+
 struct Disk_Datei {
     FILE* datei = nullptr;
-    std::vector<uint8_t>* speicher = nullptr;  // written to memory instead of a file
+    Bild* speicher = nullptr;  // written to memory instead of a file
     bool spielstand = false;
     bool abbild = false;  // the in-memory image of the running game: blocks stay plain
     bool fehler = false;
@@ -260,8 +353,10 @@ static bool schreibe_roh(Disk_Datei* d, const void* p, size_t n)
         return false;
     }
     if (d->speicher) {
-        const auto* q = static_cast<const uint8_t*>(p);
-        if (n) d->speicher->insert(d->speicher->end(), q, q + n);
+        // resize and copy: an insert would construct the bytes one by one in this allocator
+        const size_t da = d->speicher->size();
+        d->speicher->resize(da + n);
+        if (n) std::memcpy(d->speicher->data() + da, p, n);
     } else if (n && std::fwrite(p, 1, n, d->datei) != n) {
         d->fehler = true;
     }
@@ -288,7 +383,7 @@ bool Disk_Schreibe_Block(Disk_Datei* datei, const void* buffer, uint32_t count)
     }
     // A savegame is put together in memory and written whole (Disk_Spielstand_Speichern): the
     // block is scrambled straight into its place there.
-    std::vector<uint8_t>* m = datei->speicher;
+    Bild* m = datei->speicher;
     if (!m) {
         Print_Fehler("Disk_Schreibe_Block: ein Spielstand entsteht im Speicher!");
         datei->fehler = true;
@@ -297,7 +392,7 @@ bool Disk_Schreibe_Block(Disk_Datei* datei, const void* buffer, uint32_t count)
     if (datei->fehler) return false;
     const size_t da = m->size();
     m->resize(da + count);
-    Verwuerfler(datei->block_nummer++, count).anwenden(m->data() + da, q, count);
+    verwuerfeln(datei->block_nummer++, m->data() + da, q, count);
     datei->geschrieben += count;
     Disk_LE32_Setzen(w, crc32_weiter(0, q, count));
     return schreibe_roh(datei, w, 4);
@@ -479,6 +574,43 @@ bool Disk_Spielstand_Pfad(const char* name, char* pfad, uint32_t groesse)
 
 namespace {
 
+// The memory a save puts its file together in, and a load its image of the running game: kept
+// from one to the next, so that its pages are not taken anew each time (the monthly autosave).
+// Room for a savegame of the default world and more from the first use on: growing the image
+// step by step copied it each time. Only the pages written are taken from the system.
+class Arbeitsbild {
+public:
+    Arbeitsbild()
+    {
+        static Bild bild;
+        static bool vergeben = false;
+        constexpr size_t PLATZ = size_t(8) << 20;
+        if (!vergeben) {
+            vergeben = true;
+            frei = &vergeben;
+            b = &bild;
+        } else {
+            b = &eigenes;  // a save from within a load gets memory of its own
+        }
+        b->clear();
+        b->reserve(PLATZ);
+    }
+    ~Arbeitsbild()
+    {
+        if (frei) *frei = false;
+    }
+    Arbeitsbild(const Arbeitsbild&) = delete;
+    Arbeitsbild& operator=(const Arbeitsbild&) = delete;
+    Bild& operator*() { return *b; }
+    Bild* operator->() { return b; }
+    const Bild* operator->() const { return b; }
+
+private:
+    Bild eigenes;
+    Bild* b = nullptr;
+    bool* frei = nullptr;
+};
+
 struct Bereich {
     size_t start;
     size_t ende;
@@ -542,17 +674,15 @@ bool Disk_Spielstand_Speichern(const char* name)
     }
     const std::string temp = std::string(pfad) + ".tmp";
     // The file is put together in memory and written in one go: the areas' length words are set
-    // in place, where seeking back in the file emptied its buffer once an area. The memory stays
-    // for the next save (the monthly autosave), so that its pages are not taken anew each time.
-    static std::vector<uint8_t> bild;
-    bild.clear();
+    // in place, where seeking back in the file emptied its buffer once an area.
+    Arbeitsbild bild;
     Disk_Datei* d = Disk_Open_Schreiben(temp.c_str());
     bool ok = d != nullptr;
     if (ok) {
         Disk_Datei m;
-        m.speicher = &bild;
+        m.speicher = &*bild;
         m.spielstand = true;
-        ok = spielstand_schreiben(&m, nullptr) && std::fwrite(bild.data(), 1, bild.size(), d->datei) == bild.size() &&
+        ok = spielstand_schreiben(&m, nullptr) && std::fwrite(bild->data(), 1, bild->size(), d->datei) == bild->size() &&
              Os_File_Sync(d->datei);
         ok = Disk_Close(d) && ok;
         // Only a complete, flushed file replaces the previous savegame.
@@ -598,7 +728,7 @@ Pruefung spielstand_pruefen(uint8_t* p, size_t n, char* version, Bereich_Tabelle
             const uint32_t bl = Disk_LE32_Lesen(p + pos);
             if (b.ende - pos - 8 < bl) return Pruefung::BESCHAEDIGT;
             uint8_t* nutz = p + pos + 4;
-            Verwuerfler(block_nummer++, bl).anwenden(nutz, nutz, bl);
+            verwuerfeln(block_nummer++, nutz, nutz, bl);
             if (crc32_weiter(0, nutz, bl) != Disk_LE32_Lesen(nutz + bl)) return Pruefung::BESCHAEDIGT;
             pos += size_t(bl) + 8;
         }
@@ -626,7 +756,7 @@ bool bereich_lesen(int i, const uint8_t* daten, const Bereich& b, const char* ve
 
 // The running game as the writers see it, with the bounds of each area.
 struct Abbild {
-    std::vector<uint8_t> daten;
+    Arbeitsbild daten;
     Bereich_Tabelle bereiche{};
     bool hat_schreiber[DISK_POSITIONEN] = {};
 };
@@ -634,7 +764,7 @@ struct Abbild {
 bool abbild_schreiben(Abbild& a)
 {
     Disk_Datei d;
-    d.speicher = &a.daten;
+    d.speicher = &*a.daten;
     d.spielstand = true;
     d.abbild = true;
     for (int i = 0; i < DISK_POSITIONEN; ++i) a.hat_schreiber[i] = positionen[i].schreiber != nullptr;
@@ -648,7 +778,7 @@ bool abbild_zuruecklesen(const Abbild& a, int bis)
     bool ok = true;
     for (int i = 0; i < bis; ++i) {
         if (!positionen[i].leser || !a.hat_schreiber[i]) continue;
-        if (!bereich_lesen(i, a.daten.data(), a.bereiche[size_t(i)], SPIELSTAND_VERSION)) {
+        if (!bereich_lesen(i, a.daten->data(), a.bereiche[size_t(i)], SPIELSTAND_VERSION)) {
             Print_Fehler("Disk_Spielstand_Laden: Block %d nicht wiederhergestellt", i + 1);
             ok = false;
         }
@@ -697,7 +827,7 @@ bool Disk_Spielstand_Laden(const char* name)
     }
 
     Abbild abbild;
-    abbild.daten.reserve(groesse);  // the running game is usually about as large as the file
+    abbild.daten->reserve(groesse);  // the running game is usually about as large as the file
     if (!abbild_schreiben(abbild)) {
         disk_meldung("Der Spielstand \"%s\" kann nicht geladen werden, weil sich das laufende Spiel nicht "
                      "sichern lässt. Das laufende Spiel bleibt erhalten.",
@@ -750,7 +880,7 @@ bool Disk_Spielstand_Zerlegen(const uint8_t* daten, size_t laenge, std::string* 
 
 std::vector<uint8_t> Disk_Spielstand_Bauen(const char* version, const Disk_Bereiche& bereiche)
 {
-    std::vector<uint8_t> aus;
+    Bild aus;
     Disk_Datei d;
     d.speicher = &aus;
     d.spielstand = true;
@@ -765,15 +895,15 @@ std::vector<uint8_t> Disk_Spielstand_Bauen(const char* version, const Disk_Berei
         if (d.geschrieben > 0xFFFFFFFFu) return {};
         laenge_eintragen(&d, start, uint32_t(d.geschrieben));
     }
-    return aus;
+    return {aus.begin(), aus.end()};
 }
 
 std::vector<uint8_t> Disk_Spielstand_Abbild()
 {
-    std::vector<uint8_t> aus;
+    Bild aus;
     Disk_Datei d;
     d.speicher = &aus;
     d.spielstand = true;
-    if (!spielstand_schreiben(&d, nullptr)) aus.clear();
-    return aus;
+    if (!spielstand_schreiben(&d, nullptr)) return {};
+    return {aus.begin(), aus.end()};
 }

@@ -1,15 +1,18 @@
 // The match overview: its 53 scene objects (pictures of the main resource file or bitmaps made
 // at a fixed size, children drawn inside their parent's picture), its ten buttons, the frame's
 // input and refresh, and the texts of its two pages. Full redraws go through back page 1 and
-// are shown in one step; a frame draws only what changed, straight onto page 0.
+// are shown in one step; a frame draws only what changed, straight onto page 0. Headless, while
+// no picture is asked for, the drawing waits (see "Drawing that waits" below).
 #include "matchview/spielansicht.h"
 
 #include <algorithm>
 #include <array>
-#include <bitset>
 #include <iterator>
 #include <cstdio>
+#include <cstdarg>
 #include <cstring>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "competitions/spiele.h"
@@ -126,14 +129,10 @@ struct Zustand {
     int32_t minute_gezeigt = -1, pause_gezeigt = -1, titel_wettbewerb = -1, tabelle_wettbewerb = -1, radar_spiel = -1;
     int32_t klang = -1;
     int32_t letzte_tasten = 0;
-    bool ueber_knopf = false;
-    int32_t ereignisse = -1;  // the game page's game's events when its goals list was drawn  // the pointer is on a button: the games list under it takes no click
-    // Headless, with no picture asked for, the running results column is owed: the next picture
-    // asked for draws it, then once more what went over it on the screen since it was last due
-    // (the objects drawn and the list rows recoloured), as the frames would have left it.
-    bool ergebnisse_offen = false;
-    std::bitset<OBJEKTE> objekte_danach;
-    std::vector<std::array<int32_t, 3>> faerben_danach;
+    bool ueber_knopf = false;  // the pointer is on a button: the games list under it takes no click
+    int32_t ereignisse = -1;   // the game page's game's events when its goals list was drawn
+    // Something of this opening was drawn onto the pages (or a list of waiting steps played).
+    bool seiten_beruehrt = false;
     // The stripe behind the text field holds its blurred picture; so does the game page's text
     // panel's clean copy, blurred when the game page first needs it.
     bool streifen_weich = false;
@@ -149,24 +148,197 @@ Rastport* bild(int32_t o) { return z.obj[o].bild; }
 bool tabelle_gezeigt() { return z.knopf[2].bild >= FACE_TABELLE && z.knopf[2].bild < FACE_TABELLE + 3; }
 uint16_t farbe(uint32_t r, uint32_t g, uint32_t b) { return Grafik_Farbe(r, g, b); }
 
+// ---- Drawing that waits ----
+
+// Headless, while no picture is asked for (Os_Display_Bild_Gefragt false), every pixel step of
+// the overview (onto the pages and into its own pictures alike) waits in this list, with what
+// it draws taken at its time: the texts formatted, the radar's points, places and sizes. A
+// picture asked for (the dump hook), a popup over the overview, a page change that asks for
+// pixels, or the overview's closing plays the list in order first, so that the pages end as
+// every step drawn at its time would have left them. Only the running results column takes its
+// scores when played, as a dump always drew it; a newer column or a full redraw replaces a
+// waiting one. All state (buttons, hover, the chosen game, pause) moves on at once.
+// Steps whose pixels nobody would see are left out: a full redraw draws the pages anew (page 1
+// right of x 130 on every row, the screen behind left of it, then page 1 onto page 0), so the
+// page steps before it go; and an opaque page step at the same place as an earlier one covers
+// it, unless a page was read into a picture between them. At the closing, when nothing but the
+// pages counts any more, the steps into pictures that no kept step reads go too.
+struct Wirkung {
+    const Rastport* ziel = nullptr;          // null: not known, the step stays
+    std::array<const Rastport*, 2> liest{};  // pictures or pages read besides the target
+    bool ganz = false;                       // the target written whole, without reading it
+};
+struct Seiten_Ort {
+    const Rastport* seite;
+    int32_t x, y, w, h;
+    bool operator==(const Seiten_Ort& o) const { return seite == o.seite && x == o.x && y == o.y && w == o.w && h == o.h; }
+};
+struct Warteliste {
+    std::vector<std::function<void()>> schritte;
+    std::vector<Wirkung> wirkung;
+    std::vector<std::pair<Seiten_Ort, size_t>> deckend;  // the last opaque page step of each place
+    bool abspielen = false;
+    size_t spalte = SIZE_MAX;  // the waiting results column's step
+};
+Warteliste warte;
+// A day kept open for long is played now and then, so that the list stays small.
+constexpr size_t WARTE_GRENZE = size_t(1) << 16;
+
+bool warten() { return !warte.abspielen && !Os_Display_Bild_Gefragt(); }
+
+void nachholen()
+{
+    if (warte.abspielen || warte.schritte.empty()) return;
+    warte.abspielen = true;
+    z.seiten_beruehrt = true;
+    std::vector<std::function<void()>> schritte;
+    schritte.swap(warte.schritte);
+    warte.wirkung.clear();
+    warte.deckend.clear();
+    warte.spalte = SIZE_MAX;
+    for (const auto& f : schritte)
+        if (f) f();
+    schritte.clear();
+    warte.schritte.swap(schritte);
+    warte.abspielen = false;
+}
+
+void warteliste_verwerfen()
+{
+    warte.schritte.clear();
+    warte.wirkung.clear();
+    warte.deckend.clear();
+    warte.spalte = SIZE_MAX;
+}
+
+bool ist_seite(const Rastport* b) { return b && (b == Grafik_Seite_0 || b == Grafik_Seite_1); }
+
+// One pixel step: kept while it may wait, else drawn now (after what waits).
+template <typename F>
+void zeichnen(F&& f, const Wirkung& w)
+{
+    if (warten()) {
+        warte.schritte.emplace_back(std::forward<F>(f));
+        warte.wirkung.push_back(w);
+        if (warte.schritte.size() >= WARTE_GRENZE) nachholen();
+        return;
+    }
+    nachholen();
+    z.seiten_beruehrt = true;
+    f();
+}
+
+// A page step that covers its place whole: a waiting one at the same place goes.
+template <typename F>
+void seite_deckend(F&& f, const Seiten_Ort& ort, const Wirkung& w)
+{
+    if (!warten()) return zeichnen(std::forward<F>(f), w);
+    auto it = std::find_if(warte.deckend.begin(), warte.deckend.end(), [&](const auto& e) { return e.first == ort; });
+    if (it != warte.deckend.end()) warte.schritte[it->second] = nullptr;
+    const size_t i = warte.schritte.size();
+    zeichnen(std::forward<F>(f), w);
+    // (A played list starts afresh.)
+    if (warte.schritte.size() != i + 1) return;
+    if (it != warte.deckend.end()) it->second = i;
+    else warte.deckend.push_back({ort, i});
+}
+
+// A page read into a picture: what stands there now counts.
+void seite_gelesen()
+{
+    if (warten()) warte.deckend.clear();
+}
+
+// A full redraw begins: the waiting page steps before it are covered.
+void seiten_schritte_verwerfen()
+{
+    if (!warten()) return;
+    for (size_t i = 0; i < warte.schritte.size(); ++i)
+        if (ist_seite(warte.wirkung[i].ziel)) warte.schritte[i] = nullptr;
+    warte.deckend.clear();
+    warte.spalte = SIZE_MAX;
+}
+
+void spalte_verwerfen()
+{
+    if (warte.spalte < warte.schritte.size()) {
+        if (warte.spalte + 1 == warte.schritte.size()) {
+            warte.schritte.pop_back();
+            warte.wirkung.pop_back();
+        } else {
+            warte.schritte[warte.spalte] = nullptr;
+        }
+    }
+    warte.spalte = SIZE_MAX;
+}
+
+// The overview closes: only the pages count from here on (every picture is written whole before
+// it is read at the next opening). Going back from the last step, a step into a picture no kept
+// later step reads is left out; a step that writes its target whole ends the need for earlier
+// steps into it.
+void tote_schritte_weglassen()
+{
+    if (!warten()) return;
+    std::vector<const Rastport*> lebt{Grafik_Seite_0, Grafik_Seite_1};
+    auto lebendig = [&](const Rastport* b) { return std::find(lebt.begin(), lebt.end(), b) != lebt.end(); };
+    for (size_t i = warte.schritte.size(); i-- > 0;) {
+        if (!warte.schritte[i]) continue;
+        const Wirkung& w = warte.wirkung[i];
+        if (!w.ziel) return;
+        if (!lebendig(w.ziel)) {
+            warte.schritte[i] = nullptr;
+            continue;
+        }
+        if (w.ganz) lebt.erase(std::find(lebt.begin(), lebt.end(), w.ziel));
+        for (const Rastport* b : w.liest)
+            if (b && !lebendig(b)) lebt.push_back(b);
+    }
+}
+
+// The dump hook: what waits, for the picture asked for.
+void bild_nachholen() { nachholen(); }
+
 // ---- Drawing helpers ----
+
+std::string formatiert(const char* format, ...)
+{
+    char puffer[GRAFIK_PRINTF_PUFFER];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(puffer, sizeof puffer, format, args);
+    va_end(args);
+    return puffer;
+}
+
+void drucken(Rastport* ziel, int32_t font, int32_t x, int32_t y, std::string t)
+{
+    if (!ziel) return;
+    zeichnen([ziel, font, x, y, t = std::move(t)] { Grafik_Printf(ziel, Font(font), "%s", x, y, t.c_str()); }, {ziel});
+}
 
 void text(Rastport* ziel, int32_t font, int32_t x, int32_t y, const char* t)
 {
     if (text_hook) text_hook(font, x, y, t);
-    if (ziel) Grafik_Printf(ziel, Font(font), "%s", x, y, t);
+    if (ziel) drucken(ziel, font, x, y, t);
 }
 
 // The text over its shadow in palette colour 1 two pixels right and down.
 void text_schatten(Rastport* ziel, int32_t font, int32_t x, int32_t y, const char* t)
 {
-    if (ziel) Grafik_Printf(ziel, Font(font), "^ic%05d%s", x + 2, y + 2, 1, t);
+    if (ziel) drucken(ziel, font, x + 2, y + 2, formatiert("^ic%05d%s", 1, t));
     text(ziel, font, x, y, t);
 }
 
 void kopieren(Rastport* von, int32_t sx, int32_t sy, int32_t w, int32_t h, Rastport* nach, int32_t dx, int32_t dy)
 {
-    if (von && nach) Grafik_Blit(von, sx, sy, w, h, nach, dx, dy);
+    if (!von || !nach) return;
+    auto f = [=] { Grafik_Blit(von, sx, sy, w, h, nach, dx, dy); };
+    if (ist_seite(von)) seite_gelesen();
+    const bool quelle_ganz = sx >= 0 && sy >= 0 && sx + w <= int32_t(von->width) && sy + h <= int32_t(von->height);
+    const bool ziel_ganz = quelle_ganz && von != nach && dx == 0 && dy == 0 && w == int32_t(nach->width) && h == int32_t(nach->height);
+    const Wirkung wirkung{nach, {von, nullptr}, ziel_ganz};
+    if (ist_seite(nach) && quelle_ganz) seite_deckend(f, {nach, dx, dy, w, h}, wirkung);
+    else zeichnen(f, wirkung);
 }
 
 // The blur of a picture taken from the screen behind the overview. That screen changes little
@@ -277,8 +449,13 @@ Rastport* vorrat_nehmen(int32_t o, int32_t k, int32_t handle, int32_t tiefe)
         Grafik_Bitmap_Freigeben(b);
         return nullptr;
     }
-    std::memcpy(b->pixels, r.pixel.data(), r.pixel.size());
-    if (b->mask) std::memcpy(b->mask, r.maske.data(), r.maske.size());
+    // A pixel step like any other: the picture is set back before anything draws into it.
+    zeichnen(
+        [b, &r] {
+            std::memcpy(b->pixels, r.pixel.data(), r.pixel.size());
+            if (b->mask) std::memcpy(b->mask, r.maske.data(), r.maske.size());
+        },
+        {b, {}, true});
     r.im_gebrauch = b;
     return b;
 }
@@ -353,7 +530,9 @@ bool objekte_laden(int32_t tiefe)
 
 void hintergrund_sichern()
 {
-    Rastport* s = Grafik_Seite_0;
+    // Page 1 holds the screen behind as well (just copied): a step that waits takes it from
+    // there, where nothing else draws before the overview's first full redraw.
+    Rastport* s = warten() ? Grafik_Seite_1 : Grafik_Seite_0;
     kopieren(s, 130, 0, 510, 480, bild(O_GESICHERT), 0, 0);
     kopieren(s, 160, 0, 320, 480, bild(O_TEXTFELD), 0, 0);
     kopieren(s, 160, 0, 320, 480, bild(O_STREIFEN), 0, 0);
@@ -383,14 +562,24 @@ void objekte_markieren(int32_t seite)
 void zeichnen_auf(Rastport* quelle, const Vorlage& v, Rastport* ziel, int32_t x, int32_t y)
 {
     if (!quelle || !ziel) return;
-    if (v.transparent) Grafik_Blit_Transparent(quelle, 0, 0, v.w, v.h, ziel, x, y);
-    else Grafik_Blit(quelle, 0, 0, v.w, v.h, ziel, x, y);
+    const bool transparent = v.transparent;
+    const int32_t w = v.w, h = v.h;
+    auto f = [=] {
+        if (transparent) Grafik_Blit_Transparent(quelle, 0, 0, w, h, ziel, x, y);
+        else Grafik_Blit(quelle, 0, 0, w, h, ziel, x, y);
+    };
+    const bool quelle_ganz = w <= int32_t(quelle->width) && h <= int32_t(quelle->height);
+    const bool ziel_ganz = !transparent && quelle_ganz && quelle != ziel && x == 0 && y == 0 && w == int32_t(ziel->width) &&
+                           h == int32_t(ziel->height);
+    const Wirkung wirkung{ziel, {quelle, nullptr}, ziel_ganz};
+    if (!transparent && ist_seite(ziel) && quelle_ganz) seite_deckend(f, {ziel, x, y, w, h}, wirkung);
+    else zeichnen(f, wirkung);
 }
 
 // The marked top-level objects onto the target, then the marked children at their parents'
-// places; each is unmarked (when `abhaken`) and noted as drawn over the results column.
+// places; each is unmarked.
 template <typename Markiert>
-void objekte_aufs_ziel(Rastport* ziel, Markiert markiert, bool abhaken = true)
+void objekte_aufs_ziel(Rastport* ziel, Markiert markiert)
 {
     for (int32_t runde = 0; runde < 2; ++runde)
         for (int32_t i = 0; i < OBJEKTE; ++i) {
@@ -399,8 +588,7 @@ void objekte_aufs_ziel(Rastport* ziel, Markiert markiert, bool abhaken = true)
             const int32_t x = o.v.parent >= 0 ? z.obj[o.v.parent].v.x + o.v.x : o.v.x;
             const int32_t y = o.v.parent >= 0 ? z.obj[o.v.parent].v.y + o.v.y : o.v.y;
             zeichnen_auf(o.bild, o.v, ziel, x, y);
-            if (abhaken) o.v.dirty = 0;
-            z.objekte_danach.set(size_t(i));
+            o.v.dirty = 0;
         }
 }
 
@@ -665,12 +853,13 @@ void textfeld_zeichnen(Rastport* ziel)
     Rastport* feld = bild(O_TEXTFELD);
     // The stripe behind the text field is shown blurred only: blurred at its first redraw, not
     // on every one.
-    if (!z.streifen_weich) weich_zeichnen(bild(O_STREIFEN), streifen_gedaechtnis);
+    if (!z.streifen_weich) zeichnen([b = bild(O_STREIFEN)] { weich_zeichnen(b, streifen_gedaechtnis); }, {bild(O_STREIFEN)});
     z.streifen_weich = true;
     kopieren(bild(O_STREIFEN), 0, 0, 320, 480, feld, 0, 0);
     // From the header's clean copy: its picture holds the title drawn into it.
     if (Rastport* kopf = z.obj[O_KOPF].kopie)
-        Grafik_Blit_Transparent(kopf, 10, 0, 60, int32_t(kopf->height), feld, 0, z.masse.oben - 36);
+        zeichnen([kopf, feld, y = z.masse.oben - 36] { Grafik_Blit_Transparent(kopf, 10, 0, 60, int32_t(kopf->height), feld, 0, y); },
+                 {feld, {kopf, nullptr}});
     if (!tabelle_gezeigt()) spiele_liste(feld);
     const int32_t y = std::max(0, z.masse.oben - 14);
     kopieren(feld, 0, y, 320, z.masse.hoehe + 14, ziel, 160, y);
@@ -719,7 +908,7 @@ void ergebnisse_spalte(Rastport* ziel)
         if (!m) continue;
         const int32_t h = std::max(0, int32_t(m->heim_tore)), g = m->gast_tore;
         const int32_t y = oben + liste_erste() + 1 + i * z.masse.zeile;
-        if (t) Grafik_Printf(t, Font(liste_font()), "^ic%05d^tr%04d^fb0007%d:%d^fe", 2, y + 2, 1, 309, h, g);
+        if (t) drucken(t, liste_font(), 2, y + 2, formatiert("^ic%05d^tr%04d^fb0007%d:%d^fe", 1, 309, h, g));
         text(t, liste_font(), 0, y,
              Temp_Sprintf("^c%05d^tr%04d^fb0007%d^c%05d:^c%05d%d^fe", tor_farbe(m, m->heim), 309, h, weiss,
                           tor_farbe(m, m->gast), g));
@@ -727,41 +916,35 @@ void ergebnisse_spalte(Rastport* ziel)
     kopieren(t, 260, std::max(0, oben - 14), 60, z.masse.hoehe + 14, ziel, 420, std::max(0, oben - 14));
 }
 
-// The results column while the games run, after a goal and once after a full redraw; a frame
-// of the screen nobody sees (headless, no picture asked for) leaves it owed.
+// The results column while the games run, after a goal and once after a full redraw. A frame's
+// column that waits takes the scores when it is played, and a newer one replaces it.
 void ergebnisse_zeichnen(Rastport* ziel, Spielfeld_Steuerung_Block* st, bool aufschiebbar)
 {
     const bool laeuft = !st->pause && !st->spieltag_beendet;
     if (!laeuft && !z.liste_neu && !st->tor) return;
     st->tor = 0;
     z.liste_neu = false;
-    z.objekte_danach.reset();
-    z.faerben_danach.clear();
-    z.ergebnisse_offen = aufschiebbar && !Os_Display_Bild_Gefragt();
-    if (!z.ergebnisse_offen) ergebnisse_spalte(ziel);
+    if (aufschiebbar && warten()) {
+        spalte_verwerfen();
+        warte.spalte = warte.schritte.size();
+        warte.schritte.emplace_back([ziel] { ergebnisse_spalte(ziel); });
+        // It writes the table's picture too, and reads it and the text field.
+        warte.wirkung.push_back({ziel, {bild(O_TEXTFELD), bild(O_TABELLE)}});
+        return;
+    }
+    ergebnisse_spalte(ziel);
 }
 
 void farbe_ersetzen(int32_t zeile, int32_t alt, int32_t neu, Rastport* ziel)
 {
     const int32_t y = z.masse.oben + liste_erste() + zeile * z.masse.zeile - (z.masse.zeile == 10 ? 8 : 12);
     if (!ziel) return;
-    Grafik_Farbe_Ersetzen(ziel, 176, y, 114, 12, uint16_t(alt), uint16_t(neu));
-    Grafik_Farbe_Ersetzen(ziel, 309, y, 114, 12, uint16_t(alt), uint16_t(neu));
-}
-
-// The owed results column of the last frame, for a picture asked for.
-void ergebnisse_nachholen()
-{
-    if (!z.ergebnisse_offen) return;
-    z.ergebnisse_offen = false;
-    if (!Spielansicht_Offen || Spielansicht_Seite != 0 || tabelle_gezeigt() || !Grafik_Seite_0) return;
-    Rastport* ziel = Grafik_Seite_0;
-    const std::bitset<OBJEKTE> danach = z.objekte_danach;
-    const std::vector<std::array<int32_t, 3>> faerben = z.faerben_danach;
-    ergebnisse_spalte(ziel);
-    for (const auto& f : faerben) farbe_ersetzen(f[0], f[1], f[2], ziel);
-    objekte_aufs_ziel(ziel, [&](int32_t i) { return danach.test(size_t(i)); }, false);
-    z.faerben_danach = faerben;
+    zeichnen(
+        [=] {
+            Grafik_Farbe_Ersetzen(ziel, 176, y, 114, 12, uint16_t(alt), uint16_t(neu));
+            Grafik_Farbe_Ersetzen(ziel, 309, y, 114, 12, uint16_t(alt), uint16_t(neu));
+        },
+        {ziel});
 }
 
 void minute_zeigen(int32_t minute, const Spielfeld_Steuerung_Block* st)
@@ -775,11 +958,16 @@ void minute_zeigen(int32_t minute, const Spielfeld_Steuerung_Block* st)
     char ziffern[8];
     std::snprintf(ziffern, sizeof ziffern, "%03d", std::clamp(minute, 0, 999));
     Rastport* strip = bild(O_ZIFFERN);
+    const int16_t rot = int16_t(farbe(15, 0, 0));
     for (int32_t i = 0; i < 3 && strip; ++i) {
         const int32_t sx = (ziffern[i] - '0') * 8;
         const int32_t x = o == O_UHR ? 10 + 12 * i : 12 * i, y = o == O_UHR ? 10 : 0;
-        if (pause) Grafik_Blit_Einfarbig(strip, sx, 0, 8, 12, bild(o), x, y, int16_t(farbe(15, 0, 0)));
-        else Grafik_Blit_Transparent(strip, sx, 0, 8, 12, bild(o), x, y);
+        zeichnen(
+            [=, ziel = bild(o)] {
+                if (pause) Grafik_Blit_Einfarbig(strip, sx, 0, 8, 12, ziel, x, y, rot);
+                else Grafik_Blit_Transparent(strip, sx, 0, 8, 12, ziel, x, y);
+            },
+            {bild(o), {strip, nullptr}});
     }
     z.obj[o].v.dirty = 1;
 }
@@ -793,12 +981,16 @@ void wettbewerb_kopf()
     const int32_t handle = ResFile_Handles[0].handle;
     if (t && handle >= 0) {
         const int32_t nummer = Wettbewerb_Get_Grafik_Nummer(z.wettbewerb) + 1382;
-        if (auto* b = static_cast<Rastport*>(Load_Resource(handle, nummer, t->depth, nullptr))) {
-            const int32_t w = int32_t(b->width), h = int32_t(b->height);
-            Grafik_Blit_Einfarbig(b, 0, 0, w, h, t, 14, 10, 1);
-            Grafik_Blit_Transparent(b, 0, 0, w, h, t, 12, 8);
-            Grafik_Bitmap_Freigeben(b);
-        }
+        zeichnen(
+            [t, handle, nummer] {
+                if (auto* b = static_cast<Rastport*>(Load_Resource(handle, nummer, t->depth, nullptr))) {
+                    const int32_t w = int32_t(b->width), h = int32_t(b->height);
+                    Grafik_Blit_Einfarbig(b, 0, 0, w, h, t, 14, 10, 1);
+                    Grafik_Blit_Transparent(b, 0, 0, w, h, t, 12, 8);
+                    Grafik_Bitmap_Freigeben(b);
+                }
+            },
+            {t});
     }
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(z.wettbewerb);
     const int32_t tag = info ? info->spieltag : 0;
@@ -818,10 +1010,7 @@ int32_t spiel_waehlen(int32_t mx, int32_t my, int32_t tasten, Rastport* ziel)
     }
     if (zeile != z.hover_zeile) {
         const uint16_t weiss = farbe(15, 15, 15), grau = farbe(10, 10, 10);
-        auto faerben = [&](int32_t i, uint16_t alt, uint16_t neu) {
-            farbe_ersetzen(i, alt, neu, ziel);
-            z.faerben_danach.push_back({i, alt, neu});
-        };
+        auto faerben = [&](int32_t i, uint16_t alt, uint16_t neu) { farbe_ersetzen(i, alt, neu, ziel); };
         if (z.hover_zeile >= 0) faerben(z.hover_zeile, grau, weiss);
         if (zeile >= 0) faerben(zeile, weiss, grau);
         z.hover_zeile = zeile;
@@ -835,7 +1024,9 @@ void radar(const Spielfeld_Record* r, Rastport* ziel, int32_t x, int32_t y)
     Rastport* rad = bild(O_RADAR);
     if (!grund || !rad) return;
     kopieren(grund, 0, 0, int32_t(grund->width), int32_t(grund->height), rad, 0, 0);
-    Spielansicht_Radar_Zeichnen(r, rad);
+    std::vector<Spielansicht_Radar_Strich> striche;
+    if (Spielansicht_Radar_Striche(r, &striche) && !striche.empty())
+        zeichnen([rad, striche = std::move(striche)] { Spielansicht_Radar_Malen(striche, rad); }, {rad});
     kopieren(rad, 0, 0, int32_t(rad->width), int32_t(rad->height), ziel, x, y);
 }
 
@@ -907,13 +1098,16 @@ void team_kasten(int32_t o, int32_t team, bool gast, uint32_t zuschauer)
     if (!b) return;
     const int32_t grau = farbe(11, 11, 11), w = z.obj[o].v.w;
     const int32_t handle = ResFile_Handles[0].handle;
-    if (handle >= 0) {
-        if (Rastport* wappen = Grafik_Wappen_Laden(handle, nullptr, b->depth, team, 0, 0, 1, 0, 0)) {
-            const int32_t x = gast ? w - 7 - int32_t(wappen->width) : 7;
-            Grafik_Blit_Transparent(wappen, 0, 0, int32_t(wappen->width), int32_t(wappen->height), b, x, 8);
-            Grafik_Bitmap_Freigeben(wappen);
-        }
-    }
+    if (handle >= 0)
+        zeichnen(
+            [=] {
+                if (Rastport* wappen = Grafik_Wappen_Laden(handle, nullptr, b->depth, team, 0, 0, 1, 0, 0)) {
+                    const int32_t x = gast ? w - 7 - int32_t(wappen->width) : 7;
+                    Grafik_Blit_Transparent(wappen, 0, 0, int32_t(wappen->width), int32_t(wappen->height), b, x, 8);
+                    Grafik_Bitmap_Freigeben(wappen);
+                }
+            },
+            {b});
     const char* name = Team_String(TEAM_NAME, team, nullptr, 0);
     const char* liga = Team_Liga_Name(team);
     const char* ort = gast ? "Gast" : "Heim";
@@ -964,7 +1158,7 @@ void spiel_text(Rastport* ziel)
 {
     Objekt& o = z.obj[O_SPIEL_TEXT];
     // Most match days never show the game page: its panel's background is blurred only here.
-    if (!z.spiel_text_weich) weich_zeichnen(o.kopie, spiel_text_gedaechtnis);
+    if (!z.spiel_text_weich) zeichnen([k = o.kopie] { weich_zeichnen(k, spiel_text_gedaechtnis); }, {o.kopie});
     z.spiel_text_weich = true;
     objekt_zuruecksetzen(O_SPIEL_TEXT);
     Rastport* b = o.bild;
@@ -999,8 +1193,13 @@ void spiel_text(Rastport* ziel)
             } else if (e.flags & (16 | 32 | 64)) {
                 if (b) {
                     const bool gelb = e.flags & (16 | 32), rot = e.flags & (32 | 64);
-                    if (gelb) Grafik_Rechteck_Fuellen(b, 4, y + 2, 7, 9, farbe(15, 15, 0));
-                    if (rot) Grafik_Rechteck_Fuellen(b, 4, y + 2, 7, 9, farbe(15, 0, 0));
+                    const uint16_t f_gelb = farbe(15, 15, 0), f_rot = farbe(15, 0, 0);
+                    zeichnen(
+                        [=] {
+                            if (gelb) Grafik_Rechteck_Fuellen(b, 4, y + 2, 7, 9, f_gelb);
+                            if (rot) Grafik_Rechteck_Fuellen(b, 4, y + 2, 7, 9, f_rot);
+                        },
+                        {b});
                 }
                 text(b, FONT_WINZIG, 0, y + 10, Temp_Sprintf("^c%05d^tr0068%d^tl0070.Minute%s^c%05d%s", weiss, e.minute, tab, weiss,
                                                     spieler_name(e.spieler_1)));
@@ -1022,7 +1221,9 @@ void neu_zeichnen(Spielfeld_Steuerung_Block* st, int32_t minute)
     z.hover_zeile = -1;
     z.marke_zeile = -1;
     z.hover_record = nullptr;
-    z.ergebnisse_offen = false;
+    // The pages are drawn anew: what waits to be drawn on them would be covered.
+    spalte_verwerfen();
+    seiten_schritte_verwerfen();
     if (Spielansicht_Seite == 0) {
         z.liste_neu = true;
         hintergrund_zurueck(ziel);
@@ -1050,7 +1251,8 @@ void neu_zeichnen(Spielfeld_Steuerung_Block* st, int32_t minute)
         objekte_zeichnen(ziel);
         Spielansicht_Eingabe = 1;
     }
-    Grafik_Screen_Seite_Zeigen(1);
+    seite_gelesen();
+    zeichnen([] { Grafik_Screen_Seite_Zeigen(1); }, {Grafik_Seite_0, {Grafik_Seite_1, nullptr}});
     Grafik_Screen_Seite_Waehlen(0);
 }
 
@@ -1090,7 +1292,6 @@ void zustand_reset()
     z.spiele[0] = 0;
     z.gelistet = 0;
     z.liste_neu = true;
-    z.ergebnisse_offen = false;
     z.hover_zeile = z.marke_zeile = -1;
     z.hover_record = nullptr;
     z.minute_gezeigt = z.pause_gezeigt = z.titel_wettbewerb = z.tabelle_wettbewerb = z.radar_spiel = -1;
@@ -1125,10 +1326,16 @@ void klang_starten()
 bool oeffnen(Spielfeld_Steuerung_Block* st, int32_t minute)
 {
     if (!Grafik_Seite_0 || !Grafik_Seite_1) return false;
+    // Both pages hold the screen behind from here on, until the overview draws.
     Grafik_Screen_Seite_Wechseln(0, 1);
-    if (!objekte_laden(Grafik_Seite_1->depth)) return false;
+    warteliste_verwerfen();
+    z.seiten_beruehrt = false;
+    if (!objekte_laden(Grafik_Seite_1->depth)) {
+        warteliste_verwerfen();
+        return false;
+    }
     hintergrund_sichern();
-    Os_Display_Bild_Hook_Registrieren(ergebnisse_nachholen);
+    Os_Display_Bild_Hook_Registrieren(bild_nachholen);
     Spielansicht_Offen = 1;
     klang_starten();
     zustand_reset();
@@ -1150,8 +1357,13 @@ void popup_wettbewerbe()
     if (z.anzahl <= 1) return;
     Menue_Kontextmenue liste{};
     Spielansicht_Wettbewerb_Liste(&liste);
-    if (popup_hook) popup_hook(&liste);
-    else Popup_Liste_Ausfuehren(&liste);
+    if (popup_hook) {
+        popup_hook(&liste);
+        return;
+    }
+    // The popup reads and draws the screen: the overview stands there first.
+    nachholen();
+    Popup_Liste_Ausfuehren(&liste);
 }
 
 // The leave byte set, the screen behind restored.
@@ -1204,13 +1416,24 @@ void Spielansicht_Beenden(uint8_t wiederherstellen)
 {
     if (!Spielansicht_Offen) return;
     z.klang = Sound_Free_Sample(z.klang);
-    if (wiederherstellen && Grafik_Seite_0) {
-        // The screen behind goes back on both pages, so that the next full page shows it too.
-        hintergrund_zurueck(Grafik_Seite_1);
-        hintergrund_zurueck(Grafik_Seite_0);
+    // Nothing of this opening reached the pages, and nothing else wrote on them since they were
+    // made equal at the opening: both still hold the screen behind, as the restore would leave
+    // them, and what waits need not be drawn.
+    const Grafik_Seiten_Zeilen u = Grafik_Seiten_Unterschied;
+    const bool unberuehrt = !z.seiten_beruehrt && u.von >= u.bis;
+    if (wiederherstellen && Grafik_Seite_0 && unberuehrt) {
+        warteliste_verwerfen();
+    } else {
+        if (wiederherstellen && Grafik_Seite_0) {
+            // The screen behind goes back on both pages, so that the next full page shows it too.
+            hintergrund_zurueck(Grafik_Seite_1);
+            hintergrund_zurueck(Grafik_Seite_0);
+        }
+        // Whoever comes next finds the pages as the overview's frames left them.
+        tote_schritte_weglassen();
+        nachholen();
     }
     objekte_freigeben();
-    z.ergebnisse_offen = false;
     Spielansicht_Offen = 0;
 }
 

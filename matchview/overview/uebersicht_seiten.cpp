@@ -33,9 +33,14 @@ Spielansicht_Liste_Masse Spielansicht_Liste_Masse_Berechnen(int32_t n, bool tabe
     return m;
 }
 
-bool Spielansicht_Radar_Zeichnen(const Spielfeld_Record* r, Rastport* radar)
+bool Spielansicht_Radar_Striche(const Spielfeld_Record* r, std::vector<Spielansicht_Radar_Strich>* striche)
 {
+    if (striche) striche->clear();
     if (!r || !r->aktiv || r->abgeschlossen) return false;
+    if (!striche) return true;
+    auto strich = [&](Spielansicht_Radar_Strich::Art art, int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint16_t farbe) {
+        striche->push_back({art, int16_t(x1), int16_t(y1), int16_t(x2), int16_t(y2), farbe});
+    };
     const bool gedreht = r->seiten_getauscht != 0;
     const Spielfeld_Objekt& ball = r->objekt[SPIELFELD_BALL];
     int32_t cx = int32_t(std::lround(ball.x * 52 * 0.00009259259)), cy = int32_t(std::lround(ball.y * 33 * 0.00014705882));
@@ -43,15 +48,15 @@ bool Spielansicht_Radar_Zeichnen(const Spielfeld_Record* r, Rastport* radar)
         cx = 53 - cx;
         cy = 33 - cy;
     }
-    if (radar && cx >= 0 && cx < 53 && cy >= 0 && cy < 34) Grafik_Rechteck_Fuellen(radar, cx + 1, cy + 1, 2, 2, 0xFFFF);
-    if (radar && r->ball_zustand == 1) {
+    if (cx >= 0 && cx < 53 && cy >= 0 && cy < 34) strich(Spielansicht_Radar_Strich::FLAECHE, cx + 1, cy + 1, 2, 2, 0xFFFF);
+    if (r->ball_zustand == 1) {
         const uint16_t rot = Grafik_Farbe(13, 1, 1);
-        Grafik_Linie(radar, 1, 1, 53, 1, rot);
-        Grafik_Linie(radar, 1, 33, 53, 33, rot);
-        Grafik_Linie(radar, 1, 1, 1, 33, rot);
-        Grafik_Linie(radar, 53, 1, 53, 34, rot);
+        strich(Spielansicht_Radar_Strich::LINIE, 1, 1, 53, 1, rot);
+        strich(Spielansicht_Radar_Strich::LINIE, 1, 33, 53, 33, rot);
+        strich(Spielansicht_Radar_Strich::LINIE, 1, 1, 1, 33, rot);
+        strich(Spielansicht_Radar_Strich::LINIE, 53, 1, 53, 34, rot);
     }
-    for (int32_t i = 0; i < SPIELFELD_SLOTS && radar; ++i) {
+    for (int32_t i = 0; i < SPIELFELD_SLOTS; ++i) {
         const Spielfeld_Objekt& o = r->objekt[i];
         if (!o.aktiv) continue;
         int32_t x = int32_t(std::lround(o.x * 53 * 0.00009259259)), y = int32_t(std::lround(o.y * 33 * 0.00014692917));
@@ -60,8 +65,26 @@ bool Spielansicht_Radar_Zeichnen(const Spielfeld_Record* r, Rastport* radar)
             y = 33 - y;
         }
         if (x < 0 || x >= 54 || y < 0 || y >= 34) continue;
-        Grafik_Pixel_Setzen(radar, x + 1, y + 1, i < 16 ? Grafik_Farbe(15, 0, 0) : Grafik_Farbe(15, 15, 0));
+        strich(Spielansicht_Radar_Strich::PUNKT, x + 1, y + 1, 0, 0, i < 16 ? Grafik_Farbe(15, 0, 0) : Grafik_Farbe(15, 15, 0));
     }
+    return true;
+}
+
+void Spielansicht_Radar_Malen(const std::vector<Spielansicht_Radar_Strich>& striche, Rastport* radar)
+{
+    if (!radar) return;
+    for (const Spielansicht_Radar_Strich& s : striche) switch (s.art) {
+        case Spielansicht_Radar_Strich::FLAECHE: Grafik_Rechteck_Fuellen(radar, s.x1, s.y1, s.x2, s.y2, s.farbe); break;
+        case Spielansicht_Radar_Strich::LINIE: Grafik_Linie(radar, s.x1, s.y1, s.x2, s.y2, s.farbe); break;
+        case Spielansicht_Radar_Strich::PUNKT: Grafik_Pixel_Setzen(radar, s.x1, s.y1, s.farbe); break;
+        }
+}
+
+bool Spielansicht_Radar_Zeichnen(const Spielfeld_Record* r, Rastport* radar)
+{
+    std::vector<Spielansicht_Radar_Strich> striche;
+    if (!Spielansicht_Radar_Striche(r, &striche)) return false;
+    Spielansicht_Radar_Malen(striche, radar);
     return true;
 }
 

@@ -19,6 +19,15 @@ constexpr int32_t SPIELANSICHT_RADAR_BREITE = 55, SPIELANSICHT_RADAR_HOEHE = 36;
 // The radar of a live record into a 55 x 36 bitmap (the ground already laid): ball, goal frame
 // and players; nothing for a record not played on the pitch or over. Whether it drew.
 bool Spielansicht_Radar_Zeichnen(const Spielfeld_Record* r, Rastport* radar);
+// The same in two steps: the radar's strokes taken from the record now (false as above), and
+// drawn later into the bitmap, whatever the record holds by then.
+struct Spielansicht_Radar_Strich {
+    enum Art : uint8_t { FLAECHE, LINIE, PUNKT } art;
+    int16_t x1, y1, x2, y2;  // a rectangle's place and size, a line's ends, a point
+    uint16_t farbe;
+};
+bool Spielansicht_Radar_Striche(const Spielfeld_Record* r, std::vector<Spielansicht_Radar_Strich>* striche);
+void Spielansicht_Radar_Malen(const std::vector<Spielansicht_Radar_Strich>& striche, Rastport* radar);
 
 // The statistics lines of the game page for the home and away columns, in order: misplaced
 // passes, lost tackles, shots on target, share of ball contacts (a line left out stays empty).

@@ -24,6 +24,7 @@ std::string gelesene_version;
 bool schreiben_scheitert = false;
 bool c_lehnt_ab = false;  // module C refuses every block
 int a_lehnt_ab_ab = 0;    // module A refuses from this reader call on (0: never)
+bool b_speichert = false; // module B saves the game ("innen") while it is read
 
 Bytes muster(size_t n, uint8_t start)
 {
@@ -58,6 +59,7 @@ bool lese_b(Disk_Datei* d, const char*)
     uint32_t dahinter = 0;
     EXPECT_FALSE(Disk_Naechste_Blocklaenge(d, &dahinter));
     modul_b = b;
+    if (b_speichert) EXPECT_TRUE(Disk_Spielstand_Speichern("innen"));
     return true;
 }
 bool schreibe_c(Disk_Datei* d)
@@ -114,6 +116,7 @@ protected:
         schreiben_scheitert = false;
         c_lehnt_ab = false;
         a_lehnt_ab_ab = 0;
+        b_speichert = false;
         Disk_Block_Registrieren(DISK_POS_ZUFALL, schreibe_a, lese_a);
         Disk_Block_Registrieren(DISK_POS_TEAMS, schreibe_b, lese_b);
         Disk_Block_Registrieren(DISK_POS_STATISTIK, schreibe_c, lese_c);
@@ -211,6 +214,66 @@ TEST_F(Disk, SplitAndBuildGiveTheSameFile)
     Bytes kaputt = datei_bytes;
     kaputt[kaputt.size() / 2] ^= 1;
     EXPECT_FALSE(Disk_Spielstand_Zerlegen(kaputt.data(), kaputt.size(), &version, &bereiche));
+}
+
+// The stored payload of a block: its plain bytes XOR a keystream of its own, xorshift32 (13, 17,
+// 5) seeded from the block's number in the file and its length, words taken little-endian. Every
+// savegame ever written holds its blocks so; this is the generator step by step.
+Bytes verwuerfelt(uint32_t nummer, const Bytes& klar)
+{
+    const uint32_t n = uint32_t(klar.size());
+    uint32_t s = 0x6D2B79F5u ^ (nummer * 0x9E3779B9u) ^ (n * 0x85EBCA6Bu);
+    if (s == 0) s = 0x6D2B79F5u;
+    Bytes aus(klar);
+    for (size_t i = 0; i < aus.size(); ++i) {
+        if (i % 4 == 0) {
+            s ^= s << 13;
+            s ^= s >> 17;
+            s ^= s << 5;
+        }
+        aus[i] ^= uint8_t(s >> (8 * (i % 4)));
+    }
+    return aus;
+}
+
+TEST_F(Disk, BlocksOfEveryLengthAreScrambledAsTheyAlwaysWere)
+{
+    // Every length up to where long blocks change their way of making the keystream and some
+    // beyond, the lengths around each batch of it, and long ones with every remainder.
+    std::vector<size_t> laengen;
+    for (size_t n = 0; n <= 700; ++n) laengen.push_back(n);
+    for (size_t n : {4095, 4096, 4097, 4607, 4608, 4609, 4611, 8703, 8704, 8705, 70001, 200000, 200003})
+        laengen.push_back(n);
+    Disk_Bereiche bereiche;
+    uint8_t start = 3;
+    for (size_t n : laengen) bereiche[DISK_POS_SPIELE - 1].push_back(muster(n, start += 11));
+    bereiche[DISK_POS_STATISTIK - 1].push_back(muster(5000, 1));
+    const Bytes datei_bytes = Disk_Spielstand_Bauen("2.01", bereiche);
+    ASSERT_FALSE(datei_bytes.empty());
+
+    size_t pos = 26;
+    uint32_t nummer = 0;
+    for (const Disk_Bereich& bereich : bereiche) {
+        ASSERT_LE(pos + 4, datei_bytes.size());
+        pos += 4;
+        for (const Bytes& klar : bereich) {
+            const Bytes erwartet = verwuerfelt(nummer++, klar);
+            ASSERT_LE(pos + 8 + klar.size(), datei_bytes.size());
+            EXPECT_EQ(Bytes(datei_bytes.begin() + long(pos + 4), datei_bytes.begin() + long(pos + 4 + klar.size())),
+                      erwartet)
+                << klar.size() << " bytes";
+            const uint32_t crc = crc32_bitweise(klar.data(), klar.size());
+            EXPECT_EQ(Disk_LE32_Lesen(datei_bytes.data() + pos + 4 + klar.size()), crc) << klar.size() << " bytes";
+            pos += 8 + klar.size();
+        }
+    }
+    EXPECT_EQ(pos, datei_bytes.size());
+
+    // And a load takes the keystream off again.
+    std::string version;
+    Disk_Bereiche zurueck;
+    ASSERT_TRUE(Disk_Spielstand_Zerlegen(datei_bytes.data(), datei_bytes.size(), &version, &zurueck));
+    EXPECT_EQ(zurueck, bereiche);
 }
 
 TEST_F(Disk, BrokenSavegamesAreRefusedBeforeAnyModuleIsTouched)
@@ -322,6 +385,15 @@ TEST_F(Disk, RefusedBlockGivesTheModulesReadBeforeItTheirStateBack)
     EXPECT_EQ(Manager_Wappen[3], 44);
     c_lehnt_ab = false;
     EXPECT_EQ(Disk_Spielstand_Abbild(), vorher);
+
+    // A save made while the file is read keeps its hands off the image of the running game.
+    c_lehnt_ab = true;
+    b_speichert = true;
+    EXPECT_FALSE(Disk_Spielstand_Laden("anderes"));
+    b_speichert = false;
+    c_lehnt_ab = false;
+    EXPECT_EQ(Disk_Spielstand_Abbild(), vorher);
+    EXPECT_TRUE(std::filesystem::exists(datei("innen")));
 
     // A module that will not take its own image back is not passed over in silence.
     c_lehnt_ab = true;

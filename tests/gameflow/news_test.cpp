@@ -52,6 +52,10 @@ TEST_F(News, QuestionIsAnsweredAndFoundByMask)
     // A message to every manager reaches each club.
     EXPECT_EQ(News_Suche_Erste(11, NEWS_FLAG_DA), text);
     EXPECT_EQ(News_Suche_Naechste(), alle);
+    // Opening a message is found by its flag at once.
+    EXPECT_EQ(News_Suche_Erste(11, NEWS_FLAG_GELESEN), -1);
+    ASSERT_TRUE(News_Set(text, 11, 0, 8));
+    EXPECT_EQ(News_Suche_Erste(11, NEWS_FLAG_GELESEN), text);
 
     {
         Fehler_Capture cap;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_filter.h"
 #include "graphics/grafik_screen.h"
+#include "match/pitch/spielfeld_objekt.h"
 #include "match/spieltag_welt.h"
 #include "matchview/spielansicht.h"
 #include "platform/os/os_display.h"
@@ -89,6 +91,17 @@ protected:
         klick(b->x + b->breite / 2, b->y + b->hoehe / 2, taste);
     }
     static void dump(const std::string& name) { Os_Display_Dump_Png((ORDNER + "/" + name + ".png").c_str()); }
+    // Headless the overview draws for a picture asked for: a look at the screen's pixels asks
+    // for one, as a player's look does.
+    static void ansehen() { dump("angesehen"); }
+    // The list shown, with at least two games of the day in `spiele`.
+    static Spielansicht_Liste_Stand liste_mit_spielen(int32_t* spiele)
+    {
+        const Spielansicht_Liste_Stand l = Spielansicht_Get_Liste();
+        EXPECT_GE(l.spiele, 2);
+        EXPECT_TRUE(Spieltag_Get_Spiele(Spielansicht_Wettbewerb(), spiele));
+        return l;
+    }
     // Plays on to the first day with a league, which the overview then shows first (open).
     void bis_zur_liga()
     {
@@ -313,21 +326,24 @@ TEST_F(Uebersicht_Tag, OnlyAGameOnThePitchGetsTheRadarMarkerAndLeavingPutsTheScr
     maus_x = 600;
     maus_y = 20;
     frame();
+    ansehen();
     const std::vector<uint16_t> vorher = pixel(480, marke_y, 72, 44);
     // A game in the background: no marker.
     maus_x = 300;
     maus_y = l.oben + 13 + l.zeile + l.zeile / 2;
     frame();
+    ansehen();
     EXPECT_EQ(pixel(480, marke_y, 72, 44), vorher);
     // The game on the pitch: the marker with its radar beside the line.
     maus_y = l.oben + 13 + l.zeile / 2;
     frame();
-    EXPECT_NE(pixel(480, marke_y, 72, 44), vorher);
     dump("uebersicht_marke");
+    EXPECT_NE(pixel(480, marke_y, 72, 44), vorher);
     // Away from the list the screen under the marker comes back.
     maus_x = 600;
     maus_y = 20;
     frame();
+    ansehen();
     EXPECT_EQ(pixel(480, marke_y, 72, 44), vorher);
 
     // Its game page offers the statistics and the live view; the latter closes the overview.
@@ -406,10 +422,9 @@ std::vector<uint16_t> ganzer_schirm() { return pixel(0, 0, int32_t(Grafik_Seite_
 TEST_F(Uebersicht_Tag, AHeadlessFrameIsDrawnForItsDumpAsEveryFrameWouldHaveDrawnIt)
 {
     ASSERT_EQ(frame(), 1);
-    const Spielansicht_Liste_Stand l = Spielansicht_Get_Liste();
+    int32_t spiele[SPIELTAG_TAGESLISTE] = {};
+    const Spielansicht_Liste_Stand l = liste_mit_spielen(spiele);
     ASSERT_GE(l.spiele, 2);
-    int32_t spiele[SPIELTAG_TAGESLISTE];
-    ASSERT_TRUE(Spieltag_Get_Spiele(Spielansicht_Wettbewerb(), spiele));
     Spiele_Spiel* m = Spiele_Get_Spiel(spiele[1], 1);
     ASSERT_TRUE(m);
     const int32_t zeile_y[2] = {l.oben + 13 + l.zeile / 2, l.oben + 13 + l.zeile + l.zeile / 2};
@@ -488,6 +503,7 @@ TEST_F(Uebersicht_Tag, TheGamePagesPanelShowsTheScreenOfTheOpeningBlurred)
         klick(300, l.oben + 13 + l.zeile / 2);
         ASSERT_EQ(Spielansicht_Seite, 1);
         frame();
+        ansehen();
         // The panel's bottom rows carry no event line.
         const auto* e = static_cast<const uint16_t*>(erwartet->pixels);
         int32_t anders = 0;
@@ -568,6 +584,186 @@ TEST_F(Uebersicht_Tag, ADayOpenedAsAnEarlierOneLooksAsItDid)
     const std::vector<uint16_t> erst = tag(10, false);
     tag(77, true);
     EXPECT_TRUE(tag(10, false) == erst);
+}
+
+}  // namespace
+
+namespace {
+
+// Headless, a frame draws nothing until a picture is asked for; the picture then is the one
+// every frame drawn at its time would have left. A day runs twice, frames drawn whole and frames
+// left undrawn: the minute moving on, a goal scored while paused, a hovered row, the game page of
+// a live game with its radar and score moving, the way back and a competition switch; each dump
+// must equal the frame drawn whole, and so must both pages after the overview is left.
+TEST_F(Uebersicht_Tag, ADumpShowsTheOverviewAsEveryFrameDrawnAtItsTimeWouldHave)
+{
+    ASSERT_EQ(frame(), 1);
+    int32_t spiele[SPIELTAG_TAGESLISTE] = {};
+    const Spielansicht_Liste_Stand l = liste_mit_spielen(spiele);
+    ASSERT_GE(l.spiele, 2);
+    Spiele_Spiel* m = Spiele_Get_Spiel(spiele[2], 1);
+    Spielfeld_Record* r = Spielfeld_Get_Spiel(spiele[1]);
+    ASSERT_TRUE(m && r);
+    Spielansicht_Beenden(1);
+    const int32_t zeile_y = l.oben + 13 + l.zeile / 2;
+    auto* s = static_cast<uint16_t*>(Grafik_Seite_0->pixels);
+    const size_t n = size_t(Grafik_Seite_0->width) * Grafik_Seite_0->height;
+
+    auto tag = [&](bool immer) {
+        std::vector<std::vector<uint16_t>> bilder;
+        Os_Display_Set_Bild_Immer(immer);
+        for (size_t i = 0; i < n; ++i) s[i] = uint16_t(i * 40503u >> 3);
+        const std::vector<uint16_t> dahinter(s, s + n);
+        st = Spielfeld_Steuerung_Block{};
+        st.taste = 255;
+        m->heim_tore = m->gast_tore = 0;
+        r->aktiv = 1;
+        r->abgeschlossen = 0;
+        r->tore[0] = r->tore[1] = 0;
+        r->objekt[SPIELFELD_BALL].x = 3000;
+        r->objekt[SPIELFELD_BALL].y = 2000;
+        maus_x = 600;
+        maus_y = 20;
+        auto bild = [&] {
+            dump("uebersicht_gefragt");
+            bilder.push_back(ganzer_schirm());
+        };
+        EXPECT_EQ(frame(5), 1);
+        frame(6);
+        if (!immer) EXPECT_TRUE(ganzer_schirm() == dahinter) << "a frame nobody looks at drew";
+        bild();
+        // Paused, a goal: the column shows it though the games stand still.
+        st.taste = 'g';
+        frame(7);
+        m->heim_tore = 1;
+        st.tor = 1;
+        frame(8);
+        frame(9);
+        bild();
+        st.taste = 'g';
+        frame(10);
+        m->gast_tore = 2;
+        maus_x = 300;
+        maus_y = zeile_y;
+        frame(11);
+        frame(12);
+        bild();
+        // The live game's page: radar and score follow the record frame by frame.
+        klick(300, zeile_y);
+        EXPECT_EQ(Spielansicht_Seite, 1);
+        frame(13);
+        r->objekt[SPIELFELD_BALL].x = 6000;
+        r->tore[0] = 1;
+        frame(14);
+        r->objekt[SPIELFELD_BALL].y = 5000;
+        frame(15);
+        // The game plays on before the next frame: the picture is still the last frame's.
+        r->objekt[SPIELFELD_BALL].x = 9000;
+        r->tore[1] = 1;
+        bild();
+        knopf_klick(9);
+        EXPECT_EQ(Spielansicht_Seite, 0);
+        frame(16);
+        bild();
+        if (Spielansicht_Wettbewerb_Anzahl() > 1) {
+            knopf_klick(1);
+            frame(17);
+            bild();
+        }
+        // Left: both pages hold the screen behind again.
+        Spielansicht_Beenden(1);
+        EXPECT_TRUE(ganzer_schirm() == dahinter);
+        EXPECT_EQ(std::memcmp(Grafik_Seite_1->pixels, s, n * 2), 0);
+        Os_Display_Set_Bild_Immer(false);
+        return bilder;
+    };
+    const auto gezeichnet = tag(true);
+    const auto gefragt = tag(false);
+    ASSERT_EQ(gefragt.size(), gezeichnet.size());
+    for (size_t i = 0; i < gefragt.size(); ++i) EXPECT_TRUE(gefragt[i] == gezeichnet[i]) << "picture " << i;
+    for (size_t i = 1; i < gefragt.size(); ++i) EXPECT_FALSE(gefragt[i] == gefragt[i - 1]) << "picture " << i;
+    r->aktiv = 0;
+    r->tore[0] = 0;
+    m->heim_tore = m->gast_tore = -1;
+}
+
+// A day left without a look at it leaves the pages as they were, and one looked at restores them:
+// both pages hold the screen behind either way, for whoever draws next.
+TEST_F(Uebersicht_Tag, LeavingTheOverviewLeavesBothPagesWithTheScreenBehind)
+{
+    auto* s = static_cast<uint16_t*>(Grafik_Seite_0->pixels);
+    const size_t n = size_t(Grafik_Seite_0->width) * Grafik_Seite_0->height;
+    for (bool ansehen_dazwischen : {false, true}) {
+        SCOPED_TRACE(ansehen_dazwischen);
+        for (size_t i = 0; i < n; ++i) s[i] = uint16_t(i * 2654435761u >> 13);
+        std::fill_n(static_cast<uint16_t*>(Grafik_Seite_1->pixels), n, uint16_t(0xF800));
+        const std::vector<uint16_t> dahinter(s, s + n);
+        ASSERT_EQ(frame(3), 1);
+        for (int32_t minute = 4; minute < 9; ++minute) frame(minute);
+        if (ansehen_dazwischen) {
+            ansehen();
+            EXPECT_FALSE(ganzer_schirm() == dahinter);
+        }
+        Spielansicht_Beenden(1);
+        EXPECT_TRUE(ganzer_schirm() == dahinter);
+        EXPECT_EQ(std::memcmp(Grafik_Seite_1->pixels, s, n * 2), 0);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Left without the screen behind put back (the day's end closes it so), the pages keep the
+// overview's last frame: with frames left undrawn, exactly as with every frame drawn, whether
+// the day ends on the games list or on a live game's page.
+TEST_F(Uebersicht_Tag, LeftAsItStandsThePagesHoldTheLastFrameAsDrawn)
+{
+    ASSERT_EQ(frame(), 1);
+    int32_t spiele[SPIELTAG_TAGESLISTE] = {};
+    const Spielansicht_Liste_Stand l = liste_mit_spielen(spiele);
+    Spielfeld_Record* r = Spielfeld_Get_Spiel(spiele[1]);
+    ASSERT_TRUE(r);
+    Spielansicht_Beenden(1);
+    const int32_t zeile_y = l.oben + 13 + l.zeile / 2;
+    const size_t n = size_t(Grafik_Seite_0->width) * Grafik_Seite_0->height;
+    auto* s = static_cast<uint16_t*>(Grafik_Seite_0->pixels);
+    auto tag = [&](bool immer, bool spielseite) {
+        Os_Display_Set_Bild_Immer(immer);
+        for (size_t i = 0; i < n; ++i) s[i] = uint16_t(i * 2246822519u >> 9);
+        st = Spielfeld_Steuerung_Block{};
+        st.taste = 255;
+        r->aktiv = 1;
+        r->abgeschlossen = 0;
+        r->objekt[SPIELFELD_BALL].x = 2000;
+        r->objekt[SPIELFELD_BALL].y = 3000;
+        maus_x = 300;
+        maus_y = zeile_y;
+        EXPECT_EQ(frame(20), 1);
+        for (int32_t minute = 21; minute < 25; ++minute) frame(minute);
+        if (spielseite) {
+            klick(300, zeile_y);
+            EXPECT_EQ(Spielansicht_Seite, 1);
+        } else if (Spielansicht_Wettbewerb_Anzahl() > 1) {
+            knopf_klick(1);
+        }
+        for (int32_t minute = 25; minute < 30; ++minute) {
+            r->objekt[SPIELFELD_BALL].x = float(2000 + minute * 200);
+            frame(minute);
+        }
+        Spielansicht_Beenden(0);
+        Os_Display_Set_Bild_Immer(false);
+        std::vector<uint16_t> seiten(s, s + n);
+        const auto* s1 = static_cast<const uint16_t*>(Grafik_Seite_1->pixels);
+        seiten.insert(seiten.end(), s1, s1 + n);
+        return seiten;
+    };
+    for (bool spielseite : {false, true}) {
+        SCOPED_TRACE(spielseite);
+        const std::vector<uint16_t> gezeichnet = tag(true, spielseite);
+        EXPECT_TRUE(tag(false, spielseite) == gezeichnet);
+    }
+    r->aktiv = 0;
 }
 
 }  // namespace

@@ -112,6 +112,32 @@ TEST_F(Rahmen, PrepareSendTakesOneMessageUpTo10239Bytes)
     EXPECT_EQ(s->status, 0u);
 }
 
+// A new start finds every record free and empty, whatever the earlier connections left in them,
+// also in a record given back before (its handle 0, its buffers still full).
+TEST_F(Netz_Test, StartClearsEveryRecordUsedBefore)
+{
+    Sock_Info* r[3];
+    for (int i = 0; i < 3; ++i) {
+        r[i] = Socket_Get_Socket_Info();
+        ASSERT_NE(r[i], nullptr);
+        r[i]->sock = 0x7FFF0100u + uint32_t(i);  // handles the layer never gave out
+        r[i]->status = 7;
+        std::memset(r[i]->empfang_daten, 0xA5, sizeof r[i]->empfang_daten);
+        std::memset(r[i]->sende_puffer, 0x5A, sizeof r[i]->sende_puffer);
+    }
+    r[1]->sock = 0;
+    EXPECT_EQ(Socket_Get_Socket_Info(), r[1]) << "the lowest free record is handed out, cleared";
+    EXPECT_EQ(r[1]->empfang_daten[0], 0);
+    std::memset(r[1]->empfang_daten, 0xA5, sizeof r[1]->empfang_daten);
+    r[1]->sock = 0;
+    r[2]->sock = 0;
+
+    Socket_Init_Socket_Info_Struc();
+    const auto* b = reinterpret_cast<const uint8_t*>(Socket_Tabelle);
+    EXPECT_EQ(std::count(b, b + sizeof Socket_Tabelle, uint8_t(0)), std::ptrdiff_t(sizeof Socket_Tabelle));
+    EXPECT_EQ(Socket_Get_Socket_Info(), r[0]);
+}
+
 // A real connection: partial sends resume where they stopped, reads and the close are notified
 // as Winsock would, and writing to a closed peer does not kill the process.
 TEST_F(Netz_Test, LoopbackSendsResumeAndNotificationsFollowTheData)
