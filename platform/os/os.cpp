@@ -704,76 +704,30 @@ struct Gelesene_Zeile {
 
 Gelesene_Zeile zuletzt_gelesen;
 
+// Out of the pump's way: a line is read once.
+[[gnu::noinline]] void zeile_merken(size_t index)
+{
+    zuletzt_gelesen.z = Skript_Zeile();
+    zuletzt_gelesen.fehler = zeile_lesen(script.lines[index], &zuletzt_gelesen.z);
+    zuletzt_gelesen.index = index;
+    zuletzt_gelesen.stand = script_stand;
+}
+
 // The script's line at `index` read, the last one remembered until the lines change: a line
 // that holds (a wait) is asked for on every pump, thousands of times a match day. The answer
 // stands until the next call.
-const Gelesene_Zeile& skript_zeile(size_t index)
+inline const Gelesene_Zeile& skript_zeile(size_t index)
 {
-    if (index != zuletzt_gelesen.index || script_stand != zuletzt_gelesen.stand) {
-        zuletzt_gelesen.z = Skript_Zeile();
-        zuletzt_gelesen.fehler = zeile_lesen(script.lines[index], &zuletzt_gelesen.z);
-        zuletzt_gelesen.index = index;
-        zuletzt_gelesen.stand = script_stand;
-    }
+    if (index != zuletzt_gelesen.index || script_stand != zuletzt_gelesen.stand) zeile_merken(index);
     return zuletzt_gelesen;
 }
 
 }  // namespace
 
-// Runs one line of the script; returns false when it waits.
-static bool script_step()
+// Runs a line that acts (not a wait), out of the way of the pumps that look at a waiting one. It
+// has its own copy of the line: what it runs may read other lines.
+[[gnu::noinline]] static bool zeile_ausfuehren(const Skript_Zeile z)
 {
-    if (script.next >= script.lines.size()) return false;
-    const Gelesene_Zeile& gelesen = skript_zeile(script.next);
-    const Zeilen_Fehler fehler = gelesen.fehler;
-    if (fehler != Zeilen_Fehler::keiner) {
-        const std::string& line = script.lines[script.next];
-        ++script.next;
-        zeile_melden(fehler == Zeilen_Fehler::unbekannt    ? "dorvin: unbekannte Skriptzeile"
-                     : fehler == Zeilen_Fehler::tastencode ? "dorvin: ungültiger Tastencode in Skriptzeile"
-                                                           : "dorvin: ungültige Skriptzeile",
-                     line);
-        return true;
-    }
-    // A waiting line is looked at on every pump: no copy of it.
-    const Befehl befehl = gelesen.z.befehl;
-    const int32_t wartezeit = gelesen.z.a;
-    // Until the program takes input off the match day's screens again (a turn, a dialog): the
-    // clock is left alone, however long the day lasts.
-    if (befehl == Befehl::wait_input) {
-        script.waiting = laufender_schirm;
-        if (laufender_schirm) return false;
-        ++script.next;
-        return true;
-    }
-    if (befehl == Befehl::wait) {
-        if (!script.waiting) {
-            script.waiting = true;
-            script.wait_until = Os_Time_Ms() + uint32_t(wartezeit);
-            script.wait_passes = script.wait_feeds = 0;
-        }
-        // Headless, with no input queued and nothing playing, only the timers can act before
-        // the wait ends: the clock runs there at once, each timer pass still at its own time.
-        // First the program comes to rest a few times (its main loop waits for input) at the
-        // present time, as it would in the window: a menu needs one pass to leave the icon the
-        // pointer left and one to take the new one, and a fade or glow that polls the buttons
-        // meanwhile must not take the whole wait. A program that never rests gets the jump at
-        // once; one in a loop of its own for a while, after a while.
-        // A screen that plays on its own (a match day) shows the wait's time frame by frame.
-        // A held button is input the program polls pass by pass, as in the window: no jump.
-        ++script.wait_feeds;
-        int32_t rest = int32_t(script.wait_until - Os_Time_Ms());
-        const bool eingeschwungen = !script.geruht || script.wait_passes >= 3 || script.wait_feeds >= 2000;
-        if (rest > 0 && eingeschwungen && !laufender_schirm && Os_Headless() && queue_empty() && Os_Sound_Alle_Still() && !mouse_left &&
-            !mouse_right)
-            Os_Clock_Advance(uint32_t(rest));
-        if (int32_t(Os_Time_Ms() - script.wait_until) < 0) return false;
-        script.waiting = false;
-        ++script.next;
-        return true;
-    }
-    // A line that acts has its own copy: what it runs may read other lines.
-    const Skript_Zeile z = gelesen.z;
     if (z.befehl == Befehl::spiel && spiel_hook && !spiel_hook(z.datei, z.a)) {
         // The game is not there yet: the line waits, in real time, for other processes.
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -853,6 +807,61 @@ static bool script_step()
         break;
     }
     return true;
+}
+
+// Runs one line of the script; returns false when it waits.
+static bool script_step()
+{
+    if (script.next >= script.lines.size()) return false;
+    const Gelesene_Zeile& gelesen = skript_zeile(script.next);
+    const Zeilen_Fehler fehler = gelesen.fehler;
+    if (fehler != Zeilen_Fehler::keiner) {
+        const std::string& line = script.lines[script.next];
+        ++script.next;
+        zeile_melden(fehler == Zeilen_Fehler::unbekannt    ? "dorvin: unbekannte Skriptzeile"
+                     : fehler == Zeilen_Fehler::tastencode ? "dorvin: ungültiger Tastencode in Skriptzeile"
+                                                           : "dorvin: ungültige Skriptzeile",
+                     line);
+        return true;
+    }
+    // A waiting line is looked at on every pump: no copy of it.
+    const Befehl befehl = gelesen.z.befehl;
+    const int32_t wartezeit = gelesen.z.a;
+    // Until the program takes input off the match day's screens again (a turn, a dialog): the
+    // clock is left alone, however long the day lasts.
+    if (befehl == Befehl::wait_input) {
+        script.waiting = laufender_schirm;
+        if (laufender_schirm) return false;
+        ++script.next;
+        return true;
+    }
+    if (befehl == Befehl::wait) {
+        if (!script.waiting) {
+            script.waiting = true;
+            script.wait_until = Os_Time_Ms() + uint32_t(wartezeit);
+            script.wait_passes = script.wait_feeds = 0;
+        }
+        // Headless, with no input queued and nothing playing, only the timers can act before
+        // the wait ends: the clock runs there at once, each timer pass still at its own time.
+        // First the program comes to rest a few times (its main loop waits for input) at the
+        // present time, as it would in the window: a menu needs one pass to leave the icon the
+        // pointer left and one to take the new one, and a fade or glow that polls the buttons
+        // meanwhile must not take the whole wait. A program that never rests gets the jump at
+        // once; one in a loop of its own for a while, after a while.
+        // A screen that plays on its own (a match day) shows the wait's time frame by frame.
+        // A held button is input the program polls pass by pass, as in the window: no jump.
+        ++script.wait_feeds;
+        int32_t rest = int32_t(script.wait_until - Os_Time_Ms());
+        const bool eingeschwungen = !script.geruht || script.wait_passes >= 3 || script.wait_feeds >= 2000;
+        if (rest > 0 && eingeschwungen && !laufender_schirm && Os_Headless() && queue_empty() && Os_Sound_Alle_Still() && !mouse_left &&
+            !mouse_right)
+            Os_Clock_Advance(uint32_t(rest));
+        if (int32_t(Os_Time_Ms() - script.wait_until) < 0) return false;
+        script.waiting = false;
+        ++script.next;
+        return true;
+    }
+    return zeile_ausfuehren(gelesen.z);
 }
 
 // The script has a line for the program now (not a wait): input as good as arrived.
