@@ -78,10 +78,11 @@ TEST(Leerlauf, AFollowerWakesOnTimeWhileThePumpIdles)
     leeren();
     Os_Script_Load_Text("wait input\n");
     Os_Script_Halten(true);
-    std::atomic<bool> fertig{false};
+    std::atomic<bool> folgt{false}, fertig{false};
     std::vector<int32_t> spaet;
     std::thread folger([&] {
         Os_Thread_Follows_Clock();
+        folgt = true;
         for (int i = 0; i < 30; ++i) {
             const uint32_t ziel = Os_Time_Ms() + uint32_t(1 + i % 4);
             Os_Sleep(uint32_t(1 + i % 4));
@@ -90,6 +91,8 @@ TEST(Leerlauf, AFollowerWakesOnTimeWhileThePumpIdles)
         Os_Thread_Stops_Following();
         fertig = true;
     });
+    // Idle pumps before the thread follows would only run the clock ahead of it.
+    while (!folgt) std::this_thread::yield();
     const uint32_t start = Os_Time_Ms();
     while (!fertig && Os_Time_Ms() - start < 10000) Win95_Message_Pump();
     folger.join();
