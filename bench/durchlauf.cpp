@@ -1,14 +1,21 @@
 // The bookkeeping of a lone game's main-loop pass with nobody connected (goal: under 5 µs): the
 // online marks of the clubs brought up to date and the server's check for a connection, over
-// the default world's clubs. Beside it the full marking pass that used to run on every pass.
+// the default world's clubs. Beside it the full marking pass that used to run on every pass, and
+// what a pass costs the same in every world: the idle message pump and the control signals' pass.
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_welt.h"
 #include "database/team.h"
+#include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
 #include "network/netzuser.h"
 #include "network/server.h"
+#include "network/socket.h"
+#include "network/steuersignal.h"
+#include "platform/os/os.h"
 #include "platform/os/os_socket.h"
+#include "platform/timer.h"
+#include "platform/win95.h"
 
 namespace {
 
@@ -48,3 +55,59 @@ void Durchlauf_Marken_Neu(benchmark::State& state)
 BENCHMARK(Durchlauf_Marken_Neu)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+// The window thread's idle message pump of a lone headless game, as a season makes some 300,000 of
+// them: the server's listening socket with nobody at it, the timer's passes on the clock, and the
+// script either held (busy work), standing at "wait input" on a match day's screen, or in the wait
+// of a held button (a click's 100 ms). Each pump lets one millisecond of the virtual clock pass.
+void Durchlauf_Leerer_Pump(benchmark::State& state)
+{
+    char name[] = "bench", headless[] = "--headless";
+    char* argv[] = {name, headless, nullptr};
+    Os_Init(2, argv);
+    Win95_Eingabe.aktiv = 1;
+    Timer_Thread_Start();
+    const uint8_t ip[4] = {127, 0, 0, 1};
+    const uint32_t lauscher = Os_Socket_Create();
+    if (!lauscher || !Os_Socket_Bind(lauscher, 0, ip) || !Os_Socket_Listen(lauscher, 4) ||
+        !Os_Socket_Select(lauscher, OS_FD_ACCEPT))
+        Bench_Scheitern("bench_durchlauf", "kein lauschender Socket");
+    const int64_t art = state.range(0);
+    Os_Script_Load_Text(art == 2 ? "left down\nwait 2000000000\n" : "wait input\n");
+    Os_Script_Laufender_Schirm(art == 1);
+    Os_Script_Halten(art == 0);
+    if (art == 2) Win95_Message_Pump();
+    const uint32_t vorher = Os_Time_Ms();
+    for (auto _ : state) Win95_Message_Pump();
+    if (Os_Time_Ms() - vorher != uint32_t(state.iterations())) state.SkipWithError("die Uhr ging anders");
+    Os_Script_Stop();
+    Os_Clear_Messages();
+    Os_Socket_Close(lauscher);
+    Timer_Thread_Stop();
+}
+BENCHMARK(Durchlauf_Leerer_Pump)->ArgName("gehalten_wartet_gedrueckt")->DenseRange(0, 2);
+
+// A pass of the control signals in a lone game: a server listening with nobody at it, its own
+// manager in his turn. Besides the pass's two message pumps it has nothing to do.
+void Durchlauf_Signalpass(benchmark::State& state)
+{
+    welt();
+    char name[] = "bench", headless[] = "--headless";
+    char* argv[] = {name, headless, nullptr};
+    Os_Init(2, argv);
+    const uint8_t ip[4] = {127, 0, 0, 1};
+    const uint32_t lauscher = Os_Socket_Create();
+    if (!lauscher || !Os_Socket_Bind(lauscher, 0, ip) || !Os_Socket_Listen(lauscher, 4))
+        Bench_Scheitern("bench_durchlauf", "kein lauschender Socket");
+    static Sock_Info lauschend{};
+    Server_Lauschend = &lauschend;
+    Win95_Netz_Modus = 2;
+    Ablauf_Zustand = state.range(0) ? ABLAUF_SPIELTAG_MENUERUNDE : ABLAUF_MENUERUNDE;
+    Os_Script_Load_Text("wait input\n");
+    for (auto _ : state) Steuersignal_Verarbeiten();
+    Os_Script_Stop();
+    Server_Lauschend = nullptr;
+    Win95_Netz_Modus = 0;
+    Os_Socket_Close(lauscher);
+}
+BENCHMARK(Durchlauf_Signalpass)->ArgName("spieltag")->DenseRange(0, 1);

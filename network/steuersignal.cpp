@@ -654,6 +654,9 @@ static bool rundgang()
         // A participant without a club holds nobody up: its bit can never come.
         if (m->verein_beansprucht && m->team > 0 && !team_fertig(m->team)) fertig = false;
     }
+    // The managers who play at the server take their turns one after the other first: while they
+    // do, their clubs need no look.
+    if (Ablauf_Lokale_Runde_Offen()) return false;
     if (!Menue_Automatik_Aktiv()) {
         int32_t dran[MANAGER_DRAN_MAX];
         const int32_t n = Manager_Ist_Dran(dran, false, 1);
@@ -661,8 +664,6 @@ static bool rundgang()
             if (!team_fertig(dran[k])) fertig = false;
         if (n <= 0 && !(Netz_Rolle == 2 && gesehen)) fertig = false;
     }
-    // The managers who play at the server take their turns one after the other first.
-    if (Ablauf_Lokale_Runde_Offen()) fertig = false;
     return fertig;
 }
 
@@ -693,9 +694,12 @@ static void wartende_zeigen()
         }
     if (weitere) text += weitere == 1 ? std::string(" und einem weiteren") : " und " + std::to_string(weitere) + " weiteren";
     // The line is drawn again once a second: a screen that redrew its bottom meanwhile gets it back.
+    // No line, as a game nobody has joined has on every pass, needs no look at the clock.
     static uint32_t gezeichnet = 0;
+    const bool gleich = text == wartende_zeile;
+    if (gleich && text.empty()) return;
     const uint32_t jetzt = Netz_Zeit();
-    if (text == wartende_zeile && (text.empty() || jetzt - gezeichnet < 1000)) return;
+    if (gleich && jetzt - gezeichnet < 1000) return;
     wartende_zeile = text;
     gezeichnet = jetzt;
     if (text.empty()) Internet_Zeile_Entfernen();

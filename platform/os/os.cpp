@@ -41,6 +41,7 @@
 #include <mutex>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -66,8 +67,8 @@ std::condition_variable clock_cv;
 std::atomic<uint32_t> virtual_ms{0};
 thread_local bool follows_clock = false;
 // Threads that follow the virtual clock, how many of them sleep on it, and until when
-// (guarded by clock_mutex).
-int follower_count = 0;
+// (guarded by clock_mutex; the count may be read without it).
+std::atomic<int> follower_count{0};
 int follower_sleeping = 0;
 std::vector<uint32_t> follower_targets;
 // While an advance is under way the clock may run up to the horizon (guarded by clock_mutex).
@@ -83,12 +84,14 @@ constexpr uint32_t FOLLOWER_STILLSTAND_MS = 1000;
 // Queue.
 std::mutex queue_mutex;
 std::deque<Os_Message> queue;
+// The queue's length, readable without the lock: an idle pump only looks (written under queue_mutex).
+std::atomic<size_t> queue_laenge{0};
 std::map<std::string, uint32_t> registered;
 // A key's release that came in the same poll as its press (a script's "key", a quick hand
 // between two polls) waits until the press is OS_TASTE_HALTEN_MS old or more keys or buttons
 // come: a loop that pumps again before it reads the key (a network pump) would lose it.
 constexpr uint32_t OS_TASTE_HALTEN_MS = 50;
-bool loslassen_gehalten = false;
+std::atomic<bool> loslassen_gehalten{false};  // written under queue_mutex
 Os_Message gehaltenes_loslassen{};
 int64_t zusammen_gedrueckt = -1;  // the key whose release was queued behind its press
 uint32_t gedrueckt_um = 0;
@@ -110,6 +113,9 @@ struct Window_State {
 Window_State window;
 
 // Script.
+// Counts every change of the script's lines (a new script, a click's own lines put in), so that a
+// line read once is read again only after one.
+uint64_t script_stand = 0;
 struct Script {
     bool active = false;
     std::vector<std::string> lines;
@@ -246,6 +252,18 @@ void Os_Clock_Takt_Setzen(Os_Takt routine)
 // Moves the clock `ms` on, stopping at every follower's wake time (advance_mutex held).
 static void clock_advance_followers(uint32_t ms)
 {
+    // Nobody follows the clock (headless the timer's passes run on this thread), and a step of a
+    // millisecond at most, an idle pump's: there is no wake time to stop at and nobody to wait
+    // for. A thread that begins to follow meanwhile sleeps towards a time at least as far and
+    // is woken to see the clock there.
+    if (ms <= 1 && follower_count.load() == 0) {
+        virtual_ms.store(virtual_ms.load() + ms);
+        if (follower_count.load() != 0) {
+            std::lock_guard<std::mutex> lock(clock_mutex);
+            clock_cv.notify_all();
+        }
+        return;
+    }
     {
         std::unique_lock<std::mutex> lock(clock_mutex);
         clock_horizon = virtual_ms.load() + ms;
@@ -369,10 +387,14 @@ uint32_t Os_Register_Message(const char* name)
     return number;
 }
 
+// After every change of the queue (queue_mutex held).
+static void queue_gezaehlt() { queue_laenge.store(queue.size()); }
+
 void Os_Post_Message(uint32_t message, uint64_t wparam, int64_t lparam)
 {
     std::lock_guard<std::mutex> lock(queue_mutex);
     queue.push_back({message, wparam, lparam});
+    queue_gezaehlt();
 }
 
 bool Os_Message_Waiting(uint32_t message)
@@ -386,12 +408,14 @@ void Os_Drop_Messages(uint32_t message, uint64_t wparam)
 {
     std::lock_guard<std::mutex> lock(queue_mutex);
     std::erase_if(queue, [&](const Os_Message& m) { return m.message == message && m.wparam == wparam; });
+    queue_gezaehlt();
 }
 
 void Os_Clear_Messages()
 {
     std::lock_guard<std::mutex> lock(queue_mutex);
     queue.clear();
+    queue_gezaehlt();
     loslassen_gehalten = false;
     zusammen_gedrueckt = -1;
 }
@@ -458,6 +482,7 @@ void Os_Script_Load_Text(const std::string& text)
 {
     script_loslassen();
     script = Script();
+    ++script_stand;
     script.active = true;
     std::istringstream in(text);
     std::string line;
@@ -503,6 +528,7 @@ void Os_Script_Stop()
 {
     script_loslassen();
     script = Script();
+    ++script_stand;
     script_gehalten = false;
     laufender_schirm = false;
     answers.clear();
@@ -541,7 +567,7 @@ struct Skript_Zeile {
 };
 
 // A decimal number of at most ten digits, all of the token, within [lo, hi].
-bool zahl_lesen(const std::string& t, int64_t lo, int64_t hi, int64_t* out)
+bool zahl_lesen(std::string_view t, int64_t lo, int64_t hi, int64_t* out)
 {
     size_t i = t.size() > 0 && t[0] == '-' ? 1 : 0;
     if (i == t.size() || t.size() - i > 10) return false;
@@ -560,23 +586,30 @@ bool zahl_lesen(const std::string& t, int64_t lo, int64_t hi, int64_t* out)
 // does not read is refused whole; half of it is never run.
 Zeilen_Fehler zeile_lesen(const std::string& line, Skript_Zeile* z)
 {
-    std::vector<std::string> t;
+    // The command and the words after it, as many as a command reads (each line is read once,
+    // in the pump that reaches it: no copies of its words).
+    constexpr size_t WOERTER = 4;
+    std::string_view t[WOERTER];
+    size_t woerter = 0;                     // all of them, the command included
     size_t rest_start = std::string::npos;  // where the arguments of the command begin
-    for (size_t i = 0; i < line.size();) {
-        if (line[i] == ' ' || line[i] == '\t') {
+    const std::string_view zeile(line);
+    for (size_t i = 0, gelesen = 0; i < zeile.size();) {
+        if (zeile[i] == ' ' || zeile[i] == '\t') {
             ++i;
             continue;
         }
-        size_t e = line.find_first_of(" \t", i);
-        if (e == std::string::npos) e = line.size();
-        t.push_back(line.substr(i, e - i));
+        size_t e = zeile.find_first_of(" \t", i);
+        if (e == std::string::npos) e = zeile.size();
+        const std::string_view wort = zeile.substr(i, e - i);
         i = e;
         // "mouse move X Y" reads as "move X Y".
-        if ((t.size() == 1 && t[0] != "mouse") || (t.size() == 2 && t[0] == "mouse")) rest_start = e;
+        if (gelesen++ == 0 && wort == "mouse") continue;
+        if (woerter == 0) rest_start = e;
+        if (woerter < WOERTER) t[woerter] = wort;
+        ++woerter;
     }
-    if (!t.empty() && t[0] == "mouse") t.erase(t.begin());
-    if (t.empty()) return Zeilen_Fehler::unbekannt;
-    static const std::pair<const char*, Befehl> namen[] = {
+    if (woerter == 0) return Zeilen_Fehler::unbekannt;
+    static constexpr std::pair<std::string_view, Befehl> namen[] = {
         {"move", Befehl::move},         {"click", Befehl::click},     {"left", Befehl::left},
         {"right", Befehl::right},       {"key", Befehl::key},         {"key_down", Befehl::key_down},
         {"key_up", Befehl::key_up},     {"wheel", Befehl::wheel},     {"wait", Befehl::wait},
@@ -587,9 +620,10 @@ Zeilen_Fehler zeile_lesen(const std::string& line, Skript_Zeile* z)
         if (t[0] == name) {
             z->befehl = befehl;
             bekannt = true;
+            break;
         }
     if (!bekannt) return Zeilen_Fehler::unbekannt;
-    const size_t args = t.size() - 1;
+    const size_t args = woerter - 1;
     int64_t a = 0, b = 0;
     auto ok = [&](bool gelesen) {
         z->a = int32_t(a), z->b = int32_t(b);
@@ -639,14 +673,14 @@ Zeilen_Fehler zeile_lesen(const std::string& line, Skript_Zeile* z)
     case Befehl::spiel:
         // A name the game knows and an optional number.
         if (args < 1 || args > 2) return Zeilen_Fehler::ungueltig;
-        z->datei = t[1];
+        z->datei = std::string(t[1]);
         return ok(args == 1 || zahl_lesen(t[2], INT32_MIN, INT32_MAX, &a));
     case Befehl::answer:
     case Befehl::clipboard: {
         // The text is the rest of the line (it may be empty).
         size_t von = args == 0 ? std::string::npos : line.find_first_not_of(" \t", rest_start);
         size_t bis = line.find_last_not_of(" \t");
-        z->datei = von == std::string::npos ? std::string() : Os_Text_Cp1252(line.substr(von, bis + 1 - von));
+        z->datei = von == std::string::npos ? std::string() : Os_Text_Cp1252(zeile.substr(von, bis + 1 - von));
         return Zeilen_Fehler::keiner;
     }
     }
@@ -659,86 +693,45 @@ void zeile_melden(const char* was, const std::string& line)
     std::fflush(stderr);
 }
 
-bool queue_empty()
+bool queue_empty() { return queue_laenge.load() == 0; }
+
+struct Gelesene_Zeile {
+    size_t index = SIZE_MAX;
+    uint64_t stand = 0;
+    Zeilen_Fehler fehler = Zeilen_Fehler::unbekannt;
+    Skript_Zeile z;
+};
+
+Gelesene_Zeile zuletzt_gelesen;
+
+// Out of the pump's way: a line is read once.
+[[gnu::noinline]] void zeile_merken(size_t index)
 {
-    std::lock_guard<std::mutex> lock(queue_mutex);
-    return queue.empty();
+    zuletzt_gelesen.z = Skript_Zeile();
+    zuletzt_gelesen.fehler = zeile_lesen(script.lines[index], &zuletzt_gelesen.z);
+    zuletzt_gelesen.index = index;
+    zuletzt_gelesen.stand = script_stand;
 }
 
-// The script's line at `index` read, the last one remembered: a line that holds (a wait) is
-// asked for on every pump, thousands of times a match day.
-Zeilen_Fehler skript_zeile(size_t index, Skript_Zeile* z)
+// The script's line at `index` read, the last one remembered until the lines change: a line
+// that holds (a wait) is asked for on every pump, thousands of times a match day. The answer
+// stands until the next call.
+inline const Gelesene_Zeile& skript_zeile(size_t index)
 {
-    static size_t gelesen_index = SIZE_MAX;
-    static std::string gelesen_text;
-    static Skript_Zeile gelesen;
-    static Zeilen_Fehler gelesen_fehler = Zeilen_Fehler::unbekannt;
-    const std::string& line = script.lines[index];
-    if (index != gelesen_index || line != gelesen_text) {
-        gelesen = Skript_Zeile();
-        gelesen_fehler = zeile_lesen(line, &gelesen);
-        gelesen_index = index;
-        gelesen_text = line;
-    }
-    *z = gelesen;
-    return gelesen_fehler;
+    if (index != zuletzt_gelesen.index || script_stand != zuletzt_gelesen.stand) zeile_merken(index);
+    return zuletzt_gelesen;
 }
 
 }  // namespace
 
-// Runs one line of the script; returns false when it waits.
-static bool script_step()
+// Runs a line that acts (not a wait), out of the way of the pumps that look at a waiting one. It
+// has its own copy of the line: what it runs may read other lines.
+[[gnu::noinline]] static bool zeile_ausfuehren(const Skript_Zeile z)
 {
-    if (script.next >= script.lines.size()) return false;
-    const std::string& line = script.lines[script.next];
-    Skript_Zeile z;
-    Zeilen_Fehler fehler = skript_zeile(script.next, &z);
-    if (fehler != Zeilen_Fehler::keiner) {
-        ++script.next;
-        zeile_melden(fehler == Zeilen_Fehler::unbekannt    ? "dorvin: unbekannte Skriptzeile"
-                     : fehler == Zeilen_Fehler::tastencode ? "dorvin: ungültiger Tastencode in Skriptzeile"
-                                                           : "dorvin: ungültige Skriptzeile",
-                     line);
-        return true;
-    }
     if (z.befehl == Befehl::spiel && spiel_hook && !spiel_hook(z.datei, z.a)) {
         // The game is not there yet: the line waits, in real time, for other processes.
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
         return false;
-    }
-    // Until the program takes input off the match day's screens again (a turn, a dialog): the
-    // clock is left alone, however long the day lasts.
-    if (z.befehl == Befehl::wait_input) {
-        script.waiting = laufender_schirm;
-        if (laufender_schirm) return false;
-        ++script.next;
-        return true;
-    }
-    if (z.befehl == Befehl::wait) {
-        if (!script.waiting) {
-            script.waiting = true;
-            script.wait_until = Os_Time_Ms() + uint32_t(z.a);
-            script.wait_passes = script.wait_feeds = 0;
-        }
-        // Headless, with no input queued and nothing playing, only the timers can act before
-        // the wait ends: the clock runs there at once, each timer pass still at its own time.
-        // First the program comes to rest a few times (its main loop waits for input) at the
-        // present time, as it would in the window: a menu needs one pass to leave the icon the
-        // pointer left and one to take the new one, and a fade or glow that polls the buttons
-        // meanwhile must not take the whole wait. A program that never rests gets the jump at
-        // once; one in a loop of its own for a while, after a while.
-        // A screen that plays on its own (a match day) shows the wait's time frame by frame.
-        // A held button is input the program polls pass by pass, as in the window: no jump.
-        ++script.wait_feeds;
-        int32_t rest = int32_t(script.wait_until - Os_Time_Ms());
-        const bool eingeschwungen = !script.geruht || script.wait_passes >= 3 || script.wait_feeds >= 2000;
-        if (rest > 0 && eingeschwungen && !laufender_schirm && Os_Headless() && queue_empty() && Os_Sound_Alle_Still() && !mouse_left &&
-            !mouse_right)
-            Os_Clock_Advance(uint32_t(rest));
-        if (int32_t(Os_Time_Ms() - script.wait_until) < 0) return false;
-        script.waiting = false;
-        ++script.next;
-        return true;
     }
     ++script.next;
     const int32_t x = z.a, y = z.b;
@@ -755,6 +748,7 @@ static bool script_step()
         Os_Input_Set_Mouse(x, y);
         Os_Post_Message(WM_MOUSEMOVE, 0, pos);
         script.lines.insert(script.lines.begin() + long(script.next), {"left down", "wait 100", "left up"});
+        ++script_stand;
         break;
     case Befehl::left:
         script.links_gedrueckt = z.a != 0;
@@ -815,20 +809,75 @@ static bool script_step()
     return true;
 }
 
+// Runs one line of the script; returns false when it waits.
+static bool script_step()
+{
+    if (script.next >= script.lines.size()) return false;
+    const Gelesene_Zeile& gelesen = skript_zeile(script.next);
+    const Zeilen_Fehler fehler = gelesen.fehler;
+    if (fehler != Zeilen_Fehler::keiner) {
+        const std::string& line = script.lines[script.next];
+        ++script.next;
+        zeile_melden(fehler == Zeilen_Fehler::unbekannt    ? "dorvin: unbekannte Skriptzeile"
+                     : fehler == Zeilen_Fehler::tastencode ? "dorvin: ungültiger Tastencode in Skriptzeile"
+                                                           : "dorvin: ungültige Skriptzeile",
+                     line);
+        return true;
+    }
+    // A waiting line is looked at on every pump: no copy of it.
+    const Befehl befehl = gelesen.z.befehl;
+    const int32_t wartezeit = gelesen.z.a;
+    // Until the program takes input off the match day's screens again (a turn, a dialog): the
+    // clock is left alone, however long the day lasts.
+    if (befehl == Befehl::wait_input) {
+        script.waiting = laufender_schirm;
+        if (laufender_schirm) return false;
+        ++script.next;
+        return true;
+    }
+    if (befehl == Befehl::wait) {
+        if (!script.waiting) {
+            script.waiting = true;
+            script.wait_until = Os_Time_Ms() + uint32_t(wartezeit);
+            script.wait_passes = script.wait_feeds = 0;
+        }
+        // Headless, with no input queued and nothing playing, only the timers can act before
+        // the wait ends: the clock runs there at once, each timer pass still at its own time.
+        // First the program comes to rest a few times (its main loop waits for input) at the
+        // present time, as it would in the window: a menu needs one pass to leave the icon the
+        // pointer left and one to take the new one, and a fade or glow that polls the buttons
+        // meanwhile must not take the whole wait. A program that never rests gets the jump at
+        // once; one in a loop of its own for a while, after a while.
+        // A screen that plays on its own (a match day) shows the wait's time frame by frame.
+        // A held button is input the program polls pass by pass, as in the window: no jump.
+        ++script.wait_feeds;
+        int32_t rest = int32_t(script.wait_until - Os_Time_Ms());
+        const bool eingeschwungen = !script.geruht || script.wait_passes >= 3 || script.wait_feeds >= 2000;
+        if (rest > 0 && eingeschwungen && !laufender_schirm && Os_Headless() && queue_empty() && Os_Sound_Alle_Still() && !mouse_left &&
+            !mouse_right)
+            Os_Clock_Advance(uint32_t(rest));
+        if (int32_t(Os_Time_Ms() - script.wait_until) < 0) return false;
+        script.waiting = false;
+        ++script.next;
+        return true;
+    }
+    return zeile_ausfuehren(gelesen.z);
+}
+
 // The script has a line for the program now (not a wait): input as good as arrived.
 static bool script_line_ready()
 {
     if (!script.active || script_gehalten || script.next >= script.lines.size()) return false;
-    Skript_Zeile z;
-    return skript_zeile(script.next, &z) != Zeilen_Fehler::keiner ||
-           (z.befehl != Befehl::wait && (z.befehl != Befehl::wait_input || !laufender_schirm));
+    const Gelesene_Zeile& g = skript_zeile(script.next);
+    return g.fehler != Zeilen_Fehler::keiner ||
+           (g.z.befehl != Befehl::wait && (g.z.befehl != Befehl::wait_input || !laufender_schirm));
 }
 
 bool Os_Script_Laesst_Laufen()
 {
     if (!script.active || !script.waiting || !laufender_schirm || script.next >= script.lines.size()) return false;
-    Skript_Zeile z;
-    return skript_zeile(script.next, &z) == Zeilen_Fehler::keiner && z.befehl == Befehl::wait_input;
+    const Gelesene_Zeile& g = skript_zeile(script.next);
+    return g.fehler == Zeilen_Fehler::keiner && g.z.befehl == Befehl::wait_input;
 }
 
 static Os_Warte_Hook warte_hook = nullptr;
@@ -854,10 +903,8 @@ bool Os_Dialog_Answer(std::string* out)
     // Answer lines right behind the line that opened the dialog belong to it.
     // So do pictures taken of the dialog before it is answered.
     while (answers.empty() && script.active && script.next < script.lines.size()) {
-        Skript_Zeile z;
-        if (skript_zeile(script.next, &z) != Zeilen_Fehler::keiner ||
-            (z.befehl != Befehl::answer && z.befehl != Befehl::dump))
-            break;
+        const Gelesene_Zeile& g = skript_zeile(script.next);
+        if (g.fehler != Zeilen_Fehler::keiner || (g.z.befehl != Befehl::answer && g.z.befehl != Befehl::dump)) break;
         script_step();
     }
     if (answers.empty()) return false;
@@ -889,14 +936,15 @@ static void script_feed()
     if (script.next < script.lines.size()) {
         // A press with its release right behind it comes in one poll, as the window's events
         // of a fast click do: the program sees the up state with the press counted.
-        Skript_Zeile z, danach;
-        const bool druck = skript_zeile(script.next, &z) == Zeilen_Fehler::keiner &&
-                           (z.befehl == Befehl::left || z.befehl == Befehl::right) && z.a == 1;
+        const Gelesene_Zeile& zeile = skript_zeile(script.next);
+        const Befehl knopf = zeile.z.befehl;
+        const bool druck = zeile.fehler == Zeilen_Fehler::keiner &&
+                           (knopf == Befehl::left || knopf == Befehl::right) && zeile.z.a == 1;
         script_step();
-        if (druck && script.next < script.lines.size() &&
-            skript_zeile(script.next, &danach) == Zeilen_Fehler::keiner && danach.befehl == z.befehl &&
-            danach.a == 0)
-            script_step();
+        if (druck && script.next < script.lines.size()) {
+            const Gelesene_Zeile& danach = skript_zeile(script.next);
+            if (danach.fehler == Zeilen_Fehler::keiner && danach.z.befehl == knopf && danach.z.a == 0) script_step();
+        }
     } else if (!script.closed) {
         script.closed = true;
         Os_Post_Message(WM_CLOSE, 0, 0);
@@ -925,6 +973,7 @@ static bool naechste_nachricht(Os_Message* out)
     while (!queue.empty()) {
         const Os_Message m = queue.front();
         queue.pop_front();
+        queue_gezaehlt();
         if (m.message == WM_KEYDOWN) {
             const bool los_dahinter = std::any_of(queue.begin(), queue.end(), [&](const Os_Message& q) {
                 return q.message == WM_KEYUP && q.wparam == m.wparam;
@@ -948,24 +997,13 @@ static bool naechste_nachricht(Os_Message* out)
 bool Os_Take_Message(Os_Message* out)
 {
     Os_Socket_Poll();
-    if (Os_Headless()) {
-        bool empty;
-        {
-            std::lock_guard<std::mutex> lock(queue_mutex);
-            empty = queue.empty();
-        }
-        // The script is fed only when the program has taken what it gave before.
-        if (empty) script_feed();
-    } else if (window.open) {
-        Os_Sdl_Poll();
-        // A script drives a real window too, for looking at real runs.
-        bool empty;
-        {
-            std::lock_guard<std::mutex> lock(queue_mutex);
-            empty = queue.empty();
-        }
-        if (empty) script_feed();
-    }
+    const bool headless = Os_Headless();
+    // A script drives a real window too, for looking at real runs.
+    if (!headless && window.open) Os_Sdl_Poll();
+    // The script is fed only when the program has taken what it gave before.
+    if ((headless || window.open) && queue_empty()) script_feed();
+    // Nothing queued and no release held back: nothing to take, and no lock to take for it.
+    if (queue_empty() && !loslassen_gehalten.load()) return false;
     std::lock_guard<std::mutex> lock(queue_mutex);
     return naechste_nachricht(out);
 }

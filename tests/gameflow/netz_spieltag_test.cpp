@@ -191,7 +191,8 @@ TEST_F(Netz_Spieltag, AClientsBroadcastChoiceDecidesWhetherItSeesItsMatch)
     // set on the opponent on earlier days is ordinary too.
     EXPECT_EQ(auflisten(fehlertexte(server.ordner / "server_fehler.txt")), "");
     // The pitch of the live view is bright green; the menu behind a match day not shown is a
-    // dark one.
+    // dark one. The camera follows the ball: at a corner, with the stands and the taker's panel
+    // in the picture, the pitch fills only a fifth of it.
     const auto gruen = [&](const Installation& c, const std::string& name) {
         Bild b;
         if (!bild_lesen(bild(c), "netz_uebertragung_" + name, &b) || b.w != 640 || b.h != 480) return -1;
@@ -203,7 +204,7 @@ TEST_F(Netz_Spieltag, AClientsBroadcastChoiceDecidesWhetherItSeesItsMatch)
             }
         return n;
     };
-    EXPECT_GT(gruen(eins, "live"), 640 * 480 / 4) << "the client that chose live sees its match";
+    EXPECT_GT(gruen(eins, "live"), 640 * 480 / 10) << "the client that chose live sees its match";
     EXPECT_LT(gruen(zwei, "keine"), 640 * 480 / 50) << "the client that chose none does not";
 }
 

@@ -1,0 +1,103 @@
+// The idle pump takes its shortcuts (a script line read once, the queue looked at without its
+// lock, the clock stepped without waking anybody) only where nothing can differ.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "platform/os/os.h"
+#include "platform/os/os_intern.h"
+#include "platform/win95.h"
+
+namespace {
+
+void leeren()
+{
+    Os_Script_Stop();
+    Os_Clear_Messages();
+    Os_Input_Set_Buttons(false, false);
+    Os_Script_Laufender_Schirm(false);
+}
+
+}  // namespace
+
+// A line that waited is not what a new script has at the same place: the new one's line runs.
+TEST(Leerlauf, ANewScriptIsReadAnewWhereTheOldOneWaited)
+{
+    leeren();
+    Os_Input_Set_Mouse(1, 1);
+    Os_Script_Load_Text("wait 100000\n");
+    Os_Script_Laufender_Schirm(true);  // the wait lasts, pump by pump
+    for (int i = 0; i < 20; ++i) Win95_Message_Pump();
+    Os_Script_Load_Text("move 7 8\nwait input\n");
+    const uint32_t start = Os_Time_Ms();
+    for (int i = 0; i < 3; ++i) Win95_Message_Pump();
+    EXPECT_EQ(Win95_Get_Cursor_X(), 7);
+    EXPECT_EQ(Win95_Get_Cursor_Y(), 8);
+    EXPECT_LT(Os_Time_Ms() - start, 10u) << "no wait of the old script";
+    leeren();
+}
+
+// A pump that finds the queue empty takes nothing, and one that finds it holding something takes
+// it, whoever posted it; what was dropped leaves nothing to wake a wait.
+TEST(Leerlauf, TheQueueIsSeenAsItIsWithoutItsLock)
+{
+    leeren();
+    Os_Script_Load_Text("wait input\n");
+    Os_Script_Halten(true);
+    Os_Message m{};
+    EXPECT_FALSE(Os_Take_Message(&m));
+    std::thread([] { Os_Post_Message(WM_ACTIVATEAPP, 1, 0); }).join();
+    ASSERT_TRUE(Os_Take_Message(&m));
+    EXPECT_EQ(m.message, WM_ACTIVATEAPP);
+    EXPECT_FALSE(Os_Take_Message(&m));
+
+    Os_Post_Message(WM_SOCKET_NOTIFY, 5, 1);
+    Os_Drop_Messages(WM_SOCKET_NOTIFY, 5);
+    uint32_t vorher = Os_Time_Ms();
+    Os_Wait_Input(10);
+    EXPECT_EQ(Os_Time_Ms() - vorher, 10u) << "a dropped message is no input";
+    Os_Post_Message(WM_MOUSEMOVE, 0, 0);
+    Os_Clear_Messages();
+    vorher = Os_Time_Ms();
+    Os_Wait_Input(10);
+    EXPECT_EQ(Os_Time_Ms() - vorher, 10u) << "nor is a cleared one";
+    Os_Post_Message(WM_MOUSEMOVE, 0, 0);
+    vorher = Os_Time_Ms();
+    Os_Wait_Input(10);
+    EXPECT_EQ(Os_Time_Ms() - vorher, 0u) << "a queued one is";
+    Os_Script_Halten(false);
+    leeren();
+}
+
+// A thread that follows the clock wakes at exactly the time it slept until while the window
+// thread pumps idle, a millisecond a pump; one that begins to follow meanwhile as well.
+TEST(Leerlauf, AFollowerWakesOnTimeWhileThePumpIdles)
+{
+    leeren();
+    Os_Script_Load_Text("wait input\n");
+    Os_Script_Halten(true);
+    std::atomic<bool> folgt{false}, fertig{false};
+    std::vector<int32_t> spaet;
+    std::thread folger([&] {
+        Os_Thread_Follows_Clock();
+        folgt = true;
+        for (int i = 0; i < 30; ++i) {
+            const uint32_t ziel = Os_Time_Ms() + uint32_t(1 + i % 4);
+            Os_Sleep(uint32_t(1 + i % 4));
+            spaet.push_back(int32_t(Os_Time_Ms() - ziel));
+        }
+        Os_Thread_Stops_Following();
+        fertig = true;
+    });
+    // Idle pumps before the thread follows would only run the clock ahead of it.
+    while (!folgt) std::this_thread::yield();
+    const uint32_t start = Os_Time_Ms();
+    while (!fertig && Os_Time_Ms() - start < 10000) Win95_Message_Pump();
+    folger.join();
+    ASSERT_EQ(spaet.size(), 30u);
+    for (size_t i = 0; i < spaet.size(); ++i) EXPECT_EQ(spaet[i], 0) << "sleep " << i;
+    Os_Script_Halten(false);
+    leeren();
+}
