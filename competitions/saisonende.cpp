@@ -10,6 +10,7 @@
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
 #include "platform/os/os_display.h"
 #include "platform/print.h"
 #include "platform/resfile.h"
@@ -35,15 +36,16 @@ void zeile(Rastport* seite, int32_t font, int32_t y, const char* text)
 int32_t Saisonende_Ausblenden()
 {
     if (!bild) return 1;
-    Grafik_Blit(Grafik_Seite_0, 0, 0, BREITE, HOEHE, bild, 0, 0);
-    // Each step darkens the page as it stood before the fade, so the last one alone leaves the
-    // screen as all of them would. Headless, with no picture asked for, nobody sees the steps
-    // between (the script is not fed while the fade sleeps): only the last is drawn, the clock
-    // passes as for all.
+    // Each step darkens the screen as it stood before the fade, the last one to black. Headless,
+    // with no picture asked for, nobody sees the steps before (the script is not fed while the
+    // fade sleeps): only the black is drawn, the clock passes as for all.
     const bool jeder_schritt = Os_Display_Bild_Gefragt();
+    if (jeder_schritt) Grafik_Blit(Grafik_Seite_0, 0, 0, BREITE, HOEHE, bild, 0, 0);
     for (int32_t schritt = 1; schritt <= ABDUNKELN_SCHRITTE; ++schritt) {
-        if (jeder_schritt || schritt == ABDUNKELN_SCHRITTE)
+        if (jeder_schritt)
             Grafik_Blit_Abdunkeln(bild, 0, 0, BREITE, HOEHE, Grafik_Seite_0, 0, 0, schritt * 128 / ABDUNKELN_SCHRITTE);
+        else if (schritt == ABDUNKELN_SCHRITTE)
+            Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 0, BREITE, HOEHE, 0);
         Win95_Sleep(10);
     }
     Grafik_Bitmap_Freigeben(bild);

@@ -10,6 +10,7 @@
 #include "graphics/grafik_zeichnen.h"
 #include "platform/maus.h"
 #include "platform/menuesound.h"
+#include "platform/os/os_display.h"
 #include "platform/timer.h"
 #include "platform/win95.h"
 
@@ -31,6 +32,8 @@ struct Box {
     Rastport* balken = nullptr;
     Rastport* teil_block = nullptr;
     uint32_t letzte = 0;
+    // A fade step left undrawn (headless, no picture asked for): its weight, -1 for none.
+    int32_t ausstehend = -1;
 } box;
 
 void freigeben()
@@ -40,6 +43,7 @@ void freigeben()
     box.panel = Grafik_Bitmap_Freigeben(box.panel);
     box.balken = Grafik_Bitmap_Freigeben(box.balken);
     box.teil_block = Grafik_Bitmap_Freigeben(box.teil_block);
+    box.ausstehend = -1;
     box.offen = false;
 }
 
@@ -57,6 +61,28 @@ void blenden(int32_t gewicht)
 {
     Grafik_Blit_Ueberblenden(box.bild, 0, 0, box.w, FORTSCHRITT_HOEHE, Grafik_Seite_0, box.x, box.y, gewicht,
                              box.hintergrund, 0, 0);
+}
+
+// A dump draws the step the fade stands at.
+void ausstehend_zeichnen()
+{
+    if (box.ausstehend < 0) return;
+    blenden(box.ausstehend);
+    box.ausstehend = -1;
+}
+
+// One step of a fade. Each step covers the box whole and the fade ends with a copy over it, so
+// headless, with no picture asked for, a step is only noted: a dump draws it, nothing else reads
+// the box meanwhile. The waits stay the same.
+void blend_schritt(int32_t gewicht)
+{
+    if (Os_Display_Bild_Gefragt()) {
+        box.ausstehend = -1;
+        blenden(gewicht);
+        return;
+    }
+    Os_Display_Bild_Hook_Registrieren(ausstehend_zeichnen);
+    box.ausstehend = gewicht;
 }
 
 }  // namespace
@@ -104,9 +130,10 @@ int Grafik_Fortschritt_Oeffnen(const char* titel, int32_t x, int32_t y)
     Grafik_Blit_Abdunkeln(box.bild, 8, 40, box.w - 16, 12, box.bild, 8, 40, 40);
     for (int32_t k = 0; k < 16; ++k) {
         const uint32_t start = Timer_Get_Time();
-        blenden(4 * k);
+        blend_schritt(4 * k);
         if (!schritt_warten(start)) break;
     }
+    box.ausstehend = -1;
     Grafik_Blit(box.bild, 0, 0, box.w, FORTSCHRITT_HOEHE, schirm, box.x, box.y);
     Grafik_Blit(schirm, box.x - PANEL_LINKS, box.y - PANEL_OBEN, box.w + PANEL_LINKS, PANEL_HOEHE, box.panel, 0, 0);
     for (int32_t k = 0; BLOCK_ABSTAND * k + BLOCK <= box.w - 20; ++k)
@@ -156,9 +183,10 @@ void Grafik_Fortschritt_Schliessen()
     if (box.gesperrt || !box.offen) return;
     for (int32_t k = 15; k >= 0; --k) {
         const uint32_t start = Timer_Get_Time();
-        blenden(4 * k);
+        blend_schritt(4 * k);
         if (!schritt_warten(start)) break;
     }
+    box.ausstehend = -1;
     Grafik_Blit(box.panel, 0, 0, box.w + PANEL_LINKS, PANEL_HOEHE, Grafik_Seite_0, box.x - PANEL_LINKS,
                 box.y - PANEL_OBEN);
     Grafik_Blit(box.hintergrund, 0, 0, box.w, FORTSCHRITT_HOEHE, Grafik_Seite_0, box.x, box.y);

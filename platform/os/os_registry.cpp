@@ -12,12 +12,15 @@
 // through a temporary file and a rename.
 #include "platform/os/os_registry.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <mutex>
 #include <sstream>
 #include <strings.h>
 #include <vector>
@@ -71,10 +74,10 @@ std::string quoted(const std::string& s)
     return out + "\"";
 }
 
-std::vector<Key> load()
+std::vector<Key> parse(const std::string& text)
 {
     std::vector<Key> keys;
-    std::ifstream in(Os_Registry_Path(), std::ios::binary);
+    std::istringstream in(text);
     std::string line;
     long current = -1;  // index: the vector grows
     while (std::getline(in, line)) {
@@ -112,6 +115,46 @@ std::vector<Key> load()
     return keys;
 }
 
+// The whole file as it stands; empty when it cannot be read.
+std::string read_file(const std::string& path)
+{
+    std::string text;
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return text;
+    char buf[4096];
+    for (;;) {
+        const ssize_t n = read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        text.append(buf, size_t(n));
+    }
+    close(fd);
+    return text;
+}
+
+// The file parsed the last time, by path and content: every call still reads the file, so that
+// a change by another process or by hand is seen at once, but the same bytes are parsed once.
+struct Cache {
+    std::string path, text;
+    std::vector<Key> keys;
+    bool valid = false;
+} cache;
+// Held by every entry point while it uses the cache.
+std::mutex cache_mutex;
+
+const std::vector<Key>& load()
+{
+    std::string path = Os_Registry_Path();
+    std::string text = read_file(path);
+    if (!cache.valid || cache.path != path || cache.text != text) {
+        cache.keys = parse(text);
+        cache.path = std::move(path);
+        cache.text = std::move(text);
+        cache.valid = true;
+    }
+    return cache.keys;
+}
+
 void make_dirs(const std::string& file)
 {
     for (size_t i = 1; i < file.size(); ++i)
@@ -129,11 +172,13 @@ std::string Os_Registry_Path()
     return std::string(home && *home ? home : ".") + "/.config/dorvin/registry";
 }
 
-bool Os_Registry_Key_Exists(const char* key)
+namespace {
+
+bool key_exists(const std::vector<Key>& keys, const char* key)
 {
     if (!key || !*key) return false;
     std::string want = key;
-    for (const auto& k : load()) {
+    for (const auto& k : keys) {
         if (same(k.path, want)) return true;
         if (k.path.size() > want.size() && k.path[want.size()] == '\\' &&
             same(k.path.substr(0, want.size()), want))
@@ -142,11 +187,23 @@ bool Os_Registry_Key_Exists(const char* key)
     return false;
 }
 
+}  // namespace
+
+bool Os_Registry_Key_Exists(const char* key)
+{
+    if (!key || !*key) return false;
+    std::lock_guard<std::mutex> lock(cache_mutex);
+    return key_exists(load(), key);
+}
+
 Os_Registry_Result Os_Registry_Get(const char* key, const char* name, std::string* value)
 {
-    if (!key || !Os_Registry_Key_Exists(key)) return Os_Registry_Result::no_key;
+    if (!key || !*key) return Os_Registry_Result::no_key;
+    std::lock_guard<std::mutex> lock(cache_mutex);
+    const std::vector<Key>& keys = load();
+    if (!key_exists(keys, key)) return Os_Registry_Result::no_key;
     std::string want_name = name ? name : "";
-    for (const auto& k : load()) {
+    for (const auto& k : keys) {
         if (!same(k.path, key)) continue;
         for (const auto& v : k.values)
             if (same(v.name, want_name)) {
@@ -160,6 +217,7 @@ Os_Registry_Result Os_Registry_Get(const char* key, const char* name, std::strin
 bool Os_Registry_Set(const char* key, const char* name, const char* value)
 {
     if (!key || !*key || !value) return false;
+    std::lock_guard<std::mutex> lock(cache_mutex);
     std::vector<Key> keys = load();
     Key* k = nullptr;
     for (auto& each : keys)
@@ -200,5 +258,10 @@ bool Os_Registry_Set(const char* key, const char* name, const char* value)
         std::remove(tmp.c_str());
         return false;
     }
+    // The file holds what was just parsed into `keys`.
+    cache.path = path;
+    cache.text = out.str();
+    cache.keys = std::move(keys);
+    cache.valid = true;
     return true;
 }

@@ -114,3 +114,34 @@ TEST(Registry, AppPathFillsTheFolders)
     EXPECT_STREQ(Pfad_Server_Logfiles, "/opt/dorvin/server_logfiles");
     EXPECT_STREQ(Win95_Registry_Get_Extension(), ".spl");
 }
+
+// Another process (the installer, an editor) may change the file between two calls, also in
+// place and to the same size: the next read sees it, and a write keeps what it changed.
+TEST(Registry, AChangeByAnotherBetweenCallsIsSeen)
+{
+    const std::string kopf = "[" + key + "\\a_value]\n";
+    Temp_Registry reg(kopf + "\"Installation\"=\"TRUE\"\n");
+    char buf[16];
+    ASSERT_EQ(Win95_Registry_Get_A_Value("Installation", buf, sizeof buf), 0);
+    EXPECT_STREQ(buf, "TRUE");
+    {
+        std::fstream f(reg.path, std::ios::binary | std::ios::in | std::ios::out);
+        f.seekp(std::streamoff(kopf.size()));
+        f << "\"Installation\"=\"FAST\"\n";
+    }
+    ASSERT_EQ(Win95_Registry_Get_A_Value("Installation", buf, sizeof buf), 0);
+    EXPECT_STREQ(buf, "FAST");
+    EXPECT_EQ(Win95_Registry_Set_A_Value("letzter_spielstand", "mitte"), 0);
+    std::ofstream(reg.path, std::ios::binary | std::ios::app) << "\"Sprache\"=\"de\"\n";
+    EXPECT_EQ(Win95_Registry_Get_A_Value("Sprache", buf, sizeof buf), 0);
+    EXPECT_STREQ(buf, "de");
+    EXPECT_EQ(Win95_Registry_Set_A_Value("letzter_spielstand", "ende"), 0);
+    EXPECT_STREQ(Win95_Registry_Get_Letzter_Spielstand(), "ende");
+    EXPECT_EQ(Win95_Registry_Get_A_Value("Sprache", buf, sizeof buf), 0);
+    EXPECT_STREQ(buf, "de");
+    EXPECT_EQ(Win95_Registry_Get_A_Value("Installation", buf, sizeof buf), 0);
+    EXPECT_STREQ(buf, "FAST");
+    std::remove(reg.path.c_str());
+    EXPECT_EQ(Win95_Registry_Get_A_Value("Installation", buf, sizeof buf), 0) << "no key, no file";
+    EXPECT_EQ(buf[0], 0);
+}
