@@ -148,6 +148,8 @@ bool runde_schritt()
         zug_erster = true;
         return false;
     }
+    // A turn that was to follow did not come after all: the last turn's fill is made now.
+    Menue_Seite_Fuellen_Nachholen();
     zug_anzahl = -1;
     return true;
 }
