@@ -990,12 +990,11 @@ void minute_zeigen(int32_t minute, const Spielfeld_Steuerung_Block* st)
     z.pause_gezeigt = pause;
     const int32_t o = Spielansicht_Seite == 0 ? O_UHR : O_SPIEL_UHR;
     objekt_zuruecksetzen(o);
-    char ziffern[8];
-    std::snprintf(ziffern, sizeof ziffern, "%03d", std::clamp(minute, 0, 999));
+    const int32_t m = std::clamp(minute, 0, 999);
     Rastport* strip = bild(O_ZIFFERN);
     const int16_t rot = int16_t(farbe(15, 0, 0));
     // The three digits in one step.
-    const std::array<int8_t, 3> stellen{int8_t(ziffern[0] - '0'), int8_t(ziffern[1] - '0'), int8_t(ziffern[2] - '0')};
+    const std::array<int8_t, 3> stellen{int8_t(m / 100), int8_t(m / 10 % 10), int8_t(m % 10)};
     if (strip)
         zeichnen(
             [=, ziel = bild(o)] {
