@@ -859,19 +859,33 @@ void spiele_liste(Rastport* feld)
         if (!m) continue;
         const int32_t heim = m->heim, gast = m->gast;
         const int32_t y = erste + i * z.masse.zeile;
-        // The names carry their crests; each ends before the next column: the home name before
-        // the dash, the away name before the score.
-        const std::string h = Spielansicht_Name_In_Breite(heim, liste_font(), LISTE_STRICH - 2 - LISTE_LUECKE);
-        const std::string g = Spielansicht_Name_In_Breite(gast, liste_font(), LISTE_STAND - LISTE_STAND_BREITE - LISTE_LUECKE - gast_x());
-        const char* kopf = Temp_Sprintf("^c%05d^tl%04d%s^tl%04d-  %s", weiss, 2, h.c_str(), LISTE_STRICH, g.c_str());
         const Spiele_Spiel* hin = nullptr;
         if (rueckspiel) {
             const int32_t h = Spiele_Get_Hinspiel(z.spiele[i + 1]);
             hin = h ? Spiele_Get_Spiel(h, 1) : nullptr;
         }
-        if (hin && hin->heim_tore >= 0)
-            kopf = Temp_Sprintf("%s^y0003^tr%04d(%d:%d)", kopf, 318, int32_t(hin->gast_tore), int32_t(hin->heim_tore));
-        text_schatten(feld, liste_font(), 0, y, kopf);
+        std::string hin_stand;
+        if (hin && hin->heim_tore >= 0) hin_stand = formatiert("^y0003^tr%04d(%d:%d)", 318, int32_t(hin->gast_tore), int32_t(hin->heim_tore));
+        // The names carry their crests; each ends before the next column: the home name before
+        // the dash, the away name before the score. A club's name and marks stay the same all
+        // day: a line that waits takes them when it is drawn.
+        const int32_t font = liste_font(), gast_breite = LISTE_STAND - LISTE_STAND_BREITE - LISTE_LUECKE - gast_x();
+        auto kopf = [=] {
+            const std::string h = Spielansicht_Name_In_Breite(heim, font, LISTE_STRICH - 2 - LISTE_LUECKE);
+            const std::string g = Spielansicht_Name_In_Breite(gast, font, gast_breite);
+            return formatiert("^c%05d^tl%04d%s^tl%04d-  %s%s", weiss, 2, h.c_str(), LISTE_STRICH, g.c_str(), hin_stand.c_str());
+        };
+        if (text_hook || !warten()) {
+            text_schatten(feld, font, 0, y, kopf().c_str());
+        } else if (feld) {
+            zeichnen(
+                [feld, font, y, kopf] {
+                    const std::string k = kopf();
+                    Grafik_Printf(feld, Font(font), "%s", 2, y + 2, formatiert("^ic%05d%s", 1, k.c_str()).c_str());
+                    Grafik_Printf(feld, Font(font), "%s", 0, y, k.c_str());
+                },
+                {feld});
+        }
         if (z.masse.zweite_zeile) {
             const char* zweite = zweite_zeile(heim, gast);
             if (info && (info->modus & KO_SYSTEM) && Wettbewerb_Ist_International(z.wettbewerb))
