@@ -3,7 +3,8 @@
 // minute clock changing and the pointer on a game (goal: under 1 ms; the frame's 2-ms nap runs
 // on the headless clock and costs nothing here). Headless with nobody looking, the frame's
 // drawing waits for a picture asked for (Uebersicht_Frame); drawn every frame as in the window,
-// Uebersicht_Frame_Gezeichnet.
+// Uebersicht_Frame_Gezeichnet. Uebersicht_Neu_Gezeichnet: the games page drawn anew for the next
+// competition of the day, round them all (the lines' strengths and, in a league, table places).
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -87,5 +88,23 @@ void Uebersicht_Frame_Gezeichnet(benchmark::State& state)
     Os_Display_Set_Bild_Immer(false);
 }
 BENCHMARK(Uebersicht_Frame_Gezeichnet)->Unit(benchmark::kMicrosecond);
+
+void Uebersicht_Neu_Gezeichnet(benchmark::State& state)
+{
+    static Spielfeld_Steuerung_Block st{};
+    vorbereitet(&st);
+    st.taste = 255;
+    const Spielansicht_Knopf* weiter = Spielansicht_Get_Knopf(1);
+    for (auto _ : state) {
+        maus_x = weiter->x + 4;
+        maus_y = weiter->y + 4;
+        maus_tasten = 1;
+        Spielansicht_Frame(&st, 1);
+        maus_tasten = 0;
+        Spielansicht_Frame(&st, 1);
+    }
+    state.counters["wettbewerbe"] = Spielansicht_Wettbewerb_Anzahl();
+}
+BENCHMARK(Uebersicht_Neu_Gezeichnet)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -100,6 +100,26 @@ int32_t zug_schritt(int32_t team, bool erster)
     return r;
 }
 
+// Whether the turn at zug_index ends into another club's turn on the next main-loop pass: a
+// club after it has not yet had its turn today, and no command waits. Only while nobody takes
+// part over the network: then that pass runs, before runde_schritt calls Menue_Rein,
+// - the message pump, which feeds no script line while the loop holds the script and shows only
+//   page 0 (a window that needs its picture again gets it from the frame);
+// - Steuersignal_Verarbeiten: its round of the participants ends unfinished while this round is
+//   open, the waiting line belongs to the state that waits for them, and one who logs in now is
+//   sent the day's signal; a chat's blinking draws the chat icon at most, onto the back page
+//   that Menue_Rein covers whole before anything shows it;
+// - Ablauf_Tastatur_Auswerten: its keys are the network's and the match's; a command it runs
+//   makes the fill first (its dialogs draw on the back page).
+// None of them shows the back page or reads it into anything that stays.
+bool naechster_zug_folgt()
+{
+    if (!Ablauf_Allein() || befehl != 0) return false;
+    for (int32_t i = zug_index + 1; i < zug_anzahl; ++i)
+        if (!(Team_Wert(TEAM_STATUS, zug_teams[i], 0, TEAM_LESEN) & TEAM_STATUS_ZUG_BEENDET)) return true;
+    return false;
+}
+
 // One pass of the menu round; true when every club has ended its turn.
 bool runde_schritt()
 {
@@ -121,13 +141,15 @@ bool runde_schritt()
         const bool erster = zug_erster;
         zug_erster = false;
         if (zug_schritt(team, erster) != -1) return false;
-        if (!zug_hook) Menue_Raus();
+        if (!zug_hook) Menue_Raus(naechster_zug_folgt());
         Team_Wert(TEAM_STATUS, team, TEAM_STATUS_ZUG_BEENDET, TEAM_SETZEN);
         if (team == Server_Team && Ablauf_Netz_Aktiv()) Steuersignal_Zug_Beendet_Melden();
         ++zug_index;
         zug_erster = true;
         return false;
     }
+    // A turn that was to follow did not come after all: the last turn's fill is made now.
+    Menue_Seite_Fuellen_Nachholen();
     zug_anzahl = -1;
     return true;
 }
@@ -590,6 +612,8 @@ void Ablauf_Tastatur_Auswerten()
     const int32_t b = befehl;
     befehl = 0;
     if (!b) return;
+    // Its dialogs draw on the back page: a fill that the last turn's end left waits no longer.
+    Menue_Seite_Fuellen_Nachholen();
     // Loading and saving pump while they work; only their file dialog waits for input.
     const bool gehalten = Os_Script_Halten(true);
     switch (b) {

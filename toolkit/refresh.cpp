@@ -154,6 +154,8 @@ Rastport* Menue_Blit_Rastport(Menue_Icon* icon, int32_t* x, int32_t* y)
 
 void Menue_Screen_Refresh(uint8_t flags, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
+    // A screen drawn on the back page outside a manager's turn starts from the turn end's fill.
+    Menue_Seite_Fuellen_Nachholen();
     ++Menue_Status.refresh_tiefe;
     if (y1 != -1 && Grafik_Render_Ziel && Grafik_Seite_1) {
         if (Grafik_Render_Ziel != Grafik_Seite_1)

@@ -168,7 +168,33 @@ namespace {
 // The background of the last turn, kept between the turns: every turn shows the same picture.
 // Outside a turn the menu has none (Menue_Get_Hintergrund), as before.
 Rastport* hintergrund_behalten = nullptr;
+
+// The fill of page 1 that Menue_Raus left to the next turn (Menue_Raus with `zug_folgt`).
+bool fuellung_offen = false;
+
+// The turn's end fills the back page with colour 1: the screen that comes after the menu starts
+// from it.
+void seite_fuellen(Rastport* seite)
+{
+    if (seite) Grafik_Rechteck_Fuellen(seite, 0, 0, 640, 480, 1);
+}
+
+// The menu background drawn in Menue_Hintergrund_Zeichnen covers what the fill of page 1
+// covers: a picture of the page's depth and at least 640 x 480, drawn whole from 0,0.
+bool hintergrund_deckt_seite()
+{
+    const Rastport* h = Menue_Status.hintergrund;
+    return h && Grafik_Seite_1 && Grafik_Render_Ziel == Grafik_Seite_1 && !h->packed &&
+           h->depth == Grafik_Seite_1->depth && h->width >= 640 && h->height >= 480;
+}
 }  // namespace
+
+void Menue_Seite_Fuellen_Nachholen()
+{
+    if (!fuellung_offen) return;
+    fuellung_offen = false;
+    seite_fuellen(Grafik_Seite_1);
+}
 
 void Menue_Screen_Reset(uint8_t hintergrund_zeichnen)
 {
@@ -179,6 +205,12 @@ void Menue_Screen_Reset(uint8_t hintergrund_zeichnen)
         Menue_Status.hintergrund = static_cast<Rastport*>(
             Load_Resource(ResFile_Handles[0].handle, MENUE_HINTERGRUND_RESSOURCE, tiefe(), nullptr));
     Grafik_Screen_Seite_Waehlen(1);
+    // A fill that the last turn's end left over is made before anything else draws here, unless
+    // the background below overwrites it whole.
+    if (fuellung_offen) {
+        if (hintergrund_zeichnen && hintergrund_deckt_seite()) fuellung_offen = false;
+        else Menue_Seite_Fuellen_Nachholen();
+    }
     if (hintergrund_zeichnen) Menue_Hintergrund_Zeichnen(0);
     for (int i = 0; i < 4; ++i) {
         Menue_Screen_Icon_Hinzufuegen(&Menue_Basis_Liste[i]);
@@ -318,14 +350,18 @@ void Menue_Rein_Aktuell(uint8_t zwingen)
     if (Menue_Status.aktiv) Menue_Rein(Aktuelles_Team, zwingen);
 }
 
-void Menue_Raus()
+void Menue_Raus(uint8_t zug_folgt)
 {
     if (!Menue_Status.aktiv) return;
     Hilfe_Glow_Freigeben();
     Menue_Glow_Stufe = 0;
     Menuesound_Stop(0);
     Menue_Bereich_Loeschen(5, -9999, -9999, 9999, 9999);
-    if (Grafik_Render_Ziel) Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, 0, 0, 640, 480, 1);
+    // Before another manager's turn the fill of the back page waits for Menue_Screen_Reset,
+    // whose background covers it whole (made there first when it does not). Without a back page
+    // the fill goes onto the screen itself and is made at once.
+    if (zug_folgt && Grafik_Seite_1 && Grafik_Render_Ziel == Grafik_Seite_1) fuellung_offen = true;
+    else seite_fuellen(Grafik_Render_Ziel);
     Menue_Status.aktiv = 0;
     Menue_Status.runde_laeuft = 0;
     Menue_Merker_Setzen(0);
@@ -344,6 +380,7 @@ void Menue_Beenden()
     Hilfe_Schliessen(1);
     Soundeffekt_Free_All();
     Menue_Raus();
+    Menue_Seite_Fuellen_Nachholen();
     Menue_Speicher_Befreien(7);
     hintergrund_behalten = Grafik_Bitmap_Freigeben(hintergrund_behalten);
     Menue_Bild_Vergessen();

@@ -78,7 +78,12 @@ extern Menue_Icon Menue_Basis_Liste[MENUE_BASIS_ANZAHL + 1];
 void Menue_Rein(int32_t team, uint8_t zwingen);
 void Menue_Rein_Aktuell(uint8_t zwingen);
 void Menue_Screen_Reset(uint8_t hintergrund_zeichnen);
-void Menue_Raus();
+// Ends the turn shown. `zug_folgt`: the caller knows that the next manager's Menue_Rein comes
+// before anything shows or reads the back page; its fill is then left to that Menue_Rein, whose
+// background overwrites it (Menue_Seite_Fuellen_Nachholen makes it where something else comes
+// first after all).
+void Menue_Raus(uint8_t zug_folgt = 0);
+void Menue_Seite_Fuellen_Nachholen();
 void Menue_Beenden();
 void Menue_Client_Aktualisieren();
 // The picture of the screen at a turn's end (a remote client's menu): it stands in for the menu

@@ -22,6 +22,7 @@
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/team_staerke.h"
+#include "gameflow/globals.h"
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
@@ -774,13 +775,44 @@ const char* liga_kuerzel(int32_t team)
     return Temp_Sprintf("(%cL), ", name[0]);
 }
 
+// The table places of the list's second lines. The order of a competition's table does not
+// depend on the club asked for: the list takes its clubs' places from one table, computed for
+// its first club, instead of one table per club. A client's tables come from the server club by
+// club, and a table that fails for the first club is asked club by club: both as before.
+struct Plaetze {
+    Tabelle_Datensatz tabelle;
+    bool gueltig = false;
+};
+Plaetze plaetze;
+
+void plaetze_berechnen(int32_t erster_club)
+{
+    plaetze.gueltig = false;
+    if (Netz_Rolle == 1 || erster_club < 0) return;
+    const Wettbewerb_Info* info = Wettbewerb_Get_Info(z.wettbewerb);
+    if (!info || info->spiele_block < 0) return;
+    const int32_t block = info->spiele_block, drei = (info->modus & ENGLISCHE_TABELLE) ? 1 : 0;
+    if (Wettbewerb_Tabelle_Vorbereiten(z.wettbewerb, &plaetze.tabelle) <= 0) return;
+    plaetze.gueltig =
+        Spiele_Tabelle_Berechnen(z.wettbewerb, block, -1, -1, drei, 31, &plaetze.tabelle, erster_club, 0, -1, -1, 0, 0, -1) >= 0;
+}
+
+int32_t tabellenplatz(int32_t team)
+{
+    if (!plaetze.gueltig) return Wettbewerb_Get_Tabellenplatz(z.wettbewerb, team, -1, -1, 31, 0);
+    const Tabelle_Datensatz& t = plaetze.tabelle;
+    for (int32_t platz = 0; team >= 0 && platz < t.anzahl; ++platz)
+        if (t.team[t.platz[platz]] == team) return platz;
+    return -1;
+}
+
 const char* zweite_zeile(int32_t heim, int32_t gast)
 {
     const int32_t weiss = farbe(15, 15, 15);
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(z.wettbewerb);
     if (info && !(info->modus & KO_SYSTEM)) {
-        const int32_t p1 = Wettbewerb_Get_Tabellenplatz(z.wettbewerb, heim, -1, -1, 31, 0) + 1;
-        const int32_t p2 = Wettbewerb_Get_Tabellenplatz(z.wettbewerb, gast, -1, -1, 31, 0) + 1;
+        const int32_t p1 = tabellenplatz(heim) + 1;
+        const int32_t p2 = tabellenplatz(gast) + 1;
         return Temp_Sprintf("^c%05d^tl%04dStärke: %d, %d. Platz^tl%04dStärke: %d, %d. Platz", weiss, 17,
                             staerke(heim), p1, 151, staerke(gast), p2);
     }
@@ -818,25 +850,42 @@ void spiele_liste(Rastport* feld)
          Temp_Sprintf("^c%05d^tl%04d%s^tz%04d%s^tl%04d%s", weiss, 34, "Heim", 186, "Gast", 244, "Spielstand"));
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(z.wettbewerb);
     const bool rueckspiel = info && info->runde != 0;
+    plaetze.gueltig = false;
+    if (z.masse.zweite_zeile && info && !(info->modus & KO_SYSTEM) && z.spiele[0] > 0)
+        if (const Spiele_Spiel* m = spiel_von(0)) plaetze_berechnen(m->heim);
     z.gelistet = 0;
     for (int32_t i = 0; i < z.spiele[0]; ++i) {
         const Spiele_Spiel* m = spiel_von(i);
         if (!m) continue;
         const int32_t heim = m->heim, gast = m->gast;
         const int32_t y = erste + i * z.masse.zeile;
-        // The names carry their crests; each ends before the next column: the home name before
-        // the dash, the away name before the score.
-        const std::string h = Spielansicht_Name_In_Breite(heim, liste_font(), LISTE_STRICH - 2 - LISTE_LUECKE);
-        const std::string g = Spielansicht_Name_In_Breite(gast, liste_font(), LISTE_STAND - LISTE_STAND_BREITE - LISTE_LUECKE - gast_x());
-        const char* kopf = Temp_Sprintf("^c%05d^tl%04d%s^tl%04d-  %s", weiss, 2, h.c_str(), LISTE_STRICH, g.c_str());
         const Spiele_Spiel* hin = nullptr;
         if (rueckspiel) {
             const int32_t h = Spiele_Get_Hinspiel(z.spiele[i + 1]);
             hin = h ? Spiele_Get_Spiel(h, 1) : nullptr;
         }
-        if (hin && hin->heim_tore >= 0)
-            kopf = Temp_Sprintf("%s^y0003^tr%04d(%d:%d)", kopf, 318, int32_t(hin->gast_tore), int32_t(hin->heim_tore));
-        text_schatten(feld, liste_font(), 0, y, kopf);
+        std::string hin_stand;
+        if (hin && hin->heim_tore >= 0) hin_stand = formatiert("^y0003^tr%04d(%d:%d)", 318, int32_t(hin->gast_tore), int32_t(hin->heim_tore));
+        // The names carry their crests; each ends before the next column: the home name before
+        // the dash, the away name before the score. A club's name and marks stay the same all
+        // day: a line that waits takes them when it is drawn.
+        const int32_t font = liste_font(), gast_breite = LISTE_STAND - LISTE_STAND_BREITE - LISTE_LUECKE - gast_x();
+        auto kopf = [=] {
+            const std::string h = Spielansicht_Name_In_Breite(heim, font, LISTE_STRICH - 2 - LISTE_LUECKE);
+            const std::string g = Spielansicht_Name_In_Breite(gast, font, gast_breite);
+            return formatiert("^c%05d^tl%04d%s^tl%04d-  %s%s", weiss, 2, h.c_str(), LISTE_STRICH, g.c_str(), hin_stand.c_str());
+        };
+        if (text_hook || !warten()) {
+            text_schatten(feld, font, 0, y, kopf().c_str());
+        } else if (feld) {
+            zeichnen(
+                [feld, font, y, kopf] {
+                    const std::string k = kopf();
+                    Grafik_Printf(feld, Font(font), "%s", 2, y + 2, formatiert("^ic%05d%s", 1, k.c_str()).c_str());
+                    Grafik_Printf(feld, Font(font), "%s", 0, y, k.c_str());
+                },
+                {feld});
+        }
         if (z.masse.zweite_zeile) {
             const char* zweite = zweite_zeile(heim, gast);
             if (info && (info->modus & KO_SYSTEM) && Wettbewerb_Ist_International(z.wettbewerb))
@@ -955,20 +1004,22 @@ void minute_zeigen(int32_t minute, const Spielfeld_Steuerung_Block* st)
     z.pause_gezeigt = pause;
     const int32_t o = Spielansicht_Seite == 0 ? O_UHR : O_SPIEL_UHR;
     objekt_zuruecksetzen(o);
-    char ziffern[8];
-    std::snprintf(ziffern, sizeof ziffern, "%03d", std::clamp(minute, 0, 999));
+    const int32_t m = std::clamp(minute, 0, 999);
     Rastport* strip = bild(O_ZIFFERN);
     const int16_t rot = int16_t(farbe(15, 0, 0));
-    for (int32_t i = 0; i < 3 && strip; ++i) {
-        const int32_t sx = (ziffern[i] - '0') * 8;
-        const int32_t x = o == O_UHR ? 10 + 12 * i : 12 * i, y = o == O_UHR ? 10 : 0;
+    // The three digits in one step.
+    const std::array<int8_t, 3> stellen{int8_t(m / 100), int8_t(m / 10 % 10), int8_t(m % 10)};
+    if (strip)
         zeichnen(
             [=, ziel = bild(o)] {
-                if (pause) Grafik_Blit_Einfarbig(strip, sx, 0, 8, 12, ziel, x, y, rot);
-                else Grafik_Blit_Transparent(strip, sx, 0, 8, 12, ziel, x, y);
+                for (int32_t i = 0; i < 3; ++i) {
+                    const int32_t sx = stellen[size_t(i)] * 8;
+                    const int32_t x = o == O_UHR ? 10 + 12 * i : 12 * i, y = o == O_UHR ? 10 : 0;
+                    if (pause) Grafik_Blit_Einfarbig(strip, sx, 0, 8, 12, ziel, x, y, rot);
+                    else Grafik_Blit_Transparent(strip, sx, 0, 8, 12, ziel, x, y);
+                }
             },
             {bild(o), {strip, nullptr}});
-    }
     z.obj[o].v.dirty = 1;
 }
 

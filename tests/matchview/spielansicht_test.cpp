@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "competitions/spiele.h"
 #include "competitions/wettbewerb.h"
 #include "database/team.h"
 #include "graphics/font.h"
@@ -298,6 +299,48 @@ TEST_F(Uebersicht_Tag, TheTableButtonShowsTheLiveTableOfALeague)
     dump("uebersicht_tabelle");
     knopf_klick(2);
     EXPECT_NE(Spielansicht_Get_Liste().zeile, 14);
+}
+
+// A league's games list names each club's place in the table of the results so far, on a day
+// after the first, when the table has results to order by.
+TEST_F(Uebersicht_Tag, TheListsSecondLinesNameEachClubsTablePlace)
+{
+    ASSERT_NO_FATAL_FAILURE(bis_zur_liga());
+    Spielansicht_Beenden(1);
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+    st = Spielfeld_Steuerung_Block{};
+    st.taste = 255;
+    texte.clear();
+    ASSERT_NO_FATAL_FAILURE(bis_zur_liga());
+    const int32_t w = Spielansicht_Wettbewerb();
+    int32_t spiele[SPIELTAG_TAGESLISTE];
+    ASSERT_TRUE(Spieltag_Get_Spiele(w, spiele));
+    ASSERT_GT(Spielansicht_Get_Liste().zeile, 21);
+    std::vector<std::pair<int32_t, int32_t>> gezeigt;
+    for (const std::string& t : texte) {
+        int32_t s1 = 0, p1 = 0, s2 = 0, p2 = 0;
+        const size_t a = t.find("Stärke: "), b = t.rfind("Stärke: ");
+        if (a == std::string::npos || a == b) continue;
+        ASSERT_EQ(std::sscanf(t.c_str() + a, "Stärke: %d, %d.", &s1, &p1), 2) << t;
+        ASSERT_EQ(std::sscanf(t.c_str() + b, "Stärke: %d, %d.", &s2, &p2), 2) << t;
+        gezeigt.emplace_back(p1, p2);
+    }
+    ASSERT_EQ(int32_t(gezeigt.size()), spiele[0]);
+    std::vector<int32_t> plaetze;
+    for (int32_t i = 0; i < spiele[0]; ++i) {
+        const Spiele_Spiel* m = Spiele_Get_Spiel(spiele[i + 1], 1);
+        ASSERT_NE(m, nullptr);
+        const int32_t heim = Wettbewerb_Get_Tabellenplatz(w, m->heim, -1, -1, 31, 0) + 1;
+        const int32_t gast = Wettbewerb_Get_Tabellenplatz(w, m->gast, -1, -1, 31, 0) + 1;
+        EXPECT_EQ(gezeigt[size_t(i)], std::make_pair(heim, gast)) << "game " << i;
+        plaetze.push_back(heim);
+        plaetze.push_back(gast);
+    }
+    // Every club of the day has a place of its own.
+    std::sort(plaetze.begin(), plaetze.end());
+    EXPECT_EQ(std::adjacent_find(plaetze.begin(), plaetze.end()), plaetze.end());
+    EXPECT_GE(plaetze.front(), 1);
 }
 
 // The screen's pixels in a rectangle, to see what a frame drew there.

@@ -4,8 +4,10 @@
 // what the choices did.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "competitions/statistik_anzeige.h"
 #include "database/db_hilfe.h"
@@ -14,6 +16,8 @@
 #include "gameflow/globals.h"
 #include "match/spieltag.h"
 #include "graphics/font.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
 #include "platform/mem.h"
 #include "platform/os/os.h"
 #include "platform/win95.h"
@@ -160,3 +164,38 @@ TEST_F(MenueSzene, TheCornerCrestsFollowTheClubPanels)
 }
 
 }  // namespace
+
+// Between two managers' turns the back page is left to the next turn's background: the page it
+// starts from is the one a filled page would give. A fill left waiting is made whole when
+// something else comes first.
+TEST_F(MenueSzene, TheNextTurnStartsFromTheSameBackPageWhetherTheFillWaitedOrNot)
+{
+    ASSERT_TRUE(Grafik_Seite_1);
+    const size_t n = size_t(Grafik_Seite_1->width) * Grafik_Seite_1->height;
+    auto seite = [n] {
+        const auto* p = static_cast<const uint16_t*>(Grafik_Seite_1->pixels);
+        return std::vector<uint16_t>(p, p + n);
+    };
+    std::vector<uint16_t> vorher[2];
+    for (uint8_t zug_folgt : {0, 1}) {
+        Menue_Rein(1, 1);
+        Menue_Screen_Refresh(1, -1, -1, -1, -1);
+        Menue_Raus(zug_folgt);
+        Menue_Rein(2, 1);
+        vorher[zug_folgt] = seite();
+        Menue_Raus();
+    }
+    EXPECT_TRUE(vorher[0] == vorher[1]);
+
+    // The program ends, or a dialog comes between the turns: the page is filled as before.
+    Menue_Rein(1, 1);
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    Menue_Raus(1);
+    Menue_Seite_Fuellen_Nachholen();
+    const std::vector<uint16_t> gefuellt = seite();
+    EXPECT_EQ(std::count(gefuellt.begin(), gefuellt.end(), uint16_t(1)), std::ptrdiff_t(640 * 480));
+    // Once made, it is not made again over what is drawn since.
+    Grafik_Rechteck_Fuellen(Grafik_Seite_1, 0, 0, 8, 8, 7);
+    Menue_Seite_Fuellen_Nachholen();
+    EXPECT_EQ(static_cast<const uint16_t*>(Grafik_Seite_1->pixels)[0], 7);
+}
