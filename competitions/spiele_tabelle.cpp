@@ -163,6 +163,21 @@ void Spiele_Tabelle_Umsortieren(Tabelle_Datensatz* t, int32_t optionen, int32_t 
     t->optionen = optionen;
 }
 
+namespace {
+
+// The sort key of `team`'s row in a counted table (its first slot, as the count takes it); -1
+// where the club has no row. The keys stand in place order, each beside its slot's place.
+int64_t team_key(const Tabelle_Datensatz& t, int32_t team)
+{
+    const int32_t n = std::clamp(t.anzahl, 0, TABELLE_MAX_TEAMS);
+    const int32_t* slot = std::find(t.team, t.team + n, team);
+    if (slot == t.team + n) return -1;
+    const int32_t* platz = std::find(t.platz, t.platz + n, int32_t(slot - t.team));
+    return platz == t.platz + n ? -1 : int64_t(t.key[platz - t.platz]);
+}
+
+}  // namespace
+
 int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erster, int32_t letzter,
                                  int32_t drei, int32_t optionen, Tabelle_Datensatz* t, int32_t team,
                                  int32_t minuten_flag, int32_t von, int32_t bis, int32_t live, int32_t ewig,
@@ -194,7 +209,10 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
     if (letzter >= 576) letzter = -1;
 
     const int32_t n = std::clamp(t->anzahl, 0, TABELLE_MAX_TEAMS);
-    const Cache_Key ck{block, wettbewerb, erster, letzter, drei, optionen, team, minuten_flag,
+    // Unless it counts one club's games only, the table is the same whichever club asks: one
+    // kept table answers every club of it (the menus and the sponsors ask club by club).
+    const bool je_team = (optionen & TAB_NUR_TEAM) != 0;
+    const Cache_Key ck{block, wettbewerb, erster, letzter, drei, optionen, je_team ? team : -1, minuten_flag,
                        von, bis, live, limit, spiele_aenderungen};
     const bool cachebar = live == 0 || live == 1;
     if (cachebar)
@@ -202,7 +220,7 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
             if (c.key == ck && c.tabelle.anzahl == t->anzahl &&
                 std::equal(t->team, t->team + n, c.tabelle.team)) {
                 *t = c.tabelle;
-                return c.ergebnis;
+                return je_team ? c.ergebnis : team_key(*t, team);
             }
 
     uint32_t anzahl = 0;

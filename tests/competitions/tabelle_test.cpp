@@ -226,6 +226,42 @@ TEST_F(TabelleTest, CachedTableFollowsNewResults)
     EXPECT_EQ(Spiele_Tabelle_Berechnen(LIGA, b, -1, -1, 1, 31, nullptr, 1, 0, -1, -1, 0, 0, -1), -1);
 }
 
+// One kept table answers every club of it; each club's key is its own, as a fresh count gives
+// it, and a club's own games only are still counted for that club alone.
+TEST_F(TabelleTest, EveryClubAskingAfterAnotherGetsItsOwnKey)
+{
+    int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
+    ergebnis(b, 0, 0, 1, 2, 3, 1);
+    ergebnis(b, 0, 1, 3, 4, 0, 0);
+    ergebnis(b, 1, 0, 2, 3, 2, 0);
+    ergebnis(b, 1, 1, 4, 1, 1, 1);
+    Tabelle_Datensatz t;
+    std::vector<int64_t> frisch;
+    for (int32_t team : {1, 2, 3, 4, 9}) {
+        Spiele_Tabellen_Cache_Leeren();
+        tabelle_vorbereiten(t, {1, 2, 3, 4});
+        frisch.push_back(berechnen(LIGA, b, t, -1, -1, 1, TAB_NORMAL, team));
+    }
+    EXPECT_EQ(frisch.back(), -1) << "a club without a row";
+    Spiele_Tabellen_Cache_Leeren();
+    for (int runde = 0; runde < 2; ++runde)
+        for (size_t i = 0; i < frisch.size(); ++i) {
+            tabelle_vorbereiten(t, {1, 2, 3, 4});
+            EXPECT_EQ(berechnen(LIGA, b, t, -1, -1, 1, TAB_NORMAL, int32_t(i) + (i == 4 ? 5 : 1)), frisch[i]) << i;
+            EXPECT_EQ(t.team[t.platz[0]], 1);
+        }
+    // Counting one club's games only is that club's table.
+    tabelle_vorbereiten(t, {1, 2, 3, 4});
+    berechnen(LIGA, b, t, -1, -1, 1, TAB_NUR_TEAM, 3);
+    EXPECT_EQ(t.spiele[TAB_GESAMT][2], 2);
+    EXPECT_EQ(t.spiele[TAB_GESAMT][0], 0);
+    EXPECT_EQ(t.spiele[TAB_GESAMT][3], 1);
+    tabelle_vorbereiten(t, {1, 2, 3, 4});
+    berechnen(LIGA, b, t, -1, -1, 1, TAB_NUR_TEAM, 1);
+    EXPECT_EQ(t.spiele[TAB_GESAMT][0], 2);
+    EXPECT_EQ(t.spiele[TAB_GESAMT][2], 0);
+}
+
 TEST_F(TabelleTest, EternalTableHoldsTheBestTwentyFour)
 {
     int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
