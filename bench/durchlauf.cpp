@@ -4,6 +4,7 @@
 // what a pass costs the same in every world: the idle message pump and the control signals' pass.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_kopflos.h"
 #include "bench/bench_welt.h"
 #include "database/team.h"
 #include "gameflow/ablauf.h"
@@ -56,22 +57,25 @@ BENCHMARK(Durchlauf_Marken_Neu)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
+// A socket on a free loopback port, listening with nobody at it.
+static uint32_t lauscher_oeffnen()
+{
+    const uint8_t ip[4] = {127, 0, 0, 1};
+    const uint32_t lauscher = Os_Socket_Create();
+    if (!lauscher || !Os_Socket_Bind(lauscher, 0, ip) || !Os_Socket_Listen(lauscher, 4))
+        Bench_Scheitern("bench_durchlauf", "kein lauschender Socket");
+    return lauscher;
+}
+
 // The window thread's idle message pump of a lone headless game, as a season makes some 300,000 of
 // them: the server's listening socket with nobody at it, the timer's passes on the clock, and the
 // script either held (busy work), standing at "wait input" on a match day's screen, or in the wait
 // of a held button (a click's 100 ms). Each pump lets one millisecond of the virtual clock pass.
 void Durchlauf_Leerer_Pump(benchmark::State& state)
 {
-    char name[] = "bench", headless[] = "--headless";
-    char* argv[] = {name, headless, nullptr};
-    Os_Init(2, argv);
-    Win95_Eingabe.aktiv = 1;
-    Timer_Thread_Start();
-    const uint8_t ip[4] = {127, 0, 0, 1};
-    const uint32_t lauscher = Os_Socket_Create();
-    if (!lauscher || !Os_Socket_Bind(lauscher, 0, ip) || !Os_Socket_Listen(lauscher, 4) ||
-        !Os_Socket_Select(lauscher, OS_FD_ACCEPT))
-        Bench_Scheitern("bench_durchlauf", "kein lauschender Socket");
+    Bench_Kopflos_Starten(true);
+    const uint32_t lauscher = lauscher_oeffnen();
+    if (!Os_Socket_Select(lauscher, OS_FD_ACCEPT)) Bench_Scheitern("bench_durchlauf", "kein lauschender Socket");
     const int64_t art = state.range(0);
     Os_Script_Load_Text(art == 2 ? "left down\nwait 2000000000\n" : "wait input\n");
     Os_Script_Laufender_Schirm(art == 1);
@@ -92,13 +96,8 @@ BENCHMARK(Durchlauf_Leerer_Pump)->ArgName("gehalten_wartet_gedrueckt")->DenseRan
 void Durchlauf_Signalpass(benchmark::State& state)
 {
     welt();
-    char name[] = "bench", headless[] = "--headless";
-    char* argv[] = {name, headless, nullptr};
-    Os_Init(2, argv);
-    const uint8_t ip[4] = {127, 0, 0, 1};
-    const uint32_t lauscher = Os_Socket_Create();
-    if (!lauscher || !Os_Socket_Bind(lauscher, 0, ip) || !Os_Socket_Listen(lauscher, 4))
-        Bench_Scheitern("bench_durchlauf", "kein lauschender Socket");
+    Bench_Kopflos_Starten(false);
+    const uint32_t lauscher = lauscher_oeffnen();
     static Sock_Info lauschend{};
     Server_Lauschend = &lauschend;
     Win95_Netz_Modus = 2;

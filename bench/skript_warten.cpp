@@ -4,9 +4,7 @@
 
 #include <atomic>
 
-#include "platform/os/os.h"
-#include "platform/timer.h"
-#include "platform/win95.h"
+#include "bench/bench_kopflos.h"
 
 namespace {
 
@@ -14,11 +12,7 @@ std::atomic<int64_t> laeufe{0};
 
 void BM_Skript_Wartet_Eine_Stunde(benchmark::State& state)
 {
-    char name[] = "bench", headless[] = "--headless";
-    char* argv[] = {name, headless, nullptr};
-    Os_Init(2, argv);
-    Win95_Eingabe.aktiv = 1;
-    Timer_Thread_Start();
+    Bench_Kopflos_Starten(true);
     laeufe = 0;
     int slot = Timer_Add([] { laeufe.fetch_add(1); }, 30);
     for (auto _ : state) {
