@@ -103,6 +103,22 @@ protected:
         EXPECT_TRUE(Spieltag_Get_Spiele(Spielansicht_Wettbewerb(), spiele));
         return l;
     }
+    // A day played again from its start: the screen behind filled with a pattern of its own
+    // (page 0 of `n` pixels at `s`), the control block fresh, the live game `r` running with its
+    // ball at (x, y), the pointer at (mx, my).
+    void tag_neu(uint16_t* s, size_t n, uint32_t muster, int32_t schieben, Spielfeld_Record* r, float x, float y,
+                 int32_t mx, int32_t my)
+    {
+        for (size_t i = 0; i < n; ++i) s[i] = uint16_t(i * muster >> schieben);
+        st = Spielfeld_Steuerung_Block{};
+        st.taste = 255;
+        r->aktiv = 1;
+        r->abgeschlossen = 0;
+        r->objekt[SPIELFELD_BALL].x = x;
+        r->objekt[SPIELFELD_BALL].y = y;
+        maus_x = mx;
+        maus_y = my;
+    }
     // Plays on to the first day with a league, which the overview then shows first (open).
     void bis_zur_liga()
     {
@@ -655,25 +671,19 @@ TEST_F(Uebersicht_Tag, ADumpShowsTheOverviewAsEveryFrameDrawnAtItsTimeWouldHave)
     auto tag = [&](bool immer) {
         std::vector<std::vector<uint16_t>> bilder;
         Os_Display_Set_Bild_Immer(immer);
-        for (size_t i = 0; i < n; ++i) s[i] = uint16_t(i * 40503u >> 3);
+        tag_neu(s, n, 40503u, 3, r, 3000, 2000, 600, 20);
         const std::vector<uint16_t> dahinter(s, s + n);
-        st = Spielfeld_Steuerung_Block{};
-        st.taste = 255;
         m->heim_tore = m->gast_tore = 0;
-        r->aktiv = 1;
-        r->abgeschlossen = 0;
         r->tore[0] = r->tore[1] = 0;
-        r->objekt[SPIELFELD_BALL].x = 3000;
-        r->objekt[SPIELFELD_BALL].y = 2000;
-        maus_x = 600;
-        maus_y = 20;
         auto bild = [&] {
             dump("uebersicht_gefragt");
             bilder.push_back(ganzer_schirm());
         };
         EXPECT_EQ(frame(5), 1);
         frame(6);
-        if (!immer) EXPECT_TRUE(ganzer_schirm() == dahinter) << "a frame nobody looks at drew";
+        if (!immer) {
+            EXPECT_TRUE(ganzer_schirm() == dahinter) << "a frame nobody looks at drew";
+        }
         bild();
         // Paused, a goal: the column shows it though the games stand still.
         st.taste = 'g';
@@ -773,15 +783,7 @@ TEST_F(Uebersicht_Tag, LeftAsItStandsThePagesHoldTheLastFrameAsDrawn)
     auto* s = static_cast<uint16_t*>(Grafik_Seite_0->pixels);
     auto tag = [&](bool immer, bool spielseite) {
         Os_Display_Set_Bild_Immer(immer);
-        for (size_t i = 0; i < n; ++i) s[i] = uint16_t(i * 2246822519u >> 9);
-        st = Spielfeld_Steuerung_Block{};
-        st.taste = 255;
-        r->aktiv = 1;
-        r->abgeschlossen = 0;
-        r->objekt[SPIELFELD_BALL].x = 2000;
-        r->objekt[SPIELFELD_BALL].y = 3000;
-        maus_x = 300;
-        maus_y = zeile_y;
+        tag_neu(s, n, 2246822519u, 9, r, 2000, 3000, 300, zeile_y);
         EXPECT_EQ(frame(20), 1);
         for (int32_t minute = 21; minute < 25; ++minute) frame(minute);
         if (spielseite) {
