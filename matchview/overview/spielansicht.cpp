@@ -301,7 +301,8 @@ void bild_nachholen() { nachholen(); }
 
 // ---- Drawing helpers ----
 
-std::string formatiert(const char* format, ...)
+// A formatted text that the step keeps (a temporary string would be reused before it is drawn).
+__attribute__((format(printf, 1, 2))) std::string formatiert(const char* format, ...)
 {
     char puffer[GRAFIK_PRINTF_PUFFER];
     va_list args;
