@@ -107,7 +107,8 @@ void Saison_Im_Programm_Klein(benchmark::State& state) { saison(state, "small", 
 void Saison_Im_Programm_Kurz(benchmark::State& state) { saison(state, "default", 20); }
 // One season a run; `make bench` asks for three and takes their median.
 BENCHMARK(Saison_Im_Programm_Standard)->Unit(benchmark::kSecond)->Iterations(1);
-BENCHMARK(Saison_Im_Programm_Klein)->Unit(benchmark::kSecond)->Iterations(1);
+// The small world's season is short, and one run of it swings with the machine: three a repetition.
+BENCHMARK(Saison_Im_Programm_Klein)->Unit(benchmark::kSecond)->Iterations(3);
 BENCHMARK(Saison_Im_Programm_Kurz)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(1);
 
 }  // namespace

@@ -62,6 +62,8 @@ struct Auftrag {
     Rastport* dst = nullptr;
     int32_t sx = 0, sy = 0, w = 0, h = 0, dx = 0, dy = 0;
     Rastport* unpacked = nullptr;
+    // onto a page nobody sees: the blit reports success and draws nothing
+    bool ungesehen = false;
     ~Auftrag() { Grafik_Bitmap_Freigeben(unpacked); }
 
     const uint16_t* s16() const { return static_cast<const uint16_t*>(src->pixels); }
@@ -95,6 +97,11 @@ bool vorbereiten(Auftrag& a, Rastport* src, int32_t sx, int32_t sy, int32_t w, i
     if (Grafik_Ist_Seite_0(src) && Grafik_Ist_Seite_0(dst)) return false;
     Grafik_Flaeche_Melden(src, sx, sy, w, h, dst, dx, dy, deckend);
     Grafik_Seite_Beschrieben(dst, dy, h);
+    if (Grafik_Seite_Ungesehen(dst)) {
+        a.ungesehen = true;
+        a.src = src, a.dst = dst;
+        return true;
+    }
     if (src->packed) {
         a.unpacked = Unpack_Bitmap(src, src->depth);
         if (!a.unpacked || a.unpacked->width != src->width || a.unpacked->height != src->height ||
@@ -119,6 +126,7 @@ int Grafik_Blit(Rastport* src, int32_t sx, int32_t sy, int32_t w, int32_t h, Ras
 {
     Auftrag a;
     if (!vorbereiten(a, src, sx, sy, w, h, dst, dx, dy, Tiefe::Gleich, true)) return 0;
+    if (a.ungesehen) return 1;
     auto copy = [&] {
         if (a.hicolor())
             Grafik_Blit_16_Zeilen(a.s16(), a.sx, a.sy, a.w, a.h, a.sw(), a.d16(), a.dx, a.dy, a.dw());
@@ -146,6 +154,7 @@ int Grafik_Blit_Transparent(Rastport* src, int32_t sx, int32_t sy, int32_t w, in
 {
     Auftrag a;
     if (!vorbereiten(a, src, sx, sy, w, h, dst, dx, dy)) return 0;
+    if (a.ungesehen) return 1;
     auto draw = [&] {
         if (a.hicolor())
             Pixel_Transparent_16(a.s16(), a.sx, a.sy, a.w, a.h, a.sw(), a.d16(), a.dx, a.dy, a.dw(),
@@ -166,6 +175,7 @@ int Grafik_Blit_Einfarbig(Rastport* src, int32_t sx, int32_t sy, int32_t w, int3
 {
     Auftrag a;
     if (!vorbereiten(a, src, sx, sy, w, h, dst, dx, dy) || !a.hicolor()) return 0;
+    if (a.ungesehen) return 1;
     auto draw = [&] {
         Pixel_Einfarbig_16(a.s16(), a.sx, a.sy, a.w, a.h, a.sw(), a.d16(), a.dx, a.dy, a.dw(),
                            a.src->mask, uint16_t(colour));
@@ -182,6 +192,7 @@ int Grafik_Blit_Gespiegelt(Rastport* src, int32_t sx, int32_t sy, int32_t w, int
 {
     Auftrag a;
     if (!vorbereiten(a, src, sx, sy, w, h, dst, dx, dy) || !a.hicolor() || a.to_screen()) return 0;
+    if (a.ungesehen) return 1;
     return Pixel_Gespiegelt_16(a.s16(), a.sx, a.sy, a.w, a.h, a.sw(), a.d16(), a.dx, a.dy, a.dw(),
                                a.src->mask);
 }
@@ -191,6 +202,7 @@ int Grafik_Blit_Aufhellen(Rastport* src, int32_t sx, int32_t sy, int32_t w, int3
 {
     Auftrag a;
     if (!vorbereiten(a, src, sx, sy, w, h, dst, dx, dy) || !a.hicolor()) return 0;
+    if (a.ungesehen) return 1;
     auto draw = [&] {
         Pixel_Aufhellen(a.dst->depth, a.s16(), a.sx, a.sy, a.w, a.h, a.sw(), a.d16(), a.dx, a.dy,
                         a.dw(), k);
@@ -210,6 +222,7 @@ int Grafik_Blit_Abdunkeln(Rastport* src, int32_t sx, int32_t sy, int32_t w, int3
 {
     Auftrag a;
     if (!vorbereiten(a, src, sx, sy, w, h, dst, dx, dy) || !a.hicolor()) return 0;
+    if (a.ungesehen) return 1;
     bool screen = a.to_screen();
     auto draw = [&] {
         Pixel_Abdunkeln(a.dst->depth, a.s16(), a.sx, a.sy, a.w, a.h, a.sw(), a.d16(), a.dx, a.dy,
@@ -228,6 +241,7 @@ int Grafik_Blit_Abdunkeln_Maske(Rastport* src, int32_t sx, int32_t sy, int32_t w
 {
     Auftrag a;
     if (!vorbereiten(a, src, sx, sy, w, h, dst, dx, dy) || !a.hicolor() || a.to_screen()) return 0;
+    if (a.ungesehen) return 1;
     return Pixel_Abdunkeln(a.dst->depth, a.s16(), a.sx, a.sy, a.w, a.h, a.sw(), a.d16(), a.dx,
                            a.dy, a.dw(), auswahl_of(a.src), a.src->mask, darken_factor(k),
                            a.src->mask ? Null_Regel::Immer : Null_Regel::Wenn_Quelle);
@@ -238,6 +252,7 @@ int Grafik_Blit_Farbe_Mischen(Rastport* src, int32_t sx, int32_t sy, int32_t w, 
 {
     Auftrag a;
     if (!vorbereiten(a, src, sx, sy, w, h, dst, dx, dy) || !a.hicolor()) return 0;
+    if (a.ungesehen) return 1;
     bool screen = a.to_screen();
     auto draw = [&] {
         Pixel_Farbe_Mischen(a.dst->depth, a.s16(), a.sx, a.sy, a.w, a.h, a.sw(), a.d16(), a.dx,
@@ -256,6 +271,7 @@ int Grafik_Blit_Mischen_Maske(Rastport* src, int32_t sx, int32_t sy, int32_t w, 
 {
     Auftrag a;
     if (!vorbereiten(a, src, sx, sy, w, h, dst, dx, dy)) return 0;
+    if (a.ungesehen) return 1;
     bool screen = a.to_screen();
     if (!a.hicolor()) {
         // 8-bit bitmaps get the colour itself where the source is visible.
@@ -287,6 +303,7 @@ static int einfaerben(Rastport* src, int32_t sx, int32_t sy, int32_t w, int32_t 
 {
     Auftrag a;
     if (!vorbereiten(a, src, sx, sy, w, h, dst, dx, dy) || !a.hicolor()) return 0;
+    if (a.ungesehen) return 1;
     auto draw = [&] {
         Pixel_Einfaerben(a.dst->depth, a.s16(), a.sx, a.sy, a.w, a.h, a.sw(), a.d16(), a.dx, a.dy,
                          a.dw(), maske ? auswahl_of(a.src) : Pixel_Auswahl::Alle, a.src->mask,
@@ -321,6 +338,7 @@ static int ueberblenden(Rastport* src, int32_t sx, int32_t sy, int32_t w, int32_
     int32_t dx0 = dx, dy0 = dy;
     Auftrag a;
     if (!vorbereiten(a, src, sx, sy, w, h, dst, dx, dy) || !a.hicolor()) return 0;
+    if (a.ungesehen) return 1;
     const uint16_t* c = nullptr;
     int32_t cw = 0;
     if (bg) {
@@ -364,6 +382,7 @@ int Grafik_Blit_8_Auf_Hicolor(Rastport* src, int32_t sx, int32_t sy, int32_t w, 
 {
     Auftrag a;
     if (!vorbereiten(a, src, sx, sy, w, h, dst, dx, dy, Tiefe::Acht_Auf_Hicolor)) return 0;
+    if (a.ungesehen) return 1;
     if (!a.to_screen())
         return Pixel_Alpha_Farbe(a.dst->depth, a.s8(), a.sx, a.sy, a.w, a.h, a.sw(), a.d16(),
                                  a.dx, a.dy, a.dw(), colour);

@@ -9,6 +9,7 @@
 
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_meldung.h"
+#include "graphics/grafik_screen.h"
 #include "graphics/grafik_wappen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/handle.h"
@@ -126,7 +127,9 @@ int32_t zeichen_ausgeben(Rastport* bitmap, Font_Record* font, const char* text, 
     // A glyph whose rows or columns (the bold pass's one more included) lie wholly beside the
     // bitmap is clipped away by the blit before it touches or reports anything: it is not
     // handed over at all. The ink report measures glyphs without clipping, so it keeps them.
-    const bool zeilen_ausserhalb = y >= int32_t(bitmap->height) || y + h <= 0;
+    // Onto a page nobody sees only the pen moves (the blits would draw nothing either).
+    const bool ungesehen = Grafik_Seite_Ungesehen(bitmap);
+    const bool zeilen_ausserhalb = ungesehen || y >= int32_t(bitmap->height) || y + h <= 0;
     const int32_t breite = int32_t(bitmap->width);
     int32_t n = 0;
     for (;; ++n) {
@@ -158,7 +161,7 @@ int32_t zeichen_ausgeben(Rastport* bitmap, Font_Record* font, const char* text, 
                 tinte->y2 = std::max(tinte->y2, y + unten);
             }
         }
-        if (underline) {
+        if (underline && !ungesehen) {
             int32_t ly = y + int32_t(font->ascent) + 2;
             int32_t ende = dx + gw + 1 + (bold && !font->own_colour && !font->derived ? 1 : 0);
             Grafik_Linie(bitmap, dx - 1, ly, ende, ly, farbe);

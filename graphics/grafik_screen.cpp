@@ -27,6 +27,11 @@ void Grafik_Seiten_Zeilen_Erweitern(int64_t y, int64_t h)
     else u = {std::min(u.von, int32_t(von)), std::max(u.bis, int32_t(bis))};
 }
 
+bool Grafik_Seite_Ungesehen(const Rastport* rp)
+{
+    return rp && (rp == Grafik_Seite_0 || rp == Grafik_Seite_1) && Os_Display_Niemand_Sieht();
+}
+
 // With DORVIN_SEITEN_PRUEFEN set, every copy of one page onto the other checks afterwards that
 // the pages are equal, names on standard error the rows a write left unreported, and copies the
 // page whole.
@@ -41,6 +46,10 @@ static void seite_abgleichen(const Rastport* von, Rastport* nach)
 {
     const auto u = Grafik_Seiten_Unterschied;
     const size_t zeile = size_t(Grafik_Screen_Geometrie.width) * 2;
+    if (Grafik_Seite_Ungesehen(nach)) {
+        Grafik_Seiten_Unterschied = {0, 0};
+        return;
+    }
     if (u.von < u.bis)
         std::memcpy(static_cast<uint8_t*>(nach->pixels) + size_t(u.von) * zeile,
                     static_cast<const uint8_t*>(von->pixels) + size_t(u.von) * zeile, size_t(u.bis - u.von) * zeile);

@@ -52,6 +52,11 @@ inline void Grafik_Seite_Beschrieben(const Rastport* rp)
     if (rp) Grafik_Seite_Beschrieben(rp, 0, int64_t(rp->height));
 }
 
+// A screen page whose pixels nobody will see (Os_Display_Niemand_Sieht: a headless script that
+// takes no picture): the blits, fills and flips leave their pixel work on it out, and report
+// their success as if they had drawn. The pages' contents are undefined meanwhile.
+bool Grafik_Seite_Ungesehen(const Rastport* rp);
+
 // For the blits and primitives: page 0 is recognised by its pixel pointer.
 inline bool Grafik_Ist_Seite_0(const Rastport* rp)
 {

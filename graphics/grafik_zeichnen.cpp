@@ -18,6 +18,7 @@ static int fill(Rastport* rp, int32_t x, int32_t y, int32_t w, int32_t h, uint16
     int32_t W = int32_t(rp->width);
     bool hicolor = rp->depth == 15 || rp->depth == 16;
     Grafik_Seite_Beschrieben(rp, y, h);
+    if (Grafik_Seite_Ungesehen(rp)) return 1;
     auto draw = [&] {
         if (hicolor) Pixel_Fuellen_16(static_cast<uint16_t*>(rp->pixels), x, y, w, h, W, colour);
         else Pixel_Fuellen_8(static_cast<uint8_t*>(rp->pixels), x, y, w, h, W, uint8_t(colour));

@@ -153,6 +153,8 @@ Rastport* eigene_bitmap(Menue_Icon* icon)
     Rastport* b = Grafik_Bitmap_Anlegen(icon->breite, icon->hoehe, tiefe());
     if (!b) return nullptr;
     int32_t w = icon->breite, h = icon->hoehe;
+    // A glass face over a screen page nobody sees would blur what was never drawn.
+    if ((icon->farbe == 24 || icon->farbe == 41) && Grafik_Seite_Ungesehen(Grafik_Render_Ziel)) return b;
     switch (icon->farbe) {
     case 25:
         if (Rastport* hg = Menue_Get_Hintergrund()) {

@@ -218,6 +218,8 @@ bool ist_seite(const Rastport* b) { return b && (b == Grafik_Seite_0 || b == Gra
 template <typename F>
 void zeichnen(F&& f, const Wirkung& w)
 {
+    // A run that never takes a picture needs none of it.
+    if (Os_Display_Niemand_Sieht()) return;
     if (warten()) {
         warte.schritte.emplace_back(std::forward<F>(f));
         warte.wirkung.push_back(w);
@@ -974,6 +976,7 @@ void ergebnisse_zeichnen(Rastport* ziel, Spielfeld_Steuerung_Block* st, bool auf
     if (!laeuft && !z.liste_neu && !st->tor) return;
     st->tor = 0;
     z.liste_neu = false;
+    if (Os_Display_Niemand_Sieht()) return;
     if (aufschiebbar && warten()) {
         spalte_verwerfen();
         warte.spalte = warte.schritte.size();

@@ -147,6 +147,8 @@ struct Os_Window {
 };
 static Os_Window the_window;
 
+static bool skript_zeigt_bilder();
+
 void Os_Init(int argc, char** argv)
 {
     char cwd[4096];
@@ -173,6 +175,8 @@ void Os_Init(int argc, char** argv)
         std::stringstream text;
         text << in.rdbuf();
         Os_Script_Load_Text(text.str());
+        // Headless, a script without a dump never looks at the screen.
+        Os_Display_Set_Ungesehen(Os_Headless() && !skript_zeigt_bilder());
     } else if (Os_Headless()) {
         // A headless run without a script ends as soon as the game waits for input.
         Os_Script_Load_Text("");
@@ -703,6 +707,22 @@ struct Gelesene_Zeile {
 };
 
 Gelesene_Zeile zuletzt_gelesen;
+
+}  // namespace
+
+// Whether a line of the loaded script takes a picture (a dump, or a line that does not read and
+// might have been meant as one).
+static bool skript_zeigt_bilder()
+{
+    for (const std::string& line : script.lines) {
+        Skript_Zeile z;
+        const Zeilen_Fehler f = zeile_lesen(line, &z);
+        if (f != Zeilen_Fehler::keiner || z.befehl == Befehl::dump) return true;
+    }
+    return false;
+}
+
+namespace {
 
 // Out of the pump's way: a line is read once.
 [[gnu::noinline]] void zeile_merken(size_t index)

@@ -28,6 +28,7 @@ std::atomic<Os_Display_Lock_Fn> lock_fn{nullptr};
 std::vector<Os_Display_Bild_Hook> bild_hooks;
 bool bild_gefragt = false;
 bool bild_immer = false;
+bool ungesehen = false;
 std::atomic<Os_Display_Unlock_Fn> unlock_fn{nullptr};
 std::atomic<Os_Display_Nachhol_Fn> ausstehend{nullptr};
 }  // namespace
@@ -172,6 +173,8 @@ void Os_Display_Bild_Hook_Registrieren(Os_Display_Bild_Hook hook)
 
 bool Os_Display_Bild_Gefragt() { return bild_gefragt || bild_immer || !Os_Headless(); }
 void Os_Display_Set_Bild_Immer(bool immer) { bild_immer = immer; }
+void Os_Display_Set_Ungesehen(bool u) { ungesehen = u; }
+bool Os_Display_Niemand_Sieht() { return ungesehen && !bild_gefragt && !bild_immer && Os_Headless(); }
 
 bool Os_Display_Dump_Png(const char* path)
 {

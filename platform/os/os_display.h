@@ -23,6 +23,12 @@ void Os_Display_Bild_Hook_Registrieren(Os_Display_Bild_Hook hook);
 bool Os_Display_Bild_Gefragt();
 // Headless, every frame drawn whole as with a window (a test's reference frames).
 void Os_Display_Set_Bild_Immer(bool immer);
+// A headless program run by a script without a single dump: no picture of the screen is ever
+// taken, so what lands on the screen pages is seen by nobody, and their drawing may be left out
+// (Os_Display_Niemand_Sieht). Set at the start by the platform; a whole-frame request
+// (Os_Display_Set_Bild_Immer) or a dump makes every frame drawn again.
+void Os_Display_Set_Ungesehen(bool ungesehen);
+bool Os_Display_Niemand_Sieht();
 // Headless, a whole-screen copy into the frame may wait until the frame is next read or
 // written: the copier leaves its routine here, and Os_Display_Nachholen runs it once (the
 // frame's readers and writers call it first). A later routine replaces a waiting one, null drops

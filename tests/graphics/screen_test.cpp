@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "graphics/grafik_blit.h"
+#include "graphics/font.h"
 #include "graphics/grafik_blit_hilfe.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_spielerfigur.h"
 #include "graphics/grafik_sprite.h"
@@ -28,6 +30,13 @@ uint16_t frame_at(int x, int y)
 }
 
 uint16_t* page(Rastport* rp) { return static_cast<uint16_t*>(rp->pixels); }
+
+// Both pages one colour, through page 1 and a flip.
+bool seiten_gleich_fuellen(uint16_t farbe)
+{
+    Grafik_Rechteck_Fuellen(Grafik_Seite_1, 0, 0, 640, 480, farbe);
+    return Grafik_Screen_Seite_Zeigen(1) == 1;
+}
 
 // Opens a screen for one test and closes it again, whatever the test did.
 struct Screen {
@@ -314,8 +323,7 @@ TEST(Screen, AFlipCopiesOnlyTheRowsWrittenSinceThePagesWereEqual)
     ASSERT_TRUE(s.ok);
     uint16_t* p0 = page(Grafik_Seite_0);
     uint16_t* p1 = page(Grafik_Seite_1);
-    Grafik_Rechteck_Fuellen(Grafik_Seite_1, 0, 0, 640, 480, 0x1111);
-    ASSERT_EQ(Grafik_Screen_Seite_Zeigen(1), 1);
+    ASSERT_TRUE(seiten_gleich_fuellen(0x1111));
     ASSERT_EQ(p0[479 * 640 + 639], 0x1111);
     auto heimlich = [&](int y) { p0[y * 640 + 3] = 0xBEEF; };
     heimlich(10);
@@ -362,4 +370,46 @@ TEST(Screen, AFlipCopiesOnlyTheRowsWrittenSinceThePagesWereEqual)
     heimlich(20);
     Grafik_Screen_Seite_Wechseln(0, 1);
     EXPECT_EQ(p1[20 * 640 + 3], 0xBEEF);
+}
+
+// Nobody sees the pages (a headless script without a dump): blits, fills, texts and flips onto
+// them report success and leave them as they stood; a picture of its own is still drawn, and
+// a request for every frame draws onto the pages again.
+TEST(Screen, PagesNobodySeesAreLeftUndrawn)
+{
+    Screen s(101, 640, 480, 16);
+    ASSERT_TRUE(s.ok);
+    uint16_t* p0 = page(Grafik_Seite_0);
+    uint16_t* p1 = page(Grafik_Seite_1);
+    ASSERT_TRUE(seiten_gleich_fuellen(0x1111));
+    Rastport* bild = Grafik_Bitmap_Anlegen(20, 20, 16);
+    ASSERT_NE(bild, nullptr);
+    Font_Record* font = Font(0);
+    struct Ende {
+        ~Ende() { Os_Display_Set_Ungesehen(false); }
+    } ende;
+    Os_Display_Set_Ungesehen(true);
+    ASSERT_TRUE(Os_Display_Niemand_Sieht());
+    EXPECT_EQ(Grafik_Rechteck_Fuellen(bild, 0, 0, 20, 20, 0x2222), 1);
+    EXPECT_EQ(page(bild)[0], 0x2222) << "a picture of its own is drawn";
+    EXPECT_EQ(Grafik_Blit(bild, 0, 0, 20, 20, Grafik_Seite_1, 0, 0), 1);
+    EXPECT_EQ(Grafik_Blit_Transparent(bild, 0, 0, 20, 20, Grafik_Seite_0, 40, 0), 1);
+    EXPECT_EQ(Grafik_Blit_Mischen_Maske(bild, 0, 0, 20, 20, Grafik_Seite_1, 80, 0, 0x3333, 64), 1);
+    EXPECT_EQ(Grafik_Rechteck_Fuellen(Grafik_Seite_1, 0, 100, 640, 10, 0x2222), 1);
+    EXPECT_EQ(Grafik_Blit(bild, 0, 0, 20, 20, Grafik_Seite_1, 0, 0), 1);
+    if (font && font->strip) {
+        EXPECT_EQ(Grafik_Printf(Grafik_Seite_1, font, "^c%05dTor", 0, 200, 0x7FFF), 1);
+    }
+    EXPECT_EQ(Grafik_Screen_Seite_Zeigen(1), 1);
+    for (int y : {0, 105, 200})
+        for (int x : {0, 10, 45, 85})
+            EXPECT_TRUE(p0[y * 640 + x] == 0x1111 && p1[y * 640 + x] == 0x1111) << x << "," << y;
+
+    Os_Display_Set_Bild_Immer(true);
+    EXPECT_EQ(Grafik_Blit(bild, 0, 0, 20, 20, Grafik_Seite_1, 0, 0), 1);
+    Grafik_Screen_Seite_Zeigen(1);
+    Os_Display_Set_Bild_Immer(false);
+    EXPECT_EQ(p1[5 * 640 + 5], 0x2222);
+    EXPECT_EQ(p0[5 * 640 + 5], 0x2222);
+    Grafik_Bitmap_Freigeben(bild);
 }

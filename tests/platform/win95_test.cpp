@@ -10,6 +10,7 @@
 
 #include "platform/eingabe.h"
 #include "platform/os/os.h"
+#include "platform/os/os_display.h"
 #include "platform/win95.h"
 
 namespace {
@@ -310,4 +311,36 @@ TEST(Window, RoleFromTheCommandLine)
     EXPECT_EQ(Win95_Rollen_Dialog(), 0);
     EXPECT_EQ(Win95_Dialog_Offen, 0u);
     Os_Set_Role_Answer(1);
+}
+
+// A headless script without a dump never shows a picture: the screen's drawing may be left out
+// then. A dump anywhere in it, a line that does not read (it may have been meant as one), a
+// request for every frame or a window make every picture count again.
+TEST(Window, AHeadlessScriptWithoutADumpIsSeenByNobody)
+{
+    const std::string datei = testing::TempDir() + "/niemand_" + std::to_string(getpid()) + ".txt";
+    auto init = [&](const char* text) {
+        if (FILE* f = std::fopen(datei.c_str(), "w")) {
+            std::fputs(text, f);
+            std::fclose(f);
+        }
+        char prog[] = "dorvin", kopflos[] = "--headless", opt[] = "--script";
+        std::string pfad = datei;
+        char* argv[] = {prog, kopflos, opt, pfad.data(), nullptr};
+        Os_Init(4, argv);
+        Os_Script_Stop();
+        return Os_Display_Niemand_Sieht();
+    };
+    EXPECT_TRUE(init("wait 100\nclick 10 10\n# dump x.png\nquit\n"));
+    EXPECT_FALSE(init("wait 100\n  dump /tmp/bild.png\nquit\n"));
+    EXPECT_FALSE(init("wait 100\ndump\n"));
+    EXPECT_FALSE(init("wait hundert\n"));
+    EXPECT_TRUE(init("move 5 5\n"));
+    Os_Display_Set_Bild_Immer(true);
+    EXPECT_FALSE(Os_Display_Niemand_Sieht());
+    Os_Display_Set_Bild_Immer(false);
+    EXPECT_TRUE(Os_Display_Niemand_Sieht());
+    Os_Display_Set_Ungesehen(false);
+    EXPECT_FALSE(Os_Display_Niemand_Sieht());
+    std::remove(datei.c_str());
 }
