@@ -1,6 +1,6 @@
 #include "platform/os/os_dialog.h"
 
-#include <SDL.h>
+#include "platform/os/os_sdl_laden.h"
 
 #include <cstring>
 #include <string>
@@ -48,7 +48,7 @@ void text_zeichnen(SDL_Renderer* r, int x, int y, const char* text)
             for (int i = 0; i < 15; ++i)
                 if (g.bits[i] == '1') {
                     SDL_Rect px{x + (i % 3) * SKALA, y + (i / 3) * SKALA, SKALA, SKALA};
-                    SDL_RenderFillRect(r, &px);
+                    Os_Sdl.SDL_RenderFillRect(r, &px);
                 }
             break;
         }
@@ -60,11 +60,11 @@ int text_breite(const char* t) { return int(std::strlen(t)) * ZEICHEN_BREITE - S
 void kasten(SDL_Renderer* r, const Rechteck& k, uint8_t grau, bool rahmen_hell)
 {
     SDL_Rect f{k.x, k.y, k.w, k.h};
-    SDL_SetRenderDrawColor(r, grau, grau, grau, 255);
-    SDL_RenderFillRect(r, &f);
+    Os_Sdl.SDL_SetRenderDrawColor(r, grau, grau, grau, 255);
+    Os_Sdl.SDL_RenderFillRect(r, &f);
     uint8_t rand = rahmen_hell ? 255 : 60;
-    SDL_SetRenderDrawColor(r, rahmen_hell ? 40 : rand, rahmen_hell ? 120 : rand, rahmen_hell ? 220 : rand, 255);
-    SDL_RenderDrawRect(r, &f);
+    Os_Sdl.SDL_SetRenderDrawColor(r, rahmen_hell ? 40 : rand, rahmen_hell ? 120 : rand, rahmen_hell ? 220 : rand, 255);
+    Os_Sdl.SDL_RenderDrawRect(r, &f);
 }
 
 void (*test_eingabe)(Os_Dialog_Feld*, int) = nullptr;
@@ -80,13 +80,13 @@ int Os_Eingabe_Dialog(const Os_Dialog& d)
         if (test_eingabe) test_eingabe(d.felder, d.anzahl);
         return d.pruefen && !d.pruefen(d.felder, d.ctx) ? 0 : 1;
     }
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return d.pruefen && !d.pruefen(d.felder, d.ctx) ? 0 : 1;
-    SDL_Window* w = SDL_CreateWindow(Os_Text_Utf8(d.titel ? d.titel : "").c_str(), SDL_WINDOWPOS_CENTERED,
+    if (!Os_Sdl_Laden() || Os_Sdl.SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return d.pruefen && !d.pruefen(d.felder, d.ctx) ? 0 : 1;
+    SDL_Window* w = Os_Sdl.SDL_CreateWindow(Os_Text_Utf8(d.titel ? d.titel : "").c_str(), SDL_WINDOWPOS_CENTERED,
                                      SDL_WINDOWPOS_CENTERED, FENSTER_B, FENSTER_H, SDL_WINDOW_SHOWN);
-    SDL_Renderer* r = w ? SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE) : nullptr;
+    SDL_Renderer* r = w ? Os_Sdl.SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE) : nullptr;
     if (!r) {
-        if (w) SDL_DestroyWindow(w);
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        if (w) Os_Sdl.SDL_DestroyWindow(w);
+        Os_Sdl.SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return d.pruefen && !d.pruefen(d.felder, d.ctx) ? 0 : 1;
     }
     // Fields in rows: a named field starts a row, an unnamed one follows on the same row.
@@ -110,19 +110,19 @@ int Os_Eingabe_Dialog(const Os_Dialog& d)
         kx += b + 16;
     }
     int fokus = 0, ergebnis = -1;
-    SDL_StartTextInput();
+    Os_Sdl.SDL_StartTextInput();
     while (ergebnis < 0) {
-        SDL_SetRenderDrawColor(r, 212, 208, 200, 255);
-        SDL_RenderClear(r);
-        SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
+        Os_Sdl.SDL_SetRenderDrawColor(r, 212, 208, 200, 255);
+        Os_Sdl.SDL_RenderClear(r);
+        Os_Sdl.SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
         text_zeichnen(r, 20, 18, d.titel ? d.titel : "");
         for (int i = 0; i < anzahl; ++i) {
             if (d.felder[i].name) {
-                SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
+                Os_Sdl.SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
                 text_zeichnen(r, 20, feld[i].y + 8, d.felder[i].name);
             }
             kasten(r, feld[i], 255, i == fokus);
-            SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
+            Os_Sdl.SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
             std::string t = d.felder[i].text;
             if (i == fokus) t += "_";
             text_zeichnen(r, feld[i].x + 6, feld[i].y + 8, t.c_str());
@@ -130,13 +130,13 @@ int Os_Eingabe_Dialog(const Os_Dialog& d)
         for (int i = 0; i < 3; ++i) {
             if (!namen[i]) continue;
             kasten(r, knopf[i], 230, false);
-            SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
+            Os_Sdl.SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
             text_zeichnen(r, knopf[i].x + 15, knopf[i].y + 10, namen[i]);
         }
-        SDL_RenderPresent(r);
+        Os_Sdl.SDL_RenderPresent(r);
 
         SDL_Event e;
-        if (!SDL_WaitEventTimeout(&e, 100)) continue;
+        if (!Os_Sdl.SDL_WaitEventTimeout(&e, 100)) continue;
         int gedrueckt = -1;
         if (e.type == SDL_QUIT || (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE)) {
             gedrueckt = 1;
@@ -170,10 +170,10 @@ int Os_Eingabe_Dialog(const Os_Dialog& d)
         else if (gedrueckt == 1) ergebnis = 0;
         else if (gedrueckt == 2 && d.extra_aktion) d.extra_aktion(d.felder, d.ctx);
     }
-    SDL_StopTextInput();
-    SDL_DestroyRenderer(r);
-    SDL_DestroyWindow(w);
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    Os_Sdl.SDL_StopTextInput();
+    Os_Sdl.SDL_DestroyRenderer(r);
+    Os_Sdl.SDL_DestroyWindow(w);
+    Os_Sdl.SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return ergebnis;
 }
 
@@ -183,35 +183,35 @@ void Os_Status_Fenster(const char* titel, const char* text, const char* schritt,
     static SDL_Renderer* r = nullptr;
     if (Os_Headless()) return;
     if (position < 0) {
-        if (r) SDL_DestroyRenderer(r);
+        if (r) Os_Sdl.SDL_DestroyRenderer(r);
         if (w) {
-            SDL_DestroyWindow(w);
-            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+            Os_Sdl.SDL_DestroyWindow(w);
+            Os_Sdl.SDL_QuitSubSystem(SDL_INIT_VIDEO);
         }
         r = nullptr;
         w = nullptr;
         return;
     }
     if (!w) {
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return;
-        w = SDL_CreateWindow(Os_Text_Utf8(titel ? titel : "").c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+        if (!Os_Sdl_Laden() || Os_Sdl.SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return;
+        w = Os_Sdl.SDL_CreateWindow(Os_Text_Utf8(titel ? titel : "").c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              FENSTER_B, 170, SDL_WINDOW_SHOWN);
-        r = w ? SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE) : nullptr;
+        r = w ? Os_Sdl.SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE) : nullptr;
         if (!r) {
             Os_Status_Fenster(nullptr, nullptr, nullptr, -1);
             return;
         }
     }
-    SDL_PumpEvents();
-    SDL_SetRenderDrawColor(r, 212, 208, 200, 255);
-    SDL_RenderClear(r);
-    SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
+    Os_Sdl.SDL_PumpEvents();
+    Os_Sdl.SDL_SetRenderDrawColor(r, 212, 208, 200, 255);
+    Os_Sdl.SDL_RenderClear(r);
+    Os_Sdl.SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
     text_zeichnen(r, 20, 20, text ? text : "");
     text_zeichnen(r, 20, 120, schritt ? schritt : "");
     kasten(r, {20, 60, FENSTER_B - 40, 36}, 255, false);
     const int voll = position > 1000 ? 1000 : position;
     SDL_Rect balken{22, 62, (FENSTER_B - 44) * voll / 1000, 32};
-    SDL_SetRenderDrawColor(r, 0, 0, 128, 255);
-    SDL_RenderFillRect(r, &balken);
-    SDL_RenderPresent(r);
+    Os_Sdl.SDL_SetRenderDrawColor(r, 0, 0, 128, 255);
+    Os_Sdl.SDL_RenderFillRect(r, &balken);
+    Os_Sdl.SDL_RenderPresent(r);
 }

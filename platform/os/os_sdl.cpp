@@ -1,10 +1,12 @@
 // SDL2 back end: the real window, its events turned into window messages, the frame presented
 // through a streaming texture, message boxes.
-#include <SDL.h>
+#include "platform/os/os_sdl_laden.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include "platform/os/os.h"
 #include "platform/os/os_display.h"
@@ -22,9 +24,10 @@ bool tex_555 = false;
 bool sdl_start()
 {
     if (sdl_up) return true;
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "dorvin: SDL: %s\n", SDL_GetError());
+    if (!Os_Sdl_Laden()) return false;
+    Os_Sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (Os_Sdl.SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "dorvin: SDL: %s\n", Os_Sdl.SDL_GetError());
         return false;
     }
     sdl_up = true;
@@ -33,13 +36,13 @@ bool sdl_start()
 
 void make_texture()
 {
-    if (texture) SDL_DestroyTexture(texture);
+    if (texture) Os_Sdl.SDL_DestroyTexture(texture);
     texture = nullptr;
     if (!renderer || tex_w <= 0 || tex_h <= 0) return;
-    texture = SDL_CreateTexture(renderer,
+    texture = Os_Sdl.SDL_CreateTexture(renderer,
                                 tex_555 ? SDL_PIXELFORMAT_RGB555 : SDL_PIXELFORMAT_RGB565,
                                 SDL_TEXTUREACCESS_STREAMING, tex_w, tex_h);
-    SDL_RenderSetLogicalSize(renderer, tex_w, tex_h);
+    Os_Sdl.SDL_RenderSetLogicalSize(renderer, tex_w, tex_h);
     Os_Display_Changed(0, 0, tex_w, tex_h);
 }
 
@@ -149,18 +152,18 @@ bool Os_Sdl_Window_Open(const char* title_utf8, int width, int height, bool full
 {
     if (!sdl_start()) return false;
     Uint32 flags = fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
-    win = SDL_CreateWindow(title_utf8, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+    win = Os_Sdl.SDL_CreateWindow(title_utf8, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
                            height, flags | SDL_WINDOW_SHOWN);
     if (!win) {
-        std::fprintf(stderr, "dorvin: SDL-Fenster: %s\n", SDL_GetError());
+        std::fprintf(stderr, "dorvin: SDL-Fenster: %s\n", Os_Sdl.SDL_GetError());
         return false;
     }
-    renderer = SDL_CreateRenderer(win, -1, 0);
-    if (!renderer) renderer = SDL_CreateRenderer(win, -1, SDL_RENDERER_SOFTWARE);
+    renderer = Os_Sdl.SDL_CreateRenderer(win, -1, 0);
+    if (!renderer) renderer = Os_Sdl.SDL_CreateRenderer(win, -1, SDL_RENDERER_SOFTWARE);
     if (renderer) {
-        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-        SDL_RenderClear(renderer);
-        SDL_RenderPresent(renderer);
+        Os_Sdl.SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        Os_Sdl.SDL_RenderClear(renderer);
+        Os_Sdl.SDL_RenderPresent(renderer);
     }
     make_texture();
     return true;
@@ -168,9 +171,9 @@ bool Os_Sdl_Window_Open(const char* title_utf8, int width, int height, bool full
 
 void Os_Sdl_Window_Close()
 {
-    if (texture) SDL_DestroyTexture(texture);
-    if (renderer) SDL_DestroyRenderer(renderer);
-    if (win) SDL_DestroyWindow(win);
+    if (texture) Os_Sdl.SDL_DestroyTexture(texture);
+    if (renderer) Os_Sdl.SDL_DestroyRenderer(renderer);
+    if (win) Os_Sdl.SDL_DestroyWindow(win);
     texture = nullptr;
     renderer = nullptr;
     win = nullptr;
@@ -179,37 +182,37 @@ void Os_Sdl_Window_Close()
 void Os_Sdl_Shutdown()
 {
     Os_Sdl_Window_Close();
-    if (sdl_up) SDL_Quit();
+    if (sdl_up) Os_Sdl.SDL_Quit();
     sdl_up = false;
 }
 
-bool Os_Sdl_Shift_Held() { return (SDL_GetModState() & KMOD_SHIFT) != 0; }
+bool Os_Sdl_Shift_Held() { return sdl_up && (Os_Sdl.SDL_GetModState() & KMOD_SHIFT) != 0; }
 
 bool Os_Sdl_Clipboard_Get(std::string* out)
 {
-    if (!sdl_up || !SDL_HasClipboardText()) return false;
-    char* text = SDL_GetClipboardText();
+    if (!sdl_up || !Os_Sdl.SDL_HasClipboardText()) return false;
+    char* text = Os_Sdl.SDL_GetClipboardText();
     if (!text) return false;
     if (out) *out = Os_Text_Cp1252(text);
-    SDL_free(text);
+    Os_Sdl.SDL_free(text);
     return true;
 }
 
 bool Os_Sdl_Clipboard_Set(const std::string& text)
 {
-    return sdl_up && SDL_SetClipboardText(Os_Text_Utf8(text).c_str()) == 0;
+    return sdl_up && Os_Sdl.SDL_SetClipboardText(Os_Text_Utf8(text).c_str()) == 0;
 }
 
 void Os_Sdl_Cursor_Visible(bool visible)
 {
-    if (sdl_up) SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+    if (sdl_up) Os_Sdl.SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
 }
 
 void Os_Sdl_Poll()
 {
     if (!sdl_up) return;
     SDL_Event e;
-    while (SDL_PollEvent(&e)) {
+    while (Os_Sdl.SDL_PollEvent(&e)) {
         switch (e.type) {
         case SDL_QUIT:
             Os_Post_Message(WM_CLOSE, 0, 0);
@@ -269,10 +272,10 @@ void Os_Sdl_Poll()
 void Os_Sdl_Wait(uint32_t ms)
 {
     if (!sdl_up) {
-        SDL_Delay(ms);
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
         return;
     }
-    SDL_WaitEventTimeout(nullptr, int(ms));
+    Os_Sdl.SDL_WaitEventTimeout(nullptr, int(ms));
 }
 
 void Os_Sdl_Display_Open(int width, int height, bool rgb555)
@@ -285,7 +288,7 @@ void Os_Sdl_Display_Open(int width, int height, bool rgb555)
 
 void Os_Sdl_Display_Close()
 {
-    if (texture) SDL_DestroyTexture(texture);
+    if (texture) Os_Sdl.SDL_DestroyTexture(texture);
     texture = nullptr;
     tex_w = tex_h = 0;
 }
@@ -296,8 +299,8 @@ void Os_Sdl_Present()
     int x, y, w, h;
     if (!texture) {
         if (!Os_Display_Take_Changed(&x, &y, &w, &h)) return;
-        SDL_RenderClear(renderer);
-        SDL_RenderPresent(renderer);
+        Os_Sdl.SDL_RenderClear(renderer);
+        Os_Sdl.SDL_RenderPresent(renderer);
         return;
     }
     if (!Os_Display_Lock_For_Present()) return;  // busy: the next pump presents it
@@ -306,13 +309,13 @@ void Os_Sdl_Present()
     bool any = Os_Display_Take_Changed(&x, &y, &w, &h);
     if (any && pixels) {
         SDL_Rect r{x, y, w, h};
-        SDL_UpdateTexture(texture, &r, pixels + size_t(y) * pitch + x, pitch * 2);
+        Os_Sdl.SDL_UpdateTexture(texture, &r, pixels + size_t(y) * pitch + x, pitch * 2);
     }
     Os_Display_Unlock_For_Present();
     if (!any) return;
-    SDL_RenderClear(renderer);
-    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
-    SDL_RenderPresent(renderer);
+    Os_Sdl.SDL_RenderClear(renderer);
+    Os_Sdl.SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+    Os_Sdl.SDL_RenderPresent(renderer);
 }
 
 void Os_Sdl_Message_Box(const char* caption_utf8, const char* text_utf8)
@@ -321,7 +324,7 @@ void Os_Sdl_Message_Box(const char* caption_utf8, const char* text_utf8)
         std::fprintf(stderr, "%s %s\n", caption_utf8, text_utf8);
         return;
     }
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption_utf8, wrap(text_utf8).c_str(), win) != 0)
+    if (Os_Sdl.SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption_utf8, wrap(text_utf8).c_str(), win) != 0)
         std::fprintf(stderr, "%s %s\n", caption_utf8, text_utf8);
 }
 
@@ -341,6 +344,6 @@ int Os_Sdl_Role_Dialog(const char* caption_utf8, const char* text_utf8)
     data.numbuttons = 2;
     data.buttons = buttons;
     int id = 1;
-    if (SDL_ShowMessageBox(&data, &id) != 0 || id < 0) return 1;
+    if (Os_Sdl.SDL_ShowMessageBox(&data, &id) != 0 || id < 0) return 1;
     return id;
 }

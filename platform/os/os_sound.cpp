@@ -1,6 +1,6 @@
 #include "platform/os/os_sound.h"
 
-#include <SDL.h>
+#include "platform/os/os_sdl_laden.h"
 
 #include <algorithm>
 #include <array>
@@ -197,20 +197,20 @@ bool Os_Sound_Open()
         offen = true;
         return true;
     }
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (!Os_Sdl_Laden() || Os_Sdl.SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     SDL_AudioSpec want{}, have{};
     want.freq = int(OS_SOUND_RATE);
     want.format = AUDIO_S16SYS;
     want.channels = 2;
     want.samples = 1024;
     want.callback = sdl_callback;
-    geraet = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    geraet = Os_Sdl.SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (geraet == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Os_Sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     offen = true;
-    SDL_PauseAudioDevice(geraet, 0);
+    Os_Sdl.SDL_PauseAudioDevice(geraet, 0);
     return true;
 }
 
@@ -218,9 +218,9 @@ void Os_Sound_Close()
 {
     if (!offen) return;
     if (geraet != 0) {
-        SDL_CloseAudioDevice(geraet);
+        Os_Sdl.SDL_CloseAudioDevice(geraet);
         geraet = 0;
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Os_Sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
     offen = false;
     std::array<Puffer, PUFFER_ANZAHL> alt;
