@@ -14,6 +14,10 @@
 #include "platform/asm.h"
 #include "platform/display.h"
 
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // Channel layout of a 16-bit format. Channels are worked on in their stored units.
@@ -366,35 +370,206 @@ int Pixel_Alpha_Farbe(int32_t format, const uint8_t* src, int32_t sx, int32_t sy
     return 1;
 }
 
+namespace {
+
+// One mix, worked out once per call: the source's weight, the colour's share of each channel
+// and the colour alone (without the source's part every pixel is that).
+struct Mischung {
+    uint32_t wa, cr, cg, cb;
+    uint16_t allein;
+};
+
+template <class F>
+Mischung mischung(uint16_t colour, uint32_t wa)
+{
+    return {wa, F::r(colour) * (128 - wa) >> 7, F::g(colour) * (128 - wa) >> 7,
+            F::b(colour) * (128 - wa) >> 7, F::pack(F::r(colour), F::g(colour), F::b(colour))};
+}
+
+template <class F, Null_Regel R>
+inline uint16_t mischen_1(uint16_t s, const Mischung& m)
+{
+    uint32_t r = (F::r(s) * m.wa >> 7) + m.cr, g = (F::g(s) * m.wa >> 7) + m.cg,
+             b = (F::b(s) * m.wa >> 7) + m.cb;
+    uint16_t v = F::pack(r < F::R_MAX ? r : F::R_MAX, g < F::G_MAX ? g : F::G_MAX,
+                         b < F::B_MAX ? b : F::B_MAX);
+    return rule<R>(v, s);
+}
+
+// Whether the pixels a call touches (with the eight more a row's vector may read behind it) of
+// source and destination lie apart: only then may a group of pixels be read before any of it
+// is written.
+bool getrennt(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t sw,
+              const uint16_t* dst, int32_t dx, int32_t dy, int32_t dw)
+{
+    const auto von = [](const uint16_t* p, int32_t x, int32_t y, int32_t breite) {
+        return reinterpret_cast<uintptr_t>(p) + (size_t(y) * size_t(breite) + size_t(x)) * 2;
+    };
+    const uintptr_t s0 = von(src, sx, sy, sw), s1 = von(src, sx + w + 8, sy + h - 1, sw);
+    const uintptr_t d0 = von(dst, dx, dy, dw), d1 = von(dst, dx + w + 8, dy + h - 1, dw);
+    return s1 <= d0 || d1 <= s0;
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+
+// The text's glyphs are rows of 2 to 12 pixels: a row is one or two vectors of eight (SSE2, on
+// every x86-64). A row narrower than eight reads a whole vector where its bitmap's row holds
+// one, else only its own pixels, and writes only its own pixels.
+
+// The first n (0 to 7) pixels at p, in the low lanes.
+inline __m128i teil_laden(const uint16_t* p, int32_t n)
+{
+    const auto bis_drei = [](const uint16_t* q, int32_t k) -> uint64_t {
+        uint64_t v = 0;
+        if (k & 2) {
+            uint32_t t;
+            std::memcpy(&t, q, 4);
+            v = t;
+        }
+        if (k & 1) v |= uint64_t(q[k - 1]) << (16 * (k - 1));
+        return v;
+    };
+    uint64_t lo = 0, hi = 0;
+    if (n >= 4) {
+        std::memcpy(&lo, p, 8);
+        hi = bis_drei(p + 4, n - 4);
+    } else {
+        lo = bis_drei(p, n);
+    }
+    return _mm_set_epi64x(int64_t(hi), int64_t(lo));
+}
+
+// Writes the low n (0 to 7) lanes of v to p.
+inline void teil_schreiben(uint16_t* p, __m128i v, int32_t n)
+{
+    uint64_t lo = uint64_t(_mm_cvtsi128_si64(v));
+    if (n >= 4) {
+        std::memcpy(p, &lo, 8);
+        lo = uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(v, v)));
+        p += 4, n -= 4;
+    }
+    if (n & 2) {
+        const uint32_t t = uint32_t(lo);
+        std::memcpy(p, &t, 4);
+        lo >>= 32, p += 2;
+    }
+    if (n & 1) *p = uint16_t(lo);
+}
+
+template <class F, Null_Regel R, Pixel_Auswahl A, bool ALLEIN>
+void mischen_sse2(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t sw,
+                  uint16_t* dst, int32_t dx, int32_t dy, int32_t dw, const uint8_t* mask,
+                  const Mischung& m)
+{
+    const __m128i null = _mm_setzero_si128(), eins = _mm_set1_epi16(1);
+    const __m128i wa = _mm_set1_epi16(int16_t(m.wa)), fuenf = _mm_set1_epi16(31),
+                  g_max = _mm_set1_epi16(int16_t(F::G_MAX));
+    const __m128i cr = _mm_set1_epi16(int16_t(m.cr)), cg = _mm_set1_epi16(int16_t(m.cg)),
+                  cb = _mm_set1_epi16(int16_t(m.cb)), allein = _mm_set1_epi16(int16_t(m.allein));
+    const __m128i bitwerte = _mm_setr_epi16(1, 2, 4, 8, 16, 32, 64, 128);
+    // The new pixels of a vector with its old ones; `bits` are the mask bits of its pixels.
+    const auto mischen = [&](__m128i s, __m128i d, uint32_t bits) -> __m128i {
+        __m128i v = allein;
+        if constexpr (!ALLEIN) {
+            __m128i r = _mm_and_si128(_mm_srli_epi16(s, F::R_SHIFT), fuenf);
+            __m128i g = _mm_and_si128(_mm_srli_epi16(s, 5), g_max);
+            __m128i b = _mm_and_si128(s, fuenf);
+            r = _mm_min_epi16(_mm_add_epi16(_mm_srli_epi16(_mm_mullo_epi16(r, wa), 7), cr), fuenf);
+            g = _mm_min_epi16(_mm_add_epi16(_mm_srli_epi16(_mm_mullo_epi16(g, wa), 7), cg), g_max);
+            b = _mm_min_epi16(_mm_add_epi16(_mm_srli_epi16(_mm_mullo_epi16(b, wa), 7), cb), fuenf);
+            v = _mm_or_si128(_mm_or_si128(_mm_slli_epi16(r, F::R_SHIFT), _mm_slli_epi16(g, 5)), b);
+        }
+        if constexpr (R == Null_Regel::Immer)
+            v = _mm_or_si128(v, _mm_and_si128(_mm_cmpeq_epi16(v, null), eins));
+        else if constexpr (R == Null_Regel::Wenn_Quelle)
+            v = _mm_or_si128(v, _mm_andnot_si128(_mm_cmpeq_epi16(s, null),
+                                                 _mm_and_si128(_mm_cmpeq_epi16(v, null), eins)));
+        if constexpr (A == Pixel_Auswahl::Alle) {
+            (void)d, (void)bits;
+            return v;
+        } else if constexpr (A == Pixel_Auswahl::Schluessel) {
+            (void)bits;
+            const __m128i leer = _mm_cmpeq_epi16(s, null);
+            return _mm_or_si128(_mm_andnot_si128(leer, v), _mm_and_si128(leer, d));
+        } else {
+            const __m128i an = _mm_cmpeq_epi16(
+                _mm_and_si128(_mm_set1_epi16(int16_t(bits)), bitwerte), bitwerte);
+            return _mm_or_si128(_mm_and_si128(an, v), _mm_andnot_si128(an, d));
+        }
+    };
+    const auto laden = [](const uint16_t* p) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    };
+    // A vector of eight pixels from i on.
+    const auto acht = [&](const uint16_t* s, uint16_t* d, size_t bit, int32_t i) {
+        const uint32_t bits = A == Pixel_Auswahl::Maske ? mask_bits(mask, bit + size_t(i), 8) : 0;
+        const __m128i alt = A == Pixel_Auswahl::Alle ? null : laden(d + i);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), mischen(laden(s + i), alt, bits));
+    };
+    const bool s_ganz = sx + 8 <= sw, d_ganz = dx + 8 <= dw;
+    for (int32_t row = 0; row < h; ++row) {
+        const size_t bit = size_t(sy + row) * size_t(sw) + size_t(sx);
+        const uint16_t* s = src + bit;
+        uint16_t* d = dst + size_t(dy + row) * size_t(dw) + size_t(dx);
+        if (w >= 8) {
+            int32_t i = 0;
+            for (; i + 8 <= w; i += 8) acht(s, d, bit, i);
+            // The last vector ends with the row and may overlap the one before: a pixel
+            // mixed twice comes out the same, for the new pixel depends on the source only.
+            if (i < w) acht(s, d, bit, w - 8);
+            continue;
+        }
+        const uint32_t bits = A == Pixel_Auswahl::Maske ? mask_bits(mask, bit, w) : 0;
+        const __m128i quelle = s_ganz ? laden(s) : teil_laden(s, w);
+        const __m128i alt = A == Pixel_Auswahl::Alle ? null : d_ganz ? laden(d) : teil_laden(d, w);
+        teil_schreiben(d, mischen(quelle, alt, bits), w);
+    }
+}
+
+#endif
+
+}  // namespace
+
 int Pixel_Farbe_Mischen(int32_t format, const uint16_t* src, int32_t sx, int32_t sy, int32_t w,
                         int32_t h, int32_t sw, uint16_t* dst, int32_t dx, int32_t dy, int32_t dw,
                         Pixel_Auswahl auswahl, const uint8_t* mask, uint16_t colour, int32_t a,
                         Null_Regel regel)
 {
-    uint32_t wa = uint32_t(a < 0 ? 0 : (a > 128 ? 128 : a));
+    if (w <= 0 || h <= 0) return 1;
+    if (auswahl == Pixel_Auswahl::Maske && !mask) auswahl = Pixel_Auswahl::Schluessel;
+    const uint32_t wa = uint32_t(a < 0 ? 0 : (a > 128 ? 128 : a));
     with_format(format, [&](auto fmt) {
         using F = decltype(fmt);
-        // The colour's part is the same for every pixel.
-        uint32_t cr = F::r(colour) * (128 - wa) >> 7, cg = F::g(colour) * (128 - wa) >> 7,
-                 cb = F::b(colour) * (128 - wa) >> 7;
+        const Mischung m = mischung<F>(colour, wa);
         with_rule(regel, [&](auto rr) {
             constexpr Null_Regel R = decltype(rr)::value;
-            // Without the source's part (text in its colour) every pixel is the colour.
-            if (wa == 0) {
-                const uint16_t allein = F::pack(F::r(colour), F::g(colour), F::b(colour));
-                walk_any(auswahl, src, sx, sy, w, h, sw, dst, dx, dy, dw, mask,
-                         [=](uint16_t s, uint16_t) { return rule<R>(allein, s); });
+#if defined(__x86_64__) && defined(__GNUC__)
+            if (getrennt(src, sx, sy, w, h, sw, dst, dx, dy, dw)) {
+                const auto vektor = [&](auto auswahl_c) {
+                    constexpr Pixel_Auswahl A = decltype(auswahl_c)::value;
+                    // Without the source's part (text in its colour) every pixel is the colour.
+                    if (wa == 0)
+                        mischen_sse2<F, R, A, true>(src, sx, sy, w, h, sw, dst, dx, dy, dw, mask, m);
+                    else
+                        mischen_sse2<F, R, A, false>(src, sx, sy, w, h, sw, dst, dx, dy, dw, mask, m);
+                };
+                switch (auswahl) {
+                case Pixel_Auswahl::Alle:
+                    vektor(std::integral_constant<Pixel_Auswahl, Pixel_Auswahl::Alle>{});
+                    break;
+                case Pixel_Auswahl::Schluessel:
+                    vektor(std::integral_constant<Pixel_Auswahl, Pixel_Auswahl::Schluessel>{});
+                    break;
+                case Pixel_Auswahl::Maske:
+                    vektor(std::integral_constant<Pixel_Auswahl, Pixel_Auswahl::Maske>{});
+                    break;
+                }
                 return;
             }
+#endif
+            // A bitmap on itself (and other processors): pixel by pixel in order.
             walk_any(auswahl, src, sx, sy, w, h, sw, dst, dx, dy, dw, mask,
-                     [=](uint16_t s, uint16_t) {
-                         uint32_t r = (F::r(s) * wa >> 7) + cr, g = (F::g(s) * wa >> 7) + cg,
-                                  b = (F::b(s) * wa >> 7) + cb;
-                         uint16_t v = F::pack(r < F::R_MAX ? r : F::R_MAX,
-                                              g < F::G_MAX ? g : F::G_MAX,
-                                              b < F::B_MAX ? b : F::B_MAX);
-                         return rule<R>(v, s);
-                     });
+                     [&m](uint16_t s, uint16_t) { return mischen_1<F, R>(s, m); });
         });
     });
     return 1;
