@@ -396,66 +396,26 @@ inline uint16_t mischen_1(uint16_t s, const Mischung& m)
     return rule<R>(v, s);
 }
 
-// Whether the pixels a call touches (with the eight more a row's vector may read behind it) of
-// source and destination lie apart: only then may a group of pixels be read before any of it
-// is written.
+#if defined(__x86_64__) && defined(__GNUC__)
+
+// Whether the pixels a call touches in source and destination lie apart: only then may a
+// group of pixels be read before any of it is written.
 bool getrennt(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t sw,
               const uint16_t* dst, int32_t dx, int32_t dy, int32_t dw)
 {
     const auto von = [](const uint16_t* p, int32_t x, int32_t y, int32_t breite) {
         return reinterpret_cast<uintptr_t>(p) + (size_t(y) * size_t(breite) + size_t(x)) * 2;
     };
-    const uintptr_t s0 = von(src, sx, sy, sw), s1 = von(src, sx + w + 8, sy + h - 1, sw);
-    const uintptr_t d0 = von(dst, dx, dy, dw), d1 = von(dst, dx + w + 8, dy + h - 1, dw);
+    const uintptr_t s0 = von(src, sx, sy, sw), s1 = von(src, sx + w, sy + h - 1, sw);
+    const uintptr_t d0 = von(dst, dx, dy, dw), d1 = von(dst, dx + w, dy + h - 1, dw);
     return s1 <= d0 || d1 <= s0;
 }
 
-#if defined(__x86_64__) && defined(__GNUC__)
-
-// The text's glyphs are rows of 2 to 12 pixels: a row is one or two vectors of eight (SSE2, on
-// every x86-64). A row narrower than eight reads a whole vector where its bitmap's row holds
-// one, else only its own pixels, and writes only its own pixels.
-
-// The first n (0 to 7) pixels at p, in the low lanes.
-inline __m128i teil_laden(const uint16_t* p, int32_t n)
-{
-    const auto bis_drei = [](const uint16_t* q, int32_t k) -> uint64_t {
-        uint64_t v = 0;
-        if (k & 2) {
-            uint32_t t;
-            std::memcpy(&t, q, 4);
-            v = t;
-        }
-        if (k & 1) v |= uint64_t(q[k - 1]) << (16 * (k - 1));
-        return v;
-    };
-    uint64_t lo = 0, hi = 0;
-    if (n >= 4) {
-        std::memcpy(&lo, p, 8);
-        hi = bis_drei(p + 4, n - 4);
-    } else {
-        lo = bis_drei(p, n);
-    }
-    return _mm_set_epi64x(int64_t(hi), int64_t(lo));
-}
-
-// Writes the low n (0 to 7) lanes of v to p.
-inline void teil_schreiben(uint16_t* p, __m128i v, int32_t n)
-{
-    uint64_t lo = uint64_t(_mm_cvtsi128_si64(v));
-    if (n >= 4) {
-        std::memcpy(p, &lo, 8);
-        lo = uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(v, v)));
-        p += 4, n -= 4;
-    }
-    if (n & 2) {
-        const uint32_t t = uint32_t(lo);
-        std::memcpy(p, &t, 4);
-        lo >>= 32, p += 2;
-    }
-    if (n & 1) *p = uint16_t(lo);
-}
-
+// The text's glyphs are rows of 2 to 12 pixels: a row is worked in SSE2 vectors of eight (on
+// every x86-64). Only the row's own pixels are read and written: a row narrower than a vector
+// is taken as its first and its last four (or two) pixels, which overlap where the row is
+// narrower than both, and a wider row ends with the vector of its last eight. Every part is
+// read before any is written, so a pixel in two parts is written twice with the same value.
 template <class F, Null_Regel R, Pixel_Auswahl A, bool ALLEIN>
 void mischen_sse2(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t sw,
                   uint16_t* dst, int32_t dx, int32_t dy, int32_t dw, const uint8_t* mask,
@@ -467,7 +427,7 @@ void mischen_sse2(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_
     const __m128i cr = _mm_set1_epi16(int16_t(m.cr)), cg = _mm_set1_epi16(int16_t(m.cg)),
                   cb = _mm_set1_epi16(int16_t(m.cb)), allein = _mm_set1_epi16(int16_t(m.allein));
     const __m128i bitwerte = _mm_setr_epi16(1, 2, 4, 8, 16, 32, 64, 128);
-    // The new pixels of a vector with its old ones; `bits` are the mask bits of its pixels.
+    // The new pixels of a vector with its old ones; `bits` are the mask bits of its lanes.
     const auto mischen = [&](__m128i s, __m128i d, uint32_t bits) -> __m128i {
         __m128i v = allein;
         if constexpr (!ALLEIN) {
@@ -497,32 +457,68 @@ void mischen_sse2(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_
             return _mm_or_si128(_mm_and_si128(an, v), _mm_andnot_si128(an, d));
         }
     };
-    const auto laden = [](const uint16_t* p) {
+    const auto laden_8 = [](const uint16_t* p) {
         return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     };
-    // A vector of eight pixels from i on.
-    const auto acht = [&](const uint16_t* s, uint16_t* d, size_t bit, int32_t i) {
-        const uint32_t bits = A == Pixel_Auswahl::Maske ? mask_bits(mask, bit + size_t(i), 8) : 0;
-        const __m128i alt = A == Pixel_Auswahl::Alle ? null : laden(d + i);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), mischen(laden(s + i), alt, bits));
+    const auto laden_4 = [](const uint16_t* p) {
+        return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
     };
-    const bool s_ganz = sx + 8 <= sw, d_ganz = dx + 8 <= dw;
-    for (int32_t row = 0; row < h; ++row) {
-        const size_t bit = size_t(sy + row) * size_t(sw) + size_t(sx);
-        const uint16_t* s = src + bit;
-        uint16_t* d = dst + size_t(dy + row) * size_t(dw) + size_t(dx);
-        if (w >= 8) {
-            int32_t i = 0;
-            for (; i + 8 <= w; i += 8) acht(s, d, bit, i);
-            // The last vector ends with the row and may overlap the one before: a pixel
-            // mixed twice comes out the same, for the new pixel depends on the source only.
-            if (i < w) acht(s, d, bit, w - 8);
-            continue;
+    const auto laden_2 = [](const uint16_t* p) {
+        int32_t v;
+        std::memcpy(&v, p, 4);
+        return _mm_cvtsi32_si128(v);
+    };
+    const auto schreiben_2 = [](uint16_t* p, __m128i v) {
+        const int32_t t = _mm_cvtsi128_si32(v);
+        std::memcpy(p, &t, 4);
+    };
+    const auto bits_von = [&](size_t bit, int32_t n) {
+        return A == Pixel_Auswahl::Maske ? mask_bits(mask, bit, n) : 0u;
+    };
+    // Each row through `zeile(s, d, bit)`, bit the mask number of its first pixel.
+    const auto zeilen = [&](auto zeile) {
+        for (int32_t row = 0; row < h; ++row) {
+            const size_t bit = size_t(sy + row) * size_t(sw) + size_t(sx);
+            zeile(src + bit, dst + size_t(dy + row) * size_t(dw) + size_t(dx), bit);
         }
-        const uint32_t bits = A == Pixel_Auswahl::Maske ? mask_bits(mask, bit, w) : 0;
-        const __m128i quelle = s_ganz ? laden(s) : teil_laden(s, w);
-        const __m128i alt = A == Pixel_Auswahl::Alle ? null : d_ganz ? laden(d) : teil_laden(d, w);
-        teil_schreiben(d, mischen(quelle, alt, bits), w);
+    };
+    if (w >= 8) {
+        const int32_t k = w - 8;
+        zeilen([&](const uint16_t* s, uint16_t* d, size_t bit) {
+            const __m128i letzte = mischen(laden_8(s + k), A == Pixel_Auswahl::Alle ? null : laden_8(d + k),
+                                           bits_von(bit + size_t(k), 8));
+            for (int32_t i = 0; i < k; i += 8) {
+                const __m128i alt = A == Pixel_Auswahl::Alle ? null : laden_8(d + i);
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i),
+                                 mischen(laden_8(s + i), alt, bits_von(bit + size_t(i), 8)));
+            }
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + k), letzte);
+        });
+    } else if (w >= 4) {
+        const int32_t k = w - 4;
+        zeilen([&](const uint16_t* s, uint16_t* d, size_t bit) {
+            const __m128i q = _mm_unpacklo_epi64(laden_4(s), laden_4(s + k));
+            const __m128i alt =
+                A == Pixel_Auswahl::Alle ? null : _mm_unpacklo_epi64(laden_4(d), laden_4(d + k));
+            const __m128i v = mischen(q, alt, bits_von(bit, 4) | bits_von(bit + size_t(k), 4) << 4);
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(d), v);
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(d + k), _mm_unpackhi_epi64(v, v));
+        });
+    } else if (w >= 2) {
+        const int32_t k = w - 2;
+        zeilen([&](const uint16_t* s, uint16_t* d, size_t bit) {
+            const __m128i q = _mm_unpacklo_epi32(laden_2(s), laden_2(s + k));
+            const __m128i alt =
+                A == Pixel_Auswahl::Alle ? null : _mm_unpacklo_epi32(laden_2(d), laden_2(d + k));
+            const __m128i v = mischen(q, alt, bits_von(bit, 2) | bits_von(bit + size_t(k), 2) << 2);
+            schreiben_2(d, v);
+            schreiben_2(d + k, _mm_srli_si128(v, 4));
+        });
+    } else {
+        zeilen([&](const uint16_t* s, uint16_t* d, size_t bit) {
+            const __m128i v = mischen(_mm_cvtsi32_si128(s[0]), _mm_cvtsi32_si128(d[0]), bits_von(bit, 1));
+            d[0] = uint16_t(_mm_cvtsi128_si32(v));
+        });
     }
 }
 
