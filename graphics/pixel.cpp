@@ -400,7 +400,7 @@ inline uint16_t mischen_1(uint16_t s, const Mischung& m)
 
 // Whether the pixels a call touches in source and destination lie apart: only then may a
 // group of pixels be read before any of it is written.
-bool getrennt(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t sw,
+inline bool getrennt(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t sw,
               const uint16_t* dst, int32_t dx, int32_t dy, int32_t dw)
 {
     const auto von = [](const uint16_t* p, int32_t x, int32_t y, int32_t breite) {
@@ -416,6 +416,9 @@ bool getrennt(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
 // is taken as its first and its last four (or two) pixels, which overlap where the row is
 // narrower than both, and a wider row ends with the vector of its last eight. Every part is
 // read before any is written, so a pixel in two parts is written twice with the same value.
+// The kernel's helpers are lambdas; left as calls they would reload every constant.
+#define IMMER_INLINE __attribute__((always_inline))
+
 template <class F, Null_Regel R, Pixel_Auswahl A, bool ALLEIN>
 void mischen_sse2(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t sw,
                   uint16_t* dst, int32_t dx, int32_t dy, int32_t dw, const uint8_t* mask,
@@ -428,7 +431,7 @@ void mischen_sse2(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_
                   cb = _mm_set1_epi16(int16_t(m.cb)), allein = _mm_set1_epi16(int16_t(m.allein));
     const __m128i bitwerte = _mm_setr_epi16(1, 2, 4, 8, 16, 32, 64, 128);
     // The new pixels of a vector with its old ones; `bits` are the mask bits of its lanes.
-    const auto mischen = [&](__m128i s, __m128i d, uint32_t bits) -> __m128i {
+    const auto mischen = [&](__m128i s, __m128i d, uint32_t bits) IMMER_INLINE -> __m128i {
         __m128i v = allein;
         if constexpr (!ALLEIN) {
             __m128i r = _mm_and_si128(_mm_srli_epi16(s, F::R_SHIFT), fuenf);
@@ -457,34 +460,36 @@ void mischen_sse2(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_
             return _mm_or_si128(_mm_and_si128(an, v), _mm_andnot_si128(an, d));
         }
     };
-    const auto laden_8 = [](const uint16_t* p) {
+    const auto laden_8 = [](const uint16_t* p) IMMER_INLINE {
         return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     };
-    const auto laden_4 = [](const uint16_t* p) {
-        return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
-    };
-    const auto laden_2 = [](const uint16_t* p) {
+    // T (4 or 2) pixels into the low lanes, and back.
+    const auto laden_t = [](auto t, const uint16_t* p) IMMER_INLINE {
+        if constexpr (decltype(t)::value == 4) return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
         int32_t v;
         std::memcpy(&v, p, 4);
         return _mm_cvtsi32_si128(v);
     };
-    const auto schreiben_2 = [](uint16_t* p, __m128i v) {
-        const int32_t t = _mm_cvtsi128_si32(v);
-        std::memcpy(p, &t, 4);
+    const auto schreiben_t = [](auto t, uint16_t* p, __m128i v) IMMER_INLINE {
+        if constexpr (decltype(t)::value == 4) {
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(p), v);
+        } else {
+            const int32_t n = _mm_cvtsi128_si32(v);
+            std::memcpy(p, &n, 4);
+        }
     };
-    const auto bits_von = [&](size_t bit, int32_t n) {
+    const auto bits_von = [&](size_t bit, int32_t n) IMMER_INLINE {
         return A == Pixel_Auswahl::Maske ? mask_bits(mask, bit, n) : 0u;
     };
     // Each row through `zeile(s, d, bit)`, bit the mask number of its first pixel.
-    const auto zeilen = [&](auto zeile) {
-        for (int32_t row = 0; row < h; ++row) {
-            const size_t bit = size_t(sy + row) * size_t(sw) + size_t(sx);
-            zeile(src + bit, dst + size_t(dy + row) * size_t(dw) + size_t(dx), bit);
-        }
+    const auto zeilen = [&](auto zeile) IMMER_INLINE {
+        size_t bit = size_t(sy) * size_t(sw) + size_t(sx);
+        uint16_t* d = dst + size_t(dy) * size_t(dw) + size_t(dx);
+        for (int32_t row = 0; row < h; ++row, bit += size_t(sw), d += dw) zeile(src + bit, d, bit);
     };
     if (w >= 8) {
         const int32_t k = w - 8;
-        zeilen([&](const uint16_t* s, uint16_t* d, size_t bit) {
+        zeilen([&](const uint16_t* s, uint16_t* d, size_t bit) IMMER_INLINE {
             const __m128i letzte = mischen(laden_8(s + k), A == Pixel_Auswahl::Alle ? null : laden_8(d + k),
                                            bits_von(bit + size_t(k), 8));
             for (int32_t i = 0; i < k; i += 8) {
@@ -494,33 +499,33 @@ void mischen_sse2(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_
             }
             _mm_storeu_si128(reinterpret_cast<__m128i*>(d + k), letzte);
         });
-    } else if (w >= 4) {
-        const int32_t k = w - 4;
-        zeilen([&](const uint16_t* s, uint16_t* d, size_t bit) {
-            const __m128i q = _mm_unpacklo_epi64(laden_4(s), laden_4(s + k));
-            const __m128i alt =
-                A == Pixel_Auswahl::Alle ? null : _mm_unpacklo_epi64(laden_4(d), laden_4(d + k));
-            const __m128i v = mischen(q, alt, bits_von(bit, 4) | bits_von(bit + size_t(k), 4) << 4);
-            _mm_storel_epi64(reinterpret_cast<__m128i*>(d), v);
-            _mm_storel_epi64(reinterpret_cast<__m128i*>(d + k), _mm_unpackhi_epi64(v, v));
-        });
     } else if (w >= 2) {
-        const int32_t k = w - 2;
-        zeilen([&](const uint16_t* s, uint16_t* d, size_t bit) {
-            const __m128i q = _mm_unpacklo_epi32(laden_2(s), laden_2(s + k));
-            const __m128i alt =
-                A == Pixel_Auswahl::Alle ? null : _mm_unpacklo_epi32(laden_2(d), laden_2(d + k));
-            const __m128i v = mischen(q, alt, bits_von(bit, 2) | bits_von(bit + size_t(k), 2) << 2);
-            schreiben_2(d, v);
-            schreiben_2(d + k, _mm_srli_si128(v, 4));
-        });
+        // The first and the last T pixels side by side in one vector.
+        const auto haelften = [&](auto t) IMMER_INLINE {
+            constexpr int32_t T = decltype(t)::value;
+            const int32_t k = w - T;
+            const auto paar = [&](const uint16_t* p) IMMER_INLINE {
+                return T == 4 ? _mm_unpacklo_epi64(laden_t(t, p), laden_t(t, p + k))
+                              : _mm_unpacklo_epi32(laden_t(t, p), laden_t(t, p + k));
+            };
+            zeilen([&](const uint16_t* s, uint16_t* d, size_t bit) IMMER_INLINE {
+                const __m128i alt = A == Pixel_Auswahl::Alle ? null : paar(d);
+                const __m128i v = mischen(paar(s), alt, bits_von(bit, T) | bits_von(bit + size_t(k), T) << T);
+                schreiben_t(t, d, v);
+                schreiben_t(t, d + k, _mm_srli_si128(v, 2 * T));
+            });
+        };
+        if (w >= 4) haelften(std::integral_constant<int32_t, 4>{});
+        else haelften(std::integral_constant<int32_t, 2>{});
     } else {
-        zeilen([&](const uint16_t* s, uint16_t* d, size_t bit) {
+        zeilen([&](const uint16_t* s, uint16_t* d, size_t bit) IMMER_INLINE {
             const __m128i v = mischen(_mm_cvtsi32_si128(s[0]), _mm_cvtsi32_si128(d[0]), bits_von(bit, 1));
             d[0] = uint16_t(_mm_cvtsi128_si32(v));
         });
     }
 }
+
+#undef IMMER_INLINE
 
 #endif
 
