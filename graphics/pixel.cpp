@@ -401,7 +401,7 @@ inline uint16_t mischen_1(uint16_t s, const Mischung& m)
 // Whether the pixels a call touches in source and destination lie apart: only then may a
 // group of pixels be read before any of it is written.
 inline bool getrennt(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t sw,
-              const uint16_t* dst, int32_t dx, int32_t dy, int32_t dw)
+                     const uint16_t* dst, int32_t dx, int32_t dy, int32_t dw)
 {
     const auto von = [](const uint16_t* p, int32_t x, int32_t y, int32_t breite) {
         return reinterpret_cast<uintptr_t>(p) + (size_t(y) * size_t(breite) + size_t(x)) * 2;
@@ -411,13 +411,14 @@ inline bool getrennt(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int
     return s1 <= d0 || d1 <= s0;
 }
 
+// The kernel's helpers are lambdas; left as calls they would reload every constant.
+#define IMMER_INLINE __attribute__((always_inline))
+
 // The text's glyphs are rows of 2 to 12 pixels: a row is worked in SSE2 vectors of eight (on
 // every x86-64). Only the row's own pixels are read and written: a row narrower than a vector
 // is taken as its first and its last four (or two) pixels, which overlap where the row is
 // narrower than both, and a wider row ends with the vector of its last eight. Every part is
 // read before any is written, so a pixel in two parts is written twice with the same value.
-// The kernel's helpers are lambdas; left as calls they would reload every constant.
-#define IMMER_INLINE __attribute__((always_inline))
 
 template <class F, Null_Regel R, Pixel_Auswahl A, bool ALLEIN>
 void mischen_sse2(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t sw,
