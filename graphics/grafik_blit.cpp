@@ -9,6 +9,18 @@
 #include "platform/maus.h"
 #include "platform/resfile.h"
 
+namespace {
+
+// A rectangle wholly inside both bitmaps, as most are: the clip leaves it as it is.
+inline bool ganz_innen(int32_t x, int32_t y, int32_t ww, int32_t hh, int32_t sw, int32_t sh,
+                       int32_t tx, int32_t ty, int32_t dw, int32_t dh)
+{
+    return x >= 0 && x + ww <= sw && y >= 0 && y + hh <= sh && tx >= 0 && tx + ww <= dw && ty >= 0 &&
+           ty + hh <= dh && hh > 0 && ww > 0;
+}
+
+}  // namespace
+
 int Grafik_Blit_Clip(int32_t* sx, int32_t* sy, int32_t* w, int32_t* h, int32_t sw, int32_t sh,
                      int32_t* dx, int32_t* dy, int32_t dw, int32_t dh)
 {
@@ -19,9 +31,7 @@ int Grafik_Blit_Clip(int32_t* sx, int32_t* sy, int32_t* w, int32_t* h, int32_t s
     int32_t& hh = *h;
     int32_t& tx = *dx;
     int32_t& ty = *dy;
-    if (x >= 0 && x + ww <= sw && y >= 0 && y + hh <= sh && tx >= 0 && tx + ww <= dw && ty >= 0 &&
-        ty + hh <= dh && hh > 0 && ww > 0)
-        return 1;
+    if (ganz_innen(x, y, ww, hh, sw, sh, tx, ty, dw, dh)) return 1;
     if (!(x < sw && y < sh && x + ww > 0 && y + hh > 0 && tx < dw && ty < dh)) return 0;
     if (x < 0) {
         ww += x, tx -= x, x = 0;
@@ -64,7 +74,10 @@ struct Auftrag {
     Rastport* unpacked = nullptr;
     // onto a page nobody sees: the blit reports success and draws nothing
     bool ungesehen = false;
-    ~Auftrag() { Grafik_Bitmap_Freigeben(unpacked); }
+    ~Auftrag()
+    {
+        if (unpacked) Grafik_Bitmap_Freigeben(unpacked);
+    }
 
     const uint16_t* s16() const { return static_cast<const uint16_t*>(src->pixels); }
     const uint8_t* s8() const { return static_cast<const uint8_t*>(src->pixels); }
@@ -90,8 +103,10 @@ bool vorbereiten(Auftrag& a, Rastport* src, int32_t sx, int32_t sy, int32_t w, i
     if (src->width > 0x7FFFFFFF || src->height > 0x7FFFFFFF || dst->width > 0x7FFFFFFF ||
         dst->height > 0x7FFFFFFF)
         return false;
-    if (!Grafik_Blit_Clip(&sx, &sy, &w, &h, int32_t(src->width), int32_t(src->height), &dx, &dy,
-                          int32_t(dst->width), int32_t(dst->height)))
+    const int32_t sw = int32_t(src->width), sh = int32_t(src->height);
+    const int32_t dw = int32_t(dst->width), dh = int32_t(dst->height);
+    if (!ganz_innen(sx, sy, w, h, sw, sh, dx, dy, dw, dh) &&
+        !Grafik_Blit_Clip(&sx, &sy, &w, &h, sw, sh, &dx, &dy, dw, dh))
         return false;
     if (w <= 0 || h <= 0) return false;
     if (Grafik_Ist_Seite_0(src) && Grafik_Ist_Seite_0(dst)) return false;

@@ -14,6 +14,10 @@
 #include "platform/asm.h"
 #include "platform/display.h"
 
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // Channel layout of a 16-bit format. Channels are worked on in their stored units.
@@ -366,35 +370,208 @@ int Pixel_Alpha_Farbe(int32_t format, const uint8_t* src, int32_t sx, int32_t sy
     return 1;
 }
 
+namespace {
+
+// One mix, worked out once per call: the source's weight, the colour's share of each channel
+// and the colour alone (without the source's part every pixel is that).
+struct Mischung {
+    uint32_t wa, cr, cg, cb;
+    uint16_t allein;
+};
+
+template <class F>
+Mischung mischung(uint16_t colour, uint32_t wa)
+{
+    return {wa, F::r(colour) * (128 - wa) >> 7, F::g(colour) * (128 - wa) >> 7,
+            F::b(colour) * (128 - wa) >> 7, F::pack(F::r(colour), F::g(colour), F::b(colour))};
+}
+
+template <class F, Null_Regel R>
+inline uint16_t mischen_1(uint16_t s, const Mischung& m)
+{
+    uint32_t r = (F::r(s) * m.wa >> 7) + m.cr, g = (F::g(s) * m.wa >> 7) + m.cg,
+             b = (F::b(s) * m.wa >> 7) + m.cb;
+    uint16_t v = F::pack(r < F::R_MAX ? r : F::R_MAX, g < F::G_MAX ? g : F::G_MAX,
+                         b < F::B_MAX ? b : F::B_MAX);
+    return rule<R>(v, s);
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+
+// Whether the pixels a call touches in source and destination lie apart: only then may a
+// group of pixels be read before any of it is written.
+inline bool getrennt(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t sw,
+                     const uint16_t* dst, int32_t dx, int32_t dy, int32_t dw)
+{
+    const auto von = [](const uint16_t* p, int32_t x, int32_t y, int32_t breite) {
+        return reinterpret_cast<uintptr_t>(p) + (size_t(y) * size_t(breite) + size_t(x)) * 2;
+    };
+    const uintptr_t s0 = von(src, sx, sy, sw), s1 = von(src, sx + w, sy + h - 1, sw);
+    const uintptr_t d0 = von(dst, dx, dy, dw), d1 = von(dst, dx + w, dy + h - 1, dw);
+    return s1 <= d0 || d1 <= s0;
+}
+
+// The kernel's helpers are lambdas; left as calls they would reload every constant.
+#define IMMER_INLINE __attribute__((always_inline))
+
+// The text's glyphs are rows of 2 to 12 pixels: a row is worked in SSE2 vectors of eight (on
+// every x86-64). Only the row's own pixels are read and written: a row narrower than a vector
+// is taken as its first and its last four (or two) pixels, which overlap where the row is
+// narrower than both, and a wider row ends with the vector of its last eight. Every part is
+// read before any is written, so a pixel in two parts is written twice with the same value.
+
+template <class F, Null_Regel R, Pixel_Auswahl A, bool ALLEIN>
+void mischen_sse2(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t sw,
+                  uint16_t* dst, int32_t dx, int32_t dy, int32_t dw, const uint8_t* mask,
+                  const Mischung& m)
+{
+    const __m128i null = _mm_setzero_si128(), eins = _mm_set1_epi16(1);
+    const __m128i wa = _mm_set1_epi16(int16_t(m.wa)), fuenf = _mm_set1_epi16(31),
+                  g_max = _mm_set1_epi16(int16_t(F::G_MAX));
+    const __m128i cr = _mm_set1_epi16(int16_t(m.cr)), cg = _mm_set1_epi16(int16_t(m.cg)),
+                  cb = _mm_set1_epi16(int16_t(m.cb)), allein = _mm_set1_epi16(int16_t(m.allein));
+    const __m128i bitwerte = _mm_setr_epi16(1, 2, 4, 8, 16, 32, 64, 128);
+    // The new pixels of a vector with its old ones; `bits` are the mask bits of its lanes.
+    const auto mischen = [&](__m128i s, __m128i d, uint32_t bits) IMMER_INLINE -> __m128i {
+        __m128i v = allein;
+        if constexpr (!ALLEIN) {
+            __m128i r = _mm_and_si128(_mm_srli_epi16(s, F::R_SHIFT), fuenf);
+            __m128i g = _mm_and_si128(_mm_srli_epi16(s, 5), g_max);
+            __m128i b = _mm_and_si128(s, fuenf);
+            r = _mm_min_epi16(_mm_add_epi16(_mm_srli_epi16(_mm_mullo_epi16(r, wa), 7), cr), fuenf);
+            g = _mm_min_epi16(_mm_add_epi16(_mm_srli_epi16(_mm_mullo_epi16(g, wa), 7), cg), g_max);
+            b = _mm_min_epi16(_mm_add_epi16(_mm_srli_epi16(_mm_mullo_epi16(b, wa), 7), cb), fuenf);
+            v = _mm_or_si128(_mm_or_si128(_mm_slli_epi16(r, F::R_SHIFT), _mm_slli_epi16(g, 5)), b);
+        }
+        if constexpr (R == Null_Regel::Immer)
+            v = _mm_or_si128(v, _mm_and_si128(_mm_cmpeq_epi16(v, null), eins));
+        else if constexpr (R == Null_Regel::Wenn_Quelle)
+            v = _mm_or_si128(v, _mm_andnot_si128(_mm_cmpeq_epi16(s, null),
+                                                 _mm_and_si128(_mm_cmpeq_epi16(v, null), eins)));
+        if constexpr (A == Pixel_Auswahl::Alle) {
+            (void)d, (void)bits;
+            return v;
+        } else if constexpr (A == Pixel_Auswahl::Schluessel) {
+            (void)bits;
+            const __m128i leer = _mm_cmpeq_epi16(s, null);
+            return _mm_or_si128(_mm_andnot_si128(leer, v), _mm_and_si128(leer, d));
+        } else {
+            const __m128i an = _mm_cmpeq_epi16(
+                _mm_and_si128(_mm_set1_epi16(int16_t(bits)), bitwerte), bitwerte);
+            return _mm_or_si128(_mm_and_si128(an, v), _mm_andnot_si128(an, d));
+        }
+    };
+    const auto laden_8 = [](const uint16_t* p) IMMER_INLINE {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    };
+    // T (4 or 2) pixels into the low lanes, and back.
+    const auto laden_t = [](auto t, const uint16_t* p) IMMER_INLINE {
+        if constexpr (decltype(t)::value == 4) return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
+        int32_t v;
+        std::memcpy(&v, p, 4);
+        return _mm_cvtsi32_si128(v);
+    };
+    const auto schreiben_t = [](auto t, uint16_t* p, __m128i v) IMMER_INLINE {
+        if constexpr (decltype(t)::value == 4) {
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(p), v);
+        } else {
+            const int32_t n = _mm_cvtsi128_si32(v);
+            std::memcpy(p, &n, 4);
+        }
+    };
+    const auto bits_von = [&](size_t bit, int32_t n) IMMER_INLINE {
+        return A == Pixel_Auswahl::Maske ? mask_bits(mask, bit, n) : 0u;
+    };
+    // Each row through `zeile(s, d, bit)`, bit the mask number of its first pixel.
+    const auto zeilen = [&](auto zeile) IMMER_INLINE {
+        size_t bit = size_t(sy) * size_t(sw) + size_t(sx);
+        uint16_t* d = dst + size_t(dy) * size_t(dw) + size_t(dx);
+        for (int32_t row = 0; row < h; ++row, bit += size_t(sw), d += dw) zeile(src + bit, d, bit);
+    };
+    if (w >= 8) {
+        const int32_t k = w - 8;
+        zeilen([&](const uint16_t* s, uint16_t* d, size_t bit) IMMER_INLINE {
+            const __m128i letzte = mischen(laden_8(s + k), A == Pixel_Auswahl::Alle ? null : laden_8(d + k),
+                                           bits_von(bit + size_t(k), 8));
+            for (int32_t i = 0; i < k; i += 8) {
+                const __m128i alt = A == Pixel_Auswahl::Alle ? null : laden_8(d + i);
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i),
+                                 mischen(laden_8(s + i), alt, bits_von(bit + size_t(i), 8)));
+            }
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + k), letzte);
+        });
+    } else if (w >= 2) {
+        // The first and the last T pixels side by side in one vector.
+        const auto haelften = [&](auto t) IMMER_INLINE {
+            constexpr int32_t T = decltype(t)::value;
+            const int32_t k = w - T;
+            const auto paar = [&](const uint16_t* p) IMMER_INLINE {
+                return T == 4 ? _mm_unpacklo_epi64(laden_t(t, p), laden_t(t, p + k))
+                              : _mm_unpacklo_epi32(laden_t(t, p), laden_t(t, p + k));
+            };
+            zeilen([&](const uint16_t* s, uint16_t* d, size_t bit) IMMER_INLINE {
+                const __m128i alt = A == Pixel_Auswahl::Alle ? null : paar(d);
+                const __m128i v = mischen(paar(s), alt, bits_von(bit, T) | bits_von(bit + size_t(k), T) << T);
+                schreiben_t(t, d, v);
+                schreiben_t(t, d + k, _mm_srli_si128(v, 2 * T));
+            });
+        };
+        if (w >= 4) haelften(std::integral_constant<int32_t, 4>{});
+        else haelften(std::integral_constant<int32_t, 2>{});
+    } else {
+        zeilen([&](const uint16_t* s, uint16_t* d, size_t bit) IMMER_INLINE {
+            const __m128i v = mischen(_mm_cvtsi32_si128(s[0]), _mm_cvtsi32_si128(d[0]), bits_von(bit, 1));
+            d[0] = uint16_t(_mm_cvtsi128_si32(v));
+        });
+    }
+}
+
+#undef IMMER_INLINE
+
+#endif
+
+}  // namespace
+
 int Pixel_Farbe_Mischen(int32_t format, const uint16_t* src, int32_t sx, int32_t sy, int32_t w,
                         int32_t h, int32_t sw, uint16_t* dst, int32_t dx, int32_t dy, int32_t dw,
                         Pixel_Auswahl auswahl, const uint8_t* mask, uint16_t colour, int32_t a,
                         Null_Regel regel)
 {
-    uint32_t wa = uint32_t(a < 0 ? 0 : (a > 128 ? 128 : a));
+    if (w <= 0 || h <= 0) return 1;
+    if (auswahl == Pixel_Auswahl::Maske && !mask) auswahl = Pixel_Auswahl::Schluessel;
+    const uint32_t wa = uint32_t(a < 0 ? 0 : (a > 128 ? 128 : a));
     with_format(format, [&](auto fmt) {
         using F = decltype(fmt);
-        // The colour's part is the same for every pixel.
-        uint32_t cr = F::r(colour) * (128 - wa) >> 7, cg = F::g(colour) * (128 - wa) >> 7,
-                 cb = F::b(colour) * (128 - wa) >> 7;
+        const Mischung m = mischung<F>(colour, wa);
         with_rule(regel, [&](auto rr) {
             constexpr Null_Regel R = decltype(rr)::value;
-            // Without the source's part (text in its colour) every pixel is the colour.
-            if (wa == 0) {
-                const uint16_t allein = F::pack(F::r(colour), F::g(colour), F::b(colour));
-                walk_any(auswahl, src, sx, sy, w, h, sw, dst, dx, dy, dw, mask,
-                         [=](uint16_t s, uint16_t) { return rule<R>(allein, s); });
+#if defined(__x86_64__) && defined(__GNUC__)
+            if (getrennt(src, sx, sy, w, h, sw, dst, dx, dy, dw)) {
+                const auto vektor = [&](auto auswahl_c) {
+                    constexpr Pixel_Auswahl A = decltype(auswahl_c)::value;
+                    // Without the source's part (text in its colour) every pixel is the colour.
+                    if (wa == 0)
+                        mischen_sse2<F, R, A, true>(src, sx, sy, w, h, sw, dst, dx, dy, dw, mask, m);
+                    else
+                        mischen_sse2<F, R, A, false>(src, sx, sy, w, h, sw, dst, dx, dy, dw, mask, m);
+                };
+                switch (auswahl) {
+                case Pixel_Auswahl::Alle:
+                    vektor(std::integral_constant<Pixel_Auswahl, Pixel_Auswahl::Alle>{});
+                    break;
+                case Pixel_Auswahl::Schluessel:
+                    vektor(std::integral_constant<Pixel_Auswahl, Pixel_Auswahl::Schluessel>{});
+                    break;
+                case Pixel_Auswahl::Maske:
+                    vektor(std::integral_constant<Pixel_Auswahl, Pixel_Auswahl::Maske>{});
+                    break;
+                }
                 return;
             }
+#endif
+            // A bitmap on itself (and other processors): pixel by pixel in order.
             walk_any(auswahl, src, sx, sy, w, h, sw, dst, dx, dy, dw, mask,
-                     [=](uint16_t s, uint16_t) {
-                         uint32_t r = (F::r(s) * wa >> 7) + cr, g = (F::g(s) * wa >> 7) + cg,
-                                  b = (F::b(s) * wa >> 7) + cb;
-                         uint16_t v = F::pack(r < F::R_MAX ? r : F::R_MAX,
-                                              g < F::G_MAX ? g : F::G_MAX,
-                                              b < F::B_MAX ? b : F::B_MAX);
-                         return rule<R>(v, s);
-                     });
+                     [&m](uint16_t s, uint16_t) { return mischen_1<F, R>(s, m); });
         });
     });
     return 1;

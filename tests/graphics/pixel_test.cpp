@@ -6,6 +6,9 @@
 #include <random>
 #include <vector>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
@@ -444,6 +447,142 @@ TEST(PixelLoops, MixWithoutTheSourceIsTheColour)
             EXPECT_EQ(e[0], erwartet);
             for (int i = 1; i < 4; ++i) EXPECT_EQ(e[i], erwartet ? erwartet : 1);
         }
+}
+
+namespace {
+
+// The mix of one pixel as written down: each channel min(max, s x a / 128 + c x (128 - a) / 128),
+// then the rule for a result of 0.
+uint16_t misch_referenz(int format, uint16_t s, uint16_t farbe, int a, Null_Regel regel)
+{
+    const int wa = std::clamp(a, 0, 128), rs = format == 15 ? 10 : 11, gmax = format == 15 ? 31 : 63;
+    const auto kanal = [wa](int q, int c, int max) { return std::min(max, q * wa / 128 + c * (128 - wa) / 128); };
+    const int r = kanal((s >> rs) & 31, (farbe >> rs) & 31, 31);
+    const int g = kanal((s >> 5) & gmax, (farbe >> 5) & gmax, gmax);
+    const int b = kanal(s & 31, farbe & 31, 31);
+    const uint16_t v = uint16_t(r << rs | g << 5 | b);
+    if (v == 0 && (regel == Null_Regel::Immer || (regel == Null_Regel::Wenn_Quelle && s != 0))) return 1;
+    return v;
+}
+
+// Pixel by pixel in order over the buffers as they stand (a bitmap on itself included).
+void misch_referenz_blit(int format, const uint16_t* src, int sx, int sy, int w, int h, int sw, uint16_t* dst, int dx,
+                         int dy, int dw, Pixel_Auswahl auswahl, const uint8_t* mask, uint16_t farbe, int a,
+                         Null_Regel regel)
+{
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const size_t n = size_t(sy + y) * size_t(sw) + size_t(sx + x);
+            const uint16_t s = src[n];
+            const bool gewaehlt = auswahl == Pixel_Auswahl::Alle        ? true
+                                  : auswahl == Pixel_Auswahl::Schluessel ? s != 0
+                                                                         : ((mask[n >> 3] >> (n & 7)) & 1) != 0;
+            if (gewaehlt) dst[size_t(dy + y) * size_t(dw) + size_t(dx + x)] = misch_referenz(format, s, farbe, a, regel);
+        }
+}
+
+}  // namespace
+
+// The mix against the written-down formula for every format, rule, selection and weight, on
+// rectangles 1 to 70 pixels wide at every offset, rows ending at their bitmap's edge or not;
+// nothing outside the rectangle changes. Sources hold keys and the dark pixels whose mix is 0.
+TEST(PixelLoops, MixMatchesThePixelByPixelFormula)
+{
+    std::mt19937 zufall(11);
+    const Pixel_Auswahl auswahlen[] = {Pixel_Auswahl::Alle, Pixel_Auswahl::Schluessel, Pixel_Auswahl::Maske};
+    const Null_Regel regeln[] = {Null_Regel::Keine, Null_Regel::Wenn_Quelle, Null_Regel::Immer};
+    const int gewichte[] = {0, 128, 1, 64, 127, -5, 300};
+    const uint16_t farben[] = {0, 0xFFFF, 0x8000, 0x0001};
+    int faelle = 0;
+    for (int w = 1; w <= 70; ++w)
+        for (int runde = 0; runde < 12; ++runde) {
+            const int format = runde % 2 ? 15 : 16;
+            const Pixel_Auswahl auswahl = auswahlen[(runde / 2) % 3];
+            const Null_Regel regel = regeln[(runde + w) % 3];
+            const int a = runde < 7 ? gewichte[(runde + w) % 7] : int(zufall() % 129);
+            const uint16_t farbe = runde % 3 ? uint16_t(zufall()) : farben[(runde + w) % 4];
+            const int sx = int(zufall() % 10), sy = int(zufall() % 3), h = 1 + int(zufall() % 4);
+            const int dx = int(zufall() % 10), dy = int(zufall() % 3);
+            // Every other round the rows end right behind the rectangle.
+            const int sw = sx + w + (runde % 4 < 2 ? 0 : int(zufall() % 9)), sh = sy + h;
+            const int dw = dx + w + (runde % 4 == 1 ? 0 : int(zufall() % 9)), dh = dy + h + 1;
+            std::vector<uint16_t> src(size_t(sw) * sh), dst(size_t(dw) * dh);
+            for (auto& p : src) {
+                const uint32_t art = zufall() % 4;
+                p = art == 0 ? 0 : art == 1 ? uint16_t(zufall() % 8) : uint16_t(zufall());
+            }
+            for (auto& p : dst) p = uint16_t(zufall());
+            std::vector<uint8_t> mask(Grafik_Masken_Groesse(uint32_t(sw), uint32_t(sh)));
+            for (auto& m : mask) {
+                const uint32_t art = zufall() % 3;
+                m = art == 0 ? 0 : art == 1 ? 0xFF : uint8_t(zufall());
+            }
+            std::vector<uint16_t> erwartet = dst;
+            misch_referenz_blit(format, src.data(), sx, sy, w, h, sw, erwartet.data(), dx, dy, dw, auswahl, mask.data(),
+                                farbe, a, regel);
+            Pixel_Farbe_Mischen(format, src.data(), sx, sy, w, h, sw, dst.data(), dx, dy, dw, auswahl, mask.data(),
+                                farbe, a, regel);
+            ASSERT_EQ(dst, erwartet) << "format " << format << ", auswahl " << int(auswahl) << ", regel "
+                                     << int(regel) << ", a " << a << ", farbe " << farbe << ", w " << w << ", sx "
+                                     << sx << ", sw " << sw << ", dx " << dx << ", dw " << dw;
+            ++faelle;
+        }
+    EXPECT_EQ(faelle, 70 * 12);
+
+    // A bitmap on itself, the rows shifted against each other either way: each pixel is mixed
+    // from the source as it stands when its turn comes.
+    for (int runde = 0; runde < 60; ++runde) {
+        const int bw = 40, w = 1 + int(zufall() % 30), h = 1 + int(zufall() % 3);
+        std::vector<uint16_t> feld(size_t(bw) * 5);
+        for (auto& p : feld) p = zufall() % 3 ? uint16_t(zufall()) : 0;
+        std::vector<uint8_t> mask(Grafik_Masken_Groesse(bw, 5), 0xA7);
+        const int sx = 1 + int(zufall() % 8), dx = sx + int(zufall() % 3) - 1, sy = int(zufall() % 2);
+        const Pixel_Auswahl auswahl = auswahlen[runde % 3];
+        const Null_Regel regel = regeln[(runde / 3) % 3];
+        const int a = int(zufall() % 129), format = runde % 2 ? 15 : 16;
+        const uint16_t farbe = uint16_t(zufall());
+        std::vector<uint16_t> erwartet = feld;
+        misch_referenz_blit(format, erwartet.data(), sx, sy, w, h, bw, erwartet.data(), dx, sy, bw, auswahl,
+                            mask.data(), farbe, a, regel);
+        Pixel_Farbe_Mischen(format, feld.data(), sx, sy, w, h, bw, feld.data(), dx, sy, bw, auswahl, mask.data(), farbe,
+                            a, regel);
+        ASSERT_EQ(feld, erwartet) << "runde " << runde << ", w " << w << ", sx " << sx << ", dx " << dx;
+    }
+}
+
+// A glyph at the very end of its strip: the last row's pixels are the last bytes that may be
+// read (the page behind them is unreadable), at every width below a vector.
+TEST(PixelLoops, MixReadsNothingBehindTheLastPixel)
+{
+    const long seite = sysconf(_SC_PAGESIZE);
+    void* block = mmap(nullptr, size_t(2 * seite), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(block, MAP_FAILED);
+    ASSERT_EQ(mprotect(static_cast<uint8_t*>(block) + seite, size_t(seite), PROT_NONE), 0);
+    auto* ende = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(block) + seite);
+    for (int w = 1; w <= 9; ++w)
+        for (auto auswahl : {Pixel_Auswahl::Alle, Pixel_Auswahl::Schluessel}) {
+            const int h = 3;
+            uint16_t* src = ende - w * h;  // a strip exactly w wide
+            for (int i = 0; i < w * h; ++i) src[i] = uint16_t(i % 2 ? 0x7BEF : 0);
+            uint16_t* dst = ende - 2 * w * h - 64;  // the destination ends right before it
+            std::fill(dst, dst + w * h, uint16_t(5));
+            std::vector<uint16_t> erwartet(dst, dst + w * h);
+            misch_referenz_blit(16, src, 0, 0, w, h, w, erwartet.data(), 0, 0, w, auswahl, nullptr, 0xF800, 64,
+                                Null_Regel::Keine);
+            Pixel_Farbe_Mischen(16, src, 0, 0, w, h, w, dst, 0, 0, w, auswahl, nullptr, 0xF800, 64, Null_Regel::Keine);
+            EXPECT_TRUE(std::equal(erwartet.begin(), erwartet.end(), dst)) << w;
+            // and the other way round: the destination's last row at the end
+            uint16_t* ziel = ende - w * h;
+            uint16_t* quelle = ende - 2 * w * h - 64;
+            for (int i = 0; i < w * h; ++i) quelle[i] = uint16_t(i % 3 ? 0x1234 : 0), ziel[i] = 9;
+            std::vector<uint16_t> auch(ziel, ziel + w * h);
+            misch_referenz_blit(15, quelle, 0, 0, w, h, w, auch.data(), 0, 0, w, auswahl, nullptr, 0x7C00, 0,
+                                Null_Regel::Wenn_Quelle);
+            Pixel_Farbe_Mischen(15, quelle, 0, 0, w, h, w, ziel, 0, 0, w, auswahl, nullptr, 0x7C00, 0,
+                                Null_Regel::Wenn_Quelle);
+            EXPECT_TRUE(std::equal(auch.begin(), auch.end(), ziel)) << w;
+        }
+    munmap(block, size_t(2 * seite));
 }
 
 // A long run (a whole screen and more) is filled through its first and last pixels, whatever the
