@@ -92,21 +92,29 @@ uint8_t hilfe_einstellung()
     return b ? b[0] : 5;
 }
 
-bool im_bereich(const Menue_Icon* i, int32_t x, int32_t y)
+// The walk asks these of every icon on every pass: kept inline.
+[[gnu::always_inline]] inline bool im_bereich(const Menue_Icon* i, int32_t x, int32_t y)
 {
     return x >= i->bereich[0] && x <= i->bereich[2] && y >= i->bereich[1] && y <= i->bereich[3];
 }
 
-bool im_rechteck(const Menue_Icon* i, int32_t x, int32_t y)
+[[gnu::always_inline]] inline bool in_flaeche(const Menue_Icon* i, int32_t x, int32_t y)
 {
-    return im_bereich(i, x, y) && x >= i->x && x < i->x + i->breite && y >= i->y && y < i->y + i->hoehe;
+    return x >= i->x && x < i->x + i->breite && y >= i->y && y < i->y + i->hoehe;
 }
 
-bool getroffen(const Menue_Icon* i, int32_t x, int32_t y)
+[[gnu::always_inline]] inline bool im_rechteck(const Menue_Icon* i, int32_t x, int32_t y)
 {
-    if (!im_bereich(i, x, y)) return false;
-    if ((i->flags & ICON_PIXELGENAU) && !(i->flags & ICON_SLAVE_FEST)) return Maus_Over_Bild(i->bitmap, i->x, i->y) != 0;
-    return im_rechteck(i, x, y);
+    return im_bereich(i, x, y) && in_flaeche(i, x, y);
+}
+
+// A pixel-exact icon asks its picture within its area, which pumps the messages once; any other
+// is hit in its rectangle within its area (the pointer is outside nearly every one: the
+// rectangle is asked first).
+[[gnu::always_inline]] inline bool getroffen(const Menue_Icon* i, int32_t x, int32_t y)
+{
+    if (!(i->flags & ICON_PIXELGENAU) || (i->flags & ICON_SLAVE_FEST)) return in_flaeche(i, x, y) && im_bereich(i, x, y);
+    return im_bereich(i, x, y) && Maus_Over_Bild(i->bitmap, i->x, i->y) != 0;
 }
 
 // True when the held press may fire this icon.
@@ -494,8 +502,9 @@ bool durchgehen(Schritt& st, int32_t icon_nr, int8_t* ergebnis)
             *ergebnis = -1;
             return true;
         }
+        Menue_Icon* const* const reihe = Menue_Icons.slot[p];
         for (int32_t s = Menue_Icons.hoechster[p]; s >= 0; --s) {
-            Menue_Icon* icon = Menue_Icons.slot[p][s];
+            Menue_Icon* icon = reihe[s];
             if (!icon || (icon->status & ICON_VERSTECKT) || (icon->flags & ICON_NICHT_TREFFEN)) continue;
             if (p > 23 || (p > 19 && !st.oben)) {
                 Menue_Modal_Aktiv = 1;
