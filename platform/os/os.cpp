@@ -708,18 +708,35 @@ struct Gelesene_Zeile {
 
 Gelesene_Zeile zuletzt_gelesen;
 
+// Every line of the script as read once at its start (headless, where the whole script is read to
+// know whether it takes pictures), one for each of script.lines while the lines stand as they
+// were read then (a click's own lines are put in here too): no line is read a second time.
+std::vector<Gelesene_Zeile> alle_gelesen;
+uint64_t alle_gelesen_stand = UINT64_MAX;
+
+Gelesene_Zeile gelesen(const std::string& line)
+{
+    Gelesene_Zeile g;
+    g.fehler = zeile_lesen(line, &g.z);
+    return g;
+}
+
 }  // namespace
 
 // Whether a line of the loaded script takes a picture (a dump, or a line that does not read and
 // might have been meant as one).
 static bool skript_zeigt_bilder()
 {
+    alle_gelesen.clear();
+    alle_gelesen.reserve(script.lines.size());
+    bool bilder = false;
     for (const std::string& line : script.lines) {
-        Skript_Zeile z;
-        const Zeilen_Fehler f = zeile_lesen(line, &z);
-        if (f != Zeilen_Fehler::keiner || z.befehl == Befehl::dump) return true;
+        alle_gelesen.push_back(gelesen(line));
+        const Gelesene_Zeile& g = alle_gelesen.back();
+        bilder = bilder || g.fehler != Zeilen_Fehler::keiner || g.z.befehl == Befehl::dump;
     }
-    return false;
+    alle_gelesen_stand = script_stand;
+    return bilder;
 }
 
 namespace {
@@ -738,6 +755,7 @@ namespace {
 // stands until the next call.
 inline const Gelesene_Zeile& skript_zeile(size_t index)
 {
+    if (script_stand == alle_gelesen_stand && index < alle_gelesen.size()) return alle_gelesen[index];
     if (index != zuletzt_gelesen.index || script_stand != zuletzt_gelesen.stand) zeile_merken(index);
     return zuletzt_gelesen;
 }
@@ -761,15 +779,24 @@ inline const Gelesene_Zeile& skript_zeile(size_t index)
         Os_Input_Set_Mouse(x, y);
         Os_Post_Message(WM_MOUSEMOVE, 0, pos);
         break;
-    case Befehl::click:
+    case Befehl::click: {
         // As a hand clicks: the pointer arrives, then the button is held over a few passes of
         // the program. A press and release in one poll is reported once, and a loop that only
         // peeks at the buttons (a hover glow, a fade) would take it from the menu's event step.
         Os_Input_Set_Mouse(x, y);
         Os_Post_Message(WM_MOUSEMOVE, 0, pos);
-        script.lines.insert(script.lines.begin() + long(script.next), {"left down", "wait 100", "left up"});
+        static const std::string klick_zeilen[] = {"left down", "wait 100", "left up"};
+        const long hier = long(script.next);
+        script.lines.insert(script.lines.begin() + hier, std::begin(klick_zeilen), std::end(klick_zeilen));
+        if (alle_gelesen_stand == script_stand) {
+            static const Gelesene_Zeile klick_gelesen[] = {gelesen(klick_zeilen[0]), gelesen(klick_zeilen[1]),
+                                                           gelesen(klick_zeilen[2])};
+            alle_gelesen.insert(alle_gelesen.begin() + hier, std::begin(klick_gelesen), std::end(klick_gelesen));
+            ++alle_gelesen_stand;
+        }
         ++script_stand;
         break;
+    }
     case Befehl::left:
         script.links_gedrueckt = z.a != 0;
         if (z.a) {

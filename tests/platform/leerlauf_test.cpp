@@ -2,11 +2,16 @@
 // lock, the clock stepped without waking anybody) only where nothing can differ.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <atomic>
+#include <cstdio>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/os/os.h"
+#include "platform/os/os_display.h"
 #include "platform/os/os_intern.h"
 #include "platform/win95.h"
 
@@ -20,7 +25,57 @@ void leeren()
     Os_Script_Laufender_Schirm(false);
 }
 
+// What a script makes happen: each message the program takes with its virtual time and where the
+// pointer stands, and the script's complaints.
+std::string ablauf_eines_skripts()
+{
+    Os_Input_Set_Mouse(0, 0);
+    testing::internal::CaptureStderr();
+    std::string ablauf;
+    const uint32_t start = Os_Time_Ms();
+    Os_Message m{};
+    for (int pump = 0; pump < 20000 && m.message != WM_CLOSE; ++pump) {
+        if (!Os_Take_Message(&m)) {
+            Os_Clock_Advance(1);
+            continue;
+        }
+        ablauf += std::to_string(m.message) + ":" + std::to_string(m.wparam) + ":" + std::to_string(m.lparam) + "@" +
+                  std::to_string(Os_Time_Ms() - start) + "(" + std::to_string(Os_Mouse_X()) + "," +
+                  std::to_string(Os_Mouse_Y()) + (Os_Mouse_Left() ? ",L" : "") + ") ";
+    }
+    return ablauf + testing::internal::GetCapturedStderr();
+}
+
 }  // namespace
+
+// A headless script is read whole at its start: its lines, a click's own lines put in and lines
+// that do not read, run as those of the same script handed over as text, each at its time.
+TEST(Leerlauf, AScriptReadWholeAtItsStartRunsAsTheSameTextReadLineByLine)
+{
+    const std::string text =
+        "move 10 20\nclick 30 40\nwait 250\nkey 65\nbogus 1\nclick 50 60\nleft down\nleft up\n"
+        "wait input\nright down\nwait 20\nright up\nclick 70 80\nquit\n";
+    leeren();
+    Os_Script_Load_Text(text);
+    const std::string zeile_fuer_zeile = ablauf_eines_skripts();
+    ASSERT_NE(zeile_fuer_zeile.find("unbekannte Skriptzeile 'bogus 1'"), std::string::npos) << zeile_fuer_zeile;
+    ASSERT_NE(zeile_fuer_zeile.find("(70,80,L)"), std::string::npos) << "the last click came";
+
+    leeren();
+    const std::string datei = testing::TempDir() + "/leerlauf_" + std::to_string(getpid()) + ".txt";
+    if (FILE* f = std::fopen(datei.c_str(), "w")) {
+        std::fputs(text.c_str(), f);
+        std::fclose(f);
+    }
+    char prog[] = "dorvin", kopflos[] = "--headless", opt[] = "--script";
+    std::string pfad = datei;
+    char* argv[] = {prog, kopflos, opt, pfad.data(), nullptr};
+    Os_Init(4, argv);
+    EXPECT_EQ(ablauf_eines_skripts(), zeile_fuer_zeile);
+    std::remove(datei.c_str());
+    Os_Display_Set_Ungesehen(false);
+    leeren();
+}
 
 // A line that waited is not what a new script has at the same place: the new one's line runs.
 TEST(Leerlauf, ANewScriptIsReadAnewWhereTheOldOneWaited)
