@@ -25,6 +25,7 @@
 #include "platform/os/os.h"
 #include "platform/os/os_sound.h"
 
+#include <sys/single_threaded.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -259,8 +260,9 @@ static void clock_advance_followers(uint32_t ms)
     // Nobody follows the clock (headless the timer's passes run on this thread), and a step of a
     // millisecond at most, an idle pump's: there is no wake time to stop at and nobody to wait
     // for. A thread that begins to follow meanwhile sleeps towards a time at least as far and
-    // is woken to see the clock there.
-    if (ms <= 1 && follower_count.load() == 0) {
+    // is woken to see the clock there. In a program of one thread no follower can begin, and a
+    // step of any length is the same.
+    if ((ms <= 1 || __libc_single_threaded) && follower_count.load() == 0) {
         virtual_ms.store(virtual_ms.load() + ms);
         if (follower_count.load() != 0) {
             std::lock_guard<std::mutex> lock(clock_mutex);
@@ -295,6 +297,17 @@ static void clock_advance_followers(uint32_t ms)
 
 void Os_Clock_Advance(uint32_t ms)
 {
+    // An idle pump's millisecond in a program of one thread, with no clocked pass due on the way
+    // and nobody following the clock: the clock steps on its own, and no other thread can be
+    // advancing meanwhile (none exists, and none is started without a pass that could start it).
+    if (__libc_single_threaded && ms <= 1 && follower_count.load() == 0) {
+        const uint32_t ziel = virtual_ms.load() + ms;
+        if (!takt.load() || !reached(ziel, takt_faellig.load())) {
+            virtual_ms.store(ziel);
+            Os_Sound_Advance(ms);
+            return;
+        }
+    }
     {
         std::lock_guard<std::mutex> one(advance_mutex);
         const uint32_t ziel = virtual_ms.load() + ms;

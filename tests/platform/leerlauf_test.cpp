@@ -2,10 +2,12 @@
 // lock, the clock stepped without waking anybody) only where nothing can differ.
 #include <gtest/gtest.h>
 
+#include <sys/single_threaded.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <thread>
 #include <vector>
@@ -155,4 +157,37 @@ TEST(Leerlauf, AFollowerWakesOnTimeWhileThePumpIdles)
     for (size_t i = 0; i < spaet.size(); ++i) EXPECT_EQ(spaet[i], 0) << "sleep " << i;
     Os_Script_Halten(false);
     leeren();
+}
+
+// In a program of one thread the clock steps without its locks; the timer's passes still come
+// each at its own time, on idle steps and long advances alike. Run in a process of its own: one
+// that ever had a second thread takes the locks.
+std::vector<uint32_t> takt_zeiten;
+uint32_t takt_merken()
+{
+    takt_zeiten.push_back(Os_Time_Ms());
+    return 7;
+}
+
+TEST(Leerlauf, ALoneThreadsClockRunsEachTimerPassAtItsTime)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            if (!__libc_single_threaded) std::_Exit(3);
+            const uint32_t start = Os_Time_Ms();
+            Os_Clock_Takt_Setzen(takt_merken);
+            for (int i = 0; i < 100; ++i) Os_Clock_Advance(1);
+            Os_Clock_Advance(50);
+            Os_Clock_Advance(0);
+            for (int i = 0; i < 20; ++i) Os_Clock_Advance(1);
+            Os_Clock_Advance(30);
+            Os_Clock_Takt_Setzen(nullptr);
+            if (Os_Time_Ms() - start != 200) std::_Exit(4);
+            if (takt_zeiten.size() != 200 / 7 + 1) std::_Exit(5);
+            for (size_t k = 0; k < takt_zeiten.size(); ++k)
+                if (takt_zeiten[k] - start != 7 * k) std::_Exit(6);
+            std::_Exit(__libc_single_threaded ? 0 : 7);
+        },
+        testing::ExitedWithCode(0), "");
 }
