@@ -195,6 +195,13 @@ bool Os_Headless()
     return flag == 1;
 }
 
+// Os_Headless for the pump's own paths: once decided, read inline.
+static inline bool kopflos()
+{
+    const int flag = headless_flag.load(std::memory_order_relaxed);
+    return flag >= 0 ? flag == 1 : Os_Headless();
+}
+
 void Os_Shutdown()
 {
     Os_Window_Close();
@@ -203,7 +210,7 @@ void Os_Shutdown()
 
 uint32_t Os_Time_Ms()
 {
-    if (Os_Headless()) return virtual_ms.load();
+    if (kopflos()) return virtual_ms.load();
     auto d = std::chrono::steady_clock::now() - real_start;
     return uint32_t(std::chrono::duration_cast<std::chrono::milliseconds>(d).count());
 }
@@ -295,19 +302,9 @@ static void clock_advance_followers(uint32_t ms)
     }
 }
 
-void Os_Clock_Advance(uint32_t ms)
+// The advance with its lock, its clocked passes and its followers, out of the idle pump's way.
+[[gnu::noinline]] static void clock_advance_locked(uint32_t ms)
 {
-    // An idle pump's millisecond in a program of one thread, with no clocked pass due on the way
-    // and nobody following the clock: the clock steps on its own, and no other thread can be
-    // advancing meanwhile (none exists, and none is started without a pass that could start it).
-    if (__libc_single_threaded && ms <= 1 && follower_count.load() == 0) {
-        const uint32_t ziel = virtual_ms.load() + ms;
-        if (!takt.load() || !reached(ziel, takt_faellig.load())) {
-            virtual_ms.store(ziel);
-            Os_Sound_Advance(ms);
-            return;
-        }
-    }
     {
         std::lock_guard<std::mutex> one(advance_mutex);
         const uint32_t ziel = virtual_ms.load() + ms;
@@ -331,9 +328,26 @@ void Os_Clock_Advance(uint32_t ms)
     Os_Sound_Advance(ms);
 }
 
+void Os_Clock_Advance(uint32_t ms)
+{
+    // An idle pump's millisecond in a program of one thread, with no clocked pass due on the way
+    // and nobody following the clock: the clock steps on its own, and no other thread can be
+    // advancing meanwhile (none exists, and none is started without a pass that could start it).
+    if (__libc_single_threaded && ms <= 1 && follower_count.load() == 0) {
+        const uint32_t ziel = virtual_ms.load() + ms;
+        if (!takt.load() || !reached(ziel, takt_faellig.load())) {
+            // Nobody else to see the store: no fence.
+            virtual_ms.store(ziel, std::memory_order_relaxed);
+            Os_Sound_Advance(ms);
+            return;
+        }
+    }
+    clock_advance_locked(ms);
+}
+
 void Os_Sleep(uint32_t ms)
 {
-    if (!Os_Headless()) {
+    if (!kopflos()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
         return;
     }
@@ -913,8 +927,8 @@ static bool script_step()
         ++script.wait_feeds;
         int32_t rest = int32_t(script.wait_until - Os_Time_Ms());
         const bool eingeschwungen = !script.geruht || script.wait_passes >= 3 || script.wait_feeds >= 2000;
-        if (rest > 0 && eingeschwungen && !laufender_schirm && Os_Headless() && queue_empty() && Os_Sound_Alle_Still() && !mouse_left &&
-            !mouse_right)
+        if (rest > 0 && eingeschwungen && !laufender_schirm && !mouse_left && !mouse_right && kopflos() && queue_empty() &&
+            Os_Sound_Alle_Still())
             Os_Clock_Advance(uint32_t(rest));
         if (int32_t(Os_Time_Ms() - script.wait_until) < 0) return false;
         script.waiting = false;
@@ -947,7 +961,7 @@ void Os_Wait_Input(uint32_t ms)
 {
     if (warte_hook) warte_hook(ms);
     if (!queue_empty()) return;
-    if (!Os_Headless()) {
+    if (!kopflos()) {
         if (window.open) Os_Sdl_Wait(ms);
         else Os_Sleep(ms);
         return;
@@ -1057,7 +1071,7 @@ static bool naechste_nachricht(Os_Message* out)
 bool Os_Take_Message(Os_Message* out)
 {
     Os_Socket_Poll();
-    const bool headless = Os_Headless();
+    const bool headless = kopflos();
     // A script drives a real window too, for looking at real runs.
     if (!headless && window.open) Os_Sdl_Poll();
     // The script is fed only when the program has taken what it gave before.
