@@ -25,7 +25,10 @@
 #include "platform/os/os.h"
 #include "platform/os/os_sound.h"
 
+#if __has_include(<sys/single_threaded.h>)
 #include <sys/single_threaded.h>
+#define OS_HAT_EINEN_FADEN 1
+#endif
 #include <unistd.h>
 
 #include <algorithm>
@@ -53,6 +56,17 @@
 #include "platform/os/os_text.h"
 
 namespace {
+
+// The program has never had a second thread (the C library keeps count); without the library's
+// word on it, it is taken to have more.
+inline bool ein_faden()
+{
+#ifdef OS_HAT_EINEN_FADEN
+    return __libc_single_threaded;
+#else
+    return false;
+#endif
+}
 
 std::atomic<int> headless_flag{-1};  // -1: not yet decided
 std::string start_dir;
@@ -269,7 +283,7 @@ static void clock_advance_followers(uint32_t ms)
     // for. A thread that begins to follow meanwhile sleeps towards a time at least as far and
     // is woken to see the clock there. In a program of one thread no follower can begin, and a
     // step of any length is the same.
-    if ((ms <= 1 || __libc_single_threaded) && follower_count.load() == 0) {
+    if ((ms <= 1 || ein_faden()) && follower_count.load() == 0) {
         virtual_ms.store(virtual_ms.load() + ms);
         if (follower_count.load() != 0) {
             std::lock_guard<std::mutex> lock(clock_mutex);
@@ -333,7 +347,7 @@ void Os_Clock_Advance(uint32_t ms)
     // An idle pump's millisecond in a program of one thread, with no clocked pass due on the way
     // and nobody following the clock: the clock steps on its own, and no other thread can be
     // advancing meanwhile (none exists, and none is started without a pass that could start it).
-    if (__libc_single_threaded && ms <= 1 && follower_count.load() == 0) {
+    if (ein_faden() && ms <= 1 && follower_count.load() == 0) {
         const uint32_t ziel = virtual_ms.load() + ms;
         if (!takt.load() || !reached(ziel, takt_faellig.load())) {
             // Nobody else to see the store: no fence.
