@@ -344,10 +344,11 @@ static void clock_advance_followers(uint32_t ms)
 
 void Os_Clock_Advance(uint32_t ms)
 {
-    // An idle pump's millisecond in a program of one thread, with no clocked pass due on the way
-    // and nobody following the clock: the clock steps on its own, and no other thread can be
-    // advancing meanwhile (none exists, and none is started without a pass that could start it).
-    if (ein_faden() && ms <= 1 && follower_count.load() == 0) {
+    // An idle pump's millisecond or a sleep in a program of one thread, with no clocked pass due
+    // on the way and nobody following the clock: the clock steps on its own, and no other thread
+    // can be advancing meanwhile (none exists, and none is started without a pass that could
+    // start it).
+    if (ein_faden() && follower_count.load() == 0) {
         const uint32_t ziel = virtual_ms.load() + ms;
         if (!takt.load() || !reached(ziel, takt_faellig.load())) {
             // Nobody else to see the store: no fence.
