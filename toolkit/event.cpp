@@ -92,21 +92,29 @@ uint8_t hilfe_einstellung()
     return b ? b[0] : 5;
 }
 
-bool im_bereich(const Menue_Icon* i, int32_t x, int32_t y)
+// The walk asks these of every icon on every pass: kept inline.
+[[gnu::always_inline]] inline bool im_bereich(const Menue_Icon* i, int32_t x, int32_t y)
 {
     return x >= i->bereich[0] && x <= i->bereich[2] && y >= i->bereich[1] && y <= i->bereich[3];
 }
 
-bool im_rechteck(const Menue_Icon* i, int32_t x, int32_t y)
+[[gnu::always_inline]] inline bool in_flaeche(const Menue_Icon* i, int32_t x, int32_t y)
 {
-    return im_bereich(i, x, y) && x >= i->x && x < i->x + i->breite && y >= i->y && y < i->y + i->hoehe;
+    return x >= i->x && x < i->x + i->breite && y >= i->y && y < i->y + i->hoehe;
 }
 
-bool getroffen(const Menue_Icon* i, int32_t x, int32_t y)
+[[gnu::always_inline]] inline bool im_rechteck(const Menue_Icon* i, int32_t x, int32_t y)
 {
-    if (!im_bereich(i, x, y)) return false;
-    if ((i->flags & ICON_PIXELGENAU) && !(i->flags & ICON_SLAVE_FEST)) return Maus_Over_Bild(i->bitmap, i->x, i->y) != 0;
-    return im_rechteck(i, x, y);
+    return im_bereich(i, x, y) && in_flaeche(i, x, y);
+}
+
+// A pixel-exact icon asks its picture within its area, which pumps the messages once; any other
+// is hit in its rectangle within its area (the pointer is outside nearly every one: the
+// rectangle is asked first).
+[[gnu::always_inline]] inline bool getroffen(const Menue_Icon* i, int32_t x, int32_t y)
+{
+    if (!(i->flags & ICON_PIXELGENAU) || (i->flags & ICON_SLAVE_FEST)) return in_flaeche(i, x, y) && im_bereich(i, x, y);
+    return im_bereich(i, x, y) && Maus_Over_Bild(i->bitmap, i->x, i->y) != 0;
 }
 
 // True when the held press may fire this icon.
@@ -481,74 +489,82 @@ int8_t walk_ende(Schritt& st)
     return 0;
 }
 
-// The walk over the icons from the top priority down: the pointer's candidates and the current
-// icon's help and click. True when the step ends there with *ergebnis.
-bool durchgehen(Schritt& st, int32_t icon_nr, int8_t* ergebnis)
+// The walk over the icons of priority p: the pointer's candidates and the current icon's help and
+// click. True when the step ends there with *ergebnis.
+[[gnu::always_inline]] inline bool ebene(Schritt& st, int32_t p, int8_t* ergebnis)
 {
-    for (int32_t p = MAX_SCREEN_ICON_PRIORITY; p >= 0; --p) {
-        if (p == 19) {
-            rad_kandidaten(st);
-            if (tor(st, icon_nr, ergebnis)) return true;
+    Menue_Icon* const* const reihe = Menue_Icons.slot[p];
+    for (int32_t s = Menue_Icons.hoechster[p]; s >= 0; --s) {
+        Menue_Icon* icon = reihe[s];
+        if (!icon || (icon->status & ICON_VERSTECKT) || (icon->flags & ICON_NICHT_TREFFEN)) continue;
+        if (p > 23 || (p > 19 && !st.oben)) {
+            Menue_Modal_Aktiv = 1;
+            if (p > 23) st.oben = true;
+            st.modal = icon;
+            st.modal_rechteck[0] = icon->x;
+            st.modal_rechteck[1] = icon->y;
+            st.modal_rechteck[2] = icon->x + icon->breite;
+            st.modal_rechteck[3] = icon->y + icon->hoehe;
         }
-        if (p == 0 && Menue_Zeitlimit && zeitbalken(st)) {
-            *ergebnis = -1;
+        if (Menue_Modal_Aktiv && st.tasten == 2 && st.modal && (st.modal->flags & ICON_RECHTS_VERKNUEPFT) &&
+            Menue_Nummer_Gueltig(st.modal->verknuepft) && Menue_Icons.vorhanden[st.modal->verknuepft]) {
+            Menue_Icon* l = Menue_Icons.reg[st.modal->verknuepft].icon;
+            if ((!Menue_Aktuelles_Icon || !Menue_Aktuelles_Icon->kontext) && l && l->klick) {
+                Menue_Hilfe_Schliessen();
+                verlassen(0x20);
+                l->klick(l, KLICK_LINKS);
+                Menue_Aktuelles_Icon = Menue_Gezogenes_Icon = nullptr;
+                while (Maus_Get_Tasten() == 2 && !Programm_Ende) {
+                }
+            }
+            *ergebnis = -2;
             return true;
         }
-        for (int32_t s = Menue_Icons.hoechster[p]; s >= 0; --s) {
-            Menue_Icon* icon = Menue_Icons.slot[p][s];
-            if (!icon || (icon->status & ICON_VERSTECKT) || (icon->flags & ICON_NICHT_TREFFEN)) continue;
-            if (p > 23 || (p > 19 && !st.oben)) {
-                Menue_Modal_Aktiv = 1;
-                if (p > 23) st.oben = true;
-                st.modal = icon;
-                st.modal_rechteck[0] = icon->x;
-                st.modal_rechteck[1] = icon->y;
-                st.modal_rechteck[2] = icon->x + icon->breite;
-                st.modal_rechteck[3] = icon->y + icon->hoehe;
-            }
-            if (Menue_Modal_Aktiv && st.tasten == 2 && st.modal && (st.modal->flags & ICON_RECHTS_VERKNUEPFT) &&
-                Menue_Nummer_Gueltig(st.modal->verknuepft) && Menue_Icons.vorhanden[st.modal->verknuepft]) {
-                Menue_Icon* l = Menue_Icons.reg[st.modal->verknuepft].icon;
-                if ((!Menue_Aktuelles_Icon || !Menue_Aktuelles_Icon->kontext) && l && l->klick) {
-                    Menue_Hilfe_Schliessen();
-                    verlassen(0x20);
-                    l->klick(l, KLICK_LINKS);
-                    Menue_Aktuelles_Icon = Menue_Gezogenes_Icon = nullptr;
-                    while (Maus_Get_Tasten() == 2 && !Programm_Ende) {
-                    }
-                }
-                *ergebnis = -2;
+        bool treffer = getroffen(icon, st.x, st.y);
+        if (treffer && ((Menue_Modal_Aktiv && p < 20) || (st.oben && p < 24)) && ueberdeckt(icon, st)) treffer = false;
+        if (treffer && Menue_Rad_Zeit == 0) kandidat(st, icon);
+        Menue_Icon* cur = Menue_Aktuelles_Icon;
+        if (cur && !Menue_Gezogenes_Icon && (icon->status & ICON_GLUEHT) &&
+            (icon == cur || (icon->glow_gruppe != -1 && icon->glow_gruppe == cur->glow_gruppe)) &&
+            (!Menue_Modal_Aktiv || p > 19) && st.glows < MAX_GLOW)
+            st.glow[st.glows++] = icon;
+        if (icon != cur) continue;
+        hilfe(st, icon);
+        uint32_t maske = ((icon->flags & ICON_RECHTE_TASTE) || icon->kontext) ? 3 : 1;
+        bool ebene_ok = !Menue_Modal_Aktiv || (p > 19 && !st.oben) || (p > 23 && st.oben);
+        const bool wiederholt = icon->flags & ICON_WERTFELD;
+        if (!Menue_Gezogenes_Icon && treffer && (maske & uint32_t(st.tasten)) && ebene_ok &&
+            !(icon->status & GESPERRT) && (wiederholt || !druck_gefeuert) && druck_gehoert(icon)) {
+            bool gehandelt = false;
+            // Set before the dispatch: an icon that removes itself takes its press along.
+            druck_ziel = icon;
+            druck_offen = false;
+            int8_t r = feuern(st, icon, gehandelt);
+            if (gehandelt) {
+                if (!wiederholt) druck_gefeuert = true;
+                *ergebnis = r;
                 return true;
-            }
-            bool treffer = getroffen(icon, st.x, st.y);
-            if (treffer && ((Menue_Modal_Aktiv && p < 20) || (st.oben && p < 24)) && ueberdeckt(icon, st)) treffer = false;
-            if (treffer && Menue_Rad_Zeit == 0) kandidat(st, icon);
-            Menue_Icon* cur = Menue_Aktuelles_Icon;
-            if (cur && !Menue_Gezogenes_Icon && (icon->status & ICON_GLUEHT) &&
-                (icon == cur || (icon->glow_gruppe != -1 && icon->glow_gruppe == cur->glow_gruppe)) &&
-                (!Menue_Modal_Aktiv || p > 19) && st.glows < MAX_GLOW)
-                st.glow[st.glows++] = icon;
-            if (icon != cur) continue;
-            hilfe(st, icon);
-            uint32_t maske = ((icon->flags & ICON_RECHTE_TASTE) || icon->kontext) ? 3 : 1;
-            bool ebene_ok = !Menue_Modal_Aktiv || (p > 19 && !st.oben) || (p > 23 && st.oben);
-            const bool wiederholt = icon->flags & ICON_WERTFELD;
-            if (!Menue_Gezogenes_Icon && treffer && (maske & uint32_t(st.tasten)) && ebene_ok &&
-                !(icon->status & GESPERRT) && (wiederholt || !druck_gefeuert) && druck_gehoert(icon)) {
-                bool gehandelt = false;
-                // Set before the dispatch: an icon that removes itself takes its press along.
-                druck_ziel = icon;
-                druck_offen = false;
-                int8_t r = feuern(st, icon, gehandelt);
-                if (gehandelt) {
-                    if (!wiederholt) druck_gefeuert = true;
-                    *ergebnis = r;
-                    return true;
-                }
             }
         }
     }
     return false;
+}
+
+// The walk from the top priority down; before priority 19 the step's gate, before priority 0 the
+// time limit. True when the step ends there with *ergebnis.
+bool durchgehen(Schritt& st, int32_t icon_nr, int8_t* ergebnis)
+{
+    for (int32_t p = MAX_SCREEN_ICON_PRIORITY; p > 19; --p)
+        if (ebene(st, p, ergebnis)) return true;
+    rad_kandidaten(st);
+    if (tor(st, icon_nr, ergebnis)) return true;
+    for (int32_t p = 19; p > 0; --p)
+        if (ebene(st, p, ergebnis)) return true;
+    if (Menue_Zeitlimit && zeitbalken(st)) {
+        *ergebnis = -1;
+        return true;
+    }
+    return ebene(st, 0, ergebnis);
 }
 
 }  // namespace

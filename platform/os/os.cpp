@@ -25,6 +25,10 @@
 #include "platform/os/os.h"
 #include "platform/os/os_sound.h"
 
+#if __has_include(<sys/single_threaded.h>)
+#include <sys/single_threaded.h>
+#define OS_HAT_EINEN_FADEN 1
+#endif
 #include <unistd.h>
 
 #include <algorithm>
@@ -52,6 +56,17 @@
 #include "platform/os/os_text.h"
 
 namespace {
+
+// The program has never had a second thread (the C library keeps count); without the library's
+// word on it, it is taken to have more.
+inline bool ein_faden()
+{
+#ifdef OS_HAT_EINEN_FADEN
+    return __libc_single_threaded;
+#else
+    return false;
+#endif
+}
 
 std::atomic<int> headless_flag{-1};  // -1: not yet decided
 std::string start_dir;
@@ -194,6 +209,13 @@ bool Os_Headless()
     return flag == 1;
 }
 
+// Os_Headless for the pump's own paths: once decided, read inline.
+static inline bool kopflos()
+{
+    const int flag = headless_flag.load(std::memory_order_relaxed);
+    return flag >= 0 ? flag == 1 : Os_Headless();
+}
+
 void Os_Shutdown()
 {
     Os_Window_Close();
@@ -202,7 +224,7 @@ void Os_Shutdown()
 
 uint32_t Os_Time_Ms()
 {
-    if (Os_Headless()) return virtual_ms.load();
+    if (kopflos()) return virtual_ms.load();
     auto d = std::chrono::steady_clock::now() - real_start;
     return uint32_t(std::chrono::duration_cast<std::chrono::milliseconds>(d).count());
 }
@@ -259,8 +281,9 @@ static void clock_advance_followers(uint32_t ms)
     // Nobody follows the clock (headless the timer's passes run on this thread), and a step of a
     // millisecond at most, an idle pump's: there is no wake time to stop at and nobody to wait
     // for. A thread that begins to follow meanwhile sleeps towards a time at least as far and
-    // is woken to see the clock there.
-    if (ms <= 1 && follower_count.load() == 0) {
+    // is woken to see the clock there. In a program of one thread no follower can begin, and a
+    // step of any length is the same.
+    if ((ms <= 1 || ein_faden()) && follower_count.load() == 0) {
         virtual_ms.store(virtual_ms.load() + ms);
         if (follower_count.load() != 0) {
             std::lock_guard<std::mutex> lock(clock_mutex);
@@ -293,7 +316,8 @@ static void clock_advance_followers(uint32_t ms)
     }
 }
 
-void Os_Clock_Advance(uint32_t ms)
+// The advance with its lock, its clocked passes and its followers, out of the idle pump's way.
+[[gnu::noinline]] static void clock_advance_locked(uint32_t ms)
 {
     {
         std::lock_guard<std::mutex> one(advance_mutex);
@@ -318,9 +342,27 @@ void Os_Clock_Advance(uint32_t ms)
     Os_Sound_Advance(ms);
 }
 
+void Os_Clock_Advance(uint32_t ms)
+{
+    // An idle pump's millisecond or a sleep in a program of one thread, with no clocked pass due
+    // on the way and nobody following the clock: the clock steps on its own, and no other thread
+    // can be advancing meanwhile (none exists, and none is started without a pass that could
+    // start it).
+    if (ein_faden() && follower_count.load() == 0) {
+        const uint32_t ziel = virtual_ms.load() + ms;
+        if (!takt.load() || !reached(ziel, takt_faellig.load())) {
+            // Nobody else to see the store: no fence.
+            virtual_ms.store(ziel, std::memory_order_relaxed);
+            Os_Sound_Advance(ms);
+            return;
+        }
+    }
+    clock_advance_locked(ms);
+}
+
 void Os_Sleep(uint32_t ms)
 {
-    if (!Os_Headless()) {
+    if (!kopflos()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
         return;
     }
@@ -708,18 +750,35 @@ struct Gelesene_Zeile {
 
 Gelesene_Zeile zuletzt_gelesen;
 
+// Every line of the script as read once at its start (headless, where the whole script is read to
+// know whether it takes pictures), one for each of script.lines while the lines stand as they
+// were read then (a click's own lines are put in here too): no line is read a second time.
+std::vector<Gelesene_Zeile> alle_gelesen;
+uint64_t alle_gelesen_stand = UINT64_MAX;
+
+Gelesene_Zeile gelesen(const std::string& line)
+{
+    Gelesene_Zeile g;
+    g.fehler = zeile_lesen(line, &g.z);
+    return g;
+}
+
 }  // namespace
 
 // Whether a line of the loaded script takes a picture (a dump, or a line that does not read and
 // might have been meant as one).
 static bool skript_zeigt_bilder()
 {
+    alle_gelesen.clear();
+    alle_gelesen.reserve(script.lines.size());
+    bool bilder = false;
     for (const std::string& line : script.lines) {
-        Skript_Zeile z;
-        const Zeilen_Fehler f = zeile_lesen(line, &z);
-        if (f != Zeilen_Fehler::keiner || z.befehl == Befehl::dump) return true;
+        alle_gelesen.push_back(gelesen(line));
+        const Gelesene_Zeile& g = alle_gelesen.back();
+        bilder = bilder || g.fehler != Zeilen_Fehler::keiner || g.z.befehl == Befehl::dump;
     }
-    return false;
+    alle_gelesen_stand = script_stand;
+    return bilder;
 }
 
 namespace {
@@ -738,6 +797,7 @@ namespace {
 // stands until the next call.
 inline const Gelesene_Zeile& skript_zeile(size_t index)
 {
+    if (script_stand == alle_gelesen_stand && index < alle_gelesen.size()) return alle_gelesen[index];
     if (index != zuletzt_gelesen.index || script_stand != zuletzt_gelesen.stand) zeile_merken(index);
     return zuletzt_gelesen;
 }
@@ -761,15 +821,24 @@ inline const Gelesene_Zeile& skript_zeile(size_t index)
         Os_Input_Set_Mouse(x, y);
         Os_Post_Message(WM_MOUSEMOVE, 0, pos);
         break;
-    case Befehl::click:
+    case Befehl::click: {
         // As a hand clicks: the pointer arrives, then the button is held over a few passes of
         // the program. A press and release in one poll is reported once, and a loop that only
         // peeks at the buttons (a hover glow, a fade) would take it from the menu's event step.
         Os_Input_Set_Mouse(x, y);
         Os_Post_Message(WM_MOUSEMOVE, 0, pos);
-        script.lines.insert(script.lines.begin() + long(script.next), {"left down", "wait 100", "left up"});
+        static const std::string klick_zeilen[] = {"left down", "wait 100", "left up"};
+        const long hier = long(script.next);
+        script.lines.insert(script.lines.begin() + hier, std::begin(klick_zeilen), std::end(klick_zeilen));
+        if (alle_gelesen_stand == script_stand) {
+            static const Gelesene_Zeile klick_gelesen[] = {gelesen(klick_zeilen[0]), gelesen(klick_zeilen[1]),
+                                                           gelesen(klick_zeilen[2])};
+            alle_gelesen.insert(alle_gelesen.begin() + hier, std::begin(klick_gelesen), std::end(klick_gelesen));
+            ++alle_gelesen_stand;
+        }
         ++script_stand;
         break;
+    }
     case Befehl::left:
         script.links_gedrueckt = z.a != 0;
         if (z.a) {
@@ -873,8 +942,8 @@ static bool script_step()
         ++script.wait_feeds;
         int32_t rest = int32_t(script.wait_until - Os_Time_Ms());
         const bool eingeschwungen = !script.geruht || script.wait_passes >= 3 || script.wait_feeds >= 2000;
-        if (rest > 0 && eingeschwungen && !laufender_schirm && Os_Headless() && queue_empty() && Os_Sound_Alle_Still() && !mouse_left &&
-            !mouse_right)
+        if (rest > 0 && eingeschwungen && !laufender_schirm && !mouse_left && !mouse_right && kopflos() && queue_empty() &&
+            Os_Sound_Alle_Still())
             Os_Clock_Advance(uint32_t(rest));
         if (int32_t(Os_Time_Ms() - script.wait_until) < 0) return false;
         script.waiting = false;
@@ -907,7 +976,7 @@ void Os_Wait_Input(uint32_t ms)
 {
     if (warte_hook) warte_hook(ms);
     if (!queue_empty()) return;
-    if (!Os_Headless()) {
+    if (!kopflos()) {
         if (window.open) Os_Sdl_Wait(ms);
         else Os_Sleep(ms);
         return;
@@ -1017,7 +1086,7 @@ static bool naechste_nachricht(Os_Message* out)
 bool Os_Take_Message(Os_Message* out)
 {
     Os_Socket_Poll();
-    const bool headless = Os_Headless();
+    const bool headless = kopflos();
     // A script drives a real window too, for looking at real runs.
     if (!headless && window.open) Os_Sdl_Poll();
     // The script is fed only when the program has taken what it gave before.

@@ -2,11 +2,18 @@
 // lock, the clock stepped without waking anybody) only where nothing can differ.
 #include <gtest/gtest.h>
 
+#include <sys/single_threaded.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/os/os.h"
+#include "platform/os/os_display.h"
 #include "platform/os/os_intern.h"
 #include "platform/win95.h"
 
@@ -20,7 +27,57 @@ void leeren()
     Os_Script_Laufender_Schirm(false);
 }
 
+// What a script makes happen: each message the program takes with its virtual time and where the
+// pointer stands, and the script's complaints.
+std::string ablauf_eines_skripts()
+{
+    Os_Input_Set_Mouse(0, 0);
+    testing::internal::CaptureStderr();
+    std::string ablauf;
+    const uint32_t start = Os_Time_Ms();
+    Os_Message m{};
+    for (int pump = 0; pump < 20000 && m.message != WM_CLOSE; ++pump) {
+        if (!Os_Take_Message(&m)) {
+            Os_Clock_Advance(1);
+            continue;
+        }
+        ablauf += std::to_string(m.message) + ":" + std::to_string(m.wparam) + ":" + std::to_string(m.lparam) + "@" +
+                  std::to_string(Os_Time_Ms() - start) + "(" + std::to_string(Os_Mouse_X()) + "," +
+                  std::to_string(Os_Mouse_Y()) + (Os_Mouse_Left() ? ",L" : "") + ") ";
+    }
+    return ablauf + testing::internal::GetCapturedStderr();
+}
+
 }  // namespace
+
+// A headless script is read whole at its start: its lines, a click's own lines put in and lines
+// that do not read, run as those of the same script handed over as text, each at its time.
+TEST(Leerlauf, AScriptReadWholeAtItsStartRunsAsTheSameTextReadLineByLine)
+{
+    const std::string text =
+        "move 10 20\nclick 30 40\nwait 250\nkey 65\nbogus 1\nclick 50 60\nleft down\nleft up\n"
+        "wait input\nright down\nwait 20\nright up\nclick 70 80\nquit\n";
+    leeren();
+    Os_Script_Load_Text(text);
+    const std::string zeile_fuer_zeile = ablauf_eines_skripts();
+    ASSERT_NE(zeile_fuer_zeile.find("unbekannte Skriptzeile 'bogus 1'"), std::string::npos) << zeile_fuer_zeile;
+    ASSERT_NE(zeile_fuer_zeile.find("(70,80,L)"), std::string::npos) << "the last click came";
+
+    leeren();
+    const std::string datei = testing::TempDir() + "/leerlauf_" + std::to_string(getpid()) + ".txt";
+    if (FILE* f = std::fopen(datei.c_str(), "w")) {
+        std::fputs(text.c_str(), f);
+        std::fclose(f);
+    }
+    char prog[] = "dorvin", kopflos[] = "--headless", opt[] = "--script";
+    std::string pfad = datei;
+    char* argv[] = {prog, kopflos, opt, pfad.data(), nullptr};
+    Os_Init(4, argv);
+    EXPECT_EQ(ablauf_eines_skripts(), zeile_fuer_zeile);
+    std::remove(datei.c_str());
+    Os_Display_Set_Ungesehen(false);
+    leeren();
+}
 
 // A line that waited is not what a new script has at the same place: the new one's line runs.
 TEST(Leerlauf, ANewScriptIsReadAnewWhereTheOldOneWaited)
@@ -100,4 +157,37 @@ TEST(Leerlauf, AFollowerWakesOnTimeWhileThePumpIdles)
     for (size_t i = 0; i < spaet.size(); ++i) EXPECT_EQ(spaet[i], 0) << "sleep " << i;
     Os_Script_Halten(false);
     leeren();
+}
+
+// In a program of one thread the clock steps without its locks; the timer's passes still come
+// each at its own time, on idle steps and long advances alike. Run in a process of its own: one
+// that ever had a second thread takes the locks.
+std::vector<uint32_t> takt_zeiten;
+uint32_t takt_merken()
+{
+    takt_zeiten.push_back(Os_Time_Ms());
+    return 7;
+}
+
+TEST(Leerlauf, ALoneThreadsClockRunsEachTimerPassAtItsTime)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            if (!__libc_single_threaded) std::_Exit(3);
+            const uint32_t start = Os_Time_Ms();
+            Os_Clock_Takt_Setzen(takt_merken);
+            for (int i = 0; i < 100; ++i) Os_Clock_Advance(1);
+            Os_Clock_Advance(50);
+            Os_Clock_Advance(0);
+            for (int i = 0; i < 20; ++i) Os_Clock_Advance(1);
+            Os_Clock_Advance(30);
+            Os_Clock_Takt_Setzen(nullptr);
+            if (Os_Time_Ms() - start != 200) std::_Exit(4);
+            if (takt_zeiten.size() != 200 / 7 + 1) std::_Exit(5);
+            for (size_t k = 0; k < takt_zeiten.size(); ++k)
+                if (takt_zeiten[k] - start != 7 * k) std::_Exit(6);
+            std::_Exit(__libc_single_threaded ? 0 : 7);
+        },
+        testing::ExitedWithCode(0), "");
 }

@@ -537,3 +537,37 @@ TEST_F(Event, AButtonPressedBesideAnIconAndCarriedOntoItFiresNothing)
     EXPECT_EQ(Menue_Icons_Check(-1), -1);
     Eingang_Set_Spiel_Gestartet_Hook(nullptr);
 }
+
+// An icon is hit where its rectangle and its area meet. A pixel-exact one asks its picture only
+// with the pointer within its area, and each asking pumps the messages once (headless a
+// millisecond of the clock): a step pumps as often as ever, wherever the pointer rests.
+TEST_F(Event, AnIconIsHitWhereItsRectangleAndItsAreaMeetAndAPictureIsAskedOnlyWithinTheArea)
+{
+    Menue_Icon* i = knopf(900, 300, 300, 5);
+    i->bereich[0] = 320, i->bereich[1] = 0, i->bereich[2] = 639, i->bereich[3] = 479;
+    const std::pair<int32_t, int32_t> stellen[] = {{310, 310}, {330, 310}, {339, 319}, {340, 310}, {500, 100}};
+    const bool getroffen[] = {false, true, true, false, false};
+    for (size_t k = 0; k < std::size(stellen); ++k) {
+        maus(stellen[k].first, stellen[k].second);
+        Menue_Icons_Check(-1);
+        Menue_Icons_Check(-1);
+        EXPECT_EQ(Menue_Aktuelles_Icon == i, getroffen[k]) << stellen[k].first << "," << stellen[k].second;
+    }
+    Menue_Icon_Entfernen(i);
+
+    // A pixel-exact icon whose area is the left half of the screen; its picture lies beside it.
+    Menue_Icon* p = knopf(901, 100, 100, 5, ICON_PIXELGENAU);
+    p->bitmap = nullptr;
+    p->bereich[0] = 0, p->bereich[1] = 0, p->bereich[2] = 319, p->bereich[3] = 479;
+    auto pumpen = [&](int32_t x, int32_t y) {
+        maus(x, y);
+        const uint32_t vorher = Os_Time_Ms();
+        Menue_Icons_Check(-1);
+        return Os_Time_Ms() - vorher;
+    };
+    const uint32_t ausserhalb = pumpen(400, 300);
+    EXPECT_EQ(pumpen(200, 300), ausserhalb + 1);
+    EXPECT_EQ(pumpen(110, 105), ausserhalb + 1);
+    EXPECT_EQ(Menue_Aktuelles_Icon, nullptr) << "a picture that is not there is not hit";
+    EXPECT_EQ(pumpen(500, 300), ausserhalb);
+}
