@@ -334,8 +334,13 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
     }
     Grafik_Rechteck_Fuellen(b, 0, 0, int32_t(b->width), int32_t(b->height), 1);
     if (Menue_Rahmenfarbe) Grafik_Rechteck_Fuellen(b, 0, int32_t(b->height) - 1, int32_t(b->width), 1, Menue_Rahmenfarbe);
-    // Line by line: a club's name and second line stay while its balance changes.
+    // Line by line: a club's name and second line stay while its balance changes. A text with
+    // codes of its own (a font change touches another font) is printed as it is.
     for (const Zeile& z : zeilen) {
+        if (z.text.find('^') != std::string::npos) {
+            zeile(b, z.y, z.farbe, z.text.c_str(), z.font);
+            continue;
+        }
         std::string schluessel = z.text;
         schluessel += '\0';
         schluessel_anhaengen(schluessel, z.y);
