@@ -334,10 +334,15 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
     }
     Grafik_Rechteck_Fuellen(b, 0, 0, int32_t(b->width), int32_t(b->height), 1);
     if (Menue_Rahmenfarbe) Grafik_Rechteck_Fuellen(b, 0, int32_t(b->height) - 1, int32_t(b->width), 1, Menue_Rahmenfarbe);
-    // Line by line: a club's name and second line stay while its balance changes. A text with
-    // codes of its own (a font change touches another font) is printed as it is.
+    // Line by line: a club's name and second line stay while its balance changes. A text that
+    // changes the font (whose state is not kept) or shows a picture is printed as it is.
+    auto fremd = [](const std::string& t) {
+        for (size_t i = t.find('^'); i != std::string::npos; i = t.find('^', i + 1))
+            if (i + 1 < t.size() && (t[i + 1] == 'y' || t[i + 1] == 'x' || t[i + 1] == 'g')) return true;
+        return false;
+    };
     for (const Zeile& z : zeilen) {
-        if (z.text.find('^') != std::string::npos) {
+        if (fremd(z.text)) {
             zeile(b, z.y, z.farbe, z.text.c_str(), z.font);
             continue;
         }
