@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -98,9 +99,9 @@ public:
         const size_t groesse = size_t(b->width) * b->height * Grafik_Bytes_Pro_Pixel(b->depth);
         for (size_t i = 0; i < bilder_.size(); ++i) {
             Bild& k = bilder_[i];
-            if (k.schluessel != schluessel || k.pixel.size() != groesse || k.ganz != ganz) continue;
-            if (!ganz && std::memcmp(k.vorher.data(), b->pixels, groesse) != 0) continue;
-            std::memcpy(b->pixels, k.pixel.data(), groesse);
+            if (k.schluessel != schluessel || k.groesse != groesse || k.ganz != ganz) continue;
+            if (!ganz && std::memcmp(k.vorher.get(), b->pixels, groesse) != 0) continue;
+            std::memcpy(b->pixels, k.pixel.get(), groesse);
             for (const Stand& s : k.danach) {
                 s.font->colour = s.colour;
                 s.font->bold = s.bold;
@@ -112,10 +113,11 @@ public:
         Bild neu;
         const auto* px = static_cast<const uint8_t*>(b->pixels);
         neu.ganz = ganz;
-        if (!ganz) neu.vorher.assign(px, px + groesse);
+        neu.groesse = groesse;
+        if (!ganz) neu.vorher = kopie(px, groesse);
         malen();
         neu.schluessel = std::move(schluessel);
-        neu.pixel.assign(px, px + groesse);
+        neu.pixel = kopie(px, groesse);
         for (Font_Record* f : schriften) neu.danach.push_back({f, f->colour, f->bold, f->fixed_advance});
         neu.zuletzt = ++uhr_;
         // The drawing used longest ago makes room.
@@ -134,14 +136,21 @@ private:
     struct Bild {
         std::string schluessel;
         bool ganz;
-        std::vector<uint8_t> vorher;  // the bitmap before a drawing laid over it
-        std::vector<uint8_t> pixel;
+        size_t groesse = 0;
+        std::unique_ptr<uint8_t[]> vorher;  // the bitmap before a drawing laid over it
+        std::unique_ptr<uint8_t[]> pixel;
         std::vector<Stand> danach;
         uint64_t zuletzt = 0;  // when it was drawn or shown last
     };
     std::vector<Bild> bilder_;
     uint64_t uhr_ = 0;
 
+    static std::unique_ptr<uint8_t[]> kopie(const uint8_t* px, size_t groesse)
+    {
+        std::unique_ptr<uint8_t[]> k(new uint8_t[groesse]);
+        std::memcpy(k.get(), px, groesse);
+        return k;
+    }
     static bool merkbar(const Rastport* b)
     {
         return b && b->pixels && !b->packed && !b->mask && !b->palette && (b->depth == 15 || b->depth == 16) &&
