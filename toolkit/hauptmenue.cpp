@@ -80,6 +80,13 @@ void zeile(Rastport* b, int32_t y, uint32_t farbe, const char* text, int32_t fon
 // it prints with and, for a drawing laid over what the bitmap holds, every pixel before it);
 // drawn again the same, the kept pixels go back into the bitmap and the fonts are left as the
 // printing would leave them. Nothing is kept while a check follows what is drawn.
+// The bytes of a value, as part of a key.
+template <class T>
+void schluessel_anhaengen(std::string& s, const T& wert)
+{
+    s.append(reinterpret_cast<const char*>(&wert), sizeof wert);
+}
+
 class Gemalte_Bilder {
 public:
     // Draws by `malen` into b unless a drawing of the same key is kept. `ganz`: the drawing
@@ -92,9 +99,9 @@ public:
             malen();
             return;
         }
-        anhaengen(schluessel, b->width);
-        anhaengen(schluessel, b->height);
-        anhaengen(schluessel, b->depth);
+        schluessel_anhaengen(schluessel, b->width);
+        schluessel_anhaengen(schluessel, b->height);
+        schluessel_anhaengen(schluessel, b->depth);
         for (const Font_Record* f : schriften) schrift_anhaengen(schluessel, f);
         const size_t groesse = size_t(b->width) * b->height * Grafik_Bytes_Pro_Pixel(b->depth);
         for (size_t i = 0; i < bilder_.size(); ++i) {
@@ -156,32 +163,22 @@ private:
         return b && b->pixels && !b->packed && !b->mask && !b->palette && (b->depth == 15 || b->depth == 16) &&
                !Grafik_Text_Meldung && !Grafik_Flaeche_Meldung;
     }
-    template <class T>
-    static void anhaengen(std::string& s, const T& wert)
-    {
-        s.append(reinterpret_cast<const char*>(&wert), sizeof wert);
-    }
     static void schrift_anhaengen(std::string& s, const Font_Record* f)
     {
-        anhaengen(s, f);
+        schluessel_anhaengen(s, f);
         if (!f) return;
-        anhaengen(s, f->strip);
+        schluessel_anhaengen(s, f->strip);
         if (f->strip) {
-            anhaengen(s, f->strip->width);
-            anhaengen(s, f->strip->height);
-            anhaengen(s, f->strip->depth);
+            schluessel_anhaengen(s, f->strip->width);
+            schluessel_anhaengen(s, f->strip->height);
+            schluessel_anhaengen(s, f->strip->depth);
         }
-        for (uint32_t w : {f->ascent, f->spacing, f->fixed_advance, f->own_colour, f->bold, f->derived}) anhaengen(s, w);
+        for (uint32_t w : {f->ascent, f->spacing, f->fixed_advance, f->own_colour, f->bold, f->derived})
+            schluessel_anhaengen(s, w);
     }
 };
 
 Gemalte_Bilder gemalte_bilder;
-
-template <class T>
-void schluessel_anhaengen(std::string& s, const T& wert)
-{
-    s.append(reinterpret_cast<const char*>(&wert), sizeof wert);
-}
 
 // The own club's panel holds an underlined name and two lines in 32 rows: in the small font,
 // so that no line runs into the underline, into each other or onto the bottom edge.
@@ -460,7 +457,8 @@ int32_t Menue_Staerke_Balken(Menue_Icon* icon, uint32_t)
     auto setzen = [z, ungesehen](Rastport* b, int32_t bx, int32_t by) {
         const int32_t w = int32_t(b->width), h = int32_t(b->height);
         if (!ungesehen) Grafik_Blit_Transparent(b, 0, 0, w, h, z, bx, by);
-        else if (b->depth == z->depth && !z->packed && w > 0 && h > 0 && bx < int32_t(z->width) && bx + w > 0 && by < int32_t(z->height) && by + h > 0)
+        else if (b->depth == z->depth && !z->packed && w > 0 && h > 0 && bx < int32_t(z->width) && bx + w > 0 &&
+                 by < int32_t(z->height) && by + h > 0)
             Grafik_Seite_Beschrieben(z, by, h);
     };
     setzen(links, x, y);
