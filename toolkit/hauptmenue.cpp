@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,7 @@
 #include "graphics/font.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
@@ -70,6 +73,112 @@ void zeile(Rastport* b, int32_t y, uint32_t farbe, const char* text, int32_t fon
 {
     Grafik_Printf(b, Font(font), "^be^c%05d^tz%04d%s", 0, y, int(farbe), int(b->width / 2), text);
 }
+
+// The panels and group buttons of the frame are drawn anew in every turn and after every change
+// of the frame, mostly with what they showed before. A drawing is kept by everything its pixels
+// depend on (the bitmap's size and depth, the texts, colours and places, the state of the fonts
+// it prints with and, for a drawing laid over what the bitmap holds, every pixel before it);
+// drawn again the same, the kept pixels go back into the bitmap and the fonts are left as the
+// printing would leave them. Nothing is kept while a check follows what is drawn.
+// The bytes of a value, as part of a key.
+template <class T>
+void schluessel_anhaengen(std::string& s, const T& wert)
+{
+    s.append(reinterpret_cast<const char*>(&wert), sizeof wert);
+}
+
+class Gemalte_Bilder {
+public:
+    // Draws by `malen` into b unless a drawing of the same key is kept. `ganz`: the drawing
+    // covers the bitmap whole, what stood there before does not count.
+    template <class Malen>
+    void malen(Rastport* b, std::string schluessel, const std::vector<Font_Record*>& schriften, bool ganz,
+               Malen&& malen)
+    {
+        if (!merkbar(b)) {
+            malen();
+            return;
+        }
+        schluessel_anhaengen(schluessel, b->width);
+        schluessel_anhaengen(schluessel, b->height);
+        schluessel_anhaengen(schluessel, b->depth);
+        for (const Font_Record* f : schriften) schrift_anhaengen(schluessel, f);
+        const size_t groesse = size_t(b->width) * b->height * Grafik_Bytes_Pro_Pixel(b->depth);
+        for (size_t i = 0; i < bilder_.size(); ++i) {
+            Bild& k = bilder_[i];
+            if (k.schluessel != schluessel || k.groesse != groesse || k.ganz != ganz) continue;
+            if (!ganz && std::memcmp(k.vorher.get(), b->pixels, groesse) != 0) continue;
+            std::memcpy(b->pixels, k.pixel.get(), groesse);
+            for (const Stand& s : k.danach) {
+                s.font->colour = s.colour;
+                s.font->bold = s.bold;
+                s.font->fixed_advance = s.fixed_advance;
+            }
+            k.zuletzt = ++uhr_;
+            return;
+        }
+        Bild neu;
+        const auto* px = static_cast<const uint8_t*>(b->pixels);
+        neu.ganz = ganz;
+        neu.groesse = groesse;
+        if (!ganz) neu.vorher = kopie(px, groesse);
+        malen();
+        neu.schluessel = std::move(schluessel);
+        neu.pixel = kopie(px, groesse);
+        for (Font_Record* f : schriften) neu.danach.push_back({f, f->colour, f->bold, f->fixed_advance});
+        neu.zuletzt = ++uhr_;
+        // The drawing used longest ago makes room.
+        if (bilder_.size() < ANZAHL) bilder_.push_back(std::move(neu));
+        else *std::min_element(bilder_.begin(), bilder_.end(), [](const Bild& a, const Bild& b) {
+            return a.zuletzt < b.zuletzt;
+        }) = std::move(neu);
+    }
+
+private:
+    static constexpr size_t ANZAHL = 24;
+    struct Stand {
+        Font_Record* font;
+        uint32_t colour, bold, fixed_advance;
+    };
+    struct Bild {
+        std::string schluessel;
+        bool ganz;
+        size_t groesse = 0;
+        std::unique_ptr<uint8_t[]> vorher;  // the bitmap before a drawing laid over it
+        std::unique_ptr<uint8_t[]> pixel;
+        std::vector<Stand> danach;
+        uint64_t zuletzt = 0;  // when it was drawn or shown last
+    };
+    std::vector<Bild> bilder_;
+    uint64_t uhr_ = 0;
+
+    static std::unique_ptr<uint8_t[]> kopie(const uint8_t* px, size_t groesse)
+    {
+        std::unique_ptr<uint8_t[]> k(new uint8_t[groesse]);
+        std::memcpy(k.get(), px, groesse);
+        return k;
+    }
+    static bool merkbar(const Rastport* b)
+    {
+        return b && b->pixels && !b->packed && !b->mask && !b->palette && (b->depth == 15 || b->depth == 16) &&
+               !Grafik_Text_Meldung && !Grafik_Flaeche_Meldung;
+    }
+    static void schrift_anhaengen(std::string& s, const Font_Record* f)
+    {
+        schluessel_anhaengen(s, f);
+        if (!f) return;
+        schluessel_anhaengen(s, f->strip);
+        if (f->strip) {
+            schluessel_anhaengen(s, f->strip->width);
+            schluessel_anhaengen(s, f->strip->height);
+            schluessel_anhaengen(s, f->strip->depth);
+        }
+        for (uint32_t w : {f->ascent, f->spacing, f->fixed_advance, f->own_colour, f->bold, f->derived})
+            schluessel_anhaengen(s, w);
+    }
+};
+
+Gemalte_Bilder gemalte_bilder;
 
 // The own club's panel holds an underlined name and two lines in 32 rows: in the small font,
 // so that no line runs into the underline, into each other or onto the bottom edge.
@@ -126,12 +235,18 @@ int32_t Menue_Gruppe_Zeichnen(Menue_Icon* icon, uint32_t)
     Rastport* b = icon->bitmap;
     const int32_t w = int32_t(b->width), h = int32_t(b->height);
     const uint32_t farbe = Grafik_Farbe(f[0], f[1], f[2]);
-    // Closed: the colour as a frame around a dark face; open: the face in the colour.
-    Grafik_Rechteck_Fuellen(b, 0, 0, w, h, farbe);
-    if (!offen) Grafik_Rechteck_Fuellen(b, 1, 1, w - 2, h - 2, Grafik_Farbe(f[0] / 3, f[1] / 3, f[2] / 3 + 2));
     Font_Record* font = Font(KLEIN);
-    const int32_t x = (w - Font_Text_Breite(font, NAMEN[k])) / 2;
-    Grafik_Printf(b, font, "^c%05d%s", x, h / 2 + 4, int(Grafik_Farbe(15, 15, 15)), NAMEN[k]);
+    std::string schluessel = NAMEN[k];
+    schluessel_anhaengen(schluessel, offen);
+    schluessel_anhaengen(schluessel, farbe);
+    schluessel_anhaengen(schluessel, Grafik_Farbe(f[0] / 3, f[1] / 3, f[2] / 3 + 2));
+    gemalte_bilder.malen(b, std::move(schluessel), {font}, true, [&] {
+        // Closed: the colour as a frame around a dark face; open: the face in the colour.
+        Grafik_Rechteck_Fuellen(b, 0, 0, w, h, farbe);
+        if (!offen) Grafik_Rechteck_Fuellen(b, 1, 1, w - 2, h - 2, Grafik_Farbe(f[0] / 3, f[1] / 3, f[2] / 3 + 2));
+        const int32_t x = (w - Font_Text_Breite(font, NAMEN[k])) / 2;
+        Grafik_Printf(b, font, "^c%05d%s", x, h / 2 + 4, int(Grafik_Farbe(15, 15, 15)), NAMEN[k]);
+    });
     return 1;
 }
 
@@ -182,40 +297,69 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
     const int32_t team = icon->kennung_1;
     Rastport* b = icon->bitmap;
     const uint32_t hell = Grafik_Farbe(15, 15, 15), farbe = eigen ? Grafik_Farbe(13, 15, 13) : Grafik_Farbe(15, 13, 13);
+    // The lines first, then the drawing: row, colour, text and font of each.
+    struct Zeile {
+        int32_t y;
+        uint32_t farbe;
+        std::string text;
+        int32_t font;
+    };
+    std::vector<Zeile> zeilen;
+    if (team < 0 || team >= Team_Anzahl) {
+        zeilen.push_back({FREI_ZEILE_1, hell, "Kein Gegner.", 3});
+        zeilen.push_back({FREI_ZEILE_2, farbe, "(Ihr Verein hat spielfrei)", 3});
+    } else {
+        zeilen.push_back({eigen ? ZEILE_1 : GEGNER_ZEILE_1, hell, Team_String(TEAM_NAME, team, nullptr, 0), KLEIN});
+        if (!eigen) {
+            // Today's referee and what he is known for, in the small font: a long name and two
+            // ratings run wider than the panel in the large one. The longest names lose their
+            // last letters rather than both ends of the line.
+            const int32_t richter = Menue_Heutiger_Schiedsrichter();
+            if (richter >= 0) {
+                std::string name = Personal_Get_Name(richter, PERSONAL_SCHIEDSRICHTER);
+                const char* text = Temp_Sprintf("Schiedsrichter: %s", name.c_str());
+                while (name.size() > 1 && Font_Text_Breite(Font(SCHIRI_FONT), text) > int32_t(b->width) - 4) {
+                    name.pop_back();
+                    text = Temp_Sprintf("Schiedsrichter: %s.", name.c_str());
+                }
+                zeilen.push_back({GEGNER_ZEILE_2, farbe, text, SCHIRI_FONT});
+                zeilen.push_back({GEGNER_ZEILE_3, farbe,
+                                  Temp_Sprintf("%s,%s", Personal_Get_Bewertungstext(richter, 0),
+                                               Personal_Get_Bewertungstext(richter, 1)),
+                                  SCHIRI_FONT});
+            }
+        } else {
+            zeilen.push_back({ZEILE_2, farbe, Menue_Info_Zweite_Zeile(team), KLEIN});
+            // The balance in the club's own currency.
+            const int32_t waehrung = Bank_Get_Waehrung(team);
+            zeilen.push_back({ZEILE_3, farbe,
+                              Temp_Sprintf("Kontostand: %s", Bank_Betrag_String(float(Bank_Get_Kontostand(team, 0, waehrung)),
+                                                                               team, waehrung, 0)),
+                              KLEIN});
+        }
+    }
     Grafik_Rechteck_Fuellen(b, 0, 0, int32_t(b->width), int32_t(b->height), 1);
     if (Menue_Rahmenfarbe) Grafik_Rechteck_Fuellen(b, 0, int32_t(b->height) - 1, int32_t(b->width), 1, Menue_Rahmenfarbe);
-    if (team < 0 || team >= Team_Anzahl) {
-        zeile(b, FREI_ZEILE_1, hell, "Kein Gegner.");
-        zeile(b, FREI_ZEILE_2, farbe, "(Ihr Verein hat spielfrei)");
-        return 1;
-    }
-    zeile(b, eigen ? ZEILE_1 : GEGNER_ZEILE_1, hell, Team_String(TEAM_NAME, team, nullptr, 0), KLEIN);
-    if (!eigen) {
-        // Today's referee and what he is known for, in the small font: a long name and two
-        // ratings run wider than the panel in the large one. The longest names lose their last
-        // letters rather than both ends of the line.
-        const int32_t richter = Menue_Heutiger_Schiedsrichter();
-        if (richter >= 0) {
-            std::string name = Personal_Get_Name(richter, PERSONAL_SCHIEDSRICHTER);
-            const char* text = Temp_Sprintf("Schiedsrichter: %s", name.c_str());
-            while (name.size() > 1 && Font_Text_Breite(Font(SCHIRI_FONT), text) > int32_t(b->width) - 4) {
-                name.pop_back();
-                text = Temp_Sprintf("Schiedsrichter: %s.", name.c_str());
-            }
-            zeile(b, GEGNER_ZEILE_2, farbe, text, SCHIRI_FONT);
-            zeile(b, GEGNER_ZEILE_3, farbe,
-                  Temp_Sprintf("%s,%s", Personal_Get_Bewertungstext(richter, 0), Personal_Get_Bewertungstext(richter, 1)),
-                  SCHIRI_FONT);
+    // Line by line: a club's name and second line stay while its balance changes. A text that
+    // changes the font (whose state is not kept) or shows a picture is printed as it is.
+    auto fremd = [](const std::string& t) {
+        for (size_t i = t.find('^'); i != std::string::npos; i = t.find('^', i + 1))
+            if (i + 1 < t.size() && (t[i + 1] == 'y' || t[i + 1] == 'x' || t[i + 1] == 'g')) return true;
+        return false;
+    };
+    for (const Zeile& z : zeilen) {
+        if (fremd(z.text)) {
+            zeile(b, z.y, z.farbe, z.text.c_str(), z.font);
+            continue;
         }
-        return 1;
+        std::string schluessel = z.text;
+        schluessel += '\0';
+        schluessel_anhaengen(schluessel, z.y);
+        schluessel_anhaengen(schluessel, z.farbe);
+        schluessel_anhaengen(schluessel, z.font);
+        gemalte_bilder.malen(b, std::move(schluessel), {Font(z.font)}, false,
+                             [&] { zeile(b, z.y, z.farbe, z.text.c_str(), z.font); });
     }
-    zeile(b, ZEILE_2, farbe, Menue_Info_Zweite_Zeile(team).c_str(), KLEIN);
-    // The balance in the club's own currency.
-    const int32_t waehrung = Bank_Get_Waehrung(team);
-    zeile(b, ZEILE_3, farbe,
-          Temp_Sprintf("Kontostand: %s",
-                       Bank_Betrag_String(float(Bank_Get_Kontostand(team, 0, waehrung)), team, waehrung, 0)),
-          KLEIN);
     return 1;
 }
 
@@ -307,8 +451,15 @@ int32_t Menue_Staerke_Balken(Menue_Icon* icon, uint32_t)
     Rastport* rechts = Menue_Get_Slave_Rastport(SLAVE_KAPPE_RECHTS);
     if (!voll_bild || !leer_bild || !links || !rechts) return 0;
     const int32_t x = icon->x, y = icon->y;
-    auto setzen = [z](Rastport* b, int32_t bx, int32_t by) {
-        Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), z, bx, by);
+    // Onto a page nobody sees a blit only notes the rows it would write (for the page flips):
+    // the bar notes them without the 23 blits.
+    const bool ungesehen = Grafik_Seite_Ungesehen(z) && !Grafik_Flaeche_Meldung;
+    auto setzen = [z, ungesehen](Rastport* b, int32_t bx, int32_t by) {
+        const int32_t w = int32_t(b->width), h = int32_t(b->height);
+        if (!ungesehen) Grafik_Blit_Transparent(b, 0, 0, w, h, z, bx, by);
+        else if (b->depth == z->depth && !z->packed && w > 0 && h > 0 && bx < int32_t(z->width) && bx + w > 0 &&
+                 by < int32_t(z->height) && by + h > 0)
+            Grafik_Seite_Beschrieben(z, by, h);
     };
     setzen(links, x, y);
     for (int32_t s = 0; s < SEGMENTE; ++s) setzen(s < voll ? voll_bild : leer_bild, x + 2 + 3 * s, y);

@@ -10,6 +10,7 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/exit.h"
@@ -147,10 +148,54 @@ void Menue_Weichzeichnen(Rastport* rp, int durchgaenge)
 
 namespace {
 
+// The icons' own bitmaps are built anew in every turn, in the sizes of the turn before. A plain
+// bitmap an icon gives up waits here for the next of its size and depth instead of going back
+// to the heap; taken again it is what a new one would be: zero-filled (or filled whole by its
+// face), with nothing of the old one reported (as Grafik_Bitmap_Anlegen does).
+std::vector<Rastport*> vorrat;
+constexpr size_t VORRAT_GROESSE = 48;
+
+// A bitmap as Grafik_Bitmap_Anlegen makes it: pixels right behind the header, nothing else.
+bool schlicht(const Rastport* b)
+{
+    constexpr size_t KOPF = (sizeof(Rastport) + 7) & ~size_t(7);
+    return b && (b->depth == 15 || b->depth == 16) && !b->table_depth && !b->alloc_tag && !b->packed &&
+           !b->pack_method && !b->packed_size && !b->packed_depth && !b->mask && !b->companion && !b->extra &&
+           !b->palette && !b->colour_table && b->pixels == reinterpret_cast<const uint8_t*>(b) + KOPF;
+}
+
+void bitmap_abgeben(Rastport* b)
+{
+    if (!b) return;
+    if (schlicht(b) && vorrat.size() < VORRAT_GROESSE) vorrat.push_back(b);
+    else Grafik_Bitmap_Freigeben(b);
+}
+
+void vorrat_leeren()
+{
+    for (Rastport* b : vorrat) Grafik_Bitmap_Freigeben(b);
+    vorrat.clear();
+}
+
+// A bitmap of the size and depth; `ganz_gefuellt`: the caller fills every pixel at once.
+Rastport* bitmap_nehmen(int32_t w, int32_t h, int32_t tiefe, bool ganz_gefuellt)
+{
+    for (size_t i = vorrat.size(); i-- > 0;) {
+        Rastport* b = vorrat[i];
+        if (int64_t(b->width) != w || int64_t(b->height) != h || b->depth != tiefe) continue;
+        vorrat.erase(vorrat.begin() + std::ptrdiff_t(i));
+        if (!ganz_gefuellt) std::memset(b->pixels, 0, size_t(w) * size_t(h) * Grafik_Bytes_Pro_Pixel(tiefe));
+        Grafik_Flaeche_Melden(nullptr, 0, 0, w, h, b, 0, 0, true);
+        return b;
+    }
+    return Grafik_Bitmap_Anlegen(w, h, tiefe);
+}
+
 // A new bitmap of the icon's size, prefilled by its face colour.
 Rastport* eigene_bitmap(Menue_Icon* icon)
 {
-    Rastport* b = Grafik_Bitmap_Anlegen(icon->breite, icon->hoehe, tiefe());
+    const bool flaeche = icon->farbe != 24 && icon->farbe != 25 && icon->farbe != 41;
+    Rastport* b = bitmap_nehmen(icon->breite, icon->hoehe, tiefe(), flaeche);
     if (!b) return nullptr;
     int32_t w = icon->breite, h = icon->hoehe;
     // A glass face over a screen page nobody sees would blur what was never drawn.
@@ -195,7 +240,7 @@ void registry_bitmap_freigeben(Rastport* b)
     }
     Menue_Bitmap_Vergessen(b);
     Handle_Objekt_Freigeben(b);
-    Grafik_Bitmap_Freigeben(b);
+    bitmap_abgeben(b);
 }
 
 void hintergrund_freigeben(int32_t nummer)
@@ -367,7 +412,7 @@ void Menue_Alle_Icons_Speicher_Befreien()
         bitmaps_vergessen(gegeben);
         for (Rastport* b : frei) {
             Handle_Objekt_Freigeben(b);
-            Grafik_Bitmap_Freigeben(b);
+            bitmap_abgeben(b);
         }
     }
     // Entries left with nothing leave the filed ones.
@@ -783,6 +828,7 @@ void Menue_Register_Leeren()
         registry_bitmap_freigeben(Menue_Icons.reg[n].bitmap);
         hintergrund_freigeben(n);
     }
+    vorrat_leeren();
     std::memset(Menue_Icons.reg, 0, sizeof Menue_Icons.reg);
     std::memset(Menue_Icons.gemerkt, 0, sizeof Menue_Icons.gemerkt);
     Menue_Icons.belegt.clear();

@@ -11,6 +11,7 @@
 #include "gameflow/team_requester.h"
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
@@ -166,14 +167,23 @@ std::string mit_umbruechen(const char* text)
     return s;
 }
 
+// The text is laid out on a page-sized bitmap of its own to learn where it ends; nobody looks at
+// its pixels, so one bitmap serves every box (a new one while a check follows what is drawn).
+Rastport* probe_bitmap = nullptr;
+
 // The frame grows downwards to hold the whole message and the buttons below it.
 void rahmen_anpassen(Menue_Icon* r, const char* text)
 {
     int32_t unten = TEXT_OBEN;
-    Rastport* probe = Grafik_Seite_0 ? Grafik_Bitmap_Anlegen(640, 480, Grafik_Seite_0->depth) : nullptr;
+    const bool behalten = !Grafik_Text_Meldung && !Grafik_Flaeche_Meldung;
+    if (probe_bitmap && (!behalten || !Grafik_Seite_0 || probe_bitmap->depth != Grafik_Seite_0->depth))
+        probe_bitmap = Grafik_Bitmap_Freigeben(probe_bitmap);
+    Rastport* probe = probe_bitmap;
+    if (!probe) probe = Grafik_Seite_0 ? Grafik_Bitmap_Anlegen(640, 480, Grafik_Seite_0->depth) : nullptr;
     if (probe) {
         unten = Text_Umbruch_Ausgeben(probe, Font(2), text, TEXT_LINKS, TEXT_RECHTS, TEXT_OBEN, TEXT_UNTEN, 0, 12);
-        Grafik_Bitmap_Freigeben(probe);
+        if (behalten) probe_bitmap = probe;
+        else Grafik_Bitmap_Freigeben(probe);
     }
     const Font_Record* f = Font(2);
     const int32_t unterlaenge = f && f->strip ? int32_t(f->strip->height) - int32_t(f->ascent) : 3;

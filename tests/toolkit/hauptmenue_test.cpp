@@ -7,6 +7,8 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/png_bild.h"
 #include "platform/win95.h"
+#include "platform/os/os_display.h"
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +19,7 @@
 #include <vector>
 #include "graphics/font.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "gameflow/kalender.h"
@@ -135,6 +138,33 @@ TEST_F(Hauptmenue, ComparisonBarsFillByTheValue)
         for (int32_t y = 30; y < 42; ++y)
             for (int32_t x = 220; x < 320; ++x) px.push_back(seite1(x, y));
         Png_Schreiben(std::string(ordner) + "/balken.png", px.data(), 100, 12, false);
+    }
+}
+
+// A bar drawn onto a page nobody sees leaves its pixels as they are but notes the same rows as
+// written that its drawing notes (the page flips copy by them), also where it runs off the page.
+TEST_F(Hauptmenue, ComparisonBarsOnAnUnseenPageNoteTheRowsTheyWouldWrite)
+{
+    struct Ende {
+        ~Ende() { Os_Display_Set_Ungesehen(false); }
+    } ende;
+    Grafik_Screen_Seite_Waehlen(1);
+    for (int16_t y : {int16_t(29), int16_t(-3), int16_t(476), int16_t(600)}) {
+        Menue_Icon* balken = flaeche(714, 232, y, 70, 7, 20);
+        Grafik_Seiten_Zeilen notiert[2];
+        for (int ungesehen = 0; ungesehen < 2; ++ungesehen) {
+            Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, 0, 0, 640, 480, 7);
+            Os_Display_Set_Ungesehen(ungesehen != 0);
+            ASSERT_EQ(Grafik_Seite_Ungesehen(Grafik_Render_Ziel), ungesehen != 0);
+            Grafik_Seiten_Unterschied = {0, 0};
+            Menue_Staerke_Balken(balken, 0);
+            notiert[ungesehen] = Grafik_Seiten_Unterschied;
+            Os_Display_Set_Ungesehen(false);
+            if (ungesehen) EXPECT_EQ(seite1(232, std::clamp<int32_t>(y + 3, 0, 479)), 7) << y;
+        }
+        EXPECT_EQ(notiert[1].von, notiert[0].von) << y;
+        EXPECT_EQ(notiert[1].bis, notiert[0].bis) << y;
+        Menue_Screen_Icon_Loeschen(-1, balken, 0);
     }
 }
 
@@ -424,6 +454,57 @@ TEST_F(Hauptmenue, TheChatIconHidesInALoneGame)
 namespace {
 
 // A screen whose text ended in bold leaves the font bold: the panels print plain all the same.
+// The panels and group buttons keep what they drew: drawn again, for another club between and
+// over whatever the bitmap held, each shows what a drawing anew shows (one made while a check
+// follows the drawing, which keeps nothing), and leaves its fonts as that drawing does.
+TEST_F(Hauptmenue, KeptPanelsAndGroupButtonsShowWhatADrawingAnewShows)
+{
+    vereine_anlegen(4, 1);
+    Eingang_Set_Spiel_Gestartet_Hook([] { return true; });
+    Menue_Icon* panel = flaeche(701, 40, 3, 176, 32, 5, 0);
+    Menue_Icon* gruppe = flaeche(704, 599, 100, 40, 40, 5, 0);
+    struct Bild {
+        std::vector<uint16_t> pixel;
+        uint32_t farbe_3, farbe_11, fett_11;
+    };
+    // Draws into a bitmap of scribbles; `neu`: with a check following, so that nothing is kept.
+    auto zeichnen = [&](Menue_Icon* i, int32_t fall, bool neu) {
+        const int32_t w = i == panel ? 176 : 40, h = i == panel ? 32 : 40;
+        i->bitmap = Grafik_Bitmap_Anlegen(w, h, 16);
+        Grafik_Rechteck_Fuellen(i->bitmap, 0, 0, w, h, uint16_t(0x4321 + fall));
+        if (neu) Grafik_Flaeche_Hook_Setzen([](const Rastport*, int32_t, int32_t, int32_t, int32_t, const Rastport*, int32_t, int32_t, bool) {});
+        Font(3)->colour = Font(11)->colour = 5;
+        Menue_Rahmenfarbe = fall & 2 ? Grafik_Farbe(2, 9, 3) : 0;
+        if (i == panel) {
+            panel->kennung_1 = fall & 1 ? 2 : 1;
+            Menue_Info_Panel_Refresh(panel, 0);
+        } else {
+            knoepfe[{1, 704}] = uint32_t(fall & 1);
+            Menue_Gruppe_Zeichnen(gruppe, 0);
+        }
+        Grafik_Flaeche_Hook_Setzen(nullptr);
+        const auto* px = static_cast<const uint16_t*>(i->bitmap->pixels);
+        Bild b{std::vector<uint16_t>(px, px + size_t(w) * h), Font(3)->colour, Font(11)->colour, Font(11)->bold};
+        i->bitmap = Grafik_Bitmap_Freigeben(i->bitmap);
+        return b;
+    };
+    for (Menue_Icon* i : {panel, gruppe}) {
+        std::vector<Bild> neu;
+        for (int32_t fall = 0; fall < 4; ++fall) neu.push_back(zeichnen(i, fall, true));
+        EXPECT_FALSE(neu[0].pixel == neu[1].pixel) << i->nummer;
+        for (int32_t mal = 0; mal < 3; ++mal)
+            for (int32_t fall = 0; fall < 4; ++fall) {
+                const Bild b = zeichnen(i, fall, false);
+                EXPECT_TRUE(b.pixel == neu[size_t(fall)].pixel) << i->nummer << " case " << fall << " time " << mal;
+                EXPECT_EQ(b.farbe_3, neu[size_t(fall)].farbe_3) << i->nummer << " " << fall;
+                EXPECT_EQ(b.farbe_11, neu[size_t(fall)].farbe_11) << i->nummer << " " << fall;
+                EXPECT_EQ(b.fett_11, neu[size_t(fall)].fett_11) << i->nummer << " " << fall;
+            }
+    }
+    Menue_Rahmenfarbe = 0;
+    Eingang_Set_Spiel_Gestartet_Hook(nullptr);
+}
+
 TEST_F(Hauptmenue, APanelPrintsPlainAfterABoldScreen)
 {
     vereine_anlegen(4, 1);

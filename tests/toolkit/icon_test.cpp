@@ -10,6 +10,7 @@
 
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_zeichnen.h"
 #include "platform/disk.h"
 #include "platform/resfile.h"
 #include "toolkit/menue_intern.h"
@@ -370,6 +371,42 @@ TEST_F(Icons, TurnEndFreesEveryBitmapAndBackgroundOfTheRegistry)
         Menue_Screen_Icon_Loeschen(-1, ziehbar, 0);
         Menue_Icon_Liste_Abmelden(liste);
     }
+}
+
+// An own bitmap given up at a turn's end serves the next icon of its size, and comes back as a
+// new one would: zero-filled under a face that does not cover it (the menu background of a
+// turn without one), filled whole by a plain face; whatever was drawn into it is gone.
+TEST_F(Icons, AnOwnBitmapTakenAgainAfterTheTurnEndIsAsNew)
+{
+    Rastport* const hintergrund = Menue_Status.hintergrund;
+    Menue_Status.hintergrund = nullptr;
+    std::vector<uint16_t> neu_leer, neu_bunt;
+    auto pixel = [](const Rastport* b) {
+        const auto* p = static_cast<const uint16_t*>(b->pixels);
+        return std::vector<uint16_t>(p, p + size_t(b->width) * b->height);
+    };
+    Rastport* vorher = nullptr;
+    for (int runde = 0; runde < 3; ++runde) {
+        Menue_Icon* leer = flaeche(int16_t(870 + 2 * runde), 10, 10, 24, 12, 3, 25);
+        Menue_Icon* bunt = flaeche(int16_t(871 + 2 * runde), 40, 10, 24, 12, 3, 14);
+        Menue_Screen_Icon_Hinzufuegen(leer);
+        Menue_Screen_Icon_Hinzufuegen(bunt);
+        ASSERT_NE(leer->bitmap, nullptr);
+        ASSERT_NE(bunt->bitmap, nullptr);
+        if (runde == 0) {
+            neu_leer = pixel(leer->bitmap);
+            neu_bunt = pixel(bunt->bitmap);
+        } else {
+            EXPECT_TRUE(leer->bitmap == vorher || bunt->bitmap == vorher) << "no bitmap taken again, turn " << runde;
+            EXPECT_TRUE(pixel(leer->bitmap) == neu_leer) << runde;
+            EXPECT_TRUE(pixel(bunt->bitmap) == neu_bunt) << runde;
+        }
+        for (Menue_Icon* i : {leer, bunt}) Grafik_Rechteck_Fuellen(i->bitmap, 0, 0, 24, 12, 0x1234);
+        vorher = leer->bitmap;
+        Menue_Speicher_Befreien(7);
+        for (Menue_Icon* i : {leer, bunt}) Menue_Screen_Icon_Loeschen(-1, i, 0);
+    }
+    Menue_Status.hintergrund = hintergrund;
 }
 
 // The walks of every pass start at the highest slot that may hold an icon: taking out the top
