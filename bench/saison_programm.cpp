@@ -79,7 +79,9 @@ void saison(benchmark::State& state, const std::string& welt, int zuege)
     const Installation& inst = installation(welt).inst;
     const fs::path skript = inst.ordner / "saison.txt", fehler = inst.ordner / "saison_fehler.txt";
     std::ofstream(skript) << saison_skript::skript(true, "", zuege);
-    double cpu_ms = 0;
+    // The fastest run stands for the season: on a shared machine another program's work only
+    // ever adds to a run's time, never takes from it.
+    double cpu_ms = 0, schnellster = 0;
     int32_t n = 0;
     // Each run its own fixed random start (1, 2, 3, ...), unless DORVIN_ZUFALL names one: the
     // same seasons on every machine, and a change measured on the same games.
@@ -91,24 +93,26 @@ void saison(benchmark::State& state, const std::string& welt, int zuege)
         const int ende = starten(inst.registry, {inst.bin + "/dorvin", "--headless", "--nosound", "--script", skript.string()},
                                  fehler.string());
         if (ende != 0) scheitern("Programm endete mit " + std::to_string(ende) + ", siehe " + fehler.string());
-        cpu_ms += kind_cpu_ms() - vorher;
+        const double lauf_ms = kind_cpu_ms() - vorher;
+        cpu_ms += lauf_ms;
+        if (schnellster == 0 || lauf_ms < schnellster) schnellster = lauf_ms;
         n = vereine(inst.spielstand("ende"));
         if (n <= 0) scheitern("Spielstand " + inst.spielstand("ende").string() + " unlesbar");
     }
     if (eigener_start) unsetenv("DORVIN_ZUFALL");
-    const double je_lauf = cpu_ms / double(state.iterations());
     state.counters["vereine"] = n;
-    state.counters["cpu_ms"] = je_lauf;
-    state.counters["cpu_ms_je_verein_saison"] = je_lauf / n * double(saison_skript::ZUEGE) / double(zuege);
+    state.counters["cpu_ms"] = cpu_ms / double(state.iterations());
+    state.counters["cpu_ms_schnellster"] = schnellster;
+    state.counters["cpu_ms_je_verein_saison"] = schnellster / n * double(saison_skript::ZUEGE) / double(zuege);
 }
 
 void Saison_Im_Programm_Standard(benchmark::State& state) { saison(state, "default", saison_skript::ZUEGE); }
 void Saison_Im_Programm_Klein(benchmark::State& state) { saison(state, "small", saison_skript::ZUEGE); }
 void Saison_Im_Programm_Kurz(benchmark::State& state) { saison(state, "default", 20); }
-// One season a run; `make bench` asks for three and takes their median.
-BENCHMARK(Saison_Im_Programm_Standard)->Unit(benchmark::kSecond)->Iterations(1);
-// The small world's season is short, and one run of it swings with the machine: three a repetition.
-BENCHMARK(Saison_Im_Programm_Klein)->Unit(benchmark::kSecond)->Iterations(3);
+// Three seasons a repetition, the fastest counted; `make bench` asks for three repetitions and
+// takes their median. The small world's season is short and swings the most: five.
+BENCHMARK(Saison_Im_Programm_Standard)->Unit(benchmark::kSecond)->Iterations(3);
+BENCHMARK(Saison_Im_Programm_Klein)->Unit(benchmark::kSecond)->Iterations(5);
 BENCHMARK(Saison_Im_Programm_Kurz)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(1);
 
 }  // namespace
