@@ -82,19 +82,21 @@ void BM_Seite_Drucken(benchmark::State& state)
 }
 BENCHMARK(BM_Seite_Drucken)->Arg(0)->Arg(1);
 
-// One line of a menu info panel: 30 characters into a 200 x 20 icon bitmap.
-void BM_Zeile_Ins_Icon(benchmark::State& state)
+// One line printed again and again at (x, y) into a w x h bitmap.
+void zeile_drucken(benchmark::State& state, int32_t w, int32_t h, const std::string& zeile, int32_t x, int32_t y)
 {
     Font_Record* f = bench_font();
-    Rastport* bm = Grafik_Bitmap_Anlegen(200, 20, 16);
-    const std::string zeile = seite()[3].substr(0, 30);
+    Rastport* bm = Grafik_Bitmap_Anlegen(w, h, 16);
     for (auto _ : state) {
-        Grafik_Printf(bm, f, "%s", 2, 14, zeile.c_str());
+        Grafik_Printf(bm, f, "%s", x, y, zeile.c_str());
         benchmark::DoNotOptimize(bm->pixels);
     }
     Grafik_Bitmap_Freigeben(bm);
     Font_Free(f);
 }
+
+// One line of a menu info panel: 30 characters into a 200 x 20 icon bitmap.
+void BM_Zeile_Ins_Icon(benchmark::State& state) { zeile_drucken(state, 200, 20, seite()[3].substr(0, 30), 2, 14); }
 BENCHMARK(BM_Zeile_Ins_Icon);
 
 // An icon's face (64 x 48 with a mask plane) blended half into the colour, into a bitmap.
@@ -118,18 +120,7 @@ BENCHMARK(BM_Icon_Mischen);
 
 // The menu's pointer line: a line of 80 characters printed below the 480 rows of the page, on
 // every change of the icon under the pointer. It draws nothing.
-void BM_Zeile_Unter_Der_Seite(benchmark::State& state)
-{
-    Font_Record* f = bench_font();
-    Rastport* bm = Grafik_Bitmap_Anlegen(640, 480, 16);
-    const std::string zeile = seite()[0];
-    for (auto _ : state) {
-        Grafik_Printf(bm, f, "%s", 62, 497, zeile.c_str());
-        benchmark::DoNotOptimize(bm->pixels);
-    }
-    Grafik_Bitmap_Freigeben(bm);
-    Font_Free(f);
-}
+void BM_Zeile_Unter_Der_Seite(benchmark::State& state) { zeile_drucken(state, 640, 480, seite()[0], 62, 497); }
 BENCHMARK(BM_Zeile_Unter_Der_Seite);
 
 }  // namespace

@@ -11,6 +11,8 @@
 static constexpr uint32_t HEADER = (sizeof(Rastport) + 7) & ~uint32_t(7);
 static constexpr uint64_t MAX_BLOCK = 0x7FFF0000u;
 
+static uint64_t pixel_bytes(int32_t width, int32_t height, int32_t depth);
+
 static bool depth_ok(int32_t depth) { return depth == 8 || depth == 15 || depth == 16; }
 
 static Rastport* allocate(int32_t width, int32_t height, int32_t depth, uint64_t data_size,
@@ -32,6 +34,21 @@ static Rastport* allocate(int32_t width, int32_t height, int32_t depth, uint64_t
     // A new bitmap holds nothing that was drawn into an old one at its address.
     Grafik_Flaeche_Melden(nullptr, 0, 0, width, height, rp, 0, 0, true);
     return rp;
+}
+
+bool Grafik_Bitmap_Schlicht(const Rastport* b)
+{
+    return b && (b->depth == 15 || b->depth == 16) && !b->table_depth && !b->alloc_tag && !b->packed &&
+           !b->pack_method && !b->packed_size && !b->packed_depth && !b->mask && !b->companion && !b->extra &&
+           !b->palette && !b->colour_table && b->pixels == reinterpret_cast<const uint8_t*>(b) + HEADER;
+}
+
+void Grafik_Bitmap_Erneuern(Rastport* rp, bool wird_gefuellt)
+{
+    if (!Grafik_Bitmap_Schlicht(rp)) return;
+    const int32_t w = int32_t(rp->width), h = int32_t(rp->height);
+    if (!wird_gefuellt) std::memset(rp->pixels, 0, size_t(pixel_bytes(w, h, rp->depth)));
+    Grafik_Flaeche_Melden(nullptr, 0, 0, w, h, rp, 0, 0, true);
 }
 
 static uint64_t pixel_bytes(int32_t width, int32_t height, int32_t depth)

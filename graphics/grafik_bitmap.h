@@ -40,6 +40,12 @@ Rastport* Grafik_Bitmap_Anlegen_Gepackt_Maske(int32_t width, int32_t height, int
 // 8-bit bitmap with palette and colour table (table depth 15 or 16); null otherwise.
 Rastport* Grafik_Bitmap_Anlegen_Palette(int32_t width, int32_t height, int32_t depth,
                                         int32_t table_depth);
+// A bitmap exactly as Grafik_Bitmap_Anlegen makes it (15 or 16 bit, its pixels and nothing
+// else), which Grafik_Bitmap_Erneuern can hand out again in place of a new one.
+bool Grafik_Bitmap_Schlicht(const Rastport* rp);
+// Makes such a bitmap what a new one of its size would be: zero-filled (unless the caller covers
+// every pixel at once, `wird_gefuellt`), and reported as new, nothing drawn into it before known.
+void Grafik_Bitmap_Erneuern(Rastport* rp, bool wird_gefuellt);
 // Frees the bitmap with its companion and extra block; returns null: p = Grafik_Bitmap_Freigeben(p).
 Rastport* Grafik_Bitmap_Freigeben(Rastport* rp);
 int Grafik_Bitmap_Freigeben_Wrapper(Rastport* rp);

@@ -103,17 +103,17 @@ uint8_t hilfe_einstellung()
     return x >= i->x && x < i->x + i->breite && y >= i->y && y < i->y + i->hoehe;
 }
 
+// The pointer is outside nearly every icon: the rectangle is asked first.
 [[gnu::always_inline]] inline bool im_rechteck(const Menue_Icon* i, int32_t x, int32_t y)
 {
-    return im_bereich(i, x, y) && in_flaeche(i, x, y);
+    return in_flaeche(i, x, y) && im_bereich(i, x, y);
 }
 
 // A pixel-exact icon asks its picture within its area, which pumps the messages once; any other
-// is hit in its rectangle within its area (the pointer is outside nearly every one: the
-// rectangle is asked first).
+// is hit in its rectangle within its area.
 [[gnu::always_inline]] inline bool getroffen(const Menue_Icon* i, int32_t x, int32_t y)
 {
-    if (!(i->flags & ICON_PIXELGENAU) || (i->flags & ICON_SLAVE_FEST)) return in_flaeche(i, x, y) && im_bereich(i, x, y);
+    if (!(i->flags & ICON_PIXELGENAU) || (i->flags & ICON_SLAVE_FEST)) return im_rechteck(i, x, y);
     return im_bereich(i, x, y) && Maus_Over_Bild(i->bitmap, i->x, i->y) != 0;
 }
 

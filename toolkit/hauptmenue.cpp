@@ -451,15 +451,8 @@ int32_t Menue_Staerke_Balken(Menue_Icon* icon, uint32_t)
     Rastport* rechts = Menue_Get_Slave_Rastport(SLAVE_KAPPE_RECHTS);
     if (!voll_bild || !leer_bild || !links || !rechts) return 0;
     const int32_t x = icon->x, y = icon->y;
-    // Onto a page nobody sees a blit only notes the rows it would write (for the page flips):
-    // the bar notes them without the 23 blits.
-    const bool ungesehen = Grafik_Seite_Ungesehen(z) && !Grafik_Flaeche_Meldung;
-    auto setzen = [z, ungesehen](Rastport* b, int32_t bx, int32_t by) {
-        const int32_t w = int32_t(b->width), h = int32_t(b->height);
-        if (!ungesehen) Grafik_Blit_Transparent(b, 0, 0, w, h, z, bx, by);
-        else if (b->depth == z->depth && !z->packed && w > 0 && h > 0 && bx < int32_t(z->width) && bx + w > 0 &&
-                 by < int32_t(z->height) && by + h > 0)
-            Grafik_Seite_Beschrieben(z, by, h);
+    auto setzen = [z](Rastport* b, int32_t bx, int32_t by) {
+        Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), z, bx, by);
     };
     setzen(links, x, y);
     for (int32_t s = 0; s < SEGMENTE; ++s) setzen(s < voll ? voll_bild : leer_bild, x + 2 + 3 * s, y);

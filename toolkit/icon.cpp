@@ -10,7 +10,6 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
-#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/exit.h"
@@ -155,19 +154,10 @@ namespace {
 std::vector<Rastport*> vorrat;
 constexpr size_t VORRAT_GROESSE = 48;
 
-// A bitmap as Grafik_Bitmap_Anlegen makes it: pixels right behind the header, nothing else.
-bool schlicht(const Rastport* b)
-{
-    constexpr size_t KOPF = (sizeof(Rastport) + 7) & ~size_t(7);
-    return b && (b->depth == 15 || b->depth == 16) && !b->table_depth && !b->alloc_tag && !b->packed &&
-           !b->pack_method && !b->packed_size && !b->packed_depth && !b->mask && !b->companion && !b->extra &&
-           !b->palette && !b->colour_table && b->pixels == reinterpret_cast<const uint8_t*>(b) + KOPF;
-}
-
 void bitmap_abgeben(Rastport* b)
 {
     if (!b) return;
-    if (schlicht(b) && vorrat.size() < VORRAT_GROESSE) vorrat.push_back(b);
+    if (Grafik_Bitmap_Schlicht(b) && vorrat.size() < VORRAT_GROESSE) vorrat.push_back(b);
     else Grafik_Bitmap_Freigeben(b);
 }
 
@@ -184,8 +174,7 @@ Rastport* bitmap_nehmen(int32_t w, int32_t h, int32_t tiefe, bool ganz_gefuellt)
         Rastport* b = vorrat[i];
         if (int64_t(b->width) != w || int64_t(b->height) != h || b->depth != tiefe) continue;
         vorrat.erase(vorrat.begin() + std::ptrdiff_t(i));
-        if (!ganz_gefuellt) std::memset(b->pixels, 0, size_t(w) * size_t(h) * Grafik_Bytes_Pro_Pixel(tiefe));
-        Grafik_Flaeche_Melden(nullptr, 0, 0, w, h, b, 0, 0, true);
+        Grafik_Bitmap_Erneuern(b, ganz_gefuellt);
         return b;
     }
     return Grafik_Bitmap_Anlegen(w, h, tiefe);

@@ -198,22 +198,20 @@ void Os_Init(int argc, char** argv)
     }
 }
 
-bool Os_Headless()
+// The first call decides from the environment; the pump asks on every pass, so the decided
+// answer is a plain read the compiler can take into the pump.
+[[gnu::noinline]] static bool headless_entscheiden()
 {
-    int flag = headless_flag.load();
-    if (flag < 0) {
-        const char* v = std::getenv("DORVIN_HEADLESS");
-        flag = (v && std::strcmp(v, "1") == 0) ? 1 : 0;
-        headless_flag = flag;
-    }
+    const char* v = std::getenv("DORVIN_HEADLESS");
+    const int flag = (v && std::strcmp(v, "1") == 0) ? 1 : 0;
+    headless_flag = flag;
     return flag == 1;
 }
 
-// Os_Headless for the pump's own paths: once decided, read inline.
-static inline bool kopflos()
+bool Os_Headless()
 {
     const int flag = headless_flag.load(std::memory_order_relaxed);
-    return flag >= 0 ? flag == 1 : Os_Headless();
+    return flag >= 0 ? flag == 1 : headless_entscheiden();
 }
 
 void Os_Shutdown()
@@ -224,7 +222,7 @@ void Os_Shutdown()
 
 uint32_t Os_Time_Ms()
 {
-    if (kopflos()) return virtual_ms.load();
+    if (Os_Headless()) return virtual_ms.load();
     auto d = std::chrono::steady_clock::now() - real_start;
     return uint32_t(std::chrono::duration_cast<std::chrono::milliseconds>(d).count());
 }
@@ -362,7 +360,7 @@ void Os_Clock_Advance(uint32_t ms)
 
 void Os_Sleep(uint32_t ms)
 {
-    if (!kopflos()) {
+    if (!Os_Headless()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
         return;
     }
@@ -942,7 +940,7 @@ static bool script_step()
         ++script.wait_feeds;
         int32_t rest = int32_t(script.wait_until - Os_Time_Ms());
         const bool eingeschwungen = !script.geruht || script.wait_passes >= 3 || script.wait_feeds >= 2000;
-        if (rest > 0 && eingeschwungen && !laufender_schirm && !mouse_left && !mouse_right && kopflos() && queue_empty() &&
+        if (rest > 0 && eingeschwungen && !laufender_schirm && !mouse_left && !mouse_right && Os_Headless() && queue_empty() &&
             Os_Sound_Alle_Still())
             Os_Clock_Advance(uint32_t(rest));
         if (int32_t(Os_Time_Ms() - script.wait_until) < 0) return false;
@@ -976,7 +974,7 @@ void Os_Wait_Input(uint32_t ms)
 {
     if (warte_hook) warte_hook(ms);
     if (!queue_empty()) return;
-    if (!kopflos()) {
+    if (!Os_Headless()) {
         if (window.open) Os_Sdl_Wait(ms);
         else Os_Sleep(ms);
         return;
@@ -1086,7 +1084,7 @@ static bool naechste_nachricht(Os_Message* out)
 bool Os_Take_Message(Os_Message* out)
 {
     Os_Socket_Poll();
-    const bool headless = kopflos();
+    const bool headless = Os_Headless();
     // A script drives a real window too, for looking at real runs.
     if (!headless && window.open) Os_Sdl_Poll();
     // The script is fed only when the program has taken what it gave before.
