@@ -360,18 +360,20 @@ void kopf_eintragen(Spielfeld_Record* r, const Spiele_Spiel* spiel, int32_t spie
         Team_Staerke(255, 2, t, m);
         r->team_wert[s] = m[4][4];
         r->wechsel_uebrig[s] = 3;
-        const int32_t einsatz = Team_Hat_Manager(t) ? Team_Wert(TEAM_OPTION, t, 0, TEAM_LESEN) : 70;
+        // Every club plays at its own commitment figure, a manager's club as a computer club: the
+        // manager's slider moves it, a computer club's line-up sets it as an assistant's does.
+        const int32_t einsatz = Team_Wert(TEAM_OPTION, t, 0, TEAM_LESEN);
         r->einsatz[s] = uint8_t(std::clamp(einsatz, 0, 100));
         if (const auto* taktik = static_cast<const uint8_t*>(Team_Zeiger(TEAM_TAKTIK, t, nullptr, 0)))
             std::memcpy(r->taktik[s], taktik, 8);
         if (const auto* tabelle = static_cast<const uint8_t*>(Team_Zeiger(TEAM_TAKTIK_EINSTELLUNGEN, t, nullptr, 0)))
             for (int32_t i = 0; i < 8; ++i) r->taktik_werte[s][i] = tabelle[3 * i + std::min<int32_t>(r->taktik[s][i], 2)];
         r->aufstellung_wert[s] = 2;
+        // Tired and hurt players come off for every side, with or without an assistant, until
+        // the manager takes the side's tactics or effort in hand on the live panel.
+        r->assistent[s] = 1;
         const int32_t assistent = Assistent_Mit_Aufgabe(t, 0);
-        if (assistent >= 0) {
-            r->assistent[s] = 1;
-            r->assistent_faehigkeit[s] = uint8_t(Assistent_Faehigkeit(t, assistent, 0));
-        }
+        if (assistent >= 0) r->assistent_faehigkeit[s] = uint8_t(Assistent_Faehigkeit(t, assistent, 0));
         if (Assistent_Mit_Aufgabe(t, 1) >= 0) r->zweiter_betreuer[s] = 1;
     }
     Spielfeld_Staerke_Ausgleichen(*r);

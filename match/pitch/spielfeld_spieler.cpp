@@ -39,7 +39,9 @@ int32_t Spielfeld_Heim_Faktor(uint32_t modus, bool gast, int32_t i, int32_t v, i
         const int32_t plus = (zuschauer / 5000) * w / 100;
         f += plus < 8 ? plus : 8;
     }
-    // The amateur home right weighs on the away side, the more the weaker its player.
+    // The amateur home right weighs on the away side, the more the weaker its player. Only where
+    // a competition grants it: taken the other way round it would cut every away player of every
+    // ordinary league by up to three fifths and leave little to play for away from home.
     if (gast && (modus & AMATEUR_HEIMRECHT)) {
         int32_t g = (((100 - v / 10) * 2 + 100) * 70 + 3000) / 100;
         if (g == 0) g = 100;

@@ -8,7 +8,10 @@
 
 #include "common/capture.h"
 #include "competitions/spiele_welt.h"
+#include "database/assistent.h"
+#include "database/manager.h"
 #include "database/spieler.h"
+#include "database/team.h"
 #include "database/teamspieler.h"
 #include "economy/stadion.h"
 #include "match/pitch/spielfeld_daten.h"
@@ -255,6 +258,35 @@ TEST_F(Aufstellung, BackgroundRecordNewFromTheListEqualsOneFilledOverAnOldOne)
     Spielfeld_Get_Spielerkraft_Seite(neu.get(), 0);
     EXPECT_EQ(std::memcmp(&einzeln, &neu->spieler[1], sizeof einzeln), 0);
     EXPECT_GT(einzeln.kraft, 0u);
+}
+
+// A manager's club and a computer club at the same commitment figure play at the same effort,
+// and both take tired players off without an assistant; the manager's slider still counts.
+TEST_F(Aufstellung, AManagersClubPlaysOnTheSameFootingAsAComputerClub)
+{
+    kader(1);
+    kader(2);
+    static Manager_Struktur manager{};
+    T_Fix[1].manager = &manager;
+    struct Ohne {
+        ~Ohne() { T_Fix[1].manager = nullptr; }
+    } ohne;
+    ASSERT_TRUE(Team_Hat_Manager(1));
+    ASSERT_FALSE(Team_Hat_Manager(2));
+    ASSERT_LT(Assistent_Mit_Aufgabe(1, 0), 0) << "a new manager has no assistant";
+    const Spiele_Spiel* sp = Spiele_Get_Spiel(spiel(1, 2), 0);
+    ASSERT_NE(sp, nullptr);
+    for (const int32_t figur : {50, 99, 20}) {
+        SCOPED_TRACE(figur);
+        Team_Wert(TEAM_OPTION, 1, figur, TEAM_SCHREIBEN);
+        Team_Wert(TEAM_OPTION, 2, 50, TEAM_SCHREIBEN);
+        Zufall_Set_Seed(5);
+        Spielfeld_Daten_Eintragen_Hintergrund(r.get(), sp, 0, false);
+        EXPECT_EQ(r->einsatz[0], figur);
+        EXPECT_EQ(r->einsatz[1], 50);
+        EXPECT_EQ(r->assistent[0], 1);
+        EXPECT_EQ(r->assistent[1], 1);
+    }
 }
 
 TEST_F(Aufstellung, TacticsChangeRecomputesOnlyThePlayersOnThePitch)

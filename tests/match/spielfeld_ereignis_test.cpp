@@ -11,6 +11,7 @@
 #include "database/spieler.h"
 #include "database/teamspieler.h"
 #include "gameflow/globals.h"
+#include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_objekt.h"
 #include "match/pitch/spielfeld_wechsel.h"
@@ -94,6 +95,10 @@ TEST_F(Rekorder, ShotIntoOwnGoalIsAnOwnGoalForTheOtherSide)
     const auto e = ereignisse();
     ASSERT_EQ(e.size(), 1u);
     EXPECT_EQ(e[0].spieler_2, -1);
+    // The shooter is not credited with the goal, nor lifted for it.
+    Statistik_Spieler st{};
+    EXPECT_FALSE(Spiele_Get_Statistik_Spieler(30, &st) && st.tore != 0) << st.tore;
+    EXPECT_EQ(r->spieler[20].marker, 0);
     // With swapped ends the same spot is the away side's attack: a plain goal.
     r->seiten_getauscht = 1;
     Spielfeld_Ereignis_Melden(r.get(), SPIELFELD_EREIGNIS_CHANCE | SPIELFELD_EREIGNIS_TOR, 20, 3);
@@ -262,6 +267,26 @@ TEST_F(Rekorder, GoalLiftsTheScorersValuesAndLeavesTheMarker)
     // A shot that misses lifts nothing.
     Spielfeld_Ereignis_Melden(r.get(), SPIELFELD_EREIGNIS_CHANCE, 3, -1);
     EXPECT_EQ(Spieler_Wert(72, 13, 0, 0), 76);
+}
+
+// The player coming on is marked as brought on, the one he replaces as taken off.
+TEST_F(Rekorder, ASubstitutesMarkReadsInAndTheReplacedMansOut)
+{
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 1, 14, 150, 0, 24, -1, false));
+    Teamspieler_Wert(317, 1, 14, TS_ERSATZ, 8);
+    r->spieler[5].spnr = 14;
+    r->spieler[5].zustand = SPIELFELD_ERSATZ;
+    r->wechsel_uebrig[0] = 3;
+    r->situation = SITUATION_EINWURF;
+    r->einwechsel[0][0] = 5;
+    r->auswechsel[0][0] = 3;
+    Spielfeld_Wechsel_Ausfuehren(r.get());
+    ASSERT_EQ(r->spieler[5].zustand, uint32_t(SPIELFELD_AUF_DEM_PLATZ));
+    Statistik_Spieler ein{}, aus{};
+    ASSERT_TRUE(Spiele_Get_Statistik_Spieler(14, &ein));
+    ASSERT_TRUE(Spiele_Get_Statistik_Spieler(13, &aus));
+    EXPECT_EQ(ein.noten[0] & (STAT_NOTE_EINGEWECHSELT | STAT_NOTE_AUSGEWECHSELT), STAT_NOTE_EINGEWECHSELT);
+    EXPECT_EQ(aus.noten[0] & (STAT_NOTE_EINGEWECHSELT | STAT_NOTE_AUSGEWECHSELT), STAT_NOTE_AUSGEWECHSELT);
 }
 
 TEST_F(Rekorder, TeamTalkKeepsOrLowersToSeventyPercent)

@@ -231,6 +231,22 @@ TEST_F(AutoWechsel, NoAssistantNoSubstituteOrNoneLeftQueuesNothingAndKeepersNeve
     EXPECT_EQ(r->auswechsel[0][1], -1);
 }
 
+// Queued pairs use up what is left: with one substitution left and one pair waiting, the
+// assistant queues no second pair (the side would make more changes than it may).
+TEST_F(AutoWechsel, APairAlreadyQueuedCountsAgainstTheSubstitutionsLeft)
+{
+    aufstellen(0);
+    r->wechsel_uebrig[0] = 1;
+    Spielfeld_Auto_Auswechslung(r.get(), 0, 4, -1);
+    ASSERT_EQ(r->einwechsel[0][0], 13);
+    Spielfeld_Auto_Auswechslung(r.get(), 0, 4, -1);
+    EXPECT_EQ(r->einwechsel[0][1], -1);
+    EXPECT_EQ(r->auswechsel[0][1], -1);
+    r->wechsel_uebrig[0] = 2;
+    Spielfeld_Auto_Auswechslung(r.get(), 0, 4, -1);
+    EXPECT_EQ(r->einwechsel[0][1], 12);
+}
+
 TEST_F(AutoWechsel, AFullQueueTakesNothingAndAGivenPlayerGoes)
 {
     aufstellen(0);

@@ -103,3 +103,18 @@ protected:
         return r;
     }
 };
+
+// A suite whose tests start their games themselves, on the small world.
+class Spieltag_Welt_Eigenes_Spiel : public Spieltag_Welt {
+protected:
+    static void SetUpTestSuite()
+    {
+        Spieltag_Welt::SetUpTestSuite();
+        neues_spiel = false;
+    }
+    static void TearDownTestSuite()
+    {
+        Spieltag_Welt::TearDownTestSuite();
+        neues_spiel = true;
+    }
+};

@@ -12,9 +12,11 @@
 // code, players), the score and both sides' statistics. Two runs print the same.
 //
 // dorvin_spielfeld saison --welt DIR --seed S: the default club's league plays its season on the
-// pitch; the table with each club's strength, and per game goals, home wins, draws, shots,
-// corners, fouls, cards, substitutions and injuries.
+// pitch; the table with each club's strength (the team value the pitch balances, the mean over
+// its games), the rank correlation of that strength with the points, and per game goals, home
+// wins, draws, shots, corners, fouls, cards, substitutions and injuries.
 #include <algorithm>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -247,7 +249,50 @@ int spiel(const std::string& welt, int32_t seed, int32_t heim, int32_t gast)
 
 struct Tabellen_Zeile {
     int32_t team = 0, spiele = 0, punkte = 0, tore = 0, gegentore = 0, staerke = 0;
+    int64_t wert_summe = 0;
+    int32_t wert_spiele = 0;
 };
+
+// The team value the pitch balances (as the record takes it at the kick-off).
+int32_t team_wert(int32_t team)
+{
+    int32_t m[5][6] = {};
+    Team_Staerke(255, 2, team, m);
+    return m[4][4];
+}
+
+// Ranks from 1, ties sharing their mean rank.
+std::vector<double> raenge(const std::vector<double>& w)
+{
+    std::vector<size_t> folge(w.size());
+    for (size_t i = 0; i < folge.size(); ++i) folge[i] = i;
+    std::sort(folge.begin(), folge.end(), [&](size_t a, size_t b) { return w[a] < w[b]; });
+    std::vector<double> rang(w.size());
+    for (size_t i = 0; i < folge.size();) {
+        size_t j = i;
+        while (j + 1 < folge.size() && w[folge[j + 1]] == w[folge[i]]) ++j;
+        for (size_t k = i; k <= j; ++k) rang[folge[k]] = double(i + j) / 2.0 + 1.0;
+        i = j + 1;
+    }
+    return rang;
+}
+
+// Spearman's rank correlation of two series.
+double rangkorrelation(const std::vector<double>& a, const std::vector<double>& b)
+{
+    const std::vector<double> ra = raenge(a), rb = raenge(b);
+    const double n = double(a.size());
+    double ma = 0, mb = 0;
+    for (size_t i = 0; i < ra.size(); ++i) ma += ra[i], mb += rb[i];
+    ma /= n, mb /= n;
+    double sab = 0, saa = 0, sbb = 0;
+    for (size_t i = 0; i < ra.size(); ++i) {
+        sab += (ra[i] - ma) * (rb[i] - mb);
+        saa += (ra[i] - ma) * (ra[i] - ma);
+        sbb += (rb[i] - mb) * (rb[i] - mb);
+    }
+    return saa > 0 && sbb > 0 ? sab / std::sqrt(saa * sbb) : 0.0;
+}
 
 int saison(const std::string& welt, int32_t seed)
 {
@@ -263,7 +308,7 @@ int saison(const std::string& welt, int32_t seed)
     for (int32_t t = 0; t < Team_Anzahl; ++t)
         if (Team_Ist_Normal(t, 0) && Team_Wert(TEAM_LIGA, t, 0, TEAM_LESEN) == liga) {
             sst::auf_den_platz(t);
-            tabelle[t] = {t, 0, 0, 0, 0, Team_Spieler_Summen_Staerke(t, 89, 0)};
+            tabelle[t] = {t, 0, 0, 0, 0, team_wert(t)};
         }
     const int32_t n = int32_t(tabelle.size());
     const int32_t alle = n * (n - 1);
@@ -291,6 +336,10 @@ int saison(const std::string& welt, int32_t seed)
             h.tore += m.heim_tore, h.gegentore += m.gast_tore;
             a.tore += m.gast_tore, a.gegentore += m.heim_tore;
             h.punkte += m.heim_tore > m.gast_tore ? 3 : m.heim_tore == m.gast_tore ? 1 : 0;
+            if (r) {
+                h.wert_summe += r->team_wert[0], ++h.wert_spiele;
+                a.wert_summe += r->team_wert[1], ++a.wert_spiele;
+            }
             a.punkte += m.gast_tore > m.heim_tore ? 3 : m.heim_tore == m.gast_tore ? 1 : 0;
             for (int32_t seite = 0; r && seite < 2; ++seite) {
                 const Seite_Zahlen z = seite_zahlen(*r, seite, g);
@@ -304,7 +353,10 @@ int saison(const std::string& welt, int32_t seed)
         Ablauf_Schritt();
     }
     std::vector<Tabellen_Zeile> z;
-    for (const auto& [t, zeile] : tabelle) z.push_back(zeile);
+    for (auto [t, zeile] : tabelle) {
+        if (zeile.wert_spiele > 0) zeile.staerke = int32_t(zeile.wert_summe / zeile.wert_spiele);
+        z.push_back(zeile);
+    }
     std::sort(z.begin(), z.end(), [](const Tabellen_Zeile& a, const Tabellen_Zeile& b) {
         if (a.punkte != b.punkte) return a.punkte > b.punkte;
         if (a.tore - a.gegentore != b.tore - b.gegentore) return a.tore - a.gegentore > b.tore - b.gegentore;
@@ -323,6 +375,9 @@ int saison(const std::string& welt, int32_t seed)
              gespielt, nicht_platz, tore / g, 100.0 * heimsiege / g, 100.0 * remis / g, summe.schuesse / g, summe.ecken / g,
              summe.fouls / g, summe.freistoesse / g, summe.elfmeter / g, summe.gelb / g, summe.gelb_rot / g, summe.rot / g, summe.wechsel / g,
              summe.verletzungen / g);
+    std::vector<double> staerken, punkte;
+    for (const Tabellen_Zeile& t : z) staerken.push_back(t.staerke), punkte.push_back(t.punkte);
+    ausgeben("Rangkorrelation Stärke/Punkte %.2f\n", rangkorrelation(staerken, punkte));
     const size_t haelfte = std::max<size_t>(z.size() / 2, 1);
     ausgeben("Mittlere Stärke obere Hälfte %.1f, untere Hälfte %.1f\n", double(oben) / double(haelfte),
              double(unten) / double(std::max<size_t>(z.size() - z.size() / 2, 1)));
