@@ -866,7 +866,8 @@ void startwerte(int32_t team)
 {
     Team_Own& o = T_Own[team];
     for (auto& b : o.beobachtet) b = -1;
-    o.option = 50;
+    // A manager's club starts at the effort a computer club plays at: left alone, it plays as well.
+    o.option = TEAM_EINSATZ_COMPUTER;
     o.moral = static_cast<int8_t>(Zufall(50, 70));
     o.finanzkraft = static_cast<uint8_t>(Zufall(10, 90));
     Team_Transfersuche& s = o.suche;

@@ -9,6 +9,9 @@
 
 struct Manager_Struktur;
 
+// The effort (field 152) a computer club plays at on the pitch, and a club's start figure.
+constexpr int32_t TEAM_EINSATZ_COMPUTER = 70;
+
 // Field ids.
 enum : int32_t {
     TEAM_NAME = 150, TEAM_LIGA = 151, TEAM_OPTION = 152, TEAM_MANAGER = 153,

@@ -360,9 +360,8 @@ void kopf_eintragen(Spielfeld_Record* r, const Spiele_Spiel* spiel, int32_t spie
         Team_Staerke(255, 2, t, m);
         r->team_wert[s] = m[4][4];
         r->wechsel_uebrig[s] = 3;
-        // Every club plays at its own commitment figure, a manager's club as a computer club: the
-        // manager's slider moves it, a computer club's line-up sets it as an assistant's does.
-        const int32_t einsatz = Team_Wert(TEAM_OPTION, t, 0, TEAM_LESEN);
+        // A computer club plays at 70, the figure a manager's club starts with (his slider moves it).
+        const int32_t einsatz = Team_Hat_Manager(t) ? Team_Wert(TEAM_OPTION, t, 0, TEAM_LESEN) : TEAM_EINSATZ_COMPUTER;
         r->einsatz[s] = uint8_t(std::clamp(einsatz, 0, 100));
         if (const auto* taktik = static_cast<const uint8_t*>(Team_Zeiger(TEAM_TAKTIK, t, nullptr, 0)))
             std::memcpy(r->taktik[s], taktik, 8);

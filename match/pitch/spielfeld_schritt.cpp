@@ -337,10 +337,17 @@ void waechter(Spielfeld_Record* r, int32_t ms, bool aufgestellt)
         Spielfeld_Ball_Aus_Ruhe(r);
         return;
     }
+    if (r->situation == SITUATION_WECHSEL) {
+        // however a walk is held up, play goes on once its time is up
+        zaehlen();
+        if (r->waechter_ms < SPIELFELD_WECHSEL_WAECHTER_MS) return;
+        r->waechter_ms = 0;
+        for (int32_t i = 0; i < SPIELFELD_SLOTS; ++i) Spielfeld_Wechsel_Lauf_Beenden(r, i);
+        return;
+    }
     switch (r->situation) {
     case SITUATION_SPIEL:
     case SITUATION_HALBZEIT:
-    case SITUATION_WECHSEL:
     case SITUATION_TORJUBEL: r->waechter_ms = 0; return;
     default: break;
     }

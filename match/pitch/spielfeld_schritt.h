@@ -10,6 +10,8 @@ constexpr int32_t SPIELFELD_SCHRITT_MS = 28;
 // Pitch time after which a restart is played by force, and a shoot-out kick's longest flight.
 constexpr int32_t SPIELFELD_STANDARD_WAECHTER_MS = 10000;
 constexpr int32_t SPIELFELD_ELFMETER_WAECHTER_MS = 5000;
+// Pitch time after which the walks of a substitution end where the walkers stand.
+constexpr int32_t SPIELFELD_WECHSEL_WAECHTER_MS = 60000;
 
 // One step of ms milliseconds on the running generator (the caller swaps the record's seed in).
 void Spielfeld_Record_Schritt(Spielfeld_Record* r, int32_t ms);

@@ -717,7 +717,8 @@ void taker_suchen(Spielfeld_Record* r)
         wahl = -1;
         float best = 0.0f;
         for (int32_t i = 16 * k; i < 16 * k + 16; ++i) {
-            if (!spielt(r, i)) continue;
+            // nor does a man walking on or off take the restart: he would stay on
+            if (!spielt(r, i) || r->objekt[i].zustand == '$' || r->objekt[i].zustand == '&') continue;
             const bool passt = r->objekt[i].torwart == (sit == SITUATION_ABSTOSS ? 1 : 0);
             const float d = ball_abstand(r, i) + (passt ? 0.0f : 100000.0f);
             if (wahl < 0 || d < best) {

@@ -37,7 +37,8 @@ int32_t mauer_kandidat(const Spielfeld_Record* r, int32_t seite, const bool* gew
     for (int32_t i = seite * 16; i < seite * 16 + 16; ++i) {
         const Spielfeld_Objekt& o = r->objekt[i];
         if (o.torwart || gewaehlt[i] || r->spieler[i].zustand != SPIELFELD_AUF_DEM_PLATZ) continue;
-        if (Spielfeld_Wechsel_Ist_Aus(r, i)) continue;
+        // a man walking off (or on) for a substitution is no wall: put there, he stayed on
+        if (Spielfeld_Wechsel_Ist_Aus(r, i) || o.zustand == '$' || o.zustand == '&') continue;
         const float d = std::hypot(o.x - b.x, o.y - b.y);
         if (beste < 0 || d < beste_d) {
             beste = i;

@@ -57,12 +57,23 @@ void Spielfeld_Verhalten_Zustand(Spielfeld_Record* r, int32_t slot, int32_t seit
         return;
     }
     const Spielfeld_Auftrag* a = Spielfeld_Aktueller_Auftrag(&o);
-    if (std::hypot(o.x - a->ziel[0], o.y - a->ziel[1]) >= ANGEKOMMEN) return;
+    // A walker whose walk another order took (a goal's cheer, an action at the ball) stands short
+    // of his point with nothing to move him: waiting for him held the match in its stoppage.
+    const bool steht = a->tempo == 0.0f && a->start_tempo == 0.0f && o.vx == 0.0f && o.vy == 0.0f;
+    if (std::hypot(o.x - a->ziel[0], o.y - a->ziel[1]) >= ANGEKOMMEN && !steht) return;
+    Spielfeld_Wechsel_Lauf_Beenden(r, slot);
+}
+
+void Spielfeld_Wechsel_Lauf_Beenden(Spielfeld_Record* r, int32_t slot)
+{
+    if (!r || slot < 0 || slot >= SPIELFELD_SLOTS) return;
+    Spielfeld_Objekt& o = r->objekt[slot];
     if (o.zustand == '$') {
         o.zustand = 0;
         o.neu_entscheiden = 1;
         return;
     }
+    if (o.zustand != '&') return;
     Spielfeld_Spieler& e = r->spieler[slot];
     Spielfeld_Bank_Position(r, slot, &o, nullptr, nullptr);
     o.aktiv = 0;

@@ -10,6 +10,9 @@ void Spielfeld_Verhalten_Bank(Spielfeld_Record* r, int32_t slot, int32_t platzie
 // The bench figures and other side objects.
 void Spielfeld_Verhalten_Nebenobjekt(Spielfeld_Record* r, int32_t objekt, int32_t platzieren);
 void Spielfeld_Verhalten_Zustand(Spielfeld_Record* r, int32_t slot, int32_t seite);
+// Ends a substitution's walk of the slot where he stands: the substitute plays, the replaced
+// player sits on the bench.
+void Spielfeld_Wechsel_Lauf_Beenden(Spielfeld_Record* r, int32_t slot);
 // A player in a restart role (taker, partner, wall) or lying hurt.
 void Spielfeld_Verhalten_Standard(Spielfeld_Record* r, int32_t slot, int32_t seite);
 // hat_ball 1 when his side has the ball or he is the pass receiver.

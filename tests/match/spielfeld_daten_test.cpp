@@ -260,8 +260,8 @@ TEST_F(Aufstellung, BackgroundRecordNewFromTheListEqualsOneFilledOverAnOldOne)
     EXPECT_GT(einzeln.kraft, 0u);
 }
 
-// A manager's club and a computer club at the same commitment figure play at the same effort,
-// and both take tired players off without an assistant; the manager's slider still counts.
+// A manager's club left alone plays at a computer club's effort, and both take tired players off
+// without an assistant; the manager's slider still counts.
 TEST_F(Aufstellung, AManagersClubPlaysOnTheSameFootingAsAComputerClub)
 {
     kader(1);
@@ -276,14 +276,14 @@ TEST_F(Aufstellung, AManagersClubPlaysOnTheSameFootingAsAComputerClub)
     ASSERT_LT(Assistent_Mit_Aufgabe(1, 0), 0) << "a new manager has no assistant";
     const Spiele_Spiel* sp = Spiele_Get_Spiel(spiel(1, 2), 0);
     ASSERT_NE(sp, nullptr);
-    for (const int32_t figur : {50, 99, 20}) {
+    for (const int32_t figur : {70, 99, 20}) {
         SCOPED_TRACE(figur);
         Team_Wert(TEAM_OPTION, 1, figur, TEAM_SCHREIBEN);
-        Team_Wert(TEAM_OPTION, 2, 50, TEAM_SCHREIBEN);
+        Team_Wert(TEAM_OPTION, 2, 40, TEAM_SCHREIBEN);
         Zufall_Set_Seed(5);
         Spielfeld_Daten_Eintragen_Hintergrund(r.get(), sp, 0, false);
         EXPECT_EQ(r->einsatz[0], figur);
-        EXPECT_EQ(r->einsatz[1], 50);
+        EXPECT_EQ(r->einsatz[1], 70);
         EXPECT_EQ(r->assistent[0], 1);
         EXPECT_EQ(r->assistent[1], 1);
     }

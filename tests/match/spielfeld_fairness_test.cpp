@@ -54,6 +54,9 @@ protected:
                 if (!info || !info->basisliga || !m || (m->heim != verein && m->gast != verein) || (!saison && b.spiele >= anzahl)) return;
                 const Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
                 EXPECT_TRUE(r && r->aktiv) << "Spiel " << g << " nicht auf dem Platz";
+                // His slider untouched, the manager's side plays at the computer's effort.
+                const int32_t s = m->heim == verein ? 0 : 1;
+                if (r && gemanagt && !Team_Hat_Manager(s ? m->heim : m->gast)) EXPECT_EQ(r->einsatz[s], r->einsatz[1 - s]);
                 const int32_t eigene = m->heim == verein ? m->heim_tore : m->gast_tore;
                 const int32_t andere = m->heim == verein ? m->gast_tore : m->heim_tore;
                 ++b.spiele;

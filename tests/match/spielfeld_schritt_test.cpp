@@ -11,6 +11,7 @@
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_schritt.h"
 #include "match/pitch/spielfeld_verhalten.h"
+#include "match/pitch/spielfeld_wechsel.h"
 #include "gameflow/globals.h"
 #include "matchview/spielszenen.h"
 #include "match/spieltag.h"
@@ -366,6 +367,33 @@ struct Stumm {
     Stumm() { Spielfeld_Routine_Aufrufen = [](Spielfeld_Record*, Spielfeld_Routine, int32_t, int32_t) {}; }
     ~Stumm() { Spielfeld_Routine_Aufrufen = Spielfeld_Routine_Standard; }
 };
+
+// However a substitution's walk is held up, the stoppage ends within its time: the man walking
+// off sits on the bench and the one coming on plays.
+TEST_F(Schritt, AHeldUpSubstitutionEndsWithinItsWatchdog)
+{
+    Stumm stumm;
+    spieler(3, 5000, 3000);
+    spieler(12, 5000, -300, false, SPIELFELD_ERSATZ);
+    r->objekt[3].zustand = '&';
+    r->objekt[3].aktiv = 0;  // nothing moves him any more
+    r->objekt[12].zustand = '$';
+    r->spieler[12].zustand = SPIELFELD_AUF_DEM_PLATZ;
+    r->laufende_spieler = 2;
+    r->situation = SITUATION_WECHSEL;
+    r->standard_aufgebaut = 1;
+    const int32_t schritte = SPIELFELD_WECHSEL_WAECHTER_MS / SPIELFELD_SCHRITT_MS;
+    for (int32_t i = 0; i < schritte - 1; ++i) {
+        Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+        ASSERT_EQ(r->situation, SITUATION_WECHSEL) << i;
+    }
+    for (int32_t i = 0; i < 3; ++i) Spielfeld_Record_Schritt(r.get(), SPIELFELD_SCHRITT_MS);
+    EXPECT_EQ(r->situation, SITUATION_SPIEL);
+    EXPECT_EQ(r->laufende_spieler, -1);
+    EXPECT_EQ(r->objekt[3].zustand, 0);
+    EXPECT_NE(r->spieler[3].zustand & SPIELFELD_AUSGEWECHSELT, 0u);
+    EXPECT_EQ(r->objekt[12].zustand, 0);
+}
 
 TEST_F(Schritt, RestartsAndShootOutKicksEndWithinTheirWatchdogs)
 {

@@ -118,6 +118,22 @@ TEST_F(Standard, TheWallGrowsNearTheGoalButNeverFromKeepersLeaversOrCloseToTheLi
     EXPECT_EQ(r->objekt[21].zustand, 29);
 }
 
+// A man walking off for a substitution keeps walking: put into the wall he stayed on the pitch
+// beside the man who came on for him.
+TEST_F(Standard, NoManWalkingOnOrOffStandsInTheWall)
+{
+    spieler(16, L - 1400, 3403);
+    spieler(17, L - 1500, 3403);
+    spieler(18, L - 2500, 3403);
+    r->objekt[16].zustand = '&';
+    r->objekt[17].zustand = '$';
+    Spielfeld_Freistoss_Aufstellen(r.get(), L - 1300, 3403, 0);
+    EXPECT_EQ(r->objekt[16].zustand, '&');
+    EXPECT_EQ(r->objekt[17].zustand, '$');
+    EXPECT_EQ(r->objekt[18].zustand, 29);
+    EXPECT_EQ(mauer(), 1);
+}
+
 TEST_F(Standard, TheWallIsRankedByDistanceFromTheBall)
 {
     spieler(16, L - 1800, 3403);

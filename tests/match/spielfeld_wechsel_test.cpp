@@ -268,6 +268,33 @@ TEST_F(AutoWechsel, AFullQueueTakesNothingAndAGivenPlayerGoes)
 
 namespace {
 
+// A walker standing short of his point, with nothing left to move him (his walk found no free
+// order), ends his walk where he is; one still on his way walks on.
+TEST_F(Wechsel, AWalkerWhoseOrdersAreSpentEndsHisWalk)
+{
+    spieler(2, 4000, 3000);
+    spieler(12, 5000, -300, false, SPIELFELD_ERSATZ);
+    paar(0, 0, 12, 2);
+    r->situation = SITUATION_EINWURF;
+    Spielfeld_Wechsel_Ausfuehren(r.get());
+    ASSERT_EQ(r->objekt[2].zustand, '&');
+    Spielfeld_Verhalten_Zustand(r.get(), 2, 0);
+    EXPECT_EQ(r->objekt[2].zustand, '&') << "on his way";
+    EXPECT_EQ(r->objekt[2].aktiv, 1);
+    // His order spent short of the touchline: he stands still.
+    for (Spielfeld_Auftrag& a : r->objekt[2].auftrag) a.tempo = a.start_tempo = 0.0f;
+    r->objekt[2].vx = r->objekt[2].vy = 0.0f;
+    Spielfeld_Verhalten_Zustand(r.get(), 2, 0);
+    EXPECT_EQ(r->objekt[2].zustand, 0);
+    EXPECT_EQ(r->objekt[2].aktiv, 0);
+    EXPECT_NE(r->spieler[2].zustand & SPIELFELD_AUSGEWECHSELT, 0u);
+    for (Spielfeld_Auftrag& a : r->objekt[12].auftrag) a.tempo = a.start_tempo = 0.0f;
+    r->objekt[12].vx = r->objekt[12].vy = 0.0f;
+    Spielfeld_Verhalten_Zustand(r.get(), 12, 0);
+    EXPECT_EQ(r->objekt[12].zustand, 0);
+    EXPECT_EQ(r->objekt[12].aktiv, 1);
+}
+
 TEST_F(Wechsel, SubstitutesWalkToTheirOwnSeatsBesideTheirBenchAndTheFiguresToTheBench)
 {
     spieler(12, 5200, -100, false, SPIELFELD_ERSATZ);
