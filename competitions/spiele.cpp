@@ -787,6 +787,16 @@ Spiele_Stand Spiele_Get_Stand_Tore(const Spiele_Spiel* s, int32_t heim, int32_t 
     return st;
 }
 
+const char* Spiele_Stand_Text(int32_t h, int32_t heim, int32_t gast)
+{
+    static char text[32];
+    const Spiele_Spiel* s = Spiele_Ist_Gelockt(h) ? Spiele_Get_Spiel(h, 1) : nullptr;
+    const Spiele_Stand st = Spiele_Get_Stand_Tore(s, heim, gast);
+    if (st.elf_heim < 0) std::snprintf(text, sizeof text, "%d:%d", st.heim, st.gast);
+    else std::snprintf(text, sizeof text, "%d:%d n.E. %d:%d", st.heim, st.gast, st.elf_heim, st.elf_gast);
+    return text;
+}
+
 const char* Spiele_Ergebnis_Text_Bauen(const Spiele_Spiel* s, int32_t mit_ergebnis)
 {
     static char text[32];

@@ -726,6 +726,9 @@ int32_t knoepfe_abfragen(const Spielfeld_Steuerung_Block* st, int32_t mx, int32_
             if (tasten == 2) aktion = 9;
             if (z.knopf[5].zustand != SPIELANSICHT_AUS) knopf_setzen(5, SPIELANSICHT_AUS);
         }
+    } else if (Spielansicht_Seite == 0 && z.knopf[4].zustand == SPIELANSICHT_AUS && Spieltag_Nur_Andere_Spielen()) {
+        // Only other clubs' games are left: "Ende" leaves at once with their results.
+        knopf_setzen(4, SPIELANSICHT_NORMAL);
     }
     return aktion;
 }
@@ -958,7 +961,9 @@ void ergebnisse_spalte(Rastport* ziel)
     for (int32_t i = 0; i < z.gelistet; ++i) {
         const Spiele_Spiel* m = spiel_von(i);
         if (!m) continue;
-        const int32_t h = std::max(0, int32_t(m->heim_tore)), g = m->gast_tore;
+        // The score after extra time; the winner of a shoot-out stands out by his colour.
+        const Spiele_Stand st = Spiele_Get_Stand(m);
+        const int32_t h = st.heim, g = st.gast;
         const int32_t y = oben + liste_erste() + 1 + i * z.masse.zeile;
         if (t) drucken(t, liste_font(), 2, y + 2, formatiert("^ic%05d^tr%04d^fb0007%d:%d^fe", 1, 309, h, g));
         text(t, liste_font(), 0, y,
@@ -1133,7 +1138,8 @@ void spielstand_zeigen()
         g = m->gast_tore;
     }
     const Objekt& o = z.obj[O_STAND];
-    text(o.bild, 1, 0, 12, Temp_Sprintf("^c%05d^tz%04d%d:%d", farbe(15, 15, 15), o.v.w / 2, h, g));
+    // A shoot-out's kicks stand apart from the score after extra time.
+    text(o.bild, 1, 0, 12, Temp_Sprintf("^c%05d^tz%04d%s", farbe(15, 15, 15), o.v.w / 2, Spiele_Stand_Text(Spielansicht_Spiel, h, g)));
     z.obj[O_STAND].v.dirty = 1;
 }
 
@@ -1524,7 +1530,7 @@ int32_t Spielansicht_Frame(Spielfeld_Steuerung_Block* st, int32_t minute)
         }
         case 3: pause_umschalten(st); break;
         case 4:
-            if (st->spieltag_beendet) return verlassen(st);
+            if (st->spieltag_beendet || Spieltag_Nur_Andere_Spielen()) return verlassen(st);
             break;
         case -2:
         case -3:
