@@ -349,10 +349,11 @@ std::vector<int32_t> verteilte_wochen(const Wb& w, int32_t n)
 }
 
 // The national cups' weeks: the cup with the most rounds plays them every P weeks of the season
-// (P the weeks that are not off, shared out among its rounds); a cup of n rounds plays on the last
-// n of those weeks, its window exactly n x P weeks long, so that the calendar's even spread puts
-// its rounds there. All cups together then take no more weeks than the largest alone, and the
-// international windows keep the rest.
+// (P the weeks that are not off, shared out among its rounds), from the season's first week on.
+// Every other cup opens in that week too where a window lets the calendar's even spread put all
+// its rounds on those weeks up to a final in spring (else its rounds take the last of them), so
+// that all cups together take no more weeks than the largest alone and the international windows
+// keep the rest.
 std::vector<int32_t> pokal_wochen_legen(Bauplan& b, const std::vector<size_t>& pokale)
 {
     std::vector<int32_t> saison;
@@ -364,10 +365,25 @@ std::vector<int32_t> pokal_wochen_legen(Bauplan& b, const std::vector<size_t>& p
     const int32_t p = static_cast<int32_t>(saison.size()) / meiste;
     std::vector<int32_t> wochen;
     for (int32_t j = 0; j < meiste; ++j) wochen.push_back(saison[static_cast<size_t>(j * p)]);
+    auto drin = [&](int32_t k) { return std::find(wochen.begin(), wochen.end(), k) != wochen.end(); };
+    // A final no earlier than the largest cup's round before its own.
+    const int32_t spaet = wochen[static_cast<size_t>(std::max(0, meiste - 2))];
     for (size_t i : pokale) {
         Wb& w = b.wbs[i];
-        w.startwoche = saison[static_cast<size_t>((meiste - w.spieltage) * p)];
+        const int32_t n = w.spieltage;
+        w.startwoche = saison[static_cast<size_t>((meiste - n) * p)];
         w.endwoche = saison[static_cast<size_t>(meiste * p - 1)];
+        for (int32_t laenge = static_cast<int32_t>(saison.size()); laenge >= n && n > 0; --laenge) {
+            Wb v = w;
+            v.startwoche = saison.front();
+            v.endwoche = saison[static_cast<size_t>(laenge - 1)];
+            const std::vector<int32_t> r = verteilte_wochen(v, n);
+            if (std::all_of(r.begin(), r.end(), drin) && !r.empty() && r.back() >= spaet) {
+                w.startwoche = v.startwoche;
+                w.endwoche = v.endwoche;
+                break;
+            }
+        }
     }
     return wochen;
 }
