@@ -168,12 +168,16 @@ Pane tabelle_pane{20, 2635, 2511, 2512, I_NAMEN, 24, "Tabelle anzeigen", "Hiermi
 
 // The shown leg's goals of a match, the forecast's for an unplayed one when asked; false when
 // there are none.
-bool tore_holen(int32_t h, bool tip, int32_t* heim, int32_t* gast)
+// A tie decided on penalties: its goals after extra time, the shoot-out's in elf (else -1).
+bool tore_holen(int32_t h, bool tip, int32_t* heim, int32_t* gast, int32_t (&elf)[2])
 {
     const Spiele_Spiel* s = h ? Spiele_Get_Spiel(h, 1) : nullptr;
+    elf[0] = elf[1] = -1;
     if (!s) return false;
     if (s->heim_tore >= 0) {
-        *heim = s->heim_tore, *gast = s->gast_tore;
+        const Spiele_Stand st = Spiele_Get_Stand(s);
+        *heim = st.heim, *gast = st.gast;
+        elf[0] = st.elf_heim, elf[1] = st.elf_gast;
         return true;
     }
     return tip && Spiele_Get_Tip(h, heim, gast, 0);
@@ -215,16 +219,18 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
     // One pairing: the shown leg, and with two legs the first in brackets seen from this row.
     struct Reihe {
         int32_t heim, gast, h_tore = -1, g_tore = -1, h_hin = -1, g_hin = -1;
+        int32_t elf[2] = {-1, -1};
         std::string datum;
         int32_t kennung = -1, kalendertag = -1;
     };
     std::vector<Reihe> reihen;
     const bool zwei_spiele = info && info->best_of_x > 1;
-    auto leg = [&](int32_t block, int32_t d, int32_t runde, int32_t slot, Spiele_Spiel* s, int32_t* ht, int32_t* gt) {
+    auto leg = [&](int32_t block, int32_t d, int32_t runde, int32_t slot, Spiele_Spiel* s, int32_t* ht, int32_t* gt,
+                   int32_t (&elf)[2]) {
         const int32_t h = Spiele_Lock(block, d, runde, slot);
         if (!h) return false;
         *s = *Spiele_Get_Spiel(h, 1);
-        if (!tore_holen(h, tip, ht, gt)) *ht = *gt = -1;
+        if (!tore_holen(h, tip, ht, gt, elf)) *ht = *gt = -1;
         Spiele_Unlock(h);
         return true;
     };
@@ -242,7 +248,7 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
                             for (int32_t runde = 0; runde < legs; ++runde) {
                                 Spiele_Spiel s{};
                                 Reihe r{};
-                                if (!leg(gi->spiele_block, d, runde, slot, &s, &r.h_tore, &r.g_tore)) continue;
+                                if (!leg(gi->spiele_block, d, runde, slot, &s, &r.h_tore, &r.g_tore, r.elf)) continue;
                                 if (s.heim == SPIELE_KEIN_TEAM || s.gast == SPIELE_KEIN_TEAM) continue;
                                 if (s.heim != club && s.gast != club) continue;
                                 r.heim = s.heim, r.gast = s.gast;
@@ -258,17 +264,18 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
             bool rueck = false;
             for (int32_t slot = 0; zwei_spiele && slot < n && !rueck; ++slot) {
                 Spiele_Spiel s{};
-                int32_t ht = -1, gt = -1;
-                rueck = leg(info->spiele_block, tag, 0, slot, &s, &ht, &gt) && s.heim != SPIELE_KEIN_TEAM &&
+                int32_t ht = -1, gt = -1, elf[2];
+                rueck = leg(info->spiele_block, tag, 0, slot, &s, &ht, &gt, elf) && s.heim != SPIELE_KEIN_TEAM &&
                         s.gast != SPIELE_KEIN_TEAM && ht >= 0;
             }
             for (int32_t slot = 0; slot < n; ++slot) {
                 Spiele_Spiel s{}, hin{};
                 Reihe r{};
-                if (!leg(info->spiele_block, tag, rueck ? 1 : 0, slot, &s, &r.h_tore, &r.g_tore)) continue;
+                if (!leg(info->spiele_block, tag, rueck ? 1 : 0, slot, &s, &r.h_tore, &r.g_tore, r.elf)) continue;
                 if (!tip && noch_nicht_angepfiffen(Kalender_Get_Spieltag_Tag(w, tag, rueck ? 1 : 0, 0))) r.h_tore = r.g_tore = -1;
                 if (s.heim == SPIELE_KEIN_TEAM || s.gast == SPIELE_KEIN_TEAM) continue;
-                if (rueck && leg(info->spiele_block, tag, 0, slot, &hin, &r.g_hin, &r.h_hin) && hin.heim != s.gast)
+                int32_t hin_elf[2];
+                if (rueck && leg(info->spiele_block, tag, 0, slot, &hin, &r.g_hin, &r.h_hin, hin_elf) && hin.heim != s.gast)
                     std::swap(r.g_hin, r.h_hin);
                 r.heim = s.heim, r.gast = s.gast;
                 r.kennung = tag * 256 + slot;
@@ -297,7 +304,10 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
         const int32_t ergebnis_x = x + basis + (spalten ? 215 : 262);
         if (!r.datum.empty())
             p.zellen.push_back({x + dx - 6 - Font_Text_Breite(Font(4), r.datum.c_str()), top + 10, weiss, 4, r.datum});
-        const bool h_sieg = r.h_tore >= 0 && r.h_tore > r.g_tore, g_sieg = r.h_tore >= 0 && r.g_tore > r.h_tore;
+        // A shoot-out's winner wins the line as one after the match.
+        const bool elf = r.h_tore >= 0 && r.elf[0] >= 0;
+        const int32_t ht = elf ? r.elf[0] : r.h_tore, gt = elf ? r.elf[1] : r.g_tore;
+        const bool h_sieg = r.h_tore >= 0 && ht > gt, g_sieg = r.h_tore >= 0 && gt > ht;
         p.zellen.push_back({x + dx, top + 10, h_sieg ? gelb : weiss, 4, name_in(name(r.heim, form), gast_x - (x + dx) - 4)});
         p.zellen.push_back({gast_x, top + 10, g_sieg ? gelb : weiss, 4, name_in("- " + name(r.gast, form), ergebnis_x - gast_x - 4)});
         char e[32];
@@ -305,6 +315,7 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
         else if (r.h_tore < 0) std::snprintf(e, sizeof e, "-:- (%d:%d)", r.h_hin, r.g_hin);
         else if (r.h_hin >= 0) std::snprintf(e, sizeof e, "%d:%d (%d:%d)", r.h_tore, r.g_tore, r.h_hin, r.g_hin);
         else std::snprintf(e, sizeof e, "%d:%d", r.h_tore, r.g_tore);
+        if (elf) std::snprintf(e + std::strlen(e), sizeof e - std::strlen(e), " n.E. %d:%d", r.elf[0], r.elf[1]);
         p.zellen.push_back({ergebnis_x, top + 10, weiss, 4, e});
         if (details) {
             char st[48];

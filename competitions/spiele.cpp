@@ -766,6 +766,37 @@ const Spiele_Spiel* Spiele_Get_Spiel_Tore_Bis_Minute(int32_t h, int32_t von, int
     return &scratch;
 }
 
+Spiele_Stand Spiele_Get_Stand(const Spiele_Spiel* s)
+{
+    if (!s || s->heim_tore < 0) return {0, 0, -1, -1};
+    return Spiele_Get_Stand_Tore(s, s->heim_tore, s->gast_tore);
+}
+
+Spiele_Stand Spiele_Get_Stand_Tore(const Spiele_Spiel* s, int32_t heim, int32_t gast)
+{
+    Spiele_Stand st{heim, gast, -1, -1};
+    if (!s || !(s->ergebnis_art & SPIELE_ART_NE)) return st;
+    // The stored goals hold the kicks that scored; the kicks are the goals without a shot.
+    const Spiele_Ereignis* lauf = lauf_von(s);
+    if (!lauf) return st;
+    st.elf_heim = st.elf_gast = 0;
+    for (int32_t i = 0; i < s->ereignis_anzahl; ++i)
+        if (Spiele_Ist_Elfmeter_Tor(*s, lauf[i].flags)) ++((lauf[i].flags & SPE_HEIM) ? st.elf_heim : st.elf_gast);
+    st.heim = std::max(0, st.heim - st.elf_heim);
+    st.gast = std::max(0, st.gast - st.elf_gast);
+    return st;
+}
+
+const char* Spiele_Stand_Text(int32_t h, int32_t heim, int32_t gast)
+{
+    static char text[32];
+    const Spiele_Spiel* s = Spiele_Ist_Gelockt(h) ? Spiele_Get_Spiel(h, 1) : nullptr;
+    const Spiele_Stand st = Spiele_Get_Stand_Tore(s, heim, gast);
+    if (st.elf_heim < 0) std::snprintf(text, sizeof text, "%d:%d", st.heim, st.gast);
+    else std::snprintf(text, sizeof text, "%d:%d n.E. %d:%d", st.heim, st.gast, st.elf_heim, st.elf_gast);
+    return text;
+}
+
 const char* Spiele_Ergebnis_Text_Bauen(const Spiele_Spiel* s, int32_t mit_ergebnis)
 {
     static char text[32];
@@ -773,11 +804,15 @@ const char* Spiele_Ergebnis_Text_Bauen(const Spiele_Spiel* s, int32_t mit_ergebn
     text[0] = 0;
     if (!s || s->ergebnis_art > 32) return text;
     if (s->heim_tore == -1 && !(s->ergebnis_art == SPIELE_ART_TIP && !mit_ergebnis)) return text;
+    const Spiele_Stand st = Spiele_Get_Stand(s);
     size_t n = 0;
-    if (mit_ergebnis) n = size_t(std::snprintf(text, sizeof text, "%d:%d ", s->heim_tore, s->gast_tore));
+    if (mit_ergebnis) n = size_t(std::snprintf(text, sizeof text, "%d:%d ", st.heim, st.gast));
     for (int32_t bit = 4; s->ergebnis_art && bit >= 0; --bit)
         if (s->ergebnis_art & (1 << bit)) {
-            std::snprintf(text + n, sizeof text - n, "%s", zusatz[bit]);
+            n += size_t(std::snprintf(text + n, sizeof text - n, "%s", zusatz[bit]));
+            // The shoot-out stands apart from the score after extra time: "1:1 n.E. 6:7".
+            if ((1 << bit) == SPIELE_ART_NE && st.elf_heim >= 0 && n < sizeof text)
+                std::snprintf(text + n, sizeof text - n, " %d:%d", st.elf_heim, st.elf_gast);
             break;
         }
     return text;

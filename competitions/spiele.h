@@ -148,6 +148,19 @@ void Spiele_Set_Zuschauer(int32_t h, uint32_t zuschauer);
 int32_t Spiele_Get_Heim_Auswaerts(int32_t h, int32_t team);
 bool Spiele_Get_Spielstand(int32_t h, int32_t von, int32_t bis, int32_t* heim, int32_t* gast);
 const Spiele_Spiel* Spiele_Get_Spiel_Tore_Bis_Minute(int32_t h, int32_t von, int32_t bis);
+// The score to show: after extra time, with a shoot-out's kicks apart (elf_* -1 without one).
+// The stored goals of a match decided on penalties include the kicks that scored.
+struct Spiele_Stand {
+    int32_t heim, gast;
+    int32_t elf_heim, elf_gast;
+};
+Spiele_Stand Spiele_Get_Stand(const Spiele_Spiel* s);
+// The same for goals counted elsewhere (a live record's), shoot-out kicks included.
+Spiele_Stand Spiele_Get_Stand_Tore(const Spiele_Spiel* s, int32_t heim, int32_t gast);
+// "2:1", or "1:1 n.E. 6:7" for goals of match h that hold its shoot-out's kicks (a live
+// record's); a handle not held reads as the goals given.
+const char* Spiele_Stand_Text(int32_t h, int32_t heim, int32_t gast);
+// "2:1 n.V.", "1:1 n.E. 6:7"; without the score ("n.E. 6:7") when mit_ergebnis is 0.
 const char* Spiele_Ergebnis_Text_Bauen(const Spiele_Spiel* s, int32_t mit_ergebnis);
 const char* Spiele_Get_Ergebnis_Text(int32_t h, int32_t mit_ergebnis);
 const char* Spiele_Get_Ergebnis_Text_Tip(int32_t h, int32_t tip);

@@ -99,8 +99,10 @@ Gelesen spiel_lesen(int32_t wettbewerb, int32_t team, int32_t position)
     if (r.heim != team && r.gast != team) return g;
     const bool heim = r.heim == team;
     g.da = true;
-    g.eigene = heim ? r.heim_tore : r.gast_tore;
-    g.fremde = heim ? r.gast_tore : r.heim_tore;
+    // The score after extra time: a shoot-out's kicks are no goals of the match.
+    const Spiele_Stand st = Spiele_Get_Stand(&r);
+    g.eigene = heim ? st.heim : st.gast;
+    g.fremde = heim ? st.gast : st.heim;
     g.gegner = heim ? r.gast : r.heim;
     return g;
 }

@@ -393,7 +393,13 @@ void Statistik_Teaminfo_Bilanz(int32_t heim, int32_t gast, int32_t wettbewerb, i
             const int32_t eigene = sp.heim == heim ? sp.heim_tore : sp.gast_tore;
             const int32_t andere = sp.heim == heim ? sp.gast_tore : sp.heim_tore;
             (eigene > andere ? s : eigene < andere ? l : u) += 1;
-            ergebnisse.push_back(std::to_string(eigene) + ":" + std::to_string(andere));
+            // A shoot-out stands apart from the score after extra time.
+            const Spiele_Stand st = Spiele_Get_Stand(&sp);
+            const bool h = sp.heim == heim;
+            std::string text = std::to_string(h ? st.heim : st.gast) + ":" + std::to_string(h ? st.gast : st.heim);
+            if (st.elf_heim >= 0)
+                text += " n.E. " + std::to_string(h ? st.elf_heim : st.elf_gast) + ":" + std::to_string(h ? st.elf_gast : st.elf_heim);
+            ergebnisse.push_back(text);
         });
     if (siege) *siege = s;
     if (unentschieden) *unentschieden = u;

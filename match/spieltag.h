@@ -40,9 +40,13 @@ struct Spieltag_Uhr_Daten {
     uint8_t initialisiert;
 };
 extern Spieltag_Uhr_Daten Spieltag_Uhr;
-// Once a lone manager's games on the pitch are over, the day's other games play a minute a frame
-// rather than at the live pace (on by default; a test turns it off to compare the results).
+// Once a lone manager's games and those on the pitch are over, or he has none today, the day's
+// other games play a minute a frame rather than at the live pace, unless he follows them in the
+// overview (on by default; a test turns it off to compare the results).
 extern bool Spieltag_Rest_Eilt;
+// True while only other clubs' games are left on a lone PC: the overview may be left at once,
+// and their results are then worked out in that frame.
+bool Spieltag_Nur_Andere_Spielen();
 
 // One running shoot-out, 104 bytes in the shoot-out list (key = game number).
 struct Spieltag_Elfmeter_Eintrag {

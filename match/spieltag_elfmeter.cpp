@@ -18,6 +18,7 @@ namespace {
 
 constexpr int32_t SCHUETZEN_MAX = 11;
 constexpr int32_t KEIN_SPIELER = 32767;
+constexpr uint8_t GEHT_VOM_PLATZ = '&';  // the walk of a substituted player to the bench
 
 // The record's seed in, the global state aside; back again when it goes.
 class Seed_Tausch {
@@ -51,7 +52,9 @@ int32_t tore(const Spiele_Spiel* m, int32_t seite)
 }
 
 // The side's takers: the starters on the pitch (state word exactly 16), else every player with
-// bit 16; without a live record the side's line-up.
+// bit 16; without a live record the side's line-up. A player still walking off after a late
+// substitution keeps bit 16 until he reaches the bench, beside the man who replaced him: he is
+// no longer one of the eleven.
 int32_t schuetzen_sammeln(const Spielfeld_Record* r, int32_t team, int32_t seite, uint32_t* aus)
 {
     int32_t feld[64];
@@ -61,6 +64,7 @@ int32_t schuetzen_sammeln(const Spielfeld_Record* r, int32_t team, int32_t seite
             for (int32_t s = 16 * seite; s < 16 * seite + 16; ++s) {
                 const Spielfeld_Spieler& p = r->spieler[s];
                 const bool passt = genau ? p.zustand == SPIELFELD_AUF_DEM_PLATZ : (p.zustand & SPIELFELD_AUF_DEM_PLATZ) != 0;
+                if (r->objekt[s].zustand == GEHT_VOM_PLATZ) continue;
                 if (passt && p.spnr >= 0) feld[n++] = p.spnr;
             }
     } else {

@@ -6,12 +6,14 @@
 
 #include "competitions/spiele.h"
 #include "competitions/wettbewerb.h"
+#include "database/team.h"
 #include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
 #include "match/pitch/spielfeld_standard.h"
 #include "match/spielfeld.h"
 #include "match/spieltag.h"
 #include "match/spieltag_intern.h"
+#include "matchview/spielansicht.h"
 #include "platform/os/os.h"
 #include "platform/print.h"
 #include "platform/zufall.h"
@@ -31,6 +33,10 @@ void spieltag_spiel_aus(const Spieltag_Eintrag& e, uint32_t i)
 }
 
 namespace {
+
+// Minutes worked out in one frame once the player left the overview: a day with extra time and
+// a shoot-out has fewer.
+constexpr int32_t SOFORT_MINUTEN = 400;
 
 // Whether a half follows half h at all (a half without an end minute would never end).
 bool halbzeit_hat_ende(int32_t wettbewerb, int32_t h)
@@ -74,50 +80,74 @@ bool ungesehen()
     return true;
 }
 
-// A lone manager's games on the pitch are all over while other games of the day still play: he
-// has seen what he watched, and waits only for the other results. They come a minute a frame;
-// their draws are the same however many frames a minute lasts.
-bool live_vorbei()
+// A lone manager waits only for other clubs' results: no game of his clubs and none on the pitch
+// still plays (he has none today, or has seen them through).
+bool andere_allein()
 {
-    if (!Spieltag_Rest_Eilt || !Ablauf_Allein()) return false;
-    bool live = false;
+    if (!Ablauf_Allein()) return false;
     for (Liste_Element* knoten = Spieltag_Wettbewerbe.next; knoten; knoten = knoten->next) {
         const Spieltag_Eintrag e = spieltag_eintrag(knoten);
         for (uint32_t i = 0; i < e.n; ++i) {
+            if (e.zustand(i) == SPIELTAG_AUS) continue;
             const Spielfeld_Record* r = Spielfeld_Get_Spiel(e.spiel(i));
-            if (!r || !r->aktiv) continue;
-            if (e.zustand(i) != SPIELTAG_AUS) return false;
-            live = true;
+            if (r && r->aktiv) return false;
+            const Spiele_Spiel* m = Spiele_Get_Spiel(e.spiel(i), 1);
+            if (m && (Team_Hat_Manager(m->heim) || Team_Hat_Manager(m->gast))) return false;
         }
     }
-    return live;
+    return true;
 }
 
 // Games end, and a view is opened or closed, as the minutes pass: the answer above is worked out
 // on a minute's first frame and holds for its others (the day's walk on every frame doubled the
 // cost of a background game's minute).
-int32_t live_vorbei_minute = -1;
-bool live_vorbei_wert = false;
+int32_t andere_allein_minute = -1;
+bool andere_allein_wert = false;
 
-bool live_vorbei_diese_minute()
+bool andere_allein_diese_minute()
 {
-    if (!Spieltag_Rest_Eilt) return false;
-    if (live_vorbei_minute != Spieltag_Uhr.minute) {
-        live_vorbei_wert = live_vorbei();
-        live_vorbei_minute = Spieltag_Uhr.minute;
+    if (andere_allein_minute != Spieltag_Uhr.minute) {
+        andere_allein_wert = andere_allein();
+        andere_allein_minute = Spieltag_Uhr.minute;
     }
-    return live_vorbei_wert;
+    return andere_allein_wert;
 }
+
+// Then the other games come a minute a frame, unless he took to the overview to follow them;
+// their draws are the same however many frames a minute lasts.
+bool nur_ergebnisse()
+{
+    return Spieltag_Rest_Eilt && !(Spielansicht_Offen && Spielansicht_Eingabe) && andere_allein_diese_minute();
+}
+
+bool spieltag_frame(uint8_t flag);
 
 }  // namespace
 
 bool Spieltag_Rest_Eilt = true;
+
+bool Spieltag_Nur_Andere_Spielen() { return spieltag_laeuft() && andere_allein_diese_minute(); }
 
 bool Spieltag_Run(uint8_t flag)
 {
     int32_t antwort = 0;
     if (spieltag_gemeldet("Spieltag_Run", &antwort)) return antwort != 0;
     if (!spieltag_laeuft()) return false;
+    bool weiter = spieltag_frame(flag);
+    // Left through "Ende" while only other clubs' games still played: their results are worked out
+    // at once, up to the day's end or a break between halves.
+    const int32_t zustand = Ablauf_Zustand;
+    for (int32_t i = 0; i < SOFORT_MINUTEN && weiter && Spielfeld_Steuerung.uebersicht_verlassen && Ablauf_Zustand == zustand &&
+                        andere_allein_diese_minute();
+         ++i)
+        weiter = spieltag_frame(flag);
+    return weiter;
+}
+
+namespace {
+
+bool spieltag_frame(uint8_t flag)
+{
     uint8_t stopp = 0;
     if (Spieltag_Uhr.vorlauf != 0) {
         if (Spieltag_Uhr.vorlauf < 0) return false;
@@ -132,11 +162,11 @@ bool Spieltag_Run(uint8_t flag)
     }
     const float x = Spielfeld_Run(Spieltag_Uhr.minute, 0, 1, 0, &stopp, flag);
     if (x >= 0) Spieltag_Uhr.bruchteil -= x;
-    if (stopp || (x > 0 && (ungesehen() || live_vorbei_diese_minute()))) Spieltag_Uhr.bruchteil = 0;
+    if (stopp || (x > 0 && (ungesehen() || nur_ergebnisse()))) Spieltag_Uhr.bruchteil = 0;
     if (x == -1.0f || Spieltag_Uhr.bruchteil > 0.001f) return true;
 
     // A new minute.
-    live_vorbei_minute = -1;
+    andere_allein_minute = -1;
     Spieltag_Uhr.bruchteil = float(Spielgeschwindigkeit);
     if (!stopp) ++Spieltag_Uhr.minute;
     bool spielt_noch = false, halbzeit_vorbei = false;
@@ -229,11 +259,14 @@ bool Spieltag_Run(uint8_t flag)
     return true;
 }
 
+}  // namespace
+
 bool Spieltag_Naechste_Halbzeit_Anpfeifen()
 {
     int32_t antwort = 0;
     if (spieltag_gemeldet("Spieltag_Naechste_Halbzeit_Anpfeifen", &antwort)) return antwort != 0;
     if (!spieltag_laeuft()) return false;
+    andere_allein_minute = -1;
     bool wartete = false, gezeigt_angepfiffen = false;
     for (Liste_Element* knoten = Spieltag_Wettbewerbe.next; knoten; knoten = knoten->next) {
         const Spieltag_Eintrag e = spieltag_eintrag(knoten);
@@ -344,4 +377,8 @@ bool Spieltag_Halbzeit_Auf_Dem_Platz_Pruefen(Spielfeld_Record* r)
     return false;
 }
 
-void spieltag_nachspielzeit_vergessen() { nachspielzeit.clear(); }
+void spieltag_nachspielzeit_vergessen()
+{
+    nachspielzeit.clear();
+    andere_allein_minute = -1;
+}

@@ -211,7 +211,8 @@ void Screen_Minutenanzeige_Zeichnen(Rastport* box, const Spielfeld_Record* r)
 {
     if (!r) return;
     const int32_t mitte = box ? int32_t(box->width) / 2 : 0;
-    drucken(box, 0, UHR_ZEILE_Y[0], Temp_Sprintf("^c%05d^tz%04d%d:%d", weiss(), mitte, r->tore[0], r->tore[1]), UHR_FONT);
+    const char* stand = Spiele_Stand_Text(int32_t(r->spiel), r->tore[0], r->tore[1]);
+    drucken(box, 0, UHR_ZEILE_Y[0], Temp_Sprintf("^c%05d^tz%04d%s", weiss(), mitte, stand), UHR_FONT);
     const char* phase = Screen_Phase_Kabine       ? "in der Kabine..."
                         : Screen_Phase_Vor_Spiel  ? "vor dem Spiel..."
                         : Screen_Phase_Nach_Spiel ? "nach dem Spiel..."

@@ -162,15 +162,17 @@ void Spielszenen_Spielstand_Text(const Spielszenen_Fenster* f, uint32_t z, char*
     if (!f || !f->record) return;
     const Spielfeld_Record* r = f->record;
     const int c = int(weiss());
+    // A shoot-out's kicks stand apart from the score after extra time.
+    const char* stand = Spiele_Stand_Text(int32_t(r->spiel), r->tore[0], r->tore[1]);
     if (f->groesse == 0 || f->groesse == 1) {
         if (z > 999)
-            std::snprintf(out, groesse, "^c%05d^tl%04d%d:%02d^tz%04d%d:%d^tl%04d%d.%03d Zusch.", c, 44, int(r->minute),
-                          int(r->sekunden), 150, int(r->tore[0]), int(r->tore[1]), 230, int(z / 1000), int(z % 1000));
+            std::snprintf(out, groesse, "^c%05d^tl%04d%d:%02d^tz%04d%s^tl%04d%d.%03d Zusch.", c, 44, int(r->minute),
+                          int(r->sekunden), 150, stand, 230, int(z / 1000), int(z % 1000));
         else
-            std::snprintf(out, groesse, "^c%05d^tl%04d%d:%02d^tz%04d%d:%d^tl%04d%d Zuschauer", c, 44, int(r->minute),
-                          int(r->sekunden), 150, int(r->tore[0]), int(r->tore[1]), 230, int(z));
+            std::snprintf(out, groesse, "^c%05d^tl%04d%d:%02d^tz%04d%s^tl%04d%d Zuschauer", c, 44, int(r->minute),
+                          int(r->sekunden), 150, stand, 230, int(z));
     } else if (f->groesse == 2) {
-        std::snprintf(out, groesse, "^c%05d^tz0150%d:%d ", c, int(r->tore[0]), int(r->tore[1]));
+        std::snprintf(out, groesse, "^c%05d^tz0150%s ", c, stand);
     }
 }
 

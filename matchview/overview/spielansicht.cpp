@@ -726,6 +726,9 @@ int32_t knoepfe_abfragen(const Spielfeld_Steuerung_Block* st, int32_t mx, int32_
             if (tasten == 2) aktion = 9;
             if (z.knopf[5].zustand != SPIELANSICHT_AUS) knopf_setzen(5, SPIELANSICHT_AUS);
         }
+    } else if (Spielansicht_Seite == 0 && z.knopf[4].zustand == SPIELANSICHT_AUS && Spieltag_Nur_Andere_Spielen()) {
+        // Only other clubs' games are left: "Ende" leaves at once with their results.
+        knopf_setzen(4, SPIELANSICHT_NORMAL);
     }
     return aktion;
 }
@@ -958,12 +961,17 @@ void ergebnisse_spalte(Rastport* ziel)
     for (int32_t i = 0; i < z.gelistet; ++i) {
         const Spiele_Spiel* m = spiel_von(i);
         if (!m) continue;
-        const int32_t h = std::max(0, int32_t(m->heim_tore)), g = m->gast_tore;
+        // The score after extra time; the winner of a shoot-out stands out by his colour.
+        const Spiele_Stand st = Spiele_Get_Stand(m);
+        const int32_t h = st.heim, g = st.gast;
         const int32_t y = oben + liste_erste() + 1 + i * z.masse.zeile;
         if (t) drucken(t, liste_font(), 2, y + 2, formatiert("^ic%05d^tr%04d^fb0007%d:%d^fe", 1, 309, h, g));
         text(t, liste_font(), 0, y,
              Temp_Sprintf("^c%05d^tr%04d^fb0007%d^c%05d:^c%05d%d^fe", tor_farbe(m, m->heim), 309, h, weiss,
                           tor_farbe(m, m->gast), g));
+        // The shoot-out under it, where the rows have a second line.
+        if (st.elf_heim >= 0 && z.masse.zweite_zeile)
+            text_schatten(t, FONT_KLEIN, 0, y + 10, Temp_Sprintf("^c%05d^tr%04dn.E. %d:%d", weiss, 309, st.elf_heim, st.elf_gast));
     }
     kopieren(t, 260, std::max(0, oben - 14), 60, z.masse.hoehe + 14, ziel, 420, std::max(0, oben - 14));
 }
@@ -1133,7 +1141,11 @@ void spielstand_zeigen()
         g = m->gast_tore;
     }
     const Objekt& o = z.obj[O_STAND];
-    text(o.bild, 1, 0, 12, Temp_Sprintf("^c%05d^tz%04d%d:%d", farbe(15, 15, 15), o.v.w / 2, h, g));
+    // A shoot-out's kicks stand apart from the score after extra time, in the small font that
+    // fits the box.
+    const Spiele_Stand st = Spiele_Get_Stand_Tore(m, h, g);
+    text(o.bild, st.elf_heim < 0 ? 1 : FONT_WINZIG, 0, st.elf_heim < 0 ? 12 : 11,
+         Temp_Sprintf("^c%05d^tz%04d%s", farbe(15, 15, 15), o.v.w / 2, Spiele_Stand_Text(Spielansicht_Spiel, h, g)));
     z.obj[O_STAND].v.dirty = 1;
 }
 
@@ -1231,13 +1243,27 @@ void spiel_text(Rastport* ziel)
         }
     } else {
         Spiele_Ereignis_Info e{};
-        int32_t tore[2] = {0, 0}, y = 8;
+        int32_t tore[2] = {0, 0}, elf[2] = {0, 0}, y = 8;
+        bool elf_kopf = false;
+        const Spiele_Spiel* m = Spiele_Get_Spiel(Spielansicht_Spiel, 1);
+        const Spiele_Spiel kopf = m ? *m : Spiele_Spiel{};
         // The lines' tabs leave room for the small font only.
         for (bool da = Spiele_Get_Erstes_Ereignis(Spielansicht_Spiel, &e); da && y < o.v.h;
              da = Spiele_Get_Naechstes_Ereignis(&e)) {
             const bool heim = e.flags & SPE_HEIM;
             const char* tab = heim ? "^tl0115" : "^tl0230";
-            if (e.flags & 4) {
+            if (m && Spiele_Ist_Elfmeter_Tor(kopf, e.flags)) {
+                // The shoot-out's kicks follow apart, under a row of their own, with its own score.
+                if (!elf_kopf) {
+                    text(b, FONT_WINZIG, 0, y + 10, Temp_Sprintf("^c%05d^tl0070Elfmeterschießen", weiss));
+                    elf_kopf = true;
+                    y += ZEILE_EREIGNIS;
+                }
+                ++elf[heim ? 0 : 1];
+                text(b, FONT_WINZIG, 0, y + 10,
+                     Temp_Sprintf("^c%05d^tr0035%d^tl0037:^tl0041%d%s^c%05d%s", weiss, elf[0], elf[1], tab, weiss,
+                                  spieler_name(e.spieler_1)));
+            } else if (e.flags & 4) {
                 ++tore[heim ? 0 : 1];
                 const char* zweiter = e.spieler_2 >= 0 && e.spieler_2 != 0x7FFF && e.spieler_2 != 0xFFFF && e.spieler_2 != 0
                                           ? Temp_Sprintf(" (%s)", spieler_name(e.spieler_2))
@@ -1524,7 +1550,7 @@ int32_t Spielansicht_Frame(Spielfeld_Steuerung_Block* st, int32_t minute)
         }
         case 3: pause_umschalten(st); break;
         case 4:
-            if (st->spieltag_beendet) return verlassen(st);
+            if (st->spieltag_beendet || Spieltag_Nur_Andere_Spielen()) return verlassen(st);
             break;
         case -2:
         case -3:

@@ -35,6 +35,7 @@ constexpr int32_t ZWEISPALTIG_BIS = 32;
 struct Spiel {
     int32_t h;
     Spiele_Spiel m;
+    Spiele_Stand stand;  // the score after extra time, a shoot-out apart
 };
 
 // The games of the competition's current match day whose records can be had.
@@ -44,7 +45,7 @@ std::vector<Spiel> spiele_von(int32_t wettbewerb)
     int32_t spiele[SPIELTAG_TAGESLISTE] = {};
     if (!Spieltag_Get_Spiele(wettbewerb, spiele)) return v;
     for (int32_t i = 1; i <= spiele[0] && i < SPIELTAG_TAGESLISTE; ++i)
-        if (const Spiele_Spiel* m = Spiele_Get_Spiel(spiele[i], 1)) v.push_back({spiele[i], *m});
+        if (const Spiele_Spiel* m = Spiele_Get_Spiel(spiele[i], 1)) v.push_back({spiele[i], *m, Spiele_Get_Stand(m)});
     return v;
 }
 
@@ -137,8 +138,8 @@ void Spieltagbericht_Ergebniszeilen(int32_t wettbewerb)
     const bool zwei_beine = info->runde > 0;
     bool heim_breit = false, gast_breit = false;
     for (const Spiel& s : spiele) {
-        heim_breit |= s.m.heim_tore > 9;
-        gast_breit |= s.m.heim_tore >= 0 && s.m.gast_tore > 9;
+        heim_breit |= s.stand.heim > 9;
+        gast_breit |= s.m.heim_tore >= 0 && s.stand.gast > 9;
     }
     const int32_t weiss = bericht::farbe(15, 15, 15), grau = bericht::farbe(11, 11, 11), hell = bericht::farbe(13, 13, 13);
 
@@ -158,7 +159,7 @@ void Spieltagbericht_Ergebniszeilen(int32_t wettbewerb)
             }
             const bool gespielt = s.m.heim_tore >= 0;
             const std::string tore = Temp_Sprintf(tore_format(heim_breit, gast_breit, gespielt), weiss, basis + 380,
-                                                  l.breite, int32_t(s.m.heim_tore), int32_t(s.m.gast_tore));
+                                                  l.breite, s.stand.heim, s.stand.gast);
             // The away name has the room up to its score: the full name, or the club's short one
             // (in the small font where needed).
             const int32_t platz = tore_links(tore, l.font, basis + 380) - GAST_X - ABSTAND;
@@ -203,7 +204,7 @@ void Spieltagbericht_Ergebniszeilen(int32_t wettbewerb)
                                                 Spiele_Ergebnis_Text_Bauen(&s.m, 0)));
         bericht::text_mit_schatten(7, x, y,
                                    Temp_Sprintf(tore_format(heim_breit, gast_breit, gespielt), weiss, 230, 6,
-                                                int32_t(s.m.heim_tore), int32_t(s.m.gast_tore)));
+                                                s.stand.heim, s.stand.gast));
         int32_t hh = 0, hg = 0;
         if (zwei_beine && hinspiel(s, &hh, &hg))
             bericht::text_mit_schatten(7, x, y, Temp_Sprintf("^c%05d^tr%04d^fb%04d(%d:%d)^fe", weiss, 266, 6, hh, hg));

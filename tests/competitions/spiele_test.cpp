@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "common/capture.h"
 #include "competitions/spiele.h"
@@ -227,6 +228,44 @@ TEST_F(SpieleTest, EventsScoreAndCursor)
     Spiele_Ereignisse_Zuruecksetzen();
     Spiele_Get_Ereignis_Anzahl(&k, &n);
     EXPECT_EQ(n, 1);
+}
+
+// A tie decided on penalties stores the kicks that scored among its goals: 1:1 after extra time
+// and 6:7 on penalties is stored as 7:8. It reads as the score after extra time with the
+// shoot-out apart, and its live goals the same way.
+TEST_F(SpieleTest, AShootOutStandsApartFromTheScoreAfterExtraTime)
+{
+    int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
+    int32_t h = Spiele_Lock(b, 0, 0, 0);
+    Spiele_Set_Teams(h, 1, 2);
+    Spiele_Ereignis_Speicher_Reservieren(h);
+    Spiele_Tore_Nullen(h);
+    Spiele_Set_Ereignis(h, SPE_TOR | SPE_CHANCE | SPE_HEIM, 20, 4, 32767);
+    Spiele_Set_Ereignis(h, SPE_TOR | SPE_CHANCE, 110, 14, 32767);
+    EXPECT_STREQ(Spiele_Get_Ergebnis_Text(h, 1), "1:1 ");
+    Spiele_Get_Spiel(h, 1)->ergebnis_art |= SPIELE_ART_NV | SPIELE_ART_NE;
+    for (int32_t i = 0; i < 7; ++i) {
+        if (i < 6) Spiele_Set_Ereignis(h, SPE_TOR | SPE_HEIM, 120, 5 + i, 32767);
+        Spiele_Set_Ereignis(h, SPE_TOR, 120, 15 + i, 32767);
+    }
+    const Spiele_Spiel* s = Spiele_Get_Spiel(h, 1);
+    ASSERT_EQ(s->heim_tore, 7);
+    ASSERT_EQ(s->gast_tore, 8);
+    const Spiele_Stand st = Spiele_Get_Stand(s);
+    EXPECT_EQ(std::vector<int32_t>({st.heim, st.gast, st.elf_heim, st.elf_gast}), std::vector<int32_t>({1, 1, 6, 7}));
+    EXPECT_STREQ(Spiele_Get_Ergebnis_Text(h, 1), "1:1 n.E. 6:7");
+    EXPECT_STREQ(Spiele_Get_Ergebnis_Text(h, 0), "n.E. 6:7");
+    // A live record counts the goals itself, the kicks among them.
+    const Spiele_Stand live = Spiele_Get_Stand_Tore(s, 7, 8);
+    EXPECT_EQ(std::vector<int32_t>({live.heim, live.gast, live.elf_heim, live.elf_gast}), std::vector<int32_t>({1, 1, 6, 7}));
+    EXPECT_STREQ(Spiele_Stand_Text(h, 7, 8), "1:1 n.E. 6:7");
+    // A match in normal time, or not played, stands as stored.
+    Spiele_Get_Spiel(h, 1)->ergebnis_art = SPIELE_ART_NV;
+    EXPECT_STREQ(Spiele_Get_Ergebnis_Text(h, 1), "7:8 n.V.");
+    EXPECT_EQ(Spiele_Get_Stand(Spiele_Get_Spiel(h, 1)).elf_heim, -1);
+    EXPECT_EQ(Spiele_Get_Stand(nullptr).elf_heim, -1);
+    EXPECT_STREQ(Spiele_Stand_Text(h, 7, 8), "7:8");
+    EXPECT_STREQ(Spiele_Stand_Text(0, 2, 1), "2:1");
 }
 
 TEST_F(SpieleTest, DeletingABlockKeepsOtherCompetitionsCounters)

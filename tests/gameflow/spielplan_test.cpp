@@ -118,6 +118,36 @@ TEST_F(Spielplan, DefaultWorldFitsItsSeason)
     }
 }
 
+// A national cup plays through the league season as real cups do: its first round in the
+// league's first third, its final in the last, the rounds between weeks apart. Once all its
+// rounds fell into the first seven weeks, the final before the league's third match day.
+TEST_F(Spielplan, NationalCupsSpreadTheirRoundsOverTheLeagueSeason)
+{
+    ASSERT_TRUE(Kalender_Spielplan_Anlegen(0)) << Kalender_Spielplan_Fehler();
+    int32_t liga_erster = 9999, liga_letzter = -1, pokale = 0;
+    for (int32_t id = Wettbewerb_Get_Erster(); id >= 0; id = Wettbewerb_Get_Naechster()) {
+        const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(id));
+        if (!w || !w->basisliga || w->land != Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(1))->land) continue;
+        liga_erster = std::min(liga_erster, Kalender_Get_Spieltag_Tag(id, 0, 0, 0));
+        liga_letzter = std::max(liga_letzter, Kalender_Get_Spieltag_Tag(id, w->spieltage - 1, 0, 0));
+    }
+    ASSERT_LT(liga_erster, liga_letzter);
+    std::vector<int32_t> ids;
+    for (int32_t id = Wettbewerb_Get_Erster(); id >= 0; id = Wettbewerb_Get_Naechster()) ids.push_back(id);
+    for (int32_t id : ids) {
+        const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(id));
+        if (!w || w->basisliga || Wettbewerb_Ist_International(id) || !(w->modus & KO_SYSTEM) || w->spieltage < 4) continue;
+        ++pokale;
+        std::vector<int32_t> tage;
+        for (int32_t r = 0; r < w->spieltage; ++r) tage.push_back(Kalender_Get_Spieltag_Tag(id, r, 0, 0));
+        const int32_t drittel = (liga_letzter - liga_erster) / 3;
+        EXPECT_LE(tage.front(), liga_erster + drittel) << w->name;
+        EXPECT_GE(tage.back(), liga_letzter - drittel) << w->name;
+        for (size_t r = 1; r < tage.size(); ++r) EXPECT_GE(tage[r] - tage[r - 1], 21) << w->name << " round " << r;
+    }
+    EXPECT_GT(pokale, 0);
+}
+
 TEST_F(Spielplan, CompetitionsSharingAWindowTakeTurns)
 {
     // The cup winners' and the continental cup share both their windows: their rounds alternate.

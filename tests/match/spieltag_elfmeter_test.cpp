@@ -182,6 +182,63 @@ TEST_F(Spieltag_Elfmeter, SameSeedSameKicksAndTheTakersOfEachSide)
     EXPECT_TRUE(cap.contains("Elferschiessen nicht mehr da??\n"));
 }
 
+// The takers are the eleven on the pitch: not a man sent off, who keeps his place in the record,
+// nor one still walking off after a late substitution beside the man who replaced him (a side
+// once reached its shoot-out with twelve and was told it played with too many). Each side's
+// takers then step up in turn; once one man took every kick.
+TEST_F(Spieltag_Elfmeter, TheElevenOnThePitchKickInTurn)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_VOR_SPIEL));
+    const int32_t g = spiele()[0].second;
+    Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
+    ASSERT_NE(r, nullptr);
+    ASSERT_FALSE(r->aktiv);
+    auto erster_mit = [&](int32_t seite, uint32_t zustand, int32_t ab) {
+        for (int32_t s = 16 * seite + ab; s < 16 * seite + 16; ++s)
+            if (r->spieler[s].zustand == zustand && r->spieler[s].spnr >= 0) return s;
+        return -1;
+    };
+    const int32_t geht = erster_mit(0, SPIELFELD_AUF_DEM_PLATZ, 1), kommt = erster_mit(0, SPIELFELD_ERSATZ, 0);
+    const int32_t rot = erster_mit(1, SPIELFELD_AUF_DEM_PLATZ, 1);
+    ASSERT_GE(geht, 0);
+    ASSERT_GE(kommt, 0);
+    ASSERT_GE(rot, 0);
+    r->objekt[geht].zustand = '&';
+    r->spieler[kommt].zustand = SPIELFELD_AUF_DEM_PLATZ;
+    r->objekt[kommt].aktiv = 1;
+    r->spieler[rot].zustand |= SPIELFELD_ROT;
+    int32_t elf[2] = {0, 0};
+    for (int32_t s = 0; s < SPIELFELD_SLOTS; ++s) elf[s / 16] += r->spieler[s].zustand == SPIELFELD_AUF_DEM_PLATZ && s != geht;
+    ASSERT_EQ(elf[0], 11);
+
+    Spiele_Tore_Nullen(g);
+    Fehler_Capture fehler;
+    Spieltag_Elfmeterschiessen_Starten(g);
+    EXPECT_FALSE(fehler.contains("zu vielen Spielern")) << fehler.texts.size();
+    const Spieltag_Elfmeter_Eintrag start = eintrag(g);
+    EXPECT_EQ(start.anzahl[0], 11);
+    EXPECT_EQ(start.anzahl[1], elf[1]);
+    const int32_t nie[2] = {r->spieler[geht].spnr, r->spieler[rot].spnr};
+    std::vector<int32_t> schuetzen[2];
+    bool fertig = false;
+    for (int32_t i = 0; i < 60 && !fertig; ++i) {
+        const Spieltag_Elfmeter_Eintrag x = eintrag(g);
+        const int32_t k = x.am_zug;
+        schuetzen[k].push_back(int32_t(x.schuetzen[k][x.index[k]]));
+        fertig = Spieltag_Elfmeterschiessen_Schritt(g);
+    }
+    ASSERT_TRUE(fertig);
+    for (int32_t k = 0; k < 2; ++k) {
+        ASSERT_GE(schuetzen[k].size(), 2u);
+        for (size_t i = 0; i < schuetzen[k].size(); ++i) {
+            EXPECT_NE(schuetzen[k][i], nie[k]) << "side " << k << " kick " << i;
+            // eleven takers round and round: the same man again only after the other ten
+            if (i > 0) EXPECT_EQ(schuetzen[k][i] == schuetzen[k][i - 1], start.anzahl[k] == 1) << "side " << k << " kick " << i;
+            if (i >= size_t(start.anzahl[k])) EXPECT_EQ(schuetzen[k][i], schuetzen[k][i - start.anzahl[k]]);
+        }
+    }
+}
+
 }  // namespace
 
 namespace {

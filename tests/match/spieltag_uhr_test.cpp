@@ -9,6 +9,7 @@
 #include "match/spieltag_welt.h"
 #include "match/spielfeld_netz.h"
 #include "match/spieltag_intern.h"
+#include "matchview/spielansicht.h"
 #include "network/netzuser.h"
 #include "platform/os/os.h"
 #include "platform/win95.h"
@@ -326,6 +327,59 @@ TEST_F(Spieltag_Uhr_Test, OnceTheLiveGameIsOverTheOthersPlayAMinuteAFrameAndEndT
     EXPECT_LE(eilig.frames, minuten[1] + 2);
     EXPECT_EQ(eilig.minute, live_tempo.minute);
     EXPECT_EQ(eilig.spiele, live_tempo.spiele);
+}
+
+}  // namespace
+
+namespace {
+
+// A day whose games are all other clubs' (the manager has none today, or his are over): they
+// come a minute a frame, not at the pace of a game watched, unless he follows them in the
+// overview; and "Ende" leaves at once, the day's results worked out in that frame.
+TEST_F(Spieltag_Uhr_Test, OtherClubsGamesComeAMinuteAFrameAndEndeLeavesAtOnce)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
+    ASSERT_TRUE(Ablauf_Allein());
+    for (int32_t i = 0; i < 400000 && Spieltag_Uhr.minute < 50; ++i) ASSERT_TRUE(Spieltag_Run(0));
+    // His game plays in the background: at the pace of a game watched.
+    EXPECT_FALSE(Spieltag_Nur_Andere_Spielen());
+    auto frames_fuer = [](int32_t minuten) {
+        const int32_t bis = Spieltag_Uhr.minute + minuten;
+        int32_t frames = 0;
+        while (Spieltag_Uhr.minute < bis && frames < 100000 && Spieltag_Run(0)) ++frames;
+        return frames;
+    };
+    EXPECT_GE(frames_fuer(2), 2 * 35);
+    int32_t eigene = 0;
+    for (const auto& [c, g] : spiele()) {
+        const Spiele_Spiel* m = Spiele_Get_Spiel(g, 1);
+        if (!Team_Hat_Manager(m->heim) && !Team_Hat_Manager(m->gast)) continue;
+        Spieltag_Eintrag e;
+        uint32_t i = 0;
+        ASSERT_TRUE(spieltag_spiel_finden(g, &e, &i));
+        spieltag_spiel_aus(e, i);
+        ++eigene;
+    }
+    ASSERT_GT(eigene, 0);
+    EXPECT_TRUE(Spieltag_Nur_Andere_Spielen());
+    EXPECT_LE(frames_fuer(10), 10 + 1);
+    // Followed in the overview, they come at the watched pace again.
+    const int32_t offen = Spielansicht_Offen, eingabe = Spielansicht_Eingabe;
+    Spielansicht_Offen = Spielansicht_Eingabe = 1;
+    const int32_t gefolgt = frames_fuer(1);
+    Spielansicht_Offen = offen;
+    Spielansicht_Eingabe = eingabe;
+    EXPECT_GE(gefolgt, 35);
+
+    // "Ende": the rest of the day in the frame that follows, up to a break between halves.
+    Spielfeld_Steuerung.uebersicht_verlassen = 1;
+    int32_t laeuft = 0;
+    for (int32_t i = 0; i < 100000 && (Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT || Ablauf_Zustand == ABLAUF_HALBZEIT); ++i) {
+        laeuft += Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT;
+        Ablauf_Schritt();
+    }
+    EXPECT_LE(laeuft, 4);
+    for (const auto& [c, g] : spiele()) EXPECT_GE(Spiele_Get_Spiel(g, 1)->heim_tore, 0);
 }
 
 }  // namespace

@@ -365,4 +365,36 @@ TEST_F(Spieltag_Vorbereiten, ResultsPagesUnlessTheServerHasNoClub)
     Spieltagbericht_Set_Beobachter(nullptr);
 }
 
+// The competition's prize for a win goes to the side that won (a cup pays it once more for the
+// tie won); a loser gets none.
+TEST_F(Spieltag_Vorbereiten, TheWinPrizeGoesToTheWinner)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
+    constexpr float SIEG = 7777.0f;
+    for (const auto& [c, g] : spiele()) {
+        Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(c));
+        ASSERT_NE(w, nullptr);
+        w->sieg_praemie = int32_t(SIEG);
+        w->unentschieden_praemie = 0;
+    }
+    std::set<int32_t> sieger;
+    for (const auto& [c, g] : spiele()) {
+        const Spiele_Spiel* m = Spiele_Get_Spiel(g, 1);
+        ASSERT_NE(m, nullptr);
+        ASSERT_GE(m->heim_tore, 0);
+        if (m->heim_tore != m->gast_tore) sieger.insert(m->heim_tore > m->gast_tore ? m->heim : m->gast);
+    }
+    ASSERT_FALSE(sieger.empty());
+    static std::set<int32_t>* bezahlt = nullptr;
+    std::set<int32_t> preise;
+    bezahlt = &preise;
+    Bank_Set_Buchung_Beobachter([](int32_t, int32_t an, float betrag, uint8_t art) {
+        if (betrag == SIEG && art == 36) bezahlt->insert(an);
+        return true;
+    });
+    Ablauf_Schritt();
+    Bank_Set_Buchung_Beobachter(nullptr);
+    EXPECT_EQ(preise, sieger);
+}
+
 }  // namespace

@@ -18,6 +18,7 @@
 #include "graphics/grafik_filter.h"
 #include "graphics/grafik_screen.h"
 #include "match/pitch/spielfeld_objekt.h"
+#include "match/spieltag_intern.h"
 #include "match/spieltag_welt.h"
 #include "matchview/spielansicht.h"
 #include "platform/os/os_display.h"
@@ -809,6 +810,62 @@ TEST_F(Uebersicht_Tag, LeftAsItStandsThePagesHoldTheLastFrameAsDrawn)
         EXPECT_TRUE(tag(false, spielseite) == gezeichnet);
     }
     r->aktiv = 0;
+}
+
+// Once only other clubs' games are left (the manager has none today, or his are over), "Ende"
+// needs no end of the day: it leaves at once. A tie decided on penalties reads as its score
+// after extra time, the shoot-out apart, not as the sum of both.
+TEST_F(Uebersicht_Tag, WithOnlyOtherClubsGamesLeftEndeLeavesAtOnce)
+{
+    ASSERT_EQ(frame(), 1);
+    EXPECT_EQ(Spielansicht_Get_Knopf(4)->zustand, SPIELANSICHT_AUS);
+    int32_t liste[SPIELTAG_TAGESLISTE] = {};
+    ASSERT_TRUE(Spieltag_Get_Spiele(Spielansicht_Wettbewerb(), liste));
+    ASSERT_GE(liste[0], 2);
+    // A game of the list decided on penalties: 1:1 after extra time, 6:7 in the shoot-out.
+    const int32_t g = liste[1];
+    Spiele_Tore_Nullen(g);
+    Spiele_Set_Ereignis(g, SPE_TOR | SPE_CHANCE | SPE_HEIM, 20, 32767, 32767);
+    Spiele_Set_Ereignis(g, SPE_TOR | SPE_CHANCE, 110, 32767, 32767);
+    Spiele_Get_Spiel(g, 1)->ergebnis_art |= SPIELE_ART_NV | SPIELE_ART_NE;
+    for (int32_t i = 0; i < 7; ++i) {
+        if (i < 6) Spiele_Set_Ereignis(g, SPE_TOR | SPE_HEIM, 120, 32767, 32767);
+        Spiele_Set_Ereignis(g, SPE_TOR, 120, 32767, 32767);
+    }
+    for (const auto& [c, h] : spiele()) {
+        const Spiele_Spiel* m = Spiele_Get_Spiel(h, 1);
+        if (!Team_Hat_Manager(m->heim) && !Team_Hat_Manager(m->gast)) continue;
+        Spieltag_Eintrag e;
+        uint32_t i = 0;
+        ASSERT_TRUE(spieltag_spiel_finden(h, &e, &i));
+        spieltag_spiel_aus(e, i);
+    }
+    spieltag_nachspielzeit_vergessen();
+    texte.clear();
+    Spielansicht_Beenden(0);
+    ASSERT_EQ(frame(), 1);
+    frame();
+    EXPECT_EQ(Spielansicht_Get_Knopf(4)->zustand, SPIELANSICHT_NORMAL);
+    dump("andere_spiele");
+    int32_t stand = 0, summe = 0;
+    for (const std::string& t : texte) {
+        stand += t.find("n.E. 6:7") != std::string::npos;
+        summe += t.find("7^c") != std::string::npos && t.find(":^c") != std::string::npos && t.find("8^fe") != std::string::npos;
+    }
+    EXPECT_GE(stand, 1);
+    EXPECT_EQ(summe, 0);
+    // Its game page's score the same way.
+    texte.clear();
+    klick(300, Spielansicht_Get_Liste().oben + 22);
+    ASSERT_EQ(Spielansicht_Seite, 1);
+    frame();
+    dump("elfmeter_spielseite");
+    EXPECT_TRUE(std::any_of(texte.begin(), texte.end(), [](const std::string& t) { return t.find("1:1 n.E. 6:7") != std::string::npos; }));
+    knopf_klick(9);
+    ASSERT_EQ(Spielansicht_Seite, 0);
+    knopf_klick(4);
+    EXPECT_EQ(Spielansicht_Offen, 0);
+    EXPECT_EQ(st.uebersicht_verlassen, 1);
 }
 
 }  // namespace

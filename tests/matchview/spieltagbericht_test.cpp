@@ -322,4 +322,38 @@ TEST_F(Spieltagbericht, AnAwayNameShortOfRoomStaysReadable)
     EXPECT_GE(geprueft, 5);
 }
 
+// A tie decided on penalties stores the kicks that scored among its goals; its results line
+// reads the score after extra time with the shoot-out apart, not the sum of both.
+TEST_F(Spieltagbericht, AShootOutReadsApartFromTheScoreAfterExtraTime)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
+    const int32_t g = spiele()[0].second;
+    const Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
+    ASSERT_NE(r, nullptr);
+    const int32_t heim = r->spieler[1].spnr, gast = r->spieler[17].spnr;
+    Spiele_Tore_Nullen(g);
+    Spiele_Set_Ereignis(g, SPE_TOR | SPE_CHANCE | SPE_HEIM, 20, heim, 32767);
+    Spiele_Set_Ereignis(g, SPE_TOR | SPE_CHANCE, 110, gast, 32767);
+    Spiele_Get_Spiel(g, 1)->ergebnis_art |= SPIELE_ART_NV | SPIELE_ART_NE;
+    for (int32_t i = 0; i < 7; ++i) {
+        if (i < 6) Spiele_Set_Ereignis(g, SPE_TOR | SPE_HEIM, 120, heim, 32767);
+        Spiele_Set_Ereignis(g, SPE_TOR, 120, gast, 32767);
+    }
+    ASSERT_EQ(Spiele_Get_Spiel(g, 1)->heim_tore, 7);
+    tag_mit_seiten("elfmeter");
+    int32_t stand = 0, elfmeter = 0, summe = 0;
+    for (size_t s = 0; s < gezeigt.size(); ++s) {
+        const auto texte = seite(int32_t(s));
+        if (texte.empty() || texte[0].text.find("Ergebnisse:") == std::string::npos) continue;
+        for (const Gezeichnet& t : texte) {
+            stand += t.text.find("1:1^fe") != std::string::npos;
+            elfmeter += t.text.find("n.E. 6:7") != std::string::npos;
+            summe += t.text.find("7:8") != std::string::npos;
+        }
+    }
+    EXPECT_GE(stand, 1);
+    EXPECT_GE(elfmeter, 1);
+    EXPECT_EQ(summe, 0);
+}
+
 }  // namespace

@@ -327,12 +327,98 @@ void internationale_bauen(Bauplan& b, const std::vector<size_t>& top, const std:
 
 // ---- Season weeks ----
 
-// Leagues play their weekends from early August to late May with a winter break; the cup and
-// international competitions get midweek windows of their own, one after the other, so that
-// competitions that can share a club never play in the same week. The national cups share one
-// window: no club plays in two of them.
+// Leagues play their weekends from early August to late May with a winter break. The national
+// cups play midweek through the whole season, as real cups do: the first round in summer, the
+// final in spring, the rounds between spread out. The international competitions get midweek
+// windows of their own among the weeks left once the leagues have begun, one after the other,
+// so that competitions that can share a club never play in the same week. The national cups
+// share their weeks: no club plays in two of them.
 constexpr int32_t LIGA_START = 5, LIGA_ENDE = 46, PAUSE_START = 24, PAUSE_ENDE = 27;
 constexpr int32_t MITTE_START = 1, MITTE_ENDE = 50;
+
+// The weeks a competition's n match days fall on when the calendar spreads them over its window:
+// evenly over the weeks that are not off.
+std::vector<int32_t> verteilte_wochen(const Wb& w, int32_t n)
+{
+    std::vector<int32_t> wochen, r;
+    for (int32_t k = w.startwoche; k <= w.endwoche; ++k)
+        if (k < w.spielfrei_start || k > w.spielfrei_ende) wochen.push_back(k);
+    for (int32_t i = 0; i < n && !wochen.empty(); ++i)
+        r.push_back(wochen[static_cast<size_t>(int64_t(i) * int64_t(wochen.size()) / n)]);
+    return r;
+}
+
+// The national cups' weeks: the cup with the most rounds plays them every P weeks of the season
+// (P the weeks that are not off, shared out among its rounds), from the season's first week on.
+// Every other cup opens in that week too where a window lets the calendar's even spread put all
+// its rounds on those weeks up to a final in spring (else its rounds take the last of them), so
+// that all cups together take no more weeks than the largest alone and the international windows
+// keep the rest.
+std::vector<int32_t> pokal_wochen_legen(Bauplan& b, const std::vector<size_t>& pokale)
+{
+    std::vector<int32_t> saison;
+    for (int32_t k = MITTE_START; k <= MITTE_ENDE; ++k)
+        if (k < PAUSE_START || k > PAUSE_ENDE) saison.push_back(k);
+    int32_t meiste = 0;
+    for (size_t i : pokale) meiste = std::max(meiste, b.wbs[i].spieltage);
+    if (meiste <= 0) return {};
+    const int32_t p = static_cast<int32_t>(saison.size()) / meiste;
+    std::vector<int32_t> wochen;
+    for (int32_t j = 0; j < meiste; ++j) wochen.push_back(saison[static_cast<size_t>(j * p)]);
+    auto drin = [&](int32_t k) { return std::find(wochen.begin(), wochen.end(), k) != wochen.end(); };
+    // A final no earlier than the largest cup's round before its own.
+    const int32_t spaet = wochen[static_cast<size_t>(std::max(0, meiste - 2))];
+    for (size_t i : pokale) {
+        Wb& w = b.wbs[i];
+        const int32_t n = w.spieltage;
+        w.startwoche = saison[static_cast<size_t>((meiste - n) * p)];
+        w.endwoche = saison[static_cast<size_t>(meiste * p - 1)];
+        for (int32_t laenge = static_cast<int32_t>(saison.size()); laenge >= n && n > 0; --laenge) {
+            Wb v = w;
+            v.startwoche = saison.front();
+            v.endwoche = saison[static_cast<size_t>(laenge - 1)];
+            const std::vector<int32_t> r = verteilte_wochen(v, n);
+            if (std::all_of(r.begin(), r.end(), drin) && !r.empty() && r.back() >= spaet) {
+                w.startwoche = v.startwoche;
+                w.endwoche = v.endwoche;
+                break;
+            }
+        }
+    }
+    return wochen;
+}
+
+// Whether the calendar finds the competition's rounds room in weeks start..ende as it lays them:
+// each round no earlier than its even share of the window and after the round before, all its
+// legs in weeks after each other that are neither off nor a cup's.
+bool passt_ins_fenster(const Wb& w, int32_t start, int32_t ende, const std::vector<int32_t>& gesperrt)
+{
+    const int32_t legs = (w.modus & KO_SYSTEM) && (w.modus & RUECKSPIELE) ? std::max(2, w.best_of_x) : 1;
+    auto frei = [&](int32_t k) {
+        return (k < w.spielfrei_start || k > w.spielfrei_ende) && std::find(gesperrt.begin(), gesperrt.end(), k) == gesperrt.end();
+    };
+    std::vector<int32_t> wochen;
+    for (int32_t k = start; k <= ende; ++k)
+        if (k < w.spielfrei_start || k > w.spielfrei_ende) wochen.push_back(k);
+    if (wochen.empty() || w.spieltage <= 0) return w.spieltage <= 0;
+    const int64_t spanne = std::max<int64_t>(1, int64_t(wochen.size()) - (legs - 1));
+    int32_t ab = 0;
+    for (int32_t i = 0; i < w.spieltage; ++i) {
+        int32_t ideal = wochen[static_cast<size_t>(std::min<int64_t>(i * spanne / w.spieltage, int64_t(wochen.size()) - 1))];
+        const bool erste_fest = i == 0 && !(w.modus & KO_SYSTEM);
+        if (erste_fest) ideal = start;
+        int32_t gefunden = -1;
+        for (int32_t k = std::max(ideal, ab); gefunden < 0 && k + legs - 1 <= ende; ++k) {
+            bool ok = true;
+            for (int32_t r = 0; r < legs && ok; ++r) ok = frei(k + r);
+            if (ok) gefunden = k;
+            if (erste_fest) break;
+        }
+        if (gefunden < 0) return false;
+        ab = gefunden + legs;
+    }
+    return true;
+}
 
 bool wochen_verteilen(Bauplan& b)
 {
@@ -340,7 +426,8 @@ bool wochen_verteilen(Bauplan& b)
         std::vector<size_t> wbs;
         int32_t bedarf = 0;
     };
-    std::vector<Fenster> fenster(5);  // national cups, champions' groups, cup winners, continental, champions' KO
+    std::vector<Fenster> fenster(4);  // champions' groups, cup winners, continental, champions' KO
+    std::vector<size_t> pokale;
     for (size_t i = 0; i < b.wbs.size(); ++i) {
         Wb& w = b.wbs[i];
         w.spielfrei_start = PAUSE_START;
@@ -350,34 +437,54 @@ bool wochen_verteilen(Bauplan& b)
             w.endwoche = LIGA_ENDE;
             continue;
         }
+        if (w.id < INTERNATIONAL_ID_BASIS) {
+            pokale.push_back(i);
+            continue;
+        }
         const int32_t wochen = (w.modus & KO_SYSTEM) && (w.modus & RUECKSPIELE) ? 2 * w.spieltage : w.spieltage;
-        const size_t f = w.id < INTERNATIONAL_ID_BASIS ? 0
-                       : w.id == INTERNATIONAL_ID_BASIS + 50 ? 2
-                       : w.id == INTERNATIONAL_ID_BASIS + 51 ? 3
-                       : (w.modus & KO_SYSTEM) ? 4 : 1;
+        const size_t f = w.id == INTERNATIONAL_ID_BASIS + 50 ? 1 : w.id == INTERNATIONAL_ID_BASIS + 51 ? 2 : (w.modus & KO_SYSTEM) ? 3 : 0;
         fenster[f].wbs.push_back(i);
         fenster[f].bedarf = std::max(fenster[f].bedarf, wochen);
     }
-    std::vector<int32_t> frei;
-    for (int32_t k = MITTE_START; k <= MITTE_ENDE; ++k)
-        if (k < PAUSE_START || k > PAUSE_ENDE) frei.push_back(k);
+    const std::vector<int32_t> pokal_wochen = pokal_wochen_legen(b, pokale);
     int32_t bedarf = 0;
     for (const Fenster& f : fenster) bedarf += f.bedarf;
+    // From the leagues' start; a world with many international rounds takes the summer too.
+    std::vector<int32_t> frei;
+    for (int32_t ab : {LIGA_START, MITTE_START}) {
+        frei.clear();
+        for (int32_t k = ab; k <= MITTE_ENDE; ++k)
+            if ((k < PAUSE_START || k > PAUSE_ENDE) && std::find(pokal_wochen.begin(), pokal_wochen.end(), k) == pokal_wochen.end())
+                frei.push_back(k);
+        if (static_cast<int32_t>(frei.size()) >= bedarf) break;
+    }
     const int32_t rest = static_cast<int32_t>(frei.size()) - bedarf;
     if (rest < 0) {
         std::fprintf(stderr, "wettbewerbe: %d Spielwochen unter der Woche nötig, %zu frei\n", bedarf, frei.size());
         return false;
     }
+    // Each window from the first week after the one before, as long as its share of the weeks
+    // left over, and longer where the cups' weeks inside it leave its rounds too few.
     size_t pos = 0;
     for (const Fenster& f : fenster) {
         if (f.wbs.empty()) continue;
-        const size_t laenge = static_cast<size_t>(f.bedarf + (bedarf ? rest * f.bedarf / bedarf : 0));
+        size_t laenge = static_cast<size_t>(f.bedarf + (bedarf ? rest * f.bedarf / bedarf : 0));
+        auto passt = [&](size_t l) {
+            for (size_t i : f.wbs)
+                if (!passt_ins_fenster(b.wbs[i], frei[pos], frei[pos + l - 1], pokal_wochen)) return false;
+            return true;
+        };
+        while (pos + laenge < frei.size() && !passt(laenge)) ++laenge;
+        if (pos + laenge > frei.size() || !passt(laenge)) {
+            std::fprintf(stderr, "wettbewerbe: %s passt nicht in die Spielwochen\n", b.wbs[f.wbs[0]].name.c_str());
+            return false;
+        }
         for (size_t i : f.wbs) {
             Wb& w = b.wbs[i];
             w.startwoche = frei[pos];
             w.endwoche = frei[pos + laenge - 1];
             // The group stage opens on the window's first week.
-            if (!(w.modus & KO_SYSTEM) && w.id >= INTERNATIONAL_ID_BASIS) w.qualiwoche = w.startwoche;
+            if (!(w.modus & KO_SYSTEM)) w.qualiwoche = w.startwoche;
         }
         pos += laenge;
     }
