@@ -55,14 +55,15 @@ enum : int16_t {
 constexpr int16_t TAKTIK_Y[2] = {46, 66}, TAKTIK_X = 170, TAKTIK_SCHRITT = 70;
 constexpr int32_t TAKTIK_FONT = 9;
 constexpr int16_t FELD_X = 226, FELD_Y = 114, FELD_W = 207, FELD_H = 337;
-// The two squads' icons: the title's baseline and the entries' top inside them, the entries
-// from y 100 as before.
-constexpr int16_t LISTE_Y = 82, LISTE_H = 354, LISTE_TITEL_Y = 14, LISTE_OBEN = 18;
+// The two squads' icons: the title's baseline and the entries' top inside them. The lists begin
+// level with the pitch's upper goal line, the other club's entries from y 141.
+constexpr int16_t LISTE_Y = 123, LISTE_H = 313, LISTE_TITEL_Y = 14, LISTE_OBEN = 18;
 // The own list's five type toggles ("S", "M", "*", "A", "T") and the two layouts of the row they
-// stand in above the own entries: kind 0 right under the title, kind 2 one line lower, the line
-// between naming the assistant who sets the line-up. The entries begin under the row.
+// stand in above the own entries: kind 0 at y 141, right under the title, kind 2 one line lower
+// at 156, the line between naming the assistant who sets the line-up. The entries begin under
+// the row.
 constexpr int16_t TYP_KNOEPFE[5] = {1248, 1249, 1250, 1251, 1252};
-constexpr int16_t TYP_X = 4, TYP_SCHRITT = 15, TYP_HOEHE = 12, TYP_ZEILE_Y[2] = {100, 115}, TYP_ABSTAND = 2;
+constexpr int16_t TYP_X = 4, TYP_SCHRITT = 15, TYP_HOEHE = 12, TYP_ZEILE_Y[2] = {141, 156}, TYP_ABSTAND = 2;
 int16_t eigene_oben = LISTE_OBEN;
 bool assistent_zeile = false;
 // The commitment slider: a handle on a track left of the pitch, above the strength box; the top
@@ -600,6 +601,9 @@ int32_t Spieler_Einsetzen_Screen(Menue_Icon*, uint32_t)
     Spieler_Screen_Icons_Zeigen();
     Spieler_Suche_Seite_Entfernen();
     if (liste.n > 0) Menue_Icon_Liste_Entfernen(liste.data(), 0);
+    // The page before (the training's, the comparison's) goes whole: icons of it left under the
+    // line-up would come back over the pitch with the next redraw of its area.
+    Menue_Bereich_Loeschen(0, 0, 40, 600, 480);
     liste_bauen();
     Menue_Icon_Liste_Hinzufuegen(liste.data());
     // looked up by number, the icons are this screen's (the transfer search shares some numbers)
