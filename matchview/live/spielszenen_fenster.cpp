@@ -679,12 +679,13 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
             Spielszenen_Kopfzeile_Erzeugen(&f);
         }
     }
-    for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
-        if (f.sichtbar && f.record && f.taktik_offen && f.seite >= 0) Spielszenen_Taktik_Einstellungen_Zeichnen(ziel, &f);
-    // the table panels, compact ones first
+    // the table panels, compact ones first; the tactics panel over them: the day's results are
+    // wider than the room the tactics panel leaves, and its buttons must stay in reach
     for (int32_t kompakt = 1; kompakt >= 0; --kompakt)
         for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
             if (f.sichtbar && f.record && f.tabelle_offen && f.tabelle_kompakt == kompakt) Spielszenen_Tabelle_Zeichnen(&f, f.record);
+    for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
+        if (f.sichtbar && f.record && f.taktik_offen && f.seite >= 0) Spielszenen_Taktik_Einstellungen_Zeichnen(ziel, &f);
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
         if (f.sichtbar && f.record && f.ereignisse_offen) {
             Spielszenen_Ereignisliste_Zeichnen(&f, f.record);
