@@ -816,6 +816,16 @@ TEST_F(Spielszenen, ThePointerTakesTheShapeOfWhatLiesBelowIt)
         EXPECT_EQ(Spielszenen_Zeiger_Gewaehlt(), 0);
         EXPECT_EQ(zeiger_abweichungen(0, x, y), 0) << x << " " << y;
     }
+    // a set piece of the own side being set up: the pointer tells that a click chooses the taker
+    Spielszenen_Fenster_Liste[0].seite = 0;
+    records[0]->ecke_offen = 1;
+    records[0]->standard_seite = 0;
+    Os_Input_Set_Mouse(250, 260);
+    Spielszenen_Run(records[0].get(), &st, 0);
+    records[0]->ecke_offen = 0;
+    ASSERT_EQ(Spielszenen_Zeiger_Gewaehlt(), 10);
+    ASSERT_NE(Mauszeiger_Tabelle.images[10], nullptr);
+    EXPECT_EQ(zeiger_abweichungen(10, 250, 260), 0);
     Mauszeiger_Unfreeze();
     Os_Input_Set_Mouse(625, 31);
     Spielszenen_Run(records[0].get(), &st, 0);
