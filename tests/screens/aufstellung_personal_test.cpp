@@ -176,7 +176,7 @@ TEST_F(AufstellungPersonal, TheTypeTogglesStandInTheirRowOverTheOwnEntriesInEith
             ASSERT_NE(t, nullptr) << k;
             EXPECT_EQ(t->y, y) << k;
             EXPECT_EQ(t->x, 4 + 15 * k) << k;
-            EXPECT_GE(t->y, liste->y + 14) << "under the title";
+            EXPECT_GE(t->y, liste->y + 44) << "under the title";
         }
     };
     reihe(141);
