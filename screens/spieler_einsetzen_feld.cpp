@@ -24,6 +24,7 @@
 #include "screens/spieler_hilfetext.h"
 #include "screens/spieler_kontext_menue.h"
 #include "screens/spieler_schirme.h"
+#include "screens/spieler_taktik.h"
 #include "screens/spieler_vereinsauswahl.h"
 #include "toolkit/dienste.h"
 #include "toolkit/icon.h"
@@ -186,6 +187,7 @@ void griffe_bauen()
                                int16_t(xy[k][1] - GRIFF_H / 2), GRIFF_W, GRIFF_H, 5, 255);
         i.refresh_prozedur = griff_zeichnen;
         i.move = &griff_move;
+        i.mausover = Spieler_Einsetzen_Griff_Hilfe;
         i.kennung_1 = int16_t(spnr);
         i.kennung_2 = int16_t(t);
     }

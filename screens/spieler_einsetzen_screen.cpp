@@ -55,14 +55,15 @@ enum : int16_t {
 constexpr int16_t TAKTIK_Y[2] = {46, 66}, TAKTIK_X = 170, TAKTIK_SCHRITT = 70;
 constexpr int32_t TAKTIK_FONT = 9;
 constexpr int16_t FELD_X = 226, FELD_Y = 114, FELD_W = 207, FELD_H = 337;
-// The two squads' icons: the title's baseline and the entries' top inside them, the entries
-// from y 100 as before.
-constexpr int16_t LISTE_Y = 82, LISTE_H = 354, LISTE_TITEL_Y = 14, LISTE_OBEN = 18;
+// The two squads' icons, filling the frames of the background: the club's name at their top,
+// then the title's baseline and the entries' top; the other club's entries from y 141.
+constexpr int16_t LISTE_Y = 93, LISTE_H = 343, LISTE_NAME_Y = 14, LISTE_TITEL_Y = 44, LISTE_OBEN = 48;
 // The own list's five type toggles ("S", "M", "*", "A", "T") and the two layouts of the row they
-// stand in above the own entries: kind 0 right under the title, kind 2 one line lower, the line
-// between naming the assistant who sets the line-up. The entries begin under the row.
+// stand in above the own entries: kind 0 at y 141, right under the title, kind 2 one line lower
+// at 156, the line between naming the assistant who sets the line-up. The entries begin under
+// the row.
 constexpr int16_t TYP_KNOEPFE[5] = {1248, 1249, 1250, 1251, 1252};
-constexpr int16_t TYP_X = 4, TYP_SCHRITT = 15, TYP_HOEHE = 12, TYP_ZEILE_Y[2] = {100, 115}, TYP_ABSTAND = 2;
+constexpr int16_t TYP_X = 4, TYP_SCHRITT = 15, TYP_HOEHE = 12, TYP_ZEILE_Y[2] = {141, 156}, TYP_ABSTAND = 2;
 int16_t eigene_oben = LISTE_OBEN;
 bool assistent_zeile = false;
 // The commitment slider: a handle on a track left of the pitch, above the strength box; the top
@@ -157,7 +158,14 @@ int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
     Rastport* z = Grafik_Render_Ziel;
     if (!z || !icon) return 0;
     const bool eigen = icon->nummer == SE_EIGENE_LISTE;
-    // the title inside the icon, over the entries (above it, it stood outside the icon's box)
+    // the club whose players the list holds, then the title over the entries, all inside the icon
+    const int32_t verein = eigen ? Aktuelles_Team : Anzeige_Gegner_Team;
+    if (verein >= 0 && verein < Team_Anzahl) {
+        char name[80];
+        std::snprintf(name, sizeof name, "%s", Team_String(TEAM_NAME, verein, nullptr, 0));
+        String_Kuerzen_Pixel(name, nullptr, 3, icon->breite - 2);
+        text(z, 3, icon->x, icon->y + LISTE_NAME_Y, farbe(15, 15, 15), name);
+    }
     text(z, 3, icon->x, icon->y + LISTE_TITEL_Y, farbe(15, 15, 0), eigen ? "Eigener Kader" : "Gegner");
     const int32_t a = Aktuelles_Team >= 0 ? Assistent_Mit_Aufgabe(Aktuelles_Team, 0) : -1;
     if (eigen && assistent_zeile && a >= 0 && a < ASSI_SLOTS) {
@@ -600,6 +608,9 @@ int32_t Spieler_Einsetzen_Screen(Menue_Icon*, uint32_t)
     Spieler_Screen_Icons_Zeigen();
     Spieler_Suche_Seite_Entfernen();
     if (liste.n > 0) Menue_Icon_Liste_Entfernen(liste.data(), 0);
+    // The page before (the training's, the comparison's) goes whole: icons of it left under the
+    // line-up would come back over the pitch with the next redraw of its area.
+    Menue_Bereich_Loeschen(0, 0, 40, 600, 480);
     liste_bauen();
     Menue_Icon_Liste_Hinzufuegen(liste.data());
     // looked up by number, the icons are this screen's (the transfer search shares some numbers)

@@ -732,6 +732,10 @@ int32_t Spieler_Einsetzen_Liste_Malen(Rastport* ziel, int32_t liste, const std::
         if (oben_aus) oben_aus->push_back(oben);
         zeilen += n;
     }
-    if (eintraege.empty()) drucken(y, Grafik_Farbe(10, 10, 10), "Kein Eintrag vorhanden.");
+    if (eintraege.empty())
+        drucken(y, Grafik_Farbe(10, 10, 10),
+                liste == 2 && Spieler_Suche_Ohne_Raum()
+                    ? "Sie haben keinen Such-Raum^laktiviert, der die Lieblings-^lpositionen der Spieler angibt"
+                    : "Kein Eintrag vorhanden.");
     return zeilen;
 }

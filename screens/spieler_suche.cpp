@@ -105,6 +105,16 @@ void Transfer_Suchblock_Entpacken(const uint8_t* b, Transfer_Suchblock& s)
     std::memcpy(s.rest, b + 72, 84);
 }
 
+bool Spieler_Suche_Ohne_Raum()
+{
+    const Transfer_Suchblock* s = block();
+    // watched players and players with offers are listed whatever their position
+    if (!s || knopf(1359) || knopf(1360)) return false;
+    for (int32_t k = 0; k < 4; ++k)
+        if (s->aktiv[k] == 1) return false;
+    return true;
+}
+
 bool Spieler_Suche_Passt(int32_t team, int32_t spnr)
 {
     const Transfer_Suchblock* s = block();

@@ -18,6 +18,9 @@ void Transfer_Suchblock_Entpacken(const uint8_t* bytes, Transfer_Suchblock& s);
 
 // Whether player `spnr` of `team` matches the acting manager's search.
 bool Spieler_Suche_Passt(int32_t team, int32_t spnr);
+// True when the search asks for favourite positions but no slot's room is active: then nobody
+// can match.
+bool Spieler_Suche_Ohne_Raum();
 // The line-up screen shows the search page (803) or the line-up (804) in its group 707.
 bool Spieler_Einsetzen_Modus_803_Aktiv();
 bool Spieler_Einsetzen_Modus_804_Aktiv();

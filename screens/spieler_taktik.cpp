@@ -17,6 +17,7 @@
 #include "matchview/spielszenen_taktik.h"
 #include "platform/print.h"
 #include "screens/spieler_einsetzen.h"
+#include "screens/spieler_einsetzen_feld.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/requester.h"
@@ -381,6 +382,20 @@ const char* Spieler_Einsetzen_Aufstellung_Hilfe(Menue_Icon* icon)
                                     icon->nummer - SE_AUFSTELLUNG_1 + 1);
     if (const char* a = assistent_name(0))
         std::snprintf(text + n, sizeof text - size_t(n), "^l(momentan von %s übernommen)", a);
+    return text;
+}
+
+const char* Spieler_Einsetzen_Griff_Hilfe(Menue_Icon* icon)
+{
+    static char text[200];
+    const int32_t griff = icon ? icon->nummer - SE_GRIFF_ERSTER : -1;
+    if (griff < 0 || griff > 5) return nullptr;
+    const int32_t n = std::snprintf(text, sizeof text, "%s",
+                                    griff < 4   ? "Ecke des Raums: Ziehen verändert den Raum"
+                                    : griff == 4 ? "Position in der DEFENSIV-Formation"
+                                                 : "Position in der OFFENSIV-Formation");
+    // while the assistant sets the line-up the handle does not move: say who keeps the rooms
+    if (const char* a = assistent_name(0)) std::snprintf(text + n, sizeof text - size_t(n), "^l(für die Räume ist %s zuständig)", a);
     return text;
 }
 

@@ -52,6 +52,9 @@ struct Menue_Icon;
 // The mouse-over texts of the stored line-up buttons (1271..1276) and the commitment slider.
 const char* Spieler_Einsetzen_Aufstellung_Hilfe(Menue_Icon* icon);
 const char* Spieler_Einsetzen_Einsatz_Hilfe(Menue_Icon* icon);
+// The room handles' help: what the handle moves, and who keeps the rooms while an assistant sets
+// the line-up.
+const char* Spieler_Einsetzen_Griff_Hilfe(Menue_Icon* icon);
 // A stored line-up button's face: two pixels per field player's centre, the pitch on its side.
 void Spieler_Einsetzen_Aufstellung_Bild(Rastport* bild, int32_t nummer);
 

@@ -21,7 +21,7 @@
 #include "platform/maus.h"
 #include "platform/resfile.h"
 
-int32_t Spielszenen_Ereignisliste_X = 100, Spielszenen_Ereignisliste_Y = 100;
+int32_t Spielszenen_Ereignisliste_X = SPIELSZENEN_EREIGNISLISTE_START_X, Spielszenen_Ereignisliste_Y = SPIELSZENEN_PANEL_START_Y;
 
 namespace {
 

@@ -404,11 +404,51 @@ void Spielszenen_Zeiger_Waehlen()
     Mauszeiger_Select(gewaehlte_form);
 }
 
+namespace {
+// What the drawn pointer covers on the page, put back once the page is on the screen.
+Rastport* unter_zeiger = nullptr;
+Rastport* zeiger_seite = nullptr;
+int32_t zeiger_x = 0, zeiger_y = 0, zeiger_b = 0, zeiger_h = 0;
+}  // namespace
+
 void Spielszenen_Zeiger_Zuruecksetzen()
 {
+    unter_zeiger = Grafik_Bitmap_Freigeben(unter_zeiger);
+    zeiger_seite = nullptr;
     if (gewaehlte_form < 0) return;
     Mauszeiger_Select(form_davor);
     gewaehlte_form = -1;
+}
+
+// The view copies its page over the whole screen each frame, and the program's own pointer is
+// held still meanwhile: the pointer of the chosen shape goes into the page for the copy.
+void Spielszenen_Zeiger_Zeichnen(Rastport* seite, int32_t form)
+{
+    Spielszenen_Zeiger_Loeschen(zeiger_seite);
+    const Mauszeiger_Tabelle_Record& t = Mauszeiger_Tabelle;
+    if (!seite || form < 0 || form >= t.anzahl || !t.images[form]) return;
+    const Mauszeiger_Image* img = t.images[form];
+    Rastport* bild = img->picture;
+    if (!bild || bild->depth != seite->depth) return;
+    const int32_t b = int32_t(img->width), h = int32_t(img->height);
+    if (!unter_zeiger || unter_zeiger->width < b || unter_zeiger->height < h || unter_zeiger->depth != seite->depth) {
+        unter_zeiger = Grafik_Bitmap_Freigeben(unter_zeiger);
+        unter_zeiger = Grafik_Bitmap_Anlegen(b, h, seite->depth);
+        if (!unter_zeiger) return;
+    }
+    zeiger_x = Maus_Get_X() - int32_t(img->hot_x);
+    zeiger_y = Maus_Get_Y() - int32_t(img->hot_y);
+    zeiger_b = b, zeiger_h = h;
+    zeiger_seite = seite;
+    Grafik_Blit(seite, zeiger_x, zeiger_y, b, h, unter_zeiger, 0, 0);
+    Grafik_Blit_Transparent(bild, 0, 0, b, h, seite, zeiger_x, zeiger_y);
+}
+
+void Spielszenen_Zeiger_Loeschen(Rastport* seite)
+{
+    if (!seite || seite != zeiger_seite || !unter_zeiger) return;
+    Grafik_Blit(unter_zeiger, 0, 0, zeiger_b, zeiger_h, seite, zeiger_x, zeiger_y);
+    zeiger_seite = nullptr;
 }
 
 int32_t Spielszenen_Zeiger_Gewaehlt() { return gewaehlte_form; }
@@ -639,12 +679,13 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
             Spielszenen_Kopfzeile_Erzeugen(&f);
         }
     }
-    for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
-        if (f.sichtbar && f.record && f.taktik_offen && f.seite >= 0) Spielszenen_Taktik_Einstellungen_Zeichnen(ziel, &f);
-    // the table panels, compact ones first
+    // the table panels, compact ones first; the tactics panel over them: the day's results are
+    // wider than the room the tactics panel leaves, and its buttons must stay in reach
     for (int32_t kompakt = 1; kompakt >= 0; --kompakt)
         for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
             if (f.sichtbar && f.record && f.tabelle_offen && f.tabelle_kompakt == kompakt) Spielszenen_Tabelle_Zeichnen(&f, f.record);
+    for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
+        if (f.sichtbar && f.record && f.taktik_offen && f.seite >= 0) Spielszenen_Taktik_Einstellungen_Zeichnen(ziel, &f);
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
         if (f.sichtbar && f.record && f.ereignisse_offen) {
             Spielszenen_Ereignisliste_Zeichnen(&f, f.record);
@@ -705,7 +746,9 @@ void Spielszenen_Run(Spielfeld_Record* r, Spielfeld_Steuerung_Block* st, uint8_t
     Spielszenen_Alles_Zeichnen = 0;
     Spielszenen_Neu_Zeichnen_Angefordert = 0;
     Spielszenen_Zeiger_Waehlen();
+    Spielszenen_Zeiger_Zeichnen(seite, Mauszeiger_Get_Selected());
     Grafik_Screen_Direkt_Kopieren();
+    Spielszenen_Zeiger_Loeschen(seite);
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
         if (f.sichtbar && f.aktiv && f.record) f.record->im_fenster = 1;
     Spielszenen_Sounds_Ausblenden();

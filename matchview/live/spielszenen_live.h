@@ -82,6 +82,10 @@ void Spielszenen_Zeiger_Waehlen();
 void Spielszenen_Zeiger_Zuruecksetzen();
 // The shape chosen last, -1 while the view has chosen none.
 int32_t Spielszenen_Zeiger_Gewaehlt();
+// Draws pointer image `form` at the mouse into the page, keeping what it covers; Loeschen puts
+// that back. The view's page goes to the screen between the two.
+void Spielszenen_Zeiger_Zeichnen(Rastport* seite, int32_t form);
+void Spielszenen_Zeiger_Loeschen(Rastport* seite);
 extern int32_t Spielszenen_Schwebe_Index;
 
 // ---- windows ----
@@ -230,7 +234,10 @@ int32_t Spielszenen_Schuetze_Waehlen_Bei(Rastport* seite, Spielszenen_Fenster* f
 void Spielszenen_Schuetze_Freigeben();
 
 // ---- events list and statistics lines ----
-// Position of the events list (100, 100 at start).
+// Where the panels over the play first open, so that they do not cover each other: the table on
+// the left, the events list on the right (its body's top left), both below the windows' headers;
+// the tactics panel in the lower right corner.
+constexpr int32_t SPIELSZENEN_PANEL_START_Y = 70, SPIELSZENEN_TABELLE_START_X = 12, SPIELSZENEN_EREIGNISLISTE_START_X = 606 - 292;
 extern int32_t Spielszenen_Ereignisliste_X, Spielszenen_Ereignisliste_Y;
 // The minute of a listed event: its number right-aligned at 68 and ".Minute" straight after
 // it, so that the two read as one word ("4.Minute"), in the events list and on the match data page.
@@ -257,7 +264,7 @@ void Spielszenen_Text_Melden(int32_t x, int32_t y, const char* text);
 
 // ---- table and results panel ----
 struct Tabelle_Datensatz;
-extern int32_t Spielszenen_Tabelle_X, Spielszenen_Tabelle_Y;  // 100, 100 at start
+extern int32_t Spielszenen_Tabelle_X, Spielszenen_Tabelle_Y;
 // A team's 12 x 12 crest on page 1 from the cache of 128 (a new team in a full cache empties it
 // first); the slot used.
 int32_t Spielszenen_Wappen_Klein_Zeichnen(int32_t team, int32_t x, int32_t y);

@@ -23,7 +23,7 @@
 #include "platform/maus.h"
 #include "platform/resfile.h"
 
-int32_t Spielszenen_Tabelle_X = 100, Spielszenen_Tabelle_Y = 100;
+int32_t Spielszenen_Tabelle_X = SPIELSZENEN_TABELLE_START_X, Spielszenen_Tabelle_Y = SPIELSZENEN_PANEL_START_Y;
 
 namespace {
 
@@ -351,5 +351,6 @@ void Spielszenen_Tabelle_Zuruecksetzen()
 {
     Spielszenen_Tabelle_Freigeben();
     p.letzte_minute = -1;
-    Spielszenen_Tabelle_X = Spielszenen_Tabelle_Y = 100;
+    Spielszenen_Tabelle_X = SPIELSZENEN_TABELLE_START_X;
+    Spielszenen_Tabelle_Y = SPIELSZENEN_PANEL_START_Y;
 }

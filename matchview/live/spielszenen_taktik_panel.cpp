@@ -96,9 +96,11 @@ void Spielszenen_Taktik_Einstellungen_Bei(Rastport* seite, Spielszenen_Fenster* 
 
     int32_t& x = Spielszenen_Taktik_Panel_X;
     int32_t& y = Spielszenen_Taktik_Panel_Y;
+    // First opened in the lower right corner: the table opens on the left and the events list
+    // above it on the right, so the three can be open together and all be read.
     if (x < 0 || y < 0) {
-        x = (f->breite + 5) / 2 - pw / 2;
-        y = (f->hoehe + 5) / 2 - ph / 2;
+        x = RECHTS - pw;
+        y = UNTEN - ph;
     }
     x = std::max(x, RAND);
     y = std::max(y, RAND);

@@ -103,3 +103,34 @@ TEST_F(Kabine_Klick, TheOpponentsPageBeforeTheMatchLeadsBackToTheOwnTalkThenToTh
 }
 
 }  // namespace
+
+namespace {
+
+using namespace programm_lauf;
+
+class Kabine_Ruhe : public Programm_Bilder_Test {
+protected:
+    Kabine_Ruhe() : Programm_Bilder_Test("kabine_ruhe") {}
+};
+
+// The pointer the click that left the talk leaves resting on the back button, the mouse untouched
+// through the first half: the dressing room opens under it, and a press there without a move
+// leaves the room.
+TEST_F(Kabine_Ruhe, APressOfThePointerRestingOnTheBackButtonLeavesTheRoom)
+{
+    Skript s = neues_spiel({"Anna"});
+    bis_zur_ansprache(s);
+    dazu(s, {"wait 1000", "dump " + pfad("vor_spiel")});
+    dazu(s, kabine_verlassen());
+    for (int t = 0; t < 60; ++t) s.push_back("wait 1000");
+    s.push_back("dump " + pfad("kabine"));
+    dazu(s, {"left down", "wait 100", "left up", "wait 3000"});
+    s.push_back("dump " + pfad("danach"));
+    s.push_back("quit");
+    ASSERT_EQ(inst.spielen(s, "kabine_ruhe"), 0);
+    const Bild vor = lesen("vor_spiel"), kabine = lesen("kabine"), danach = lesen("danach");
+    EXPECT_LT(kabine.anders(vor, 0, 0, 640, 480), 100000) << "the room is not up after the first half";
+    EXPECT_GT(danach.anders(kabine, 0, 0, 640, 480), 100000) << "the press does not leave the room";
+}
+
+}  // namespace

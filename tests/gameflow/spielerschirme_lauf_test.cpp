@@ -128,9 +128,9 @@ TEST_F(Spielerschirme_Im_Programm, TheLineUpScreenOnALeagueDay)
     dazu(s, klick(422, 444));
     // The own list's first player: the world's club and formation change from run to run, so a
     // place on the pitch may hold the other club's man.
-    dazu(s, rechtsklick(40, 118));
+    dazu(s, rechtsklick(40, 159));
     s.push_back("dump " + pfad("kontextmenue"));
-    dazu(s, klick(100, 231));  // "Spieler-Informationen"
+    dazu(s, klick(100, 272));  // "Spieler-Informationen"
     s.push_back("dump " + pfad("detail"));
     // The page toggles on the window's right: "Detail-Info", "Versicherung",
     // "Vertragsverhandlung", "Stärke-Entwicklung", "Noten".

@@ -9,15 +9,17 @@ namespace {
 
 using namespace programm_lauf;
 
-// The tactics panel as it opens in the middle of the full-size window: its first tactic button
+// The tactics panel as it opens in the lower right corner (310 x 138): its first tactic button
 // (the passes), the slider's right end and the close button.
-constexpr int PASSEN_X = 186, PASSEN_Y = 233, EINSATZ_RECHTS_X = 362, EINSATZ_Y = 296;
-constexpr int SCHLIESSEN_X = 443, SCHLIESSEN_Y = 285;
+constexpr int PANEL_X = 606 - 310, PANEL_Y = 475 - 138;
+constexpr int PASSEN_X = PANEL_X + 38, PASSEN_Y = PANEL_Y + 64, EINSATZ_RECHTS_X = PANEL_X + 214, EINSATZ_Y = PANEL_Y + 127;
+constexpr int SCHLIESSEN_X = PANEL_X + 295, SCHLIESSEN_Y = PANEL_Y + 116;
 // The slider's knob pushed fully right, and the colour of its face.
-constexpr int KNAUF_X = 148 + 7 + 188, KNAUF_Y = 169 + 122;
+constexpr int KNAUF_X = PANEL_X + 7 + 188, KNAUF_Y = PANEL_Y + 122;
 constexpr uint16_t KNAUF_FARBE = 0xCE5A;
-// The results panel's button for the compact block, with the panel where it first opens.
-constexpr int KOMPAKT_X = 277, KOMPAKT_Y = 450;
+// The results panel's button for the compact block, with the panel where it first opens (on the
+// left, its foot at 426 for the cup's 32 games).
+constexpr int KOMPAKT_X = 189, KOMPAKT_Y = 439;
 // Frames dumped 50 ms apart once the panels are open.
 constexpr int BILDER = 60;
 

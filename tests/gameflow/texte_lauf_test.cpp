@@ -123,7 +123,7 @@ void spieltag(Rundgang& r)
 void spieler_seiten(Rundgang& r)
 {
     Skript& s = r.s;
-    dazu(s, klick(60, 116));
+    dazu(s, klick(60, 169));
     r.schirm("spieler");
     for (int k = 0; k < 13; ++k) {
         dazu(s, klick(525, 139 + 23 * k));

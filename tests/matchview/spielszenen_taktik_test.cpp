@@ -197,8 +197,9 @@ protected:
 
 TEST_F(TaktikPanel, APressStepsATacticOnceAndWrapsAfterTwo)
 {
-    EXPECT_EQ(x, (603 + 5) / 2 - 310 / 2);
-    EXPECT_EQ(y, (471 + 5) / 2 - 138 / 2);
+    // first opened in the lower right corner, clear of the table and the events list
+    EXPECT_EQ(x, 606 - 310);
+    EXPECT_EQ(y, 475 - 138);
     const int32_t bx = x + 159 + 10, by = y + 54 + 10;  // button 2
     std::vector<int> werte;
     for (int32_t i = 0; i < 3; ++i) {

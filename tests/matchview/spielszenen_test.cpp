@@ -4,14 +4,17 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "competitions/spiele_tabelle.h"
 #include "database/db_hilfe.h"
 #include "graphics/font.h"
 #include "graphics/grafik_blit.h"
@@ -748,22 +751,140 @@ TEST_F(Spielszenen, TheHeaderShowsAClubsNameWholeWhereItFits)
     EXPECT_GT(298 - 47 - Spielszenen_Kopf_Breite(2), 160);
 }
 
+// The screen against page 1 after a frame: pixels that differ from what the pointer image at
+// (x, y) and the page would show there. The page itself must hold no pointer any more.
+int32_t zeiger_abweichungen(int32_t form, int32_t x, int32_t y)
+{
+    const Rastport* bild = Mauszeiger_Tabelle.images[form]->picture;
+    int pitch = 0;
+    const uint16_t* schirm = Os_Display_Frame(&pitch);
+    const auto* seite = static_cast<const uint16_t*>(Grafik_Seite_1->pixels);
+    const auto* zeiger = static_cast<const uint16_t*>(bild->pixels);
+    if (!schirm) return -1;
+    int32_t falsch = 0;
+    for (int32_t py = 0; py < 480; ++py)
+        for (int32_t px = 0; px < 640; ++px) {
+            uint16_t soll = seite[py * int32_t(Grafik_Seite_1->width) + px];
+            const int32_t bx = px - x, by = py - y;
+            if (bx >= 0 && by >= 0 && bx < int32_t(bild->width) && by < int32_t(bild->height) && zeiger[by * bild->width + bx])
+                soll = zeiger[by * bild->width + bx];
+            falsch += schirm[py * pitch + px] != soll;
+        }
+    return falsch;
+}
+
 // Each frame takes the pointer shape its panels name: the hand over a button of the side bar,
-// the arrow over the play again; leaving the scene gives the pointer back.
+// the arrow over the play again; the pointer stands on the screen where the mouse is (the
+// program's own is held still while the view copies its page over the screen) and follows
+// it; leaving the scene gives the pointer back.
 TEST_F(Spielszenen, ThePointerTakesTheShapeOfWhatLiesBelowIt)
 {
     Spielfeld_Steuerung_Block st = ein_fenster();
+    if (Mauszeiger_Tabelle.anzahl == 0) Mauszeiger_Load_All(ResFile_Handles[0].handle);
+    ASSERT_GT(Mauszeiger_Tabelle.anzahl, 6);
+    ASSERT_NE(Mauszeiger_Tabelle.images[6], nullptr);
     Os_Input_Set_Buttons(false, false);
+    Spielszenen_Neu_Zeichnen();
+    Os_Input_Set_Mouse(200, 200);
+    Spielszenen_Run(records[0].get(), &st, 0);
+    // the page goes on to the next screen when the view is left: it keeps no pointer
+    const auto* seite = static_cast<const uint16_t*>(Grafik_Seite_1->pixels);
+    const std::vector<uint16_t> ohne(seite, seite + 640 * 480);
+    Os_Input_Set_Mouse(300, 300);
+    Spielszenen_Run(records[0].get(), &st, 0);
+    {
+        // the play goes on under it: count the pointer's own pixels left on the page
+        const Rastport* bild = Mauszeiger_Tabelle.images[0]->picture;
+        const auto* zeiger = static_cast<const uint16_t*>(bild->pixels);
+        int32_t gezeichnet = 0, geblieben = 0;
+        for (uint32_t y = 0; y < bild->height; ++y)
+            for (uint32_t x = 0; x < bild->width; ++x)
+                if (const uint16_t z = zeiger[y * bild->width + x]) {
+                    ++gezeichnet;
+                    geblieben += seite[(300 + y) * 640 + 300 + x] == z && ohne[(300 + y) * 640 + 300 + x] != z;
+                }
+        EXPECT_GT(gezeichnet, 20);
+        EXPECT_LT(geblieben, gezeichnet / 4) << "the page holds no pointer";
+    }
     Os_Input_Set_Mouse(625, 31);
     Spielszenen_Run(records[0].get(), &st, 0);
     EXPECT_EQ(Spielszenen_Zeiger_Gewaehlt(), 6);
-    Os_Input_Set_Mouse(300, 300);
+    EXPECT_EQ(zeiger_abweichungen(6, 625, 31), 0);
+    for (auto [x, y] : {std::pair{300, 300}, {301, 302}, {635, 475}}) {
+        Os_Input_Set_Mouse(x, y);
+        Spielszenen_Run(records[0].get(), &st, 0);
+        EXPECT_EQ(Spielszenen_Zeiger_Gewaehlt(), 0);
+        EXPECT_EQ(zeiger_abweichungen(0, x, y), 0) << x << " " << y;
+    }
+    // a set piece of the own side being set up: the pointer tells that a click chooses the taker
+    Spielszenen_Fenster_Liste[0].seite = 0;
+    records[0]->ecke_offen = 1;
+    records[0]->standard_seite = 0;
+    Os_Input_Set_Mouse(250, 260);
     Spielszenen_Run(records[0].get(), &st, 0);
-    EXPECT_EQ(Spielszenen_Zeiger_Gewaehlt(), 0);
+    records[0]->ecke_offen = 0;
+    ASSERT_EQ(Spielszenen_Zeiger_Gewaehlt(), 10);
+    ASSERT_NE(Mauszeiger_Tabelle.images[10], nullptr);
+    EXPECT_EQ(zeiger_abweichungen(10, 250, 260), 0);
+    Mauszeiger_Unfreeze();
     Os_Input_Set_Mouse(625, 31);
     Spielszenen_Run(records[0].get(), &st, 0);
     Spielszenen_Grafik_Freigeben();
     EXPECT_EQ(Spielszenen_Zeiger_Gewaehlt(), -1);
+}
+
+// The taker panel holds the match until a taker is chosen: it shows where the match waits for it
+// even when its window is hidden behind another game's, else the match would wait unseen.
+TEST_F(Spielszenen, TheTakerPanelShowsOverAHiddenWindow)
+{
+    ein_fenster();
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
+    records[0]->ecke_offen = 1;
+    records[0]->standard_seite = 0;
+    f.standard_offen = 1;
+    Os_Input_Set_Buttons(false, false);
+    Os_Input_Set_Mouse(Spielszenen_Schuetze_X + 20, Spielszenen_Schuetze_Y + 10);
+    for (uint8_t sichtbar : {1, 0}) {
+        f.sichtbar = sichtbar;
+        Spielszenen_Maus_Genommen = 0;
+        Spielszenen_Fenster_Zeichnen(Grafik_Seite_1, 0);
+        EXPECT_EQ(Spielszenen_Maus_Genommen, 2) << "the panel lies under the mouse, window shown: " << int(sichtbar);
+    }
+    Os_Input_Set_Mouse(0, 0);
+}
+
+// The table (a league of 18), the events list and the tactics panel, each opened where it first
+// opens, leave each other free: no point of the screen takes the mouse for two of them.
+TEST_F(Spielszenen, ThePanelsOpenWhereTheyLeaveEachOtherFree)
+{
+    ein_fenster();
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
+    f.seite = 0;
+    Spielszenen_Tabelle_Zuruecksetzen();
+    Spielszenen_Taktik_Panel_Zuruecksetzen();
+    Spielszenen_Ereignisliste_X = SPIELSZENEN_EREIGNISLISTE_START_X, Spielszenen_Ereignisliste_Y = SPIELSZENEN_PANEL_START_Y;
+    auto t = std::make_unique<Tabelle_Datensatz>();
+    t->anzahl = 18;
+    for (int32_t i = 0; i < 18; ++i) t->platz[i] = i, t->vorher[i] = -1, t->team[i] = i;
+    auto nimmt = [&](int32_t panel, int32_t x, int32_t y) {
+        Spielszenen_Maus_Genommen = 0;
+        if (panel == 0) Spielszenen_Tabelle_Bei(nullptr, &f, t.get(), nullptr, x, y, 0);
+        if (panel == 1) Spielszenen_Ereignisliste_Bei(nullptr, &f, f.record, x, y, 0);
+        if (panel == 2) Spielszenen_Taktik_Einstellungen_Bei(nullptr, &f, x, y, 0);
+        return Spielszenen_Maus_Genommen == 2;
+    };
+    int32_t flaeche[3] = {}, doppelt = 0;
+    for (int32_t y = 0; y < 480; y += 4)
+        for (int32_t x = 0; x < 640; x += 4) {
+            int32_t n = 0;
+            for (int32_t panel = 0; panel < 3; ++panel)
+                if (nimmt(panel, x, y)) ++n, ++flaeche[panel];
+            doppelt += n > 1;
+        }
+    for (int32_t panel = 0; panel < 3; ++panel) EXPECT_GT(flaeche[panel], 1000) << panel;
+    EXPECT_EQ(doppelt, 0);
+    Spielszenen_Tabelle_Zuruecksetzen();
+    Spielszenen_Taktik_Panel_Zuruecksetzen();
 }
 
 // Two players side by side: the second name moves up above the first instead of running into

@@ -12,6 +12,8 @@
 #include "graphics/font.h"
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_taktik.h"
+#include "screens/spieler_einsetzen_feld.h"
+#include "screens/spieler_training.h"
 #include "toolkit/kontextmenue.h"
 #include "screens/screens_hilfe.h"
 #include "screens/spieler_bilder.h"
@@ -137,6 +139,25 @@ TEST_F(AufstellungPersonal, AChangedPlayersListIsDrawnAgain)
 
 namespace {
 
+// The line-up screen opened after the training page takes the page's place whole: the switch to
+// the other line-up set, which redraws the pitch's area, brings none of the training's icons
+// back over the pitch.
+TEST_F(AufstellungPersonal, TheLineUpAfterTheTrainingPageKeepsNoneOfItsIcons)
+{
+    uint8_t kein_personal[ASSI_BLOCK_BYTES] = {};
+    Team_Zeiger(TEAM_ASSISTENTEN, EIGEN, kein_personal, 1);
+    Manager_Icon_Button_An_Aus(EIGEN, 707, 1);
+    Manager_Icon_Button_An_Aus(EIGEN, 802, 1);
+    ASSERT_EQ(Spieler_Training_Seite(nullptr, 0x20000000), 1);
+    ASSERT_TRUE(Menue_Screen_Icon_Ist_Vorhanden(TRAINING_TAKTIK_ERSTE));
+    ASSERT_EQ(Spieler_Einsetzen_Screen(nullptr, 0), 1);
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(TRAINING_TAKTIK_ERSTE));
+    Spieler_Einsetzen_Satz_Wechseln(1);
+    Spieler_Einsetzen_Feld_Neu_Zeichnen();
+    EXPECT_FALSE(Menue_Screen_Icon_Ist_Vorhanden(TRAINING_TAKTIK_ERSTE));
+    EXPECT_NE(icon(SE_FIGUREN), nullptr) << "the pitch stays";
+}
+
 // The own list's type toggles stand in a row over its entries: right under the title, or one
 // line lower while an assistant sets the line-up (the line naming him); the entries follow the
 // row. Without the own list on screen the call reports it.
@@ -155,19 +176,19 @@ TEST_F(AufstellungPersonal, TheTypeTogglesStandInTheirRowOverTheOwnEntriesInEith
             ASSERT_NE(t, nullptr) << k;
             EXPECT_EQ(t->y, y) << k;
             EXPECT_EQ(t->x, 4 + 15 * k) << k;
-            EXPECT_GE(t->y, liste->y + 14) << "under the title";
+            EXPECT_GE(t->y, liste->y + 44) << "under the title";
         }
     };
-    reihe(100);
+    reihe(141);
     // The line-up assistant: the row goes one line down.
     assis[3] = 1;
     assis[ASSI_OFFSET_AUFGABEN + ASSI_AUFGABEN * 3 + 0] = 1;
     ASSERT_EQ(Spieler_Einsetzen_Own_Button_Art(), 2);
     ASSERT_EQ(Spieler_Einsetzen_Screen(nullptr, 0), 1);
     liste = icon(1331);
-    reihe(115);
+    reihe(156);
     Spieler_Einsetzen_Set_Own_Button_Positionen(0);
-    reihe(100);
+    reihe(141);
 
     Menue_Bereich_Loeschen(0x45, -9999, -9999, 9999, 9999);
     Fehler_Capture fehler;

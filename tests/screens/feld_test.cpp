@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/capture.h"
+#include "database/assistent.h"
 #include "screens/screens_hilfe.h"
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_einsetzen_feld.h"
@@ -114,6 +115,31 @@ TEST_F(Feld, ABenchFigureDroppedOnAStarterTakesHisPlaceAndHandlesReshapeTheRoom)
     EXPECT_FALSE(Spieler_Einsetzen_Griff_Abgelegt(nullptr, 0, 0));
     EXPECT_TRUE(fehler.contains("Spieler_Einsetzen_Move: s_icon==NULL!"));
     EXPECT_TRUE(fehler.contains("Spieler_Einsetzen_Move_Spielfeld: s_icon==NULL!"));
+}
+
+// Each room handle says what it moves; while an assistant sets the line-up it names him as the one
+// who keeps the rooms (the handles do not move then).
+TEST_F(Feld, TheRoomHandlesSayWhatTheyMoveAndWhoKeepsTheRooms)
+{
+    Manager_Icon_Word_Data_Schreiben(EIGEN, SE_RAUM_SPIELER, 2);
+    Spieler_Aufs_Spielfeld_Setzen(false);
+    auto hilfe = [](int32_t k) -> std::string {
+        Menue_Icon* g = Menue_Screen_Icon_Ist_Vorhanden(SE_GRIFF_ERSTER + k) ? Menue_Screen_Icon_Aus_Nummer(SE_GRIFF_ERSTER + k) : nullptr;
+        const char* t = g && g->mausover ? g->mausover(g) : nullptr;
+        return t ? t : "";
+    };
+    EXPECT_NE(hilfe(0).find("Ecke des Raums"), std::string::npos);
+    EXPECT_NE(hilfe(4).find("DEFENSIV"), std::string::npos);
+    EXPECT_NE(hilfe(5).find("OFFENSIV"), std::string::npos);
+    EXPECT_EQ(hilfe(0).find("zuständig"), std::string::npos);
+    auto* assis = static_cast<uint8_t*>(Team_Zeiger(TEAM_ASSISTENTEN, EIGEN, nullptr, 0));
+    ASSERT_NE(assis, nullptr);
+    const int32_t slot = 2;
+    assis[slot] = 1;
+    assis[ASSI_OFFSET_AUFGABEN + ASSI_AUFGABEN * slot + 0] = 1;
+    Spieler_Aufs_Spielfeld_Setzen(false);
+    const std::string soll = std::string("^l(für die Räume ist ") + Assistenten_Tabelle[slot].name + " zuständig)";
+    for (int32_t k = 0; k < 6; ++k) EXPECT_NE(hilfe(k).find(soll), std::string::npos) << k << ": " << hilfe(k);
 }
 
 // The mouse resting on a figure shows the player's favourite position; leaving it hides the box.

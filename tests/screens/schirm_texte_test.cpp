@@ -13,6 +13,9 @@
 #include "graphics/font.h"
 #include "graphics/grafik_screen.h"
 #include "platform/display.h"
+#include "graphics/grafik_bitmap.h"
+#include "screens/spieler_liste.h"
+#include "graphics/grafik_meldung.h"
 #include "platform/resfile.h"
 #include "screens/screens_hilfe.h"
 #include "screens/spieler_detail.h"
@@ -99,6 +102,35 @@ TEST_F(SchirmTexte, ThePortraitEndsAboveThePage)
     };
     ASSERT_NE(zeilen(6, 75, 120), zeilen(7, 75, 120)) << "the faces differ";
     EXPECT_EQ(zeilen(6, 121, 145), zeilen(7, 121, 145));
+}
+
+// The search's list of an empty search says why it is empty: without an active room nobody can
+// match by position; with a room, or listing watched players, it is just empty.
+TEST_F(SchirmTexte, AnEmptySearchListSaysWhenNoRoomIsActive)
+{
+    static std::string gedruckt;
+    Grafik_Text_Hook_Setzen([](const Grafik_Text_Lauf& l) {
+        if (l.text) gedruckt.append(l.text, size_t(l.laenge)) += "|";
+    });
+    Rastport* z = Grafik_Bitmap_Anlegen(160, 200, 16);
+    ASSERT_NE(z, nullptr);
+    auto malen = [&](int32_t liste) {
+        gedruckt.clear();
+        Spieler_Einsetzen_Liste_Malen(z, liste, {}, 0, 0, 200, nullptr);
+        return gedruckt;
+    };
+    Team_Transfersuche& s = T_Own[EIGEN].suche;
+    for (uint8_t& a : s.aktiv) a = 0;
+    EXPECT_EQ(malen(2), "Sie haben keinen Such-Raum|aktiviert, der die Lieblings-|positionen der Spieler angibt|");
+    EXPECT_EQ(malen(0), "Kein Eintrag vorhanden.|");
+    Manager_Icon_Button_An_Aus(EIGEN, 1360, 1);
+    EXPECT_EQ(malen(2), "Kein Eintrag vorhanden.|") << "watched players need no room";
+    Manager_Icon_Button_An_Aus(EIGEN, 1360, 0);
+    s.aktiv[3] = 1;
+    EXPECT_EQ(malen(2), "Kein Eintrag vorhanden.|");
+    Grafik_Text_Hook_Setzen(nullptr);
+    Grafik_Bitmap_Freigeben(z);
+    Text_Pruefung_Starten();
 }
 
 // The search page's chosen club reads whole where it fits the room behind "Mit " (it was cut to
