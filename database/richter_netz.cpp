@@ -132,7 +132,15 @@ bool Richter_Internet_Server_Neues_Element(const uint8_t* nutzlast, uint32_t gro
         Print_Fehler("Richter_Internet_Server_Neues_Element: Wrong Client-Team!");
         return false;
     }
-    Liste_Element* e = Liste_Insert_Element(&Richter_Liste, nullptr, nutzlast, groesse, static_cast<uint32_t>(typ));
+    // the request is what the booking screen could have asked, entered in the server's own table;
+    // the item the arbiter decides on is the server's, not the client's bytes
+    Trainingslager_Buchung b{};
+    std::memcpy(&b, nutzlast, sizeof b);
+    if (!Trainingslager_Server_Anfrage_Eintragen(static_cast<int32_t>(Handelndes_Team), typ, &b)) {
+        Print_Fehler("Richter_Internet_Server_Neues_Element: Termin nicht möglich!");
+        return false;
+    }
+    Liste_Element* e = Liste_Insert_Element(&Richter_Liste, nullptr, &b, sizeof b, static_cast<uint32_t>(typ));
     if (e && !Richter_Element_Gueltig(e)) {
         Liste_Delete_Element(&Richter_Liste, e);
         Print_Fehler("Richter_Internet_Server_Neues_Element: Element fehlerhaft!");
