@@ -385,3 +385,28 @@ TEST_F(Geld, ACampRequestIsCheckedAsTheBookingScreenChecksIt)
     f.ziel = OPFER;
     EXPECT_TRUE(anfrage_senden(f, RICHTER_FREUNDSCHAFTSSPIEL_VORSCHLAG));
 }
+
+// The agency buttons and the European switch of request 1022, each at its edge and one beyond,
+// and for the own club only.
+TEST_F(Geld, AgencyAndEuropeanPromiseAtTheirEdges)
+{
+    const auto wert = [](uint32_t o) { return manager_bild(FEIND)[Manager_Netz_Bloecke[2].offset + o]; };
+    struct Fall {
+        int32_t team, aufgabe, wert;
+        bool gut;
+        uint32_t offset;
+    } faelle[] = {
+        {FEIND, 2, 5, false, 438},  {FEIND, 2, 4, true, 438},   {FEIND, 0, -1, false, 436},
+        {FEIND, -1, 2, false, 453}, {FEIND, -1, 1, true, 453},  {FEIND, 3, 1, false, 0},
+        {FEIND, -2, 1, false, 0},   {OPFER, 1, 3, false, 437},
+    };
+    for (const Fall& f : faelle) {
+        const std::vector<uint8_t> vorher = verein_bytes(FEIND);
+        const std::vector<uint8_t> r =
+            peer->aufruf(1022, "ciii", Bild().w(0).w(uint32_t(f.team)).w(uint32_t(f.aufgabe)).w(uint32_t(f.wert)).b);
+        ASSERT_GE(r.size(), 4u);
+        EXPECT_EQ(r[0], f.gut ? 1 : 0) << f.aufgabe << " " << f.wert;
+        if (f.gut) EXPECT_EQ(wert(f.offset), f.wert) << f.aufgabe;
+        else EXPECT_EQ(verein_bytes(FEIND), vorher) << f.aufgabe << " " << f.wert;
+    }
+}
