@@ -650,8 +650,9 @@ bool Trainingslager_Server_Termine_Uebernehmen(int32_t team, const uint8_t* clie
         // a party or the psychologist goes into the calendar directly; a camp or friendly the
         // server does not hold never came through the arbiter and is left out
         if ((k.art != 3 && k.art != 4) || k.letzter_tag != k.erster_tag) continue;
-        bool frei = Trainingslager_Ist_Initialisiert() && Trainingslager_Termin_Pruefen(team, 0, k.erster_tag, k.art, 0, 1) > 0;
-        for (const Trainingslager_Termin& e : s) frei = frei && !(e.belegt && e.erster_tag <= k.erster_tag && k.erster_tag <= e.letzter_tag);
+        bool frei = Trainingslager_Ist_Initialisiert() && Trainingslager_Termin_Pruefen(team, 0, k.erster_tag, k.art, 0, 1);
+        for (const Trainingslager_Termin& e : s)
+            frei = frei && !(e.belegt && e.erster_tag <= k.erster_tag && k.erster_tag <= e.letzter_tag);
         const int32_t slot = erster_freier(s);
         if (!frei || slot < 0) continue;
         s[slot] = Trainingslager_Neuer_Termin(k.art, 0, k.erster_tag, k.erster_tag);
