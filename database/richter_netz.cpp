@@ -83,6 +83,13 @@ bool Richter_Internet_Server_Neues_Angebot(const uint8_t* block, uint32_t laenge
         Print_Fehler("Richter_Internet_Server_Neues_Angebot: Wrong Client-Team!");
         return false;
     }
+    // The terms are those the offer form's rockers can show: a salary of 10 to 9,999, fees up to
+    // 9,999 thousand DM, whole years from one to five.
+    if (a.gehalt < 10 || a.gehalt > 9999 || a.abloese > 9999 || a.leihgebuehr > 9999 || a.monate < 12 ||
+        a.monate > 60 || a.monate % 12) {
+        Print_Fehler("Richter_Internet_Server_Neues_Angebot: Angebot außerhalb der Grenzen!");
+        return false;
+    }
     // An offer the player's club has accepted stands as it was accepted.
     const Spieler_Angebot* alt = gespeichertes_angebot(a.spnr, a.bieter, a.verein);
     if (alt && alt->angenommen) {

@@ -410,3 +410,41 @@ TEST_F(Geld, AgencyAndEuropeanPromiseAtTheirEdges)
         else EXPECT_EQ(verein_bytes(FEIND), vorher) << f.aufgabe << " " << f.wert;
     }
 }
+
+// A new offer of request 51 carries the terms of the offer form, each at its edge and one beyond:
+// a salary of 10 to 9,999 thousand DM, fees up to 9,999, one to five whole years.
+TEST_F(Geld, AnOffersTermsAreTheOfferFormsAtTheirEdges)
+{
+    struct Fall {
+        const char* name;
+        void (*setzen)(Spieler_Angebot&, bool);
+    } faelle[] = {
+        {"salary low", [](Spieler_Angebot& a, bool gut) { a.gehalt = gut ? 10 : 9; }},
+        {"salary high", [](Spieler_Angebot& a, bool gut) { a.gehalt = gut ? 9999 : 10000; }},
+        {"fee", [](Spieler_Angebot& a, bool gut) { a.abloese = gut ? 9999 : 10000; }},
+        {"loan fee", [](Spieler_Angebot& a, bool gut) { a.leihgebuehr = gut ? 9999 : 10000; }},
+        {"length short", [](Spieler_Angebot& a, bool gut) { a.monate = gut ? 12 : 11; }},
+        {"length long", [](Spieler_Angebot& a, bool gut) { a.monate = gut ? 60 : 72; }},
+        {"length in months", [](Spieler_Angebot& a, bool gut) { a.monate = gut ? 36 : 30; }},
+    };
+    const auto gespeichert = [] {
+        for (Liste_Element* e = Richter_Liste.next; e; e = e->next)
+            if (e->key == RICHTER_ANGEBOT) return *static_cast<const Spieler_Angebot*>(e->data);
+        return Spieler_Angebot{};
+    };
+    for (const Fall& f : faelle)
+        for (bool gut : {false, true}) {
+            Richter_Init();
+            Spieler_Angebot a{};
+            a.bieter = FEIND;
+            a.verein = SERVER;
+            a.spnr = 5;
+            a.gehalt = 100;
+            a.monate = 24;
+            f.setzen(a, gut);
+            peer->aufruf(51, "vV28", Bild().w(1).roh(&a, sizeof a).b);
+            const Spieler_Angebot s = gespeichert();
+            EXPECT_EQ(s.bieter == FEIND, gut) << f.name;
+            if (gut) EXPECT_TRUE(s.gehalt == a.gehalt && s.abloese == a.abloese && s.monate == a.monate) << f.name;
+        }
+}
