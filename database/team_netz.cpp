@@ -29,6 +29,8 @@ using namespace welt;
 namespace {
 
 constexpr uint32_t LINK_BYTES = 2 + TS_WRITE_SORT_BYTES;
+// The link flags the server alone sets: the bits that keep a player from playing, and the trial.
+constexpr uint32_t SERVER_FLAGGEN = 0xFC0 | TS_PROBE;
 
 void u16_anhaengen(std::vector<uint8_t>& b, uint16_t v)
 {
@@ -182,7 +184,8 @@ bool Teamspieler_Internet_Server_Get_Data_Back(int32_t team, int32_t gegner, con
         return melden_falsch(name);
     for (uint32_t o = 0; o < laenge; o += 24) {
         TS& ts = *Teamspieler_Get_Record(team, Bytes_Hole16(eigene + o + 4));
-        ts.flags = Bytes_Hole32(eigene + o);
+        // who may play (injured, suspended, on trial) is the server's to say, the rest the manager's
+        ts.flags = (Bytes_Hole32(eigene + o) & ~SERVER_FLAGGEN) | (ts.flags & SERVER_FLAGGEN);
         ts.deckt = static_cast<int16_t>(Bytes_Hole16(eigene + o + 6));
         int16_t* pos[5] = {&ts.position, &ts.bereich_a, &ts.bereich_b, &ts.position2_a, &ts.position2_b};
         for (int k = 0; k < 5; ++k) *pos[k] = static_cast<int16_t>(Bytes_Hole16(eigene + o + 8 + 2 * k));

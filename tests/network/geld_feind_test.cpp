@@ -448,3 +448,22 @@ TEST_F(Geld, AnOffersTermsAreTheOfferFormsAtTheirEdges)
             if (gut) EXPECT_TRUE(s.gehalt == a.gehalt && s.abloese == a.abloese && s.monate == a.monate) << f.name;
         }
 }
+
+// A line-up sent back (request 42) sets who plays and who captains; whether a player may play at
+// all (injured, suspended, on trial) stays the server's, also for one the line-up leaves out.
+TEST_F(Geld, ALineUpCannotLiftAnInjuryOrATrial)
+{
+    Teamspieler_Get_Record(FEIND, 20)->flags |= 0x80;
+    Teamspieler_Get_Record(FEIND, 22)->flags |= TS_PROBE;
+    std::vector<uint8_t> eigene, fremde;
+    ASSERT_TRUE(Teamspieler_Internet_Aufstellung_Packen(FEIND, -1, &eigene, &fremde));
+    for (size_t o = 0; o < eigene.size(); o += 24) {
+        const uint16_t spnr = Bytes_Hole16(eigene.data() + o + 4);
+        Bytes_Setze32(eigene.data() + o, spnr == 21 ? TS_KAPITAEN : 0);
+    }
+    const std::string format = "viiiV>" + std::to_string(eigene.size()) + "V>0";
+    peer->aufruf(42, format, Bild().w(FEIND).w(uint32_t(-1)).w(0).w(1).roh(eigene.data(), eigene.size()).w(1).b);
+    EXPECT_EQ(Teamspieler_Get_Record(FEIND, 21)->flags & TS_KAPITAEN, TS_KAPITAEN) << "the manager's captain";
+    EXPECT_EQ(Teamspieler_Get_Record(FEIND, 20)->flags & 0x80, 0x80u);
+    EXPECT_EQ(Teamspieler_Get_Record(FEIND, 22)->flags & TS_PROBE, TS_PROBE);
+}
