@@ -4,7 +4,6 @@
 #include "competitions/spiele_netz.h"
 #include "database/spieler_statistik.h"
 
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -161,25 +160,6 @@ bool manager_startinfo(Internet_Aufruf* a)
     return true;
 }
 
-// The advertising block (sponsor per space, monthly amounts) and the appointments of a client's
-// manager record: values the economy would index or book with.
-bool werbung_und_termine_gut(const uint8_t* werbung, const uint8_t* termine)
-{
-    for (int k = 0; k < 17; ++k) {
-        const int8_t sponsor = int8_t(werbung[k]);
-        float betrag;
-        const uint32_t u = Bytes_Hole32(werbung + 20 + 4 * k);
-        std::memcpy(&betrag, &u, 4);
-        if (sponsor < -1 || sponsor > 19 || !std::isfinite(betrag) || betrag < 0) return false;
-    }
-    for (int k = 0; k < 30; ++k) {
-        const uint8_t* b = termine + 44 * k;
-        if (!b[1]) continue;
-        if (b[0] < 1 || b[0] > 4 || (b[0] == 1 && Bytes_Hole32(b + 12) > 6)) return false;
-    }
-    return true;
-}
-
 bool manager_kopf(Internet_Aufruf* a)
 {
     const int32_t team = int32_t(Handelndes_Team);
@@ -194,8 +174,7 @@ bool manager_zurueck(Internet_Aufruf* a)
     const std::vector<uint8_t> v = sammeln(a->p);
     const Internet_Positionen* p = a->p;
     if (!alle_da(p) || p->zeiger_anzahl != 5 || p->groesse[1] != 456 || p->groesse[2] != 1320 ||
-        !werbung_und_termine_gut(p->daten[1], p->daten[2]) ||
-        !Manager_Internet_Bloecke_Einlesen(int32_t(Handelndes_Team), false, v.data(), uint32_t(v.size())))
+        !Manager_Internet_Server_Bloecke_Uebernehmen(int32_t(Handelndes_Team), v.data(), uint32_t(v.size())))
         abgewiesen(a->nr);
     else
         Steuersignal_Daten_Von_Client(int32_t(Handelndes_Team));

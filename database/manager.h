@@ -194,3 +194,8 @@ bool Manager_Internet_Bloecke_Packen(int32_t team, bool mit_manuell, std::vector
 // Takes such blocks into the team's manager record; false, and the record untouched, for a
 // packet of the wrong length or with values the game cannot use.
 bool Manager_Internet_Bloecke_Einlesen(int32_t team, bool mit_manuell, const uint8_t* block, uint32_t laenge);
+// The server's reader of request 33: of the client's blocks it takes what the manager sets on his
+// screens (stored line-ups, the advertising promise and agencies, camp programmes and new club
+// events, the training distribution, the options), each checked, and keeps its own values for the
+// rest. False, the record untouched, for a packet of the wrong length or a value out of range.
+bool Manager_Internet_Server_Bloecke_Uebernehmen(int32_t team, const uint8_t* block, uint32_t laenge);

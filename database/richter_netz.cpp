@@ -83,6 +83,13 @@ bool Richter_Internet_Server_Neues_Angebot(const uint8_t* block, uint32_t laenge
         Print_Fehler("Richter_Internet_Server_Neues_Angebot: Wrong Client-Team!");
         return false;
     }
+    // The terms are those the offer form's rockers can show: a salary of 10 to 9,999, fees up to
+    // 9,999 thousand DM, whole years from one to five.
+    if (a.gehalt < 10 || a.gehalt > 9999 || a.abloese > 9999 || a.leihgebuehr > 9999 || a.monate < 12 ||
+        a.monate > 60 || a.monate % 12) {
+        Print_Fehler("Richter_Internet_Server_Neues_Angebot: Angebot außerhalb der Grenzen!");
+        return false;
+    }
     // An offer the player's club has accepted stands as it was accepted.
     const Spieler_Angebot* alt = gespeichertes_angebot(a.spnr, a.bieter, a.verein);
     if (alt && alt->angenommen) {
@@ -132,7 +139,15 @@ bool Richter_Internet_Server_Neues_Element(const uint8_t* nutzlast, uint32_t gro
         Print_Fehler("Richter_Internet_Server_Neues_Element: Wrong Client-Team!");
         return false;
     }
-    Liste_Element* e = Liste_Insert_Element(&Richter_Liste, nullptr, nutzlast, groesse, static_cast<uint32_t>(typ));
+    // the request is what the booking screen could have asked, entered in the server's own table;
+    // the item the arbiter decides on is the server's, not the client's bytes
+    Trainingslager_Buchung b{};
+    std::memcpy(&b, nutzlast, sizeof b);
+    if (!Trainingslager_Server_Anfrage_Eintragen(static_cast<int32_t>(Handelndes_Team), typ, &b)) {
+        Print_Fehler("Richter_Internet_Server_Neues_Element: Termin nicht möglich!");
+        return false;
+    }
+    Liste_Element* e = Liste_Insert_Element(&Richter_Liste, nullptr, &b, sizeof b, static_cast<uint32_t>(typ));
     if (e && !Richter_Element_Gueltig(e)) {
         Liste_Delete_Element(&Richter_Liste, e);
         Print_Fehler("Richter_Internet_Server_Neues_Element: Element fehlerhaft!");

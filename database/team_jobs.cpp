@@ -70,7 +70,9 @@ void wochen_posten(int32_t t, F&& posten, int32_t nur = -1)
         for (int32_t s = 0; s < ASSI_SLOTS; ++s) {
             if (!blocks[b][s]) continue;
             if (niveau < 0) niveau = Wettbewerb_Get_Liga_Niveau(t);
-            posten(kategorien[b], static_cast<int32_t>((int64_t(kosten(blocks[b], s)) * 1000 * niveau / 100) / 52), -1);
+            // a yearly cost beyond what a week can book is booked as the most, never wrapped into income
+            const int64_t woche = int64_t(kosten(blocks[b], s)) * 1000 * niveau / 100 / 52;
+            posten(kategorien[b], static_cast<int32_t>(std::clamp<int64_t>(woche, 0, INT32_MAX)), -1);
         }
 }
 

@@ -8,10 +8,16 @@
 //   Start info (request 16): i32 team count, i32 normal teams, i32 market team, u16 home
 //     country, u16 change counter.
 //   Manager-team entry (request 17): u16 team, 24 bytes team name, 20 bytes manager name.
+//   Send-back (request 15): the 776-byte T_Own image and the two line-up systems of T; the
+//     server takes only what the manager sets on his screens (see own_uebernehmen).
 // Decoders check every count, team and player against the packet and the arrays first.
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
+#include "competitions/wettbewerb.h"
+#include "database/assistent.h"
+#include "database/personal_anheuern.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
 #include "database/welt_intern.h"
@@ -23,6 +29,8 @@ using namespace welt;
 namespace {
 
 constexpr uint32_t LINK_BYTES = 2 + TS_WRITE_SORT_BYTES;
+// The link flags the server alone sets: the bits that keep a player from playing, and the trial.
+constexpr uint32_t SERVER_FLAGGEN = 0xFC0 | TS_PROBE;
 
 void u16_anhaengen(std::vector<uint8_t>& b, uint16_t v)
 {
@@ -176,7 +184,8 @@ bool Teamspieler_Internet_Server_Get_Data_Back(int32_t team, int32_t gegner, con
         return melden_falsch(name);
     for (uint32_t o = 0; o < laenge; o += 24) {
         TS& ts = *Teamspieler_Get_Record(team, Bytes_Hole16(eigene + o + 4));
-        ts.flags = Bytes_Hole32(eigene + o);
+        // who may play (injured, suspended, on trial) is the server's to say, the rest the manager's
+        ts.flags = (Bytes_Hole32(eigene + o) & ~SERVER_FLAGGEN) | (ts.flags & SERVER_FLAGGEN);
         ts.deckt = static_cast<int16_t>(Bytes_Hole16(eigene + o + 6));
         int16_t* pos[5] = {&ts.position, &ts.bereich_a, &ts.bereich_b, &ts.position2_a, &ts.position2_b};
         for (int k = 0; k < 5; ++k) *pos[k] = static_cast<int16_t>(Bytes_Hole16(eigene + o + 8 + 2 * k));
@@ -264,18 +273,107 @@ namespace {
 
 bool spieler_oder_keiner(int32_t p) { return p >= -1 && p < Spieler_Anzahl; }
 
-// A client's T_Own names players only by numbers the server knows.
-bool own_pruefen(const Team_Own& o)
+// The most a manager may promise as one match bonus, as the bonus page's rockers allow.
+constexpr int32_t PRAEMIE_HOECHSTENS = 50000000;
+// Training units per kind and all the field kinds together, as the training page places them.
+constexpr uint8_t EINHEITEN_HOECHSTENS = 5;
+constexpr int32_t BAELLE_HOECHSTENS = 49;
+
+bool bytes_bis(const uint8_t* b, int32_t n, uint8_t hoechstens)
 {
-    for (int16_t b : o.beobachtet)
-        if (!spieler_oder_keiner(b)) return false;
-    for (const auto& zeile : o.einzeltraining)
-        for (int16_t z : zeile)
-            if (!spieler_oder_keiner(z)) return false;
+    for (int32_t k = 0; k < n; ++k)
+        if (b[k] > hoechstens) return false;
+    return true;
+}
+
+// The staff block of a client taken over the server's: hired, months left and yearly cost are
+// the server's, save for a hire the staff screen made (a free slot, one to four years, at most
+// four in all), which costs what the server's offer costs; the task or specialty flags of the
+// hired are the client's, 0 or 1, one holder each. False for a block no screen could have made.
+bool personal_uebernehmen(int32_t team, uint8_t* server, const uint8_t* client, bool arzt)
+{
+    const int32_t breite = arzt ? ARZT_FACHGEBIETE : ASSI_AUFGABEN;
+    uint8_t neu[ARZT_BLOCK_BYTES];
+    std::memcpy(neu, server, size_t(arzt ? ARZT_BLOCK_BYTES : ASSI_BLOCK_BYTES));
+    int32_t vorher = 0, angestellt = 0;
+    for (int32_t s = 0; s < ASSI_SLOTS; ++s) {
+        vorher += server[s] ? 1 : 0;
+        if (server[s] || !client[s]) continue;
+        const int32_t monate = client[ASSI_OFFSET_MONATE + s];
+        if (monate % 12 || monate < 12 || monate > 48) return false;
+        const int32_t grund = arzt ? Aerzte_Tabelle[s].grundpreis : Assistenten_Tabelle[s].grundpreis;
+        neu[s] = 1;
+        neu[ASSI_OFFSET_MONATE + s] = uint8_t(monate);
+        Bytes_Setze32(neu + ASSI_OFFSET_KOSTEN + 4 * s,
+                      uint32_t(Personal_Angebot_Preis(grund, monate / 12, Wettbewerb_Get_Liga_Niveau(team))));
+    }
+    for (int32_t s = 0; s < ASSI_SLOTS; ++s) angestellt += neu[s] ? 1 : 0;
+    if (angestellt > PERSONAL_MAX_ANGESTELLTE && angestellt > vorher) return false;
+    uint8_t* flaggen = neu + ASSI_OFFSET_AUFGABEN;
+    const uint8_t* wunsch = client + ASSI_OFFSET_AUFGABEN;
+    for (int32_t f = 0; f < breite; ++f) {
+        int32_t halter = 0;
+        for (int32_t s = 0; s < ASSI_SLOTS; ++s) {
+            const uint8_t w = wunsch[breite * s + f];
+            if (w > 1 || (w && !neu[s])) return false;
+            halter += w;
+            flaggen[breite * s + f] = w;
+        }
+        if (halter > 1) return false;
+    }
+    std::memcpy(server, neu, size_t(arzt ? ARZT_BLOCK_BYTES : ASSI_BLOCK_BYTES));
+    return true;
+}
+
+// A player the manager may name on his screens: none, one of his club, or the one the server
+// holds there already.
+bool eigener_oder_keiner(int32_t team, int16_t p, int16_t server)
+{
+    return p == -1 || p == server || (spieler_oder_keiner(p) && Teamspieler_Get_Record(team, p));
+}
+
+// A client's T_Own taken field by field over the server's copy `neu`: the fields its manager sets
+// on his screens, each checked against what the screen lets him set; his club's morale, strength,
+// finances, staff costs and the tactics' training stay the server's. False for a value no screen
+// could have made (the staff blocks of `neu` may have been taken by then).
+bool own_uebernehmen(int32_t team, const Team_Own& c, Team_Own& neu)
+{
+    // what the server holds passes as it is: its own jobs and assistants set some of these fields
+    const auto wie_server = [](const auto& x, const auto& y) { return std::memcmp(&x, &y, sizeof x) == 0; };
+    int32_t baelle = 0;
+    for (uint8_t b : c.training) baelle += b;
+    const bool training_gut = wie_server(c.training, neu.training) ||
+                              (bytes_bis(c.training, 14, EINHEITEN_HOECHSTENS) && baelle <= BAELLE_HOECHSTENS);
+    const bool torwart_gut = wie_server(c.training_bytes, neu.training_bytes) ||
+                             bytes_bis(c.training_bytes, 3, EINHEITEN_HOECHSTENS);
+    const bool taktik_gut = (wie_server(c.taktik, neu.taktik) || bytes_bis(c.taktik, 8, 2)) &&
+                            (wie_server(c.taktik_vorgabe, neu.taktik_vorgabe) || bytes_bis(c.taktik_vorgabe, 8, 2));
+    if (c.option < 0 || c.option > 100 || !training_gut || !torwart_gut || !taktik_gut) return false;
+    for (int32_t k = 0; k < 17; ++k)
+        for (int32_t z = 0; z < 3; ++z)
+            if (!eigener_oder_keiner(team, c.einzeltraining[k][z], neu.einzeltraining[k][z])) return false;
     for (int k = 0; k < 4; ++k)
-        if (!spieler_oder_keiner(o.suche.spieler[k]) || o.suche.zelle_a[k] < 0 || o.suche.zelle_a[k] > 459 ||
-            o.suche.zelle_b[k] < 0 || o.suche.zelle_b[k] > 459)
+        if (!spieler_oder_keiner(c.suche.spieler[k]) || c.suche.zelle_a[k] < 0 || c.suche.zelle_a[k] > 459 ||
+            c.suche.zelle_b[k] < 0 || c.suche.zelle_b[k] > 459)
             return false;
+    for (int16_t b : c.beobachtet)
+        if (!spieler_oder_keiner(b)) return false;
+    // an agreed bonus is never lowered, and a new one stays within the rockers
+    for (int32_t k = 0; k < 8; ++k)
+        if (c.tagesblock[k] < neu.tagesblock[k] || c.tagesblock[k] > std::max(neu.tagesblock[k], PRAEMIE_HOECHSTENS))
+            return false;
+    if (!personal_uebernehmen(team, neu.assistenten, c.assistenten, false) ||
+        !personal_uebernehmen(team, neu.aerzte, c.aerzte, true))
+        return false;
+    neu.option = c.option;
+    std::memcpy(neu.training, c.training, sizeof neu.training);
+    std::memcpy(neu.training_bytes, c.training_bytes, sizeof neu.training_bytes);
+    std::memcpy(neu.einzeltraining, c.einzeltraining, sizeof neu.einzeltraining);
+    std::memcpy(neu.taktik, c.taktik, sizeof neu.taktik);
+    std::memcpy(neu.taktik_vorgabe, c.taktik_vorgabe, sizeof neu.taktik_vorgabe);
+    neu.suche = c.suche;
+    std::memcpy(neu.beobachtet, c.beobachtet, sizeof neu.beobachtet);
+    std::memcpy(neu.tagesblock, c.tagesblock, sizeof neu.tagesblock);
     return true;
 }
 
@@ -370,11 +468,15 @@ bool Team_Internet_Server_Get_Data_Back(const uint8_t* own, uint32_t laenge, con
     const int32_t team = static_cast<int32_t>(Handelndes_Team);
     if (!own || !t2 || laenge != TEAM_OWN_BYTES || laenge2 != 2 || !team_gueltig(team))
         return melden_falsch("Team_Internet_Server_Get_Data_Back");
-    Team_Own neu{};
-    Team_Own_Entpacken(own, neu);
-    if (!own_pruefen(neu)) return melden_falsch("Team_Internet_Server_Get_Data_Back");
+    Team_Own client{};
+    Team_Own_Entpacken(own, client);
+    Team_Own neu = T_Own[team];
+    const int8_t system[2] = {static_cast<int8_t>(t2[0]), static_cast<int8_t>(t2[1])};
+    // everything is checked before anything is stored: a refused record changes nothing
+    if (!own_uebernehmen(team, client, neu) || system[0] < -1 || system[0] > 7 || system[1] < -1 || system[1] > 7)
+        return melden_falsch("Team_Internet_Server_Get_Data_Back");
     T_Own[team] = neu;
-    T[team].system_1 = static_cast<int8_t>(t2[0]);
-    T[team].system_2 = static_cast<int8_t>(t2[1]);
+    T[team].system_1 = system[0];
+    T[team].system_2 = system[1];
     return true;
 }

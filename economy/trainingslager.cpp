@@ -344,6 +344,19 @@ bool Trainingslager_Termin_Brauchbar(const Trainingslager_Termin& t)
     return t.erster_tag >= start && t.letzter_tag >= t.erster_tag && t.letzter_tag < start + TRAININGSLAGER_SAISONTAGE;
 }
 
+Trainingslager_Termin Trainingslager_Neuer_Termin(int32_t art, int32_t ziel, int32_t erster_tag, int32_t letzter_tag)
+{
+    Trainingslager_Termin e{};
+    e.art = uint8_t(art);
+    e.belegt = 1;
+    e.slot = -1;
+    for (int8_t& p : e.programm) p = -1;
+    e.ziel = ziel;
+    e.erster_tag = erster_tag;
+    e.letzter_tag = letzter_tag;
+    return e;
+}
+
 int32_t Trainingslager_Freie_Buchungen(int32_t team)
 {
     if (!Trainingslager_Ist_Initialisiert()) return 0;
@@ -475,14 +488,7 @@ int32_t Trainingslager_Buchen(int32_t team, int32_t ziel, int32_t erster_tag, in
             return -1;
     }
     Trainingslager_Termin& e = t[slot];
-    e = Trainingslager_Termin{};
-    e.art = uint8_t(art);
-    e.belegt = 1;
-    e.slot = -1;
-    for (int8_t& p : e.programm) p = -1;
-    e.ziel = ziel;
-    e.erster_tag = erster_tag;
-    e.letzter_tag = letzter;
+    e = Trainingslager_Neuer_Termin(art, ziel, erster_tag, letzter);
     if (art == 1) e.preis = Trainingslager_Tabelle[ziel].preis;
     Trainingslager_Buchungen_Ablegen(team, t);
     if (art == 1 || art == 2) {
@@ -569,6 +575,91 @@ void Trainingslager_Buchung_Melden(int32_t team, const Trainingslager_Buchung* b
                 Kalender_Get_Datum_String(tag));
     News_Senden(-1, ziel, -1, NEWS_ART_TEXT, nullptr, "Das Freundschaftsspiel bei %s findet wie geplant am %s statt.",
                 Team_String(TEAM_NAME_ROH, team, nullptr, 0), Kalender_Get_Datum_String(tag));
+}
+
+// ---- A client's requests on the server ----
+
+namespace {
+
+bool programm_gueltig(const int8_t* programm)
+{
+    for (int32_t z = 0; z < TRAININGSLAGER_ZEILEN; ++z)
+        if (programm[z] != -1 && !Trainingslager_Attribut_Bekannt(programm[z])) return false;
+    return true;
+}
+
+// The first free entry as the booking takes it (the first one after the leading entries in use),
+// -1 when the season's thirty are used.
+int32_t erster_freier(const Trainingslager_Termin* t)
+{
+    int32_t i = 0;
+    while (i < TRAININGSLAGER_BUCHUNGEN && t[i].belegt) ++i;
+    return i < TRAININGSLAGER_BUCHUNGEN ? i : -1;
+}
+
+bool gleiche_buchung(const Trainingslager_Termin& a, const Trainingslager_Termin& b)
+{
+    return a.art == b.art && a.ziel == b.ziel && a.erster_tag == b.erster_tag && a.letzter_tag == b.letzter_tag;
+}
+
+}  // namespace
+
+bool Trainingslager_Server_Anfrage_Eintragen(int32_t team, int32_t typ, Trainingslager_Buchung* buchung)
+{
+    Trainingslager_Termin t[TRAININGSLAGER_BUCHUNGEN];
+    if (!buchung || !Trainingslager_Ist_Initialisiert() || !Trainingslager_Buchungen(team, t)) return false;
+    const int32_t art = buchung->art, ziel = int32_t(buchung->ziel);
+    const int32_t erster = int32_t(buchung->erster_tag), letzter = int32_t(buchung->letzter_tag);
+    const bool camp = typ == RICHTER_TRAININGSLAGER && art == 1 && camp_gueltig(ziel);
+    const bool freundschaft = typ == RICHTER_FREUNDSCHAFTSSPIEL_VORSCHLAG && art == 2 && ziel >= 0 &&
+                              ziel < Team_Anzahl && ziel != team && erster == letzter;
+    const int32_t slot = erster_freier(t);
+    if ((!camp && !freundschaft) || slot < 0 || letzter < erster ||
+        int64_t(letzter) - erster + 1 > Trainingslager_Termin_Pruefen(team, ziel, erster, art, 0, 1))
+        return false;
+    Trainingslager_Termin& e = t[slot];
+    e = Trainingslager_Neuer_Termin(art, ziel, erster, letzter);
+    e.slot = int8_t(slot);
+    if (camp) e.preis = Trainingslager_Tabelle[ziel].preis;
+    Trainingslager_Buchungen_Ablegen(team, t);
+    *buchung = Trainingslager_Als_Buchung(e);
+    buchung->team = uint32_t(team);
+    return true;
+}
+
+bool Trainingslager_Server_Termine_Uebernehmen(int32_t team, const uint8_t* client, uint8_t* bild)
+{
+    if (!client || !bild) return false;
+    Trainingslager_Termin s[TRAININGSLAGER_BUCHUNGEN], c[TRAININGSLAGER_BUCHUNGEN];
+    for (int32_t i = 0; i < TRAININGSLAGER_BUCHUNGEN; ++i) {
+        Trainingslager_Termin_Lesen(bild + size_t(i) * TRAININGSLAGER_TERMIN_BYTES, &s[i]);
+        Trainingslager_Termin_Lesen(client + size_t(i) * TRAININGSLAGER_TERMIN_BYTES, &c[i]);
+    }
+    for (const Trainingslager_Termin& k : c) {
+        if (!k.belegt) continue;
+        Trainingslager_Termin* eigen = nullptr;
+        for (Trainingslager_Termin& e : s)
+            if (e.belegt && gleiche_buchung(e, k) && !eigen) eigen = &e;
+        if (eigen) {
+            // the programme of a camp is set on the camp screen after the booking
+            if (k.art != 1) continue;
+            if (!programm_gueltig(k.programm)) return false;
+            std::memcpy(eigen->programm, k.programm, sizeof eigen->programm);
+            continue;
+        }
+        // a party or the psychologist goes into the calendar directly; a camp or friendly the
+        // server does not hold never came through the arbiter and is left out
+        if ((k.art != 3 && k.art != 4) || k.letzter_tag != k.erster_tag) continue;
+        bool frei = Trainingslager_Ist_Initialisiert() && Trainingslager_Termin_Pruefen(team, 0, k.erster_tag, k.art, 0, 1);
+        for (const Trainingslager_Termin& e : s)
+            frei = frei && !(e.belegt && e.erster_tag <= k.erster_tag && k.erster_tag <= e.letzter_tag);
+        const int32_t slot = erster_freier(s);
+        if (!frei || slot < 0) continue;
+        s[slot] = Trainingslager_Neuer_Termin(k.art, 0, k.erster_tag, k.erster_tag);
+    }
+    for (int32_t i = 0; i < TRAININGSLAGER_BUCHUNGEN; ++i)
+        Trainingslager_Termin_Schreiben(s[i], bild + size_t(i) * TRAININGSLAGER_TERMIN_BYTES);
+    return true;
 }
 
 // ---- Request 1030 ----

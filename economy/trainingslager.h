@@ -104,6 +104,8 @@ void Trainingslager_Tag_Setzen(int32_t camp, int32_t tag, int32_t setzen);
 bool Trainingslager_Buchungen(int32_t team, Trainingslager_Termin* termine);
 bool Trainingslager_Buchungen_Ablegen(int32_t team, const Trainingslager_Termin* termine);
 int32_t Trainingslager_Freie_Buchungen(int32_t team);
+// A new appointment in use, of no slot yet, with free time in every programme row.
+Trainingslager_Termin Trainingslager_Neuer_Termin(int32_t art, int32_t ziel, int32_t erster_tag, int32_t letzter_tag);
 int32_t Trainingslager_Get_Termin(int32_t team, int32_t tag, int32_t* art);
 void Trainingslager_Set_Programm(int32_t team, int32_t slot, int32_t zeile, int32_t attribut);
 int32_t Trainingslager_Get_Programm(int32_t team, int32_t slot, int32_t zeile);
@@ -119,6 +121,20 @@ void Trainingslager_Buchung_Melden(int32_t team, const Trainingslager_Buchung* b
 // Frees the club's table slot that the booking names (nothing for slot -1 or an entry that is
 // no longer that booking).
 void Trainingslager_Buchung_Freigeben(int32_t team, const Trainingslager_Buchung* buchung);
+
+// ---- What a client may ask of the server ----
+// A camp request (arbiter type 2) or friendly proposal (type 4) of the acting club as request 52
+// brings it: the kind, camp or opponent and days are checked as the booking screen checks them
+// (from five days ahead, the camp open and the club free every day, a free table entry); the
+// server enters the appointment in its own table, and the item is rebuilt from it with the
+// server's slot and price. False, nothing entered, for a request no screen could have made.
+bool Trainingslager_Server_Anfrage_Eintragen(int32_t team, int32_t typ, Trainingslager_Buchung* buchung);
+// The club's 1320-byte appointment block as a client sends it back (request 33), taken into the
+// server's image `bild`: the programme rows of the camps the server holds, and parties and
+// psychologist appointments new in the client's table that the calendar allows. Everything else
+// stays the server's: a camp or friendly exists only as the arbiter's request entered it. False,
+// `bild` untouched, for a programme row that names no trainable attribute.
+bool Trainingslager_Server_Termine_Uebernehmen(int32_t team, const uint8_t* client, uint8_t* bild);
 
 // ---- Jobs and effects ----
 void Trainingslager_Jeden_Tag(int32_t team);

@@ -102,7 +102,11 @@ void camp_tag(int32_t team, Trainingslager_Termin& e, bool* freigeben)
             *freigeben = true;
             return;
         }
-        e.staerke = Trainingslager_Team_Wert(team, 0);
+        // the strength before marks the stay as paid: a later day of an unpaid one is no stay
+        e.staerke = std::max(1, Trainingslager_Team_Wert(team, 0));
+    } else if (e.staerke <= 0) {
+        *freigeben = true;
+        return;
     }
     int32_t summen[5] = {};
     Trainingslager_Mache_Team_Staerker(team, e, heute - e.erster_tag, summen);

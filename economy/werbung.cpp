@@ -1,5 +1,6 @@
 #include "economy/werbung.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -284,6 +285,12 @@ int32_t Werbung_Liga(int32_t team)
 {
     const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
     return liga != -1 ? liga : Wettbewerb_Get_Team_Wettbewerb(team, 0);
+}
+
+int32_t Werbung_Letzter_Platz(int32_t team)
+{
+    const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team, 1);
+    return std::clamp(liga >= 0 ? Wettbewerb_Get_Teams(liga, nullptr) : 1, 1, 255);
 }
 
 int32_t Werbung_Liga_Groesse(int32_t liga, int32_t ersatz_ko, int32_t ersatz_fehlt)

@@ -139,6 +139,13 @@ int32_t Werbung_Server_Anfrage(int32_t anfrage, const uint8_t* daten, uint32_t l
 int32_t Werbung_Server_Set_Agentur(int32_t team, int32_t aufgabe, int32_t wert);
 int32_t Werbung_Server_Vertrag(uint8_t* block, int32_t team, int32_t sponsor, int32_t kategorie, int32_t flaeche,
                                int32_t platzierung);
+// The club's 456-byte block as a client sends it back with its manager data (request 33): into
+// the server's image `bild` go the promised placing, the European promise and the three agencies,
+// the fields the advertising screen sets; contracts, amounts, sponsors' attitudes and fan income
+// stay the server's. False, `bild` untouched, when one of them is out of the screen's range.
+bool Werbung_Server_Block_Uebernehmen(int32_t team, const uint8_t* client, uint8_t* bild);
+// The promise runs from first place to the last of the club's league (1 without a league).
+int32_t Werbung_Letzter_Platz(int32_t team);
 // Client side.
 bool Werbung_Client_Partner_Holen();
 void Werbung_Client_Partner_Ungueltig();

@@ -28,6 +28,12 @@ std::vector<uint8_t> bild(std::initializer_list<int32_t> werte)
 
 bool eigenes_team(int32_t team) { return team >= 0 && uint32_t(team) == Handelndes_Team; }
 
+// A promise the placing rocker can show: a place of the club's league, or the one it stands at.
+bool platz_erlaubt(int32_t team, int32_t platz, int32_t bisher)
+{
+    return platz == bisher || (platz >= 1 && platz <= Werbung_Letzter_Platz(team));
+}
+
 }  // namespace
 
 void Werbung_Set_Fernaufruf(Werbung_Fernaufruf aufruf) { fernaufruf = aufruf; }
@@ -59,15 +65,28 @@ int32_t Werbung_Server_Vertrag(uint8_t* block, int32_t team, int32_t s, int32_t 
         platzierung < 0 || platzierung > 255)
         return 0;
     Werbung_Team_Daten d;
-    if (!Werbung_Team_Holen(team, &d)) return 0;
+    if (!Werbung_Team_Holen(team, &d) || !platz_erlaubt(team, platzierung, d.erwartet)) return 0;
+    // the promise goes with the contract on a copy of the block: a refused contract changes nothing
     d.erwartet = uint8_t(platzierung);
+    if (!Werbung_Abschliessen_Von(team, d, s, kategorie, flaeche)) return 0;
     Werbung_Team_Ablegen(team, d);
-    if (!Werbung_Vertrag_Abschliessen(team, s, kategorie, flaeche)) return 0;
     if (block) {
         const uint8_t* b = Werbung_Block(team);
         std::copy(b, b + WERBUNG_TEAM_BYTES, block);
     }
     return Werbepartner_Tabelle[s].angebote[kategorie] + 1;
+}
+
+bool Werbung_Server_Block_Uebernehmen(int32_t team, const uint8_t* client, uint8_t* bild)
+{
+    if (!client || !bild) return false;
+    if (!platz_erlaubt(team, client[452], bild[452]) || client[453] > 1) return false;
+    for (int32_t a = 0; a < WERBUNG_AUFGABEN; ++a)
+        if (client[436 + a] >= WERBUNG_AGENTUREN) return false;
+    bild[452] = client[452];
+    bild[453] = client[453];
+    std::copy(client + 436, client + 436 + WERBUNG_AUFGABEN, bild + 436);
+    return true;
 }
 
 int32_t Werbung_Server_Anfrage(int32_t anfrage, const uint8_t* daten, uint32_t laenge, std::vector<uint8_t>* antwort)

@@ -199,12 +199,7 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
-// The promise runs from first place to the league's last.
-int32_t letzter_platz()
-{
-    const Wettbewerb_Id liga = Wettbewerb_Get_Team_Wettbewerb(team(), 1);
-    return std::clamp(liga >= 0 ? Wettbewerb_Get_Teams(liga, nullptr) : 1, 1, 255);
-}
+int32_t letzter_platz() { return Werbung_Letzter_Platz(team()); }
 
 int32_t platz_zeichnen(Menue_Icon* icon, uint32_t)
 {

@@ -101,7 +101,7 @@ TEST_F(FernLaenge, ChangingRequestsOfTheWrongLengthChangeNothing)
     std::vector<uint8_t> b15;
     feld(&b15, own.data(), own.size());
     feld(&b15, t2.data(), 2);
-    // 33: the manager blocks back, with an advertising byte changed.
+    // 33: the manager blocks back, with the agency of the second advertising task changed.
     std::vector<uint8_t> bloecke;
     ASSERT_TRUE(Manager_Internet_Bloecke_Packen(3, false, &bloecke));
     std::vector<uint8_t> b33;
@@ -114,7 +114,7 @@ TEST_F(FernLaenge, ChangingRequestsOfTheWrongLengthChangeNothing)
         feld(&b33, bloecke.data() + o, n);
         o += n;
     }
-    b33[4 + 1728 + 4 + 3] = 7;
+    b33[4 + 1728 + 4 + 437] = 4;
 
     const struct {
         uint32_t nr;
@@ -135,7 +135,7 @@ TEST_F(FernLaenge, ChangingRequestsOfTheWrongLengthChangeNothing)
         EXPECT_NE(stand(), vorher) << f.nr << ": the exact request is taken";
     }
     EXPECT_EQ(T_Own[3].beobachtet[0], 9);
-    EXPECT_EQ(int8_t(T_Fix[3].manager->werbung[3]), 7);
+    EXPECT_EQ(T_Fix[3].manager->werbung[437], 4);
 }
 
 // Every database request, one byte short or long, is refused before its handler: the answer

@@ -485,9 +485,10 @@ TEST_F(Fern, TeilnehmerHandeltNurFuerSeinenVerein)
     Manager_Internet_Bloecke_Packen(2, true, &b2_nachher);
     EXPECT_EQ(b2_vorher, b2_nachher);
     EXPECT_TRUE(f.contains("(Verein)"));
-    // A sponsor number past the table and a camp kind the economy does not know are refused whole.
+    // An agency past the table is refused whole; a camp kind the economy does not know is no
+    // appointment the server takes.
     const size_t werbung = 4 + 1728 + 4, termine = werbung + 456 + 4;
-    for (auto [stelle, wert] : {std::pair{werbung + 3, uint8_t(20)}, std::pair{termine + 44 * 2, uint8_t(5)}}) {
+    for (auto [stelle, wert] : {std::pair{werbung + 437, uint8_t(5)}, std::pair{termine + 44 * 2, uint8_t(5)}}) {
         auto kaputt = m33;
         kaputt[stelle] = wert;
         if (stelle >= termine) kaputt[termine + 44 * 2 + 1] = 1;
@@ -498,9 +499,9 @@ TEST_F(Fern, TeilnehmerHandeltNurFuerSeinenVerein)
         EXPECT_EQ(vorher, nachher);
     }
     // The good block of the own club is taken.
-    m33[werbung + 3] = 7;
+    m33[werbung + 437] = 4;
     senden(33, 3, f33, m33);
-    EXPECT_EQ(int8_t(T_Fix[3].manager->werbung[3]), 7);
+    EXPECT_EQ(T_Fix[3].manager->werbung[437], 4);
 }
 
 }  // namespace
@@ -562,15 +563,15 @@ TEST_F(Fern, MenuerundeHoltUndSendetZurueck)
     // What the client changed arrives on the server: the hook checks it there.
     nummern.clear();
     T_Own[2].beobachtet[1] = 11;
-    T_Fix[2].manager->werbung[6] = 4;
+    T_Fix[2].manager->werbung[437] = 4;
     static int angekommen;
     angekommen = 0;
     server_stand = [] {
         T_Own[2].beobachtet[1] = -1;
-        T_Fix[2].manager->werbung[6] = 0;
+        T_Fix[2].manager->werbung[437] = 0;
         Internet_Set_Server_Sender([](Mitspieler_Eintrag* m, const uint8_t* d, uint32_t n) {
             angekommen += T_Own[2].beobachtet[1] == 11;
-            angekommen += T_Fix[2].manager->werbung[6] == 4;
+            angekommen += T_Fix[2].manager->werbung[437] == 4;
             return fangen(m, d, n);
         });
     };

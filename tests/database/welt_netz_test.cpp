@@ -24,6 +24,7 @@ struct WeltNetz : ::testing::Test {
     void SetUp() override { Test_Netz_Welt_Anlegen(); }
     void TearDown() override
     {
+        Trainingslager_DeInit();
         Handelndes_Team = 0;
         Test_Welt_Aufraeumen();
     }
@@ -253,8 +254,15 @@ TEST_F(WeltNetz, ArbiterSendsOwnOffersAndChecksWhatClientsAdd)
     EXPECT_FALSE(Richter_Internet_Server_Neues_Element(p, sizeof buchung, RICHTER_ANGEBOT));
     EXPECT_FALSE(Richter_Internet_Server_Neues_Element(p, sizeof buchung - 4, RICHTER_TRAININGSLAGER));
     EXPECT_EQ(Liste_Count(&Richter_Liste), vorher);
+    // a proposal is a friendly with another club on a free day ahead, entered in the club's table
+    EXPECT_FALSE(Richter_Internet_Server_Neues_Element(p, sizeof buchung, RICHTER_FREUNDSCHAFTSSPIEL_VORSCHLAG));
+    Manager_Neuer_Mitspieler(3, "M");
+    Trainingslager_Init();
+    buchung.art = 2;
+    buchung.erster_tag = buchung.letzter_tag = uint32_t(Aktueller_Tag + 10);
     EXPECT_TRUE(Richter_Internet_Server_Neues_Element(p, sizeof buchung, RICHTER_FREUNDSCHAFTSSPIEL_VORSCHLAG));
     EXPECT_EQ(Liste_Count(&Richter_Liste), vorher + 1);
+    EXPECT_EQ(Trainingslager_Freie_Buchungen(3), TRAININGSLAGER_BUCHUNGEN - 1);
 }
 
 }  // namespace

@@ -159,6 +159,30 @@ TEST_F(Lager, AStayInTheBestCampIsPaidOnceTrainsForFourteenDaysAndKeepsEveryValu
     EXPECT_GT(Highscore_Get_Wert(m, 1, 5), 0);
 }
 
+// A stay whose first day went by without the charge (an entry the server never booked) trains
+// nobody on its later days and costs nothing: it is freed on the first of them.
+TEST_F(Lager, AStayNotPaidOnItsFirstDayIsNoStay)
+{
+    const int32_t m = manager[0];
+    Trainingslager_Termin t[TRAININGSLAGER_BUCHUNGEN];
+    ASSERT_TRUE(Trainingslager_Buchungen(m, t));
+    t[0] = Trainingslager_Termin{};
+    t[0].art = 1;
+    t[0].belegt = 1;
+    for (int8_t& z : t[0].programm) z = 0;
+    t[0].erster_tag = Aktueller_Tag - 1;
+    t[0].letzter_tag = Aktueller_Tag + 5;
+    ASSERT_TRUE(Trainingslager_Buchungen_Ablegen(m, t));
+    const int32_t form = Trainingslager_Team_Wert(m, 2), moral = Trainingslager_Team_Wert(m, 1);
+    Test_Buchungen.clear();
+    for (int32_t tag = 0; tag < 6; ++tag, ++Aktueller_Tag) Trainingslager_Jeden_Tag(m);
+    EXPECT_EQ(termin(m, 0).belegt, 0);
+    EXPECT_EQ(Trainingslager_Team_Wert(m, 2), form);
+    EXPECT_EQ(Trainingslager_Team_Wert(m, 1), moral);
+    EXPECT_TRUE(Test_Buchungen.empty());
+    EXPECT_FALSE(enthaelt(nachrichten(m), "steigerte Ihre Teamstärke"));
+}
+
 TEST_F(Lager, UnpaidEventsAreCancelledWithTheirTexts)
 {
     const int32_t m = manager[0];

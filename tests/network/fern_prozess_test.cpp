@@ -127,6 +127,7 @@ struct FernProzess : Netz_Test {
     void TearDown() override
     {
         spiel_enden();
+        Trainingslager_DeInit();
         Test_Welt_Aufraeumen();
         Netz_Test::TearDown();
     }
@@ -134,6 +135,9 @@ struct FernProzess : Netz_Test {
 
 TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
 {
+    // the camp the client asks for is open on the server's days
+    Trainingslager_Init();
+    for (int32_t d = 10; d <= 11; ++d) Trainingslager_Tag_Setzen(3, d, 1);
     server_starten();
     const Abbild server = abbild();
     const int8_t versicherer = Teamspieler_Get_Record(CLIENT_TEAM, 20)->versicherer;
@@ -189,11 +193,14 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
             lager[4].art = 1;
             lager[4].belegt = 1;
             lager[4].ziel = 3;
+            lager[4].erster_tag = 10;
+            lager[4].letzter_tag = 11;
             Richter_Trainingslager_Anfrage_Hinzufuegen(CLIENT_TEAM, 4, lager);
             // The manager changes his line-up, his team and his record, and ends his turn.
             Teamspieler_Get_Record(CLIENT_TEAM, 20)->rueckennummer = 33;
             T_Own[CLIENT_TEAM].beobachtet[0] = 9;
             T_Fix[CLIENT_TEAM].manager->werbung[6] = 4;
+            T_Fix[CLIENT_TEAM].manager->werbung[437] = 4;
             Internet_Client_Refresh();
             return 0;
         },
@@ -230,7 +237,8 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
     EXPECT_EQ(Teamspieler_Get_Record(CLIENT_TEAM, 20)->rueckennummer, 33);
     EXPECT_EQ(Teamspieler_Get_Record(CLIENT_TEAM, 21)->rueckennummer, 14);
     EXPECT_EQ(T_Own[CLIENT_TEAM].beobachtet[0], 9);
-    EXPECT_EQ(T_Fix[CLIENT_TEAM].manager->werbung[6], 4);
+    EXPECT_EQ(T_Fix[CLIENT_TEAM].manager->werbung[437], 4) << "an agency the sponsor screen sets";
+    EXPECT_EQ(T_Fix[CLIENT_TEAM].manager->werbung[6], 0) << "a sponsor no contract brought";
     EXPECT_EQ(T_Fix[CLIENT_TEAM].manager->werbung[5], 3);
     EXPECT_EQ(T_Fix[CLIENT_TEAM].manager->icons.status[700], 0xABCu);
     ASSERT_EQ(versicherer, -1);
@@ -245,8 +253,9 @@ TEST_F(FernProzess, StartMenuerundeUndRuecksendung)
     EXPECT_EQ(lager->key, uint32_t(RICHTER_TRAININGSLAGER));
     const auto* b = static_cast<const Trainingslager_Buchung*>(lager->data);
     EXPECT_EQ(b->team, uint32_t(CLIENT_TEAM));
-    EXPECT_EQ(b->slot, 4);
+    EXPECT_EQ(b->slot, 0) << "the entry of the server's own table";
     EXPECT_EQ(b->ziel, 3u);
+    EXPECT_EQ(Trainingslager_Freie_Buchungen(CLIENT_TEAM), TRAININGSLAGER_BUCHUNGEN - 1);
 }
 
 // The bank's and the stadium's requests travel through the call table: each format fits its
