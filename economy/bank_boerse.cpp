@@ -57,16 +57,20 @@ static void nachricht_kurs(int32_t e, int32_t i, float alt, float neu, float aen
     const char* plus = aenderung > 0 ? "einem PLUS" : "einem MINUS";
     const char* a = Bank_Betrag_String(alt, -1, e, 1);
     const char* n = Bank_Betrag_String(neu, -1, e, 1);
+    // "PLUS" or "MINUS" carries the sign; the figure reads German, with a decimal comma.
+    char prozent[32];
+    std::snprintf(prozent, sizeof prozent, "%.2f", std::fabs(double(aenderung)));
+    if (char* punkt = std::strchr(prozent, '.')) *punkt = ',';
     static const char* const LIGA =
         "Die Aktie von ^y%04d%s^y%04d (notiert in %s) %s im heutigen Parketthandel von %s auf %s .^lDas "
-        "entspricht %s von %.2f Prozent.";
+        "entspricht %s von %s Prozent.";
     if (e == 2)
-        News_Senden(-1, -1, -1, NEWS_ART_TEXT, nullptr, LIGA, 0, b.firma[i], 0, b.name, richtung, a, n, plus, double(aenderung));
+        News_Senden(-1, -1, -1, NEWS_ART_TEXT, nullptr, LIGA, 0, b.firma[i], 0, b.name, richtung, a, n, plus, prozent);
     else
         News_Senden(-1, -1, -1, NEWS_ART_TEXT, nullptr,
                     "Die Aktie von %s (notiert in %s) %s im heutigen Parketthandel von %s auf %s .^lDas entspricht %s "
-                    "von %.2f Prozent.",
-                    b.firma[i], b.name, richtung, a, n, plus, double(aenderung));
+                    "von %s Prozent.",
+                    b.firma[i], b.name, richtung, a, n, plus, prozent);
 }
 
 // An event's jump of up to `weite` percent, and perhaps a new target.

@@ -118,13 +118,16 @@ std::vector<std::string> Bank_Finanz_Panel(int32_t team, int32_t seite, const Ba
     std::vector<std::string> v{formatiert("^c%#05d^tz0277%s", FARBE_TEXT, s.name)};
     for (int32_t i = 0; i < zeilen_paare(s); ++i) {
         const float ein = Bank_Finanz_Zeile(team, seite, 2 * i, z), aus = Bank_Finanz_Zeile(team, seite, 2 * i + 1, z);
-        const std::string a = geld(ein, team), b = geld(aus, team), c = geld(ein - aus, team);
-        v.push_back(formatiert("^c%#05d^tr0140%s^tr0320%s^c%#05d^tr0513%s", FARBE_TEXT, a.c_str(), b.c_str(),
+        // Each amount under its row's name, as on the page itself: bare figures said nothing.
+        const std::string a = s.zeile[2 * i] ? geld(ein, team) : "", b = s.zeile[2 * i + 1] ? geld(aus, team) : "";
+        const std::string c = geld(ein - aus, team);
+        v.push_back(formatiert("^c%#05d^tl0000%s^tr0225%s^tl0240%s^tr0470%s^c%#05d^tr0565%s", FARBE_TEXT,
+                               s.zeilen_name[2 * i], a.c_str(), s.zeilen_name[2 * i + 1], b.c_str(),
                                ein >= aus ? FARBE_SALDO_PLUS : FARBE_SALDO_MINUS, c.c_str()));
     }
     const float gewinn = float(Bank_Get_Steuergewinn(team));
     const std::string g = geld(gewinn, team), st = geld(Bank_Steuer_Berechnen(gewinn), team);
-    v.push_back(formatiert("^c%#05d^tz0280Steuerrelevanter Gewinn:  %s ,      fällige Steuern:%s", FARBE_TEXT, g.c_str(),
+    v.push_back(formatiert("^c%#05d^tz0280Steuerrelevanter Gewinn:  %s ,      fällige Steuern: %s", FARBE_TEXT, g.c_str(),
                            st.c_str()));
     return v;
 }

@@ -17,7 +17,6 @@
 #include "economy/trainingslager_schirm.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
-#include "gameflow/team_requester.h"
 #include "graphics/font.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_wappen.h"
@@ -26,6 +25,7 @@
 #include "graphics/grafik_zeichnen.h"
 #include "platform/maus.h"
 #include "toolkit/kontextmenue.h"
+#include "toolkit/requester.h"
 #include "toolkit/slave.h"
 #include "toolkit/wippe.h"
 #include "toolkit/ziehen.h"
@@ -525,9 +525,11 @@ int32_t praemien_knopf(Menue_Icon* icon, uint32_t)
 {
     if (icon->nummer == VORSCHLAG) Ligen_Motivation_Praemien_Vorschlag(team());
     else {
-        const bool ja = Team_Requester(2, team(), "Möchten Sie die eingestellten Prämien wirklich übernehmen ? Denken Sie daran, daß "
-                                                  "einmal eingestellte Beträge in der laufenden Saison nicht mehr verringert werden "
-                                                  "können.") != 0;
+        const bool ja = Menue_Requester(2, team(),
+                                        "Möchten Sie die eingestellten Prämien wirklich übernehmen ? Denken Sie daran, daß "
+                                        "einmal eingestellte Beträge in der laufenden Saison nicht mehr verringert werden "
+                                        "können.",
+                                        "Ja, ich will !", "Um Himmels Willen, Nein!", 0) != 0;
         Ligen_Motivation_Praemien_Uebernehmen(team(), ja);
     }
     Oekonomie_Neu_Zeichnen();

@@ -15,6 +15,7 @@
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/resfile.h"
+#include "toolkit/event.h"
 #include "toolkit/hauptmenue.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
@@ -67,16 +68,12 @@ int32_t schalter_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
-int32_t schalter_klick(Menue_Icon* icon, uint32_t)
-{
-    if (!icon) return 0;
-    return Oekonomie_Schirm_Oeffnen(icon->nummer);
-}
+int32_t schalter_klick(Menue_Icon* icon, uint32_t flags);
 
 Menue_Icon schalter_vorlage(int32_t k)
 {
-    Menue_Icon i = Menue_Icon_Vorlage(SCHALTER[k].nummer, -1, 0, int16_t(SCHALTER_X + k * SCHALTER_ABSTAND), SCHALTER_Y,
-                                      SCHALTER_B, SCHALTER_H, 10, 255);
+    Menue_Icon i = Menue_Icon_Vorlage(SCHALTER[k].nummer, -1, ICON_KLICK_MARKE, int16_t(SCHALTER_X + k * SCHALTER_ABSTAND),
+                                      SCHALTER_Y, SCHALTER_B, SCHALTER_H, 10, 255);
     i.hilfetext = SCHALTER[k].hilfe;
     i.klick = schalter_klick;
     i.refresh_prozedur = schalter_zeichnen;
@@ -89,6 +86,21 @@ Menue_Icon schalter_liste[OEKONOMIE_SCHALTER + 1] = {
     schalter_vorlage(4), schalter_vorlage(5), schalter_vorlage(6), Menue_Icon_Listenende(),
 };
 
+// A switch clicked by the manager enters its screen in his history; a jump of the history (or of
+// a favourite) from another group brings the group's frame and button with it.
+int32_t untermenue(Menue_Icon* icon, uint32_t flags)
+{
+    return Menue_Untermenue_Registrieren(icon, flags, 705, schalter_liste, OEKONOMIE_SCHALTER, SCHALTER[0].nummer,
+                                         SCHALTER[1].nummer, SCHALTER[2].nummer, SCHALTER[3].nummer, SCHALTER[4].nummer,
+                                         SCHALTER[5].nummer, SCHALTER[6].nummer);
+}
+
+int32_t schalter_klick(Menue_Icon* icon, uint32_t flags)
+{
+    if (!icon) return 0;
+    untermenue(icon, flags & KLICK_MARKE);
+    return Oekonomie_Schirm_Oeffnen(icon->nummer);
+}
 
 }  // namespace
 
@@ -170,15 +182,16 @@ int32_t Oekonomie_Schirm_Oeffnen(int32_t nummer)
 int32_t Bank_Screen(Menue_Icon*, uint32_t)
 {
     if (Aktuelles_Team < 0) return 0;
-    int32_t nummer = OEKONOMIE_FINANZEN;
-    for (const Schalter& s : SCHALTER)
-        if (Manager_Icon_Button_Lesen(Aktuelles_Team, s.nummer)) nummer = s.nummer;
-    return Oekonomie_Schirm_Oeffnen(nummer);
+    // The group opens the screen chosen last (a new manager's finances), as a visit.
+    const int32_t nummer = untermenue(nullptr, UNTERMENUE_WIEDERHERSTELLEN);
+    return Oekonomie_Schirm_Oeffnen(schalter_index(nummer) >= 0 ? nummer : OEKONOMIE_FINANZEN);
 }
 
 void Oekonomie_Schirme_Registrieren()
 {
     Menue_Gruppen_Screens[1] = Bank_Screen;
+    // The switches stand in the managers' histories: a loaded game links them again.
+    Menue_Init_Vorlagen[0] = schalter_liste;
     Auktion_Schirm_Registrieren();
 }
 

@@ -75,16 +75,17 @@ int Grafik_Linie(Rastport* rp, int32_t x1, int32_t y1, int32_t x2, int32_t y2, u
     if (x1 == x2) {
         if (!hicolor) return 0;
         if (y1 > y2) std::swap(y1, y2);
-        return fill(rp, x1, y1, 1, y2 - y1, colour);
+        // Both ends belong to the line, as they do to a slanted one.
+        return fill(rp, x1, y1, 1, y2 - y1 + 1, colour);
     }
     if (y1 == y2) {
         if (x1 > x2) std::swap(x1, x2);
         if (!hicolor) {
             // 8-bit bitmaps in memory get the row, but the call reports nothing drawn.
-            if (!screen) fill(rp, x1, y1, x2 - x1, 1, colour);
+            if (!screen) fill(rp, x1, y1, x2 - x1 + 1, 1, colour);
             return 0;
         }
-        return fill(rp, x1, y1, x2 - x1, 1, colour);
+        return fill(rp, x1, y1, x2 - x1 + 1, 1, colour);
     }
     if (!hicolor) return 0;
     auto* px = static_cast<uint16_t*>(rp->pixels);

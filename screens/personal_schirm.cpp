@@ -9,6 +9,7 @@
 #include "database/manager.h"
 #include "database/personal_anheuern.h"
 #include "database/team.h"
+#include "economy/bank.h"
 #include "economy/oekonomie_schirm.h"
 #include "gameflow/globals.h"
 #include "graphics/font.h"
@@ -23,6 +24,7 @@
 #include "screens/spieler_einsetzen.h"
 #include "screens/spieler_schirme.h"
 #include "toolkit/hauptmenue.h"
+#include "toolkit/event.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/popup.h"
@@ -75,7 +77,8 @@ int32_t halter(bool arzt, int32_t index)
     return -1;
 }
 
-std::string preis_text(int32_t tausend) { return tausend ? Oek_Fmt("%d.000 DM", tausend) : std::string("0 DM"); }
+// Prices and salaries are kept in thousands; they read as every other amount of money.
+std::string preis_text(int32_t tausend) { return Bank_Betrag_String(float(tausend) * 1000.0f, team(), -1, -1); }
 
 // An applicant's picture of the screen file; only a picture of the portrait's size counts.
 constexpr int32_t PORTRAIT_X = 135, PORTRAIT_Y = 55, PORTRAIT_B = PERSONAL_BILD_B, PORTRAIT_H = PERSONAL_BILD_H;
@@ -363,7 +366,8 @@ int32_t knopf_klick(Menue_Icon* icon, uint32_t);
 
 constexpr Menue_Icon knopf(int32_t k)
 {
-    Menue_Icon i = Menue_Icon_Vorlage(int16_t(SCHALTER[k]), -1, 0, 600, int16_t(97 + 28 * k), 38, 26, 10, 255);
+    // A click by the manager marks the visit for the history.
+    Menue_Icon i = Menue_Icon_Vorlage(int16_t(SCHALTER[k]), -1, ICON_KLICK_MARKE, 600, int16_t(97 + 28 * k), 38, 26, 10, 255);
     i.hilfetext = SCHALTER_HILFE[k];
     i.klick = knopf_klick;
     i.refresh_prozedur = knopf_zeichnen;
@@ -386,11 +390,11 @@ int32_t untermenue(Menue_Icon* icon, uint32_t flags)
                                          SCHALTER[1], SCHALTER[2], SCHALTER[3], SCHALTER[4]);
 }
 
-int32_t knopf_klick(Menue_Icon* icon, uint32_t)
+int32_t knopf_klick(Menue_Icon* icon, uint32_t flags)
 {
     const int32_t k = icon ? index_von(icon->nummer) : -1;
     if (k < 0 || !oeffner[k]) return 0;
-    if (untermenue(icon, 0) < 0) return 0;
+    if (untermenue(icon, flags & KLICK_MARKE) < 0) return 0;
     return oeffner[k](icon, 0x20000000);
 }
 

@@ -294,6 +294,11 @@ int32_t seite_zeichnen(Menue_Icon* icon, uint32_t)
         if (!ueberschrift.empty())
             Grafik_Printf(z, Font(4), "^c%05d^tz0223%s", 0, 167, int(farbe(15, 15, 15)), ueberschrift.c_str());
         kurve(z, w, n, 17, 175, 408, 233, std::max(max, 1), farbe(4, 12, 15));
+        // An empty chart says why it is empty: the season charts fill at each season's end.
+        if (n == 0)
+            Grafik_Printf(z, Font(4), "^c%05d^tz0223%s", 0, 290, int(farbe(15, 15, 15)),
+                          seite >= 919 ? "Noch keine Werte: sie kommen am Ende jeder Saison hinzu."
+                                       : "Noch keine Werte vorhanden.");
     }
     return 0;
 }

@@ -652,6 +652,21 @@ void Verein_Edit_Farbe_Setzen(int32_t k, uint8_t r, uint8_t g, uint8_t b)
     merken(&aenderung.teams, ve.team);
 }
 
+namespace {
+
+// The converted crest becomes the club's own under its crest number.
+bool wappen_uebernehmen(Rastport* bild)
+{
+    const int32_t ok = Pic_Schreiben_Nr(Team_Wert(TEAM_GRAFIK_NR, ve.team, 0, 0), bild, PIC_VEREINS_WAPPEN);
+    Grafik_Bitmap_Freigeben(bild);
+    if (!ok) return false;
+    Team_Wert(TEAM_STATUS, ve.team, TEAM_STATUS_USER_WAPPEN, TEAM_SETZEN);
+    merken(&aenderung.teams, ve.team);
+    return true;
+}
+
+}  // namespace
+
 bool Verein_Edit_Wappen_Import(const char* pfad)
 {
     if (!ve.aktiv || !pfad || !*pfad) return false;
@@ -662,12 +677,19 @@ bool Verein_Edit_Wappen_Import(const char* pfad)
         meldung(text);
         return false;
     }
-    const int32_t ok = Pic_Schreiben_Nr(Team_Wert(TEAM_GRAFIK_NR, ve.team, 0, 0), bild, PIC_VEREINS_WAPPEN);
-    Grafik_Bitmap_Freigeben(bild);
-    if (!ok) return false;
-    Team_Wert(TEAM_STATUS, ve.team, TEAM_STATUS_USER_WAPPEN, TEAM_SETZEN);
-    merken(&aenderung.teams, ve.team);
-    return true;
+    return wappen_uebernehmen(bild);
+}
+
+bool Verein_Edit_Wappen_Zwischenablage()
+{
+    if (!ve.aktiv) return false;
+    Rastport* bild = Pic_Aus_Zwischenablage() ? Pic_Konvertieren(nullptr, 40, 40, 16, PIC_QUELLE_ZWISCHENABLAGE, 1) : nullptr;
+    if (!bild) {
+        // the club keeps its crest
+        meldung("In der Zwischenablage liegt kein Bild mit 16 Bit Farbtiefe.");
+        return false;
+    }
+    return wappen_uebernehmen(bild);
 }
 
 void Verein_Edit_Undo()
@@ -703,6 +725,8 @@ bool Verein_Edit_Klick(int32_t x, int32_t y, int32_t)
     } else if (in(rx, ry, 4, 150, 80, 14)) {
         if (const char* pfad = pcx_waehlen()) Verein_Edit_Wappen_Import(pfad);
     } else if (in(rx, ry, 4, 168, 80, 14)) {
+        Verein_Edit_Wappen_Zwischenablage();
+    } else if (in(rx, ry, 4, 186, 80, 14)) {
         Verein_Edit_Undo();
     } else if (in(rx, ry, 90, 136, 12 * 18, 14)) {
         const int32_t k = (rx - 90) / 18;
@@ -737,8 +761,9 @@ void Verein_Edit_Zeichnen(Rastport* z, int32_t zweites)
     for (int32_t k = 0; f && k < 12; ++k)
         Grafik_Rechteck_Fuellen(z, VX + 90 + 18 * k, VY + 136, 16, 14,
                                 Grafik_Farbe(f[3 * k] >> 4, f[3 * k + 1] >> 4, f[3 * k + 2] >> 4));
-    feld(z, VX + 4, VY + 150 + 18, 80, "Undo");
     feld(z, VX + 4, VY + 150, 80, "PCX-Datei");
+    feld(z, VX + 4, VY + 168, 80, "Clipboard", Pic_Aus_Zwischenablage() != 0);
+    feld(z, VX + 4, VY + 186, 80, "Undo");
     // the crest, then the kit beside a second club's
     int32_t gefunden = 0;
     if (Rastport* w = user_wappen(ve.team)

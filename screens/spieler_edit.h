@@ -61,6 +61,8 @@ const char* Verein_Edit_Text(int32_t feld);
 bool Verein_Edit_Nation_Setzen(int32_t nation);
 void Verein_Edit_Farbe_Setzen(int32_t farbe, uint8_t r, uint8_t g, uint8_t b);
 bool Verein_Edit_Wappen_Import(const char* pfad);
+// The clipboard's picture as the club's crest; false (and a message) when it holds none.
+bool Verein_Edit_Wappen_Zwischenablage();
 void Verein_Edit_Undo();
 bool Verein_Edit_Klick(int32_t x, int32_t y, int32_t tasten);
 void Verein_Edit_Zeichnen(Rastport* ziel, int32_t zweites_team);

@@ -15,6 +15,7 @@
 #include "platform/print.h"
 #include "platform/resfile.h"
 #include "screens/spieler_einsetzen.h"
+#include "toolkit/event.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/screen.h"
@@ -39,7 +40,9 @@ int32_t knopf_zeichnen(Menue_Icon* icon, uint32_t)
 
 constexpr Menue_Icon knopf(int16_t nummer, int16_t y, const char* text)
 {
-    Menue_Icon i = Menue_Icon_Vorlage(nummer, -1, 0, 607, y, 30, 34, 10, 255);
+    // A click by the manager marks the visit for the history (back and forward, "Zuletzt
+    // besucht:"); the history's own jumps come without the mark.
+    Menue_Icon i = Menue_Icon_Vorlage(nummer, -1, ICON_KLICK_MARKE, 607, y, 30, 34, 10, 255);
     i.hilfetext = text;
     i.klick = Spieler_Screen_Knopf_Klick;
     i.refresh_prozedur = knopf_zeichnen;
@@ -73,10 +76,10 @@ void Spieler_Screen_Oeffner_Setzen(int32_t index, Spieler_Screen_Oeffner o)
     if (index >= 0 && index < 4) oeffner[index] = o;
 }
 
-int32_t Spieler_Screen_Knopf_Klick(Menue_Icon* icon, uint32_t)
+int32_t Spieler_Screen_Knopf_Klick(Menue_Icon* icon, uint32_t flags)
 {
     if (!icon || icon->nummer < SPIELER_SCHALTER_VERGLEICH || icon->nummer > SPIELER_SCHALTER_EINSETZEN) return 0;
-    if (Menue_Untermenue_Registrieren(icon, 0, 707, Spieler_Screen_Knoepfe, 4, 801, 802, 803, 804) < 0)
+    if (Menue_Untermenue_Registrieren(icon, flags & KLICK_MARKE, 707, Spieler_Screen_Knoepfe, 4, 801, 802, 803, 804) < 0)
         return 0;  // the screen shown already
     const Spieler_Screen_Oeffner o = oeffner[icon->nummer - SPIELER_SCHALTER_VERGLEICH];
     return o ? o(icon, 0x20000000) : 0;

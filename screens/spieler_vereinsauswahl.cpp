@@ -39,62 +39,86 @@ void Spieler_Einsetzen_Vereinsauswahl_Setzen(int32_t aktueller_verein, bool mark
     manager_markieren = markieren;
 }
 
+namespace {
+
+// One item of the picker: a country's heading (id -1) or one of its competitions.
+struct Eintrag {
+    int32_t land;
+    int32_t id;
+    bool heimat;
+};
+
+// The picker's items; `nur_ligen` 1 keeps only the base leagues of foreign countries, 2 those of
+// every country (each club plays in one, so every club stays reachable).
+std::vector<Eintrag> eintraege(const std::vector<int32_t>& laender, bool alle, int32_t nur_ligen)
+{
+    std::vector<Eintrag> e;
+    bool ausland = false;
+    for (int32_t land : laender) {
+        const bool heimat = land == int32_t(Team_Heimatland);
+        int32_t alle_ids[1024];
+        const int32_t basis = nur_ligen == 2 || (nur_ligen == 1 && !heimat) ? 1 : 0;
+        const int32_t n = std::min(Wettbewerb_Get_Land_Wettbewerbe(land, alle_ids, basis), 1024);
+        std::vector<int32_t> ids;
+        for (int32_t j = 0; j < n && int32_t(ids.size()) < MENUE_KONTEXT_EINTRAEGE; ++j)
+            if (alle || Wettbewerb_Team_Noch_Dabei(alle_ids[j], Aktuelles_Team)) ids.push_back(alle_ids[j]);
+        if (ids.empty()) continue;
+        if (heimat || !ausland) e.push_back({land, -1, heimat});
+        ausland = ausland || !heimat;
+        for (int32_t id : ids) e.push_back({land, id, heimat});
+    }
+    return e;
+}
+
+}  // namespace
+
 void Spieler_Einsetzen_Vereinsauswahl_Menue(Menue_Kontextmenue* menue, int32_t erstes, Popup_Eintrag_Prozedur prozedur,
                                             bool alle, int32_t wert_c)
 {
     if (!menue || erstes < 0 || !T || Team_Anzahl <= 0) return;
     std::vector<int32_t> laender(static_cast<size_t>(Team_Anzahl), -1);
     const int32_t n_laender = std::min(Eingang_Liga_Icons_Bauen(laender.data()), Team_Anzahl);
+    laender.resize(size_t(std::max(n_laender, 0)));
+    // A world with more competitions than the menu's rows shows the cups of foreign countries no
+    // more, then no cups at all: their clubs are found through their leagues.
+    const int32_t platz = MENUE_KONTEXT_EINTRAEGE - erstes;
+    std::vector<Eintrag> e;
+    for (int32_t nur_ligen = 0; nur_ligen <= 2; ++nur_ligen) {
+        e = eintraege(laender, alle, nur_ligen);
+        if (int32_t(e.size()) <= platz) break;
+    }
     int32_t i = erstes;
-    bool ausland = false, voll = false;
-    auto platz = [&]() {
-        if (i < MENUE_KONTEXT_EINTRAEGE) return true;
-        voll = true;
-        return false;
-    };
-    for (int32_t l = 0; l < n_laender && !voll; ++l) {
-        const int32_t land = laender[static_cast<size_t>(l)];
-        int32_t ids[MENUE_KONTEXT_EINTRAEGE + 1];
-        int32_t alle_ids[1024];
-        const int32_t n = std::min(Wettbewerb_Get_Land_Wettbewerbe(land, alle_ids), 1024);
-        int32_t k = 0;
-        for (int32_t j = 0; j < n && k < MENUE_KONTEXT_EINTRAEGE; ++j)
-            if (alle || Wettbewerb_Team_Noch_Dabei(alle_ids[j], Aktuelles_Team)) ids[k++] = alle_ids[j];
-        if (k == 0) continue;
-        const bool heimat = land == int32_t(Team_Heimatland);
-        // The crest code takes a team: the country's own team, whose crest is its flag.
-        if (heimat || !ausland) {
-            if (!platz()) break;
-            if (heimat)
-                std::snprintf(haupt_texte[i], sizeof haupt_texte[i], "Ligen und Vereine von ^gll%04d %s:", land,
-                              landname(land));
+    for (const Eintrag& x : e) {
+        if (i >= MENUE_KONTEXT_EINTRAEGE) break;
+        if (x.id < 0) {
+            // The crest code takes a team: the country's own team, whose crest is its flag.
+            if (x.heimat)
+                std::snprintf(haupt_texte[i], sizeof haupt_texte[i], "Ligen und Vereine von ^gll%04d %s:", x.land,
+                              landname(x.land));
             else
                 std::snprintf(haupt_texte[i], sizeof haupt_texte[i], "Ausländische Ligen und Vereine");
-            ausland = ausland || !heimat;
             menue->texte[i] = haupt_texte[i];
             menue->status[i] = STATUS_UEBERSCHRIFT;
             menue->wert_a[i] = menue->wert_b[i] = -1;
             ++i;
+            continue;
         }
-        for (int32_t j = 0; j < k; ++j) {
-            if (!platz()) break;
-            const char* name = Wettbewerb_Get_Anzeigename(ids[j]);
-            if (heimat)
-                std::snprintf(haupt_texte[i], sizeof haupt_texte[i], "%s", name ? name : "");
-            else
-                std::snprintf(haupt_texte[i], sizeof haupt_texte[i], "%s (^gll%04d %s)", name ? name : "", land,
-                              landname(land));
-            menue->texte[i] = haupt_texte[i];
-            menue->status[i] = STATUS_LIGA;
-            menue->wert_a[i] = ids[j];
-            menue->wert_b[i] = -1;
-            menue->wert_c[i] = wert_c;
-            menue->prozeduren[i] = prozedur;
-            menue->unterlisten[i] = Spieler_Einsetzen_Vereinsauswahl_Liga;
-            ++i;
-        }
+        const char* name = Wettbewerb_Get_Anzeigename(x.id);
+        if (x.heimat)
+            std::snprintf(haupt_texte[i], sizeof haupt_texte[i], "%s", name ? name : "");
+        else
+            std::snprintf(haupt_texte[i], sizeof haupt_texte[i], "%s (^gll%04d %s)", name ? name : "", x.land,
+                          landname(x.land));
+        menue->texte[i] = haupt_texte[i];
+        menue->status[i] = STATUS_LIGA;
+        menue->wert_a[i] = x.id;
+        menue->wert_b[i] = -1;
+        menue->wert_c[i] = wert_c;
+        menue->prozeduren[i] = prozedur;
+        menue->unterlisten[i] = Spieler_Einsetzen_Vereinsauswahl_Liga;
+        ++i;
     }
-    if (voll && !gemeldet) {
+    if (int32_t(e.size()) > platz && !gemeldet) {
         gemeldet = true;
         Print_Fehler("Spieler_Einsetzen_Vereinsauswahl_Menue: mehr Ligen als Menüeinträge, der Rest fehlt");
     }

@@ -565,6 +565,13 @@ void Spieler_Spielervergleich_Knopf_Text(const char* name, int32_t font, int32_t
     Spielszenen_Text_Kuerzen(aus, groesse, kurz.c_str(), font, breite);
 }
 
+int32_t Spieler_Spielervergleich_Knopf_Font(const char* name, int32_t font, int32_t breite)
+{
+    // A single word cut short ("Poka") says less than the whole word in the condensed font.
+    if (!name || std::strchr(name, ' ') || Font_Text_Breite(Font(font), name) <= breite) return font;
+    return Font_Text_Breite(Font(MENUE_SCHMAL_FONT), name) <= breite ? MENUE_SCHMAL_FONT : font;
+}
+
 void Spielervergleich_Set_Pokale_Beobachter(Spielervergleich_Pokale_Beobachter b) { pokale_beobachter = b; }
 
 void Spieler_Spielervergleich_Pokale_Den_Icons_Zuordnen(int32_t team)
@@ -752,8 +759,9 @@ int32_t wettbewerb_zeichnen(Menue_Icon* icon, uint32_t)
     if (!Spieler_Screen_Bild(VERGLEICH_BILD_WETTBEWERB + (an ? 1 : 0), z, icon->x, icon->y))
         Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, an ? farbe(15, 12, 2) : farbe(4, 5, 8));
     char kurz[64] = {};
-    Spieler_Spielervergleich_Knopf_Text(icon->hilfetext, KNOPF_FONT, icon->breite - 4, kurz, sizeof kurz);
-    schreiben(z, KNOPF_FONT, icon->x + 2, icon->y + 20, farbe(0, 0, 0), kurz);
+    const int32_t font = Spieler_Spielervergleich_Knopf_Font(icon->hilfetext, KNOPF_FONT, icon->breite - 4);
+    Spieler_Spielervergleich_Knopf_Text(icon->hilfetext, font, icon->breite - 4, kurz, sizeof kurz);
+    schreiben(z, font, icon->x + 2, icon->y + 20, farbe(0, 0, 0), kurz);
     return 0;
 }
 

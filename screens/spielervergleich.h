@@ -99,6 +99,9 @@ Menue_Icon* Spieler_Spielervergleich_Wettbewerb_Icons();
 // short form that keeps what tells two names apart ("England 2. Liga": the country's first
 // letters, the number, the initial: "Eng2L"), cut to the width.
 void Spieler_Spielervergleich_Knopf_Text(const char* name, int32_t font, int32_t breite, char* aus, uint32_t groesse);
+// The font of a button's label: `font`, or the condensed one where it holds a single word that
+// `font` would cut.
+int32_t Spieler_Spielervergleich_Knopf_Font(const char* name, int32_t font, int32_t breite);
 
 // A manager's first visit: the buttons get their competitions, the first is on, "Alle
 // einbeziehen" follows the groups, the criterion "Tore insgesamt".

@@ -400,6 +400,9 @@ std::string Menue_Info_Zweite_Zeile(int32_t team)
     if (h.wettbewerb >= 0) return Wettbewerb_Get_Anzeigename(h.wettbewerb);
     // The table's place is counted from 0; its leader is first too.
     const Wettbewerb_Id liga = team >= 0 ? Wettbewerb_Get_Team_Wettbewerb(team, 1) : -1;
+    // Before the league's first match day all clubs stand level: a place would say nothing.
+    const Wettbewerb_Info* info = liga >= 0 ? Wettbewerb_Get_Info(liga) : nullptr;
+    if (info && info->spieltag < 1) return Wettbewerb_Get_Anzeigename(liga);
     const int32_t platz = liga >= 0 ? Wettbewerb_Get_Tabellenplatz(liga, team) : -1;
     if (platz >= 0) return Temp_Sprintf("%d. Platz, %s", platz + 1, Wettbewerb_Get_Anzeigename(liga));
     return Kalender_Get_Datum_String(Kalender_Get_Heute());

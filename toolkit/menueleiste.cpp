@@ -24,8 +24,9 @@ namespace {
 // last two open no screen and stay hidden.
 constexpr Menue_Icon knopf(int16_t nummer, int16_t y, const char* text)
 {
-    Menue_Icon i = Menue_Icon_Vorlage(nummer, 5050 + (nummer - 2502), 0, MENUE_LEISTE_X, y, MENUE_LEISTE_BREITE,
-                                      MENUE_LEISTE_HOEHE, 10, 12);
+    // A click by the manager marks the visit for the history.
+    Menue_Icon i = Menue_Icon_Vorlage(nummer, 5050 + (nummer - 2502), ICON_KLICK_MARKE, MENUE_LEISTE_X, y,
+                                      MENUE_LEISTE_BREITE, MENUE_LEISTE_HOEHE, 10, 12);
     i.hilfetext = text;
     i.klick = Menue_Leiste_Untermenue_Klick;
     i.status = uint16_t(text ? ICON_GLUEHT : ICON_VERSTECKT);

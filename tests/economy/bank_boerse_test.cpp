@@ -2,6 +2,7 @@
 // and a client's fetches.
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "../competitions/wettbewerb_welt.h"
 #include "../database/db_hilfe.h"
@@ -217,4 +218,33 @@ TEST_F(BankBoerseTest, TheBaseValueFollowsTheSquadsStrength)
     EXPECT_EQ(Bank_Liga_Aktie_Basiswert(2) - mittel, 200.0f);  // 150 * 100 / 300 * 40 / 10
     staerke(1);
     EXPECT_LT(Bank_Liga_Aktie_Basiswert(2), mittel - 900.0f);
+}
+
+// A jump of more than ten per cent is news: "PLUS" or "MINUS" carries the sign, the figure has a
+// decimal comma and no sign of its own.
+TEST_F(BankBoerseTest, APriceJumpReadsGermanWithOneSign)
+{
+    ASSERT_TRUE(Bank_Konto_Einrichten(1, 3000000, 0));
+    for (int32_t e = 0; e < 2; ++e)
+        for (int32_t i = 1; i < BANK_FIRMEN; ++i) {
+            Bank_Boerse[e].kurs[i] = Bank_Boerse[e].ziel[i] = 1000.0f;
+            Bank_Boerse[e].drift[i] = e == 0 ? -12.0f : 12.0f;
+            Bank_Boerse[e].zaehler[i] = 5;
+        }
+    Bank_Boerse_Tag();
+    bool minus = false, plus = false;
+    for (int32_t n = 0; n < NEWS_MAX; ++n) {
+        const News_Nachricht* m = News_Get_Nachricht(n);
+        if (!m || !std::strstr(m->text, "Parketthandel")) continue;
+        const std::string t = m->text;
+        const size_t von = t.rfind(" von ");
+        ASSERT_NE(von, std::string::npos) << t;
+        const std::string zahl = t.substr(von + 5, t.find(" Prozent") - von - 5);
+        EXPECT_EQ(zahl.find_first_not_of("0123456789,"), std::string::npos) << t;
+        EXPECT_NE(zahl.find(','), std::string::npos) << t;
+        minus = minus || t.find("einem MINUS von 1") != std::string::npos;
+        plus = plus || t.find("einem PLUS von 1") != std::string::npos;
+    }
+    EXPECT_TRUE(minus);
+    EXPECT_TRUE(plus);
 }

@@ -50,8 +50,16 @@ TEST_F(BankSeiten, RowsAddTheirPackedCategoriesOnTheirSide)
     EXPECT_NE(zeilen[6].find("Preise u. Spenden"), std::string::npos);
     k->steuergewinn = 600000;
     const auto panel = Bank_Finanz_Panel(3, 0, z);
+    // the page button's panel names each row's amounts, as the page does
+    ASSERT_EQ(panel.size(), 9u);
+    EXPECT_NE(panel[6].find("Preise u. Spenden"), std::string::npos) << panel[6];
+    EXPECT_NE(panel[6].find("Strafen"), std::string::npos) << panel[6];
+    EXPECT_NE(panel[1].find("Zinsen für Girokonto"), std::string::npos) << panel[1];
     EXPECT_NE(panel.back().find("Steuerrelevanter Gewinn:"), std::string::npos);
     EXPECT_NE(panel.back().find(Bank_Betrag_String(Bank_Steuer_Berechnen(600000), 3, -1, 0)), std::string::npos);
+    EXPECT_NE(panel.back().find(std::string("fällige Steuern: ") + Bank_Betrag_String(Bank_Steuer_Berechnen(600000), 3, -1, 0)),
+              std::string::npos)
+        << "the amount stands apart from its label";
     float saldo[52];
     Bank_Finanz_Saison(3, saldo);
     EXPECT_FLOAT_EQ(saldo[2], 500.0f - 50.0f - 999.0f);

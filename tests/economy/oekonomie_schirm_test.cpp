@@ -13,6 +13,11 @@
 #include "economy/werbung_schirm.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_zeichnen.h"
+#include "database/manager.h"
+#include "toolkit/event.h"
+#include "toolkit/favoriten.h"
+#include "toolkit/kontextmenue.h"
+#include "toolkit/requester.h"
 #include "toolkit/ziehen.h"
 
 namespace {
@@ -561,4 +566,64 @@ TEST_F(SchirmTest, TheWealthStandsClearOfItsLabelHoweverLarge)
         }
         EXPECT_EQ(gefunden, 1) << geld;
     }
+}
+
+namespace {
+
+std::vector<std::string> knopf_texte;
+
+uint8_t frage_merken(int32_t, int32_t, const char* text, const char* ja, const char* nein)
+{
+    knopf_texte = {text ? text : "", ja ? ja : "", nein ? nein : ""};
+    return 0;
+}
+
+}  // namespace
+
+// Taking the bonuses over is asked with the screen's own two answers, and a no keeps the club's
+// agreed bonuses.
+TEST_F(SchirmTest, TakingTheBonusesOverAsksWithItsOwnAnswers)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_VEREIN), 1);
+    Ligen_Motivation_Praemie_Setzen(7, 5000);
+    Menue_Requester_Set_Anzeige(frage_merken);
+    klick(2467);
+    Menue_Requester_Set_Anzeige(nullptr);
+    ASSERT_EQ(knopf_texte.size(), 3u);
+    EXPECT_NE(knopf_texte[0].find("wirklich übernehmen"), std::string::npos);
+    EXPECT_EQ(knopf_texte[1], "Ja, ich will !");
+    EXPECT_EQ(knopf_texte[2], "Um Himmels Willen, Nein!");
+    EXPECT_NE(Ligen_Praemien_Arbeit.wert[7], 5000) << "the no reloaded the club's amounts";
+}
+
+// The group's switches, clicked, enter their screens in the manager's history: its buttons and
+// "Zuletzt besucht:" lead back to them, and a jump from the history records nothing new.
+TEST_F(SchirmTest, ClickedSwitchesEnterTheHistoryAndItsButtonsLeadBack)
+{
+    ASSERT_EQ(Menue_Gruppen_Screens[1](nullptr, 0), 1);
+    auto* z = static_cast<Manager_Icon_Zustand*>(Team_Zeiger(303, Aktuelles_Team, nullptr, 0));
+    ASSERT_NE(z, nullptr);
+    auto belegt = [z] {
+        int32_t n = 0;
+        for (int16_t nr : z->besucht_nr) n += nr != -1;
+        return n;
+    };
+    const int32_t vorher = belegt();
+    Menue_Icons_Check(OEKONOMIE_BOERSE);
+    Menue_Icons_Check(OEKONOMIE_STADION);
+    ASSERT_EQ(Oekonomie_Aktueller_Schirm(), OEKONOMIE_STADION);
+    EXPECT_EQ(z->besucht_nr[z->besucht_position], OEKONOMIE_STADION);
+    EXPECT_EQ(z->besucht_nr[z->besucht_position + 1], OEKONOMIE_BOERSE);
+    Menue_Icon vor = Menue_Icon_Vorlage(MENUE_HISTORY_VOR, -1, 0, 0, 0, 1, 1, 0, 255);
+    Menue_Icon zurueck = Menue_Icon_Vorlage(MENUE_HISTORY_ZURUECK, -1, 0, 0, 0, 1, 1, 0, 255);
+    Menue_History_Klick(&vor, 0);
+    EXPECT_EQ(Oekonomie_Aktueller_Schirm(), OEKONOMIE_BOERSE);
+    Menue_History_Klick(&zurueck, 0);
+    EXPECT_EQ(Oekonomie_Aktueller_Schirm(), OEKONOMIE_STADION);
+    EXPECT_EQ(belegt(), vorher + 2) << "the jumps added no entry";
+    Menue_Kontextmenue* k = Menue_Make_History_Kontextmenue(&vor);
+    ASSERT_NE(k, nullptr);
+    bool boerse = false;
+    for (const char* t : k->texte) boerse = boerse || (t && std::string(t).find("Börsenmonitor") != std::string::npos);
+    EXPECT_TRUE(boerse) << "\"Zuletzt besucht:\" names the exchange";
 }

@@ -17,6 +17,7 @@
 #include "gameflow/kalender.h"
 #include "gameflow/team_requester.h"
 #include "platform/zufall.h"
+#include "toolkit/requester.h"
 #include "welt_hilfe.h"
 
 struct WerbungTest : ::testing::Test {
@@ -54,12 +55,18 @@ struct WerbungTest : ::testing::Test {
             requester.emplace_back(text);
             return antwort;
         });
+        // Questions with answers of their own come through the message box itself.
+        Menue_Requester_Set_Anzeige([](int32_t, int32_t, const char* text, const char*, const char*) {
+            requester.emplace_back(text ? text : "");
+            return antwort;
+        });
         Werbung_Init();
         Trainingslager_Init();
     }
     void TearDown() override
     {
         Team_Requester_Set_Anzeige(nullptr);
+        Menue_Requester_Set_Anzeige(nullptr);
         Werbung_Set_Fernaufruf(nullptr);
         Trainingslager_Set_Fernaufruf(nullptr);
         Test_Bank_Loslassen();

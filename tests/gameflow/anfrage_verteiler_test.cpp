@@ -487,6 +487,11 @@ TEST_F(Verteiler, ThePanelsPlaceIsTheTablesRowOnServerAndClient)
             EXPECT_EQ(Menue_Info_Zweite_Zeile(team), std::to_string(platz_von(t, team) + 1) + ". Platz, " + liga)
                 << "club " << team << ", role " << rolle;
     }
+    // Before the first match day no club has a place yet: the panel names the league.
+    Netz_Rolle = 2;
+    d->spieltag = 0;
+    Spiele_Tabellen_Cache_Leeren();
+    for (int32_t team = 0; team < 4; ++team) EXPECT_EQ(Menue_Info_Zweite_Zeile(team), liga) << "club " << team;
 }
 
 // The round changes a client's own club before its turn's end sends the changes back (the

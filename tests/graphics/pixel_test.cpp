@@ -342,20 +342,26 @@ TEST(Zeichnen, FillsLinesCornersAndMaskCopy)
                 if (l.at(x, y)) got.push_back({x, y});
         EXPECT_EQ(got, (std::vector<std::pair<int, int>>{{10, 10}, {11, 10}, {12, 11}, {13, 11}}));
     }
-    // Axis-parallel lines stop before the end coordinate; a point draws nothing.
+    // Axis-parallel lines take both ends too, and no pixel beyond; a point draws nothing.
     Bitmap v(30, 30, 16);
     EXPECT_EQ(Grafik_Linie(v.rp, 3, 3, 3, 3, 5), 0);
     EXPECT_EQ(Grafik_Linie(v.rp, 2, 20, 2, 10, 5), 1);
+    EXPECT_EQ(v.at(2, 9), 0);
     EXPECT_EQ(v.at(2, 10), 5);
-    EXPECT_EQ(v.at(2, 19), 5);
-    EXPECT_EQ(v.at(2, 20), 0);
+    EXPECT_EQ(v.at(2, 20), 5);
+    EXPECT_EQ(v.at(2, 21), 0);
     EXPECT_EQ(Grafik_Linie(v.rp, -10, 5, 500, 5, 6), 1);
     EXPECT_EQ(v.at(0, 5), 6);
-    EXPECT_EQ(v.at(28, 5), 6);
-    EXPECT_EQ(v.at(29, 5), 0);
+    EXPECT_EQ(v.at(29, 5), 6) << "the whole row";
+    EXPECT_EQ(Grafik_Linie(v.rp, 7, 12, 4, 12, 6), 1);
+    EXPECT_EQ(v.at(3, 12), 0);
+    EXPECT_EQ(v.at(4, 12), 6);
+    EXPECT_EQ(v.at(7, 12), 6);
+    EXPECT_EQ(v.at(8, 12), 0);
     Bitmap e(30, 30, 8);
     EXPECT_EQ(Grafik_Linie(e.rp, 0, 1, 10, 1, 3), 0);
-    EXPECT_EQ(px8(e.rp)[30 + 9], 3);
+    EXPECT_EQ(px8(e.rp)[30 + 10], 3);
+    EXPECT_EQ(px8(e.rp)[30 + 11], 0);
     EXPECT_EQ(Grafik_Linie(e.rp, 1, 0, 1, 10, 3), 0);
     EXPECT_EQ(px8(e.rp)[30 + 1], 3);  // from the row above only
 

@@ -201,6 +201,30 @@ TEST_F(EditorBild, ClubEditorNamesKitAndCrest)
     EXPECT_TRUE(fs::exists(bilder + "/verein.png"));
 }
 
+// The club editor takes its crest from the clipboard as the player editor takes a portrait: with
+// no picture there the button stands grey, a click says so and the club keeps its crest.
+TEST_F(EditorBild, ClubEditorTakesItsCrestFromTheClipboard)
+{
+    Team_Wert(TEAM_STATUS, 4, TEAM_STATUS_USER_WAPPEN, TEAM_LOESCHEN);
+    std::string s = "move 300 300\nwait 200\nclipboard kein Bild\n" + klick(120 + 40, 120 + 168 + 6) + "dump " + bilder +
+                    "/verein_clipboard_leer.png\n" + klick(470, 292);
+    s += "dump " + bilder + "/verein_ohne.png\n";
+    Os_Script_Load_Text(s + klick(120 + 330 + 25, 120 + 208 + 10));
+    Verein_Edit(4);
+    Os_Script_Stop();
+    Programm_Ende = 0;
+    EXPECT_FALSE(Team_Wert(TEAM_STATUS, 4, 0, 0) & TEAM_STATUS_USER_WAPPEN) << "no picture, no change";
+    s = "move 300 300\nwait 200\nclipboard " + bmp_datei(ordner) + "\nwait 100\n" + klick(120 + 40, 120 + 168 + 6);
+    s += "dump " + bilder + "/verein_clipboard.png\n" + klick(120 + 330 + 25, 120 + 208 + 10);
+    Os_Script_Load_Text(s);
+    Verein_Edit(4);
+    Os_Script_Stop();
+    Programm_Ende = 0;
+    EXPECT_TRUE(Team_Wert(TEAM_STATUS, 4, 0, 0) & TEAM_STATUS_USER_WAPPEN);
+    for (const char* b : {"verein_clipboard_leer", "verein_clipboard"})
+        EXPECT_TRUE(fs::exists(bilder + "/" + b + ".png")) << b;
+}
+
 TEST_F(EditorBild, TitlePicturesOfTheComparisonLoad)
 {
     for (int32_t nummer : {1226, 1228}) {

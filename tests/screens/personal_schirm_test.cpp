@@ -1,11 +1,13 @@
 // The staff screen: reached from the manager group, its lists, selection and context menus, the
 // work an area switch sets off, and the savegame block of the menu and the offers.
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "common/capture.h"
 #include "database/assistent.h"
 #include "database/personal_anheuern.h"
+#include "economy/oekonomie_schirm.h"
 #include "platform/bytes.h"
 #include "screens/personal_schirm.h"
 #include "screens_hilfe.h"
@@ -215,6 +217,58 @@ TEST_F(Personal, ButtonsWithoutAScreenAreInactive)
         EXPECT_LE(b.y + b.hoehe, MENUE_GRUPPE_Y) << b.nummer;
         if (!aktiv) {
             EXPECT_EQ(klick(b.nummer), 0) << b.nummer;
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string> zeilen_texte;
+
+// The texts the drawing of an icon prints.
+std::vector<std::string> texte_von(int32_t nummer)
+{
+    zeilen_texte.clear();
+    Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(nummer);
+    if (!i || !i->refresh_prozedur) return {};
+    Oek_Text_Hook = [](int32_t, int32_t, const char* t) { zeilen_texte.push_back(t); };
+    i->refresh_prozedur(i, 0);
+    Oek_Text_Hook = nullptr;
+    return zeilen_texte;
+}
+
+bool enthaelt(const std::vector<std::string>& texte, const std::string& teil)
+{
+    for (const std::string& t : texte)
+        if (t.find(teil) != std::string::npos) return true;
+    return false;
+}
+
+// Salaries and offers are kept in thousands: a million and more reads with its dots, as every
+// other amount does, never as "1035.000 DM".
+TEST_F(Personal, SalariesAndOffersAboveAMillionReadAsAmounts)
+{
+    uint8_t assis[ASSI_BLOCK_BYTES] = {};
+    assis[0] = 1;
+    assis[ASSI_OFFSET_MONATE] = 12;
+    const uint32_t gehalt = 1035;
+    std::memcpy(assis + ASSI_OFFSET_KOSTEN, &gehalt, 4);
+    Team_Zeiger(TEAM_ASSISTENTEN, EIGEN, assis, 1);
+    ASSERT_EQ(Menue_Gruppen_Screens[0](nullptr, 0), 1);
+    klick(PERSONAL_LISTE_ASSIS);
+    const std::vector<std::string> eingestellt = texte_von(PERSONAL_DETAIL_ASSI);
+    EXPECT_TRUE(enthaelt(eingestellt, "1.035.000 DM / Jahr")) << ::testing::PrintToString(eingestellt);
+    for (int32_t i = 1; i < 8; ++i) {
+        const std::vector<std::string> t = texte_von(PERSONAL_DETAIL_ASSI + i);
+        ASSERT_TRUE(enthaelt(t, " J. a ")) << i;
+        for (const std::string& s : t) {
+            const size_t p = s.find(".000 DM");
+            if (p == std::string::npos) continue;
+            size_t ziffern = 0;
+            while (ziffern < p && s[p - 1 - ziffern] >= '0' && s[p - 1 - ziffern] <= '9') ++ziffern;
+            EXPECT_LE(ziffern, 3u) << s;
         }
     }
 }

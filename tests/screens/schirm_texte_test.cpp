@@ -22,6 +22,7 @@
 #include "screens/spieler_gesicht.h"
 #include "screens/personal_schirm.h"
 #include "screens/spieler_suche.h"
+#include "screens/spielervergleich.h"
 #include "toolkit/hauptmenue.h"
 #include "toolkit/icon.h"
 #include "toolkit/screen.h"
@@ -170,6 +171,39 @@ TEST_F(SchirmTexte, TheStaffScreensListsKeepTheirTextsInTheirBoxes)
     }
     Menue_Bereich_Loeschen(0x45, -9999, -9999, 9999, 9999);
     Menue_Gruppen_Screens[0] = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+// In the first season the two season charts have nothing to draw: a line says so, in the box.
+TEST_F(SchirmTexte, TheSeasonChartsSayTheyHaveNothingYet)
+{
+    for (int32_t seite : {11, 12}) {
+        zeigen(EIGEN, 5, seite);
+        bool hinweis = false;
+        for (const Text_Sichtbar& t : Text_Pruefung_Texte(Grafik_Seite_0))
+            hinweis = hinweis || t.text.find("Noch keine Werte") != std::string::npos;
+        EXPECT_TRUE(hinweis) << "page " << seite;
+        EXPECT_EQ(befunde(), "") << "page " << seite;
+    }
+}
+
+// A competition button's single word the button's font would cut ("Poka") stands whole in the
+// condensed font; a name that fits, or one of several words, keeps the button's font.
+TEST_F(SchirmTexte, ASingleWordOnACompetitionButtonTakesTheCondensedFontRatherThanBeingCut)
+{
+    constexpr int32_t FONT = 4, BREITE = 28;
+    ASSERT_GT(Font_Text_Breite(Font(FONT), "Pokal"), BREITE) << "the button's font cuts it";
+    EXPECT_EQ(Spieler_Spielervergleich_Knopf_Font("Pokal", FONT, BREITE), MENUE_SCHMAL_FONT);
+    char aus[64];
+    Spieler_Spielervergleich_Knopf_Text("Pokal", MENUE_SCHMAL_FONT, BREITE, aus, sizeof aus);
+    EXPECT_STREQ(aus, "Pokal");
+    EXPECT_EQ(Spieler_Spielervergleich_Knopf_Font("Liga", FONT, BREITE), FONT);
+    EXPECT_EQ(Spieler_Spielervergleich_Knopf_Font("England 1. Liga", FONT, BREITE), FONT);
+    EXPECT_EQ(Spieler_Spielervergleich_Knopf_Font("Meisterschaftsrunde", FONT, BREITE), FONT) << "too long for either";
+    EXPECT_EQ(Spieler_Spielervergleich_Knopf_Font(nullptr, FONT, BREITE), FONT);
 }
 
 }  // namespace

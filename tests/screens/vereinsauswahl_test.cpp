@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "common/capture.h"
 #include "common/welt_ordner.h"
@@ -12,6 +13,7 @@
 #include "database/db_hilfe.h"
 #include "database/manager.h"
 #include "database/team.h"
+#include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "screens/spieler_vereinsauswahl.h"
 #include "toolkit/kontextmenue.h"
@@ -142,6 +144,49 @@ TEST_F(Auswahl, AClubMenuMarksTheCurrentClubAndTheHumanManagersClubs)
     EXPECT_EQ(sub->status[1], 161);
     EXPECT_EQ(Spieler_Einsetzen_Vereinsauswahl_Liga(&k, 99), nullptr);
     Popup_Liste_Bilder_Aufraeumen(sub);
+}
+
+}  // namespace
+
+namespace {
+
+// The default world has more leagues and cups than the menu's rows: the pitch's picker (four rows
+// of its own above) still offers every league of every country, so that every club is reached.
+struct Auswahl_Standardwelt : Auswahl {
+    static void SetUpTestSuite() { welt = Test_Welt_Bauen("auswahl_std", {"welt", "wettbewerbe"}); }
+};
+
+TEST_F(Auswahl_Standardwelt, EveryLeagueOfEveryCountryFitsBesideTheRowsOfThePitch)
+{
+    Aktuelles_Team = heimverein();
+    ASSERT_GE(Aktuelles_Team, 0);
+    Fehler_Capture c;
+    Menue_Kontextmenue k{};
+    Menue_Init_Kontextmenue(&k, "", -1, 0, nullptr);
+    Spieler_Einsetzen_Vereinsauswahl_Menue(&k, 4, gewaehlt, true, 1);
+    EXPECT_FALSE(c.contains("Vereinsauswahl_Menue"));
+    std::vector<int32_t> laender(size_t(Team_Anzahl), -1);
+    const int32_t n_laender = Eingang_Liga_Icons_Bauen(laender.data());
+    int32_t ligen = 0;
+    for (int32_t l = 0; l < n_laender; ++l) {
+        int32_t ids[1024];
+        const int32_t n = Wettbewerb_Get_Land_Wettbewerbe(laender[size_t(l)], ids, 1);
+        for (int32_t j = 0; j < n; ++j, ++ligen) {
+            bool da = false;
+            for (int32_t i = 4; i < MENUE_KONTEXT_EINTRAEGE; ++i) da = da || (k.texte[i] && k.wert_a[i] == ids[j]);
+            EXPECT_TRUE(da) << Wettbewerb_Get_Anzeigename(ids[j]) << " " << Team_String(TEAM_NAME, laender[size_t(l)], nullptr, 0);
+        }
+    }
+    EXPECT_GT(ligen, 20) << "the world is the one with many leagues";
+    for (const char* land : {"Schweiz", "Griechenland", "Russland"}) EXPECT_TRUE(hat(k, land)) << land;
+    // the home country keeps its cups
+    int32_t heim[1024];
+    const int32_t n_heim = Wettbewerb_Get_Land_Wettbewerbe(int32_t(Team_Heimatland), heim);
+    for (int32_t j = 0; j < n_heim; ++j) {
+        bool da = false;
+        for (int32_t i = 4; i < MENUE_KONTEXT_EINTRAEGE; ++i) da = da || (k.texte[i] && k.wert_a[i] == heim[j]);
+        EXPECT_TRUE(da) << Wettbewerb_Get_Anzeigename(heim[j]);
+    }
 }
 
 }  // namespace
