@@ -229,15 +229,16 @@ void wappen_verteilen(Welt& w)
 
 // A club's income (boards, gate, season tickets) follows its league level alone, its wages the
 // strength of its squad, and a player's demand grows steeply with his strength. This is the
-// strength a tier's squads can pay for from its level's income with a third to spare, for the
-// stadium and the dearer seasons once the first contracts run out; every tier takes at most the
-// strength of its level. The home country's ladder used to step down by 140 a tier (640, 500,
-// 360, 220): its lower tiers and every second tier abroad (level 50, paying for 420-540 from the
-// gate of a third tier) fell into debt in their first season and never came out.
+// strength a tier's squads can pay for from its level's income, with room for the stadium and
+// for the dearer seasons once the first contracts run out and the stands wear. The home
+// country's ladder used to step down by 140 a tier (640, 500, 360, 220): its lower tiers and
+// every second tier abroad (level 50, paying for 420-540 from a third tier's gate) fell into
+// debt in their first season and never came out, while a weak country's first tier (400-480)
+// paid a second tier's wages from a first tier's gate and piled up money.
 int basis_am_niveau(int niveau)
 {
     static const int NIVEAU[] = {0, 25, 50, 75, 100};
-    static const int STAERKE[] = {100, 100, 290, 390, 640};
+    static const int STAERKE[] = {100, 100, 310, 420, 680};
     niveau = clamp(niveau, 0, 100);
     size_t i = 1;
     while (i + 1 < std::size(NIVEAU) && niveau > NIVEAU[i]) ++i;
