@@ -998,9 +998,13 @@ bool Spiele_Speichern(Disk_Datei* d)
               Disk_Schreibe_Block(d, w, 4) && Disk_Schreibe_Block(d, w + 4, 4) && Disk_Schreibe_Block(d, w + 8, 4) &&
               Disk_Schreibe_Block(d, ereignisse, uint32_t(ereignis_kap) * 9u);
     for (const Spiele_Array& a : spiele_arrays) {
+        // The room an array holds depends on how it grew, which a loaded game does not repeat;
+        // the file names the room its entries justify, as the loader grants it, so that a
+        // load followed by a save keeps every byte.
+        const uint32_t n = uint32_t(a.anzahl);
         uint8_t k[8];
-        Disk_LE32_Setzen(k, uint32_t(a.anzahl));
-        Disk_LE32_Setzen(k + 4, uint32_t(a.kapazitaet));
+        Disk_LE32_Setzen(k, n);
+        Disk_LE32_Setzen(k + 4, std::max(uint32_t(a.start_kapazitaet), n + n / 5 + 2));
         ok = ok && Disk_Schreibe_Block(d, k, 8) && Disk_Schreibe_Block(d, a.daten, uint32_t(a.anzahl) * a.groesse);
     }
     return ok;

@@ -478,6 +478,41 @@ bool Spieler_Erschaffe_Passenden_Gesuchten_Spieler(int32_t team, int32_t spnr, T
     return true;
 }
 
+namespace {
+
+// From `start` on, round the players, the first of the nation (any nation when -1) that `passt`
+// takes; -1 when none does.
+template <typename F>
+int32_t naechster_landsmann(int32_t start, int32_t nation, F&& passt)
+{
+    for (int32_t i = 0; i < Spieler_Anzahl; ++i) {
+        const int32_t q = (start + i) % Spieler_Anzahl;
+        if ((nation < 0 || Spieler_Fix_Daten[q].nation == nation) && passt(q)) return q;
+    }
+    return -1;
+}
+
+// A new player in an old record is someone else: he takes a surname and a first name out of the
+// world's names of his nation (the names its players were generated with), never the surname of
+// the man who retired. A nation with no other surname lends one of the whole world's.
+void neuer_name(int32_t spnr)
+{
+    Spieler_Fix& f = Spieler_Fix_Daten[spnr];
+    const auto anderer_name = [&](int32_t q) {
+        return Spieler_Fix_Daten[q].name[0] != 0 && std::strncmp(Spieler_Fix_Daten[q].name, f.name, sizeof f.name) != 0;
+    };
+    const int32_t start_name = Zufall_Gross(0, Spieler_Anzahl - 1);
+    int32_t von = naechster_landsmann(start_name, f.nation, anderer_name);
+    if (von < 0) von = naechster_landsmann(start_name, -1, anderer_name);
+    const int32_t start_vorname = Zufall_Gross(0, Spieler_Anzahl - 1);
+    const int32_t vorname_von =
+        naechster_landsmann(start_vorname, f.nation, [&](int32_t q) { return q != spnr && Spieler_Fix_Daten[q].vorname[0] != 0; });
+    if (von >= 0) std::memcpy(f.name, Spieler_Fix_Daten[von].name, sizeof f.name);
+    if (vorname_von >= 0) std::memcpy(f.vorname, Spieler_Fix_Daten[vorname_von].vorname, sizeof f.vorname);
+}
+
+}  // namespace
+
 bool Spieler_Setze_Alten_Sack_Neu(int32_t spnr)
 {
     if (client("Spieler_Setze_Alten_Sack_Neu") || !gueltig(spnr)) return false;
@@ -490,6 +525,7 @@ bool Spieler_Setze_Alten_Sack_Neu(int32_t spnr)
     }
     Spieler_Wert(SP_STATUS, spnr, SP_STATUS_NEU, SP_SETZEN);
     Spieler_Wert(SP_STATUS, spnr, 1 | 2 | SP_STATUS_WECHSEL, SP_LOESCHEN);
+    neuer_name(spnr);
     if (T_Own && Team_Anzahl > 0 && passend_zu_einer_suche(spnr)) return true;
     Spieler_Zufaellige_Lieblingspositionen_Spieler(spnr, -1);
     staerke_in_fenster(spnr, 40, 985);

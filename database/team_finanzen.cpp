@@ -33,11 +33,12 @@ int32_t Team_Rueckhalt_Prozent(int32_t team)
     return int32_t(std::min<int64_t>(100, stand * 100 / jahr));
 }
 
-// Wages follow the money both ways: a rich club pays more, up to 150 at half a season of its
-// wages in the bank. Once its stadium is built nothing else spends a top club's surplus, and
-// the new wages reach a squad only as its contracts run out; rising from a quarter of a season
-// in the bank and to a season and a quarter, they came too late and too weakly, and the first
-// tiers' money grew season after season.
+// Wages follow the money both ways: a rich club pays more, from a quarter of a season of its
+// wages in the bank up to 125 at a season and a quarter. Once its stadium is built nothing else
+// spends a top club's surplus; but paying more from its first money on, up to 150 at half a
+// season, a club spent the reserve its lean months need, and the richest signed the strongest
+// players on contracts of up to four years whose wages outran their income once the money that
+// paid the first years was gone (a top club went from +21 M to -36 M in two seasons).
 int32_t Team_Gehalt_Prozent(int32_t team)
 {
     if (!T || team < 0 || team >= Team_Anzahl || Team_Hat_Manager(team)) return 100;
@@ -45,7 +46,7 @@ int32_t Team_Gehalt_Prozent(int32_t team)
     const int64_t jahr = 52 * int64_t(Team_Get_Wochenausgaben(team, 26));
     if (jahr <= 0) return stand < 0 ? 50 : 100;
     if (stand < 0) return int32_t(std::max<int64_t>(50, 100 + 50 * stand / jahr));
-    return int32_t(std::min<int64_t>(150, 100 + 100 * stand / jahr));
+    return int32_t(std::clamp<int64_t>(100 + 50 * (stand - jahr / 4) / jahr, 100, 125));
 }
 
 int32_t Team_Get_Finanzkraft(int32_t team)
@@ -106,6 +107,26 @@ int32_t Team_Berechne_Finanzbasis(int32_t team, int32_t* basis_aus)
     return static_cast<int32_t>(x);
 }
 
+namespace {
+
+// A computer club that goes down keeps its squad but not its wages: its players' contracts take
+// the cut of a relegation. Income follows the league level, and a club relegated from a first
+// tier to a tier at half its level paid first-tier wages from a second tier's gate until the
+// last of its four-year contracts ran out; the clubs that sank furthest were such clubs.
+constexpr int32_t ABSTIEG_GEHALT_PROZENT = 70;
+
+void abstieg_gehaelter_kuerzen(int32_t team)
+{
+    int32_t kader[TEAM_MAX_SPIELER + 1];
+    const int32_t n = std::min(Teamspieler_Ins_Array(team, kader, TEAM_MAX_SPIELER + 1, 0), TEAM_MAX_SPIELER + 1);
+    for (int32_t i = 0; i < n; ++i) {
+        const int64_t gehalt = Teamspieler_Wert(301, team, kader[i], 0, 0);
+        Teamspieler_Wert(301, team, kader[i], int32_t(gehalt * ABSTIEG_GEHALT_PROZENT / 100 / 1000 * 1000), 1);
+    }
+}
+
+}  // namespace
+
 void Team_Set_Finanzdaten(int32_t team, int32_t ergebnis)
 {
     welt::client_melden("Team_Set_Finanzdaten");
@@ -114,7 +135,10 @@ void Team_Set_Finanzdaten(int32_t team, int32_t ergebnis)
         const int32_t prozent = Wettbewerb_Get_Tabellenplatz_Prozent(t, &platz);
         T_Own[t].finanzkraft =
             static_cast<uint8_t>(0.8 * prozent + 0.2 * Wettbewerb_Get_Team_Bedeutung(t));
-        if (!Team_Hat_Manager(t)) return;
+        if (!Team_Hat_Manager(t)) {
+            if (ergebnis == 2) abstieg_gehaelter_kuerzen(t);
+            return;
+        }
         int32_t basis = 0;
         int64_t geld_dm = Team_Berechne_Finanzbasis(t, &basis);
         const char* text;

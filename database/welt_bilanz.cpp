@@ -41,6 +41,8 @@ Welt_Bilanz Welt_Bilanz_Zaehlen()
         const int64_t k = Bank_Get_Kontostand(t, 0, 255);
         geld.push_back(k);
         b.geld_summe += k;
+        ++b.vereine;
+        b.vereine_im_minus += k < 0;
     }
     for (size_t p = 0; p < hat.size(); ++p)
         if (!hat[p] && b.ohne_verein++ == 0) b.erster_ohne_verein = int32_t(p);
@@ -57,9 +59,9 @@ std::string Welt_Bilanz_Zeile(const Welt_Bilanz& b)
     char zeile[400];
     std::snprintf(zeile, sizeof zeile,
                   "tag=%d liga_spieler=%d markt_spieler=%d ohne_verein=%d kleinster_kader=%d vereine_unter_16=%d "
-                  "geld_median=%" PRId64 " geld_summe=%" PRId64 " geld_min=%" PRId64,
+                  "geld_median=%" PRId64 " geld_summe=%" PRId64 " geld_min=%" PRId64 " vereine_im_minus=%d",
                   b.tag, b.liga_spieler, b.markt_spieler, b.ohne_verein, b.kleinster_kader, b.vereine_unter_16,
-                  b.geld_median, b.geld_summe, b.geld_min);
+                  b.geld_median, b.geld_summe, b.geld_min, b.vereine_im_minus);
     return zeile;
 }
 
@@ -84,15 +86,16 @@ std::vector<Welt_Stufe> Welt_Bilanz_Stufen(Welt_Niveau_Abfrage niveau)
     for (auto& [n, s] : je_niveau) {
         std::sort(s.geld.begin(), s.geld.end());
         const int64_t vereine = int64_t(s.geld.size());
-        stufen.push_back(Welt_Stufe{n, int32_t(vereine), s.geld[s.geld.size() / 2], s.gehaelter / vereine});
+        const auto minus = std::count_if(s.geld.begin(), s.geld.end(), [](int64_t g) { return g < 0; });
+        stufen.push_back(Welt_Stufe{n, int32_t(vereine), s.geld[s.geld.size() / 2], s.gehaelter / vereine, int32_t(minus)});
     }
     return stufen;
 }
 
 std::string Welt_Stufe_Zeile(const Welt_Stufe& s)
 {
-    char zeile[160];
-    std::snprintf(zeile, sizeof zeile, "niveau=%d vereine=%d geld_median=%" PRId64 " gehaelter=%" PRId64, s.niveau,
-                  s.vereine, s.geld_median, s.gehaelter);
+    char zeile[180];
+    std::snprintf(zeile, sizeof zeile, "niveau=%d vereine=%d geld_median=%" PRId64 " gehaelter=%" PRId64 " im_minus=%d",
+                  s.niveau, s.vereine, s.geld_median, s.gehaelter, s.im_minus);
     return zeile;
 }

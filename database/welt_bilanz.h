@@ -19,6 +19,8 @@ struct Welt_Bilanz {
     int32_t kleinster_kader = -1;  // smallest squad of a league club (-1: no league club)
     int32_t kleinster_verein = -1; // the club with it
     int32_t vereine_unter_16 = 0;  // league clubs short of WELT_KADER_MINIMUM players
+    int32_t vereine = 0;           // league clubs
+    int32_t vereine_im_minus = 0;  // of them with a negative balance
     int64_t geld_median = 0, geld_summe = 0, geld_min = 0;  // the league clubs' balances, whole DM
 };
 
@@ -34,10 +36,11 @@ struct Welt_Stufe {
     int32_t vereine = 0;
     int64_t geld_median = 0;
     int64_t gehaelter = 0;
+    int32_t im_minus = 0;  // its clubs with a negative balance
 };
 using Welt_Niveau_Abfrage = int32_t (*)(int32_t team);
 // One entry per league level of the league clubs, the highest first; `niveau` gives a club's
 // level (the competitions' league level by default).
 std::vector<Welt_Stufe> Welt_Bilanz_Stufen(Welt_Niveau_Abfrage niveau = nullptr);
-// One entry as key=value words: "niveau=100 vereine=286 geld_median=... gehaelter=...".
+// One entry as key=value words: "niveau=100 vereine=286 geld_median=... gehaelter=... im_minus=...".
 std::string Welt_Stufe_Zeile(const Welt_Stufe& s);

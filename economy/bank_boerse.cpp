@@ -290,11 +290,10 @@ static void zinsen_team(int32_t team)
             k->hinterziehung = 0;
         }
     } else if (b < 0) {
-        // booked like an account's overdraft interest, so that every change of a balance is a
-        // booking. A computer club can take no credit and has no credit line: charged the rate
-        // beyond a line on all its debt, compounded daily, the indebted clubs' interest alone
-        // outgrew the whole world's surplus within ten seasons; it pays an overdraft's rate.
-        Schreibe_Überweisung(team, -1, float(-b * Bank_Dispo_Zins / 36500.0), 21, 1, -1);
+        // A club without an account has no credit line: all its debt is beyond one and bears the
+        // over-limit rate. Booked like an account's overdraft interest, so that every change of a
+        // balance shows in the world's sums by category.
+        Schreibe_Überweisung(team, -1, float(-b * Bank_Ueberzieh_Zins / 36500.0), 21, 1, -1);
     }
 }
 

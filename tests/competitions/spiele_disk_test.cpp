@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -18,6 +19,7 @@
 #include "competitions/spiele_welt.h"
 #include "competitions/statistik_archiv.h"
 #include "platform/disk.h"
+#include "platform/mem.h"
 #include "platform/compress.h"
 
 namespace {
@@ -281,6 +283,26 @@ TEST_F(SpieleDiskTest, DamagedBlocksAreRefusedAndTheStoreStays)
     }
     EXPECT_FALSE(Disk_Spielstand_Laden("c"));
     EXPECT_EQ(Spiele_Get_Anzahl_Spiele(pokal), 7);
+}
+
+// An array that grew in the running game (its room beyond what its entries need) is saved as a
+// loaded game holds it: a load followed by a save gives the same file.
+TEST_F(SpieleDiskTest, ALoadFollowedByASaveKeepsEveryByteOfAnArrayThatGrew)
+{
+    fuellen();
+    Spiele_Array& a = spiele_arrays[SPA_EWIG];
+    const int32_t kap = a.start_kapazitaet * 3;
+    auto* d = static_cast<uint8_t*>(Mem_Alloc_Clear(uint32_t(kap) * a.groesse, 0, 0));
+    ASSERT_NE(d, nullptr);
+    std::memcpy(d, a.daten, size_t(a.anzahl) * a.groesse);
+    Mem_Free(a.daten, 0);
+    a.daten = d;
+    a.kapazitaet = kap;
+    const Bytes vorher = Disk_Spielstand_Abbild();
+    ASSERT_TRUE(Disk_Spielstand_Speichern("gewachsen"));
+    a.kapazitaet = a.start_kapazitaet;  // a program started afresh loads it
+    ASSERT_TRUE(Disk_Spielstand_Laden("gewachsen"));
+    EXPECT_EQ(Disk_Spielstand_Abbild(), vorher);
 }
 
 // A statistics block whose count exceeds its capacity, or whose records are out of order (1, 2);

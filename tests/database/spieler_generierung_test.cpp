@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -370,6 +371,40 @@ TEST(GenerierungWelt, AnOldPlayerFindsTheOneOpenSlotAmongManyClubs)
     EXPECT_EQ(Spieler_Fix_Daten[5].lieblingspos, SP_POS_TORWART);
     EXPECT_LE(Spieler_Daten[5].alter, 23);
     EXPECT_FALSE(cap.contains("schleifen_index"));
+    Test_Aufraeumen();
+}
+
+// A retired player's record holds a new man: a surname and an initial of his nation's players,
+// never the name he retired with, whatever the draws.
+TEST(GenerierungWelt, ANewPlayerTakesANewNameOfHisNation)
+{
+    Test_Teams_Anlegen(4);
+    Test_Spieler_Anlegen(12);
+    Zufall_Init();
+    for (int32_t i = 0; i < 12; ++i) {
+        Spieler_Fix_Daten[i].nation = int16_t(i % 2);
+        std::snprintf(Spieler_Fix_Daten[i].name, 20, "%s%d", i % 2 ? "Kowal" : "Berger", i / 2);
+        Spieler_Fix_Daten[i].vorname[0] = char((i % 2 ? 'K' : 'B') + i / 2);
+    }
+    std::vector<std::string> namen;
+    Zufall_Set_Seed(3);
+    for (int32_t runde = 0; runde < 30; ++runde) {
+        const std::string alt = Spieler_Fix_Daten[4].name;
+        ASSERT_TRUE(Spieler_Setze_Alten_Sack_Neu(4));
+        const std::string neu = Spieler_Fix_Daten[4].name;
+        EXPECT_NE(neu, alt) << "Runde " << runde;
+        EXPECT_EQ(neu.rfind("Berger", 0), 0u) << neu;
+        const char v = Spieler_Fix_Daten[4].vorname[0];
+        EXPECT_TRUE(v >= 'B' && v <= 'B' + 5) << v;
+        EXPECT_EQ(Spieler_Fix_Daten[4].vorname[1], 0);
+        namen.push_back(neu);
+    }
+    std::sort(namen.begin(), namen.end());
+    EXPECT_GT(std::unique(namen.begin(), namen.end()) - namen.begin(), 2) << "the names come from the draws";
+    // a nation of one name lends a surname of another nation
+    for (int32_t i = 0; i < 12; i += 2) std::snprintf(Spieler_Fix_Daten[i].name, 20, "Berger");
+    ASSERT_TRUE(Spieler_Setze_Alten_Sack_Neu(4));
+    EXPECT_EQ(std::string(Spieler_Fix_Daten[4].name).rfind("Kowal", 0), 0u);
     Test_Aufraeumen();
 }
 

@@ -45,8 +45,10 @@ TEST_F(WeltBilanz, CountsPlayersSquadsAndTheLeagueClubsMoney)
     EXPECT_EQ(b.geld_median, 3000);
     EXPECT_EQ(b.geld_summe, 9500);
     EXPECT_EQ(b.geld_min, -500);
+    EXPECT_EQ(b.vereine, 3);
+    EXPECT_EQ(b.vereine_im_minus, 1);
     EXPECT_EQ(Welt_Bilanz_Zeile(b), "tag=77 liga_spieler=9 markt_spieler=2 ohne_verein=47 kleinster_kader=2 vereine_unter_16=3 "
-                                    "geld_median=3000 geld_summe=9500 geld_min=-500");
+                                    "geld_median=3000 geld_summe=9500 geld_min=-500 vereine_im_minus=1");
     Aktueller_Tag = 0;
 }
 
@@ -67,11 +69,13 @@ TEST_F(WeltBilanz, GroupsTheLeagueClubsByLevelWithTheirMedianAndWages)
     EXPECT_EQ(s[0].vereine, 2);
     EXPECT_EQ(s[0].geld_median, 7000);  // of 3000 and 7000, the upper one as in the world's line
     EXPECT_EQ(s[0].gehaelter, 150000);  // (50 + 250) thousand over two clubs
+    EXPECT_EQ(s[0].im_minus, 0);
     EXPECT_EQ(s[1].niveau, 50);
     EXPECT_EQ(s[1].vereine, 1);
     EXPECT_EQ(s[1].geld_median, -500);
     EXPECT_EQ(s[1].gehaelter, 400000);
-    EXPECT_EQ(Welt_Stufe_Zeile(s[1]), "niveau=50 vereine=1 geld_median=-500 gehaelter=400000");
+    EXPECT_EQ(s[1].im_minus, 1);
+    EXPECT_EQ(Welt_Stufe_Zeile(s[1]), "niveau=50 vereine=1 geld_median=-500 gehaelter=400000 im_minus=1");
 }
 
 }  // namespace

@@ -370,6 +370,20 @@ TEST_F(WeltJobs, FinancesStrengthRelegationAndBonuses)
     EXPECT_FLOAT_EQ(gebucht(0, 36), 0.0f);
     EXPECT_EQ(news_mit("Platz in der abgelaufenen Saison"), 0);
 
+    // A relegated computer club's players take a cut (whole thousands); the manager's club, a
+    // club that stays up and one that goes up keep their wages.
+    for (int32_t t : {1, 2, 3}) dazu(t, 60 + t);
+    Teamspieler_Wert(301, 0, 60, 1000000, 1);
+    for (int32_t t : {1, 2, 3}) Teamspieler_Wert(301, t, 60 + t, 1234000, 1);
+    Team_Set_Finanzdaten(1, 2);
+    Team_Set_Finanzdaten(2, 0);
+    Team_Set_Finanzdaten(3, 1);
+    Team_Set_Finanzdaten(0, 2);
+    EXPECT_EQ(Teamspieler_Wert(301, 1, 61, 0, 0), 863000);
+    EXPECT_EQ(Teamspieler_Wert(301, 2, 62, 0, 0), 1234000);
+    EXPECT_EQ(Teamspieler_Wert(301, 3, 63, 0, 0), 1234000);
+    EXPECT_EQ(Teamspieler_Wert(301, 0, 60, 0, 0), 1000000);
+
     T_Own[1].tagesblock[6] = 20000;
     Team_Schuette_Praemie_Aus(1, 6);
     EXPECT_FLOAT_EQ(gebucht(1, 32), 20000.0f);

@@ -180,6 +180,38 @@ TEST_F(WeltTest, EveryClubPlaysInOneLeague)
     }
 }
 
+// A club's income follows its league level and its wages its squad's strength: no tier is
+// stronger than its level pays for (a club's lines lie within 100 of its tier's strength), so
+// that a second tier abroad does not pay a first tier's wages from a third tier's gate.
+TEST_F(WeltTest, NoTierIsStrongerThanItsLevelPaysFor)
+{
+    const std::map<int32_t, int32_t> staerke = {{100, 680}, {75, 420}, {66, 380}, {50, 310}, {33, 167}, {25, 100}};
+    for (const char* groesse : {"default", "large"}) {
+        SCOPED_TRACE(groesse);
+        const std::string welt = std::strcmp(groesse, "default") ? std::string("--world ") + groesse : "";
+        auto ziel = welt_bauen(std::string("niveau_") + groesse, welt);
+        const std::string befehl = std::string(DORVIN_BINARY_DIR) + "/dorvin_datagen wettbewerbe --ziel " + ziel.string() + " " + welt;
+        ASSERT_EQ(std::system(befehl.c_str()), 0);
+        std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (ziel / "config_files").c_str());
+        ASSERT_TRUE(Team(0));
+        ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
+        std::map<int32_t, int32_t> vereine;
+        for (int32_t t = 0; t < Team_Anzahl; ++t) {
+            if (T[t].status & 3 || t == Transfermarkt_Team || t == Jugend_Team || Team_Wert(TEAM_LIGA, t, 0, 0) < 0) continue;
+            const int32_t niveau = Wettbewerb_Get_Liga_Niveau(t);
+            ASSERT_TRUE(staerke.count(niveau)) << "Verein " << t << " Niveau " << niveau;
+            ++vereine[niveau];
+            const int32_t mittel = (Team_Wert(TEAM_STAERKE_ABW, t, 0, 0) + Team_Wert(TEAM_STAERKE_MIT, t, 0, 0) +
+                                    Team_Wert(TEAM_STAERKE_STU, t, 0, 0)) / 3;
+            EXPECT_LE(mittel, staerke.at(niveau) + 100) << "Verein " << t << " Niveau " << niveau;
+        }
+        EXPECT_GE(vereine.size(), 4u);
+        Wettbewerb_Free();
+        Test_Aufraeumen();
+        std::filesystem::remove_all(ziel);
+    }
+}
+
 // Field 196 holds winter and summer temperature + 100 and the rain level 0..40; the weather of
 // a match day is drawn from it.
 TEST_F(WeltTest, ClubsCarryTheClimateOfTheirNation)

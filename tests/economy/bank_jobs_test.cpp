@@ -66,7 +66,7 @@ TEST_F(BankJobsTest, DailyInterestRatesCapsAndGifts)
     const double satz = 3.0 * 2.0 / 3.0 + 12.0 / 3.0;
     ASSERT_TRUE(Bank_Konto_Einrichten(2, 700000000, 0));
     Bank_Konto_Einrichten(4, -36500, 0);
-    Bank_Konto_Loeschen(4);  // a club without account pays too, as a booking, an overdraft's rate
+    Bank_Konto_Loeschen(4);  // a club without account has no line: all its debt bears the higher rate, booked
     static int32_t ohne_konto;
     ohne_konto = 0;
     Bank_Set_Buchung_Protokoll([](int32_t z, int32_t, int32_t ab, int32_t, uint8_t k) {
@@ -76,8 +76,8 @@ TEST_F(BankJobsTest, DailyInterestRatesCapsAndGifts)
     EXPECT_EQ(stand(1), -1500000 - int32_t(std::floor(1500000.0 * satz / 36500.0 + 0.5)));
     const double rest = 80000000.0;
     EXPECT_EQ(stand(2), int32_t(rest + std::floor((double(Bank_Giro_Zins) / 365.0 + 100.0) * rest * 0.01 - rest + 0.5)));
-    EXPECT_EQ(ohne_konto, 3);
-    EXPECT_EQ(stand(4), -36503);
+    EXPECT_EQ(ohne_konto, 12);
+    EXPECT_EQ(stand(4), -36512);
 
     Schwierigkeitsstufe = 0;
     ASSERT_TRUE(Bank_Konto_Einrichten(3, 0, 0));

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -160,7 +161,8 @@ struct Bau {
     }
 
     // A club: a new town whose club name fits the team lists and is not taken, and its ground.
-    void verein(const Land_Def& d, int32_t nation, int32_t stufe, int basis)
+    // `basis` sets the squad's strength, `stadion_basis` the size of its ground.
+    void verein(const Land_Def& d, int32_t nation, int32_t stufe, int basis, int stadion_basis)
     {
         std::string ort, name, stadion;
         for (int versuch = 0; versuch < 1000 && stadion.empty(); ++versuch) {
@@ -187,7 +189,7 @@ struct Bau {
         t.liga_stufe = stufe;
         staerken(t, basis);
         int schwankung = r.range(-8000, 8000);
-        int plaetze = clamp(basis * 80 + schwankung, 2000, 80000);
+        int plaetze = clamp(stadion_basis * 80 + schwankung, 2000, 80000);
         int sitz_anteil = r.range(30, 70);
         t.sitzplaetze = plaetze * sitz_anteil / 100 / 500 * 500;
         t.stehplaetze = (plaetze - t.sitzplaetze) / 500 * 500;
@@ -226,14 +228,21 @@ void wappen_verteilen(Welt& w)
 }
 
 // A club's income (boards, gate, season tickets) follows its league level alone, its wages the
-// strength of its squad. The home country's four tiers, 25 levels apart and 140 points each, are
-// the ladder whose clubs those incomes keep: a tier added to another country takes the strength
-// the home leagues have at its level, never more than the tier above it. Added one step below
-// their own top instead, a weak country's tier at level 50 paid some 7 M of wages from some 10 M
-// of income and piled up money, a strong one's at level 33 paid more than it earned.
+// strength of its squad, and a player's demand grows steeply with his strength. This is the
+// strength a tier's squads can pay for from its level's income, with room for the stadium and
+// for the dearer seasons once the first contracts run out and the stands wear. The home
+// country's ladder used to step down by 140 a tier (640, 500, 360, 220): its lower tiers and
+// every second tier abroad (level 50, paying for 420-540 from a third tier's gate) fell into
+// debt in their first season and never came out, while a weak country's first tier (400-480)
+// paid a second tier's wages from a first tier's gate and piled up money.
 int basis_am_niveau(int niveau)
 {
-    return LAENDER[0].staerke * 8 - (100 - niveau) * 140 / 25;
+    static const int NIVEAU[] = {0, 25, 50, 75, 100};
+    static const int STAERKE[] = {100, 100, 310, 420, 680};
+    niveau = clamp(niveau, 0, 100);
+    size_t i = 1;
+    while (i + 1 < std::size(NIVEAU) && niveau > NIVEAU[i]) ++i;
+    return STAERKE[i - 1] + (STAERKE[i] - STAERKE[i - 1]) * (niveau - NIVEAU[i - 1]) / (NIVEAU[i] - NIVEAU[i - 1]);
 }
 
 }  // namespace
@@ -300,15 +309,18 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
             Welt_Liga liga;
             liga.stufe = static_cast<int32_t>(stufe);
             liga.name = LIGA_NAMEN[stufe];
-            int basis = d.staerke * 8 - static_cast<int>(stufe) * 140;
-            if (stufe == plan[i].zusatz) {
-                const int niveau = 100 * static_cast<int>(plan[i].ligen.size() - stufe) /
-                                   static_cast<int>(plan[i].ligen.size());
-                basis = std::min(basis + 140, basis_am_niveau(niveau));
-            }
+            // the ground as the country's football is, the squad as its level can pay
+            int stadion = d.staerke * 8 - static_cast<int>(stufe) * 140;
+            const int niveau = 100 * static_cast<int>(plan[i].ligen.size() - stufe) /
+                               static_cast<int>(plan[i].ligen.size());
+            if (stufe == plan[i].zusatz) stadion = std::min(stadion + 140, LAENDER[0].staerke * 8 - (100 - niveau) * 140 / 25);
+            // halfway from the country's own strength to its level's, never above the level's: a
+            // weak country's first tier paid the wages of a second tier from a first tier's gate
+            // and piled up money
+            const int basis = std::min((stadion + basis_am_niveau(niveau)) / 2, basis_am_niveau(niveau));
             for (int k = 0; k < plan[i].ligen[stufe]; ++k) {
                 int streuung = b.r.range(-60, 60);
-                b.verein(d, n.land_team, liga.stufe, clamp(basis + streuung, 100, 900));
+                b.verein(d, n.land_team, liga.stufe, clamp(basis + streuung, 100, 900), clamp(stadion + streuung, 100, 900));
                 liga.teams.push_back(w.teams.back().nummer);
                 n.pokal_teams.push_back(w.teams.back().nummer);
             }

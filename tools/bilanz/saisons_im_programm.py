@@ -1,0 +1,188 @@
+#!/usr/bin/env python3
+"""Seasons of a new game played through the installed program, headless, every match day: one
+manager who ends each turn with the continue icon and lets the days play out. The program's own
+savegame of each month (its autosave on the 1st) is kept as it comes, so that every 1 July and a
+day of every month is read; dorvin_bilanz reads them all and the figures come out as a table.
+
+    tools/bilanz/saisons_im_programm.py [--welt default|large|small] [--saisons 10]
+                                        [--ordner DIR] [--bin build]
+
+The world is generated and installed in DIR (default a temporary folder); the monthly savegames
+stay in DIR/monate. Exit code 1 when a check fails: on a 1 July more than 15 % of the league
+clubs in debt, the median off its start by more than half, a league level's median negative three
+seasons running, a league squad below 16 or a player without a team; on any saved day the league
+clubs' sum of money not positive.
+"""
+import argparse
+import datetime
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+
+def klick(x, y, halten=100):
+    s = ["move %d %d" % (x, y), "wait 300", "wait 50", "wait 50", "left down"]
+    if halten >= 0:
+        s.append("wait %d" % halten)
+    return s + ["left up", "wait 700"]
+
+
+def tippen(wort):
+    s = []
+    for c in wort:
+        gross = "A" <= c <= "Z"
+        if gross:
+            s.append("key_down 16")
+        s.append("key %d" % ord(c.upper()))
+        if gross:
+            s.append("key_up 16")
+    return s + ["key 13", "wait 300"]
+
+
+def skript(saisons):
+    """Turns enough for the seasons asked (a turn now and then goes to a message instead)."""
+    s = ["wait 2000"] + klick(80, 450) + klick(300, 118) + tippen("Anna") + klick(450, 385)
+    s.append("game uebertragung 3")
+    # the first day as the game starts, before the first month's savegame
+    s += ["answer tag_0000", "move 300 250", "wait 300", "right down", "wait 100", "right up", "wait 500",
+          "move 350 213", "wait 600", "move 270 213", "wait 100", "move 170 224", "wait 300",
+          "left down", "wait 100", "left up", "wait 700"]
+    tage = (datetime.date(1999 + saisons, 7, 1) - datetime.date(1999, 7, 1)).days
+    for t in range(tage + 40):
+        # the turn, "Ja" where it asks about a line-up, "OK" where it names a captain, and a click
+        # for each of the season change's messages (prize money, taxes) on the empty pitch else
+        s += klick(618, 444) + klick(150, 292) + klick(470, 292) + ["wait input"]
+        s += klick(470, 292) + klick(470, 292)
+    s.append("quit")
+    return "\n".join(s) + "\n"
+
+
+def spielen(bin_, ordner, programm, env, bis_tag):
+    """Plays the script; each month's autosave (the 1st of a month) is kept as tag_NNNN.sgv."""
+    stand = os.path.join(programm, "spielstand")
+    auto = os.path.join(stand, "Autosave_Monat.sgv")
+    kopien = os.path.join(ordner, "monate")
+    os.makedirs(kopien, exist_ok=True)
+    with open(os.path.join(ordner, "fehler.txt"), "w") as fehler:
+        p = subprocess.Popen([bin_ + "/dorvin", "--headless", "--nosound", "--script", os.path.join(ordner, "skript.txt")],
+                             env=env, stdout=subprocess.DEVNULL, stderr=fehler)
+        zuletzt = None
+        while True:
+            ende = p.poll() is not None
+            try:
+                st = os.stat(auto)
+                merkmal = (st.st_mtime_ns, st.st_size)
+            except FileNotFoundError:
+                merkmal = None
+            if merkmal and merkmal != zuletzt:
+                time.sleep(0.05)
+                try:
+                    st2 = os.stat(auto)
+                except FileNotFoundError:
+                    st2 = None
+                if st2 and (st2.st_mtime_ns, st2.st_size) == merkmal:
+                    zuletzt = merkmal
+                    tag = tag_lesen(bin_, auto, env)
+                    if tag is not None:
+                        shutil.copyfile(auto, os.path.join(kopien, "tag_%04d.sgv" % tag))
+                        if tag >= bis_tag:
+                            p.terminate()
+                            p.wait()
+                            break
+            if ende:
+                break
+            time.sleep(0.05)
+    erster = os.path.join(stand, "tag_0000.sgv")
+    if os.path.exists(erster):
+        shutil.copyfile(erster, os.path.join(kopien, "tag_0000.sgv"))
+    return kopien
+
+
+def tag_lesen(bin_, datei, env):
+    r = subprocess.run([bin_ + "/dorvin_bilanz", datei], env=env, capture_output=True, text=True)
+    if r.returncode != 0 or not r.stdout.startswith("tag="):
+        return None
+    return int(werte(r.stdout.splitlines()[0])["tag"])
+
+
+def werte(zeile):
+    return dict(w.split("=", 1) for w in zeile.split() if "=" in w)
+
+
+def main():
+    a = argparse.ArgumentParser()
+    a.add_argument("--welt", default="default")
+    a.add_argument("--saisons", type=int, default=10)
+    a.add_argument("--ordner")
+    a.add_argument("--bin", default="build")
+    o = a.parse_args()
+    bin_ = os.path.abspath(o.bin)
+    ordner = os.path.abspath(o.ordner or tempfile.mkdtemp(prefix="dorvin_saisons_"))
+    os.makedirs(ordner, exist_ok=True)
+    daten, programm = os.path.join(ordner, "daten"), os.path.join(ordner, "programm")
+    env = dict(os.environ, DORVIN_REGISTRY=os.path.join(ordner, "registry"))
+    env.setdefault("DORVIN_ZUFALL", "1")
+    stumm = subprocess.DEVNULL
+    subprocess.run([bin_ + "/dorvin_datagen", "alles", "--world", o.welt, "--ziel", daten], check=True, stdout=stumm)
+    subprocess.run([bin_ + "/dorvin_installer", "--daten", daten, "--ziel", programm], check=True, env=env, stdout=stumm)
+    with open(os.path.join(ordner, "skript.txt"), "w") as f:
+        f.write(skript(o.saisons))
+    bis_tag = (datetime.date(1999 + o.saisons, 7, 1) - datetime.date(1999, 7, 1)).days
+    stand = spielen(bin_, ordner, programm, env, bis_tag)
+    namen = sorted(n for n in os.listdir(stand) if n.startswith("tag_") and n.endswith(".sgv"))
+    bilanz = subprocess.run([bin_ + "/dorvin_bilanz"] + namen, cwd=stand, env=env, capture_output=True, text=True)
+    # the savegames' lines: the world's line, then its levels
+    tage = []
+    for z in bilanz.stdout.splitlines():
+        if z.startswith("tag="):
+            tage.append((werte(z), []))
+        elif z.startswith("  niveau=") and tage:
+            tage[-1][1].append(werte(z))
+    fehler = []
+    erster = datetime.date(1999, 7, 1)
+    print("saison tag vereine im_minus median summe min kleinster_kader ohne_verein markt | niveau:median/im_minus")
+    start = None
+    negativ = {}
+    gesehen = set()
+    for w, stufen in tage:
+        tag = int(w["tag"])
+        if tag in gesehen:
+            continue
+        gesehen.add(tag)
+        if int(w["geld_summe"]) <= 0:
+            fehler.append("Tag %d: Summe %s" % (tag, w["geld_summe"]))
+        if int(w["kleinster_kader"]) < 16 or int(w["ohne_verein"]) != 0:
+            fehler.append("Tag %d: kleinster Kader %s, ohne Verein %s" % (tag, w["kleinster_kader"], w["ohne_verein"]))
+        d = erster + datetime.timedelta(days=tag)
+        if not (d.month == 7 and d.day == 1):
+            continue
+        saison = d.year - 1999
+        median = int(w["geld_median"])
+        if start is None:
+            start = median
+        vereine, minus = sum(int(s["vereine"]) for s in stufen), int(w["vereine_im_minus"])
+        print("%2d %5d %4d %4d %12d %14s %12s %3s %s %s | %s" % (
+            saison, tag, vereine, minus, median, w["geld_summe"], w["geld_min"],
+            w["kleinster_kader"], w["ohne_verein"], w["markt_spieler"],
+            " ".join("%s:%s/%s" % (s["niveau"], s["geld_median"], s["im_minus"]) for s in stufen)))
+        if vereine and minus * 100 > vereine * 15:
+            fehler.append("Saison %d: %d von %d Vereinen im Minus" % (saison, minus, vereine))
+        if start and not (start / 2 <= median <= start * 3 / 2):
+            fehler.append("Saison %d: Median %d bei Start %d" % (saison, median, start))
+        for s in stufen:
+            n = negativ.get(s["niveau"], 0)
+            n = n + 1 if int(s["geld_median"]) < 0 else 0
+            negativ[s["niveau"]] = n
+            if n >= 3:
+                fehler.append("Saison %d: Niveau %s drei Saisons im Minus" % (saison, s["niveau"]))
+    print("%d Spielstände, Ordner %s" % (len(tage), ordner))
+    for f in fehler:
+        print("FEHLER " + f)
+    return 1 if fehler else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
