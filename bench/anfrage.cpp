@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "bench_netz.h"
+#include "database/manager.h"
 #include "database/team.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
@@ -42,22 +43,36 @@ bool antwort_der_groesse(Internet_Aufruf* a)
     return true;
 }
 
+// The client's club: a participant without one is served at a slow pace.
+constexpr int32_t VEREIN = 1;
+
 void server_vorbereiten()
 {
     static Team_Struktur t[2];
     static Team_Fix f[2];
+    static Manager_Struktur manager;
     T = t;
     T_Fix = f;
     Team_Anzahl = 2;
+    f[VEREIN].manager = &manager;
+    Server_Team = -1;
     Eingang_Set_Spiel_Gestartet(true);
     Internet_Handler_Registrieren(499, antwort_der_groesse);
 }
 
+void pumpe()
+{
+    int32_t i = 0;
+    while (Mitspieler_Eintrag* m = Netzuser_Naechster(&i))
+        if (!m->verein_beansprucht) Internet_Verein_Beanspruchen(m, VEREIN);
+    Steuersignal_Verarbeiten();
+}
+
 struct Verbindung : Bench_Netz_Verbindung {
-    Verbindung()
-        : Bench_Netz_Verbindung(server_vorbereiten, nullptr, "anfrage_bench", Steuersignal_Verarbeiten)
+    Verbindung() : Bench_Netz_Verbindung(server_vorbereiten, nullptr, "anfrage_bench", pumpe)
     {
         Netz_Rolle = 1;
+        Aktuelles_Team = VEREIN;
     }
 };
 

@@ -8,6 +8,7 @@
 #include "database/teamspieler.h"
 #include "economy/trainingslager.h"
 #include "gameflow/kalender.h"
+#include "gameflow/news.h"
 #include "gameflow/globals.h"
 #include "platform/bytes.h"
 
@@ -138,6 +139,20 @@ bool Richter_Internet_Server_Neues_Element(const uint8_t* nutzlast, uint32_t gro
     if (Bytes_Hole32(nutzlast + 8) != Handelndes_Team) {
         Print_Fehler("Richter_Internet_Server_Neues_Element: Wrong Client-Team!");
         return false;
+    }
+    // One open proposal per pair of clubs: waiting in the list or asked and not yet answered.
+    if (typ == RICHTER_FREUNDSCHAFTSSPIEL_VORSCHLAG) {
+        const uint32_t a = Bytes_Hole32(nutzlast + 8), z = Bytes_Hole32(nutzlast + 12);
+        bool offen = News_Frage_Offen(3, int32_t(a), int32_t(z));
+        for (Liste_Element* v = Richter_Liste.next; v && !offen; v = v->next) {
+            const auto* b = static_cast<const Trainingslager_Buchung*>(v->data);
+            offen = v->key == RICHTER_FREUNDSCHAFTSSPIEL_VORSCHLAG && Richter_Element_Gueltig(v) &&
+                    ((b->team == a && b->ziel == z) || (b->team == z && b->ziel == a));
+        }
+        if (offen) {
+            Print_Fehler("Richter_Internet_Server_Neues_Element: Vorschlag zwischen %u und %u schon offen!", a, z);
+            return false;
+        }
     }
     // the request is what the booking screen could have asked, entered in the server's own table;
     // the item the arbiter decides on is the server's, not the client's bytes

@@ -42,6 +42,7 @@
 #include "gameflow/kalender.h"
 #include "gameflow/news.h"
 #include "match/spielfeld.h"
+#include "network/netz.h"
 #include "match/spieltag.h"
 #include "platform/bytes.h"
 #include "platform/disk.h"
@@ -155,6 +156,16 @@ bool nachrichten(Internet_Aufruf* a)
     return var_zurueck(a, v);
 }
 
+// Texts one club's client may post in a day: to other managers (every manager counting as
+// one), and in all, its own mailbox included. A client that posts on and on fills no other
+// manager's mailbox and not the store they share.
+constexpr int32_t NEWS_AN_ANDERE_PRO_TAG = 10;
+constexpr int32_t NEWS_PRO_TAG = 100;
+struct News_Zaehler {
+    int32_t tag = -1, andere = 0, alle = 0;
+};
+std::vector<News_Zaehler> news_zaehler;
+
 bool news_senden(Internet_Aufruf* a)
 {
     const Internet_Positionen* p = a->p;
@@ -165,8 +176,19 @@ bool news_senden(Internet_Aufruf* a)
     if (!text || !n || !std::memchr(text, 0, n)) return true;
     const int32_t ziel = p->ints[0];
     if (ziel < -1 || ziel >= Team_Anzahl) return true;
-    a->ergebnis = News_Senden(-1, ziel, int32_t(Handelndes_Team), NEWS_ART_TEXT, nullptr, "%s",
-                              reinterpret_cast<const char*>(text));
+    const int32_t absender = int32_t(Handelndes_Team);
+    if (absender < 0 || absender >= Team_Anzahl) return true;
+    if (news_zaehler.size() < size_t(Team_Anzahl)) news_zaehler.resize(size_t(Team_Anzahl));
+    News_Zaehler& z = news_zaehler[size_t(absender)];
+    if (z.tag != Aktueller_Tag) z = {Aktueller_Tag, 0, 0};
+    const bool andere = ziel != absender;
+    if (z.alle >= NEWS_PRO_TAG || (andere && z.andere >= NEWS_AN_ANDERE_PRO_TAG)) {
+        Print_Fehler("Nachrichten von Team %d für heute ausgeschöpft, Nachricht an Team %d verworfen!", absender, ziel);
+        return true;
+    }
+    ++z.alle;
+    z.andere += andere ? 1 : 0;
+    a->ergebnis = News_Senden(-1, ziel, absender, NEWS_ART_TEXT, nullptr, "%s", reinterpret_cast<const char*>(text));
     return true;
 }
 
@@ -342,6 +364,7 @@ bool Ablauf_Server_Anfrage_Ausfuehren(Internet_Aufruf* a)
 
 void Ablauf_Anfragen_Anbinden()
 {
+    news_zaehler.clear();
     Ablauf_Anfrage_Registrieren(ABLAUF_TAGESDATEN, tagesdaten);
     Ablauf_Anfrage_Registrieren(ABLAUF_SPIELFELD_RECORDS, spielfeld_records);
     Ablauf_Anfrage_Registrieren(ABLAUF_NACHRICHTEN, nachrichten);
@@ -470,6 +493,7 @@ bool Ablauf_Client_Tagesdaten_Holen()
     uint32_t plan_laenge = 0;
     if (!Ablauf_Tagesdaten_Lesen(v.data(), uint32_t(v.size()), &tag, nullptr, &heute, &plan, &plan_laenge)) {
         Print_Fehler("Ablauf_Client_Tagesdaten_Holen: Tagesdaten des Servers unbrauchbar!");
+        Netz_Sitzung_Beenden("Die Tagesdaten des Servers sind fehlerhaft! Bitte neu starten");
         return false;
     }
     // The client builds no schedule of its own: its dates and match days are the server's.

@@ -296,6 +296,10 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
         else Team_Uebertragung_Setzen(zahl, Aktuelles_Team);
         return true;
     }
+    if (name == "abpfiff") {
+        Steuersignal_Abpfiff_Drucken();
+        return true;
+    }
     if (name == "getrennt") {
         // The live sides this PC stopped waiting for: none in a match day played in step.
         std::printf("Getrennt %d\n", Spielfeld_Netz_Getrennt());

@@ -70,14 +70,18 @@ int News_Senden(int32_t sender, int32_t team, int32_t sender_team, int32_t kind,
     int32_t frei = -1;
     for (int32_t i = 0; i < NEWS_MAX && frei < 0; ++i)
         if (flags[i] == 0) frei = i;
-    // A full store gives up its oldest read message (not an open question) for the new one;
-    // with none read the store keeps what it has and the new one is dropped.
-    if (frei < 0) {
-        for (int32_t i = 0; i < NEWS_MAX; ++i) {
-            if (!(flags[i] & NEWS_FLAG_GELESEN) || (flags[i] & NEWS_FLAG_OFFEN)) continue;
-            if (frei < 0 || news[i].tag < news[frei].tag) frei = i;
-        }
-    }
+    // A full store gives up its oldest read message (not an open question) for the new one. A
+    // question, whose answer the game waits for, takes the place of the oldest plain text when
+    // none is read, so that texts nobody reads cannot keep it out; a text is dropped then.
+    auto aeltester = [](auto passt) {
+        int32_t i_alt = -1;
+        for (int32_t i = 0; i < NEWS_MAX; ++i)
+            if (passt(i) && (i_alt < 0 || news[i].tag < news[i_alt].tag)) i_alt = i;
+        return i_alt;
+    };
+    if (frei < 0) frei = aeltester([](int32_t i) { return (flags[i] & NEWS_FLAG_GELESEN) && !(flags[i] & NEWS_FLAG_OFFEN); });
+    if (frei < 0 && kind == NEWS_ART_FRAGE)
+        frei = aeltester([](int32_t i) { return flags[i] && news[i].art == NEWS_ART_TEXT && !(flags[i] & NEWS_FLAG_OFFEN); });
     if (frei < 0) {
         Print_Fehler("News_Senden: Nachrichtenspeicher voll, Nachricht an Team %d verworfen!", team);
         return -1;
@@ -167,6 +171,16 @@ int32_t News_Suche_Erste(int32_t team, uint32_t maske)
     such_maske = maske;
     such_index = -1;
     return News_Suche_Naechste();
+}
+
+bool News_Frage_Offen(int32_t typ, int32_t a, int32_t b)
+{
+    for (int32_t i = 0; i < NEWS_MAX; ++i) {
+        if (!(flags[i] & NEWS_FLAG_OFFEN) || news[i].art != NEWS_ART_FRAGE) continue;
+        const News_Frage& f = news[i].frage;
+        if (f.wort[0] == typ && ((f.wort[1] == a && f.wort[2] == b) || (f.wort[1] == b && f.wort[2] == a))) return true;
+    }
+    return false;
 }
 
 int32_t News_Anzahl()

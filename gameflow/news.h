@@ -42,7 +42,7 @@ struct News_Nachricht {
 // answered; any other kind carries a copy of it as given when there is one. Plain news for every
 // manager of a game with several becomes one message for each manager's club (the first one's
 // index is returned), so that each reads and deletes his own. A full store makes
-// room by giving up its oldest read message. Plain news for a club without a human manager
+// room by giving up its oldest read message; a question, failing that, its oldest plain text. Plain news for a club without a human manager
 // (while the game has one) is not stored. Returns the message's index, or -1 when not stored
 // (full store with nothing read, a club nobody manages, bad arguments, or on a remote client,
 // which has no store of its own).
@@ -65,6 +65,10 @@ bool News_Set(int32_t index, int32_t team, int32_t antwort, int32_t modus);
 // every team.
 int32_t News_Suche_Erste(int32_t team, uint32_t maske);
 int32_t News_Suche_Naechste();
+
+// Whether an open question of the type (word 0) stands between the two clubs (words 1 and 2, in
+// either order).
+bool News_Frage_Offen(int32_t typ, int32_t a, int32_t b);
 
 int32_t News_Anzahl();
 // Empties the store (new game, release).

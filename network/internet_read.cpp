@@ -437,6 +437,11 @@ int Internet_Server_Antwort(Mitspieler_Eintrag* m, const uint8_t* nachricht, uin
         } else {
             std::memcpy(format, f, l);
             Internet_Verein_Gehalten(m);
+            // The first look at the free clubs is a step towards one: the choice may take time.
+            if (!m->verein_beansprucht && !m->vereinsliste && nr == INTERNET_VEREINSLISTE) {
+                m->vereinsliste = 1;
+                m->schritt_zeit = Netz_Zeit() ? Netz_Zeit() : 1;
+            }
             const uint32_t groesse = laenge - 16 - l;
             std::memcpy(Internet_Sendblock, nachricht + 16 + l, groesse);
             n = Internet_Server_Read_Block(m->verein_beansprucht ? m->verein : -1, int32_t(nr), format,

@@ -95,6 +95,8 @@ uint32_t Internet_Server_Read_Block(int32_t team, int32_t nr, char* format, uint
 // A client's round begins with its refresh of the players (request 3): the server notes the day
 // on which each club's client began one, which tells a script that the client is in its round.
 constexpr int32_t INTERNET_RUNDENBEGINN_ANFRAGE = 3;
+// The list of the clubs a newcomer may take (TEAM_STARTTEAMS).
+constexpr int32_t INTERNET_VEREINSLISTE = 17;
 bool Internet_Server_Runde_Begonnen(int32_t team);
 // Answers one request message of a participant; 1 after answering, 0 on a null argument.
 int Internet_Server_Antwort(struct Mitspieler_Eintrag* m, const uint8_t* nachricht, uint32_t laenge);

@@ -305,15 +305,27 @@ void Netz_Server_Pumpe()
     Server_Poll();
 }
 
-void Netz_Verbindungsfehler()
+static void (*sitzungsende_hook)(const char*) = nullptr;
+
+void Netz_Set_Sitzungsende_Hook(void (*hook)(const char* meldung)) { sitzungsende_hook = hook; }
+
+[[noreturn]] static void sitzung_beenden(const char* meldung)
 {
-    Win95_Meldung("Verbindungsfehler! Bitte neu starten");
+    Win95_Meldung("%s", meldung);
     DeInit_Game();
     Timer_Thread_Stop();
     Os_Shutdown();
     std::fflush(nullptr);
     // A lost connection is a failure, not a normal end.
     std::exit(1);
+}
+
+void Netz_Verbindungsfehler() { sitzung_beenden("Verbindungsfehler! Bitte neu starten"); }
+
+void Netz_Sitzung_Beenden(const char* meldung)
+{
+    if (sitzungsende_hook) sitzungsende_hook(meldung);
+    else sitzung_beenden(meldung);
 }
 
 void Netz_Client_Pumpe()

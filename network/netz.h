@@ -23,8 +23,12 @@ constexpr int32_t NETZ_EMPFANGEN = 1003, NETZ_FEHLER = 1002, NETZ_NICHTS = 1004;
 constexpr uint32_t SERVER_SENDE_TIMEOUT = 40000;
 constexpr uint32_t SERVER_IDLE_PRUEFUNG = 40000;
 constexpr uint32_t SERVER_IDLE_LIMIT = 120000;
-// Participants one address may log in (a household or a LAN behind one router): the rest are
-// refused, so that one peer cannot fill the table.
+// Time a participant without a club has for the choice once it has fetched the free clubs.
+constexpr uint32_t SERVER_VEREINSWAHL_LIMIT = 600000;
+// Time from accept to the log-in; a connection that has not logged in by then goes.
+constexpr uint32_t SERVER_LOGIN_FRIST = 5000;
+// Connections and participants one address may hold (a household or a LAN behind one router),
+// the server's own machine too: the rest are refused, so that one peer cannot fill the table.
 constexpr int32_t NETZ_ANMELDUNGEN_PRO_ADRESSE = 8;
 constexpr uint32_t CLIENT_TIMEOUT = 60000;
 constexpr uint32_t CLIENT_PING_ABSTAND = 60000;
@@ -89,3 +93,8 @@ void Netz_Lokalzeit_Voll(int32_t t[6]);
 
 // Ends the program after a lost connection: message, modules released, exit code 1.
 [[noreturn]] void Netz_Verbindungsfehler();
+// Ends a client's session as a lost connection does, with the message given: data from the
+// server that cannot be used would leave the client playing a game the server does not. With a
+// hook set (tests) the hook gets the message instead and the call returns.
+void Netz_Sitzung_Beenden(const char* meldung);
+void Netz_Set_Sitzungsende_Hook(void (*hook)(const char* meldung));

@@ -1,5 +1,6 @@
 #include "network/netzuser.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/mem.h"
@@ -119,3 +120,21 @@ void Netzuser_Statistik(uint32_t* bloecke_gesendet, uint32_t* bloecke_empfangen,
 }
 
 int32_t Netzuser_Stub() { return 0; }
+
+bool Netzuser_Darf_Fragen(Mitspieler_Eintrag* m, uint32_t jetzt)
+{
+    if (!m || m->verein_beansprucht) return true;
+    if (!m->vorrat_zeit) {
+        m->vorrat = NETZUSER_VOR_ANSPRUCH_VORRAT;
+    } else {
+        const int64_t nachschub = int64_t(jetzt - m->vorrat_zeit) * NETZUSER_VOR_ANSPRUCH_RATE / 1000;
+        m->vorrat = std::min(NETZUSER_VOR_ANSPRUCH_VORRAT, m->vorrat + nachschub);
+    }
+    m->vorrat_zeit = jetzt ? jetzt : 1;
+    return m->vorrat > 0;
+}
+
+void Netzuser_Gefragt(Mitspieler_Eintrag* m, uint32_t n)
+{
+    if (m && !m->verein_beansprucht) m->vorrat -= n;
+}

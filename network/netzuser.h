@@ -63,10 +63,21 @@ struct Mitspieler_Eintrag {
     // The club this participant claimed once; every remote call acts for it.
     uint8_t verein_beansprucht;
     int32_t verein;
-    // It has sent game data (a remote call, a signal): a manager at work, in the club choice
-    // too, not a connection that only pings.
-    uint8_t hat_gesendet;
+    // Network clock of its last step towards a club: the log-in, then its first look at the free
+    // clubs (vereinsliste 1 from then on). Other packets move it not, so that a participant
+    // without a club cannot keep its record by sending.
+    uint32_t schritt_zeit;
+    uint8_t vereinsliste;
+    // Reply bytes a participant without a club may still be sent, refilled with the time since
+    // vorrat_zeit (network clock; 0 before the first request).
+    int64_t vorrat;
+    uint32_t vorrat_zeit;
 };
+
+// Reply bytes a participant without a club may ask a second, and at most at once: the club
+// choice's few small lists fit whole, a peer that asks the same again and again is slowed.
+constexpr int64_t NETZUSER_VOR_ANSPRUCH_RATE = 32 << 10;
+constexpr int64_t NETZUSER_VOR_ANSPRUCH_VORRAT = 256 << 10;
 
 extern Mitspieler_Eintrag Mitspieler[NETZUSER_ANZAHL];
 extern int32_t Netzuser_Belegt_Anzahl;
@@ -94,6 +105,11 @@ inline Mitspieler_Eintrag* Netzuser_Get(int32_t slot)
     return &Mitspieler[slot];
 }
 Mitspieler_Eintrag* Netzuser_Get_By_Team(int32_t team);
+// Whether the participant's next request may be taken now: always once it holds a club; before,
+// while bytes of its allowance are left (refilled at NETZUSER_VOR_ANSPRUCH_RATE).
+bool Netzuser_Darf_Fragen(Mitspieler_Eintrag* m, uint32_t jetzt);
+// Charges a reply of n bytes to a participant without a club.
+void Netzuser_Gefragt(Mitspieler_Eintrag* m, uint32_t n);
 // A new block: the count of entries in use, then each one's user id at its slot's position.
 uint32_t* Netzuser_Liste();
 int32_t Mitspieler_Team_Ist_Online(int32_t team);

@@ -232,6 +232,7 @@ int Server_Shutdown()
     Server_Lauschend = nullptr;
     Socket_Auslaufende_Schliessen();
     Socket_Set_Abweisung(nullptr, 0);
+    Socket_Set_Adressgrenze(0, nullptr, 0);
     Socket_CleanUp();
     Middleware_Close();
     return 1;
@@ -277,6 +278,21 @@ int Server_Socket_Steps()
     return 1;
 }
 
+// A connection that has not logged in within SERVER_LOGIN_FRIST of its accept goes: what came
+// meanwhile is read and taken first, so that a server that stood still cuts no honest log-in.
+static void login_frist(Sock_Info& s)
+{
+    if (!s.sock || s.mitspieler || s.abweisen || !s.angenommen || Netz_Zeit() - s.angenommen <= SERVER_LOGIN_FRIST)
+        return;
+    if (!s.status && s.empfang_status != SOCKET_EMPFANG_FERTIG) Socket_Receive(&s);
+    if (!s.status && s.empfang_status == SOCKET_EMPFANG_FERTIG && s.socket_datainfo_receive.typ == NETZ_TYP_LOGIN)
+        Server_Dispatch_Message(&s);
+    if (s.sock && !s.mitspieler && !s.abweisen) {
+        Socket_Log(SOCKET_LOG_INFO, "Server: no log-in in time, connection closed");
+        Server_User_Logout(&s);
+    }
+}
+
 int Server_Dispatch_All()
 {
     for (auto& s : Socket_Tabelle) {
@@ -284,6 +300,7 @@ int Server_Dispatch_All()
         if (s.status == SOCKET_STATUS_FEHLER) Server_User_Logout(&s);
         else if (s.abweisen) Socket_Reset_Socket_Info(&s, SOCKET_RESET_EMPFANG);
         else if (s.empfang_status == SOCKET_EMPFANG_FERTIG) Server_Dispatch_Message(&s);
+        login_frist(s);
     }
     return 1;
 }
@@ -306,10 +323,7 @@ int Server_Dispatch_Message(Sock_Info* s)
     case CLIENT_DATA_KOMPLEX:
     case CLIENT_DATA_KOMPLEX_FIRST:
         // Game data belongs to the data pump, and only a participant may send it.
-        if (s->mitspieler) {
-            s->mitspieler->hat_gesendet = 1;
-            return 1;
-        }
+        if (s->mitspieler) return 1;
         Socket_Log(SOCKET_LOG_LO, "Server: game data before log-in dropped");
         break;
     default: Socket_Log(SOCKET_LOG_LO, "Server: unknown message type %u dropped", typ); break;
@@ -381,17 +395,19 @@ void Server_Idle_Logout()
             ohne_verein[i] = {};
             continue;
         }
-        // While a game runs a connection is for playing a club: one that has neither claimed one
-        // nor asked for anything within the idle limit goes, however often it pings. A manager
-        // who has fetched the free clubs may take his time over the choice.
-        const bool arbeitet = s.mitspieler && (s.mitspieler->verein_beansprucht || s.mitspieler->hat_gesendet);
-        if (!spiel || arbeitet) {
+        // While a game runs a connection is for playing a club: one that has not claimed one
+        // within the idle limit of the game's start or its last step towards it goes, however
+        // often it pings or asks. A manager who has fetched the free clubs may take his time
+        // over the choice.
+        const Mitspieler_Eintrag* m = s.mitspieler;
+        if (!spiel || (m && m->verein_beansprucht)) {
             ohne_verein[i] = {};
             continue;
         }
+        const uint32_t frist = m && m->vereinsliste ? SERVER_VEREINSWAHL_LIMIT : SERVER_IDLE_LIMIT;
         if (!ohne_verein[i].seit || ohne_verein[i].sock != s.sock) {
             ohne_verein[i] = {s.sock, jetzt ? jetzt : 1};
-        } else if (jetzt - ohne_verein[i].seit > SERVER_IDLE_LIMIT) {
+        } else if (jetzt - ohne_verein[i].seit > frist && (!m || jetzt - m->schritt_zeit > frist)) {
             Socket_Log(SOCKET_LOG_INFO, "Server: client without a club logged out");
             Server_User_Logout(&s);
             ohne_verein[i] = {};

@@ -16,6 +16,8 @@
 #include "network/socket.h"
 #include "platform/bytes.h"
 
+static constexpr const char* ZU_VIELE_ANMELDUNGEN = "Zu viele Anmeldungen von Ihrer Adresse";
+
 void Server_Log_Name(char* name, uint32_t groesse, const char* praefix)
 {
     int32_t t[6];
@@ -66,13 +68,10 @@ static void error_log_schreiben(const Mw_User_Login& r, uint32_t ms)
     std::fclose(f);
 }
 
-// The answer carries the server's address and port; it goes out in the following polls.
-// Participants logged in from the address. The server's own machine counts none: the clients
-// started beside the server share its loopback address.
+// Participants logged in from the address. Every address counts, the server's own too: a peer on
+// the server's machine could otherwise take every record.
 static int32_t anmeldungen_von(const uint8_t adresse[4])
 {
-    static constexpr uint8_t EIGENE[4] = {127, 0, 0, 1};
-    if (std::memcmp(adresse, EIGENE, 4) == 0) return 0;
     int32_t n = 0;
     for (int32_t i = 0; i < NETZUSER_ANZAHL; ++i) {
         const Mitspieler_Eintrag* m = Netzuser_Get(i);
@@ -81,6 +80,7 @@ static int32_t anmeldungen_von(const uint8_t adresse[4])
     return n;
 }
 
+// The answer carries the server's address and port; it goes out in the following polls.
 static void antwort_senden(Sock_Info* s, Mw_User_Login& r)
 {
     std::memcpy(r.ip_addr, Server_Settings.ip, 4);
@@ -90,20 +90,27 @@ static void antwort_senden(Sock_Info* s, Mw_User_Login& r)
     Server_Send_Message(s, bytes, MW_USER_LOGIN_GROESSE, NETZ_TYP_ANTWORT, 0);
 }
 
-void Server_Abweisung_Vorbereiten()
+// A refusal framed whole, for a connection that is sent it at accept.
+static void abweisung_bauen(const char* text, uint8_t* nachricht)
 {
-    static Mw_User_Login r;
-    r = Mw_User_Login{};
-    std::snprintf(r.message_to_user, sizeof r.message_to_user, "Server voll");
+    Mw_User_Login r{};
+    std::snprintf(r.message_to_user, sizeof r.message_to_user, "%s", text);
     std::memcpy(r.ip_addr, Server_Settings.ip, 4);
     r.port_addr = Server_Settings.port;
-    static uint8_t nachricht[SOCKET_KOPF_GROESSE + MW_USER_LOGIN_GROESSE];
     std::memset(nachricht, 0, SOCKET_KOPF_GROESSE);
     Bytes_Setze32(nachricht, SOCKET_DATA_KENNUNG);
     Bytes_Setze32(nachricht + 4, NETZ_TYP_ANTWORT);
     Bytes_Setze32(nachricht + 8, MW_USER_LOGIN_GROESSE);
     Mw_User_Login_Schreiben(r, nachricht + SOCKET_KOPF_GROESSE);
+}
+
+void Server_Abweisung_Vorbereiten()
+{
+    static uint8_t nachricht[SOCKET_KOPF_GROESSE + MW_USER_LOGIN_GROESSE];
+    abweisung_bauen("Server voll", nachricht);
     Socket_Set_Abweisung(nachricht, sizeof nachricht);
+    abweisung_bauen(ZU_VIELE_ANMELDUNGEN, nachricht);
+    Socket_Set_Adressgrenze(NETZ_ANMELDUNGEN_PRO_ADRESSE, nachricht, sizeof nachricht);
 }
 
 int32_t Server_User_Login(Sock_Info* s)
@@ -133,7 +140,7 @@ int32_t Server_User_Login(Sock_Info* s)
         r.middle_ware_response = 0;
         std::snprintf(r.message_to_user, sizeof r.message_to_user, "%s",
                       leer       ? "Anmeldung ohne Name oder Passwort"
-                      : zu_viele ? "Zu viele Anmeldungen von Ihrer Adresse"
+                      : zu_viele ? ZU_VIELE_ANMELDUNGEN
                                  : "Server voll");
     } else {
         std::memset(m, 0, sizeof *m);
@@ -179,6 +186,8 @@ int32_t Server_User_Login(Sock_Info* s)
     if (m && ergebnis == MW_OK && r.middle_ware_response == MW_ANTWORT_ANGENOMMEN) {
         m->in_benutzung = 1;
         m->neu = 1;
+        const uint32_t jetzt = Netz_Zeit();
+        m->schritt_zeit = jetzt ? jetzt : 1;
         m->sock_info = s;
         s->mitspieler = m;
     } else {

@@ -24,8 +24,18 @@ struct Auslaufend {
 };
 Auslaufend auslaufend[SOCKET_AUSLAUF_MAX];
 int auslaufend_anzahl = 0;
-uint8_t abweisung[SOCKET_KOPF_GROESSE + SOCKET_MAX_DATA_SIZE];
-uint32_t abweisung_laenge = 0;
+// A framed message that goes to a connection refused at accept.
+struct Abweisung {
+    uint8_t nachricht[SOCKET_KOPF_GROESSE + SOCKET_MAX_DATA_SIZE];
+    uint32_t laenge = 0;
+    void setzen(const uint8_t* n, uint32_t len)
+    {
+        laenge = n && len <= sizeof nachricht ? len : 0;
+        if (laenge) std::memcpy(nachricht, n, len);
+    }
+};
+Abweisung voll, zu_viele;
+int32_t adress_grenze = 0;
 
 void auslaufen(uint32_t sock)
 {
@@ -36,6 +46,17 @@ void auslaufen(uint32_t sock)
         --auslaufend_anzahl;
     }
     auslaufend[auslaufend_anzahl++] = {sock, Netz_Zeit()};
+}
+
+// A fresh connection refused at once: its send buffer takes the whole message, then it ends.
+void abweisen(uint32_t h, const Abweisung& a)
+{
+    if (!a.laenge) {
+        Os_Socket_Close(h);
+        return;
+    }
+    Os_Socket_Send(h, a.nachricht, a.laenge);
+    auslaufen(h);
 }
 
 // recv() through the seam: > 0 bytes, 0 closed, -1 would block, -2 error.
@@ -296,14 +317,7 @@ Sock_Info* Socket_Accept_Connection(Sock_Info* lauschend)
         // tell the newcomer why it goes.
         uint32_t h = Os_Socket_Accept(lauschend->sock, nullptr);
         Socket_Log(SOCKET_LOG_HI, "Socket_Accept_Connection: no free socket record");
-        if (!h) return nullptr;
-        if (!abweisung_laenge) {
-            Os_Socket_Close(h);
-            return nullptr;
-        }
-        // A fresh connection's send buffer takes the whole message at once.
-        Os_Socket_Send(h, abweisung, abweisung_laenge);
-        auslaufen(h);
+        if (h) abweisen(h, voll);
         return nullptr;
     }
     uint32_t h = Os_Socket_Accept(lauschend->sock, neu->peer_adresse);
@@ -314,6 +328,16 @@ Sock_Info* Socket_Accept_Connection(Sock_Info* lauschend)
     }
     neu->sock = h;
     const uint8_t* a = neu->peer_adresse;
+    // Counted from accept, not from log-in: connections that never log in fill the table too.
+    if (adress_grenze > 0 && Socket_Verbindungen_Von(neu) > adress_grenze) {
+        Socket_Log(SOCKET_LOG_HI, "Socket_Accept_Connection: too many connections from %d.%d.%d.%d", a[4], a[5], a[6],
+                   a[7]);
+        Socket_Clear_Socket_Info(neu);
+        abweisen(h, zu_viele);
+        return nullptr;
+    }
+    const uint32_t jetzt = Netz_Zeit();
+    neu->angenommen = jetzt ? jetzt : 1;
     Socket_Log(SOCKET_LOG_INFO, "Socket_Accept_Connet() OK! IP-Adr: %d.%d.%d.%d, Port: %#06x", a[4], a[5], a[6], a[7],
                unsigned(a[2] << 8 | a[3]));
     return neu;
@@ -360,10 +384,21 @@ void Socket_Auslaufende_Schliessen()
 
 int Socket_Auslaufende_Anzahl() { return auslaufend_anzahl; }
 
-void Socket_Set_Abweisung(const uint8_t* nachricht, uint32_t len)
+void Socket_Set_Abweisung(const uint8_t* nachricht, uint32_t len) { voll.setzen(nachricht, len); }
+
+void Socket_Set_Adressgrenze(int32_t grenze, const uint8_t* nachricht, uint32_t len)
 {
-    abweisung_laenge = nachricht && len <= sizeof abweisung ? len : 0;
-    if (abweisung_laenge) std::memcpy(abweisung, nachricht, len);
+    adress_grenze = grenze;
+    zu_viele.setzen(nachricht, len);
+}
+
+int32_t Socket_Verbindungen_Von(const Sock_Info* s)
+{
+    if (!s || !s->sock) return 0;
+    int32_t n = 0;
+    for (const Sock_Info& t : Socket_Tabelle)
+        n += t.sock && (t.angenommen || &t == s) && std::memcmp(t.peer_adresse + 4, s->peer_adresse + 4, 4) == 0;
+    return n;
 }
 
 // ---- Events ----

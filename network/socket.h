@@ -59,6 +59,8 @@ struct Sock_Info {
     uint32_t sende_bewegung;
     // 1 once the connection was refused: it ends as soon as its pending message has gone.
     uint32_t abweisen;
+    // Network clock when the server accepted the connection (never 0); 0 for any other record.
+    uint32_t angenommen;
 };
 
 extern Sock_Info Socket_Tabelle[SOCKET_ANZAHL];
@@ -96,6 +98,11 @@ int Socket_Auslaufende_Anzahl();
 // The framed message that a connection accepted beyond the table is sent before it ends (the
 // server's refusal); without one such a connection is closed at once.
 void Socket_Set_Abweisung(const uint8_t* nachricht, uint32_t len);
+// Connections one address may hold at once (0: no bound). A newcomer beyond it is sent the framed
+// message and ends at accept, before it takes a record: one address cannot fill the table.
+void Socket_Set_Adressgrenze(int32_t grenze, const uint8_t* nachricht, uint32_t len);
+// The accepted connections from the record's peer address, the record itself included.
+int32_t Socket_Verbindungen_Von(const Sock_Info* s);
 
 // Stores the event in the record of the connection with this socket and returns the record;
 // null when no connection has that socket.

@@ -1,8 +1,10 @@
 #include "network/steuersignal.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -13,7 +15,9 @@
 #include "gameflow/globals.h"
 #include "gameflow/team_requester.h"
 #include "graphics/grafik_farbe.h"
+#include "match/spielfeld.h"
 #include "match/spielfeld_netz.h"
+#include "match/spieltag.h"
 #include "network/chat.h"
 #include "network/client.h"
 #include "network/internet_read.h"
@@ -373,7 +377,9 @@ int32_t Steuersignal_Zugenden_Gezeigt() { return zugenden_gezeigt; }
 
 void Steuersignal_Nachholen()
 {
-    while (!nachholen.empty() && !notiz_offen && !Internet_Client_Wartet()) {
+    // Nor while the screen is being drawn: a remote call of an icon's drawing returns here, and a
+    // notice's requester would draw the screen inside that drawing.
+    while (!nachholen.empty() && !notiz_offen && !Internet_Client_Wartet() && !Menue_Status.refresh_tiefe) {
         // A notice comes over the client's own menu: while its turn runs, or over the menu's
         // picture once the turn has ended today (a notice that came with the turn's last data
         // still wants its "OK"). Before the turn has drawn the menu it waits; once the day has
@@ -503,6 +509,11 @@ bool Steuersignal_Vom_Client(const uint8_t* msg, uint32_t len, Mitspieler_Eintra
     }
     switch (p.code) {
     case SIGNAL_ZUG_BEENDET: {
+        // A turn ends once a day: a repeat would show every manager the notice again.
+        if (Team_Wert(TEAM_STATUS, team, 0, TEAM_LESEN) & ZUG_BEENDET_BIT) {
+            Print_Log(0xF0000, ">> Client %d: Zug schon beendet", team);
+            break;
+        }
         Print_Log(0xF0000, ">> Client %d hat Zug beendet", team);
         Team_Wert(TEAM_STATUS, team, ZUG_BEENDET_BIT, TEAM_SETZEN);
         if (Netz_Rolle == 3 && Ablauf_Zustand == ABLAUF_MENUERUNDE) zug_beendet_zeigen(team);
@@ -549,8 +560,31 @@ bool Steuersignal_Vom_Client(const uint8_t* msg, uint32_t len, Mitspieler_Eintra
 
 // --- the pump ------------------------------------------------------------------------------------
 
+// The live games of the clubs played over the network as this PC's pitch showed them last: the
+// score at the final whistle once it has come. Looked at on every pass while a game plays: the
+// whistle itself comes with the ball dead and changes no score.
+struct Abpfiff {
+    int32_t spiel = -1;
+    int32_t tore[2] = {0, 0};
+};
+static std::map<int32_t, Abpfiff> abpfiffe;
+
+static void abpfiff_sehen(int32_t team)
+{
+    int32_t spiel = -1;
+    if (!Spieltag_Team_Spielt_Auf_Dem_Platz(team) || Spieltag_Get_Gegner(team, &spiel) < 0 || spiel < 0) return;
+    if (const Spielfeld_Record* r = Spielfeld_Get_Spiel(spiel)) abpfiffe[team] = {spiel, {r->tore[0], r->tore[1]}};
+}
+
+void Steuersignal_Abpfiff_Drucken()
+{
+    for (const auto& [team, a] : abpfiffe) std::printf("Abpfiff %d %d %d %d\n", team, a.spiel, a.tore[0], a.tore[1]);
+    std::fflush(stdout);
+}
+
 static void client_pass()
 {
+    if (Ablauf_Zustand == ABLAUF_CLIENT_SPIEL) abpfiff_sehen(int32_t(Handelndes_Team));
     Steuersignal_Nachholen();
     vor_dem_spiel_geben();
     // No connection, nothing to pump: a lost one ends the program in the client pump.
@@ -628,13 +662,18 @@ static bool rundgang()
         const bool runde_kommt = Ablauf_Zustand == ABLAUF_MENUERUNDE || Ablauf_Zustand == ABLAUF_SPIELTAG_MENUERUNDE;
         if (rufen || (Internet_Spiel_Laeuft() && !runde_kommt)) m->neu = 0;
         uint32_t laenge = 0;
-        uint8_t* msg = m->sock_info ? Netz_Server_Empfangen(m, &laenge) : nullptr;
+        // One without a club that has asked its allowance's worth waits with its next block (and
+        // its connection with what follows it) until the allowance has grown again.
+        const bool darf = Netzuser_Darf_Fragen(m, Netz_Zeit());
+        uint8_t* msg = m->sock_info && darf ? Netz_Server_Empfangen(m, &laenge) : nullptr;
         if (msg) {
             const uint32_t marke = laenge >= 4 ? Bytes_Hole32(msg) : 0;
             bool nochmal = false;
             if (marke == INTERNET_MARKE) {
                 Print_Log(0xF0000, "Server: Daten ok: %d Bytes", int(laenge));
+                const uint32_t vorher = m->bytes_gesendet;
                 Internet_Server_Antwort(m, msg, laenge);
+                Netzuser_Gefragt(m, m->bytes_gesendet - vorher);
             } else if (Steuersignal_Vom_Client(msg, laenge, m)) {
                 nochmal = neustarts++ < 64;
             } else if (marke == NETZUSER_MARKE) {
@@ -722,6 +761,8 @@ static void server_pass()
     // The live sides are judged on what has come: a minute that arrived while this PC stood
     // still (a busy machine) is no minute missed.
     if (Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT || Ablauf_Zustand == ABLAUF_DATEN_GESAMMELT) {
+        for (int32_t i = 0; server_verbunden() && i < NETZUSER_ANZAHL; ++i)
+            if (const Mitspieler_Eintrag* m = Netzuser_Get(i); m && m->verein_beansprucht) abpfiff_sehen(m->verein);
         Spielfeld_Netz_Pruefen_Vorher();
         // Nobody connected: no participant to check.
         for (int32_t i = 0; server_verbunden() && i < NETZUSER_ANZAHL; ++i) {

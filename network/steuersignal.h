@@ -97,6 +97,9 @@ bool Steuersignal_Daten_Verschickt_Nehmen();
 void Steuersignal_Nachholen();
 // How many notices that a manager has ended his turn this PC has shown since its start.
 int32_t Steuersignal_Zugenden_Gezeigt();
+// Prints "Abpfiff CLUB GAME HOME AWAY" for each club whose live game this PC played over the
+// network (a client its own, the server its participants'), as this PC's pitch ended it.
+void Steuersignal_Abpfiff_Drucken();
 // The server's own manager, his turn ended while clients still play theirs, reads whom the round
 // waits for in the strip at the bottom of the screen: "Warte auf den Spielzug von: " and their
 // managers' names. The line goes when the round is over. The text standing, empty when none.

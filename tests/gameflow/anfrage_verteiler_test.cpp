@@ -22,6 +22,7 @@
 #include "gameflow/kalender.h"
 #include "gameflow/news.h"
 #include "network/internet_read.h"
+#include "network/netz.h"
 #include "network/netzuser.h"
 #include "platform/bytes.h"
 #include "platform/compress.h"
@@ -426,8 +427,14 @@ TEST_F(Verteiler, AClientsCalendarIsTheServersSchedule)
     };
     nach_server = [] { Aktueller_Tag = 366; };
     {
+        // The manager is told and the session ends, as after a lost connection.
+        static std::string ende;
+        ende.clear();
+        Netz_Set_Sitzungsende_Hook([](const char* m) { ende = m; });
         Fehler_Capture f;
         EXPECT_FALSE(Ablauf_Client_Tagesdaten_Holen());
+        Netz_Set_Sitzungsende_Hook(nullptr);
+        EXPECT_EQ(ende, "Die Tagesdaten des Servers sind fehlerhaft! Bitte neu starten");
     }
     EXPECT_EQ(Aktueller_Tag, 366);
     EXPECT_EQ(Kalender_Get_Spieltag_Tag(LIGA, 0, 0, 0), 380);

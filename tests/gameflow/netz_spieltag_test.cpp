@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -252,6 +253,18 @@ std::string trennungen(const Installation& server)
     return aus;
 }
 
+// "Abpfiff CLUB GAME HOME AWAY" of a run: each club's live game as its pitch ended it.
+std::map<int, std::string> abpfiffe(const Installation& inst, const std::string& name)
+{
+    std::ifstream in(inst.ordner / (name + "_aus.txt"));
+    std::map<int, std::string> aus;
+    std::string wort, spiel, heim, gast;
+    int team = 0;
+    while (in >> wort)
+        if (wort == "Abpfiff" && in >> team >> spiel >> heim >> gast) aus[team] = spiel + " " + heim + ":" + gast;
+    return aus;
+}
+
 // Both clients and the server's own manager watch their matches live over a line of the internet:
 // the clients reach the server through a relay that delays every byte by 150 ms one way and
 // passes at most 32,000 bytes a second. Every side plays in step to the final whistle: no PC
@@ -263,26 +276,29 @@ TEST_F(Netz_Spieltag, ALiveMatchDayPlaysInStepOverAnInternetLine)
         const char* v = std::getenv(name);
         return v && *v ? std::atoi(v) : standard;
     };
-    netz_test::Relais relais(r.port, wert("DORVIN_RELAIS_MS", 150), wert("DORVIN_RELAIS_RATE", 32000));
+    const int ms = wert("DORVIN_RELAIS_MS", 150);
+    netz_test::Relais relais(r.port, ms, wert("DORVIN_RELAIS_RATE", 32000));
     ASSERT_TRUE(relais.bereit());
     clients_einrichten({&eins, &zwei}, relais.port());
+    // The clicks answer the taker's panels: the match day's clock runs on while a PC waits for
+    // the line, the longer the slower the line, so they last to the final whistle of a match day
+    // played over it; what is left of them after it runs on the next day's menu at once.
+    const int laenger = std::max(1, (ms + 149) / 150);
     Skript srv{"game vereine 2", "game runden 2", "game uebertragung 0"};
     zug_klicks(srv);
-    // The clicks answer the taker's panels: the match day's clock runs on while a PC waits for
-    // the line, so they last long; a match day that plays longer still is waited for to its end.
-    live_spieltag(srv, 1200);
-    dazu(srv, {SPIELTAG_ABWARTEN, "game pruefsumme -2", "game getrennt", "game allein", "quit"});
+    live_spieltag(srv, 1200 * laenger);
+    dazu(srv, {SPIELTAG_ABWARTEN, "game pruefsumme -2", "game getrennt", "game abpfiff", "game allein", "quit"});
     std::ofstream(server.ordner / "server.txt") << text(srv);
     for (auto [c, index] : {std::pair{&eins, 0}, std::pair{&zwei, 1}}) {
         Skript k = bis_zum_zug(index, 0);
-        live_spieltag(k, 1200);
-        dazu(k, {SPIELTAG_ABWARTEN, "game pruefsumme", "game getrennt", "quit"});
+        live_spieltag(k, 1200 * laenger);
+        dazu(k, {SPIELTAG_ABWARTEN, "game pruefsumme", "game getrennt", "game abpfiff", "quit"});
         std::ofstream(c->ordner / "client.txt") << text(k);
     }
     pid_t s_pid, e_pid, z_pid;
     ASSERT_TRUE(mit_fehlertexten_starten(&s_pid, &e_pid, &z_pid));
     Drei_Rechner::Summen d;
-    const testing::AssertionResult gut = r.beendet(s_pid, e_pid, z_pid, 400, 200, &d);
+    const testing::AssertionResult gut = r.beendet(s_pid, e_pid, z_pid, 400 * laenger, 200 * laenger, &d);
     // The later tests reach the server directly again.
     clients_einrichten({&eins, &zwei}, r.port);
     ASSERT_TRUE(gut);
@@ -291,6 +307,15 @@ TEST_F(Netz_Spieltag, ALiveMatchDayPlaysInStepOverAnInternetLine)
     EXPECT_EQ(d.zwei.at(d.team_zwei), d.server.at(d.team_zwei));
     for (auto [c, name] : {std::pair{&eins, "client"}, std::pair{&zwei, "client"}, std::pair{&server, "server"}})
         EXPECT_EQ(getrennt(*c, name), 0) << name << "\n" << trennungen(server);
+    // The sums hold what the server sent: that the live pitches stayed in step shows in the score
+    // each client's own pitch had at the final whistle, the server's for the same game.
+    const auto am_server = abpfiffe(server, "server");
+    for (auto [c, team] : {std::pair{&eins, d.team_eins}, std::pair{&zwei, d.team_zwei}}) {
+        const auto am_client = abpfiffe(*c, "client");
+        ASSERT_EQ(am_client.count(team), 1u) << team << ": the client's pitch never played its game";
+        ASSERT_EQ(am_server.count(team), 1u) << team;
+        EXPECT_EQ(am_client.at(team), am_server.at(team)) << team;
+    }
 }
 
 }  // namespace

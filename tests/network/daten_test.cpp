@@ -170,6 +170,12 @@ TEST_F(Daten, SilentConnectionIsLoggedOutAfterTheIdleLimitPingingOneNever)
         return n;
     };
     ASSERT_TRUE(pumpen_bis([&] { return offen() == 2; }));
+    // Logged in, as a connection that is not goes within seconds.
+    for (const Roh* r : {&still, &pinger}) {
+        r->nachricht(NETZ_TYP_LOGIN, login_bytes("Da", 2, 2));
+        std::vector<uint8_t> d;
+        ASSERT_EQ(r->nachricht_lesen(&d, [] { Netz_Server_Pumpe(); }), NETZ_TYP_ANTWORT);
+    }
     const uint32_t angenommen = uhr_wert;
     uint32_t weg = 0;
     for (uint32_t sekunde = 1; sekunde <= 300; ++sekunde) {

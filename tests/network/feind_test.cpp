@@ -17,6 +17,11 @@
 #include "gameflow/kalender.h"
 #include "gameflow/ablauf.h"
 #include "gameflow/eingang.h"
+#include "gameflow/globals.h"
+#include "gameflow/news.h"
+#include "gameflow/team_requester.h"
+#include "database/richter.h"
+#include "economy/trainingslager.h"
 #include "network/chat.h"
 #include "network/internet_read.h"
 #include "network/steuersignal.h"
@@ -109,18 +114,7 @@ bool wo_leitungen_sterben_duerfen(const std::function<void()>& koerper)
 }
 
 // A raw peer whose connection comes from the loopback address 127.0.0.x.
-int von_adresse(uint8_t x, uint16_t port)
-{
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(0x7F000000u | x);
-    if (bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) ADD_FAILURE() << "bind 127.0.0." << int(x);
-    a.sin_port = htons(port);
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) ADD_FAILURE() << "connect";
-    return fd;
-}
+int von_adresse(uint8_t x, uint16_t port) { return verbinden_von(0x7F000000u | x, port); }
 
 const Spieler_Angebot* gespeichert(int32_t spnr, int32_t bieter, int32_t verein)
 {
@@ -319,8 +313,8 @@ std::vector<uint8_t> chat(uint32_t modus, const std::string& text = {}, uint32_t
     return b;
 }
 
-// The chat packets of the mode that have come to the peer so far.
-std::vector<std::vector<uint8_t>> chat_gekommen(const Roh& peer, uint32_t modus)
+// The blocks that have come to the peer so far, whole.
+std::vector<std::vector<uint8_t>> bloecke_gekommen(const Roh& peer)
 {
     for (int i = 0; i < 100; ++i) {
         server_schritt();
@@ -329,11 +323,20 @@ std::vector<std::vector<uint8_t>> chat_gekommen(const Roh& peer, uint32_t modus)
     std::vector<std::vector<uint8_t>> aus;
     pollfd p{peer.fd, POLLIN, 0};
     while (poll(&p, 1, 50) > 0) {
-        const std::vector<uint8_t> b = block_lesen(peer, server_schritt);
+        std::vector<uint8_t> b = block_lesen(peer, server_schritt);
         if (b.empty()) break;
-        if (b.size() >= CHAT_KOPF && Bytes_Hole32(b.data()) == CHAT_MARKE && Bytes_Hole32(b.data() + 16) == modus)
-            aus.push_back(b);
+        aus.push_back(std::move(b));
     }
+    return aus;
+}
+
+// The chat packets of the mode that have come to the peer so far.
+std::vector<std::vector<uint8_t>> chat_gekommen(const Roh& peer, uint32_t modus)
+{
+    std::vector<std::vector<uint8_t>> aus;
+    for (auto& b : bloecke_gekommen(peer))
+        if (b.size() >= CHAT_KOPF && Bytes_Hole32(b.data()) == CHAT_MARKE && Bytes_Hole32(b.data() + 16) == modus)
+            aus.push_back(std::move(b));
     return aus;
 }
 
@@ -396,7 +399,7 @@ TEST_F(Feind, ChatIsBoundedPerParticipantAndCleaned)
     EXPECT_STREQ(erster, "Hallo  [2J  Gr\xfc\xdf") << "control characters are blanks, the umlauts stay";
 }
 
-// One address fills no more than its share of the table; the server's own machine is not bound.
+// One address fills no more than its share of the table, the server's own machine too.
 TEST_F(Feind, ParticipantsPerAddressAreBounded)
 {
     server_starten();
@@ -417,7 +420,8 @@ TEST_F(Feind, ParticipantsPerAddressAreBounded)
     EXPECT_STREQ(r.message_to_user, "Zu viele Anmeldungen von Ihrer Adresse");
     EXPECT_EQ(anmelden(3).middle_ware_response, MW_ANTWORT_ANGENOMMEN) << "another address";
     for (int i = 0; i < NETZ_ANMELDUNGEN_PRO_ADRESSE + 2; ++i)
-        EXPECT_EQ(anmelden(1).middle_ware_response, MW_ANTWORT_ANGENOMMEN) << "the server's own machine " << i;
+        EXPECT_EQ(anmelden(1).middle_ware_response, i < NETZ_ANMELDUNGEN_PRO_ADRESSE ? MW_ANTWORT_ANGENOMMEN : 0u)
+            << "the server's own machine " << i;
 }
 
 // While a game runs, a participant that pings but claims no club goes within the idle time and
@@ -658,4 +662,245 @@ TEST_F(Feind, AClientThatNeverSendsItsDayBackHoldsEachDaysCollectionTenSeconds)
         EXPECT_NE(Netzuser_Get_By_Team(FEIND), nullptr) << tag;
     }
     Ablauf_Zustand = 0;
+}
+
+namespace {
+
+// The messages in the store for the club from the sending club.
+int nachrichten(int32_t an, int32_t von)
+{
+    int n = 0;
+    for (int32_t i = 0; i < NEWS_MAX; ++i)
+        if (const News_Nachricht* m = News_Get_Nachricht(i)) n += m->team == an && m->sender_team == von;
+    return n;
+}
+
+int offene_fragen(int32_t an)
+{
+    int n = 0;
+    for (int32_t i = 0; i < NEWS_MAX; ++i)
+        if (const News_Nachricht* m = News_Get_Nachricht(i)) n += m->team == an && (m->flags & NEWS_FLAG_OFFEN);
+    return n;
+}
+
+}  // namespace
+
+// A client posts a thousand texts to another manager and to every manager: the other managers
+// get the day's few, and once the store is full of texts nobody reads, a question the server
+// asks still arrives.
+TEST_F(Feind, AFloodOfTextsFillsNoOtherMailbox)
+{
+    News_Init();
+    server_starten();
+    auto peer = mit_verein();
+    const std::string text = "Spam";
+    for (int i = 0; i < 1000; ++i) {
+        const int32_t an = i % 2 ? OPFER : -1;
+        peer->aufruf(1003, "iiC5", Bild().w(0).w(uint32_t(an)).w(1).roh(text.c_str(), 5).b);
+    }
+    EXPECT_GT(nachrichten(OPFER, FEIND), 0) << "a few texts are ordinary";
+    EXPECT_LE(nachrichten(OPFER, FEIND), 10);
+    EXPECT_LE(nachrichten(SERVER, FEIND), 10);
+    // Its own mailbox takes more, but not without end.
+    for (int i = 0; i < 200; ++i) peer->aufruf(1003, "iiC5", Bild().w(0).w(FEIND).w(1).roh(text.c_str(), 5).b);
+    EXPECT_LE(News_Anzahl(), 3 * 100);
+
+    while (News_Senden(-1, OPFER, -1, NEWS_ART_TEXT, nullptr, "Ungelesen") >= 0) {
+    }
+    EXPECT_EQ(News_Anzahl(), NEWS_MAX);
+    const News_Frage f{{3, SERVER, OPFER, 10, 0, 0, 0, -1}};
+    EXPECT_GE(News_Senden(-1, OPFER, SERVER, NEWS_ART_FRAGE, &f, "Freundschaftsspiel?"), 0) << "the question is dropped";
+    EXPECT_EQ(offene_fragen(OPFER), 1);
+    News_Init();
+}
+
+// A thousand friendly proposals to one club: one waits in the arbiter's list, and once it has
+// become the other manager's question none comes while it stands open.
+TEST_F(Feind, OneOpenFriendlyProposalPerPairOfClubs)
+{
+    News_Init();
+    Trainingslager_Set_Termin_Abfrage([](int32_t, int32_t, int32_t) { return int32_t(1); });
+    server_starten();
+    auto peer = mit_verein();
+    Trainingslager_Buchung b{};
+    b.art = 2;
+    b.belegt = 1;
+    b.slot = 0;
+    b.team = FEIND;
+    b.ziel = OPFER;
+    b.erster_tag = b.letzter_tag = uint32_t(Kalender_Get_Heute() + 20);
+    auto vorschlagen = [&](int mal) {
+        for (int i = 0; i < mal; ++i) {
+            b.erster_tag = b.letzter_tag = uint32_t(Kalender_Get_Heute() + 20 + i % 40);
+            peer->aufruf(52, "iC44ii", Bild().w(0).w(1).roh(&b, sizeof b).w(sizeof b).w(RICHTER_FREUNDSCHAFTSSPIEL_VORSCHLAG).b);
+        }
+    };
+    auto im_richter = [] {
+        int n = 0;
+        for (Liste_Element* e = Richter_Liste.next; e; e = e->next) n += e->key == RICHTER_FREUNDSCHAFTSSPIEL_VORSCHLAG;
+        return n;
+    };
+    vorschlagen(500);
+    EXPECT_EQ(im_richter(), 1);
+    Richter_Jeden_Tag();
+    EXPECT_EQ(im_richter(), 0);
+    EXPECT_EQ(offene_fragen(OPFER), 1);
+    vorschlagen(500);
+    EXPECT_EQ(im_richter(), 0) << "the question stands open";
+    Richter_Jeden_Tag();
+    EXPECT_EQ(offene_fragen(OPFER), 1);
+    Trainingslager_Set_Termin_Abfrage(nullptr);
+    News_Init();
+}
+
+// A client ends its turn a thousand times: the server's own manager and the other client are
+// told once.
+TEST_F(Feind, ATurnEndsOnceADay)
+{
+    static int gezeigt = 0;
+    gezeigt = 0;
+    Team_Requester_Set_Anzeige([](int32_t, int32_t, const char*) -> uint8_t {
+        ++gezeigt;
+        return 1;
+    });
+    server_starten();
+    auto opfer = mit_verein(OPFER);
+    auto peer = mit_verein(FEIND);
+    bloecke_gekommen(opfer->roh);
+    Netz_Rolle = 3;
+    Ablauf_Zustand = ABLAUF_MENUERUNDE;
+    for (int i = 0; i < 1000; ++i) peer->steuersignal(SIGNAL_ZUG_BEENDET, FEIND);
+    ASSERT_TRUE(schritte_bis([] { return gezeigt > 0; }));
+    int relais = 0;
+    for (const auto& b : bloecke_gekommen(opfer->roh))
+        relais += b.size() >= 12 && Bytes_Hole32(b.data()) == STEUERSIGNAL_MARKE &&
+                  Bytes_Hole32(b.data() + 4) == SIGNAL_ZUG_BEENDET_RELAIS;
+    EXPECT_EQ(gezeigt, 1);
+    EXPECT_EQ(relais, 1);
+    Ablauf_Zustand = 0;
+    Netz_Rolle = 2;
+    Team_Requester_Set_Anzeige(nullptr);
+}
+
+// Three hundred connections from one address, the server's own among them, that never log in:
+// a newcomer from another address logs in, a ninth connection from the crowding one is told why
+// it goes, and the crowd's records are free again a few seconds later.
+TEST_F(Feind, ACrowdFromOneAddressLocksNobodyOut)
+{
+    Socket_Set_Uhr(test_uhr);
+    server_starten();
+    for (uint8_t voll : {1, 3}) {
+        std::vector<std::unique_ptr<Roh>> menge;
+        for (int i = 0; i < 300; ++i) {
+            menge.push_back(std::make_unique<Roh>(von_adresse(voll, tcp_port)));
+            if (i % 16 == 0) Netz_Server_Pumpe();
+        }
+        pumpen_bis([] { return false; }, 300);
+        Roh neu(von_adresse(voll == 1 ? 2 : 1, tcp_port));
+        neu.nachricht(NETZ_TYP_LOGIN, login_bytes("Neu", 2, 2));
+        std::vector<uint8_t> d;
+        ASSERT_EQ(neu.nachricht_lesen(&d, server_schritt), NETZ_TYP_ANTWORT) << int(voll);
+        Mw_User_Login r{};
+        Mw_User_Login_Lesen(d.data(), &r);
+        EXPECT_EQ(r.middle_ware_response, MW_ANTWORT_ANGENOMMEN) << int(voll) << ": " << r.message_to_user;
+        // One more from the crowding address is told why it goes.
+        Roh noch(von_adresse(voll, tcp_port));
+        noch.nachricht(NETZ_TYP_LOGIN, login_bytes("Noch", 2, 2));
+        ASSERT_EQ(noch.nachricht_lesen(&d, server_schritt), NETZ_TYP_ANTWORT) << int(voll);
+        Mw_User_Login_Lesen(d.data(), &r);
+        EXPECT_STREQ(r.message_to_user, "Zu viele Anmeldungen von Ihrer Adresse");
+        int belegt = 0;
+        for (const Sock_Info& s : Socket_Tabelle) belegt += s.sock != 0;
+        EXPECT_LE(belegt, 2 + NETZ_ANMELDUNGEN_PRO_ADRESSE) << "listening, the newcomer and the crowd's share";
+        uhr_wert += SERVER_LOGIN_FRIST + 1;
+        for (int i = 0; i < 5; ++i) Netz_Server_Pumpe();
+        belegt = 0;
+        for (const Sock_Info& s : Socket_Tabelle) belegt += s.sock != 0;
+        EXPECT_EQ(belegt, 2) << "the crowd that never logged in has gone";
+        EXPECT_EQ(Netzuser_Anzahl(), 1);
+        neu.schliessen();
+        ASSERT_TRUE(pumpen_bis([] { return Netzuser_Anzahl() == 0; }));
+    }
+}
+
+// A log-in that came while the server stood still past the time for it is taken; a connection
+// that says nothing goes.
+TEST_F(Feind, ALogInInTimeIsTakenEvenWhenTheServerStoodStill)
+{
+    Socket_Set_Uhr(test_uhr);
+    server_starten();
+    Roh stumm(tcp_port);
+    Roh spaet(tcp_port);
+    pumpen_bis([] { return false; }, 200);
+    spaet.nachricht(NETZ_TYP_LOGIN, login_bytes("Spaet", 2, 2));
+    usleep(50000);
+    uhr_wert += SERVER_LOGIN_FRIST + 1;
+    std::vector<uint8_t> d;
+    ASSERT_EQ(spaet.nachricht_lesen(&d, server_schritt), NETZ_TYP_ANTWORT);
+    EXPECT_EQ(Netzuser_Anzahl(), 1);
+    char c;
+    EXPECT_TRUE(pumpen_bis([&] { return recv(stumm.fd, &c, 1, MSG_DONTWAIT) == 0; }, 2000)) << "the silent one goes";
+}
+
+// A participant without a club that asked once for the start data or sent one block of junk
+// goes after the idle time, pinging or not; one choosing its club has longer, but not for ever.
+TEST_F(Feind, OnePacketKeepsNoParticipantWithoutAClub)
+{
+    Socket_Set_Uhr(test_uhr);
+    server_starten();
+    Feind_Peer start(tcp_port, "Start");
+    Feind_Peer junk(tcp_port, "Junk");
+    Feind_Peer waehlt(tcp_port, "Waehlt");
+    start.block(Bild().w(INTERNET_MARKE).w(16).w(sizeof "vI4I4I4W4W4").w(uint32_t(-1)).roh("vI4I4I4W4W4", sizeof "vI4I4I4W4W4").b);
+    junk.block(zufall_bytes(40, 7));
+    EXPECT_EQ(waehlt.aufruf(17, "vC<46I<4", Bild().w(1).w(1).b, -1).size(), 60u) << "the free clubs";
+    ASSERT_EQ(Netzuser_Anzahl(), 3);
+    const uint32_t start_uhr = uhr_wert;
+    uint32_t zwei_weg = 0, alle_weg = 0;
+    for (uint32_t sekunde = 1; sekunde <= SERVER_VEREINSWAHL_LIMIT / 1000 + 100 && !alle_weg; ++sekunde) {
+        uhr_wert = start_uhr + sekunde * 1000;
+        if (sekunde % 30 == 0)
+            for (const Roh* r : {&start.roh, &junk.roh, &waehlt.roh}) r->nachricht(NETZ_TYP_PING, {0, 0, 0, 0});
+        for (int i = 0; i < 5; ++i) {
+            server_schritt();
+            if (sekunde % 30 == 0) Netz_Warten();
+        }
+        if (Netzuser_Anzahl() <= 1 && !zwei_weg) zwei_weg = sekunde * 1000;
+        if (Netzuser_Anzahl() == 0) alle_weg = sekunde * 1000;
+    }
+    EXPECT_GT(zwei_weg, SERVER_IDLE_LIMIT);
+    EXPECT_LE(zwei_weg, SERVER_IDLE_LIMIT + 2 * SERVER_IDLE_PRUEFUNG);
+    EXPECT_GT(alle_weg, SERVER_VEREINSWAHL_LIMIT);
+    EXPECT_LE(alle_weg, SERVER_VEREINSWAHL_LIMIT + 2 * SERVER_IDLE_PRUEFUNG);
+}
+
+// A participant without a club that asks for 64 KB again and again is served at the allowance's
+// pace, not at the server's; once it holds a club it is served at once.
+TEST_F(Feind, RepliesBeforeTheClaimAreBoundedPerSecond)
+{
+    server_starten();
+    Feind_Peer peer(tcp_port, "Gierig");
+    Mitspieler_Eintrag* m = nullptr;
+    for (auto& e : Mitspieler)
+        if (e.in_benutzung) m = &e;
+    ASSERT_NE(m, nullptr);
+    const std::string format = "vC<" + std::to_string(INTERNET_VOR_ANSPRUCH_MAX - 8) + "I<4";
+    std::vector<uint8_t> anfrage = Bild().w(INTERNET_MARKE).w(17).w(uint32_t(format.size() + 1)).w(uint32_t(-1)).b;
+    anfrage.insert(anfrage.end(), format.begin(), format.end());
+    anfrage.push_back(0);
+    const std::vector<uint8_t> felder = Bild().w(1).w(1).b;
+    anfrage.insert(anfrage.end(), felder.begin(), felder.end());
+    for (int i = 0; i < 40; ++i) peer.block(anfrage);
+    const auto start = std::chrono::steady_clock::now();
+    schritte_bis([] { return false; }, 1500);
+    // Read what came, so that nothing waits on the peer.
+    pollfd p{peer.roh.fd, POLLIN, 0};
+    std::vector<uint8_t> weg(1 << 16);
+    while (poll(&p, 1, 0) > 0 && recv(peer.roh.fd, weg.data(), weg.size(), MSG_DONTWAIT) > 0) {
+    }
+    const double sekunden = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double grenze = NETZUSER_VOR_ANSPRUCH_VORRAT + NETZUSER_VOR_ANSPRUCH_RATE * sekunden + INTERNET_VOR_ANSPRUCH_MAX + 4096;
+    EXPECT_GT(m->bytes_gesendet, 0u);
+    EXPECT_LE(double(m->bytes_gesendet), grenze) << sekunden << " s";
+    EXPECT_LT(m->bytes_gesendet, 40u * (INTERNET_VOR_ANSPRUCH_MAX - 8));
 }

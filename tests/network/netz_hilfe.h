@@ -203,6 +203,21 @@ struct Netz_Test : ::testing::Test {
     }
 };
 
+// A connection to the port from the loopback address given (host order, 127.x.y.z): the whole
+// 127.0.0.0/8 range is this machine's, so a test has as many peer addresses as it needs.
+inline int verbinden_von(uint32_t adresse, uint16_t port, int art = SOCK_STREAM)
+{
+    const int fd = socket(AF_INET, art, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(adresse);
+    if (bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) ADD_FAILURE() << "bind " << std::hex << adresse;
+    a.sin_port = htons(port);
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 && !(art & SOCK_NONBLOCK)) ADD_FAILURE() << "connect";
+    return fd;
+}
+
 // A raw TCP peer of the test's own making.
 struct Roh {
     int fd = -1;

@@ -467,6 +467,28 @@ TEST_F(Signale, ZugMeldungWartetBisDerAufrufZurueckIst)
     EXPECT_EQ(meldungen.size(), 2u);
 }
 
+// An icon's drawing that calls the server: a finished turn that came meanwhile waits until the
+// screen is drawn, so that its requester does not draw the screen inside that drawing.
+TEST_F(Signale, ZugMeldungWartetBisDerSchirmGezeichnetIst)
+{
+    als_client(A);
+    Ablauf_Zustand = ABLAUF_MENUERUNDE;
+    Menue_Status.aktiv = 1;
+    Internet_Set_Client_Austausch([](const std::vector<uint8_t>&, std::vector<uint8_t>*) {
+        Steuersignal_Vom_Server(paket(SIGNAL_ZUG_BEENDET_RELAIS, B, {0, 0, 0}).data(), 24);
+        return false;
+    });
+    ++Menue_Status.refresh_tiefe;
+    int32_t ergebnis = 0;
+    uint8_t fertig = 0;
+    Internet_Client_Read(44, "vI<4i", &ergebnis, &fertig, std::vector<Internet_Arg>{Internet_Zeiger(nullptr, 4), Internet_Wert(A)}.data(), 2);
+    Internet_Set_Client_Austausch(nullptr);
+    EXPECT_TRUE(meldungen.empty()) << "a requester inside the drawing";
+    --Menue_Status.refresh_tiefe;
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(meldungen.size(), 1u);
+}
+
 TEST_F(Signale, ClientSenderVersuchtDreissigMal)
 {
     als_client(A);

@@ -58,6 +58,12 @@ Mw_User_Login antwort_lesen(const Roh& peer, uint32_t* typ)
     return r;
 }
 
+// The loopback address of the i-th peer of a crowd: a household of NETZ_ANMELDUNGEN_PRO_ADRESSE
+// each, from 127.0.1.0 on.
+uint32_t haushalt(int i) { return 0x7F000100u + uint32_t(i / NETZ_ANMELDUNGEN_PRO_ADRESSE); }
+
+int von_haushalt(int i, uint16_t port) { return verbinden_von(haushalt(i), port); }
+
 // True when the peer reads the end of the connection (and nothing before it) while the server runs.
 bool endet(const Roh& peer)
 {
@@ -141,13 +147,8 @@ TEST_F(Tuer, ACrowdConnectingAtOnceIsServedWhole)
     };
     std::vector<Peer> peers;
     for (int i = 0; i < ANZAHL; ++i) {
-        int fd = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_port = htons(tcp_port);
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        peers.push_back({fd});
+        // As many households as the crowd needs: one address holds a few connections only.
+        peers.push_back({verbinden_von(haushalt(i), tcp_port, SOCK_STREAM | SOCK_NONBLOCK)});
     }
     const size_t antwort = SOCKET_KOPF_GROESSE + MW_USER_LOGIN_GROESSE;
     int fertig = 0;
@@ -177,7 +178,7 @@ TEST_F(Tuer, FullTableRefusesTheNewcomerWithAWord)
     server_starten();
     std::vector<std::unique_ptr<Roh>> peers;
     for (int i = 0; i < NETZUSER_ANZAHL; ++i) {
-        peers.push_back(std::make_unique<Roh>(tcp_port));
+        peers.push_back(std::make_unique<Roh>(von_haushalt(i, tcp_port)));
         peers.back()->nachricht(NETZ_TYP_LOGIN, login_bytes("Voll", 2, 2));
     }
     ASSERT_TRUE(pumpen_bis([] { return Netzuser_Anzahl() == NETZUSER_ANZAHL; }));
@@ -200,7 +201,7 @@ TEST_F(Tuer, FullTableRefusesTheNewcomerWithAWord)
 
     peers[7].reset();
     ASSERT_TRUE(pumpen_bis([] { return Netzuser_Anzahl() == NETZUSER_ANZAHL - 1; }));
-    Roh naechster(tcp_port);
+    Roh naechster(von_haushalt(7, tcp_port));
     naechster.nachricht(NETZ_TYP_LOGIN, login_bytes("Naechster", 2, 2));
     EXPECT_EQ(antwort_lesen(naechster, &typ).middle_ware_response, MW_ANTWORT_ANGENOMMEN);
     EXPECT_TRUE(pumpen_bis([] { return Netzuser_Anzahl() == NETZUSER_ANZAHL; }));
