@@ -56,6 +56,7 @@ TEST_F(SeitenTexte, TheCurvesHighestAndLowestFigureStandClearOfItsMarkers)
     for (int32_t i = 0; i < 4; ++i) d->statistik.reihe[0][i] = zuschauer[i];
     ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
     ASSERT_GE(klick(2163), 0);
+    ASSERT_GE(klick(2201), 0);  // the attendance curve, whichever was shown last
     EXPECT_EQ(befunde(), "");
     bool gesehen = false;
     for (const Text_Sichtbar& t : Text_Pruefung_Texte(Grafik_Seite_0))

@@ -405,6 +405,7 @@ TEST(Texte_Im_Programm, TableViewsMenusAndBoxes)
     dazu(s, {"key 27", "wait 500"});
     r.schirm("stadion_block_zu");
     auto gesehen = pruefen(r, "dorvin_texte_tabellen");
+    EXPECT_LE(gesehen["kontextmenues_zu"], gesehen["hauptschirm"]) << "a context menu is still open after Escape";
     EXPECT_GT(gesehen["stab_aerzte"], gesehen["hauptschirm"]) << "the click after Escape was lost";
     EXPECT_GT(gesehen["stadion_block"], gesehen["stadion_block_zu"]) << "the block box is still open after Escape";
 }
