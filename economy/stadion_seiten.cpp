@@ -23,7 +23,9 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "platform/os/os.h"
 #include "platform/string_util.h"
+#include "platform/win95.h"
 #include "platform/wert.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/screen.h"
@@ -69,6 +71,20 @@ void zeigen()
 {
     bauen();
     Oekonomie_Liste_Zeigen(&liste);
+}
+
+// Escape closes the stand's box (its model view or the building dialog) as its own button
+// does; the hook looks at each pass of the menu while one is open and lets go after.
+void escape_sehen(int32_t, int32_t, int32_t)
+{
+    const bool offen = Menue_Screen_Icon_Ist_Vorhanden(MODELL_BILD) || Menue_Screen_Icon_Ist_Vorhanden(DIALOG_KOPF);
+    if (offen && Win95_Eingabe.taste != VK_ESCAPE) return;
+    Menue_Hook_Registrieren(escape_sehen, 1);
+    if (!offen) return;
+    Win95_Eingabe.taste = -1;
+    modell_slot = -2;
+    dialog_slot = -1;
+    zeigen();
 }
 
 // A client's copy goes to the server after every price or surcharge change.
@@ -679,7 +695,13 @@ int32_t kurve_knopf_klick(Menue_Icon* icon, uint32_t)
 
 constexpr int32_t KURVE_X = 4, KURVE_Y = 208, KURVE_B = 480, KURVE_H = 150;
 
-int32_t punkt_x(int32_t i, int32_t n) { return KURVE_X + 10 + (n > 1 ? i * (KURVE_B - 22) / (n - 1) : 0); }
+// The points start right of the highest and lowest figure printed at the left edge: a marker at
+// their height covered a label's first digits ("17158" read "158").
+constexpr int32_t KURVE_LINKS = 50;
+int32_t punkt_x(int32_t i, int32_t n)
+{
+    return KURVE_X + KURVE_LINKS + (n > 1 ? i * (KURVE_B - KURVE_LINKS - 12) / (n - 1) : 0);
+}
 int32_t punkt_y(int32_t wert, int32_t lo, int32_t hi)
 {
     return KURVE_Y + KURVE_H - 8 - (hi > lo ? int32_t(int64_t(wert - lo) * (KURVE_H - 24) / (hi - lo)) : (KURVE_H - 24) / 2);
@@ -783,6 +805,7 @@ int32_t grund_zeichnen(Menue_Icon*, uint32_t)
 void bauen()
 {
     liste.leeren();
+    if ((modell_slot >= -1 || dialog_slot >= 0) && !Menue_Hook) Menue_Hook_Registrieren(escape_sehen, 0);
     liste.neu(SEITE_GRUND, 0, OEK_Y, OEK_B, OEK_H, 1, grund_zeichnen).flags |= ICON_NICHT_TREFFEN;
     auto knopf = [](int16_t n, int16_t x, int16_t y, uint16_t b, uint16_t h, Menue_Klick_Prozedur k, const char* hilfe) -> Menue_Icon& {
         Menue_Icon& i = liste.neu(n, x, y, b, h, 6, knopf_zeichnen);

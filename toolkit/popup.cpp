@@ -26,7 +26,7 @@ namespace {
 constexpr int32_t N = MENUE_KONTEXT_EINTRAEGE;
 constexpr uint32_t RAUS_MS = 400;
 constexpr int32_t ABDUNKELN = 80;
-// A sub-list's answer when a press outside both lists closed it: the main list closes too.
+// A sub-list's answer when a press outside both lists or Escape closed it: the main list closes too.
 constexpr int32_t POPUP_DRAUSSEN_GEKLICKT = 3;
 constexpr char GLYPHE_PFEIL = char(135);
 
@@ -215,7 +215,7 @@ struct Wahl {
     bool nachher = false;     // its procedure runs after the list closed
     bool unterliste = false;  // a sub-list's choice closed both lists
     bool abbruch = false;     // Escape or a press outside closed it
-    bool draussen = false;    // the press was outside every list
+    bool draussen = false;    // the press was outside every list, or Escape: every list closes
 };
 
 void merken(Wahl& w, const Menue_Kontextmenue* l, int32_t i)
@@ -283,6 +283,9 @@ Wahl schleife(Lauf& a, Lauf* haupt)
         if (escape) {
             Win95_Eingabe.taste = -1;
             w.abbruch = true;
+            // In a sub-list it closes the main list too: the key is taken, and a list left open
+            // would swallow the next click.
+            w.draussen = true;
             break;
         }
         const bool drin = in(a.r, mx, my) || (haupt && in(eltern, mx, my));

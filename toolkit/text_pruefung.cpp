@@ -37,6 +37,11 @@ struct Lauf {
     int32_t kasten_nummer;
     int32_t bitmap_w, bitmap_h;  // the bitmap it was drawn into
     std::vector<Grafik_Text_Punkt> punkte;  // the pixels it changed, from the ink's corner
+    Rechteck marke{0, 0, 0, 0};  // a small area filled before it under its ink (a chart's marker)
+    // Where it was copied from: a copy back to that place (a saved area put back after a list
+    // closed) brings the text back whole, with the box it had there.
+    const Rastport* von = nullptr;
+    Rechteck von_tinte{0, 0, 0, 0}, von_kasten{0, 0, 0, 0};
 };
 
 bool an = false;
@@ -79,12 +84,25 @@ size_t noch_da(const Lauf& l, const uint8_t* pixel, size_t zeile, size_t bpp, in
     return gleich;
 }
 
+// A text counts while a quarter of it still shows: what is covered of it beyond that is a
+// finding (a half-hidden label reads as another figure). Less than that is drawn over: the few
+// pixels left are as likely the new picture's own in the text's colour.
 bool sichtbar(const Lauf& l, const uint8_t* pixel, size_t zeile, size_t bpp, int32_t w, int32_t h)
 {
     size_t innen = 0;
     const size_t gleich = noch_da(l, pixel, zeile, bpp, w, h, &innen);
-    return innen > 0 && gleich * 2 > innen;
+    return innen > 0 && gleich * 4 > innen;
 }
+
+// Texts drawn wholly outside their bitmap: nothing of them shows, which is a finding of the
+// bitmap (they go with it where it is copied whole, and go when it is filled anew).
+std::unordered_map<const Rastport*, std::vector<Lauf>> verloren;
+
+// Small areas filled on a bitmap (a chart's marker, a legend's square): a text printed onto one
+// afterwards, the area within its ink, is unreadable there. Larger fills are the ground texts
+// are drawn on.
+constexpr int64_t MARKE_FLAECHE = 100;
+std::unordered_map<const Rastport*, std::vector<Rechteck>> marken;
 
 // Areas of a bitmap laid over since its texts were last looked at (a transparent copy may cover
 // a text whole: a panel's picture without a see-through pixel).
@@ -139,11 +157,20 @@ void text_gemeldet(const Grafik_Text_Lauf& t)
         const Grafik_Text_Punkt& p = t.punkte[i];
         l.punkte.push_back({int16_t(p.x - t.x1), int16_t(p.y - t.y1), p.wert});
     }
+    // A text wholly outside its bitmap draws nothing and cannot be seen: it is kept as a
+    // finding of the bitmap. One partly outside is cut, which its box (at most the bitmap) tells.
+    if (schnitt(l.tinte, {0, 0, l.bitmap_w, l.bitmap_h}).flaeche() == 0) {
+        // (The icon under the pointer is named in a debugging strip below the screen pages, on
+        // purpose out of sight.)
+        const bool leiste = (t.ziel == Grafik_Seite_0 || t.ziel == Grafik_Seite_1) && l.tinte.y1 >= l.bitmap_h;
+        if (!leiste) ablegen(verloren[t.ziel], std::move(l));
+        return;
+    }
     // A text in the colour of what lies under it cannot be seen.
     if (l.punkte.empty()) return;
-    // A text wholly outside its bitmap draws nothing (the debug strip below the screen); one
-    // partly outside is cut, which its box (at most the bitmap) tells.
-    if (schnitt(l.tinte, {0, 0, l.bitmap_w, l.bitmap_h}).flaeche() == 0) return;
+    if (auto m = marken.find(t.ziel); m != marken.end())
+        for (const Rechteck& r : m->second)
+            if (innen(r, l.tinte)) l.marke = r;
     ablegen(leben[t.ziel], std::move(l));
 }
 
@@ -153,6 +180,26 @@ void flaeche_gemeldet(const Rastport* src, int32_t sx, int32_t sy, int32_t w, in
     nachsehen(src);
     nachsehen(dst);
     if (!deckend && leben.count(dst)) offen[dst].push_back({dx, dy, dx + w, dy + h});
+    const Rechteck ziel{dx, dy, dx + w, dy + h};
+    if (deckend) {
+        // Filled anew whole: what was lost on it and its marks are gone.
+        if (dst && dx <= 0 && dy <= 0 && dx + w >= int32_t(dst->width) && dy + h >= int32_t(dst->height)) verloren.erase(dst);
+        if (auto m = marken.find(dst); m != marken.end())
+            m->second.erase(std::remove_if(m->second.begin(), m->second.end(),
+                                           [&](const Rechteck& r) { return schnitt(r, ziel).flaeche() == r.flaeche(); }),
+                            m->second.end());
+        if (!src && w >= 2 && h >= 2 && ziel.flaeche() <= MARKE_FLAECHE) marken[dst].push_back(ziel);
+    }
+    // A bitmap copied whole takes its lost texts along.
+    if (src && sx == 0 && sy == 0 && w == int32_t(src->width) && h == int32_t(src->height))
+        if (auto v = verloren.find(src); v != verloren.end() && !v->second.empty()) {
+            std::vector<Lauf> mit = v->second;
+            for (Lauf& l : mit) {
+                l.tinte = {l.tinte.x1 + dx, l.tinte.y1 + dy, l.tinte.x2 + dx, l.tinte.y2 + dy};
+                l.kasten = {l.kasten.x1 + dx, l.kasten.y1 + dy, l.kasten.x2 + dx, l.kasten.y2 + dy};
+                ablegen(verloren[dst], std::move(l));
+            }
+        }
     std::vector<Lauf> kopien;
     if (src) {
         auto it = leben.find(src);
@@ -163,9 +210,16 @@ void flaeche_gemeldet(const Rastport* src, int32_t sx, int32_t sy, int32_t w, in
                 if (schnitt(l.tinte, quelle).flaeche() == 0) continue;
                 Lauf k = l;
                 k.tinte = {l.tinte.x1 + vx, l.tinte.y1 + vy, l.tinte.x2 + vx, l.tinte.y2 + vy};
+                if (k.marke.flaeche() > 0) k.marke = {l.marke.x1 + vx, l.marke.y1 + vy, l.marke.x2 + vx, l.marke.y2 + vy};
                 // What the copy leaves out of the text is cut: its box ends where the copy does.
                 const Rechteck kasten = schnitt(l.kasten, quelle);
                 k.kasten = {kasten.x1 + vx, kasten.y1 + vy, kasten.x2 + vx, kasten.y2 + vy};
+                const Rechteck t = k.tinte;
+                if (l.von == dst && t.x1 == l.von_tinte.x1 && t.y1 == l.von_tinte.y1 && t.x2 == l.von_tinte.x2 && t.y2 == l.von_tinte.y2)
+                    k.kasten = l.von_kasten;
+                k.von = src;
+                k.von_tinte = l.tinte;
+                k.von_kasten = l.kasten;
                 kopien.push_back(std::move(k));
             }
         }
@@ -173,7 +227,6 @@ void flaeche_gemeldet(const Rastport* src, int32_t sx, int32_t sy, int32_t w, in
     if (deckend) {
         auto it = leben.find(dst);
         if (it != leben.end()) {
-            const Rechteck ziel{dx, dy, dx + w, dy + h};
             auto& liste = it->second;
             liste.erase(std::remove_if(liste.begin(), liste.end(),
                                        [&](const Lauf& l) { return schnitt(l.tinte, ziel).flaeche() * 2 >= l.tinte.flaeche(); }),
@@ -250,6 +303,8 @@ void Text_Pruefung_Starten()
     Os_Display_Set_Bild_Immer(true);
     leben.clear();
     offen.clear();
+    verloren.clear();
+    marken.clear();
     an = true;
     Grafik_Text_Hook_Setzen(text_gemeldet);
     Grafik_Flaeche_Hook_Setzen(flaeche_gemeldet);
@@ -261,6 +316,8 @@ void Text_Pruefung_Beenden()
     Grafik_Flaeche_Hook_Setzen(nullptr);
     leben.clear();
     offen.clear();
+    verloren.clear();
+    marken.clear();
     an = false;
     Os_Display_Set_Bild_Immer(false);
 }
@@ -343,26 +400,43 @@ std::vector<Text_Befund> Text_Pruefung_Befunde(const Rastport* seite)
 {
     std::vector<Text_Befund> befunde;
     const std::vector<Lauf> liste = sichtbare(seite);
-    auto befund = [&](const Lauf& l, bool raus, const std::string& anderer, bool verdeckt = false) {
+    auto befund = [&](const Lauf& l, bool raus, const std::string& anderer, bool verdeckt = false, bool unterlegt = false) {
         befunde.push_back({raus, utf8(l.text), utf8(l.ganz), l.tinte.x1, l.tinte.y1, l.tinte.x2, l.tinte.y2,
-                           kasten_text(l), anderer, icon_unter(l.tinte), verdeckt});
+                           kasten_text(l), anderer, icon_unter(l.tinte), verdeckt, unterlegt});
     };
     const Rastport* bild = seite ? seite : Grafik_Seite_0;
+    if (auto v = verloren.find(bild); v != verloren.end())
+        for (const Lauf& l : v->second) befund(l, true, "");
     size_t zeile = 0;
     const uint8_t* pixel = liste.empty() ? nullptr : bildpunkte(seite, bild, &zeile);
-    // An open popup list lies over the screen by design, with its shadow around it; and the
-    // pointer is no part of the screen.
-    std::vector<Rechteck> ebenen;
+    // An open popup list lies over the screen by design, with its shadow around it: what it
+    // covers of the texts under it, and its own texts on them, are no finding. Its own texts
+    // were drawn into the list's bitmap, of the list's size. The pointer is no part of the screen.
+    struct Ebene {
+        Rechteck flaeche;
+        int32_t w, h;
+    };
+    std::vector<Ebene> ebenen;
     if (!seite)
         for (uint8_t sub : {uint8_t(0), uint8_t(1)})
             if (Popup_Liste_Offen(sub)) {
                 const Popup_Rechteck r = Popup_Liste_Rechteck(sub);
-                ebenen.push_back({r.x - POPUP_SCHATTEN, r.y - POPUP_SCHATTEN, r.x + r.w + POPUP_SCHATTEN, r.y + r.h + POPUP_SCHATTEN});
+                ebenen.push_back({{r.x - POPUP_SCHATTEN, r.y - POPUP_SCHATTEN, r.x + r.w + POPUP_SCHATTEN, r.y + r.h + POPUP_SCHATTEN},
+                                  r.w, r.h});
             }
+    // The list a text belongs to (0 the main list, 1 its sub-list), -1 none.
+    auto eigen = [&](const Lauf& l) {
+        for (size_t k = 0; k < ebenen.size(); ++k)
+            if (l.bitmap_w == ebenen[k].w && l.bitmap_h == ebenen[k].h && innen(l.tinte, ebenen[k].flaeche)) return int32_t(k);
+        return -1;
+    };
+    // What a list covers of the screen's texts, and a sub-list of its main list's, is meant.
     auto gewollt = [&](const Lauf& l, int32_t x, int32_t y) {
         if (!seite && Mauszeiger_Overlaps_Rect(x, y, 1, 1)) return true;
-        for (const Rechteck& e : ebenen)
-            if (!innen(l.tinte, e) && x >= e.x1 && x < e.x2 && y >= e.y1 && y < e.y2) return true;
+        for (size_t k = size_t(eigen(l) + 1); k < ebenen.size(); ++k) {
+            const Rechteck& e = ebenen[k].flaeche;
+            if (x >= e.x1 && x < e.x2 && y >= e.y1 && y < e.y2) return true;
+        }
         return false;
     };
     for (size_t i = 0; i < liste.size(); ++i) {
@@ -382,9 +456,12 @@ std::vector<Text_Befund> Text_Pruefung_Befunde(const Rastport* seite)
                         ++verdeckt;
                     });
         if (verdeckt > 0) befund(a, false, std::to_string(verdeckt) + " von " + std::to_string(punkte) + " Punkten", true);
+        if (a.marke.flaeche() > 0) befund(a, false, "Marke " + rechteck(a.marke), false, true);
         for (size_t j = i + 1; j < liste.size(); ++j) {
             const Lauf& b = liste[j];
             if (!beruehren(a, b) || dasselbe(a, b)) continue;
+            // (a list's texts lie over what is under it by design)
+            if (eigen(a) != eigen(b)) continue;
             befund(a, false, "\"" + utf8(b.text) + "\" " + rechteck(b.tinte));
         }
     }
@@ -395,7 +472,7 @@ std::string Text_Befund_Zeile(const Text_Befund& b)
 {
     char tinte[64];
     std::snprintf(tinte, sizeof tinte, "(%d,%d)-(%d,%d)", b.x1, b.y1, b.x2, b.y2);
-    std::string z = b.raus ? "raus\t" : b.verdeckt ? "verdeckt\t" : "ueber\t";
+    std::string z = b.raus ? "raus\t" : b.verdeckt ? "verdeckt\t" : b.unterlegt ? "unterlegt\t" : "ueber\t";
     z += "\"" + b.text + "\" " + tinte + "\t" + b.kasten + "\t" + b.anderer + "\tIcon " + std::to_string(b.icon) +
          "\t\"" + b.ganz + "\"";
     return z;

@@ -22,13 +22,16 @@ struct Text_Befund {
     std::string anderer;       // the other text and its ink
     int32_t icon;              // the smallest icon under the text, -1 none
     bool verdeckt = false;     // part of it drawn over by something not a text (`anderer` counts)
+    bool unterlegt = false;    // drawn onto a small filled area (a chart's marker; `anderer` names it)
 };
 
 void Text_Pruefung_Starten();
 void Text_Pruefung_Beenden();
 bool Text_Pruefung_An();
 // The findings on the page (null: the screen's page 0), each pair of texts once; a text that
-// shows only in part, something not a text drawn over the rest, is one too.
+// shows only in part, something not a text drawn over the rest, is one too (while a quarter of
+// it shows; less is drawn over), and so are a text drawn onto a small filled area and a text
+// drawn wholly outside its bitmap (on the page or on a bitmap copied whole onto it).
 std::vector<Text_Befund> Text_Pruefung_Befunde(const Rastport* seite = nullptr);
 // How many texts on the page can be seen.
 size_t Text_Pruefung_Sichtbar(const Rastport* seite = nullptr);
@@ -40,7 +43,7 @@ struct Text_Sichtbar {
     size_t punkte, gezeigt;
 };
 std::vector<Text_Sichtbar> Text_Pruefung_Texte(const Rastport* seite = nullptr);
-// One line: kind ("raus", "ueber", "verdeckt"), text, ink, box, the other text (or how many of
+// One line: kind ("raus", "ueber", "verdeckt", "unterlegt"), text, ink, box, the other text (or how many of
 // its pixels are covered), the icon under it.
 std::string Text_Befund_Zeile(const Text_Befund& b);
 // Appends the findings of the screen shown to the file named by DORVIN_TEXTE, each line

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <set>
 
+#include "platform/os/os.h"
+#include "platform/win95.h"
 #include "schirm_hilfe.h"
 
 #include "competitions/wettbewerb.h"
@@ -284,6 +286,31 @@ TEST_F(SchirmTest, ThePlanAreasMenuExplainsAnEmptySlotAndAsksForOneStandBeforeBu
     // Back up: the first row is all stands again.
     for (int k = 0; k < 10; ++k) klick(2232);
     EXPECT_EQ(Menue_Screen_Icon_Aus_Nummer(2260)->kennung_1, -1);
+}
+
+// Escape closes a stand's box, the model view and the building dialog, as their own buttons
+// do; with no box open it leaves the key alone.
+TEST_F(SchirmTest, EscapeClosesTheStandsBox)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
+    auto escape = [] {
+        Win95_Eingabe.taste = VK_ESCAPE;
+        if (Menue_Hook) Menue_Hook(0, 0, 0);
+    };
+    klick(2166);  // a stand of the plan
+    ASSERT_TRUE(da(2236));
+    escape();
+    EXPECT_FALSE(da(2236));
+    EXPECT_EQ(Win95_Eingabe.taste, -1) << "the key was taken";
+    klick(2166);
+    klick(2235);  // "Neubau": the building dialog
+    ASSERT_TRUE(da(2196));
+    escape();
+    EXPECT_FALSE(da(2196));
+    EXPECT_TRUE(da(2166));
+    escape();
+    EXPECT_EQ(Win95_Eingabe.taste, VK_ESCAPE);
+    Win95_Eingabe.taste = -1;
 }
 
 TEST_F(SchirmTest, TheBlockListsPicturesAreTheModelsShrunkToAQuarterInPlace)

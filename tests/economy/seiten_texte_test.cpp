@@ -42,4 +42,26 @@ TEST_F(SeitenTexte, StadiumAdvertisingAndCampPagesKeepTheirTextsInTheirBoxes)
     }
 }
 
+// The attendance curve with its lowest game first: the figures at its left edge stand clear of
+// the markers (the lowest one's marker covered the label's first digits).
+TEST_F(SeitenTexte, TheCurvesHighestAndLowestFigureStandClearOfItsMarkers)
+{
+    Stadion_Daten* d = Stadion_Zeiger(Aktuelles_Team, 1);
+    ASSERT_NE(d, nullptr);
+    Stadion_Optionale_Teile_Setzen(d, true);
+    d = Stadion_Zeiger(Aktuelles_Team, 1);
+    ASSERT_TRUE(d->hat_statistik);
+    const int32_t zuschauer[] = {17158, 23000, 19500, 31977};
+    d->statistik.eintraege = 4;
+    for (int32_t i = 0; i < 4; ++i) d->statistik.reihe[0][i] = zuschauer[i];
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_STADION), 1);
+    ASSERT_GE(klick(2163), 0);
+    ASSERT_GE(klick(2201), 0);  // the attendance curve, whichever was shown last
+    EXPECT_EQ(befunde(), "");
+    bool gesehen = false;
+    for (const Text_Sichtbar& t : Text_Pruefung_Texte(Grafik_Seite_0))
+        if (t.text == "17158") gesehen = t.gezeigt == t.punkte;
+    EXPECT_TRUE(gesehen) << "the lowest figure is not shown whole";
+}
+
 }  // namespace

@@ -160,3 +160,80 @@ TEST_F(Text_Pruefung_Test, ATextPartlyCoveredShowsFewerOfItsPixels)
 }
 
 }  // namespace
+
+namespace {
+
+// Nothing of a text drawn wholly outside its bitmap shows: it is a finding of the page, and of
+// the page an icon holding one is copied onto, until the page is filled anew.
+TEST_F(Text_Pruefung_Test, ATextWhollyOutsideItsBitmapIsAFinding)
+{
+    drucken(seite.rp, "ABC", 10, 150);
+    auto b = befunde();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_TRUE(b[0].raus);
+    EXPECT_EQ(b[0].text, "ABC");
+    EXPECT_EQ(Text_Pruefung_Sichtbar(seite.rp), 0u);
+    Grafik_Rechteck_Fuellen(seite.rp, 0, 0, 200, 100, 0);
+    EXPECT_TRUE(befunde().empty());
+    Test_Bitmap icon(60, 20);
+    drucken(icon.rp, "XY", 2, -5);
+    Grafik_Blit(icon.rp, 0, 0, 60, 20, seite.rp, 100, 50);
+    b = befunde();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b[0].text, "XY");
+    EXPECT_EQ(b[0].y2, 50 - 5 + 1);
+}
+
+// A label more than half hidden under a picture laid over it later reads as another figure: it
+// is a finding; one drawn over all but a few pixels is gone.
+TEST_F(Text_Pruefung_Test, AMostlyCoveredTextIsAFindingUntilItIsDrawnOver)
+{
+    drucken(seite.rp, "17158", 10);
+    // a picture without a see-through pixel laid over "171", then over all but the last column
+    Test_Bitmap bild(40, 40);
+    Grafik_Rechteck_Fuellen(bild.rp, 0, 0, 40, 40, 0x1111);
+    Grafik_Blit_Transparent(bild.rp, 0, 0, 3 * 6, 40, seite.rp, 10, 0);
+    auto b = befunde();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_TRUE(b[0].verdeckt);
+    EXPECT_EQ(b[0].text, "17158");
+    Grafik_Blit_Transparent(bild.rp, 0, 0, 4 * 6 + 4, 40, seite.rp, 10, 0);
+    EXPECT_TRUE(befunde().empty());
+}
+
+// A chart's marker filled first and its label printed onto it: the digits under the marker
+// cannot be read. A text on a ground of its own (a larger fill) is no finding.
+TEST_F(Text_Pruefung_Test, ALabelPrintedOntoAChartMarkerIsAFinding)
+{
+    Grafik_Rechteck_Fuellen(seite.rp, 0, 0, 200, 100, 0x2222);
+    Grafik_Rechteck_Fuellen(seite.rp, 8, 10, 60, 14, 0x3333);
+    drucken(seite.rp, "ABC", 10);
+    EXPECT_TRUE(befunde().empty());
+    Grafik_Rechteck_Fuellen(seite.rp, 12, 40, 5, 5, 0x4444);
+    drucken(seite.rp, "17158", 10, 46);
+    const auto b = befunde();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_TRUE(b[0].unterlegt);
+    EXPECT_EQ(b[0].text, "17158");
+    EXPECT_EQ(b[0].anderer, "Marke (12,40)-(17,45)");
+    EXPECT_EQ(Text_Befund_Zeile(b[0]).rfind("unterlegt\t", 0), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// A list saves the screen under it and puts it back when it closes: a text of which only a part
+// was saved comes back whole, not cut by the saved area.
+TEST_F(Text_Pruefung_Test, ASavedAreaPutBackBringsItsTextsBackWhole)
+{
+    drucken(seite.rp, "ABCDEF", 10);
+    Test_Bitmap gesichert(100, 40);
+    Grafik_Blit(seite.rp, 25, 0, 100, 40, gesichert.rp, 0, 0);
+    Grafik_Rechteck_Fuellen(seite.rp, 25, 0, 100, 40, 0x1111);  // the list over most of the text
+    Grafik_Blit(gesichert.rp, 0, 0, 100, 40, seite.rp, 25, 0);
+    EXPECT_EQ(Text_Pruefung_Sichtbar(seite.rp), 1u);
+    EXPECT_TRUE(befunde().empty());
+}
+
+}  // namespace

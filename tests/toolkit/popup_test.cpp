@@ -171,6 +171,23 @@ TEST_F(Popup, SubListOpensBesideItsRowAndItsChoiceRestoresTheScreenFirst)
     EXPECT_EQ(schirm_beim_aufruf, vorher) << "the main list was gone before the procedure ran";
 }
 
+// Escape in an open sub-list closes the main list too: left open, the main list would take
+// the next click only to close (and, the pointer resting on the parent row, open the sub-list
+// again).
+TEST_F(Popup, EscapeInASubListClosesBothLists)
+{
+    Menue_Init_Kontextmenue(&unter, nullptr, 0, POPUP_WAEHLBAR, merken);
+    unter.texte[0] = "Laden";
+    l.unterlisten[1] = unterliste;
+    const auto p = zeile(&l, 300, 200, 1);
+    const uint32_t start = Timer_Get_Time();
+    const std::string s = "move " + std::to_string(p.first) + " " + std::to_string(p.second) +
+                          "\nwait 5\nleft down\nwait 5\nleft up\nwait 50\nkey 27\nwait 3000\n";
+    EXPECT_EQ(laufen(&l, 300, 200, s), 1);
+    EXPECT_LT(Timer_Get_Time() - start, 1000u) << "the main list stayed open after Escape";
+    EXPECT_EQ(aufrufe, 0);
+}
+
 TEST_F(Popup, ContextMenuInitAndSubMenuGroups)
 {
     Fehler_Capture c;
