@@ -104,6 +104,7 @@ struct Ligen_Tabelle_Inhalt {
     std::vector<Ligen_Tabelle_Zelle> zellen;
     std::vector<Ligen_Tabelle_Treffer> treffer;
     int32_t laenge = 0;
+    int32_t zeile = 0;  // row height of a list that shows whole rows only, else 0
 };
 // The fixtures (breit: the wide layout, pairings in two columns) and the table.
 void Ligen_Tabelle_Paarungen_Inhalt(Ligen_Tabelle_Inhalt* p, bool breit);

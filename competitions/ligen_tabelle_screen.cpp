@@ -342,6 +342,7 @@ void paarungen_fuellen(Ligen_Tabelle_Inhalt& p, bool breit)
         p.zellen.push_back({30, 16, weiss, 4,
                             filter ? name(wort(LT_FILTER), 150) + " spielt nicht mit!" : "Noch keine Paarungen an diesem Spieltag!"});
     p.laenge = std::max(haelfte, 1) * zeile + 4;
+    p.zeile = zeile;
 }
 
 // The table of the chosen view into t; false when there is none.
@@ -1118,7 +1119,9 @@ void pane_bauen(Pane& p, int32_t x, int32_t y, int32_t w, int32_t h, int32_t spu
     const int32_t hoehe = std::max(p.laenge, h);
     if (s->bitmap && (int32_t(s->bitmap->width) != w || int32_t(s->bitmap->height) != hoehe))
         s->bitmap = Grafik_Bitmap_Freigeben(s->bitmap);
-    *s = Scrollscreen{s->bitmap, w, hoehe, w, h, x, y, {0, 0}, nullptr, p.spur, -1, 0, 0, 0, 0, p.laenge, {}};
+    // A list longer than its window shows whole rows only, not half a name at its foot.
+    const int32_t sicht = p.zeile > 0 && p.laenge > h ? std::max(p.zeile, h / p.zeile * p.zeile) : h;
+    *s = Scrollscreen{s->bitmap, w, hoehe, w, sicht, x, y, {0, 0}, nullptr, p.spur, -1, 0, 0, 0, 0, p.laenge, {}};
     p.neu = true;
     Menue_Icon f = Menue_Icon_Vorlage(p.fenster, -1, ICON_NICHT_TREFFEN, int16_t(x), int16_t(y), uint16_t(w),
                                       uint16_t(h), 12, 255);

@@ -203,7 +203,8 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
                 if (!sp) continue;
                 const int32_t c = zeilen_farbe(f, -1, tagesspiele[k + 1]);
                 char stand[24];
-                const int32_t stand_w = 4 * std::snprintf(stand, sizeof stand, "%d:%d", int(sp->heim_tore), int(sp->gast_tore));
+                const Spiele_Stand st = Spiele_Get_Stand(sp);  // after extra time, a shoot-out apart
+                const int32_t stand_w = 4 * std::snprintf(stand, sizeof stand, "%d:%d", int(st.heim), int(st.gast));
                 Spielszenen_Text_Kuerzen(a, sizeof a, team_name(sp->heim), klein, 70 - 2 - 3);
                 const int32_t strich = Spielszenen_Text_Kuerzen(b, sizeof b, "-  ", klein, w);
                 Spielszenen_Text_Kuerzen(b, sizeof b, team_name(sp->gast), klein, 136 - stand_w - 3 - 70 - strich);
@@ -300,9 +301,9 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
                 if (eigenes) return Grafik_Farbe(14, 14, 0);
                 return tm == Screen_Eigenes_Team() ? Grafik_Farbe(10, 10, 16) : Grafik_Farbe(15, 15, 15);
             };
-            std::snprintf(text, sizeof text, "^c%05d^tl%04d%s %s^c%05d^tl%04d-^tl%04d%s %s^tr%04d^fb0007%d:%d^fe", int(farbe(sp->heim)), 13,
-                          "", team_name(sp->heim), int(farbe(sp->gast)), 144, 165, "", team_name(sp->gast), 334, int(sp->heim_tore),
-                          int(sp->gast_tore));
+            std::snprintf(text, sizeof text, "^c%05d^tl%04d%s %s^c%05d^tl%04d-^tl%04d%s %s^tr%04d^fb0007%s^fe", int(farbe(sp->heim)), 13,
+                          "", team_name(sp->heim), int(farbe(sp->gast)), 144, 165, "", team_name(sp->gast), 334,
+                          Spiele_Stand_Text(spiel, sp->heim_tore, sp->gast_tore));
             drucken(seite, text, x, by);
             Spielszenen_Wappen_Klein_Zeichnen(sp->heim, x, by - 10);
             Spielszenen_Wappen_Klein_Zeichnen(sp->gast, x + 152, by - 10);

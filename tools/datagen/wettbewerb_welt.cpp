@@ -351,9 +351,9 @@ std::vector<int32_t> verteilte_wochen(const Wb& w, int32_t n)
 // The national cups' weeks: the cup with the most rounds plays them every P weeks of the season
 // (P the weeks that are not off, shared out among its rounds), from the season's first week on.
 // Every other cup opens in that week too where a window lets the calendar's even spread put all
-// its rounds on those weeks up to a final in spring (else its rounds take the last of them), so
-// that all cups together take no more weeks than the largest alone and the international windows
-// keep the rest.
+// its rounds on those weeks up to a final in the season's second half (else its rounds take the
+// last of them), so that all cups together take no more weeks than the largest alone and the
+// international windows keep the rest.
 std::vector<int32_t> pokal_wochen_legen(Bauplan& b, const std::vector<size_t>& pokale)
 {
     std::vector<int32_t> saison;
@@ -366,8 +366,8 @@ std::vector<int32_t> pokal_wochen_legen(Bauplan& b, const std::vector<size_t>& p
     std::vector<int32_t> wochen;
     for (int32_t j = 0; j < meiste; ++j) wochen.push_back(saison[static_cast<size_t>(j * p)]);
     auto drin = [&](int32_t k) { return std::find(wochen.begin(), wochen.end(), k) != wochen.end(); };
-    // A final no earlier than the largest cup's round before its own.
-    const int32_t spaet = wochen[static_cast<size_t>(std::max(0, meiste - 2))];
+    // A final no earlier than the middle of the largest cup's rounds.
+    const int32_t spaet = wochen[static_cast<size_t>(meiste / 2)];
     for (size_t i : pokale) {
         Wb& w = b.wbs[i];
         const int32_t n = w.spieltage;
