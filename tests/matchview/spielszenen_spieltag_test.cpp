@@ -417,7 +417,8 @@ void elfmeterschiessen_ansehen(bool klicken)
             ungezeichnet += klicken && Spielszenen_Maus_Genommen != 2;
         }
         const Spiele_Spiel* m = Spiele_Get_Spiel(g, 1);
-        if (!begonnen && m && (r->minute >= 118 || (r->minute >= 88 && r->minute < 90)) && r->aktiv && r->spielende == 0 &&
+        // also a goal that falls with the final whistle
+        if (!begonnen && m && (r->minute >= 118 || (r->minute >= 88 && r->minute < 90)) && r->aktiv &&
             m->heim_tore != int8_t(m->gast_tore)) {
             const int32_t heim = m->heim_tore < int8_t(m->gast_tore) ? 1 : 0;
             Spiele_Set_Ereignis(g, SPE_TOR | (heim ? uint32_t(SPE_HEIM) : 0u), r->minute, 32767, 32767);

@@ -375,9 +375,14 @@ int saison(const std::string& welt, int32_t seed)
              gespielt, nicht_platz, tore / g, 100.0 * heimsiege / g, 100.0 * remis / g, summe.schuesse / g, summe.ecken / g,
              summe.fouls / g, summe.freistoesse / g, summe.elfmeter / g, summe.gelb / g, summe.gelb_rot / g, summe.rot / g, summe.wechsel / g,
              summe.verletzungen / g);
-    std::vector<double> staerken, punkte;
-    for (const Tabellen_Zeile& t : z) staerken.push_back(t.staerke), punkte.push_back(t.punkte);
-    ausgeben("Rangkorrelation Stärke/Punkte %.2f\n", rangkorrelation(staerken, punkte));
+    // over the whole league, and over the computer's clubs alone (the manager's club here only
+    // fills the gaps in his eleven)
+    std::vector<double> staerken[2], punkte[2];
+    for (const Tabellen_Zeile& t : z)
+        for (int32_t k = 0; k < 2; ++k)
+            if (k == 0 || !Team_Hat_Manager(t.team)) staerken[k].push_back(t.staerke), punkte[k].push_back(t.punkte);
+    ausgeben("Rangkorrelation Stärke/Punkte %.2f, ohne Managervereine %.2f\n", rangkorrelation(staerken[0], punkte[0]),
+             rangkorrelation(staerken[1], punkte[1]));
     const size_t haelfte = std::max<size_t>(z.size() / 2, 1);
     ausgeben("Mittlere Stärke obere Hälfte %.1f, untere Hälfte %.1f\n", double(oben) / double(haelfte),
              double(unten) / double(std::max<size_t>(z.size() - z.size() / 2, 1)));
