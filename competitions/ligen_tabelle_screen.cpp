@@ -610,7 +610,8 @@ Pane* pane_von(int32_t nummer)
     return nullptr;
 }
 
-// The window of a pane: the menu background, then the content at the bar's place.
+// The window of a pane: a calm ground (the menu background's pitch lines ran through the
+// rows), then the content at the bar's place.
 int32_t fenster_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Pane* p = icon ? pane_von(icon->nummer) : nullptr;
@@ -618,7 +619,7 @@ int32_t fenster_zeichnen(Menue_Icon* icon, uint32_t)
     if (!s || !Grafik_Render_Ziel) return 0;
     if (p->neu) pane_malen(*p);
     if (!s->bitmap) return 0;
-    Menue_Hintergrund_Kopieren(Grafik_Render_Ziel, s->x, s->y, s->sicht_breite, s->sicht_hoehe, 0, 0);
+    Grafik_Rechteck_Fuellen(Grafik_Render_Ziel, s->x, s->y, s->sicht_breite, s->sicht_hoehe, farbe(1, 2, 3));
     const int32_t h = std::min(s->sicht_hoehe, int32_t(s->bitmap->height) - s->position);
     if (h > 0) Grafik_Blit_Transparent(s->bitmap, 0, s->position, s->sicht_breite, h, Grafik_Render_Ziel, s->x, s->y);
     return 0;

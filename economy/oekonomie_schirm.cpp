@@ -98,6 +98,9 @@ int32_t untermenue(Menue_Icon* icon, uint32_t flags)
 int32_t schalter_klick(Menue_Icon* icon, uint32_t flags)
 {
     if (!icon) return 0;
+    // From another group (the history, a favourite) what that group drew goes first.
+    if (Manager_Icon_Welcher_Togglebutton_Ist_An(Aktuelles_Team, 5, 703, 704, 705, 706, 707) != 705)
+        Menue_Arbeitsbereich_Leeren();
     untermenue(icon, flags & KLICK_MARKE);
     return Oekonomie_Schirm_Oeffnen(icon->nummer);
 }

@@ -394,6 +394,9 @@ int32_t knopf_klick(Menue_Icon* icon, uint32_t flags)
 {
     const int32_t k = icon ? index_von(icon->nummer) : -1;
     if (k < 0 || !oeffner[k]) return 0;
+    // From another group (the history, a favourite) what that group drew goes first.
+    if (Manager_Icon_Welcher_Togglebutton_Ist_An(Aktuelles_Team, 5, 703, 704, 705, 706, 707) != 704)
+        Menue_Arbeitsbereich_Leeren();
     if (untermenue(icon, flags & KLICK_MARKE) < 0) return 0;
     return oeffner[k](icon, 0x20000000);
 }

@@ -16,6 +16,7 @@
 #include "platform/resfile.h"
 #include "screens/spieler_einsetzen.h"
 #include "toolkit/event.h"
+#include "toolkit/hauptmenue.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/screen.h"
@@ -79,6 +80,9 @@ void Spieler_Screen_Oeffner_Setzen(int32_t index, Spieler_Screen_Oeffner o)
 int32_t Spieler_Screen_Knopf_Klick(Menue_Icon* icon, uint32_t flags)
 {
     if (!icon || icon->nummer < SPIELER_SCHALTER_VERGLEICH || icon->nummer > SPIELER_SCHALTER_EINSETZEN) return 0;
+    // From another group (the history, a favourite) what that group drew goes first.
+    if (Manager_Icon_Welcher_Togglebutton_Ist_An(Aktuelles_Team, 5, 703, 704, 705, 706, 707) != 707)
+        Menue_Arbeitsbereich_Leeren();
     if (Menue_Untermenue_Registrieren(icon, flags & KLICK_MARKE, 707, Spieler_Screen_Knoepfe, 4, 801, 802, 803, 804) < 0)
         return 0;  // the screen shown already
     const Spieler_Screen_Oeffner o = oeffner[icon->nummer - SPIELER_SCHALTER_VERGLEICH];

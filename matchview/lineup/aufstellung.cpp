@@ -187,7 +187,8 @@ void hg_seiten(Rastport* hg)
     for (int32_t x : {17, 622}) drucken(hg, 9, 248, Temp_Sprintf("^c%05d^tz%04dStärke", weiss(), x));
     const Spielfeld_Record* r = R();
     for (int32_t s = 0; s < 2 && r; ++s) {
-        const int32_t staerke = std::clamp(r->team_wert[s], 0, 1000);
+        const int32_t wert = Aufstellung_Elf_Staerke(r, s);
+        const int32_t staerke = std::clamp(wert, 0, 1000);
         Rastport* b = bild_laden(s ? 1641 : 1639);
         if (b && hg) {
             const int32_t h = int32_t(b->height), ab = h - (staerke / 10) * h / 100;
@@ -195,10 +196,25 @@ void hg_seiten(Rastport* hg)
         }
         Grafik_Bitmap_Freigeben(b);
         drucken(hg, 9, 88,
-                s ? Temp_Sprintf("^c%05d^tr%04d%d", weiss(), 612, r->team_wert[s])
-                  : Temp_Sprintf("^c%05d^tl%04d%d", weiss(), 26, r->team_wert[s]));
+                s ? Temp_Sprintf("^c%05d^tr%04d%d", weiss(), 612, wert)
+                  : Temp_Sprintf("^c%05d^tl%04d%d", weiss(), 26, wert));
     }
 }
+
+}  // namespace
+
+int32_t Aufstellung_Elf_Staerke(const Spielfeld_Record* r, int32_t seite)
+{
+    if (!r || seite < 0 || seite > 1) return 0;
+    // The bar tells the strength of the players the list shows on the pitch: the record's figure
+    // was counted when it was filled, from the club's line-up of that moment.
+    int32_t summe = 0, n = 0;
+    for (int32_t slot = 16 * seite; slot < 16 * seite + 16; ++slot)
+        if (Spieler_Ist_Auf_Feld(r, slot)) summe += r->spieler[slot].wert_89, ++n;
+    return n > 0 ? summe / n : r->team_wert[seite];
+}
+
+namespace {
 
 // Crest and club name into both pictures of an ear.
 void ohr_beschriften(Btnscreen_Gadget* ohr, int32_t seite)

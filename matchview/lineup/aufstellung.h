@@ -104,6 +104,9 @@ void Ereignis_Quittieren(Spielfeld_Record* r);
 // ---- the pitch ----
 // Tests on a slot of the record.
 bool Spieler_Ist_Auf_Feld(const Spielfeld_Record* r, int32_t slot);
+// The strength bar's figure of a side: the mean strength of its players on the pitch, as the list
+// shows them; the record's figure while none is there.
+int32_t Aufstellung_Elf_Staerke(const Spielfeld_Record* r, int32_t seite);
 bool Spieler_Ist_Aufgestellt(const Spielfeld_Record* r, int32_t slot);
 bool Spieler_Ist_Torwart(const Spielfeld_Record* r, int32_t slot);
 // The slot's area (left, top, width, height), defensive and offensive points and area centre in

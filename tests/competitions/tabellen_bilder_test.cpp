@@ -3,9 +3,11 @@
 // the edge.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iterator>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "common/welt_ordner.h"
@@ -14,6 +16,10 @@
 #include "competitions/statistik_teaminfo.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_zeichnen.h"
+#include "competitions/wettbewerb.h"
+#include "database/team.h"
+#include "gameflow/globals.h"
+#include "database/db_hilfe.h"
 #include "platform/resfile.h"
 #include "toolkit/slave.h"
 
@@ -60,6 +66,38 @@ TEST(TabellenBilder, FacesAndKnobsLoadAtTheirSizesAndTheFacesDiffer)
         Grafik_Bitmap_Freigeben(b);
     }
     DeInit_ResFile(handle);
+    std::filesystem::remove_all(ordner);
+}
+
+// A competition's badge names a one-word competition whole ("POKAL", it read "POKA"): the home
+// country's cup, whose white letters, six pixels each, span the five letters.
+TEST(TabellenBilder, ABadgeNamesAOneWordCompetitionWhole)
+{
+    const std::filesystem::path ordner =
+        Test_Welt_Bauen("abzeichen_bilder", {"welt --world small", "wettbewerbe --world small", "resfiles --world small"});
+    Netz_Rolle = 3;
+    ASSERT_TRUE(Team(0));
+    ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
+    int32_t ids[1024];
+    const int32_t n = Wettbewerb_Get_Land_Wettbewerbe(int32_t(Team_Heimatland), ids);
+    int32_t pokal = -1;
+    for (int32_t k = 0; k < n; ++k)
+        if (std::string(Wettbewerb_Get_Anzeigename(ids[k])) == "Pokal") pokal = ids[k];
+    ASSERT_GE(pokal, 0) << "the home country's cup";
+    const int32_t handle = Init_ResFile((ordner / "resfile" / "resf_scr.res").c_str());
+    ASSERT_GE(handle, 0);
+    auto* b = static_cast<Rastport*>(Load_Resource(handle, 1382 + Wettbewerb_Get_Grafik_Nummer(pokal), 16, nullptr));
+    ASSERT_NE(b, nullptr);
+    constexpr uint16_t WEISS = (240 >> 3) << 11 | (240 >> 2) << 5 | (240 >> 3);
+    int32_t links = int32_t(b->width), rechts = -1;
+    for (int32_t y = int32_t(b->height) - 12; y < int32_t(b->height) - 5; ++y)
+        for (int32_t x = 0; x < int32_t(b->width); ++x)
+            if (Grafik_Pixel_Lesen(b, x, y) == WEISS) links = std::min(links, x), rechts = std::max(rechts, x);
+    EXPECT_GE(rechts - links + 1, 5 * 6 - 2) << "from " << links << " to " << rechts;
+    Grafik_Bitmap_Freigeben(b);
+    DeInit_ResFile(handle);
+    Test_Welt_Aufraeumen();
+    Netz_Rolle = 0;
     std::filesystem::remove_all(ordner);
 }
 

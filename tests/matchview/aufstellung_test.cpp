@@ -189,3 +189,24 @@ TEST_F(Aufstellung, TheScrollKnobStaysOnItsTrackAndMapsItsEndsToTheListsEnds)
 }
 
 }  // namespace
+
+namespace {
+
+// The strength bar reads the players the list shows on the pitch, not the figure counted when the
+// record was filled (542 beside an eleven listed at 577 and more); a side with nobody on the
+// pitch keeps the record's figure.
+TEST_F(Aufstellung, TheStrengthBarReadsTheElevenTheListShows)
+{
+    r->team_wert[0] = 542;
+    r->team_wert[1] = 600;
+    for (int32_t k = 0; k < 16; ++k) {
+        r->spieler[k].wert_89 = uint16_t(k < 11 ? 577 + 10 * k : 300);
+        r->spieler[k].zustand = k < 11 ? SPIELFELD_AUF_DEM_PLATZ : 0;
+        r->objekt[k].aktiv = k < 11 ? 1 : 0;
+    }
+    EXPECT_EQ(Aufstellung_Elf_Staerke(r.get(), 0), 627) << "the mean of 577 ... 677";
+    EXPECT_EQ(Aufstellung_Elf_Staerke(r.get(), 1), 600);
+    EXPECT_EQ(Aufstellung_Elf_Staerke(nullptr, 0), 0);
+}
+
+}  // namespace

@@ -135,6 +135,7 @@ TEST_F(SpielerBilder, DetailWindowPicturesLeaveRoomForTheTextsDrawnOverThem)
             }
             if (n == DETAIL_BILD_KNOPF + 2) {
                 EXPECT_TRUE(b.frei(2, 2, 34, 18)) << "\"Fertig\"";
+                EXPECT_TRUE(b.frei(43, 2, 44, 18)) << "the tick keeps off the frame";
             }
         }
     EXPECT_EQ(logos.size(), 6u) << "six companies, six logos";

@@ -51,9 +51,10 @@ Bild_Flaeche knopf(int32_t nummer, int32_t w)
     f.relief(0, 0, w, 20, rgb(150, 220, 150), rgb(10, 40, 10));
     const int32_t mx = w / 2;
     if (nummer == 907) {
-        // a small tick at the right end, clear of the screen's "Fertig"
-        for (int32_t k = 0; k < 3; ++k) f.setzen(w - 9 + k, 10 + k, s);
-        for (int32_t k = 0; k < 6; ++k) f.setzen(w - 7 + k, 12 - k, s);
+        // a small tick at the right end, clear of the screen's "Fertig" and a pixel off the
+        // frame (touching it, it looked cut)
+        for (int32_t k = 0; k < 3; ++k) f.setzen(w - 10 + k, 10 + k, s);
+        for (int32_t k = 0; k < 6; ++k) f.setzen(w - 8 + k, 12 - k, s);
         return f;
     }
     for (int32_t r = 0; r < 6; ++r) {

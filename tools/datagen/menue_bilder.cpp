@@ -633,7 +633,9 @@ Bild wettbewerb_abzeichen(int32_t w, int32_t h, int32_t n)
     std::string kurz;
     for (size_t i = 0; i < name.size() && kurz.size() < 4; ++i)
         if (name[i] != ' ' && (i == 0 || name[i - 1] == ' ')) kurz += name[i];
-    if (kurz.size() < 2) kurz = name.substr(0, 4);
+    // One word: whole where the badge holds it (six letters), else its first five ("POKA" read
+    // as a word of its own).
+    if (kurz.size() < 2) kurz = name.size() <= 6 ? name : name.substr(0, 5);
     Bild b(w, h, true, 0);
     const uint16_t gold = rgb(240, 196, 60), grund = liga ? rgb(40, 120, 70) : rgb(150, 40, 40);
     b.scheibe(w / 2.0, h / 2.0 - 4, w / 2.0 - 2, grund);
