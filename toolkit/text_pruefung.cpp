@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <climits>
 #include <cstring>
 #include <functional>
 #include <set>
@@ -15,6 +16,8 @@
 #include "platform/os/os_display.h"
 #include "toolkit/menue_intern.h"
 #include "toolkit/popup.h"
+#include "toolkit/icon.h"
+#include "toolkit/requester.h"
 
 namespace {
 
@@ -56,8 +59,14 @@ bool dasselbe(const Lauf& a, const Lauf& b)
            std::abs(a.tinte.x2 - b.tinte.x2) <= 2 && std::abs(a.tinte.y2 - b.tinte.y2) <= 2;
 }
 
+// A text drawn again over itself keeps the widest box it had: a refresh clipped to the part of
+// the screen a box uncovered draws the whole text with the clip as its box.
 void ablegen(std::vector<Lauf>& liste, Lauf l)
 {
+    for (const Lauf& a : liste)
+        if (dasselbe(a, l) && a.tinte.x1 == l.tinte.x1 && a.tinte.y1 == l.tinte.y1 && a.kasten_nummer == l.kasten_nummer)
+            l.kasten = {std::min(a.kasten.x1, l.kasten.x1), std::min(a.kasten.y1, l.kasten.y1), std::max(a.kasten.x2, l.kasten.x2),
+                        std::max(a.kasten.y2, l.kasten.y2)};
     liste.erase(std::remove_if(liste.begin(), liste.end(), [&](const Lauf& a) { return dasselbe(a, l); }), liste.end());
     liste.push_back(std::move(l));
 }
@@ -84,14 +93,31 @@ size_t noch_da(const Lauf& l, const uint8_t* pixel, size_t zeile, size_t bpp, in
     return gleich;
 }
 
-// A text counts while a quarter of it still shows: what is covered of it beyond that is a
-// finding (a half-hidden label reads as another figure). Less than that is drawn over: the few
-// pixels left are as likely the new picture's own in the text's colour.
+// A text counts while half of it still shows, or a quarter with the rest covered by one piece
+// laid over its start or end (a half-hidden label reads as another figure: a finding). Less is
+// drawn over, and so is a text whose remaining pixels lie scattered among the covered ones: they
+// are the new picture's own in the text's colour.
 bool sichtbar(const Lauf& l, const uint8_t* pixel, size_t zeile, size_t bpp, int32_t w, int32_t h)
 {
     size_t innen = 0;
-    const size_t gleich = noch_da(l, pixel, zeile, bpp, w, h, &innen);
-    return innen > 0 && gleich * 4 > innen;
+    int32_t von = INT32_MAX, bis = INT32_MIN;
+    const size_t gleich = noch_da(l, pixel, zeile, bpp, w, h, &innen, [&](int32_t x, int32_t) {
+        von = std::min(von, x);
+        bis = std::max(bis, x);
+    });
+    if (innen == 0 || gleich * 4 <= innen) return false;
+    if (gleich * 2 > innen) return true;
+    // the covered columns make one piece at an end of the text, no shown pixel among them
+    if (von > l.tinte.x1 + 1 && bis < l.tinte.x2 - 2) return false;
+    size_t dazwischen = 0;
+    for (const Grafik_Text_Punkt& p : l.punkte) {
+        const int32_t x = l.tinte.x1 + p.x, y = l.tinte.y1 + p.y;
+        if (x < von || x > bis || x < 0 || y < 0 || x >= w || y >= h) continue;
+        uint16_t wert = 0;
+        std::memcpy(&wert, pixel + size_t(y) * zeile + size_t(x) * bpp, bpp);
+        if (wert == p.wert) ++dazwischen;
+    }
+    return dazwischen * 10 <= gleich;
 }
 
 // Texts drawn wholly outside their bitmap: nothing of them shows, which is a finding of the
@@ -414,20 +440,33 @@ std::vector<Text_Befund> Text_Pruefung_Befunde(const Rastport* seite)
     // were drawn into the list's bitmap, of the list's size. The pointer is no part of the screen.
     struct Ebene {
         Rechteck flaeche;
-        int32_t w, h;
+        int32_t w, h;  // a list's bitmap; 0 for the message box
     };
     std::vector<Ebene> ebenen;
-    if (!seite)
+    if (!seite) {
+        // A message box stands over the screen as well, below a list that opens over it.
+        if (const Menue_Icon* r = Menue_Screen_Icon_Ist_Vorhanden(REQ_RAHMEN) ? Menue_Screen_Icon_Aus_Nummer(REQ_RAHMEN) : nullptr)
+            ebenen.push_back({{r->x, r->y, r->x + r->breite, r->y + r->hoehe}, 0, 0});
         for (uint8_t sub : {uint8_t(0), uint8_t(1)})
             if (Popup_Liste_Offen(sub)) {
                 const Popup_Rechteck r = Popup_Liste_Rechteck(sub);
                 ebenen.push_back({{r.x - POPUP_SCHATTEN, r.y - POPUP_SCHATTEN, r.x + r.w + POPUP_SCHATTEN, r.y + r.h + POPUP_SCHATTEN},
                                   r.w, r.h});
             }
-    // The list a text belongs to (0 the main list, 1 its sub-list), -1 none.
+    }
+    auto box_icon = [](int32_t n) {
+        return n == REQ_RAHMEN || n == REQ_JA || n == REQ_NEIN || n == REQ_OK || n == REQ_FUELLER || n == REQ_WAPPEN ||
+               n == REQ_BILD;
+    };
+    // The layer a text belongs to (its index), -1 none: a list's texts were drawn into the
+    // list's bitmap, of the list's size; the box's into its frame and buttons.
     auto eigen = [&](const Lauf& l) {
-        for (size_t k = 0; k < ebenen.size(); ++k)
-            if (l.bitmap_w == ebenen[k].w && l.bitmap_h == ebenen[k].h && innen(l.tinte, ebenen[k].flaeche)) return int32_t(k);
+        for (size_t k = 0; k < ebenen.size(); ++k) {
+            const Ebene& e = ebenen[k];
+            if (!innen(l.tinte, e.flaeche)) continue;
+            if (e.w ? l.bitmap_w == e.w && l.bitmap_h == e.h : box_icon(l.kasten_nummer))
+                return int32_t(k);
+        }
         return -1;
     };
     // What a list covers of the screen's texts, and a sub-list of its main list's, is meant.

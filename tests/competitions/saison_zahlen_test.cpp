@@ -1,7 +1,8 @@
 // The figures the screens show after a played season, read back and set against the match
-// store: every row of the league table (games, wins, draws, defeats, goals, difference with its
-// sign, points), and the series the main screen's info line and the facts page name (each as
-// long as the results make it, and none shorter than two games).
+// store and the calendar: every row of the league table (games, wins, draws, defeats, goals,
+// difference with its sign, points), each match day's date, and the series the main screen's
+// info line and the facts page name (each as long as the results make it, and none shorter than
+// two games).
 #include <gtest/gtest.h>
 
 #include <array>
@@ -17,6 +18,7 @@
 #include "competitions/tabellen_welt.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
+#include "gameflow/kalender.h"
 #include "toolkit/hauptmenue.h"
 
 namespace {
@@ -71,6 +73,8 @@ protected:
                 Spiele_Unlock(h);
                 spiele.push_back({tag, heim, gast, ht, gt});
             }
+        // a match day every Saturday from 16 October
+        for (int32_t tag = 0; tag < 6; ++tag) Kalender_Spieltag_Einfuegen(LIGA, tag, Kalender_Get_Tagnummer(16, 10, 1999) + 7 * tag);
     }
     // The team's results in the order played (from its side), at home (1), away (2) or all (3).
     std::vector<std::pair<int32_t, int32_t>> ergebnisse(int32_t team, int32_t seite) const
@@ -153,6 +157,25 @@ TEST_F(SaisonZahlen, EveryTableRowShowsTheFiguresOfTheClubsGames)
         EXPECT_EQ(std::stoi(m[6]), z.gegen) << wer;
         EXPECT_EQ(std::stoi(m[7]), z.tore - z.gegen) << "goal difference of " << wer;
         EXPECT_EQ(std::stoi(m[8]), z.punkte) << wer;
+    }
+}
+
+// The fixtures' heading of each match day names that day and the calendar's date for it.
+TEST_F(SaisonZahlen, EveryMatchDaysFixturesNameItsDate)
+{
+    tabelle();
+    static const std::regex kopf(R"((\d+)\.\s*Spieltag\), (\d+)\.(\d+)\.(\d{4}):)");
+    for (int32_t tag = 1; tag <= 6; ++tag) {
+        Manager_Icon_Word_Data_Schreiben(Aktuelles_Team, LT_SPIELTAG, uint16_t(tag));
+        Ligen_Tabelle_Inhalt p;
+        Ligen_Tabelle_Paarungen_Inhalt(&p, false);
+        std::smatch m;
+        ASSERT_TRUE(std::regex_search(p.kopf, m, kopf)) << p.kopf;
+        const Kalender_Datum d = Kalender_Get_Datum(Kalender_Get_Tagnummer(16, 10, 1999) + 7 * (tag - 1), 0);
+        EXPECT_EQ(std::stoi(m[1]), tag) << p.kopf;
+        EXPECT_EQ(std::stoi(m[2]), d.tag) << p.kopf;
+        EXPECT_EQ(std::stoi(m[3]), d.monat) << p.kopf;
+        EXPECT_EQ(std::stoi(m[4]), d.jahr) << p.kopf;
     }
 }
 

@@ -199,6 +199,15 @@ TEST_F(Text_Pruefung_Test, AMostlyCoveredTextIsAFindingUntilItIsDrawnOver)
     EXPECT_EQ(b[0].text, "17158");
     Grafik_Blit_Transparent(bild.rp, 0, 0, 4 * 6 + 4, 40, seite.rp, 10, 0);
     EXPECT_TRUE(befunde().empty());
+    // A picture over the whole text that has the text's colour in every third column: the
+    // pixels left are the picture's own, the text is gone.
+    Grafik_Rechteck_Fuellen(seite.rp, 0, 0, 200, 100, 0);
+    drucken(seite.rp, "17158", 10, 60);
+    Test_Bitmap streifen(40, 40);
+    for (int x = 0; x < 40; ++x) Grafik_Rechteck_Fuellen(streifen.rp, x, 0, 1, 40, x % 3 ? 0x1111 : 0xFFFF);
+    Grafik_Blit_Transparent(streifen.rp, 0, 0, 40, 40, seite.rp, 8, 40);
+    EXPECT_EQ(Text_Pruefung_Sichtbar(seite.rp), 0u);
+    EXPECT_TRUE(befunde().empty());
 }
 
 // A chart's marker filled first and its label printed onto it: the digits under the marker
