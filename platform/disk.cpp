@@ -202,7 +202,8 @@ void verwuerfeln(uint32_t block_nummer, uint8_t* ziel, const uint8_t* quelle, si
         }
         for (; j < bytes; ++j) ziel[pos + j] = quelle[pos + j] ^ schluessel[j];
         pos += bytes;
-        std::memcpy(k, k + woerter, VERW_ANLAUF * 4);
+        // a last short piece keeps words that overlap their new place
+        std::memmove(k, k + woerter, VERW_ANLAUF * 4);
     }
 }
 

@@ -171,7 +171,7 @@ bool lies_pixel(Leser& l, const Kopf& k, Rastport* bild)
             const Entpacktes_Bild& e = it->second;
             if (e.compression == k.compression && e.size == k.size && e.block == block) {
                 if (!l.ueberspringen(k.size)) return false;
-                std::memcpy(bild->pixels, e.pixel.data(), e.pixel.size());
+                if (!e.pixel.empty()) std::memcpy(bild->pixels, e.pixel.data(), e.pixel.size());
                 return true;
             }
         }

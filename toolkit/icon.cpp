@@ -151,7 +151,14 @@ namespace {
 // bitmap an icon gives up waits here for the next of its size and depth instead of going back
 // to the heap; taken again it is what a new one would be: zero-filled (or filled whole by its
 // face), with nothing of the old one reported (as Grafik_Bitmap_Anlegen does).
-std::vector<Rastport*> vorrat;
+struct Bitmap_Vorrat : std::vector<Rastport*> {
+    // What waits here at the program's end goes back with it.
+    ~Bitmap_Vorrat()
+    {
+        for (Rastport* b : *this) Grafik_Bitmap_Freigeben(b);
+    }
+};
+Bitmap_Vorrat vorrat;
 constexpr size_t VORRAT_GROESSE = 48;
 
 void bitmap_abgeben(Rastport* b)

@@ -47,7 +47,14 @@ struct Bild_Schluessel {
         return std::tie(handle, nummer, tiefe, stand) < std::tie(o.handle, o.nummer, o.tiefe, o.stand);
     }
 };
-std::map<Bild_Schluessel, Rastport*> bilder;
+// The kept pictures go back with the program (their store is the last to know them).
+struct Bilder_Vorrat : std::map<Bild_Schluessel, Rastport*> {
+    ~Bilder_Vorrat()
+    {
+        for (auto& [schluessel, bild] : *this) Grafik_Bitmap_Freigeben(bild);
+    }
+};
+Bilder_Vorrat bilder;
 
 bool kopierbar(const Rastport* b)
 {

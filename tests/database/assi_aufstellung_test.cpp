@@ -143,6 +143,8 @@ struct AufstellungLauf : ::testing::Test {
         Test_Teams_Anlegen(4);
         Test_Spieler_Anlegen(40);
         Zufall_Init();
+        // the tactics assistant's figures depend on the difficulty: the game's default
+        Schwierigkeitsstufe = 2;
         T_Fix[0].liga = 1;
         Aktueller_Tag = 123;
         Spieler_Fix_Daten[0].lieblingspos = SP_POS_TORWART;

@@ -542,6 +542,7 @@ TEST_F(SaisonWelt, LeagueMoneyBaseByTierAndDifficulty)
 {
     ASSERT_TRUE(Saison_Neues_Spiel(3));
     static const int32_t BASIS[4] = {1050000, 700000, 350000, 130000};
+    const uint32_t stufe_vorher = Schwierigkeitsstufe;
     bool oben = false, unten = false;
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
         if (!Team_Ist_Normal(t, 0)) continue;
@@ -557,6 +558,7 @@ TEST_F(SaisonWelt, LeagueMoneyBaseByTierAndDifficulty)
         Schwierigkeitsstufe = 0;
         EXPECT_EQ(Team_Berechne_Finanzbasis(t, &basis) % 100000, 0);
         EXPECT_EQ(basis, Wettbewerb_Get_Liga_Niveau(t) * 15000 + 3000000);
+        Schwierigkeitsstufe = stufe_vorher;
     }
     EXPECT_TRUE(oben && unten);
 }
