@@ -21,6 +21,7 @@
 #include "gameflow/spielstand.h"
 #include "gameflow/team_requester.h"
 #include "match/spielfeld_netz.h"
+#include "match/spieltag.h"
 #include "network/internet_read.h"
 #include "network/middleware.h"
 #include "network/netz.h"
@@ -295,6 +296,15 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
             Print_Fehler("Skript: \"game uebertragung %d\": erwartet 0 bis 3", zahl);
         else Team_Uebertragung_Setzen(zahl, Aktuelles_Team);
         return true;
+    }
+    if (name == "minute") {
+        // Holds until the running match day's clock has reached the minute (at once without a
+        // match day): a script pins what it does in a match to the match's time, not to how
+        // many frames the machine drew meanwhile.
+        int32_t minute = 0;
+        if (!Spieltag_Ist_Initialisiert()) return true;
+        Spieltag_Get_Uhr(&minute, nullptr);
+        return minute >= zahl;
     }
     if (name == "getrennt") {
         // The live sides this PC stopped waiting for: none in a match day played in step.
