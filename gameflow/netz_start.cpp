@@ -21,6 +21,7 @@
 #include "gameflow/spielstand.h"
 #include "gameflow/team_requester.h"
 #include "match/spielfeld_netz.h"
+#include "match/spieltag.h"
 #include "network/internet_read.h"
 #include "network/middleware.h"
 #include "network/netz.h"
@@ -299,6 +300,15 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
     if (name == "abpfiff") {
         Steuersignal_Abpfiff_Drucken();
         return true;
+    }
+    if (name == "minute") {
+        // Holds until the running match day's clock has reached the minute (at once without a
+        // match day): a script pins what it does in a match to the match's time, not to how
+        // many frames the machine drew meanwhile.
+        int32_t minute = 0;
+        if (!Spieltag_Ist_Initialisiert()) return true;
+        Spieltag_Get_Uhr(&minute, nullptr);
+        return minute >= zahl;
     }
     if (name == "getrennt") {
         // The live sides this PC stopped waiting for: none in a match day played in step.

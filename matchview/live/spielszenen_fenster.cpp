@@ -752,11 +752,13 @@ void Spielszenen_Run(Spielfeld_Record* r, Spielfeld_Steuerung_Block* st, uint8_t
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
         if (f.sichtbar && f.aktiv && f.record) f.record->im_fenster = 1;
     Spielszenen_Sounds_Ausblenden();
-    if (!Spielszenen_Maus_Genommen_Vorher && Spielszenen_Schirm_Befehl == 0) {
+    // A press on a panel (the taker's choice, a table) is the panel's, whatever figure lies under it.
+    const bool figur_frei = !Spielszenen_Maus_Genommen_Vorher && !Spielszenen_Maus_Genommen;
+    if (figur_frei && Spielszenen_Schirm_Befehl == 0) {
         Spielszenen_Modus = SPIELSZENEN_VERLASSEN;
         Spielszenen_Sound_Spielen(15, 320, 320);
     }
-    if (!Spielszenen_Maus_Genommen_Vorher && Spielszenen_Schirm_Befehl == 2)
+    if (figur_frei && Spielszenen_Schirm_Befehl == 2)
         Screen_Spieler_Menue(Spielszenen_Get_Aktives_Spiel(), Spielszenen_Schirm_Slot);
     Spielszenen_Schirm_Befehl = -1;
     if (!Spielszenen_Maus_Genommen_Vorher) Spielszenen_Klick_Aktivieren();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -299,13 +300,17 @@ TEST_F(AufstellungBilder, KeeperInstructionsAndHalfTimePage)
     Screen_Auswahl_Slot = 0;
     const std::string ordner = SPIELSZENEN_ORDNER + "/aufstellung_" + std::to_string(::getpid());
     std::filesystem::create_directories(ordner);
-    // pixels of a page's bitmap that differ from its clean copy inside a box of the page
+    // pixels of a page's bitmap that differ from its clean copy inside a box of the page (the
+    // part of the box that lies on both bitmaps)
     auto gemalt = [](const Btnscreen_Gadget& seite, int32_t x, int32_t y, int32_t w, int32_t h) {
         const auto* a = static_cast<const uint16_t*>(seite.bitmap1->pixels);
         const auto* b = static_cast<const uint16_t*>(seite.bitmap2->pixels);
+        const int32_t wa = int32_t(seite.bitmap1->width), wb = int32_t(seite.bitmap2->width);
+        const int32_t x2 = std::min({x + w, wa, wb});
+        const int32_t y2 = std::min({y + h, int32_t(seite.bitmap1->height), int32_t(seite.bitmap2->height)});
         int32_t n = 0;
-        for (int32_t j = y; j < y + h; ++j)
-            for (int32_t i = x; i < x + w; ++i) n += a[j * int32_t(seite.bitmap1->width) + i] != b[j * int32_t(seite.bitmap2->width) + i];
+        for (int32_t j = std::max(y, 0); j < y2; ++j)
+            for (int32_t i = std::max(x, 0); i < x2; ++i) n += a[j * wa + i] != b[j * wb + i];
         return n;
     };
     const Btnscreen_Gadget* knoepfe = &Aufstellung_Liste[AG_ANWEISUNG];
