@@ -33,8 +33,8 @@ int32_t Team_Rueckhalt_Prozent(int32_t team)
     return int32_t(std::min<int64_t>(100, stand * 100 / jahr));
 }
 
-// Wages follow the money both ways: a rich club pays more, from a quarter of a season of its
-// wages in the bank up to 125 at a season and a quarter. Once its stadium is built nothing else
+// Wages follow the money both ways: a rich club pays more, from an eighth of a season of its
+// wages in the bank up to 125 at five eighths. Once its stadium is built nothing else
 // spends a top club's surplus; but paying more from its first money on, up to 150 at half a
 // season, a club spent the reserve its lean months need, and the richest signed the strongest
 // players on contracts of up to four years whose wages outran their income once the money that
@@ -46,7 +46,7 @@ int32_t Team_Gehalt_Prozent(int32_t team)
     const int64_t jahr = 52 * int64_t(Team_Get_Wochenausgaben(team, 26));
     if (jahr <= 0) return stand < 0 ? 50 : 100;
     if (stand < 0) return int32_t(std::max<int64_t>(50, 100 + 50 * stand / jahr));
-    return int32_t(std::clamp<int64_t>(100 + 50 * (stand - jahr / 4) / jahr, 100, 125));
+    return int32_t(std::clamp<int64_t>(100 + 50 * (stand - jahr / 8) / jahr, 100, 125));
 }
 
 int32_t Team_Get_Finanzkraft(int32_t team)

@@ -238,7 +238,7 @@ void wappen_verteilen(Welt& w)
 int basis_am_niveau(int niveau)
 {
     static const int NIVEAU[] = {0, 25, 50, 75, 100};
-    static const int STAERKE[] = {100, 100, 310, 420, 680};
+    static const int STAERKE[] = {100, 100, 310, 470, 660};
     niveau = clamp(niveau, 0, 100);
     size_t i = 1;
     while (i + 1 < std::size(NIVEAU) && niveau > NIVEAU[i]) ++i;
