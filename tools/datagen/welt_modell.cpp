@@ -237,8 +237,8 @@ void wappen_verteilen(Welt& w)
 // paid a second tier's wages from a first tier's gate and piled up money.
 int basis_am_niveau(int niveau)
 {
-    static const int NIVEAU[] = {0, 25, 50, 75, 100};
-    static const int STAERKE[] = {100, 100, 310, 470, 660};
+    static const int NIVEAU[] = {0, 25, 50, 66, 75, 100};
+    static const int STAERKE[] = {100, 100, 330, 450, 470, 660};
     niveau = clamp(niveau, 0, 100);
     size_t i = 1;
     while (i + 1 < std::size(NIVEAU) && niveau > NIVEAU[i]) ++i;
