@@ -33,20 +33,23 @@ int32_t Team_Rueckhalt_Prozent(int32_t team)
     return int32_t(std::min<int64_t>(100, stand * 100 / jahr));
 }
 
-// Wages follow the money both ways: a rich club pays more, from a quarter of a season of its
-// wages in the bank up to 125 at a season and a quarter. Once its stadium is built nothing else
-// spends a top club's surplus; but paying more from its first money on, up to 150 at half a
-// season, a club spent the reserve its lean months need, and the richest signed the strongest
-// players on contracts of up to four years whose wages outran their income once the money that
-// paid the first years was gone (a top club went from +21 M to -36 M in two seasons).
+// Wages follow the money both ways. A club in debt pays a share of the demand that falls with
+// its debt, to half at a quarter of a season's wages owed: falling to half only at a whole
+// season owed, the clubs in debt kept signing at three quarters and more and never came back. A
+// rich club pays more, from an eighth of a season of its wages in the bank up to 125 at five
+// eighths. Once its stadium is built nothing else spends a top club's surplus; but paying more
+// from its first money on, up to 150 at half a season, a club spent the reserve its lean months
+// need, and the richest signed the strongest players on contracts of up to four years whose
+// wages outran their income once the money that paid the first years was gone (a top club went
+// from +21 M to -36 M in two seasons).
 int32_t Team_Gehalt_Prozent(int32_t team)
 {
     if (!T || team < 0 || team >= Team_Anzahl || Team_Hat_Manager(team)) return 100;
     const int64_t stand = Bank_Get_Kontostand(team, 0, -1);
     const int64_t jahr = 52 * int64_t(Team_Get_Wochenausgaben(team, 26));
     if (jahr <= 0) return stand < 0 ? 50 : 100;
-    if (stand < 0) return int32_t(std::max<int64_t>(50, 100 + 50 * stand / jahr));
-    return int32_t(std::clamp<int64_t>(100 + 50 * (stand - jahr / 4) / jahr, 100, 125));
+    if (stand < 0) return int32_t(std::max<int64_t>(50, 100 + 200 * stand / jahr));
+    return int32_t(std::clamp<int64_t>(100 + 50 * (stand - jahr / 8) / jahr, 100, 125));
 }
 
 int32_t Team_Get_Finanzkraft(int32_t team)

@@ -310,12 +310,16 @@ TEST_F(SaisonWelt, ContractEndsRetireReturnMoveKeepOrList)
     }
     ASSERT_GE(torwart, 0);
     const int32_t torwart_verein = Teamspieler_Get_Team_Des_Spielers(-1, torwart, -1);
-    // the clubs owe half a season's wages: a computer club keeps him at a share of his demand
-    Test_Kontostand = -26 * Team_Get_Wochenausgaben(torwart_verein, 26);
+    // the clubs owe an eighth of a season's wages: a computer club keeps him at a share of his demand
+    Test_Kontostand = -(52 * Team_Get_Wochenausgaben(torwart_verein, 26) + 7) / 8;
     const int32_t anteil = Team_Gehalt_Prozent(torwart_verein);
     EXPECT_EQ(anteil, 75);
 
+    // the news name the men as they were: the retired player's record holds a new man, of a new name
+    const std::string rentner_name = Spieler_String(SP_VOLLNAME, rentner, nullptr, 0);
+    const std::string abgang_name = Spieler_String(SP_VOLLNAME, abgang, nullptr, 0);
     Spieler_Jeden_Monat();
+    EXPECT_NE(Spieler_String(SP_VOLLNAME, rentner, nullptr, 0), rentner_name);
     const auto verein = [](int32_t p) { return Teamspieler_Get_Team_Des_Spielers(-1, p, -1); };
     EXPECT_EQ(verein(rentner), Transfermarkt_Team);
     EXPECT_EQ(verein(abgang), Transfermarkt_Team);
@@ -335,17 +339,16 @@ TEST_F(SaisonWelt, ContractEndsRetireReturnMoveKeepOrList)
     Spieler_Bewerte_Marktwert_Gehalt(torwart_verein, torwart, -1, -1, Teamspieler_Wert(305, torwart_verein, torwart, 0, 0),
                                      &forderung, &abloese, 0);
     EXPECT_EQ(Teamspieler_Wert(301, torwart_verein, torwart, 0, 0), forderung * anteil / 100 * 1000);  // whole thousands
-    auto news = [](const char* teil, int32_t p) {
-        const std::string name = Spieler_String(SP_VOLLNAME, p, nullptr, 0);
+    auto news = [](const char* teil, const std::string& name) {
         int32_t n = 0;
         for (int32_t i = 0; i < NEWS_MAX; ++i)
             if (const News_Nachricht* m = News_Get_Nachricht(i))
                 n += std::strstr(m->text, teil) && std::strstr(m->text, name.c_str());
         return n;
     };
-    EXPECT_EQ(news("hat sich unwiederruflich entschieden", rentner), 1);
-    EXPECT_EQ(news("die Fußballschuhe an den Nagel", rentner), 1);
-    EXPECT_EQ(news("bevölkert solange die Transferliste", abgang), 1);
+    EXPECT_EQ(news("hat sich unwiederruflich entschieden", rentner_name), 1);
+    EXPECT_EQ(news("die Fußballschuhe an den Nagel", rentner_name), 1);
+    EXPECT_EQ(news("bevölkert solange die Transferliste", abgang_name), 1);
 }
 
 // A player who leaves his club at contract end (a recorded move, the end of a loan) takes his

@@ -143,9 +143,9 @@ TEST_F(Suche, AShortSquadSignsTheKindsItLacksFromTheMarket)
 }
 
 // A computer club pays a player it signs his full demand while its balance holds; in debt a
-// share that falls with the debt against a season of its wages, to half at a season's wages
-// owed; with more than a quarter of a season's wages in the bank more, up to a quarter more at a
-// season and a quarter.
+// share that falls with the debt against a season of its wages, to half at a quarter of a
+// season's wages owed; with more than an eighth of a season's wages in the bank more, up to a quarter more at
+// well under a season's.
 // A manager's club pays his demand whatever it holds or owes.
 TEST_F(Suche, AClubInDebtPaysItsSigningsAShareOfTheirDemand)
 {
@@ -157,12 +157,12 @@ TEST_F(Suche, AClubInDebtPaysItsSigningsAShareOfTheirDemand)
     ASSERT_GT(jahr, 0);
     static int32_t stand = 0;
     Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return stand; });
-    for (auto [schuld, prozent] : {std::pair{int64_t(0), 100}, std::pair{jahr / 2, 75}, std::pair{jahr, 50}, std::pair{3 * jahr, 50},
-                                    std::pair{-(jahr + 3) / 4, 100}, std::pair{-jahr / 2, 112}, std::pair{-jahr, 125}, std::pair{-3 * jahr, 125}}) {
+    for (auto [schuld, prozent] : {std::pair{int64_t(0), 100}, std::pair{(jahr + 7) / 8, 75}, std::pair{jahr / 4, 50}, std::pair{3 * jahr, 50},
+                                    std::pair{-(jahr + 7) / 8, 100}, std::pair{-jahr / 2, 118}, std::pair{-jahr, 125}, std::pair{-3 * jahr, 125}}) {
         stand = int32_t(-schuld);
         EXPECT_EQ(Team_Gehalt_Prozent(1), prozent) << schuld;
     }
-    stand = int32_t(-jahr / 2);
+    stand = int32_t(-(jahr + 7) / 8);
     Team_Kader_Auffuellen();
     ASSERT_GE(Teamspieler_Ist_Im_Team(1, markt), 0);
     int32_t forderung = 0, abloese = 0;

@@ -185,7 +185,7 @@ TEST_F(WeltTest, EveryClubPlaysInOneLeague)
 // that a second tier abroad does not pay a first tier's wages from a third tier's gate.
 TEST_F(WeltTest, NoTierIsStrongerThanItsLevelPaysFor)
 {
-    const std::map<int32_t, int32_t> staerke = {{100, 680}, {75, 420}, {66, 380}, {50, 310}, {33, 167}, {25, 100}};
+    const std::map<int32_t, int32_t> staerke = {{100, 660}, {75, 470}, {66, 450}, {50, 330}, {33, 173}, {25, 100}};
     for (const char* groesse : {"default", "large"}) {
         SCOPED_TRACE(groesse);
         const std::string welt = std::strcmp(groesse, "default") ? std::string("--world ") + groesse : "";

@@ -50,6 +50,17 @@ bool bewegt(const std::vector<std::string>& f)
     return f.size() > 3 && f[1] == "verdeckt" && f[3].rfind("Bitmap 56x36 (538,433)", 0) == 0;
 }
 
+// On the live view's screens the match plays on under the open window: a player's white name
+// label on the pitch (below the top bar) that the window covers in part moves with him.
+bool spielfeld_name(const std::string& schirm, const std::vector<std::string>& f)
+{
+    if (schirm.rfind("live_", 0) != 0 || f.size() < 7 || f[1] != "verdeckt") return false;
+    if (f[3].rfind("Bitmap 640x480 (0,0)", 0) != 0 || f[6].rfind("\"^c65535", 0) != 0) return false;
+    const size_t klammer = f[2].rfind("\" (");
+    int x = 0, y = 0;
+    return klammer != std::string::npos && std::sscanf(f[2].c_str() + klammer + 2, "(%d,%d)", &x, &y) == 2 && y > 24;
+}
+
 // The list's texts are compiled to Windows-1252, the findings come in UTF-8 (the letters of
 // Latin-1 suffice here).
 std::string utf8(const std::string& s)
@@ -287,7 +298,7 @@ std::map<std::string, size_t> pruefen(Rundgang& r, const std::string& name)
         if (f.size() < 3) continue;
         // DORVIN_TEXTE_ALLE=1 lists every finding, known or not (to renew the list).
         if (std::getenv("DORVIN_TEXTE_ALLE")) std::printf("%s\t%s\n", schirm.c_str(), zeile.substr(zeile.find('\t') + 1).c_str());
-        if (bewegt(f)) continue;
+        if (bewegt(f) || spielfeld_name(schirm, f)) continue;
         const std::string text = lauf_text(f[2]);
         bool bekannt = false;
         for (const auto& [s, t] : BEKANNT)

