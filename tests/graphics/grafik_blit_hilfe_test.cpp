@@ -98,7 +98,8 @@ TEST(GrafikBlitHilfe, ASpriteKeptDecodedDrawsAsDecodedEachTime)
     uint16_t farben[256];
     for (int32_t i = 0; i < 256; ++i) farben[i] = uint16_t(0x2000 + i * 5);
     Grafik_Sprite_Vorrat vorrat;
-    const Grafik_Clip k{3, 2, ZW - 5, ZH - 4};
+    const Grafik_Clip clips[] = {{3, 2, ZW - 5, ZH - 4}, {21, 8, 30, 40}, {0, 0, 33, ZH}};
+    const int32_t orte[][2] = {{1, -2}, {-6, 3}, {14, 30}, {40, 7}};
     for (uint32_t saat : {11u, 12u})
         for (int32_t tiefe : {8, 16}) {
             vorrat.leeren();
@@ -106,14 +107,15 @@ TEST(GrafikBlitHilfe, ASpriteKeptDecodedDrawsAsDecodedEachTime)
             ASSERT_NE(b.s, nullptr);
             const uint16_t* f = tiefe == 8 ? farben : nullptr;
             for (int32_t runde = 0; runde < 2; ++runde)
-                for (int32_t art = 0; art < 4; ++art) {
-                    const bool spiegel = art & 1, halb = art & 2;
-                    std::vector<uint16_t> seite(ZW * ZH, 0x5555);
-                    const int32_t x = 1 + art * 3, y = -2 + runde * 5;
-                    Grafik_Sprite_Seite(b.daten(), seite.data(), ZW, x, y, k, spiegel, halb, f, nullptr, &vorrat);
-                    ASSERT_EQ(seite, modell(b, x, y, k, spiegel, halb, f, nullptr))
-                        << "seed " << saat << " depth " << tiefe << " round " << runde << " art " << art;
-                }
+                for (const Grafik_Clip& k : clips)
+                    for (const auto& o : orte)
+                        for (int32_t art = 0; art < 4; ++art) {
+                            const bool spiegel = art & 1, halb = art & 2;
+                            std::vector<uint16_t> seite(ZW * ZH, 0x5555);
+                            Grafik_Sprite_Seite(b.daten(), seite.data(), ZW, o[0], o[1], k, spiegel, halb, f, nullptr, &vorrat);
+                            ASSERT_EQ(seite, modell(b, o[0], o[1], k, spiegel, halb, f, nullptr))
+                                << "seed " << saat << " depth " << tiefe << " round " << runde << " art " << art;
+                        }
             EXPECT_EQ(vorrat.eintraege.size(), 2u) << "one picture plain, one mirrored";
         }
 }
