@@ -6,6 +6,8 @@
 // written (0 for bad arguments).
 #pragma once
 #include <cstdint>
+#include <unordered_map>
+#include <vector>
 
 struct Grafik_Sprite_Daten {
     const uint8_t* daten;
@@ -20,9 +22,23 @@ struct Grafik_Clip {
     int32_t x0, y0, x1, y1;
 };
 
+// Sprites decoded once and kept, by their data and mirroring, for a caller that draws the same
+// sprites frame after frame. The caller empties it before it gives any of those sprites back.
+struct Grafik_Sprite_Vorrat {
+    struct Eintrag {
+        Grafik_Sprite_Daten s;
+        std::vector<uint8_t> acht;
+        std::vector<uint16_t> sechzehn;
+    };
+    std::unordered_map<uintptr_t, Eintrag> eintraege;
+    void leeren() { eintraege.clear(); }
+};
+
 // (x, y) is the page position of the drawn sprite's top left (at half size the halved sprite's).
+// With a store the decoded sprite is taken from it (and kept there).
 int32_t Grafik_Sprite_Seite(const Grafik_Sprite_Daten& s, uint16_t* ziel, int32_t ziel_breite, int32_t x, int32_t y,
-                            const Grafik_Clip& clip, bool gespiegelt, bool halb, const uint16_t* farben, const uint8_t* remap);
+                            const Grafik_Clip& clip, bool gespiegelt, bool halb, const uint16_t* farben, const uint8_t* remap,
+                            Grafik_Sprite_Vorrat* vorrat = nullptr);
 
 // A 16-bit run-length sprite cut to rows and columns of the clip rectangle.
 int32_t Grafik_Blit_Hilfe_A(const uint8_t* daten, uint32_t groesse, int32_t breite, int32_t hoehe, uint16_t* ziel, int32_t x,

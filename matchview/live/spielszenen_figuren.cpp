@@ -17,6 +17,9 @@
 
 namespace {
 
+// The scene's sprites decoded once: the same figures, fans and signs are drawn every frame.
+Grafik_Sprite_Vorrat vorrat;
+
 int32_t zeichenfolge[SPIELFELD_OBJEKTE];
 int32_t zeichenfolge_anzahl = 0;
 
@@ -70,7 +73,7 @@ void zeichnen(Rle_Sprite* s, const Spielszenen_Fenster* f, const uint16_t* farbe
                               std::min(f->y + f->hoehe, int32_t(ziel->height))};
     const Grafik_Sprite_Daten d{s->data, s->data_size, s->width, s->height, s->depth, s->wide, 0};
     Grafik_Sprite_Seite(d, static_cast<uint16_t*>(ziel->pixels), int32_t(ziel->width), f->x + wx, f->y + wy, fenster, gespiegelt, halb,
-                        s->depth == 8 ? farben : nullptr, nullptr);
+                        s->depth == 8 ? farben : nullptr, nullptr, &vorrat);
 }
 
 Rle_Sprite* sprite_von(int32_t code, int32_t richtung, int32_t bild, bool halb_tor)
@@ -96,6 +99,8 @@ const Spielfeld_Auftrag& eintrag(const Spielfeld_Objekt& o) { return o.auftrag[s
 int32_t fenster_index(const Spielszenen_Fenster* f) { return int32_t(f - Spielszenen_Fenster_Liste); }
 
 }  // namespace
+
+void Spielszenen_Sprite_Vorrat_Leeren() { vorrat.leeren(); }
 
 void Spielszenen_Sprite_Zeichnen(Rle_Sprite* s, const Spielszenen_Fenster* f, int32_t x, int32_t y)
 {

@@ -222,6 +222,7 @@ bool Spielszenen_Grafik_Laden()
 void Spielszenen_Grafik_Freigeben()
 {
     Spielszenen_Zeiger_Zuruecksetzen();
+    Spielszenen_Sprite_Vorrat_Leeren();
     for (int32_t c = 0; c < SPIELSZENEN_ANIMATIONEN; ++c)
         for (int32_t d = 0; d < 8; ++d) liste_freigeben(Spielszenen_Grafik.animation[c][d], Spielszenen_Grafik.bilder[c][d]);
     for (int32_t k = 0; k < SZ_TOR_ANIMATIONEN; ++k)

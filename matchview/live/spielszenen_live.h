@@ -122,6 +122,8 @@ void Spielszenen_Seitenwechsel_Setzen(Spielszenen_Fenster* f, Spielfeld_Record* 
 void Spielszenen_Kopfzeile_Erzeugen(Spielszenen_Fenster* f);
 
 // ---- blitters (positions on the full-size pitch picture) ----
+// They keep the scene's sprites decoded; emptied before the scene's sprites are given back.
+void Spielszenen_Sprite_Vorrat_Leeren();
 void Spielszenen_Sprite_Zeichnen(Rle_Sprite* s, const Spielszenen_Fenster* f, int32_t x, int32_t y);
 // 8-bit sprites through a 256-colour table, at full size or at half size.
 void Spielszenen_Sprite_Farbe_Zeichnen(Rle_Sprite* s, const Spielszenen_Fenster* f, const uint16_t* farben, int32_t x,

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <iterator>
+#include <vector>
 
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
@@ -170,13 +171,22 @@ bool fenster_pixel(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int3
     return *sx >= 0 && *sy >= 0 && *sx < f->breite && *sy < f->hoehe;
 }
 
-void punkt(Rastport* z, const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t px, int32_t py, uint16_t c)
+// One column of a board onto the page, `n` pixels from picture row py downwards, every `schritt`-th
+// of the source column q: a column outside the window or the page is left whole, a row only
+// where it falls outside (the boards are drawn every frame, so this stays a tight loop).
+void spalte_setzen(Rastport* z, const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t px, int32_t py, int32_t n,
+                   const uint16_t* q, size_t schritt)
 {
     int32_t sx, sy;
-    if (!fenster_pixel(f, r, px, py, &sx, &sy)) return;
-    sx += f->x, sy += f->y;
-    if (sx < 0 || sy < 0 || sx >= int32_t(z->width) || sy >= int32_t(z->height)) return;
-    static_cast<uint16_t*>(z->pixels)[size_t(sy) * z->width + size_t(sx)] = c;
+    fenster_pixel(f, r, px, py, &sx, &sy);
+    if (sx < 0 || sx >= f->breite) return;
+    sx += f->x;
+    if (sx < 0 || sx >= int32_t(z->width)) return;
+    // the rows inside both the window and the page
+    const int32_t von = std::max({0, -sy, -(sy + f->y)});
+    const int32_t bis = std::min({n, f->hoehe - sy, int32_t(z->height) - f->y - sy});
+    uint16_t* ziel = static_cast<uint16_t*>(z->pixels) + size_t(sx);
+    for (int32_t i = von; i < bis; ++i) ziel[size_t(sy + f->y + i) * z->width] = q[size_t(i) * schritt];
 }
 
 }  // namespace
@@ -438,6 +448,34 @@ void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r,
     }
 }
 
+namespace {
+
+// A board's columns on the picture, each sheared along its line: they follow from the board's
+// place and width alone, so they are worked out once per place, board and size.
+struct Brett_Spalten {
+    int32_t bw = -1;
+    std::vector<int32_t> cx, cy;
+};
+std::vector<Brett_Spalten> brett_spalten[SZ_BLOECKE][2];
+
+const Brett_Spalten& spalten_von(const Spielszenen_Bandenplatz& p, int32_t position, int32_t k, int32_t bw, int32_t teil)
+{
+    std::vector<Brett_Spalten>& bretter = brett_spalten[position][teil - 1];
+    if (int32_t(bretter.size()) <= k) bretter.resize(size_t(k) + 1);
+    Brett_Spalten& b = bretter[size_t(k)];
+    if (b.bw == bw) return b;
+    b.bw = bw, b.cx.clear(), b.cy.clear();
+    const float x0 = p.x + p.dx * float(k), y0 = p.y + p.dy * float(k);
+    for (int32_t c = 0; c < bw; c += teil) {
+        const float t = float(c) / float(bw);
+        b.cx.push_back(gross(x0 + p.dx * t) / teil);
+        b.cy.push_back(gross(y0 + p.dy * t) / teil);
+    }
+    return b;
+}
+
+}  // namespace
+
 void Spielszenen_Werbung_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t position)
 {
     Rastport* ziel = seite();
@@ -458,13 +496,12 @@ void Spielszenen_Werbung_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, i
         fenster_pixel(f, r, gross(std::min(x0, x0 + p.dx)) / teil, gross(y0) / teil, &sx, &sy);
         if (sx > f->breite || sx + (bw + 4) / teil < 0 || sy - (bh + 40) / teil > f->hoehe || sy + (bh + 40) / teil < 0) continue;
         const auto* q = static_cast<const uint16_t*>(b->pixels);
-        // each column sheared along the line
-        for (int32_t c = 0; c < bw; c += teil) {
-            const float t = float(c) / float(bw);
-            const int32_t cx = gross(x0 + p.dx * t) / teil, cy = gross(y0 + p.dy * t) / teil;
+        const Brett_Spalten& sp = spalten_von(p, position, k, bw, teil);
+        for (int32_t c = 0, i = 0; c < bw; c += teil, ++i) {
             const int32_t spalte = p.dx < 0 ? bw - 1 - c : c;
-            for (int32_t z = 0; z < bh; z += teil)
-                punkt(ziel, f, r, cx, cy - (bh - z) / teil, q[size_t(z) * size_t(bw) + size_t(spalte)]);
+            // rows z = 0, teil, ... land on consecutive picture rows from cy - bh / teil
+            spalte_setzen(ziel, f, r, sp.cx[size_t(i)], sp.cy[size_t(i)] - bh / teil, (bh + teil - 1) / teil, q + spalte,
+                          size_t(bw) * size_t(teil));
         }
     }
 }

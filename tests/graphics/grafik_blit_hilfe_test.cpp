@@ -90,6 +90,36 @@ TEST(GrafikBlitHilfe, CutMirroredAndHalvedSpritesMatchThePlainModel)
     }
 }
 
+// A store of decoded sprites draws what the plain loop draws: a sprite plain and mirrored are
+// two pictures, one kept picture serves every clip and size, and a sprite made anew where
+// another was given back (the store emptied as its users do) shows its own pixels.
+TEST(GrafikBlitHilfe, ASpriteKeptDecodedDrawsAsDecodedEachTime)
+{
+    uint16_t farben[256];
+    for (int32_t i = 0; i < 256; ++i) farben[i] = uint16_t(0x2000 + i * 5);
+    Grafik_Sprite_Vorrat vorrat;
+    const Grafik_Clip clips[] = {{3, 2, ZW - 5, ZH - 4}, {21, 8, 30, 40}, {0, 0, 33, ZH}};
+    const int32_t orte[][2] = {{1, -2}, {-6, 3}, {14, 30}, {40, 7}};
+    for (uint32_t saat : {11u, 12u})
+        for (int32_t tiefe : {8, 16}) {
+            vorrat.leeren();
+            const Bild b(tiefe, saat * 31u);
+            ASSERT_NE(b.s, nullptr);
+            const uint16_t* f = tiefe == 8 ? farben : nullptr;
+            for (int32_t runde = 0; runde < 2; ++runde)
+                for (const Grafik_Clip& k : clips)
+                    for (const auto& o : orte)
+                        for (int32_t art = 0; art < 4; ++art) {
+                            const bool spiegel = art & 1, halb = art & 2;
+                            std::vector<uint16_t> seite(ZW * ZH, 0x5555);
+                            Grafik_Sprite_Seite(b.daten(), seite.data(), ZW, o[0], o[1], k, spiegel, halb, f, nullptr, &vorrat);
+                            ASSERT_EQ(seite, modell(b, o[0], o[1], k, spiegel, halb, f, nullptr))
+                                << "seed " << saat << " depth " << tiefe << " round " << runde << " art " << art;
+                        }
+            EXPECT_EQ(vorrat.eintraege.size(), 2u) << "one picture plain, one mirrored";
+        }
+}
+
 TEST(GrafikBlitHilfe, EntryPointsCutRowsAndColumnsRowsOnlyOrCopyPlainRows)
 {
     const Bild b(16, 5);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <set>
@@ -251,6 +252,57 @@ TEST_F(Spielszenen_Tribuenen_Bild, StandsFansBoardsAndBenchesInAFullSizeWindow)
         vorher = n;
         f.hintergrund = Grafik_Bitmap_Freigeben(f.hintergrund);
         Grafik_Sprite_Freigeben(f.kopfzeile);
+    }
+    f = Spielszenen_Fenster{};
+    f.spiel = -1;
+    Spielszenen_Szenerie_Freigeben();
+    Spielszenen_Grafik_Freigeben();
+}
+
+// The boards are written straight into the page, column by column: whether the window lies
+// wholly on the page or the page cuts it, each shows the same boards where the window is, and
+// nothing lands outside the window.
+TEST_F(Spielszenen_Tribuenen_Bild, BoardsStayInsideTheirWindowWhereverThePageCutsIt)
+{
+    ASSERT_TRUE(Spielszenen_Grafik_Laden());
+    auto r = Spielszenen_Probe_Record(100);
+    for (int32_t k = 0; k < SPIELSZENEN_BANDEN; ++k) {
+        const int32_t v = k + 3;
+        std::memcpy(r->frei_22115 + 33 + 4 * k, &v, 4);
+    }
+    r->ansicht_x = 300, r->ansicht_y = 0;
+    Rastport* seite = Grafik_Seite_1;
+    ASSERT_TRUE(seite && seite->pixels && seite->width == 640 && seite->height == 480);
+    auto* px = static_cast<uint16_t*>(seite->pixels);
+    constexpr uint16_t LEER = 0x1234;
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
+    for (int32_t groesse : {0, 2}) {
+        std::vector<uint16_t> bild[2];
+        const int32_t orte[2][2] = {{5, 27}, {-100, -50}};
+        for (int32_t o = 0; o < 2; ++o) {
+            f = Spielszenen_Fenster{};
+            f.spiel = 100, f.record = r.get(), f.groesse = groesse, f.sichtbar = 1;
+            f.x = orte[o][0], f.y = orte[o][1], f.breite = groesse ? 300 : 603, f.hoehe = groesse ? 222 : 450;
+            std::fill(px, px + 640 * 480, LEER);
+            for (int32_t b = 0; b < SZ_BLOECKE; ++b) Spielszenen_Werbung_Zeichnen(&f, r.get(), b);
+            bild[o].assign(px, px + 640 * 480);
+            int32_t aussen = 0, innen = 0;
+            for (int32_t y = 0; y < 480; ++y)
+                for (int32_t x = 0; x < 640; ++x) {
+                    const bool im_fenster = x >= f.x && x < f.x + f.breite && y >= f.y && y < f.y + f.hoehe;
+                    const bool gemalt = bild[o][size_t(y * 640 + x)] != LEER;
+                    aussen += gemalt && !im_fenster, innen += gemalt && im_fenster;
+                }
+            EXPECT_EQ(aussen, 0) << "size " << groesse << " place " << o;
+            EXPECT_GT(innen, 500) << "size " << groesse << " place " << o;
+        }
+        // the cut window's pixels are the whole one's, moved
+        const int32_t dx = orte[0][0] - orte[1][0], dy = orte[0][1] - orte[1][1];
+        int32_t anders = 0;
+        for (int32_t y = 0; y < orte[1][1] + f.hoehe; ++y)
+            for (int32_t x = 0; x < orte[1][0] + f.breite; ++x)
+                anders += bild[1][size_t(y * 640 + x)] != bild[0][size_t((y + dy) * 640 + x + dx)];
+        EXPECT_EQ(anders, 0) << "size " << groesse;
     }
     f = Spielszenen_Fenster{};
     f.spiel = -1;
