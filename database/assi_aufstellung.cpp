@@ -410,8 +410,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     const bool plaetze_bewerten = (flags & 2) || !(flags & 5);
     const bool gitter_bewerten = flags & 5;
     // the grid only chooses the formation: without that, its draws are made and nothing summed
-    const bool waehlen = slot >= 0 || (flags & ASSI_FORMATION_WAEHLEN);
-    const bool gitter_gebraucht = waehlen && (flags & 1);
+    const bool gitter_gebraucht = slot >= 0 && (flags & 1);
     std::vector<int32_t> gitter(ZELLEN, 0);
     // The grid's ratings are read only on the cells the formations' first n places stand on:
     // those are rated, the other cells' draws are stepped over (bit s of row z: cell (z, s)).
@@ -532,7 +531,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         if (zell_nr < 0 || cz < kd.z0 || cz > kd.z1 || cs < kd.s0 || cs > kd.s1) return 0;
         return zellwerte[size_t(&kd - kader.data()) * size_t(gelesene) + size_t(zell_nr)];
     };
-    if (waehlen) Team_Wert(170 + satz, team, formation, TEAM_SCHREIBEN);
+    if (slot >= 0) Team_Wert(170 + satz, team, formation, TEAM_SCHREIBEN);
     if (slot >= 0 && Assistent_Mit_Aufgabe(team, ASSI_AUFGABE_TRANSFER) >= 0)
         Assi_Suche_Analysiere_Grobes_Spielfeld(team);
     // A manager may have fixed the players of a stored line-up, and their instructions, per set.

@@ -97,10 +97,8 @@ int32_t Assi_Rauschfaktor(int32_t faehigkeit);
 // How well a player suits a grid cell (0 or more).
 int32_t Assi_Eignung_Berechnen(int32_t spnr, int32_t zelle);
 // The assistant's line-up: flag bits 1 and 2 rebuild, 4 asks for a proposal even without a
-// line-up assistant (as does `erzwingen`), 8 (with 1) picks the formation that suits the squad
-// and keeps it as a line-up assistant would, with or without one; `ideal` -1 takes the stored
-// formation. The run has its own seed for the day and leaves the game's sequence where it stood.
-constexpr int32_t ASSI_FORMATION_WAEHLEN = 8;
+// line-up assistant (as does `erzwingen`); `ideal` -1 takes the stored formation. The run has
+// its own seed for the day and leaves the game's sequence where it stood.
 void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, int32_t auswaerts, int32_t ziel,
                                  int32_t ideal, bool erzwingen);
 // Test hook: sees every line-up run's arguments before it starts (null: none).

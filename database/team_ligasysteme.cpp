@@ -87,13 +87,7 @@ void Teams_Startaufstellungen()
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
         if (box) Grafik_Fortschritt_Setzen(t * 100 / Team_Anzahl, nullptr);
         if (!Team_Ist_Normal(t, 72)) continue;
-        // A new manager's club starts in the formations that suit its squad, home and away, as a
-        // computer club's do: one fixed preset for every squad cost him games he let run. He
-        // changes them on the line-up screen; nothing picks them for him again.
-        const bool gemanagt = Team_Hat_Manager(t);
-        const int32_t flags = gemanagt ? 5 | ASSI_FORMATION_WAEHLEN : 5;
-        if (gemanagt) Assi_Mannschaftsaufstellung(t, -1, flags, 1, 50, -1, true);
-        Assi_Mannschaftsaufstellung(t, -1, flags, 0, 50, -1, true);
+        Assi_Mannschaftsaufstellung(t, -1, 5, 0, 50, -1, true);
         Assis_Setze_Basis_Taktik(t);
     }
     if (box) Grafik_Fortschritt_Schliessen();

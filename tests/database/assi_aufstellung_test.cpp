@@ -8,12 +8,8 @@
 #include "common/capture.h"
 #include "database/assistent.h"
 #include "database/db_hilfe.h"
-#include "database/manager.h"
 #include "database/spieler.h"
-#include "database/team.h"
 #include "database/teamspieler.h"
-#include "gameflow/globals.h"
-#include "gameflow/highscore.h"
 #include "match/spieltag.h"
 #include "platform/zufall.h"
 
@@ -323,55 +319,6 @@ TEST_F(AufstellungLauf, ABatchOfMovesLinesTheClubUpOnceAtItsEnd)
     Fehler_Capture cap;
     Teamspieler_Folgen_Ausfuehren();
     EXPECT_TRUE(cap.contains("Teamspieler_Folgen_Ausfuehren: kein Sammeln offen!"));
-}
-
-}  // namespace
-
-namespace {
-
-// A new manager's club whose squad stands on the places of the 4-4-2 (the second formation of
-// his set A, the fourth of set B), among computer clubs at the game's start.
-struct StartFormation : AufstellungLauf {
-    void SetUp() override
-    {
-        anlegen(0);
-        Netz_Rolle = 2;
-        Manager_Anzahl = 0;
-        Highscore_Init();
-        Manager_Neuer_Mitspieler(0, "Start");
-        ASSERT_TRUE(Team_Hat_Manager(0));
-        const Team_Formation& vier_vier_zwei = Team_Formationen[3];
-        for (int32_t sp = 0; sp < 11; ++sp) {
-            if (sp >= 1 && sp <= 10)
-                Spieler_Fix_Daten[sp].lieblingspos =
-                    static_cast<int16_t>(zelle(vier_vier_zwei.plaetze[2 * (sp - 1)], vier_vier_zwei.plaetze[2 * (sp - 1) + 1]));
-            // modest players suit little beyond their own cell: the squad's shape shows plainly
-            if (sp >= 1) std::fill(std::begin(Spieler_Daten[sp].attribute), std::end(Spieler_Daten[sp].attribute), int16_t(10));
-            ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, sp, 100, 0, 24, -1, true));
-        }
-    }
-    void TearDown() override
-    {
-        Netz_Rolle = 0;
-        AufstellungLauf::TearDown();
-        Manager_Anzahl = 0;
-    }
-};
-
-TEST_F(StartFormation, ANewManagersClubStartsInTheFormationsItsSquadSuitsAndKeepsHisOwnChoice)
-{
-    Teams_Startaufstellungen();
-    EXPECT_EQ(Team_Wert(TEAM_SYSTEM_1, 0, 0, TEAM_LESEN), 1);
-    EXPECT_EQ(Team_Wert(TEAM_SYSTEM_2, 0, 0, TEAM_LESEN), 3);
-    pruefe_elf(10, 0);
-
-    // His own choice on the line-up screen stays through his match days' line-ups.
-    Team_Wert(TEAM_SYSTEM_1, 0, 4, TEAM_SCHREIBEN);
-    Team_Wert(TEAM_SYSTEM_2, 0, 0, TEAM_SCHREIBEN);
-    Assi_Mannschaftsaufstellung(0, -1, 2, 0, 50, -1, false);
-    Assi_Mannschaftsaufstellung(0, -1, 5, 1, 50, -1, true);
-    EXPECT_EQ(Team_Wert(TEAM_SYSTEM_1, 0, 0, TEAM_LESEN), 4);
-    EXPECT_EQ(Team_Wert(TEAM_SYSTEM_2, 0, 0, TEAM_LESEN), 0);
 }
 
 }  // namespace
