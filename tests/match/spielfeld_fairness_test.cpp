@@ -1,8 +1,8 @@
 // A managed club does as well on the pitch as the computer does with it: the default club of
 // new games on several seeds plays its league games on the pitch, once managed by a passive
 // manager (he only fills the gaps in his eleven) and once run by the computer. The managed club's
-// points a game must come near the computer's: over the first match days, and within a tenth
-// over a whole season on 12 seeds.
+// points a game must come within a tenth of the computer's over a whole season on 12 seeds (a
+// few games each are far too few: their points swing by a third with any change of the draws).
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -96,10 +96,6 @@ protected:
         EXPECT_GE(gemanagt, computer * (1.0 - spanne));
     }
 };
-
-// The first three league games of 12 seeds: a managed club that lost for being managed (it
-// took half the computer's points) falls well short here.
-TEST_F(Spielfeld_Fairness, AManagedClubTakesAboutTheComputersPointsOnThePitch) { vergleichen(12, 3, 0.35); }
 
 TEST_F(Spielfeld_Fairness, AManagedClubTakesTheComputersPointsOverASeason) { vergleichen(12, -1, 0.10); }
 
