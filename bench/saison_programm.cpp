@@ -67,7 +67,8 @@ int32_t vereine(const fs::path& spielstand, const std::string& bin)
     char zeile[4096];
     while (std::fgets(zeile, sizeof zeile, p)) {
         const std::string z = zeile;
-        if (z.rfind("niveau=", 0) != 0) continue;
+        // the level lines, indented under the world's line
+        if (z.find_first_not_of(' ') != z.find("niveau=")) continue;
         const size_t v = z.find(" vereine=");
         if (v != std::string::npos) summe += std::atoi(z.c_str() + v + 9);
     }
