@@ -719,6 +719,8 @@ TEST_F(Feind, AFloodOfTextsFillsNoOtherMailbox)
 TEST_F(Feind, OneOpenFriendlyProposalPerPairOfClubs)
 {
     News_Init();
+    // the server enters each proposal it takes in its own appointment table
+    Trainingslager_Init();
     Trainingslager_Set_Termin_Abfrage([](int32_t, int32_t, int32_t) { return int32_t(1); });
     server_starten();
     auto peer = mit_verein();
@@ -750,6 +752,7 @@ TEST_F(Feind, OneOpenFriendlyProposalPerPairOfClubs)
     Richter_Jeden_Tag();
     EXPECT_EQ(offene_fragen(OPFER), 1);
     Trainingslager_Set_Termin_Abfrage(nullptr);
+    Trainingslager_DeInit();
     News_Init();
 }
 
