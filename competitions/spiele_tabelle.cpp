@@ -165,6 +165,27 @@ void Spiele_Tabelle_Umsortieren(Tabelle_Datensatz* t, int32_t optionen, int32_t 
 
 namespace {
 
+// Unless it counts one club's games only, the table is the same whichever club asks: one kept
+// table answers every club of it (the menus and the sponsors ask club by club).
+Cache_Key cache_key(int32_t wettbewerb, int32_t block, int32_t erster, int32_t letzter, int32_t drei,
+                    int32_t optionen, int32_t team, int32_t minuten_flag, int32_t von, int32_t bis, int32_t live,
+                    int32_t limit)
+{
+    const bool je_team = (optionen & TAB_NUR_TEAM) != 0;
+    return {block, wettbewerb, erster, letzter, drei, optionen, je_team ? team : -1, minuten_flag,
+            von, bis, live, limit, spiele_aenderungen};
+}
+
+// The kept table of this key counted over these team numbers (`anzahl` rows), null for none.
+template <typename Nummer>
+const Cache_Eintrag* cache_suchen(const Cache_Key& ck, const Nummer* teams, int32_t anzahl)
+{
+    const int32_t n = std::clamp(anzahl, 0, TABELLE_MAX_TEAMS);
+    for (const Cache_Eintrag& c : cache)
+        if (c.key == ck && c.tabelle.anzahl == anzahl && std::equal(teams, teams + n, c.tabelle.team)) return &c;
+    return nullptr;
+}
+
 // The sort key of `team`'s row in a counted table (its first slot, as the count takes it); -1
 // where the club has no row. The keys stand in place order, each beside its slot's place.
 int64_t team_key(const Tabelle_Datensatz& t, int32_t team)
@@ -209,19 +230,15 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
     if (letzter >= 576) letzter = -1;
 
     const int32_t n = std::clamp(t->anzahl, 0, TABELLE_MAX_TEAMS);
-    // Unless it counts one club's games only, the table is the same whichever club asks: one
-    // kept table answers every club of it (the menus and the sponsors ask club by club).
     const bool je_team = (optionen & TAB_NUR_TEAM) != 0;
-    const Cache_Key ck{block, wettbewerb, erster, letzter, drei, optionen, je_team ? team : -1, minuten_flag,
-                       von, bis, live, limit, spiele_aenderungen};
+    const Cache_Key ck = cache_key(wettbewerb, block, erster, letzter, drei, optionen, team, minuten_flag, von, bis,
+                                   live, limit);
     const bool cachebar = live == 0 || live == 1;
     if (cachebar)
-        for (const Cache_Eintrag& c : cache)
-            if (c.key == ck && c.tabelle.anzahl == t->anzahl &&
-                std::equal(t->team, t->team + n, c.tabelle.team)) {
-                *t = c.tabelle;
-                return je_team ? c.ergebnis : team_key(*t, team);
-            }
+        if (const Cache_Eintrag* c = cache_suchen(ck, t->team, t->anzahl)) {
+            *t = c->tabelle;
+            return je_team ? c->ergebnis : team_key(*t, team);
+        }
 
     uint32_t anzahl = 0;
     const Spiele_Spiel* s = spiele_block_spiele(block, &anzahl);
@@ -335,4 +352,25 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
         cache_ablegen(ck, ergebnis, *t);
     }
     return ergebnis;
+}
+
+int32_t Spiele_Tabelle_Gehaltener_Platz(int32_t wettbewerb, int32_t block, int32_t erster, int32_t letzter,
+                                        int32_t drei, int32_t optionen, const int16_t* teams, int32_t anzahl,
+                                        int32_t team, int32_t live)
+{
+    // A client's kept tables are the server's answers for the club asked about.
+    if (!teams || block == -1 || !Spiele_Ist_Initialisiert() || Netz_Rolle == 1 || !cache_leer_gesetzt ||
+        (live != 0 && live != 1))
+        return SPIELE_TABELLE_NICHT_GEHALTEN;
+    if (letzter >= 576) letzter = -1;
+    const Cache_Key ck = cache_key(wettbewerb, block, erster, letzter, drei, optionen, team, 0, -1, -1, live, -1);
+    const Cache_Eintrag* c = cache_suchen(ck, teams, anzahl);
+    if (!c) return SPIELE_TABELLE_NICHT_GEHALTEN;
+    // As the counting answers: -1 when the club has no row.
+    if ((optionen & TAB_NUR_TEAM) ? c->ergebnis < 0 : team_key(c->tabelle, team) < 0) return -1;
+    const Tabelle_Datensatz& t = c->tabelle;
+    const int32_t n = std::clamp(t.anzahl, 0, TABELLE_MAX_TEAMS);
+    for (int32_t platz = 0; platz < n; ++platz)
+        if (t.platz[platz] >= 0 && t.platz[platz] < TABELLE_MAX_TEAMS && t.team[t.platz[platz]] == team) return platz;
+    return -1;
 }

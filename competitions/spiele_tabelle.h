@@ -65,6 +65,15 @@ void Spiele_Tabelle_Umsortieren(Tabelle_Datensatz* t, int32_t optionen, int32_t 
 // The sort key of one slot by the table formula, exact in 64 bits.
 int64_t Spiele_Tabelle_Key(const Tabelle_Datensatz* t, int32_t slot, int32_t optionen, int32_t drei_punkte);
 
+// The 0-based place of `team` in the kept table that Spiele_Tabelle_Berechnen (no minutes, not
+// eternal) would copy out for a table of these `anzahl` team numbers, -1 when the club has no
+// row; SPIELE_TABELLE_NICHT_GEHALTEN when no such table is kept and it must be counted. Nothing
+// is copied and the kept tables stay as they were: a club's place costs no table of its own.
+constexpr int32_t SPIELE_TABELLE_NICHT_GEHALTEN = -2;
+int32_t Spiele_Tabelle_Gehaltener_Platz(int32_t wettbewerb, int32_t block, int32_t erster, int32_t letzter,
+                                        int32_t drei, int32_t optionen, const int16_t* teams, int32_t anzahl,
+                                        int32_t team, int32_t live);
+
 void Spiele_Tabellen_Cache_Leeren();
 void Spiele_Tabelle_Loesche_Backup(int32_t block);
 

@@ -749,10 +749,18 @@ int32_t Wettbewerb_Get_Tabellenplatz(Wettbewerb_Id id, int32_t team, int32_t ers
 {
     Wettbewerb_Datensatz* w = wb_per_id(id);
     if (!w || team < 0 || w->spiele_block < 0) return -1;
+    const int32_t drei = (w->modus & ENGLISCHE_TABELLE) ? 1 : 0;
+    // The sponsors and the panels ask club by club: a table kept since the last result answers
+    // without a table of its own.
+    int16_t liste[WETTBEWERB_MAX_TEAMS];
+    const int32_t n = Wettbewerb_Get_Teams(id, liste);
+    if (n <= 0) return -1;
+    const int32_t gehalten =
+        Spiele_Tabelle_Gehaltener_Platz(id, w->spiele_block, erster, letzter, drei, optionen, liste, n, team, live);
+    if (gehalten != SPIELE_TABELLE_NICHT_GEHALTEN) return gehalten;
     // 26 KB: too large for the stack of every caller, and the window thread is the only one.
     static Tabelle_Datensatz t;
     if (Wettbewerb_Tabelle_Vorbereiten(id, &t) <= 0) return -1;
-    const int32_t drei = (w->modus & ENGLISCHE_TABELLE) ? 1 : 0;
     if (Spiele_Tabelle_Berechnen(id, w->spiele_block, erster, letzter, drei, optionen, &t, team, 0, -1, -1, live,
                                  0, -1) < 0)
         return -1;

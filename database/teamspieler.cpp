@@ -103,19 +103,59 @@ void client_liste_sicherstellen(int32_t team)
     Teamspieler_Internet_Client_Get_Liste(team);
 }
 
-// A player's last lookup: the line-up, the match day and the daily jobs ask for the same few
-// players of a team over and over, and each walk of a squad's list chases its pointers. The
-// answer holds while no list has changed since. A fixed table by the player's number (players
-// that share a slot take turns), so that an ended game leaves no memory behind.
+// A club's squad as its list holds it, in one row: the line-up, the match day and the daily jobs
+// look up players and ask for whole squads over and over, and each walk of a list chases its
+// pointers. Made again on the first question after any list changed; the players in list order
+// (keys 0xFFFFFFFF left out), each with his link record. A squad of 50 and more (the bound the
+// listing reports) and the pseudo clubs' long lists go on being walked. A fixed table by the
+// club's number (clubs that share a row take turns), so that an ended game leaves no memory
+// behind.
+constexpr int32_t INDEX_PLAETZE = 49;
+struct Kader_Index {
+    uint64_t stand = 0;
+    const Liste* liste = nullptr;
+    int32_t anzahl = -1;  // -1: too long to be held
+    int32_t spieler[INDEX_PLAETZE];
+    TS* record[INDEX_PLAETZE];
+};
+constexpr size_t INDIZES = 1024;
+Kader_Index indizes[INDIZES];
+
+// The held squad of the club's list, null where it must be walked.
+const Kader_Index* kader_index(int32_t team, const Liste* liste)
+{
+    if (pseudo(team)) return nullptr;
+    Kader_Index& x = indizes[static_cast<size_t>(team) % INDIZES];
+    const uint64_t stand = Liste_Stand();
+    if (x.stand != stand || x.liste != liste) {
+        x.stand = stand;
+        x.liste = liste;
+        x.anzahl = 0;
+        for (const Liste_Element* e = liste->next; e; e = e->next) {
+            if (e->key == 0xFFFFFFFFu) continue;
+            if (x.anzahl == INDEX_PLAETZE) {
+                x.anzahl = -1;
+                break;
+            }
+            x.spieler[x.anzahl] = static_cast<int32_t>(e->key);
+            x.record[x.anzahl++] = static_cast<TS*>(e->data);
+        }
+    }
+    return x.anzahl >= 0 ? &x : nullptr;
+}
+
+// A player's last lookup, while no list has changed since: the same few players are asked for
+// over and over. A fixed table by the player's number (players that share a row take turns).
 struct Fund {
     uint64_t stand = 0;
     const Liste* liste = nullptr;
-    Liste_Element* element = nullptr;
+    TS* record = nullptr;
     int32_t spieler = -1;
 };
 constexpr size_t FUNDE = 16384;
 Fund funde[FUNDE];
 
+// The link record of the first entry of the player in the club's list, null for none.
 TS* finde(int32_t team, int32_t spieler)
 {
     if (spieler < 0) return nullptr;
@@ -123,12 +163,16 @@ TS* finde(int32_t team, int32_t spieler)
     if (!liste) return nullptr;
     const uint64_t stand = Liste_Stand();
     Fund& f = funde[static_cast<size_t>(spieler) % FUNDE];
-    if (f.stand == stand && f.spieler == spieler && f.liste == liste &&
-        (!f.element || f.element->key == static_cast<uint32_t>(spieler)))
-        return f.element ? static_cast<TS*>(f.element->data) : nullptr;
-    Liste_Element* e = Liste_Find_Key(liste, static_cast<uint32_t>(spieler));
-    f = {stand, liste, e, spieler};
-    return e ? static_cast<TS*>(e->data) : nullptr;
+    if (f.stand == stand && f.spieler == spieler && f.liste == liste) return f.record;
+    TS* record = nullptr;
+    if (const Kader_Index* x = kader_index(team, liste)) {
+        const int32_t* gefunden = std::find(x->spieler, x->spieler + x->anzahl, spieler);
+        if (gefunden != x->spieler + x->anzahl) record = x->record[gefunden - x->spieler];
+    } else if (Liste_Element* e = Liste_Find_Key(liste, static_cast<uint32_t>(spieler))) {
+        record = static_cast<TS*>(e->data);
+    }
+    f = {stand, liste, record, spieler};
+    return record;
 }
 
 int32_t heute() { return Aktueller_Tag; }
@@ -421,6 +465,13 @@ int32_t Teamspieler_Kader(int32_t team, int32_t* feld, TS** records, int32_t kap
     if (!ohne_wechsler && filter == 0 && (kapazitaet == -1 || kapazitaet >= grenze_anzahl)) {
         // the whole squad, as the clubs' daily jobs ask for it: nothing to test but the key
         Liste_Element* const erstes = Liste_First_Element(liste);
+        if (!erstes) return 0;
+        if (const Kader_Index* x = kader_index(team, liste)) {
+            if (feld) std::copy(x->spieler, x->spieler + x->anzahl, feld);
+            if (records) std::copy(x->record, x->record + x->anzahl, records);
+            Liste_Set_Cursor(nullptr);
+            return x->anzahl;
+        }
         for (Liste_Element* e = erstes; e; e = e->next) {
             if (e->key == 0xFFFFFFFFu) continue;
             if (feld) feld[n] = static_cast<int32_t>(e->key);
@@ -431,7 +482,7 @@ int32_t Teamspieler_Kader(int32_t team, int32_t* feld, TS** records, int32_t kap
             }
         }
         // the lists' cursor stands where the walk below leaves it
-        if (erstes) Liste_Set_Cursor(nullptr);
+        Liste_Set_Cursor(nullptr);
         return n;
     }
     for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {

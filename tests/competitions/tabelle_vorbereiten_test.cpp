@@ -1,5 +1,5 @@
-// The empty table of a competition's teams, and the pairings of a competition whose match days
-// hold a varying number of matches.
+// The empty table of a competition's teams, a club's place in it (answered from kept tables), and
+// the pairings of a competition whose match days hold a varying number of matches.
 #include <gtest/gtest.h>
 
 #include "common/capture.h"
@@ -78,6 +78,48 @@ TEST_F(VorbereitenTest, VaryingMatchDaysCountTheirMatchesInTheStore)
     w->listen.anzahl = 2;
     EXPECT_EQ(Wettbewerb_Get_Tabellenplatz(GRUPPE, 2), 0);
     EXPECT_EQ(Wettbewerb_Get_Tabellenplatz(GRUPPE, 1), 1);
+}
+
+// A club's place comes from a table kept while the results stand: every result, cleared result,
+// team list and day range after the first question must show in the next answer.
+TEST_F(VorbereitenTest, AClubsPlaceFollowsEveryResultTheTeamListAndTheDays)
+{
+    const int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
+    Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(testwelt::A1);
+    ASSERT_NE(w, nullptr);
+    w->spiele_block = b;
+    auto platz = [](int32_t team, int32_t erster = -1, int32_t letzter = -1) {
+        return Wettbewerb_Get_Tabellenplatz(LIGA, team, erster, letzter, TAB_NORMAL, 0);
+    };
+    ergebnis(b, 0, 0, 0, 1, 3, 0);
+    ergebnis(b, 0, 1, 2, 3, 1, 0);
+    const int32_t nach_tag_0[4] = {0, 3, 1, 2};
+    for (int32_t team = 0; team < 4; ++team) EXPECT_EQ(platz(team), nach_tag_0[team]) << team;
+
+    // The return matches after the first answers: 3 (+3) before 1 (+2), 0 (-2) and 2 (-3).
+    ergebnis(b, 1, 0, 1, 0, 5, 0);
+    ergebnis(b, 1, 1, 3, 2, 4, 0);
+    const int32_t nach_tag_1[4] = {2, 1, 3, 0};
+    for (int32_t team = 0; team < 4; ++team) EXPECT_EQ(platz(team), nach_tag_1[team]) << team;
+    // The first day alone, and the whole season again: each range its own table.
+    EXPECT_EQ(platz(1, 0, 0), 3);
+    EXPECT_EQ(platz(1), 1);
+    // The forecast table asked in between leaves the plain one as it was.
+    EXPECT_GE(Wettbewerb_Get_Tabellenplatz(LIGA, 1, -1, -1, TAB_NORMAL, 1), 0);
+    EXPECT_EQ(platz(1), 1);
+
+    // A club leaves the league: it has no place, and its games count for no one.
+    w->listen.teams[3] = 7;
+    EXPECT_EQ(platz(3), -1);
+    EXPECT_EQ(platz(1), 0);
+    EXPECT_EQ(platz(0), 1);
+    w->listen.teams[3] = 3;
+    EXPECT_EQ(platz(3), 0);
+
+    // Results cleared: no result counts, every club stands at its slot.
+    Spiele_Ergebnisse_Loeschen(b);
+    for (int32_t team = 0; team < 4; ++team) EXPECT_EQ(platz(team), team) << team;
+    EXPECT_EQ(platz(9), -1);
 }
 
 }  // namespace

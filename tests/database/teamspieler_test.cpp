@@ -113,6 +113,39 @@ TEST_F(LinkTest, TheClubAskedForWithoutAHintFollowsEveryMove)
     EXPECT_EQ(Teamspieler_Get_Team_Des_Spielers(-1, 10, -1), -1);
 }
 
+// A squad is held in one row while no list changes: an arrival at the front, a departure and a
+// list entry without a player must all show in the next listing and lookup, in the list's order,
+// and the lists' cursor stands where a walk of the list leaves it.
+TEST_F(LinkTest, AHeldSquadFollowsEveryChangeOfItsList)
+{
+    for (int32_t sp : {3, 4, 5}) ASSERT_TRUE(kommt(0, sp));
+    auto kader = [](int32_t team) {
+        int32_t feld[60];
+        TS* records[60];
+        const int32_t n = Teamspieler_Kader(team, feld, records, -1, 0);
+        std::vector<int32_t> spieler(feld, feld + n);
+        for (int32_t i = 0; i < n; ++i) EXPECT_EQ(records[i], Teamspieler_Get_Record(team, feld[i])) << i;
+        return spieler;
+    };
+    const std::vector<int32_t> vorher = kader(0);
+    ASSERT_EQ(vorher.size(), 3u);
+    EXPECT_EQ(kader(0), vorher);
+    EXPECT_EQ(Liste_Next_Cursor(), nullptr);
+
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 0, vorher[1], 0, 0, 0, -1, false));
+    ASSERT_NE(Liste_Insert_Element(&T_Fix[0].liste, nullptr, nullptr, sizeof(TS), 0xFFFFFFFFu), nullptr);
+    ASSERT_NE(Liste_Insert_Element(&T_Fix[0].liste, nullptr, nullptr, sizeof(TS), 9), nullptr);
+    EXPECT_EQ(kader(0), (std::vector<int32_t>{9, vorher[0], vorher[2]}));
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(0, vorher[1]), -1);
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(0, 9), 0);
+    EXPECT_EQ(Teamspieler_Get_Record(0, 9), T_Fix[0].liste.next->data);
+
+    // An empty squad leaves the cursor where it stood.
+    Liste_Set_Cursor(T_Fix[0].liste.next);
+    EXPECT_TRUE(kader(2).empty());
+    EXPECT_EQ(Liste_Next_Cursor(), T_Fix[0].liste.next->next);
+}
+
 TEST_F(LinkTest, SquadLimitAndFilters)
 {
     for (int32_t sp = 0; sp < TEAM_MAX_SPIELER; ++sp) ASSERT_TRUE(kommt(0, sp)) << sp;
