@@ -62,18 +62,8 @@ struct Ergebnis {
     std::string warum;
 };
 
-class StadionSpieltag : public Spieltag_Welt {
+class StadionSpieltag : public Spieltag_Welt_Eigenes_Spiel {
 protected:
-    static void SetUpTestSuite()
-    {
-        Spieltag_Welt::SetUpTestSuite();
-        neues_spiel = false;
-    }
-    static void TearDownTestSuite()
-    {
-        Spieltag_Welt::TearDownTestSuite();
-        neues_spiel = true;
-    }
     void TearDown() override
     {
         Bank_Set_Buchung_Protokoll(nullptr);
