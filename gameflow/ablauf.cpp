@@ -12,6 +12,7 @@
 #include "economy/stadion.h"
 #include "economy/trainingslager.h"
 #include "economy/werbung.h"
+#include "competitions/spiele_ewig.h"
 #include "competitions/spiele_netz.h"
 #include "gameflow/ablauf_anfrage.h"
 #include "gameflow/globals.h"
@@ -423,6 +424,7 @@ void teams_jedes_jahr()
 {
     Team_Set_Basisdaten(-1, -1);
     Team_Check_Transfermarkt_Nach_Saisonende();
+    Spiele_Serien_Zuruecksetzen();
 }
 
 void runde_vergessen()
