@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/capture.h"
+#include "common/schirm.h"
 #include "database/db_hilfe.h"
 #include "database/manager.h"
 #include "gameflow/ablauf.h"
@@ -155,15 +156,7 @@ TEST_F(Hauptschleife, MenuModesOpenRoundsOnTheirDays)
 // not the fill the menu left on it.
 TEST_F(Hauptschleife, TheDaysNoticesStandOnTheScreenTheManagerLeft)
 {
-    struct Schirm {
-        const decltype(Bildschirm_Modus) modus = Bildschirm_Modus;
-        bool offen = (Bildschirm_Modus = 101, Grafik_Screen_Init(640, 480, 16) == 1);
-        ~Schirm()
-        {
-            if (offen) Grafik_Screen_DeInit();
-            Bildschirm_Modus = modus;
-        }
-    } schirm;
+    const Test_Leerer_Schirm schirm;
     ASSERT_TRUE(schirm.offen);
     ASSERT_NE(Grafik_Seite_0, Grafik_Seite_1);
     constexpr uint16_t MENUE = 0x1235, FUELLUNG = 1;
