@@ -104,3 +104,14 @@ bool Saisonende_Anzeigen(Wettbewerb_Id id, int32_t team, int32_t platz, const We
     Saisonende_Ausblenden();
     return true;
 }
+
+bool Saisonende_Seite_Zeigen(Wettbewerb_Id id, int32_t team, int32_t platz, const Wettbewerb_Id* ziel, int32_t folge,
+                             int32_t art)
+{
+    Rastport* vorher = Grafik_Seite_0 ? Grafik_Bitmap_Anlegen(BREITE, HOEHE, Grafik_Seite_0->depth) : nullptr;
+    if (vorher) Grafik_Blit(Grafik_Seite_0, 0, 0, BREITE, HOEHE, vorher, 0, 0);
+    const bool gezeigt = Saisonende_Anzeigen(id, team, platz, ziel, folge, art);
+    if (vorher && gezeigt) Grafik_Blit(vorher, 0, 0, BREITE, HOEHE, Grafik_Seite_0, 0, 0);
+    Grafik_Bitmap_Freigeben(vorher);
+    return gezeigt;
+}

@@ -11,6 +11,10 @@
 // nothing drawn, when the picture is missing.
 bool Saisonende_Anzeigen(Wettbewerb_Id id, int32_t team, int32_t platz, const Wettbewerb_Id* ziel, int32_t folge,
                          int32_t art);
+// Saisonende_Anzeigen, then the screen as it stood before the page comes back: what the season
+// change asks next (its requesters) stands on the game's screen, not on the dark of the fade.
+bool Saisonende_Seite_Zeigen(Wettbewerb_Id id, int32_t team, int32_t platz, const Wettbewerb_Id* ziel, int32_t folge,
+                             int32_t art);
 // Loads picture 3695 + nummer of the screen resource file; false (and nothing kept) without it.
 bool Saisonende_Bild_Laden(int32_t nummer);
 // Darkens the screen in 60 steps and frees the picture; 1.

@@ -2,6 +2,7 @@
 #include "competitions/spiele_ewig.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 #include "competitions/spiele.h"
@@ -136,6 +137,15 @@ void Spiele_Set_Serien(int32_t wettbewerb, int32_t team, const int32_t flags[SER
         s->zaehler[i][seite] = flags[i] ? plus_eins(s->zaehler[i][seite]) : 0;
         s->zaehler[i][2] = flags[i] ? plus_eins(s->zaehler[i][2]) : 0;
     }
+}
+
+void Spiele_Serien_Zuruecksetzen()
+{
+    // A client keeps no series: it asks the server for them.
+    if (Netz_Rolle == 1 || !Spiele_Ist_Initialisiert()) return;
+    Spiele_Array& a = spiele_arrays[SPA_SERIEN];
+    for (int32_t i = 0; i < a.anzahl; ++i)
+        std::memset(spiele_array_eintrag(a, i) + offsetof(Spiele_Serie, zaehler), 0, sizeof(Spiele_Serie::zaehler));
 }
 
 bool Spiele_Get_Serien(int32_t wettbewerb, int32_t team, int32_t werte[SERIE_ANZAHL], int32_t spalte)

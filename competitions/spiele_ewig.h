@@ -56,6 +56,9 @@ bool Spiele_Get_Ewige_Tabelle(int32_t block, int32_t team, int32_t* punkte, int3
 
 // flags: one per series (SERIE_* order), non-zero when this match continues it.
 void Spiele_Set_Serien(int32_t wettbewerb, int32_t team, const int32_t flags[SERIE_ANZAHL], int32_t seite);
+// At the season change every series starts again: a form line of the season gone says nothing
+// of the new one.
+void Spiele_Serien_Zuruecksetzen();
 // One column (0 home, 1 away, 2 total); werte (may be null) gets the seven counters.
 bool Spiele_Get_Serien(int32_t wettbewerb, int32_t team, int32_t werte[SERIE_ANZAHL], int32_t spalte);
 

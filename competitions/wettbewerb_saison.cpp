@@ -142,7 +142,7 @@ void seite_zeigen(const Wettbewerb_Datensatz& w, int32_t team, int32_t p)
                 art = 3;
             }
     }
-    Saisonende_Anzeigen(w.id, team, p + 1, ziel >= 0 ? &ziel : nullptr, ziel >= 0, art);
+    Saisonende_Seite_Zeigen(w.id, team, p + 1, ziel >= 0 ? &ziel : nullptr, ziel >= 0, art);
 }
 
 // Season bonuses and the winners' roll at the end of a whole competition.

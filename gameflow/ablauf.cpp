@@ -12,6 +12,9 @@
 #include "economy/stadion.h"
 #include "economy/trainingslager.h"
 #include "economy/werbung.h"
+#include "graphics/grafik_blit.h"
+#include "graphics/grafik_screen.h"
+#include "competitions/spiele_ewig.h"
 #include "competitions/spiele_netz.h"
 #include "gameflow/ablauf_anfrage.h"
 #include "gameflow/globals.h"
@@ -156,6 +159,10 @@ bool runde_schritt()
 
 void neuer_tag()
 {
+    // What the day brings before the next turn (the season change's prize money and taxes, its
+    // notices) stands on the screen the manager left, not on the fill of the menu's back page.
+    if (Grafik_Seite_0 && Grafik_Seite_1 && Grafik_Seite_0 != Grafik_Seite_1)
+        Grafik_Blit(Grafik_Seite_0, 0, 0, 640, 480, Grafik_Seite_1, 0, 0);
     Kalender_Naechster_Tag();
     for (int32_t t = 0; t < Team_Anzahl; ++t) Team_Wert(TEAM_STATUS, t, TEAM_STATUS_ZUG_BEENDET, TEAM_LOESCHEN);
     int32_t ids[256];
@@ -423,6 +430,7 @@ void teams_jedes_jahr()
 {
     Team_Set_Basisdaten(-1, -1);
     Team_Check_Transfermarkt_Nach_Saisonende();
+    Spiele_Serien_Zuruecksetzen();
 }
 
 void runde_vergessen()

@@ -16,6 +16,21 @@ const char* const Text_Trenn_Ausnahmen[TEXT_AUSNAHMEN] = {
 
 namespace {
 
+// Word parts that begin with a vowel and often stand behind another word in the game's texts
+// ("Salmonellen|erkrankung", "Innenband|abriß"). The syllable rule alone would cut such a
+// compound one letter beside its seam ("Salmonelle-nerkrankung").
+constexpr const char* WORTTEILE[] = {"erkrank", "entzünd", "erschütter", "ergebnis", "angebot",
+                                     "abriß",   "anriß",   "einsatz",    "erfolg",   "abteilung"};
+
+// A word part of the list starts at q, behind a consonant of the word before it.
+bool fuge_bei(const char* word, int32_t q)
+{
+    if (q < 2 || int32_t(std::strlen(word)) <= q || Text_Ist_Vokal(word[q - 1])) return false;
+    for (const char* t : WORTTEILE)
+        if (std::strncmp(word + q, t, std::strlen(t)) == 0) return true;
+    return false;
+}
+
 struct Layout {
     Font_Record* font = nullptr;
     int32_t zeilen_hoehe = 0, vorschub = 0;
@@ -122,6 +137,9 @@ bool Text_Silbe_Trennbar(const char* word, int32_t p, int32_t last)
 {
     if (p + 1 < 2 || !Text_Hat_Vokal(word, p + 1)) return false;
     if (last - p < 2 || !Text_Hat_Vokal(word + p + 1, last - p)) return false;
+    if (fuge_bei(word, p + 1)) return Text_Trennung_Erlaubt(word, p);
+    // One letter beside a seam would tear a letter off one of the two words.
+    if (fuge_bei(word, p) || fuge_bei(word, p + 2)) return false;
     if (Text_Ist_Vokal(word[p + 1])) return false;
     return Text_Trennung_Erlaubt(word, p);
 }

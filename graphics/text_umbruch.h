@@ -42,6 +42,8 @@ int32_t Text_Zeilen_Layout(Rastport* bitmap, const char* word, int32_t width, in
 int32_t Text_Trennstelle_Suchen(char* word, int32_t line_width, int32_t L);
 // A split after p is allowed when both parts have two letters and a vowel, the right part does
 // not start with a vowel, and no group of Text_Trenn_Ausnahmen is cut. The right part ends at last.
+// At the seam of a compound with a known second word the split is allowed before its vowel, and
+// one letter beside the seam it is refused.
 bool Text_Silbe_Trennbar(const char* word, int32_t p, int32_t last);
 // No exception group standing in the consonants left of the split is cut by it.
 bool Text_Trennung_Erlaubt(const char* word, int32_t p);

@@ -28,6 +28,9 @@ constexpr uint8_t SONDERFORM = 0xB0;
 constexpr int32_t GLOW_LINKS = 14, GLOW_OBEN = 12;
 // A bubble keeps this far from the screen's edges, so that it never touches or leaves them.
 constexpr int32_t BLASE_RAND = 4, SCHIRM_B = 640, SCHIRM_H = 480;
+// The blurred screen behind the text is darkened by this much (of 128): bright rows under a
+// bubble would otherwise shine through its text.
+constexpr int32_t BLASE_DUNKEL = 80;
 
 struct Blase {
     bool offen = false;
@@ -184,6 +187,7 @@ void Hilfe_Text_Ausgabe(const char* text, int32_t x, int32_t y, uint8_t marken, 
     Grafik_Blit(ziel, x, y, w, h, blase.hintergrund, 0, 0);
     Grafik_Blit(ziel, x, y, w, h, blase.bild, 0, 0);
     Grafik_Filter_Anwenden(&Filter_Kern_Weich, blase.bild);
+    Grafik_Blit_Abdunkeln(blase.bild, 0, 0, w, h, blase.bild, 0, 0, BLASE_DUNKEL);
 
     int32_t versatz = 0;
     if (marken && !f.bild) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/os/os.h"
+#include "platform/os/os_intern.h"
 #include "platform/os/os_text.h"
 
 namespace {
@@ -110,6 +111,9 @@ int Os_Eingabe_Dialog(const Os_Dialog& d)
         kx += b + 16;
     }
     int fokus = 0, ergebnis = -1;
+    // This loop takes the main window's events too: it repaints the main window itself, or the
+    // boxes that stood over it (the role question) would stay painted behind this dialog.
+    Os_Sdl_Neu_Zeigen();
     Os_Sdl.SDL_StartTextInput();
     while (ergebnis < 0) {
         Os_Sdl.SDL_SetRenderDrawColor(r, 212, 208, 200, 255);
@@ -140,6 +144,8 @@ int Os_Eingabe_Dialog(const Os_Dialog& d)
         int gedrueckt = -1;
         if (e.type == SDL_QUIT || (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_CLOSE)) {
             gedrueckt = 1;
+        } else if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+            Os_Sdl_Neu_Zeigen();
         } else if (e.type == SDL_MOUSEBUTTONDOWN && e.button.button == SDL_BUTTON_LEFT) {
             for (int i = 0; i < anzahl; ++i)
                 if (feld[i].drin(e.button.x, e.button.y)) fokus = i;

@@ -27,6 +27,9 @@ void Os_Sdl_Display_Open(int width, int height, bool rgb555);
 void Os_Sdl_Display_Close();
 // Uploads the changed rectangle of the frame and presents it.
 void Os_Sdl_Present();
+// Presents the whole frame again (black before the display opens): a window that closed over
+// the main window must not stay painted on it.
+void Os_Sdl_Neu_Zeigen();
 
 // Display frame (os_display.cpp): takes the rectangle changed since the last call; false when
 // nothing changed.

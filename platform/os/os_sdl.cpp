@@ -318,6 +318,18 @@ void Os_Sdl_Present()
     Os_Sdl.SDL_RenderPresent(renderer);
 }
 
+void Os_Sdl_Neu_Zeigen()
+{
+    if (!renderer) return;
+    if (!texture) {
+        Os_Sdl.SDL_RenderClear(renderer);
+        Os_Sdl.SDL_RenderPresent(renderer);
+        return;
+    }
+    Os_Display_Changed(0, 0, tex_w, tex_h);
+    Os_Sdl_Present();
+}
+
 void Os_Sdl_Message_Box(const char* caption_utf8, const char* text_utf8)
 {
     if (!sdl_start()) {

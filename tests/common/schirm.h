@@ -27,3 +27,17 @@ inline void Test_Schirm_Schliessen()
     Grafik_Screen_DeInit();
     DeInit_System_Dateien();
 }
+
+// A bare headless 640 x 480 screen, without resource files or fonts, for the life of the object.
+struct Test_Leerer_Schirm {
+    const decltype(Bildschirm_Modus) modus = Bildschirm_Modus;
+    bool offen = (Bildschirm_Modus = 101, Grafik_Screen_Init(640, 480, 16) == 1);
+    Test_Leerer_Schirm() = default;
+    Test_Leerer_Schirm(const Test_Leerer_Schirm&) = delete;
+    Test_Leerer_Schirm& operator=(const Test_Leerer_Schirm&) = delete;
+    ~Test_Leerer_Schirm()
+    {
+        if (offen) Grafik_Screen_DeInit();
+        Bildschirm_Modus = modus;
+    }
+};

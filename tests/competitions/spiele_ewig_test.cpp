@@ -63,6 +63,31 @@ TEST_F(EwigTest, AfterMatchUpdatesEternalTableSeriesAndHeadToHead)
     EXPECT_EQ(sd, 0);
 }
 
+TEST_F(EwigTest, SeasonChangeStartsEverySeriesAgainAndKeepsTheRecords)
+{
+    int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
+    spiel(b, 0, 0, 1, 2, 2, 0);
+    spiel(b, 1, 0, 1, 3, 1, 0);
+    spiel(b, 2, 0, 1, 2, 3, 1);
+    int32_t s[SERIE_ANZAHL];
+    ASSERT_TRUE(Spiele_Get_Serien(-1, 1, s, 2));
+    ASSERT_EQ(s[SERIE_SIEGE], 3);
+    Spiele_Serien_Zuruecksetzen();
+    for (int32_t wettbewerb : {-1, int32_t(LIGA)})
+        for (int32_t spalte = 0; spalte < 3; ++spalte) {
+            ASSERT_TRUE(Spiele_Get_Serien(wettbewerb, 1, s, spalte));
+            for (int32_t k = 0; k < SERIE_ANZAHL; ++k) EXPECT_EQ(s[k], 0) << wettbewerb << ", " << spalte << ", " << k;
+        }
+    int32_t p, f, g, w, d, l;
+    ASSERT_TRUE(Spiele_Get_Ewige_Tabelle(b, 1, &p, &f, &g, &w, &d, &l, 2));
+    EXPECT_EQ(w, 3) << "the eternal table outlives the season";
+    // The first game of the new season starts the series at one.
+    spiel(b, 3, 0, 1, 3, 1, 0);
+    ASSERT_TRUE(Spiele_Get_Serien(-1, 1, s, 2));
+    EXPECT_EQ(s[SERIE_SIEGE], 1);
+    EXPECT_EQ(s[SERIE_OHNE_NIEDERLAGE], 1);
+}
+
 TEST_F(EwigTest, HeadToHeadKeepsFiveResultsCappedAtFifteen)
 {
     for (int32_t i = 0; i < 6; ++i) Spiele_Set_Spiele_Gegen(LIGA, 5, 6, i, 0);

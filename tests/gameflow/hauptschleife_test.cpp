@@ -7,14 +7,18 @@
 #include <vector>
 
 #include "common/capture.h"
+#include "common/schirm.h"
 #include "database/db_hilfe.h"
 #include "database/manager.h"
 #include "gameflow/ablauf.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "gameflow/news.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
 #include "match/spieltag.h"
 #include "matchview/spielbericht.h"
+#include "platform/display.h"
 #include "platform/os/os.h"
 #include "platform/win95.h"
 #include "schleife_welt.h"
@@ -145,6 +149,23 @@ TEST_F(Hauptschleife, MenuModesOpenRoundsOnTheirDays)
         EXPECT_EQ(gesehen, tage) << "Modus " << modus;
     }
     EXPECT_EQ(Ablauf_Get_Menue_Modus(), 4);
+}
+
+// What a day brings before the next turn (the season change's prize money and taxes) stands on
+// the screen the manager left: the back page the requesters are drawn from holds that screen,
+// not the fill the menu left on it.
+TEST_F(Hauptschleife, TheDaysNoticesStandOnTheScreenTheManagerLeft)
+{
+    const Test_Leerer_Schirm schirm;
+    ASSERT_TRUE(schirm.offen);
+    ASSERT_NE(Grafik_Seite_0, Grafik_Seite_1);
+    constexpr uint16_t MENUE = 0x1235, FUELLUNG = 1;
+    Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 0, 640, 480, MENUE);
+    Grafik_Rechteck_Fuellen(Grafik_Seite_1, 0, 0, 640, 480, FUELLUNG);
+    Ablauf_Zustand = ABLAUF_TAG_ENDE;
+    Ablauf_Schritt();
+    EXPECT_EQ(Aktueller_Tag, 1);
+    for (auto [x, y] : {std::pair{0, 0}, {320, 240}, {639, 479}}) EXPECT_EQ(Grafik_Pixel_Lesen(Grafik_Seite_1, x, y), MENUE);
 }
 
 // A turn that waits for the player: the passes of the loop over virtual time.

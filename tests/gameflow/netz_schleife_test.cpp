@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/capture.h"
+#include "common/schirm.h"
 #include "database/db_hilfe.h"
 #include "database/manager.h"
 #include "gameflow/ablauf.h"
@@ -362,15 +363,7 @@ TEST_F(Netzschleife, ClientShowsTheOthersTurnsOverItsMenuAndEndsItsTurnWithOneCl
 // day's screens left behind; the picture goes with it.
 TEST_F(Netzschleife, AClientWaitingForTheNextDayShowsItsMenuAgain)
 {
-    struct Schirm {
-        const decltype(Bildschirm_Modus) modus = Bildschirm_Modus;
-        bool offen = (Bildschirm_Modus = 101, Grafik_Screen_Init(640, 480, 16) == 1);
-        ~Schirm()
-        {
-            if (offen) Grafik_Screen_DeInit();
-            Bildschirm_Modus = modus;
-        }
-    } schirm;
+    const Test_Leerer_Schirm schirm;
     ASSERT_TRUE(schirm.offen);
     constexpr uint16_t MENUE = 0x1235, SPIELTAG = 0x0F0F;
     const auto fuellen = [](Rastport* s, uint16_t farbe) { Grafik_Rechteck_Fuellen(s, 0, 0, 640, 480, farbe); };

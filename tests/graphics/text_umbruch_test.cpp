@@ -64,6 +64,9 @@ TEST(Trennung, SyllableRule)
     EXPECT_EQ(erlaubt("Fenster"), ".||....");
     EXPECT_EQ(erlaubt("Überweisung"), "..||..|....");
     EXPECT_EQ(erlaubt("abstrakt"), ".|......");  // str stays whole
+    // A compound splits at its seam, never one letter beside it ("Salmonelle-nerkrankung").
+    EXPECT_EQ(erlaubt("Salmonellenerkrankung"), ".||.|.||..|.|..||....");
+    EXPECT_EQ(erlaubt("Spielergebnis"), "....|.|.||...");
     EXPECT_TRUE(Text_Ist_Vokal('ä'));
     EXPECT_TRUE(Text_Ist_Vokal('y'));
     EXPECT_FALSE(Text_Ist_Vokal('Y'));
@@ -78,6 +81,11 @@ TEST_F(Umbruch_Test, HyphenationAndCuts)
     // "ab Zucker" is 54 wide; in 50 the word splits at c-k as "Zuk-" / "ker".
     EXPECT_EQ(umbrochen("ab Zucker", 50, TEXT_TRENNEN), erwartet({{"ab Zuk-"}, {"ker"}}, 50));
     EXPECT_EQ(umbrochen("ab Flasche", 56, TEXT_TRENNEN), erwartet({{"ab Fla-"}, {"sche"}}, 56));
+    EXPECT_EQ(umbrochen("eine Salmonellenerkrankung", 100, TEXT_TRENNEN),
+              erwartet({{"eine Salmonellen-"}, {"erkrankung"}}, 100));
+    // Too narrow for the seam: an earlier syllable, not the letter beside the seam.
+    EXPECT_EQ(umbrochen("eine Salmonellenerkrankung", 95, TEXT_TRENNEN),
+              erwartet({{"eine Salmonel-"}, {"lenerkrankung"}}, 95));
     // Without hyphenation the word moves to the next line whole.
     EXPECT_EQ(umbrochen("ab Zucker", 50, 0), erwartet({{"ab"}, {"Zucker"}}, 50));
     // A blank before '!' does not end a word.

@@ -431,6 +431,31 @@ TEST_F(Hilfe, BubbleSizePlaceAndASecondOneIsRefused)
     Hilfe_Schliessen(1);
 }
 
+TEST_F(Hilfe, BrightRowsUnderTheBubbleAreDimmedAndItsTextStaysWhite)
+{
+    // A light grey screen, as the light rows of a table under a bubble.
+    Rastport* s = Grafik_Seite_0 ? Grafik_Seite_0 : Grafik_Render_Ziel;
+    ASSERT_NE(s, nullptr);
+    Grafik_Rechteck_Fuellen(s, 0, 0, 640, 480, Grafik_Farbe(13, 13, 13));
+    const int32_t weiss = Grafik_Pixel_Helligkeit(0xFFFF, s->depth);
+    const int32_t hell = Grafik_Pixel_Helligkeit(Grafik_Pixel_Lesen(s, 0, 0), s->depth);
+    Hilfe_Text_Ausgabe("Kader", 100, 100, 0, 1);
+    int32_t x, y, w, h;
+    ASSERT_TRUE(Hilfe_Offen(&x, &y, &w, &h));
+    int32_t hellster_grund = 0, hellste_schrift = 0;
+    for (int32_t py = y; py < y + h; ++py)
+        for (int32_t px = x; px < x + w; ++px) {
+            const uint16_t p = Grafik_Pixel_Lesen(s, px, py);
+            const int32_t h_p = Grafik_Pixel_Helligkeit(p, s->depth);
+            if (p == 0xFFFF) hellste_schrift = std::max(hellste_schrift, h_p);
+            else hellster_grund = std::max(hellster_grund, h_p);
+        }
+    EXPECT_EQ(hellste_schrift, weiss) << "the text is printed";
+    EXPECT_LT(hellster_grund, hell * 2 / 3) << "the ground behind the text is dimmed";
+    Hilfe_Schliessen(1);
+    EXPECT_EQ(Grafik_Pixel_Lesen(s, x + 1, y + 1), Grafik_Pixel_Lesen(s, 0, 0)) << "the screen comes back";
+}
+
 TEST_F(Hilfe, FadeTakesSixteenStepsUnlessAButtonIsPressed)
 {
     uint32_t t = Timer_Get_Time();

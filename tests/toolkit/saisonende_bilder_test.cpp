@@ -136,4 +136,33 @@ TEST_F(Saisonende, AbdunkelnOhneZuschauerEndetWieMitJedemSchritt)
     EXPECT_EQ(hell, 0u);
 }
 
+// The season change's page fades out and gives back the screen it covered, on page 0 and in
+// the display alike: the season's next requester must not stand on black.
+TEST_F(Saisonende, SeiteGibtDenBildschirmZurueck)
+{
+    const uint16_t grund = 0x1234;
+    Os_Display_Set_Bild_Immer(true);
+    Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 0, 640, 480, grund);
+    dump_datei = ordner + "/zurueck.png";
+    gewartet = 0;
+    EXPECT_TRUE(Saisonende_Seite_Zeigen(1, 0, 17, nullptr, 0, 0));
+    EXPECT_EQ(gewartet, 40000) << "the page was shown";
+    size_t anders = 0, anders_angezeigt = 0;
+    int32_t pitch = 0;
+    const uint16_t* frame = Os_Display_Frame(&pitch);
+    for (int32_t y = 0; y < 480; ++y)
+        for (int32_t x = 0; x < 640; ++x) {
+            anders += seite0(x, y) != grund;
+            anders_angezeigt += frame && frame[y * pitch + x] != grund;
+        }
+    Os_Display_Set_Bild_Immer(false);
+    EXPECT_EQ(anders, 0u);
+    EXPECT_EQ(anders_angezeigt, 0u);
+    // Without its picture nothing is shown and nothing changes.
+    gewartet = 0;
+    EXPECT_FALSE(Saisonende_Seite_Zeigen(4, 0, 1, nullptr, 0, 0));
+    EXPECT_EQ(gewartet, 0);
+    EXPECT_EQ(seite0(100, 100), grund);
+}
+
 }  // namespace
