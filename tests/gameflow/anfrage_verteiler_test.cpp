@@ -82,6 +82,8 @@ protected:
         Spielwelt::SetUp();
         Compress_LZW_Init();
         News_Init();
+        // the handlers afresh, with no texts counted for today by a test before
+        Ablauf_Anfragen_Anbinden();
         Eingang_Set_Spiel_Gestartet(true);
         for (auto& m : Mitspieler) Netzuser_Loeschen(&m);
         Mitspieler[0].in_benutzung = 1;
