@@ -543,13 +543,25 @@ TEST(Texte_Im_Programm, TeamInformationComparisonAndPickers)
     dazu(s, {"move 520 470", "wait 1000"});  // the screen settled: the click finds the own list's first row
     dazu(s, rechtsklick(40, 159));
     r.schirm("spieler_menue", false);
+    for (const auto& [name, y] : {std::pair{"kader", 171}, {"status", 191}, {"aufgaben", 204}, {"einzeltraining", 217},
+                                  {"verein", 230}, {"abschlag", 307}, {"herauslaufen", 320}, {"elfmeter", 333}}) {
+        dazu(s, {"move 100 " + std::to_string(y), "wait 600"});
+        r.schirm(std::string("spieler_menue_") + name, false);
+    }
     escape(s);
     dazu(s, klick(622, 184));
     dazu(s, klick(236, 54));  // the club switch on, then its picker
     dazu(s, rechtsklick(236, 54));
     r.schirm("transfer_vereinswahl", false);
+    dazu(s, {"move 300 86", "wait 600"});
+    r.schirm("transfer_vereinswahl_liga", false);
     escape(s);
     r.schirm("transfer_nach_escape");
+    // A player of the transfer market in the right-hand list: his menu.
+    dazu(s, {"move 480 313", "wait 600"});
+    dazu(s, rechtsklick(480, 313));
+    r.schirm("transfer_spieler_menue", false);
+    escape(s);
     auto gesehen = pruefen(r, "dorvin_texte_teaminfo");
     EXPECT_GT(gesehen["transfer_vereinswahl"], gesehen["transfer_nach_escape"]) << "the club picker is still open after Escape";
 }
