@@ -169,19 +169,25 @@ void spieltag(Rundgang& r)
     s.push_back(SPIELTAG_ABWARTEN);
 }
 
-// A field player's detail window, opened from the line-up screen's own squad (its sixth entry,
-// behind the goalkeepers a defender), and each of its thirteen pages by the toggles down its
+// The open detail window of a player and each of its thirteen pages by the toggles down its
 // right edge; "Fertig" closes it.
-void spieler_seiten(Rundgang& r)
+void fenster_seiten(Rundgang& r, const std::string& name)
 {
     Skript& s = r.s;
-    dazu(s, klick(40, 229));
-    r.schirm("spieler");
+    r.schirm(name);
     for (int k = 0; k < 13; ++k) {
         dazu(s, klick(525, 139 + 23 * k));
-        r.schirm("spieler_seite_" + std::to_string(k + 1));
+        r.schirm(name + "_seite_" + std::to_string(k + 1));
     }
     dazu(s, klick(575, 460));
+}
+
+// A field player's detail window, opened from the line-up screen's own squad (its sixth entry,
+// behind the goalkeepers a defender).
+void spieler_seiten(Rundgang& r)
+{
+    dazu(r.s, klick(40, 229));
+    fenster_seiten(r, "spieler");
 }
 
 // The mailbox shows its messages one by one, each asking whether to delete it. Its "Nein" stands
@@ -561,7 +567,9 @@ TEST(Texte_Im_Programm, TeamInformationComparisonAndPickers)
     dazu(s, {"move 480 313", "wait 600"});
     dazu(s, rechtsklick(480, 313));
     r.schirm("transfer_spieler_menue", false);
-    escape(s);
+    // "Spieler-Informationen": his window, its pages the offer's among them.
+    dazu(s, klick(535, 426));
+    fenster_seiten(r, "marktspieler");
     auto gesehen = pruefen(r, "dorvin_texte_teaminfo");
     EXPECT_GT(gesehen["transfer_vereinswahl"], gesehen["transfer_nach_escape"]) << "the club picker is still open after Escape";
 }
