@@ -41,6 +41,9 @@ const std::set<std::pair<std::string, std::string>> BEKANNT = {
     {"spielfeld_menue", "Feldspieler-Kopf sofort zentrieren"},
     {"spielfeld_menue", "Ligen und Vereine von "},
     {"spielfeld_menue", "Ausländische Ligen und Vereine"},
+    // The club page's appointments: a date's month and year stand at right tab stops too close
+    // for a four-digit year ("23.91999"), the list's rows are built in economy/ligen.cpp.
+    {"freundschaft_vereinbart", "9."},
 };
 
 // The radar map's dots follow the match's players over its score: a digit they cover in part
@@ -510,8 +513,9 @@ TEST(Texte_Im_Programm, QuestionBoxesOfTheClubsPages)
 
 // Seventy-two days in (five league days done, the sixth's opponent known): the tables screen's
 // menu of a club in its fixtures and that club's fourteen pages of team information, the team
-// comparison and its criteria list; the bonus proposal on the club's page; an own player's menu
-// on the line-up screen and the transfer search's club picker, each closed by Escape.
+// comparison and its criteria list; on the club's page the bonus proposal, a friendly's opponent,
+// its question and the list of friendlies; an own player's menu and its sub-lists on the line-up
+// screen; the transfer search's club picker and a market player's menu and window.
 TEST(Texte_Im_Programm, TeamInformationComparisonAndPickers)
 {
     Rundgang r;
@@ -543,6 +547,13 @@ TEST(Texte_Im_Programm, TeamInformationComparisonAndPickers)
     dazu(s, klick(555, 54));
     dazu(s, klick(499, 342));  // "Prämien-Vorschlag"
     r.schirm("praemien_vorschlag");
+    dazu(s, klick(499, 318));  // "Gegner wählen": the friendly's next opponent
+    r.schirm("freundschaft_gegner");
+    // The friendly dragged onto a free day of the calendar.
+    dazu(s, ziehen(85, 87, 494, 168));
+    r.schirm("frage_freundschaft");
+    dazu(s, klick(150, 292));  // "JA": the friendly stands in the list
+    r.schirm("freundschaft_vereinbart");
 
     dazu(s, klick(GRUPPE_X, TEAM_Y));
     dazu(s, klick(622, 219));
