@@ -542,6 +542,12 @@ TEST(Texte_Im_Programm, TeamInformationComparisonAndPickers)
     dazu(s, {"move 340 426", "wait 500"});
     dazu(s, klick(340, 426));
     r.schirm("vergleich_zuschauer");
+    // The club view of the tables: the menu of the opponent in a played game's row.
+    dazu(s, klick(549, 52));
+    dazu(s, klick(70, 330));
+    dazu(s, rechtsklick(100, 117));
+    r.schirm("vereinsansicht_vereinsmenue", false);
+    escape(s);
 
     dazu(s, klick(GRUPPE_X, VEREIN_Y));
     dazu(s, klick(555, 54));
