@@ -584,6 +584,8 @@ TEST(Texte_Im_Programm, TeamInformationComparisonAndPickers)
     dazu(s, {"move 480 313", "wait 600"});
     dazu(s, rechtsklick(480, 313));
     r.schirm("transfer_spieler_menue", false);
+    dazu(s, {"move 500 325", "wait 600"});
+    r.schirm("transfer_spieler_menue_kader", false);
     // "Spieler-Informationen": his window, its pages the offer's among them.
     dazu(s, klick(535, 426));
     fenster_seiten(r, "marktspieler");
