@@ -515,7 +515,7 @@ TEST(Texte_Im_Programm, QuestionBoxesOfTheClubsPages)
 // menu of a club in its fixtures and that club's fourteen pages of team information, the team
 // comparison and its criteria list; on the club's page the bonus proposal, a friendly's opponent,
 // its question and the list of friendlies; an own player's menu and its sub-lists on the line-up
-// screen; the transfer search's club picker and a market player's menu and window.
+// screen; the transfer search's club picker, a market player's menu and window, and his trial.
 TEST(Texte_Im_Programm, TeamInformationComparisonAndPickers)
 {
     Rundgang r;
@@ -589,6 +589,14 @@ TEST(Texte_Im_Programm, TeamInformationComparisonAndPickers)
     // "Spieler-Informationen": his window, its pages the offer's among them.
     dazu(s, klick(535, 426));
     fenster_seiten(r, "marktspieler");
+    // "Probe-Spieler aufnehmen !" of his squad sub-list.
+    dazu(s, {"move 480 313", "wait 600"});
+    dazu(s, rechtsklick(480, 313));
+    dazu(s, {"move 500 325", "wait 600", "move 350 388", "wait 600"});
+    dazu(s, klick(350, 388));
+    r.schirm("probespieler");
+    dazu(s, klick(470, 292));  // its "OK"
+    r.schirm("probespieler_ok");
     auto gesehen = pruefen(r, "dorvin_texte_teaminfo");
     EXPECT_GT(gesehen["transfer_vereinswahl"], gesehen["transfer_nach_escape"]) << "the club picker is still open after Escape";
 }
