@@ -153,7 +153,8 @@ std::vector<Ligen_Termin_Zeile> Ligen_Motivation_Terminliste_Bauen(int32_t team)
             }
             const Kalender_Datum d = Kalender_Get_Datum(tag, 0);
             char text[200];
-            std::snprintf(text, sizeof text, "^tr0017%d.^tr0028%d.^tr0048%d^tl0053^bb%s^be", d.tag, d.monat, d.jahr,
+            // the year has four digits: its stop stands far enough right of the month's
+            std::snprintf(text, sizeof text, "^tr0017%d.^tr0028%d.^tr0056%d^tl0061^bb%s^be", d.tag, d.monat, d.jahr,
                           name ? name : "");
             v.push_back({text, hilfe, tag});
         }

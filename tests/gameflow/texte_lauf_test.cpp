@@ -41,9 +41,6 @@ const std::set<std::pair<std::string, std::string>> BEKANNT = {
     {"spielfeld_menue", "Feldspieler-Kopf sofort zentrieren"},
     {"spielfeld_menue", "Ligen und Vereine von "},
     {"spielfeld_menue", "Ausländische Ligen und Vereine"},
-    // The club page's appointments: a date's month and year stand at right tab stops too close
-    // for a four-digit year ("23.91999"), the list's rows are built in economy/ligen.cpp.
-    {"freundschaft_vereinbart", "9."},
 };
 
 // The radar map's dots follow the match's players over its score: a digit they cover in part
