@@ -32,7 +32,7 @@ werte() {
         END {
             for (n in namen) {
                 # the name as the goals give it: without the aggregate and the fixed counts
-                m = n; sub(/_median$/, "", m); gsub(/\/(iterations|repeats):[0-9]+/, "", m)
+                m = n; sub(/_median$/, "", m); gsub(/\/(iterations|repeats):[0-9]+|\/real_time/, "", m)
                 f = einheit[n] == "ns" ? 1e-6 : einheit[n] == "us" ? 1e-3 : einheit[n] == "s" ? 1e3 : 1
                 for (s in werte) {
                     split(s, t, SUBSEP)
