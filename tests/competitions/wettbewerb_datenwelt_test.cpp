@@ -225,3 +225,35 @@ TEST_P(Datenwelt, LaedtUndHatDieGeplanteStruktur)
 INSTANTIATE_TEST_SUITE_P(Groessen, Datenwelt,
                          ::testing::Values(Groesse{"standard", 4, 18}, Groesse{"small", 3, 3}, Groesse{"large", 4, 18}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A league's standing (the season tickets its clubs sell) never rises going down a pyramid and
+// never falls below 40: a fourth tier at 20 sold too few tickets to pay even a squad at the
+// strength floor. Only the large world's tier added below a country's only league stands as
+// that league; elsewhere a second tier stands lower.
+TEST_P(Datenwelt, EineLigaStehtNichtUeberDerDarueberUndNieUnterVierzig)
+{
+    ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
+    const bool gross = !std::strcmp(GetParam().name, "large");
+    auto ansehen = [](int32_t id) { return Wettbewerb_Get_Team_Ansehen(teams_von(id)[0]); };
+    int32_t zweistufig = 0;
+    for (int32_t id : alle_ids()) {
+        const Wettbewerb_Info* info = Wettbewerb_Get_Info(id);
+        if (!info || !info->basisliga) continue;
+        EXPECT_GE(ansehen(id), 40) << id;
+        const int32_t oben = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(id))->vk.v[WV_OBERLIGA];
+        if (oben < 0) continue;
+        const int32_t oben_id = Wettbewerb_Zeiger(oben)->id;
+        EXPECT_LE(ansehen(id), ansehen(oben_id)) << id;
+        int32_t stufen = 0, eigene = 0;
+        Wettbewerb_Visuell_Vertikal_Anz(id, &stufen, &eigene);
+        if (stufen != 2) continue;
+        ++zweistufig;
+        if (gross) EXPECT_EQ(ansehen(id), ansehen(oben_id)) << id;
+        else EXPECT_LT(ansehen(id), ansehen(oben_id)) << id;
+    }
+    // the small world has no country of two tiers and no fourth tier
+    if (GetParam().heim_stufen == 4) {
+        EXPECT_GT(zweistufig, 0);
+        EXPECT_EQ(ansehen(4), ansehen(3));
+    }
+}

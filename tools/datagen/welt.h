@@ -46,6 +46,7 @@ struct Welt_Team {
 struct Welt_Liga {
     int32_t stufe = 0;           // 0 = top tier
     std::string name;            // e.g. "1. Liga"
+    bool zugefuegt = false;      // the tier the large world adds below a country's own
     std::vector<int32_t> teams;  // team numbers of its clubs
 };
 

@@ -245,6 +245,13 @@ int basis_am_niveau(int niveau)
     return STAERKE[i - 1] + (STAERKE[i] - STAERKE[i - 1]) * (niveau - NIVEAU[i - 1]) / (NIVEAU[i] - NIVEAU[i - 1]);
 }
 
+// The tier the large world adds below a country's only league draws as that league does (its
+// season tickets sell as a first tier's, see the competitions' standing), so its squads may be
+// as strong as such a gate pays for. At a second tier's 330 and standing its clubs ended each
+// of their first seasons with twice the tickets they began with, and the large world's median
+// club, one of them, stood 1.6 to 1.7 times its start.
+constexpr int ZWEITE_UNTER_EINZIGER_STAERKE = 600;
+
 }  // namespace
 
 Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
@@ -318,9 +325,9 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
             // weak country's first tier paid the wages of a second tier from a first tier's gate
             // and piled up money. The small world, a few clubs whose matches the tests weigh,
             // keeps the country's own ladder.
-            const int basis = groesse == Welt_Groesse::Klein
-                                  ? stadion
-                                  : std::min((stadion + basis_am_niveau(niveau)) / 2, basis_am_niveau(niveau));
+            liga.zugefuegt = stufe == plan[i].zusatz;
+            const int bezahlt = liga.zugefuegt && stufe == 1 ? ZWEITE_UNTER_EINZIGER_STAERKE : basis_am_niveau(niveau);
+            const int basis = groesse == Welt_Groesse::Klein ? stadion : std::min((stadion + bezahlt) / 2, bezahlt);
             for (int k = 0; k < plan[i].ligen[stufe]; ++k) {
                 int streuung = b.r.range(-60, 60);
                 b.verein(d, n.land_team, liga.stufe, clamp(basis + streuung, 100, 900), clamp(stadion + streuung, 100, 900));

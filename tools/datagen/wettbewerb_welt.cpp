@@ -131,6 +131,19 @@ struct Bauplan {
     }
 };
 
+// A league's standing, falling by tier: what draws its season-ticket buyers (with the squad and
+// the cups) and weighs with a club asked for a friendly. A fourth tier stands as the third: at
+// 20 its clubs, their squads at the strength floor, sold half the third tier's season tickets
+// and lived on the edge of debt for ever. The tier the large world adds below a country's only
+// league stands as that league: at a second tier's 65 its clubs began with a season's tickets
+// far below what each season then left them (their squads are as strong as the gate pays for,
+// see the world model).
+int32_t liga_ansehen(const Welt_Liga& liga, size_t stufe)
+{
+    if (liga.zugefuegt && stufe == 1) stufe = 0;
+    return std::max(40, 90 - 25 * static_cast<int32_t>(stufe));
+}
+
 // Leagues and cups of every nation. Returns per nation the index of its top league (or
 // SIZE_MAX) and of its cup (or SIZE_MAX).
 void nationen_bauen(Bauplan& b, std::vector<size_t>& top, std::vector<size_t>& pokal)
@@ -160,7 +173,7 @@ void nationen_bauen(Bauplan& b, std::vector<size_t>& top, std::vector<size_t>& p
             if (wochenende[w.wochentag] + spiele > TAG_SPIELE_MAX) w.wochentag = 1 - w.wochentag;
             wochenende[w.wochentag] += spiele;
             w.kalender_position = n.heimatland ? static_cast<int32_t>(stufen.size()) : 4 + (ausser_heimat % 2);
-            w.wichtig = std::max(20, 90 - 25 * static_cast<int32_t>(stufen.size()));
+            w.wichtig = liga_ansehen(l, stufen.size());
             stufen.push_back(b.wbs.size() - 1);
         }
         if (!n.heimatland && !stufen.empty()) ++ausser_heimat;
