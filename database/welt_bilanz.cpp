@@ -65,23 +65,42 @@ std::string Welt_Bilanz_Zeile(const Welt_Bilanz& b)
     return zeile;
 }
 
-std::vector<Welt_Stufe> Welt_Bilanz_Stufen(Welt_Niveau_Abfrage niveau)
+std::vector<Welt_Verein> Welt_Bilanz_Vereine(Welt_Niveau_Abfrage niveau)
 {
     if (!niveau) niveau = Wettbewerb_Get_Liga_Niveau;
+    std::vector<Welt_Verein> vereine;
+    if (!T || !T_Fix) return vereine;
+    std::vector<int32_t> kader(static_cast<size_t>(TEAM_MAX_START_SPIELER));
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (t == Transfermarkt_Team || !Team_Ist_Normal(t, 0)) continue;
+        Welt_Verein v{t, niveau(t), Bank_Get_Kontostand(t, 0, 255), 0, 0, Team_Hat_Manager(t)};
+        v.kader = std::min(Teamspieler_Ins_Array(t, kader.data(), TEAM_MAX_START_SPIELER, 0), TEAM_MAX_START_SPIELER);
+        for (int32_t i = 0; i < v.kader; ++i) v.gehaelter += Teamspieler_Wert(301, t, kader[size_t(i)], 0, 0);
+        vereine.push_back(v);
+    }
+    return vereine;
+}
+
+std::string Welt_Verein_Zeile(const Welt_Verein& v)
+{
+    char zeile[160];
+    std::snprintf(zeile, sizeof zeile, "verein=%d niveau=%d geld=%" PRId64 " kader=%d gehaelter=%" PRId64 " manager=%d", v.team,
+                  v.niveau, v.geld, v.kader, v.gehaelter, v.manager ? 1 : 0);
+    return zeile;
+}
+
+std::vector<Welt_Stufe> Welt_Bilanz_Stufen(Welt_Niveau_Abfrage niveau)
+{
     std::vector<Welt_Stufe> stufen;
-    if (!T || !T_Fix) return stufen;
     struct Sammlung {
         std::vector<int64_t> geld;
         int64_t gehaelter = 0;
     };
     std::map<int32_t, Sammlung, std::greater<int32_t>> je_niveau;
-    std::vector<int32_t> kader(static_cast<size_t>(TEAM_MAX_START_SPIELER));
-    for (int32_t t = 0; t < Team_Anzahl; ++t) {
-        if (t == Transfermarkt_Team || !Team_Ist_Normal(t, 0)) continue;
-        Sammlung& s = je_niveau[niveau(t)];
-        s.geld.push_back(Bank_Get_Kontostand(t, 0, 255));
-        const int32_t n = std::min(Teamspieler_Ins_Array(t, kader.data(), TEAM_MAX_START_SPIELER, 0), TEAM_MAX_START_SPIELER);
-        for (int32_t i = 0; i < n; ++i) s.gehaelter += Teamspieler_Wert(301, t, kader[size_t(i)], 0, 0);
+    for (const Welt_Verein& v : Welt_Bilanz_Vereine(niveau)) {
+        Sammlung& s = je_niveau[v.niveau];
+        s.geld.push_back(v.geld);
+        s.gehaelter += v.gehaelter;
     }
     for (auto& [n, s] : je_niveau) {
         std::sort(s.geld.begin(), s.geld.end());

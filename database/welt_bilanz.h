@@ -44,3 +44,17 @@ using Welt_Niveau_Abfrage = int32_t (*)(int32_t team);
 std::vector<Welt_Stufe> Welt_Bilanz_Stufen(Welt_Niveau_Abfrage niveau = nullptr);
 // One entry as key=value words: "niveau=100 vereine=286 geld_median=... gehaelter=... im_minus=...".
 std::string Welt_Stufe_Zeile(const Welt_Stufe& s);
+
+// One league club: its level, balance, squad and yearly wages (whole DM), and whether a human
+// manager runs it; the tool lists them to find the club behind a level's figures.
+struct Welt_Verein {
+    int32_t team = -1;
+    int32_t niveau = 0;
+    int64_t geld = 0;
+    int32_t kader = 0;
+    int64_t gehaelter = 0;
+    bool manager = false;
+};
+std::vector<Welt_Verein> Welt_Bilanz_Vereine(Welt_Niveau_Abfrage niveau = nullptr);
+// "verein=3 niveau=25 geld=-100 kader=16 gehaelter=900000 manager=0".
+std::string Welt_Verein_Zeile(const Welt_Verein& v);

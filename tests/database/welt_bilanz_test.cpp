@@ -78,4 +78,24 @@ TEST_F(WeltBilanz, GroupsTheLeagueClubsByLevelWithTheirMedianAndWages)
     EXPECT_EQ(Welt_Stufe_Zeile(s[1]), "niveau=50 vereine=1 geld_median=-500 gehaelter=400000 im_minus=1");
 }
 
+// Each league club on its own, in team order, for finding the club behind a level's figures:
+// the market, the youth team and a club outside the leagues are not listed, and the club a
+// human manager runs is marked (an idle manager's club is not run by the computer's money rules).
+TEST_F(WeltBilanz, ListsEachLeagueClubWithItsMoneySquadWagesAndManager)
+{
+    int32_t p = 0;
+    const int32_t vereine[] = {0, 0, 2, 3, 4};
+    const int32_t gehaelter[] = {100, 300, 250, 900, 900};
+    for (size_t i = 0; i < std::size(vereine); ++i)
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, vereine[i], p++, gehaelter[i], 0, 12, -1, false));
+    Manager_Struktur anna{};
+    T_Fix[2].manager = &anna;
+    const std::vector<Welt_Verein> v = Welt_Bilanz_Vereine([](int32_t team) { return team == 0 ? 25 : 100; });
+    T_Fix[2].manager = nullptr;
+    ASSERT_EQ(v.size(), 3u);
+    EXPECT_EQ(Welt_Verein_Zeile(v[0]), "verein=0 niveau=25 geld=-500 kader=2 gehaelter=400000 manager=0");
+    EXPECT_EQ(Welt_Verein_Zeile(v[1]), "verein=1 niveau=100 geld=3000 kader=0 gehaelter=0 manager=0");
+    EXPECT_EQ(Welt_Verein_Zeile(v[2]), "verein=2 niveau=100 geld=7000 kader=1 gehaelter=250000 manager=1");
+}
+
 }  // namespace

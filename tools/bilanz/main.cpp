@@ -3,7 +3,9 @@
 // the smallest league squad, the league clubs short of 16 players, the club balances' median,
 // sum and lowest in whole DM), one line per league level (its clubs, their balances' median and
 // their mean yearly wages), then the money booked by category over all clubs in the running
-// season and in the season before it (income and spending).
+// season and in the season before it (income and spending). With --vereine first, one line
+// more per league club (its level, balance, squad, yearly wages and whether a manager runs it),
+// to find the club behind a level's figures.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "competitions/wettbewerb.h"
+#include "database/manager.h"
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/welt_bilanz.h"
@@ -54,8 +57,10 @@ void kategorien(const char* titel, const Bank_Welt_Summen& s)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "Aufruf: dorvin_bilanz SPIELSTAND...\n");
+    const bool je_verein = argc > 1 && std::strcmp(argv[1], "--vereine") == 0;
+    const int erste = je_verein ? 2 : 1;
+    if (argc <= erste) {
+        std::fprintf(stderr, "Aufruf: dorvin_bilanz [--vereine] SPIELSTAND...\n");
         return 2;
     }
     setenv("DORVIN_HEADLESS", "1", 1);
@@ -68,8 +73,9 @@ int main(int argc, char** argv)
     Disk_Block_Registrieren(DISK_POS_SPIELER, nullptr, Spieler_Read_Bin_Block);
     Disk_Block_Registrieren(DISK_POS_TEAMSPIELER, nullptr, Teamspieler_Read_Bin_Block);
     Disk_Block_Registrieren(DISK_POS_BANK, nullptr, Bank_Laden);
+    Disk_Block_Registrieren(DISK_POS_MANAGER, nullptr, Manager_Read_Bin_Block);
     int fehler = 0;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = erste; i < argc; ++i) {
         // a bare name would be looked up in the program's savegame folder
         const std::string pfad = std::strchr(argv[i], '/') ? argv[i] : std::string("./") + argv[i];
         // A savegame without a competitions' block must not show the one before it.
@@ -80,8 +86,11 @@ int main(int argc, char** argv)
             continue;
         }
         std::printf("%s datei=%s\n", Welt_Bilanz_Zeile(Welt_Bilanz_Zaehlen()).c_str(), argv[i]);
-        if (Wettbewerb_Block_Entpacken(wettbewerbe.data(), wettbewerbe.size(), Team_Anzahl))
+        if (Wettbewerb_Block_Entpacken(wettbewerbe.data(), wettbewerbe.size(), Team_Anzahl)) {
             for (const Welt_Stufe& s : Welt_Bilanz_Stufen()) std::printf("  %s\n", Welt_Stufe_Zeile(s).c_str());
+            if (je_verein)
+                for (const Welt_Verein& v : Welt_Bilanz_Vereine()) std::printf("  %s\n", Welt_Verein_Zeile(v).c_str());
+        }
         kategorien("laufende Saison", Bank_Welt_Get_Summen(0));
         kategorien("Saison davor", Bank_Welt_Get_Summen(1));
     }
