@@ -219,6 +219,9 @@ namespace {
 
 // The fewest players of each kind (keeper, defence, midfield, attack) a squad must have.
 constexpr int32_t KADER_ART_MINIMUM[4] = {2, 4, 5, 3};
+// A computer club with money keeps this many players, the ones beyond the minimum young.
+constexpr int32_t KADER_SOLL_COMPUTER = TEAM_KADER_MINIMUM + 2;
+constexpr int32_t KADER_SOLL_ALTER = 21;
 
 int32_t art_von(int32_t spnr)
 {
@@ -227,8 +230,9 @@ int32_t art_von(int32_t spnr)
 }
 
 // The market player who suits the club best: of the kind it lacks most, from its own league
-// system where possible, nearest to the squad's mean strength; -1 when the market is empty.
-int32_t passender_marktspieler(int32_t team, const std::vector<int32_t>& markt)
+// system where possible, nearest to the squad's mean strength; -1 when the market has none.
+// With `nur_junge` only a young player of its own system counts.
+int32_t passender_marktspieler(int32_t team, const std::vector<int32_t>& markt, bool nur_junge)
 {
     int32_t anzahl[4] = {}, summe = 0, n = 0;
     int32_t kader[TEAM_MAX_SPIELER];
@@ -247,14 +251,27 @@ int32_t passender_marktspieler(int32_t team, const std::vector<int32_t>& markt)
     const int32_t system = Team_Wert(TEAM_OBERLIGA, team, 0, TEAM_LESEN);
     int32_t bester = -1, beste_note = 0;
     for (int32_t p : markt) {
+        const bool eigenes = Spieler_Egal_Daten[p].heimatsystem == system;
+        if (nur_junge && (!eigenes || Spieler_Wert(SP_ALTER, p, 0, SP_LESEN) > KADER_SOLL_ALTER)) continue;
         const int32_t abstand = std::abs(Spieler_Wert(SP_K_I_T, p, 0, SP_LESEN) - mittel);
-        const int32_t note = (art_von(p) == art ? 0 : 4000) + (Spieler_Egal_Daten[p].heimatsystem == system ? 0 : 2000) + abstand;
+        const int32_t note = (art_von(p) == art ? 0 : 4000) + (eigenes ? 0 : 2000) + abstand;
         if (bester < 0 || note < beste_note) {
             bester = p;
             beste_note = note;
         }
     }
     return bester;
+}
+
+// How many players a league club signs from the market for: every club its eleven and bench; a
+// computer club with money in the bank two more, young players of its own league system. The
+// clubs of a large league system buy each other's listed players while the young players that
+// its retirements bring into the market fit nobody's search: its squads thinned to the minimum
+// while the market filled with its young players.
+int32_t kader_soll(int32_t team)
+{
+    if (Team_Hat_Manager(team) || Bank_Get_Kontostand(team, 0, -1) <= 0) return TEAM_KADER_MINIMUM;
+    return KADER_SOLL_COMPUTER;
 }
 
 }  // namespace
@@ -264,10 +281,14 @@ void Team_Kader_Auffuellen()
     if (ist_client() || !T || !team_gueltig(Transfermarkt_Team)) return;
     std::vector<int32_t> markt;
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
-        if (!Team_Ist_Normal(t, 0) || T[t].spieleranzahl >= TEAM_KADER_MINIMUM) continue;
+        if (!Team_Ist_Normal(t, 0) || T[t].spieleranzahl >= KADER_SOLL_COMPUTER) continue;
+        const int32_t soll = kader_soll(t);
+        if (T[t].spieleranzahl >= soll) continue;
         if (markt.empty()) markt = markt_spieler();
-        while (T[t].spieleranzahl < TEAM_KADER_MINIMUM && !markt.empty()) {
-            const int32_t p = passender_marktspieler(t, markt);
+        while (T[t].spieleranzahl < soll && !markt.empty()) {
+            const bool minimum = T[t].spieleranzahl < TEAM_KADER_MINIMUM;
+            const int32_t p = passender_marktspieler(t, markt, !minimum);
+            if (p < 0) break;
             markt.erase(std::find(markt.begin(), markt.end(), p));
             const int32_t monate = 24;
             int32_t gehalt = 0, abloese = 0;
@@ -277,10 +298,11 @@ void Team_Kader_Auffuellen()
             Teamspieler_Kommt_Oder_Geht(0, Transfermarkt_Team, p, 0, 0, 0, -1, false);
             Richter_Alle_Angebote_Zu_Einem_Spieler_Loeschen(p);
             Team_Suchliste_Spieler_Entfernen(-1, p);
-            melden(t, Temp_Sprintf("Ihr Kader ist auf %d Spieler geschrumpft. Damit der Verein elf Spieler und die Ersatzbank "
-                                   "aufbieten kann, verpflichtet er %s vom Transfermarkt für %s pro Jahr.",
-                                   T[t].spieleranzahl - 1, spieler_name(p),
-                                   Bank_Betrag_String(float(gehalt) * 1000.0f, t, -1, 0)));
+            if (minimum)
+                melden(t, Temp_Sprintf("Ihr Kader ist auf %d Spieler geschrumpft. Damit der Verein elf Spieler und die Ersatzbank "
+                                       "aufbieten kann, verpflichtet er %s vom Transfermarkt für %s pro Jahr.",
+                                       T[t].spieleranzahl - 1, spieler_name(p),
+                                       Bank_Betrag_String(float(gehalt) * 1000.0f, t, -1, 0)));
         }
     }
 }

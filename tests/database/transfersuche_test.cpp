@@ -142,6 +142,35 @@ TEST_F(Suche, AShortSquadSignsTheKindsItLacksFromTheMarket)
     EXPECT_EQ(T[1].spieleranzahl, TEAM_KADER_MINIMUM - 3);
 }
 
+// A computer club with money in the bank keeps two players beyond its eleven and bench, young
+// ones of its own league system from the market (the old and the foreign stay there); a club
+// in debt and a manager's club sign only up to the bench, and a full squad signs nobody more.
+TEST_F(Suche, AComputerClubWithMoneyTakesTwoYoungPlayersOfItsSystemBeyondItsBench)
+{
+    for (int32_t t = 0; t < Transfermarkt_Team; ++t)
+        if (t < 1 || t > 3) T[t].status = 1;
+    for (int32_t t = 1; t <= 3; ++t)
+        for (int32_t i = 0; i < TEAM_KADER_MINIMUM; ++i) neu(t, 10 + i % 3 * 20);
+    Manager_Neuer_Mitspieler(2, "M");
+    Bank_Set_Kontostand_Abfrage([](int32_t team, int32_t) { return team == 3 ? -1 : 50000000; });
+    const int32_t alt = neu(Transfermarkt_Team, 30, 28);
+    const int32_t fremd = neu(Transfermarkt_Team, 30, 19);
+    Spieler_Egal_Daten[fremd].heimatsystem = SYSTEM + 1;
+    std::vector<int32_t> junge;
+    for (int32_t alter : {19, 20, 21}) junge.push_back(neu(Transfermarkt_Team, 30, alter));
+    Team_Kader_Auffuellen();
+    EXPECT_EQ(T[1].spieleranzahl, TEAM_KADER_MINIMUM + 2);
+    EXPECT_EQ(T[2].spieleranzahl, TEAM_KADER_MINIMUM);
+    EXPECT_EQ(T[3].spieleranzahl, TEAM_KADER_MINIMUM);
+    int32_t genommen = 0;
+    for (int32_t p : junge) genommen += Teamspieler_Ist_Im_Team(1, p) >= 0;
+    EXPECT_EQ(genommen, 2);
+    EXPECT_GE(Teamspieler_Ist_Im_Team(Transfermarkt_Team, alt), 0);
+    EXPECT_GE(Teamspieler_Ist_Im_Team(Transfermarkt_Team, fremd), 0);
+    Team_Kader_Auffuellen();
+    EXPECT_EQ(T[1].spieleranzahl, TEAM_KADER_MINIMUM + 2);
+}
+
 // A computer club pays a player it signs his full demand while its balance holds; in debt a
 // share that falls with the debt against a season of its wages, to half at a quarter of a
 // season's wages owed; with more than an eighth of a season's wages in the bank more, up to a quarter more at
