@@ -228,8 +228,8 @@ INSTANTIATE_TEST_SUITE_P(Groessen, Datenwelt,
 
 // A league's standing (the season tickets its clubs sell) never rises going down a pyramid and
 // never falls below 40: a fourth tier at 20 sold too few tickets to pay even a squad at the
-// strength floor. Only the large world's tier added below a country's only league stands as
-// that league; elsewhere a second tier stands lower.
+// strength floor. Only the large world's tier added below a country's only league stands above
+// that league (at the top); elsewhere a second tier stands lower.
 TEST_P(Datenwelt, EineLigaStehtNichtUeberDerDarueberUndNieUnterVierzig)
 {
     ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
@@ -243,13 +243,19 @@ TEST_P(Datenwelt, EineLigaStehtNichtUeberDerDarueberUndNieUnterVierzig)
         const int32_t oben = Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(id))->vk.v[WV_OBERLIGA];
         if (oben < 0) continue;
         const int32_t oben_id = Wettbewerb_Zeiger(oben)->id;
-        EXPECT_LE(ansehen(id), ansehen(oben_id)) << id;
         int32_t stufen = 0, eigene = 0;
         Wettbewerb_Visuell_Vertikal_Anz(id, &stufen, &eigene);
-        if (stufen != 2) continue;
+        if (stufen != 2) {
+            EXPECT_LE(ansehen(id), ansehen(oben_id)) << id;
+            continue;
+        }
         ++zweistufig;
-        if (gross) EXPECT_EQ(ansehen(id), ansehen(oben_id)) << id;
-        else EXPECT_LT(ansehen(id), ansehen(oben_id)) << id;
+        if (gross) {
+            EXPECT_EQ(ansehen(id), 100) << id;
+            EXPECT_GT(ansehen(id), ansehen(oben_id)) << id;
+        } else {
+            EXPECT_LT(ansehen(id), ansehen(oben_id)) << id;
+        }
     }
     // the small world has no country of two tiers and no fourth tier
     if (GetParam().heim_stufen == 4) {

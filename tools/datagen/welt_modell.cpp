@@ -245,12 +245,12 @@ int basis_am_niveau(int niveau)
     return STAERKE[i - 1] + (STAERKE[i] - STAERKE[i - 1]) * (niveau - NIVEAU[i - 1]) / (NIVEAU[i] - NIVEAU[i - 1]);
 }
 
-// The tier the large world adds below a country's only league draws as that league does (its
-// season tickets sell as a first tier's, see the competitions' standing), so its squads may be
+// The tier the large world adds below a country's only league draws more than a first tier
+// (its season tickets sell at the highest standing, see the competitions), so its squads may be
 // as strong as such a gate pays for. At a second tier's 330 and standing its clubs ended each
 // of their first seasons with twice the tickets they began with, and the large world's median
 // club, one of them, stood 1.6 to 1.7 times its start.
-constexpr int ZWEITE_UNTER_EINZIGER_STAERKE = 600;
+constexpr int ZWEITE_UNTER_EINZIGER_STAERKE = 550;
 
 }  // namespace
 

@@ -135,12 +135,12 @@ struct Bauplan {
 // the cups) and weighs with a club asked for a friendly. A fourth tier stands as the third: at
 // 20 its clubs, their squads at the strength floor, sold half the third tier's season tickets
 // and lived on the edge of debt for ever. The tier the large world adds below a country's only
-// league stands as that league: at a second tier's 65 its clubs began with a season's tickets
-// far below what each season then left them (their squads are as strong as the gate pays for,
-// see the world model).
+// league, the country's other clubs, draws the most: at a second tier's 65 its clubs began with
+// a season's tickets far below what each season then left them, and their squads, as strong as
+// such a gate pays for (see the world model), owed more at a season's end than the world held.
 int32_t liga_ansehen(const Welt_Liga& liga, size_t stufe)
 {
-    if (liga.zugefuegt && stufe == 1) stufe = 0;
+    if (liga.zugefuegt && stufe == 1) return 100;
     return std::max(40, 90 - 25 * static_cast<int32_t>(stufe));
 }
 
