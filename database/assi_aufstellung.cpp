@@ -247,6 +247,34 @@ struct Eignung {
     }
 };
 
+// The ratings of one line-up run with everything they are drawn from, for the next run: a
+// club's home and away line-ups after a match rate the same squad on the same day's draws. The
+// next run compares all of it (the seed the ratings start from, the assistant's noise, what is
+// rated, and every candidate's number, favourite cell, form and attributes) and takes the
+// ratings only when nothing differs, so that a player hurt, banned, tired, trained, sold or
+// bought in between, or another formation, makes them anew.
+struct Geteilte_Bewertung {
+    struct Spieler {
+        int32_t spnr, lieblingspos, form;
+        std::array<int16_t, 9> attribute;
+        bool operator==(const Spieler&) const = default;
+    };
+    bool gueltig = false;
+    int32_t team = -1;
+    int32_t seed = 0, rausch_lo = 0, rausch_hi = 0;
+    bool plaetze = false, gitter = false;
+    std::array<uint8_t, 2 * FELDSPIELER> aus{};  // the rated formation's places (when rated)
+    std::vector<int32_t> zellen;  // the grid's rated cells by their numbers
+    const Spieler_Struktur* daten = nullptr;
+    std::vector<Spieler> spieler;
+    // the ratings: each candidate's (in squad order), the grid's, and the seed after them
+    std::vector<Kandidat> kader;
+    std::vector<int32_t> zellwerte, gitter_werte;
+    int32_t seed_danach = 0;
+};
+Geteilte_Bewertung geteilt;
+int64_t geteilt_anzahl = 0;
+
 // The stored line-up buttons 1271..1276 keep in their manager word which players and
 // instructions are fixed: bit 1 (set A) or 2 (set B) the players, 4 or 8 the instructions.
 constexpr int32_t AUFSTELLUNG_KNOPF = 1271;
@@ -332,6 +360,10 @@ Assi_Aufstellung_Beobachter aufstellung_beobachter = nullptr;
 }
 
 void Assi_Mannschaftsaufstellung_Set_Beobachter(Assi_Aufstellung_Beobachter b) { aufstellung_beobachter = b; }
+
+void Assi_Bewertung_Vergessen() { geteilt = Geteilte_Bewertung{}; }
+
+int64_t Assi_Bewertung_Geteilt() { return geteilt_anzahl; }
 
 void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, int32_t auswaerts, int32_t ziel,
                                  int32_t ideal, bool erzwingen)
@@ -422,6 +454,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     std::array<int8_t, ZELLEN> nummer;
     nummer.fill(-1);
     int32_t gelesene = 0;
+    std::vector<int32_t> gelesene_zellen;  // by their numbers
     for (int32_t f = 0; gitter_gebraucht && f < formationen; ++f) {
         Team_Aufstellungsarray(team, satz, f, aus, nullptr, nullptr);
         std::copy_n(aus, 2 * FELDSPIELER, plaetze[f]);
@@ -430,16 +463,53 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             if (c < 0 || c >= ZELLEN || nummer[size_t(c)] >= 0) continue;
             gelesen[size_t(c / SPALTEN)] |= 1u << (c % SPALTEN);
             nummer[size_t(c)] = int8_t(gelesene++);
+            gelesene_zellen.push_back(c);
         }
     }
-    // Read only inside the rater's window, where every cell of the formations is written.
-    const std::unique_ptr<int32_t[]> zellwerte(new int32_t[std::max<size_t>(kader.size() * size_t(gelesene), 1)]);
+    // Read only inside the rater's window, where every cell of the formations is written (the
+    // rest is cleared, as the ratings are handed on whole).
+    const std::unique_ptr<int32_t[]> zellwerte(new int32_t[std::max<size_t>(kader.size() * size_t(gelesene), 1)]());
+    const size_t zellwerte_anzahl = kader.size() * size_t(gelesene);
     const auto& abstaende_tabelle = abstaende();
     Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
     // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
     // drawn inline.
     const int32_t rausch_lo = 90 + a / 10, rausch_hi = 110 - a / 10;
+
+    // What this run's ratings are drawn from, against what the last run's were.
+    Geteilte_Bewertung neu;
+    neu.team = team;
+    neu.seed = Zufall_Get_Seed();
+    neu.rausch_lo = rausch_lo, neu.rausch_hi = rausch_hi;
+    neu.plaetze = plaetze_bewerten, neu.gitter = gitter_bewerten;
+    if (plaetze_bewerten) std::copy_n(aus, 2 * FELDSPIELER, neu.aus.begin());
+    neu.zellen = std::move(gelesene_zellen);
+    neu.daten = Spieler_Daten;
+    neu.spieler.reserve(kader.size());
+    for (const Kandidat& k : kader) {
+        Geteilte_Bewertung::Spieler& sp = neu.spieler.emplace_back();
+        sp.spnr = k.spnr, sp.lieblingspos = k.lieblingspos, sp.form = k.form;
+        std::copy_n(Spieler_Daten[k.spnr].attribute, 9, sp.attribute.begin());
+    }
+    const bool uebernehmen = geteilt.gueltig && geteilt.team == neu.team && geteilt.seed == neu.seed &&
+                             geteilt.rausch_lo == neu.rausch_lo && geteilt.rausch_hi == neu.rausch_hi &&
+                             geteilt.plaetze == neu.plaetze && geteilt.gitter == neu.gitter && geteilt.aus == neu.aus &&
+                             geteilt.zellen == neu.zellen && geteilt.daten == neu.daten && geteilt.spieler == neu.spieler;
+    if (uebernehmen) {
+        ++geteilt_anzahl;
+        for (size_t i = 0; i < kader.size(); ++i) {
+            const Kandidat& alt = geteilt.kader[i];
+            Kandidat& k = kader[i];
+            k.gesamt = alt.gesamt;
+            k.platz = alt.platz;
+            k.z0 = alt.z0, k.z1 = alt.z1, k.s0 = alt.s0, k.s1 = alt.s1;
+        }
+        std::copy(geteilt.zellwerte.begin(), geteilt.zellwerte.end(), zellwerte.get());
+        gitter = geteilt.gitter_werte;
+        Zufall_Set_Seed(geteilt.seed_danach);
+    }
     for (Kandidat& k : kader) {
+        if (uebernehmen) break;
         const int32_t z = Zufall(rausch_lo, rausch_hi);
         int32_t summe = 0;
         if (k.torwart)
@@ -504,6 +574,14 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         else
             folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Ueberspringen(n); });
         folge.Abgeben();
+    }
+    if (!uebernehmen) {
+        geteilt = std::move(neu);
+        geteilt.kader = kader;
+        geteilt.zellwerte.assign(zellwerte.get(), zellwerte.get() + zellwerte_anzahl);
+        geteilt.gitter_werte = gitter;
+        geteilt.seed_danach = Zufall_Get_Seed();
+        geteilt.gueltig = true;
     }
 
     if (gitter_gebraucht) {
