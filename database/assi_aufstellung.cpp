@@ -228,21 +228,24 @@ int32_t hypotenuse(int32_t a, int32_t b)
 // Assi_Eignung_Berechnen for many cells of one player: his weighted sums per third once.
 struct Eignung {
     int32_t summe[3] = {};
-    int32_t lieb = -1;
+    // his favourite cell's row and column, the row -1 where he has none on the grid
+    int32_t lieb_zeile = -1, lieb_spalte = 0;
+    const std::array<std::array<int32_t, SPALTEN>, 27>& abstand_tabelle = abstaende();
     explicit Eignung(int32_t spnr)
     {
         if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl) return;
         for (int32_t d = 0; d < 3; ++d)
             for (int32_t i = 0; i < 9; ++i) summe[d] += Spieler_Daten[spnr].attribute[i] * GRUPPEN_GEWICHT[d][i / 3];
-        lieb = Spieler_Fix_Daten[spnr].lieblingspos;
+        const int32_t lieb = Spieler_Fix_Daten[spnr].lieblingspos;
+        if (lieb >= 0 && lieb < ZELLEN) lieb_zeile = lieb / SPALTEN, lieb_spalte = lieb % SPALTEN;
     }
     int32_t operator()(int32_t c) const
     {
         if (c < 0 || c >= ZELLEN) return 0;
-        const int32_t drittel = std::min(c / SPALTEN / 9, 2);
-        int32_t abstand = 10;
-        if (lieb >= 0 && lieb < ZELLEN)
-            abstand = abstaende()[size_t(std::abs(lieb / SPALTEN - c / SPALTEN))][size_t(std::abs(lieb % SPALTEN - c % SPALTEN))];
+        const int32_t z = c / SPALTEN, s = c % SPALTEN;
+        const int32_t drittel = std::min(z / 9, 2);
+        const int32_t abstand =
+            lieb_zeile >= 0 ? abstand_tabelle[size_t(std::abs(lieb_zeile - z))][size_t(std::abs(lieb_spalte - s))] : 10;
         return std::max(summe[drittel] / 10 - 30 * abstand, 0);
     }
 };
