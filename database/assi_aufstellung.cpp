@@ -251,31 +251,40 @@ struct Eignung {
 };
 
 // The ratings of one line-up run with everything they are drawn from, for the next run: a
-// club's home and away line-ups after a match rate the same squad on the same day's draws. The
-// next run compares all of it (the seed the ratings start from, the assistant's noise, what is
-// rated, and every candidate's number, favourite cell, form and attributes) and takes the
-// ratings only when nothing differs, so that a player hurt, banned, tired, trained, sold or
-// bought in between, or another formation, makes them anew.
+// club's home and away line-ups after a match rate the same squad on the same day's draws. Runs
+// that rate the places (not the grid, whose runs come one a club and day) hand them on. The next
+// run compares all of it (the seed the ratings start from, the assistant's noise, the rated
+// formation's places, and every candidate's number, favourite cell, form and attributes) and
+// takes the ratings only when nothing differs, so that a player hurt, banned, tired, trained,
+// sold or bought in between, or another formation, makes them anew.
 struct Geteilte_Bewertung {
     struct Spieler {
         int32_t spnr, lieblingspos, form;
         std::array<int16_t, 9> attribute;
         bool operator==(const Spieler&) const = default;
     };
+    struct Wert {
+        int32_t gesamt;
+        std::array<int32_t, 10> platz;
+    };
     bool gueltig = false;
     int32_t team = -1;
     int32_t seed = 0, rausch_lo = 0, rausch_hi = 0;
-    bool plaetze = false, gitter = false;
-    std::array<uint8_t, 2 * FELDSPIELER> aus{};  // the rated formation's places (when rated)
-    std::vector<int32_t> zellen;  // the grid's rated cells by their numbers
+    std::array<uint8_t, 2 * FELDSPIELER> aus{};
     const Spieler_Struktur* daten = nullptr;
     std::vector<Spieler> spieler;
-    // the ratings: each candidate's (in squad order), the grid's, and the seed after them
-    std::vector<Kandidat> kader;
-    std::vector<int32_t> zellwerte, gitter_werte;
+    // the ratings, each candidate's in squad order, and the seed after them
+    std::vector<Wert> werte;
     int32_t seed_danach = 0;
+
+    bool operator==(const Geteilte_Bewertung& b) const
+    {
+        return gueltig == b.gueltig && team == b.team && seed == b.seed && rausch_lo == b.rausch_lo &&
+               rausch_hi == b.rausch_hi && aus == b.aus && daten == b.daten && spieler == b.spieler;
+    }
 };
-Geteilte_Bewertung geteilt;
+// the last run's ratings, and the next run's key made in place of its own (no allocation a run)
+Geteilte_Bewertung geteilt, schluessel;
 int64_t geteilt_anzahl = 0;
 
 // The stored line-up buttons 1271..1276 keep in their manager word which players and
@@ -364,7 +373,7 @@ Assi_Aufstellung_Beobachter aufstellung_beobachter = nullptr;
 
 void Assi_Mannschaftsaufstellung_Set_Beobachter(Assi_Aufstellung_Beobachter b) { aufstellung_beobachter = b; }
 
-void Assi_Bewertung_Vergessen() { geteilt = Geteilte_Bewertung{}; }
+void Assi_Bewertung_Vergessen() { geteilt.gueltig = false; }
 
 int64_t Assi_Bewertung_Geteilt() { return geteilt_anzahl; }
 
@@ -457,7 +466,6 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     std::array<int8_t, ZELLEN> nummer;
     nummer.fill(-1);
     int32_t gelesene = 0;
-    std::vector<int32_t> gelesene_zellen;  // by their numbers
     for (int32_t f = 0; gitter_gebraucht && f < formationen; ++f) {
         Team_Aufstellungsarray(team, satz, f, aus, nullptr, nullptr);
         std::copy_n(aus, 2 * FELDSPIELER, plaetze[f]);
@@ -466,13 +474,10 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             if (c < 0 || c >= ZELLEN || nummer[size_t(c)] >= 0) continue;
             gelesen[size_t(c / SPALTEN)] |= 1u << (c % SPALTEN);
             nummer[size_t(c)] = int8_t(gelesene++);
-            gelesene_zellen.push_back(c);
         }
     }
-    // Read only inside the rater's window, where every cell of the formations is written (the
-    // rest is cleared, as the ratings are handed on whole).
-    const std::unique_ptr<int32_t[]> zellwerte(new int32_t[std::max<size_t>(kader.size() * size_t(gelesene), 1)]());
-    const size_t zellwerte_anzahl = kader.size() * size_t(gelesene);
+    // Read only inside the rater's window, where every cell of the formations is written.
+    const std::unique_ptr<int32_t[]> zellwerte(new int32_t[std::max<size_t>(kader.size() * size_t(gelesene), 1)]);
     const auto& abstaende_tabelle = abstaende();
     Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
     // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
@@ -480,35 +485,30 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     const int32_t rausch_lo = 90 + a / 10, rausch_hi = 110 - a / 10;
 
     // What this run's ratings are drawn from, against what the last run's were.
-    Geteilte_Bewertung neu;
-    neu.team = team;
-    neu.seed = Zufall_Get_Seed();
-    neu.rausch_lo = rausch_lo, neu.rausch_hi = rausch_hi;
-    neu.plaetze = plaetze_bewerten, neu.gitter = gitter_bewerten;
-    if (plaetze_bewerten) std::copy_n(aus, 2 * FELDSPIELER, neu.aus.begin());
-    neu.zellen = std::move(gelesene_zellen);
-    neu.daten = Spieler_Daten;
-    neu.spieler.reserve(kader.size());
-    for (const Kandidat& k : kader) {
-        Geteilte_Bewertung::Spieler& sp = neu.spieler.emplace_back();
-        sp.spnr = k.spnr, sp.lieblingspos = k.lieblingspos, sp.form = k.form;
-        std::copy_n(Spieler_Daten[k.spnr].attribute, 9, sp.attribute.begin());
+    const bool teilbar = plaetze_bewerten && !gitter_bewerten;
+    bool uebernehmen = false;
+    if (teilbar) {
+        Geteilte_Bewertung& neu = schluessel;
+        neu.gueltig = true;
+        neu.team = team;
+        neu.seed = Zufall_Get_Seed();
+        neu.rausch_lo = rausch_lo, neu.rausch_hi = rausch_hi;
+        std::copy_n(aus, 2 * FELDSPIELER, neu.aus.begin());
+        neu.daten = Spieler_Daten;
+        neu.spieler.resize(kader.size());
+        for (size_t i = 0; i < kader.size(); ++i) {
+            Geteilte_Bewertung::Spieler& sp = neu.spieler[i];
+            sp.spnr = kader[i].spnr, sp.lieblingspos = kader[i].lieblingspos, sp.form = kader[i].form;
+            std::copy_n(Spieler_Daten[kader[i].spnr].attribute, 9, sp.attribute.begin());
+        }
+        uebernehmen = neu == geteilt;
     }
-    const bool uebernehmen = geteilt.gueltig && geteilt.team == neu.team && geteilt.seed == neu.seed &&
-                             geteilt.rausch_lo == neu.rausch_lo && geteilt.rausch_hi == neu.rausch_hi &&
-                             geteilt.plaetze == neu.plaetze && geteilt.gitter == neu.gitter && geteilt.aus == neu.aus &&
-                             geteilt.zellen == neu.zellen && geteilt.daten == neu.daten && geteilt.spieler == neu.spieler;
     if (uebernehmen) {
         ++geteilt_anzahl;
         for (size_t i = 0; i < kader.size(); ++i) {
-            const Kandidat& alt = geteilt.kader[i];
-            Kandidat& k = kader[i];
-            k.gesamt = alt.gesamt;
-            k.platz = alt.platz;
-            k.z0 = alt.z0, k.z1 = alt.z1, k.s0 = alt.s0, k.s1 = alt.s1;
+            kader[i].gesamt = geteilt.werte[i].gesamt;
+            kader[i].platz = geteilt.werte[i].platz;
         }
-        std::copy(geteilt.zellwerte.begin(), geteilt.zellwerte.end(), zellwerte.get());
-        gitter = geteilt.gitter_werte;
         Zufall_Set_Seed(geteilt.seed_danach);
     }
     for (Kandidat& k : kader) {
@@ -578,13 +578,11 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Ueberspringen(n); });
         folge.Abgeben();
     }
-    if (!uebernehmen) {
-        geteilt = std::move(neu);
-        geteilt.kader = kader;
-        geteilt.zellwerte.assign(zellwerte.get(), zellwerte.get() + zellwerte_anzahl);
-        geteilt.gitter_werte = gitter;
+    if (teilbar && !uebernehmen) {
+        std::swap(geteilt, schluessel);
+        geteilt.werte.resize(kader.size());
+        for (size_t i = 0; i < kader.size(); ++i) geteilt.werte[i] = {kader[i].gesamt, kader[i].platz};
         geteilt.seed_danach = Zufall_Get_Seed();
-        geteilt.gueltig = true;
     }
 
     if (gitter_gebraucht) {
