@@ -108,7 +108,7 @@ void Assi_Mannschaftsaufstellung_Set_Beobachter(Assi_Aufstellung_Beobachter beob
 // A line-up run hands its squad's ratings to the next run when that one rates the same squad from
 // the same draws (a club's two after-match line-ups). Forgetting them makes the next run rate
 // afresh, as the first of a day does; the line-up is the same either way. Runs that took the
-// ratings handed over, counted since the game started.
+// ratings handed over, counted since the program started.
 void Assi_Bewertung_Vergessen();
 int64_t Assi_Bewertung_Geteilt();
 
