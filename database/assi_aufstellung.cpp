@@ -228,24 +228,64 @@ int32_t hypotenuse(int32_t a, int32_t b)
 // Assi_Eignung_Berechnen for many cells of one player: his weighted sums per third once.
 struct Eignung {
     int32_t summe[3] = {};
-    int32_t lieb = -1;
+    // his favourite cell's row and column, the row -1 where he has none on the grid
+    int32_t lieb_zeile = -1, lieb_spalte = 0;
+    const std::array<std::array<int32_t, SPALTEN>, 27>& abstand_tabelle = abstaende();
     explicit Eignung(int32_t spnr)
     {
         if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl) return;
         for (int32_t d = 0; d < 3; ++d)
             for (int32_t i = 0; i < 9; ++i) summe[d] += Spieler_Daten[spnr].attribute[i] * GRUPPEN_GEWICHT[d][i / 3];
-        lieb = Spieler_Fix_Daten[spnr].lieblingspos;
+        const int32_t lieb = Spieler_Fix_Daten[spnr].lieblingspos;
+        if (lieb >= 0 && lieb < ZELLEN) lieb_zeile = lieb / SPALTEN, lieb_spalte = lieb % SPALTEN;
     }
     int32_t operator()(int32_t c) const
     {
         if (c < 0 || c >= ZELLEN) return 0;
-        const int32_t drittel = std::min(c / SPALTEN / 9, 2);
-        int32_t abstand = 10;
-        if (lieb >= 0 && lieb < ZELLEN)
-            abstand = abstaende()[size_t(std::abs(lieb / SPALTEN - c / SPALTEN))][size_t(std::abs(lieb % SPALTEN - c % SPALTEN))];
+        const int32_t z = c / SPALTEN, s = c % SPALTEN;
+        const int32_t drittel = std::min(z / 9, 2);
+        const int32_t abstand =
+            lieb_zeile >= 0 ? abstand_tabelle[size_t(std::abs(lieb_zeile - z))][size_t(std::abs(lieb_spalte - s))] : 10;
         return std::max(summe[drittel] / 10 - 30 * abstand, 0);
     }
 };
+
+// The ratings of one line-up run with everything they are drawn from, for the next run: a
+// club's home and away line-ups after a match rate the same squad on the same day's draws. Runs
+// that rate the places (not the grid, whose runs come one a club and day) hand them on. The next
+// run compares all of it (the seed the ratings start from, the assistant's noise, the rated
+// formation's places, and every candidate's number, favourite cell, form and attributes) and
+// takes the ratings only when nothing differs, so that a player hurt, banned, tired, trained,
+// sold or bought in between, or another formation, makes them anew.
+struct Geteilte_Bewertung {
+    struct Spieler {
+        int32_t spnr, lieblingspos, form;
+        std::array<int16_t, 9> attribute;
+        bool operator==(const Spieler&) const = default;
+    };
+    struct Wert {
+        int32_t gesamt;
+        std::array<int32_t, 10> platz;
+    };
+    bool gueltig = false;
+    int32_t team = -1;
+    int32_t seed = 0, rausch_lo = 0, rausch_hi = 0;
+    std::array<uint8_t, 2 * FELDSPIELER> aus{};
+    const Spieler_Struktur* daten = nullptr;
+    std::vector<Spieler> spieler;
+    // the ratings, each candidate's in squad order, and the seed after them
+    std::vector<Wert> werte;
+    int32_t seed_danach = 0;
+
+    bool operator==(const Geteilte_Bewertung& b) const
+    {
+        return gueltig == b.gueltig && team == b.team && seed == b.seed && rausch_lo == b.rausch_lo &&
+               rausch_hi == b.rausch_hi && aus == b.aus && daten == b.daten && spieler == b.spieler;
+    }
+};
+// the last run's ratings, and the next run's key made in place of its own (no allocation a run)
+Geteilte_Bewertung geteilt, schluessel;
+int64_t geteilt_anzahl = 0;
 
 // The stored line-up buttons 1271..1276 keep in their manager word which players and
 // instructions are fixed: bit 1 (set A) or 2 (set B) the players, 4 or 8 the instructions.
@@ -332,6 +372,10 @@ Assi_Aufstellung_Beobachter aufstellung_beobachter = nullptr;
 }
 
 void Assi_Mannschaftsaufstellung_Set_Beobachter(Assi_Aufstellung_Beobachter b) { aufstellung_beobachter = b; }
+
+void Assi_Bewertung_Vergessen() { geteilt.gueltig = false; }
+
+int64_t Assi_Bewertung_Geteilt() { return geteilt_anzahl; }
 
 void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, int32_t auswaerts, int32_t ziel,
                                  int32_t ideal, bool erzwingen)
@@ -439,7 +483,36 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
     // drawn inline.
     const int32_t rausch_lo = 90 + a / 10, rausch_hi = 110 - a / 10;
+
+    // What this run's ratings are drawn from, against what the last run's were.
+    const bool teilbar = plaetze_bewerten && !gitter_bewerten;
+    bool uebernehmen = false;
+    if (teilbar) {
+        Geteilte_Bewertung& neu = schluessel;
+        neu.gueltig = true;
+        neu.team = team;
+        neu.seed = Zufall_Get_Seed();
+        neu.rausch_lo = rausch_lo, neu.rausch_hi = rausch_hi;
+        std::copy_n(aus, 2 * FELDSPIELER, neu.aus.begin());
+        neu.daten = Spieler_Daten;
+        neu.spieler.resize(kader.size());
+        for (size_t i = 0; i < kader.size(); ++i) {
+            Geteilte_Bewertung::Spieler& sp = neu.spieler[i];
+            sp.spnr = kader[i].spnr, sp.lieblingspos = kader[i].lieblingspos, sp.form = kader[i].form;
+            std::copy_n(Spieler_Daten[kader[i].spnr].attribute, 9, sp.attribute.begin());
+        }
+        uebernehmen = neu == geteilt;
+    }
+    if (uebernehmen) {
+        ++geteilt_anzahl;
+        for (size_t i = 0; i < kader.size(); ++i) {
+            kader[i].gesamt = geteilt.werte[i].gesamt;
+            kader[i].platz = geteilt.werte[i].platz;
+        }
+        Zufall_Set_Seed(geteilt.seed_danach);
+    }
     for (Kandidat& k : kader) {
+        if (uebernehmen) break;
         const int32_t z = Zufall(rausch_lo, rausch_hi);
         int32_t summe = 0;
         if (k.torwart)
@@ -504,6 +577,12 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         else
             folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Ueberspringen(n); });
         folge.Abgeben();
+    }
+    if (teilbar && !uebernehmen) {
+        std::swap(geteilt, schluessel);
+        geteilt.werte.resize(kader.size());
+        for (size_t i = 0; i < kader.size(); ++i) geteilt.werte[i] = {kader[i].gesamt, kader[i].platz};
+        geteilt.seed_danach = Zufall_Get_Seed();
     }
 
     if (gitter_gebraucht) {

@@ -105,6 +105,12 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
 using Assi_Aufstellung_Beobachter = void (*)(int32_t team, int32_t gegner, int32_t flags, int32_t auswaerts,
                                              int32_t ziel, int32_t ideal, bool erzwingen);
 void Assi_Mannschaftsaufstellung_Set_Beobachter(Assi_Aufstellung_Beobachter beobachter);
+// A line-up run hands its squad's ratings to the next run when that one rates the same squad from
+// the same draws (a club's two after-match line-ups). Forgetting them makes the next run rate
+// afresh, as the first of a day does; the line-up is the same either way. Runs that took the
+// ratings handed over, counted since the program started.
+void Assi_Bewertung_Vergessen();
+int64_t Assi_Bewertung_Geteilt();
 
 // --- match preparation and tactics ---
 

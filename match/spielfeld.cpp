@@ -982,6 +982,10 @@ int32_t Spielfeld_Get_Angezeigte_Spiele(int32_t* spiele, int32_t max, bool nur_a
 
 void Spielfeld_Nach_Spiel_Auswerten()
 {
+    // The day's games ask the same few competitions the same questions (each looked up by its
+    // id, whether it is international), and nothing here changes a competition's teams or
+    // links: what the hold keeps is worked out once for the whole day.
+    const Wettbewerb_Abfragen_Halten halten;
     for (Liste_Element* e = erstes(); e; e = e->next) {
         Spielfeld_Record& r = *record_von(e);
         Spielfeld_Statistik_Nach_Spiel(&r);

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "common/capture.h"
@@ -291,6 +293,56 @@ TEST_F(AufstellungLauf, ALineUpForAFixedDayIsPinned)
     EXPECT_EQ(aufstellung(6), (Bild{{0, 16, 459}, {4, 32, -1}, {5, 16, 59}, {6, 32, -1}, {7, 16, 224},
                                     {8, 16, 318}, {9, 16, 310}, {10, 16, 212}, {11, 16, 382}, {12, 16, 105},
                                     {17, 32, -1}, {18, 32, -1}, {19, 16, 115}, {20, 16, 127}, {21, 16, 234}}));
+}
+
+// A club's home and away line-ups of one day share their ratings. Whatever changes between
+// them (a player hurt, tired, trained, gone or new, another formation for the away set) gives
+// the away line-up exactly as a run that rates afresh makes it; with nothing changed, the
+// ratings are handed over.
+TEST_F(AufstellungLauf, AChangeBetweenTheTwoLineUpsOfADayGivesTheLineUpMadeAfresh)
+{
+    using Bild = std::vector<std::array<int32_t, 3>>;
+    // player 7 stands in the eleven of formation 3 (see the pinned line-up above)
+    const std::vector<std::pair<std::string, std::function<void()>>> aenderungen = {
+        {"nichts", [] {}},
+        {"verletzt", [] { Teamspieler_Wert(317, 0, 7, 0x100, 8); }},
+        {"muede", [] { Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, 7, Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, 7, 0, SP_LESEN) < 50 ? 90 : 10, SP_SCHREIBEN); }},
+        {"trainiert", [] { Spieler_Daten[9].attribute[4] = int16_t(Spieler_Daten[9].attribute[4] + 300); }},
+        {"geht", [] { ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 0, 7, 0, 0, 0, -1, true)); }},
+        {"kommt", [] { ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, 30, 100, 0, 24, -1, true)); }},
+        {"formation", [] { Team_Wert(171, 0, 4, TEAM_SCHREIBEN); }},
+    };
+    auto tag = [&](const std::function<void()>& aendern, bool vergessen, bool* uebernommen) {
+        anlegen(22);
+        Team_Wert(170, 0, 3, TEAM_SCHREIBEN);
+        Team_Wert(171, 0, 3, TEAM_SCHREIBEN);
+        Assi_Mannschaftsaufstellung(0, -1, 2, 0, 50, -1, false);
+        aendern();
+        if (vergessen) Assi_Bewertung_Vergessen();
+        const int64_t vorher = Assi_Bewertung_Geteilt();
+        Assi_Mannschaftsaufstellung(0, -1, 2, 1, 50, -1, false);
+        if (uebernommen) *uebernommen = Assi_Bewertung_Geteilt() > vorher;
+        Bild b;
+        for (int32_t sp = 0; sp < 40; ++sp) {
+            if (Teamspieler_Ist_Im_Team(0, sp) != 0) continue;
+            const int32_t f = Teamspieler_Wert(317, 0, sp, 0, 0) & (TS_STARTELF | TS_ERSATZ);
+            if (f) b.push_back({sp, f, f & TS_STARTELF ? Teamspieler_Wert(310, 0, sp, 0, 0) : -1});
+        }
+        Aktueller_Tag = 0;
+        Test_Aufraeumen();
+        return b;
+    };
+    Bild ohne_aenderung;
+    for (const auto& [name, aendern] : aenderungen) {
+        bool uebernommen = false, frisch_uebernommen = true;
+        const Bild geteilt = tag(aendern, false, &uebernommen);
+        const Bild frisch = tag(aendern, true, &frisch_uebernommen);
+        EXPECT_EQ(geteilt, frisch) << name;
+        EXPECT_FALSE(frisch_uebernommen) << name;
+        EXPECT_EQ(uebernommen, name == "nichts") << name;
+        if (name == "nichts") ohne_aenderung = geteilt;
+        else if (name != "trainiert" && name != "kommt") EXPECT_NE(geteilt, ohne_aenderung) << name;
+    }
 }
 
 }  // namespace
