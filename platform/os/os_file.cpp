@@ -144,8 +144,9 @@ bool Os_File_Ganz_Schreiben(const char* path, const uint8_t* daten, size_t n, si
             pos += size_t(w);
         } else if (w < 0 && errno == EINTR) {
             continue;
-        } else if (w < 0 && direkt && errno == EINVAL) {
-            // the file system refused the direct write: the rest through its buffers
+        } else if (direkt) {
+            // the file system refused the direct write: the rest through its buffers, which
+            // report a real fault (a full disk) themselves
             direkt = false;
             ok = fcntl(fd, F_SETFL, art) == 0;
             ende = std::max(n, pos);
