@@ -135,6 +135,7 @@ void saison(benchmark::State& state, const std::string& welt, int zuege)
 
 void Saison_Im_Programm_Standard(benchmark::State& state) { saison(state, "default", saison_skript::ZUEGE); }
 void Saison_Im_Programm_Klein(benchmark::State& state) { saison(state, "small", saison_skript::ZUEGE); }
+void Saison_Im_Programm_Gross(benchmark::State& state) { saison(state, "large", saison_skript::ZUEGE); }
 void Saison_Im_Programm_Kurz(benchmark::State& state) { saison(state, "default", 20); }
 
 // A smaller or larger world's season per club against the default world's, both played by turns
@@ -160,6 +161,7 @@ void Saison_Im_Programm_Gross_Zu_Standard(benchmark::State& state) { welt_zu_sta
 // three repetitions and takes their median.
 BENCHMARK(Saison_Im_Programm_Standard)->Unit(benchmark::kSecond)->Iterations(5);
 BENCHMARK(Saison_Im_Programm_Klein)->Unit(benchmark::kSecond)->Iterations(5);
+BENCHMARK(Saison_Im_Programm_Gross)->Unit(benchmark::kSecond)->Iterations(5);
 BENCHMARK(Saison_Im_Programm_Klein_Zu_Standard)->Unit(benchmark::kSecond)->Iterations(5);
 BENCHMARK(Saison_Im_Programm_Gross_Zu_Standard)->Unit(benchmark::kSecond)->Iterations(5);
 BENCHMARK(Saison_Im_Programm_Kurz)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(1);
