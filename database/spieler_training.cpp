@@ -816,6 +816,8 @@ void Spieler_Bewerte_Training(int32_t n)
     if (gesammelt < Team_Anzahl) sammeln(gesammelt, naechster_kader);
     int32_t stufe_von[TEAM_LIGEN], stufen_von[TEAM_LIGEN];
     for (int32_t l = 0; l < TEAM_LIGEN; ++l) stufe_von[l] = -1;
+    // free days are taken only by the clubs that earned them; most days none is left anywhere
+    const bool freie_tage = Highscore_Freie_Tage_Offen();
 
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
         if (t == Transfermarkt_Team || t == Jugend_Team) continue;
@@ -864,7 +866,7 @@ void Spieler_Bewerte_Training(int32_t n)
 
         Team_Tag tt;
         tt.team = t;
-        const bool frei = Highscore_Punkte_Abziehen(t);
+        const bool frei = freie_tage && Highscore_Punkte_Abziehen(t);
         // the plan's units by attribute index: whole ones but for the keeper's type 0 (24)
         uint8_t einheiten[24] = {};
         for (int32_t i = 0; i < FELD_ARTEN; ++i) {

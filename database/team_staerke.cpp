@@ -1,6 +1,7 @@
 // Strength measures of a team over its players.
 #include "database/team_staerke.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -26,6 +27,25 @@ int32_t anteil(int64_t eigen, int64_t summe)
 {
     const int64_t teiler = summe / 2;
     return static_cast<int32_t>((teiler == 0 ? 100 : eigen * 100 / teiler) / 2);
+}
+
+// x / d as C++ divides, for d >= 1. The rows' counts are small: for 0 <= x < 2^32 and d up to 64
+// the quotient is the high half of x times d's reciprocal rounded up (exact for every such x),
+// without the division's long wait.
+struct Kehrwerte {
+    uint64_t k[65] = {};
+    constexpr Kehrwerte()
+    {
+        for (uint32_t d = 2; d <= 64; ++d) k[d] = UINT64_MAX / d + 1;
+    }
+};
+constexpr Kehrwerte KEHRWERTE;
+
+int64_t geteilt(int64_t x, int64_t d)
+{
+    if (x >= 0 && x <= int64_t(UINT32_MAX) && d >= 2 && d <= 64)
+        return int64_t((static_cast<unsigned __int128>(KEHRWERTE.k[d]) * uint64_t(x)) >> 64);
+    return d == 1 ? x : x / d;
 }
 
 }  // namespace
@@ -82,16 +102,17 @@ template <typename Glieder>
                 if (maske & (64 << c)) m[4][c] += m[r][c];
         }
     if (flags & 1) return;
-    for (int r = 0; r < 5; ++r) {
+    // the whole team's row, where it is asked for, is made anew from the others below
+    for (int r = 0; r < ((maske & 16) ? 4 : 5); ++r) {
         if (!(maske & (1 << r)) || m[r][5] <= 0) continue;
-        for (int c = 0; c < 5; ++c) m[r][c] /= m[r][5];
+        for (int c = 0; c < 5; ++c) m[r][c] = static_cast<int32_t>(geteilt(m[r][c], m[r][5]));
     }
     if (maske & 16)
         for (int c = 0; c < 5; ++c) {
             int64_t summe = 0;
             for (int r = 0; r < 4; ++r)
                 if (maske & (1 << r)) summe += static_cast<int64_t>(m[r][c]) * m[r][5];
-            m[4][c] = m[4][5] > 0 ? static_cast<int32_t>(summe / m[4][5]) : 0;
+            m[4][c] = m[4][5] > 0 ? static_cast<int32_t>(geteilt(summe, m[4][5])) : 0;
         }
 }
 

@@ -95,6 +95,14 @@ bool Highscore_Punkte_Abziehen(int32_t team)
     return true;
 }
 
+bool Highscore_Freie_Tage_Offen()
+{
+    if (!initialisiert) Highscore_Init();
+    for (const auto& e : eintraege)
+        if (e.team >= 0 && e.freie_tage > 0) return true;
+    return false;
+}
+
 int32_t Highscore_Get_Wert(int32_t team, int32_t art, int32_t kategorie)
 {
     const Highscore_Eintrag* e = finde(team);

@@ -28,6 +28,8 @@ bool Highscore_Punkte_Machen(int32_t team, int32_t kategorie, int32_t punkte);
 bool Highscore_Punkte_Addieren(int32_t team, int32_t n);
 // Lowers the days-off counter by one; true when it was above 0.
 bool Highscore_Punkte_Abziehen(int32_t team);
+// Whether any club has free days left to take: a daily pass over every club asks only then.
+bool Highscore_Freie_Tage_Offen();
 // art 0: match rating 0..100 (50 for a club without a record); art 1: points of `kategorie`
 // (-1: all categories); art 2: days off.
 int32_t Highscore_Get_Wert(int32_t team, int32_t art, int32_t kategorie);

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <string>
 #include <utility>
 #include <vector>
@@ -277,7 +278,8 @@ uint32_t Disk_Crc32(uint32_t crc, const uint8_t* daten, size_t laenge) { return 
 namespace {
 
 // Bytes that a resize leaves as they are: every block written into a savegame image overwrites
-// the room it takes, so zeroing it first would be work thrown away.
+// the room it takes, so zeroing it first would be work thrown away. The memory starts on a page
+// of the file system's, so that a savegame goes to the disk straight from it.
 template <class T>
 struct Ohne_Nullen : std::allocator<T> {
     template <class U>
@@ -289,6 +291,8 @@ struct Ohne_Nullen : std::allocator<T> {
     Ohne_Nullen(const Ohne_Nullen<U>&) noexcept
     {
     }
+    T* allocate(size_t n) { return static_cast<T*>(::operator new(n * sizeof(T), std::align_val_t(OS_FILE_SEITE))); }
+    void deallocate(T* p, size_t n) noexcept { ::operator delete(p, n * sizeof(T), std::align_val_t(OS_FILE_SEITE)); }
     template <class U>
     void construct(U* p) noexcept
     {
@@ -677,15 +681,16 @@ bool Disk_Spielstand_Speichern(const char* name)
     // The file is put together in memory and written in one go: the areas' length words are set
     // in place, where seeking back in the file emptied its buffer once an area.
     Arbeitsbild bild;
-    Disk_Datei* d = Disk_Open_Schreiben(temp.c_str());
-    bool ok = d != nullptr;
+    Disk_Datei m;
+    m.speicher = &*bild;
+    m.spielstand = true;
+    bool ok = spielstand_schreiben(&m, nullptr);
     if (ok) {
-        Disk_Datei m;
-        m.speicher = &*bild;
-        m.spielstand = true;
-        ok = spielstand_schreiben(&m, nullptr) && std::fwrite(bild->data(), 1, bild->size(), d->datei) == bild->size() &&
-             Os_File_Sync(d->datei);
-        ok = Disk_Close(d) && ok;
+        // up to the file system's next page zeroed: written with the file and cut off again
+        const size_t n = bild->size();
+        bild->resize((n + OS_FILE_SEITE - 1) / OS_FILE_SEITE * OS_FILE_SEITE);
+        std::fill(bild->begin() + std::ptrdiff_t(n), bild->end(), uint8_t(0));
+        ok = Os_File_Ganz_Schreiben(temp.c_str(), bild->data(), n, bild->size());
         // Only a complete, flushed file replaces the previous savegame.
         if (ok) ok = std::rename(temp.c_str(), pfad) == 0;
         if (!ok) std::remove(temp.c_str());

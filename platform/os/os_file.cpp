@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -125,6 +126,39 @@ bool Os_File_Copy(const char* from, const char* to)
 }
 
 bool Os_File_Delete(const char* path) { return path && unlink(path) == 0; }
+
+bool Os_File_Ganz_Schreiben(const char* path, const uint8_t* daten, size_t n, size_t platz)
+{
+    if (!path || (!daten && n)) return false;
+    const int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    const size_t gerundet = (n + OS_FILE_SEITE - 1) / OS_FILE_SEITE * OS_FILE_SEITE;
+    const int art = fcntl(fd, F_GETFL);
+    bool direkt = n > 0 && reinterpret_cast<uintptr_t>(daten) % OS_FILE_SEITE == 0 && platz >= gerundet && art >= 0 &&
+                  fcntl(fd, F_SETFL, art | O_DIRECT) == 0;
+    size_t pos = 0, ende = direkt ? gerundet : n;
+    bool ok = true;
+    while (ok && pos < ende) {
+        const ssize_t w = write(fd, daten + pos, ende - pos);
+        if (w > 0) {
+            pos += size_t(w);
+        } else if (w < 0 && errno == EINTR) {
+            continue;
+        } else if (direkt) {
+            // the file system refused the direct write: the rest through its buffers, which
+            // report a real fault (a full disk) themselves
+            direkt = false;
+            ok = fcntl(fd, F_SETFL, art) == 0;
+            ende = std::max(n, pos);
+        } else {
+            ok = false;
+        }
+    }
+    // the rounding's bytes past the end are cut off again
+    if (ok && pos > n) ok = ftruncate(fd, off_t(n)) == 0;
+    ok = ok && fsync(fd) == 0;
+    return close(fd) == 0 && ok;
+}
 
 uint64_t Os_Disk_Free(const char* path)
 {

@@ -19,6 +19,14 @@ bool Os_File_Copy(const char* from, const char* to);
 bool Os_File_Delete(const char* path);
 // Flushes a stream and asks the system to put its data on the disk. False when either fails.
 bool Os_File_Sync(std::FILE* datei);
+// Writes n bytes as the whole of a new file (one of the name is replaced) and puts them on the
+// disk: true when every byte was written and synced. Where `daten` starts on an
+// OS_FILE_SEITE boundary and `platz` bytes from it may be read (n rounded up to a whole
+// OS_FILE_SEITE), the bytes go to the disk straight from `daten`, without the system's copy of
+// them, and the file is cut back to n; a file system that takes no such writes gets them
+// through its own buffers.
+constexpr size_t OS_FILE_SEITE = 4096;
+bool Os_File_Ganz_Schreiben(const char* path, const uint8_t* daten, size_t n, size_t platz);
 // Free bytes for an unprivileged user on the file system of path, in 64 bits.
 uint64_t Os_Disk_Free(const char* path);
 // Creates the folder and its parents; true when it exists afterwards.

@@ -296,6 +296,40 @@ TEST_F(Training, IndividualTrainingFromAnyPlaceOfTheGrid)
     EXPECT_NE(laufen(3 * SPIELER_TRAININGSARTEN - 4), ohne);
 }
 
+// A club with days off earned takes one a day and trains on it as with an empty plan, until
+// they are used up; the other clubs train as ever.
+TEST_F(Training, ADayOffTrainsAsAnEmptyPlanUntilTheDaysAreUsedUp)
+{
+    kader();
+    const std::vector<uint8_t> anfang = stand();
+    const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
+    const std::vector<uint8_t> plan(T_Own[1].training, T_Own[1].training + 14);
+    const std::vector<uint8_t> torwart(T_Own[1].training_bytes, T_Own[1].training_bytes + 3);
+    // days 0 and 1 with club 1's plan emptied, days 2 and 3 with its plan
+    auto ohne_plan = [&] {
+        zuruecksetzen(spieler, anfang);
+        Zufall_Set_Seed(777);
+        for (int32_t tag = 0; tag < 4; ++tag) {
+            const bool leer = tag < 2;
+            for (int32_t i = 0; i < 14; ++i) T_Own[1].training[i] = leer ? 0 : plan[size_t(i)];
+            for (int32_t i = 0; i < 3; ++i) T_Own[1].training_bytes[i] = leer ? 0 : torwart[size_t(i)];
+            Spieler_Bewerte_Training(tag);
+        }
+        return stand();
+    };
+    const std::vector<uint8_t> erwartet = ohne_plan();
+
+    zuruecksetzen(spieler, anfang);
+    Highscore_Init();
+    ASSERT_TRUE(Highscore_Manager_Anlegen(1));
+    ASSERT_TRUE(Highscore_Punkte_Addieren(1, 2));
+    Zufall_Set_Seed(777);
+    for (int32_t tag = 0; tag < 4; ++tag) Spieler_Bewerte_Training(tag);
+    EXPECT_EQ(stand(), erwartet);
+    EXPECT_EQ(Highscore_Get_Wert(1, 2, 0), 0);
+    EXPECT_FALSE(Highscore_Freie_Tage_Offen());
+}
+
 TEST_F(Training, MoreUnitsBuildUpFewerWearDown)
 {
     kader();

@@ -76,6 +76,39 @@ TEST_F(Staerke, ASquadAtHandGivesTheListsMatrix)
     EXPECT_EQ(kader_m[4][4], liste[4][4]);
 }
 
+// A row's means are its sums divided by its count, truncated, for every squad size: a defence
+// growing from one player to 39, each with values of his own.
+TEST_F(Staerke, RowMeansAreTheSumsByTheCountForEverySquadSize)
+{
+    int64_t summe[5] = {};
+    for (int32_t n = 1; n <= 39; ++n) {
+        const int32_t p = n - 1;
+        spieler(3, p, 50, 0, 2 * p + 1);
+        int16_t* a = Spieler_Daten[p].attribute;
+        for (int i = 0; i < 9; ++i) a[i] = static_cast<int16_t>(100 + 21 * p + 3 * i + (p % 4) * i);
+        int32_t werte_summe = 0;
+        for (int c = 0; c < 3; ++c) {
+            const int32_t wert = (a[3 * c] + a[3 * c + 1] + a[3 * c + 2]) / 3;
+            summe[c] += wert;
+            werte_summe += wert;
+        }
+        summe[4] += werte_summe / 3;
+        int32_t m[5][6], kader_m[5][6];
+        Team_Staerke(255, 0, 3, m);
+        int32_t kader[50];
+        TS* records[50];
+        ASSERT_EQ(Teamspieler_Kader(3, kader, records, 50, 0), n);
+        Team_Staerke_Kader(kader, records, n, kader_m);
+        for (int c : {0, 1, 2, 4}) {
+            EXPECT_EQ(m[1][c], summe[c] / n) << n << " Spalte " << c;
+            EXPECT_EQ(m[4][c], summe[c] / n) << n << " Spalte " << c;
+            EXPECT_EQ(kader_m[1][c], m[1][c]) << n;
+            EXPECT_EQ(kader_m[4][c], m[4][c]) << n;
+        }
+        EXPECT_EQ(m[1][5], n);
+    }
+}
+
 TEST_F(Staerke, MatrixRowsAndTheWholeTeam)
 {
     // One defender: fitness 400, intelligence 500, technique 600, form 50 (mask 482).

@@ -62,6 +62,22 @@ TEST_F(Highscore, PointsPerCategoryAndDaysOff)
     EXPECT_EQ(Highscore_Get_Wert(7, 2, 0), 0);
 }
 
+// The daily training asks each club for its free days only while some club has any left.
+TEST_F(Highscore, FreeDaysAreOpenWhileAnyClubHasOneLeft)
+{
+    EXPECT_FALSE(Highscore_Freie_Tage_Offen());
+    ASSERT_TRUE(Highscore_Manager_Anlegen(9));
+    ASSERT_TRUE(Highscore_Punkte_Addieren(9, 1));
+    EXPECT_TRUE(Highscore_Freie_Tage_Offen());
+    EXPECT_FALSE(Highscore_Punkte_Abziehen(7));
+    EXPECT_TRUE(Highscore_Freie_Tage_Offen());
+    EXPECT_TRUE(Highscore_Punkte_Abziehen(9));
+    EXPECT_FALSE(Highscore_Freie_Tage_Offen());
+    // a store never set up counts as empty
+    Highscore_DeInit();
+    EXPECT_FALSE(Highscore_Freie_Tage_Offen());
+}
+
 TEST_F(Highscore, RatingsAreMonotoneAndBounded)
 {
     EXPECT_EQ(Highscore_Get_Wert(7, 0, 1), 50);
