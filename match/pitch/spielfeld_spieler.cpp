@@ -28,10 +28,15 @@ int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > h
 
 }  // namespace
 
+// An away player's share of his values where the home side has home right (the home side's is 92
+// and its crowd's bonus). At 83 the home sides of some league seasons on the pitch won under a
+// third of their games, where real leagues see some two in five; at 78 they win 37 to 47 in 100.
+constexpr int32_t AUSWAERTS_FAKTOR = 78;
+
 int32_t Spielfeld_Heim_Faktor(uint32_t modus, bool gast, int32_t i, int32_t v, int32_t zuschauer, int32_t s13, int32_t s14)
 {
     const bool heimrecht = (modus & HEIMRECHT) != 0;
-    int32_t f = gast && heimrecht ? 83 : 92;
+    int32_t f = gast && heimrecht ? AUSWAERTS_FAKTOR : 92;
     if (i == 20) return f;
     if (!gast && heimrecht) {
         int32_t w = s13 + s14 > 0 ? 100 * s14 / (s13 + s14) : 20;

@@ -53,6 +53,24 @@ constexpr float STRAFSTOSS_FEHLER = 0.15f;
 // A keeper in the right corner saves with this chance (per mille), less the share of it the ball
 // loses as it nears the post, plus a quarter of his reflexes; beaten, he falls this far short.
 constexpr float STRAFSTOSS_HALTEN = 800.0f, STRAFSTOSS_ECKE_SICHER = 700.0f, STRAFSTOSS_ZU_KURZ = 280.0f;
+
+// What a skill makes of a figure of play: `mittel` for a player of the middling skill on the pitch
+// (about 550 once his side's strength and the venue are in), `je_punkt` more for each point above
+// it, never below `min`. The slopes are steep enough that a clearly better side makes more of its
+// chances and gives fewer away: over a season the table follows the sides' strength.
+struct Nach_Koennen {
+    float mittel, je_punkt, min;
+};
+constexpr float KOENNEN_MITTE = 550.0f;
+constexpr Nach_Koennen PASS_FEHLER{225.0f, -1.0f, 20.0f};        // the miss of a pass by his vision
+constexpr Nach_Koennen SCHUSS_STREUUNG{615.0f, -1.5f, 100.0f};   // the spread of a shot by his shooting
+constexpr Nach_Koennen TORWART_REAKTION{775.0f, 1.0f, 0.0f};     // in 1000, a keeper in reach gets there in time
+
+float nach_koennen(const Nach_Koennen& k, int32_t wert)
+{
+    return std::max(k.mittel + (float(wert) - KOENNEN_MITTE) * k.je_punkt, k.min);
+}
+
 constexpr int32_t STANDARD_BEREIT = 1;        // value 4 of a taker's order: he is at the ball
 
 float laenge() { return float(Spielfeld_Masse[0]); }
@@ -353,7 +371,7 @@ void passen(Spielfeld_Record* r, int32_t i, const Zuspiel& z, int32_t anim = ANI
     const Spielfeld_Objekt& q = r->objekt[z.slot];
     // lead the mate by his run; the less he sees, the wider of the mark
     const float weit = abstand(ball(r).x, ball(r).y, z.x, z.y);
-    const float fehler = (500.0f - float(wert(r, i, UEBERSICHT)) * 0.5f) * std::clamp(weit / 2000.0f, 0.15f, 1.5f);
+    const float fehler = nach_koennen(PASS_FEHLER, wert(r, i, UEBERSICHT)) * std::clamp(weit / 2000.0f, 0.15f, 1.5f);
     const int32_t fx = Zufall(-100, 100);
     const int32_t fy = Zufall(-100, 100);
     // aimed inside the lines; only the error may carry it out
@@ -420,7 +438,7 @@ void schiessen(Spielfeld_Record* r, int32_t i, int32_t skill)
     const Spielfeld_Objekt& b = ball(r);
     const float gx = tor_x(r, s), gy = tor_y(r, s);
     const float d = std::max(abstand(b.x, b.y, gx, gy), 100.0f);
-    const float streu = (1000.0f - float(skill) * 0.7f) * (0.55f + d / 3500.0f);
+    const float streu = nach_koennen(SCHUSS_STREUUNG, skill) * (0.55f + d / 3500.0f);
     const int32_t zug_y = Zufall(-100, 100);
     const int32_t zug_h = Zufall(10, 250);
     schuss_auf(r, i, gy + float(zug_y) * streu * 0.01f, float(zug_h), 2500.0f + float(skill) * 1.2f);
@@ -942,7 +960,7 @@ bool torwart_parieren(Spielfeld_Record* r, int32_t i, int32_t s)
     const float reichweite = 90.0f + float(wert(r, i, REFLEXE)) * 0.22f + std::min(t, 0.6f) * 380.0f;
     if (std::fabs(seitlich) > reichweite + 120.0f || b.z > 330.0f) return false;
     const int32_t reaktion = Zufall(0, 999);
-    if (reaktion > 500 + wert(r, i, REFLEXE) / 2) return false;  // beaten: he moves too late
+    if (float(reaktion) > nach_koennen(TORWART_REAKTION, wert(r, i, REFLEXE))) return false;  // beaten: he moves too late
     torwart_springen(r, i, px, py, t);
     return true;
 }

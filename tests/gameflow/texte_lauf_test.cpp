@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -51,10 +52,14 @@ bool bewegt(const std::vector<std::string>& f)
 }
 
 // On the live view's screens the match plays on under the open window: a player's white name
-// label on the pitch (below the top bar) that the window covers in part moves with him.
+// label on the pitch (below the top bar) that the window covers in part moves with him. So does
+// one that the pitch's figures cover in part on the second half's screens (spieltag_0 and on),
+// wherever the play has taken the players at the moment of the check.
 bool spielfeld_name(const std::string& schirm, const std::vector<std::string>& f)
 {
-    if (schirm.rfind("live_", 0) != 0 || f.size() < 7 || f[1] != "verdeckt") return false;
+    const bool spielfeld = schirm.rfind("live_", 0) == 0 ||
+                           (schirm.rfind("spieltag_", 0) == 0 && schirm.size() > 9 && std::isdigit(uint8_t(schirm[9])));
+    if (!spielfeld || f.size() < 7 || f[1] != "verdeckt") return false;
     if (f[3].rfind("Bitmap 640x480 (0,0)", 0) != 0 || f[6].rfind("\"^c65535", 0) != 0) return false;
     const size_t klammer = f[2].rfind("\" (");
     int x = 0, y = 0;

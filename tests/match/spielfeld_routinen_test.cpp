@@ -56,7 +56,7 @@ TEST(SpielfeldStaerkeFaktor, HomeRightCrowdAndAmateurAwaySide)
     EXPECT_EQ(Spielfeld_Heim_Faktor(HEIMRECHT, false, 0, 500, 400000, 0, 1000), 100);
     EXPECT_EQ(Spielfeld_Heim_Faktor(HEIMRECHT, false, 0, 500, 40000, 0, 0), 92 + 8 * 20 / 100);
     EXPECT_EQ(Spielfeld_Heim_Faktor(HEIMRECHT, false, 20, 500, 40000, 1000, 1000), 92) << "position 20 has no crowd";
-    EXPECT_EQ(Spielfeld_Heim_Faktor(HEIMRECHT, true, 0, 500, 40000, 1000, 1000), 83);
+    EXPECT_EQ(Spielfeld_Heim_Faktor(HEIMRECHT, true, 0, 500, 40000, 1000, 1000), 78);
     EXPECT_EQ(Spielfeld_Heim_Faktor(0, true, 0, 500, 40000, 1000, 1000), 92);
     EXPECT_EQ(Spielfeld_Heim_Faktor(0, false, 0, 500, 40000, 1000, 1000), 92);
     // The amateur home right costs a weak away player more than a strong one.
