@@ -206,9 +206,10 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
                 // after extra time; a shoot-out, whose kicks the block has no room for, marked
                 // "nE" behind it
                 const Spiele_Stand st = Spiele_Get_Stand(sp);
-                const char* const ne = st.elf_heim >= 0 ? " nE" : "";
-                const int32_t stand_w = 4 * std::snprintf(stand, sizeof stand, "%d:%d", int(st.heim), int(st.gast)) +
-                                        (*ne ? Spielszenen_Text_Kuerzen(b, sizeof b, ne, klein, w) : 0);
+                const char* const ne = st.elf_heim >= 0 ? "nE" : "";
+                const int32_t stand_w =
+                    4 * std::snprintf(stand, sizeof stand, *ne ? "%d:%d " : "%d:%d", int(st.heim), int(st.gast)) +
+                    (*ne ? Spielszenen_Text_Kuerzen(b, sizeof b, ne, klein, w) : 0);
                 Spielszenen_Text_Kuerzen(a, sizeof a, team_name(sp->heim), klein, 70 - 2 - 3);
                 const int32_t strich = Spielszenen_Text_Kuerzen(b, sizeof b, "-  ", klein, w);
                 Spielszenen_Text_Kuerzen(b, sizeof b, team_name(sp->gast), klein, 136 - stand_w - 3 - 70 - strich);

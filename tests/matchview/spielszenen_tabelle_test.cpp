@@ -271,7 +271,7 @@ TEST_F(Ergebnisblock, TheCompactResultsMarkAShootOut)
     Spiele_Unlock(elf);
     Spiele_Unlock(normal);
     ASSERT_EQ(texte.size(), 3u);  // the title, then a row per game
-    EXPECT_NE(texte[1].find("^fb00041:1^fe nE"), std::string::npos) << texte[1];
+    EXPECT_NE(texte[1].find("^fb00041:1 ^fenE"), std::string::npos) << texte[1];
     EXPECT_EQ(texte[1].find("7:8"), std::string::npos) << texte[1];
     EXPECT_NE(texte[2].find("^fb00042:1^fe"), std::string::npos) << texte[2];
     EXPECT_EQ(texte[2].find("nE"), std::string::npos) << texte[2];
