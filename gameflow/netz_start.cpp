@@ -11,6 +11,7 @@
 #include "database/manager.h"
 #include "database/team.h"
 #include "database/team_staerke.h"
+#include "database/teamspieler.h"
 #include "economy/bank.h"
 #include "economy/trainingslager.h"
 #include "economy/werbung.h"
@@ -359,6 +360,14 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
         const char* verein = team >= 0 && team < Team_Anzahl ? Team_String(TEAM_NAME, team, nullptr, 0) : nullptr;
         std::printf("Bilanz %d %d %d %d %d %d %d %d %d %d %s\n", team, b.spiele, b.siege, b.remis, b.niederlagen, b.tore,
                     b.gegentore, b.punkte, b.rang, b.vereine, verein ? verein : "");
+        std::fflush(stdout);
+        return true;
+    }
+    if (name == "elf") {
+        // How many players the club has in its starting eleven now (trial players not counted).
+        const int32_t team = zahl > 0 ? zahl : Aktuelles_Team;
+        const int32_t n = team >= 0 && team < Team_Anzahl ? Teamspieler_Zaehle_Startelf(team, nullptr, nullptr, false) : 0;
+        std::printf("Elf %d %d\n", team, n);
         std::fflush(stdout);
         return true;
     }

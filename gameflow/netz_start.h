@@ -51,5 +51,6 @@ Ablauf_Liga_Bilanz Ablauf_Liga_Bilanz_Zaehlen(int32_t team);
 // on with a game of the club's league (without a club: of every manager's club's league; CLUB
 // is then -1); "bilanz [CLUB]" prints "Bilanz CLUB GAMES WON DRAWN LOST GOALS AGAINST POINTS RANK CLUBS
 // NAME",
-// the club's league record so far (Ablauf_Liga_Bilanz_Zaehlen; without a club the own one).
+// the club's league record so far (Ablauf_Liga_Bilanz_Zaehlen; without a club the own one); "elf
+// [CLUB]" prints "Elf CLUB N", the players in its starting eleven now.
 bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl);

@@ -1,11 +1,12 @@
 // A club's league record that the script line "game bilanz" prints: its played league games only,
-// three points a win, nothing for a club without a league.
+// three points a win, nothing for a club without a league; and the line "game elf".
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "competitions/spiele_welt.h"
+#include "database/teamspieler.h"
 #include "gameflow/globals.h"
 #include "gameflow/netz_start.h"
 
@@ -48,6 +49,16 @@ TEST_F(Liga_Bilanz, CountsThePlayedLeagueGamesOfTheClub)
     EXPECT_GE(rang, 1);
     EXPECT_LE(rang, 4);
     EXPECT_EQ(aus.rfind("Bilanz 0 3 1 1 1 3 4 4 " + std::to_string(rang) + " 4 ", 0), 0u) << aus;
+}
+
+// "game elf" prints the club's starting eleven as the turn's question counts it, in the form the
+// comparison runner reads.
+TEST_F(Liga_Bilanz, TheElevenLineCountsTheStartingEleven)
+{
+    const int32_t n = Teamspieler_Zaehle_Startelf(2, nullptr, nullptr, false);
+    testing::internal::CaptureStdout();
+    Ablauf_Skript_Zeile("elf", 2);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Elf 2 " + std::to_string(n) + "\n");
 }
 
 TEST_F(Liga_Bilanz, AClubWithoutALeagueHasNoRecord)

@@ -6,9 +6,11 @@ random sequence of a new game (DORVIN_ZUFALL); after the turns the club's league
 ("game bilanz") and both ways are set side by side.
 
     tools/spielfeld/live_vergleich.py [--bin build] [--seeds 1-7] [--tage 175] [--parallel 4]
+                                      [--wege live,konferenz,aus]
 
-Prints a table per seed and the totals; the exit code is 1 when a run failed or the watched
-points a game differ from the unwatched by more than --grenze (15 %).
+Prints a table per seed (the club, the place of its team value in its league, its record each way,
+the turns it began with fewer than eleven) and the totals; the exit code is 1 when a run failed or
+the first way's points a game differ from the last way's by more than --grenze (15 %).
 """
 import argparse
 import os
@@ -54,7 +56,7 @@ def skript(weg, tage):
     if UEBERTRAGUNG[weg] is not None:
         s.append(f"game uebertragung {UEBERTRAGUNG[weg]}")
     for _ in range(tage):
-        s += klick(618, 444, -1) + klick(150, 292) + klick(470, 292) + ["wait input"]
+        s += ["game elf"] + klick(618, 444, -1) + klick(150, 292) + klick(470, 292) + ["wait input"]
     s += ["game bilanz", "quit"]
     return "\n".join(s) + "\n"
 
@@ -71,13 +73,16 @@ def seeds_lesen(text):
 
 
 def bilanz_lesen(ausgabe):
-    """The fields of the "Bilanz" line, or None."""
+    """The fields of the "Bilanz" line, or None; with the turns ended with fewer than eleven
+    players in the starting eleven (the turn's question answered "Ja")."""
+    kurz = sum(1 for z in ausgabe.splitlines() if re.match(r"Elf -?\d+ (\d+)$", z) and int(z.split()[2]) < 11)
     for zeile in ausgabe.splitlines():
         m = re.match(r"Bilanz (-?\d+)" + 9 * r" (\d+)" + r" ?(.*)$", zeile)
         if m:
             zahlen = [int(x) for x in m.groups()[:10]]
             keys = ("team", "spiele", "s", "u", "n", "tore", "gegen", "punkte", "rang", "vereine")
             b = dict(zip(keys, zahlen))
+            b["kurz"] = kurz
             b["name"] = re.sub(r"\^(c\d{5}|[a-z]{2})", "", m.group(11))  # without the font's codes
             return b
     return None
@@ -142,7 +147,8 @@ def summe(bilanzen):
 def zelle(b):
     if b is None:
         return "(kein Ergebnis)"
-    return f"{b['s']}-{b['u']}-{b['n']}, {b['tore']}:{b['gegen']}, {b['punkte']} P. / {b['spiele']}"
+    text = f"{b['s']}-{b['u']}-{b['n']}, {b['tore']}:{b['gegen']}, {b['punkte']} P. / {b['spiele']}"
+    return text + (f", {b['kurz']} Züge mit weniger als elf" if b.get("kurz") else "")
 
 
 def je_spiel(s, k):
