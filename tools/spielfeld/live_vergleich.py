@@ -5,7 +5,7 @@ every broadcast off ("game uebertragung 3", the background deciding them). Each 
 random sequence of a new game (DORVIN_ZUFALL); after the turns the club's league record is read
 ("game bilanz") and both ways are set side by side.
 
-    tools/spielfeld/live_vergleich.py [--bin build] [--seeds 1-7] [--tage 175] [--parallel 4]
+    tools/spielfeld/live_vergleich.py [--bin build] [--seeds 1-10] [--tage 175] [--parallel 4]
                                       [--wege live,konferenz,aus]
 
 Prints a table per seed (the club, the place of its team value in its league, its record each way,
@@ -158,7 +158,7 @@ def je_spiel(s, k):
 def main():
     a = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     a.add_argument("--bin", default="build", help="the build folder (dorvin, dorvin_datagen, dorvin_installer)")
-    a.add_argument("--seeds", default="1-7", help="e.g. 1-7 or 3,5,9")
+    a.add_argument("--seeds", default="1-10", help="e.g. 1-10 or 3,5,9")
     a.add_argument("--tage", type=int, default=175, help="turns played (a day each; 175: to mid-December)")
     a.add_argument("--wege", default="live,aus", help="ways to play: live, konferenz, aus; the first is set "
                    "against the last")
