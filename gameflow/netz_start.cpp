@@ -10,6 +10,8 @@
 #include "competitions/wettbewerb.h"
 #include "database/manager.h"
 #include "database/team.h"
+#include "database/team_staerke.h"
+#include "database/teamspieler.h"
 #include "economy/bank.h"
 #include "economy/trainingslager.h"
 #include "economy/werbung.h"
@@ -224,6 +226,40 @@ static bool spielt_am(int32_t team, int32_t tag)
     return false;
 }
 
+Ablauf_Liga_Bilanz Ablauf_Liga_Bilanz_Zaehlen(int32_t team)
+{
+    Ablauf_Liga_Bilanz b;
+    const int32_t liga = team >= 0 && team < Team_Anzahl ? Wettbewerb_Get_Team_Wettbewerb(team, 1, 0) : -1;
+    const int32_t block = liga >= 0 ? Wettbewerb_Get_Spiele_Block(liga) : -1;
+    for (int32_t i = 0, n = block >= 0 ? Spiele_Get_Anzahl_Spiele(block) : 0; i < n; ++i) {
+        const int32_t h = Spiele_Lock_Index(block, i);
+        const Spiele_Spiel* s = h ? Spiele_Get_Spiel(h, 1) : nullptr;
+        if (s && s->heim_tore >= 0 && (s->heim == team || s->gast == team)) {
+            const Spiele_Stand st = Spiele_Get_Stand(s);
+            const int32_t tore = s->heim == team ? st.heim : st.gast, gegen = s->heim == team ? st.gast : st.heim;
+            ++b.spiele;
+            ++(tore > gegen ? b.siege : tore == gegen ? b.remis : b.niederlagen);
+            b.tore += tore;
+            b.gegentore += gegen;
+        }
+        if (h) Spiele_Unlock(h);
+    }
+    b.punkte = 3 * b.siege + b.remis;
+    // where the club's team value (the one the pitch balances) stands in its league today
+    auto wert = [](int32_t t) {
+        int32_t m[5][6] = {};
+        Team_Staerke(255, 2, t, m);
+        return m[4][4];
+    };
+    int16_t teams[WETTBEWERB_MAX_TEAMS];
+    const int32_t eigener = wert(team);
+    b.vereine = Wettbewerb_Get_Teams(liga, teams);
+    b.rang = 1;
+    for (int32_t i = 0; i < b.vereine; ++i)
+        if (teams[i] != team && wert(teams[i]) > eigener) ++b.rang;
+    return b;
+}
+
 bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
 {
     int32_t angemeldet = 0, mit_verein = 0;
@@ -313,6 +349,25 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
     if (name == "getrennt") {
         // The live sides this PC stopped waiting for: none in a match day played in step.
         std::printf("Getrennt %d\n", Spielfeld_Netz_Getrennt());
+        std::fflush(stdout);
+        return true;
+    }
+    if (name == "bilanz") {
+        // The club's record in its league so far: what a script compares between two ways of
+        // playing the same season.
+        const int32_t team = zahl > 0 ? zahl : Aktuelles_Team;
+        const Ablauf_Liga_Bilanz b = Ablauf_Liga_Bilanz_Zaehlen(team);
+        const char* verein = team >= 0 && team < Team_Anzahl ? Team_String(TEAM_NAME, team, nullptr, 0) : nullptr;
+        std::printf("Bilanz %d %d %d %d %d %d %d %d %d %d %s\n", team, b.spiele, b.siege, b.remis, b.niederlagen, b.tore,
+                    b.gegentore, b.punkte, b.rang, b.vereine, verein ? verein : "");
+        std::fflush(stdout);
+        return true;
+    }
+    if (name == "elf") {
+        // How many players the club has in its starting eleven now (trial players not counted).
+        const int32_t team = zahl > 0 ? zahl : Aktuelles_Team;
+        const int32_t n = team >= 0 && team < Team_Anzahl ? Teamspieler_Zaehle_Startelf(team, nullptr, nullptr, false) : 0;
+        std::printf("Elf %d %d\n", team, n);
         std::fflush(stdout);
         return true;
     }

@@ -32,6 +32,15 @@ bool Ablauf_Client_Start(const char* spielstand = nullptr);
 // club: true (with a word) for the same club, else the message and false.
 bool Ablauf_Client_Verein_Aus_Spielstand(int32_t team);
 
+// A club's league games played so far: won, drawn, lost, goals for and against, points (three
+// for a win); and the place of its team value among the league's clubs (1 the strongest; ties
+// share the better place). All 0 for a club without a league.
+struct Ablauf_Liga_Bilanz {
+    int32_t spiele = 0, siege = 0, remis = 0, niederlagen = 0, tore = 0, gegentore = 0, punkte = 0;
+    int32_t rang = 0, vereine = 0;
+};
+Ablauf_Liga_Bilanz Ablauf_Liga_Bilanz_Zaehlen(int32_t team);
+
 // The script's "game" lines of network play: "vereine N" waits until N participants have claimed
 // their clubs, "allein" until none is logged in, "zug" until this PC's turn waits for the player
 // with no requester open, "zuege N" until this PC has shown N notices of ended turns, "runden N" (a server) until
@@ -40,5 +49,8 @@ bool Ablauf_Client_Verein_Aus_Spielstand(int32_t team);
 // manager's club) on
 // standard output; "spieltag [CLUB]" prints "Spieltag CLUB TODAY DAY", DAY the next day from today
 // on with a game of the club's league (without a club: of every manager's club's league; CLUB
-// is then -1).
+// is then -1); "bilanz [CLUB]" prints "Bilanz CLUB GAMES WON DRAWN LOST GOALS AGAINST POINTS RANK CLUBS
+// NAME",
+// the club's league record so far (Ablauf_Liga_Bilanz_Zaehlen; without a club the own one); "elf
+// [CLUB]" prints "Elf CLUB N", the players in its starting eleven now.
 bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl);

@@ -203,13 +203,18 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
                 if (!sp) continue;
                 const int32_t c = zeilen_farbe(f, -1, tagesspiele[k + 1]);
                 char stand[24];
-                const Spiele_Stand st = Spiele_Get_Stand(sp);  // after extra time, a shoot-out apart
-                const int32_t stand_w = 4 * std::snprintf(stand, sizeof stand, "%d:%d", int(st.heim), int(st.gast));
+                // after extra time; a shoot-out, whose kicks the block has no room for, marked
+                // "nE" behind it
+                const Spiele_Stand st = Spiele_Get_Stand(sp);
+                const char* const ne = st.elf_heim >= 0 ? "nE" : "";
+                const int32_t stand_w =
+                    4 * std::snprintf(stand, sizeof stand, *ne ? "%d:%d " : "%d:%d", int(st.heim), int(st.gast)) +
+                    (*ne ? Spielszenen_Text_Kuerzen(b, sizeof b, ne, klein, w) : 0);
                 Spielszenen_Text_Kuerzen(a, sizeof a, team_name(sp->heim), klein, 70 - 2 - 3);
                 const int32_t strich = Spielszenen_Text_Kuerzen(b, sizeof b, "-  ", klein, w);
                 Spielszenen_Text_Kuerzen(b, sizeof b, team_name(sp->gast), klein, 136 - stand_w - 3 - 70 - strich);
-                std::snprintf(text, sizeof text, "^c%05d^tl%04d%s^c%05d^tl%04d-  %s^tr%04d^fb0004%s^fe", int(c), 2, a, int(c), 70, b, 136,
-                              stand);
+                std::snprintf(text, sizeof text, "^c%05d^tl%04d%s^c%05d^tl%04d-  %s^tr%04d^fb0004%s^fe%s", int(c), 2, a, int(c), 70, b, 136,
+                              stand, ne);
             }
             drucken(seite, text, kx, by, klein);
         }

@@ -965,11 +965,13 @@ void ergebnisse_spalte(Rastport* ziel)
         const Spiele_Stand st = Spiele_Get_Stand(m);
         const int32_t h = st.heim, g = st.gast;
         const int32_t y = oben + liste_erste() + 1 + i * z.masse.zeile;
-        if (t) drucken(t, liste_font(), 2, y + 2, formatiert("^ic%05d^tr%04d^fb0007%d:%d^fe", 1, 309, h, g));
+        // The shoot-out under it, where the rows have a second line; the single rows of a long
+        // list have room for its mark only.
+        const char* const ne = st.elf_heim >= 0 && !z.masse.zweite_zeile ? " nE" : "";
+        if (t) drucken(t, liste_font(), 2, y + 2, formatiert("^ic%05d^tr%04d^fb0007%d:%d^fe%s", 1, 309, h, g, ne));
         text(t, liste_font(), 0, y,
-             Temp_Sprintf("^c%05d^tr%04d^fb0007%d^c%05d:^c%05d%d^fe", tor_farbe(m, m->heim), 309, h, weiss,
-                          tor_farbe(m, m->gast), g));
-        // The shoot-out under it, where the rows have a second line.
+             Temp_Sprintf("^c%05d^tr%04d^fb0007%d^c%05d:^c%05d%d^fe^c%05d%s", tor_farbe(m, m->heim), 309, h, weiss,
+                          tor_farbe(m, m->gast), g, weiss, ne));
         if (st.elf_heim >= 0 && z.masse.zweite_zeile)
             text_schatten(t, FONT_KLEIN, 0, y + 10, Temp_Sprintf("^c%05d^tr%04dn.E. %d:%d", weiss, 309, st.elf_heim, st.elf_gast));
     }

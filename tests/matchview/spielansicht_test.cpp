@@ -18,6 +18,7 @@
 #include "graphics/grafik_filter.h"
 #include "graphics/grafik_screen.h"
 #include "match/pitch/spielfeld_objekt.h"
+#include "match/spieltag.h"
 #include "match/spieltag_intern.h"
 #include "match/spieltag_welt.h"
 #include "matchview/spielansicht.h"
@@ -812,6 +813,19 @@ TEST_F(Uebersicht_Tag, LeftAsItStandsThePagesHoldTheLastFrameAsDrawn)
     r->aktiv = 0;
 }
 
+// A game of the list decided on penalties: 1:1 after extra time, 6:7 in the shoot-out.
+void elfmeter_entschieden(int32_t g)
+{
+    Spiele_Tore_Nullen(g);
+    Spiele_Set_Ereignis(g, SPE_TOR | SPE_CHANCE | SPE_HEIM, 20, 32767, 32767);
+    Spiele_Set_Ereignis(g, SPE_TOR | SPE_CHANCE, 110, 32767, 32767);
+    Spiele_Get_Spiel(g, 1)->ergebnis_art |= SPIELE_ART_NV | SPIELE_ART_NE;
+    for (int32_t i = 0; i < 7; ++i) {
+        if (i < 6) Spiele_Set_Ereignis(g, SPE_TOR | SPE_HEIM, 120, 32767, 32767);
+        Spiele_Set_Ereignis(g, SPE_TOR, 120, 32767, 32767);
+    }
+}
+
 // Once only other clubs' games are left (the manager has none today, or his are over), "Ende"
 // needs no end of the day: it leaves at once. A tie decided on penalties reads as its score
 // after extra time, the shoot-out apart, not as the sum of both.
@@ -822,16 +836,7 @@ TEST_F(Uebersicht_Tag, WithOnlyOtherClubsGamesLeftEndeLeavesAtOnce)
     int32_t liste[SPIELTAG_TAGESLISTE] = {};
     ASSERT_TRUE(Spieltag_Get_Spiele(Spielansicht_Wettbewerb(), liste));
     ASSERT_GE(liste[0], 2);
-    // A game of the list decided on penalties: 1:1 after extra time, 6:7 in the shoot-out.
-    const int32_t g = liste[1];
-    Spiele_Tore_Nullen(g);
-    Spiele_Set_Ereignis(g, SPE_TOR | SPE_CHANCE | SPE_HEIM, 20, 32767, 32767);
-    Spiele_Set_Ereignis(g, SPE_TOR | SPE_CHANCE, 110, 32767, 32767);
-    Spiele_Get_Spiel(g, 1)->ergebnis_art |= SPIELE_ART_NV | SPIELE_ART_NE;
-    for (int32_t i = 0; i < 7; ++i) {
-        if (i < 6) Spiele_Set_Ereignis(g, SPE_TOR | SPE_HEIM, 120, 32767, 32767);
-        Spiele_Set_Ereignis(g, SPE_TOR, 120, 32767, 32767);
-    }
+    elfmeter_entschieden(liste[1]);
     for (const auto& [c, h] : spiele()) {
         const Spiele_Spiel* m = Spiele_Get_Spiel(h, 1);
         if (!Team_Hat_Manager(m->heim) && !Team_Hat_Manager(m->gast)) continue;
@@ -866,6 +871,52 @@ TEST_F(Uebersicht_Tag, WithOnlyOtherClubsGamesLeftEndeLeavesAtOnce)
     knopf_klick(4);
     EXPECT_EQ(Spielansicht_Offen, 0);
     EXPECT_EQ(st.uebersicht_verlassen, 1);
+}
+
+// The shown competition's list of the day, its games repeated to 18: a day of more than 16 games.
+int32_t lang_wettbewerb = -1;
+bool lange_liste(int32_t wettbewerb, int32_t* spiele)
+{
+    Spieltag_Set_Spiele_Hook(nullptr);
+    const bool da = Spieltag_Get_Spiele(wettbewerb, spiele);
+    Spieltag_Set_Spiele_Hook(lange_liste);
+    if (da && wettbewerb == lang_wettbewerb && spiele[0] > 0) {
+        for (int32_t k = spiele[0] + 1; k <= 18; ++k) spiele[k] = spiele[1 + (k - 1) % spiele[0]];
+        spiele[0] = std::max(spiele[0], 18);
+    }
+    return da;
+}
+
+// A day of more than 16 games lists them in single 10-pixel rows without a second line: a game
+// decided on penalties marks its score after extra time "nE", the others read as they are.
+TEST_F(Uebersicht_Tag, TheSingleRowsOfALongListMarkAShootOut)
+{
+    ASSERT_EQ(frame(), 1);
+    int32_t liste[SPIELTAG_TAGESLISTE] = {};
+    ASSERT_TRUE(Spieltag_Get_Spiele(Spielansicht_Wettbewerb(), liste));
+    ASSERT_GE(liste[0], 2);
+    elfmeter_entschieden(liste[1]);
+    lang_wettbewerb = Spielansicht_Wettbewerb();
+    Spieltag_Set_Spiele_Hook(lange_liste);
+    Spielansicht_Beenden(0);
+    texte.clear();
+    const int32_t offen = frame();
+    frame();
+    dump("elfmeter_lange_liste");
+    Spieltag_Set_Spiele_Hook(nullptr);
+    ASSERT_EQ(offen, 1);
+    ASSERT_EQ(Spielansicht_Get_Liste().zeile, 10);
+    int32_t markiert = 0, stand = 0;
+    for (const std::string& t : texte) {
+        if (t.find("^tr0309^fb0007") == std::string::npos) continue;
+        ++stand;
+        markiert += t.find("nE") != std::string::npos;
+        EXPECT_EQ(t.find("n.E."), std::string::npos) << t;
+    }
+    // the game's rows (it stands in the list more than once), not the others'
+    EXPECT_GE(stand, 18);
+    EXPECT_GE(markiert, 1);
+    EXPECT_LT(markiert, stand);
 }
 
 }  // namespace

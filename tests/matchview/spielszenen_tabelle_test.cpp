@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "competitions/spiele.h"
 #include "competitions/spiele_tabelle.h"
+#include "competitions/spiele_welt.h"
 #include "gameflow/globals.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/font.h"
@@ -231,6 +233,48 @@ TEST_F(Tabellenpanel, TheCompactResultsLeaveTheTickerLineFree)
     EXPECT_LE(ys[0] + 3 * 8 + 4, f.y + f.hoehe - 18);
     EXPECT_GE(ys[0], f.y + 26) << "below the score panel";
     ys.clear();
+}
+
+// The compact results over the match store: a game decided on penalties (1:1 after extra time,
+// 6:7 in the shoot-out, stored as 7:8) reads "1:1" marked "nE", a game in normal time as it stands.
+using Ergebnisblock = spielwelt::Spielwelt;
+
+TEST_F(Ergebnisblock, TheCompactResultsMarkAShootOut)
+{
+    const int32_t block = Spiele_Init_Neue_Spiele(1, 4, 6, 1, spielwelt::LIGA, -1);
+    const int32_t elf = Spiele_Lock(block, 0, 0, 0), normal = Spiele_Lock(block, 0, 0, 1);
+    Spiele_Set_Teams(elf, 0, 1);
+    Spiele_Ereignis_Speicher_Reservieren(elf);
+    Spiele_Tore_Nullen(elf);
+    Spiele_Set_Ereignis(elf, SPE_TOR | SPE_CHANCE | SPE_HEIM, 20, 4, 32767);
+    Spiele_Set_Ereignis(elf, SPE_TOR | SPE_CHANCE, 110, 14, 32767);
+    Spiele_Get_Spiel(elf, 1)->ergebnis_art |= SPIELE_ART_NV | SPIELE_ART_NE;
+    for (int32_t i = 0; i < 7; ++i) {
+        if (i < 6) Spiele_Set_Ereignis(elf, SPE_TOR | SPE_HEIM, 120, 5 + i, 32767);
+        Spiele_Set_Ereignis(elf, SPE_TOR, 120, 15 + i, 32767);
+    }
+    Spiele_Set_Teams(normal, 2, 3);
+    Spiele_Set_Ergebnis(normal, 2, 1, 0);
+
+    static std::vector<std::string> texte;
+    texte.clear();
+    Spielszenen_Set_Text_Hook([](int32_t, int32_t, const char* t) { texte.emplace_back(t); });
+    Spielfeld_Record r{};
+    Spielszenen_Fenster f{};
+    f.spiel = elf;
+    f.record = &r;
+    f.tabelle_offen = f.tabelle_inhalt = f.tabelle_kompakt = 1;
+    f.y = 4, f.hoehe = 471;
+    const int32_t tag[3] = {2, elf, normal};
+    Spielszenen_Tabelle_Bei(nullptr, &f, nullptr, tag, 0, 0, 0);
+    Spielszenen_Set_Text_Hook(nullptr);
+    Spiele_Unlock(elf);
+    Spiele_Unlock(normal);
+    ASSERT_EQ(texte.size(), 3u);  // the title, then a row per game
+    EXPECT_NE(texte[1].find("^fb00041:1 ^fenE"), std::string::npos) << texte[1];
+    EXPECT_EQ(texte[1].find("7:8"), std::string::npos) << texte[1];
+    EXPECT_NE(texte[2].find("^fb00042:1^fe"), std::string::npos) << texte[2];
+    EXPECT_EQ(texte[2].find("nE"), std::string::npos) << texte[2];
 }
 
 }  // namespace
