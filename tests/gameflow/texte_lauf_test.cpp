@@ -606,14 +606,14 @@ TEST(Texte_Im_Programm, TeamInformationComparisonAndPickers)
     EXPECT_GT(gesehen["transfer_vereinswahl"], gesehen["transfer_nach_escape"]) << "the club picker is still open after Escape";
 }
 
-// A row of the options menu's "Laden/Speichern" that opens a file dialog: the dialog pictured
-// (DORVIN_BILDER) while it waits, then answered with `name` (the menu closes and the dialog
-// opens within the wait).
+// A row of the options menu's "Laden/Speichern" that opens a file dialog: the frame dumped
+// (DORVIN_BILDER) while it waits, then answered with `name`. The dialog takes the lines right
+// behind the click that opened it: a wait between them would leave it without an answer.
 void datei_dialog(Rundgang& r, int zeile_y, const std::string& name, const std::string& bild)
 {
     dazu(r.s, {"move 300 250", "wait 300", "right down", "wait 100", "right up", "wait 500", "move 350 213", "wait 600",
                "move 270 213", "wait 100", "move 170 " + std::to_string(zeile_y), "wait 300", "left down", "wait 100",
-               "left up", "wait 300"});
+               "left up"});
     if (!r.bilder.empty()) r.s.push_back("dump " + r.bilder + "/texte_" + bild + ".png");
     r.s.push_back("answer " + name);
     r.s.push_back("wait 700");
