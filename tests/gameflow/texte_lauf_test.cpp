@@ -659,7 +659,7 @@ TEST(Texte_Im_Programm, AppointmentsOffersAndFiles)
     r.schirm("lager_buchung");
     dazu(s, klick(440, 449));  // "Buchen"
     r.schirm("frage_ohne_programm");
-    dazu(s, klick(150, 292));
+    dazu(s, klick(150, 316));  // its "JA" below the longer text
     r.schirm("frage_lager_buchen");
     dazu(s, klick(150, 292));
     r.schirm("lager_gebucht");
