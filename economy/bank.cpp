@@ -311,7 +311,7 @@ const char* Bank_Zahl_String(int64_t wert, int32_t flags)
     return aus;
 }
 
-const char* Bank_Betrag_String(float betrag, int32_t team, int32_t waehrung, int32_t flag)
+const char* Bank_Betrag_String(double betrag, int32_t team, int32_t waehrung, int32_t flag)
 {
     static char puffer[3][30];
     static int naechster = 0;

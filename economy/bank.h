@@ -113,8 +113,9 @@ int8_t Bank_Get_Waehrung(int32_t team);
 float Bank_Waehrung_Umrechnen(float betrag, int32_t von, int32_t nach);
 extern float Bank_Waehrungsfaktor[BANK_BOERSEN];
 // The amount as a money text ("1.234.567,50 DM", "$ -2.500"); flag 1 always cents, 0 cents
-// when there are any, -1 never. Three rotating buffers.
-const char* Bank_Betrag_String(float betrag, int32_t team, int32_t waehrung, int32_t flag);
+// when there are any, -1 never (a double: season totals above 16.7 million keep every mark).
+// Three rotating buffers.
+const char* Bank_Betrag_String(double betrag, int32_t team, int32_t waehrung, int32_t flag);
 // Digits with a dot every three from the right; flags bits 0-5 minimum width, bit 6 no dots.
 const char* Bank_Zahl_String(int64_t wert, int32_t flags);
 // The bank's own generator (saved with the bank): lo..hi, lo when hi <= lo.
@@ -269,7 +270,7 @@ float Bank_Prognose_Bank(int32_t team, int32_t kategorie);
 // The sum of |amount| of the club's ring entries of one category and direction (low bits 0: all
 // categories of that direction) in week `woche` from the season start, or from day 0 through
 // today for -1; with `prognose` set the week's forecast. 0 without account.
-float Bank_Summe_Kategorie(int32_t team, int32_t woche, int32_t kategorie, int32_t prognose);
+double Bank_Summe_Kategorie(int32_t team, int32_t woche, int32_t kategorie, int32_t prognose);
 // Test hook: answers in place of Bank_Prognose_Kategorie.
 using Bank_Prognose_Abfrage = float (*)(int32_t team, int32_t kategorie);
 void Bank_Set_Prognose_Abfrage(Bank_Prognose_Abfrage abfrage);

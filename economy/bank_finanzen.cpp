@@ -15,7 +15,7 @@ std::string formatiert(const char* format, auto... werte)
     return text;
 }
 
-const char* geld(float betrag, int32_t team) { return Bank_Betrag_String(betrag, team, -1, 0); }
+const char* geld(double betrag, int32_t team) { return Bank_Betrag_String(betrag, team, -1, 0); }
 
 int32_t zeilen_paare(const Bank_Finanz_Seite& s)
 {
@@ -82,7 +82,7 @@ void Bank_Finanz_Prognose_Schalten(Bank_Finanz_Zustand* z, bool an)
     if (z) schalten(z, z->prognose, z->jahr, an);
 }
 
-float Bank_Finanz_Zeile(int32_t team, int32_t seite, int32_t zeile, const Bank_Finanz_Zustand& z)
+double Bank_Finanz_Zeile(int32_t team, int32_t seite, int32_t zeile, const Bank_Finanz_Zustand& z)
 {
     if (seite < 0 || seite >= BANK_FINANZ_SEITEN || zeile < 0 || zeile >= BANK_FINANZ_ZEILEN) return 0.0f;
     const Bank_Finanz_Seite& s = Bank_Finanz_Seiten[seite];
@@ -94,7 +94,7 @@ float Bank_Finanz_Zeile(int32_t team, int32_t seite, int32_t zeile, const Bank_F
         const int32_t k = int32_t(wort >> (8 * b)) & 0xff;
         if (k != 0) summe += Bank_Summe_Kategorie(team, woche, k | richtung, z.prognose ? 1 : 0);
     }
-    return float(summe);
+    return summe;
 }
 
 std::vector<std::string> Bank_Finanz_Zeilen(int32_t team, const Bank_Finanz_Zustand& z)
@@ -117,7 +117,7 @@ std::vector<std::string> Bank_Finanz_Panel(int32_t team, int32_t seite, const Ba
     const Bank_Finanz_Seite& s = Bank_Finanz_Seiten[seite];
     std::vector<std::string> v{formatiert("^c%#05d^tz0277%s", FARBE_TEXT, s.name)};
     for (int32_t i = 0; i < zeilen_paare(s); ++i) {
-        const float ein = Bank_Finanz_Zeile(team, seite, 2 * i, z), aus = Bank_Finanz_Zeile(team, seite, 2 * i + 1, z);
+        const double ein = Bank_Finanz_Zeile(team, seite, 2 * i, z), aus = Bank_Finanz_Zeile(team, seite, 2 * i + 1, z);
         // Each amount under its row's name, as on the page itself: bare figures said nothing.
         const std::string a = s.zeile[2 * i] ? geld(ein, team) : "", b = s.zeile[2 * i + 1] ? geld(aus, team) : "";
         const std::string c = geld(ein - aus, team);

@@ -37,7 +37,7 @@ void Bank_Finanz_Jahr_Schalten(Bank_Finanz_Zustand* z, bool an);
 void Bank_Finanz_Prognose_Schalten(Bank_Finanz_Zustand* z, bool an);
 
 // The amount of one row for the state: the sum of its packed categories.
-float Bank_Finanz_Zeile(int32_t team, int32_t seite, int32_t zeile, const Bank_Finanz_Zustand& z);
+double Bank_Finanz_Zeile(int32_t team, int32_t seite, int32_t zeile, const Bank_Finanz_Zustand& z);
 // The page's rows as shown, with the heading first.
 std::vector<std::string> Bank_Finanz_Zeilen(int32_t team, const Bank_Finanz_Zustand& z);
 // The panel of a page button: name, income/expense/balance per line, the tax foot line.

@@ -12,7 +12,7 @@ static Bank_Prognose_Abfrage prognose_abfrage = nullptr;
 
 void Bank_Set_Prognose_Abfrage(Bank_Prognose_Abfrage abfrage) { prognose_abfrage = abfrage; }
 
-float Bank_Summe_Kategorie(int32_t team, int32_t woche, int32_t kategorie, int32_t prognose)
+double Bank_Summe_Kategorie(int32_t team, int32_t woche, int32_t kategorie, int32_t prognose)
 {
     if (prognose) return Bank_Prognose_Kategorie(team, kategorie);
     const Bank_Konto* k = Bank_Get_Konto(team);
@@ -30,7 +30,7 @@ float Bank_Summe_Kategorie(int32_t team, int32_t woche, int32_t kategorie, int32
         if (int64_t(b.tag) < von || int64_t(b.tag) >= bis) continue;
         summe += std::fabs(double(b.betrag));
     }
-    return float(summe);
+    return summe;
 }
 
 float Bank_Prognose_Bank(int32_t team, int32_t kategorie)

@@ -190,8 +190,8 @@ int32_t panel_zeichnen(Menue_Icon* icon, uint32_t)
         if (s.zeile[k]) (k % 2 ? aus : ein) += Bank_Finanz_Zeile(team(), finanz.seite, k, finanz);
     char t[300];
     std::snprintf(t, sizeof t, "Summe \"%s\":^tr0200%s^tl0235Ausgaben^tr0400%s^tl0420Saldo^tr0560%s", s.name,
-                  Bank_Betrag_String(float(ein), team(), -1, 0), Bank_Betrag_String(float(aus), team(), -1, 0),
-                  Bank_Betrag_String(float(ein - aus), team(), -1, 0));
+                  Bank_Betrag_String(ein, team(), -1, 0), Bank_Betrag_String(aus, team(), -1, 0),
+                  Bank_Betrag_String(ein - aus, team(), -1, 0));
     Oek_Zeile(icon->x + 4, icon->y + 14, t);
     Oek_Zeile(icon->x + 10, icon->y + 32, p.back());
     return 0;

@@ -16,6 +16,7 @@
 #include "graphics/grafik_zeichnen.h"
 #include "platform/resfile.h"
 #include "toolkit/event.h"
+#include "toolkit/favoriten.h"
 #include "toolkit/hauptmenue.h"
 #include "toolkit/icon.h"
 #include "toolkit/kontextmenue.h"
@@ -77,6 +78,8 @@ Menue_Icon schalter_vorlage(int32_t k)
     i.hilfetext = SCHALTER[k].hilfe;
     i.klick = schalter_klick;
     i.refresh_prozedur = schalter_zeichnen;
+    // a right click takes the page into one of the manager's favourite menus
+    i.kontext = Menue_Make_Lieblingsmenue_Kontextmenue;
     i.status = ICON_SPAETER_REFRESH;
     return i;
 }

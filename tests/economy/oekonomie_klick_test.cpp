@@ -20,6 +20,7 @@
 #include "economy/trainingslager_schirm.h"
 #include "economy/werbung.h"
 #include "economy/werbung_schirm.h"
+#include "toolkit/favoriten.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/popup.h"
 
@@ -188,6 +189,18 @@ TEST_F(SchirmTest, TheChartsRangeButtonsChooseOneRangePerManagerAndAFirmWithoutC
     Bank_Aktie_Waehlen(2, BANK_FIRMEN - 1);
     Bank_Boerse[2].firma[BANK_FIRMEN - 1][0] = erster;
     EXPECT_EQ(Bank_Kurs_Zeitraum(), 30);
+}
+
+// A page switch's right click offers the manager's favourite menus; a row takes the page.
+TEST_F(SchirmTest, APageSwitchTakesItsPageIntoAFavouriteMenu)
+{
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_FINANZEN), 1);
+    Menue_Kontextmenue* m = kontext(OEKONOMIE_STADION);
+    ASSERT_NE(m, nullptr);
+    EXPECT_STREQ(m->titel, "Aufnehmen ins Lieblingsmenü:");
+    waehlen(m, 2);
+    EXPECT_EQ(Menue_Liebling_Icon(Aktuelles_Team, 2), OEKONOMIE_STADION);
+    EXPECT_NE(Menue_Liebling_Icon(Aktuelles_Team, 1), OEKONOMIE_STADION);
 }
 
 TEST_F(SchirmTest, TheWeekListHoldsTheWeeksUpToTodayAndEveryPageButtonChoosesItsPage)

@@ -20,6 +20,7 @@
 #include "toolkit/hauptmenue.h"
 #include "toolkit/icon.h"
 #include "toolkit/screen.h"
+#include "toolkit/text_pruefung.h"
 #include "toolkit/ziehen.h"
 #include "werbung_hilfe.h"
 
@@ -102,5 +103,19 @@ struct SchirmTest : WerbungTest {
         Os_Input_Set_Mouse(x, y);
         Win95_Message_Pump();
         i->move->bedienen(i->move, i, x, y, 0x80);
+    }
+};
+
+// The same with the text check following every text drawn, to read what the screen shows.
+struct TextSchirmTest : SchirmTest {
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(SchirmTest::SetUp());
+        Text_Pruefung_Starten();
+    }
+    void TearDown() override
+    {
+        Text_Pruefung_Beenden();
+        SchirmTest::TearDown();
     }
 };

@@ -8,17 +8,7 @@
 
 namespace {
 
-struct SeitenTexte : SchirmTest {
-    void SetUp() override
-    {
-        ASSERT_NO_FATAL_FAILURE(SchirmTest::SetUp());
-        Text_Pruefung_Starten();
-    }
-    void TearDown() override
-    {
-        Text_Pruefung_Beenden();
-        SchirmTest::TearDown();
-    }
+struct SeitenTexte : TextSchirmTest {
     static std::string befunde()
     {
         Menue_Screen_Refresh(1, -1, -1, -1, -1);

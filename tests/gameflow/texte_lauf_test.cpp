@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -374,6 +375,27 @@ TEST(Texte_Im_Programm, EveryScreenKeepsItsTextsInTheirBoxes)
     EXPECT_GT(gesehen["spieler"], 30u) << "no player window";
 }
 
+// The tables screen's option buttons, two rows of seven: each on, looked at, off again (the views
+// "Aktuelle Saison", "Ewige Tabelle", "Endtabellen" and "Tip" are one radio group: the current
+// season again before the two layouts). The frames' names end in `zusatz`.
+void tabellen_ansichten(Rundgang& r, const std::string& zusatz)
+{
+    Skript& s = r.s;
+    dazu(s, klick(GRUPPE_X, LIGA_Y));
+    dazu(s, klick(549, 52));
+    r.schirm("tabellen" + zusatz);
+    static constexpr const char* ANSICHT[14] = {"heim",        "auswaerts", "torverhaeltnis", "erzielte_tore", "gegentore",
+                                                "halbzeit_1",  "halbzeit_2", "aktuell",       "ewig",          "endtabellen",
+                                                "sieger",      "tip",        "zwei_spalten",  "details"};
+    for (int k = 0; k < 14; ++k) {
+        const int x = 13 + (k % 7) * 84 + 40, y = 438 + (k / 7) * 20 + 8;
+        if (k == 12) dazu(s, klick(53, 466));  // "Aktuelle Saison"
+        dazu(s, klick(x, y));
+        r.schirm(std::string("tabelle_") + ANSICHT[k] + zusatz);
+        if (k < 7 || k == 10 || k > 11) dazu(s, klick(x, y));
+    }
+}
+
 // The start menu and the new game's set-up, then on the third league day the tables screen's
 // fourteen views, the options menu's sub-lists, the context menus of the club panel, the visit
 // history and the mailbox, the staff's doctors, the stadium's block box and the line-up pitch's
@@ -392,22 +414,8 @@ TEST(Texte_Im_Programm, TableViewsMenusAndBoxes)
     tage_unbeobachtet(s, 51);
     r.schirm("hauptschirm");
 
-    // The tables screen's option buttons, two rows of seven: each on, looked at, off again
-    // (the views "Aktuelle Saison", "Ewige Tabelle", "Endtabellen" and "Tip" are one radio
-    // group: the current season again before the two layouts).
-    dazu(s, klick(GRUPPE_X, LIGA_Y));
-    dazu(s, klick(549, 52));
-    r.schirm("tabellen");
-    static constexpr const char* ANSICHT[14] = {"heim",        "auswaerts", "torverhaeltnis", "erzielte_tore", "gegentore",
-                                                "halbzeit_1",  "halbzeit_2", "aktuell",       "ewig",          "endtabellen",
-                                                "sieger",      "tip",        "zwei_spalten",  "details"};
-    for (int k = 0; k < 14; ++k) {
-        const int x = 13 + (k % 7) * 84 + 40, y = 438 + (k / 7) * 20 + 8;
-        if (k == 12) dazu(s, klick(53, 466));  // "Aktuelle Saison"
-        dazu(s, klick(x, y));
-        r.schirm(std::string("tabelle_") + ANSICHT[k]);
-        if (k < 7 || k == 10 || k > 11) dazu(s, klick(x, y));
-    }
+    // The tables screen's fourteen views.
+    tabellen_ansichten(r, "");
     // A fixture's help bubble under the resting pointer; a club's row of the table shows its
     // games (the club view).
     dazu(s, {"move 100 130", "wait 1500"});
@@ -601,6 +609,131 @@ TEST(Texte_Im_Programm, TeamInformationComparisonAndPickers)
     r.schirm("probespieler_ok");
     auto gesehen = pruefen(r, "dorvin_texte_teaminfo");
     EXPECT_GT(gesehen["transfer_vereinswahl"], gesehen["transfer_nach_escape"]) << "the club picker is still open after Escape";
+}
+
+// A row of the options menu's "Laden/Speichern" that opens a file dialog: the frame dumped
+// (DORVIN_BILDER) while it waits, then answered with `name`. The dialog takes the lines right
+// behind the click that opened it: a wait between them would leave it without an answer.
+void datei_dialog(Rundgang& r, int zeile_y, const std::string& name, const std::string& bild)
+{
+    dazu(r.s, {"move 300 250", "wait 300", "right down", "wait 100", "right up", "wait 500", "move 350 213", "wait 600",
+               "move 270 213", "wait 100", "move 170 " + std::to_string(zeile_y), "wait 300", "left down", "wait 100",
+               "left up"});
+    if (!r.bilder.empty()) r.s.push_back("dump " + r.bilder + "/texte_" + bild + ".png");
+    r.s.push_back("answer " + name);
+    r.s.push_back("wait 700");
+}
+
+// `ziel`: a drag from (x, y) to (zx, zy) that asks; the question pictured, answered "JA", what
+// follows pictured.
+void gefragt(Rundgang& r, const std::array<int, 4>& ziel, const std::string& frage, const std::string& danach)
+{
+    dazu(r.s, ziehen(ziel[0], ziel[1], ziel[2], ziel[3]));
+    r.schirm(frage);
+    dazu(r.s, klick(150, 292));
+    r.schirm(danach);
+}
+
+// The turn that leads into the cup's first round names a captain in a notice; fifty-one days in,
+// the club's appointments: a training camp booked (its question, its booking panel, the question
+// of a camp without a programme), an appointment on a day already taken, a club party and a
+// session with the psychologist (their price questions), a day gone by, the bonuses' question,
+// the favourites' menu of a page switch; then an offer for another club's player (his window's
+// offer page, the notice of the offer sent) and the options menu's file dialogs (saved, loaded).
+TEST(Texte_Im_Programm, AppointmentsOffersAndFiles)
+{
+    Rundgang r;
+    Skript& s = r.s;
+    s = neues_spiel({"Anna"});
+    s.push_back(UEBERTRAGUNG_AUS);
+    for (int t = 0; t < 13; ++t) {
+        zug_beenden(s);
+        s.push_back(SPIELTAG_ABWARTEN);
+    }
+    dazu(s, klick(WEITER_X, WEITER_Y, -1));
+    r.schirm("zug_kapitaen");
+    dazu(s, klick(470, 292));
+    s.push_back(SPIELTAG_ABWARTEN);
+    tage_unbeobachtet(s, 37);
+
+    // The camp dragged onto a day of September, asked, booked without a programme.
+    dazu(s, klick(GRUPPE_X, VEREIN_Y));
+    dazu(s, klick(470, 54));
+    dazu(s, klick(578, 79));
+    dazu(s, ziehen(60, 211, 482, 186));
+    r.schirm("lager_buchung");
+    dazu(s, klick(440, 449));  // "Buchen"
+    r.schirm("frage_ohne_programm");
+    dazu(s, klick(150, 316));  // its "JA" below the longer text
+    r.schirm("frage_lager_buchen");
+    dazu(s, klick(150, 292));
+    r.schirm("lager_gebucht");
+    dazu(s, ziehen(60, 211, 482, 186));
+    r.schirm("termin_belegt");
+    escape(s);
+
+    // The club page's party and psychologist, dragged onto its calendar.
+    dazu(s, klick(555, 54));
+    dazu(s, klick(578, 79));
+    gefragt(r, {225, 88, 430, 186}, "frage_vereinsfeier", "vereinsfeier_gebucht");
+    dazu(s, ziehen(343, 88, 430, 186));
+    r.schirm("psychologe_tag_belegt");
+    escape(s);
+    dazu(s, ziehen(343, 88, 456, 186));
+    r.schirm("frage_psychologe");
+    escape(s);
+    dazu(s, klick(418, 79));  // back to this month: its first days are gone
+    dazu(s, ziehen(225, 88, 421, 124));
+    r.schirm("tag_vorbei");
+    escape(s);
+    dazu(s, klick(499, 366));  // "Prämien übernehmen"
+    r.schirm("frage_praemien");
+    escape(s);
+    dazu(s, rechtsklick(45, 54));
+    r.schirm("favoriten_aufnehmen", false);
+    escape(s);
+
+    // Another club's player: the transfer search's club picker, a club of the league, his menu,
+    // his window's offer page, the offer sent.
+    dazu(s, klick(GRUPPE_X, TEAM_Y));
+    dazu(s, klick(622, 184));
+    dazu(s, klick(236, 54));
+    dazu(s, rechtsklick(236, 54));
+    dazu(s, {"move 300 86", "wait 800", "move 150 117", "wait 600"});
+    r.schirm("liga_vereine", false);
+    dazu(s, klick(150, 117));
+    r.schirm("transfer_fremder_verein");
+    dazu(s, {"move 480 142", "wait 600"});
+    dazu(s, rechtsklick(480, 142));
+    r.schirm("fremder_spieler_menue", false);
+    // "Spieler-Informationen", the offer page's toggle, "Angebot abgeben"
+    for (const auto& [x, y, name] : {std::tuple{535, 255, "fremder_spieler"}, {525, 208, "angebot_seite"}, {80, 325, "angebot_abgegeben"}}) {
+        dazu(s, klick(x, y));
+        r.schirm(name);
+    }
+    dazu(s, klick(470, 292));
+    dazu(s, klick(575, 460));
+    r.schirm("nach_angebot");
+
+    // The file dialogs of the options menu over the main screen, each pictured before its answer.
+    dazu(s, klick(GRUPPE_X, MENUE_Y));
+    datei_dialog(r, SPEICHERN_NEU, "texte_stand", "datei_speichern");
+    r.schirm("nach_speichern");
+    datei_dialog(r, LADEN, "texte_stand", "datei_laden");
+    r.schirm("nach_laden");
+    pruefen(r, "dorvin_texte_termine");
+}
+
+// A whole season played unseen, the first days of the next one begun: the tables screen's
+// fourteen views with a season behind them (the eternal table, the final tables and the winners
+// hold it).
+TEST(Texte_Im_Programm, TableViewsAfterASeason)
+{
+    Rundgang r;
+    r.s = neues_spiel_nach(368);
+    r.schirm("hauptschirm_saison_2");
+    tabellen_ansichten(r, "_saison_2");
+    pruefen(r, "dorvin_texte_saison");
 }
 
 }  // namespace
