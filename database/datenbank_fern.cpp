@@ -111,7 +111,11 @@ bool team_fix(Internet_Aufruf* a)
 bool team_zurueck(Internet_Aufruf* a)
 {
     const Internet_Positionen* p = a->p;
-    if (!alle_da(p) || !Team_Internet_Server_Get_Data_Back(p->daten[0], p->groesse[0], p->daten[1], p->groesse[1]))
+    // a third part: the name the client's manager gave himself
+    const bool mit_name = p->zeiger_anzahl > 2;
+    if (!alle_da(p) || p->zeiger_anzahl < 2 || p->zeiger_anzahl > 3 ||
+        !Team_Internet_Server_Get_Data_Back(p->daten[0], p->groesse[0], p->daten[1], p->groesse[1],
+                                            mit_name ? p->daten[2] : nullptr, mit_name ? p->groesse[2] : 0))
         abgewiesen(a->nr);
     return true;
 }
@@ -415,6 +419,7 @@ void Team_Internet_Client_Get_T()
     Team_Struktur_Entpacken(bild, t);
     t.status = uint8_t((t.status & ~8) | marke);
     t.flags = uint8_t((t.flags & ~(8 | 16)) | ansicht);
+    Team_Client_Manager_Name_Anwenden();
 }
 
 void Team_Internet_Client_Get_T_Fix()

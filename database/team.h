@@ -381,4 +381,18 @@ void Team_Pseudo_Teams_Suchen(int32_t n);
 // Request 15: the client's T_Own and its two line-up system bytes; the server takes them for
 // Handelndes_Team only when every player and grid cell they name exists.
 bool Team_Internet_Client_Send_Own_Packen(std::vector<uint8_t>* own, std::vector<uint8_t>* t2);
-bool Team_Internet_Server_Get_Data_Back(const uint8_t* own, uint32_t laenge, const uint8_t* t2, uint32_t laenge2);
+// A third part of request 15 (optional): the manager's name as the client's manager chose it,
+// TEAM_MANAGER_NAME_BYTES bytes ending in zero; a name no name field could have made refuses
+// the whole request.
+bool Team_Internet_Server_Get_Data_Back(const uint8_t* own, uint32_t laenge, const uint8_t* t2, uint32_t laenge2,
+                                        const uint8_t* name = nullptr, uint32_t name_laenge = 0);
+constexpr uint32_t TEAM_MANAGER_NAME_BYTES = 20;
+// The client's manager names himself: his club's record shows the name from now on (a fetch of
+// the server's records keeps it) and request 15 carries it to the server. False for a name the
+// server would refuse (empty, only blanks, a control character): nothing changes then. Null
+// forgets the name (a new start of the client).
+bool Team_Client_Manager_Name_Setzen(const char* name);
+// The name set so on the own club's record again, after a fetch of the server's records.
+void Team_Client_Manager_Name_Anwenden();
+// The name's part of request 15, or nothing while he has not named himself.
+void Team_Internet_Client_Manager_Name_Packen(std::vector<uint8_t>* aus);

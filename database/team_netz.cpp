@@ -9,10 +9,13 @@
 //     country, u16 change counter.
 //   Manager-team entry (request 17): u16 team, 24 bytes team name, 20 bytes manager name.
 //   Send-back (request 15): the 776-byte T_Own image and the two line-up systems of T; the
-//     server takes only what the manager sets on his screens (see own_uebernehmen).
+//     server takes only what the manager sets on his screens (see own_uebernehmen); a client
+//     that names its manager adds the 20-byte name.
 // Decoders check every count, team and player against the packet and the arrays first.
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "competitions/wettbewerb.h"
@@ -394,6 +397,59 @@ void Team_Internet_Server_Send_T_Block(std::vector<uint8_t>* aus)
         }
 }
 
+namespace {
+
+// The name this PC's manager gave himself on a client, until the program ends; empty: none.
+std::string client_manager_name;
+
+// A name as the name field makes it: 1-19 characters before the zero, no control character,
+// not only blanks.
+bool manager_name_gueltig(const uint8_t* b, uint32_t n)
+{
+    if (!b || n != TEAM_MANAGER_NAME_BYTES) return false;
+    const size_t laenge = strnlen(reinterpret_cast<const char*>(b), n);
+    if (laenge == 0 || laenge >= n) return false;
+    bool zeichen = false;
+    for (size_t i = 0; i < laenge; ++i) {
+        if (b[i] < 0x20 || b[i] == 0x7F) return false;
+        zeichen = zeichen || b[i] != ' ';
+    }
+    return zeichen;
+}
+
+}  // namespace
+
+bool Team_Client_Manager_Name_Setzen(const char* name)
+{
+    if (!name) {
+        client_manager_name.clear();
+        return true;
+    }
+    uint8_t b[TEAM_MANAGER_NAME_BYTES] = {};
+    if (name) std::memcpy(b, name, strnlen(name, TEAM_MANAGER_NAME_BYTES - 1));
+    if (!manager_name_gueltig(b, TEAM_MANAGER_NAME_BYTES)) return false;
+    client_manager_name = reinterpret_cast<const char*>(b);
+    Team_Client_Manager_Name_Anwenden();
+    return true;
+}
+
+void Team_Client_Manager_Name_Anwenden()
+{
+    // the record of the client's own club, written here as the server's fetch writes it
+    if (!client_manager_name.empty() && team_gueltig(Aktuelles_Team))
+        std::snprintf(T[Aktuelles_Team].manager_name, sizeof T[Aktuelles_Team].manager_name, "%s",
+                      client_manager_name.c_str());
+}
+
+void Team_Internet_Client_Manager_Name_Packen(std::vector<uint8_t>* aus)
+{
+    if (!aus) return;
+    aus->clear();
+    if (client_manager_name.empty()) return;
+    aus->assign(TEAM_MANAGER_NAME_BYTES, 0);
+    std::memcpy(aus->data(), client_manager_name.data(), client_manager_name.size());
+}
+
 bool Team_Internet_Client_T_Block_Einlesen(const uint8_t* block, uint32_t laenge)
 {
     std::vector<int32_t> normal;
@@ -409,6 +465,8 @@ bool Team_Internet_Client_T_Block_Einlesen(const uint8_t* block, uint32_t laenge
         t.status = static_cast<uint8_t>((t.status & ~8) | marke);
         t.flags = static_cast<uint8_t>((t.flags & ~(8 | 16)) | ansicht);
     }
+    // so does the name the manager gave himself, until the server has it too
+    Team_Client_Manager_Name_Anwenden();
     return true;
 }
 
@@ -463,7 +521,8 @@ bool Team_Internet_Client_Send_Own_Packen(std::vector<uint8_t>* own, std::vector
     return true;
 }
 
-bool Team_Internet_Server_Get_Data_Back(const uint8_t* own, uint32_t laenge, const uint8_t* t2, uint32_t laenge2)
+bool Team_Internet_Server_Get_Data_Back(const uint8_t* own, uint32_t laenge, const uint8_t* t2, uint32_t laenge2,
+                                        const uint8_t* name, uint32_t name_laenge)
 {
     const int32_t team = static_cast<int32_t>(Handelndes_Team);
     if (!own || !t2 || laenge != TEAM_OWN_BYTES || laenge2 != 2 || !team_gueltig(team))
@@ -473,9 +532,11 @@ bool Team_Internet_Server_Get_Data_Back(const uint8_t* own, uint32_t laenge, con
     Team_Own neu = T_Own[team];
     const int8_t system[2] = {static_cast<int8_t>(t2[0]), static_cast<int8_t>(t2[1])};
     // everything is checked before anything is stored: a refused record changes nothing
-    if (!own_uebernehmen(team, client, neu) || system[0] < -1 || system[0] > 7 || system[1] < -1 || system[1] > 7)
+    if (!own_uebernehmen(team, client, neu) || system[0] < -1 || system[0] > 7 || system[1] < -1 || system[1] > 7 ||
+        ((name || name_laenge) && !manager_name_gueltig(name, name_laenge)))
         return melden_falsch("Team_Internet_Server_Get_Data_Back");
     T_Own[team] = neu;
+    if (name) Team_String(TEAM_MANAGER_NAME, team, reinterpret_cast<const char*>(name), 1);
     T[team].system_1 = system[0];
     T[team].system_2 = system[1];
     return true;

@@ -35,6 +35,7 @@
 #include "platform/os/os_socket.h"
 #include "platform/print.h"
 #include "platform/win95.h"
+#include "platform/win95_dialog.h"
 #include "toolkit/icon.h"
 #include "toolkit/popup.h"
 #include "toolkit/requester.h"
@@ -74,7 +75,8 @@ std::vector<Ablauf_Freier_Verein> Ablauf_Client_Freie_Vereine_Lesen(const std::v
         // Club 0 is "none" on the wire: no client can hold it.
         if (team <= 0) continue;
         const char* name = reinterpret_cast<const char*>(liste.data() + o + 2);
-        v.push_back({team, std::string(name, strnlen(name, 24))});
+        const char* manager = reinterpret_cast<const char*>(liste.data() + o + 26);
+        v.push_back({team, std::string(name, strnlen(name, 24)), std::string(manager, strnlen(manager, 20))});
     }
     return v;
 }
@@ -142,6 +144,7 @@ bool Ablauf_Client_Start(const char* spielstand)
 static bool client_start(const char* spielstand)
 {
     if (Netz_Rolle != 1) return false;
+    Team_Client_Manager_Name_Setzen(nullptr);
     // A savegame named at the start is read at once, so that a file that names no club says so
     // before the wait; its club is claimed once the server's game runs.
     const int32_t gespeichert = spielstand && *spielstand ? Spielstand_Client_Verein(spielstand) : -1;
@@ -159,6 +162,7 @@ static bool client_start(const char* spielstand)
     // Two managers may choose one club at the same moment: the server takes the first claim, and
     // the other chooses again from the clubs still free (a few times; a server that refuses every
     // claim ends the start).
+    std::string manager;
     for (int32_t versuch = 0; !genommen; ++versuch) {
         std::vector<uint8_t> liste;
         const std::vector<Ablauf_Freier_Verein> vereine =
@@ -168,7 +172,11 @@ static bool client_start(const char* spielstand)
             Win95_Meldung("Auf dem Server ist kein Verein mehr frei.");
             return false;
         }
-        if (Ablauf_Client_Verein_Nehmen(team)) break;
+        if (Ablauf_Client_Verein_Nehmen(team)) {
+            for (const Ablauf_Freier_Verein& v : vereine)
+                if (v.team == team) manager = v.manager;
+            break;
+        }
         Win95_Meldung("Dieser Verein wurde soeben von einem anderen Mitspieler gewählt.\nBitte wählen Sie einen anderen.");
     }
     // The modules that hold the server's data here start empty: no world is read on a client.
@@ -186,6 +194,14 @@ static bool client_start(const char* spielstand)
     Spiele_Client_Start();
     Werbung_Client_Partner_Neu_Holen();
     Trainingslager_Client_Neu_Holen();
+    // A manager who chose his club here names himself; the server's name stands until he does.
+    if (!genommen) {
+        char name[TEAM_MANAGER_NAME_BYTES];
+        std::snprintf(name, sizeof name, "%s", manager.c_str());
+        if (Win95_Text_Input_Dialog(name, int32_t(sizeof name), "Ihr Name als Manager:") > 0 &&
+            std::strcmp(name, manager.c_str()) != 0 && !Team_Client_Manager_Name_Setzen(name))
+            Win95_Meldung("Dieser Name ist nicht möglich.\nSie spielen als %s.", manager.c_str());
+    }
     // The client plays in the server's game from here on.
     Eingang_Set_Spiel_Gestartet(true);
     return true;
@@ -321,6 +337,14 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
         int32_t tag = heute;
         while (tag < heute + 366 && !alle_spielen(tag)) ++tag;
         std::printf("Spieltag %d %d %d\n", zahl > 0 ? zahl : -1, heute, tag);
+        std::fflush(stdout);
+        return true;
+    }
+    if (name == "manager") {
+        // The managers' names as this PC holds them: of the club, or of every manager's club.
+        for (int32_t t = 0; t < Team_Anzahl; ++t)
+            if (zahl > 0 ? t == zahl : Team_Hat_Manager(t))
+                std::printf("Manager %d %s\n", t, Team_String(TEAM_MANAGER_NAME, t, nullptr, 0));
         std::fflush(stdout);
         return true;
     }

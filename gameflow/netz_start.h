@@ -13,6 +13,7 @@ void Ablauf_Server_Netz_Start();
 struct Ablauf_Freier_Verein {
     int32_t team;
     std::string name;
+    std::string manager;  // the manager's name on the server
 };
 // The server's list (request 17) read: club 0 is never offered.
 std::vector<Ablauf_Freier_Verein> Ablauf_Client_Freie_Vereine_Lesen(const std::vector<uint8_t>& liste);

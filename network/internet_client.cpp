@@ -81,11 +81,14 @@ void Internet_Client_Refresh()
     // The players send nothing back; then the line-up, with the marking of today's opponent.
     const int32_t gegner = Spieltag_Get_Gegner(Aktuelles_Team, nullptr, nullptr, nullptr, nullptr);
     Teamspieler_Internet_Client_Send_Aufstellung(gegner >= 0 && gegner < Team_Anzahl ? gegner : -1);
-    // The own team: its T_Own and the two line-up system bytes.
-    std::vector<uint8_t> own, t2;
+    // The own team: its T_Own, the two line-up system bytes and the manager's name.
+    std::vector<uint8_t> own, t2, name;
+    Team_Internet_Client_Manager_Name_Packen(&name);
     if (Team_Internet_Client_Send_Own_Packen(&own, &t2) && own.size() == 776 && t2.size() == 2) {
-        const Internet_Arg args[] = {Internet_Zeiger(own.data(), 776), Internet_Zeiger(t2.data(), 2)};
-        Internet_Client_Read(15, "vV>776V>2", nullptr, nullptr, args, 2);
+        const Internet_Arg args[] = {Internet_Zeiger(own.data(), 776), Internet_Zeiger(t2.data(), 2),
+                                     Internet_Zeiger(name.data(), TEAM_MANAGER_NAME_BYTES)};
+        const bool mit_name = name.size() == TEAM_MANAGER_NAME_BYTES;
+        Internet_Client_Read(15, mit_name ? "vV>776V>2V>20" : "vV>776V>2", nullptr, nullptr, args, mit_name ? 3 : 2);
     }
     // The broadcast choice for the own club, when the manager made one.
     Team_Uebertragung_Client_Senden();

@@ -33,7 +33,7 @@ constexpr Internet_Anfrage_Eintrag TABELLE[] = {
     {12, "TEAM_T_OWN", {"vW%dV<%d", nullptr}},
     {13, "TEAM_T_BLOCK", {"vV<%d", nullptr}},
     {14, "TEAM_T_FIX_BLOCK", {"vV<%d", nullptr}},
-    {15, "TEAM_CLIENT_SEND", {"vV>%dV>%d", nullptr}},
+    {15, "TEAM_CLIENT_SEND", {"vV>%dV>%d", "vV>%dV>%dV>%d"}},
     {16, "TEAM_STARTINFO", {"vI%dI%dI%dW%dW%d", nullptr}},
     {17, "TEAM_STARTTEAMS", {"vC<%dI<%d", nullptr}},
     {18, "TEAM_UEBERTRAGUNG", {"vc", nullptr}},

@@ -111,12 +111,12 @@ int32_t Win95_Liste_Auswahl(const char* eintraege, int32_t anzahl)
     return ergebnis;
 }
 
-int32_t Win95_Text_Input_Dialog(char* text, int32_t groesse)
+int32_t Win95_Text_Input_Dialog(char* text, int32_t groesse, const char* titel)
 {
     if (!text || groesse <= 0) return 0;
     Win95_Dialog_Anfrage a;
     a.art = Win95_Dialog_Art::Text;
-    a.titel = "Bitte Text eingeben";
+    a.titel = titel ? titel : "Bitte Text eingeben";
     a.text.assign(text, strnlen(text, size_t(groesse)));
     if (!zeigen(&a)) return 0;
     const size_t n = std::min(a.text.size(), size_t(groesse - 1));

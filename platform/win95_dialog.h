@@ -62,7 +62,7 @@ int64_t Win95_File_Dialog_Hook(const Win95_Dialog_Position* fenster, uint32_t na
 int32_t Win95_Liste_Auswahl(const char* eintraege, int32_t anzahl);
 // On OK the text goes back into the buffer (cut to groesse - 1 characters) and its length is the
 // result; "Abbruch" gives 0 and leaves the buffer as it was.
-int32_t Win95_Text_Input_Dialog(char* text, int32_t groesse);
+int32_t Win95_Text_Input_Dialog(char* text, int32_t groesse, const char* titel = nullptr);
 // Lets the user edit 16 RGB triplets; written back on OK. Returns 0.
 int32_t Win95_Farbe_Auswaehlen(uint8_t* farben);
 

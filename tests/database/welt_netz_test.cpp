@@ -25,6 +25,7 @@ struct WeltNetz : ::testing::Test {
     void TearDown() override
     {
         Trainingslager_DeInit();
+        Team_Client_Manager_Name_Setzen(nullptr);
         Handelndes_Team = 0;
         Test_Welt_Aufraeumen();
     }
@@ -263,6 +264,53 @@ TEST_F(WeltNetz, ArbiterSendsOwnOffersAndChecksWhatClientsAdd)
     EXPECT_TRUE(Richter_Internet_Server_Neues_Element(p, sizeof buchung, RICHTER_FREUNDSCHAFTSSPIEL_VORSCHLAG));
     EXPECT_EQ(Liste_Count(&Richter_Liste), vorher + 1);
     EXPECT_EQ(Trainingslager_Freie_Buchungen(3), TRAININGSLAGER_BUCHUNGEN - 1);
+}
+
+// A client's manager names himself: the name survives the fetch of the server's records and
+// reaches the server with request 15; a name no name field makes refuses the whole request.
+TEST_F(WeltNetz, AClientsManagerNameReachesTheServer)
+{
+    Manager_Neuer_Mitspieler(1, "Anna");
+    Handelndes_Team = 1;
+    Aktuelles_Team = 1;
+    Bytes own, systeme, name, t_block;
+    EXPECT_FALSE(Team_Client_Manager_Name_Setzen("   "));
+    Team_Internet_Client_Manager_Name_Packen(&name);
+    EXPECT_TRUE(name.empty());  // nothing to carry while he has not named himself
+
+    ASSERT_TRUE(Team_Client_Manager_Name_Setzen("Bernd Wüst"));
+    EXPECT_STREQ(Team_String(TEAM_MANAGER_NAME, 1, nullptr, 0), "Bernd Wüst");
+    // the server's records still say "Anna": a fetch leaves the client's choice standing
+    Team_String(TEAM_MANAGER_NAME, 1, "Anna", 1);
+    Team_Internet_Server_Send_T_Block(&t_block);
+    ASSERT_TRUE(Team_Internet_Client_T_Block_Einlesen(t_block.data(), uint32_t(t_block.size())));
+    EXPECT_STREQ(Team_String(TEAM_MANAGER_NAME, 1, nullptr, 0), "Bernd Wüst");
+
+    Team_String(TEAM_MANAGER_NAME, 1, "Anna", 1);
+    ASSERT_TRUE(Team_Internet_Client_Send_Own_Packen(&own, &systeme));
+    Team_Internet_Client_Manager_Name_Packen(&name);
+    ASSERT_EQ(name.size(), TEAM_MANAGER_NAME_BYTES);
+    Fehler_Capture fehler;
+    Bytes falsch = name;
+    falsch[2] = 0x07;
+    EXPECT_FALSE(Team_Internet_Server_Get_Data_Back(own.data(), uint32_t(own.size()), systeme.data(), 2, falsch.data(),
+                                                    uint32_t(falsch.size())));
+    std::fill(falsch.begin(), falsch.end(), uint8_t('x'));  // no end within the field
+    EXPECT_FALSE(Team_Internet_Server_Get_Data_Back(own.data(), uint32_t(own.size()), systeme.data(), 2, falsch.data(),
+                                                    uint32_t(falsch.size())));
+    EXPECT_FALSE(Team_Internet_Server_Get_Data_Back(own.data(), uint32_t(own.size()), systeme.data(), 2, name.data(), 19));
+    EXPECT_STREQ(Team_String(TEAM_MANAGER_NAME, 1, nullptr, 0), "Anna");
+    ASSERT_TRUE(Team_Internet_Server_Get_Data_Back(own.data(), uint32_t(own.size()), systeme.data(), 2, name.data(),
+                                                   uint32_t(name.size())));
+    EXPECT_STREQ(Team_String(TEAM_MANAGER_NAME, 1, nullptr, 0), "Bernd Wüst");
+
+    // a new start forgets him: the server's name stands again after a fetch
+    Team_Client_Manager_Name_Setzen(nullptr);
+    Team_String(TEAM_MANAGER_NAME, 1, "Anna", 1);
+    Team_Internet_Server_Send_T_Block(&t_block);
+    Team_String(TEAM_MANAGER_NAME, 1, "Carl", 1);
+    ASSERT_TRUE(Team_Internet_Client_T_Block_Einlesen(t_block.data(), uint32_t(t_block.size())));
+    EXPECT_STREQ(Team_String(TEAM_MANAGER_NAME, 1, nullptr, 0), "Anna");
 }
 
 }  // namespace

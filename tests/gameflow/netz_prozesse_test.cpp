@@ -52,4 +52,48 @@ TEST(Netz_Prozesse, ServerAndTwoClientsPlayADayAndReachTheNextRound)
     r.aufraeumen();
 }
 
+// A client that takes a manager's club names its manager: after its first turn the server
+// holds the name; the server's other manager keeps his.
+TEST(Netz_Prozesse, AClientNamesItsManager)
+{
+    Zwei_Rechner r;
+    ASSERT_TRUE(r.anlegen("netz_name"));
+    Skript s = neues_spiel({"Anna", "Bernd"});
+    dazu(s, {"game vereine 1", "game zuege 1", "game manager"});
+    // the client's notice acknowledged, then the server's own turn: the client's next round
+    dazu(s, klick(470, 292));
+    dazu(s, klick(WEITER_X, WEITER_Y));
+    dazu(s, klick(150, 292));
+    dazu(s, klick(470, 292));
+    dazu(s, {"game allein", "quit"});
+    std::ofstream(r.server.ordner / "server.txt") << text(s);
+    Skript k{"answer 0", "answer Dora Neu", "wait 1000", "game pruefsumme", "game manager"};
+    dazu(k, klick(WEITER_X, WEITER_Y));
+    dazu(k, klick(150, 292));
+    dazu(k, klick(470, 292));
+    dazu(k, {"wait 1000", "quit"});
+    std::ofstream(r.client.ordner / "client.txt") << text(k);
+    ASSERT_TRUE(r.spielen("", 120));
+
+    const auto vereine = pruefsummen(r.client, "client");
+    ASSERT_EQ(vereine.size(), 1u);
+    const int team = vereine.begin()->first;
+    std::map<int, std::string> namen;
+    std::ifstream aus(r.server.ordner / "server_aus.txt");
+    for (std::string zeile; std::getline(aus, zeile);) {
+        int t = -1;
+        char name[64] = {};
+        if (std::sscanf(zeile.c_str(), "Manager %d %63[^\n]", &t, name) == 2) namen[t] = name;
+    }
+    ASSERT_EQ(namen.size(), 2u);
+    EXPECT_EQ(namen[team], "Dora Neu");
+    for (const auto& [t, name] : namen)
+        if (t != team) EXPECT_TRUE(name == "Anna" || name == "Bernd") << name;
+    // the client showed the name at once
+    std::ifstream c_aus(r.client.ordner / "client_aus.txt");
+    std::stringstream c_text;
+    c_text << c_aus.rdbuf();
+    EXPECT_NE(c_text.str().find("Manager " + std::to_string(team) + " Dora Neu"), std::string::npos);
+}
+
 }  // namespace
