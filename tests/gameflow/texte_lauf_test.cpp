@@ -41,6 +41,15 @@ const std::set<std::pair<std::string, std::string>> BEKANNT = {
     {"spielfeld_menue", "Feldspieler-Kopf sofort zentrieren"},
     {"spielfeld_menue", "Ligen und Vereine von "},
     {"spielfeld_menue", "Ausländische Ligen und Vereine"},
+    // The match overview of a long list (the cup's first round) lies over the main screen's top
+    // bar: its header panel covers the lower line of the bar's texts, and the panel's edge a few
+    // pixels of the list's header.
+    {"uebersicht*", "Kontostand: 8.724.152 DM"},
+    {"uebersicht*", "nimmt's locker,sehr aufmerksam"},
+    {"uebersicht*", "14. Juli 1999"},
+    {"uebersicht*", "Heim"},
+    {"uebersicht*", "Gast"},
+    {"uebersicht*", "Spielstand"},
 };
 
 // The radar map's dots follow the match's players over its score: a digit they cover in part
@@ -596,6 +605,30 @@ TEST(Texte_Im_Programm, TeamInformationComparisonAndPickers)
     r.schirm("probespieler_ok");
     auto gesehen = pruefen(r, "dorvin_texte_teaminfo");
     EXPECT_GT(gesehen["transfer_vereinswahl"], gesehen["transfer_nach_escape"]) << "the club picker is still open after Escape";
+}
+
+// The match overview of a day without a broadcast (the cup's first round): its competition
+// page with the round's games, the manager's game's page with its goals and cards (its
+// statistics are there for a game played on the pitch only), and the competition page again.
+TEST(Texte_Im_Programm, MatchOverviewAndAGamesPage)
+{
+    Rundgang r;
+    Skript& s = r.s;
+    s = neues_spiel({"Anna"});
+    s.push_back("game uebertragung " + std::to_string(2));  // "Keine Übertragung": the overview
+    for (int t = 0; t < 14; ++t) {
+        zug_beenden(s);
+        if (t < 13) s.push_back(SPIELTAG_ABWARTEN);
+    }
+    s.push_back("wait 3000");
+    r.schirm("uebersicht");
+    dazu(s, klick(230, 158));  // the manager's own game
+    r.schirm("uebersicht_spiel");
+    dazu(s, klick(485, 365));  // "Zurück"
+    r.schirm("uebersicht_zurueck");
+    auto gesehen = pruefen(r, "dorvin_texte_uebersicht");
+    EXPECT_GT(gesehen["uebersicht"], gesehen["uebersicht_spiel"]) << "no games list";
+    EXPECT_GT(gesehen["uebersicht_zurueck"], gesehen["uebersicht_spiel"]) << "the games list did not come back";
 }
 
 }  // namespace
