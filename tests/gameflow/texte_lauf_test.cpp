@@ -641,4 +641,39 @@ TEST(Texte_Im_Programm, ConferenceOfTheCupsFirstRound)
     EXPECT_GT(gesehen["konferenz_0"], 0u);
 }
 
+// The pages after the cup's first round, switched on in the options menu (each competition's
+// row of the sub-lists "Ergebnisse und Tabellen", "Elf des Tages" and "Live-Auslosung"): the
+// team of the day and the round's results in two columns, each left by a click.
+TEST(Texte_Im_Programm, ReportPagesAfterTheCupsFirstRound)
+{
+    Rundgang r;
+    Skript& s = r.s;
+    s = neues_spiel({"Anna"});
+    dazu(s, rechtsklick(300, 250));
+    for (const auto& [y, liga, pokal] : {std::tuple{265, 264, 316}, {278, 277, 329}, {291, 290, 342}}) {
+        dazu(s, {"move 350 " + std::to_string(y), "wait 600", "move 290 " + std::to_string(y), "wait 200"});
+        for (int zeile : {liga, pokal})
+            dazu(s, {"move 240 " + std::to_string(zeile), "wait 300", "left down", "wait 100", "left up", "wait 500"});
+        r.schirm("optionen_berichte_" + std::to_string(y), false);
+        dazu(s, {"move 290 " + std::to_string(y), "wait 200"});
+    }
+    escape(s);
+    s.push_back("game uebertragung " + std::to_string(2));
+    for (int t = 0; t < 14; ++t) {
+        zug_beenden(s);
+        if (t < 13) s.push_back(SPIELTAG_ABWARTEN);
+    }
+    // The overview untouched closes by itself once the games are over; each page waits for a click.
+    s.push_back("wait 95000");
+    for (const char* seite : {"bericht_elf_des_tages", "bericht_ergebnisse"}) {
+        r.schirm(seite);
+        dazu(s, klick(320, 240));
+        s.push_back("wait 1500");
+    }
+    r.schirm("nach_berichten");
+    auto gesehen = pruefen(r, "dorvin_texte_berichte");
+    EXPECT_GT(gesehen["bericht_elf_des_tages"], gesehen["nach_berichten"]) << "no team of the day";
+    EXPECT_GT(gesehen["bericht_ergebnisse"], 60u) << "no results of the round's games";
+}
+
 }  // namespace
