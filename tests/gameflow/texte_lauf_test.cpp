@@ -595,14 +595,31 @@ TEST(Texte_Im_Programm, TeamInformationComparisonAndPickers)
     EXPECT_GT(gesehen["transfer_vereinswahl"], gesehen["transfer_nach_escape"]) << "the club picker is still open after Escape";
 }
 
-// The match overview of a day without a broadcast (the cup's first round): its competition
-// page with the round's games, the manager's game's page with its goals and cards (its
-// statistics are there for a game played on the pitch only), and the competition page again.
+// In the options menu, the league's and the cup's rows of the sub-lists "Ergebnisse und
+// Tabellen", "Elf des Tages" and "Live-Auslosung" ticked: the pages after their match days.
+void berichte_einschalten(Rundgang& r)
+{
+    Skript& s = r.s;
+    dazu(s, rechtsklick(300, 250));
+    for (const auto& [y, liga, pokal] : {std::tuple{265, 264, 316}, {278, 277, 329}, {291, 290, 342}}) {
+        dazu(s, {"move 350 " + std::to_string(y), "wait 600", "move 290 " + std::to_string(y), "wait 200"});
+        for (int zeile : {liga, pokal})
+            dazu(s, {"move 240 " + std::to_string(zeile), "wait 300", "left down", "wait 100", "left up", "wait 500"});
+        r.schirm("optionen_berichte_" + std::to_string(y), false);
+        dazu(s, {"move 290 " + std::to_string(y), "wait 200"});
+    }
+    escape(s);
+}
+
+// The match overview of a day without a broadcast (the cup's first round, its pages after the
+// day switched on): its competition page with the round's games, a game's page with its goals
+// and cards and its statistics, and the competition page again.
 TEST(Texte_Im_Programm, MatchOverviewAndAGamesPage)
 {
     Rundgang r;
     Skript& s = r.s;
     s = neues_spiel({"Anna"});
+    berichte_einschalten(r);
     s.push_back("game uebertragung " + std::to_string(2));  // "Keine Übertragung": the overview
     for (int t = 0; t < 14; ++t) {
         zug_beenden(s);
@@ -610,12 +627,17 @@ TEST(Texte_Im_Programm, MatchOverviewAndAGamesPage)
     }
     s.push_back("wait 3000");
     r.schirm("uebersicht");
-    dazu(s, klick(230, 158));  // the manager's own game
+    dazu(s, klick(230, 87));  // the list's first game
     r.schirm("uebersicht_spiel");
+    dazu(s, klick(240, 365));  // "Tore/Karten"
+    r.schirm("uebersicht_tore");
+    dazu(s, klick(195, 365));  // "Statistik"
+    r.schirm("uebersicht_statistik");
     dazu(s, klick(485, 365));  // "Zurück"
     r.schirm("uebersicht_zurueck");
     auto gesehen = pruefen(r, "dorvin_texte_uebersicht");
     EXPECT_GT(gesehen["uebersicht"], gesehen["uebersicht_spiel"]) << "no games list";
+    EXPECT_NE(gesehen["uebersicht_statistik"], gesehen["uebersicht_tore"]) << "the statistics did not replace the goals";
     EXPECT_GT(gesehen["uebersicht_zurueck"], gesehen["uebersicht_spiel"]) << "the games list did not come back";
 }
 
@@ -649,15 +671,7 @@ TEST(Texte_Im_Programm, ReportPagesAfterTheCupsFirstRound)
     Rundgang r;
     Skript& s = r.s;
     s = neues_spiel({"Anna"});
-    dazu(s, rechtsklick(300, 250));
-    for (const auto& [y, liga, pokal] : {std::tuple{265, 264, 316}, {278, 277, 329}, {291, 290, 342}}) {
-        dazu(s, {"move 350 " + std::to_string(y), "wait 600", "move 290 " + std::to_string(y), "wait 200"});
-        for (int zeile : {liga, pokal})
-            dazu(s, {"move 240 " + std::to_string(zeile), "wait 300", "left down", "wait 100", "left up", "wait 500"});
-        r.schirm("optionen_berichte_" + std::to_string(y), false);
-        dazu(s, {"move 290 " + std::to_string(y), "wait 200"});
-    }
-    escape(s);
+    berichte_einschalten(r);
     s.push_back("game uebertragung " + std::to_string(2));
     for (int t = 0; t < 14; ++t) {
         zug_beenden(s);
