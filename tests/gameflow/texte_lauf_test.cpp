@@ -690,4 +690,29 @@ TEST(Texte_Im_Programm, ReportPagesAfterTheCupsFirstRound)
     EXPECT_GT(gesehen["bericht_ergebnisse"], 60u) << "no results of the round's games";
 }
 
+// The line-up screen opened from the paused live view of the first match day: a substitute of
+// the first bench row of each side (the other side's bench refuses) dragged onto a field
+// player's row of the list, looked at while it is dragged and after it is let go.
+TEST(Texte_Im_Programm, ASubstituteDraggedOntoAPlayer)
+{
+    Rundgang r;
+    Skript& s = r.s;
+    s = neues_spiel({"Anna"});
+    bis_zum_ersten_spieltag(s);
+    s.push_back("wait 200");
+    dazu(s, druecken(LEISTE_X, PAUSE_Y));
+    dazu(s, druecken(LEISTE_X, AUFSTELLUNG_Y));
+    r.schirm("wechsel_aufstellung");
+    constexpr int BANK_Y = 292, LISTE_X = 127, LISTE_Y = 184;
+    for (const auto& [seite, bank_x] : {std::pair{"heim", 57}, {"gast", 582}}) {
+        dazu(s, {"move " + std::to_string(bank_x) + " " + std::to_string(BANK_Y), "wait 100", "left down", "wait 50",
+                 "move " + std::to_string((bank_x + LISTE_X) / 2) + " " + std::to_string((BANK_Y + LISTE_Y) / 2), "wait 50"});
+        r.schirm(std::string("wechsel_ziehen_") + seite, false);
+        dazu(s, {"move " + std::to_string(LISTE_X) + " " + std::to_string(LISTE_Y), "wait 50", "left up", "wait 100"});
+        r.schirm(std::string("wechsel_losgelassen_") + seite);
+    }
+    auto gesehen = pruefen(r, "dorvin_texte_wechsel");
+    EXPECT_GT(gesehen["wechsel_aufstellung"], 30u) << "no line-up screen";
+}
+
 }  // namespace
