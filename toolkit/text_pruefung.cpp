@@ -281,8 +281,14 @@ void flaeche_gemeldet(const Rastport* src, int32_t sx, int32_t sy, int32_t w, in
                     if (dasselbe(a, k) && a.tinte.x1 == k.tinte.x1 && a.tinte.y1 == k.tinte.y1 && a.kasten_nummer == k.kasten_nummer)
                         k.kasten = {std::min(a.kasten.x1, k.kasten.x1), std::min(a.kasten.y1, k.kasten.y1),
                                     std::max(a.kasten.x2, k.kasten.x2), std::max(a.kasten.y2, k.kasten.y2)};
+            // A text that stands partly beyond the bitmap (copied in from a wider one) goes when
+            // the fill covers half of what it has inside.
+            const Rechteck ganz{0, 0, dst ? int32_t(dst->width) : INT32_MAX, dst ? int32_t(dst->height) : INT32_MAX};
             liste.erase(std::remove_if(liste.begin(), liste.end(),
-                                       [&](const Lauf& l) { return schnitt(l.tinte, ziel).flaeche() * 2 >= l.tinte.flaeche(); }),
+                                       [&](const Lauf& l) {
+                                           const int64_t drin = schnitt(l.tinte, ganz).flaeche();
+                                           return schnitt(l.tinte, ziel).flaeche() * 2 >= (drin > 0 ? drin : l.tinte.flaeche());
+                                       }),
                         liste.end());
         }
     }

@@ -715,4 +715,38 @@ TEST(Texte_Im_Programm, ASubstituteDraggedOntoAPlayer)
     EXPECT_GT(gesehen["wechsel_aufstellung"], 30u) << "no line-up screen";
 }
 
+// A season played unseen to its end: the league's end-of-competition page (the club's place),
+// then the last turns of the season and the first of the next with each question and notice
+// they bring (the taxes due, the prize money), looked at after every click of a turn.
+TEST(Texte_Im_Programm, EndOfTheLeagueAndTheSeasonChange)
+{
+    Rundgang r;
+    Skript& s = r.s;
+    s = neues_spiel_nach(317);
+    // The league's last match day: the turn's last click opened a game's page of the overview;
+    // back on its competition page it closes once the games are over, and the page comes.
+    zug_beenden(s);
+    s.push_back("wait 16000");
+    dazu(s, klick(485, 365));  // "Zurück"
+    s.push_back("wait 20000");
+    r.schirm("liga_ende", false);
+    dazu(s, klick(320, 240));
+    s.push_back(SPIELTAG_ABWARTEN);
+    tage_unbeobachtet(s, 45);
+    for (int t = 0; t < 5; ++t) {
+        const std::string tag = "saisonwechsel_" + std::to_string(t);
+        dazu(s, klick(WEITER_X, WEITER_Y, -1));
+        s.push_back("wait 1500");
+        r.schirm(tag + "_weiter", false);
+        dazu(s, klick(150, 292));
+        r.schirm(tag + "_ja", false);
+        dazu(s, klick(470, 292));
+        r.schirm(tag + "_ok", false);
+        s.push_back(SPIELTAG_ABWARTEN);
+    }
+    r.schirm("neue_saison");
+    auto gesehen = pruefen(r, "dorvin_texte_saisonende");
+    EXPECT_LT(gesehen["liga_ende"], gesehen["neue_saison"]) << "no end-of-competition page";
+}
+
 }  // namespace
