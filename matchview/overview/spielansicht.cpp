@@ -60,10 +60,10 @@ constexpr int32_t POPUP_MAX = MENUE_KONTEXT_EINTRAEGE;
 constexpr int32_t KLANG_PUBLIKUM = 2512;
 // The games list below its top: the first game's baseline, the header 16 above it, a line's
 // hover rectangle and the marker; placed so that the last game's second line clears the bar.
-constexpr int32_t LISTE_ERSTE = 20, LISTE_KOPF = 12, LISTE_HOVER = 13, LISTE_MARKE = 0;
+constexpr int32_t LISTE_ERSTE = 18, LISTE_KOPF = 12, LISTE_HOVER = 11, LISTE_MARKE = 0;
 // The 10-pixel rows of a long list start higher, so that its last row and the shadows of its
 // scores clear the bar too; its header stays clear of the title panel above it.
-constexpr int32_t LISTE_ENG = 7, LISTE_KOPF_ENG = 3;
+constexpr int32_t LISTE_ENG = 5, LISTE_KOPF_ENG = 3;
 // The wait for a released button after a pause click ends at the latest after this many naps.
 constexpr int32_t LOSLASSEN_GRENZE = 3000;
 

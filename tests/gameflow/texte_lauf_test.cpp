@@ -715,7 +715,8 @@ TEST(Texte_Im_Programm, ASubstituteDraggedOntoAPlayer)
     EXPECT_GT(gesehen["wechsel_aufstellung"], 30u) << "no line-up screen";
 }
 
-// A season played unseen to its end: the league's end-of-competition page (the club's place),
+// A season played unseen to its end: the overview of the league's last match day (the top bar
+// behind it redrawn on every day before), the league's end-of-competition page (the club's place),
 // then the last turns of the season and the first of the next with each question and notice
 // they bring (the taxes due, the prize money), looked at after every click of a turn.
 TEST(Texte_Im_Programm, EndOfTheLeagueAndTheSeasonChange)
@@ -727,7 +728,9 @@ TEST(Texte_Im_Programm, EndOfTheLeagueAndTheSeasonChange)
     // back on its competition page it closes once the games are over, and the page comes.
     zug_beenden(s);
     s.push_back("wait 16000");
+    r.schirm("letzter_spieltag_spiel", false);
     dazu(s, klick(485, 365));  // "Zurück"
+    r.schirm("letzter_spieltag", false);
     s.push_back("wait 20000");
     r.schirm("liga_ende", false);
     dazu(s, klick(320, 240));
