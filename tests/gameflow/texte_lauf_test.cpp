@@ -665,7 +665,8 @@ TEST(Texte_Im_Programm, ConferenceOfTheCupsFirstRound)
 
 // The pages after the cup's first round, switched on in the options menu (each competition's
 // row of the sub-lists "Ergebnisse und Tabellen", "Elf des Tages" and "Live-Auslosung"): the
-// team of the day and the round's results in two columns, each left by a click.
+// team of the day and the round's results in two columns, each left by a click; then the
+// league's first match day with its team of the day, results and table.
 TEST(Texte_Im_Programm, ReportPagesAfterTheCupsFirstRound)
 {
     Rundgang r;
@@ -685,9 +686,23 @@ TEST(Texte_Im_Programm, ReportPagesAfterTheCupsFirstRound)
         s.push_back("wait 1500");
     }
     r.schirm("nach_berichten");
+    // The league's first match day, three weeks on: its team of the day, results and table.
+    tage_unbeobachtet(s, 23);
+    // (the turn's last click opens a game's page of the overview: back to its list, which
+    // closes once the games are over)
+    zug_beenden(s);
+    s.push_back("wait 2000");
+    dazu(s, klick(485, 365));  // "Zurück"
+    s.push_back("wait 45000");
+    for (const char* seite : {"liga_elf_des_tages", "liga_ergebnisse", "liga_tabelle"}) {
+        r.schirm(seite);
+        dazu(s, klick(320, 240));
+        s.push_back("wait 1500");
+    }
     auto gesehen = pruefen(r, "dorvin_texte_berichte");
     EXPECT_GT(gesehen["bericht_elf_des_tages"], gesehen["nach_berichten"]) << "no team of the day";
     EXPECT_GT(gesehen["bericht_ergebnisse"], 60u) << "no results of the round's games";
+    EXPECT_GT(gesehen["liga_tabelle"], 100u) << "no table after the league's match day";
 }
 
 // The line-up screen opened from the paused live view of the first match day: a substitute of
