@@ -200,11 +200,30 @@ void text_gemeldet(const Grafik_Text_Lauf& t)
     ablegen(leben[t.ziel], std::move(l));
 }
 
+// The texts of a bitmap whose pixels were changed since without a copy or a text the check is
+// told of (a picture blurred in place, a page cleared by the screen's own code) are forgotten
+// before the bitmap is copied on: they would travel with the copy as if they still showed there.
+void vergessen_was_fehlt(const Rastport* bm, const Rechteck& bereich)
+{
+    auto it = leben.find(bm);
+    if (it == leben.end() || !bm || bm == Grafik_Seite_0 || bm->packed || !bm->pixels) return;
+    const size_t bpp = bm->depth == 8 ? 1 : 2;
+    const auto* pixel = static_cast<const uint8_t*>(bm->pixels);
+    auto& liste = it->second;
+    liste.erase(std::remove_if(liste.begin(), liste.end(),
+                               [&](const Lauf& l) {
+                                   return schnitt(l.tinte, bereich).flaeche() > 0 &&
+                                          !sichtbar(l, pixel, size_t(bm->width) * bpp, bpp, int32_t(bm->width), int32_t(bm->height));
+                               }),
+                liste.end());
+}
+
 void flaeche_gemeldet(const Rastport* src, int32_t sx, int32_t sy, int32_t w, int32_t h, const Rastport* dst,
                       int32_t dx, int32_t dy, bool deckend)
 {
     nachsehen(src);
     nachsehen(dst);
+    if (src) vergessen_was_fehlt(src, {sx, sy, sx + w, sy + h});
     if (!deckend && leben.count(dst)) offen[dst].push_back({dx, dy, dx + w, dy + h});
     const Rechteck ziel{dx, dy, dx + w, dy + h};
     if (deckend) {
@@ -254,8 +273,22 @@ void flaeche_gemeldet(const Rastport* src, int32_t sx, int32_t sy, int32_t w, in
         auto it = leben.find(dst);
         if (it != leben.end()) {
             auto& liste = it->second;
+            // A copy that brings a text back to where it stands (a saved area put back, a column
+            // of a panel redrawn) draws part of it again: the rest still shows from before, and
+            // the text keeps the box it had there.
+            for (Lauf& k : kopien)
+                for (const Lauf& a : liste)
+                    if (dasselbe(a, k) && a.tinte.x1 == k.tinte.x1 && a.tinte.y1 == k.tinte.y1 && a.kasten_nummer == k.kasten_nummer)
+                        k.kasten = {std::min(a.kasten.x1, k.kasten.x1), std::min(a.kasten.y1, k.kasten.y1),
+                                    std::max(a.kasten.x2, k.kasten.x2), std::max(a.kasten.y2, k.kasten.y2)};
+            // A text that stands partly beyond the bitmap (copied in from a wider one) goes when
+            // the fill covers half of what it has inside.
+            const Rechteck ganz{0, 0, dst ? int32_t(dst->width) : INT32_MAX, dst ? int32_t(dst->height) : INT32_MAX};
             liste.erase(std::remove_if(liste.begin(), liste.end(),
-                                       [&](const Lauf& l) { return schnitt(l.tinte, ziel).flaeche() * 2 >= l.tinte.flaeche(); }),
+                                       [&](const Lauf& l) {
+                                           const int64_t drin = schnitt(l.tinte, ganz).flaeche();
+                                           return schnitt(l.tinte, ziel).flaeche() * 2 >= (drin > 0 ? drin : l.tinte.flaeche());
+                                       }),
                         liste.end());
         }
     }
@@ -400,6 +433,15 @@ bool beruehren(const Lauf& a, const Lauf& b)
     return false;
 }
 
+// A run of a text drawn in parts over itself: a shadow drawn whole and the text over it in runs
+// of their own colours (a score whose goals are coloured apart), within the shadow's offset.
+bool teil_von(const Lauf& ganz, const Lauf& teil)
+{
+    constexpr int32_t VERSATZ = 2;
+    return teil.text.size() < ganz.text.size() && ganz.text.find(teil.text) != std::string::npos &&
+           innen(teil.tinte, {ganz.tinte.x1 - VERSATZ, ganz.tinte.y1 - VERSATZ, ganz.tinte.x2 + VERSATZ, ganz.tinte.y2 + VERSATZ});
+}
+
 }  // namespace
 
 size_t Text_Pruefung_Sichtbar(const Rastport* seite) { return sichtbare(seite).size(); }
@@ -498,7 +540,7 @@ std::vector<Text_Befund> Text_Pruefung_Befunde(const Rastport* seite)
         if (a.marke.flaeche() > 0) befund(a, false, "Marke " + rechteck(a.marke), false, true);
         for (size_t j = i + 1; j < liste.size(); ++j) {
             const Lauf& b = liste[j];
-            if (!beruehren(a, b) || dasselbe(a, b)) continue;
+            if (!beruehren(a, b) || dasselbe(a, b) || teil_von(a, b) || teil_von(b, a)) continue;
             // (a list's texts lie over what is under it by design)
             if (eigen(a) != eigen(b)) continue;
             befund(a, false, "\"" + utf8(b.text) + "\" " + rechteck(b.tinte));

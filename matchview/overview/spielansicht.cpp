@@ -60,9 +60,10 @@ constexpr int32_t POPUP_MAX = MENUE_KONTEXT_EINTRAEGE;
 constexpr int32_t KLANG_PUBLIKUM = 2512;
 // The games list below its top: the first game's baseline, the header 16 above it, a line's
 // hover rectangle and the marker; placed so that the last game's second line clears the bar.
-constexpr int32_t LISTE_ERSTE = 20, LISTE_KOPF = 12, LISTE_HOVER = 13, LISTE_MARKE = 0;
-// The 10-pixel rows of a long list start higher, so that its last row clears the bar too.
-constexpr int32_t LISTE_ENG = 4;
+constexpr int32_t LISTE_ERSTE = 18, LISTE_KOPF = 12, LISTE_HOVER = 11, LISTE_MARKE = 0;
+// The 10-pixel rows of a long list start higher, so that its last row and the shadows of its
+// scores clear the bar too; its header stays clear of the title panel above it.
+constexpr int32_t LISTE_ENG = 5, LISTE_KOPF_ENG = 3;
 // The wait for a released button after a pause click ends at the latest after this many naps.
 constexpr int32_t LOSLASSEN_GRENZE = 3000;
 
@@ -852,7 +853,7 @@ void spiele_liste(Rastport* feld)
 {
     const int32_t weiss = farbe(15, 15, 15);
     const int32_t erste = z.masse.oben + liste_erste();
-    text(feld, 3, 10, erste - LISTE_KOPF,
+    text(feld, 3, 10, erste - LISTE_KOPF + (liste_erste() == LISTE_ERSTE ? 0 : LISTE_KOPF_ENG),
          Temp_Sprintf("^c%05d^tl%04d%s^tz%04d%s^tl%04d%s", weiss, 34, "Heim", 186, "Gast", 244, "Spielstand"));
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(z.wettbewerb);
     const bool rueckspiel = info && info->runde != 0;
@@ -1238,9 +1239,26 @@ void spiel_text(Rastport* ziel)
             const Spielansicht_Statistik s = Spielansicht_Statistik_Texte(r);
             // Lines from the panel's top: passes, tackles, shots on target, ball contacts.
             static constexpr int32_t ZEILEN[4] = {32, 112, 144, 168};
+            // Each line centred in its half of the panel; one wider than its half breaks at the
+            // space nearest its middle into two rows.
+            const int32_t spalte = o.v.w / 2;
+            auto zeile = [&](const std::string& t, int32_t x, int32_t y) {
+                const size_t tab = t.find("^tz");
+                const std::string vor = tab == std::string::npos ? "" : t.substr(0, tab + 7), rest = t.substr(vor.size());
+                Font_Record* f = Font(FONT_KLEIN);
+                size_t teil = std::string::npos;
+                if (f && Font_Text_Breite(f, rest.c_str()) > spalte - 8)
+                    for (size_t k = 0; k < rest.size(); ++k)
+                        if (rest[k] == ' ' && (teil == std::string::npos || std::abs(int32_t(k) - int32_t(rest.size() / 2)) <
+                                                                                std::abs(int32_t(teil) - int32_t(rest.size() / 2))))
+                            teil = k;
+                if (teil == std::string::npos) return text(b, FONT_KLEIN, x, y, t.c_str());
+                text(b, FONT_KLEIN, x, y - 5, (vor + rest.substr(0, teil)).c_str());
+                text(b, FONT_KLEIN, x, y + 6, (vor + rest.substr(teil + 1)).c_str());
+            };
             for (int32_t i = 0; i < 4; ++i) {
-                if (!s.heim[i].empty()) text(b, 3, 4, ZEILEN[i], s.heim[i].c_str());
-                if (!s.gast[i].empty()) text(b, 3, o.v.w / 2 + 4, ZEILEN[i], s.gast[i].c_str());
+                if (!s.heim[i].empty()) zeile(s.heim[i], 4, ZEILEN[i]);
+                if (!s.gast[i].empty()) zeile(s.gast[i], spalte + 4, ZEILEN[i]);
             }
         }
     } else {

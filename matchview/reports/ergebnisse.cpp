@@ -127,6 +127,9 @@ void Spieltagbericht_Kopf(int32_t wettbewerb, const char* titel)
     bericht::bild(nummer, 310 - w - t / 2, 28);
 }
 
+// Where the score of a two-column page ends, from the column's left.
+constexpr int32_t ZWEISPALTIG_TORE = 206;
+
 void Spieltagbericht_Ergebniszeilen(int32_t wettbewerb)
 {
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(wettbewerb);
@@ -197,13 +200,15 @@ void Spieltagbericht_Ergebniszeilen(int32_t wettbewerb)
         const bool gespielt = s.m.heim_tore >= 0;
         const int32_t hf = !gespielt || s.m.heim_tore > s.m.gast_tore ? weiss : hell;
         const int32_t gf = !gespielt || s.m.gast_tore > s.m.heim_tore ? weiss : hell;
+        // The score ends short of the column's end and the note ("n.V.", "n.E. 3:4") follows it
+        // with a gap: at the score's own end the note ran into it and past the page's edge.
         bericht::text_mit_schatten(7, x, y,
                                    Temp_Sprintf("^c%05d^tl%04d%s^c%05d^tl%04d%s^tl%04d%s", hf, 4,
                                                 Team_String(TEAM_KURZNAME, s.m.heim, nullptr, 0), gf, 110,
-                                                Team_String(TEAM_KURZNAME, s.m.gast, nullptr, 0), 230,
+                                                Team_String(TEAM_KURZNAME, s.m.gast, nullptr, 0), ZWEISPALTIG_TORE + 6,
                                                 Spiele_Ergebnis_Text_Bauen(&s.m, 0)));
         bericht::text_mit_schatten(7, x, y,
-                                   Temp_Sprintf(tore_format(heim_breit, gast_breit, gespielt), weiss, 230, 6,
+                                   Temp_Sprintf(tore_format(heim_breit, gast_breit, gespielt), weiss, ZWEISPALTIG_TORE, 6,
                                                 s.stand.heim, s.stand.gast));
         int32_t hh = 0, hg = 0;
         if (zwei_beine && hinspiel(s, &hh, &hg))

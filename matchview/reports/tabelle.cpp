@@ -51,6 +51,10 @@ int32_t spieltagbericht_pfeil(int32_t hoch)
     return bericht::BILD_PFEIL + stufe;
 }
 
+// The arrow of a team's change of place stands right of its place, between it and the place
+// before the day: at the place's own end it hid the place's full stop.
+constexpr int32_t PFEIL_X = 142;
+
 void Spieltagbericht_Tabelle(int32_t wettbewerb)
 {
     const Wettbewerb_Info* ip = Wettbewerb_Get_Info(wettbewerb);
@@ -110,7 +114,7 @@ void Spieltagbericht_Tabelle(int32_t wettbewerb)
                          platzfarbe, 140, i + 1, zeile, 176, vorher, 177, Team_String(TEAM_NAME_WAPPEN, t->team[s], nullptr, 0),
                          330, t->spiele[0][s], 358 + versatz[0], zahl[s][SIEGE], 384 + versatz[1], zahl[s][REMIS],
                          410 + versatz[2], zahl[s][NIEDERLAGEN]));
-        bericht::bild(spieltagbericht_pfeil(hoch), 136, y - 7);
+        bericht::bild(spieltagbericht_pfeil(hoch), PFEIL_X, y - 7);
         bericht::text_mit_schatten(FONT_ZEILE, 0, y, Temp_Sprintf(TORE[klasse - 1], zeile, 460, t->tore[0][s], t->gegentore[0][s], 504,
                                                          t->punkte[0][s]));
     }

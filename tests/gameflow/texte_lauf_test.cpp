@@ -31,18 +31,15 @@ using namespace programm_lauf;
 // screen ending in '*' stands for every screen of that name, the match day's frames). Each is a
 // text that does not fit where its screen's layout puts it; the list only shrinks.
 const std::set<std::pair<std::string, std::string>> BEKANNT = {
-    // The club view's fixtures: the last row stands half below the pane's window (the pane is
-    // no whole number of rows high).
-    {"tabelle_vereinsansicht", "23.10.1999"},
-    {"tabelle_vereinsansicht", "Birerroder SV"},
-    {"tabelle_vereinsansicht", "- FC Rothinbrück"},
-    {"tabelle_vereinsansicht", "-:-"},
-    // The pitch's menu: two to four pixels of these rows are drawn over by something drawn after
-    // them inside the list.
-    {"spielfeld_menue", "Spielerfiguren des anderen Teams einblenden"},
-    {"spielfeld_menue", "Feldspieler-Kopf sofort zentrieren"},
-    {"spielfeld_menue", "Ligen und Vereine von "},
-    {"spielfeld_menue", "Ausländische Ligen und Vereine"},
+    // The match overview of a long list (the cup's first round) lies over the main screen's top
+    // bar: its header panel covers the lower line of the bar's texts, and the panel's edge a few
+    // pixels of the list's header.
+    {"uebersicht*", "Kontostand: 8.724.152 DM"},
+    {"uebersicht*", "nimmt's locker,sehr aufmerksam"},
+    {"uebersicht*", "14. Juli 1999"},
+    {"uebersicht*", "Heim"},
+    {"uebersicht*", "Gast"},
+    {"uebersicht*", "Spielstand"},
 };
 
 // The radar map's dots follow the match's players over its score: a digit they cover in part
@@ -734,6 +731,178 @@ TEST(Texte_Im_Programm, TableViewsAfterASeason)
     r.schirm("hauptschirm_saison_2");
     tabellen_ansichten(r, "_saison_2");
     pruefen(r, "dorvin_texte_saison");
+}
+
+// In the options menu, the league's and the cup's rows of the sub-lists "Ergebnisse und
+// Tabellen", "Elf des Tages" and "Live-Auslosung" ticked: the pages after their match days.
+void berichte_einschalten(Rundgang& r)
+{
+    Skript& s = r.s;
+    dazu(s, rechtsklick(300, 250));
+    for (const auto& [y, liga, pokal] : {std::tuple{265, 264, 316}, {278, 277, 329}, {291, 290, 342}}) {
+        dazu(s, {"move 350 " + std::to_string(y), "wait 600", "move 290 " + std::to_string(y), "wait 200"});
+        for (int zeile : {liga, pokal})
+            dazu(s, {"move 240 " + std::to_string(zeile), "wait 300", "left down", "wait 100", "left up", "wait 500"});
+        r.schirm("optionen_berichte_" + std::to_string(y), false);
+        dazu(s, {"move 290 " + std::to_string(y), "wait 200"});
+    }
+    escape(s);
+}
+
+// The match overview of a day without a broadcast (the cup's first round, its pages after the
+// day switched on): its competition page with the round's games, a game's page with its goals
+// and cards and its statistics, and the competition page again.
+TEST(Texte_Im_Programm, MatchOverviewAndAGamesPage)
+{
+    Rundgang r;
+    Skript& s = r.s;
+    s = neues_spiel({"Anna"});
+    berichte_einschalten(r);
+    s.push_back("game uebertragung " + std::to_string(2));  // "Keine Übertragung": the overview
+    for (int t = 0; t < 14; ++t) {
+        zug_beenden(s);
+        if (t < 13) s.push_back(SPIELTAG_ABWARTEN);
+    }
+    s.push_back("wait 3000");
+    r.schirm("uebersicht");
+    dazu(s, klick(230, 87));  // the list's first game
+    r.schirm("uebersicht_spiel");
+    dazu(s, klick(240, 365));  // "Tore/Karten"
+    r.schirm("uebersicht_tore");
+    dazu(s, klick(195, 365));  // "Statistik"
+    r.schirm("uebersicht_statistik");
+    dazu(s, klick(485, 365));  // "Zurück"
+    r.schirm("uebersicht_zurueck");
+    auto gesehen = pruefen(r, "dorvin_texte_uebersicht");
+    EXPECT_GT(gesehen["uebersicht"], gesehen["uebersicht_spiel"]) << "no games list";
+    EXPECT_NE(gesehen["uebersicht_statistik"], gesehen["uebersicht_tore"]) << "the statistics did not replace the goals";
+    EXPECT_GT(gesehen["uebersicht_zurueck"], gesehen["uebersicht_spiel"]) << "the games list did not come back";
+}
+
+// The cup's first round broadcast as a conference for the manager's club: the team talk before
+// the kick-off, then the view of his game while the round's games play.
+TEST(Texte_Im_Programm, ConferenceOfTheCupsFirstRound)
+{
+    Rundgang r;
+    Skript& s = r.s;
+    s = neues_spiel({"Anna"});
+    s.push_back("game uebertragung " + std::to_string(1));
+    for (int t = 0; t < 14; ++t) {
+        zug_beenden(s);
+        if (t < 13) s.push_back(SPIELTAG_ABWARTEN);
+    }
+    r.schirm("konferenz_ansprache");
+    dazu(s, kabine_verlassen());
+    for (int k = 0; k < 3; ++k) {
+        s.push_back("wait 5000");
+        r.schirm("konferenz_" + std::to_string(k));
+    }
+    auto gesehen = pruefen(r, "dorvin_texte_konferenz");
+    EXPECT_GT(gesehen["konferenz_0"], 0u);
+}
+
+// The pages after the cup's first round, switched on in the options menu (each competition's
+// row of the sub-lists "Ergebnisse und Tabellen", "Elf des Tages" and "Live-Auslosung"): the
+// team of the day and the round's results in two columns, each left by a click; then the
+// league's first match day with its team of the day, results and table.
+TEST(Texte_Im_Programm, ReportPagesAfterTheCupsFirstRound)
+{
+    Rundgang r;
+    Skript& s = r.s;
+    s = neues_spiel({"Anna"});
+    berichte_einschalten(r);
+    s.push_back("game uebertragung " + std::to_string(2));
+    for (int t = 0; t < 14; ++t) {
+        zug_beenden(s);
+        if (t < 13) s.push_back(SPIELTAG_ABWARTEN);
+    }
+    // The overview untouched closes by itself once the games are over; each page waits for a click.
+    s.push_back("wait 95000");
+    for (const char* seite : {"bericht_elf_des_tages", "bericht_ergebnisse"}) {
+        r.schirm(seite);
+        dazu(s, klick(320, 240));
+        s.push_back("wait 1500");
+    }
+    r.schirm("nach_berichten");
+    // The league's first match day, three weeks on: its team of the day, results and table.
+    tage_unbeobachtet(s, 23);
+    // (the turn's last click opens a game's page of the overview: back to its list, which
+    // closes once the games are over)
+    zug_beenden(s);
+    s.push_back("wait 2000");
+    dazu(s, klick(485, 365));  // "Zurück"
+    s.push_back("wait 45000");
+    for (const char* seite : {"liga_elf_des_tages", "liga_ergebnisse", "liga_tabelle"}) {
+        r.schirm(seite);
+        dazu(s, klick(320, 240));
+        s.push_back("wait 1500");
+    }
+    auto gesehen = pruefen(r, "dorvin_texte_berichte");
+    EXPECT_GT(gesehen["bericht_elf_des_tages"], gesehen["nach_berichten"]) << "no team of the day";
+    EXPECT_GT(gesehen["bericht_ergebnisse"], 60u) << "no results of the round's games";
+    EXPECT_GT(gesehen["liga_tabelle"], 100u) << "no table after the league's match day";
+}
+
+// The line-up screen opened from the paused live view of the first match day: a substitute of
+// the first bench row of each side (the other side's bench refuses) dragged onto a field
+// player's row of the list, looked at while it is dragged and after it is let go.
+TEST(Texte_Im_Programm, ASubstituteDraggedOntoAPlayer)
+{
+    Rundgang r;
+    Skript& s = r.s;
+    s = neues_spiel({"Anna"});
+    bis_zum_ersten_spieltag(s);
+    s.push_back("wait 200");
+    dazu(s, druecken(LEISTE_X, PAUSE_Y));
+    dazu(s, druecken(LEISTE_X, AUFSTELLUNG_Y));
+    r.schirm("wechsel_aufstellung");
+    constexpr int BANK_Y = 292, LISTE_X = 127, LISTE_Y = 184;
+    for (const auto& [seite, bank_x] : {std::pair{"heim", 57}, {"gast", 582}}) {
+        dazu(s, {"move " + std::to_string(bank_x) + " " + std::to_string(BANK_Y), "wait 100", "left down", "wait 50",
+                 "move " + std::to_string((bank_x + LISTE_X) / 2) + " " + std::to_string((BANK_Y + LISTE_Y) / 2), "wait 50"});
+        r.schirm(std::string("wechsel_ziehen_") + seite, false);
+        dazu(s, {"move " + std::to_string(LISTE_X) + " " + std::to_string(LISTE_Y), "wait 50", "left up", "wait 100"});
+        r.schirm(std::string("wechsel_losgelassen_") + seite);
+    }
+    auto gesehen = pruefen(r, "dorvin_texte_wechsel");
+    EXPECT_GT(gesehen["wechsel_aufstellung"], 30u) << "no line-up screen";
+}
+
+// A season played unseen to its end: the overview of the league's last match day (the top bar
+// behind it redrawn on every day before), the league's end-of-competition page (the club's place),
+// then the last turns of the season and the first of the next with each question and notice
+// they bring (the taxes due, the prize money), looked at after every click of a turn.
+TEST(Texte_Im_Programm, EndOfTheLeagueAndTheSeasonChange)
+{
+    Rundgang r;
+    Skript& s = r.s;
+    s = neues_spiel_nach(317);
+    // The league's last match day: the turn's last click opened a game's page of the overview;
+    // back on its competition page it closes once the games are over, and the page comes.
+    zug_beenden(s);
+    s.push_back("wait 16000");
+    r.schirm("letzter_spieltag_spiel", false);
+    dazu(s, klick(485, 365));  // "Zurück"
+    r.schirm("letzter_spieltag", false);
+    s.push_back("wait 20000");
+    r.schirm("liga_ende", false);
+    dazu(s, klick(320, 240));
+    s.push_back(SPIELTAG_ABWARTEN);
+    tage_unbeobachtet(s, 45);
+    for (int t = 0; t < 5; ++t) {
+        const std::string tag = "saisonwechsel_" + std::to_string(t);
+        dazu(s, klick(WEITER_X, WEITER_Y, -1));
+        s.push_back("wait 1500");
+        r.schirm(tag + "_weiter", false);
+        dazu(s, klick(150, 292));
+        r.schirm(tag + "_ja", false);
+        dazu(s, klick(470, 292));
+        r.schirm(tag + "_ok", false);
+        s.push_back(SPIELTAG_ABWARTEN);
+    }
+    r.schirm("neue_saison");
+    auto gesehen = pruefen(r, "dorvin_texte_saisonende");
+    EXPECT_LT(gesehen["liga_ende"], gesehen["neue_saison"]) << "no end-of-competition page";
 }
 
 }  // namespace
