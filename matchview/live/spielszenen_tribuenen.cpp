@@ -358,12 +358,13 @@ void Spielszenen_Zuschauer_Verteilen(Spielszenen_Fenster* f, Spielfeld_Record* r
 
 // ---- every frame ----
 
-void Spielszenen_Zuschauer_Bewegen(Spielszenen_Fenster*, Spielfeld_Record* r, Spielszenen_Zuschauer* z)
+namespace {
+
+// A fan's next step; `bilder` are the frames per facing of the fan's row.
+void bewegen(Spielfeld_Record* r, Spielszenen_Zuschauer* z, int32_t bilder)
 {
-    if (!r || !z) return;
     const uint32_t jetzt = r->frame_zeit;
     const int32_t stimmung = r->zuschauer_reaktion[0] & 7;
-    const int32_t bilder = bilder_von(z->reihe);
     if (bilder > 1 && z->letzte + uint32_t(z->rate) < jetzt) {
         z->letzte = jetzt;
         if (++z->bild >= bilder) {
@@ -406,13 +407,35 @@ void Spielszenen_Zuschauer_Bewegen(Spielszenen_Fenster*, Spielfeld_Record* r, Sp
     z->bild = 0, z->schleifen = 0, z->letzte = jetzt;
 }
 
+// Where a window's picture starts on the full picture at the window's size (as fenster_pixel
+// counts), for a block's fans at once.
+void fenster_ursprung(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t* ox, int32_t* oy)
+{
+    int32_t sx, sy;
+    fenster_pixel(f, r, 0, 0, &sx, &sy);
+    *ox = -sx, *oy = -sy;
+}
+
+bool sichtbar_ab(const Spielszenen_Fenster* f, int32_t sx, int32_t sy)
+{
+    const int32_t rand = f->groesse == 1 ? 320 : 0;
+    return sx >= -4 - rand && sx < f->breite + rand + 4 && sy >= -8 && sy < f->hoehe + 2;
+}
+
+}  // namespace
+
+void Spielszenen_Zuschauer_Bewegen(Spielszenen_Fenster*, Spielfeld_Record* r, Spielszenen_Zuschauer* z)
+{
+    if (!r || !z) return;
+    bewegen(r, z, bilder_von(z->reihe));
+}
+
 bool Spielszenen_Zuschauer_Sichtbar(const Spielszenen_Fenster* f, const Spielfeld_Record* r, const Spielszenen_Zuschauer* z)
 {
     if (!f || !r || !z) return false;
     int32_t sx, sy;
     fenster_pixel(f, r, z->x, z->y, &sx, &sy);
-    const int32_t rand = f->groesse == 1 ? 320 : 0;
-    return sx >= -4 - rand && sx < f->breite + rand + 4 && sy >= -8 && sy < f->hoehe + 2;
+    return sichtbar_ab(f, sx, sy);
 }
 
 void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t block)
@@ -425,11 +448,16 @@ void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r,
     // the seat backs of two-tier stands, a seat further on along the block's row
     const bool lehne = voll && (art == 5 || art == 6);
     const Spielszenen_Block g = lehne ? Spielszenen_Block_Geometrie(block) : Spielszenen_Block{};
+    // the rows' frame counts and the window's place, read once for the block's fans
+    int32_t bilder_je_reihe[SZ_ZUSCHAUER_REIHEN];
+    for (int32_t k = 0; k < SZ_ZUSCHAUER_REIHEN; ++k) bilder_je_reihe[k] = bilder_von(k);
+    int32_t ox, oy;
+    fenster_ursprung(f, r, &ox, &oy);
     for (int32_t i = sz.erste[block]; i < sz.ende[block]; ++i) {
         Spielszenen_Zuschauer& z = sz.zuschauer[i];
-        if (Spielszenen_Zuschauer_Sichtbar(f, r, &z)) {
+        if (sichtbar_ab(f, z.x - ox, z.y - oy)) {
             const int32_t reihe = std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1);
-            const int32_t n = bilder_von(reihe), alle = Spielszenen_Grafik.zuschauer_bilder[reihe];
+            const int32_t n = bilder_je_reihe[reihe], alle = Spielszenen_Grafik.zuschauer_bilder[reihe];
             Rle_Sprite** bilder = Spielszenen_Grafik.zuschauer[reihe];
             const uint16_t* farben = sz.farben[(i * 7 + z.pose) % 8];
             // positions are kept at the window's size; the blitters take the full-size picture's
@@ -444,7 +472,7 @@ void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r,
                     Spielszenen_Sprite_Zeichnen(Spielszenen_Grafik.ueberlagerung[(art - 5) * 4 + (z.blick & 3)], f,
                                                 z.x + gross(g.sitz_dx * float(k - 1)), z.y + gross(g.sitz_dy * float(k - 1)));
         }
-        Spielszenen_Zuschauer_Bewegen(f, r, &z);
+        bewegen(r, &z, bilder_je_reihe[std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1)]);
     }
 }
 
