@@ -42,6 +42,54 @@ static bool gleich(const Grafik_Sprite_Daten& a, const Grafik_Sprite_Daten& b)
            a.wide == b.wide && a.zeilen == b.zeilen;
 }
 
+// The runs of opaque pixels of each row of the decoded sprite.
+template <typename T>
+static void laeufe_finden(const std::vector<T>& p, int32_t sw, int32_t sh, Grafik_Sprite_Vorrat::Eintrag& e)
+{
+    e.laeufe.clear();
+    e.zeile.assign(size_t(sh) + 1, 0);
+    for (int32_t r = 0; r < sh; ++r) {
+        e.zeile[size_t(r)] = int32_t(e.laeufe.size() / 2);
+        const T* z = p.data() + size_t(r) * size_t(sw);
+        for (int32_t c = 0; c < sw;) {
+            if (!z[c]) {
+                ++c;
+                continue;
+            }
+            const int32_t a = c;
+            while (c < sw && z[c]) ++c;
+            e.laeufe.push_back(int16_t(a));
+            e.laeufe.push_back(int16_t(c));
+        }
+    }
+    e.zeile[size_t(sh)] = int32_t(e.laeufe.size() / 2);
+}
+
+// The store's entry of a sprite, decoded (and its spans worked out) where it is new or changed;
+// nullptr where it does not decode.
+static Grafik_Sprite_Vorrat::Eintrag* aus_vorrat(Grafik_Sprite_Vorrat& vorrat, const Grafik_Sprite_Daten& s, bool gespiegelt)
+{
+    const uintptr_t schluessel = reinterpret_cast<uintptr_t>(s.daten) ^ uintptr_t(gespiegelt);
+    Grafik_Sprite_Vorrat::Schnell& schnell = vorrat.schnell[(schluessel >> 3 ^ schluessel >> 13) & (Grafik_Sprite_Vorrat::SCHNELL - 1)];
+    if (schnell.eintrag && schnell.schluessel == schluessel && gleich(schnell.eintrag->s, s)) return schnell.eintrag;
+    auto [e, neu] = vorrat.eintraege.try_emplace(schluessel);
+    Grafik_Sprite_Vorrat::Eintrag& eintrag = e->second;
+    if (neu || !gleich(eintrag.s, s)) {
+        eintrag.s = s;
+        if (!entpacken(s, gespiegelt, eintrag.acht, eintrag.sechzehn)) {
+            for (Grafik_Sprite_Vorrat::Schnell& k : vorrat.schnell)
+                if (k.eintrag == &eintrag) k = Grafik_Sprite_Vorrat::Schnell{};
+            vorrat.eintraege.erase(e);
+            return nullptr;
+        }
+        if (s.tiefe == 8) laeufe_finden(eintrag.acht, s.breite, s.hoehe, eintrag);
+        else laeufe_finden(eintrag.sechzehn, s.breite, s.hoehe, eintrag);
+    }
+    schnell.schluessel = schluessel;
+    schnell.eintrag = &eintrag;
+    return &eintrag;
+}
+
 int32_t Grafik_Sprite_Seite(const Grafik_Sprite_Daten& s, uint16_t* ziel, int32_t ziel_breite, int32_t x, int32_t y,
                             const Grafik_Clip& clip, bool gespiegelt, bool halb, const uint16_t* farben, const uint8_t* remap,
                             Grafik_Sprite_Vorrat* vorrat)
@@ -59,16 +107,11 @@ int32_t Grafik_Sprite_Seite(const Grafik_Sprite_Daten& s, uint16_t* ziel, int32_
     if (x0 >= x1 || y0 >= y1) return 0;
     const std::vector<uint8_t>* p8 = &puffer8;
     const std::vector<uint16_t>* p16 = &puffer16;
+    const Grafik_Sprite_Vorrat::Eintrag* eintrag = nullptr;
     if (vorrat) {
-        auto [e, neu] = vorrat->eintraege.try_emplace(reinterpret_cast<uintptr_t>(s.daten) ^ uintptr_t(gespiegelt));
-        if (neu || !gleich(e->second.s, s)) {
-            e->second.s = s;
-            if (!entpacken(s, gespiegelt, e->second.acht, e->second.sechzehn)) {
-                vorrat->eintraege.erase(e);
-                return 0;
-            }
-        }
-        p8 = &e->second.acht, p16 = &e->second.sechzehn;
+        eintrag = aus_vorrat(*vorrat, s, gespiegelt);
+        if (!eintrag) return 0;
+        p8 = &eintrag->acht, p16 = &eintrag->sechzehn;
     } else if (!entpacken(s, gespiegelt, puffer8, puffer16)) {
         return 0;
     }
@@ -78,31 +121,55 @@ int32_t Grafik_Sprite_Seite(const Grafik_Sprite_Daten& s, uint16_t* ziel, int32_
     uint16_t* zeile = ziel + size_t(y + y0) * size_t(ziel_breite) + size_t(x);
     size_t quelle = size_t(y0) * zeilen_schritt;
     int32_t geschrieben = 0;
+    // The stretches of a row to draw: at full size the row's opaque runs cut to the clip, at half
+    // size the clip's columns (narrowed to the opaque margins where they are known). Source
+    // column xx * teil lies in [a, e) for xx from ceil(a / teil) to ceil(e / teil).
+    auto stuecke = [&](int32_t yy, auto&& zeichne) {
+        if (!eintrag) {
+            zeichne(x0, x1);
+            return;
+        }
+        const int32_t zr = yy * teil;
+        const int32_t erster = eintrag->zeile[size_t(zr)], ende = eintrag->zeile[size_t(zr) + 1];
+        if (erster == ende) return;
+        const int16_t* l = eintrag->laeufe.data();
+        if (teil == 2) {
+            zeichne(std::max(x0, (l[2 * erster] + 1) >> 1), std::min(x1, (l[2 * ende - 1] + 1) >> 1));
+            return;
+        }
+        for (int32_t k = erster; k < ende; ++k) zeichne(std::max(x0, int32_t(l[2 * k])), std::min(x1, int32_t(l[2 * k + 1])));
+    };
     // one loop per kind of pixel, so that the per-pixel work holds no test of the kind
     if (acht && remap) {
         for (int32_t yy = y0; yy < y1; ++yy, zeile += ziel_breite, quelle += zeilen_schritt)
-            for (int32_t xx = x0; xx < x1; ++xx) {
-                const uint8_t i = b8[quelle + size_t(xx) * sx];
-                if (!i || !remap[i] || !farben[remap[i]]) continue;
-                zeile[xx] = farben[remap[i]];
-                ++geschrieben;
-            }
+            stuecke(yy, [&](int32_t von, int32_t bis) {
+                for (int32_t xx = von; xx < bis; ++xx) {
+                    const uint8_t i = b8[quelle + size_t(xx) * sx];
+                    if (!i || !remap[i] || !farben[remap[i]]) continue;
+                    zeile[xx] = farben[remap[i]];
+                    ++geschrieben;
+                }
+            });
     } else if (acht) {
         for (int32_t yy = y0; yy < y1; ++yy, zeile += ziel_breite, quelle += zeilen_schritt)
-            for (int32_t xx = x0; xx < x1; ++xx) {
-                const uint8_t i = b8[quelle + size_t(xx) * sx];
-                if (!i || !farben[i]) continue;
-                zeile[xx] = farben[i];
-                ++geschrieben;
-            }
+            stuecke(yy, [&](int32_t von, int32_t bis) {
+                for (int32_t xx = von; xx < bis; ++xx) {
+                    const uint8_t i = b8[quelle + size_t(xx) * sx];
+                    if (!i || !farben[i]) continue;
+                    zeile[xx] = farben[i];
+                    ++geschrieben;
+                }
+            });
     } else {
         for (int32_t yy = y0; yy < y1; ++yy, zeile += ziel_breite, quelle += zeilen_schritt)
-            for (int32_t xx = x0; xx < x1; ++xx) {
-                const uint16_t v = b16[quelle + size_t(xx) * sx];
-                if (!v) continue;
-                zeile[xx] = v;
-                ++geschrieben;
-            }
+            stuecke(yy, [&](int32_t von, int32_t bis) {
+                for (int32_t xx = von; xx < bis; ++xx) {
+                    const uint16_t v = b16[quelle + size_t(xx) * sx];
+                    if (!v) continue;
+                    zeile[xx] = v;
+                    ++geschrieben;
+                }
+            });
     }
     return geschrieben;
 }

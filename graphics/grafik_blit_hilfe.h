@@ -5,6 +5,7 @@
 // table of 256 screen colours. Pixel 0 is transparent throughout. Each returns the pixels
 // written (0 for bad arguments).
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -24,14 +25,29 @@ struct Grafik_Clip {
 
 // Sprites decoded once and kept, by their data and mirroring, for a caller that draws the same
 // sprites frame after frame. The caller empties it before it gives any of those sprites back.
+// Each entry also holds the runs of opaque pixels of each row, so that the drawing loop touches
+// no transparent pixel at full size (and skips a row's transparent margins at half size); a
+// small table in front of the map finds the sprites drawn frame after frame without hashing.
 struct Grafik_Sprite_Vorrat {
     struct Eintrag {
         Grafik_Sprite_Daten s;
         std::vector<uint8_t> acht;
         std::vector<uint16_t> sechzehn;
+        std::vector<int16_t> laeufe;  // opaque runs: first column, end column
+        std::vector<int32_t> zeile;   // per source row its first run in laeufe (pairs), then the end
+    };
+    static constexpr size_t SCHNELL = 1024;
+    struct Schnell {
+        uintptr_t schluessel = 0;
+        Eintrag* eintrag = nullptr;
     };
     std::unordered_map<uintptr_t, Eintrag> eintraege;
-    void leeren() { eintraege.clear(); }
+    Schnell schnell[SCHNELL];
+    void leeren()
+    {
+        eintraege.clear();
+        for (Schnell& s : schnell) s = Schnell{};
+    }
 };
 
 // (x, y) is the page position of the drawn sprite's top left (at half size the halved sprite's).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_screen.h"
@@ -34,12 +35,17 @@ inline bool code_lesen(const uint8_t*& s, bool wort, int32_t& n)
     return c & 0x80;
 }
 
+template <typename T>
+T gleich(T v) { return v; }
+
 // Decodes h rows of a valid stream. Lit is the literal type in the stream, Out the destination
 // pixel type; conv maps a literal. d points at the left end of the first drawn row.
 template <typename Lit, typename Out, typename Conv>
 const uint8_t* dekodieren(const uint8_t* s, bool wort, int32_t w, int32_t h, Out* d,
                           int32_t dst_width, int32_t start_row, bool mirrored, Conv conv)
 {
+    bool roh = false;
+    if constexpr (std::is_same_v<Lit, Out> && std::is_pointer_v<Conv>) roh = conv == &gleich<Lit>;
     for (int32_t r = 0; r < h; ++r) {
         bool zeichnen = start_row + r >= 0;
         Out* p = mirrored ? d + w - 1 : d;
@@ -49,7 +55,11 @@ const uint8_t* dekodieren(const uint8_t* s, bool wort, int32_t w, int32_t h, Out
             bool copy = code_lesen(s, wort, n);
             if (n == 0) break;
             if (copy) {
-                if (zeichnen) {
+                if (zeichnen && roh && !mirrored) {
+                    // literals taken as they are: the run is one copy
+                    std::memcpy(p, s, size_t(n) * sizeof(Lit));
+                    p += n;
+                } else if (zeichnen) {
                     for (int32_t i = 0; i < n; ++i, p += schritt) {
                         Lit v;
                         std::memcpy(&v, s + i * sizeof(Lit), sizeof(Lit));
@@ -67,8 +77,6 @@ const uint8_t* dekodieren(const uint8_t* s, bool wort, int32_t w, int32_t h, Out
     return s;
 }
 
-template <typename T>
-T gleich(T v) { return v; }
 
 Rastport* auspacken(const Rle_Sprite* s)
 {

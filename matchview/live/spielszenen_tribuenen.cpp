@@ -171,22 +171,32 @@ bool fenster_pixel(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int3
     return *sx >= 0 && *sy >= 0 && *sx < f->breite && *sy < f->hoehe;
 }
 
+// Where a window's board columns go on the page: the step from picture pixels (at the window's
+// size) to page pixels, and the window's part of the page.
+struct Spalten_Ziel {
+    uint16_t* pixel;
+    size_t breite;
+    int32_t dx, dy, x0, y0, x1, y1;
+};
+
+Spalten_Ziel spalten_ziel(Rastport* z, const Spielszenen_Fenster* f, const Spielfeld_Record* r)
+{
+    int32_t sx, sy;
+    fenster_pixel(f, r, 0, 0, &sx, &sy);
+    return {static_cast<uint16_t*>(z->pixels), size_t(z->width), sx + f->x, sy + f->y, std::max(f->x, 0), std::max(f->y, 0),
+            std::min(f->x + f->breite, int32_t(z->width)), std::min(f->y + f->hoehe, int32_t(z->height))};
+}
+
 // One column of a board onto the page, `n` pixels from picture row py downwards, every `schritt`-th
 // of the source column q: a column outside the window or the page is left whole, a row only
 // where it falls outside (the boards are drawn every frame, so this stays a tight loop).
-void spalte_setzen(Rastport* z, const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t px, int32_t py, int32_t n,
-                   const uint16_t* q, size_t schritt)
+inline void spalte_setzen(const Spalten_Ziel& z, int32_t px, int32_t py, int32_t n, const uint16_t* q, size_t schritt)
 {
-    int32_t sx, sy;
-    fenster_pixel(f, r, px, py, &sx, &sy);
-    if (sx < 0 || sx >= f->breite) return;
-    sx += f->x;
-    if (sx < 0 || sx >= int32_t(z->width)) return;
-    // the rows inside both the window and the page
-    const int32_t von = std::max({0, -sy, -(sy + f->y)});
-    const int32_t bis = std::min({n, f->hoehe - sy, int32_t(z->height) - f->y - sy});
-    uint16_t* ziel = static_cast<uint16_t*>(z->pixels) + size_t(sx);
-    for (int32_t i = von; i < bis; ++i) ziel[size_t(sy + f->y + i) * z->width] = q[size_t(i) * schritt];
+    const int32_t x = px + z.dx, y = py + z.dy;
+    if (x < z.x0 || x >= z.x1) return;
+    const int32_t von = std::max(0, z.y0 - y), bis = std::min(n, z.y1 - y);
+    uint16_t* ziel = z.pixel + size_t(x);
+    for (int32_t i = von; i < bis; ++i) ziel[size_t(y + i) * z.breite] = q[size_t(i) * schritt];
 }
 
 }  // namespace
@@ -358,12 +368,13 @@ void Spielszenen_Zuschauer_Verteilen(Spielszenen_Fenster* f, Spielfeld_Record* r
 
 // ---- every frame ----
 
-void Spielszenen_Zuschauer_Bewegen(Spielszenen_Fenster*, Spielfeld_Record* r, Spielszenen_Zuschauer* z)
+namespace {
+
+// A fan's next step; `bilder` are the frames per facing of the fan's row.
+void bewegen(Spielfeld_Record* r, Spielszenen_Zuschauer* z, int32_t bilder)
 {
-    if (!r || !z) return;
     const uint32_t jetzt = r->frame_zeit;
     const int32_t stimmung = r->zuschauer_reaktion[0] & 7;
-    const int32_t bilder = bilder_von(z->reihe);
     if (bilder > 1 && z->letzte + uint32_t(z->rate) < jetzt) {
         z->letzte = jetzt;
         if (++z->bild >= bilder) {
@@ -406,13 +417,35 @@ void Spielszenen_Zuschauer_Bewegen(Spielszenen_Fenster*, Spielfeld_Record* r, Sp
     z->bild = 0, z->schleifen = 0, z->letzte = jetzt;
 }
 
+// Where a window's picture starts on the full picture at the window's size (as fenster_pixel
+// counts), for a block's fans at once.
+void fenster_ursprung(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t* ox, int32_t* oy)
+{
+    int32_t sx, sy;
+    fenster_pixel(f, r, 0, 0, &sx, &sy);
+    *ox = -sx, *oy = -sy;
+}
+
+bool sichtbar_ab(const Spielszenen_Fenster* f, int32_t sx, int32_t sy)
+{
+    const int32_t rand = f->groesse == 1 ? 320 : 0;
+    return sx >= -4 - rand && sx < f->breite + rand + 4 && sy >= -8 && sy < f->hoehe + 2;
+}
+
+}  // namespace
+
+void Spielszenen_Zuschauer_Bewegen(Spielszenen_Fenster*, Spielfeld_Record* r, Spielszenen_Zuschauer* z)
+{
+    if (!r || !z) return;
+    bewegen(r, z, bilder_von(z->reihe));
+}
+
 bool Spielszenen_Zuschauer_Sichtbar(const Spielszenen_Fenster* f, const Spielfeld_Record* r, const Spielszenen_Zuschauer* z)
 {
     if (!f || !r || !z) return false;
     int32_t sx, sy;
     fenster_pixel(f, r, z->x, z->y, &sx, &sy);
-    const int32_t rand = f->groesse == 1 ? 320 : 0;
-    return sx >= -4 - rand && sx < f->breite + rand + 4 && sy >= -8 && sy < f->hoehe + 2;
+    return sichtbar_ab(f, sx, sy);
 }
 
 void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t block)
@@ -425,11 +458,16 @@ void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r,
     // the seat backs of two-tier stands, a seat further on along the block's row
     const bool lehne = voll && (art == 5 || art == 6);
     const Spielszenen_Block g = lehne ? Spielszenen_Block_Geometrie(block) : Spielszenen_Block{};
+    // the rows' frame counts and the window's place, read once for the block's fans
+    int32_t bilder_je_reihe[SZ_ZUSCHAUER_REIHEN];
+    for (int32_t k = 0; k < SZ_ZUSCHAUER_REIHEN; ++k) bilder_je_reihe[k] = bilder_von(k);
+    int32_t ox, oy;
+    fenster_ursprung(f, r, &ox, &oy);
     for (int32_t i = sz.erste[block]; i < sz.ende[block]; ++i) {
         Spielszenen_Zuschauer& z = sz.zuschauer[i];
-        if (Spielszenen_Zuschauer_Sichtbar(f, r, &z)) {
+        if (sichtbar_ab(f, z.x - ox, z.y - oy)) {
             const int32_t reihe = std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1);
-            const int32_t n = bilder_von(reihe), alle = Spielszenen_Grafik.zuschauer_bilder[reihe];
+            const int32_t n = bilder_je_reihe[reihe], alle = Spielszenen_Grafik.zuschauer_bilder[reihe];
             Rle_Sprite** bilder = Spielszenen_Grafik.zuschauer[reihe];
             const uint16_t* farben = sz.farben[(i * 7 + z.pose) % 8];
             // positions are kept at the window's size; the blitters take the full-size picture's
@@ -444,7 +482,7 @@ void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r,
                     Spielszenen_Sprite_Zeichnen(Spielszenen_Grafik.ueberlagerung[(art - 5) * 4 + (z.blick & 3)], f,
                                                 z.x + gross(g.sitz_dx * float(k - 1)), z.y + gross(g.sitz_dy * float(k - 1)));
         }
-        Spielszenen_Zuschauer_Bewegen(f, r, &z);
+        bewegen(r, &z, bilder_je_reihe[std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1)]);
     }
 }
 
@@ -482,6 +520,7 @@ void Spielszenen_Werbung_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, i
     if (!f || !r || !ziel || !ziel->pixels || ziel->depth == 8 || position < 0 || position >= SZ_BLOECKE) return;
     const Spielszenen_Bandenplatz p = Spielszenen_Banden_Platz(position);
     const int32_t teil = f->groesse == 0 ? 1 : 2;
+    const Spalten_Ziel sz = spalten_ziel(ziel, f, r);
     for (int32_t k = 0; k < p.anzahl; ++k) {
         Rastport* b = bande(Spielszenen_Banden_Bild(r, (position % 12 * 3 + k) % SPIELSZENEN_BANDEN, p.hinter_tor));
         if (!b || !b->pixels || b->packed || b->depth == 8) continue;
@@ -500,7 +539,7 @@ void Spielszenen_Werbung_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, i
         for (int32_t c = 0, i = 0; c < bw; c += teil, ++i) {
             const int32_t spalte = p.dx < 0 ? bw - 1 - c : c;
             // rows z = 0, teil, ... land on consecutive picture rows from cy - bh / teil
-            spalte_setzen(ziel, f, r, sp.cx[size_t(i)], sp.cy[size_t(i)] - bh / teil, (bh + teil - 1) / teil, q + spalte,
+            spalte_setzen(sz, sp.cx[size_t(i)], sp.cy[size_t(i)] - bh / teil, (bh + teil - 1) / teil, q + spalte,
                           size_t(bw) * size_t(teil));
         }
     }

@@ -150,3 +150,49 @@ TEST(GrafikBlitHilfe, EntryPointsCutRowsAndColumnsRowsOnlyOrCopyPlainRows)
 }
 
 }  // namespace
+
+// Kept sprites are drawn by their opaque runs: sprites with whole transparent rows, wide
+// transparent margins and holes, through remap and colour tables that themselves make pixels
+// transparent, put the same pixels and report the same count as the plain loop.
+TEST(GrafikBlitHilfe, KeptSpritesDrawByTheirRunsAsThePlainLoopDraws)
+{
+    uint16_t farben[256];
+    uint8_t remap[256];
+    for (int32_t i = 0; i < 256; ++i) farben[i] = i % 9 == 4 ? 0 : uint16_t(0x3000 + i * 3), remap[i] = uint8_t(i % 7 == 3 ? 0 : 255 - i);
+    Grafik_Sprite_Vorrat vorrat;
+    const Grafik_Clip clips[] = {{0, 0, ZW, ZH}, {5, 3, 26, 31}, {17, 0, 19, ZH}};
+    const int32_t orte[][2] = {{2, 1}, {-7, 4}, {12, -5}, {30, 20}};
+    for (int32_t tiefe : {8, 16}) {
+        Rastport* rp = Grafik_Bitmap_Anlegen(SW, SH, tiefe);
+        ASSERT_NE(rp, nullptr);
+        uint32_t saat = 99u + uint32_t(tiefe);
+        for (int32_t y = 0; y < SH; ++y)
+            for (int32_t x = 0; x < SW; ++x) {
+                saat = saat * 1103515245u + 12345u;
+                // rows 0, 5 and 6 empty; a margin of 4 left and 3 right; holes inside
+                const bool leer = y == 0 || y == 5 || y == 6 || x < 4 || x >= SW - 3 || (saat >> 16) % 4 == 0;
+                const uint32_t v = leer ? 0 : 1 + (saat >> 8) % (tiefe == 8 ? 255 : 65535);
+                if (tiefe == 8) static_cast<uint8_t*>(rp->pixels)[y * SW + x] = uint8_t(v);
+                else static_cast<uint16_t*>(rp->pixels)[y * SW + x] = uint16_t(v);
+            }
+        Rle_Sprite* s = Grafik_Bitmap_Packen(rp, 0, 0, SW, SH);
+        ASSERT_NE(s, nullptr);
+        const Grafik_Sprite_Daten d{s->data, s->data_size, s->width, s->height, s->depth, s->wide, 0};
+        for (const Grafik_Clip& k : clips)
+            for (const auto& o : orte)
+                for (int32_t art = 0; art < 8; ++art) {
+                    const bool spiegel = art & 1, halb = art & 2, mit_remap = art & 4;
+                    if (tiefe == 16 && mit_remap) continue;
+                    const uint16_t* f = tiefe == 8 ? farben : nullptr;
+                    const uint8_t* r = mit_remap ? remap : nullptr;
+                    std::vector<uint16_t> plain(ZW * ZH, 0x5555), gehalten(ZW * ZH, 0x5555);
+                    const int32_t n = Grafik_Sprite_Seite(d, plain.data(), ZW, o[0], o[1], k, spiegel, halb, f, r);
+                    const int32_t m = Grafik_Sprite_Seite(d, gehalten.data(), ZW, o[0], o[1], k, spiegel, halb, f, r, &vorrat);
+                    ASSERT_EQ(gehalten, plain) << "depth " << tiefe << " art " << art << " at " << o[0] << "," << o[1];
+                    ASSERT_EQ(m, n) << "depth " << tiefe << " art " << art;
+                }
+        vorrat.leeren();
+        Grafik_Sprite_Freigeben(s);
+        Grafik_Bitmap_Freigeben(rp);
+    }
+}
