@@ -839,8 +839,16 @@ const char* zweite_zeile(int32_t heim, int32_t gast)
 }
 
 // The games list's columns: the dash between the names at 126, the score right-aligned at 309
-// (room for "10:10" in its fixed advance of 7), and a gap before each.
-constexpr int32_t LISTE_STRICH = 126, LISTE_STAND = 309, LISTE_STAND_BREITE = 5 * 7, LISTE_LUECKE = 3;
+// (room for "10:10" in its fixed advance of 7, and a shoot-out's mark), and a gap before each.
+// The results column is the field's last 60 pixels from 260 on, redrawn on its own while the
+// games run: the away name ends before it.
+constexpr int32_t LISTE_STRICH = 126, LISTE_STAND = 309, LISTE_SPALTE = 260, LISTE_SPALTE_BREITE = 60, LISTE_LUECKE = 3;
+
+int32_t text_breite(int32_t font, const char* t)
+{
+    Font_Record* f = Font(font);
+    return f ? Font_Text_Breite_Mit_Tabs(f, t) : 0;
+}
 
 // Where the away name starts: after the dash and its two blanks.
 int32_t gast_x()
@@ -876,7 +884,7 @@ void spiele_liste(Rastport* feld)
         // The names carry their crests; each ends before the next column: the home name before
         // the dash, the away name before the score. A club's name and marks stay the same all
         // day: a line that waits takes them when it is drawn.
-        const int32_t font = liste_font(), gast_breite = LISTE_STAND - LISTE_STAND_BREITE - LISTE_LUECKE - gast_x();
+        const int32_t font = liste_font(), gast_breite = LISTE_SPALTE - LISTE_LUECKE - gast_x();
         auto kopf = [=] {
             const std::string h = Spielansicht_Name_In_Breite(heim, font, LISTE_STRICH - 2 - LISTE_LUECKE);
             const std::string g = Spielansicht_Name_In_Breite(gast, font, gast_breite);
@@ -936,12 +944,16 @@ void tabelle_zeichnen(Rastport* ziel)
                   Temp_Sprintf("^c%05d^tl%04d%s^tz%04d%s^tz%04d%s^tz%04d%s", weiss, 34, "Verein", 196, "Spiele", 236,
                                "Punkte", 280, "Tore"));
     const int32_t n = std::min(tab->anzahl, TABELLE_MAX_TEAMS);
+    // a name ends before the games' column (two digits right-aligned at 200)
+    constexpr int32_t NAME_X = 20, SPIELE_X = 200;
+    const int32_t name_breite = SPIELE_X - text_breite(FONT_NAMEN, "99") - LISTE_LUECKE - NAME_X;
     for (int32_t p = 0; p < n; ++p) {
         const int32_t s = tab->platz[p];
         if (s < 0 || s >= TABELLE_MAX_TEAMS) continue;
+        const std::string name = Spielansicht_Name_In_Breite(tab->team[s], FONT_NAMEN, name_breite);
         text_schatten(t, FONT_NAMEN, 10, oben + LISTE_ERSTE + p * 14,
-                      Temp_Sprintf("^c%05d^tr0010%d.^tl%04d%s^tr%04d%d^tr%04d%d^tr%04d^fb0007%d:%d^fe", weiss, p + 1, 20,
-                                   Team_String(TEAM_NAME_WAPPEN, tab->team[s], nullptr, 0), 200, tab->spiele[0][s], 240,
+                      Temp_Sprintf("^c%05d^tr0010%d.^tl%04d%s^tr%04d%d^tr%04d%d^tr%04d^fb0007%d:%d^fe", weiss, p + 1, NAME_X,
+                                   name.c_str(), SPIELE_X, tab->spiele[0][s], 240,
                                    tab->punkte[0][s], 294, tab->tore[0][s], tab->gegentore[0][s]));
     }
     kopieren(t, 0, oben + 1, 320, z.masse.hoehe, ziel, 160, oben + 1);
@@ -957,7 +969,7 @@ void ergebnisse_spalte(Rastport* ziel)
 {
     Rastport* t = bild(O_TABELLE);
     const int32_t oben = z.masse.oben;
-    kopieren(bild(O_TEXTFELD), 260, 0, 60, 480, t, 260, 0);
+    kopieren(bild(O_TEXTFELD), LISTE_SPALTE, 0, LISTE_SPALTE_BREITE, 480, t, LISTE_SPALTE, 0);
     const int32_t weiss = farbe(15, 15, 15);
     for (int32_t i = 0; i < z.gelistet; ++i) {
         const Spiele_Spiel* m = spiel_von(i);
@@ -969,14 +981,15 @@ void ergebnisse_spalte(Rastport* ziel)
         // The shoot-out under it, where the rows have a second line; the single rows of a long
         // list have room for its mark only.
         const char* const ne = st.elf_heim >= 0 && !z.masse.zweite_zeile ? " nE" : "";
-        if (t) drucken(t, liste_font(), 2, y + 2, formatiert("^ic%05d^tr%04d^fb0007%d:%d^fe%s", 1, 309, h, g, ne));
+        if (t) drucken(t, liste_font(), 2, y + 2, formatiert("^ic%05d^tr%04d^fb0007%d:%d^fe%s", 1, LISTE_STAND, h, g, ne));
         text(t, liste_font(), 0, y,
-             Temp_Sprintf("^c%05d^tr%04d^fb0007%d^c%05d:^c%05d%d^fe^c%05d%s", tor_farbe(m, m->heim), 309, h, weiss,
+             Temp_Sprintf("^c%05d^tr%04d^fb0007%d^c%05d:^c%05d%d^fe^c%05d%s", tor_farbe(m, m->heim), LISTE_STAND, h, weiss,
                           tor_farbe(m, m->gast), g, weiss, ne));
         if (st.elf_heim >= 0 && z.masse.zweite_zeile)
-            text_schatten(t, FONT_KLEIN, 0, y + 10, Temp_Sprintf("^c%05d^tr%04dn.E. %d:%d", weiss, 309, st.elf_heim, st.elf_gast));
+            text_schatten(t, FONT_KLEIN, 0, y + 10, Temp_Sprintf("^c%05d^tr%04dn.E. %d:%d", weiss, LISTE_STAND, st.elf_heim, st.elf_gast));
     }
-    kopieren(t, 260, std::max(0, oben - 14), 60, z.masse.hoehe + 14, ziel, 420, std::max(0, oben - 14));
+    kopieren(t, LISTE_SPALTE, std::max(0, oben - 14), LISTE_SPALTE_BREITE, z.masse.hoehe + 14, ziel, 160 + LISTE_SPALTE,
+             std::max(0, oben - 14));
 }
 
 // The results column while the games run, after a goal and once after a full redraw. A frame's
@@ -1154,12 +1167,6 @@ void spielstand_zeigen()
 
 // The game page's radar on the screen; in the header's own pixels it starts at x 163.
 constexpr int32_t SPIEL_RADAR_X = 293, SPIEL_RADAR_Y = 77;
-
-int32_t text_breite(int32_t font, const char* t)
-{
-    Font_Record* f = Font(font);
-    return f ? Font_Text_Breite_Mit_Tabs(f, t) : 0;
-}
 
 void team_kasten(int32_t o, int32_t team, bool gast, uint32_t zuschauer)
 {

@@ -920,3 +920,77 @@ TEST_F(Uebersicht_Tag, TheSingleRowsOfALongListMarkAShootOut)
 }
 
 }  // namespace
+
+namespace {
+
+// Every club of the world under a name too long for any column.
+void lange_namen()
+{
+    for (int32_t t = 0; t < Team_Anzahl; ++t) std::snprintf(T_Fix[t].name, sizeof T_Fix[t].name, "%s", "Borussia Oberkirchhausener Sportverein");
+}
+
+// The right end of each games row's names (a first leg's score behind them left out): the
+// count of rows, the widest end.
+std::pair<int32_t, int32_t> namen_ende()
+{
+    int32_t zeilen = 0, ende = 0;
+    for (size_t i = 0; i < texte.size(); ++i) {
+        std::string t = texte[i];
+        if (t.find("^tl0126-  ") == std::string::npos) continue;
+        if (const size_t hin = t.find("^y0003"); hin != std::string::npos) t.resize(hin);
+        ++zeilen;
+        ende = std::max(ende, Font_Text_Breite_Mit_Tabs(Font(schriften[i]), t.c_str()));
+    }
+    return {zeilen, ende};
+}
+
+}  // namespace
+
+// The away name of a games row ends before the results column (the field's last 60 pixels, from
+// 260 on, which the running day redraws on its own), in the tall rows and in the single rows of a
+// long list alike; the live table's names end before its games column.
+TEST_F(Uebersicht_Tag, LongNamesEndBeforeTheResultsColumnInEveryRowKind)
+{
+    ASSERT_NO_FATAL_FAILURE(bis_zur_liga());
+    lange_namen();
+    Spielansicht_Beenden(0);
+    texte.clear();
+    schriften.clear();
+    ASSERT_EQ(frame(), 1);
+    frame();
+    dump("lange_namen");
+    ASSERT_GT(Spielansicht_Get_Liste().zeile, 10);
+    const auto [hoch, hoch_ende] = namen_ende();
+    EXPECT_GE(hoch, 2);
+    EXPECT_LE(hoch_ende, 260 - 3);
+    EXPECT_GT(hoch_ende, 200) << "the away name is shortened more than its room asks";
+
+    knopf_klick(2);
+    ASSERT_EQ(Spielansicht_Get_Liste().zeile, 14);
+    int32_t tabelle = 0;
+    for (size_t i = 0; i < texte.size(); ++i) {
+        const std::string& t = texte[i];
+        const size_t spiele = t.find("^tr0200");
+        if (t.find("Borussia") == std::string::npos || spiele == std::string::npos) continue;
+        ++tabelle;
+        const int32_t ziffern = Font_Text_Breite_Mit_Tabs(Font(schriften[i]), "99");
+        EXPECT_LE(Font_Text_Breite_Mit_Tabs(Font(schriften[i]), t.substr(0, spiele).c_str()), 200 - ziffern - 3) << t;
+    }
+    EXPECT_GE(tabelle, 2);
+    knopf_klick(2);
+
+    lang_wettbewerb = Spielansicht_Wettbewerb();
+    Spieltag_Set_Spiele_Hook(lange_liste);
+    Spielansicht_Beenden(0);
+    texte.clear();
+    schriften.clear();
+    const int32_t offen = frame();
+    frame();
+    dump("lange_namen_lange_liste");
+    Spieltag_Set_Spiele_Hook(nullptr);
+    ASSERT_EQ(offen, 1);
+    ASSERT_EQ(Spielansicht_Get_Liste().zeile, 10);
+    const auto [eng, eng_ende] = namen_ende();
+    EXPECT_GE(eng, 18);
+    EXPECT_LE(eng_ende, 260 - 3);
+}
