@@ -147,6 +147,9 @@ struct Script {
     uint32_t last_left_down = 0;
     int last_left_x = -100, last_left_y = -100;
     bool had_left_down = false;
+    // A picture of a dialog held for the dialog to open: the line held and the program's rests since.
+    size_t dialog_zeile = SIZE_MAX;
+    uint32_t dialog_ruhe = 0;
 };
 Script script;
 
@@ -896,6 +899,31 @@ inline const Gelesene_Zeile& skript_zeile(size_t index)
     return true;
 }
 
+// A dialog reads the answer and picture lines right behind the line that opened it.
+static bool im_dialog = false;
+// Rests of the program (it waits for input) that a picture of a dialog waits for the dialog.
+constexpr uint32_t DIALOG_RUHE = 50;
+
+// A dump line whose run of dump lines ends in an answer pictures the dialog the answer is for:
+// it waits until the dialog opens (and takes it with the answer), as the click that opens a
+// dialog may reach the program some passes before the dialog stands. A program that rests
+// DIALOG_RUHE times without one takes it as a plain picture.
+static bool dialog_bild_wartet()
+{
+    if (im_dialog || script.next >= script.lines.size()) return false;
+    bool antwort = false;
+    for (size_t i = script.next; i < script.lines.size(); ++i) {
+        const Gelesene_Zeile& g = skript_zeile(i);
+        if (g.fehler != Zeilen_Fehler::keiner || (g.z.befehl != Befehl::dump && g.z.befehl != Befehl::answer)) break;
+        if ((antwort = g.z.befehl == Befehl::answer)) break;
+    }
+    // The line read last is the line to run again (callers hold it by reference).
+    skript_zeile(script.next);
+    if (!antwort) return false;
+    if (script.dialog_zeile != script.next) script.dialog_zeile = script.next, script.dialog_ruhe = 0;
+    return script.dialog_ruhe < DIALOG_RUHE;
+}
+
 // Runs one line of the script; returns false when it waits.
 static bool script_step()
 {
@@ -948,6 +976,7 @@ static bool script_step()
         ++script.next;
         return true;
     }
+    if (befehl == Befehl::dump && dialog_bild_wartet()) return false;
     return zeile_ausfuehren(gelesen.z);
 }
 
@@ -956,6 +985,7 @@ static bool script_line_ready()
 {
     if (!script.active || script_gehalten || script.next >= script.lines.size()) return false;
     const Gelesene_Zeile& g = skript_zeile(script.next);
+    if (g.fehler == Zeilen_Fehler::keiner && g.z.befehl == Befehl::dump && dialog_bild_wartet()) return false;
     return g.fehler != Zeilen_Fehler::keiner ||
            (g.z.befehl != Befehl::wait && (g.z.befehl != Befehl::wait_input || !laufender_schirm));
 }
@@ -974,6 +1004,7 @@ void Os_Wait_Input(uint32_t ms)
 {
     if (warte_hook) warte_hook(ms);
     if (!queue_empty()) return;
+    if (script.active && script.dialog_zeile == script.next) ++script.dialog_ruhe;
     if (!Os_Headless()) {
         if (window.open) Os_Sdl_Wait(ms);
         else Os_Sleep(ms);
@@ -989,11 +1020,13 @@ bool Os_Dialog_Answer(std::string* out)
 {
     // Answer lines right behind the line that opened the dialog belong to it.
     // So do pictures taken of the dialog before it is answered.
+    im_dialog = true;
     while (answers.empty() && script.active && script.next < script.lines.size()) {
         const Gelesene_Zeile& g = skript_zeile(script.next);
         if (g.fehler != Zeilen_Fehler::keiner || (g.z.befehl != Befehl::answer && g.z.befehl != Befehl::dump)) break;
         script_step();
     }
+    im_dialog = false;
     if (answers.empty()) return false;
     if (out) *out = answers.front();
     answers.pop_front();

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
 
 #include "platform/maus.h"
 #include "platform/os/os.h"
+#include "platform/os/os_display.h"
 #include "platform/os/os_intern.h"
 #include "platform/win95.h"
 
@@ -121,4 +126,61 @@ TEST(SkriptKlick, AWaitForInputOutlastsTheMatchDaysScreens)
     EXPECT_LT(Os_Time_Ms() - start, 15100u) << "the clock only ran with the program";
     Os_Script_Stop();
     Os_Clear_Messages();
+}
+
+namespace {
+
+bool datei_da(const std::string& pfad) { return std::filesystem::exists(pfad); }
+
+// Pumps as a waiting program does, `mal` times.
+void ruhen(int mal)
+{
+    for (int i = 0; i < mal; ++i) {
+        Win95_Message_Pump();
+        Os_Wait_Input(1);
+    }
+}
+
+}  // namespace
+
+// A picture line right before a dialog's answer pictures the dialog: it waits while the click
+// that opens the dialog works its way through the program, and the dialog takes it with its
+// answer. A program that rests on without a dialog takes it as a plain picture at last; a picture
+// without an answer behind it is taken at once.
+TEST(SkriptKlick, APictureBeforeADialogsAnswerWaitsForTheDialog)
+{
+    Os_Script_Stop();
+    Os_Clear_Messages();
+    const bool offen = Os_Display_Width() > 0;
+    if (!offen) {
+        ASSERT_TRUE(Os_Display_Open(64, 48, false, false));
+    }
+    const std::string ordner = std::string(DORVIN_BINARY_DIR) + "/skript_dialog_" + std::to_string(getpid());
+    std::filesystem::create_directories(ordner);
+    const std::string bild = ordner + "/dialog.png", spaeter = ordner + "/ohne_dialog.png", sofort = ordner + "/sofort.png";
+
+    Os_Script_Load_Text("key 65\ndump " + bild + "\nanswer Anna\n");
+    ruhen(5);
+    EXPECT_FALSE(datei_da(bild)) << "taken before the dialog opened";
+    EXPECT_FALSE(Os_Script_Finished());
+    std::string antwort;
+    EXPECT_TRUE(Os_Dialog_Answer(&antwort));
+    EXPECT_EQ(antwort, "Anna");
+    EXPECT_TRUE(datei_da(bild)) << "the open dialog not pictured";
+    EXPECT_TRUE(Os_Script_Finished());
+
+    Os_Script_Load_Text("dump " + spaeter + "\nanswer Berta\n");
+    for (int i = 0; i < 1000 && !Os_Script_Finished(); ++i) ruhen(1);
+    EXPECT_TRUE(datei_da(spaeter)) << "a picture waits for a dialog that never comes";
+    EXPECT_TRUE(Os_Dialog_Answer(&antwort));
+    EXPECT_EQ(antwort, "Berta");
+
+    Os_Script_Load_Text("dump " + sofort + "\nwait 10\nanswer Carla\n");
+    ruhen(2);
+    EXPECT_TRUE(datei_da(sofort));
+
+    Os_Script_Stop();
+    Os_Clear_Messages();
+    if (!offen) Os_Display_Close();
+    std::filesystem::remove_all(ordner);
 }
