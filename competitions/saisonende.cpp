@@ -11,6 +11,7 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "platform/os/os.h"
 #include "platform/os/os_display.h"
 #include "platform/print.h"
 #include "platform/resfile.h"
@@ -23,6 +24,8 @@ constexpr int32_t BREITE = 640, HOEHE = 480;
 constexpr int32_t ABDUNKELN_SCHRITTE = 60;
 Rastport* bild = nullptr;
 Saisonende_Beobachter beobachter = nullptr;
+bool offen = false;     // a page stands on the screen, waiting for its click
+bool erwartet = false;  // a script waits for the next page
 
 // A line centred on x 320 over its shadow two pixels lower.
 void zeile(Rastport* seite, int32_t font, int32_t y, const char* text)
@@ -69,6 +72,10 @@ bool Saisonende_Bild_Laden(int32_t nummer)
 
 void Saisonende_Set_Beobachter(Saisonende_Beobachter b) { beobachter = b; }
 
+bool Saisonende_Offen() { return offen; }
+
+void Saisonende_Erwarten(bool an) { erwartet = an; }
+
 bool Saisonende_Anzeigen(Wettbewerb_Id id, int32_t team, int32_t platz, const Wettbewerb_Id* ziel, int32_t folge,
                          int32_t art)
 {
@@ -100,7 +107,13 @@ bool Saisonende_Anzeigen(Wettbewerb_Id id, int32_t team, int32_t platz, const We
         zeile(Grafik_Seite_1, 9, 468, text);
     }
     Grafik_Blit(Grafik_Seite_1, 0, 0, BREITE, HOEHE, Grafik_Seite_0, 0, 0);
+    // A scripted run that waits for the page gives it its input, though the season's work holds
+    // the script meanwhile; any other skips the pause there.
+    offen = true;
+    const bool gehalten = erwartet ? Os_Script_Halten(false) : false;
     Auslosung_Warten(40000, 0);
+    if (erwartet) Os_Script_Halten(gehalten);
+    offen = false;
     Saisonende_Ausblenden();
     return true;
 }

@@ -19,6 +19,11 @@ bool Saisonende_Seite_Zeigen(Wettbewerb_Id id, int32_t team, int32_t platz, cons
 bool Saisonende_Bild_Laden(int32_t nummer);
 // Darkens the screen in 60 steps and frees the picture; 1.
 int32_t Saisonende_Ausblenden();
+// True while a page stands on the screen and waits for its click (or its time).
+bool Saisonende_Offen();
+// A script waits for the next page: the page takes the script's input even where the season's
+// work holds it (else a scripted run skips the page's pause there).
+void Saisonende_Erwarten(bool an);
 // Test hook: sees every page asked for (target -1 without one) before anything is drawn.
 using Saisonende_Beobachter = void (*)(Wettbewerb_Id id, int32_t team, int32_t platz, Wettbewerb_Id ziel, int32_t art);
 void Saisonende_Set_Beobachter(Saisonende_Beobachter beobachter);

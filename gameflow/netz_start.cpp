@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "competitions/saisonende.h"
 #include "competitions/spiele.h"
 #include "competitions/spiele_netz.h"
 #include "competitions/statistik.h"
@@ -356,6 +357,13 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
             Print_Fehler("Skript: \"game uebertragung %d\": erwartet 0 bis 3", zahl);
         else Team_Uebertragung_Setzen(zahl, Aktuelles_Team);
         return true;
+    }
+    // Holds until an end-of-competition page stands on the screen, waiting for its click, or
+    // until the turn waits for the player without one; the page meanwhile takes the script.
+    if (name == "saisonende") {
+        const bool da = Saisonende_Offen() || Ablauf_Wartet_Auf_Eingabe();
+        Saisonende_Erwarten(!da);
+        return da;
     }
     if (name == "abpfiff") {
         Steuersignal_Abpfiff_Drucken();

@@ -150,6 +150,8 @@ struct Script {
     // A picture of a dialog held for the dialog to open: the line held and the program's rests since.
     size_t dialog_zeile = SIZE_MAX;
     uint32_t dialog_ruhe = 0;
+    // A game line the game held ("not yet") last time it was asked.
+    size_t spiel_haelt = SIZE_MAX;
 };
 Script script;
 
@@ -810,7 +812,9 @@ inline const Gelesene_Zeile& skript_zeile(size_t index)
 [[gnu::noinline]] static bool zeile_ausfuehren(const Skript_Zeile z)
 {
     if (z.befehl == Befehl::spiel && spiel_hook && !spiel_hook(z.datei, z.a)) {
-        // The game is not there yet: the line waits, in real time, for other processes.
+        // The game is not there yet: the line waits, in real time, for other processes; the
+        // program meanwhile rests as for a wait, so that a screen that plays on its own goes on.
+        script.spiel_haelt = script.next;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
         return false;
     }
@@ -986,6 +990,7 @@ static bool script_line_ready()
     if (!script.active || script_gehalten || script.next >= script.lines.size()) return false;
     const Gelesene_Zeile& g = skript_zeile(script.next);
     if (g.fehler == Zeilen_Fehler::keiner && g.z.befehl == Befehl::dump && dialog_bild_wartet()) return false;
+    if (g.fehler == Zeilen_Fehler::keiner && g.z.befehl == Befehl::spiel && script.spiel_haelt == script.next) return false;
     return g.fehler != Zeilen_Fehler::keiner ||
            (g.z.befehl != Befehl::wait && (g.z.befehl != Befehl::wait_input || !laufender_schirm));
 }

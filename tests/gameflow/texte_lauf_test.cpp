@@ -877,14 +877,16 @@ TEST(Texte_Im_Programm, EndOfTheLeagueAndTheSeasonChange)
     Rundgang r;
     Skript& s = r.s;
     s = neues_spiel_nach(317);
-    // The league's last match day: the turn's last click opened a game's page of the overview;
-    // back on its competition page it closes once the games are over, and the page comes.
+    // The league's last match day: the turn's last click may have opened a game's page of the
+    // overview ("Zurück" leads back to its competition page, elsewhere the click falls on no
+    // button); the overview closes once the games are over, and the page comes. The script waits
+    // for the page, however long the games take.
     zug_beenden(s);
     s.push_back("wait 16000");
     r.schirm("letzter_spieltag_spiel", false);
     dazu(s, klick(485, 365));  // "Zurück"
     r.schirm("letzter_spieltag", false);
-    s.push_back("wait 20000");
+    s.push_back("game saisonende");
     r.schirm("liga_ende", false);
     dazu(s, klick(320, 240));
     s.push_back(SPIELTAG_ABWARTEN);

@@ -26,10 +26,15 @@ namespace {
 std::string dump_datei;
 int32_t gewartet = 0;
 bool ruhig_unten = false;   // the bottom line's band (y 455-475) holds one colour
+bool offen_beim_warten = false;  // the page counted as open while it waited
+bool gehalten_beim_warten = false;  // the script was held while the page waited
 
 int32_t warten(int32_t ms, int32_t)
 {
     gewartet = ms;
+    offen_beim_warten = Saisonende_Offen();
+    gehalten_beim_warten = Os_Script_Halten(true);
+    Os_Script_Halten(gehalten_beim_warten);
     Os_Display_Dump_Png(dump_datei.c_str());
     ruhig_unten = true;
     for (int32_t y = 455; y < 476; ++y)
@@ -163,6 +168,38 @@ TEST_F(Saisonende, SeiteGibtDenBildschirmZurueck)
     EXPECT_FALSE(Saisonende_Seite_Zeigen(4, 0, 1, nullptr, 0, 0));
     EXPECT_EQ(gewartet, 0);
     EXPECT_EQ(seite0(100, 100), grund);
+}
+
+// A script that waits for the page sees it open while it waits for its click, and closed
+// before and after.
+TEST_F(Saisonende, ThePageCountsAsOpenOnlyWhileItWaits)
+{
+    dump_datei = ordner + "/offen.png";
+    offen_beim_warten = false;
+    EXPECT_FALSE(Saisonende_Offen());
+    EXPECT_TRUE(Saisonende_Seite_Zeigen(1, 0, 17, nullptr, 0, 0));
+    EXPECT_TRUE(offen_beim_warten);
+    EXPECT_FALSE(Saisonende_Offen());
+    // A page without its picture never opens.
+    offen_beim_warten = false;
+    EXPECT_FALSE(Saisonende_Seite_Zeigen(4, 0, 1, nullptr, 0, 0));
+    EXPECT_FALSE(offen_beim_warten);
+}
+
+// The season's work holds the script: a script that waits for the page gets it as input while
+// the page waits, and is held again after it; without one the page leaves the hold alone.
+TEST_F(Saisonende, AScriptThatWaitsForThePageGivesItsInput)
+{
+    dump_datei = ordner + "/erwartet.png";
+    const bool vorher = Os_Script_Halten(true);
+    Saisonende_Erwarten(true);
+    EXPECT_TRUE(Saisonende_Seite_Zeigen(1, 0, 17, nullptr, 0, 0));
+    EXPECT_FALSE(gehalten_beim_warten);
+    EXPECT_TRUE(Os_Script_Halten(true)) << "held again after the page";
+    Saisonende_Erwarten(false);
+    EXPECT_TRUE(Saisonende_Seite_Zeigen(1, 0, 17, nullptr, 0, 0));
+    EXPECT_TRUE(gehalten_beim_warten);
+    Os_Script_Halten(vorher);
 }
 
 }  // namespace
