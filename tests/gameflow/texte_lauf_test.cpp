@@ -908,3 +908,38 @@ TEST(Texte_Im_Programm, EndOfTheLeagueAndTheSeasonChange)
 }
 
 }  // namespace
+
+namespace {
+
+// A starter dragged from the line-up screen's pitch into the squad list; the eleven then counts
+// ten.
+void starter_heraus(Rundgang& r)
+{
+    Skript& s = r.s;
+    dazu(s, klick(GRUPPE_X, TEAM_Y));
+    dazu(s, klick(622, 219));  // "Aufst."
+    r.schirm("aufstellung_elf");
+    dazu(s, {"move 329 177", "wait 200", "left down", "wait 100", "move 200 250", "wait 100", "move 80 300", "wait 200",
+             "left up", "wait 800"});
+    r.schirm("aufstellung_zehn");
+}
+
+}  // namespace
+
+// A turn ended with ten players in the starting eleven asks whether to play short-handed; "NEIN"
+// keeps the turn open on the line-up screen.
+TEST(Texte_Im_Programm, TheQuestionOfATurnEndedWithTenPlayers)
+{
+    Rundgang r;
+    Skript& s = r.s;
+    s = neues_spiel({"Anna"});
+    starter_heraus(r);
+    dazu(s, klick(WEITER_X, WEITER_Y, -1));
+    s.push_back("wait 1500");
+    r.schirm("frage_weniger_als_elf", false);
+    dazu(s, klick(470, 292));  // "NEIN"
+    r.schirm("nach_nein");
+    auto gesehen = pruefen(r, "dorvin_texte_elf");
+    EXPECT_GT(gesehen["frage_weniger_als_elf"], gesehen["aufstellung_zehn"]) << "no question over the line-up screen";
+    EXPECT_EQ(gesehen["nach_nein"], gesehen["aufstellung_zehn"]) << "the turn did not stay on the line-up screen";
+}
