@@ -358,11 +358,16 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
         else Team_Uebertragung_Setzen(zahl, Aktuelles_Team);
         return true;
     }
-    // Holds until an end-of-competition page stands on the screen, waiting for its click, or
-    // until the turn waits for the player without one; the page meanwhile takes the script.
+    // The next end-of-competition page takes the script's input (a line before the day's screens
+    // end); "game saisonende" then holds until it stands on the screen, waiting for its click, or
+    // until the turn waits for the player without one.
+    if (name == "saisonende_erwarten") {
+        Saisonende_Erwarten(true);
+        return true;
+    }
     if (name == "saisonende") {
         const bool da = Saisonende_Offen() || Ablauf_Wartet_Auf_Eingabe();
-        Saisonende_Erwarten(!da);
+        if (da) Saisonende_Erwarten(false);
         return da;
     }
     if (name == "abpfiff") {

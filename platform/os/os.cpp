@@ -150,8 +150,6 @@ struct Script {
     // A picture of a dialog held for the dialog to open: the line held and the program's rests since.
     size_t dialog_zeile = SIZE_MAX;
     uint32_t dialog_ruhe = 0;
-    // A game line the game held ("not yet") last time it was asked.
-    size_t spiel_haelt = SIZE_MAX;
 };
 Script script;
 
@@ -812,9 +810,7 @@ inline const Gelesene_Zeile& skript_zeile(size_t index)
 [[gnu::noinline]] static bool zeile_ausfuehren(const Skript_Zeile z)
 {
     if (z.befehl == Befehl::spiel && spiel_hook && !spiel_hook(z.datei, z.a)) {
-        // The game is not there yet: the line waits, in real time, for other processes; the
-        // program meanwhile rests as for a wait, so that a screen that plays on its own goes on.
-        script.spiel_haelt = script.next;
+        // The game is not there yet: the line waits, in real time, for other processes.
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
         return false;
     }
@@ -905,16 +901,18 @@ inline const Gelesene_Zeile& skript_zeile(size_t index)
 
 // A dialog reads the answer and picture lines right behind the line that opened it.
 static bool im_dialog = false;
-// Rests of the program (it waits for input) that a picture of a dialog waits for the dialog.
-constexpr uint32_t DIALOG_RUHE = 50;
+// Rests and passes of the program (it waits for input, or asks for the script's next line) that
+// a picture of a dialog waits for the dialog.
+constexpr uint32_t DIALOG_RUHE = 200;
 
 // A dump line whose run of dump lines ends in an answer pictures the dialog the answer is for:
 // it waits until the dialog opens (and takes it with the answer), as the click that opens a
 // dialog may reach the program some passes before the dialog stands. A program that rests
-// DIALOG_RUHE times without one takes it as a plain picture.
+// DIALOG_RUHE times without one takes it as a plain picture. A screen that plays on its own (a
+// match day) is pictured as it plays: an answer there waits for a key that comes later.
 static bool dialog_bild_wartet()
 {
-    if (im_dialog || script.next >= script.lines.size()) return false;
+    if (im_dialog || laufender_schirm || script.next >= script.lines.size()) return false;
     bool antwort = false;
     for (size_t i = script.next; i < script.lines.size(); ++i) {
         const Gelesene_Zeile& g = skript_zeile(i);
@@ -980,7 +978,10 @@ static bool script_step()
         ++script.next;
         return true;
     }
-    if (befehl == Befehl::dump && dialog_bild_wartet()) return false;
+    if (befehl == Befehl::dump && dialog_bild_wartet()) {
+        ++script.dialog_ruhe;
+        return false;
+    }
     return zeile_ausfuehren(gelesen.z);
 }
 
@@ -990,7 +991,6 @@ static bool script_line_ready()
     if (!script.active || script_gehalten || script.next >= script.lines.size()) return false;
     const Gelesene_Zeile& g = skript_zeile(script.next);
     if (g.fehler == Zeilen_Fehler::keiner && g.z.befehl == Befehl::dump && dialog_bild_wartet()) return false;
-    if (g.fehler == Zeilen_Fehler::keiner && g.z.befehl == Befehl::spiel && script.spiel_haelt == script.next) return false;
     return g.fehler != Zeilen_Fehler::keiner ||
            (g.z.befehl != Befehl::wait && (g.z.befehl != Befehl::wait_input || !laufender_schirm));
 }

@@ -880,12 +880,14 @@ TEST(Texte_Im_Programm, EndOfTheLeagueAndTheSeasonChange)
     // The league's last match day: the turn's last click may have opened a game's page of the
     // overview ("Zurück" leads back to its competition page, elsewhere the click falls on no
     // button); the overview closes once the games are over, and the page comes. The script waits
-    // for the page, however long the games take.
+    // for the day's screens to end and for the page, however long the games take.
     zug_beenden(s);
     s.push_back("wait 16000");
     r.schirm("letzter_spieltag_spiel", false);
     dazu(s, klick(485, 365));  // "Zurück"
     r.schirm("letzter_spieltag", false);
+    s.push_back("game saisonende_erwarten");
+    s.push_back(SPIELTAG_ABWARTEN);
     s.push_back("game saisonende");
     r.schirm("liga_ende", false);
     dazu(s, klick(320, 240));
