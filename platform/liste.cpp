@@ -16,11 +16,6 @@ static uint64_t stand = 1;
 
 uint64_t Liste_Stand() { return stand; }
 
-uint64_t Liste_Stand_Von(const Liste* liste)
-{
-    return liste ? uint64_t(liste->key) << 32 | liste->spare : 0;
-}
-
 // Moves the common count and gives the list its new value.
 static void geaendert(Liste* liste)
 {

@@ -51,7 +51,10 @@ uint64_t Liste_Stand();
 // elements is inserted, removed or moved to another head, and no two states of any head share a
 // value (it is the common count's value at the list's last change). 0 for a head never
 // registered or cleared since. A lookup that read only some lists holds while each stands.
-uint64_t Liste_Stand_Von(const Liste* liste);
+inline uint64_t Liste_Stand_Von(const Liste* liste)
+{
+    return liste ? uint64_t(liste->key) << 32 | liste->spare : 0;
+}
 
 // These four walk whatever they are given; NULL starts behind the cursor.
 int32_t Liste_Count(Liste* liste);
