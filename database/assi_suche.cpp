@@ -49,7 +49,11 @@ bool team_gueltig(int32_t team)
     return T && team >= 0 && team < Team_Anzahl && team != Transfermarkt_Team && team != Jugend_Team;
 }
 
-int32_t kader(int32_t team, int32_t* spieler) { return Teamspieler_Ins_Array(team, spieler, TEAM_MAX_SPIELER + 1, 0); }
+// The squad in list order, with each player's link record where `records` is given.
+int32_t kader(int32_t team, int32_t* spieler, TS** records = nullptr)
+{
+    return Teamspieler_Kader(team, spieler, records, TEAM_MAX_SPIELER + 1, 0);
+}
 
 }  // namespace
 
@@ -242,12 +246,14 @@ void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
         const int32_t f = grobfeld(begrenzt(aufstellung[2 * i], 0, 26) * 17 + begrenzt(aufstellung[2 * i + 1], 0, 16));
         if (f >= 0) soll[f] += PLATZ_SOLL;
     }
+    // every club with a transfer assistant every day: the flags straight from the link records
     int32_t spieler[TEAM_MAX_SPIELER + 1];
-    const int32_t n = kader(team, spieler);
+    TS* records[TEAM_MAX_SPIELER + 1];
+    const int32_t n = kader(team, spieler, records);
     int32_t ist[ASSI_GROB_FELDER] = {}, torhueter = 0, gelistet = 0;
     for (int32_t i = 0; i < n; ++i) {
         const int32_t p = spieler[i];
-        if (Teamspieler_Wert(317, team, p, 0, 0) & static_cast<int32_t>(TS_TRANSFERLISTE)) {
+        if (records[i]->flags & TS_TRANSFERLISTE) {
             ++gelistet;
             continue;
         }

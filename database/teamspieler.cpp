@@ -105,8 +105,9 @@ void client_liste_sicherstellen(int32_t team)
 
 // A club's squad as its list holds it, in one row: the line-up, the match day and the daily jobs
 // look up players and ask for whole squads over and over, and each walk of a list chases its
-// pointers. Made again on the first question after any list changed; the players in list order
-// (keys 0xFFFFFFFF left out), each with his link record. A squad of 50 and more (the bound the
+// pointers. Made again on the first question after the club's own list changed (other lists
+// change all day: pitch records, news); the players in list order (keys 0xFFFFFFFF left out),
+// each with his link record. A squad of 50 and more (the bound the
 // listing reports) and the pseudo clubs' long lists go on being walked. A fixed table by the
 // club's number (clubs that share a row take turns), so that an ended game leaves no memory
 // behind.
@@ -126,7 +127,7 @@ const Kader_Index* kader_index(int32_t team, const Liste* liste)
 {
     if (pseudo(team)) return nullptr;
     Kader_Index& x = indizes[static_cast<size_t>(team) % INDIZES];
-    const uint64_t stand = Liste_Stand();
+    const uint64_t stand = Liste_Stand_Von(liste);
     if (x.stand != stand || x.liste != liste) {
         x.stand = stand;
         x.liste = liste;
@@ -144,8 +145,8 @@ const Kader_Index* kader_index(int32_t team, const Liste* liste)
     return x.anzahl >= 0 ? &x : nullptr;
 }
 
-// A player's last lookup, while no list has changed since: the same few players are asked for
-// over and over. A fixed table by the player's number (players that share a row take turns).
+// A player's last lookup, while the list it read has not changed since: the same few players
+// are asked for over and over. A fixed table by the player's number (players that share a row take turns).
 struct Fund {
     uint64_t stand = 0;
     const Liste* liste = nullptr;
@@ -161,7 +162,7 @@ TS* finde(int32_t team, int32_t spieler)
     if (spieler < 0) return nullptr;
     Liste* liste = T_Fix && team >= 0 && team < Team_Anzahl ? &T_Fix[team].liste : nullptr;
     if (!liste) return nullptr;
-    const uint64_t stand = Liste_Stand();
+    const uint64_t stand = Liste_Stand_Von(liste);
     Fund& f = funde[static_cast<size_t>(spieler) % FUNDE];
     if (f.stand == stand && f.spieler == spieler && f.liste == liste) return f.record;
     TS* record = nullptr;

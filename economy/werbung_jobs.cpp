@@ -248,11 +248,13 @@ void Werbung_Jeden_Tag(int32_t team)
         a.g = 1.25f - float(a.faehigkeit) * 0.005f;
     }
 
+    // The places only the assistant works with, for the spaces he fills: the live table behind
+    // the second costs as much as all the rest of the day's advertising.
     int32_t p0 = 10, p1 = 10;
     bool frei = false;
     for (float b : d.betrag)
         if (b <= 0.0f) frei = true;
-    if (frei) {
+    if (frei && a.da) {
         p0 = Werbung_Tabellenplatz(team, liga, 0);
         p1 = Werbung_Tabellenplatz(team, liga, 1);
     }

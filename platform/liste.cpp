@@ -16,6 +16,14 @@ static uint64_t stand = 1;
 
 uint64_t Liste_Stand() { return stand; }
 
+// Moves the common count and gives the list its new value.
+static void geaendert(Liste* liste)
+{
+    ++stand;
+    liste->key = uint32_t(stand >> 32);
+    liste->spare = uint32_t(stand);
+}
+
 // The slot of each registered head: every walk of a list asks for it, and a scan of the table
 // would cost hundreds of comparisons for each of the teams' lists.
 // (A namespace-level object: its destructor is registered before main, so the first game does
@@ -57,7 +65,7 @@ void Liste_Init(Liste* liste)
         return;
     }
     slot_setzen(frei, liste);
-    ++stand;
+    geaendert(liste);
     liste->prev = nullptr;
     liste->next = nullptr;
     liste->data = nullptr;
@@ -93,7 +101,7 @@ Liste_Element* Liste_Insert_Element(Liste* liste, Liste_Element* nach, const voi
     e->key = key;
     e->size = size + LISTE_KOPF_BYTES;
     e->spare = 0;
-    ++stand;
+    geaendert(liste);
     e->prev = vor;
     e->next = vor->next;
     if (e->next) e->next->prev = e;
@@ -122,7 +130,7 @@ Liste_Element* Liste_Delete_Element(Liste* liste, Liste_Element* element)
         return nullptr;
     }
     Liste_Element* vor = element->prev;
-    ++stand;
+    geaendert(liste);
     cursor = vor;
     vor->next = element->next;
     if (element->next) element->next->prev = vor;
@@ -139,6 +147,7 @@ bool Liste_Delete_All(Liste* liste)
             Exit_Game("Alle löschen: Liste wurde manipuliert!");
             return false;
         }
+    geaendert(liste);
     slot_setzen(slot, nullptr);
     cursor = nullptr;
     return true;
@@ -160,7 +169,8 @@ bool Liste_Copy(Liste* ziel, Liste_Element* nach, Liste* quelle)
 bool Liste_Tauschen(Liste* a, Liste* b)
 {
     if (!registriert(a) || !registriert(b)) return false;
-    ++stand;
+    geaendert(a);
+    geaendert(b);
     std::swap(a->next, b->next);
     if (a->next) a->next->prev = a;
     if (b->next) b->next->prev = b;

@@ -18,7 +18,8 @@ struct Liste_Element {
     uint32_t size;  // payload length + 24
     uint32_t spare;
 };
-// A head is laid out like an element; its next word points to the first element.
+// A head is laid out like an element; its next word points to the first element, and its key
+// and spare words hold the list's own change count (see Liste_Stand_Von).
 using Liste = Liste_Element;
 
 constexpr int LISTE_REGISTRY_GROESSE = 1000;
@@ -46,6 +47,14 @@ bool Liste_Tauschen(Liste* a, Liste* b);
 // A count that moves whenever an element of any list is inserted, removed or moved to another
 // head: a lookup remembered under one count still holds while the count stands.
 uint64_t Liste_Stand();
+// The count of this list alone: it moves whenever the list is registered or one of its own
+// elements is inserted, removed or moved to another head, and no two states of any head share a
+// value (it is the common count's value at the list's last change). 0 for a head never
+// registered or cleared since. A lookup that read only some lists holds while each stands.
+inline uint64_t Liste_Stand_Von(const Liste* liste)
+{
+    return liste ? uint64_t(liste->key) << 32 | liste->spare : 0;
+}
 
 // These four walk whatever they are given; NULL starts behind the cursor.
 int32_t Liste_Count(Liste* liste);

@@ -6,6 +6,8 @@
 #include "common/capture.h"
 #include "database/db_hilfe.h"
 #include "database/teamspieler.h"
+#include "platform/liste.h"
+#include "platform/mem.h"
 
 namespace {
 
@@ -144,6 +146,37 @@ TEST_F(LinkTest, AHeldSquadFollowsEveryChangeOfItsList)
     Liste_Set_Cursor(T_Fix[0].liste.next);
     EXPECT_TRUE(kader(2).empty());
     EXPECT_EQ(Liste_Next_Cursor(), T_Fix[0].liste.next->next);
+}
+
+// A held squad and a remembered lookup answer for their own club's list: other lists' changes
+// leave them standing, and a swap or a saved form read into the club's list shows at once.
+TEST_F(LinkTest, AHeldSquadFollowsItsOwnListWhateverElseChanges)
+{
+    for (int32_t sp : {3, 4}) ASSERT_TRUE(kommt(0, sp));
+    ASSERT_TRUE(kommt(1, 6));
+    TS* record = Teamspieler_Get_Record(0, 3);
+    Liste fremd{};
+    Liste_Init(&fremd);
+    ASSERT_NE(Liste_Insert_Element(&fremd, nullptr, nullptr, sizeof(TS), 3), nullptr);
+    ASSERT_TRUE(kommt(2, 8));
+    EXPECT_EQ(Teamspieler_Get_Record(0, 3), record);
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(0, 4), 0);
+
+    ASSERT_TRUE(Liste_Tauschen(&T_Fix[0].liste, &fremd));
+    EXPECT_NE(Teamspieler_Get_Record(0, 3), record);
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(0, 4), -1);
+    int32_t feld[60];
+    EXPECT_EQ(Teamspieler_Kader(0, feld, nullptr, -1, 0), 1);
+
+    uint8_t* puffer = nullptr;
+    const uint32_t laenge = Liste_Save_Buffer(&puffer, &T_Fix[1].liste, -1);
+    ASSERT_TRUE(Liste_Load_Buffer(puffer, laenge, &T_Fix[0].liste));
+    Mem_Free(puffer, 0);
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(0, 3), -1);
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(0, 6), 0);
+    ASSERT_EQ(Teamspieler_Kader(0, feld, nullptr, -1, 0), 1);
+    EXPECT_EQ(feld[0], 6);
+    Liste_Delete_All(&fremd);
 }
 
 TEST_F(LinkTest, SquadLimitAndFilters)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -95,6 +96,42 @@ TEST(Liste, TheChangeCountMovesWithEveryChangeAndOnlyThen)
     bewegt();
     Liste_Delete_All(&a);
     EXPECT_TRUE(bewegt());
+    Liste_Delete_All(&b);
+}
+
+// Each list's own count moves with the list's own changes only and never returns to a value any
+// list held before, a head registered anew at the same address included.
+TEST(Liste, EachListsOwnCountMovesWithItsOwnChangesOnly)
+{
+    Liste a{}, b{};
+    EXPECT_EQ(Liste_Stand_Von(&a), 0u);
+    Liste_Init(&a);
+    Liste_Init(&b);
+    std::vector<uint64_t> gesehen{Liste_Stand_Von(&a), Liste_Stand_Von(&b)};
+    auto neu = [&](const Liste* l) {
+        const uint64_t s = Liste_Stand_Von(l);
+        const bool frisch = std::find(gesehen.begin(), gesehen.end(), s) == gesehen.end();
+        gesehen.push_back(s);
+        return frisch;
+    };
+    const uint64_t a_vorher = Liste_Stand_Von(&a);
+    Liste_Element* e = Liste_Insert_Element(&b, nullptr, "x", 2, 5);
+    EXPECT_TRUE(neu(&b));
+    EXPECT_EQ(Liste_Find_Key(&b, 5), e);
+    EXPECT_EQ(Liste_Stand_Von(&a), a_vorher);
+    ASSERT_TRUE(Liste_Tauschen(&a, &b));
+    EXPECT_TRUE(neu(&a) && neu(&b));
+    const uint64_t b_vorher = Liste_Stand_Von(&b);
+    Liste_Delete_Element(&a, e);
+    EXPECT_TRUE(neu(&a));
+    EXPECT_EQ(Liste_Stand_Von(&b), b_vorher);
+    Liste_Delete_All(&a);
+    Liste_Init(&a);
+    EXPECT_TRUE(neu(&a));
+    const uint8_t leer[4] = {0xF0, 0xF0, 0xF0, 0xF0};
+    ASSERT_TRUE(Liste_Load_Buffer(leer, 4, &b));
+    EXPECT_TRUE(neu(&b));
+    Liste_Delete_All(&a);
     Liste_Delete_All(&b);
 }
 
