@@ -134,14 +134,11 @@ std::unordered_map<const Rastport*, std::vector<Rechteck>> marken;
 // a text whole: a panel's picture without a see-through pixel).
 std::unordered_map<const Rastport*, std::vector<Rechteck>> offen;
 
-// The texts of the bitmap under its open areas that were drawn over are forgotten. Page 0 is
-// judged by the shown frame when the screen is checked.
-void nachsehen(const Rastport* bm)
+// The texts of the bitmap that `betroffen` names and that its pixels no longer show are forgotten.
+// Page 0 is judged by the shown frame when the screen is checked.
+template <class F>
+void unsichtbare_vergessen(const Rastport* bm, F betroffen)
 {
-    auto o = offen.find(bm);
-    if (o == offen.end()) return;
-    std::vector<Rechteck> flaechen = std::move(o->second);
-    offen.erase(o);
     auto it = leben.find(bm);
     if (it == leben.end() || !bm || bm == Grafik_Seite_0 || bm->packed || !bm->pixels) return;
     const size_t bpp = bm->depth == 8 ? 1 : 2;
@@ -149,12 +146,24 @@ void nachsehen(const Rastport* bm)
     auto& liste = it->second;
     liste.erase(std::remove_if(liste.begin(), liste.end(),
                                [&](const Lauf& l) {
-                                   bool beruehrt = false;
-                                   for (const Rechteck& r : flaechen) beruehrt = beruehrt || schnitt(r, l.tinte).flaeche() > 0;
-                                   return beruehrt && !sichtbar(l, pixel, size_t(bm->width) * bpp, bpp, int32_t(bm->width),
-                                                                int32_t(bm->height));
+                                   return betroffen(l) && !sichtbar(l, pixel, size_t(bm->width) * bpp, bpp,
+                                                                    int32_t(bm->width), int32_t(bm->height));
                                }),
                 liste.end());
+}
+
+// The texts of the bitmap under its open areas that were drawn over are forgotten.
+void nachsehen(const Rastport* bm)
+{
+    auto o = offen.find(bm);
+    if (o == offen.end()) return;
+    const std::vector<Rechteck> flaechen = std::move(o->second);
+    offen.erase(o);
+    unsichtbare_vergessen(bm, [&](const Lauf& l) {
+        for (const Rechteck& r : flaechen)
+            if (schnitt(r, l.tinte).flaeche() > 0) return true;
+        return false;
+    });
 }
 
 void text_gemeldet(const Grafik_Text_Lauf& t)
@@ -205,17 +214,7 @@ void text_gemeldet(const Grafik_Text_Lauf& t)
 // before the bitmap is copied on: they would travel with the copy as if they still showed there.
 void vergessen_was_fehlt(const Rastport* bm, const Rechteck& bereich)
 {
-    auto it = leben.find(bm);
-    if (it == leben.end() || !bm || bm == Grafik_Seite_0 || bm->packed || !bm->pixels) return;
-    const size_t bpp = bm->depth == 8 ? 1 : 2;
-    const auto* pixel = static_cast<const uint8_t*>(bm->pixels);
-    auto& liste = it->second;
-    liste.erase(std::remove_if(liste.begin(), liste.end(),
-                               [&](const Lauf& l) {
-                                   return schnitt(l.tinte, bereich).flaeche() > 0 &&
-                                          !sichtbar(l, pixel, size_t(bm->width) * bpp, bpp, int32_t(bm->width), int32_t(bm->height));
-                               }),
-                liste.end());
+    unsichtbare_vergessen(bm, [&](const Lauf& l) { return schnitt(l.tinte, bereich).flaeche() > 0; });
 }
 
 void flaeche_gemeldet(const Rastport* src, int32_t sx, int32_t sy, int32_t w, int32_t h, const Rastport* dst,
