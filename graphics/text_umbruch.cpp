@@ -137,6 +137,13 @@ bool Text_Silbe_Trennbar(const char* word, int32_t p, int32_t last)
 {
     if (p + 1 < 2 || !Text_Hat_Vokal(word, p + 1)) return false;
     if (last - p < 2 || !Text_Hat_Vokal(word + p + 1, last - p)) return false;
+    // Within a compound written with hyphens both parts of the cut part need a vowel of their own:
+    // "Sport-Fonds" never splits as "S-port".
+    int32_t anfang = p;
+    while (anfang >= 0 && word[anfang] != '-') --anfang;
+    int32_t ende = p + 1;
+    while (ende <= last && word[ende] != '-') ++ende;
+    if (!Text_Hat_Vokal(word + anfang + 1, p - anfang) || !Text_Hat_Vokal(word + p + 1, ende - p - 1)) return false;
     if (fuge_bei(word, p + 1)) return Text_Trennung_Erlaubt(word, p);
     // One letter beside a seam would tear a letter off one of the two words.
     if (fuge_bei(word, p) || fuge_bei(word, p + 2)) return false;
@@ -148,6 +155,10 @@ int32_t Text_Trennstelle_Suchen(char* word, int32_t line_width, int32_t L)
 {
     if (!word) return -1;
     int32_t n = int32_t(std::strlen(word)), last = n - 1;
+    // A compound's own hyphen is its best place, the rightmost that fits.
+    for (int32_t p = n - 2; p > 0; --p)
+        if (word[p] == '-' && word[p - 1] != '-' && word[p + 1] != '-' && line_width + Text_Breite_Bis(word, p + 1) < L - 8)
+            return p;
     for (int32_t p = n - 1; p >= 0; --p) {
         if (!Text_Silbe_Trennbar(word, p, last)) continue;
         if (line_width + Text_Breite_Bis(word, p + 1) < L - 8) {

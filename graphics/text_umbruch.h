@@ -38,12 +38,14 @@ int32_t Text_Zeilen_Layout(Rastport* bitmap, const char* word, int32_t width, in
                            int32_t y, int32_t mode, uint8_t flags, uint32_t colour);
 
 // Split position p (the left part is word[0..p]) for a line already line_width wide in a box of
-// width L, or -1. "ck" split between c and k becomes "k-" / "k..." (word is changed).
+// width L, or -1: the rightmost of the word's own hyphens that fits, else a syllable. "ck" split
+// between c and k becomes "k-" / "k..." (word is changed).
 int32_t Text_Trennstelle_Suchen(char* word, int32_t line_width, int32_t L);
 // A split after p is allowed when both parts have two letters and a vowel, the right part does
 // not start with a vowel, and no group of Text_Trenn_Ausnahmen is cut. The right part ends at last.
 // At the seam of a compound with a known second word the split is allowed before its vowel, and
-// one letter beside the seam it is refused.
+// one letter beside the seam it is refused. Between hyphens of the word each side of the split
+// needs a vowel of its own.
 bool Text_Silbe_Trennbar(const char* word, int32_t p, int32_t last);
 // No exception group standing in the consonants left of the split is cut by it.
 bool Text_Trennung_Erlaubt(const char* word, int32_t p);

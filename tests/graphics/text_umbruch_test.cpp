@@ -99,6 +99,24 @@ TEST_F(Umbruch_Test, HyphenationAndCuts)
     EXPECT_EQ(umbrochen("100%s sicher %d", 200, 0), erwartet({{"100%s sicher %d"}}, 200));
 }
 
+// A compound written with hyphens breaks behind one of its own hyphens, the rightmost that fits,
+// never one letter into a part ("…-S-" / "port-Fonds"); a part too long for a line splits
+// by syllables with a vowel on each side.
+TEST_F(Umbruch_Test, AHyphenatedCompoundBreaksAtItsOwnHyphens)
+{
+    const std::string fonds = "aus dem DORVIN-Ziduridavozozor-Sport-Fonds";
+    EXPECT_EQ(umbrochen(fonds, 200, TEXT_TRENNEN), erwartet({{"aus dem DORVIN-Ziduridavozozor-"}, {"Sport-Fonds"}}, 200));
+    EXPECT_EQ(umbrochen(fonds, 180, TEXT_TRENNEN), erwartet({{"aus dem DORVIN-"}, {"Ziduridavozozor-Sport-Fonds"}}, 180));
+    EXPECT_EQ(umbrochen("dem DORVIN-Ziduridavozozor-Sport-Fonds", 180, TEXT_TRENNEN),
+              erwartet({{"dem DORVIN-Ziduridavozozor-"}, {"Sport-Fonds"}}, 180));
+    EXPECT_EQ(umbrochen("dem DORVIN-Ziduridavozozor-Sport-Fonds", 100, TEXT_TRENNEN),
+              erwartet({{"dem DORVIN-"}, {"Ziduridavozo-"}, {"zor-Sport-Fonds"}}, 100));
+    char wort[] = "Ziduridavozozor-Sport-Fonds";
+    for (int p = 0; wort[p]; ++p)
+        if (p > 0 && (wort[p - 1] == '-' || wort[p + 1] == '-' || wort[p] == '-'))
+            EXPECT_FALSE(Text_Silbe_Trennbar(wort, p, int(std::strlen(wort)) - 1)) << p;
+}
+
 TEST_F(Umbruch_Test, AlignmentLinesAndBottom)
 {
     // CR "#m" centres the following lines, CR "#l" returns to the left; "^l" breaks.
