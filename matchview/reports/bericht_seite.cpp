@@ -55,8 +55,10 @@ int32_t bild(int32_t nummer, int32_t x, int32_t y)
 
 namespace {
 
-// The crest drawn with its left edge at x; its width, 0 when missing.
-int32_t wappen_zeichnen(int32_t team, int32_t x, int32_t y, int32_t groesse, bool schatten, int32_t rechts)
+// The crest drawn with its left edge at x (its right edge at `rechts` where that is given) and its
+// top at y (its bottom edge at `unten` where that is given); its width, 0 when missing.
+int32_t wappen_zeichnen(int32_t team, int32_t x, int32_t y, int32_t groesse, bool schatten, int32_t rechts,
+                        int32_t unten = -1)
 {
     const int32_t handle = ResFile_Handles[0].handle;
     if (!seite() || handle < 0) return 0;
@@ -64,6 +66,7 @@ int32_t wappen_zeichnen(int32_t team, int32_t x, int32_t y, int32_t groesse, boo
     if (!w) return 0;
     const int32_t b = int32_t(w->width), h = int32_t(w->height);
     if (rechts >= 0) x = rechts - b;
+    if (unten >= 0) y = unten - h;
     if (zeichen_hook) zeichen_hook(SPIELTAGBERICHT_WAPPEN, team, x, y, "");
     if (schatten) Grafik_Blit_Einfarbig(w, 0, 0, b, h, seite(), x + 2, y + 2, SCHATTEN);
     Grafik_Blit_Transparent(w, 0, 0, b, h, seite(), x, y);
@@ -75,6 +78,6 @@ int32_t wappen_zeichnen(int32_t team, int32_t x, int32_t y, int32_t groesse, boo
 
 int32_t wappen(int32_t team, int32_t rechts, int32_t y, int32_t groesse) { return wappen_zeichnen(team, 0, y, groesse, true, rechts); }
 
-void wappen_an(int32_t team, int32_t x, int32_t y) { wappen_zeichnen(team, x, y, 0, false, -1); }
+void wappen_auf(int32_t team, int32_t x, int32_t unten) { wappen_zeichnen(team, x, 0, 0, false, -1, unten); }
 
 }  // namespace bericht

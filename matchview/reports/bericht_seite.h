@@ -22,8 +22,8 @@ int32_t bild(int32_t nummer, int32_t x, int32_t y);
 // A team's crest right-aligned to x (scaled to groesse x groesse when positive), with its
 // one-colour shadow two pixels right and down; the crest's width (0 when missing).
 int32_t wappen(int32_t team, int32_t rechts, int32_t y, int32_t groesse);
-// A crest at its natural size from (x, y), without shadow.
-void wappen_an(int32_t team, int32_t x, int32_t y);
+// A crest at its natural size from x, without shadow, its bottom edge on the line `unten`.
+void wappen_auf(int32_t team, int32_t x, int32_t unten);
 // The eleven of the team of the day on their places.
 void elf_zeichnen(int32_t wettbewerb, const int32_t* spieler, const int32_t* teams);
 // A colour as the pages' "^c" codes take it.

@@ -28,6 +28,8 @@ constexpr Platz PLAETZE[11] = {
 
 // The labels of a place end before the next place of its row (a row's last has as much room).
 constexpr int32_t ABSTAND = 6, KLEIN = 9;
+// Free rows between a crest and the club name below it.
+constexpr int32_t WAPPEN_LUECKE = 3;
 
 int32_t platz_bis(int32_t i)
 {
@@ -79,9 +81,11 @@ void bericht::elf_zeichnen(int32_t wettbewerb, const int32_t* spieler, const int
                                          platz_bis(i) - pl.x, zeile, sizeof zeile);
         text(font, pl.x, pl.y + h + 12, Temp_Sprintf("^c%05d%s", weiss, zeile));
         if (t < 0 || t >= Team_Anzahl) continue;
-        wappen_an(t, pl.x + w + 4, pl.y - 8);
         const char* verein = Team_String(TEAM_NAME, t, nullptr, 0);
         const int32_t vfont = beschriften(3, verein ? verein : "", "", platz_bis(i) - (pl.x + w + 4), zeile, sizeof zeile);
         text(vfont, pl.x + w + 4, pl.y + 42, Temp_Sprintf("^c%05d%s", weiss, zeile));
+        // The crest stands on the club's name, clear of its tallest letters.
+        const Font_Record* f = Font(vfont);
+        wappen_auf(t, pl.x + w + 4, pl.y + 42 - (f ? int32_t(f->ascent) : 12) - WAPPEN_LUECKE);
     }
 }

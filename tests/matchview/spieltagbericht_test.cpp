@@ -24,6 +24,9 @@
 #include "platform/os/os_display.h"
 #include "platform/resfile.h"
 #include "screens/spieler_gesicht.h"
+#include "toolkit/text_pruefung.h"
+#include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_wappen.h"
 
 namespace {
 
@@ -298,6 +301,51 @@ TEST_F(Spieltagbericht, TheTeamOfTheDaysLabelsKeepApart)
     }
     EXPECT_EQ(geprueft, 22);
     ASSERT_EQ(gezeigt.size(), 1u);
+}
+
+// The team of the day with the world's shortest club names, which stay in the large font: each
+// name's ink starts at least two pixels below its crest's picture.
+TEST_F(Spieltagbericht, AShortClubNameKeepsClearOfItsCrest)
+{
+    int32_t spieler[11], teams[11];
+    std::vector<std::pair<size_t, int32_t>> vereine;
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        if (const char* n = Team_String(TEAM_NAME, t, nullptr, 0); n && *n) vereine.emplace_back(std::strlen(n), t);
+    std::sort(vereine.begin(), vereine.end());
+    ASSERT_GE(vereine.size(), 11u);
+    for (int32_t i = 0; i < 11; ++i) {
+        teams[i] = vereine[size_t(i)].second;
+        spieler[i] = i;
+    }
+    static std::vector<Text_Sichtbar> tinte;
+    tinte.clear();
+    Auslosung_Set_Warten_Hook([](int32_t, int32_t) {
+        tinte = Text_Pruefung_Texte(Grafik_Seite_0);
+        return warten(0, 0);
+    });
+    Text_Pruefung_Starten();
+    gezeichnet.clear();
+    gezeigt.clear();
+    name_naechste = "elf_kurz";
+    Spieltagbericht_Elf_Des_Tages(0, spieler, teams);
+    Text_Pruefung_Beenden();
+    ASSERT_EQ(gezeigt.size(), 1u);
+    int32_t geprueft = 0;
+    for (const Gezeichnet& w : gezeichnet) {
+        if (w.art != SPIELTAGBERICHT_WAPPEN) continue;
+        Rastport* bild = Grafik_Wappen_Laden(ResFile_Handles[0].handle, nullptr, 16, w.wert, 0, 0, 1, 0, 0);
+        ASSERT_NE(bild, nullptr) << w.wert;
+        const int32_t unten = w.y + int32_t(bild->height);
+        Grafik_Bitmap_Freigeben(bild);
+        // the club's name: the text below the crest that starts at its left edge
+        const Text_Sichtbar* name = nullptr;
+        for (const Text_Sichtbar& t : tinte)
+            if (t.x1 >= w.x && t.x1 <= w.x + 3 && t.y2 > w.y && t.y1 < unten + 20 && (!name || t.y1 < name->y1)) name = &t;
+        ASSERT_NE(name, nullptr) << Team_String(TEAM_NAME, w.wert, nullptr, 0);
+        EXPECT_GE(name->y1 - unten, 2) << name->text << ": crest to " << unten << ", name from " << name->y1;
+        ++geprueft;
+    }
+    EXPECT_EQ(geprueft, 11);
 }
 
 // An away name short of room: the full name while it fits, then the club's short name in the
