@@ -130,6 +130,49 @@ int32_t hintergrund_zeichnen(Menue_Icon* icon, uint32_t)
     return 0;
 }
 
+// Whether a bold run is still open at the end of the text.
+bool fett_offen(const std::string& t)
+{
+    const size_t an = t.rfind("^bb"), aus = t.rfind("^be");
+    return an != std::string::npos && (aus == std::string::npos || aus < an);
+}
+
+// A panel entry as lines of at most `breite` pixels: broken at its "^l" and between words; a bold
+// run broken off goes on bold in the next line.
+std::vector<std::string> umbrochen(int32_t font, const std::string& eintrag, int32_t breite)
+{
+    std::vector<std::string> zeilen;
+    std::string zeile;
+    bool woerter = false;
+    auto abschliessen = [&] {
+        const bool fett = fett_offen(zeile);
+        zeilen.push_back(fett ? zeile + "^be" : zeile);
+        zeile = fett ? "^bb" : "";
+        woerter = false;
+    };
+    size_t a = 0;
+    while (a <= eintrag.size()) {
+        size_t e = eintrag.find("^l", a);
+        if (e == std::string::npos) e = eintrag.size();
+        size_t w = a;
+        while (w < e) {
+            size_t ende = eintrag.find(' ', w);
+            if (ende == std::string::npos || ende > e) ende = e;
+            const std::string wort = eintrag.substr(w, ende - w);
+            if (woerter && breite_mit_codes(font, zeile + " " + wort) > breite) abschliessen();
+            zeile += (woerter ? " " : "") + wort;
+            woerter = true;
+            w = ende + 1;
+        }
+        abschliessen();
+        a = e + 2;
+    }
+    return zeilen;
+}
+
+// The page's lines from x 11 to the panel's right edge; an entry's lines 13 apart, entries 15.
+constexpr int32_t PANEL_TEXT_X = 11, PANEL_RECHTS = 445;
+
 int32_t panel_zeichnen(Menue_Icon* icon, uint32_t)
 {
     Rastport* z = Grafik_Render_Ziel;
@@ -140,9 +183,12 @@ int32_t panel_zeichnen(Menue_Icon* icon, uint32_t)
     else zeilen.push_back(Spieler_Detailseite_Toggle_Text(seite));
     int32_t y = 138;
     for (const auto& l : zeilen) {
-        if (y > 430) break;
-        text(z, 3, 11, y, farbe(14, 14, 14), l);
-        y += 15;
+        for (const std::string& teil : umbrochen(3, l, PANEL_RECHTS - 2 - PANEL_TEXT_X)) {
+            if (y > 430) break;
+            text(z, 3, PANEL_TEXT_X, y, farbe(14, 14, 14), teil);
+            y += 13;
+        }
+        y += 2;
     }
     return 0;
 }
