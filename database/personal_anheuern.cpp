@@ -8,6 +8,7 @@
 #include "competitions/wettbewerb.h"
 #include "database/assistent.h"
 #include "database/team.h"
+#include "economy/bank.h"
 #include "gameflow/globals.h"
 #include "toolkit/requester.h"
 
@@ -71,8 +72,9 @@ bool anheuern(bool arzt, int32_t i)
     const char* name = arzt ? Aerzte_Tabelle[i].name : Assistenten_Tabelle[i].name;
     const int32_t jahre = arzt ? Personal_Angebot.arzt_jahre[i] : Personal_Angebot.assi_jahre[i];
     const int32_t preis = arzt ? Personal_Angebot.arzt_preis[i] : Personal_Angebot.assi_preis[i];
-    char preis_text[32], frage[512], antwort[128];
-    std::snprintf(preis_text, sizeof preis_text, "%d DM", preis * 1000);
+    char frage[512], antwort[128];
+    // the price as every amount of the game reads, as the staff screen shows it
+    const char* preis_text = Bank_Betrag_String(double(preis) * 1000.0, team, -1, -1);
     std::snprintf(frage, sizeof frage,
                   "Möchten Sie wirklich %s zum Preis von %s pro Jahr für die Dauer von %d %s anheuern ? (er behält "
                   "sich vor, im Falle des Ab-/Aufstiegs sein Gehalt entsprechend anzupassen...)",

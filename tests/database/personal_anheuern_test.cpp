@@ -66,7 +66,7 @@ TEST_F(Anheuern, AtMostFourOfEachWhicheverApplicant)
     texte.clear();
     EXPECT_FALSE(Personal_Arzt_Anheuern(PERSONAL_ICON_ARZT + 3));
     EXPECT_EQ(aerzte()[3], 0);
-    EXPECT_NE(texte[0].find("zum Preis von 103000 DM pro Jahr für die Dauer von 2 Jahren"), std::string::npos);
+    EXPECT_NE(texte[0].find("zum Preis von 103.000 DM pro Jahr für die Dauer von 2 Jahren"), std::string::npos);
     antwort = 1;
     for (int32_t i : {0, 1, 2, 3}) EXPECT_TRUE(Personal_Arzt_Anheuern(PERSONAL_ICON_ARZT + i));
     EXPECT_FALSE(Personal_Arzt_Anheuern(PERSONAL_ICON_ARZT + 5));
