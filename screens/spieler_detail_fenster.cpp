@@ -77,16 +77,7 @@ void portrait(Rastport* z, int32_t x, int32_t y, int32_t unten)
     Grafik_Bitmap_Freigeben(b);
 }
 
-// A text's width with its tabs and bold codes (the measure leaves the font as it was).
-int32_t breite_mit_codes(int32_t font, const std::string& t)
-{
-    Font_Record* f = Font(font);
-    if (!f) return 0;
-    const auto fett = f->bold;
-    const int32_t b = Font_Text_Breite_Mit_Tabs(f, t.c_str());
-    f->bold = fett;
-    return b;
-}
+int32_t breite_mit_codes(int32_t font, const std::string& t) { return Spieler_Screen_Text_Breite(font, t); }
 
 // Drops the last printed character, before the codes that close the text ("^be^ue"); false when
 // none is left.

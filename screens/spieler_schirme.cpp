@@ -110,6 +110,16 @@ bool Spieler_Screen_Bild(int32_t nummer, Rastport* ziel, int32_t x, int32_t y, b
     return true;
 }
 
+int32_t Spieler_Screen_Text_Breite(int32_t font, const std::string& text)
+{
+    Font_Record* f = Font(font);
+    if (!f) return 0;
+    const auto fett = f->bold;
+    const int32_t b = Font_Text_Breite_Mit_Tabs(f, text.c_str());
+    f->bold = fett;
+    return b;
+}
+
 void Spieler_Screen_Titelbild(int32_t nummer)
 {
     const int32_t handle = ResFile_Handles[0].handle;

@@ -6,6 +6,7 @@
 //   460 u8 Spieler_Screen_Hinweis_Gezeigt (0 or 1)
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "graphics/grafik_bitmap.h"
 
@@ -34,6 +35,8 @@ void Spieler_Screen_Titelbild(int32_t nummer);
 // caller draws its stand-in.
 bool Spieler_Screen_Bild(int32_t nummer, Rastport* ziel, int32_t x, int32_t y, bool deckend = false, int32_t sx = 0,
                          int32_t sy = 0, int32_t w = -1, int32_t h = -1);
+// A text's width in `font` with its tabs, lines and bold codes (the font's bold state is kept).
+int32_t Spieler_Screen_Text_Breite(int32_t font, const std::string& text);
 // Called when a player screen opens: shows the switch buttons when they are not on screen.
 void Spieler_Screen_Icons_Zeigen();
 

@@ -789,7 +789,11 @@ int32_t liste_zeichnen(Menue_Icon* icon, uint32_t)
         const int32_t y = icon->y + 12 + 13 * (r - erste_zeile);
         schreiben(z, 4, icon->x + 2, y, farbe(15, 15, 15), zeilen[r].name);
         schreiben(z, 4, icon->x + 130, y, farbe(12, 12, 15), zeilen[r].verein);
-        Grafik_Printf(z, Font(4), "^c%05d^tl0000%s", icon->x + 245, y, int(farbe(15, 15, 0)), zeilen[r].wert);
+        // a long club name in bold with a fee of eight digits takes the condensed font rather than
+        // pass the list's edge
+        const int32_t raum = icon->breite - 245 - 2;
+        const int32_t font = Spieler_Screen_Text_Breite(4, zeilen[r].wert) > raum ? MENUE_SCHMAL_FONT : 4;
+        Grafik_Printf(z, Font(font), "^c%05d^tl0000%s", icon->x + 245, y, int(farbe(15, 15, 0)), zeilen[r].wert);
     }
     return 0;
 }

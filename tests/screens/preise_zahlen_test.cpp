@@ -211,8 +211,9 @@ TEST_F(Preise, ThePlayerWindowShowsEachPlayersValueAndPrice)
 }
 
 // The comparison's list of the season's transfers: each row's fee is the record of its player's
-// move from the club named in it, highest first. The computer's clubs took their players from the
-// market for nothing in these months: six sales between clubs of the manager's league join them.
+// move from the club named in it, highest first, all within the list. The computer's clubs took
+// their players from the market for nothing in these months: six sales between clubs of the
+// manager's league join them, the dearest from his club (its name in bold).
 TEST_F(Preise, TheTransferListShowsEachMovesRecordedFee)
 {
     auto* records = static_cast<Teamspieler_Transfer*>(Teamspieler_Zeiger(TEAMSP_TRANSFERLISTE, 0));
@@ -221,9 +222,10 @@ TEST_F(Preise, TheTransferListShowsEachMovesRecordedFee)
     const int32_t liga = Wettbewerb_Get_Team_Wettbewerb(eigen, 1);
     std::vector<int32_t> vereine;
     for (int32_t t = 0; t < Team_Anzahl; ++t)
-        if (Wettbewerb_Get_Team_Wettbewerb(t, 1) == liga) vereine.push_back(t);
+        if (t != eigen && Wettbewerb_Get_Team_Wettbewerb(t, 1) == liga) vereine.push_back(t);
+    vereine.insert(vereine.begin(), eigen);
     ASSERT_GE(vereine.size(), 4u);
-    const int32_t abloesen[6] = {875, 1250, 3400, 12500, 460, 2015};
+    const int32_t abloesen[6] = {12500, 1250, 3400, 875, 460, 2015};
     for (int32_t k = 0; k < 6; ++k) {
         const int32_t von = vereine[size_t(k) % vereine.size()], nach = vereine[size_t(k + 1) % vereine.size()];
         int32_t kader[TEAM_MAX_SPIELER + 1];
@@ -238,9 +240,9 @@ TEST_F(Preise, TheTransferListShowsEachMovesRecordedFee)
     ASSERT_TRUE(Spieler_Spielervergleich_Daten_Holen(&e));
     const Menue_Icon* liste = Menue_Screen_Icon_Aus_Nummer(1689);
     ASSERT_NE(liste, nullptr);
-    // a long club name in the manager's bold and a fee of eight digits may pass the list's edge by
-    // a few pixels: the rows are read up to the work area's edge
-    const auto z = zeilen(liste->x, liste->y, 600, liste->y + liste->hoehe);
+    // every row within the list, a long club name in the manager's bold before its fee too
+    const auto z = zeilen(liste->x, liste->y, liste->x + liste->breite, liste->y + liste->hoehe);
+    for (const Text_Befund& b : Text_Pruefung_Befunde(Grafik_Seite_0)) ADD_FAILURE() << Text_Befund_Zeile(b);
     int32_t mit_betrag = 0;
     std::vector<double> reihe;
     for (int32_t r = 0; r < std::min<int32_t>(e.zeilen, int32_t(z.size())); ++r) {
