@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cmath>
 #include <map>
 #include <memory>
 #include <regex>
