@@ -23,8 +23,11 @@
 #include "gameflow/kalender.h"
 #include "gameflow/spielstand.h"
 #include "gameflow/team_requester.h"
+#include "match/pitch/spielfeld_sonderaktion.h"
 #include "match/spielfeld_netz.h"
 #include "match/spieltag.h"
+#include "matchview/live/spielszenen_kamera.h"
+#include "matchview/live/spielszenen_live.h"
 #include "network/internet_read.h"
 #include "network/middleware.h"
 #include "network/netz.h"
@@ -382,6 +385,20 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
         if (!Spieltag_Ist_Initialisiert()) return true;
         Spieltag_Get_Uhr(&minute, nullptr);
         return minute >= zahl;
+    }
+    if (name == "standard") {
+        // Holds until the side this PC controls in the live view's active window has a set piece
+        // of the kind (0 penalty, 1 free kick, 2 corner, -1 any) being set up, its taker's panel
+        // a click on the pitch away; at once without a match day or once a half of that window's
+        // game is over. A script visits the panel whenever the match brings the set piece.
+        if (!Spieltag_Ist_Initialisiert()) return true;
+        const int32_t a = Spielszenen_Aktives_Fenster();
+        const Spielszenen_Fenster* f = a >= 0 ? &Spielszenen_Fenster_Liste[a] : nullptr;
+        if (!f || !f->record) return false;
+        if (f->record->spielende == 2) return true;
+        int32_t seite = -1;
+        const int32_t art = Spielfeld_Standard_Wahl(f->record, &seite);
+        return art >= 0 && (zahl < 0 || art == zahl) && seite == f->seite;
     }
     if (name == "getrennt") {
         // The live sides this PC stopped waiting for: none in a match day played in step.
