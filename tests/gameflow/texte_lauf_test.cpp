@@ -862,10 +862,10 @@ TEST(Texte_Im_Programm, TheTakersPanelAndTheShootOut)
     s.push_back("wait 30000");
     r.schirm("schuetze_kabine");
     dazu(s, kabine_verlassen());
-    s.push_back("game minute 121");
+    s.push_back("game elfmeterschiessen");
     dazu(s, auf_das_spielfeld);
     r.schirm("elfmeterschiessen");
-    s.push_back("game minute 124");
+    s.push_back("wait 3000");
     r.schirm("elfmeterschiessen_spaeter");
     s.push_back("wait 20000");
     r.schirm("nach_elfmeterschiessen");
