@@ -49,8 +49,10 @@ int32_t letzter_fuehrender = -1;
 int32_t zeiger_vorher = 0;
 constexpr int32_t ZEIGER_HAND = 6;
 // The auction plays on by itself while it shows: a script's wait lasts its time frame by frame
-// instead of leaping the clock past a page that is never drawn.
-bool laufend_vorher = false;
+// instead of leaping the clock past a page that is never drawn. It runs inside the day's work,
+// which holds a script's lines; while it shows it waits for the player as a requester does, and
+// takes them.
+bool laufend_vorher = false, gehalten_vorher = false;
 
 // The auction's pictures, read from the resource file at their first frame and kept until it
 // ends: every frame draws the whole page, and reading its background each time cost more than
@@ -131,7 +133,8 @@ void zeichnen()
             ax += b + 8 + Font_Text_Breite(Font(11), Spieler_Attribut_Namen[a]) + 14;
         }
     }
-    Oek_Zeile(100, 92, st.verkaeufer_entscheidet ? "Klicken Sie auf eine Säule, um den Zuschlag zu erteilen."
+    // (below the clock's line of extensions, which it ran into at the clock's height)
+    Oek_Zeile(100, 104, st.verkaeufer_entscheidet ? "Klicken Sie auf eine Säule, um den Zuschlag zu erteilen."
                                                  : "Erhöhen Sie Ihr Angebot mit einem Klick auf Ihr Wappen oder mit Ihrer Taste.");
     // The clock.
     Oek_Kasten(470, 20, 150, 50, Oek_Farbe(1, 1, 2), Oek_Farbe(15, 12, 0));
@@ -202,8 +205,9 @@ Auktion_Eingabe eingabe()
         if (c >= 0) e.spalte = c;
     }
     maus_unten = unten;
-    // Over a column the pointer becomes the hand.
-    const int32_t zeiger = spalte_unter_zeiger() >= 0 ? ZEIGER_HAND : zeiger_vorher;
+    // Over a column the pointer becomes the hand, elsewhere the plain arrow (not the shape of the
+    // button that answered the question before the auction).
+    const int32_t zeiger = spalte_unter_zeiger() >= 0 ? ZEIGER_HAND : 0;
     if (zeiger != Mauszeiger_Get_Selected()) Mauszeiger_Select(zeiger);
     gong_bei_neuem_fuehrenden();
     Grafik_Screen_Seite_Waehlen(0);
@@ -225,6 +229,7 @@ void ende()
     if (Mauszeiger_Get_Selected() != zeiger_vorher) Mauszeiger_Select(zeiger_vorher);
     spnr = -1;
     Os_Script_Laufender_Schirm(laufend_vorher);
+    Os_Script_Halten(gehalten_vorher);
     if (murmeln >= 0) Sound_Stop(murmeln);
     murmeln = Sound_Free_Sample(murmeln);
     gong = Sound_Free_Sample(gong);
@@ -236,6 +241,7 @@ void anfang(int32_t spieler)
     letzter_fuehrender = -1;
     zeiger_vorher = std::max(0, Mauszeiger_Get_Selected());
     laufend_vorher = Os_Script_Laufender_Schirm(true);
+    gehalten_vorher = Os_Script_Halten(false);
     murmeln = klang_laden(KLANG_MURMELN);
     gong = klang_laden(KLANG_GONG);
     if (murmeln >= 0) Sound_Play(murmeln, 1, 0, Sound_Volume_Max(), (Sound_Pan_Links() + Sound_Pan_Rechts()) / 2);

@@ -23,8 +23,11 @@
 #include "gameflow/kalender.h"
 #include "gameflow/spielstand.h"
 #include "gameflow/team_requester.h"
+#include "match/pitch/spielfeld_sonderaktion.h"
 #include "match/spielfeld_netz.h"
 #include "match/spieltag.h"
+#include "matchview/live/spielszenen_kamera.h"
+#include "matchview/live/spielszenen_live.h"
 #include "network/internet_read.h"
 #include "network/middleware.h"
 #include "network/netz.h"
@@ -277,6 +280,13 @@ Ablauf_Liga_Bilanz Ablauf_Liga_Bilanz_Zaehlen(int32_t team)
     return b;
 }
 
+// The live view's window that takes the user's commands, null without one.
+static const Spielszenen_Fenster* aktives_fenster()
+{
+    const int32_t a = Spielszenen_Aktives_Fenster();
+    return a >= 0 ? &Spielszenen_Fenster_Liste[a] : nullptr;
+}
+
 bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
 {
     int32_t angemeldet = 0, mit_verein = 0;
@@ -382,6 +392,29 @@ bool Ablauf_Skript_Zeile(const std::string& name, int32_t zahl)
         if (!Spieltag_Ist_Initialisiert()) return true;
         Spieltag_Get_Uhr(&minute, nullptr);
         return minute >= zahl;
+    }
+    if (name == "standard") {
+        // Holds until the side this PC controls in the live view's active window has a set piece
+        // of the kind (0 penalty, 1 free kick, 2 corner, -1 any) being set up, its taker's panel
+        // a click on the pitch away; at once without a match day or a game in view, or once a
+        // half of that window's game is over. A script visits the panel whenever the match brings
+        // the set piece.
+        if (!Spieltag_Ist_Initialisiert()) return true;
+        const Spielszenen_Fenster* f = aktives_fenster();
+        if (!f || !f->record || f->record->spielende == 2) return true;
+        int32_t seite = -1;
+        const int32_t art = Spielfeld_Standard_Wahl(f->record, &seite);
+        return art >= 0 && (zahl < 0 || art == zahl) && seite == f->seite;
+    }
+    if (name == "elfmeterschiessen") {
+        // Holds until the game in the live view's active window is in its shoot-out; at once
+        // without a match day or a game in view, or once that game is over (one decided earlier
+        // has none).
+        if (!Spieltag_Ist_Initialisiert()) return true;
+        const Spielszenen_Fenster* f = aktives_fenster();
+        if (!f || !f->record || f->seite < 0) return true;
+        if (!Spieltag_Team_Spielt_Auf_Dem_Platz(int32_t(f->record->team[f->seite & 1]))) return true;
+        return f->record->elfmeter_schuss != 0;
     }
     if (name == "getrennt") {
         // The live sides this PC stopped waiting for: none in a match day played in step.

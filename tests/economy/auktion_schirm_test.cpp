@@ -126,3 +126,19 @@ TEST_F(AuktionSchirm, TheSellerPicksTheWinnerWithAClickOnItsColumn)
     Os_Script_Load_Text("wait 30000\n");
     EXPECT_EQ(Auktion_Durchfuehren(kader[0], manager[0], 3, 0, v.data()), -1);
 }
+
+// The arbiter holds its auctions inside the day's work, which holds a script's lines: the
+// watched auction takes them all the same (the manager's key raises his offer), and the day's
+// work has its hold back afterwards.
+TEST_F(AuktionSchirm, AnAuctionInsideTheDaysWorkTakesTheScriptAndGivesTheHoldBack)
+{
+    Feste_Stufe f([](const Spieler_Angebot*) { return 200; });
+    Spieler_Angebot erhoeht = v[0];
+    Auktion_Erhoehen(&erhoeht);
+    Os_Script_Load_Text("wait 300\nkey 50\nwait 200\n");
+    const bool vorher = Os_Script_Halten(true);
+    Auktion_Durchfuehren(spnr, computer, 3, 0, v.data());
+    EXPECT_TRUE(Os_Script_Halten(vorher)) << "the day's work lost its hold on the script";
+    EXPECT_EQ(v[0].gehalt, erhoeht.gehalt) << "the held script's key did not reach the auction";
+    EXPECT_EQ(v[0].abloese, erhoeht.abloese);
+}

@@ -843,6 +843,86 @@ TEST(Texte_Im_Programm, ReportPagesAfterTheCupsFirstRound)
     EXPECT_GT(gesehen["liga_tabelle"], 100u) << "no table after the league's match day";
 }
 
+// The first match day watched live (the cup's first round, which ends in a shoot-out): the taker's
+// panel of the manager's first corner, opened by a click on the pitch while the corner is set up,
+// then the taker chosen from it; after the dressing room, the shoot-out (whose kicks ask for no
+// taker: a click there opens nothing) and the line-up screen after it.
+TEST(Texte_Im_Programm, TheTakersPanelAndTheShootOut)
+{
+    Rundgang r;
+    Skript& s = r.s;
+    s = neues_spiel({"Anna"});
+    bis_zum_ersten_spieltag(s);
+    const Skript auf_das_spielfeld = {"move 400 350", "left down", "wait 100", "left up", "wait 100"};
+    s.push_back("game standard 2");
+    dazu(s, auf_das_spielfeld);
+    r.schirm("schuetze_ecke");
+    dazu(s, druecken(SCHUETZE_X, SCHUETZE_Y));
+    r.schirm("schuetze_gewaehlt");
+    s.push_back("wait 30000");
+    r.schirm("schuetze_kabine");
+    dazu(s, kabine_verlassen());
+    s.push_back("game elfmeterschiessen");
+    dazu(s, auf_das_spielfeld);
+    r.schirm("elfmeterschiessen");
+    s.push_back("wait 3000");
+    r.schirm("elfmeterschiessen_spaeter");
+    s.push_back("wait 20000");
+    r.schirm("nach_elfmeterschiessen");
+    dazu(s, kabine_verlassen());
+    s.push_back(SPIELTAG_ABWARTEN);
+    auto gesehen = pruefen(r, "dorvin_texte_schuetze");
+    EXPECT_GT(gesehen["schuetze_ecke"], gesehen["schuetze_gewaehlt"] + 11) << "no taker's panel at the corner";
+    EXPECT_LT(gesehen["elfmeterschiessen"], gesehen["schuetze_ecke"]) << "a panel over the shoot-out";
+}
+
+// A contract extension offered to a defender of the manager's own club on the first day (his
+// window's offer page, the salary raised six steps so that he takes it): three weeks on the
+// arbiter holds its auction, the first on this machine. Its questions (the hints, each of the
+// four hints, taking part), the auction's page while it runs, and its end.
+TEST(Texte_Im_Programm, AContractExtensionGoesToAuction)
+{
+    Rundgang r;
+    Skript& s = r.s;
+    s = neues_spiel({"Anna"});
+    dazu(s, klick(GRUPPE_X, TEAM_Y));
+    dazu(s, klick(622, 219));  // "Aufst."
+    dazu(s, klick(40, 229));
+    dazu(s, klick(525, 208));  // "Vertragsverhandlung"
+    for (int k = 0; k < 6; ++k) dazu(s, klick(100, 300));  // the salary rocker's upper half
+    r.schirm("verlaengerung_angebot");
+    dazu(s, klick(80, 325));  // "Angebot abgeben"
+    dazu(s, klick(470, 292));
+    dazu(s, klick(575, 460));  // "Fertig"
+    tage_unbeobachtet(s, 21);
+    // the turn whose day's decisions hold the auction
+    dazu(s, klick(WEITER_X, WEITER_Y, -1));
+    s.push_back(SPIELTAG_ABWARTEN);
+    r.schirm("auktion_frage_hinweise");
+    dazu(s, klick(150, 292));  // "JA"
+    for (int k = 1; k <= 4; ++k) {
+        r.schirm("auktion_hinweis_" + std::to_string(k));
+        dazu(s, klick(470, 292));  // "OK"
+    }
+    r.schirm("auktion_frage_teilnehmen");
+    // "JA", and the auction runs at once, its page looked at after a few of its passes with the
+    // pointer where it is; the manager raises his offer by his column's key ('4' of a single
+    // bid's column); the auction ends within its twenty seconds.
+    dazu(s, {"move 150 292", "wait 300", "left down", "wait 100", "left up", "wait 200"});
+    r.schirm("auktion", false);
+    dazu(s, {"key 52", "wait 300"});
+    r.schirm("auktion_erhoeht", false);
+    s.push_back("wait 21000");
+    r.schirm("auktion_beendet");
+    dazu(s, klick(470, 292));
+    r.schirm("nach_auktion");
+    auto gesehen = pruefen(r, "dorvin_texte_auktion");
+    // the auction's page stands alone, without the line-up screen's texts under it, while the
+    // day's work that holds it waits for the player
+    EXPECT_LT(gesehen["auktion"], gesehen["nach_auktion"]) << "no auction page";
+    EXPECT_LT(gesehen["auktion_erhoeht"], gesehen["nach_auktion"]) << "the auction did not take the key";
+}
+
 // The line-up screen opened from the paused live view of the first match day: a substitute of
 // the first bench row of each side (the other side's bench refuses) dragged onto a field
 // player's row of the list, looked at while it is dragged and after it is let go.
