@@ -31,6 +31,7 @@ struct Szenerie {
     int32_t tribuene[SZ_ABSCHNITTE] = {-1, -1, -1, -1, -1, -1};
     uint16_t farben[8][256];
     bool farben_fertig = false;
+    uint32_t farben_stand = 0;  // counts the tables' fillings (0 none yet)
 };
 Szenerie szenerie[SPIELSZENEN_FENSTER];
 
@@ -417,6 +418,105 @@ void bewegen(Spielfeld_Record* r, Spielszenen_Zuschauer* z, int32_t bilder)
     z->bild = 0, z->schleifen = 0, z->letzte = jetzt;
 }
 
+// A fan's frame decoded once into its opaque runs, for drawing it straight onto the page where
+// it lies wholly inside its window: the same pixels the view's clipped blitter puts there.
+struct Fan_Bild {
+    const Rle_Sprite* s = nullptr;
+    const uint8_t* daten = nullptr;
+    int16_t breite = 0, hoehe = 0;
+    struct Lauf {
+        int16_t zeile, spalte, laenge;
+        uint16_t start;
+    };
+    std::vector<Lauf> laeufe;
+    std::vector<uint8_t> pixel;  // the runs' colour indices, one run after the other
+    // the runs' pixels through each of a window's fan colour tables, made at the table's stand
+    std::vector<uint16_t> farbig[SPIELSZENEN_FENSTER][8];
+    uint32_t farbig_stand[SPIELSZENEN_FENSTER][8] = {};
+};
+constexpr int32_t FAN_BILDER = 16;
+Fan_Bild fan_bild[SZ_ZUSCHAUER_REIHEN][FAN_BILDER];
+
+Fan_Bild& fan_bild_von(int32_t reihe, int32_t k, const Rle_Sprite* s)
+{
+    Fan_Bild& b = fan_bild[reihe][k];
+    if (b.s == s && b.daten == s->data && b.breite == s->width && b.hoehe == s->height) return b;
+    b.s = s, b.daten = s->data, b.breite = s->width, b.hoehe = s->height;
+    b.laeufe.clear(), b.pixel.clear();
+    for (auto& fenster : b.farbig_stand)
+        for (uint32_t& stand : fenster) stand = 0;
+    const int32_t w = s->width, h = s->height;
+    std::vector<uint8_t> p(size_t(w) * size_t(h), 0);
+    Pixel_Sprite_8(s->data, s->wide, w, h, p.data(), w, 0, s->mirrored != 0);
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w;) {
+            const uint8_t* z = p.data() + size_t(y) * size_t(w);
+            if (!z[x]) {
+                ++x;
+                continue;
+            }
+            const int32_t a = x;
+            while (x < w && z[x]) ++x;
+            b.laeufe.push_back({int16_t(y), int16_t(a), int16_t(x - a), uint16_t(b.pixel.size())});
+            b.pixel.insert(b.pixel.end(), z + a, z + x);
+        }
+    return b;
+}
+
+// Where a window's page and its part of it lie, for the fans drawn straight onto it.
+struct Fan_Ziel {
+    Rastport* seite = nullptr;
+    uint16_t* pixel = nullptr;
+    int32_t breite = 0;
+    int32_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // the window cut to the page
+    int32_t ox = 0, oy = 0;                    // page position of the picture's (0, 0)
+    bool gemeldet = false;
+};
+
+Fan_Ziel fan_ziel(const Spielszenen_Fenster* f)
+{
+    Fan_Ziel z;
+    z.seite = Grafik_Seite_1 ? Grafik_Seite_1 : Grafik_Render_Ziel;
+    if (!z.seite || !z.seite->pixels || z.seite->depth == 8) return z;
+    z.pixel = static_cast<uint16_t*>(z.seite->pixels);
+    z.breite = int32_t(z.seite->width);
+    z.x0 = std::max(f->x, 0), z.y0 = std::max(f->y, 0);
+    z.x1 = std::min(f->x + f->breite, z.breite), z.y1 = std::min(f->y + f->hoehe, int32_t(z.seite->height));
+    // the blitters place by the window's own record (a replay's record moves no sprite)
+    const Spielfeld_Record* r = f->record;
+    z.ox = f->x - (r ? r->ansicht_x : 0), z.oy = f->y - (r ? r->ansicht_y : 0);
+    return z;
+}
+
+// A full-size fan's frame straight onto the page when it lies wholly inside the window; false
+// leaves it to the clipped blitter.
+bool fan_direkt(Fan_Ziel& z, int32_t reihe, int32_t k, const Rle_Sprite* s, const Szenerie& sz, int32_t fenster, int32_t tafel,
+                int32_t x, int32_t y)
+{
+    const uint16_t* farben = sz.farben[tafel];
+    if (!z.pixel || !s || s->depth != 8 || !farben || k >= FAN_BILDER || s->width <= 0 || s->height <= 0) return false;
+    const int32_t w = s->width, h = s->height;
+    const int32_t px = z.ox + x + (s->mirrored ? -(w + s->x_offset) : s->x_offset), py = z.oy + y + s->y_offset;
+    if (px < z.x0 || py < z.y0 || px + w > z.x1 || py + h > z.y1) return false;
+    if (!z.gemeldet) Grafik_Seite_Beschrieben(z.seite), z.gemeldet = true;
+    Fan_Bild& b = fan_bild_von(reihe, k, s);
+    std::vector<uint16_t>& farbig = b.farbig[fenster][tafel];
+    if (b.farbig_stand[fenster][tafel] != sz.farben_stand) {
+        farbig.resize(b.pixel.size());
+        for (size_t n = 0; n < b.pixel.size(); ++n) farbig[n] = farben[b.pixel[n]];
+        b.farbig_stand[fenster][tafel] = sz.farben_stand;
+    }
+    uint16_t* basis = z.pixel + size_t(py) * size_t(z.breite) + size_t(px);
+    const uint16_t* q = farbig.data();
+    for (const Fan_Bild::Lauf& l : b.laeufe) {
+        uint16_t* d = basis + size_t(l.zeile) * size_t(z.breite) + size_t(l.spalte);
+        const uint16_t* c = q + l.start;
+        // a colour of 0 leaves the page's pixel
+        for (int32_t n = 0; n < l.laenge; ++n) d[n] = c[n] ? c[n] : d[n];
+    }
+    return true;
+}
+
 // Where a window's picture starts on the full picture at the window's size (as fenster_pixel
 // counts), for a block's fans at once.
 void fenster_ursprung(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t* ox, int32_t* oy)
@@ -452,7 +552,7 @@ void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r,
 {
     if (!f || !r || block < 0 || block >= SZ_BLOECKE) return;
     Szenerie& sz = von(f);
-    if (!sz.farben_fertig) fan_farben(f, sz.farben), sz.farben_fertig = true;
+    if (!sz.farben_fertig) fan_farben(f, sz.farben), sz.farben_fertig = true, ++sz.farben_stand;
     const bool voll = f->groesse == 0;
     const int32_t teil = voll ? 1 : 2, art = sz.art[block];
     // the seat backs of two-tier stands, a seat further on along the block's row
@@ -463,19 +563,22 @@ void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r,
     for (int32_t k = 0; k < SZ_ZUSCHAUER_REIHEN; ++k) bilder_je_reihe[k] = bilder_von(k);
     int32_t ox, oy;
     fenster_ursprung(f, r, &ox, &oy);
+    Fan_Ziel direkt = voll ? fan_ziel(f) : Fan_Ziel{};
     for (int32_t i = sz.erste[block]; i < sz.ende[block]; ++i) {
         Spielszenen_Zuschauer& z = sz.zuschauer[i];
         if (sichtbar_ab(f, z.x - ox, z.y - oy)) {
             const int32_t reihe = std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1);
             const int32_t n = bilder_je_reihe[reihe], alle = Spielszenen_Grafik.zuschauer_bilder[reihe];
             Rle_Sprite** bilder = Spielszenen_Grafik.zuschauer[reihe];
-            const uint16_t* farben = sz.farben[(i * 7 + z.pose) % 8];
+            const int32_t tafel = (i * 7 + z.pose) % 8;
+            const uint16_t* farben = sz.farben[tafel];
             // positions are kept at the window's size; the blitters take the full-size picture's
             const int32_t k = (z.blick & 3) * n + std::min<int32_t>(z.bild, n - 1);
             if (bilder && k < alle) {
                 Rle_Sprite* s = bilder[k];
-                if (voll) Spielszenen_Sprite_Farbe_Zeichnen(s, f, farben, z.x, z.y);
-                else Spielszenen_Sprite_Farbe_Halb(s, f, farben, z.x * teil, z.y * teil);
+                if (!voll) Spielszenen_Sprite_Farbe_Halb(s, f, farben, z.x * teil, z.y * teil);
+                else if (!fan_direkt(direkt, reihe, k, s, sz, fenster_index(f), tafel, z.x, z.y))
+                    Spielszenen_Sprite_Farbe_Zeichnen(s, f, farben, z.x, z.y);
             }
             if (lehne)
                 for (int32_t k = 1; k <= z.ueberlagerung; ++k)
@@ -622,6 +725,12 @@ void Spielszenen_Block_Spanne(const Spielszenen_Fenster* f, int32_t block, int32
 int32_t Spielszenen_Tribuene_Geladen(const Spielszenen_Fenster* f, int32_t abschnitt)
 {
     return von(f).tribuene[std::clamp(abschnitt, 0, SZ_ABSCHNITTE - 1)];
+}
+
+void Spielszenen_Zuschauer_Bilder_Vergessen()
+{
+    for (auto& reihe : fan_bild)
+        for (Fan_Bild& b : reihe) b = Fan_Bild{};
 }
 
 void Spielszenen_Szenerie_Freigeben()
