@@ -188,18 +188,6 @@ Spalten_Ziel spalten_ziel(Rastport* z, const Spielszenen_Fenster* f, const Spiel
             std::min(f->x + f->breite, int32_t(z->width)), std::min(f->y + f->hoehe, int32_t(z->height))};
 }
 
-// One column of a board onto the page, `n` pixels from picture row py downwards, every `schritt`-th
-// of the source column q: a column outside the window or the page is left whole, a row only
-// where it falls outside (the boards are drawn every frame, so this stays a tight loop).
-inline void spalte_setzen(const Spalten_Ziel& z, int32_t px, int32_t py, int32_t n, const uint16_t* q, size_t schritt)
-{
-    const int32_t x = px + z.dx, y = py + z.dy;
-    if (x < z.x0 || x >= z.x1) return;
-    const int32_t von = std::max(0, z.y0 - y), bis = std::min(n, z.y1 - y);
-    uint16_t* ziel = z.pixel + size_t(x);
-    for (int32_t i = von; i < bis; ++i) ziel[size_t(y + i) * z.breite] = q[size_t(i) * schritt];
-}
-
 }  // namespace
 
 void Spielszenen_Szene_Punkt(float x, float y, float z, float* px, float* py)
@@ -371,6 +359,16 @@ void Spielszenen_Zuschauer_Verteilen(Spielszenen_Fenster* f, Spielfeld_Record* r
 
 namespace {
 
+// The rows of an excited fan, who calms down after a few loops.
+bool erregt(int32_t reihe)
+{
+    return (reihe >= 6 && reihe < 12) || (reihe >= 24 && reihe < 30) || (reihe >= 36 && reihe < 42) || (reihe >= 56 && reihe < 62);
+}
+
+// Whether a fan's step can change anything: a resting pose of one frame beyond the rows that
+// start something new stays as it is, and draws nothing from the view's generator.
+bool bewegt_sich(int32_t reihe, int32_t bilder) { return bilder > 1 || reihe < 6 || erregt(reihe); }
+
 // A fan's next step; `bilder` are the frames per facing of the fan's row.
 void bewegen(Spielfeld_Record* r, Spielszenen_Zuschauer* z, int32_t bilder)
 {
@@ -390,9 +388,7 @@ void bewegen(Spielfeld_Record* r, Spielszenen_Zuschauer* z, int32_t bilder)
         }
     }
     const int32_t reihe = z->reihe;
-    const bool erregt = (reihe >= 6 && reihe < 12) || (reihe >= 24 && reihe < 30) || (reihe >= 36 && reihe < 42) ||
-                        (reihe >= 56 && reihe < 62);
-    if (erregt) {
+    if (erregt(reihe)) {
         const int32_t mehr = Spielszenen_Zufall(0, 10);
         if (z->schleifen >= 4 + mehr && z->naechste <= jetzt) {
             z->reihe = uint8_t(reihe < 12 ? reihe - 6 : reihe < 30 ? reihe - 24 : reihe < 42 ? reihe - 36 : reihe - 56);
@@ -585,7 +581,8 @@ void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r,
                     Spielszenen_Sprite_Zeichnen(Spielszenen_Grafik.ueberlagerung[(art - 5) * 4 + (z.blick & 3)], f,
                                                 z.x + gross(g.sitz_dx * float(k - 1)), z.y + gross(g.sitz_dy * float(k - 1)));
         }
-        bewegen(r, &z, bilder_je_reihe[std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1)]);
+        const int32_t bilder = bilder_je_reihe[std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1)];
+        if (bewegt_sich(z.reihe, bilder)) bewegen(r, &z, bilder);
     }
 }
 
@@ -596,6 +593,16 @@ namespace {
 struct Brett_Spalten {
     int32_t bw = -1;
     std::vector<int32_t> cx, cy;
+    // What the columns of a board picture leave on the picture (a later column over an earlier
+    // one): its box from (x, y), per row its runs of written pixels, and their pixels.
+    const Rastport* bild = nullptr;
+    int32_t x = 0, y = 0, hoehe = 0;
+    struct Lauf {
+        int32_t von, laenge, start;
+    };
+    std::vector<int32_t> zeile;  // per box row its first run, then the end
+    std::vector<Lauf> laeufe;
+    std::vector<uint16_t> pixel;
 };
 std::vector<Brett_Spalten> brett_spalten[SZ_BLOECKE][2];
 
@@ -613,6 +620,70 @@ const Brett_Spalten& spalten_von(const Spielszenen_Bandenplatz& p, int32_t posit
         b.cy.push_back(gross(y0 + p.dy * t) / teil);
     }
     return b;
+}
+
+// The board picture b (bw x bh) set column by column along its place, made once per picture.
+const Brett_Spalten& brett_von(const Spielszenen_Bandenplatz& p, int32_t position, int32_t k, const Rastport* b, int32_t teil)
+{
+    const int32_t bw = int32_t(b->width), bh = int32_t(b->height);
+    const Brett_Spalten& sp = spalten_von(p, position, k, bw, teil);
+    Brett_Spalten& e = brett_spalten[position][teil - 1][size_t(k)];
+    if (e.bild == b) return e;
+    e.bild = b;
+    const int32_t n = (bh + teil - 1) / teil;
+    int32_t x0 = INT32_MAX, x1 = INT32_MIN, y0 = INT32_MAX, y1 = INT32_MIN;
+    for (size_t i = 0; i < sp.cx.size(); ++i) {
+        x0 = std::min(x0, sp.cx[i]), x1 = std::max(x1, sp.cx[i] + 1);
+        y0 = std::min(y0, sp.cy[i] - bh / teil), y1 = std::max(y1, sp.cy[i] - bh / teil + n);
+    }
+    e.zeile.clear(), e.laeufe.clear(), e.pixel.clear(), e.hoehe = 0;
+    if (x0 >= x1) return e;
+    const int32_t w = x1 - x0;
+    e.x = x0, e.y = y0, e.hoehe = y1 - y0;
+    std::vector<uint16_t> wert(size_t(w) * size_t(e.hoehe), 0);
+    std::vector<uint8_t> gesetzt(wert.size(), 0);
+    const auto* q = static_cast<const uint16_t*>(b->pixels);
+    for (int32_t c = 0, i = 0; c < bw; c += teil, ++i) {
+        const int32_t spalte = p.dx < 0 ? bw - 1 - c : c;
+        // rows z = 0, teil, ... land on consecutive picture rows from cy - bh / teil
+        const int32_t x = sp.cx[size_t(i)] - x0, y = sp.cy[size_t(i)] - bh / teil - y0;
+        for (int32_t z = 0; z < n; ++z) {
+            const size_t o = size_t(y + z) * size_t(w) + size_t(x);
+            wert[o] = q[size_t(spalte) + size_t(z) * size_t(bw) * size_t(teil)], gesetzt[o] = 1;
+        }
+    }
+    for (int32_t y = 0; y < e.hoehe; ++y) {
+        e.zeile.push_back(int32_t(e.laeufe.size()));
+        const size_t o = size_t(y) * size_t(w);
+        for (int32_t x = 0; x < w;) {
+            if (!gesetzt[o + size_t(x)]) {
+                ++x;
+                continue;
+            }
+            const int32_t a = x;
+            while (x < w && gesetzt[o + size_t(x)]) ++x;
+            e.laeufe.push_back({a, x - a, int32_t(e.pixel.size())});
+            e.pixel.insert(e.pixel.end(), wert.begin() + std::ptrdiff_t(o) + a, wert.begin() + std::ptrdiff_t(o) + x);
+        }
+    }
+    e.zeile.push_back(int32_t(e.laeufe.size()));
+    return e;
+}
+
+// A board as its columns leave it, onto the window's part of the page.
+void brett_setzen(const Spalten_Ziel& z, const Brett_Spalten& e)
+{
+    for (int32_t y = 0; y < e.hoehe; ++y) {
+        const int32_t py = e.y + y + z.dy;
+        if (py < z.y0 || py >= z.y1) continue;
+        uint16_t* zeile = z.pixel + size_t(py) * z.breite;
+        for (int32_t k = e.zeile[size_t(y)]; k < e.zeile[size_t(y) + 1]; ++k) {
+            const Brett_Spalten::Lauf& l = e.laeufe[size_t(k)];
+            const int32_t a = e.x + l.von + z.dx;
+            const int32_t von = std::max(a, z.x0), bis = std::min(a + l.laenge, z.x1);
+            if (von < bis) std::memcpy(zeile + von, e.pixel.data() + l.start + (von - a), size_t(bis - von) * sizeof(uint16_t));
+        }
+    }
 }
 
 }  // namespace
@@ -637,14 +708,7 @@ void Spielszenen_Werbung_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, i
         int32_t sx, sy;
         fenster_pixel(f, r, gross(std::min(x0, x0 + p.dx)) / teil, gross(y0) / teil, &sx, &sy);
         if (sx > f->breite || sx + (bw + 4) / teil < 0 || sy - (bh + 40) / teil > f->hoehe || sy + (bh + 40) / teil < 0) continue;
-        const auto* q = static_cast<const uint16_t*>(b->pixels);
-        const Brett_Spalten& sp = spalten_von(p, position, k, bw, teil);
-        for (int32_t c = 0, i = 0; c < bw; c += teil, ++i) {
-            const int32_t spalte = p.dx < 0 ? bw - 1 - c : c;
-            // rows z = 0, teil, ... land on consecutive picture rows from cy - bh / teil
-            spalte_setzen(sz, sp.cx[size_t(i)], sp.cy[size_t(i)] - bh / teil, (bh + teil - 1) / teil, q + spalte,
-                          size_t(bw) * size_t(teil));
-        }
+        brett_setzen(sz, brett_von(p, position, k, b, teil));
     }
 }
 
@@ -737,4 +801,8 @@ void Spielszenen_Szenerie_Freigeben()
 {
     for (auto& satz : bande_bild)
         for (Rastport*& b : satz) b = Grafik_Bitmap_Freigeben(b);
+    // the boards as set along their places go with their pictures
+    for (auto& platz : brett_spalten)
+        for (auto& groesse : platz)
+            for (Brett_Spalten& e : groesse) e.bild = nullptr;
 }
