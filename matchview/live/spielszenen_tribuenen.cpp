@@ -429,6 +429,7 @@ struct Fan_Bild {
     // the runs' pixels through each of a window's fan colour tables, made at the table's stand
     std::vector<uint16_t> farbig[SPIELSZENEN_FENSTER][8];
     uint32_t farbig_stand[SPIELSZENEN_FENSTER][8] = {};
+    bool farbig_luecken[SPIELSZENEN_FENSTER][8] = {};  // a colour of 0 among them
 };
 constexpr int32_t FAN_BILDER = 16;
 Fan_Bild fan_bild[SZ_ZUSCHAUER_REIHEN][FAN_BILDER];
@@ -499,16 +500,30 @@ bool fan_direkt(Fan_Ziel& z, int32_t reihe, int32_t k, const Rle_Sprite* s, cons
     std::vector<uint16_t>& farbig = b.farbig[fenster][tafel];
     if (b.farbig_stand[fenster][tafel] != sz.farben_stand) {
         farbig.resize(b.pixel.size());
-        for (size_t n = 0; n < b.pixel.size(); ++n) farbig[n] = farben[b.pixel[n]];
+        bool luecken = false;
+        for (size_t n = 0; n < b.pixel.size(); ++n) farbig[n] = farben[b.pixel[n]], luecken = luecken || !farbig[n];
         b.farbig_stand[fenster][tafel] = sz.farben_stand;
+        b.farbig_luecken[fenster][tafel] = luecken;
     }
     uint16_t* basis = z.pixel + size_t(py) * size_t(z.breite) + size_t(px);
     const uint16_t* q = farbig.data();
+    if (b.farbig_luecken[fenster][tafel]) {
+        for (const Fan_Bild::Lauf& l : b.laeufe) {
+            uint16_t* d = basis + size_t(l.zeile) * size_t(z.breite) + size_t(l.spalte);
+            const uint16_t* c = q + l.start;
+            // a colour of 0 leaves the page's pixel
+            for (int32_t n = 0; n < l.laenge; ++n) d[n] = c[n] ? c[n] : d[n];
+        }
+        return true;
+    }
     for (const Fan_Bild::Lauf& l : b.laeufe) {
         uint16_t* d = basis + size_t(l.zeile) * size_t(z.breite) + size_t(l.spalte);
         const uint16_t* c = q + l.start;
-        // a colour of 0 leaves the page's pixel
-        for (int32_t n = 0; n < l.laenge; ++n) d[n] = c[n] ? c[n] : d[n];
+        // the short runs in pieces of a fixed size, each a single move
+        int32_t n = l.laenge;
+        for (; n >= 4; n -= 4, d += 4, c += 4) std::memcpy(d, c, 8);
+        if (n & 2) std::memcpy(d, c, 4), d += 2, c += 2;
+        if (n & 1) *d = *c;
     }
     return true;
 }
