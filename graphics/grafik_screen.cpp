@@ -291,7 +291,8 @@ int Grafik_Screen_Direkt_Kopieren()
     auto* surface = static_cast<uint8_t*>(Win95_Lock_Screen(0, 0, 640, 480, &pitch));
     if (!surface) return 0;
     const auto* page = static_cast<const uint8_t*>(Grafik_Seite_1->pixels);
-    if (pitch == 0 && Grafik_Seite_1->width == 640) {
+    // a surface whose rows are as long as the page's takes the page as one block
+    if ((pitch == 0 || pitch == 1280) && Grafik_Seite_1->width == 640) {
         std::memcpy(surface, page, 640u * 480u * 2u);
     } else {
         if (pitch == 0) pitch = 1280;

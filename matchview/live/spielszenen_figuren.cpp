@@ -100,7 +100,11 @@ int32_t fenster_index(const Spielszenen_Fenster* f) { return int32_t(f - Spielsz
 
 }  // namespace
 
-void Spielszenen_Sprite_Vorrat_Leeren() { vorrat.leeren(); }
+void Spielszenen_Sprite_Vorrat_Leeren()
+{
+    vorrat.leeren();
+    Spielszenen_Zuschauer_Bilder_Vergessen();
+}
 
 void Spielszenen_Sprite_Zeichnen(Rle_Sprite* s, const Spielszenen_Fenster* f, int32_t x, int32_t y)
 {

@@ -116,3 +116,5 @@ void Spielszenen_Block_Spanne(const Spielszenen_Fenster* f, int32_t block, int32
 // The stand picture each window section got at the last set-up (tests).
 int32_t Spielszenen_Tribuene_Geladen(const Spielszenen_Fenster* f, int32_t abschnitt);
 void Spielszenen_Szenerie_Freigeben();
+// Forgets the fans' frames decoded for drawing (before the scene's sprites are given back).
+void Spielszenen_Zuschauer_Bilder_Vergessen();

@@ -31,6 +31,7 @@ struct Szenerie {
     int32_t tribuene[SZ_ABSCHNITTE] = {-1, -1, -1, -1, -1, -1};
     uint16_t farben[8][256];
     bool farben_fertig = false;
+    uint32_t farben_stand = 0;  // counts the tables' fillings (0 none yet)
 };
 Szenerie szenerie[SPIELSZENEN_FENSTER];
 
@@ -185,18 +186,6 @@ Spalten_Ziel spalten_ziel(Rastport* z, const Spielszenen_Fenster* f, const Spiel
     fenster_pixel(f, r, 0, 0, &sx, &sy);
     return {static_cast<uint16_t*>(z->pixels), size_t(z->width), sx + f->x, sy + f->y, std::max(f->x, 0), std::max(f->y, 0),
             std::min(f->x + f->breite, int32_t(z->width)), std::min(f->y + f->hoehe, int32_t(z->height))};
-}
-
-// One column of a board onto the page, `n` pixels from picture row py downwards, every `schritt`-th
-// of the source column q: a column outside the window or the page is left whole, a row only
-// where it falls outside (the boards are drawn every frame, so this stays a tight loop).
-inline void spalte_setzen(const Spalten_Ziel& z, int32_t px, int32_t py, int32_t n, const uint16_t* q, size_t schritt)
-{
-    const int32_t x = px + z.dx, y = py + z.dy;
-    if (x < z.x0 || x >= z.x1) return;
-    const int32_t von = std::max(0, z.y0 - y), bis = std::min(n, z.y1 - y);
-    uint16_t* ziel = z.pixel + size_t(x);
-    for (int32_t i = von; i < bis; ++i) ziel[size_t(y + i) * z.breite] = q[size_t(i) * schritt];
 }
 
 }  // namespace
@@ -370,6 +359,16 @@ void Spielszenen_Zuschauer_Verteilen(Spielszenen_Fenster* f, Spielfeld_Record* r
 
 namespace {
 
+// The rows of an excited fan, who calms down after a few loops.
+bool erregt(int32_t reihe)
+{
+    return (reihe >= 6 && reihe < 12) || (reihe >= 24 && reihe < 30) || (reihe >= 36 && reihe < 42) || (reihe >= 56 && reihe < 62);
+}
+
+// Whether a fan's step can change anything: a resting pose of one frame beyond the rows that
+// start something new stays as it is, and draws nothing from the view's generator.
+bool bewegt_sich(int32_t reihe, int32_t bilder) { return bilder > 1 || reihe < 6 || erregt(reihe); }
+
 // A fan's next step; `bilder` are the frames per facing of the fan's row.
 void bewegen(Spielfeld_Record* r, Spielszenen_Zuschauer* z, int32_t bilder)
 {
@@ -389,9 +388,7 @@ void bewegen(Spielfeld_Record* r, Spielszenen_Zuschauer* z, int32_t bilder)
         }
     }
     const int32_t reihe = z->reihe;
-    const bool erregt = (reihe >= 6 && reihe < 12) || (reihe >= 24 && reihe < 30) || (reihe >= 36 && reihe < 42) ||
-                        (reihe >= 56 && reihe < 62);
-    if (erregt) {
+    if (erregt(reihe)) {
         const int32_t mehr = Spielszenen_Zufall(0, 10);
         if (z->schleifen >= 4 + mehr && z->naechste <= jetzt) {
             z->reihe = uint8_t(reihe < 12 ? reihe - 6 : reihe < 30 ? reihe - 24 : reihe < 42 ? reihe - 36 : reihe - 56);
@@ -415,6 +412,120 @@ void bewegen(Spielfeld_Record* r, Spielszenen_Zuschauer* z, int32_t bilder)
         z->reihe = uint8_t(stimmung & 1 ? 68 + std::min<int32_t>(z->blick, 5) : stimmung & 2 ? reihe + 36 : reihe + 56);
     }
     z->bild = 0, z->schleifen = 0, z->letzte = jetzt;
+}
+
+// A fan's frame decoded once into its opaque runs, for drawing it straight onto the page where
+// it lies wholly inside its window: the same pixels the view's clipped blitter puts there.
+struct Fan_Bild {
+    const Rle_Sprite* s = nullptr;
+    const uint8_t* daten = nullptr;
+    int16_t breite = 0, hoehe = 0;
+    struct Lauf {
+        int16_t zeile, spalte, laenge;
+        uint16_t start;
+    };
+    std::vector<Lauf> laeufe;
+    std::vector<uint8_t> pixel;  // the runs' colour indices, one run after the other
+    // the runs' pixels through each of a window's fan colour tables, made at the table's stand
+    std::vector<uint16_t> farbig[SPIELSZENEN_FENSTER][8];
+    uint32_t farbig_stand[SPIELSZENEN_FENSTER][8] = {};
+    bool farbig_luecken[SPIELSZENEN_FENSTER][8] = {};  // a colour of 0 among them
+};
+constexpr int32_t FAN_BILDER = 16;
+Fan_Bild fan_bild[SZ_ZUSCHAUER_REIHEN][FAN_BILDER];
+
+Fan_Bild& fan_bild_von(int32_t reihe, int32_t k, const Rle_Sprite* s)
+{
+    Fan_Bild& b = fan_bild[reihe][k];
+    if (b.s == s && b.daten == s->data && b.breite == s->width && b.hoehe == s->height) return b;
+    b.s = s, b.daten = s->data, b.breite = s->width, b.hoehe = s->height;
+    b.laeufe.clear(), b.pixel.clear();
+    for (auto& fenster : b.farbig_stand)
+        for (uint32_t& stand : fenster) stand = 0;
+    const int32_t w = s->width, h = s->height;
+    std::vector<uint8_t> p(size_t(w) * size_t(h), 0);
+    Pixel_Sprite_8(s->data, s->wide, w, h, p.data(), w, 0, s->mirrored != 0);
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w;) {
+            const uint8_t* z = p.data() + size_t(y) * size_t(w);
+            if (!z[x]) {
+                ++x;
+                continue;
+            }
+            const int32_t a = x;
+            while (x < w && z[x]) ++x;
+            b.laeufe.push_back({int16_t(y), int16_t(a), int16_t(x - a), uint16_t(b.pixel.size())});
+            b.pixel.insert(b.pixel.end(), z + a, z + x);
+        }
+    return b;
+}
+
+// Where a window's page and its part of it lie, for the fans drawn straight onto it.
+struct Fan_Ziel {
+    Rastport* seite = nullptr;
+    uint16_t* pixel = nullptr;
+    int32_t breite = 0;
+    int32_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // the window cut to the page
+    int32_t ox = 0, oy = 0;                    // page position of the picture's (0, 0)
+    bool gemeldet = false;
+};
+
+Fan_Ziel fan_ziel(const Spielszenen_Fenster* f)
+{
+    Fan_Ziel z;
+    z.seite = Grafik_Seite_1 ? Grafik_Seite_1 : Grafik_Render_Ziel;
+    if (!z.seite || !z.seite->pixels || z.seite->depth == 8) return z;
+    z.pixel = static_cast<uint16_t*>(z.seite->pixels);
+    z.breite = int32_t(z.seite->width);
+    z.x0 = std::max(f->x, 0), z.y0 = std::max(f->y, 0);
+    z.x1 = std::min(f->x + f->breite, z.breite), z.y1 = std::min(f->y + f->hoehe, int32_t(z.seite->height));
+    // the blitters place by the window's own record (a replay's record moves no sprite)
+    const Spielfeld_Record* r = f->record;
+    z.ox = f->x - (r ? r->ansicht_x : 0), z.oy = f->y - (r ? r->ansicht_y : 0);
+    return z;
+}
+
+// A full-size fan's frame straight onto the page when it lies wholly inside the window; false
+// leaves it to the clipped blitter.
+bool fan_direkt(Fan_Ziel& z, int32_t reihe, int32_t k, const Rle_Sprite* s, const Szenerie& sz, int32_t fenster, int32_t tafel,
+                int32_t x, int32_t y)
+{
+    const uint16_t* farben = sz.farben[tafel];
+    if (!z.pixel || !s || s->depth != 8 || !farben || k >= FAN_BILDER || s->width <= 0 || s->height <= 0) return false;
+    const int32_t w = s->width, h = s->height;
+    const int32_t px = z.ox + x + (s->mirrored ? -(w + s->x_offset) : s->x_offset), py = z.oy + y + s->y_offset;
+    if (px < z.x0 || py < z.y0 || px + w > z.x1 || py + h > z.y1) return false;
+    if (!z.gemeldet) Grafik_Seite_Beschrieben(z.seite), z.gemeldet = true;
+    Fan_Bild& b = fan_bild_von(reihe, k, s);
+    std::vector<uint16_t>& farbig = b.farbig[fenster][tafel];
+    if (b.farbig_stand[fenster][tafel] != sz.farben_stand) {
+        farbig.resize(b.pixel.size());
+        bool luecken = false;
+        for (size_t n = 0; n < b.pixel.size(); ++n) farbig[n] = farben[b.pixel[n]], luecken = luecken || !farbig[n];
+        b.farbig_stand[fenster][tafel] = sz.farben_stand;
+        b.farbig_luecken[fenster][tafel] = luecken;
+    }
+    uint16_t* basis = z.pixel + size_t(py) * size_t(z.breite) + size_t(px);
+    const uint16_t* q = farbig.data();
+    if (b.farbig_luecken[fenster][tafel]) {
+        for (const Fan_Bild::Lauf& l : b.laeufe) {
+            uint16_t* d = basis + size_t(l.zeile) * size_t(z.breite) + size_t(l.spalte);
+            const uint16_t* c = q + l.start;
+            // a colour of 0 leaves the page's pixel
+            for (int32_t n = 0; n < l.laenge; ++n) d[n] = c[n] ? c[n] : d[n];
+        }
+        return true;
+    }
+    for (const Fan_Bild::Lauf& l : b.laeufe) {
+        uint16_t* d = basis + size_t(l.zeile) * size_t(z.breite) + size_t(l.spalte);
+        const uint16_t* c = q + l.start;
+        // the short runs in pieces of a fixed size, each a single move
+        int32_t n = l.laenge;
+        for (; n >= 4; n -= 4, d += 4, c += 4) std::memcpy(d, c, 8);
+        if (n & 2) std::memcpy(d, c, 4), d += 2, c += 2;
+        if (n & 1) *d = *c;
+    }
+    return true;
 }
 
 // Where a window's picture starts on the full picture at the window's size (as fenster_pixel
@@ -452,7 +563,7 @@ void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r,
 {
     if (!f || !r || block < 0 || block >= SZ_BLOECKE) return;
     Szenerie& sz = von(f);
-    if (!sz.farben_fertig) fan_farben(f, sz.farben), sz.farben_fertig = true;
+    if (!sz.farben_fertig) fan_farben(f, sz.farben), sz.farben_fertig = true, ++sz.farben_stand;
     const bool voll = f->groesse == 0;
     const int32_t teil = voll ? 1 : 2, art = sz.art[block];
     // the seat backs of two-tier stands, a seat further on along the block's row
@@ -463,26 +574,30 @@ void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r,
     for (int32_t k = 0; k < SZ_ZUSCHAUER_REIHEN; ++k) bilder_je_reihe[k] = bilder_von(k);
     int32_t ox, oy;
     fenster_ursprung(f, r, &ox, &oy);
+    Fan_Ziel direkt = voll ? fan_ziel(f) : Fan_Ziel{};
     for (int32_t i = sz.erste[block]; i < sz.ende[block]; ++i) {
         Spielszenen_Zuschauer& z = sz.zuschauer[i];
         if (sichtbar_ab(f, z.x - ox, z.y - oy)) {
             const int32_t reihe = std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1);
             const int32_t n = bilder_je_reihe[reihe], alle = Spielszenen_Grafik.zuschauer_bilder[reihe];
             Rle_Sprite** bilder = Spielszenen_Grafik.zuschauer[reihe];
-            const uint16_t* farben = sz.farben[(i * 7 + z.pose) % 8];
+            const int32_t tafel = (i * 7 + z.pose) % 8;
+            const uint16_t* farben = sz.farben[tafel];
             // positions are kept at the window's size; the blitters take the full-size picture's
             const int32_t k = (z.blick & 3) * n + std::min<int32_t>(z.bild, n - 1);
             if (bilder && k < alle) {
                 Rle_Sprite* s = bilder[k];
-                if (voll) Spielszenen_Sprite_Farbe_Zeichnen(s, f, farben, z.x, z.y);
-                else Spielszenen_Sprite_Farbe_Halb(s, f, farben, z.x * teil, z.y * teil);
+                if (!voll) Spielszenen_Sprite_Farbe_Halb(s, f, farben, z.x * teil, z.y * teil);
+                else if (!fan_direkt(direkt, reihe, k, s, sz, fenster_index(f), tafel, z.x, z.y))
+                    Spielszenen_Sprite_Farbe_Zeichnen(s, f, farben, z.x, z.y);
             }
             if (lehne)
                 for (int32_t k = 1; k <= z.ueberlagerung; ++k)
                     Spielszenen_Sprite_Zeichnen(Spielszenen_Grafik.ueberlagerung[(art - 5) * 4 + (z.blick & 3)], f,
                                                 z.x + gross(g.sitz_dx * float(k - 1)), z.y + gross(g.sitz_dy * float(k - 1)));
         }
-        bewegen(r, &z, bilder_je_reihe[std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1)]);
+        const int32_t bilder = bilder_je_reihe[std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1)];
+        if (bewegt_sich(z.reihe, bilder)) bewegen(r, &z, bilder);
     }
 }
 
@@ -493,6 +608,16 @@ namespace {
 struct Brett_Spalten {
     int32_t bw = -1;
     std::vector<int32_t> cx, cy;
+    // What the columns of a board picture leave on the picture (a later column over an earlier
+    // one): its box from (x, y), per row its runs of written pixels, and their pixels.
+    const Rastport* bild = nullptr;
+    int32_t x = 0, y = 0, hoehe = 0;
+    struct Lauf {
+        int32_t von, laenge, start;
+    };
+    std::vector<int32_t> zeile;  // per box row its first run, then the end
+    std::vector<Lauf> laeufe;
+    std::vector<uint16_t> pixel;
 };
 std::vector<Brett_Spalten> brett_spalten[SZ_BLOECKE][2];
 
@@ -510,6 +635,70 @@ const Brett_Spalten& spalten_von(const Spielszenen_Bandenplatz& p, int32_t posit
         b.cy.push_back(gross(y0 + p.dy * t) / teil);
     }
     return b;
+}
+
+// The board picture b (bw x bh) set column by column along its place, made once per picture.
+const Brett_Spalten& brett_von(const Spielszenen_Bandenplatz& p, int32_t position, int32_t k, const Rastport* b, int32_t teil)
+{
+    const int32_t bw = int32_t(b->width), bh = int32_t(b->height);
+    const Brett_Spalten& sp = spalten_von(p, position, k, bw, teil);
+    Brett_Spalten& e = brett_spalten[position][teil - 1][size_t(k)];
+    if (e.bild == b) return e;
+    e.bild = b;
+    const int32_t n = (bh + teil - 1) / teil;
+    int32_t x0 = INT32_MAX, x1 = INT32_MIN, y0 = INT32_MAX, y1 = INT32_MIN;
+    for (size_t i = 0; i < sp.cx.size(); ++i) {
+        x0 = std::min(x0, sp.cx[i]), x1 = std::max(x1, sp.cx[i] + 1);
+        y0 = std::min(y0, sp.cy[i] - bh / teil), y1 = std::max(y1, sp.cy[i] - bh / teil + n);
+    }
+    e.zeile.clear(), e.laeufe.clear(), e.pixel.clear(), e.hoehe = 0;
+    if (x0 >= x1) return e;
+    const int32_t w = x1 - x0;
+    e.x = x0, e.y = y0, e.hoehe = y1 - y0;
+    std::vector<uint16_t> wert(size_t(w) * size_t(e.hoehe), 0);
+    std::vector<uint8_t> gesetzt(wert.size(), 0);
+    const auto* q = static_cast<const uint16_t*>(b->pixels);
+    for (int32_t c = 0, i = 0; c < bw; c += teil, ++i) {
+        const int32_t spalte = p.dx < 0 ? bw - 1 - c : c;
+        // rows z = 0, teil, ... land on consecutive picture rows from cy - bh / teil
+        const int32_t x = sp.cx[size_t(i)] - x0, y = sp.cy[size_t(i)] - bh / teil - y0;
+        for (int32_t z = 0; z < n; ++z) {
+            const size_t o = size_t(y + z) * size_t(w) + size_t(x);
+            wert[o] = q[size_t(spalte) + size_t(z) * size_t(bw) * size_t(teil)], gesetzt[o] = 1;
+        }
+    }
+    for (int32_t y = 0; y < e.hoehe; ++y) {
+        e.zeile.push_back(int32_t(e.laeufe.size()));
+        const size_t o = size_t(y) * size_t(w);
+        for (int32_t x = 0; x < w;) {
+            if (!gesetzt[o + size_t(x)]) {
+                ++x;
+                continue;
+            }
+            const int32_t a = x;
+            while (x < w && gesetzt[o + size_t(x)]) ++x;
+            e.laeufe.push_back({a, x - a, int32_t(e.pixel.size())});
+            e.pixel.insert(e.pixel.end(), wert.begin() + std::ptrdiff_t(o) + a, wert.begin() + std::ptrdiff_t(o) + x);
+        }
+    }
+    e.zeile.push_back(int32_t(e.laeufe.size()));
+    return e;
+}
+
+// A board as its columns leave it, onto the window's part of the page.
+void brett_setzen(const Spalten_Ziel& z, const Brett_Spalten& e)
+{
+    for (int32_t y = 0; y < e.hoehe; ++y) {
+        const int32_t py = e.y + y + z.dy;
+        if (py < z.y0 || py >= z.y1) continue;
+        uint16_t* zeile = z.pixel + size_t(py) * z.breite;
+        for (int32_t k = e.zeile[size_t(y)]; k < e.zeile[size_t(y) + 1]; ++k) {
+            const Brett_Spalten::Lauf& l = e.laeufe[size_t(k)];
+            const int32_t a = e.x + l.von + z.dx;
+            const int32_t von = std::max(a, z.x0), bis = std::min(a + l.laenge, z.x1);
+            if (von < bis) std::memcpy(zeile + von, e.pixel.data() + l.start + (von - a), size_t(bis - von) * sizeof(uint16_t));
+        }
+    }
 }
 
 }  // namespace
@@ -534,14 +723,7 @@ void Spielszenen_Werbung_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, i
         int32_t sx, sy;
         fenster_pixel(f, r, gross(std::min(x0, x0 + p.dx)) / teil, gross(y0) / teil, &sx, &sy);
         if (sx > f->breite || sx + (bw + 4) / teil < 0 || sy - (bh + 40) / teil > f->hoehe || sy + (bh + 40) / teil < 0) continue;
-        const auto* q = static_cast<const uint16_t*>(b->pixels);
-        const Brett_Spalten& sp = spalten_von(p, position, k, bw, teil);
-        for (int32_t c = 0, i = 0; c < bw; c += teil, ++i) {
-            const int32_t spalte = p.dx < 0 ? bw - 1 - c : c;
-            // rows z = 0, teil, ... land on consecutive picture rows from cy - bh / teil
-            spalte_setzen(sz, sp.cx[size_t(i)], sp.cy[size_t(i)] - bh / teil, (bh + teil - 1) / teil, q + spalte,
-                          size_t(bw) * size_t(teil));
-        }
+        brett_setzen(sz, brett_von(p, position, k, b, teil));
     }
 }
 
@@ -624,8 +806,18 @@ int32_t Spielszenen_Tribuene_Geladen(const Spielszenen_Fenster* f, int32_t absch
     return von(f).tribuene[std::clamp(abschnitt, 0, SZ_ABSCHNITTE - 1)];
 }
 
+void Spielszenen_Zuschauer_Bilder_Vergessen()
+{
+    for (auto& reihe : fan_bild)
+        for (Fan_Bild& b : reihe) b = Fan_Bild{};
+}
+
 void Spielszenen_Szenerie_Freigeben()
 {
     for (auto& satz : bande_bild)
         for (Rastport*& b : satz) b = Grafik_Bitmap_Freigeben(b);
+    // the boards as set along their places go with their pictures
+    for (auto& platz : brett_spalten)
+        for (auto& groesse : platz)
+            for (Brett_Spalten& e : groesse) e.bild = nullptr;
 }

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <string>
 #include <set>
 #include <vector>
 
@@ -40,6 +42,50 @@ std::vector<Spielszenen_Zuschauer> menge(const Spielszenen_Fenster* f)
     int32_t n = 0;
     const Spielszenen_Zuschauer* z = Spielszenen_Zuschauer_Liste(f, &n);
     return {z, z + n};
+}
+
+// Draws with `malen` into a page of 0x1234 a window placed wholly on the page (5, 27) and one the
+// page cuts (-100, -50), `einrichten` giving each window its size and set-up: nothing may land
+// outside the window, more than `mindestens` pixels inside, and where the cut window lies it must
+// show the whole one's pixels, moved. The whole window's page.
+std::vector<uint16_t> ganz_und_geschnitten(const std::function<void(Spielszenen_Fenster&)>& einrichten,
+                                           const std::function<void(Spielszenen_Fenster&)>& malen, int32_t mindestens,
+                                           const std::string& fall)
+{
+    constexpr uint16_t LEER = 0x1234;
+    Rastport* seite = Grafik_Seite_1;
+    EXPECT_TRUE(seite && seite->pixels && seite->width == 640 && seite->height == 480);
+    if (!seite || !seite->pixels || seite->width != 640 || seite->height != 480) return {};
+    auto* px = static_cast<uint16_t*>(seite->pixels);
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
+    std::vector<uint16_t> bild[2];
+    const int32_t orte[2][2] = {{5, 27}, {-100, -50}};
+    for (int32_t o = 0; o < 2; ++o) {
+        f = Spielszenen_Fenster{};
+        f.sichtbar = 1, f.x = orte[o][0], f.y = orte[o][1];
+        einrichten(f);
+        std::fill(px, px + 640 * 480, LEER);
+        malen(f);
+        bild[o].assign(px, px + 640 * 480);
+        int32_t aussen = 0, innen = 0;
+        for (int32_t y = 0; y < 480; ++y)
+            for (int32_t x = 0; x < 640; ++x) {
+                const bool im_fenster = x >= f.x && x < f.x + f.breite && y >= f.y && y < f.y + f.hoehe;
+                const bool gemalt = bild[o][size_t(y * 640 + x)] != LEER;
+                aussen += gemalt && !im_fenster, innen += gemalt && im_fenster;
+            }
+        EXPECT_EQ(aussen, 0) << fall << " place " << o;
+        EXPECT_GT(innen, mindestens) << fall << " place " << o;
+    }
+    const int32_t dx = orte[0][0] - orte[1][0], dy = orte[0][1] - orte[1][1];
+    int32_t anders = 0;
+    for (int32_t y = 0; y < orte[1][1] + f.hoehe; ++y)
+        for (int32_t x = 0; x < orte[1][0] + f.breite; ++x)
+            anders += bild[1][size_t(y * 640 + x)] != bild[0][size_t((y + dy) * 640 + x + dx)];
+    EXPECT_EQ(anders, 0) << fall;
+    f = Spielszenen_Fenster{};
+    f.spiel = -1;
+    return bild[0];
 }
 
 TEST(Spielszenen_Tribuenen, PictureNumbersCoverEveryFormOnceAndReadBack)
@@ -271,41 +317,16 @@ TEST_F(Spielszenen_Tribuenen_Bild, BoardsStayInsideTheirWindowWhereverThePageCut
         std::memcpy(r->frei_22115 + 33 + 4 * k, &v, 4);
     }
     r->ansicht_x = 300, r->ansicht_y = 0;
-    Rastport* seite = Grafik_Seite_1;
-    ASSERT_TRUE(seite && seite->pixels && seite->width == 640 && seite->height == 480);
-    auto* px = static_cast<uint16_t*>(seite->pixels);
-    constexpr uint16_t LEER = 0x1234;
-    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
-    for (int32_t groesse : {0, 2}) {
-        std::vector<uint16_t> bild[2];
-        const int32_t orte[2][2] = {{5, 27}, {-100, -50}};
-        for (int32_t o = 0; o < 2; ++o) {
-            f = Spielszenen_Fenster{};
-            f.spiel = 100, f.record = r.get(), f.groesse = groesse, f.sichtbar = 1;
-            f.x = orte[o][0], f.y = orte[o][1], f.breite = groesse ? 300 : 603, f.hoehe = groesse ? 222 : 450;
-            std::fill(px, px + 640 * 480, LEER);
-            for (int32_t b = 0; b < SZ_BLOECKE; ++b) Spielszenen_Werbung_Zeichnen(&f, r.get(), b);
-            bild[o].assign(px, px + 640 * 480);
-            int32_t aussen = 0, innen = 0;
-            for (int32_t y = 0; y < 480; ++y)
-                for (int32_t x = 0; x < 640; ++x) {
-                    const bool im_fenster = x >= f.x && x < f.x + f.breite && y >= f.y && y < f.y + f.hoehe;
-                    const bool gemalt = bild[o][size_t(y * 640 + x)] != LEER;
-                    aussen += gemalt && !im_fenster, innen += gemalt && im_fenster;
-                }
-            EXPECT_EQ(aussen, 0) << "size " << groesse << " place " << o;
-            EXPECT_GT(innen, 500) << "size " << groesse << " place " << o;
-        }
-        // the cut window's pixels are the whole one's, moved
-        const int32_t dx = orte[0][0] - orte[1][0], dy = orte[0][1] - orte[1][1];
-        int32_t anders = 0;
-        for (int32_t y = 0; y < orte[1][1] + f.hoehe; ++y)
-            for (int32_t x = 0; x < orte[1][0] + f.breite; ++x)
-                anders += bild[1][size_t(y * 640 + x)] != bild[0][size_t((y + dy) * 640 + x + dx)];
-        EXPECT_EQ(anders, 0) << "size " << groesse;
-    }
-    f = Spielszenen_Fenster{};
-    f.spiel = -1;
+    for (int32_t groesse : {0, 2})
+        ganz_und_geschnitten(
+            [&](Spielszenen_Fenster& g) {
+                g.spiel = 100, g.record = r.get(), g.groesse = groesse;
+                g.breite = groesse ? 300 : 603, g.hoehe = groesse ? 222 : 450;
+            },
+            [&](Spielszenen_Fenster& g) {
+                for (int32_t b = 0; b < SZ_BLOECKE; ++b) Spielszenen_Werbung_Zeichnen(&g, r.get(), b);
+            },
+            500, "size " + std::to_string(groesse));
     Spielszenen_Szenerie_Freigeben();
     Spielszenen_Grafik_Freigeben();
 }
@@ -385,6 +406,38 @@ TEST_F(Spielszenen_Tribuenen_Bild, KitsComeFromTheClubsColoursAndTheAwaySideChan
     Grafik_Sprite_Freigeben(f.kopfzeile);
     f = Spielszenen_Fenster{};
     f.spiel = -1;
+    Spielszenen_Grafik_Freigeben();
+}
+
+// Fans wholly inside their window go straight onto the page, those the page cuts through the
+// clipped blitter: a window cut by the page shows, where it lies, the pixels of the same window
+// lying wholly on it (the same crowd from the same seed), and after the window's colours change
+// both show the new ones, also where colours of 0 leave the page's pixels.
+TEST_F(Spielszenen_Tribuenen_Bild, FansDrawnStraightMatchTheClippedBlitterAndFollowNewColours)
+{
+    ASSERT_TRUE(Spielszenen_Grafik_Laden());
+    auto r = Spielszenen_Probe_Record(100);
+    r->ansicht_seed = 7;
+    stadion(r.get(), {5, 3, 6, 0, 4, 2}, 90);
+    r->ansicht_x = 300, r->ansicht_y = 0;
+    std::vector<uint16_t> erste;
+    for (int32_t runde = 0; runde < 3; ++runde) {
+        const std::vector<uint16_t> bild = ganz_und_geschnitten(
+            [&](Spielszenen_Fenster& g) {
+                g.spiel = 100, g.record = r.get(), g.breite = 603, g.hoehe = 450;
+                for (int32_t i = 1; i < 256; ++i) g.farben[i] = runde == 2 && i % 3 == 0 ? 0 : uint16_t(0x0800 + 37 * i + 5 * runde);
+                // the same crowd in the same poses for either place, its tables made anew
+                Spielszenen_Tribuenen_Laden(&g, r.get());
+            },
+            [&](Spielszenen_Fenster& g) {
+                for (int32_t b = 0; b < SZ_BLOECKE; ++b) Spielszenen_Zuschauer_Zeichnen(&g, r.get(), b);
+            },
+            5000, "round " + std::to_string(runde));
+        // the later rounds' colours differ from the first's wherever a fan is drawn
+        if (runde == 0) erste = bild;
+        else EXPECT_NE(bild, erste);
+    }
+    Spielszenen_Szenerie_Freigeben();
     Spielszenen_Grafik_Freigeben();
 }
 
