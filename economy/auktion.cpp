@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "database/assistent.h"
 #include "database/richter.h"
@@ -422,6 +423,10 @@ int32_t Auktion_Durchfuehren(int32_t spnr, int32_t verein, int32_t n, int32_t, S
     // the auction draws on its own run of the game's generator and gives it back untouched
     const int32_t seed = Zufall_Get_Seed();
     int32_t ergebnis = -1;
+    // Nobody takes part on a screen: nothing but the bids moves until the auction ends, and every
+    // raise rates the bids on the player's figures as they stand now.
+    std::optional<Spieler_Bewertung_Halten> halten;
+    if (!beobachtet) halten.emplace(spnr, verein);
     if (auktion_starten(spnr, verein, n, angebote, beobachtet, entscheidet)) {
         const bool schirm = A.stand.beobachtet && !eingabe_quelle && schirm_quelle;
         if (schirm && schirm_anfang) schirm_anfang(spnr);
@@ -434,6 +439,7 @@ int32_t Auktion_Durchfuehren(int32_t spnr, int32_t verein, int32_t n, int32_t, S
         }
         if (schirm && schirm_ende) schirm_ende();
     }
+    halten.reset();
     Zufall_Set_Seed(seed);
     char text[400];
     if (ergebnis >= 0) {

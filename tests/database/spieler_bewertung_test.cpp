@@ -108,6 +108,39 @@ TEST_F(Bewertung, OfferRatings)
     EXPECT_GE(null_norm, 100);
 }
 
+// A hold rates as the player's own figures did when it was made, listed or not, draw for draw;
+// what changes meanwhile counts once it ends, and an inner hold gives the outer one back.
+TEST_F(Bewertung, AHeldPlayerIsRatedOnHisFiguresOfThen)
+{
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 1, 5, 500, 0, 24, -1, false));
+    Teamspieler_Wert(317, 1, 5, static_cast<int32_t>(TS_TRANSFERLISTE), 8);
+    Zufall(0, 1);
+    auto bewerten = [](int32_t angebot) {
+        Zufall_Set_Seed(99);
+        const int32_t abloese = Spieler_Bewerte_Angebot_Abloese(1, 0, 5, 24, angebot, 0);
+        return std::vector<int32_t>{abloese, Spieler_Bewerte_Angebot_Gehalt(0, 1, 5, 24, angebot), Zufall_Get_Seed()};
+    };
+    std::vector<std::vector<int32_t>> frei;
+    for (int32_t angebot : {300, 665, 900}) frei.push_back(bewerten(angebot));
+    // listed he is cheaper: 831 x 0.8
+    EXPECT_EQ(frei[1][0], 100);
+    {
+        const Spieler_Bewertung_Halten halten(5, 1);
+        Spieler_Daten[5].alter = 33;
+        Teamspieler_Wert(317, 1, 5, static_cast<int32_t>(TS_TRANSFERLISTE), 4);
+        for (size_t i = 0; i < frei.size(); ++i) EXPECT_EQ(bewerten(std::vector<int32_t>{300, 665, 900}[i]), frei[i]);
+        {
+            const Spieler_Bewertung_Halten anderer(6, 1);
+            EXPECT_NE(bewerten(665), frei[1]);
+        }
+        EXPECT_EQ(bewerten(665), frei[1]);
+    }
+    // older and off the list, as he now is
+    EXPECT_NE(bewerten(665)[0], frei[1][0]);
+    Spieler_Daten[5].alter = 25;
+    EXPECT_EQ(bewerten(831)[0], 100);
+}
+
 TEST_F(Bewertung, ProminentAttributesAreTheFourLowestAbove75)
 {
     int32_t aus[4];
