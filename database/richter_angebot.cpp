@@ -216,6 +216,10 @@ void ausfuehren(const Spieler_Angebot& w, const std::vector<Spieler_Angebot>& al
                                                              leihe ? " LEIHWEISE" : "")
                                               : "";
     }
+    // The texts go to human managers only: among computer clubs none is written.
+    bool gehoert = mensch(o) || mensch(b);
+    for (const Spieler_Angebot& a : alle) gehoert = gehoert || (a.bieter != b && a.bieter != o && mensch(a.bieter));
+    if (!gehoert) return;
     const char* text = Temp_Sprintf("%s wechselt %s von %s nach %s. Das Jahresgehalt von %s wird %s betragen. Der "
                                     "Vertrag läuft über %d %s.",
                                     spieler_name(p), abloese_text, team_name(o), team_name(b), spieler_name(p),

@@ -159,6 +159,26 @@ void Spieler_Bewerte_Marktwert_Gehalt_Angebot(int32_t team, int32_t spnr, int32_
 int32_t Spieler_Bewerte_Angebot_Gehalt(int32_t bieter, int32_t team, int32_t spnr, int32_t monate, int32_t angebot);
 int32_t Spieler_Bewerte_Angebot_Abloese(int32_t team, int32_t, int32_t spnr, int32_t monate, int32_t angebot,
                                         int32_t zweite_abloese);
+// While one stands, the ratings above read the player's strength and age, and whether his club
+// lists him, from what they were when it was made: for a stretch of ratings of one player (an
+// auction rates every raise) in which none of them changes. Holds do not nest: the inner one
+// stands until it ends, and the outer one again after it.
+class Spieler_Bewertung_Halten {
+public:
+    Spieler_Bewertung_Halten(int32_t spnr, int32_t team);
+    ~Spieler_Bewertung_Halten();
+    Spieler_Bewertung_Halten(const Spieler_Bewertung_Halten&) = delete;
+    Spieler_Bewertung_Halten& operator=(const Spieler_Bewertung_Halten&) = delete;
+
+    struct Werte {
+        int32_t spnr = -1, staerke = 0, alter = 0, team = -1;
+        bool gelistet = false;
+    };
+
+private:
+    Werte vorher_;
+};
+
 // Up to four prominent invisible attributes (index order, -1 for the rest).
 void Spieler_Herausragende_Attribute(int32_t spnr, int32_t, int32_t, int32_t* aus);
 

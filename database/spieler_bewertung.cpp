@@ -75,7 +75,30 @@ int32_t marktwert(int32_t k, int32_t a, int32_t monate)
     return e.v;
 }
 
+// The held figures of one player (spnr -1: none held), one per thread like the store above.
+thread_local Spieler_Bewertung_Halten::Werte gehalten;
+
+bool im_team_gelistet(int32_t team, int32_t spnr)
+{
+    return Teamspieler_Ist_Im_Team(team, spnr) >= 0 && (Teamspieler_Wert(317, team, spnr, 0, 0) & TS_TRANSFERLISTE);
+}
+
 }  // namespace
+
+Spieler_Bewertung_Halten::Spieler_Bewertung_Halten(int32_t spnr, int32_t team) : vorher_(gehalten)
+{
+    Werte w;
+    if (spnr_gueltig(spnr)) {
+        w.spnr = spnr;
+        w.staerke = Spieler_Wert(SP_K_I_T, spnr, 0, SP_LESEN);
+        w.alter = Spieler_Wert(SP_ALTER, spnr, 0, SP_LESEN);
+        w.team = team;
+        w.gelistet = im_team_gelistet(team, spnr);
+    }
+    gehalten = w;
+}
+
+Spieler_Bewertung_Halten::~Spieler_Bewertung_Halten() { gehalten = vorher_; }
 
 void Spieler_Bewerte_Marktwert_Gehalt(int32_t team, int32_t spnr, int32_t staerke, int32_t alter, int32_t monate,
                                       int32_t* gehalt, int32_t* abloese, int32_t flag)
@@ -86,8 +109,9 @@ void Spieler_Bewerte_Marktwert_Gehalt(int32_t team, int32_t spnr, int32_t staerk
         if (abloese) *abloese = 0;
         return;
     }
-    int32_t k = staerke == -1 ? Spieler_Wert(SP_K_I_T, spnr, 0, SP_LESEN) : staerke;
-    const int32_t a = alter == -1 ? Spieler_Wert(SP_ALTER, spnr, 0, SP_LESEN) : alter;
+    const bool halt = gehalten.spnr >= 0 && spnr == gehalten.spnr;
+    int32_t k = staerke != -1 ? staerke : halt ? gehalten.staerke : Spieler_Wert(SP_K_I_T, spnr, 0, SP_LESEN);
+    const int32_t a = alter != -1 ? alter : halt ? gehalten.alter : Spieler_Wert(SP_ALTER, spnr, 0, SP_LESEN);
     if (k < 10) k = Zufall(8, 15);
     if (k > 995) k = 995;
     const int32_t v = marktwert(k, a, monate);
@@ -102,8 +126,7 @@ void Spieler_Bewerte_Marktwert_Gehalt(int32_t team, int32_t spnr, int32_t staerk
         } else {
             int64_t f = in_i32((1.0 + static_cast<double>(monate / 24)) * static_cast<double>(v) * 0.5);
             f = f * 15 / 10;
-            if (flag && Teamspieler_Ist_Im_Team(team, spnr) >= 0 && (Teamspieler_Wert(317, team, spnr, 0, 0) & TS_TRANSFERLISTE))
-                f = f * 80 / 100;
+            if (flag && (halt && team == gehalten.team ? gehalten.gelistet : im_team_gelistet(team, spnr))) f = f * 80 / 100;
             *abloese = in_i32(f / 1000);
         }
     }

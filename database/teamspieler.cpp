@@ -656,11 +656,11 @@ bool Teamspieler_Kommt_Oder_Geht(int32_t richtung, int32_t team, int32_t spieler
     }
     if (folgen) {
         Spieler_Beobachtet_Entfernen(team, spieler);
+        // a slot that names him is rare: it is looked at before the club's kind
         for (int32_t t = 0; t < Team_Anzahl; ++t) {
-            if (!Team_Ist_Normal(t, 0)) continue;
             Team_Transfersuche& s = T_Own[t].suche;
             for (int k = 0; k < 4; ++k)
-                if (s.spieler[k] == spieler) {
+                if (s.spieler[k] == spieler && Team_Ist_Normal(t, 0)) {
                     s.spieler[k] = -1;
                     s.aktiv[k] = 0;
                 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "database/assistent.h"
 #include "database/richter.h"
@@ -44,6 +45,8 @@ struct Zustand {
     int32_t seed = 0, basiswert = 0;
     Spieler_Angebot* angebote = nullptr;
     bool eifrig[AUKTION_SPALTEN] = {};
+    // whether each bid's club is a human's, by the bid's index: it stays so while the auction runs
+    bool mensch_bietet[AUKTION_SPALTEN] = {};
     bool jetzt_bewerten = true;
     int32_t k = 0;
     int64_t start = 0, jetzt = 0, letzter_tick = 0;
@@ -225,6 +228,7 @@ static bool auktion_starten(int32_t spnr, int32_t verein, int32_t n, Spieler_Ang
     A.n = n;
     A.angebote = angebote;
     A.seed = Zufall_Get_Seed();
+    for (int32_t i = 0; i < n && i < AUKTION_SPALTEN; ++i) A.mensch_bietet[i] = mensch(angebote[i].bieter);
     A.stand.n = n;
     A.stand.beobachtet = beobachtet;
     A.stand.verkaeufer_entscheidet = entscheidet;
@@ -362,12 +366,12 @@ int32_t Auktion_Schritt()
     if (neu >= 0) neuer_fuehrender(neu);
     // a human bidder raises with his crest or key, the seller's clicks pick instead
     if (!A.stand.verkaeufer_entscheidet && klick >= 0 && A.stand.angebot[klick] >= 0 &&
-        mensch(A.angebote[A.stand.angebot[klick]].bieter))
+        A.mensch_bietet[A.stand.angebot[klick]])
         Auktion_Erhoehen(&A.angebote[A.stand.angebot[klick]]);
     if (p > 5 && tick)
         for (int32_t c = 0; c < AUKTION_SPALTEN; ++c) {
             const int32_t i = A.stand.angebot[c];
-            if (i < 0 || A.stand.fuehrend[c] || mensch(A.angebote[i].bieter)) continue;
+            if (i < 0 || A.stand.fuehrend[c] || A.mensch_bietet[i]) continue;
             bool will = A.eifrig[c];
             if (!will) {
                 const int32_t z = Zufall_Gross(0, 24);
@@ -422,6 +426,10 @@ int32_t Auktion_Durchfuehren(int32_t spnr, int32_t verein, int32_t n, int32_t, S
     // the auction draws on its own run of the game's generator and gives it back untouched
     const int32_t seed = Zufall_Get_Seed();
     int32_t ergebnis = -1;
+    // Nobody takes part on a screen: nothing but the bids moves until the auction ends, and every
+    // raise rates the bids on the player's figures as they stand now.
+    std::optional<Spieler_Bewertung_Halten> halten;
+    if (!beobachtet) halten.emplace(spnr, verein);
     if (auktion_starten(spnr, verein, n, angebote, beobachtet, entscheidet)) {
         const bool schirm = A.stand.beobachtet && !eingabe_quelle && schirm_quelle;
         if (schirm && schirm_anfang) schirm_anfang(spnr);
@@ -434,6 +442,7 @@ int32_t Auktion_Durchfuehren(int32_t spnr, int32_t verein, int32_t n, int32_t, S
         }
         if (schirm && schirm_ende) schirm_ende();
     }
+    halten.reset();
     Zufall_Set_Seed(seed);
     char text[400];
     if (ergebnis >= 0) {

@@ -181,6 +181,9 @@ bool spieltag_frame(uint8_t flag)
         }
         const bool golden = Wettbewerb_Ist_Sudden_Death(c, h);
         bool ende_gesehen = false, eintrag_spielt = false;
+        // the games off the pitch share the day's minute and so the end of their half
+        bool uhr_ende_bekannt = false;
+        int32_t uhr_ende = -1;
         for (uint32_t i = 0; i < e.n; ++i) {
             const int32_t g = e.spiel(i);
             Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
@@ -198,7 +201,11 @@ bool spieltag_frame(uint8_t flag)
                 minute = Spieltag_Uhr.minute;
                 m->minute = uint8_t(minute);
                 if (r) r->minute = uint16_t(minute);
-                ende = Wettbewerb_Get_Halbzeit_Ende(c, minute, h);
+                if (!uhr_ende_bekannt) {
+                    uhr_ende = Wettbewerb_Get_Halbzeit_Ende(c, minute, h);
+                    uhr_ende_bekannt = true;
+                }
+                ende = uhr_ende;
                 fertig = ende != -1;
             }
             if (e.zustand(i) == SPIELTAG_SPIELT && (ende != -1 || fertig)) {

@@ -15,7 +15,7 @@ static int32_t fester_seed = 0;
 
 int32_t Zufall_2(int32_t lo, int32_t hi) { return Zufall(lo, hi); }
 
-int32_t Zufall_Gross(int32_t lo, int32_t hi)
+int32_t zufall_intern::gross_weit(int32_t lo, int32_t hi)
 {
     int32_t shift = 0;
     if (lo < 0) {

@@ -37,8 +37,17 @@ inline int32_t Zufall(int32_t lo, int32_t hi)
     const uint32_t produkt = (uint32_t(hi) - uint32_t(lo) + 1u) * uint32_t(seed);
     return int32_t(uint32_t(lo) + produkt / uint32_t(ZUFALL_MODUL));
 }
-// Wide or negative ranges: built from a units and a hundreds draw.
-int32_t Zufall_Gross(int32_t lo, int32_t hi);
+namespace zufall_intern {
+// Zufall_Gross beyond 0..100: a negative low end or a range wider than one draw.
+int32_t gross_weit(int32_t lo, int32_t hi);
+}  // namespace zufall_intern
+// Wide or negative ranges: built from a units and a hundreds draw. Within 0..100 it is one draw
+// of Zufall, inline (the auctions draw it hundreds of thousands of times a day).
+inline int32_t Zufall_Gross(int32_t lo, int32_t hi)
+{
+    if (lo >= 0 && hi <= 100) return Zufall(lo, hi);
+    return zufall_intern::gross_weit(lo, hi);
+}
 int32_t Zufall_2(int32_t lo, int32_t hi);
 void Zufall_Set_Seed(int32_t seed);
 int32_t Zufall_Get_Seed();

@@ -108,6 +108,34 @@ TEST_F(Bewertung, OfferRatings)
     EXPECT_GE(null_norm, 100);
 }
 
+// A hold rates as the player's own figures did when it was made, listed or not, draw for draw;
+// what changes meanwhile counts once it ends, and an inner hold gives the outer one back.
+TEST_F(Bewertung, AHeldPlayerIsRatedOnHisFiguresOfThen)
+{
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 1, 5, 500, 0, 24, -1, false));
+    Teamspieler_Wert(317, 1, 5, static_cast<int32_t>(TS_TRANSFERLISTE), 8);
+    Zufall(0, 1);
+    auto bewerten = [] {
+        Zufall_Set_Seed(99);
+        const int32_t abloese = Spieler_Bewerte_Angebot_Abloese(1, 0, 5, 24, 665, 0);
+        return std::vector<int32_t>{abloese, Spieler_Bewerte_Angebot_Gehalt(0, 1, 5, 24, 665), Zufall_Get_Seed()};
+    };
+    const std::vector<int32_t> frei = bewerten();
+    EXPECT_EQ(frei[0], 100);  // listed he is cheaper: 831 x 0.8
+    {
+        const Spieler_Bewertung_Halten halten(5, 1);
+        Spieler_Daten[5].alter = 33;
+        Teamspieler_Wert(317, 1, 5, static_cast<int32_t>(TS_TRANSFERLISTE), 4);
+        EXPECT_EQ(bewerten(), frei);
+        {
+            const Spieler_Bewertung_Halten anderer(6, 1);
+            EXPECT_NE(bewerten(), frei);
+        }
+        EXPECT_EQ(bewerten(), frei);
+    }
+    EXPECT_NE(bewerten(), frei);
+}
+
 TEST_F(Bewertung, ProminentAttributesAreTheFourLowestAbove75)
 {
     int32_t aus[4];

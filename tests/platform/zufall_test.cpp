@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <utility>
 #include <vector>
 
 #include "platform/zufall.h"
@@ -48,6 +49,24 @@ TEST(Zufall, KnownSequenceAndBounds)
     Zufall_Set_Seed(777);
     int32_t einer = Zufall(0, 99);
     EXPECT_EQ(gross % 100, einer);
+}
+
+// Within 0..100 a wide draw is one plain draw; just outside it keeps its other shapes. Each pair
+// from the same seed: the draw and the generator's state after it.
+TEST(Zufall, WideDrawAtTheEdgesOfOnePlainDraw)
+{
+    Zufall(0, 1);
+    for (int32_t seed : {0, 4711, 3999999}) {
+        auto von = [seed](auto ziehen) {
+            Zufall_Set_Seed(seed);
+            const int32_t r = ziehen();
+            return std::pair{r, Zufall_Get_Seed()};
+        };
+        for (auto [lo, hi] : {std::pair{0, 0}, {0, 24}, {5, 12}, {0, 100}})
+            EXPECT_EQ(von([&] { return Zufall_Gross(lo, hi); }), von([&] { return Zufall(lo, hi); })) << lo << ".." << hi;
+        EXPECT_EQ(von([] { return Zufall_Gross(-1, 99); }), von([] { return Zufall(0, 100) - 1; }));
+        EXPECT_EQ(von([] { return Zufall_Gross(2, 101); }), von([] { return 2 + Zufall(0, 99); }));
+    }
 }
 
 TEST(Zufall, PushPopAndSavegameBlock)
