@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "economy/bank_intern.h"
+#include "economy/oekonomie_schirm.h"
 #include "gameflow/globals.h"
 #include "gameflow/kalender.h"
 #include "gameflow/team_requester.h"
@@ -69,6 +70,7 @@ void Bank_Init()
 {
     if (Bank.initialisiert) Bank_DeInit();
     Bank_Module_Registrieren();
+    Bank_Finanzen_Zuruecksetzen();
     Bank.initialisiert = true;
     std::memset(Bank.kontostand, 0, sizeof Bank.kontostand);
     Bank_Welt_Leeren();

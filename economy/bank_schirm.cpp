@@ -575,6 +575,7 @@ void boerse_liste_bauen()
 }  // namespace
 
 const Bank_Finanz_Zustand& Bank_Finanzen_Zustand() { return finanz; }
+void Bank_Finanzen_Zuruecksetzen() { finanz = Bank_Finanz_Zustand{}; }
 int32_t Bank_Kurs_Zeitraum() { return zeitraum_tage(zeitraum()); }
 
 int32_t Bank_Finanzen_Seite(Menue_Icon*, uint32_t)

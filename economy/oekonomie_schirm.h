@@ -31,6 +31,8 @@ int32_t Oekonomie_Aktueller_Schirm();
 // The finance pages' state as the screen keeps it (page, week, toggles).
 struct Bank_Finanz_Zustand;
 const Bank_Finanz_Zustand& Bank_Finanzen_Zustand();
+// A new or loaded game's finance pages start on the first page, the whole season, no toggle on.
+void Bank_Finanzen_Zuruecksetzen();
 // The days of history the exchange monitor's chart shows (its range buttons 2026..2037).
 int32_t Bank_Kurs_Zeitraum();
 
