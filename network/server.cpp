@@ -205,17 +205,26 @@ int Server_Start(Os_Window* fenster, void* instanz, const char* option)
     Server_Lauschend = Socket_Get_Socket_Info();
     if (!Server_Lauschend) return start_fehler("Internal fatal error, step 1.");
     if (!Socket_Create(Server_Lauschend)) return start_fehler("Socket create failed.");
-    bool gebunden = Socket_Bind_Socket(Server_Lauschend, Server_Settings.port, Server_Settings.ip);
+    // Bound and listening on the port, or which step failed.
+    const char* fehler = nullptr;
+    auto lauschen = [&] {
+        if (!Socket_Bind_Socket(Server_Lauschend, Server_Settings.port, Server_Settings.ip)) return "Bind socket failed.";
+        Socket_Option(Server_Lauschend, 302, 1);
+        Socket_Option(Server_Lauschend, 304, 1);
+        return Socket_Server_Listen(Server_Lauschend) ? static_cast<const char*>(nullptr) : "Listen on server socket failed.";
+    };
+    fehler = lauschen();
     // A headless server (tests, scripted runs side by side) whose port is taken looks for a free
-    // one from the standard port on; with a window the user chooses again.
-    for (int k = 1; !gebunden && Os_Headless() && k < 1000; ++k) {
+    // one from the standard port on; with a window the user chooses again. Another server that
+    // bound the port but does not listen yet lets the bind pass and the listen fail: that port
+    // is taken too, and the next one is tried on a fresh socket.
+    for (int k = 1; fehler && Os_Headless() && k < 1000; ++k) {
+        Socket_Destroy(Server_Lauschend);
+        if (!Socket_Create(Server_Lauschend)) return start_fehler("Socket create failed.");
         Server_Settings.port = uint16_t(NETZ_STANDARD_PORT + k);
-        gebunden = Socket_Bind_Socket(Server_Lauschend, Server_Settings.port, Server_Settings.ip);
+        fehler = lauschen();
     }
-    if (!gebunden) return start_fehler("Bind socket failed.");
-    Socket_Option(Server_Lauschend, 302, 1);
-    Socket_Option(Server_Lauschend, 304, 1);
-    if (!Socket_Server_Listen(Server_Lauschend)) return start_fehler("Listen on server socket failed.");
+    if (fehler) return start_fehler(fehler);
     if (!Socket_Async_Select_Event(Server_Lauschend, fenster, FD_ACCEPT))
         return start_fehler("Async Select on server socket failed.");
     letzte_idle_pruefung = Netz_Zeit();
