@@ -447,8 +447,11 @@ int32_t Auktion_Durchfuehren(int32_t spnr, int32_t verein, int32_t n, int32_t, S
     char text[400];
     if (ergebnis >= 0) {
         if (A.stand.beobachtet) {
-            std::snprintf(text, sizeof text, "Die Auktion ist beendet.^lDen Zuschlag für Spieler %s erhielt %s.", spieler_name(),
-                          team_name(angebote[ergebnis].bieter));
+            // A short name that ends in its own full stop ("Oberenbr.") ends the sentence too.
+            const char* sieger = team_name(angebote[ergebnis].bieter);
+            const size_t n = std::strlen(sieger);
+            std::snprintf(text, sizeof text, "Die Auktion ist beendet.^lDen Zuschlag für Spieler %s erhielt %s%s", spieler_name(),
+                          sieger, n > 0 && sieger[n - 1] == '.' ? "" : ".");
             allen_sagen(0, text);
         }
     } else {
