@@ -407,6 +407,7 @@ TEST_F(Training, SteppingOverTypesTrainsAsTypeByType)
     const std::vector<uint8_t> anfang = stand();
     const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
     const Spieler_Training_Tabellen tabellen = Spieler_Training;
+    const uint32_t stufe_vorher = Schwierigkeitsstufe;
     auto laufen = [&](bool schritte, uint32_t stufe, bool geregelt) {
         zuruecksetzen(spieler, anfang);
         Spieler_Training = tabellen;
@@ -433,6 +434,7 @@ TEST_F(Training, SteppingOverTypesTrainsAsTypeByType)
                 EXPECT_TRUE(laufen(true, stufe, geregelt) == einzeln)
                     << "Stufe " << stufe << ", Anlagen " << mit_anlagen << ", geregelt " << geregelt;
             }
+    Schwierigkeitsstufe = stufe_vorher;
     Stadion_Set_Anlage_Abfrage(nullptr);
 }
 
