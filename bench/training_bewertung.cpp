@@ -8,9 +8,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "competitions/wettbewerb.h"
 #include "database/spieler.h"
@@ -64,6 +66,32 @@ void BM_Training_Ein_Tag(benchmark::State& state)
     zaehlen(state);
 }
 BENCHMARK(BM_Training_Ein_Tag)->Unit(benchmark::kMillisecond);
+
+// A day of training with plans as the assistants spread them (a club's units evenly over the
+// types, the rest one more at some of them), with the types' kept steps (1) and without (0).
+void BM_Training_Ein_Tag_Assistentenplaene(benchmark::State& state)
+{
+    welt();
+    std::vector<uint8_t> plaene;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        auto* plan = static_cast<uint8_t*>(Team_Zeiger(TEAM_TRAINING, t, nullptr, 0));
+        plaene.insert(plaene.end(), plan, plan + 14);
+        const int32_t einheiten = 14 + t % 43;
+        for (int32_t i = 0; i < 14; ++i)
+            plan[i] = static_cast<uint8_t>(einheiten / 14 + ((i * 5 + t) % 14 < einheiten % 14 ? 1 : 0));
+    }
+    const bool vorher = Spieler_Training_Schritte_Setzen(state.range(0) != 0);
+    int32_t tag = 0;
+    for (auto _ : state) {
+        Spieler_Bewerte_Training(tag);
+        tag = (tag + 1) % 365;
+    }
+    Spieler_Training_Schritte_Setzen(vorher);
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        std::memcpy(Team_Zeiger(TEAM_TRAINING, t, nullptr, 0), &plaene[size_t(t) * 14], 14);
+    zaehlen(state);
+}
+BENCHMARK(BM_Training_Ein_Tag_Assistentenplaene)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 // The strength matrix (mask 255) of every club (goal: under 0.3 ms).
 void BM_Team_Staerke_Aller_Vereine(benchmark::State& state)

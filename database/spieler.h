@@ -202,6 +202,10 @@ int32_t Spieler_Spielfeld_Staerke(int32_t team, int32_t spnr, int32_t feld);
 void Spieler_Bewerte_Spiel_Erschoepfung(int32_t spnr);
 // The daily training of every club's players; `tag` is today's day number modulo 365.
 void Spieler_Bewerte_Training(int32_t tag);
+// Whether the daily training steps over a group of a player's types by the draws kept for where
+// they start, where no throw can move them (on by default; the players train the same either
+// way). Returns the former setting.
+bool Spieler_Training_Schritte_Setzen(bool an);
 
 // A remote client renews its copies of the players from the server.
 void Spieler_Internet_Client_Refresh();

@@ -2,6 +2,7 @@
 // weekly match fatigue. Training arithmetic is single precision without contraction, and the
 // random draws of one player follow a fixed order (below), so that every PC trains alike.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -174,6 +175,9 @@ struct Team_Tag {
     // the days of each type by its openings' table: in the band its Stoss_Tabelle, else its day
     const Art_Tag* stoss[25];
     const uint16_t* eroeffnung[25];  // each type's openings by place
+    // The steps by place (below) of each group of field types, by its first type; null where
+    // it has none.
+    uint8_t* schritte[FELD_ARTEN];
     float summe = 0.0f;          // S: the field plan's units
     float last;                  // L: the reference load
     int32_t belastung;           // the plan's load against L, added to every player's exhaustion
@@ -375,14 +379,50 @@ constexpr int32_t TAG_ZIEHUNGEN = 176;
 // The doctor's care, an absence or an individual-training place adds a term to the chance.
 bool gepflegt(const TS& ts, int32_t platz) { return (ts.flags & (TS_ARZT | TS_BEHINDERT)) != 0 || platz >= 0; }
 
-template <bool frei>
-[[gnu::noinline]] void spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
+// A field type's draws (with `frei`) and whether it moves follow from the club's day for it
+// and the place on the cycle its draws start from, but for the throws that may move it, which
+// depend on the player. For each place the first player to start a type there takes a probe
+// (`spieler_trainieren` with `probe`, the type `platz` alone, for a field player of any form up
+// to 100) that finds the draws the type takes where no player's throw can move it, else
+// MAG_ZIEHEN (every throw below the largest chance any such player could have counts); later
+// players starting there step over the type by that number of draws. 0 where no probe was
+// taken yet. A type's steps are a function of its units, the league's term, the training
+// grounds, the day's direction of unit changes, the difficulty level and whether the type is
+// visible alone.
+constexpr uint8_t UNBEKANNT = 0, MAG_ZIEHEN = 0xFF;
+// The groups of field types that step over together (first type, count; a group is visible or
+// invisible throughout), as spieler_trainieren takes them.
+struct Gruppe {
+    int32_t erste, anzahl;
+};
+constexpr Gruppe GRUPPEN[] = {{0, 2}, {2, 2}, {4, 2}, {6, 2}, {8, 1}, {9, 2}, {11, 2}, {13, 1}};
+// the longest opening of a type with its throw, for each type of a group
+static_assert(8 * 2 < MAG_ZIEHEN);
+
+// The largest form factor a player of form 0..100 may have, either way.
+float groesster_faktor()
+{
+    static const float g = [] {
+        float m = 0.0f;
+        for (int32_t f = 0; f <= 100; ++f) {
+            const float form = static_cast<float>(f);
+            m = std::max({m, 0.9f + 0.002f * form, 1.1f - 0.002f * form});
+        }
+        return m;
+    }();
+    return g;
+}
+
+template <bool frei, bool probe = false>
+[[gnu::noinline]] bool spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
                                           Zufall_Folge& team_folge)
 {
+    static_assert(frei || !probe);
     Zufall_Folge folge = team_folge;
-    Spieler_Struktur& s = Spieler_Daten[spnr];
-    const int32_t art = art_von(spnr);
+    Spieler_Struktur& s = Spieler_Daten[probe ? 0 : spnr];
+    const int32_t art = probe ? 1 : art_von(spnr);
     const bool torwart = art == 0;
+    bool kann_ziehen = false;  // probe: a throw may move the type
     // The attribute vector's first 24 values (Spieler_Attribute's order) are read straight from
     // the record when the day first needs them (most of a player's days change nothing), and
     // the day writes back only what changed.
@@ -409,7 +449,8 @@ template <bool frei>
     const float form = static_cast<float>(form_wert);
     const float wachsen = 0.9f + 0.002f * form;
     const float schwinden = 1.1f - 0.002f * form;
-    const float faktor[2] = {schwinden, wachsen};  // by whether the type trains up
+    const float faktor[2] = {probe ? groesster_faktor() : schwinden,
+                             probe ? groesster_faktor() : wachsen};  // by whether the type trains up
     const float F = tag.faktor;
 
     const int32_t* arten = torwart ? TORWART_ARTEN : FELD_ARTEN_LISTE;
@@ -467,6 +508,10 @@ template <bool frei>
                 const int32_t wurf = folge.Zuletzt(0, 365);
                 if (at->grenze[sichtbar ? 0 : 1] >= 0.0f) {
                     if (static_cast<float>(wurf) >= at->grenze[sichtbar ? 0 : 1] * g) return;
+                    if constexpr (probe) {
+                        kann_ziehen = true;
+                        return;
+                    }
                     const int32_t vorher = vorher_wert();
                     const float schritt = teil_von(*at, steigt, basis(vorher), tag.gewicht[art][i]) / teiler * g;
                     ziehen(vorher, wurf, std::fabs(schritt), schritt);
@@ -517,11 +562,20 @@ template <bool frei>
                 const bool steigt = at->steigt;
                 const float g = faktor[steigt];
                 if (static_cast<float>(wurf) >= grenze * g) return;
+                if constexpr (probe) {
+                    kann_ziehen = true;
+                    return;
+                }
                 const int32_t vorher = vorher_wert();
                 const float schritt = teil_von(*at, steigt, basis(vorher), tag.gewicht[art][i]) / teiler * g;
                 ziehen(vorher, wurf, std::fabs(schritt), schritt);
                 return;
             }
+        }
+        if constexpr (probe) {
+            // a step that could be zero: whether the throw is drawn is left to the player's day
+            kann_ziehen = true;
+            return;
         }
         const float a = tag.gewicht[art][i];
         const int32_t vorher = vorher_wert();
@@ -558,16 +612,47 @@ template <bool frei>
         const int32_t wurf = folge.Ziehe<frei>(0, 365);
         ziehen(vorher, wurf, chance, schritt);
     };
-    if (torwart) {
+    if constexpr (probe) {
+        // the group of types from `platz & 0xFF` on, `platz >> 8` of them
+        for (int32_t i = platz & 0xFF; i < (platz & 0xFF) + (platz >> 8) && !kann_ziehen; ++i) {
+            if (i < 9) art_trainieren(i, i, std::true_type{});
+            else art_trainieren(i, i, std::false_type{});
+        }
+        team_folge = folge;
+        return kann_ziehen;
+    } else if (torwart) {
         art_trainieren(TORWART_ARTEN[0], TORWART_ART_TAGE[0], std::true_type{});
         for (int32_t k = 1; k < 4; ++k) art_trainieren(TORWART_ARTEN[k], TORWART_ART_TAGE[k], std::false_type{});
     } else {
-        // each type its own copy of the step: whether a type of this club trains inside the band
-        // holds for the whole squad, and each copy's tests learn it
-#pragma GCC unroll 9
-        for (int32_t i = 0; i < 9; ++i) art_trainieren(i, i, std::true_type{});
-#pragma GCC unroll 5
-        for (int32_t i = 9; i < FELD_ARTEN; ++i) art_trainieren(i, i, std::false_type{});
+        // A group of types steps over by its table where no player can move in it (the first
+        // player to start it from a place probes it); each type its own copy of the step: whether
+        // a type of this club trains inside the band holds for the whole squad, and each copy's
+        // tests learn it.
+        auto gruppe = [&](int32_t erste, int32_t n, auto sichtbar_art) __attribute__((always_inline)) {
+            if constexpr (frei) {
+                if (uint8_t* tafel = tt.schritte[erste]) {
+                    uint8_t& schritte = tafel[folge.Stelle()];
+                    if (schritte == UNBEKANNT) {
+                        Zufall_Folge nach = folge;
+                        const bool zieht = spieler_trainieren<true, true>(tag, tt, -1, ts, erste | n << 8, nach);
+                        schritte = zieht ? MAG_ZIEHEN : static_cast<uint8_t>(nach.Stelle() - folge.Stelle());
+                    }
+                    if (schritte != MAG_ZIEHEN) {
+                        folge.Vor(schritte);
+                        return;
+                    }
+                }
+            }
+            for (int32_t i = erste; i < erste + n; ++i) art_trainieren(i, i, sichtbar_art);
+        };
+        gruppe(0, 2, std::true_type{});
+        gruppe(2, 2, std::true_type{});
+        gruppe(4, 2, std::true_type{});
+        gruppe(6, 2, std::true_type{});
+        gruppe(8, 1, std::true_type{});
+        gruppe(9, 2, std::false_type{});
+        gruppe(11, 2, std::false_type{});
+        gruppe(13, 1, std::false_type{});
     }
 
     // a move of a field type (a keeper's types past the first lie beyond them)
@@ -738,9 +823,44 @@ template <bool frei>
     s.erfahrung = static_cast<uint16_t>(erfahrung);
     s.form = static_cast<uint8_t>(form_wert);
     team_folge = folge;
+    return false;
 }
 
+// The groups' steps kept from day to day: by difficulty level, the day's direction of unit
+// changes (-1, 0, 1), the league's term (0, -0.5, 0.5), training grounds, the group's kind
+// (visible or not, one type or two) and its types' units (up to 7; more units have none).
+struct Schritte_Tafeln {
+    static constexpr int32_t EINHEITEN = 8;
+    std::vector<std::unique_ptr<uint8_t[]>> tafeln =
+        std::vector<std::unique_ptr<uint8_t[]>>(5 * 3 * 3 * 2 * 4 * EINHEITEN * EINHEITEN);
+    uint8_t* tafel(int32_t stufe, int32_t richtung, float liga_term, bool anlagen, const Gruppe& g,
+                   const uint8_t* einheiten)
+    {
+        const int32_t liga = liga_term == 0.0f ? 0 : liga_term == -0.5f ? 1 : liga_term == 0.5f ? 2 : -1;
+        const uint8_t u1 = einheiten[g.erste], u2 = g.anzahl > 1 ? einheiten[g.erste + 1] : 0;
+        if (stufe < 0 || stufe > 4 || richtung < -1 || richtung > 1 || liga < 0 || u1 >= EINHEITEN || u2 >= EINHEITEN)
+            return nullptr;
+        const size_t art = size_t(g.erste < 9) * 2 + size_t(g.anzahl > 1);
+        const size_t index =
+            (((((size_t(stufe) * 3 + size_t(richtung + 1)) * 3 + size_t(liga)) * 2 + anlagen) * 4 + art) * EINHEITEN +
+             u1) * EINHEITEN +
+            u2;
+        std::unique_ptr<uint8_t[]>& t = tafeln[index];
+        if (!t) t = std::make_unique<uint8_t[]>(Zufall_Folge::LAENGE);  // zeroed: UNBEKANNT
+        return t.get();
+    }
+};
+
+bool schritte_an = true;
+
 }  // namespace
+
+bool Spieler_Training_Schritte_Setzen(bool an)
+{
+    const bool vorher = schritte_an;
+    schritte_an = an;
+    return vorher;
+}
 
 void Spieler_Bewerte_Training(int32_t n)
 {
@@ -753,6 +873,7 @@ void Spieler_Bewerte_Training(int32_t n)
     // day, the nudges' tables while there are not too many of them (none is in use now).
     static Art_Tag_Speicher speicher;
     speicher.aufraeumen();
+    static Schritte_Tafeln schritte_tafeln;
     Tag tag;
     tag.art_tag = &speicher;
     tag.stufe = static_cast<int32_t>(Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe);
@@ -928,6 +1049,10 @@ void Spieler_Bewerte_Training(int32_t n)
             tt.stoss[i] = g.stoss ? g.stoss : &tt.art[i];
             tt.eroeffnung[i] = tag.eroeffnungen->tafel[g.a.band][tt.anlagen][einheiten[i] <= 5].data();
         }
+        for (const Gruppe& g : GRUPPEN)
+            tt.schritte[g.erste] = schritte_an ? schritte_tafeln.tafel(tag.stufe, Spieler_Training.richtung,
+                                                                        tt.liga_term, tt.anlagen, g, einheiten)
+                                               : nullptr;
         tt.art[24] = speicher(torwart_einheiten, tag.faktor, tt.liga_term);
         tt.stoss[24] = tt.art[24].band ? speicher.stoss(torwart_einheiten, tag.faktor, tt.liga_term) : &tt.art[24];
         const bool torwart_in_spanne = torwart_einheiten >= 0.0f && torwart_einheiten <= 5.0f;

@@ -11,6 +11,7 @@
 #include "database/db_hilfe.h"
 #include "database/manager.h"
 #include "database/teamspieler.h"
+#include "economy/stadion.h"
 #include "gameflow/highscore.h"
 #include "gameflow/news.h"
 #include "screens/spieler_training.h"
@@ -379,6 +380,62 @@ TEST_F(Training, LeaguesFarFromTheirWindowAreRegulated)
     EXPECT_EQ(Spieler_Training.zu_schwach[4], 0);
     // Leagues without averages are left alone.
     EXPECT_EQ(Spieler_Training.zu_stark[2] + Spieler_Training.zu_schwach[2], 0);
+}
+
+// A group of a player's types is stepped over by the draws a probe found where no throw can
+// move it: with and without those steps every player, link and the generator end alike, over
+// mixed plans (one beyond the kept units), forms up to 100, values at their talent's ceiling and
+// invisible ones just below the threshold of a new attribute; for each difficulty level, with
+// and without training grounds and with leagues regulated up and down or not. Every run starts
+// from the same seed, so its first players start where the runs before them kept their steps:
+// steps kept for other conditions must not be taken.
+TEST_F(Training, SteppingOverTypesTrainsAsTypeByType)
+{
+    kader();
+    for (int32_t t : {0, 1, 2, 3, 4, 5, 12, 13})
+        for (int32_t i = 0; i < 14; ++i) T_Own[t].training[i] = static_cast<uint8_t>((t * 5 + i * 3) % 6);
+    T_Own[13].training[3] = 9;
+    for (int32_t i = 0; i < 90; ++i) {
+        Spieler_Struktur& s = Spieler_Daten[i];
+        s.form = static_cast<uint8_t>(i % 3 == 0 ? 100 : 40 + i % 50);
+        s.unsichtbar[i % 5] = 74;
+        Spieler_Egal_Daten[i].talent[1] = static_cast<uint16_t>(s.attribute[1] + i % 2);
+    }
+    static bool anlagen = false;
+    Stadion_Set_Anlage_Abfrage(
+        [](int32_t, int32_t slot) { return slot == STADION_ANLAGE_TRAININGSGELAENDE && anlagen ? 2 : 0; });
+    const std::vector<uint8_t> anfang = stand();
+    const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
+    const Spieler_Training_Tabellen tabellen = Spieler_Training;
+    const uint32_t stufe_vorher = Schwierigkeitsstufe;
+    auto laufen = [&](bool schritte, uint32_t stufe, bool geregelt) {
+        zuruecksetzen(spieler, anfang);
+        Spieler_Training = tabellen;
+        Schwierigkeitsstufe = stufe;
+        // league 1 far too strong, league 4 far too weak, both held at the top tier's middle
+        std::memset(Team_Liga_Staerke, 0, sizeof Team_Liga_Staerke);
+        if (geregelt) {
+            Team_Liga_Staerke[1][0][5] = Team_Liga_Staerke[4][0][5] = 861;
+            Team_Liga_Staerke[1][4][4] = 990;
+            Team_Liga_Staerke[4][4][4] = 100;
+        }
+        const bool vorher = Spieler_Training_Schritte_Setzen(schritte);
+        Zufall_Set_Seed(1000);
+        for (int32_t tag = 0; tag < 30; ++tag) Spieler_Bewerte_Training(tag);
+        Spieler_Training_Schritte_Setzen(vorher);
+        return std::make_pair(stand(), Zufall_Get_Seed());
+    };
+    for (uint32_t stufe = 0; stufe <= 4; ++stufe)
+        for (bool mit_anlagen : {false, true})
+            for (bool geregelt : {false, true}) {
+                anlagen = mit_anlagen;
+                const auto einzeln = laufen(false, stufe, geregelt);
+                EXPECT_NE(einzeln.first, anfang);
+                EXPECT_TRUE(laufen(true, stufe, geregelt) == einzeln)
+                    << "Stufe " << stufe << ", Anlagen " << mit_anlagen << ", geregelt " << geregelt;
+            }
+    Schwierigkeitsstufe = stufe_vorher;
+    Stadion_Set_Anlage_Abfrage(nullptr);
 }
 
 TEST_F(Training, ClientTrainsNobody)
