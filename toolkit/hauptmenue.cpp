@@ -293,6 +293,10 @@ void Menue_Datum_Setzen()
 int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
 {
     if (!icon || !icon->bitmap || !Eingang_Get_Spiel_Gestartet()) return 0;
+    // The panel goes only onto the page it is blitted to, and each blit draws it first: onto a
+    // page nobody sees it keeps what it showed last.
+    int32_t px, py;
+    if (Grafik_Seite_Ungesehen(Menue_Blit_Rastport(icon, &px, &py))) return 1;
     const bool eigen = icon->nummer == 701;
     const int32_t team = icon->kennung_1;
     Rastport* b = icon->bitmap;
