@@ -249,6 +249,9 @@ int32_t Rahmen_Wappen_Zeichnen(Menue_Icon* icon, uint32_t)
     if (!icon || !icon->bitmap || !Eingang_Get_Spiel_Gestartet()) return 0;
     Rastport* bm = icon->bitmap;
     Rastport* seite = Grafik_Render_Ziel;
+    // Crest and shadow go onto a page nobody sees, and each blit of the icon draws them first:
+    // they keep what they showed last.
+    if (Grafik_Seite_Ungesehen(seite)) return 1;
     const int32_t w = int32_t(bm->width), h = int32_t(bm->height), team = icon->kennung_1;
     // The old shadow goes with the page behind the icon.
     Rastport* hg = Menue_Get_Hintergrund();

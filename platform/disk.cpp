@@ -7,8 +7,10 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <new>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -176,7 +178,7 @@ inline void verw_gruppe(uint32_t* k, size_t i)
 }
 
 // ziel = quelle XOR the keystream of block `block_nummer` holding n bytes (ziel may be quelle).
-void verwuerfeln(uint32_t block_nummer, uint8_t* ziel, const uint8_t* quelle, size_t n)
+void verwuerfeln_erzeugen(uint32_t block_nummer, uint8_t* ziel, const uint8_t* quelle, size_t n)
 {
     Verwuerfler v(block_nummer, uint32_t(n));
     if (n <= 4 * VERW_ANLAUF + 64) {
@@ -206,6 +208,53 @@ void verwuerfeln(uint32_t block_nummer, uint8_t* ziel, const uint8_t* quelle, si
         // a last short piece keeps words that overlap their new place
         std::memmove(k, k + woerter, VERW_ANLAUF * 4);
     }
+}
+
+// A block's keystream depends only on its number and its length, and a game writes the same
+// large blocks again and again (the monthly autosave, a save under another name, a load): their
+// keystreams are kept and applied as they are, up to a bound beyond which the store starts anew.
+constexpr size_t SCHLUESSEL_AB = 4096;
+constexpr size_t SCHLUESSEL_GRENZE = size_t(32) << 20;
+
+struct Schluessel_Vorrat {
+    std::mutex sperre;
+    std::unordered_map<uint64_t, std::vector<uint8_t>> schluessel;
+    size_t bytes = 0;
+};
+
+Schluessel_Vorrat& schluessel_vorrat()
+{
+    static Schluessel_Vorrat v;
+    return v;
+}
+
+void verwuerfeln(uint32_t block_nummer, uint8_t* ziel, const uint8_t* quelle, size_t n)
+{
+    if (n < SCHLUESSEL_AB || n > SCHLUESSEL_GRENZE) {
+        verwuerfeln_erzeugen(block_nummer, ziel, quelle, n);
+        return;
+    }
+    Schluessel_Vorrat& v = schluessel_vorrat();
+    std::lock_guard<std::mutex> halten(v.sperre);
+    const uint64_t kennung = uint64_t(block_nummer) << 32 | uint64_t(n);
+    auto it = v.schluessel.find(kennung);
+    if (it == v.schluessel.end()) {
+        if (v.bytes + n > SCHLUESSEL_GRENZE) {
+            v.schluessel.clear();
+            v.bytes = 0;
+        }
+        std::vector<uint8_t> k(n, 0);
+        verwuerfeln_erzeugen(block_nummer, k.data(), k.data(), n);
+        v.bytes += n;
+        it = v.schluessel.emplace(kennung, std::move(k)).first;
+    }
+    const uint8_t* k = it->second.data();
+    size_t j = 0;
+    for (; j + 16 <= n; j += 16) {
+        const Wort4 w = wort4(quelle + j) ^ wort4(k + j);
+        std::memcpy(ziel + j, &w, 16);
+    }
+    for (; j < n; ++j) ziel[j] = quelle[j] ^ k[j];
 }
 
 constexpr size_t DISK_KOPF_GROESSE = SPIELSTAND_MAGIC_LAENGE + SPIELSTAND_VERSION_LAENGE;

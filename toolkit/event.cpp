@@ -461,7 +461,7 @@ int8_t walk_ende(Schritt& st)
         }
         if (sieger != alt || (sieger->flags & ICON_MAUSOVER_WIEDER) || rad) {
             strip_loeschen(20);
-            if (Grafik_Render_Ziel)
+            if (Grafik_Render_Ziel && !Grafik_Seite_Ungesehen(Grafik_Render_Ziel))
                 Grafik_Printf(Grafik_Render_Ziel, Font(3),
                               "^c%05dAuf Icon %d, Abst=%d (x:%d,y:%d), Pri=%d, Status=%d, Main_P=%d, br=%d, ho=%d, d=%d, d2=%d",
                               62, 497, int(Grafik_Farbe(15, 15, 15)), sieger->nummer, bester, sieger->x, sieger->y,

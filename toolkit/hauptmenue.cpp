@@ -293,6 +293,10 @@ void Menue_Datum_Setzen()
 int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
 {
     if (!icon || !icon->bitmap || !Eingang_Get_Spiel_Gestartet()) return 0;
+    // The panel goes only onto the page it is blitted to, and each blit draws it first: onto a
+    // page nobody sees it keeps what it showed last.
+    int32_t px, py;
+    if (Grafik_Seite_Ungesehen(Menue_Blit_Rastport(icon, &px, &py))) return 1;
     const bool eigen = icon->nummer == 701;
     const int32_t team = icon->kennung_1;
     Rastport* b = icon->bitmap;
@@ -454,6 +458,12 @@ int32_t Menue_Staerke_Balken(Menue_Icon* icon, uint32_t)
     Rastport* rechts = Menue_Get_Slave_Rastport(SLAVE_KAPPE_RECHTS);
     if (!voll_bild || !leer_bild || !links || !rechts) return 0;
     const int32_t x = icon->x, y = icon->y;
+    if (Grafik_Seite_Ungesehen(z)) {
+        // Nobody sees the page: only the rows the pieces would cover are noted, as their blits note them.
+        const uint32_t h = std::max({links->height, rechts->height, voll_bild->height, leer_bild->height});
+        Grafik_Seite_Beschrieben(z, y, int64_t(h));
+        return 1;
+    }
     auto setzen = [z](Rastport* b, int32_t bx, int32_t by) {
         Grafik_Blit_Transparent(b, 0, 0, int32_t(b->width), int32_t(b->height), z, bx, by);
     };

@@ -94,6 +94,36 @@ TEST_F(RahmenWappen, CrestWithASoftShadowOnlyOnceAGameRuns)
     ordner_behalten = bilder != nullptr;
 }
 
+// For a screen page nobody sees neither the crest nor its shadow is drawn; seen, both are.
+TEST_F(RahmenWappen, NothingIsDrawnForAPageNobodySees)
+{
+    ASSERT_NO_FATAL_FAILURE(welt("rahmenwappen_ungesehen"));
+    struct Zurueck {
+        Rastport* seite_1 = Grafik_Seite_1;
+        ~Zurueck()
+        {
+            Grafik_Seite_1 = seite_1;
+            Os_Display_Set_Ungesehen(false);
+        }
+    } zurueck;
+    Grafik_Seite_1 = seite;
+    Eingang_Set_Spiel_Gestartet(true);
+    icon.kennung_1 = 0;
+    auto* p = static_cast<uint16_t*>(seite->pixels);
+    const auto* b = static_cast<const uint16_t*>(icon.bitmap->pixels);
+    for (int ungesehen = 1; ungesehen >= 0; --ungesehen) {
+        std::fill(p, p + 120 * 60, uint16_t(0xBDF7));
+        std::fill(const_cast<uint16_t*>(b), const_cast<uint16_t*>(b) + 40 * 40, uint16_t(7));
+        Os_Display_Set_Ungesehen(ungesehen != 0);
+        ASSERT_EQ(Grafik_Seite_Ungesehen(seite), ungesehen != 0);
+        EXPECT_EQ(Rahmen_Wappen_Zeichnen(&icon, 0), 1);
+        Os_Display_Set_Ungesehen(false);
+        const auto seite_anders = std::count_if(p, p + 120 * 60, [](uint16_t v) { return v != 0xBDF7; });
+        const auto wappen_anders = std::count_if(b, b + 40 * 40, [](uint16_t v) { return v != 7; });
+        EXPECT_EQ(seite_anders == 0 && wappen_anders == 0, ungesehen != 0) << seite_anders << " " << wappen_anders;
+    }
+}
+
 // The menu lays the same crests on the same background at every turn, and the shadow laid before
 // is taken again: the same pixels as laid anew, and never for another crest or a page that differs
 // under the shadow, be it in one pixel.

@@ -236,18 +236,10 @@ Bytes verwuerfelt(uint32_t nummer, const Bytes& klar)
     return aus;
 }
 
-TEST_F(Disk, BlocksOfEveryLengthAreScrambledAsTheyAlwaysWere)
+// Builds a file of these blocks and checks each stored block against the generator and its
+// checksum; a load takes the keystream off again.
+void bloecke_pruefen(const Disk_Bereiche& bereiche)
 {
-    // Every length up to where long blocks change their way of making the keystream and some
-    // beyond, the lengths around each batch of it, and long ones with every remainder.
-    std::vector<size_t> laengen;
-    for (size_t n = 0; n <= 700; ++n) laengen.push_back(n);
-    for (size_t n : {4095, 4096, 4097, 4607, 4608, 4609, 4611, 8703, 8704, 8705, 70001, 200000, 200003})
-        laengen.push_back(n);
-    Disk_Bereiche bereiche;
-    uint8_t start = 3;
-    for (size_t n : laengen) bereiche[DISK_POS_SPIELE - 1].push_back(muster(n, start += 11));
-    bereiche[DISK_POS_STATISTIK - 1].push_back(muster(5000, 1));
     const Bytes datei_bytes = Disk_Spielstand_Bauen("2.01", bereiche);
     ASSERT_FALSE(datei_bytes.empty());
 
@@ -269,11 +261,36 @@ TEST_F(Disk, BlocksOfEveryLengthAreScrambledAsTheyAlwaysWere)
     }
     EXPECT_EQ(pos, datei_bytes.size());
 
-    // And a load takes the keystream off again.
     std::string version;
     Disk_Bereiche zurueck;
     ASSERT_TRUE(Disk_Spielstand_Zerlegen(datei_bytes.data(), datei_bytes.size(), &version, &zurueck));
     EXPECT_EQ(zurueck, bereiche);
+}
+
+TEST_F(Disk, BlocksOfEveryLengthAreScrambledAsTheyAlwaysWere)
+{
+    // Every length up to where long blocks change their way of making the keystream and some
+    // beyond, the lengths around each batch of it, and long ones with every remainder.
+    std::vector<size_t> laengen;
+    for (size_t n = 0; n <= 700; ++n) laengen.push_back(n);
+    for (size_t n : {4095, 4096, 4097, 4607, 4608, 4609, 4611, 8703, 8704, 8705, 70001, 200000, 200003})
+        laengen.push_back(n);
+    Disk_Bereiche bereiche;
+    uint8_t start = 3;
+    for (size_t n : laengen) bereiche[DISK_POS_SPIELE - 1].push_back(muster(n, start += 11));
+    bereiche[DISK_POS_STATISTIK - 1].push_back(muster(5000, 1));
+    bloecke_pruefen(bereiche);
+}
+
+TEST_F(Disk, LongBlocksSavedAgainAreScrambledAsTheFirstTime)
+{
+    // The same long blocks with other contents, other lengths at the same places and the same
+    // lengths at other places, each file built more than once.
+    Disk_Bereiche a, b;
+    uint8_t start = 5;
+    for (size_t n : {5000, 9000, 5000, 4096}) a[DISK_POS_SPIELE - 1].push_back(muster(n, start += 13));
+    for (size_t n : {9000, 5000, 5001, 4096}) b[DISK_POS_SPIELE - 1].push_back(muster(n, start += 13));
+    for (const Disk_Bereiche* bereiche : {&a, &b, &a, &b}) bloecke_pruefen(*bereiche);
 }
 
 TEST_F(Disk, BrokenSavegamesAreRefusedBeforeAnyModuleIsTouched)

@@ -239,6 +239,29 @@ TEST_F(Hauptmenue, InfoPanelsOfTheClubs)
     for (Menue_Icon* i : {eigen, gegner}) i->bitmap = Grafik_Bitmap_Freigeben(i->bitmap);
 }
 
+// A panel bound for a screen page nobody sees keeps its old pixels; seen, it is drawn.
+TEST_F(Hauptmenue, AnInfoPanelForAnUnseenPageIsLeftAsItWas)
+{
+    struct Ende {
+        ~Ende() { Os_Display_Set_Ungesehen(false); }
+    } ende;
+    vereine_anlegen(4, 1);
+    Eingang_Set_Spiel_Gestartet_Hook([] { return true; });
+    Menue_Icon* eigen = flaeche(701, 40, 3, 176, 32, 5, 0);
+    eigen->bitmap = Grafik_Bitmap_Anlegen(176, 32, 16);
+    eigen->kennung_1 = 1;
+    Grafik_Screen_Seite_Waehlen(1);
+    for (int ungesehen = 1; ungesehen >= 0; --ungesehen) {
+        Grafik_Rechteck_Fuellen(eigen->bitmap, 0, 0, 176, 32, 7);
+        Os_Display_Set_Ungesehen(ungesehen != 0);
+        ASSERT_EQ(Grafik_Seite_Ungesehen(Grafik_Render_Ziel), ungesehen != 0);
+        EXPECT_EQ(Menue_Info_Panel_Refresh(eigen, 0), 1);
+        Os_Display_Set_Ungesehen(false);
+        EXPECT_EQ(Grafik_Pixel_Lesen(eigen->bitmap, 5, 5) == 7, ungesehen != 0) << ungesehen;
+    }
+    eigen->bitmap = Grafik_Bitmap_Freigeben(eigen->bitmap);
+}
+
 // The own club's panel: the underlined name, the second line and the balance each keep rows of
 // their own, and nothing lies on the panel's bottom edge (its frame colour line).
 TEST_F(Hauptmenue, InfoPanelLinesShareNoRowAndStayAboveTheEdge)
