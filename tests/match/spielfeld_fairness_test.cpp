@@ -6,14 +6,13 @@
 // third with any change of the draws. The whole season of the three cases would take beyond a
 // minute and a quarter; 22 games a seed keep the run near three quarters of a minute.
 //
-// The two bounds differ on purpose. With the line-up task handed over, the managed club stands
-// where the computer's does: anything else that set it apart (effort, substitutions, readiness,
-// bonus) would be a hidden handicap, so its points a game must come within a tenth of the
-// computer's. The passive manager also keeps his formation, while the computer's line-up
-// assistant picks one of its formations for the fit players every match day; that choice is
-// worth points, and it is the manager's to make. His bound of a fifth only guards against the
-// old faults (a lower effort and no substitutions for a managed side cost about half the
-// points); it does not say that the formation does not matter.
+// Both managed cases must come within a tenth of the computer's points a game. With the line-up
+// task handed over the managed club stands where the computer's does, so anything that set it
+// apart (effort, substitutions, readiness, bonus) would be a hidden handicap. The passive manager
+// keeps his formation while the computer's line-up assistant picks one for the fit players every
+// match day; over a season that must not cost him more than a tenth either (a lower effort and no
+// substitutions for a managed side once cost about half the points, no substitutions alone about
+// a seventh).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -158,14 +157,14 @@ protected:
     }
 };
 
-TEST_F(Spielfeld_Fairness, AManagerWhoHandsTheLineUpToHisAssistantTakesTheComputersPoints)
+TEST_F(Spielfeld_Fairness, AManagedClubTakesTheComputersPointsWithOrWithoutALineUpAssistant)
 {
     Bilanz summe[FAELLE];
     spielen(12, 22, summe);
     const double computer = summe[COMPUTER].je_spiel();
     ASSERT_GT(computer, 0.0);
     EXPECT_GE(summe[MIT_ASSISTENT].je_spiel(), computer * 0.9);
-    EXPECT_GE(summe[PASSIV].je_spiel(), computer * 0.8);
+    EXPECT_GE(summe[PASSIV].je_spiel(), computer * 0.9);
 }
 
 }  // namespace
