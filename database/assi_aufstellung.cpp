@@ -466,7 +466,11 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     std::array<int8_t, ZELLEN> nummer;
     nummer.fill(-1);
     int32_t gelesene = 0;
-    for (int32_t f = 0; gitter_gebraucht && f < formationen; ++f) {
+    // The eleven reads the grid at its own formation's cells when no places were rated: a club
+    // without a line-up assistant, lined up by force or on request, keeps its formation.
+    const bool elf_aus_gitter = gitter_bewerten && !plaetze_bewerten;
+    for (int32_t f = 0; (gitter_gebraucht || elf_aus_gitter) && f < formationen; ++f) {
+        if (!gitter_gebraucht && f != formation) continue;
         Team_Aufstellungsarray(team, satz, f, aus, nullptr, nullptr);
         std::copy_n(aus, 2 * FELDSPIELER, plaetze[f]);
         for (int32_t k = 0; k < n; ++k) {

@@ -244,10 +244,15 @@ int32_t Team_Spielfeld_Staerke(int32_t team, int32_t a, int32_t b, int32_t c)
         const int32_t k = REIHENFOLGE[i];
         const int32_t schalter = k == 4 ? b : (k == 2 || k == 5) ? c : a;
         if (!gilt[k] || !schalter) continue;
-        v = Ligen_Motivation_Bewerte_Praemie(team, k, T_Own[team].tagesblock[k], 1, nullptr);
+        int32_t betrag = T_Own[team].tagesblock[k];
+        // A computer club promises no bonuses: it plays as if it had promised what its players
+        // expect (rated 50), not as a side promised nothing at all.
+        if (!T_Fix[team].manager) Ligen_Motivation_Bewerte_Praemie(team, k, 0, 1, &betrag);
+        v = Ligen_Motivation_Bewerte_Praemie(team, k, betrag, 1, nullptr);
         gezaehlt = true;
     }
-    // Clubs of human managers get a drawn motivation instead, lower at a harder level.
+    // Clubs of human managers get a drawn motivation instead, lower at a harder level: about
+    // even with a computer club at the middle level.
     if (gezaehlt && T_Fix[team].manager) {
         const int32_t d = static_cast<int32_t>(Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe);
         v = Zufall(50 - 5 * d, 80 - 5 * d);

@@ -10,8 +10,12 @@
 #include "common/capture.h"
 #include "database/assistent.h"
 #include "database/db_hilfe.h"
+#include "database/manager.h"
 #include "database/spieler.h"
+#include "database/team.h"
 #include "database/teamspieler.h"
+#include "gameflow/highscore.h"
+#include "gameflow/news.h"
 #include "match/spieltag.h"
 #include "platform/zufall.h"
 
@@ -260,6 +264,55 @@ TEST_F(AufstellungLauf, ImmediateLineUpTakesTheMatchImportanceAndFollowsADepartu
 }  // namespace
 
 namespace {
+
+// A manager's club without a line-up assistant lined up by force (the game's start, or the gaps
+// of his eleven filled): of two players with the same favourite cell the better one plays,
+// wherever the squad lists him, and a tired one gives way to a fresh one.
+TEST_F(AufstellungLauf, WithoutALineUpAssistantTheBetterPlayerTakesAPlace)
+{
+    anlegen(0);
+    Netz_Rolle = 2;
+    News_Init();
+    struct Manager_Weg {
+        ~Manager_Weg()
+        {
+            News_Init();
+            Highscore_Init();
+        }
+    } weg;
+    Manager_Neuer_Mitspieler(0, "M");
+    Assistenten_Managerpersonal_Vorbelegen(0);
+    ASSERT_LT(Assistent_Mit_Aufgabe(0, 0), 0);
+    uint8_t aus[100];
+    Team_Aufstellungsarray(0, 0, Team_Wert(170, 0, 0, TEAM_LESEN), aus, nullptr, nullptr);
+    // places 0-9: the weaker player (1, 3, ...) joins before the better one (2, 4, ...)
+    for (int32_t sp = 0; sp <= 20; ++sp) {
+        if (sp > 0) {
+            const int32_t k = (sp - 1) / 2;
+            Spieler_Fix_Daten[sp].lieblingspos = static_cast<int16_t>(zelle(aus[2 * k], aus[2 * k + 1]));
+            for (int32_t i = 0; i < 9; ++i) Spieler_Daten[sp].attribute[i] = sp % 2 ? 60 : 200;
+            Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, sp, 0, SP_SCHREIBEN);
+        }
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, sp, 100, 0, 24, -1, true));
+    }
+    const auto elf = [] {
+        std::vector<int32_t> e;
+        for (int32_t sp = 1; sp <= 20; ++sp)
+            if (Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF) e.push_back(sp);
+        return e;
+    };
+    const std::vector<int32_t> bessere = {2, 4, 6, 8, 10, 12, 14, 16, 18, 20};
+    for (const int32_t flags : {5, 1}) {
+        SCOPED_TRACE(flags);
+        Assi_Mannschaftsaufstellung(0, -1, flags, 0, 50, -1, true);
+        EXPECT_EQ(elf(), bessere);
+    }
+    // the better player of place 0 worn out, the place goes to the fresh one beside him
+    for (int32_t i = 0; i < 9; ++i) Spieler_Daten[1].attribute[i] = 190;
+    Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, 2, 100, SP_SCHREIBEN);
+    Assi_Mannschaftsaufstellung(0, -1, 1, 0, 50, -1, true);
+    EXPECT_EQ(elf().front(), 1);
+}
 
 // The line-up of club 0 (22 players, day 123, ability 85) as (player, flags, cell) for the run's
 // flags: the ratings drawn once each in squad order decide it, so any other order of draws or a

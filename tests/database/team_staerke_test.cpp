@@ -228,7 +228,8 @@ TEST_F(Staerke, StrengthWindowOfALeagueTier)
 TEST_F(Staerke, ReadinessFromMoraleAndBonuses)
 {
     T_Own[2].moral = 80;
-    EXPECT_EQ(Team_Spielfeld_Staerke(2, 1, 1, 1), 48);
+    // A computer club promises no bonuses and is rated as promising what its players expect.
+    EXPECT_EQ(Team_Spielfeld_Staerke(2, 1, 1, 1), 48 + 50 * 40 / 100);
     Fehler_Capture cap;
     T_Own[2].moral = static_cast<int8_t>(150);
     EXPECT_EQ(Team_Spielfeld_Staerke(2, 0, 0, 0), 30);
@@ -250,6 +251,30 @@ TEST_F(Staerke, ReadinessFromMoraleAndBonuses)
         }
     }
     Schwierigkeitsstufe = 2;
+}
+
+// A new manager's club and a computer club with the same morale and no bonus promised: at the
+// middle level their readiness is about even, the easiest level favours the manager and the
+// hardest the computer. Each level draws many matches of the manager's club.
+TEST_F(Staerke, ManagedAndComputerClubsStandOnTheSameFooting)
+{
+    Manager_Neuer_Mitspieler(2, "M");
+    T_Own[2].moral = T_Own[3].moral = 60;
+    const int32_t computer = Team_Spielfeld_Staerke(3, 1, 1, 1);
+    EXPECT_EQ(computer, 36 + 50 * 40 / 100);
+    EXPECT_EQ(Team_Spielfeld_Staerke(3, 1, 1, 1), computer);  // nothing drawn for it
+    double mittel[5] = {};
+    for (uint32_t stufe = 0; stufe < 5; ++stufe) {
+        Schwierigkeitsstufe = stufe;
+        int32_t summe = 0;
+        for (int i = 0; i < 400; ++i) summe += Team_Spielfeld_Staerke(2, 1, 1, 1);
+        mittel[stufe] = summe / 400.0;
+    }
+    Schwierigkeitsstufe = 2;
+    EXPECT_NEAR(mittel[2], computer, 3.0);
+    EXPECT_GT(mittel[0], computer + 3.0);
+    EXPECT_LT(mittel[4], computer - 1.0);
+    for (int s = 1; s < 5; ++s) EXPECT_LT(mittel[s], mittel[s - 1]) << s;
 }
 
 TEST_F(Staerke, StrengthsMoveToTheTarget)

@@ -13,6 +13,7 @@
 #include "competitions/spiele_welt.h"
 #include "competitions/wettbewerb.h"
 #include "database/teamspieler.h"
+#include "economy/ligen.h"
 #include "economy/bank_intern.h"
 #include "match/spielfeld.h"
 #include "match/spielfeld_netz.h"
@@ -305,6 +306,12 @@ TEST_F(SpielfeldWelt, AClientPlaysTheServersRecordAtTheServersMinuteLength)
     Spielfeld_Init();
     // The record's own draw comes from the global generator: the same game whatever ran before.
     Zufall_Set_Seed(4711);
+    // The clubs' readiness as this record was first measured: the home club rating its bonuses
+    // at nothing, the away club at the full.
+    Ligen_Set_Praemie_Bewertung([](int32_t team, int32_t, int32_t) { return team == 2 ? 100 : 0; });
+    struct Bewertung_Zurueck {
+        ~Bewertung_Zurueck() { Ligen_Set_Praemie_Bewertung(nullptr); }
+    } bewertung_zurueck;
     const int32_t h = spiel(0, 0, 1, 2);
     const int32_t vorher = Spieltag_Get_Geschwindigkeit(nullptr, nullptr);
     Spieltag_Set_Geschwindigkeit(116);

@@ -360,7 +360,8 @@ TEST_F(Spielszenen_Spieltag, AClickBeforeACornerIsSetUpLetsTheChosenTakeIt)
     int32_t taker = -1, wieder_offen = 0;
     for (i = 0; i < 20000 && !(ecke && r->situation != SITUATION_ECKE); ++i) {
         ecke |= r->situation == SITUATION_ECKE;
-        if (r->situation == SITUATION_ECKE && r->ballhalter >= 0) taker = r->ballhalter;
+        // the first man on the ball at the corner; others may touch it before play goes on
+        if (r->situation == SITUATION_ECKE && r->ballhalter >= 0 && taker < 0) taker = r->ballhalter;
         Ablauf_Schritt();
         wieder_offen += f.standard_offen;
     }
