@@ -312,6 +312,17 @@ inline Skript zug()
     return s;
 }
 
+// A networked live match day to its final whistle, however long it takes: the match day's clock
+// runs on while a PC waits for a slower one or for the line (the longer the slower, `mal` times
+// the span of a day over a fast one), so the clicks that answer the taker's panels outlast any
+// such day, and what is left of them runs on the next day's menu at once. The script then holds
+// until the day is over: a PC that quit before would rightly be reported without a connection.
+inline void live_bis_zum_abpfiff(Skript& s, int mal = 1)
+{
+    live_spieltag(s, 1200 * mal);
+    s.push_back(SPIELTAG_ABWARTEN);
+}
+
 // "Spieltag CLUB TODAY DAY" of a run: today and the club's next day with a game.
 inline bool spieltag_lesen(const Installation& inst, const std::string& name, int* heute, int* tag)
 {
