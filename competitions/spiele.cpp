@@ -787,13 +787,13 @@ Spiele_Stand Spiele_Get_Stand_Tore(const Spiele_Spiel* s, int32_t heim, int32_t 
     return st;
 }
 
-const char* Spiele_Stand_Text(int32_t h, int32_t heim, int32_t gast)
+const char* Spiele_Stand_Text(int32_t h, int32_t heim, int32_t gast, bool laufend)
 {
     static char text[32];
     const Spiele_Spiel* s = Spiele_Ist_Gelockt(h) ? Spiele_Get_Spiel(h, 1) : nullptr;
     const Spiele_Stand st = Spiele_Get_Stand_Tore(s, heim, gast);
     if (st.elf_heim < 0) std::snprintf(text, sizeof text, "%d:%d", st.heim, st.gast);
-    else std::snprintf(text, sizeof text, "%d:%d n.E. %d:%d", st.heim, st.gast, st.elf_heim, st.elf_gast);
+    else std::snprintf(text, sizeof text, "%d:%d %s %d:%d", st.heim, st.gast, laufend ? "i.E." : "n.E.", st.elf_heim, st.elf_gast);
     return text;
 }
 

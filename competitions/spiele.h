@@ -158,8 +158,9 @@ Spiele_Stand Spiele_Get_Stand(const Spiele_Spiel* s);
 // The same for goals counted elsewhere (a live record's), shoot-out kicks included.
 Spiele_Stand Spiele_Get_Stand_Tore(const Spiele_Spiel* s, int32_t heim, int32_t gast);
 // "2:1", or "1:1 n.E. 6:7" for goals of match h that hold its shoot-out's kicks (a live
-// record's); a handle not held reads as the goals given.
-const char* Spiele_Stand_Text(int32_t h, int32_t heim, int32_t gast);
+// record's); a handle not held reads as the goals given. While the kicks are still taken
+// (`laufend`) the shoot-out reads "i.E." (in it) instead of "n.E." (after it).
+const char* Spiele_Stand_Text(int32_t h, int32_t heim, int32_t gast, bool laufend = false);
 // "2:1 n.V.", "1:1 n.E. 6:7"; without the score ("n.E. 6:7") when mit_ergebnis is 0.
 const char* Spiele_Ergebnis_Text_Bauen(const Spiele_Spiel* s, int32_t mit_ergebnis);
 const char* Spiele_Get_Ergebnis_Text(int32_t h, int32_t mit_ergebnis);

@@ -163,13 +163,7 @@ void Spielszenen_Spielstand_Text(const Spielszenen_Fenster* f, uint32_t z, char*
     const Spielfeld_Record* r = f->record;
     const int c = int(weiss());
     // A shoot-out's kicks stand apart from the score after extra time.
-    // While the kicks are still taken the shoot-out reads "i.E." (in it), not "n.E." (after it).
-    char laufend[40];
-    const char* stand = Spiele_Stand_Text(int32_t(r->spiel), r->tore[0], r->tore[1]);
-    if (const char* ne = r->spielende < 2 ? std::strstr(stand, " n.E. ") : nullptr) {
-        std::snprintf(laufend, sizeof laufend, "%.*s i.E. %s", int(ne - stand), stand, ne + 6);
-        stand = laufend;
-    }
+    const char* stand = Spiele_Stand_Text(int32_t(r->spiel), r->tore[0], r->tore[1], r->spielende < 2);
     if (f->groesse == 0 || f->groesse == 1) {
         if (z > 999)
             std::snprintf(out, groesse, "^c%05d^tl%04d%d:%02d^tz%04d%s^tl%04d%d.%03d Zusch.", c, 44, int(r->minute),

@@ -79,6 +79,14 @@ Spielfeld_Record* wechsel_ziel(const Spielszenen_Fenster* f, int32_t spiel)
     return r && r->aktiv && !r->abgeschlossen ? r : nullptr;
 }
 
+// A game played on the pitch whose final whistle has not gone yet (its shoot-out may still be
+// under way).
+bool laufend(int32_t spiel)
+{
+    const Spielfeld_Record* r = Spielfeld_Get_Spiel(spiel);
+    return r && r->aktiv && r->spielende < 2;
+}
+
 int32_t zeilen_farbe(const Spielszenen_Fenster* f, int32_t team, int32_t spiel)
 {
     int32_t c = Grafik_Farbe(15, 15, 15);
@@ -308,7 +316,7 @@ int32_t Spielszenen_Tabelle_Bei(Rastport* seite, Spielszenen_Fenster* f, const T
             };
             std::snprintf(text, sizeof text, "^c%05d^tl%04d%s %s^c%05d^tl%04d-^tl%04d%s %s^tr%04d^fb0007%s^fe", int(farbe(sp->heim)), 13,
                           "", team_name(sp->heim), int(farbe(sp->gast)), 144, 165, "", team_name(sp->gast), 334,
-                          Spiele_Stand_Text(spiel, sp->heim_tore, sp->gast_tore));
+                          Spiele_Stand_Text(spiel, sp->heim_tore, sp->gast_tore, laufend(spiel)));
             drucken(seite, text, x, by);
             Spielszenen_Wappen_Klein_Zeichnen(sp->heim, x, by - 10);
             Spielszenen_Wappen_Klein_Zeichnen(sp->gast, x + 152, by - 10);

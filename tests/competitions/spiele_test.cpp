@@ -259,6 +259,8 @@ TEST_F(SpieleTest, AShootOutStandsApartFromTheScoreAfterExtraTime)
     const Spiele_Stand live = Spiele_Get_Stand_Tore(s, 7, 8);
     EXPECT_EQ(std::vector<int32_t>({live.heim, live.gast, live.elf_heim, live.elf_gast}), std::vector<int32_t>({1, 1, 6, 7}));
     EXPECT_STREQ(Spiele_Stand_Text(h, 7, 8), "1:1 n.E. 6:7");
+    // while the kicks are still taken
+    EXPECT_STREQ(Spiele_Stand_Text(h, 7, 8, true), "1:1 i.E. 6:7");
     // A match in normal time, or not played, stands as stored.
     Spiele_Get_Spiel(h, 1)->ergebnis_art = SPIELE_ART_NV;
     EXPECT_STREQ(Spiele_Get_Ergebnis_Text(h, 1), "7:8 n.V.");
