@@ -149,8 +149,9 @@ void Spiele_Set_Statistik_Spieler(int32_t spieler, const Statistik_Spieler* upda
         if (!anlegen) return;
         // The array always keeps one spare record.
         if (anzahl + 1 >= kapazitaet && !vergroessern()) return;
-        i = 0;
-        while (i < anzahl && daten[i].spieler < spieler) ++i;
+        i = int32_t(std::lower_bound(daten, daten + anzahl, spieler,
+                                     [](const Statistik_Spieler& s, int32_t nr) { return s.spieler < nr; }) -
+                    daten);
         std::memmove(daten + i + 1, daten + i, size_t(anzahl - i) * 68u);
         daten[i] = neuer_datensatz(spieler);
         ++anzahl;

@@ -31,11 +31,26 @@ struct Slot_Ereignisse {
     int32_t tore = 0, eigentore = 0, vorlagen = 0, gelb = 0, gelb_rot = 0, rot = 0;
 };
 
-Slot_Ereignisse ereignisse_von(const Spielfeld_Record& r, int32_t spnr)
+// A game's events, read from the match store in one walk: the marks of its 32 slots look at
+// every event several times each, and a walk through the store's cursor costs a call per event.
+struct Spiel_Ereignisse {
+    Spiele_Ereignis_Info e[SPIELE_EREIGNISSE_PRO_SPIEL];
+    int32_t n = 0;
+    explicit Spiel_Ereignisse(const Spielfeld_Record& r)
+    {
+        Spiele_Ereignis_Info info{};
+        // the walk runs to its end, which leaves the store's cursor cleared as every walk does
+        for (bool da = Spiele_Get_Erstes_Ereignis(int32_t(r.spiel), &info); da; da = Spiele_Get_Naechstes_Ereignis(&info))
+            if (n < SPIELE_EREIGNISSE_PRO_SPIEL) e[n++] = info;
+    }
+    const Spiele_Ereignis_Info* begin() const { return e; }
+    const Spiele_Ereignis_Info* end() const { return e + n; }
+};
+
+Slot_Ereignisse ereignisse_von(const Spiel_Ereignisse& alle, int32_t spnr)
 {
     Slot_Ereignisse s;
-    Spiele_Ereignis_Info e{};
-    for (bool da = Spiele_Get_Erstes_Ereignis(int32_t(r.spiel), &e); da; da = Spiele_Get_Naechstes_Ereignis(&e)) {
+    for (const Spiele_Ereignis_Info& e : alle) {
         if (e.flags & EREIGNIS_WECHSEL) {
             if (e.spieler_1 == spnr && s.rein < 0) s.rein = e.minute;
             if (e.spieler_2 == spnr && s.raus < 0) s.raus = e.minute;
@@ -64,7 +79,7 @@ int32_t spielende_minute(const Spielfeld_Record& r)
 }
 
 // The side's goals of the match itself, the shoot-out's left out.
-int32_t tore_von(const Spielfeld_Record& r, int32_t seite)
+int32_t tore_von(const Spielfeld_Record& r, const Spiel_Ereignisse& alle, int32_t seite)
 {
     int32_t tore = r.tore[seite];
     if (!r.aktiv) {
@@ -72,11 +87,30 @@ int32_t tore_von(const Spielfeld_Record& r, int32_t seite)
         if (!m || m->heim_tore < 0) return 0;
         tore = seite == 0 ? m->heim_tore : m->gast_tore;
     }
-    Spiele_Ereignis_Info e{};
-    for (bool da = Spiele_Get_Erstes_Ereignis(int32_t(r.spiel), &e); da; da = Spiele_Get_Naechstes_Ereignis(&e))
+    for (const Spiele_Ereignis_Info& e : alle)
         if (elfmeterschiessen(e) && bool(e.flags & SPE_HEIM) == (seite == 0)) --tore;
     return std::max(tore, 0);
 }
+
+// What the marks of one game share: its events, its last minute and both sides' goals, the
+// latter two worked out on the first mark that needs them.
+struct Spiel_Stand {
+    const Spielfeld_Record& r;
+    Spiel_Ereignisse ereignisse;
+    int32_t ende = -1;
+    int32_t tore[2] = {-1, -1};
+    explicit Spiel_Stand(const Spielfeld_Record& record) : r(record), ereignisse(record) {}
+    int32_t spielende()
+    {
+        if (ende < 0) ende = spielende_minute(r);
+        return ende;
+    }
+    int32_t tore_der_seite(int32_t seite)
+    {
+        if (tore[seite] < 0) tore[seite] = tore_von(r, ereignisse, seite);
+        return tore[seite];
+    }
+};
 
 bool ist_torwart(const Spielfeld_Record& r, int32_t slot)
 {
@@ -89,11 +123,42 @@ bool ist_torwart(const Spielfeld_Record& r, int32_t slot)
 // column (27 along the pitch, own goal first).
 int32_t positionsklasse(const Spielfeld_Record& r, int32_t slot)
 {
-    if (ist_torwart(r, slot)) return 0;
+    if (r.objekt[slot].torwart) return 0;
     const int32_t pos = Teamspieler_Wert(310, int32_t(r.team[slot / 16]), r.spieler[slot].spnr, 0, 0);
+    if (pos == TORWART_POSITION) return 0;
     if (pos < 0 || pos >= TORWART_POSITION) return 2;
     const int32_t spalte = pos / 17;
     return spalte <= 8 ? 1 : spalte <= 17 ? 2 : 3;
+}
+
+// The mark of an occupied slot whose events are `e`, from what its game shares (see below).
+int32_t note_von(const Spielfeld_Record& r, int32_t slot, Spiel_Stand& stand, const Slot_Ereignisse& e)
+{
+    const Spielfeld_Spieler& sp = r.spieler[slot];
+    const bool gespielt = sp.zustand & (SPIELFELD_AUF_DEM_PLATZ | SPIELFELD_GELB_ROT | SPIELFELD_ROT | WEITERGEGEBEN);
+    if (!gespielt && e.rein < 0) return -1;
+    const int32_t ende = stand.spielende();
+    const int32_t von = std::max(e.rein, 0), bis = e.raus >= 0 ? std::min(e.raus, ende) : ende;
+    if (bis - von < MINDEST_MINUTEN) return -1;
+
+    const int32_t seite = slot / 16;
+    const int32_t eigene = stand.tore_der_seite(seite), fremde = stand.tore_der_seite(1 - seite);
+    const bool torwart = ist_torwart(r, slot);
+    int32_t note = 35;
+    if (r.aktiv) {
+        const uint8_t* st = r.statistik[slot];
+        note -= std::clamp((int32_t(st[1]) - 2 * int32_t(st[0])) / 2, -5, 5);
+        note -= std::clamp(int32_t(st[4]) - int32_t(st[3]), -6, 6);
+        note -= std::min<int32_t>(st[2], 5);
+        if (torwart) note += 5 * std::max(0, int32_t(st[7]) - int32_t(st[6])) - std::min(3 * int32_t(st[6]), 15);
+    } else {
+        note = 44 - int32_t(std::min<uint32_t>(sp.kraft, 9999)) * 18 / 9999;
+        note += eigene > fremde ? -4 : eigene < fremde ? 4 : 0;
+        if (torwart) note += fremde == 0 ? -4 : 4 * fremde;
+    }
+    note += -8 * e.tore - 4 * e.vorlagen + 8 * e.eigentore;
+    note += 3 * e.gelb + 10 * e.gelb_rot + 15 * e.rot;
+    return std::clamp(note, 10, 60);
 }
 
 }  // namespace
@@ -113,31 +178,8 @@ int32_t Spielfeld_Get_Spielernote(const Spielfeld_Record* r, int32_t slot)
     if (!r || slot < 0 || slot >= SPIELFELD_SLOTS) return -1;
     const Spielfeld_Spieler& sp = r->spieler[slot];
     if (sp.spnr < 0) return -1;
-    const bool gespielt = sp.zustand & (SPIELFELD_AUF_DEM_PLATZ | SPIELFELD_GELB_ROT | SPIELFELD_ROT | WEITERGEGEBEN);
-    const Slot_Ereignisse e = ereignisse_von(*r, sp.spnr);
-    if (!gespielt && e.rein < 0) return -1;
-    const int32_t ende = spielende_minute(*r);
-    const int32_t von = std::max(e.rein, 0), bis = e.raus >= 0 ? std::min(e.raus, ende) : ende;
-    if (bis - von < MINDEST_MINUTEN) return -1;
-
-    const int32_t seite = slot / 16;
-    const int32_t eigene = tore_von(*r, seite), fremde = tore_von(*r, 1 - seite);
-    const bool torwart = ist_torwart(*r, slot);
-    int32_t note = 35;
-    if (r->aktiv) {
-        const uint8_t* st = r->statistik[slot];
-        note -= std::clamp((int32_t(st[1]) - 2 * int32_t(st[0])) / 2, -5, 5);
-        note -= std::clamp(int32_t(st[4]) - int32_t(st[3]), -6, 6);
-        note -= std::min<int32_t>(st[2], 5);
-        if (torwart) note += 5 * std::max(0, int32_t(st[7]) - int32_t(st[6])) - std::min(3 * int32_t(st[6]), 15);
-    } else {
-        note = 44 - int32_t(std::min<uint32_t>(sp.kraft, 9999)) * 18 / 9999;
-        note += eigene > fremde ? -4 : eigene < fremde ? 4 : 0;
-        if (torwart) note += fremde == 0 ? -4 : 4 * fremde;
-    }
-    note += -8 * e.tore - 4 * e.vorlagen + 8 * e.eigentore;
-    note += 3 * e.gelb + 10 * e.gelb_rot + 15 * e.rot;
-    return std::clamp(note, 10, 60);
+    Spiel_Stand stand(*r);
+    return note_von(*r, slot, stand, ereignisse_von(stand.ereignisse, sp.spnr));
 }
 
 void Spielfeld_Statistik_Nach_Spiel(const Spielfeld_Record* r)
@@ -146,14 +188,15 @@ void Spielfeld_Statistik_Nach_Spiel(const Spielfeld_Record* r)
     const Spiele_Spiel* m = Spiele_Get_Spiel(int32_t(r->spiel), 0);
     if (!m) return;
     const bool international = Wettbewerb_Ist_International(m->wettbewerb);
+    Spiel_Stand stand(*r);
     // The minutes of play: neither the stoppage time nor the minutes a shoot-out lasts count.
-    int32_t ende = spielende_minute(*r);
+    int32_t ende = stand.spielende();
     const int32_t regulaer = Wettbewerb_Get_Spielminuten(m->wettbewerb, (m->ergebnis_art & (SPIELE_ART_NV | SPIELE_ART_NE)) ? 1 : 0);
     if (regulaer > 0) ende = std::min(ende, regulaer);
     for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
         const Spielfeld_Spieler& sp = r->spieler[slot];
         if (sp.spnr < 0) continue;
-        const Slot_Ereignisse e = ereignisse_von(*r, sp.spnr);
+        const Slot_Ereignisse e = ereignisse_von(stand.ereignisse, sp.spnr);
         // On from the kick-off: whoever the substitutions and sendings-off left in the eleven.
         const bool von_anfang = e.rein < 0 && (sp.zustand & (SPIELFELD_AUF_DEM_PLATZ | SPIELFELD_GELB_ROT | SPIELFELD_ROT | WEITERGEGEBEN));
         Statistik_Spieler u = Statistik_Leeres_Update(sp.spnr);
@@ -164,7 +207,7 @@ void Spielfeld_Statistik_Nach_Spiel(const Spielfeld_Record* r)
             const int32_t minuten = std::clamp(bis - von, 0, 254);
             u.minuten = uint16_t(minuten);
             u.minuten_letzte[0] = uint8_t(minuten);
-            const int32_t note = Spielfeld_Get_Spielernote(r, slot);
+            const int32_t note = note_von(*r, slot, stand, e);
             u.noten[0] = uint8_t(((note < 0 ? 40 : note) + 5) / 10);
             // A substitute's appearance was counted when he came on.
             if (von_anfang) {
@@ -197,11 +240,13 @@ void Spielfeld_Nominierungen_Eintragen()
         for (int32_t i = 1; i <= spiele[0]; ++i) {
             const Spielfeld_Record* r = Spielfeld_Get_Spiel(spiele[i]);
             if (!r) continue;
+            Spiel_Stand stand(*r);
             for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
-                const int32_t note = Spielfeld_Get_Spielernote(r, slot);
+                const Spielfeld_Spieler& sp = r->spieler[slot];
+                if (sp.spnr < 0) continue;
+                const int32_t note = note_von(*r, slot, stand, ereignisse_von(stand.ereignisse, sp.spnr));
                 if (note < 0) continue;
-                kandidaten.push_back({note, positionsklasse(*r, slot), int32_t(r->spieler[slot].kraft), r->spieler[slot].spnr,
-                                      int32_t(r->team[slot / 16])});
+                kandidaten.push_back({note, positionsklasse(*r, slot), int32_t(sp.kraft), sp.spnr, int32_t(r->team[slot / 16])});
             }
         }
         if (kandidaten.empty()) continue;
