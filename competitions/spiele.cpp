@@ -142,6 +142,34 @@ Spiele_Ereignis* lauf_von(const Spiele_Spiel* s)
     return ev_feld() + s->erstes_ereignis;
 }
 
+// The last record below `vor` (from 1) that holds an event, 0 for none. Below a game's run
+// lie the runs the match day reserved for games that stored nothing and the room packed games
+// left behind, all zero and together often tens of thousands of records long: a block of
+// records that is zero throughout holds no event and is passed over whole.
+int32_t letztes_ereignis_vor(const Spiele_Ereignis* feld, int32_t vor)
+{
+    constexpr int32_t BLOCK = 32;
+    constexpr size_t WORTE = BLOCK * sizeof(Spiele_Ereignis) / sizeof(uint64_t);
+    static_assert(BLOCK * sizeof(Spiele_Ereignis) % sizeof(uint64_t) == 0);
+    int32_t j = vor - 1;
+    while (j >= 1) {
+        const int32_t von = j + 1 - BLOCK;
+        if (von >= 1) {
+            uint64_t w[WORTE];
+            std::memcpy(w, feld + von, sizeof w);
+            uint64_t oder = 0;
+            for (uint64_t x : w) oder |= x;
+            if (oder == 0) {
+                j = von - 1;
+                continue;
+            }
+        }
+        for (const int32_t bis = std::max(von, 1); j >= bis; --j)
+            if (feld[j].flags) return j;
+    }
+    return 0;
+}
+
 bool im_bereich(int32_t minute, int32_t von, int32_t bis)
 {
     return (von < 0 || minute >= von) && (bis < 0 || minute <= bis);
@@ -929,12 +957,7 @@ uint32_t Spiele_Ereignis_Speicher_Packen(int32_t h)
     if (!s || !lauf_von(s)) return 0;
     const int32_t erstes = int32_t(s->erstes_ereignis), n = s->ereignis_anzahl;
     if (!n) return uint32_t(erstes);
-    int32_t ziel = 1;
-    for (int32_t j = erstes - 1; j >= 1; --j)
-        if (ereignisse[j].flags) {
-            ziel = j + 1;
-            break;
-        }
+    const int32_t ziel = letztes_ereignis_vor(ereignisse, erstes) + 1;
     if (ziel < erstes) {
         std::memmove(ereignisse + ziel, ereignisse + erstes, size_t(n) * 9u);
         int32_t frei_ab = std::max(ziel + n, erstes);

@@ -230,6 +230,39 @@ TEST_F(SpieleTest, EventsScoreAndCursor)
     EXPECT_EQ(n, 1);
 }
 
+// Packing finds the last stored event across long empty stretches (games that stored nothing),
+// wherever it lies, and an event record without flags is no stored event.
+TEST_F(SpieleTest, PackingLandsRightBehindTheLastStoredEventAcrossEmptyRuns)
+{
+    const int32_t b = Spiele_Init_Neue_Spiele(1, 254, 5, 1, LIGA, -1);
+    int32_t naechstes = 0;
+    for (int32_t vorne = 1; vorne <= 40; ++vorne) {
+        const int32_t a = Spiele_Lock_Index(b, naechstes++);
+        Spiele_Ereignis_Speicher_Reservieren(a);
+        const uint32_t a_ab = Spiele_Get_Spiel(a, 1)->erstes_ereignis;
+        for (int32_t i = 0; i < vorne; ++i) Spiele_Set_Ereignis(a, SPE_CHANCE | SPE_HEIM, i, 10 + i, 0);
+        for (int32_t leer = 0; leer < 5; ++leer) {
+            const int32_t l = Spiele_Lock_Index(b, naechstes++);
+            Spiele_Ereignis_Speicher_Reservieren(l);
+            if (leer == 2) Spiele_Set_Ereignis(l, 0, 5, 99, 98);
+            Spiele_Unlock(l);
+        }
+        const int32_t h = Spiele_Lock_Index(b, naechstes++);
+        Spiele_Ereignis_Speicher_Reservieren(h);
+        Spiele_Set_Ereignis(h, SPE_GELB, 12, 7, 0);
+        Spiele_Set_Ereignis(h, SPE_ROT, 70, 8, 0);
+        ASSERT_EQ(Spiele_Ereignis_Speicher_Packen(h), a_ab + uint32_t(vorne)) << vorne;
+        Spiele_Ereignis_Info info{};
+        ASSERT_TRUE(Spiele_Get_Erstes_Ereignis(h, &info));
+        EXPECT_EQ(info.spieler_1, 7);
+        ASSERT_TRUE(Spiele_Get_Naechstes_Ereignis(&info));
+        EXPECT_EQ(info.flags, uint32_t(SPE_ROT));
+        EXPECT_FALSE(Spiele_Get_Naechstes_Ereignis(&info));
+        Spiele_Unlock(a);
+        Spiele_Unlock(h);
+    }
+}
+
 // A tie decided on penalties stores the kicks that scored among its goals: 1:1 after extra time
 // and 6:7 on penalties is stored as 7:8. It reads as the score after extra time with the
 // shoot-out apart, and its live goals the same way.
