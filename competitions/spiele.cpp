@@ -144,29 +144,20 @@ Spiele_Ereignis* lauf_von(const Spiele_Spiel* s)
 
 // The last record below `vor` (from 1) that holds an event, 0 for none. Below a game's run
 // lie the runs the match day reserved for games that stored nothing and the room packed games
-// left behind, all zero and together often tens of thousands of records long: a block of
-// records that is zero throughout holds no event and is passed over whole.
+// left behind, together often thousands of records long: their flags are looked at sixteen
+// records at a time, and only a block with a flag set is searched record by record.
 int32_t letztes_ereignis_vor(const Spiele_Ereignis* feld, int32_t vor)
 {
-    constexpr int32_t BLOCK = 32;
-    constexpr size_t WORTE = BLOCK * sizeof(Spiele_Ereignis) / sizeof(uint64_t);
-    static_assert(BLOCK * sizeof(Spiele_Ereignis) % sizeof(uint64_t) == 0);
+    constexpr int32_t BLOCK = 16;
     int32_t j = vor - 1;
-    while (j >= 1) {
-        const int32_t von = j + 1 - BLOCK;
-        if (von >= 1) {
-            uint64_t w[WORTE];
-            std::memcpy(w, feld + von, sizeof w);
-            uint64_t oder = 0;
-            for (uint64_t x : w) oder |= x;
-            if (oder == 0) {
-                j = von - 1;
-                continue;
-            }
-        }
-        for (const int32_t bis = std::max(von, 1); j >= bis; --j)
-            if (feld[j].flags) return j;
+    // the block [j - BLOCK + 1, j] lies above record 0
+    for (; j >= BLOCK; j -= BLOCK) {
+        uint32_t oder = 0;
+        for (int32_t k = 0; k < BLOCK; ++k) oder |= feld[j - k].flags;
+        if (oder) break;
     }
+    for (; j >= 1; --j)
+        if (feld[j].flags) return j;
     return 0;
 }
 

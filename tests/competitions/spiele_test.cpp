@@ -240,7 +240,9 @@ TEST_F(SpieleTest, PackingLandsRightBehindTheLastStoredEventAcrossEmptyRuns)
         const int32_t a = Spiele_Lock_Index(b, naechstes++);
         Spiele_Ereignis_Speicher_Reservieren(a);
         const uint32_t a_ab = Spiele_Get_Spiel(a, 1)->erstes_ereignis;
-        for (int32_t i = 0; i < vorne; ++i) Spiele_Set_Ereignis(a, SPE_CHANCE | SPE_HEIM, i, 10 + i, 0);
+        // only the last of its records holds a flag (one in the top byte): it lies at every
+        // place of a block in turn
+        for (int32_t i = 0; i < vorne; ++i) Spiele_Set_Ereignis(a, i + 1 == vorne ? 1u << 24 : 0, i, 10 + i, 0);
         for (int32_t leer = 0; leer < 5; ++leer) {
             const int32_t l = Spiele_Lock_Index(b, naechstes++);
             Spiele_Ereignis_Speicher_Reservieren(l);
