@@ -22,16 +22,11 @@ constexpr int32_t ANSPRACHE_PRAEMIE = 0, ANSPRACHE_FREI = 1, ANSPRACHE_STRAFE = 
 
 }  // namespace
 
-void Spielfeld_Belastung_Pruefen(int32_t team, int32_t spieler, int32_t last, int32_t v, int32_t zwingen)
+namespace {
+
+// The check from the sums of strength and stamina (a) and of pace and dribbling (b).
+[[gnu::always_inline]] inline void pruefen(int32_t spieler, int32_t a, int32_t b, int32_t last, int32_t v, int32_t zwingen)
 {
-    (void)team;
-    // every player of every club each day: a server reads the four values straight from the
-    // record, as Spieler_Wert reads them
-    const Spieler_Struktur* s =
-        Netz_Rolle != 1 && Spieler_Daten && spieler >= 0 && spieler < Spieler_Anzahl ? &Spieler_Daten[spieler] : nullptr;
-    auto wert = [&](int32_t id) { return s ? int32_t{s->attribute[id - SP_KRAFT]} : Spieler_Wert(id, spieler, 0, 0); };
-    const int32_t a = wert(SP_KRAFT) + wert(SP_AUSDAUER);
-    const int32_t b = wert(SP_SPRITZIGKEIT) + wert(SP_DRIBBLING);
     const int32_t verhaeltnis = b == 0 ? 200 : a * 150 / b;
     const int32_t j = std::clamp(verhaeltnis - 50, 0, 190) / 10;
     const int32_t i = std::clamp(LAST_FAKTOR[j] * last / 100 - 15, 0, 20);
@@ -42,6 +37,33 @@ void Spielfeld_Belastung_Pruefen(int32_t team, int32_t spieler, int32_t last, in
     if (v == 0) return;
     const int32_t d = std::min(std::max((v - 30) / 10, 1), std::max(v, 0));
     Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, spieler, std::max(v - d, 0), 1);
+}
+
+// A client (or a player beyond the records) reads the four values through Spieler_Wert. Kept
+// apart, so that the check of a record read in place calls nothing before its draw.
+[[gnu::noinline]] void pruefen_gelesen(int32_t spieler, int32_t last, int32_t v, int32_t zwingen)
+{
+    const int32_t kraft = Spieler_Wert(SP_KRAFT, spieler, 0, 0);
+    const int32_t ausdauer = Spieler_Wert(SP_AUSDAUER, spieler, 0, 0);
+    const int32_t spritzigkeit = Spieler_Wert(SP_SPRITZIGKEIT, spieler, 0, 0);
+    const int32_t dribbling = Spieler_Wert(SP_DRIBBLING, spieler, 0, 0);
+    pruefen(spieler, kraft + ausdauer, spritzigkeit + dribbling, last, v, zwingen);
+}
+
+}  // namespace
+
+void Spielfeld_Belastung_Pruefen(int32_t team, int32_t spieler, int32_t last, int32_t v, int32_t zwingen)
+{
+    (void)team;
+    // every player of every club each day: a server reads the four values straight from the
+    // record, as Spieler_Wert reads them
+    if (Netz_Rolle == 1 || !Spieler_Daten || spieler < 0 || spieler >= Spieler_Anzahl) {
+        pruefen_gelesen(spieler, last, v, zwingen);
+        return;
+    }
+    const auto& w = Spieler_Daten[spieler].attribute;
+    pruefen(spieler, int32_t{w[SP_KRAFT - SP_KRAFT]} + int32_t{w[SP_AUSDAUER - SP_KRAFT]},
+            int32_t{w[SP_SPRITZIGKEIT - SP_KRAFT]} + int32_t{w[SP_DRIBBLING - SP_KRAFT]}, last, v, zwingen);
 }
 
 void Spielfeld_Praemie_Strafe_Auszahlen(Spielfeld_Record* r, int32_t s, int32_t f)

@@ -61,6 +61,27 @@ TEST_F(Belastung, AForcedDropTakesATenthAboveThirtyAndNeverGoesBelowZero)
     EXPECT_EQ(nach(1), 0);
 }
 
+// The daily check runs for every player of every club: an unforced one draws exactly one number,
+// a forced one none, whether the values are read in the record or through the store (a player
+// number beyond the records).
+TEST_F(Belastung, AnUnforcedCheckDrawsOnceAForcedOneNever)
+{
+    werte(50, 50, 50, 50);
+    for (const int32_t spieler : {SP, -1, 1 << 20}) {
+        for (const int32_t last : {0, 60, 200}) {
+            Zufall_Set_Seed(12345);
+            Spielfeld_Belastung_Pruefen(1, spieler, last, 0, 0);
+            const int32_t nach_pruefung = Zufall_Get_Seed();
+            Zufall_Set_Seed(12345);
+            Zufall(0, 1);
+            EXPECT_EQ(nach_pruefung, Zufall_Get_Seed()) << spieler << " " << last;
+            Zufall_Set_Seed(12345);
+            Spielfeld_Belastung_Pruefen(1, spieler, last, 0, 1);
+            EXPECT_EQ(Zufall_Get_Seed(), 12345) << spieler << " " << last;
+        }
+    }
+}
+
 class Versprechen : public Spielwelt {
 protected:
     std::unique_ptr<Spielfeld_Record> r = std::make_unique<Spielfeld_Record>();
