@@ -153,6 +153,7 @@ int32_t letztes_ereignis_vor(const Spiele_Ereignis* feld, int32_t vor)
     // the block [j - BLOCK + 1, j] lies above record 0
     for (; j >= BLOCK; j -= BLOCK) {
         uint32_t oder = 0;
+#pragma GCC unroll 16
         for (int32_t k = 0; k < BLOCK; ++k) oder |= feld[j - k].flags;
         if (oder) break;
     }
