@@ -122,9 +122,12 @@ void Menue_Schirm_Aufhellen(Rastport* gesichert, uint8_t seite)
 void Menue_Titelbild_Zeigen()
 {
     if (!Grafik_Render_Ziel || ResFile_Handles[0].handle < 0) return;
-    auto* bild = static_cast<Rastport*>(Load_Resource(ResFile_Handles[0].handle, 1048, Grafik_Render_Ziel->depth, nullptr));
-    if (bild) Grafik_Blit(bild, 0, 0, 640, 480, Grafik_Render_Ziel, 0, 0);
-    Grafik_Bitmap_Freigeben(bild);
+    // Onto a screen page nobody sees the picture would not be drawn: it is not read either.
+    if (!Grafik_Seite_Ungesehen(Grafik_Render_Ziel)) {
+        auto* bild = static_cast<Rastport*>(Load_Resource(ResFile_Handles[0].handle, 1048, Grafik_Render_Ziel->depth, nullptr));
+        if (bild) Grafik_Blit(bild, 0, 0, 640, 480, Grafik_Render_Ziel, 0, 0);
+        Grafik_Bitmap_Freigeben(bild);
+    }
     Grafik_Printf(Grafik_Render_Ziel, Font(11), "^c%05d%s", 0, 8, int(Grafik_Farbe(15, 15, 15)), WIN95_FENSTER_TITEL);
 }
 

@@ -163,14 +163,17 @@ struct Lauf {
         bild = Grafik_Bitmap_Anlegen(r.w, r.h, tiefe);
         if (!grund || !bild) return -1;
         Grafik_Blit(s, r.x, r.y, r.w, r.h, grund, 0, 0);
-        if (l->listen_flags & POPUP_WEICH) {
-            Grafik_Filter_Anwenden(&Filter_Kern_Weich, grund);
-        } else {
-            Grafik_Filter_Anwenden(&Filter_Kern_Halbieren, grund);
-            Grafik_Rand_Fuellen(grund, 0);
+        // Over a screen page nobody sees the ground is undefined: nothing to blur or darken.
+        if (!Grafik_Seite_Ungesehen(s)) {
+            if (l->listen_flags & POPUP_WEICH) {
+                Grafik_Filter_Anwenden(&Filter_Kern_Weich, grund);
+            } else {
+                Grafik_Filter_Anwenden(&Filter_Kern_Halbieren, grund);
+                Grafik_Rand_Fuellen(grund, 0);
+            }
+            // The rows read over any screen: what shows through is blurred and dark.
+            Grafik_Blit_Abdunkeln(grund, 0, 0, r.w, r.h, grund, 0, 0, ABDUNKELN);
         }
-        // The rows read over any screen: what shows through is blurred and dark.
-        Grafik_Blit_Abdunkeln(grund, 0, 0, r.w, r.h, grund, 0, 0, ABDUNKELN);
         Grafik_Blit(grund, 0, 0, r.w, r.h, bild, 0, 0);
         zeilen = zeichnen(bild, l, ys, idx, -1, sub);
         return 1;

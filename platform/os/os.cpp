@@ -531,13 +531,18 @@ void Os_Script_Load_Text(const std::string& text)
     script = Script();
     ++script_stand;
     script.active = true;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        size_t a = line.find_first_not_of(" \t");
-        if (a == std::string::npos || line[a] == '#') continue;
-        script.lines.push_back(line.substr(a));
+    // Line by line as getline splits them (a last line without its newline counts), each without
+    // its carriage return and its leading blanks.
+    const std::string_view rest(text);
+    for (size_t anfang = 0; anfang < rest.size();) {
+        size_t ende = rest.find('\n', anfang);
+        const size_t naechste = ende == std::string_view::npos ? rest.size() : ende + 1;
+        if (ende == std::string_view::npos) ende = rest.size();
+        if (ende > anfang && rest[ende - 1] == '\r') --ende;
+        size_t a = anfang;
+        while (a < ende && (rest[a] == ' ' || rest[a] == '\t')) ++a;
+        if (a < ende && rest[a] != '#') script.lines.emplace_back(rest.substr(a, ende - a));
+        anfang = naechste;
     }
 }
 
@@ -645,8 +650,8 @@ Zeilen_Fehler zeile_lesen(const std::string& line, Skript_Zeile* z)
             ++i;
             continue;
         }
-        size_t e = zeile.find_first_of(" \t", i);
-        if (e == std::string::npos) e = zeile.size();
+        size_t e = i;
+        while (e < zeile.size() && zeile[e] != ' ' && zeile[e] != '\t') ++e;
         const std::string_view wort = zeile.substr(i, e - i);
         i = e;
         // "mouse move X Y" reads as "move X Y".

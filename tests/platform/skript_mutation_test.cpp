@@ -221,3 +221,21 @@ TEST_F(Skript_Mutation, RandomDamageRunsOrIsRefusedWithItsMessage)
         EXPECT_LE(meldungen, size_t(zeilen) + 1);
     }
 }
+
+// The script's text splits at its newlines: a last line without one still runs, a line of blanks,
+// a carriage return or a comment is none, and a line ends at its own newline only.
+TEST_F(Skript_Mutation, LinesEndAtTheirNewlineAndTheLastNeedsNone)
+{
+    const Lauf soll = laufen("move 10 20\nkey 65\n");
+    ASSERT_EQ(soll.fehler, "");
+    for (const std::string text : {"move 10 20\nkey 65", "\n\nmove 10 20\r\n\r\n \t\n#key 66\nkey 65\r",
+                                   "  # two words\n\tmove 10 20\n   \r\nkey 65\n\n"}) {
+        const Lauf ist = laufen(text);
+        EXPECT_EQ(ist.fehler, "") << text;
+        EXPECT_TRUE(gleich(soll, ist)) << text;
+    }
+    // A carriage return inside a line is no line end: the line is refused whole.
+    abgelehnt("key 65\rkey 66", ungueltig);
+    // Nothing but blanks and comments: the script closes at once.
+    EXPECT_TRUE(laufen(" \n#\n\r\n").nachrichten.empty());
+}

@@ -7,6 +7,7 @@
 #include "graphics/grafik_zeichnen.h"
 #include "platform/win95.h"
 #include "platform/os/os.h"
+#include "platform/os/os_display.h"
 #include "platform/timer.h"
 #include "toolkit/kontextmenue.h"
 #include "toolkit/popup.h"
@@ -221,3 +222,27 @@ TEST_F(Popup, ContextMenuInitAndSubMenuGroups)
 }
 
 }  // namespace
+
+// Over a page nobody sees the list's ground is left as it is, but the rows, the choice and the
+// screen given back behave as over a seen one: the same script chooses the same row, and a
+// grey row still refuses.
+TEST_F(Popup, AListOverAPageNobodySeesChoosesAsOverASeenOne)
+{
+    struct Ende {
+        ~Ende() { Os_Display_Set_Ungesehen(false); }
+    } ende;
+    const auto taktik = zeile(&l, 300, 200, 1), finanzen = zeile(&l, 300, 200, 2);
+    for (int ungesehen = 0; ungesehen < 2; ++ungesehen) {
+        Os_Display_Set_Ungesehen(ungesehen != 0);
+        ASSERT_EQ(Grafik_Seite_Ungesehen(Grafik_Seite_0), ungesehen != 0);
+        l.status[2] |= POPUP_WAEHLBAR;
+        gewaehlt = -1, aufrufe = 0;
+        EXPECT_EQ(laufen(&l, 300, 200, klick(finanzen)), 2) << ungesehen;
+        EXPECT_EQ(gewaehlt, 2) << ungesehen;
+        EXPECT_EQ(laufen(&l, 300, 200, klick(taktik)), 2) << ungesehen;
+        EXPECT_EQ(gewaehlt, 1) << ungesehen;
+        l.status[2] = 0;  // grey
+        EXPECT_EQ(laufen(&l, 300, 200, klick(finanzen) + "move 0 0\nwait 500\n"), 1) << ungesehen;
+        EXPECT_EQ(aufrufe, 2) << ungesehen;
+    }
+}
