@@ -85,41 +85,6 @@ inline uint64_t schluessel(int pos)
 }
 
 // The hash of the three bytes at pos (one load: the fourth byte is shifted out).
-// The 17 bytes at a position as the comparisons use them. The packer keeps those of the
-// newest position in registers, shifting each byte in as it is written: loading them from the
-// window right after the byte store would wait for the store.
-struct Kopf {
-    uint64_t a, b; // bytes 0..7 and 8..15, big-endian
-    uint8_t c;     // byte 16
-};
-
-inline Kopf kopf_von(int pos) { return {schluessel(pos), schluessel(pos + 8), fenster[pos + 16]}; }
-
-inline void kopf_schieben(Kopf& k, uint8_t neu)
-{
-    k.a = k.a << 8 | k.b >> 56;
-    k.b = k.b << 8 | k.c;
-    k.c = neu;
-}
-
-// vergleich() with the first string given by its bytes.
-inline int vergleich_kopf(const Kopf& k, const uint8_t* b, bool* groesser)
-{
-    uint64_t x = k.a, y = schluessel(int(b - fenster));
-    if (x == y) {
-        x = k.b;
-        y = schluessel(int(b - fenster) + 8);
-        if (x == y) {
-            *groesser = k.c >= b[16];
-            return k.c != b[16] ? 16 : 17;
-        }
-        *groesser = x > y;
-        return 8 + __builtin_clzll(x ^ y) / 8;
-    }
-    *groesser = x > y;
-    return __builtin_clzll(x ^ y) / 8;
-}
-
 inline int praefix(int pos)
 {
     uint32_t v;
@@ -138,10 +103,6 @@ void tree_init(int r)
     eltern[r] = wurzel_platz(praefix(r));
 }
 
-// A node outside the trees has parent 0 and no children, so that taking it out again is a
-// harmless contraction: its parent slot is then node 0's smaller child, which stays 0.
-inline void kinder_loeschen(int node) { std::memset(baeume.kind[node], 0, sizeof baeume.kind[node]); }
-
 // Puts new_node in old_node's place, where old_node has at most one child (that child).
 // Node 0 stands for "none": it may be written here, and keeps parent 0.
 inline void tree_kontrahieren(int old_node, int new_node)
@@ -151,7 +112,6 @@ inline void tree_kontrahieren(int old_node, int new_node)
     eltern[new_node] = p;
     eltern[old_node] = UNUSED;
     eltern[0] = UNUSED;
-    kinder_loeschen(old_node);
 }
 
 // Puts new_node (not in the tree) in old_node's place with old_node's children.
@@ -165,18 +125,16 @@ inline void tree_ersetzen(int old_node, int new_node)
     eltern[baeume.kind[new_node][1]] = kind_platz(new_node, 1);
     eltern[old_node] = UNUSED;
     eltern[0] = UNUSED;
-    kinder_loeschen(old_node);
 }
 
 // The largest node of p's smaller subtree takes p's place; it has no larger child, so its own
 // removal is a contraction.
-// A node outside the trees goes through the contraction too (see kinder_loeschen): whether the
-// oldest position is in a tree is as good as random, a branch on it would often go wrong.
 inline void tree_loeschen(int p)
 {
+    if (eltern[p] == UNUSED) return;
     int kleiner = baeume.kind[p][0];
     int groesser = baeume.kind[p][1];
-    if ((kleiner == UNUSED) | (groesser == UNUSED)) {
+    if (kleiner == UNUSED || groesser == UNUSED) {
         tree_kontrahieren(p, kleiner | groesser);
     } else {
         int r = kleiner;
@@ -242,7 +200,9 @@ struct Einordnung {
     uint8_t letztes;
     int test; // UNUSED once the position has its place
 
-    Einordnung(int new_node, const Kopf& k) : neu(new_node), key(k.a), key2(k.b), letztes(k.c)
+    explicit Einordnung(int new_node)
+        : neu(new_node), key(schluessel(new_node)), key2(schluessel(new_node + 8)),
+          letztes(fenster[new_node + 16])
     {
         letzte_zwei[fenster[new_node] << 8 | fenster[new_node + 1]] = int16_t(new_node);
         test = tree_anfang(new_node);
@@ -256,17 +216,11 @@ struct Einordnung {
         // equal bytes) cost no branch.
         uint64_t k2 = schluessel(test + 8);
         uint8_t u = fenster[test + 16];
-        // The first 16 bytes as one number: no branch on which word decides.
-        unsigned __int128 a = (unsigned __int128)key << 64 | key2;
-        unsigned __int128 b = (unsigned __int128)k << 64 | k2;
-        bool groesser = a > b;
-        if (a == b) {
-            if (letztes == u) {
-                tree_tauschen(test, neu);
-                test = UNUSED;
-                return;
-            }
-            groesser = letztes > u;
+        bool groesser = key != k ? key > k : key2 != k2 ? key2 > k2 : letztes >= u;
+        if (key == k && key2 == k2 && letztes == u) {
+            tree_tauschen(test, neu);
+            test = UNUSED;
+            return;
         }
         int next = kind_von(test, groesser);
         if (next == UNUSED) tree_anhaengen(test, neu, groesser);
@@ -274,23 +228,23 @@ struct Einordnung {
     }
 };
 
-void tree_einordnen(int new_node, const Kopf& k)
+void tree_einordnen(int new_node)
 {
     if (new_node == 0) return;
-    Einordnung e(new_node, k);
+    Einordnung e(new_node);
     while (e.test != UNUSED) e.schritt();
 }
 
 // Two positions whose trees differ go down side by side: each level waits for a load and a
 // comparison, and the two ways fill each other's waits.
-void tree_einordnen_zwei(int a, const Kopf& ka, int b, const Kopf& kb)
+void tree_einordnen_zwei(int a, int b)
 {
     if (a == 0 || b == 0) {
-        tree_einordnen(a, ka);
-        tree_einordnen(b, kb);
+        tree_einordnen(a);
+        tree_einordnen(b);
         return;
     }
-    Einordnung x(a, ka), y(b, kb);
+    Einordnung x(a), y(b);
     while (x.test != UNUSED && y.test != UNUSED) {
         x.schritt();
         y.schritt();
@@ -299,21 +253,21 @@ void tree_einordnen_zwei(int a, const Kopf& ka, int b, const Kopf& kb)
     while (y.test != UNUSED) y.schritt();
 }
 
-int tree_einfuegen(int new_node, const Kopf& neu, int* match_position)
+int tree_einfuegen(int new_node, int* match_position)
 {
     if (new_node == 0) return 0;
     // The two-byte table first: its line comes in while the tree is walked.
     int zwei = fenster[new_node] << 8 | fenster[new_node + 1];
     int kurz = letzte_zwei[zwei];
     letzte_zwei[zwei] = int16_t(new_node);
-    uint64_t key = neu.a;
+    uint64_t key = schluessel(new_node);
     int test_node = tree_anfang(new_node);
     int match_length = 0;
     int position = *match_position;
     while (test_node != UNUSED) {
         uint64_t k = schluessel(test_node);
         bool groesser = key > k;
-        int i = k != key ? __builtin_clzll(k ^ key) / 8 : vergleich_kopf(neu, fenster + test_node, &groesser);
+        int i = k != key ? __builtin_clzll(k ^ key) / 8 : vergleich_rest(fenster + new_node, fenster + test_node, &groesser);
         // Ties go to the node met later on the way down; written without branches, as the
         // outcome is random.
         bool besser = i >= match_length;
@@ -332,7 +286,7 @@ int tree_einfuegen(int new_node, const Kopf& neu, int* match_position)
     }
     if (match_length < 3 && kurz != UNUSED && kurz != new_node && eltern[kurz] != UNUSED) {
         bool g;
-        int i = vergleich_kopf(neu, fenster + kurz, &g);
+        int i = vergleich(fenster + new_node, fenster + kurz, &g);
         if (i > match_length) {
             match_length = i;
             position = kurz;
@@ -342,7 +296,7 @@ int tree_einfuegen(int new_node, const Kopf& neu, int* match_position)
     // measured again on the window as it is now, which is what the expander sees.
     if (((position - new_node) & (FENSTER - 1)) <= LOOK_AHEAD) {
         bool g;
-        match_length = std::min(match_length, vergleich_kopf(neu, fenster + position, &g));
+        match_length = std::min(match_length, vergleich(fenster + new_node, fenster + position, &g));
     }
     *match_position = position;
     return match_length;
@@ -420,21 +374,13 @@ void packen(Compress_Stream* in, Bit_Schreiber<AUS>& bits)
         if (c < 0) break;
         fenster_setzen(current + look_ahead, uint8_t(c));
     }
-    Kopf vorne = kopf_von(current);
     // The oldest position leaves its tree and its byte makes way for the next of the input.
     auto weiter = [&]() {
         int alt = mod_fenster(current + LOOK_AHEAD);
         tree_loeschen(alt);
         int c = lesen();
-        uint8_t b;
-        if (c < 0) {
-            look_ahead--;
-            b = fenster[alt];
-        } else {
-            b = uint8_t(c);
-            fenster_setzen(alt, b);
-        }
-        kopf_schieben(vorne, b);
+        if (c < 0) look_ahead--;
+        else fenster_setzen(alt, uint8_t(c));
         current = mod_fenster(current + 1);
     };
     tree_init(current);
@@ -461,7 +407,6 @@ void packen(Compress_Stream* in, Bit_Schreiber<AUS>& bits)
         // last position.
         int offen = 0; // a position inside the match waiting for its place, 0 = none
         int baum_offen = 0;
-        Kopf kopf_offen{};
         const int kopf = std::min(replace_count - 1, EINORDNEN_MAX + 1);
         int i = 0;
         for (; i < kopf; ++i) {
@@ -470,25 +415,24 @@ void packen(Compress_Stream* in, Bit_Schreiber<AUS>& bits)
                 bool partner = i < EINORDNEN_MAX && praefix(mod_fenster(current + 1)) != baum_offen &&
                                (eltern[alt] == UNUSED || praefix(alt) != baum_offen);
                 if (!partner) {
-                    tree_einordnen(offen, kopf_offen);
+                    tree_einordnen(offen);
                     offen = 0;
                 }
             }
             weiter();
             if (i >= EINORDNEN_MAX) continue;
             if (offen) {
-                tree_einordnen_zwei(offen, kopf_offen, current, vorne);
+                tree_einordnen_zwei(offen, current);
                 offen = 0;
             } else {
                 offen = current;
                 baum_offen = praefix(current);
-                kopf_offen = vorne;
             }
         }
         for (; i < replace_count - 1; ++i) weiter();
-        if (offen) tree_einordnen(offen, kopf_offen);
+        if (offen) tree_einordnen(offen);
         weiter();
-        if (look_ahead) match_length = tree_einfuegen(current, vorne, &match_position);
+        if (look_ahead) match_length = tree_einfuegen(current, &match_position);
     }
     if constexpr (EIN) in->position = lese_pos;
     bits.put(0, 1 + INDEX_BITS);
