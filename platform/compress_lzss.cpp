@@ -84,9 +84,12 @@ inline uint64_t schluessel(int pos)
     return __builtin_bswap64(x);
 }
 
+// The hash of the three bytes at pos (one load: the fourth byte is shifted out).
 inline int praefix(int pos)
 {
-    uint32_t v = uint32_t(fenster[pos]) << 16 | uint32_t(fenster[pos + 1]) << 8 | fenster[pos + 2];
+    uint32_t v;
+    std::memcpy(&v, fenster + pos, 4);
+    v = __builtin_bswap32(v) >> 8;
     return int((v * 2654435761u) >> 16);
 }
 
@@ -301,6 +304,7 @@ int tree_einfuegen(int new_node, int* match_position)
 
 // Bit writer straight into a memory buffer (the per-bit stream calls would halve the speed).
 // The stream record is brought up to date at the end.
+template <bool SPEICHER>
 struct Bit_Schreiber {
     Compress_Stream* s;
     uint64_t acc = 0;
@@ -310,7 +314,7 @@ struct Bit_Schreiber {
     uint32_t pos = 0, geschrieben = 0;
     int64_t frei_bis = 0; // the bit writer leaves the last byte of the buffer free
     bool fehler = false;
-    explicit Bit_Schreiber(Compress_Stream* stream) : s(stream), memory(stream->mode == CMP_IO_MODE_MEMORY && stream->mask == 0x80)
+    explicit Bit_Schreiber(Compress_Stream* stream) : s(stream), memory(SPEICHER)
     {
         if (!memory) return;
         buf = stream->buffer;
@@ -319,7 +323,7 @@ struct Bit_Schreiber {
     }
     inline void put(uint32_t value, int count)
     {
-        if (!memory) {
+        if constexpr (!SPEICHER) {
             Cmp_Write_Bits(s, value, count);
             return;
         }
@@ -334,7 +338,7 @@ struct Bit_Schreiber {
     }
     void finish()
     {
-        if (!memory) return;
+        if constexpr (!SPEICHER) return;
         s->position = pos;
         s->bytes_out += geschrieben;
         s->byte_count += geschrieben;
@@ -348,22 +352,18 @@ struct Bit_Schreiber {
     }
 };
 
-} // namespace
-
-int LZSS_Compress(Compress_Stream* in, Compress_Stream* out)
+// The packer proper, for a memory or other input (EIN) and a memory output at a byte boundary
+// or any other output (AUS).
+template <bool EIN, bool AUS>
+void packen(Compress_Stream* in, Bit_Schreiber<AUS>& bits)
 {
-    if (!in || !out) return 0;
-    // A clean window makes the packed bytes independent of earlier runs.
-    std::memset(fenster, 0, sizeof fenster);
-    Bit_Schreiber bits(out);
     // A memory input is read through locals (the stream record is written back at the end):
     // the output's byte stores could otherwise alias it, and every read would load it anew.
-    const bool speicher = in->mode == CMP_IO_MODE_MEMORY;
     const uint8_t* eingabe = in->buffer;
     uint32_t lese_pos = in->position;
-    const uint32_t lese_ende = speicher && in->length > 0 ? uint32_t(in->length) : 0;
+    const uint32_t lese_ende = EIN && in->length > 0 ? uint32_t(in->length) : 0;
     auto lesen = [&]() -> int {
-        if (!speicher) return Cmp_Read_Byte(in);
+        if constexpr (!EIN) return Cmp_Read_Byte(in);
         if (lese_pos >= lese_ende) return -1;
         return eingabe[lese_pos++];
     };
@@ -374,6 +374,15 @@ int LZSS_Compress(Compress_Stream* in, Compress_Stream* out)
         if (c < 0) break;
         fenster_setzen(current + look_ahead, uint8_t(c));
     }
+    // The oldest position leaves its tree and its byte makes way for the next of the input.
+    auto weiter = [&]() {
+        int alt = mod_fenster(current + LOOK_AHEAD);
+        tree_loeschen(alt);
+        int c = lesen();
+        if (c < 0) look_ahead--;
+        else fenster_setzen(alt, uint8_t(c));
+        current = mod_fenster(current + 1);
+    };
     tree_init(current);
     int match_length = 0;
     int match_position = 0;
@@ -394,40 +403,59 @@ int LZSS_Compress(Compress_Stream* in, Compress_Stream* out)
         // them touches the first one's tree: the second's tree differs, and so does the tree of
         // the position taken out in between (the byte written in between belongs to that
         // position alone), so the trees come out as one by one.
+        // The match never reaches past the look-ahead, so the input can only run out on its
+        // last position.
         int offen = 0; // a position inside the match waiting for its place, 0 = none
-        for (int i = 0; i < replace_count; ++i) {
-            int alt = mod_fenster(current + LOOK_AHEAD);
+        int baum_offen = 0;
+        const int kopf = std::min(replace_count - 1, EINORDNEN_MAX + 1);
+        int i = 0;
+        for (; i < kopf; ++i) {
             if (offen) {
-                int baum_offen = praefix(offen);
-                bool partner = i + 1 < replace_count && i < EINORDNEN_MAX &&
-                               praefix(mod_fenster(current + 1)) != baum_offen &&
+                int alt = mod_fenster(current + LOOK_AHEAD);
+                bool partner = i < EINORDNEN_MAX && praefix(mod_fenster(current + 1)) != baum_offen &&
                                (eltern[alt] == UNUSED || praefix(alt) != baum_offen);
                 if (!partner) {
                     tree_einordnen(offen);
                     offen = 0;
                 }
             }
-            tree_loeschen(alt);
-            int c = lesen();
-            if (c < 0) look_ahead--;
-            else fenster_setzen(alt, uint8_t(c));
-            current = mod_fenster(current + 1);
-            if (!look_ahead) {
-                if (offen) tree_einordnen(offen);
+            weiter();
+            if (i >= EINORDNEN_MAX) continue;
+            if (offen) {
+                tree_einordnen_zwei(offen, current);
                 offen = 0;
-                continue;
+            } else {
+                offen = current;
+                baum_offen = praefix(current);
             }
-            if (i + 1 < replace_count) {
-                if (i >= EINORDNEN_MAX) continue;
-                if (offen) tree_einordnen_zwei(offen, current);
-                offen = offen ? 0 : current;
-            }
-            else match_length = tree_einfuegen(current, &match_position);
         }
+        for (; i < replace_count - 1; ++i) weiter();
+        if (offen) tree_einordnen(offen);
+        weiter();
+        if (look_ahead) match_length = tree_einfuegen(current, &match_position);
     }
-    if (speicher) in->position = lese_pos;
+    if constexpr (EIN) in->position = lese_pos;
     bits.put(0, 1 + INDEX_BITS);
     bits.finish();
+}
+
+} // namespace
+
+int LZSS_Compress(Compress_Stream* in, Compress_Stream* out)
+{
+    if (!in || !out) return 0;
+    // A clean window makes the packed bytes independent of earlier runs.
+    std::memset(fenster, 0, sizeof fenster);
+    const bool ein = in->mode == CMP_IO_MODE_MEMORY;
+    if (out->mode == CMP_IO_MODE_MEMORY && out->mask == 0x80) {
+        Bit_Schreiber<true> bits(out);
+        if (ein) packen<true>(in, bits);
+        else packen<false>(in, bits);
+    } else {
+        Bit_Schreiber<false> bits(out);
+        if (ein) packen<true>(in, bits);
+        else packen<false>(in, bits);
+    }
     if (out->fehler) {
         Print_Fehler("Fehler: ptr Überlauf");
         return 0;
