@@ -853,6 +853,44 @@ struct Schritte_Tafeln {
 
 bool schritte_an = true;
 
+struct Glied {
+    int32_t spnr;
+    TS* ts;
+};
+
+// Each club's squad as its list held it (players in list order, keys beyond the players left
+// out), kept from day to day while the list's own count stands: a list changes only when a
+// player comes or goes, and its count moves then.
+struct Kader_Speicher {
+    struct Kader {
+        uint64_t stand = 0;  // 0: nothing held (a head never registered has count 0 too)
+        const Liste* liste = nullptr;
+        std::vector<Glied> glieder;
+    };
+    std::vector<Kader> kader;
+
+    void passend(int32_t teams)
+    {
+        if (kader.size() != static_cast<size_t>(teams)) kader.assign(static_cast<size_t>(teams), Kader{});
+    }
+    // The club's squad; `neu` when its list was walked for it.
+    const Kader& von(int32_t t, Liste* liste, bool* neu)
+    {
+        Kader& k = kader[static_cast<size_t>(t)];
+        const uint64_t stand = Liste_Stand_Von(liste);
+        if (stand != 0 && k.stand == stand && k.liste == liste) return k;
+        *neu = true;
+        k.glieder.clear();
+        for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
+            if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
+            k.glieder.push_back({static_cast<int32_t>(e->key), static_cast<TS*>(e->data)});
+        }
+        k.stand = stand;
+        k.liste = liste;
+        return k;
+    }
+};
+
 }  // namespace
 
 bool Spieler_Training_Schritte_Setzen(bool an)
@@ -904,28 +942,30 @@ void Spieler_Bewerte_Training(int32_t n)
             if (basisliga && liga[static_cast<size_t>(t)] < 0) liga[static_cast<size_t>(t)] = static_cast<int16_t>(id);
         }
     }
-    struct Glied {
-        int32_t spnr;
-        TS* ts;
-    };
     // A squad once for the day's passes, every player's records asked for at once so that they
     // arrive together rather than one after the other. The next club to train is gathered while
     // the one before it trains: its squad, its players' records and its plan arrive meanwhile.
-    std::vector<Glied> kader, naechster_kader;
-    auto sammeln = [&](int32_t t, std::vector<Glied>& k) {
-        k.clear();
+    // A squad comes from the day before while its club's list has not changed since: its walk
+    // would chase a pointer per player.
+    static Kader_Speicher kader_speicher;
+    kader_speicher.passend(Team_Anzahl);
+    const Kader_Speicher::Kader* kader = nullptr;
+    const Kader_Speicher::Kader* naechster_kader = nullptr;
+    bool gehalten = false;  // a squad came from the day before: no walk left the cursor behind its list
+    auto sammeln = [&](int32_t t) {
         // the plan and the individual-training places behind it
         const char* const plan = reinterpret_cast<const char*>(T_Own[t].training);
         const char* const ende = reinterpret_cast<const char*>(T_Own[t].einzeltraining + 17);
         for (const char* z = plan; z < ende; z += 64) __builtin_prefetch(z);
         __builtin_prefetch(ende - 1);
-        Liste* liste = &T_Fix[t].liste;
-        for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
-            if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
-            k.push_back({static_cast<int32_t>(e->key), static_cast<TS*>(e->data)});
-            welt::spieler_vorab_laden(static_cast<int32_t>(e->key));
-            welt::vorab_laden(e->data, sizeof(TS));
+        bool neu = false;
+        const Kader_Speicher::Kader& k = kader_speicher.von(t, &T_Fix[t].liste, &neu);
+        gehalten |= !neu && !k.glieder.empty();
+        for (const Glied& g : k.glieder) {
+            welt::spieler_vorab_laden(g.spnr);
+            welt::vorab_laden(g.ts, sizeof(TS));
         }
+        return &k;
     };
     auto danach = [&](int32_t t) {
         for (++t; t < Team_Anzahl; ++t)
@@ -934,7 +974,7 @@ void Spieler_Bewerte_Training(int32_t n)
     };
     Zufall_Folge bisher;
     int32_t gesammelt = danach(-1);
-    if (gesammelt < Team_Anzahl) sammeln(gesammelt, naechster_kader);
+    if (gesammelt < Team_Anzahl) naechster_kader = sammeln(gesammelt);
     int32_t stufe_von[TEAM_LIGEN], stufen_von[TEAM_LIGEN];
     for (int32_t l = 0; l < TEAM_LIGEN; ++l) stufe_von[l] = -1;
     // free days are taken only by the clubs that earned them; most days none is left anywhere
@@ -958,9 +998,9 @@ void Spieler_Bewerte_Training(int32_t n)
             continue;
         }
 
-        kader.swap(naechster_kader);
+        kader = naechster_kader;
         gesammelt = danach(t);
-        if (gesammelt < Team_Anzahl) sammeln(gesammelt, naechster_kader);
+        if (gesammelt < Team_Anzahl) naechster_kader = sammeln(gesammelt);
 
         const int32_t l = liga[static_cast<size_t>(t)];
         int32_t stufe = 0, stufen = 1;
@@ -1006,7 +1046,7 @@ void Spieler_Bewerte_Training(int32_t n)
         tt.last = 2.28f;
         if (!T_Fix[t].manager) {
             int32_t summe = 0, anzahl = 0;
-            for (const Glied& g : kader) {
+            for (const Glied& g : kader->glieder) {
                 if (Spieler_Fix_Daten[g.spnr].lieblingspos == SP_POS_TORWART) continue;
                 summe += Spieler_Daten[g.spnr].trainings_erschoepfung;
                 ++anzahl;
@@ -1060,7 +1100,7 @@ void Spieler_Bewerte_Training(int32_t n)
         // the sequence where the club before handed it back, unless something drew since
         Zufall_Folge folge = bisher;
         folge.Uebernehmen(bisher);
-        for (const Glied& g : kader) {
+        for (const Glied& g : kader->glieder) {
             const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(t, g.spnr) : -1;
             const int32_t stelle = folge.Stelle();
             if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1 && !gepflegt(*g.ts, platz) &&
@@ -1072,6 +1112,8 @@ void Spieler_Bewerte_Training(int32_t n)
         folge.Abgeben();
         bisher = folge;
     }
+    // as a walk of the squad's list would have left it
+    if (gehalten) Liste_Set_Cursor(nullptr);
 }
 
 void Spieler_Bewerte_Spiel_Erschoepfung(int32_t spnr)

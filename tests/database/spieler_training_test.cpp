@@ -438,6 +438,42 @@ TEST_F(Training, SteppingOverTypesTrainsAsTypeByType)
     Stadion_Set_Anlage_Abfrage(nullptr);
 }
 
+// A club's squad is kept from day to day while its list stands: a player who left between two
+// days trains no more (his record stays as it was, its copy of his experience too), one who came
+// trains at once, and the day trains as one that found the new squads already kept.
+TEST_F(Training, SquadKeptFromTheDayBeforeFollowsTransfers)
+{
+    kader();
+    const Spieler_Training_Tabellen tabellen = Spieler_Training;
+    Zufall_Set_Seed(77);
+    Spieler_Bewerte_Training(0);  // every club's squad as it was is kept now
+    const int32_t weg = 13, neu = 150;  // club 1's third player leaves, a player without club joins club 2
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 1, weg, 10, 0, 24, -1, false));
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 2, neu, 10, 0, 24, -1, false));
+    for (int32_t spnr : {weg, neu}) {
+        Spieler_Struktur& s = Spieler_Daten[spnr];
+        Spieler_Fix_Daten[spnr].lieblingspos = 200;
+        s.form = 60;
+        s.formtendenz = 50;
+        s.erfahrung = 5;
+        s.unsichtbar[11] = 77;  // a day that trains him writes his experience's copy back
+    }
+    const std::vector<uint8_t> anfang = stand();
+    const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
+    auto laufen = [&] {
+        zuruecksetzen(spieler, anfang);
+        Spieler_Training = tabellen;
+        Zufall_Set_Seed(4242);
+        Spieler_Bewerte_Training(5);
+        return std::make_pair(stand(), Zufall_Get_Seed());
+    };
+    const auto nach_wechsel = laufen();
+    EXPECT_EQ(0, std::memcmp(&Spieler_Daten[weg], &spieler[size_t(weg)], sizeof(Spieler_Struktur)));
+    EXPECT_EQ(Spieler_Daten[neu].unsichtbar[11], 5);
+    // the same day again, now that the squads after the transfers are the ones kept
+    EXPECT_TRUE(laufen() == nach_wechsel);
+}
+
 TEST_F(Training, ClientTrainsNobody)
 {
     kader();
