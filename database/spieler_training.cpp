@@ -175,8 +175,8 @@ struct Team_Tag {
     // the days of each type by its openings' table: in the band its Stoss_Tabelle, else its day
     const Art_Tag* stoss[25];
     const uint16_t* eroeffnung[25];  // each type's openings by place
-    // The steps by place (below) of each group of field types, by its first type; null where
-    // it has none.
+    // The steps by place (below) of each group of field types, by its first type; a table of
+    // MAG_ZIEHEN alone where it has none.
     uint8_t* schritte[FELD_ARTEN];
     float summe = 0.0f;          // S: the field plan's units
     float last;                  // L: the reference load
@@ -389,15 +389,26 @@ bool gepflegt(const TS& ts, int32_t platz) { return (ts.flags & (TS_ARZT | TS_BE
 // taken yet. A type's steps are a function of its units, the league's term, the training
 // grounds, the day's direction of unit changes, the difficulty level and whether the type is
 // visible alone.
-constexpr uint8_t UNBEKANNT = 0, MAG_ZIEHEN = 0xFF;
+//
+// A place's steps take four bits (two places a byte, the even one low), so that a season's
+// many tables stay near the core: the draws of a group of n types less 2n - 1 (each type draws
+// twice at least); steps the four bits cannot hold are kept as MAG_ZIEHEN, and the group's
+// types are then taken one by one, as they would be without a table.
+constexpr uint8_t UNBEKANNT = 0, MAG_ZIEHEN = 0xF;
+constexpr int32_t schritte_sockel(int32_t n) { return 2 * n - 1; }
+uint8_t schritte_kode(int32_t schritte, int32_t n)
+{
+    const int32_t k = schritte - schritte_sockel(n);
+    return k > UNBEKANNT && k < MAG_ZIEHEN ? static_cast<uint8_t>(k) : MAG_ZIEHEN;
+}
 // The groups of field types that step over together (first type, count; a group is visible or
 // invisible throughout), as spieler_trainieren takes them.
 struct Gruppe {
     int32_t erste, anzahl;
 };
 constexpr Gruppe GRUPPEN[] = {{0, 2}, {2, 2}, {4, 2}, {6, 2}, {8, 1}, {9, 2}, {11, 2}, {13, 1}};
-// the longest opening of a type with its throw, for each type of a group
-static_assert(8 * 2 < MAG_ZIEHEN);
+// the longest opening of a type with its throw, for each type of a group, fits the four bits
+static_assert(8 * 2 - schritte_sockel(2) < MAG_ZIEHEN && 8 - schritte_sockel(1) < MAG_ZIEHEN);
 
 // The largest form factor a player of form 0..100 may have, either way.
 float groesster_faktor()
@@ -630,15 +641,22 @@ template <bool frei, bool probe = false>
         // tests learn it.
         auto gruppe = [&](int32_t erste, int32_t n, auto sichtbar_art) __attribute__((always_inline)) {
             if constexpr (frei) {
-                if (uint8_t* tafel = tt.schritte[erste]) {
-                    uint8_t& schritte = tafel[folge.Stelle()];
-                    if (schritte == UNBEKANNT) {
-                        Zufall_Folge nach = folge;
-                        const bool zieht = spieler_trainieren<true, true>(tag, tt, -1, ts, erste | n << 8, nach);
-                        schritte = zieht ? MAG_ZIEHEN : static_cast<uint8_t>(nach.Stelle() - folge.Stelle());
-                    }
-                    if (schritte != MAG_ZIEHEN) {
-                        folge.Vor(schritte);
+                const uint32_t stelle = static_cast<uint32_t>(folge.Stelle());
+                uint8_t& paar = tt.schritte[erste][stelle >> 1];
+                const uint32_t verschiebung = (stelle & 1u) * 4u;
+                uint32_t kode = (paar >> verschiebung) & 0xFu;
+                // steps known (neither UNBEKANNT nor MAG_ZIEHEN): one test
+                if (kode - 1u < MAG_ZIEHEN - 1u) {
+                    folge.Vor(static_cast<int32_t>(kode) + schritte_sockel(n));
+                    return;
+                }
+                if (kode == UNBEKANNT) {
+                    Zufall_Folge nach = folge;
+                    const bool zieht = spieler_trainieren<true, true>(tag, tt, -1, ts, erste | n << 8, nach);
+                    kode = zieht ? MAG_ZIEHEN : schritte_kode(nach.Stelle() - folge.Stelle(), n);
+                    paar = static_cast<uint8_t>(paar | kode << verschiebung);
+                    if (kode != MAG_ZIEHEN) {
+                        folge.Vor(static_cast<int32_t>(kode) + schritte_sockel(n));
                         return;
                     }
                 }
@@ -839,16 +857,27 @@ struct Schritte_Tafeln {
         const int32_t liga = liga_term == 0.0f ? 0 : liga_term == -0.5f ? 1 : liga_term == 0.5f ? 2 : -1;
         const uint8_t u1 = einheiten[g.erste], u2 = g.anzahl > 1 ? einheiten[g.erste + 1] : 0;
         if (stufe < 0 || stufe > 4 || richtung < -1 || richtung > 1 || liga < 0 || u1 >= EINHEITEN || u2 >= EINHEITEN)
-            return nullptr;
+            return keine();
         const size_t art = size_t(g.erste < 9) * 2 + size_t(g.anzahl > 1);
         const size_t index =
             (((((size_t(stufe) * 3 + size_t(richtung + 1)) * 3 + size_t(liga)) * 2 + anlagen) * 4 + art) * EINHEITEN +
              u1) * EINHEITEN +
             u2;
         std::unique_ptr<uint8_t[]>& t = tafeln[index];
-        if (!t) t = std::make_unique<uint8_t[]>(Zufall_Folge::LAENGE);  // zeroed: UNBEKANNT
+        if (!t) t = std::make_unique<uint8_t[]>(BYTES);  // zeroed: UNBEKANNT
         return t.get();
     }
+    // A group without steps: MAG_ZIEHEN at every place (never written, as no probe is taken there).
+    uint8_t* keine()
+    {
+        if (!ohne) {
+            ohne = std::make_unique<uint8_t[]>(BYTES);
+            std::memset(ohne.get(), 0xFF, BYTES);
+        }
+        return ohne.get();
+    }
+    static constexpr size_t BYTES = (Zufall_Folge::LAENGE + 1) / 2;
+    std::unique_ptr<uint8_t[]> ohne;
 };
 
 bool schritte_an = true;
@@ -1092,7 +1121,7 @@ void Spieler_Bewerte_Training(int32_t n)
         for (const Gruppe& g : GRUPPEN)
             tt.schritte[g.erste] = schritte_an ? schritte_tafeln.tafel(tag.stufe, Spieler_Training.richtung,
                                                                         tt.liga_term, tt.anlagen, g, einheiten)
-                                               : nullptr;
+                                               : schritte_tafeln.keine();
         tt.art[24] = speicher(torwart_einheiten, tag.faktor, tt.liga_term);
         tt.stoss[24] = tt.art[24].band ? speicher.stoss(torwart_einheiten, tag.faktor, tt.liga_term) : &tt.art[24];
         const bool torwart_in_spanne = torwart_einheiten >= 0.0f && torwart_einheiten <= 5.0f;
