@@ -1013,9 +1013,11 @@ void Spieler_Bewerte_Training(int32_t n)
         if (t == Transfermarkt_Team || t == Jugend_Team) continue;
         Liste* liste = &T_Fix[t].liste;
         if (!spielt[static_cast<size_t>(t)]) {
-            for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
-                if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
-                Spieler_Struktur& s = Spieler_Daten[e->key];
+            bool neu = false;
+            const Kader_Speicher::Kader& k = kader_speicher.von(t, liste, &neu);
+            gehalten |= !neu && !k.glieder.empty();
+            for (const Glied& g : k.glieder) {
+                Spieler_Struktur& s = Spieler_Daten[g.spnr];
                 const int32_t training = Zufall(20, 65);
                 s.trainings_erschoepfung = static_cast<uint8_t>(training);
                 const int32_t wahl = Zufall(0, 5);

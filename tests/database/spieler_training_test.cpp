@@ -447,9 +447,13 @@ TEST_F(Training, SquadKeptFromTheDayBeforeFollowsTransfers)
     const Spieler_Training_Tabellen tabellen = Spieler_Training;
     Zufall_Set_Seed(77);
     Spieler_Bewerte_Training(0);  // every club's squad as it was is kept now
-    const int32_t weg = 13, neu = 150;  // club 1's third player leaves, a player without club joins club 2
+    // club 1's third player leaves, a player without club joins club 2, another club 20 (which
+    // plays nowhere and only draws its players' fatigue)
+    const int32_t weg = 13, neu = 150, ohne_spiel = 151;
     ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 1, weg, 10, 0, 24, -1, false));
     ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 2, neu, 10, 0, 24, -1, false));
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 20, ohne_spiel, 10, 0, 24, -1, false));
+    Spieler_Daten[ohne_spiel].trainings_erschoepfung = 0;
     for (int32_t spnr : {weg, neu}) {
         Spieler_Struktur& s = Spieler_Daten[spnr];
         Spieler_Fix_Daten[spnr].lieblingspos = 200;
@@ -470,6 +474,7 @@ TEST_F(Training, SquadKeptFromTheDayBeforeFollowsTransfers)
     const auto nach_wechsel = laufen();
     EXPECT_EQ(0, std::memcmp(&Spieler_Daten[weg], &spieler[size_t(weg)], sizeof(Spieler_Struktur)));
     EXPECT_EQ(Spieler_Daten[neu].unsichtbar[11], 5);
+    EXPECT_GE(Spieler_Daten[ohne_spiel].trainings_erschoepfung, 20);
     // the same day again, now that the squads after the transfers are the ones kept
     EXPECT_TRUE(laufen() == nach_wechsel);
 }
