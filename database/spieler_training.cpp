@@ -371,9 +371,10 @@ struct Art_Tag_Speicher {
 // Up to the tenths a day draws at most 9 times per type (14), 6 times for the further
 // attributes, 6 for the exhaustion, 29 for the overload and 9 for the form: 176. With `frei` the
 // sequence stands on the cycle with room for them before its end, and they are taken without a
-// test each (the tenths may follow a news item, which draws too: those are tested); and the
-// player has no care term (`platz` is his individual-training place, -1 without one), as most
-// players on most days.
+// test each (the tenths may follow a news item, which draws too: those are tested). Without
+// `mit_pflege` the player has no care term (`platz` is his individual-training place, -1 without
+// one), as most players on most days; with it his types are taken one by one, as no group's
+// steps hold for a care term.
 constexpr int32_t TAG_ZIEHUNGEN = 176;
 
 // The doctor's care, an absence or an individual-training place adds a term to the chance.
@@ -424,11 +425,12 @@ float groesster_faktor()
     return g;
 }
 
-template <bool frei, bool probe = false>
+template <bool frei, bool probe = false, bool mit_pflege = !frei>
 [[gnu::noinline]] bool spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
                                           Zufall_Folge& team_folge)
 {
     static_assert(frei || !probe);
+    static_assert(!(probe && mit_pflege));
     Zufall_Folge folge = team_folge;
     Spieler_Struktur& s = Spieler_Daten[probe ? 0 : spnr];
     const int32_t art = probe ? 1 : art_von(spnr);
@@ -456,7 +458,7 @@ template <bool frei, bool probe = false>
     int32_t form_wert = s.form;
     uint32_t geaendert = 0;  // bits of the values a move, the overload or a follower touched
     int8_t bewegung[24] = {};
-    const bool pflege = !frei && gepflegt(ts, platz);
+    const bool pflege = mit_pflege && gepflegt(ts, platz);
     const float form = static_cast<float>(form_wert);
     const float wachsen = 0.9f + 0.002f * form;
     const float schwinden = 1.1f - 0.002f * form;
@@ -640,7 +642,7 @@ template <bool frei, bool probe = false>
         // a type of this club trains inside the band holds for the whole squad, and each copy's
         // tests learn it.
         auto gruppe = [&](int32_t erste, int32_t n, auto sichtbar_art) __attribute__((always_inline)) {
-            if constexpr (frei) {
+            if constexpr (frei && !mit_pflege) {
                 const uint32_t stelle = static_cast<uint32_t>(folge.Stelle());
                 uint8_t& paar = tt.schritte[erste][stelle >> 1];
                 const uint32_t verschiebung = (stelle & 1u) * 4u;
@@ -1159,11 +1161,12 @@ void Spieler_Bewerte_Training(int32_t n)
         for (const Glied& g : kader->glieder) {
             const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(t, g.spnr) : -1;
             const int32_t stelle = folge.Stelle();
-            if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1 && !gepflegt(*g.ts, platz) &&
-                Spieler_Daten[g.spnr].form <= 100)
-                spieler_trainieren<true>(tag, tt, g.spnr, *g.ts, -1, folge);
-            else
+            if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1 && Spieler_Daten[g.spnr].form <= 100) {
+                if (!gepflegt(*g.ts, platz)) spieler_trainieren<true>(tag, tt, g.spnr, *g.ts, -1, folge);
+                else spieler_trainieren<true, false, true>(tag, tt, g.spnr, *g.ts, platz, folge);
+            } else {
                 spieler_trainieren<false>(tag, tt, g.spnr, *g.ts, platz, folge);
+            }
         }
         folge.Abgeben();
         bisher = folge;
