@@ -175,8 +175,8 @@ struct Team_Tag {
     // the days of each type by its openings' table: in the band its Stoss_Tabelle, else its day
     const Art_Tag* stoss[25];
     const uint16_t* eroeffnung[25];  // each type's openings by place
-    // The steps by place (below) of each group of field types, by its first type; null where
-    // it has none.
+    // The steps by place (below) of each group of field types, by its first type; a table of
+    // MAG_ZIEHEN alone where it has none.
     uint8_t* schritte[FELD_ARTEN];
     float summe = 0.0f;          // S: the field plan's units
     float last;                  // L: the reference load
@@ -371,9 +371,10 @@ struct Art_Tag_Speicher {
 // Up to the tenths a day draws at most 9 times per type (14), 6 times for the further
 // attributes, 6 for the exhaustion, 29 for the overload and 9 for the form: 176. With `frei` the
 // sequence stands on the cycle with room for them before its end, and they are taken without a
-// test each (the tenths may follow a news item, which draws too: those are tested); and the
-// player has no care term (`platz` is his individual-training place, -1 without one), as most
-// players on most days.
+// test each (the tenths may follow a news item, which draws too: those are tested). Without
+// `mit_pflege` the player has no care term (`platz` is his individual-training place, -1 without
+// one), as most players on most days; with it his types are taken one by one, as no group's
+// steps hold for a care term.
 constexpr int32_t TAG_ZIEHUNGEN = 176;
 
 // The doctor's care, an absence or an individual-training place adds a term to the chance.
@@ -389,15 +390,26 @@ bool gepflegt(const TS& ts, int32_t platz) { return (ts.flags & (TS_ARZT | TS_BE
 // taken yet. A type's steps are a function of its units, the league's term, the training
 // grounds, the day's direction of unit changes, the difficulty level and whether the type is
 // visible alone.
-constexpr uint8_t UNBEKANNT = 0, MAG_ZIEHEN = 0xFF;
+//
+// A place's steps take four bits (two places a byte, the even one low), so that a season's
+// many tables stay near the core: the draws of a group of n types less 2n - 1 (each type draws
+// twice at least); steps the four bits cannot hold are kept as MAG_ZIEHEN, and the group's
+// types are then taken one by one, as they would be without a table.
+constexpr uint8_t UNBEKANNT = 0, MAG_ZIEHEN = 0xF;
+constexpr int32_t schritte_sockel(int32_t n) { return 2 * n - 1; }
+uint8_t schritte_kode(int32_t schritte, int32_t n)
+{
+    const int32_t k = schritte - schritte_sockel(n);
+    return k > UNBEKANNT && k < MAG_ZIEHEN ? static_cast<uint8_t>(k) : MAG_ZIEHEN;
+}
 // The groups of field types that step over together (first type, count; a group is visible or
 // invisible throughout), as spieler_trainieren takes them.
 struct Gruppe {
     int32_t erste, anzahl;
 };
 constexpr Gruppe GRUPPEN[] = {{0, 2}, {2, 2}, {4, 2}, {6, 2}, {8, 1}, {9, 2}, {11, 2}, {13, 1}};
-// the longest opening of a type with its throw, for each type of a group
-static_assert(8 * 2 < MAG_ZIEHEN);
+// the longest opening of a type with its throw, for each type of a group, fits the four bits
+static_assert(8 * 2 - schritte_sockel(2) < MAG_ZIEHEN && 8 - schritte_sockel(1) < MAG_ZIEHEN);
 
 // The largest form factor a player of form 0..100 may have, either way.
 float groesster_faktor()
@@ -413,11 +425,12 @@ float groesster_faktor()
     return g;
 }
 
-template <bool frei, bool probe = false>
+template <bool frei, bool probe = false, bool mit_pflege = !frei>
 [[gnu::noinline]] bool spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
                                           Zufall_Folge& team_folge)
 {
     static_assert(frei || !probe);
+    static_assert(!(probe && mit_pflege));
     Zufall_Folge folge = team_folge;
     Spieler_Struktur& s = Spieler_Daten[probe ? 0 : spnr];
     const int32_t art = probe ? 1 : art_von(spnr);
@@ -445,7 +458,7 @@ template <bool frei, bool probe = false>
     int32_t form_wert = s.form;
     uint32_t geaendert = 0;  // bits of the values a move, the overload or a follower touched
     int8_t bewegung[24] = {};
-    const bool pflege = !frei && gepflegt(ts, platz);
+    const bool pflege = mit_pflege && gepflegt(ts, platz);
     const float form = static_cast<float>(form_wert);
     const float wachsen = 0.9f + 0.002f * form;
     const float schwinden = 1.1f - 0.002f * form;
@@ -629,16 +642,23 @@ template <bool frei, bool probe = false>
         // a type of this club trains inside the band holds for the whole squad, and each copy's
         // tests learn it.
         auto gruppe = [&](int32_t erste, int32_t n, auto sichtbar_art) __attribute__((always_inline)) {
-            if constexpr (frei) {
-                if (uint8_t* tafel = tt.schritte[erste]) {
-                    uint8_t& schritte = tafel[folge.Stelle()];
-                    if (schritte == UNBEKANNT) {
-                        Zufall_Folge nach = folge;
-                        const bool zieht = spieler_trainieren<true, true>(tag, tt, -1, ts, erste | n << 8, nach);
-                        schritte = zieht ? MAG_ZIEHEN : static_cast<uint8_t>(nach.Stelle() - folge.Stelle());
-                    }
-                    if (schritte != MAG_ZIEHEN) {
-                        folge.Vor(schritte);
+            if constexpr (frei && !mit_pflege) {
+                const uint32_t stelle = static_cast<uint32_t>(folge.Stelle());
+                uint8_t& paar = tt.schritte[erste][stelle >> 1];
+                const uint32_t verschiebung = (stelle & 1u) * 4u;
+                uint32_t kode = (paar >> verschiebung) & 0xFu;
+                // steps known (neither UNBEKANNT nor MAG_ZIEHEN): one test
+                if (kode - 1u < MAG_ZIEHEN - 1u) {
+                    folge.Vor(static_cast<int32_t>(kode) + schritte_sockel(n));
+                    return;
+                }
+                if (kode == UNBEKANNT) {
+                    Zufall_Folge nach = folge;
+                    const bool zieht = spieler_trainieren<true, true>(tag, tt, -1, ts, erste | n << 8, nach);
+                    kode = zieht ? MAG_ZIEHEN : schritte_kode(nach.Stelle() - folge.Stelle(), n);
+                    paar = static_cast<uint8_t>(paar | kode << verschiebung);
+                    if (kode != MAG_ZIEHEN) {
+                        folge.Vor(static_cast<int32_t>(kode) + schritte_sockel(n));
                         return;
                     }
                 }
@@ -839,19 +859,68 @@ struct Schritte_Tafeln {
         const int32_t liga = liga_term == 0.0f ? 0 : liga_term == -0.5f ? 1 : liga_term == 0.5f ? 2 : -1;
         const uint8_t u1 = einheiten[g.erste], u2 = g.anzahl > 1 ? einheiten[g.erste + 1] : 0;
         if (stufe < 0 || stufe > 4 || richtung < -1 || richtung > 1 || liga < 0 || u1 >= EINHEITEN || u2 >= EINHEITEN)
-            return nullptr;
+            return keine();
         const size_t art = size_t(g.erste < 9) * 2 + size_t(g.anzahl > 1);
         const size_t index =
             (((((size_t(stufe) * 3 + size_t(richtung + 1)) * 3 + size_t(liga)) * 2 + anlagen) * 4 + art) * EINHEITEN +
              u1) * EINHEITEN +
             u2;
         std::unique_ptr<uint8_t[]>& t = tafeln[index];
-        if (!t) t = std::make_unique<uint8_t[]>(Zufall_Folge::LAENGE);  // zeroed: UNBEKANNT
+        if (!t) t = std::make_unique<uint8_t[]>(BYTES);  // zeroed: UNBEKANNT
         return t.get();
     }
+    // A group without steps: MAG_ZIEHEN at every place (never written, as no probe is taken there).
+    uint8_t* keine()
+    {
+        if (!ohne) {
+            ohne = std::make_unique<uint8_t[]>(BYTES);
+            std::memset(ohne.get(), 0xFF, BYTES);
+        }
+        return ohne.get();
+    }
+    static constexpr size_t BYTES = (Zufall_Folge::LAENGE + 1) / 2;
+    std::unique_ptr<uint8_t[]> ohne;
 };
 
 bool schritte_an = true;
+
+struct Glied {
+    int32_t spnr;
+    TS* ts;
+};
+
+// Each club's squad as its list held it (players in list order, keys beyond the players left
+// out), kept from day to day while the list's own count stands: a list changes only when a
+// player comes or goes, and its count moves then.
+struct Kader_Speicher {
+    struct Kader {
+        uint64_t stand = 0;  // 0: nothing held (a head never registered has count 0 too)
+        const Liste* liste = nullptr;
+        std::vector<Glied> glieder;
+    };
+    std::vector<Kader> kader;
+
+    void passend(int32_t teams)
+    {
+        if (kader.size() != static_cast<size_t>(teams)) kader.assign(static_cast<size_t>(teams), Kader{});
+    }
+    // The club's squad; `neu` when its list was walked for it.
+    const Kader& von(int32_t t, Liste* liste, bool* neu)
+    {
+        Kader& k = kader[static_cast<size_t>(t)];
+        const uint64_t stand = Liste_Stand_Von(liste);
+        if (stand != 0 && k.stand == stand && k.liste == liste) return k;
+        *neu = true;
+        k.glieder.clear();
+        for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
+            if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
+            k.glieder.push_back({static_cast<int32_t>(e->key), static_cast<TS*>(e->data)});
+        }
+        k.stand = stand;
+        k.liste = liste;
+        return k;
+    }
+};
 
 }  // namespace
 
@@ -904,28 +973,30 @@ void Spieler_Bewerte_Training(int32_t n)
             if (basisliga && liga[static_cast<size_t>(t)] < 0) liga[static_cast<size_t>(t)] = static_cast<int16_t>(id);
         }
     }
-    struct Glied {
-        int32_t spnr;
-        TS* ts;
-    };
     // A squad once for the day's passes, every player's records asked for at once so that they
     // arrive together rather than one after the other. The next club to train is gathered while
     // the one before it trains: its squad, its players' records and its plan arrive meanwhile.
-    std::vector<Glied> kader, naechster_kader;
-    auto sammeln = [&](int32_t t, std::vector<Glied>& k) {
-        k.clear();
+    // A squad comes from the day before while its club's list has not changed since: its walk
+    // would chase a pointer per player.
+    static Kader_Speicher kader_speicher;
+    kader_speicher.passend(Team_Anzahl);
+    const Kader_Speicher::Kader* kader = nullptr;
+    const Kader_Speicher::Kader* naechster_kader = nullptr;
+    bool gehalten = false;  // a squad came from the day before: no walk left the cursor behind its list
+    auto sammeln = [&](int32_t t) {
         // the plan and the individual-training places behind it
         const char* const plan = reinterpret_cast<const char*>(T_Own[t].training);
         const char* const ende = reinterpret_cast<const char*>(T_Own[t].einzeltraining + 17);
         for (const char* z = plan; z < ende; z += 64) __builtin_prefetch(z);
         __builtin_prefetch(ende - 1);
-        Liste* liste = &T_Fix[t].liste;
-        for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
-            if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
-            k.push_back({static_cast<int32_t>(e->key), static_cast<TS*>(e->data)});
-            welt::spieler_vorab_laden(static_cast<int32_t>(e->key));
-            welt::vorab_laden(e->data, sizeof(TS));
+        bool neu = false;
+        const Kader_Speicher::Kader& k = kader_speicher.von(t, &T_Fix[t].liste, &neu);
+        gehalten |= !neu && !k.glieder.empty();
+        for (const Glied& g : k.glieder) {
+            welt::spieler_vorab_laden(g.spnr);
+            welt::vorab_laden(g.ts, sizeof(TS));
         }
+        return &k;
     };
     auto danach = [&](int32_t t) {
         for (++t; t < Team_Anzahl; ++t)
@@ -934,19 +1005,32 @@ void Spieler_Bewerte_Training(int32_t n)
     };
     Zufall_Folge bisher;
     int32_t gesammelt = danach(-1);
-    if (gesammelt < Team_Anzahl) sammeln(gesammelt, naechster_kader);
+    if (gesammelt < Team_Anzahl) naechster_kader = sammeln(gesammelt);
     int32_t stufe_von[TEAM_LIGEN], stufen_von[TEAM_LIGEN];
     for (int32_t l = 0; l < TEAM_LIGEN; ++l) stufe_von[l] = -1;
     // free days are taken only by the clubs that earned them; most days none is left anywhere
     const bool freie_tage = Highscore_Freie_Tage_Offen();
+    // One club's day after the other in the same record: its types' days point into it.
+    Team_Tag tt;
+    struct Arten_Schluessel {
+        uint8_t einheiten[24];
+        uint32_t liga_term;  // its bits
+        bool anlagen;
+        uint8_t frei[3];  // zeroed: compared as bytes
+    };
+    static_assert(sizeof(Arten_Schluessel) == 32);
+    Arten_Schluessel arten_von{};
+    bool arten_gesetzt = false;
 
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
         if (t == Transfermarkt_Team || t == Jugend_Team) continue;
         Liste* liste = &T_Fix[t].liste;
         if (!spielt[static_cast<size_t>(t)]) {
-            for (Liste_Element* e = Liste_First_Element(liste); e; e = Liste_Next_Element(liste, e)) {
-                if (e->key >= static_cast<uint32_t>(Spieler_Anzahl)) continue;
-                Spieler_Struktur& s = Spieler_Daten[e->key];
+            bool neu = false;
+            const Kader_Speicher::Kader& k = kader_speicher.von(t, liste, &neu);
+            gehalten |= !neu && !k.glieder.empty();
+            for (const Glied& g : k.glieder) {
+                Spieler_Struktur& s = Spieler_Daten[g.spnr];
                 const int32_t training = Zufall(20, 65);
                 s.trainings_erschoepfung = static_cast<uint8_t>(training);
                 const int32_t wahl = Zufall(0, 5);
@@ -958,9 +1042,9 @@ void Spieler_Bewerte_Training(int32_t n)
             continue;
         }
 
-        kader.swap(naechster_kader);
+        kader = naechster_kader;
         gesammelt = danach(t);
-        if (gesammelt < Team_Anzahl) sammeln(gesammelt, naechster_kader);
+        if (gesammelt < Team_Anzahl) naechster_kader = sammeln(gesammelt);
 
         const int32_t l = liga[static_cast<size_t>(t)];
         int32_t stufe = 0, stufen = 1;
@@ -985,8 +1069,12 @@ void Spieler_Bewerte_Training(int32_t n)
         lo = mitte - halb;
         hi = mitte + halb;
 
-        Team_Tag tt;
+        // the club's own figures anew; its types' days below only when they differ from the club's before
         tt.team = t;
+        tt.summe = 0.0f;
+        tt.liga_term = 0.0f;
+        tt.einzel = 0;
+        tt.einzel_belegt = false;
         const bool frei = freie_tage && Highscore_Punkte_Abziehen(t);
         // the plan's units by attribute index: whole ones but for the keeper's type 0 (24)
         uint8_t einheiten[24] = {};
@@ -1006,7 +1094,7 @@ void Spieler_Bewerte_Training(int32_t n)
         tt.last = 2.28f;
         if (!T_Fix[t].manager) {
             int32_t summe = 0, anzahl = 0;
-            for (const Glied& g : kader) {
+            for (const Glied& g : kader->glieder) {
                 if (Spieler_Fix_Daten[g.spnr].lieblingspos == SP_POS_TORWART) continue;
                 summe += Spieler_Daten[g.spnr].trainings_erschoepfung;
                 ++anzahl;
@@ -1042,36 +1130,49 @@ void Spieler_Bewerte_Training(int32_t n)
             if (tab.zu_stark[l] && m < tab.zu_stark_grenze[l]) tab.zu_stark[l] = 0;
         }
 
-        // the field types and the keeper's; the further attributes between them only follow
-        for (int32_t i = 0; i < 24; i = i + 1 == FELD_ARTEN ? 21 : i + 1) {
-            const Art_Tag_Speicher::Ganz& g = speicher.ganz_von(einheiten[i], tag.faktor, tt.liga_term);
-            tt.art[i] = g.a;
-            tt.stoss[i] = g.stoss ? g.stoss : &tt.art[i];
-            tt.eroeffnung[i] = tag.eroeffnungen->tafel[g.a.band][tt.anlagen][einheiten[i] <= 5].data();
+        // The field types and the keeper's; the further attributes between them only follow. They
+        // are a function of the plan's units, the league's term and the training grounds (and of
+        // the day): many clubs in a row train alike, and keep the days of the club before them.
+        Arten_Schluessel schluessel{};
+        std::memcpy(schluessel.einheiten, einheiten, sizeof einheiten);
+        std::memcpy(&schluessel.liga_term, &tt.liga_term, sizeof tt.liga_term);
+        schluessel.anlagen = tt.anlagen;
+        if (!arten_gesetzt || std::memcmp(&schluessel, &arten_von, sizeof schluessel) != 0) {
+            arten_gesetzt = true;
+            arten_von = schluessel;
+            for (int32_t i = 0; i < 24; i = i + 1 == FELD_ARTEN ? 21 : i + 1) {
+                const Art_Tag_Speicher::Ganz& g = speicher.ganz_von(einheiten[i], tag.faktor, tt.liga_term);
+                tt.art[i] = g.a;
+                tt.stoss[i] = g.stoss ? g.stoss : &tt.art[i];
+                tt.eroeffnung[i] = tag.eroeffnungen->tafel[g.a.band][tt.anlagen][einheiten[i] <= 5].data();
+            }
+            for (const Gruppe& g : GRUPPEN)
+                tt.schritte[g.erste] = schritte_an ? schritte_tafeln.tafel(tag.stufe, Spieler_Training.richtung,
+                                                                            tt.liga_term, tt.anlagen, g, einheiten)
+                                                   : schritte_tafeln.keine();
+            tt.art[24] = speicher(torwart_einheiten, tag.faktor, tt.liga_term);
+            tt.stoss[24] = tt.art[24].band ? speicher.stoss(torwart_einheiten, tag.faktor, tt.liga_term) : &tt.art[24];
+            const bool torwart_in_spanne = torwart_einheiten >= 0.0f && torwart_einheiten <= 5.0f;
+            tt.eroeffnung[24] = tag.eroeffnungen->tafel[tt.art[24].band][tt.anlagen][torwart_in_spanne].data();
         }
-        for (const Gruppe& g : GRUPPEN)
-            tt.schritte[g.erste] = schritte_an ? schritte_tafeln.tafel(tag.stufe, Spieler_Training.richtung,
-                                                                        tt.liga_term, tt.anlagen, g, einheiten)
-                                               : nullptr;
-        tt.art[24] = speicher(torwart_einheiten, tag.faktor, tt.liga_term);
-        tt.stoss[24] = tt.art[24].band ? speicher.stoss(torwart_einheiten, tag.faktor, tt.liga_term) : &tt.art[24];
-        const bool torwart_in_spanne = torwart_einheiten >= 0.0f && torwart_einheiten <= 5.0f;
-        tt.eroeffnung[24] = tag.eroeffnungen->tafel[tt.art[24].band][tt.anlagen][torwart_in_spanne].data();
         // the sequence where the club before handed it back, unless something drew since
         Zufall_Folge folge = bisher;
         folge.Uebernehmen(bisher);
-        for (const Glied& g : kader) {
+        for (const Glied& g : kader->glieder) {
             const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(t, g.spnr) : -1;
             const int32_t stelle = folge.Stelle();
-            if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1 && !gepflegt(*g.ts, platz) &&
-                Spieler_Daten[g.spnr].form <= 100)
-                spieler_trainieren<true>(tag, tt, g.spnr, *g.ts, -1, folge);
-            else
+            if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1 && Spieler_Daten[g.spnr].form <= 100) {
+                if (!gepflegt(*g.ts, platz)) spieler_trainieren<true>(tag, tt, g.spnr, *g.ts, -1, folge);
+                else spieler_trainieren<true, false, true>(tag, tt, g.spnr, *g.ts, platz, folge);
+            } else {
                 spieler_trainieren<false>(tag, tt, g.spnr, *g.ts, platz, folge);
+            }
         }
         folge.Abgeben();
         bisher = folge;
     }
+    // as a walk of the squad's list would have left it
+    if (gehalten) Liste_Set_Cursor(nullptr);
 }
 
 void Spieler_Bewerte_Spiel_Erschoepfung(int32_t spnr)

@@ -438,6 +438,83 @@ TEST_F(Training, SteppingOverTypesTrainsAsTypeByType)
     Stadion_Set_Anlage_Abfrage(nullptr);
 }
 
+// A club's squad is kept from day to day while its list stands: a player who left between two
+// days trains no more (his record stays as it was, its copy of his experience too), one who came
+// trains at once, and the day trains as one that found the new squads already kept.
+TEST_F(Training, SquadKeptFromTheDayBeforeFollowsTransfers)
+{
+    kader();
+    const Spieler_Training_Tabellen tabellen = Spieler_Training;
+    Zufall_Set_Seed(77);
+    Spieler_Bewerte_Training(0);  // every club's squad as it was is kept now
+    // club 1's third player leaves, a player without club joins club 2, another club 20 (which
+    // plays nowhere and only draws its players' fatigue)
+    const int32_t weg = 13, neu = 150, ohne_spiel = 151;
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 1, weg, 10, 0, 24, -1, false));
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 2, neu, 10, 0, 24, -1, false));
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 20, ohne_spiel, 10, 0, 24, -1, false));
+    Spieler_Daten[ohne_spiel].trainings_erschoepfung = 0;
+    for (int32_t spnr : {weg, neu}) {
+        Spieler_Struktur& s = Spieler_Daten[spnr];
+        Spieler_Fix_Daten[spnr].lieblingspos = 200;
+        s.form = 60;
+        s.formtendenz = 50;
+        s.erfahrung = 5;
+        s.unsichtbar[11] = 77;  // a day that trains him writes his experience's copy back
+    }
+    const std::vector<uint8_t> anfang = stand();
+    const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
+    auto laufen = [&] {
+        zuruecksetzen(spieler, anfang);
+        Spieler_Training = tabellen;
+        Zufall_Set_Seed(4242);
+        Spieler_Bewerte_Training(5);
+        return std::make_pair(stand(), Zufall_Get_Seed());
+    };
+    const auto nach_wechsel = laufen();
+    EXPECT_EQ(0, std::memcmp(&Spieler_Daten[weg], &spieler[size_t(weg)], sizeof(Spieler_Struktur)));
+    EXPECT_EQ(Spieler_Daten[neu].unsichtbar[11], 5);
+    EXPECT_GE(Spieler_Daten[ohne_spiel].trainings_erschoepfung, 20);
+    // the same day again, now that the squads after the transfers are the ones kept
+    EXPECT_TRUE(laufen() == nach_wechsel);
+}
+
+// A club whose plan is the one of the club before it still trains with its own training grounds
+// and its own league's regulation. The club before trains nobody, so that the one after starts
+// from the same draw whether their plans are alike or not: the day must not tell the two apart.
+TEST_F(Training, AClubWithThePlanOfTheOneBeforeKeepsItsOwnGroundsAndLeague)
+{
+    kader();
+    static int32_t mit_anlagen = -1;
+    Stadion_Set_Anlage_Abfrage(
+        [](int32_t team, int32_t slot) { return slot == STADION_ANLAGE_TRAININGSGELAENDE && team == mit_anlagen ? 2 : 0; });
+    // clubs 0 and 3 (the first and last of league 1) lose their players
+    for (int32_t erster : {0, 30})
+        for (int32_t spnr = erster; spnr < erster + 10; ++spnr)
+            ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, erster / 10, spnr, 10, 0, 24, -1, false));
+    const std::vector<uint8_t> anfang = stand();
+    const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
+    const Spieler_Training_Tabellen tabellen = Spieler_Training;
+    auto laufen = [&](int32_t leer, bool wie_danach) {
+        zuruecksetzen(spieler, anfang);
+        Spieler_Training = tabellen;
+        std::memset(T_Own[leer].training, wie_danach ? 2 : 4, 14);  // the clubs after them train 2 each
+        Zufall_Set_Seed(99);
+        Spieler_Bewerte_Training(3);
+        return std::make_pair(stand(), Zufall_Get_Seed());
+    };
+    // club 0 with training grounds, club 1 after it without
+    mit_anlagen = 0;
+    EXPECT_TRUE(laufen(0, true) == laufen(0, false));
+    // league 1 far too strong, trained down; club 4 after club 3 plays in league 2, left alone
+    mit_anlagen = -1;
+    Team_Liga_Staerke[1][0][5] = 861;
+    Team_Liga_Staerke[1][4][4] = 990;
+    EXPECT_TRUE(laufen(3, true) == laufen(3, false));
+    EXPECT_EQ(Spieler_Training.zu_stark[1], 1);
+    Stadion_Set_Anlage_Abfrage(nullptr);
+}
+
 TEST_F(Training, ClientTrainsNobody)
 {
     kader();
