@@ -1010,17 +1010,6 @@ void Spieler_Bewerte_Training(int32_t n)
     for (int32_t l = 0; l < TEAM_LIGEN; ++l) stufe_von[l] = -1;
     // free days are taken only by the clubs that earned them; most days none is left anywhere
     const bool freie_tage = Highscore_Freie_Tage_Offen();
-    // One club's day after the other in the same record: its types' days point into it.
-    Team_Tag tt;
-    struct Arten_Schluessel {
-        uint8_t einheiten[24];
-        uint32_t liga_term;  // its bits
-        bool anlagen;
-        uint8_t frei[3];  // zeroed: compared as bytes
-    };
-    static_assert(sizeof(Arten_Schluessel) == 32);
-    Arten_Schluessel arten_von{};
-    bool arten_gesetzt = false;
 
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
         if (t == Transfermarkt_Team || t == Jugend_Team) continue;
@@ -1069,12 +1058,8 @@ void Spieler_Bewerte_Training(int32_t n)
         lo = mitte - halb;
         hi = mitte + halb;
 
-        // the club's own figures anew; its types' days below only when they differ from the club's before
+        Team_Tag tt;
         tt.team = t;
-        tt.summe = 0.0f;
-        tt.liga_term = 0.0f;
-        tt.einzel = 0;
-        tt.einzel_belegt = false;
         const bool frei = freie_tage && Highscore_Punkte_Abziehen(t);
         // the plan's units by attribute index: whole ones but for the keeper's type 0 (24)
         uint8_t einheiten[24] = {};
@@ -1130,31 +1115,21 @@ void Spieler_Bewerte_Training(int32_t n)
             if (tab.zu_stark[l] && m < tab.zu_stark_grenze[l]) tab.zu_stark[l] = 0;
         }
 
-        // The field types and the keeper's; the further attributes between them only follow. They
-        // are a function of the plan's units, the league's term and the training grounds (and of
-        // the day): many clubs in a row train alike, and keep the days of the club before them.
-        Arten_Schluessel schluessel{};
-        std::memcpy(schluessel.einheiten, einheiten, sizeof einheiten);
-        std::memcpy(&schluessel.liga_term, &tt.liga_term, sizeof tt.liga_term);
-        schluessel.anlagen = tt.anlagen;
-        if (!arten_gesetzt || std::memcmp(&schluessel, &arten_von, sizeof schluessel) != 0) {
-            arten_gesetzt = true;
-            arten_von = schluessel;
-            for (int32_t i = 0; i < 24; i = i + 1 == FELD_ARTEN ? 21 : i + 1) {
-                const Art_Tag_Speicher::Ganz& g = speicher.ganz_von(einheiten[i], tag.faktor, tt.liga_term);
-                tt.art[i] = g.a;
-                tt.stoss[i] = g.stoss ? g.stoss : &tt.art[i];
-                tt.eroeffnung[i] = tag.eroeffnungen->tafel[g.a.band][tt.anlagen][einheiten[i] <= 5].data();
-            }
-            for (const Gruppe& g : GRUPPEN)
-                tt.schritte[g.erste] = schritte_an ? schritte_tafeln.tafel(tag.stufe, Spieler_Training.richtung,
-                                                                            tt.liga_term, tt.anlagen, g, einheiten)
-                                                   : schritte_tafeln.keine();
-            tt.art[24] = speicher(torwart_einheiten, tag.faktor, tt.liga_term);
-            tt.stoss[24] = tt.art[24].band ? speicher.stoss(torwart_einheiten, tag.faktor, tt.liga_term) : &tt.art[24];
-            const bool torwart_in_spanne = torwart_einheiten >= 0.0f && torwart_einheiten <= 5.0f;
-            tt.eroeffnung[24] = tag.eroeffnungen->tafel[tt.art[24].band][tt.anlagen][torwart_in_spanne].data();
+        // the field types and the keeper's; the further attributes between them only follow
+        for (int32_t i = 0; i < 24; i = i + 1 == FELD_ARTEN ? 21 : i + 1) {
+            const Art_Tag_Speicher::Ganz& g = speicher.ganz_von(einheiten[i], tag.faktor, tt.liga_term);
+            tt.art[i] = g.a;
+            tt.stoss[i] = g.stoss ? g.stoss : &tt.art[i];
+            tt.eroeffnung[i] = tag.eroeffnungen->tafel[g.a.band][tt.anlagen][einheiten[i] <= 5].data();
         }
+        for (const Gruppe& g : GRUPPEN)
+            tt.schritte[g.erste] = schritte_an ? schritte_tafeln.tafel(tag.stufe, Spieler_Training.richtung,
+                                                                        tt.liga_term, tt.anlagen, g, einheiten)
+                                               : schritte_tafeln.keine();
+        tt.art[24] = speicher(torwart_einheiten, tag.faktor, tt.liga_term);
+        tt.stoss[24] = tt.art[24].band ? speicher.stoss(torwart_einheiten, tag.faktor, tt.liga_term) : &tt.art[24];
+        const bool torwart_in_spanne = torwart_einheiten >= 0.0f && torwart_einheiten <= 5.0f;
+        tt.eroeffnung[24] = tag.eroeffnungen->tafel[tt.art[24].band][tt.anlagen][torwart_in_spanne].data();
         // the sequence where the club before handed it back, unless something drew since
         Zufall_Folge folge = bisher;
         folge.Uebernehmen(bisher);
