@@ -234,8 +234,12 @@ struct Eignung {
     explicit Eignung(int32_t spnr)
     {
         if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl) return;
+        // the three groups' sums first, then each third's weighting of them
+        const auto& at = Spieler_Daten[spnr].attribute;
+        int32_t gruppe[3];
+        for (int32_t g = 0; g < 3; ++g) gruppe[g] = at[3 * g] + at[3 * g + 1] + at[3 * g + 2];
         for (int32_t d = 0; d < 3; ++d)
-            for (int32_t i = 0; i < 9; ++i) summe[d] += Spieler_Daten[spnr].attribute[i] * GRUPPEN_GEWICHT[d][i / 3];
+            summe[d] = gruppe[0] * GRUPPEN_GEWICHT[d][0] + gruppe[1] * GRUPPEN_GEWICHT[d][1] + gruppe[2] * GRUPPEN_GEWICHT[d][2];
         const int32_t lieb = Spieler_Fix_Daten[spnr].lieblingspos;
         if (lieb >= 0 && lieb < ZELLEN) lieb_zeile = lieb / SPALTEN, lieb_spalte = lieb % SPALTEN;
     }
@@ -455,7 +459,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     const bool gitter_bewerten = flags & 5;
     // the grid only chooses the formation: without that, its draws are made and nothing summed
     const bool gitter_gebraucht = slot >= 0 && (flags & 1);
-    std::vector<int32_t> gitter(ZELLEN, 0);
+    std::vector<int32_t> gitter(gitter_bewerten ? ZELLEN : 0, 0);
     // The grid's ratings are read only on the cells the formations' first n places stand on:
     // those are rated, the other cells' draws are stepped over (bit s of row z: cell (z, s)).
     // A player's rating of such a cell lies at its number among them (`nummer`, -1 none) in his
@@ -487,6 +491,17 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
     // drawn inline.
     const int32_t rausch_lo = 90 + a / 10, rausch_hi = 110 - a / 10;
+
+    // the rated formation's places on the grid: row (-1 off it), column and third
+    struct Platz_Ort {
+        int32_t zeile = -1, spalte = 0, drittel = 0;
+    };
+    std::array<Platz_Ort, FELDSPIELER> orte{};
+    for (int32_t p = 0; p < FELDSPIELER; ++p) {
+        const int32_t c = zelle(aus[2 * p], aus[2 * p + 1]);
+        if (c < 0 || c >= ZELLEN) continue;
+        orte[size_t(p)] = {c / SPALTEN, c % SPALTEN, std::min(c / SPALTEN / 9, 2)};
+    }
 
     // What this run's ratings are drawn from, against what the last run's were.
     const bool teilbar = plaetze_bewerten && !gitter_bewerten;
@@ -526,15 +541,29 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         k.gesamt = static_cast<int32_t>(static_cast<int64_t>(summe) * z / 100);
         if (k.torwart) continue;
         const Eignung eignung(k.spnr);
-        auto bewertung = [&](int32_t zelle_nr) {
-            const int32_t r = Zufall(rausch_lo, rausch_hi);
-            const int64_t e = static_cast<int64_t>(eignung(zelle_nr)) * r / 100;
-            return static_cast<int32_t>(e * (100 - k.form / 2) / 100) + 1;
-        };
-        if (plaetze_bewerten)
-            for (int32_t p = 0; p < FELDSPIELER; ++p) k.platz[size_t(p)] = bewertung(zelle(aus[2 * p], aus[2 * p + 1]));
+        // A cell's rating: his fitness for it (eignung) times a noise draw in percent, less his
+        // form's share, plus 1.
+        if (plaetze_bewerten) {
+            // the ten places' ratings, from the places' rows, columns and thirds worked out once a run
+            const int32_t grund[3] = {eignung.summe[0] / 10, eignung.summe[1] / 10, eignung.summe[2] / 10};
+            const int32_t form_faktor = 100 - k.form / 2;
+            for (int32_t p = 0; p < FELDSPIELER; ++p) {
+                const int32_t r = Zufall(rausch_lo, rausch_hi);
+                const Platz_Ort& o = orte[size_t(p)];
+                int32_t e = 0;
+                if (o.zeile >= 0) {
+                    const int32_t abstand =
+                        eignung.lieb_zeile >= 0
+                            ? abstaende_tabelle[size_t(std::abs(eignung.lieb_zeile - o.zeile))][size_t(std::abs(eignung.lieb_spalte - o.spalte))]
+                            : 10;
+                    e = std::max(grund[o.drittel] - 30 * abstand, 0);
+                }
+                const int64_t gewichtet = static_cast<int64_t>(e) * r / 100;
+                k.platz[size_t(p)] = static_cast<int32_t>(gewichtet * form_faktor / 100) + 1;
+            }
+        }
         if (!gitter_bewerten || k.lieblingspos < 0 || k.lieblingspos >= ZELLEN) continue;
-        // bewertung() cell by cell, row by row, each cell with its draw: the window lies around
+        // The ratings cell by cell, row by row, each cell with its draw: the window lies around
         // his favourite cell, so the distance is the table's, and a row keeps its third.
         const int32_t lz = k.lieblingspos / SPALTEN, ls = k.lieblingspos % SPALTEN;
         const int32_t z0 = std::max(lz - 8, 0), z1 = std::min(lz + 8, 26);

@@ -162,10 +162,15 @@ void Assi_Spieler_Auf_Transferliste(int32_t team, const int8_t* bedarf, int32_t 
     if (!team_gueltig(team) || !bedarf) return;
     if (Team_Wert(TEAM_SPIELERANZAHL, team, 0, TEAM_LESEN) <= Assi_Kader_Grenze(team)) return;
     int32_t spieler[TEAM_MAX_SPIELER + 1];
-    const int32_t n = kader(team, spieler);
+    // off a network client the link records come with the squad and are read in place, as
+    // Teamspieler_Wert reads them
+    TS* records[TEAM_MAX_SPIELER + 1];
+    const bool direkt = Netz_Rolle != 1;
+    const int32_t n = kader(team, spieler, direkt ? records : nullptr);
     if (n <= 0) return;
     int32_t alter_summe = 0;
-    for (int32_t i = 0; i < n; ++i) alter_summe += Spieler_Wert(SP_ALTER, spieler[i], 0, SP_LESEN);
+    int32_t alter_von[TEAM_MAX_SPIELER + 1];
+    for (int32_t i = 0; i < n; ++i) alter_summe += alter_von[i] = Spieler_Wert(SP_ALTER, spieler[i], 0, SP_LESEN);
     const bool alt = alter_summe / n >= 29;
     const bool torwart = zeile == ASSI_GROB_TORWART;
 
@@ -176,12 +181,12 @@ void Assi_Spieler_Auf_Transferliste(int32_t team, const int8_t* bedarf, int32_t 
     int32_t m = 0, hoechster = 0;
     for (int32_t i = 0; i < n; ++i) {
         const int32_t p = spieler[i];
-        if (Teamspieler_Wert(324, team, p, 0, 0) != 0) continue;
-        const int32_t alter = Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
+        if ((direkt ? records[i]->wert_324 : Teamspieler_Wert(324, team, p, 0, 0)) != 0) continue;
+        const int32_t alter = alter_von[i];
         const int32_t grenze = Zufall_Gross(31, 35);
         if (alter >= grenze) continue;
-        if (Teamspieler_Wert(318, team, p, 0, 0) != team) continue;
-        const int32_t flags = Teamspieler_Wert(317, team, p, 0, 0);
+        if ((direkt ? records[i]->herkunft : Teamspieler_Wert(318, team, p, 0, 0)) != team) continue;
+        const int32_t flags = direkt ? static_cast<int32_t>(records[i]->flags) : Teamspieler_Wert(317, team, p, 0, 0);
         if (flags & (0xFC0 | static_cast<int32_t>(TS_TRANSFERLISTE))) continue;
         const int32_t f = Spieler_Wert(SP_LIEBLINGSPOS, p, 0, SP_LESEN);
         Kandidat c{p, alter, 0, 0};
