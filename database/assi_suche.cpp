@@ -7,6 +7,7 @@
 // squad is below the buying limit; the cell with the largest surplus gives up one player while
 // the squad is above the selling limit and fewer players than the excess are listed already.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -37,11 +38,18 @@ int32_t band_von(int32_t spalte)
     return 0;
 }
 
-// Coarse cell index of a grid cell, -1 for the keeper's cell or a cell off the grid.
+// Coarse cell index of a grid cell, -1 for the keeper's cell or a cell off the grid (each squad
+// planning asks it for every player: a table made once).
 int32_t grobfeld(int32_t zelle)
 {
     if (zelle < 0 || zelle >= SP_POS_TORWART) return -1;
-    return band_von(zelle % 17) * ASSI_GROB_ZEILEN + begrenzt(zelle / 17 / 3, 0, ASSI_GROB_ZEILEN - 1);
+    static const auto tabelle = [] {
+        std::array<int8_t, SP_POS_TORWART> t{};
+        for (int32_t z = 0; z < SP_POS_TORWART; ++z)
+            t[size_t(z)] = int8_t(band_von(z % 17) * ASSI_GROB_ZEILEN + begrenzt(z / 17 / 3, 0, ASSI_GROB_ZEILEN - 1));
+        return t;
+    }();
+    return tabelle[size_t(zelle)];
 }
 
 bool team_gueltig(int32_t team)
@@ -256,14 +264,17 @@ void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
     TS* records[TEAM_MAX_SPIELER + 1];
     const int32_t n = kader(team, spieler, records);
     int32_t ist[ASSI_GROB_FELDER] = {}, torhueter = 0, gelistet = 0;
+    // a server's player records are read in place, as Spieler_Wert answers there
+    const bool direkt = Netz_Rolle != 1 && Spieler_Daten && Spieler_Fix_Daten;
     for (int32_t i = 0; i < n; ++i) {
         const int32_t p = spieler[i];
         if (records[i]->flags & TS_TRANSFERLISTE) {
             ++gelistet;
             continue;
         }
-        if (Spieler_Wert(SP_STATUS, p, 0, SP_LESEN) & SP_STATUS_WECHSEL) continue;
-        const int32_t pos = Spieler_Wert(SP_LIEBLINGSPOS, p, 0, SP_LESEN);
+        const bool lesbar = direkt && p >= 0 && p < Spieler_Anzahl;
+        if ((lesbar ? int32_t(Spieler_Daten[p].status) : Spieler_Wert(SP_STATUS, p, 0, SP_LESEN)) & SP_STATUS_WECHSEL) continue;
+        const int32_t pos = lesbar ? int32_t(Spieler_Fix_Daten[p].lieblingspos) : Spieler_Wert(SP_LIEBLINGSPOS, p, 0, SP_LESEN);
         if (pos == SP_POS_TORWART) ++torhueter;
         else if (const int32_t f = grobfeld(pos); f >= 0) ++ist[f];
     }
