@@ -298,6 +298,8 @@ constexpr int32_t AUFSTELLUNG_KNOPF = 1271;
 struct Platz {
     int32_t spnr;
     int32_t zelle;
+    const TS* ts = nullptr;  // his link record where the squad's records are read in place
+    int32_t link = -1;  // his place in the squad's link records (own players only)
 };
 
 // The field players of a team's eleven with their cells.
@@ -307,22 +309,25 @@ std::vector<Platz> elf_feldspieler(int32_t team)
     std::vector<Platz> elf;
     for (int32_t i = 0; i < kader.anzahl; ++i) {
         const int32_t p = kader.position(team, i);
-        if ((kader.flags(team, i) & TS_STARTELF) && p >= 0 && p < ZELLEN) elf.push_back({kader.feld[i], p});
+        if ((kader.flags(team, i) & TS_STARTELF) && p >= 0 && p < ZELLEN)
+            elf.push_back({kader.feld[i], p, kader.direkt ? kader.ts[i] : nullptr});
     }
     return elf;
 }
 
-// Man-markers: the defenders of the eleven (own rows 0..8; `eigene` as elf_feldspieler gives them)
-// against the opponent's forwards (his rows 18..26), seen on our grid through the mirrored cell;
-// the closest pair is made first, so each marker takes the forward nearest to him.
-void manndecker_setzen(int32_t team, int32_t gegner, const std::vector<Platz>& eigene)
+// Man-markers: the defenders of the eleven (own rows 0..8; `eigene` as elf_feldspieler gives them,
+// with their places in the squad's link records `links`) against the opponent's forwards (his
+// rows 18..26), seen on our grid through the mirrored cell; the closest pair is made first, so
+// each marker takes the forward nearest to him.
+void manndecker_setzen(int32_t team, int32_t gegner, const std::vector<Platz>& eigene, const Kader_Links& links)
 {
     const std::vector<Platz> fremde = elf_feldspieler(gegner);
     for (const Platz& p : fremde) {
-        const int32_t deckt_ihn = Teamspieler_Wert(309, gegner, p.spnr, 0, 0);
+        // field 309 as Teamspieler_Wert reads it
+        const int32_t deckt_ihn = p.ts ? p.ts->gedeckt_von : Teamspieler_Wert(309, gegner, p.spnr, 0, 0);
         if (deckt_ihn >= 0 && Teamspieler_Ist_Im_Team(team, deckt_ihn) >= 0) Teamspieler_Wert(309, gegner, p.spnr, -1, 1);
     }
-    for (const Platz& p : eigene) Teamspieler_Wert(316, team, p.spnr, -1, 1);
+    for (const Platz& p : eigene) links.schreiben(team, p.link, 316, -1);
     if (eigene.empty()) {
         Print_Fehler("Assi_Mannschaftsaufstellung: keine Spieler bei Team %d eingesetzt!", team);
         return;
@@ -672,17 +677,22 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         return anweisungen ? static_cast<int32_t>(fest_wort[platz]) : Spieler_Wert(SP_ART, spnr, 0, SP_LESEN);
     };
 
-    // the eleven: each field place to the fittest player not yet chosen
+    // the eleven: each field place to the fittest player not yet chosen. Those who may take any
+    // field place (no keeper, fixed to none), in squad order, each left out once chosen.
+    std::vector<Kandidat*> frei;
+    frei.reserve(kader.size());
+    for (Kandidat& kd : kader)
+        if (!kd.torwart && kd.fest_platz < 0) frei.push_back(&kd);
     for (int32_t k = 0; k < n; ++k) {
         const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
         const int32_t cz = c / SPALTEN, cs = c % SPALTEN;
         const int32_t zell_nr = c >= 0 && c < ZELLEN ? nummer[size_t(c)] : -1;
-        // only a stored line-up fixes players to places
+        // only a stored line-up fixes players to places; a player fixed to this one takes it
         Kandidat* wahl = fest ? festgelegt(k) : nullptr;
         int32_t bester = 0;
-        for (Kandidat& kd : kader) {
+        for (Kandidat* kp : frei) {
             if (wahl && wahl->fest_platz == k) break;
-            if (kd.gewaehlt || kd.torwart || kd.fest_platz >= 0) continue;
+            const Kandidat& kd = *kp;
             // hypotenuse(lieblingspos, c), the table's row and column read here for a place on the grid
             int32_t abstand = 10;
             if (kd.lieb_zeile >= 0)
@@ -690,10 +700,11 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                                   : hypotenuse(kd.lieblingspos, c);
             const int32_t wert = eignung_fuer(kd, k, cz, cs, zell_nr) + 25 - abstand;
             if (!wahl || wert > bester) {
-                wahl = &kd;
+                wahl = kp;
                 bester = wert;
             }
         }
+        if (wahl) frei.erase(std::remove(frei.begin(), frei.end(), wahl), frei.end());
         if (!wahl) {
             // the others are named for later places: those still get their men
             const bool spaeter = std::any_of(kader.begin(), kader.end(), [&](const Kandidat& kd) {
@@ -748,7 +759,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     std::vector<Platz> elf;
     for (const Kandidat& kd : kader) {
         if (!kd.in_elf || kd.elf_zelle == SP_POS_TORWART) links.schreiben(team, kd.link, 316, -1);
-        else if (kd.elf_zelle >= 0 && kd.elf_zelle < ZELLEN) elf.push_back({kd.spnr, kd.elf_zelle});
+        else if (kd.elf_zelle >= 0 && kd.elf_zelle < ZELLEN) elf.push_back({kd.spnr, kd.elf_zelle, nullptr, kd.link});
     }
-    if (gegner >= 0 && gegner < Team_Anzahl && gegner != team) manndecker_setzen(team, gegner, elf);
+    if (gegner >= 0 && gegner < Team_Anzahl && gegner != team) manndecker_setzen(team, gegner, elf, links);
 }
