@@ -432,8 +432,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // the squad: everybody who can play
     const Kader_Links links(team);
     const int32_t anzahl = links.anzahl;
-    std::vector<Kandidat> kader;
-    kader.reserve(size_t(std::max(anzahl, 0)));
+    // room for the whole squad at once, cut to those who can play afterwards
+    std::vector<Kandidat> kader(size_t(std::max(anzahl, 0)));
+    size_t kandidaten = 0;
     for (int32_t i = 0; i < anzahl; ++i) {
         const int32_t sp = links.feld[i];
         const uint32_t f = links.flags(team, i);
@@ -443,7 +444,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         int32_t form = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, sp, 0, SP_LESEN);
         if (form < 50) form = 0;
         // made in place (a copy of one built beside it waits on its own stores)
-        Kandidat& neu = kader.emplace_back();
+        Kandidat& neu = kader[kandidaten++];
         neu.spnr = sp;
         neu.torwart = lieb == SP_POS_TORWART;
         neu.lieblingspos = lieb;
@@ -453,6 +454,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         neu.fest_platz = -1;
         neu.link = i;
     }
+    kader.erase(kader.begin() + std::ptrdiff_t(kandidaten), kader.end());
 
     // Every player is rated once, in squad order, each rating with its own noise draw: the overall
     // figure, then (flag 2) the formation's ten field places, then (flags 1 and 4) the cells
@@ -690,8 +692,10 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         // only a stored line-up fixes players to places; a player fixed to this one takes it
         Kandidat* wahl = fest ? festgelegt(k) : nullptr;
         int32_t bester = 0;
-        for (Kandidat* kp : frei) {
+        size_t wahl_stelle = frei.size();  // the chosen one's place in `frei`
+        for (size_t i = 0; i < frei.size(); ++i) {
             if (wahl && wahl->fest_platz == k) break;
+            Kandidat* const kp = frei[i];
             const Kandidat& kd = *kp;
             // hypotenuse(lieblingspos, c), the table's row and column read here for a place on the grid
             int32_t abstand = 10;
@@ -702,9 +706,10 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             if (!wahl || wert > bester) {
                 wahl = kp;
                 bester = wert;
+                wahl_stelle = i;
             }
         }
-        if (wahl) frei.erase(std::remove(frei.begin(), frei.end(), wahl), frei.end());
+        if (wahl_stelle < frei.size()) frei.erase(frei.begin() + std::ptrdiff_t(wahl_stelle));
         if (!wahl) {
             // the others are named for later places: those still get their men
             const bool spaeter = std::any_of(kader.begin(), kader.end(), [&](const Kandidat& kd) {
