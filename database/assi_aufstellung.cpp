@@ -193,6 +193,7 @@ struct Kandidat {
     bool torwart;
     int32_t lieblingspos;
     int32_t lieb_zeile = -1, lieb_spalte = -1;  // its row and column on the grid, -1 off it
+    int32_t lieb_versatz = 0;  // his favourite cell's offset in the signed distance table (on the grid)
     int32_t form;  // field 83, below 50 counts as 0
     bool gewaehlt;
     int32_t fest_platz;  // the place the manager fixed him to, -1 none
@@ -223,6 +224,23 @@ int32_t hypotenuse(int32_t a, int32_t b)
     const int32_t dz = a / SPALTEN - b / SPALTEN, ds = a % SPALTEN - b % SPALTEN;
     if (std::abs(dz) < 27 && std::abs(ds) < SPALTEN) return abstaende()[size_t(std::abs(dz))][size_t(std::abs(ds))];
     return Hypotenuse_Int(dz, ds);
+}
+
+// The distance table by signed row and column differences (-26..26, -16..16), so that the
+// distance of two grid cells is one read: entry abstand_versatz(z, s) - abstand_versatz(z2, s2)
+// is the table's for |z - z2| and |s - s2|.
+constexpr int32_t SIGNIERT_BREITE = 2 * SPALTEN - 1;
+int32_t abstand_versatz(int32_t z, int32_t s) { return z * SIGNIERT_BREITE + s; }
+const std::array<int32_t, 53 * SIGNIERT_BREITE>& abstaende_signiert()
+{
+    static const auto tabelle = [] {
+        std::array<int32_t, 53 * SIGNIERT_BREITE> t{};
+        for (int32_t dz = -26; dz <= 26; ++dz)
+            for (int32_t ds = -(SPALTEN - 1); ds < SPALTEN; ++ds)
+                t[size_t(abstand_versatz(dz + 26, ds + SPALTEN - 1))] = abstaende()[size_t(std::abs(dz))][size_t(std::abs(ds))];
+        return t;
+    }();
+    return tabelle;
 }
 
 // Assi_Eignung_Berechnen for many cells of one player: his weighted sums per third once.
@@ -448,7 +466,10 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         neu.spnr = sp;
         neu.torwart = lieb == SP_POS_TORWART;
         neu.lieblingspos = lieb;
-        if (lieb >= 0 && lieb < ZELLEN) neu.lieb_zeile = lieb / SPALTEN, neu.lieb_spalte = lieb % SPALTEN;
+        if (lieb >= 0 && lieb < ZELLEN) {
+            neu.lieb_zeile = lieb / SPALTEN, neu.lieb_spalte = lieb % SPALTEN;
+            neu.lieb_versatz = abstand_versatz(neu.lieb_zeile, neu.lieb_spalte);
+        }
         neu.form = form;
         neu.gewaehlt = false;
         neu.fest_platz = -1;
@@ -493,22 +514,23 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     }
     // Read only inside the rater's window, where every cell of the formations is written.
     const std::unique_ptr<int32_t[]> zellwerte(new int32_t[std::max<size_t>(kader.size() * size_t(gelesene), 1)]);
-    const auto& abstaende_tabelle = abstaende();
     Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
     // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
     // drawn inline.
     const int32_t rausch_lo = 90 + a / 10, rausch_hi = 110 - a / 10;
 
-    // the rated formation's places on the grid: row (-1 off it), column and third
+    // the rated formation's places on the grid: row (-1 off it), third and offset in the signed
+    // distance table
     struct Platz_Ort {
-        int32_t zeile = -1, spalte = 0, drittel = 0;
+        int32_t zeile = -1, drittel = 0, versatz = 0;
     };
     std::array<Platz_Ort, FELDSPIELER> orte{};
     for (int32_t p = 0; p < FELDSPIELER; ++p) {
         const int32_t c = zelle(aus[2 * p], aus[2 * p + 1]);
         if (c < 0 || c >= ZELLEN) continue;
-        orte[size_t(p)] = {c / SPALTEN, c % SPALTEN, std::min(c / SPALTEN / 9, 2)};
+        orte[size_t(p)] = {c / SPALTEN, std::min(c / SPALTEN / 9, 2), abstand_versatz(c / SPALTEN + 26, c % SPALTEN + SPALTEN - 1)};
     }
+    const auto& signierte_abstaende = abstaende_signiert();
 
     // What this run's ratings are drawn from, against what the last run's were.
     const bool teilbar = plaetze_bewerten && !gitter_bewerten;
@@ -551,7 +573,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         // A cell's rating: his fitness for it (eignung) times a noise draw in percent, less his
         // form's share, plus 1.
         if (plaetze_bewerten) {
-            // the ten places' ratings, from the places' rows, columns and thirds worked out once a run
+            // the ten places' ratings, from the places' rows, thirds and table offsets worked out once a run
             const int32_t grund[3] = {eignung.summe[0] / 10, eignung.summe[1] / 10, eignung.summe[2] / 10};
             const int32_t form_faktor = 100 - k.form / 2;
             for (int32_t p = 0; p < FELDSPIELER; ++p) {
@@ -559,10 +581,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                 const Platz_Ort& o = orte[size_t(p)];
                 int32_t e = 0;
                 if (o.zeile >= 0) {
-                    const int32_t abstand =
-                        eignung.lieb_zeile >= 0
-                            ? abstaende_tabelle[size_t(std::abs(eignung.lieb_zeile - o.zeile))][size_t(std::abs(eignung.lieb_spalte - o.spalte))]
-                            : 10;
+                    const int32_t abstand = k.lieb_zeile >= 0 ? signierte_abstaende[size_t(o.versatz - k.lieb_versatz)] : 10;
                     e = std::max(grund[o.drittel] - 30 * abstand, 0);
                 }
                 const int64_t gewichtet = static_cast<int64_t>(e) * r / 100;
@@ -589,7 +608,8 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                 uint32_t maske = gelesen[size_t(zz)] & spalten;
                 if (!maske) continue;
                 const int32_t grund = eignung.summe[std::min(zz / 9, 2)] / 10;
-                const auto& abstand = abstaende_tabelle[size_t(std::abs(zz - lz))];
+                // the row's distances by column: abstand[ss] for the cell (zz, ss)
+                const int32_t* const abstand = signierte_abstaende.data() + abstand_versatz(zz - lz + 26, SPALTEN - 1 - ls);
                 int32_t* zeile = gitter.data() + zelle(zz, 0);
                 for (; maske; maske &= maske - 1) {
                     const int32_t ss = std::countr_zero(maske);
@@ -599,7 +619,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                     const int32_t r = f.Zufall(rausch_lo, rausch_hi);
                     // 32 bits hold it: the fitness stays below 180,000 and the noise and the form's
                     // factor below a few hundred
-                    const uint32_t e = uint32_t(std::max(grund - 30 * abstand[size_t(std::abs(ss - ls))], 0)) * uint32_t(r) / 100u;
+                    const uint32_t e = uint32_t(std::max(grund - 30 * abstand[ss], 0)) * uint32_t(r) / 100u;
                     const int32_t wert = int32_t(e) * form_faktor / 100 + 1;
                     werte[nummer[size_t(zelle(zz, ss))]] = wert;
                     zeile[ss] += wert;
@@ -685,10 +705,13 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     frei.reserve(kader.size());
     for (Kandidat& kd : kader)
         if (!kd.torwart && kd.fest_platz < 0) frei.push_back(&kd);
+    const auto& signiert = abstaende_signiert();
     for (int32_t k = 0; k < n; ++k) {
         const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
         const int32_t cz = c / SPALTEN, cs = c % SPALTEN;
         const int32_t zell_nr = c >= 0 && c < ZELLEN ? nummer[size_t(c)] : -1;
+        // the place's offset in the signed table, from which a candidate's favourite cell's is taken
+        const int32_t platz_versatz = abstand_versatz(cz + 26, cs + SPALTEN - 1);
         // only a stored line-up fixes players to places; a player fixed to this one takes it
         Kandidat* wahl = fest ? festgelegt(k) : nullptr;
         int32_t bester = 0;
@@ -700,8 +723,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             // hypotenuse(lieblingspos, c), the table's row and column read here for a place on the grid
             int32_t abstand = 10;
             if (kd.lieb_zeile >= 0)
-                abstand = cz < 27 ? abstaende_tabelle[size_t(std::abs(cz - kd.lieb_zeile))][size_t(std::abs(cs - kd.lieb_spalte))]
-                                  : hypotenuse(kd.lieblingspos, c);
+                abstand = cz < 27 ? signiert[size_t(platz_versatz - kd.lieb_versatz)] : hypotenuse(kd.lieblingspos, c);
             const int32_t wert = eignung_fuer(kd, k, cz, cs, zell_nr) + 25 - abstand;
             if (!wahl || wert > bester) {
                 wahl = kp;
