@@ -193,6 +193,7 @@ struct Kandidat {
     bool torwart;
     int32_t lieblingspos;
     int32_t lieb_zeile = -1, lieb_spalte = -1;  // its row and column on the grid, -1 off it
+    int32_t lieb_versatz = 0;  // his favourite cell's offset in the signed distance table (on the grid)
     int32_t form;  // field 83, below 50 counts as 0
     bool gewaehlt;
     int32_t fest_platz;  // the place the manager fixed him to, -1 none
@@ -225,6 +226,23 @@ int32_t hypotenuse(int32_t a, int32_t b)
     return Hypotenuse_Int(dz, ds);
 }
 
+// The distance table by signed row and column differences (-26..26, -16..16), so that the
+// distance of two grid cells is one read: entry abstand_versatz(z, s) - abstand_versatz(z2, s2)
+// is the table's for |z - z2| and |s - s2|.
+constexpr int32_t SIGNIERT_BREITE = 2 * SPALTEN - 1;
+int32_t abstand_versatz(int32_t z, int32_t s) { return z * SIGNIERT_BREITE + s; }
+const std::array<int32_t, 53 * SIGNIERT_BREITE>& abstaende_signiert()
+{
+    static const auto tabelle = [] {
+        std::array<int32_t, 53 * SIGNIERT_BREITE> t{};
+        for (int32_t dz = -26; dz <= 26; ++dz)
+            for (int32_t ds = -(SPALTEN - 1); ds < SPALTEN; ++ds)
+                t[size_t(abstand_versatz(dz + 26, ds + SPALTEN - 1))] = abstaende()[size_t(std::abs(dz))][size_t(std::abs(ds))];
+        return t;
+    }();
+    return tabelle;
+}
+
 // Assi_Eignung_Berechnen for many cells of one player: his weighted sums per third once.
 struct Eignung {
     int32_t summe[3] = {};
@@ -234,8 +252,12 @@ struct Eignung {
     explicit Eignung(int32_t spnr)
     {
         if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl) return;
+        // the three groups' sums first, then each third's weighting of them
+        const auto& at = Spieler_Daten[spnr].attribute;
+        int32_t gruppe[3];
+        for (int32_t g = 0; g < 3; ++g) gruppe[g] = at[3 * g] + at[3 * g + 1] + at[3 * g + 2];
         for (int32_t d = 0; d < 3; ++d)
-            for (int32_t i = 0; i < 9; ++i) summe[d] += Spieler_Daten[spnr].attribute[i] * GRUPPEN_GEWICHT[d][i / 3];
+            summe[d] = gruppe[0] * GRUPPEN_GEWICHT[d][0] + gruppe[1] * GRUPPEN_GEWICHT[d][1] + gruppe[2] * GRUPPEN_GEWICHT[d][2];
         const int32_t lieb = Spieler_Fix_Daten[spnr].lieblingspos;
         if (lieb >= 0 && lieb < ZELLEN) lieb_zeile = lieb / SPALTEN, lieb_spalte = lieb % SPALTEN;
     }
@@ -294,6 +316,8 @@ constexpr int32_t AUFSTELLUNG_KNOPF = 1271;
 struct Platz {
     int32_t spnr;
     int32_t zelle;
+    const TS* ts = nullptr;  // his link record where the squad's records are read in place
+    int32_t link = -1;  // his place in the squad's link records (own players only)
 };
 
 // The field players of a team's eleven with their cells.
@@ -303,22 +327,25 @@ std::vector<Platz> elf_feldspieler(int32_t team)
     std::vector<Platz> elf;
     for (int32_t i = 0; i < kader.anzahl; ++i) {
         const int32_t p = kader.position(team, i);
-        if ((kader.flags(team, i) & TS_STARTELF) && p >= 0 && p < ZELLEN) elf.push_back({kader.feld[i], p});
+        if ((kader.flags(team, i) & TS_STARTELF) && p >= 0 && p < ZELLEN)
+            elf.push_back({kader.feld[i], p, kader.direkt ? kader.ts[i] : nullptr});
     }
     return elf;
 }
 
-// Man-markers: the defenders of the eleven (own rows 0..8; `eigene` as elf_feldspieler gives them)
-// against the opponent's forwards (his rows 18..26), seen on our grid through the mirrored cell;
-// the closest pair is made first, so each marker takes the forward nearest to him.
-void manndecker_setzen(int32_t team, int32_t gegner, const std::vector<Platz>& eigene)
+// Man-markers: the defenders of the eleven (own rows 0..8; `eigene` as elf_feldspieler gives them,
+// with their places in the squad's link records `links`) against the opponent's forwards (his
+// rows 18..26), seen on our grid through the mirrored cell; the closest pair is made first, so
+// each marker takes the forward nearest to him.
+void manndecker_setzen(int32_t team, int32_t gegner, const std::vector<Platz>& eigene, const Kader_Links& links)
 {
     const std::vector<Platz> fremde = elf_feldspieler(gegner);
     for (const Platz& p : fremde) {
-        const int32_t deckt_ihn = Teamspieler_Wert(309, gegner, p.spnr, 0, 0);
+        // field 309 as Teamspieler_Wert reads it
+        const int32_t deckt_ihn = p.ts ? p.ts->gedeckt_von : Teamspieler_Wert(309, gegner, p.spnr, 0, 0);
         if (deckt_ihn >= 0 && Teamspieler_Ist_Im_Team(team, deckt_ihn) >= 0) Teamspieler_Wert(309, gegner, p.spnr, -1, 1);
     }
-    for (const Platz& p : eigene) Teamspieler_Wert(316, team, p.spnr, -1, 1);
+    for (const Platz& p : eigene) links.schreiben(team, p.link, 316, -1);
     if (eigene.empty()) {
         Print_Fehler("Assi_Mannschaftsaufstellung: keine Spieler bei Team %d eingesetzt!", team);
         return;
@@ -423,8 +450,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // the squad: everybody who can play
     const Kader_Links links(team);
     const int32_t anzahl = links.anzahl;
-    std::vector<Kandidat> kader;
-    kader.reserve(size_t(std::max(anzahl, 0)));
+    // room for the whole squad at once, cut to those who can play afterwards
+    std::vector<Kandidat> kader(size_t(std::max(anzahl, 0)));
+    size_t kandidaten = 0;
     for (int32_t i = 0; i < anzahl; ++i) {
         const int32_t sp = links.feld[i];
         const uint32_t f = links.flags(team, i);
@@ -434,16 +462,20 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         int32_t form = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, sp, 0, SP_LESEN);
         if (form < 50) form = 0;
         // made in place (a copy of one built beside it waits on its own stores)
-        Kandidat& neu = kader.emplace_back();
+        Kandidat& neu = kader[kandidaten++];
         neu.spnr = sp;
         neu.torwart = lieb == SP_POS_TORWART;
         neu.lieblingspos = lieb;
-        if (lieb >= 0 && lieb < ZELLEN) neu.lieb_zeile = lieb / SPALTEN, neu.lieb_spalte = lieb % SPALTEN;
+        if (lieb >= 0 && lieb < ZELLEN) {
+            neu.lieb_zeile = lieb / SPALTEN, neu.lieb_spalte = lieb % SPALTEN;
+            neu.lieb_versatz = abstand_versatz(neu.lieb_zeile, neu.lieb_spalte);
+        }
         neu.form = form;
         neu.gewaehlt = false;
         neu.fest_platz = -1;
         neu.link = i;
     }
+    kader.erase(kader.begin() + std::ptrdiff_t(kandidaten), kader.end());
 
     // Every player is rated once, in squad order, each rating with its own noise draw: the overall
     // figure, then (flag 2) the formation's ten field places, then (flags 1 and 4) the cells
@@ -455,7 +487,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     const bool gitter_bewerten = flags & 5;
     // the grid only chooses the formation: without that, its draws are made and nothing summed
     const bool gitter_gebraucht = slot >= 0 && (flags & 1);
-    std::vector<int32_t> gitter(ZELLEN, 0);
+    std::vector<int32_t> gitter(gitter_bewerten ? ZELLEN : 0, 0);
     // The grid's ratings are read only on the cells the formations' first n places stand on:
     // those are rated, the other cells' draws are stepped over (bit s of row z: cell (z, s)).
     // A player's rating of such a cell lies at its number among them (`nummer`, -1 none) in his
@@ -482,11 +514,23 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     }
     // Read only inside the rater's window, where every cell of the formations is written.
     const std::unique_ptr<int32_t[]> zellwerte(new int32_t[std::max<size_t>(kader.size() * size_t(gelesene), 1)]);
-    const auto& abstaende_tabelle = abstaende();
     Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
     // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
     // drawn inline.
     const int32_t rausch_lo = 90 + a / 10, rausch_hi = 110 - a / 10;
+
+    // the rated formation's places on the grid: row (-1 off it), third and offset in the signed
+    // distance table
+    struct Platz_Ort {
+        int32_t zeile = -1, drittel = 0, versatz = 0;
+    };
+    std::array<Platz_Ort, FELDSPIELER> orte{};
+    for (int32_t p = 0; p < FELDSPIELER; ++p) {
+        const int32_t c = zelle(aus[2 * p], aus[2 * p + 1]);
+        if (c < 0 || c >= ZELLEN) continue;
+        orte[size_t(p)] = {c / SPALTEN, std::min(c / SPALTEN / 9, 2), abstand_versatz(c / SPALTEN + 26, c % SPALTEN + SPALTEN - 1)};
+    }
+    const auto& signierte_abstaende = abstaende_signiert();
 
     // What this run's ratings are drawn from, against what the last run's were.
     const bool teilbar = plaetze_bewerten && !gitter_bewerten;
@@ -526,15 +570,26 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         k.gesamt = static_cast<int32_t>(static_cast<int64_t>(summe) * z / 100);
         if (k.torwart) continue;
         const Eignung eignung(k.spnr);
-        auto bewertung = [&](int32_t zelle_nr) {
-            const int32_t r = Zufall(rausch_lo, rausch_hi);
-            const int64_t e = static_cast<int64_t>(eignung(zelle_nr)) * r / 100;
-            return static_cast<int32_t>(e * (100 - k.form / 2) / 100) + 1;
-        };
-        if (plaetze_bewerten)
-            for (int32_t p = 0; p < FELDSPIELER; ++p) k.platz[size_t(p)] = bewertung(zelle(aus[2 * p], aus[2 * p + 1]));
+        // A cell's rating: his fitness for it (eignung) times a noise draw in percent, less his
+        // form's share, plus 1.
+        if (plaetze_bewerten) {
+            // the ten places' ratings, from the places' rows, thirds and table offsets worked out once a run
+            const int32_t grund[3] = {eignung.summe[0] / 10, eignung.summe[1] / 10, eignung.summe[2] / 10};
+            const int32_t form_faktor = 100 - k.form / 2;
+            for (int32_t p = 0; p < FELDSPIELER; ++p) {
+                const int32_t r = Zufall(rausch_lo, rausch_hi);
+                const Platz_Ort& o = orte[size_t(p)];
+                int32_t e = 0;
+                if (o.zeile >= 0) {
+                    const int32_t abstand = k.lieb_zeile >= 0 ? signierte_abstaende[size_t(o.versatz - k.lieb_versatz)] : 10;
+                    e = std::max(grund[o.drittel] - 30 * abstand, 0);
+                }
+                const int64_t gewichtet = static_cast<int64_t>(e) * r / 100;
+                k.platz[size_t(p)] = static_cast<int32_t>(gewichtet * form_faktor / 100) + 1;
+            }
+        }
         if (!gitter_bewerten || k.lieblingspos < 0 || k.lieblingspos >= ZELLEN) continue;
-        // bewertung() cell by cell, row by row, each cell with its draw: the window lies around
+        // The ratings cell by cell, row by row, each cell with its draw: the window lies around
         // his favourite cell, so the distance is the table's, and a row keeps its third.
         const int32_t lz = k.lieblingspos / SPALTEN, ls = k.lieblingspos % SPALTEN;
         const int32_t z0 = std::max(lz - 8, 0), z1 = std::min(lz + 8, 26);
@@ -553,7 +608,8 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                 uint32_t maske = gelesen[size_t(zz)] & spalten;
                 if (!maske) continue;
                 const int32_t grund = eignung.summe[std::min(zz / 9, 2)] / 10;
-                const auto& abstand = abstaende_tabelle[size_t(std::abs(zz - lz))];
+                // the row's distances by column: abstand[ss] for the cell (zz, ss)
+                const int32_t* const abstand = signierte_abstaende.data() + abstand_versatz(zz - lz + 26, SPALTEN - 1 - ls);
                 int32_t* zeile = gitter.data() + zelle(zz, 0);
                 for (; maske; maske &= maske - 1) {
                     const int32_t ss = std::countr_zero(maske);
@@ -563,7 +619,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                     const int32_t r = f.Zufall(rausch_lo, rausch_hi);
                     // 32 bits hold it: the fitness stays below 180,000 and the noise and the form's
                     // factor below a few hundred
-                    const uint32_t e = uint32_t(std::max(grund - 30 * abstand[size_t(std::abs(ss - ls))], 0)) * uint32_t(r) / 100u;
+                    const uint32_t e = uint32_t(std::max(grund - 30 * abstand[ss], 0)) * uint32_t(r) / 100u;
                     const int32_t wert = int32_t(e) * form_faktor / 100 + 1;
                     werte[nummer[size_t(zelle(zz, ss))]] = wert;
                     zeile[ss] += wert;
@@ -643,28 +699,39 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         return anweisungen ? static_cast<int32_t>(fest_wort[platz]) : Spieler_Wert(SP_ART, spnr, 0, SP_LESEN);
     };
 
-    // the eleven: each field place to the fittest player not yet chosen
+    // the eleven: each field place to the fittest player not yet chosen. Those who may take any
+    // field place (no keeper, fixed to none), in squad order, each left out once chosen.
+    std::vector<Kandidat*> frei;
+    frei.reserve(kader.size());
+    for (Kandidat& kd : kader)
+        if (!kd.torwart && kd.fest_platz < 0) frei.push_back(&kd);
+    const auto& signiert = abstaende_signiert();
     for (int32_t k = 0; k < n; ++k) {
         const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
         const int32_t cz = c / SPALTEN, cs = c % SPALTEN;
         const int32_t zell_nr = c >= 0 && c < ZELLEN ? nummer[size_t(c)] : -1;
-        // only a stored line-up fixes players to places
+        // the place's offset in the signed table, from which a candidate's favourite cell's is taken
+        const int32_t platz_versatz = abstand_versatz(cz + 26, cs + SPALTEN - 1);
+        // only a stored line-up fixes players to places; a player fixed to this one takes it
         Kandidat* wahl = fest ? festgelegt(k) : nullptr;
         int32_t bester = 0;
-        for (Kandidat& kd : kader) {
+        size_t wahl_stelle = frei.size();  // the chosen one's place in `frei`
+        for (size_t i = 0; i < frei.size(); ++i) {
             if (wahl && wahl->fest_platz == k) break;
-            if (kd.gewaehlt || kd.torwart || kd.fest_platz >= 0) continue;
+            Kandidat* const kp = frei[i];
+            const Kandidat& kd = *kp;
             // hypotenuse(lieblingspos, c), the table's row and column read here for a place on the grid
             int32_t abstand = 10;
             if (kd.lieb_zeile >= 0)
-                abstand = cz < 27 ? abstaende_tabelle[size_t(std::abs(cz - kd.lieb_zeile))][size_t(std::abs(cs - kd.lieb_spalte))]
-                                  : hypotenuse(kd.lieblingspos, c);
+                abstand = cz < 27 ? signiert[size_t(platz_versatz - kd.lieb_versatz)] : hypotenuse(kd.lieblingspos, c);
             const int32_t wert = eignung_fuer(kd, k, cz, cs, zell_nr) + 25 - abstand;
             if (!wahl || wert > bester) {
-                wahl = &kd;
+                wahl = kp;
                 bester = wert;
+                wahl_stelle = i;
             }
         }
+        if (wahl_stelle < frei.size()) frei.erase(frei.begin() + std::ptrdiff_t(wahl_stelle));
         if (!wahl) {
             // the others are named for later places: those still get their men
             const bool spaeter = std::any_of(kader.begin(), kader.end(), [&](const Kandidat& kd) {
@@ -719,7 +786,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     std::vector<Platz> elf;
     for (const Kandidat& kd : kader) {
         if (!kd.in_elf || kd.elf_zelle == SP_POS_TORWART) links.schreiben(team, kd.link, 316, -1);
-        else if (kd.elf_zelle >= 0 && kd.elf_zelle < ZELLEN) elf.push_back({kd.spnr, kd.elf_zelle});
+        else if (kd.elf_zelle >= 0 && kd.elf_zelle < ZELLEN) elf.push_back({kd.spnr, kd.elf_zelle, nullptr, kd.link});
     }
-    if (gegner >= 0 && gegner < Team_Anzahl && gegner != team) manndecker_setzen(team, gegner, elf);
+    if (gegner >= 0 && gegner < Team_Anzahl && gegner != team) manndecker_setzen(team, gegner, elf, links);
 }

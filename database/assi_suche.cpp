@@ -7,6 +7,7 @@
 // squad is below the buying limit; the cell with the largest surplus gives up one player while
 // the squad is above the selling limit and fewer players than the excess are listed already.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -37,11 +38,18 @@ int32_t band_von(int32_t spalte)
     return 0;
 }
 
-// Coarse cell index of a grid cell, -1 for the keeper's cell or a cell off the grid.
+// Coarse cell index of a grid cell, -1 for the keeper's cell or a cell off the grid (each squad
+// planning asks it for every player: a table made once).
 int32_t grobfeld(int32_t zelle)
 {
     if (zelle < 0 || zelle >= SP_POS_TORWART) return -1;
-    return band_von(zelle % 17) * ASSI_GROB_ZEILEN + begrenzt(zelle / 17 / 3, 0, ASSI_GROB_ZEILEN - 1);
+    static const auto tabelle = [] {
+        std::array<int8_t, SP_POS_TORWART> t{};
+        for (int32_t z = 0; z < SP_POS_TORWART; ++z)
+            t[size_t(z)] = int8_t(band_von(z % 17) * ASSI_GROB_ZEILEN + begrenzt(z / 17 / 3, 0, ASSI_GROB_ZEILEN - 1));
+        return t;
+    }();
+    return tabelle[size_t(zelle)];
 }
 
 bool team_gueltig(int32_t team)
@@ -162,10 +170,15 @@ void Assi_Spieler_Auf_Transferliste(int32_t team, const int8_t* bedarf, int32_t 
     if (!team_gueltig(team) || !bedarf) return;
     if (Team_Wert(TEAM_SPIELERANZAHL, team, 0, TEAM_LESEN) <= Assi_Kader_Grenze(team)) return;
     int32_t spieler[TEAM_MAX_SPIELER + 1];
-    const int32_t n = kader(team, spieler);
+    // off a network client the link records come with the squad and are read in place, as
+    // Teamspieler_Wert reads them
+    TS* records[TEAM_MAX_SPIELER + 1];
+    const bool direkt = Netz_Rolle != 1;
+    const int32_t n = kader(team, spieler, direkt ? records : nullptr);
     if (n <= 0) return;
     int32_t alter_summe = 0;
-    for (int32_t i = 0; i < n; ++i) alter_summe += Spieler_Wert(SP_ALTER, spieler[i], 0, SP_LESEN);
+    int32_t alter_von[TEAM_MAX_SPIELER + 1];
+    for (int32_t i = 0; i < n; ++i) alter_summe += alter_von[i] = Spieler_Wert(SP_ALTER, spieler[i], 0, SP_LESEN);
     const bool alt = alter_summe / n >= 29;
     const bool torwart = zeile == ASSI_GROB_TORWART;
 
@@ -176,12 +189,12 @@ void Assi_Spieler_Auf_Transferliste(int32_t team, const int8_t* bedarf, int32_t 
     int32_t m = 0, hoechster = 0;
     for (int32_t i = 0; i < n; ++i) {
         const int32_t p = spieler[i];
-        if (Teamspieler_Wert(324, team, p, 0, 0) != 0) continue;
-        const int32_t alter = Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
+        if ((direkt ? records[i]->wert_324 : Teamspieler_Wert(324, team, p, 0, 0)) != 0) continue;
+        const int32_t alter = alter_von[i];
         const int32_t grenze = Zufall_Gross(31, 35);
         if (alter >= grenze) continue;
-        if (Teamspieler_Wert(318, team, p, 0, 0) != team) continue;
-        const int32_t flags = Teamspieler_Wert(317, team, p, 0, 0);
+        if ((direkt ? records[i]->herkunft : Teamspieler_Wert(318, team, p, 0, 0)) != team) continue;
+        const int32_t flags = direkt ? static_cast<int32_t>(records[i]->flags) : Teamspieler_Wert(317, team, p, 0, 0);
         if (flags & (0xFC0 | static_cast<int32_t>(TS_TRANSFERLISTE))) continue;
         const int32_t f = Spieler_Wert(SP_LIEBLINGSPOS, p, 0, SP_LESEN);
         Kandidat c{p, alter, 0, 0};
@@ -251,14 +264,17 @@ void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
     TS* records[TEAM_MAX_SPIELER + 1];
     const int32_t n = kader(team, spieler, records);
     int32_t ist[ASSI_GROB_FELDER] = {}, torhueter = 0, gelistet = 0;
+    // a server's player records are read in place, as Spieler_Wert answers there
+    const bool direkt = Netz_Rolle != 1 && Spieler_Daten && Spieler_Fix_Daten;
     for (int32_t i = 0; i < n; ++i) {
         const int32_t p = spieler[i];
         if (records[i]->flags & TS_TRANSFERLISTE) {
             ++gelistet;
             continue;
         }
-        if (Spieler_Wert(SP_STATUS, p, 0, SP_LESEN) & SP_STATUS_WECHSEL) continue;
-        const int32_t pos = Spieler_Wert(SP_LIEBLINGSPOS, p, 0, SP_LESEN);
+        const bool lesbar = direkt && p >= 0 && p < Spieler_Anzahl;
+        if ((lesbar ? int32_t(Spieler_Daten[p].status) : Spieler_Wert(SP_STATUS, p, 0, SP_LESEN)) & SP_STATUS_WECHSEL) continue;
+        const int32_t pos = lesbar ? int32_t(Spieler_Fix_Daten[p].lieblingspos) : Spieler_Wert(SP_LIEBLINGSPOS, p, 0, SP_LESEN);
         if (pos == SP_POS_TORWART) ++torhueter;
         else if (const int32_t f = grobfeld(pos); f >= 0) ++ist[f];
     }

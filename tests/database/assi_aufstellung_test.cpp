@@ -403,6 +403,32 @@ TEST_F(AufstellungLauf, AChangeBetweenTheTwoLineUpsOfADayGivesTheLineUpMadeAfres
 namespace {
 
 // Moves inside a batch leave the line-up alone; its end makes it once, whole again.
+// Two field players rated alike for every place (the weakest attributes rate only their own cell):
+// the first place of formation 5, cell (11, 8), goes to the one whose favourite cell is nearer,
+// whichever side of the place he stands on and wherever he stands in the squad.
+TEST_F(AufstellungLauf, WithEqualRatingsTheNearerPlayerTakesThePlace)
+{
+    anlegen(0);
+    const int32_t platz = zelle(11, 8);
+    // (nearer, farther) favourite cells: left and right, right and left, below and above, above and below
+    const std::vector<std::pair<int32_t, int32_t>> faelle = {{zelle(11, 5), zelle(11, 12)}, {zelle(11, 11), zelle(11, 4)},
+                                                             {zelle(14, 8), zelle(7, 8)},   {zelle(8, 8), zelle(15, 8)}};
+    for (const auto& [naeher, weiter] : faelle) {
+        SCOPED_TRACE(naeher);
+        for (int32_t sp = 0; sp < 3; ++sp) Teamspieler_Kommt_Oder_Geht(0, 0, sp, 0, 0, 0, -1, true);
+        // the farther one joins first
+        Spieler_Fix_Daten[1].lieblingspos = static_cast<int16_t>(weiter);
+        Spieler_Fix_Daten[2].lieblingspos = static_cast<int16_t>(naeher);
+        for (int32_t sp = 1; sp < 3; ++sp)
+            for (int16_t& a : Spieler_Daten[sp].attribute) a = 1;
+        for (int32_t sp = 0; sp < 3; ++sp) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, sp, 100, 0, 24, -1, true));
+        Assi_Mannschaftsaufstellung(0, -1, 2, 0, 50, 5, true);
+        EXPECT_EQ(Teamspieler_Wert(310, 0, 2, 0, 0), platz);
+        EXPECT_NE(Teamspieler_Wert(310, 0, 1, 0, 0), platz);
+        EXPECT_TRUE(Teamspieler_Wert(317, 0, 1, 0, 0) & TS_STARTELF);
+    }
+}
+
 TEST_F(AufstellungLauf, ABatchOfMovesLinesTheClubUpOnceAtItsEnd)
 {
     anlegen(16);

@@ -267,6 +267,37 @@ TEST_F(AssiTaktik, ManMarkersTakeTheNearestForwardsOfTheOpponent)
     EXPECT_EQ(naechstes_paar, naechste);
 }
 
+TEST_F(AssiTaktik, ANewLineUpAgainstTheSameOpponentLeavesNoStaleMarks)
+{
+    for (int32_t sp = 1; sp < 16; ++sp) {
+        Spieler_Fix_Daten[sp].lieblingspos = static_cast<int16_t>((sp * 29) % 459);
+        Spieler_Fix_Daten[20 + sp].lieblingspos = static_cast<int16_t>((sp * 31) % 459);
+    }
+    Assi_Mannschaftsaufstellung(1, -1, 5, 0, 50, -1, true);
+    // every formation in turn: each of our men marks at most one of theirs, and each of theirs
+    // names as his marker exactly the one of ours who marks him now
+    for (int32_t formation = 0; formation < 4; ++formation) {
+        Assi_Mannschaftsaufstellung(0, 1, 2, 0, 50, formation, true);
+        int32_t markierer = 0;
+        for (int32_t sp = 0; sp < 16; ++sp) {
+            const int32_t g = Teamspieler_Wert(316, 0, sp, 0, 0);
+            if (g < 0) continue;
+            ++markierer;
+            EXPECT_TRUE(Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF) << formation << " " << sp;
+            EXPECT_EQ(Teamspieler_Wert(309, 1, g, 0, 0), sp) << formation;
+        }
+        int32_t gedeckt = 0;
+        for (int32_t g = 20; g < 36; ++g) {
+            const int32_t v = Teamspieler_Wert(309, 1, g, 0, 0);
+            if (v < 0) continue;
+            ++gedeckt;
+            EXPECT_EQ(Teamspieler_Wert(316, 0, v, 0, 0), g) << formation << " " << g;
+        }
+        EXPECT_GT(markierer, 0) << formation;
+        EXPECT_EQ(gedeckt, markierer) << formation;
+    }
+}
+
 TEST_F(AssiTaktik, AManagersFixedPlayersAndInstructionsHoldUnlessOneCannotPlay)
 {
     manager_mit_assistent({});

@@ -238,6 +238,31 @@ TEST_F(Suche, CrowdedSquadListsExactlyOneByItsFinancialClass)
     for (int32_t p = naechster - 18; p < naechster; ++p) EXPECT_FALSE(gelistet(2, p));
 }
 
+TEST_F(Suche, ListingPassesOverLentForeignUnfitAndListedPlayers)
+{
+    // a poor club lists the oldest and strongest of its crowded cell: the four oldest may not go
+    T_Own[0].finanzkraft = 10;
+    neu(0, SP_POS_TORWART);
+    neu(0, SP_POS_TORWART);
+    std::vector<int32_t> feld;
+    for (int32_t i = 0; i < 20; ++i) feld.push_back(neu(0, 76, 20 + i % 6));
+    for (int32_t p : feld)
+        for (int16_t& a : Spieler_Daten[p].attribute) a = 500;
+    const int32_t geliehen = feld[2], fremd = feld[5], verletzt = feld[9], gelistet_schon = feld[11], frei = feld[14];
+    for (int32_t p : {geliehen, fremd, verletzt, gelistet_schon}) Spieler_Daten[p].alter = 30;
+    Spieler_Daten[frei].alter = 29;
+    Teamspieler_Wert(324, 0, geliehen, 3, 1);
+    Teamspieler_Wert(318, 0, fremd, 4, 1);
+    Teamspieler_Wert(317, 0, verletzt, 0x100, 8);
+    Teamspieler_Wert(317, 0, gelistet_schon, TS_TRANSFERLISTE, 8);
+    Assi_Suche_Analysiere_Grobes_Spielfeld(0);
+    EXPECT_TRUE(gelistet(0, frei));
+    int32_t anzahl = 0;
+    for (int32_t p : feld) anzahl += gelistet(0, p);
+    EXPECT_EQ(anzahl, 2);  // the one listed before and the free one
+    for (int32_t p : {geliehen, fremd, verletzt}) EXPECT_FALSE(gelistet(0, p)) << p;
+}
+
 TEST_F(Suche, MostNeededAreaGetsASearchSlotOnce)
 {
     // no keeper at all: the keepers are the most needed
