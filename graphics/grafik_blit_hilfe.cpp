@@ -150,6 +150,17 @@ int32_t Grafik_Sprite_Seite(const Grafik_Sprite_Daten& s, uint16_t* ziel, int32_
                     ++geschrieben;
                 }
             });
+    } else if (acht && eintrag && teil == 1) {
+        // the stored runs hold no index 0: only a colour of 0 leaves the page's pixel
+        for (int32_t yy = y0; yy < y1; ++yy, zeile += ziel_breite, quelle += zeilen_schritt)
+            stuecke(yy, [&](int32_t von, int32_t bis) {
+                const uint8_t* q = b8 + quelle;
+                for (int32_t xx = von; xx < bis; ++xx) {
+                    const uint16_t v = farben[q[xx]];
+                    zeile[xx] = v ? v : zeile[xx];
+                    geschrieben += v != 0;
+                }
+            });
     } else if (acht) {
         for (int32_t yy = y0; yy < y1; ++yy, zeile += ziel_breite, quelle += zeilen_schritt)
             stuecke(yy, [&](int32_t von, int32_t bis) {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "graphics/grafik_bitmap.h"
@@ -121,6 +122,34 @@ TEST(SpriteKodieren, To555)
     Grafik_Sprite_Nach_555(s.s);
     EXPECT_EQ(s.s->depth, 15);
     EXPECT_EQ(woerter(s.s, 5), (std::vector<uint16_t>{0x8001, 0x7FFF, 0x0001, 0x8001, 0x03E0}));
+}
+
+// The rows a packed picture covers wholly: no pixel below its count lets what lay under the
+// sprite through, and the row that ends the count does.
+TEST(SpriteKodieren, LeadingOpaqueRowsAreCoveredWhenBlitted)
+{
+    for (auto [d, loch_x, loch_y] : {std::tuple{16, 3, 2}, {8, 0, 0}, {15, 6, 4}, {16, -1, -1}}) {
+        Bild a(7, 5, d);
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 7; ++x) {
+                const uint32_t v = x == loch_x && y == loch_y ? 0 : 1 + uint32_t(x + 7 * y);
+                if (d == 8) a.p8(x, y) = uint8_t(v); else a.p16(x, y) = uint16_t(v);
+            }
+        const int32_t n = Grafik_Bitmap_Deckende_Zeilen(a.rp);
+        EXPECT_EQ(n, loch_y < 0 ? 5 : loch_y) << d;
+        Sprite s(Grafik_Bitmap_Packen(a.rp, 0, 0, 7, 5));
+        ASSERT_TRUE(s.s);
+        Bild z(7, 5, d);
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 7; ++x) d == 8 ? void(z.p8(x, y) = 0xEE) : void(z.p16(x, y) = 0xEEEE);
+        ASSERT_EQ(Grafik_Sprite_Blit(s.s, z.rp, 0, 0), 1);
+        for (int y = 0; y < 5; ++y) {
+            bool alt = false;
+            for (int x = 0; x < 7; ++x) alt = alt || z.px(x, y) == (d == 8 ? 0xEEu : 0xEEEEu);
+            EXPECT_EQ(alt, y == loch_y) << d << " row " << y;
+        }
+    }
+    EXPECT_EQ(Grafik_Bitmap_Deckende_Zeilen(nullptr), 0);
 }
 
 TEST(SpriteKopf, HeaderImageOffsets)

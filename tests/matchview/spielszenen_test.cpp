@@ -435,6 +435,39 @@ TEST_F(Spielszenen, AGameWaitingForTheOthersSaysSo)
     EXPECT_EQ(zeile(), "");
 }
 
+// A frame's page owes nothing to the page before it under the score panels and along the side
+// bar, whatever the layout: the pitch and the frame picture are left out there only where a
+// picture that covers every pixel goes over them.
+TEST_F(Spielszenen, UnderThePanelsAndTheBarNothingOfTheLastPageShows)
+{
+    laden();
+    for (int32_t n : {1, 2, 4}) {
+        verteilen(n);
+        zeichnen();
+        auto* p = static_cast<uint16_t*>(Grafik_Seite_1->pixels);
+        const int32_t b = int32_t(Grafik_Seite_1->width), h = int32_t(Grafik_Seite_1->height);
+        auto frame_ueber = [&](uint16_t alt) {
+            std::fill(p, p + size_t(b) * size_t(h), alt);
+            Spielszenen_Fenster_Zeichnen(Grafik_Seite_1, 0);
+            return std::vector<uint16_t>(p, p + size_t(b) * size_t(h));
+        };
+        const std::vector<uint16_t> eins = frame_ueber(0x1234), zwei = frame_ueber(0x4321);
+        int32_t geprueft = 0, anders = 0;
+        auto pruefen = [&](int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+            for (int32_t y = y0; y < y1; ++y)
+                for (int32_t x = x0; x < x1; ++x, ++geprueft) anders += eins[size_t(y) * size_t(b) + size_t(x)] != zwei[size_t(y) * size_t(b) + size_t(x)];
+        };
+        for (const Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
+            if (f.sichtbar && f.record && f.kopfzeile) {
+                EXPECT_GT(f.kopf_deckend, 0) << n << " windows";
+                pruefen(f.x, f.y, f.x + f.breite, f.y + std::min(f.kopf_deckend, f.hoehe));
+            }
+        pruefen(600, 0, 640, 480);
+        EXPECT_GT(geprueft, 40 * 480) << n << " windows";
+        EXPECT_EQ(anders, 0) << n << " windows";
+    }
+}
+
 TEST_F(Spielszenen, ScorePanelClickAreasWithTheirEdges)
 {
     laden();
