@@ -396,9 +396,10 @@ void Spieler_Jeden_Tag()
     const int32_t d = Kalender_Get_Heute() % 365;
     Team_Init_Transfer_Suchliste();
     for (int32_t p = 0; p < Spieler_Anzahl; ++p) {
+        // one player in 365 has his birthday: it is asked first, as it reads one record only
+        if (Spieler_Geburtstag(p) != d) continue;
         if (!(Spieler_Daten[p].status & SP_STATUS_OHNE_HEIMATSYSTEM) && Spieler_Egal_Daten[p].heimatsystem == -1)
             continue;
-        if (Spieler_Geburtstag(p) != d) continue;
         if (Spieler_Daten[p].alter < 255) ++Spieler_Daten[p].alter;
         const int32_t alter = Spieler_Daten[p].alter;
         const int32_t r = Zufall(0, 2);

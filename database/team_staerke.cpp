@@ -52,6 +52,8 @@ int64_t geteilt(int64_t x, int64_t d)
 
 namespace {
 
+[[gnu::always_inline]] inline void abschliessen(int32_t maske, int32_t flags, int32_t m[5][6]);
+
 // Team_Staerke's work over the players that `glieder` hands to its callback (number and link
 // record, in the list's order); the daily league averages ask every club for the whole matrix,
 // and with the mask and flags known here each test of them is settled once.
@@ -93,6 +95,12 @@ template <typename Glieder>
         m[zeile][4] += mittel;
         m[zeile][5] += 1;
     });
+    abschliessen(maske, flags, m);
+}
+
+// The rows' sums made into means and the whole team's row, as staerke() ends.
+[[gnu::always_inline]] inline void abschliessen(int32_t maske, int32_t flags, int32_t m[5][6])
+{
     if (maske & 16)
         for (int r = 0; r < 4; ++r) {
             if (!(maske & (1 << r))) continue;
@@ -126,6 +134,47 @@ auto liste_von(int32_t team)
     };
 }
 
+// staerke(255, flags) for flags 0 and 2 (the starting eleven alone), straight from the records:
+// with all lines and the three attribute columns asked for, a player adds his three group values
+// and their mean to the row of his line. `glieder` hands each player to a callback that answers
+// false to stop. False, and the matrix untouched, for a squad the long way must take: a client, a
+// player the server cannot read in place, or one whose line is beyond the four.
+template <bool NUR_STARTELF, typename Glieder>
+[[gnu::always_inline]] inline bool alle_reihen(Glieder&& glieder, int32_t m[5][6])
+{
+    if (Netz_Rolle == 1 || !Spieler_Daten || !Spieler_Fix_Daten) return false;
+    int32_t z[4][6] = {};
+    bool gewoehnlich = true;
+    glieder([&](int32_t p, const TS* ts) {
+        if (NUR_STARTELF && !(ts->flags & TS_STARTELF)) return true;
+        if (p < 0 || p >= Spieler_Anzahl) return gewoehnlich = false;
+        const int32_t pos = Spieler_Fix_Daten[p].lieblingspos;
+        const int32_t art = pos == SP_POS_TORWART ? 0 : pos / 153 + 1;
+        if (art < 0 || art > 3) return gewoehnlich = false;
+        const Spieler_Struktur& s = Spieler_Daten[p];
+        int32_t w0, w1, w2;
+        if (art == 0) {
+            w0 = w1 = w2 = s.attribute[0];
+        } else {
+            w0 = Spieler_Gruppen_Wert(s, 0);
+            w1 = Spieler_Gruppen_Wert(s, 3);
+            w2 = Spieler_Gruppen_Wert(s, 6);
+        }
+        int32_t* zeile = z[art];
+        zeile[0] += w0;
+        zeile[1] += w1;
+        zeile[2] += w2;
+        zeile[4] += (w0 + w1 + w2) / 3;
+        zeile[5] += 1;
+        return true;
+    });
+    if (!gewoehnlich) return false;
+    std::memcpy(m, z, sizeof z);
+    std::memset(m[4], 0, sizeof(int32_t) * 6);
+    abschliessen(255, NUR_STARTELF ? 2 : 0, m);
+    return true;
+}
+
 }  // namespace
 
 void Team_Staerke(int32_t maske, int32_t flags, int32_t team, int32_t m[5][6])
@@ -134,12 +183,28 @@ void Team_Staerke(int32_t maske, int32_t flags, int32_t team, int32_t m[5][6])
         Print_Fehler("Team_Staerke: FEHLER!");
         return;
     }
+    // the all-lines matrix of the whole squad or of its starting eleven, as the daily jobs, the
+    // tactics and the match ask for it; the list walked as the long way walks it
+    if (maske == 255 && (flags == 0 || flags == 2)) {
+        auto liste = [team](auto&& spieler) {
+            Liste* l = &T_Fix[team].liste;
+            for (Liste_Element* e = Liste_First_Element(l); e; e = Liste_Next_Element(l, e))
+                if (e->key != 0xFFFFFFFFu && !spieler(static_cast<int32_t>(e->key), static_cast<const TS*>(e->data)))
+                    return;
+        };
+        if (flags == 0 ? alle_reihen<false>(liste, m) : alle_reihen<true>(liste, m)) return;
+    }
     if (maske == 255 && flags == 0) staerke(255, 0, liste_von(team), m);
     else staerke(maske, flags, liste_von(team), m);
 }
 
 void Team_Staerke_Kader(const int32_t* spnr, const TS* const* records, int32_t n, int32_t m[5][6])
 {
+    auto kader = [&](auto&& spieler) {
+        for (int32_t i = 0; i < n; ++i)
+            if (!spieler(spnr[i], records[i])) return;
+    };
+    if (alle_reihen<false>(kader, m)) return;
     staerke(255, 0,
             [&](auto&& spieler) {
                 for (int32_t i = 0; i < n; ++i) spieler(spnr[i], records[i]);

@@ -76,6 +76,48 @@ TEST_F(Staerke, ASquadAtHandGivesTheListsMatrix)
     EXPECT_EQ(kader_m[4][4], liste[4][4]);
 }
 
+// The whole squad's matrix and the starting eleven's, from the list and from the squad at hand,
+// agree with the general route (a mask bit no line or column uses takes it) for squads off the
+// usual track: values beyond the attribute range (held at 1..999 in a group, a keeper's taken as
+// they are), a player whose favourite place lies beyond the four lines, a club of keepers alone.
+TEST_F(Staerke, UnusualSquadsGiveTheGeneralMatrixToo)
+{
+    auto gleich = [](int32_t a[5][6], int32_t b[5][6], const char* fall, int32_t flags) {
+        for (int r = 0; r < 5; ++r)
+            EXPECT_EQ(std::vector<int32_t>(a[r], a[r] + 6), std::vector<int32_t>(b[r], b[r] + 6))
+                << fall << ", flags " << flags << ", Zeile " << r;
+    };
+    auto vergleichen = [&](int32_t team, const char* fall) {
+        int32_t kader[50];
+        TS* records[50];
+        const int32_t n = Teamspieler_Kader(team, kader, records, 50, 0);
+        for (int32_t flags : {0, 2}) {
+            int32_t allgemein[5][6], m[5][6];
+            Team_Staerke(255 | 1024, flags, team, allgemein);
+            Team_Staerke(255, flags, team, m);
+            gleich(m, allgemein, fall, flags);
+            if (flags != 0) continue;
+            Team_Staerke_Kader(kader, records, n, m);
+            gleich(m, allgemein, fall, flags);
+        }
+    };
+    mannschaft(4, 0);
+    spieler(4, 5, 100, 0, 30);     // every group held at 1
+    spieler(4, 6, 250, 1500, 30);  // every group held at 999
+    spieler(4, 7, SP_POS_TORWART, -40, 10);
+    for (int32_t p : {0, 3, 6, 7}) Teamspieler_Wert(317, 4, p, TS_STARTELF, 8);
+    vergleichen(4, "Grenzwerte");
+    spieler(4, 8, 500, 300, 20);  // a fifth line: the long way, also as a starter
+    Teamspieler_Wert(317, 4, 8, TS_STARTELF, 8);
+    vergleichen(4, "fuenfte Reihe");
+    spieler(5, 10, SP_POS_TORWART, 640, 50);
+    spieler(5, 11, SP_POS_TORWART, 320, 50);
+    vergleichen(5, "nur Torhueter");
+    int32_t leer[5][6];
+    Team_Staerke_Kader(nullptr, nullptr, 0, leer);
+    for (int r = 0; r < 5; ++r) EXPECT_EQ(leer[r][5], 0) << r;
+}
+
 // A row's means are its sums divided by its count, truncated, for every squad size: a defence
 // growing from one player to 39, each with values of his own.
 TEST_F(Staerke, RowMeansAreTheSumsByTheCountForEverySquadSize)
