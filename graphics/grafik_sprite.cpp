@@ -319,16 +319,6 @@ Rle_Sprite* Grafik_Bitmap_Packen(Rastport* src, int32_t sx, int32_t sy, int32_t 
     return s;
 }
 
-int32_t Grafik_Bitmap_Deckende_Zeilen(const Rastport* rp)
-{
-    if (!rp || !rp->pixels || (rp->depth != 8 && rp->depth != 15 && rp->depth != 16) || rp->packed) return 0;
-    const int32_t w = int32_t(rp->width), h = int32_t(rp->height);
-    for (int32_t y = 0; y < h; ++y)
-        for (int32_t x = 0; x < w; ++x)
-            if (pixel(rp, x, y) == 0) return y;
-    return h;
-}
-
 void Grafik_Sprite_Nach_555(Rle_Sprite* s)
 {
     if (!s || s->depth != 16) return;

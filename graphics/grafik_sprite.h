@@ -38,9 +38,6 @@ int Grafik_Sprite_Lauf_Pruefen(const uint8_t* data, uint32_t units, const uint32
                                int32_t width, int32_t height, int32_t depth, int32_t wide);
 
 Rle_Sprite* Grafik_Bitmap_Packen(Rastport* src, int32_t sx, int32_t sy, int32_t w, int32_t h);
-// The leading rows of an unpacked bitmap without a pixel of 0: what a sprite packed from it
-// covers wholly when blitted. 0 for a packed bitmap or an unknown depth.
-int32_t Grafik_Bitmap_Deckende_Zeilen(const Rastport* rp);
 uint32_t Grafik_Sprite_Groesse(Rastport* rp);
 uint8_t* Grafik_Sprite_Kodieren(Rastport* rp, uint32_t size, uint32_t* rows);
 Rle_Sprite* Grafik_Sprite_Anlegen(int32_t width, int32_t height, int32_t depth, const uint8_t* data,

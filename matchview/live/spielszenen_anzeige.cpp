@@ -134,7 +134,6 @@ void Spielszenen_Kopfzeile_Erzeugen(Spielszenen_Fenster* f)
     if (!f) return;
     Grafik_Sprite_Freigeben(f->kopfzeile);
     f->kopfzeile = nullptr;
-    f->kopf_deckend = 0;
     const int32_t k = (f->groesse == 2 ? 3 : 0) + (f->seite == 0 ? 0 : f->seite == 1 ? 1 : 2);
     Rastport* basis = Spielszenen_Grafik.kopf[k];
     if (!basis || !f->record) return;
@@ -153,7 +152,6 @@ void Spielszenen_Kopfzeile_Erzeugen(Spielszenen_Fenster* f)
     Grafik_Wappen_Laden(ResFile_Handles[0].handle, b, tiefe, int32_t(f->record->team[0]), 3, 3, 1, 20, 20);
     Grafik_Wappen_Laden(ResFile_Handles[0].handle, b, tiefe, int32_t(f->record->team[1]), w - 23, 3, 1, 20, 20);
     f->kopfzeile = Grafik_Bitmap_Packen(b, 0, 0, w, int32_t(b->height));
-    if (f->kopfzeile) f->kopf_deckend = Grafik_Bitmap_Deckende_Zeilen(b);
     Grafik_Bitmap_Freigeben(b);
 }
 

@@ -603,34 +603,17 @@ static void befehle(Spielfeld_Steuerung_Block* st, int32_t replay)
     Spielszenen_Panel_Befehl = -1;
 }
 
-// The rows at the top of window f that its score panel covers wholly when it is drawn onto the
-// page this frame (the panel sprite's own place is its corner, as Kopfzeile_Erzeugen packs it).
-static int32_t kopf_verdeckt(const Spielszenen_Fenster& f, const Rastport* ziel)
-{
-    const Rle_Sprite* k = f.kopfzeile;
-    if (!k || !ziel || !ziel->pixels || ziel->packed || f.kopf_deckend <= 0 || k->depth != ziel->depth) return 0;
-    if (k->mirrored || k->x_offset != 0 || k->y_offset != 0 || k->width < f.breite) return 0;
-    if (f.x < 0 || f.y < 0 || f.x + k->width > int32_t(ziel->width) || f.y + f.hoehe > int32_t(ziel->height)) return 0;
-    return std::clamp(std::min(f.kopf_deckend, int32_t(k->height)), 0, f.hoehe);
-}
-
-// The frame picture's pieces around and between the windows; the side bar's sheet goes over the
-// right-hand strip, which is left out under it.
+// The frame picture's pieces around and between the windows.
 static void rahmen_zeichnen(Rastport* ziel)
 {
     Rastport* r = Spielszenen_Grafik.rahmen;
     if (!r || !ziel) return;
     auto stueck = [&](int32_t x, int32_t y, int32_t w, int32_t h) { Grafik_Blit(r, x, y, w, h, ziel, x, y); };
-    Rastport* leiste = Spielszenen_Grafik.fest[0];
-    const bool leiste_deckt = leiste && leiste->pixels && !leiste->packed && leiste->depth == ziel->depth && leiste->width >= 28 &&
-                              leiste->height >= 480 && ziel->pixels && !ziel->packed && ziel->width >= 640 && ziel->height >= 480 &&
-                              !Grafik_Ist_Seite_0(leiste) && !Grafik_Ist_Seite_0(ziel);
-    const int32_t rechts = leiste_deckt ? 612 : 640;
-    stueck(0, 0, rechts, 4);
+    stueck(0, 0, 640, 4);
     stueck(0, 0, 5, 480);
-    stueck(0, 475, rechts, 5);
-    stueck(606, 4, rechts - 606, 472);
-    if (leiste) Grafik_Blit(leiste, 0, 0, 28, 480, ziel, 612, 0);
+    stueck(0, 475, 640, 5);
+    stueck(606, 4, 34, 472);
+    if (Rastport* leiste = Spielszenen_Grafik.fest[0]) Grafik_Blit(leiste, 0, 0, 28, 480, ziel, 612, 0);
     const bool s0 = F(0)->sichtbar, s1 = F(1)->sichtbar, s2 = F(2)->sichtbar, s3 = F(3)->sichtbar;
     switch (Spielszenen_Aufteilung) {
     case 1: stueck(5, 237, 603, 6); break;
@@ -670,9 +653,7 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
         int32_t sx = r->ansicht_x, sy = r->ansicht_y;
         if (f.groesse == 1) sx = std::max(0, r->ansicht_x / 2 - 160), sy = r->ansicht_y / 2;
         if (f.groesse == 2) sx = r->ansicht_x / 2, sy = r->ansicht_y / 2;
-        // the score panel's opaque rows go over the pitch later in the frame: the pitch only below them
-        const int32_t oben = kopf_verdeckt(f, ziel);
-        Grafik_Blit(f.hintergrund, sx, sy + oben, f.breite, f.hoehe - oben, ziel, f.x, f.y + oben);
+        Grafik_Blit(f.hintergrund, sx, sy, f.breite, f.hoehe, ziel, f.x, f.y);
         Spielszenen_Szenerie_Zeichnen(&f, r, 0);
         Spielszenen_Tore_Platzieren(&f, r);
         Spielszenen_Figuren_Zeichnen(r, &Spielfeld_Steuerung, &f);

@@ -36,7 +36,6 @@ struct Spielszenen_Fenster {
     uint16_t farben[256];       // the record's palette in screen colours
     uint16_t figur_farben[34][256];  // per player slot, then the benches' staff: kit remap, then screen colours
     Rle_Sprite* kopfzeile;      // score panel picture with crests and names
-    int32_t kopf_deckend;       // its leading rows without a transparent pixel (0 none known)
     uint8_t markierung[32];     // 1 clicked, 2 marked, 4 under the mouse, 8 and 16 further marks
     uint32_t schwebe_zeit[32];
     char ticker[256];

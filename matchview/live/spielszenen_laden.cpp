@@ -245,7 +245,6 @@ void Spielszenen_Grafik_Freigeben()
         f.hintergrund = Grafik_Bitmap_Freigeben(f.hintergrund);
         Grafik_Sprite_Freigeben(f.kopfzeile);
         f.kopfzeile = nullptr;
-        f.kopf_deckend = 0;
         f.eingerichtet = 0;
     }
     for (int32_t i = 0; i < SPIELSZENEN_SOUNDS; ++i) {
