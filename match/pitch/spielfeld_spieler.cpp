@@ -101,6 +101,7 @@ struct Staerke_Rechnung : Staerke_Seite {
     // whose read may raise his allrounder value) and shared by the values after it.
     mutable Spieler_Spielfeld_Lage lage;
     mutable bool lage_da = false;
+    const std::array<std::pair<int32_t, int32_t>, SPIELFELD_FAEHIGKEITEN>& grenze = grenzen();
 
     Staerke_Rechnung(Spielfeld_Record* r, int32_t team_, int32_t slot)
         : Staerke_Rechnung(r, team_, slot, Staerke_Seite(r, team_, slot >= 16))
@@ -122,7 +123,7 @@ struct Staerke_Rechnung : Staerke_Seite {
     uint16_t wert(int32_t i) const
     {
         const int32_t id = Spielfeld_Faehigkeit_Id[i];
-        const int32_t lo = grenzen()[size_t(i)].first, hi = grenzen()[size_t(i)].second;
+        const int32_t lo = grenze[size_t(i)].first, hi = grenze[size_t(i)].second;
         if (!lage_da) {
             lage = Spieler_Spielfeld_Lage_Holen(team, spnr, id);
             lage_da = true;
