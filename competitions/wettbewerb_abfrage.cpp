@@ -136,6 +136,9 @@ struct Gehalten {
     bool liga_geprueft = false;
     const Wettbewerb_Datensatz* daten = nullptr;
     std::vector<int8_t> international;
+    // Per record the set of records its place targets name, filled when first asked (ziel_da).
+    std::vector<std::array<uint64_t, 2>> ziel_menge;
+    std::vector<uint8_t> ziel_da;
 };
 Gehalten gehalten;
 
@@ -642,6 +645,8 @@ bool Wettbewerb_Ist_International(Wettbewerb_Id id)
     if (gehalten.daten != wb_daten) {
         gehalten.daten = wb_daten;
         gehalten.international.assign(WETTBEWERB_ANZAHL, -1);
+        gehalten.ziel_menge.assign(WETTBEWERB_ANZAHL, {});
+        gehalten.ziel_da.assign(WETTBEWERB_ANZAHL, 0);
     }
     int8_t& gemerkt = gehalten.international[size_t(nummer_von(w))];
     if (gemerkt < 0) gemerkt = ist_international(w) ? 1 : 0;
@@ -649,6 +654,27 @@ bool Wettbewerb_Ist_International(Wettbewerb_Id id)
 }
 
 namespace {
+
+// Whether a place target of record i names record nr. Under a hold the targets of a record are
+// gathered once into a set and kept for the hold's further questions.
+bool zielt_auf(int32_t i, int32_t nr)
+{
+    const Wettbewerb_Platz_Ziele& z = wb_daten[i].ziele;
+    if (gehalten.tiefe <= 0 || gehalten.daten != wb_daten || size_t(i) >= gehalten.ziel_da.size() || nr < 0 ||
+        nr >= WETTBEWERB_ANZAHL) {
+        for (const auto& liste : z.ziel)
+            if (std::find(liste, liste + WETTBEWERB_PLAETZE, nr) != liste + WETTBEWERB_PLAETZE) return true;
+        return false;
+    }
+    std::array<uint64_t, 2>& menge = gehalten.ziel_menge[size_t(i)];
+    if (!gehalten.ziel_da[size_t(i)]) {
+        gehalten.ziel_da[size_t(i)] = 1;
+        for (const auto& liste : z.ziel)
+            for (int32_t v : liste)
+                if (uint32_t(v) < uint32_t(WETTBEWERB_ANZAHL)) menge[size_t(v) / 64] |= uint64_t(1) << (v % 64);
+    }
+    return (menge[size_t(nr) / 64] >> (nr % 64)) & 1;
+}
 
 bool ist_international(Wettbewerb_Datensatz* w)
 {
@@ -676,8 +702,7 @@ bool ist_international(Wettbewerb_Datensatz* w)
                 // a land that is none or the first one changes nothing: no need to look
                 const int32_t l = wb_daten[i].land;
                 if (mehrere || l < 0 || l == erstes || i == nr || wb_daten[i].besitzer == w->besitzer) continue;
-                for (const auto& liste : wb_daten[i].ziele.ziel)
-                    if (std::find(liste, liste + WETTBEWERB_PLAETZE, nr) != liste + WETTBEWERB_PLAETZE) land(l);
+                if (zielt_auf(i, nr)) land(l);
             }
             return !mehrere;
         });

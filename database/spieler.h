@@ -198,6 +198,18 @@ extern Spieler_Training_Tabellen Spieler_Training;
 // How strong a player is for attribute id `feld` at the place where he is lined up: 0..999
 // (0..99 for the invisible attributes).
 int32_t Spieler_Spielfeld_Staerke(int32_t team, int32_t spnr, int32_t feld);
+// What every attribute of that reckoning shares: the player's kind, form and the distance of his
+// place from his favourite one. Taken once for several attributes of one player it gives each the
+// value the call above gives, as long as nothing of the player changes in between; where the
+// place is far from his favourite and `erstes_feld` is SP_KRAFT, taking it raises his allrounder
+// value, as a read of SP_KRAFT above does. Not taken (a client, a bad number): the reads below
+// fall back to the call above.
+struct Spieler_Spielfeld_Lage {
+    int32_t team = -1, spnr = -1, h = 0;
+    bool gueltig = false, torwart = false;
+};
+Spieler_Spielfeld_Lage Spieler_Spielfeld_Lage_Holen(int32_t team, int32_t spnr, int32_t erstes_feld);
+int32_t Spieler_Spielfeld_Staerke(const Spieler_Spielfeld_Lage& lage, int32_t feld);
 // The weekly rise of a player's training exhaustion.
 void Spieler_Bewerte_Spiel_Erschoepfung(int32_t spnr);
 // The daily training of every club's players; `tag` is today's day number modulo 365.

@@ -1165,31 +1165,44 @@ void Spieler_Bewerte_Spiel_Erschoepfung(int32_t spnr)
     s.trainings_erschoepfung = static_cast<uint8_t>(begrenzt(s.trainings_erschoepfung + plus, 0, 99));
 }
 
-int32_t Spieler_Spielfeld_Staerke(int32_t team, int32_t spnr, int32_t a)
+Spieler_Spielfeld_Lage Spieler_Spielfeld_Lage_Holen(int32_t team, int32_t spnr, int32_t erstes_feld)
 {
+    Spieler_Spielfeld_Lage l;
+    l.team = team;
+    l.spnr = spnr;
     if (Netz_Rolle == 1) {
         Print_Fehler("Client-Zugriff: Spieler_Spielfeld_Staerke");
-        return 0;
+        return l;
     }
     if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl) {
         Print_Fehler("Fehler: Aufruf von Spieler_Spielfeld_Staerke mit spnr = %d !\n", spnr);
-        return 0;
+        return l;
     }
-    int32_t obergrenze = 999;
-    const bool torwart = Spieler_Wert(SP_ART, spnr, 0, SP_LESEN) == 0;
+    l.gueltig = true;
+    l.torwart = Spieler_Wert(SP_ART, spnr, 0, SP_LESEN) == 0;
     const int32_t f = std::min(100 - Spieler_Wert(SP_FORM, spnr, 0, SP_LESEN), 60);
     int32_t t = 30;
-    if (!torwart) {
+    if (!l.torwart) {
         const TS* ts = Teamspieler_Ist_Im_Team(team, spnr) >= 0 ? Teamspieler_Get_Record(team, spnr) : nullptr;
         const int32_t platz = ts ? ts->position : -1;
         const int32_t heim = Spieler_Fix_Daten[spnr].lieblingspos;
         int32_t d = Hypotenuse_Int(platz / 17 - heim / 17, platz % 17 - heim % 17);
         if (d > 10) {
-            if (a == SP_KRAFT) Spielfeld_Attribut_Erhoehen(team, spnr, SP_ALLROUNDER, 2);
+            if (erstes_feld == SP_KRAFT) Spielfeld_Attribut_Erhoehen(team, spnr, SP_ALLROUNDER, 2);
             d = 10;
         }
         t = Spieler_Wert(SP_ALLROUNDER, spnr, 0, SP_LESEN) < 99 ? 6 * d : 2 * d;
     }
+    l.h = (t + f) / 2;
+    return l;
+}
+
+int32_t Spieler_Spielfeld_Staerke(const Spieler_Spielfeld_Lage& l, int32_t a)
+{
+    if (!l.gueltig) return Spieler_Spielfeld_Staerke(l.team, l.spnr, a);
+    const int32_t spnr = l.spnr;
+    const bool torwart = l.torwart;
+    int32_t obergrenze = 999;
     int32_t wert;
     if (!torwart && a == SP_TORWART_STAERKE) {
         a = SP_K_I_T;
@@ -1210,7 +1223,7 @@ int32_t Spieler_Spielfeld_Staerke(int32_t team, int32_t spnr, int32_t a)
             if (wert >= 75) wert = 100;
         }
     }
-    const int32_t h = (t + f) / 2;
+    const int32_t h = l.h;
     if ((a >= SP_FLANKEN && a <= SP_STRAFRAUM) || a == SP_SPIEL_ERSCHOEPFUNG) {
         const int32_t z = Zufall(5, 10);
         wert = wert + z - h / 2;
@@ -1218,4 +1231,10 @@ int32_t Spieler_Spielfeld_Staerke(int32_t team, int32_t spnr, int32_t a)
         wert = (wert * 90 + (h * 999 / 60) * 10) / 100;
     }
     return begrenzt(wert, 0, obergrenze);
+}
+
+int32_t Spieler_Spielfeld_Staerke(int32_t team, int32_t spnr, int32_t a)
+{
+    const Spieler_Spielfeld_Lage l = Spieler_Spielfeld_Lage_Holen(team, spnr, a);
+    return l.gueltig ? Spieler_Spielfeld_Staerke(l, a) : 0;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "competitions/spiele.h"
 #include "competitions/wettbewerb.h"
@@ -81,10 +82,26 @@ struct Staerke_Seite {
     }
 };
 
+// The range of the value at each place of the skill table.
+const std::array<std::pair<int32_t, int32_t>, SPIELFELD_FAEHIGKEITEN>& grenzen()
+{
+    static const auto tabelle = [] {
+        std::array<std::pair<int32_t, int32_t>, SPIELFELD_FAEHIGKEITEN> t{};
+        for (int32_t i = 0; i < SPIELFELD_FAEHIGKEITEN; ++i) Spieler_Wert_Min_Max(Spielfeld_Faehigkeit_Id[i], &t[size_t(i)].first, &t[size_t(i)].second);
+        return t;
+    }();
+    return tabelle;
+}
+
 // What the skill values of one slot are made of: the player, the game and the side.
 struct Staerke_Rechnung : Staerke_Seite {
     int32_t team, spnr, seite_staerke, wert_89;
     bool gast, torwart;
+    // Kind, form and place of the player, taken at the first value read (always place 0, Kraft,
+    // whose read may raise his allrounder value) and shared by the values after it.
+    mutable Spieler_Spielfeld_Lage lage;
+    mutable bool lage_da = false;
+    const std::array<std::pair<int32_t, int32_t>, SPIELFELD_FAEHIGKEITEN>& grenze = grenzen();
 
     Staerke_Rechnung(Spielfeld_Record* r, int32_t team_, int32_t slot)
         : Staerke_Rechnung(r, team_, slot, Staerke_Seite(r, team_, slot >= 16))
@@ -106,16 +123,19 @@ struct Staerke_Rechnung : Staerke_Seite {
     uint16_t wert(int32_t i) const
     {
         const int32_t id = Spielfeld_Faehigkeit_Id[i];
-        int32_t lo = 0, hi = 0;
-        Spieler_Wert_Min_Max(id, &lo, &hi);
-        int32_t v = Spieler_Spielfeld_Staerke(team, spnr, id);
+        const int32_t lo = grenze[size_t(i)].first, hi = grenze[size_t(i)].second;
+        if (!lage_da) {
+            lage = Spieler_Spielfeld_Lage_Holen(team, spnr, id);
+            lage_da = true;
+        }
+        int32_t v = Spieler_Spielfeld_Staerke(lage, id);
         if (temperatur > 28 && id >= 58 && id <= 60 && v > 800) v = 800;
         if (temperatur < 0 && id >= 61 && id <= 63 && v > 800) v = 800;
         if (bonus) v = v * (100 + bonus) / 100;
         if (malus) v = v * 50 / 100;
         if (v > hi) v = hi;
         if (hi != lo) v = v * 1000 / (hi - lo);
-        if (id >= 79 && id <= 81) v = (50 * v + 50 * Spieler_Spielfeld_Staerke(team, spnr, 93)) / 100;
+        if (id >= 79 && id <= 81) v = (50 * v + 50 * Spieler_Spielfeld_Staerke(lage, 93)) / 100;
         v = (400 * seite_staerke + 60 * v) / 100;
         if (i >= 9 && i != 20) v = (60 * v + 40 * wert_89) / 100;
         const int32_t f = Spielfeld_Heim_Faktor(modus, gast, i, v, zuschauer, s13, s14);

@@ -262,6 +262,30 @@ TEST_F(Abfrage, HaltenGibtDieselbenAntwortenUndVergisstSieDanach)
     EXPECT_EQ(fragen(), danach);
 }
 
+// Under a hold a competition is international by the place targets of the leagues just as
+// without one: a target at the far end of the lists counts, a number no record has names none
+// (not even the record it equals modulo 64), and the targets are read anew by the next hold.
+TEST_F(Abfrage, PlatzZieleZaehlenUnterDemHaltenWieOhne)
+{
+    auto international = [] {
+        std::vector<int32_t> a;
+        for (int32_t id : {1, 2, 3, 4, 10, 11, 20, 21, 22}) a.push_back(Wettbewerb_Ist_International(id) ? 1 : 0);
+        return a;
+    };
+    auto& ziele = Wettbewerb_Zeiger(B1)->ziele.ziel;
+    std::vector<std::vector<int32_t>> frei;
+    for (int32_t fall = 0; fall < 3; ++fall) {
+        if (fall == 1) ziele[1][0] = GRUPPE_B + 64;
+        if (fall == 2) ziele[WETTBEWERB_ZIEL_LISTEN - 1][WETTBEWERB_PLAETZE - 1] = GRUPPE_B;
+        frei.push_back(international());
+        const Wettbewerb_Abfragen_Halten halten;
+        EXPECT_EQ(international(), frei.back()) << "case " << fall;
+        EXPECT_EQ(international(), frei.back()) << "case " << fall << ", asked twice";
+    }
+    EXPECT_NE(frei[1], frei[0]) << "without its target the cup has teams of one land only";
+    EXPECT_EQ(frei[2], frei[0]);
+}
+
 TEST_F(Abfrage, WerteUndSchalter)
 {
     // A knock-out round halves per match day; a league plays TEAMS / 2 pairings.

@@ -212,6 +212,51 @@ TEST_F(Training, PlayerFarFromHomeGrowsIntoAnAllrounder)
     EXPECT_EQ(Spieler_Daten[50].allrounder, 40);
 }
 
+// The values a match reads of a player from one taking of his kind, form and place are the ones
+// single reads give, with the same draws, and his allrounder value rises once, as it does for one
+// read of Kraft.
+TEST_F(Training, ReadsFromOneTakingOfHisPlaceMatchSingleReads)
+{
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, 50, 10, 0, 24, -1, false));
+    Spieler_Fix_Daten[51].lieblingspos = SP_POS_TORWART;
+    Spieler_Daten[51].attribute[0] = 650;
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, 51, 10, 0, 24, -1, false));
+    const int32_t felder[] = {SP_KRAFT, SP_AUSDAUER, SP_ELFMETER, SP_SPIEL_ERSCHOEPFUNG, SP_REFLEXE, SP_TORWART_STAERKE};
+    for (int32_t spnr : {50, 51}) {
+        for (int32_t platz : {200, 23 * 17 + 13}) {  // at home, twelve rows away
+            Teamspieler_Wert(310, 0, spnr, platz, 1);
+            Spieler_Daten[spnr].allrounder = 60;
+            Spieler_Daten[spnr].form = 70;
+            Zufall_Set_Seed(99);
+            std::vector<int32_t> einzeln;
+            for (int32_t f : felder) einzeln.push_back(Spieler_Spielfeld_Staerke(0, spnr, f));
+            const int32_t allrounder = Spieler_Daten[spnr].allrounder;
+            const int32_t danach = Zufall(0, 1000);
+
+            Spieler_Daten[spnr].allrounder = 60;
+            Zufall_Set_Seed(99);
+            const Spieler_Spielfeld_Lage lage = Spieler_Spielfeld_Lage_Holen(0, spnr, SP_KRAFT);
+            std::vector<int32_t> zusammen;
+            for (int32_t f : felder) zusammen.push_back(Spieler_Spielfeld_Staerke(lage, f));
+            EXPECT_EQ(zusammen, einzeln) << spnr << " at " << platz;
+            EXPECT_EQ(Spieler_Daten[spnr].allrounder, allrounder) << spnr << " at " << platz;
+            EXPECT_EQ(Zufall(0, 1000), danach) << "the same draws, " << spnr << " at " << platz;
+        }
+    }
+    EXPECT_GT(Spieler_Daten[50].allrounder, 60) << "far from home the field player learns the place";
+    EXPECT_EQ(Spieler_Daten[51].allrounder, 60);
+
+    // Not taken: every read answers 0 with the message of a single read.
+    Netz_Rolle = 1;
+    Fehler_Capture cap;
+    const Spieler_Spielfeld_Lage keine = Spieler_Spielfeld_Lage_Holen(0, 50, SP_KRAFT);
+    EXPECT_FALSE(keine.gueltig);
+    EXPECT_EQ(Spieler_Spielfeld_Staerke(keine, SP_AUSDAUER), 0);
+    EXPECT_TRUE(cap.contains("Client-Zugriff: Spieler_Spielfeld_Staerke"));
+    Netz_Rolle = 2;
+    EXPECT_FALSE(Spieler_Spielfeld_Lage_Holen(0, -1, SP_KRAFT).gueltig);
+}
+
 TEST_F(Training, WeeklyExhaustionRisesAndStops)
 {
     Spieler_Daten[3].trainings_erschoepfung = 40;
