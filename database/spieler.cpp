@@ -269,7 +269,8 @@ void Spieler_Egal_Entpacken(const uint8_t* b, Spieler_Client_Egal& e)
 
 // Every access by field id: checks, bounds and modes (Spieler_Wert answers the commonest plain
 // reads before it).
-static int32_t wert_allgemein(int32_t id, int32_t spnr, int32_t wert, uint8_t modus)
+// Kept out of line: inlined, its frame set-up would burden every fast read.
+[[gnu::noinline]] static int32_t wert_allgemein(int32_t id, int32_t spnr, int32_t wert, uint8_t modus)
 {
     if (!spnr_gueltig(spnr)) {
         Print_Fehler("Fehler: Aufruf von Spieler_Wert mit spnr = %d !\n", spnr);
