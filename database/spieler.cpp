@@ -269,7 +269,8 @@ void Spieler_Egal_Entpacken(const uint8_t* b, Spieler_Client_Egal& e)
 
 // Every access by field id: checks, bounds and modes (Spieler_Wert answers the commonest plain
 // reads before it).
-static int32_t wert_allgemein(int32_t id, int32_t spnr, int32_t wert, uint8_t modus)
+// Kept out of line: inlined, its frame set-up would burden every fast read.
+[[gnu::noinline]] static int32_t wert_allgemein(int32_t id, int32_t spnr, int32_t wert, uint8_t modus)
 {
     if (!spnr_gueltig(spnr)) {
         Print_Fehler("Fehler: Aufruf von Spieler_Wert mit spnr = %d !\n", spnr);
@@ -448,21 +449,53 @@ static int32_t wert_allgemein(int32_t id, int32_t spnr, int32_t wert, uint8_t mo
     return v;
 }
 
-// The plain reads the day's jobs ask for thousands of times a day (a player's attributes, age,
-// strength, place, status and fatigue) are answered on a server before the general path, with
-// the same figures.
+// The plain reads the day's jobs and the line-up ask for thousands of times a day (every stored
+// field that reads without a complaint) are answered on a server before the general path, with
+// the same figures. Reads that complain (a keeper's field of an outfield player, a group of a
+// keeper) and all writes take the general path.
 int32_t Spieler_Wert(int32_t id, int32_t spnr, int32_t wert, uint8_t modus)
 {
     if (modus == SP_LESEN && !ist_client() && spnr_gueltig(spnr)) {
         const Spieler_Struktur& s = Spieler_Daten[spnr];
+        const Spieler_Fix& f = Spieler_Fix_Daten[spnr];
+        const Spieler_Client_Egal& e = Spieler_Egal_Daten[spnr];
         if (id >= SP_KRAFT && id <= SP_TORSCHUSS) return s.attribute[id - SP_KRAFT];
         if (id >= SP_FLANKEN && id <= SP_VEREINSTREUE) return s.unsichtbar[id - SP_FLANKEN];
         switch (id) {
         case SP_ALTER: return s.alter;
         case SP_K_I_T: return k_i_t(spnr);
-        case SP_LIEBLINGSPOS: return Spieler_Fix_Daten[spnr].lieblingspos;
+        case SP_K_I_T_FORM: return k_i_t_form(spnr);
+        case SP_ART: return art_von(spnr);
+        case SP_LIEBLINGSPOS: return f.lieblingspos;
         case SP_STATUS: return s.status;
         case SP_SPIEL_ERSCHOEPFUNG: return s.spiel_erschoepfung;
+        case SP_TRAININGS_ERSCHOEPFUNG: return s.trainings_erschoepfung;
+        case SP_FORM: return s.form;
+        case SP_FORMTENDENZ: return s.formtendenz;
+        case SP_ALLROUNDER: return s.allrounder;
+        case SP_ERFAHRUNG: return s.erfahrung;
+        case SP_VERLETZUNG_ART: return s.verletzung_art;
+        case SP_VERLETZUNG_TAGE: return s.verletzung_tage;
+        case SP_ZAEHLER_1: return s.zaehler_1;
+        case SP_ZAEHLER_2: return s.zaehler_2;
+        case SP_ZAEHLER_3: return s.zaehler_3;
+        case SP_GESICHT: return static_cast<int32_t>(f.gesicht);
+        case SP_NATION: return f.nation;
+        case SP_GROESSE: return f.groesse;
+        case SP_HAARFARBE: return f.farben >> 4;
+        case SP_HAUTFARBE: return f.farben & 0x0F;
+        case SP_BILDNUMMER: return f.bildnummer;
+        case SP_ANGEBOTSWERT: return e.angebotswert;
+        case SP_ANGEBOTSZAEHLER: return e.angebotszaehler;
+        case SP_HEIMATSYSTEM: return e.heimatsystem;
+        case SP_RUECKENNUMMER: return e.rueckennummer;
+        case SP_VERLETZUNG_ZUSATZ: return e.verletzung_zusatz;
+        case SP_TORWART_STAERKE:
+            if (f.lieblingspos == SP_POS_TORWART) return s.attribute[0];
+            break;
+        case SP_REFLEXE: case SP_HERAUSLAUFEN: case SP_STRAFRAUM:
+            if (f.lieblingspos == SP_POS_TORWART) return s.unsichtbar[id - SP_FLANKEN];
+            break;
         default: break;
         }
     }
@@ -766,11 +799,29 @@ const char* const SPIELER_KEYWORDS[41] = {
     "HAUTFARBE", "TORWART_STAERKE", "INFOTEXT", "LETZTER_SPIELER", "RUECKENNUMMER",
 };
 
+// The keywords by their first byte, each list ending in -1: a line is compared with the few
+// keywords of its initial rather than with all of them (a world's file has some 300,000 lines).
+struct Keyword_Buckets {
+    int8_t liste[256][8];
+    Keyword_Buckets()
+    {
+        std::memset(liste, -1, sizeof liste);
+        for (int i = 0; i < 41; ++i) {
+            const unsigned char c = static_cast<unsigned char>(SPIELER_KEYWORDS[i][0]);
+            if (!c) continue;
+            int n = 0;
+            while (liste[c][n] != -1) ++n;
+            liste[c][n] = static_cast<int8_t>(i);
+        }
+    }
+};
+
 int keyword_index(const char* wort)
 {
-    if (!*wort) return -1;
-    for (int i = 0; i < 41; ++i)
-        if (SPIELER_KEYWORDS[i][0] && std::strcmp(SPIELER_KEYWORDS[i], wort) == 0) return i;
+    static const Keyword_Buckets buckets;
+    const int8_t* kandidaten = buckets.liste[static_cast<unsigned char>(*wort)];
+    for (int n = 0; n < 8 && kandidaten[n] != -1; ++n)
+        if (std::strcmp(SPIELER_KEYWORDS[kandidaten[n]] + 1, wort + 1) == 0) return kandidaten[n];
     return -1;
 }
 

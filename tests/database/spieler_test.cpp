@@ -369,4 +369,55 @@ TEST_F(SpielerTest, PlainReadsGiveWhatTheGeneralPathWrote)
     EXPECT_TRUE(cap.contains("Aufruf von Spieler_Wert mit spnr"));
 }
 
+// Every stored field read plainly gives what the general path wrote, the kind follows the
+// favourite position, and the reads that complain still complain: a keeper's fields of an
+// outfield player, a group of a keeper.
+TEST_F(SpielerTest, PlainReadsOfEveryStoredFieldAndTheComplaintsThatStay)
+{
+    const struct {
+        int32_t id, wert;
+    } felder[] = {{SP_FORMTENDENZ, 61}, {SP_ANGEBOTSWERT, 120}, {SP_NATION, 31000}, {SP_GROESSE, 201},
+                  {SP_ALLROUNDER, 77}, {SP_ERFAHRUNG, 250}, {SP_FORM, 88}, {SP_TRAININGS_ERSCHOEPFUNG, 33},
+                  {SP_VERLETZUNG_ZUSATZ, 200}, {SP_VERLETZUNG_ART, 40}, {SP_VERLETZUNG_TAGE, 230},
+                  {SP_HAARFARBE, 6}, {SP_HAUTFARBE, 5}, {SP_RUECKENNUMMER, 98}, {SP_BILDNUMMER, 31999},
+                  {SP_HEIMATSYSTEM, 126}, {SP_ANGEBOTSZAEHLER, -1}, {SP_ZAEHLER_1, 63999},
+                  {SP_ZAEHLER_2, 40000}, {SP_ZAEHLER_3, 254}, {SP_GESICHT, 0x7123456}};
+    for (const auto& f : felder) {
+        Spieler_Wert(f.id, 2, f.wert, SP_SCHREIBEN);
+        EXPECT_EQ(Spieler_Wert(f.id, 2, 0, SP_LESEN), f.wert) << "Feld " << f.id;
+    }
+    // the two colours share a byte: writing one leaves the other
+    EXPECT_EQ(Spieler_Wert(SP_HAARFARBE, 2, 0, SP_LESEN), 6);
+
+    const struct {
+        int32_t pos, art;
+    } arten[] = {{0, 1}, {152, 1}, {153, 2}, {305, 2}, {306, 3}, {458, 3}, {SP_POS_TORWART, 0}};
+    for (const auto& a : arten) {
+        Spieler_Wert(SP_LIEBLINGSPOS, 3, a.pos, SP_SCHREIBEN);
+        EXPECT_EQ(Spieler_Wert(SP_ART, 3, 0, SP_LESEN), a.art) << "Position " << a.pos;
+    }
+
+    Spieler_Wert(SP_LIEBLINGSPOS, 2, 100, SP_SCHREIBEN);
+    for (int32_t id = SP_KRAFT; id <= SP_TORSCHUSS; ++id) Spieler_Wert(id, 2, 300 + 9 * (id - SP_KRAFT), SP_SCHREIBEN);
+    Spieler_Wert(SP_FORM, 2, 50, SP_SCHREIBEN);
+    const int32_t schnitt = (9 * 300 + 9 * 36) / 9;
+    EXPECT_EQ(Spieler_Wert(SP_K_I_T, 2, 0, SP_LESEN), schnitt);
+    EXPECT_EQ(Spieler_Wert(SP_K_I_T_FORM, 2, 0, SP_LESEN), int32_t(schnitt * 0.8f + schnitt * 0.2f * 50 * 0.01f));
+
+    {
+        Fehler_Capture cap;
+        EXPECT_EQ(Spieler_Wert(SP_REFLEXE, 2, 0, SP_LESEN), -1);
+        EXPECT_EQ(Spieler_Wert(SP_TORWART_STAERKE, 2, 0, SP_LESEN), -1);
+        EXPECT_TRUE(cap.contains("TW-Attribut bei Feldspieler"));
+    }
+    Spieler_Wert(SP_REFLEXE, 3, 71, SP_SCHREIBEN);
+    Spieler_Wert(SP_TORWART_STAERKE, 3, 640, SP_SCHREIBEN);
+    Fehler_Capture cap;
+    EXPECT_EQ(Spieler_Wert(SP_REFLEXE, 3, 0, SP_LESEN), 71);
+    EXPECT_EQ(Spieler_Wert(SP_TORWART_STAERKE, 3, 0, SP_LESEN), 640);
+    EXPECT_FALSE(cap.contains("TW-Attribut"));
+    Spieler_Wert(SP_KO, 3, 0, SP_LESEN);
+    EXPECT_TRUE(cap.contains("KO nicht beschreibbar"));
+}
+
 }  // namespace
