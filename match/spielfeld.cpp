@@ -442,9 +442,10 @@ int32_t anzahl_records()
     return n;
 }
 
-// The records in the list's order with their games, from one walk of the list while no list has
-// changed since: the match day asks for every game's record several times a minute and looks at
-// every record each frame, and a walk of the list touches each element's header on its way.
+// The records in the list's order with their games, from one walk of the list while the record
+// list has not changed since (its own count: the match store's lists change all through a day and
+// need not cost a new walk): the match day asks for every game's record several times a minute and
+// looks at every record each frame, and a walk of the list touches each element's header on its way.
 struct Record_Eintrag {
     uint32_t spiel;
     Spielfeld_Record* record;
@@ -455,7 +456,10 @@ struct Record_Eintrag {
 constexpr uint32_t NUMMERN_TABELLE = 1024;
 
 struct Record_Index {
+    // the record list's count and the init flag the index was built under; a count of 0 (a head
+    // cleared or never registered) is never taken as known
     uint64_t stand = 0;
+    bool init = false;
     std::vector<Record_Eintrag> folge;      // in the list's order
     std::vector<Record_Eintrag> nach_spiel;  // by game, a game's first record first
     std::vector<Spielfeld_Record*> records;  // folge's records, which a frame takes as they stand
@@ -464,27 +468,35 @@ struct Record_Index {
     bool nummern_im_feld = true;
 };
 
-const Record_Index& index_aktuell()
+Record_Index index_daten;
+
+void index_bauen();
+
+inline const Record_Index& index_aktuell()
 {
-    static Record_Index index;
-    if (index.stand != Liste_Stand()) {
-        index.stand = Liste_Stand();
-        index.folge.clear();
-        for (Liste_Element* e = erstes(); e; e = e->next) index.folge.push_back({e->key, record_von(e)});
-        index.nach_spiel = index.folge;
-        std::stable_sort(index.nach_spiel.begin(), index.nach_spiel.end(),
-                         [](const Record_Eintrag& a, const Record_Eintrag& b) { return a.spiel < b.spiel; });
-        index.records.clear();
-        for (const Record_Eintrag& e : index.folge) index.records.push_back(e.record);
-        index.nach_nummer.clear();
-        index.nummern_im_feld = index.nach_spiel.empty() || index.nach_spiel.back().spiel < NUMMERN_TABELLE;
-        if (index.nummern_im_feld && !index.nach_spiel.empty()) {
-            index.nach_nummer.assign(size_t(index.nach_spiel.back().spiel) + 1, nullptr);
-            for (const Record_Eintrag& e : index.folge)
-                if (!index.nach_nummer[e.spiel]) index.nach_nummer[e.spiel] = e.record;
-        }
+    const uint64_t jetzt = Liste_Stand_Von(&Spielfeld_Liste);
+    if (index_daten.stand != jetzt || jetzt == 0 || index_daten.init != initialisiert) index_bauen();
+    return index_daten;
+}
+
+void index_bauen()
+{
+    index_daten.stand = Liste_Stand_Von(&Spielfeld_Liste);
+    index_daten.init = initialisiert;
+    index_daten.folge.clear();
+    for (Liste_Element* e = erstes(); e; e = e->next) index_daten.folge.push_back({e->key, record_von(e)});
+    index_daten.nach_spiel = index_daten.folge;
+    std::stable_sort(index_daten.nach_spiel.begin(), index_daten.nach_spiel.end(),
+                     [](const Record_Eintrag& a, const Record_Eintrag& b) { return a.spiel < b.spiel; });
+    index_daten.records.clear();
+    for (const Record_Eintrag& e : index_daten.folge) index_daten.records.push_back(e.record);
+    index_daten.nach_nummer.clear();
+    index_daten.nummern_im_feld = index_daten.nach_spiel.empty() || index_daten.nach_spiel.back().spiel < NUMMERN_TABELLE;
+    if (index_daten.nummern_im_feld && !index_daten.nach_spiel.empty()) {
+        index_daten.nach_nummer.assign(size_t(index_daten.nach_spiel.back().spiel) + 1, nullptr);
+        for (const Record_Eintrag& e : index_daten.folge)
+            if (!index_daten.nach_nummer[e.spiel]) index_daten.nach_nummer[e.spiel] = e.record;
     }
-    return index;
 }
 
 const std::vector<Record_Eintrag>& record_index() { return index_aktuell().folge; }
@@ -986,9 +998,12 @@ void Spielfeld_Nach_Spiel_Auswerten()
     // id, whether it is international), and nothing here changes a competition's teams or
     // links: what the hold keeps is worked out once for the whole day.
     const Wettbewerb_Abfragen_Halten halten;
+    // A game off the pitch is done with here: the team of the day takes the marks its
+    // statistics work out.
+    Spielfeld_Tagesnoten noten;
     for (Liste_Element* e = erstes(); e; e = e->next) {
         Spielfeld_Record& r = *record_von(e);
-        Spielfeld_Statistik_Nach_Spiel(&r);
+        Spielfeld_Statistik_Nach_Spiel(&r, r.aktiv ? nullptr : &noten);
         if (!r.aktiv) continue;
         for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
             const Spielfeld_Spieler& s = r.spieler[slot];
@@ -1000,7 +1015,7 @@ void Spielfeld_Nach_Spiel_Auswerten()
         }
         for (int32_t seite = 0; seite < 2; ++seite) Spielfeld_Praemie_Strafe_Auszahlen(&r, seite, 1);
     }
-    Spielfeld_Nominierungen_Eintragen();
+    Spielfeld_Nominierungen_Eintragen(&noten);
 }
 
 // ---- Savegame block ----

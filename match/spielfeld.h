@@ -6,6 +6,7 @@
 // active records their play; until then nothing plays on the pitch.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "platform/liste.h"
 
@@ -372,7 +373,28 @@ int32_t Spielfeld_Get_Spielernote(const Spielfeld_Record* r, int32_t slot);
 // After the game, each listed player's history: the minutes he played and his mark (1 best to 6
 // worst; 4 when too short on the pitch to be marked) as one match, his appearance when he began;
 // a player on the list who never came on gets a match of 0 minutes.
-void Spielfeld_Statistik_Nach_Spiel(const Spielfeld_Record* r);
+// Given `merken`, the marks it worked out for the record's slots are kept there too.
+struct Spielfeld_Tagesnoten;
+void Spielfeld_Statistik_Nach_Spiel(const Spielfeld_Record* r, Spielfeld_Tagesnoten* merken = nullptr);
+
+// The marks of a day's games as their statistics found them, by record: the team of the day takes
+// them instead of working them out once more. Only for records whose marks nothing moves between
+// the two (a game off the pitch: the day's evaluation touches neither its record, its events nor
+// its players' places after its statistics).
+struct Spielfeld_Tagesnoten {
+    struct Spiel {
+        const Spielfeld_Record* record;
+        int8_t note[SPIELFELD_SLOTS];  // -1 none
+    };
+    std::vector<Spiel> spiele;
+    // The record's marks, null when they were not kept.
+    const int8_t* noten_von(const Spielfeld_Record* r) const
+    {
+        for (const Spiel& s : spiele)
+            if (s.record == r) return s.note;
+        return nullptr;
+    }
+};
 
 // The team of the day of one competition (136 bytes a record; competition -1 free). Slot 0 the
 // keeper, 1-3 defence, 4-7 midfield, 8-10 attack; -1 where the day had nobody for the place.
@@ -388,7 +410,8 @@ constexpr int32_t SPIELFELD_MAX_NOMINIERUNGEN = 128;
 constexpr int32_t SPIELFELD_NOMINIERUNGS_ZAEHLER = 7;
 // Nominates each of today's competitions' team of the day from the marks, counts the
 // nominations and shows the page where the competition asks for it.
-void Spielfeld_Nominierungen_Eintragen();
+// Marks kept in `noten` are taken from there.
+void Spielfeld_Nominierungen_Eintragen(const Spielfeld_Tagesnoten* noten = nullptr);
 // Today's nominations (they live until the next match day's evaluation).
 const Spielfeld_Nominierung* Spielfeld_Get_Nominierungen(int32_t* anzahl);
 // The live view's graphics are loaded (only while the module is initialised).

@@ -1,5 +1,6 @@
 // Player marks of a match day's games and the team of the day drawn from them.
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "competitions/spiele.h"
@@ -182,11 +183,18 @@ int32_t Spielfeld_Get_Spielernote(const Spielfeld_Record* r, int32_t slot)
     return note_von(*r, slot, stand, ereignisse_von(stand.ereignisse, sp.spnr));
 }
 
-void Spielfeld_Statistik_Nach_Spiel(const Spielfeld_Record* r)
+void Spielfeld_Statistik_Nach_Spiel(const Spielfeld_Record* r, Spielfeld_Tagesnoten* merken)
 {
     if (!r) return;
     const Spiele_Spiel* m = Spiele_Get_Spiel(int32_t(r->spiel), 0);
     if (!m) return;
+    // A slot whose mark is not worked out here has none: on the list, never on the pitch.
+    int8_t* noten = nullptr;
+    if (merken) {
+        merken->spiele.push_back({r, {}});
+        noten = merken->spiele.back().note;
+        std::fill_n(noten, SPIELFELD_SLOTS, int8_t(-1));
+    }
     const bool international = Wettbewerb_Ist_International(m->wettbewerb);
     Spiel_Stand stand(*r);
     // The minutes of play: neither the stoppage time nor the minutes a shoot-out lasts count.
@@ -208,6 +216,7 @@ void Spielfeld_Statistik_Nach_Spiel(const Spielfeld_Record* r)
             u.minuten = uint16_t(minuten);
             u.minuten_letzte[0] = uint8_t(minuten);
             const int32_t note = note_von(*r, slot, stand, e);
+            if (noten) noten[slot] = int8_t(note);
             u.noten[0] = uint8_t(((note < 0 ? 40 : note) + 5) / 10);
             // A substitute's appearance was counted when he came on.
             if (von_anfang) {
@@ -219,7 +228,7 @@ void Spielfeld_Statistik_Nach_Spiel(const Spielfeld_Record* r)
     }
 }
 
-void Spielfeld_Nominierungen_Eintragen()
+void Spielfeld_Nominierungen_Eintragen(const Spielfeld_Tagesnoten* noten)
 {
     struct Kandidat {
         int32_t note, klasse, kraft, spnr, team;
@@ -240,11 +249,13 @@ void Spielfeld_Nominierungen_Eintragen()
         for (int32_t i = 1; i <= spiele[0]; ++i) {
             const Spielfeld_Record* r = Spielfeld_Get_Spiel(spiele[i]);
             if (!r) continue;
-            Spiel_Stand stand(*r);
+            const int8_t* gemerkt = noten ? noten->noten_von(r) : nullptr;
+            std::optional<Spiel_Stand> stand;
+            if (!gemerkt) stand.emplace(*r);
             for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
                 const Spielfeld_Spieler& sp = r->spieler[slot];
                 if (sp.spnr < 0) continue;
-                const int32_t note = note_von(*r, slot, stand, ereignisse_von(stand.ereignisse, sp.spnr));
+                const int32_t note = gemerkt ? gemerkt[slot] : note_von(*r, slot, *stand, ereignisse_von(stand->ereignisse, sp.spnr));
                 if (note < 0) continue;
                 kandidaten.push_back({note, positionsklasse(*r, slot), int32_t(sp.kraft), sp.spnr, int32_t(r->team[slot / 16])});
             }

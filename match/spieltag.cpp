@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <set>
+#include <vector>
 
 #include "competitions/spiele.h"
 #include "competitions/wettbewerb.h"
@@ -382,6 +383,62 @@ int32_t client_gegner(int32_t team, int32_t* auswaerts, int32_t* wichtigkeit, in
 
 }  // namespace
 
+namespace {
+
+// Each club's first game of the day (game -1: none) while a Spieltag_Gegner_Halten lives, made
+// under the day list's count it holds for.
+struct Gegner_Tafel {
+    struct Erstes {
+        int32_t spiel = -1, wettbewerb = -1;
+    };
+    int32_t tiefe = 0;
+    uint64_t stand = 0;
+    std::vector<Erstes> erstes;  // by club
+};
+// Clubs numbered from here on (the stores' marks for none) are looked for by the walk.
+constexpr int32_t TAFEL_GRENZE = 1 << 16;
+Gegner_Tafel gegner_tafel;
+
+// The answer for the club's game m (game g of competition c).
+int32_t gegner_melden(int32_t team, const Spiele_Spiel& m, int32_t g, int32_t c, int32_t* auswaerts,
+                      int32_t* wichtigkeit, int32_t* spiel, int32_t* wettbewerb)
+{
+    const bool weg = m.gast == team;
+    const int32_t gegner = weg ? m.heim : m.gast;
+    if (spiel) *spiel = g;
+    if (wettbewerb) *wettbewerb = c;
+    if (auswaerts) *auswaerts = weg && Wettbewerb_Ist_Heimrecht(c) ? 1 : 0;
+    if (wichtigkeit) *wichtigkeit = Wettbewerb_Get_Spieltag_Gesamt(c, -1);
+    return gegner;
+}
+
+}  // namespace
+
+Spieltag_Gegner_Halten::Spieltag_Gegner_Halten()
+{
+    if (gegner_tafel.tiefe++ > 0) return;
+    gegner_tafel.stand = Liste_Stand_Von(&Spieltag_Wettbewerbe);
+    gegner_tafel.erstes.clear();
+    for (Liste_Element* e = Spieltag_Wettbewerbe.next; e; e = e->next) {
+        const Spieltag_Eintrag s = spieltag_eintrag(e);
+        for (uint32_t i = 0; i < s.n; ++i) {
+            const Spiele_Spiel* m = Spiele_Get_Spiel(s.spiel(i), 1);
+            if (!m) continue;
+            for (const int32_t t : {m->heim, m->gast}) {
+                if (t < 0 || t >= TAFEL_GRENZE) continue;
+                if (size_t(t) >= gegner_tafel.erstes.size()) gegner_tafel.erstes.resize(size_t(t) + 1);
+                Gegner_Tafel::Erstes& x = gegner_tafel.erstes[size_t(t)];
+                if (x.spiel < 0) x = {s.spiel(i), s.wettbewerb};
+            }
+        }
+    }
+}
+
+Spieltag_Gegner_Halten::~Spieltag_Gegner_Halten()
+{
+    if (--gegner_tafel.tiefe == 0) gegner_tafel.erstes.clear();
+}
+
 int32_t Spieltag_Get_Gegner(int32_t team, int32_t* auswaerts, int32_t* wichtigkeit, int32_t* spiel,
                             int32_t* wettbewerb)
 {
@@ -390,18 +447,23 @@ int32_t Spieltag_Get_Gegner(int32_t team, int32_t* auswaerts, int32_t* wichtigke
     if (spiel) *spiel = -1;
     if (team < 0) return -1;
     if (!spieltag_laeuft()) return client_gegner(team, auswaerts, wichtigkeit, wettbewerb);
+    // The table answers while the day's list stands and its game still has the club; else the walk.
+    if (gegner_tafel.tiefe > 0 && gegner_tafel.stand == Liste_Stand_Von(&Spieltag_Wettbewerbe)) {
+        if (team < TAFEL_GRENZE) {
+            if (size_t(team) >= gegner_tafel.erstes.size()) return -1;
+            const Gegner_Tafel::Erstes x = gegner_tafel.erstes[size_t(team)];
+            if (x.spiel < 0) return -1;
+            const Spiele_Spiel* m = Spiele_Get_Spiel(x.spiel, 1);
+            if (m && (m->heim == team || m->gast == team))
+                return gegner_melden(team, *m, x.spiel, x.wettbewerb, auswaerts, wichtigkeit, spiel, wettbewerb);
+        }
+    }
     for (Liste_Element* e = Spieltag_Wettbewerbe.next; e; e = e->next) {
         const Spieltag_Eintrag s = spieltag_eintrag(e);
         for (uint32_t i = 0; i < s.n; ++i) {
             const Spiele_Spiel* m = Spiele_Get_Spiel(s.spiel(i), 1);
             if (!m || (m->heim != team && m->gast != team)) continue;
-            const bool weg = m->gast == team;
-            const int32_t gegner = weg ? m->heim : m->gast;
-            if (spiel) *spiel = s.spiel(i);
-            if (wettbewerb) *wettbewerb = s.wettbewerb;
-            if (auswaerts) *auswaerts = weg && Wettbewerb_Ist_Heimrecht(s.wettbewerb) ? 1 : 0;
-            if (wichtigkeit) *wichtigkeit = Wettbewerb_Get_Spieltag_Gesamt(s.wettbewerb, -1);
-            return gegner;
+            return gegner_melden(team, *m, s.spiel(i), s.wettbewerb, auswaerts, wichtigkeit, spiel, wettbewerb);
         }
     }
     return -1;

@@ -44,6 +44,16 @@ bool spieltag_ereignisse_ziehen(const Spieltag_Eintrag& e, uint32_t i, bool gold
 bool spieltag_tor_heim(int32_t staerke_heim, int32_t staerke_gast);
 // The line-up of one side (filter 16), at most 50 players.
 int32_t spieltag_aufstellung(int32_t team, int32_t* spieler);
+// While one lives (the day's preparation), Spieltag_Get_Gegner finds each club's first game of
+// the day in a table made in one walk: the line-ups ask for every club's opponent, and the
+// preparation moves no club to another game and leaves the day's list as it is.
+class Spieltag_Gegner_Halten {
+public:
+    Spieltag_Gegner_Halten();
+    ~Spieltag_Gegner_Halten();
+    Spieltag_Gegner_Halten(const Spieltag_Gegner_Halten&) = delete;
+    Spieltag_Gegner_Halten& operator=(const Spieltag_Gegner_Halten&) = delete;
+};
 // The demand of a game from its competition's weight and the two sides' stakes.
 int32_t spieltag_nachfrage(int32_t wettbewerb, int32_t heim, int32_t gast);
 // Messages of the pre-match and press texts.

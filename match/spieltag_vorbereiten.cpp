@@ -185,6 +185,7 @@ void Spieltag_Spiele_Vorbereiten()
     if (!spieltag_laeuft()) return;
     // Line-ups, bans and prices change no competition: their answers hold for the whole day.
     const Wettbewerb_Abfragen_Halten halten;
+    const Spieltag_Gegner_Halten gegner;
     const int32_t t0_zug = Zufall(0, 6);
     const int32_t t0 = t0_zug - 3;
     const int32_t r0 = Zufall(0, 100);

@@ -93,8 +93,7 @@ void aufstellen(Spielfeld_Record* r, int32_t slot, int32_t x, int32_t y)
     Spielfeld_Objekt& o = r->objekt[slot];
     o.ring = 0;
     o.neu_entscheiden = 1;
-    Spielfeld_Objekt_Setzen(r, slot, x, y, 0);
-    Spielfeld_Auftrag_Geben(r, slot, x, y, 0, 0, ANIM_BEWEGEN, 0, 0, 0, -1, 1, 0, -1, 0);
+    Spielfeld_Spieler_Hinstellen(r, slot, x, y);
     o.neu_entscheiden = 1;
     o.aktiv = 1;
 }

@@ -174,14 +174,13 @@ int32_t Spielfeld_Tempo_Stufe(const Spielfeld_Auftrag* a)
     return a->tempo <= 222.22f ? 2 : a->tempo <= 555.56f ? 3 : 4;
 }
 
-void Spielfeld_Auftrag_Animation_Setzen(Spielfeld_Record* r, int32_t nr, int32_t anim, int32_t wert_40, int32_t dauer,
-                                        int32_t wert_4, int32_t wert_6, int32_t wert_28, int32_t ende, int32_t relativ)
+namespace {
+
+// The order's animation for a checked object and animation: a move takes its figure's walk or
+// run by the order's speed, a stand the figure's own stand.
+inline void animation_eintragen(Spielfeld_Record* r, int32_t nr, int32_t anim, int32_t wert_40, int32_t dauer,
+                                int32_t wert_4, int32_t wert_6, int32_t wert_28, int32_t ende, int32_t relativ)
 {
-    if (!gueltig(r, nr) || relativ < 0) return;
-    if (!Spielszenen_Animation_Gueltig(anim)) {
-        Print_Fehler("Spielfeld_Auftrag_Animation_Setzen: Animation %d gibt es nicht!", anim);
-        return;
-    }
     Spielfeld_Objekt& o = r->objekt[nr];
     const int32_t cur = aktuell(o);
     const int32_t slot = (cur + relativ) & 3;
@@ -230,6 +229,19 @@ void Spielfeld_Auftrag_Animation_Setzen(Spielfeld_Record* r, int32_t nr, int32_t
     }
 }
 
+}  // namespace
+
+void Spielfeld_Auftrag_Animation_Setzen(Spielfeld_Record* r, int32_t nr, int32_t anim, int32_t wert_40, int32_t dauer,
+                                        int32_t wert_4, int32_t wert_6, int32_t wert_28, int32_t ende, int32_t relativ)
+{
+    if (!gueltig(r, nr) || relativ < 0) return;
+    if (!Spielszenen_Animation_Gueltig(anim)) {
+        Print_Fehler("Spielfeld_Auftrag_Animation_Setzen: Animation %d gibt es nicht!", anim);
+        return;
+    }
+    animation_eintragen(r, nr, anim, wert_40, dauer, wert_4, wert_6, wert_28, ende, relativ);
+}
+
 int32_t Spielfeld_Auftrag_Geben(Spielfeld_Record* r, int32_t nr, int32_t x, int32_t y, int32_t z, int32_t tempo,
                                 int32_t anim, int32_t wert_40, int32_t dauer, int32_t wert_4, int32_t wert_6,
                                 int32_t wert_28, int32_t ende, int32_t versatz, int32_t flags)
@@ -264,6 +276,42 @@ void Spielfeld_Flug_Setzen(Spielfeld_Record* r, int32_t nr, float start_tempo)
     a.start_tempo = start_tempo;
     a.tempo = 0.0f;
     o.flug_start = o.flug_uhr = 0.0f;
+}
+
+void Spielfeld_Spieler_Hinstellen(Spielfeld_Record* r, int32_t nr, int32_t x, int32_t y)
+{
+    if (!gueltig(r, nr)) return;
+    // The rest place (x -1) and the ball's and officials' own fields take the general way.
+    if (x == -1 || nr >= SPIELFELD_SLOTS || !Spielszenen_Animation_Gueltig(ANIM_BEWEGEN)) {
+        Spielfeld_Objekt_Setzen(r, nr, x, y, 0);
+        Spielfeld_Auftrag_Geben(r, nr, x, y, 0, 0, ANIM_BEWEGEN, 0, 0, 0, -1, 1, 0, -1, 0);
+        return;
+    }
+    Spielfeld_Objekt& o = r->objekt[nr];
+    o.x = float(x);
+    o.y = float(y);
+    o.z = 0.0f;
+    // The current order is replaced by one to the very place: the target lies neither below the
+    // position nor apart from it, so the order stands (speed 0, no direction, no wait).
+    Spielfeld_Auftrag& a = o.auftrag[aktuell(o)];
+    o.neuer_auftrag = 1;
+    if (o.zustand == 0) {
+        o.entscheidung_timer = 0.0f;
+        o.neu_entscheiden = 0;
+    }
+    a.ziel[0] = o.x;
+    a.ziel[1] = o.y;
+    a.ziel[2] = 0.0f;
+    a.x_unter = a.y_unter = 0;
+    o.vx = o.vy = o.vz = 0.0f;
+    o.fy = o.ay = 0.0f;
+    if (o.fx != 0.0f) {
+        o.fx = 90.0f;
+        o.ax = 5.0f;
+    }
+    a.tempo = 0.0f;
+    a.wartend = 0;
+    animation_eintragen(r, nr, ANIM_BEWEGEN, 0, 0, 0, -1, 1, 0, 0);
 }
 
 void Spielfeld_Objekt_Setzen(Spielfeld_Record* r, int32_t nr, int32_t x, int32_t y, int32_t z)

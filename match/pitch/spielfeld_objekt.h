@@ -36,6 +36,10 @@ int32_t Spielfeld_Tempo_Stufe(const Spielfeld_Auftrag* a);
 void Spielfeld_Flug_Setzen(Spielfeld_Record* r, int32_t objekt, float start_tempo);
 // Puts the object at (x, y, z); x -1 on its current order's target.
 void Spielfeld_Objekt_Setzen(Spielfeld_Record* r, int32_t objekt, int32_t x, int32_t y, int32_t z);
+// Puts a player at (x, y, 0) with a standing order to that place in place of his current one:
+// the same object as Spielfeld_Objekt_Setzen followed by Spielfeld_Auftrag_Geben(x, y, 0, speed 0,
+// ANIM_BEWEGEN, duration 0, replacing), for the many line-up placings of a match day.
+void Spielfeld_Spieler_Hinstellen(Spielfeld_Record* r, int32_t objekt, int32_t x, int32_t y);
 void Spielfeld_Spieler_Zustaende_Loeschen(Spielfeld_Record* r);
 // The object's current order.
 Spielfeld_Auftrag* Spielfeld_Aktueller_Auftrag(Spielfeld_Objekt* o);

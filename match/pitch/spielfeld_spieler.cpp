@@ -276,7 +276,12 @@ void Spielfeld_Laufwege_Spiegeln(Spielfeld_Record* r)
         for (uint32_t b = 0; b < 256; ++b) t[b] = uint8_t((b & 3) << 6 | (b >> 2 & 3) << 4 | (b >> 4 & 3) << 2 | b >> 6);
         return t;
     }();
+    static_assert(sizeof r->spieler[0].praesenz == 25);
     for (Spielfeld_Spieler& e : r->spieler) {
+        // Nowhere run yet (every player of a game off the pitch): nothing to turn.
+        uint64_t w[3];
+        std::memcpy(w, e.praesenz, sizeof w);
+        if ((w[0] | w[1] | w[2] | e.praesenz[24]) == 0) continue;
         uint8_t alt[sizeof e.praesenz];
         std::memcpy(alt, e.praesenz, sizeof alt);
         for (size_t i = 0; i < sizeof alt; ++i) e.praesenz[sizeof alt - 1 - i] = GEDREHT[alt[i]];

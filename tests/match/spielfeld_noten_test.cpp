@@ -2,6 +2,7 @@
 // nominated from them over a real match day of the small world.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 #include <memory>
 #include <set>
@@ -241,6 +242,31 @@ TEST_F(Nominierungen, TheSameDayTwiceGivesTheSameMarksElevenAndCounts)
     for (size_t i = 0; i < a.elf.size(); ++i)
         EXPECT_EQ(std::memcmp(&a.elf[i], &b.elf[i], 92), 0) << i;
     EXPECT_EQ(b.zaehler, a.zaehler);
+}
+
+// The marks kept from the statistics are the records' marks, and the evaluation's elevens drawn
+// with them are the elevens drawn afresh from the records.
+TEST_F(Nominierungen, KeptMarksAreTheRecordsMarksAndDrawTheSameElevens)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
+    ASSERT_TRUE(Disk_Spielstand_Speichern("vorher"));
+    Spielfeld_Nominierungen_Eintragen();
+    int32_t n = 0;
+    const Spielfeld_Nominierung* nom = Spielfeld_Get_Nominierungen(&n);
+    const std::vector<Spielfeld_Nominierung> frisch(nom, nom + n);
+    ASSERT_TRUE(Disk_Spielstand_Laden("vorher"));
+    Spielfeld_Tagesnoten noten;
+    for (Liste_Element* k = Spielfeld_Liste.next; k; k = k->next) {
+        const Spielfeld_Record& rec = *reinterpret_cast<const Spielfeld_Record*>(k->data);
+        Spielfeld_Statistik_Nach_Spiel(&rec, &noten);
+        ASSERT_NE(noten.noten_von(&rec), nullptr);
+        for (int32_t s = 0; s < SPIELFELD_SLOTS; ++s)
+            if (rec.spieler[s].spnr >= 0) EXPECT_EQ(noten.noten_von(&rec)[s], Spielfeld_Get_Spielernote(&rec, s)) << s;
+    }
+    ASSERT_TRUE(Disk_Spielstand_Laden("vorher"));
+    const Tag t = tag_abschliessen();
+    ASSERT_EQ(t.elf.size(), frisch.size());
+    for (size_t i = 0; i < frisch.size(); ++i) EXPECT_EQ(std::memcmp(&t.elf[i], &frisch[i], 92), 0) << i;
 }
 
 }  // namespace

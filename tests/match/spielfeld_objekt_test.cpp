@@ -2,6 +2,8 @@
 // classes, the move codes of each kind of figure, and the order image.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -270,3 +272,35 @@ TEST(Animationstabelle, KindsRestPositionsAndReach)
 }
 
 }  // namespace
+
+// Placing a player for a line-up leaves the very record that putting him there and giving him a
+// replacing standing order does, whatever his object held (the officials and x -1 go that way).
+TEST_F(Objekte, PlacingAPlayerLeavesTheRecordOfTheGeneralOrder)
+{
+    struct Vorher {
+        int8_t ring;
+        uint8_t torwart, zustand, zielpunkt, art;
+        float fx, letzte_x;
+        int32_t animation;
+    };
+    const Vorher faelle[] = {{0, 0, 0, 0, 0, 0.0f, 0.0f, -1},  {0, 1, 0, 0, 0, 0.0f, 0.0f, -1},
+                             {2, 0, '0', 0, 2, 3.0f, 700.0f, 50}, {3, 1, 0, 1, 8, -9.0f, -1.0f, 36},
+                             {1, 0, ',', 0, 10, 1.0f, 800.0f, 0}};
+    for (const Vorher& f : faelle)
+        for (int32_t nr : {3, 20, SPIELFELD_SCHIEDSRICHTER, SPIELFELD_BALL})
+            for (int32_t x : {2500, -1}) {
+                auto a = std::make_unique<Spielfeld_Record>(*r);
+                a->situation = f.zustand == ',' ? 5 : 0;
+                Spielfeld_Objekt& o = a->objekt[nr];
+                o = {.vx = 7.0f, .vy = 7.0f, .vz = 7.0f, .ax = f.fx, .fx = f.fx, .entscheidung_timer = 0.4f, .neu_entscheiden = 1,
+                     .torwart = f.torwart, .zustand = f.zustand, .x = 900.0f, .y = 400.0f, .letzte_x = f.letzte_x, .ring = f.ring};
+                o.zielpunkt = f.zielpunkt;
+                for (Spielfeld_Auftrag& auf : o.auftrag) auf = {.dauer = 500.0f, .tempo = 300.0f, .art = f.art, .wartend = 1, .x_unter = 1, .animation = f.animation};
+                auto b = std::make_unique<Spielfeld_Record>(*a);
+                Spielfeld_Objekt_Setzen(a.get(), nr, x, 1800, 0);
+                Spielfeld_Auftrag_Geben(a.get(), nr, x, 1800, 0, 0, ANIM_BEWEGEN, 0, 0, 0, -1, 1, 0, -1, 0);
+                Spielfeld_Spieler_Hinstellen(b.get(), nr, x, 1800);
+                EXPECT_EQ(std::memcmp(a.get(), b.get(), sizeof(Spielfeld_Record)), 0) << int(f.ring) << " " << nr << " " << x;
+            }
+    Spielfeld_Spieler_Hinstellen(nullptr, 3, 0, 0);
+}

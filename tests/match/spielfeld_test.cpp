@@ -277,6 +277,27 @@ TEST_F(SpielfeldWelt, TheTwoHundredAndFirstGameIsRefused)
     EXPECT_EQ(Spielfeld_Get_Angezeigte_Spiele(nullptr, 1000, false), 0);
 }
 
+// A record is found as the record list stands, whatever other lists do; an ended day has none.
+TEST_F(SpielfeldWelt, RecordsAreFoundAsTheRecordListStands)
+{
+    const int32_t a = spiel(0, 0, 1, 2), b = spiel(0, 1, 3, 4);
+    Spielfeld_Init();
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(a, 0, 0, nullptr, 1, 0));
+    Spielfeld_Record* ra = Spielfeld_Get_Spiel(a);
+    EXPECT_EQ(Spielfeld_Get_Spiel(b), nullptr);
+    Liste andere{};
+    Liste_Init(&andere);
+    Liste_Insert_Element(&andere, nullptr, nullptr, 8, uint32_t(b));
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(b, 0, 0, nullptr, 3, 0));
+    Liste_Delete_All(&andere);
+    EXPECT_EQ(Spielfeld_Get_Spiel(a), ra);
+    ASSERT_NE(Spielfeld_Get_Spiel(b), nullptr);
+    EXPECT_EQ(Spielfeld_Get_Spiel(b)->spiel, uint32_t(b));
+    Spielfeld_DeInit();
+    Spielfeld_Init();
+    EXPECT_EQ(Spielfeld_Get_Spiel(a), nullptr);
+}
+
 // The ball went out for a corner as the half ended: no corner follows. In network play the
 // taker's panel of the club's PC opens for a set piece still marked open, and its choice lands in
 // that PC's record alone; the others never hear of it, and their records part at the next kick

@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <set>
 
 #include "common/capture.h"
+#include "match/spieltag_intern.h"
 #include "match/spieltag_welt.h"
 #include "platform/disk.h"
 
@@ -95,6 +97,26 @@ TEST_F(Spieltag, ListsCursorAndLookupsOfTheDay)
     EXPECT_FALSE(Spieltag_Get_Spiele(tag[0].first, klein, 2));
     EXPECT_TRUE(cap.contains("Spieltag-Modul nicht initialisiert!"));
     EXPECT_FALSE(Spieltag_Run(0));
+}
+
+// Under the preparation's table every club gets the walk's answer, also one whose game changed.
+TEST_F(Spieltag, OpponentsUnderTheHoldAreTheWalksOpponents)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_MENUERUNDE));
+    const auto fragen = [](int32_t t) {
+        std::array<int32_t, 5> a{};
+        a[0] = Spieltag_Get_Gegner(t, &a[1], &a[2], &a[3], &a[4]);
+        return a;
+    };
+    std::vector<std::array<int32_t, 5>> ohne;
+    for (int32_t t = -1; t < 80; ++t) ohne.push_back(fragen(t));
+    Spiele_Spiel* m = Spiele_Get_Spiel(spiele()[0].second, 1);
+    const Spieltag_Gegner_Halten halten;
+    for (int32_t t = -1; t < 80; ++t) EXPECT_EQ(fragen(t), ohne[size_t(t + 1)]) << t;
+    const int32_t heim = m->heim;
+    m->heim = m->gast;
+    EXPECT_NE(fragen(heim)[3], spiele()[0].second) << "the club left that game";
+    m->heim = heim;
 }
 
 // The block's bytes as the container would store them.
