@@ -26,12 +26,19 @@ constexpr float SITZ_ABSTAND = 90.0f;
 
 bool gueltig(int32_t slot) { return slot >= 0 && slot < SPIELFELD_SLOTS; }
 
+// Whether a slot stands in either side's list. The kick-off asks it twice for every slot: the
+// fourteen bytes are looked at as two overlapping words, each byte of them XORed with the slot
+// becoming zero where it holds the slot.
 bool in_liste(const int8_t (&liste)[2][7], int32_t slot)
 {
-    if (slot < 0) return false;
-    for (const auto& seite : liste)
-        for (int8_t s : seite)
-            if (s == slot) return true;
+    static_assert(sizeof liste == 14);
+    if (slot < 0 || slot > 127) return false;
+    uint64_t w[2];
+    std::memcpy(&w[0], &liste[0][0], 8);
+    std::memcpy(&w[1], &liste[0][0] + 6, 8);
+    constexpr uint64_t EINS = 0x0101010101010101ull, HOCH = 0x8080808080808080ull;
+    for (const uint64_t x : {w[0] ^ EINS * uint64_t(slot), w[1] ^ EINS * uint64_t(slot)})
+        if ((x - EINS) & ~x & HOCH) return true;
     return false;
 }
 

@@ -353,4 +353,18 @@ TEST_F(Wechsel, WalksEndAtTheTouchlineTheSubstitutePlaysAndTheReplacedManSits)
     EXPECT_FALSE(Spielfeld_Wechsel_Ist_Aus(r.get(), 2));
 }
 
+// A slot is found at each of the fourteen places of either list, and no other number is.
+TEST_F(Wechsel, ListsFindTheirSlotAtEveryPlaceAndNothingElse)
+{
+    for (int32_t platz = 0; platz < 14; ++platz) {
+        std::memset(r->einwechsel, 0xFF, sizeof r->einwechsel);
+        std::memset(r->auswechsel, 0x7F, sizeof r->auswechsel);
+        r->einwechsel[platz / 7][platz % 7] = int8_t(platz + 3);
+        for (int32_t slot = -2; slot < 300; ++slot) {
+            EXPECT_EQ(Spielfeld_Wechsel_Ist_Ein(r.get(), slot), slot == platz + 3) << platz << " " << slot;
+            EXPECT_EQ(Spielfeld_Wechsel_Ist_Aus(r.get(), slot), slot == 127) << platz << " " << slot;
+        }
+    }
+}
+
 }  // namespace
