@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstdlib>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "database/assistent.h"
@@ -249,7 +250,6 @@ struct Eignung {
     int32_t alle = 0;  // his nine attributes' sum
     // his favourite cell's row and column, the row -1 where he has none on the grid
     int32_t lieb_zeile = -1, lieb_spalte = 0;
-    const std::array<std::array<int32_t, SPALTEN>, 27>& abstand_tabelle = abstaende();
     explicit Eignung(int32_t spnr)
     {
         if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl) return;
@@ -269,7 +269,7 @@ struct Eignung {
         const int32_t z = c / SPALTEN, s = c % SPALTEN;
         const int32_t drittel = std::min(z / 9, 2);
         const int32_t abstand =
-            lieb_zeile >= 0 ? abstand_tabelle[size_t(std::abs(lieb_zeile - z))][size_t(std::abs(lieb_spalte - s))] : 10;
+            lieb_zeile >= 0 ? abstaende()[size_t(std::abs(lieb_zeile - z))][size_t(std::abs(lieb_spalte - s))] : 10;
         return std::max(summe[drittel] / 10 - 30 * abstand, 0);
     }
 };
@@ -608,8 +608,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         int32_t* werte = zellwerte.get() + size_t(&k - kader.data()) * size_t(gelesene);
         const int32_t zellen = (z1 - z0 + 1) * breite;
         // The window's draws from a copy of the sequence, handed back when done: `schritt` steps
-        // over cells whose draws are not read.
-        auto fenster = [&](Zufall_Folge f, auto&& schritt) {
+        // over cells whose draws are not read, and `frei` says the room before the cycle's end is
+        // known, so that no draw tests for it.
+        auto fenster = [&](Zufall_Folge f, auto&& schritt, auto frei) {
             int32_t gezogen = 0;  // the window's cells whose draws lie behind
             for (int32_t zz = z0; zz <= z1; ++zz) {
                 uint32_t maske = gelesen[size_t(zz)] & spalten;
@@ -623,7 +624,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                     const int32_t stelle = (zz - z0) * breite + ss - s0;
                     schritt(f, stelle - gezogen);
                     gezogen = stelle + 1;
-                    const int32_t r = f.Zufall(rausch_lo, rausch_hi);
+                    const int32_t r = f.template Ziehe<decltype(frei)::value>(rausch_lo, rausch_hi);
                     // 32 bits hold it: the fitness stays below 180,000 and the noise and the form's
                     // factor below a few hundred
                     const uint32_t e = uint32_t(std::max(zeilen_grund - 30 * abstand[ss], 0)) * uint32_t(r) / 100u;
@@ -639,9 +640,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         // (no wrap to mind, and the copy stays in registers); else each step takes the way round
         // the cycle.
         if (folge.Stelle() >= 0 && folge.Stelle() + zellen < Zufall_Folge::LAENGE)
-            folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Vor(n); });
+            folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Vor(n); }, std::true_type{});
         else
-            folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Ueberspringen(n); });
+            folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Ueberspringen(n); }, std::false_type{});
     }
     if (!uebernehmen) folge.Abgeben();
     if (teilbar && !uebernehmen) {
