@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstdlib>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "database/assistent.h"
@@ -246,9 +247,9 @@ const std::array<int32_t, 53 * SIGNIERT_BREITE>& abstaende_signiert()
 // Assi_Eignung_Berechnen for many cells of one player: his weighted sums per third once.
 struct Eignung {
     int32_t summe[3] = {};
+    int32_t alle = 0;  // his nine attributes' sum
     // his favourite cell's row and column, the row -1 where he has none on the grid
     int32_t lieb_zeile = -1, lieb_spalte = 0;
-    const std::array<std::array<int32_t, SPALTEN>, 27>& abstand_tabelle = abstaende();
     explicit Eignung(int32_t spnr)
     {
         if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl) return;
@@ -256,6 +257,7 @@ struct Eignung {
         const auto& at = Spieler_Daten[spnr].attribute;
         int32_t gruppe[3];
         for (int32_t g = 0; g < 3; ++g) gruppe[g] = at[3 * g] + at[3 * g + 1] + at[3 * g + 2];
+        alle = gruppe[0] + gruppe[1] + gruppe[2];
         for (int32_t d = 0; d < 3; ++d)
             summe[d] = gruppe[0] * GRUPPEN_GEWICHT[d][0] + gruppe[1] * GRUPPEN_GEWICHT[d][1] + gruppe[2] * GRUPPEN_GEWICHT[d][2];
         const int32_t lieb = Spieler_Fix_Daten[spnr].lieblingspos;
@@ -267,7 +269,7 @@ struct Eignung {
         const int32_t z = c / SPALTEN, s = c % SPALTEN;
         const int32_t drittel = std::min(z / 9, 2);
         const int32_t abstand =
-            lieb_zeile >= 0 ? abstand_tabelle[size_t(std::abs(lieb_zeile - z))][size_t(std::abs(lieb_spalte - s))] : 10;
+            lieb_zeile >= 0 ? abstaende()[size_t(std::abs(lieb_zeile - z))][size_t(std::abs(lieb_spalte - s))] : 10;
         return std::max(summe[drittel] / 10 - 30 * abstand, 0);
     }
 };
@@ -459,7 +461,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         links.flags_loeschen(team, i, TS_STARTELF | TS_ERSATZ);
         if (f & NICHT_EINSETZBAR) continue;
         const int32_t lieb = Spieler_Fix_Daten[sp].lieblingspos;
-        int32_t form = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, sp, 0, SP_LESEN);
+        // field 83 as Spieler_Wert reads it, in place where the records are
+        const bool lesbar = links.direkt && Spieler_Daten && sp >= 0 && sp < Spieler_Anzahl;
+        int32_t form = lesbar ? Spieler_Daten[sp].spiel_erschoepfung : Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, sp, 0, SP_LESEN);
         if (form < 50) form = 0;
         // made in place (a copy of one built beside it waits on its own stores)
         Kandidat& neu = kader[kandidaten++];
@@ -559,33 +563,36 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         }
         Zufall_Set_Seed(geteilt.seed_danach);
     }
+    // The run's draws come from the cycle's table, one sequence for the whole squad, handed back
+    // to the generator after the last player (nothing in between draws through the generator).
+    Zufall_Folge folge;
     for (Kandidat& k : kader) {
         if (uebernehmen) break;
-        const int32_t z = Zufall(rausch_lo, rausch_hi);
-        int32_t summe = 0;
-        if (k.torwart)
-            summe = 9 * Spieler_Daten[k.spnr].attribute[0];
-        else
-            for (int32_t i = 0; i < 9; ++i) summe += Spieler_Daten[k.spnr].attribute[i];
-        k.gesamt = static_cast<int32_t>(static_cast<int64_t>(summe) * z / 100);
-        if (k.torwart) continue;
+        const int32_t z = folge.Zufall(rausch_lo, rausch_hi);
+        if (k.torwart) {
+            k.gesamt = static_cast<int32_t>(static_cast<int64_t>(9 * Spieler_Daten[k.spnr].attribute[0]) * z / 100);
+            continue;
+        }
         const Eignung eignung(k.spnr);
+        k.gesamt = static_cast<int32_t>(static_cast<int64_t>(eignung.alle) * z / 100);
+        // his fitness for a cell before the distance, by the cell's third
+        const int32_t grund[3] = {eignung.summe[0] / 10, eignung.summe[1] / 10, eignung.summe[2] / 10};
         // A cell's rating: his fitness for it (eignung) times a noise draw in percent, less his
         // form's share, plus 1.
         if (plaetze_bewerten) {
             // the ten places' ratings, from the places' rows, thirds and table offsets worked out once a run
-            const int32_t grund[3] = {eignung.summe[0] / 10, eignung.summe[1] / 10, eignung.summe[2] / 10};
             const int32_t form_faktor = 100 - k.form / 2;
             for (int32_t p = 0; p < FELDSPIELER; ++p) {
-                const int32_t r = Zufall(rausch_lo, rausch_hi);
+                const int32_t r = folge.Zufall(rausch_lo, rausch_hi);
                 const Platz_Ort& o = orte[size_t(p)];
                 int32_t e = 0;
                 if (o.zeile >= 0) {
                     const int32_t abstand = k.lieb_zeile >= 0 ? signierte_abstaende[size_t(o.versatz - k.lieb_versatz)] : 10;
                     e = std::max(grund[o.drittel] - 30 * abstand, 0);
                 }
-                const int64_t gewichtet = static_cast<int64_t>(e) * r / 100;
-                k.platz[size_t(p)] = static_cast<int32_t>(gewichtet * form_faktor / 100) + 1;
+                // 32 bits hold it, as on the grid below
+                const int32_t gewichtet = int32_t(uint32_t(e) * uint32_t(r) / 100u);
+                k.platz[size_t(p)] = gewichtet * form_faktor / 100 + 1;
             }
         }
         if (!gitter_bewerten || k.lieblingspos < 0 || k.lieblingspos >= ZELLEN) continue;
@@ -601,13 +608,14 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         int32_t* werte = zellwerte.get() + size_t(&k - kader.data()) * size_t(gelesene);
         const int32_t zellen = (z1 - z0 + 1) * breite;
         // The window's draws from a copy of the sequence, handed back when done: `schritt` steps
-        // over cells whose draws are not read.
-        auto fenster = [&](Zufall_Folge f, auto&& schritt) {
+        // over cells whose draws are not read, and `frei` says the room before the cycle's end is
+        // known, so that no draw tests for it.
+        auto fenster = [&](Zufall_Folge f, auto&& schritt, auto frei) {
             int32_t gezogen = 0;  // the window's cells whose draws lie behind
             for (int32_t zz = z0; zz <= z1; ++zz) {
                 uint32_t maske = gelesen[size_t(zz)] & spalten;
                 if (!maske) continue;
-                const int32_t grund = eignung.summe[std::min(zz / 9, 2)] / 10;
+                const int32_t zeilen_grund = grund[zz < 9 ? 0 : zz < 18 ? 1 : 2];
                 // the row's distances by column: abstand[ss] for the cell (zz, ss)
                 const int32_t* const abstand = signierte_abstaende.data() + abstand_versatz(zz - lz + 26, SPALTEN - 1 - ls);
                 int32_t* zeile = gitter.data() + zelle(zz, 0);
@@ -616,10 +624,10 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                     const int32_t stelle = (zz - z0) * breite + ss - s0;
                     schritt(f, stelle - gezogen);
                     gezogen = stelle + 1;
-                    const int32_t r = f.Zufall(rausch_lo, rausch_hi);
+                    const int32_t r = f.template Ziehe<decltype(frei)::value>(rausch_lo, rausch_hi);
                     // 32 bits hold it: the fitness stays below 180,000 and the noise and the form's
                     // factor below a few hundred
-                    const uint32_t e = uint32_t(std::max(grund - 30 * abstand[ss], 0)) * uint32_t(r) / 100u;
+                    const uint32_t e = uint32_t(std::max(zeilen_grund - 30 * abstand[ss], 0)) * uint32_t(r) / 100u;
                     const int32_t wert = int32_t(e) * form_faktor / 100 + 1;
                     werte[nummer[size_t(zelle(zz, ss))]] = wert;
                     zeile[ss] += wert;
@@ -631,13 +639,12 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         // A window whose draws all lie before the cycle's end steps over cells by a plain count
         // (no wrap to mind, and the copy stays in registers); else each step takes the way round
         // the cycle.
-        Zufall_Folge folge;
         if (folge.Stelle() >= 0 && folge.Stelle() + zellen < Zufall_Folge::LAENGE)
-            folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Vor(n); });
+            folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Vor(n); }, std::true_type{});
         else
-            folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Ueberspringen(n); });
-        folge.Abgeben();
+            folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Ueberspringen(n); }, std::false_type{});
     }
+    if (!uebernehmen) folge.Abgeben();
     if (teilbar && !uebernehmen) {
         std::swap(geteilt, schluessel);
         geteilt.werte.resize(kader.size());
@@ -696,7 +703,14 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         return nullptr;
     };
     auto wort_fuer = [&](int32_t platz, int32_t spnr) {
-        return anweisungen ? static_cast<int32_t>(fest_wort[platz]) : Spieler_Wert(SP_ART, spnr, 0, SP_LESEN);
+        if (anweisungen) return static_cast<int32_t>(fest_wort[platz]);
+        // his kind as Spieler_Wert reads it, in place where the records are
+        int32_t art = 0;
+        if (links.direkt && Spieler_Daten && Spieler_Fix_Daten && spnr >= 0 && spnr < Spieler_Anzahl)
+            Spieler_Staerke_Werte_Lesen(spnr, &art, nullptr, nullptr);
+        else
+            art = Spieler_Wert(SP_ART, spnr, 0, SP_LESEN);
+        return art;
     };
 
     // the eleven: each field place to the fittest player not yet chosen. Those who may take any
@@ -714,24 +728,32 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         const int32_t platz_versatz = abstand_versatz(cz + 26, cs + SPALTEN - 1);
         // only a stored line-up fixes players to places; a player fixed to this one takes it
         Kandidat* wahl = fest ? festgelegt(k) : nullptr;
-        int32_t bester = 0;
-        size_t wahl_stelle = frei.size();  // the chosen one's place in `frei`
-        for (size_t i = 0; i < frei.size(); ++i) {
-            if (wahl && wahl->fest_platz == k) break;
-            Kandidat* const kp = frei[i];
-            const Kandidat& kd = *kp;
+        // else the fittest of those free, the first of equals: his suitability less his distance
+        auto fittester = [&](auto&& wert_von) {
+            size_t stelle = 0;
+            int32_t bester = wert_von(*frei[0]);
+            for (size_t i = 1; i < frei.size(); ++i)
+                if (const int32_t wert = wert_von(*frei[i]); wert > bester) bester = wert, stelle = i;
+            return stelle;
+        };
+        if (!wahl && !frei.empty()) {
             // hypotenuse(lieblingspos, c), the table's row and column read here for a place on the grid
-            int32_t abstand = 10;
-            if (kd.lieb_zeile >= 0)
-                abstand = cz < 27 ? signiert[size_t(platz_versatz - kd.lieb_versatz)] : hypotenuse(kd.lieblingspos, c);
-            const int32_t wert = eignung_fuer(kd, k, cz, cs, zell_nr) + 25 - abstand;
-            if (!wahl || wert > bester) {
-                wahl = kp;
-                bester = wert;
-                wahl_stelle = i;
-            }
+            const size_t stelle =
+                aus_plaetzen && cz < 27
+                    ? fittester([&](const Kandidat& kd) {
+                          return kd.platz[size_t(k)] + 25 -
+                                 (kd.lieb_zeile >= 0 ? signiert[size_t(platz_versatz - kd.lieb_versatz)] : 10);
+                      })
+                    : fittester([&](const Kandidat& kd) {
+                          int32_t abstand = 10;
+                          if (kd.lieb_zeile >= 0)
+                              abstand = cz < 27 ? signiert[size_t(platz_versatz - kd.lieb_versatz)]
+                                                : hypotenuse(kd.lieblingspos, c);
+                          return eignung_fuer(kd, k, cz, cs, zell_nr) + 25 - abstand;
+                      });
+            wahl = frei[stelle];
+            frei.erase(frei.begin() + std::ptrdiff_t(stelle));
         }
-        if (wahl_stelle < frei.size()) frei.erase(frei.begin() + std::ptrdiff_t(wahl_stelle));
         if (!wahl) {
             // the others are named for later places: those still get their men
             const bool spaeter = std::any_of(kader.begin(), kader.end(), [&](const Kandidat& kd) {

@@ -398,6 +398,48 @@ TEST_F(AufstellungLauf, AChangeBetweenTheTwoLineUpsOfADayGivesTheLineUpMadeAfres
     }
 }
 
+// The line-up reads each player's fatigue and kind: fatigue below 50 counts for nothing (the
+// same line-up as without), fatigue of the whole eleven moves players out of it, and every field
+// player of the eleven takes his kind as his instruction word, also after his favourite cell
+// moved to another line.
+TEST_F(AufstellungLauf, FatigueFromFiftyAndThePlayersKindShapeTheEleven)
+{
+    using Bild = std::vector<std::array<int32_t, 4>>;
+    auto lauf = [&](const std::function<void()>& vorher) {
+        anlegen(22);
+        vorher();
+        Assi_Mannschaftsaufstellung(0, -1, 2, 0, 50, 3, true);
+        Bild b = bild();
+        for (int32_t sp = 0; sp < 40; ++sp) {
+            if (Teamspieler_Ist_Im_Team(0, sp) != 0 || !(Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF)) continue;
+            if (Teamspieler_Wert(310, 0, sp, 0, 0) == SP_POS_TORWART) continue;
+            EXPECT_EQ(Teamspieler_Wert(329, 0, sp, 0, 0), Spieler_Wert(SP_ART, sp, 0, SP_LESEN)) << sp;
+        }
+        Aktueller_Tag = 0;
+        Test_Aufraeumen();
+        return b;
+    };
+    const Bild frisch = lauf([] {});
+    EXPECT_EQ(lauf([] {
+                  for (int32_t sp = 0; sp < 40; ++sp) Spieler_Daten[sp].spiel_erschoepfung = 49;
+              }),
+              frisch);
+    std::vector<int32_t> elf;
+    for (const auto& e : frisch)
+        if ((e[1] & TS_STARTELF) && e[2] != SP_POS_TORWART) elf.push_back(e[0]);
+    ASSERT_EQ(elf.size(), 10u);
+    const Bild muede = lauf([&] {
+        for (int32_t sp : elf) Spieler_Daten[sp].spiel_erschoepfung = 99;
+    });
+    int32_t geblieben = 0;
+    for (const auto& e : muede)
+        if ((e[1] & TS_STARTELF) && std::find(elf.begin(), elf.end(), e[0]) != elf.end()) ++geblieben;
+    EXPECT_LT(geblieben, 10);
+    lauf([&] {
+        for (int32_t sp : elf) Spieler_Fix_Daten[sp].lieblingspos = static_cast<int16_t>(zelle(20, sp % 17));
+    });
+}
+
 }  // namespace
 
 namespace {
