@@ -550,21 +550,58 @@ int8_t walk_ende(Schritt& st)
     return false;
 }
 
+// The priorities that hold an icon (bit p for priority p), as of the slot lists' count `stand`.
+// A walk skips the others: most of the 27 priorities are empty on every screen.
+uint32_t besetzt_maske = 0;
+uint32_t besetzt_stand = 0;
+bool besetzt_bekannt = false;
+
+uint32_t besetzte_prioritaeten()
+{
+    if (besetzt_bekannt && besetzt_stand == Menue_Icons.stand) return besetzt_maske;
+    uint32_t m = 0;
+    // A priority whose top slot is 0 and empty holds nothing; any other is walked, as before.
+    for (int32_t p = 0; p <= MAX_SCREEN_ICON_PRIORITY; ++p)
+        if (Menue_Icons.hoechster[p] > 0 || Menue_Icons.slot[p][0]) m |= 1u << p;
+    besetzt_maske = m;
+    besetzt_stand = Menue_Icons.stand;
+    besetzt_bekannt = true;
+    return m;
+}
+
+// Bits unten..oben; none when oben is below unten.
+constexpr uint32_t bits(int32_t oben, int32_t unten)
+{
+    return oben < unten ? 0u : (oben >= 31 ? ~0u : (2u << oben) - 1u) & ~((1u << unten) - 1u);
+}
+
+static_assert(MAX_SCREEN_ICON_PRIORITY < 31, "the priorities fit one mask");
+
+// The walk over the priorities oben down to unten that hold an icon. The lists may change in a
+// priority's walk (help, a pixel test that pumps the messages): the rest is taken from them anew.
+bool ebenen(Schritt& st, int32_t oben, int32_t unten, int8_t* ergebnis)
+{
+    for (uint32_t m = besetzte_prioritaeten() & bits(oben, unten); m;) {
+        const int32_t p = 31 - __builtin_clz(m);
+        if (ebene(st, p, ergebnis)) return true;
+        m = besetzte_prioritaeten() & bits(p - 1, unten);
+    }
+    return false;
+}
+
 // The walk from the top priority down; before priority 19 the step's gate, before priority 0 the
 // time limit. True when the step ends there with *ergebnis.
 bool durchgehen(Schritt& st, int32_t icon_nr, int8_t* ergebnis)
 {
-    for (int32_t p = MAX_SCREEN_ICON_PRIORITY; p > 19; --p)
-        if (ebene(st, p, ergebnis)) return true;
+    if (ebenen(st, MAX_SCREEN_ICON_PRIORITY, 20, ergebnis)) return true;
     rad_kandidaten(st);
     if (tor(st, icon_nr, ergebnis)) return true;
-    for (int32_t p = 19; p > 0; --p)
-        if (ebene(st, p, ergebnis)) return true;
+    if (ebenen(st, 19, 1, ergebnis)) return true;
     if (Menue_Zeitlimit && zeitbalken(st)) {
         *ergebnis = -1;
         return true;
     }
-    return ebene(st, 0, ergebnis);
+    return ebenen(st, 0, 0, ergebnis);
 }
 
 }  // namespace

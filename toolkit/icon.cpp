@@ -306,6 +306,7 @@ bool einreihen(Menue_Icon* icon, int32_t p)
         return false;
     }
     Menue_Icons.slot[p][s] = icon;
+    ++Menue_Icons.stand;
     if (s > Menue_Icons.hoechster[p]) Menue_Icons.hoechster[p] = s;
     int32_t start = s == MENUE_PRIORITAET_SLOTS - 1 ? s : s + 1;
     int32_t i = start;
@@ -329,6 +330,7 @@ void Menue_Prioritaeten_Leeren()
     std::memset(Menue_Icons.frei, 0, sizeof Menue_Icons.frei);
     std::memset(Menue_Icons.hoechster, 0, sizeof Menue_Icons.hoechster);
     std::memset(Menue_Icons.vorhanden, 0, sizeof Menue_Icons.vorhanden);
+    ++Menue_Icons.stand;
 }
 
 void Menue_Icon_Flaeche(const Menue_Icon* icon, int32_t* x, int32_t* y, int32_t* w, int32_t* h)

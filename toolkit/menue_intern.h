@@ -14,6 +14,9 @@ struct Menue_Icon_Zustand {
     // The highest slot that may hold an icon (every slot above it is empty); the walks of every
     // pass start there. Emptying the top slot lowers it to the next one in use.
     int32_t hoechster[MENUE_PRIORITAETEN];
+    // Counts every filling and emptying of a slot: a walk that keeps what it learnt of the
+    // slots (which priorities hold an icon) sees by it that the lists changed under it.
+    uint32_t stand;
     uint8_t vorhanden[ANZ_SCREEN_ICONS];
     Menue_Register_Eintrag reg[ANZ_SCREEN_ICONS];
     // The registry entries that may hold something (a record, a bitmap, a background), in
@@ -34,6 +37,7 @@ inline void Menue_Slot_Raeumen(int32_t p, int32_t s)
 {
     Menue_Icons.slot[p][s] = nullptr;
     Menue_Icons.frei[p] = s;
+    ++Menue_Icons.stand;
     int32_t& h = Menue_Icons.hoechster[p];
     while (h > 0 && !Menue_Icons.slot[p][h]) --h;
 }

@@ -398,6 +398,7 @@ void Menue_Bereich_Loeschen(uint32_t flags, int32_t x1, int32_t y1, int32_t x2, 
             Menue_Icons.vorhanden[i->nummer] = 0;
             Menue_Icons.slot[p][s] = nullptr;
             Menue_Icons.frei[p] = s;
+            ++Menue_Icons.stand;
             if (!(i->status & ICON_VERSTECKT) && (i->scrollscreen == MENUE_KEIN_SCROLLSCREEN || (flags & 0x80)) &&
                 !(flags & 0x20)) {
                 if (flags & 0x10) Menue_Hintergrund_Kopieren(Grafik_Render_Ziel, i->x, i->y, i->breite, i->hoehe, 0, 0);

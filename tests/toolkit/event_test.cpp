@@ -16,6 +16,7 @@
 #include "platform/win95.h"
 #include "toolkit/dienste.h"
 #include "toolkit/event.h"
+#include "toolkit/menue_intern.h"
 #include "toolkit/screen.h"
 #include "toolkit/ziehen.h"
 #include "umgebung.h"
@@ -570,4 +571,60 @@ TEST_F(Event, AnIconIsHitWhereItsRectangleAndItsAreaMeetAndAPictureIsAskedOnlyWi
     EXPECT_EQ(pumpen(110, 105), ausserhalb + 1);
     EXPECT_EQ(Menue_Aktuelles_Icon, nullptr) << "a picture that is not there is not hit";
     EXPECT_EQ(pumpen(500, 300), ausserhalb);
+}
+
+namespace {
+
+Menue_Icon* nachgereicht = nullptr;
+// Help text of an icon that files another icon while the step walks.
+const char* reicht_nach(Menue_Icon*)
+{
+    if (nachgereicht && !Menue_Icons.vorhanden[nachgereicht->nummer]) Menue_Screen_Icon_Hinzufuegen(nachgereicht);
+    return "";
+}
+
+}  // namespace
+
+// The step walks only the priorities that hold an icon: what it knows of them must follow every
+// filling of the lists, between steps and within one.
+TEST_F(Event, IconsFiledInPrioritiesThatWereEmptyAreHit)
+{
+    Menue_Icon* mitte = knopf(910, 100, 100, 9);
+    maus(110, 105);
+    Menue_Icons_Check(-1);
+    EXPECT_EQ(Menue_Aktuelles_Icon, mitte);
+
+    // Priorities empty until now, below and above, at the very bottom and in the top layers.
+    for (int8_t pri : {int8_t(3), int8_t(15), int8_t(0), int8_t(MAX_SCREEN_ICON_PRIORITY - 1)}) {
+        maus(400, 400);
+        Menue_Icons_Check(-1);
+        Menue_Icon* neu = knopf(int16_t(911 + pri), 400, 400, pri);
+        Menue_Icons_Check(-1);
+        EXPECT_EQ(Menue_Aktuelles_Icon, neu) << int(pri);
+        Menue_Icon_Entfernen(neu);
+        Menue_Icons_Check(-1);
+        EXPECT_EQ(Menue_Aktuelles_Icon, nullptr) << int(pri);
+    }
+}
+
+TEST_F(Event, AnIconFiledWhileTheStepWalksIsWalkedInTheSameStep)
+{
+    // The current icon's help text, asked in the walk of priority 12, files an icon in priority
+    // 4, which held nothing when the step began: the same step finds it under the pointer.
+    Menue_Icon* oben = knopf(950, 100, 100, 12, ICON_SOFORT);
+    oben->mausover = reicht_nach;
+    nachgereicht = flaeche(951, 100, 100, 40, 20, 4);
+    maus(110, 105);
+    Menue_Icons_Check(-1);
+    ASSERT_EQ(Menue_Aktuelles_Icon, oben);
+    // Moved off the pointer it stays current (the pointer is still in the rectangle it was
+    // taken in), and its help is asked, but it is no longer hit.
+    oben->x = 300;
+    Aktuelles_Team = 0;
+    Menue_Hilfe_Status = 0;
+    Menue_Icons_Check(-1);
+    Aktuelles_Team = -1;
+    EXPECT_TRUE(Menue_Icons.vorhanden[951]);
+    EXPECT_EQ(Menue_Aktuelles_Icon, nachgereicht);
+    nachgereicht = nullptr;
 }
