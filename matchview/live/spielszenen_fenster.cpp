@@ -612,8 +612,12 @@ static void rahmen_zeichnen(Rastport* ziel)
     stueck(0, 0, 640, 4);
     stueck(0, 0, 5, 480);
     stueck(0, 475, 640, 5);
-    stueck(606, 4, 34, 472);
-    if (Rastport* leiste = Spielszenen_Grafik.fest[0]) Grafik_Blit(leiste, 0, 0, 28, 480, ziel, 612, 0);
+    // the side panel is copied whole over the frame's right edge: the frame keeps only the strip
+    // left of it
+    Rastport* leiste = Spielszenen_Grafik.fest[0];
+    const bool deckt = leiste && !leiste->packed && leiste->depth == ziel->depth && leiste->width >= 28 && leiste->height >= 480;
+    stueck(606, 4, deckt ? 6 : 34, 472);
+    if (leiste) Grafik_Blit(leiste, 0, 0, 28, 480, ziel, 612, 0);
     const bool s0 = F(0)->sichtbar, s1 = F(1)->sichtbar, s2 = F(2)->sichtbar, s3 = F(3)->sichtbar;
     switch (Spielszenen_Aufteilung) {
     case 1: stueck(5, 237, 603, 6); break;

@@ -2,8 +2,10 @@
 // set-up, the crowd placed from the record's view seed and stepped and drawn every frame, the
 // advertising boards along the lines.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
+#include <emmintrin.h>
 #include <iterator>
 #include <vector>
 
@@ -430,7 +432,11 @@ struct Fan_Bild {
     std::vector<uint16_t> farbig[SPIELSZENEN_FENSTER][8];
     uint32_t farbig_stand[SPIELSZENEN_FENSTER][8] = {};
     bool farbig_luecken[SPIELSZENEN_FENSTER][8] = {};  // a colour of 0 among them
+    // The same pixels as rows of 16: per row the colours, then a lane mask of the pixels
+    // written (a colour of 0 writes none), so that a narrow frame goes on without a branch a run.
+    std::vector<uint16_t> zeilen[SPIELSZENEN_FENSTER][8];
 };
+constexpr int32_t ZEILE = 16;
 constexpr int32_t FAN_BILDER = 16;
 Fan_Bild fan_bild[SZ_ZUSCHAUER_REIHEN][FAN_BILDER];
 
@@ -504,8 +510,31 @@ bool fan_direkt(Fan_Ziel& z, int32_t reihe, int32_t k, const Rle_Sprite* s, cons
         for (size_t n = 0; n < b.pixel.size(); ++n) farbig[n] = farben[b.pixel[n]], luecken = luecken || !farbig[n];
         b.farbig_stand[fenster][tafel] = sz.farben_stand;
         b.farbig_luecken[fenster][tafel] = luecken;
+        std::vector<uint16_t>& zeilen = b.zeilen[fenster][tafel];
+        zeilen.assign(w <= ZEILE ? size_t(h) * 2 * ZEILE : 0, 0);
+        if (!zeilen.empty())
+            for (const Fan_Bild::Lauf& l : b.laeufe)
+                for (int32_t n = 0; n < l.laenge; ++n) {
+                    const uint16_t c = farbig[size_t(l.start) + size_t(n)];
+                    uint16_t* zeile = zeilen.data() + size_t(l.zeile) * 2 * ZEILE + size_t(l.spalte + n);
+                    zeile[0] = c, zeile[ZEILE] = c ? 0xFFFF : 0;
+                }
     }
     uint16_t* basis = z.pixel + size_t(py) * size_t(z.breite) + size_t(px);
+    // whole rows of 16 where the page's row has room for them; the lanes outside the frame's
+    // pixels write back what they read
+    const std::vector<uint16_t>& zeilen = b.zeilen[fenster][tafel];
+    if (!zeilen.empty() && px + ZEILE <= z.breite) {
+        const uint16_t* q = zeilen.data();
+        for (int32_t y = 0; y < h; ++y, q += 2 * ZEILE, basis += z.breite)
+            for (int32_t k = 0; k < w; k += 8) {
+                const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + k));
+                const __m128i m = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + ZEILE + k));
+                __m128i* d = reinterpret_cast<__m128i*>(basis + k);
+                _mm_storeu_si128(d, _mm_or_si128(_mm_and_si128(m, c), _mm_andnot_si128(m, _mm_loadu_si128(d))));
+            }
+        return true;
+    }
     const uint16_t* q = farbig.data();
     if (b.farbig_luecken[fenster][tafel]) {
         for (const Fan_Bild::Lauf& l : b.laeufe) {
@@ -707,7 +736,13 @@ void Spielszenen_Werbung_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, i
 {
     Rastport* ziel = seite();
     if (!f || !r || !ziel || !ziel->pixels || ziel->depth == 8 || position < 0 || position >= SZ_BLOECKE) return;
-    const Spielszenen_Bandenplatz p = Spielszenen_Banden_Platz(position);
+    // the places follow from the fixed stand lines: worked out once
+    static const auto plaetze = [] {
+        std::array<Spielszenen_Bandenplatz, SZ_BLOECKE> p{};
+        for (int32_t k = 0; k < SZ_BLOECKE; ++k) p[size_t(k)] = Spielszenen_Banden_Platz(k);
+        return p;
+    }();
+    const Spielszenen_Bandenplatz& p = plaetze[size_t(position)];
     const int32_t teil = f->groesse == 0 ? 1 : 2;
     const Spalten_Ziel sz = spalten_ziel(ziel, f, r);
     for (int32_t k = 0; k < p.anzahl; ++k) {
@@ -727,12 +762,32 @@ void Spielszenen_Werbung_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, i
     }
 }
 
+namespace {
+struct Abschnitt_Kasten {
+    float x0, x1, y0, y1;
+};
+const Abschnitt_Kasten& abschnitt_kasten(int32_t abschnitt, int32_t m);
+}  // namespace
+
 bool Spielszenen_Abschnitt_Sichtbar(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t abschnitt)
 {
     if (!f || !r || abschnitt < 0 || abschnitt >= SZ_ABSCHNITTE) return false;
     if (f->groesse == 1) return true;
-    // the boxes of the blocks and board places the section draws in this orientation
     const int32_t teil = f->groesse == 0 ? 1 : 2, m = r->gespiegelt ? 1 : 0;
+    const Abschnitt_Kasten& k = abschnitt_kasten(abschnitt, m);
+    if (k.x0 > k.x1) return false;
+    int32_t ax, ay, bx, by;
+    fenster_pixel(f, r, gross(k.x0) / teil, gross(k.y0 - 40) / teil, &ax, &ay);
+    fenster_pixel(f, r, gross(k.x1) / teil, gross(k.y1 + 10) / teil, &bx, &by);
+    return bx >= 0 && ax < f->breite && by >= 0 && ay < f->hoehe;
+}
+
+namespace {
+
+// The box of the blocks and board places a section draws in an orientation (full-size picture
+// pixels): it follows from the fixed stand lines alone, so it is worked out once.
+Abschnitt_Kasten abschnitt_kasten_rechnen(int32_t abschnitt, int32_t m)
+{
     float x0 = 1e9f, x1 = -1e9f, y0 = 1e9f, y1 = -1e9f;
     auto dazu = [&](float x, float y) { x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y); };
     auto block = [&](int32_t b) {
@@ -750,12 +805,21 @@ bool Spielszenen_Abschnitt_Sichtbar(const Spielszenen_Fenster* f, const Spielfel
         dazu(p.x, p.y);
         dazu(p.x + p.dx * float(p.anzahl + 1), p.y + p.dy * float(p.anzahl + 1));
     }
-    if (x0 > x1) return false;
-    int32_t ax, ay, bx, by;
-    fenster_pixel(f, r, gross(x0) / teil, gross(y0 - 40) / teil, &ax, &ay);
-    fenster_pixel(f, r, gross(x1) / teil, gross(y1 + 10) / teil, &bx, &by);
-    return bx >= 0 && ax < f->breite && by >= 0 && ay < f->hoehe;
+    return {x0, x1, y0, y1};
 }
+
+const Abschnitt_Kasten& abschnitt_kasten(int32_t abschnitt, int32_t m)
+{
+    static const auto kaesten = [] {
+        std::array<std::array<Abschnitt_Kasten, 2>, SZ_ABSCHNITTE> k{};
+        for (int32_t a = 0; a < SZ_ABSCHNITTE; ++a)
+            for (int32_t s = 0; s < 2; ++s) k[size_t(a)][size_t(s)] = abschnitt_kasten_rechnen(a, s);
+        return k;
+    }();
+    return kaesten[size_t(abschnitt)][size_t(m)];
+}
+
+}  // namespace
 
 void Spielszenen_Szenerie_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t durchgang)
 {

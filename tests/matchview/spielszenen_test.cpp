@@ -464,6 +464,30 @@ TEST_F(Spielszenen, InTheWindowsAndUnderTheBarNothingOfTheLastPageShows)
     }
 }
 
+// Where the side panel is missing the frame's own right edge stands there whole: nothing of the
+// last page shows right of the windows either way.
+TEST_F(Spielszenen, WithoutTheSidePanelTheFramesRightEdgeCoversTheLastPage)
+{
+    laden();
+    verteilen(1);
+    zeichnen();
+    auto* p = static_cast<uint16_t*>(Grafik_Seite_1->pixels);
+    const int32_t b = int32_t(Grafik_Seite_1->width);
+    Rastport* leiste = Spielszenen_Grafik.fest[0];
+    ASSERT_NE(leiste, nullptr);
+    for (bool mit : {true, false}) {
+        Spielszenen_Grafik.fest[0] = mit ? leiste : nullptr;
+        std::vector<uint16_t> bild[2];
+        for (int32_t k = 0; k < 2; ++k) {
+            std::fill(p, p + size_t(b) * 480, uint16_t(k ? 0x4321 : 0x1234));
+            Spielszenen_Fenster_Zeichnen(Grafik_Seite_1, 0);
+            for (int32_t y = 0; y < 480; ++y) bild[k].insert(bild[k].end(), p + size_t(y) * size_t(b) + 600, p + size_t(y) * size_t(b) + 640);
+        }
+        EXPECT_EQ(bild[0], bild[1]) << (mit ? "with" : "without") << " the side panel";
+    }
+    Spielszenen_Grafik.fest[0] = leiste;
+}
+
 TEST_F(Spielszenen, ScorePanelClickAreasWithTheirEdges)
 {
     laden();

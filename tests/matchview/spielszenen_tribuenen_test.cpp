@@ -50,7 +50,7 @@ std::vector<Spielszenen_Zuschauer> menge(const Spielszenen_Fenster* f)
 // show the whole one's pixels, moved. The whole window's page.
 std::vector<uint16_t> ganz_und_geschnitten(const std::function<void(Spielszenen_Fenster&)>& einrichten,
                                            const std::function<void(Spielszenen_Fenster&)>& malen, int32_t mindestens,
-                                           const std::string& fall)
+                                           const std::string& fall, int32_t ganz_x = 5)
 {
     constexpr uint16_t LEER = 0x1234;
     Rastport* seite = Grafik_Seite_1;
@@ -59,7 +59,7 @@ std::vector<uint16_t> ganz_und_geschnitten(const std::function<void(Spielszenen_
     auto* px = static_cast<uint16_t*>(seite->pixels);
     Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
     std::vector<uint16_t> bild[2];
-    const int32_t orte[2][2] = {{5, 27}, {-100, -50}};
+    const int32_t orte[2][2] = {{ganz_x, 27}, {-100, -50}};
     for (int32_t o = 0; o < 2; ++o) {
         f = Spielszenen_Fenster{};
         f.sichtbar = 1, f.x = orte[o][0], f.y = orte[o][1];
@@ -436,6 +436,33 @@ TEST_F(Spielszenen_Tribuenen_Bild, FansDrawnStraightMatchTheClippedBlitterAndFol
         // the later rounds' colours differ from the first's wherever a fan is drawn
         if (runde == 0) erste = bild;
         else EXPECT_NE(bild, erste);
+    }
+    Spielszenen_Szenerie_Freigeben();
+    Spielszenen_Grafik_Freigeben();
+}
+
+// A window flush with the page's right edge: the fans at its right end have no room on the row
+// for a whole vector move and are drawn by their runs, the others by rows; both give the pixels
+// the clipped blitter gives, in each orientation and with colours of 0 among the window's.
+TEST_F(Spielszenen_Tribuenen_Bild, FansAtThePagesRightEdgeMatchTheClippedBlitter)
+{
+    ASSERT_TRUE(Spielszenen_Grafik_Laden());
+    auto r = Spielszenen_Probe_Record(100);
+    r->ansicht_seed = 11;
+    stadion(r.get(), {5, 3, 6, 1, 4, 2}, 95);
+    for (int32_t fall = 0; fall < 4; ++fall) {
+        r->gespiegelt = fall & 1;
+        r->ansicht_x = fall & 1 ? 1500 : 200, r->ansicht_y = fall & 2 ? 60 : 0;
+        ganz_und_geschnitten(
+            [&](Spielszenen_Fenster& g) {
+                g.spiel = 100, g.record = r.get(), g.breite = 603, g.hoehe = 450;
+                for (int32_t i = 1; i < 256; ++i) g.farben[i] = fall >= 2 && i % 5 == 0 ? 0 : uint16_t(0x0840 + 29 * i);
+                Spielszenen_Tribuenen_Laden(&g, r.get());
+            },
+            [&](Spielszenen_Fenster& g) {
+                for (int32_t b = 0; b < SZ_BLOECKE; ++b) Spielszenen_Zuschauer_Zeichnen(&g, r.get(), b);
+            },
+            1000, "case " + std::to_string(fall), 640 - 603);
     }
     Spielszenen_Szenerie_Freigeben();
     Spielszenen_Grafik_Freigeben();
