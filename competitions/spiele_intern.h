@@ -53,6 +53,8 @@ const Spiele_Ereignis* spiele_ereignisse_von(const Spiele_Spiel& s);
 
 // Bumped by every write to a match record or event, so cached tables go stale at once.
 extern uint32_t spiele_aenderungen;
+// Bumped whenever the kept tables are dropped: what was read from them goes stale too.
+extern uint32_t spiele_tabellen_verworfen;
 
 // The records of a block (null when unknown), valid until the block changes.
 const Spiele_Spiel* spiele_block_spiele(int32_t block, uint32_t* anzahl);

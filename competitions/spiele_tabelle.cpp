@@ -13,6 +13,8 @@
 #include "gameflow/globals.h"
 #include "platform/print.h"
 
+uint32_t spiele_tabellen_verworfen = 0;
+
 namespace {
 
 struct Cache_Key {
@@ -32,6 +34,7 @@ bool cache_leer_gesetzt = false;
 
 void cache_leeren_alle()
 {
+    ++spiele_tabellen_verworfen;
     for (Cache_Eintrag& c : cache) c.key.block = -1;
     cache_naechster = 0;
     cache_leer_gesetzt = true;
@@ -124,6 +127,48 @@ int64_t key_aus(const Spalten& s, int32_t x, int32_t optionen, int32_t drei)
 std::vector<Beitrag> beitraege;
 Spalten vortag;
 
+// Slot by team number for the rows of one count (each number's first slot), -1 elsewhere: both
+// sides of every record of a block look their row up. Numbers outside it, and a count inside
+// another, search the rows.
+class Slot_Tafel {
+public:
+    Slot_Tafel(const int32_t* team, int32_t n) : team_(team), n_(n), eigen_(!belegt_)
+    {
+        if (!eigen_) return;
+        belegt_ = true;
+        for (int32_t i = n - 1; i >= 0; --i) {
+            const int32_t nr = team[i];
+            if (nr < 0 || nr >= GRENZE) continue;
+            if (size_t(nr) >= slot_.size()) slot_.resize(size_t(nr) + 1, -1);
+            slot_[size_t(nr)] = int16_t(i);
+        }
+    }
+    ~Slot_Tafel()
+    {
+        if (!eigen_) return;
+        belegt_ = false;
+        for (int32_t i = 0; i < n_; ++i)
+            if (team_[i] >= 0 && team_[i] < GRENZE) slot_[size_t(team_[i])] = -1;
+    }
+    Slot_Tafel(const Slot_Tafel&) = delete;
+    Slot_Tafel& operator=(const Slot_Tafel&) = delete;
+    int32_t operator()(int32_t nr) const
+    {
+        if (eigen_ && nr >= 0 && nr < GRENZE) return size_t(nr) < slot_.size() ? slot_[size_t(nr)] : -1;
+        for (int32_t i = 0; i < n_; ++i)
+            if (team_[i] == nr) return i;
+        return -1;
+    }
+
+private:
+    static constexpr int32_t GRENZE = 1 << 16;
+    static inline std::vector<int16_t> slot_;
+    static inline bool belegt_ = false;
+    const int32_t* team_;
+    int32_t n_;
+    bool eigen_;
+};
+
 }  // namespace
 
 int64_t Spiele_Tabelle_Key(const Tabelle_Datensatz* t, int32_t slot, int32_t optionen, int32_t drei)
@@ -145,6 +190,7 @@ void Spiele_Tabelle_Loesche_Backup(int32_t block)
 {
     spiele_client_marker("Tabelle_Loesche_Backup");
     if (!cache_leer_gesetzt) cache_leeren_alle();
+    ++spiele_tabellen_verworfen;
     for (Cache_Eintrag& c : cache)
         if (c.key.block == block) c.key.block = -1;
 }
@@ -255,11 +301,7 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
     int32_t bis_minute = bis;
     if (limit >= 0) bis_minute = limit - 2 > 0 ? limit - 2 : limit - 1;
 
-    auto slot_von = [&](int32_t nr) {
-        for (int32_t i = 0; i < n; ++i)
-            if (t->team[i] == nr) return i;
-        return -1;
-    };
+    const Slot_Tafel slot_von(t->team, n);
     auto tore_von = [&](const Spiele_Spiel& r, int32_t* h, int32_t* a) {
         if (r.heim_tore == -1) return live && spiele_tip_ergebnis(r, h, a);
         if (minuten && letzter >= 0 && r.spieltag == letzter) {

@@ -9,8 +9,10 @@
 #include "competitions/wettbewerb.h"
 
 #include "competitions/spiele.h"
+#include "competitions/spiele_intern.h"
 #include "competitions/spiele_tabelle.h"
 #include "competitions/wettbewerb_intern.h"
+#include "gameflow/globals.h"
 #include "toolkit/icon.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
@@ -769,26 +771,70 @@ int32_t Wettbewerb_Niveau_Gewichten(int32_t team, int32_t wert, int32_t gewicht)
     return static_cast<int32_t>(static_cast<int64_t>(wert) * ((100 - g) * 100 + g * n) / 10000);
 }
 
+namespace {
+
+// The order of one competition's last counted table: the sponsors and the auctions ask club by
+// club, day after day, and the order holds while no result changes, no kept table is dropped
+// and the count asks the same (a table of one club's games only is not kept here).
+struct Gehaltene_Reihe {
+    bool gueltig = false;
+    int32_t block = -1, erster = 0, letzter = 0, drei = 0, optionen = 0, live = 0;
+    uint32_t aenderungen = 0, verworfen = 0;
+    int32_t anzahl = 0;
+    int16_t liste[WETTBEWERB_MAX_TEAMS] = {};
+    int16_t team_am_platz[TABELLE_MAX_TEAMS] = {};
+
+    bool passt(int32_t b, int32_t e, int32_t l, int32_t d, int32_t o, int32_t li, const int16_t* teams, int32_t n) const
+    {
+        return gueltig && block == b && erster == e && letzter == l && drei == d && optionen == o && live == li &&
+               aenderungen == spiele_aenderungen && verworfen == spiele_tabellen_verworfen && anzahl == n &&
+               std::equal(teams, teams + n, liste);
+    }
+    int32_t platz_von(int32_t team) const
+    {
+        for (int32_t platz = 0; platz < anzahl; ++platz)
+            if (team_am_platz[platz] == team) return platz;
+        return -1;
+    }
+};
+
+std::array<Gehaltene_Reihe, WETTBEWERB_MAX_ID + 1> gehaltene_reihen;
+
+}  // namespace
+
 int32_t Wettbewerb_Get_Tabellenplatz(Wettbewerb_Id id, int32_t team, int32_t erster, int32_t letzter,
                                      int32_t optionen, int32_t live)
 {
     Wettbewerb_Datensatz* w = wb_per_id(id);
     if (!w || team < 0 || w->spiele_block < 0) return -1;
     const int32_t drei = (w->modus & ENGLISCHE_TABELLE) ? 1 : 0;
-    // The sponsors and the panels ask club by club: a table kept since the last result answers
-    // without a table of its own.
     int16_t liste[WETTBEWERB_MAX_TEAMS];
     const int32_t n = Wettbewerb_Get_Teams(id, liste);
     if (n <= 0) return -1;
+    // A client's tables are the server's answers for the club asked about.
+    const bool behalten = Netz_Rolle != 1 && (live == 0 || live == 1) && !(optionen & TAB_NUR_TEAM);
+    Gehaltene_Reihe& reihe = gehaltene_reihen[size_t(id)];
+    if (behalten && reihe.passt(w->spiele_block, erster, letzter, drei, optionen, live, liste, n))
+        return reihe.platz_von(team);
+    // The panels ask club by club too: a table kept since the last result answers without a
+    // table of its own.
     const int32_t gehalten =
         Spiele_Tabelle_Gehaltener_Platz(id, w->spiele_block, erster, letzter, drei, optionen, liste, n, team, live);
     if (gehalten != SPIELE_TABELLE_NICHT_GEHALTEN) return gehalten;
     // 26 KB: too large for the stack of every caller, and the window thread is the only one.
     static Tabelle_Datensatz t;
     if (Wettbewerb_Tabelle_Vorbereiten(id, &t) <= 0) return -1;
-    if (Spiele_Tabelle_Berechnen(id, w->spiele_block, erster, letzter, drei, optionen, &t, team, 0, -1, -1, live,
-                                 0, -1) < 0)
-        return -1;
+    const int64_t gezaehlt = Spiele_Tabelle_Berechnen(id, w->spiele_block, erster, letzter, drei, optionen, &t, team,
+                                                      0, -1, -1, live, 0, -1);
+    // Below 0 both when the count failed and when the club has no row: only a club with a row
+    // shows the count went through.
+    if (gezaehlt < 0) return -1;
+    if (behalten && t.anzahl == n) {
+        reihe = Gehaltene_Reihe{true, w->spiele_block, erster, letzter, drei, optionen, live, spiele_aenderungen,
+                                spiele_tabellen_verworfen, n};
+        std::copy(liste, liste + n, reihe.liste);
+        for (int32_t platz = 0; platz < n; ++platz) reihe.team_am_platz[platz] = int16_t(t.team[t.platz[platz]]);
+    }
     for (int32_t platz = 0; platz < t.anzahl; ++platz)
         if (t.team[t.platz[platz]] == team) return platz;
     return -1;

@@ -45,20 +45,52 @@ bool hat_zone(const Wettbewerb_Datensatz& w, Zone gesucht)
     return false;
 }
 
-// The same, looked at once per league and kind while a hold of the competitions lives.
+// A record's number in the block while a hold of the competitions lives, else -1. `stand` and
+// `daten` belong to one kept set: true in *neu when a new hold (or a new block) began since it
+// was taken, and the set must start again.
+ptrdiff_t gehaltene_nummer(const Wettbewerb_Datensatz& w, uint64_t& stand, const Wettbewerb_Datensatz*& daten, bool* neu)
+{
+    const uint64_t h = wb_halten_stand();
+    const ptrdiff_t nummer = &w - wb_daten;
+    if (h == 0 || nummer < 0 || nummer >= WETTBEWERB_ANZAHL) return -1;
+    *neu = stand != h || daten != wb_daten;
+    stand = h;
+    daten = wb_daten;
+    return nummer;
+}
+
+// A place's zone, worked out once per record and place while a hold lives (a match day asks
+// for both clubs of every game, and each answer reads a run of places).
+Zone zone_gemerkt(const Wettbewerb_Datensatz& w, int32_t platz)
+{
+    static uint64_t stand = 0;
+    static const Wettbewerb_Datensatz* daten = nullptr;
+    static std::array<bool, WETTBEWERB_ANZAHL> angelegt;
+    static std::array<std::array<int8_t, WETTBEWERB_PLAETZE>, WETTBEWERB_ANZAHL> gemerkt;  // -1: not yet
+    bool neu = false;
+    const ptrdiff_t nummer = gehaltene_nummer(w, stand, daten, &neu);
+    if (nummer < 0) return zone(w, platz);
+    if (neu) angelegt.fill(false);
+    auto& zeile = gemerkt[size_t(nummer)];
+    if (!angelegt[size_t(nummer)]) {
+        zeile.fill(-1);
+        angelegt[size_t(nummer)] = true;
+    }
+    int8_t& z = zeile[size_t(platz)];
+    if (z < 0) z = int8_t(zone(w, platz));
+    return Zone(z);
+}
+
+// Whether a league has a place of the kind, looked at once per league and kind under a hold.
 bool liga_hat_zone(const Wettbewerb_Datensatz& w, Zone gesucht)
 {
     static uint64_t stand = 0;
     static const Wettbewerb_Datensatz* daten = nullptr;
     static std::array<int8_t, 4 * WETTBEWERB_ANZAHL> gemerkt;
-    const uint64_t h = wb_halten_stand();
-    const ptrdiff_t nummer = &w - wb_daten;
-    if (h == 0 || nummer < 0 || nummer >= WETTBEWERB_ANZAHL) return hat_zone(w, gesucht);
-    if (stand != h || daten != wb_daten) {
-        stand = h;
-        daten = wb_daten;
-        gemerkt.fill(-1);
-    }
+    bool neu = false;
+    const ptrdiff_t nummer = gehaltene_nummer(w, stand, daten, &neu);
+    if (nummer < 0) return hat_zone(w, gesucht);
+    if (neu) gemerkt.fill(-1);
     int8_t& g = gemerkt[size_t(nummer) * 4 + size_t(gesucht)];
     if (g < 0) g = hat_zone(w, gesucht) ? 1 : 0;
     return g != 0;
@@ -184,8 +216,12 @@ void Wettbewerb_Spiel_Wichtigkeit(Wettbewerb_Id id, const int32_t* teams, int32_
         if (Wettbewerb_Erreichbare_Plaetze(id, teams[i], &a, &b) < 0) continue;
         a = std::clamp(a - 1, 0, WETTBEWERB_PLAETZE - 1);
         b = std::clamp(b - 1, 0, WETTBEWERB_PLAETZE - 1);
+        // One differing neighbour decides: the stake is high.
         for (int32_t p = a; p < b; ++p)
-            if (zone(*w, p) != zone(*w, p + 1)) wichtig[i] = 100;
+            if (zone_gemerkt(*w, p) != zone_gemerkt(*w, p + 1)) {
+                wichtig[i] = 100;
+                break;
+            }
     }
 }
 

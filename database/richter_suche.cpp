@@ -1,5 +1,6 @@
 // The clubs' weekly transfer search: every club is seller and buyer in turn, and each active search
 // slot makes at most one offer a week.
+#include <cstddef>
 #include <vector>
 
 #include "database/assistent.h"
@@ -93,6 +94,18 @@ bool bieten(int32_t b, int32_t k, int32_t s, int32_t p)
     return true;
 }
 
+bool hat_aktiven_slot(const Team_Transfersuche& such)
+{
+    for (int32_t k = 0; k < 4; ++k)
+        if (such.aktiv[k]) return true;
+    return false;
+}
+
+struct Kaeufer {
+    int32_t team;
+    bool mensch;
+};
+
 }  // namespace
 
 void Richter_Spieler_Transfer_Marktplatz()
@@ -129,8 +142,9 @@ void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
     }
 
     // Buyers grouped by their top league, in list order: only a buyer of the player's home
-    // system can match him.
-    std::vector<std::vector<int32_t>> kaeufer(SYSTEME);
+    // system can match him, and only while one of his slots is active (a slot that made its
+    // offer is done for the pass).
+    std::vector<std::vector<Kaeufer>> kaeufer(SYSTEME);
     for (int32_t i = 0; i < anzahl; ++i) {
         const int32_t b = vereine[i];
         if (b < 0 || b >= Team_Anzahl || b == Transfermarkt_Team) continue;
@@ -142,7 +156,8 @@ void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
         // falls short (Team_Kader_Auffuellen), and every further wage would deepen its debt.
         if (!Team_Hat_Manager(b) && Bank_Get_Kontostand(b, 0, -1) < 0) continue;
         const int32_t system = Team_Wert(TEAM_OBERLIGA, b, 0, TEAM_LESEN);
-        if (system >= 0 && system < SYSTEME) kaeufer[static_cast<size_t>(system)].push_back(b);
+        if (system >= 0 && system < SYSTEME && hat_aktiven_slot(T_Own[b].suche))
+            kaeufer[static_cast<size_t>(system)].push_back({b, Team_Hat_Manager(b)});
     }
     const int32_t breite_zusatz = (5 - static_cast<int32_t>(Schwierigkeitsstufe)) / 2;
     std::vector<TS*> records(TEAM_MAX_START_SPIELER);
@@ -196,10 +211,12 @@ void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
             const int32_t alter = Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
             const int32_t staerke = Spieler_Wert(SP_K_I_T, p, 0, SP_LESEN);
             const int32_t f = Spieler_Wert(SP_LIEBLINGSPOS, p, 0, SP_LESEN);
-            for (int32_t b : kaeufer[static_cast<size_t>(system)]) {
+            std::vector<Kaeufer>& im_system = kaeufer[static_cast<size_t>(system)];
+            for (size_t x = 0; x < im_system.size(); ++x) {
+                const int32_t b = im_system[x].team;
                 if (b == s) continue;
                 Team_Transfersuche& such = T_Own[b].suche;
-                const int32_t breiter = mensch && gelistet && !Team_Hat_Manager(b) ? breite_zusatz : -1;
+                const int32_t breiter = mensch && gelistet && !im_system[x].mensch ? breite_zusatz : -1;
                 for (int32_t k = 0; k < 4; ++k) {
                     uint8_t& fertig = erledigt[b * 4 + k];
                     if (!such.aktiv[k] || fertig || (such.spieler[k] != -1 && such.spieler[k] != p)) continue;
@@ -220,6 +237,7 @@ void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
                     such.spieler[k] = -1;
                     such.aktiv[k] = 0;
                     fertig = 1;
+                    if (!hat_aktiven_slot(such)) im_system.erase(im_system.begin() + static_cast<ptrdiff_t>(x--));
                     // a second slot of the same club would only overwrite this offer
                     break;
                 }

@@ -53,7 +53,22 @@ struct Zustand {
     bool fertig = false;
     int32_t ergebnis = -1;
     Auktion_Stand stand{};
+    // each bidder's standing, read once: no result or league changes while the auction runs
+    int32_t ansehen_team[AUKTION_SPALTEN] = {}, ansehen[AUKTION_SPALTEN] = {};
+    int32_t ansehen_n = 0;
 } A;
+
+int32_t ansehen_von(int32_t team)
+{
+    for (int32_t i = 0; i < A.ansehen_n; ++i)
+        if (A.ansehen_team[i] == team) return A.ansehen[i];
+    const int32_t wert = Werbung_Team_Ansehen(team);
+    if (A.ansehen_n < AUKTION_SPALTEN) {
+        A.ansehen_team[A.ansehen_n] = team;
+        A.ansehen[A.ansehen_n++] = wert;
+    }
+    return wert;
+}
 
 bool mensch(int32_t team)
 {
@@ -167,7 +182,7 @@ int32_t Auktion_Gebot_Wert(const Spieler_Angebot* a)
     int32_t f = 100;
     if (int32_t(a->abloese) + a->leihgebuehr > 0)
         f = Spieler_Bewerte_Angebot_Abloese(A.verein, a->bieter, A.spnr, A.basiswert, a->abloese, a->leihgebuehr);
-    const int32_t ansehen = Werbung_Team_Ansehen(a->bieter);
+    const int32_t ansehen = ansehen_von(a->bieter);
     Zufall_Set_Seed(alt);
     return Auktion_Stufe(s, f, ansehen);
 }

@@ -193,6 +193,14 @@ struct Wahl {
 };
 }  // namespace
 
+// Above one place the comparison counts whole 5000s: every step short of the next 5000 compares
+// the same, so the search may go straight to the first step that reaches it (at least one).
+static int32_t schritte_bis_naechste_5000(int32_t plaetze, int32_t schritt)
+{
+    const int32_t naechste = (plaetze / 5000 + 1) * 5000;
+    return (naechste - plaetze + schritt - 1) / schritt;
+}
+
 // The cheapest-to-reach option of one slot that lifts it to the target, within the money.
 static bool slot_option(const Stadion_Slot& s, int32_t slot, int32_t ziel, int64_t geld, int32_t r10, int32_t r20,
                         Wahl* wahl)
@@ -238,7 +246,8 @@ static bool slot_option(const Stadion_Slot& s, int32_t slot, int32_t ziel, int64
             }
             // a step of 0 could never reach the target: try the next model
             if (schritt == 0 || plaetze + schritt > max) break;
-            plaetze += schritt;
+            plaetze += plaetze > 1 ? schritte_bis_naechste_5000(plaetze, schritt) * schritt : schritt;
+            if (plaetze > max) break;
         }
     }
     return false;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -494,6 +495,55 @@ TEST_F(Saisonende, PlaceZonesReachablePlacesStakesAndBonusKinds)
     EXPECT_EQ(wichtig[0], 20);
     EXPECT_EQ(wichtig[1], 20);
     EXPECT_EQ(Wettbewerb_Erreichbare_Plaetze(spielwelt::POKAL_R1, 0, &beste, &schlechteste), -1);
+}
+
+}  // namespace
+
+namespace {
+
+// A match day reads stakes under a hold: as without one, and a later hold sees changed targets.
+TEST_F(Saisonende, StakesUnderAHoldMatchThoseWithoutAndANewHoldSeesChangedTargets)
+{
+    ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+    const int32_t paar[2] = {0, 3};
+    auto einsatz = [&](bool halten) {
+        std::optional<Wettbewerb_Abfragen_Halten> h;
+        if (halten) h.emplace();
+        int32_t w[2] = {0, 0};
+        Wettbewerb_Spiel_Wichtigkeit(spielwelt::LIGA, paar, w, 2);
+        return std::vector<int32_t>(w, w + 2);
+    };
+    EXPECT_EQ(einsatz(true), (std::vector<int32_t>{100, 100}));
+    for (auto& l : Wettbewerb_Zeiger(testwelt::A1)->ziele.ziel) std::fill(std::begin(l), std::end(l), -1);
+    EXPECT_EQ(einsatz(true), (std::vector<int32_t>{20, 20}));  // no place leads anywhere
+    EXPECT_EQ(einsatz(false), (std::vector<int32_t>{20, 20}));
+}
+
+// Sponsors and auctions ask places club by club: each is the counted one, after new results,
+// for another range of days and after the team list changed.
+TEST_F(Saisonende, PlacesFollowResultsTheAskedDaysAndTheTeamList)
+{
+    ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+    const int32_t block = Wettbewerb_Get_Spiele_Block(spielwelt::LIGA);
+    auto wie_gezaehlt = [&](int32_t letzter) {
+        static Tabelle_Datensatz t;
+        for (int16_t team : liste(spielwelt::LIGA)) {
+            const int32_t gefragt = Wettbewerb_Get_Tabellenplatz(spielwelt::LIGA, team, -1, letzter, TAB_NORMAL, 0);
+            Wettbewerb_Tabelle_Vorbereiten(spielwelt::LIGA, &t);
+            Spiele_Tabelle_Berechnen(spielwelt::LIGA, block, -1, letzter, 1, TAB_NORMAL, &t, team, 0, -1, -1, 0, 0, -1);
+            int32_t platz = 0;
+            while (platz < t.anzahl && t.team[t.platz[platz]] != team) ++platz;
+            EXPECT_EQ(gefragt, platz < t.anzahl ? platz : -1) << team << " " << letzter;
+        }
+    };
+    tag_spielen(spielwelt::LIGA);
+    wie_gezaehlt(-1);
+    tag_spielen(spielwelt::LIGA);
+    for (int32_t letzter : {0, -1}) wie_gezaehlt(letzter);
+    Wettbewerb_Datensatz* a = Wettbewerb_Zeiger(testwelt::A1);
+    const int32_t weg = a->listen.teams[--a->listen.anzahl];  // the last club leaves the list
+    EXPECT_EQ(Wettbewerb_Get_Tabellenplatz(spielwelt::LIGA, weg, -1, -1, TAB_NORMAL, 0), -1);
+    wie_gezaehlt(-1);
 }
 
 }  // namespace

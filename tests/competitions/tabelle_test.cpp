@@ -159,6 +159,23 @@ TEST_F(TabelleTest, TeamsOutsideTheColumnAndBeyondTheDayAreasAreSafe)
     EXPECT_EQ(summe, 30);
 }
 
+// Rows are found by team number: a club named twice counts in its first row, and a count over
+// fewer clubs after one over more finds no row for the clubs it left out.
+TEST_F(TabelleTest, AClubNamedTwiceCountsInItsFirstRowAndALaterCountKnowsOnlyItsOwnClubs)
+{
+    int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
+    ergebnis(b, 0, 0, 1, 2, 2, 0);
+    ergebnis(b, 0, 1, 3, 4, 1, 1);
+    Tabelle_Datensatz t;
+    for (const auto& [teams, spiele] : {std::pair{std::vector<int32_t>{1, 2, 3, 4}, std::vector<int32_t>{1, 1, 1, 1}},
+                                        std::pair{std::vector<int32_t>{2, 1}, std::vector<int32_t>{1, 1, 0, 0}},
+                                        std::pair{std::vector<int32_t>{1, 3, 1, 4}, std::vector<int32_t>{0, 1, 0, 1}}}) {
+        tabelle_vorbereiten(t, teams);
+        berechnen(LIGA, b, t);
+        EXPECT_EQ(std::vector<int32_t>(t.spiele[TAB_GESAMT], t.spiele[TAB_GESAMT] + 4), spiele) << teams.size();
+    }
+}
+
 TEST_F(TabelleTest, SecondLegAddsCrosswise)
 {
     // Group with two legs: the second leg stands (teams / 2) records later.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <vector>
 
 #include "common/capture.h"
@@ -322,6 +323,22 @@ TEST_F(Suche, SlotOffersOnceAndStaysOff)
     Teamspieler_Wert(317, 1, q, TS_TRANSFERLISTE, 8);
     suchen({1, 2});
     EXPECT_EQ(angebote().size(), 1u);
+}
+
+// Every buyer of the system bids for a player in list order; one whose last active slot has
+// bid drops out, and the buyers behind it still get their turn for the same player.
+TEST_F(Suche, ABuyerWhoseSlotsAreSpentStepsAsideForTheNextOfItsSystem)
+{
+    for (int32_t i = 0; i < 2; ++i) Teamspieler_Wert(317, 1, neu(1, 76), TS_TRANSFERLISTE, 8);
+    for (auto [b, k] : {std::pair{2, 0}, {3, 1}, {3, 3}, {4, 2}}) slot(b, k, 3 * 17 + 7, 5 * 17 + 9);
+    suchen({1, 2, 3, 4});
+    std::map<int32_t, std::vector<int32_t>> je_bieter;
+    for (const Spieler_Angebot& a : angebote()) je_bieter[a.bieter].push_back(a.spnr);
+    ASSERT_EQ(je_bieter[2].size(), 1u);
+    EXPECT_EQ(je_bieter[4], je_bieter[2]);  // both for the first player drawn
+    ASSERT_EQ(je_bieter[3].size(), 2u);     // and 3 for both
+    EXPECT_NE(je_bieter[3][1], je_bieter[3][0]);
+    EXPECT_TRUE(je_bieter[3][0] == je_bieter[2][0] || je_bieter[3][1] == je_bieter[2][0]);
 }
 
 TEST_F(Suche, WhoIsOfferedAndWhoMayBid)

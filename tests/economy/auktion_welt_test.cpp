@@ -1,4 +1,6 @@
 // Auctions with human managers taking part: the questions and hints, a bidder's key, a quit.
+#include <cstdlib>
+
 #include "database/richter.h"
 #include "economy/auktion.h"
 #include "werbung_hilfe.h"
@@ -96,4 +98,32 @@ TEST_F(AuktionWelt, OffersCountOnAClientOnlyWithAFee)
     EXPECT_EQ(Auktion_Angebote_Vorhanden(manager[0], v.data(), 3), 1);
     Netz_Rolle = 0;
     Aktuelles_Team = -1;
+}
+
+// A bid's level weighs its own club's standing, whichever other clubs bid beside it.
+TEST_F(AuktionWelt, EachBidIsRatedWithTheStandingOfItsOwnClub)
+{
+    Auktion_Set_Stufe_Abfrage(nullptr);
+    const int32_t oben = computer + 1;
+    int32_t unten = oben;  // the club standing furthest from it
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        if (Werbung_Liga(t) != -1 && t != computer &&
+            std::abs(Werbung_Team_Ansehen(t) - Werbung_Team_Ansehen(oben)) > std::abs(Werbung_Team_Ansehen(unten) - Werbung_Team_Ansehen(oben)))
+            unten = t;
+    auto stufen = [&](std::vector<int32_t> bieter) {
+        std::vector<Spieler_Angebot> v = angebote();
+        v.resize(bieter.size(), v[0]);
+        for (size_t i = 0; i < v.size(); ++i) v[i].bieter = uint16_t(bieter[i]), v[i].abloese = 5000, v[i].gehalt = 3000;
+        Zufall_Set_Seed(77);
+        EXPECT_TRUE(Auktion_Start(spnr, computer, int32_t(v.size()), v.data()));
+        int32_t spalte[AUKTION_SPALTEN];
+        Auktion_Spalten(int32_t(v.size()), spalte);
+        std::vector<int32_t> s;
+        for (size_t i = 0; i < v.size(); ++i) s.push_back(Auktion_Get_Stand().stufe[spalte[i]]);
+        return s;
+    };
+    const int32_t a = stufen({oben})[0], b = stufen({unten})[0];
+    ASSERT_NE(a, b);
+    EXPECT_EQ(stufen({oben, unten, oben}), (std::vector<int32_t>{a, b, a}));
+    EXPECT_EQ(stufen({unten, oben, unten}), (std::vector<int32_t>{b, a, b}));
 }
