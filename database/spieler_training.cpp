@@ -618,25 +618,24 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
             kann_ziehen = true;
             return;
         }
-        const float a = tag.gewicht[art][i];
-        const int32_t vorher = vorher_wert();
-        const float b = basis(vorher);
         const bool steigt = at->steigt;
-        float teil;
-        if (at == &tt.art[tag_index]) {
-            // the team's own day: the same side for the whole squad
-            teil = teil_von(*at, steigt, b, a);
-        } else {
-            // Both sides are worked out and one is taken: which one is as good as a coin toss
-            // after a nudge, and a guessed branch would mostly be wrong.
-            teil = waehle(steigt, teil_von(*at, true, b, a), teil_von(*at, false, b, a));
-        }
-        const float schritt = teil / teiler * faktor[steigt];
-        if (schritt == 0.0f) return;
-        // the care term helps or hinders the move in the step's direction; without one the
-        // chance is the step's size (adding a zero of either sign leaves it as it is)
-        float chance = std::fabs(schritt);
-        if (pflege) {
+        auto schritt_von = [&](int32_t vorher) {
+            const float a = tag.gewicht[art][i];
+            const float b = basis(vorher);
+            float teil;
+            if (at == &tt.art[tag_index]) {
+                // the team's own day: the same side for the whole squad
+                teil = teil_von(*at, steigt, b, a);
+            } else {
+                // Both sides are worked out and one is taken: which one is as good as a coin toss
+                // after a nudge, and a guessed branch would mostly be wrong.
+                teil = waehle(steigt, teil_von(*at, true, b, a), teil_von(*at, false, b, a));
+            }
+            return teil / teiler * faktor[steigt];
+        };
+        // the care term helps or hinders the move in the step's direction (its draw comes before
+        // the throw); 0 where it has none
+        auto pflege_term = [&] {
             float term = 0.0f;
             if (ts.flags & TS_ARZT) {
                 const int32_t z = folge.Ziehe<frei>(36, 146);
@@ -648,6 +647,27 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
                 const int32_t z = folge.Ziehe<frei>(36, 109);
                 term = static_cast<float>(z) / teiler;
             }
+            return term;
+        };
+        if (pflege && at->grenze[sichtbar ? 0 : 1] >= 0.0f) {
+            // No step can be zero: the term's draw and the throw come next, and most throws lie
+            // above every chance the step could have with the term added, which needs no more.
+            const float term = pflege_term();
+            const int32_t wurf = folge.Ziehe<frei>(0, 365);
+            if (static_cast<float>(wurf) >= at->grenze[sichtbar ? 0 : 1] * faktor[steigt] + std::fabs(term)) return;
+            const int32_t vorher = vorher_wert();
+            const float schritt = schritt_von(vorher);
+            ziehen(vorher, wurf, std::fabs(schritt) + waehle(schritt > 0.0f, term, -term), schritt);
+            return;
+        }
+        const int32_t vorher = vorher_wert();
+        const float schritt = schritt_von(vorher);
+        if (schritt == 0.0f) return;
+        // without a term the chance is the step's size (adding a zero of either sign leaves it
+        // as it is)
+        float chance = std::fabs(schritt);
+        if (pflege) {
+            const float term = pflege_term();
             chance = std::fabs(schritt) + waehle(schritt > 0.0f, term, -term);
         }
         const int32_t wurf = folge.Ziehe<frei>(0, 365);
@@ -716,8 +736,11 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
             if (!Spieler_Attribut_Gewichte[art][i]) continue;
             const int32_t folgt = folge.Ziehe<frei>(0, 13);
             const int32_t vorher = alt(i);
+            const int32_t neu = begrenzt(vorher + bewegung[folgt], 0, 99);
+            // mostly it follows a type that did not move: nothing to check or write then
+            if (neu == vorher) continue;
             anfang[i] = vorher;
-            wert[i] = begrenzt(vorher + bewegung[folgt], 0, 99);
+            wert[i] = neu;
             gelesen |= 1u << i;
             geaendert |= 1u << i;
         }
