@@ -635,3 +635,43 @@ TEST_F(Training, TypesKeptFromTheDayBeforeFollowEveryFigureTheyComeFrom)
     Schwierigkeitsstufe = stufe_vorher;
     Stadion_Set_Anlage_Abfrage(nullptr);
 }
+
+// Players in the doctor's care, held back (injured, suspended or away) or in individual training
+// draw a care term on each type that moves them, before its throw: a throw that lies above every
+// chance the term can leave needs none of the step's arithmetic, but the term's draw stays. The
+// players, links and the generator after forty days are pinned as they were before that short way.
+TEST_F(Training, CaredForPlayersTrainWithTheirTermsDrawn)
+{
+    Zufall_Set_Seed(7);  // the links' own draws as well
+    kader();
+    Highscore_Init();  // no club has days off
+    for (int32_t i = 0; i < 90; ++i) {
+        Spieler_Struktur& s = Spieler_Daten[i];
+        s.form = static_cast<uint8_t>(20 + (i * 13) % 81);
+        s.attribute[i % 9] = static_cast<int16_t>(40 + i);  // low values: large steps
+        s.unsichtbar[i % 6] = static_cast<uint8_t>(5 + i % 7);
+    }
+    // club 1 trains much (its types rise), club 2 nothing (they fall)
+    std::memset(T_Own[1].training, 5, 14);
+    std::memset(T_Own[2].training, 0, 14);
+    for (int32_t t : {1, 2})
+        for (int32_t spnr = 10 * t; spnr < 10 * t + 10; ++spnr) {
+            TS* ts = Teamspieler_Get_Record(t, spnr);
+            ASSERT_NE(ts, nullptr);
+            ts->flags |= spnr % 3 == 0 ? TS_ARZT : spnr % 3 == 1 ? 0x80u : 0u;
+        }
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        auto* r = static_cast<int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, t, nullptr, 0));
+        ASSERT_NE(r, nullptr);
+        for (int32_t i = 0; i < 3 * SPIELER_TRAININGSARTEN; ++i) r[i] = -1;
+    }
+    auto* raster = static_cast<int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, 1, nullptr, 0));
+    raster[3 * 1] = 11;   // club 1's players without flags: on a visible kind
+    raster[3 * 12] = 17;  // and on an invisible one
+    Zufall_Set_Seed(2024);
+    for (int32_t tag = 0; tag < 40; ++tag) Spieler_Bewerte_Training(tag);
+    uint64_t h = 14695981039346656037ull;
+    for (uint8_t b : stand()) h = (h ^ b) * 1099511628211ull;
+    h = (h ^ static_cast<uint32_t>(Zufall_Get_Seed())) * 1099511628211ull;
+    EXPECT_EQ(h, 7746867568509835428ull);
+}
