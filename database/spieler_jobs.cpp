@@ -356,12 +356,29 @@ void markt_monat(std::vector<uint8_t>& erledigt)
 
 }  // namespace
 
+namespace {
+
+int32_t geburtstag(const Spieler_Fix& f)
+{
+    const int8_t c = static_cast<int8_t>(f.name[0]);
+    const uint32_t produkt = static_cast<uint32_t>(static_cast<int32_t>(c)) * f.gesicht;
+    return static_cast<int32_t>(produkt % 365u);
+}
+
+// The first player from p on whose birthday is day d, n when there is none: the daily walk
+// over every record reads the two fields alone.
+int32_t naechstes_geburtstagskind(const Spieler_Fix* fix, int32_t p, int32_t n, int32_t d)
+{
+    while (p < n && geburtstag(fix[p]) != d) ++p;
+    return p;
+}
+
+}  // namespace
+
 int32_t Spieler_Geburtstag(int32_t spnr)
 {
     if (!spieler_gueltig(spnr)) return -1;
-    const int8_t c = static_cast<int8_t>(Spieler_Fix_Daten[spnr].name[0]);
-    const uint32_t produkt = static_cast<uint32_t>(static_cast<int32_t>(c)) * Spieler_Fix_Daten[spnr].gesicht;
-    return static_cast<int32_t>(produkt % 365u);
+    return geburtstag(Spieler_Fix_Daten[spnr]);
 }
 
 int32_t Spieler_Karriere_Saat(int32_t spnr)
@@ -395,9 +412,10 @@ void Spieler_Jeden_Tag()
     if (!Spieler_Daten || !T) return;
     const int32_t d = Kalender_Get_Heute() % 365;
     Team_Init_Transfer_Suchliste();
-    for (int32_t p = 0; p < Spieler_Anzahl; ++p) {
-        // one player in 365 has his birthday: it is asked first, as it reads one record only
-        if (Spieler_Geburtstag(p) != d) continue;
+    // one player in 365 has his birthday: it is asked first, as it reads one record only
+    for (int32_t p = 0; Spieler_Fix_Daten && p < Spieler_Anzahl; ++p) {
+        p = naechstes_geburtstagskind(Spieler_Fix_Daten, p, Spieler_Anzahl, d);
+        if (p >= Spieler_Anzahl) break;
         if (!(Spieler_Daten[p].status & SP_STATUS_OHNE_HEIMATSYSTEM) && Spieler_Egal_Daten[p].heimatsystem == -1)
             continue;
         if (Spieler_Daten[p].alter < 255) ++Spieler_Daten[p].alter;

@@ -67,8 +67,9 @@ int32_t einzel_art(int32_t index, bool torwart)
 
 int32_t art_von(int32_t spnr)
 {
+    // the third of the pitch (pos / 153 + 1 held at 1..3) by two comparisons, not a division
     const int32_t pos = Spieler_Fix_Daten[spnr].lieblingspos;
-    return pos == SP_POS_TORWART ? 0 : begrenzt(pos / 153 + 1, 1, 3);
+    return pos == SP_POS_TORWART ? 0 : 1 + static_cast<int32_t>(pos >= 153) + static_cast<int32_t>(pos >= 306);
 }
 
 struct Art_Tag_Speicher;
@@ -82,6 +83,7 @@ struct Tag {
     const Eroeffnungen* eroeffnungen;
     float gewicht[4][24];  // by player type and attribute: gewicht()
     bool takt_trifft[11];  // whether the day's number is a multiple of 15..25
+    bool takt_heute;       // any of them
 };
 
 // A training type of a team before any player's change of its units: units, ratio and weight.
@@ -185,6 +187,32 @@ struct Team_Tag {
     int32_t einzel = 0;          // occupied individual-training places
     bool einzel_belegt = false;  // a player holds any individual-training place
     bool anlagen;                // training grounds built
+};
+
+// What a team's types (art, stoss, eroeffnung, schritte) are worked out from. A club's plan,
+// grounds and league term stand for weeks: while they do, its types are the day before's.
+struct Typen_Schluessel {
+    uint8_t einheiten[24];
+    uint32_t liga_term;  // its bits
+    uint32_t stand;      // the nudges' tables the types point into
+    int8_t stufe, richtung;
+    uint8_t anlagen, schritte;
+    bool operator==(const Typen_Schluessel&) const = default;
+};
+static_assert(sizeof(Typen_Schluessel) == 36);
+
+// Each club's day kept from the day before; the types are taken over where their figures stand.
+struct Team_Tag_Speicher {
+    struct Eintrag {
+        Team_Tag tt;
+        Typen_Schluessel schluessel;
+        bool gueltig = false;
+    };
+    std::vector<Eintrag> eintraege;
+    void passend(int32_t teams)
+    {
+        if (eintraege.size() != static_cast<size_t>(teams)) eintraege.assign(static_cast<size_t>(teams), Eintrag{});
+    }
 };
 
 // Whether any of n places holds a player (a number of 0 or more), four places at a time by
@@ -590,25 +618,24 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
             kann_ziehen = true;
             return;
         }
-        const float a = tag.gewicht[art][i];
-        const int32_t vorher = vorher_wert();
-        const float b = basis(vorher);
         const bool steigt = at->steigt;
-        float teil;
-        if (at == &tt.art[tag_index]) {
-            // the team's own day: the same side for the whole squad
-            teil = teil_von(*at, steigt, b, a);
-        } else {
-            // Both sides are worked out and one is taken: which one is as good as a coin toss
-            // after a nudge, and a guessed branch would mostly be wrong.
-            teil = waehle(steigt, teil_von(*at, true, b, a), teil_von(*at, false, b, a));
-        }
-        const float schritt = teil / teiler * faktor[steigt];
-        if (schritt == 0.0f) return;
-        // the care term helps or hinders the move in the step's direction; without one the
-        // chance is the step's size (adding a zero of either sign leaves it as it is)
-        float chance = std::fabs(schritt);
-        if (pflege) {
+        auto schritt_von = [&](int32_t vorher) {
+            const float a = tag.gewicht[art][i];
+            const float b = basis(vorher);
+            float teil;
+            if (at == &tt.art[tag_index]) {
+                // the team's own day: the same side for the whole squad
+                teil = teil_von(*at, steigt, b, a);
+            } else {
+                // Both sides are worked out and one is taken: which one is as good as a coin toss
+                // after a nudge, and a guessed branch would mostly be wrong.
+                teil = waehle(steigt, teil_von(*at, true, b, a), teil_von(*at, false, b, a));
+            }
+            return teil / teiler * faktor[steigt];
+        };
+        // the care term helps or hinders the move in the step's direction (its draw comes before
+        // the throw); 0 where it has none
+        auto pflege_term = [&] {
             float term = 0.0f;
             if (ts.flags & TS_ARZT) {
                 const int32_t z = folge.Ziehe<frei>(36, 146);
@@ -620,6 +647,27 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
                 const int32_t z = folge.Ziehe<frei>(36, 109);
                 term = static_cast<float>(z) / teiler;
             }
+            return term;
+        };
+        if (pflege && at->grenze[sichtbar ? 0 : 1] >= 0.0f) {
+            // No step can be zero: the term's draw and the throw come next, and most throws lie
+            // above every chance the step could have with the term added, which needs no more.
+            const float term = pflege_term();
+            const int32_t wurf = folge.Ziehe<frei>(0, 365);
+            if (static_cast<float>(wurf) >= at->grenze[sichtbar ? 0 : 1] * faktor[steigt] + std::fabs(term)) return;
+            const int32_t vorher = vorher_wert();
+            const float schritt = schritt_von(vorher);
+            ziehen(vorher, wurf, std::fabs(schritt) + waehle(schritt > 0.0f, term, -term), schritt);
+            return;
+        }
+        const int32_t vorher = vorher_wert();
+        const float schritt = schritt_von(vorher);
+        if (schritt == 0.0f) return;
+        // without a term the chance is the step's size (adding a zero of either sign leaves it
+        // as it is)
+        float chance = std::fabs(schritt);
+        if (pflege) {
+            const float term = pflege_term();
             chance = std::fabs(schritt) + waehle(schritt > 0.0f, term, -term);
         }
         const int32_t wurf = folge.Ziehe<frei>(0, 365);
@@ -688,8 +736,11 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
             if (!Spieler_Attribut_Gewichte[art][i]) continue;
             const int32_t folgt = folge.Ziehe<frei>(0, 13);
             const int32_t vorher = alt(i);
+            const int32_t neu = begrenzt(vorher + bewegung[folgt], 0, 99);
+            // mostly it follows a type that did not move: nothing to check or write then
+            if (neu == vorher) continue;
             anfang[i] = vorher;
-            wert[i] = begrenzt(vorher + bewegung[folgt], 0, 99);
+            wert[i] = neu;
             gelesen |= 1u << i;
             geaendert |= 1u << i;
         }
@@ -722,8 +773,9 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
     }
     s.trainings_erschoepfung = static_cast<uint8_t>(e);
 
-    const int32_t ueberlast = folge.Ziehe<frei>(75, 99);
-    if (ueberlast <= e)
+    // below 75 no draw of 75..99 reaches the exhaustion: its draw is stepped over
+    if (frei && e < 75) folge.Vor(1);
+    else if (const int32_t ueberlast = folge.Ziehe<frei>(75, 99); ueberlast <= e)
         for (int32_t k = 0; k < anzahl; ++k) {
             const int32_t i = arten[k];
             const int32_t z = folge.Ziehe<frei>(0, 23);
@@ -739,8 +791,9 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
             }
         }
 
-    const int32_t takt = folge.Ziehe<frei>(15, 25);
-    if (tag.takt_trifft[takt - 15]) {
+    // on most days no draw of 15..25 divides the day's number: its draw is stepped over then
+    if (frei && !tag.takt_heute) folge.Vor(1);
+    else if (const int32_t takt = folge.Ziehe<frei>(15, 25); tag.takt_trifft[takt - 15]) {
         const int32_t d = folge.Ziehe<frei>(0, 40);
         s.formtendenz = static_cast<uint8_t>(begrenzt(s.formtendenz + d - 20, 0, 99));
     }
@@ -773,70 +826,73 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
         }
     }
 
-    const uint16_t* talent = Spieler_Egal_Daten[spnr].talent;
-    const uint32_t folger = 0xFC000u;  // 14..19
-    uint32_t schreiben = 0;            // bits of the values the day takes
-    // The visible values (they draw nothing), then the invisible ones with their draws in the
-    // same order as one pass over all would take them, then the followers: each pass has no
-    // test of which kind its value is.
-    const uint32_t sichtbare = (1u << 9) - 1;
-    for (uint32_t bits = geaendert & sichtbare; bits; bits &= bits - 1) {
-        const int32_t i = __builtin_ctz(bits);
-        const int32_t neu = wert[i];
-        if (neu == anfang[i]) continue;
-        // a talent of 0 has not been drawn yet and sets no ceiling
-        const int32_t decke = talent[i];
-        if (decke > 0 && neu > decke) continue;
-        if (neu < 5 || neu > 995) continue;
-        schreiben |= 1u << i;
-    }
-    for (uint32_t bits = geaendert & ~(folger | sichtbare); bits; bits &= bits - 1) {
-        const int32_t i = __builtin_ctz(bits);
-        int32_t neu = wert[i];
-        const int32_t vorher = anfang[i];
-        if (neu == vorher) continue;
-        const int32_t decke = i < FELD_ARTEN ? talent[i] : 0;
-        if (decke > 0 && neu > decke) continue;
-        if (neu < 0 || neu > 99) continue;
-        const int32_t zehntel = folge.Zufall(0, 100);
-        if (zehntel >= 76) continue;
-        if (vorher < 75 && neu >= 75) {
-            folge.Abgeben();
-            Spieler_News_Neues_Attribut(tt.team, spnr, i);
-            folge.Uebernehmen();
-            neu = 99;
+    // most days change no value: nothing to check against the talents or to write
+    if (geaendert != 0) {
+        const uint16_t* talent = Spieler_Egal_Daten[spnr].talent;
+        const uint32_t folger = 0xFC000u;  // 14..19
+        uint32_t schreiben = 0;            // bits of the values the day takes
+        // The visible values (they draw nothing), then the invisible ones with their draws in the
+        // same order as one pass over all would take them, then the followers: each pass has no
+        // test of which kind its value is.
+        const uint32_t sichtbare = (1u << 9) - 1;
+        for (uint32_t bits = geaendert & sichtbare; bits; bits &= bits - 1) {
+            const int32_t i = __builtin_ctz(bits);
+            const int32_t neu = wert[i];
+            if (neu == anfang[i]) continue;
+            // a talent of 0 has not been drawn yet and sets no ceiling
+            const int32_t decke = talent[i];
+            if (decke > 0 && neu > decke) continue;
+            if (neu < 5 || neu > 995) continue;
+            schreiben |= 1u << i;
         }
-        wert[i] = neu;
-        schreiben |= 1u << i;
-    }
-    // a follower is taken when it changed (as good as a coin toss: taken by figures)
-    for (uint32_t bits = geaendert & folger; bits; bits &= bits - 1) {
-        const int32_t i = __builtin_ctz(bits);
-        const int32_t neu = wert[i];
-        const int32_t vorher = anfang[i];
-        const bool anders = neu != vorher;
-        // up from below 75 to 75 or more (changed, then): both differences not negative
-        if (((74 - vorher) | (neu - 75)) >= 0) {
-            folge.Abgeben();
-            Spieler_News_Neues_Attribut(tt.team, spnr, i);
-            folge.Uebernehmen();
-            wert[i] = 99;
+        for (uint32_t bits = geaendert & ~(folger | sichtbare); bits; bits &= bits - 1) {
+            const int32_t i = __builtin_ctz(bits);
+            int32_t neu = wert[i];
+            const int32_t vorher = anfang[i];
+            if (neu == vorher) continue;
+            const int32_t decke = i < FELD_ARTEN ? talent[i] : 0;
+            if (decke > 0 && neu > decke) continue;
+            if (neu < 0 || neu > 99) continue;
+            const int32_t zehntel = folge.Zufall(0, 100);
+            if (zehntel >= 76) continue;
+            if (vorher < 75 && neu >= 75) {
+                folge.Abgeben();
+                Spieler_News_Neues_Attribut(tt.team, spnr, i);
+                folge.Uebernehmen();
+                neu = 99;
+            }
+            wert[i] = neu;
+            schreiben |= 1u << i;
         }
-        schreiben |= static_cast<uint32_t>(anders) << i;
+        // a follower is taken when it changed (as good as a coin toss: taken by figures)
+        for (uint32_t bits = geaendert & folger; bits; bits &= bits - 1) {
+            const int32_t i = __builtin_ctz(bits);
+            const int32_t neu = wert[i];
+            const int32_t vorher = anfang[i];
+            const bool anders = neu != vorher;
+            // up from below 75 to 75 or more (changed, then): both differences not negative
+            if (((74 - vorher) | (neu - 75)) >= 0) {
+                folge.Abgeben();
+                Spieler_News_Neues_Attribut(tt.team, spnr, i);
+                folge.Uebernehmen();
+                wert[i] = 99;
+            }
+            schreiben |= static_cast<uint32_t>(anders) << i;
+        }
+        // As Spieler_Attribute writes the vector back: the values taken, the two copies among the
+        // invisible ones (the all-rounder and experience), experience held at 299, and the form.
+        // The all-rounder (19) goes to its copy's place (10 of the invisible ones) and from there
+        // to his own field.
+        for (uint32_t bits = schreiben & sichtbare; bits; bits &= bits - 1) {
+            const int32_t i = __builtin_ctz(bits);
+            s.attribute[i] = static_cast<int16_t>(wert[i]);
+        }
+        for (uint32_t bits = schreiben & ~sichtbare; bits; bits &= bits - 1) {
+            const int32_t i = __builtin_ctz(bits);
+            s.unsichtbar[i - 9] = static_cast<uint8_t>(wert[i]);
+        }
+        if (schreiben >> 19 & 1u) s.allrounder = s.unsichtbar[19 - 9];
     }
-    // As Spieler_Attribute writes the vector back: the values taken, the two copies among the
-    // invisible ones (the all-rounder and experience), experience held at 299, and the form.
-    // The all-rounder (19) goes to its copy's place (10 of the invisible ones) and from there
-    // to his own field.
-    for (uint32_t bits = schreiben & sichtbare; bits; bits &= bits - 1) {
-        const int32_t i = __builtin_ctz(bits);
-        s.attribute[i] = static_cast<int16_t>(wert[i]);
-    }
-    for (uint32_t bits = schreiben & ~sichtbare; bits; bits &= bits - 1) {
-        const int32_t i = __builtin_ctz(bits);
-        s.unsichtbar[i - 9] = static_cast<uint8_t>(wert[i]);
-    }
-    if (schreiben >> 19 & 1u) s.allrounder = s.unsichtbar[19 - 9];
     const int32_t erfahrung = std::min<int32_t>(s.erfahrung, 299);
     s.unsichtbar[10] = s.allrounder;
     s.unsichtbar[11] = static_cast<uint8_t>(erfahrung);
@@ -922,6 +978,28 @@ struct Kader_Speicher {
     }
 };
 
+// A team's types for its plan's units (by attribute index) and the day.
+void typen_setzen(Team_Tag& tt, const Tag& tag, Art_Tag_Speicher& speicher, Schritte_Tafeln& schritte_tafeln,
+                  const uint8_t* einheiten)
+{
+    // the field types and the keeper's; the further attributes between them only follow
+    for (int32_t i = 0; i < 24; i = i + 1 == FELD_ARTEN ? 21 : i + 1) {
+        const Art_Tag_Speicher::Ganz& g = speicher.ganz_von(einheiten[i], tag.faktor, tt.liga_term);
+        tt.art[i] = g.a;
+        tt.stoss[i] = g.stoss ? g.stoss : &tt.art[i];
+        tt.eroeffnung[i] = tag.eroeffnungen->tafel[g.a.band][tt.anlagen][einheiten[i] <= 5].data();
+    }
+    for (const Gruppe& g : GRUPPEN)
+        tt.schritte[g.erste] = schritte_an ? schritte_tafeln.tafel(tag.stufe, Spieler_Training.richtung, tt.liga_term,
+                                                                    tt.anlagen, g, einheiten)
+                                           : schritte_tafeln.keine();
+    const float torwart_einheiten = tt.summe * 0.0714f;
+    tt.art[24] = speicher(torwart_einheiten, tag.faktor, tt.liga_term);
+    tt.stoss[24] = tt.art[24].band ? speicher.stoss(torwart_einheiten, tag.faktor, tt.liga_term) : &tt.art[24];
+    const bool torwart_in_spanne = torwart_einheiten >= 0.0f && torwart_einheiten <= 5.0f;
+    tt.eroeffnung[24] = tag.eroeffnungen->tafel[tt.art[24].band][tt.anlagen][torwart_in_spanne].data();
+}
+
 }  // namespace
 
 bool Spieler_Training_Schritte_Setzen(bool an)
@@ -949,7 +1027,11 @@ void Spieler_Bewerte_Training(int32_t n)
     tag.eroeffnungen = &eroeffnungen(tag.stufe);
     tag.faktor = FAKTOR[tag.stufe];
     tag.n = n;
-    for (int32_t k = 0; k < 11; ++k) tag.takt_trifft[k] = n % (15 + k) == 0;
+    tag.takt_heute = false;
+    for (int32_t k = 0; k < 11; ++k) {
+        tag.takt_trifft[k] = n % (15 + k) == 0;
+        tag.takt_heute |= tag.takt_trifft[k];
+    }
     for (int32_t art = 0; art < 4; ++art)
         for (int32_t i = 0; i < 24; ++i) tag.gewicht[art][i] = gewicht(art, i);
     const int32_t wende = Zufall(7, 9);
@@ -980,6 +1062,8 @@ void Spieler_Bewerte_Training(int32_t n)
     // would chase a pointer per player.
     static Kader_Speicher kader_speicher;
     kader_speicher.passend(Team_Anzahl);
+    static Team_Tag_Speicher team_tage;
+    team_tage.passend(Team_Anzahl);
     const Kader_Speicher::Kader* kader = nullptr;
     const Kader_Speicher::Kader* naechster_kader = nullptr;
     bool gehalten = false;  // a squad came from the day before: no walk left the cursor behind its list
@@ -1058,8 +1142,13 @@ void Spieler_Bewerte_Training(int32_t n)
         lo = mitte - halb;
         hi = mitte + halb;
 
-        Team_Tag tt;
+        Team_Tag_Speicher::Eintrag& eintrag = team_tage.eintraege[static_cast<size_t>(t)];
+        Team_Tag& tt = eintrag.tt;
         tt.team = t;
+        tt.summe = 0.0f;
+        tt.liga_term = 0.0f;
+        tt.einzel = 0;
+        tt.einzel_belegt = false;
         const bool frei = freie_tage && Highscore_Punkte_Abziehen(t);
         // the plan's units by attribute index: whole ones but for the keeper's type 0 (24)
         uint8_t einheiten[24] = {};
@@ -1068,7 +1157,6 @@ void Spieler_Bewerte_Training(int32_t n)
             tt.summe += static_cast<float>(einheiten[i]);
         }
         for (int32_t i = 0; i < 3; ++i) einheiten[21 + i] = frei ? 0 : T_Own[t].training_bytes[i];
-        const float torwart_einheiten = tt.summe * 0.0714f;
         // most clubs have nobody in individual training: their players need not be looked for,
         // and the count of places matters only to a player who holds one
         if (const auto* raster = static_cast<const int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, t, nullptr, 0))) {
@@ -1115,21 +1203,19 @@ void Spieler_Bewerte_Training(int32_t n)
             if (tab.zu_stark[l] && m < tab.zu_stark_grenze[l]) tab.zu_stark[l] = 0;
         }
 
-        // the field types and the keeper's; the further attributes between them only follow
-        for (int32_t i = 0; i < 24; i = i + 1 == FELD_ARTEN ? 21 : i + 1) {
-            const Art_Tag_Speicher::Ganz& g = speicher.ganz_von(einheiten[i], tag.faktor, tt.liga_term);
-            tt.art[i] = g.a;
-            tt.stoss[i] = g.stoss ? g.stoss : &tt.art[i];
-            tt.eroeffnung[i] = tag.eroeffnungen->tafel[g.a.band][tt.anlagen][einheiten[i] <= 5].data();
+        Typen_Schluessel schluessel{};
+        std::memcpy(schluessel.einheiten, einheiten, sizeof einheiten);
+        std::memcpy(&schluessel.liga_term, &tt.liga_term, sizeof schluessel.liga_term);
+        schluessel.stand = speicher.stand;
+        schluessel.stufe = static_cast<int8_t>(tag.stufe);
+        schluessel.richtung = static_cast<int8_t>(Spieler_Training.richtung);
+        schluessel.anlagen = tt.anlagen;
+        schluessel.schritte = schritte_an;
+        if (!eintrag.gueltig || !(eintrag.schluessel == schluessel)) {
+            typen_setzen(tt, tag, speicher, schritte_tafeln, einheiten);
+            eintrag.schluessel = schluessel;
+            eintrag.gueltig = true;
         }
-        for (const Gruppe& g : GRUPPEN)
-            tt.schritte[g.erste] = schritte_an ? schritte_tafeln.tafel(tag.stufe, Spieler_Training.richtung,
-                                                                        tt.liga_term, tt.anlagen, g, einheiten)
-                                               : schritte_tafeln.keine();
-        tt.art[24] = speicher(torwart_einheiten, tag.faktor, tt.liga_term);
-        tt.stoss[24] = tt.art[24].band ? speicher.stoss(torwart_einheiten, tag.faktor, tt.liga_term) : &tt.art[24];
-        const bool torwart_in_spanne = torwart_einheiten >= 0.0f && torwart_einheiten <= 5.0f;
-        tt.eroeffnung[24] = tag.eroeffnungen->tafel[tt.art[24].band][tt.anlagen][torwart_in_spanne].data();
         // the sequence where the club before handed it back, unless something drew since
         Zufall_Folge folge = bisher;
         folge.Uebernehmen(bisher);

@@ -43,6 +43,6 @@ Zufall_Folge::Schritt Zufall_Folge::langsam(int32_t stelle, int32_t lo, int32_t 
 
 void Zufall_Folge::Ueberspringen(int32_t n)
 {
-    for (; n > 0 && stelle_ < 0; --n) stelle_ = langsam(stelle_, 0, 0).stelle;
-    if (n > 0) stelle_ = static_cast<int32_t>((int64_t(stelle_) + n) % LAENGE);
+    for (; n > 0 && stelle_ < 0; --n) stelle_ = langsam(static_cast<int32_t>(stelle_), 0, 0).stelle;
+    if (n > 0) stelle_ = (stelle_ + n) % LAENGE;
 }

@@ -47,8 +47,8 @@ public:
     int32_t Zufall(int32_t lo, int32_t hi)
     {
         // off the cycle (-1) and at its last seed the generator's own step is taken
-        if (uint32_t(stelle_) >= uint32_t(LAENGE - 1)) {
-            const Schritt s = langsam(stelle_, lo, hi);
+        if (uint64_t(stelle_) >= uint64_t(LAENGE - 1)) {
+            const Schritt s = langsam(static_cast<int32_t>(stelle_), lo, hi);
             stelle_ = s.stelle;
             return s.wert;
         }
@@ -80,7 +80,7 @@ public:
     // from its table and step over them. The sequence's place on the cycle, -1 off it; a
     // draw from place p reads the seed at p + 1, and one from the cycle's last place leaves
     // the table for the generator's own step.
-    int32_t Stelle() const { return stelle_; }
+    int32_t Stelle() const { return static_cast<int32_t>(stelle_); }
     // The draw in lo..hi that reads the seed at place p of the cycle.
     static int32_t Wert(int32_t p, int32_t lo, int32_t hi)
     {
@@ -117,5 +117,7 @@ private:
     static int32_t stelle_von(int32_t seed);
 
     const int32_t* zyklus_ = nullptr;
-    int32_t stelle_ = -1;  // the current seed's place in the cycle; -1 off it
+    // The current seed's place in the cycle, -1 off it: as wide as the pointer, so that a copy
+    // kept in registers moves on by a plain addition, with no padding beside it to keep.
+    int64_t stelle_ = -1;
 };

@@ -573,3 +573,105 @@ TEST_F(Training, ClientTrainsNobody)
 }
 
 }  // namespace
+
+// A club's types are taken over from the day before only while its plan, its training grounds,
+// its league's term, the level and the day's direction stand. Days that switch the kept steps
+// on and off in turn work every club's types out afresh (the steps themselves train alike): a
+// run that changes one of those figures from day to day trains as such a run.
+TEST_F(Training, TypesKeptFromTheDayBeforeFollowEveryFigureTheyComeFrom)
+{
+    kader();
+    static bool anlagen = false;
+    Stadion_Set_Anlage_Abfrage(
+        [](int32_t, int32_t slot) { return slot == STADION_ANLAGE_TRAININGSGELAENDE && anlagen ? 2 : 0; });
+    for (int32_t i = 0; i < 90; ++i) Spieler_Daten[i].form = static_cast<uint8_t>(40 + i % 60);
+    const std::vector<uint8_t> anfang = stand();
+    const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
+    const Spieler_Training_Tabellen tabellen = Spieler_Training;
+    const uint32_t stufe_vorher = Schwierigkeitsstufe;
+    auto laufen = [&](bool frisch) {
+        zuruecksetzen(spieler, anfang);
+        Spieler_Training = tabellen;
+        Schwierigkeitsstufe = 2;
+        anlagen = false;
+        std::memset(Team_Liga_Staerke, 0, sizeof Team_Liga_Staerke);
+        for (int32_t t : {0, 1, 2, 3, 4, 5, 12, 13}) {
+            std::memset(T_Own[t].training, 2, 14);
+            std::memset(T_Own[t].training_bytes, 3, 3);
+        }
+        Zufall_Set_Seed(4321);
+        for (int32_t tag = 0; tag < 80; ++tag) {
+            switch (tag) {
+            case 8: T_Own[0].training[3] = 5; break;  // one type of one club
+            case 16:                                    // invisible types of every club
+                for (int32_t t : {0, 1, 2, 3, 4, 5, 12, 13}) T_Own[t].training[11] = T_Own[t].training[13] = 0;
+                break;
+            case 24: anlagen = true; break;  // every club's grounds
+            case 28: Schwierigkeitsstufe = 4; break;
+            case 31: Schwierigkeitsstufe = 0; break;
+            case 35: Schwierigkeitsstufe = 3; break;
+            case 40:  // league 1 far too strong
+                Team_Liga_Staerke[1][0][5] = 861;
+                Team_Liga_Staerke[1][4][4] = 990;
+                break;
+            case 48:  // the keepers' invisible types
+                for (int32_t t : {0, 1, 2, 3, 4, 5, 12, 13}) std::memset(T_Own[t].training_bytes, 0, 3);
+                break;
+            case 56: Spieler_Training.richtung = -Spieler_Training.richtung; break;
+            case 64: T_Own[0].training[3] = 2; break;  // back to a plan kept before
+            default: break;
+            }
+            const bool vorher = Spieler_Training_Schritte_Setzen(!frisch || tag % 2 == 0);
+            Spieler_Bewerte_Training(tag);
+            Spieler_Training_Schritte_Setzen(vorher);
+        }
+        return std::make_pair(stand(), Zufall_Get_Seed());
+    };
+    const auto frisch = laufen(true);
+    EXPECT_NE(frisch.first, anfang);
+    EXPECT_TRUE(laufen(false) == frisch);
+    // and again, now that the types of the whole run are the ones kept
+    EXPECT_TRUE(laufen(false) == frisch);
+    Schwierigkeitsstufe = stufe_vorher;
+    Stadion_Set_Anlage_Abfrage(nullptr);
+}
+
+// Players in the doctor's care, held back (injured, suspended or away) or in individual training
+// draw a care term on each type that moves them, before its throw: a throw that lies above every
+// chance the term can leave needs none of the step's arithmetic, but the term's draw stays. The
+// players, links and the generator after forty days are pinned as they were before that short way.
+TEST_F(Training, CaredForPlayersTrainWithTheirTermsDrawn)
+{
+    Zufall_Set_Seed(7);  // the links' own draws as well
+    kader();
+    Highscore_Init();  // no club has days off
+    for (int32_t i = 0; i < 90; ++i) {
+        Spieler_Struktur& s = Spieler_Daten[i];
+        s.form = static_cast<uint8_t>(20 + (i * 13) % 81);
+        s.attribute[i % 9] = static_cast<int16_t>(40 + i);  // low values: large steps
+        s.unsichtbar[i % 6] = static_cast<uint8_t>(5 + i % 7);
+    }
+    // club 1 trains much (its types rise), club 2 nothing (they fall)
+    std::memset(T_Own[1].training, 5, 14);
+    std::memset(T_Own[2].training, 0, 14);
+    for (int32_t t : {1, 2})
+        for (int32_t spnr = 10 * t; spnr < 10 * t + 10; ++spnr) {
+            TS* ts = Teamspieler_Get_Record(t, spnr);
+            ASSERT_NE(ts, nullptr);
+            ts->flags |= spnr % 3 == 0 ? TS_ARZT : spnr % 3 == 1 ? 0x80u : 0u;
+        }
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        auto* r = static_cast<int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, t, nullptr, 0));
+        ASSERT_NE(r, nullptr);
+        for (int32_t i = 0; i < 3 * SPIELER_TRAININGSARTEN; ++i) r[i] = -1;
+    }
+    auto* raster = static_cast<int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, 1, nullptr, 0));
+    raster[3 * 1] = 11;   // club 1's players without flags: on a visible kind
+    raster[3 * 12] = 17;  // and on an invisible one
+    Zufall_Set_Seed(2024);
+    for (int32_t tag = 0; tag < 40; ++tag) Spieler_Bewerte_Training(tag);
+    uint64_t h = 14695981039346656037ull;
+    for (uint8_t b : stand()) h = (h ^ b) * 1099511628211ull;
+    h = (h ^ static_cast<uint32_t>(Zufall_Get_Seed())) * 1099511628211ull;
+    EXPECT_EQ(h, 7746867568509835428ull);
+}
