@@ -24,7 +24,7 @@ std::vector<std::string> Bank_Kurse_Zeilen(int32_t boerse)
 {
     if (boerse < 0 || boerse >= BANK_BOERSEN) return {};
     char text[300];
-    std::snprintf(text, sizeof text, "^c%#05d^tl0085Kurs^tl0130Vortag^tl0185Max.^tl0235Min.", FARBE);
+    std::snprintf(text, sizeof text, "^c%05d^tl0085Kurs^tl0130Vortag^tl0185Max.^tl0235Min.", FARBE);
     std::vector<std::string> v{text};
     const Boerse& b = Bank_Boerse[boerse];
     for (int32_t f = 1; f < BANK_FIRMEN; ++f) {
@@ -37,7 +37,7 @@ std::vector<std::string> Bank_Kurse_Zeilen(int32_t boerse)
         teilen(hoch, &g[2], &c[2]);
         teilen(tief, &g[3], &c[3]);
         std::snprintf(text, sizeof text,
-                      "%s^y%#04d^fb0006^tr0095%d,^tl0094%02d^tr0145%d,^tl0144%02d^tr0195%d,^tl0194%02d^tr0245%d,^tl0244%02d^fe",
+                      "%s^y%04d^fb0006^tr0095%d,^tl0094%02d^tr0145%d,^tl0144%02d^tr0195%d,^tl0194%02d^tr0245%d,^tl0244%02d^fe",
                       b.firma[f], 3, g[0], c[0], g[1], c[1], g[2], c[2], g[3], c[3]);
         v.emplace_back(text);
     }
@@ -56,7 +56,7 @@ std::vector<std::string> Bank_Aktien_Zeilen(int32_t team, int32_t boerse)
         const std::string jetzt = Bank_Betrag_String(wert, team, boerse, 0);
         char text[400];
         std::snprintf(text, sizeof text,
-                      "^y%#04d^tr0063%d^y%#04d^tl0038%s^y%#04d^c%#05d^tl0118Kauf:^tr0256%s^z0009^tl0118Wert:^tr0256%s", 0,
+                      "^y%04d^tr0063%d^y%04d^tl0038%s^y%04d^c%05d^tl0118Kauf:^tr0256%s^z0009^tl0118Wert:^tr0256%s", 0,
                       a->anzahl, 3, Bank_Boerse[boerse].firma[a->firma], 0, FARBE, kauf.c_str(), jetzt.c_str());
         v.emplace_back(text);
     }
@@ -72,18 +72,18 @@ Bank_Zinsen_Tafel Bank_Zinsen_Zeilen()
                       "Dispo:", "Überzieh.zins:"};
     char text[200];
     for (int32_t i = 0; i < BANK_LAUFZEITEN; ++i) {
-        std::snprintf(text, sizeof text, "^c%#05d^tl0055%2.1f%%^tr0106%1.1f%%", FARBE, double(Bank_Anlage_Zins[i]),
+        std::snprintf(text, sizeof text, "^c%05d^tl0055%2.1f%%^tr0106%1.1f%%", FARBE, double(Bank_Anlage_Zins[i]),
                       double(Bank_Kredit_Zins[i]));
         t.werte.emplace_back(text);
     }
     for (int32_t b = 0; b < BANK_BOERSEN; ++b) {
-        std::snprintf(text, sizeof text, "^c%#05d^tr0106%d", FARBE, Bank_Boerse[b].index);
+        std::snprintf(text, sizeof text, "^c%05d^tr0106%d", FARBE, Bank_Boerse[b].index);
         t.werte.emplace_back(text);
     }
-    std::snprintf(text, sizeof text, "^c%#05d^tr0106%s", FARBE, Bank_Betrag_String(Bank_Waehrung_Umrechnen(1.0f, 1, 0), -1, 0, 1));
+    std::snprintf(text, sizeof text, "^c%05d^tr0106%s", FARBE, Bank_Betrag_String(Bank_Waehrung_Umrechnen(1.0f, 1, 0), -1, 0, 1));
     t.werte.emplace_back(text);
     for (float satz : {Bank_Giro_Zins, Bank_Dispo_Zins, Bank_Ueberzieh_Zins}) {
-        std::snprintf(text, sizeof text, "^c%#05d^tr0106%1.1f%%", FARBE, double(satz));
+        std::snprintf(text, sizeof text, "^c%05d^tr0106%1.1f%%", FARBE, double(satz));
         t.werte.emplace_back(text);
     }
     return t;
@@ -111,23 +111,23 @@ std::vector<std::string> Bank_Vermoegen_Zeilen(int32_t team)
     // reaches back onto its label and follows it after a space instead.
     const std::string summe = geld(vermoegen);
     const bool passt = Font_Text_Breite(Font(11), "Ihr Vermögen: ") + Font_Text_Breite(Font(11), summe.c_str()) <= 138;
-    std::snprintf(text, sizeof text, passt ? "^c%#05dIhr Vermögen:^tr0138%s" : "^c%#05dIhr Vermögen: %s", FARBE, summe.c_str());
+    std::snprintf(text, sizeof text, passt ? "^c%05dIhr Vermögen:^tr0138%s" : "^c%05dIhr Vermögen: %s", FARBE, summe.c_str());
     v.emplace_back(text);
-    std::snprintf(text, sizeof text, "^c%#05dAnlagen:", FARBE);
+    std::snprintf(text, sizeof text, "^c%05dAnlagen:", FARBE);
     v.emplace_back(text);
-    std::snprintf(text, sizeof text, "^c%#05d^tr0138%s (%1.1f%%)", FARBE, geld(anlagen).c_str(), anteil(anlagen));
+    std::snprintf(text, sizeof text, "^c%05d^tr0138%s (%1.1f%%)", FARBE, geld(anlagen).c_str(), anteil(anlagen));
     v.emplace_back(text);
-    std::snprintf(text, sizeof text, "^c%#05dKredite:", FARBE);
+    std::snprintf(text, sizeof text, "^c%05dKredite:", FARBE);
     v.emplace_back(text);
-    std::snprintf(text, sizeof text, "^c%#05d^tr0138%s (%1.1f%%)", FARBE, geld(kredite).c_str(), anteil(kredite));
+    std::snprintf(text, sizeof text, "^c%05d^tr0138%s (%1.1f%%)", FARBE, geld(kredite).c_str(), anteil(kredite));
     v.emplace_back(text);
-    std::snprintf(text, sizeof text, "^c%#05dIhr Dispo:^tr0138%s", FARBE, geld(Bank_Get_Kreditlinie(team, -1)).c_str());
+    std::snprintf(text, sizeof text, "^c%05dIhr Dispo:^tr0138%s", FARBE, geld(Bank_Get_Kreditlinie(team, -1)).c_str());
     v.emplace_back(text);
-    std::snprintf(text, sizeof text, "^c%#05dAktien:", FARBE);
+    std::snprintf(text, sizeof text, "^c%05dAktien:", FARBE);
     v.emplace_back(text);
-    std::snprintf(text, sizeof text, "^c%#05d^tl0010Wert:^tr0138%s", FARBE, geld(wert).c_str());
+    std::snprintf(text, sizeof text, "^c%05d^tl0010Wert:^tr0138%s", FARBE, geld(wert).c_str());
     v.emplace_back(text);
-    std::snprintf(text, sizeof text, "^c%#05d^tl0010Kauf:^tr0138%s", FARBE, geld(kauf).c_str());
+    std::snprintf(text, sizeof text, "^c%05d^tl0010Kauf:^tr0138%s", FARBE, geld(kauf).c_str());
     v.emplace_back(text);
     return v;
 }

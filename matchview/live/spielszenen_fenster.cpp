@@ -431,7 +431,7 @@ void Spielszenen_Zeiger_Zeichnen(Rastport* seite, int32_t form)
     Rastport* bild = img->picture;
     if (!bild || bild->depth != seite->depth) return;
     const int32_t b = int32_t(img->width), h = int32_t(img->height);
-    if (!unter_zeiger || unter_zeiger->width < b || unter_zeiger->height < h || unter_zeiger->depth != seite->depth) {
+    if (!unter_zeiger || unter_zeiger->width < img->width || unter_zeiger->height < img->height || unter_zeiger->depth != seite->depth) {
         unter_zeiger = Grafik_Bitmap_Freigeben(unter_zeiger);
         unter_zeiger = Grafik_Bitmap_Anlegen(b, h, seite->depth);
         if (!unter_zeiger) return;

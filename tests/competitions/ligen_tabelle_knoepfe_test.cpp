@@ -62,10 +62,11 @@ TEST(TabellenKnoepfe, NoIconCoversAnotherInAnyLayoutAndAllStayBetweenTheBars)
                     EXPECT_LE(a.x + a.w, 597) << a.nummer;
                     EXPECT_LE(a.y + a.h, 480) << a.nummer;
                     for (const Ligen_Tabelle_Platz& b : v)
-                        if (&a < &b)
+                        if (&a < &b) {
                             EXPECT_FALSE(a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h)
                                 << a.nummer << " covers " << b.nummer << " (wide " << breit << ", fixtures only " << nur
                                 << ", second legs " << rueck << ")";
+                        }
                 }
                 // The shortcuts stand in both layouts at the head; the table's part only with it.
                 EXPECT_EQ(nummern.count(LT_KURZWAHL + LT_KURZWAHL_ANZAHL - 1), 1u);

@@ -188,7 +188,7 @@ TEST_F(SpieleStatistikTest, OnePlayersCountIsHisColumnOfTheFullCount)
     const uint32_t m[2] = {SPE_TOR, SPST_ZWEITER_SPIELER | SPE_TOR};
     const int32_t w = LIGA, n = Spieler_Anzahl;
     std::vector<int32_t> alle(size_t(n) * 2);
-    for (const auto [von, bis] : {std::pair{-1, -1}, std::pair{15, 50}}) {
+    for (const auto& [von, bis] : {std::pair{-1, -1}, std::pair{15, 50}}) {
         ASSERT_TRUE(Spiele_Get_Statistik(1, 0, &w, 1, m, 2, -1, -1, von, bis, 0, alle.data()));
         for (int32_t sp : {5, 6, 7, 20, 21, 0}) {
             int32_t eins[2] = {99, 99};

@@ -394,7 +394,7 @@ TEST_F(AufstellungLauf, AChangeBetweenTheTwoLineUpsOfADayGivesTheLineUpMadeAfres
         EXPECT_FALSE(frisch_uebernommen) << name;
         EXPECT_EQ(uebernommen, name == "nichts") << name;
         if (name == "nichts") ohne_aenderung = geteilt;
-        else if (name != "trainiert" && name != "kommt") EXPECT_NE(geteilt, ohne_aenderung) << name;
+        else if (name != "trainiert" && name != "kommt") { EXPECT_NE(geteilt, ohne_aenderung) << name; }
     }
 }
 

@@ -216,7 +216,7 @@ TEST_F(SaisonWelt, TheInterestListHoldsEveryOpenSlotHighestPriorityFirst)
     std::set<std::pair<int32_t, int32_t>> gelistet;
     int32_t i = 0;
     for (; i < TEAMSP_INTERESSEN && liste[i][2] != -1; ++i) {
-        if (i > 0) EXPECT_LE(liste[i][1], liste[i - 1][1]) << i;
+        if (i > 0) { EXPECT_LE(liste[i][1], liste[i - 1][1]) << i; }
         EXPECT_EQ(liste[i][1], T_Own[liste[i][2]].suche.preis[liste[i][0]]) << i;
         EXPECT_TRUE(gelistet.insert({liste[i][2], liste[i][0]}).second) << i;
     }

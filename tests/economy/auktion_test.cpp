@@ -139,15 +139,17 @@ TEST_F(Auktion, UnattendedAuctionEndsWithinItsExtensionsAndRepeatsWithTheSeed)
         int32_t r;
         *schritte = 0;
         while ((r = Auktion_Schritt()) == -1) ++*schritte;
+        *seed_danach = Zufall_Get_Seed();
         return std::pair{r, v};
     };
     const auto start = angebote({120, 130, 125, 110, 140, 90, 100}, 150);
-    int32_t s1 = 0, s2 = 0, x = 0;
-    const auto [r1, v1] = lauf(start, &s1, &x);
-    const auto [r2, v2] = lauf(start, &s2, &x);
+    int32_t s1 = 0, s2 = 0, x1 = 0, x2 = 0;
+    const auto [r1, v1] = lauf(start, &s1, &x1);
+    const auto [r2, v2] = lauf(start, &s2, &x2);
     EXPECT_GE(r1, 0);
     EXPECT_EQ(r1, r2);
     EXPECT_EQ(s1, s2);
+    EXPECT_EQ(x1, x2);  // both runs leave the generator at the same point
     EXPECT_EQ(std::memcmp(v1.data(), v2.data(), v1.size() * sizeof(Spieler_Angebot)), 0);
     const Auktion_Stand& st = Auktion_Get_Stand();
     EXPECT_GE(st.verlaengerungen, 0);

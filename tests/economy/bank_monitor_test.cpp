@@ -60,3 +60,19 @@ TEST_F(BankTest, WealthPanelSharesOfTheWealthAndNoDivisionByZero)
     ASSERT_TRUE(Bank_Konto_Einrichten(4, 0, 0));
     for (const std::string& z : Bank_Vermoegen_Zeilen(4)) EXPECT_EQ(z.find("nan"), std::string::npos) << z;
 }
+
+TEST_F(BankTest, PanelLinesOpenWithZeroPaddedColourAndFontCodes)
+{
+    // the codes take their argument as five and four plain decimal digits
+    for (const std::string& w : Bank_Zinsen_Zeilen().werte) EXPECT_EQ(w.rfind("^c00000^t", 0), 0u) << w;
+    ASSERT_TRUE(Bank_Konto_Einrichten(3, 10000000, 0));
+    for (const std::string& w : Bank_Vermoegen_Zeilen(3)) EXPECT_EQ(w.rfind("^c00000", 0), 0u) << w;
+    ASSERT_TRUE(Bank_Aktien_Handel(3, 40, 0, 2));
+    const auto v = Bank_Aktien_Zeilen(3, 0);
+    ASSERT_EQ(v.size(), 1u);
+    EXPECT_EQ(v[0].rfind("^y0000^tr006340^y0003^tl0038", 0), 0u) << v[0];
+    EXPECT_NE(v[0].find("^y0000^c00000^tl0118Kauf:^tr0256"), std::string::npos) << v[0];
+    const auto k = Bank_Kurse_Zeilen(0);
+    ASSERT_GE(k.size(), 2u);
+    EXPECT_NE(k[1].find("^y0003^fb0006^tr0095"), std::string::npos) << k[1];
+}

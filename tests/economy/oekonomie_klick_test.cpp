@@ -590,7 +590,7 @@ TEST_F(SchirmTest, TheLiveViewsBoardsShowTheSponsorOfTheirValueAndFillTheFreeOne
         for (int32_t y = 0; y < int32_t(r->height); ++y)
             for (int32_t x = 0; x < int32_t(r->width); ++x) px.push_back(Grafik_Pixel_Lesen(r, x, y));
         EXPECT_GT(std::set<uint16_t>(px.begin(), px.end()).size(), 2u) << n;  // lettering on the ground
-        if (n != 79) EXPECT_NE(px, vorher) << n;
+        if (n != 79) { EXPECT_NE(px, vorher) << n; }
         vorher = px;
         Grafik_Bitmap_Freigeben(r);
     }
@@ -795,7 +795,7 @@ TEST_F(SchirmTest, OnAClientTheScreensFetchTheirDataAndSendTheirChanges)
 {
     anfragen.clear();
     Handelndes_Team = uint32_t(manager[0]);
-    if (!Bank_Get_Konto(manager[0])) ASSERT_TRUE(Bank_Konto_Einrichten(manager[0], 100000, 0));
+    if (!Bank_Get_Konto(manager[0])) { ASSERT_TRUE(Bank_Konto_Einrichten(manager[0], 100000, 0)); }
     Bank_Set_Fernaufruf(schleife<Bank_Server_Anfrage>);
     Stadion_Set_Fernaufruf(schleife<Stadion_Server_Anfrage>);
     Netz_Rolle = 1;

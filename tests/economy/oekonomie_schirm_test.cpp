@@ -494,7 +494,7 @@ TEST_F(SchirmTest, ASpaceWithoutIncomeIsFreeWhateverSponsorItKept)
         if (g.text.rfind("Ansehen", 0) == 0) ansehen = g.y;
     ASSERT_GT(ansehen, kasten->y);
     for (const Gedruckt& g : texte_von(2126))
-        if (g.y < ansehen) EXPECT_LE(g.y, ansehen - 13) << g.text;
+        if (g.y < ansehen) { EXPECT_LE(g.y, ansehen - 13) << g.text; }
     klick(2107 + 1);
     info.clear();
     for (const Gedruckt& g : texte_von(2126)) info += g.text + "|";

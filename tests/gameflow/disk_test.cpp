@@ -59,7 +59,7 @@ bool lese_b(Disk_Datei* d, const char*)
     uint32_t dahinter = 0;
     EXPECT_FALSE(Disk_Naechste_Blocklaenge(d, &dahinter));
     modul_b = b;
-    if (b_speichert) EXPECT_TRUE(Disk_Spielstand_Speichern("innen"));
+    if (b_speichert) { EXPECT_TRUE(Disk_Spielstand_Speichern("innen")); }
     return true;
 }
 bool schreibe_c(Disk_Datei* d)

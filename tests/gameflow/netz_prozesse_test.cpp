@@ -88,7 +88,7 @@ TEST(Netz_Prozesse, AClientNamesItsManager)
     ASSERT_EQ(namen.size(), 2u);
     EXPECT_EQ(namen[team], "Dora Neu");
     for (const auto& [t, name] : namen)
-        if (t != team) EXPECT_TRUE(name == "Anna" || name == "Bernd") << name;
+        if (t != team) { EXPECT_TRUE(name == "Anna" || name == "Bernd") << name; }
     // the client showed the name at once
     std::ifstream c_aus(r.client.ordner / "client_aus.txt");
     std::stringstream c_text;

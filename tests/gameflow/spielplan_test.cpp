@@ -144,7 +144,7 @@ TEST_F(Spielplan, NationalCupsSpreadTheirRoundsOverTheLeagueSeason)
         EXPECT_LE(tage.front(), liga_erster + drittel) << w->name;
         EXPECT_GE(tage.back(), liga_erster + drittel) << w->name;
         // the home cup, with the most rounds, ends in spring
-        if (w->land == Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(1))->land) EXPECT_GE(tage.back(), liga_letzter - drittel) << w->name;
+        if (w->land == Wettbewerb_Zeiger(Wettbewerb_Get_Nummer(1))->land) { EXPECT_GE(tage.back(), liga_letzter - drittel) << w->name; }
         for (size_t r = 1; r < tage.size(); ++r) EXPECT_GE(tage[r] - tage[r - 1], 21) << w->name << " round " << r;
     }
     EXPECT_GT(pokale, 0);

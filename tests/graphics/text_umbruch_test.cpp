@@ -113,8 +113,9 @@ TEST_F(Umbruch_Test, AHyphenatedCompoundBreaksAtItsOwnHyphens)
               erwartet({{"dem DORVIN-"}, {"Ziduridavozo-"}, {"zor-Sport-Fonds"}}, 100));
     char wort[] = "Ziduridavozozor-Sport-Fonds";
     for (int p = 0; wort[p]; ++p)
-        if (p > 0 && (wort[p - 1] == '-' || wort[p + 1] == '-' || wort[p] == '-'))
+        if (p > 0 && (wort[p - 1] == '-' || wort[p + 1] == '-' || wort[p] == '-')) {
             EXPECT_FALSE(Text_Silbe_Trennbar(wort, p, int(std::strlen(wort)) - 1)) << p;
+        }
 }
 
 TEST_F(Umbruch_Test, AlignmentLinesAndBottom)

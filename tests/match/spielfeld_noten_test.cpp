@@ -261,7 +261,7 @@ TEST_F(Nominierungen, KeptMarksAreTheRecordsMarksAndDrawTheSameElevens)
         Spielfeld_Statistik_Nach_Spiel(&rec, &noten);
         ASSERT_NE(noten.noten_von(&rec), nullptr);
         for (int32_t s = 0; s < SPIELFELD_SLOTS; ++s)
-            if (rec.spieler[s].spnr >= 0) EXPECT_EQ(noten.noten_von(&rec)[s], Spielfeld_Get_Spielernote(&rec, s)) << s;
+            if (rec.spieler[s].spnr >= 0) { EXPECT_EQ(noten.noten_von(&rec)[s], Spielfeld_Get_Spielernote(&rec, s)) << s; }
     }
     ASSERT_TRUE(Disk_Spielstand_Laden("vorher"));
     const Tag t = tag_abschliessen();

@@ -292,10 +292,27 @@ TEST_F(Objekte, PlacingAPlayerLeavesTheRecordOfTheGeneralOrder)
                 auto a = std::make_unique<Spielfeld_Record>(*r);
                 a->situation = f.zustand == ',' ? 5 : 0;
                 Spielfeld_Objekt& o = a->objekt[nr];
-                o = {.vx = 7.0f, .vy = 7.0f, .vz = 7.0f, .ax = f.fx, .fx = f.fx, .entscheidung_timer = 0.4f, .neu_entscheiden = 1,
-                     .torwart = f.torwart, .zustand = f.zustand, .x = 900.0f, .y = 400.0f, .letzte_x = f.letzte_x, .ring = f.ring};
+                o = {};
+                o.vx = o.vy = o.vz = 7.0f;
+                o.ax = o.fx = f.fx;
+                o.entscheidung_timer = 0.4f;
+                o.neu_entscheiden = 1;
+                o.torwart = f.torwart;
+                o.zustand = f.zustand;
+                o.x = 900.0f;
+                o.y = 400.0f;
+                o.letzte_x = f.letzte_x;
+                o.ring = f.ring;
                 o.zielpunkt = f.zielpunkt;
-                for (Spielfeld_Auftrag& auf : o.auftrag) auf = {.dauer = 500.0f, .tempo = 300.0f, .art = f.art, .wartend = 1, .x_unter = 1, .animation = f.animation};
+                for (Spielfeld_Auftrag& auf : o.auftrag) {
+                    auf = {};
+                    auf.dauer = 500.0f;
+                    auf.tempo = 300.0f;
+                    auf.art = f.art;
+                    auf.wartend = 1;
+                    auf.x_unter = 1;
+                    auf.animation = f.animation;
+                }
                 auto b = std::make_unique<Spielfeld_Record>(*a);
                 Spielfeld_Objekt_Setzen(a.get(), nr, x, 1800, 0);
                 Spielfeld_Auftrag_Geben(a.get(), nr, x, 1800, 0, 0, ANIM_BEWEGEN, 0, 0, 0, -1, 1, 0, -1, 0);

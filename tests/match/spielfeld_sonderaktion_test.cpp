@@ -186,7 +186,7 @@ TEST_F(Rollen, AFreePointIsOnThePitchAndClearOfPlayersOrGivenUp)
         EXPECT_TRUE(x >= 0 && x <= L && y >= 0 && y <= B);
         for (int32_t i : {3, 4, 20}) EXPECT_GE(std::hypot(x - r->objekt[i].x, y - r->objekt[i].y), 50.0f) << seed;
         EXPECT_NEAR(std::hypot(x - 5000, y - 3000), 310.0f, 1.5f);
-        if (seed & 1) EXPECT_GE(x, 5000.0f);  // the home side looks towards x = length
+        if (seed & 1) { EXPECT_GE(x, 5000.0f); }  // the home side looks towards x = length
     }
     // Beyond the corner with a huge radius nothing lies on the pitch: the search ends.
     r->objekt[3].x = -500;

@@ -233,8 +233,8 @@ TEST_F(Spieltag_Elfmeter, TheElevenOnThePitchKickInTurn)
         for (size_t i = 0; i < schuetzen[k].size(); ++i) {
             EXPECT_NE(schuetzen[k][i], nie[k]) << "side " << k << " kick " << i;
             // eleven takers round and round: the same man again only after the other ten
-            if (i > 0) EXPECT_EQ(schuetzen[k][i] == schuetzen[k][i - 1], start.anzahl[k] == 1) << "side " << k << " kick " << i;
-            if (i >= size_t(start.anzahl[k])) EXPECT_EQ(schuetzen[k][i], schuetzen[k][i - start.anzahl[k]]);
+            if (i > 0) { EXPECT_EQ(schuetzen[k][i] == schuetzen[k][i - 1], start.anzahl[k] == 1) << "side " << k << " kick " << i; }
+            if (i >= size_t(start.anzahl[k])) { EXPECT_EQ(schuetzen[k][i], schuetzen[k][i - start.anzahl[k]]); }
         }
     }
 }

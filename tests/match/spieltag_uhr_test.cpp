@@ -139,7 +139,7 @@ TEST_F(Spieltag_Uhr_Test, AClubPlaysOnThePitchUntilTheFinalWhistle)
     ASSERT_NE(r, nullptr);
     const int32_t team = int32_t(r->team[0]);
     EXPECT_TRUE(Spieltag_Team_Spielt_Auf_Dem_Platz(team));
-    if (ohne >= 0) EXPECT_FALSE(Spieltag_Team_Spielt_Auf_Dem_Platz(ohne));
+    if (ohne >= 0) { EXPECT_FALSE(Spieltag_Team_Spielt_Auf_Dem_Platz(ohne)); }
     EXPECT_FALSE(Spieltag_Team_Spielt_Auf_Dem_Platz(-1));
 
     // Networked, the second half kicks off at once.

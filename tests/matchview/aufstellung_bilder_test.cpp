@@ -315,7 +315,7 @@ TEST_F(AufstellungBilder, KeeperInstructionsAndHalfTimePage)
     };
     const Btnscreen_Gadget* knoepfe = &Aufstellung_Liste[AG_ANWEISUNG];
     const Btnscreen_Gadget& ikone = Aufstellung_Liste[AG_HEIM_ICON];
-    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + PAGE_STATISTIK]);
+    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + int(PAGE_STATISTIK)]);
     EXPECT_TRUE(Os_Display_Dump_Png((ordner + "/torwart.png").c_str()));
     std::printf("%s/torwart.png\n", ordner.c_str());
     // a goalkeeper's three rows only: no empty fourth and fifth button
@@ -329,7 +329,7 @@ TEST_F(AufstellungBilder, KeeperInstructionsAndHalfTimePage)
     Screen_Anweisungen_Seite();
     for (int32_t i = 0; i < 5; ++i) EXPECT_EQ(knoepfe[i].zustand & BTN_INAKTIV, 0u) << i;
     // the half-time page: the chosen player's kit figure beside praise and blame
-    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + PAGE_MOTIVATION]);
+    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + int(PAGE_MOTIVATION)]);
     EXPECT_TRUE(Os_Display_Dump_Png((ordner + "/kabine.png").c_str()));
     std::printf("%s/kabine.png\n", ordner.c_str());
     const Btnscreen_Gadget& kabine = Aufstellung_Liste[AG_KABINE_RAHMEN];
@@ -379,7 +379,7 @@ TEST_F(AufstellungBilder, LongNamesReadWholeOnTheBenchInTheListAndOnThePitch)
     ASSERT_TRUE(Screen_Oeffnen());
     Screen_Seite_Zeigen(0);
     Screen_Auswahl_Slot = 3;
-    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + PAGE_AUFSTELLUNG]);
+    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + int(PAGE_AUFSTELLUNG)]);
     const std::string ordner = SPIELSZENEN_ORDNER + "/aufstellung_" + std::to_string(::getpid());
     std::filesystem::create_directories(ordner);
     EXPECT_TRUE(Os_Display_Dump_Png((ordner + "/lange_namen.png").c_str()));
@@ -419,7 +419,7 @@ TEST_F(AufstellungBilder, LongNamesReadWholeOnTheBenchInTheListAndOnThePitch)
 
     // The match data page after the list's page: between its two boxes the screen's background
     // shows again, not the list's rows.
-    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + PAGE_DATEN]);
+    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + int(PAGE_DATEN)]);
     const Btnscreen_Gadget &hg = Aufstellung_Liste[AG_HINTERGRUND], &oben = Aufstellung_Liste[AG_DATEN_OBEN];
     ASSERT_NE(hg.bitmap1, nullptr);
     int32_t anders = 0;
@@ -445,7 +445,7 @@ TEST_F(AufstellungBilder, TheListsHeadersStandApart)
     ASSERT_TRUE(Screen_Oeffnen());
     Screen_Phase_Kabine = 1;
     Screen_Seite_Zeigen(0);
-    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + PAGE_MOTIVATION]);
+    Screen_Diode_LB(&Aufstellung_Liste[AG_DIODE + int(PAGE_MOTIVATION)]);
     Screen_Phase_Kabine = 0;
     const auto texte = Text_Pruefung_Texte(Grafik_Seite_0);
     Text_Pruefung_Beenden();

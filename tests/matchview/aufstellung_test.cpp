@@ -201,7 +201,7 @@ TEST_F(Aufstellung, TheStrengthBarReadsTheElevenTheListShows)
     r->team_wert[1] = 600;
     for (int32_t k = 0; k < 16; ++k) {
         r->spieler[k].wert_89 = uint16_t(k < 11 ? 577 + 10 * k : 300);
-        r->spieler[k].zustand = k < 11 ? SPIELFELD_AUF_DEM_PLATZ : 0;
+        r->spieler[k].zustand = k < 11 ? int(SPIELFELD_AUF_DEM_PLATZ) : 0;
         r->objekt[k].aktiv = k < 11 ? 1 : 0;
     }
     EXPECT_EQ(Aufstellung_Elf_Staerke(r.get(), 0), 627) << "the mean of 577 ... 677";

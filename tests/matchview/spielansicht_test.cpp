@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "competitions/spiele.h"
@@ -923,10 +924,17 @@ TEST_F(Uebersicht_Tag, TheSingleRowsOfALongListMarkAShootOut)
 
 namespace {
 
-// Every club of the world under a name too long for any column.
+// Every club of the world under a name too long for any column: the name field filled to its
+// last character with the head of a longer name.
 void lange_namen()
 {
-    for (int32_t t = 0; t < Team_Anzahl; ++t) std::snprintf(T_Fix[t].name, sizeof T_Fix[t].name, "%s", "Borussia Oberkirchhausener Sportverein");
+    constexpr std::string_view lang = "Borussia Oberkirchhausener Sportverein";
+    constexpr size_t platz = sizeof T_Fix[0].name - 1;
+    static_assert(lang.size() >= platz);
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        lang.copy(T_Fix[t].name, platz);
+        T_Fix[t].name[platz] = 0;
+    }
 }
 
 // The right end of each games row's names (a first leg's score behind them left out): the

@@ -445,7 +445,7 @@ TEST_F(Geld, AnOffersTermsAreTheOfferFormsAtTheirEdges)
             peer->aufruf(51, "vV28", Bild().w(1).roh(&a, sizeof a).b);
             const Spieler_Angebot s = gespeichert();
             EXPECT_EQ(s.bieter == FEIND, gut) << f.name;
-            if (gut) EXPECT_TRUE(s.gehalt == a.gehalt && s.abloese == a.abloese && s.monate == a.monate) << f.name;
+            if (gut) { EXPECT_TRUE(s.gehalt == a.gehalt && s.abloese == a.abloese && s.monate == a.monate) << f.name; }
         }
 }
 
@@ -459,7 +459,7 @@ TEST_F(Geld, ALineUpCannotLiftAnInjuryOrATrial)
     ASSERT_TRUE(Teamspieler_Internet_Aufstellung_Packen(FEIND, -1, &eigene, &fremde));
     for (size_t o = 0; o < eigene.size(); o += 24) {
         const uint16_t spnr = Bytes_Hole16(eigene.data() + o + 4);
-        Bytes_Setze32(eigene.data() + o, spnr == 21 ? TS_KAPITAEN : 0);
+        Bytes_Setze32(eigene.data() + o, spnr == 21 ? int(TS_KAPITAEN) : 0);
     }
     const std::string format = "viiiV>" + std::to_string(eigene.size()) + "V>0";
     peer->aufruf(42, format, Bild().w(FEIND).w(uint32_t(-1)).w(0).w(1).roh(eigene.data(), eigene.size()).w(1).b);

@@ -361,7 +361,7 @@ uint32_t Minuten_Prozesse::uhr_versatz = 0;
 TEST_F(Minuten_Prozesse, MinutenGleichAufAllenRechnern)
 {
     server_starten();
-    pid_t eins = kind("Eins", 2, client(2, 3, Spielweise{-1, 2, {}, {}}));
+    pid_t eins = kind("Eins", 2, client(2, 3, Spielweise{-1, 2, {}, {}, {}}));
     pid_t zwei = kind("Zwei", 3, client(3, 2, Spielweise{}));
     anstoss_abwarten();
     EXPECT_TRUE(spielen(Spielweise{}, "log_server.txt"));
@@ -582,8 +582,8 @@ TEST_F(Minuten_Prozesse, TheTakerChosenAtOnePcIsTheTakerOnEveryPc)
     for (int32_t spiel : {1, 2, 3, 4}) {
         const auto srv = zeilen("log_server.txt", spiel);
         EXPECT_EQ(srv.size(), size_t(MINUTEN)) << spiel;
-        if (spiel != 3) EXPECT_EQ(zeilen("log_2.txt", spiel), srv) << spiel;
-        if (spiel == 1 || spiel == 3) EXPECT_EQ(zeilen("log_3.txt", spiel), srv) << spiel;
+        if (spiel != 3) { EXPECT_EQ(zeilen("log_2.txt", spiel), srv) << spiel; }
+        if (spiel == 1 || spiel == 3) { EXPECT_EQ(zeilen("log_3.txt", spiel), srv) << spiel; }
     }
 }
 

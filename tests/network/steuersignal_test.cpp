@@ -1119,7 +1119,7 @@ TEST_F(Signale, ChatDesServersNenntSeinenManager)
     Chat_Betreten();
     EXPECT_TRUE(Team_Wert(TEAM_FLAGS, 1, 0, TEAM_LESEN) & CHAT_OFFEN_BIT);
     for (int32_t t = 0; t < ANZAHL; ++t)
-        if (t != 1) EXPECT_FALSE(Team_Wert(TEAM_FLAGS, t, 0, TEAM_LESEN) & CHAT_OFFEN_BIT) << t;
+        if (t != 1) { EXPECT_FALSE(Team_Wert(TEAM_FLAGS, t, 0, TEAM_LESEN) & CHAT_OFFEN_BIT) << t; }
 
     // A hot-seat manager's turn at the server speaks for that club.
     gesendet.clear();

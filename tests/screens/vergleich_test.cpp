@@ -64,7 +64,7 @@ protected:
         Spiele_Set_Teams(h, heim, gast);
         Spiele_Set_Ergebnis(h, 0, 0, 0);
         Spiele_Ereignis_Speicher_Reservieren(h);
-        for (int32_t p : schuetzen) Spiele_Set_Ereignis(h, SPE_TOR | (p < 20 ? SPE_HEIM : 0), 30, p, -1);
+        for (int32_t p : schuetzen) Spiele_Set_Ereignis(h, SPE_TOR | (p < 20 ? int(SPE_HEIM) : 0), 30, p, -1);
         Spiele_Set_Minute(h, 90);
         Spiele_Unlock(h);
     }
@@ -193,9 +193,10 @@ TEST_F(Vergleich, RowsNameTheirPlayerAndTheChosenClubShowsItsCrest)
     EXPECT_EQ(w->breite, 40);
     // it covers no other control of the page
     for (int32_t n : {1671, 1672, 1673, 1674, 1675, 1676, 1677, 1712, 1698, 1699, 1701, 1702, 1689})
-        if (const Menue_Icon* i = Menue_Screen_Icon_Ist_Vorhanden(n) ? Menue_Screen_Icon_Aus_Nummer(n) : nullptr)
+        if (const Menue_Icon* i = Menue_Screen_Icon_Ist_Vorhanden(n) ? Menue_Screen_Icon_Aus_Nummer(n) : nullptr) {
             EXPECT_FALSE(w->x < i->x + i->breite && i->x < w->x + w->breite && w->y < i->y + i->hoehe && i->y < w->y + w->hoehe)
                 << n;
+        }
     ASSERT_NE(Menue_Screen_Icon_Aus_Nummer(1689)->mausover, nullptr);
     Menue_Bereich_Loeschen(0x45, -9999, -9999, 9999, 9999);
 }

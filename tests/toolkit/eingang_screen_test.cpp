@@ -62,7 +62,7 @@ TEST_F(Startbildschirm, RowsStepTheirValuesAndTheButtonsEndIt)
         Menue_Icon_Liste_Entfernen(spaeter, 0);
         EXPECT_FALSE(f.contains("doppelt definiert")) << f.texts.front();
         for (int32_t n = 2680; n <= 2690; ++n)
-            if (n != 2685) EXPECT_EQ(Menue_Register(n)->icon, nullptr) << n;
+            if (n != 2685) { EXPECT_EQ(Menue_Register(n)->icon, nullptr) << n; }
         Menue_Icon_Liste_Abmelden(spaeter);
     }
 

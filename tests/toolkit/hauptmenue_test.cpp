@@ -160,7 +160,7 @@ TEST_F(Hauptmenue, ComparisonBarsOnAnUnseenPageNoteTheRowsTheyWouldWrite)
             Menue_Staerke_Balken(balken, 0);
             notiert[ungesehen] = Grafik_Seiten_Unterschied;
             Os_Display_Set_Ungesehen(false);
-            if (ungesehen) EXPECT_EQ(seite1(232, std::clamp<int32_t>(y + 3, 0, 479)), 7) << y;
+            if (ungesehen) { EXPECT_EQ(seite1(232, std::clamp<int32_t>(y + 3, 0, 479)), 7) << y; }
         }
         EXPECT_EQ(notiert[1].von, notiert[0].von) << y;
         EXPECT_EQ(notiert[1].bis, notiert[0].bis) << y;
@@ -351,7 +351,7 @@ TEST_F(Hauptmenue, RefereeOfTheLongestNameFitsTheOpponentsPanel)
 TEST_F(Hauptmenue, ComparisonBarsEndAboveThePanelEdge)
 {
     for (const Menue_Icon* i = Menue_Basis_Liste; i->nummer != -1; ++i)
-        if (i->nummer >= 714 && i->nummer <= 716) EXPECT_LE(i->y + i->hoehe, 36) << i->nummer;
+        if (i->nummer >= 714 && i->nummer <= 716) { EXPECT_LE(i->y + i->hoehe, 36) << i->nummer; }
 }
 
 TEST_F(Hauptmenue, CompetitionStartScreenShowsItsPicture)

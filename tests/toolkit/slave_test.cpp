@@ -189,7 +189,8 @@ TEST_F(Slaves, EveryMenuPictureIsACopyOfTheFilesPicture)
     ASSERT_EQ(zweites->depth, aus_datei->depth);
     EXPECT_EQ(std::memcmp(zweites->pixels, aus_datei->pixels, bytes), 0);
     ASSERT_EQ(zweites->mask != nullptr, aus_datei->mask != nullptr);
-    if (aus_datei->mask)
+    if (aus_datei->mask) {
         EXPECT_EQ(std::memcmp(zweites->mask, aus_datei->mask, Grafik_Masken_Groesse(aus_datei->width, aus_datei->height)), 0);
+    }
     for (Rastport* b : {aus_datei, erstes, zweites}) Grafik_Bitmap_Freigeben(b);
 }
