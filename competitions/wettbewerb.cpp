@@ -58,13 +58,21 @@ const Wettbewerb_Datensatz Wettbewerb_Leerer_Datensatz = vorlage_bauen();
 
 bool Wettbewerb_Bereit() { return wb_bereit && wb_daten; }
 
+uint64_t wb_liste_stand = 0;
+
 Wettbewerb_Datensatz* Wettbewerb_Zeiger(int32_t nummer)
+{
+    if (!wb_daten || nummer < 0 || nummer >= WETTBEWERB_ANZAHL) return nullptr;
+    // The record goes out writable: its id or name may change behind the lookup's back.
+    ++wb_liste_stand;
+    return &wb_daten[nummer];
+}
+
+Wettbewerb_Datensatz* wb_link(int32_t nummer)
 {
     if (!wb_daten || nummer < 0 || nummer >= WETTBEWERB_ANZAHL) return nullptr;
     return &wb_daten[nummer];
 }
-
-Wettbewerb_Datensatz* wb_link(int32_t nummer) { return Wettbewerb_Zeiger(nummer); }
 
 namespace {
 
@@ -75,29 +83,40 @@ Wettbewerb_Datensatz* suchen_per_id(Wettbewerb_Id id)
     return nullptr;
 }
 
+// The first record in use of each id, as the search would find it; built again when the
+// records' change count moved. A hit whose record no longer carries the id, and every id
+// without a record, are searched as before: nothing the index misses can be answered wrongly.
+struct Id_Index {
+    bool gebaut = false;
+    uint64_t stand = 0;
+    const Wettbewerb_Datensatz* daten = nullptr;
+    std::array<int16_t, WETTBEWERB_MAX_ID + 1> nummer;  // -1 none
+};
+Id_Index id_index;
+
+void id_index_bauen()
+{
+    id_index.nummer.fill(-1);
+    for (int32_t i = 0; i < WETTBEWERB_ANZAHL && wb_benutzt(wb_daten[i]); ++i) {
+        const Wettbewerb_Id id = wb_daten[i].id;
+        if (id >= 0 && id <= WETTBEWERB_MAX_ID && id_index.nummer[size_t(id)] < 0) id_index.nummer[size_t(id)] = int16_t(i);
+    }
+    id_index.gebaut = true;
+    id_index.stand = wb_liste_stand;
+    id_index.daten = wb_daten;
+}
+
 }  // namespace
 
 Wettbewerb_Datensatz* wb_per_id(Wettbewerb_Id id)
 {
     if (!Wettbewerb_Bereit() || id < 0 || id > WETTBEWERB_MAX_ID) return nullptr;
-    // Under a hold the records keep their ids: each id is searched once (a search reads a word
-    // of every record before it).
-    const uint64_t halten = wb_halten_stand();
-    if (!halten) return suchen_per_id(id);
-    static uint64_t stand = 0;
-    static const Wettbewerb_Datensatz* daten = nullptr;
-    static std::array<int16_t, WETTBEWERB_MAX_ID + 1> nummer;  // -1 none, -2 not searched yet
-    if (stand != halten || daten != wb_daten) {
-        stand = halten;
-        daten = wb_daten;
-        nummer.fill(-2);
-    }
-    int16_t& n = nummer[size_t(id)];
-    if (n == -2) {
-        const Wettbewerb_Datensatz* w = suchen_per_id(id);
-        n = int16_t(w ? w - wb_daten : -1);
-    }
-    return n >= 0 ? &wb_daten[n] : nullptr;
+    if (!id_index.gebaut || id_index.stand != wb_liste_stand || id_index.daten != wb_daten) id_index_bauen();
+    const int16_t n = id_index.nummer[size_t(id)];
+    if (n >= 0 && wb_daten[n].id == id && wb_benutzt(wb_daten[n])) return &wb_daten[n];
+    Wettbewerb_Datensatz* w = suchen_per_id(id);
+    if (w || n >= 0) id_index.gebaut = false;
+    return w;
 }
 
 void Wettbewerb_Datensatz_Leeren(int32_t nummer)
@@ -110,6 +129,7 @@ void Wettbewerb_Datensatz_Leeren(int32_t nummer)
         }
         nummer = -1;
     }
+    ++wb_liste_stand;
     if (nummer == -1) {
         for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) wb_daten[i] = Wettbewerb_Leerer_Datensatz;
         return;
@@ -126,6 +146,7 @@ void Wettbewerb_Free()
     delete[] wb_daten;
     wb_daten = nullptr;
     wb_bereit = false;
+    ++wb_liste_stand;
     Wettbewerb_Set_Abstimmung({});
 }
 
@@ -419,6 +440,7 @@ bool Wettbewerb_Uebernehmen(const Wettbewerb_Datensatz* recs, int32_t anzahl, in
     delete[] wb_daten;
     wb_daten = neu.release();
     wb_bereit = true;
+    ++wb_liste_stand;
     wb_ziel_marken_moeglich = true;
     return true;
 }

@@ -773,16 +773,18 @@ int32_t Wettbewerb_Niveau_Gewichten(int32_t team, int32_t wert, int32_t gewicht)
 
 namespace {
 
-// The order of one competition's last counted table: the sponsors and the auctions ask club by
-// club, day after day, and the order holds while no result changes, no kept table is dropped
-// and the count asks the same (a table of one club's games only is not kept here).
-struct Gehaltene_Reihe {
+// A competition's last counted table as the sponsors, the auctions and a match day's stakes read
+// it (order, points and games): they ask club by club, day after day, and the table holds while
+// no result changes, no kept table is dropped and the count asks the same (a table of one
+// club's games only is not kept here, nor a client's, which is the server's answer for the club
+// asked about).
+struct Gezaehlt {
     bool gueltig = false;
+    Wb_Gezaehlte_Tabelle tabelle;
     int32_t block = -1, erster = 0, letzter = 0, drei = 0, optionen = 0, live = 0;
     uint32_t aenderungen = 0, verworfen = 0;
     int32_t anzahl = 0;
     int16_t liste[WETTBEWERB_MAX_TEAMS] = {};
-    int16_t team_am_platz[TABELLE_MAX_TEAMS] = {};
 
     bool passt(int32_t b, int32_t e, int32_t l, int32_t d, int32_t o, int32_t li, const int16_t* teams, int32_t n) const
     {
@@ -790,17 +792,83 @@ struct Gehaltene_Reihe {
                aenderungen == spiele_aenderungen && verworfen == spiele_tabellen_verworfen && anzahl == n &&
                std::equal(teams, teams + n, liste);
     }
-    int32_t platz_von(int32_t team) const
-    {
-        for (int32_t platz = 0; platz < anzahl; ++platz)
-            if (team_am_platz[platz] == team) return platz;
-        return -1;
-    }
 };
 
-std::array<Gehaltene_Reihe, WETTBEWERB_MAX_ID + 1> gehaltene_reihen;
+std::array<Gezaehlt, WETTBEWERB_MAX_ID + 1> gezaehlt;
+
+// The team numbers of a competition into a table that is about to be counted. `leeren`: the
+// whole record starts from zero first, as a caller may read fields that a count does not write;
+// else only those start from zero, as a count that goes through writes every other one itself.
+void tabelle_anlegen(Tabelle_Datensatz* t, Wettbewerb_Id id, const int16_t* liste, int32_t n, bool leeren)
+{
+    if (leeren) {
+        *t = Tabelle_Datensatz{};
+    } else {
+        std::fill(t->key + std::clamp(n, 0, TABELLE_MAX_TEAMS), t->key + TABELLE_MAX_TEAMS, 0u);
+        std::fill(std::begin(t->frei), std::end(t->frei), uint8_t(0));
+        std::fill(std::begin(t->tagesspiel), std::end(t->tagesspiel), 0);
+        std::fill(std::begin(t->frei_2), std::end(t->frei_2), uint8_t(0));
+    }
+    for (int32_t i = 0; i < TABELLE_MAX_TEAMS; ++i) {
+        t->team[i] = i < n ? liste[i] : -1;
+        t->platz[i] = i < n ? i : -1;
+        t->vorher[i] = -1;
+    }
+    t->anzahl = n;
+    t->wettbewerb = id;
+}
 
 }  // namespace
+
+int32_t Wb_Gezaehlte_Tabelle::platz_von(int32_t nr) const
+{
+    for (int32_t platz = 0; platz < zeilen; ++platz)
+        if (team_am_platz[platz] == nr) return platz;
+    return -1;
+}
+
+const Wb_Gezaehlte_Tabelle* wb_gezaehlte_tabelle(const Wettbewerb_Datensatz& w, int32_t erster, int32_t letzter,
+                                                 int32_t optionen, int32_t live, const int16_t* liste, int32_t n,
+                                                 int32_t team)
+{
+    if (w.id < 0 || w.id > WETTBEWERB_MAX_ID || n <= 0 || n > WETTBEWERB_MAX_TEAMS) return nullptr;
+    const int32_t drei = (w.modus & ENGLISCHE_TABELLE) ? 1 : 0;
+    const bool behalten = Netz_Rolle != 1 && (live == 0 || live == 1) && !(optionen & TAB_NUR_TEAM);
+    static Gezaehlt einmal;  // a table that is not kept
+    Gezaehlt& g = behalten ? gezaehlt[size_t(w.id)] : einmal;
+    if (behalten && g.passt(w.spiele_block, erster, letzter, drei, optionen, live, liste, n)) return &g.tabelle;
+    g.gueltig = false;
+    // 26 KB: too large for the stack of every caller, and the window thread is the only one.
+    static Tabelle_Datensatz t;
+    tabelle_anlegen(&t, w.id, liste, n, !behalten);
+    // A kept table asks for the club in its first row: below 0 only when the count failed.
+    const int32_t frager = behalten ? t.team[0] : team;
+    if (Spiele_Tabelle_Berechnen(w.id, w.spiele_block, erster, letzter, drei, optionen, &t, frager, 0, -1, -1, live,
+                                 0, -1) < 0)
+        return nullptr;
+    Wb_Gezaehlte_Tabelle& z = g.tabelle;
+    z.zeilen = std::clamp(t.anzahl, 0, TABELLE_MAX_TEAMS);
+    for (int32_t s = 0; s < z.zeilen; ++s) {
+        z.team[s] = t.team[s];
+        z.punkte[s] = t.punkte[TAB_GESAMT][s];
+        z.spiele[s] = t.spiele[TAB_GESAMT][s];
+        z.team_am_platz[s] = t.platz[s] >= 0 && t.platz[s] < TABELLE_MAX_TEAMS ? t.team[t.platz[s]] : -1;
+    }
+    if (behalten && t.anzahl == n) {
+        g.gueltig = true;
+        g.block = w.spiele_block;
+        g.erster = erster;
+        g.letzter = letzter;
+        g.drei = drei;
+        g.optionen = optionen;
+        g.live = live;
+        g.aenderungen = spiele_aenderungen;
+        g.verworfen = spiele_tabellen_verworfen;
+        g.anzahl = n;
+        std::copy(liste, liste + n, g.liste);
+    }
+    return &z;
+}
 
 int32_t Wettbewerb_Get_Tabellenplatz(Wettbewerb_Id id, int32_t team, int32_t erster, int32_t letzter,
                                      int32_t optionen, int32_t live)
@@ -811,33 +879,15 @@ int32_t Wettbewerb_Get_Tabellenplatz(Wettbewerb_Id id, int32_t team, int32_t ers
     int16_t liste[WETTBEWERB_MAX_TEAMS];
     const int32_t n = Wettbewerb_Get_Teams(id, liste);
     if (n <= 0) return -1;
-    // A client's tables are the server's answers for the club asked about.
-    const bool behalten = Netz_Rolle != 1 && (live == 0 || live == 1) && !(optionen & TAB_NUR_TEAM);
-    Gehaltene_Reihe& reihe = gehaltene_reihen[size_t(id)];
-    if (behalten && reihe.passt(w->spiele_block, erster, letzter, drei, optionen, live, liste, n))
-        return reihe.platz_von(team);
+    if (Netz_Rolle != 1 && gezaehlt[size_t(id)].passt(w->spiele_block, erster, letzter, drei, optionen, live, liste, n))
+        return gezaehlt[size_t(id)].tabelle.platz_von(team);
     // The panels ask club by club too: a table kept since the last result answers without a
     // table of its own.
     const int32_t gehalten =
         Spiele_Tabelle_Gehaltener_Platz(id, w->spiele_block, erster, letzter, drei, optionen, liste, n, team, live);
     if (gehalten != SPIELE_TABELLE_NICHT_GEHALTEN) return gehalten;
-    // 26 KB: too large for the stack of every caller, and the window thread is the only one.
-    static Tabelle_Datensatz t;
-    if (Wettbewerb_Tabelle_Vorbereiten(id, &t) <= 0) return -1;
-    const int64_t gezaehlt = Spiele_Tabelle_Berechnen(id, w->spiele_block, erster, letzter, drei, optionen, &t, team,
-                                                      0, -1, -1, live, 0, -1);
-    // Below 0 both when the count failed and when the club has no row: only a club with a row
-    // shows the count went through.
-    if (gezaehlt < 0) return -1;
-    if (behalten && t.anzahl == n) {
-        reihe = Gehaltene_Reihe{true, w->spiele_block, erster, letzter, drei, optionen, live, spiele_aenderungen,
-                                spiele_tabellen_verworfen, n};
-        std::copy(liste, liste + n, reihe.liste);
-        for (int32_t platz = 0; platz < n; ++platz) reihe.team_am_platz[platz] = int16_t(t.team[t.platz[platz]]);
-    }
-    for (int32_t platz = 0; platz < t.anzahl; ++platz)
-        if (t.team[t.platz[platz]] == team) return platz;
-    return -1;
+    const Wb_Gezaehlte_Tabelle* z = wb_gezaehlte_tabelle(*w, erster, letzter, optionen, live, liste, n, team);
+    return z ? z->platz_von(team) : -1;
 }
 
 int32_t Wettbewerb_Get_Tabellenplatz_Prozent(int32_t team, int32_t* platz)
@@ -857,16 +907,9 @@ int32_t Wettbewerb_Tabelle_Vorbereiten(Wettbewerb_Id id, Tabelle_Datensatz* t)
         Print_Fehler("Wettbewerb_Tabelle_Vorbereiten: tabelle=NULL!");
         return 0;
     }
-    *t = Tabelle_Datensatz{};
     int16_t liste[WETTBEWERB_MAX_TEAMS];
     const int32_t n = Wettbewerb_Get_Teams(id, liste);
-    for (int32_t i = 0; i < TABELLE_MAX_TEAMS; ++i) {
-        t->team[i] = i < n ? liste[i] : -1;
-        t->platz[i] = i < n ? i : -1;
-        t->vorher[i] = -1;
-    }
-    t->anzahl = n;
-    t->wettbewerb = id;
+    tabelle_anlegen(t, id, liste, n, true);
     return n;
 }
 

@@ -277,7 +277,7 @@ void Wettbewerb_Block_Packen(std::vector<uint8_t>* out)
     s.u32(static_cast<uint32_t>(WETTBEWERB_ANZAHL));
     s.u32(static_cast<uint32_t>(groesse));
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
-        const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(i);
+        const Wettbewerb_Datensatz* w = wb_link(i);
         felder(w ? *w : Wettbewerb_Leerer_Datensatz, s);
     }
     Wettbewerb_Abstimmung a = Wettbewerb_Get_Abstimmung();

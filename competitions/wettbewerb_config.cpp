@@ -496,7 +496,7 @@ bool Wettbewerb_Config_Teams_Gueltig()
 {
     if (!Wettbewerb_Bereit()) return false;
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
-        const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(i);
+        const Wettbewerb_Datensatz* w = wb_link(i);
         if (!w || !w->name[0]) break;
         for (int32_t k = 0; k < w->teams && k < WETTBEWERB_MAX_TEAMS; ++k)
             if (w->listen.teams[k] >= Team_Anzahl) return false;

@@ -21,7 +21,12 @@ namespace {
 constexpr int32_t CONFIG_MODUS = 2;
 bool ebene_offen = false;   // the set's file stays the reader's level during the session
 
-Wettbewerb_Datensatz& rec(int32_t n) { return wb_daten[n]; }
+// The editor renames, moves and inserts records through this.
+Wettbewerb_Datensatz& rec(int32_t n)
+{
+    ++wb_liste_stand;
+    return wb_daten[n];
+}
 
 int32_t benutzte()
 {

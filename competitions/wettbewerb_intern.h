@@ -12,6 +12,10 @@ extern bool wb_bereit;
 // Set when records come in whole (Wettbewerb_Uebernehmen: configuration, savegame, server), the
 // only way the -3 marks of places arrive; cleared once the daily clearing has looked.
 extern bool wb_ziel_marken_moeglich;
+// Count of the changes that may move a record's id or name (the lookup by id rests on them):
+// new, cleared or released records, and every record handed out writable. A writer of ids or
+// names that reaches the records another way counts here itself.
+extern uint64_t wb_liste_stand;
 
 // Record by id, null when unknown or not ready.
 Wettbewerb_Datensatz* wb_per_id(Wettbewerb_Id id);
@@ -21,6 +25,22 @@ Wettbewerb_Datensatz* wb_link(int32_t nummer);
 // 0 while no Wettbewerb_Abfragen_Halten lives, else a number of the outermost hold, new with
 // each one: what is worked out under it holds while the number stands.
 uint64_t wb_halten_stand();
+
+// A league's counted table, read by slot (the competition's list order) and by place.
+struct Wb_Gezaehlte_Tabelle {
+    int32_t zeilen = 0;
+    int32_t team[WETTBEWERB_MAX_TEAMS] = {}, punkte[WETTBEWERB_MAX_TEAMS] = {}, spiele[WETTBEWERB_MAX_TEAMS] = {};
+    int32_t team_am_platz[WETTBEWERB_MAX_TEAMS] = {};
+    // The club's 0-based place, -1 when it has no row.
+    int32_t platz_von(int32_t team) const;
+};
+// The table of competition w over match days erster..letzter counted from its fixtures for the
+// `n` team numbers of `liste` (its current list), null when it cannot be counted or `team` has
+// no row in a table of one club's games. Kept per competition while the fixtures and the
+// question stand; valid until the next call.
+const Wb_Gezaehlte_Tabelle* wb_gezaehlte_tabelle(const Wettbewerb_Datensatz& w, int32_t erster, int32_t letzter,
+                                                 int32_t optionen, int32_t live, const int16_t* liste, int32_t n,
+                                                 int32_t team);
 
 // Checks a block of records and derives reverse links and owners in place. Returns "" when
 // the block is sound, else the German reason naming the competition and the keyword.

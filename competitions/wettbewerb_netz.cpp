@@ -319,7 +319,7 @@ int32_t Wettbewerb_Server_Config_Senden(uint8_t** block, int32_t* dummy_id, int3
     int32_t dummies = 0;
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
         Wettbewerb_Datensatz_Packen(i, &v);
-        const W* w = Wettbewerb_Zeiger(i);
+        const W* w = wb_link(i);
         if (w && wb_benutzt(*w) && w->schalter[4]) ++dummies;
     }
     if (dummy_id) *dummy_id = Wettbewerb_Get_Dummy_Id();
@@ -334,7 +334,7 @@ int32_t Wettbewerb_Server_Stand_Senden(uint8_t** block)
     std::vector<uint8_t> v;
     Schreiber s{v};
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
-        const W* w = Wettbewerb_Zeiger(i);
+        const W* w = wb_link(i);
         if (!w || !wb_benutzt(*w)) continue;
         for (int32_t x : {w->spieltag, w->spieltage, w->anz_quali_aus_ligabaum, w->spiele_block, w->runde, w->sieger, 0})
             s.i32(x);
@@ -379,7 +379,7 @@ bool Wettbewerb_Stand_Einlesen(const uint8_t* strom, uint32_t laenge)
     std::vector<W> neu;
     Leser l{v.data(), v.size()};
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
-        const W* w = Wettbewerb_Zeiger(i);
+        const W* w = wb_link(i);
         if (!w || !wb_benutzt(*w)) continue;
         neu.push_back(*w);
         if (!stand_lesen(l, neu.back())) {

@@ -116,68 +116,16 @@ int32_t Wettbewerb_Get_Platz_Farbe(Wettbewerb_Id id, int32_t platz)
 
 int32_t Wettbewerb_Platz_Farbe(Wettbewerb_Id id, int32_t platz) { return Wettbewerb_Get_Platz_Farbe(id, platz); }
 
-namespace {
-
-// The whole table of a league as the reachable places read it: every club's points and games.
-// The table is the same whichever club asks (only its answer names the club), so it is kept for
-// the next club of the same league while the fixtures (their change count) and the league's team
-// list stand: a match day asks for both clubs of every game, twice.
-struct Punkte_Tabelle {
-    Wettbewerb_Id id = -1;
-    int32_t block = -1, drei = -1;
-    uint32_t aenderungen = 0;
-    int32_t listen_anzahl = -1;
-    int16_t liste[WETTBEWERB_MAX_TEAMS] = {};
-    bool berechnet = false;  // false: the table could not be worked out
-    int32_t zeilen = 0;
-    int32_t team[TABELLE_MAX_TEAMS] = {}, punkte[TABELLE_MAX_TEAMS] = {}, spiele[TABELLE_MAX_TEAMS] = {};
-};
-
-const Punkte_Tabelle* punkte_tabelle(const Wettbewerb_Datensatz& w, int32_t team)
-{
-    static Punkte_Tabelle p;
-    static Tabelle_Datensatz t;
-    const int32_t drei = (w.modus & ENGLISCHE_TABELLE) ? 1 : 0;
-    int16_t liste[WETTBEWERB_MAX_TEAMS];
-    const int32_t n = Wettbewerb_Get_Teams(w.id, liste);
-    if (n <= 0) return nullptr;
-    // A client's table comes from the server for the club asked about.
-    const bool behalten = Netz_Rolle != 1;
-    if (behalten && p.id == w.id && p.block == w.spiele_block && p.drei == drei && p.aenderungen == spiele_aenderungen &&
-        p.listen_anzahl == n && std::equal(liste, liste + n, p.liste))
-        return &p;
-    if (Wettbewerb_Tabelle_Vorbereiten(w.id, &t) <= 0) return nullptr;
-    // Asked for a club of the list, the table answers below 0 only when it cannot be worked out.
-    const int32_t frager = behalten ? t.team[0] : team;
-    p = Punkte_Tabelle{};
-    p.berechnet = Spiele_Tabelle_Berechnen(w.id, w.spiele_block, -1, -1, drei, TAB_NORMAL, &t, frager, 0, -1, -1, 0, 0, -1) >= 0;
-    p.zeilen = std::clamp(t.anzahl, 0, TABELLE_MAX_TEAMS);
-    for (int32_t s = 0; s < p.zeilen; ++s) {
-        p.team[s] = t.team[s];
-        p.punkte[s] = t.punkte[TAB_GESAMT][s];
-        p.spiele[s] = t.spiele[TAB_GESAMT][s];
-    }
-    if (!behalten) {
-        p.id = -1;
-        return &p;
-    }
-    p.id = w.id;
-    p.block = w.spiele_block;
-    p.drei = drei;
-    p.aenderungen = spiele_aenderungen;
-    p.listen_anzahl = n;
-    std::copy(liste, liste + n, p.liste);
-    return &p;
-}
-
-}  // namespace
-
 int32_t Wettbewerb_Erreichbare_Plaetze(Wettbewerb_Id id, int32_t team, int32_t* beste, int32_t* schlechteste)
 {
     const Wettbewerb_Datensatz* w = Wettbewerb_Bereit() ? wb_per_id(id) : nullptr;
     if (!w || (w->modus & KO_SYSTEM) || w->spiele_block < 0) return -1;
-    const Punkte_Tabelle* p = punkte_tabelle(*w, team);
-    if (!p || !p->berechnet) return -1;
+    // The whole table as the places read it: the same whichever club asks, so a match day's
+    // clubs share one count (the question of the sponsors' table too).
+    int16_t liste[WETTBEWERB_MAX_TEAMS];
+    const int32_t n = Wettbewerb_Get_Teams(w->id, liste);
+    const Wb_Gezaehlte_Tabelle* p = n > 0 ? wb_gezaehlte_tabelle(*w, -1, -1, TAB_NORMAL, 0, liste, n, team) : nullptr;
+    if (!p) return -1;
     const int32_t drei = (w->modus & ENGLISCHE_TABELLE) ? 1 : 0;
     int32_t eigen = -1;
     for (int32_t s = 0; s < p->zeilen; ++s)
@@ -239,7 +187,7 @@ void Wettbewerb_Get_Praemien_Booleans_Von_Team(int32_t team, bool* arten)
         arten[3] = liga_hat_zone(*liga, Zone::AB);
     }
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
-        const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(i);
+        const Wettbewerb_Datensatz* w = wb_link(i);
         if (!w || !wb_benutzt(*w) || w->basisliga || !(w->modus & KO_SYSTEM)) continue;
         if (!Wettbewerb_Team_In_Liste(w->id, team)) continue;
         arten[Wettbewerb_Ist_International(w->id) ? 5 : 4] = true;

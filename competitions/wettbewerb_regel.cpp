@@ -44,7 +44,7 @@ void abstimmung_starten(int32_t heute)
 {
     const Wettbewerb_Datensatz* erste = nullptr;
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL && !erste; ++i)
-        if (const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(i); w && wb_benutzt(*w) && heimliga(*w)) erste = w;
+        if (const Wettbewerb_Datensatz* w = wb_link(i); w && wb_benutzt(*w) && heimliga(*w)) erste = w;
     // Nothing to vote on, or a switch already waits for the next season.
     if (!erste || erste->englische_tabelle_neu != -1 || manager_teams(nullptr) == 0) return;
     abstimmung = {heute + FRIST_TAGE, 0, 0, (erste->modus & ENGLISCHE_TABELLE) ? 0 : 1};

@@ -380,7 +380,7 @@ void ligabaum_setzen(Wettbewerb_Id system, std::vector<bool>* gefuellt)
 bool schon_dabei(const std::vector<std::vector<int32_t>>& neu, const Wettbewerb_Datensatz& ziel, int32_t team)
 {
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
-        const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(i);
+        const Wettbewerb_Datensatz* w = wb_link(i);
         if (!w || !wb_benutzt(*w)) break;
         if (gleicher_wettbewerb(*w, ziel) && std::find(neu[size_t(i)].begin(), neu[size_t(i)].end(), team) != neu[size_t(i)].end())
             return true;
@@ -410,7 +410,7 @@ void auffuellen(Wettbewerb_Datensatz& w, std::vector<std::vector<int32_t>>& neu,
         for (int32_t t = std::max(0, a.von); t <= a.bis && t < Team_Anzahl && genommen < a.anzahl && liste.size() < grenze; ++t) {
             bool belegt = schon_dabei(neu, w, t);
             for (int32_t k = 0; !belegt && w.basisliga && k < WETTBEWERB_ANZAHL; ++k) {
-                const Wettbewerb_Datensatz* b = Wettbewerb_Zeiger(k);
+                const Wettbewerb_Datensatz* b = wb_link(k);
                 if (!b || !wb_benutzt(*b)) break;
                 belegt = b->basisliga && std::find(neu[size_t(k)].begin(), neu[size_t(k)].end(), t) != neu[size_t(k)].end();
             }

@@ -245,7 +245,7 @@ bool texte_pruefen(const char* info, std::string* grund)
 {
     if (!text_pruefen(info, INFOTEXT_MAX, "INFOTEXT", grund)) return false;
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
-        const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(i);
+        const Wettbewerb_Datensatz* w = wb_link(i);
         if (!w || !wb_benutzt(*w)) break;
         const std::string wo = "Wettbewerb Nr. " + std::to_string(i + 1) + ", ";
         if (!text_pruefen(w->name, WETTBEWERB_NAME_LAENGE - 1, wo + "NAME", grund) ||
@@ -299,7 +299,7 @@ bool schreiben(int32_t set, int32_t alias_set, const char* info, bool vorbereitu
         return false;
     }
     vorbereiten(vorbereitung);
-    const Wettbewerb_Datensatz* recs = Wettbewerb_Zeiger(0);
+    const Wettbewerb_Datensatz* recs = wb_link(0);
     const std::string text = eintraege(recs, info);
     // The entries as the session holds them; the read-back must give the same.
     const std::string soll = eintraege(recs, nullptr);

@@ -180,7 +180,7 @@ bool Wettbewerb_Spielplaene_Anlegen()
     if (!Wettbewerb_Bereit()) return false;
     bool ok = true;
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
-        const Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(i);
+        const Wettbewerb_Datensatz* w = wb_link(i);
         if (!w || !wb_benutzt(*w)) continue;
         if (!Wettbewerb_Spielplan_Anlegen(w->id)) ok = false;
     }

@@ -135,6 +135,7 @@ Wettbewerb_Datensatz* freundschaft_holen()
         return nullptr;
     }
     Wettbewerb_Datensatz& w = wb_daten[nummer];
+    ++wb_liste_stand;
     w = Wettbewerb_Leerer_Datensatz;
     std::snprintf(w.name, sizeof w.name, "%s", "Freundschaftsspiele");
     w.id = id;

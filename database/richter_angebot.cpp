@@ -267,11 +267,41 @@ const char* geld_ausschluss(const Spieler_Angebot& x, int32_t p, int32_t o)
     return nullptr;
 }
 
+// Most players with offers wait for their countdown, and the decision reads, rates and orders
+// their offers only to find that out. When the items alone show it (no offer accepted, all
+// from one club, none beyond what the reading takes, and no rating that would draw), the
+// checks the decision makes before it waits are made here and true is returned; false when
+// the whole decision must run.
+bool wartet_noch(int32_t p, const Liste_Element* const* elemente, int32_t anzahl)
+{
+    if (anzahl > RICHTER_MAX_ANGEBOTE || anzahl > Team_Anzahl) return false;
+    const auto* erstes = static_cast<const Spieler_Angebot*>(elemente[0]->data);
+    bool hoch = false, mit_geld = false;
+    for (int32_t i = 0; i < anzahl; ++i) {
+        const auto* x = static_cast<const Spieler_Angebot*>(elemente[i]->data);
+        if (x->angenommen || x->verein != erstes->verein) return false;
+        hoch = hoch || x->bewertung >= 100;
+        mit_geld = mit_geld || x->abloese > 0 || x->leihgebuehr > 0;
+    }
+    const int32_t zaehler = Spieler_Wert(SP_ANGEBOTSZAEHLER, p, 0, SP_LESEN);
+    if (zaehler <= 0 || (zaehler == 1 && hoch)) return false;
+    // the rating of an offer with a fee draws for a player this weak
+    if (mit_geld && Spieler_Wert(SP_K_I_T, p, 0, SP_LESEN) < 10) return false;
+    const int32_t o = erstes->verein;
+    if (!spieler_normal(p, o)) {
+        Print_Fehler("Richter_Check_Spieler_Angebote: Spieler nicht normal!");
+        return true;
+    }
+    if (Richter_Spieler_Wechsel_Nach_Vertragsende_Suchen(p, nullptr, nullptr, nullptr)) return true;
+    if (o == Jugend_Team) Print_Fehler("Richter_Check_Spieler_Angebote: Jugend-Team!");
+    return true;
+}
+
 // The decision on player p, from the items of his offers (fetched once for it); a player without
 // offers is left alone.
 void entscheiden(int32_t p, const Liste_Element* const* elemente, int32_t anzahl)
 {
-    if (anzahl == 0) return;
+    if (anzahl == 0 || wartet_noch(p, elemente, anzahl)) return;
     std::vector<Spieler_Angebot> a(RICHTER_MAX_ANGEBOTE);
     int32_t annehmer = -1;
     const int32_t gesamt = angebote_lesen(elemente, anzahl, a.data(), RICHTER_MAX_ANGEBOTE, &annehmer);

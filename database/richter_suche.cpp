@@ -94,16 +94,15 @@ bool bieten(int32_t b, int32_t k, int32_t s, int32_t p)
     return true;
 }
 
-bool hat_aktiven_slot(const Team_Transfersuche& such)
-{
-    for (int32_t k = 0; k < 4; ++k)
-        if (such.aktiv[k]) return true;
-    return false;
-}
-
-struct Kaeufer {
-    int32_t team;
-    bool mensch;
+// An active search slot of a buyer with what it asks of a player, read once for the pass: an
+// offer changes no slot but the one that made it, which leaves the pass. `gruppe` numbers the
+// buyer's place in the list of buyers, as one offer ends his turn for the player.
+struct Slot {
+    int32_t team, gruppe;
+    int16_t alter_min, alter_max, staerke_min, staerke_max, spieler;
+    uint8_t k;
+    bool mensch, torwart;
+    Rechteck eng, breit;
 };
 
 }  // namespace
@@ -131,20 +130,18 @@ void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
         return;
     }
     if (!vereine || anzahl <= 0 || !T || !T_Own) return;
-    // done-mark per team and slot, and the player numbers of one seller
-    auto* erledigt = static_cast<uint8_t*>(Mem_Alloc_Clear(static_cast<uint32_t>(Team_Anzahl) * 4, 0, 0));
+    // the player numbers of one seller
     auto* spieler = static_cast<int32_t*>(Mem_Alloc(TEAM_MAX_START_SPIELER * sizeof(int32_t), 0));
-    if (!erledigt || !spieler) {
+    if (!spieler) {
         Print_Fehler("Richter_Spieler_Transfer_Suche_Spieler: Mem-Problem!");
-        Mem_Free(erledigt, 0);
-        Mem_Free(spieler, 0);
         return;
     }
 
-    // Buyers grouped by their top league, in list order: only a buyer of the player's home
-    // system can match him, and only while one of his slots is active (a slot that made its
-    // offer is done for the pass).
-    std::vector<std::vector<Kaeufer>> kaeufer(SYSTEME);
+    // The active slots of the buyers grouped by their top league, in list order: only a buyer of
+    // the player's home system can match him, and a slot that made its offer is done for the
+    // pass.
+    const int32_t breite_zusatz = (5 - static_cast<int32_t>(Schwierigkeitsstufe)) / 2;
+    std::vector<std::vector<Slot>> offen(SYSTEME);
     for (int32_t i = 0; i < anzahl; ++i) {
         const int32_t b = vereine[i];
         if (b < 0 || b >= Team_Anzahl || b == Transfermarkt_Team) continue;
@@ -156,10 +153,17 @@ void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
         // falls short (Team_Kader_Auffuellen), and every further wage would deepen its debt.
         if (!Team_Hat_Manager(b) && Bank_Get_Kontostand(b, 0, -1) < 0) continue;
         const int32_t system = Team_Wert(TEAM_OBERLIGA, b, 0, TEAM_LESEN);
-        if (system >= 0 && system < SYSTEME && hat_aktiven_slot(T_Own[b].suche))
-            kaeufer[static_cast<size_t>(system)].push_back({b, Team_Hat_Manager(b)});
+        const Team_Transfersuche& such = T_Own[b].suche;
+        if (system < 0 || system >= SYSTEME || !(such.aktiv[0] || such.aktiv[1] || such.aktiv[2] || such.aktiv[3]))
+            continue;
+        const bool mensch = Team_Hat_Manager(b);
+        for (int32_t k = 0; k < 4; ++k)
+            if (such.aktiv[k])
+                offen[static_cast<size_t>(system)].push_back(
+                    {b, i, such.alter_min[k], such.alter_max[k], such.staerke_min[k], such.staerke_max[k],
+                     such.spieler[k], static_cast<uint8_t>(k), mensch, such.torwart[k] != 0, rechteck(such, k, -1),
+                     rechteck(such, k, breite_zusatz)});
     }
-    const int32_t breite_zusatz = (5 - static_cast<int32_t>(Schwierigkeitsstufe)) / 2;
     std::vector<TS*> records(TEAM_MAX_START_SPIELER);
     std::vector<int32_t> reihe(TEAM_MAX_START_SPIELER);
 
@@ -208,42 +212,50 @@ void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
             }
             const int32_t system = Spieler_Wert(SP_HEIMATSYSTEM, p, 0, SP_LESEN);
             if (system < 0 || system >= SYSTEME) continue;
+            std::vector<Slot>& im_system = offen[static_cast<size_t>(system)];
+            // the player's figures are read only (no draw, nothing written): without a slot to
+            // ask them, they are not needed
+            if (im_system.empty()) continue;
             const int32_t alter = Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
             const int32_t staerke = Spieler_Wert(SP_K_I_T, p, 0, SP_LESEN);
             const int32_t f = Spieler_Wert(SP_LIEBLINGSPOS, p, 0, SP_LESEN);
-            std::vector<Kaeufer>& im_system = kaeufer[static_cast<size_t>(system)];
-            for (size_t x = 0; x < im_system.size(); ++x) {
-                const int32_t b = im_system[x].team;
-                if (b == s) continue;
-                Team_Transfersuche& such = T_Own[b].suche;
-                const int32_t breiter = mensch && gelistet && !im_system[x].mensch ? breite_zusatz : -1;
-                for (int32_t k = 0; k < 4; ++k) {
-                    uint8_t& fertig = erledigt[b * 4 + k];
-                    if (!such.aktiv[k] || fertig || (such.spieler[k] != -1 && such.spieler[k] != p)) continue;
-                    bool passt = alter >= such.alter_min[k] && alter <= such.alter_max[k] &&
-                                 staerke >= such.staerke_min[k] && staerke <= such.staerke_max[k];
-                    if (passt && such.torwart[k]) {
-                        passt = f == SP_POS_TORWART;
-                    } else if (passt) {
-                        const Rechteck r = rechteck(such, k, breiter);
-                        const int32_t zeile = f / 17, spalte = f % 17;
-                        passt = zeile >= r.zeile_a && zeile <= r.zeile_b && spalte >= r.spalte_a && spalte <= r.spalte_b;
-                    }
-                    if (!passt) {
-                        if (such.spieler[k] == p) Print_Fehler("Richter_Spieler_Transfer_Suche_Spieler: Extra-Spieler ignoriert!");
-                        continue;
-                    }
-                    if (!bieten(b, k, s, p)) continue;
-                    such.spieler[k] = -1;
-                    such.aktiv[k] = 0;
-                    fertig = 1;
-                    if (!hat_aktiven_slot(such)) im_system.erase(im_system.begin() + static_cast<ptrdiff_t>(x--));
-                    // a second slot of the same club would only overwrite this offer
-                    break;
+            const int32_t zeile = f / 17, spalte = f % 17;
+            for (size_t x = 0; x < im_system.size();) {
+                const Slot& o = im_system[x];
+                if (o.team == s || (o.spieler != -1 && o.spieler != p)) {
+                    ++x;
+                    continue;
                 }
+                bool passt = alter >= o.alter_min && alter <= o.alter_max && staerke >= o.staerke_min &&
+                             staerke <= o.staerke_max;
+                if (passt && o.torwart) {
+                    passt = f == SP_POS_TORWART;
+                } else if (passt) {
+                    const Rechteck& r = mensch && gelistet && !o.mensch ? o.breit : o.eng;
+                    passt = zeile >= r.zeile_a && zeile <= r.zeile_b && spalte >= r.spalte_a && spalte <= r.spalte_b;
+                }
+                if (!passt) {
+                    if (o.spieler == p) Print_Fehler("Richter_Spieler_Transfer_Suche_Spieler: Extra-Spieler ignoriert!");
+                    ++x;
+                    continue;
+                }
+                const int32_t b = o.team, k = o.k, gruppe = o.gruppe;
+                if (!bieten(b, k, s, p)) {
+                    ++x;
+                    continue;
+                }
+                T_Own[b].suche.spieler[k] = -1;
+                T_Own[b].suche.aktiv[k] = 0;
+                // the slot is done, also where the club stands twice in the list
+                for (size_t y = im_system.size(); y-- > 0;)
+                    if (im_system[y].team == b && im_system[y].k == k) {
+                        im_system.erase(im_system.begin() + static_cast<ptrdiff_t>(y));
+                        if (y < x) --x;
+                    }
+                // a second slot of the same club would only overwrite this offer
+                while (x < im_system.size() && im_system[x].gruppe == gruppe) ++x;
             }
         }
     }
     Mem_Free(spieler, 0);
-    Mem_Free(erledigt, 0);
 }
