@@ -68,12 +68,6 @@ Wettbewerb_Datensatz* Wettbewerb_Zeiger(int32_t nummer)
     return &wb_daten[nummer];
 }
 
-Wettbewerb_Datensatz* wb_link(int32_t nummer)
-{
-    if (!wb_daten || nummer < 0 || nummer >= WETTBEWERB_ANZAHL) return nullptr;
-    return &wb_daten[nummer];
-}
-
 namespace {
 
 Wettbewerb_Datensatz* suchen_per_id(Wettbewerb_Id id)

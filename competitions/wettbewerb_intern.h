@@ -21,7 +21,10 @@ extern uint64_t wb_liste_stand;
 Wettbewerb_Datensatz* wb_per_id(Wettbewerb_Id id);
 inline bool wb_benutzt(const Wettbewerb_Datensatz& w) { return w.name[0] != 0; }
 // The record of a link or owner value, null for -1 or a value outside the block.
-Wettbewerb_Datensatz* wb_link(int32_t nummer);
+inline Wettbewerb_Datensatz* wb_link(int32_t nummer)
+{
+    return wb_daten && nummer >= 0 && nummer < WETTBEWERB_ANZAHL ? &wb_daten[nummer] : nullptr;
+}
 // 0 while no Wettbewerb_Abfragen_Halten lives, else a number of the outermost hold, new with
 // each one: what is worked out under it holds while the number stands.
 uint64_t wb_halten_stand();

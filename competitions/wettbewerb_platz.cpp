@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "competitions/spiele_intern.h"
 #include "competitions/spiele_tabelle.h"
@@ -173,6 +174,43 @@ void Wettbewerb_Spiel_Wichtigkeit(Wettbewerb_Id id, const int32_t* teams, int32_
     }
 }
 
+namespace {
+
+constexpr uint8_t POKAL_NATIONAL = 1, POKAL_INTERNATIONAL = 2;
+
+// Per team number the kinds of cup (knock-out competitions outside the leagues) whose list holds
+// it, worked out once while a hold lives: a match day asks for both clubs of every game, and
+// each answer would read every cup's list. Null without a hold.
+const std::vector<uint8_t>* pokale_gemerkt()
+{
+    static uint64_t stand = 0;
+    static const Wettbewerb_Datensatz* daten = nullptr;
+    static std::vector<uint8_t> art;
+    const uint64_t h = wb_halten_stand();
+    if (h == 0) return nullptr;
+    if (stand == h && daten == wb_daten) return &art;
+    stand = h;
+    daten = wb_daten;
+    art.clear();
+    for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
+        const Wettbewerb_Datensatz* w = wb_link(i);
+        if (!w || !wb_benutzt(*w) || w->basisliga || !(w->modus & KO_SYSTEM)) continue;
+        // the list a club is looked for in is that of the id's record
+        const Wettbewerb_Datensatz* r = wb_per_id(w->id);
+        if (!r) continue;
+        const uint8_t kind = Wettbewerb_Ist_International(w->id) ? POKAL_INTERNATIONAL : POKAL_NATIONAL;
+        for (int32_t k = 0; k < r->listen.anzahl && k < WETTBEWERB_MAX_TEAMS; ++k) {
+            const int32_t t = r->listen.teams[k];
+            if (t < 0) continue;
+            if (size_t(t) >= art.size()) art.resize(size_t(t) + 1, 0);
+            art[size_t(t)] |= kind;
+        }
+    }
+    return &art;
+}
+
+}  // namespace
+
 void Wettbewerb_Get_Praemien_Booleans_Von_Team(int32_t team, bool* arten)
 {
     if (!arten) {
@@ -185,6 +223,13 @@ void Wettbewerb_Get_Praemien_Booleans_Von_Team(int32_t team, bool* arten)
         arten[0] = arten[1] = true;
         arten[2] = liga_hat_zone(*liga, Zone::WEITER);
         arten[3] = liga_hat_zone(*liga, Zone::AB);
+    }
+    const std::vector<uint8_t>* pokale = pokale_gemerkt();
+    if (pokale) {
+        const uint8_t m = team >= 0 && size_t(team) < pokale->size() ? (*pokale)[size_t(team)] : 0;
+        if (m & POKAL_NATIONAL) arten[4] = true;
+        if (m & POKAL_INTERNATIONAL) arten[5] = true;
+        return;
     }
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
         const Wettbewerb_Datensatz* w = wb_link(i);

@@ -396,7 +396,12 @@ bool seite_vorbereiten(Seite* s, int32_t team, double betrag, int8_t waehrung)
     s->konto = Bank.konto[team];
     const int32_t ziel = s->konto ? s->konto->waehrung : Bank_Standard_Waehrung;
     const double b = waehrung == -1 ? betrag : umrechnen(betrag, waehrung, ziel);
-    s->betrag = int64_t(b < 0 ? -std::floor(-b + 0.5) : std::floor(b + 0.5));
+    // Rounded half away from zero. Within the range of whole numbers the truncation of the
+    // positive half-up value is its floor (floor is a library call here); beyond it the floor.
+    if (std::fabs(b) < 4.0e18)
+        s->betrag = b < 0 ? -int64_t(-b + 0.5) : int64_t(b + 0.5);
+    else
+        s->betrag = int64_t(b < 0 ? -std::floor(-b + 0.5) : std::floor(b + 0.5));
     return s->betrag != 0;
 }
 

@@ -2,6 +2,8 @@
 // promotion and relegation, the next season's lists; importance and point prizes.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -517,6 +519,75 @@ TEST_F(Saisonende, StakesUnderAHoldMatchThoseWithoutAndANewHoldSeesChangedTarget
     for (auto& l : Wettbewerb_Zeiger(testwelt::A1)->ziele.ziel) std::fill(std::begin(l), std::end(l), -1);
     EXPECT_EQ(einsatz(true), (std::vector<int32_t>{20, 20}));  // no place leads anywhere
     EXPECT_EQ(einsatz(false), (std::vector<int32_t>{20, 20}));
+}
+
+// The bonus kinds of a club come from the cups' lists: under a hold as without one, kept while
+// it lives, and a new hold reads a changed list.
+TEST_F(Saisonende, BonusKindsUnderAHoldMatchThoseWithoutAndANewHoldReadsTheLists)
+{
+    auto arten_aller = [] {
+        std::vector<bool> v;
+        for (int32_t team = -1; team < testwelt::TEAM_ANZAHL; ++team) {
+            bool a[6];
+            Wettbewerb_Get_Praemien_Booleans_Von_Team(team, a);
+            v.insert(v.end(), a, a + 6);
+        }
+        return v;
+    };
+    Wettbewerb_Zeiger(testwelt::FINALE)->listen.teams[0] = 12;
+    Wettbewerb_Zeiger(testwelt::FINALE)->listen.anzahl = 1;
+    const std::vector<bool> frei = arten_aller();
+    std::optional<Wettbewerb_Abfragen_Halten> h(std::in_place);
+    EXPECT_EQ(arten_aller(), frei);
+    Wettbewerb_Datensatz* pokal = Wettbewerb_Zeiger(testwelt::POKAL1);
+    pokal->listen.anzahl = 4;  // the second country's clubs are out of the cup
+    EXPECT_EQ(arten_aller(), frei) << "kept while the hold lives";
+    h.reset();
+    const std::vector<bool> danach = arten_aller();
+    EXPECT_NE(danach, frei);
+    h.emplace();
+    EXPECT_EQ(arten_aller(), danach);
+    bool a[6];
+    Wettbewerb_Get_Praemien_Booleans_Von_Team(5, a);
+    EXPECT_FALSE(a[4]);
+    Wettbewerb_Get_Praemien_Booleans_Von_Team(12, a);
+    EXPECT_TRUE(a[5]) << "in the international final";
+}
+
+// A table counted for a match day's stakes answers the sponsors' places too, and a table that a
+// screen later takes from the kept ones is the one a count from nothing gives, also after a
+// count of a shorter list.
+TEST_F(Saisonende, ASharedCountAnswersEveryQuestionAndLeavesNothingOfAnEarlierTable)
+{
+    ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+    const int32_t block = Wettbewerb_Get_Spiele_Block(spielwelt::LIGA);
+    tag_spielen(spielwelt::LIGA);
+    tag_spielen(spielwelt::LIGA);
+    auto frisch = [&](Tabelle_Datensatz* t) {
+        Spiele_Tabellen_Cache_Leeren();
+        Wettbewerb_Tabelle_Vorbereiten(spielwelt::LIGA, t);
+        return Spiele_Tabelle_Berechnen(spielwelt::LIGA, block, -1, -1, 1, TAB_NORMAL, t, t->team[0], 0, -1, -1, 0, 0, -1);
+    };
+    static Tabelle_Datensatz neu, vom_bildschirm;
+    for (int32_t runde = 0; runde < 2; ++runde) {
+        // the stakes count anew, and their count goes among the kept tables
+        Spiele_Tabellen_Cache_Leeren();
+        int32_t beste = 0, schlechteste = 0;
+        ASSERT_EQ(Wettbewerb_Erreichbare_Plaetze(spielwelt::LIGA, liste(spielwelt::LIGA)[0], &beste, &schlechteste), 0);
+        std::vector<int32_t> plaetze(testwelt::TEAM_ANZAHL, -9);
+        for (int16_t team : liste(spielwelt::LIGA))
+            plaetze[size_t(team)] = Wettbewerb_Get_Tabellenplatz(spielwelt::LIGA, team, -1, -1, TAB_NORMAL, 0);
+        Wettbewerb_Tabelle_Vorbereiten(spielwelt::LIGA, &vom_bildschirm);
+        ASSERT_GE(Spiele_Tabelle_Berechnen(spielwelt::LIGA, block, -1, -1, 1, TAB_NORMAL, &vom_bildschirm,
+                                           vom_bildschirm.team[0], 0, -1, -1, 0, 0, -1),
+                  0);
+        ASSERT_GE(frisch(&neu), 0);
+        EXPECT_EQ(std::memcmp(&vom_bildschirm, &neu, sizeof neu), 0) << "round " << runde;
+        for (int32_t platz = 0; platz < neu.anzahl; ++platz)
+            EXPECT_EQ(plaetze[size_t(neu.team[neu.platz[platz]])], platz) << "round " << runde;
+        // the last club leaves the list: the next count has a row less
+        --Wettbewerb_Zeiger(testwelt::A1)->listen.anzahl;
+    }
 }
 
 // Sponsors and auctions ask places club by club: each is the counted one, after new results,

@@ -221,6 +221,41 @@ TEST_F(Abfrage, LigaFolgtDemTeamUeberJedeListenAenderung)
     EXPECT_EQ(Wettbewerb_Get_Team_Ansehen(13), 90);
 }
 
+// The lookup by id follows the records through every change: an id written through a record
+// handed out before the lookups that follow, an id given twice (the first record answers), a
+// record whose name is cleared (it ends the records in use), a cleared record, a new block.
+TEST_F(Abfrage, SucheNachKennungFolgtJederAenderung)
+{
+    Wettbewerb_Datensatz* b = Wettbewerb_Zeiger(GRUPPE_B);
+    EXPECT_EQ(Wettbewerb_Get_Nummer(21), GRUPPE_B);
+    EXPECT_EQ(Wettbewerb_Get_Nummer(77), -1);
+    b->id = 77;
+    EXPECT_EQ(Wettbewerb_Get_Nummer(21), -1);
+    EXPECT_EQ(Wettbewerb_Get_Nummer(77), GRUPPE_B);
+    EXPECT_EQ(Wettbewerb_Get_Naechste_Gruppe(20), 77);
+    Wettbewerb_Zeiger(FINALE)->id = 77;
+    EXPECT_EQ(Wettbewerb_Get_Nummer(77), GRUPPE_B);
+    EXPECT_EQ(Wettbewerb_Get_Nummer(22), -1);
+    Wettbewerb_Zeiger(POKAL1)->id = 77;
+    EXPECT_EQ(Wettbewerb_Get_Nummer(77), POKAL1);
+    EXPECT_EQ(Wettbewerb_Get_Nummer(10), -1);
+    Wettbewerb_Zeiger(POKAL2)->name[0] = 0;
+    EXPECT_EQ(Wettbewerb_Get_Nummer(20), -1) << "behind the first record without a name";
+    EXPECT_EQ(Wettbewerb_Get_Nummer(4), B1);
+    Wettbewerb_Datensatz_Leeren(B1);
+    EXPECT_EQ(Wettbewerb_Get_Nummer(4), -1);
+    EXPECT_EQ(Wettbewerb_Get_Nummer(77), -1);
+    EXPECT_EQ(Wettbewerb_Get_Nummer(3), A2B);
+    Wettbewerb_Free();
+    EXPECT_EQ(Wettbewerb_Get_Nummer(3), -1);
+    auto r = bauen();
+    std::swap(r[A2].id, r[A2B].id);
+    ASSERT_TRUE(Wettbewerb_Uebernehmen(r.data(), ANZAHL, TEAM_ANZAHL));
+    EXPECT_EQ(Wettbewerb_Get_Nummer(3), A2);
+    EXPECT_EQ(Wettbewerb_Get_Nummer(2), A2B);
+    EXPECT_EQ(Wettbewerb_Get_Nummer(22), FINALE);
+}
+
 // A hold gives the answers the records give without one, and keeps them while it lives (holds
 // nest); a change made under it counts once the last hold has gone, and a new hold sees it.
 TEST_F(Abfrage, HaltenGibtDieselbenAntwortenUndVergisstSieDanach)

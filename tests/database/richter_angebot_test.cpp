@@ -505,6 +505,46 @@ TEST_F(Angebote, EveryPlayerOfABusyDayIsDecidedOnHisOwnOffers)
     EXPECT_EQ(Liste_Count(&Richter_Liste), 1);
 }
 
+// A player whose countdown still runs keeps his offers, and his day draws what the whole
+// decision would: nothing for a player of ordinary strength, and for a very weak one the draw
+// that rating each fee offer makes; offers from two clubs wait the same.
+TEST_F(Angebote, AWaitingPlayerKeepsHisOffersAndDrawsOnlyWhereTheRatingDoes)
+{
+    const int32_t stark = spieler(0, TW), schwach = spieler(1, TW), zwei_vereine = spieler(2, TW);
+    Spieler_Daten[stark].attribute[0] = 500;
+    Spieler_Daten[schwach].attribute[0] = 5;
+    Spieler_Daten[zwei_vereine].attribute[0] = 500;
+    for (int32_t p : {stark, schwach, zwei_vereine}) {
+        const int32_t t = p / PRO_TEAM;
+        Richter_Spieler_Angebot_Struktur_Erzeugen(4, t, p, 2 * abloese(t, p) + 100, 0, 3 * gehalt(p), 24, 50);
+        // the second offer of the last player names another club as his
+        Richter_Spieler_Angebot_Struktur_Erzeugen(5, p == zwei_vereine ? 3 : t, p, 3 * abloese(t, p) + 100, 0,
+                                                  4 * gehalt(p), 24, 50);
+        Spieler_Wert(SP_ANGEBOTSZAEHLER, p, 5, SP_SCHREIBEN);
+    }
+    auto nach = [](int32_t seed, int32_t zuege) {
+        Zufall_Set_Seed(seed);
+        for (int32_t i = 0; i < zuege; ++i) {
+            const int32_t z = Zufall(8, 15);
+            (void)z;
+        }
+        return Zufall_Get_Seed();
+    };
+    Zufall_Set_Seed(99);
+    Richter_Check_Spieler_Angebote(stark);
+    EXPECT_EQ(Zufall_Get_Seed(), 99);
+    Zufall_Set_Seed(99);
+    Richter_Check_Spieler_Angebote(schwach);
+    const int32_t nach_schwach = Zufall_Get_Seed();
+    EXPECT_EQ(nach_schwach, nach(99, 2));
+    Zufall_Set_Seed(99);
+    Richter_Check_Spieler_Angebote(zwei_vereine);
+    EXPECT_EQ(Zufall_Get_Seed(), 99);
+    EXPECT_TRUE(auktionen.empty());
+    for (int32_t p : {stark, schwach, zwei_vereine}) EXPECT_EQ(bieter(p).size(), 2u) << p;
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(0, stark), 0);
+}
+
 // More than twenty players due: the progress box stands while the decisions run, and is gone after.
 TEST_F(Angebote, ALongAuctionDayShowsItsCountInTheProgressBox)
 {

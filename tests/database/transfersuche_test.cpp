@@ -341,6 +341,23 @@ TEST_F(Suche, ABuyerWhoseSlotsAreSpentStepsAsideForTheNextOfItsSystem)
     EXPECT_TRUE(je_bieter[3][0] == je_bieter[2][0] || je_bieter[3][1] == je_bieter[2][0]);
 }
 
+// A club named twice among the buyers has one set of slots: in its second turn for the first
+// player the slot that bid is off, its next slot bids (renewing the club's one offer for him),
+// and no slot is left for the other players.
+TEST_F(Suche, ABuyerNamedTwiceHasOneSetOfSlots)
+{
+    for (int32_t i = 0; i < 3; ++i) Teamspieler_Wert(317, 1, neu(1, 76), TS_TRANSFERLISTE, 8);
+    for (int32_t k : {0, 2}) slot(2, k, 3 * 17 + 7, 5 * 17 + 9);
+    suchen({1, 2, 2});
+    std::vector<Spieler_Angebot> a = angebote();
+    ASSERT_EQ(a.size(), 1u);
+    EXPECT_EQ(a[0].bieter, 2);
+    EXPECT_EQ(T_Own[2].suche.aktiv[0], 0);
+    EXPECT_EQ(T_Own[2].suche.aktiv[2], 0);
+    suchen({1, 2});
+    EXPECT_EQ(angebote().size(), 1u);
+}
+
 TEST_F(Suche, WhoIsOfferedAndWhoMayBid)
 {
     // a computer club's unlisted player, a listed one of 36 and a listed keeper for a field slot:

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "bank_hilfe.h"
 #include "platform/print.h"
@@ -97,6 +98,23 @@ TEST_F(BankTest, CoverCheckRoundingAndRefusals)
     Netz_Rolle = 1;
     EXPECT_FALSE(Schreibe_Überweisung(-1, 2, 100.0f, 36, 1, -1));
     EXPECT_EQ(stand(2), 1502);
+}
+
+// Amounts book as whole marks rounded half away from zero on either side of zero, up to the
+// largest a float holds exactly; amounts beyond every balance are refused.
+TEST_F(BankTest, AmountsRoundHalfAwayFromZeroAndHugeOnesAreRefused)
+{
+    ASSERT_TRUE(Bank_Konto_Einrichten(1, 0, 0));
+    const std::pair<float, int32_t> faelle[] = {{2.5f, 3}, {-1.5f, 1}, {1.4999f, 2}, {-0.5f, 1}, {16777215.0f, 16777216},
+                                                {-16777216.0f, 0}, {0.5000001f, 1}};
+    for (auto [betrag, danach] : faelle) {
+        EXPECT_TRUE(Schreibe_Überweisung(-1, 1, betrag, 36, 1, -1)) << betrag;
+        EXPECT_EQ(stand(1), danach) << betrag;
+    }
+    Print_Fehler_Set_Hook([](const std::string&) {});
+    for (float riesig : {1e19f, -1e19f, 3e38f, -3e38f}) EXPECT_FALSE(Schreibe_Überweisung(-1, 1, riesig, 36, 1, -1)) << riesig;
+    Print_Fehler_Set_Hook({});
+    EXPECT_EQ(stand(1), 1);
 }
 
 TEST_F(BankTest, WholeMarksSurviveLargeBalancesAndTheLimitHolds)
