@@ -77,39 +77,38 @@ Wettbewerb_Datensatz* suchen_per_id(Wettbewerb_Id id)
     return nullptr;
 }
 
-// The first record in use of each id, as the search would find it; built again when the
-// records' change count moved. A hit whose record no longer carries the id, and every id
-// without a record, are searched as before: nothing the index misses can be answered wrongly.
-struct Id_Index {
-    bool gebaut = false;
-    uint64_t stand = 0;
-    const Wettbewerb_Datensatz* daten = nullptr;
-    std::array<int16_t, WETTBEWERB_MAX_ID + 1> nummer;  // -1 none
-};
-Id_Index id_index;
+}  // namespace
+
+Wb_Id_Index wb_id_index;
+
+namespace {
 
 void id_index_bauen()
 {
-    id_index.nummer.fill(-1);
+    wb_id_index.nummer.fill(-1);
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL && wb_benutzt(wb_daten[i]); ++i) {
         const Wettbewerb_Id id = wb_daten[i].id;
-        if (id >= 0 && id <= WETTBEWERB_MAX_ID && id_index.nummer[size_t(id)] < 0) id_index.nummer[size_t(id)] = int16_t(i);
+        if (id >= 0 && id <= WETTBEWERB_MAX_ID && wb_id_index.nummer[size_t(id)] < 0)
+            wb_id_index.nummer[size_t(id)] = int16_t(i);
     }
-    id_index.gebaut = true;
-    id_index.stand = wb_liste_stand;
-    id_index.daten = wb_daten;
+    wb_id_index.stand = wb_liste_stand;
+    wb_id_index.daten = wb_daten;
 }
 
 }  // namespace
 
-Wettbewerb_Datensatz* wb_per_id(Wettbewerb_Id id)
+Wettbewerb_Datensatz* wb_per_id_suchen(Wettbewerb_Id id)
 {
     if (!Wettbewerb_Bereit() || id < 0 || id > WETTBEWERB_MAX_ID) return nullptr;
-    if (!id_index.gebaut || id_index.stand != wb_liste_stand || id_index.daten != wb_daten) id_index_bauen();
-    const int16_t n = id_index.nummer[size_t(id)];
-    if (n >= 0 && wb_daten[n].id == id && wb_benutzt(wb_daten[n])) return &wb_daten[n];
+    if (wb_id_index.stand != wb_liste_stand || wb_id_index.daten != wb_daten) {
+        id_index_bauen();
+        if (Wettbewerb_Datensatz* w = wb_id_index.treffer(id)) return w;
+    }
+    // An id without a record, or a record that no longer carries its id: searched as always,
+    // and the index is built again when the search finds what it did not say.
+    const int16_t n = wb_id_index.nummer[size_t(id)];
     Wettbewerb_Datensatz* w = suchen_per_id(id);
-    if (w || n >= 0) id_index.gebaut = false;
+    if (w || n >= 0) wb_id_index.stand = ~uint64_t(0);
     return w;
 }
 

@@ -1,5 +1,6 @@
 // State and helpers shared by the files of the competition module; not for other modules.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -17,9 +18,30 @@ extern bool wb_ziel_marken_moeglich;
 // names that reaches the records another way counts here itself.
 extern uint64_t wb_liste_stand;
 
-// Record by id, null when unknown or not ready.
-Wettbewerb_Datensatz* wb_per_id(Wettbewerb_Id id);
 inline bool wb_benutzt(const Wettbewerb_Datensatz& w) { return w.name[0] != 0; }
+// The first record in use of each id, as the search through the records finds it; it stands
+// while the change count and the block stand (stand ~0: to be built again). A hit is taken
+// only while its record still carries the id; everything else is searched.
+struct Wb_Id_Index {
+    uint64_t stand = ~uint64_t(0);
+    const Wettbewerb_Datensatz* daten = nullptr;
+    std::array<int16_t, WETTBEWERB_MAX_ID + 1> nummer{};  // -1 none
+    Wettbewerb_Datensatz* treffer(Wettbewerb_Id id) const
+    {
+        const int16_t n = nummer[size_t(id)];
+        return n >= 0 && wb_daten[n].id == id && wb_benutzt(wb_daten[n]) ? &wb_daten[n] : nullptr;
+    }
+};
+extern Wb_Id_Index wb_id_index;
+Wettbewerb_Datensatz* wb_per_id_suchen(Wettbewerb_Id id);
+// Record by id, null when unknown or not ready.
+inline Wettbewerb_Datensatz* wb_per_id(Wettbewerb_Id id)
+{
+    if (wb_bereit && wb_daten && uint32_t(id) <= uint32_t(WETTBEWERB_MAX_ID) && wb_id_index.stand == wb_liste_stand &&
+        wb_id_index.daten == wb_daten)
+        if (Wettbewerb_Datensatz* w = wb_id_index.treffer(id)) return w;
+    return wb_per_id_suchen(id);
+}
 // The record of a link or owner value, null for -1 or a value outside the block.
 inline Wettbewerb_Datensatz* wb_link(int32_t nummer)
 {
