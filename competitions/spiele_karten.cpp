@@ -1,6 +1,8 @@
 // Per-competition player counters: cards, appearances and bans.
 #include "competitions/spiele_karten.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "competitions/spiele.h"
@@ -69,33 +71,79 @@ struct Suche_Ober {
     bool gefunden;
 };
 
-// The counters of a squad in one competition before its game: the top competition is asked once,
-// and a player's entry is looked for first beside the one found before (a squad's players mostly
-// stand side by side among the counters), else by search; as eintrag() finds or makes it.
+// The counters of a squad in one competition before its game: the top competition is asked once.
+// Asked for in rising order of players (which leaves every change the same: each player has his
+// own counters), an entry is looked for upward from the one found before, first in small steps,
+// as a squad's players mostly stand close together among the counters.
 class Kader_Karten {
 public:
     explicit Kader_Karten(int32_t wettbewerb) : o_(ober(wettbewerb)) {}
 
-    Spiele_Wettbewerb_Ereignis* eintrag(int32_t spieler, bool anlegen)
+    // The player's key, 0 when he has no counters in this competition.
+    uint32_t key(int32_t spieler) const
     {
-        if (o_ < 0 || spieler < 0 || spieler >= Spieler_Anzahl) return nullptr;
-        const uint32_t key = karten_key(o_, spieler);
+        if (o_ < 0 || spieler < 0 || spieler >= Spieler_Anzahl) return 0;
+        return karten_key(o_, spieler);
+    }
+
+    // The entry of a key, null when it has none; as eintrag() finds it.
+    Spiele_Wettbewerb_Ereignis* finden(uint32_t key)
+    {
         if (!key) return nullptr;
         Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
-        int32_t i = -1;
-        if (letzter_ >= 0 && letzter_ + 1 < a.anzahl && spiele_array_key(a, letzter_ + 1) == key) i = letzter_ + 1;
+        int32_t i;
+        if (letzter_ >= 0 && letzter_ < a.anzahl && spiele_array_key(a, letzter_) < key) i = aufwaerts(a, letzter_ + 1, key);
         else i = spiele_array_suchen(a, key);
-        if (i < 0) {
-            letzter_ = -1;
-            return anlegen ? reinterpret_cast<Spiele_Wettbewerb_Ereignis*>(spiele_array_holen(a, key, true)) : nullptr;
-        }
+        if (i < 0) return nullptr;
         letzter_ = i;
         return reinterpret_cast<Spiele_Wettbewerb_Ereignis*>(spiele_array_eintrag(a, i));
     }
 
 private:
+    // Index of the key among the entries from `von` on (those below are smaller), -1 when absent.
+    static int32_t aufwaerts(const Spiele_Array& a, int32_t von, uint32_t key)
+    {
+        int32_t lo = von, hi = von, schritt = 1;
+        while (hi < a.anzahl && spiele_array_key(a, hi) < key) {
+            lo = hi + 1;
+            hi += schritt;
+            schritt *= 2;
+        }
+        if (hi > a.anzahl) hi = a.anzahl;
+        while (lo < hi) {
+            const int32_t mitte = lo + (hi - lo) / 2;
+            if (spiele_array_key(a, mitte) < key) lo = mitte + 1;
+            else hi = mitte;
+        }
+        return lo < a.anzahl && spiele_array_key(a, lo) == key ? lo : -1;
+    }
+
     int32_t o_;
     int32_t letzter_ = -1;
+};
+
+// The places 0..n-1 of a squad in rising order of the players' numbers.
+void nach_nummer(const int32_t* feld, int32_t n, int32_t* folge)
+{
+    for (int32_t i = 0; i < n; ++i) folge[i] = i;
+    std::sort(folge, folge + n, [feld](int32_t x, int32_t y) { return feld[x] < feld[y] || (feld[x] == feld[y] && x < y); });
+}
+
+// Whether a given number of yellow cards makes a ban in one competition, asked once per number.
+class Gelbsperre {
+public:
+    explicit Gelbsperre(int32_t wettbewerb) : wettbewerb_(wettbewerb) { gemerkt_.fill(-1); }
+    bool faellig(int32_t gelbe)
+    {
+        if (gelbe < 0 || gelbe >= int32_t(gemerkt_.size())) return Wettbewerb_Gelbsperre_Faellig(wettbewerb_, gelbe) != 0;
+        int8_t& g = gemerkt_[size_t(gelbe)];
+        if (g < 0) g = Wettbewerb_Gelbsperre_Faellig(wettbewerb_, gelbe) ? 1 : 0;
+        return g != 0;
+    }
+
+private:
+    int32_t wettbewerb_;
+    std::array<int8_t, 129> gemerkt_;
 };
 
 // A squad with each player's link record beside him where flags may be changed in place (not on a
@@ -274,11 +322,22 @@ void Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(int32_t wettbewerb, int32_t team
     if (!Spiele_Ist_Initialisiert()) return;
     int32_t feld[MAX_TEAM_SPIELER];
     const int32_t n = team_spieler(team, feld, TS_STARTELF);
-    // Spiele_Set_Wettbewerb_Ereignis(wettbewerb, spieler, KARTE_EINSAETZE, -1) for each of them
+    // Spiele_Set_Wettbewerb_Ereignis(wettbewerb, spieler, KARTE_EINSAETZE, -1) for each of them;
+    // the entries still missing go into the counters together, each of the rest moved once.
+    int32_t folge[MAX_TEAM_SPIELER];
+    nach_nummer(feld, n, folge);
     Kader_Karten karten(wettbewerb);
-    for (int32_t i = 0; i < n; ++i) {
+    uint32_t fehlen[MAX_TEAM_SPIELER];
+    int32_t m = 0;
+    for (int32_t j = 0; j < n; ++j) {
+        const uint32_t key = karten.key(feld[folge[j]]);
+        if (key && !karten.finden(key) && (m == 0 || fehlen[m - 1] != key)) fehlen[m++] = key;
+    }
+    if (m) spiele_array_einfuegen(spiele_arrays[SPA_WETTBEWERB], fehlen, m);
+    Kader_Karten neu(wettbewerb);
+    for (int32_t j = 0; j < n; ++j) {
         if (!Spiele_Client_Am_Spiel()) spiele_client_marker("Set_Wettbewerb_Ereignis");
-        Spiele_Wettbewerb_Ereignis* e = karten.eintrag(feld[i], true);
+        Spiele_Wettbewerb_Ereignis* e = neu.finden(neu.key(feld[folge[j]]));
         if (!e) continue;
         uint8_t& z = e->zaehler[KARTE_EINSAETZE - 1];
         z = uint8_t(z == 255 ? 255 : z + 1);
@@ -312,13 +371,18 @@ void Spiele_Setze_Sperren_Spieler_Vor_Spiel(int32_t wettbewerb, int32_t team, in
     if (!Spiele_Ist_Initialisiert()) return;
     karten_ordnung_sichern();
     const Kader_Links kader(team, 0);
+    // Each player's counters and flags are his own: taken in the order of their numbers.
+    int32_t folge[MAX_TEAM_SPIELER];
+    nach_nummer(kader.feld, kader.anzahl, folge);
     Kader_Karten karten(wettbewerb);
-    for (int32_t i = 0; i < kader.anzahl; ++i) {
+    Gelbsperre gelbsperre(wettbewerb);
+    for (int32_t j = 0; j < kader.anzahl; ++j) {
+        const int32_t i = folge[j];
         const int32_t sp = kader.feld[i];
-        Spiele_Wettbewerb_Ereignis* e = karten.eintrag(sp, false);
+        Spiele_Wettbewerb_Ereignis* e = karten.finden(karten.key(sp));
         const uint8_t gelb = e ? e->zaehler[KARTE_GELB - 1] : 0;
         // His flags change once: the bans of before go, the warning and a ban still to serve come.
-        const bool warnung = Wettbewerb_Gelbsperre_Faellig(wettbewerb, (gelb & 127) + 1);
+        const bool warnung = gelbsperre.faellig((gelb & 127) + 1);
         uint32_t setzen = warnung ? uint32_t(TS_GELB_WARNUNG) : 0u;
         const uint32_t loeschen =
             uint32_t(TS_GESPERRT_GELB | TS_GESPERRT_GELBROT | TS_GESPERRT_ROT) | (warnung ? 0u : uint32_t(TS_GELB_WARNUNG));
