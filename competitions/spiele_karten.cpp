@@ -91,42 +91,50 @@ public:
     {
         if (!key) return nullptr;
         Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
-        int32_t i;
-        if (letzter_ >= 0 && letzter_ < a.anzahl && spiele_array_key(a, letzter_) < key) i = aufwaerts(a, letzter_ + 1, key);
-        else i = spiele_array_suchen(a, key);
-        if (i < 0) return nullptr;
-        letzter_ = i;
+        const int32_t i = platz(key);
+        if (i >= a.anzahl || spiele_array_key(a, i) != key) return nullptr;
         return reinterpret_cast<Spiele_Wettbewerb_Ereignis*>(spiele_array_eintrag(a, i));
     }
 
-private:
-    // Index of the key among the entries from `von` on (those below are smaller), -1 when absent.
-    static int32_t aufwaerts(const Spiele_Array& a, int32_t von, uint32_t key)
+    // The place of a key among the counters: its entry's, else where it would go.
+    int32_t platz(uint32_t key)
     {
-        int32_t lo = von, hi = von, schritt = 1;
-        while (hi < a.anzahl && spiele_array_key(a, hi) < key) {
-            lo = hi + 1;
-            hi += schritt;
-            schritt *= 2;
+        const Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
+        int32_t lo = 0, hi = a.anzahl;
+        if (letzter_ >= 0 && letzter_ < a.anzahl && spiele_array_key(a, letzter_) < key) {
+            // upward from the place before, in growing steps
+            lo = hi = letzter_ + 1;
+            for (int32_t schritt = 1; hi < a.anzahl && spiele_array_key(a, hi) < key; schritt *= 2) {
+                lo = hi + 1;
+                hi += schritt;
+            }
+            if (hi > a.anzahl) hi = a.anzahl;
         }
-        if (hi > a.anzahl) hi = a.anzahl;
         while (lo < hi) {
             const int32_t mitte = lo + (hi - lo) / 2;
             if (spiele_array_key(a, mitte) < key) lo = mitte + 1;
             else hi = mitte;
         }
-        return lo < a.anzahl && spiele_array_key(a, lo) == key ? lo : -1;
+        // the next key, a greater one, is looked for from here on
+        letzter_ = lo < a.anzahl && spiele_array_key(a, lo) == key ? lo : lo - 1;
+        return lo;
     }
+
+private:
 
     int32_t o_;
     int32_t letzter_ = -1;
 };
 
-// The places 0..n-1 of a squad in rising order of the players' numbers.
+// The places 0..n-1 of a squad in rising order of the players' numbers, places of one number
+// in their order. A squad mostly comes in that order already: sorted by insertion.
 void nach_nummer(const int32_t* feld, int32_t n, int32_t* folge)
 {
-    for (int32_t i = 0; i < n; ++i) folge[i] = i;
-    std::sort(folge, folge + n, [feld](int32_t x, int32_t y) { return feld[x] < feld[y] || (feld[x] == feld[y] && x < y); });
+    for (int32_t i = 0; i < n; ++i) {
+        int32_t j = i;
+        for (; j > 0 && feld[folge[j - 1]] > feld[i]; --j) folge[j] = folge[j - 1];
+        folge[j] = i;
+    }
 }
 
 // Whether a given number of yellow cards makes a ban in one competition, asked once per number.
@@ -324,22 +332,29 @@ void Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(int32_t wettbewerb, int32_t team
     const int32_t n = team_spieler(team, feld, TS_STARTELF);
     // Spiele_Set_Wettbewerb_Ereignis(wettbewerb, spieler, KARTE_EINSAETZE, -1) for each of them;
     // the entries still missing go into the counters together, each of the rest moved once.
-    int32_t folge[MAX_TEAM_SPIELER];
+    int32_t folge[MAX_TEAM_SPIELER], platz[MAX_TEAM_SPIELER];
+    uint32_t key[MAX_TEAM_SPIELER], fehlen[MAX_TEAM_SPIELER];
     nach_nummer(feld, n, folge);
     Kader_Karten karten(wettbewerb);
-    uint32_t fehlen[MAX_TEAM_SPIELER];
+    Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
     int32_t m = 0;
     for (int32_t j = 0; j < n; ++j) {
-        const uint32_t key = karten.key(feld[folge[j]]);
-        if (key && !karten.finden(key) && (m == 0 || fehlen[m - 1] != key)) fehlen[m++] = key;
+        key[j] = karten.key(feld[folge[j]]);
+        if (!key[j]) continue;
+        platz[j] = karten.platz(key[j]);
+        if ((platz[j] >= a.anzahl || spiele_array_key(a, platz[j]) != key[j]) && (m == 0 || fehlen[m - 1] != key[j]))
+            fehlen[m++] = key[j];
     }
-    if (m) spiele_array_einfuegen(spiele_arrays[SPA_WETTBEWERB], fehlen, m);
-    Kader_Karten neu(wettbewerb);
+    if (m && spiele_array_einfuegen(a, fehlen, m) < 0) m = -1;
+    // Each entry stands where it stood or was to go, behind the new keys below it.
+    int32_t davor = 0;
     for (int32_t j = 0; j < n; ++j) {
         if (!Spiele_Client_Am_Spiel()) spiele_client_marker("Set_Wettbewerb_Ereignis");
-        Spiele_Wettbewerb_Ereignis* e = neu.finden(neu.key(feld[folge[j]]));
-        if (!e) continue;
-        uint8_t& z = e->zaehler[KARTE_EINSAETZE - 1];
+        if (!key[j]) continue;
+        while (davor < m && fehlen[davor] < key[j]) ++davor;
+        const int32_t i = platz[j] + davor;
+        if (m < 0 || i >= a.anzahl || spiele_array_key(a, i) != key[j]) continue;
+        uint8_t& z = reinterpret_cast<Spiele_Wettbewerb_Ereignis*>(spiele_array_eintrag(a, i))->zaehler[KARTE_EINSAETZE - 1];
         z = uint8_t(z == 255 ? 255 : z + 1);
     }
 }
