@@ -80,42 +80,21 @@ bool ungesehen()
     return true;
 }
 
-// Game i of the entry still plays on the pitch or with a manager's club.
-bool haelt_auf(const Spieltag_Eintrag& e, uint32_t i)
-{
-    if (e.zustand(i) == SPIELTAG_AUS) return false;
-    const Spielfeld_Record* r = Spielfeld_Get_Spiel(e.spiel(i));
-    if (r && r->aktiv) return true;
-    const Spiele_Spiel* m = Spiele_Get_Spiel(e.spiel(i), 1);
-    return m && (Team_Hat_Manager(m->heim) || Team_Hat_Manager(m->gast));
-}
-
-// The game that was found holding up the day last time, looked at first: mostly it still does,
-// and the walk through the day's games is spared. Only a node of the day's list is looked into.
-Liste_Element* aufhalter_knoten = nullptr;
-uint32_t aufhalter_index = 0;
-
 // A lone manager waits only for other clubs' results: no game of his clubs and none on the pitch
 // still plays (he has none today, or has seen them through).
 bool andere_allein()
 {
     if (!Ablauf_Allein()) return false;
-    for (Liste_Element* knoten = Spieltag_Wettbewerbe.next; aufhalter_knoten && knoten; knoten = knoten->next)
-        if (knoten == aufhalter_knoten) {
-            const Spieltag_Eintrag e = spieltag_eintrag(knoten);
-            if (aufhalter_index < e.n && haelt_auf(e, aufhalter_index)) return false;
-            break;
-        }
     for (Liste_Element* knoten = Spieltag_Wettbewerbe.next; knoten; knoten = knoten->next) {
         const Spieltag_Eintrag e = spieltag_eintrag(knoten);
-        for (uint32_t i = 0; i < e.n; ++i)
-            if (haelt_auf(e, i)) {
-                aufhalter_knoten = knoten;
-                aufhalter_index = i;
-                return false;
-            }
+        for (uint32_t i = 0; i < e.n; ++i) {
+            if (e.zustand(i) == SPIELTAG_AUS) continue;
+            const Spielfeld_Record* r = Spielfeld_Get_Spiel(e.spiel(i));
+            if (r && r->aktiv) return false;
+            const Spiele_Spiel* m = Spiele_Get_Spiel(e.spiel(i), 1);
+            if (m && (Team_Hat_Manager(m->heim) || Team_Hat_Manager(m->gast))) return false;
+        }
     }
-    aufhalter_knoten = nullptr;
     return true;
 }
 

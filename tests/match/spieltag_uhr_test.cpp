@@ -333,51 +333,6 @@ TEST_F(Spieltag_Uhr_Test, OnceTheLiveGameIsOverTheOthersPlayAMinuteAFrameAndEndT
 
 namespace {
 
-// The day waits for the other clubs' results alone only once no game with a manager's club still
-// plays: the game that held it up last is not the only one to look at when it ends.
-TEST_F(Spieltag_Uhr_Test, OtherClubsAloneOnlyOnceNoManagersGameStillPlays)
-{
-    ASSERT_TRUE(bis_zustand(ABLAUF_SPIEL_LAEUFT));
-    for (int32_t i = 0; i < 400000 && Spieltag_Uhr.minute < 30; ++i) ASSERT_TRUE(Spieltag_Run(0));
-    ASSERT_FALSE(Spieltag_Nur_Andere_Spielen());
-    auto naechste_minute = [] {
-        const int32_t bis = Spieltag_Uhr.minute + 1;
-        for (int32_t frames = 0; Spieltag_Uhr.minute < bis && frames < 100000 && Spieltag_Run(0); ++frames) {
-        }
-    };
-    // Another club gets a manager; then the first manager's games end.
-    int32_t fremd = -1, fremdes_team = -1;
-    for (const auto& [c, g] : spiele()) {
-        const Spiele_Spiel* m = Spiele_Get_Spiel(g, 1);
-        if (Team_Hat_Manager(m->heim) || Team_Hat_Manager(m->gast)) continue;
-        fremd = g;
-        fremdes_team = m->heim;
-    }
-    ASSERT_GE(fremd, 0);
-    static Manager_Struktur manager{};
-    T_Fix[fremdes_team].manager = &manager;
-    struct Ohne {
-        int32_t t;
-        ~Ohne() { T_Fix[t].manager = nullptr; }
-    } ohne{fremdes_team};
-    for (const auto& [c, g] : spiele()) {
-        const Spiele_Spiel* m = Spiele_Get_Spiel(g, 1);
-        if (g == fremd || (!Team_Hat_Manager(m->heim) && !Team_Hat_Manager(m->gast))) continue;
-        Spieltag_Eintrag e;
-        uint32_t i = 0;
-        ASSERT_TRUE(spieltag_spiel_finden(g, &e, &i));
-        spieltag_spiel_aus(e, i);
-    }
-    naechste_minute();
-    EXPECT_FALSE(Spieltag_Nur_Andere_Spielen()) << "the other manager's game still plays";
-    Spieltag_Eintrag e;
-    uint32_t i = 0;
-    ASSERT_TRUE(spieltag_spiel_finden(fremd, &e, &i));
-    spieltag_spiel_aus(e, i);
-    naechste_minute();
-    EXPECT_TRUE(Spieltag_Nur_Andere_Spielen());
-}
-
 // A day whose games are all other clubs' (the manager has none today, or his are over): they
 // come a minute a frame, not at the pace of a game watched, unless he follows them in the
 // overview; and "Ende" leaves at once, the day's results worked out in that frame.
