@@ -142,24 +142,46 @@ Spiele_Ereignis* lauf_von(const Spiele_Spiel* s)
     return ev_feld() + s->erstes_ereignis;
 }
 
-// The last record below `vor` (from 1) that holds an event, 0 for none. Below a game's run
-// lie the runs the match day reserved for games that stored nothing and the room packed games
-// left behind, together often thousands of records long: their flags are looked at sixteen
-// records at a time, and only a block with a flag set is searched record by record.
-int32_t letztes_ereignis_vor(const Spiele_Ereignis* feld, int32_t vor)
+// The last record in [unten, vor) that holds an event, unten - 1 when none does. Below a game's
+// run lie the runs the match day reserved for games that stored nothing and the room packed
+// games left behind, together often thousands of records long: their flags are looked at
+// sixteen records at a time, and only a block with a flag set is searched record by record.
+int32_t letztes_ereignis_ab(const Spiele_Ereignis* feld, int32_t unten, int32_t vor)
 {
     constexpr int32_t BLOCK = 16;
     int32_t j = vor - 1;
-    // the block [j - BLOCK + 1, j] lies above record 0
-    for (; j >= BLOCK; j -= BLOCK) {
+    // the block [j - BLOCK + 1, j] lies at or above `unten`
+    for (; j - BLOCK + 1 >= unten; j -= BLOCK) {
         uint32_t oder = 0;
 #pragma GCC unroll 16
         for (int32_t k = 0; k < BLOCK; ++k) oder |= feld[j - k].flags;
         if (oder) break;
     }
-    for (; j >= 1; --j)
+    for (; j >= unten; --j)
         if (feld[j].flags) return j;
-    return 0;
+    return unten - 1;
+}
+
+// What the last pack left known of the array: below `ab` the last record that holds an event is
+// `letztes` (0 for none). The match day packs its games in the order it reserved their runs, so
+// the next pack needs to look only at the room above `ab` rather than at every run the day's
+// earlier games left empty. Every other write to the array, and a new array, forgets it.
+struct Pack_Stand {
+    bool gilt = false;
+    int32_t ab = 0, letztes = 0;
+};
+Pack_Stand pack_stand;
+
+void pack_stand_vergessen() { pack_stand.gilt = false; }
+
+// The last record below `vor` (from 1) that holds an event, 0 for none.
+int32_t letztes_ereignis_vor(const Spiele_Ereignis* feld, int32_t vor)
+{
+    if (pack_stand.gilt && pack_stand.ab <= vor) {
+        const int32_t j = letztes_ereignis_ab(feld, pack_stand.ab, vor);
+        return j >= pack_stand.ab ? j : pack_stand.letztes;
+    }
+    return letztes_ereignis_ab(feld, 1, vor);
 }
 
 bool im_bereich(int32_t minute, int32_t von, int32_t bis)
@@ -182,6 +204,7 @@ bool ereignisse_vergroessern(int32_t mindestens)
     Mem_Free(ereignisse, 0);
     ereignisse = neu;
     ereignis_kap = kap;
+    pack_stand_vergessen();
     return true;
 }
 
@@ -200,43 +223,56 @@ int32_t spiele_array_suchen(const Spiele_Array& a, uint32_t key)
     return lo < a.anzahl && spiele_array_key(a, lo) == key ? lo : -1;
 }
 
-uint8_t* spiele_array_holen(Spiele_Array& a, uint32_t key, bool anlegen, bool* neu)
+int32_t spiele_array_einfuegen(Spiele_Array& a, const uint32_t* keys, int32_t m)
 {
-    if (neu) *neu = false;
-    int32_t i = spiele_array_suchen(a, key);
-    if (i >= 0) return spiele_array_eintrag(a, i);
-    if (!anlegen || !a.daten) return nullptr;
-    if (a.anzahl + 1 >= a.kapazitaet) {
-        Print_Log(0, a.name_zu_klein, a.kapazitaet);
-        int32_t kap = std::max(a.kapazitaet * 120 / 100, a.anzahl + 2);
+    if (m <= 0 || !a.daten) return -1;
+    // The room grows as it would for the keys one by one, so that the capacity stays the same.
+    int32_t kap = a.kapazitaet;
+    for (int32_t k = 0; k < m; ++k)
+        if (a.anzahl + k + 1 >= kap) {
+            Print_Log(0, a.name_zu_klein, kap);
+            kap = std::max(kap * 120 / 100, a.anzahl + k + 2);
+        }
+    if (kap != a.kapazitaet) {
         auto* d = static_cast<uint8_t*>(Mem_Alloc_Clear(uint32_t(kap) * a.groesse, 0, 0));
         if (!d) {
             Team_Requester(0, -1, "Kann %d Bytes nicht bekommen.(%d Elemente)", int32_t(kap * a.groesse), kap);
             Exit_Game("%s", a.kein_speicher);
-            return nullptr;
+            return -1;
         }
         std::memcpy(d, a.daten, size_t(a.anzahl) * a.groesse);
         Mem_Free(a.daten, 0);
         a.daten = d;
         a.kapazitaet = kap;
     }
-    int32_t pos = 0;
-    {
-        int32_t lo = 0, hi = a.anzahl;
+    // From the largest key down: the entries above each new one move up once, by the number of
+    // new keys still below them.
+    int32_t oben = a.anzahl;  // old entries [oben, anzahl) have moved already
+    for (int32_t k = m - 1; k >= 0; --k) {
+        int32_t lo = 0, hi = oben;
         while (lo < hi) {
-            int32_t m = lo + (hi - lo) / 2;
-            if (spiele_array_key(a, m) < key) lo = m + 1;
-            else hi = m;
+            const int32_t mitte = lo + (hi - lo) / 2;
+            if (spiele_array_key(a, mitte) < keys[k]) lo = mitte + 1;
+            else hi = mitte;
         }
-        pos = lo;
+        std::memmove(spiele_array_eintrag(a, lo + k + 1), spiele_array_eintrag(a, lo), size_t(oben - lo) * a.groesse);
+        uint8_t* p = spiele_array_eintrag(a, lo + k);
+        std::memset(p, 0, a.groesse);
+        std::memcpy(p, &keys[k], 4);
+        oben = lo;
     }
-    uint8_t* p = spiele_array_eintrag(a, pos);
-    std::memmove(p + a.groesse, p, size_t(a.anzahl - pos) * a.groesse);
-    std::memset(p, 0, a.groesse);
-    std::memcpy(p, &key, 4);
-    ++a.anzahl;
+    a.anzahl += m;
+    return oben;
+}
+
+uint8_t* spiele_array_holen(Spiele_Array& a, uint32_t key, bool anlegen, bool* neu)
+{
+    if (neu) *neu = false;
+    int32_t i = spiele_array_suchen(a, key);
+    if (i >= 0) return spiele_array_eintrag(a, i);
+    if (!anlegen || (i = spiele_array_einfuegen(a, &key, 1)) < 0) return nullptr;
     if (neu) *neu = true;
-    return p;
+    return spiele_array_eintrag(a, i);
 }
 
 void spiele_array_entfernen(Spiele_Array& a, int32_t i)
@@ -342,6 +378,7 @@ void Spiele_Init()
         return;
     }
     ereignis_kap = SPIELE_EREIGNISSE_START;
+    pack_stand_vergessen();
     for (int32_t i = 0; i < SPA_ANZAHL; ++i) {
         Spiele_Array& a = spiele_arrays[i];
         a.daten = static_cast<uint8_t*>(Mem_Alloc_Clear(uint32_t(a.start_kapazitaet) * a.groesse, 0, 0));
@@ -374,6 +411,7 @@ void Spiele_Freigeben()
     ereignisse = static_cast<Spiele_Ereignis*>(Mem_Free(ereignisse, 0));
     ereignis_kap = 0;
     ereignis_benutzt = 1;
+    pack_stand_vergessen();
     for (Spiele_Array& a : spiele_arrays) {
         a.daten = static_cast<uint8_t*>(Mem_Free(a.daten, 0));
         a.anzahl = a.kapazitaet = 0;
@@ -885,6 +923,7 @@ void Spiele_Set_Ereignis(int32_t h, uint32_t flags, int32_t minute, int32_t spie
         return;
     }
     ++spiele_aenderungen;
+    pack_stand_vergessen();
     // The goal counts even when its event can no longer be stored.
     if (flags & SPE_TOR) {
         if (flags & SPE_HEIM) s->heim_tore = int8_t(s->heim_tore + 1);
@@ -958,6 +997,10 @@ uint32_t Spiele_Ereignis_Speicher_Packen(int32_t h)
         s->erstes_ereignis = uint32_t(ziel);
         cursor_loeschen();
     }
+    // Below the run nothing but record ziel - 1 and what lies under it; above it up to where it
+    // stood, nothing.
+    const int32_t im_lauf = letztes_ereignis_ab(ereignisse, ziel, ziel + n);
+    pack_stand = {true, erstes + n, im_lauf >= ziel ? im_lauf : ziel - 1};
     return s->erstes_ereignis;
 }
 
@@ -966,6 +1009,7 @@ void Spiele_Ereignisse_Zuruecksetzen()
     if (!Spiele_Ist_Initialisiert()) return;
     for (int32_t i = 0; i < ereignis_benutzt && i < ereignis_kap; ++i) ereignisse[i].flags = 0;
     ereignis_benutzt = 1;
+    pack_stand_vergessen();
     cursor_loeschen();
     ++spiele_aenderungen;
 }
@@ -1165,6 +1209,7 @@ bool Spiele_Laden(Disk_Datei* d, const char*)
     ev.p = nullptr;
     ereignis_kap = int32_t(kap);
     ereignis_benutzt = int32_t(benutzt);
+    pack_stand_vergessen();
     for (int32_t i = 0; i < SPA_ANZAHL; ++i) {
         Spiele_Array& a = spiele_arrays[i];
         Mem_Free(a.daten, 0);

@@ -31,6 +31,10 @@ int32_t spiele_array_suchen(const Spiele_Array& a, uint32_t key);
 // The entry of the key; a missing one is inserted in order with its bytes after the key zeroed
 // (the caller fills other defaults). Null only when `anlegen` is false and the key is absent.
 uint8_t* spiele_array_holen(Spiele_Array& a, uint32_t key, bool anlegen, bool* neu = nullptr);
+// Inserts m >= 1 keys (rising, none of them in the array yet) in order, each entry zeroed after
+// its key; the room grows as for m single inserts. The index of the first key, -1 when there is
+// nothing to insert into or memory runs out.
+int32_t spiele_array_einfuegen(Spiele_Array& a, const uint32_t* keys, int32_t m);
 void spiele_array_entfernen(Spiele_Array& a, int32_t i);
 
 // True on a network client; markers report "Cl: Spiele <name>".

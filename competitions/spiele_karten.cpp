@@ -1,6 +1,8 @@
 // Per-competition player counters: cards, appearances and bans.
 #include "competitions/spiele_karten.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "competitions/spiele.h"
@@ -69,33 +71,87 @@ struct Suche_Ober {
     bool gefunden;
 };
 
-// The counters of a squad in one competition before its game: the top competition is asked once,
-// and a player's entry is looked for first beside the one found before (a squad's players mostly
-// stand side by side among the counters), else by search; as eintrag() finds or makes it.
+// The counters of a squad in one competition before its game: the top competition is asked once.
+// Asked for in rising order of players (which leaves every change the same: each player has his
+// own counters), an entry is looked for upward from the one found before, first in small steps,
+// as a squad's players mostly stand close together among the counters.
 class Kader_Karten {
 public:
     explicit Kader_Karten(int32_t wettbewerb) : o_(ober(wettbewerb)) {}
 
-    Spiele_Wettbewerb_Ereignis* eintrag(int32_t spieler, bool anlegen)
+    // The player's key, 0 when he has no counters in this competition.
+    uint32_t key(int32_t spieler) const
     {
-        if (o_ < 0 || spieler < 0 || spieler >= Spieler_Anzahl) return nullptr;
-        const uint32_t key = karten_key(o_, spieler);
+        if (o_ < 0 || spieler < 0 || spieler >= Spieler_Anzahl) return 0;
+        return karten_key(o_, spieler);
+    }
+
+    // The entry of a key, null when it has none; as eintrag() finds it.
+    Spiele_Wettbewerb_Ereignis* finden(uint32_t key)
+    {
         if (!key) return nullptr;
         Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
-        int32_t i = -1;
-        if (letzter_ >= 0 && letzter_ + 1 < a.anzahl && spiele_array_key(a, letzter_ + 1) == key) i = letzter_ + 1;
-        else i = spiele_array_suchen(a, key);
-        if (i < 0) {
-            letzter_ = -1;
-            return anlegen ? reinterpret_cast<Spiele_Wettbewerb_Ereignis*>(spiele_array_holen(a, key, true)) : nullptr;
-        }
-        letzter_ = i;
+        const int32_t i = platz(key);
+        if (i >= a.anzahl || spiele_array_key(a, i) != key) return nullptr;
         return reinterpret_cast<Spiele_Wettbewerb_Ereignis*>(spiele_array_eintrag(a, i));
     }
 
+    // The place of a key among the counters: its entry's, else where it would go.
+    int32_t platz(uint32_t key)
+    {
+        const Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
+        int32_t lo = 0, hi = a.anzahl;
+        if (letzter_ >= 0 && letzter_ < a.anzahl && spiele_array_key(a, letzter_) < key) {
+            // upward from the place before, in growing steps
+            lo = hi = letzter_ + 1;
+            for (int32_t schritt = 1; hi < a.anzahl && spiele_array_key(a, hi) < key; schritt *= 2) {
+                lo = hi + 1;
+                hi += schritt;
+            }
+            if (hi > a.anzahl) hi = a.anzahl;
+        }
+        while (lo < hi) {
+            const int32_t mitte = lo + (hi - lo) / 2;
+            if (spiele_array_key(a, mitte) < key) lo = mitte + 1;
+            else hi = mitte;
+        }
+        // the next key, a greater one, is looked for from here on
+        letzter_ = lo < a.anzahl && spiele_array_key(a, lo) == key ? lo : lo - 1;
+        return lo;
+    }
+
 private:
+
     int32_t o_;
     int32_t letzter_ = -1;
+};
+
+// The places 0..n-1 of a squad in rising order of the players' numbers, places of one number
+// in their order. A squad mostly comes in that order already: sorted by insertion.
+void nach_nummer(const int32_t* feld, int32_t n, int32_t* folge)
+{
+    for (int32_t i = 0; i < n; ++i) {
+        int32_t j = i;
+        for (; j > 0 && feld[folge[j - 1]] > feld[i]; --j) folge[j] = folge[j - 1];
+        folge[j] = i;
+    }
+}
+
+// Whether a given number of yellow cards makes a ban in one competition, asked once per number.
+class Gelbsperre {
+public:
+    explicit Gelbsperre(int32_t wettbewerb) : wettbewerb_(wettbewerb) { gemerkt_.fill(-1); }
+    bool faellig(int32_t gelbe)
+    {
+        if (gelbe < 0 || gelbe >= int32_t(gemerkt_.size())) return Wettbewerb_Gelbsperre_Faellig(wettbewerb_, gelbe) != 0;
+        int8_t& g = gemerkt_[size_t(gelbe)];
+        if (g < 0) g = Wettbewerb_Gelbsperre_Faellig(wettbewerb_, gelbe) ? 1 : 0;
+        return g != 0;
+    }
+
+private:
+    int32_t wettbewerb_;
+    std::array<int8_t, 129> gemerkt_;
 };
 
 // A squad with each player's link record beside him where flags may be changed in place (not on a
@@ -274,13 +330,31 @@ void Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(int32_t wettbewerb, int32_t team
     if (!Spiele_Ist_Initialisiert()) return;
     int32_t feld[MAX_TEAM_SPIELER];
     const int32_t n = team_spieler(team, feld, TS_STARTELF);
-    // Spiele_Set_Wettbewerb_Ereignis(wettbewerb, spieler, KARTE_EINSAETZE, -1) for each of them
+    // Spiele_Set_Wettbewerb_Ereignis(wettbewerb, spieler, KARTE_EINSAETZE, -1) for each of them;
+    // the entries still missing go into the counters together, each of the rest moved once.
+    int32_t folge[MAX_TEAM_SPIELER], platz[MAX_TEAM_SPIELER];
+    uint32_t key[MAX_TEAM_SPIELER], fehlen[MAX_TEAM_SPIELER];
+    nach_nummer(feld, n, folge);
     Kader_Karten karten(wettbewerb);
-    for (int32_t i = 0; i < n; ++i) {
+    Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
+    int32_t m = 0;
+    for (int32_t j = 0; j < n; ++j) {
+        key[j] = karten.key(feld[folge[j]]);
+        if (!key[j]) continue;
+        platz[j] = karten.platz(key[j]);
+        if ((platz[j] >= a.anzahl || spiele_array_key(a, platz[j]) != key[j]) && (m == 0 || fehlen[m - 1] != key[j]))
+            fehlen[m++] = key[j];
+    }
+    if (m && spiele_array_einfuegen(a, fehlen, m) < 0) m = -1;
+    // Each entry stands where it stood or was to go, behind the new keys below it.
+    int32_t davor = 0;
+    for (int32_t j = 0; j < n; ++j) {
         if (!Spiele_Client_Am_Spiel()) spiele_client_marker("Set_Wettbewerb_Ereignis");
-        Spiele_Wettbewerb_Ereignis* e = karten.eintrag(feld[i], true);
-        if (!e) continue;
-        uint8_t& z = e->zaehler[KARTE_EINSAETZE - 1];
+        if (!key[j]) continue;
+        while (davor < m && fehlen[davor] < key[j]) ++davor;
+        const int32_t i = platz[j] + davor;
+        if (m < 0 || i >= a.anzahl || spiele_array_key(a, i) != key[j]) continue;
+        uint8_t& z = reinterpret_cast<Spiele_Wettbewerb_Ereignis*>(spiele_array_eintrag(a, i))->zaehler[KARTE_EINSAETZE - 1];
         z = uint8_t(z == 255 ? 255 : z + 1);
     }
 }
@@ -312,13 +386,18 @@ void Spiele_Setze_Sperren_Spieler_Vor_Spiel(int32_t wettbewerb, int32_t team, in
     if (!Spiele_Ist_Initialisiert()) return;
     karten_ordnung_sichern();
     const Kader_Links kader(team, 0);
+    // Each player's counters and flags are his own: taken in the order of their numbers.
+    int32_t folge[MAX_TEAM_SPIELER];
+    nach_nummer(kader.feld, kader.anzahl, folge);
     Kader_Karten karten(wettbewerb);
-    for (int32_t i = 0; i < kader.anzahl; ++i) {
+    Gelbsperre gelbsperre(wettbewerb);
+    for (int32_t j = 0; j < kader.anzahl; ++j) {
+        const int32_t i = folge[j];
         const int32_t sp = kader.feld[i];
-        Spiele_Wettbewerb_Ereignis* e = karten.eintrag(sp, false);
+        Spiele_Wettbewerb_Ereignis* e = karten.finden(karten.key(sp));
         const uint8_t gelb = e ? e->zaehler[KARTE_GELB - 1] : 0;
         // His flags change once: the bans of before go, the warning and a ban still to serve come.
-        const bool warnung = Wettbewerb_Gelbsperre_Faellig(wettbewerb, (gelb & 127) + 1);
+        const bool warnung = gelbsperre.faellig((gelb & 127) + 1);
         uint32_t setzen = warnung ? uint32_t(TS_GELB_WARNUNG) : 0u;
         const uint32_t loeschen =
             uint32_t(TS_GESPERRT_GELB | TS_GESPERRT_GELBROT | TS_GESPERRT_ROT) | (warnung ? 0u : uint32_t(TS_GELB_WARNUNG));

@@ -230,8 +230,11 @@ void Spielfeld_Statistik_Nach_Spiel(const Spielfeld_Record* r, Spielfeld_Tagesno
 
 void Spielfeld_Nominierungen_Eintragen(const Spielfeld_Tagesnoten* noten)
 {
+    // A place's class is looked up only for the candidates the team of the day gets to.
     struct Kandidat {
-        int32_t note, klasse, kraft, spnr, team;
+        int32_t note, kraft, spnr, team;
+        const Spielfeld_Record* r;
+        int32_t slot;
     };
     nominierungen_anzahl = 0;
     for (Spielfeld_Nominierung& n : nominierungen) n.wettbewerb = -1;
@@ -257,7 +260,7 @@ void Spielfeld_Nominierungen_Eintragen(const Spielfeld_Tagesnoten* noten)
                 if (sp.spnr < 0) continue;
                 const int32_t note = gemerkt ? gemerkt[slot] : note_von(*r, slot, *stand, ereignisse_von(stand->ereignisse, sp.spnr));
                 if (note < 0) continue;
-                kandidaten.push_back({note, positionsklasse(*r, slot), int32_t(sp.kraft), sp.spnr, int32_t(r->team[slot / 16])});
+                kandidaten.push_back({note, int32_t(sp.kraft), sp.spnr, int32_t(r->team[slot / 16]), r, slot});
             }
         }
         if (kandidaten.empty()) continue;
@@ -270,13 +273,15 @@ void Spielfeld_Nominierungen_Eintragen(const Spielfeld_Tagesnoten* noten)
         n.wettbewerb = c;
         // 1-3-4-3: slot 0 the keeper, 1-3 defence, 4-7 midfield, 8-10 attack.
         constexpr int32_t ERSTER[4] = {0, 1, 4, 8}, PLAETZE[4] = {1, 3, 4, 3};
-        int32_t belegt[4] = {};
+        int32_t belegt[4] = {}, frei = 11;
         for (int32_t i = 0; i < 11; ++i) n.spieler[i] = n.team[i] = -1;
         for (const Kandidat& k : kandidaten) {
-            if (belegt[k.klasse] == PLAETZE[k.klasse]) continue;
-            const int32_t i = ERSTER[k.klasse] + belegt[k.klasse]++;
+            const int32_t klasse = positionsklasse(*k.r, k.slot);
+            if (belegt[klasse] == PLAETZE[klasse]) continue;
+            const int32_t i = ERSTER[klasse] + belegt[klasse]++;
             n.spieler[i] = k.spnr;
             n.team[i] = k.team;
+            if (--frei == 0) break;
         }
         for (int32_t i = 0; i < 11; ++i)
             if (n.spieler[i] >= 0) Spiele_Set_Wettbewerb_Ereignis(c, n.spieler[i], SPIELFELD_NOMINIERUNGS_ZAEHLER, -1);

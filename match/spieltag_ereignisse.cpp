@@ -63,13 +63,12 @@ int32_t spieltag_aufstellung(int32_t team, int32_t* spieler)
     return std::max(0, Teamspieler_Ins_Array(team, spieler, AUFSTELLUNG_MAX, TS_STARTELF));
 }
 
-bool spieltag_ereignisse_ziehen(const Spieltag_Eintrag& e, uint32_t i, bool golden)
+bool spieltag_ereignisse_ziehen(const Spieltag_Eintrag& e, uint32_t i, bool golden, const Spiele_Spiel* sp,
+                                Spielfeld_Record* r)
 {
     const int32_t g = e.spiel(i);
-    const Spiele_Spiel* sp = Spiele_Get_Spiel(g, 1);
     if (!sp) return false;
     const Spiele_Spiel m = *sp;
-    Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
     const int32_t c = e.wettbewerb, h = int32_t(e.halbzeit()), minute = m.minute;
 
     if (Netz_Rolle == 0) {

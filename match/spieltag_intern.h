@@ -39,7 +39,10 @@ void spieltag_nachspielzeit_vergessen();
 // both sides (once per game: only here).
 void spieltag_spiel_aus(const Spieltag_Eintrag& e, uint32_t i);
 // The background draws of one game for the running minute; true when a sudden-death goal ended it.
-bool spieltag_ereignisse_ziehen(const Spieltag_Eintrag& e, uint32_t i, bool golden);
+// The game's record in the store and its live record (null: none) come as the minute's walk holds
+// them.
+bool spieltag_ereignisse_ziehen(const Spieltag_Eintrag& e, uint32_t i, bool golden, const Spiele_Spiel* spiel,
+                                Spielfeld_Record* r);
 // The side of a drawn goal or chance from the two sides' team strengths: true for the home side.
 bool spieltag_tor_heim(int32_t staerke_heim, int32_t staerke_gast);
 // The line-up of one side (filter 16), at most 50 players.

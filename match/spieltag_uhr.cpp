@@ -237,7 +237,7 @@ bool spieltag_frame(uint8_t flag)
             if (e.zustand(i) == SPIELTAG_SPIELT) {
                 eintrag_spielt = true;
                 spielt_noch = true;
-                if (spieltag_ereignisse_ziehen(e, i, golden)) spieltag_spiel_aus(e, i);
+                if (spieltag_ereignisse_ziehen(e, i, golden, m, r)) spieltag_spiel_aus(e, i);
             }
         }
         if (ende_gesehen && !eintrag_spielt) halbzeit_vorbei = true;

@@ -63,6 +63,9 @@ struct Staerke_Seite {
     int32_t temperatur = 15, bonus = 0, zuschauer = 0, s13 = 0, s14 = 0;
     bool malus = false;
     uint32_t modus = 0;
+    // The home factor of every place but 20 where it does not hang on the value (all but the
+    // away side under the amateur home right), else -1.
+    int32_t faktor_fest = -1;
 
     Staerke_Seite(const Spielfeld_Record* r, int32_t team, bool gast)
     {
@@ -79,6 +82,7 @@ struct Staerke_Seite {
         const bool heimrecht = (modus & HEIMRECHT) && !gast;
         s13 = heimrecht ? Stadion_Get_Plaetze(int32_t(r->team[0]), 13) : 0;
         s14 = heimrecht ? Stadion_Get_Plaetze(int32_t(r->team[0]), 14) : 0;
+        if (!(gast && (modus & AMATEUR_HEIMRECHT))) faktor_fest = Spielfeld_Heim_Faktor(modus, gast, 0, 0, zuschauer, s13, s14);
     }
 };
 
@@ -138,8 +142,10 @@ struct Staerke_Rechnung : Staerke_Seite {
         if (id >= 79 && id <= 81) v = (50 * v + 50 * Spieler_Spielfeld_Staerke(lage, 93)) / 100;
         v = (400 * seite_staerke + 60 * v) / 100;
         if (i >= 9 && i != 20) v = (60 * v + 40 * wert_89) / 100;
-        const int32_t f = Spielfeld_Heim_Faktor(modus, gast, i, v, zuschauer, s13, s14);
-        if (!torwart && i != 20) v = v * f / 100;
+        if (!torwart && i != 20) {
+            const int32_t f = faktor_fest >= 0 ? faktor_fest : Spielfeld_Heim_Faktor(modus, gast, i, v, zuschauer, s13, s14);
+            v = v * f / 100;
+        }
         return uint16_t(begrenzt(v, 0, 999));
     }
 };

@@ -1,10 +1,14 @@
 // Cards, bans and appearances per competition, through the match events and the steps before a match.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "common/capture.h"
+#include "competitions/spiele_intern.h"
 #include "competitions/spiele_karten.h"
 #include "competitions/spiele_welt.h"
 #include "database/teamspieler.h"
+#include "platform/mem.h"
 
 namespace {
 
@@ -187,6 +191,56 @@ TEST_F(KartenTest, AppearancesReachEveryStarterWhereverHisCounterStands)
     EXPECT_TRUE(flags(11) & TS_GESPERRT_ROT);
     EXPECT_EQ(wert(LIGA, 11, KARTE_SPERRE), 1 + 128);
     for (int32_t sp : {10, 12, 13, 14}) EXPECT_FALSE(flags(sp) & TS_GESPERRT_ROT) << sp;
+}
+
+// A squad listed against the order of its numbers: every starter counts one appearance, new
+// counters among old ones included, and each player's ban and warning stay his own.
+TEST_F(KartenTest, AppearancesAndBansOfASquadOutOfNumberOrder)
+{
+    for (int32_t sp : {24, 20, 22, 21, 23}) {
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 2, sp, 150, 0, 24, -1, false));
+        Teamspieler_Wert(317, 2, sp, TS_STARTELF, 8);
+    }
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 22, KARTE_EINSAETZE, 4);
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 20, KARTE_SPERRE, 2 + 128);
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 21, KARTE_GELB, 4);
+    for (int32_t runde = 1; runde <= 2; ++runde) {
+        SCOPED_TRACE(runde);
+        Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(LIGA, 2);
+        for (int32_t sp : {20, 21, 23, 24}) EXPECT_EQ(wert(LIGA, sp, KARTE_EINSAETZE), runde) << sp;
+        EXPECT_EQ(wert(LIGA, 22, KARTE_EINSAETZE), 4 + runde);
+        EXPECT_EQ(wert(LIGA, 10, KARTE_EINSAETZE), 0);
+    }
+    Spiele_Setze_Sperren_Spieler_Vor_Spiel(LIGA, 2, 1);
+    auto flags2 = [](int32_t sp) { return uint32_t(Teamspieler_Wert(317, 2, sp, 0, 0)); };
+    EXPECT_TRUE(flags2(20) & TS_GESPERRT_ROT);
+    EXPECT_EQ(wert(LIGA, 20, KARTE_SPERRE), 1 + 128);
+    EXPECT_TRUE(flags2(21) & TS_GELB_WARNUNG);
+    for (int32_t sp : {21, 22, 23, 24}) EXPECT_FALSE(flags2(sp) & TS_GESPERRT_ROT) << sp;
+    for (int32_t sp : {20, 22, 23, 24}) EXPECT_FALSE(flags2(sp) & TS_GELB_WARNUNG) << sp;
+}
+
+// Counters inserted together end as they would one by one, in whatever order: the same entries
+// in the same order, what stood there kept, and the same room after the same steps of growth.
+TEST_F(KartenTest, CountersInsertedTogetherMatchOneByOne)
+{
+    auto neues_feld = [] {
+        Spiele_Array a{static_cast<uint8_t*>(Mem_Alloc_Clear(4 * 12, 0, 0)), 0, 4, 12, 4, "zu klein %d\n", "kein Speicher\n"};
+        for (uint32_t k : {10u, 20u, 30u}) spiele_array_holen(a, k, true)[4] = uint8_t(k);
+        return a;
+    };
+    Spiele_Array einzeln = neues_feld(), zusammen = neues_feld();
+    for (uint32_t k : {41u, 1u, 25u, 12u, 40u, 31u, 11u}) spiele_array_holen(einzeln, k, true);
+    const uint32_t neu[] = {1, 11, 12, 25, 31, 40, 41}, nichts_da[] = {0, 50};
+    EXPECT_EQ(spiele_array_einfuegen(zusammen, neu, 7), 0);
+    ASSERT_EQ(zusammen.anzahl, einzeln.anzahl);
+    EXPECT_EQ(zusammen.kapazitaet, einzeln.kapazitaet);
+    EXPECT_EQ(std::memcmp(zusammen.daten, einzeln.daten, size_t(einzeln.anzahl) * 12), 0);
+    EXPECT_EQ(spiele_array_eintrag(zusammen, 1)[4], 10);
+    Spiele_Array ohne{nullptr, 0, 0, 12, 4, "", ""};
+    EXPECT_EQ(spiele_array_einfuegen(ohne, nichts_da, 2), -1);
+    Mem_Free(einzeln.daten, 0);
+    Mem_Free(zusammen.daten, 0);
 }
 
 }  // namespace

@@ -265,6 +265,61 @@ TEST_F(SpieleTest, PackingLandsRightBehindTheLastStoredEventAcrossEmptyRuns)
     }
 }
 
+// A match day packs its games one after another, each behind the last one packed; whatever is
+// written between two packs (an event of a game packed before, a cleared array) moves the next
+// one's place, and a game packed out of turn lands behind every stored event all the same.
+TEST_F(SpieleTest, PackingInTurnFollowsEveryWriteBetweenThePacks)
+{
+    const int32_t b = Spiele_Init_Neue_Spiele(1, 254, 5, 1, LIGA, -1);
+    std::vector<int32_t> h;
+    for (int32_t i = 0; i < 8; ++i) {
+        h.push_back(Spiele_Lock_Index(b, i));
+        Spiele_Ereignis_Speicher_Reservieren(h.back());
+    }
+    auto erstes = [&](int32_t i) { return Spiele_Get_Spiel(h[size_t(i)], 1)->erstes_ereignis; };
+    auto lesen = [&](int32_t i) {
+        std::vector<int32_t> v;
+        Spiele_Ereignis_Info info{};
+        for (bool da = Spiele_Get_Erstes_Ereignis(h[size_t(i)], &info); da; da = Spiele_Get_Naechstes_Ereignis(&info))
+            v.push_back(info.spieler_1);
+        return v;
+    };
+    // games 0, 2, 3 and 5 store events, the last record of game 2's run without flags
+    Spiele_Set_Ereignis(h[0], SPE_GELB, 10, 100, 0);
+    Spiele_Set_Ereignis(h[0], SPE_GELB, 20, 101, 0);
+    Spiele_Set_Ereignis(h[2], SPE_ROT, 30, 102, 0);
+    Spiele_Set_Ereignis(h[2], 0, 31, 103, 0);
+    Spiele_Set_Ereignis(h[3], SPE_GELB, 40, 104, 0);
+    Spiele_Set_Ereignis(h[5], SPE_GELB, 50, 105, 0);
+    EXPECT_EQ(Spiele_Ereignis_Speicher_Packen(h[0]), 1u);
+    EXPECT_EQ(Spiele_Ereignis_Speicher_Packen(h[1]), erstes(1));  // nothing stored: stays
+    EXPECT_EQ(Spiele_Ereignis_Speicher_Packen(h[2]), 3u);
+    // the record without flags is no stored event: the next run starts on it
+    EXPECT_EQ(Spiele_Ereignis_Speicher_Packen(h[3]), 4u);
+    // game 3 stores one more event after its pack, right behind its run
+    Spiele_Set_Ereignis(h[3], SPE_GELB, 60, 106, 0);
+    EXPECT_EQ(Spiele_Ereignis_Speicher_Packen(h[5]), 6u);
+    EXPECT_EQ(lesen(3), std::vector<int32_t>({104, 106}));
+    EXPECT_EQ(lesen(5), std::vector<int32_t>({105}));
+    // out of turn: game 7 first (behind game 6's run, which holds an event), then game 6 below it
+    Spiele_Set_Ereignis(h[6], SPE_ROT, 80, 108, 0);
+    Spiele_Set_Ereignis(h[7], SPE_ROT, 70, 107, 0);
+    EXPECT_EQ(Spiele_Ereignis_Speicher_Packen(h[7]), erstes(6) + 1);
+    EXPECT_EQ(Spiele_Ereignis_Speicher_Packen(h[6]), 7u);
+    EXPECT_EQ(lesen(7), std::vector<int32_t>({107}));
+    EXPECT_EQ(lesen(6), std::vector<int32_t>({108}));
+    // a cleared array: the next game with events is packed to the very start
+    Spiele_Ereignisse_Zuruecksetzen();
+    const int32_t leer = Spiele_Lock_Index(b, 8), neu = Spiele_Lock_Index(b, 9);
+    Spiele_Ereignis_Speicher_Reservieren(leer);
+    Spiele_Ereignis_Speicher_Reservieren(neu);
+    Spiele_Set_Ereignis(neu, SPE_GELB, 5, 109, 0);
+    EXPECT_EQ(Spiele_Ereignis_Speicher_Packen(neu), 1u);
+    Spiele_Unlock(leer);
+    Spiele_Unlock(neu);
+    for (int32_t x : h) Spiele_Unlock(x);
+}
+
 // A tie decided on penalties stores the kicks that scored among its goals: 1:1 after extra time
 // and 6:7 on penalties is stored as 7:8. It reads as the score after extra time with the
 // shoot-out apart, and its live goals the same way.

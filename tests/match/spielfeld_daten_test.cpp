@@ -450,6 +450,37 @@ TEST_F(Aufstellung, AChangeQueuedAtTheBreakComesOnWithTheNextHalfsKickOff)
     EXPECT_EQ(f->situation, 0u);
 }
 
+// The away side's home factor is one for the whole side, except under the amateur home right,
+// where each player's own value sets it: a weak player loses a larger share than a strong one.
+TEST_F(Aufstellung, AmateurHomeRightWeighsEachAwayPlayerByHisOwnValue)
+{
+    kader(1);
+    kader(2);
+    Spieler_Wert(58, 11, 20, 1);
+    Spieler_Wert(58, 12, 95, 1);
+    const int32_t h = spiel(1, 2);
+    auto kraft_auswaerts = [&](bool amateur) {
+        auto recs = testwelt::bauen();
+        recs[testwelt::A1].erste_gelbsperre = 5;
+        if (amateur) recs[testwelt::A1].modus |= AMATEUR_HEIMRECHT;
+        EXPECT_TRUE(Wettbewerb_Uebernehmen(recs.data(), testwelt::ANZAHL, testwelt::TEAM_ANZAHL));
+        auto x = std::make_unique<Spielfeld_Record>();
+        Zufall_Set_Seed(99);
+        Spielfeld_Daten_Eintragen_Hintergrund(x.get(), Spiele_Get_Spiel(h, 0), h, true);
+        std::vector<int32_t> k(2, -1);
+        for (int32_t slot = 16; slot < 32; ++slot)
+            for (int32_t i = 0; i < 2; ++i)
+                if (x->spieler[slot].spnr == 11 + i) k[size_t(i)] = x->spieler[slot].faehigkeit[FAEHIGKEIT_KRAFT];
+        return k;
+    };
+    const std::vector<int32_t> normal = kraft_auswaerts(false), amateur = kraft_auswaerts(true);
+    ASSERT_GT(normal[0], 0);
+    ASSERT_GT(normal[1], normal[0]);
+    EXPECT_LT(amateur[0], normal[0]);
+    EXPECT_LT(amateur[1], normal[1]);
+    EXPECT_LT(amateur[0] * 1000 / normal[0], amateur[1] * 1000 / normal[1]);
+}
+
 TEST_F(Aufstellung, StrengthEntryOrderKeeperValuesAndKraft)
 {
     kader(1);
