@@ -638,7 +638,8 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     const int32_t gelesene = zellen_liste.anzahl;
     std::array<int32_t, Gitter_Zellen::HOECHSTENS> gitter{};
     // Read only inside the rater's window, where every cell of the formations is written.
-    const std::unique_ptr<int32_t[]> zellwerte(new int32_t[std::max<size_t>(kader.size() * size_t(gelesene), 1)]);
+    // 0 outside, so that the eleven's choice reads a rated cell's row without looking at the window.
+    const std::unique_ptr<int32_t[]> zellwerte(new int32_t[std::max<size_t>(kader.size() * size_t(gelesene), 1)]());
     Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
     // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
     // drawn inline.
@@ -845,6 +846,12 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             const size_t stelle =
                 aus_plaetzen && cz < 27 && platz_versatz == orte[size_t(k)].versatz
                     ? fittester([&](const Kandidat& kd) { return kd.wertung[size_t(k)]; })
+                : !aus_plaetzen && zell_nr >= 0
+                    // a rated cell of the grid: each candidate's rating of it, 0 outside his window
+                    ? fittester([&, spalte = zellwerte.get() + zell_nr](const Kandidat& kd) {
+                          return spalte[size_t(&kd - kader.data()) * size_t(gelesene)] + 25 -
+                                 (kd.lieb_zeile >= 0 ? signiert[size_t(platz_versatz - kd.lieb_versatz)] : 10);
+                      })
                     : fittester([&](const Kandidat& kd) {
                           int32_t abstand = 10;
                           if (kd.lieb_zeile >= 0)
