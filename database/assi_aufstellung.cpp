@@ -190,6 +190,9 @@ constexpr int32_t FELDSPIELER = 10;
 constexpr int32_t GRUPPEN_GEWICHT[3][3] = {{5, 3, 2}, {2, 5, 3}, {2, 2, 6}};
 
 struct Kandidat {
+    // made for every player of the squad each run: only the fields below with a value are set
+    // (the places' ratings are written before they are read, and never for a goalkeeper)
+    Kandidat() {}
     int32_t spnr;
     bool torwart;
     int32_t lieblingspos;
@@ -199,9 +202,9 @@ struct Kandidat {
     bool gewaehlt;
     int32_t fest_platz;  // the place the manager fixed him to, -1 none
     int32_t gesamt = 0;  // the one overall rating of the goalkeeper and bench picks
-    std::array<int32_t, 10> platz{};  // suitability ratings for the formation's field places
+    std::array<int32_t, 10> platz;  // suitability ratings for the formation's field places
     // for the eleven's choice: each place's rating plus 25 less his distance to the place (on the grid)
-    std::array<int32_t, 10> wertung{};
+    std::array<int32_t, 10> wertung;
     bool in_elf = false;  // put into the eleven by this run
     int32_t elf_zelle = -1;  // his place there as stored (the goal's for the keeper)
     int32_t link = -1;  // his place in the squad's link records
@@ -752,7 +755,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     if (teilbar && !uebernehmen) {
         std::swap(geteilt, schluessel);
         geteilt.werte.resize(kader.size());
-        for (size_t i = 0; i < kader.size(); ++i) geteilt.werte[i] = {kader[i].gesamt, kader[i].platz, kader[i].wertung};
+        for (size_t i = 0; i < kader.size(); ++i)
+            geteilt.werte[i] = kader[i].torwart ? Geteilte_Bewertung::Wert{kader[i].gesamt, {}, {}}
+                                                : Geteilte_Bewertung::Wert{kader[i].gesamt, kader[i].platz, kader[i].wertung};
         geteilt.seed_danach = Zufall_Get_Seed();
     }
 
