@@ -712,16 +712,20 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             const int32_t form_faktor = 100 - k.form / 2;
             const int32_t* const abstand = k.lieb_zeile >= 0 ? signierte_abstaende.data() - k.lieb_versatz : abstaende_zehn().data();
             ziehungen(folge, tabelle, rausch_lo, rausch_hi, FELDSPIELER, [&](auto ziehe) {
-                auto raten = [&](auto voll) {
+                // into arrays of its own, so that nothing it reads has to be read again after a write
+                auto raten = [&, ab = abstand, ff = form_faktor, g = std::array<int32_t, 3>{grund[0], grund[1], grund[2]}](auto voll) {
+                    std::array<int32_t, FELDSPIELER> platz, wertung;
                     for (int32_t p = 0; p < FELDSPIELER; ++p) {
                         const int32_t r = ziehe(p);
                         const Platz_Ort& o = orte[size_t(p)];
                         // a place off the grid rates as fitness 0
-                        const int32_t a = o.zeile >= 0 ? abstand[o.versatz] : 0;
-                        const int32_t wert = bewertung<decltype(voll)::value>(o.zeile >= 0 ? grund[o.drittel] : 0, a, r, form_faktor);
-                        k.platz[size_t(p)] = wert;
-                        k.wertung[size_t(p)] = wert + 25 - a;
+                        const int32_t a = o.zeile >= 0 ? ab[o.versatz] : 0;
+                        const int32_t wert = bewertung<decltype(voll)::value>(o.zeile >= 0 ? g[size_t(o.drittel)] : 0, a, r, ff);
+                        platz[size_t(p)] = wert;
+                        wertung[size_t(p)] = wert + 25 - a;
                     }
+                    k.platz = platz;
+                    k.wertung = wertung;
                 };
                 if (form_faktor == 100) raten(std::true_type{});
                 else raten(std::false_type{});
@@ -888,30 +892,30 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         links.schreiben(team, wahl->link, 329, wort_fuer(k, wahl->spnr));
     }
 
-    // goalkeeper first (a field player when the squad has none), then the bench by rating
-    for (int32_t pick = 0; pick < 5; ++pick) {
-        Kandidat* wahl = pick == 0 && fest ? festgelegt(10) : nullptr;
-        int32_t bester = 0;
+    // The goalkeeper first: the one fixed to the goal, else the first player left in squad order.
+    Kandidat* torwart = fest ? festgelegt(10) : nullptr;
+    for (size_t i = 0; !torwart && i < kader.size(); ++i)
+        if (!kader[i].gewaehlt) torwart = &kader[i];
+    if (torwart) {
+        torwart->gewaehlt = true;
+        torwart->in_elf = true;
+        torwart->elf_zelle = SP_POS_TORWART;
+        links.flags_setzen(team, torwart->link, TS_STARTELF);
+        links.schreiben(team, torwart->link, 310, SP_POS_TORWART);
+        if (anweisungen) links.schreiben(team, torwart->link, 329, fest_wort[10]);
+        // then the bench: the four best overall ratings left, the first of equals before the
+        // later, in one pass (each later one that beats a kept one moves in behind its betters)
+        std::array<Kandidat*, 4> bank{};
+        size_t m = 0;
         for (Kandidat& kd : kader) {
-            if (wahl && pick == 0) break;
-            if (kd.gewaehlt) continue;
-            int32_t wert = kd.gesamt;
-            if (pick == 0 && kd.torwart) wert += 1 << 24;
-            if (!wahl || wert > bester) {
-                wahl = &kd;
-                bester = wert;
-            }
+            if (kd.gewaehlt || (m == bank.size() && kd.gesamt <= bank.back()->gesamt)) continue;
+            size_t stelle = m < bank.size() ? m++ : bank.size() - 1;
+            for (; stelle > 0 && bank[stelle - 1]->gesamt < kd.gesamt; --stelle) bank[stelle] = bank[stelle - 1];
+            bank[stelle] = &kd;
         }
-        if (!wahl) break;
-        wahl->gewaehlt = true;
-        if (pick == 0) {
-            wahl->in_elf = true;
-            wahl->elf_zelle = SP_POS_TORWART;
-            links.flags_setzen(team, wahl->link, TS_STARTELF);
-            links.schreiben(team, wahl->link, 310, SP_POS_TORWART);
-            if (anweisungen) links.schreiben(team, wahl->link, 329, fest_wort[10]);
-        } else {
-            links.flags_setzen(team, wahl->link, TS_ERSATZ);
+        for (size_t i = 0; i < m; ++i) {
+            bank[i]->gewaehlt = true;
+            links.flags_setzen(team, bank[i]->link, TS_ERSATZ);
         }
     }
 

@@ -507,7 +507,9 @@ namespace {
 // tactic figure's, then each player's overall figure and (`plaetze`) his ten place ratings of
 // formation `formation` or (else) his window of 17 x 9 cells, and with the grid a draw for each
 // formation the grid chooses from. Each field place, in order, goes to the fittest player left,
-// the first of equals. Gives each field player's cell, by player.
+// the first of equals; the goal to the first player left in squad order, and the bench to the
+// four best overall figures left, the first of equals. Gives each field player's cell, by player,
+// and the bench, -1 for the goalkeeper.
 std::map<int32_t, int32_t> elf_von_hand(int32_t tag, bool plaetze, int32_t formation)
 {
     Zufall_Set_Seed(1000 + tag % 4000);
@@ -529,9 +531,12 @@ std::map<int32_t, int32_t> elf_von_hand(int32_t tag, bool plaetze, int32_t forma
     Team_Aufstellungsarray(0, 0, formation, aus, nullptr, nullptr);
     std::map<std::pair<int32_t, int32_t>, int32_t> wert;  // by player and cell
     std::array<int64_t, 459> gitter{};
+    std::map<int32_t, int32_t> gesamt;
     for (int32_t sp : kader) {
-        Zufall(lo, hi);
-        const int32_t lieb = Spieler_Fix_Daten[sp].lieblingspos;
+        const int32_t z = Zufall(lo, hi), lieb = Spieler_Fix_Daten[sp].lieblingspos;
+        int32_t alle = 0;
+        for (int32_t i = 0; i < 9; ++i) alle += Spieler_Daten[sp].attribute[i];
+        gesamt[sp] = (lieb == SP_POS_TORWART ? 9 * Spieler_Daten[sp].attribute[0] : alle) * z / 100;
         if (lieb == SP_POS_TORWART) continue;
         for (int32_t p = 0; plaetze && p < 10; ++p) wert[{sp, ort(aus, p)}] = bewertet(sp, ort(aus, p), Zufall(lo, hi));
         for (int32_t z = lieb / 17 - 8; !plaetze && z <= lieb / 17 + 8; ++z)
@@ -567,6 +572,12 @@ std::map<int32_t, int32_t> elf_von_hand(int32_t tag, bool plaetze, int32_t forma
         }
         elf[wahl] = ort(aus, k);
     }
+    for (int32_t bank = 0; bank < 5; ++bank) {
+        int32_t wahl = -1;
+        for (int32_t sp : kader)
+            if (!elf.count(sp) && (wahl < 0 || (bank > 0 && gesamt[sp] > gesamt[wahl]))) wahl = sp;
+        if (wahl >= 0) elf[wahl] = -1;
+    }
     return elf;
 }
 
@@ -575,6 +586,7 @@ std::map<int32_t, int32_t> elf_von_hand(int32_t tag, bool plaetze, int32_t forma
 TEST_F(AufstellungLauf, TheElevenIsTheOneThePlainRulesGiveOnEveryKindOfDay)
 {
     std::vector<int32_t> tage = {123, 2000, 3999};
+    // players 13 to 21 alike, so that the bench sees equal figures
     for (int32_t tag = 0; tag < 4000 && tage.size() < 9; ++tag) {
         Zufall_Set_Seed(1000 + tag);
         Zufall(0, 1), Zufall(0, 1);
@@ -586,14 +598,17 @@ TEST_F(AufstellungLauf, TheElevenIsTheOneThePlainRulesGiveOnEveryKindOfDay)
             SCOPED_TRACE(testing::Message() << "Tag " << tag << (plaetze ? " Plätze" : " Raster"));
             anlegen(22);
             for (int32_t sp = 3; sp < 22; sp += 3) Spieler_Daten[sp].spiel_erschoepfung = int16_t(40 + 3 * sp);
+            for (int32_t sp = 13; sp < 22; ++sp) std::copy_n(Spieler_Daten[12].attribute, 9, Spieler_Daten[sp].attribute);
             Aktueller_Tag = tag;
             const std::map<int32_t, int32_t> erwartet = elf_von_hand(tag, plaetze, 3);
             Assi_Mannschaftsaufstellung(0, -1, plaetze ? 2 : 5, 0, 50, plaetze ? 3 : -1, false);
             std::map<int32_t, int32_t> elf;
-            for (int32_t sp = 0; sp < 40; ++sp)
-                if (Teamspieler_Ist_Im_Team(0, sp) == 0 && (Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF) &&
-                    Teamspieler_Wert(310, 0, sp, 0, 0) != SP_POS_TORWART)
-                    elf[sp] = Teamspieler_Wert(310, 0, sp, 0, 0);
+            for (int32_t sp = 0; sp < 40; ++sp) {
+                const int32_t f = Teamspieler_Ist_Im_Team(0, sp) == 0 ? Teamspieler_Wert(317, 0, sp, 0, 0) : 0;
+                const int32_t c = Teamspieler_Wert(310, 0, sp, 0, 0);
+                if (f & TS_ERSATZ) elf[sp] = -1;
+                if (f & TS_STARTELF) elf[sp] = c == SP_POS_TORWART ? -1 : c;
+            }
             EXPECT_EQ(elf, erwartet);
             Aktueller_Tag = 0;
             Test_Aufraeumen();
