@@ -641,8 +641,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     const int32_t gelesene = zellen_liste.anzahl;
     std::array<int32_t, Gitter_Zellen::HOECHSTENS> gitter{};
     // Read only inside the rater's window, where every cell of the formations is written.
-    // 0 outside, so that the eleven's choice reads a rated cell's row without looking at the window.
-    const std::unique_ptr<int32_t[]> zellwerte(new int32_t[std::max<size_t>(kader.size() * size_t(gelesene), 1)]());
+    // 0 outside, so that the eleven's choice reads a rated cell's row without looking at the window
+    // (each field player's row cleared when he is rated).
+    const std::unique_ptr<int32_t[]> zellwerte(new int32_t[std::max<size_t>(kader.size() * size_t(gelesene), 1)]);
     Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
     // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
     // drawn inline.
@@ -731,7 +732,10 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                 else raten(std::false_type{});
             });
         }
-        if (!gitter_bewerten || k.lieblingspos < 0 || k.lieblingspos >= ZELLEN) continue;
+        if (!gitter_bewerten) continue;
+        int32_t* const werte = zellwerte.get() + size_t(&k - kader.data()) * size_t(gelesene);
+        std::fill_n(werte, gelesene, 0);
+        if (k.lieblingspos < 0 || k.lieblingspos >= ZELLEN) continue;
         // The ratings of the rated cells in his window, row by row, each cell with its draw: the
         // window lies around his favourite cell, so the distance is the table's.
         const int32_t lz = k.lieblingspos / SPALTEN, ls = k.lieblingspos % SPALTEN;
@@ -740,7 +744,6 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         const int32_t breite = s1 - s0 + 1;
         const int32_t form_faktor = 100 - k.form / 2;
         k.z0 = z0, k.z1 = z1, k.s0 = s0, k.s1 = s1;
-        int32_t* werte = zellwerte.get() + size_t(&k - kader.data()) * size_t(gelesene);
         const int32_t zellen = (z1 - z0 + 1) * breite;
         // the distances by a cell's offset: abstand[versatz] for his favourite cell
         const int32_t* const abstand = signierte_abstaende.data() - k.lieb_versatz;
