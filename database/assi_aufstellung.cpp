@@ -88,6 +88,18 @@ struct Kader_Links {
         }
         Teamspieler_Wert(nr, team, feld[i], wert, 1);
     }
+    // fields 310..314 (a place and its area) written as schreiben writes them one by one
+    void zellen_schreiben(int32_t team, int32_t i, const std::array<int32_t, 5>& zellen) const
+    {
+        const bool im_feld = std::all_of(zellen.begin(), zellen.end(), [](int32_t w) { return w >= -1 && w <= 459; });
+        if (direkt && im_feld) {
+            TS& t = *ts[i];
+            t.position = int16_t(zellen[0]), t.bereich_a = int16_t(zellen[1]), t.bereich_b = int16_t(zellen[2]);
+            t.position2_a = int16_t(zellen[3]), t.position2_b = int16_t(zellen[4]);
+            return;
+        }
+        for (int32_t j = 0; j < 5; ++j) schreiben(team, i, 310 + j, zellen[size_t(j)]);
+    }
 };
 
 bool zelle_besetzt(int32_t team, int32_t spnr, int32_t z)
@@ -112,15 +124,24 @@ int32_t Assi_Position_In_Mannschaftsteil(int32_t slot, int32_t code, int32_t* au
     return teil;
 }
 
-void Assi_Aufstellung_Bereinigen(int32_t team)
+namespace {
+
+// Assi_Aufstellung_Bereinigen on the squad `kader` of `team`
+void bereinigen(int32_t team, const Kader_Links& kader)
 {
-    if (!T || team < 0 || team >= Team_Anzahl) return;
-    const Kader_Links kader(team);
     for (int32_t i = 0; i < kader.anzahl; ++i) {
         if (!(kader.flags(team, i) & NICHT_EINSETZBAR)) continue;
         kader.flags_loeschen(team, i, TS_STARTELF | TS_ERSATZ);
-        Teamspieler_Wert(316, team, kader.feld[i], -1, 1);
+        kader.schreiben(team, i, 316, -1);
     }
+}
+
+}  // namespace
+
+void Assi_Aufstellung_Bereinigen(int32_t team)
+{
+    if (!T || team < 0 || team >= Team_Anzahl) return;
+    bereinigen(team, Kader_Links(team));
 }
 
 void Assi_Taktik_Wert_Setzen(int32_t team, int32_t ziel)
@@ -549,7 +570,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         ~Pop() { Zufall_Pop_Seed(); }
     } pop;
 
-    if (flags & 3) Assi_Aufstellung_Bereinigen(team);
+    // the squad, once for the clean-up and the line-up (nothing in between moves a player)
+    const Kader_Links links(team);
+    if (flags & 3) bereinigen(team, links);
     const int32_t slot = Assistent_Mit_Aufgabe(team, 0);
     int32_t a = 40;
     if (slot >= 0) {
@@ -575,7 +598,6 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     if (formation < 0 || formation >= formationen) formation = 2;
 
     // the squad: everybody who can play
-    const Kader_Links links(team);
     const int32_t anzahl = links.anzahl;
     // room for the whole squad at once, cut to those who can play afterwards
     std::vector<Kandidat> kader(size_t(std::max(anzahl, 0)));
@@ -890,8 +912,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         wahl->elf_zelle = std::min<int32_t>(c, SP_POS_TORWART);  // the field's limit, as it stores it
         const uint8_t* b = aus + 20 + 8 * k;
         links.flags_setzen(team, wahl->link, TS_STARTELF);
-        links.schreiben(team, wahl->link, 310, c);
-        for (int32_t i = 0; i < 4; ++i) links.schreiben(team, wahl->link, 311 + i, zelle(b[2 * i], b[2 * i + 1]));
+        links.zellen_schreiben(team, wahl->link, {c, zelle(b[0], b[1]), zelle(b[2], b[3]), zelle(b[4], b[5]), zelle(b[6], b[7])});
         links.schreiben(team, wahl->link, 329, wort_fuer(k, wahl->spnr));
     }
 
